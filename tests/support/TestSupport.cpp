@@ -1,0 +1,59 @@
+#include "TestSupport.h"
+
+#include <QMutex>
+#include <QMutexLocker>
+
+#include <cstdio>
+
+namespace ZentTest {
+namespace {
+
+QMutex g_mutex;
+QStringList g_messages;
+QStringList g_fatalPatterns = {
+    QStringLiteral("QObject::connect: No such signal"),
+    QStringLiteral("QObject::connect: No such slot"),
+    QStringLiteral("QObject::connect: Cannot connect"),
+    QStringLiteral("QObject::connect: Parentheses expected"),
+    QStringLiteral("QObject::connect: Cannot queue arguments"),
+};
+QtMessageHandler g_previous = nullptr;
+
+void handler(QtMsgType type, const QMessageLogContext& ctx, const QString& msg) {
+  bool fatal = false;
+  {
+    QMutexLocker lock(&g_mutex);
+    g_messages << msg;
+    for (const QString& p : g_fatalPatterns) {
+      if (msg.contains(p)) {
+        fatal = true;
+        break;
+      }
+    }
+  }
+  if (g_previous) g_previous(type, ctx, msg);
+  if (fatal) {
+    std::fprintf(stderr, "FATAL test message: %s\n", qPrintable(msg));
+    // QFAIL only works inside a test function; a broken connection may be
+    // reported from anywhere, so make it impossible to miss.
+    std::abort();
+  }
+}
+
+}  // namespace
+
+void installStrictMessageHandler() { g_previous = qInstallMessageHandler(handler); }
+
+QStringList takeMessages() {
+  QMutexLocker lock(&g_mutex);
+  QStringList out;
+  out.swap(g_messages);
+  return out;
+}
+
+void addFatalPattern(const QString& pattern) {
+  QMutexLocker lock(&g_mutex);
+  g_fatalPatterns << pattern;
+}
+
+}  // namespace ZentTest
