@@ -1,0 +1,532 @@
+#include "TestSupport.h"
+
+#include <RAZ/Actions/Enabler.h>
+#include <RAZ/Actions/Provider.h>
+#include <RAZ/Actions/Source.h>
+#include <RAZ/ApiProvider/Controller.h>
+#include <RAZ/Client.h>
+#include <RAZ/ConfigContainer.h>
+#include <RAZ/Configuration/Config.h>
+#include <RAZ/Databases/Comms.h>
+#include <RAZ/Demo/Service.h>
+#include <RAZ/ProgramKey.h>
+#include <RAZ/Sessions/SessionManagerBase.h>
+#include <RAZ/Utils/Credentials.h>
+#include <RAZ/Utils/Path.h>
+#include <TP/Core/Logging.h>
+#include <TP/Crypto/Blowfish.h>
+
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <memory>
+
+using RAZ::Utils::Credentials::CredentialsData;
+using RAZ::Utils::Credentials::CredentialsManager;
+using RAZ::Utils::Credentials::UserCredentials;
+
+namespace {
+
+TP::Crypto::Blowfish programCipher() {
+  TP::Crypto::Blowfish cipher;
+  if (!cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode()))
+    qFatal("cannot key the program cipher");
+  return cipher;
+}
+
+UserCredentials account(const QString& user, const QString& password, int type = 0) {
+  CredentialsData data;
+  data.setUsername(user);
+  data.setPassword(password);
+  UserCredentials credentials;
+  credentials.setCredentials(type, data);
+  return credentials;
+}
+
+// Receives every client signal the application connects to, by the exact
+// signatures it uses; a misspelt signature aborts the test run.
+class Receiver : public QObject {
+  Q_OBJECT
+ public:
+  int opened = 0, closed = 0, errors = 0, states = 0, quits = 0;
+  RAZ::Sessions::Error lastError = RAZ::Sessions::ErrorNone;
+  RAZ::Sessions::State lastState = RAZ::Sessions::StateNone;
+  QPointer<RAZ::Sessions::SessionManagerBase> errorSession;
+  bool errorSessionAlive = false;
+ public slots:
+  void cbSessionOpened(RAZ::Sessions::SessionManagerBase&) { ++opened; }
+  void cbSessionClosed(RAZ::Sessions::SessionManagerBase&) { ++closed; }
+  void cbSessionError(RAZ::Sessions::SessionManagerBase* session, RAZ::Sessions::State state,
+                      RAZ::Sessions::Error error) {
+    ++errors;
+    lastError = error;
+    lastState = state;
+    errorSession = session;
+    errorSessionAlive = session && session->parent();  // usable inside the handler
+  }
+  void sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State) { ++states; }
+  void cbQuit() { ++quits; }
+  void newVersionFound(bool, const QUrl&) {}
+  void ensureUserSettingsDirExists(QDir&, const QString&) {}
+  void onRequestProxyCredentials(bool, const QString&, const QString&, bool, QObject*,
+                                 const QString&) {}
+  void onShowDisclaimerDialog() {}
+  void onXmppConnectStateChanged() {}
+};
+
+}  // namespace
+
+class TestRazClient : public QObject {
+  Q_OBJECT
+
+ private:
+  TP::Crypto::Blowfish m_cipher = programCipher();
+  std::unique_ptr<QTemporaryDir> m_exeDir;
+  QString m_dataDir;
+
+  std::unique_ptr<RAZ::Client> makeClient(QAction* signOut = nullptr, QAction* exit = nullptr) {
+    return std::make_unique<RAZ::Client>(signOut, exit, m_exeDir->path());
+  }
+
+  bool initialize(RAZ::Client& client, RAZ::ConfigContainer& container) {
+    return client.Initialize(&container, m_dataDir + "/credentials.dat", &m_cipher,
+                             [](const QString& name, QObject* parent) {
+                               return new QFile(name, parent);
+                             },
+                             {":/sounds/busy.wav", ":/sounds/congestion.wav"});
+  }
+
+  void connectAll(RAZ::Client& client, Receiver& r) {
+    QVERIFY(QObject::connect(&client, SIGNAL(sessionOpened(RAZ::Sessions::SessionManagerBase&)),
+                             &r, SLOT(cbSessionOpened(RAZ::Sessions::SessionManagerBase&))));
+    QVERIFY(QObject::connect(&client, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)),
+                             &r, SLOT(cbSessionClosed(RAZ::Sessions::SessionManagerBase&))));
+    QVERIFY(QObject::connect(
+        &client,
+        SIGNAL(sessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State,
+                            RAZ::Sessions::Error)),
+        &r,
+        SLOT(cbSessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State,
+                            RAZ::Sessions::Error))));
+    QVERIFY(QObject::connect(
+        &client, SIGNAL(sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State)),
+        &r, SLOT(sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State))));
+    QVERIFY(QObject::connect(&client, SIGNAL(quit()), &r, SLOT(cbQuit())));
+    QVERIFY(QObject::connect(&client, SIGNAL(newVersionFound( bool, const QUrl & )), &r,
+                             SLOT(newVersionFound(bool, const QUrl&))));
+    QVERIFY(QObject::connect(&client, SIGNAL(ensureUserSettingsDirExists(QDir&, const QString&)),
+                             &r, SLOT(ensureUserSettingsDirExists(QDir&, const QString&))));
+    QVERIFY(QObject::connect(
+        &client,
+        SIGNAL(requestProxyCredentials(bool, const QString &, const QString &, bool, QObject *,
+                                       const QString &)),
+        &r,
+        SLOT(onRequestProxyCredentials(bool, const QString&, const QString&, bool, QObject*,
+                                       const QString&))));
+    QVERIFY(QObject::connect(&client, SIGNAL(showDisclaimerDialog()), &r,
+                             SLOT(onShowDisclaimerDialog())));
+    QVERIFY(QObject::connect(&client, SIGNAL(xmppConnectStateChanged()), &r,
+                             SLOT(onXmppConnectStateChanged())));
+    // Signals the application forwards to the client, signal to signal.
+    QObject forwarder;
+    for (const char* sig : {SIGNAL(basicLoggingEnabled(bool)), SIGNAL(advancedLoggingEnabled(bool)),
+                            SIGNAL(clearLogs()), SIGNAL(disclaimerAccepted()),
+                            SIGNAL(disclaimerRejected())})
+      QVERIFY2(client.metaObject()->indexOfSignal(QMetaObject::normalizedSignature(sig + 1)) >= 0,
+               sig);
+  }
+
+ private slots:
+  void initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName("ZentTestOrg");
+    QCoreApplication::setApplicationName("ZentRazClientTest");
+    m_dataDir = RAZ::Utils::Path::writableDataPath();
+    QVERIFY(!m_dataDir.isEmpty());
+  }
+
+  void init() {
+    QDir(m_dataDir).removeRecursively();
+    m_exeDir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_exeDir->isValid());
+    RAZ::Demo::Service::instance().reset();
+    QFile f(m_exeDir->path() + "/config_demo.xml");
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(m_cipher.Encrypt(QByteArray(
+        "<config name=\"Demo\"><value id=\"400\" type=\"bool\">false</value></config>")));
+  }
+
+  void cleanup() { QDir(m_dataDir).removeRecursively(); }
+
+  void initializeLoadsConfigurationsAndAccounts() {
+    auto client = makeClient();
+    RAZ::ConfigContainer container;
+    QCOMPARE(client->getConfig(), nullptr);
+    QVERIFY(!QDir(m_dataDir).exists());
+    QVERIFY(initialize(*client, container));
+    QVERIFY(client->isInitialized());
+    QVERIFY(QDir(m_dataDir).exists());  // the credentials folder is made
+    QCOMPARE(client->getConfigContainer(), &container);
+    QVERIFY(client->getCredentialsManager());
+    QCOMPARE(container.configNames(), QStringList{"Demo"});
+    QVERIFY(client->getConfig());
+    QCOMPARE(client->getConfig()->getName(), QString("Demo"));
+    QCOMPARE(client->sounds().size(), 2);
+    QVERIFY(!client->isXmppConnected());
+    QVERIFY(!client->hasSession());
+    QCOMPARE(RAZ::Configuration::Config::fileCipher(), &m_cipher);
+    // A second initialisation is refused.
+    QVERIFY(!initialize(*client, container));
+    client.reset();
+    QCOMPARE(RAZ::Configuration::Config::fileCipher(), nullptr);
+  }
+
+  void configurationsInTheDataFolderComeFirst() {
+    QVERIFY(QDir().mkpath(m_dataDir));
+    QFile f(m_dataDir + "/config_user.xml");
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(m_cipher.Encrypt(QByteArray("<config name=\"User\"/>")));
+    f.close();
+    auto client = makeClient();
+    RAZ::ConfigContainer container;
+    QVERIFY(initialize(*client, container));
+    QCOMPARE(container.configNames(), QStringList{"User"});
+  }
+
+  void initializeFailures() {
+    RAZ::ConfigContainer container;
+    {
+      auto client = makeClient();
+      QVERIFY(!client->Initialize(nullptr, m_dataDir + "/credentials.dat", &m_cipher, {}, {}));
+      QVERIFY(!client->Initialize(&container, m_dataDir + "/credentials.dat", nullptr, {}, {}));
+      QVERIFY(!client->Initialize(&container, QString(), &m_cipher, {}, {}));
+      TP::Crypto::Blowfish unkeyed;
+      QVERIFY(!client->Initialize(&container, m_dataDir + "/credentials.dat", &unkeyed, {}, {}));
+      QVERIFY(!client->isInitialized());
+      QCOMPARE(client->getCredentialsManager(), nullptr);
+    }
+    {
+      // The credentials folder cannot be made below a plain file.
+      QTemporaryDir dir;
+      QFile blocker(dir.path() + "/blocker");
+      QVERIFY(blocker.open(QIODevice::WriteOnly));
+      blocker.close();
+      auto client = makeClient();
+      QVERIFY(!client->Initialize(&container, dir.path() + "/blocker/sub/credentials.dat",
+                                  &m_cipher, {}, {}));
+      QVERIFY(!client->isInitialized());
+      // It may be retried with a usable path.
+      QVERIFY(initialize(*client, container));
+    }
+  }
+
+  void maybeQuitOnlyWithoutASession() {
+    auto client = makeClient();
+    RAZ::ConfigContainer container;
+    QVERIFY(initialize(*client, container));
+    Receiver r;
+    connectAll(*client, r);
+    client->maybeQuit();
+    QCOMPARE(r.quits, 1);
+
+    QVERIFY(client->signin(account("bob", "demo"), client->getConfig(), QString(), false));
+    QVERIFY(client->hasSession());
+    client->maybeQuit();
+    QCOMPARE(r.quits, 1);
+    QTRY_COMPARE(r.errors, 1);
+    QVERIFY(!client->hasSession());
+    client->maybeQuit();
+    QCOMPARE(r.quits, 2);
+  }
+
+  void signinReportsOnlyLaterFromTheEventLoop() {
+    auto client = makeClient();
+    RAZ::ConfigContainer container;
+    QVERIFY(initialize(*client, container));
+    Receiver r;
+    connectAll(*client, r);
+    QVERIFY(client->signin(account("bob@example.org", "wrong"), container.currentConfig(),
+                           "https://xsi.example", true));
+    QCOMPARE(r.states, 0);
+    QCOMPARE(r.errors, 0);
+    QCOMPARE(client->getUserCredentials().getCredentials(0).getUsername(),
+             QString("bob@example.org"));
+    QCOMPARE(client->getConfig(), container.currentConfig());
+    // A second sign-in while one runs is refused and adds no outcome.
+    QVERIFY(!client->signin(account("eve", "demo"), nullptr, QString(), false));
+    QTRY_COMPARE(r.errors, 1);
+    QCOMPARE(r.lastError, RAZ::Sessions::ErrorAuthentication);
+    QVERIFY(r.errorSessionAlive);
+    QVERIFY(r.states >= 1);
+    QCOMPARE(r.opened, 0);
+    QCOMPARE(r.closed, 0);
+    QTRY_VERIFY(r.errorSession.isNull());  // released after the report
+    QCOMPARE(r.errors, 1);
+    QCOMPARE(RAZ::Demo::Service::instance().signinAttempts(), 1);
+  }
+
+  void scriptedFailuresAndTheDemoPassword() {
+    auto client = makeClient();
+    RAZ::ConfigContainer container;
+    QVERIFY(initialize(*client, container));
+    Receiver r;
+    connectAll(*client, r);
+    RAZ::Demo::Service::instance().failNextSignin(RAZ::Sessions::ErrorConnectionLost);
+    QVERIFY(client->signin(account("bob", "demo"), nullptr, QString(), false));
+    QTRY_COMPARE(r.errors, 1);
+    QCOMPARE(r.lastError, RAZ::Sessions::ErrorConnectionLost);
+    // The script is used once.
+    QVERIFY(client->signin(account("bob", "demo"), nullptr, QString(), false));
+    QTRY_COMPARE(r.errors, 2);
+    QVERIFY(r.lastError != RAZ::Sessions::ErrorConnectionLost);
+    QVERIFY(r.lastError != RAZ::Sessions::ErrorAuthentication);
+  }
+
+  void signOutAndExitDuringSignin() {
+    QAction signOut, exit;
+    auto client = makeClient(&signOut, &exit);
+    RAZ::ConfigContainer container;
+    QVERIFY(initialize(*client, container));
+    Receiver r;
+    connectAll(*client, r);
+
+    QVERIFY(client->signin(account("bob", "demo"), nullptr, QString(), false));
+    signOut.trigger();
+    QCOMPARE(r.errors, 0);
+    QTRY_COMPARE(r.errors, 1);
+    QCOMPARE(r.lastError, RAZ::Sessions::ErrorCancelled);
+    QCOMPARE(r.quits, 0);
+
+    QVERIFY(client->signin(account("bob", "demo"), nullptr, QString(), false));
+    exit.trigger();
+    QCOMPARE(r.quits, 0);
+    QTRY_COMPARE(r.quits, 1);
+    QCOMPARE(r.errors, 2);
+    QCOMPARE(r.lastError, RAZ::Sessions::ErrorCancelled);
+
+    // Exit without a session quits too, after the call.
+    exit.trigger();
+    QCOMPARE(r.quits, 1);
+    QTRY_COMPARE(r.quits, 2);
+    // Sign Out without a session does nothing.
+    signOut.trigger();
+    QCoreApplication::processEvents();
+    QCOMPARE(r.errors, 2);
+  }
+
+  void signinBeforeInitializeStillReports() {
+    auto client = makeClient();
+    Receiver r;
+    connectAll(*client, r);
+    QVERIFY(client->signin(account("bob", "demo"), nullptr, QString(), false));
+    QCOMPARE(r.errors, 0);
+    QTRY_COMPARE(r.errors, 1);
+    QCOMPARE(r.lastError, RAZ::Sessions::ErrorConnectFailure);
+  }
+
+  void destroyingTheClientDuringSigninIsSilent() {
+    Receiver r;
+    {
+      auto client = makeClient();
+      RAZ::ConfigContainer container;
+      QVERIFY(initialize(*client, container));
+      connectAll(*client, r);
+      QVERIFY(client->signin(account("bob", "demo"), nullptr, QString(), false));
+    }
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(r.errors, 0);
+  }
+
+  void loggingSwitchesFollowTheClientSignals() {
+    auto client = makeClient();
+    QMetaObject::invokeMethod(client.get(), "advancedLoggingEnabled", Q_ARG(bool, true));
+    QVERIFY(TP::Core::Logging::isAdvancedEnabled());
+    QMetaObject::invokeMethod(client.get(), "advancedLoggingEnabled", Q_ARG(bool, false));
+    QVERIFY(!TP::Core::Logging::isAdvancedEnabled());
+    QMetaObject::invokeMethod(client.get(), "advancedLoggingEnabled", Q_ARG(bool, true));
+    QMetaObject::invokeMethod(client.get(), "basicLoggingEnabled", Q_ARG(bool, false));
+    QVERIFY(!TP::Core::Logging::isAdvancedEnabled());
+  }
+
+  void credentialsAreStoredEncipheredForTheUserOnly() {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/sub/credentials.dat";
+    {
+      CredentialsManager manager(path, &m_cipher);
+      QVERIFY(manager.load());
+      QVERIFY(manager.getCredentials(0).isEmpty());
+      QSignalSpy changed(&manager, SIGNAL(credentialsChanged()));
+      UserCredentials alice = account("  sip:Alice@example.org ", "s3cret-pass");
+      CredentialsData xsi;
+      xsi.setUsername("alice@example.org");
+      xsi.setPassword("xsi-pass");
+      xsi.setDmUrl("https://xsi.example");
+      alice.setCredentials(2, xsi);
+      manager.addCredentials(alice);
+      QCOMPARE(changed.count(), 1);
+      manager.addCredentials(account("bob", "b"));
+      manager.addCredentials(UserCredentials());  // ignored
+      QCOMPARE(changed.count(), 2);
+    }
+    QFile file(path);
+    QCOMPARE(file.permissions() & (QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                   QFileDevice::ReadOther | QFileDevice::WriteOther),
+             QFileDevice::Permissions());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    file.close();
+    QVERIFY(!bytes.contains("s3cret-pass") && !bytes.contains("alice"));
+    QVERIFY(!QFile::exists(path + ".new"));
+
+    CredentialsManager reread(path, &m_cipher);
+    QVERIFY(reread.load());
+    QCOMPARE(reread.getCredentials(0).size(), 2);
+    QCOMPARE(reread.getCredentials(2).size(), 1);
+    UserCredentials found;
+    QVERIFY(reread.getCredentials(0, "alice@EXAMPLE.org", found));
+    QCOMPARE(found.getCredentials(0).getPassword(), QString("s3cret-pass"));
+    QCOMPARE(found.getCredentials(2).getDmUrl(), QString("https://xsi.example"));
+    QVERIFY(!reread.getCredentials(0, "carol", found));
+    QCOMPARE(found.getCredentials(0).getPassword(), QString("s3cret-pass"));  // untouched
+
+    // Changing an account replaces it rather than adding another.
+    UserCredentials changed = found;
+    CredentialsData sip = changed.getCredentials(0);
+    sip.setPassword(QString());
+    changed.setCredentials(0, sip);
+    reread.updateCredentials(changed);
+    QCOMPARE(reread.getCredentials(0).size(), 2);
+    reread.setLoginUsername("alice@example.org");
+    QCOMPARE(reread.getCurrentCredentials(2).getPassword(), QString("xsi-pass"));
+    QCOMPARE(reread.getCurrentCredentials(0).getPassword(), QString());
+  }
+
+  void unreadableCredentialsAreKeptAside() {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/credentials.dat";
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("this is not an enciphered file");
+    f.close();
+    CredentialsManager manager(path, &m_cipher);
+    QVERIFY(manager.load());
+    QVERIFY(manager.getCredentials(0).isEmpty());
+    QVERIFY(QFile::exists(path + ".unreadable"));
+    manager.addCredentials(account("bob", "b"));
+    QFile aside(path + ".unreadable");
+    QVERIFY(aside.open(QIODevice::ReadOnly));
+    QCOMPARE(aside.readAll(), QByteArray("this is not an enciphered file"));
+  }
+
+  void fullUriAndDisplayName() {
+    QString name = "  SIP:bob@example.org ";
+    CredentialsManager::toFullUri(name);
+    QCOMPARE(name, QString("bob@example.org"));
+    name = "bob";
+    CredentialsManager::toFullUri(name);
+    QCOMPARE(name, QString("bob"));
+    CredentialsData d;
+    d.setUsername("bob");
+    QCOMPARE(d.getDisplayname(), QString("bob"));
+    d.setDisplayname("Bob B");
+    QCOMPARE(d.getDisplayname(), QString("Bob B"));
+  }
+
+  void actionProviderLinksQActions() {
+    class Menu : public RAZ::Actions::Source {
+     public:
+      QList<RAZ::Actions::ActionData> getActions() const override {
+        return {RAZ::Actions::ActionData(13)};
+      }
+      int getSourceType() const override { return 9; }
+    } menu;
+    class Refuse21 : public RAZ::Actions::Enabler {
+     public:
+      bool isEnabled(RAZ::Actions::Action::Id id) const override { return id != 21 || allow; }
+      bool allow = false;
+    } enabler;
+
+    RAZ::Actions::Provider provider(nullptr);
+    provider.setAcceptedActions({18, 19, 20, 13, 21}, false);
+    QAction addContact, testCall, other;
+    QVERIFY(provider.linkQAction(&addContact, 13));
+    QVERIFY(provider.linkQAction(&testCall, 21));
+    QVERIFY(!provider.linkQAction(&other, 99));
+    QVERIFY(!provider.linkQAction(nullptr, 13));
+    provider.registerActionEnabler(&enabler);
+    QVERIFY(addContact.isEnabled());
+    QVERIFY(!testCall.isEnabled());
+    enabler.allow = true;
+    emit enabler.enable(&enabler);
+    QVERIFY(testCall.isEnabled());
+
+    int triggered = 0;
+    int seenId = -1;
+    RAZ::Actions::Source* seenSource = nullptr;
+    connect(&provider, &RAZ::Actions::Provider::actionTriggered,
+            [&](RAZ::Actions::ActionData& data, RAZ::Actions::Source& source) {
+              ++triggered;
+              seenId = data.getId();
+              seenSource = &source;
+            });
+    addContact.trigger();  // no source yet
+    QCOMPARE(triggered, 0);
+    provider.setActionSource(&menu);
+    addContact.trigger();
+    QCOMPARE(triggered, 1);
+    QCOMPARE(seenId, 13);
+    QCOMPARE(seenSource, &menu);
+    provider.action(13)->setEnabled(false);
+    QVERIFY(!addContact.isEnabled());
+    QVERIFY(!provider.trigger(13));
+    QCOMPARE(triggered, 1);
+
+    RAZ::Actions::SourceComposite composite;
+    {
+      Menu second;
+      composite.addSource(&menu);
+      composite.addSource(&second);
+      composite.addSource(&menu);
+      QCOMPARE(composite.sources().size(), 2);
+      QCOMPARE(composite.getActions().size(), 1);
+    }
+    QCOMPARE(composite.sources().size(), 1);  // a destroyed source drops out
+  }
+
+  void sessionTypesAndSmallShells() {
+    RAZ::Sessions::SessionManagerBase session(nullptr);
+    QCOMPARE(session.contactsManager(), nullptr);
+    QCOMPARE(session.callController(), nullptr);
+    QCOMPARE(session.configuration(), nullptr);
+    QVERIFY(QMetaType::type("RAZ::Sessions::State") != QMetaType::UnknownType);
+    QVERIFY(QMetaType::type("RAZ::Sessions::Error") != QMetaType::UnknownType);
+    QCOMPARE(int(RAZ::Sessions::ErrorConnectFailure), 1);
+    QCOMPARE(int(RAZ::Sessions::ErrorAuthentication), 2);
+    QCOMPARE(int(RAZ::Sessions::ErrorConnectionLost), 3);
+    QCOMPARE(int(RAZ::Sessions::StateSignedIn), 11);
+    QCOMPARE(int(RAZ::Sessions::StateSigningOut), 12);
+
+    RAZ::ApiProvider::Controller controller;
+    QVERIFY(controller.InitializeController());
+    QVERIFY(controller.getModel(0));
+    QCOMPARE(controller.getModel(0)->rowCount(), 0);
+    QCOMPARE(controller.getModel(1), nullptr);
+    QVERIFY(!controller.Initialize(nullptr, nullptr));
+
+    RAZ::Databases::Comms comms;
+    QVERIFY(!comms.hasDatabase());
+    comms.reset();
+    QVERIFY(!comms.hasDatabase());
+  }
+};
+
+ZENT_TEST_MAIN(TestRazClient, QApplication)
+#include "tst_raz_client.moc"
