@@ -1,0 +1,701 @@
+#include "Application.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDesktopWidget>
+#include <QDrag>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMimeData>
+#include <QPixmapCache>
+#include <QResource>
+#include <QScreen>
+#include <QSettings>
+#include <QTranslator>
+#include <QWebSettings>
+
+#include <RAZ/ApiProvider/Controller.h>
+#include <RAZ/Client.h>
+#include <RAZ/ConfigContainer.h>
+#include <RAZ/Configuration/Config.h>
+#include <RAZ/ProgramKey.h>
+#include <RAZ/Settings.h>
+#include <RAZ/Utils/Path.h>
+#include <TP/Bytes.h>
+#include <TP/Core/Logging.h>
+#include <os/Environment.h>
+#include <os/Store.h>
+#include <os/UrlScheme.h>
+
+#include <cstdlib>
+
+#include "I18N.h"
+#include "Providers/MenuActionProvider.h"
+#include "Utils/AppPaths.h"
+#include "Utils/Branding.h"
+#include "Utils/CrashReporter.h"
+#include "Utils/FileUtils.h"
+#include "Utils/HelpInterface.h"
+#include "Utils/LanguageChoice.h"
+#include "Utils/NotificationManager.h"
+#include "Utils/PreferencesWatcher.h"
+#include "Utils/Retranslator.h"
+#include "Utils/SettingsSeed.h"
+#include "Utils/Tray.h"
+#include "Utils/UserAgent.h"
+#include "Utils/ZentUrlHandler.h"
+#include "Widgets/Window.h"
+#include "dialogs/MessageWindow.h"
+#include "libqml/QmlRegistration.h"
+#include "libqml/components/ConnectorNotification.h"
+#include "libqml/components/LoginWindow.h"
+#include "libqml/utils/Themes.h"
+
+using Providers::MenuActionProvider;
+
+const char* const Application::kInstanceId = "ZENT";
+const char* const Application::kVersion = "20.1.1.231";
+const char* const Application::kActivateMessage = "activate!";
+
+Application::Application(int& argc, char** argv)
+    : QtSingleApplication(QString::fromLatin1(kInstanceId), argc, argv) {
+  m_menuActionProvider = new Providers::MenuActionProviderWin(this);
+  for (int id : {MenuActionProvider::About, MenuActionProvider::Preferences, MenuActionProvider::Help,
+                 MenuActionProvider::AddContact, MenuActionProvider::SignOut, MenuActionProvider::Exit,
+                 MenuActionProvider::OpenApplication, MenuActionProvider::AlwaysOnTop})
+    m_menuActionProvider->createAction(id);
+  m_menuActionProvider->retranslate();
+  connect(m_menuActionProvider->action(MenuActionProvider::About), SIGNAL(triggered()), this, SLOT(cbActionAbout()));
+  connect(m_menuActionProvider->action(MenuActionProvider::Help), SIGNAL(triggered()), this, SLOT(cbActionHelp()),
+          Qt::QueuedConnection);
+  connect(m_menuActionProvider->action(MenuActionProvider::AddContact), SIGNAL(triggered()), this,
+          SLOT(cbActionAddContact()));
+  connect(m_menuActionProvider->action(MenuActionProvider::SignOut), SIGNAL(triggered()), this,
+          SLOT(startingLogout()));
+  connect(m_menuActionProvider->action(MenuActionProvider::Exit), SIGNAL(triggered()), this, SLOT(startingLogout()));
+  connect(m_menuActionProvider->action(MenuActionProvider::Preferences), SIGNAL(triggered()), this,
+          SLOT(cbActionPreferences()));
+
+  for (int i = 0; i < argc; ++i) {
+    const QString arg = argv[i] ? QString::fromLocal8Bit(argv[i]) : QString();
+    if (arg.startsWith(QLatin1String("--callto:"))) {
+      // Recognised and dropped: call links are not acted on at start-up.
+      continue;
+    }
+    if (arg.startsWith(QLatin1String("--zent:"))) handleZentUrl(arg.mid(7).trimmed());
+  }
+  QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersion));
+}
+
+Application::~Application() {
+  // Windows first: they are wired to the client and the window manager.
+  delete m_loginWindow.data();
+  delete m_connectorNotification.data();
+  delete m_notificationManager;
+  m_notificationManager = nullptr;
+  delete m_tray;
+  m_tray = nullptr;
+  delete m_pendingUrlHandler;
+  m_pendingUrlHandler = nullptr;
+  delete m_apiController;
+  m_apiController = nullptr;
+  delete m_client;
+  m_client = nullptr;
+  Utils::QObjectLanguageChange::deleteInstance();
+  if (m_logSink) {
+    TP::Core::Logging::removeLogger(m_logSink);
+    delete m_logSink;
+    m_logSink = nullptr;
+  }
+  Widgets::Window::setWindowManager(nullptr);
+}
+
+// ---------------------------------------------------------------------------
+// Small pure helpers
+
+QString Application::secondInstanceMessage(const QStringList& arguments) {
+  if (arguments.size() <= 1) return QString::fromLatin1(kActivateMessage);
+  return arguments.mid(1).join(QLatin1Char(' '));
+}
+
+QString Application::secondInstanceMessage(int argc, char** argv) {
+  QStringList args;
+  for (int i = 0; i < argc; ++i) args << (argv[i] ? QString::fromLocal8Bit(argv[i]) : QString());
+  return secondInstanceMessage(args);
+}
+
+QStringList Application::zentLinksInMessage(const QString& message) {
+  QStringList links;
+  QList<int> starts;
+  int from = 0;
+  for (;;) {
+    const int at = message.indexOf(QLatin1String("--"), from);
+    if (at < 0) break;
+    starts << at;
+    from = at + 1;
+  }
+  for (int i = 0; i < starts.size(); ++i) {
+    const int begin = starts.at(i);
+    const int end = i + 1 < starts.size() ? starts.at(i + 1) : message.size();
+    const QString piece = message.mid(begin, end - begin);
+    if (piece.toLower().startsWith(QLatin1String("--zent:"))) links << piece.mid(7).trimmed();
+  }
+  return links;
+}
+
+int Application::preferencesPage(int tab) { return (tab >= 0 && tab <= 5) ? tab : 0; }
+
+// ---------------------------------------------------------------------------
+// Start-up
+
+bool Application::fail(const char* title, const char* text, const QString& arg1, const QString& arg2) {
+  QString message = tr(text);
+  if (!arg1.isNull()) message = message.arg(arg1);
+  if (!arg2.isNull()) message = message.arg(arg2);
+  Dialogs::MessageWindow::critical(QCoreApplication::applicationName() + QStringLiteral(": ") + tr(title), message,
+                                   isAlwaysOnTop(), QDialogButtonBox::Ok, nullptr, nullptr);
+  return false;
+}
+
+bool Application::initialize() {
+  setupApplicationInfo();                                     // 1
+  setupBreakpad();                                            // 2
+  QPixmapCache::setCacheLimit(0);                             // 3
+  setQuitOnLastWindowClosed(false);
+  m_cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode());  // 4
+  updateClientPathEnvironment();                              // 5
+  if (!prepareSettingsStore()) {                              // 6
+    fail(QT_TR_NOOP("UI setting error"), QT_TR_NOOP("Couldn't find UI settings file"));
+    TP_LOG("Application::initialize", 5) << "Couldn't find UI settings file";
+    return false;
+  }
+  Widgets::Window::setWindowManager(&m_windowManager);
+
+  m_configContainer = new RAZ::ConfigContainer(this);         // 7
+  const QString dataDir = RAZ::Utils::Path::writableDataPath();  // 8
+  const QString exeDir = AppPaths::executableDir();
+  for (const QString& folder : {dataDir, exeDir, exeDir + QStringLiteral("/../")}) {
+    if (!scanConfigurationFiles(folder).isEmpty()) break;
+  }
+
+  {                                                           // 9
+    RAZ::Settings installation(RAZ::Settings::Installation);
+    const QString templ = installation.value(QStringLiteral("defaults/user_agent_template")).toString();
+    const QString osName = Utils::operatingSystemName();
+    m_userAgent = Utils::buildUserAgent(templ, QString::fromLatin1(kVersion), osName);
+    TP_LOG("Application::initialize", 2) << "Detected operating system: " << osName << ", User agent: "
+                                         << m_userAgent;
+    RAZ::Settings app(RAZ::Settings::Application);
+    app.setValue(QStringLiteral("settings/user_agent"), m_userAgent);
+    app.setValue(QStringLiteral("settings/os_version"), osName);
+  }
+
+  m_client = new RAZ::Client(m_menuActionProvider->action(MenuActionProvider::SignOut),  // 10
+                             m_menuActionProvider->action(MenuActionProvider::Exit), exeDir);
+  connect(this, SIGNAL(basicLoggingEnabled(bool)), m_client, SIGNAL(basicLoggingEnabled(bool)));  // 11
+  connect(this, SIGNAL(advancedLoggingEnabled(bool)), m_client, SIGNAL(advancedLoggingEnabled(bool)));
+  connect(this, SIGNAL(clearLogs()), m_client, SIGNAL(clearLogs()));
+  {                                                           // 12
+    RAZ::Settings app(RAZ::Settings::Application);
+    enableBasicLogging(app.value(QStringLiteral("settings/loggingenabled"), false).toBool());
+  }
+  const bool initialized = m_client->Initialize(                // 13
+      m_configContainer, dataDir + QStringLiteral("/credentials.dat"), &m_cipher,
+      [](const QString& name, QObject* parent) { return new QFile(name, parent); },
+      {QStringLiteral(":/sounds/busy.wav"), QStringLiteral(":/sounds/congestion.wav")});
+  if (!initialized) {
+    fail(QT_TR_NOOP("Initialization Error"), QT_TR_NOOP("Initialization of the application failed!"));
+    TP_LOG("Application::initialize", 5) << "Initialization of the application failed!";
+    return false;
+  }
+
+  m_watcher = Preferences::createWatcher(this);               // 14
+
+  if (!loadTheme()) {                                         // 15
+    fail(QT_TR_NOOP("Theme Loading Error"),
+         QT_TR_NOOP("Default theme not found. Please reinstall the client.\n Looked in %1 and %2"),
+         exeDir, Utils::Themes::defaultTheme());
+    TP_LOG("Application::initialize", 5) << "Default theme not found.";
+    return false;
+  }
+
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/app_icon.ico")));  // 16
+  QWebSettings::globalSettings()->setAttribute(QWebSettings::PluginsEnabled, true);
+  QML::registerTypes();                                       // 17
+
+  QAction* signOut = m_menuActionProvider->action(MenuActionProvider::SignOut);  // 18
+  QAction* exitAction = m_menuActionProvider->action(MenuActionProvider::Exit);
+  connect(m_client, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)), this,
+          SLOT(cbSessionClosed(RAZ::Sessions::SessionManagerBase&)));
+  connect(m_client, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)), &m_windowManager,
+          SLOT(cbSessionClosed()));
+  connect(signOut, SIGNAL(triggered()), &m_windowManager, SLOT(cbSigningOut()));
+  connect(exitAction, SIGNAL(triggered()), &m_windowManager, SLOT(cbSigningOut()));
+  connect(m_client, SIGNAL(quit()), this, SLOT(cbQuit()));
+  connect(m_client, SIGNAL(sessionOpened(RAZ::Sessions::SessionManagerBase&)), this,
+          SLOT(cbSessionOpened(RAZ::Sessions::SessionManagerBase&)));
+  connect(m_client,
+          SIGNAL(sessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State, RAZ::Sessions::Error)), this,
+          SLOT(cbSessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State, RAZ::Sessions::Error)));
+  connect(m_client, SIGNAL(newVersionFound(bool, const QUrl&)), this, SLOT(newVersionFound(bool, const QUrl&)));
+  connect(m_client, SIGNAL(ensureUserSettingsDirExists(QDir&, const QString&)), this,
+          SLOT(ensureUserSettingsDirExists(QDir&, const QString&)));
+
+  m_apiController = new RAZ::ApiProvider::Controller(this);  // 19
+  m_apiController->InitializeController();
+  connect(m_watcher, SIGNAL(preferencesChanged()), m_apiController, SLOT(preferencesChanged()));
+  if (QAbstractItemModel* connectors = m_apiController->getModel(1))
+    m_connectorNotification = new QML::ConnectorNotification(connectors, nullptr);
+
+  m_loginWindow = createLoginWindow();                        // 20
+  if (!m_loginWindow) {
+    fail(QT_TR_NOOP("Initialization error"), QT_TR_NOOP("Unable to initialize login window!"));
+    TP_LOG("Application::initialize", 5) << "Unable to initialize login window!";
+    return false;
+  }
+
+  m_tray = new Tray(signOut, exitAction, m_menuActionProvider->action(MenuActionProvider::About),  // 21
+                    m_menuActionProvider->action(MenuActionProvider::OpenApplication), this);
+
+  m_notificationManager = new NotificationManager(nullptr);   // 22
+  connect(m_client, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)), m_notificationManager,
+          SLOT(removeNotifications()));
+  connect(signOut, SIGNAL(triggered()), m_notificationManager, SLOT(removeNotifications()));
+  connect(exitAction, SIGNAL(triggered()), m_notificationManager, SLOT(removeNotifications()));
+  connect(QApplication::desktop(), SIGNAL(resized(int)), this, SLOT(screenResized(int)));
+
+  I18N::loadLanguages();                                      // 23
+  chooseLanguage();                                           // 24
+
+  connect(m_client,                                           // 25
+          SIGNAL(requestProxyCredentials(bool, const QString&, const QString&, bool, QObject*, const QString&)), this,
+          SLOT(onRequestProxyCredentials(bool, const QString&, const QString&, bool, QObject*, const QString&)));
+  connect(m_client, SIGNAL(showDisclaimerDialog()), this, SLOT(onShowDisclaimerDialog()));
+  connect(this, SIGNAL(disclaimerAccepted()), m_client, SIGNAL(disclaimerAccepted()));
+  connect(this, SIGNAL(disclaimerRejected()), m_client, SIGNAL(disclaimerRejected()));
+
+  registerZentProtocol(true);                                 // 26
+  showLoginWindow(true);                                      // 27
+  connect(this, SIGNAL(messageReceived(const QString&)), this, SLOT(onMessageReceived(const QString&)));  // 28
+  TP_LOG("Application::initialize", 2) << "Application initialization is complete. User agent is: "  // 29
+                                       << m_userAgent;
+  return true;
+}
+
+void Application::setupApplicationInfo() {
+  const Utils::Branding b = Utils::readBranding(AppPaths::executableDir() + QStringLiteral("/application_name.txt"));
+  QCoreApplication::setApplicationName(b.applicationName);
+  QCoreApplication::setOrganizationName(b.organizationName);
+  QCoreApplication::setOrganizationDomain(b.organizationDomain);
+}
+
+void Application::setupBreakpad() {
+  auto* reporter = new CrashReporter(this);
+  const QString exeDir = AppPaths::executableDir();
+  const QFileInfo reporterExe(exeDir + QStringLiteral("/crashreporter"));
+  if (!reporterExe.exists() || !reporterExe.isExecutable()) {
+    qDebug("Unable to find crash reporting application. Crash reporting will be unavailable.");
+    return;
+  }
+  reporter->setCrashReporterExe(reporterExe.filePath());
+  reporter->setRestartCommand(AppPaths::executablePath(), QCoreApplication::arguments().mid(1));
+  reporter->setVersion(QString::fromLatin1(kVersion));
+  if (!reporter->installExceptionHandler(exeDir + QStringLiteral("/ZentCrashService")))
+    qDebug("Unable to setup Breakpad exception handler. Crash reporting will be unavailable.");
+}
+
+void Application::prepareDataDirectory(const QString& dataDir) {
+  QString exe = AppPaths::executableDir();
+  QString data = dataDir;
+  if (!exe.endsWith(QLatin1Char('/'))) exe += QLatin1Char('/');
+  if (!data.endsWith(QLatin1Char('/'))) data += QLatin1Char('/');
+  QDir dir(data);
+  dir.mkpath(QStringLiteral("logs/spirit"));
+  dir.mkpath(QStringLiteral("logs/uss"));
+  QDir::setCurrent(data);
+  TP::Core::Logging::ApacheLogger::CopyLogConfiguration(exe, data);
+}
+
+bool Application::prepareSettingsStore() {
+  const QString dataDir = RAZ::Utils::Path::writableDataPath();
+  if (dataDir.isEmpty()) return false;
+  QDir d(dataDir);
+  if (!d.exists()) {
+    // First start with this data folder: carry an older one over.
+    QDir parent(dataDir);
+    if (parent.cdUp()) {
+      const QString old = Utils::File::findDir(parent.absolutePath(), QStringLiteral("credentials.dat"),
+                                               {QFileInfo(dataDir).fileName()});
+      if (!old.isEmpty() && QDir().mkpath(dataDir)) Utils::File::cpDir(old, dataDir, {QStringLiteral(".txt")});
+    }
+  }
+  prepareDataDirectory(dataDir);
+  RAZ::Settings::setPath(RAZ::Settings::Application, dataDir);
+  RAZ::Settings::setPath(RAZ::Settings::Proxy, dataDir);
+  const QString installDir = AppPaths::installSettingsDir();
+  Utils::seedUserSettings(AppPaths::installSettingsFile(), dataDir + QStringLiteral("/application_setting.ini"),
+                          dataDir);
+  RAZ::Settings::setPath(RAZ::Settings::Application, dataDir);
+  if (installDir.isEmpty()) return false;
+  RAZ::Settings::setPath(RAZ::Settings::Installation, installDir);
+  RAZ::Settings::setPath(RAZ::Settings::Theme, QStringLiteral(":/"));
+  return true;
+}
+
+bool Application::loadTheme() {
+  const QString defaultName = Utils::Themes::defaultTheme();
+  const QString asked = Utils::Themes::themeNameFromPath(Utils::Themes::activeTheme());
+  bool registered = false;
+  for (const QString& name : {asked, defaultName}) {
+    const QString path = Utils::Themes::themePath(name);
+    if (!path.isEmpty() && QResource::registerResource(path)) {
+      registered = true;
+      break;
+    }
+  }
+  if (registered) Utils::Themes::setActiveTheme(asked);
+  return registered;
+}
+
+void Application::chooseLanguage() {
+  const QString localeName =
+      Utils::preferredLocaleName(QLocale::system().uiLanguages(), QLocale::system().name());
+  TP_LOG("Application::initialize", 2) << "systemLocale: " << localeName;
+  RAZ::Settings app(RAZ::Settings::Application);
+  const QString key = QStringLiteral("settings/language/active");
+  const QVariant stored = app.contains(key) ? app.value(key) : QVariant();
+  const QString installer = I18N::getInstallerLanguage();
+  m_language = Utils::chooseLanguage(I18N::languages().keys(), installer, stored, localeName);
+  TP_LOG("Application::initialize", 2) << "language: " << m_language;
+  if (!stored.isValid() || stored.toString() != m_language) app.setValue(key, m_language);
+
+  const QString folder = AppPaths::translationsDir();
+  loadTranslator(0, QStringLiteral("ui_") + m_language, folder);
+  loadTranslator(1, QStringLiteral("qt_") + m_language, folder);
+  loadTranslator(2, QStringLiteral("ui_custom_") + m_language, folder);
+}
+
+void Application::loadTranslator(int slot, const QString& name, const QString& folder) {
+  QSharedPointer<QTranslator> translator = m_translators.value(slot);
+  const bool exists = QFile::exists(folder + QLatin1Char('/') + name + QStringLiteral(".qm"));
+  if (slot == 2 && !exists && !translator) return;
+  bool created = false;
+  if (!translator) {
+    translator = QSharedPointer<QTranslator>(new QTranslator(this));
+    m_translators.insert(slot, translator);
+    created = true;
+  }
+  translator->load(name, folder);
+  if (created) QCoreApplication::installTranslator(translator.data());
+}
+
+// ---------------------------------------------------------------------------
+// Registry integration
+
+void Application::registerUrlProtocol(bool add, const QString& displayName, const QString& scheme) {
+  if (add)
+    Os::registerUrlScheme(scheme, displayName, AppPaths::executablePath());
+  else
+    Os::unregisterUrlScheme(scheme);
+}
+
+void Application::registerZentProtocol(bool add) {
+  registerUrlProtocol(add, QStringLiteral("ZENT"), QStringLiteral("zent"));
+}
+
+void Application::updateClientPathEnvironment() {
+  Os::keepEnvironmentPath(QStringLiteral("VODI8_CLIENT_PATH"), AppPaths::executablePath());
+}
+
+// ---------------------------------------------------------------------------
+// Logging
+
+void Application::qtMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  // The record carries the text only; where it came from is not kept.
+  TP::Core::Logging::qtMessageToLog(type, QMessageLogContext(), message);
+  if (type == QtFatalMsg) std::abort();
+}
+
+void Application::fatalOnlyMessageHandler(QtMsgType type, const QMessageLogContext&, const QString&) {
+  if (type == QtFatalMsg) std::abort();
+}
+
+void Application::enableBasicLogging(bool enable) {
+  RAZ::Settings app(RAZ::Settings::Application);
+  const bool setting = app.value(QStringLiteral("settings/loggingenabled"), false).toBool();
+  if (enable && setting) {
+    TP::Core::Logging::ApacheLogger::ReStart();
+    qInstallMessageHandler(&Application::qtMessageHandler);
+  } else if (TP::Core::Logging::ApacheLogger::Stop()) {
+    qInstallMessageHandler(&Application::fatalOnlyMessageHandler);
+  }
+  emit basicLoggingEnabled(enable);
+}
+
+void Application::enableAdvancedLogging(bool enable) { emit advancedLoggingEnabled(enable); }
+
+void Application::openLogFolder() {
+  const QUrl url = QUrl::fromLocalFile(RAZ::Utils::Path::writableDataPath() + QStringLiteral("/logs"));
+  if (!QDesktopServices::openUrl(url))
+    TP_LOG("Application::openLogFolder", 4) << "Failed to open url " << url.toString();
+}
+
+void Application::deleteLogFiles() {
+  const QString dataDir = RAZ::Utils::Path::writableDataPath();
+  if (!dataDir.isEmpty()) {
+    if (!QDir(dataDir).exists()) {
+      TP_LOG("Application::deleteLogFiles", 4) << "Failed to locate directory " << dataDir;
+    } else {
+      QDir::setCurrent(dataDir);
+      RAZ::Settings app(RAZ::Settings::Application);
+      bool flag = app.value(QStringLiteral("settings/loggingenabled"), false).toBool();
+      if (!flag) flag = app.value(QStringLiteral("settings/xmpploggingenabled"), false).toBool();
+      TP::Core::Logging::ApacheLogger::clearLogs(flag);
+      if (m_apiController) m_apiController->clearLogs();
+      TP::Core::Logging::ApacheLogger("", 0, "qDebug", 2, "QtLogger") << "Log files removed. Starting over!!!";
+    }
+  }
+  emit clearLogs();
+}
+
+// ---------------------------------------------------------------------------
+// Small operations wired at start-up
+
+bool Application::event(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    if (m_menuActionProvider) m_menuActionProvider->retranslate();
+    if (m_apiController) m_apiController->languageChanged();
+    if (m_tray) m_tray->refreshToolTip();
+  } else if (event->type() == QEvent::StyleChange) {
+    if (m_tray) m_tray->reloadIcon();
+  }
+  return QtSingleApplication::event(event);
+}
+
+void Application::cbQuit() {
+  if (m_logSink) {
+    TP::Core::Logging::removeLogger(m_logSink);
+    delete m_logSink;
+    m_logSink = nullptr;
+  }
+  QCoreApplication::quit();
+}
+
+const RAZ::Configuration::Config* Application::getConfig() const {
+  return m_client ? m_client->getConfig() : nullptr;
+}
+
+bool Application::isAlwaysOnTop() const {
+  // TODO(action hub): ask Providers::Factory::isAlwaysOnTop() while a hub exists.
+  return false;
+}
+
+void Application::openPreferences(int tab) {
+  QAction* action = m_menuActionProvider->action(MenuActionProvider::Preferences);
+  if (!action) return;
+  action->setProperty("tab", preferencesPage(tab));
+  action->activate(QAction::Trigger);
+}
+
+void Application::cbActionAddContact() {
+  // TODO(action hub): while a hub exists, ask it for an empty contact card.
+}
+
+QML::LoginWindow* Application::createLoginWindow() {
+  auto* window = new QML::LoginWindow(m_client ? m_client->getConfigContainer() : nullptr,
+                                      m_client ? m_client->getCredentialsManager() : nullptr, nullptr);
+  if (!window->activate()) TP_LOG("Application::createLoginWindow", 4) << "The sign-in scene did not load";
+  QAction* signOut = m_menuActionProvider->action(MenuActionProvider::SignOut);
+  QAction* exitAction = m_menuActionProvider->action(MenuActionProvider::Exit);
+  connect(window, SIGNAL(destroyed()), this, SLOT(cbLoginWindowDestroyed()));
+  connect(window, SIGNAL(signin(const QString&, const QString&, const RAZ::Configuration::Config*, QString)), this,
+          SLOT(signin(const QString&, const QString&, const RAZ::Configuration::Config*, QString)));
+  connect(window, SIGNAL(signoutClicked()), signOut, SLOT(trigger()));
+  connect(exitAction, SIGNAL(triggered()), window, SLOT(cbActionQuit()));
+  if (m_client) {
+    connect(window, SIGNAL(windowClosed()), m_client, SLOT(maybeQuit()));
+  }
+  connect(signOut, SIGNAL(triggered()), window, SLOT(cbActionSignout()));
+  if (m_client) {
+    connect(m_client, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)), window, SLOT(cbSessionClosed()));
+    connect(m_client,
+            SIGNAL(sessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State, RAZ::Sessions::Error)),
+            window, SLOT(cbSessionClosed()));
+    connect(m_client, SIGNAL(sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State)), window,
+            SLOT(sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State)));
+  }
+  connect(window, SIGNAL(showHelpClicked()), this, SLOT(cbActionHelp()));
+  if (m_apiController) connect(m_apiController, SIGNAL(showClientWindowCommand()), window, SLOT(showAndActivate()));
+  return window;
+}
+
+void Application::showLoginWindow(bool autoSignin) {
+  if (!m_loginWindow) {
+    TP_LOG("Application::showLoginWindow", 4) << "m_LoginWindow is null";
+    return;
+  }
+  giveLoginWindowPreferencesAction();
+  m_loginWindow->showLogin(autoSignin, false);
+  m_menuActionProvider->installHelpShortcut(m_loginWindow);
+}
+
+void Application::giveLoginWindowPreferencesAction() {
+  if (m_loginWindow) m_loginWindow->setMenuAction(m_menuActionProvider->action(MenuActionProvider::Preferences));
+}
+
+// ---------------------------------------------------------------------------
+// Data paths
+
+void Application::ensureUserSettingsDirExists(QDir& dir, const QString& name) {
+  const QString path = AppPaths::accountFolderPath(RAZ::Utils::Path::writableDataPath(), name);
+  m_userDir = QDir(path);
+  TP_LOG("Application::ensureUserSettingsDirExists", 2) << "Full path is " << m_userDir.path();
+  if (m_userDir.exists()) {
+    TP_LOG("Application::ensureUserSettingsDirExists", 2) << "Opening existing path";
+  } else if (!m_userDir.mkpath(QStringLiteral("."))) {
+    TP_LOG("Application::ensureUserSettingsDirExists", 4) << "Unable to create data path";
+  } else {
+    TP_LOG("Application::ensureUserSettingsDirExists", 2) << "Datapath created";
+  }
+  RAZ::Settings::setPath(RAZ::Settings::User, path);
+  dir = m_userDir;
+}
+
+// ---------------------------------------------------------------------------
+// Prompts and menu slots needed from the start
+
+void Application::handleZentUrl(const QString& link) {
+  delete m_pendingUrlHandler;
+  m_pendingUrlHandler = new Utils::ZentUrlHandler(link, nullptr);
+  m_pendingUrlHandler->initialize(m_sessionManager.data());
+}
+
+void Application::onMessageReceived(const QString& message) {
+  if (message.isEmpty()) return;
+  if (message.toLower().startsWith(QLatin1String("activate!"))) {
+    if (m_mainWindow)
+      m_mainWindow->showAndActivate();
+    else if (m_loginWindow)
+      m_loginWindow->showAndActivate();
+    return;
+  }
+  for (const QString& link : zentLinksInMessage(message)) handleZentUrl(link);
+}
+
+QList<QByteArray> Application::scanConfigurationFiles(const QString& folder) {
+  QList<QByteArray> out;
+  const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files, QDir::NoSort);
+  for (const QFileInfo& info : files) {
+    if (!info.fileName().startsWith(QLatin1String("config")) || info.suffix() != QLatin1String("xml")) continue;
+    QFile file(info.filePath());
+    if (!file.open(QIODevice::ReadOnly)) continue;
+    bool ok = false;
+    const QByteArray plain = m_cipher.Decrypt(file.readAll(), &ok);
+    if (!ok) continue;
+    const RAZ::Configuration::Config config(plain, QString());
+    if (!config.getName().isEmpty()) out << plain;
+  }
+  return out;
+}
+
+void Application::cbActionHelp() {
+  if (auto* help = qobject_cast<Utils::HelpInterface*>(QApplication::activeWindow()))
+    help->openHelp(help->helpContext());
+}
+
+void Application::cbLoginWindowDestroyed() { m_loginWindow = nullptr; }
+
+void Application::cbActionPreferences() {
+  int page = 0;
+  if (QObject* s = sender()) {
+    page = s->property("tab").toInt();
+    s->setProperty("tab", QVariant());
+  }
+  // TODO(preferences window): create or raise the preferences window on `page`.
+  TP_LOG("Application::cbActionPreferences", 2) << "Preferences page " << page;
+}
+
+void Application::screenResized(int) {
+  // TODO(session life cycle): hand the primary screen's size to the call controller.
+}
+
+// ---------------------------------------------------------------------------
+// Slots completed with the session life cycle and the prompts
+
+void Application::startDrag(QString mimeType, QByteArray data, QPixmap pixmap) {
+  if (mimeType.isEmpty() || data.isEmpty()) return;
+  auto* drag = new QDrag(m_mainWindow.data());
+  auto* mime = new QMimeData();
+  mime->setData(mimeType, data);
+  mime->setText(QString::fromUtf8(data));
+  drag->setMimeData(mime);
+  if (!pixmap.isNull()) drag->setPixmap(pixmap);
+  drag->exec(Qt::MoveAction);
+}
+
+void Application::cbSessionOpened(RAZ::Sessions::SessionManagerBase& session) {
+  // TODO(session life cycle): create the per-session objects and the main window.
+  m_sessionManager = &session;
+  if (m_pendingUrlHandler) m_pendingUrlHandler->initialize(&session);
+}
+
+void Application::cbSessionClosed(RAZ::Sessions::SessionManagerBase&) {
+  // TODO(session life cycle): delete the per-session objects, bring the sign-in window back.
+  m_sessionManager = nullptr;
+  delete m_pendingUrlHandler;
+  m_pendingUrlHandler = nullptr;
+}
+
+void Application::cbSessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State, RAZ::Sessions::Error) {
+  // TODO(session life cycle): explain the error in a message window.
+}
+
+void Application::newVersionFound(bool, const QUrl&) {
+  // TODO(prompts): new-version questions.
+}
+
+void Application::cbActionAbout() {
+  // TODO(about window): create and raise the About window.
+}
+
+void Application::signin(const QString& username, const QString& password, const RAZ::Configuration::Config* config,
+                         QString xsiAddress) {
+  // TODO(session life cycle): hand the credentials to the credentials manager first.
+  Q_UNUSED(username)
+  Q_UNUSED(password)
+  Q_UNUSED(config)
+  Q_UNUSED(xsiAddress)
+}
+
+void Application::cbAlwaysOnTop() {
+  // TODO(action hub): propagate the always-on-top state.
+}
+
+void Application::xsiCredentialsDaysLeft(int) {
+  // TODO(prompts): XSI password expiry.
+}
+
+void Application::onRequestProxyCredentials(bool error, const QString&, const QString&, bool, QObject* caller,
+                                            const QString& callback) {
+  // TODO(prompts): the proxy credentials dialog. Until then a request is
+  // answered as if no credentials were given, so the caller never waits.
+  Q_UNUSED(error)
+  if (!caller || callback.size() < 2) return;
+  const QString method = callback.mid(1).section(QLatin1Char('('), 0, 0);
+  QMetaObject::invokeMethod(caller, method.toLatin1().constData(), Qt::QueuedConnection,
+                            Q_ARG(QString, QString()), Q_ARG(QString, QString()));
+}
+
+void Application::onShowDisclaimerDialog() {
+  // TODO(prompts): the emergency-call disclaimer.
+}
+
+void Application::startingLogout() {
+  // TODO(session life cycle): delete the main window before the platform closes the session.
+}
+
+void Application::showForcedLogoutDialog() {
+  // TODO(prompts): forced log-out message.
+}

@@ -1,0 +1,190 @@
+#pragma once
+
+#include <QDir>
+#include <QMap>
+#include <QPixmap>
+#include <QPointer>
+#include <QSharedPointer>
+#include <QStringList>
+#include <QUrl>
+#include <QVariant>
+
+#include <RAZ/Databases/Comms.h>
+#include <RAZ/Sessions/SessionManagerBase.h>
+#include <TP/Crypto/Blowfish.h>
+#include <app/QtSingleApplication.h>
+
+#include "Utils/WindowManager.h"
+#include "libqml/components/ConnectorNotification.h"
+#include "libqml/components/LoginWindow.h"
+
+class NotificationManager;
+class QTranslator;
+class Tray;
+
+namespace TP {
+namespace Core {
+namespace Logging {
+class LogSink;
+}
+}  // namespace Core
+}  // namespace TP
+
+namespace RAZ {
+class Client;
+class ConfigContainer;
+namespace ApiProvider {
+class Controller;
+}
+namespace Configuration {
+class Config;
+}
+}  // namespace RAZ
+
+namespace QML {
+class ConnectorNotification;
+class LoginWindow;
+class Window;
+}  // namespace QML
+
+namespace Preferences {
+class Watcher;
+}
+
+namespace Providers {
+class Factory;
+class MenuActionProviderWin;
+}  // namespace Providers
+
+namespace Utils {
+class ZentUrlHandler;
+}
+
+// The application object: a single-instance application that owns the
+// process-wide objects and runs the start-up sequence.
+class Application : public QtSingleApplication {
+  Q_OBJECT
+
+ public:
+  static const char* const kInstanceId;       // "ZENT"
+  static const char* const kVersion;          // "20.1.1.231"
+  static const char* const kActivateMessage;  // "activate!"
+  static const int kSendTimeoutMs = 5000;
+
+  Application(int& argc, char** argv);
+  ~Application() override;
+
+  bool initialize();
+  bool event(QEvent* event) override;
+
+  const RAZ::Configuration::Config* getConfig() const;
+  bool isAlwaysOnTop() const;
+
+  // The message a second start sends: its arguments after the program path
+  // joined by one blank, or "activate!" without any.
+  static QString secondInstanceMessage(int argc, char** argv);
+  static QString secondInstanceMessage(const QStringList& arguments);
+  // The product links a second-instance message carries, in order.
+  static QStringList zentLinksInMessage(const QString& message);
+  // The page openPreferences opens for a requested page.
+  static int preferencesPage(int tab);
+
+  static void qtMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message);
+  static void fatalOnlyMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message);
+
+  void registerUrlProtocol(bool add, const QString& displayName, const QString& scheme);
+  void registerZentProtocol(bool add);
+  void updateClientPathEnvironment();
+  void setupApplicationInfo();
+  void prepareDataDirectory(const QString& dataDir);
+  void handleZentUrl(const QString& link);
+  QList<QByteArray> scanConfigurationFiles(const QString& folder);
+  void loadTranslator(int slot, const QString& name, const QString& folder);
+  void setupBreakpad();
+  QML::LoginWindow* createLoginWindow();
+  void showLoginWindow(bool autoSignin);
+  void giveLoginWindowPreferencesAction();
+
+  // Read access for the parts that use the application's objects.
+  Providers::MenuActionProviderWin* menuActionProvider() const { return m_menuActionProvider; }
+  QML::LoginWindow* loginWindow() const { return m_loginWindow; }
+  Utils::ZentUrlHandler* pendingUrlHandler() const { return m_pendingUrlHandler; }
+  Utils::WindowManager* windowManager() { return &m_windowManager; }
+  RAZ::Client* client() const { return m_client; }
+  Tray* tray() const { return m_tray; }
+  NotificationManager* notificationManager() const { return m_notificationManager; }
+  Preferences::Watcher* watcher() const { return m_watcher; }
+  QMap<int, QSharedPointer<QTranslator>> translators() const { return m_translators; }
+  QString language() const { return m_language; }
+  QString userAgent() const { return m_userAgent; }
+
+ signals:
+  void basicLoggingEnabled(bool enable);
+  void advancedLoggingEnabled(bool enable);
+  void clearLogs();
+  void drop(QVariant data);
+  void disclaimerAccepted();
+  void disclaimerRejected();
+
+ public slots:
+  void startDrag(QString mimeType, QByteArray data, QPixmap pixmap);
+  void screenResized(int);
+  void ensureUserSettingsDirExists(QDir& dir, const QString& name);
+  void cbSessionOpened(RAZ::Sessions::SessionManagerBase& session);
+  void cbSessionClosed(RAZ::Sessions::SessionManagerBase& session);
+  void cbSessionError(RAZ::Sessions::SessionManagerBase* session, RAZ::Sessions::State state,
+                      RAZ::Sessions::Error error);
+  void onMessageReceived(const QString& message);
+  void cbLoginWindowDestroyed();
+  void newVersionFound(bool mandatory, const QUrl& url);
+  void cbQuit();
+  void cbActionAbout();
+  void cbActionPreferences();
+  void cbActionHelp();
+  void cbActionAddContact();
+  void signin(const QString& username, const QString& password, const RAZ::Configuration::Config* config,
+              QString xsiAddress);
+  void cbAlwaysOnTop();
+  void enableBasicLogging(bool enable);
+  void enableAdvancedLogging(bool enable);
+  void openLogFolder();
+  void deleteLogFiles();
+  void xsiCredentialsDaysLeft(int days);
+  void onRequestProxyCredentials(bool error, const QString& username, const QString& password, bool isSecured,
+                                 QObject* caller, const QString& callback);
+  void onShowDisclaimerDialog();
+  void startingLogout();
+  void showForcedLogoutDialog();
+  void openPreferences(int tab);
+
+ private:
+  bool fail(const char* title, const char* text, const QString& arg1 = QString(),
+            const QString& arg2 = QString());
+  void chooseLanguage();
+  bool prepareSettingsStore();
+  bool loadTheme();
+
+  TP::Core::Logging::LogSink* m_logSink = nullptr;
+  Tray* m_tray = nullptr;
+  QDir m_userDir;
+  TP::Crypto::Blowfish m_cipher;
+  QPointer<RAZ::Sessions::SessionManagerBase> m_sessionManager;
+  QPointer<QML::LoginWindow> m_loginWindow;
+  QPointer<QML::Window> m_mainWindow;   // the main window arrives with the session life cycle
+  QPointer<QML::Window> m_aboutWindow;  // the About window arrives with its own work
+  QPointer<QML::ConnectorNotification> m_connectorNotification;
+  Preferences::Watcher* m_watcher = nullptr;
+  RAZ::Client* m_client = nullptr;
+  RAZ::Databases::Comms m_commsDb;
+  QMap<int, QSharedPointer<QTranslator>> m_translators;
+  NotificationManager* m_notificationManager = nullptr;
+  Utils::WindowManager m_windowManager;
+  Utils::ZentUrlHandler* m_pendingUrlHandler = nullptr;
+  Providers::Factory* m_factory = nullptr;
+  RAZ::ApiProvider::Controller* m_apiController = nullptr;
+  Providers::MenuActionProviderWin* m_menuActionProvider = nullptr;
+
+  RAZ::ConfigContainer* m_configContainer = nullptr;
+  QString m_userAgent;
+  QString m_language;
+};

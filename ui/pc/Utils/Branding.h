@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace Utils {
+
+// The names the program runs under, from "application_name.txt" beside the
+// executable: line 1 the application name, line 2 the organisation name,
+// line 3 the organisation domain, each trimmed; a missing line is empty.
+struct Branding {
+  QString applicationName;
+  QString organizationName;
+  QString organizationDomain;
+  bool fromFile = false;  // false: the built-in names were used
+};
+
+// The built-in names, used when the file cannot be read or names no
+// application (an empty name would leave windows untitled and put the user's
+// data directly into the organisation's folder).
+Branding builtInBranding();
+
+// Reads the branding file; falls back to builtInBranding().
+Branding readBranding(const QString& path);
+
+}  // namespace Utils

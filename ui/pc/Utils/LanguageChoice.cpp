@@ -1,0 +1,25 @@
+#include "Utils/LanguageChoice.h"
+
+#include <QLocale>
+
+namespace Utils {
+
+QString preferredLocaleName(const QStringList& uiLanguages, const QString& fallbackName) {
+  // Minimal systems report no UI language at all (the "C" locale).
+  if (uiLanguages.isEmpty()) return fallbackName;
+  return QLocale(uiLanguages.first()).name();
+}
+
+QString chooseLanguage(const QStringList& available, const QString& installerLanguage,
+                       const QVariant& stored, const QString& localeName) {
+  QStringList candidates;
+  if (!installerLanguage.isEmpty()) candidates << installerLanguage;
+  if (stored.isValid()) candidates << stored.toString();
+  candidates << localeName << localeName.left(2);
+  for (const QString& c : candidates) {
+    if (!c.isEmpty() && available.contains(c)) return c;
+  }
+  return QStringLiteral("es");
+}
+
+}  // namespace Utils

@@ -1,0 +1,30 @@
+#include "Utils/PreferencesWatcher.h"
+
+namespace Preferences {
+
+WatcherImpl::WatcherImpl(QObject* parent) : Watcher(parent) {
+  connect(this, SIGNAL(scheduleChanged()), this, SLOT(scheduledChange()), Qt::QueuedConnection);
+}
+
+WatcherImpl::~WatcherImpl() = default;
+
+void WatcherImpl::changed() {
+  qDebug("settings updated");
+  m_pending = true;
+  emit scheduleChanged();
+}
+
+void WatcherImpl::scheduledChange() {
+  if (!m_pending) return;
+  m_pending = false;
+  emit preferencesChanged();
+}
+
+void WatcherImpl::qualityDetectionEnabled() {
+  qDebug("Quality Detection Enabled");
+  emit dynamicProfileEnabled();
+}
+
+Watcher* createWatcher(QObject* parent) { return new WatcherImpl(parent); }
+
+}  // namespace Preferences

@@ -1,0 +1,33 @@
+#include "libqml/components/ConnectorNotification.h"
+
+#include <QAbstractItemModel>
+
+#include <TP/Core/Logging.h>
+
+namespace QML {
+
+ConnectorNotification::ConnectorNotification(QAbstractItemModel* model, QWidget* parent)
+    : QML::Window(true, parent), m_model(model) {
+  if (m_model) {
+    connect(m_model, SIGNAL(rowsInserted(QModelIndex, int, int)), this, SLOT(onModelChanged()));
+    connect(m_model, SIGNAL(rowsRemoved(QModelIndex, int, int)), this, SLOT(onModelChanged()));
+  }
+  setResizable(false);
+  setWindowFlag(Qt::WindowMinimizeButtonHint, false);
+  setMinimumSize(360, 200);
+  setMaximumSize(360, 200);
+  setWantsFullscreen(false);
+  setTitle(tr("New Add-ins"));
+  if (setSource(QStringLiteral("qrc:/components/ConnectorList.qml"))) onModelChanged();
+}
+
+ConnectorNotification::~ConnectorNotification() = default;
+
+void ConnectorNotification::onModelChanged() {
+  TP::Core::Logging::CTraceScope trace("QML::ConnectorNotification::onModelChanged");
+  const bool show = m_model && m_model->rowCount(QModelIndex()) > 0;
+  setVisible(show);
+  if (show) showAndActivate();
+}
+
+}  // namespace QML

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QPointer>
+
+#include "libqml/window/Window.h"
+
+#include <QAbstractItemModel>
+
+namespace QML {
+
+// The "New Add-ins" window: visible while the add-in model lists add-ins
+// the user has not decided on.
+class ConnectorNotification : public QML::Window {
+  Q_OBJECT
+  Q_PROPERTY(QAbstractItemModel* addinsModel READ addinsModel CONSTANT)
+
+ public:
+  ConnectorNotification(QAbstractItemModel* model, QWidget* parent = nullptr);
+  ~ConnectorNotification() override;
+
+  QAbstractItemModel* addinsModel() const { return m_model; }
+
+ public slots:
+  void onModelChanged();
+
+ private:
+  QPointer<QAbstractItemModel> m_model;
+};
+
+}  // namespace QML
