@@ -129,7 +129,8 @@ void QtSingleApplication::onNewConnection() {
       if (socket->bytesAvailable() < *expected) return;
       const QByteArray payload = socket->read(*expected);
       *expected = -2;  // done; ignore anything further
-      const QString message = QString::fromUtf8(payload);
+      // The length is explicit: a NUL inside the text is part of it.
+      const QString message = QString::fromUtf8(payload.constData(), payload.size());
       QPointer<QLocalSocket> guard(socket);
       emit messageReceived(message);
       if (guard) {

@@ -1,0 +1,280 @@
+// The application object itself: menu actions, second-start messages carried
+// from a real second start of the program, product links, the preferences
+// page, and the start-up sequence run against an empty folder and against
+// the shipped tree.
+#include <QAction>
+#include <QApplication>
+#include <QLocalSocket>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QtTest>
+
+#include <thread>
+
+#include <RAZ/Settings.h>
+#include <RAZ/Utils/Path.h>
+#include <TP/Core/Logging.h>
+
+#include "Application.h"
+#include "Providers/MenuActionProvider.h"
+#include "TestSupport.h"
+#include "Utils/AppPaths.h"
+#include "Utils/ZentUrlHandler.h"
+#include "dialogs/MessageWindow.h"
+#include "libqml/components/LoginWindow.h"
+#include "libqml/utils/Style.h"
+
+namespace {
+
+// Everything the program writes for a user goes below one temporary home,
+// and the single-instance id is our own, before the application object
+// exists.
+QTemporaryDir* g_home = nullptr;
+const bool g_environment = [] {
+  g_home = new QTemporaryDir();
+  const QByteArray home = g_home->path().toLocal8Bit();
+  qputenv("HOME", home);
+  qputenv("XDG_DATA_HOME", home + "/share");
+  qputenv("XDG_CONFIG_HOME", home + "/config");
+  qputenv("XDG_CACHE_HOME", home + "/cache");
+  QDir().mkpath(g_home->path() + "/run");
+  QFile::setPermissions(g_home->path() + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  qputenv("XDG_RUNTIME_DIR", home + "/run");
+  qputenv("LANG", "C");
+  qputenv("LC_ALL", "C");
+  qputenv("ZENT_INSTANCE_ID", "zent-test-application-" + QByteArray::number(QCoreApplication::applicationPid()));
+  return true;
+}();
+
+struct SeenMessage {
+  QString title;
+  QString text;
+};
+
+// Answers the next blocking message window with Ok, remembering what it said.
+void answerNextMessage(SeenMessage* seen) {
+  QTimer::singleShot(0, qApp, [seen] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      auto* m = qobject_cast<Dialogs::MessageWindow*>(w);
+      if (!m || !m->isVisible()) continue;
+      seen->title = m->windowTitle();
+      seen->text = m->text();
+      m->buttonBox()->button(QDialogButtonBox::Ok)->click();
+      return;
+    }
+  });
+}
+
+Application* app() { return static_cast<Application*>(qApp); }
+
+}  // namespace
+
+class TestAppApplication : public QObject {
+  Q_OBJECT
+
+ private:
+  TP::Core::Logging::MemorySink m_log;
+  QML::Style* m_style = nullptr;
+
+  QString programPath() const { return qEnvironmentVariable("ZENT_DIST_DIR") + "/zent"; }
+
+  // Starts the program as a second instance with the arguments and returns
+  // the message the running instance (this test) receives.
+  QString secondStart(const QStringList& arguments) {
+    QSignalSpy spy(app(), SIGNAL(messageReceived(QString)));
+    QProcess second;
+    second.start(programPath(), arguments);
+    if (!spy.wait(60000)) return QStringLiteral("<nothing received>");
+    if (!second.waitForFinished(60000)) return QStringLiteral("<second start did not end>");
+    if (second.exitCode() != 0) return QStringLiteral("<second start failed>");
+    return spy.first().first().toString();
+  }
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(g_environment);
+    TP::Core::Logging::addLogger(&m_log);
+    m_style = new QML::Style(nullptr);
+    QVERIFY(!app()->isRunning());
+  }
+
+  void cleanupTestCase() {
+    TP::Core::Logging::removeLogger(&m_log);
+    AppPaths::setExecutableDirOverride(QString());
+    delete m_style;
+  }
+
+  void constructorCreatesStartActions() {
+    Providers::MenuActionProvider* p = app()->menuActionProvider();
+    QVERIFY(p);
+    for (int id : {0, 1, 16, 4, 14, 15, 3, 17}) QVERIFY2(p->action(id), qPrintable(QString::number(id)));
+    for (int id : {2, 5, 6, 7, 8, 18}) QVERIFY(!p->action(id));
+    QCOMPARE(p->action(15)->text(), QString("Exit"));
+    QCOMPARE(QCoreApplication::applicationVersion(), QString("20.1.1.231"));
+    QVERIFY(p->menuText(19).isEmpty());
+  }
+
+  void secondStartWithoutArguments() { QCOMPARE(secondStart({}), QString("activate!")); }
+
+  void secondStartWithTwoArguments() {
+    QCOMPARE(secondStart({"--zent:call=\"eA==\"", "two words"}), QString("--zent:call=\"eA==\" two words"));
+  }
+
+  void longBinaryMessageArrivesIntact() {
+    QString message;
+    for (int i = 0; i < 200000; ++i) message += QChar(ushort(1 + (i * 7919) % 0xD7FF));
+    message += QChar(0);
+    message += QStringLiteral("Ωend");
+    QSignalSpy spy(app(), SIGNAL(messageReceived(QString)));
+    bool delivered = false;
+    const QString server = QtSingleApplication::serverNameFor(app()->id());
+    std::thread client([&] { delivered = QtSingleApplication::sendMessageTo(server, message, 30000); });
+    const bool received = spy.wait(30000);
+    client.join();
+    QVERIFY(received);
+    QVERIFY(delivered);
+    const QString got = spy.first().first().toString();
+    QCOMPARE(got.size(), message.size());
+    int firstDifference = -1;
+    for (int i = 0; i < got.size() && firstDifference < 0; ++i)
+      if (got.at(i) != message.at(i)) firstDifference = i;
+    QCOMPARE(firstDifference, -1);
+  }
+
+  void silentClientDoesNotBlockTheProgram() {
+    // A peer that connects and sends half a header is simply dropped later;
+    // a full message behind it still arrives.
+    QLocalSocket idle;
+    idle.connectToServer(QtSingleApplication::serverNameFor(app()->id()));
+    QVERIFY(idle.waitForConnected(5000));
+    idle.write("\0\0", 2);
+    idle.flush();
+    QSignalSpy spy(app(), SIGNAL(messageReceived(QString)));
+    bool delivered = false;
+    std::thread client([&] {
+      delivered = QtSingleApplication::sendMessageTo(QtSingleApplication::serverNameFor(app()->id()), "x", 30000);
+    });
+    QVERIFY(spy.wait(30000));
+    client.join();
+    QVERIFY(delivered);
+    QCOMPARE(spy.first().first().toString(), QString("x"));
+  }
+
+  void productLinksFromMessages() {
+    app()->onMessageReceived("--zent:first=\"1\" --callto:123");
+    QVERIFY(app()->pendingUrlHandler());
+    QCOMPARE(app()->pendingUrlHandler()->link(), QString("first=\"1\""));
+    QPointer<Utils::ZentUrlHandler> old = app()->pendingUrlHandler();
+    app()->onMessageReceived("--callto:555");
+    QCOMPARE(app()->pendingUrlHandler(), old.data());
+    app()->onMessageReceived("--ZENT:second --zent:third");
+    QVERIFY(!old);  // replaced, and deleted
+    QCOMPARE(app()->pendingUrlHandler()->link(), QString("third"));
+    app()->onMessageReceived(QString());
+    app()->onMessageReceived("ACTIVATE!");  // no window yet: nothing to raise
+    QCOMPARE(app()->pendingUrlHandler()->link(), QString("third"));
+  }
+
+  void openPreferencesClampsThePage_data() {
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("page");
+    QTest::newRow("7") << 7 << 0;
+    QTest::newRow("-1") << -1 << 0;
+    QTest::newRow("3") << 3 << 3;
+    QTest::newRow("5") << 5 << 5;
+  }
+  void openPreferencesClampsThePage() {
+    QFETCH(int, tab);
+    QFETCH(int, page);
+    m_log.clear();
+    QAction* prefs = app()->menuActionProvider()->action(1);
+    QVariant seen;
+    auto c = connect(prefs, &QAction::triggered, this, [&] { seen = prefs->property("tab"); });
+    app()->openPreferences(tab);
+    disconnect(c);
+    // The slot reads the page and clears the property before later receivers.
+    QVERIFY(!seen.isValid());
+    QVERIFY(m_log.containsMessage(QString("Preferences page %1").arg(page)));
+    QVERIFY(!prefs->property("tab").isValid());
+  }
+
+  void accountFolderNeverLeavesTheDataFolder() {
+    QTemporaryDir data;
+    RAZ::Settings::setPath(RAZ::Settings::User, QString());
+    QDir dir;
+    app()->ensureUserSettingsDirExists(dir, "../../escape");
+    const QString root = RAZ::Utils::Path::writableDataPath();
+    QVERIFY2(QDir::cleanPath(dir.absolutePath()).startsWith(QDir::cleanPath(root) + "/"), qPrintable(dir.path()));
+    QVERIFY(dir.exists());
+    QCOMPARE(RAZ::Settings::path(RAZ::Settings::User), dir.path());
+  }
+
+  void startUpFailsWithoutSettingsFolder() {
+    QTemporaryDir empty;
+    AppPaths::setExecutableDirOverride(empty.path());
+    SeenMessage seen;
+    answerNextMessage(&seen);
+    m_log.clear();
+    QVERIFY(!app()->initialize());
+    ZentTest::installStrictMessageHandler();
+    // No branding file there: the built-in names title the message.
+    QCOMPARE(seen.title, QString("VOV Quorvel: UI setting error"));
+    QCOMPARE(seen.text, QString("Couldn't find UI settings file"));
+    const auto fatal = m_log.find("AppLogger", "Application::initialize", 5);
+    QCOMPARE(fatal.size(), 1);
+    QCOMPARE(fatal.first().message, QString("Couldn't find UI settings file"));
+    QVERIFY(!app()->loginWindow());
+  }
+
+  void startUpRunsEveryStepOnTheShippedTree() {
+    AppPaths::setExecutableDirOverride(qEnvironmentVariable("ZENT_DIST_DIR"));
+    m_log.clear();
+    const bool ok = app()->initialize();
+    ZentTest::installStrictMessageHandler();
+    QVERIFY(ok);
+    QCOMPARE(QCoreApplication::applicationName(), QString("Zent"));
+    QVERIFY(m_log.containsMessage("Application initialization is complete. User agent is: Zent/20.1.1.231 ("));
+    QVERIFY(app()->loginWindow());
+    QVERIFY(app()->loginWindow()->isVisible());
+    QVERIFY(app()->tray());
+    QVERIFY(app()->notificationManager());
+    QVERIFY(app()->watcher());
+    // Nothing usable in the "C" locale: Spanish, written back.
+    QCOMPARE(app()->language(), QString("es"));
+    RAZ::Settings settings(RAZ::Settings::Application);
+    QCOMPARE(settings.value("settings/language/active").toString(), QString("es"));
+    QVERIFY(settings.value("settings/user_agent").toString().startsWith("Zent/20.1.1.231 ("));
+    QCOMPARE(settings.value("settings/themes/active").toString(), QString("default"));
+    // Slots 0 and 1 always get a translator; no custom catalogue, no slot 2.
+    QVERIFY(app()->translators().contains(0));
+    QVERIFY(app()->translators().contains(1));
+    QVERIFY(!app()->translators().contains(2));
+    // The language change reached the menu actions.
+    QCOMPARE(app()->menuActionProvider()->action(14)->text(), QString::fromUtf8("Cerrar sesión"));
+    QVERIFY(QFile::exists(qEnvironmentVariable("XDG_DATA_HOME") + "/applications/zent-url-handler.desktop"));
+    QCOMPARE(qEnvironmentVariable("VODI8_CLIENT_PATH"), AppPaths::executablePath());
+    QVERIFY(QFileInfo(RAZ::Utils::Path::writableDataPath() + "/logs/spirit").isDir());
+    QVERIFY(QFile::exists(RAZ::Utils::Path::writableDataPath() + "/application_setting.ini"));
+    QVERIFY(!QFile::exists(QDir::current().filePath("HKEY_CLASSES_ROOT")));
+    // Second-start messages are handled from now on.
+    app()->loginWindow()->hide();
+    emit app()->messageReceived("activate!");
+    QVERIFY(app()->loginWindow()->isVisible());
+  }
+
+  void loginWindowFormReachesTheSigninSignal() {
+    QML::LoginWindow* w = app()->loginWindow();
+    QVERIFY(w);
+    QSignalSpy spy(w, SIGNAL(signin(QString, QString, const RAZ::Configuration::Config*, QString)));
+    w->setUsername("alice");
+    w->setPassword("demo");
+    w->onSigninClicked();
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.first().at(0).toString(), QString("alice"));
+    QCOMPARE(spy.first().at(1).toString(), QString("demo"));
+  }
+};
+
+ZENT_TEST_MAIN(TestAppApplication, Application)
+#include "tst_app_application.moc"

@@ -1,0 +1,454 @@
+// Start-up pieces that need no application object of the program's own:
+// language choice, user agent, branding, settings seeding, account folders,
+// theme look-up, languages, the operating-system layer and Qt message routing.
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <RAZ/Settings.h>
+#include <TP/Core/Logging.h>
+#include <os/Environment.h>
+#include <os/Store.h>
+#include <os/UrlScheme.h>
+
+#include "Application.h"
+#include "I18N.h"
+#include "TestSupport.h"
+#include "Utils/AppPaths.h"
+#include "Utils/Branding.h"
+#include "Utils/FileUtils.h"
+#include "Utils/LanguageChoice.h"
+#include "Utils/SettingsSeed.h"
+#include "Utils/UserAgent.h"
+#include "libqml/utils/Themes.h"
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& content) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile f(path);
+  QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(path));
+  f.write(content);
+}
+
+// Splits a desktop entry's Exec value the way the desktop does: blanks
+// separate arguments; inside double quotes a back-slash escapes the next
+// character.
+QStringList splitExec(const QString& exec) {
+  QStringList args;
+  QString cur;
+  bool quoted = false, any = false;
+  for (int i = 0; i < exec.size(); ++i) {
+    const QChar c = exec.at(i);
+    if (quoted) {
+      if (c == '\\' && i + 1 < exec.size()) {
+        cur += exec.at(++i);
+      } else if (c == '"') {
+        quoted = false;
+      } else {
+        cur += c;
+      }
+    } else if (c == '"') {
+      quoted = any = true;
+    } else if (c == ' ') {
+      if (any || !cur.isEmpty()) args << cur;
+      cur.clear();
+      any = false;
+    } else {
+      cur += c;
+    }
+  }
+  if (any || !cur.isEmpty()) args << cur;
+  return args;
+}
+
+QByteArray readFile(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class TestAppStartup : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    AppPaths::setExecutableDirOverride(QString());
+    RAZ::Settings::clearPaths();
+  }
+  void cleanupTestCase() {
+    AppPaths::setExecutableDirOverride(QString());
+    RAZ::Settings::clearPaths();
+    Os::Store::setFilePath(QString());
+  }
+
+  void languageChoice_data() {
+    QTest::addColumn<QString>("installer");
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("installer beats stored") << "en" << QVariant("es") << "fr_FR" << "en";
+    QTest::newRow("stored when no installer") << "" << QVariant("en") << "es_ES" << "en";
+    QTest::newRow("nothing usable") << "" << QVariant() << "fr_FR" << "es";
+    QTest::newRow("stored outside table") << "" << QVariant("xx") << "de_DE" << "es";
+    QTest::newRow("two-letter fallback") << "" << QVariant("xx") << "en_US" << "en";
+    QTest::newRow("installer outside table") << "fr" << QVariant() << "en_GB" << "en";
+    QTest::newRow("empty locale") << "" << QVariant() << "" << "es";
+  }
+  void languageChoice() {
+    QFETCH(QString, installer);
+    QFETCH(QVariant, stored);
+    QFETCH(QString, locale);
+    QFETCH(QString, expected);
+    QCOMPARE(Utils::chooseLanguage({"en", "es"}, installer, stored, locale), expected);
+  }
+
+  void languageChoiceWithEmptyTable() {
+    // Without a language list nothing is accepted: always the built-in "es".
+    QCOMPARE(Utils::chooseLanguage({}, "en", QVariant("en"), "en_US"), QString("es"));
+  }
+
+  void preferredLocaleName() {
+    QCOMPARE(Utils::preferredLocaleName({}, "C"), QString("C"));
+    QCOMPARE(Utils::preferredLocaleName({"en-US", "de-DE"}, "C"), QString("en_US"));
+  }
+
+  void userAgent() {
+    QCOMPARE(Utils::buildUserAgent("Zent/%1 (%2)", "20.1.1.231", "Linux"), QString("Zent/20.1.1.231 (Linux)"));
+    // Fewer placeholders: the template takes what it has room for.
+    QCOMPARE(Utils::buildUserAgent("Zent/%1", "20.1.1.231", "Linux"), QString("Zent/20.1.1.231"));
+    QCOMPARE(Utils::buildUserAgent("Zent", "20.1.1.231", "Linux"), QString("Zent"));
+    QCOMPARE(Utils::buildUserAgent("", "20.1.1.231", "Linux"), QString());
+    // The system name is never read as a placeholder itself.
+    QCOMPARE(Utils::buildUserAgent("%1 %2", "1", "100%1"), QString("1 100%1"));
+    QVERIFY(ZentTest::takeMessages().filter("QString::arg").isEmpty());
+    QCOMPARE(Utils::windowsVersionName(0x90), QString("Windows 7"));
+    QCOMPARE(Utils::windowsVersionName(0x40), QString("Windows XP Professional x64 Edition"));
+    QCOMPARE(Utils::windowsVersionName(0), QString("Windows"));
+    QVERIFY(!Utils::operatingSystemName().isEmpty());
+  }
+
+  void branding() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("application_name.txt");
+    writeFile(path, "  Zent \nZent Communications\n zent.example \n");
+    Utils::Branding b = Utils::readBranding(path);
+    QVERIFY(b.fromFile);
+    QCOMPARE(b.applicationName, QString("Zent"));
+    QCOMPARE(b.organizationName, QString("Zent Communications"));
+    QCOMPARE(b.organizationDomain, QString("zent.example"));
+
+    writeFile(path, "Only\n");
+    b = Utils::readBranding(path);
+    QCOMPARE(b.applicationName, QString("Only"));
+    QVERIFY(b.organizationName.isEmpty());
+    QVERIFY(b.organizationDomain.isEmpty());
+
+    // Missing and empty files both give the built-in names.
+    const Utils::Branding builtIn = Utils::builtInBranding();
+    QVERIFY(!builtIn.applicationName.isEmpty());
+    b = Utils::readBranding(dir.filePath("missing.txt"));
+    QVERIFY(!b.fromFile);
+    QCOMPARE(b.applicationName, builtIn.applicationName);
+    QCOMPARE(b.organizationName, QString("Zarozurav Quorvel Inc"));
+    writeFile(path, "");
+    b = Utils::readBranding(path);
+    QVERIFY(!b.fromFile);
+    QCOMPARE(b.applicationName, QString("VOV Quorvel"));
+    writeFile(path, "   \nOrg\n");
+    QCOMPARE(Utils::readBranding(path).applicationName, QString("VOV Quorvel"));
+  }
+
+  void settingsSeeding() {
+    QTemporaryDir dir;
+    const QString install = dir.filePath("install/application_setting.ini");
+    const QString data = dir.filePath("data");
+    const QString user = data + "/application_setting.ini";
+
+    // No installation file: nothing created.
+    QCOMPARE(Utils::seedUserSettings(install, user, data), Utils::SeedResult::NoInstallationFile);
+    QVERIFY(!QFile::exists(user));
+
+    writeFile(install, "[defaults]\ntheme=default\n[settings]\nsimplifiedSslHandling=true\n");
+    QFile::setPermissions(install, QFile::ReadOwner | QFile::ReadGroup);
+    QCOMPARE(Utils::seedUserSettings(install, user, data), Utils::SeedResult::Copied);
+    QVERIFY(QFile::exists(user));
+    QVERIFY(QFileInfo(user).isWritable());
+
+    // The user's own values survive every later start.
+    {
+      QSettings s(user, QSettings::IniFormat);
+      s.setValue("settings/language/active", "en");
+      s.setValue("settings/simplifiedSslHandling", false);
+    }
+    const QByteArray before = readFile(user);
+    QCOMPARE(Utils::seedUserSettings(install, user, data), Utils::SeedResult::Unchanged);
+    QCOMPARE(readFile(user), before);
+
+    // A user file without the key gets true only when the installation says so.
+    {
+      QSettings s(user, QSettings::IniFormat);
+      s.remove("settings/simplifiedSslHandling");
+    }
+    QCOMPARE(Utils::seedUserSettings(install, user, data), Utils::SeedResult::Merged);
+    QSettings s(user, QSettings::IniFormat);
+    QCOMPARE(s.value("settings/simplifiedSslHandling").toBool(), true);
+    QCOMPARE(s.value("settings/language/active").toString(), QString("en"));
+  }
+
+  void installSettingsFolderOneLevelUp() {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("bin");
+    QDir(dir.path()).mkpath("settings");
+    AppPaths::setExecutableDirOverride(dir.filePath("bin"));
+    QVERIFY(AppPaths::installSettingsDir().endsWith("/bin/../settings/"));
+    // Seeding still looks for the file beside the executable.
+    QCOMPARE(AppPaths::installSettingsFile(), dir.filePath("bin") + "/settings/application_setting.ini");
+    AppPaths::setExecutableDirOverride(dir.filePath("nowhere/bin"));
+    QVERIFY(AppPaths::installSettingsDir().isEmpty());
+  }
+
+  void accountFolderStaysInDataFolder_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("parent") << "..";
+    QTest::newRow("current") << ".";
+    QTest::newRow("slash") << "../../etc";
+    QTest::newRow("absolute") << "/tmp/x";
+    QTest::newRow("backslash") << "..\\..\\x";
+    QTest::newRow("empty") << "";
+  }
+  void accountFolderStaysInDataFolder() {
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    const QString data = dir.filePath("data");
+    const QString path = AppPaths::accountFolderPath(data, name);
+    const QString clean = QDir::cleanPath(path);
+    QVERIFY2(clean.startsWith(data + "/") && clean != data, qPrintable(path));
+    QCOMPARE(QFileInfo(clean).absolutePath(), data);
+  }
+  void accountFolderPlainNameKept() {
+    QCOMPARE(AppPaths::accountFolderPath("/d", "alice@zent.example"), QString("/d/alice@zent.example"));
+  }
+
+  void themeLookUp() {
+    QTemporaryDir dir;
+    const QString exe = dir.filePath("app/bin");
+    writeFile(exe + "/themes/blue/resources.rcc", "x");
+    writeFile(dir.filePath("app/themes/blue/resources.rcc"), "y");
+    writeFile(dir.filePath("app/themes/green/resources.rcc"), "z");
+    AppPaths::setExecutableDirOverride(exe);
+    // "themes" beside the program wins over "../themes".
+    QCOMPARE(Utils::Themes::themePath("blue"), QFileInfo(exe + "/themes/blue/resources.rcc").canonicalFilePath());
+    QCOMPARE(Utils::Themes::themePath("green"),
+             QFileInfo(dir.filePath("app/themes/green/resources.rcc")).canonicalFilePath());
+    QVERIFY(Utils::Themes::themePath("missing").isEmpty());
+    QVERIFY(Utils::Themes::themePath("").isEmpty());
+    QVERIFY(Utils::Themes::themePath("../bin/themes/blue").isEmpty());
+    QCOMPARE(Utils::Themes::themeNameFromPath("/x/themes/blue/resources.rcc"), QString("blue"));
+    QCOMPARE(Utils::Themes::themeNameFromPath("C:/x/themes/red/description.xml"), QString("red"));
+    QCOMPARE(Utils::Themes::themeNameFromPath("blue"), QString("blue"));
+    QCOMPARE(Utils::Themes::themeNameFromPath("/x/themes/a/b/resources.rcc"), QString("/x/themes/a/b/resources.rcc"));
+  }
+
+  void themeNamesFromSettings() {
+    QTemporaryDir dir;
+    RAZ::Settings::setPath(RAZ::Settings::Application, dir.filePath("user"));
+    RAZ::Settings::setPath(RAZ::Settings::Installation, dir.filePath("install"));
+    QCOMPARE(Utils::Themes::defaultTheme(), QString("default"));
+    QCOMPARE(Utils::Themes::activeTheme(), QString("default"));
+    writeFile(dir.filePath("install/application_setting.ini"), "[defaults]\ntheme=night\n");
+    QCOMPARE(Utils::Themes::activeTheme(), QString("night"));
+    Utils::Themes::setActiveTheme("missing");
+    QCOMPARE(Utils::Themes::activeTheme(), QString("missing"));
+  }
+
+  void themeFallsBackToDefault() {
+    // The shipped tree: an asked theme that does not exist falls back to the
+    // default theme, whose package registers and provides the icon and sounds.
+    const QString dist = qEnvironmentVariable("ZENT_DIST_DIR");
+    QVERIFY(!dist.isEmpty());
+    AppPaths::setExecutableDirOverride(dist);
+    QVERIFY(Utils::Themes::themePath("no-such-theme").isEmpty());
+    const QString path = Utils::Themes::themePath("default");
+    QVERIFY(!path.isEmpty());
+    QVERIFY(QResource::registerResource(path));
+    QVERIFY(QFile::exists(":/app_icon.ico"));
+    QVERIFY(!QIcon(":/app_icon.ico").isNull());
+    for (const char* s : {"busy", "congestion", "incoming_message", "calling", "call_waiting", "contact_online"})
+      QVERIFY2(QFile::exists(QString(":/sounds/%1.wav").arg(s)), s);
+    QVERIFY(readFile(":/sounds/busy.wav").startsWith("RIFF"));
+    QVERIFY(readFile(":/sounds/ring_signals.xml").contains("default=\"true\""));
+    QVERIFY(QResource::unregisterResource(path));
+  }
+
+  void languagesAndInstallerLanguage() {
+    QTemporaryDir dir;
+    Os::Store::setFilePath(dir.filePath("store.ini"));
+    I18N::languages().clear();
+    I18N::installerCodes().clear();
+    QVERIFY(!I18N::loadLanguagesFrom("not json"));
+    QVERIFY(I18N::languages().isEmpty());
+    QVERIFY(I18N::getInstallerLanguage().isEmpty());
+    QVERIFY(I18N::loadLanguagesFrom(R"({"es":["1034","Español"],"en":["1033","English"],"fr":["1036","Français"],"EN":["1","x"],"short":["1"]})"));
+    QCOMPARE(I18N::languages().keys(), QStringList({"en", "es"}));
+    QCOMPARE(I18N::languages().value("es"), QString("Español"));
+    // A member with fewer than two elements is skipped, not read out of range.
+    QVERIFY(I18N::loadLanguagesFrom(R"({"en":["9"]})"));
+    QCOMPARE(I18N::languages().value("en"), QString("English"));
+
+    I18N::setInstallerLanguage("en");
+    QCOMPARE(Os::Store::value(I18N::installerKey(), "Installer Language").toString(), QString("1033"));
+    QCOMPARE(I18N::getInstallerLanguage(), QString("en"));
+    I18N::setInstallerLanguage("de");  // no installer code: nothing written
+    QCOMPARE(I18N::getInstallerLanguage(), QString("en"));
+    // Nothing lands in files named after the key.
+    QVERIFY(QDir(dir.path()).entryList(QDir::Files) == QStringList({"store.ini"}));
+    QVERIFY(!QFile::exists(QDir::current().filePath("HKEY_CURRENT_USER")));
+    Os::Store::setFilePath(QString());
+  }
+
+  void clientPathEnvironment() {
+    QTemporaryDir dir;
+    Os::Store::setFilePath(dir.filePath("store.ini"));
+    const QString name = "VODI8_CLIENT_PATH";
+    using Os::EnvironmentScope;
+    using Os::EnvironmentUpdate;
+    // Both empty: the user value is written, and the process sees it.
+    QCOMPARE(Os::keepEnvironmentPath(name, "/opt/zent/zent"), EnvironmentUpdate::WroteUser);
+    QCOMPARE(qEnvironmentVariable("VODI8_CLIENT_PATH"), QString("/opt/zent/zent"));
+    QCOMPARE(Os::keepEnvironmentPath(name, "/opt/zent/zent"), EnvironmentUpdate::Unchanged);
+    // Machine value equal, user unset: nothing written.
+    Os::Store::removeKey("HKEY_CURRENT_USER\\Environment");
+    Os::setEnvironmentValue(EnvironmentScope::Machine, name, "/opt/zent/zent");
+    QCOMPARE(Os::keepEnvironmentPath(name, "/opt/zent/zent"), EnvironmentUpdate::Unchanged);
+    QVERIFY(Os::environmentValue(EnvironmentScope::User, name).isEmpty());
+    // Machine value elsewhere, user unset: the machine value is rewritten.
+    QCOMPARE(Os::keepEnvironmentPath(name, "/new/zent"), EnvironmentUpdate::WroteMachine);
+    QCOMPARE(Os::environmentValue(EnvironmentScope::Machine, name), QString("/new/zent"));
+    // User value elsewhere: the user value is rewritten, the machine one kept.
+    Os::setEnvironmentValue(EnvironmentScope::User, name, "/old/zent");
+    QCOMPARE(Os::keepEnvironmentPath(name, "/other/zent"), EnvironmentUpdate::WroteUser);
+    QCOMPARE(Os::environmentValue(EnvironmentScope::User, name), QString("/other/zent"));
+    QCOMPARE(Os::environmentValue(EnvironmentScope::Machine, name), QString("/new/zent"));
+    Os::Store::setFilePath(QString());
+  }
+
+  void urlSchemeDesktopEntry() {
+    QTemporaryDir dir;
+    const QByteArray oldXdg = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit());
+    const QString exe = "/opt/my \"zent\" $HOME/zent";
+    QVERIFY(Os::registerUrlScheme("zent", "ZENT", exe));
+    const QString path = dir.path() + "/applications/zent-url-handler.desktop";
+    QCOMPARE(Os::urlSchemeEntryPath("zent"), path);
+    const QString text = QString::fromUtf8(readFile(path));
+    QVERIFY(text.contains("MimeType=x-scheme-handler/zent;\n"));
+    QVERIFY(text.contains("Name=URL:ZENT Protocol\n"));
+    // The program path is quoted with its special characters escaped.
+    QVERIFY2(text.contains(R"("/opt/my \\"zent\\" \\$HOME/zent" %u)"), qPrintable(text));
+    // Registering again repairs the entry for a moved program.
+    QVERIFY(Os::registerUrlScheme("zent", "ZENT", "/moved/zent"));
+    QVERIFY(QString::fromUtf8(readFile(path)).contains("\"/moved/zent\" %u"));
+    QVERIFY(Os::unregisterUrlScheme("zent"));
+    QVERIFY(!QFile::exists(path));
+    QVERIFY(Os::unregisterUrlScheme("zent"));
+    QCOMPARE(Os::windowsOpenCommand("C:/Program Files/Zent/zent.exe"),
+             QString("\"C:\\Program Files\\Zent\\zent.exe\" --%l"));
+    if (oldXdg.isNull())
+      qunsetenv("XDG_DATA_HOME");
+    else
+      qputenv("XDG_DATA_HOME", oldXdg);
+  }
+
+  void urlSchemeEntryDeliversPrefixedLink() {
+    // Run the entry's command the way a desktop would: the program must
+    // receive one argument "--zent:..." whatever the link holds.
+    QTemporaryDir dir;
+    const QString fake = dir.filePath("fake zent");
+    writeFile(fake, "#!/bin/sh\nprintf '%s|' \"$#\" \"$@\" > \"$(dirname \"$0\")/args\"\n");
+    QFile::setPermissions(fake, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString entry = Os::urlSchemeEntry("zent", "ZENT", fake);
+    QString exec = entry.section("Exec=", 1).section('\n', 0, 0);
+    exec.replace("\\\\", "\\");  // the entry format's own escaping
+    QStringList args = splitExec(exec.replace(" %u", ""));
+    QVERIFY(args.size() >= 3);
+    const QString program = args.takeFirst();
+    args << "zent:call=\"a b\";x=$(id)";
+    QProcess p;
+    p.start(program, args);
+    QVERIFY(p.waitForFinished(10000));
+    QCOMPARE(QString::fromUtf8(readFile(dir.filePath("args"))), QString("1|--zent:call=\"a b\";x=$(id)|"));
+  }
+
+  void qtMessagesRouteToLogger() {
+    TP::Core::Logging::MemorySink sink;
+    TP::Core::Logging::addLogger(&sink);
+    const QMessageLogContext ctx("somefile.cpp", 42, "fn", "cat");
+    Application::qtMessageHandler(QtDebugMsg, ctx, "d");
+    Application::qtMessageHandler(QtWarningMsg, ctx, "w");
+    Application::qtMessageHandler(QtCriticalMsg, ctx, "c");
+    Application::qtMessageHandler(QtInfoMsg, ctx, "i");
+    const QList<TP::Core::Logging::Record> records = sink.find("QtLogger");
+    QCOMPARE(records.size(), 3);
+    QCOMPARE(records.at(0).tag, QString("qDebug"));
+    QCOMPARE(int(records.at(0).level), 2);
+    QCOMPARE(records.at(1).tag, QString("qWarning"));
+    QCOMPARE(int(records.at(1).level), 3);
+    QCOMPARE(records.at(1).message, QString("w"));
+    QCOMPARE(records.at(2).tag, QString("qCritical"));
+    QCOMPARE(int(records.at(2).level), 4);
+    for (const auto& r : records) {
+      QVERIFY(r.file.isEmpty());
+      QCOMPARE(r.line, 0);
+    }
+    sink.clear();
+    Application::fatalOnlyMessageHandler(QtWarningMsg, ctx, "dropped");
+    QCOMPARE(sink.size(), 0);
+    TP::Core::Logging::removeLogger(&sink);
+  }
+
+  void secondInstanceMessages() {
+    QCOMPARE(Application::secondInstanceMessage(QStringList{"/opt/zent"}), QString("activate!"));
+    QCOMPARE(Application::secondInstanceMessage(QStringList{"/opt/zent", "a", "b c"}), QString("a b c"));
+    QCOMPARE(Application::zentLinksInMessage("--zent:a=\"1\" --callto:123"), QStringList({"a=\"1\""}));
+    QCOMPARE(Application::zentLinksInMessage("--ZENT:x --zent:y"), QStringList({"x", "y"}));
+    QCOMPARE(Application::zentLinksInMessage("---zent:z"), QStringList({"z"}));
+    QVERIFY(Application::zentLinksInMessage("zent:nothing").isEmpty());
+    QCOMPARE(Application::preferencesPage(7), 0);
+    QCOMPARE(Application::preferencesPage(-1), 0);
+    QCOMPARE(Application::preferencesPage(5), 5);
+    QCOMPARE(Application::preferencesPage(0), 0);
+  }
+
+  void directoryCopy() {
+    QTemporaryDir dir;
+    const QString root = dir.filePath("root");
+    writeFile(root + "/old/credentials.dat", "c");
+    writeFile(root + "/old/notes.txt", "n");
+    writeFile(root + "/old/logs.txt.old/a", "a");
+    writeFile(root + "/old/sub/keep.ini", "k");
+    writeFile(root + "/skipme/credentials.dat", "c");
+    writeFile(root + "/deep/inner/credentials.dat", "c");
+    QCOMPARE(Utils::File::findDir(root, "credentials.dat", {"skipme"}), QFileInfo(root + "/old").absoluteFilePath());
+    QVERIFY(Utils::File::findDir(root, "credentials.dat", {"skipme", "old"}).isEmpty());
+    QVERIFY(Utils::File::findDir(dir.filePath("missing"), "credentials.dat", {}).isEmpty());
+
+    const QString target = dir.filePath("new");
+    writeFile(target + "/credentials.dat", "mine");
+    QVERIFY(QFile::link(root, root + "/old/loop"));
+    QVERIFY(Utils::File::cpDir(root + "/old", target, {".txt"}));
+    QCOMPARE(readFile(target + "/credentials.dat"), QByteArray("mine"));
+    QVERIFY(QFile::exists(target + "/sub/keep.ini"));
+    QVERIFY(!QFile::exists(target + "/notes.txt"));
+    QVERIFY(!QFile::exists(target + "/logs.txt.old"));
+    QVERIFY(!QFileInfo::exists(target + "/loop"));
+    QVERIFY(Utils::File::cpDir(dir.filePath("nothing"), dir.filePath("made"), {}));
+    QVERIFY(QFileInfo(dir.filePath("made")).isDir());
+  }
+};
+
+ZENT_TEST_MAIN(TestAppStartup, QApplication)
+#include "tst_app_startup.moc"
