@@ -42,7 +42,13 @@ void handler(QtMsgType type, const QMessageLogContext& ctx, const QString& msg) 
 
 }  // namespace
 
-void installStrictMessageHandler() { g_previous = qInstallMessageHandler(handler); }
+void installStrictMessageHandler() {
+  // QtTest installs its own handler when a run starts and does not chain to
+  // the one it replaces, so tests call this again from initTestCase(). Never
+  // chain to ourselves: that would recurse forever.
+  QtMessageHandler current = qInstallMessageHandler(handler);
+  if (current != handler) g_previous = current;
+}
 
 QStringList takeMessages() {
   QMutexLocker lock(&g_mutex);

@@ -6,8 +6,11 @@
 
 namespace ZentTest {
 
-// Fails the running test on a broken string-based connection or a QML
-// warning, both of which Qt only reports as a message and then carries on.
+// Aborts on a broken string-based connection, which Qt only reports as a
+// message and then carries on, and records every message for takeMessages().
+// QtTest replaces the handler when a run starts: call this again from
+// initTestCase() in tests that inspect messages. Safe to call repeatedly.
+// (CTest also fails any test whose output reports a broken connection.)
 void installStrictMessageHandler();
 
 // Messages seen since the last call, for tests that assert on warnings.
