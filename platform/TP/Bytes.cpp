@@ -30,4 +30,23 @@ int Bytes::Compare(const Bytes& other) const {
     return Length() < other.Length() ? -1 : 1;
 }
 
+int Bytes::caseInsensitiveAsciiCompare(const Bytes& other) const {
+    const int common = qMin(Length(), other.Length());
+    const unsigned char* a = Pointer();
+    const unsigned char* b = other.Pointer();
+    for (int i = 0; i < common; ++i) {
+        unsigned char x = a[i];
+        unsigned char y = b[i];
+        if (x >= 'A' && x <= 'Z')
+            x = static_cast<unsigned char>(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z')
+            y = static_cast<unsigned char>(y - 'A' + 'a');
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    if (Length() == other.Length())
+        return 0;
+    return Length() < other.Length() ? -1 : 1;
+}
+
 }  // namespace TP

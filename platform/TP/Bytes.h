@@ -38,6 +38,9 @@ public:
     // <0, 0, >0 like memcmp, shorter-is-smaller on a common prefix.
     int Compare(const Bytes& other) const;
 
+    // Like Compare, with ASCII letters compared without case: 0 means equal.
+    int caseInsensitiveAsciiCompare(const Bytes& other) const;
+
     void Append(const Bytes& other) { m_data.append(other.m_data); }
     void Clear() { m_data.clear(); }
 
