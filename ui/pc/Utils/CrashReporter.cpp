@@ -168,6 +168,8 @@ void CrashReporter::onCrashServiceStateChange(QProcess::ProcessState state) {
     if (!m_installed && !ran) return;
     if (m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 1) {
         qDebug() << Q_FUNC_INFO << "CrashService exited with code 1, assuming it is running";
+        TP_LOG("CrashReporter::onCrashServiceStateChange", 2)
+            << "CrashService exited with code 1, assuming it is running";
         return;
     }
     m_quickRestarts = m_runTime.isValid() && m_runTime.elapsed() < kQuickRunMs ? m_quickRestarts + 1 : 0;
@@ -181,6 +183,7 @@ void CrashReporter::onCrashServiceStateChange(QProcess::ProcessState state) {
         return;
     }
     qDebug() << Q_FUNC_INFO << "crash service died, attempting restart";
+    TP_LOG("CrashReporter::onCrashServiceStateChange", 3) << "crash service died, attempting restart";
     QTimer::singleShot(kRestartDelayMs, this, SLOT(startCrashService()));
 }
 
