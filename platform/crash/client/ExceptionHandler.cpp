@@ -136,7 +136,9 @@ void handleCrash(int signo, siginfo_t* info, void*) {
             writeText(fds[1], "signal=");
             writeNumber(fds[1], unsigned(signo));
             writeText(fds[1], "\ncode=");
-            writeNumber(fds[1], info ? static_cast<unsigned long long>(info->si_code) : 0);
+            const int code = info ? info->si_code : 0;
+            if (code < 0) writeText(fds[1], "-");
+            writeNumber(fds[1], static_cast<unsigned long long>(code < 0 ? -static_cast<long long>(code) : code));
             writeText(fds[1], "\naddress=");
             writeNumber(fds[1], info ? reinterpret_cast<unsigned long long>(info->si_addr) : 0, 16);
             writeText(fds[1], "\nthread=");
