@@ -59,6 +59,7 @@ private slots:
         QStandardPaths::setTestModeEnabled(true);
         QVERIFY(m_dir.isValid());
         TP::Core::Logging::addLogger(&m_log);
+        qputenv("ZENT_OS_STORE", m_dir.filePath(QStringLiteral("os-store.ini")).toLocal8Bit());
 #if __has_include(<os/Store.h>)
         Os::Store::setFilePath(m_dir.filePath(QStringLiteral("os-store.ini")));
 #endif

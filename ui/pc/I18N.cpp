@@ -32,13 +32,19 @@ QMap<QString, QString>& installerTable() {
 const char* const kAllowedCodes = "es,en";
 
 // The system's key-value store that the installer shares with the program.
+#ifndef ZENT_HAS_OS_STORE
+QString fallbackStoreFile() {
+    const QString forced = qEnvironmentVariable("ZENT_OS_STORE");
+    if (!forced.isEmpty()) return forced;
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QStringLiteral("/os-store.ini");
+}
+#endif
+
 QString storedValue(const QString& key, const QString& name) {
 #ifdef ZENT_HAS_OS_STORE
     return Os::Store::value(key, name, QString()).toString();
 #else
-    QSettings store(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
-                        QStringLiteral("/os-store.ini"),
-                    QSettings::IniFormat);
+    QSettings store(fallbackStoreFile(), QSettings::IniFormat);
     return store.value(key + QLatin1Char('/') + name, QString()).toString();
 #endif
 }
@@ -47,9 +53,7 @@ void storeValue(const QString& key, const QString& name, const QString& value) {
 #ifdef ZENT_HAS_OS_STORE
     Os::Store::setValue(key, name, value);
 #else
-    QSettings store(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
-                        QStringLiteral("/os-store.ini"),
-                    QSettings::IniFormat);
+    QSettings store(fallbackStoreFile(), QSettings::IniFormat);
     store.setValue(key + QLatin1Char('/') + name, value);
 #endif
 }
