@@ -202,12 +202,20 @@ CredentialsData CredentialsManager::getCurrentCredentials(int type) const {
   return m_accounts.at(index).getCredentials(type);
 }
 
-void CredentialsManager::addCredentials(const UserCredentials& credentials) {
-  if (credentials.isEmpty()) return;
+void CredentialsManager::addCredentials(const UserCredentials& given) {
+  if (given.isEmpty()) return;
+  // Accounts are stored under their completed user names.
+  UserCredentials credentials = given;
+  for (int t : given.types()) {
+    CredentialsData data = given.getCredentials(t);
+    QString username = data.getUsername();
+    toFullUri(username);
+    data.setUsername(username);
+    credentials.setCredentials(t, data);
+  }
   const int type =
       credentials.hasCredentials(m_loginType) ? m_loginType : credentials.types().first();
-  QString name = credentials.getCredentials(type).getUsername();
-  toFullUri(name);
+  const QString name = credentials.getCredentials(type).getUsername();
   if (name.isEmpty()) {
     TP_LOG("RAZ::Utils::Credentials::CredentialsManager::addCredentials", 3)
         << "Account without a user name not stored";

@@ -120,8 +120,8 @@ class CredentialsManager : public QObject {
 
  public slots:
   // Adds the account, or replaces the stored one with the same user name, and
-  // writes the file.
-  void addCredentials(const RAZ::Utils::Credentials::UserCredentials& credentials);
+  // writes the file. User names are stored completed (see toFullUri).
+  void addCredentials(const RAZ::Utils::Credentials::UserCredentials& given);
   // Same as addCredentials; kept for callers that change an account.
   void updateCredentials(const RAZ::Utils::Credentials::UserCredentials& credentials);
   void setConfiguration(const RAZ::Configuration::Config* config);
