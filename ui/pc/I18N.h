@@ -3,23 +3,35 @@
 #include <QMap>
 #include <QString>
 
-// The interface languages the program offers, read from the theme's
-// ":/languages.json", and the language the installer recorded.
+// The user-interface languages the program offers, read from the active
+// theme's language list, and the language the installer recorded.
 class I18N {
- public:
-  static void loadLanguages();
-  static QMap<QString, QString>& languages();
-  static QString getInstallerLanguage();
-  static void setInstallerLanguage(const QString& language);
+public:
+    I18N() = delete;
 
-  // Where the installer's choice lives in the operating system's store.
-  static QString installerKey();
+    // Fills the tables from ":/languages.json". A missing or malformed list
+    // leaves them as they were (logged).
+    static void loadLanguages();
+    // The same from another file; false when it cannot be read or parsed.
+    static bool loadLanguagesFrom(const QString& fileName);
+    // Language code -> the language's name.
+    static const QMap<QString, QString>& languages();
+    // Language code -> the installer's code for it.
+    static const QMap<QString, QString>& installerCodes();
+    // Empties both tables.
+    static void clear();
 
-  // Fills the tables from a language list's bytes (loadLanguages reads the
-  // theme's); false when the text is no JSON object.
-  static bool loadLanguagesFrom(const QByteArray& json);
-  static QMap<QString, QString>& installerCodes();
+    // The language code the installer recorded, or empty.
+    static QString getInstallerLanguage();
+    // Records `language` for the installer (nothing when it has no installer code).
+    static void setInstallerLanguage(const QString& language);
 
- private:
-  I18N() = delete;
+    // The interface language at start-up: the first of the installer
+    // language, `stored`, `localeName` and its first two characters that the
+    // language table holds, else "es".
+    static QString chooseLanguage(const QString& stored, const QString& localeName);
+
+    // Where the installer's value lives in the system's key-value store.
+    static QString installerKey();
+    static QString installerValueName();
 };

@@ -1,57 +1,75 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 
-// Arranges that a crash of the program is reported by the crash service
-// beside it: writes the crash-info file, starts the service with the
-// program's process id and name, and restarts a service that dies.
-//
-// First version: process handling and the crash-info file; the in-process
-// handler that hands a crash to the service arrives with the crash service.
+namespace Crash {
+class ExceptionHandler;
+}
+
+// Arranges that a crash of the program leaves a report: writes the crash-info
+// file that describes the running program, keeps the crash service running
+// beside the program (restarting it when it dies), and installs the crash
+// handler once the service runs.
 class CrashReporter : public QObject {
-  Q_OBJECT
+    Q_OBJECT
+public:
+    explicit CrashReporter(QObject* parent = nullptr);
+    ~CrashReporter() override;
 
- public:
-  explicit CrashReporter(QObject* parent = nullptr);
-  ~CrashReporter() override;
+    void setCrashReporterExe(const QString& path) { m_crashReporterExe = path; }
+    void setVersion(const QString& version) { m_version = version; }
+    void setRestartCommand(const QString& executable, const QStringList& arguments);
 
-  void setCrashReporterExe(const QString& path) { m_crashReporterExe = path; }
-  void setVersion(const QString& version) { m_version = version; }
-  void setRestartCommand(const QString& executable, const QStringList& arguments);
-  bool installExceptionHandler(const QString& crashServiceExe);
+    // The user's data folder: the crash-info file, the reports ("crashes")
+    // and the logs ("logs") are found there. Defaults to the application's
+    // writable data location.
+    void setDataFolder(const QString& folder);
+    QString dataFolder() const { return m_dataFolder; }
+    QString infoFilePath() const;
+    QString reportFolder() const;
 
-  bool isInstalled() const { return m_installed; }
+    // Starts the crash service; the handler follows once it runs
+    // (initSuccess() or initError()). False when already installed.
+    bool installExceptionHandler(const QString& crashServiceExe);
 
-  // The crash-info file: per user (the user's runtime folder), never a
-  // fixed path shared by every user of the machine.
-  static QString crashInfoPath();
-  static void setCrashInfoPathOverride(const QString& path);
-  // "BuildID" of the crash-info file for a version.
-  static QString buildId(const QString& version);
+    bool isInstalled() const { return m_installed; }
 
- signals:
-  void initError();
-  void initSuccess();
+    // "%04d%02d%02d%05d" of the build date and the version's last dotted part.
+    static QString buildId(const QString& version);
 
- public slots:
-  // Invokable slots: the process and the restart timer reach them by name.
-  void startCrashService();
-  void onCrashServiceStarted();
-  void onCrashServiceError(QProcess::ProcessError error);
-  void onCrashServiceStateChange(QProcess::ProcessState state);
+signals:
+    void initError();
+    void initSuccess();
 
- private:
-  bool writeCrashInfo() const;
+public slots:
+    void startCrashService();
+    void onCrashServiceStarted();
+    void onCrashServiceError(QProcess::ProcessError error);
+    void onCrashServiceStateChange(QProcess::ProcessState state);
 
-  bool m_handler = false;
-  QProcess m_process;
-  QString m_CrashServiceExe;
-  QString m_crashReporterExe;
-  QString m_version;
-  QString m_restartExecutable;
-  QStringList m_restartArguments;
-  bool m_installed = false;
+private:
+    bool writeInfoFile();
+
+    Crash::ExceptionHandler* m_handler;
+    QProcess m_process;
+    QString m_CrashServiceExe;
+    QString m_crashReporterExe;
+    QString m_version;
+    QString m_restartExecutable;
+    QString m_restartArguments;
+    bool m_installed;
+
+    QString m_dataFolder;
+    bool m_infoFilePending = false;
+    bool m_serviceRan = false;
+    int m_quickRestarts = 0;
+    QElapsedTimer m_runTime;
 };
+
+// Called after a crash has been handed to the crash service; logs the outcome.
+bool minidump_callback(const QString& dumpPath, const QString& minidumpId, void* context,
+                       bool succeeded);

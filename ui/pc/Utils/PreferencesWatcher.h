@@ -4,41 +4,38 @@
 
 namespace Preferences {
 
-// Tells the program's parts once per event-loop turn that preferences were
-// saved.
+// Tells the rest of the program that the user's preferences were saved.
+// However many saves happen in one turn of the event loop, followers hear
+// one preferencesChanged() after it.
 class Watcher : public QObject {
-  Q_OBJECT
+    Q_OBJECT
+public:
+    using QObject::QObject;
 
- public:
-  explicit Watcher(QObject* parent = nullptr) : QObject(parent) {}
-  ~Watcher() override = default;
+signals:
+    void preferencesChanged();
+    void dynamicProfileEnabled();
 
- signals:
-  void preferencesChanged();
-  void dynamicProfileEnabled();
-
- public slots:
-  virtual void changed() = 0;
-  virtual void qualityDetectionEnabled() = 0;
+public slots:
+    virtual void changed() = 0;
+    virtual void qualityDetectionEnabled() = 0;
 };
 
 class WatcherImpl : public Watcher {
-  Q_OBJECT
+    Q_OBJECT
+public:
+    explicit WatcherImpl(QObject* parent = nullptr);
 
- public:
-  explicit WatcherImpl(QObject* parent = nullptr);
-  ~WatcherImpl() override;
+signals:
+    void scheduleChanged();
 
- signals:
-  void scheduleChanged();
+public slots:
+    void qualityDetectionEnabled() override;
+    void changed() override;
+    void scheduledChange();
 
- public slots:
-  void qualityDetectionEnabled() override;
-  void changed() override;
-  void scheduledChange();
-
- private:
-  bool m_pending = true;
+private:
+    bool m_pending;
 };
 
 Watcher* createWatcher(QObject* parent);

@@ -3,30 +3,35 @@
 #include <QList>
 #include <QObject>
 
-class QWidget;
+class QEvent;
 
 namespace Utils {
 
-// Forwards the language-change event to objects that are not widgets.
+// Hands the application's language-change event to objects that are not
+// widgets (widgets get it from Qt), so they can translate their texts again.
+// Objects leave the registry when they are destroyed.
 class QObjectLanguageChange : public QObject {
-  Q_OBJECT
+    Q_OBJECT
+public:
+    ~QObjectLanguageChange() override;
 
- public:
-  static void registerObject(QObject* object);
-  static void deleteInstance();
-  static QObjectLanguageChange* instance();
+    // Registers `object` once; the registry is made on first use.
+    static void registerObject(QObject* object);
+    // Deletes the registry (the application does this on exit).
+    static void deleteInstance();
+    // The registry, or null when nothing was ever registered.
+    static QObjectLanguageChange* instance();
 
-  Q_INVOKABLE void objectDestroyed(QObject* object);
+    Q_INVOKABLE void objectDestroyed(QObject* object);
 
-  // Hands a language-change event to every registered object.
-  void forward(QEvent* event);
+    // Forwards `event` to every registered object, in registration order.
+    void forward(QEvent* event);
 
- private:
-  QObjectLanguageChange();
-  ~QObjectLanguageChange() override;
+private:
+    QObjectLanguageChange();
 
-  QList<QObject*> m_objects;
-  QWidget* m_pocketWidget;
+    QList<QObject*> m_objects;
+    class PocketWidget* m_pocketWidget;
 };
 
 }  // namespace Utils
