@@ -1,0 +1,60 @@
+#include "Utils/WindowManager.h"
+
+#include <QGuiApplication>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace Utils {
+
+namespace {
+WindowManager* g_instance = nullptr;
+
+// One axis of placement: origin and extent of the area, the window's extent.
+int placeOnAxis(int origin, int extent, int windowExtent, quint32 random) {
+  const int quarter = extent / 4;
+  const int first = origin + quarter;
+  const int last = origin + extent - windowExtent;  // far edge still inside
+  if (last < origin) return origin;                 // larger than the area
+  if (last <= first) return last;                   // no room for the margin
+  const quint32 range = quint32(last - first) + 1u;
+  return first + int(random % range);
+}
+}  // namespace
+
+WindowManager::WindowManager() : QObject(nullptr) { g_instance = this; }
+
+WindowManager::~WindowManager() {
+  if (g_instance == this) g_instance = nullptr;
+}
+
+WindowManager* WindowManager::instance() { return g_instance; }
+
+void WindowManager::registerWindow(QWidget* window) {
+  if (!window || !window->isWindow()) return;
+  connect(this, SIGNAL(deleteWindows()), window, SLOT(deleteLater()));
+  connect(this, SIGNAL(closeWindows()), window, SLOT(close()));
+}
+
+void WindowManager::cbSessionClosed() { emit deleteWindows(); }
+
+void WindowManager::cbSigningOut() { emit closeWindows(); }
+
+QPoint WindowManager::placement(const QRect& available, const QSize& size, quint32 randomX, quint32 randomY) {
+  return QPoint(placeOnAxis(available.left(), available.width(), size.width(), randomX),
+                placeOnAxis(available.top(), available.height(), size.height(), randomY));
+}
+
+void WindowManager::placeWindow(QWidget* window) {
+  if (!window) return;
+  QScreen* screen = QGuiApplication::screenAt(window->geometry().center());
+  if (!screen) screen = window->screen();
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  QRandomGenerator* rng = QRandomGenerator::global();
+  window->move(placement(screen->availableGeometry(), window->size(), rng->generate(), rng->generate()));
+}
+
+}  // namespace Utils

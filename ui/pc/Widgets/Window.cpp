@@ -1,0 +1,186 @@
+#include "Widgets/Window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QLayout>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimerEvent>
+
+#include <RAZ/Settings.h>
+#include <TP/Core/Logging.h>
+#include <os/Window.h>
+
+#include "Utils/WindowManager.h"
+
+namespace Widgets {
+
+Window::Window(QWidget* parent, bool alwaysOnTop, bool registerWithWindowManager)
+    : Utils::HelpInterface(parent, Qt::Window) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  if (!alwaysOnTop) {
+    const QVariant v = RAZ::Settings(RAZ::Settings::User).value(QStringLiteral("mainWindow/alwaysontop"), false);
+    alwaysOnTop = v.toBool();
+  }
+  if (alwaysOnTop) setAlwaysOnTop(true);
+  setWindowIcon(QApplication::windowIcon());
+  if (registerWithWindowManager) {
+    if (Utils::WindowManager* wm = Utils::WindowManager::instance()) {
+      wm->registerWindow(this);
+    } else {
+      TP_LOG("Widgets::Window::Window", 3) << "no window manager: the window stays open at sign-out";
+    }
+  }
+  setWindowTitle(tr("Give Me a Name"));
+  if (QScreen* screen = QGuiApplication::primaryScreen()) setMaximumSize(screen->availableGeometry().size());
+
+  m_statusLabel = new QLabel(this);
+  m_statusLabel->setObjectName(QStringLiteral("mainWindowStatusLabel"));
+  m_statusLabel->setTextFormat(Qt::RichText);
+
+  auto* closeShortcut = new QShortcut(QKeySequence::Close, this);
+  closeShortcut->setContext(Qt::WindowShortcut);
+  connect(closeShortcut, SIGNAL(activated()), this, SLOT(close()));
+}
+
+Window::~Window() = default;
+
+bool Window::canClose() { return true; }
+
+void Window::setTitle(const QString& title) {
+  setWindowTitle(title);
+  setWindowIconText(title);
+}
+
+void Window::setAlwaysOnTop(bool onTop) { Os::setAlwaysOnTop(this, onTop); }
+
+void Window::setFlagKeepingVisibility(Qt::WindowType flag, bool on) {
+  if (windowFlags().testFlag(flag) == on && windowFlags().testFlag(Qt::CustomizeWindowHint)) return;
+  Qt::WindowFlags flags = windowFlags() | Qt::CustomizeWindowHint;
+  flags.setFlag(flag, on);
+  // Changing the flags of a shown window hides it: bring it back.
+  const bool wasVisible = isVisible();
+  setWindowFlags(flags);
+  if (wasVisible) show();
+}
+
+void Window::setCanMinimize(bool on) {
+  setFlagKeepingVisibility(Qt::WindowMinimizeButtonHint, on);
+  m_canMinimize = on;
+}
+
+void Window::setCanMaximize(bool on) {
+  setFlagKeepingVisibility(Qt::WindowMaximizeButtonHint, on);
+  m_canMaximize = on;
+}
+
+void Window::setResizable(bool on) {
+  m_resizable = on;
+  setFlagKeepingVisibility(Qt::MSWindowsFixedSizeDialogHint, !on);
+  // The fixed-size hint only means something to one window system: a
+  // layout held at its size hint keeps the window fixed everywhere.
+  if (QLayout* l = layout()) l->setSizeConstraint(on ? QLayout::SetDefaultConstraint : QLayout::SetFixedSize);
+  setCanMaximize(on);
+  update();
+}
+
+void Window::stopStatusTimer() {
+  if (m_statusTimerId != -1) {
+    killTimer(m_statusTimerId);
+    m_statusTimerId = -1;
+  }
+}
+
+void Window::setStatus(QString color, QString message, int timeout) {
+  // The message may carry a contact's or the server's text: never markup.
+  m_statusLabel->setText(
+      QStringLiteral("<font color=\"%1\">%2</font>").arg(color.toHtmlEscaped(), message.toHtmlEscaped()));
+  stopStatusTimer();
+  if (timeout <= 0) {
+    m_persistentStatus = m_statusLabel->text();
+  } else {
+    m_statusTimerId = startTimer(timeout * 1000, Qt::CoarseTimer);
+  }
+  resizeUpdate();
+}
+
+void Window::timerEvent(QTimerEvent* e) {
+  if (e->timerId() == m_statusTimerId) {
+    m_statusLabel->setText(m_persistentStatus);
+    stopStatusTimer();
+    return;
+  }
+  Utils::HelpInterface::timerEvent(e);
+}
+
+void Window::resizeUpdate() {
+  const int h = m_statusLabel->sizeHint().height();
+  m_statusLabel->resize(width() - 4, h);
+  m_statusLabel->move(0, height() - h - m_statusMargin);
+}
+
+void Window::resizeEvent(QResizeEvent* e) {
+  resizeUpdate();
+  Utils::HelpInterface::resizeEvent(e);
+}
+
+void Window::showAndActivate() {
+  show();
+  if (isMinimized()) showNormal();
+  raise();
+  activateWindow();
+}
+
+void Window::setHeaderIcon(QString path) {
+  if (path.isEmpty()) return;
+  m_headerIconPath = path;
+  QPixmap pixmap;
+  if (!pixmap.load(path)) return;
+  m_headerIcon = pixmap;
+  if (!m_headerIconLabel) m_headerIconLabel = new QLabel(this);
+  m_headerIconLabel->setPixmap(m_headerIcon);
+  m_headerIconLabel->setEnabled(true);
+  m_headerIconLabel->setFocusPolicy(Qt::NoFocus);
+  m_headerIconLabel->resize(m_headerIcon.size());
+  RAZ::Settings theme(RAZ::Settings::Theme);
+  bool okX = false;
+  bool okY = false;
+  int x = theme.value(QStringLiteral("window/logo_x"), 5).toInt(&okX);
+  int y = theme.value(QStringLiteral("window/logo_y"), 5).toInt(&okY);
+  if (!okX || !okY) {
+    TP_LOG("Widgets::Window::setHeaderIcon", 3) << "theme values window/logo_x, window/logo_y are not numbers";
+    if (!okX) x = 5;
+    if (!okY) y = 5;
+  }
+  m_headerIconLabel->move(x, y);
+}
+
+void Window::showHeaderIcon(bool b) {
+  if (!m_headerIconLabel) return;
+  m_headerIconLabel->setEnabled(b);
+  m_headerIconLabel->setVisible(b);
+  update();
+}
+
+void Window::updateHeaderIcon() { setHeaderIcon(m_headerIconPath); }
+
+void Window::closeEvent(QCloseEvent* e) {
+  if (canClose()) {
+    e->accept();
+  } else {
+    e->ignore();
+  }
+}
+
+void Window::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::StyleChange) {
+    updateHeaderIcon();
+    update();
+  }
+  Utils::HelpInterface::changeEvent(e);
+}
+
+}  // namespace Widgets

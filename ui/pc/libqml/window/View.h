@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QQuickWidget>
+#include <QSet>
+
+class QTimer;
+
+namespace QML {
+
+class QmlHelper;
+class Style;
+
+// A QML scene in a widget. Publishes "rootView", "zentStyle" and
+// "qmlHelper" to its root context and tells the scene when the user has
+// left it alone ("idle" after idleTimeout ms, "idleOnMove" 700 ms after the
+// last move). Used inside a QML::Window, or alone for popups.
+class View : public QQuickWidget {
+  Q_OBJECT
+  Q_PROPERTY(bool idle READ isIdle NOTIFY idleChanged)
+  Q_PROPERTY(int idleTimeout READ idleTimeout WRITE setIdleTimeout NOTIFY idleTimeoutChanged)
+  Q_PROPERTY(int windowPosX READ windowPosX WRITE setWindowPosX NOTIFY windowPosXChanged)
+  Q_PROPERTY(int windowPosY READ windowPosY WRITE setWindowPosY NOTIFY windowPosYChanged)
+  Q_PROPERTY(bool idleOnMove READ isIdleOnMove NOTIFY idleOnMoveChanged)
+  Q_PROPERTY(bool visible READ isVisible WRITE setVisible NOTIFY visibleChanged)
+
+ public:
+  enum WindowStates { OneCall = 0, ContactSelection = 1, TwoCalls = 2 };
+  Q_ENUM(WindowStates)
+  enum ActionStates { None = 0, Transfer = 1 };
+  Q_ENUM(ActionStates)
+
+  static const int DefaultIdleTimeout = 5000;
+  static const int IdleOnMoveTimeout = 700;
+
+  explicit View(QWidget* parent = nullptr);
+  ~View() override;
+
+  bool isIdle() const { return m_idle; }
+  bool isIdleOnMove() const { return m_idleOnMove; }
+  int idleTimeout() const { return m_idleTimeout; }
+  void setIdleTimeout(int ms);
+  int windowPosX() const { return m_windowPosX; }
+  void setWindowPosX(int x);
+  int windowPosY() const { return m_windowPosY; }
+  void setWindowPosY(int y);
+  bool isFullscreen() const { return m_fullscreen; }
+  bool isAlwaysOnTop() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+
+  QmlHelper* qmlHelper() const { return m_qmlHelper; }
+  Style* style() const { return m_style; }
+
+ public slots:
+  void timeout();
+  void idleOnMoveTimeout();
+  void fullscreenChanged(bool on);
+  void setAlwaysOnTop(bool onTop = true);
+
+ signals:
+  void idleChanged();
+  void idleOnMoveChanged();
+  void idleTimeoutChanged();
+  void windowPosXChanged();
+  void windowPosYChanged();
+  void keyEscapePressed();
+  void visibleChanged();
+
+ protected:
+  bool event(QEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void keyReleaseEvent(QKeyEvent* e) override;
+  void showEvent(QShowEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
+
+  // The activity bookkeeping that runs before the scene sees a mouse event.
+  void viewportEvent(QEvent* e);
+
+ private:
+  void setIdle(bool idle);
+  void setIdleOnMove(bool idle);
+  void restartIdleTimer();
+  void openStyleEditor();
+
+  QmlHelper* m_qmlHelper = nullptr;
+  Style* m_style = nullptr;
+  bool m_fullscreen = false;
+  QTimer* m_idleTimer = nullptr;
+  QTimer* m_idleOnMoveTimer = nullptr;
+  bool m_idle = false;
+  bool m_idleOnMove = false;
+  int m_idleTimeout = 0;
+  int m_windowPosX = 0;
+  int m_windowPosY = 0;
+  QSet<int> m_pressedKeys;
+};
+
+}  // namespace QML

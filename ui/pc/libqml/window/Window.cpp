@@ -1,0 +1,241 @@
+#include "libqml/window/Window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QQmlContext>
+#include <QQmlError>
+#include <QQuickItem>
+#include <QScreen>
+#include <QTimer>
+#include <QUrl>
+#include <QtDebug>
+
+#include <TP/Core/Logging.h>
+#include <os/Window.h>
+
+#include "libqml/window/View.h"
+
+namespace QML {
+
+namespace {
+
+QUrl sourceUrl(const QString& url) {
+  // Scenes come as "qrc:/..." addresses; a plain path names a local file.
+  const QUrl parsed(url);
+  if (parsed.scheme().isEmpty() && !url.isEmpty()) return QUrl::fromLocalFile(url);
+  return parsed;
+}
+
+}  // namespace
+
+Window::Window(bool alwaysOnTop, QWidget* parent) : Utils::HelpInterface(parent, Qt::Window) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  if (alwaysOnTop) QTimer::singleShot(0, this, SLOT(setAlwaysOnTop()));
+  setWindowIcon(QApplication::windowIcon());
+
+  m_view = new View(this);
+  m_view->setResizeMode(QQuickWidget::SizeRootObjectToView);
+  m_view->rootContext()->setContextProperty(QStringLiteral("rootWindow"), this);
+  m_view->move(0, 0);
+
+  connect(this, SIGNAL(minimizableChanged()), this, SLOT(setMinMaxSizes()));
+  connect(this, SIGNAL(maximizableChanged()), this, SLOT(setMinMaxSizes()));
+  connect(this, SIGNAL(resizableChanged()), this, SLOT(setMinMaxSizes()));
+  for (QScreen* screen : QGuiApplication::screens()) {
+    connect(screen, SIGNAL(availableGeometryChanged(QRect)), this, SLOT(setMinMaxSizes()));
+  }
+}
+
+Window::~Window() = default;
+
+QPoint Window::mousePos() const { return m_view->mapFromGlobal(QCursor::pos()); }
+
+bool Window::setSource(const QString& url) {
+  if (!m_view) return false;
+  m_view->setSource(sourceUrl(url));
+  QQuickItem* root = m_view->rootObject();
+  if (!root) {
+    for (const QQmlError& error : m_view->errors()) {
+      TP_LOG("QML::Window::setSource", 4) << error.toString();
+    }
+    return false;
+  }
+  int w = root->property("width").toInt();
+  int h = root->property("height").toInt();
+  if (w < 1 && h < 1) {
+    const QSize min = minimumWindowSize();
+    w = min.width();
+    h = min.height();
+  }
+  resize(w, h);
+  setMinMaxSizes(true);
+  const QList<QQmlError> errors = m_view->errors();
+  for (const QQmlError& error : errors) TP_LOG("QML::Window::setSource", 4) << error.toString();
+  return errors.isEmpty();
+}
+
+void Window::setTitle(const QString& title) {
+  setWindowTitle(title);
+  setWindowIconText(title);
+}
+
+void Window::setSystemMenuSuppressed(bool on) { m_systemMenuSuppressed = on; }
+
+void Window::setMinMaxSizes(bool forceComponentMinMaxSize) {
+  if (!m_resizable && !forceComponentMinMaxSize) {
+    setMinimumSize(size());
+    setMaximumSize(size());
+    return;
+  }
+  setMinimumSize(minimumWindowSize().expandedTo(QSize(0, 0)));
+  setMaximumSize(maximumWindowSize());
+}
+
+void Window::setResizable(bool on) {
+  if (on == m_resizable) return;
+  m_resizable = on;
+  if (!on) {
+    Qt::WindowFlags flags = windowFlags();
+    flags &= ~Qt::WindowMaximizeButtonHint;
+    flags |= Qt::CustomizeWindowHint;
+    const bool wasVisible = isVisible();
+    setWindowFlags(flags);
+    if (wasVisible) show();
+  }
+  emit resizableChanged();
+}
+
+void Window::setAspectRatio(double ratio) {
+  if (!m_aspectRatio.isValid() || m_aspectRatio.toDouble() != ratio) {
+    m_aspectRatio = ratio;
+    emit aspectRatioChanged();
+  }
+  // A ratio of zero or less has no width to give: keep the current size.
+  if (ratio <= 0.0 || m_wantsFullscreen) return;
+  resize(int(ratio * height()), height());
+}
+
+void Window::setWantsFullscreen(bool on) {
+  if (on == m_wantsFullscreen) return;
+  if (on) {
+    const QRect before = geometry();
+    showFullScreen();
+    if (!isFullScreen()) {
+      qDebug() << "Setting fullscreen failed!";
+      return;
+    }
+    m_savedGeometry = before;
+    m_wantsFullscreen = true;
+    m_view->fullscreenChanged(true);
+    emit wantsFullscreenChanged();
+    emit isFullscreenChanged();
+  } else {
+    showNormal();
+    emit isFullscreenChanged();
+    m_wantsFullscreen = false;
+    m_view->fullscreenChanged(false);
+    emit wantsFullscreenChanged();
+    setGeometry(m_savedGeometry);
+    m_savedGeometry = QRect();
+    show();
+  }
+}
+
+bool Window::canClose() { return true; }
+
+QSize Window::minimumWindowSize() const { return QSize(-1, -1); }
+
+QSize Window::maximumWindowSize() const { return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX); }
+
+int Window::calcTextWidth(QString text, QString font_name, int pixel_size) {
+  QFont font(font_name);
+  if (pixel_size > 0) font.setPixelSize(pixel_size);
+  return QFontMetrics(font).horizontalAdvance(text);
+}
+
+void Window::openMenu(QMenu* menu) {
+  if (!menu) return;
+  if (menu->isEmpty()) {
+    delete menu;
+    return;
+  }
+  connect(menu, SIGNAL(aboutToHide()), menu, SLOT(deleteLater()));
+  menu->popup(QCursor::pos());
+}
+
+QSize Window::boundSizeToLimit(const QSize& size, const QSize& limit) const {
+  return size.scaled(limit, Qt::KeepAspectRatio);
+}
+
+void Window::moveBy(int dx, int dy) {
+  if (isMaximized()) return;
+  move(pos() + QPoint(dx, dy));
+}
+
+void Window::showAndActivate() {
+  show();
+  if (isMinimized()) showNormal();
+  raise();
+  activateWindow();
+}
+
+void Window::setAlwaysOnTop(bool onTop) { Os::setAlwaysOnTop(this, onTop); }
+
+void Window::setItemCursor(QQuickItem* object, int shape) {
+  if (!object) {
+    qWarning() << "WControllerView::setItemCursor invalid QGraphicsObject";
+    return;
+  }
+  object->setCursor(QCursor(Qt::CursorShape(shape)));
+}
+
+bool Window::event(QEvent* event) {
+  if (event->type() == QEvent::NonClientAreaMouseButtonPress) {
+    auto* me = static_cast<QMouseEvent*>(event);
+    const QPoint d = me->globalPos() - pos();
+    if (me->button() == Qt::LeftButton && d.x() <= 50 && d.y() <= 30) {
+      emit windowFrameIconClicked();
+      return true;
+    }
+  }
+  return QWidget::event(event);
+}
+
+bool Window::nativeEvent(const QByteArray& eventType, void* message, long* result) {
+  // Only the Windows system menu needs suppressing; elsewhere the window
+  // system draws no menu of ours.
+  return QWidget::nativeEvent(eventType, message, result);
+}
+
+void Window::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::LanguageChange) {
+    emit languageChanged();
+    e->accept();
+  } else if (e->type() == QEvent::WindowStateChange) {
+    emit isMaximizedChanged();
+    emit isMinimizedChanged();
+  }
+  QWidget::changeEvent(e);
+}
+
+void Window::closeEvent(QCloseEvent* e) {
+  if (canClose()) {
+    e->accept();
+  } else {
+    e->ignore();
+  }
+}
+
+void Window::resizeEvent(QResizeEvent* e) {
+  m_view->move(0, 0);
+  m_view->resize(size());
+  QWidget::resizeEvent(e);
+}
+
+}  // namespace QML

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QVariant>
+
+#include "Utils/HelpInterface.h"
+
+class QMenu;
+class QQuickItem;
+
+namespace QML {
+
+class View;
+
+// A top-level window holding one QML::View. Publishes itself as
+// "rootWindow" and offers the scene the window services it needs: size
+// limits from the root item, full screen, stay-on-top, moving, menus,
+// cursors and text measuring.
+class Window : public Utils::HelpInterface {
+  Q_OBJECT
+  Q_PROPERTY(bool resizable READ isResizable WRITE setResizable NOTIFY resizableChanged)
+  Q_PROPERTY(bool isFullscreen READ isFullScreen NOTIFY isFullscreenChanged)
+  Q_PROPERTY(bool isMaximized READ isMaximized NOTIFY isMaximizedChanged)
+  Q_PROPERTY(bool isMinimized READ isMinimized NOTIFY isMinimizedChanged)
+  Q_PROPERTY(double aspectRatio READ aspectRatio WRITE setAspectRatio NOTIFY aspectRatioChanged)
+  Q_PROPERTY(bool wantsFullscreen READ wantsFullscreen WRITE setWantsFullscreen NOTIFY wantsFullscreenChanged)
+  Q_PROPERTY(QML::View* view READ view CONSTANT)
+  Q_PROPERTY(QString languageChangeProperty READ languageChangeProperty NOTIFY languageChanged)
+  Q_PROPERTY(QPoint mousePos READ mousePos)
+
+ public:
+  explicit Window(bool alwaysOnTop = false, QWidget* parent = nullptr);
+  ~Window() override;
+
+  View* view() const { return m_view; }
+  bool isResizable() const { return m_resizable; }
+  double aspectRatio() const { return m_aspectRatio.toDouble(); }
+  bool wantsFullscreen() const { return m_wantsFullscreen; }
+  QRect savedGeometry() const { return m_savedGeometry; }
+  bool isSystemMenuSuppressed() const { return m_systemMenuSuppressed; }
+  bool isAlwaysOnTop() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+  // Always empty: scenes append it to translated texts so that they are
+  // evaluated again when languageChanged() fires.
+  QString languageChangeProperty() const { return QString(); }
+  QPoint mousePos() const;
+
+  // Loads a scene; false when it gives no root item or reports errors.
+  bool setSource(const QString& url);
+  void setTitle(const QString& title);
+  void setSystemMenuSuppressed(bool on);
+  void setWantsFullscreen(bool on);
+  void setResizable(bool on);
+  void setAspectRatio(double ratio);
+
+  Q_INVOKABLE QSize boundSizeToLimit(const QSize& size, const QSize& limit) const;
+
+  virtual bool canClose();
+  virtual QSize minimumWindowSize() const;
+  virtual QSize maximumWindowSize() const;
+
+ public slots:
+  void setMinMaxSizes(bool forceComponentMinMaxSize = false);
+  int calcTextWidth(QString text, QString font_name, int pixel_size);
+  void openMenu(QMenu* menu);
+  bool event(QEvent* event) override;
+  void showAndActivate();
+  void setAlwaysOnTop(bool onTop = true);
+  void moveBy(int dx, int dy);
+  void setItemCursor(QQuickItem* object, int shape);
+
+ signals:
+  void resizableChanged();
+  void minimizableChanged();
+  void maximizableChanged();
+  void aspectRatioChanged();
+  void targetHeightChanged();
+  void wantsFullscreenChanged();
+  void animateResizeChanged();
+  void isFullscreenChanged();
+  void isMaximizedChanged();
+  void isMinimizedChanged();
+  void languageChanged();
+  void windowFrameIconClicked();
+  void closeWindowFrameClicked();
+
+ protected:
+  void resizeEvent(QResizeEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+  bool nativeEvent(const QByteArray& eventType, void* message, long* result) override;
+  void changeEvent(QEvent* e) override;
+
+ private:
+  View* m_view = nullptr;
+  bool m_resizable = true;
+  QVariant m_aspectRatio;
+  bool m_wantsFullscreen = false;
+  QRect m_savedGeometry;
+  bool m_systemMenuSuppressed = false;
+};
+
+}  // namespace QML
