@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+class QAbstractItemModel;
+class QStandardItemModel;
+
+namespace RAZ {
+namespace Configuration {
+class Config;
+}
+namespace Sessions {
+class SessionManagerBase;
+}
+
+namespace ApiProvider {
+
+// The add-in interface: local programs that drive the client. The demo
+// installation has no add-ins, so the add-ins model (kind 0) is an empty
+// list and there is no connector model (kind 1 gives null): the "New
+// Add-ins" window is never created.
+class Controller : public QObject {
+  Q_OBJECT
+
+ public:
+  enum ModelType { AddinsModel = 0, ConnectorsModel = 1 };
+
+  explicit Controller(QObject* parent = nullptr);
+  ~Controller() override;
+
+  // Starts the add-in interface; true when it runs.
+  bool InitializeController();
+  bool isControllerInitialized() const { return m_controllerInitialized; }
+
+  // Binds the add-ins to a signed-in session; false without a session.
+  bool Initialize(RAZ::Sessions::SessionManagerBase* session,
+                  const RAZ::Configuration::Config* config);
+  void Uninitialize();
+  bool isInitialized() const { return !m_session.isNull(); }
+
+  // The model of the kind, owned by the controller, or null.
+  QAbstractItemModel* getModel(int type) const;
+
+  void languageChanged();
+  void clearLogs();
+
+ public slots:
+  void preferencesChanged();
+
+ signals:
+  void showClientWindowCommand();
+  void createWebCollabSession(const QStringList& participants);
+  void setPresence(int presence);
+  void setFreeText(QString text);
+  void callVoicemail();
+
+ private:
+  bool m_controllerInitialized = false;
+  QStandardItemModel* m_addins;
+  QPointer<RAZ::Sessions::SessionManagerBase> m_session;
+};
+
+}  // namespace ApiProvider
+}  // namespace RAZ

@@ -1,0 +1,229 @@
+#include "RAZ/Client.h"
+
+#include <QAction>
+#include <QFile>
+#include <QTimer>
+
+#include <TP/Core/Logging.h>
+#include <TP/Crypto/Blowfish.h>
+
+#include "RAZ/ConfigContainer.h"
+#include "RAZ/Configuration/Config.h"
+#include "RAZ/Demo/Service.h"
+#include "RAZ/Utils/Path.h"
+
+namespace RAZ {
+
+using RAZ::Sessions::SessionManagerBase;
+
+Client::Client(QAction* signOutAction, QAction* exitAction, const QString& exeDir,
+               QObject* parent)
+    : QObject(parent),
+      m_signOutAction(signOutAction),
+      m_exitAction(exitAction),
+      m_exeDir(exeDir) {
+  SessionManagerBase::registerMetaTypes();
+  if (signOutAction) connect(signOutAction, SIGNAL(triggered()), this, SLOT(onSignOutTriggered()));
+  if (exitAction) connect(exitAction, SIGNAL(triggered()), this, SLOT(onExitTriggered()));
+  connect(this, SIGNAL(basicLoggingEnabled(bool)), this, SLOT(onBasicLoggingEnabled(bool)));
+  connect(this, SIGNAL(advancedLoggingEnabled(bool)), this, SLOT(onAdvancedLoggingEnabled(bool)));
+  connect(this, SIGNAL(clearLogs()), this, SLOT(onClearLogs()));
+  connect(this, SIGNAL(disclaimerAccepted()), this, SLOT(onDisclaimerAccepted()));
+  connect(this, SIGNAL(disclaimerRejected()), this, SLOT(onDisclaimerRejected()));
+}
+
+Client::~Client() {
+  if (m_cipher && RAZ::Configuration::Config::fileCipher() == m_cipher)
+    RAZ::Configuration::Config::setFileCipher(nullptr);
+  // The session is a child; it goes with the client without further signals.
+}
+
+bool Client::Initialize(RAZ::ConfigContainer* configContainer, const QString& credentialsPath,
+                        TP::Crypto::Blowfish* cipher, FileFactory fileFactory,
+                        const QStringList& sounds) {
+  if (isInitialized()) {
+    TP_LOG("RAZ::Client::Initialize", 4) << "The client is initialised already";
+    return false;
+  }
+  if (!configContainer || !cipher || credentialsPath.isEmpty()) {
+    TP_LOG("RAZ::Client::Initialize", 5)
+        << "Missing " << (!configContainer ? "configuration container" : !cipher ? "cipher"
+                                                                                 : "credentials path");
+    return false;
+  }
+  if (!cipher->isValid()) {
+    TP_LOG("RAZ::Client::Initialize", 5) << "The cipher is not keyed";
+    return false;
+  }
+
+  auto* credentials = new RAZ::Utils::Credentials::CredentialsManager(
+      credentialsPath, cipher, std::move(fileFactory), this);
+  if (!credentials->load()) {
+    TP_LOG("RAZ::Client::Initialize", 5) << "Stored accounts unavailable at " << credentialsPath;
+    delete credentials;
+    return false;
+  }
+
+  m_cipher = cipher;
+  m_credentials = credentials;
+  m_configContainer = configContainer;
+  m_sounds = sounds;
+  RAZ::Configuration::Config::setFileCipher(cipher);
+
+  QString exeDir = m_exeDir;
+  if (!exeDir.isEmpty() && !exeDir.endsWith(QLatin1Char('/'))) exeDir += QLatin1Char('/');
+  QStringList folders;
+  const QString data = RAZ::Utils::Path::writableDataPath();
+  if (!data.isEmpty()) folders << data;
+  if (!exeDir.isEmpty()) folders << exeDir << exeDir + QStringLiteral("../");
+  configContainer->setCipher(cipher);
+  configContainer->setSearchFolders(folders);
+  const int loaded = configContainer->reloadConfigFiles();
+  TP_LOG("RAZ::Client::Initialize", 2)
+      << "Client initialised with " << loaded << " configuration(s) and "
+      << credentials->getCredentials(credentials->loginType()).size() << " stored account(s)";
+  return true;
+}
+
+const RAZ::Configuration::Config* Client::getConfig() const {
+  if (m_session) return m_session->configuration();
+  return m_configContainer ? m_configContainer->currentConfig() : nullptr;
+}
+
+bool Client::signin(const RAZ::Utils::Credentials::UserCredentials& credentials,
+                    const RAZ::Configuration::Config* config, const QString& xsiAddress,
+                    bool savePassword) {
+  if (m_session) {
+    TP_LOG("RAZ::Client::signin", 3) << "A session is running already; sign-in ignored";
+    return false;
+  }
+  const int type = m_credentials ? m_credentials->loginType()
+                                 : static_cast<int>(RAZ::Utils::Credentials::LoginSip);
+  const RAZ::Utils::Credentials::CredentialsData data = credentials.getCredentials(type);
+  m_userCredentials = credentials;
+  if (m_credentials) m_credentials->setSavePassword(savePassword);
+
+  auto* attempt = new SessionManagerBase(config, this);
+  attempt->setCredentialsManager(m_credentials);
+  attempt->setState(RAZ::Sessions::StateConnecting);
+  m_session = attempt;
+  TP_LOG("RAZ::Client::signin", 2) << "Signing in " << data.getUsername()
+                                   << (xsiAddress.isEmpty() ? QString() : " via " + xsiAddress);
+
+  QPointer<SessionManagerBase> guard(attempt);
+  if (!isInitialized()) {
+    TP_LOG("RAZ::Client::signin", 4) << "Sign-in before the client was initialised";
+    QTimer::singleShot(0, this, [this, guard] {
+      if (guard) finishAttempt(guard, RAZ::Sessions::StateConnecting,
+                               RAZ::Sessions::ErrorConnectFailure);
+    });
+    return true;
+  }
+  const QString username = data.getUsername();
+  const QString password = data.getPassword();
+  QTimer::singleShot(0, this, [this, guard, username, password] {
+    runSignin(guard, username, password);
+  });
+  return true;
+}
+
+void Client::runSignin(QPointer<SessionManagerBase> attempt, QString username, QString password) {
+  if (!attempt || attempt != m_session || attempt->state() == RAZ::Sessions::StateSigningOut)
+    return;
+  emit sessionStateChange(attempt, RAZ::Sessions::StateConnecting);
+  if (!attempt || attempt != m_session || attempt->state() == RAZ::Sessions::StateSigningOut)
+    return;
+  attempt->setState(RAZ::Sessions::StateAuthenticating);
+  QTimer::singleShot(0, this, [this, attempt, username, password] {
+    if (!attempt || attempt != m_session || attempt->state() == RAZ::Sessions::StateSigningOut)
+      return;
+    emit sessionStateChange(attempt, RAZ::Sessions::StateAuthenticating);
+    if (!attempt || attempt != m_session || attempt->state() == RAZ::Sessions::StateSigningOut)
+      return;
+    // Until the demo service offers sessions every outcome is an error.
+    RAZ::Sessions::Error error = RAZ::Demo::Service::instance().signinOutcome(username, password);
+    if (error == RAZ::Sessions::ErrorNone) error = RAZ::Sessions::ErrorConnectFailure;
+    finishAttempt(attempt, RAZ::Sessions::StateAuthenticating, error);
+  });
+}
+
+void Client::finishAttempt(SessionManagerBase* attempt, RAZ::Sessions::State state,
+                           RAZ::Sessions::Error error) {
+  if (!attempt || attempt != m_session) return;
+  m_session = nullptr;
+  attempt->setState(RAZ::Sessions::StateNone);
+  TP_LOG("RAZ::Client::finishAttempt", error == RAZ::Sessions::ErrorCancelled ? 2 : 3)
+      << "Sign-in ended in state " << static_cast<int>(state) << " with error "
+      << static_cast<int>(error);
+  // Receivers may look at the session while handling the error; it goes
+  // once control is back in the event loop.
+  attempt->deleteLater();
+  QPointer<Client> self(this);
+  emit sessionStateChange(attempt, RAZ::Sessions::StateNone);
+  if (!self) return;
+  emit sessionError(attempt, state, error);
+  if (self && m_quitWhenIdle && !m_session) {
+    m_quitWhenIdle = false;
+    emit quit();
+  }
+}
+
+void Client::cancelAttempt() {
+  SessionManagerBase* attempt = m_session;
+  if (!attempt || attempt->state() == RAZ::Sessions::StateSigningOut) return;
+  const RAZ::Sessions::State state = attempt->state();
+  attempt->setState(RAZ::Sessions::StateSigningOut);
+  QPointer<SessionManagerBase> guard(attempt);
+  QTimer::singleShot(0, this, [this, guard, state] {
+    if (guard) finishAttempt(guard, state, RAZ::Sessions::ErrorCancelled);
+  });
+}
+
+void Client::maybeQuit() {
+  if (m_session) {
+    TP_LOG("RAZ::Client::maybeQuit", 1) << "A session is running; not quitting";
+    return;
+  }
+  emit quit();
+}
+
+void Client::onSignOutTriggered() {
+  if (!m_session) return;
+  TP_LOG("RAZ::Client::onSignOutTriggered", 2) << "Sign-out requested";
+  cancelAttempt();
+}
+
+void Client::onExitTriggered() {
+  TP_LOG("RAZ::Client::onExitTriggered", 2) << "Exit requested";
+  m_quitWhenIdle = true;
+  if (m_session) {
+    cancelAttempt();
+    return;
+  }
+  QTimer::singleShot(0, this, [this] {
+    if (m_quitWhenIdle && !m_session) {
+      m_quitWhenIdle = false;
+      emit quit();
+    }
+  });
+}
+
+void Client::onBasicLoggingEnabled(bool on) {
+  // The application restarts or stops the file log from its own setting;
+  // when logging goes off, the detailed levels go off with it.
+  if (!on) TP::Core::Logging::setAdvancedEnabled(false);
+  TP_LOG("RAZ::Client::onBasicLoggingEnabled", 2) << "Basic logging " << (on ? "on" : "off");
+}
+
+void Client::onAdvancedLoggingEnabled(bool on) {
+  TP::Core::Logging::setAdvancedEnabled(on);
+  TP_LOG("RAZ::Client::onAdvancedLoggingEnabled", 2) << "Advanced logging " << (on ? "on" : "off");
+}
+
+void Client::onClearLogs() { TP_LOG("RAZ::Client::onClearLogs", 2) << "Log files cleared"; }
+
+void Client::onDisclaimerAccepted() { m_disclaimerAccepted = true; }
+
+void Client::onDisclaimerRejected() { m_disclaimerAccepted = false; }
+
+}  // namespace RAZ

@@ -1,0 +1,122 @@
+#include "RAZ/Settings.h"
+
+#include <QHash>
+#include <QMutex>
+#include <QMutexLocker>
+
+#include <TP/Core/Logging.h>
+
+namespace RAZ {
+
+namespace {
+
+// A resource path that no package provides: QSettings reads nothing from it
+// and could never write it, so an unset scope cannot leak a file anywhere.
+const char kUnsetFile[] = ":/.zent/unset_setting.ini";
+
+QMutex& pathMutex() {
+  static QMutex mutex;
+  return mutex;
+}
+
+QHash<int, QString>& folders() {
+  static QHash<int, QString> map;
+  return map;
+}
+
+bool validScope(int scope) { return scope >= Settings::User && scope <= Settings::Proxy; }
+
+}  // namespace
+
+Settings::Settings(SettingsType scope, QObject* parent)
+    : Settings(scope, validScope(scope), parent) {}
+
+Settings::Settings(int scope, QObject* parent)
+    : Settings(validScope(scope) ? static_cast<SettingsType>(scope) : Settings::User,
+               validScope(scope), parent) {
+  if (!validScope(scope))
+    TP_LOG("RAZ::Settings::Settings", 4) << "Unknown settings scope " << scope;
+}
+
+Settings::Settings(SettingsType scope, bool valid, QObject* parent)
+    : QSettings(openPath(scope, valid), QSettings::IniFormat, parent),
+      m_scope(scope),
+      m_valid(valid),
+      m_pathSet(valid && !filePath(scope).isEmpty()) {}
+
+QString Settings::openPath(SettingsType scope, bool valid) {
+  if (!valid) return QString::fromLatin1(kUnsetFile);
+  const QString file = filePath(scope);
+  return file.isEmpty() ? QString::fromLatin1(kUnsetFile) : file;
+}
+
+QString Settings::fileName(SettingsType scope) {
+  switch (scope) {
+    case User:
+      return QStringLiteral("user_setting.ini");
+    case Application:
+    case Installation:
+      return QStringLiteral("application_setting.ini");
+    case Theme:
+      return QStringLiteral("theme_setting.ini");
+    case Proxy:
+      return QStringLiteral("proxy_setting.ini");
+  }
+  return QString();
+}
+
+void Settings::setPath(SettingsType scope, const QString& folder) {
+  if (!validScope(scope)) {
+    TP_LOG("RAZ::Settings::setPath", 4) << "Unknown settings scope " << static_cast<int>(scope);
+    return;
+  }
+  QMutexLocker lock(&pathMutex());
+  if (folder.isEmpty())
+    folders().remove(scope);
+  else
+    folders().insert(scope, folder);
+}
+
+QString Settings::path(SettingsType scope) {
+  QMutexLocker lock(&pathMutex());
+  return folders().value(scope);
+}
+
+QString Settings::filePath(SettingsType scope) {
+  const QString folder = path(scope);
+  if (folder.isEmpty()) return QString();
+  QString file = folder;
+  if (!file.endsWith(QLatin1Char('/'))) file += QLatin1Char('/');
+  return file + fileName(scope);
+}
+
+void Settings::clearPaths() {
+  QMutexLocker lock(&pathMutex());
+  folders().clear();
+}
+
+bool Settings::isWritable() const {
+  return m_valid && m_pathSet && m_scope != Installation && m_scope != Theme;
+}
+
+void Settings::setValue(const QString& key, const QVariant& value) {
+  if (!isWritable()) {
+    TP_LOG("RAZ::Settings::setValue", 3)
+        << "Refused to write " << key << " into read-only or unset settings scope "
+        << static_cast<int>(m_scope);
+    return;
+  }
+  QSettings::setValue(key, value);
+}
+
+void Settings::remove(const QString& key) {
+  if (!isWritable()) {
+    TP_LOG("RAZ::Settings::remove", 3)
+        << "Refused to remove " << key << " from read-only or unset settings scope "
+        << static_cast<int>(m_scope);
+    return;
+  }
+  QSettings::remove(key);
+}
+
+}  // namespace RAZ

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+#include <QVariant>
+
+namespace RAZ {
+
+// The settings store. One object is opened per access with a scope; each
+// scope is an INI file inside the folder given to setPath():
+//
+//   scope 0 (User)         <folder>/user_setting.ini        the signed-in account's preferences
+//   scope 1 (Application)  <folder>/application_setting.ini application-level settings
+//   scope 2 (Installation) <folder>/application_setting.ini installation defaults, read-only
+//   scope 3 (Theme)        <folder>/theme_setting.ini       theme values; the folder is ":/",
+//                                                         so the active theme's package holds
+//                                                         ":/theme_setting.ini"; read-only
+//   scope 4 (Proxy)        <folder>/proxy_setting.ini       proxy settings
+//
+// The INI format is used for every scope on every system. A scope whose folder
+// has not been set reads nothing and refuses writes (logged): nothing is ever
+// written into the process's current folder by accident.
+//
+// setValue() and remove() hide the QSettings functions of the same name so
+// that the read-only scopes can refuse them; call them on a RAZ::Settings.
+class Settings : public QSettings {
+  Q_OBJECT
+
+ public:
+  enum SettingsType {
+    User = 0,
+    Application = 1,
+    Installation = 2,
+    Theme = 3,
+    Proxy = 4
+  };
+  Q_ENUM(SettingsType)
+
+  explicit Settings(SettingsType scope, QObject* parent = nullptr);
+  // For callers holding the scope as a number; a number outside 0..4 gives a
+  // store that reads nothing and refuses writes.
+  explicit Settings(int scope, QObject* parent = nullptr);
+
+  // Points a scope at a folder. An empty folder unsets the scope.
+  static void setPath(SettingsType scope, const QString& folder);
+  // The folder last given for the scope (empty when unset).
+  static QString path(SettingsType scope);
+  // The INI file a scope opens, or an empty string when its folder is unset.
+  static QString filePath(SettingsType scope);
+  // The file name used inside each scope's folder.
+  static QString fileName(SettingsType scope);
+  // Forgets every folder (tests and shut-down).
+  static void clearPaths();
+
+  SettingsType scope() const { return m_scope; }
+  // False for the read-only scopes 2 and 3, an unset scope and an invalid one.
+  bool isWritable() const;
+
+  void setValue(const QString& key, const QVariant& value);
+  void remove(const QString& key);
+
+ private:
+  Settings(SettingsType scope, bool valid, QObject* parent);
+  static QString openPath(SettingsType scope, bool valid);
+
+  SettingsType m_scope;
+  bool m_valid;
+  bool m_pathSet;
+};
+
+}  // namespace RAZ

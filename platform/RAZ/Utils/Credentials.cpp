@@ -1,0 +1,242 @@
+#include "RAZ/Utils/Credentials.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <TP/Core/Logging.h>
+#include <TP/Crypto/Blowfish.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace RAZ {
+namespace Utils {
+namespace Credentials {
+
+namespace {
+
+const int kFormatVersion = 1;
+const qint64 kMaxFileSize = 4 * 1024 * 1024;
+
+QJsonObject toJson(const CredentialsData& d) {
+  QJsonObject o;
+  o.insert(QStringLiteral("username"), d.getUsername());
+  o.insert(QStringLiteral("password"), d.getPassword());
+  o.insert(QStringLiteral("dmUrl"), d.getDmUrl());
+  o.insert(QStringLiteral("defaultDomain"), d.getDefaultDomain());
+  if (d.getDisplayname() != d.getUsername())
+    o.insert(QStringLiteral("displayname"), d.getDisplayname());
+  return o;
+}
+
+CredentialsData fromJson(const QJsonObject& o) {
+  CredentialsData d;
+  d.setUsername(o.value(QStringLiteral("username")).toString());
+  d.setPassword(o.value(QStringLiteral("password")).toString());
+  d.setDmUrl(o.value(QStringLiteral("dmUrl")).toString());
+  d.setDefaultDomain(o.value(QStringLiteral("defaultDomain")).toBool());
+  d.setDisplayname(o.value(QStringLiteral("displayname")).toString());
+  return d;
+}
+
+}  // namespace
+
+bool CredentialsData::operator==(const CredentialsData& o) const {
+  return m_username == o.m_username && m_password == o.m_password &&
+         m_displayname == o.m_displayname && m_dmUrl == o.m_dmUrl &&
+         m_defaultDomain == o.m_defaultDomain;
+}
+
+CredentialsManager::CredentialsManager(const QString& path, TP::Crypto::Blowfish* cipher,
+                                       FileFactory fileFactory, QObject* parent)
+    : QObject(parent), m_path(path), m_cipher(cipher), m_fileFactory(std::move(fileFactory)) {
+  qRegisterMetaType<RAZ::Utils::Credentials::UserCredentials>(
+      "RAZ::Utils::Credentials::UserCredentials");
+}
+
+CredentialsManager::~CredentialsManager() = default;
+
+QFile* CredentialsManager::newFile(const QString& name) {
+  QFile* file = m_fileFactory ? m_fileFactory(name, nullptr) : nullptr;
+  return file ? file : new QFile(name);
+}
+
+bool CredentialsManager::load() {
+  m_accounts.clear();
+  if (m_path.isEmpty()) {
+    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", 4) << "No credentials file given";
+    return false;
+  }
+  const QFileInfo info(m_path);
+  if (!QDir().mkpath(info.absolutePath())) {
+    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", 5)
+        << "Cannot create the credentials folder " << info.absolutePath();
+    return false;
+  }
+  if (!info.exists()) return true;
+
+  std::unique_ptr<QFile> file(newFile(m_path));
+  if (!file->open(QIODevice::ReadOnly) || file->size() > kMaxFileSize) {
+    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", 4)
+        << "Cannot read the credentials file " << m_path << ": " << file->errorString();
+    return true;
+  }
+  const QByteArray raw = file->readAll();
+  file->close();
+  bool ok = false;
+  const QByteArray plain = m_cipher ? m_cipher->Decrypt(raw, &ok) : QByteArray();
+  QJsonParseError error{};
+  const QJsonDocument doc = ok ? QJsonDocument::fromJson(plain, &error) : QJsonDocument();
+  if (!ok || !doc.isObject() ||
+      doc.object().value(QStringLiteral("version")).toInt() != kFormatVersion) {
+    // Keep the unreadable file rather than overwrite it at the next save.
+    const QString aside = m_path + QStringLiteral(".unreadable");
+    QFile::remove(aside);
+    const bool moved = QFile::rename(m_path, aside);
+    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", 4)
+        << "The credentials file does not decipher; "
+        << (moved ? "kept aside as " + aside : QStringLiteral("it could not be moved aside"));
+    return true;
+  }
+  const QJsonArray accounts = doc.object().value(QStringLiteral("accounts")).toArray();
+  for (const QJsonValue& value : accounts) {
+    const QJsonObject account = value.toObject();
+    UserCredentials credentials;
+    for (auto it = account.begin(); it != account.end(); ++it) {
+      bool typeOk = false;
+      const int type = it.key().toInt(&typeOk);
+      if (typeOk) credentials.setCredentials(type, fromJson(it.value().toObject()));
+    }
+    if (!credentials.isEmpty()) m_accounts.append(credentials);
+  }
+  return true;
+}
+
+bool CredentialsManager::save() {
+  if (!m_cipher) {
+    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", 4) << "No cipher: not saved";
+    return false;
+  }
+  QJsonArray accounts;
+  for (const UserCredentials& credentials : qAsConst(m_accounts)) {
+    QJsonObject account;
+    for (int type : credentials.types())
+      account.insert(QString::number(type), toJson(credentials.getCredentials(type)));
+    accounts.append(account);
+  }
+  QJsonObject root;
+  root.insert(QStringLiteral("version"), kFormatVersion);
+  root.insert(QStringLiteral("accounts"), accounts);
+  bool ok = false;
+  const QByteArray enciphered =
+      m_cipher->Encrypt(QJsonDocument(root).toJson(QJsonDocument::Compact), &ok);
+  if (!ok) {
+    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", 4) << "Enciphering failed";
+    return false;
+  }
+
+  const QString temp = m_path + QStringLiteral(".new");
+  QFile::remove(temp);
+  std::unique_ptr<QFile> file(newFile(temp));
+  // Create the file empty, restrict it to the user, and only then write.
+  if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+      !file->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", 4)
+        << "Cannot create " << temp << ": " << file->errorString();
+    file->close();
+    QFile::remove(temp);
+    return false;
+  }
+  const bool written = file->write(enciphered) == enciphered.size() && file->flush();
+  file->close();
+  if (!written ||
+      std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(m_path).constData()) != 0) {
+    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", 4)
+        << "Cannot write the credentials file " << m_path;
+    QFile::remove(temp);
+    return false;
+  }
+  return true;
+}
+
+void CredentialsManager::toFullUri(QString& name) {
+  name = name.trimmed();
+  if (name.startsWith(QLatin1String("sip:"), Qt::CaseInsensitive)) name = name.mid(4).trimmed();
+}
+
+int CredentialsManager::indexOf(int type, const QString& name) const {
+  if (name.isEmpty()) return -1;
+  for (int i = 0; i < m_accounts.size(); ++i) {
+    const UserCredentials& account = m_accounts.at(i);
+    if (account.hasCredentials(type) &&
+        account.getCredentials(type).getUsername().compare(name, Qt::CaseInsensitive) == 0)
+      return i;
+  }
+  return -1;
+}
+
+QList<UserCredentials> CredentialsManager::getCredentials(int type) const {
+  QList<UserCredentials> result;
+  for (const UserCredentials& account : m_accounts)
+    if (account.hasCredentials(type)) result.append(account);
+  return result;
+}
+
+bool CredentialsManager::getCredentials(int type, const QString& fullName,
+                                        UserCredentials& out) const {
+  QString name = fullName;
+  toFullUri(name);
+  const int index = indexOf(type, name);
+  if (index < 0) return false;
+  out = m_accounts.at(index);
+  return true;
+}
+
+CredentialsData CredentialsManager::getCurrentCredentials(int type) const {
+  const int index = indexOf(m_loginType, m_loginUsername);
+  if (index < 0) return CredentialsData();
+  return m_accounts.at(index).getCredentials(type);
+}
+
+void CredentialsManager::addCredentials(const UserCredentials& credentials) {
+  if (credentials.isEmpty()) return;
+  const int type =
+      credentials.hasCredentials(m_loginType) ? m_loginType : credentials.types().first();
+  QString name = credentials.getCredentials(type).getUsername();
+  toFullUri(name);
+  if (name.isEmpty()) {
+    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::addCredentials", 3)
+        << "Account without a user name not stored";
+    return;
+  }
+  const int index = indexOf(type, name);
+  if (index >= 0)
+    m_accounts[index] = credentials;
+  else
+    m_accounts.append(credentials);
+  save();
+  emit credentialsChanged();
+}
+
+void CredentialsManager::updateCredentials(const UserCredentials& credentials) {
+  addCredentials(credentials);
+}
+
+void CredentialsManager::setConfiguration(const RAZ::Configuration::Config* config) {
+  m_config = config;
+}
+
+void CredentialsManager::setSavePassword(bool save) { m_savePassword = save; }
+
+void CredentialsManager::setLoginUsername(const QString& fullName) {
+  m_loginUsername = fullName;
+  toFullUri(m_loginUsername);
+}
+
+}  // namespace Credentials
+}  // namespace Utils
+}  // namespace RAZ
