@@ -12,7 +12,7 @@
 
 #include <RAZ/Settings.h>
 #include <TP/Core/Logging.h>
-#include <os/Window.h>
+#include "libqml/window/StayOnTop.h"
 
 #include "Utils/WindowManager.h"
 
@@ -55,7 +55,7 @@ void Window::setTitle(const QString& title) {
   setWindowIconText(title);
 }
 
-void Window::setAlwaysOnTop(bool onTop) { Os::setAlwaysOnTop(this, onTop); }
+void Window::setAlwaysOnTop(bool onTop) { QML::setStayOnTop(this, onTop); }
 
 void Window::setFlagKeepingVisibility(Qt::WindowType flag, bool on) {
   if (windowFlags().testFlag(flag) == on && windowFlags().testFlag(Qt::CustomizeWindowHint)) return;

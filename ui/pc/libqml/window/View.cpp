@@ -7,7 +7,7 @@
 #include <QWindow>
 
 #include <TP/Core/Logging.h>
-#include <os/Window.h>
+#include "libqml/window/StayOnTop.h"
 
 #include "libqml/utils/QmlHelper.h"
 #include "libqml/utils/Style.h"
@@ -89,7 +89,7 @@ void View::idleOnMoveTimeout() { setIdleOnMove(true); }
 void View::fullscreenChanged(bool on) { m_fullscreen = on; }
 
 void View::setAlwaysOnTop(bool onTop) {
-  Os::setAlwaysOnTop(window(), onTop);
+  QML::setStayOnTop(window(), onTop);
 }
 
 void View::viewportEvent(QEvent* e) {

@@ -17,7 +17,7 @@
 #include <QtDebug>
 
 #include <TP/Core/Logging.h>
-#include <os/Window.h>
+#include "libqml/window/StayOnTop.h"
 
 #include "libqml/window/View.h"
 
@@ -185,7 +185,7 @@ void Window::showAndActivate() {
   activateWindow();
 }
 
-void Window::setAlwaysOnTop(bool onTop) { Os::setAlwaysOnTop(this, onTop); }
+void Window::setAlwaysOnTop(bool onTop) { QML::setStayOnTop(this, onTop); }
 
 void Window::setItemCursor(QQuickItem* object, int shape) {
   if (!object) {
