@@ -25,6 +25,8 @@ namespace {
 
 const char kDefaultLogFileName[] = "zent.log";
 const char kConfigurationFileName[] = "logconfig.ini";
+const qint64 kDefaultMaxBytes = 5 * 1024 * 1024;
+const int kDefaultKeep = 3;
 
 // Process-wide logger state. Deliberately never destroyed: records may be
 // written from static destructors of other objects until the very end.
@@ -37,8 +39,8 @@ struct State {
 
     QString folder;
     QString fileName = QString::fromLatin1(kDefaultLogFileName);
-    qint64 maxBytes = 5 * 1024 * 1024;
-    int keep = 3;
+    qint64 maxBytes = kDefaultMaxBytes;
+    int keep = kDefaultKeep;
     std::unique_ptr<FileSink> fileSink;
     bool advanced = false;
     bool forced = false;
@@ -135,7 +137,11 @@ void writeRecord(const char* file, int line, const char* tag, unsigned short lev
 }
 
 // Reads the optional settings of the copied log configuration.
+// Keys missing from the file (or a missing file) mean the defaults.
 void applyConfigurationLocked(State& s, const QString& path) {
+    s.fileName = QString::fromLatin1(kDefaultLogFileName);
+    s.maxBytes = kDefaultMaxBytes;
+    s.keep = kDefaultKeep;
     if (!QFileInfo::exists(path))
         return;
     QSettings config(path, QSettings::IniFormat);
