@@ -29,9 +29,9 @@ Tray::Tray(QAction* signOutAction, QAction* exitAction, QAction* aboutAction,
   connect(m_trayIcon, SIGNAL(activated(QSystemTrayIcon::ActivationReason)), this,
           SLOT(activated(QSystemTrayIcon::ActivationReason)));
   reloadIcon();
-  m_trayIcon->show();
-
-  if (!isSystemTrayAvailable()) {
+  if (isSystemTrayAvailable()) {
+    m_trayIcon->show();
+  } else {
     TP_LOG("Tray::Tray", 3) << "The desktop has no notification area; closing the last "
                                "window brings the application back instead of hiding it";
   }
@@ -60,7 +60,9 @@ void Tray::setPresenceMenu(QMenu* menu) {
 }
 
 void Tray::onPresenceMenuDestroyed() {
-  // The QPointer is already null here; the menu's entries must go too.
+  // A widget reports its destruction before its guards are cleared: drop it
+  // explicitly, or the rebuild would add the dying menu again.
+  m_presenceMenu = nullptr;
   buildMenu();
 }
 
