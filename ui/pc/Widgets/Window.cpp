@@ -18,12 +18,28 @@
 
 namespace Widgets {
 
+namespace {
+
+// A switch read from a settings file: "true"/"false", "1"/"0" or a real
+// bool. Anything else is a broken value: logged, and the default is used.
+bool settingSwitch(const QVariant& v, bool fallback, const char* key) {
+  if (!v.isValid()) return fallback;
+  if (v.type() == QVariant::Bool) return v.toBool();
+  const QString text = v.toString().trimmed().toLower();
+  if (text == QLatin1String("true") || text == QLatin1String("1")) return true;
+  if (text == QLatin1String("false") || text == QLatin1String("0")) return false;
+  TP_LOG("Widgets::Window::settingSwitch", 3) << "setting " << key << " is not a switch: " << v.toString();
+  return fallback;
+}
+
+}  // namespace
+
 Window::Window(QWidget* parent, bool alwaysOnTop, bool registerWithWindowManager)
     : Utils::HelpInterface(parent, Qt::Window) {
   setAttribute(Qt::WA_DeleteOnClose);
   if (!alwaysOnTop) {
-    const QVariant v = RAZ::Settings(RAZ::Settings::User).value(QStringLiteral("mainWindow/alwaysontop"), false);
-    alwaysOnTop = v.toBool();
+    const QVariant v = RAZ::Settings(RAZ::Settings::User).value(QStringLiteral("mainWindow/alwaysontop"));
+    alwaysOnTop = settingSwitch(v, false, "mainWindow/alwaysontop");
   }
   if (alwaysOnTop) setAlwaysOnTop(true);
   setWindowIcon(QApplication::windowIcon());

@@ -151,7 +151,12 @@ void MessageWindow::setVisible(bool visible) {
 }
 
 void MessageWindow::closeEvent(QCloseEvent* e) {
-  emit closed();
+  // Between closing and deletion another close (sign-out, the caller) may
+  // come: callers hear of the end once.
+  if (!m_closedReported) {
+    m_closedReported = true;
+    emit closed();
+  }
   PopupWindow::closeEvent(e);
 }
 

@@ -101,6 +101,7 @@ class MessageWindow : public PopupWindow {
   QCheckBox* m_neverAskAgainBox = nullptr;
   QDialogButtonBox* m_buttonBox = nullptr;
   bool m_neverAskAgain = false;
+  bool m_closedReported = false;
   QVariant m_userData;
 
   static QMap<MessageWindow*, int> s_clickedButtons;

@@ -58,23 +58,31 @@ QPoint Window::mousePos() const { return m_view->mapFromGlobal(QCursor::pos()); 
 
 bool Window::setSource(const QString& url) {
   if (!m_view) return false;
+  // The scene's own size is read before the view sizes the root item to
+  // itself; afterwards the root follows the view again.
+  m_view->setResizeMode(QQuickWidget::SizeViewToRootObject);
   m_view->setSource(sourceUrl(url));
   QQuickItem* root = m_view->rootObject();
+  const int rootWidth = root ? root->property("width").toInt() : 0;
+  const int rootHeight = root ? root->property("height").toInt() : 0;
+  m_view->setResizeMode(QQuickWidget::SizeRootObjectToView);
   if (!root) {
     for (const QQmlError& error : m_view->errors()) {
       TP_LOG("QML::Window::setSource", 4) << error.toString();
     }
     return false;
   }
-  int w = root->property("width").toInt();
-  int h = root->property("height").toInt();
+  int w = rootWidth;
+  int h = rootHeight;
   if (w < 1 && h < 1) {
     const QSize min = minimumWindowSize();
     w = min.width();
     h = min.height();
   }
-  resize(w, h);
+  // The scene's limits first, so that a window held at a fixed size can
+  // take the new scene's size.
   setMinMaxSizes(true);
+  resize(w, h);
   const QList<QQmlError> errors = m_view->errors();
   for (const QQmlError& error : errors) TP_LOG("QML::Window::setSource", 4) << error.toString();
   return errors.isEmpty();
