@@ -11,6 +11,8 @@ namespace Widgets {
 GroupNameInput::GroupNameInput(const QString& name, bool alwaysOnTop, QWidget* parent)
     : InputWidget(name, alwaysOnTop, parent), m_addMode(name.isNull()) {
   m_form->nameEdit->setMaxLength(MaximumNameLength);
+  // Setting the limit re-sets the text and drops the selection.
+  m_form->nameEdit->selectAll();
   retranslate();
 }
 
