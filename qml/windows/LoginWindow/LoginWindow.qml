@@ -1,0 +1,442 @@
+import QtQuick 2.15
+import Vantre 1.0 as Vantre
+import "qrc:/controls"
+
+// The sign-in form. Its values live in the window object ("rootItem") and
+// are bound both ways; the window drives the states through showSignin(),
+// showSigningin() and showSigningout().
+FocusScope {
+    id: root
+
+    signal signinClicked()
+    signal cancelSigninClicked()
+    signal showHelpClicked()
+    signal showPwHelpClicked()
+
+    readonly property string lc: rootWindow.languageChangeProperty
+    readonly property string usernamePlaceholder: qsTr("Enter your username") + lc
+    readonly property string passwordPlaceholder: qsTr("Enter your password") + lc
+    readonly property var editActions: (typeof textFieldActionsHandler !== "undefined") ? textFieldActionsHandler : null
+
+    readonly property bool xsiMissing: rootItem.showXsiField && xsiField.text.trim() === ""
+    readonly property bool formComplete: userCombo.editText.trim() !== ""
+                                         && userCombo.editText !== usernamePlaceholder
+                                         && passwordField.text !== ""
+                                         && passwordField.text !== passwordPlaceholder
+                                         && !xsiMissing
+    property bool configsAnnounced: false
+    property int configsCount: 0
+    // The text field whose edit actions the window's menu acts on.
+    property var editField: null
+
+    focus: true
+    state: "signin"
+    states: [
+        State {
+            name: "signin"
+            PropertyChanges { target: form; opacity: 1 }
+            PropertyChanges { target: options; opacity: 1 }
+            PropertyChanges { target: progress; opacity: 0 }
+        },
+        State {
+            name: "signingin"
+            PropertyChanges { target: form; opacity: 0 }
+            PropertyChanges { target: options; opacity: 0 }
+            PropertyChanges { target: progress; opacity: 1 }
+        },
+        State {
+            name: "signingout"
+            extend: "signingin"
+        }
+    ]
+
+    // Sign In, Cancel and Enter all come here.
+    function buttonAction() {
+        if (state === "signin" && actionButton.enabled) {
+            state = "signingin";
+            signinClicked();
+        } else if (state === "signingin") {
+            state = "signin";
+            cancelSigninClicked();
+        }
+    }
+
+    readonly property var tabChain: [xsiField, userCombo, passwordField, rememberBox, autoBox, configCombo]
+    function moveFocus(from, forward) {
+        var n = tabChain.length;
+        var i = tabChain.indexOf(from);
+        for (var step = 1; step <= n; ++step) {
+            var next = tabChain[((i + (forward ? step : -step)) % n + n) % n];
+            if (next.visible && next.enabled) {
+                next.forceActiveFocus(forward ? Qt.TabFocusReason : Qt.BacktabFocusReason);
+                return;
+            }
+        }
+    }
+    // Focus goes to the first field still to fill in, else to the first one.
+    function focusFirst() {
+        var fields = [xsiField, userCombo, passwordField];
+        for (var i = 0; i < fields.length; ++i) {
+            var f = fields[i];
+            var text = f === userCombo ? f.editText : f.text;
+            if (f.visible && f.enabled && text === "") {
+                f.forceActiveFocus();
+                return;
+            }
+        }
+        moveFocus(tabChain[tabChain.length - 1], true);
+    }
+
+    function statusText(loginState) {
+        switch (loginState) {
+        case Vantre.LoginWindow.DetectingProxy: return qsTr("Fetching Proxy Settings...") + lc;
+        case Vantre.LoginWindow.SigningIn: return qsTr("Signing In...") + lc;
+        case Vantre.LoginWindow.SigningOut: return qsTr("Signing Out...") + lc;
+        default: return "";
+        }
+    }
+
+    function trackEditField(field, focused) {
+        if (focused) {
+            editField = field;
+            if (editActions)
+                editActions.selectedText = field.selectedText;
+        } else if (editField === field) {
+            editField = null;
+            if (editActions)
+                editActions.selectedText = "";
+        }
+    }
+    function requestTextMenu(field, isPassword) {
+        trackEditField(field, true);
+        rootItem.openTextFieldMenu(isPassword);
+    }
+
+    Keys.onReturnPressed: buttonAction()
+    Keys.onEnterPressed: buttonAction()
+
+    Connections {
+        target: rootItem
+        function onShowSignin() { root.state = "signin"; }
+        function onShowXsiFieldChanged() { root.focusFirst(); }
+        function onShowSigningin() { root.state = "signingin"; }
+        function onShowSigningout() { root.state = "signingout"; }
+        function onConfigsModelChanged() {
+            root.configsAnnounced = true;
+            root.configsCount = rootItem.configsNum();
+        }
+        function onXsiAddressChangedExternally() { xsiField.cursorPosition = 0; }
+    }
+
+    Connections {
+        target: root.editActions
+        ignoreUnknownSignals: true
+        function onCopy() { if (root.editField) root.editField.copy(); }
+        function onCut() { if (root.editField) root.editField.cut(); }
+        function onPaste() { if (root.editField) root.editField.paste(); }
+        function onSelectAll() { if (root.editField) root.editField.selectAll(); }
+    }
+
+    ZPalette { id: pal }
+
+    Rectangle {
+        anchors.fill: parent
+        color: pal.background
+    }
+
+    // Header: the product name over a thin accent line.
+    Column {
+        id: header
+        anchors.top: parent.top
+        anchors.topMargin: pal.unit * 7
+        anchors.horizontalCenter: parent.horizontalCenter
+        spacing: pal.unit * 2
+        Text {
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: Qt.application.name !== "" ? Qt.application.name : "Zent"
+            font.family: pal.fontFamily
+            font.pixelSize: Math.round(pal.fontPixelSize * 2.1)
+            font.weight: Font.Light
+            color: pal.link
+        }
+        Rectangle {
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: pal.unit * 8
+            height: Math.max(2, pal.focusWidth + 1)
+            radius: height / 2
+            color: pal.accent
+        }
+    }
+
+    Item {
+        id: body
+        anchors.top: header.bottom
+        anchors.topMargin: pal.unit * 6
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.leftMargin: pal.unit * 7
+        anchors.rightMargin: pal.unit * 7
+        anchors.bottom: footer.top
+
+        Column {
+            id: form
+            width: parent.width
+            spacing: pal.unit * 3
+            visible: opacity > 0
+
+            ZTextField {
+                id: xsiField
+                objectName: "xsiField"
+                width: parent.width
+                visible: rootItem.showXsiField
+                placeholderText: qsTr("Enter login URL to access client") + root.lc
+                text: rootItem.xsiAddress
+                inputMethodHints: Qt.ImhUrlCharactersOnly | Qt.ImhNoAutoUppercase
+                onTextChanged: if (rootItem.xsiAddress !== text) rootItem.xsiAddress = text
+                onSelectedTextChanged: if (activeFocus && root.editActions) root.editActions.selectedText = selectedText
+                onActiveFocusChanged: root.trackEditField(xsiField, activeFocus)
+                onContextMenuRequested: root.requestTextMenu(xsiField, false)
+                Keys.onTabPressed: root.moveFocus(xsiField, true)
+                Keys.onBacktabPressed: root.moveFocus(xsiField, false)
+            }
+
+            Item {
+                id: credentials
+                width: parent.width
+                height: fieldsColumn.height
+                readonly property bool usable: !rootItem.showXsiField || xsiField.text.trim() !== ""
+
+                Column {
+                    id: fieldsColumn
+                    width: parent.width
+                    spacing: pal.unit * 3
+
+                    ZComboBox {
+                        id: userCombo
+                        objectName: "usernameCombo"
+                        width: parent.width
+                        enabled: credentials.usable
+                        editable: true
+                        model: usernamesFilterModel
+                        placeholderText: root.usernamePlaceholder
+                        onEditTextChanged: if (rootItem.username !== editText.trim()) rootItem.username = editText
+                        onSelectedTextChanged: if (activeFocus && root.editActions) root.editActions.selectedText = selectedText
+                        onActiveFocusChanged: root.trackEditField(userCombo, activeFocus)
+                        onContextMenuRequested: root.requestTextMenu(userCombo, false)
+                        Keys.onTabPressed: root.moveFocus(userCombo, true)
+                        Keys.onBacktabPressed: root.moveFocus(userCombo, false)
+                    }
+                    Binding {
+                        target: userCombo
+                        property: "editText"
+                        value: rootItem.username
+                    }
+
+                    ZTextField {
+                        id: passwordField
+                        objectName: "passwordField"
+                        width: parent.width
+                        enabled: credentials.usable
+                        password: true
+                        placeholderText: root.passwordPlaceholder
+                        onTextChanged: if (rootItem.password !== text) rootItem.password = text
+                        onActiveFocusChanged: root.trackEditField(passwordField, activeFocus)
+                        onContextMenuRequested: root.requestTextMenu(passwordField, true)
+                        Keys.onTabPressed: root.moveFocus(passwordField, true)
+                        Keys.onBacktabPressed: root.moveFocus(passwordField, false)
+                    }
+                    Binding {
+                        target: passwordField
+                        property: "text"
+                        value: rootItem.password
+                    }
+                }
+
+                // Until the server address is known the credentials mean nothing.
+                Rectangle {
+                    anchors.fill: fieldsColumn
+                    anchors.margins: -pal.focusWidth * 2
+                    color: pal.background
+                    opacity: 0.6
+                    visible: !credentials.usable
+                }
+            }
+        }
+
+        Column {
+            id: options
+            anchors.top: form.bottom
+            anchors.topMargin: pal.unit * 3
+            width: parent.width
+            spacing: pal.unit
+            visible: opacity > 0
+
+            ZCheckBox {
+                id: rememberBox
+                objectName: "rememberBox"
+                width: parent.width
+                text: qsTr("Remember password") + root.lc
+                enabled: userCombo.editText.trim() !== "" && passwordField.text !== ""
+                onToggled: rootItem.rememberPasswordChecked = checked
+                onEnabledChanged: if (!enabled) rootItem.rememberPasswordChecked = false
+                Keys.onTabPressed: root.moveFocus(rememberBox, true)
+                Keys.onBacktabPressed: root.moveFocus(rememberBox, false)
+            }
+            Binding {
+                target: rememberBox
+                property: "checked"
+                value: rootItem.rememberPasswordChecked
+            }
+
+            ZCheckBox {
+                id: autoBox
+                objectName: "autologinBox"
+                width: parent.width
+                text: qsTr("Sign in automatically") + root.lc
+                enabled: rememberBox.enabled && rememberBox.checked
+                onToggled: rootItem.autologinChecked = checked
+                Keys.onTabPressed: root.moveFocus(autoBox, true)
+                Keys.onBacktabPressed: root.moveFocus(autoBox, false)
+            }
+            Binding {
+                target: autoBox
+                property: "checked"
+                value: rootItem.autologinChecked
+            }
+
+            ZComboBox {
+                id: configCombo
+                objectName: "configCombo"
+                width: parent.width
+                editable: false
+                model: configsFilterModel
+                visible: root.configsAnnounced && root.configsCount > 1 && root.state === "signin"
+                onActivated: function(index) {
+                    rootItem.configName = editText;
+                    rootItem.configIdx = index;
+                }
+                Keys.onTabPressed: root.moveFocus(configCombo, true)
+                Keys.onBacktabPressed: root.moveFocus(configCombo, false)
+            }
+            Binding {
+                target: configCombo
+                property: "currentIndex"
+                value: rootItem.configIdx
+            }
+        }
+
+        // Progress while signing in or out.
+        Column {
+            id: progress
+            anchors.centerIn: form
+            width: parent.width
+            spacing: pal.unit * 4
+            opacity: 0
+            visible: opacity > 0
+
+            ZBusyIndicator {
+                anchors.horizontalCenter: parent.horizontalCenter
+                running: progress.visible
+            }
+            Text {
+                id: statusLabel
+                objectName: "statusLabel"
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
+                text: root.statusText(rootItem.loginState)
+                font.family: pal.fontFamily
+                font.pixelSize: pal.fontPixelSize
+                color: pal.mutedText
+            }
+        }
+
+        ZButton {
+            id: actionButton
+            objectName: "signinButton"
+            anchors.top: options.bottom
+            anchors.topMargin: pal.unit * 5
+            width: parent.width
+            primary: root.state !== "signingin"
+            activeFocusOnTab: false
+            text: root.state === "signingin" ? qsTr("Cancel") + root.lc
+                : root.state === "signingout" ? qsTr("Signing Out") + root.lc
+                : qsTr("Sign In") + root.lc
+            enabled: root.state === "signingin" || (root.state === "signin" && root.formComplete)
+            onClicked: root.buttonAction()
+        }
+    }
+
+    Column {
+        id: footer
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: pal.unit * 4
+        anchors.horizontalCenter: parent.horizontalCenter
+        spacing: pal.unit
+
+        Row {
+            anchors.horizontalCenter: parent.horizontalCenter
+            spacing: pal.unit * 2
+            ZLink {
+                id: helpLink
+                objectName: "helpLink"
+                visible: rootItem.showHelpLink
+                activeFocusOnTab: false
+                text: qsTr("Help") + root.lc
+                onClicked: root.showHelpClicked()
+            }
+            Text {
+                anchors.verticalCenter: parent.verticalCenter
+                visible: helpLink.visible && pwLink.visible
+                text: "\u00B7"
+                color: pal.border
+                font.family: pal.fontFamily
+                font.pixelSize: pal.fontPixelSize
+            }
+            ZLink {
+                id: pwLink
+                objectName: "forgotPasswordLink"
+                visible: rootItem.showPwHelpLink
+                activeFocusOnTab: false
+                text: qsTr("Forgot Password?") + root.lc
+                onClicked: root.showPwHelpClicked()
+            }
+        }
+        Text {
+            objectName: "versionLabel"
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: rootItem.versionInfo + root.lc
+            font.family: pal.fontFamily
+            font.pixelSize: Math.round(pal.fontPixelSize * 0.85)
+            color: pal.mutedText
+        }
+    }
+
+    transitions: [
+        Transition {
+            from: "signin"
+            to: "signingin,signingout"
+            SequentialAnimation {
+                NumberAnimation { targets: [form, options]; property: "opacity"; duration: 350 }
+                NumberAnimation { target: progress; property: "opacity"; duration: 200 }
+            }
+        },
+        Transition {
+            from: "signingin,signingout"
+            to: "signin"
+            ParallelAnimation {
+                NumberAnimation { target: progress; property: "opacity"; duration: 150 }
+                SequentialAnimation {
+                    PauseAnimation { duration: 200 }
+                    NumberAnimation { target: form; property: "opacity"; duration: 250 }
+                }
+                SequentialAnimation {
+                    PauseAnimation { duration: 400 }
+                    NumberAnimation { target: options; property: "opacity"; duration: 250 }
+                }
+            }
+        }
+    ]
+
+    Component.onCompleted: focusFirst()
+}
