@@ -17,7 +17,6 @@ FocusScope {
     activeFocusOnTab: true
     implicitWidth: Math.max(label.implicitWidth + pal.unit * 6, pal.controlHeight * 3)
     implicitHeight: pal.controlHeight
-    opacity: enabled ? 1 : 0.55
 
     ZPalette { id: pal }
 
@@ -43,13 +42,13 @@ FocusScope {
         radius: pal.radius
         color: {
             if (!control.enabled)
-                return control.primary ? pal.border : pal.disabledBackground;
+                return pal.disabledBackground;
             if (control.primary)
                 return control.pressed ? pal.accentPressed
                                        : (control.hovered ? Qt.lighter(pal.accentHover, 1.08) : pal.accent);
             return control.pressed ? pal.disabledBackground : (control.hovered ? pal.hover : pal.fieldBackground);
         }
-        border.width: control.primary ? 0 : 1
+        border.width: control.primary && control.enabled ? 0 : 1
         border.color: control.activeFocus ? pal.accent : pal.border
 
         Behavior on color { ColorAnimation { duration: 120 } }
@@ -65,7 +64,7 @@ FocusScope {
         font.family: pal.fontFamily
         font.pixelSize: pal.fontPixelSize
         font.bold: control.primary
-        color: !control.enabled ? (control.primary ? pal.accentText : pal.disabledText)
+        color: !control.enabled ? pal.mutedText
                                 : (control.primary ? pal.accentText : pal.strongText)
     }
 

@@ -20,7 +20,7 @@ FocusScope {
     readonly property bool hovered: hoverArea.containsMouse
     property bool error: false
     // Room on the right for an embedded button (the combo box arrow).
-    property real rightPadding: pal.unit * 3
+    property real rightPadding: Math.round(pal.unit * 2.5)
     property alias input: input
     // Optional function(event) that sees keys before the text input does.
     property var keyFilter: null
@@ -85,7 +85,7 @@ FocusScope {
     TextInput {
         id: input
         anchors.fill: parent
-        anchors.leftMargin: pal.unit * 3
+        anchors.leftMargin: Math.round(pal.unit * 2.5)
         anchors.rightMargin: control.rightPadding
         verticalAlignment: TextInput.AlignVCenter
         focus: true

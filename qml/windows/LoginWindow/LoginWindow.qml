@@ -24,6 +24,10 @@ FocusScope {
                                          && passwordField.text !== ""
                                          && passwordField.text !== passwordPlaceholder
                                          && !xsiMissing
+    // Both optional rows shown: tighten the header so the form still fits.
+    readonly property bool compact: rootItem.showXsiField && configCombo.visible
+    readonly property real freeSpace: footer.y - header.height - body.anchors.topMargin
+                                      - (actionButton.y + actionButton.height) - pal.unit * 4
     property bool configsAnnounced: false
     property int configsCount: 0
     // The text field whose edit actions the window's menu acts on.
@@ -148,14 +152,15 @@ FocusScope {
     Column {
         id: header
         anchors.top: parent.top
-        anchors.topMargin: pal.unit * 7
+        // Whatever room the form leaves is shared above and below it.
+        anchors.topMargin: Math.max(pal.unit * 2, Math.min(pal.unit * 10, root.freeSpace * 0.5))
         anchors.horizontalCenter: parent.horizontalCenter
         spacing: pal.unit * 2
         Text {
             anchors.horizontalCenter: parent.horizontalCenter
             text: Qt.application.name !== "" ? Qt.application.name : "Zent"
             font.family: pal.fontFamily
-            font.pixelSize: Math.round(pal.fontPixelSize * 2.1)
+            font.pixelSize: Math.round(pal.fontPixelSize * (root.compact ? 1.5 : 1.8))
             font.weight: Font.Light
             color: pal.link
         }
@@ -171,17 +176,17 @@ FocusScope {
     Item {
         id: body
         anchors.top: header.bottom
-        anchors.topMargin: pal.unit * 6
+        anchors.topMargin: root.compact ? pal.unit * 3 : pal.unit * 4
         anchors.left: parent.left
         anchors.right: parent.right
-        anchors.leftMargin: pal.unit * 7
-        anchors.rightMargin: pal.unit * 7
+        anchors.leftMargin: pal.unit * 5
+        anchors.rightMargin: pal.unit * 5
         anchors.bottom: footer.top
 
         Column {
             id: form
             width: parent.width
-            spacing: pal.unit * 3
+            spacing: pal.unit * 2
             visible: opacity > 0
 
             ZTextField {
@@ -209,7 +214,7 @@ FocusScope {
                 Column {
                     id: fieldsColumn
                     width: parent.width
-                    spacing: pal.unit * 3
+                    spacing: pal.unit * 2
 
                     ZComboBox {
                         id: userCombo
@@ -266,9 +271,9 @@ FocusScope {
         Column {
             id: options
             anchors.top: form.bottom
-            anchors.topMargin: pal.unit * 3
+            anchors.topMargin: pal.unit * 2
             width: parent.width
-            spacing: pal.unit
+            spacing: 0
             visible: opacity > 0
 
             ZCheckBox {
@@ -355,7 +360,7 @@ FocusScope {
             id: actionButton
             objectName: "signinButton"
             anchors.top: options.bottom
-            anchors.topMargin: pal.unit * 5
+            anchors.topMargin: pal.unit * 3
             width: parent.width
             primary: root.state !== "signingin"
             activeFocusOnTab: false
@@ -370,7 +375,7 @@ FocusScope {
     Column {
         id: footer
         anchors.bottom: parent.bottom
-        anchors.bottomMargin: pal.unit * 4
+        anchors.bottomMargin: pal.unit * 3
         anchors.horizontalCenter: parent.horizontalCenter
         spacing: pal.unit
 
