@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "TestSupport.h"
+#include "libqml/utils/Style.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
 #include "Widgets/Notifications/CommunicationOverlay.h"
 #include "Widgets/Notifications/CommunicationWindowDialpad.h"
@@ -92,6 +93,7 @@ class TestNotifyPopups : public QObject {
   void toastStaysOpenUnderTheMouse();
   void toastClosesByButtonPressOrTimer();
   void toastIconKindClearsPicture();
+  void toastFollowsTheThemeColours();
   void notificationTitlesShowNamesAsPlainText_data();
   void notificationTitlesShowNamesAsPlainText();
   void callAnswerButtonsReportHowTheCallWasAnswered();
@@ -161,6 +163,21 @@ void TestNotifyPopups::toastIconKindClearsPicture() {
   toast->setIconType(3);
   QCOMPARE(toast->iconType(), 3);
   QVERIFY(labels.first()->pixmap(Qt::ReturnByValue).isNull());
+  delete toast;
+}
+
+void TestNotifyPopups::toastFollowsTheThemeColours() {
+  auto* plain = new Widgets::Notifications::Notification(60000);
+  QVERIFY(!plain->styleSheet().contains(QLatin1String("%%")));
+  delete plain;
+
+  QML::Style style;
+  style.setColor(QStringLiteral("mediumBackground"), QStringLiteral("#123456"));
+  auto* toast = new Widgets::Notifications::Notification(60000);
+  QVERIFY(toast->styleSheet().contains(QLatin1String("#123456")));
+  style.setColor(QStringLiteral("mediumBackground"), QStringLiteral("#654321"));
+  QVERIFY(toast->styleSheet().contains(QLatin1String("#654321")));
+  QVERIFY(!toast->styleSheet().contains(QLatin1String("%%")));
   delete toast;
 }
 

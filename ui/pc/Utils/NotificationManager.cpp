@@ -14,7 +14,7 @@ const char* const kCenteredProperty = "centered";
 
 NotificationManager::NotificationManager(QObject* parent) : QObject(parent) {
   m_timeLine = new QTimeLine(kSlideMs, this);
-  m_timeLine->setCurveShape(QTimeLine::EaseInCurve);
+  m_timeLine->setEasingCurve(QEasingCurve::InCurve);  // easing in, as the stack settles
   connect(m_timeLine, SIGNAL(frameChanged(int)), this, SLOT(moveNotifications(int)));
   connect(m_timeLine, SIGNAL(finished()), this, SLOT(repositionNotifications()));
 

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "libqml/utils/Style.h"
+
 namespace Widgets {
 namespace Notifications {
 
@@ -38,11 +40,31 @@ Notification::Notification(int closeAfterMs) : Base(closeAfterMs) {
   row->addWidget(m_textLabel, 1);
   layout->addLayout(row);
 
-  setStyleSheet(QStringLiteral(
-      "Widgets--Notifications--Notification { background: #F1F1F1; border: 1px solid #006699; }"
-      "QLabel#notificationText { color: #333333; }"
-      "QPushButton#notificationCloseButton { border: none; color: #868686; }"));
+  applyStyle();
+  if (QML::Style* style = QML::Style::instance()) {
+    connect(style, SIGNAL(colorsChanged()), this, SLOT(applyStyle()));
+    connect(style, SIGNAL(fontFamilyChanged()), this, SLOT(applyStyle()));
+  }
   setMinimumWidth(300);
+}
+
+void Notification::applyStyle() {
+  // The theme's colours and font; the default table's values when the
+  // process has no style object.
+  QString css = QStringLiteral(
+      "Widgets--Notifications--Notification { background: %%colors:mediumBackground%%;"
+      " border: 1px solid %%colors:darkDivider%%; }"
+      "QLabel#notificationText { color: %%colors:inputFieldText%%;"
+      " font-family: \"%%font:defaultFontFamily%%\"; }"
+      "QPushButton#notificationCloseButton { border: none; color: %%colors:mediumText%%; }");
+  QML::Style* style = QML::Style::instance();
+  if (!style || !style->replaceCssWithStyle(css) || css.contains(QLatin1String("%%"))) {
+    css = QStringLiteral(
+        "Widgets--Notifications--Notification { background: #F1F1F1; border: 1px solid #006699; }"
+        "QLabel#notificationText { color: #333333; }"
+        "QPushButton#notificationCloseButton { border: none; color: #868686; }");
+  }
+  setStyleSheet(css);
 }
 
 void Notification::setIconType(int iconType) {

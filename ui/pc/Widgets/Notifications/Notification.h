@@ -25,6 +25,9 @@ class Notification : public Base {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
 
+ private slots:
+  void applyStyle();
+
  private:
   QLabel* m_iconLabel = nullptr;
   QLabel* m_textLabel = nullptr;
