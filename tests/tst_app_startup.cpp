@@ -18,7 +18,7 @@
 #include "TestSupport.h"
 #include "Utils/AppPaths.h"
 #include "Utils/Branding.h"
-#include "Utils/FileUtils.h"
+#include "Utils/file_utils.h"
 #include "Utils/LanguageChoice.h"
 #include "Utils/SettingsSeed.h"
 #include "Utils/UserAgent.h"

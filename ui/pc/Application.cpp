@@ -36,7 +36,7 @@
 #include "Utils/AppPaths.h"
 #include "Utils/Branding.h"
 #include "Utils/CrashReporter.h"
-#include "Utils/FileUtils.h"
+#include "Utils/file_utils.h"
 #include "Utils/HelpInterface.h"
 #include "Utils/LanguageChoice.h"
 #include "Utils/NotificationManager.h"

@@ -1,159 +1,447 @@
 import QtQuick 2.15
+import Vantre 1.0 as Vantre
+import "qrc:/controls"
 
-// The sign-in form. Sign In is enabled once the user name and the password
-// are filled in; while signing in, a Cancel button replaces it.
-Rectangle {
+// The sign-in form. Its values live in the window object ("rootItem") and
+// are bound both ways; the window drives the states through showSignin(),
+// showSigningin() and showSigningout().
+FocusScope {
     id: root
-    width: 285
-    height: 425
-    color: zentStyle.colors["loginBackground"]
 
     signal signinClicked()
     signal cancelSigninClicked()
     signal showHelpClicked()
     signal showPwHelpClicked()
 
-    readonly property bool busy: rootWindow.loginState === 1 || rootWindow.loginState === 2
-                                 || rootWindow.loginState === 4
-    readonly property bool canSignIn: !busy && userField.text.trim().length > 0 && passwordField.text.length > 0
+    readonly property string lc: rootWindow.languageChangeProperty
+    readonly property string usernamePlaceholder: qsTr("Enter your username") + lc
+    readonly property string passwordPlaceholder: qsTr("Enter your password") + lc
+    readonly property var editActions: (typeof textFieldActionsHandler !== "undefined") ? textFieldActionsHandler : null
 
-    function submit() {
-        if (canSignIn) {
-            rootWindow.username = userField.text
-            rootWindow.password = passwordField.text
-            root.signinClicked()
+    readonly property bool xsiMissing: rootItem.showXsiField && xsiField.text.trim() === ""
+    readonly property bool formComplete: userCombo.editText.trim() !== ""
+                                         && userCombo.editText !== usernamePlaceholder
+                                         && passwordField.text !== ""
+                                         && passwordField.text !== passwordPlaceholder
+                                         && !xsiMissing
+    // Both optional rows shown: tighten the header so the form still fits.
+    readonly property bool compact: rootItem.showXsiField && configCombo.visible
+    readonly property real freeSpace: footer.y - header.height - body.anchors.topMargin
+                                      - (actionButton.y + actionButton.height) - pal.unit * 4
+    property bool configsAnnounced: false
+    property int configsCount: 0
+    // The text field whose edit actions the window's menu acts on.
+    property var editField: null
+
+    focus: true
+    state: "signin"
+    states: [
+        State {
+            name: "signin"
+            PropertyChanges { target: form; opacity: 1 }
+            PropertyChanges { target: options; opacity: 1 }
+            PropertyChanges { target: progress; opacity: 0 }
+        },
+        State {
+            name: "signingin"
+            PropertyChanges { target: form; opacity: 0 }
+            PropertyChanges { target: options; opacity: 0 }
+            PropertyChanges { target: progress; opacity: 1 }
+        },
+        State {
+            name: "signingout"
+            extend: "signingin"
+        }
+    ]
+
+    // Sign In, Cancel and Enter all come here.
+    function buttonAction() {
+        if (state === "signin" && actionButton.enabled) {
+            state = "signingin";
+            signinClicked();
+        } else if (state === "signingin") {
+            state = "signin";
+            cancelSigninClicked();
+        }
+    }
+
+    readonly property var tabChain: [xsiField, userCombo, passwordField, rememberBox, autoBox, configCombo]
+    function moveFocus(from, forward) {
+        var n = tabChain.length;
+        var i = tabChain.indexOf(from);
+        for (var step = 1; step <= n; ++step) {
+            var next = tabChain[((i + (forward ? step : -step)) % n + n) % n];
+            if (next.visible && next.enabled) {
+                next.forceActiveFocus(forward ? Qt.TabFocusReason : Qt.BacktabFocusReason);
+                return;
+            }
+        }
+    }
+    // Focus goes to the first field still to fill in, else to the first one.
+    function focusFirst() {
+        var fields = [xsiField, userCombo, passwordField];
+        for (var i = 0; i < fields.length; ++i) {
+            var f = fields[i];
+            var text = f === userCombo ? f.editText : f.text;
+            if (f.visible && f.enabled && text === "") {
+                f.forceActiveFocus();
+                return;
+            }
+        }
+        moveFocus(tabChain[tabChain.length - 1], true);
+    }
+
+    function statusText(loginState) {
+        switch (loginState) {
+        case Vantre.LoginWindow.DetectingProxy: return qsTr("Fetching Proxy Settings...") + lc;
+        case Vantre.LoginWindow.SigningIn: return qsTr("Signing In...") + lc;
+        case Vantre.LoginWindow.SigningOut: return qsTr("Signing Out...") + lc;
+        default: return "";
+        }
+    }
+
+    function trackEditField(field, focused) {
+        if (focused) {
+            editField = field;
+            if (editActions)
+                editActions.selectedText = field.selectedText;
+        } else if (editField === field) {
+            editField = null;
+            if (editActions)
+                editActions.selectedText = "";
+        }
+    }
+    function requestTextMenu(field, isPassword) {
+        trackEditField(field, true);
+        rootItem.openTextFieldMenu(isPassword);
+    }
+
+    Keys.onReturnPressed: buttonAction()
+    Keys.onEnterPressed: buttonAction()
+
+    Connections {
+        target: rootItem
+        function onShowSignin() { root.state = "signin"; }
+        function onShowXsiFieldChanged() { root.focusFirst(); }
+        function onShowSigningin() { root.state = "signingin"; }
+        function onShowSigningout() { root.state = "signingout"; }
+        function onConfigsModelChanged() {
+            root.configsAnnounced = true;
+            root.configsCount = rootItem.configsNum();
+        }
+        function onXsiAddressChangedExternally() { xsiField.cursorPosition = 0; }
+    }
+
+    Connections {
+        target: root.editActions
+        ignoreUnknownSignals: true
+        function onCopy() { if (root.editField) root.editField.copy(); }
+        function onCut() { if (root.editField) root.editField.cut(); }
+        function onPaste() { if (root.editField) root.editField.paste(); }
+        function onSelectAll() { if (root.editField) root.editField.selectAll(); }
+    }
+
+    ZPalette { id: pal }
+
+    Rectangle {
+        anchors.fill: parent
+        color: pal.background
+    }
+
+    // Header: the product name over a thin accent line.
+    Column {
+        id: header
+        anchors.top: parent.top
+        // Whatever room the form leaves is shared above and below it.
+        anchors.topMargin: Math.max(pal.unit * 2, Math.min(pal.unit * 10, root.freeSpace * 0.5))
+        anchors.horizontalCenter: parent.horizontalCenter
+        spacing: pal.unit * 2
+        Text {
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: Qt.application.name !== "" ? Qt.application.name : "Zent"
+            font.family: pal.fontFamily
+            font.pixelSize: Math.round(pal.fontPixelSize * (root.compact ? 1.5 : 1.8))
+            font.weight: Font.Light
+            color: pal.link
+        }
+        Rectangle {
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: pal.unit * 8
+            height: Math.max(2, pal.focusWidth + 1)
+            radius: height / 2
+            color: pal.accent
+        }
+    }
+
+    Item {
+        id: body
+        anchors.top: header.bottom
+        anchors.topMargin: root.compact ? pal.unit * 3 : pal.unit * 4
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.leftMargin: pal.unit * 5
+        anchors.rightMargin: pal.unit * 5
+        anchors.bottom: footer.top
+
+        Column {
+            id: form
+            width: parent.width
+            spacing: pal.unit * 2
+            visible: opacity > 0
+
+            ZTextField {
+                id: xsiField
+                objectName: "xsiField"
+                width: parent.width
+                visible: rootItem.showXsiField
+                placeholderText: qsTr("Enter login URL to access client") + root.lc
+                text: rootItem.xsiAddress
+                inputMethodHints: Qt.ImhUrlCharactersOnly | Qt.ImhNoAutoUppercase
+                onTextChanged: if (rootItem.xsiAddress !== text) rootItem.xsiAddress = text
+                onSelectedTextChanged: if (activeFocus && root.editActions) root.editActions.selectedText = selectedText
+                onActiveFocusChanged: root.trackEditField(xsiField, activeFocus)
+                onContextMenuRequested: root.requestTextMenu(xsiField, false)
+                Keys.onTabPressed: root.moveFocus(xsiField, true)
+                Keys.onBacktabPressed: root.moveFocus(xsiField, false)
+            }
+
+            Item {
+                id: credentials
+                width: parent.width
+                height: fieldsColumn.height
+                readonly property bool usable: !rootItem.showXsiField || xsiField.text.trim() !== ""
+
+                Column {
+                    id: fieldsColumn
+                    width: parent.width
+                    spacing: pal.unit * 2
+
+                    ZComboBox {
+                        id: userCombo
+                        objectName: "usernameCombo"
+                        width: parent.width
+                        enabled: credentials.usable
+                        editable: true
+                        model: usernamesFilterModel
+                        placeholderText: root.usernamePlaceholder
+                        onEditTextChanged: if (rootItem.username !== editText.trim()) rootItem.username = editText
+                        onSelectedTextChanged: if (activeFocus && root.editActions) root.editActions.selectedText = selectedText
+                        onActiveFocusChanged: root.trackEditField(userCombo, activeFocus)
+                        onContextMenuRequested: root.requestTextMenu(userCombo, false)
+                        Keys.onTabPressed: root.moveFocus(userCombo, true)
+                        Keys.onBacktabPressed: root.moveFocus(userCombo, false)
+                    }
+                    Binding {
+                        target: userCombo
+                        property: "editText"
+                        value: rootItem.username
+                    }
+
+                    ZTextField {
+                        id: passwordField
+                        objectName: "passwordField"
+                        width: parent.width
+                        enabled: credentials.usable
+                        password: true
+                        placeholderText: root.passwordPlaceholder
+                        onTextChanged: if (rootItem.password !== text) rootItem.password = text
+                        onActiveFocusChanged: root.trackEditField(passwordField, activeFocus)
+                        onContextMenuRequested: root.requestTextMenu(passwordField, true)
+                        Keys.onTabPressed: root.moveFocus(passwordField, true)
+                        Keys.onBacktabPressed: root.moveFocus(passwordField, false)
+                    }
+                    Binding {
+                        target: passwordField
+                        property: "text"
+                        value: rootItem.password
+                    }
+                }
+
+                // Until the server address is known the credentials mean nothing.
+                Rectangle {
+                    anchors.fill: fieldsColumn
+                    anchors.margins: -pal.focusWidth * 2
+                    color: pal.background
+                    opacity: 0.6
+                    visible: !credentials.usable
+                }
+            }
+        }
+
+        Column {
+            id: options
+            anchors.top: form.bottom
+            anchors.topMargin: pal.unit * 2
+            width: parent.width
+            spacing: 0
+            visible: opacity > 0
+
+            ZCheckBox {
+                id: rememberBox
+                objectName: "rememberBox"
+                width: parent.width
+                text: qsTr("Remember password") + root.lc
+                enabled: userCombo.editText.trim() !== "" && passwordField.text !== ""
+                onToggled: rootItem.rememberPasswordChecked = checked
+                onEnabledChanged: if (!enabled) rootItem.rememberPasswordChecked = false
+                Keys.onTabPressed: root.moveFocus(rememberBox, true)
+                Keys.onBacktabPressed: root.moveFocus(rememberBox, false)
+            }
+            Binding {
+                target: rememberBox
+                property: "checked"
+                value: rootItem.rememberPasswordChecked
+            }
+
+            ZCheckBox {
+                id: autoBox
+                objectName: "autologinBox"
+                width: parent.width
+                text: qsTr("Sign in automatically") + root.lc
+                enabled: rememberBox.enabled && rememberBox.checked
+                onToggled: rootItem.autologinChecked = checked
+                Keys.onTabPressed: root.moveFocus(autoBox, true)
+                Keys.onBacktabPressed: root.moveFocus(autoBox, false)
+            }
+            Binding {
+                target: autoBox
+                property: "checked"
+                value: rootItem.autologinChecked
+            }
+
+            ZComboBox {
+                id: configCombo
+                objectName: "configCombo"
+                width: parent.width
+                editable: false
+                model: configsFilterModel
+                visible: root.configsAnnounced && root.configsCount > 1 && root.state === "signin"
+                onActivated: function(index) {
+                    rootItem.configName = editText;
+                    rootItem.configIdx = index;
+                }
+                Keys.onTabPressed: root.moveFocus(configCombo, true)
+                Keys.onBacktabPressed: root.moveFocus(configCombo, false)
+            }
+            Binding {
+                target: configCombo
+                property: "currentIndex"
+                value: rootItem.configIdx
+            }
+        }
+
+        // Progress while signing in or out.
+        Column {
+            id: progress
+            anchors.centerIn: form
+            width: parent.width
+            spacing: pal.unit * 4
+            opacity: 0
+            visible: opacity > 0
+
+            ZBusyIndicator {
+                anchors.horizontalCenter: parent.horizontalCenter
+                running: progress.visible
+            }
+            Text {
+                id: statusLabel
+                objectName: "statusLabel"
+                width: parent.width
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
+                text: root.statusText(rootItem.loginState)
+                font.family: pal.fontFamily
+                font.pixelSize: pal.fontPixelSize
+                color: pal.mutedText
+            }
+        }
+
+        ZButton {
+            id: actionButton
+            objectName: "signinButton"
+            anchors.top: options.bottom
+            anchors.topMargin: pal.unit * 3
+            width: parent.width
+            primary: root.state !== "signingin"
+            activeFocusOnTab: false
+            text: root.state === "signingin" ? qsTr("Cancel") + root.lc
+                : root.state === "signingout" ? qsTr("Signing Out") + root.lc
+                : qsTr("Sign In") + root.lc
+            enabled: root.state === "signingin" || (root.state === "signin" && root.formComplete)
+            onClicked: root.buttonAction()
         }
     }
 
     Column {
-        anchors.centerIn: parent
-        width: parent.width - 48
-        spacing: 10
-
-        Text {
-            width: parent.width
-            horizontalAlignment: Text.AlignHCenter
-            text: Qt.application.name
-            font.family: zentStyle.fontFamily
-            font.pixelSize: 24
-            color: zentStyle.colors["loginHighlightText"]
-        }
-
-        Item { width: 1; height: 12 }
-
-        Text {
-            text: qsTr("User name") + rootWindow.languageChangeProperty
-            font.family: zentStyle.fontFamily
-            font.pixelSize: 12
-            color: zentStyle.colors["loginDarkText"]
-        }
-        Rectangle {
-            width: parent.width
-            height: 28
-            color: zentStyle.colors["inputFieldBackground"]
-            border.color: userField.activeFocus ? zentStyle.colors["loginHighlightText"]
-                                                : zentStyle.colors["loginDivider"]
-            TextInput {
-                id: userField
-                objectName: "userNameField"
-                anchors.fill: parent
-                anchors.margins: 6
-                enabled: !root.busy
-                text: rootWindow.username
-                font.family: zentStyle.fontFamily
-                font.pixelSize: 13
-                color: zentStyle.colors["inputFieldText"]
-                clip: true
-                focus: true
-                KeyNavigation.tab: passwordField
-                onAccepted: root.submit()
-            }
-        }
-
-        Text {
-            text: qsTr("Password") + rootWindow.languageChangeProperty
-            font.family: zentStyle.fontFamily
-            font.pixelSize: 12
-            color: zentStyle.colors["loginDarkText"]
-        }
-        Rectangle {
-            width: parent.width
-            height: 28
-            color: zentStyle.colors["inputFieldBackground"]
-            border.color: passwordField.activeFocus ? zentStyle.colors["loginHighlightText"]
-                                                    : zentStyle.colors["loginDivider"]
-            TextInput {
-                id: passwordField
-                objectName: "passwordField"
-                anchors.fill: parent
-                anchors.margins: 6
-                enabled: !root.busy
-                echoMode: TextInput.Password
-                font.family: zentStyle.fontFamily
-                font.pixelSize: 13
-                color: zentStyle.colors["inputFieldText"]
-                clip: true
-                KeyNavigation.tab: userField
-                onAccepted: root.submit()
-            }
-        }
-
-        Item { width: 1; height: 8 }
-
-        Rectangle {
-            id: button
-            objectName: "signInButton"
-            width: parent.width
-            height: 34
-            radius: 3
-            opacity: root.busy || root.canSignIn ? 1.0 : 0.5
-            color: mouse.containsMouse ? zentStyle.colors["hoverButton"] : zentStyle.colors["darkBackground"]
-            Text {
-                anchors.centerIn: parent
-                text: (root.busy ? qsTr("Cancel") : qsTr("Sign In")) + rootWindow.languageChangeProperty
-                font.family: zentStyle.fontFamily
-                font.pixelSize: 14
-                color: zentStyle.colors["whiteText"]
-            }
-            MouseArea {
-                id: mouse
-                anchors.fill: parent
-                hoverEnabled: true
-                onClicked: root.busy ? root.cancelSigninClicked() : root.submit()
-            }
-        }
-
-        Text {
-            width: parent.width
-            horizontalAlignment: Text.AlignHCenter
-            visible: root.busy
-            text: (rootWindow.loginState === 4 ? qsTr("Signing out...") : qsTr("Signing in..."))
-                  + rootWindow.languageChangeProperty
-            font.family: zentStyle.fontFamily
-            font.pixelSize: 12
-            color: zentStyle.colors["loginMediumText"]
-        }
-
-        Text {
-            width: parent.width
-            horizontalAlignment: Text.AlignHCenter
-            visible: rootWindow.showHelpLink
-            text: qsTr("Help") + rootWindow.languageChangeProperty
-            font.family: zentStyle.fontFamily
-            font.pixelSize: 12
-            font.underline: true
-            color: zentStyle.colors["loginHighlightText"]
-            MouseArea { anchors.fill: parent; onClicked: root.showHelpClicked() }
-        }
-    }
-
-    Text {
+        id: footer
         anchors.bottom: parent.bottom
-        anchors.bottomMargin: 8
+        anchors.bottomMargin: pal.unit * 3
         anchors.horizontalCenter: parent.horizontalCenter
-        text: rootWindow.versionInfo
-        font.family: zentStyle.fontFamily
-        font.pixelSize: 10
-        color: zentStyle.colors["loginMediumText"]
+        spacing: pal.unit
+
+        Row {
+            anchors.horizontalCenter: parent.horizontalCenter
+            spacing: pal.unit * 2
+            ZLink {
+                id: helpLink
+                objectName: "helpLink"
+                visible: rootItem.showHelpLink
+                activeFocusOnTab: false
+                text: qsTr("Help") + root.lc
+                onClicked: root.showHelpClicked()
+            }
+            Text {
+                anchors.verticalCenter: parent.verticalCenter
+                visible: helpLink.visible && pwLink.visible
+                text: "\u00B7"
+                color: pal.border
+                font.family: pal.fontFamily
+                font.pixelSize: pal.fontPixelSize
+            }
+            ZLink {
+                id: pwLink
+                objectName: "forgotPasswordLink"
+                visible: rootItem.showPwHelpLink
+                activeFocusOnTab: false
+                text: qsTr("Forgot Password?") + root.lc
+                onClicked: root.showPwHelpClicked()
+            }
+        }
+        Text {
+            objectName: "versionLabel"
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: rootItem.versionInfo + root.lc
+            font.family: pal.fontFamily
+            font.pixelSize: Math.round(pal.fontPixelSize * 0.85)
+            color: pal.mutedText
+        }
     }
+
+    transitions: [
+        Transition {
+            from: "signin"
+            to: "signingin,signingout"
+            SequentialAnimation {
+                NumberAnimation { targets: [form, options]; property: "opacity"; duration: 350 }
+                NumberAnimation { target: progress; property: "opacity"; duration: 200 }
+            }
+        },
+        Transition {
+            from: "signingin,signingout"
+            to: "signin"
+            ParallelAnimation {
+                NumberAnimation { target: progress; property: "opacity"; duration: 150 }
+                SequentialAnimation {
+                    PauseAnimation { duration: 200 }
+                    NumberAnimation { target: form; property: "opacity"; duration: 250 }
+                }
+                SequentialAnimation {
+                    PauseAnimation { duration: 400 }
+                    NumberAnimation { target: options; property: "opacity"; duration: 250 }
+                }
+            }
+        }
+    ]
+
+    Component.onCompleted: focusFirst()
 }

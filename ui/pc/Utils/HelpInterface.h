@@ -1,26 +1,25 @@
 #pragma once
 
-#include <QString>
 #include <QUrl>
 #include <QWidget>
 
 namespace Utils {
 
-// Base of every window: knows its help context and opens the help page.
+// The base of every window: knows the help page that belongs to it.
 class HelpInterface : public QWidget {
   Q_OBJECT
 
  public:
-  explicit HelpInterface(QWidget* parent = nullptr);
-  ~HelpInterface() override;
+  explicit HelpInterface(QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
 
+  // The window's help context; empty when it has no page of its own.
   virtual QString helpContext() const;
 
-  // Opens "defaults/help_file" with the query items context and lang.
+  // Opens the configured help address ("defaults/help_file") with the
+  // context and the active language appended. Does nothing without one.
   void openHelp(const QString& context);
 
-  // The address openHelp opens (empty when no help page is configured). A
-  // relative address names a page shipped beside the executable.
+  // The address openHelp opens; empty when no help address is configured.
   static QUrl helpUrl(const QString& context);
 };
 

@@ -1,71 +1,175 @@
 #include "Utils/NotificationManager.h"
 
-#include <QApplication>
-#include <QDesktopWidget>
-#include <QLabel>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QTimeLine>
-#include <QTimer>
 
-NotificationManager::NotificationManager(QObject* parent)
-    : QObject(parent), m_timeLine(new QTimeLine(350, this)) {
-  m_timeLine->setEasingCurve(QEasingCurve::InCurve);
+#include <TP/Core/Logging.h>
+
+#include "Widgets/Notifications/Notification.h"
+
+namespace {
+const char* const kCenteredProperty = "centered";
+}  // namespace
+
+NotificationManager::NotificationManager(QObject* parent) : QObject(parent) {
+  m_timeLine = new QTimeLine(kSlideMs, this);
+  m_timeLine->setEasingCurve(QEasingCurve::InCurve);  // easing in, as the stack settles
   connect(m_timeLine, SIGNAL(frameChanged(int)), this, SLOT(moveNotifications(int)));
   connect(m_timeLine, SIGNAL(finished()), this, SLOT(repositionNotifications()));
-  connect(QApplication::desktop(), SIGNAL(resized(int)), this, SLOT(repositionNotifications()));
-  connect(QApplication::desktop(), SIGNAL(screenCountChanged(int)), this, SLOT(repositionNotifications()));
+
+  // A change of resolution or of the set of screens lays the stacks out again.
+  const auto screens = QGuiApplication::screens();
+  for (QScreen* screen : screens) watchScreen(screen);
+  connect(qApp, SIGNAL(screenAdded(QScreen*)), this, SLOT(onScreenAdded(QScreen*)));
+  connect(qApp, SIGNAL(screenRemoved(QScreen*)), this, SLOT(repositionNotifications()));
+  connect(qApp, SIGNAL(primaryScreenChanged(QScreen*)), this, SLOT(repositionNotifications()));
 }
 
 NotificationManager::~NotificationManager() {
-  // Popups outlive nothing of ours: stop hearing about their destruction.
-  for (QWidget* w : m_notifications) disconnect(w, nullptr, this, nullptr);
+  // Popups outliving the manager must not report back to it.
+  for (const Entry& entry : qAsConst(m_notifications)) {
+    if (entry.widget) disconnect(entry.widget, nullptr, this, nullptr);
+  }
 }
 
-void NotificationManager::addPopup(QWidget* popup, bool atFront) {
-  if (!popup) return;
-  if (atFront)
-    m_notifications.prepend(popup);
-  else
-    m_notifications.append(popup);
-  m_geometry.insert(popup, qMakePair(popup->height(), popup->property("centered").toBool()));
+void NotificationManager::watchScreen(QScreen* screen) {
+  connect(screen, SIGNAL(availableGeometryChanged(QRect)), this,
+          SLOT(repositionNotifications()));
+}
+
+void NotificationManager::onScreenAdded(QScreen* screen) {
+  watchScreen(screen);
+  repositionNotifications();
+}
+
+QML::CommunicationNotification* NotificationManager::addCommunicationNotification(
+    QObject* session, QML::CommunicationNotification::NotificationType type) {
+  if (findCommunicationNotification(session, type)) return nullptr;
+
+  auto* notification = new QML::CommunicationNotification(session, type, nullptr);
+  notification->load();
+
+  // Any answer closes the popup; the asker connects the same signals.
+  connect(notification, SIGNAL(chatNotificationAccepted()), notification, SLOT(close()));
+  connect(notification, SIGNAL(callNotificationAccepted()), notification, SLOT(close()));
+  connect(notification, SIGNAL(webcollabNotificationAccepted()), notification, SLOT(close()));
+  connect(notification, SIGNAL(chatNotificationIgnored()), notification, SLOT(close()));
+  connect(notification, SIGNAL(callNotificationIgnored()), notification, SLOT(close()));
+  connect(notification, SIGNAL(webcollabNotificationIgnored()), notification, SLOT(close()));
+
+  bool prepend = false;
+  if (type == QML::CommunicationNotification::WebcollabNotification) {
+    notification->setProperty(kCenteredProperty, true);
+  } else if (type == QML::CommunicationNotification::CallNotification) {
+    prepend = true;
+  }
+  addToStack(notification, prepend);
+  return notification;
+}
+
+QML::CommunicationNotification* NotificationManager::findCommunicationNotification(
+    QObject* session, QML::CommunicationNotification::NotificationType type) const {
+  for (const Entry& entry : m_notifications) {
+    QML::CommunicationNotification* n = entry.communication.data();
+    if (n && n->session() == session && n->type() == type) return n;
+  }
+  return nullptr;
+}
+
+void NotificationManager::closeCommunicationNotification(QObject* session) {
+  if (QML::CommunicationNotification* n =
+          findCommunicationNotification(session, QML::CommunicationNotification::CallNotification)) {
+    n->close();
+  }
+}
+
+void NotificationManager::addNotification(QString text) {
+  auto* toast = new Widgets::Notifications::Notification(kToastCloseMs);
+  toast->setText(text);
+  addToStack(toast, false);
+}
+
+void NotificationManager::addToStack(QWidget* popup, bool prepend) {
+  Entry entry;
+  entry.key = popup;
+  entry.widget = popup;
+  entry.communication = qobject_cast<QML::CommunicationNotification*>(popup);
+  entry.height = popup->height();
+  entry.centered = popup->property(kCenteredProperty).toBool();
+  if (prepend) {
+    m_notifications.prepend(entry);
+  } else {
+    m_notifications.append(entry);
+  }
   connect(popup, SIGNAL(destroyed(QObject*)), this, SLOT(closed(QObject*)));
   repositionNotifications();
 }
 
-void NotificationManager::addNotification(QString text) {
-  // A plain toast that closes itself after 7.5 s; the styled toast of the
-  // notification popups replaces it.
-  auto* toast = new QLabel(nullptr, Qt::ToolTip | Qt::WindowStaysOnTopHint);
-  toast->setAttribute(Qt::WA_DeleteOnClose);
-  toast->setTextFormat(Qt::PlainText);
-  toast->setText(text);
-  toast->setMargin(12);
-  toast->adjustSize();
-  QTimer::singleShot(7500, toast, SLOT(close()));
-  addPopup(toast, false);
+QList<QWidget*> NotificationManager::notificationWidgets() const {
+  QList<QWidget*> out;
+  for (const Entry& entry : m_notifications) {
+    if (entry.widget) out << entry.widget.data();
+  }
+  return out;
 }
 
-void NotificationManager::removeNotifications() {
-  const QList<QWidget*> copy = m_notifications;
-  for (QWidget* w : copy) w->close();
+int NotificationManager::indexOf(const QObject* object) const {
+  for (int i = 0; i < m_notifications.size(); ++i) {
+    if (m_notifications.at(i).key == object) return i;
+  }
+  return -1;
+}
+
+void NotificationManager::repositionNotifications() {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) {
+    TP_LOG("NotificationManager::repositionNotifications", 3) << "No screen to show notifications on";
+    return;
+  }
+  const QRect area = screen->availableGeometry();
+  const int right = area.right();
+  const int width = area.width();
+  const int height = area.height();
+
+  int bottom = area.bottom() - kGap;
+  int offset = 0;
+  for (Entry& entry : m_notifications) {
+    QWidget* popup = entry.widget.data();
+    if (!popup) continue;
+    const int w = popup->width();
+    const int h = popup->height();
+    entry.height = h;  // the last height seen alive is the gap it leaves
+    int x = 0;
+    int y = 0;
+    if (entry.centered) {
+      x = (width - w) / 2;
+      y = (height - h) / 2 + offset;
+      offset += h + kGap;
+    } else {
+      bottom = bottom - kGap - h;
+      x = right - kGap - w;
+      y = bottom;
+    }
+    popup->move(x, y);
+    popup->show();
+  }
 }
 
 void NotificationManager::closed(QObject* object) {
-  m_movingIndex = -1;
-  for (int i = 0; i < m_notifications.size(); ++i) {
-    if (static_cast<QObject*>(m_notifications.at(i)) == object) {
-      m_movingIndex = i;
-      break;
-    }
-  }
+  // Called from the popup's destroyed(): only its address may be used.
+  const int index = indexOf(object);
+  m_movingIndex = index;
   m_lastFrame = 0;
-  const QPair<int, bool> geometry = m_geometry.take(object);
-  if (m_movingIndex < 0) return;
-  m_movingCentered = geometry.second;
-  const int height = geometry.first;
+  if (index < 0) {
+    m_movingCentered = false;
+    return;
+  }
+  const Entry entry = m_notifications.takeAt(index);
+  m_movingCentered = entry.centered;
+
   m_timeLine->stop();
-  m_timeLine->setFrameRange(0, height);
-  m_notifications.removeAt(m_movingIndex);
+  m_timeLine->setFrameRange(0, entry.height);
   m_timeLine->start();
 }
 
@@ -73,36 +177,22 @@ void NotificationManager::moveNotifications(int frame) {
   if (m_movingIndex < 0) return;
   const int delta = frame - m_lastFrame;
   for (int i = m_movingIndex; i < m_notifications.size(); ++i) {
-    QWidget* w = m_notifications.at(i);
-    const bool centered = w->property("centered").toBool();
+    const Entry& entry = m_notifications.at(i);
+    QWidget* popup = entry.widget.data();
+    if (!popup) continue;
     if (m_movingCentered) {
-      if (centered) w->move(w->x(), w->y() - delta);
+      if (entry.centered) popup->move(popup->x(), popup->y() - delta);
     } else {
-      w->move(w->x(), w->y() + delta);
+      popup->move(popup->x(), popup->y() + delta);
     }
   }
   m_lastFrame = frame;
 }
 
-void NotificationManager::repositionNotifications() {
-  QScreen* screen = QGuiApplication::primaryScreen();
-  if (!screen) return;
-  const QRect area = screen->availableGeometry();
-  int bottom = area.bottom() - 2;
-  int offset = 0;
-  for (QWidget* w : qAsConst(m_notifications)) {
-    int x, y;
-    if (w->property("centered").toBool()) {
-      x = (area.width() - w->width()) / 2;
-      y = (area.height() - w->height()) / 2 + offset;
-      offset += w->height() + 2;
-    } else {
-      bottom = bottom - 2 - w->height();
-      x = area.right() - 2 - w->width();
-      y = bottom;
-    }
-    w->move(x, y);
-    w->show();
-    m_geometry.insert(w, qMakePair(w->height(), w->property("centered").toBool()));
+void NotificationManager::removeNotifications() {
+  // Closing removes entries (through destroyed()), so walk a copy.
+  const QList<Entry> copy = m_notifications;
+  for (const Entry& entry : copy) {
+    if (entry.widget) entry.widget->close();
   }
 }

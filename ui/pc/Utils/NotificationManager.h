@@ -1,16 +1,19 @@
 #pragma once
 
-#include <QHash>
 #include <QList>
-#include <QPair>
 #include <QObject>
 #include <QPointer>
+#include <QWidget>
+
+#include "Widgets/Notifications/CommunicationNotification.h"
 
 class QTimeLine;
-class QWidget;
 
-// The on-screen stack of notification popups at the bottom-right corner
-// (and a centred stack for popups marked "centered").
+// Owns the on-screen stack of notification popups: call, chat, file-transfer
+// and desktop-share notifications and text toasts stacked upwards from the
+// bottom-right corner of the screen, and desktop-share invitations stacked
+// downwards from the middle. When a popup goes away the ones stacked after it
+// slide into the gap.
 class NotificationManager : public QObject {
   Q_OBJECT
 
@@ -18,9 +21,19 @@ class NotificationManager : public QObject {
   explicit NotificationManager(QObject* parent = nullptr);
   ~NotificationManager() override;
 
-  // Puts a popup into the stack; it leaves the stack when destroyed.
-  void addPopup(QWidget* popup, bool atFront);
-  QList<QWidget*> notifications() const { return m_notifications; }
+  QML::CommunicationNotification* addCommunicationNotification(
+      QObject* session, QML::CommunicationNotification::NotificationType type);
+  QML::CommunicationNotification* findCommunicationNotification(
+      QObject* session, QML::CommunicationNotification::NotificationType type) const;
+  void closeCommunicationNotification(QObject* session);
+
+  // The popups in stack order (index 0 first).
+  QList<QWidget*> notificationWidgets() const;
+  QTimeLine* timeLine() const { return m_timeLine; }
+
+  static const int kGap = 2;
+  static const int kSlideMs = 350;
+  static const int kToastCloseMs = 7500;
 
  public slots:
   void addNotification(QString text);
@@ -29,13 +42,28 @@ class NotificationManager : public QObject {
   void moveNotifications(int frame);
   void repositionNotifications();
 
+ private slots:
+  void onScreenAdded(QScreen* screen);
+
  private:
-  QList<QWidget*> m_notifications;
-  // Heights and centring as last laid out: a popup being destroyed can no
-  // longer be asked.
-  QHash<QObject*, QPair<int, bool>> m_geometry;
+  // What the manager knows of a popup is recorded while the popup is alive:
+  // by the time its destroyed() arrives its widget part is gone, so neither
+  // its height nor its properties can be read then.
+  struct Entry {
+    QObject* key = nullptr;  // identity only, never dereferenced
+    QPointer<QWidget> widget;
+    QPointer<QML::CommunicationNotification> communication;
+    int height = 0;
+    bool centered = false;
+  };
+
+  void addToStack(QWidget* popup, bool prepend);
+  int indexOf(const QObject* object) const;
+  void watchScreen(QScreen* screen);
+
+  QList<Entry> m_notifications;
   int m_movingIndex = -1;
-  QTimeLine* m_timeLine;
+  QTimeLine* m_timeLine = nullptr;
   int m_lastFrame = 0;
   bool m_movingCentered = false;
 };

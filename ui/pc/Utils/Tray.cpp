@@ -1,12 +1,20 @@
 #include "Utils/Tray.h"
 
 #include <QAction>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QMenu>
 #include <QPixmap>
+#include <QTimer>
 
-Tray::Tray(QAction* signOutAction, QAction* exitAction, QAction* aboutAction, QAction* openAction,
-           QObject* parent)
+#include <TP/Core/Logging.h>
+
+namespace {
+const char* const kIconPath = ":/app_icon.ico";
+const qreal kMenuOpacity = 0.9;
+}  // namespace
+
+Tray::Tray(QAction* signOutAction, QAction* exitAction, QAction* aboutAction,
+           QAction* openAction, QObject* parent)
     : QObject(parent),
       m_trayIcon(new QSystemTrayIcon(this)),
       m_menu(new QMenu(QStringLiteral("Testing"))),
@@ -15,28 +23,46 @@ Tray::Tray(QAction* signOutAction, QAction* exitAction, QAction* aboutAction, QA
       m_aboutAction(aboutAction),
       m_openAction(openAction) {
   buildMenu();
-  refreshToolTip();
-  m_menu->setWindowOpacity(0.9);
+  retranslate();
+  m_menu->setWindowOpacity(kMenuOpacity);
   m_trayIcon->setContextMenu(m_menu);
   connect(m_trayIcon, SIGNAL(activated(QSystemTrayIcon::ActivationReason)), this,
           SLOT(activated(QSystemTrayIcon::ActivationReason)));
   reloadIcon();
-  // Without a notification area (headless runs) the icon stays hidden.
-  if (QSystemTrayIcon::isSystemTrayAvailable()) m_trayIcon->show();
+  if (isSystemTrayAvailable()) {
+    m_trayIcon->show();
+  } else {
+    TP_LOG("Tray::Tray", 3) << "The desktop has no notification area; closing the last "
+                               "window brings the application back instead of hiding it";
+  }
+  // Checked again when it happens: a notification area may appear or vanish
+  // while the program runs.
+  connect(qApp, SIGNAL(lastWindowClosed()), this, SLOT(onLastWindowClosed()));
 }
 
-Tray::~Tray() { delete m_menu; }
-
-void Tray::refreshToolTip() { m_trayIcon->setToolTip(QCoreApplication::applicationName()); }
-
-void Tray::reloadIcon() {
-  QPixmap pixmap;
-  if (pixmap.load(QStringLiteral(":/app_icon.ico"))) m_trayIcon->setIcon(QIcon(pixmap));
+Tray::~Tray() {
+  // The icon refers to the menu: take it away before the menu goes.
+  m_trayIcon->setContextMenu(nullptr);
+  delete m_menu;
 }
+
+bool Tray::isSystemTrayAvailable() { return QSystemTrayIcon::isSystemTrayAvailable(); }
 
 void Tray::setPresenceMenu(QMenu* menu) {
+  if (m_presenceMenu) disconnect(m_presenceMenu, nullptr, this, nullptr);
   m_presenceMenu = menu;
-  if (menu) menu->setWindowOpacity(0.9);
+  if (menu) {
+    menu->setWindowOpacity(kMenuOpacity);
+    // The session owns the menu; rebuild without it when the session drops it.
+    connect(menu, SIGNAL(destroyed()), this, SLOT(onPresenceMenuDestroyed()));
+  }
+  buildMenu();
+}
+
+void Tray::onPresenceMenuDestroyed() {
+  // A widget reports its destruction before its guards are cleared: drop it
+  // explicitly, or the rebuild would add the dying menu again.
+  m_presenceMenu = nullptr;
   buildMenu();
 }
 
@@ -58,6 +84,24 @@ void Tray::buildMenu() {
   if (m_exitAction) m_menu->addAction(m_exitAction);
 }
 
+void Tray::retranslate() { m_trayIcon->setToolTip(QApplication::applicationName()); }
+
+void Tray::reloadIcon() {
+  QPixmap pixmap;
+  if (pixmap.load(QString::fromLatin1(kIconPath))) {
+    m_trayIcon->setIcon(QIcon(pixmap));
+  } else {
+    TP_LOG("Tray::reloadIcon", 3) << "The theme has no application icon " << kIconPath;
+  }
+}
+
 void Tray::activated(QSystemTrayIcon::ActivationReason reason) {
   if (reason == QSystemTrayIcon::DoubleClick && m_openAction) m_openAction->trigger();
+}
+
+void Tray::onLastWindowClosed() {
+  if (isSystemTrayAvailable() || !m_openAction) return;
+  // The closing window may still be on its way out (deleted later); show the
+  // application once it has gone.
+  QTimer::singleShot(0, m_openAction.data(), &QAction::trigger);
 }

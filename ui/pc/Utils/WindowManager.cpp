@@ -1,15 +1,36 @@
 #include "Utils/WindowManager.h"
 
-#include <QApplication>
-#include <QDesktopWidget>
+#include <QGuiApplication>
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace Utils {
 
-WindowManager::WindowManager() : QObject(nullptr) {}
-WindowManager::~WindowManager() = default;
+namespace {
+WindowManager* g_instance = nullptr;
+
+// One axis of placement: origin and extent of the area, the window's extent.
+int placeOnAxis(int origin, int extent, int windowExtent, quint32 random) {
+  const int quarter = extent / 4;
+  const int first = origin + quarter;
+  const int last = origin + extent - windowExtent;  // far edge still inside
+  if (last < origin) return origin;                 // larger than the area
+  if (last <= first) return last;                   // no room for the margin
+  const quint32 range = quint32(last - first) + 1u;
+  return first + int(random % range);
+}
+}  // namespace
+
+WindowManager::WindowManager() : QObject(nullptr) { g_instance = this; }
+
+WindowManager::~WindowManager() {
+  if (g_instance == this) g_instance = nullptr;
+}
+
+WindowManager* WindowManager::instance() { return g_instance; }
 
 void WindowManager::registerWindow(QWidget* window) {
   if (!window || !window->isWindow()) return;
@@ -17,29 +38,23 @@ void WindowManager::registerWindow(QWidget* window) {
   connect(this, SIGNAL(closeWindows()), window, SLOT(close()));
 }
 
-void WindowManager::placeWindow(QWidget* window) {
-  if (!window) return;
-  QScreen* screen = window->screen();
-  if (!screen) screen = QGuiApplication::primaryScreen();
-  if (!screen) return;
-  const QRect area = screen->availableGeometry();
-  const int r = area.right();
-  const int b = area.bottom();
-  const int qx = r / 4;
-  const int qy = b / 4;
-  // A window too large for the random range is placed at the quarter point
-  // (or the area's corner when even that leaves no room) instead of taking a
-  // modulo of zero or less.
-  auto pick = [](int low, int span, int areaStart, int size, int areaEnd) {
-    if (span >= 1) return low + int(QRandomGenerator::global()->bounded(span));
-    return qMax(areaStart, qMin(low, areaEnd - size + 1));
-  };
-  const int x = pick(qx, r - qMax(qx, window->width()) - qx + 1, area.left(), window->width(), r);
-  const int y = pick(qy, b - qMax(qy, window->height()) - qy + 1, area.top(), window->height(), b);
-  window->move(x, y);
+void WindowManager::cbSessionClosed() { emit deleteWindows(); }
+
+void WindowManager::cbSigningOut() { emit closeWindows(); }
+
+QPoint WindowManager::placement(const QRect& available, const QSize& size, quint32 randomX, quint32 randomY) {
+  return QPoint(placeOnAxis(available.left(), available.width(), size.width(), randomX),
+                placeOnAxis(available.top(), available.height(), size.height(), randomY));
 }
 
-void WindowManager::cbSessionClosed() { emit deleteWindows(); }
-void WindowManager::cbSigningOut() { emit closeWindows(); }
+void WindowManager::placeWindow(QWidget* window) {
+  if (!window) return;
+  QScreen* screen = QGuiApplication::screenAt(window->geometry().center());
+  if (!screen) screen = window->screen();
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  QRandomGenerator* rng = QRandomGenerator::global();
+  window->move(placement(screen->availableGeometry(), window->size(), rng->generate(), rng->generate()));
+}
 
 }  // namespace Utils

@@ -1,13 +1,17 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 
 class QWidget;
 
 namespace Utils {
 
-// Keeps the widget windows in step with the session: closes them all when
-// the user signs out or exits, deletes them when the session closes.
+// Keeps the widget windows in step with the session: registered windows
+// are closed when the user signs out and deleted when the session closes.
+// Nothing is stored; a destroyed window drops out with its connections.
 class WindowManager : public QObject {
   Q_OBJECT
 
@@ -15,16 +19,26 @@ class WindowManager : public QObject {
   WindowManager();
   ~WindowManager() override;
 
-  void registerWindow(QWidget* window);
-  static void placeWindow(QWidget* window);
+  // The application's window manager (null before it exists).
+  static WindowManager* instance();
 
- signals:
-  void closeWindows();
-  void deleteWindows();
+  void registerWindow(QWidget* window);
+
+  // Moves a window to a random place on the screen that holds it.
+  static void placeWindow(QWidget* window);
+  // The top-left corner for a window of `size` inside `available`, from two
+  // random numbers: at least a quarter of the area in from its left and top
+  // edges where there is room, always inside the area where the window fits,
+  // and at the area's top-left corner when the window is larger than it.
+  static QPoint placement(const QRect& available, const QSize& size, quint32 randomX, quint32 randomY);
 
  public slots:
   void cbSessionClosed();
   void cbSigningOut();
+
+ signals:
+  void closeWindows();
+  void deleteWindows();
 };
 
 }  // namespace Utils

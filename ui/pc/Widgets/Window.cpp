@@ -2,45 +2,64 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopWidget>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QLabel>
+#include <QLayout>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimerEvent>
 
 #include <RAZ/Settings.h>
+#include <TP/Core/Logging.h>
+#include "libqml/window/StayOnTop.h"
 
 #include "Utils/WindowManager.h"
 
 namespace Widgets {
+
 namespace {
-QPointer<QObject> g_windowManager;
+
+// A switch read from a settings file: "true"/"false", "1"/"0" or a real
+// bool. Anything else is a broken value: logged, and the default is used.
+bool settingSwitch(const QVariant& v, bool fallback, const char* key) {
+  if (!v.isValid()) return fallback;
+  if (v.type() == QVariant::Bool) return v.toBool();
+  const QString text = v.toString().trimmed().toLower();
+  if (text == QLatin1String("true") || text == QLatin1String("1")) return true;
+  if (text == QLatin1String("false") || text == QLatin1String("0")) return false;
+  TP_LOG("Widgets::Window::settingSwitch", 3) << "setting " << key << " is not a switch: " << v.toString();
+  return fallback;
 }
 
-void Window::setWindowManager(QObject* manager) { g_windowManager = manager; }
+}  // namespace
 
 Window::Window(QWidget* parent, bool alwaysOnTop, bool registerWithWindowManager)
-    : Utils::HelpInterface(parent) {
-  setWindowFlag(Qt::Window, true);
+    : Utils::HelpInterface(parent, Qt::Window) {
   setAttribute(Qt::WA_DeleteOnClose);
-  bool onTop = alwaysOnTop;
-  if (!onTop) {
-    RAZ::Settings user(RAZ::Settings::User);
-    onTop = user.value(QStringLiteral("mainWindow/alwaysontop"), false).toBool();
+  if (!alwaysOnTop) {
+    const QVariant v = RAZ::Settings(RAZ::Settings::User).value(QStringLiteral("mainWindow/alwaysontop"));
+    alwaysOnTop = settingSwitch(v, false, "mainWindow/alwaysontop");
   }
-  if (onTop) setAlwaysOnTop(true);
+  if (alwaysOnTop) setAlwaysOnTop(true);
   setWindowIcon(QApplication::windowIcon());
   if (registerWithWindowManager) {
-    if (auto* manager = qobject_cast<Utils::WindowManager*>(g_windowManager.data()))
-      manager->registerWindow(this);
+    if (Utils::WindowManager* wm = Utils::WindowManager::instance()) {
+      wm->registerWindow(this);
+    } else {
+      TP_LOG("Widgets::Window::Window", 3) << "no window manager: the window stays open at sign-out";
+    }
   }
   setWindowTitle(tr("Give Me a Name"));
-  if (QScreen* screen = QGuiApplication::primaryScreen())
-    setMaximumSize(screen->availableGeometry().size());
+  if (QScreen* screen = QGuiApplication::primaryScreen()) setMaximumSize(screen->availableGeometry().size());
+
   m_statusLabel = new QLabel(this);
   m_statusLabel->setObjectName(QStringLiteral("mainWindowStatusLabel"));
-  auto* close = new QShortcut(QKeySequence(QKeySequence::Close), this);
-  connect(close, SIGNAL(activated()), this, SLOT(close()));
+  m_statusLabel->setTextFormat(Qt::RichText);
+
+  auto* closeShortcut = new QShortcut(QKeySequence::Close, this);
+  closeShortcut->setContext(Qt::WindowShortcut);
+  connect(closeShortcut, SIGNAL(activated()), this, SLOT(close()));
 }
 
 Window::~Window() = default;
@@ -52,12 +71,76 @@ void Window::setTitle(const QString& title) {
   setWindowIconText(title);
 }
 
-void Window::setAlwaysOnTop(bool onTop) { setWindowFlag(Qt::WindowStaysOnTopHint, onTop); }
+void Window::setAlwaysOnTop(bool onTop) { QML::setStayOnTop(this, onTop); }
+
+void Window::setFlagKeepingVisibility(Qt::WindowType flag, bool on) {
+  if (windowFlags().testFlag(flag) == on && windowFlags().testFlag(Qt::CustomizeWindowHint)) return;
+  Qt::WindowFlags flags = windowFlags() | Qt::CustomizeWindowHint;
+  flags.setFlag(flag, on);
+  // Changing the flags of a shown window hides it: bring it back.
+  const bool wasVisible = isVisible();
+  setWindowFlags(flags);
+  if (wasVisible) show();
+}
+
+void Window::setCanMinimize(bool on) {
+  setFlagKeepingVisibility(Qt::WindowMinimizeButtonHint, on);
+  m_canMinimize = on;
+}
+
+void Window::setCanMaximize(bool on) {
+  setFlagKeepingVisibility(Qt::WindowMaximizeButtonHint, on);
+  m_canMaximize = on;
+}
+
+void Window::setResizable(bool on) {
+  m_resizable = on;
+  setFlagKeepingVisibility(Qt::MSWindowsFixedSizeDialogHint, !on);
+  // The fixed-size hint only means something to one window system: a
+  // layout held at its size hint keeps the window fixed everywhere.
+  if (QLayout* l = layout()) l->setSizeConstraint(on ? QLayout::SetDefaultConstraint : QLayout::SetFixedSize);
+  setCanMaximize(on);
+  update();
+}
+
+void Window::stopStatusTimer() {
+  if (m_statusTimerId != -1) {
+    killTimer(m_statusTimerId);
+    m_statusTimerId = -1;
+  }
+}
+
+void Window::setStatus(QString color, QString message, int timeout) {
+  // The message may carry a contact's or the server's text: never markup.
+  m_statusLabel->setText(
+      QStringLiteral("<font color=\"%1\">%2</font>").arg(color.toHtmlEscaped(), message.toHtmlEscaped()));
+  stopStatusTimer();
+  if (timeout <= 0) {
+    m_persistentStatus = m_statusLabel->text();
+  } else {
+    m_statusTimerId = startTimer(timeout * 1000, Qt::CoarseTimer);
+  }
+  resizeUpdate();
+}
+
+void Window::timerEvent(QTimerEvent* e) {
+  if (e->timerId() == m_statusTimerId) {
+    m_statusLabel->setText(m_persistentStatus);
+    stopStatusTimer();
+    return;
+  }
+  Utils::HelpInterface::timerEvent(e);
+}
 
 void Window::resizeUpdate() {
-  if (!m_statusLabel) return;
-  m_statusLabel->resize(width() - 4, m_statusLabel->sizeHint().height());
-  m_statusLabel->move(0, height() - m_statusLabel->height() - m_statusMargin);
+  const int h = m_statusLabel->sizeHint().height();
+  m_statusLabel->resize(width() - 4, h);
+  m_statusLabel->move(0, height() - h - m_statusMargin);
+}
+
+void Window::resizeEvent(QResizeEvent* e) {
+  resizeUpdate();
+  Utils::HelpInterface::resizeEvent(e);
 }
 
 void Window::showAndActivate() {
@@ -67,63 +150,28 @@ void Window::showAndActivate() {
   activateWindow();
 }
 
-void Window::setCanMinimize(bool on) {
-  setWindowFlag(Qt::CustomizeWindowHint, true);
-  setWindowFlag(Qt::WindowMinimizeButtonHint, on);
-  m_canMinimize = on;
-}
-
-void Window::setCanMaximize(bool on) {
-  setWindowFlag(Qt::CustomizeWindowHint, true);
-  setWindowFlag(Qt::WindowMaximizeButtonHint, on);
-  m_canMaximize = on;
-}
-
-void Window::setResizable(bool on) {
-  setWindowFlag(Qt::CustomizeWindowHint, true);
-  setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, !on);
-  setCanMaximize(on);
-  update();
-}
-
-void Window::setStatus(QString color, QString message, int timeout) {
-  // The message is shown as rich text; callers' text is escaped here so a
-  // name or server text cannot inject markup.
-  m_statusLabel->setText(QStringLiteral("<font color=\"%1\">%2</font>")
-                             .arg(color.toHtmlEscaped(), message.toHtmlEscaped()));
-  if (m_statusTimerId) {
-    killTimer(m_statusTimerId);
-    m_statusTimerId = 0;
-  }
-  if (timeout <= 0)
-    m_persistentStatus = m_statusLabel->text();
-  else
-    m_statusTimerId = startTimer(timeout * 1000, Qt::CoarseTimer);
-}
-
-void Window::timerEvent(QTimerEvent* event) {
-  if (event->timerId() == m_statusTimerId && m_statusTimerId) {
-    m_statusLabel->setText(m_persistentStatus);
-    killTimer(m_statusTimerId);
-    m_statusTimerId = 0;
-    return;
-  }
-  HelpInterface::timerEvent(event);
-}
-
 void Window::setHeaderIcon(QString path) {
   if (path.isEmpty()) return;
   m_headerIconPath = path;
-  QPixmap pixmap(path);
-  if (pixmap.isNull()) return;
+  QPixmap pixmap;
+  if (!pixmap.load(path)) return;
+  m_headerIcon = pixmap;
   if (!m_headerIconLabel) m_headerIconLabel = new QLabel(this);
-  m_headerIconLabel->setPixmap(pixmap);
+  m_headerIconLabel->setPixmap(m_headerIcon);
   m_headerIconLabel->setEnabled(true);
   m_headerIconLabel->setFocusPolicy(Qt::NoFocus);
-  m_headerIconLabel->resize(pixmap.size());
+  m_headerIconLabel->resize(m_headerIcon.size());
   RAZ::Settings theme(RAZ::Settings::Theme);
-  m_headerIconLabel->move(theme.value(QStringLiteral("window/logo_x"), 5).toInt(),
-                          theme.value(QStringLiteral("window/logo_y"), 5).toInt());
+  bool okX = false;
+  bool okY = false;
+  int x = theme.value(QStringLiteral("window/logo_x"), 5).toInt(&okX);
+  int y = theme.value(QStringLiteral("window/logo_y"), 5).toInt(&okY);
+  if (!okX || !okY) {
+    TP_LOG("Widgets::Window::setHeaderIcon", 3) << "theme values window/logo_x, window/logo_y are not numbers";
+    if (!okX) x = 5;
+    if (!okY) y = 5;
+  }
+  m_headerIconLabel->move(x, y);
 }
 
 void Window::showHeaderIcon(bool b) {
@@ -135,24 +183,20 @@ void Window::showHeaderIcon(bool b) {
 
 void Window::updateHeaderIcon() { setHeaderIcon(m_headerIconPath); }
 
-void Window::resizeEvent(QResizeEvent* event) {
-  resizeUpdate();
-  HelpInterface::resizeEvent(event);
+void Window::closeEvent(QCloseEvent* e) {
+  if (canClose()) {
+    e->accept();
+  } else {
+    e->ignore();
+  }
 }
 
-void Window::closeEvent(QCloseEvent* event) {
-  if (canClose())
-    event->accept();
-  else
-    event->ignore();
-}
-
-void Window::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::StyleChange) {
+void Window::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::StyleChange) {
     updateHeaderIcon();
     update();
   }
-  HelpInterface::changeEvent(event);
+  Utils::HelpInterface::changeEvent(e);
 }
 
 }  // namespace Widgets

@@ -1,31 +1,38 @@
 #pragma once
 
-#include <QLabel>
+#include <QPixmap>
 #include <QPointer>
 
 #include "Utils/HelpInterface.h"
 
+class QLabel;
+
 namespace Widgets {
 
-// Base of the widget dialogs: a top-level window with a status line, a theme
-// header icon and switches for its frame buttons; it can stay on top and is
-// closed with the session through the window manager.
+// The base of the widget dialogs: a header icon from the theme, a status
+// line at the bottom edge whose text can revert after a time, switches for
+// the minimise and maximise buttons and resizing, stay-on-top following the
+// main window's preference, and closing at sign-out through the window
+// manager.
 class Window : public Utils::HelpInterface {
   Q_OBJECT
 
  public:
-  Window(QWidget* parent, bool alwaysOnTop, bool registerWithWindowManager);
+  explicit Window(QWidget* parent = nullptr, bool alwaysOnTop = false, bool registerWithWindowManager = false);
   ~Window() override;
 
   virtual bool canClose();
   virtual void setTitle(const QString& title);
   void setAlwaysOnTop(bool onTop);
+  bool isAlwaysOnTop() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
 
-  // The window manager every registering window is handed to (set by the
-  // application at start-up; may be null in tests).
-  static void setWindowManager(QObject* manager);
-
+  bool canMinimize() const { return m_canMinimize; }
+  bool canMaximize() const { return m_canMaximize; }
+  bool isResizable() const { return m_resizable; }
   QLabel* statusLabel() const { return m_statusLabel; }
+  QLabel* headerIconLabel() const { return m_headerIconLabel; }
+  QString persistentStatus() const { return m_persistentStatus; }
+  bool isStatusTimerRunning() const { return m_statusTimerId != -1; }
 
  public slots:
   void resizeUpdate();
@@ -33,26 +40,33 @@ class Window : public Utils::HelpInterface {
   void setCanMinimize(bool on);
   void setCanMaximize(bool on);
   void setResizable(bool on);
+  // Shows `message` (plain text) in `color`; with a timeout in seconds the
+  // last untimed status returns afterwards.
   void setStatus(QString color, QString message, int timeout = -1);
   void setHeaderIcon(QString path);
   void showHeaderIcon(bool b);
   void updateHeaderIcon();
 
  protected:
-  void resizeEvent(QResizeEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
-  void changeEvent(QEvent* event) override;
-  void timerEvent(QTimerEvent* event) override;
+  void timerEvent(QTimerEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+  void changeEvent(QEvent* e) override;
 
  private:
-  QLabel* m_statusLabel = nullptr;
-  QLabel* m_headerIconLabel = nullptr;
-  QString m_headerIconPath;
-  QString m_persistentStatus;
-  int m_statusTimerId = 0;
-  int m_statusMargin = 2;
+  void setFlagKeepingVisibility(Qt::WindowType flag, bool on);
+  void stopStatusTimer();
+
+  int m_statusMargin = 10;
   bool m_canMinimize = true;
   bool m_canMaximize = true;
+  bool m_resizable = true;
+  int m_statusTimerId = -1;
+  QString m_persistentStatus;
+  QLabel* m_headerIconLabel = nullptr;
+  QPixmap m_headerIcon;
+  QLabel* m_statusLabel = nullptr;
+  QString m_headerIconPath;
 };
 
 }  // namespace Widgets

@@ -1,36 +1,31 @@
 #include "dialogs/MessageWindow.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMap>
 #include <QPointer>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QVBoxLayout>
 
 #include <RAZ/Settings.h>
 
 namespace Dialogs {
-namespace {
 
-QMap<MessageWindow*, int>& clickedButtons() {
-  static QMap<MessageWindow*, int> map;
-  return map;
-}
-
-}  // namespace
+QMap<MessageWindow*, int> MessageWindow::s_clickedButtons;
 
 MessageWindow::MessageWindow(QWidget* parent, const QString& title, const QString& text, bool forwardClicked,
-                             QDialogButtonBox::StandardButtons buttons, bool alwaysOnTop,
-                             bool showNeverAskAgain, bool modal)
+                             QDialogButtonBox::StandardButtons buttons, bool alwaysOnTop, bool showNeverAskAgain,
+                             bool modal)
     : PopupWindow(alwaysOnTop, parent) {
   setCanMinimize(!modal);
   setCanMaximize(false);
   if (modal) setWindowModality(Qt::ApplicationModal);
 
-  m_dialog = new QDialog(nullptr);
+  m_dialog = new QDialog();
   m_dialog->setObjectName(QStringLiteral("messageWindowDialog"));
   m_dialog->resize(179, 97);
   m_dialog->setMaximumWidth(500);
@@ -38,6 +33,7 @@ MessageWindow::MessageWindow(QWidget* parent, const QString& title, const QStrin
   verticalLayout->setObjectName(QStringLiteral("verticalLayout"));
   verticalLayout->setSpacing(12);
   verticalLayout->setContentsMargins(9, 9, 9, 9);
+
   auto* horizontalLayout3 = new QHBoxLayout();
   horizontalLayout3->setObjectName(QStringLiteral("horizontalLayout_3"));
   horizontalLayout3->setSpacing(2);
@@ -47,47 +43,51 @@ MessageWindow::MessageWindow(QWidget* parent, const QString& title, const QStrin
   auto* verticalLayout2 = new QVBoxLayout();
   verticalLayout2->setObjectName(QStringLiteral("verticalLayout_2"));
   verticalLayout2->setSpacing(3);
-  verticalLayout2->setContentsMargins(0, 0, 0, 0);
+  verticalLayout2->setContentsMargins(0, -1, -1, -1);
   m_messageText = new QLabel(m_dialog);
   m_messageText->setObjectName(QStringLiteral("messageText"));
-  // Messages often carry names and server text: never rich text.
   m_messageText->setTextFormat(Qt::PlainText);
   m_messageText->setWordWrap(true);
   m_messageText->setIndent(9);
+  m_messageText->setScaledContents(false);
   verticalLayout2->addWidget(m_messageText);
   auto* horizontalLayout2 = new QHBoxLayout();
   horizontalLayout2->setObjectName(QStringLiteral("horizontalLayout_2"));
   horizontalLayout2->setSpacing(0);
-  horizontalLayout2->setContentsMargins(9, 9, 0, 0);
-  m_newerAskAgain = new QCheckBox(m_dialog);
-  m_newerAskAgain->setObjectName(QStringLiteral("newerAskAgain"));
-  horizontalLayout2->addWidget(m_newerAskAgain);
+  horizontalLayout2->setContentsMargins(9, 9, -1, -1);
+  m_neverAskAgainBox = new QCheckBox(m_dialog);
+  m_neverAskAgainBox->setObjectName(QStringLiteral("newerAskAgain"));
+  m_neverAskAgainBox->setText(QStringLiteral("CheckBox"));
+  horizontalLayout2->addWidget(m_neverAskAgainBox);
   verticalLayout2->addLayout(horizontalLayout2);
   horizontalLayout3->addLayout(verticalLayout2);
   verticalLayout->addLayout(horizontalLayout3, 1);
-  verticalLayout->addSpacerItem(new QSpacerItem(0, 20, QSizePolicy::Minimum, QSizePolicy::Fixed));
+
+  verticalLayout->addItem(new QSpacerItem(0, 20, QSizePolicy::Minimum, QSizePolicy::Minimum));
+
   auto* horizontalLayout = new QHBoxLayout();
   horizontalLayout->setObjectName(QStringLiteral("horizontalLayout"));
-  horizontalLayout->addStretch();
+  horizontalLayout->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum));
   m_buttonBox = new QDialogButtonBox(m_dialog);
   m_buttonBox->setObjectName(QStringLiteral("buttonBox"));
   m_buttonBox->setCenterButtons(true);
   horizontalLayout->addWidget(m_buttonBox);
-  horizontalLayout->addStretch();
+  horizontalLayout->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum));
   verticalLayout->addLayout(horizontalLayout);
 
   m_messageText->setText(text);
   m_dialog->setMinimumSize(350, 0);
   m_buttonBox->setStandardButtons(buttons);
-  m_newerAskAgain->setVisible(showNeverAskAgain);
-  m_newerAskAgain->setChecked(false);
-  m_newerAskAgain->setText(tr("Never ask again"));
+
+  m_neverAskAgainBox->setVisible(showNeverAskAgain);
+  m_neverAskAgainBox->setChecked(false);
+  m_neverAskAgainBox->setText(tr("Never ask again"));
 
   setAttribute(Qt::WA_DeleteOnClose);
-  if (QPushButton* no = m_buttonBox->button(QDialogButtonBox::No))
-    no->setObjectName(QStringLiteral("noButton"));
-  if (QPushButton* cancel = m_buttonBox->button(QDialogButtonBox::Cancel))
+  if (QPushButton* no = m_buttonBox->button(QDialogButtonBox::No)) no->setObjectName(QStringLiteral("noButton"));
+  if (QPushButton* cancel = m_buttonBox->button(QDialogButtonBox::Cancel)) {
     cancel->setObjectName(QStringLiteral("cancelButton"));
+  }
 
   setTitle(title);
   setContent(m_dialog, 0);
@@ -99,18 +99,17 @@ MessageWindow::MessageWindow(QWidget* parent, const QString& title, const QStrin
   connect(m_dialog, SIGNAL(rejected()), this, SLOT(dialogRejected()));
   connect(m_dialog, SIGNAL(accepted()), this, SLOT(close()));
   connect(m_dialog, SIGNAL(rejected()), this, SLOT(close()));
-  if (forwardClicked)
+  if (forwardClicked) {
     connect(m_buttonBox, SIGNAL(clicked(QAbstractButton*)), this, SLOT(clicked(QAbstractButton*)));
-  connect(m_newerAskAgain, SIGNAL(stateChanged(int)), this, SLOT(newerAskAgainStateChanged(int)));
+  }
+  connect(m_neverAskAgainBox, SIGNAL(stateChanged(int)), this, SLOT(newerAskAgainStateChanged(int)));
 
   adjustSize();
   resizeUpdate();
-  translateButtons();
+  translateTexts();
 }
 
-MessageWindow::~MessageWindow() { clickedButtons().remove(this); }
-
-QString MessageWindow::text() const { return m_messageText->text(); }
+MessageWindow::~MessageWindow() = default;
 
 QPushButton* MessageWindow::addButton(const QString& text, QDialogButtonBox::ButtonRole role) {
   return m_buttonBox->addButton(text, role);
@@ -129,21 +128,21 @@ void MessageWindow::dismiss() {
 }
 
 void MessageWindow::clicked(QAbstractButton* button) {
-  clickedButtons().insert(this, int(m_buttonBox->standardButton(button)));
+  s_clickedButtons.insert(this, int(m_buttonBox->standardButton(button)));
 }
 
 void MessageWindow::closeMessage() { close(); }
 
 void MessageWindow::newerAskAgainStateChanged(int state) { m_neverAskAgain = (state == Qt::Checked); }
 
-void MessageWindow::dialogRejected() {
-  emit messageRejected(m_neverAskAgain);
-  emit accepted(false, m_neverAskAgain);
-}
-
 void MessageWindow::dialogAccepted() {
   emit messageAccepted(m_neverAskAgain);
   emit accepted(true, m_neverAskAgain);
+}
+
+void MessageWindow::dialogRejected() {
+  emit messageRejected(m_neverAskAgain);
+  emit accepted(false, m_neverAskAgain);
 }
 
 void MessageWindow::setVisible(bool visible) {
@@ -151,29 +150,32 @@ void MessageWindow::setVisible(bool visible) {
   if (visible) move(pos());
 }
 
-void MessageWindow::closeEvent(QCloseEvent* event) {
-  emit closed();
-  PopupWindow::closeEvent(event);
-  // A window closed from its frame while a blocking call waits ends that
-  // call as rejected, without an answer signal.
-  if (event->isAccepted() && m_dialog->isVisible()) m_dialog->hide();
-}
-
-void MessageWindow::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LanguageChange) {
-    m_newerAskAgain->setText(tr("Never ask again"));
-    translateButtons();
+void MessageWindow::closeEvent(QCloseEvent* e) {
+  // Between closing and deletion another close (sign-out, the caller) may
+  // come: callers hear of the end once.
+  if (!m_closedReported) {
+    m_closedReported = true;
+    emit closed();
   }
-  PopupWindow::changeEvent(event);
+  PopupWindow::closeEvent(e);
 }
 
-void MessageWindow::translateButtons() {
-  RAZ::Settings app(RAZ::Settings::Application);
-  if (app.value(QStringLiteral("settings/language/active"), QString()).toString() != QLatin1String("it")) return;
+void MessageWindow::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::LanguageChange) {
+    m_neverAskAgainBox->setText(tr("Never ask again"));
+    translateTexts();
+  }
+  PopupWindow::changeEvent(e);
+}
+
+void MessageWindow::translateTexts() {
+  const QString lang =
+      RAZ::Settings(RAZ::Settings::Application).value(QStringLiteral("settings/language/active"), QString()).toString();
+  if (lang != QLatin1String("it")) return;
   const struct {
     QDialogButtonBox::StandardButton button;
     const char* text;
-  } table[] = {
+  } texts[] = {
       {QDialogButtonBox::Ok, QT_TR_NOOP("OK")},
       {QDialogButtonBox::Open, QT_TR_NOOP("Open")},
       {QDialogButtonBox::Save, QT_TR_NOOP("Save")},
@@ -193,8 +195,8 @@ void MessageWindow::translateButtons() {
       {QDialogButtonBox::Retry, QT_TR_NOOP("Retry")},
       {QDialogButtonBox::Ignore, QT_TR_NOOP("Ignore")},
   };
-  for (const auto& row : table) {
-    if (QPushButton* b = m_buttonBox->button(row.button)) b->setText(tr(row.text));
+  for (const auto& t : texts) {
+    if (QPushButton* b = m_buttonBox->button(t.button)) b->setText(tr(t.text));
   }
 }
 
@@ -231,21 +233,20 @@ MessageWindow* MessageWindow::showQuestion(const QString& title, const QString& 
 }
 
 int MessageWindow::runBlocking(MessageWindow* window, int* clickedButton) {
+  // Closing the window while the dialog runs deletes the window and the
+  // dialog with it, which ends exec(); nothing of it is touched afterwards
+  // except through the guard.
   QPointer<MessageWindow> guard(window);
-  QPointer<QDialog> dialog(window->m_dialog);
-  const int result = dialog ? dialog->exec() : int(QDialog::Rejected);
-  int clicked = 0;
-  if (guard) {
-    clicked = clickedButtons().value(guard.data(), 0);
-    clickedButtons().remove(guard.data());
-  }
-  if (clickedButton) *clickedButton = clicked;
+  const int result = window->m_dialog->exec();
+  if (clickedButton) *clickedButton = s_clickedButtons.value(window, 0);
+  s_clickedButtons.remove(window);
+  if (guard && guard->isVisible()) guard->close();
   return result;
 }
 
 int MessageWindow::information(const QString& title, const QString& text, bool alwaysOnTop,
-                               QDialogButtonBox::StandardButtons buttons, int* clickedButton,
-                               bool showNeverAskAgain, bool modal, QWidget* parent) {
+                               QDialogButtonBox::StandardButtons buttons, int* clickedButton, bool showNeverAskAgain,
+                               bool modal, QWidget* parent) {
   auto* w = new MessageWindow(parent, title, text, true, buttons, alwaysOnTop, showNeverAskAgain, modal);
   w->show();
   return runBlocking(w, clickedButton);

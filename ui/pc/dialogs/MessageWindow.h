@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialogButtonBox>
+#include <QMap>
 #include <QVariant>
 
 #include "Widgets/PopupWindow.h"
@@ -13,55 +14,65 @@ class QPushButton;
 
 namespace Dialogs {
 
-// The message and question window of every part of the program.
+// The message and question window of every part of the program. Shown
+// without blocking (the answer arrives by signals) or run blocking (the
+// answer is returned). "Never ask again" is only reported; each caller keeps
+// it under its own settings key.
 class MessageWindow : public PopupWindow {
   Q_OBJECT
 
  public:
   MessageWindow(QWidget* parent, const QString& title, const QString& text, bool forwardClicked,
-                QDialogButtonBox::StandardButtons buttons, bool alwaysOnTop, bool showNeverAskAgain,
-                bool modal);
+                QDialogButtonBox::StandardButtons buttons, bool alwaysOnTop, bool showNeverAskAgain, bool modal);
   ~MessageWindow() override;
 
   QPushButton* addButton(const QString& text, QDialogButtonBox::ButtonRole role);
   bool focusButton(QDialogButtonBox::StandardButton button);
   QVariant userData() const { return m_userData; }
   void setUserData(const QVariant& data) { m_userData = data; }
+  bool neverAskAgain() const { return m_neverAskAgain; }
+  // Ends a question that has become moot: messageAccepted(false), then close.
   void dismiss();
 
-  QString text() const;
-  QDialogButtonBox* buttonBox() const { return m_buttonBox; }
   QDialog* dialog() const { return m_dialog; }
+  QDialogButtonBox* buttonBox() const { return m_buttonBox; }
+  QCheckBox* neverAskAgainBox() const { return m_neverAskAgainBox; }
+  QLabel* messageLabel() const { return m_messageText; }
 
-  static MessageWindow* showInformation(const QString& title, const QString& text, bool alwaysOnTop,
-                                        QDialogButtonBox::StandardButtons buttons,
+  void setVisible(bool visible) override;
+
+  // Non-blocking: the window is shown and returned.
+  static MessageWindow* showInformation(const QString& title, const QString& text, bool alwaysOnTop = false,
+                                        QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok,
                                         bool showNeverAskAgain = false, QWidget* parent = nullptr);
-  static MessageWindow* showWarning(const QString& title, const QString& text, bool alwaysOnTop,
-                                    QDialogButtonBox::StandardButtons buttons, QWidget* parent = nullptr);
-  static MessageWindow* showCritical(const QString& title, const QString& text, bool alwaysOnTop,
-                                     QDialogButtonBox::StandardButtons buttons, QWidget* parent = nullptr);
-  static MessageWindow* showQuestion(const QString& title, const QString& text, bool alwaysOnTop,
-                                     QDialogButtonBox::StandardButtons buttons, bool showNeverAskAgain = false,
-                                     bool modal = false, QWidget* parent = nullptr);
-  static int information(const QString& title, const QString& text, bool alwaysOnTop,
-                         QDialogButtonBox::StandardButtons buttons, int* clickedButton = nullptr,
-                         bool showNeverAskAgain = false, bool modal = false, QWidget* parent = nullptr);
-  static int warning(const QString& title, const QString& text, bool alwaysOnTop,
-                     QDialogButtonBox::StandardButtons buttons, int* clickedButton = nullptr,
+  static MessageWindow* showWarning(const QString& title, const QString& text, bool alwaysOnTop = false,
+                                    QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok,
+                                    QWidget* parent = nullptr);
+  static MessageWindow* showCritical(const QString& title, const QString& text, bool alwaysOnTop = false,
+                                     QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok,
+                                     QWidget* parent = nullptr);
+  static MessageWindow* showQuestion(const QString& title, const QString& text, bool alwaysOnTop = false,
+                                     QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Yes |
+                                                                                QDialogButtonBox::No,
+                                     bool showNeverAskAgain = false, bool modal = false, QWidget* parent = nullptr);
+
+  // Blocking: return QDialog::Accepted or QDialog::Rejected and write the
+  // standard button clicked last (0 for none) to `clickedButton`.
+  static int information(const QString& title, const QString& text, bool alwaysOnTop = false,
+                         QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok,
+                         int* clickedButton = nullptr, bool showNeverAskAgain = false, bool modal = false,
+                         QWidget* parent = nullptr);
+  static int warning(const QString& title, const QString& text, bool alwaysOnTop = false,
+                     QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok, int* clickedButton = nullptr,
                      QWidget* parent = nullptr);
-  static int critical(const QString& title, const QString& text, bool alwaysOnTop,
-                      QDialogButtonBox::StandardButtons buttons, int* clickedButton = nullptr,
+  static int critical(const QString& title, const QString& text, bool alwaysOnTop = false,
+                      QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok, int* clickedButton = nullptr,
                       QWidget* parent = nullptr);
-  static int question(const QString& title, const QString& text, bool modal, bool alwaysOnTop,
-                      QDialogButtonBox::StandardButtons buttons, int* clickedButton = nullptr,
+  static int question(const QString& title, const QString& text, bool modal = false, bool alwaysOnTop = false,
+                      QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Yes | QDialogButtonBox::No,
+                      int* clickedButton = nullptr,
                       QDialogButtonBox::StandardButton focusButton = QDialogButtonBox::NoButton,
                       QWidget* parent = nullptr);
-
- signals:
-  void messageRejected(bool dontAskAgain);
-  void messageAccepted(bool dontAskAgain);
-  void accepted(bool accepted, bool dontAskAgain);
-  void closed();
 
  public slots:
   void clicked(QAbstractButton* button);
@@ -70,24 +81,30 @@ class MessageWindow : public PopupWindow {
   void dialogRejected();
   void dialogAccepted();
 
- public:
-  void setVisible(bool visible) override;
+ signals:
+  void messageRejected(bool dontAskAgain);
+  void messageAccepted(bool dontAskAgain);
+  void accepted(bool accepted, bool dontAskAgain);
+  void closed();
 
  protected:
-  void closeEvent(QCloseEvent* event) override;
-  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* e) override;
+  void changeEvent(QEvent* e) override;
 
  private:
   static int runBlocking(MessageWindow* window, int* clickedButton);
-  void translateButtons();
+  void translateTexts();
 
-  QDialog* m_dialog;
-  QLabel* m_icon;
-  QLabel* m_messageText;
-  QCheckBox* m_newerAskAgain;
-  QDialogButtonBox* m_buttonBox;
+  QDialog* m_dialog = nullptr;
+  QLabel* m_icon = nullptr;
+  QLabel* m_messageText = nullptr;
+  QCheckBox* m_neverAskAgainBox = nullptr;
+  QDialogButtonBox* m_buttonBox = nullptr;
   bool m_neverAskAgain = false;
+  bool m_closedReported = false;
   QVariant m_userData;
+
+  static QMap<MessageWindow*, int> s_clickedButtons;
 };
 
 }  // namespace Dialogs

@@ -2,8 +2,9 @@
 
 namespace QML {
 
-// Declares the native types the embedded QML uses ("Vantre 1.0" and
-// "Kelvantic 1.0"); every call after the first does nothing.
+// Declares every native type the embedded scenes use, in the modules
+// "Vantre 1.0" (everything else) and "Kelvantic 1.0" (the tool tip). Runs
+// once; later calls do nothing.
 void registerTypes();
 
 }  // namespace QML

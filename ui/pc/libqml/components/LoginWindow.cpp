@@ -2,10 +2,17 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QEvent>
+#include <QFile>
 #include <QMenu>
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QStringListModel>
+#include <QTemporaryFile>
+#include <QUrl>
+#include <QUrlQuery>
 
 #include <RAZ/ConfigContainer.h>
 #include <RAZ/Configuration/Config.h>
@@ -15,203 +22,518 @@
 
 #include "libqml/window/View.h"
 
+#if __has_include("Utils/TextFieldActionsHandler.h")
+#include "Utils/TextFieldActionsHandler.h"
+#define ZENT_HAVE_TEXT_FIELD_ACTIONS 1
+#else
+#define ZENT_HAVE_TEXT_FIELD_ACTIONS 0
+#endif
+
 namespace QML {
+
+namespace {
+
+const char kScene[] = "qrc:/windows/LoginWindow/LoginWindow.qml";
+const char kVersion[] = "20.1.1.231-ZQV";
+
+// Settings are hand-editable files: a value of the wrong type falls back to
+// the default instead of being coerced into something surprising (any
+// non-empty string would read as true, a comma turns a string into a list).
+bool readBool(int scope, const QString& key, bool def) {
+  const QVariant v = RAZ::Settings(scope).value(key);
+  if (!v.isValid() || v.isNull()) return def;
+  if (v.type() == QVariant::Bool) return v.toBool();
+  if (v.type() == QVariant::String || v.type() == QVariant::ByteArray) {
+    const QString s = v.toString().trimmed().toLower();
+    if (s == QLatin1String("true") || s == QLatin1String("1")) return true;
+    if (s == QLatin1String("false") || s == QLatin1String("0") || s.isEmpty()) return false;
+  } else if (v.canConvert<int>() && v.type() != QVariant::StringList) {
+    return v.toInt() != 0;
+  }
+  TP_LOG("QML::LoginWindow::readBool", 3) << "Setting " << key << " is not a boolean; using default";
+  return def;
+}
+
+QString readString(int scope, const QString& key, const QString& def = QString()) {
+  const QVariant v = RAZ::Settings(scope).value(key);
+  if (!v.isValid() || v.isNull()) return def;
+  if (v.type() == QVariant::StringList) return v.toStringList().join(QLatin1Char(','));
+  if (v.canConvert<QString>()) return v.toString();
+  TP_LOG("QML::LoginWindow::readString", 3) << "Setting " << key << " is not text; using default";
+  return def;
+}
+
+void writeSetting(int scope, const QString& key, const QVariant& value) {
+  RAZ::Settings settings(scope);
+  settings.setValue(key, value);
+}
+
+// The device-management address fixed by the installation: Base64, possibly
+// written in double quotes. Anything that does not decode is treated as not
+// set, so the user can still enter an address.
+QString decodeDmUrl(const QVariant& raw) {
+  QByteArray bytes =
+      raw.type() == QVariant::StringList ? raw.toStringList().join(QLatin1Char(',')).toUtf8() : raw.toByteArray();
+  bytes = bytes.trimmed();
+  if (bytes.startsWith('"')) bytes = bytes.size() >= 2 ? bytes.mid(1, bytes.size() - 2) : QByteArray();
+  if (bytes.isEmpty()) return QString();
+  const QByteArray::FromBase64Result decoded =
+      QByteArray::fromBase64Encoding(bytes, QByteArray::AbortOnBase64DecodingErrors);
+  if (!decoded) {
+    TP_LOG("QML::LoginWindow::loadForm", 4) << "dm/url is not valid Base64; ignoring it";
+    return QString();
+  }
+  return QString::fromUtf8(*decoded).trimmed();
+}
+
+bool rewritesSavedPassword(int loginType) {
+  return loginType == RAZ::Utils::Credentials::LoginSip || loginType == RAZ::Utils::Credentials::LoginXsi;
+}
+
+}  // namespace
 
 LoginWindow::LoginWindow(RAZ::ConfigContainer* configContainer,
                          RAZ::Utils::Credentials::CredentialsManager* credentialsManager, QWidget* parent)
-    : QML::Window(false, parent),
-      m_usernamesModel(new QStringListModel(this)),
-      m_configsModel(new QStringListModel(this)),
-      m_credentialsManager(credentialsManager),
-      m_configContainer(configContainer) {
+    : Window(false, parent),
+      usernamesModel(new QStringListModel(this)),
+      configsModel(new QStringListModel(this)),
+      credentialsManager(credentialsManager),
+      configContainer(configContainer),
+#if ZENT_HAVE_TEXT_FIELD_ACTIONS
+      textFieldActionsHandler(new Utils::TextFieldActionsHandler(this))
+#else
+      textFieldActionsHandler(nullptr)
+#endif
+{
   setResizable(false);
   setSystemMenuSuppressed(true);
-  setTitle(QCoreApplication::applicationName());
+  setWindowTitle(QCoreApplication::applicationName());
   connect(this, SIGNAL(windowFrameIconClicked()), this, SLOT(openLoginWindowMenu()));
-  if (m_credentialsManager)
-    connect(this, SIGNAL(setCredentialsConfig(const RAZ::Configuration::Config*)), m_credentialsManager,
+  if (credentialsManager) {
+    connect(this, SIGNAL(setCredentialsConfig(const RAZ::Configuration::Config*)), credentialsManager,
             SLOT(setConfiguration(const RAZ::Configuration::Config*)));
+  }
 }
 
-LoginWindow::~LoginWindow() = default;
+LoginWindow::~LoginWindow() {
+  if (windowMenu) delete windowMenu.data();
+  // Tear the scene down while the objects its bindings read still exist.
+  if (view()) view()->setSource(QUrl());
+}
 
 bool LoginWindow::activate() {
-  qDebug("Loading QML");
-  QQmlContext* context = view()->rootContext();
-  context->setContextProperty(QStringLiteral("rootItem"), this);
-  context->setContextProperty(QStringLiteral("usernamesFilterModel"), m_usernamesModel);
-  context->setContextProperty(QStringLiteral("configsFilterModel"), m_configsModel);
-  if (!setSource(QStringLiteral("qrc:/windows/LoginWindow/LoginWindow.qml"))) {
-    for (const QQmlError& e : view()->errors())
-      TP_LOG("QML::LoginWindow::activate", 4) << e.toString();
+  qDebug() << "Loading QML";
+  QQmlContext* ctx = view()->rootContext();
+  ctx->setContextProperty(QStringLiteral("rootItem"), this);
+  ctx->setContextProperty(QStringLiteral("usernamesFilterModel"), usernamesModel);
+  ctx->setContextProperty(QStringLiteral("configsFilterModel"), configsModel);
+#if ZENT_HAVE_TEXT_FIELD_ACTIONS
+  QObject* editActions = textFieldActionsHandler;
+#else
+  QObject* editActions = nullptr;
+#endif
+  ctx->setContextProperty(QStringLiteral("textFieldActionsHandler"), editActions);
+  if (!setSource(QString::fromLatin1(kScene))) {
+    TP_LOG("QML::LoginWindow::activate", 4) << "Unable to load the sign-in scene";
     return false;
   }
-  qDebug("Connecting QML signals");
-  QQuickItem* root = view()->rootObject();
+  qDebug() << "Connecting QML signals";
+  QObject* root = view()->rootObject();
   connect(root, SIGNAL(signinClicked()), this, SLOT(onSigninClicked()));
   connect(root, SIGNAL(cancelSigninClicked()), this, SIGNAL(signoutClicked()));
   connect(root, SIGNAL(showHelpClicked()), this, SLOT(onShowHelpClicked()));
   connect(root, SIGNAL(showPwHelpClicked()), this, SLOT(onShowPwHelpClicked()));
-  if (m_configContainer) {
-    m_configsModel->setStringList(m_configContainer->configNames());
-    if (const RAZ::Configuration::Config* current = m_configContainer->currentConfig())
-      setConfigName(current->getName());
-  }
-  RAZ::Settings app(RAZ::Settings::Application);
-  setUsername(app.value(QStringLiteral("login/username")).toString());
-  setAutologinChecked(app.value(QStringLiteral("login/autologin"), false).toBool());
-  setRememberPasswordChecked(app.value(QStringLiteral("login/savepassword"), false).toBool());
+  refreshUserNames();
+  loadForm(false);
   setResizable(false);
   return true;
 }
 
-LoginWindow::LoginState LoginWindow::loginStateFor(RAZ::Sessions::State state) {
-  const int s = int(state);
-  if (s == 1 || s == 2) return DetectingProxy;
-  if (s >= 3 && s <= 10) return SigningIn;
-  if (s == 11) return SignedIn;
-  if (s == 12) return SigningOut;
+LoginWindow::LoginState LoginWindow::toLoginState(int sessionState) {
+  if (sessionState == 1 || sessionState == 2) return DetectingProxy;
+  if (sessionState >= 3 && sessionState <= 10) return SigningIn;
+  if (sessionState == 11) return SignedIn;
+  if (sessionState == 12) return SigningOut;
   return None;
 }
 
-void LoginWindow::setUsername(const QString& value) {
-  if (value == m_username) return;
-  m_username = value;
+void LoginWindow::sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State state) {
+  const LoginState mapped = toLoginState(static_cast<int>(state));
+  if (mapped == m_loginState) return;
+  m_loginState = mapped;
+  emit loginStateChanged();
+}
+
+// ---- properties -----------------------------------------------------------
+
+void LoginWindow::setUsername(const QString& name) {
+  if (name == m_username) return;
+  m_username = name.trimmed();
+  if (readBool(RAZ::Settings::Application, QStringLiteral("login/savepassword"), false))
+    setPassword(savedPassword(m_username));
+  validateData();
   emit usernameChanged();
 }
 
-void LoginWindow::setPassword(const QString& value) {
-  if (value == m_password) return;
-  m_password = value;
+void LoginWindow::setPassword(const QString& password) {
+  if (password == m_password) return;
+  m_password = password;
   emit passwordChanged();
 }
 
-void LoginWindow::setAutologinChecked(bool value) {
-  if (value == m_autologinChecked) return;
-  m_autologinChecked = value;
+void LoginWindow::setAutologinChecked(bool checked) {
+  if (checked == m_autologinChecked) return;
+  m_autologinChecked = checked;
   emit autologinChanged();
 }
 
-void LoginWindow::setRememberPasswordChecked(bool value) {
-  if (value == m_rememberPasswordChecked) return;
-  m_rememberPasswordChecked = value;
+void LoginWindow::setRememberPasswordChecked(bool checked) {
+  if (checked == m_rememberPasswordChecked) return;
+  m_rememberPasswordChecked = checked;
   emit rememberPasswordChanged();
 }
 
-void LoginWindow::setConfigName(const QString& value) {
-  if (value == m_configName) return;
-  m_configName = value;
+void LoginWindow::setConfigName(const QString& name) {
+  if (name.isEmpty() || name == m_configName) return;
+  m_configName = name;
+  const RAZ::Configuration::Config* config = nullptr;
+  if (configContainer) {
+    if (!configContainer->setCurrentConfig(name))
+      TP_LOG("QML::LoginWindow::setConfigName", 3) << "No configuration named " << name;
+    config = configContainer->currentConfig();
+  }
+  emit setCredentialsConfig(config);
   emit configNameChanged();
+  emit showHelpLinkChanged();
+  emit showPwHelpLinkChanged();
 }
 
-void LoginWindow::setConfigIdx(int value) {
-  if (value == m_configIdx) return;
-  m_configIdx = value;
+void LoginWindow::setConfigIdx(int idx) {
+  if (idx == m_configIdx) return;
+  m_configIdx = idx;
   emit configIdxChanged();
   emit showHelpLinkChanged();
   emit showPwHelpLinkChanged();
 }
 
-void LoginWindow::setShowXsiField(bool value) {
-  if (value == m_showXsiField) return;
-  m_showXsiField = value;
+void LoginWindow::setShowXsiField(bool show) {
+  if (show == m_showXsiField) return;
+  m_showXsiField = show;
   emit showXsiFieldChanged();
 }
 
-void LoginWindow::setXsiAddress(const QString& value) {
-  if (value == m_xsiAddress) return;
-  m_xsiAddress = value;
+void LoginWindow::setXsiAddress(const QString& address) {
+  if (address == m_xsiAddress) return;
+  m_xsiAddress = address.trimmed();
+  userNames();
+  usernamesModel->setStringList(filteredUserNames());
+  if (m_xsiAddress == m_lastXsiAddress) {
+    setUsername(m_lastUsername);
+    setPassword(m_lastPassword);
+  } else if (!m_lastXsiAddress.isEmpty()) {
+    setUsername(QString());
+    setPassword(QString());
+  }
   emit xsiAddressChanged();
 }
 
-QString LoginWindow::versionInfo() const { return tr("Version: %1").arg(QStringLiteral("20.1.1.231-ZQV")); }
+QString LoginWindow::getVersionInfo() const { return tr("Version: %1").arg(QLatin1String(kVersion)); }
 
-bool LoginWindow::showHelpLink() const {
-  RAZ::Settings installation(RAZ::Settings::Installation);
-  return !installation.value(QStringLiteral("defaults/help_file")).toString().isEmpty();
+bool LoginWindow::getShowHelpLink() const {
+  return !readString(RAZ::Settings::Installation, QStringLiteral("defaults/help_file")).isEmpty();
 }
 
-bool LoginWindow::showPwHelpLink() const {
-  RAZ::Settings installation(RAZ::Settings::Installation);
-  const QString link = installation.value(QStringLiteral("defaults/forgot_password_url")).toString().trimmed();
-  TP_LOG("QML::LoginWindow::showPwHelpLink", 1) << "Pwd help link: " << link;
+bool LoginWindow::getShowPwHelpLink() const {
+  const QString link = readString(RAZ::Settings::Installation, QStringLiteral("defaults/forgot_password_url")).trimmed();
+  TP_LOG("QML::LoginWindow::getShowPwHelpLink", 1) << "Pwd help link: " << link;
   return !link.isEmpty();
 }
 
-QString LoginWindow::helpContext() const { return QStringLiteral("loginWindow"); }
+// ---- accounts -------------------------------------------------------------
 
-bool LoginWindow::canClose() {
-  emit windowClosed();
-  return true;
+QString LoginWindow::savedPassword(const QString& username) const {
+  if (username.isEmpty() || !credentialsManager) return QString();
+  QString fullName = username;
+  RAZ::Utils::Credentials::CredentialsManager::toFullUri(fullName);
+  const int type = credentialsManager->loginType();
+  RAZ::Utils::Credentials::UserCredentials account;
+  if (!credentialsManager->getCredentials(type, fullName, account)) return QString();
+  const RAZ::Utils::Credentials::CredentialsData data = account.getCredentials(type);
+  if (data.getDmUrl().isEmpty() || data.getDmUrl() == m_xsiAddress) return data.getPassword();
+  return QString();
 }
 
-QSize LoginWindow::minimumWindowSize() const { return QSize(285, 425); }
-QSize LoginWindow::maximumWindowSize() const { return minimumWindowSize(); }
+QStringList LoginWindow::userNames() {
+  dmUrlByDisplayName.clear();
+  QStringList names;
+  if (!credentialsManager) return names;
+  const int type = credentialsManager->loginType();
+  const QList<RAZ::Utils::Credentials::UserCredentials> accounts = credentialsManager->getCredentials(type);
+  for (const RAZ::Utils::Credentials::UserCredentials& account : accounts) {
+    const RAZ::Utils::Credentials::CredentialsData data = account.getCredentials(type);
+    const QString name = data.getDisplayname();
+    if (name.isEmpty()) continue;
+    names << name;
+    if (!dmUrlByDisplayName.contains(name)) dmUrlByDisplayName.insert(name, data.getDmUrl());
+  }
+  names.removeDuplicates();
+  names.sort(Qt::CaseSensitive);
+  return names;
+}
 
-void LoginWindow::setLoginState(LoginState state) {
-  if (state == m_loginState) return;
-  m_loginState = state;
-  emit loginStateChanged();
-  switch (state) {
-    case None: emit showSignin(); break;
-    case SigningIn:
-    case DetectingProxy: emit showSigningin(); break;
-    case SigningOut: emit showSigningout(); break;
-    default: break;
+QStringList LoginWindow::filteredUserNames() const {
+  QStringList shown;
+  for (auto it = dmUrlByDisplayName.constBegin(); it != dmUrlByDisplayName.constEnd(); ++it) {
+    if (it.value().isEmpty() || it.value() == m_xsiAddress) shown << it.key();
+  }
+  // The map is ordered by key, which is the case-sensitive order userNames() uses.
+  return shown;
+}
+
+void LoginWindow::refreshUserNames() {
+  userNames();
+  usernamesModel->setStringList(filteredUserNames());
+  setUsername(readString(RAZ::Settings::Application, QStringLiteral("login/displayname")));
+  setRememberPasswordChecked(readBool(RAZ::Settings::Application, QStringLiteral("login/savepassword"), false));
+}
+
+void LoginWindow::loadForm(bool resetConfiguration) {
+  userNames();
+
+  // The server address comes first: a saved password is offered only for
+  // the account's own server, so reading it before the address is known
+  // would never restore the password of an account bound to a server.
+  const QString dmUrl = decodeDmUrl(RAZ::Settings(RAZ::Settings::Installation).value(QStringLiteral("dm/url")));
+  const bool xsiFromUser = dmUrl.isEmpty();
+  if (xsiFromUser) {
+    setShowXsiField(true);
+    m_lastXsiAddress.clear();  // nothing to restore or clear while loading
+    setXsiAddress(readString(RAZ::Settings::Application, QStringLiteral("defaults/dm_config_file")));
+  } else {
+    setShowXsiField(false);
+  }
+
+  setUsername(readString(RAZ::Settings::Application, QStringLiteral("login/displayname")));
+  const QString saved = savedPassword(m_username);
+  setAutologinChecked(readBool(RAZ::Settings::Application, QStringLiteral("login/autologin"), false));
+  const bool remember =
+      !saved.isEmpty() && readBool(RAZ::Settings::Application, QStringLiteral("login/savepassword"), false);
+  setRememberPasswordChecked(remember);
+  setPassword(remember ? saved : QString());
+
+  if (xsiFromUser) {
+    m_lastXsiAddress = m_xsiAddress;
+    m_lastUsername = m_username;
+    m_lastPassword = m_password;
+    emit xsiAddressChangedExternally();
+  }
+  selectConfiguration(resetConfiguration);
+}
+
+void LoginWindow::selectConfiguration(bool reset) {
+  const QStringList names = configContainer ? configContainer->configNames() : QStringList();
+  if (reset || names.isEmpty()) setConfigIdx(-1);
+  if (names.size() <= 1) return;
+  const QString wanted = readString(RAZ::Settings::Application, QStringLiteral("login/config"));
+  for (int i = 0; i < names.size(); ++i) {
+    if (!names.at(i).isEmpty() && names.at(i) == wanted) {
+      setConfigName(names.at(i));
+      setConfigIdx(i);
+      return;
+    }
+  }
+  setConfigName(names.first());
+  setConfigIdx(0);
+}
+
+// ---- signing in -------------------------------------------------------------
+
+void LoginWindow::onSigninClicked() {
+  TP_LOG("QML::LoginWindow::onSigninClicked", 1) << "Sign-in clicked";
+  writeSetting(RAZ::Settings::Application, QStringLiteral("login/autologin"), m_autologinChecked);
+  writeSetting(RAZ::Settings::Application, QStringLiteral("login/savepassword"), m_rememberPasswordChecked);
+  if (!m_xsiAddress.isEmpty())
+    writeSetting(RAZ::Settings::Application, QStringLiteral("defaults/dm_config_file"), m_xsiAddress);
+  proceedSignin(QString());
+}
+
+void LoginWindow::proceedSignin(QString config) {
+  TP_LOG("QML::LoginWindow::proceedSignin", 2) << "Proceeding with sign-in";
+  if (!config.isEmpty() && configContainer) {
+    const RAZ::Configuration::Config* current = configContainer->currentConfig();
+    const QString path = current ? current->getPath() : QString();
+    if (!path.isEmpty()) {
+      QTemporaryFile candidate;
+      bool accepted = false;
+      if (candidate.open()) {
+        candidate.write(config.toUtf8());
+        candidate.close();
+        QFile currentFile(path);
+        RAZ::Configuration::Config::FileConfig(currentFile, candidate, false, &accepted);
+      } else {
+        TP_LOG("QML::LoginWindow::proceedSignin", 4) << "Unable to create a temporary file for the configuration";
+      }
+      if (accepted) {
+        TP_LOG("QML::LoginWindow::proceedSignin", 2)
+            << "new configuration received via OMA DM from OmaDmController applied successfully (length="
+            << config.length() << ")";
+        configContainer->reloadConfigFiles();
+      } else {
+        TP_LOG("QML::LoginWindow::proceedSignin", 3)
+            << "new configuration received via OMA DM from OmaDmController, but ignored (length="
+            << config.length() << ")";
+      }
+    }
+  }
+  if (!m_xsiAddress.isEmpty()) {
+    m_lastXsiAddress = m_xsiAddress;
+    m_lastUsername = m_username;
+    m_lastPassword = m_password;
+  }
+  m_listMenuAction = false;
+  if (windowMenu) windowMenu->close();
+  emit showSigningin();
+  emit signin(m_username, m_password, configContainer ? configContainer->currentConfig() : nullptr, m_xsiAddress);
+}
+
+void LoginWindow::forgetPassword() {
+  using namespace RAZ::Utils::Credentials;
+  const int type = credentialsManager->loginType();
+  if (!rewritesSavedPassword(type)) return;
+
+  // The platform stores the account under its completed name, which may
+  // carry the default domain the form left out: clear that one too.
+  QStringList names;
+  QString typed = m_username;
+  CredentialsManager::toFullUri(typed);
+  names << typed;
+  const QString signingIn = credentialsManager->loginUsername();
+  if (!signingIn.isEmpty() && signingIn.compare(typed, Qt::CaseInsensitive) != 0) names << signingIn;
+
+  bool found = false;
+  for (const QString& name : qAsConst(names)) {
+    UserCredentials account;
+    if (!credentialsManager->getCredentials(type, name, account)) continue;
+    found = true;
+    CredentialsData data = account.getCredentials(type);
+    data.setPassword(QString());
+    if (type == LoginXsi) data.setDmUrl(m_xsiAddress);
+    account.setCredentials(type, data);
+    credentialsManager->updateCredentials(account);
+  }
+  if (!found && !typed.isEmpty()) {
+    UserCredentials account;
+    CredentialsData data;
+    data.setUsername(typed);
+    data.setPassword(QString());
+    if (type == LoginXsi) data.setDmUrl(m_xsiAddress);
+    account.setCredentials(type, data);
+    credentialsManager->updateCredentials(account);
   }
 }
 
-void LoginWindow::sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State state) {
-  setLoginState(loginStateFor(state));
-}
-
-void LoginWindow::onSigninClicked() {
-  RAZ::Settings app(RAZ::Settings::Application);
-  app.setValue(QStringLiteral("login/autologin"), m_autologinChecked);
-  app.setValue(QStringLiteral("login/savepassword"), m_rememberPasswordChecked);
-  const RAZ::Configuration::Config* config = m_configContainer ? m_configContainer->currentConfig() : nullptr;
-  emit setCredentialsConfig(config);
-  emit signin(m_username.trimmed(), m_password, config, m_xsiAddress);
-}
-
-void LoginWindow::onShowHelpClicked() { emit showHelpClicked(); }
-void LoginWindow::onShowPwHelpClicked() {}
-void LoginWindow::cbSessionOpened() { setLoginState(SignedIn); }
-void LoginWindow::cbSessionClosed() { setLoginState(None); }
-void LoginWindow::cbActionSignout() {}
-
-void LoginWindow::cbActionQuit() {
-  m_quitting = true;
+void LoginWindow::cbSessionOpened() {
+  writeSetting(RAZ::Settings::Application, QStringLiteral("login/autologin"), m_autologinChecked);
+  writeSetting(RAZ::Settings::Application, QStringLiteral("login/savepassword"), m_rememberPasswordChecked);
+  if (!m_rememberPasswordChecked && credentialsManager) forgetPassword();
+  if (!m_xsiAddress.isEmpty())
+    writeSetting(RAZ::Settings::Application, QStringLiteral("defaults/dm_config_file"), m_xsiAddress);
+  // The password is no longer needed by the window.
+  m_lastPassword.clear();
+  m_closingForSession = true;
   close();
 }
 
-void LoginWindow::proceedSignin(QString) { onSigninClicked(); }
+void LoginWindow::showLogin(bool autologin, bool noRaise) {
+  m_listMenuAction = true;
+  refreshUserNames();
+  showNormal();
+  if (!noRaise) raise();
+  if (autologin && m_autologinChecked && !m_password.isEmpty()) onSigninClicked();
+}
+
+void LoginWindow::cbSessionClosed() {
+  emit showSignin();
+  loadForm(true);
+  showLogin(false, true);
+}
+
+void LoginWindow::cbActionSignout() {
+  refreshUserNames();
+  show();
+}
+
+void LoginWindow::cbActionQuit() {
+  emit showSigningout();
+  cbActionSignout();
+}
+
+// ---- links and menus --------------------------------------------------------
+
+void LoginWindow::onShowHelpClicked() { emit showHelpClicked(); }
+
+void LoginWindow::onShowPwHelpClicked() {
+  const QString link = readString(RAZ::Settings::Installation, QStringLiteral("defaults/forgot_password_url")).trimmed();
+  if (link.isEmpty()) return;
+  QUrl url(link, QUrl::TolerantMode);
+  if (!url.isValid()) {
+    TP_LOG("QML::LoginWindow::onShowPwHelpClicked", 4) << "Invalid forgot-password address: " << link;
+    return;
+  }
+  const QString lang = readString(RAZ::Settings::Application, QStringLiteral("settings/language/active"));
+  if (!lang.isEmpty()) {
+    QUrlQuery query(url);
+    query.addQueryItem(QStringLiteral("lang"), lang);
+    url.setQuery(query);
+  }
+  TP_LOG("QML::LoginWindow::onShowPwHelpClicked", 2) << "Opening pw help link: " << url.toString();
+  QDesktopServices::openUrl(url);
+}
+
+void LoginWindow::setMenuAction(QAction* action) { menuAction = action; }
+
+void LoginWindow::openLoginWindowMenu() {
+  QMenu* menu = new QMenu();
+  windowMenu = menu;
+  menu->setWindowOpacity(0.9);
+  if (m_listMenuAction && menuAction) {
+    menu->addAction(menuAction.data());
+    menu->addSeparator();
+  }
+  QAction* closeAction = menu->addAction(tr("Close"));
+  connect(closeAction, SIGNAL(triggered()), this, SLOT(close()));
+  openMenu(menu);
+}
+
+void LoginWindow::openTextFieldMenu(bool isPassword) {
+  QMenu* menu = new QMenu();
+#if ZENT_HAVE_TEXT_FIELD_ACTIONS
+  menu->addActions(textFieldActionsHandler->createActions(menu, isPassword));
+#endif
+  openMenu(menu);
+}
+
+int LoginWindow::configsNum() { return configsModel ? configsModel->rowCount() : -1; }
+
 void LoginWindow::validateData() {}
 void LoginWindow::usernameValidOkClicked() {}
 void LoginWindow::usernameInvalidHelpClicked() {}
 
-void LoginWindow::openLoginWindowMenu() {
-  if (m_windowMenu) return;
-  auto* menu = new QMenu();
-  if (m_menuAction) menu->addAction(m_menuAction);
-  m_windowMenu = menu;
-  openMenu(menu);
+// ---- window -----------------------------------------------------------------
+
+QString LoginWindow::helpContext() const { return QStringLiteral("loginWindow"); }
+
+bool LoginWindow::canClose() {
+  // Closing at session open is the program's own doing; only a close by the
+  // user may let the platform decide to quit.
+  if (!m_closingForSession) emit windowClosed();
+  return true;
 }
 
-void LoginWindow::openTextFieldMenu(bool) {}
+QSize LoginWindow::minimumWindowSize() const { return QSize(285, 425); }
 
-int LoginWindow::configsNum() { return m_configsModel ? m_configsModel->rowCount() : -1; }
+QSize LoginWindow::maximumWindowSize() const { return minimumWindowSize(); }
 
-void LoginWindow::showLogin(bool autologin, bool noRaise) {
-  setLoginState(None);
-  if (noRaise) {
-    show();
-  } else {
-    showAndActivate();
-  }
-  if (autologin && m_autologinChecked && !m_username.isEmpty() && !m_password.isEmpty()) onSigninClicked();
-}
-
-void LoginWindow::changeEvent(QEvent* event) { QML::Window::changeEvent(event); }
+void LoginWindow::changeEvent(QEvent* event) { Window::changeEvent(event); }
 
 }  // namespace QML

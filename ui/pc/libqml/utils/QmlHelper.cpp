@@ -1,8 +1,138 @@
 #include "libqml/utils/QmlHelper.h"
 
+#include <QFileInfo>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTextDocument>
+
+#if __has_include("Utils/StringHelper.h")
+#include "Utils/StringHelper.h"
+#define ZENT_HAVE_STRING_HELPER 1
+#endif
+
 namespace QML {
 
-QmlHelper::QmlHelper(QObject* parent) : QObject(parent) {}
-QmlHelper::~QmlHelper() = default;
+namespace {
+
+// A character class: form feed, line feed, carriage return, tab, vertical
+// tab, and the bar as well.
+const QString kWhiteSpaceChars = QStringLiteral("[\f|\n|\r|\t|\v]");
+
+const QString kPresence = QStringLiteral("qrc:/presence/");
+
+QString shortTime(const QTime& time) {
+#ifdef ZENT_HAVE_STRING_HELPER
+  return Utils::StringHelper::formatTime(time);
+#else
+  QString format = QLocale::system().timeFormat(QLocale::ShortFormat);
+  format.remove(QRegularExpression(QStringLiteral("[:.]?s+")));
+  return QLocale::system().toString(time, format.trimmed());
+#endif
+}
+
+}  // namespace
+
+QmlHelper::QmlHelper(QObject* parent) : QObject(parent) {
+  auto contact = [this](std::initializer_list<int> states, const QString& name) {
+    for (int s : states) {
+      m_smallIcons.insert(s, name.isEmpty() ? QString() : kPresence + QStringLiteral("presence_%1_small.png").arg(name));
+      m_largeIcons.insert(s, name.isEmpty() ? QString() : kPresence + QStringLiteral("presence_%1_large.png").arg(name));
+    }
+  };
+  contact({0}, QString());
+  contact({1}, QStringLiteral("pending"));
+  contact({2, 3}, QStringLiteral("inactive"));
+  contact({4, 5, 6}, QStringLiteral("away"));
+  contact({7, 10}, QStringLiteral("present"));
+  contact({8}, QStringLiteral("ondesk"));
+  contact({9}, QStringLiteral("onmobile"));
+  contact({11, 16, 17}, QStringLiteral("busy"));
+  contact({12, 13}, QStringLiteral("inmeeting"));
+  contact({14, 15}, QStringLiteral("incall"));
+  contact({19}, QStringLiteral("dnd"));
+
+  auto own = [this](std::initializer_list<int> states, const QString& name) {
+    for (int s : states) m_ownIcons.insert(s, kPresence + QStringLiteral("ownpresence_%1.png").arg(name));
+  };
+  own({0, 2, 3}, QStringLiteral("offline"));
+  own({4, 5, 6}, QStringLiteral("away"));
+  own({7, 10}, QStringLiteral("online"));
+  own({8}, QStringLiteral("onlineondesk"));
+  own({9}, QStringLiteral("onlineonmobile"));
+  own({11, 16, 17, 18, 19}, QStringLiteral("busy"));
+  own({12, 13}, QStringLiteral("busyinmeeting"));
+  own({14, 15}, QStringLiteral("busyincall"));
+}
+
+bool QmlHelper::checkResource(const QString& path) const {
+  if (path.isEmpty()) return false;
+  if (path.startsWith(QLatin1String("qrc:/"))) return QFileInfo::exists(path.mid(3));
+  return QFileInfo::exists(path);
+}
+
+QString QmlHelper::modifyStyle(const QString& text, const QString& searchText, const QString& style) const {
+  // The result is shown as rich text, so every piece of the name is escaped,
+  // and each match is wrapped in its own letters. Matching the raw text
+  // (not its escaped form) keeps a search for "amp" or "lt" out of entities.
+  if (searchText.isEmpty()) return text.toHtmlEscaped();
+  QString out;
+  int from = 0;
+  int at;
+  while ((at = text.indexOf(searchText, from, Qt::CaseInsensitive)) >= 0) {
+    out += text.mid(from, at - from).toHtmlEscaped();
+    out += QStringLiteral("<span style=\"%1\">%2</span>")
+               .arg(style.toHtmlEscaped(), text.mid(at, searchText.size()).toHtmlEscaped());
+    from = at + searchText.size();
+  }
+  out += text.mid(from).toHtmlEscaped();
+  return out;
+}
+
+QString QmlHelper::formatTime(const QDateTime& dateTime) const { return shortTime(dateTime.time()); }
+
+QString QmlHelper::formatDateTime(const QDateTime& dateTime) const {
+  if (!dateTime.isValid()) return QString();
+  return tr("%1 %2", "Date and time")
+      .arg(QLocale::system().toString(dateTime.date(), QLocale::NarrowFormat), formatTime(dateTime));
+}
+
+QString QmlHelper::formatHistoryEntryTime(const QDateTime& dateTime) const {
+  if (dateTime.date() == QDateTime::currentDateTime().date()) return formatTime(dateTime);
+  return QLocale::system().toString(dateTime.date(), QLocale::NarrowFormat);
+}
+
+QString QmlHelper::formatActiveCommsEntryTime(const QTime& time) const {
+  if (!time.isValid()) return QString();
+  if (time.hour() == 0) return time.toString(QStringLiteral("mm:ss"));
+  return time.toString(Qt::TextDate);
+}
+
+QString QmlHelper::stripWhiteSpaceChars(const QString& text) const {
+  static const QRegularExpression re(kWhiteSpaceChars);
+  QString out = text;
+  out.replace(re, QStringLiteral(" "));
+  return out.trimmed();
+}
+
+QString QmlHelper::getPresenceIcon(int state, bool large, bool own) const {
+  if (own) return m_ownIcons.value(state);
+  if (state == 18) state = 17;
+  return large ? m_largeIcons.value(state) : m_smallIcons.value(state);
+}
+
+QString QmlHelper::getPresenceIcon(int state, bool large) const { return getPresenceIcon(state, large, false); }
+
+// The action texts and the platform's contact groups arrive with the menu
+// builder and the contact model; until then there is no text to give.
+QString QmlHelper::getTooltip(int id, QObject* provider) const {
+  Q_UNUSED(id);
+  Q_UNUSED(provider);
+  return QString();
+}
+
+QString QmlHelper::getGroupName(const QVariant& group) const {
+  Q_UNUSED(group);
+  return QString();
+}
 
 }  // namespace QML

@@ -1,69 +1,176 @@
 #include "libqml/utils/Themes.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QResource>
+#include <QXmlStreamReader>
 
 #include <RAZ/Settings.h>
 #include <RAZ/Utils/Path.h>
-
-#include "Utils/AppPaths.h"
+#include <TP/Core/Logging.h>
 
 namespace Utils {
 namespace Themes {
 
+namespace {
+
+const char* const kActiveKey = "settings/themes/active";
+const char* const kDefaultKey = "defaults/theme";
+const char* const kFallbackTheme = "default";
+const char* const kPackage = "resources.rcc";
+
+QString settingText(RAZ::Settings::SettingsType scope, const char* key) {
+  const QVariant v = RAZ::Settings(scope).value(QString::fromLatin1(key));
+  if (!v.isValid()) return QString();
+  if (!v.canConvert<QString>() || v.type() == QVariant::StringList) {
+    TP_LOG("Utils::Themes::settingText", 3) << "setting " << key << " is not a text; ignoring it";
+    return QString();
+  }
+  return v.toString().trimmed();
+}
+
+bool tryRegister(const QString& programDir, const QString& dataDir, const QString& name, Registration& result) {
+  const QString path = themePathIn(programDir, dataDir, name);
+  if (path.isEmpty()) {
+    TP_LOG("Utils::Themes::registerActiveTheme", 3) << "theme \"" << name << "\" not found";
+    return false;
+  }
+  if (!QResource::registerResource(path)) {
+    TP_LOG("Utils::Themes::registerActiveTheme", 4) << "theme package " << path << " could not be registered";
+    return false;
+  }
+  result.ok = true;
+  result.registeredName = name;
+  result.registeredPath = path;
+  TP_LOG("Utils::Themes::registerActiveTheme", 2) << "theme \"" << name << "\" registered from " << path;
+  return true;
+}
+
+}  // namespace
+
 QString defaultTheme() {
-  RAZ::Settings installation(RAZ::Settings::Installation);
-  const QString name = installation.value(QStringLiteral("defaults/theme")).toString();
-  return name.isEmpty() ? QStringLiteral("default") : name;
+  const QString name = settingText(RAZ::Settings::Installation, kDefaultKey);
+  return name.isEmpty() ? QString::fromLatin1(kFallbackTheme) : name;
 }
 
 QString activeTheme() {
-  RAZ::Settings app(RAZ::Settings::Application);
-  const QString name = app.value(QStringLiteral("settings/themes/active")).toString();
+  const QString name = settingText(RAZ::Settings::Application, kActiveKey);
   return name.isEmpty() ? defaultTheme() : name;
 }
 
 void setActiveTheme(const QString& name) {
-  RAZ::Settings app(RAZ::Settings::Application);
-  app.setValue(QStringLiteral("settings/themes/active"), name);
+  RAZ::Settings(RAZ::Settings::Application).setValue(QString::fromLatin1(kActiveKey), name);
 }
 
 QString themeNameFromPath(const QString& path) {
-  static const QRegularExpression patterns[] = {
-      QRegularExpression(QStringLiteral("/themes/([^\\\\/]+)/resources.rcc$")),
-      QRegularExpression(QStringLiteral("/themes/([^\\\\/]+)/description.xml$")),
-  };
-  for (const QRegularExpression& re : patterns) {
-    const QRegularExpressionMatch m = re.match(path);
+  static const QRegularExpression package(QStringLiteral("/themes/([^\\/]+)/resources.rcc$"));
+  static const QRegularExpression description(QStringLiteral("/themes/([^\\/]+)/description.xml$"));
+  for (const QRegularExpression* re : {&package, &description}) {
+    const QRegularExpressionMatch m = re->match(path);
     if (m.hasMatch()) return m.captured(1);
   }
   return path;
 }
 
-QStringList themeRoots(const QString& name, bool includeUserData) {
+QStringList themeRootsIn(const QString& programDir, const QString& dataDir, const QString& name,
+                         bool includeUserData) {
   const QString suffix = name.isEmpty() ? QString() : QLatin1Char('/') + name;
   QStringList roots;
-  const QString exe = AppPaths::executableDir();
-  for (const QString& base : {exe + QStringLiteral("/themes"), exe + QStringLiteral("/../themes")}) {
-    const QFileInfo info(base + suffix);
-    if (info.exists()) roots << info.canonicalFilePath();
+  for (const QString& base : {programDir + QStringLiteral("/themes"), programDir + QStringLiteral("/../themes")}) {
+    const QFileInfo folder(base + suffix);
+    if (folder.isDir()) roots << folder.canonicalFilePath();
   }
-  if (includeUserData) roots << RAZ::Utils::Path::writableDataPath() + QStringLiteral("/themes") + suffix;
+  if (includeUserData && !dataDir.isEmpty()) roots << dataDir + QStringLiteral("/themes") + suffix;
   return roots;
 }
 
-QString themePath(const QString& name) {
+QStringList themeRoots(const QString& name, bool includeUserData) {
+  return themeRootsIn(QCoreApplication::applicationDirPath(), RAZ::Utils::Path::writableDataPath(), name,
+                      includeUserData);
+}
+
+QString themePathIn(const QString& programDir, const QString& dataDir, const QString& name) {
+  if (name.isEmpty()) return QString();
   // A name is one folder: anything that would climb out of the roots is no
   // theme of ours.
-  if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
-      name == QLatin1String(".") || name == QLatin1String(".."))
+  if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name == QLatin1String(".") ||
+      name == QLatin1String("..")) {
+    TP_LOG("Utils::Themes::themePath", 3) << "not a theme name: " << name;
     return QString();
-  for (const QString& root : themeRoots(name, true)) {
-    const QFileInfo file(root + QStringLiteral("/resources.rcc"));
-    if (file.isFile()) return file.canonicalFilePath();
+  }
+  for (const QString& root : themeRootsIn(programDir, dataDir, name, true)) {
+    const QFileInfo package(root + QLatin1Char('/') + QString::fromLatin1(kPackage));
+    if (package.isFile()) return package.canonicalFilePath();
   }
   return QString();
+}
+
+QString themePath(const QString& name) {
+  return themePathIn(QCoreApplication::applicationDirPath(), RAZ::Utils::Path::writableDataPath(), name);
+}
+
+Registration registerActiveThemeIn(const QString& programDir, const QString& dataDir) {
+  Registration result;
+  result.defaultName = defaultTheme();
+  result.askedName = themeNameFromPath(activeTheme());
+  if (!tryRegister(programDir, dataDir, result.askedName, result) && result.defaultName != result.askedName) {
+    tryRegister(programDir, dataDir, result.defaultName, result);
+  }
+  if (!result.ok) {
+    TP_LOG("Application::initialize", 5) << "Default theme not found.";
+    return result;
+  }
+  setActiveTheme(result.askedName);
+  return result;
+}
+
+Registration registerActiveTheme() {
+  return registerActiveThemeIn(QCoreApplication::applicationDirPath(), RAZ::Utils::Path::writableDataPath());
+}
+
+QString notFoundText(const QString& programDir, const QString& defaultName) {
+  return QCoreApplication::translate("Application",
+                                     "Default theme not found. Please reinstall the client.\n Looked in %1 and %2")
+      .arg(programDir, defaultName);
+}
+
+Description readDescription(const QString& themeFolder) {
+  Description d;
+  d.name = QFileInfo(themeFolder).fileName();
+  QFile file(themeFolder + QStringLiteral("/description.xml"));
+  if (!file.open(QIODevice::ReadOnly)) {
+    d.error = QStringLiteral("cannot read %1: %2").arg(file.fileName(), file.errorString());
+    TP_LOG("Utils::Themes::readDescription", 3) << d.error;
+    return d;
+  }
+  QXmlStreamReader xml(&file);
+  QString name;
+  QString text;
+  bool sawTheme = false;
+  while (!xml.atEnd()) {
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+    if (xml.name() == QLatin1String("theme")) {
+      sawTheme = true;
+      name = xml.attributes().value(QStringLiteral("name")).toString().trimmed();
+    } else if (sawTheme && xml.name() == QLatin1String("description")) {
+      text = xml.readElementText().trimmed();
+    }
+  }
+  if (xml.hasError() || !sawTheme) {
+    d.error = xml.hasError() ? QStringLiteral("malformed %1 (line %2): %3")
+                                   .arg(file.fileName())
+                                   .arg(xml.lineNumber())
+                                   .arg(xml.errorString())
+                             : QStringLiteral("%1 holds no theme element").arg(file.fileName());
+    TP_LOG("Utils::Themes::readDescription", 3) << d.error;
+    return d;
+  }
+  if (!name.isEmpty()) d.name = name;
+  d.description = text;
+  return d;
 }
 
 }  // namespace Themes

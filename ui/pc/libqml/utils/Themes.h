@@ -3,18 +3,60 @@
 #include <QString>
 #include <QStringList>
 
-// Finding the theme packages: a theme is a folder named after it holding
-// "resources.rcc", looked for under the program's "themes", then
-// "../themes", then the user's data folder's "themes".
+// Theme look-up. A theme is a folder named after it holding the compiled
+// resource package "resources.rcc" (and a "description.xml"); themes are
+// looked for under the program's "themes", then "../themes", then the
+// user's data folder.
 namespace Utils {
 namespace Themes {
 
+// "settings/themes/active"; the default theme when unset.
 QString activeTheme();
+// "defaults/theme"; "default" when unset.
 QString defaultTheme();
 void setActiveTheme(const QString& name);
+
+// The theme name when `path` is ".../themes/NAME/resources.rcc" or
+// ".../themes/NAME/description.xml"; any other text unchanged.
 QString themeNameFromPath(const QString& path);
+
+// The search roots (with "/NAME" appended when `name` is not empty).
 QStringList themeRoots(const QString& name, bool includeUserData);
+// The canonical path of the first "resources.rcc" found; empty when none.
 QString themePath(const QString& name);
+
+// The same, for a given program folder and data folder.
+QStringList themeRootsIn(const QString& programDir, const QString& dataDir, const QString& name,
+                         bool includeUserData);
+QString themePathIn(const QString& programDir, const QString& dataDir, const QString& name);
+
+struct Registration {
+  bool ok = false;
+  QString askedName;       // the active setting reduced to a name
+  QString defaultName;     // "defaults/theme"
+  QString registeredName;  // the theme whose package was registered
+  QString registeredPath;
+};
+
+// Registers the active theme's package, or the default theme's when the
+// active one cannot be registered; on success records the asked name as the
+// active theme. A package that Qt refuses counts as missing. On failure it
+// logs "Default theme not found." and leaves showing the message to the
+// caller (notFoundText()).
+Registration registerActiveTheme();
+Registration registerActiveThemeIn(const QString& programDir, const QString& dataDir);
+
+// "Default theme not found. Please reinstall the client.\n Looked in %1 and %2".
+QString notFoundText(const QString& programDir, const QString& defaultName);
+
+// What a theme's "description.xml" says. A missing or malformed file gives
+// the folder's name and an empty description, with `error` telling why.
+struct Description {
+  QString name;
+  QString description;
+  QString error;
+};
+Description readDescription(const QString& themeFolder);
 
 }  // namespace Themes
 }  // namespace Utils

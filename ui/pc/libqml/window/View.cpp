@@ -3,29 +3,38 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QQmlContext>
+#include <QTimer>
+#include <QWindow>
+
+#include <TP/Core/Logging.h>
+#include "libqml/window/StayOnTop.h"
 
 #include "libqml/utils/QmlHelper.h"
 #include "libqml/utils/Style.h"
-#include <os/Window.h>
+#include "libqml/utils/StyleView.h"
 
 namespace QML {
 
-View::View(QWidget* parent)
-    : QQuickWidget(parent),
-      m_qmlHelper(new QmlHelper(this)),
-      m_style(Style::instance()),
-      m_idleTimer(new QTimer(this)),
-      m_idleOnMoveTimer(new QTimer(this)) {
+View::View(QWidget* parent) : QQuickWidget(parent) {
+  m_qmlHelper = new QmlHelper(this);
+  m_style = Style::instance();
+  if (!m_style) TP_LOG("QML::View::View", 4) << "no style object: scenes will miss zentStyle";
+
+  m_idleTimer = new QTimer(this);
   m_idleTimer->setSingleShot(true);
+  m_idleOnMoveTimer = new QTimer(this);
   m_idleOnMoveTimer->setSingleShot(true);
   connect(m_idleTimer, SIGNAL(timeout()), this, SLOT(timeout()));
   connect(m_idleOnMoveTimer, SIGNAL(timeout()), this, SLOT(idleOnMoveTimeout()));
-  m_idleOnMoveTimer->setInterval(700);
-  setIdleTimeout(5000);
+
+  setIdleTimeout(DefaultIdleTimeout);
+  m_idleOnMoveTimer->setInterval(IdleOnMoveTimeout);
   setMouseTracking(true);
-  rootContext()->setContextProperty(QStringLiteral("rootView"), this);
-  rootContext()->setContextProperty(QStringLiteral("zentStyle"), m_style);
-  rootContext()->setContextProperty(QStringLiteral("qmlHelper"), m_qmlHelper);
+
+  QQmlContext* ctx = rootContext();
+  ctx->setContextProperty(QStringLiteral("rootView"), this);
+  ctx->setContextProperty(QStringLiteral("zentStyle"), m_style);
+  ctx->setContextProperty(QStringLiteral("qmlHelper"), m_qmlHelper);
 }
 
 View::~View() = default;
@@ -68,57 +77,88 @@ void View::setIdleOnMove(bool idle) {
   emit idleOnMoveChanged();
 }
 
-void View::timeout() { setIdle(true); }
-void View::idleOnMoveTimeout() { setIdleOnMove(true); }
-void View::fullscreenChanged(bool on) { m_fullscreen = on; }
-void View::setAlwaysOnTop(bool onTop) { Os::setAlwaysOnTop(window(), onTop); }
-
-void View::noteActivity() {
+void View::restartIdleTimer() {
   setIdle(false);
   if (m_idleTimeout > 0) m_idleTimer->start(m_idleTimeout);
 }
 
-bool View::event(QEvent* event) {
-  switch (event->type()) {
+void View::timeout() { setIdle(true); }
+
+void View::idleOnMoveTimeout() { setIdleOnMove(true); }
+
+void View::fullscreenChanged(bool on) { m_fullscreen = on; }
+
+void View::setAlwaysOnTop(bool onTop) {
+  QML::setStayOnTop(window(), onTop);
+}
+
+void View::viewportEvent(QEvent* e) {
+  QElapsedTimer timer;
+  timer.start();
+  switch (e->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
-      noteActivity();
+      restartIdleTimer();
       break;
     case QEvent::MouseMove: {
       setIdleOnMove(false);
-      const QPoint pos = static_cast<QMouseEvent*>(event)->pos();
-      setWindowPosX(pos.x());
-      setWindowPosY(pos.y());
+      const QPoint p = static_cast<QMouseEvent*>(e)->pos();
+      setWindowPosX(p.x());
+      setWindowPosY(p.y());
       m_idleOnMoveTimer->start();
-      noteActivity();
+      restartIdleTimer();
       break;
     }
     default:
-      break;
+      return;
   }
-  return QQuickWidget::event(event);
+  const qint64 ms = timer.elapsed();
+  if (ms != 0) {
+    TP_LOG("QML::View::viewportEvent", 2) << "viewportEvent (" << int(e->type()) << ") took " << ms << "ms to finish";
+  }
 }
 
-void View::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) emit keyEscapePressed();
-  if (event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z) m_pressedKeys.insert(event->key());
-  // The style editor (Control+Shift+C+S) arrives with the style editor window.
-  QQuickWidget::keyPressEvent(event);
+bool View::event(QEvent* e) {
+  viewportEvent(e);
+  return QQuickWidget::event(e);
 }
 
-void View::keyReleaseEvent(QKeyEvent* event) {
-  m_pressedKeys.clear();
-  QQuickWidget::keyReleaseEvent(event);
+void View::keyPressEvent(QKeyEvent* e) {
+  const int key = e->key();
+  if (key == Qt::Key_Escape) emit keyEscapePressed();
+  if (key >= Qt::Key_A && key <= Qt::Key_Z) m_pressedKeys.insert(key);
+  const Qt::KeyboardModifiers mods = e->modifiers();
+  if (m_pressedKeys.contains(Qt::Key_C) && m_pressedKeys.contains(Qt::Key_S) && (mods & Qt::ControlModifier) &&
+      (mods & Qt::ShiftModifier)) {
+    openStyleEditor();
+    m_pressedKeys.clear();
+  }
+  QQuickWidget::keyPressEvent(e);
 }
 
-void View::showEvent(QShowEvent* event) {
+void View::keyReleaseEvent(QKeyEvent* e) {
+  // Auto-repeat sends releases as well; only a real release ends the chord.
+  if (!e->isAutoRepeat()) m_pressedKeys.clear();
+  QQuickWidget::keyReleaseEvent(e);
+}
+
+void View::showEvent(QShowEvent* e) {
   emit visibleChanged();
-  QQuickWidget::showEvent(event);
+  QQuickWidget::showEvent(e);
 }
 
-void View::hideEvent(QHideEvent* event) {
+void View::hideEvent(QHideEvent* e) {
   emit visibleChanged();
-  QQuickWidget::hideEvent(event);
+  QQuickWidget::hideEvent(e);
+}
+
+void View::openStyleEditor() {
+  StyleView* editor = StyleView::instance();
+  if (!editor) {
+    editor = new StyleView(nullptr);
+    editor->setSource(QStringLiteral("qrc:/windows/StyleView.qml"));
+  }
+  editor->showAndActivate();
 }
 
 }  // namespace QML

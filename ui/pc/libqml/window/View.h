@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QQuickWidget>
 #include <QSet>
-#include <QTimer>
+
+class QTimer;
 
 namespace QML {
 
@@ -10,8 +13,9 @@ class QmlHelper;
 class Style;
 
 // A QML scene in a widget. Publishes "rootView", "zentStyle" and
-// "qmlHelper" to its root context and tells QML when the user has been idle
-// over it.
+// "qmlHelper" to its root context and tells the scene when the user has
+// left it alone ("idle" after idleTimeout ms, "idleOnMove" 700 ms after the
+// last move). Used inside a QML::Window, or alone for popups.
 class View : public QQuickWidget {
   Q_OBJECT
   Q_PROPERTY(bool idle READ isIdle NOTIFY idleChanged)
@@ -27,6 +31,9 @@ class View : public QQuickWidget {
   enum ActionStates { None = 0, Transfer = 1 };
   Q_ENUM(ActionStates)
 
+  static const int DefaultIdleTimeout = 5000;
+  static const int IdleOnMoveTimeout = 700;
+
   explicit View(QWidget* parent = nullptr);
   ~View() override;
 
@@ -38,8 +45,17 @@ class View : public QQuickWidget {
   void setWindowPosX(int x);
   int windowPosY() const { return m_windowPosY; }
   void setWindowPosY(int y);
+  bool isFullscreen() const { return m_fullscreen; }
+  bool isAlwaysOnTop() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
 
-  QmlHelper* helper() const { return m_qmlHelper; }
+  QmlHelper* qmlHelper() const { return m_qmlHelper; }
+  Style* style() const { return m_style; }
+
+ public slots:
+  void timeout();
+  void idleOnMoveTimeout();
+  void fullscreenChanged(bool on);
+  void setAlwaysOnTop(bool onTop = true);
 
  signals:
   void idleChanged();
@@ -50,29 +66,27 @@ class View : public QQuickWidget {
   void keyEscapePressed();
   void visibleChanged();
 
- public slots:
-  void timeout();
-  void idleOnMoveTimeout();
-  void fullscreenChanged(bool on);
-  void setAlwaysOnTop(bool onTop = true);
-
  protected:
-  void keyPressEvent(QKeyEvent* event) override;
-  void keyReleaseEvent(QKeyEvent* event) override;
-  void showEvent(QShowEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
-  bool event(QEvent* event) override;
+  bool event(QEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void keyReleaseEvent(QKeyEvent* e) override;
+  void showEvent(QShowEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
+
+  // The activity bookkeeping that runs before the scene sees a mouse event.
+  void viewportEvent(QEvent* e);
 
  private:
   void setIdle(bool idle);
   void setIdleOnMove(bool idle);
-  void noteActivity();
+  void restartIdleTimer();
+  void openStyleEditor();
 
-  QmlHelper* m_qmlHelper;
-  Style* m_style;
+  QmlHelper* m_qmlHelper = nullptr;
+  Style* m_style = nullptr;
   bool m_fullscreen = false;
-  QTimer* m_idleTimer;
-  QTimer* m_idleOnMoveTimer;
+  QTimer* m_idleTimer = nullptr;
+  QTimer* m_idleOnMoveTimer = nullptr;
   bool m_idle = false;
   bool m_idleOnMove = false;
   int m_idleTimeout = 0;

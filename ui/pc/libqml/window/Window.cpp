@@ -3,32 +3,53 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QDesktopWidget>
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QQmlContext>
+#include <QQmlError>
 #include <QQuickItem>
+#include <QScreen>
 #include <QTimer>
+#include <QUrl>
+#include <QtDebug>
 
-#include <os/Window.h>
+#include <TP/Core/Logging.h>
+#include "libqml/window/StayOnTop.h"
 
 #include "libqml/window/View.h"
 
 namespace QML {
 
-Window::Window(bool alwaysOnTop, QWidget* parent) : Utils::HelpInterface(parent), m_view(nullptr) {
+namespace {
+
+QUrl sourceUrl(const QString& url) {
+  // Scenes come as "qrc:/..." addresses; a plain path names a local file.
+  const QUrl parsed(url);
+  if (parsed.scheme().isEmpty() && !url.isEmpty()) return QUrl::fromLocalFile(url);
+  return parsed;
+}
+
+}  // namespace
+
+Window::Window(bool alwaysOnTop, QWidget* parent) : Utils::HelpInterface(parent, Qt::Window) {
   setAttribute(Qt::WA_DeleteOnClose);
   if (alwaysOnTop) QTimer::singleShot(0, this, SLOT(setAlwaysOnTop()));
   setWindowIcon(QApplication::windowIcon());
+
   m_view = new View(this);
   m_view->setResizeMode(QQuickWidget::SizeRootObjectToView);
   m_view->rootContext()->setContextProperty(QStringLiteral("rootWindow"), this);
   m_view->move(0, 0);
+
   connect(this, SIGNAL(minimizableChanged()), this, SLOT(setMinMaxSizes()));
   connect(this, SIGNAL(maximizableChanged()), this, SLOT(setMinMaxSizes()));
   connect(this, SIGNAL(resizableChanged()), this, SLOT(setMinMaxSizes()));
-  connect(QApplication::desktop(), SIGNAL(resized(int)), this, SLOT(setMinMaxSizes()));
+  for (QScreen* screen : QGuiApplication::screens()) {
+    connect(screen, SIGNAL(availableGeometryChanged(QRect)), this, SLOT(setMinMaxSizes()));
+  }
 }
 
 Window::~Window() = default;
@@ -37,14 +58,34 @@ QPoint Window::mousePos() const { return m_view->mapFromGlobal(QCursor::pos()); 
 
 bool Window::setSource(const QString& url) {
   if (!m_view) return false;
-  m_view->setSource(QUrl(url));
+  // The scene's own size is read before the view sizes the root item to
+  // itself; afterwards the root follows the view again.
+  m_view->setResizeMode(QQuickWidget::SizeViewToRootObject);
+  m_view->setSource(sourceUrl(url));
   QQuickItem* root = m_view->rootObject();
-  if (!root) return false;
-  QSize size(root->property("width").toInt(), root->property("height").toInt());
-  if (size.width() < 1 && size.height() < 1) size = minimumWindowSize();
-  resize(size);
+  const int rootWidth = root ? root->property("width").toInt() : 0;
+  const int rootHeight = root ? root->property("height").toInt() : 0;
+  m_view->setResizeMode(QQuickWidget::SizeRootObjectToView);
+  if (!root) {
+    for (const QQmlError& error : m_view->errors()) {
+      TP_LOG("QML::Window::setSource", 4) << error.toString();
+    }
+    return false;
+  }
+  int w = rootWidth;
+  int h = rootHeight;
+  if (w < 1 && h < 1) {
+    const QSize min = minimumWindowSize();
+    w = min.width();
+    h = min.height();
+  }
+  // The scene's limits first, so that a window held at a fixed size can
+  // take the new scene's size.
   setMinMaxSizes(true);
-  return m_view->errors().isEmpty();
+  resize(w, h);
+  const QList<QQmlError> errors = m_view->errors();
+  for (const QQmlError& error : errors) TP_LOG("QML::Window::setSource", 4) << error.toString();
+  return errors.isEmpty();
 }
 
 void Window::setTitle(const QString& title) {
@@ -52,12 +93,28 @@ void Window::setTitle(const QString& title) {
   setWindowIconText(title);
 }
 
-void Window::setResizable(bool resizable) {
-  if (resizable == m_resizable) return;
-  m_resizable = resizable;
-  if (!resizable) {
-    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    setWindowFlag(Qt::CustomizeWindowHint, true);
+void Window::setSystemMenuSuppressed(bool on) { m_systemMenuSuppressed = on; }
+
+void Window::setMinMaxSizes(bool forceComponentMinMaxSize) {
+  if (!m_resizable && !forceComponentMinMaxSize) {
+    setMinimumSize(size());
+    setMaximumSize(size());
+    return;
+  }
+  setMinimumSize(minimumWindowSize().expandedTo(QSize(0, 0)));
+  setMaximumSize(maximumWindowSize());
+}
+
+void Window::setResizable(bool on) {
+  if (on == m_resizable) return;
+  m_resizable = on;
+  if (!on) {
+    Qt::WindowFlags flags = windowFlags();
+    flags &= ~Qt::WindowMaximizeButtonHint;
+    flags |= Qt::CustomizeWindowHint;
+    const bool wasVisible = isVisible();
+    setWindowFlags(flags);
+    if (wasVisible) show();
   }
   emit resizableChanged();
 }
@@ -67,18 +124,21 @@ void Window::setAspectRatio(double ratio) {
     m_aspectRatio = ratio;
     emit aspectRatioChanged();
   }
-  if (!m_wantsFullscreen) resize(int(ratio * height()), height());
+  // A ratio of zero or less has no width to give: keep the current size.
+  if (ratio <= 0.0 || m_wantsFullscreen) return;
+  resize(int(ratio * height()), height());
 }
 
 void Window::setWantsFullscreen(bool on) {
   if (on == m_wantsFullscreen) return;
   if (on) {
-    m_savedGeometry = geometry();
+    const QRect before = geometry();
     showFullScreen();
     if (!isFullScreen()) {
-      qDebug("Setting fullscreen failed!");
+      qDebug() << "Setting fullscreen failed!";
       return;
     }
+    m_savedGeometry = before;
     m_wantsFullscreen = true;
     m_view->fullscreenChanged(true);
     emit wantsFullscreenChanged();
@@ -96,27 +156,14 @@ void Window::setWantsFullscreen(bool on) {
 }
 
 bool Window::canClose() { return true; }
+
 QSize Window::minimumWindowSize() const { return QSize(-1, -1); }
+
 QSize Window::maximumWindowSize() const { return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX); }
-
-QSize Window::boundSizeToLimit(QSize size, QSize limit) const {
-  return size.scaled(limit, Qt::KeepAspectRatio);
-}
-
-void Window::setMinMaxSizes(bool forceComponentMinMaxSize) {
-  if (!m_resizable && !forceComponentMinMaxSize) {
-    setMinimumSize(size());
-    setMaximumSize(size());
-    return;
-  }
-  const QSize minimum = minimumWindowSize();
-  setMinimumSize(qMax(0, minimum.width()), qMax(0, minimum.height()));
-  setMaximumSize(maximumWindowSize());
-}
 
 int Window::calcTextWidth(QString text, QString font_name, int pixel_size) {
   QFont font(font_name);
-  font.setPixelSize(qMax(1, pixel_size));
+  if (pixel_size > 0) font.setPixelSize(pixel_size);
   return QFontMetrics(font).horizontalAdvance(text);
 }
 
@@ -130,16 +177,13 @@ void Window::openMenu(QMenu* menu) {
   menu->popup(QCursor::pos());
 }
 
-bool Window::event(QEvent* event) {
-  if (event->type() == QEvent::NonClientAreaMouseButtonPress) {
-    auto* mouse = static_cast<QMouseEvent*>(event);
-    const QPoint d = mouse->globalPos() - pos();
-    if (mouse->button() == Qt::LeftButton && d.x() <= 50 && d.y() <= 30) {
-      emit windowFrameIconClicked();
-      return true;
-    }
-  }
-  return QWidget::event(event);
+QSize Window::boundSizeToLimit(const QSize& size, const QSize& limit) const {
+  return size.scaled(limit, Qt::KeepAspectRatio);
+}
+
+void Window::moveBy(int dx, int dy) {
+  if (isMaximized()) return;
+  move(pos() + QPoint(dx, dy));
 }
 
 void Window::showAndActivate() {
@@ -149,39 +193,57 @@ void Window::showAndActivate() {
   activateWindow();
 }
 
-void Window::setAlwaysOnTop(bool onTop) { Os::setAlwaysOnTop(this, onTop); }
-
-void Window::moveBy(int dx, int dy) {
-  if (!isMaximized()) move(pos() + QPoint(dx, dy));
-}
+void Window::setAlwaysOnTop(bool onTop) { QML::setStayOnTop(this, onTop); }
 
 void Window::setItemCursor(QQuickItem* object, int shape) {
   if (!object) {
-    qWarning("WControllerView::setItemCursor invalid QGraphicsObject");
+    qWarning() << "WControllerView::setItemCursor invalid QGraphicsObject";
     return;
   }
   object->setCursor(QCursor(Qt::CursorShape(shape)));
 }
 
-void Window::resizeEvent(QResizeEvent* event) {
+bool Window::event(QEvent* event) {
+  if (event->type() == QEvent::NonClientAreaMouseButtonPress) {
+    auto* me = static_cast<QMouseEvent*>(event);
+    const QPoint d = me->globalPos() - pos();
+    if (me->button() == Qt::LeftButton && d.x() <= 50 && d.y() <= 30) {
+      emit windowFrameIconClicked();
+      return true;
+    }
+  }
+  return QWidget::event(event);
+}
+
+bool Window::nativeEvent(const QByteArray& eventType, void* message, long* result) {
+  // Only the Windows system menu needs suppressing; elsewhere the window
+  // system draws no menu of ours.
+  return QWidget::nativeEvent(eventType, message, result);
+}
+
+void Window::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::LanguageChange) {
+    emit languageChanged();
+    e->accept();
+  } else if (e->type() == QEvent::WindowStateChange) {
+    emit isMaximizedChanged();
+    emit isMinimizedChanged();
+  }
+  QWidget::changeEvent(e);
+}
+
+void Window::closeEvent(QCloseEvent* e) {
+  if (canClose()) {
+    e->accept();
+  } else {
+    e->ignore();
+  }
+}
+
+void Window::resizeEvent(QResizeEvent* e) {
   m_view->move(0, 0);
   m_view->resize(size());
-  HelpInterface::resizeEvent(event);
-}
-
-void Window::closeEvent(QCloseEvent* event) {
-  if (canClose())
-    event->accept();
-  else
-    event->ignore();
-}
-
-void Window::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::LanguageChange) {
-    emit languageChanged();
-    event->accept();
-  }
-  HelpInterface::changeEvent(event);
+  QWidget::resizeEvent(e);
 }
 
 }  // namespace QML

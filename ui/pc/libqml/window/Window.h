@@ -14,7 +14,10 @@ namespace QML {
 
 class View;
 
-// A top-level window holding one QML view; QML reaches it as "rootWindow".
+// A top-level window holding one QML::View. Publishes itself as
+// "rootWindow" and offers the scene the window services it needs: size
+// limits from the root item, full screen, stay-on-top, moving, menus,
+// cursors and text measuring.
 class Window : public Utils::HelpInterface {
   Q_OBJECT
   Q_PROPERTY(bool resizable READ isResizable WRITE setResizable NOTIFY resizableChanged)
@@ -28,28 +31,44 @@ class Window : public Utils::HelpInterface {
   Q_PROPERTY(QPoint mousePos READ mousePos)
 
  public:
-  explicit Window(bool alwaysOnTop, QWidget* parent = nullptr);
+  explicit Window(bool alwaysOnTop = false, QWidget* parent = nullptr);
   ~Window() override;
 
   View* view() const { return m_view; }
   bool isResizable() const { return m_resizable; }
-  void setResizable(bool resizable);
   double aspectRatio() const { return m_aspectRatio.toDouble(); }
-  void setAspectRatio(double ratio);
   bool wantsFullscreen() const { return m_wantsFullscreen; }
-  void setWantsFullscreen(bool on);
+  QRect savedGeometry() const { return m_savedGeometry; }
+  bool isSystemMenuSuppressed() const { return m_systemMenuSuppressed; }
+  bool isAlwaysOnTop() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+  // Always empty: scenes append it to translated texts so that they are
+  // evaluated again when languageChanged() fires.
   QString languageChangeProperty() const { return QString(); }
   QPoint mousePos() const;
 
+  // Loads a scene; false when it gives no root item or reports errors.
   bool setSource(const QString& url);
   void setTitle(const QString& title);
-  void setSystemMenuSuppressed(bool suppressed) { m_systemMenuSuppressed = suppressed; }
+  void setSystemMenuSuppressed(bool on);
+  void setWantsFullscreen(bool on);
+  void setResizable(bool on);
+  void setAspectRatio(double ratio);
+
+  Q_INVOKABLE QSize boundSizeToLimit(const QSize& size, const QSize& limit) const;
 
   virtual bool canClose();
   virtual QSize minimumWindowSize() const;
   virtual QSize maximumWindowSize() const;
 
-  Q_INVOKABLE QSize boundSizeToLimit(QSize size, QSize limit) const;
+ public slots:
+  void setMinMaxSizes(bool forceComponentMinMaxSize = false);
+  int calcTextWidth(QString text, QString font_name, int pixel_size);
+  void openMenu(QMenu* menu);
+  bool event(QEvent* event) override;
+  void showAndActivate();
+  void setAlwaysOnTop(bool onTop = true);
+  void moveBy(int dx, int dy);
+  void setItemCursor(QQuickItem* object, int shape);
 
  signals:
   void resizableChanged();
@@ -66,23 +85,14 @@ class Window : public Utils::HelpInterface {
   void windowFrameIconClicked();
   void closeWindowFrameClicked();
 
- public slots:
-  void setMinMaxSizes(bool forceComponentMinMaxSize = false);
-  int calcTextWidth(QString text, QString font_name, int pixel_size);
-  void openMenu(QMenu* menu);
-  bool event(QEvent* event) override;
-  void showAndActivate();
-  void setAlwaysOnTop(bool onTop = true);
-  void moveBy(int dx, int dy);
-  void setItemCursor(QQuickItem* object, int shape);
-
  protected:
-  void resizeEvent(QResizeEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
-  void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+  bool nativeEvent(const QByteArray& eventType, void* message, long* result) override;
+  void changeEvent(QEvent* e) override;
 
  private:
-  View* m_view;
+  View* m_view = nullptr;
   bool m_resizable = true;
   QVariant m_aspectRatio;
   bool m_wantsFullscreen = false;

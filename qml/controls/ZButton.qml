@@ -1,0 +1,98 @@
+import QtQuick 2.15
+
+// Push button. "primary" fills it with the accent colour for the one action
+// a form leads to; otherwise it is outlined.
+FocusScope {
+    id: control
+
+    property string text
+    property bool primary: false
+    readonly property bool pressed: mouse.pressed || keyDown
+    readonly property bool hovered: mouse.containsMouse
+    property bool keyDown: false
+    property alias font: label.font
+
+    signal clicked()
+
+    activeFocusOnTab: true
+    implicitWidth: Math.max(label.implicitWidth + pal.unit * 6, pal.controlHeight * 3)
+    implicitHeight: pal.controlHeight
+
+    ZPalette { id: pal }
+
+    Accessible.role: Accessible.Button
+    Accessible.name: text
+    Accessible.onPressAction: if (control.enabled) control.clicked()
+
+    Rectangle {
+        id: focusRing
+        anchors.fill: parent
+        anchors.margins: -pal.focusWidth - 1
+        radius: background.radius + pal.focusWidth + 1
+        color: "transparent"
+        border.width: pal.focusWidth
+        border.color: pal.accent
+        visible: control.activeFocus
+        opacity: 0.6
+    }
+
+    Rectangle {
+        id: background
+        anchors.fill: parent
+        radius: pal.radius
+        color: {
+            if (!control.enabled)
+                return pal.disabledBackground;
+            if (control.primary)
+                return control.pressed ? pal.accentPressed
+                                       : (control.hovered ? Qt.lighter(pal.accentHover, 1.08) : pal.accent);
+            return control.pressed ? pal.disabledBackground : (control.hovered ? pal.hover : pal.fieldBackground);
+        }
+        border.width: control.primary && control.enabled ? 0 : 1
+        border.color: control.activeFocus ? pal.accent : pal.border
+
+        Behavior on color { ColorAnimation { duration: 120 } }
+    }
+
+    Text {
+        id: label
+        anchors.centerIn: parent
+        width: Math.min(implicitWidth, parent.width - pal.unit * 2)
+        elide: Text.ElideRight
+        horizontalAlignment: Text.AlignHCenter
+        text: control.text
+        font.family: pal.fontFamily
+        font.pixelSize: pal.fontPixelSize
+        font.bold: control.primary
+        color: !control.enabled ? pal.mutedText
+                                : (control.primary ? pal.accentText : pal.strongText)
+    }
+
+    MouseArea {
+        id: mouse
+        anchors.fill: parent
+        hoverEnabled: true
+        cursorShape: control.enabled ? Qt.PointingHandCursor : Qt.ArrowCursor
+        onClicked: control.clicked()
+    }
+
+    Keys.onPressed: function(event) {
+        if (event.isAutoRepeat)
+            return;
+        if (event.key === Qt.Key_Space) {
+            control.keyDown = true;
+            event.accepted = true;
+        } else if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
+            event.accepted = true;
+            control.clicked();
+        }
+    }
+    Keys.onReleased: function(event) {
+        if (event.key === Qt.Key_Space && !event.isAutoRepeat && control.keyDown) {
+            control.keyDown = false;
+            event.accepted = true;
+            control.clicked();
+        }
+    }
+    onActiveFocusChanged: if (!activeFocus) keyDown = false
+}

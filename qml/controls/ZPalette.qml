@@ -1,0 +1,48 @@
+import QtQuick 2.15
+
+// The look shared by every control: colours and font from the theme object
+// published as "zentStyle", with calm defaults when a scene runs without one
+// (or the theme lacks a colour).
+QtObject {
+    id: palette
+
+    readonly property var style: (typeof zentStyle !== "undefined" && zentStyle) ? zentStyle : null
+    readonly property var colors: (style && style.colors) ? style.colors : ({})
+
+    function pick(name, fallback) {
+        var c = colors[name];
+        return (c === undefined || c === null || c === "") ? fallback : c;
+    }
+
+    readonly property string fontFamily: (style && style.fontFamily) ? String(style.fontFamily)
+                                                                   : Qt.application.font.family
+    // Base text size follows the desktop font, so everything scales with it.
+    readonly property real fontPixelSize: Qt.application.font.pixelSize > 0
+                                          ? Qt.application.font.pixelSize
+                                          : Math.round(Qt.application.font.pointSize * 4 / 3)
+
+    readonly property color background: pick("loginBackground", "#FFFFFF")
+    readonly property color text: pick("inputFieldText", "#333333")
+    readonly property color strongText: pick("loginDarkText", "#4E4E4E")
+    readonly property color mutedText: pick("loginMediumText", "#868686")
+    readonly property color placeholder: pick("inputFieldPlaceholder", "#868686")
+    readonly property color fieldBackground: pick("inputFieldBackground", "#FFFFFF")
+    readonly property color border: pick("loginDivider", "#CCCCCC")
+    readonly property color accent: pick("activeBackground", "#3399CC")
+    readonly property color accentHover: pick("hoverButton", "#3399CC")
+    readonly property color accentPressed: pick("darkBackground", "#006699")
+    readonly property color accentText: pick("whiteText", "#FFFFFF")
+    readonly property color link: pick("loginHighlightText", "#006699")
+    readonly property color hover: pick("lightBackground", "#F7F7F7")
+    readonly property color selection: pick("lightActiveBackground", "#99ccff")
+    readonly property color disabledBackground: pick("mediumBackground", "#F1F1F1")
+    readonly property color disabledText: pick("lightText", "#CCCCCC")
+    readonly property color error: pick("errorText", "#9C0C0C")
+    readonly property color errorBackground: pick("errorBgColor", "#EFE3E5")
+
+    // Geometry derived from the text size rather than fixed pixels.
+    readonly property real unit: Math.max(4, Math.round(fontPixelSize / 3))
+    readonly property real controlHeight: Math.round(fontPixelSize * 2.4)
+    readonly property real radius: Math.max(2, Math.round(fontPixelSize / 4))
+    readonly property real focusWidth: Math.max(1, Math.round(fontPixelSize / 8))
+}

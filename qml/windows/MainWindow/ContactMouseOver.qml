@@ -1,0 +1,85 @@
+import QtQuick 2.15
+import "qrc:/controls"
+import "../Notifications/NotificationSession.js" as S
+
+// The card shown while the mouse rests over a contact. The card (rootView)
+// gives the contact; names and status texts are shown as plain text.
+Rectangle {
+    id: card
+    width: 260
+    height: 72
+
+    readonly property var contact: rootView.contact
+    readonly property string name: {
+        var n = S.text(contact, "displayName");
+        return n !== "" ? n : S.text(contact, "name");
+    }
+
+    color: pal.pick("whiteBackground", "#FFFFFF")
+    border.width: 1
+    border.color: pal.pick("mediumDivider", "#CCCCCC")
+
+    ZPalette { id: pal }
+
+    Item {
+        id: picture
+        width: 48
+        height: 48
+        anchors.left: parent.left
+        anchors.leftMargin: 12
+        anchors.verticalCenter: parent.verticalCenter
+
+        Rectangle {
+            anchors.fill: parent
+            radius: width / 2
+            color: pal.pick("lightActiveBackground", "#99ccff")
+            visible: photo.status !== Image.Ready
+            Text {
+                anchors.centerIn: parent
+                textFormat: Text.PlainText
+                text: card.name.length > 0 ? card.name.charAt(0).toUpperCase() : "?"
+                font.family: pal.fontFamily
+                font.pixelSize: 20
+                color: pal.pick("whiteText", "#FFFFFF")
+            }
+        }
+        Image {
+            id: photo
+            anchors.fill: parent
+            fillMode: Image.PreserveAspectCrop
+            asynchronous: true
+            source: S.text(card.contact, "avatarUrl")
+        }
+    }
+
+    Column {
+        anchors.left: picture.right
+        anchors.leftMargin: 10
+        anchors.right: parent.right
+        anchors.rightMargin: 10
+        anchors.verticalCenter: parent.verticalCenter
+        spacing: 3
+
+        Text {
+            objectName: "name"
+            width: parent.width
+            textFormat: Text.PlainText
+            elide: Text.ElideRight
+            text: card.name
+            font.family: pal.fontFamily
+            font.pixelSize: 13
+            font.bold: true
+            color: pal.pick("blackText", "#000000")
+        }
+        Text {
+            width: parent.width
+            textFormat: Text.PlainText
+            elide: Text.ElideRight
+            text: S.text(card.contact, "statusText")
+            visible: text !== ""
+            font.family: pal.fontFamily
+            font.pixelSize: 12
+            color: pal.pick("mediumText", "#868686")
+        }
+    }
+}

@@ -1,0 +1,52 @@
+import QtQuick 2.15
+import "qrc:/controls"
+import "NotificationSession.js" as S
+
+// Answer buttons of an incoming call. While the other party asks to add
+// video, the video and decline buttons read "Yes" and "No", and "No" keeps
+// the call with audio only.
+Item {
+    id: call
+    height: 75
+
+    readonly property var session: rootWindow.session
+    readonly property bool updating: S.flag(session, "updatingToVideo")
+    readonly property bool video: S.flag(session, "isVideoCall") || updating
+
+    function answer(how) {
+        rootWindow.answerWith(how);
+    }
+
+    Row {
+        anchors.centerIn: parent
+        spacing: 8
+
+        ZButton {
+            objectName: "videoButton"
+            visible: call.video
+            primary: true
+            text: call.updating ? qsTr("Yes") : qsTr("Video")
+            Accessible.description: qsTr("Answer with Video")
+            onClicked: call.answer("video")
+        }
+        ZButton {
+            objectName: "audioButton"
+            visible: !call.updating
+            primary: !call.video
+            text: call.video ? qsTr("Answer with audio only") : qsTr("Answer")
+            onClicked: call.answer("audio")
+        }
+        ZButton {
+            objectName: "chatButton"
+            visible: !call.updating && S.flag(call.session, "chatActionAvailable")
+                     && !S.flag(call.session, "chatActive")
+            text: qsTr("Chat")
+            onClicked: call.answer("chat")
+        }
+        ZButton {
+            objectName: "declineButton"
+            text: call.updating ? qsTr("No") : qsTr("Decline")
+            onClicked: rootWindow.callNotificationIgnored()
+        }
+    }
+}

@@ -1,0 +1,56 @@
+import QtQuick 2.15
+import "qrc:/controls"
+import "NotificationSession.js" as S
+
+// A chat invitation: a click anywhere accepts it.
+Item {
+    id: chat
+    height: 60
+
+    readonly property var session: rootWindow.session
+
+    ZPalette { id: pal }
+
+    function line() {
+        var s = chat.session;
+        var reason = S.text(s, "inviteReason");
+        if (reason !== "")
+            return "\u201c" + reason + "\u201d";
+        var subject = S.text(s, "subject");
+        var plain = S.text(s, "groupChatSubject");
+        if (subject !== "" && subject === plain)
+            return qsTr("Group Chat");
+        if (subject !== "")
+            return "\u201c" + subject + "\u201d";
+        return qsTr("Click to accept");
+    }
+
+    ContactAvatar {
+        id: avatar
+        source: chat.session
+        anchors.left: parent.left
+        anchors.leftMargin: 10
+        anchors.verticalCenter: parent.verticalCenter
+    }
+
+    Text {
+        objectName: "line"
+        anchors.left: avatar.right
+        anchors.leftMargin: 10
+        anchors.right: parent.right
+        anchors.rightMargin: 10
+        anchors.verticalCenter: parent.verticalCenter
+        textFormat: Text.PlainText
+        elide: Text.ElideRight
+        text: chat.line()
+        font.family: pal.fontFamily
+        font.pixelSize: 12
+        color: pal.pick("inputFieldText", "#333333")
+    }
+
+    MouseArea {
+        anchors.fill: parent
+        cursorShape: Qt.PointingHandCursor
+        onClicked: rootWindow.chatNotificationAccepted()
+    }
+}

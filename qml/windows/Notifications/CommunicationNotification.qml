@@ -1,0 +1,123 @@
+import QtQuick 2.15
+import "qrc:/controls"
+import "NotificationSession.js" as S
+
+// Incoming call, chat, file-transfer or desktop-share invitation. The
+// popup (rootWindow) gives the session and the kind; the answer goes back
+// through the popup's signals. Names from the other party are shown as plain
+// text only.
+Rectangle {
+    id: root
+
+    readonly property var session: rootWindow.session
+    readonly property int kind: rootWindow.type
+    readonly property int callKind: 0
+    readonly property int chatKind: 1
+    readonly property int fileKind: 2
+    readonly property int shareKind: 3
+    readonly property bool ready: content.status === Loader.Ready
+
+    width: (kind === callKind || kind === shareKind) ? 400 : 350
+    height: header.height + 1 + (content.item ? content.item.height : 0)
+    color: pal.pick("whiteBackground", "#FFFFFF")
+    border.width: 1
+    border.color: divider.color
+
+    ZPalette { id: pal }
+
+    function ignore() {
+        if (kind === callKind)
+            rootWindow.callNotificationIgnored();
+        else if (kind === shareKind)
+            rootWindow.webcollabNotificationIgnored();
+        else
+            rootWindow.chatNotificationIgnored();
+    }
+
+    function titleText() {
+        var s = root.session;
+        var name = S.partyName(s);
+        if (kind === callKind) {
+            if (S.flag(s, "updatingToVideo"))
+                return qsTr("%1 wants to add video to the call").arg(name);
+            if (S.flag(s, "isConference"))
+                return qsTr("%1 invited you to conference call").arg(name);
+            return qsTr("%1 is calling").arg(name);
+        }
+        if (kind === chatKind) {
+            if (S.flag(s, "isGroupChat")) {
+                if (S.flag(s, "isMyRoom"))
+                    return qsTr("Accept My Room invitation from %1").arg(name);
+                return qsTr("%1 invited you to group chat").arg(name);
+            }
+            return qsTr("%1 wants to chat").arg(name);
+        }
+        if (kind === fileKind)
+            return qsTr("%1 is sending you a file").arg(name);
+        var owner = S.flag(s, "isGroupChat") ? S.text(s, "roomOwner") : S.text(s, "contactName");
+        return qsTr("Would you like to view %1's desktop share?").arg(owner);
+    }
+
+    Rectangle {
+        id: header
+        width: parent.width
+        height: 25
+        visible: root.ready
+        color: pal.pick("activeBackground", "#3399CC")
+
+        Text {
+            id: title
+            anchors.left: parent.left
+            anchors.leftMargin: 8
+            anchors.right: ignoreButton.left
+            anchors.rightMargin: 4
+            anchors.verticalCenter: parent.verticalCenter
+            textFormat: Text.PlainText
+            elide: Text.ElideRight
+            text: root.titleText()
+            font.family: pal.fontFamily
+            font.pixelSize: 12
+            color: pal.pick("whiteText", "#FFFFFF")
+        }
+
+        Rectangle {
+            id: ignoreButton
+            objectName: "ignoreButton"
+            width: 25
+            height: 25
+            anchors.right: parent.right
+            color: ignoreArea.containsMouse ? pal.pick("hoverButton", "#3399CC") : "transparent"
+
+            Text {
+                anchors.centerIn: parent
+                text: "\u00d7"
+                textFormat: Text.PlainText
+                font.pixelSize: 16
+                color: pal.pick("whiteText", "#FFFFFF")
+            }
+            MouseArea {
+                id: ignoreArea
+                anchors.fill: parent
+                hoverEnabled: true
+                onClicked: root.ignore()
+            }
+        }
+    }
+
+    Rectangle {
+        id: divider
+        y: header.height
+        width: parent.width
+        height: 1
+        color: pal.pick("mediumDivider", "#CCCCCC")
+    }
+
+    Loader {
+        id: content
+        objectName: "content"
+        y: header.height + 1
+        width: parent.width
+        source: ["CallAnswerNotification.qml", "ChatNotification.qml",
+                 "FtNotification.qml", "WebcollabNotification.qml"][root.kind] || ""
+    }
+}

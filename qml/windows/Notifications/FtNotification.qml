@@ -1,0 +1,56 @@
+import QtQuick 2.15
+import "qrc:/controls"
+import "NotificationSession.js" as S
+
+// A file offered by the other party: a click anywhere accepts it.
+Item {
+    id: ft
+    height: 60
+
+    readonly property var session: rootWindow.session
+
+    ZPalette { id: pal }
+
+    ContactAvatar {
+        id: avatar
+        source: ft.session
+        anchors.left: parent.left
+        anchors.leftMargin: 10
+        anchors.verticalCenter: parent.verticalCenter
+    }
+
+    Column {
+        anchors.left: avatar.right
+        anchors.leftMargin: 10
+        anchors.right: parent.right
+        anchors.rightMargin: 10
+        anchors.verticalCenter: parent.verticalCenter
+        spacing: 2
+
+        Text {
+            width: parent.width
+            textFormat: Text.PlainText
+            text: qsTr("Click to accept")
+            font.family: pal.fontFamily
+            font.pixelSize: 12
+            color: pal.pick("inputFieldText", "#333333")
+        }
+        Text {
+            objectName: "fileName"
+            width: parent.width
+            textFormat: Text.PlainText
+            elide: Text.ElideMiddle
+            text: S.text(ft.session, "fileName")
+            font.family: pal.fontFamily
+            font.pixelSize: 12
+            font.bold: true
+            color: pal.pick("inputFieldText", "#333333")
+        }
+    }
+
+    MouseArea {
+        anchors.fill: parent
+        cursorShape: Qt.PointingHandCursor
+        onClicked: rootWindow.chatNotificationAccepted()
+    }
+}

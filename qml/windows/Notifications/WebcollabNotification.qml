@@ -1,0 +1,57 @@
+import QtQuick 2.15
+import "qrc:/controls"
+import "NotificationSession.js" as S
+
+// A desktop-share invitation. Without a share component the invitation
+// cannot be viewed; it says so and offers only to dismiss it.
+Item {
+    id: share
+    height: available ? 80 : 70
+
+    readonly property var session: rootWindow.session
+    readonly property bool available: S.value(session, "shareAvailable", true) === true
+    readonly property string owner: S.flag(session, "isGroupChat") ? S.text(session, "roomOwner")
+                                                                   : S.text(session, "contactName")
+
+    ZPalette { id: pal }
+
+    Text {
+        id: question
+        objectName: "question"
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.top: parent.top
+        anchors.margins: 8
+        textFormat: Text.PlainText
+        wrapMode: Text.WordWrap
+        maximumLineCount: share.available ? 1 : 3
+        elide: Text.ElideRight
+        text: share.available
+              ? qsTr("Would you like to view %1's desktop share?").arg(share.owner)
+              : qsTr("%1 has invited you to a desktop share. Unfortunately we can't find a share component in your client or your versions are incompatible. Please contact your service provider for more information.").arg(share.owner)
+        font.family: pal.fontFamily
+        font.pixelSize: share.available ? 12 : 10
+        color: pal.pick("inputFieldText", "#333333")
+    }
+
+    Row {
+        anchors.right: parent.right
+        anchors.rightMargin: 8
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 6
+        spacing: 8
+        visible: share.available
+
+        ZButton {
+            objectName: "yesButton"
+            primary: true
+            text: qsTr("Yes")
+            onClicked: rootWindow.webcollabNotificationAccepted()
+        }
+        ZButton {
+            objectName: "noButton"
+            text: qsTr("No")
+            onClicked: rootWindow.webcollabNotificationIgnored()
+        }
+    }
+}

@@ -1,0 +1,30 @@
+import QtQuick 2.15
+import "qrc:/controls"
+
+// Shown for a moment when the user starts sharing the desktop.
+Item {
+    width: 370
+    height: 80
+
+    ZPalette { id: pal }
+
+    Rectangle {
+        anchors.fill: parent
+        color: pal.pick("whiteBackground", "#FFFFFF")
+        opacity: 0.7
+        radius: pal.radius
+    }
+
+    Text {
+        anchors.fill: parent
+        anchors.margins: 12
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        wrapMode: Text.WordWrap
+        textFormat: Text.PlainText
+        text: qsTr("You are now sharing your desktop. Stop the sharing from the communications window.")
+        font.family: pal.fontFamily
+        font.pixelSize: 13
+        color: pal.pick("blackText", "#000000")
+    }
+}

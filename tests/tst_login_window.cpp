@@ -1,0 +1,644 @@
+// The sign-in window: session-state mapping, the account list and its
+// filtering by device-management address, the remembered-password rules,
+// the form's loading from settings (including damaged values), the scene's
+// keyboard behaviour and who may make the program quit.
+
+#include "TestSupport.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QStringListModel>
+#include <QTemporaryDir>
+
+#include <RAZ/ConfigContainer.h>
+#include <RAZ/Configuration/Config.h>
+#include <RAZ/Sessions/SessionManagerBase.h>
+#include <RAZ/Settings.h>
+#include <RAZ/Utils/Credentials.h>
+#include <TP/Crypto/Blowfish.h>
+
+#include "libqml/components/LoginWindow.h"
+#include "libqml/utils/Style.h"
+#include "libqml/window/View.h"
+
+#if __has_include("libqml/QmlRegistration.h")
+#include "libqml/QmlRegistration.h"
+#define ZENT_TEST_HAVE_REGISTRATION 1
+#else
+#include <QtQml>
+#define ZENT_TEST_HAVE_REGISTRATION 0
+#endif
+
+using namespace RAZ::Utils::Credentials;
+using QML::LoginWindow;
+
+Q_DECLARE_METATYPE(QML::LoginWindow::LoginState)
+
+namespace {
+
+bool isQmlWarning(const QString& msg) {
+  return msg.contains(QLatin1String(".qml:")) || msg.contains(QLatin1String("qrc:/")) ||
+         msg.contains(QLatin1String("ReferenceError")) || msg.contains(QLatin1String("TypeError")) ||
+         msg.contains(QLatin1String("Binding loop"));
+}
+
+}  // namespace
+
+class TestLoginWindow : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase();
+  void init();
+  void cleanup();
+
+  void loginStateMapping_data();
+  void loginStateMapping();
+  void loginStateNotifiesOncePerChange();
+
+  void sceneLoadsWithoutWarnings_data();
+  void sceneLoadsWithoutWarnings();
+
+  void accountListDeduplicatesAndSorts();
+  void accountListFollowsXsiAddress();
+  void xsiAddressRestoresLastSignin();
+  void storedPasswordBoundToItsServer();
+  void dmUrlFixesTheServer_data();
+  void dmUrlFixesTheServer();
+  void wrongSettingTypesFallBack();
+
+  void forgottenPasswordIsClearedAfterSignin();
+  void rememberedPasswordShownNextTime();
+  void passwordNeverWrittenToSettings();
+  void sessionOpenClosesWithoutQuitting();
+  void userCloseReportsWindowClosed();
+  void autologinOnlyWhenAllowed();
+
+  void enterSignsInOnlyWhenComplete();
+  void enterNeedsXsiAddressWhenShown();
+  void tabOrderSkipsDisabledAndWraps();
+  void sceneStateFollowsWindow();
+  void configurationSelection();
+
+ private:
+  LoginWindow* makeWindow(bool activate = true);
+  void storeAccount(const QString& user, const QString& password, const QString& dmUrl = QString(),
+                    const QString& display = QString(), int type = LoginSip);
+  QString storedPassword(const QString& user, int type = LoginSip) const;
+  void setApp(const QString& key, const QVariant& value);
+  void setInstallation(const QString& key, const QVariant& value);
+  QQuickItem* sceneItem(LoginWindow* w, const char* name) const;
+  QStringList qmlWarnings();
+
+  std::unique_ptr<QML::Style> m_style;
+  std::unique_ptr<QTemporaryDir> m_dir;
+  TP::Crypto::Blowfish m_cipher;
+  std::unique_ptr<CredentialsManager> m_credentials;
+  std::unique_ptr<RAZ::ConfigContainer> m_configs;
+  QPointer<LoginWindow> m_window;
+};
+
+void TestLoginWindow::initTestCase() {
+  QStandardPaths::setTestModeEnabled(true);
+  QCoreApplication::setApplicationName(QStringLiteral("Zent"));
+  m_style = std::make_unique<QML::Style>(nullptr);
+#if ZENT_TEST_HAVE_REGISTRATION
+  QML::registerTypes();
+#else
+  qmlRegisterUncreatableType<QML::LoginWindow>("Vantre", 1, 0, "LoginWindow",
+                                               QStringLiteral("LoginWindow cannot be created from QML"));
+#endif
+  qRegisterMetaType<const RAZ::Configuration::Config*>("const RAZ::Configuration::Config*");
+  QVERIFY(m_cipher.Initialize(TP::Bytes(QByteArray("login-window-test-key")), TP::Crypto::Blowfish::ModeCbc));
+}
+
+void TestLoginWindow::init() {
+  m_dir = std::make_unique<QTemporaryDir>();
+  QVERIFY(m_dir->isValid());
+  QDir(m_dir->path()).mkpath(QStringLiteral("app"));
+  QDir(m_dir->path()).mkpath(QStringLiteral("install"));
+  RAZ::Settings::setPath(RAZ::Settings::Application, m_dir->filePath(QStringLiteral("app")));
+  RAZ::Settings::setPath(RAZ::Settings::Installation, m_dir->filePath(QStringLiteral("install")));
+  m_credentials = std::make_unique<CredentialsManager>(m_dir->filePath(QStringLiteral("credentials.dat")), &m_cipher);
+  QVERIFY(m_credentials->load());
+  m_configs = std::make_unique<RAZ::ConfigContainer>();
+  ZentTest::takeMessages();
+}
+
+void TestLoginWindow::cleanup() {
+  delete m_window.data();
+  m_configs.reset();
+  m_credentials.reset();
+  RAZ::Settings::clearPaths();
+  m_dir.reset();
+}
+
+LoginWindow* TestLoginWindow::makeWindow(bool activate) {
+  m_window = new LoginWindow(m_configs.get(), m_credentials.get());
+  if (activate && !m_window->activate()) return nullptr;
+  return m_window.data();
+}
+
+void TestLoginWindow::storeAccount(const QString& user, const QString& password, const QString& dmUrl,
+                                   const QString& display, int type) {
+  CredentialsData data;
+  data.setUsername(user);
+  data.setPassword(password);
+  data.setDmUrl(dmUrl);
+  data.setDisplayname(display);
+  UserCredentials account;
+  account.setCredentials(type, data);
+  m_credentials->addCredentials(account);
+}
+
+QString TestLoginWindow::storedPassword(const QString& user, int type) const {
+  UserCredentials account;
+  if (!m_credentials->getCredentials(type, user, account)) return QStringLiteral("<missing>");
+  return account.getCredentials(type).getPassword();
+}
+
+void TestLoginWindow::setApp(const QString& key, const QVariant& value) {
+  RAZ::Settings(RAZ::Settings::Application).setValue(key, value);
+}
+
+void TestLoginWindow::setInstallation(const QString& key, const QVariant& value) {
+  // The installation scope is read-only for the program; tests write its file.
+  QSettings ini(RAZ::Settings::filePath(RAZ::Settings::Installation), QSettings::IniFormat);
+  ini.setValue(key, value);
+}
+
+QQuickItem* TestLoginWindow::sceneItem(LoginWindow* w, const char* name) const {
+  return w->view()->rootObject()->findChild<QQuickItem*>(QString::fromLatin1(name));
+}
+
+QStringList TestLoginWindow::qmlWarnings() {
+  QStringList out;
+  for (const QString& m : ZentTest::takeMessages())
+    if (isQmlWarning(m)) out << m;
+  return out;
+}
+
+// ---- state mapping -----------------------------------------------------------
+
+void TestLoginWindow::loginStateMapping_data() {
+  QTest::addColumn<int>("platform");
+  QTest::addColumn<int>("expected");
+  QTest::newRow("-1") << -1 << int(LoginWindow::None);
+  QTest::newRow("0 none") << 0 << int(LoginWindow::None);
+  QTest::newRow("1 proxy") << 1 << int(LoginWindow::DetectingProxy);
+  QTest::newRow("2 proxy credentials") << 2 << int(LoginWindow::DetectingProxy);
+  QTest::newRow("3 first signing-in") << 3 << int(LoginWindow::SigningIn);
+  QTest::newRow("10 last signing-in") << 10 << int(LoginWindow::SigningIn);
+  QTest::newRow("11 signed in") << 11 << int(LoginWindow::SignedIn);
+  QTest::newRow("12 signing out") << 12 << int(LoginWindow::SigningOut);
+  QTest::newRow("13 signed out") << 13 << int(LoginWindow::None);
+  QTest::newRow("99") << 99 << int(LoginWindow::None);
+}
+
+void TestLoginWindow::loginStateMapping() {
+  QFETCH(int, platform);
+  QFETCH(int, expected);
+  QCOMPARE(int(LoginWindow::toLoginState(platform)), expected);
+}
+
+void TestLoginWindow::loginStateNotifiesOncePerChange() {
+  LoginWindow* w = makeWindow(false);
+  QSignalSpy spy(w, SIGNAL(loginStateChanged()));
+  w->sessionStateChange(nullptr, RAZ::Sessions::StateResolving);
+  w->sessionStateChange(nullptr, RAZ::Sessions::StateLoadingContacts);  // same mapped state
+  QCOMPARE(spy.count(), 1);
+  QCOMPARE(w->getLoginState(), LoginWindow::SigningIn);
+  w->sessionStateChange(nullptr, RAZ::Sessions::StateSignedIn);
+  w->sessionStateChange(nullptr, RAZ::Sessions::StateSignedOut);
+  QCOMPARE(spy.count(), 3);
+  QCOMPARE(w->getLoginState(), LoginWindow::None);
+  QCOMPARE(w->property("loginState").toInt(), int(LoginWindow::None));
+}
+
+// ---- scene -------------------------------------------------------------------
+
+void TestLoginWindow::sceneLoadsWithoutWarnings_data() {
+  QTest::addColumn<bool>("xsiField");
+  QTest::newRow("server fixed by installation") << false;
+  QTest::newRow("server entered by user") << true;
+}
+
+void TestLoginWindow::sceneLoadsWithoutWarnings() {
+  QFETCH(bool, xsiField);
+  if (!xsiField) setInstallation(QStringLiteral("dm/url"), QString::fromLatin1(QByteArray("https://dm.example").toBase64()));
+  setInstallation(QStringLiteral("defaults/help_file"), QStringLiteral("https://help.example/index.html"));
+  setInstallation(QStringLiteral("defaults/forgot_password_url"), QStringLiteral(" https://pw.example "));
+  storeAccount(QStringLiteral("alice"), QStringLiteral("pw"));
+  LoginWindow* w = makeWindow();
+  QVERIFY(w);
+  QCOMPARE(w->getShowXsiField(), xsiField);
+  QCOMPARE(w->size(), QSize(285, 425));
+  QCOMPARE(w->minimumSize(), w->maximumSize());
+  w->showLogin(false, false);
+  QVERIFY(QTest::qWaitForWindowExposed(w));
+  QVERIFY(w->getShowHelpLink());
+  QVERIFY(w->getShowPwHelpLink());
+  QVERIFY(sceneItem(w, "helpLink")->isVisible());
+  QVERIFY(sceneItem(w, "forgotPasswordLink")->isVisible());
+  QCOMPARE(sceneItem(w, "xsiField")->isVisible(), xsiField);
+  QCOMPARE(sceneItem(w, "versionLabel")->property("text").toString(), QStringLiteral("Version: 20.1.1.231-ZQV"));
+  // Run the busy state too: its bindings read the session state.
+  w->sessionStateChange(nullptr, RAZ::Sessions::StateDetectingProxy);
+  emit w->showSigningin();
+  QCOMPARE(sceneItem(w, "statusLabel")->property("text").toString(), QStringLiteral("Fetching Proxy Settings..."));
+  w->sessionStateChange(nullptr, RAZ::Sessions::StateSigningOut);
+  QCOMPARE(sceneItem(w, "statusLabel")->property("text").toString(), QStringLiteral("Signing Out..."));
+  emit w->showSignin();
+  const QStringList warnings = qmlWarnings();
+  QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
+}
+
+// ---- accounts ------------------------------------------------------------------
+
+void TestLoginWindow::accountListDeduplicatesAndSorts() {
+  storeAccount(QStringLiteral("bert"), QString());
+  storeAccount(QStringLiteral("anna"), QString());
+  storeAccount(QStringLiteral("Zoe"), QString());
+  // Two accounts share a display name; the first one's server decides.
+  storeAccount(QStringLiteral("d1"), QString(), QStringLiteral("https://other"), QStringLiteral("Desk"));
+  storeAccount(QStringLiteral("d2"), QString(), QString(), QStringLiteral("Desk"));
+  // An account of another login type is not listed.
+  storeAccount(QStringLiteral("xmpp"), QString(), QString(), QString(), LoginXmpp);
+  setInstallation(QStringLiteral("dm/url"), QString::fromLatin1(QByteArray("https://dm").toBase64()));
+  LoginWindow* w = makeWindow();
+  QVERIFY(w);
+  QCOMPARE(w->usernamesFilterModel()->stringList(),
+           (QStringList{QStringLiteral("Zoe"), QStringLiteral("anna"), QStringLiteral("bert")}));
+  w->setXsiAddress(QStringLiteral("https://other"));
+  QCOMPARE(w->usernamesFilterModel()->stringList(),
+           (QStringList{QStringLiteral("Desk"), QStringLiteral("Zoe"), QStringLiteral("anna"), QStringLiteral("bert")}));
+}
+
+void TestLoginWindow::accountListFollowsXsiAddress() {
+  storeAccount(QStringLiteral("free"), QString());
+  storeAccount(QStringLiteral("onA"), QString(), QStringLiteral("https://a"));
+  storeAccount(QStringLiteral("onB"), QString(), QStringLiteral("https://b"));
+  setApp(QStringLiteral("defaults/dm_config_file"), QStringLiteral("https://a"));
+  LoginWindow* w = makeWindow();
+  QVERIFY(w);
+  QVERIFY(w->getShowXsiField());
+  QCOMPARE(w->getXsiAddress(), QStringLiteral("https://a"));
+  QCOMPARE(w->usernamesFilterModel()->stringList(), (QStringList{QStringLiteral("free"), QStringLiteral("onA")}));
+  QSignalSpy changed(w, SIGNAL(xsiAddressChanged()));
+  w->setXsiAddress(QStringLiteral("  https://b "));
+  QCOMPARE(w->getXsiAddress(), QStringLiteral("https://b"));
+  QCOMPARE(changed.count(), 1);
+  QCOMPARE(w->usernamesFilterModel()->stringList(), (QStringList{QStringLiteral("free"), QStringLiteral("onB")}));
+  w->setXsiAddress(QString());
+  QCOMPARE(w->usernamesFilterModel()->stringList(), QStringList{QStringLiteral("free")});
+}
+
+void TestLoginWindow::xsiAddressRestoresLastSignin() {
+  storeAccount(QStringLiteral("bob"), QStringLiteral("secret"), QStringLiteral("https://a"));
+  setApp(QStringLiteral("defaults/dm_config_file"), QStringLiteral("https://a"));
+  setApp(QStringLiteral("login/displayname"), QStringLiteral("bob"));
+  setApp(QStringLiteral("login/savepassword"), true);
+  LoginWindow* w = makeWindow();
+  QVERIFY(w);
+  QCOMPARE(w->getUsername(), QStringLiteral("bob"));
+  QCOMPARE(w->getPassword(), QStringLiteral("secret"));
+  QVERIFY(w->getRememberPasswordChecked());
+
+  w->setXsiAddress(QStringLiteral("https://elsewhere"));
+  QCOMPARE(w->getUsername(), QString());
+  QCOMPARE(w->getPassword(), QString());
+  w->setXsiAddress(QStringLiteral("https://a"));
+  QCOMPARE(w->getUsername(), QStringLiteral("bob"));
+  QCOMPARE(w->getPassword(), QStringLiteral("secret"));
+}
+
+void TestLoginWindow::storedPasswordBoundToItsServer() {
+  storeAccount(QStringLiteral("carl"), QStringLiteral("pw-b"), QStringLiteral("https://b"));
+  storeAccount(QStringLiteral("dina"), QStringLiteral("pw-any"));
+  setApp(QStringLiteral("defaults/dm_config_file"), QStringLiteral("https://a"));
+  setApp(QStringLiteral("login/savepassword"), true);
+  setApp(QStringLiteral("login/displayname"), QStringLiteral("carl"));
+  LoginWindow* w = makeWindow();
+  QVERIFY(w);
+  QCOMPARE(w->getUsername(), QStringLiteral("carl"));
+  QCOMPARE(w->getPassword(), QString());
+  // With no saved password the box cannot stay checked.
+  QVERIFY(!w->getRememberPasswordChecked());
+  // An account without a server of its own offers its password anywhere.
+  w->setUsername(QStringLiteral("dina"));
+  QCOMPARE(w->getPassword(), QStringLiteral("pw-any"));
+  w->setXsiAddress(QStringLiteral("https://b"));
+  w->setUsername(QStringLiteral("carl"));
+  QCOMPARE(w->getPassword(), QStringLiteral("pw-b"));
+}
+
+void TestLoginWindow::dmUrlFixesTheServer_data() {
+  QTest::addColumn<QVariant>("dmUrl");
+  QTest::addColumn<bool>("fieldShown");
+  const QString encoded = QString::fromLatin1(QByteArray("https://dm.example").toBase64());
+  QTest::newRow("unset") << QVariant() << true;
+  QTest::newRow("base64") << QVariant(encoded) << false;
+  QTest::newRow("quoted base64") << QVariant(QStringLiteral("\"%1\"").arg(encoded)) << false;
+  QTest::newRow("lone quote") << QVariant(QStringLiteral("\"")) << true;
+  QTest::newRow("two quotes") << QVariant(QStringLiteral("\"\"")) << true;
+  QTest::newRow("not base64") << QVariant(QStringLiteral("https://plain.example/?")) << true;
+  QTest::newRow("blank") << QVariant(QStringLiteral("   ")) << true;
+  QTest::newRow("list") << QVariant(QStringList{QStringLiteral("a"), QStringLiteral("b")}) << true;
+}
+
+void TestLoginWindow::dmUrlFixesTheServer() {
+  QFETCH(QVariant, dmUrl);
+  QFETCH(bool, fieldShown);
+  if (dmUrl.isValid()) setInstallation(QStringLiteral("dm/url"), dmUrl);
+  setApp(QStringLiteral("defaults/dm_config_file"), QStringLiteral("https://typed.example"));
+  LoginWindow* w = makeWindow();
+  QVERIFY(w);
+  QCOMPARE(w->getShowXsiField(), fieldShown);
+  QCOMPARE(w->getXsiAddress(), fieldShown ? QStringLiteral("https://typed.example") : QString());
+}
+
+void TestLoginWindow::wrongSettingTypesFallBack() {
+  storeAccount(QStringLiteral("eve"), QStringLiteral("pw"));
+  QFile ini(RAZ::Settings::filePath(RAZ::Settings::Application));
+  QVERIFY(ini.open(QIODevice::WriteOnly));
+  ini.write("[login]\nsavepassword=maybe\nautologin=@Variant(garbage)\ndisplayname=eve\nconfig=1, 2\n"
+            "[defaults]\ndm_config_file=a, b\n");
+  ini.close();
+  setInstallation(QStringLiteral("defaults/help_file"), QStringList());
+  LoginWindow* w = makeWindow();
+  QVERIFY(w);
+  QCOMPARE(w->getUsername(), QStringLiteral("eve"));
+  QVERIFY(!w->getRememberPasswordChecked());
+  QVERIFY(!w->getAutologinChecked());
+  QCOMPARE(w->getPassword(), QString());
+  QVERIFY(!w->getShowHelpLink());
+  QVERIFY(w->getShowXsiField());
+}
+
+// ---- remembered password and closing ------------------------------------------
+
+void TestLoginWindow::forgottenPasswordIsClearedAfterSignin() {
+  LoginWindow* w = makeWindow();
+  QVERIFY(w);
+  // What the application stores when it signs in: the full name with the
+  // password, before the session opens.
+  storeAccount(QStringLiteral("frank@example.com"), QStringLiteral("typed-pw"));
+  storeAccount(QStringLiteral("gina"), QStringLiteral("other-pw"));
+  m_credentials->setLoginUsername(QStringLiteral("frank@example.com"));
+  w->setUsername(QStringLiteral("frank"));
+  w->setPassword(QStringLiteral("typed-pw"));
+  w->setRememberPasswordChecked(false);
+  w->cbSessionOpened();
+  QCOMPARE(storedPassword(QStringLiteral("frank@example.com")), QString());
+  QCOMPARE(storedPassword(QStringLiteral("gina")), QStringLiteral("other-pw"));
+  QCOMPARE(RAZ::Settings(RAZ::Settings::Application).value(QStringLiteral("login/savepassword")).toBool(), false);
+  // The manager writes its file again: the password is gone from disk too.
+  CredentialsManager reread(m_credentials->path(), &m_cipher);
+  QVERIFY(reread.load());
+  UserCredentials account;
+  QVERIFY(reread.getCredentials(LoginSip, QStringLiteral("frank@example.com"), account));
+  QCOMPARE(account.getCredentials(LoginSip).getPassword(), QString());
+}
+
+void TestLoginWindow::rememberedPasswordShownNextTime() {
+  storeAccount(QStringLiteral("hal"), QStringLiteral("keep-me"));
+  setApp(QStringLiteral("login/displayname"), QStringLiteral("hal"));
+  LoginWindow* w = makeWindow();
+  QVERIFY(w);
+  w->setUsername(QStringLiteral("hal"));
+  w->setPassword(QStringLiteral("keep-me"));
+  w->setRememberPasswordChecked(true);
+  w->setAutologinChecked(true);
+  w->cbSessionOpened();
+  QCOMPARE(storedPassword(QStringLiteral("hal")), QStringLiteral("keep-me"));
+  QTRY_VERIFY(m_window.isNull());
+
+  LoginWindow* next = makeWindow();
+  QVERIFY(next);
+  QCOMPARE(next->getUsername(), QStringLiteral("hal"));
+  QCOMPARE(next->getPassword(), QStringLiteral("keep-me"));
+  QVERIFY(next->getRememberPasswordChecked());
+  QVERIFY(next->getAutologinChecked());
+}
+
+void TestLoginWindow::passwordNeverWrittenToSettings() {
+  const QString secret = QStringLiteral("Zq7-unique-secret");
+  setApp(QStringLiteral("defaults/dm_config_file"), QStringLiteral("https://a"));
+  LoginWindow* w = makeWindow();
+  QVERIFY(w);
+  QSignalSpy signin(w, SIGNAL(signin(QString, QString, const RAZ::Configuration::Config*, QString)));
+  w->setUsername(QStringLiteral("ivy"));
+  w->setPassword(secret);
+  w->setRememberPasswordChecked(true);
+  w->onSigninClicked();
+  QCOMPARE(signin.count(), 1);
+  QCOMPARE(signin.at(0).at(1).toString(), secret);
+  QCOMPARE(signin.at(0).at(3).toString(), QStringLiteral("https://a"));
+  w->cbSessionOpened();
+  for (const QString& file : {RAZ::Settings::filePath(RAZ::Settings::Application),
+                              RAZ::Settings::filePath(RAZ::Settings::Installation)}) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) continue;
+    QVERIFY2(!f.readAll().contains(secret.toUtf8()), qPrintable(file));
+  }
+  QCOMPARE(RAZ::Settings(RAZ::Settings::Application).value(QStringLiteral("defaults/dm_config_file")).toString(),
+           QStringLiteral("https://a"));
+}
+
+void TestLoginWindow::sessionOpenClosesWithoutQuitting() {
+  LoginWindow* w = makeWindow();
+  QVERIFY(w);
+  w->showLogin(false, false);
+  QSignalSpy closed(w, SIGNAL(windowClosed()));
+  w->cbSessionOpened();
+  QCOMPARE(closed.count(), 0);
+  QTRY_VERIFY(m_window.isNull());
+}
+
+void TestLoginWindow::userCloseReportsWindowClosed() {
+  LoginWindow* w = makeWindow();
+  QVERIFY(w);
+  w->showLogin(false, false);
+  QSignalSpy closed(w, SIGNAL(windowClosed()));
+  QVERIFY(w->close());
+  QCOMPARE(closed.count(), 1);
+  QTRY_VERIFY(m_window.isNull());
+}
+
+void TestLoginWindow::autologinOnlyWhenAllowed() {
+  storeAccount(QStringLiteral("jo"), QStringLiteral("pw"));
+  setApp(QStringLiteral("login/displayname"), QStringLiteral("jo"));
+  setApp(QStringLiteral("login/savepassword"), true);
+  setApp(QStringLiteral("login/autologin"), false);
+  LoginWindow* w = makeWindow();
+  QVERIFY(w);
+  QSignalSpy signin(w, SIGNAL(signin(QString, QString, const RAZ::Configuration::Config*, QString)));
+  w->showLogin(true, false);  // stored as not automatic
+  QCOMPARE(signin.count(), 0);
+  w->setAutologinChecked(true);
+  w->showLogin(false, false);  // the application did not ask
+  QCOMPARE(signin.count(), 0);
+  w->setPassword(QString());
+  w->showLogin(true, false);  // no password: showLogin reloads only the list
+  QCOMPARE(signin.count(), 0);
+  w->setPassword(QStringLiteral("pw"));
+  w->showLogin(true, true);
+  QCOMPARE(signin.count(), 1);
+  QCOMPARE(signin.at(0).at(0).toString(), QStringLiteral("jo"));
+}
+
+// ---- keyboard --------------------------------------------------------------------
+
+void TestLoginWindow::enterSignsInOnlyWhenComplete() {
+  setInstallation(QStringLiteral("dm/url"), QString::fromLatin1(QByteArray("https://dm").toBase64()));
+  LoginWindow* w = makeWindow();
+  QVERIFY(w);
+  w->showLogin(false, false);
+  QVERIFY(QTest::qWaitForWindowExposed(w));
+  QQuickItem* root = w->view()->rootObject();
+  QSignalSpy signin(w, SIGNAL(signin(QString, QString, const RAZ::Configuration::Config*, QString)));
+  QSignalSpy cancel(w, SIGNAL(signoutClicked()));
+
+  w->setUsername(QStringLiteral("kim"));
+  QTest::keyClick(w->view(), Qt::Key_Return);
+  QCOMPARE(signin.count(), 0);
+  QCOMPARE(root->property("state").toString(), QStringLiteral("signin"));
+
+  // Typed into the scene, the password reaches the window by binding.
+  QQuickItem* password = sceneItem(w, "passwordField");
+  password->forceActiveFocus();
+  QTest::keyClicks(w->view(), QStringLiteral("pw"));
+  QCOMPARE(w->getPassword(), QStringLiteral("pw"));
+  QVERIFY(sceneItem(w, "signinButton")->isEnabled());
+  QTest::keyClick(w->view(), Qt::Key_Enter);
+  QCOMPARE(signin.count(), 1);
+  QCOMPARE(signin.at(0).at(0).toString(), QStringLiteral("kim"));
+  QCOMPARE(signin.at(0).at(1).toString(), QStringLiteral("pw"));
+  QCOMPARE(root->property("state").toString(), QStringLiteral("signingin"));
+
+  // While signing in, Enter cancels.
+  QTest::keyClick(w->view(), Qt::Key_Return);
+  QCOMPARE(cancel.count(), 1);
+  QCOMPARE(signin.count(), 1);
+  QCOMPARE(root->property("state").toString(), QStringLiteral("signin"));
+
+  // Signing out: Enter does nothing.
+  emit w->showSigningout();
+  QTest::keyClick(w->view(), Qt::Key_Return);
+  QCOMPARE(signin.count(), 1);
+  QCOMPARE(cancel.count(), 1);
+  QVERIFY(!sceneItem(w, "signinButton")->isEnabled());
+  QVERIFY(qmlWarnings().isEmpty());
+}
+
+void TestLoginWindow::enterNeedsXsiAddressWhenShown() {
+  setApp(QStringLiteral("defaults/dm_config_file"), QString());
+  LoginWindow* w = makeWindow();
+  QVERIFY(w);
+  QVERIFY(w->getShowXsiField());
+  w->showLogin(false, false);
+  QVERIFY(QTest::qWaitForWindowExposed(w));
+  QSignalSpy signin(w, SIGNAL(signin(QString, QString, const RAZ::Configuration::Config*, QString)));
+  w->setUsername(QStringLiteral("lee"));
+  w->setPassword(QStringLiteral("pw"));
+  QVERIFY(!sceneItem(w, "usernameCombo")->isEnabled());
+  QTest::keyClick(w->view(), Qt::Key_Return);
+  QCOMPARE(signin.count(), 0);
+
+  sceneItem(w, "xsiField")->forceActiveFocus();
+  QTest::keyClicks(w->view(), QStringLiteral("https://x"));
+  QCOMPARE(w->getXsiAddress(), QStringLiteral("https://x"));
+  QVERIFY(sceneItem(w, "usernameCombo")->isEnabled());
+  w->setUsername(QStringLiteral("lee"));
+  w->setPassword(QStringLiteral("pw"));
+  QTest::keyClick(w->view(), Qt::Key_Return);
+  QCOMPARE(signin.count(), 1);
+  QCOMPARE(signin.at(0).at(3).toString(), QStringLiteral("https://x"));
+}
+
+void TestLoginWindow::tabOrderSkipsDisabledAndWraps() {
+  LoginWindow* w = makeWindow();
+  QVERIFY(w);
+  w->showLogin(false, false);
+  QVERIFY(QTest::qWaitForWindowExposed(w));
+  QQuickItem* xsi = sceneItem(w, "xsiField");
+  QQuickItem* user = sceneItem(w, "usernameCombo");
+  QQuickItem* password = sceneItem(w, "passwordField");
+  QQuickItem* remember = sceneItem(w, "rememberBox");
+  QQuickItem* autoBox = sceneItem(w, "autologinBox");
+  QVERIFY(xsi && user && password && remember && autoBox);
+
+  QTRY_VERIFY(xsi->hasActiveFocus());
+  QTest::keyClicks(w->view(), QStringLiteral("https://srv"));
+  QTest::keyClick(w->view(), Qt::Key_Tab);
+  QVERIFY(user->hasActiveFocus());
+  QTest::keyClicks(w->view(), QStringLiteral("max"));
+  QTest::keyClick(w->view(), Qt::Key_Tab);
+  QVERIFY(password->hasActiveFocus());
+  QTest::keyClicks(w->view(), QStringLiteral("pw"));
+  QTest::keyClick(w->view(), Qt::Key_Tab);
+  QVERIFY(remember->hasActiveFocus());
+  // "Sign in automatically" is disabled until "Remember password" is on.
+  QVERIFY(!autoBox->isEnabled());
+  QTest::keyClick(w->view(), Qt::Key_Tab);
+  QVERIFY(xsi->hasActiveFocus());
+  QTest::keyClick(w->view(), Qt::Key_Backtab);
+  QVERIFY(remember->hasActiveFocus());
+  QTest::keyClick(w->view(), Qt::Key_Space);
+  QVERIFY(w->getRememberPasswordChecked());
+  QVERIFY(autoBox->isEnabled());
+  QTest::keyClick(w->view(), Qt::Key_Tab);
+  QVERIFY(autoBox->hasActiveFocus());
+  QTest::keyClick(w->view(), Qt::Key_Space);
+  QVERIFY(w->getAutologinChecked());
+
+  // Emptying the password disables "Remember password" and clears it.
+  w->setPassword(QString());
+  QVERIFY(!remember->isEnabled());
+  QVERIFY(!w->getRememberPasswordChecked());
+  QVERIFY(qmlWarnings().isEmpty());
+}
+
+void TestLoginWindow::sceneStateFollowsWindow() {
+  LoginWindow* w = makeWindow();
+  QVERIFY(w);
+  QQuickItem* root = w->view()->rootObject();
+  QQuickItem* button = sceneItem(w, "signinButton");
+  emit w->showSigningin();
+  QCOMPARE(root->property("state").toString(), QStringLiteral("signingin"));
+  QCOMPARE(button->property("text").toString(), QStringLiteral("Cancel"));
+  QVERIFY(button->isEnabled());
+  emit w->showSigningout();
+  QCOMPARE(button->property("text").toString(), QStringLiteral("Signing Out"));
+  QVERIFY(!button->isEnabled());
+  w->cbSessionClosed();
+  QCOMPARE(root->property("state").toString(), QStringLiteral("signin"));
+  QCOMPARE(button->property("text").toString(), QStringLiteral("Sign In"));
+}
+
+void TestLoginWindow::configurationSelection() {
+  QVERIFY(m_configs->addConfig("<config name=\"Alpha\"></config>", m_dir->filePath(QStringLiteral("config1.xml"))));
+  QVERIFY(m_configs->addConfig("<config name=\"Beta\"></config>", m_dir->filePath(QStringLiteral("config2.xml"))));
+  setApp(QStringLiteral("login/config"), QStringLiteral("Beta"));
+  LoginWindow* w = makeWindow();
+  QVERIFY(w);
+  QCOMPARE(w->getConfigIdx(), 1);
+  QCOMPARE(w->getConfigName(), QStringLiteral("Beta"));
+  QVERIFY(m_configs->currentConfig());
+  QCOMPARE(m_configs->currentConfig()->getName(), QStringLiteral("Beta"));
+  QCOMPARE(m_credentials->configuration(), m_configs->currentConfig());
+
+  setApp(QStringLiteral("login/config"), QStringLiteral("Gone"));
+  w->cbSessionClosed();
+  QCOMPARE(w->getConfigIdx(), 0);
+  QCOMPARE(w->getConfigName(), QStringLiteral("Alpha"));
+}
+
+ZENT_TEST_MAIN(TestLoginWindow, QApplication)
+#include "tst_login_window.moc"

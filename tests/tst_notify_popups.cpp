@@ -1,0 +1,453 @@
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QQuickItem>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "TestSupport.h"
+#include "libqml/utils/Style.h"
+#include "Widgets/Notifications/CommunicationNotification.h"
+#include "Widgets/Notifications/CommunicationOverlay.h"
+#include "Widgets/Notifications/CommunicationWindowDialpad.h"
+#include "Widgets/Notifications/ContactMouseOver.h"
+#include "Widgets/Notifications/Notification.h"
+#include "Widgets/Notifications/WebcollabSharingNotification.h"
+
+namespace {
+
+// A session as the notification scenes read it.
+class FakeSession : public QObject {
+  Q_OBJECT
+  Q_PROPERTY(QString contactName MEMBER contactName NOTIFY changed)
+  Q_PROPERTY(QString callerName MEMBER callerName NOTIFY changed)
+  Q_PROPERTY(QString fileName MEMBER fileName NOTIFY changed)
+  Q_PROPERTY(QString subject MEMBER subject NOTIFY changed)
+  Q_PROPERTY(QString inviteReason MEMBER inviteReason NOTIFY changed)
+  Q_PROPERTY(bool isVideoCall MEMBER isVideoCall NOTIFY changed)
+  Q_PROPERTY(bool updatingToVideo MEMBER updatingToVideo NOTIFY changed)
+  Q_PROPERTY(bool shareAvailable MEMBER shareAvailable NOTIFY changed)
+
+ public:
+  QString contactName;
+  QString callerName;
+  QString fileName;
+  QString subject;
+  QString inviteReason;
+  bool isVideoCall = false;
+  bool updatingToVideo = false;
+  bool shareAvailable = true;
+
+  // What the in-call overlay asks of a session.
+  Q_INVOKABLE QObject* getCall() const { return call; }
+  Q_INVOKABLE QObject* getWebCollab() const { return collab; }
+  Q_INVOKABLE bool getShareInvitationOrphan() const { return orphan; }
+
+  QObject* call = nullptr;
+  QObject* collab = nullptr;
+  bool orphan = false;
+
+ signals:
+  void changed();
+  void callChanged();
+};
+
+class FakeCall : public QObject {
+  Q_OBJECT
+ public:
+  enum CallState { Idle = 0, Attention = 12 };
+  Q_ENUM(CallState)
+  Q_INVOKABLE CallState getCallState() const { return state; }
+  CallState state = Idle;
+};
+
+QList<QQuickItem*> allItems(QQuickItem* root) {
+  QList<QQuickItem*> out{root};
+  const auto children = root->childItems();
+  for (QQuickItem* child : children) out << allItems(child);
+  return out;
+}
+
+// Every visible text of a scene, with its text format.
+QList<QPair<QString, int>> texts(QQuickItem* root) {
+  QList<QPair<QString, int>> out;
+  const auto items = allItems(root);
+  for (QQuickItem* item : items) {
+    if (QByteArray(item->metaObject()->className()).startsWith("QQuickText") &&
+        item->property("textFormat").isValid()) {
+      out << qMakePair(item->property("text").toString(), item->property("textFormat").toInt());
+    }
+  }
+  return out;
+}
+
+const int kPlainText = 0;  // Text.PlainText
+
+}  // namespace
+
+class TestNotifyPopups : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void toastStaysOpenUnderTheMouse();
+  void toastClosesByButtonPressOrTimer();
+  void toastIconKindClearsPicture();
+  void toastFollowsTheThemeColours();
+  void notificationTitlesShowNamesAsPlainText_data();
+  void notificationTitlesShowNamesAsPlainText();
+  void callAnswerButtonsReportHowTheCallWasAnswered();
+  void shareWithoutComponentSaysSo();
+  void sharingHintClosesByItself();
+  void dialpadTurnsKeysIntoDigits();
+  void dialpadHidesOnDeactivation();
+  void overlayPanelsSetHeightAndVisibility();
+  void overlayAttentionBringsTheWindowForward();
+  void overlayWithoutSessionDoesNothing();
+  void hoverCardRestartsItsTimerOnTheSameContact();
+
+ private:
+  QString writeDialpadScene(QTemporaryDir& dir);
+};
+
+void TestNotifyPopups::toastStaysOpenUnderTheMouse() {
+  QPointer<Widgets::Notifications::Notification> toast = new Widgets::Notifications::Notification(60);
+  toast->setText(QStringLiteral("hello"));
+  toast->show();
+  QVERIFY(toast->isCloseTimerActive());
+  QEvent enter(QEvent::Enter);
+  QApplication::sendEvent(toast, &enter);
+  // Resting on it, nothing is left to close it.
+  QVERIFY(!toast->isCloseTimerActive());
+  QVERIFY(toast->isVisible());
+
+  QSignalSpy closed(toast.data(), SIGNAL(closed(Widgets::Notifications::Base*)));
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(toast, &leave);
+  QVERIFY(toast->isCloseTimerActive());
+  QTRY_VERIFY(toast.isNull());
+  QCOMPARE(closed.count(), 1);
+}
+
+void TestNotifyPopups::toastClosesByButtonPressOrTimer() {
+  {
+    QPointer<Widgets::Notifications::Notification> toast = new Widgets::Notifications::Notification(60000);
+    toast->show();
+    auto* button = toast->findChild<QPushButton*>(QStringLiteral("notificationCloseButton"));
+    QVERIFY(button);
+    QSignalSpy closed(toast.data(), SIGNAL(closed(Widgets::Notifications::Base*)));
+    button->click();
+    QCOMPARE(closed.count(), 1);
+    QTRY_VERIFY(toast.isNull());
+  }
+  {
+    QPointer<Widgets::Notifications::Notification> toast = new Widgets::Notifications::Notification(60000);
+    toast->show();
+    QTest::mouseClick(toast, Qt::LeftButton, Qt::NoModifier, QPoint(5, toast->height() - 5));
+    QTRY_VERIFY(toast.isNull());
+  }
+  {
+    QPointer<Widgets::Notifications::Notification> toast = new Widgets::Notifications::Notification(20);
+    toast->show();
+    QTRY_VERIFY(toast.isNull());
+  }
+}
+
+void TestNotifyPopups::toastIconKindClearsPicture() {
+  auto* toast = new Widgets::Notifications::Notification(60000);
+  auto labels = toast->findChildren<QLabel*>(QStringLiteral("notificationIcon"));
+  QCOMPARE(labels.size(), 1);
+  QPixmap pixmap(8, 8);
+  pixmap.fill(Qt::red);
+  labels.first()->setPixmap(pixmap);
+  toast->setIconType(3);
+  QCOMPARE(toast->iconType(), 3);
+  QVERIFY(labels.first()->pixmap(Qt::ReturnByValue).isNull());
+  delete toast;
+}
+
+void TestNotifyPopups::toastFollowsTheThemeColours() {
+  auto* plain = new Widgets::Notifications::Notification(60000);
+  QVERIFY(!plain->styleSheet().contains(QLatin1String("%%")));
+  delete plain;
+
+  QML::Style style;
+  style.setColor(QStringLiteral("mediumBackground"), QStringLiteral("#123456"));
+  auto* toast = new Widgets::Notifications::Notification(60000);
+  QVERIFY(toast->styleSheet().contains(QLatin1String("#123456")));
+  style.setColor(QStringLiteral("mediumBackground"), QStringLiteral("#654321"));
+  QVERIFY(toast->styleSheet().contains(QLatin1String("#654321")));
+  QVERIFY(!toast->styleSheet().contains(QLatin1String("%%")));
+  delete toast;
+}
+
+void TestNotifyPopups::notificationTitlesShowNamesAsPlainText_data() {
+  QTest::addColumn<int>("type");
+  QTest::addColumn<QString>("expected");
+  QTest::newRow("call") << 0 << QStringLiteral("%1 is calling");
+  QTest::newRow("chat") << 1 << QStringLiteral("%1 wants to chat");
+  QTest::newRow("file") << 2 << QStringLiteral("%1 is sending you a file");
+  QTest::newRow("share") << 3 << QStringLiteral("Would you like to view %1's desktop share?");
+}
+
+void TestNotifyPopups::notificationTitlesShowNamesAsPlainText() {
+  QFETCH(int, type);
+  QFETCH(QString, expected);
+  FakeSession session;
+  session.contactName = QStringLiteral("<b>Eve</b><img src=\"http://example.invalid/t.png\">");
+  session.fileName = QStringLiteral("<i>report</i>.pdf");
+  QPointer<QML::CommunicationNotification> n = new QML::CommunicationNotification(
+      &session, static_cast<QML::CommunicationNotification::NotificationType>(type));
+  n->load();
+  QVERIFY(n->rootObject());
+  QCOMPARE(n->rootObject()->width(), (type == 0 || type == 3) ? 400.0 : 350.0);
+
+  const auto shown = texts(n->rootObject());
+  bool titleFound = false;
+  for (const auto& t : shown) {
+    // Whatever shows remote text shows it as text, never as markup.
+    if (t.first.contains(QLatin1Char('<'))) QCOMPARE(t.second, kPlainText);
+    if (t.first == expected.arg(session.contactName)) titleFound = true;
+  }
+  QVERIFY2(titleFound, qPrintable(expected));
+  if (type == 2) {
+    bool fileFound = false;
+    for (const auto& t : shown) fileFound |= t.first == session.fileName;
+    QVERIFY(fileFound);
+  }
+
+  // A name change reaches the title; a session gone leaves an empty name.
+  session.contactName = QStringLiteral("Ann");
+  emit session.changed();
+  bool renamed = false;
+  for (const auto& t : texts(n->rootObject())) renamed |= t.first == expected.arg(QStringLiteral("Ann"));
+  QVERIFY(renamed);
+  delete n.data();
+}
+
+void TestNotifyPopups::callAnswerButtonsReportHowTheCallWasAnswered() {
+  FakeSession session;
+  session.contactName = QStringLiteral("Bob");
+  session.isVideoCall = true;
+  auto* n = new QML::CommunicationNotification(&session, QML::CommunicationNotification::CallNotification);
+  n->load();
+  QVERIFY(n->rootObject());
+  QQuickItem* video = nullptr;
+  QQuickItem* decline = nullptr;
+  for (QQuickItem* item : allItems(n->rootObject())) {
+    if (item->objectName() == QLatin1String("videoButton")) video = item;
+    if (item->objectName() == QLatin1String("declineButton")) decline = item;
+  }
+  QVERIFY(video && decline);
+  QVERIFY(video->isVisible());
+
+  QSignalSpy accepted(n, SIGNAL(callNotificationAccepted()));
+  QSignalSpy ignored(n, SIGNAL(callNotificationIgnored()));
+  QVERIFY(QMetaObject::invokeMethod(video, "clicked"));
+  QCOMPARE(accepted.count(), 1);
+  QCOMPARE(n->answer(), QStringLiteral("video"));
+  QVERIFY(QMetaObject::invokeMethod(decline, "clicked"));
+  QCOMPARE(ignored.count(), 1);
+
+  // While the other side asks for video, the buttons read Yes and No.
+  session.updatingToVideo = true;
+  emit session.changed();
+  QCOMPARE(video->property("text").toString(), QStringLiteral("Yes"));
+  QCOMPARE(decline->property("text").toString(), QStringLiteral("No"));
+  delete n;
+}
+
+void TestNotifyPopups::shareWithoutComponentSaysSo() {
+  FakeSession session;
+  session.contactName = QStringLiteral("Dan");
+  session.shareAvailable = false;
+  auto* n = new QML::CommunicationNotification(&session, QML::CommunicationNotification::WebcollabNotification);
+  n->load();
+  QVERIFY(n->rootObject());
+  QCOMPARE(n->rootObject()->height(), 25.0 + 1 + 70);
+  bool found = false;
+  for (const auto& t : texts(n->rootObject()))
+    found |= t.first.startsWith(QStringLiteral("Dan has invited you to a desktop share."));
+  QVERIFY(found);
+  session.shareAvailable = true;
+  emit session.changed();
+  QCOMPARE(n->rootObject()->height(), 25.0 + 1 + 80);
+  delete n;
+}
+
+void TestNotifyPopups::sharingHintClosesByItself() {
+  QPointer<QML::WebcollabSharingNotification> hint = new QML::WebcollabSharingNotification;
+  QVERIFY(hint->rootObject());
+  QCOMPARE(hint->rootObject()->width(), 370.0);
+  QCOMPARE(hint->rootObject()->height(), 80.0);
+  hint->show();
+  QTRY_VERIFY_WITH_TIMEOUT(hint.isNull(), 6000);
+}
+
+QString TestNotifyPopups::writeDialpadScene(QTemporaryDir& dir) {
+  const QString path = dir.filePath(QStringLiteral("Dialpad.qml"));
+  QFile f(path);
+  if (!f.open(QIODevice::WriteOnly)) return QString();
+  f.write("import QtQuick 2.15\n"
+          "Item {\n"
+          "  width: 100; height: 100\n"
+          "  property var digits: []\n"
+          "  property int pastes: 0\n"
+          "  function sendDTMF(d) { var a = digits; a.push(d); digits = a; }\n"
+          "  function appendClipboardText() { pastes = pastes + 1; }\n"
+          "}\n");
+  return path;
+}
+
+void TestNotifyPopups::dialpadTurnsKeysIntoDigits() {
+  QTemporaryDir dir;
+  const QString scene = writeDialpadScene(dir);
+  QVERIFY(!scene.isEmpty());
+  QWidget owner;
+  auto* pad = new QML::CommunicationWindowDialpad(nullptr, &owner);
+  pad->setSource(QUrl::fromLocalFile(scene));
+  QVERIFY(pad->rootObject());
+
+  auto press = [pad](int key, Qt::KeyboardModifiers mods = Qt::NoModifier, const QString& text = QString()) {
+    QKeyEvent e(QEvent::KeyPress, key, mods, text);
+    pad->handleKeyEvent(&e);
+  };
+  press(Qt::Key_5, Qt::NoModifier, QStringLiteral("5"));
+  press(Qt::Key_0, Qt::NoModifier, QStringLiteral("0"));
+  press(Qt::Key_NumberSign, Qt::NoModifier, QStringLiteral("#"));
+  press(Qt::Key_Return);
+  press(Qt::Key_Enter);
+  press(Qt::Key_Asterisk, Qt::NoModifier, QStringLiteral("*"));
+  press(Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+  press(Qt::Key_V, Qt::ControlModifier);
+
+  const QVariantList digits = pad->rootObject()->property("digits").toList();
+  QCOMPARE(digits, (QVariantList{5, 0, 11, 11, 11, 10}));
+  QCOMPARE(pad->rootObject()->property("pastes").toInt(), 1);
+
+  // Escape hides a visible pad and tells its owner.
+  owner.show();
+  pad->show();
+  QSignalSpy visibility(pad, SIGNAL(dialpadVisibleChanged()));
+  press(Qt::Key_Escape);
+  QVERIFY(!pad->isVisible());
+  QCOMPARE(visibility.count(), 1);
+  press(Qt::Key_Escape);
+  QCOMPARE(visibility.count(), 1);
+}
+
+void TestNotifyPopups::dialpadHidesOnDeactivation() {
+  QWidget owner;
+  auto* pad = new QML::CommunicationWindowDialpad(nullptr, &owner);
+  owner.show();
+  pad->show();
+  QSignalSpy visibility(pad, SIGNAL(dialpadVisibleChanged()));
+  QEvent deactivate(QEvent::WindowDeactivate);
+  QApplication::sendEvent(pad, &deactivate);
+  QVERIFY(!pad->isVisible());
+  QCOMPARE(visibility.count(), 1);
+}
+
+void TestNotifyPopups::overlayPanelsSetHeightAndVisibility() {
+  FakeSession session;
+  QWidget window;
+  window.show();
+  auto* overlay = new QML::CommunicationOverlay(&session, &window);
+  QVERIFY(!overlay->callTransferVisible());
+
+  QSignalSpy transfer(overlay, SIGNAL(callTransferVisibleChanged()));
+  overlay->transferCallTriggered();
+  overlay->transferCallTriggered();
+  QCOMPARE(transfer.count(), 1);
+  QVERIFY(overlay->isVisible());
+  QCOMPARE(overlay->height(), 115);
+
+  overlay->closeContactList();
+  QVERIFY(!overlay->isVisible());
+  QCOMPARE(overlay->height(), 75);
+
+  overlay->callParkTriggered();
+  QCOMPARE(overlay->height(), 110);
+  overlay->addParticipantsTriggered();
+  QCOMPARE(overlay->height(), 115);
+  overlay->closeContactList();
+  QVERIFY(!overlay->addParticipantsVisible() && !overlay->callParkVisible());
+
+  // An orphaned share invitation is an attention state of its own height.
+  session.orphan = true;
+  overlay->checkIfNeedsToBeVisible();
+  QVERIFY(overlay->isVisible());
+  QCOMPARE(overlay->height(), 90);
+
+  // Hidden window, hidden overlay.
+  window.hide();
+  overlay->transferCallTriggered();
+  QVERIFY(!overlay->isVisible());
+}
+
+void TestNotifyPopups::overlayAttentionBringsTheWindowForward() {
+  FakeSession session;
+  FakeCall call;
+  session.call = &call;
+  QWidget window;
+  window.show();
+  auto* overlay = new QML::CommunicationOverlay(&session, &window);
+  emit session.callChanged();
+  QVERIFY(!overlay->attention());
+  QVERIFY(!overlay->isVisible());
+
+  window.showMinimized();
+  call.state = FakeCall::Attention;
+  emit session.callChanged();
+  QVERIFY(overlay->attention());
+  QVERIFY(!window.isMinimized());
+  QVERIFY(overlay->isVisible());
+  QCOMPARE(overlay->height(), 75);
+}
+
+void TestNotifyPopups::overlayWithoutSessionDoesNothing() {
+  QWidget window;
+  window.show();
+  auto* session = new FakeSession;
+  auto* overlay = new QML::CommunicationOverlay(session, &window);
+  delete session;
+  overlay->transferCallTriggered();
+  QVERIFY(overlay->callTransferVisible());
+  QVERIFY(!overlay->isVisible());
+}
+
+void TestNotifyPopups::hoverCardRestartsItsTimerOnTheSameContact() {
+  QObject contact;
+  contact.setObjectName(QStringLiteral("contact"));
+  QObject other;
+  QPointer<QML::ContactMouseOver> card = new QML::ContactMouseOver;
+  QVERIFY(card->activate());
+  QVERIFY(card->rootObject());
+  QCOMPARE(card->windowFlags() & Qt::ToolTip, Qt::ToolTip);
+
+  QSignalSpy changed(card.data(), SIGNAL(contactChanged()));
+  card->setContact(&contact);
+  QCOMPARE(changed.count(), 1);
+  QVERIFY(card->hideTimer()->isActive());
+  QCOMPARE(card->hideTimer()->interval(), 5000);
+  card->hideTimer()->stop();
+  card->setContact(&contact);
+  QCOMPARE(changed.count(), 1);
+  QVERIFY(card->hideTimer()->isActive());
+  card->setContact(&other);
+  QCOMPARE(changed.count(), 2);
+
+  QSignalSpy affiliation(card.data(), SIGNAL(affiliationChanged()));
+  card->setAffiliation(2);
+  card->setAffiliation(2);
+  QCOMPARE(affiliation.count(), 1);
+
+  // Hiding is the timer's only effect.
+  card->show();
+  card->hideTimer()->start(1);
+  QTRY_VERIFY(!card->isVisible());
+  delete card.data();
+}
+
+ZENT_TEST_MAIN(TestNotifyPopups, QApplication)
+#include "tst_notify_popups.moc"

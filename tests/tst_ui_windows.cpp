@@ -1,0 +1,614 @@
+// Window bases: placement, window manager, widget windows, message window,
+// QML windows and views, and the QML modules.
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QScreen>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QUrlQuery>
+#include <QVBoxLayout>
+
+#include <RAZ/Settings.h>
+
+#include "TestSupport.h"
+#include "Utils/HelpInterface.h"
+#include "Utils/WindowManager.h"
+#include "Widgets/PopupWindow.h"
+#include "dialogs/MessageWindow.h"
+#include "libqml/QmlRegistration.h"
+#include "libqml/utils/QmlHelper.h"
+#include "libqml/utils/Style.h"
+#include "libqml/utils/StyleView.h"
+#include "libqml/window/View.h"
+#include "libqml/window/Window.h"
+
+namespace {
+
+QString writeQml(const QTemporaryDir& dir, const QString& name, const QByteArray& body) {
+  const QString path = dir.filePath(name);
+  QFile f(path);
+  if (!f.open(QIODevice::WriteOnly)) return QString();
+  f.write(body);
+  return path;
+}
+
+// Collects what the QML engine of a view reports while a scene runs:
+// a scene that loads with warnings fails its test.
+class QmlWarnings : public QObject {
+ public:
+  explicit QmlWarnings(QQmlEngine* engine) {
+    connect(engine, &QQmlEngine::warnings, this, [this](const QList<QQmlError>& errors) {
+      for (const QQmlError& e : errors) m_seen << e.toString();
+    });
+  }
+  QStringList take() {
+    QStringList out;
+    out.swap(m_seen);
+    return out;
+  }
+
+ private:
+  QStringList m_seen;
+};
+
+Dialogs::MessageWindow* findMessageWindow() {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (auto* m = qobject_cast<Dialogs::MessageWindow*>(w)) {
+      if (m->isVisible()) return m;
+    }
+  }
+  return nullptr;
+}
+
+class MinWindow : public QML::Window {
+ public:
+  QSize minimumWindowSize() const override { return QSize(220, 140); }
+  QSize maximumWindowSize() const override { return QSize(900, 700); }
+};
+
+}  // namespace
+
+class TestUiWindows : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir m_settingsDir;
+  QML::Style* m_style = nullptr;
+  Utils::WindowManager* m_wm = nullptr;
+
+  void setSetting(RAZ::Settings::SettingsType scope, const QString& key, const QVariant& value) {
+    QSettings s(RAZ::Settings::filePath(scope), QSettings::IniFormat);
+    if (value.isValid())
+      s.setValue(key, value);
+    else
+      s.remove(key);
+    s.sync();
+  }
+
+ private slots:
+  void initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    for (int s = 0; s <= 4; ++s) {
+      const QString dir = m_settingsDir.path() + QString("/scope%1").arg(s);
+      QDir().mkpath(dir);
+      RAZ::Settings::setPath(RAZ::Settings::SettingsType(s), dir);
+    }
+    m_style = new QML::Style(this);
+    m_wm = new Utils::WindowManager();
+    QML::registerTypes();
+  }
+  void cleanupTestCase() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    delete m_wm;
+  }
+  void cleanup() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (w->isVisible() && (qobject_cast<Utils::HelpInterface*>(w) || qobject_cast<QML::View*>(w))) w->close();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  // ---- placement ----
+  void placement_data() {
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<quint32>("rx");
+    QTest::addColumn<quint32>("ry");
+    QTest::addColumn<QPoint>("expected");
+    QTest::newRow("small, low random") << QRect(0, 0, 800, 600) << QSize(100, 100) << 0u << 0u << QPoint(200, 150);
+    QTest::newRow("small, high random") << QRect(0, 0, 800, 600) << QSize(100, 100) << 500u << 350u
+                                        << QPoint(200 + 500 % 501, 150 + 350 % 351);
+    QTest::newRow("second screen origin") << QRect(1920, 100, 1280, 1024) << QSize(200, 100) << 0u << 0u
+                                          << QPoint(1920 + 320, 100 + 256);
+    QTest::newRow("wider than three quarters") << QRect(0, 0, 800, 600) << QSize(700, 500) << 12345u << 777u
+                                               << QPoint(100, 100);
+    QTest::newRow("larger than the area") << QRect(-1280, 0, 1280, 800) << QSize(2000, 900) << 99u << 99u
+                                          << QPoint(-1280, 0);
+    QTest::newRow("exactly the area") << QRect(10, 20, 300, 200) << QSize(300, 200) << 7u << 7u << QPoint(10, 20);
+  }
+  void placement() {
+    QFETCH(QRect, area);
+    QFETCH(QSize, size);
+    QFETCH(quint32, rx);
+    QFETCH(quint32, ry);
+    QFETCH(QPoint, expected);
+    const QPoint p = Utils::WindowManager::placement(area, size, rx, ry);
+    QCOMPARE(p, expected);
+  }
+  void placementAlwaysInside() {
+    const QRect area(300, -200, 1024, 768);
+    for (int w : {1, 200, 767, 768, 1024}) {
+      for (quint32 r : {0u, 1u, 255u, 4294967295u}) {
+        const QPoint p = Utils::WindowManager::placement(area, QSize(w, w / 2), r, r);
+        QVERIFY(area.contains(QRect(p, QSize(w, w / 2))));
+      }
+    }
+    QWidget w;
+    w.resize(100, 80);
+    Utils::WindowManager::placeWindow(&w);
+    QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(w.geometry()));
+    Utils::WindowManager::placeWindow(nullptr);
+  }
+
+  // ---- window manager ----
+  void windowManagerClosesAndDeletes() {
+    QPointer<PopupWindow> a = new PopupWindow(false, nullptr);
+    a->show();
+    QWidget child(nullptr);
+    auto* inner = new QWidget(&child);
+    m_wm->registerWindow(inner);  // not a window: ignored
+    m_wm->cbSigningOut();
+    QVERIFY(a);
+    QVERIFY(!a->isVisible());  // closed, and deletes itself on close
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!a);
+
+    QPointer<PopupWindow> b = new PopupWindow(false, nullptr);
+    b->setAttribute(Qt::WA_DeleteOnClose, false);
+    m_wm->cbSessionClosed();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!b);
+  }
+
+  // ---- widget window ----
+  void statusTextsRevert() {
+    auto* w = new PopupWindow(false, nullptr);
+    w->setStatus("green", "Ready", 0);
+    QVERIFY(w->statusLabel()->text().contains("Ready"));
+    w->setStatus("red", "<b>Bob</b> & co", 1);
+    QVERIFY(w->statusLabel()->text().contains("&lt;b&gt;Bob&lt;/b&gt; &amp; co"));
+    QVERIFY(w->statusLabel()->text().contains("color=\"red\""));
+    QVERIFY(w->isStatusTimerRunning());
+    w->setStatus("blue", "Second", 1);  // replaces the first and restarts
+    QVERIFY(w->statusLabel()->text().contains("Second"));
+    QTRY_VERIFY_WITH_TIMEOUT(w->statusLabel()->text().contains("Ready"), 5000);
+    QVERIFY(!w->isStatusTimerRunning());
+    w->setStatus("x\" onclick=\"y", "t", 0);
+    QVERIFY(!w->statusLabel()->text().contains("\" onclick"));
+    delete w;
+  }
+
+  void stayOnTopFromSetting() {
+    setSetting(RAZ::Settings::User, "mainWindow/alwaysontop", true);
+    auto* a = new PopupWindow(false, nullptr);
+    QVERIFY(a->isAlwaysOnTop());
+    setSetting(RAZ::Settings::User, "mainWindow/alwaysontop", "not a bool at all");
+    auto* b = new PopupWindow(false, nullptr);
+    QVERIFY(!b->isAlwaysOnTop());
+    setSetting(RAZ::Settings::User, "mainWindow/alwaysontop", QVariant());
+    auto* c = new PopupWindow(false, nullptr);
+    QVERIFY(!c->isAlwaysOnTop());
+    auto* d = new PopupWindow(true, nullptr);
+    QVERIFY(d->isAlwaysOnTop());
+    d->setAlwaysOnTop(false);
+    QVERIFY(!d->isAlwaysOnTop());
+    QVERIFY(d->windowFlags().testFlag(Qt::Window));
+    delete a;
+    delete b;
+    delete c;
+    delete d;
+  }
+
+  void resizableAndButtons() {
+    auto* w = new PopupWindow(false, nullptr);
+    w->setResizable(false);
+    QVERIFY(!w->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(!w->canMaximize());
+    w->setResizable(true);
+    QVERIFY(w->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    w->setCanMinimize(false);
+    QVERIFY(!w->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(w->windowFlags().testFlag(Qt::CustomizeWindowHint));
+    delete w;
+  }
+
+  void setContentReplacesAndSpaces() {
+    auto* w = new PopupWindow(false, nullptr);
+    QPointer<QWidget> first = new QWidget;
+    w->setContent(first, 0);
+    QCOMPARE(w->contentsLayout()->count(), 1);
+    auto* second = new QWidget;
+    w->setContent(second, 12);
+    QVERIFY(!first);
+    QCOMPARE(w->contentsLayout()->count(), 2);
+    QVERIFY(w->contentsLayout()->itemAt(1)->spacerItem());
+    QCOMPARE(second->parentWidget(), static_cast<QWidget*>(w));
+    QCOMPARE(w->objectName(), QString("popupWindow"));
+    delete w;
+  }
+
+  void closeShortcutClosesWindow() {
+    QPointer<PopupWindow> w = new PopupWindow(false, nullptr);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    w->activateWindow();
+    QTest::keySequence(w.data(), QKeySequence(QKeySequence::Close));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!w);
+  }
+
+  void helpUrl() {
+    setSetting(RAZ::Settings::Installation, "defaults/help_file", QVariant());
+    QVERIFY(Utils::HelpInterface::helpUrl("main").isEmpty());
+    setSetting(RAZ::Settings::Installation, "defaults/help_file", "https://help.example/index.html?v=2");
+    setSetting(RAZ::Settings::Application, "settings/language/active", "es");
+    const QUrl url = Utils::HelpInterface::helpUrl("main window");
+    QCOMPARE(url.host(), QString("help.example"));
+    const QUrlQuery q(url);
+    QCOMPARE(q.queryItems().size(), 3);
+    QCOMPARE(q.queryItems().at(0).first, QString("v"));
+    QCOMPARE(q.queryItemValue("context"), QString("main window"));
+    QCOMPARE(q.queryItems().at(2), qMakePair(QString("lang"), QString("es")));
+    setSetting(RAZ::Settings::Installation, "defaults/help_file", QVariant());
+    setSetting(RAZ::Settings::Application, "settings/language/active", QVariant());
+  }
+
+  // ---- message window ----
+  void answerSignalsInOrder() {
+    auto* w = Dialogs::MessageWindow::showQuestion("Title", "Really?", false,
+                                                   QDialogButtonBox::Yes | QDialogButtonBox::No, true);
+    QStringList order;
+    connect(w, &Dialogs::MessageWindow::messageAccepted, this, [&](bool nv) { order << QString("messageAccepted(%1)").arg(nv); });
+    connect(w, &Dialogs::MessageWindow::messageRejected, this, [&](bool nv) { order << QString("messageRejected(%1)").arg(nv); });
+    connect(w, &Dialogs::MessageWindow::accepted, this, [&](bool a, bool nv) { order << QString("accepted(%1,%2)").arg(a).arg(nv); });
+    connect(w, &Dialogs::MessageWindow::closed, this, [&] { order << "closed"; });
+    QVERIFY(w->neverAskAgainBox()->isVisibleTo(w));
+    QCOMPARE(w->buttonBox()->button(QDialogButtonBox::No)->objectName(), QString("noButton"));
+    QPointer<Dialogs::MessageWindow> guard(w);
+    w->neverAskAgainBox()->setChecked(true);
+    QTest::mouseClick(w->buttonBox()->button(QDialogButtonBox::Yes), Qt::LeftButton);
+    QCOMPARE(order, (QStringList{"messageAccepted(1)", "accepted(1,1)", "closed"}));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!guard);
+  }
+
+  void rejectAndFrameClose() {
+    auto* w = Dialogs::MessageWindow::showQuestion("T", "Q?");
+    QSignalSpy rejected(w, SIGNAL(messageRejected(bool)));
+    QSignalSpy answered(w, SIGNAL(accepted(bool, bool)));
+    QSignalSpy closed(w, SIGNAL(closed()));
+    QTest::mouseClick(w->buttonBox()->button(QDialogButtonBox::No), Qt::LeftButton);
+    QCOMPARE(rejected.count(), 1);
+    QCOMPARE(rejected.at(0).at(0).toBool(), false);
+    QCOMPARE(answered.at(0).at(0).toBool(), false);
+    QCOMPARE(closed.count(), 1);
+
+    auto* v = Dialogs::MessageWindow::showInformation("T", "Info");
+    QVERIFY(!v->neverAskAgainBox()->isVisibleTo(v));
+    QSignalSpy vAccepted(v, SIGNAL(messageAccepted(bool)));
+    QSignalSpy vAnswered(v, SIGNAL(accepted(bool, bool)));
+    QSignalSpy vClosed(v, SIGNAL(closed()));
+    v->close();  // the frame's close button
+    QCOMPARE(vClosed.count(), 1);
+    QCOMPARE(vAccepted.count(), 0);
+    QCOMPARE(vAnswered.count(), 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  void dismissEmitsOnlyAccepted() {
+    auto* w = Dialogs::MessageWindow::showQuestion("T", "Q?");
+    QStringList order;
+    connect(w, &Dialogs::MessageWindow::messageAccepted, this, [&](bool nv) { order << QString("messageAccepted(%1)").arg(nv); });
+    connect(w, &Dialogs::MessageWindow::accepted, this, [&](bool, bool) { order << "accepted"; });
+    connect(w, &Dialogs::MessageWindow::closed, this, [&] { order << "closed"; });
+    w->setUserData(42);
+    QCOMPARE(w->userData().toInt(), 42);
+    w->dismiss();
+    w->close();  // a second close reports nothing new
+    QCOMPARE(order, (QStringList{"messageAccepted(0)", "closed"}));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  void blockingQuestion_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("result");
+    QTest::newRow("yes") << int(QDialogButtonBox::Yes) << int(QDialog::Accepted);
+    QTest::newRow("no") << int(QDialogButtonBox::No) << int(QDialog::Rejected);
+  }
+  void blockingQuestion() {
+    QFETCH(int, button);
+    QFETCH(int, result);
+    QTimer::singleShot(0, this, [button] {
+      Dialogs::MessageWindow* w = findMessageWindow();
+      QVERIFY(w);
+      QTest::mouseClick(w->buttonBox()->button(QDialogButtonBox::StandardButton(button)), Qt::LeftButton);
+    });
+    int clicked = -1;
+    const int r = Dialogs::MessageWindow::question("T", "Q?", false, false, QDialogButtonBox::Yes | QDialogButtonBox::No,
+                                                   &clicked, QDialogButtonBox::No);
+    QCOMPARE(r, result);
+    QCOMPARE(clicked, button);
+  }
+
+  void blockingWindowClosedWhileRunning() {
+    QTimer::singleShot(0, this, [] {
+      Dialogs::MessageWindow* w = findMessageWindow();
+      QVERIFY(w);
+      w->close();
+    });
+    int clicked = -1;
+    const int r = Dialogs::MessageWindow::warning("T", "W", false, QDialogButtonBox::Ok, &clicked);
+    QCOMPARE(r, int(QDialog::Rejected));
+    QCOMPARE(clicked, 0);
+  }
+
+  void italianButtonTexts() {
+    setSetting(RAZ::Settings::Application, "settings/language/active", "en");
+    auto* en = Dialogs::MessageWindow::showQuestion("T", "Q?");
+    const QString qtText = en->buttonBox()->button(QDialogButtonBox::Yes)->text();
+    setSetting(RAZ::Settings::Application, "settings/language/active", "it");
+    auto* it = Dialogs::MessageWindow::showQuestion("T", "Q?", false, QDialogButtonBox::Yes | QDialogButtonBox::Cancel);
+    QCOMPARE(it->buttonBox()->button(QDialogButtonBox::Yes)->text(), QString("Yes"));
+    QCOMPARE(it->buttonBox()->button(QDialogButtonBox::Cancel)->objectName(), QString("cancelButton"));
+    QVERIFY(qtText != QString("Yes") || qtText == QString("Yes"));  // Qt's own text for "en"
+    QCOMPARE(en->buttonBox()->button(QDialogButtonBox::Yes)->text(), qtText);
+    QVERIFY(!en->focusButton(QDialogButtonBox::Cancel));
+    QVERIFY(en->focusButton(QDialogButtonBox::No));
+    QVERIFY(en->messageLabel()->textFormat() == Qt::PlainText);
+    setSetting(RAZ::Settings::Application, "settings/language/active", QVariant());
+  }
+
+  // ---- QML window and view ----
+  void viewPublishesContext() {
+    QML::View view;
+    QQmlContext* ctx = view.rootContext();
+    QCOMPARE(ctx->contextProperty("rootView").value<QObject*>(), static_cast<QObject*>(&view));
+    QCOMPARE(ctx->contextProperty("zentStyle").value<QObject*>(), static_cast<QObject*>(m_style));
+    QCOMPARE(ctx->contextProperty("qmlHelper").value<QObject*>(), static_cast<QObject*>(view.qmlHelper()));
+    QCOMPARE(view.idleTimeout(), 5000);
+  }
+
+  void setSourceSizes() {
+    QTemporaryDir dir;
+    auto* w = new MinWindow;
+    QVERIFY(w->setSource(writeQml(dir, "zero.qml", "import QtQuick 2.15\nItem {}\n")));
+    QCOMPARE(w->size(), QSize(220, 140));
+    QCOMPARE(w->minimumSize(), QSize(220, 140));
+    QVERIFY(w->setSource(writeQml(dir, "tall.qml", "import QtQuick 2.15\nItem { width: 0; height: 300 }\n")));
+    QCOMPARE(w->height(), 300);
+    QVERIFY(!w->setSource(writeQml(dir, "broken.qml", "import QtQuick 2.15\nItem { width: \n")));
+    QVERIFY(!w->setSource(writeQml(dir, "unknown.qml", "import QtQuick 2.15\nNoSuchThing {}\n")));
+    QmlWarnings warnings(w->view()->engine());
+    QVERIFY(w->setSource(writeQml(dir, "warn.qml", "import QtQuick 2.15\nItem { width: 10; height: noSuchName }\n")));
+    QVERIFY(!warnings.take().isEmpty());
+    delete w;
+  }
+
+  void nonResizableFixedExceptOnLoad() {
+    QTemporaryDir dir;
+    auto* w = new MinWindow;
+    w->resize(400, 300);
+    w->setResizable(false);
+    QCOMPARE(w->minimumSize(), QSize(400, 300));
+    QCOMPARE(w->maximumSize(), QSize(400, 300));
+    QVERIFY(w->setSource(writeQml(dir, "a.qml", "import QtQuick 2.15\nItem { width: 500; height: 350 }\n")));
+    QCOMPARE(w->minimumSize(), QSize(220, 140));
+    QCOMPARE(w->maximumSize(), QSize(900, 700));
+    QCOMPARE(w->size(), QSize(500, 350));
+    delete w;
+  }
+
+  void aspectRatio() {
+    auto* w = new QML::Window(false, nullptr);
+    w->resize(200, 100);
+    QSignalSpy spy(w, SIGNAL(aspectRatioChanged()));
+    w->setAspectRatio(1.5);
+    QCOMPARE(w->size(), QSize(150, 100));
+    QCOMPARE(spy.count(), 1);
+    w->setAspectRatio(0.0);
+    QCOMPARE(w->size(), QSize(150, 100));
+    w->setAspectRatio(-2.0);
+    QCOMPARE(w->size(), QSize(150, 100));
+    QCOMPARE(spy.count(), 3);
+    delete w;
+  }
+
+  void windowServices() {
+    auto* w = new QML::Window(false, nullptr);
+    QCOMPARE(w->boundSizeToLimit(QSize(400, 200), QSize(100, 100)), QSize(100, 50));
+    QVERIFY(w->calcTextWidth("Hello", "DejaVu Sans", 12) > w->calcTextWidth("H", "DejaVu Sans", 12));
+    QPointer<QMenu> empty = new QMenu;
+    w->openMenu(empty);
+    QVERIFY(!empty);
+    w->openMenu(nullptr);
+    QTest::ignoreMessage(QtWarningMsg, "WControllerView::setItemCursor invalid QGraphicsObject");
+    w->setItemCursor(nullptr, Qt::PointingHandCursor);
+    w->move(100, 100);
+    w->moveBy(10, -5);
+    QCOMPARE(w->pos(), QPoint(110, 95));
+    QCOMPARE(w->languageChangeProperty(), QString());
+    QSignalSpy lang(w, SIGNAL(languageChanged()));
+    QEvent change(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(w, &change);
+    QCOMPARE(lang.count(), 1);
+    delete w;
+  }
+
+  void windowStayOnTopDeferred() {
+    auto* w = new QML::Window(true, nullptr);
+    QVERIFY(!w->isAlwaysOnTop());
+    QTRY_VERIFY(w->isAlwaysOnTop());
+    w->setAlwaysOnTop(false);
+    QVERIFY(!w->isAlwaysOnTop());
+    delete w;
+  }
+
+  void idleDetection() {
+    QML::View view;
+    view.resize(100, 100);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QSignalSpy idle(&view, SIGNAL(idleChanged()));
+    view.setIdleTimeout(30);
+    QTRY_VERIFY(view.isIdle());
+    QCOMPARE(idle.count(), 1);
+    QTest::mouseMove(&view, QPoint(20, 30));
+    QMouseEvent move(QEvent::MouseMove, QPointF(20, 30), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&view, &move);
+    QVERIFY(!view.isIdle());
+    QCOMPARE(view.windowPosX(), 20);
+    QCOMPARE(view.windowPosY(), 30);
+    QTRY_VERIFY(view.isIdleOnMove());
+    QTRY_VERIFY(view.isIdle());
+    view.setIdleTimeout(0);
+    QVERIFY(!view.isIdle());
+    QTest::qWait(0);
+    QVERIFY(!view.isIdle());
+  }
+
+  void escapeAndStyleEditorChord() {
+    QTemporaryDir dir;
+    auto* w = new QML::Window(false, nullptr);
+    QVERIFY(w->setSource(writeQml(dir, "keys.qml",
+                                  "import QtQuick 2.15\nItem { width: 100; height: 100; focus: true\n"
+                                  "  property int escapes: 0\n"
+                                  "  Keys.onEscapePressed: escapes++ }\n")));
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    QML::View* view = w->view();
+    QSignalSpy esc(view, SIGNAL(keyEscapePressed()));
+    QTest::keyClick(view, Qt::Key_Escape);
+    QCOMPARE(esc.count(), 1);
+    QCOMPARE(view->rootObject()->property("escapes").toInt(), 1);
+
+    const Qt::KeyboardModifiers cs = Qt::ControlModifier | Qt::ShiftModifier;
+    QTest::keyPress(view, Qt::Key_C);
+    QTest::keyPress(view, Qt::Key_S);
+    QTest::keyRelease(view, Qt::Key_S);
+    QTest::keyPress(view, Qt::Key_S, cs);
+    QVERIFY(!QML::StyleView::instance());
+    QTest::keyPress(view, Qt::Key_C, cs);
+    QTest::keyPress(view, Qt::Key_S, cs);
+    QVERIFY(QML::StyleView::instance());
+    QML::StyleView* editor = QML::StyleView::instance();
+    QVERIFY(editor->view()->rootObject());
+    QVERIFY(editor->view()->errors().isEmpty());
+    QVERIFY(editor->minimumSize().width() >= 300);
+    QTest::keyClick(editor->view(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!QML::StyleView::instance());
+    delete w;
+  }
+
+  void styleEditorModes() {
+    auto* editor = new QML::StyleView(nullptr);
+    QmlWarnings warnings(editor->view()->engine());
+    QVERIFY(editor->setSource("qrc:/windows/StyleView.qml"));
+    editor->show();
+    QVERIFY(QTest::qWaitForWindowExposed(editor));
+    m_style->invertAll();
+    QCoreApplication::processEvents();
+    QCOMPARE(warnings.take(), QStringList());
+    editor->exportCsv(true);
+    QCOMPARE(editor->mode(), QML::StyleView::ExportAll);
+    QVERIFY(editor->fileDialog());
+    QTemporaryDir dir;
+    QSignalSpy exported(editor, SIGNAL(exportCsv(QString, bool)));
+    editor->fileSelected(dir.filePath("style.csv"));
+    QCOMPARE(exported.count(), 1);
+    QCOMPARE(exported.at(0).at(1).toBool(), true);
+    QVERIFY(QFile::exists(dir.filePath("style.csv")));
+    editor->importCsv();
+    QSignalSpy imported(editor, SIGNAL(importCsv(QString)));
+    editor->fileSelected(QString());
+    QCOMPARE(imported.count(), 0);
+    m_style->setFontFamily("DejaVu Sans");
+    QCOMPARE(editor->view()->rootObject()->property("fontSelectorVisible").toBool(), true);
+    m_style->setDefaults();
+    QCoreApplication::processEvents();
+    QCOMPARE(warnings.take(), QStringList());
+    delete editor;
+  }
+
+  // ---- QML modules ----
+  void everyElementCreatable_data() {
+    QTest::addColumn<QString>("element");
+    for (const char* n : {"SecurityClassificationMenu", "Menu", "Pixmap", "DropArea", "DragArea", "ComboBox",
+                          "LoginComboBox", "FilterComboBox", "NumberSelectorComboBox", "CommWinNumberSelectorComboBox",
+                          "WebView2", "CenteredFlow", "QmlClipboardAdapter", "ViewShare", "ViewShareUss"})
+      QTest::newRow(n) << QString("V.") + n;
+    QTest::newRow("ToolTip") << QString("K.ToolTip");
+  }
+  void everyElementCreatable() {
+    QFETCH(QString, element);
+    QQmlEngine engine;
+    QQmlComponent c(&engine);
+    c.setData(("import QtQuick 2.15\nimport Vantre 1.0 as V\nimport Kelvantic 1.0 as K\nItem { " + element +
+               " {} }\n").toUtf8(),
+              QUrl("file:///snippet.qml"));
+    QScopedPointer<QObject> o(c.create());
+    QVERIFY2(o, qPrintable(c.errorString()));
+  }
+
+  void uncreatableReasons_data() {
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<QString>("reason");
+    for (const char* n : {"CommunicationsWindow", "CommunicationNotification", "ContactCard", "Call", "MessageModel",
+                          "View", "ConfigXML", "QAbstractItemModel", "QMenu", "Message", "QmlHelper", "Action",
+                          "Presence", "GroupsModel", "WebcollabBase", "SecurityClassificationController",
+                          "CommunicationSession", "LoginWindow", "ChatRoomsModel", "ChatParticipant",
+                          "LeftPaneButtonsModel", "TimelineEntry", "FieldData", "ConnectorData"})
+      QTest::newRow(n) << QString(n) << QString(n) + " cannot be created from QML";
+    QTest::newRow("MimeData") << "MimeData" << "MimeData cannot be created from QML.";
+    QTest::newRow("DragDropEvent") << "DragDropEvent" << "DragDropEvent cannot be created from QML.";
+  }
+  void uncreatableReasons() {
+    QFETCH(QString, element);
+    QFETCH(QString, reason);
+    QQmlEngine engine;
+    QQmlComponent c(&engine);
+    c.setData(("import QtQuick 2.15\nimport Vantre 1.0\nItem { " + element + " {} }\n").toUtf8(),
+              QUrl("file:///snippet.qml"));
+    QVERIFY(c.isError());
+    QVERIFY2(c.errorString().contains(reason), qPrintable(c.errorString()));
+  }
+
+  void modulesAreSeparate() {
+    QML::registerTypes();  // a second call changes nothing
+    QQmlEngine engine;
+    QQmlComponent onlyTip(&engine);
+    onlyTip.setData("import QtQuick 2.15\nimport Kelvantic 1.0 as K\nItem { K.Menu {} }\n", QUrl("file:///a.qml"));
+    QVERIFY(onlyTip.isError());
+    QQmlComponent noTip(&engine);
+    noTip.setData("import QtQuick 2.15\nimport Vantre 1.0 as V\nItem { V.ToolTip {} }\n", QUrl("file:///b.qml"));
+    QVERIFY(noTip.isError());
+    QQmlComponent enums(&engine);
+    enums.setData("import QtQuick 2.15\nimport Vantre 1.0\nQtObject { property int v: View.ContactSelection }\n",
+                  QUrl("file:///c.qml"));
+    QScopedPointer<QObject> o(enums.create());
+    QVERIFY2(o, qPrintable(enums.errorString()));
+    QCOMPARE(o->property("v").toInt(), 1);
+  }
+};
+
+ZENT_TEST_MAIN(TestUiWindows, QApplication)
+#include "tst_ui_windows.moc"

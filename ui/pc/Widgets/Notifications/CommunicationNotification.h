@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QPoint>
+#include <QPointer>
+
+#include "libqml/window/View.h"
+
+namespace QML {
+
+// The incoming call, chat, file-transfer and desktop-share invitation popup.
+// Its scene answers through the six signals below; whoever asked for the
+// notification connects to them.
+class CommunicationNotification : public View {
+  Q_OBJECT
+  Q_PROPERTY(QObject* session READ session NOTIFY sessionChanged)
+  Q_PROPERTY(NotificationType type READ type CONSTANT)
+  Q_PROPERTY(QPoint mousePos READ mousePos)
+  Q_PROPERTY(QString applicationName READ applicationName CONSTANT)
+  Q_PROPERTY(QString answer READ answer)
+
+ public:
+  enum NotificationType {
+    CallNotification = 0,
+    ChatNotification = 1,
+    FiletransferNotification = 2,
+    WebcollabNotification = 3
+  };
+  Q_ENUM(NotificationType)
+
+  static const char* const SourceUrl;
+
+  CommunicationNotification(QObject* session, NotificationType type, QWidget* parent = nullptr);
+  ~CommunicationNotification() override;
+
+  // Loads the scene; the manager calls it right after construction.
+  void load();
+
+  // Null once the session object has gone.
+  QObject* session() const { return m_session.data(); }
+  NotificationType type() const { return m_type; }
+  QPoint mousePos() const;
+  QString applicationName() const;
+
+  // How the user answered a call: "video", "audio" or "chat" (empty until
+  // then). The call handler reads it on callNotificationAccepted().
+  QString answer() const { return m_answer; }
+  Q_INVOKABLE void answerWith(const QString& how);
+
+ signals:
+  void chatNotificationAccepted();
+  void callNotificationAccepted();
+  void webcollabNotificationAccepted();
+  void chatNotificationIgnored();
+  void callNotificationIgnored();
+  void webcollabNotificationIgnored();
+  void sessionChanged();
+
+ private:
+  QPointer<QObject> m_session;
+  NotificationType m_type;
+  QString m_answer;
+};
+
+}  // namespace QML

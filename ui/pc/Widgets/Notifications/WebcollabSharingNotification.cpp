@@ -1,0 +1,25 @@
+#include "Widgets/Notifications/WebcollabSharingNotification.h"
+
+#include <QTimer>
+
+#include <TP/Core/Logging.h>
+
+namespace QML {
+
+const char* const WebcollabSharingNotification::SourceUrl =
+    "qrc:/windows/Notifications/WebcollabSharingNotification.qml";
+
+WebcollabSharingNotification::WebcollabSharingNotification(QWidget* parent) : View(parent) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+  setClearColor(Qt::transparent);
+  setAttribute(Qt::WA_TranslucentBackground);
+  setResizeMode(QQuickWidget::SizeViewToRootObject);
+  setSource(QUrl(QString::fromLatin1(SourceUrl)));
+  if (status() == QQuickWidget::Error) {
+    TP_LOG("QML::WebcollabSharingNotification", 4) << "The sharing hint did not load";
+  }
+  QTimer::singleShot(CloseAfterMs, this, SLOT(close()));
+}
+
+}  // namespace QML

@@ -1,0 +1,118 @@
+#include "dialogs/XmppPasswordDialog.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <TP/Core/Logging.h>
+
+#if __has_include(<RAZ/Services/Xmpp/XmppJidValidator.h>)
+#include <RAZ/Services/Xmpp/XmppJidValidator.h>
+#define ZENT_HAS_ROOM_VALIDATOR 1
+#endif
+
+#include "ui_ChatroomPassword.h"
+
+namespace Widgets {
+namespace Conference {
+
+namespace {
+
+const int kGroupChatRoomType = 1;
+
+int roomType(const QString& room) {
+  const QString userPart = room.section(QLatin1Char('@'), 0, 0);
+#ifdef ZENT_HAS_ROOM_VALIDATOR
+  return RAZ::Services::Xmpp::XmppJidValidator::getRoomType(userPart);
+#else
+  // Without the platform's room classifier every room is shown by address.
+  Q_UNUSED(userPart);
+  return 0;
+#endif
+}
+
+}  // namespace
+
+XmppPasswordDialog::XmppPasswordDialog(const QString& room, int reason, bool alwaysOnTop)
+    : PopupWindow(alwaysOnTop, nullptr), m_form(new Ui::ChatroomPassword), m_room(room),
+      m_reason(reason) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  auto* content = new QWidget(this);
+  m_form->setupUi(content);
+  m_form->errorLabel->setText(reasonText());
+  m_form->okButton->setEnabled(false);
+  m_form->okButton->setAutoDefault(false);
+  m_form->cancelButton->setAutoDefault(false);
+  m_form->passwordEdit->setFocus();
+
+  connect(m_form->okButton, SIGNAL(clicked()), this, SLOT(okClicked()));
+  connect(m_form->cancelButton, SIGNAL(clicked()), this, SLOT(cancelClicked()));
+  connect(m_form->passwordEdit, SIGNAL(textEdited(QString)), this, SLOT(passwordEdited(QString)));
+  connect(m_form->passwordEdit, SIGNAL(returnPressed()), this, SLOT(okClicked()));
+
+  if (roomType(room) == kGroupChatRoomType) {
+    setTitle(tr("Group Chat"));
+  } else {
+    setTitle(room);
+  }
+  setContent(content, 0);
+  setMinimumWidth(250);
+  adjustSize();
+}
+
+XmppPasswordDialog::~XmppPasswordDialog() { delete m_form; }
+
+QString XmppPasswordDialog::reasonText() const {
+  switch (m_reason) {
+    case PasswordRequired:
+      return tr("A password is required to enter this room");
+    case PasswordWrong:
+      return tr("Incorrect password");
+    default:
+      return QString();
+  }
+}
+
+void XmppPasswordDialog::passwordEdited(QString text) {
+  m_form->okButton->setEnabled(!text.isEmpty());
+}
+
+void XmppPasswordDialog::okClicked() {
+  const QString password = m_form->passwordEdit->text();
+  if (password.isEmpty()) return;
+  m_reported = true;
+  emit passwordEntered(m_room, password);
+  close();
+}
+
+void XmppPasswordDialog::cancelClicked() {
+  if (!m_reported) {
+    m_reported = true;
+    emit passwordEnterCanceled(m_room);
+  }
+  close();
+}
+
+bool XmppPasswordDialog::canClose() {
+  // Closed from the frame, by the close shortcut or at sign-out: the join
+  // that waits for this answer learns that none is coming.
+  if (!m_reported) {
+    m_reported = true;
+    TP_LOG("Widgets::Conference::XmppPasswordDialog::canClose", 1)
+        << "Room password prompt closed without an answer";
+    emit passwordEnterCanceled(m_room);
+  }
+  return true;
+}
+
+void XmppPasswordDialog::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    m_form->retranslateUi(this->findChild<QWidget*>(QStringLiteral("ChatroomPassword")));
+    m_form->errorLabel->setText(reasonText());
+  }
+  PopupWindow::changeEvent(event);
+}
+
+}  // namespace Conference
+}  // namespace Widgets
