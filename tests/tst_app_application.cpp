@@ -2,6 +2,7 @@
 // from a real second start of the program, product links, the preferences
 // page, and the start-up sequence run against an empty folder and against
 // the shipped tree.
+#include <QLabel>
 #include <QAction>
 #include <QApplication>
 #include <QLocalSocket>
@@ -54,16 +55,23 @@ struct SeenMessage {
 
 // Answers the next blocking message window with Ok, remembering what it said.
 void answerNextMessage(SeenMessage* seen) {
-  QTimer::singleShot(0, qApp, [seen] {
+  // Keeps looking until the window shows: it may be built and shown only
+  // after a few event-loop turns.
+  auto* timer = new QTimer(qApp);
+  timer->setInterval(5);
+  QObject::connect(timer, &QTimer::timeout, qApp, [seen, timer] {
     for (QWidget* w : QApplication::topLevelWidgets()) {
       auto* m = qobject_cast<Dialogs::MessageWindow*>(w);
       if (!m || !m->isVisible()) continue;
+      timer->stop();
+      timer->deleteLater();
       seen->title = m->windowTitle();
-      seen->text = m->text();
+      seen->text = m->messageLabel()->text();
       m->buttonBox()->button(QDialogButtonBox::Ok)->click();
       return;
     }
   });
+  timer->start();
 }
 
 Application* app() { return static_cast<Application*>(qApp); }

@@ -109,7 +109,6 @@ Application::~Application() {
     delete m_logSink;
     m_logSink = nullptr;
   }
-  Widgets::Window::setWindowManager(nullptr);
 }
 
 // ---------------------------------------------------------------------------
@@ -171,7 +170,6 @@ bool Application::initialize() {
     TP_LOG("Application::initialize", 5) << "Couldn't find UI settings file";
     return false;
   }
-  Widgets::Window::setWindowManager(&m_windowManager);
 
   m_configContainer = new RAZ::ConfigContainer(this);         // 7
   const QString dataDir = RAZ::Utils::Path::writableDataPath();  // 8
@@ -467,7 +465,7 @@ bool Application::event(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) {
     if (m_menuActionProvider) m_menuActionProvider->retranslate();
     if (m_apiController) m_apiController->languageChanged();
-    if (m_tray) m_tray->refreshToolTip();
+    if (m_tray) m_tray->retranslate();
   } else if (event->type() == QEvent::StyleChange) {
     if (m_tray) m_tray->reloadIcon();
   }

@@ -1,4 +1,5 @@
 #include "libqml/utils/Themes.h"
+#include "Utils/AppPaths.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -88,7 +89,7 @@ QStringList themeRootsIn(const QString& programDir, const QString& dataDir, cons
 }
 
 QStringList themeRoots(const QString& name, bool includeUserData) {
-  return themeRootsIn(QCoreApplication::applicationDirPath(), RAZ::Utils::Path::writableDataPath(), name,
+  return themeRootsIn(AppPaths::executableDir(), RAZ::Utils::Path::writableDataPath(), name,
                       includeUserData);
 }
 
@@ -109,7 +110,7 @@ QString themePathIn(const QString& programDir, const QString& dataDir, const QSt
 }
 
 QString themePath(const QString& name) {
-  return themePathIn(QCoreApplication::applicationDirPath(), RAZ::Utils::Path::writableDataPath(), name);
+  return themePathIn(AppPaths::executableDir(), RAZ::Utils::Path::writableDataPath(), name);
 }
 
 Registration registerActiveThemeIn(const QString& programDir, const QString& dataDir) {
@@ -128,7 +129,7 @@ Registration registerActiveThemeIn(const QString& programDir, const QString& dat
 }
 
 Registration registerActiveTheme() {
-  return registerActiveThemeIn(QCoreApplication::applicationDirPath(), RAZ::Utils::Path::writableDataPath());
+  return registerActiveThemeIn(AppPaths::executableDir(), RAZ::Utils::Path::writableDataPath());
 }
 
 QString notFoundText(const QString& programDir, const QString& defaultName) {
