@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "I18N.h"
+#include "Utils/LanguageChoice.h"
 #include "Utils/PreferencesWatcher.h"
 #include "Utils/Retranslator.h"
 
@@ -20,6 +21,11 @@
 #endif
 
 namespace {
+
+// The start-up choice over the loaded language table and the installer's value.
+QString choose(const QString& stored, const QString& localeName) {
+    return Utils::chooseLanguage(I18N::languages().keys(), I18N::getInstallerLanguage(), stored, localeName);
+}
 // Counts the language-change events it is handed.
 class Listener : public QObject {
 public:
@@ -170,14 +176,14 @@ private slots:
         I18N::setInstallerLanguage(QStringLiteral("xx"));  // no installer code: nothing written
         QCOMPARE(I18N::getInstallerLanguage(), QString());
         // No installer language: stored preference, locale, its first two letters, else "es".
-        QCOMPARE(I18N::chooseLanguage(QStringLiteral("xx"), QStringLiteral("en_US")), QStringLiteral("en"));
-        QCOMPARE(I18N::chooseLanguage(QStringLiteral("xx"), QStringLiteral("de_DE")), QStringLiteral("es"));
-        QCOMPARE(I18N::chooseLanguage(QStringLiteral("en"), QStringLiteral("es_ES")), QStringLiteral("en"));
+        QCOMPARE(choose(QStringLiteral("xx"), QStringLiteral("en_US")), QStringLiteral("en"));
+        QCOMPARE(choose(QStringLiteral("xx"), QStringLiteral("de_DE")), QStringLiteral("es"));
+        QCOMPARE(choose(QStringLiteral("en"), QStringLiteral("es_ES")), QStringLiteral("en"));
 
         I18N::setInstallerLanguage(QStringLiteral("en"));
         QCOMPARE(I18N::getInstallerLanguage(), QStringLiteral("en"));
         // The installer's choice wins over the stored preference.
-        QCOMPARE(I18N::chooseLanguage(QStringLiteral("es"), QStringLiteral("es_ES")), QStringLiteral("en"));
+        QCOMPARE(choose(QStringLiteral("es"), QStringLiteral("es_ES")), QStringLiteral("en"));
         QVERIFY(m_log.containsMessage(QStringLiteral("Registry path for installer is: ")));
     }
 };

@@ -131,11 +131,3 @@ void I18N::setInstallerLanguage(const QString& language) {
                                            << " lang: " << language << " code: " << code;
     if (!code.isEmpty()) storeValue(installerKey(), installerValueName(), code);
 }
-
-QString I18N::chooseLanguage(const QString& stored, const QString& localeName) {
-    const QStringList candidates = {getInstallerLanguage(), stored, localeName, localeName.left(2)};
-    for (const QString& candidate : candidates) {
-        if (!candidate.isEmpty() && languageTable().contains(candidate)) return candidate;
-    }
-    return QStringLiteral("es");
-}

@@ -26,11 +26,6 @@ public:
     // Records `language` for the installer (nothing when it has no installer code).
     static void setInstallerLanguage(const QString& language);
 
-    // The interface language at start-up: the first of the installer
-    // language, `stored`, `localeName` and its first two characters that the
-    // language table holds, else "es".
-    static QString chooseLanguage(const QString& stored, const QString& localeName);
-
     // Where the installer's value lives in the system's key-value store.
     static QString installerKey();
     static QString installerValueName();
