@@ -9,6 +9,7 @@
 
 #include "RAZ/ConfigContainer.h"
 #include "RAZ/Configuration/Config.h"
+#include "RAZ/Demo/DemoSession.h"
 #include "RAZ/Demo/Service.h"
 #include "RAZ/Utils/Path.h"
 
@@ -69,6 +70,7 @@ bool Client::Initialize(RAZ::ConfigContainer* configContainer, const QString& cr
   m_configContainer = configContainer;
   m_sounds = sounds;
   RAZ::Configuration::Config::setFileCipher(cipher);
+  RAZ::Demo::Service::instance().setClient(this);
 
   QString exeDir = m_exeDir;
   if (!exeDir.isEmpty() && !exeDir.endsWith(QLatin1Char('/'))) exeDir += QLatin1Char('/');
@@ -103,9 +105,9 @@ bool Client::signin(const RAZ::Utils::Credentials::UserCredentials& credentials,
   m_userCredentials = credentials;
   if (m_credentials) m_credentials->setSavePassword(savePassword);
 
-  auto* attempt = new SessionManagerBase(config, this);
+  auto* attempt = new RAZ::Demo::DemoSession(config, this);
   attempt->setCredentialsManager(m_credentials);
-  attempt->setState(RAZ::Sessions::StateConnecting);
+  attempt->setState(RAZ::Sessions::StateDetectingProxy);
   m_session = attempt;
   TP_LOG("RAZ::Client::signin", 2) << "Signing in " << data.getUsername()
                                    << (xsiAddress.isEmpty() ? QString() : " via " + xsiAddress);
@@ -113,7 +115,7 @@ bool Client::signin(const RAZ::Utils::Credentials::UserCredentials& credentials,
   QPointer<SessionManagerBase> guard(attempt);
   if (!isInitialized()) {
     TP_LOG("RAZ::Client::signin", 4) << "Sign-in before the client was initialised";
-    QTimer::singleShot(0, this, [this, guard] {
+    schedule(0, [this, guard] {
       if (guard) finishAttempt(guard, RAZ::Sessions::StateConnecting,
                                RAZ::Sessions::ErrorConnectFailure);
     });
@@ -121,30 +123,82 @@ bool Client::signin(const RAZ::Utils::Credentials::UserCredentials& credentials,
   }
   const QString username = data.getUsername();
   const QString password = data.getPassword();
-  QTimer::singleShot(0, this, [this, guard, username, password] {
-    runSignin(guard, username, password);
-  });
+  schedule(0, [this, guard, username, password] { runStep(guard, 0, username, password); });
   return true;
 }
 
-void Client::runSignin(QPointer<SessionManagerBase> attempt, QString username, QString password) {
+void Client::schedule(int delayMs, std::function<void()> step) {
+  QTimer::singleShot(delayMs, this, std::move(step));
+}
+
+// The sign-in steps, one per event-loop turn (or demo step delay).
+void Client::runStep(QPointer<SessionManagerBase> attempt, int step, QString username,
+                     QString password) {
   if (!attempt || attempt != m_session || attempt->state() == RAZ::Sessions::StateSigningOut)
     return;
-  emit sessionStateChange(attempt, RAZ::Sessions::StateConnecting);
-  if (!attempt || attempt != m_session || attempt->state() == RAZ::Sessions::StateSigningOut)
+  static const RAZ::Sessions::State kSteps[] = {
+      RAZ::Sessions::StateDetectingProxy, RAZ::Sessions::StateConnecting,
+      RAZ::Sessions::StateAuthenticating, RAZ::Sessions::StateLoadingContacts};
+  const int count = static_cast<int>(sizeof(kSteps) / sizeof(kSteps[0]));
+  if (step >= count) {
+    openAttempt(attempt, username, password);
     return;
-  attempt->setState(RAZ::Sessions::StateAuthenticating);
-  QTimer::singleShot(0, this, [this, attempt, username, password] {
-    if (!attempt || attempt != m_session || attempt->state() == RAZ::Sessions::StateSigningOut)
+  }
+  const RAZ::Sessions::State state = kSteps[step];
+  attempt->setState(state);
+  QPointer<Client> self(this);
+  emit sessionStateChange(attempt, state);
+  if (!self || !attempt || attempt != m_session ||
+      attempt->state() == RAZ::Sessions::StateSigningOut)
+    return;
+  if (state == RAZ::Sessions::StateAuthenticating) {
+    const RAZ::Sessions::Error error =
+        RAZ::Demo::Service::instance().signinOutcome(username, password);
+    if (error != RAZ::Sessions::ErrorNone) {
+      const RAZ::Sessions::State reached = error == RAZ::Sessions::ErrorConnectFailure
+                                               ? RAZ::Sessions::StateConnecting
+                                               : RAZ::Sessions::StateAuthenticating;
+      schedule(RAZ::Demo::Service::instance().stepDelay(), [this, attempt, reached, error] {
+        if (attempt) finishAttempt(attempt, reached, error);
+      });
       return;
-    emit sessionStateChange(attempt, RAZ::Sessions::StateAuthenticating);
-    if (!attempt || attempt != m_session || attempt->state() == RAZ::Sessions::StateSigningOut)
-      return;
-    // Until the demo service offers sessions every outcome is an error.
-    RAZ::Sessions::Error error = RAZ::Demo::Service::instance().signinOutcome(username, password);
-    if (error == RAZ::Sessions::ErrorNone) error = RAZ::Sessions::ErrorConnectFailure;
-    finishAttempt(attempt, RAZ::Sessions::StateAuthenticating, error);
+    }
+  }
+  if (state == RAZ::Sessions::StateLoadingContacts) {
+    if (auto* demo = qobject_cast<RAZ::Demo::DemoSession*>(attempt.data()))
+      demo->open(username, password);
+  }
+  schedule(RAZ::Demo::Service::instance().stepDelay(), [this, attempt, step, username, password] {
+    runStep(attempt, step + 1, username, password);
   });
+}
+
+void Client::openAttempt(SessionManagerBase* attempt, const QString& username,
+                         const QString& password) {
+  Q_UNUSED(password);
+  attempt->setState(RAZ::Sessions::StateSignedIn);
+  if (m_credentials) m_credentials->setLoginUsername(username);
+  TP_LOG("RAZ::Client::openAttempt", 2) << "Session open for " << username;
+  QPointer<Client> self(this);
+  QPointer<SessionManagerBase> guard(attempt);
+  emit sessionStateChange(attempt, RAZ::Sessions::StateSignedIn);
+  if (!self || !guard || guard != m_session) return;
+  QDir dir(RAZ::Utils::Path::writableDataPath());
+  emit ensureUserSettingsDirExists(dir, username);
+  if (!self || !guard || guard != m_session) return;
+  emit sessionOpened(*guard);
+}
+
+RAZ::Sessions::SessionManagerBase* Client::openSession() const {
+  return m_session && m_session->state() == RAZ::Sessions::StateSignedIn ? m_session.data()
+                                                                         : nullptr;
+}
+
+bool Client::isXmppConnected() const {
+  SessionManagerBase* session = openSession();
+  RAZ::Sessions::SubSession* xmpp =
+      session ? session->subSession(RAZ::Sessions::SubSession::TypeXmpp) : nullptr;
+  return xmpp && xmpp->isConnected();
 }
 
 void Client::finishAttempt(SessionManagerBase* attempt, RAZ::Sessions::State state,
@@ -174,9 +228,78 @@ void Client::cancelAttempt() {
   const RAZ::Sessions::State state = attempt->state();
   attempt->setState(RAZ::Sessions::StateSigningOut);
   QPointer<SessionManagerBase> guard(attempt);
-  QTimer::singleShot(0, this, [this, guard, state] {
+  schedule(0, [this, guard, state] {
     if (guard) finishAttempt(guard, state, RAZ::Sessions::ErrorCancelled);
   });
+}
+
+void Client::closeSession(bool signingOut, RAZ::Sessions::Error error) {
+  SessionManagerBase* session = openSession();
+  if (!session) {
+    // Still signing in: the attempt is cancelled instead.
+    if (m_session && signingOut) cancelAttempt();
+    return;
+  }
+  if (m_closing) return;
+  m_closing = true;
+  QPointer<SessionManagerBase> guard(session);
+  const int delay = RAZ::Demo::Service::instance().stepDelay();
+  if (signingOut) {
+    session->setState(RAZ::Sessions::StateSigningOut);
+    schedule(0, [this, guard, delay] {
+      if (!guard) return;
+      QPointer<Client> self(this);
+      emit sessionStateChange(guard, RAZ::Sessions::StateSigningOut);
+      if (self) schedule(delay, [this, guard] { finishClose(guard); });
+    });
+    return;
+  }
+  TP_LOG("RAZ::Client::closeSession", 3)
+      << "The service ends the session"
+      << (error == RAZ::Sessions::ErrorNone ? QString() : " with error " + QString::number(error));
+  schedule(0, [this, guard, error] {
+    if (!guard) return;
+    if (error != RAZ::Sessions::ErrorNone) {
+      QPointer<Client> self(this);
+      emit sessionError(guard, RAZ::Sessions::StateSignedIn, error);
+      if (!self) return;
+    }
+    schedule(0, [this, guard] { finishClose(guard); });
+  });
+}
+
+void Client::finishClose(QPointer<SessionManagerBase> session) {
+  m_closing = false;
+  if (!session || session != m_session) return;
+  m_session = nullptr;
+  session->setState(RAZ::Sessions::StateSignedOut);
+  TP_LOG("RAZ::Client::finishClose", 2) << "Session closed";
+  QPointer<Client> self(this);
+  emit sessionStateChange(session, RAZ::Sessions::StateSignedOut);
+  if (!self) return;
+  if (session) emit sessionClosed(*session);
+  // Every object of the session goes with it, once the receivers of the
+  // close have let go of them.
+  if (session) session->deleteLater();
+  if (self && m_quitWhenIdle && !m_session) {
+    m_quitWhenIdle = false;
+    emit quit();
+  }
+}
+
+bool Client::reportNewVersion(bool mandatory, const QUrl& url) {
+  const QString scheme = url.scheme().toLower();
+  if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")) ||
+      url.host().isEmpty()) {
+    TP_LOG("RAZ::Client::reportNewVersion", 3)
+        << "New-version address refused (only http and https): " << url.scheme();
+    return false;
+  }
+  QPointer<Client> self(this);
+  schedule(0, [self, mandatory, url] {
+    if (self) emit self->newVersionFound(mandatory, url);
+  });
+  return true;
 }
 
 void Client::maybeQuit() {
@@ -187,20 +310,24 @@ void Client::maybeQuit() {
   emit quit();
 }
 
+void Client::signOut() { onSignOutTriggered(); }
+
 void Client::onSignOutTriggered() {
   if (!m_session) return;
   TP_LOG("RAZ::Client::onSignOutTriggered", 2) << "Sign-out requested";
-  cancelAttempt();
+  if (openSession()) closeSession(true, RAZ::Sessions::ErrorNone);
+  else cancelAttempt();
 }
 
 void Client::onExitTriggered() {
   TP_LOG("RAZ::Client::onExitTriggered", 2) << "Exit requested";
   m_quitWhenIdle = true;
   if (m_session) {
-    cancelAttempt();
+    if (openSession()) closeSession(true, RAZ::Sessions::ErrorNone);
+    else cancelAttempt();
     return;
   }
-  QTimer::singleShot(0, this, [this] {
+  schedule(0, [this] {
     if (m_quitWhenIdle && !m_session) {
       m_quitWhenIdle = false;
       emit quit();

@@ -9,6 +9,7 @@
 
 #include <functional>
 
+#include "RAZ/ConfigContainer.h"
 #include "RAZ/Sessions/SessionManagerBase.h"
 #include "RAZ/Utils/Credentials.h"
 
@@ -24,6 +25,9 @@ class Blowfish;
 namespace RAZ {
 
 class ConfigContainer;
+namespace Demo {
+class Service;
+}
 namespace Configuration {
 class Config;
 }
@@ -37,6 +41,19 @@ class Config;
 // that caused it. Signals with reference parameters (sessionOpened,
 // sessionClosed, ensureUserSettingsDirExists) are emitted on the GUI thread,
 // so direct connections may keep or fill the references.
+//
+// A successful sign-in reports the states DetectingProxy, Connecting,
+// Authenticating, LoadingContacts and SignedIn (one event-loop turn or demo
+// step apart), then ensureUserSettingsDirExists(dir, account) with the data
+// folder (the receiver may move `dir` to the account's own folder), then
+// sessionOpened. A refused sign-in reports its states, then None and
+// sessionError(session, state reached, error); the session object is deleted
+// after the report. Sign Out (or Exit) of an open session reports SigningOut,
+// then SignedOut and sessionClosed; the server closing a session reports
+// SignedOut and sessionClosed without SigningOut; a dropped connection
+// reports sessionError(session, SignedIn, ConnectionLost) first. After
+// sessionClosed has been delivered the session and every object it owns are
+// deleted (deleteLater), exactly once.
 class Client : public QObject {
   Q_OBJECT
 
@@ -78,12 +95,16 @@ class Client : public QObject {
   }
   // The account of the last sign-in.
   RAZ::Utils::Credentials::UserCredentials getUserCredentials() const { return m_userCredentials; }
-  bool isXmppConnected() const { return false; }
+  bool isXmppConnected() const;
+  // The answer to the last disclaimer shown (showDisclaimerDialog).
+  bool isDisclaimerAccepted() const { return m_disclaimerAccepted; }
 
   // The running or opening session, or null.
   RAZ::Sessions::SessionManagerBase* sessionManager() const { return m_session; }
   // True while a session is open or opening.
   bool hasSession() const { return !m_session.isNull(); }
+  // The session that is open (signed in), or null while signing in or out.
+  RAZ::Sessions::SessionManagerBase* openSession() const;
   QString exeDir() const { return m_exeDir; }
   QStringList sounds() const { return m_sounds; }
 
@@ -91,6 +112,8 @@ class Client : public QObject {
   // Emits quit() (at once) when no session is open or opening; otherwise
   // nothing happens.
   void maybeQuit();
+  // Signs out (the same as triggering Sign Out).
+  void signOut();
 
  signals:
   void sessionOpened(RAZ::Sessions::SessionManagerBase& session);
@@ -124,11 +147,23 @@ class Client : public QObject {
   void onDisclaimerRejected();
 
  private:
-  void runSignin(QPointer<RAZ::Sessions::SessionManagerBase> attempt, QString username,
-                 QString password);
+  friend class RAZ::Demo::Service;
+
+  void runStep(QPointer<RAZ::Sessions::SessionManagerBase> attempt, int step, QString username,
+               QString password);
+  void openAttempt(RAZ::Sessions::SessionManagerBase* attempt, const QString& username,
+                   const QString& password);
   void finishAttempt(RAZ::Sessions::SessionManagerBase* attempt, RAZ::Sessions::State state,
                      RAZ::Sessions::Error error);
   void cancelAttempt();
+  // Ends the open session: `signingOut` reports SigningOut first; `error`
+  // other than None is reported before the close.
+  void closeSession(bool signingOut, RAZ::Sessions::Error error);
+  void finishClose(QPointer<RAZ::Sessions::SessionManagerBase> session);
+  // Passes a new-version notice on from the event loop; only http and https
+  // addresses are passed (false and logged otherwise).
+  bool reportNewVersion(bool mandatory, const QUrl& url);
+  void schedule(int delayMs, std::function<void()> step);
 
   QPointer<QAction> m_signOutAction;
   QPointer<QAction> m_exitAction;
@@ -141,6 +176,7 @@ class Client : public QObject {
   QPointer<RAZ::Sessions::SessionManagerBase> m_session;
   bool m_quitWhenIdle = false;
   bool m_disclaimerAccepted = false;
+  bool m_closing = false;
 };
 
 }  // namespace RAZ

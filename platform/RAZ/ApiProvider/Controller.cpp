@@ -20,14 +20,24 @@ bool Controller::InitializeController() {
   return true;
 }
 
-bool Controller::Initialize(RAZ::Sessions::SessionManagerBase* session,
+bool Controller::Initialize(RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
+                            RAZ::Sessions::SessionManagerBase* session,
                             const RAZ::Configuration::Config* config) {
-  if (!session) return false;
+  Q_UNUSED(config);
+  if (!session || !contacts) {
+    TP_LOG("RAZ::ApiProvider::Controller::Initialize", 3)
+        << "Add-ins not bound: no " << (!session ? "session" : "contacts");
+    return false;
+  }
   m_session = session;
+  m_contacts = contacts;
   return true;
 }
 
-void Controller::Uninitialize() { m_session = nullptr; }
+void Controller::Uninitialize() {
+  m_session = nullptr;
+  m_contacts = nullptr;
+}
 
 QAbstractItemModel* Controller::getModel(int type) const {
   return type == AddinsModel ? m_addins : nullptr;

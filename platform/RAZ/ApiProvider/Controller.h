@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
+
+#include "RAZ/Actions/Action.h"
+#include "RAZ/Contacts/Contacts.h"
 
 class QAbstractItemModel;
 class QStandardItemModel;
@@ -34,8 +38,10 @@ class Controller : public QObject {
   bool InitializeController();
   bool isControllerInitialized() const { return m_controllerInitialized; }
 
-  // Binds the add-ins to a signed-in session; false without a session.
-  bool Initialize(RAZ::Sessions::SessionManagerBase* session,
+  // Binds the add-ins to a signed-in session; false without a session or
+  // without its contacts manager.
+  bool Initialize(RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
+                  RAZ::Sessions::SessionManagerBase* session,
                   const RAZ::Configuration::Config* config);
   void Uninitialize();
   bool isInitialized() const { return !m_session.isNull(); }
@@ -51,6 +57,10 @@ class Controller : public QObject {
 
  signals:
   void showClientWindowCommand();
+  void createCall(const QList<RAZ::Contacts::ContactPtr>& contacts,
+                  RAZ::Contacts::Properties::Key key, RAZ::Actions::Action::Id action);
+  void createChat(const QList<RAZ::Contacts::ContactPtr>& contacts);
+  void createMyRoomSession(RAZ::Contacts::Const::ContactPtr owner, const QString& reason);
   void createWebCollabSession(const QStringList& participants);
   void setPresence(int presence);
   void setFreeText(QString text);
@@ -60,6 +70,7 @@ class Controller : public QObject {
   bool m_controllerInitialized = false;
   QStandardItemModel* m_addins;
   QPointer<RAZ::Sessions::SessionManagerBase> m_session;
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> m_contacts;
 };
 
 }  // namespace ApiProvider

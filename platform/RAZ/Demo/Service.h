@@ -1,19 +1,33 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
+#include <QUrl>
+#include <QVariantMap>
 
+#include "RAZ/Controllers/CommunicationSession.h"
 #include "RAZ/Sessions/SessionManagerBase.h"
 
 namespace RAZ {
+class Client;
 namespace Demo {
+
+class ProxyCredentialsReceiver;
 
 // The built-in demo service behind the stand-in client, and the scripting
 // interface tests drive it with. One per process; GUI thread only.
 //
 // Any user name is accepted with the password "demo"; another password is
-// refused with the authentication error. Sessions are not offered yet: an
-// accepted sign-in currently ends with the connect-failure error.
+// refused with the authentication error. An accepted sign-in opens a session
+// with the demo data (contacts, groups, history, directory, rooms, call
+// settings) read from the stand-in's resources.
+//
+// Scripted events never happen inside the call that asks for them: each is
+// carried out from the event loop. Scripts that act on a session act on the
+// session open at that moment and are dropped (logged) when there is none;
+// they return false then.
 class Service : public QObject {
   Q_OBJECT
 
@@ -21,24 +35,123 @@ class Service : public QObject {
   static Service& instance();
   static QString demoPassword() { return QStringLiteral("demo"); }
 
+  // Forgets every scripted behaviour and count, and puts the defaults back
+  // (step delay, presence changes on).
+  void reset();
+
+  // --- Sign-in ---
   // Script: the next sign-in fails with `error`, whatever its credentials.
   // ErrorNone clears a scripted failure.
   void failNextSignin(RAZ::Sessions::Error error);
-  // Forgets every scripted behaviour and count.
-  void reset();
-
   // The outcome of a sign-in with these credentials (consumes a scripted
   // failure). ErrorNone means the session may open.
   RAZ::Sessions::Error signinOutcome(const QString& username, const QString& password);
   int signinAttempts() const { return m_signinAttempts; }
-  // Whether the service can open sessions at all.
-  bool sessionsAvailable() const { return false; }
+  bool sessionsAvailable() const { return true; }
+  // Time between the sign-in steps, so the progress can be seen (default
+  // 150 ms; tests use 0: one event-loop turn per step).
+  void setStepDelay(int ms) { m_stepDelay = ms < 0 ? 0 : ms; }
+  int stepDelay() const { return m_stepDelay; }
+
+  // --- Events of an open session (each false when no session is open) ---
+  // The connection drops: sessionError(ConnectionLost), then sessionClosed.
+  bool dropConnection();
+  // The server ends the session: sessionClosed without a sign-out.
+  bool closeSessionFromServer();
+  // The service signs the user out (used elsewhere): the session's
+  // forceLogout(), then the server closes the session.
+  bool forceLogout();
+  // The XSI password expires in `days` (negative: expired): the session's
+  // credentials control emits credentialsDaysLeft(days), now and whenever
+  // asked again.
+  bool reportCredentialsDaysLeft(int days);
+  // A contact's presence changes (state 0..19, status text).
+  bool changePresence(int contactId, int state, const QString& statusText);
+  // A party starts a communication session with the user.
+  bool incomingSession(int contactId, RAZ::Controllers::CommunicationSession::Kind kind);
+
+  // --- Client prompts (each false without a client) ---
+  // A newer version exists. Only http and https addresses are passed on.
+  bool announceNewVersion(bool mandatory, const QUrl& url);
+  // The proxy wants credentials: the client emits requestProxyCredentials
+  // with the receiver below and its reply slot; the answer is recorded.
+  bool requestProxyCredentials(bool noPrompt, const QString& user, bool secure);
+  // The emergency-call disclaimer: the client emits showDisclaimerDialog and
+  // records disclaimerAccepted / disclaimerRejected.
+  bool showDisclaimer();
+
+  // The receiver of proxy-credential answers and what it received.
+  QObject* proxyCredentialsReceiver() const;
+  int proxyAnswers() const;
+  QString lastProxyUser() const;
+  bool lastProxyPasswordGiven() const;
+
+  // --- Demo contacts changing presence now and then ---
+  // On by default; the change sequence is fixed (seeded), so two runs see
+  // the same changes. Off stops the timer of every open session.
+  void setPresenceChanges(bool on);
+  bool presenceChanges() const { return m_presenceChanges; }
+  int presenceInterval() const { return m_presenceInterval; }
+  void setPresenceInterval(int ms);
+
+  // The demo data (parsed once from the resources).
+  QList<QVariantMap> contacts() const;
+  QList<QVariantMap> groups() const;
+  QList<QVariantMap> callHistory() const;
+  QList<QVariantMap> directory() const;
+  QList<QVariantMap> chatRooms() const;
+  QVariantMap callSettings() const;
+
+  // The client scripted events go to (the last one initialised).
+  void setClient(RAZ::Client* client);
+  RAZ::Client* client() const;
+
+ signals:
+  void presenceChangesChanged(bool on);
+  void proxyCredentialsReceived(const QString& user);
 
  private:
-  Service() = default;
+  Service();
+  ~Service() override;
+  RAZ::Sessions::SessionManagerBase* openSession() const;
+  void loadData() const;
 
   RAZ::Sessions::Error m_nextError = RAZ::Sessions::ErrorNone;
   int m_signinAttempts = 0;
+  int m_stepDelay = 150;
+  bool m_presenceChanges = true;
+  int m_presenceInterval = 15000;
+  QPointer<RAZ::Client> m_client;
+  ProxyCredentialsReceiver* m_proxyReceiver;
+
+  mutable bool m_loaded = false;
+  mutable QList<QVariantMap> m_contacts, m_groups, m_history, m_directory, m_rooms;
+  mutable QVariantMap m_callSettings;
+};
+
+// Receives the answer to a proxy-credentials request (the reply slot the
+// client hands to the application).
+class ProxyCredentialsReceiver : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit ProxyCredentialsReceiver(QObject* parent = nullptr) : QObject(parent) {}
+  static const char* replySlot() { return SLOT(proxyCredentialsProvided(QString, QString)); }
+  int answers() const { return m_answers; }
+  QString lastUser() const { return m_user; }
+  bool lastPasswordGiven() const { return m_passwordGiven; }
+
+ public slots:
+  // The password is kept only as "given or not": it is never logged or stored.
+  void proxyCredentialsProvided(const QString& user, const QString& password);
+
+ signals:
+  void received(const QString& user);
+
+ private:
+  int m_answers = 0;
+  QString m_user;
+  bool m_passwordGiven = false;
 };
 
 }  // namespace Demo

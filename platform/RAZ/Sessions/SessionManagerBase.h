@@ -1,8 +1,16 @@
 #pragma once
 
+#include <QList>
 #include <QMetaType>
 #include <QObject>
 #include <QPointer>
+#include <QString>
+
+#include <TP/Sip/Uri.h>
+#include <tp/core/SharedPointer.h>
+#include <tp/core/SmartPtr.h>
+
+#include "RAZ/Sessions/Session.h"
 
 namespace RAZ {
 
@@ -15,8 +23,9 @@ class Contacts;
 namespace Controllers {
 class CommsSessionController;
 class FtController;
-class XmppChatController;
 class IChatController;
+class MyRoomController;
+class XmppChatController;
 namespace Search {
 class ContactSearch;
 }
@@ -26,11 +35,16 @@ class CallControllerBase;
 }
 namespace Xsi {
 class XsiCredentialsControl;
-}
+class XsiEngine;
+}  // namespace Xsi
 namespace Utils {
 namespace Credentials {
 class CredentialsManager;
 }
+namespace Location {
+class Source;
+class Publisher;
+}  // namespace Location
 }  // namespace Utils
 
 namespace Sessions {
@@ -66,9 +80,13 @@ enum Error {
   ErrorVersionRejected = 5   // the service requires another client version
 };
 
-// One session of the service: from the start of a sign-in to its end. The
-// objects a signed-in session offers are reached through the accessors; each
-// is null where the session has no such object.
+// One session of the service: from the start of a sign-in to its end.
+//
+// The objects of a signed-in session are children of the session and exist
+// from the moment the client emits sessionOpened until the session object is
+// deleted (with deleteLater, after sessionClosed has been delivered). Each
+// accessor gives null where the session has no such object; before the
+// session opens every accessor gives null.
 class SessionManagerBase : public QObject {
   Q_OBJECT
 
@@ -79,37 +97,46 @@ class SessionManagerBase : public QObject {
   // The configuration the session signed in with; may be null.
   const RAZ::Configuration::Config* configuration() const { return m_config; }
   RAZ::Sessions::State state() const { return m_state; }
-  // 1 for sessions that play the contact-online sound.
-  virtual int kind() const { return 0; }
+  bool isOpen() const { return m_state == StateSignedIn; }
+  // The account name the session signed in with.
+  QString userName() const { return m_userName; }
 
-  virtual RAZ::Contacts::Contacts* contactsManager() const { return nullptr; }
-  virtual RAZ::Controllers::Search::ContactSearch* contactSearchController() const {
-    return nullptr;
-  }
-  virtual RAZ::Controllers::XmppChatController* xmppChatController() const { return nullptr; }
-  virtual RAZ::Controllers::IChatController* sipChatController() const { return nullptr; }
-  virtual QObject* myroomController() const { return nullptr; }
-  virtual QObject* xsiEngine() const { return nullptr; }
-  virtual RAZ::Utils::Credentials::CredentialsManager* credentialsManager() const {
+  // 1 for sessions that play the contact-online sound.
+  virtual int kind() const { return m_kind; }
+  // The user's own SIP address; null when the session has none.
+  TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr> ownSipAddress() const { return m_ownAddress; }
+
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contactsManager() const;
+  RAZ::Controllers::Search::ContactSearch* contactSearchController() const;
+  RAZ::Controllers::IChatController* sipChatController() const;
+  RAZ::Controllers::XmppChatController* xmppChatController() const;
+  RAZ::Controllers::MyRoomController* myroomController() const;
+  RAZ::Xsi::XsiEngine* xsiEngine() const;
+  RAZ::Utils::Credentials::CredentialsManager* credentialsManager() const {
     return m_credentialsManager;
   }
-  virtual RAZ::MediaEngine::CallControllerBase* callController() const { return nullptr; }
-  virtual RAZ::Xsi::XsiCredentialsControl* xsiCredentialsControl() const { return nullptr; }
-  virtual RAZ::Controllers::FtController* ftController() const { return nullptr; }
-  virtual RAZ::Controllers::CommsSessionController* commsSessionController() const {
-    return nullptr;
-  }
-  virtual QObject* locationPublisher() const { return nullptr; }
-  virtual QList<QObject*> locationSources() const { return {}; }
-  virtual QObject* sessionClosingObject() const { return nullptr; }
-  virtual QObject* outlookCalendarService() const { return nullptr; }
-  virtual QObject* outlookContactService() const { return nullptr; }
-  virtual QPointer<QObject> messagesSource() const { return {}; }
+  RAZ::MediaEngine::CallControllerBase* callController() const;
+  RAZ::Xsi::XsiCredentialsControl* xsiCredentialsControl() const;
+  RAZ::Controllers::FtController* ftController() const;
+  RAZ::Controllers::CommsSessionController* commsSessionController() const;
+  RAZ::Utils::Location::Publisher* locationPublisher() const;
+  QList<RAZ::Utils::Location::Source*> locationSources() const;
+  RAZ::Sessions::SessionCloser* sessionClosingObject() const;
+  // Outlook is not available on this platform: both are always null.
+  QObject* outlookCalendarService() const { return nullptr; }
+  QObject* outlookContactService() const { return nullptr; }
+  QPointer<RAZ::Sessions::MessagesSource> messagesSource() const { return m_messages; }
+  // The connection of the type (SubSession::Type), or null.
+  RAZ::Sessions::SubSession* subSession(int type) const;
+  bool isReconnecting() const { return m_reconnecting; }
 
+  // Used by the client while it signs in and out.
   void setCredentialsManager(RAZ::Utils::Credentials::CredentialsManager* manager) {
     m_credentialsManager = manager;
   }
   void setState(RAZ::Sessions::State state) { m_state = state; }
+  void setUserName(const QString& name) { m_userName = name; }
+  void setReconnecting(bool on);
 
   // Makes the session types known to queued connections and QVariant. Called
   // by the client; safe to call more than once.
@@ -119,11 +146,59 @@ class SessionManagerBase : public QObject {
   void forceLogout();
   void reconnectingFinished();
   void reconnectionStateChanged(RAZ::Sessions::SessionManagerBase* session, bool reconnecting);
+  void subSessionStateChanged(RAZ::Sessions::SessionManagerBase* session,
+                              const RAZ::Sessions::SubSession* subSession,
+                              RAZ::Sessions::Session::State state);
+
+ protected:
+  // The objects of the open session, set by whoever builds it (children of
+  // the session; any may be null).
+  struct Parts {
+    int kind = 0;
+    TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr> ownAddress;
+    RAZ::Contacts::Contacts* contacts = nullptr;
+    RAZ::Controllers::Search::ContactSearch* search = nullptr;
+    RAZ::Controllers::IChatController* sipChat = nullptr;
+    RAZ::Controllers::XmppChatController* xmppChat = nullptr;
+    RAZ::Controllers::MyRoomController* myRoom = nullptr;
+    RAZ::Xsi::XsiEngine* xsiEngine = nullptr;
+    RAZ::MediaEngine::CallControllerBase* calls = nullptr;
+    RAZ::Xsi::XsiCredentialsControl* xsiCredentials = nullptr;
+    RAZ::Controllers::FtController* ft = nullptr;
+    RAZ::Controllers::CommsSessionController* comms = nullptr;
+    RAZ::Utils::Location::Publisher* publisher = nullptr;
+    QList<RAZ::Utils::Location::Source*> locationSources;
+    RAZ::Sessions::SessionCloser* closer = nullptr;
+    RAZ::Sessions::MessagesSource* messages = nullptr;
+    QList<RAZ::Sessions::SubSession*> subSessions;
+  };
+  void setParts(const Parts& parts);
 
  private:
+  void onSubSessionStateChanged(RAZ::Sessions::Session::State state);
+
   const RAZ::Configuration::Config* m_config;
   RAZ::Utils::Credentials::CredentialsManager* m_credentialsManager = nullptr;
   RAZ::Sessions::State m_state = StateNone;
+  QString m_userName;
+  int m_kind = 0;
+  bool m_reconnecting = false;
+  TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr> m_ownAddress;
+  QPointer<RAZ::Contacts::Contacts> m_contacts;
+  QPointer<RAZ::Controllers::Search::ContactSearch> m_search;
+  QPointer<RAZ::Controllers::IChatController> m_sipChat;
+  QPointer<RAZ::Controllers::XmppChatController> m_xmppChat;
+  QPointer<RAZ::Controllers::MyRoomController> m_myRoom;
+  QPointer<RAZ::Xsi::XsiEngine> m_xsiEngine;
+  QPointer<RAZ::MediaEngine::CallControllerBase> m_calls;
+  QPointer<RAZ::Xsi::XsiCredentialsControl> m_xsiCredentials;
+  QPointer<RAZ::Controllers::FtController> m_ft;
+  QPointer<RAZ::Controllers::CommsSessionController> m_comms;
+  QPointer<RAZ::Utils::Location::Publisher> m_publisher;
+  QList<QPointer<RAZ::Utils::Location::Source>> m_locationSources;
+  QPointer<RAZ::Sessions::SessionCloser> m_closer;
+  QPointer<RAZ::Sessions::MessagesSource> m_messages;
+  QList<QPointer<RAZ::Sessions::SubSession>> m_subSessions;
 };
 
 }  // namespace Sessions

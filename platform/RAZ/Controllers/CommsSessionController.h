@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+#include "RAZ/Actions/Action.h"
+#include "RAZ/Contacts/Contacts.h"
+#include "RAZ/Controllers/CommunicationSession.h"
+
+namespace RAZ {
+namespace Actions {
+class ActionData;
+class Source;
+class Enabler;
+}  // namespace Actions
+namespace MediaEngine {
+class CallControllerBase;
+}
+namespace Controllers {
+
+// Creates and keeps the communication sessions of a signed-in session:
+// calls, chats, My Room and web-collaboration sessions, started by the user
+// (the slots) or by a party (the demo service). Each new session is
+// announced by sessionCreated and, once it can be shown, sessionReady; both
+// arrive from the event loop. A session that ends is reported by its
+// closed() signal and deleted later by the controller.
+class CommsSessionController : public QObject {
+  Q_OBJECT
+
+ public:
+  CommsSessionController(RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
+                         RAZ::MediaEngine::CallControllerBase* calls, QObject* parent = nullptr);
+  ~CommsSessionController() override;
+
+  // The sessions that run, oldest first.
+  QList<RAZ::Controllers::CommunicationSession*> commsList() const;
+  void setCallPark(RAZ::Actions::Enabler* enabler) { m_callPark = enabler; }
+
+  // A session a party starts (the demo service): announced as incoming.
+  RAZ::Controllers::CommunicationSession* receiveSession(
+      int contactId, RAZ::Controllers::CommunicationSession::Kind kind);
+  // Ends a session: closes its call and chat, emits closed(), deletes it later.
+  void closeSession(RAZ::Controllers::CommunicationSession* session);
+
+ public slots:
+  void createCall(const QList<RAZ::Contacts::ContactPtr>& contacts,
+                  RAZ::Contacts::Properties::Key key, RAZ::Actions::Action::Id action);
+  void createChat(const QList<RAZ::Contacts::ContactPtr>& contacts);
+  void createChat();
+  void createMyRoomSession(RAZ::Contacts::Const::ContactPtr owner, const QString& reason);
+  void createWebCollabSession(const QStringList& participants);
+  void actionTriggered(RAZ::Actions::ActionData& data, RAZ::Actions::Source& source);
+  void handleCommsCustomActions();
+
+ signals:
+  void preferenceActivated(int page);
+  void preferencesChanged();
+  void sessionCreated(RAZ::Controllers::CommunicationSession* session, bool incoming);
+  void sessionReady(RAZ::Controllers::CommunicationSession* session);
+  void failedToAddContacts(QStringList contacts);
+  void projectRoomCreated();
+  void groupCommunicationError(int error, bool group);
+
+ private:
+  RAZ::Controllers::CommunicationSession* startSession(
+      int contactId, const QString& name, const QString& uri,
+      RAZ::Controllers::CommunicationSession::Kind kind, bool incoming);
+  void announce(RAZ::Controllers::CommunicationSession* session, bool incoming);
+  void onSessionDestroyed(QObject* session);
+
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> m_contacts;
+  QPointer<RAZ::MediaEngine::CallControllerBase> m_calls;
+  QList<RAZ::Controllers::CommunicationSession*> m_sessions;
+  RAZ::Actions::Enabler* m_callPark = nullptr;
+};
+
+}  // namespace Controllers
+}  // namespace RAZ

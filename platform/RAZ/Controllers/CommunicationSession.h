@@ -1,0 +1,159 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <tp/core/SmartPtr.h>
+
+#include "RAZ/MediaEngine/CallBasePtr.h"
+
+namespace RAZ {
+namespace Webcollab {
+class WebcollabBase;
+}
+namespace Controllers {
+
+class ChatInterface;
+
+// One communication with a party or a group: call, chat and web
+// collaboration together. The notification popups read its properties by
+// name. Owned by the communication-session controller.
+class CommunicationSession : public QObject {
+  Q_OBJECT
+  Q_PROPERTY(QString contactName READ contactName NOTIFY contactNameChanged)
+  Q_PROPERTY(QString callerName READ callerName NOTIFY callerNameChanged)
+  Q_PROPERTY(bool isVideoCall READ isVideoCall NOTIFY isVideoCallChanged)
+  Q_PROPERTY(bool updatingToVideo READ updatingToVideo NOTIFY updatingToVideoChanged)
+  Q_PROPERTY(bool isConference READ isConference NOTIFY isConferenceChanged)
+  Q_PROPERTY(bool isGroupChat READ isGroupChat NOTIFY isGroupChatChanged)
+  Q_PROPERTY(bool isMyRoom READ isMyRoom NOTIFY isMyRoomChanged)
+  Q_PROPERTY(QString inviteReason READ inviteReason NOTIFY inviteReasonChanged)
+  Q_PROPERTY(QString subject READ subject NOTIFY subjectChanged)
+  Q_PROPERTY(QString groupChatSubject READ groupChatSubject NOTIFY groupChatSubjectChanged)
+  Q_PROPERTY(QString fileName READ fileName NOTIFY fileNameChanged)
+  Q_PROPERTY(QString roomOwner READ roomOwner NOTIFY roomOwnerChanged)
+  Q_PROPERTY(bool shareAvailable READ shareAvailable NOTIFY shareAvailableChanged)
+  Q_PROPERTY(bool chatActionAvailable READ chatActionAvailable NOTIFY chatActionAvailableChanged)
+  Q_PROPERTY(bool chatActive READ chatActive NOTIFY chatActiveChanged)
+  Q_PROPERTY(QUrl contactPicture READ contactPicture NOTIFY contactPictureChanged)
+  Q_PROPERTY(QUrl presenceIcon READ presenceIcon NOTIFY presenceIconChanged)
+
+ public:
+  // What a session starts with.
+  enum Kind { KindCall = 0, KindVideoCall = 1, KindChat = 2, KindGroupChat = 3, KindMyRoom = 4,
+              KindWebCollab = 5, KindFileTransfer = 6 };
+  Q_ENUM(Kind)
+
+  CommunicationSession(int contactId, const QString& contactName, const QString& uri, Kind kind,
+                       bool incoming, QObject* parent = nullptr);
+  ~CommunicationSession() override;
+
+  int contactId() const { return m_contactId; }
+  QString uri() const { return m_uri; }
+  Kind kind() const { return m_kind; }
+  bool isIncoming() const { return m_incoming; }
+
+  QString contactName() const { return m_contactName; }
+  QString callerName() const { return m_callerName; }
+  bool isVideoCall() const { return m_videoCall; }
+  bool updatingToVideo() const { return m_updatingToVideo; }
+  bool isConference() const { return m_conference; }
+  bool isGroupChat() const { return m_kind == KindGroupChat; }
+  bool isMyRoom() const { return m_kind == KindMyRoom; }
+  QString inviteReason() const { return m_inviteReason; }
+  QString subject() const { return m_subject; }
+  QString groupChatSubject() const { return m_groupChatSubject; }
+  QString fileName() const { return m_fileName; }
+  QString roomOwner() const { return m_roomOwner; }
+  bool shareAvailable() const { return m_shareAvailable; }
+  bool chatActionAvailable() const { return m_chatActionAvailable; }
+  bool chatActive() const { return m_chat != nullptr; }
+  QUrl contactPicture() const { return m_contactPicture; }
+  QUrl presenceIcon() const { return m_presenceIcon; }
+
+  bool callActive() const { return !m_call.isNull(); }
+  bool webCollabActive() const { return m_webcollab != nullptr; }
+
+  // The session's call: a pointer to the held call object (the popups read
+  // it as a QObject), or null without a call.
+  Q_INVOKABLE RAZ::MediaEngine::CallBasePtr* getCall() const { return m_call.Raw(); }
+  Q_INVOKABLE RAZ::Webcollab::WebcollabBase* getWebCollab() const { return m_webcollab; }
+  Q_INVOKABLE bool getShareInvitationOrphan() const { return m_shareOrphan; }
+  Q_INVOKABLE RAZ::Controllers::ChatInterface* getChatInterface() const { return m_chat; }
+
+  // Building and changing the session (controller and demo service).
+  void setCall(RAZ::MediaEngine::CallBasePtr* call);
+  void openChat();
+  void closeChat();
+  void setWebCollab(RAZ::Webcollab::WebcollabBase* collab);
+  void closeWebcollab();
+  void setCallerName(const QString& name);
+  void setContactName(const QString& name);
+  void setUpdatingToVideo(bool on);
+  void setConference(bool on);
+  void setInviteReason(const QString& text);
+  void setSubject(const QString& text);
+  void setGroupChatSubject(const QString& text);
+  void setFileName(const QString& name);
+  void setRoomOwner(const QString& owner);
+  void setShareAvailable(bool on);
+  void setChatActionAvailable(bool on);
+  void setShareInvitationOrphan(bool on) { m_shareOrphan = on; }
+  void setContactPicture(const QUrl& url);
+  void setPresenceIcon(const QUrl& url);
+
+ signals:
+  void contactNameChanged();
+  void callerNameChanged();
+  void isVideoCallChanged();
+  void updatingToVideoChanged();
+  void isConferenceChanged();
+  void isGroupChatChanged();
+  void isMyRoomChanged();
+  void inviteReasonChanged();
+  void subjectChanged();
+  void groupChatSubjectChanged();
+  void fileNameChanged();
+  void roomOwnerChanged();
+  void shareAvailableChanged();
+  void chatActionAvailableChanged();
+  void chatActiveChanged();
+  void contactPictureChanged();
+  void presenceIconChanged();
+  void callStateChanged(RAZ::MediaEngine::CallBasePtr* call,
+                        RAZ::MediaEngine::CallBasePtr::CallState state);
+  void callChanged();
+  // The session ended; the controller deletes it afterwards.
+  void closed(RAZ::Controllers::CommunicationSession* session);
+
+ private:
+  int m_contactId;
+  QString m_contactName;
+  QString m_callerName;
+  QString m_uri;
+  Kind m_kind;
+  bool m_incoming;
+  bool m_videoCall;
+  bool m_updatingToVideo = false;
+  bool m_conference = false;
+  QString m_inviteReason;
+  QString m_subject;
+  QString m_groupChatSubject;
+  QString m_fileName;
+  QString m_roomOwner;
+  bool m_shareAvailable = false;
+  bool m_chatActionAvailable = true;
+  bool m_shareOrphan = false;
+  QUrl m_contactPicture;
+  QUrl m_presenceIcon;
+  TP::Core::Refcounting::SmartPtr<RAZ::MediaEngine::CallBasePtr> m_call;
+  RAZ::Controllers::ChatInterface* m_chat = nullptr;
+  RAZ::Webcollab::WebcollabBase* m_webcollab = nullptr;
+};
+
+}  // namespace Controllers
+}  // namespace RAZ
+
+Q_DECLARE_METATYPE(RAZ::Controllers::CommunicationSession*)

@@ -1,0 +1,27 @@
+#include "RAZ/Controllers/FtController.h"
+
+#include <QFileInfo>
+
+#include <TP/Core/Logging.h>
+
+#include "RAZ/Controllers/ChatInterface.h"
+
+namespace RAZ {
+namespace Controllers {
+
+void FtController::startFileTransfer(RAZ::Controllers::ChatInterface* chat, const QString& path) {
+  const QFileInfo info(path);
+  // Only the base name ever leaves this machine.
+  const QString name = info.fileName();
+  if (!chat || !info.isFile() || !info.isReadable()) {
+    TP_LOG("RAZ::Controllers::FtController::startFileTransfer", 3)
+        << "File transfer refused: " << (chat ? "not a readable file" : "no chat");
+    emit transferFailed(name);
+    return;
+  }
+  TP_LOG("RAZ::Controllers::FtController::startFileTransfer", 2) << "Offering " << name;
+  emit transferStarted(name);
+}
+
+}  // namespace Controllers
+}  // namespace RAZ

@@ -1,0 +1,21 @@
+#include "RAZ/Controllers/MyRoomController.h"
+
+#include <QTimer>
+
+#include <TP/Core/Logging.h>
+
+namespace RAZ {
+namespace Controllers {
+
+void MyRoomController::startMyRoom(const QString reason) {
+  if (!hasMyRoom()) {
+    TP_LOG("RAZ::Controllers::MyRoomController::startMyRoom", 3) << "The account has no room";
+    return;
+  }
+  TP_LOG("RAZ::Controllers::MyRoomController::startMyRoom", 2)
+      << "Opening the room" << (reason.isEmpty() ? "" : " with an invitation text");
+  QTimer::singleShot(0, this, [this] { emit myRoomReady(); });
+}
+
+}  // namespace Controllers
+}  // namespace RAZ

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace RAZ {
+namespace Controllers {
+
+// The user's personal meeting room ("My Room").
+class MyRoomController : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit MyRoomController(const QString& roomJid, QObject* parent = nullptr)
+      : QObject(parent), m_roomJid(roomJid) {}
+  QString roomJid() const { return m_roomJid; }
+  bool hasMyRoom() const { return !m_roomJid.isEmpty(); }
+  int preferencesChangedCount() const { return m_prefs; }
+
+ public slots:
+  // Opens the room (the reason is sent with invitations); myRoomReady follows
+  // from the event loop.
+  void startMyRoom(const QString reason);
+  void preferencesChanged() { ++m_prefs; }
+
+ signals:
+  void myRoomReady();
+
+ private:
+  QString m_roomJid;
+  int m_prefs = 0;
+};
+
+}  // namespace Controllers
+}  // namespace RAZ

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QMetaType>
+#include <QObject>
+#include <QString>
+
+namespace RAZ {
+namespace Xsi {
+
+// Why an XSI request failed.
+struct XsiErrorInfo {
+  int code = 0;         // 0 none; otherwise the service's error number
+  QString message;      // the service's text, shown escaped
+  bool isError() const { return code != 0; }
+};
+
+// The password of the XSI (device-management) account: how long it stays
+// valid and changing it. Results arrive from the event loop.
+class XsiCredentialsControl : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit XsiCredentialsControl(QObject* parent = nullptr);
+
+  // Days the password stays valid, as the demo service sets it; no value
+  // (the default) means the service reports no expiry.
+  void setDaysLeft(int days) { m_daysLeft = days; m_hasDaysLeft = true; }
+  void clearDaysLeft() { m_hasDaysLeft = false; }
+  // The password the account holds now (the one signed in with).
+  void setCurrentPassword(const QString& password) { m_password = password; }
+
+ public slots:
+  // Asks the service for the password's expiry: credentialsDaysLeft follows
+  // when it reports one.
+  void updateCredentialsStatus();
+  // Changes the password: passwordChangeResult(true) follows when the old
+  // password is right and the new one is non-empty and differs from it.
+  void changePassword(const QString& oldPassword, const QString& newPassword);
+
+ signals:
+  void credentialsDaysLeft(int days);
+  void passwordChangeResult(bool success, const RAZ::Xsi::XsiErrorInfo& error);
+
+ private:
+  bool m_hasDaysLeft = false;
+  int m_daysLeft = 0;
+  QString m_password;
+};
+
+// The XSI engine of the session (call park and other telephony-service
+// requests go through it).
+class XsiEngine : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit XsiEngine(const QString& userId, QObject* parent = nullptr)
+      : QObject(parent), m_userId(userId) {}
+  QString userId() const { return m_userId; }
+  bool callParkAvailable() const { return true; }
+
+ private:
+  QString m_userId;
+};
+
+}  // namespace Xsi
+}  // namespace RAZ
+
+Q_DECLARE_METATYPE(RAZ::Xsi::XsiErrorInfo)
