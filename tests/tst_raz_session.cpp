@@ -1,0 +1,441 @@
+#include "TestSupport.h"
+
+#include <RAZ/Adapters/FactoryPtr.h>
+#include <RAZ/ApiProvider/Controller.h>
+#include <RAZ/Client.h>
+#include <RAZ/ConfigContainer.h>
+#include <RAZ/Contacts/Contacts.h>
+#include <RAZ/Controllers/CommsSessionController.h>
+#include <RAZ/Controllers/CommunicationSession.h>
+#include <RAZ/Controllers/FtController.h>
+#include <RAZ/Controllers/IChatController.h>
+#include <RAZ/Controllers/MyRoomController.h>
+#include <RAZ/Controllers/Search/ContactSearch.h>
+#include <RAZ/Controllers/XmppChatController.h>
+#include <RAZ/Databases/Comms.h>
+#include <RAZ/Demo/Service.h>
+#include <RAZ/MediaEngine/CallBasePtr.h>
+#include <RAZ/MediaEngine/CallControllerBase.h>
+#include <RAZ/Models/Smileys.h>
+#include <RAZ/ProgramKey.h>
+#include <RAZ/Services/Xmpp/XmppJidValidator.h>
+#include <RAZ/Sessions/SessionManagerBase.h>
+#include <RAZ/Utils/Credentials.h>
+#include <RAZ/Utils/Location.h>
+#include <RAZ/Utils/Path.h>
+#include <RAZ/Utils/Validator.h>
+#include <RAZ/Xsi/XsiCredentialsControl.h>
+#include <TP/Crypto/Blowfish.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <memory>
+
+using RAZ::Sessions::SessionManagerBase;
+using RAZ::Utils::Credentials::CredentialsData;
+using RAZ::Utils::Credentials::UserCredentials;
+
+namespace {
+
+UserCredentials account(const QString& user, const QString& password) {
+  CredentialsData data;
+  data.setUsername(user);
+  data.setPassword(password);
+  UserCredentials credentials;
+  credentials.setCredentials(0, data);
+  return credentials;
+}
+
+// Records the client's signals in the order they arrive, through the string
+// signatures the application uses, and looks at the session while each
+// signal is delivered.
+class Recorder : public QObject {
+  Q_OBJECT
+ public:
+  QStringList events;
+  QList<int> states;
+  QPointer<SessionManagerBase> session;
+  bool contactsAliveAtClose = false;
+  QString dirAccount;
+  bool insideCall = false;
+  bool signalInsideCall = false;
+
+  void note(const QString& e) {
+    if (insideCall) signalInsideCall = true;
+    events << e;
+  }
+
+ public slots:
+  void sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State state) {
+    note("state");
+    states << int(state);
+  }
+  void cbSessionOpened(RAZ::Sessions::SessionManagerBase& s) {
+    note("opened");
+    session = &s;
+  }
+  void cbSessionClosed(RAZ::Sessions::SessionManagerBase& s) {
+    note("closed");
+    contactsAliveAtClose = !s.contactsManager().isNull() && s.commsSessionController();
+  }
+  void cbSessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State state,
+                      RAZ::Sessions::Error error) {
+    note(QString("error %1/%2").arg(int(state)).arg(int(error)));
+  }
+  void ensureUserSettingsDirExists(QDir& dir, const QString& name) {
+    note("dir");
+    dirAccount = name;
+    dir.setPath(dir.path() + "/" + RAZ::Utils::Path::accountFolderName(name));
+  }
+  void cbQuit() { note("quit"); }
+};
+
+}  // namespace
+
+class TestRazSession : public QObject {
+  Q_OBJECT
+
+ private:
+  TP::Crypto::Blowfish m_cipher;
+  std::unique_ptr<QTemporaryDir> m_exeDir;
+  QString m_dataDir;
+  QAction m_signOut, m_exit;
+  std::unique_ptr<RAZ::ConfigContainer> m_container;
+  std::unique_ptr<RAZ::Client> m_client;
+  std::unique_ptr<Recorder> m_rec;
+
+  void connectRecorder() {
+    RAZ::Client* c = m_client.get();
+    Recorder* r = m_rec.get();
+    QVERIFY(connect(c, SIGNAL(sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State)),
+                    r, SLOT(sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State))));
+    QVERIFY(connect(c, SIGNAL(sessionOpened(RAZ::Sessions::SessionManagerBase&)), r,
+                    SLOT(cbSessionOpened(RAZ::Sessions::SessionManagerBase&))));
+    QVERIFY(connect(c, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)), r,
+                    SLOT(cbSessionClosed(RAZ::Sessions::SessionManagerBase&))));
+    QVERIFY(connect(c, SIGNAL(sessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State, RAZ::Sessions::Error)),
+                    r, SLOT(cbSessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State, RAZ::Sessions::Error))));
+    QVERIFY(connect(c, SIGNAL(ensureUserSettingsDirExists(QDir&, const QString&)), r,
+                    SLOT(ensureUserSettingsDirExists(QDir&, const QString&))));
+    QVERIFY(connect(c, SIGNAL(quit()), r, SLOT(cbQuit())));
+  }
+
+  // Signs in with the demo password and waits for the open session.
+  SessionManagerBase* openSession(const QString& user = "alice@demo.zent") {
+    m_rec->insideCall = true;
+    const bool started = m_client->signin(account(user, "demo"), m_client->getConfig(), QString(), true);
+    m_rec->insideCall = false;
+    if (!started) return nullptr;
+    QSignalSpy opened(m_client.get(), SIGNAL(sessionOpened(RAZ::Sessions::SessionManagerBase&)));
+    if (!opened.wait(5000)) return nullptr;
+    return m_rec->session;
+  }
+
+ private slots:
+  void initTestCase() {
+    ZentTest::installStrictMessageHandler();
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName("ZentTestOrg");
+    QCoreApplication::setApplicationName("ZentRazSessionTest");
+    QVERIFY(m_cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode()));
+    m_dataDir = RAZ::Utils::Path::writableDataPath();
+    QVERIFY(!m_dataDir.isEmpty());
+  }
+
+  void init() {
+    QDir(m_dataDir).removeRecursively();
+    RAZ::Demo::Service::instance().reset();
+    RAZ::Demo::Service::instance().setStepDelay(0);
+    RAZ::Demo::Service::instance().setPresenceChanges(false);
+    m_exeDir = std::make_unique<QTemporaryDir>();
+    QFile f(m_exeDir->path() + "/config_demo.xml");
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(m_cipher.Encrypt(QByteArray("<config name=\"Demo\"><value id=\"116\" type=\"bool\">true</value></config>")));
+    f.close();
+    m_container = std::make_unique<RAZ::ConfigContainer>();
+    m_client = std::make_unique<RAZ::Client>(&m_signOut, &m_exit, m_exeDir->path());
+    QVERIFY(m_client->Initialize(m_container.get(), m_dataDir + "/credentials.dat", &m_cipher,
+                                 nullptr, {":/sounds/busy.wav", ":/sounds/congestion.wav"}));
+    m_rec = std::make_unique<Recorder>();
+    connectRecorder();
+  }
+
+  void cleanup() {
+    m_client.reset();
+    m_rec.reset();
+    m_container.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QDir(m_dataDir).removeRecursively();
+  }
+
+  void successfulSigninReportsStatesInOrderFromTheEventLoop() {
+    SessionManagerBase* session = openSession();
+    QVERIFY(session);
+    QVERIFY(!m_rec->signalInsideCall);
+    QCOMPARE(m_rec->states, (QList<int>{1, 4, 5, 10, 11}));
+    // The account folder is settled before the session is announced.
+    QCOMPARE(m_rec->events.mid(m_rec->events.size() - 2), (QStringList{"dir", "opened"}));
+    QCOMPARE(m_rec->dirAccount, QString("alice@demo.zent"));
+    QCOMPARE(m_client->openSession(), session);
+    QVERIFY(m_client->isXmppConnected());
+    QCOMPARE(session->state(), RAZ::Sessions::StateSignedIn);
+
+    // Every object the session offers exists in the demo, except Outlook.
+    QCOMPARE(session->kind(), 1);
+    QVERIFY(session->ownSipAddress());
+    QCOMPARE(session->ownSipAddress()->toString(false), QString("sip:alice@demo.zent"));
+    QVERIFY(session->contactsManager());
+    QVERIFY(session->contactSearchController());
+    QVERIFY(session->sipChatController());
+    QVERIFY(session->xmppChatController());
+    QVERIFY(session->myroomController());
+    QVERIFY(session->xsiEngine());
+    QCOMPARE(session->credentialsManager(), m_client->getCredentialsManager());
+    QVERIFY(session->callController());
+    QVERIFY(session->callController()->GetMediaHandlerAudio());
+    QVERIFY(session->callController()->GetMediaHandlerVideo());
+    QVERIFY(session->xsiCredentialsControl());
+    QVERIFY(session->ftController());
+    QVERIFY(session->commsSessionController());
+    QVERIFY(session->locationPublisher());
+    QCOMPARE(session->locationSources().size(), 1);
+    QVERIFY(session->sessionClosingObject());
+    QVERIFY(!session->messagesSource().isNull());
+    QCOMPARE(session->outlookCalendarService(), nullptr);
+    QCOMPARE(session->outlookContactService(), nullptr);
+    QVERIFY(session->subSession(RAZ::Sessions::SubSession::TypeXmpp));
+
+    // Only one session at a time.
+    QVERIFY(!m_client->signin(account("bob", "demo"), nullptr, QString(), true));
+  }
+
+  void refusedSigninReportsTheAuthenticationError() {
+    m_rec->insideCall = true;
+    QVERIFY(m_client->signin(account("alice", "not-demo"), nullptr, QString(), true));
+    m_rec->insideCall = false;
+    QVERIFY(m_client->hasSession());
+    QVERIFY(!m_client->openSession());
+    QSignalSpy error(m_client.get(), SIGNAL(sessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State, RAZ::Sessions::Error)));
+    QVERIFY(error.wait(5000));
+    QVERIFY(!m_rec->signalInsideCall);
+    QCOMPARE(m_rec->states, (QList<int>{1, 4, 5, 0}));
+    QCOMPARE(m_rec->events.last(), QString("error 5/2"));
+    QVERIFY(!m_rec->events.contains("opened"));
+    QVERIFY(!m_rec->events.contains("dir"));
+    QVERIFY(!m_client->hasSession());
+    // The failed attempt is released after its report.
+    auto* failed = qvariant_cast<SessionManagerBase*>(error.first().at(0));
+    QPointer<SessionManagerBase> guard(failed);
+    QTRY_VERIFY(guard.isNull());
+  }
+
+  void signOutClosesAsynchronouslyAndDeletesEverySessionObjectOnce() {
+    SessionManagerBase* session = openSession();
+    QVERIFY(session);
+    // Watch every object the session owns.
+    QList<QPointer<QObject>> owned;
+    QMap<QObject*, int> destroyedCount;
+    for (QObject* child : session->findChildren<QObject*>()) {
+      owned << child;
+      connect(child, &QObject::destroyed, this, [&destroyedCount](QObject* o) { ++destroyedCount[o]; });
+    }
+    QVERIFY(owned.size() > 10);
+    QPointer<SessionManagerBase> guard(session);
+    m_rec->events.clear();
+    m_rec->states.clear();
+
+    m_rec->insideCall = true;
+    m_signOut.trigger();
+    m_rec->insideCall = false;
+    QVERIFY(!m_rec->signalInsideCall);
+    QCOMPARE(m_rec->events.size(), 0);
+    QTRY_VERIFY(m_rec->events.contains("closed"));
+    QCOMPARE(m_rec->states, (QList<int>{12, 13}));
+    QVERIFY(!m_rec->events.contains("quit"));
+    // The session's objects were all there while the close was delivered.
+    QVERIFY(m_rec->contactsAliveAtClose);
+    QVERIFY(!m_client->hasSession());
+    QTRY_VERIFY(guard.isNull());
+    for (const auto& p : owned) QVERIFY(p.isNull());
+    QCOMPARE(destroyedCount.size(), owned.size());
+    for (int count : destroyedCount) QCOMPARE(count, 1);
+
+    // A new session can open afterwards.
+    QVERIFY(openSession("bob"));
+  }
+
+  void serverSideCloseAndDroppedConnection() {
+    QVERIFY(openSession());
+    m_rec->events.clear();
+    m_rec->states.clear();
+    QVERIFY(RAZ::Demo::Service::instance().closeSessionFromServer());
+    QCOMPARE(m_rec->events.size(), 0);
+    QTRY_VERIFY(m_rec->events.contains("closed"));
+    QCOMPARE(m_rec->states, (QList<int>{13}));  // no SigningOut
+    QVERIFY(!m_rec->events.join(",").contains("error"));
+
+    QPointer<SessionManagerBase> second(openSession());
+    QVERIFY(second);
+    m_rec->events.clear();
+    QVERIFY(RAZ::Demo::Service::instance().dropConnection());
+    QCOMPARE(m_rec->events.size(), 0);
+    QTRY_VERIFY(m_rec->events.contains("closed"));
+    QCOMPARE(m_rec->events.first(), QString("error 11/3"));
+    QVERIFY(m_rec->events.indexOf("closed") > 0);
+    QTRY_VERIFY(second.isNull());
+    // Nothing to act on any more.
+    QVERIFY(!RAZ::Demo::Service::instance().dropConnection());
+    QVERIFY(!RAZ::Demo::Service::instance().closeSessionFromServer());
+  }
+
+  void exitSignsOutThenQuitsAndMaybeQuitWaits() {
+    QVERIFY(openSession());
+    m_client->maybeQuit();
+    QVERIFY(!m_rec->events.contains("quit"));
+    m_rec->events.clear();
+    m_exit.trigger();
+    QCOMPARE(m_rec->events.size(), 0);
+    QTRY_VERIFY(m_rec->events.contains("quit"));
+    QVERIFY(m_rec->events.indexOf("closed") >= 0);
+    QVERIFY(m_rec->events.indexOf("closed") < m_rec->events.indexOf("quit"));
+    QCOMPARE(m_rec->events.count("quit"), 1);
+    m_client->maybeQuit();
+    QCOMPARE(m_rec->events.count("quit"), 2);
+  }
+
+  void destroyingTheClientWithAnOpenSessionIsSilent() {
+    QPointer<SessionManagerBase> session(openSession());
+    QVERIFY(session);
+    m_rec->events.clear();
+    m_client.reset();
+    QVERIFY(session.isNull());
+    QCoreApplication::processEvents();
+    QCOMPARE(m_rec->events.size(), 0);
+  }
+
+  void addInControllerBindsToTheSessionAndForwardsCommands() {
+    SessionManagerBase* session = openSession();
+    QVERIFY(session);
+    RAZ::ApiProvider::Controller api;
+    QVERIFY(!api.Initialize(nullptr, session, session->configuration()));
+    QVERIFY(api.Initialize(session->contactsManager(), session, session->configuration()));
+    QVERIFY(api.isInitialized());
+    QObject* comms = session->commsSessionController();
+    QVERIFY(connect(&api, SIGNAL(createCall( const QList<RAZ::Contacts::ContactPtr>&, RAZ::Contacts::Properties::Key, RAZ::Actions::Action::Id )),
+                    comms, SLOT(createCall(const QList<RAZ::Contacts::ContactPtr>&, RAZ::Contacts::Properties::Key, RAZ::Actions::Action::Id))));
+    QVERIFY(connect(&api, SIGNAL(createChat(const QList< RAZ::Contacts::ContactPtr >&)), comms,
+                    SLOT(createChat(const QList<RAZ::Contacts::ContactPtr>&))));
+    QVERIFY(connect(&api, SIGNAL(createMyRoomSession( RAZ::Contacts::Const::ContactPtr, const QString&)), comms,
+                    SLOT(createMyRoomSession(RAZ::Contacts::Const::ContactPtr, const QString&))));
+    QVERIFY(connect(&api, SIGNAL(createWebCollabSession(const QStringList&)), comms,
+                    SLOT(createWebCollabSession(const QStringList&))));
+    QSignalSpy created(comms, SIGNAL(sessionCreated(RAZ::Controllers::CommunicationSession*, bool)));
+    QSignalSpy ready(comms, SIGNAL(sessionReady(RAZ::Controllers::CommunicationSession*)));
+    RAZ::Contacts::ContactPtr alice = session->contactsManager()->getContact(101);
+    QVERIFY(alice);
+    emit api.createCall({alice}, RAZ::Contacts::Properties::KeyWork, 4);
+    QCOMPARE(created.count(), 0);
+    QVERIFY(created.wait(5000));
+    QCOMPARE(ready.count(), 1);
+    auto* call = qvariant_cast<RAZ::Controllers::CommunicationSession*>(created.first().at(0));
+    QCOMPARE(created.first().at(1).toBool(), false);
+    QCOMPARE(call->property("isVideoCall").toBool(), true);
+    QCOMPARE(call->property("contactName").toString(), QString("Alice Moreno"));
+    QVERIFY(call->getCall());
+    QCOMPARE(call->getCall()->remoteAddress(), QString("+4930100101"));
+
+    emit api.createChat({alice, nullptr});
+    QVERIFY(created.wait(5000));
+    auto* chat = qvariant_cast<RAZ::Controllers::CommunicationSession*>(created.last().at(0));
+    QVERIFY(chat->property("chatActive").toBool());
+    emit api.createWebCollabSession({});
+    emit api.createWebCollabSession({"felix.brandt@client.example"});
+    QVERIFY(created.wait(5000));
+    QCOMPARE(created.count(), 3);
+    QCOMPARE(static_cast<RAZ::Controllers::CommsSessionController*>(comms)->commsList().size(), 3);
+    api.Uninitialize();
+    QVERIFY(!api.isInitialized());
+  }
+
+  void communicationDatabaseForTheUserOnly() {
+    QTemporaryDir dir;
+    RAZ::Databases::Comms comms;
+    QSignalSpy changed(&comms, SIGNAL(databaseChanged()));
+    QVERIFY(!comms.Initialize(QString(), new RAZ::Adapters::FactoryPtr("sip:a@b"), nullptr));
+    QVERIFY(!comms.Initialize(dir.path() + "/comms.db", nullptr, nullptr));
+    QVERIFY(!comms.hasDatabase());
+    TP::Core::Refcounting::SmartPtr<RAZ::Adapters::FactoryPtr> factory(new RAZ::Adapters::FactoryPtr("sip:a@b"));
+    QVERIFY(comms.Initialize(dir.path() + "/user/comms.db", factory, nullptr));
+    QVERIFY(comms.hasDatabase());
+    QCOMPARE(comms.ownAddress(), QString("sip:a@b"));
+    QCOMPARE(QFile::permissions(dir.path() + "/user/comms.db") & 0x0077, QFileDevice::Permissions());
+    QCOMPARE(factory->ReferenceCount(), 2u);
+    comms.reset();
+    QVERIFY(!comms.hasDatabase());
+    QCOMPARE(factory->ReferenceCount(), 1u);
+    QCOMPARE(changed.count(), 2);
+  }
+
+  void countedPlatformObjects() {
+    QPointer<RAZ::Models::SmileysPtr> watch;
+    {
+      TP::Core::Refcounting::SmartPtr<RAZ::Models::SmileysPtr> smileys(new RAZ::Models::SmileysPtr(nullptr));
+      watch = smileys.Raw();
+      QVERIFY(!smileys->imageFor(":-)").isEmpty());
+      TP::Core::Refcounting::SmartPtr<RAZ::Models::SmileysPtr> second = smileys;
+      QCOMPARE(smileys->ReferenceCount(), 2u);
+    }
+    QVERIFY(watch.isNull());
+
+    // A call read through the meta-object, the way the popups read it.
+    RAZ::Controllers::CommunicationSession session(7, "Bob", "sip:bob@x", RAZ::Controllers::CommunicationSession::KindCall, true);
+    QPointer<RAZ::MediaEngine::CallBasePtr> call(new RAZ::MediaEngine::CallBasePtr("sip:bob@x", RAZ::MediaEngine::CallBasePtr::TypeAudio, true));
+    session.setCall(call);
+    QSignalSpy states(&session, SIGNAL(callStateChanged(RAZ::MediaEngine::CallBasePtr*,RAZ::MediaEngine::CallBasePtr::CallState)));
+    RAZ::MediaEngine::CallBasePtr* read = nullptr;
+    QVERIFY(QMetaObject::invokeMethod(&session, "getCall", Q_RETURN_ARG(RAZ::MediaEngine::CallBasePtr*, read)));
+    QCOMPARE(read, call.data());
+    RAZ::MediaEngine::CallBasePtr::CallState state = RAZ::MediaEngine::CallBasePtr::StateIdle;
+    QVERIFY(QMetaObject::invokeMethod(read, "getCallState", Q_RETURN_ARG(RAZ::MediaEngine::CallBasePtr::CallState, state)));
+    QCOMPARE(int(state), 2);
+    call->answer();
+    QCOMPARE(states.count(), 1);
+    QCOMPARE(int(call->getCallState()), 3);
+    call->close(0);
+    QVERIFY(!call->setCallState(RAZ::MediaEngine::CallBasePtr::StateInCall));  // closed stays closed
+    for (const char* name : {"contactName", "callerName", "isVideoCall", "updatingToVideo", "isConference",
+                             "isGroupChat", "isMyRoom", "inviteReason", "subject", "groupChatSubject",
+                             "fileName", "roomOwner", "shareAvailable", "chatActionAvailable",
+                             "chatActive", "contactPicture", "presenceIcon"}) {
+      const int index = session.metaObject()->indexOfProperty(name);
+      QVERIFY2(index >= 0, name);
+      QVERIFY2(session.metaObject()->property(index).hasNotifySignal(), name);
+    }
+    session.setCall(nullptr);
+    QVERIFY(call.isNull());  // the session held the last count
+  }
+
+  void validators() {
+    RAZ::Utils::Validator validator(nullptr);
+    QCOMPARE(validator.normalizeSipUserName(" sip:alice "), QString("alice"));
+    QCOMPARE(validator.normalizeSipUserName("+49 (30) 123-45"), QString("+493012345"));
+    QCOMPARE(validator.normalizeSipUserName("12+3"), QString("12+3"));
+    QCOMPARE(validator.normalizeSipUserName("Bob.Smith"), QString("Bob.Smith"));
+    using RAZ::Services::Xmpp::XmppJidValidator;
+    QCOMPARE(XmppJidValidator::getRoomType("chat0a1b2c3d"), 1);
+    QCOMPARE(XmppJidValidator::getRoomType("chatroom"), 0);
+    QCOMPARE(XmppJidValidator::getRoomType("myroom.alice"), 2);
+    QVERIFY(XmppJidValidator::isValidJid("a@b/c"));
+    QVERIFY(!XmppJidValidator::isValidJid("a b@c"));
+  }
+};
+
+ZENT_TEST_MAIN(TestRazSession, QApplication)
+#include "tst_raz_session.moc"
