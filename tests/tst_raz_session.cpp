@@ -129,12 +129,13 @@ class TestRazSession : public QObject {
 
   // Signs in with the demo password and waits for the open session.
   SessionManagerBase* openSession(const QString& user = "alice@demo.zent") {
+    m_rec->session = nullptr;
     m_rec->insideCall = true;
     const bool started = m_client->signin(account(user, "demo"), m_client->getConfig(), QString(), true);
     m_rec->insideCall = false;
     if (!started) return nullptr;
-    QSignalSpy opened(m_client.get(), SIGNAL(sessionOpened(RAZ::Sessions::SessionManagerBase&)));
-    if (!opened.wait(5000)) return nullptr;
+    QPointer<Recorder> rec(m_rec.get());
+    if (!QTest::qWaitFor([rec] { return rec && rec->session; }, 5000)) return nullptr;
     return m_rec->session;
   }
 

@@ -83,6 +83,8 @@ void DemoSession::open(const QString& username, const QString& password) {
   own.insert(QStringLiteral("presence"), 10);
   contacts->setOwnContact(makeContact(own));
   for (const QVariantMap& c : service.contacts()) contacts->addContact(makeContact(c));
+  for (const QVariantMap& r : service.presenceRequests())
+    contacts->addPresenceRequest(makeContact(r));
   parts.contacts = contacts;
 
   parts.search = new RAZ::Controllers::Search::ContactSearch(service.directory(), this);

@@ -217,6 +217,7 @@ void Service::loadData() const {
   const QJsonObject contacts = readJson(QStringLiteral("contacts.json"));
   m_contacts = maps(contacts.value(QStringLiteral("contacts")));
   m_groups = maps(contacts.value(QStringLiteral("groups")));
+  m_requests = maps(contacts.value(QStringLiteral("presenceRequests")));
   m_history = maps(readJson(QStringLiteral("history.json")).value(QStringLiteral("calls")));
   m_directory = maps(readJson(QStringLiteral("directory.json")).value(QStringLiteral("entries")));
   m_rooms = maps(readJson(QStringLiteral("rooms.json")).value(QStringLiteral("rooms")));
@@ -225,6 +226,7 @@ void Service::loadData() const {
 
 QList<QVariantMap> Service::contacts() const { loadData(); return m_contacts; }
 QList<QVariantMap> Service::groups() const { loadData(); return m_groups; }
+QList<QVariantMap> Service::presenceRequests() const { loadData(); return m_requests; }
 QList<QVariantMap> Service::callHistory() const { loadData(); return m_history; }
 QList<QVariantMap> Service::directory() const { loadData(); return m_directory; }
 QList<QVariantMap> Service::chatRooms() const { loadData(); return m_rooms; }

@@ -97,6 +97,7 @@ class Service : public QObject {
   // The demo data (parsed once from the resources).
   QList<QVariantMap> contacts() const;
   QList<QVariantMap> groups() const;
+  QList<QVariantMap> presenceRequests() const;
   QList<QVariantMap> callHistory() const;
   QList<QVariantMap> directory() const;
   QList<QVariantMap> chatRooms() const;
@@ -125,7 +126,7 @@ class Service : public QObject {
   ProxyCredentialsReceiver* m_proxyReceiver;
 
   mutable bool m_loaded = false;
-  mutable QList<QVariantMap> m_contacts, m_groups, m_history, m_directory, m_rooms;
+  mutable QList<QVariantMap> m_contacts, m_groups, m_requests, m_history, m_directory, m_rooms;
   mutable QVariantMap m_callSettings;
 };
 

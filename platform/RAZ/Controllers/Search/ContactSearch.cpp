@@ -7,7 +7,9 @@ namespace Controllers {
 namespace Search {
 
 ContactSearch::ContactSearch(const QList<QVariantMap>& directory, QObject* parent)
-    : QObject(parent), m_directory(directory) {}
+    : QObject(parent), m_directory(directory) {
+  qRegisterMetaType<QList<QVariantMap>>("QList<QVariantMap>");
+}
 
 QList<QVariantMap> ContactSearch::matches(const QString& text) const {
   QList<QVariantMap> result;

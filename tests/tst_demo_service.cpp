@@ -1,0 +1,422 @@
+#include "TestSupport.h"
+
+#include <RAZ/Client.h>
+#include <RAZ/ConfigContainer.h>
+#include <RAZ/Contacts/Contacts.h>
+#include <RAZ/Controllers/ChatInterface.h>
+#include <RAZ/Controllers/CommsSessionController.h>
+#include <RAZ/Controllers/CommunicationSession.h>
+#include <RAZ/Controllers/Search/ContactSearch.h>
+#include <RAZ/Controllers/XmppChatController.h>
+#include <RAZ/Demo/Service.h>
+#include <RAZ/MediaEngine/CallControllerBase.h>
+#include <RAZ/Presence/PresenceData.h>
+#include <RAZ/ProgramKey.h>
+#include <RAZ/Sessions/SessionManagerBase.h>
+#include <RAZ/Utils/Credentials.h>
+#include <RAZ/Utils/Path.h>
+#include <RAZ/Xsi/XsiCredentialsControl.h>
+#include <TP/Crypto/Blowfish.h>
+
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <memory>
+
+using RAZ::Demo::Service;
+using RAZ::Sessions::SessionManagerBase;
+
+namespace {
+
+RAZ::Utils::Credentials::UserCredentials account(const QString& user, const QString& password) {
+  RAZ::Utils::Credentials::CredentialsData data;
+  data.setUsername(user);
+  data.setPassword(password);
+  RAZ::Utils::Credentials::UserCredentials credentials;
+  credentials.setCredentials(0, data);
+  return credentials;
+}
+
+// Stands in for the application's prompt slots, with its signatures.
+class Prompts : public QObject {
+  Q_OBJECT
+ public:
+  int forced = 0, daysLeftCalls = 0, lastDays = 0, versions = 0, disclaimers = 0, proxies = 0;
+  QUrl lastUrl;
+  bool lastMandatory = false;
+  bool answerProxy = true;
+  QObject* proxyReceiver = nullptr;
+ public slots:
+  void showForcedLogoutDialog() { ++forced; }
+  void xsiCredentialsDaysLeft(int days) { ++daysLeftCalls; lastDays = days; }
+  void newVersionFound(bool mandatory, const QUrl& url) { ++versions; lastMandatory = mandatory; lastUrl = url; }
+  void onShowDisclaimerDialog() { ++disclaimers; }
+  void onRequestProxyCredentials(bool noPrompt, const QString& user, const QString&, bool,
+                                 QObject* receiver, const QString& replySlot) {
+    ++proxies;
+    proxyReceiver = receiver;
+    // As the application does: the method name from the slot signature.
+    const QString method = replySlot.left(replySlot.indexOf('(')).mid(1);
+    const QString password = noPrompt ? QString() : QStringLiteral("secret");
+    QMetaObject::invokeMethod(receiver, method.toLatin1().constData(), Qt::QueuedConnection,
+                              Q_ARG(QString, noPrompt ? QString() : user), Q_ARG(QString, password));
+  }
+};
+
+}  // namespace
+
+class TestDemoService : public QObject {
+  Q_OBJECT
+
+ private:
+  TP::Crypto::Blowfish m_cipher;
+  QString m_dataDir;
+  std::unique_ptr<QTemporaryDir> m_exeDir;
+  std::unique_ptr<RAZ::ConfigContainer> m_container;
+  std::unique_ptr<RAZ::Client> m_client;
+  QAction m_signOut, m_exit;
+
+  SessionManagerBase* open() {
+    int opened = 0;
+    QMetaObject::Connection c = connect(m_client.get(), &RAZ::Client::sessionOpened, this,
+                                        [&opened](RAZ::Sessions::SessionManagerBase&) { ++opened; });
+    const bool started = m_client->signin(account("tester", "demo"), nullptr, QString(), true);
+    const bool ok = started && QTest::qWaitFor([&opened] { return opened > 0; }, 5000);
+    disconnect(c);
+    return ok ? m_client->openSession() : nullptr;
+  }
+
+  QAbstractItemModel* contactList(SessionManagerBase* s) {
+    return s->contactsManager()->getModel(RAZ::Contacts::Contacts::ContactListKind);
+  }
+
+  int rowOf(QAbstractItemModel* model, int id) {
+    for (int row = 0; row < model->rowCount(); ++row)
+      if (model->index(row, 0).data(294).toInt() == id) return row;
+    return -1;
+  }
+
+ private slots:
+  void initTestCase() {
+    ZentTest::installStrictMessageHandler();
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName("ZentTestOrg");
+    QCoreApplication::setApplicationName("ZentDemoServiceTest");
+    QVERIFY(m_cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode()));
+    m_dataDir = RAZ::Utils::Path::writableDataPath();
+  }
+
+  void init() {
+    QDir(m_dataDir).removeRecursively();
+    Service::instance().reset();
+    Service::instance().setStepDelay(0);
+    Service::instance().setPresenceChanges(false);
+    m_exeDir = std::make_unique<QTemporaryDir>();
+    m_container = std::make_unique<RAZ::ConfigContainer>();
+    m_client = std::make_unique<RAZ::Client>(&m_signOut, &m_exit, m_exeDir->path());
+    QVERIFY(m_client->Initialize(m_container.get(), m_dataDir + "/credentials.dat", &m_cipher,
+                                 nullptr, {}));
+    QCOMPARE(Service::instance().client(), m_client.get());
+  }
+
+  void cleanup() {
+    m_client.reset();
+    m_container.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QDir(m_dataDir).removeRecursively();
+  }
+
+  void demoDataFromTheResources() {
+    Service& s = Service::instance();
+    QCOMPARE(s.contacts().size(), 12);
+    QCOMPARE(s.groups().size(), 3);
+    QVERIFY(s.callHistory().size() >= 5);
+    QVERIFY(s.directory().size() >= 5);
+    QCOMPARE(s.chatRooms().size(), 3);
+    QVERIFY(s.callSettings().contains("callForwardingBusy"));
+    for (const QVariantMap& c : s.contacts()) {
+      QVERIFY(c.value("id").toInt() > 0);
+      const int presence = c.value("presence").toInt();
+      QVERIFY(presence >= 0 && presence <= 19);
+    }
+  }
+
+  void contactModelsAndRoles() {
+    SessionManagerBase* session = open();
+    QVERIFY(session);
+    RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts = session->contactsManager();
+    QAbstractItemModel* list = contactList(session);
+    QVERIFY(list);
+    QCOMPARE(list->rowCount(), 12);
+    const int alice = rowOf(list, 101);
+    QVERIFY(alice >= 0);
+    const QModelIndex i = list->index(alice, 0);
+    QCOMPARE(i.data(294).type(), QVariant::Int);
+    QCOMPARE(i.data(314).toBool(), true);
+    QCOMPARE(i.data(Qt::DisplayRole).toString(), QString("Alice Moreno"));
+    QCOMPARE(i.data(RAZ::Contacts::Contacts::PresenceStateRole).toInt(), 10);
+    QCOMPARE(i.data(RAZ::Contacts::Contacts::StatusTextRole).toString(), QString("Reviewing the release notes"));
+    QVERIFY(qobject_cast<RAZ::Contacts::IContact*>(i.data(329).value<QObject*>()));
+    QVERIFY(list->roleNames().values().contains("online"));
+    const QModelIndex esther = list->index(rowOf(list, 105), 0);
+    QCOMPARE(esther.data(314).toBool(), false);
+    QVERIFY(esther.data(314).isValid());
+
+    QAbstractItemModel* online = contacts->getModel(17);
+    int onlineCount = 0;
+    for (int r = 0; r < list->rowCount(); ++r) onlineCount += list->index(r, 0).data(314).toBool();
+    QCOMPARE(online->rowCount(), onlineCount);
+    QCOMPARE(contacts->getModel(2)->rowCount(), 3);
+    QCOMPARE(contacts->getModel(132)->rowCount(), 1);
+    QCOMPARE(contacts->getModel(99), nullptr);
+
+    RAZ::Contacts::ContactPtr contact = contacts->getContact(101);
+    QVERIFY(contact);
+    QCOMPARE(contact->property("displayName").toString(), QString("Alice Moreno"));
+    QCOMPARE(contact->property("name").toString(), QString("Alice Moreno"));
+    QCOMPARE(contact->property("avatarUrl").toString(), QString());
+    QVERIFY(!contacts->getContact(4242));
+    QVERIFY(contacts->getGroup(1));
+    QCOMPARE(contacts->getGroup(1)->getName(), QString("Team"));
+
+    // The own presence, driven as the add-in controller drives it.
+    RAZ::Presence::PresenceData* own = contacts->ownPresence();
+    QVERIFY(own);
+    QObject api;
+    QVERIFY(QMetaObject::invokeMethod(own, "publishInternalPresence", Q_ARG(int, 5)));
+    QCOMPARE(own->state(), 5);
+    QVERIFY(QMetaObject::invokeMethod(own, "setStatusText", Q_ARG(QString, "Back soon")));
+    QCOMPARE(own->statusText(), QString("Back soon"));
+    own->publishInternalPresence(25);  // out of range, refused
+    QCOMPARE(own->state(), 5);
+
+    // The contacts manager pointer observes the session's lifetime.
+    int closedCount = 0;
+    connect(m_client.get(), &RAZ::Client::sessionClosed, this,
+            [&closedCount](RAZ::Sessions::SessionManagerBase&) { ++closedCount; });
+    m_client->signOut();
+    QTRY_COMPARE(closedCount, 1);
+    QTRY_VERIFY(contacts.isNull());
+    QVERIFY(!contact);
+  }
+
+  void scriptedPresenceChangeArrivesFromTheEventLoop() {
+    QVERIFY(!Service::instance().changePresence(101, 2, QString()));  // no session
+    SessionManagerBase* session = open();
+    QAbstractItemModel* list = contactList(session);
+    QSignalSpy changed(list, SIGNAL(dataChanged(QModelIndex, QModelIndex, QVector<int>)));
+    QVERIFY(!Service::instance().changePresence(101, 20, QString()));
+    QVERIFY(Service::instance().changePresence(101, 2, "Gone home"));
+    QCOMPARE(changed.count(), 0);
+    QVERIFY(changed.wait(5000));
+    const QModelIndex i = list->index(rowOf(list, 101), 0);
+    QCOMPARE(changed.first().at(0).toModelIndex(), i);
+    QCOMPARE(i.data(314).toBool(), false);
+    QCOMPARE(i.data(RAZ::Contacts::Contacts::StatusTextRole).toString(), QString("Gone home"));
+  }
+
+  void demoPresenceChangesAreRepeatableAndSwitchable() {
+    Service::instance().setPresenceInterval(10);
+    QList<QPair<int, int>> firstRun;
+    for (int run = 0; run < 2; ++run) {
+      SessionManagerBase* session = open();
+      QVERIFY(session);
+      RAZ::Contacts::Contacts* contacts = session->contactsManager().data();
+      QSignalSpy spy(contacts, SIGNAL(contactPresenceChanged(int)));
+      QList<QPair<int, int>> seen;
+      // Changes to the same state report nothing; collect a few real ones.
+      connect(contacts, &RAZ::Contacts::Contacts::contactPresenceChanged, this,
+              [&seen, contacts](int id) { seen.append({id, contacts->getContact(id)->getPresenceState()}); });
+      Service::instance().setPresenceChanges(true);
+      QTRY_VERIFY(seen.size() >= 3);
+      Service::instance().setPresenceChanges(false);
+      const int stopped = seen.size();
+      QCoreApplication::processEvents();
+      QCOMPARE(seen.size(), stopped);
+      if (run == 0) firstRun = seen.mid(0, 3);
+      else QCOMPARE(seen.mid(0, 3), firstRun);
+      int closedCount = 0;
+      const QMetaObject::Connection c = connect(
+          m_client.get(), &RAZ::Client::sessionClosed, this,
+          [&closedCount](RAZ::Sessions::SessionManagerBase&) { ++closedCount; });
+      m_client->signOut();
+      QTRY_COMPARE(closedCount, 1);
+      disconnect(c);
+    }
+  }
+
+  void forcedLogoutThenServerClose() {
+    QVERIFY(!Service::instance().forceLogout());
+    SessionManagerBase* session = open();
+    Prompts prompts;
+    QVERIFY(connect(session, SIGNAL(forceLogout()), &prompts, SLOT(showForcedLogoutDialog()), Qt::QueuedConnection));
+    QSignalSpy forced(session, SIGNAL(forceLogout()));
+    int closedCount = 0;
+    connect(m_client.get(), &RAZ::Client::sessionClosed, this,
+            [&closedCount](RAZ::Sessions::SessionManagerBase&) { ++closedCount; });
+    QVERIFY(Service::instance().forceLogout());
+    QCOMPARE(forced.count(), 0);
+    QTRY_COMPARE(closedCount, 1);
+    QCOMPARE(forced.count(), 1);
+    QTRY_COMPARE(prompts.forced, 1);
+    QVERIFY(!m_client->hasSession());
+  }
+
+  void passwordExpiryAndChange() {
+    QVERIFY(!Service::instance().reportCredentialsDaysLeft(3));
+    SessionManagerBase* session = open();
+    Prompts prompts;
+    RAZ::Xsi::XsiCredentialsControl* control = session->xsiCredentialsControl();
+    QVERIFY(connect(control, SIGNAL(credentialsDaysLeft(int)), &prompts, SLOT(xsiCredentialsDaysLeft(int))));
+    // Without a scripted expiry the service reports none.
+    control->updateCredentialsStatus();
+    QCoreApplication::processEvents();
+    QCOMPARE(prompts.daysLeftCalls, 0);
+    QVERIFY(Service::instance().reportCredentialsDaysLeft(-1));
+    QCOMPARE(prompts.daysLeftCalls, 0);
+    QTRY_COMPARE(prompts.daysLeftCalls, 1);
+    QCOMPARE(prompts.lastDays, -1);
+    control->updateCredentialsStatus();  // asked again: the same answer
+    QTRY_COMPARE(prompts.daysLeftCalls, 2);
+
+    QSignalSpy result(control, SIGNAL(passwordChangeResult(bool, const RAZ::Xsi::XsiErrorInfo &)));
+    control->changePassword("wrong", "new-one");
+    QCOMPARE(result.count(), 0);
+    QVERIFY(result.wait(5000));
+    QCOMPARE(result.last().at(0).toBool(), false);
+    QVERIFY(result.last().at(1).value<RAZ::Xsi::XsiErrorInfo>().isError());
+    control->changePassword("demo", "new-one");
+    QVERIFY(result.wait(5000));
+    QCOMPARE(result.last().at(0).toBool(), true);
+    control->updateCredentialsStatus();  // a new password no longer expires
+    QCoreApplication::processEvents();
+    QCOMPARE(prompts.daysLeftCalls, 2);
+  }
+
+  void newVersionOnlyOverHttp() {
+    Prompts prompts;
+    QVERIFY(connect(m_client.get(), SIGNAL(newVersionFound( bool, const QUrl & )), &prompts,
+                    SLOT(newVersionFound(bool, const QUrl&))));
+    QVERIFY(!Service::instance().announceNewVersion(true, QUrl("file:///tmp/setup.sh")));
+    QVERIFY(!Service::instance().announceNewVersion(true, QUrl("javascript:alert(1)")));
+    QVERIFY(!Service::instance().announceNewVersion(false, QUrl("https://")));
+    QVERIFY(Service::instance().announceNewVersion(true, QUrl("https://updates.demo.zent/zent.msi")));
+    QCOMPARE(prompts.versions, 0);
+    QTRY_COMPARE(prompts.versions, 1);
+    QCOMPARE(prompts.lastMandatory, true);
+    QCOMPARE(prompts.lastUrl, QUrl("https://updates.demo.zent/zent.msi"));
+    QVERIFY(Service::instance().announceNewVersion(false, QUrl("HTTP://updates.demo.zent/")));
+    QTRY_COMPARE(prompts.versions, 2);
+    QCoreApplication::processEvents();
+    QCOMPARE(prompts.versions, 2);
+  }
+
+  void proxyCredentialsAnswerGoesBackToTheCaller() {
+    Prompts prompts;
+    QVERIFY(connect(m_client.get(),
+                    SIGNAL(requestProxyCredentials(bool, const QString &, const QString &, bool, QObject *, const QString &)),
+                    &prompts,
+                    SLOT(onRequestProxyCredentials(bool, const QString&, const QString&, bool, QObject*, const QString&))));
+    QSignalSpy received(&Service::instance(), SIGNAL(proxyCredentialsReceived(const QString&)));
+    const int before = Service::instance().proxyAnswers();
+    QVERIFY(Service::instance().requestProxyCredentials(false, "proxyuser", true));
+    QCOMPARE(prompts.proxies, 0);
+    QVERIFY(received.wait(5000));
+    QCOMPARE(prompts.proxyReceiver, Service::instance().proxyCredentialsReceiver());
+    QCOMPARE(Service::instance().proxyAnswers(), before + 1);
+    QCOMPARE(Service::instance().lastProxyUser(), QString("proxyuser"));
+    QVERIFY(Service::instance().lastProxyPasswordGiven());
+    // No prompt: the application answers with two empty texts.
+    QVERIFY(Service::instance().requestProxyCredentials(true, "proxyuser", false));
+    QVERIFY(received.wait(5000));
+    QCOMPARE(Service::instance().lastProxyUser(), QString());
+    QVERIFY(!Service::instance().lastProxyPasswordGiven());
+  }
+
+  void disclaimerAnswerIsRecorded() {
+    Prompts prompts;
+    QVERIFY(connect(m_client.get(), SIGNAL(showDisclaimerDialog()), &prompts, SLOT(onShowDisclaimerDialog())));
+    QVERIFY(Service::instance().showDisclaimer());
+    QCOMPARE(prompts.disclaimers, 0);
+    QTRY_COMPARE(prompts.disclaimers, 1);
+    // The application forwards its own signals to the client's, signal to signal.
+    QObject app;
+    QVERIFY(QMetaObject::invokeMethod(m_client.get(), "disclaimerAccepted"));
+    QVERIFY(m_client->isDisclaimerAccepted());
+    QVERIFY(QMetaObject::invokeMethod(m_client.get(), "disclaimerRejected"));
+    QVERIFY(!m_client->isDisclaimerAccepted());
+  }
+
+  void incomingCommunicationSession() {
+    QVERIFY(!Service::instance().incomingSession(101, RAZ::Controllers::CommunicationSession::KindCall));
+    SessionManagerBase* session = open();
+    QObject* comms = session->commsSessionController();
+    QSignalSpy created(comms, SIGNAL(sessionCreated(RAZ::Controllers::CommunicationSession*, bool)));
+    QVERIFY(Service::instance().incomingSession(201, RAZ::Controllers::CommunicationSession::KindVideoCall));
+    QCOMPARE(created.count(), 0);
+    QVERIFY(created.wait(5000));
+    auto* incoming = qvariant_cast<RAZ::Controllers::CommunicationSession*>(created.first().at(0));
+    QCOMPARE(created.first().at(1).toBool(), true);
+    QCOMPARE(incoming->property("callerName").toString(), QString("Felix Brandt"));
+    QCOMPARE(incoming->property("isVideoCall").toBool(), true);
+    QCOMPARE(int(incoming->getCall()->getCallState()), 2);
+    QCOMPARE(session->callController()->callCount(), 1);
+
+    // A chat with an online party is answered.
+    QVERIFY(Service::instance().incomingSession(101, RAZ::Controllers::CommunicationSession::KindChat));
+    QVERIFY(created.wait(5000));
+    auto* chat = qvariant_cast<RAZ::Controllers::CommunicationSession*>(created.last().at(0));
+    RAZ::Controllers::ChatInterface* chatInterface = chat->getChatInterface();
+    QVERIFY(chatInterface);
+    QSignalSpy reply(chatInterface, SIGNAL(messageReceived(const QString&, const QString&)));
+    QVERIFY(!chatInterface->sendMessage("  "));
+    QVERIFY(chatInterface->sendMessage("Hello"));
+    QVERIFY(reply.wait(5000));
+    QCOMPARE(reply.first().at(0).toString(), QString("Alice Moreno"));
+
+    // Closing a session reports it and releases its call.
+    auto* controller = session->commsSessionController();
+    QPointer<RAZ::Controllers::CommunicationSession> guard(incoming);
+    QPointer<RAZ::MediaEngine::CallBasePtr> call(incoming->getCall());
+    QSignalSpy closed(incoming, SIGNAL(closed(RAZ::Controllers::CommunicationSession*)));
+    controller->closeSession(incoming);
+    QCOMPARE(closed.count(), 1);
+    QCOMPARE(session->callController()->callCount(), 0);
+    QTRY_VERIFY(guard.isNull());
+    QVERIFY(call.isNull());
+    QCOMPARE(controller->commsList().size(), 1);
+  }
+
+  void directorySearchAndRooms() {
+    SessionManagerBase* session = open();
+    RAZ::Controllers::Search::ContactSearch* search = session->contactSearchController();
+    QSignalSpy finished(search, SIGNAL(searchFinished(int, const QList<QVariantMap>&)));
+    QCOMPARE(search->search("   "), 0);
+    const int stale = search->search("o");
+    const int id = search->search("ber");  // replaces the first
+    QVERIFY(finished.wait(5000));
+    QCoreApplication::processEvents();
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.first().at(0).toInt(), id);
+    QVERIFY(stale != id);
+    const auto results = finished.first().at(1).value<QList<QVariantMap>>();
+    QCOMPARE(results.size(), 1);
+    QCOMPARE(results.first().value("name").toString(), QString("Oskar Berg"));
+
+    RAZ::Controllers::XmppChatController* xmpp = session->xmppChatController();
+    QCOMPARE(xmpp->roomsModel()->rowCount(), 3);
+    xmpp->chatRoomsFilterModel()->setFilterFixedString("support");
+    QCOMPARE(xmpp->chatRoomsFilterModel()->rowCount(), 1);
+    QVERIFY(xmpp->kickParticipant("support@conference.demo.zent", "bob"));
+    QVERIFY(!xmpp->kickParticipant("nowhere@conference.demo.zent", "bob"));
+  }
+};
+
+ZENT_TEST_MAIN(TestDemoService, QApplication)
+#include "tst_demo_service.moc"
