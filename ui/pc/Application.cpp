@@ -90,7 +90,26 @@ Application::Application(int& argc, char** argv)
 }
 
 Application::~Application() {
-  // Windows first: they are wired to the client and the window manager.
+  TP_LOG("Application::~Application", 1) << (m_client ? "Client exists" : "No client");
+  for (const QSharedPointer<QTranslator>& translator : qAsConst(m_translators))
+    if (translator) QCoreApplication::removeTranslator(translator.data());
+  // The session's windows first: they use the hub and the window managers.
+  delete m_mainWindow.data();
+  delete m_presenceRequestDialog.data();
+  delete m_callSettings.data();
+  delete m_preferencesWindow.data();
+  delete m_aboutWindow.data();
+  delete m_serviceVerification.data();
+  delete m_factory;
+  m_factory = nullptr;
+  delete m_commsWindowManager;
+  m_commsWindowManager = nullptr;
+  delete m_contactOnlinePlayer;
+  m_contactOnlinePlayer = nullptr;
+  delete m_mediaEngineConfigurator;
+  m_mediaEngineConfigurator = nullptr;
+  if (m_menuActionProvider) m_menuActionProvider->linkActionProvider(nullptr);
+  // Windows next: they are wired to the client and the window manager.
   delete m_loginWindow.data();
   delete m_connectorNotification.data();
   delete m_notificationManager;
@@ -199,8 +218,10 @@ bool Application::initialize() {
     RAZ::Settings app(RAZ::Settings::Application);
     enableBasicLogging(app.value(QStringLiteral("settings/loggingenabled"), false).toBool());
   }
+  const QString credentialsPath = dataDir + QStringLiteral("/credentials.dat");
+  const bool credentialsExisted = QFile::exists(credentialsPath);
   const bool initialized = m_client->Initialize(                // 13
-      m_configContainer, dataDir + QStringLiteral("/credentials.dat"), &m_cipher,
+      m_configContainer, credentialsPath, &m_cipher,
       [](const QString& name, QObject* parent) { return new QFile(name, parent); },
       {QStringLiteral(":/sounds/busy.wav"), QStringLiteral(":/sounds/congestion.wav")});
   if (!initialized) {
@@ -208,6 +229,8 @@ bool Application::initialize() {
     TP_LOG("Application::initialize", 5) << "Initialization of the application failed!";
     return false;
   }
+
+  reportUnreadableCredentials(credentialsPath, credentialsExisted);
 
   m_watcher = Preferences::createWatcher(this);               // 14
 
@@ -485,10 +508,6 @@ const RAZ::Configuration::Config* Application::getConfig() const {
   return m_client ? m_client->getConfig() : nullptr;
 }
 
-bool Application::isAlwaysOnTop() const {
-  // TODO(action hub): ask Providers::Factory::isAlwaysOnTop() while a hub exists.
-  return false;
-}
 
 void Application::openPreferences(int tab) {
   QAction* action = m_menuActionProvider->action(MenuActionProvider::Preferences);
@@ -497,9 +516,6 @@ void Application::openPreferences(int tab) {
   action->activate(QAction::Trigger);
 }
 
-void Application::cbActionAddContact() {
-  // TODO(action hub): while a hub exists, ask it for an empty contact card.
-}
 
 QML::LoginWindow* Application::createLoginWindow() {
   auto* window = new QML::LoginWindow(m_client ? m_client->getConfigContainer() : nullptr,
@@ -579,7 +595,19 @@ void Application::onMessageReceived(const QString& message) {
       m_loginWindow->showAndActivate();
     return;
   }
-  for (const QString& link : zentLinksInMessage(message)) handleZentUrl(link);
+  const QStringList links = zentLinksInMessage(message);
+  if (links.isEmpty()) {
+    TP_LOG("Application::onMessageReceived", 3) << "A second start sent nothing this program acts on ("
+                                                 << message.size() << " characters)";
+    return;
+  }
+  for (const QString& link : links) {
+    if (link.isEmpty()) {
+      TP_LOG("Application::onMessageReceived", 3) << "An empty product link was ignored";
+      continue;
+    }
+    handleZentUrl(link);
+  }
 }
 
 QList<QByteArray> Application::scanConfigurationFiles(const QString& folder) {
@@ -605,22 +633,8 @@ void Application::cbActionHelp() {
 
 void Application::cbLoginWindowDestroyed() { m_loginWindow = nullptr; }
 
-void Application::cbActionPreferences() {
-  int page = 0;
-  if (QObject* s = sender()) {
-    page = s->property("tab").toInt();
-    s->setProperty("tab", QVariant());
-  }
-  // TODO(preferences window): create or raise the preferences window on `page`.
-  TP_LOG("Application::cbActionPreferences", 2) << "Preferences page " << page;
-}
 
-void Application::screenResized(int) {
-  // TODO(session life cycle): hand the primary screen's size to the call controller.
-}
 
-// ---------------------------------------------------------------------------
-// Slots completed with the session life cycle and the prompts
 
 void Application::startDrag(QString mimeType, QByteArray data, QPixmap pixmap) {
   if (mimeType.isEmpty() || data.isEmpty()) return;
@@ -633,67 +647,3 @@ void Application::startDrag(QString mimeType, QByteArray data, QPixmap pixmap) {
   drag->exec(Qt::MoveAction);
 }
 
-void Application::cbSessionOpened(RAZ::Sessions::SessionManagerBase& session) {
-  // TODO(session life cycle): create the per-session objects and the main window.
-  m_sessionManager = &session;
-  if (m_pendingUrlHandler) m_pendingUrlHandler->initialize(&session);
-}
-
-void Application::cbSessionClosed(RAZ::Sessions::SessionManagerBase&) {
-  // TODO(session life cycle): delete the per-session objects, bring the sign-in window back.
-  m_sessionManager = nullptr;
-  delete m_pendingUrlHandler;
-  m_pendingUrlHandler = nullptr;
-}
-
-void Application::cbSessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State, RAZ::Sessions::Error) {
-  // TODO(session life cycle): explain the error in a message window.
-}
-
-void Application::newVersionFound(bool, const QUrl&) {
-  // TODO(prompts): new-version questions.
-}
-
-void Application::cbActionAbout() {
-  // TODO(about window): create and raise the About window.
-}
-
-void Application::signin(const QString& username, const QString& password, const RAZ::Configuration::Config* config,
-                         QString xsiAddress) {
-  // TODO(session life cycle): hand the credentials to the credentials manager first.
-  Q_UNUSED(username)
-  Q_UNUSED(password)
-  Q_UNUSED(config)
-  Q_UNUSED(xsiAddress)
-}
-
-void Application::cbAlwaysOnTop() {
-  // TODO(action hub): propagate the always-on-top state.
-}
-
-void Application::xsiCredentialsDaysLeft(int) {
-  // TODO(prompts): XSI password expiry.
-}
-
-void Application::onRequestProxyCredentials(bool error, const QString&, const QString&, bool, QObject* caller,
-                                            const QString& callback) {
-  // TODO(prompts): the proxy credentials dialog. Until then a request is
-  // answered as if no credentials were given, so the caller never waits.
-  Q_UNUSED(error)
-  if (!caller || callback.size() < 2) return;
-  const QString method = callback.mid(1).section(QLatin1Char('('), 0, 0);
-  QMetaObject::invokeMethod(caller, method.toLatin1().constData(), Qt::QueuedConnection,
-                            Q_ARG(QString, QString()), Q_ARG(QString, QString()));
-}
-
-void Application::onShowDisclaimerDialog() {
-  // TODO(prompts): the emergency-call disclaimer.
-}
-
-void Application::startingLogout() {
-  // TODO(session life cycle): delete the main window before the platform closes the session.
-}
-
-void Application::showForcedLogoutDialog() {
-  // TODO(prompts): forced log-out message.
-}

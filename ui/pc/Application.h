@@ -10,14 +10,21 @@
 #include <QVariant>
 
 #include <RAZ/Databases/Comms.h>
+#include <RAZ/Models/Smileys.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
 #include <TP/Crypto/Blowfish.h>
 #include <app/QtSingleApplication.h>
+#include <tp/core/SmartPtr.h>
 
+#include "Utils/ExternalServiceVerification.h"
 #include "Utils/WindowManager.h"
+#include "libqml/components/CallSettings.h"
 #include "libqml/components/ConnectorNotification.h"
 #include "libqml/components/LoginWindow.h"
+#include "libqml/components/MainWindow.h"
+#include "libqml/components/PresenceRequestDialog.h"
 
+class MediaEngineConfigurator;
 class NotificationManager;
 class QTranslator;
 class Tray;
@@ -42,8 +49,12 @@ class Config;
 }  // namespace RAZ
 
 namespace QML {
+class About;
+class CallSettings;
 class ConnectorNotification;
 class LoginWindow;
+class MainWindow;
+class PresenceRequestDialog;
 class Window;
 }  // namespace QML
 
@@ -57,8 +68,13 @@ class MenuActionProviderWin;
 }  // namespace Providers
 
 namespace Utils {
+class CommunicationsWindowManager;
+class ExternalServiceVerification;
 class ZentUrlHandler;
+namespace ContactNotification {
+class ContactOnlinePlayer;
 }
+}  // namespace Utils
 
 // The application object: a single-instance application that owns the
 // process-wide objects and runs the start-up sequence.
@@ -104,6 +120,8 @@ class Application : public QtSingleApplication {
   QML::LoginWindow* createLoginWindow();
   void showLoginWindow(bool autoSignin);
   void giveLoginWindowPreferencesAction();
+  void rebuildSessionMenuActions(RAZ::Sessions::SessionManagerBase* session);
+  void setupServiceVerification();
 
   // Read access for the parts that use the application's objects.
   Providers::MenuActionProviderWin* menuActionProvider() const { return m_menuActionProvider; }
@@ -117,6 +135,24 @@ class Application : public QtSingleApplication {
   QMap<int, QSharedPointer<QTranslator>> translators() const { return m_translators; }
   QString language() const { return m_language; }
   QString userAgent() const { return m_userAgent; }
+
+  // The per-session objects, for the parts that reach them through the
+  // application (all null while signed out).
+  RAZ::Sessions::SessionManagerBase* sessionManager() const { return m_sessionManager; }
+  QML::MainWindow* mainWindow() const { return m_mainWindow; }
+  Providers::Factory* factory() const { return m_factory; }
+  Utils::CommunicationsWindowManager* commsWindowManager() const { return m_commsWindowManager; }
+  Utils::ContactNotification::ContactOnlinePlayer* contactOnlinePlayer() const { return m_contactOnlinePlayer; }
+  MediaEngineConfigurator* mediaEngineConfigurator() const { return m_mediaEngineConfigurator; }
+  QML::PresenceRequestDialog* presenceRequestDialog() const { return m_presenceRequestDialog; }
+  QML::CallSettings* callSettingsWindow() const { return m_callSettings; }
+  Utils::ExternalServiceVerification* serviceVerification() const { return m_serviceVerification; }
+  QWidget* preferencesWindow() const { return m_preferencesWindow; }
+  QML::Window* aboutWindow() const { return m_aboutWindow; }
+  RAZ::Databases::Comms* commsDb() { return &m_commsDb; }
+
+  // Only web addresses (http, https) from the service are opened.
+  static bool isWebAddress(const QUrl& url);
 
  signals:
   void basicLoggingEnabled(bool enable);
@@ -163,6 +199,9 @@ class Application : public QtSingleApplication {
   void chooseLanguage();
   bool prepareSettingsStore();
   bool loadTheme();
+  void reportUnreadableCredentials(const QString& path, bool existedBefore);
+  void dropMainWindow();
+  void dropServiceVerification();
 
   TP::Core::Logging::LogSink* m_logSink = nullptr;
   Tray* m_tray = nullptr;
@@ -170,8 +209,11 @@ class Application : public QtSingleApplication {
   TP::Crypto::Blowfish m_cipher;
   QPointer<RAZ::Sessions::SessionManagerBase> m_sessionManager;
   QPointer<QML::LoginWindow> m_loginWindow;
-  QPointer<QML::Window> m_mainWindow;   // the main window arrives with the session life cycle
-  QPointer<QML::Window> m_aboutWindow;  // the About window arrives with its own work
+  QPointer<QML::MainWindow> m_mainWindow;
+  QPointer<QML::Window> m_aboutWindow;
+  QPointer<QML::PresenceRequestDialog> m_presenceRequestDialog;
+  QPointer<QML::CallSettings> m_callSettings;
+  QPointer<QWidget> m_preferencesWindow;
   QPointer<QML::ConnectorNotification> m_connectorNotification;
   Preferences::Watcher* m_watcher = nullptr;
   RAZ::Client* m_client = nullptr;
@@ -181,6 +223,11 @@ class Application : public QtSingleApplication {
   Utils::WindowManager m_windowManager;
   Utils::ZentUrlHandler* m_pendingUrlHandler = nullptr;
   Providers::Factory* m_factory = nullptr;
+  Utils::CommunicationsWindowManager* m_commsWindowManager = nullptr;
+  Utils::ContactNotification::ContactOnlinePlayer* m_contactOnlinePlayer = nullptr;
+  MediaEngineConfigurator* m_mediaEngineConfigurator = nullptr;
+  QPointer<Utils::ExternalServiceVerification> m_serviceVerification;
+  TP::Core::Refcounting::SmartPtr<RAZ::Models::SmileysPtr> m_smileys;
   RAZ::ApiProvider::Controller* m_apiController = nullptr;
   Providers::MenuActionProviderWin* m_menuActionProvider = nullptr;
 

@@ -1,5 +1,7 @@
 #include "Utils/Sounds/ContactNotification.h"
 
+#include <RAZ/Contacts/Contacts.h>
+
 #include <TP/Core/Logging.h>
 
 #include <QAbstractItemModel>
@@ -77,6 +79,11 @@ void ContactPlayer::notify(int) {
 ContactOnlinePlayer::ContactOnlinePlayer(QAbstractItemModel* model, QObject* parent)
     : ContactPlayer(QStringLiteral("settings/sounds/contactOnlineEnabled"),
                     QStringLiteral(":/sounds/contact_online.wav"), OnlineRole, model, parent) {}
+
+ContactOnlinePlayer::ContactOnlinePlayer(RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
+                                         QObject* parent)
+    : ContactOnlinePlayer(contacts ? contacts->getModel(RAZ::Contacts::Contacts::ContactListKind) : nullptr,
+                          parent) {}
 
 }  // namespace ContactNotification
 }  // namespace Utils

@@ -6,8 +6,16 @@
 #include <QObject>
 #include <QPointer>
 
+#include <tp/core/SharedPointer.h>
+
 class QAbstractItemModel;
 class QModelIndex;
+
+namespace RAZ {
+namespace Contacts {
+class Contacts;
+}
+}  // namespace RAZ
 
 namespace Utils {
 namespace ContactNotification {
@@ -69,6 +77,9 @@ class ContactOnlinePlayer : public ContactPlayer {
     Q_OBJECT
 public:
     explicit ContactOnlinePlayer(QAbstractItemModel* model, QObject* parent = nullptr);
+    // Follows the contact list (kind 1) of the session's contacts manager.
+    explicit ContactOnlinePlayer(RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
+                                 QObject* parent = nullptr);
 
 protected:
     bool isNotifiable(bool online) override { return online; }

@@ -1,0 +1,193 @@
+#include "Utils/PresenceHelper.h"
+
+#include <QEvent>
+#include <QMenu>
+
+#include <RAZ/Presence/PresenceData.h>
+#include <RAZ/Settings.h>
+#include <TP/Core/Logging.h>
+
+#include "Utils/Retranslator.h"
+#include "dialogs/LocationPublish.h"
+
+namespace Utils {
+
+namespace {
+
+QString key(const char* name) { return QStringLiteral("presence/location_publish/") + QLatin1String(name); }
+
+struct Entry {
+  int state;
+  const char* icon;
+};
+const Entry kEntries[] = {{10, ":/presence/presence_present_small.png"},
+                          {5, ":/presence/presence_away_small.png"},
+                          {17, ":/presence/presence_busy_small.png"},
+                          {2, ":/presence/presence_inactive_small.png"}};
+
+}  // namespace
+
+PresenceAction::PresenceAction(int state, const QIcon& icon, QObject* parent) : QAction(icon, QString(), parent) {
+  setData(state);
+}
+
+PresenceHelper::PresenceHelper(RAZ::Presence::PresenceData* presence, QObject* parent)
+    : QObject(parent), m_presence(presence) {
+  buildMenu();
+  m_locationDialog = new Dialogs::LocationPublish(false, nullptr);
+  // The dialog answers and is hidden again: it lives as long as the helper.
+  m_locationDialog->setAttribute(Qt::WA_DeleteOnClose, false);
+  connect(m_locationDialog, SIGNAL(locationChanged(const RAZ::Utils::Location::Info&, bool, bool)), this,
+          SLOT(cbSetLocation(const RAZ::Utils::Location::Info&, bool, bool)));
+  connect(this, SIGNAL(locationsReceived(const RAZ::Utils::Location::Info&, const RAZ::Utils::Location::Info&)),
+          m_locationDialog,
+          SLOT(locationsReceived(const RAZ::Utils::Location::Info&, const RAZ::Utils::Location::Info&)));
+  Utils::QObjectLanguageChange::registerObject(this);
+}
+
+PresenceHelper::~PresenceHelper() {
+  delete m_menu;
+  delete m_locationDialog.data();
+}
+
+void PresenceHelper::buildMenu() {
+  delete m_menu;
+  m_menu = new QMenu();
+  for (const Entry& e : kEntries) m_menu->addAction(new PresenceAction(e.state, QIcon(QLatin1String(e.icon)), m_menu));
+  connect(m_menu, SIGNAL(triggered(QAction*)), this, SLOT(actionTriggered(QAction*)));
+  retranslate();
+}
+
+void PresenceHelper::retranslate() {
+  if (!m_menu) return;
+  m_menu->setTitle(tr("Availability"));
+  for (QAction* a : m_menu->actions()) a->setText(availabilityText(a->data().toInt()));
+}
+
+bool PresenceHelper::event(QEvent* e) {
+  if (e->type() == QEvent::LanguageChange) retranslate();
+  return QObject::event(e);
+}
+
+QString PresenceHelper::availabilityText(int state) {
+  switch (state) {
+    case 0:
+    case 2:
+    case 3:
+      return tr("Offline");
+    case 1:
+      return tr("Pending");
+    case 4:
+    case 5:
+    case 6:
+      return tr("Away");
+    case 7:
+    case 10:
+      return tr("Available");
+    case 8:
+      return tr("Deskphone");
+    case 9:
+      return tr("Mobile");
+    case 11:
+    case 16:
+    case 17:
+    case 18:
+    case 19:
+      return tr("Busy");
+    case 12:
+    case 13:
+      return tr("Meeting");
+    case 14:
+    case 15:
+      return tr("Call");
+    default:
+      return QString();
+  }
+}
+
+void PresenceHelper::actionTriggered(QAction* action) {
+  TP::Core::Logging::CTraceScope trace("Utils::PresenceHelper::actionTriggered");
+  if (!action || !m_presence) return;
+  m_presence->publishInternalPresence(action->data().toInt(), false);
+}
+
+void PresenceHelper::sessionReconnectionStateChanged(RAZ::Sessions::SessionManagerBase*, bool reconnected) {
+  if (reconnected) m_handled = false;
+}
+
+void PresenceHelper::cbXsiLocationReceived(const RAZ::Utils::Location::Info& info) {
+  TP_LOG("Utils::PresenceHelper::cbXsiLocationReceived", 2) << "XSI location received";
+  m_xsiLocation.reset(new RAZ::Utils::Location::Info(info));
+  if (!m_handled) handleLocation();
+}
+
+void PresenceHelper::cbXmppLocationReceived(const RAZ::Utils::Location::Info& info) {
+  m_xmppLocation.reset(new RAZ::Utils::Location::Info(info));
+  const bool manual = !info.manualLocation.isEmpty() || info.isEmpty();
+  RAZ::Settings user(RAZ::Settings::User);
+  user.setValue(key("manually_published"), manual);
+  if (manual) {
+    user.setValue(key("last_published_manual_location"), info.manualLocation);
+    user.setValue(key("last_published_timezone"),
+                  info.timeZone == QLatin1String("-") ? QString() : info.timeZone);
+  }
+  if (m_xsiLocation && !m_handled) handleLocation();
+}
+
+void PresenceHelper::handleLocation() {
+  TP_LOG("Utils::PresenceHelper::handleLocation", 1) << "About to publish location";
+  m_handled = true;
+  const RAZ::Utils::Location::Info xsi = m_xsiLocation ? *m_xsiLocation : RAZ::Utils::Location::Info();
+  const RAZ::Utils::Location::Info xmpp = m_xmppLocation ? *m_xmppLocation : RAZ::Utils::Location::Info();
+  emit locationsReceived(xsi, xmpp);
+  RAZ::Settings user(RAZ::Settings::User);
+  const bool ipChanged = user.value(key("last_received_ip_address")).toString() != xsi.ipAddress;
+  if (ipChanged && !user.value(key("dontAskAgain"), false).toBool()) {
+    showLocationPublishDialog();
+    return;
+  }
+  if (!user.value(key("accepted"), true).toBool()) return;
+  RAZ::Utils::Location::Info publish = xsi;
+  if (user.value(key("manually_published"), false).toBool()) {
+    publish = RAZ::Utils::Location::Info();
+    publish.manualLocation = user.value(key("last_published_manual_location")).toString();
+    const QString zone = user.value(key("last_published_timezone")).toString();
+    if (!zone.isEmpty()) publish.timeZone = zone;
+  }
+  setLocation(publish);
+}
+
+void PresenceHelper::cbSetLocation(const RAZ::Utils::Location::Info& info, bool dontAskAgain, bool accepted) {
+  TP_LOG("Utils::PresenceHelper::cbSetLocation", 2) << "Location answered";
+  RAZ::Settings user(RAZ::Settings::User);
+  user.setValue(key("dontAskAgain"), dontAskAgain);
+  user.setValue(key("accepted"), accepted);
+  setLocation(info);
+}
+
+void PresenceHelper::setLocation(const RAZ::Utils::Location::Info& info) {
+  TP_LOG("Utils::PresenceHelper::setLocation", 2) << "Time Zone: " << info.timeZone;
+  TP_LOG("Utils::PresenceHelper::setLocation", 2) << "Country: " << info.country;
+  TP_LOG("Utils::PresenceHelper::setLocation", 2) << "City: " << info.city;
+  TP_LOG("Utils::PresenceHelper::setLocation", 2) << "State: " << info.state;
+  TP_LOG("Utils::PresenceHelper::setLocation", 2) << "Manual Location: " << info.manualLocation;
+  if (!m_presence) return;
+  const RAZ::Utils::Location::Info current = m_presence->getLocationInfo();
+  if (current.isEmpty() && info == current) return;
+  m_presence->setLocation(info);
+  emit ownLocationChanged();
+}
+
+void PresenceHelper::showLocationPublishDialog() {
+  if (!m_locationDialog) return;
+  m_locationDialog->reloadSettings();
+  m_locationDialog->show();
+  m_locationDialog->raise();
+  m_locationDialog->activateWindow();
+}
+
+void PresenceHelper::setAlwaysOnTop(bool onTop) {
+  if (m_locationDialog) m_locationDialog->setAlwaysOnTop(onTop);
+}
+
+}  // namespace Utils

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QAction>
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+#include <RAZ/Utils/Location.h>
+
+#include "dialogs/LocationPublish.h"
+
+class QMenu;
+
+namespace RAZ {
+namespace Presence {
+class PresenceData;
+}
+namespace Sessions {
+class SessionManagerBase;
+}
+}  // namespace RAZ
+
+namespace Utils {
+
+// One entry of the availability menu; its data is the presence state it sets.
+class PresenceAction : public QAction {
+  Q_OBJECT
+  Q_PROPERTY(QVariant data READ data)
+
+ public:
+  PresenceAction(int state, const QIcon& icon, QObject* parent = nullptr);
+};
+
+// The user's own presence and location for one session: the availability
+// menu, the texts of presence states, and when and what location is
+// published (asking the user with the location dialog when the network
+// changed).
+class PresenceHelper : public QObject {
+  Q_OBJECT
+  Q_PROPERTY(QMenu* menu READ getMenu CONSTANT)
+
+ public:
+  PresenceHelper(RAZ::Presence::PresenceData* presence, QObject* parent = nullptr);
+  ~PresenceHelper() override;
+
+  QMenu* getMenu() const { return m_menu; }
+  Dialogs::LocationPublish* locationDialog() const { return m_locationDialog; }
+  bool isHandled() const { return m_handled; }
+
+  void showLocationPublishDialog();
+  void setAlwaysOnTop(bool onTop);
+  void setLocation(const RAZ::Utils::Location::Info& info);
+
+  Q_INVOKABLE void cbXsiLocationReceived(const RAZ::Utils::Location::Info& info);
+  Q_INVOKABLE void cbXmppLocationReceived(const RAZ::Utils::Location::Info& info);
+  Q_INVOKABLE void cbSetLocation(const RAZ::Utils::Location::Info& info, bool dontAskAgain, bool accepted);
+
+  bool event(QEvent* e) override;
+
+ public slots:
+  QString availabilityText(int state);
+  void actionTriggered(QAction* action);
+  void sessionReconnectionStateChanged(RAZ::Sessions::SessionManagerBase* session, bool reconnected);
+
+ signals:
+  void ownLocationChanged();
+  void locationsReceived(const RAZ::Utils::Location::Info& xsi, const RAZ::Utils::Location::Info& xmpp);
+
+ private:
+  void buildMenu();
+  void retranslate();
+  void handleLocation();
+
+  QPointer<RAZ::Presence::PresenceData> m_presence;
+  QMenu* m_menu = nullptr;
+  QPointer<Dialogs::LocationPublish> m_locationDialog;
+  bool m_handled = false;
+  std::unique_ptr<RAZ::Utils::Location::Info> m_xsiLocation;
+  std::unique_ptr<RAZ::Utils::Location::Info> m_xmppLocation;
+};
+
+}  // namespace Utils

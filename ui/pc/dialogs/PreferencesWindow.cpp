@@ -1,0 +1,113 @@
+#include "dialogs/PreferencesWindow.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDesktopWidget>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <RAZ/Settings.h>
+
+#include "Utils/PreferencesWatcher.h"
+
+namespace Dialogs {
+
+namespace {
+QCheckBox* addBox(QWidget* page, const QString& text, bool checked) {
+  auto* box = new QCheckBox(text, page);
+  box->setChecked(checked);
+  page->layout()->addWidget(box);
+  return box;
+}
+QWidget* newPage(QTabWidget* tabs, const QString& title) {
+  auto* page = new QWidget(tabs);
+  auto* layout = new QVBoxLayout(page);
+  layout->setAlignment(Qt::AlignTop);
+  tabs->addTab(page, title);
+  return page;
+}
+}  // namespace
+
+PreferencesWindow* PreferencesWindow::create(Preferences::Watcher* watcher, RAZ::Sessions::SessionManagerBase* session,
+                                             const QMap<int, QSharedPointer<QTranslator>>&, int page,
+                                             QAbstractItemModel* addins, bool alwaysOnTop, QWidget* parent) {
+  auto* window = new PreferencesWindow(watcher, session, addins, alwaysOnTop, parent);
+  window->m_tabs->setCurrentIndex(page >= 0 && page < window->m_tabs->count() ? page : 0);
+  window->adjustSize();
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect available = screen->availableGeometry();
+    window->move(available.left() + available.width() / 2 - window->width() / 2, available.top() + 30);
+  }
+  return window;
+}
+
+PreferencesWindow::PreferencesWindow(Preferences::Watcher* watcher, RAZ::Sessions::SessionManagerBase* session,
+                                     QAbstractItemModel* addins, bool alwaysOnTop, QWidget* parent)
+    : Widgets::Window(parent, alwaysOnTop, true), m_watcher(watcher), m_session(session) {
+  setObjectName(QStringLiteral("preferencesWindow"));
+  setTitle(tr("Preferences"));
+  auto* layout = new QVBoxLayout(this);
+  m_tabs = new QTabWidget(this);
+  layout->addWidget(m_tabs);
+  RAZ::Settings user(RAZ::Settings::User);
+  RAZ::Settings app(RAZ::Settings::Application);
+
+  QWidget* general = newPage(m_tabs, tr("General"));
+  m_alwaysOnTop = addBox(general, tr("Keep windows on top"), user.value(QStringLiteral("mainWindow/alwaysontop"), false).toBool());
+  QWidget* sounds = newPage(m_tabs, tr("Sounds"));
+  m_incomingCall = addBox(sounds, tr("Ring on incoming calls"),
+                          user.value(QStringLiteral("settings/sounds/incomingCallEnabled"), true).toBool());
+  m_incomingMessage = addBox(sounds, tr("Sound on incoming messages"),
+                             user.value(QStringLiteral("settings/sounds/incomingMessageEnabled"), true).toBool());
+  m_contactOnline = addBox(sounds, tr("Sound when a contact comes online"),
+                           user.value(QStringLiteral("settings/sounds/contactOnlineEnabled"), true).toBool());
+  QWidget* language = newPage(m_tabs, tr("Language"));
+  language->layout()->addWidget(new QLabel(tr("The language follows your system."), language));
+  QWidget* contacts = newPage(m_tabs, tr("Contacts"));
+  m_showStatus = addBox(contacts, tr("Show status texts"),
+                        user.value(QStringLiteral("contactlist/showPresenceStatus"), false).toBool());
+  QWidget* addinPage = newPage(m_tabs, tr("Add-ins"));
+  if (addins) {
+    auto* list = new QListView(addinPage);
+    list->setModel(addins);
+    addinPage->layout()->addWidget(list);
+  } else {
+    addinPage->layout()->addWidget(new QLabel(tr("No add-ins are installed."), addinPage));
+  }
+  QWidget* logging = newPage(m_tabs, tr("Logging"));
+  m_logging = addBox(logging, tr("Write log files"), app.value(QStringLiteral("settings/loggingenabled"), false).toBool());
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
+  layout->addWidget(buttons);
+  connect(buttons, SIGNAL(accepted()), this, SLOT(save()));
+  connect(buttons, SIGNAL(rejected()), this, SLOT(close()));
+  // Pages that need a session are off without one.
+  contacts->setEnabled(session != nullptr);
+}
+
+PreferencesWindow::~PreferencesWindow() = default;
+
+int PreferencesWindow::currentPage() const { return m_tabs->currentIndex(); }
+
+QString PreferencesWindow::helpContext() const { return QStringLiteral("preferences"); }
+
+void PreferencesWindow::save() {
+  RAZ::Settings user(RAZ::Settings::User);
+  RAZ::Settings app(RAZ::Settings::Application);
+  user.setValue(QStringLiteral("mainWindow/alwaysontop"), m_alwaysOnTop->isChecked());
+  user.setValue(QStringLiteral("settings/sounds/incomingCallEnabled"), m_incomingCall->isChecked());
+  user.setValue(QStringLiteral("settings/sounds/incomingMessageEnabled"), m_incomingMessage->isChecked());
+  user.setValue(QStringLiteral("settings/sounds/contactOnlineEnabled"), m_contactOnline->isChecked());
+  user.setValue(QStringLiteral("contactlist/showPresenceStatus"), m_showStatus->isChecked());
+  app.setValue(QStringLiteral("settings/loggingenabled"), m_logging->isChecked());
+  if (m_watcher) m_watcher->changed();
+  close();
+}
+
+}  // namespace Dialogs

@@ -1,0 +1,45 @@
+#include "libqml/components/ContactCard.h"
+
+#include <QQmlContext>
+
+#include <RAZ/Contacts/Contacts.h>
+
+#include "Providers/Factory.h"
+#include "Utils/PresenceHelper.h"
+#include "libqml/window/View.h"
+
+namespace QML {
+
+ContactCard::ContactCard(bool conference, RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
+                         RAZ::Contacts::IContact* contact, const RAZ::Configuration::Config*,
+                         Providers::Factory* factory, RAZ::Controllers::Search::ContactSearch*, bool alwaysOnTop,
+                         QWidget* parent)
+    : Window(alwaysOnTop, parent),
+      m_conference(conference),
+      m_contacts(contacts),
+      m_contact(contact),
+      m_factory(factory) {
+  setObjectName(QStringLiteral("contactCard"));
+  setTitle(contact ? contact->getDisplayName() : tr("Add Contact"));
+}
+
+ContactCard::~ContactCard() = default;
+
+void ContactCard::setEditMode(bool on) {
+  if (on == m_editMode) return;
+  m_editMode = on;
+  emit editModeChanged();
+}
+
+QObject* ContactCard::contactObject() const { return m_contact.data(); }
+
+RAZ::Contacts::IContact* ContactCard::getContact() const { return m_contact.data(); }
+
+void ContactCard::activate() {
+  view()->rootContext()->setContextProperty(
+      QStringLiteral("presenceHelper"),
+      QVariant::fromValue<QObject*>(m_factory ? m_factory->presenceHelper() : nullptr));
+  setSource(QStringLiteral("qrc:/windows/ContactCard/ContactCard.qml"));
+}
+
+}  // namespace QML
