@@ -115,6 +115,7 @@ QNetworkReply* ExternalServiceVerification::sendRequest(const QString& url) {
   connect(reply, SIGNAL(errorOccurred(QNetworkReply::NetworkError)), this,
           SLOT(error(QNetworkReply::NetworkError)));
   connect(reply, SIGNAL(downloadProgress(qint64, qint64)), this, SLOT(downloadProgress(qint64, qint64)));
+  connect(reply, SIGNAL(readyRead()), this, SLOT(readAvailable()));
   connect(reply, SIGNAL(metaDataChanged()), this, SLOT(responseStarted()));
   m_responseTimer->start();
   return reply;
@@ -242,15 +243,22 @@ void ExternalServiceVerification::responseTimedOut() {
 
 void ExternalServiceVerification::downloadProgress(qint64 bytesReceived, qint64 bytesTotal) {
   if (!m_reply || sender() != m_reply) return;
+  TP_LOG("ExternalServiceVerification::downloadProgress", 1)
+      << "bytesReceived: " << bytesReceived << ", bytesTotal: " << bytesTotal;
+  readAvailable();
+}
+
+void ExternalServiceVerification::readAvailable() {
+  // Progress notices are rate-limited by the network layer: every arrival of
+  // data is read here, so no status waits for the next one.
+  if (!m_reply) return;
   if (m_state == WaitingVerification) {
     m_responseTimer->start();
     return;
   }
   if (m_state != FollowingStatus || m_reply->bytesAvailable() <= 0) return;
-  TP_LOG("ExternalServiceVerification::downloadProgress", 2)
-      << "bytesReceived: " << bytesReceived << ", bytesTotal: " << bytesTotal;
   const QByteArray data = m_reply->readAll();
-  TP_LOG("ExternalServiceVerification::downloadProgress", 2) << forLog(data);
+  TP_LOG("ExternalServiceVerification::readAvailable", 2) << forLog(data);
   handleStatusData(data);
 }
 

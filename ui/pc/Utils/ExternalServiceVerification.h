@@ -65,6 +65,7 @@ class ExternalServiceVerification : public QObject {
   void finished();
   void error(QNetworkReply::NetworkError code);
   void downloadProgress(qint64 bytesReceived, qint64 bytesTotal);
+  void readAvailable();
   void responseStarted();
   void responseTimedOut();
 

@@ -69,7 +69,9 @@ bool PresenceHelper::event(QEvent* e) {
   return QObject::event(e);
 }
 
-QString PresenceHelper::availabilityText(int state) {
+QString PresenceHelper::availabilityText(int state) { return textForState(state); }
+
+QString PresenceHelper::textForState(int state) {
   switch (state) {
     case 0:
     case 2:

@@ -45,6 +45,8 @@ class PresenceHelper : public QObject {
   ~PresenceHelper() override;
 
   QMenu* getMenu() const { return m_menu; }
+  // The text of a presence state (empty outside 0..19).
+  static QString textForState(int state);
   Dialogs::LocationPublish* locationDialog() const { return m_locationDialog; }
   bool isHandled() const { return m_handled; }
 

@@ -162,8 +162,7 @@ QObject* MainWindow::ownContact() const {
 }
 
 QString MainWindow::availabilityText(int state) const {
-  if (m_factory && m_factory->presenceHelper()) return m_factory->presenceHelper()->availabilityText(state);
-  return QString();
+  return Utils::PresenceHelper::textForState(state);
 }
 
 bool MainWindow::canRestoreGeometry(const QRect& desktop, const QRect& saved) {
