@@ -32,6 +32,11 @@
 #include <cstdlib>
 
 #include "I18N.h"
+#include "MediaEngineConfigurator.h"
+#include "Providers/Factory.h"
+#include "Utils/CommunicationsWindowManager.h"
+#include "Utils/Sounds/ContactNotification.h"
+#include "libqml/components/About.h"
 #include "Providers/MenuActionProvider.h"
 #include "Utils/AppPaths.h"
 #include "Utils/Branding.h"
