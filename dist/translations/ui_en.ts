@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>About</name>
+    <message>
+        <source>This product uses the Qt toolkit (LGPL version 3), OpenSSL (Apache License 2.0), QtWebKit (LGPL version 2.1) and QXmpp (LGPL version 2.1).</source>
+        <translation>This product uses the Qt toolkit (LGPL version 3), OpenSSL (Apache License 2.0), QtWebKit (LGPL version 2.1) and QXmpp (LGPL version 2.1).</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>UI setting error</source>
@@ -9,7 +20,7 @@
     </message>
     <message>
         <source>Couldn&apos;t find UI settings file</source>
-        <translation>Couldn't find UI settings file</translation>
+        <translation>Couldn&apos;t find UI settings file</translation>
     </message>
     <message>
         <source>Initialization Error</source>
@@ -37,6 +48,227 @@
         <source>Unable to initialize login window!</source>
         <translation>Unable to initialize login window!</translation>
     </message>
+    <message>
+        <source>Stored Accounts</source>
+        <translation>Stored Accounts</translation>
+    </message>
+    <message>
+        <source>The stored accounts could not be read. The file was kept as %1. Sign in again to store your account.</source>
+        <translation>The stored accounts could not be read. The file was kept as %1. Sign in again to store your account.</translation>
+    </message>
+    <message>
+        <source>%1 Connectivity</source>
+        <extracomment>%1 is HTTP or HTTPS</extracomment>
+        <translation>%1 Connectivity</translation>
+    </message>
+    <message>
+        <source>Secured %1 proxy was detected during %1 connectivity test. Ask system administrator for valid credentials in order to access the network. If credentials are not provided, some of the application&apos;s features may be unavailable.</source>
+        <extracomment>%1 is HTTP or HTTPS</extracomment>
+        <translation>Secured %1 proxy was detected during %1 connectivity test. Ask system administrator for valid credentials in order to access the network. If credentials are not provided, some of the application&apos;s features may be unavailable.</translation>
+    </message>
+    <message>
+        <source>Forced Logout</source>
+        <translation>Forced Logout</translation>
+    </message>
+    <message>
+        <source>%1 is not allowed to run simultaneously on multiple locations and had to logout here because it is being used somewhere else.</source>
+        <translation>%1 is not allowed to run simultaneously on multiple locations and had to logout here because it is being used somewhere else.</translation>
+    </message>
+    <message>
+        <source>New Mandatory Version Available</source>
+        <translation>New Mandatory Version Available</translation>
+    </message>
+    <message>
+        <source>New mandatory version available. You have to update in order to continue using the application.</source>
+        <translation>New mandatory version available. You have to update in order to continue using the application.</translation>
+    </message>
+    <message>
+        <source>New Version Available</source>
+        <translation>New Version Available</translation>
+    </message>
+    <message>
+        <source>New version available, would you like to upgrade now?</source>
+        <translation>New version available, would you like to upgrade now?</translation>
+    </message>
+    <message>
+        <source>New Version</source>
+        <translation>New Version</translation>
+    </message>
+    <message>
+        <source>Press OK to automatically shut down and upgrade the application.</source>
+        <translation>Press OK to automatically shut down and upgrade the application.</translation>
+    </message>
+    <message>
+        <source>Error Downloading New Version</source>
+        <translation>Error Downloading New Version</translation>
+    </message>
+    <message>
+        <source>Failed to launch default web browser with the following address: %1</source>
+        <translation>Failed to launch default web browser with the following address: %1</translation>
+    </message>
+    <message>
+        <source>E911 Disclosure</source>
+        <translation>E911 Disclosure</translation>
+    </message>
+    <message>
+        <source>WARNING: Do not use your soft phone to dial 911 except from your registered physical location. Use at a location other than the registered physical location may route 911 calls to an incorrect 911 dispatch center, potentially delaying or preventing emergency services. It is recommended that you maintain alternative access to 911 services.</source>
+        <translation>WARNING: Do not use your soft phone to dial 911 except from your registered physical location. Use at a location other than the registered physical location may route 911 calls to an incorrect 911 dispatch center, potentially delaying or preventing emergency services. It is recommended that you maintain alternative access to 911 services.</translation>
+    </message>
+    <message>
+        <source>Xsi account password expires in %1 days. Please consider changing it.</source>
+        <translation>Xsi account password expires in %1 days. Please consider changing it.</translation>
+    </message>
+    <message>
+        <source>Xsi account password expires today. Please consider changing it.</source>
+        <translation>Xsi account password expires today. Please consider changing it.</translation>
+    </message>
+    <message>
+        <source>Xsi account password has expired. Please change it to enable Xsi functionality.</source>
+        <translation>Xsi account password has expired. Please change it to enable Xsi functionality.</translation>
+    </message>
+    <message>
+        <source>Unknown Configuration</source>
+        <translation>Unknown Configuration</translation>
+    </message>
+    <message>
+        <source>The selected configuration is not available. Choose another one and sign in again.</source>
+        <translation>The selected configuration is not available. Choose another one and sign in again.</translation>
+    </message>
+    <message>
+        <source>Connection Error</source>
+        <translation>Connection Error</translation>
+    </message>
+    <message>
+        <source>Client is unable to connect to the server. Check your internet connection. If the problem persists please contact your service provider.</source>
+        <translation>Client is unable to connect to the server. Check your internet connection. If the problem persists please contact your service provider.</translation>
+    </message>
+    <message>
+        <source>Invalid User</source>
+        <translation>Invalid User</translation>
+    </message>
+    <message>
+        <source>Authentication failed</source>
+        <translation>Authentication failed</translation>
+    </message>
+    <message>
+        <source>Connection to server failed. Try again later. If the problem persists please contact your service provider.</source>
+        <translation>Connection to server failed. Try again later. If the problem persists please contact your service provider.</translation>
+    </message>
+</context>
+<context>
+    <name>CallAnswerNotification</name>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Answer with Video</source>
+        <translation>Answer with Video</translation>
+    </message>
+    <message>
+        <source>Answer with audio only</source>
+        <translation>Answer with audio only</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Decline</source>
+        <translation>Decline</translation>
+    </message>
+</context>
+<context>
+    <name>CallSettings</name>
+    <message>
+        <source>These services are managed by your service provider.</source>
+        <translation>These services are managed by your service provider.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>ChatNotification</name>
+    <message>
+        <source>Group Chat</source>
+        <translation>Group Chat</translation>
+    </message>
+    <message>
+        <source>Click to accept</source>
+        <translation>Click to accept</translation>
+    </message>
+</context>
+<context>
+    <name>ChatroomPassword</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Error:</source>
+        <translation>Error:</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CommunicationNotification</name>
+    <message>
+        <source>%1 wants to add video to the call</source>
+        <translation>%1 wants to add video to the call</translation>
+    </message>
+    <message>
+        <source>%1 invited you to conference call</source>
+        <translation>%1 invited you to conference call</translation>
+    </message>
+    <message>
+        <source>%1 is calling</source>
+        <translation>%1 is calling</translation>
+    </message>
+    <message>
+        <source>Accept My Room invitation from %1</source>
+        <translation>Accept My Room invitation from %1</translation>
+    </message>
+    <message>
+        <source>%1 invited you to group chat</source>
+        <translation>%1 invited you to group chat</translation>
+    </message>
+    <message>
+        <source>%1 wants to chat</source>
+        <translation>%1 wants to chat</translation>
+    </message>
+    <message>
+        <source>%1 is sending you a file</source>
+        <translation>%1 is sending you a file</translation>
+    </message>
+    <message>
+        <source>Would you like to view %1&apos;s desktop share?</source>
+        <translation>Would you like to view %1&apos;s desktop share?</translation>
+    </message>
 </context>
 <context>
     <name>ConnectorList</name>
@@ -51,6 +283,44 @@
     <message>
         <source>Version: %1</source>
         <translation>Version: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ContactCard</name>
+    <message>
+        <source>New contact</source>
+        <translation>New contact</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs::LocationPublish</name>
+    <message>
+        <source>Location</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>Your network has changed. Which location should your contacts see?</source>
+        <translation>Your network has changed. Which location should your contacts see?</translation>
+    </message>
+    <message>
+        <source>Detected location</source>
+        <translation>Detected location</translation>
+    </message>
+    <message>
+        <source>My own location:</source>
+        <translation>My own location:</translation>
+    </message>
+    <message>
+        <source>Ask me when my network changes</source>
+        <translation>Ask me when my network changes</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unknown</translation>
     </message>
 </context>
 <context>
@@ -133,15 +403,123 @@
     </message>
 </context>
 <context>
+    <name>Dialogs::PasswordChangeNotification</name>
+    <message>
+        <source>Password change notification</source>
+        <translation>Password change notification</translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation>Current password:</translation>
+    </message>
+    <message>
+        <source>New password:</source>
+        <translation>New password:</translation>
+    </message>
+    <message>
+        <source>Confirm new password:</source>
+        <translation>Confirm new password:</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Change Password</translation>
+    </message>
+    <message>
+        <source>The new passwords do not match.</source>
+        <translation>The new passwords do not match.</translation>
+    </message>
+    <message>
+        <source>The password could not be changed.</source>
+        <translation>The password could not be changed.</translation>
+    </message>
+    <message>
+        <source>Your password has been changed.</source>
+        <translation>Your password has been changed.</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs::PreferencesWindow</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferences</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Keep windows on top</source>
+        <translation>Keep windows on top</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Sounds</translation>
+    </message>
+    <message>
+        <source>Ring on incoming calls</source>
+        <translation>Ring on incoming calls</translation>
+    </message>
+    <message>
+        <source>Sound on incoming messages</source>
+        <translation>Sound on incoming messages</translation>
+    </message>
+    <message>
+        <source>Sound when a contact comes online</source>
+        <translation>Sound when a contact comes online</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>The language follows your system.</source>
+        <translation>The language follows your system.</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contacts</translation>
+    </message>
+    <message>
+        <source>Show status texts</source>
+        <translation>Show status texts</translation>
+    </message>
+    <message>
+        <source>Add-ins</source>
+        <translation>Add-ins</translation>
+    </message>
+    <message>
+        <source>No add-ins are installed.</source>
+        <translation>No add-ins are installed.</translation>
+    </message>
+    <message>
+        <source>Logging</source>
+        <translation>Logging</translation>
+    </message>
+    <message>
+        <source>Write log files</source>
+        <translation>Write log files</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs::SimpleCredentialsDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>FtNotification</name>
+    <message>
+        <source>Click to accept</source>
+        <translation>Click to accept</translation>
+    </message>
+</context>
+<context>
     <name>LoginWindow</name>
-    <message>
-        <source>User name</source>
-        <translation>User name</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Password</translation>
-    </message>
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
@@ -151,16 +529,146 @@
         <translation>Sign In</translation>
     </message>
     <message>
-        <source>Signing out...</source>
-        <translation>Signing out...</translation>
-    </message>
-    <message>
-        <source>Signing in...</source>
-        <translation>Signing in...</translation>
-    </message>
-    <message>
         <source>Help</source>
         <translation>Help</translation>
+    </message>
+    <message>
+        <source>Enter your username</source>
+        <translation>Enter your username</translation>
+    </message>
+    <message>
+        <source>Enter your password</source>
+        <translation>Enter your password</translation>
+    </message>
+    <message>
+        <source>Fetching Proxy Settings...</source>
+        <translation>Fetching Proxy Settings...</translation>
+    </message>
+    <message>
+        <source>Signing In...</source>
+        <translation>Signing In...</translation>
+    </message>
+    <message>
+        <source>Signing Out...</source>
+        <translation>Signing Out...</translation>
+    </message>
+    <message>
+        <source>Enter login URL to access client</source>
+        <translation>Enter login URL to access client</translation>
+    </message>
+    <message>
+        <source>Remember password</source>
+        <translation>Remember password</translation>
+    </message>
+    <message>
+        <source>Sign in automatically</source>
+        <translation>Sign in automatically</translation>
+    </message>
+    <message>
+        <source>Signing Out</source>
+        <translation>Signing Out</translation>
+    </message>
+    <message>
+        <source>Forgot Password?</source>
+        <translation>Forgot Password?</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Available</source>
+        <translation>Available</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Offline</translation>
+    </message>
+    <message>
+        <source>Search contacts</source>
+        <translation>Search contacts</translation>
+    </message>
+    <message>
+        <source>No matching contacts</source>
+        <translation>No matching contacts</translation>
+    </message>
+    <message>
+        <source>No contacts yet</source>
+        <translation>No contacts yet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contact(s)</source>
+        <translation>
+            <numerusform>%n contact</numerusform>
+            <numerusform>%n contacts</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>Sign Out</translation>
+    </message>
+</context>
+<context>
+    <name>MediaEngineConfigurator</name>
+    <message>
+        <source>My Recording Files</source>
+        <translation>My Recording Files</translation>
+    </message>
+</context>
+<context>
+    <name>Models::RingerModel</name>
+    <message>
+        <source>Select other...</source>
+        <translation>Select other...</translation>
+    </message>
+    <message>
+        <source>Use default ring signal</source>
+        <translation>Use default ring signal</translation>
+    </message>
+</context>
+<context>
+    <name>PresenceRequestDialog</name>
+    <message>
+        <source>The following users want to share presence information with you:</source>
+        <translation>The following users want to share presence information with you:</translation>
+    </message>
+    <message>
+        <source>The following user wants to share presence information with you:</source>
+        <translation>The following user wants to share presence information with you:</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignore</translation>
+    </message>
+</context>
+<context>
+    <name>Providers::Factory</name>
+    <message>
+        <source>Confirm Deletion</source>
+        <translation>Confirm Deletion</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove %1 from your contact list?</source>
+        <translation>Are you sure you want to remove %1 from your contact list?</translation>
+    </message>
+    <message>
+        <source>Failed to add contacts to the communication. You cannot add more than %1 contacts to your group communication. Check your selection and try again.</source>
+        <translation>Failed to add contacts to the communication. You cannot add more than %1 contacts to your group communication. Check your selection and try again.</translation>
+    </message>
+    <message>
+        <source>Failed to add contacts to the communication. You cannot add any more contacts to your group communication.</source>
+        <translation>Failed to add contacts to the communication. You cannot add any more contacts to your group communication.</translation>
+    </message>
+    <message>
+        <source>Initiating group communication failed. You cannot select more than %1 contacts to start a group communication with. Check your selection and try again.</source>
+        <translation>Initiating group communication failed. You cannot select more than %1 contacts to start a group communication with. Check your selection and try again.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
     </message>
 </context>
 <context>
@@ -262,10 +770,51 @@
     </message>
 </context>
 <context>
+    <name>QML::About</name>
+    <message>
+        <source>About %1</source>
+        <translation>About %1</translation>
+    </message>
+    <message>
+        <source>Version: %1</source>
+        <translation>Version: %1</translation>
+    </message>
+</context>
+<context>
+    <name>QML::CallSettings</name>
+    <message>
+        <source>Call Settings</source>
+        <translation>Call Settings</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Call Forwarding</source>
+        <translation>Call Forwarding</translation>
+    </message>
+    <message>
+        <source>Do Not Disturb</source>
+        <translation>Do Not Disturb</translation>
+    </message>
+    <message>
+        <source>Remote Office</source>
+        <translation>Remote Office</translation>
+    </message>
+</context>
+<context>
     <name>QML::ConnectorNotification</name>
     <message>
         <source>New Add-ins</source>
         <translation>New Add-ins</translation>
+    </message>
+</context>
+<context>
+    <name>QML::ContactCard</name>
+    <message>
+        <source>Add Contact</source>
+        <translation>Add Contact</translation>
     </message>
 </context>
 <context>
@@ -274,12 +823,371 @@
         <source>Version: %1</source>
         <translation>Version: %1</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>QML::PresenceRequestDialog</name>
+    <message>
+        <source>Presence Request</source>
+        <translation>Presence Request</translation>
+    </message>
+</context>
+<context>
+    <name>QML::QmlHelper</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>Date and time</comment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>QML::StyleView</name>
+    <message>
+        <source>Style files (*.csv)</source>
+        <translation>Style files (*.csv)</translation>
+    </message>
+    <message>
+        <source>The style file &quot;%1&quot; could not be read.</source>
+        <translation>The style file &quot;%1&quot; could not be read.</translation>
+    </message>
+    <message>
+        <source>The style file &quot;%1&quot; could not be written.</source>
+        <translation>The style file &quot;%1&quot; could not be written.</translation>
+    </message>
+    <message>
+        <source>Style view</source>
+        <translation>Style view</translation>
+    </message>
+</context>
+<context>
+    <name>StyleView</name>
+    <message>
+        <source>Invert all</source>
+        <translation>Invert all</translation>
+    </message>
+    <message>
+        <source>Defaults</source>
+        <translation>Defaults</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Font</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::ExternalServiceVerification</name>
+    <message>
+        <source>Address Verification</source>
+        <translation>Address Verification</translation>
+    </message>
+    <message>
+        <source>Do you need to update your address?</source>
+        <translation>Do you need to update your address?</translation>
+    </message>
+    <message>
+        <source>Waiting...</source>
+        <translation>Waiting...</translation>
+    </message>
+    <message>
+        <source>After your address has been updated you will be able to proceed.</source>
+        <translation>After your address has been updated you will be able to proceed.</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::PresenceHelper</name>
+    <message>
+        <source>Availability</source>
+        <translation>Availability</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Offline</translation>
+    </message>
+    <message>
+        <source>Pending</source>
+        <translation>Pending</translation>
+    </message>
+    <message>
+        <source>Away</source>
+        <translation>Away</translation>
+    </message>
+    <message>
+        <source>Available</source>
+        <translation>Available</translation>
+    </message>
+    <message>
+        <source>Deskphone</source>
+        <translation>Deskphone</translation>
+    </message>
+    <message>
+        <source>Mobile</source>
+        <translation>Mobile</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Busy</translation>
+    </message>
+    <message>
+        <source>Meeting</source>
+        <translation>Meeting</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Call</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::Sounds::TemporaryFilePlayer</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Failed to Start Sound Player</source>
+        <translation>Failed to Start Sound Player</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::StringHelper</name>
+    <message>
+        <source>Communication Forwarding Unconditional</source>
+        <translation>Communication Forwarding Unconditional</translation>
+    </message>
+    <message>
+        <source>Communication Forwarding on not Logged in</source>
+        <translation>Communication Forwarding on not Logged in</translation>
+    </message>
+    <message>
+        <source>Communication Forwarding on Busy</source>
+        <translation>Communication Forwarding on Busy</translation>
+    </message>
+    <message>
+        <source>Communication Forwarding on not Reachable</source>
+        <translation>Communication Forwarding on not Reachable</translation>
+    </message>
+    <message>
+        <source>Communication Forwarding on No Reply</source>
+        <translation>Communication Forwarding on No Reply</translation>
+    </message>
+    <message>
+        <source>Originating Identification Presentation</source>
+        <translation>Originating Identification Presentation</translation>
+    </message>
+    <message>
+        <source>Originating Identification Restriction</source>
+        <translation>Originating Identification Restriction</translation>
+    </message>
+    <message>
+        <source>Terminating Identification Presentation</source>
+        <translation>Terminating Identification Presentation</translation>
+    </message>
+    <message>
+        <source>Terminating Identification Restriction</source>
+        <translation>Terminating Identification Restriction</translation>
+    </message>
+    <message>
+        <source>Barring of All Incoming Calls</source>
+        <translation>Barring of All Incoming Calls</translation>
+    </message>
+    <message>
+        <source>Barring of Incoming Calls - When Roaming</source>
+        <translation>Barring of Incoming Calls - When Roaming</translation>
+    </message>
+    <message>
+        <source>Barring of All Outgoing Calls</source>
+        <translation>Barring of All Outgoing Calls</translation>
+    </message>
+    <message>
+        <source>Barring of Outgoing International Calls</source>
+        <translation>Barring of Outgoing International Calls</translation>
+    </message>
+    <message>
+        <source>Barring of Outgoing International Calls %1 ex Home Country</source>
+        <translation>Barring of Outgoing International Calls %1 ex Home Country</translation>
+    </message>
+    <message>
+        <source>Communication Waiting</source>
+        <translation>Communication Waiting</translation>
+    </message>
+    <message>
+        <source>Do Not Disturb</source>
+        <translation>Do Not Disturb</translation>
+    </message>
+    <message>
+        <source>Graniteway Remote Office</source>
+        <translation>Graniteway Remote Office</translation>
+    </message>
+    <message>
+        <source>Unknown service</source>
+        <translation>Unknown service</translation>
+    </message>
+    <message>
+        <source>SIP</source>
+        <translation>SIP</translation>
+    </message>
+    <message>
+        <source>XMPP</source>
+        <translation>XMPP</translation>
+    </message>
+    <message>
+        <source>Kelvantic (Xsi)</source>
+        <translation>Kelvantic (Xsi)</translation>
+    </message>
+    <message>
+        <source>Unknown credentials type</source>
+        <translation>Unknown credentials type</translation>
+    </message>
+    <message>
+        <source>Please set your credentials</source>
+        <translation>Please set your credentials</translation>
+    </message>
+    <message>
+        <source>Authentication failed</source>
+        <translation>Authentication failed</translation>
+    </message>
+    <message>
+        <source>Network error</source>
+        <translation>Network error</translation>
+    </message>
+    <message>
+        <source>Client encountered an error when trying to add participant. Maximum active call count reached.</source>
+        <translation>Client encountered an error when trying to add participant. Maximum active call count reached.</translation>
+    </message>
+    <message>
+        <source>Client encountered an error when trying locate participant. Call/Participant not found.</source>
+        <translation>Client encountered an error when trying locate participant. Call/Participant not found.</translation>
+    </message>
+    <message>
+        <source>Client encountered an error when trying to add participant. Maximum participant count reached.</source>
+        <translation>Client encountered an error when trying to add participant. Maximum participant count reached.</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Small</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Large</translation>
+    </message>
+    <message>
+        <source>HD</source>
+        <translation>HD</translation>
+    </message>
+    <message>
+        <source>Error starting share. ( %1 )</source>
+        <translation>Error starting share. ( %1 )</translation>
+    </message>
+    <message>
+        <source>You are already in the share. Please log out from your other clients. ( %1 )</source>
+        <translation>You are already in the share. Please log out from your other clients. ( %1 )</translation>
+    </message>
+    <message>
+        <source>Error joining share. ( %1 )</source>
+        <translation>Error joining share. ( %1 )</translation>
+    </message>
+    <message>
+        <source>Error initiating share. ( %1 )</source>
+        <translation>Error initiating share. ( %1 )</translation>
+    </message>
+</context>
+<context>
+    <name>WebcollabNotification</name>
+    <message>
+        <source>Would you like to view %1&apos;s desktop share?</source>
+        <translation>Would you like to view %1&apos;s desktop share?</translation>
+    </message>
+    <message>
+        <source>%1 has invited you to a desktop share. Unfortunately we can&apos;t find a share component in your client or your versions are incompatible. Please contact your service provider for more information.</source>
+        <translation>%1 has invited you to a desktop share. Unfortunately we can&apos;t find a share component in your client or your versions are incompatible. Please contact your service provider for more information.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>WebcollabSharingNotification</name>
+    <message>
+        <source>You are now sharing your desktop. Stop the sharing from the communications window.</source>
+        <translation>You are now sharing your desktop. Stop the sharing from the communications window.</translation>
+    </message>
+</context>
+<context>
+    <name>Widgets::Conference::XmppPasswordDialog</name>
+    <message>
+        <source>Group Chat</source>
+        <translation>Group Chat</translation>
+    </message>
+    <message>
+        <source>A password is required to enter this room</source>
+        <translation>A password is required to enter this room</translation>
+    </message>
+    <message>
+        <source>Incorrect password</source>
+        <translation>Incorrect password</translation>
+    </message>
+</context>
+<context>
+    <name>Widgets::GroupNameInput</name>
+    <message>
+        <source>Add Group</source>
+        <translation>Add Group</translation>
+    </message>
+    <message>
+        <source>Enter a group name</source>
+        <translation>Enter a group name</translation>
+    </message>
+    <message>
+        <source>Edit Group</source>
+        <translation>Edit Group</translation>
+    </message>
+    <message>
+        <source>Edit group name</source>
+        <translation>Edit group name</translation>
+    </message>
 </context>
 <context>
     <name>Widgets::Window</name>
     <message>
         <source>Give Me a Name</source>
         <translation>Give Me a Name</translation>
+    </message>
+</context>
+<context>
+    <name>ZBusyIndicator</name>
+    <message>
+        <source>Busy</source>
+        <translation>Busy</translation>
+    </message>
+</context>
+<context>
+    <name>credentialsDialog</name>
+    <message>
+        <source>Username</source>
+        <translation>Username</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
     </message>
 </context>
 </TS>

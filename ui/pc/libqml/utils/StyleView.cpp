@@ -17,7 +17,7 @@ StyleView* g_instance = nullptr;
 
 StyleView::StyleView(QWidget* parent) : Window(false, parent) {
   g_instance = this;
-  setTitle(QStringLiteral("Style view"));
+  setTitle(tr("Style view"));
   setAttribute(Qt::WA_DeleteOnClose);
   if (Style* style = Style::instance()) {
     // The style reports failures by its result; a queued call would lose it,

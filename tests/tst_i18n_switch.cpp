@@ -1,0 +1,360 @@
+// Interface languages: the shipped catalogues are complete and compiled into
+// the runnable tree, and reloading the interface catalogue in place (as the
+// program does when the user picks another language) retranslates the open
+// widget and QML windows, the application's menu actions and the objects of
+// the retranslation registry, without touching objects that are gone.
+
+#include "TestSupport.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QQuickItem>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+#include <functional>
+#include <memory>
+
+#include <RAZ/ConfigContainer.h>
+#include <RAZ/Settings.h>
+#include <RAZ/Utils/Credentials.h>
+#include <TP/Crypto/Blowfish.h>
+
+#include "Application.h"
+#include "Providers/MenuActionProvider.h"
+#include "Utils/Retranslator.h"
+#include "dialogs/GroupNameInput.h"
+#include "dialogs/MessageWindow.h"
+#include "libqml/QmlRegistration.h"
+#include "libqml/components/LoginWindow.h"
+#include "libqml/utils/Style.h"
+#include "libqml/window/View.h"
+
+namespace {
+
+// The application object is the program's own; everything it could write
+// for a user goes below a temporary home, and its single-instance id is ours.
+QTemporaryDir* g_home = nullptr;
+const bool g_environment = [] {
+  g_home = new QTemporaryDir();
+  const QByteArray home = g_home->path().toLocal8Bit();
+  qputenv("HOME", home);
+  qputenv("XDG_DATA_HOME", home + "/share");
+  qputenv("XDG_CONFIG_HOME", home + "/config");
+  qputenv("XDG_CACHE_HOME", home + "/cache");
+  QDir().mkpath(g_home->path() + "/run");
+  QFile::setPermissions(g_home->path() + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  qputenv("XDG_RUNTIME_DIR", home + "/run");
+  qputenv("ZENT_INSTANCE_ID", "zent-test-i18n-" + QByteArray::number(QCoreApplication::applicationPid()));
+  return true;
+}();
+
+Application* app() { return static_cast<Application*>(qApp); }
+
+struct CatalogueMessage {
+  QString context;
+  QString source;
+  QString comment;
+  bool numerus = false;
+  QString type;  // the translation's "type" attribute
+  QStringList translations;  // one, or one per plural form
+};
+
+// Reads every message of a .ts file; `error` receives a parse failure.
+QList<CatalogueMessage> readCatalogue(const QString& path, QString* error) {
+  QList<CatalogueMessage> out;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    *error = file.errorString();
+    return out;
+  }
+  QXmlStreamReader xml(&file);
+  QString context;
+  CatalogueMessage current;
+  while (!xml.atEnd()) {
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+    const QStringRef name = xml.name();
+    if (name == QLatin1String("context")) {
+      context.clear();
+    } else if (name == QLatin1String("name")) {
+      context = xml.readElementText();
+    } else if (name == QLatin1String("message")) {
+      current = CatalogueMessage();
+      current.context = context;
+      current.numerus = xml.attributes().value(QStringLiteral("numerus")) == QLatin1String("yes");
+    } else if (name == QLatin1String("source")) {
+      current.source = xml.readElementText();
+    } else if (name == QLatin1String("comment")) {
+      current.comment = xml.readElementText();
+    } else if (name == QLatin1String("translation")) {
+      current.type = xml.attributes().value(QStringLiteral("type")).toString();
+      if (current.numerus) {
+        while (xml.readNextStartElement()) {
+          if (xml.name() == QLatin1String("numerusform"))
+            current.translations << xml.readElementText();
+          else
+            xml.skipCurrentElement();
+        }
+      } else {
+        current.translations << xml.readElementText();
+      }
+      out << current;
+    }
+  }
+  if (xml.hasError()) *error = QStringLiteral("line %1: %2").arg(xml.lineNumber()).arg(xml.errorString());
+  return out;
+}
+
+// The placeholders a text carries (%1..%99, %L1, %n), sorted.
+QStringList placeholders(const QString& text) {
+  static const QRegularExpression re(QStringLiteral("%(L?\\d{1,2}|n)"));
+  QStringList found;
+  auto it = re.globalMatch(text);
+  while (it.hasNext()) found << it.next().captured(0);
+  found.sort();
+  return found;
+}
+
+// Counts the language-change events handed to it.
+class LanguageListener : public QObject {
+ public:
+  int changes = 0;
+  std::function<void()> onChange;
+
+  bool event(QEvent* e) override {
+    if (e->type() == QEvent::LanguageChange) {
+      ++changes;
+      if (onChange) onChange();
+    }
+    return QObject::event(e);
+  }
+};
+
+}  // namespace
+
+class TestI18nSwitch : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase();
+  void cleanupTestCase();
+
+  void catalogueIsComplete_data();
+  void catalogueIsComplete();
+
+  void switchRetranslatesOpenWindows();
+  void registryReachesOnlyLiveObjects();
+
+ private:
+  QString translationFolder() const { return qEnvironmentVariable("ZENT_DIST_DIR") + QStringLiteral("/translations"); }
+  bool switchTo(const QString& language);
+  QQuickItem* sceneItem(QML::LoginWindow* w, const char* name) const;
+
+  std::unique_ptr<QML::Style> m_style;
+  std::unique_ptr<QTemporaryDir> m_dir;
+  TP::Crypto::Blowfish m_cipher;
+};
+
+void TestI18nSwitch::initTestCase() {
+  QVERIFY(g_environment);
+  QStandardPaths::setTestModeEnabled(true);
+  QVERIFY2(!qEnvironmentVariableIsEmpty("ZENT_DIST_DIR"), "ZENT_DIST_DIR names the runnable tree");
+  for (const char* name : {"ui_es.qm", "ui_en.qm"}) {
+    const QString path = translationFolder() + QLatin1Char('/') + QLatin1String(name);
+    QVERIFY2(QFile::exists(path), qPrintable(path));
+  }
+  m_style = std::make_unique<QML::Style>(nullptr);
+  QML::registerTypes();
+  qRegisterMetaType<const RAZ::Configuration::Config*>("const RAZ::Configuration::Config*");
+  QVERIFY(m_cipher.Initialize(TP::Bytes(QByteArray("i18n-switch-test-key")), TP::Crypto::Blowfish::ModeCbc));
+
+  m_dir = std::make_unique<QTemporaryDir>();
+  QVERIFY(m_dir->isValid());
+  QDir(m_dir->path()).mkpath(QStringLiteral("app"));
+  QDir(m_dir->path()).mkpath(QStringLiteral("install"));
+  QDir(m_dir->path()).mkpath(QStringLiteral("user"));
+  RAZ::Settings::setPath(RAZ::Settings::Application, m_dir->filePath(QStringLiteral("app")));
+  RAZ::Settings::setPath(RAZ::Settings::Installation, m_dir->filePath(QStringLiteral("install")));
+  RAZ::Settings::setPath(RAZ::Settings::User, m_dir->filePath(QStringLiteral("user")));
+}
+
+void TestI18nSwitch::cleanupTestCase() {
+  RAZ::Settings::clearPaths();
+  m_dir.reset();
+}
+
+bool TestI18nSwitch::switchTo(const QString& language) {
+  RAZ::Settings(RAZ::Settings::Application).setValue(QStringLiteral("settings/language/active"), language);
+  app()->loadTranslator(0, QStringLiteral("ui_") + language, translationFolder());
+  const QSharedPointer<QTranslator> translator = app()->translators().value(0);
+  return translator && !translator->isEmpty();
+}
+
+QQuickItem* TestI18nSwitch::sceneItem(QML::LoginWindow* w, const char* name) const {
+  QQuickItem* root = w->view()->rootObject();
+  return root ? root->findChild<QQuickItem*>(QString::fromLatin1(name)) : nullptr;
+}
+
+// ---- the catalogues -------------------------------------------------------------
+
+void TestI18nSwitch::catalogueIsComplete_data() {
+  QTest::addColumn<QString>("language");
+  QTest::newRow("es") << QStringLiteral("es");
+  QTest::newRow("en") << QStringLiteral("en");
+}
+
+void TestI18nSwitch::catalogueIsComplete() {
+  QFETCH(QString, language);
+  const QString tsPath =
+      qEnvironmentVariable("ZENT_SOURCE_DIR") + QStringLiteral("/dist/translations/ui_") + language + QStringLiteral(".ts");
+  QString error;
+  const QList<CatalogueMessage> messages = readCatalogue(tsPath, &error);
+  QVERIFY2(error.isEmpty(), qPrintable(tsPath + QStringLiteral(": ") + error));
+  // The catalogue covers the sign-in window, the prompts and the menus at least.
+  QVERIFY2(messages.size() > 200, qPrintable(QString::number(messages.size())));
+
+  QTranslator compiled;
+  QVERIFY(compiled.load(QStringLiteral("ui_") + language, translationFolder()));
+
+  QStringList faults;
+  QSet<QString> contexts;
+  for (const CatalogueMessage& m : messages) {
+    contexts.insert(m.context);
+    const QString where = m.context + QStringLiteral(" \"") + m.source + QStringLiteral("\": ");
+    if (!m.type.isEmpty()) faults << where + QStringLiteral("type=") + m.type;
+    if (m.translations.isEmpty()) faults << where + QStringLiteral("no translation");
+    // Both languages have a singular and a plural.
+    if (m.numerus && m.translations.size() != 2) faults << where + QStringLiteral("plural forms");
+    for (const QString& t : m.translations) {
+      if (t.trimmed().isEmpty()) {
+        faults << where + QStringLiteral("empty translation");
+        continue;
+      }
+      if (placeholders(t) != placeholders(m.source)) faults << where + QStringLiteral("placeholders of ") + t;
+      if (t.count(QLatin1Char('\n')) != m.source.count(QLatin1Char('\n'))) faults << where + QStringLiteral("line breaks");
+    }
+    if (m.translations.isEmpty()) continue;
+    // The compiled catalogue in the runnable tree carries the same text.
+    const QByteArray context = m.context.toUtf8();
+    const QByteArray source = m.source.toUtf8();
+    const QByteArray comment = m.comment.toUtf8();
+    const char* disambiguation = m.comment.isEmpty() ? nullptr : comment.constData();
+    if (m.numerus) {
+      if (compiled.translate(context, source, disambiguation, 1) != m.translations.first())
+        faults << where + QStringLiteral("singular not in the compiled catalogue");
+      if (compiled.translate(context, source, disambiguation, 5) != m.translations.last())
+        faults << where + QStringLiteral("plural not in the compiled catalogue");
+    } else if (compiled.translate(context, source, disambiguation) != m.translations.first()) {
+      faults << where + QStringLiteral("not in the compiled catalogue");
+    }
+    // The English catalogue shows the texts as written, plurals aside.
+    if (language == QLatin1String("en") && !m.numerus && m.translations.first() != m.source)
+      faults << where + QStringLiteral("English text differs from the source");
+  }
+  QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+  // QML scenes translate in the context of their file name, C++ in the class's.
+  for (const char* context : {"LoginWindow", "MainWindow", "Application", "Dialogs::MessageWindow", "QML::LoginWindow",
+                              "Providers::MenuActionProvider", "Utils::PresenceHelper"})
+    QVERIFY2(contexts.contains(QLatin1String(context)), context);
+}
+
+// ---- switching --------------------------------------------------------------------
+
+void TestI18nSwitch::switchRetranslatesOpenWindows() {
+  QVERIFY(switchTo(QStringLiteral("es")));
+  QAction* about = app()->menuActionProvider()->action(Providers::MenuActionProvider::About);
+  QVERIFY(about);
+  QTRY_COMPARE(about->text(), QStringLiteral("Acerca de"));
+
+  // The sign-in window, a QML scene.
+  RAZ::Utils::Credentials::CredentialsManager credentials(m_dir->filePath(QStringLiteral("credentials.dat")), &m_cipher);
+  QVERIFY(credentials.load());
+  RAZ::ConfigContainer configs;
+  QPointer<QML::LoginWindow> login = new QML::LoginWindow(&configs, &credentials);
+  QVERIFY(login->activate());
+  login->show();
+  QQuickItem* signin = sceneItem(login, "signinButton");
+  QQuickItem* remember = sceneItem(login, "rememberBox");
+  QQuickItem* version = sceneItem(login, "versionLabel");
+  QVERIFY(signin && remember && version);
+  QCOMPARE(signin->property("text").toString(), QStringLiteral("Iniciar sesión"));
+  QCOMPARE(remember->property("text").toString(), QStringLiteral("Recordar contraseña"));
+  QVERIFY2(version->property("text").toString().startsWith(QStringLiteral("Versión: 20.1.1.231")),
+           qPrintable(version->property("text").toString()));
+
+  // Two widget windows: a message with its check box, a titled input window.
+  QPointer<Dialogs::MessageWindow> message = Dialogs::MessageWindow::showInformation(
+      QStringLiteral("Zent"), QStringLiteral("text"), false, QDialogButtonBox::Ok, true, nullptr);
+  QVERIFY(message);
+  QCOMPARE(message->neverAskAgainBox()->text(), QStringLiteral("No volver a preguntar"));
+  QPointer<Widgets::GroupNameInput> group = new Widgets::GroupNameInput(QString(), false, nullptr);
+  group->setAttribute(Qt::WA_DeleteOnClose);
+  group->show();
+  QCOMPARE(group->windowTitle(), QStringLiteral("Agregar grupo"));
+
+  // The program's switch: the same translator, reloaded with the other catalogue.
+  const QTranslator* before = app()->translators().value(0).data();
+  QVERIFY(switchTo(QStringLiteral("en")));
+  QCOMPARE(app()->translators().value(0).data(), before);
+
+  QTRY_COMPARE(signin->property("text").toString(), QStringLiteral("Sign In"));
+  QCOMPARE(remember->property("text").toString(), QStringLiteral("Remember password"));
+  QVERIFY2(version->property("text").toString().startsWith(QStringLiteral("Version: 20.1.1.231")),
+           qPrintable(version->property("text").toString()));
+  QTRY_COMPARE(message->neverAskAgainBox()->text(), QStringLiteral("Never ask again"));
+  QTRY_COMPARE(group->windowTitle(), QStringLiteral("Add Group"));
+  QTRY_COMPARE(about->text(), QStringLiteral("About"));
+
+  // And back: a second switch is no different from the first.
+  QVERIFY(switchTo(QStringLiteral("es")));
+  QTRY_COMPARE(signin->property("text").toString(), QStringLiteral("Iniciar sesión"));
+  QTRY_COMPARE(message->neverAskAgainBox()->text(), QStringLiteral("No volver a preguntar"));
+  QTRY_COMPARE(group->windowTitle(), QStringLiteral("Agregar grupo"));
+
+  delete login.data();
+  delete message.data();
+  delete group.data();
+  QVERIFY(switchTo(QStringLiteral("en")));
+  QTRY_COMPARE(about->text(), QStringLiteral("About"));
+}
+
+void TestI18nSwitch::registryReachesOnlyLiveObjects() {
+  QVERIFY(switchTo(QStringLiteral("en")));
+  QCoreApplication::processEvents();
+
+  LanguageListener once;
+  LanguageListener twice;
+  auto* gone = new LanguageListener;
+  auto* goneDuringDelivery = new LanguageListener;
+  QPointer<LanguageListener> goneDuringDeliveryGuard = goneDuringDelivery;
+  // The first object to hear of the change destroys one registered after it.
+  once.onChange = [&goneDuringDeliveryGuard] { delete goneDuringDeliveryGuard.data(); };
+  Utils::QObjectLanguageChange::registerObject(&once);
+  Utils::QObjectLanguageChange::registerObject(&twice);
+  Utils::QObjectLanguageChange::registerObject(&twice);
+  Utils::QObjectLanguageChange::registerObject(gone);
+  Utils::QObjectLanguageChange::registerObject(goneDuringDelivery);
+  Utils::QObjectLanguageChange::registerObject(nullptr);
+  delete gone;
+
+  QVERIFY(switchTo(QStringLiteral("es")));
+  QTRY_VERIFY(once.changes >= 1);
+  QVERIFY(goneDuringDeliveryGuard.isNull());
+  // Registered twice, heard once per change.
+  QCOMPARE(twice.changes, once.changes);
+
+  // Objects that are gone leave no trace: the next switch reaches the living ones only.
+  const int before = once.changes;
+  QVERIFY(switchTo(QStringLiteral("en")));
+  QTRY_VERIFY(once.changes > before);
+  QCOMPARE(twice.changes, once.changes);
+}
+
+ZENT_TEST_MAIN(TestI18nSwitch, Application)
+#include "tst_i18n_switch.moc"
