@@ -242,6 +242,9 @@ class TestSessionLifecycle : public QObject {
     QVERIFY(list);
     QTRY_COMPARE(list->property("count").toInt(), main->contactModel()->rowCount());
     QVERIFY(!root->findChild<QQuickItem*>("userNameText")->property("text").toString().isEmpty());
+    // A picture of the scene for a person to look at, when asked for.
+    if (qEnvironmentVariableIsSet("ZENT_TEST_GRAB_DIR"))
+      main->view()->grab().save(qEnvironmentVariable("ZENT_TEST_GRAB_DIR") + "/main-window.png");
     // Searching narrows the list; a name nobody has empties it.
     const int all = main->contactModel()->rowCount();
     const QString first = main->contactModel()->index(0, 0).data().toString();
