@@ -427,6 +427,31 @@ class TestRazClient : public QObject {
     QCOMPARE(aside.readAll(), QByteArray("this is not an enciphered file"));
   }
 
+  void aSecondUnreadableFileKeepsTheFirst() {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/credentials.dat";
+    auto writeJunk = [&path](const QByteArray& text) {
+      QFile f(path);
+      QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+      f.write(text);
+    };
+    writeJunk("first broken copy");
+    { CredentialsManager manager(path, &m_cipher); QVERIFY(manager.load()); }
+    writeJunk("second broken copy");
+    { CredentialsManager manager(path, &m_cipher); QVERIFY(manager.load()); }
+    QStringList contents;
+    for (const QFileInfo& info : QDir(dir.path()).entryInfoList(QDir::Files)) {
+      QFile f(info.filePath());
+      QVERIFY(f.open(QIODevice::ReadOnly));
+      contents << QString::fromUtf8(f.readAll());
+    }
+    QVERIFY(contents.contains("first broken copy"));
+    QVERIFY(contents.contains("second broken copy"));
+    QFile latest(path + ".unreadable");
+    QVERIFY(latest.open(QIODevice::ReadOnly));
+    QCOMPARE(latest.readAll(), QByteArray("second broken copy"));
+  }
+
   void fullUriAndDisplayName() {
     QString name = "  SIP:bob@example.org ";
     CredentialsManager::toFullUri(name);

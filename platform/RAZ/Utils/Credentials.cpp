@@ -1,6 +1,7 @@
 #include "RAZ/Utils/Credentials.h"
 
 #include <QDir>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -95,8 +96,17 @@ bool CredentialsManager::load() {
       doc.object().value(QStringLiteral("version")).toInt() != kFormatVersion) {
     // Keep the unreadable file rather than overwrite it at the next save.
     const QString aside = m_path + QStringLiteral(".unreadable");
-    QFile::remove(aside);
-    const bool moved = QFile::rename(m_path, aside);
+    // An earlier unreadable file may still be the only copy of some account:
+    // move it on under a dated name instead of deleting it.
+    if (QFile::exists(aside)) {
+      const QString older =
+          aside + QLatin1Char('.') + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmsszzz"));
+      if (!QFile::rename(aside, older))
+        TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", 4) << "Cannot move " << aside << " aside";
+    }
+    const bool moved = !QFile::exists(aside) && QFile::rename(m_path, aside);
+    // A file that could not be moved aside must never be overwritten.
+    m_saveBlocked = !moved;
     TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", 4)
         << "The credentials file does not decipher; "
         << (moved ? "kept aside as " + aside : QStringLiteral("it could not be moved aside"));
@@ -117,6 +127,11 @@ bool CredentialsManager::load() {
 }
 
 bool CredentialsManager::save() {
+  if (m_saveBlocked) {
+    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", 4)
+        << "The unreadable credentials file is still in place: not overwritten";
+    return false;
+  }
   if (!m_cipher) {
     TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", 4) << "No cipher: not saved";
     return false;

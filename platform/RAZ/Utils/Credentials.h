@@ -143,6 +143,7 @@ class CredentialsManager : public QObject {
   int m_loginType = LoginSip;
   QString m_loginUsername;
   bool m_savePassword = false;
+  bool m_saveBlocked = false;
   const RAZ::Configuration::Config* m_config = nullptr;
 };
 
