@@ -31,22 +31,7 @@ namespace {
 // Everything the program writes for a user goes below one temporary home,
 // and the single-instance id is our own, before the application object
 // exists.
-QTemporaryDir* g_home = nullptr;
-const bool g_environment = [] {
-  g_home = new QTemporaryDir();
-  const QByteArray home = g_home->path().toLocal8Bit();
-  qputenv("HOME", home);
-  qputenv("XDG_DATA_HOME", home + "/share");
-  qputenv("XDG_CONFIG_HOME", home + "/config");
-  qputenv("XDG_CACHE_HOME", home + "/cache");
-  QDir().mkpath(g_home->path() + "/run");
-  QFile::setPermissions(g_home->path() + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  qputenv("XDG_RUNTIME_DIR", home + "/run");
-  qputenv("LANG", "C");
-  qputenv("LC_ALL", "C");
-  qputenv("ZENT_INSTANCE_ID", "zent-test-application-" + QByteArray::number(QCoreApplication::applicationPid()));
-  return true;
-}();
+const bool g_environment = ZentTest::useTemporaryHome("zent-test-application-", true);
 
 struct SeenMessage {
   QString title;

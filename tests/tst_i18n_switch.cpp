@@ -40,20 +40,7 @@ namespace {
 
 // The application object is the program's own; everything it could write
 // for a user goes below a temporary home, and its single-instance id is ours.
-QTemporaryDir* g_home = nullptr;
-const bool g_environment = [] {
-  g_home = new QTemporaryDir();
-  const QByteArray home = g_home->path().toLocal8Bit();
-  qputenv("HOME", home);
-  qputenv("XDG_DATA_HOME", home + "/share");
-  qputenv("XDG_CONFIG_HOME", home + "/config");
-  qputenv("XDG_CACHE_HOME", home + "/cache");
-  QDir().mkpath(g_home->path() + "/run");
-  QFile::setPermissions(g_home->path() + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  qputenv("XDG_RUNTIME_DIR", home + "/run");
-  qputenv("ZENT_INSTANCE_ID", "zent-test-i18n-" + QByteArray::number(QCoreApplication::applicationPid()));
-  return true;
-}();
+const bool g_environment = ZentTest::useTemporaryHome("zent-test-i18n-", false);
 
 Application* app() { return static_cast<Application*>(qApp); }
 

@@ -1,6 +1,10 @@
 #include "TestSupport.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QMutex>
+#include <QTemporaryDir>
 #include <QMutexLocker>
 
 #include <cstdio>
@@ -60,6 +64,24 @@ QStringList takeMessages() {
 void addFatalPattern(const QString& pattern) {
   QMutexLocker lock(&g_mutex);
   g_fatalPatterns << pattern;
+}
+
+bool useTemporaryHome(const QByteArray& instancePrefix, bool cLocale) {
+  static QTemporaryDir* home = new QTemporaryDir();
+  const QByteArray path = home->path().toLocal8Bit();
+  qputenv("HOME", path);
+  qputenv("XDG_DATA_HOME", path + "/share");
+  qputenv("XDG_CONFIG_HOME", path + "/config");
+  qputenv("XDG_CACHE_HOME", path + "/cache");
+  QDir().mkpath(home->path() + "/run");
+  QFile::setPermissions(home->path() + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  qputenv("XDG_RUNTIME_DIR", path + "/run");
+  if (cLocale) {
+    qputenv("LANG", "C");
+    qputenv("LC_ALL", "C");
+  }
+  qputenv("ZENT_INSTANCE_ID", instancePrefix + QByteArray::number(QCoreApplication::applicationPid()));
+  return home->isValid();
 }
 
 }  // namespace ZentTest

@@ -19,6 +19,13 @@ QStringList takeMessages();
 // Additional substrings that make a message fatal for the current test.
 void addFatalPattern(const QString& pattern);
 
+// Points HOME and the XDG folders at a fresh temporary home (kept until the
+// process ends) and gives the single instance an id of its own, so a test
+// that runs the application object never touches the user's files or a
+// running program. With cLocale the locale is pinned to "C". Call it before
+// the application object exists, e.g. from a namespace-scope initialiser.
+bool useTemporaryHome(const QByteArray& instancePrefix, bool cLocale);
+
 }  // namespace ZentTest
 
 // Like QTEST_MAIN, but with the strict message handler installed first.
