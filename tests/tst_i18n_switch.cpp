@@ -8,9 +8,15 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
 #include <QDir>
 #include <QFile>
 #include <QPointer>
+#include <QQmlPropertyMap>
 #include <QQuickItem>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -29,11 +35,20 @@
 #include "Application.h"
 #include "Providers/MenuActionProvider.h"
 #include "Utils/Retranslator.h"
+#include "Widgets/Notifications/CommunicationNotification.h"
+#include "Widgets/Notifications/WebcollabSharingNotification.h"
 #include "dialogs/GroupNameInput.h"
+#include "dialogs/LocationPublish.h"
 #include "dialogs/MessageWindow.h"
+#include "dialogs/PasswordChangeNotification.h"
+#include "dialogs/PreferencesWindow.h"
+#include "dialogs/SimpleCredentialsDialog.h"
 #include "libqml/QmlRegistration.h"
+#include "libqml/components/ConnectorNotification.h"
+#include "libqml/components/ContactCard.h"
 #include "libqml/components/LoginWindow.h"
 #include "libqml/utils/Style.h"
+#include "libqml/utils/StyleView.h"
 #include "libqml/window/View.h"
 
 namespace {
@@ -108,6 +123,17 @@ QStringList placeholders(const QString& text) {
   return found;
 }
 
+// The first item of a scene (loaded parts included) whose text starts with `prefix`.
+QQuickItem* itemWithText(QQuickItem* item, const QString& prefix) {
+  if (!item) return nullptr;
+  const QVariant text = item->property("text");
+  if (text.isValid() && text.toString().startsWith(prefix)) return item;
+  const auto children = item->childItems();
+  for (QQuickItem* child : children)
+    if (QQuickItem* found = itemWithText(child, prefix)) return found;
+  return nullptr;
+}
+
 // Counts the language-change events handed to it.
 class LanguageListener : public QObject {
  public:
@@ -136,6 +162,9 @@ class TestI18nSwitch : public QObject {
   void catalogueIsComplete();
 
   void switchRetranslatesOpenWindows();
+  void switchRetranslatesSettingsAndPromptWindows();
+  void switchRetranslatesQmlWindowTitles();
+  void switchRetranslatesNotificationPopups();
   void registryReachesOnlyLiveObjects();
 
  private:
@@ -309,6 +338,136 @@ void TestI18nSwitch::switchRetranslatesOpenWindows() {
   delete group.data();
   QVERIFY(switchTo(QStringLiteral("en")));
   QTRY_COMPARE(about->text(), QStringLiteral("About"));
+}
+
+// Widget windows whose texts are set in code, including texts that depend on
+// what the window is showing (a page left out, a result from the service).
+void TestI18nSwitch::switchRetranslatesSettingsAndPromptWindows() {
+  QVERIFY(switchTo(QStringLiteral("es")));
+
+  QPointer<Dialogs::PreferencesWindow> preferences =
+      Dialogs::PreferencesWindow::create(nullptr, nullptr, {}, Dialogs::PreferencesWindow::Sounds, nullptr, false, nullptr);
+  preferences->show();
+  QCOMPARE(preferences->windowTitle(), QStringLiteral("Preferencias"));
+  QCOMPARE(preferences->tabs()->tabText(Dialogs::PreferencesWindow::Sounds), QStringLiteral("Sonidos"));
+  auto* noAddins = preferences->tabs()->widget(Dialogs::PreferencesWindow::Addins)->findChild<QLabel*>();
+  QVERIFY(noAddins);
+  QCOMPARE(noAddins->text(), QStringLiteral("No hay complementos instalados."));
+  // The user's page choice survives the switch.
+  QCOMPARE(preferences->currentPage(), int(Dialogs::PreferencesWindow::Sounds));
+
+  RAZ::Utils::Credentials::UserCredentials account;
+  QPointer<Dialogs::PasswordChangeNotification> password = new Dialogs::PasswordChangeNotification(account, 0, nullptr);
+  password->showExpiryWarning(QStringLiteral("service text"));
+  QCOMPARE(password->changeButton()->text(), QStringLiteral("Cambiar contraseña"));
+  QSignalSpy sent(password.data(), SIGNAL(sendCredentials(QString, QString)));
+  password->oldPasswordField()->setText(QStringLiteral("old"));
+  password->newPasswordField()->setText(QStringLiteral("new"));
+  password->confirmPasswordField()->setText(QStringLiteral("new"));
+  QVERIFY(password->changeButton()->isEnabled());
+  password->changeButton()->click();
+  QCOMPARE(sent.count(), 1);
+  password->passwordChangeResult(true, RAZ::Xsi::XsiErrorInfo());
+  QCOMPARE(password->state(), int(Dialogs::PasswordChangeNotification::Changed));
+  QCOMPARE(password->messageLabel()->text(), QStringLiteral("Se ha cambiado su contraseña."));
+
+  QPointer<Dialogs::PasswordChangeNotification> warned = new Dialogs::PasswordChangeNotification(account, 0, nullptr);
+  // A text from the service is shown as sent, whatever the language.
+  warned->showExpired(QStringLiteral("Kennwort abgelaufen"));
+
+  QPointer<Dialogs::LocationPublish> location = new Dialogs::LocationPublish(false, nullptr);
+  location->show();
+  QCOMPARE(location->windowTitle(), QStringLiteral("Ubicación"));
+  QCOMPARE(location->detectedChoice()->text(), QStringLiteral("Ubicación detectada"));
+  QCOMPARE(location->askAgainBox()->text(), QStringLiteral("Preguntarme cuando cambie mi red"));
+
+  QPointer<Dialogs::SimpleCredentialsDialog> prompt =
+      new Dialogs::SimpleCredentialsDialog(QStringLiteral("proxy.example"), QStringLiteral("Proxy sign-in"),
+                                           QStringLiteral("user"), QString(), false);
+  auto* ok = prompt->findChild<QPushButton*>(QStringLiteral("okButton"));
+  auto* userLabel = prompt->findChild<QLabel*>(QStringLiteral("usernameLabel"));
+  auto* promptLabel = prompt->findChild<QLabel*>(QStringLiteral("titleLabel"));
+  QVERIFY(ok && userLabel && promptLabel);
+  QCOMPARE(ok->text(), QStringLiteral("Aceptar"));
+  QCOMPARE(userLabel->text(), QStringLiteral("Nombre de usuario"));
+
+  QVERIFY(switchTo(QStringLiteral("en")));
+  QTRY_COMPARE(preferences->windowTitle(), QStringLiteral("Preferences"));
+  QCOMPARE(preferences->tabs()->tabText(Dialogs::PreferencesWindow::Sounds), QStringLiteral("Sounds"));
+  QCOMPARE(noAddins->text(), QStringLiteral("No add-ins are installed."));
+  QCOMPARE(preferences->currentPage(), int(Dialogs::PreferencesWindow::Sounds));
+  QTRY_COMPARE(password->changeButton()->text(), QStringLiteral("Change Password"));
+  QCOMPARE(password->windowTitle(), QStringLiteral("Password change notification"));
+  QCOMPARE(password->messageLabel()->text(), QStringLiteral("Your password has been changed."));
+  QTRY_COMPARE(warned->changeButton()->text(), QStringLiteral("Change Password"));
+  QCOMPARE(warned->messageLabel()->text(), QStringLiteral("Kennwort abgelaufen"));
+  QTRY_COMPARE(location->windowTitle(), QStringLiteral("Location"));
+  QCOMPARE(location->detectedChoice()->text(), QStringLiteral("Detected location"));
+  QCOMPARE(location->askAgainBox()->text(), QStringLiteral("Ask me when my network changes"));
+  QTRY_COMPARE(ok->text(), QStringLiteral("OK"));
+  QCOMPARE(userLabel->text(), QStringLiteral("Username"));
+  // The caller's title and prompt are kept.
+  QCOMPARE(promptLabel->text(), QStringLiteral("Proxy sign-in"));
+  QCOMPARE(prompt->windowTitle(), QStringLiteral("proxy.example"));
+
+  delete preferences.data();
+  delete password.data();
+  delete warned.data();
+  delete location.data();
+  delete prompt.data();
+}
+
+// QML windows whose titles are set in code.
+void TestI18nSwitch::switchRetranslatesQmlWindowTitles() {
+  QVERIFY(switchTo(QStringLiteral("es")));
+  QPointer<QML::ContactCard> card = new QML::ContactCard(false, RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>(),
+                                                        nullptr, nullptr, nullptr, nullptr, false, nullptr);
+  QPointer<QML::ConnectorNotification> addins = new QML::ConnectorNotification(nullptr, nullptr);
+  QPointer<QML::StyleView> styleView = new QML::StyleView(nullptr);
+  QCOMPARE(card->windowTitle(), QStringLiteral("Agregar contacto"));
+  QCOMPARE(addins->windowTitle(), QStringLiteral("Complementos nuevos"));
+  QCOMPARE(styleView->windowTitle(), QStringLiteral("Vista de estilo"));
+
+  QVERIFY(switchTo(QStringLiteral("en")));
+  QTRY_COMPARE(card->windowTitle(), QStringLiteral("Add Contact"));
+  QTRY_COMPARE(addins->windowTitle(), QStringLiteral("New Add-ins"));
+  QTRY_COMPARE(styleView->windowTitle(), QStringLiteral("Style view"));
+
+  delete card.data();
+  delete addins.data();
+  delete styleView.data();
+}
+
+// The popup scenes follow the language while they are shown.
+void TestI18nSwitch::switchRetranslatesNotificationPopups() {
+  QVERIFY(switchTo(QStringLiteral("es")));
+  QQmlPropertyMap session;
+  session.insert(QStringLiteral("contactName"), QStringLiteral("Ana"));
+  QPointer<QML::CommunicationNotification> call =
+      new QML::CommunicationNotification(&session, QML::CommunicationNotification::CallNotification, nullptr);
+  call->load();
+  call->show();
+  QVERIFY(call->rootObject());
+  QQuickItem* decline = nullptr;
+  QTRY_VERIFY((decline = itemWithText(call->rootObject(), QStringLiteral("Rechazar"))) != nullptr);
+  QQuickItem* title = itemWithText(call->rootObject(), QStringLiteral("Ana le está llamando"));
+  QVERIFY(title);
+
+  QPointer<QML::WebcollabSharingNotification> sharing = new QML::WebcollabSharingNotification(nullptr);
+  QVERIFY(sharing->rootObject());
+  QQuickItem* hint = itemWithText(sharing->rootObject(), QStringLiteral("Está compartiendo su escritorio"));
+  QVERIFY(hint);
+
+  QVERIFY(switchTo(QStringLiteral("en")));
+  QTRY_COMPARE(decline->property("text").toString(), QStringLiteral("Decline"));
+  QCOMPARE(title->property("text").toString(), QStringLiteral("Ana is calling"));
+  // The hint closes itself after a few seconds; it is checked while it lives.
+  if (sharing) {
+    QTRY_VERIFY(!sharing || hint->property("text").toString().startsWith(QStringLiteral("You are now sharing")));
+  }
+
+  delete call.data();
+  delete sharing.data();
 }
 
 void TestI18nSwitch::registryReachesOnlyLiveObjects() {

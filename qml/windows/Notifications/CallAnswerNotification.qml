@@ -10,6 +10,8 @@ Item {
     height: 75
 
     readonly property var session: rootWindow.session
+    // Texts append it so they follow a change of the interface language.
+    readonly property string lc: rootWindow.languageChangeProperty
     readonly property bool updating: S.flag(session, "updatingToVideo")
     readonly property bool video: S.flag(session, "isVideoCall") || updating
 
@@ -25,27 +27,27 @@ Item {
             objectName: "videoButton"
             visible: call.video
             primary: true
-            text: call.updating ? qsTr("Yes") : qsTr("Video")
-            Accessible.description: qsTr("Answer with Video")
+            text: (call.updating ? qsTr("Yes") : qsTr("Video")) + lc
+            Accessible.description: qsTr("Answer with Video") + lc
             onClicked: call.answer("video")
         }
         ZButton {
             objectName: "audioButton"
             visible: !call.updating
             primary: !call.video
-            text: call.video ? qsTr("Answer with audio only") : qsTr("Answer")
+            text: (call.video ? qsTr("Answer with audio only") : qsTr("Answer")) + lc
             onClicked: call.answer("audio")
         }
         ZButton {
             objectName: "chatButton"
             visible: !call.updating && S.flag(call.session, "chatActionAvailable")
                      && !S.flag(call.session, "chatActive")
-            text: qsTr("Chat")
+            text: qsTr("Chat") + lc
             onClicked: call.answer("chat")
         }
         ZButton {
             objectName: "declineButton"
-            text: call.updating ? qsTr("No") : qsTr("Decline")
+            text: (call.updating ? qsTr("No") : qsTr("Decline")) + lc
             onClicked: rootWindow.callNotificationIgnored()
         }
     }

@@ -8,6 +8,8 @@ Item {
     height: 60
 
     readonly property var session: rootWindow.session
+    // Texts append it so they follow a change of the interface language.
+    readonly property string lc: rootWindow.languageChangeProperty
 
     ZPalette { id: pal }
 
@@ -42,7 +44,7 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
         textFormat: Text.PlainText
         elide: Text.ElideRight
-        text: chat.line()
+        text: chat.line() + chat.lc
         font.family: pal.fontFamily
         font.pixelSize: 12
         color: pal.pick("inputFieldText", "#333333")

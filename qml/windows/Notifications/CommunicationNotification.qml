@@ -10,6 +10,8 @@ Rectangle {
     id: root
 
     readonly property var session: rootWindow.session
+    // Texts append it so they follow a change of the interface language.
+    readonly property string lc: rootWindow.languageChangeProperty
     readonly property int kind: rootWindow.type
     readonly property int callKind: 0
     readonly property int chatKind: 1
@@ -74,7 +76,7 @@ Rectangle {
             anchors.verticalCenter: parent.verticalCenter
             textFormat: Text.PlainText
             elide: Text.ElideRight
-            text: root.titleText()
+            text: root.titleText() + root.lc
             font.family: pal.fontFamily
             font.pixelSize: 12
             color: pal.pick("whiteText", "#FFFFFF")

@@ -8,6 +8,8 @@ Item {
     height: 60
 
     readonly property var session: rootWindow.session
+    // Texts append it so they follow a change of the interface language.
+    readonly property string lc: rootWindow.languageChangeProperty
 
     ZPalette { id: pal }
 
@@ -30,7 +32,7 @@ Item {
         Text {
             width: parent.width
             textFormat: Text.PlainText
-            text: qsTr("Click to accept")
+            text: qsTr("Click to accept") + lc
             font.family: pal.fontFamily
             font.pixelSize: 12
             color: pal.pick("inputFieldText", "#333333")

@@ -9,6 +9,8 @@ Item {
     height: available ? 80 : 70
 
     readonly property var session: rootWindow.session
+    // Texts append it so they follow a change of the interface language.
+    readonly property string lc: rootWindow.languageChangeProperty
     readonly property bool available: S.value(session, "shareAvailable", true) === true
     readonly property string owner: S.flag(session, "isGroupChat") ? S.text(session, "roomOwner")
                                                                    : S.text(session, "contactName")
@@ -26,9 +28,10 @@ Item {
         wrapMode: Text.WordWrap
         maximumLineCount: share.available ? 1 : 3
         elide: Text.ElideRight
-        text: share.available
+        text: (share.available
               ? qsTr("Would you like to view %1's desktop share?").arg(share.owner)
-              : qsTr("%1 has invited you to a desktop share. Unfortunately we can't find a share component in your client or your versions are incompatible. Please contact your service provider for more information.").arg(share.owner)
+              : qsTr("%1 has invited you to a desktop share. Unfortunately we can't find a share component in your client or your versions are incompatible. Please contact your service provider for more information.").arg(share.owner))
+              + lc
         font.family: pal.fontFamily
         font.pixelSize: share.available ? 12 : 10
         color: pal.pick("inputFieldText", "#333333")
@@ -45,12 +48,12 @@ Item {
         ZButton {
             objectName: "yesButton"
             primary: true
-            text: qsTr("Yes")
+            text: qsTr("Yes") + lc
             onClicked: rootWindow.webcollabNotificationAccepted()
         }
         ZButton {
             objectName: "noButton"
-            text: qsTr("No")
+            text: qsTr("No") + lc
             onClicked: rootWindow.webcollabNotificationIgnored()
         }
     }

@@ -3,6 +3,8 @@ import "qrc:/controls"
 
 // Shown for a moment when the user starts sharing the desktop.
 Item {
+    // Texts append it so they follow a change of the interface language.
+    readonly property string lc: rootWindow.languageChangeProperty
     width: 370
     height: 80
 
@@ -22,7 +24,7 @@ Item {
         verticalAlignment: Text.AlignVCenter
         wrapMode: Text.WordWrap
         textFormat: Text.PlainText
-        text: qsTr("You are now sharing your desktop. Stop the sharing from the communications window.")
+        text: qsTr("You are now sharing your desktop. Stop the sharing from the communications window.") + lc
         font.family: pal.fontFamily
         font.pixelSize: 13
         color: pal.pick("blackText", "#000000")

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDateTime>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,17 +30,16 @@ QString describe(const RAZ::Utils::Location::Info& info) {
 
 LocationPublish::LocationPublish(bool alwaysOnTop, QWidget* parent) : Widgets::Window(parent, alwaysOnTop, false) {
   setObjectName(QStringLiteral("locationPublish"));
-  setTitle(tr("Location"));
   auto* layout = new QVBoxLayout(this);
-  auto* intro = new QLabel(tr("Your network has changed. Which location should your contacts see?"), this);
-  intro->setWordWrap(true);
-  layout->addWidget(intro);
-  m_detected = new QRadioButton(tr("Detected location"), this);
+  m_intro = new QLabel(this);
+  m_intro->setWordWrap(true);
+  layout->addWidget(m_intro);
+  m_detected = new QRadioButton(this);
   m_detectedText = new QLabel(this);
   m_detectedText->setTextFormat(Qt::PlainText);
-  m_manual = new QRadioButton(tr("My own location:"), this);
+  m_manual = new QRadioButton(this);
   m_manualText = new QLineEdit(this);
-  m_askAgain = new QCheckBox(tr("Ask me when my network changes"), this);
+  m_askAgain = new QCheckBox(this);
   m_clock = new QLabel(this);
   layout->addWidget(m_detected);
   layout->addWidget(m_detectedText);
@@ -57,9 +57,24 @@ LocationPublish::LocationPublish(bool alwaysOnTop, QWidget* parent) : Widgets::W
   m_clockTimer = new QTimer(this);
   m_clockTimer->setInterval(1000);
   connect(m_clockTimer, SIGNAL(timeout()), this, SLOT(refreshForm()));
+  retranslate();
 }
 
 LocationPublish::~LocationPublish() = default;
+
+void LocationPublish::retranslate() {
+  setTitle(tr("Location"));
+  m_intro->setText(tr("Your network has changed. Which location should your contacts see?"));
+  m_detected->setText(tr("Detected location"));
+  m_manual->setText(tr("My own location:"));
+  m_askAgain->setText(tr("Ask me when my network changes"));
+  refreshForm();
+}
+
+void LocationPublish::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::LanguageChange) retranslate();
+  Widgets::Window::changeEvent(e);
+}
 
 QString LocationPublish::helpContext() const { return QStringLiteral("locationPublish"); }
 

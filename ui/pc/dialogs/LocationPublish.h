@@ -39,14 +39,19 @@ class LocationPublish : public Widgets::Window {
  signals:
   void locationChanged(const RAZ::Utils::Location::Info& info, bool dontAskAgain, bool accepted);
 
+ protected:
+  void changeEvent(QEvent* e) override;
+
  private slots:
   void refreshForm();
 
  private:
+  void retranslate();
   void answer(bool accepted);
 
   RAZ::Utils::Location::Info m_xsi;
   RAZ::Utils::Location::Info m_xmpp;
+  QLabel* m_intro = nullptr;
   QLabel* m_detectedText = nullptr;
   QRadioButton* m_detected = nullptr;
   QRadioButton* m_manual = nullptr;

@@ -42,12 +42,19 @@ class PasswordChangeNotification : public PopupWindow {
   void saveCredentials(const RAZ::Utils::Credentials::UserCredentials& credentials);
   void sendCredentials(const QString& oldPassword, const QString& newPassword);
 
+ protected:
+  void changeEvent(QEvent* e) override;
+
  private slots:
   void changeClicked();
   void fieldsEdited();
 
  private:
+  enum ErrorKind { NoError, Mismatch, Refused, ServiceError };
+
   void showState(int state, const QString& message);
+  void retranslate();
+  void showError(int kind, const QString& serviceText);
 
   RAZ::Utils::Credentials::UserCredentials m_credentials;
   int m_type;
@@ -58,6 +65,10 @@ class PasswordChangeNotification : public PopupWindow {
   QLineEdit* m_new = nullptr;
   QLineEdit* m_confirm = nullptr;
   QLabel* m_error = nullptr;
+  int m_errorKind = NoError;
+  QLabel* m_oldLabel = nullptr;
+  QLabel* m_newLabel = nullptr;
+  QLabel* m_confirmLabel = nullptr;
   QPushButton* m_change = nullptr;
 };
 

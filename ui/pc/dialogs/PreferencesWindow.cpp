@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QDesktopWidget>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
@@ -19,17 +20,17 @@
 namespace Dialogs {
 
 namespace {
-QCheckBox* addBox(QWidget* page, const QString& text, bool checked) {
-  auto* box = new QCheckBox(text, page);
+QCheckBox* addBox(QWidget* page, bool checked) {
+  auto* box = new QCheckBox(page);
   box->setChecked(checked);
   page->layout()->addWidget(box);
   return box;
 }
-QWidget* newPage(QTabWidget* tabs, const QString& title) {
+QWidget* newPage(QTabWidget* tabs) {
   auto* page = new QWidget(tabs);
   auto* layout = new QVBoxLayout(page);
   layout->setAlignment(Qt::AlignTop);
-  tabs->addTab(page, title);
+  tabs->addTab(page, QString());
   return page;
 }
 }  // namespace
@@ -51,37 +52,35 @@ PreferencesWindow::PreferencesWindow(Preferences::Watcher* watcher, RAZ::Session
                                      QAbstractItemModel* addins, bool alwaysOnTop, QWidget* parent)
     : Widgets::Window(parent, alwaysOnTop, true), m_watcher(watcher), m_session(session) {
   setObjectName(QStringLiteral("preferencesWindow"));
-  setTitle(tr("Preferences"));
   auto* layout = new QVBoxLayout(this);
   m_tabs = new QTabWidget(this);
   layout->addWidget(m_tabs);
   RAZ::Settings user(RAZ::Settings::User);
   RAZ::Settings app(RAZ::Settings::Application);
 
-  QWidget* general = newPage(m_tabs, tr("General"));
-  m_alwaysOnTop = addBox(general, tr("Keep windows on top"), user.value(QStringLiteral("mainWindow/alwaysontop"), false).toBool());
-  QWidget* sounds = newPage(m_tabs, tr("Sounds"));
-  m_incomingCall = addBox(sounds, tr("Ring on incoming calls"),
-                          user.value(QStringLiteral("settings/sounds/incomingCallEnabled"), true).toBool());
-  m_incomingMessage = addBox(sounds, tr("Sound on incoming messages"),
-                             user.value(QStringLiteral("settings/sounds/incomingMessageEnabled"), true).toBool());
-  m_contactOnline = addBox(sounds, tr("Sound when a contact comes online"),
-                           user.value(QStringLiteral("settings/sounds/contactOnlineEnabled"), true).toBool());
-  QWidget* language = newPage(m_tabs, tr("Language"));
-  language->layout()->addWidget(new QLabel(tr("The language follows your system."), language));
-  QWidget* contacts = newPage(m_tabs, tr("Contacts"));
-  m_showStatus = addBox(contacts, tr("Show status texts"),
-                        user.value(QStringLiteral("contactlist/showPresenceStatus"), false).toBool());
-  QWidget* addinPage = newPage(m_tabs, tr("Add-ins"));
+  QWidget* general = newPage(m_tabs);
+  m_alwaysOnTop = addBox(general, user.value(QStringLiteral("mainWindow/alwaysontop"), false).toBool());
+  QWidget* sounds = newPage(m_tabs);
+  m_incomingCall = addBox(sounds, user.value(QStringLiteral("settings/sounds/incomingCallEnabled"), true).toBool());
+  m_incomingMessage = addBox(sounds, user.value(QStringLiteral("settings/sounds/incomingMessageEnabled"), true).toBool());
+  m_contactOnline = addBox(sounds, user.value(QStringLiteral("settings/sounds/contactOnlineEnabled"), true).toBool());
+  QWidget* language = newPage(m_tabs);
+  m_languageNote = new QLabel(language);
+  language->layout()->addWidget(m_languageNote);
+  QWidget* contacts = newPage(m_tabs);
+  m_showStatus = addBox(contacts, user.value(QStringLiteral("contactlist/showPresenceStatus"), false).toBool());
+  QWidget* addinPage = newPage(m_tabs);
   if (addins) {
     auto* list = new QListView(addinPage);
     list->setModel(addins);
     addinPage->layout()->addWidget(list);
   } else {
-    addinPage->layout()->addWidget(new QLabel(tr("No add-ins are installed."), addinPage));
+    m_noAddins = new QLabel(addinPage);
+    addinPage->layout()->addWidget(m_noAddins);
   }
-  QWidget* logging = newPage(m_tabs, tr("Logging"));
-  m_logging = addBox(logging, tr("Write log files"), app.value(QStringLiteral("settings/loggingenabled"), false).toBool());
+  QWidget* logging = newPage(m_tabs);
+  m_logging = addBox(logging, app.value(QStringLiteral("settings/loggingenabled"), false).toBool());
+  retranslate();
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
   layout->addWidget(buttons);
@@ -92,6 +91,29 @@ PreferencesWindow::PreferencesWindow(Preferences::Watcher* watcher, RAZ::Session
 }
 
 PreferencesWindow::~PreferencesWindow() = default;
+
+void PreferencesWindow::retranslate() {
+  setTitle(tr("Preferences"));
+  m_tabs->setTabText(General, tr("General"));
+  m_tabs->setTabText(Sounds, tr("Sounds"));
+  m_tabs->setTabText(Language, tr("Language"));
+  m_tabs->setTabText(Contacts, tr("Contacts"));
+  m_tabs->setTabText(Addins, tr("Add-ins"));
+  m_tabs->setTabText(Logging, tr("Logging"));
+  m_alwaysOnTop->setText(tr("Keep windows on top"));
+  m_incomingCall->setText(tr("Ring on incoming calls"));
+  m_incomingMessage->setText(tr("Sound on incoming messages"));
+  m_contactOnline->setText(tr("Sound when a contact comes online"));
+  m_languageNote->setText(tr("The language follows your system."));
+  m_showStatus->setText(tr("Show status texts"));
+  if (m_noAddins) m_noAddins->setText(tr("No add-ins are installed."));
+  m_logging->setText(tr("Write log files"));
+}
+
+void PreferencesWindow::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::LanguageChange) retranslate();
+  Widgets::Window::changeEvent(e);
+}
 
 int PreferencesWindow::currentPage() const { return m_tabs->currentIndex(); }
 

@@ -11,6 +11,7 @@
 
 class QAbstractItemModel;
 class QCheckBox;
+class QLabel;
 class QTabWidget;
 class QTranslator;
 
@@ -46,9 +47,13 @@ class PreferencesWindow : public Widgets::Window {
  public slots:
   void save();
 
+ protected:
+  void changeEvent(QEvent* e) override;
+
  private:
   PreferencesWindow(Preferences::Watcher* watcher, RAZ::Sessions::SessionManagerBase* session, QAbstractItemModel* addins,
                     bool alwaysOnTop, QWidget* parent);
+  void retranslate();
 
   QPointer<Preferences::Watcher> m_watcher;
   QPointer<RAZ::Sessions::SessionManagerBase> m_session;
@@ -59,6 +64,8 @@ class PreferencesWindow : public Widgets::Window {
   QCheckBox* m_contactOnline = nullptr;
   QCheckBox* m_showStatus = nullptr;
   QCheckBox* m_logging = nullptr;
+  QLabel* m_languageNote = nullptr;
+  QLabel* m_noAddins = nullptr;
 };
 
 }  // namespace Dialogs

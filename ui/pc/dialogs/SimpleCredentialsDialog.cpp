@@ -1,6 +1,7 @@
 #include "dialogs/SimpleCredentialsDialog.h"
 
 #include <QDialog>
+#include <QEvent>
 #include <QPushButton>
 
 #include "ui_credentialsDialog.h"
@@ -25,8 +26,7 @@ SimpleCredentialsDialog::SimpleCredentialsDialog(const QString& title, const QSt
   m_form->setupUi(m_content);
   m_form->titleLabel->setText(prompt);
   setContent(m_content, 0);
-  m_form->okButton->setText(tr("OK"));
-  m_form->cancelButton->setText(tr("Cancel"));
+  retranslate();
   // Return in the fields is handled below, never by a default button.
   m_form->okButton->setAutoDefault(false);
   m_form->okButton->setDefault(false);
@@ -46,6 +46,19 @@ SimpleCredentialsDialog::SimpleCredentialsDialog(const QString& title, const QSt
 }
 
 SimpleCredentialsDialog::~SimpleCredentialsDialog() { delete m_form; }
+
+void SimpleCredentialsDialog::retranslate() {
+  // The form's own labels, then the texts set here; the caller's title and
+  // prompt are shown as given.
+  m_form->retranslateUi(m_content);
+  m_form->okButton->setText(tr("OK"));
+  m_form->cancelButton->setText(tr("Cancel"));
+}
+
+void SimpleCredentialsDialog::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::LanguageChange) retranslate();
+  PopupWindow::changeEvent(e);
+}
 
 void SimpleCredentialsDialog::onOkClicked() {
   m_okClicked = true;

@@ -29,10 +29,14 @@ class SimpleCredentialsDialog : public PopupWindow {
  public slots:
   void onClicked();
 
+ protected:
+  void changeEvent(QEvent* e) override;
+
  private slots:
   void onOkClicked();
 
  private:
+  void retranslate();
   Ui::credentialsDialog* m_form = nullptr;
   QDialog* m_content = nullptr;
   bool m_okClicked = false;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QEvent>
 #include <QQmlContext>
 #include <QQmlError>
 
@@ -37,6 +38,11 @@ void CommunicationNotification::load() {
       TP_LOG("QML::CommunicationNotification::load", 4) << error.toString();
     }
   }
+}
+
+void CommunicationNotification::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::LanguageChange) emit languageChanged();
+  View::changeEvent(e);
 }
 
 QPoint CommunicationNotification::mousePos() const { return mapFromGlobal(QCursor::pos()); }

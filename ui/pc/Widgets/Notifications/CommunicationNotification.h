@@ -17,6 +17,9 @@ class CommunicationNotification : public View {
   Q_PROPERTY(QPoint mousePos READ mousePos)
   Q_PROPERTY(QString applicationName READ applicationName CONSTANT)
   Q_PROPERTY(QString answer READ answer)
+  // Always empty; texts that append it are evaluated again when the
+  // interface language changes.
+  Q_PROPERTY(QString languageChangeProperty READ languageChangeProperty NOTIFY languageChanged)
 
  public:
   enum NotificationType {
@@ -44,6 +47,7 @@ class CommunicationNotification : public View {
   // How the user answered a call: "video", "audio" or "chat" (empty until
   // then). The call handler reads it on callNotificationAccepted().
   QString answer() const { return m_answer; }
+  QString languageChangeProperty() const { return QString(); }
   Q_INVOKABLE void answerWith(const QString& how);
 
  signals:
@@ -54,6 +58,10 @@ class CommunicationNotification : public View {
   void callNotificationIgnored();
   void webcollabNotificationIgnored();
   void sessionChanged();
+  void languageChanged();
+
+ protected:
+  void changeEvent(QEvent* e) override;
 
  private:
   QPointer<QObject> m_session;

@@ -1,5 +1,7 @@
 #include "Widgets/Notifications/WebcollabSharingNotification.h"
 
+#include <QEvent>
+#include <QQmlContext>
 #include <QTimer>
 
 #include <TP/Core/Logging.h>
@@ -15,11 +17,17 @@ WebcollabSharingNotification::WebcollabSharingNotification(QWidget* parent) : Vi
   setClearColor(Qt::transparent);
   setAttribute(Qt::WA_TranslucentBackground);
   setResizeMode(QQuickWidget::SizeViewToRootObject);
+  rootContext()->setContextProperty(QStringLiteral("rootWindow"), this);
   setSource(QUrl(QString::fromLatin1(SourceUrl)));
   if (status() == QQuickWidget::Error) {
     TP_LOG("QML::WebcollabSharingNotification", 4) << "The sharing hint did not load";
   }
   QTimer::singleShot(CloseAfterMs, this, SLOT(close()));
+}
+
+void WebcollabSharingNotification::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::LanguageChange) emit languageChanged();
+  View::changeEvent(e);
 }
 
 }  // namespace QML

@@ -1,6 +1,7 @@
 #include "libqml/components/ConnectorNotification.h"
 
 #include <QAbstractItemModel>
+#include <QEvent>
 
 #include <TP/Core/Logging.h>
 
@@ -17,11 +18,18 @@ ConnectorNotification::ConnectorNotification(QAbstractItemModel* model, QWidget*
   setMinimumSize(360, 200);
   setMaximumSize(360, 200);
   setWantsFullscreen(false);
-  setTitle(tr("New Add-ins"));
+  retranslate();
   if (setSource(QStringLiteral("qrc:/components/ConnectorList.qml"))) onModelChanged();
 }
 
 ConnectorNotification::~ConnectorNotification() = default;
+
+void ConnectorNotification::retranslate() { setTitle(tr("New Add-ins")); }
+
+void ConnectorNotification::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::LanguageChange) retranslate();
+  Window::changeEvent(e);
+}
 
 void ConnectorNotification::onModelChanged() {
   TP::Core::Logging::CTraceScope trace("QML::ConnectorNotification::onModelChanged");

@@ -23,7 +23,12 @@ class ConnectorNotification : public QML::Window {
  public slots:
   void onModelChanged();
 
+ protected:
+  void changeEvent(QEvent* e) override;
+
  private:
+  void retranslate();
+
   QPointer<QAbstractItemModel> m_model;
 };
 

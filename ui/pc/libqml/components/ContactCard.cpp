@@ -1,5 +1,6 @@
 #include "libqml/components/ContactCard.h"
 
+#include <QEvent>
 #include <QQmlContext>
 
 #include <RAZ/Contacts/Contacts.h>
@@ -20,7 +21,17 @@ ContactCard::ContactCard(bool conference, RAZ::Utils::SharedPointer<RAZ::Contact
       m_contact(contact),
       m_factory(factory) {
   setObjectName(QStringLiteral("contactCard"));
-  setTitle(contact ? contact->getDisplayName() : tr("Add Contact"));
+  retranslate();
+}
+
+void ContactCard::retranslate() {
+  // A contact's card carries its name; only the new-contact form has a title of ours.
+  setTitle(m_contact ? m_contact->getDisplayName() : tr("Add Contact"));
+}
+
+void ContactCard::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::LanguageChange) retranslate();
+  Window::changeEvent(e);
 }
 
 ContactCard::~ContactCard() = default;

@@ -52,7 +52,12 @@ class ContactCard : public Window {
   void editModeChanged();
   void contactAdded();
 
+ protected:
+  void changeEvent(QEvent* e) override;
+
  private:
+  void retranslate();
+
   bool m_conference;
   bool m_editMode = false;
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> m_contacts;

@@ -1,5 +1,6 @@
 #include "libqml/utils/StyleView.h"
 
+#include <QEvent>
 #include <QFileDialog>
 #include <QQuickItem>
 
@@ -17,7 +18,7 @@ StyleView* g_instance = nullptr;
 
 StyleView::StyleView(QWidget* parent) : Window(false, parent) {
   g_instance = this;
-  setTitle(tr("Style view"));
+  retranslate();
   setAttribute(Qt::WA_DeleteOnClose);
   if (Style* style = Style::instance()) {
     // The style reports failures by its result; a queued call would lose it,
@@ -33,6 +34,16 @@ StyleView::~StyleView() {
 }
 
 StyleView* StyleView::instance() { return g_instance; }
+
+void StyleView::retranslate() {
+  setTitle(tr("Style view"));
+  if (m_dialog) m_dialog->setNameFilter(tr("Style files (*.csv)"));
+}
+
+void StyleView::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::LanguageChange) retranslate();
+  Window::changeEvent(e);
+}
 
 QSize StyleView::minimumWindowSize() const { return QSize(300, 400); }
 

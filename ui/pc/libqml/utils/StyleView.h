@@ -36,10 +36,14 @@ class StyleView : public Window {
   void importCsv(const QString& filename);
   void exportCsv(const QString& filename, bool exportFont);
 
+ protected:
+  void changeEvent(QEvent* e) override;
+
  private slots:
   void fileDialogFinished();
 
  private:
+  void retranslate();
   void openDialog(bool save, const QString& suggested);
   void reportFailure(const QString& text);
 
