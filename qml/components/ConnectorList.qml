@@ -13,7 +13,7 @@ Rectangle {
         anchors.margins: 8
         clip: true
         spacing: 6
-        model: rootWindow.addinsModel
+        model: rootWindow ? rootWindow.addinsModel : null
         delegate: Column {
             width: ListView.view ? ListView.view.width : 0
             spacing: 2
