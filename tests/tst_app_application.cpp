@@ -38,27 +38,6 @@ struct SeenMessage {
   QString text;
 };
 
-// Answers the next blocking message window with Ok, remembering what it said.
-void answerNextMessage(SeenMessage* seen) {
-  // Keeps looking until the window shows: it may be built and shown only
-  // after a few event-loop turns.
-  auto* timer = new QTimer(qApp);
-  timer->setInterval(5);
-  QObject::connect(timer, &QTimer::timeout, qApp, [seen, timer] {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      auto* m = qobject_cast<Dialogs::MessageWindow*>(w);
-      if (!m || !m->isVisible()) continue;
-      timer->stop();
-      timer->deleteLater();
-      seen->title = m->windowTitle();
-      seen->text = m->messageLabel()->text();
-      m->buttonBox()->button(QDialogButtonBox::Ok)->click();
-      return;
-    }
-  });
-  timer->start();
-}
-
 Application* app() { return static_cast<Application*>(qApp); }
 
 }  // namespace
@@ -207,7 +186,10 @@ class TestAppApplication : public QObject {
     QTemporaryDir empty;
     AppPaths::setExecutableDirOverride(empty.path());
     SeenMessage seen;
-    answerNextMessage(&seen);
+    ZentTest::answerNextMessage(QDialogButtonBox::Ok, [&seen](Dialogs::MessageWindow* m) {
+      seen.title = m->windowTitle();
+      seen.text = m->messageLabel()->text();
+    });
     m_log.clear();
     QVERIFY(!app()->initialize());
     ZentTest::installStrictMessageHandler();

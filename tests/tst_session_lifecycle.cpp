@@ -60,25 +60,15 @@ struct Seen {
   QList<QDialogButtonBox::StandardButton> buttons;
 };
 
-// Answers the next blocking message window that shows, whenever it shows.
+// Answers the next blocking message window that shows, whenever it shows,
+// remembering what it said and whether the main window was already gone.
 void answerNext(Seen* seen, QDialogButtonBox::StandardButton button) {
-  auto* timer = new QTimer(qApp);
-  timer->setInterval(5);
-  QObject::connect(timer, &QTimer::timeout, qApp, [seen, timer, button] {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      auto* m = qobject_cast<Dialogs::MessageWindow*>(w);
-      if (!m || !m->isVisible() || !m->buttonBox()->button(button)) continue;
-      timer->stop();
-      timer->deleteLater();
-      seen->title = m->windowTitle();
-      seen->text = m->messageLabel()->text();
-      seen->mainWindowGone = app()->mainWindow() == nullptr;
-      for (QAbstractButton* b : m->buttonBox()->buttons()) seen->buttons << m->buttonBox()->standardButton(b);
-      m->buttonBox()->button(button)->click();
-      return;
-    }
+  ZentTest::answerNextMessage(button, [seen](Dialogs::MessageWindow* m) {
+    seen->title = m->windowTitle();
+    seen->text = m->messageLabel()->text();
+    seen->mainWindowGone = app()->mainWindow() == nullptr;
+    for (QAbstractButton* b : m->buttonBox()->buttons()) seen->buttons << m->buttonBox()->standardButton(b);
   });
-  timer->start();
 }
 
 // Watches one object and counts its destruction.

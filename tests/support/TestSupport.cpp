@@ -1,6 +1,11 @@
 #include "TestSupport.h"
 
+#include "dialogs/MessageWindow.h"
+
+#include <QApplication>
 #include <QCoreApplication>
+#include <QPushButton>
+#include <QTimer>
 #include <QDir>
 #include <QFile>
 #include <QMutex>
@@ -82,6 +87,24 @@ bool useTemporaryHome(const QByteArray& instancePrefix, bool cLocale) {
   }
   qputenv("ZENT_INSTANCE_ID", instancePrefix + QByteArray::number(QCoreApplication::applicationPid()));
   return home->isValid();
+}
+
+void answerNextMessage(QDialogButtonBox::StandardButton button,
+                       std::function<void(Dialogs::MessageWindow*)> shown) {
+  auto* timer = new QTimer(qApp);
+  timer->setInterval(5);
+  QObject::connect(timer, &QTimer::timeout, qApp, [timer, button, shown] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      auto* m = qobject_cast<Dialogs::MessageWindow*>(w);
+      if (!m || !m->isVisible() || !m->buttonBox()->button(button)) continue;
+      timer->stop();
+      timer->deleteLater();
+      if (shown) shown(m);
+      m->buttonBox()->button(button)->click();
+      return;
+    }
+  });
+  timer->start();
 }
 
 }  // namespace ZentTest

@@ -1,8 +1,15 @@
 #pragma once
 
+#include <QDialogButtonBox>
 #include <QString>
 #include <QStringList>
 #include <QtTest>
+
+#include <functional>
+
+namespace Dialogs {
+class MessageWindow;
+}
 
 namespace ZentTest {
 
@@ -25,6 +32,12 @@ void addFatalPattern(const QString& pattern);
 // running program. With cLocale the locale is pinned to "C". Call it before
 // the application object exists, e.g. from a namespace-scope initialiser.
 bool useTemporaryHome(const QByteArray& instancePrefix, bool cLocale);
+
+// Answers the next message window that shows with `button`, whenever it shows
+// (a blocking one may be built and shown only a few event-loop turns later).
+// `shown` sees the window just before the click.
+void answerNextMessage(QDialogButtonBox::StandardButton button,
+                       std::function<void(Dialogs::MessageWindow*)> shown = {});
 
 }  // namespace ZentTest
 
