@@ -155,7 +155,10 @@ void TestTpCrypto::roundTrip() {
     QVERIFY(ok);
     QVERIFY(enciphered.size() % Blowfish::BlockSize == 0);
     QVERIFY(enciphered.size() > plain.size());  // padding always adds bytes
-    if (!plain.isEmpty())
+    // Random IVs make short plain texts turn up in the output by chance (a
+    // single byte does so in a few percent of runs); from seven bytes on a
+    // chance match is practically impossible, so only those prove anything.
+    if (plain.size() >= 7)
         QVERIFY(!enciphered.contains(plain));
     ok = false;
     const QByteArray back = bf.Decrypt(enciphered, &ok);
@@ -204,10 +207,13 @@ void TestTpCrypto::corruptInput_data() {
     QTest::newRow("cbc iv only") << int(Blowfish::ModeCbc) << good.left(8);
     QTest::newRow("cbc truncated") << int(Blowfish::ModeCbc) << good.left(good.size() - 1);
     QTest::newRow("cbc extra byte") << int(Blowfish::ModeCbc) << good + 'x';
+    // In CBC a bit flipped in the block before the last flips the same bit of
+    // the last plain block, so this always turns the padding byte 0x03 of
+    // "configuration" into 0x59, which no valid padding has. (Scrambling the
+    // last block instead leaves valid padding in about one run in 250.)
     QByteArray badPadding = good;
-    badPadding[badPadding.size() - 1] = static_cast<char>(badPadding.at(badPadding.size() - 1) ^ 0x5a);
-    // Flipping the last ciphertext byte scrambles the whole last block, which
-    // breaks the padding except with negligible probability.
+    const int lastOfPrevious = badPadding.size() - Blowfish::BlockSize - 1;
+    badPadding[lastOfPrevious] = static_cast<char>(badPadding.at(lastOfPrevious) ^ 0x5a);
     QTest::newRow("cbc bad padding") << int(Blowfish::ModeCbc) << badPadding;
     QTest::newRow("cbc plain text") << int(Blowfish::ModeCbc) << QByteArray("<config name=\"x\"/>  ");
     QTest::newRow("ecb empty") << int(Blowfish::ModeEcb) << QByteArray();
