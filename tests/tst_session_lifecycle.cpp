@@ -32,6 +32,7 @@
 #include "dialogs/MessageWindow.h"
 #include "dialogs/PasswordChangeNotification.h"
 #include "dialogs/PreferencesWindow.h"
+#include "libqml/components/CallSettings.h"
 #include "libqml/components/LoginWindow.h"
 #include "libqml/components/MainWindow.h"
 #include "libqml/components/PresenceRequestDialog.h"
@@ -285,6 +286,50 @@ class TestSessionLifecycle : public QObject {
     QVERIFY(seen.mainWindowGone);
     QVERIFY(seen.text.contains("is not allowed to run simultaneously on multiple locations"));
     verifySignedOut(objects);
+  }
+
+  // A configuration that asks for the call settings alone: only that window
+  // opens, and closing it signs out; a session the server ends takes the
+  // window with it without a second sign-out.
+  void callSettingsOnlySessionLivesInItsWindow() {
+    const RAZ::Configuration::Config* demoConfig = app()->client()->getConfigContainer()->currentConfig();
+    QVERIFY(demoConfig);
+    QByteArray source = demoConfig->source();
+    const QByteArray off = "<value id=\"0\" type=\"bool\">false</value>";
+    QVERIFY(source.contains(off));
+    source.replace(off, "<value id=\"0\" type=\"bool\">true</value>");
+    const RAZ::Configuration::Config settingsOnly(source, demoConfig->getPath());
+    QVERIFY(settingsOnly.getBool(0));
+
+    for (const bool byServer : {false, true}) {
+      QPointer<QML::LoginWindow> login = app()->loginWindow();
+      QVERIFY(login);
+      app()->signin(QStringLiteral("alice"), RAZ::Demo::Service::demoPassword(), &settingsOnly, QString());
+      QTRY_VERIFY(app()->callSettingsWindow() && app()->callSettingsWindow()->isVisible());
+      QPointer<QML::CallSettings> window = app()->callSettingsWindow();
+      QCOMPARE(window->windowTitle(), QString("Call Settings"));
+      QTRY_VERIFY(!login);
+      QVERIFY(!app()->mainWindow());
+      QVERIFY(!app()->factory());
+      QVERIFY(!app()->commsWindowManager());
+      QSignalSpy destroyed(window.data(), SIGNAL(destroyed(QObject*)));
+      m_log.clear();
+      if (byServer)
+        QVERIFY(demo().closeSessionFromServer());
+      else
+        window->close();
+      QTRY_COMPARE(destroyed.count(), 1);
+      // This kind of session never becomes the application's session, so
+      // only the platform tells when it has ended.
+      QTRY_VERIFY(!app()->client()->hasSession());
+      verifySignedOut({});
+      QVERIFY(!app()->callSettingsWindow());
+      int closedRecords = 0;
+      for (const TP::Core::Logging::Record& r : m_log.records())
+        if (r.message == QLatin1String("Session closed") && r.tag == QLatin1String("Application::cbSessionClosed"))
+          ++closedRecords;
+      QCOMPARE(closedRecords, 1);
+    }
   }
 
   void passwordExpiryPrompt_data() {

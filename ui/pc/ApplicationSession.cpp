@@ -404,7 +404,10 @@ void Application::cbSessionClosed(RAZ::Sessions::SessionManagerBase& session) {
     // The call-settings-only session: its window ends with it, without
     // asking to sign out a second time.
     m_callSettings = nullptr;
-    disconnect(callSettings, nullptr, nullptr, nullptr);
+    // Only the sign-out link goes: the window manager and others still need
+    // to hear of the window's end.
+    if (QAction* signOut = m_menuActionProvider->action(MenuActionProvider::SignOut))
+      disconnect(callSettings, SIGNAL(destroyed(QObject*)), signOut, SLOT(trigger()));
     callSettings->hide();
     callSettings->deleteLater();
   }
