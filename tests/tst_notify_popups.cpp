@@ -6,6 +6,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <RAZ/Controllers/CommunicationSession.h>
+#include <RAZ/MediaEngine/CallBasePtr.h>
+
 #include "TestSupport.h"
 #include "libqml/utils/Style.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
@@ -17,50 +20,8 @@
 
 namespace {
 
-// A session as the notification scenes read it.
-class FakeSession : public QObject {
-  Q_OBJECT
-  Q_PROPERTY(QString contactName MEMBER contactName NOTIFY changed)
-  Q_PROPERTY(QString callerName MEMBER callerName NOTIFY changed)
-  Q_PROPERTY(QString fileName MEMBER fileName NOTIFY changed)
-  Q_PROPERTY(QString subject MEMBER subject NOTIFY changed)
-  Q_PROPERTY(QString inviteReason MEMBER inviteReason NOTIFY changed)
-  Q_PROPERTY(bool isVideoCall MEMBER isVideoCall NOTIFY changed)
-  Q_PROPERTY(bool updatingToVideo MEMBER updatingToVideo NOTIFY changed)
-  Q_PROPERTY(bool shareAvailable MEMBER shareAvailable NOTIFY changed)
-
- public:
-  QString contactName;
-  QString callerName;
-  QString fileName;
-  QString subject;
-  QString inviteReason;
-  bool isVideoCall = false;
-  bool updatingToVideo = false;
-  bool shareAvailable = true;
-
-  // What the in-call overlay asks of a session.
-  Q_INVOKABLE QObject* getCall() const { return call; }
-  Q_INVOKABLE QObject* getWebCollab() const { return collab; }
-  Q_INVOKABLE bool getShareInvitationOrphan() const { return orphan; }
-
-  QObject* call = nullptr;
-  QObject* collab = nullptr;
-  bool orphan = false;
-
- signals:
-  void changed();
-  void callChanged();
-};
-
-class FakeCall : public QObject {
-  Q_OBJECT
- public:
-  enum CallState { Idle = 0, Attention = 12 };
-  Q_ENUM(CallState)
-  Q_INVOKABLE CallState getCallState() const { return state; }
-  CallState state = Idle;
-};
+using Session = RAZ::Controllers::CommunicationSession;
+using Call = RAZ::MediaEngine::CallBasePtr;
 
 QList<QQuickItem*> allItems(QQuickItem* root) {
   QList<QQuickItem*> out{root};
@@ -193,9 +154,10 @@ void TestNotifyPopups::notificationTitlesShowNamesAsPlainText_data() {
 void TestNotifyPopups::notificationTitlesShowNamesAsPlainText() {
   QFETCH(int, type);
   QFETCH(QString, expected);
-  FakeSession session;
-  session.contactName = QStringLiteral("<b>Eve</b><img src=\"http://example.invalid/t.png\">");
-  session.fileName = QStringLiteral("<i>report</i>.pdf");
+  const QString remoteName = QStringLiteral("<b>Eve</b><img src=\"http://example.invalid/t.png\">");
+  const QString remoteFile = QStringLiteral("<i>report</i>.pdf");
+  Session session(7, remoteName, QStringLiteral("sip:eve@example.org"), Session::KindCall, true);
+  session.setFileName(remoteFile);
   QPointer<QML::CommunicationNotification> n = new QML::CommunicationNotification(
       &session, static_cast<QML::CommunicationNotification::NotificationType>(type));
   n->load();
@@ -207,18 +169,17 @@ void TestNotifyPopups::notificationTitlesShowNamesAsPlainText() {
   for (const auto& t : shown) {
     // Whatever shows remote text shows it as text, never as markup.
     if (t.first.contains(QLatin1Char('<'))) QCOMPARE(t.second, kPlainText);
-    if (t.first == expected.arg(session.contactName)) titleFound = true;
+    if (t.first == expected.arg(remoteName)) titleFound = true;
   }
   QVERIFY2(titleFound, qPrintable(expected));
   if (type == 2) {
     bool fileFound = false;
-    for (const auto& t : shown) fileFound |= t.first == session.fileName;
+    for (const auto& t : shown) fileFound |= t.first == remoteFile;
     QVERIFY(fileFound);
   }
 
   // A name change reaches the title; a session gone leaves an empty name.
-  session.contactName = QStringLiteral("Ann");
-  emit session.changed();
+  session.setContactName(QStringLiteral("Ann"));
   bool renamed = false;
   for (const auto& t : texts(n->rootObject())) renamed |= t.first == expected.arg(QStringLiteral("Ann"));
   QVERIFY(renamed);
@@ -226,9 +187,8 @@ void TestNotifyPopups::notificationTitlesShowNamesAsPlainText() {
 }
 
 void TestNotifyPopups::callAnswerButtonsReportHowTheCallWasAnswered() {
-  FakeSession session;
-  session.contactName = QStringLiteral("Bob");
-  session.isVideoCall = true;
+  Session session(8, QStringLiteral("Bob"), QStringLiteral("sip:bob@example.org"), Session::KindVideoCall, true);
+  QVERIFY(session.isVideoCall());
   auto* n = new QML::CommunicationNotification(&session, QML::CommunicationNotification::CallNotification);
   n->load();
   QVERIFY(n->rootObject());
@@ -250,17 +210,15 @@ void TestNotifyPopups::callAnswerButtonsReportHowTheCallWasAnswered() {
   QCOMPARE(ignored.count(), 1);
 
   // While the other side asks for video, the buttons read Yes and No.
-  session.updatingToVideo = true;
-  emit session.changed();
+  session.setUpdatingToVideo(true);
   QCOMPARE(video->property("text").toString(), QStringLiteral("Yes"));
   QCOMPARE(decline->property("text").toString(), QStringLiteral("No"));
   delete n;
 }
 
 void TestNotifyPopups::shareWithoutComponentSaysSo() {
-  FakeSession session;
-  session.contactName = QStringLiteral("Dan");
-  session.shareAvailable = false;
+  Session session(9, QStringLiteral("Dan"), QStringLiteral("sip:dan@example.org"), Session::KindWebCollab, true);
+  session.setShareAvailable(false);
   auto* n = new QML::CommunicationNotification(&session, QML::CommunicationNotification::WebcollabNotification);
   n->load();
   QVERIFY(n->rootObject());
@@ -269,8 +227,7 @@ void TestNotifyPopups::shareWithoutComponentSaysSo() {
   for (const auto& t : texts(n->rootObject()))
     found |= t.first.startsWith(QStringLiteral("Dan has invited you to a desktop share."));
   QVERIFY(found);
-  session.shareAvailable = true;
-  emit session.changed();
+  session.setShareAvailable(true);
   QCOMPARE(n->rootObject()->height(), 25.0 + 1 + 80);
   delete n;
 }
@@ -349,7 +306,7 @@ void TestNotifyPopups::dialpadHidesOnDeactivation() {
 }
 
 void TestNotifyPopups::overlayPanelsSetHeightAndVisibility() {
-  FakeSession session;
+  Session session(10, QStringLiteral("Eli"), QStringLiteral("sip:eli@example.org"), Session::KindCall, false);
   QWidget window;
   window.show();
   auto* overlay = new QML::CommunicationOverlay(&session, &window);
@@ -374,7 +331,7 @@ void TestNotifyPopups::overlayPanelsSetHeightAndVisibility() {
   QVERIFY(!overlay->addParticipantsVisible() && !overlay->callParkVisible());
 
   // An orphaned share invitation is an attention state of its own height.
-  session.orphan = true;
+  session.setShareInvitationOrphan(true);
   overlay->checkIfNeedsToBeVisible();
   QVERIFY(overlay->isVisible());
   QCOMPARE(overlay->height(), 90);
@@ -386,19 +343,19 @@ void TestNotifyPopups::overlayPanelsSetHeightAndVisibility() {
 }
 
 void TestNotifyPopups::overlayAttentionBringsTheWindowForward() {
-  FakeSession session;
-  FakeCall call;
-  session.call = &call;
+  Session session(11, QStringLiteral("Fay"), QStringLiteral("sip:fay@example.org"), Session::KindCall, false);
   QWidget window;
   window.show();
   auto* overlay = new QML::CommunicationOverlay(&session, &window);
-  emit session.callChanged();
+  TP::Core::Refcounting::SmartPtr<Call> call(new Call(QStringLiteral("sip:fay@example.org"), Call::TypeAudio, false));
+  QVERIFY(call->setCallState(Call::StateInCall));
+  session.setCall(call.Raw());
   QVERIFY(!overlay->attention());
   QVERIFY(!overlay->isVisible());
 
   window.showMinimized();
-  call.state = FakeCall::Attention;
-  emit session.callChanged();
+  // The call's own state change reaches the overlay through the session.
+  QVERIFY(call->setCallState(Call::StateAttention));
   QVERIFY(overlay->attention());
   QVERIFY(!window.isMinimized());
   QVERIFY(overlay->isVisible());
@@ -408,7 +365,7 @@ void TestNotifyPopups::overlayAttentionBringsTheWindowForward() {
 void TestNotifyPopups::overlayWithoutSessionDoesNothing() {
   QWidget window;
   window.show();
-  auto* session = new FakeSession;
+  auto* session = new Session(12, QStringLiteral("Gus"), QStringLiteral("sip:gus@example.org"), Session::KindCall, false);
   auto* overlay = new QML::CommunicationOverlay(session, &window);
   delete session;
   overlay->transferCallTriggered();
