@@ -2,9 +2,9 @@
 // from a real second start of the program, product links, the preferences
 // page, and the start-up sequence run against an empty folder and against
 // the shipped tree.
-#include <QLabel>
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QLocalSocket>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -80,7 +80,8 @@ class TestAppApplication : public QObject {
   void constructorCreatesStartActions() {
     Providers::MenuActionProvider* p = app()->menuActionProvider();
     QVERIFY(p);
-    for (int id : {0, 1, 16, 4, 14, 15, 3, 17}) QVERIFY2(p->action(id), qPrintable(QString::number(id)));
+    for (int id : {0, 1, 16, 4, 14, 15, 3, 17})
+      QVERIFY2(p->action(id), qPrintable(QString::number(id)));
     for (int id : {2, 5, 6, 7, 8, 18}) QVERIFY(!p->action(id));
     QCOMPARE(p->action(15)->text(), QString("Exit"));
     QCOMPARE(QCoreApplication::applicationVersion(), QString("20.1.1.231"));
@@ -90,7 +91,8 @@ class TestAppApplication : public QObject {
   void secondStartWithoutArguments() { QCOMPARE(secondStart({}), QString("activate!")); }
 
   void secondStartWithTwoArguments() {
-    QCOMPARE(secondStart({"--zent:call=\"eA==\"", "two words"}), QString("--zent:call=\"eA==\" two words"));
+    QCOMPARE(secondStart({"--zent:call=\"eA==\"", "two words"}),
+             QString("--zent:call=\"eA==\" two words"));
   }
 
   void longBinaryMessageArrivesIntact() {
@@ -101,7 +103,8 @@ class TestAppApplication : public QObject {
     QSignalSpy spy(app(), SIGNAL(messageReceived(QString)));
     bool delivered = false;
     const QString server = QtSingleApplication::serverNameFor(app()->id());
-    std::thread client([&] { delivered = QtSingleApplication::sendMessageTo(server, message, 30000); });
+    std::thread client(
+        [&] { delivered = QtSingleApplication::sendMessageTo(server, message, 30000); });
     const bool received = spy.wait(30000);
     client.join();
     QVERIFY(received);
@@ -125,7 +128,8 @@ class TestAppApplication : public QObject {
     QSignalSpy spy(app(), SIGNAL(messageReceived(QString)));
     bool delivered = false;
     std::thread client([&] {
-      delivered = QtSingleApplication::sendMessageTo(QtSingleApplication::serverNameFor(app()->id()), "x", 30000);
+      delivered = QtSingleApplication::sendMessageTo(
+          QtSingleApplication::serverNameFor(app()->id()), "x", 30000);
     });
     QVERIFY(spy.wait(30000));
     client.join();
@@ -177,7 +181,8 @@ class TestAppApplication : public QObject {
     QDir dir;
     app()->ensureUserSettingsDirExists(dir, "../../escape");
     const QString root = RAZ::Utils::Path::writableDataPath();
-    QVERIFY2(QDir::cleanPath(dir.absolutePath()).startsWith(QDir::cleanPath(root) + "/"), qPrintable(dir.path()));
+    QVERIFY2(QDir::cleanPath(dir.absolutePath()).startsWith(QDir::cleanPath(root) + "/"),
+             qPrintable(dir.path()));
     QVERIFY(dir.exists());
     QCOMPARE(RAZ::Settings::path(RAZ::Settings::User), dir.path());
   }
@@ -209,7 +214,8 @@ class TestAppApplication : public QObject {
     ZentTest::installStrictMessageHandler();
     QVERIFY(ok);
     QCOMPARE(QCoreApplication::applicationName(), QString("Zent"));
-    QVERIFY(m_log.containsMessage("Application initialization is complete. User agent is: Zent/20.1.1.231 ("));
+    QVERIFY(m_log.containsMessage(
+        "Application initialization is complete. User agent is: Zent/20.1.1.231 ("));
     QVERIFY(app()->loginWindow());
     QVERIFY(app()->loginWindow()->isVisible());
     QVERIFY(app()->tray());
@@ -227,7 +233,8 @@ class TestAppApplication : public QObject {
     QVERIFY(!app()->translators().contains(2));
     // The language change reached the menu actions.
     QCOMPARE(app()->menuActionProvider()->action(14)->text(), QString::fromUtf8("Cerrar sesión"));
-    QVERIFY(QFile::exists(qEnvironmentVariable("XDG_DATA_HOME") + "/applications/zent-url-handler.desktop"));
+    QVERIFY(QFile::exists(qEnvironmentVariable("XDG_DATA_HOME") +
+                          "/applications/zent-url-handler.desktop"));
     QCOMPARE(qEnvironmentVariable("VODI8_CLIENT_PATH"), AppPaths::executablePath());
     QVERIFY(QFileInfo(RAZ::Utils::Path::writableDataPath() + "/logs/spirit").isDir());
     QVERIFY(QFile::exists(RAZ::Utils::Path::writableDataPath() + "/application_setting.ini"));

@@ -18,7 +18,8 @@ class TestAppSmoke : public QObject {
     QTemporaryDir home;
     QVERIFY(home.isValid());
     QDir(home.path()).mkpath("run");
-    QFile::setPermissions(home.filePath("run"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(home.filePath("run"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QString id = QString("zent-smoke-%1").arg(QCoreApplication::applicationPid());
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("HOME", home.path());
@@ -39,7 +40,8 @@ class TestAppSmoke : public QObject {
     // listens for second starts once start-up has completed).
     bool up = false;
     for (int attempt = 0; attempt < 12 && !up && first.state() == QProcess::Running; ++attempt)
-      up = QtSingleApplication::sendMessageTo(QtSingleApplication::serverNameFor(id), "activate!", 5000);
+      up = QtSingleApplication::sendMessageTo(QtSingleApplication::serverNameFor(id), "activate!",
+                                              5000);
     QVERIFY2(up, "the program never answered");
     QCOMPARE(first.state(), QProcess::Running);
 

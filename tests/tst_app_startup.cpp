@@ -18,10 +18,10 @@
 #include "TestSupport.h"
 #include "Utils/AppPaths.h"
 #include "Utils/Branding.h"
-#include "Utils/file_utils.h"
 #include "Utils/LanguageChoice.h"
 #include "Utils/SettingsSeed.h"
 #include "Utils/UserAgent.h"
+#include "Utils/file_utils.h"
 #include "libqml/utils/Themes.h"
 
 namespace {
@@ -90,13 +90,20 @@ class TestAppStartup : public QObject {
     QTest::addColumn<QVariant>("stored");
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("installer beats stored") << "en" << QVariant("es") << "fr_FR" << "en";
-    QTest::newRow("stored when no installer") << "" << QVariant("en") << "es_ES" << "en";
-    QTest::newRow("nothing usable") << "" << QVariant() << "fr_FR" << "es";
-    QTest::newRow("stored outside table") << "" << QVariant("xx") << "de_DE" << "es";
-    QTest::newRow("two-letter fallback") << "" << QVariant("xx") << "en_US" << "en";
-    QTest::newRow("installer outside table") << "fr" << QVariant() << "en_GB" << "en";
-    QTest::newRow("empty locale") << "" << QVariant() << "" << "es";
+    QTest::newRow("installer beats stored") << "en" << QVariant("es") << "fr_FR"
+                                            << "en";
+    QTest::newRow("stored when no installer") << "" << QVariant("en") << "es_ES"
+                                              << "en";
+    QTest::newRow("nothing usable") << "" << QVariant() << "fr_FR"
+                                    << "es";
+    QTest::newRow("stored outside table") << "" << QVariant("xx") << "de_DE"
+                                          << "es";
+    QTest::newRow("two-letter fallback") << "" << QVariant("xx") << "en_US"
+                                         << "en";
+    QTest::newRow("installer outside table") << "fr" << QVariant() << "en_GB"
+                                             << "en";
+    QTest::newRow("empty locale") << "" << QVariant() << ""
+                                  << "es";
   }
   void languageChoice() {
     QFETCH(QString, installer);
@@ -117,7 +124,8 @@ class TestAppStartup : public QObject {
   }
 
   void userAgent() {
-    QCOMPARE(Utils::buildUserAgent("Zent/%1 (%2)", "20.1.1.231", "Linux"), QString("Zent/20.1.1.231 (Linux)"));
+    QCOMPARE(Utils::buildUserAgent("Zent/%1 (%2)", "20.1.1.231", "Linux"),
+             QString("Zent/20.1.1.231 (Linux)"));
     // Fewer placeholders: the template takes what it has room for.
     QCOMPARE(Utils::buildUserAgent("Zent/%1", "20.1.1.231", "Linux"), QString("Zent/20.1.1.231"));
     QCOMPARE(Utils::buildUserAgent("Zent", "20.1.1.231", "Linux"), QString("Zent"));
@@ -206,7 +214,8 @@ class TestAppStartup : public QObject {
     AppPaths::setExecutableDirOverride(dir.filePath("bin"));
     QVERIFY(AppPaths::installSettingsDir().endsWith("/bin/../settings/"));
     // Seeding still looks for the file beside the executable.
-    QCOMPARE(AppPaths::installSettingsFile(), dir.filePath("bin") + "/settings/application_setting.ini");
+    QCOMPARE(AppPaths::installSettingsFile(),
+             dir.filePath("bin") + "/settings/application_setting.ini");
     AppPaths::setExecutableDirOverride(dir.filePath("nowhere/bin"));
     QVERIFY(AppPaths::installSettingsDir().isEmpty());
   }
@@ -230,7 +239,8 @@ class TestAppStartup : public QObject {
     QCOMPARE(QFileInfo(clean).absolutePath(), data);
   }
   void accountFolderPlainNameKept() {
-    QCOMPARE(AppPaths::accountFolderPath("/d", "alice@zent.example"), QString("/d/alice@zent.example"));
+    QCOMPARE(AppPaths::accountFolderPath("/d", "alice@zent.example"),
+             QString("/d/alice@zent.example"));
   }
 
   void themeLookUp() {
@@ -241,7 +251,8 @@ class TestAppStartup : public QObject {
     writeFile(dir.filePath("app/themes/green/resources.rcc"), "z");
     AppPaths::setExecutableDirOverride(exe);
     // "themes" beside the program wins over "../themes".
-    QCOMPARE(Utils::Themes::themePath("blue"), QFileInfo(exe + "/themes/blue/resources.rcc").canonicalFilePath());
+    QCOMPARE(Utils::Themes::themePath("blue"),
+             QFileInfo(exe + "/themes/blue/resources.rcc").canonicalFilePath());
     QCOMPARE(Utils::Themes::themePath("green"),
              QFileInfo(dir.filePath("app/themes/green/resources.rcc")).canonicalFilePath());
     QVERIFY(Utils::Themes::themePath("missing").isEmpty());
@@ -250,7 +261,8 @@ class TestAppStartup : public QObject {
     QCOMPARE(Utils::Themes::themeNameFromPath("/x/themes/blue/resources.rcc"), QString("blue"));
     QCOMPARE(Utils::Themes::themeNameFromPath("C:/x/themes/red/description.xml"), QString("red"));
     QCOMPARE(Utils::Themes::themeNameFromPath("blue"), QString("blue"));
-    QCOMPARE(Utils::Themes::themeNameFromPath("/x/themes/a/b/resources.rcc"), QString("/x/themes/a/b/resources.rcc"));
+    QCOMPARE(Utils::Themes::themeNameFromPath("/x/themes/a/b/resources.rcc"),
+             QString("/x/themes/a/b/resources.rcc"));
   }
 
   void themeNamesFromSettings() {
@@ -277,7 +289,8 @@ class TestAppStartup : public QObject {
     QVERIFY(QResource::registerResource(path));
     QVERIFY(QFile::exists(":/app_icon.ico"));
     QVERIFY(!QIcon(":/app_icon.ico").isNull());
-    for (const char* s : {"busy", "congestion", "incoming_message", "calling", "call_waiting", "contact_online"})
+    for (const char* s :
+         {"busy", "congestion", "incoming_message", "calling", "call_waiting", "contact_online"})
       QVERIFY2(QFile::exists(QString(":/sounds/%1.wav").arg(s)), s);
     QVERIFY(readFile(":/sounds/busy.wav").startsWith("RIFF"));
     QVERIFY(readFile(":/sounds/ring_signals.xml").contains("default=\"true\""));
@@ -299,14 +312,16 @@ class TestAppStartup : public QObject {
     QVERIFY(!I18N::loadLanguagesFrom(writeJson("not json")));
     QVERIFY(I18N::languages().isEmpty());
     QVERIFY(I18N::getInstallerLanguage().isEmpty());
-    QVERIFY(I18N::loadLanguagesFrom(writeJson(R"({"es":["1034","Español"],"en":["1033","English"],"fr":["1036","Français"],"EN":["1","x"],"short":["1"]})")));
+    QVERIFY(I18N::loadLanguagesFrom(writeJson(
+        R"({"es":["1034","Español"],"en":["1033","English"],"fr":["1036","Français"],"EN":["1","x"],"short":["1"]})")));
     QVERIFY(I18N::languages().contains("en"));
     QVERIFY(I18N::languages().contains("es"));
     QVERIFY(!I18N::languages().contains("short"));
     QCOMPARE(I18N::languages().value("es"), QString("Español"));
 
     I18N::setInstallerLanguage("en");
-    QCOMPARE(Os::Store::value(I18N::installerKey(), "Installer Language").toString(), QString("1033"));
+    QCOMPARE(Os::Store::value(I18N::installerKey(), "Installer Language").toString(),
+             QString("1033"));
     QCOMPARE(I18N::getInstallerLanguage(), QString("en"));
     I18N::setInstallerLanguage("de");  // no installer code: nothing written
     QCOMPARE(I18N::getInstallerLanguage(), QString("en"));
@@ -386,7 +401,8 @@ class TestAppStartup : public QObject {
     QProcess p;
     p.start(program, args);
     QVERIFY(p.waitForFinished(10000));
-    QCOMPARE(QString::fromUtf8(readFile(dir.filePath("args"))), QString("1|--zent:call=\"a b\";x=$(id)|"));
+    QCOMPARE(QString::fromUtf8(readFile(dir.filePath("args"))),
+             QString("1|--zent:call=\"a b\";x=$(id)|"));
   }
 
   void qtMessagesRouteToLogger() {
@@ -418,8 +434,10 @@ class TestAppStartup : public QObject {
 
   void secondInstanceMessages() {
     QCOMPARE(Application::secondInstanceMessage(QStringList{"/opt/zent"}), QString("activate!"));
-    QCOMPARE(Application::secondInstanceMessage(QStringList{"/opt/zent", "a", "b c"}), QString("a b c"));
-    QCOMPARE(Application::zentLinksInMessage("--zent:a=\"1\" --callto:123"), QStringList({"a=\"1\""}));
+    QCOMPARE(Application::secondInstanceMessage(QStringList{"/opt/zent", "a", "b c"}),
+             QString("a b c"));
+    QCOMPARE(Application::zentLinksInMessage("--zent:a=\"1\" --callto:123"),
+             QStringList({"a=\"1\""}));
     QCOMPARE(Application::zentLinksInMessage("--ZENT:x --zent:y"), QStringList({"x", "y"}));
     QCOMPARE(Application::zentLinksInMessage("---zent:z"), QStringList({"z"}));
     QVERIFY(Application::zentLinksInMessage("zent:nothing").isEmpty());
@@ -438,7 +456,8 @@ class TestAppStartup : public QObject {
     writeFile(root + "/old/sub/keep.ini", "k");
     writeFile(root + "/skipme/credentials.dat", "c");
     writeFile(root + "/deep/inner/credentials.dat", "c");
-    QCOMPARE(Utils::File::findDir(root, "credentials.dat", {"skipme"}), QFileInfo(root + "/old").absoluteFilePath());
+    QCOMPARE(Utils::File::findDir(root, "credentials.dat", {"skipme"}),
+             QFileInfo(root + "/old").absoluteFilePath());
     QVERIFY(Utils::File::findDir(root, "credentials.dat", {"skipme", "old"}).isEmpty());
     QVERIFY(Utils::File::findDir(dir.filePath("missing"), "credentials.dat", {}).isEmpty());
 

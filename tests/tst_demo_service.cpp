@@ -54,8 +54,15 @@ class Prompts : public QObject {
   QObject* proxyReceiver = nullptr;
  public slots:
   void showForcedLogoutDialog() { ++forced; }
-  void xsiCredentialsDaysLeft(int days) { ++daysLeftCalls; lastDays = days; }
-  void newVersionFound(bool mandatory, const QUrl& url) { ++versions; lastMandatory = mandatory; lastUrl = url; }
+  void xsiCredentialsDaysLeft(int days) {
+    ++daysLeftCalls;
+    lastDays = days;
+  }
+  void newVersionFound(bool mandatory, const QUrl& url) {
+    ++versions;
+    lastMandatory = mandatory;
+    lastUrl = url;
+  }
   void onShowDisclaimerDialog() { ++disclaimers; }
   void onRequestProxyCredentials(bool noPrompt, const QString& user, const QString&, bool,
                                  QObject* receiver, const QString& replySlot) {
@@ -65,7 +72,8 @@ class Prompts : public QObject {
     const QString method = replySlot.left(replySlot.indexOf('(')).mid(1);
     const QString password = noPrompt ? QString() : QStringLiteral("secret");
     QMetaObject::invokeMethod(receiver, method.toLatin1().constData(), Qt::QueuedConnection,
-                              Q_ARG(QString, noPrompt ? QString() : user), Q_ARG(QString, password));
+                              Q_ARG(QString, noPrompt ? QString() : user),
+                              Q_ARG(QString, password));
   }
 };
 
@@ -84,8 +92,9 @@ class TestDemoService : public QObject {
 
   SessionManagerBase* open() {
     int opened = 0;
-    QMetaObject::Connection c = connect(m_client.get(), &RAZ::Client::sessionOpened, this,
-                                        [&opened](RAZ::Sessions::SessionManagerBase&) { ++opened; });
+    QMetaObject::Connection c =
+        connect(m_client.get(), &RAZ::Client::sessionOpened, this,
+                [&opened](RAZ::Sessions::SessionManagerBase&) { ++opened; });
     const bool started = m_client->signin(account("tester", "demo"), nullptr, QString(), true);
     const bool ok = started && QTest::qWaitFor([&opened] { return opened > 0; }, 5000);
     disconnect(c);
@@ -161,7 +170,8 @@ class TestDemoService : public QObject {
     QCOMPARE(i.data(314).toBool(), true);
     QCOMPARE(i.data(Qt::DisplayRole).toString(), QString("Alice Moreno"));
     QCOMPARE(i.data(RAZ::Contacts::Contacts::PresenceStateRole).toInt(), 10);
-    QCOMPARE(i.data(RAZ::Contacts::Contacts::StatusTextRole).toString(), QString("Reviewing the release notes"));
+    QCOMPARE(i.data(RAZ::Contacts::Contacts::StatusTextRole).toString(),
+             QString("Reviewing the release notes"));
     QVERIFY(qobject_cast<RAZ::Contacts::IContact*>(i.data(329).value<QObject*>()));
     QVERIFY(list->roleNames().values().contains("online"));
     const QModelIndex esther = list->index(rowOf(list, 105), 0);
@@ -232,19 +242,23 @@ class TestDemoService : public QObject {
       QList<QPair<int, int>> seen;
       // Changes to the same state report nothing; collect a few real ones.
       connect(contacts, &RAZ::Contacts::Contacts::contactPresenceChanged, this,
-              [&seen, contacts](int id) { seen.append({id, contacts->getContact(id)->getPresenceState()}); });
+              [&seen, contacts](int id) {
+                seen.append({id, contacts->getContact(id)->getPresenceState()});
+              });
       Service::instance().setPresenceChanges(true);
       QTRY_VERIFY(seen.size() >= 3);
       Service::instance().setPresenceChanges(false);
       const int stopped = seen.size();
       QCoreApplication::processEvents();
       QCOMPARE(seen.size(), stopped);
-      if (run == 0) firstRun = seen.mid(0, 3);
-      else QCOMPARE(seen.mid(0, 3), firstRun);
+      if (run == 0)
+        firstRun = seen.mid(0, 3);
+      else
+        QCOMPARE(seen.mid(0, 3), firstRun);
       int closedCount = 0;
-      const QMetaObject::Connection c = connect(
-          m_client.get(), &RAZ::Client::sessionClosed, this,
-          [&closedCount](RAZ::Sessions::SessionManagerBase&) { ++closedCount; });
+      const QMetaObject::Connection c =
+          connect(m_client.get(), &RAZ::Client::sessionClosed, this,
+                  [&closedCount](RAZ::Sessions::SessionManagerBase&) { ++closedCount; });
       m_client->signOut();
       QTRY_COMPARE(closedCount, 1);
       disconnect(c);
@@ -255,7 +269,8 @@ class TestDemoService : public QObject {
     QVERIFY(!Service::instance().forceLogout());
     SessionManagerBase* session = open();
     Prompts prompts;
-    QVERIFY(connect(session, SIGNAL(forceLogout()), &prompts, SLOT(showForcedLogoutDialog()), Qt::QueuedConnection));
+    QVERIFY(connect(session, SIGNAL(forceLogout()), &prompts, SLOT(showForcedLogoutDialog()),
+                    Qt::QueuedConnection));
     QSignalSpy forced(session, SIGNAL(forceLogout()));
     int closedCount = 0;
     connect(m_client.get(), &RAZ::Client::sessionClosed, this,
@@ -273,7 +288,8 @@ class TestDemoService : public QObject {
     SessionManagerBase* session = open();
     Prompts prompts;
     RAZ::Xsi::XsiCredentialsControl* control = session->xsiCredentialsControl();
-    QVERIFY(connect(control, SIGNAL(credentialsDaysLeft(int)), &prompts, SLOT(xsiCredentialsDaysLeft(int))));
+    QVERIFY(connect(control, SIGNAL(credentialsDaysLeft(int)), &prompts,
+                    SLOT(xsiCredentialsDaysLeft(int))));
     // Without a scripted expiry the service reports none.
     control->updateCredentialsStatus();
     QCoreApplication::processEvents();
@@ -285,7 +301,7 @@ class TestDemoService : public QObject {
     control->updateCredentialsStatus();  // asked again: the same answer
     QTRY_COMPARE(prompts.daysLeftCalls, 2);
 
-    QSignalSpy result(control, SIGNAL(passwordChangeResult(bool, const RAZ::Xsi::XsiErrorInfo &)));
+    QSignalSpy result(control, SIGNAL(passwordChangeResult(bool, const RAZ::Xsi::XsiErrorInfo&)));
     control->changePassword("wrong", "new-one");
     QCOMPARE(result.count(), 0);
     QVERIFY(result.wait(5000));
@@ -301,12 +317,13 @@ class TestDemoService : public QObject {
 
   void newVersionOnlyOverHttp() {
     Prompts prompts;
-    QVERIFY(connect(m_client.get(), SIGNAL(newVersionFound( bool, const QUrl & )), &prompts,
+    QVERIFY(connect(m_client.get(), SIGNAL(newVersionFound(bool, const QUrl&)), &prompts,
                     SLOT(newVersionFound(bool, const QUrl&))));
     QVERIFY(!Service::instance().announceNewVersion(true, QUrl("file:///tmp/setup.sh")));
     QVERIFY(!Service::instance().announceNewVersion(true, QUrl("javascript:alert(1)")));
     QVERIFY(!Service::instance().announceNewVersion(false, QUrl("https://")));
-    QVERIFY(Service::instance().announceNewVersion(true, QUrl("https://updates.demo.zent/zent.msi")));
+    QVERIFY(
+        Service::instance().announceNewVersion(true, QUrl("https://updates.demo.zent/zent.msi")));
     QCOMPARE(prompts.versions, 0);
     QTRY_COMPARE(prompts.versions, 1);
     QCOMPARE(prompts.lastMandatory, true);
@@ -320,9 +337,11 @@ class TestDemoService : public QObject {
   void proxyCredentialsAnswerGoesBackToTheCaller() {
     Prompts prompts;
     QVERIFY(connect(m_client.get(),
-                    SIGNAL(requestProxyCredentials(bool, const QString &, const QString &, bool, QObject *, const QString &)),
+                    SIGNAL(requestProxyCredentials(bool, const QString&, const QString&, bool,
+                                                   QObject*, const QString&)),
                     &prompts,
-                    SLOT(onRequestProxyCredentials(bool, const QString&, const QString&, bool, QObject*, const QString&))));
+                    SLOT(onRequestProxyCredentials(bool, const QString&, const QString&, bool,
+                                                   QObject*, const QString&))));
     QSignalSpy received(&Service::instance(), SIGNAL(proxyCredentialsReceived(const QString&)));
     const int before = Service::instance().proxyAnswers();
     QVERIFY(Service::instance().requestProxyCredentials(false, "proxyuser", true));
@@ -341,7 +360,8 @@ class TestDemoService : public QObject {
 
   void disclaimerAnswerIsRecorded() {
     Prompts prompts;
-    QVERIFY(connect(m_client.get(), SIGNAL(showDisclaimerDialog()), &prompts, SLOT(onShowDisclaimerDialog())));
+    QVERIFY(connect(m_client.get(), SIGNAL(showDisclaimerDialog()), &prompts,
+                    SLOT(onShowDisclaimerDialog())));
     QVERIFY(Service::instance().showDisclaimer());
     QCOMPARE(prompts.disclaimers, 0);
     QTRY_COMPARE(prompts.disclaimers, 1);
@@ -354,11 +374,14 @@ class TestDemoService : public QObject {
   }
 
   void incomingCommunicationSession() {
-    QVERIFY(!Service::instance().incomingSession(101, RAZ::Controllers::CommunicationSession::KindCall));
+    QVERIFY(!Service::instance().incomingSession(101,
+                                                 RAZ::Controllers::CommunicationSession::KindCall));
     SessionManagerBase* session = open();
     QObject* comms = session->commsSessionController();
-    QSignalSpy created(comms, SIGNAL(sessionCreated(RAZ::Controllers::CommunicationSession*, bool)));
-    QVERIFY(Service::instance().incomingSession(201, RAZ::Controllers::CommunicationSession::KindVideoCall));
+    QSignalSpy created(comms,
+                       SIGNAL(sessionCreated(RAZ::Controllers::CommunicationSession*, bool)));
+    QVERIFY(Service::instance().incomingSession(
+        201, RAZ::Controllers::CommunicationSession::KindVideoCall));
     QCOMPARE(created.count(), 0);
     QVERIFY(created.wait(5000));
     auto* incoming = qvariant_cast<RAZ::Controllers::CommunicationSession*>(created.first().at(0));
@@ -369,7 +392,8 @@ class TestDemoService : public QObject {
     QCOMPARE(session->callController()->callCount(), 1);
 
     // A chat with an online party is answered.
-    QVERIFY(Service::instance().incomingSession(101, RAZ::Controllers::CommunicationSession::KindChat));
+    QVERIFY(
+        Service::instance().incomingSession(101, RAZ::Controllers::CommunicationSession::KindChat));
     QVERIFY(created.wait(5000));
     auto* chat = qvariant_cast<RAZ::Controllers::CommunicationSession*>(created.last().at(0));
     RAZ::Controllers::ChatInterface* chatInterface = chat->getChatInterface();

@@ -8,18 +8,18 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTabWidget>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QQmlPropertyMap>
 #include <QQuickItem>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -64,7 +64,7 @@ struct CatalogueMessage {
   QString source;
   QString comment;
   bool numerus = false;
-  QString type;  // the translation's "type" attribute
+  QString type;              // the translation's "type" attribute
   QStringList translations;  // one, or one per plural form
 };
 
@@ -109,7 +109,8 @@ QList<CatalogueMessage> readCatalogue(const QString& path, QString* error) {
       out << current;
     }
   }
-  if (xml.hasError()) *error = QStringLiteral("line %1: %2").arg(xml.lineNumber()).arg(xml.errorString());
+  if (xml.hasError())
+    *error = QStringLiteral("line %1: %2").arg(xml.lineNumber()).arg(xml.errorString());
   return out;
 }
 
@@ -168,7 +169,9 @@ class TestI18nSwitch : public QObject {
   void registryReachesOnlyLiveObjects();
 
  private:
-  QString translationFolder() const { return qEnvironmentVariable("ZENT_DIST_DIR") + QStringLiteral("/translations"); }
+  QString translationFolder() const {
+    return qEnvironmentVariable("ZENT_DIST_DIR") + QStringLiteral("/translations");
+  }
   bool switchTo(const QString& language);
   QQuickItem* sceneItem(QML::LoginWindow* w, const char* name) const;
 
@@ -188,7 +191,8 @@ void TestI18nSwitch::initTestCase() {
   m_style = std::make_unique<QML::Style>(nullptr);
   QML::registerTypes();
   qRegisterMetaType<const RAZ::Configuration::Config*>("const RAZ::Configuration::Config*");
-  QVERIFY(m_cipher.Initialize(TP::Bytes(QByteArray("i18n-switch-test-key")), TP::Crypto::Blowfish::ModeCbc));
+  QVERIFY(m_cipher.Initialize(TP::Bytes(QByteArray("i18n-switch-test-key")),
+                              TP::Crypto::Blowfish::ModeCbc));
 
   m_dir = std::make_unique<QTemporaryDir>();
   QVERIFY(m_dir->isValid());
@@ -206,7 +210,8 @@ void TestI18nSwitch::cleanupTestCase() {
 }
 
 bool TestI18nSwitch::switchTo(const QString& language) {
-  RAZ::Settings(RAZ::Settings::Application).setValue(QStringLiteral("settings/language/active"), language);
+  RAZ::Settings(RAZ::Settings::Application)
+      .setValue(QStringLiteral("settings/language/active"), language);
   app()->loadTranslator(0, QStringLiteral("ui_") + language, translationFolder());
   const QSharedPointer<QTranslator> translator = app()->translators().value(0);
   return translator && !translator->isEmpty();
@@ -227,8 +232,9 @@ void TestI18nSwitch::catalogueIsComplete_data() {
 
 void TestI18nSwitch::catalogueIsComplete() {
   QFETCH(QString, language);
-  const QString tsPath =
-      qEnvironmentVariable("ZENT_SOURCE_DIR") + QStringLiteral("/dist/translations/ui_") + language + QStringLiteral(".ts");
+  const QString tsPath = qEnvironmentVariable("ZENT_SOURCE_DIR") +
+                         QStringLiteral("/dist/translations/ui_") + language +
+                         QStringLiteral(".ts");
   QString error;
   const QList<CatalogueMessage> messages = readCatalogue(tsPath, &error);
   QVERIFY2(error.isEmpty(), qPrintable(tsPath + QStringLiteral(": ") + error));
@@ -252,8 +258,10 @@ void TestI18nSwitch::catalogueIsComplete() {
         faults << where + QStringLiteral("empty translation");
         continue;
       }
-      if (placeholders(t) != placeholders(m.source)) faults << where + QStringLiteral("placeholders of ") + t;
-      if (t.count(QLatin1Char('\n')) != m.source.count(QLatin1Char('\n'))) faults << where + QStringLiteral("line breaks");
+      if (placeholders(t) != placeholders(m.source))
+        faults << where + QStringLiteral("placeholders of ") + t;
+      if (t.count(QLatin1Char('\n')) != m.source.count(QLatin1Char('\n')))
+        faults << where + QStringLiteral("line breaks");
     }
     if (m.translations.isEmpty()) continue;
     // The compiled catalogue in the runnable tree carries the same text.
@@ -275,8 +283,9 @@ void TestI18nSwitch::catalogueIsComplete() {
   }
   QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
   // QML scenes translate in the context of their file name, C++ in the class's.
-  for (const char* context : {"LoginWindow", "MainWindow", "Application", "Dialogs::MessageWindow", "QML::LoginWindow",
-                              "Providers::MenuActionProvider", "Utils::PresenceHelper"})
+  for (const char* context :
+       {"LoginWindow", "MainWindow", "Application", "Dialogs::MessageWindow", "QML::LoginWindow",
+        "Providers::MenuActionProvider", "Utils::PresenceHelper"})
     QVERIFY2(contexts.contains(QLatin1String(context)), context);
 }
 
@@ -289,7 +298,8 @@ void TestI18nSwitch::switchRetranslatesOpenWindows() {
   QTRY_COMPARE(about->text(), QStringLiteral("Acerca de"));
 
   // The sign-in window, a QML scene.
-  RAZ::Utils::Credentials::CredentialsManager credentials(m_dir->filePath(QStringLiteral("credentials.dat")), &m_cipher);
+  RAZ::Utils::Credentials::CredentialsManager credentials(
+      m_dir->filePath(QStringLiteral("credentials.dat")), &m_cipher);
   QVERIFY(credentials.load());
   RAZ::ConfigContainer configs;
   QPointer<QML::LoginWindow> login = new QML::LoginWindow(&configs, &credentials);
@@ -345,19 +355,22 @@ void TestI18nSwitch::switchRetranslatesOpenWindows() {
 void TestI18nSwitch::switchRetranslatesSettingsAndPromptWindows() {
   QVERIFY(switchTo(QStringLiteral("es")));
 
-  QPointer<Dialogs::PreferencesWindow> preferences =
-      Dialogs::PreferencesWindow::create(nullptr, nullptr, {}, Dialogs::PreferencesWindow::Sounds, nullptr, false, nullptr);
+  QPointer<Dialogs::PreferencesWindow> preferences = Dialogs::PreferencesWindow::create(
+      nullptr, nullptr, {}, Dialogs::PreferencesWindow::Sounds, nullptr, false, nullptr);
   preferences->show();
   QCOMPARE(preferences->windowTitle(), QStringLiteral("Preferencias"));
-  QCOMPARE(preferences->tabs()->tabText(Dialogs::PreferencesWindow::Sounds), QStringLiteral("Sonidos"));
-  auto* noAddins = preferences->tabs()->widget(Dialogs::PreferencesWindow::Addins)->findChild<QLabel*>();
+  QCOMPARE(preferences->tabs()->tabText(Dialogs::PreferencesWindow::Sounds),
+           QStringLiteral("Sonidos"));
+  auto* noAddins =
+      preferences->tabs()->widget(Dialogs::PreferencesWindow::Addins)->findChild<QLabel*>();
   QVERIFY(noAddins);
   QCOMPARE(noAddins->text(), QStringLiteral("No hay complementos instalados."));
   // The user's page choice survives the switch.
   QCOMPARE(preferences->currentPage(), int(Dialogs::PreferencesWindow::Sounds));
 
   RAZ::Utils::Credentials::UserCredentials account;
-  QPointer<Dialogs::PasswordChangeNotification> password = new Dialogs::PasswordChangeNotification(account, 0, nullptr);
+  QPointer<Dialogs::PasswordChangeNotification> password =
+      new Dialogs::PasswordChangeNotification(account, 0, nullptr);
   password->showExpiryWarning(QStringLiteral("service text"));
   QCOMPARE(password->changeButton()->text(), QStringLiteral("Cambiar contraseña"));
   QSignalSpy sent(password.data(), SIGNAL(sendCredentials(QString, QString)));
@@ -371,7 +384,8 @@ void TestI18nSwitch::switchRetranslatesSettingsAndPromptWindows() {
   QCOMPARE(password->state(), int(Dialogs::PasswordChangeNotification::Changed));
   QCOMPARE(password->messageLabel()->text(), QStringLiteral("Se ha cambiado su contraseña."));
 
-  QPointer<Dialogs::PasswordChangeNotification> warned = new Dialogs::PasswordChangeNotification(account, 0, nullptr);
+  QPointer<Dialogs::PasswordChangeNotification> warned =
+      new Dialogs::PasswordChangeNotification(account, 0, nullptr);
   // A text from the service is shown as sent, whatever the language.
   warned->showExpired(QStringLiteral("Kennwort abgelaufen"));
 
@@ -381,9 +395,9 @@ void TestI18nSwitch::switchRetranslatesSettingsAndPromptWindows() {
   QCOMPARE(location->detectedChoice()->text(), QStringLiteral("Ubicación detectada"));
   QCOMPARE(location->askAgainBox()->text(), QStringLiteral("Preguntarme cuando cambie mi red"));
 
-  QPointer<Dialogs::SimpleCredentialsDialog> prompt =
-      new Dialogs::SimpleCredentialsDialog(QStringLiteral("proxy.example"), QStringLiteral("Proxy sign-in"),
-                                           QStringLiteral("user"), QString(), false);
+  QPointer<Dialogs::SimpleCredentialsDialog> prompt = new Dialogs::SimpleCredentialsDialog(
+      QStringLiteral("proxy.example"), QStringLiteral("Proxy sign-in"), QStringLiteral("user"),
+      QString(), false);
   auto* ok = prompt->findChild<QPushButton*>(QStringLiteral("okButton"));
   auto* userLabel = prompt->findChild<QLabel*>(QStringLiteral("usernameLabel"));
   auto* promptLabel = prompt->findChild<QLabel*>(QStringLiteral("titleLabel"));
@@ -393,7 +407,8 @@ void TestI18nSwitch::switchRetranslatesSettingsAndPromptWindows() {
 
   QVERIFY(switchTo(QStringLiteral("en")));
   QTRY_COMPARE(preferences->windowTitle(), QStringLiteral("Preferences"));
-  QCOMPARE(preferences->tabs()->tabText(Dialogs::PreferencesWindow::Sounds), QStringLiteral("Sounds"));
+  QCOMPARE(preferences->tabs()->tabText(Dialogs::PreferencesWindow::Sounds),
+           QStringLiteral("Sounds"));
   QCOMPARE(noAddins->text(), QStringLiteral("No add-ins are installed."));
   QCOMPARE(preferences->currentPage(), int(Dialogs::PreferencesWindow::Sounds));
   QTRY_COMPARE(password->changeButton()->text(), QStringLiteral("Change Password"));
@@ -420,8 +435,9 @@ void TestI18nSwitch::switchRetranslatesSettingsAndPromptWindows() {
 // QML windows whose titles are set in code.
 void TestI18nSwitch::switchRetranslatesQmlWindowTitles() {
   QVERIFY(switchTo(QStringLiteral("es")));
-  QPointer<QML::ContactCard> card = new QML::ContactCard(false, RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>(),
-                                                        nullptr, nullptr, nullptr, nullptr, false, nullptr);
+  QPointer<QML::ContactCard> card =
+      new QML::ContactCard(false, RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>(), nullptr,
+                           nullptr, nullptr, nullptr, false, nullptr);
   QPointer<QML::ConnectorNotification> addins = new QML::ConnectorNotification(nullptr, nullptr);
   QPointer<QML::StyleView> styleView = new QML::StyleView(nullptr);
   QCOMPARE(card->windowTitle(), QStringLiteral("Agregar contacto"));
@@ -443,8 +459,8 @@ void TestI18nSwitch::switchRetranslatesNotificationPopups() {
   QVERIFY(switchTo(QStringLiteral("es")));
   QQmlPropertyMap session;
   session.insert(QStringLiteral("contactName"), QStringLiteral("Ana"));
-  QPointer<QML::CommunicationNotification> call =
-      new QML::CommunicationNotification(&session, QML::CommunicationNotification::CallNotification, nullptr);
+  QPointer<QML::CommunicationNotification> call = new QML::CommunicationNotification(
+      &session, QML::CommunicationNotification::CallNotification, nullptr);
   call->load();
   call->show();
   QVERIFY(call->rootObject());
@@ -453,9 +469,11 @@ void TestI18nSwitch::switchRetranslatesNotificationPopups() {
   QQuickItem* title = itemWithText(call->rootObject(), QStringLiteral("Ana le está llamando"));
   QVERIFY(title);
 
-  QPointer<QML::WebcollabSharingNotification> sharing = new QML::WebcollabSharingNotification(nullptr);
+  QPointer<QML::WebcollabSharingNotification> sharing =
+      new QML::WebcollabSharingNotification(nullptr);
   QVERIFY(sharing->rootObject());
-  QQuickItem* hint = itemWithText(sharing->rootObject(), QStringLiteral("Está compartiendo su escritorio"));
+  QQuickItem* hint =
+      itemWithText(sharing->rootObject(), QStringLiteral("Está compartiendo su escritorio"));
   QVERIFY(hint);
 
   QVERIFY(switchTo(QStringLiteral("en")));
@@ -463,7 +481,8 @@ void TestI18nSwitch::switchRetranslatesNotificationPopups() {
   QCOMPARE(title->property("text").toString(), QStringLiteral("Ana is calling"));
   // The hint closes itself after a few seconds; it is checked while it lives.
   if (sharing) {
-    QTRY_VERIFY(!sharing || hint->property("text").toString().startsWith(QStringLiteral("You are now sharing")));
+    QTRY_VERIFY(!sharing || hint->property("text").toString().startsWith(
+                                QStringLiteral("You are now sharing")));
   }
 
   delete call.data();

@@ -95,17 +95,19 @@ QQuickItem* TestLoginControls::load(const QByteArray& body, bool withStyle) {
   const QString path = m_dir.filePath(QStringLiteral("scene%1.qml").arg(++m_fileNo));
   QFile f(path);
   if (!f.open(QIODevice::WriteOnly)) return nullptr;
-  f.write("import QtQuick 2.15\nimport \"qrc:/controls\"\n"
-          "FocusScope {\n id: root\n width: 300; height: 300\n focus: true\n"
-          " property int enterCount: 0\n"
-          " Keys.onReturnPressed: enterCount++\n"
-          " Keys.onEnterPressed: enterCount++\n");
+  f.write(
+      "import QtQuick 2.15\nimport \"qrc:/controls\"\n"
+      "FocusScope {\n id: root\n width: 300; height: 300\n focus: true\n"
+      " property int enterCount: 0\n"
+      " Keys.onReturnPressed: enterCount++\n"
+      " Keys.onEnterPressed: enterCount++\n");
   f.write(body);
   f.write("\n}\n");
   f.close();
 
   m_widget = std::make_unique<QQuickWidget>();
-  if (withStyle) m_widget->rootContext()->setContextProperty(QStringLiteral("zentStyle"), m_style.get());
+  if (withStyle)
+    m_widget->rootContext()->setContextProperty(QStringLiteral("zentStyle"), m_style.get());
   m_widget->setResizeMode(QQuickWidget::SizeRootObjectToView);
   m_widget->resize(300, 300);
   m_widget->setSource(QUrl::fromLocalFile(path));
@@ -170,10 +172,11 @@ void TestLoginControls::controlsLoadCleanly() {
 }
 
 void TestLoginControls::paletteFollowsTheme() {
-  QQuickItem* root = load("ZPalette { id: pal; objectName: \"pal\" }\n"
-                          "property color accent: pal.accent\n"
-                          "property color link: pal.link\n"
-                          "property string family: pal.fontFamily\n");
+  QQuickItem* root = load(
+      "ZPalette { id: pal; objectName: \"pal\" }\n"
+      "property color accent: pal.accent\n"
+      "property color link: pal.link\n"
+      "property string family: pal.fontFamily\n");
   QVERIFY(root);
   QCOMPARE(root->property("accent").value<QColor>(), QColor("#3399CC"));
   // A colour the theme lacks falls back to the built-in one.
@@ -191,8 +194,9 @@ void TestLoginControls::paletteFollowsTheme() {
 }
 
 void TestLoginControls::buttonKeys() {
-  QQuickItem* root = load("property int clicks: 0\n"
-                          "ZButton { objectName: \"b\"; text: \"Go\"; focus: true; onClicked: root.clicks++ }");
+  QQuickItem* root = load(
+      "property int clicks: 0\n"
+      "ZButton { objectName: \"b\"; text: \"Go\"; focus: true; onClicked: root.clicks++ }");
   QVERIFY(root);
   QQuickItem* b = item("b");
   QTRY_VERIFY(b->hasActiveFocus());
@@ -209,9 +213,10 @@ void TestLoginControls::buttonKeys() {
 }
 
 void TestLoginControls::disabledButtonIgnoresKeysAndClicks() {
-  QQuickItem* root = load("property int clicks: 0\n"
-                          "ZButton { objectName: \"b\"; text: \"Go\"; enabled: false; focus: true;"
-                          " onClicked: root.clicks++ }");
+  QQuickItem* root = load(
+      "property int clicks: 0\n"
+      "ZButton { objectName: \"b\"; text: \"Go\"; enabled: false; focus: true;"
+      " onClicked: root.clicks++ }");
   QVERIFY(root);
   QQuickItem* b = item("b");
   QVERIFY(!b->hasActiveFocus());
@@ -227,8 +232,9 @@ void TestLoginControls::disabledButtonIgnoresKeysAndClicks() {
 }
 
 void TestLoginControls::textFieldTypingAndPassword() {
-  QQuickItem* root = load("ZTextField { objectName: \"t\"; focus: true }\n"
-                          "ZTextField { objectName: \"p\"; y: 50; password: true }");
+  QQuickItem* root = load(
+      "ZTextField { objectName: \"t\"; focus: true }\n"
+      "ZTextField { objectName: \"p\"; y: 50; password: true }");
   QVERIFY(root);
   QQuickItem* t = item("t");
   QTRY_VERIFY(t->hasActiveFocus());
@@ -250,8 +256,9 @@ void TestLoginControls::textFieldTypingAndPassword() {
 }
 
 void TestLoginControls::textFieldEnterReachesScene() {
-  QQuickItem* root = load("property int accepted: 0\n"
-                          "ZTextField { objectName: \"t\"; focus: true; onAccepted: root.accepted++ }");
+  QQuickItem* root = load(
+      "property int accepted: 0\n"
+      "ZTextField { objectName: \"t\"; focus: true; onAccepted: root.accepted++ }");
   QVERIFY(root);
   QTRY_VERIFY(item("t")->hasActiveFocus());
   key(Qt::Key_Return);
@@ -260,9 +267,10 @@ void TestLoginControls::textFieldEnterReachesScene() {
 }
 
 void TestLoginControls::checkBoxSpaceToggles() {
-  QQuickItem* root = load("property int toggles: 0\n"
-                          "ZCheckBox { objectName: \"c\"; text: \"Remember password\"; focus: true;"
-                          " onToggled: root.toggles++ }");
+  QQuickItem* root = load(
+      "property int toggles: 0\n"
+      "ZCheckBox { objectName: \"c\"; text: \"Remember password\"; focus: true;"
+      " onToggled: root.toggles++ }");
   QVERIFY(root);
   QQuickItem* c = item("c");
   QTRY_VERIFY(c->hasActiveFocus());
@@ -284,9 +292,10 @@ void TestLoginControls::checkBoxSpaceToggles() {
 }
 
 void TestLoginControls::comboBoxKeyboard() {
-  QQuickItem* root = load("property int activations: 0\n"
-                          "ZComboBox { objectName: \"c\"; width: 200; focus: true;"
-                          " model: [\"anna\", \"bert\", \"carl\"]; onActivated: root.activations++ }");
+  QQuickItem* root = load(
+      "property int activations: 0\n"
+      "ZComboBox { objectName: \"c\"; width: 200; focus: true;"
+      " model: [\"anna\", \"bert\", \"carl\"]; onActivated: root.activations++ }");
   QVERIFY(root);
   QQuickItem* c = item("c");
   QTRY_VERIFY(c->hasActiveFocus());
@@ -324,8 +333,9 @@ void TestLoginControls::comboBoxKeyboard() {
 }
 
 void TestLoginControls::comboBoxCompletionIsCaseSensitive() {
-  QQuickItem* root = load("ZComboBox { objectName: \"c\"; width: 200; focus: true;"
-                          " model: [\"Anna\", \"anton\", \"bert\"] }");
+  QQuickItem* root = load(
+      "ZComboBox { objectName: \"c\"; width: 200; focus: true;"
+      " model: [\"Anna\", \"anton\", \"bert\"] }");
   QVERIFY(root);
   QQuickItem* c = item("c");
   QTRY_VERIFY(c->hasActiveFocus());
@@ -342,8 +352,9 @@ void TestLoginControls::comboBoxCompletionIsCaseSensitive() {
 }
 
 void TestLoginControls::readOnlyComboBoxPicksFromList() {
-  QQuickItem* root = load("ZComboBox { objectName: \"c\"; width: 200; focus: true; editable: false;"
-                          " currentIndex: 1; model: [\"first\", \"second\"] }");
+  QQuickItem* root = load(
+      "ZComboBox { objectName: \"c\"; width: 200; focus: true; editable: false;"
+      " currentIndex: 1; model: [\"first\", \"second\"] }");
   QVERIFY(root);
   QQuickItem* c = item("c");
   QTRY_COMPARE(c->property("editText").toString(), QStringLiteral("second"));
@@ -359,8 +370,9 @@ void TestLoginControls::readOnlyComboBoxPicksFromList() {
 }
 
 void TestLoginControls::linkKeys() {
-  QQuickItem* root = load("property int clicks: 0\n"
-                          "ZLink { objectName: \"l\"; text: \"Help\"; focus: true; onClicked: root.clicks++ }");
+  QQuickItem* root = load(
+      "property int clicks: 0\n"
+      "ZLink { objectName: \"l\"; text: \"Help\"; focus: true; onClicked: root.clicks++ }");
   QVERIFY(root);
   QTRY_VERIFY(item("l")->hasActiveFocus());
   key(Qt::Key_Return);

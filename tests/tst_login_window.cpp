@@ -44,8 +44,8 @@ namespace {
 
 bool isQmlWarning(const QString& msg) {
   return msg.contains(QLatin1String(".qml:")) || msg.contains(QLatin1String("qrc:/")) ||
-         msg.contains(QLatin1String("ReferenceError")) || msg.contains(QLatin1String("TypeError")) ||
-         msg.contains(QLatin1String("Binding loop"));
+         msg.contains(QLatin1String("ReferenceError")) ||
+         msg.contains(QLatin1String("TypeError")) || msg.contains(QLatin1String("Binding loop"));
 }
 
 }  // namespace
@@ -111,11 +111,12 @@ void TestLoginWindow::initTestCase() {
 #if ZENT_TEST_HAVE_REGISTRATION
   QML::registerTypes();
 #else
-  qmlRegisterUncreatableType<QML::LoginWindow>("Vantre", 1, 0, "LoginWindow",
-                                               QStringLiteral("LoginWindow cannot be created from QML"));
+  qmlRegisterUncreatableType<QML::LoginWindow>(
+      "Vantre", 1, 0, "LoginWindow", QStringLiteral("LoginWindow cannot be created from QML"));
 #endif
   qRegisterMetaType<const RAZ::Configuration::Config*>("const RAZ::Configuration::Config*");
-  QVERIFY(m_cipher.Initialize(TP::Bytes(QByteArray("login-window-test-key")), TP::Crypto::Blowfish::ModeCbc));
+  QVERIFY(m_cipher.Initialize(TP::Bytes(QByteArray("login-window-test-key")),
+                              TP::Crypto::Blowfish::ModeCbc));
 }
 
 void TestLoginWindow::init() {
@@ -125,7 +126,8 @@ void TestLoginWindow::init() {
   QDir(m_dir->path()).mkpath(QStringLiteral("install"));
   RAZ::Settings::setPath(RAZ::Settings::Application, m_dir->filePath(QStringLiteral("app")));
   RAZ::Settings::setPath(RAZ::Settings::Installation, m_dir->filePath(QStringLiteral("install")));
-  m_credentials = std::make_unique<CredentialsManager>(m_dir->filePath(QStringLiteral("credentials.dat")), &m_cipher);
+  m_credentials = std::make_unique<CredentialsManager>(
+      m_dir->filePath(QStringLiteral("credentials.dat")), &m_cipher);
   QVERIFY(m_credentials->load());
   m_configs = std::make_unique<RAZ::ConfigContainer>();
   ZentTest::takeMessages();
@@ -145,8 +147,8 @@ LoginWindow* TestLoginWindow::makeWindow(bool activate) {
   return m_window.data();
 }
 
-void TestLoginWindow::storeAccount(const QString& user, const QString& password, const QString& dmUrl,
-                                   const QString& display, int type) {
+void TestLoginWindow::storeAccount(const QString& user, const QString& password,
+                                   const QString& dmUrl, const QString& display, int type) {
   CredentialsData data;
   data.setUsername(user);
   data.setPassword(password);
@@ -231,9 +233,13 @@ void TestLoginWindow::sceneLoadsWithoutWarnings_data() {
 
 void TestLoginWindow::sceneLoadsWithoutWarnings() {
   QFETCH(bool, xsiField);
-  if (!xsiField) setInstallation(QStringLiteral("dm/url"), QString::fromLatin1(QByteArray("https://dm.example").toBase64()));
-  setInstallation(QStringLiteral("defaults/help_file"), QStringLiteral("https://help.example/index.html"));
-  setInstallation(QStringLiteral("defaults/forgot_password_url"), QStringLiteral(" https://pw.example "));
+  if (!xsiField)
+    setInstallation(QStringLiteral("dm/url"),
+                    QString::fromLatin1(QByteArray("https://dm.example").toBase64()));
+  setInstallation(QStringLiteral("defaults/help_file"),
+                  QStringLiteral("https://help.example/index.html"));
+  setInstallation(QStringLiteral("defaults/forgot_password_url"),
+                  QStringLiteral(" https://pw.example "));
   storeAccount(QStringLiteral("alice"), QStringLiteral("pw"));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
@@ -247,13 +253,16 @@ void TestLoginWindow::sceneLoadsWithoutWarnings() {
   QVERIFY(sceneItem(w, "helpLink")->isVisible());
   QVERIFY(sceneItem(w, "forgotPasswordLink")->isVisible());
   QCOMPARE(sceneItem(w, "xsiField")->isVisible(), xsiField);
-  QCOMPARE(sceneItem(w, "versionLabel")->property("text").toString(), QStringLiteral("Version: 20.1.1.231-ZQV"));
+  QCOMPARE(sceneItem(w, "versionLabel")->property("text").toString(),
+           QStringLiteral("Version: 20.1.1.231-ZQV"));
   // Run the busy state too: its bindings read the session state.
   w->sessionStateChange(nullptr, RAZ::Sessions::StateDetectingProxy);
   emit w->showSigningin();
-  QCOMPARE(sceneItem(w, "statusLabel")->property("text").toString(), QStringLiteral("Fetching Proxy Settings..."));
+  QCOMPARE(sceneItem(w, "statusLabel")->property("text").toString(),
+           QStringLiteral("Fetching Proxy Settings..."));
   w->sessionStateChange(nullptr, RAZ::Sessions::StateSigningOut);
-  QCOMPARE(sceneItem(w, "statusLabel")->property("text").toString(), QStringLiteral("Signing Out..."));
+  QCOMPARE(sceneItem(w, "statusLabel")->property("text").toString(),
+           QStringLiteral("Signing Out..."));
   emit w->showSignin();
   const QStringList warnings = qmlWarnings();
   QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
@@ -266,18 +275,21 @@ void TestLoginWindow::accountListDeduplicatesAndSorts() {
   storeAccount(QStringLiteral("anna"), QString());
   storeAccount(QStringLiteral("Zoe"), QString());
   // Two accounts share a display name; the first one's server decides.
-  storeAccount(QStringLiteral("d1"), QString(), QStringLiteral("https://other"), QStringLiteral("Desk"));
+  storeAccount(QStringLiteral("d1"), QString(), QStringLiteral("https://other"),
+               QStringLiteral("Desk"));
   storeAccount(QStringLiteral("d2"), QString(), QString(), QStringLiteral("Desk"));
   // An account of another login type is not listed.
   storeAccount(QStringLiteral("xmpp"), QString(), QString(), QString(), LoginXmpp);
-  setInstallation(QStringLiteral("dm/url"), QString::fromLatin1(QByteArray("https://dm").toBase64()));
+  setInstallation(QStringLiteral("dm/url"),
+                  QString::fromLatin1(QByteArray("https://dm").toBase64()));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QCOMPARE(w->usernamesFilterModel()->stringList(),
            (QStringList{QStringLiteral("Zoe"), QStringLiteral("anna"), QStringLiteral("bert")}));
   w->setXsiAddress(QStringLiteral("https://other"));
   QCOMPARE(w->usernamesFilterModel()->stringList(),
-           (QStringList{QStringLiteral("Desk"), QStringLiteral("Zoe"), QStringLiteral("anna"), QStringLiteral("bert")}));
+           (QStringList{QStringLiteral("Desk"), QStringLiteral("Zoe"), QStringLiteral("anna"),
+                        QStringLiteral("bert")}));
 }
 
 void TestLoginWindow::accountListFollowsXsiAddress() {
@@ -289,12 +301,14 @@ void TestLoginWindow::accountListFollowsXsiAddress() {
   QVERIFY(w);
   QVERIFY(w->getShowXsiField());
   QCOMPARE(w->getXsiAddress(), QStringLiteral("https://a"));
-  QCOMPARE(w->usernamesFilterModel()->stringList(), (QStringList{QStringLiteral("free"), QStringLiteral("onA")}));
+  QCOMPARE(w->usernamesFilterModel()->stringList(),
+           (QStringList{QStringLiteral("free"), QStringLiteral("onA")}));
   QSignalSpy changed(w, SIGNAL(xsiAddressChanged()));
   w->setXsiAddress(QStringLiteral("  https://b "));
   QCOMPARE(w->getXsiAddress(), QStringLiteral("https://b"));
   QCOMPARE(changed.count(), 1);
-  QCOMPARE(w->usernamesFilterModel()->stringList(), (QStringList{QStringLiteral("free"), QStringLiteral("onB")}));
+  QCOMPARE(w->usernamesFilterModel()->stringList(),
+           (QStringList{QStringLiteral("free"), QStringLiteral("onB")}));
   w->setXsiAddress(QString());
   QCOMPARE(w->usernamesFilterModel()->stringList(), QStringList{QStringLiteral("free")});
 }
@@ -367,8 +381,9 @@ void TestLoginWindow::wrongSettingTypesFallBack() {
   storeAccount(QStringLiteral("eve"), QStringLiteral("pw"));
   QFile ini(RAZ::Settings::filePath(RAZ::Settings::Application));
   QVERIFY(ini.open(QIODevice::WriteOnly));
-  ini.write("[login]\nsavepassword=maybe\nautologin=@Variant(garbage)\ndisplayname=eve\nconfig=1, 2\n"
-            "[defaults]\ndm_config_file=a, b\n");
+  ini.write(
+      "[login]\nsavepassword=maybe\nautologin=@Variant(garbage)\ndisplayname=eve\nconfig=1, 2\n"
+      "[defaults]\ndm_config_file=a, b\n");
   ini.close();
   setInstallation(QStringLiteral("defaults/help_file"), QStringList());
   LoginWindow* w = makeWindow();
@@ -397,7 +412,10 @@ void TestLoginWindow::forgottenPasswordIsClearedAfterSignin() {
   w->cbSessionOpened();
   QCOMPARE(storedPassword(QStringLiteral("frank@example.com")), QString());
   QCOMPARE(storedPassword(QStringLiteral("gina")), QStringLiteral("other-pw"));
-  QCOMPARE(RAZ::Settings(RAZ::Settings::Application).value(QStringLiteral("login/savepassword")).toBool(), false);
+  QCOMPARE(RAZ::Settings(RAZ::Settings::Application)
+               .value(QStringLiteral("login/savepassword"))
+               .toBool(),
+           false);
   // The manager writes its file again: the password is gone from disk too.
   CredentialsManager reread(m_credentials->path(), &m_cipher);
   QVERIFY(reread.load());
@@ -432,7 +450,8 @@ void TestLoginWindow::passwordNeverWrittenToSettings() {
   setApp(QStringLiteral("defaults/dm_config_file"), QStringLiteral("https://a"));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
-  QSignalSpy signin(w, SIGNAL(signin(QString, QString, const RAZ::Configuration::Config*, QString)));
+  QSignalSpy signin(w,
+                    SIGNAL(signin(QString, QString, const RAZ::Configuration::Config*, QString)));
   w->setUsername(QStringLiteral("ivy"));
   w->setPassword(secret);
   w->setRememberPasswordChecked(true);
@@ -447,7 +466,9 @@ void TestLoginWindow::passwordNeverWrittenToSettings() {
     if (!f.open(QIODevice::ReadOnly)) continue;
     QVERIFY2(!f.readAll().contains(secret.toUtf8()), qPrintable(file));
   }
-  QCOMPARE(RAZ::Settings(RAZ::Settings::Application).value(QStringLiteral("defaults/dm_config_file")).toString(),
+  QCOMPARE(RAZ::Settings(RAZ::Settings::Application)
+               .value(QStringLiteral("defaults/dm_config_file"))
+               .toString(),
            QStringLiteral("https://a"));
 }
 
@@ -478,7 +499,8 @@ void TestLoginWindow::autologinOnlyWhenAllowed() {
   setApp(QStringLiteral("login/autologin"), false);
   LoginWindow* w = makeWindow();
   QVERIFY(w);
-  QSignalSpy signin(w, SIGNAL(signin(QString, QString, const RAZ::Configuration::Config*, QString)));
+  QSignalSpy signin(w,
+                    SIGNAL(signin(QString, QString, const RAZ::Configuration::Config*, QString)));
   w->showLogin(true, false);  // stored as not automatic
   QCOMPARE(signin.count(), 0);
   w->setAutologinChecked(true);
@@ -496,13 +518,15 @@ void TestLoginWindow::autologinOnlyWhenAllowed() {
 // ---- keyboard --------------------------------------------------------------------
 
 void TestLoginWindow::enterSignsInOnlyWhenComplete() {
-  setInstallation(QStringLiteral("dm/url"), QString::fromLatin1(QByteArray("https://dm").toBase64()));
+  setInstallation(QStringLiteral("dm/url"),
+                  QString::fromLatin1(QByteArray("https://dm").toBase64()));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   w->showLogin(false, false);
   QVERIFY(QTest::qWaitForWindowExposed(w));
   QQuickItem* root = w->view()->rootObject();
-  QSignalSpy signin(w, SIGNAL(signin(QString, QString, const RAZ::Configuration::Config*, QString)));
+  QSignalSpy signin(w,
+                    SIGNAL(signin(QString, QString, const RAZ::Configuration::Config*, QString)));
   QSignalSpy cancel(w, SIGNAL(signoutClicked()));
 
   w->setUsername(QStringLiteral("kim"));
@@ -544,7 +568,8 @@ void TestLoginWindow::enterNeedsXsiAddressWhenShown() {
   QVERIFY(w->getShowXsiField());
   w->showLogin(false, false);
   QVERIFY(QTest::qWaitForWindowExposed(w));
-  QSignalSpy signin(w, SIGNAL(signin(QString, QString, const RAZ::Configuration::Config*, QString)));
+  QSignalSpy signin(w,
+                    SIGNAL(signin(QString, QString, const RAZ::Configuration::Config*, QString)));
   w->setUsername(QStringLiteral("lee"));
   w->setPassword(QStringLiteral("pw"));
   QVERIFY(!sceneItem(w, "usernameCombo")->isEnabled());
@@ -623,8 +648,10 @@ void TestLoginWindow::sceneStateFollowsWindow() {
 }
 
 void TestLoginWindow::configurationSelection() {
-  QVERIFY(m_configs->addConfig("<config name=\"Alpha\"></config>", m_dir->filePath(QStringLiteral("config1.xml"))));
-  QVERIFY(m_configs->addConfig("<config name=\"Beta\"></config>", m_dir->filePath(QStringLiteral("config2.xml"))));
+  QVERIFY(m_configs->addConfig("<config name=\"Alpha\"></config>",
+                               m_dir->filePath(QStringLiteral("config1.xml"))));
+  QVERIFY(m_configs->addConfig("<config name=\"Beta\"></config>",
+                               m_dir->filePath(QStringLiteral("config2.xml"))));
   setApp(QStringLiteral("login/config"), QStringLiteral("Beta"));
   LoginWindow* w = makeWindow();
   QVERIFY(w);

@@ -217,7 +217,8 @@ void TestNotifyDialogs::groupNameAcceptsTrimmedAndCloses() {
   QVERIFY(d.isNull());
 
   // Cancel reports nothing.
-  QPointer<Widgets::GroupNameInput> c = new Widgets::GroupNameInput(QStringLiteral("X"), false, nullptr);
+  QPointer<Widgets::GroupNameInput> c =
+      new Widgets::GroupNameInput(QStringLiteral("X"), false, nullptr);
   c->show();
   QSignalSpy none(c.data(), SIGNAL(accepted(QString)));
   child<QDialogButtonBox>(c, "buttonBox")->button(QDialogButtonBox::Cancel)->click();
@@ -320,7 +321,8 @@ void TestNotifyDialogs::fileChosenArrivesAfterStartReturned() {
   QFileDialog* dialog = fd->dialog();
   QVERIFY(dialog);
   QVERIFY(dialog->isVisible());
-  QCOMPARE(dialog->nameFilters(), QStringList{QStringLiteral("*.png *.jpg *.gif (*.png *.jpg *.gif)")});
+  QCOMPARE(dialog->nameFilters(),
+           QStringList{QStringLiteral("*.png *.jpg *.gif (*.png *.jpg *.gif)")});
   dialog->setDirectory(dir.path());
   dialog->selectFile(path);
   QVERIFY(QMetaObject::invokeMethod(dialog, "accept"));
@@ -387,7 +389,8 @@ void TestNotifyDialogs::fileDialogGoesWithItsParent() {
 
 void TestNotifyDialogs::fileDialogClosesItsOpenDialogWhenDestroyed() {
   QWidget parent;
-  auto* fd = new Dialogs::FileDialog(&parent, Dialogs::FileDialog::SaveAny, QStringLiteral("a.txt"));
+  auto* fd =
+      new Dialogs::FileDialog(&parent, Dialogs::FileDialog::SaveAny, QStringLiteral("a.txt"));
   fd->start();
   QPointer<QFileDialog> dialog = fd->dialog();
   QVERIFY(dialog && dialog->isVisible());

@@ -68,9 +68,7 @@ class TestNotifyManager : public QObject {
     if (!m_manager) m_manager = new NotificationManager;
     return *m_manager;
   }
-  void finishSlide() {
-    QTRY_COMPARE(manager().timeLine()->state(), QTimeLine::NotRunning);
-  }
+  void finishSlide() { QTRY_COMPARE(manager().timeLine()->state(), QTimeLine::NotRunning); }
 };
 
 void TestNotifyManager::cleanup() {
@@ -89,9 +87,12 @@ void TestNotifyManager::callsGoToTheBottomOthersOnTop() {
   QObject* s1 = session();
   QObject* s2 = session();
   QObject* s3 = session();
-  auto* call1 = manager().addCommunicationNotification(s1, CommunicationNotification::CallNotification);
-  auto* call2 = manager().addCommunicationNotification(s2, CommunicationNotification::CallNotification);
-  auto* chat = manager().addCommunicationNotification(s3, CommunicationNotification::ChatNotification);
+  auto* call1 =
+      manager().addCommunicationNotification(s1, CommunicationNotification::CallNotification);
+  auto* call2 =
+      manager().addCommunicationNotification(s2, CommunicationNotification::CallNotification);
+  auto* chat =
+      manager().addCommunicationNotification(s3, CommunicationNotification::ChatNotification);
   QVERIFY(call1 && call2 && chat);
 
   // The scene gives the popup its size: calls are wider than chats.
@@ -113,7 +114,8 @@ void TestNotifyManager::callsGoToTheBottomOthersOnTop() {
 
 void TestNotifyManager::duplicateSessionAndKindIsRefused() {
   QObject* s = session();
-  auto* first = manager().addCommunicationNotification(s, CommunicationNotification::CallNotification);
+  auto* first =
+      manager().addCommunicationNotification(s, CommunicationNotification::CallNotification);
   QVERIFY(first);
   QCOMPARE(manager().addCommunicationNotification(s, CommunicationNotification::CallNotification),
            static_cast<CommunicationNotification*>(nullptr));
@@ -140,12 +142,12 @@ void TestNotifyManager::closeCommunicationNotificationClosesOnlyTheCall() {
 }
 
 void TestNotifyManager::anAnswerClosesThePopup() {
-  const char* answers[] = {"callNotificationAccepted", "callNotificationIgnored",
-                           "chatNotificationAccepted", "chatNotificationIgnored",
+  const char* answers[] = {"callNotificationAccepted",      "callNotificationIgnored",
+                           "chatNotificationAccepted",      "chatNotificationIgnored",
                            "webcollabNotificationAccepted", "webcollabNotificationIgnored"};
   for (const char* answer : answers) {
-    QPointer<CommunicationNotification> n =
-        manager().addCommunicationNotification(session(), CommunicationNotification::ChatNotification);
+    QPointer<CommunicationNotification> n = manager().addCommunicationNotification(
+        session(), CommunicationNotification::ChatNotification);
     QVERIFY(n);
     QVERIFY(QMetaObject::invokeMethod(n, answer));
     flushDeletes();
@@ -155,9 +157,12 @@ void TestNotifyManager::anAnswerClosesThePopup() {
 }
 
 void TestNotifyManager::shareInvitationsStackDownFromTheCentre() {
-  auto* corner = manager().addCommunicationNotification(session(), CommunicationNotification::CallNotification);
-  auto* share1 = manager().addCommunicationNotification(session(), CommunicationNotification::WebcollabNotification);
-  auto* share2 = manager().addCommunicationNotification(session(), CommunicationNotification::WebcollabNotification);
+  auto* corner = manager().addCommunicationNotification(
+      session(), CommunicationNotification::CallNotification);
+  auto* share1 = manager().addCommunicationNotification(
+      session(), CommunicationNotification::WebcollabNotification);
+  auto* share2 = manager().addCommunicationNotification(
+      session(), CommunicationNotification::WebcollabNotification);
   QVERIFY(corner && share1 && share2);
   QVERIFY(share1->property("centered").toBool());
   QVERIFY(!corner->property("centered").toBool());
@@ -172,10 +177,12 @@ void TestNotifyManager::shareInvitationsStackDownFromTheCentre() {
 }
 
 void TestNotifyManager::closingTheLowestSlidesTheOthersDown() {
-  QPointer<CommunicationNotification> low =
-      manager().addCommunicationNotification(session(), CommunicationNotification::CallNotification);
-  auto* mid = manager().addCommunicationNotification(session(), CommunicationNotification::ChatNotification);
-  auto* top = manager().addCommunicationNotification(session(), CommunicationNotification::FiletransferNotification);
+  QPointer<CommunicationNotification> low = manager().addCommunicationNotification(
+      session(), CommunicationNotification::CallNotification);
+  auto* mid = manager().addCommunicationNotification(session(),
+                                                     CommunicationNotification::ChatNotification);
+  auto* top = manager().addCommunicationNotification(
+      session(), CommunicationNotification::FiletransferNotification);
   const int gap = low->height();
   const int midBefore = mid->y();
   const int topBefore = top->y();
@@ -204,10 +211,12 @@ void TestNotifyManager::closingTheLowestSlidesTheOthersDown() {
 }
 
 void TestNotifyManager::closingInTheMiddleRestacks() {
-  auto* low = manager().addCommunicationNotification(session(), CommunicationNotification::CallNotification);
-  QPointer<CommunicationNotification> mid =
-      manager().addCommunicationNotification(session(), CommunicationNotification::ChatNotification);
-  auto* top = manager().addCommunicationNotification(session(), CommunicationNotification::ChatNotification);
+  auto* low = manager().addCommunicationNotification(session(),
+                                                     CommunicationNotification::CallNotification);
+  QPointer<CommunicationNotification> mid = manager().addCommunicationNotification(
+      session(), CommunicationNotification::ChatNotification);
+  auto* top = manager().addCommunicationNotification(session(),
+                                                     CommunicationNotification::ChatNotification);
   manager().addNotification(QStringLiteral("A call was diverted"));
   const QPoint lowBefore = low->pos();
 
@@ -225,10 +234,12 @@ void TestNotifyManager::closingInTheMiddleRestacks() {
 }
 
 void TestNotifyManager::closingACentredOneMovesOnlyCentredOnesUp() {
-  QPointer<CommunicationNotification> share1 =
-      manager().addCommunicationNotification(session(), CommunicationNotification::WebcollabNotification);
-  auto* corner = manager().addCommunicationNotification(session(), CommunicationNotification::ChatNotification);
-  auto* share2 = manager().addCommunicationNotification(session(), CommunicationNotification::WebcollabNotification);
+  QPointer<CommunicationNotification> share1 = manager().addCommunicationNotification(
+      session(), CommunicationNotification::WebcollabNotification);
+  auto* corner = manager().addCommunicationNotification(
+      session(), CommunicationNotification::ChatNotification);
+  auto* share2 = manager().addCommunicationNotification(
+      session(), CommunicationNotification::WebcollabNotification);
   const QPoint cornerBefore = corner->pos();
   const int firstY = share1->y();
   const int secondY = share2->y();
@@ -247,10 +258,14 @@ void TestNotifyManager::closingACentredOneMovesOnlyCentredOnesUp() {
 void TestNotifyManager::removeNotificationsClosesEveryPopup() {
   QList<QPointer<QWidget>> popups;
   for (int i = 0; i < 2; ++i) {
-    popups << manager().addCommunicationNotification(session(), CommunicationNotification::CallNotification);
-    popups << manager().addCommunicationNotification(session(), CommunicationNotification::ChatNotification);
-    popups << manager().addCommunicationNotification(session(), CommunicationNotification::FiletransferNotification);
-    popups << manager().addCommunicationNotification(session(), CommunicationNotification::WebcollabNotification);
+    popups << manager().addCommunicationNotification(session(),
+                                                     CommunicationNotification::CallNotification);
+    popups << manager().addCommunicationNotification(session(),
+                                                     CommunicationNotification::ChatNotification);
+    popups << manager().addCommunicationNotification(
+        session(), CommunicationNotification::FiletransferNotification);
+    popups << manager().addCommunicationNotification(
+        session(), CommunicationNotification::WebcollabNotification);
     manager().addNotification(QStringLiteral("toast %1").arg(i));
   }
   QCOMPARE(manager().notificationWidgets().size(), 10);
@@ -262,7 +277,8 @@ void TestNotifyManager::removeNotificationsClosesEveryPopup() {
 }
 
 void TestNotifyManager::toastsJoinTheStackAndShowPlainText() {
-  auto* call = manager().addCommunicationNotification(session(), CommunicationNotification::CallNotification);
+  auto* call = manager().addCommunicationNotification(session(),
+                                                      CommunicationNotification::CallNotification);
   const QString markup = QStringLiteral("<b>Bob</b> <img src=\"http://example.invalid/x.png\">");
   manager().addNotification(markup);
   const QList<QWidget*> order = manager().notificationWidgets();
@@ -286,7 +302,8 @@ void TestNotifyManager::toastsJoinTheStackAndShowPlainText() {
 }
 
 void TestNotifyManager::screenChangeLaysTheStackOutAgain() {
-  auto* call = manager().addCommunicationNotification(session(), CommunicationNotification::CallNotification);
+  auto* call = manager().addCommunicationNotification(session(),
+                                                      CommunicationNotification::CallNotification);
   const QPoint home = call->pos();
   call->move(0, 0);
   QScreen* screen = QGuiApplication::primaryScreen();

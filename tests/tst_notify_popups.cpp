@@ -10,13 +10,13 @@
 #include <RAZ/MediaEngine/CallBasePtr.h>
 
 #include "TestSupport.h"
-#include "libqml/utils/Style.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
 #include "Widgets/Notifications/CommunicationOverlay.h"
 #include "Widgets/Notifications/CommunicationWindowDialpad.h"
 #include "Widgets/Notifications/ContactMouseOver.h"
 #include "Widgets/Notifications/Notification.h"
 #include "Widgets/Notifications/WebcollabSharingNotification.h"
+#include "libqml/utils/Style.h"
 
 namespace {
 
@@ -72,7 +72,8 @@ class TestNotifyPopups : public QObject {
 };
 
 void TestNotifyPopups::toastStaysOpenUnderTheMouse() {
-  QPointer<Widgets::Notifications::Notification> toast = new Widgets::Notifications::Notification(60);
+  QPointer<Widgets::Notifications::Notification> toast =
+      new Widgets::Notifications::Notification(60);
   toast->setText(QStringLiteral("hello"));
   toast->show();
   QVERIFY(toast->isCloseTimerActive());
@@ -92,7 +93,8 @@ void TestNotifyPopups::toastStaysOpenUnderTheMouse() {
 
 void TestNotifyPopups::toastClosesByButtonPressOrTimer() {
   {
-    QPointer<Widgets::Notifications::Notification> toast = new Widgets::Notifications::Notification(60000);
+    QPointer<Widgets::Notifications::Notification> toast =
+        new Widgets::Notifications::Notification(60000);
     toast->show();
     auto* button = toast->findChild<QPushButton*>(QStringLiteral("notificationCloseButton"));
     QVERIFY(button);
@@ -102,13 +104,15 @@ void TestNotifyPopups::toastClosesByButtonPressOrTimer() {
     QTRY_VERIFY(toast.isNull());
   }
   {
-    QPointer<Widgets::Notifications::Notification> toast = new Widgets::Notifications::Notification(60000);
+    QPointer<Widgets::Notifications::Notification> toast =
+        new Widgets::Notifications::Notification(60000);
     toast->show();
     QTest::mouseClick(toast, Qt::LeftButton, Qt::NoModifier, QPoint(5, toast->height() - 5));
     QTRY_VERIFY(toast.isNull());
   }
   {
-    QPointer<Widgets::Notifications::Notification> toast = new Widgets::Notifications::Notification(20);
+    QPointer<Widgets::Notifications::Notification> toast =
+        new Widgets::Notifications::Notification(20);
     toast->show();
     QTRY_VERIFY(toast.isNull());
   }
@@ -181,15 +185,18 @@ void TestNotifyPopups::notificationTitlesShowNamesAsPlainText() {
   // A name change reaches the title; a session gone leaves an empty name.
   session.setContactName(QStringLiteral("Ann"));
   bool renamed = false;
-  for (const auto& t : texts(n->rootObject())) renamed |= t.first == expected.arg(QStringLiteral("Ann"));
+  for (const auto& t : texts(n->rootObject()))
+    renamed |= t.first == expected.arg(QStringLiteral("Ann"));
   QVERIFY(renamed);
   delete n.data();
 }
 
 void TestNotifyPopups::callAnswerButtonsReportHowTheCallWasAnswered() {
-  Session session(8, QStringLiteral("Bob"), QStringLiteral("sip:bob@example.org"), Session::KindVideoCall, true);
+  Session session(8, QStringLiteral("Bob"), QStringLiteral("sip:bob@example.org"),
+                  Session::KindVideoCall, true);
   QVERIFY(session.isVideoCall());
-  auto* n = new QML::CommunicationNotification(&session, QML::CommunicationNotification::CallNotification);
+  auto* n = new QML::CommunicationNotification(&session,
+                                               QML::CommunicationNotification::CallNotification);
   n->load();
   QVERIFY(n->rootObject());
   QQuickItem* video = nullptr;
@@ -217,9 +224,11 @@ void TestNotifyPopups::callAnswerButtonsReportHowTheCallWasAnswered() {
 }
 
 void TestNotifyPopups::shareWithoutComponentSaysSo() {
-  Session session(9, QStringLiteral("Dan"), QStringLiteral("sip:dan@example.org"), Session::KindWebCollab, true);
+  Session session(9, QStringLiteral("Dan"), QStringLiteral("sip:dan@example.org"),
+                  Session::KindWebCollab, true);
   session.setShareAvailable(false);
-  auto* n = new QML::CommunicationNotification(&session, QML::CommunicationNotification::WebcollabNotification);
+  auto* n = new QML::CommunicationNotification(
+      &session, QML::CommunicationNotification::WebcollabNotification);
   n->load();
   QVERIFY(n->rootObject());
   QCOMPARE(n->rootObject()->height(), 25.0 + 1 + 70);
@@ -245,14 +254,15 @@ QString TestNotifyPopups::writeDialpadScene(QTemporaryDir& dir) {
   const QString path = dir.filePath(QStringLiteral("Dialpad.qml"));
   QFile f(path);
   if (!f.open(QIODevice::WriteOnly)) return QString();
-  f.write("import QtQuick 2.15\n"
-          "Item {\n"
-          "  width: 100; height: 100\n"
-          "  property var digits: []\n"
-          "  property int pastes: 0\n"
-          "  function sendDTMF(d) { var a = digits; a.push(d); digits = a; }\n"
-          "  function appendClipboardText() { pastes = pastes + 1; }\n"
-          "}\n");
+  f.write(
+      "import QtQuick 2.15\n"
+      "Item {\n"
+      "  width: 100; height: 100\n"
+      "  property var digits: []\n"
+      "  property int pastes: 0\n"
+      "  function sendDTMF(d) { var a = digits; a.push(d); digits = a; }\n"
+      "  function appendClipboardText() { pastes = pastes + 1; }\n"
+      "}\n");
   return path;
 }
 
@@ -265,7 +275,8 @@ void TestNotifyPopups::dialpadTurnsKeysIntoDigits() {
   pad->setSource(QUrl::fromLocalFile(scene));
   QVERIFY(pad->rootObject());
 
-  auto press = [pad](int key, Qt::KeyboardModifiers mods = Qt::NoModifier, const QString& text = QString()) {
+  auto press = [pad](int key, Qt::KeyboardModifiers mods = Qt::NoModifier,
+                     const QString& text = QString()) {
     QKeyEvent e(QEvent::KeyPress, key, mods, text);
     pad->handleKeyEvent(&e);
   };
@@ -306,7 +317,8 @@ void TestNotifyPopups::dialpadHidesOnDeactivation() {
 }
 
 void TestNotifyPopups::overlayPanelsSetHeightAndVisibility() {
-  Session session(10, QStringLiteral("Eli"), QStringLiteral("sip:eli@example.org"), Session::KindCall, false);
+  Session session(10, QStringLiteral("Eli"), QStringLiteral("sip:eli@example.org"),
+                  Session::KindCall, false);
   QWidget window;
   window.show();
   auto* overlay = new QML::CommunicationOverlay(&session, &window);
@@ -343,11 +355,13 @@ void TestNotifyPopups::overlayPanelsSetHeightAndVisibility() {
 }
 
 void TestNotifyPopups::overlayAttentionBringsTheWindowForward() {
-  Session session(11, QStringLiteral("Fay"), QStringLiteral("sip:fay@example.org"), Session::KindCall, false);
+  Session session(11, QStringLiteral("Fay"), QStringLiteral("sip:fay@example.org"),
+                  Session::KindCall, false);
   QWidget window;
   window.show();
   auto* overlay = new QML::CommunicationOverlay(&session, &window);
-  TP::Core::Refcounting::SmartPtr<Call> call(new Call(QStringLiteral("sip:fay@example.org"), Call::TypeAudio, false));
+  TP::Core::Refcounting::SmartPtr<Call> call(
+      new Call(QStringLiteral("sip:fay@example.org"), Call::TypeAudio, false));
   QVERIFY(call->setCallState(Call::StateInCall));
   session.setCall(call.Raw());
   QVERIFY(!overlay->attention());
@@ -365,7 +379,8 @@ void TestNotifyPopups::overlayAttentionBringsTheWindowForward() {
 void TestNotifyPopups::overlayWithoutSessionDoesNothing() {
   QWidget window;
   window.show();
-  auto* session = new Session(12, QStringLiteral("Gus"), QStringLiteral("sip:gus@example.org"), Session::KindCall, false);
+  auto* session = new Session(12, QStringLiteral("Gus"), QStringLiteral("sip:gus@example.org"),
+                              Session::KindCall, false);
   auto* overlay = new QML::CommunicationOverlay(session, &window);
   delete session;
   overlay->transferCallTriggered();

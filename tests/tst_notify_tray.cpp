@@ -61,8 +61,8 @@ void TestNotifyTray::presenceMenuComesFirst() {
   QMenu presence(QStringLiteral("Available"));
   tray.setPresenceMenu(&presence);
   QVERIFY(qAbs(presence.windowOpacity() - 0.9) < 0.01);
-  QCOMPARE(layout(tray.menu()),
-           (QStringList{"Available", "-", "Open Application", "-", "About", "-", "Sign Out", "Exit"}));
+  QCOMPARE(layout(tray.menu()), (QStringList{"Available", "-", "Open Application", "-", "About",
+                                             "-", "Sign Out", "Exit"}));
   QCOMPARE(tray.menu()->actions().first()->menu(), &presence);
 
   tray.setPresenceMenu(nullptr);

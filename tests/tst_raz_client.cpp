@@ -96,49 +96,47 @@ class TestRazClient : public QObject {
   }
 
   bool initialize(RAZ::Client& client, RAZ::ConfigContainer& container) {
-    return client.Initialize(&container, m_dataDir + "/credentials.dat", &m_cipher,
-                             [](const QString& name, QObject* parent) {
-                               return new QFile(name, parent);
-                             },
-                             {":/sounds/busy.wav", ":/sounds/congestion.wav"});
+    return client.Initialize(
+        &container, m_dataDir + "/credentials.dat", &m_cipher,
+        [](const QString& name, QObject* parent) { return new QFile(name, parent); },
+        {":/sounds/busy.wav", ":/sounds/congestion.wav"});
   }
 
   void connectAll(RAZ::Client& client, Receiver& r) {
-    QVERIFY(QObject::connect(&client, SIGNAL(sessionOpened(RAZ::Sessions::SessionManagerBase&)),
-                             &r, SLOT(cbSessionOpened(RAZ::Sessions::SessionManagerBase&))));
-    QVERIFY(QObject::connect(&client, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)),
-                             &r, SLOT(cbSessionClosed(RAZ::Sessions::SessionManagerBase&))));
+    QVERIFY(QObject::connect(&client, SIGNAL(sessionOpened(RAZ::Sessions::SessionManagerBase&)), &r,
+                             SLOT(cbSessionOpened(RAZ::Sessions::SessionManagerBase&))));
+    QVERIFY(QObject::connect(&client, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)), &r,
+                             SLOT(cbSessionClosed(RAZ::Sessions::SessionManagerBase&))));
+    QVERIFY(QObject::connect(&client,
+                             SIGNAL(sessionError(RAZ::Sessions::SessionManagerBase*,
+                                                 RAZ::Sessions::State, RAZ::Sessions::Error)),
+                             &r,
+                             SLOT(cbSessionError(RAZ::Sessions::SessionManagerBase*,
+                                                 RAZ::Sessions::State, RAZ::Sessions::Error))));
     QVERIFY(QObject::connect(
         &client,
-        SIGNAL(sessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State,
-                            RAZ::Sessions::Error)),
-        &r,
-        SLOT(cbSessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State,
-                            RAZ::Sessions::Error))));
-    QVERIFY(QObject::connect(
-        &client, SIGNAL(sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State)),
-        &r, SLOT(sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State))));
+        SIGNAL(sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State)), &r,
+        SLOT(sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State))));
     QVERIFY(QObject::connect(&client, SIGNAL(quit()), &r, SLOT(cbQuit())));
-    QVERIFY(QObject::connect(&client, SIGNAL(newVersionFound( bool, const QUrl & )), &r,
+    QVERIFY(QObject::connect(&client, SIGNAL(newVersionFound(bool, const QUrl&)), &r,
                              SLOT(newVersionFound(bool, const QUrl&))));
     QVERIFY(QObject::connect(&client, SIGNAL(ensureUserSettingsDirExists(QDir&, const QString&)),
                              &r, SLOT(ensureUserSettingsDirExists(QDir&, const QString&))));
-    QVERIFY(QObject::connect(
-        &client,
-        SIGNAL(requestProxyCredentials(bool, const QString &, const QString &, bool, QObject *,
-                                       const QString &)),
-        &r,
-        SLOT(onRequestProxyCredentials(bool, const QString&, const QString&, bool, QObject*,
-                                       const QString&))));
+    QVERIFY(QObject::connect(&client,
+                             SIGNAL(requestProxyCredentials(bool, const QString&, const QString&,
+                                                            bool, QObject*, const QString&)),
+                             &r,
+                             SLOT(onRequestProxyCredentials(bool, const QString&, const QString&,
+                                                            bool, QObject*, const QString&))));
     QVERIFY(QObject::connect(&client, SIGNAL(showDisclaimerDialog()), &r,
                              SLOT(onShowDisclaimerDialog())));
     QVERIFY(QObject::connect(&client, SIGNAL(xmppConnectStateChanged()), &r,
                              SLOT(onXmppConnectStateChanged())));
     // Signals the application forwards to the client, signal to signal.
     QObject forwarder;
-    for (const char* sig : {SIGNAL(basicLoggingEnabled(bool)), SIGNAL(advancedLoggingEnabled(bool)),
-                            SIGNAL(clearLogs()), SIGNAL(disclaimerAccepted()),
-                            SIGNAL(disclaimerRejected())})
+    for (const char* sig :
+         {SIGNAL(basicLoggingEnabled(bool)), SIGNAL(advancedLoggingEnabled(bool)),
+          SIGNAL(clearLogs()), SIGNAL(disclaimerAccepted()), SIGNAL(disclaimerRejected())})
       QVERIFY2(client.metaObject()->indexOfSignal(QMetaObject::normalizedSignature(sig + 1)) >= 0,
                sig);
   }
@@ -436,9 +434,15 @@ class TestRazClient : public QObject {
       f.write(text);
     };
     writeJunk("first broken copy");
-    { CredentialsManager manager(path, &m_cipher); QVERIFY(manager.load()); }
+    {
+      CredentialsManager manager(path, &m_cipher);
+      QVERIFY(manager.load());
+    }
     writeJunk("second broken copy");
-    { CredentialsManager manager(path, &m_cipher); QVERIFY(manager.load()); }
+    {
+      CredentialsManager manager(path, &m_cipher);
+      QVERIFY(manager.load());
+    }
     QStringList contents;
     for (const QFileInfo& info : QDir(dir.path()).entryInfoList(QDir::Files)) {
       QFile f(info.filePath());

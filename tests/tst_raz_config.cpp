@@ -63,13 +63,14 @@ class TestRazConfig : public QObject {
   }
 
   void valuesByIdWithDefaultsAndTypes() {
-    const Config c(configText("Main",
-                              "<value id=\"400\" type=\"bool\">false</value>"
-                              "<value id=\"0\" type=\"bool\">TRUE</value>"
-                              "<value id=\"61\" type=\"int\"> 50 </value>"
-                              "<value id=\"401\" type=\"string\">https://v.example/a?b=1&amp;c=2</value>"
-                              "<value id=\"380\" type=\"string\"></value>"),
-                   "/p/config.xml");
+    const Config c(
+        configText("Main",
+                   "<value id=\"400\" type=\"bool\">false</value>"
+                   "<value id=\"0\" type=\"bool\">TRUE</value>"
+                   "<value id=\"61\" type=\"int\"> 50 </value>"
+                   "<value id=\"401\" type=\"string\">https://v.example/a?b=1&amp;c=2</value>"
+                   "<value id=\"380\" type=\"string\"></value>"),
+        "/p/config.xml");
     QVERIFY(c.isValid());
     QCOMPARE(c.getName(), QString("Main"));
     QCOMPARE(c.getPath(), QString("/p/config.xml"));
@@ -114,10 +115,12 @@ class TestRazConfig : public QObject {
     QTest::addColumn<QByteArray>("text");
     QTest::newRow("empty") << QByteArray();
     QTest::newRow("garbage") << QByteArray::fromHex("0102fffe20676172626167650a");
-    QTest::newRow("no name") << QByteArray("<config><value id=\"1\" type=\"bool\">true</value></config>");
+    QTest::newRow("no name") << QByteArray(
+        "<config><value id=\"1\" type=\"bool\">true</value></config>");
     QTest::newRow("blank name") << QByteArray("<config name=\"  \"/>");
     QTest::newRow("wrong root") << QByteArray("<settings name=\"A\"/>");
-    QTest::newRow("unclosed") << QByteArray("<config name=\"A\"><value id=\"1\" type=\"bool\">true");
+    QTest::newRow("unclosed") << QByteArray(
+        "<config name=\"A\"><value id=\"1\" type=\"bool\">true");
     QTest::newRow("nested in value")
         << QByteArray("<config name=\"A\"><value id=\"1\" type=\"string\"><b/></value></config>");
   }
@@ -159,8 +162,8 @@ class TestRazConfig : public QObject {
     QVERIFY(container.currentConfig());
     QCOMPARE(container.currentConfig()->getName(), QString("Alpha"));
     QCOMPARE(container.currentConfig()->getPath(), d + "config_a.xml");
-    for (const char* skipped : {"config_b.xml", "config_c.xml", "config_d.xml", "config_e.xml",
-                                "config_f.xml"})
+    for (const char* skipped :
+         {"config_b.xml", "config_c.xml", "config_d.xml", "config_e.xml", "config_f.xml"})
       QVERIFY2(m_log.containsMessage(QString(d) + skipped), skipped);
     QVERIFY(!m_log.containsMessage("notconfig.xml"));
   }
@@ -172,8 +175,8 @@ class TestRazConfig : public QObject {
     writeFile(good.path() + "/config2.xml", m_cipher.Encrypt(configText("Good2")));
     RAZ::ConfigContainer container;
     container.setCipher(&m_cipher);
-    container.setSearchFolders({empty.path() + "/missing", empty.path(), bad.path(), good.path(),
-                                QString()});
+    container.setSearchFolders(
+        {empty.path() + "/missing", empty.path(), bad.path(), good.path(), QString()});
     QCOMPARE(container.reloadConfigFiles(), 2);
     QCOMPARE(container.configNames(), (QStringList{"Good", "Good2"}));
   }

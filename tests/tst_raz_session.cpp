@@ -114,14 +114,19 @@ class TestRazSession : public QObject {
   void connectRecorder() {
     RAZ::Client* c = m_client.get();
     Recorder* r = m_rec.get();
-    QVERIFY(connect(c, SIGNAL(sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State)),
-                    r, SLOT(sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State))));
+    QVERIFY(connect(
+        c, SIGNAL(sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State)), r,
+        SLOT(sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State))));
     QVERIFY(connect(c, SIGNAL(sessionOpened(RAZ::Sessions::SessionManagerBase&)), r,
                     SLOT(cbSessionOpened(RAZ::Sessions::SessionManagerBase&))));
     QVERIFY(connect(c, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)), r,
                     SLOT(cbSessionClosed(RAZ::Sessions::SessionManagerBase&))));
-    QVERIFY(connect(c, SIGNAL(sessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State, RAZ::Sessions::Error)),
-                    r, SLOT(cbSessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State, RAZ::Sessions::Error))));
+    QVERIFY(connect(c,
+                    SIGNAL(sessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State,
+                                        RAZ::Sessions::Error)),
+                    r,
+                    SLOT(cbSessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State,
+                                        RAZ::Sessions::Error))));
     QVERIFY(connect(c, SIGNAL(ensureUserSettingsDirExists(QDir&, const QString&)), r,
                     SLOT(ensureUserSettingsDirExists(QDir&, const QString&))));
     QVERIFY(connect(c, SIGNAL(quit()), r, SLOT(cbQuit())));
@@ -131,7 +136,8 @@ class TestRazSession : public QObject {
   SessionManagerBase* openSession(const QString& user = "alice@demo.zent") {
     m_rec->session = nullptr;
     m_rec->insideCall = true;
-    const bool started = m_client->signin(account(user, "demo"), m_client->getConfig(), QString(), true);
+    const bool started =
+        m_client->signin(account(user, "demo"), m_client->getConfig(), QString(), true);
     m_rec->insideCall = false;
     if (!started) return nullptr;
     QPointer<Recorder> rec(m_rec.get());
@@ -158,7 +164,8 @@ class TestRazSession : public QObject {
     m_exeDir = std::make_unique<QTemporaryDir>();
     QFile f(m_exeDir->path() + "/config_demo.xml");
     QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(m_cipher.Encrypt(QByteArray("<config name=\"Demo\"><value id=\"116\" type=\"bool\">true</value></config>")));
+    f.write(m_cipher.Encrypt(
+        QByteArray("<config name=\"Demo\"><value id=\"116\" type=\"bool\">true</value></config>")));
     f.close();
     m_container = std::make_unique<RAZ::ConfigContainer>();
     m_client = std::make_unique<RAZ::Client>(&m_signOut, &m_exit, m_exeDir->path());
@@ -223,7 +230,9 @@ class TestRazSession : public QObject {
     m_rec->insideCall = false;
     QVERIFY(m_client->hasSession());
     QVERIFY(!m_client->openSession());
-    QSignalSpy error(m_client.get(), SIGNAL(sessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State, RAZ::Sessions::Error)));
+    QSignalSpy error(m_client.get(),
+                     SIGNAL(sessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State,
+                                         RAZ::Sessions::Error)));
     QVERIFY(error.wait(5000));
     QVERIFY(!m_rec->signalInsideCall);
     QCOMPARE(m_rec->states, (QList<int>{1, 4, 5, 0}));
@@ -245,7 +254,8 @@ class TestRazSession : public QObject {
     QMap<QObject*, int> destroyedCount;
     for (QObject* child : session->findChildren<QObject*>()) {
       owned << child;
-      connect(child, &QObject::destroyed, this, [&destroyedCount](QObject* o) { ++destroyedCount[o]; });
+      connect(child, &QObject::destroyed, this,
+              [&destroyedCount](QObject* o) { ++destroyedCount[o]; });
     }
     QVERIFY(owned.size() > 10);
     QPointer<SessionManagerBase> guard(session);
@@ -329,15 +339,21 @@ class TestRazSession : public QObject {
     QVERIFY(api.Initialize(session->contactsManager(), session, session->configuration()));
     QVERIFY(api.isInitialized());
     QObject* comms = session->commsSessionController();
-    QVERIFY(connect(&api, SIGNAL(createCall( const QList<RAZ::Contacts::ContactPtr>&, RAZ::Contacts::Properties::Key, RAZ::Actions::Action::Id )),
-                    comms, SLOT(createCall(const QList<RAZ::Contacts::ContactPtr>&, RAZ::Contacts::Properties::Key, RAZ::Actions::Action::Id))));
-    QVERIFY(connect(&api, SIGNAL(createChat(const QList< RAZ::Contacts::ContactPtr >&)), comms,
+    QVERIFY(connect(&api,
+                    SIGNAL(createCall(const QList<RAZ::Contacts::ContactPtr>&,
+                                      RAZ::Contacts::Properties::Key, RAZ::Actions::Action::Id)),
+                    comms,
+                    SLOT(createCall(const QList<RAZ::Contacts::ContactPtr>&,
+                                    RAZ::Contacts::Properties::Key, RAZ::Actions::Action::Id))));
+    QVERIFY(connect(&api, SIGNAL(createChat(const QList<RAZ::Contacts::ContactPtr>&)), comms,
                     SLOT(createChat(const QList<RAZ::Contacts::ContactPtr>&))));
-    QVERIFY(connect(&api, SIGNAL(createMyRoomSession( RAZ::Contacts::Const::ContactPtr, const QString&)), comms,
-                    SLOT(createMyRoomSession(RAZ::Contacts::Const::ContactPtr, const QString&))));
+    QVERIFY(connect(
+        &api, SIGNAL(createMyRoomSession(RAZ::Contacts::Const::ContactPtr, const QString&)), comms,
+        SLOT(createMyRoomSession(RAZ::Contacts::Const::ContactPtr, const QString&))));
     QVERIFY(connect(&api, SIGNAL(createWebCollabSession(const QStringList&)), comms,
                     SLOT(createWebCollabSession(const QStringList&))));
-    QSignalSpy created(comms, SIGNAL(sessionCreated(RAZ::Controllers::CommunicationSession*, bool)));
+    QSignalSpy created(comms,
+                       SIGNAL(sessionCreated(RAZ::Controllers::CommunicationSession*, bool)));
     QSignalSpy ready(comms, SIGNAL(sessionReady(RAZ::Controllers::CommunicationSession*)));
     RAZ::Contacts::ContactPtr alice = session->contactsManager()->getContact(101);
     QVERIFY(alice);
@@ -372,11 +388,13 @@ class TestRazSession : public QObject {
     QVERIFY(!comms.Initialize(QString(), new RAZ::Adapters::FactoryPtr("sip:a@b"), nullptr));
     QVERIFY(!comms.Initialize(dir.path() + "/comms.db", nullptr, nullptr));
     QVERIFY(!comms.hasDatabase());
-    TP::Core::Refcounting::SmartPtr<RAZ::Adapters::FactoryPtr> factory(new RAZ::Adapters::FactoryPtr("sip:a@b"));
+    TP::Core::Refcounting::SmartPtr<RAZ::Adapters::FactoryPtr> factory(
+        new RAZ::Adapters::FactoryPtr("sip:a@b"));
     QVERIFY(comms.Initialize(dir.path() + "/user/comms.db", factory, nullptr));
     QVERIFY(comms.hasDatabase());
     QCOMPARE(comms.ownAddress(), QString("sip:a@b"));
-    QCOMPARE(QFile::permissions(dir.path() + "/user/comms.db") & 0x0077, QFileDevice::Permissions());
+    QCOMPARE(QFile::permissions(dir.path() + "/user/comms.db") & 0x0077,
+             QFileDevice::Permissions());
     QCOMPARE(factory->ReferenceCount(), 2u);
     comms.reset();
     QVERIFY(!comms.hasDatabase());
@@ -387,7 +405,8 @@ class TestRazSession : public QObject {
   void countedPlatformObjects() {
     QPointer<RAZ::Models::SmileysPtr> watch;
     {
-      TP::Core::Refcounting::SmartPtr<RAZ::Models::SmileysPtr> smileys(new RAZ::Models::SmileysPtr(nullptr));
+      TP::Core::Refcounting::SmartPtr<RAZ::Models::SmileysPtr> smileys(
+          new RAZ::Models::SmileysPtr(nullptr));
       watch = smileys.Raw();
       QVERIFY(!smileys->imageFor(":-)").isEmpty());
       TP::Core::Refcounting::SmartPtr<RAZ::Models::SmileysPtr> second = smileys;
@@ -396,25 +415,32 @@ class TestRazSession : public QObject {
     QVERIFY(watch.isNull());
 
     // A call read through the meta-object, the way the popups read it.
-    RAZ::Controllers::CommunicationSession session(7, "Bob", "sip:bob@x", RAZ::Controllers::CommunicationSession::KindCall, true);
-    QPointer<RAZ::MediaEngine::CallBasePtr> call(new RAZ::MediaEngine::CallBasePtr("sip:bob@x", RAZ::MediaEngine::CallBasePtr::TypeAudio, true));
+    RAZ::Controllers::CommunicationSession session(
+        7, "Bob", "sip:bob@x", RAZ::Controllers::CommunicationSession::KindCall, true);
+    QPointer<RAZ::MediaEngine::CallBasePtr> call(new RAZ::MediaEngine::CallBasePtr(
+        "sip:bob@x", RAZ::MediaEngine::CallBasePtr::TypeAudio, true));
     session.setCall(call);
-    QSignalSpy states(&session, SIGNAL(callStateChanged(RAZ::MediaEngine::CallBasePtr*,RAZ::MediaEngine::CallBasePtr::CallState)));
+    QSignalSpy states(&session, SIGNAL(callStateChanged(RAZ::MediaEngine::CallBasePtr*,
+                                                        RAZ::MediaEngine::CallBasePtr::CallState)));
     RAZ::MediaEngine::CallBasePtr* read = nullptr;
-    QVERIFY(QMetaObject::invokeMethod(&session, "getCall", Q_RETURN_ARG(RAZ::MediaEngine::CallBasePtr*, read)));
+    QVERIFY(QMetaObject::invokeMethod(&session, "getCall",
+                                      Q_RETURN_ARG(RAZ::MediaEngine::CallBasePtr*, read)));
     QCOMPARE(read, call.data());
     RAZ::MediaEngine::CallBasePtr::CallState state = RAZ::MediaEngine::CallBasePtr::StateIdle;
-    QVERIFY(QMetaObject::invokeMethod(read, "getCallState", Q_RETURN_ARG(RAZ::MediaEngine::CallBasePtr::CallState, state)));
+    QVERIFY(QMetaObject::invokeMethod(
+        read, "getCallState", Q_RETURN_ARG(RAZ::MediaEngine::CallBasePtr::CallState, state)));
     QCOMPARE(int(state), 2);
     call->answer();
     QCOMPARE(states.count(), 1);
     QCOMPARE(int(call->getCallState()), 3);
     call->close(0);
-    QVERIFY(!call->setCallState(RAZ::MediaEngine::CallBasePtr::StateInCall));  // closed stays closed
-    for (const char* name : {"contactName", "callerName", "isVideoCall", "updatingToVideo", "isConference",
-                             "isGroupChat", "isMyRoom", "inviteReason", "subject", "groupChatSubject",
-                             "fileName", "roomOwner", "shareAvailable", "chatActionAvailable",
-                             "chatActive", "contactPicture", "presenceIcon"}) {
+    QVERIFY(
+        !call->setCallState(RAZ::MediaEngine::CallBasePtr::StateInCall));  // closed stays closed
+    for (const char* name :
+         {"contactName", "callerName", "isVideoCall", "updatingToVideo", "isConference",
+          "isGroupChat", "isMyRoom", "inviteReason", "subject", "groupChatSubject", "fileName",
+          "roomOwner", "shareAvailable", "chatActionAvailable", "chatActive", "contactPicture",
+          "presenceIcon"}) {
       const int index = session.metaObject()->indexOfProperty(name);
       QVERIFY2(index >= 0, name);
       QVERIFY2(session.metaObject()->property(index).hasNotifySignal(), name);

@@ -68,7 +68,8 @@ void answerNext(Seen* seen, QDialogButtonBox::StandardButton button) {
     seen->title = m->windowTitle();
     seen->text = m->messageLabel()->text();
     seen->mainWindowGone = app()->mainWindow() == nullptr;
-    for (QAbstractButton* b : m->buttonBox()->buttons()) seen->buttons << m->buttonBox()->standardButton(b);
+    for (QAbstractButton* b : m->buttonBox()->buttons())
+      seen->buttons << m->buttonBox()->standardButton(b);
   });
 }
 
@@ -115,8 +116,9 @@ class TestSessionLifecycle : public QObject {
 
   // The objects a session owns, to count their end.
   QList<Watched> sessionObjects() {
-    return {Watched(app()->mainWindow()), Watched(app()->factory()), Watched(app()->commsWindowManager()),
-            Watched(app()->presenceRequestDialog()), Watched(app()->contactOnlinePlayer())};
+    return {Watched(app()->mainWindow()), Watched(app()->factory()),
+            Watched(app()->commsWindowManager()), Watched(app()->presenceRequestDialog()),
+            Watched(app()->contactOnlinePlayer())};
   }
 
   void verifySignedOut(const QList<Watched>& objects) {
@@ -173,7 +175,8 @@ class TestSessionLifecycle : public QObject {
     login->setPassword("not the password");
     login->onSigninClicked();
     QTRY_VERIFY(visibleMessage("Invalid User"));
-    QCOMPARE(visibleMessage("Invalid User")->messageLabel()->text(), QString("Authentication failed"));
+    QCOMPARE(visibleMessage("Invalid User")->messageLabel()->text(),
+             QString("Authentication failed"));
     QCOMPARE(app()->loginWindow(), login);
     QTRY_COMPARE(login->getLoginState(), QML::LoginWindow::None);
     QVERIFY(!app()->mainWindow());
@@ -186,7 +189,10 @@ class TestSessionLifecycle : public QObject {
     app()->loginWindow()->setPassword("demo");
     app()->loginWindow()->onSigninClicked();
     QTRY_VERIFY(visibleMessage("Connection Error"));
-    QVERIFY(visibleMessage("Connection Error")->messageLabel()->text().startsWith("Client is unable to connect"));
+    QVERIFY(visibleMessage("Connection Error")
+                ->messageLabel()
+                ->text()
+                .startsWith("Client is unable to connect"));
     QVERIFY(!app()->mainWindow());
   }
 
@@ -247,7 +253,8 @@ class TestSessionLifecycle : public QObject {
     QVERIFY(app()->mainWindow());
     const QList<Watched> objects = sessionObjects();
     // The scene's own Sign Out: the window is deleted from its own handler.
-    QQuickItem* button = app()->mainWindow()->view()->rootObject()->findChild<QQuickItem*>("signOutButton");
+    QQuickItem* button =
+        app()->mainWindow()->view()->rootObject()->findChild<QQuickItem*>("signOutButton");
     QVERIFY(button);
     QVERIFY(QMetaObject::invokeMethod(button, "clicked"));
     QVERIFY(!app()->mainWindow());
@@ -272,7 +279,10 @@ class TestSessionLifecycle : public QObject {
     const QList<Watched> objects = sessionObjects();
     QVERIFY(demo().dropConnection());
     QTRY_VERIFY(visibleMessage("Connection Error"));
-    QVERIFY(visibleMessage("Connection Error")->messageLabel()->text().startsWith("Connection to server failed"));
+    QVERIFY(visibleMessage("Connection Error")
+                ->messageLabel()
+                ->text()
+                .startsWith("Connection to server failed"));
     verifySignedOut(objects);
   }
 
@@ -292,7 +302,8 @@ class TestSessionLifecycle : public QObject {
   // opens, and closing it signs out; a session the server ends takes the
   // window with it without a second sign-out.
   void callSettingsOnlySessionLivesInItsWindow() {
-    const RAZ::Configuration::Config* demoConfig = app()->client()->getConfigContainer()->currentConfig();
+    const RAZ::Configuration::Config* demoConfig =
+        app()->client()->getConfigContainer()->currentConfig();
     QVERIFY(demoConfig);
     QByteArray source = demoConfig->source();
     const QByteArray off = "<value id=\"0\" type=\"bool\">false</value>";
@@ -304,7 +315,8 @@ class TestSessionLifecycle : public QObject {
     for (const bool byServer : {false, true}) {
       QPointer<QML::LoginWindow> login = app()->loginWindow();
       QVERIFY(login);
-      app()->signin(QStringLiteral("alice"), RAZ::Demo::Service::demoPassword(), &settingsOnly, QString());
+      app()->signin(QStringLiteral("alice"), RAZ::Demo::Service::demoPassword(), &settingsOnly,
+                    QString());
       QTRY_VERIFY(app()->callSettingsWindow() && app()->callSettingsWindow()->isVisible());
       QPointer<QML::CallSettings> window = app()->callSettingsWindow();
       QCOMPARE(window->windowTitle(), QString("Call Settings"));
@@ -326,7 +338,8 @@ class TestSessionLifecycle : public QObject {
       QVERIFY(!app()->callSettingsWindow());
       int closedRecords = 0;
       for (const TP::Core::Logging::Record& r : m_log.records())
-        if (r.message == QLatin1String("Session closed") && r.tag == QLatin1String("Application::cbSessionClosed"))
+        if (r.message == QLatin1String("Session closed") &&
+            r.tag == QLatin1String("Application::cbSessionClosed"))
           ++closedRecords;
       QCOMPARE(closedRecords, 1);
     }
@@ -341,8 +354,9 @@ class TestSessionLifecycle : public QObject {
     QTest::newRow("4") << 4 << -1 << QString();
     QTest::newRow("0") << 0 << int(Dialogs::PasswordChangeNotification::ExpiryWarning)
                        << "Xsi account password expires today. Please consider changing it.";
-    QTest::newRow("-1") << -1 << int(Dialogs::PasswordChangeNotification::Expired)
-                        << "Xsi account password has expired. Please change it to enable Xsi functionality.";
+    QTest::newRow("-1")
+        << -1 << int(Dialogs::PasswordChangeNotification::Expired)
+        << "Xsi account password has expired. Please change it to enable Xsi functionality.";
     QTest::newRow("-10001") << -10001 << -1 << QString();
   }
   void passwordExpiryPrompt() {
@@ -371,7 +385,8 @@ class TestSessionLifecycle : public QObject {
     app()->xsiCredentialsDaysLeft(1);
     Dialogs::PasswordChangeNotification* dialog = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
-      if (auto* p = qobject_cast<Dialogs::PasswordChangeNotification*>(w); p && p->isVisible()) dialog = p;
+      if (auto* p = qobject_cast<Dialogs::PasswordChangeNotification*>(w); p && p->isVisible())
+        dialog = p;
     QVERIFY(dialog);
     dialog->oldPasswordField()->setText("demo");
     dialog->newPasswordField()->setText("demo-2");
@@ -380,7 +395,8 @@ class TestSessionLifecycle : public QObject {
     dialog->changeButton()->click();
     QTRY_COMPARE(dialog->state(), int(Dialogs::PasswordChangeNotification::Changed));
     dialog->close();
-    for (const auto& r : m_log.records()) QVERIFY2(!r.message.contains("demo-2"), qPrintable(r.message));
+    for (const auto& r : m_log.records())
+      QVERIFY2(!r.message.contains("demo-2"), qPrintable(r.message));
   }
 
   void secondInstanceMessages() {

@@ -14,175 +14,184 @@
 #include <csignal>
 
 class TestCrash : public QObject {
-    Q_OBJECT
+  Q_OBJECT
 
-private:
-    QTemporaryDir m_dir;
-    TP::Core::Logging::MemorySink m_log;
+ private:
+  QTemporaryDir m_dir;
+  TP::Core::Logging::MemorySink m_log;
 
-    QString service() const { return qEnvironmentVariable("ZENT_DIST_DIR") + QStringLiteral("/ZentCrashService"); }
-    QString child() const { return QCoreApplication::applicationDirPath() + QStringLiteral("/crashing-child"); }
+  QString service() const {
+    return qEnvironmentVariable("ZENT_DIST_DIR") + QStringLiteral("/ZentCrashService");
+  }
+  QString child() const {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/crashing-child");
+  }
 
-    // A stand-in crash service that records its arguments and exits with `code`.
-    QString fakeService(const QString& name, int code) {
-        const QString path = m_dir.filePath(name);
-        QFile script(path);
-        if (!script.open(QIODevice::WriteOnly)) return QString();
-        script.write("#!/bin/sh\necho \"$@\" >> \"$0.calls\"\nexit " + QByteArray::number(code) + "\n");
-        script.close();
-        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        return path;
+  // A stand-in crash service that records its arguments and exits with `code`.
+  QString fakeService(const QString& name, int code) {
+    const QString path = m_dir.filePath(name);
+    QFile script(path);
+    if (!script.open(QIODevice::WriteOnly)) return QString();
+    script.write("#!/bin/sh\necho \"$@\" >> \"$0.calls\"\nexit " + QByteArray::number(code) + "\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+  }
+
+  static QStringList lines(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  }
+
+  // Runs the crashing child; returns its report (empty when none).
+  QString runChild(const QString& dataFolder, const QString& mode, QProcess& process) {
+    process.setProcessChannelMode(QProcess::SeparateChannels);
+    process.start(child(), {service(), dataFolder, mode});
+    if (!process.waitForStarted(10000)) return QStringLiteral("<not started>");
+    if (!process.waitForFinished(120000)) {
+      process.kill();
+      return QStringLiteral("<hung>");
     }
+    const QStringList reports = QDir(dataFolder + QStringLiteral("/crashes"))
+                                    .entryList({QStringLiteral("crash-*.txt")}, QDir::Files);
+    if (reports.size() != 1) return QString();
+    QFile f(dataFolder + QStringLiteral("/crashes/") + reports.first());
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+  }
 
-    static QStringList lines(const QString& path) {
-        QFile f(path);
-        if (!f.open(QIODevice::ReadOnly)) return {};
-        return QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+ private slots:
+  void cleanupTestCase() { TP::Core::Logging::removeLogger(&m_log); }
+
+  void initTestCase() {
+    QVERIFY(m_dir.isValid());
+    TP::Core::Logging::addLogger(&m_log);
+    QVERIFY2(QFileInfo(service()).isExecutable(), qPrintable(service()));
+    QVERIFY2(QFileInfo(child()).isExecutable(), qPrintable(child()));
+  }
+
+  void buildIdTakesTheVersionsLastPart() {
+    QCOMPARE(CrashReporter::buildId(QStringLiteral("20.1.1.231")), QStringLiteral("2014091700231"));
+    QCOMPARE(CrashReporter::buildId(QStringLiteral("7")), QStringLiteral("2014091700007"));
+  }
+
+  void crashLeavesAReportWithEveryThreadAndTheLogTail_data() {
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<int>("signo");
+    QTest::newRow("segv") << QStringLiteral("segv") << int(SIGSEGV);
+    QTest::newRow("abort") << QStringLiteral("abort") << int(SIGABRT);
+  }
+
+  void crashLeavesAReportWithEveryThreadAndTheLogTail() {
+    QFETCH(QString, mode);
+    QFETCH(int, signo);
+    const QString data = m_dir.filePath(QStringLiteral("data-") + mode);
+    QVERIFY(QDir().mkpath(data));
+    QProcess process;
+    const QString report = runChild(data, mode, process);
+    const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+    QVERIFY2(!report.isEmpty() && !report.startsWith(QLatin1Char('<')), qPrintable(report + err));
+    // The child still ends by its signal, as it would without the handler.
+    QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+    QVERIFY2(report.contains(QStringLiteral("Signal: %1").arg(signo)), qPrintable(report));
+    QVERIFY(report.contains(QStringLiteral("Process: %1").arg(process.processId())) ||
+            report.contains(QStringLiteral("Process: ")));
+    QVERIFY(report.contains(QStringLiteral("Version: 20.1.1.231")));
+    QVERIFY(report.contains(QStringLiteral("BuildID: 2014091700231")));
+    // The crashing thread's own stack, then every thread.
+    QVERIFY2(report.contains(QStringLiteral("backtrace:")), qPrintable(report));
+    const QString all = report.section(QStringLiteral("== All threads =="), 1);
+    QVERIFY2(all.count(QStringLiteral("Thread ")) >= 2, qPrintable(all));
+    QVERIFY(report.contains(QStringLiteral("crashchild: last words before the crash")));
+    // The crash-info file stays in the user's own data folder.
+    QVERIFY(QFile::exists(data + QStringLiteral("/zent.info")));
+  }
+
+  void crashWithAnUnwritableDataFolderStillEndsCleanly() {
+    // A plain file where the data folder should be: nothing can be written.
+    const QString blocker = m_dir.filePath(QStringLiteral("blocker"));
+    QFile f(blocker);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    QProcess process;
+    const QString report =
+        runChild(blocker + QStringLiteral("/data"), QStringLiteral("segv"), process);
+    QVERIFY(report.isEmpty());
+    QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(process.exitCode(), int(SIGSEGV));
+    const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+    QVERIFY2(err.contains(QStringLiteral("cannot create the report folder")), qPrintable(err));
+  }
+
+  void missingServiceReportsOneErrorAndStartsNothing() {
+    CrashReporter reporter;
+    reporter.setDataFolder(m_dir.filePath(QStringLiteral("missing")));
+    QSignalSpy errors(&reporter, &CrashReporter::initError);
+    QVERIFY(reporter.installExceptionHandler(m_dir.filePath(QStringLiteral("no-such-service"))));
+    QCOMPARE(errors.count(), 1);
+    QVERIFY(!reporter.isInstalled());
+    QCoreApplication::processEvents();
+    QCOMPARE(errors.count(), 1);
+  }
+
+  void infoFileDescribesTheProgramAndGoesWithTheReporter() {
+    const QString data = m_dir.filePath(QStringLiteral("info"));
+    QVERIFY(QDir().mkpath(data));
+    const QString fake = fakeService(QStringLiteral("svc-info"), 1);
+    {
+      CrashReporter reporter;
+      reporter.setDataFolder(data);
+      reporter.setVersion(QStringLiteral("20.1.1.231"));
+      reporter.setCrashReporterExe(QStringLiteral("/opt/zent/crashreporter"));
+      reporter.setRestartCommand(QStringLiteral("/opt/zent/zent"), {QStringLiteral("--x")});
+      QSignalSpy ok(&reporter, &CrashReporter::initSuccess);
+      QVERIFY(reporter.installExceptionHandler(fake));
+      QVERIFY(ok.wait(10000));
+      QCOMPARE(lines(reporter.infoFilePath()),
+               (QStringList{"ProductName=Bramblex", "BuildID=2014091700231", "Version=20.1.1.231",
+                            "RestartExecutable=/opt/zent/zent",
+                            "CrashReporterExe=/opt/zent/crashreporter"}));
+      QCOMPARE(QFileInfo(reporter.infoFilePath()).absolutePath(),
+               QFileInfo(data).absoluteFilePath());
+
+      // A second installation is refused and leaves the file alone.
+      reporter.setVersion(QStringLiteral("9.9"));
+      QSignalSpy errors(&reporter, &CrashReporter::initError);
+      QVERIFY(!reporter.installExceptionHandler(fake));
+      QCOMPARE(errors.count(), 1);
+      QVERIFY(lines(reporter.infoFilePath()).contains(QStringLiteral("Version=20.1.1.231")));
     }
+    QVERIFY(!QFile::exists(data + QStringLiteral("/zent.info")));
+  }
 
-    // Runs the crashing child; returns its report (empty when none).
-    QString runChild(const QString& dataFolder, const QString& mode, QProcess& process) {
-        process.setProcessChannelMode(QProcess::SeparateChannels);
-        process.start(child(), {service(), dataFolder, mode});
-        if (!process.waitForStarted(10000)) return QStringLiteral("<not started>");
-        if (!process.waitForFinished(120000)) {
-            process.kill();
-            return QStringLiteral("<hung>");
-        }
-        const QStringList reports = QDir(dataFolder + QStringLiteral("/crashes"))
-                                        .entryList({QStringLiteral("crash-*.txt")}, QDir::Files);
-        if (reports.size() != 1) return QString();
-        QFile f(dataFolder + QStringLiteral("/crashes/") + reports.first());
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }
+  void serviceThatIsAlreadyServingIsNotRestarted() {
+    const QString fake = fakeService(QStringLiteral("svc-busy"), 1);
+    CrashReporter reporter;
+    reporter.setDataFolder(m_dir.filePath(QStringLiteral("busy")));
+    QSignalSpy ok(&reporter, &CrashReporter::initSuccess);
+    m_log.clear();
+    QVERIFY(reporter.installExceptionHandler(fake));
+    QVERIFY(ok.wait(10000));
+    QTRY_VERIFY(m_log.containsMessage(
+        QStringLiteral("CrashService exited with code 1, assuming it is running")));
+    QVERIFY(!m_log.containsMessage(QStringLiteral("attempting restart")));
+    QVERIFY(reporter.isInstalled());
+    QCOMPARE(lines(fake + QStringLiteral(".calls")).size(), 1);
+  }
 
-private slots:
-    void cleanupTestCase() { TP::Core::Logging::removeLogger(&m_log); }
-
-    void initTestCase() {
-        QVERIFY(m_dir.isValid());
-        TP::Core::Logging::addLogger(&m_log);
-        QVERIFY2(QFileInfo(service()).isExecutable(), qPrintable(service()));
-        QVERIFY2(QFileInfo(child()).isExecutable(), qPrintable(child()));
-    }
-
-    void buildIdTakesTheVersionsLastPart() {
-        QCOMPARE(CrashReporter::buildId(QStringLiteral("20.1.1.231")), QStringLiteral("2014091700231"));
-        QCOMPARE(CrashReporter::buildId(QStringLiteral("7")), QStringLiteral("2014091700007"));
-    }
-
-    void crashLeavesAReportWithEveryThreadAndTheLogTail_data() {
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<int>("signo");
-        QTest::newRow("segv") << QStringLiteral("segv") << int(SIGSEGV);
-        QTest::newRow("abort") << QStringLiteral("abort") << int(SIGABRT);
-    }
-
-    void crashLeavesAReportWithEveryThreadAndTheLogTail() {
-        QFETCH(QString, mode);
-        QFETCH(int, signo);
-        const QString data = m_dir.filePath(QStringLiteral("data-") + mode);
-        QVERIFY(QDir().mkpath(data));
-        QProcess process;
-        const QString report = runChild(data, mode, process);
-        const QString err = QString::fromLocal8Bit(process.readAllStandardError());
-        QVERIFY2(!report.isEmpty() && !report.startsWith(QLatin1Char('<')), qPrintable(report + err));
-        // The child still ends by its signal, as it would without the handler.
-        QCOMPARE(process.exitStatus(), QProcess::CrashExit);
-        QVERIFY2(report.contains(QStringLiteral("Signal: %1").arg(signo)), qPrintable(report));
-        QVERIFY(report.contains(QStringLiteral("Process: %1").arg(process.processId())) ||
-                report.contains(QStringLiteral("Process: ")));
-        QVERIFY(report.contains(QStringLiteral("Version: 20.1.1.231")));
-        QVERIFY(report.contains(QStringLiteral("BuildID: 2014091700231")));
-        // The crashing thread's own stack, then every thread.
-        QVERIFY2(report.contains(QStringLiteral("backtrace:")), qPrintable(report));
-        const QString all = report.section(QStringLiteral("== All threads =="), 1);
-        QVERIFY2(all.count(QStringLiteral("Thread ")) >= 2, qPrintable(all));
-        QVERIFY(report.contains(QStringLiteral("crashchild: last words before the crash")));
-        // The crash-info file stays in the user's own data folder.
-        QVERIFY(QFile::exists(data + QStringLiteral("/zent.info")));
-    }
-
-    void crashWithAnUnwritableDataFolderStillEndsCleanly() {
-        // A plain file where the data folder should be: nothing can be written.
-        const QString blocker = m_dir.filePath(QStringLiteral("blocker"));
-        QFile f(blocker);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.close();
-        QProcess process;
-        const QString report = runChild(blocker + QStringLiteral("/data"), QStringLiteral("segv"), process);
-        QVERIFY(report.isEmpty());
-        QCOMPARE(process.exitStatus(), QProcess::CrashExit);
-        QCOMPARE(process.exitCode(), int(SIGSEGV));
-        const QString err = QString::fromLocal8Bit(process.readAllStandardError());
-        QVERIFY2(err.contains(QStringLiteral("cannot create the report folder")), qPrintable(err));
-    }
-
-    void missingServiceReportsOneErrorAndStartsNothing() {
-        CrashReporter reporter;
-        reporter.setDataFolder(m_dir.filePath(QStringLiteral("missing")));
-        QSignalSpy errors(&reporter, &CrashReporter::initError);
-        QVERIFY(reporter.installExceptionHandler(m_dir.filePath(QStringLiteral("no-such-service"))));
-        QCOMPARE(errors.count(), 1);
-        QVERIFY(!reporter.isInstalled());
-        QCoreApplication::processEvents();
-        QCOMPARE(errors.count(), 1);
-    }
-
-    void infoFileDescribesTheProgramAndGoesWithTheReporter() {
-        const QString data = m_dir.filePath(QStringLiteral("info"));
-        QVERIFY(QDir().mkpath(data));
-        const QString fake = fakeService(QStringLiteral("svc-info"), 1);
-        {
-            CrashReporter reporter;
-            reporter.setDataFolder(data);
-            reporter.setVersion(QStringLiteral("20.1.1.231"));
-            reporter.setCrashReporterExe(QStringLiteral("/opt/zent/crashreporter"));
-            reporter.setRestartCommand(QStringLiteral("/opt/zent/zent"), {QStringLiteral("--x")});
-            QSignalSpy ok(&reporter, &CrashReporter::initSuccess);
-            QVERIFY(reporter.installExceptionHandler(fake));
-            QVERIFY(ok.wait(10000));
-            QCOMPARE(lines(reporter.infoFilePath()),
-                     (QStringList{"ProductName=Bramblex", "BuildID=2014091700231", "Version=20.1.1.231",
-                                  "RestartExecutable=/opt/zent/zent", "CrashReporterExe=/opt/zent/crashreporter"}));
-            QCOMPARE(QFileInfo(reporter.infoFilePath()).absolutePath(), QFileInfo(data).absoluteFilePath());
-
-            // A second installation is refused and leaves the file alone.
-            reporter.setVersion(QStringLiteral("9.9"));
-            QSignalSpy errors(&reporter, &CrashReporter::initError);
-            QVERIFY(!reporter.installExceptionHandler(fake));
-            QCOMPARE(errors.count(), 1);
-            QVERIFY(lines(reporter.infoFilePath()).contains(QStringLiteral("Version=20.1.1.231")));
-        }
-        QVERIFY(!QFile::exists(data + QStringLiteral("/zent.info")));
-    }
-
-    void serviceThatIsAlreadyServingIsNotRestarted() {
-        const QString fake = fakeService(QStringLiteral("svc-busy"), 1);
-        CrashReporter reporter;
-        reporter.setDataFolder(m_dir.filePath(QStringLiteral("busy")));
-        QSignalSpy ok(&reporter, &CrashReporter::initSuccess);
-        m_log.clear();
-        QVERIFY(reporter.installExceptionHandler(fake));
-        QVERIFY(ok.wait(10000));
-        QTRY_VERIFY(m_log.containsMessage(QStringLiteral("CrashService exited with code 1, assuming it is running")));
-        QVERIFY(!m_log.containsMessage(QStringLiteral("attempting restart")));
-        QVERIFY(reporter.isInstalled());
-        QCOMPARE(lines(fake + QStringLiteral(".calls")).size(), 1);
-    }
-
-    void serviceThatStopsIsStartedAgainWithTheSameArguments() {
-        const QString fake = fakeService(QStringLiteral("svc-dies"), 0);
-        CrashReporter reporter;
-        reporter.setDataFolder(m_dir.filePath(QStringLiteral("dies")));
-        QVERIFY(reporter.installExceptionHandler(fake));
-        QTRY_VERIFY_WITH_TIMEOUT(lines(fake + QStringLiteral(".calls")).size() >= 2, 15000);
-        const QStringList calls = lines(fake + QStringLiteral(".calls"));
-        const QString expected =
-            QStringLiteral("%1 %2").arg(QCoreApplication::applicationPid()).arg(QCoreApplication::applicationName());
-        QCOMPARE(calls.at(0), expected);
-        QCOMPARE(calls.at(1), expected);
-    }
+  void serviceThatStopsIsStartedAgainWithTheSameArguments() {
+    const QString fake = fakeService(QStringLiteral("svc-dies"), 0);
+    CrashReporter reporter;
+    reporter.setDataFolder(m_dir.filePath(QStringLiteral("dies")));
+    QVERIFY(reporter.installExceptionHandler(fake));
+    QTRY_VERIFY_WITH_TIMEOUT(lines(fake + QStringLiteral(".calls")).size() >= 2, 15000);
+    const QStringList calls = lines(fake + QStringLiteral(".calls"));
+    const QString expected = QStringLiteral("%1 %2")
+                                 .arg(QCoreApplication::applicationPid())
+                                 .arg(QCoreApplication::applicationName());
+    QCOMPARE(calls.at(0), expected);
+    QCOMPARE(calls.at(1), expected);
+  }
 };
 
 ZENT_TEST_MAIN(TestCrash, QCoreApplication)

@@ -40,7 +40,8 @@ bool makeTheme(const QString& folder, const QString& marker) {
                          ".txt</file></qresource></RCC>";
   if (!writeFile(src + "/r.qrc", qrc)) return false;
   const QString rcc = QLibraryInfo::location(QLibraryInfo::BinariesPath) + "/rcc";
-  const int rc = QProcess::execute(rcc, {"-binary", src + "/r.qrc", "-o", folder + "/resources.rcc"});
+  const int rc =
+      QProcess::execute(rcc, {"-binary", src + "/r.qrc", "-o", folder + "/resources.rcc"});
   return rc == 0;
 }
 
@@ -85,12 +86,16 @@ class TestUiStyle : public QObject {
     QTest::addColumn<QString>("css");
     QTest::addColumn<bool>("ok");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("colour and font") << "a{color:%%colors:darkText%%;font-family:%%font:defaultFontFamily%%}" << true
-                                     << "a{color:#4E4E4E;font-family:Arial}";
-    QTest::newRow("unknown name") << "b{color:%%colors:noSuchColour%%}" << true << "b{color:#ff0000}";
-    QTest::newRow("unclosed") << "%%font:defaultFontFamily%% %%colors:darkText%% x %%colors:whiteText;" << false
-                              << "%%font:defaultFontFamily%% #4E4E4E x %%colors:whiteText;";
-    QTest::newRow("adjacent markers") << "%%colors:whiteText%%%%colors:blackText%%" << true << "#FFFFFF#000000";
+    QTest::newRow("colour and font")
+        << "a{color:%%colors:darkText%%;font-family:%%font:defaultFontFamily%%}" << true
+        << "a{color:#4E4E4E;font-family:Arial}";
+    QTest::newRow("unknown name") << "b{color:%%colors:noSuchColour%%}" << true
+                                  << "b{color:#ff0000}";
+    QTest::newRow("unclosed")
+        << "%%font:defaultFontFamily%% %%colors:darkText%% x %%colors:whiteText;" << false
+        << "%%font:defaultFontFamily%% #4E4E4E x %%colors:whiteText;";
+    QTest::newRow("adjacent markers")
+        << "%%colors:whiteText%%%%colors:blackText%%" << true << "#FFFFFF#000000";
     QTest::newRow("nothing") << "plain" << true << "plain";
   }
   void replaceMarkers() {
@@ -165,13 +170,13 @@ class TestUiStyle : public QObject {
     QTemporaryDir dir;
     const QString file = dir.filePath("bad.csv");
     QVERIFY(writeFile(file,
-                      "darkText\n"                     // missing column
-                      "whiteText,#000000,extra\r\n"   // two commas
-                      "#00FF00,mediumText\n"          // columns swapped
-                      "lightText,twelve\n"            // not a colour
-                      "\n\r\n"                        // empty lines
+                      "darkText\n"                   // missing column
+                      "whiteText,#000000,extra\r\n"  // two commas
+                      "#00FF00,mediumText\n"         // columns swapped
+                      "lightText,twelve\n"           // not a colour
+                      "\n\r\n"                       // empty lines
                       "blackText,#111111\n"
-                      "blackText,#222222\n"           // later line wins
+                      "blackText,#222222\n"  // later line wins
                       "brandNew,#333333\n"));
     QVERIFY(m_style->importCsv(file));
     QCOMPARE(m_style->colors().value("darkText").toString(), QString("#4E4E4E"));
@@ -201,12 +206,18 @@ class TestUiStyle : public QObject {
   void themeNameFromPath_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("name");
-    QTest::newRow("bare") << "blue" << "blue";
-    QTest::newRow("package") << "/opt/x/themes/blue/resources.rcc" << "blue";
-    QTest::newRow("description") << "C:/x/themes/dark/description.xml" << "dark";
-    QTest::newRow("not at end") << "/x/themes/blue/resources.rcc.bak" << "/x/themes/blue/resources.rcc.bak";
-    QTest::newRow("nested") << "/x/themes/a/b/resources.rcc" << "/x/themes/a/b/resources.rcc";
-    QTest::newRow("case") << "/x/Themes/blue/resources.rcc" << "/x/Themes/blue/resources.rcc";
+    QTest::newRow("bare") << "blue"
+                          << "blue";
+    QTest::newRow("package") << "/opt/x/themes/blue/resources.rcc"
+                             << "blue";
+    QTest::newRow("description") << "C:/x/themes/dark/description.xml"
+                                 << "dark";
+    QTest::newRow("not at end") << "/x/themes/blue/resources.rcc.bak"
+                                << "/x/themes/blue/resources.rcc.bak";
+    QTest::newRow("nested") << "/x/themes/a/b/resources.rcc"
+                            << "/x/themes/a/b/resources.rcc";
+    QTest::newRow("case") << "/x/Themes/blue/resources.rcc"
+                          << "/x/Themes/blue/resources.rcc";
   }
   void themeNameFromPath() {
     QFETCH(QString, path);
@@ -260,7 +271,8 @@ class TestUiStyle : public QObject {
     install.sync();
     Utils::Themes::setActiveTheme(prog + "/themes/broken/resources.rcc");
 
-    const Utils::Themes::Registration r = Utils::Themes::registerActiveThemeIn(prog, tmp.path() + "/data");
+    const Utils::Themes::Registration r =
+        Utils::Themes::registerActiveThemeIn(prog, tmp.path() + "/data");
     QVERIFY(r.ok);
     QCOMPARE(r.askedName, QString("broken"));
     QCOMPARE(r.registeredName, QString("fallbackdefault"));
@@ -275,7 +287,8 @@ class TestUiStyle : public QObject {
     const QString prog = tmp.path() + "/bin";
     QVERIFY(makeTheme(prog + "/themes/paththeme", "paththeme"));
     Utils::Themes::setActiveTheme("/elsewhere/themes/paththeme/resources.rcc");
-    const Utils::Themes::Registration r = Utils::Themes::registerActiveThemeIn(prog, tmp.path() + "/data");
+    const Utils::Themes::Registration r =
+        Utils::Themes::registerActiveThemeIn(prog, tmp.path() + "/data");
     QVERIFY(r.ok);
     QCOMPARE(r.registeredName, QString("paththeme"));
     QCOMPARE(Utils::Themes::activeTheme(), QString("paththeme"));
@@ -285,16 +298,19 @@ class TestUiStyle : public QObject {
   void registrationWithoutAnyTheme() {
     QTemporaryDir tmp;
     Utils::Themes::setActiveTheme("nothere");
-    const Utils::Themes::Registration r = Utils::Themes::registerActiveThemeIn(tmp.path(), tmp.path() + "/data");
+    const Utils::Themes::Registration r =
+        Utils::Themes::registerActiveThemeIn(tmp.path(), tmp.path() + "/data");
     QVERIFY(!r.ok);
     QCOMPARE(r.defaultName, QString("default"));
     QCOMPARE(Utils::Themes::notFoundText("/opt/zent", "default"),
-             QString("Default theme not found. Please reinstall the client.\n Looked in /opt/zent and default"));
+             QString("Default theme not found. Please reinstall the client.\n Looked in /opt/zent "
+                     "and default"));
     RAZ::Settings(RAZ::Settings::Application).remove("settings/themes/active");
   }
 
   void wrongTypeSettingIsIgnored() {
-    RAZ::Settings(RAZ::Settings::Application).setValue("settings/themes/active", QStringList{"a", "b"});
+    RAZ::Settings(RAZ::Settings::Application)
+        .setValue("settings/themes/active", QStringList{"a", "b"});
     QCOMPARE(Utils::Themes::activeTheme(), QString("default"));
     RAZ::Settings(RAZ::Settings::Application).remove("settings/themes/active");
   }
@@ -312,8 +328,9 @@ class TestUiStyle : public QObject {
     QVERIFY(d.error.contains("malformed"));
     QVERIFY(writeFile(folder + "/description.xml", "<other/>"));
     QVERIFY(!Utils::Themes::readDescription(folder).error.isEmpty());
-    QVERIFY(writeFile(folder + "/description.xml",
-                      "<?xml version=\"1.0\"?><theme name=\"Calm\"><description>Quiet</description></theme>"));
+    QVERIFY(writeFile(
+        folder + "/description.xml",
+        "<?xml version=\"1.0\"?><theme name=\"Calm\"><description>Quiet</description></theme>"));
     d = Utils::Themes::readDescription(folder);
     QVERIFY(d.error.isEmpty());
     QCOMPARE(d.name, QString("Calm"));
@@ -338,12 +355,23 @@ class TestUiStyle : public QObject {
     QTest::addColumn<QString>("search");
     QTest::addColumn<QString>("expected");
     const QString s = "<span style=\"c\">%1</span>";
-    QTest::newRow("each in own letters") << "Anna ANNA" << "anna" << s.arg("Anna") + " " + s.arg("ANNA");
-    QTest::newRow("tags shown as text") << "<b>Bob</b>" << "bob" << "&lt;b&gt;" + s.arg("Bob") + "&lt;/b&gt;";
-    QTest::newRow("not found") << "Tom & Jerry" << "zed" << "Tom &amp; Jerry";
-    QTest::newRow("empty search") << "a<b" << "" << "a&lt;b";
-    QTest::newRow("no match inside entities") << "a<b" << "lt" << "a&lt;b";
-    QTest::newRow("search with markup") << "x<y" << "<" << "x" + s.arg("&lt;") + "y";
+    QTest::newRow("each in own letters") << "Anna ANNA"
+                                         << "anna" << s.arg("Anna") + " " + s.arg("ANNA");
+    QTest::newRow("tags shown as text") << "<b>Bob</b>"
+                                        << "bob"
+                                        << "&lt;b&gt;" + s.arg("Bob") + "&lt;/b&gt;";
+    QTest::newRow("not found") << "Tom & Jerry"
+                               << "zed"
+                               << "Tom &amp; Jerry";
+    QTest::newRow("empty search") << "a<b"
+                                  << ""
+                                  << "a&lt;b";
+    QTest::newRow("no match inside entities") << "a<b"
+                                              << "lt"
+                                              << "a&lt;b";
+    QTest::newRow("search with markup") << "x<y"
+                                        << "<"
+                                        << "x" + s.arg("&lt;") + "y";
   }
   void modifyStyle() {
     QFETCH(QString, text);
@@ -363,9 +391,11 @@ class TestUiStyle : public QObject {
     const QDateTime earlier(now.date(), QTime(0, 0, 1));
     QCOMPARE(h.formatHistoryEntryTime(earlier), h.formatTime(earlier));
     const QDateTime yesterday = earlier.addDays(-1);
-    QCOMPARE(h.formatHistoryEntryTime(yesterday), QLocale::system().toString(yesterday.date(), QLocale::NarrowFormat));
+    QCOMPARE(h.formatHistoryEntryTime(yesterday),
+             QLocale::system().toString(yesterday.date(), QLocale::NarrowFormat));
     QVERIFY(!h.formatTime(QDateTime(now.date(), QTime(13, 45, 59))).contains("59"));
-    QVERIFY(h.formatDateTime(yesterday).startsWith(QLocale::system().toString(yesterday.date(), QLocale::NarrowFormat)));
+    QVERIFY(h.formatDateTime(yesterday).startsWith(
+        QLocale::system().toString(yesterday.date(), QLocale::NarrowFormat)));
   }
 
   void stripWhiteSpace() {

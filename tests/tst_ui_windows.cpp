@@ -112,7 +112,8 @@ class TestUiWindows : public QObject {
   void cleanup() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (w->isVisible() && (qobject_cast<Utils::HelpInterface*>(w) || qobject_cast<QML::View*>(w))) w->close();
+      if (w->isVisible() && (qobject_cast<Utils::HelpInterface*>(w) || qobject_cast<QML::View*>(w)))
+        w->close();
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
@@ -124,16 +125,18 @@ class TestUiWindows : public QObject {
     QTest::addColumn<quint32>("rx");
     QTest::addColumn<quint32>("ry");
     QTest::addColumn<QPoint>("expected");
-    QTest::newRow("small, low random") << QRect(0, 0, 800, 600) << QSize(100, 100) << 0u << 0u << QPoint(200, 150);
+    QTest::newRow("small, low random")
+        << QRect(0, 0, 800, 600) << QSize(100, 100) << 0u << 0u << QPoint(200, 150);
     QTest::newRow("small, high random") << QRect(0, 0, 800, 600) << QSize(100, 100) << 500u << 350u
                                         << QPoint(200 + 500 % 501, 150 + 350 % 351);
-    QTest::newRow("second screen origin") << QRect(1920, 100, 1280, 1024) << QSize(200, 100) << 0u << 0u
-                                          << QPoint(1920 + 320, 100 + 256);
-    QTest::newRow("wider than three quarters") << QRect(0, 0, 800, 600) << QSize(700, 500) << 12345u << 777u
-                                               << QPoint(100, 100);
-    QTest::newRow("larger than the area") << QRect(-1280, 0, 1280, 800) << QSize(2000, 900) << 99u << 99u
-                                          << QPoint(-1280, 0);
-    QTest::newRow("exactly the area") << QRect(10, 20, 300, 200) << QSize(300, 200) << 7u << 7u << QPoint(10, 20);
+    QTest::newRow("second screen origin") << QRect(1920, 100, 1280, 1024) << QSize(200, 100) << 0u
+                                          << 0u << QPoint(1920 + 320, 100 + 256);
+    QTest::newRow("wider than three quarters")
+        << QRect(0, 0, 800, 600) << QSize(700, 500) << 12345u << 777u << QPoint(100, 100);
+    QTest::newRow("larger than the area")
+        << QRect(-1280, 0, 1280, 800) << QSize(2000, 900) << 99u << 99u << QPoint(-1280, 0);
+    QTest::newRow("exactly the area")
+        << QRect(10, 20, 300, 200) << QSize(300, 200) << 7u << 7u << QPoint(10, 20);
   }
   void placement() {
     QFETCH(QRect, area);
@@ -259,7 +262,8 @@ class TestUiWindows : public QObject {
   void helpUrl() {
     setSetting(RAZ::Settings::Installation, "defaults/help_file", QVariant());
     QVERIFY(Utils::HelpInterface::helpUrl("main").isEmpty());
-    setSetting(RAZ::Settings::Installation, "defaults/help_file", "https://help.example/index.html?v=2");
+    setSetting(RAZ::Settings::Installation, "defaults/help_file",
+               "https://help.example/index.html?v=2");
     setSetting(RAZ::Settings::Application, "settings/language/active", "es");
     const QUrl url = Utils::HelpInterface::helpUrl("main window");
     QCOMPARE(url.host(), QString("help.example"));
@@ -274,12 +278,15 @@ class TestUiWindows : public QObject {
 
   // ---- message window ----
   void answerSignalsInOrder() {
-    auto* w = Dialogs::MessageWindow::showQuestion("Title", "Really?", false,
-                                                   QDialogButtonBox::Yes | QDialogButtonBox::No, true);
+    auto* w = Dialogs::MessageWindow::showQuestion(
+        "Title", "Really?", false, QDialogButtonBox::Yes | QDialogButtonBox::No, true);
     QStringList order;
-    connect(w, &Dialogs::MessageWindow::messageAccepted, this, [&](bool nv) { order << QString("messageAccepted(%1)").arg(nv); });
-    connect(w, &Dialogs::MessageWindow::messageRejected, this, [&](bool nv) { order << QString("messageRejected(%1)").arg(nv); });
-    connect(w, &Dialogs::MessageWindow::accepted, this, [&](bool a, bool nv) { order << QString("accepted(%1,%2)").arg(a).arg(nv); });
+    connect(w, &Dialogs::MessageWindow::messageAccepted, this,
+            [&](bool nv) { order << QString("messageAccepted(%1)").arg(nv); });
+    connect(w, &Dialogs::MessageWindow::messageRejected, this,
+            [&](bool nv) { order << QString("messageRejected(%1)").arg(nv); });
+    connect(w, &Dialogs::MessageWindow::accepted, this,
+            [&](bool a, bool nv) { order << QString("accepted(%1,%2)").arg(a).arg(nv); });
     connect(w, &Dialogs::MessageWindow::closed, this, [&] { order << "closed"; });
     QVERIFY(w->neverAskAgainBox()->isVisibleTo(w));
     QCOMPARE(w->buttonBox()->button(QDialogButtonBox::No)->objectName(), QString("noButton"));
@@ -317,7 +324,8 @@ class TestUiWindows : public QObject {
   void dismissEmitsOnlyAccepted() {
     auto* w = Dialogs::MessageWindow::showQuestion("T", "Q?");
     QStringList order;
-    connect(w, &Dialogs::MessageWindow::messageAccepted, this, [&](bool nv) { order << QString("messageAccepted(%1)").arg(nv); });
+    connect(w, &Dialogs::MessageWindow::messageAccepted, this,
+            [&](bool nv) { order << QString("messageAccepted(%1)").arg(nv); });
     connect(w, &Dialogs::MessageWindow::accepted, this, [&](bool, bool) { order << "accepted"; });
     connect(w, &Dialogs::MessageWindow::closed, this, [&] { order << "closed"; });
     w->setUserData(42);
@@ -340,10 +348,12 @@ class TestUiWindows : public QObject {
     QTimer::singleShot(0, this, [button] {
       Dialogs::MessageWindow* w = findMessageWindow();
       QVERIFY(w);
-      QTest::mouseClick(w->buttonBox()->button(QDialogButtonBox::StandardButton(button)), Qt::LeftButton);
+      QTest::mouseClick(w->buttonBox()->button(QDialogButtonBox::StandardButton(button)),
+                        Qt::LeftButton);
     });
     int clicked = -1;
-    const int r = Dialogs::MessageWindow::question("T", "Q?", false, false, QDialogButtonBox::Yes | QDialogButtonBox::No,
+    const int r = Dialogs::MessageWindow::question("T", "Q?", false, false,
+                                                   QDialogButtonBox::Yes | QDialogButtonBox::No,
                                                    &clicked, QDialogButtonBox::No);
     QCOMPARE(r, result);
     QCOMPARE(clicked, button);
@@ -366,9 +376,11 @@ class TestUiWindows : public QObject {
     auto* en = Dialogs::MessageWindow::showQuestion("T", "Q?");
     const QString qtText = en->buttonBox()->button(QDialogButtonBox::Yes)->text();
     setSetting(RAZ::Settings::Application, "settings/language/active", "it");
-    auto* it = Dialogs::MessageWindow::showQuestion("T", "Q?", false, QDialogButtonBox::Yes | QDialogButtonBox::Cancel);
+    auto* it = Dialogs::MessageWindow::showQuestion(
+        "T", "Q?", false, QDialogButtonBox::Yes | QDialogButtonBox::Cancel);
     QCOMPARE(it->buttonBox()->button(QDialogButtonBox::Yes)->text(), QString("Yes"));
-    QCOMPARE(it->buttonBox()->button(QDialogButtonBox::Cancel)->objectName(), QString("cancelButton"));
+    QCOMPARE(it->buttonBox()->button(QDialogButtonBox::Cancel)->objectName(),
+             QString("cancelButton"));
     QVERIFY(qtText != QString("Yes") || qtText == QString("Yes"));  // Qt's own text for "en"
     QCOMPARE(en->buttonBox()->button(QDialogButtonBox::Yes)->text(), qtText);
     QVERIFY(!en->focusButton(QDialogButtonBox::Cancel));
@@ -383,7 +395,8 @@ class TestUiWindows : public QObject {
     QQmlContext* ctx = view.rootContext();
     QCOMPARE(ctx->contextProperty("rootView").value<QObject*>(), static_cast<QObject*>(&view));
     QCOMPARE(ctx->contextProperty("zentStyle").value<QObject*>(), static_cast<QObject*>(m_style));
-    QCOMPARE(ctx->contextProperty("qmlHelper").value<QObject*>(), static_cast<QObject*>(view.qmlHelper()));
+    QCOMPARE(ctx->contextProperty("qmlHelper").value<QObject*>(),
+             static_cast<QObject*>(view.qmlHelper()));
     QCOMPARE(view.idleTimeout(), 5000);
   }
 
@@ -393,12 +406,14 @@ class TestUiWindows : public QObject {
     QVERIFY(w->setSource(writeQml(dir, "zero.qml", "import QtQuick 2.15\nItem {}\n")));
     QCOMPARE(w->size(), QSize(220, 140));
     QCOMPARE(w->minimumSize(), QSize(220, 140));
-    QVERIFY(w->setSource(writeQml(dir, "tall.qml", "import QtQuick 2.15\nItem { width: 0; height: 300 }\n")));
+    QVERIFY(w->setSource(
+        writeQml(dir, "tall.qml", "import QtQuick 2.15\nItem { width: 0; height: 300 }\n")));
     QCOMPARE(w->height(), 300);
     QVERIFY(!w->setSource(writeQml(dir, "broken.qml", "import QtQuick 2.15\nItem { width: \n")));
     QVERIFY(!w->setSource(writeQml(dir, "unknown.qml", "import QtQuick 2.15\nNoSuchThing {}\n")));
     QmlWarnings warnings(w->view()->engine());
-    QVERIFY(w->setSource(writeQml(dir, "warn.qml", "import QtQuick 2.15\nItem { width: 10; height: noSuchName }\n")));
+    QVERIFY(w->setSource(writeQml(
+        dir, "warn.qml", "import QtQuick 2.15\nItem { width: 10; height: noSuchName }\n")));
     QVERIFY(!warnings.take().isEmpty());
     delete w;
   }
@@ -410,7 +425,8 @@ class TestUiWindows : public QObject {
     w->setResizable(false);
     QCOMPARE(w->minimumSize(), QSize(400, 300));
     QCOMPARE(w->maximumSize(), QSize(400, 300));
-    QVERIFY(w->setSource(writeQml(dir, "a.qml", "import QtQuick 2.15\nItem { width: 500; height: 350 }\n")));
+    QVERIFY(w->setSource(
+        writeQml(dir, "a.qml", "import QtQuick 2.15\nItem { width: 500; height: 350 }\n")));
     QCOMPARE(w->minimumSize(), QSize(220, 140));
     QCOMPARE(w->maximumSize(), QSize(900, 700));
     QCOMPARE(w->size(), QSize(500, 350));
@@ -435,7 +451,8 @@ class TestUiWindows : public QObject {
   void windowServices() {
     auto* w = new QML::Window(false, nullptr);
     QCOMPARE(w->boundSizeToLimit(QSize(400, 200), QSize(100, 100)), QSize(100, 50));
-    QVERIFY(w->calcTextWidth("Hello", "DejaVu Sans", 12) > w->calcTextWidth("H", "DejaVu Sans", 12));
+    QVERIFY(w->calcTextWidth("Hello", "DejaVu Sans", 12) >
+            w->calcTextWidth("H", "DejaVu Sans", 12));
     QPointer<QMenu> empty = new QMenu;
     w->openMenu(empty);
     QVERIFY(!empty);
@@ -472,7 +489,8 @@ class TestUiWindows : public QObject {
     QTRY_VERIFY(view.isIdle());
     QCOMPARE(idle.count(), 1);
     QTest::mouseMove(&view, QPoint(20, 30));
-    QMouseEvent move(QEvent::MouseMove, QPointF(20, 30), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(20, 30), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QCoreApplication::sendEvent(&view, &move);
     QVERIFY(!view.isIdle());
     QCOMPARE(view.windowPosX(), 20);
@@ -488,10 +506,11 @@ class TestUiWindows : public QObject {
   void escapeAndStyleEditorChord() {
     QTemporaryDir dir;
     auto* w = new QML::Window(false, nullptr);
-    QVERIFY(w->setSource(writeQml(dir, "keys.qml",
-                                  "import QtQuick 2.15\nItem { width: 100; height: 100; focus: true\n"
-                                  "  property int escapes: 0\n"
-                                  "  Keys.onEscapePressed: escapes++ }\n")));
+    QVERIFY(
+        w->setSource(writeQml(dir, "keys.qml",
+                              "import QtQuick 2.15\nItem { width: 100; height: 100; focus: true\n"
+                              "  property int escapes: 0\n"
+                              "  Keys.onEscapePressed: escapes++ }\n")));
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));
     QML::View* view = w->view();
@@ -552,9 +571,10 @@ class TestUiWindows : public QObject {
   // ---- QML modules ----
   void everyElementCreatable_data() {
     QTest::addColumn<QString>("element");
-    for (const char* n : {"SecurityClassificationMenu", "Menu", "Pixmap", "DropArea", "DragArea", "ComboBox",
-                          "LoginComboBox", "FilterComboBox", "NumberSelectorComboBox", "CommWinNumberSelectorComboBox",
-                          "WebView2", "CenteredFlow", "QmlClipboardAdapter", "ViewShare", "ViewShareUss"})
+    for (const char* n : {"SecurityClassificationMenu", "Menu", "Pixmap", "DropArea", "DragArea",
+                          "ComboBox", "LoginComboBox", "FilterComboBox", "NumberSelectorComboBox",
+                          "CommWinNumberSelectorComboBox", "WebView2", "CenteredFlow",
+                          "QmlClipboardAdapter", "ViewShare", "ViewShareUss"})
       QTest::newRow(n) << QString("V.") + n;
     QTest::newRow("ToolTip") << QString("K.ToolTip");
   }
@@ -562,8 +582,9 @@ class TestUiWindows : public QObject {
     QFETCH(QString, element);
     QQmlEngine engine;
     QQmlComponent c(&engine);
-    c.setData(("import QtQuick 2.15\nimport Vantre 1.0 as V\nimport Kelvantic 1.0 as K\nItem { " + element +
-               " {} }\n").toUtf8(),
+    c.setData(("import QtQuick 2.15\nimport Vantre 1.0 as V\nimport Kelvantic 1.0 as K\nItem { " +
+               element + " {} }\n")
+                  .toUtf8(),
               QUrl("file:///snippet.qml"));
     QScopedPointer<QObject> o(c.create());
     QVERIFY2(o, qPrintable(c.errorString()));
@@ -572,14 +593,35 @@ class TestUiWindows : public QObject {
   void uncreatableReasons_data() {
     QTest::addColumn<QString>("element");
     QTest::addColumn<QString>("reason");
-    for (const char* n : {"CommunicationsWindow", "CommunicationNotification", "ContactCard", "Call", "MessageModel",
-                          "View", "ConfigXML", "QAbstractItemModel", "QMenu", "Message", "QmlHelper", "Action",
-                          "Presence", "GroupsModel", "WebcollabBase", "SecurityClassificationController",
-                          "CommunicationSession", "LoginWindow", "ChatRoomsModel", "ChatParticipant",
-                          "LeftPaneButtonsModel", "TimelineEntry", "FieldData", "ConnectorData"})
+    for (const char* n : {"CommunicationsWindow",
+                          "CommunicationNotification",
+                          "ContactCard",
+                          "Call",
+                          "MessageModel",
+                          "View",
+                          "ConfigXML",
+                          "QAbstractItemModel",
+                          "QMenu",
+                          "Message",
+                          "QmlHelper",
+                          "Action",
+                          "Presence",
+                          "GroupsModel",
+                          "WebcollabBase",
+                          "SecurityClassificationController",
+                          "CommunicationSession",
+                          "LoginWindow",
+                          "ChatRoomsModel",
+                          "ChatParticipant",
+                          "LeftPaneButtonsModel",
+                          "TimelineEntry",
+                          "FieldData",
+                          "ConnectorData"})
       QTest::newRow(n) << QString(n) << QString(n) + " cannot be created from QML";
-    QTest::newRow("MimeData") << "MimeData" << "MimeData cannot be created from QML.";
-    QTest::newRow("DragDropEvent") << "DragDropEvent" << "DragDropEvent cannot be created from QML.";
+    QTest::newRow("MimeData") << "MimeData"
+                              << "MimeData cannot be created from QML.";
+    QTest::newRow("DragDropEvent") << "DragDropEvent"
+                                   << "DragDropEvent cannot be created from QML.";
   }
   void uncreatableReasons() {
     QFETCH(QString, element);
@@ -596,14 +638,18 @@ class TestUiWindows : public QObject {
     QML::registerTypes();  // a second call changes nothing
     QQmlEngine engine;
     QQmlComponent onlyTip(&engine);
-    onlyTip.setData("import QtQuick 2.15\nimport Kelvantic 1.0 as K\nItem { K.Menu {} }\n", QUrl("file:///a.qml"));
+    onlyTip.setData("import QtQuick 2.15\nimport Kelvantic 1.0 as K\nItem { K.Menu {} }\n",
+                    QUrl("file:///a.qml"));
     QVERIFY(onlyTip.isError());
     QQmlComponent noTip(&engine);
-    noTip.setData("import QtQuick 2.15\nimport Vantre 1.0 as V\nItem { V.ToolTip {} }\n", QUrl("file:///b.qml"));
+    noTip.setData("import QtQuick 2.15\nimport Vantre 1.0 as V\nItem { V.ToolTip {} }\n",
+                  QUrl("file:///b.qml"));
     QVERIFY(noTip.isError());
     QQmlComponent enums(&engine);
-    enums.setData("import QtQuick 2.15\nimport Vantre 1.0\nQtObject { property int v: View.ContactSelection }\n",
-                  QUrl("file:///c.qml"));
+    enums.setData(
+        "import QtQuick 2.15\nimport Vantre 1.0\nQtObject { property int v: View.ContactSelection "
+        "}\n",
+        QUrl("file:///c.qml"));
     QScopedPointer<QObject> o(enums.create());
     QVERIFY2(o, qPrintable(enums.errorString()));
     QCOMPARE(o->property("v").toInt(), 1);

@@ -17,12 +17,8 @@ namespace RAZ {
 
 using RAZ::Sessions::SessionManagerBase;
 
-Client::Client(QAction* signOutAction, QAction* exitAction, const QString& exeDir,
-               QObject* parent)
-    : QObject(parent),
-      m_signOutAction(signOutAction),
-      m_exitAction(exitAction),
-      m_exeDir(exeDir) {
+Client::Client(QAction* signOutAction, QAction* exitAction, const QString& exeDir, QObject* parent)
+    : QObject(parent), m_signOutAction(signOutAction), m_exitAction(exitAction), m_exeDir(exeDir) {
   SessionManagerBase::registerMetaTypes();
   if (signOutAction) connect(signOutAction, SIGNAL(triggered()), this, SLOT(onSignOutTriggered()));
   if (exitAction) connect(exitAction, SIGNAL(triggered()), this, SLOT(onExitTriggered()));
@@ -47,9 +43,10 @@ bool Client::Initialize(RAZ::ConfigContainer* configContainer, const QString& cr
     return false;
   }
   if (!configContainer || !cipher || credentialsPath.isEmpty()) {
-    TP_LOG("RAZ::Client::Initialize", 5)
-        << "Missing " << (!configContainer ? "configuration container" : !cipher ? "cipher"
-                                                                                 : "credentials path");
+    TP_LOG("RAZ::Client::Initialize", 5) << "Missing "
+                                         << (!configContainer ? "configuration container"
+                                             : !cipher        ? "cipher"
+                                                              : "credentials path");
     return false;
   }
   if (!cipher->isValid()) {
@@ -57,8 +54,8 @@ bool Client::Initialize(RAZ::ConfigContainer* configContainer, const QString& cr
     return false;
   }
 
-  auto* credentials = new RAZ::Utils::Credentials::CredentialsManager(
-      credentialsPath, cipher, std::move(fileFactory), this);
+  auto* credentials = new RAZ::Utils::Credentials::CredentialsManager(credentialsPath, cipher,
+                                                                      std::move(fileFactory), this);
   if (!credentials->load()) {
     TP_LOG("RAZ::Client::Initialize", 5) << "Stored accounts unavailable at " << credentialsPath;
     delete credentials;
@@ -116,8 +113,8 @@ bool Client::signin(const RAZ::Utils::Credentials::UserCredentials& credentials,
   if (!isInitialized()) {
     TP_LOG("RAZ::Client::signin", 4) << "Sign-in before the client was initialised";
     schedule(0, [this, guard] {
-      if (guard) finishAttempt(guard, RAZ::Sessions::StateConnecting,
-                               RAZ::Sessions::ErrorConnectFailure);
+      if (guard)
+        finishAttempt(guard, RAZ::Sessions::StateConnecting, RAZ::Sessions::ErrorConnectFailure);
     });
     return true;
   }
@@ -315,16 +312,20 @@ void Client::signOut() { onSignOutTriggered(); }
 void Client::onSignOutTriggered() {
   if (!m_session) return;
   TP_LOG("RAZ::Client::onSignOutTriggered", 2) << "Sign-out requested";
-  if (openSession()) closeSession(true, RAZ::Sessions::ErrorNone);
-  else cancelAttempt();
+  if (openSession())
+    closeSession(true, RAZ::Sessions::ErrorNone);
+  else
+    cancelAttempt();
 }
 
 void Client::onExitTriggered() {
   TP_LOG("RAZ::Client::onExitTriggered", 2) << "Exit requested";
   m_quitWhenIdle = true;
   if (m_session) {
-    if (openSession()) closeSession(true, RAZ::Sessions::ErrorNone);
-    else cancelAttempt();
+    if (openSession())
+      closeSession(true, RAZ::Sessions::ErrorNone);
+    else
+      cancelAttempt();
     return;
   }
   schedule(0, [this] {

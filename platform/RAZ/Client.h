@@ -74,8 +74,7 @@ class Client : public QObject {
   // created, or the client was initialised already. The sounds (busy,
   // congestion) are resource paths of the theme, registered later.
   bool Initialize(RAZ::ConfigContainer* configContainer, const QString& credentialsPath,
-                  TP::Crypto::Blowfish* cipher, FileFactory fileFactory,
-                  const QStringList& sounds);
+                  TP::Crypto::Blowfish* cipher, FileFactory fileFactory, const QStringList& sounds);
   bool isInitialized() const { return m_credentials != nullptr; }
 
   // Starts signing in with the account's data of the credentials manager's

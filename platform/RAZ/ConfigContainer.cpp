@@ -81,7 +81,8 @@ bool ConfigContainer::addConfigFile(const QString& path) {
   }
   const QByteArray raw = file.readAll();
   if (raw.isEmpty()) {
-    TP_LOG("RAZ::ConfigContainer::addConfigFile", 3) << "Empty configuration file skipped: " << path;
+    TP_LOG("RAZ::ConfigContainer::addConfigFile", 3)
+        << "Empty configuration file skipped: " << path;
     return false;
   }
   const QByteArray plain = m_cipher->Decrypt(raw);

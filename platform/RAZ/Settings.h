@@ -27,13 +27,7 @@ class Settings : public QSettings {
   Q_OBJECT
 
  public:
-  enum SettingsType {
-    User = 0,
-    Application = 1,
-    Installation = 2,
-    Theme = 3,
-    Proxy = 4
-  };
+  enum SettingsType { User = 0, Application = 1, Installation = 2, Theme = 3, Proxy = 4 };
   Q_ENUM(SettingsType)
 
   explicit Settings(SettingsType scope, QObject* parent = nullptr);

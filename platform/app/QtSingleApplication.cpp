@@ -7,8 +7,8 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QPointer>
-#include <QThread>
 #include <QStandardPaths>
+#include <QThread>
 #include <QtEndian>
 
 #include <memory>
@@ -50,7 +50,8 @@ bool waitForBytes(QLocalSocket& socket, qint64 count, QDeadlineTimer& deadline) 
 
 QtSingleApplication::QtSingleApplication(const QString& id, int& argc, char** argv)
     : QApplication(argc, argv), m_id(effectiveId(id)), m_serverName(serverNameFor(m_id)) {
-  const QString lockPath = lockDirectory() + QLatin1Char('/') + m_serverName + QStringLiteral(".lock");
+  const QString lockPath =
+      lockDirectory() + QLatin1Char('/') + m_serverName + QStringLiteral(".lock");
   m_lock = new QLockFile(lockPath);
   // A lock whose owner died is taken over at once instead of waiting for it
   // to age: the stale check looks at the owning process id.
@@ -85,10 +86,10 @@ QString QtSingleApplication::id() const { return m_id; }
 
 QString QtSingleApplication::serverNameFor(const QString& id) {
   // The id may hold any text; a hash keeps the socket name short and safe.
-  const QByteArray hash =
-      QCryptographicHash::hash((id + QLatin1Char('|') + userKey()).toUtf8(), QCryptographicHash::Sha1)
-          .toHex()
-          .left(16);
+  const QByteArray hash = QCryptographicHash::hash((id + QLatin1Char('|') + userKey()).toUtf8(),
+                                                   QCryptographicHash::Sha1)
+                              .toHex()
+                              .left(16);
   return QStringLiteral("zent-si-") + QString::fromLatin1(hash);
 }
 
@@ -147,7 +148,8 @@ bool QtSingleApplication::sendMessage(const QString& message, int timeoutMs) {
   return sendMessageTo(m_serverName, message, timeoutMs);
 }
 
-bool QtSingleApplication::sendMessageTo(const QString& serverName, const QString& message, int timeoutMs) {
+bool QtSingleApplication::sendMessageTo(const QString& serverName, const QString& message,
+                                        int timeoutMs) {
   QDeadlineTimer deadline(qMax(1, timeoutMs));
   QLocalSocket socket;
   // The running instance may be between taking the lock and listening;

@@ -8,7 +8,9 @@ namespace {
 QString keyFor(EnvironmentScope scope) {
   return scope == EnvironmentScope::User
              ? QStringLiteral("HKEY_CURRENT_USER\\Environment")
-             : QStringLiteral("HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Environment");
+             : QStringLiteral(
+                   "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Session "
+                   "Manager\\Environment");
 }
 
 }  // namespace

@@ -17,7 +17,8 @@ QString execArgument(const QString& arg) {
   quoted.reserve(arg.size() + 2);
   quoted += QLatin1Char('"');
   for (const QChar c : arg) {
-    if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') || c == QLatin1Char('\\'))
+    if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') ||
+        c == QLatin1Char('\\'))
       quoted += QLatin1Char('\\');
     quoted += c;
   }
@@ -35,7 +36,8 @@ QString entryValueEscape(const QString& value) {
 QString sanitizeSchemeName(const QString& scheme) {
   QString out;
   for (const QChar c : scheme) {
-    if (c.isLetterOrNumber() || c == QLatin1Char('+') || c == QLatin1Char('-') || c == QLatin1Char('.'))
+    if (c.isLetterOrNumber() || c == QLatin1Char('+') || c == QLatin1Char('-') ||
+        c == QLatin1Char('.'))
       out += c.toLower();
   }
   return out;
@@ -45,20 +47,25 @@ QString sanitizeSchemeName(const QString& scheme) {
 
 QString urlSchemeEntryPath(const QString& scheme) {
   return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-         QStringLiteral("/applications/") + sanitizeSchemeName(scheme) + QStringLiteral("-url-handler.desktop");
+         QStringLiteral("/applications/") + sanitizeSchemeName(scheme) +
+         QStringLiteral("-url-handler.desktop");
 }
 
-QString urlSchemeEntry(const QString& scheme, const QString& displayName, const QString& executablePath) {
+QString urlSchemeEntry(const QString& scheme, const QString& displayName,
+                       const QString& executablePath) {
   const QString s = sanitizeSchemeName(scheme);
   // The desktop hands the link over as %u, a field code that must stand as
   // an argument of its own; a shell glues the two hyphens to it so the
   // program receives "--<link>" as its argument convention expects.
-  const QString exec = QStringLiteral("/bin/sh -c ") + execArgument(QStringLiteral("exec \"$0\" \"--$1\"")) +
-                       QLatin1Char(' ') + execArgument(executablePath) + QStringLiteral(" %u");
+  const QString exec = QStringLiteral("/bin/sh -c ") +
+                       execArgument(QStringLiteral("exec \"$0\" \"--$1\"")) + QLatin1Char(' ') +
+                       execArgument(executablePath) + QStringLiteral(" %u");
   QString text;
   text += QStringLiteral("[Desktop Entry]\n");
   text += QStringLiteral("Type=Application\n");
-  text += QStringLiteral("Name=") + entryValueEscape(QStringLiteral("URL:") + displayName + QStringLiteral(" Protocol")) + QLatin1Char('\n');
+  text += QStringLiteral("Name=") +
+          entryValueEscape(QStringLiteral("URL:") + displayName + QStringLiteral(" Protocol")) +
+          QLatin1Char('\n');
   text += QStringLiteral("Exec=") + entryValueEscape(exec) + QLatin1Char('\n');
   text += QStringLiteral("Icon=") + entryValueEscape(executablePath) + QLatin1Char('\n');
   text += QStringLiteral("NoDisplay=true\n");
@@ -67,7 +74,8 @@ QString urlSchemeEntry(const QString& scheme, const QString& displayName, const 
   return text;
 }
 
-bool registerUrlScheme(const QString& scheme, const QString& displayName, const QString& executablePath) {
+bool registerUrlScheme(const QString& scheme, const QString& displayName,
+                       const QString& executablePath) {
   if (sanitizeSchemeName(scheme).isEmpty()) return false;
   const QString path = urlSchemeEntryPath(scheme);
   if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;

@@ -10,14 +10,16 @@ namespace Os {
 // "<scheme>-url-handler.desktop" in the user's applications folder
 // ($XDG_DATA_HOME/applications) declaring x-scheme-handler/<scheme>.
 // Returns false when the entry could not be written or removed.
-bool registerUrlScheme(const QString& scheme, const QString& displayName, const QString& executablePath);
+bool registerUrlScheme(const QString& scheme, const QString& displayName,
+                       const QString& executablePath);
 bool unregisterUrlScheme(const QString& scheme);
 
 // Where the desktop entry of a scheme lives.
 QString urlSchemeEntryPath(const QString& scheme);
 
 // The desktop entry's text for a scheme.
-QString urlSchemeEntry(const QString& scheme, const QString& displayName, const QString& executablePath);
+QString urlSchemeEntry(const QString& scheme, const QString& displayName,
+                       const QString& executablePath);
 
 // The Windows shell's open command for a program: the program path in
 // double quotes, a blank and --%l, with back-slashes throughout.

@@ -20,44 +20,44 @@
 #include <cstdlib>
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    app.setApplicationName(QStringLiteral("crashchild"));
-    const QStringList args = app.arguments();
-    if (args.size() < 4) {
-        std::fprintf(stderr, "usage: crashchild <crash service> <data folder> <segv|abort|none>\n");
-        return 2;
-    }
-    const QString mode = args.at(3);
+  QCoreApplication app(argc, argv);
+  app.setApplicationName(QStringLiteral("crashchild"));
+  const QStringList args = app.arguments();
+  if (args.size() < 4) {
+    std::fprintf(stderr, "usage: crashchild <crash service> <data folder> <segv|abort|none>\n");
+    return 2;
+  }
+  const QString mode = args.at(3);
 
-    // A log line the report's log tail should show.
-    QDir(args.at(2)).mkpath(QStringLiteral("logs"));
-    QFile log(args.at(2) + QStringLiteral("/logs/zent.log"));
-    if (log.open(QIODevice::Append)) log.write("crashchild: last words before the crash\n");
-    log.close();
+  // A log line the report's log tail should show.
+  QDir(args.at(2)).mkpath(QStringLiteral("logs"));
+  QFile log(args.at(2) + QStringLiteral("/logs/zent.log"));
+  if (log.open(QIODevice::Append)) log.write("crashchild: last words before the crash\n");
+  log.close();
 
-    CrashReporter reporter;
-    reporter.setDataFolder(args.at(2));
-    reporter.setVersion(QStringLiteral("20.1.1.231"));
-    reporter.setRestartCommand(app.applicationFilePath(), {});
+  CrashReporter reporter;
+  reporter.setDataFolder(args.at(2));
+  reporter.setVersion(QStringLiteral("20.1.1.231"));
+  reporter.setRestartCommand(app.applicationFilePath(), {});
 
-    // A second thread, so the report has more than one stack to show.
-    QThread worker;
-    worker.setObjectName(QStringLiteral("worker"));
-    worker.start();
+  // A second thread, so the report has more than one stack to show.
+  QThread worker;
+  worker.setObjectName(QStringLiteral("worker"));
+  worker.start();
 
-    QObject::connect(&reporter, &CrashReporter::initError, [&] {
-        std::fprintf(stderr, "crashchild: crash reporting unavailable\n");
-        worker.quit();
-        worker.wait();
-        QCoreApplication::exit(3);
-    });
-    QObject::connect(&reporter, &CrashReporter::initSuccess, [&] {
-        if (mode == QLatin1String("segv")) raise(SIGSEGV);
-        if (mode == QLatin1String("abort")) std::abort();
-        worker.quit();
-        worker.wait();
-        QCoreApplication::exit(0);
-    });
-    if (!reporter.installExceptionHandler(args.at(1))) return 3;
-    return app.exec();
+  QObject::connect(&reporter, &CrashReporter::initError, [&] {
+    std::fprintf(stderr, "crashchild: crash reporting unavailable\n");
+    worker.quit();
+    worker.wait();
+    QCoreApplication::exit(3);
+  });
+  QObject::connect(&reporter, &CrashReporter::initSuccess, [&] {
+    if (mode == QLatin1String("segv")) raise(SIGSEGV);
+    if (mode == QLatin1String("abort")) std::abort();
+    worker.quit();
+    worker.wait();
+    QCoreApplication::exit(0);
+  });
+  if (!reporter.installExceptionHandler(args.at(1))) return 3;
+  return app.exec();
 }

@@ -4,13 +4,13 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QPushButton>
-#include <QTimer>
 #include <QDir>
 #include <QFile>
 #include <QMutex>
-#include <QTemporaryDir>
 #include <QMutexLocker>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -79,13 +79,15 @@ bool useTemporaryHome(const QByteArray& instancePrefix, bool cLocale) {
   qputenv("XDG_CONFIG_HOME", path + "/config");
   qputenv("XDG_CACHE_HOME", path + "/cache");
   QDir().mkpath(home->path() + "/run");
-  QFile::setPermissions(home->path() + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  QFile::setPermissions(home->path() + "/run",
+                        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   qputenv("XDG_RUNTIME_DIR", path + "/run");
   if (cLocale) {
     qputenv("LANG", "C");
     qputenv("LC_ALL", "C");
   }
-  qputenv("ZENT_INSTANCE_ID", instancePrefix + QByteArray::number(QCoreApplication::applicationPid()));
+  qputenv("ZENT_INSTANCE_ID",
+          instancePrefix + QByteArray::number(QCoreApplication::applicationPid()));
   return home->isValid();
 }
 

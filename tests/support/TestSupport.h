@@ -42,12 +42,12 @@ void answerNextMessage(QDialogButtonBox::StandardButton button,
 }  // namespace ZentTest
 
 // Like QTEST_MAIN, but with the strict message handler installed first.
-#define ZENT_TEST_MAIN(TestObject, AppClass)                         \
-  int main(int argc, char** argv) {                                  \
-    ZentTest::installStrictMessageHandler();                         \
-    AppClass app(argc, argv);                                        \
-    app.setAttribute(Qt::AA_Use96Dpi, true);                         \
-    TestObject tc;                                                   \
-    QTEST_SET_MAIN_SOURCE_PATH                                       \
-    return QTest::qExec(&tc, argc, argv);                            \
+#define ZENT_TEST_MAIN(TestObject, AppClass) \
+  int main(int argc, char** argv) {          \
+    ZentTest::installStrictMessageHandler(); \
+    AppClass app(argc, argv);                \
+    app.setAttribute(Qt::AA_Use96Dpi, true); \
+    TestObject tc;                           \
+    QTEST_SET_MAIN_SOURCE_PATH               \
+    return QTest::qExec(&tc, argc, argv);    \
   }

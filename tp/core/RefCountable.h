@@ -23,81 +23,79 @@ constexpr std::uint32_t REFCOUNT_MAX = 10000;
 // second time), and a count at its numeric limit is logged and stays there
 // (the object then lives on rather than being freed while still held).
 class RefCountable {
-public:
-    explicit RefCountable(bool deleteAtZero = true, const QString& name = QString())
-        : m_DeleteAtZero(deleteAtZero), m_Name(name) {}
-    virtual ~RefCountable() {
-        if (m_RefCount != 0)
-            TP::Core::assertionFailed("TP::Core::RefCountable::~RefCountable",
-                                      "m_RefCount == 0", "Destroyed while still referenced");
+ public:
+  explicit RefCountable(bool deleteAtZero = true, const QString& name = QString())
+      : m_DeleteAtZero(deleteAtZero), m_Name(name) {}
+  virtual ~RefCountable() {
+    if (m_RefCount != 0)
+      TP::Core::assertionFailed("TP::Core::RefCountable::~RefCountable", "m_RefCount == 0",
+                                "Destroyed while still referenced");
+  }
+
+  void Reference() {
+    if (m_Trace || m_RefCount >= REFCOUNT_MAX) {
+      TP::Core::Logging::ApacheLogger(__FILE__, __LINE__, "TP::Core::RefCountable::Reference",
+                                      TP::Core::Logging::LevelTrace, "AppLogger")
+          << static_cast<const void*>(this) << " Refcount upping to "
+          << static_cast<unsigned long long>(m_RefCount) + 1 << " for " << m_Name;
+      TP::Core::Logging::do_backtrace();
     }
-
-    void Reference() {
-        if (m_Trace || m_RefCount >= REFCOUNT_MAX) {
-            TP::Core::Logging::ApacheLogger(__FILE__, __LINE__,
-                                            "TP::Core::RefCountable::Reference",
-                                            TP::Core::Logging::LevelTrace, "AppLogger")
-                << static_cast<const void*>(this) << " Refcount upping to "
-                << static_cast<unsigned long long>(m_RefCount) + 1 << " for " << m_Name;
-            TP::Core::Logging::do_backtrace();
-        }
-        if (m_RefCount == std::numeric_limits<std::uint32_t>::max()) {
-            // Wrapping to 0 would let the next release delete a held object.
-            TP::Core::assertionFailed("TP::Core::RefCountable::Reference", "m_RefCount > 0",
-                                      "Refcount error!");
-            return;
-        }
-        ++m_RefCount;
+    if (m_RefCount == std::numeric_limits<std::uint32_t>::max()) {
+      // Wrapping to 0 would let the next release delete a held object.
+      TP::Core::assertionFailed("TP::Core::RefCountable::Reference", "m_RefCount > 0",
+                                "Refcount error!");
+      return;
     }
+    ++m_RefCount;
+  }
 
-    // True when the caller held the last count and must delete the object.
-    bool Unreference() {
-        if (m_Trace || m_RefCount == 0 || m_RefCount >= REFCOUNT_MAX) {
-            TP::Core::Logging::ApacheLogger(__FILE__, __LINE__,
-                                            "TP::Core::RefCountable::Unreference",
-                                            TP::Core::Logging::LevelTrace, "AppLogger")
-                << static_cast<const void*>(this) << " Refcount lowering to "
-                << static_cast<long long>(m_RefCount) - 1 << " for " << m_Name;
-            TP::Core::Logging::do_backtrace();
-        }
-        if (m_RefCount == 0) {
-            TP::Core::assertionFailed("TP::Core::RefCountable::Unreference", "m_RefCount > 0",
-                                      "Refcount error!");
-            return false;
-        }
-        if (m_RefCount >= REFCOUNT_MAX)
-            TP::Core::assertionFailed("TP::Core::RefCountable::Unreference",
-                                      "m_RefCount < REFCOUNT_MAX", "Refcount error!");
-        --m_RefCount;
-        return m_RefCount == 0 && m_DeleteAtZero;
+  // True when the caller held the last count and must delete the object.
+  bool Unreference() {
+    if (m_Trace || m_RefCount == 0 || m_RefCount >= REFCOUNT_MAX) {
+      TP::Core::Logging::ApacheLogger(__FILE__, __LINE__, "TP::Core::RefCountable::Unreference",
+                                      TP::Core::Logging::LevelTrace, "AppLogger")
+          << static_cast<const void*>(this) << " Refcount lowering to "
+          << static_cast<long long>(m_RefCount) - 1 << " for " << m_Name;
+      TP::Core::Logging::do_backtrace();
     }
-
-    std::uint32_t ReferenceCount() const { return m_RefCount; }
-
-    bool DeleteAtZero() const { return m_DeleteAtZero; }
-    void SetDeleteAtZero(bool on) { m_DeleteAtZero = on; }
-    bool Trace() const { return m_Trace; }
-    void SetTrace(bool on) { m_Trace = on; }
-    QString Name() const { return m_Name; }
-    void SetName(const QString& name) { m_Name = name; }
-
-protected:
-    // A copy is a new object: it starts unreferenced, whatever the original's
-    // count; assignment keeps the target's own count.
-    RefCountable(const RefCountable& other)
-        : m_DeleteAtZero(other.m_DeleteAtZero), m_Trace(other.m_Trace), m_Name(other.m_Name) {}
-    RefCountable& operator=(const RefCountable& other) {
-        m_DeleteAtZero = other.m_DeleteAtZero;
-        m_Trace = other.m_Trace;
-        m_Name = other.m_Name;
-        return *this;
+    if (m_RefCount == 0) {
+      TP::Core::assertionFailed("TP::Core::RefCountable::Unreference", "m_RefCount > 0",
+                                "Refcount error!");
+      return false;
     }
+    if (m_RefCount >= REFCOUNT_MAX)
+      TP::Core::assertionFailed("TP::Core::RefCountable::Unreference", "m_RefCount < REFCOUNT_MAX",
+                                "Refcount error!");
+    --m_RefCount;
+    return m_RefCount == 0 && m_DeleteAtZero;
+  }
 
-private:
-    std::uint32_t m_RefCount = 0;
-    bool m_DeleteAtZero = true;
-    bool m_Trace = false;
-    QString m_Name;
+  std::uint32_t ReferenceCount() const { return m_RefCount; }
+
+  bool DeleteAtZero() const { return m_DeleteAtZero; }
+  void SetDeleteAtZero(bool on) { m_DeleteAtZero = on; }
+  bool Trace() const { return m_Trace; }
+  void SetTrace(bool on) { m_Trace = on; }
+  QString Name() const { return m_Name; }
+  void SetName(const QString& name) { m_Name = name; }
+
+ protected:
+  // A copy is a new object: it starts unreferenced, whatever the original's
+  // count; assignment keeps the target's own count.
+  RefCountable(const RefCountable& other)
+      : m_DeleteAtZero(other.m_DeleteAtZero), m_Trace(other.m_Trace), m_Name(other.m_Name) {}
+  RefCountable& operator=(const RefCountable& other) {
+    m_DeleteAtZero = other.m_DeleteAtZero;
+    m_Trace = other.m_Trace;
+    m_Name = other.m_Name;
+    return *this;
+  }
+
+ private:
+  std::uint32_t m_RefCount = 0;
+  bool m_DeleteAtZero = true;
+  bool m_Trace = false;
+  QString m_Name;
 };
 
 }  // namespace Core

@@ -34,26 +34,26 @@
 #include "I18N.h"
 #include "MediaEngineConfigurator.h"
 #include "Providers/Factory.h"
-#include "Utils/CommunicationsWindowManager.h"
-#include "Utils/Sounds/ContactNotification.h"
-#include "libqml/components/About.h"
 #include "Providers/MenuActionProvider.h"
 #include "Utils/AppPaths.h"
 #include "Utils/Branding.h"
+#include "Utils/CommunicationsWindowManager.h"
 #include "Utils/CrashReporter.h"
-#include "Utils/file_utils.h"
 #include "Utils/HelpInterface.h"
 #include "Utils/LanguageChoice.h"
 #include "Utils/NotificationManager.h"
 #include "Utils/PreferencesWatcher.h"
 #include "Utils/Retranslator.h"
 #include "Utils/SettingsSeed.h"
+#include "Utils/Sounds/ContactNotification.h"
 #include "Utils/Tray.h"
 #include "Utils/UserAgent.h"
 #include "Utils/ZentUrlHandler.h"
+#include "Utils/file_utils.h"
 #include "Widgets/Window.h"
 #include "dialogs/MessageWindow.h"
 #include "libqml/QmlRegistration.h"
+#include "libqml/components/About.h"
 #include "libqml/components/ConnectorNotification.h"
 #include "libqml/components/LoginWindow.h"
 #include "libqml/utils/Themes.h"
@@ -67,19 +67,22 @@ const char* const Application::kActivateMessage = "activate!";
 Application::Application(int& argc, char** argv)
     : QtSingleApplication(QString::fromLatin1(kInstanceId), argc, argv) {
   m_menuActionProvider = new Providers::MenuActionProviderWin(this);
-  for (int id : {MenuActionProvider::About, MenuActionProvider::Preferences, MenuActionProvider::Help,
-                 MenuActionProvider::AddContact, MenuActionProvider::SignOut, MenuActionProvider::Exit,
-                 MenuActionProvider::OpenApplication, MenuActionProvider::AlwaysOnTop})
+  for (int id :
+       {MenuActionProvider::About, MenuActionProvider::Preferences, MenuActionProvider::Help,
+        MenuActionProvider::AddContact, MenuActionProvider::SignOut, MenuActionProvider::Exit,
+        MenuActionProvider::OpenApplication, MenuActionProvider::AlwaysOnTop})
     m_menuActionProvider->createAction(id);
   m_menuActionProvider->retranslate();
-  connect(m_menuActionProvider->action(MenuActionProvider::About), SIGNAL(triggered()), this, SLOT(cbActionAbout()));
-  connect(m_menuActionProvider->action(MenuActionProvider::Help), SIGNAL(triggered()), this, SLOT(cbActionHelp()),
-          Qt::QueuedConnection);
+  connect(m_menuActionProvider->action(MenuActionProvider::About), SIGNAL(triggered()), this,
+          SLOT(cbActionAbout()));
+  connect(m_menuActionProvider->action(MenuActionProvider::Help), SIGNAL(triggered()), this,
+          SLOT(cbActionHelp()), Qt::QueuedConnection);
   connect(m_menuActionProvider->action(MenuActionProvider::AddContact), SIGNAL(triggered()), this,
           SLOT(cbActionAddContact()));
   connect(m_menuActionProvider->action(MenuActionProvider::SignOut), SIGNAL(triggered()), this,
           SLOT(startingLogout()));
-  connect(m_menuActionProvider->action(MenuActionProvider::Exit), SIGNAL(triggered()), this, SLOT(startingLogout()));
+  connect(m_menuActionProvider->action(MenuActionProvider::Exit), SIGNAL(triggered()), this,
+          SLOT(startingLogout()));
   connect(m_menuActionProvider->action(MenuActionProvider::Preferences), SIGNAL(triggered()), this,
           SLOT(cbActionPreferences()));
 
@@ -173,42 +176,45 @@ int Application::preferencesPage(int tab) { return (tab >= 0 && tab <= 5) ? tab 
 // ---------------------------------------------------------------------------
 // Start-up
 
-bool Application::fail(const char* title, const char* text, const QString& arg1, const QString& arg2) {
+bool Application::fail(const char* title, const char* text, const QString& arg1,
+                       const QString& arg2) {
   QString message = tr(text);
   if (!arg1.isNull()) message = message.arg(arg1);
   if (!arg2.isNull()) message = message.arg(arg2);
-  Dialogs::MessageWindow::critical(QCoreApplication::applicationName() + QStringLiteral(": ") + tr(title), message,
-                                   isAlwaysOnTop(), QDialogButtonBox::Ok, nullptr, nullptr);
+  Dialogs::MessageWindow::critical(
+      QCoreApplication::applicationName() + QStringLiteral(": ") + tr(title), message,
+      isAlwaysOnTop(), QDialogButtonBox::Ok, nullptr, nullptr);
   return false;
 }
 
 bool Application::initialize() {
-  setupApplicationInfo();                                     // 1
-  setupBreakpad();                                            // 2
-  QPixmapCache::setCacheLimit(0);                             // 3
+  setupApplicationInfo();          // 1
+  setupBreakpad();                 // 2
+  QPixmapCache::setCacheLimit(0);  // 3
   setQuitOnLastWindowClosed(false);
   m_cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode());  // 4
-  updateClientPathEnvironment();                              // 5
-  if (!prepareSettingsStore()) {                              // 6
+  updateClientPathEnvironment();                                                // 5
+  if (!prepareSettingsStore()) {                                                // 6
     fail(QT_TR_NOOP("UI setting error"), QT_TR_NOOP("Couldn't find UI settings file"));
     TP_LOG("Application::initialize", 5) << "Couldn't find UI settings file";
     return false;
   }
 
-  m_configContainer = new RAZ::ConfigContainer(this);         // 7
+  m_configContainer = new RAZ::ConfigContainer(this);            // 7
   const QString dataDir = RAZ::Utils::Path::writableDataPath();  // 8
   const QString exeDir = AppPaths::executableDir();
   for (const QString& folder : {dataDir, exeDir, exeDir + QStringLiteral("/../")}) {
     if (!scanConfigurationFiles(folder).isEmpty()) break;
   }
 
-  {                                                           // 9
+  {  // 9
     RAZ::Settings installation(RAZ::Settings::Installation);
-    const QString templ = installation.value(QStringLiteral("defaults/user_agent_template")).toString();
+    const QString templ =
+        installation.value(QStringLiteral("defaults/user_agent_template")).toString();
     const QString osName = Utils::operatingSystemName();
     m_userAgent = Utils::buildUserAgent(templ, QString::fromLatin1(kVersion), osName);
-    TP_LOG("Application::initialize", 2) << "Detected operating system: " << osName << ", User agent: "
-                                         << m_userAgent;
+    TP_LOG("Application::initialize", 2)
+        << "Detected operating system: " << osName << ", User agent: " << m_userAgent;
     RAZ::Settings app(RAZ::Settings::Application);
     app.setValue(QStringLiteral("settings/user_agent"), m_userAgent);
     app.setValue(QStringLiteral("settings/os_version"), osName);
@@ -216,30 +222,33 @@ bool Application::initialize() {
 
   m_client = new RAZ::Client(m_menuActionProvider->action(MenuActionProvider::SignOut),  // 10
                              m_menuActionProvider->action(MenuActionProvider::Exit), exeDir);
-  connect(this, SIGNAL(basicLoggingEnabled(bool)), m_client, SIGNAL(basicLoggingEnabled(bool)));  // 11
-  connect(this, SIGNAL(advancedLoggingEnabled(bool)), m_client, SIGNAL(advancedLoggingEnabled(bool)));
+  connect(this, SIGNAL(basicLoggingEnabled(bool)), m_client,
+          SIGNAL(basicLoggingEnabled(bool)));  // 11
+  connect(this, SIGNAL(advancedLoggingEnabled(bool)), m_client,
+          SIGNAL(advancedLoggingEnabled(bool)));
   connect(this, SIGNAL(clearLogs()), m_client, SIGNAL(clearLogs()));
-  {                                                           // 12
+  {  // 12
     RAZ::Settings app(RAZ::Settings::Application);
     enableBasicLogging(app.value(QStringLiteral("settings/loggingenabled"), false).toBool());
   }
   const QString credentialsPath = dataDir + QStringLiteral("/credentials.dat");
   const bool credentialsExisted = QFile::exists(credentialsPath);
-  const bool initialized = m_client->Initialize(                // 13
+  const bool initialized = m_client->Initialize(  // 13
       m_configContainer, credentialsPath, &m_cipher,
       [](const QString& name, QObject* parent) { return new QFile(name, parent); },
       {QStringLiteral(":/sounds/busy.wav"), QStringLiteral(":/sounds/congestion.wav")});
   if (!initialized) {
-    fail(QT_TR_NOOP("Initialization Error"), QT_TR_NOOP("Initialization of the application failed!"));
+    fail(QT_TR_NOOP("Initialization Error"),
+         QT_TR_NOOP("Initialization of the application failed!"));
     TP_LOG("Application::initialize", 5) << "Initialization of the application failed!";
     return false;
   }
 
   reportUnreadableCredentials(credentialsPath, credentialsExisted);
 
-  m_watcher = Preferences::createWatcher(this);               // 14
+  m_watcher = Preferences::createWatcher(this);  // 14
 
-  if (!loadTheme()) {                                         // 15
+  if (!loadTheme()) {  // 15
     fail(QT_TR_NOOP("Theme Loading Error"),
          QT_TR_NOOP("Default theme not found. Please reinstall the client.\n Looked in %1 and %2"),
          exeDir, Utils::Themes::defaultTheme());
@@ -249,7 +258,7 @@ bool Application::initialize() {
 
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/app_icon.ico")));  // 16
   QWebSettings::globalSettings()->setAttribute(QWebSettings::PluginsEnabled, true);
-  QML::registerTypes();                                       // 17
+  QML::registerTypes();  // 17
 
   QAction* signOut = m_menuActionProvider->action(MenuActionProvider::SignOut);  // 18
   QAction* exitAction = m_menuActionProvider->action(MenuActionProvider::Exit);
@@ -263,9 +272,13 @@ bool Application::initialize() {
   connect(m_client, SIGNAL(sessionOpened(RAZ::Sessions::SessionManagerBase&)), this,
           SLOT(cbSessionOpened(RAZ::Sessions::SessionManagerBase&)));
   connect(m_client,
-          SIGNAL(sessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State, RAZ::Sessions::Error)), this,
-          SLOT(cbSessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State, RAZ::Sessions::Error)));
-  connect(m_client, SIGNAL(newVersionFound(bool, const QUrl&)), this, SLOT(newVersionFound(bool, const QUrl&)));
+          SIGNAL(sessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State,
+                              RAZ::Sessions::Error)),
+          this,
+          SLOT(cbSessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State,
+                              RAZ::Sessions::Error)));
+  connect(m_client, SIGNAL(newVersionFound(bool, const QUrl&)), this,
+          SLOT(newVersionFound(bool, const QUrl&)));
   connect(m_client, SIGNAL(ensureUserSettingsDirExists(QDir&, const QString&)), this,
           SLOT(ensureUserSettingsDirExists(QDir&, const QString&)));
 
@@ -275,43 +288,50 @@ bool Application::initialize() {
   if (QAbstractItemModel* connectors = m_apiController->getModel(1))
     m_connectorNotification = new QML::ConnectorNotification(connectors, nullptr);
 
-  m_loginWindow = createLoginWindow();                        // 20
+  m_loginWindow = createLoginWindow();  // 20
   if (!m_loginWindow) {
     fail(QT_TR_NOOP("Initialization error"), QT_TR_NOOP("Unable to initialize login window!"));
     TP_LOG("Application::initialize", 5) << "Unable to initialize login window!";
     return false;
   }
 
-  m_tray = new Tray(signOut, exitAction, m_menuActionProvider->action(MenuActionProvider::About),  // 21
-                    m_menuActionProvider->action(MenuActionProvider::OpenApplication), this);
+  m_tray =
+      new Tray(signOut, exitAction, m_menuActionProvider->action(MenuActionProvider::About),  // 21
+               m_menuActionProvider->action(MenuActionProvider::OpenApplication), this);
 
-  m_notificationManager = new NotificationManager(nullptr);   // 22
-  connect(m_client, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)), m_notificationManager,
-          SLOT(removeNotifications()));
+  m_notificationManager = new NotificationManager(nullptr);  // 22
+  connect(m_client, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)),
+          m_notificationManager, SLOT(removeNotifications()));
   connect(signOut, SIGNAL(triggered()), m_notificationManager, SLOT(removeNotifications()));
   connect(exitAction, SIGNAL(triggered()), m_notificationManager, SLOT(removeNotifications()));
   connect(QApplication::desktop(), SIGNAL(resized(int)), this, SLOT(screenResized(int)));
 
-  I18N::loadLanguages();                                      // 23
-  chooseLanguage();                                           // 24
+  I18N::loadLanguages();  // 23
+  chooseLanguage();       // 24
 
-  connect(m_client,                                           // 25
-          SIGNAL(requestProxyCredentials(bool, const QString&, const QString&, bool, QObject*, const QString&)), this,
-          SLOT(onRequestProxyCredentials(bool, const QString&, const QString&, bool, QObject*, const QString&)));
+  connect(m_client,  // 25
+          SIGNAL(requestProxyCredentials(bool, const QString&, const QString&, bool, QObject*,
+                                         const QString&)),
+          this,
+          SLOT(onRequestProxyCredentials(bool, const QString&, const QString&, bool, QObject*,
+                                         const QString&)));
   connect(m_client, SIGNAL(showDisclaimerDialog()), this, SLOT(onShowDisclaimerDialog()));
   connect(this, SIGNAL(disclaimerAccepted()), m_client, SIGNAL(disclaimerAccepted()));
   connect(this, SIGNAL(disclaimerRejected()), m_client, SIGNAL(disclaimerRejected()));
 
-  registerZentProtocol(true);                                 // 26
-  showLoginWindow(true);                                      // 27
-  connect(this, SIGNAL(messageReceived(const QString&)), this, SLOT(onMessageReceived(const QString&)));  // 28
-  TP_LOG("Application::initialize", 2) << "Application initialization is complete. User agent is: "  // 29
-                                       << m_userAgent;
+  registerZentProtocol(true);  // 26
+  showLoginWindow(true);       // 27
+  connect(this, SIGNAL(messageReceived(const QString&)), this,
+          SLOT(onMessageReceived(const QString&)));  // 28
+  TP_LOG("Application::initialize", 2)
+      << "Application initialization is complete. User agent is: "  // 29
+      << m_userAgent;
   return true;
 }
 
 void Application::setupApplicationInfo() {
-  const Utils::Branding b = Utils::readBranding(AppPaths::executableDir() + QStringLiteral("/application_name.txt"));
+  const Utils::Branding b =
+      Utils::readBranding(AppPaths::executableDir() + QStringLiteral("/application_name.txt"));
   QCoreApplication::setApplicationName(b.applicationName);
   QCoreApplication::setOrganizationName(b.organizationName);
   QCoreApplication::setOrganizationDomain(b.organizationDomain);
@@ -352,17 +372,19 @@ bool Application::prepareSettingsStore() {
     // First start with this data folder: carry an older one over.
     QDir parent(dataDir);
     if (parent.cdUp()) {
-      const QString old = Utils::File::findDir(parent.absolutePath(), QStringLiteral("credentials.dat"),
-                                               {QFileInfo(dataDir).fileName()});
-      if (!old.isEmpty() && QDir().mkpath(dataDir)) Utils::File::cpDir(old, dataDir, {QStringLiteral(".txt")});
+      const QString old =
+          Utils::File::findDir(parent.absolutePath(), QStringLiteral("credentials.dat"),
+                               {QFileInfo(dataDir).fileName()});
+      if (!old.isEmpty() && QDir().mkpath(dataDir))
+        Utils::File::cpDir(old, dataDir, {QStringLiteral(".txt")});
     }
   }
   prepareDataDirectory(dataDir);
   RAZ::Settings::setPath(RAZ::Settings::Application, dataDir);
   RAZ::Settings::setPath(RAZ::Settings::Proxy, dataDir);
   const QString installDir = AppPaths::installSettingsDir();
-  Utils::seedUserSettings(AppPaths::installSettingsFile(), dataDir + QStringLiteral("/application_setting.ini"),
-                          dataDir);
+  Utils::seedUserSettings(AppPaths::installSettingsFile(),
+                          dataDir + QStringLiteral("/application_setting.ini"), dataDir);
   RAZ::Settings::setPath(RAZ::Settings::Application, dataDir);
   if (installDir.isEmpty()) return false;
   RAZ::Settings::setPath(RAZ::Settings::Installation, installDir);
@@ -438,13 +460,15 @@ void Application::updateClientPathEnvironment() {
 // ---------------------------------------------------------------------------
 // Logging
 
-void Application::qtMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+void Application::qtMessageHandler(QtMsgType type, const QMessageLogContext&,
+                                   const QString& message) {
   // The record carries the text only; where it came from is not kept.
   TP::Core::Logging::qtMessageToLog(type, QMessageLogContext(), message);
   if (type == QtFatalMsg) std::abort();
 }
 
-void Application::fatalOnlyMessageHandler(QtMsgType type, const QMessageLogContext&, const QString&) {
+void Application::fatalOnlyMessageHandler(QtMsgType type, const QMessageLogContext&,
+                                          const QString&) {
   if (type == QtFatalMsg) std::abort();
 }
 
@@ -463,7 +487,8 @@ void Application::enableBasicLogging(bool enable) {
 void Application::enableAdvancedLogging(bool enable) { emit advancedLoggingEnabled(enable); }
 
 void Application::openLogFolder() {
-  const QUrl url = QUrl::fromLocalFile(RAZ::Utils::Path::writableDataPath() + QStringLiteral("/logs"));
+  const QUrl url =
+      QUrl::fromLocalFile(RAZ::Utils::Path::writableDataPath() + QStringLiteral("/logs"));
   if (!QDesktopServices::openUrl(url))
     TP_LOG("Application::openLogFolder", 4) << "Failed to open url " << url.toString();
 }
@@ -480,7 +505,8 @@ void Application::deleteLogFiles() {
       if (!flag) flag = app.value(QStringLiteral("settings/xmpploggingenabled"), false).toBool();
       TP::Core::Logging::ApacheLogger::clearLogs(flag);
       if (m_apiController) m_apiController->clearLogs();
-      TP::Core::Logging::ApacheLogger("", 0, "qDebug", 2, "QtLogger") << "Log files removed. Starting over!!!";
+      TP::Core::Logging::ApacheLogger("", 0, "qDebug", 2, "QtLogger")
+          << "Log files removed. Starting over!!!";
     }
   }
   emit clearLogs();
@@ -513,7 +539,6 @@ const RAZ::Configuration::Config* Application::getConfig() const {
   return m_client ? m_client->getConfig() : nullptr;
 }
 
-
 void Application::openPreferences(int tab) {
   QAction* action = m_menuActionProvider->action(MenuActionProvider::Preferences);
   if (!action) return;
@@ -521,16 +546,20 @@ void Application::openPreferences(int tab) {
   action->activate(QAction::Trigger);
 }
 
-
 QML::LoginWindow* Application::createLoginWindow() {
-  auto* window = new QML::LoginWindow(m_client ? m_client->getConfigContainer() : nullptr,
-                                      m_client ? m_client->getCredentialsManager() : nullptr, nullptr);
-  if (!window->activate()) TP_LOG("Application::createLoginWindow", 4) << "The sign-in scene did not load";
+  auto* window =
+      new QML::LoginWindow(m_client ? m_client->getConfigContainer() : nullptr,
+                           m_client ? m_client->getCredentialsManager() : nullptr, nullptr);
+  if (!window->activate())
+    TP_LOG("Application::createLoginWindow", 4) << "The sign-in scene did not load";
   QAction* signOut = m_menuActionProvider->action(MenuActionProvider::SignOut);
   QAction* exitAction = m_menuActionProvider->action(MenuActionProvider::Exit);
   connect(window, SIGNAL(destroyed()), this, SLOT(cbLoginWindowDestroyed()));
-  connect(window, SIGNAL(signin(const QString&, const QString&, const RAZ::Configuration::Config*, QString)), this,
-          SLOT(signin(const QString&, const QString&, const RAZ::Configuration::Config*, QString)));
+  connect(
+      window,
+      SIGNAL(signin(const QString&, const QString&, const RAZ::Configuration::Config*, QString)),
+      this,
+      SLOT(signin(const QString&, const QString&, const RAZ::Configuration::Config*, QString)));
   connect(window, SIGNAL(signoutClicked()), signOut, SLOT(trigger()));
   connect(exitAction, SIGNAL(triggered()), window, SLOT(cbActionQuit()));
   if (m_client) {
@@ -538,15 +567,20 @@ QML::LoginWindow* Application::createLoginWindow() {
   }
   connect(signOut, SIGNAL(triggered()), window, SLOT(cbActionSignout()));
   if (m_client) {
-    connect(m_client, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)), window, SLOT(cbSessionClosed()));
+    connect(m_client, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)), window,
+            SLOT(cbSessionClosed()));
     connect(m_client,
-            SIGNAL(sessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State, RAZ::Sessions::Error)),
+            SIGNAL(sessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State,
+                                RAZ::Sessions::Error)),
             window, SLOT(cbSessionClosed()));
-    connect(m_client, SIGNAL(sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State)), window,
+    connect(m_client,
+            SIGNAL(sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State)),
+            window,
             SLOT(sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State)));
   }
   connect(window, SIGNAL(showHelpClicked()), this, SLOT(cbActionHelp()));
-  if (m_apiController) connect(m_apiController, SIGNAL(showClientWindowCommand()), window, SLOT(showAndActivate()));
+  if (m_apiController)
+    connect(m_apiController, SIGNAL(showClientWindowCommand()), window, SLOT(showAndActivate()));
   return window;
 }
 
@@ -561,7 +595,8 @@ void Application::showLoginWindow(bool autoSignin) {
 }
 
 void Application::giveLoginWindowPreferencesAction() {
-  if (m_loginWindow) m_loginWindow->setMenuAction(m_menuActionProvider->action(MenuActionProvider::Preferences));
+  if (m_loginWindow)
+    m_loginWindow->setMenuAction(m_menuActionProvider->action(MenuActionProvider::Preferences));
 }
 
 // ---------------------------------------------------------------------------
@@ -602,8 +637,8 @@ void Application::onMessageReceived(const QString& message) {
   }
   const QStringList links = zentLinksInMessage(message);
   if (links.isEmpty()) {
-    TP_LOG("Application::onMessageReceived", 3) << "A second start sent nothing this program acts on ("
-                                                 << message.size() << " characters)";
+    TP_LOG("Application::onMessageReceived", 3)
+        << "A second start sent nothing this program acts on (" << message.size() << " characters)";
     return;
   }
   for (const QString& link : links) {
@@ -619,7 +654,9 @@ QList<QByteArray> Application::scanConfigurationFiles(const QString& folder) {
   QList<QByteArray> out;
   const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files, QDir::NoSort);
   for (const QFileInfo& info : files) {
-    if (!info.fileName().startsWith(QLatin1String("config")) || info.suffix() != QLatin1String("xml")) continue;
+    if (!info.fileName().startsWith(QLatin1String("config")) ||
+        info.suffix() != QLatin1String("xml"))
+      continue;
     QFile file(info.filePath());
     if (!file.open(QIODevice::ReadOnly)) continue;
     bool ok = false;
@@ -638,9 +675,6 @@ void Application::cbActionHelp() {
 
 void Application::cbLoginWindowDestroyed() { m_loginWindow = nullptr; }
 
-
-
-
 void Application::startDrag(QString mimeType, QByteArray data, QPixmap pixmap) {
   if (mimeType.isEmpty() || data.isEmpty()) return;
   auto* drag = new QDrag(m_mainWindow.data());
@@ -651,4 +685,3 @@ void Application::startDrag(QString mimeType, QByteArray data, QPixmap pixmap) {
   if (!pixmap.isNull()) drag->setPixmap(pixmap);
   drag->exec(Qt::MoveAction);
 }
-

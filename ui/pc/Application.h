@@ -105,8 +105,10 @@ class Application : public QtSingleApplication {
   // The page openPreferences opens for a requested page.
   static int preferencesPage(int tab);
 
-  static void qtMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message);
-  static void fatalOnlyMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message);
+  static void qtMessageHandler(QtMsgType type, const QMessageLogContext& context,
+                               const QString& message);
+  static void fatalOnlyMessageHandler(QtMsgType type, const QMessageLogContext& context,
+                                      const QString& message);
 
   void registerUrlProtocol(bool add, const QString& displayName, const QString& scheme);
   void registerZentProtocol(bool add);
@@ -142,7 +144,9 @@ class Application : public QtSingleApplication {
   QML::MainWindow* mainWindow() const { return m_mainWindow; }
   Providers::Factory* factory() const { return m_factory; }
   Utils::CommunicationsWindowManager* commsWindowManager() const { return m_commsWindowManager; }
-  Utils::ContactNotification::ContactOnlinePlayer* contactOnlinePlayer() const { return m_contactOnlinePlayer; }
+  Utils::ContactNotification::ContactOnlinePlayer* contactOnlinePlayer() const {
+    return m_contactOnlinePlayer;
+  }
   MediaEngineConfigurator* mediaEngineConfigurator() const { return m_mediaEngineConfigurator; }
   QML::PresenceRequestDialog* presenceRequestDialog() const { return m_presenceRequestDialog; }
   QML::CallSettings* callSettingsWindow() const { return m_callSettings; }
@@ -178,16 +182,16 @@ class Application : public QtSingleApplication {
   void cbActionPreferences();
   void cbActionHelp();
   void cbActionAddContact();
-  void signin(const QString& username, const QString& password, const RAZ::Configuration::Config* config,
-              QString xsiAddress);
+  void signin(const QString& username, const QString& password,
+              const RAZ::Configuration::Config* config, QString xsiAddress);
   void cbAlwaysOnTop();
   void enableBasicLogging(bool enable);
   void enableAdvancedLogging(bool enable);
   void openLogFolder();
   void deleteLogFiles();
   void xsiCredentialsDaysLeft(int days);
-  void onRequestProxyCredentials(bool error, const QString& username, const QString& password, bool isSecured,
-                                 QObject* caller, const QString& callback);
+  void onRequestProxyCredentials(bool error, const QString& username, const QString& password,
+                                 bool isSecured, QObject* caller, const QString& callback);
   void onShowDisclaimerDialog();
   void startingLogout();
   void showForcedLogoutDialog();

@@ -40,42 +40,49 @@ void Application::reportUnreadableCredentials(const QString& path, bool existedB
   const QString aside = path + QStringLiteral(".unreadable");
   const bool setAside = !QFile::exists(path) && QFile::exists(aside);
   if (!setAside) return;
-  TP_LOG("Application::reportUnreadableCredentials", 4) << "The stored accounts could not be read; kept as " << aside;
-  Dialogs::MessageWindow::showWarning(
-      tr("Stored Accounts"),
-      tr("The stored accounts could not be read. The file was kept as %1. Sign in again to store your account.")
-          .arg(QDir::toNativeSeparators(aside)),
-      false, QDialogButtonBox::Ok, nullptr);
+  TP_LOG("Application::reportUnreadableCredentials", 4)
+      << "The stored accounts could not be read; kept as " << aside;
+  Dialogs::MessageWindow::showWarning(tr("Stored Accounts"),
+                                      tr("The stored accounts could not be read. The file was kept "
+                                         "as %1. Sign in again to store your account.")
+                                          .arg(QDir::toNativeSeparators(aside)),
+                                      false, QDialogButtonBox::Ok, nullptr);
 }
 
 // ---------------------------------------------------------------------------
 // Proxy credentials
 
-void Application::onRequestProxyCredentials(bool error, const QString& username, const QString& password,
-                                            bool isSecured, QObject* caller, const QString& callback) {
+void Application::onRequestProxyCredentials(bool error, const QString& username,
+                                            const QString& password, bool isSecured,
+                                            QObject* caller, const QString& callback) {
   if (!caller || callback.size() < 2 || !callback.contains(QLatin1Char('('))) {
-    TP_LOG("Application::onRequestProxyCredentials", 4) << "Proxy credentials asked without a receiver";
+    TP_LOG("Application::onRequestProxyCredentials", 4)
+        << "Proxy credentials asked without a receiver";
     return;
   }
   if (error) {
     const QString method = callback.mid(1).section(QLatin1Char('('), 0, 0);
     if (!QMetaObject::invokeMethod(caller, method.toLatin1().constData(), Qt::QueuedConnection,
                                    Q_ARG(QString, QString()), Q_ARG(QString, QString())))
-      TP_LOG("Application::onRequestProxyCredentials", 4) << "The receiver has no method " << method;
+      TP_LOG("Application::onRequestProxyCredentials", 4)
+          << "The receiver has no method " << method;
     return;
   }
   const QString word = isSecured ? QStringLiteral("HTTPS") : QStringLiteral("HTTP");
   //: %1 is HTTP or HTTPS
   const QString title = tr("%1 Connectivity").arg(word);
   //: %1 is HTTP or HTTPS
-  const QString text = tr("Secured %1 proxy was detected during %1 connectivity test. Ask system administrator for "
-                          "valid credentials in order to access the network. If credentials are not provided, some "
-                          "of the application's features may be unavailable.")
-                           .arg(word);
+  const QString text =
+      tr("Secured %1 proxy was detected during %1 connectivity test. Ask system administrator for "
+         "valid credentials in order to access the network. If credentials are not provided, some "
+         "of the application's features may be unavailable.")
+          .arg(word);
   auto* dialog = new Dialogs::SimpleCredentialsDialog(title, text, username, password, false);
   const QByteArray slot = callback.toLatin1();
-  if (!connect(dialog, SIGNAL(credentialsProvided(const QString&, const QString&)), caller, slot.constData()))
-    TP_LOG("Application::onRequestProxyCredentials", 4) << "The receiver cannot take the answer " << callback;
+  if (!connect(dialog, SIGNAL(credentialsProvided(const QString&, const QString&)), caller,
+               slot.constData()))
+    TP_LOG("Application::onRequestProxyCredentials", 4)
+        << "The receiver cannot take the answer " << callback;
   dialog->show();
 }
 
@@ -83,12 +90,13 @@ void Application::onRequestProxyCredentials(bool error, const QString& username,
 // Forced log-out, new version, disclaimer
 
 void Application::showForcedLogoutDialog() {
-  Dialogs::MessageWindow::information(
-      tr("Forced Logout"),
-      tr("%1 is not allowed to run simultaneously on multiple locations and had to logout here because it is being "
-         "used somewhere else.")
-          .arg(QCoreApplication::applicationName()),
-      isAlwaysOnTop(), QDialogButtonBox::Ok, nullptr, false, false, nullptr);
+  Dialogs::MessageWindow::information(tr("Forced Logout"),
+                                      tr("%1 is not allowed to run simultaneously on multiple "
+                                         "locations and had to logout here because it is being "
+                                         "used somewhere else.")
+                                          .arg(QCoreApplication::applicationName()),
+                                      isAlwaysOnTop(), QDialogButtonBox::Ok, nullptr, false, false,
+                                      nullptr);
 }
 
 void Application::newVersionFound(bool mandatory, const QUrl& url) {
@@ -96,29 +104,32 @@ void Application::newVersionFound(bool mandatory, const QUrl& url) {
   if (mandatory) {
     result = Dialogs::MessageWindow::question(
         tr("New Mandatory Version Available"),
-        tr("New mandatory version available. You have to update in order to continue using the application."), false,
-        isAlwaysOnTop(), QDialogButtonBox::Yes | QDialogButtonBox::Close, nullptr);
+        tr("New mandatory version available. You have to update in order to continue using the "
+           "application."),
+        false, isAlwaysOnTop(), QDialogButtonBox::Yes | QDialogButtonBox::Close, nullptr);
     if (result == 0) {
       TP_LOG("Application::newVersionFound", 2) << "Mandatory update refused; quitting";
       cbQuit();
       return;
     }
   } else {
-    result = Dialogs::MessageWindow::question(tr("New Version Available"),
-                                              tr("New version available, would you like to upgrade now?"), false,
-                                              isAlwaysOnTop(), QDialogButtonBox::Yes | QDialogButtonBox::No, nullptr);
+    result = Dialogs::MessageWindow::question(
+        tr("New Version Available"), tr("New version available, would you like to upgrade now?"),
+        false, isAlwaysOnTop(), QDialogButtonBox::Yes | QDialogButtonBox::No, nullptr);
   }
   if (result != 1) return;
-  Dialogs::MessageWindow::information(tr("New Version"),
-                                      tr("Press OK to automatically shut down and upgrade the application."),
-                                      isAlwaysOnTop(), QDialogButtonBox::Ok, nullptr);
+  Dialogs::MessageWindow::information(
+      tr("New Version"), tr("Press OK to automatically shut down and upgrade the application."),
+      isAlwaysOnTop(), QDialogButtonBox::Ok, nullptr);
   // The address comes from the service: only a web address is handed on.
   const bool opened = isWebAddress(url) && QDesktopServices::openUrl(url);
   if (!opened) {
-    TP_LOG("Application::newVersionFound", 4) << "Failed to open the download address " << url.toString();
+    TP_LOG("Application::newVersionFound", 4)
+        << "Failed to open the download address " << url.toString();
     Dialogs::MessageWindow::information(
         tr("Error Downloading New Version"),
-        tr("Failed to launch default web browser with the following address: %1").arg(url.toString()),
+        tr("Failed to launch default web browser with the following address: %1")
+            .arg(url.toString()),
         isAlwaysOnTop(), QDialogButtonBox::Ok, nullptr);
   }
   cbQuit();
@@ -132,14 +143,18 @@ void Application::onShowDisclaimerDialog() {
   else
     TP_LOG("Application::onShowDisclaimerDialog", 2) << "Config is NULL";
   const QDialogButtonBox::StandardButtons buttons =
-      mode == QLatin1String("disabled") ? QDialogButtonBox::Ok : (QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  const int result = Dialogs::MessageWindow::question(
-      tr("E911 Disclosure"),
-      tr("WARNING: Do not use your soft phone to dial 911 except from your registered physical location. Use at a "
-         "location other than the registered physical location may route 911 calls to an incorrect 911 dispatch "
-         "center, potentially delaying or preventing emergency services. It is recommended that you maintain "
-         "alternative access to 911 services."),
-      true, isAlwaysOnTop(), buttons, nullptr);
+      mode == QLatin1String("disabled") ? QDialogButtonBox::Ok
+                                        : (QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+  const int result =
+      Dialogs::MessageWindow::question(tr("E911 Disclosure"),
+                                       tr("WARNING: Do not use your soft phone to dial 911 except "
+                                          "from your registered physical location. Use at a "
+                                          "location other than the registered physical location "
+                                          "may route 911 calls to an incorrect 911 dispatch "
+                                          "center, potentially delaying or preventing emergency "
+                                          "services. It is recommended that you maintain "
+                                          "alternative access to 911 services."),
+                                       true, isAlwaysOnTop(), buttons, nullptr);
   if (result != 0) {
     emit disclaimerAccepted();
     return;
@@ -150,8 +165,8 @@ void Application::onShowDisclaimerDialog() {
       if (!QDesktopServices::openUrl(url))
         TP_LOG("Application::onShowDisclaimerDialog", 4) << "Failed to open " << url.toString();
     } else if (!url.isEmpty()) {
-      TP_LOG("Application::onShowDisclaimerDialog", 4) << "The disclaimer address is not a web address: "
-                                                       << url.toString();
+      TP_LOG("Application::onShowDisclaimerDialog", 4)
+          << "The disclaimer address is not a web address: " << url.toString();
     }
   }
   if (mode == QLatin1String("exit"))
@@ -182,8 +197,9 @@ void Application::cbActionPreferences() {
         m_apiController ? m_apiController->getModel(0) : nullptr, isAlwaysOnTop(), nullptr);
     m_preferencesWindow = window;
     if (m_loginWindow)
-      connect(m_loginWindow, SIGNAL(signin(const QString&, const QString&, const RAZ::Configuration::Config*)), window,
-              SLOT(close()));
+      connect(m_loginWindow,
+              SIGNAL(signin(const QString&, const QString&, const RAZ::Configuration::Config*)),
+              window, SLOT(close()));
   }
   m_preferencesWindow->showNormal();
   m_preferencesWindow->activateWindow();
@@ -201,7 +217,8 @@ void Application::cbAlwaysOnTop() {
 }
 
 void Application::screenResized(int) {
-  RAZ::MediaEngine::CallControllerBase* calls = m_sessionManager ? m_sessionManager->callController() : nullptr;
+  RAZ::MediaEngine::CallControllerBase* calls =
+      m_sessionManager ? m_sessionManager->callController() : nullptr;
   if (!calls) return;
   QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return;
@@ -219,7 +236,8 @@ void Application::xsiCredentialsDaysLeft(int days) {
     return;
   }
   RAZ::Xsi::XsiCredentialsControl* control = m_sessionManager->xsiCredentialsControl();
-  auto* dialog = new Dialogs::PasswordChangeNotification(m_client->getUserCredentials(), 2, nullptr);
+  auto* dialog =
+      new Dialogs::PasswordChangeNotification(m_client->getUserCredentials(), 2, nullptr);
   connect(dialog, SIGNAL(saveCredentials(const RAZ::Utils::Credentials::UserCredentials&)), manager,
           SLOT(addCredentials(const RAZ::Utils::Credentials::UserCredentials&)));
   if (control) {
@@ -230,9 +248,12 @@ void Application::xsiCredentialsDaysLeft(int days) {
   }
   if (days > 0)
     dialog->showExpiryWarning(
-        tr("Xsi account password expires in %1 days. Please consider changing it.").arg(QString::number(days)));
+        tr("Xsi account password expires in %1 days. Please consider changing it.")
+            .arg(QString::number(days)));
   else if (days == 0)
-    dialog->showExpiryWarning(tr("Xsi account password expires today. Please consider changing it."));
+    dialog->showExpiryWarning(
+        tr("Xsi account password expires today. Please consider changing it."));
   else
-    dialog->showExpired(tr("Xsi account password has expired. Please change it to enable Xsi functionality."));
+    dialog->showExpired(
+        tr("Xsi account password has expired. Please change it to enable Xsi functionality."));
 }

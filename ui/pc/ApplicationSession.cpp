@@ -27,7 +27,6 @@
 #include <RAZ/Xsi/XsiCredentialsControl.h>
 #include <TP/Core/Logging.h>
 
-#include "Utils/PreferencesWatcher.h"
 #include "Application.h"
 #include "MediaEngineConfigurator.h"
 #include "Providers/Factory.h"
@@ -35,6 +34,7 @@
 #include "Utils/AggregationEnabler.h"
 #include "Utils/CommunicationsWindowManager.h"
 #include "Utils/ExternalServiceVerification.h"
+#include "Utils/PreferencesWatcher.h"
 #include "Utils/PresenceHelper.h"
 #include "Utils/Sounds/ContactNotification.h"
 #include "Utils/Tray.h"
@@ -54,8 +54,8 @@ using RAZ::Utils::Credentials::UserCredentials;
 // ---------------------------------------------------------------------------
 // Sign-in
 
-void Application::signin(const QString& username, const QString& password, const RAZ::Configuration::Config* config,
-                         QString xsiAddress) {
+void Application::signin(const QString& username, const QString& password,
+                         const RAZ::Configuration::Config* config, QString xsiAddress) {
   TP::Core::Logging::CTraceScope trace("Application::signin");
   CredentialsManager* manager = m_client ? m_client->getCredentialsManager() : nullptr;
   if (!manager) {
@@ -67,10 +67,11 @@ void Application::signin(const QString& username, const QString& password, const
   RAZ::ConfigContainer* container = m_client->getConfigContainer();
   if (!config && container && !container->configNames().isEmpty()) {
     TP_LOG("Application::signin", 4) << "Sign-in with an unknown configuration refused";
-    Dialogs::MessageWindow::showWarning(tr("Unknown Configuration"),
-                                        tr("The selected configuration is not available. Choose another one and "
-                                           "sign in again."),
-                                        isAlwaysOnTop(), QDialogButtonBox::Ok, nullptr);
+    Dialogs::MessageWindow::showWarning(
+        tr("Unknown Configuration"),
+        tr("The selected configuration is not available. Choose another one and "
+           "sign in again."),
+        isAlwaysOnTop(), QDialogButtonBox::Ok, nullptr);
     if (m_loginWindow) m_loginWindow->cbSessionClosed();
     return;
   }
@@ -84,7 +85,8 @@ void Application::signin(const QString& username, const QString& password, const
     user = username.left(at);
     domain = username.mid(at + 1).section(QLatin1Char('@'), 0, 0);
   }
-  if (type == RAZ::Utils::Credentials::LoginSip) user = RAZ::Utils::Validator(config).normalizeSipUserName(user);
+  if (type == RAZ::Utils::Credentials::LoginSip)
+    user = RAZ::Utils::Validator(config).normalizeSipUserName(user);
   QString fullName = user;
   if (!domain.isEmpty()) fullName += QLatin1Char('@') + domain;
   CredentialsManager::toFullUri(fullName);
@@ -114,7 +116,8 @@ void Application::signin(const QString& username, const QString& password, const
   if (config) settings.setValue(QStringLiteral("login/config"), config->getName());
 
   if (!m_client->signin(userCredentials, config, xsiAddress, true))
-    TP_LOG("Application::signin", 3) << "A session is running or opening; the sign-in was not started";
+    TP_LOG("Application::signin", 3)
+        << "A session is running or opening; the sign-in was not started";
 }
 
 // ---------------------------------------------------------------------------
@@ -124,8 +127,8 @@ void Application::rebuildSessionMenuActions(RAZ::Sessions::SessionManagerBase* s
   m_menuActionProvider->createCallActions(session);
   m_menuActionProvider->createContactListActions(session);
   // The hub's provider carries the platform actions of the menu from now on.
-  m_menuActionProvider->linkActionProvider(m_factory ? m_factory->createActionProvider(m_menuActionProvider)
-                                                     : nullptr);
+  m_menuActionProvider->linkActionProvider(
+      m_factory ? m_factory->createActionProvider(m_menuActionProvider) : nullptr);
 }
 
 void Application::cbSessionOpened(RAZ::Sessions::SessionManagerBase& session) {
@@ -134,7 +137,8 @@ void Application::cbSessionOpened(RAZ::Sessions::SessionManagerBase& session) {
   QAction* openApplication = m_menuActionProvider->action(MenuActionProvider::OpenApplication);
 
   // 1. The log-out runs at once; its message waits for the event loop.
-  connect(&session, SIGNAL(forceLogout()), this, SLOT(showForcedLogoutDialog()), Qt::QueuedConnection);
+  connect(&session, SIGNAL(forceLogout()), this, SLOT(showForcedLogoutDialog()),
+          Qt::QueuedConnection);
   connect(&session, SIGNAL(forceLogout()), this, SLOT(startingLogout()));
 
   const RAZ::Configuration::Config* config = session.configuration();
@@ -170,9 +174,11 @@ void Application::cbSessionOpened(RAZ::Sessions::SessionManagerBase& session) {
 
   // 6.
   if (QObject* publisher = session.locationPublisher())
-    connect(m_client, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)), publisher, SLOT(uninitialize()));
+    connect(m_client, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)), publisher,
+            SLOT(uninitialize()));
   if (QObject* closer = session.sessionClosingObject())
-    connect(m_client, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)), closer, SLOT(cbSessionClosed()));
+    connect(m_client, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)), closer,
+            SLOT(cbSessionClosed()));
 
   // 7.
   if (RAZ::Xsi::XsiCredentialsControl* xsi = session.xsiCredentialsControl()) {
@@ -181,9 +187,11 @@ void Application::cbSessionOpened(RAZ::Sessions::SessionManagerBase& session) {
   }
 
   // 8.
-  if (m_watcher && callController && callController->GetMediaHandlerAudio() && callController->GetMediaHandlerVideo())
-    m_mediaEngineConfigurator = new MediaEngineConfigurator(m_watcher, callController->GetMediaHandlerAudio(),
-                                                            callController->GetMediaHandlerVideo(), this);
+  if (m_watcher && callController && callController->GetMediaHandlerAudio() &&
+      callController->GetMediaHandlerVideo())
+    m_mediaEngineConfigurator =
+        new MediaEngineConfigurator(m_watcher, callController->GetMediaHandlerAudio(),
+                                    callController->GetMediaHandlerVideo(), this);
 
   // 9.
   if (config && config->getBool(116) && callController) {
@@ -205,55 +213,65 @@ void Application::cbSessionOpened(RAZ::Sessions::SessionManagerBase& session) {
   screenResized(-1);
 
   // 12.
-  m_commsWindowManager = new Utils::CommunicationsWindowManager(&m_windowManager, contacts, m_watcher, &m_commsDb);
+  m_commsWindowManager =
+      new Utils::CommunicationsWindowManager(&m_windowManager, contacts, m_watcher, &m_commsDb);
 
   // 13.
   if (session.kind() == 1)
     m_contactOnlinePlayer = new Utils::ContactNotification::ContactOnlinePlayer(contacts, nullptr);
 
   // 14.
-  m_factory = new Providers::Factory(&session, contacts, m_commsWindowManager, ft, sipChat, nullptr);
+  m_factory =
+      new Providers::Factory(&session, contacts, m_commsWindowManager, ft, sipChat, nullptr);
 
   // 15.
   rebuildSessionMenuActions(&session);
 
   // 16.
-  m_mainWindow = new QML::MainWindow(m_client, m_factory, m_menuActionProvider, &m_commsDb, m_commsWindowManager,
-                                     isAlwaysOnTop(), nullptr);
+  m_mainWindow = new QML::MainWindow(m_client, m_factory, m_menuActionProvider, &m_commsDb,
+                                     m_commsWindowManager, isAlwaysOnTop(), nullptr);
   m_menuActionProvider->installHelpShortcut(m_mainWindow);
 
   // 17.
   connect(openApplication, SIGNAL(triggered()), m_mainWindow, SLOT(showAndActivate()));
   if (m_watcher) {
     connect(m_watcher, SIGNAL(preferencesChanged()), m_mainWindow, SLOT(preferencesChanged()));
-    if (comms) connect(m_watcher, SIGNAL(preferencesChanged()), comms, SIGNAL(preferencesChanged()));
+    if (comms)
+      connect(m_watcher, SIGNAL(preferencesChanged()), comms, SIGNAL(preferencesChanged()));
   }
 
   // 18.
   if (RAZ::Controllers::MyRoomController* myRoom = session.myroomController()) {
-    connect(m_mainWindow, SIGNAL(startMyRoom(const QString)), myRoom, SLOT(startMyRoom(const QString)));
+    connect(m_mainWindow, SIGNAL(startMyRoom(const QString)), myRoom,
+            SLOT(startMyRoom(const QString)));
     connect(myRoom, SIGNAL(myRoomReady()), m_mainWindow, SLOT(myRoomReady()));
-    if (m_watcher) connect(m_watcher, SIGNAL(preferencesChanged()), myRoom, SLOT(preferencesChanged()));
+    if (m_watcher)
+      connect(m_watcher, SIGNAL(preferencesChanged()), myRoom, SLOT(preferencesChanged()));
   }
 
   // 19.
   for (QObject* outlook : {session.outlookCalendarService(), session.outlookContactService()})
-    if (outlook && m_watcher) connect(m_watcher, SIGNAL(preferencesChanged()), outlook, SLOT(preferencesChanged()));
+    if (outlook && m_watcher)
+      connect(m_watcher, SIGNAL(preferencesChanged()), outlook, SLOT(preferencesChanged()));
 
   // 20.
   if (QObject* messages = session.messagesSource().data())
-    connect(messages, SIGNAL(messages(QVariant, QVariant)), m_mainWindow, SLOT(onMessages(QVariant, QVariant)));
+    connect(messages, SIGNAL(messages(QVariant, QVariant)), m_mainWindow,
+            SLOT(onMessages(QVariant, QVariant)));
 
   // 21.
-  if (!m_mainWindow->activate()) TP_LOG("Application::cbSessionOpened", 3) << "The main scene has no active view";
+  if (!m_mainWindow->activate())
+    TP_LOG("Application::cbSessionOpened", 3) << "The main scene has no active view";
 
   // 22.
-  m_presenceRequestDialog = new QML::PresenceRequestDialog(m_sessionManager, contacts, isAlwaysOnTop());
+  m_presenceRequestDialog =
+      new QML::PresenceRequestDialog(m_sessionManager, contacts, isAlwaysOnTop());
 
   // 23.
   connect(m_menuActionProvider->action(MenuActionProvider::AlwaysOnTop), SIGNAL(triggered()), this,
           SLOT(cbAlwaysOnTop()), Qt::UniqueConnection);
-  connect(m_client, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)), m_mainWindow, SLOT(cbSessionClosed()));
+  connect(m_client, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)), m_mainWindow,
+          SLOT(cbSessionClosed()));
 
   // 24. The sign-in window may be the sender further up this call chain.
   if (QML::LoginWindow* login = m_loginWindow) {
@@ -272,7 +290,8 @@ void Application::cbSessionOpened(RAZ::Sessions::SessionManagerBase& session) {
   // 27.
   if (m_factory->aggregationEnabler())
     if (QAction* callSettings = m_menuActionProvider->action(MenuActionProvider::CallSettings))
-      m_factory->aggregationEnabler()->addTarget(callSettings, Utils::AggregationEnabler::FollowEnabled);
+      m_factory->aggregationEnabler()->addTarget(callSettings,
+                                                 Utils::AggregationEnabler::FollowEnabled);
 
   // 28.
   if (m_apiController) {
@@ -284,18 +303,20 @@ void Application::cbSessionOpened(RAZ::Sessions::SessionManagerBase& session) {
         if (QAbstractItemModel* model = m_apiController->getModel(1))
           m_connectorNotification = new QML::ConnectorNotification(model, nullptr);
       }
-      connect(m_apiController, SIGNAL(showClientWindowCommand()), openApplication, SIGNAL(triggered()));
+      connect(m_apiController, SIGNAL(showClientWindowCommand()), openApplication,
+              SIGNAL(triggered()));
       if (comms) {
         connect(m_apiController,
-                SIGNAL(createCall(const QList<RAZ::Contacts::ContactPtr>&, RAZ::Contacts::Properties::Key,
-                                  RAZ::Actions::Action::Id)),
+                SIGNAL(createCall(const QList<RAZ::Contacts::ContactPtr>&,
+                                  RAZ::Contacts::Properties::Key, RAZ::Actions::Action::Id)),
                 comms,
-                SLOT(createCall(const QList<RAZ::Contacts::ContactPtr>&, RAZ::Contacts::Properties::Key,
-                                RAZ::Actions::Action::Id)));
+                SLOT(createCall(const QList<RAZ::Contacts::ContactPtr>&,
+                                RAZ::Contacts::Properties::Key, RAZ::Actions::Action::Id)));
         connect(m_apiController, SIGNAL(createChat(const QList<RAZ::Contacts::ContactPtr>&)), comms,
                 SLOT(createChat(const QList<RAZ::Contacts::ContactPtr>&)));
-        connect(m_apiController, SIGNAL(createMyRoomSession(RAZ::Contacts::Const::ContactPtr, const QString&)), comms,
-                SLOT(createMyRoomSession(RAZ::Contacts::Const::ContactPtr, const QString&)));
+        connect(m_apiController,
+                SIGNAL(createMyRoomSession(RAZ::Contacts::Const::ContactPtr, const QString&)),
+                comms, SLOT(createMyRoomSession(RAZ::Contacts::Const::ContactPtr, const QString&)));
         connect(m_apiController, SIGNAL(createWebCollabSession(const QStringList&)), comms,
                 SLOT(createWebCollabSession(const QStringList&)));
       }
@@ -315,8 +336,10 @@ void Application::cbSessionOpened(RAZ::Sessions::SessionManagerBase& session) {
       connect(helper, SIGNAL(ownLocationChanged()), publisher, SLOT(ownLocationChanged()));
       if (m_apiController && contacts) {
         if (RAZ::Presence::PresenceData* own = contacts->ownPresence()) {
-          connect(m_apiController, SIGNAL(setPresence(int)), own, SLOT(publishInternalPresence(int)));
-          connect(m_apiController, SIGNAL(setFreeText(QString)), own, SLOT(setStatusText(const QString&)));
+          connect(m_apiController, SIGNAL(setPresence(int)), own,
+                  SLOT(publishInternalPresence(int)));
+          connect(m_apiController, SIGNAL(setFreeText(QString)), own,
+                  SLOT(setStatusText(const QString&)));
         }
       }
     }
@@ -327,13 +350,15 @@ void Application::cbSessionOpened(RAZ::Sessions::SessionManagerBase& session) {
 
   // 31.
   if (m_apiController)
-    connect(m_apiController, SIGNAL(callVoicemail()), m_commsWindowManager, SLOT(checkVoiceMails()));
+    connect(m_apiController, SIGNAL(callVoicemail()), m_commsWindowManager,
+            SLOT(checkVoiceMails()));
 
   // 32.
   if (m_pendingUrlHandler) m_pendingUrlHandler->initialize(m_sessionManager);
 
   // 33.
-  if (session.outlookCalendarService() || session.outlookContactService()) m_factory->showOutlookFirstRunDialog();
+  if (session.outlookCalendarService() || session.outlookContactService())
+    m_factory->showOutlookFirstRunDialog();
 }
 
 // ---------------------------------------------------------------------------
@@ -389,8 +414,8 @@ void Application::cbSessionClosed(RAZ::Sessions::SessionManagerBase& session) {
   m_pendingUrlHandler = nullptr;
   // 3.
   if (m_apiController && m_loginWindow)
-    connect(m_apiController, SIGNAL(showClientWindowCommand()), m_loginWindow, SLOT(showAndActivate()),
-            Qt::UniqueConnection);
+    connect(m_apiController, SIGNAL(showClientWindowCommand()), m_loginWindow,
+            SLOT(showAndActivate()), Qt::UniqueConnection);
   // 4.
   if (m_sessionManager) {
     if (RAZ::Xsi::XsiCredentialsControl* xsi = m_sessionManager->xsiCredentialsControl())
@@ -436,27 +461,30 @@ void Application::cbSessionClosed(RAZ::Sessions::SessionManagerBase& session) {
   }
 }
 
-void Application::cbSessionError(RAZ::Sessions::SessionManagerBase* session, RAZ::Sessions::State state,
-                                 RAZ::Sessions::Error error) {
+void Application::cbSessionError(RAZ::Sessions::SessionManagerBase* session,
+                                 RAZ::Sessions::State state, RAZ::Sessions::Error error) {
   if (m_sessionManager && m_sessionManager.data() != session) return;
-  TP_LOG("Application::cbSessionError", 2) << "Session error in state: " << int(state) << " Error: " << int(error);
+  TP_LOG("Application::cbSessionError", 2)
+      << "Session error in state: " << int(state) << " Error: " << int(error);
   switch (error) {
     case RAZ::Sessions::ErrorConnectFailure:
-      Dialogs::MessageWindow::showWarning(tr("Connection Error"),
-                                          tr("Client is unable to connect to the server. Check your internet "
-                                             "connection. If the problem persists please contact your service "
-                                             "provider."),
-                                          isAlwaysOnTop(), QDialogButtonBox::Ok, nullptr);
+      Dialogs::MessageWindow::showWarning(
+          tr("Connection Error"),
+          tr("Client is unable to connect to the server. Check your internet "
+             "connection. If the problem persists please contact your service "
+             "provider."),
+          isAlwaysOnTop(), QDialogButtonBox::Ok, nullptr);
       break;
     case RAZ::Sessions::ErrorAuthentication:
-      Dialogs::MessageWindow::showCritical(tr("Invalid User"), tr("Authentication failed"), isAlwaysOnTop(),
-                                           QDialogButtonBox::Ok, nullptr);
+      Dialogs::MessageWindow::showCritical(tr("Invalid User"), tr("Authentication failed"),
+                                           isAlwaysOnTop(), QDialogButtonBox::Ok, nullptr);
       break;
     case RAZ::Sessions::ErrorConnectionLost:
-      Dialogs::MessageWindow::showWarning(tr("Connection Error"),
-                                          tr("Connection to server failed. Try again later. If the problem persists "
-                                             "please contact your service provider."),
-                                          isAlwaysOnTop(), QDialogButtonBox::Ok, nullptr);
+      Dialogs::MessageWindow::showWarning(
+          tr("Connection Error"),
+          tr("Connection to server failed. Try again later. If the problem persists "
+             "please contact your service provider."),
+          isAlwaysOnTop(), QDialogButtonBox::Ok, nullptr);
       break;
     default:
       break;
@@ -479,7 +507,7 @@ void Application::setupServiceVerification() {
   verifier->setServiceUrl(config->getString(401));
   verifier->setCredentials(credentials.getUsername(), credentials.getPassword());
   connect(m_sessionManager, SIGNAL(reconnectingFinished()), verifier, SLOT(start()));
-  connect(verifier, SIGNAL(verificationFailed()), m_menuActionProvider->action(MenuActionProvider::SignOut),
-          SLOT(trigger()));
+  connect(verifier, SIGNAL(verificationFailed()),
+          m_menuActionProvider->action(MenuActionProvider::SignOut), SLOT(trigger()));
   verifier->start();
 }

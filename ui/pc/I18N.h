@@ -6,27 +6,27 @@
 // The user-interface languages the program offers, read from the active
 // theme's language list, and the language the installer recorded.
 class I18N {
-public:
-    I18N() = delete;
+ public:
+  I18N() = delete;
 
-    // Fills the tables from ":/languages.json". A missing or malformed list
-    // leaves them as they were (logged).
-    static void loadLanguages();
-    // The same from another file; false when it cannot be read or parsed.
-    static bool loadLanguagesFrom(const QString& fileName);
-    // Language code -> the language's name.
-    static const QMap<QString, QString>& languages();
-    // Language code -> the installer's code for it.
-    static const QMap<QString, QString>& installerCodes();
-    // Empties both tables.
-    static void clear();
+  // Fills the tables from ":/languages.json". A missing or malformed list
+  // leaves them as they were (logged).
+  static void loadLanguages();
+  // The same from another file; false when it cannot be read or parsed.
+  static bool loadLanguagesFrom(const QString& fileName);
+  // Language code -> the language's name.
+  static const QMap<QString, QString>& languages();
+  // Language code -> the installer's code for it.
+  static const QMap<QString, QString>& installerCodes();
+  // Empties both tables.
+  static void clear();
 
-    // The language code the installer recorded, or empty.
-    static QString getInstallerLanguage();
-    // Records `language` for the installer (nothing when it has no installer code).
-    static void setInstallerLanguage(const QString& language);
+  // The language code the installer recorded, or empty.
+  static QString getInstallerLanguage();
+  // Records `language` for the installer (nothing when it has no installer code).
+  static void setInstallerLanguage(const QString& language);
 
-    // Where the installer's value lives in the system's key-value store.
-    static QString installerKey();
-    static QString installerValueName();
+  // Where the installer's value lives in the system's key-value store.
+  static QString installerKey();
+  static QString installerValueName();
 };

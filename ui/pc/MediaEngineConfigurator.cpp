@@ -14,55 +14,56 @@ MediaEngineConfigurator::MediaEngineConfigurator(Preferences::Watcher* watcher,
                                                  RAZ::MediaEngine::IMediaHandlerVideo* video,
                                                  QObject* parent)
     : QObject(parent), m_watcher(watcher), m_audio(audio), m_video(video) {
-    connect(m_watcher, SIGNAL(preferencesChanged()), this, SLOT(configChanged()));
-    connect(m_watcher, SIGNAL(preferencesChanged()), m_video, SIGNAL(preferencesChanged()));
-    configChanged();
+  connect(m_watcher, SIGNAL(preferencesChanged()), this, SLOT(configChanged()));
+  connect(m_watcher, SIGNAL(preferencesChanged()), m_video, SIGNAL(preferencesChanged()));
+  configChanged();
 }
 
 void MediaEngineConfigurator::configChanged() {
-    RAZ::Settings settings(RAZ::Settings::User);
+  RAZ::Settings settings(RAZ::Settings::User);
 
-    const QString saveKey = QStringLiteral("settings/audio/saveDirectory");
-    if (settings.value(saveKey, QString()).toString().isEmpty()) {
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
-                               QLatin1Char('/') + tr("My Recording Files");
-        settings.setValue(saveKey, folder);
+  const QString saveKey = QStringLiteral("settings/audio/saveDirectory");
+  if (settings.value(saveKey, QString()).toString().isEmpty()) {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+                           QLatin1Char('/') + tr("My Recording Files");
+    settings.setValue(saveKey, folder);
+  }
+
+  int resolution =
+      settings
+          .value(QStringLiteral("settings/video/captureresolution"), m_video->currentProfileLevel())
+          .toInt();
+  if (resolution == 0) resolution = m_video->currentProfileLevel();
+
+  const QByteArray device =
+      settings.value(QStringLiteral("settings/video/capturedevice"), QByteArray()).toByteArray();
+  TP_LOG("MediaEngineConfigurator::configChanged", 2) << "device: " << device;
+
+  bool found = false;
+  if (!device.isEmpty()) {
+    const QList<RAZ::MediaEngine::IMediaHandlerVideo::Camera*> cameras = m_video->cameras();
+    for (RAZ::MediaEngine::IMediaHandlerVideo::Camera* camera : cameras) {
+      if (!camera) continue;
+      TP_LOG("MediaEngineConfigurator::configChanged", 2)
+          << "Comparing: " << device << ", " << camera->name();
+      if (camera->name() != device) continue;
+      int level = camera->selectedProfileLevel(nullptr, nullptr);
+      if (level == -1) level = resolution;
+      camera->setSelectedProfileLevel(static_cast<RAZ::MediaEngine::ProfileLevel>(level));
+      found = m_video->setCurrentCamera(camera);
+      break;
     }
-
-    int resolution = settings.value(QStringLiteral("settings/video/captureresolution"),
-                                    m_video->currentProfileLevel())
-                         .toInt();
-    if (resolution == 0) resolution = m_video->currentProfileLevel();
-
-    const QByteArray device =
-        settings.value(QStringLiteral("settings/video/capturedevice"), QByteArray()).toByteArray();
-    TP_LOG("MediaEngineConfigurator::configChanged", 2) << "device: " << device;
-
-    bool found = false;
-    if (!device.isEmpty()) {
-        const QList<RAZ::MediaEngine::IMediaHandlerVideo::Camera*> cameras = m_video->cameras();
-        for (RAZ::MediaEngine::IMediaHandlerVideo::Camera* camera : cameras) {
-            if (!camera) continue;
-            TP_LOG("MediaEngineConfigurator::configChanged", 2)
-                << "Comparing: " << device << ", " << camera->name();
-            if (camera->name() != device) continue;
-            int level = camera->selectedProfileLevel(nullptr, nullptr);
-            if (level == -1) level = resolution;
-            camera->setSelectedProfileLevel(static_cast<RAZ::MediaEngine::ProfileLevel>(level));
-            found = m_video->setCurrentCamera(camera);
-            break;
-        }
+  }
+  if (!found) {
+    if (RAZ::MediaEngine::IMediaHandlerVideo::Camera* current = m_video->currentCamera()) {
+      current->setSelectedProfileLevel(static_cast<RAZ::MediaEngine::ProfileLevel>(resolution));
     }
-    if (!found) {
-        if (RAZ::MediaEngine::IMediaHandlerVideo::Camera* current = m_video->currentCamera()) {
-            current->setSelectedProfileLevel(static_cast<RAZ::MediaEngine::ProfileLevel>(resolution));
-        }
-    }
+  }
 
-    m_audio->refreshDevices();
-    m_audio->setEchoCancellation(true);
-    m_audio->setAutomaticGainControl(
-        settings.value(QStringLiteral("settings/audio/automaticgaincontrol"), false).toBool());
-    m_audio->setNoiseSuppression(true);
-    m_audio->setRecordingFolder(settings.value(saveKey, QString()).toString());
+  m_audio->refreshDevices();
+  m_audio->setEchoCancellation(true);
+  m_audio->setAutomaticGainControl(
+      settings.value(QStringLiteral("settings/audio/automaticgaincontrol"), false).toBool());
+  m_audio->setNoiseSuppression(true);
+  m_audio->setRecordingFolder(settings.value(saveKey, QString()).toString());
 }

@@ -12,7 +12,8 @@ namespace {
 // a usable OpenGL driver (remote sessions, virtual displays) falls back to
 // the software renderer instead of aborting inside the first scene.
 void chooseSceneGraphBackend() {
-  if (qEnvironmentVariableIsSet("QT_QUICK_BACKEND") || qEnvironmentVariableIsSet("QMLSCENE_DEVICE")) return;
+  if (qEnvironmentVariableIsSet("QT_QUICK_BACKEND") || qEnvironmentVariableIsSet("QMLSCENE_DEVICE"))
+    return;
   QOpenGLContext context;
   QOffscreenSurface surface;
   surface.create();

@@ -9,8 +9,7 @@
 namespace RAZ {
 namespace ApiProvider {
 
-Controller::Controller(QObject* parent)
-    : QObject(parent), m_addins(new QStandardItemModel(this)) {}
+Controller::Controller(QObject* parent) : QObject(parent), m_addins(new QStandardItemModel(this)) {}
 
 Controller::~Controller() = default;
 

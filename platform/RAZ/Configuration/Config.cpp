@@ -46,8 +46,7 @@ void Config::parse() {
   QString name;
   QHash<int, QVariant> values;
   if (!xml.readNextStartElement() || xml.name() != QLatin1String("config")) {
-    TP_LOG("RAZ::Configuration::Config::parse", 3)
-        << "Not a configuration document: " << m_path;
+    TP_LOG("RAZ::Configuration::Config::parse", 3) << "Not a configuration document: " << m_path;
     return;
   }
   name = xml.attributes().value(QLatin1String("name")).toString().trimmed();

@@ -15,7 +15,10 @@ QString key(int k) { return QString::number(k); }
 // --- IContact ---
 
 IContact::IContact(int id, const QVariantMap& properties, QObject* parent)
-    : QObject(parent), m_id(id), m_properties(properties), m_presence(new RAZ::Presence::PresenceData(0, this)) {
+    : QObject(parent),
+      m_id(id),
+      m_properties(properties),
+      m_presence(new RAZ::Presence::PresenceData(0, this)) {
   connect(m_presence, &RAZ::Presence::PresenceData::presenceChanged, this,
           &IContact::presenceChanged);
   connect(m_presence, &RAZ::Presence::PresenceData::statusTextChanged, this,
@@ -84,11 +87,16 @@ Contacts::~Contacts() = default;
 
 QAbstractItemModel* Contacts::getModel(int kind) const {
   switch (kind) {
-    case ContactListKind: return m_list;
-    case GroupsKind: return m_groupModel;
-    case OnlineContactsKind: return m_online;
-    case PresenceRequestsKind: return m_requests;
-    default: return nullptr;
+    case ContactListKind:
+      return m_list;
+    case GroupsKind:
+      return m_groupModel;
+    case OnlineContactsKind:
+      return m_online;
+    case PresenceRequestsKind:
+      return m_requests;
+    default:
+      return nullptr;
   }
 }
 
@@ -173,8 +181,10 @@ void Contacts::addPresenceRequest(IContact* contact) {
 
 bool Contacts::setContactPresence(int id, int state, const QString& statusText) {
   IContact* contact = nullptr;
-  if (id == 0) contact = m_own;
-  else if (m_list->rowOf(id) >= 0) contact = m_list->at(m_list->rowOf(id));
+  if (id == 0)
+    contact = m_own;
+  else if (m_list->rowOf(id) >= 0)
+    contact = m_list->at(m_list->rowOf(id));
   if (!contact) {
     TP_LOG("RAZ::Contacts::Contacts::setContactPresence", 3) << "No contact with id " << id;
     return false;
@@ -197,20 +207,31 @@ QVariant ContactListModel::data(const QModelIndex& index, int role) const {
   if (!c) return QVariant();
   switch (role) {
     case Qt::DisplayRole:
-    case Contacts::DisplayNameRole: return c->getDisplayName();
-    case Contacts::IdRole: return c->getId();
+    case Contacts::DisplayNameRole:
+      return c->getDisplayName();
+    case Contacts::IdRole:
+      return c->getId();
     case Contacts::OnlineRole:
       // No state before the first presence arrives.
       return c->getPresenceState() == 0 ? QVariant() : QVariant(c->isOnline());
-    case Contacts::PresenceStateRole: return c->getPresenceState();
-    case Contacts::StatusTextRole: return c->getStatusText();
-    case Contacts::AvatarRole: return c->getAvatarUrl();
-    case Contacts::GroupIdsRole: return c->getProperty(Properties::KeyGroupIds);
-    case Contacts::JidRole: return c->getJid();
-    case Contacts::SipUriRole: return c->getSipUri();
-    case Contacts::FavouriteRole: return c->isFavourite();
-    case Contacts::ContactObjectRole: return QVariant::fromValue(static_cast<QObject*>(c));
-    default: return QVariant();
+    case Contacts::PresenceStateRole:
+      return c->getPresenceState();
+    case Contacts::StatusTextRole:
+      return c->getStatusText();
+    case Contacts::AvatarRole:
+      return c->getAvatarUrl();
+    case Contacts::GroupIdsRole:
+      return c->getProperty(Properties::KeyGroupIds);
+    case Contacts::JidRole:
+      return c->getJid();
+    case Contacts::SipUriRole:
+      return c->getSipUri();
+    case Contacts::FavouriteRole:
+      return c->isFavourite();
+    case Contacts::ContactObjectRole:
+      return QVariant::fromValue(static_cast<QObject*>(c));
+    default:
+      return QVariant();
   }
 }
 
@@ -278,7 +299,8 @@ QVariant GroupListModel::data(const QModelIndex& index, int role) const {
 }
 
 QHash<int, QByteArray> GroupListModel::roleNames() const {
-  return {{Qt::DisplayRole, "name"}, {Contacts::IdRole, "groupId"},
+  return {{Qt::DisplayRole, "name"},
+          {Contacts::IdRole, "groupId"},
           {Contacts::ContactObjectRole, "group"}};
 }
 

@@ -26,8 +26,8 @@ namespace Properties {
 enum Key {
   KeyDisplayName = 0,
   KeyJid = 1,
-  KeyIgnored = 2,        // a presence request the user ignored
-  KeyGroupIds = 3,       // list of the contact's group ids
+  KeyIgnored = 2,   // a presence request the user ignored
+  KeyGroupIds = 3,  // list of the contact's group ids
   KeyFirstName = 4,
   KeyLastName = 5,
   KeyEmail = 6,
@@ -38,7 +38,7 @@ enum Key {
   KeyMobile = 14,
   KeyPersonal = 15,
   KeyExtension = 16,
-  KeyDirectory = 25,     // the key the directory is searched by
+  KeyDirectory = 25,  // the key the directory is searched by
   KeyConference = 39
 };
 }  // namespace Properties

@@ -43,11 +43,11 @@ CommunicationSession* CommsSessionController::startSession(int contactId, const 
   }();
 
   if (kind == CommunicationSession::KindCall || kind == CommunicationSession::KindVideoCall) {
-    auto* call = new RAZ::MediaEngine::CallBasePtr(
-        uri,
-        kind == CommunicationSession::KindVideoCall ? RAZ::MediaEngine::CallBasePtr::TypeVideo
-                                                    : RAZ::MediaEngine::CallBasePtr::TypeAudio,
-        incoming);
+    auto* call = new RAZ::MediaEngine::CallBasePtr(uri,
+                                                   kind == CommunicationSession::KindVideoCall
+                                                       ? RAZ::MediaEngine::CallBasePtr::TypeVideo
+                                                       : RAZ::MediaEngine::CallBasePtr::TypeAudio,
+                                                   incoming);
     // Held by count: the session's reference, and any the windows take.
     session->setCall(call);
     if (m_calls) m_calls->setCallCount(m_calls->callCount() + 1);
@@ -60,7 +60,8 @@ CommunicationSession* CommsSessionController::startSession(int contactId, const 
                                               : RAZ::MediaEngine::CallBasePtr::StateRinging);
       });
     }
-  } else if (kind == CommunicationSession::KindChat || kind == CommunicationSession::KindGroupChat ||
+  } else if (kind == CommunicationSession::KindChat ||
+             kind == CommunicationSession::KindGroupChat ||
              kind == CommunicationSession::KindMyRoom) {
     session->openChat();
     ChatInterface* chat = session->getChatInterface();
@@ -139,8 +140,10 @@ void CommsSessionController::createChat(const QList<RAZ::Contacts::ContactPtr>& 
   QStringList failed;
   for (const auto& c : contacts) {
     if (!c) continue;
-    if (c->getJid().isEmpty()) failed << c->getDisplayName();
-    else valid.append(c);
+    if (c->getJid().isEmpty())
+      failed << c->getDisplayName();
+    else
+      valid.append(c);
   }
   if (!failed.isEmpty()) {
     QTimer::singleShot(0, this, [this, failed] { emit failedToAddContacts(failed); });
@@ -169,9 +172,9 @@ void CommsSessionController::createMyRoomSession(RAZ::Contacts::Const::ContactPt
     TP_LOG("RAZ::Controllers::CommsSessionController::createMyRoomSession", 3) << "No room owner";
     return;
   }
-  CommunicationSession* session = startSession(owner->getId(), owner->getDisplayName(),
-                                               owner->getJid(), CommunicationSession::KindMyRoom,
-                                               false);
+  CommunicationSession* session =
+      startSession(owner->getId(), owner->getDisplayName(), owner->getJid(),
+                   CommunicationSession::KindMyRoom, false);
   session->setInviteReason(reason);
   session->setRoomOwner(owner->getDisplayName());
 }

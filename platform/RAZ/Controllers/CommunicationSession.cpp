@@ -7,10 +7,10 @@ namespace RAZ {
 namespace Controllers {
 
 #define ZENT_SETTER(name, Type, member, signal) \
-  void CommunicationSession::name(Type value) {             \
-    if (value == member) return;                              \
-    member = value;                                           \
-    emit signal();                                            \
+  void CommunicationSession::name(Type value) { \
+    if (value == member) return;                \
+    member = value;                             \
+    emit signal();                              \
   }
 
 CommunicationSession::CommunicationSession(int contactId, const QString& contactName,

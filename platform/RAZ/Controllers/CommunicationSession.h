@@ -42,8 +42,15 @@ class CommunicationSession : public QObject {
 
  public:
   // What a session starts with.
-  enum Kind { KindCall = 0, KindVideoCall = 1, KindChat = 2, KindGroupChat = 3, KindMyRoom = 4,
-              KindWebCollab = 5, KindFileTransfer = 6 };
+  enum Kind {
+    KindCall = 0,
+    KindVideoCall = 1,
+    KindChat = 2,
+    KindGroupChat = 3,
+    KindMyRoom = 4,
+    KindWebCollab = 5,
+    KindFileTransfer = 6
+  };
   Q_ENUM(Kind)
 
   CommunicationSession(int contactId, const QString& contactName, const QString& uri, Kind kind,

@@ -36,7 +36,8 @@ RAZ::Contacts::IContact* makeContact(const QVariantMap& entry) {
   p.insert(k(Key::KeyJid), entry.value(QStringLiteral("jid")));
   p.insert(k(Key::KeySipUri), entry.value(QStringLiteral("sip")));
   p.insert(k(Key::KeyEmail), entry.value(QStringLiteral("email")));
-  if (entry.contains(QStringLiteral("work"))) p.insert(k(Key::KeyWork), entry.value(QStringLiteral("work")));
+  if (entry.contains(QStringLiteral("work")))
+    p.insert(k(Key::KeyWork), entry.value(QStringLiteral("work")));
   if (entry.contains(QStringLiteral("mobile")))
     p.insert(k(Key::KeyMobile), entry.value(QStringLiteral("mobile")));
   if (entry.contains(QStringLiteral("extension")))
@@ -74,7 +75,8 @@ void DemoSession::open(const QString& username, const QString& password) {
 
   auto* contacts = new RAZ::Contacts::Contacts(this);
   for (const QVariantMap& g : service.groups())
-    contacts->addGroup(g.value(QStringLiteral("id")).toInt(), g.value(QStringLiteral("name")).toString());
+    contacts->addGroup(g.value(QStringLiteral("id")).toInt(),
+                       g.value(QStringLiteral("name")).toString());
   QVariantMap own;
   own.insert(QStringLiteral("id"), 0);
   own.insert(QStringLiteral("first"), username.section(QLatin1Char('@'), 0, 0));
@@ -132,8 +134,10 @@ void DemoSession::open(const QString& username, const QString& password) {
 void DemoSession::setPresenceChanges(bool on, int intervalMs) {
   if (!m_presenceTimer) return;
   m_presenceTimer->setInterval(intervalMs);
-  if (on) m_presenceTimer->start();
-  else m_presenceTimer->stop();
+  if (on)
+    m_presenceTimer->start();
+  else
+    m_presenceTimer->stop();
 }
 
 void DemoSession::changeSomePresence() {

@@ -129,7 +129,8 @@ bool Service::forceLogout() {
     if (!guard || !client || client->openSession() != guard) return;
     emit guard->forceLogout();
     // The service ends the session right after telling the user.
-    if (client && guard && client->openSession() == guard) client->closeSession(true, RAZ::Sessions::ErrorNone);
+    if (client && guard && client->openSession() == guard)
+      client->closeSession(true, RAZ::Sessions::ErrorNone);
   });
   return true;
 }
@@ -177,8 +178,9 @@ bool Service::requestProxyCredentials(bool noPrompt, const QString& user, bool s
   QPointer<ProxyCredentialsReceiver> receiver(m_proxyReceiver);
   QTimer::singleShot(0, m_client, [client, receiver, noPrompt, user, secure] {
     if (client && receiver)
-      emit client->requestProxyCredentials(noPrompt, user, QString(), secure, receiver,
-                                           QString::fromLatin1(ProxyCredentialsReceiver::replySlot()));
+      emit client->requestProxyCredentials(
+          noPrompt, user, QString(), secure, receiver,
+          QString::fromLatin1(ProxyCredentialsReceiver::replySlot()));
   });
   return true;
 }
@@ -224,13 +226,34 @@ void Service::loadData() const {
   m_callSettings = readJson(QStringLiteral("callsettings.json")).toVariantMap();
 }
 
-QList<QVariantMap> Service::contacts() const { loadData(); return m_contacts; }
-QList<QVariantMap> Service::groups() const { loadData(); return m_groups; }
-QList<QVariantMap> Service::presenceRequests() const { loadData(); return m_requests; }
-QList<QVariantMap> Service::callHistory() const { loadData(); return m_history; }
-QList<QVariantMap> Service::directory() const { loadData(); return m_directory; }
-QList<QVariantMap> Service::chatRooms() const { loadData(); return m_rooms; }
-QVariantMap Service::callSettings() const { loadData(); return m_callSettings; }
+QList<QVariantMap> Service::contacts() const {
+  loadData();
+  return m_contacts;
+}
+QList<QVariantMap> Service::groups() const {
+  loadData();
+  return m_groups;
+}
+QList<QVariantMap> Service::presenceRequests() const {
+  loadData();
+  return m_requests;
+}
+QList<QVariantMap> Service::callHistory() const {
+  loadData();
+  return m_history;
+}
+QList<QVariantMap> Service::directory() const {
+  loadData();
+  return m_directory;
+}
+QList<QVariantMap> Service::chatRooms() const {
+  loadData();
+  return m_rooms;
+}
+QVariantMap Service::callSettings() const {
+  loadData();
+  return m_callSettings;
+}
 
 void ProxyCredentialsReceiver::proxyCredentialsProvided(const QString& user,
                                                         const QString& password) {

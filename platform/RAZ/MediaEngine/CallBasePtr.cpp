@@ -3,7 +3,8 @@
 namespace RAZ {
 namespace MediaEngine {
 
-CallBasePtr::CallBasePtr(const QString& remoteAddress, CallType type, bool incoming, QObject* parent)
+CallBasePtr::CallBasePtr(const QString& remoteAddress, CallType type, bool incoming,
+                         QObject* parent)
     : QObject(parent),
       TP::Core::RefCountable(true, QStringLiteral("RAZ::MediaEngine::CallBasePtr")),
       m_remote(remoteAddress),
@@ -33,8 +34,10 @@ void CallBasePtr::unmuteMicrophone() {
 }
 
 void CallBasePtr::toggleHold() {
-  if (m_state == StateInCall) setCallState(StateHeld);
-  else if (m_state == StateHeld) setCallState(StateInCall);
+  if (m_state == StateInCall)
+    setCallState(StateHeld);
+  else if (m_state == StateHeld)
+    setCallState(StateInCall);
 }
 
 void CallBasePtr::answer() {

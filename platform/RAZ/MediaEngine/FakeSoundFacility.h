@@ -14,40 +14,40 @@ namespace MediaEngine {
 // A silent sound facility that remembers what was asked of it, for machines
 // without audio and for tests. Sounds "play" until stop() or finish().
 class FakeSoundFacility : public SoundFacility {
-public:
-    struct Event {
-        enum Kind { Create, Start, Stop, Destroy };
-        Kind kind;
-        QString file;
-        bool loop;
-    };
+ public:
+  struct Event {
+    enum Kind { Create, Start, Stop, Destroy };
+    Kind kind;
+    QString file;
+    bool loop;
+  };
 
-    FakeSoundFacility();
-    ~FakeSoundFacility() override;
+  FakeSoundFacility();
+  ~FakeSoundFacility() override;
 
-    Sound* createSound(const QString& fileName) override;
+  Sound* createSound(const QString& fileName) override;
 
-    // Everything asked so far, oldest first.
-    QList<Event> events() const;
-    void clearEvents();
-    // Events of one kind, as "file" or "file (loop)" for starts.
-    QStringList started() const;
-    QStringList created() const;
-    int count(Event::Kind kind) const;
+  // Everything asked so far, oldest first.
+  QList<Event> events() const;
+  void clearEvents();
+  // Events of one kind, as "file" or "file (loop)" for starts.
+  QStringList started() const;
+  QStringList created() const;
+  int count(Event::Kind kind) const;
 
-    // Sounds currently playing, by file name.
-    QStringList playing() const;
-    // The sound of `file` ends on its own (a sound played once).
-    void finish(const QString& file);
+  // Sounds currently playing, by file name.
+  QStringList playing() const;
+  // The sound of `file` ends on its own (a sound played once).
+  void finish(const QString& file);
 
-    // Files for which createSound() answers null, and whether start() fails.
-    void setMissing(const QStringList& files);
-    void setFailStart(bool fail);
+  // Files for which createSound() answers null, and whether start() fails.
+  void setMissing(const QStringList& files);
+  void setFailStart(bool fail);
 
-    struct State;
+  struct State;
 
-private:
-    std::shared_ptr<State> m_state;
+ private:
+  std::shared_ptr<State> m_state;
 };
 
 }  // namespace MediaEngine

@@ -11,15 +11,15 @@ MediaHandlerBase* MediaHandlerBase::m_This = nullptr;
 
 MediaHandlerBase::MediaHandlerBase(SoundFacility* sounds, QObject* parent)
     : QObject(parent), m_sounds(sounds) {
-    if (m_This) {
-        TP_LOG("MediaHandlerBase::MediaHandlerBase", 3)
-            << "a media handler already exists; the new one takes its place";
-    }
-    m_This = this;
+  if (m_This) {
+    TP_LOG("MediaHandlerBase::MediaHandlerBase", 3)
+        << "a media handler already exists; the new one takes its place";
+  }
+  m_This = this;
 }
 
 MediaHandlerBase::~MediaHandlerBase() {
-    if (m_This == this) m_This = nullptr;
+  if (m_This == this) m_This = nullptr;
 }
 
 void MediaHandlerBase::setSoundFacility(SoundFacility* sounds) { m_sounds.reset(sounds); }

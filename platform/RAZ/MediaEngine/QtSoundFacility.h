@@ -9,8 +9,8 @@ namespace MediaEngine {
 // files with QMediaPlayer (resource files are copied to a temporary file
 // first, because the media back end only reads real files).
 class QtSoundFacility : public SoundFacility {
-public:
-    Sound* createSound(const QString& fileName) override;
+ public:
+  Sound* createSound(const QString& fileName) override;
 };
 
 }  // namespace MediaEngine

@@ -8,23 +8,23 @@ namespace MediaEngine {
 // One playable sound, made by the sound facility for a file. Owned by whoever
 // asked for it; destroying it stops it.
 class Sound {
-public:
-    virtual ~Sound() = default;
-    // Starts from the beginning; with `loop` the sound repeats until stop().
-    // False when the sound cannot be started (the reason is logged).
-    virtual bool start(bool loop) = 0;
-    virtual void stop() = 0;
-    virtual bool isPlaying() const = 0;
-    virtual QString fileName() const = 0;
+ public:
+  virtual ~Sound() = default;
+  // Starts from the beginning; with `loop` the sound repeats until stop().
+  // False when the sound cannot be started (the reason is logged).
+  virtual bool start(bool loop) = 0;
+  virtual void stop() = 0;
+  virtual bool isPlaying() const = 0;
+  virtual QString fileName() const = 0;
 };
 
 // The media engine's sound service: turns a file name (a resource path such
 // as ":/sounds/calling.wav" or a file path) into a sound object.
 class SoundFacility {
-public:
-    virtual ~SoundFacility() = default;
-    // Null when the file does not exist or cannot be decoded (logged).
-    virtual Sound* createSound(const QString& fileName) = 0;
+ public:
+  virtual ~SoundFacility() = default;
+  // Null when the file does not exist or cannot be decoded (logged).
+  virtual Sound* createSound(const QString& fileName) = 0;
 };
 
 // The facility this process uses: audio through Qt Multimedia, or a silent

@@ -12,8 +12,16 @@ class Session {
   Q_GADGET
 
  public:
-  enum State { Idle = 0, Connecting = 1, Authenticating = 2, Reconnecting = 3, Active = 4,
-               Closing = 5, Closed = 6, Failed = 7 };
+  enum State {
+    Idle = 0,
+    Connecting = 1,
+    Authenticating = 2,
+    Reconnecting = 3,
+    Active = 4,
+    Closing = 5,
+    Closed = 6,
+    Failed = 7
+  };
   Q_ENUM(State)
 };
 
@@ -32,8 +40,10 @@ class SubSession : public QObject {
     if (state == m_state) return;
     m_state = state;
     emit stateChanged(state);
-    if (state == Session::Active) emit online();
-    else if (state == Session::Closed || state == Session::Failed) emit offline();
+    if (state == Session::Active)
+      emit online();
+    else if (state == Session::Closed || state == Session::Failed)
+      emit offline();
   }
 
  signals:

@@ -58,9 +58,7 @@ RAZ::Controllers::MyRoomController* SessionManagerBase::myroomController() const
   return m_myRoom;
 }
 RAZ::Xsi::XsiEngine* SessionManagerBase::xsiEngine() const { return m_xsiEngine; }
-RAZ::MediaEngine::CallControllerBase* SessionManagerBase::callController() const {
-  return m_calls;
-}
+RAZ::MediaEngine::CallControllerBase* SessionManagerBase::callController() const { return m_calls; }
 RAZ::Xsi::XsiCredentialsControl* SessionManagerBase::xsiCredentialsControl() const {
   return m_xsiCredentials;
 }
@@ -77,9 +75,7 @@ QList<RAZ::Utils::Location::Source*> SessionManagerBase::locationSources() const
     if (source) result.append(source.data());
   return result;
 }
-RAZ::Sessions::SessionCloser* SessionManagerBase::sessionClosingObject() const {
-  return m_closer;
-}
+RAZ::Sessions::SessionCloser* SessionManagerBase::sessionClosingObject() const { return m_closer; }
 
 RAZ::Sessions::SubSession* SessionManagerBase::subSession(int type) const {
   for (const auto& sub : m_subSessions)

@@ -73,11 +73,11 @@ enum State {
 // others need no message of their own.
 enum Error {
   ErrorNone = 0,
-  ErrorConnectFailure = 1,   // the server cannot be reached
-  ErrorAuthentication = 2,   // user name or password refused
-  ErrorConnectionLost = 3,   // an established connection failed
-  ErrorCancelled = 4,        // the user cancelled the sign-in
-  ErrorVersionRejected = 5   // the service requires another client version
+  ErrorConnectFailure = 1,  // the server cannot be reached
+  ErrorAuthentication = 2,  // user name or password refused
+  ErrorConnectionLost = 3,  // an established connection failed
+  ErrorCancelled = 4,       // the user cancelled the sign-in
+  ErrorVersionRejected = 5  // the service requires another client version
 };
 
 // One session of the service: from the start of a sign-in to its end.

@@ -1,7 +1,7 @@
 #include "RAZ/Utils/Credentials.h"
 
-#include <QDir>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -100,9 +100,11 @@ bool CredentialsManager::load() {
     // move it on under a dated name instead of deleting it.
     if (QFile::exists(aside)) {
       const QString older =
-          aside + QLatin1Char('.') + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmsszzz"));
+          aside + QLatin1Char('.') +
+          QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmsszzz"));
       if (!QFile::rename(aside, older))
-        TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", 4) << "Cannot move " << aside << " aside";
+        TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", 4)
+            << "Cannot move " << aside << " aside";
     }
     const bool moved = !QFile::exists(aside) && QFile::rename(m_path, aside);
     // A file that could not be moved aside must never be overwritten.
@@ -168,8 +170,8 @@ bool CredentialsManager::save() {
   }
   const bool written = file->write(enciphered) == enciphered.size() && file->flush();
   file->close();
-  if (!written ||
-      std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(m_path).constData()) != 0) {
+  if (!written || std::rename(QFile::encodeName(temp).constData(),
+                              QFile::encodeName(m_path).constData()) != 0) {
     TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", 4)
         << "Cannot write the credentials file " << m_path;
     QFile::remove(temp);

@@ -19,8 +19,8 @@ struct Info {
 
   // True when nothing but the address is known.
   bool isEmpty() const {
-    return timeZone.isEmpty() && manualLocation.isEmpty() && city.isEmpty() &&
-           country.isEmpty() && state.isEmpty();
+    return timeZone.isEmpty() && manualLocation.isEmpty() && city.isEmpty() && country.isEmpty() &&
+           state.isEmpty();
   }
   // The address does not take part: two reports of one place are equal.
   bool operator==(const Info& o) const {

@@ -7,8 +7,10 @@ namespace Utils {
 
 QString Validator::normalizeSipUserName(const QString& user) const {
   QString name = user.trimmed();
-  if (name.startsWith(QLatin1String("sips:"), Qt::CaseInsensitive)) name = name.mid(5).trimmed();
-  else if (name.startsWith(QLatin1String("sip:"), Qt::CaseInsensitive)) name = name.mid(4).trimmed();
+  if (name.startsWith(QLatin1String("sips:"), Qt::CaseInsensitive))
+    name = name.mid(5).trimmed();
+  else if (name.startsWith(QLatin1String("sip:"), Qt::CaseInsensitive))
+    name = name.mid(4).trimmed();
   static const QRegularExpression phone(QStringLiteral("^\\+?[0-9 ()./-]*[0-9][0-9 ()./-]*$"));
   if (phone.match(name).hasMatch()) {
     QString digits;

@@ -12,7 +12,13 @@ class WebcollabBase : public QObject {
   Q_PROPERTY(int state READ state NOTIFY stateChanged)
 
  public:
-  enum State { StateIdle = 0, StateInvited = 1, StateConnecting = 2, StateActive = 3, StateClosed = 4 };
+  enum State {
+    StateIdle = 0,
+    StateInvited = 1,
+    StateConnecting = 2,
+    StateActive = 3,
+    StateClosed = 4
+  };
   Q_ENUM(State)
 
   explicit WebcollabBase(const QStringList& participants, QObject* parent = nullptr);

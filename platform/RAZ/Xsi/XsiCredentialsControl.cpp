@@ -18,8 +18,7 @@ void XsiCredentialsControl::updateCredentialsStatus() {
   QTimer::singleShot(0, this, [this, days] { emit credentialsDaysLeft(days); });
 }
 
-void XsiCredentialsControl::changePassword(const QString& oldPassword,
-                                           const QString& newPassword) {
+void XsiCredentialsControl::changePassword(const QString& oldPassword, const QString& newPassword) {
   XsiErrorInfo error;
   if (oldPassword != m_password) {
     error.code = 401;

@@ -9,8 +9,8 @@ namespace Xsi {
 
 // Why an XSI request failed.
 struct XsiErrorInfo {
-  int code = 0;         // 0 none; otherwise the service's error number
-  QString message;      // the service's text, shown escaped
+  int code = 0;     // 0 none; otherwise the service's error number
+  QString message;  // the service's text, shown escaped
   bool isError() const { return code != 0; }
 };
 
@@ -24,7 +24,10 @@ class XsiCredentialsControl : public QObject {
 
   // Days the password stays valid, as the demo service sets it; no value
   // (the default) means the service reports no expiry.
-  void setDaysLeft(int days) { m_daysLeft = days; m_hasDaysLeft = true; }
+  void setDaysLeft(int days) {
+    m_daysLeft = days;
+    m_hasDaysLeft = true;
+  }
   void clearDaysLeft() { m_hasDaysLeft = false; }
   // The password the account holds now (the one signed in with).
   void setCurrentPassword(const QString& password) { m_password = password; }

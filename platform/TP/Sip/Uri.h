@@ -18,34 +18,34 @@ namespace Sip {
 //   alice@example.com                 (taken as sip:)
 // Text that is none of these gives an invalid address whose parts are empty.
 class UriPtr : public TP::Core::RefCountable {
-public:
-    UriPtr();
-    explicit UriPtr(const TP::Bytes& text);
-    explicit UriPtr(const QString& text);
+ public:
+  UriPtr();
+  explicit UriPtr(const TP::Bytes& text);
+  explicit UriPtr(const QString& text);
 
-    bool IsValid() const { return m_valid; }
-    TP::Bytes Scheme() const { return m_scheme; }
-    TP::Bytes Username() const { return m_user; }
-    TP::Bytes Host() const { return m_host; }
-    int Port() const { return m_port; }  // 0: none given
-    TP::Bytes Parameters() const { return m_parameters; }  // without the leading ';'
-    TP::Bytes DisplayName() const { return m_displayName; }
-    void SetDisplayName(const TP::Bytes& name) { m_displayName = name; }
+  bool IsValid() const { return m_valid; }
+  TP::Bytes Scheme() const { return m_scheme; }
+  TP::Bytes Username() const { return m_user; }
+  TP::Bytes Host() const { return m_host; }
+  int Port() const { return m_port; }                    // 0: none given
+  TP::Bytes Parameters() const { return m_parameters; }  // without the leading ';'
+  TP::Bytes DisplayName() const { return m_displayName; }
+  void SetDisplayName(const TP::Bytes& name) { m_displayName = name; }
 
-    // The address as text; with `withDisplayName` and a display name set, in
-    // the form "\"Name\" <sip:...>". Empty for an invalid address.
-    QString toString(bool withDisplayName) const;
+  // The address as text; with `withDisplayName` and a display name set, in
+  // the form "\"Name\" <sip:...>". Empty for an invalid address.
+  QString toString(bool withDisplayName) const;
 
-private:
-    void parse(const QByteArray& text);
+ private:
+  void parse(const QByteArray& text);
 
-    bool m_valid = false;
-    TP::Bytes m_scheme;
-    TP::Bytes m_user;
-    TP::Bytes m_host;
-    int m_port = 0;
-    TP::Bytes m_parameters;
-    TP::Bytes m_displayName;
+  bool m_valid = false;
+  TP::Bytes m_scheme;
+  TP::Bytes m_user;
+  TP::Bytes m_host;
+  int m_port = 0;
+  TP::Bytes m_parameters;
+  TP::Bytes m_displayName;
 };
 
 }  // namespace Sip

@@ -8,11 +8,11 @@ namespace Crash {
 // service. Everything is copied into fixed buffers when the handler is
 // installed: nothing is allocated once a crash happens.
 struct HandlerSettings {
-    QString serviceExecutable;  // the crash service, run in report mode
-    QString infoFile;           // the crash-info file describing the program
-    QString reportFolder;       // where the service writes the report
-    QString logFolder;          // whose newest log's tail goes into the report
-    int serviceTimeoutSeconds = 60;
+  QString serviceExecutable;  // the crash service, run in report mode
+  QString infoFile;           // the crash-info file describing the program
+  QString reportFolder;       // where the service writes the report
+  QString logFolder;          // whose newest log's tail goes into the report
+  int serviceTimeoutSeconds = 60;
 };
 
 // Catches the fatal signals (SEGV, ABRT, BUS, FPE, ILL) on an alternate
@@ -21,20 +21,20 @@ struct HandlerSettings {
 // lets it attach to the process, waits for it (bounded), and then lets the
 // signal end the process as it would have without the handler.
 class ExceptionHandler {
-public:
-    // Null when a handler is already installed or the settings are unusable
-    // (logged).
-    static ExceptionHandler* create(const HandlerSettings& settings);
-    // Puts back the signal actions found at installation.
-    ~ExceptionHandler();
+ public:
+  // Null when a handler is already installed or the settings are unusable
+  // (logged).
+  static ExceptionHandler* create(const HandlerSettings& settings);
+  // Puts back the signal actions found at installation.
+  ~ExceptionHandler();
 
-    ExceptionHandler(const ExceptionHandler&) = delete;
-    ExceptionHandler& operator=(const ExceptionHandler&) = delete;
+  ExceptionHandler(const ExceptionHandler&) = delete;
+  ExceptionHandler& operator=(const ExceptionHandler&) = delete;
 
-    static bool isInstalled();
+  static bool isInstalled();
 
-private:
-    ExceptionHandler() = default;
+ private:
+  ExceptionHandler() = default;
 };
 
 }  // namespace Crash

@@ -34,27 +34,32 @@ bool configFlag(RAZ::Sessions::SessionManagerBase* session, int id) {
 }
 }  // namespace
 
-Factory::Factory(RAZ::Sessions::SessionManagerBase* session, RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
+Factory::Factory(RAZ::Sessions::SessionManagerBase* session,
+                 RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
                  Utils::CommunicationsWindowManager* commsWindowManager,
-                 RAZ::Controllers::FtController* fileTransferController, RAZ::Controllers::IChatController*,
-                 QObject* parent)
+                 RAZ::Controllers::FtController* fileTransferController,
+                 RAZ::Controllers::IChatController*, QObject* parent)
     : QObject(parent),
       m_session(session),
       m_fileTransferController(fileTransferController),
       m_commsWindowManager(commsWindowManager),
       m_contacts(contacts) {
   if (m_fileTransferController && m_commsWindowManager)
-    connect(m_commsWindowManager, SIGNAL(startFileTransfer(RAZ::Controllers::ChatInterface*, const QString&)),
-            m_fileTransferController, SLOT(startFileTransfer(RAZ::Controllers::ChatInterface*, const QString&)));
+    connect(m_commsWindowManager,
+            SIGNAL(startFileTransfer(RAZ::Controllers::ChatInterface*, const QString&)),
+            m_fileTransferController,
+            SLOT(startFileTransfer(RAZ::Controllers::ChatInterface*, const QString&)));
   m_aggregationEnabler = new Utils::AggregationEnabler(this);
 
   if (configFlag(session, 4) && m_contacts) {
     if (RAZ::Presence::PresenceData* own = m_contacts->ownPresence()) {
       m_presenceHelper = new Utils::PresenceHelper(own, this);
-      connect(session, SIGNAL(reconnectionStateChanged(RAZ::Sessions::SessionManagerBase*, bool)), m_presenceHelper,
+      connect(session, SIGNAL(reconnectionStateChanged(RAZ::Sessions::SessionManagerBase*, bool)),
+              m_presenceHelper,
               SLOT(sessionReconnectionStateChanged(RAZ::Sessions::SessionManagerBase*, bool)));
     }
-    if (RAZ::Sessions::SubSession* xmpp = session->subSession(RAZ::Sessions::SubSession::TypeXmpp)) {
+    if (RAZ::Sessions::SubSession* xmpp =
+            session->subSession(RAZ::Sessions::SubSession::TypeXmpp)) {
       connect(xmpp, SIGNAL(online()), this, SLOT(onXmppConnectStateChanged()));
       connect(xmpp, SIGNAL(offline()), this, SLOT(onXmppConnectStateChanged()));
       onXmppConnectStateChanged();
@@ -93,7 +98,10 @@ RAZ::Actions::Provider* Factory::createActionProvider(RAZ::Actions::Source* sour
 RAZ::Sessions::SessionManagerBase* Factory::session() const { return m_session; }
 
 bool Factory::isAlwaysOnTop() const {
-  if (RAZ::Settings(RAZ::Settings::User).value(QStringLiteral("mainWindow/alwaysontop"), false).toBool()) return true;
+  if (RAZ::Settings(RAZ::Settings::User)
+          .value(QStringLiteral("mainWindow/alwaysontop"), false)
+          .toBool())
+    return true;
   return m_commsWindowManager && m_commsWindowManager->isAnyWindowAlwaysOnTop();
 }
 
@@ -138,7 +146,8 @@ void Factory::onActionTriggered(RAZ::Actions::ActionData& data, RAZ::Actions::So
       removeContact(contact);
       break;
     default:
-      TP_LOG("Providers::Factory::onActionTriggered", 2) << "Action " << data.getId() << " is not handled here";
+      TP_LOG("Providers::Factory::onActionTriggered", 2)
+          << "Action " << data.getId() << " is not handled here";
       break;
   }
 }
@@ -149,10 +158,14 @@ void Factory::removeContact(RAZ::Contacts::IContact* contact) {
   const int id = contact->getId();
   QString name = contact->getDisplayName();
   if (name.isEmpty()) name = contact->getJid();
-  if (RAZ::Settings(RAZ::Settings::User).value(QStringLiteral("settings/confirmations/removeContact"), true).toBool()) {
+  if (RAZ::Settings(RAZ::Settings::User)
+          .value(QStringLiteral("settings/confirmations/removeContact"), true)
+          .toBool()) {
     const int result = Dialogs::MessageWindow::question(
-        tr("Confirm Deletion"), tr("Are you sure you want to remove %1 from your contact list?").arg(shownName(name)),
-        true, isAlwaysOnTop(), QDialogButtonBox::Yes | QDialogButtonBox::No, nullptr, QDialogButtonBox::No, nullptr);
+        tr("Confirm Deletion"),
+        tr("Are you sure you want to remove %1 from your contact list?").arg(shownName(name)), true,
+        isAlwaysOnTop(), QDialogButtonBox::Yes | QDialogButtonBox::No, nullptr,
+        QDialogButtonBox::No, nullptr);
     if (result != QDialog::Accepted) return;
   }
   // The question runs its own loop: the session may have gone meanwhile.
@@ -167,16 +180,18 @@ void Factory::showContactCard(bool conference, RAZ::Contacts::IContact* c, bool 
       return;
     }
   }
-  auto* card = new QML::ContactCard(conference, m_contacts, c, m_session ? m_session->configuration() : nullptr, this,
-                                    m_session ? m_session->contactSearchController() : nullptr, isAlwaysOnTop(),
-                                    nullptr);
+  auto* card = new QML::ContactCard(
+      conference, m_contacts, c, m_session ? m_session->configuration() : nullptr, this,
+      m_session ? m_session->contactSearchController() : nullptr, isAlwaysOnTop(), nullptr);
   if (edit) card->setEditMode(true);
   card->activate();
   card->show();
-  if (RAZ::Contacts::IContact* contact = card->getContact()) m_contactCards.insert(contact->getId(), card);
+  if (RAZ::Contacts::IContact* contact = card->getContact())
+    m_contactCards.insert(contact->getId(), card);
   connect(card, SIGNAL(destroyed(QObject*)), this, SLOT(contactCardClosed(QObject*)));
   auto* app = qobject_cast<Application*>(qApp);
-  if (app && app->mainWindow()) connect(card, SIGNAL(contactAdded()), app->mainWindow(), SLOT(showContactList()));
+  if (app && app->mainWindow())
+    connect(card, SIGNAL(contactAdded()), app->mainWindow(), SLOT(showContactList()));
 }
 
 void Factory::contactCardClosed(QObject* card) {
@@ -191,23 +206,29 @@ void Factory::contactCardClosed(QObject* card) {
 void Factory::cbGroupCommunicationError(int max, bool existingSession) {
   QString text;
   if (existingSession && max > 0)
-    text = tr("Failed to add contacts to the communication. You cannot add more than %1 contacts to your group "
+    text = tr("Failed to add contacts to the communication. You cannot add more than %1 contacts "
+              "to your group "
               "communication. Check your selection and try again.")
                .arg(max);
   else if (existingSession)
-    text = tr("Failed to add contacts to the communication. You cannot add any more contacts to your group "
-              "communication.");
+    text =
+        tr("Failed to add contacts to the communication. You cannot add any more contacts to your "
+           "group "
+           "communication.");
   else
-    text = tr("Initiating group communication failed. You cannot select more than %1 contacts to start a group "
+    text = tr("Initiating group communication failed. You cannot select more than %1 contacts to "
+              "start a group "
               "communication with. Check your selection and try again.")
                .arg(max);
-  Dialogs::MessageWindow::showInformation(tr("Error"), text, isAlwaysOnTop(), QDialogButtonBox::Ok, false, nullptr);
+  Dialogs::MessageWindow::showInformation(tr("Error"), text, isAlwaysOnTop(), QDialogButtonBox::Ok,
+                                          false, nullptr);
 }
 
 void Factory::showProfilePhotosTriggered(bool show) { m_showProfilePictures = show; }
 
 void Factory::onActionConfirmationRequired(RAZ::Actions::Action& a) {
-  TP_LOG("Providers::Factory::onActionConfirmationRequired", 2) << "Confirmation asked for action " << a.getId();
+  TP_LOG("Providers::Factory::onActionConfirmationRequired", 2)
+      << "Confirmation asked for action " << a.getId();
 }
 
 void Factory::onXmppConnectStateChanged() {

@@ -42,8 +42,10 @@ class Factory : public QObject {
   Q_OBJECT
 
  public:
-  Factory(RAZ::Sessions::SessionManagerBase* session, RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
-          Utils::CommunicationsWindowManager* commsWindowManager, RAZ::Controllers::FtController* fileTransferController,
+  Factory(RAZ::Sessions::SessionManagerBase* session,
+          RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
+          Utils::CommunicationsWindowManager* commsWindowManager,
+          RAZ::Controllers::FtController* fileTransferController,
           RAZ::Controllers::IChatController* sipChatController, QObject* parent = nullptr);
   ~Factory() override;
 
@@ -64,7 +66,8 @@ class Factory : public QObject {
   static QString shownName(const QString& name);
 
  public slots:
-  void showContactCard(bool conference = false, RAZ::Contacts::IContact* c = nullptr, bool edit = false);
+  void showContactCard(bool conference = false, RAZ::Contacts::IContact* c = nullptr,
+                       bool edit = false);
   void contactCardClosed(QObject* card);
   void cbGroupCommunicationError(int max, bool existingSession);
   void showProfilePhotosTriggered(bool show);

@@ -34,34 +34,56 @@ void MenuActionProvider::setupMenuBar(int) {}
 QMenu* MenuActionProvider::menuBar() { return nullptr; }
 
 void MenuActionProvider::retranslate() {
-  for (auto it = m_actions.constBegin(); it != m_actions.constEnd(); ++it) it.value()->setText(menuText(it.key()));
+  for (auto it = m_actions.constBegin(); it != m_actions.constEnd(); ++it)
+    it.value()->setText(menuText(it.key()));
 }
 
 QString MenuActionProvider::menuText(int id) const {
-  const bool bothParked = m_actions.contains(RetrieveParkedCallHere) && m_actions.contains(RetrieveParkedCallPhone);
+  const bool bothParked =
+      m_actions.contains(RetrieveParkedCallHere) && m_actions.contains(RetrieveParkedCallPhone);
   switch (id) {
-    case About: return tr("About");
-    case Preferences: return tr("Preferences...");
-    case CallSettings: return tr("Call Settings...");
-    case OpenApplication: return tr("Open Application");
-    case AddContact: return tr("Add Contact");
+    case About:
+      return tr("About");
+    case Preferences:
+      return tr("Preferences...");
+    case CallSettings:
+      return tr("Call Settings...");
+    case OpenApplication:
+      return tr("Open Application");
+    case AddContact:
+      return tr("Add Contact");
     case RetrieveParkedCallHere:
-      return bothParked ? tr("With %1").arg(QCoreApplication::applicationName(), 0, QLatin1Char(' '))
-                        : tr("Retrieve Parked Call");
-    case RetrieveParkedCallPhone: return bothParked ? tr("With Phone") : tr("Retrieve Parked Call");
-    case PullCall: return tr("Pull Call");
-    case SortByFirstName: return tr("Sort by First Name");
-    case SortByLastName: return tr("Sort by Last Name");
-    case ShowOfflineContacts: return tr("Show Offline Contacts");
-    case ShowFavoritesGroup: return tr("Show Favorites Group");
-    case ShowProfilePhotos: return tr("Show Profile Photos");
-    case ShowStatus: return tr("Show Status");
-    case SignOut: return tr("Sign Out");
-    case Exit: return tr("Exit");
-    case Help: return tr("Help");
-    case AlwaysOnTop: return tr("Always on Top");
-    case TestCall: return tr("Test Call");
-    default: return QString();
+      return bothParked
+                 ? tr("With %1").arg(QCoreApplication::applicationName(), 0, QLatin1Char(' '))
+                 : tr("Retrieve Parked Call");
+    case RetrieveParkedCallPhone:
+      return bothParked ? tr("With Phone") : tr("Retrieve Parked Call");
+    case PullCall:
+      return tr("Pull Call");
+    case SortByFirstName:
+      return tr("Sort by First Name");
+    case SortByLastName:
+      return tr("Sort by Last Name");
+    case ShowOfflineContacts:
+      return tr("Show Offline Contacts");
+    case ShowFavoritesGroup:
+      return tr("Show Favorites Group");
+    case ShowProfilePhotos:
+      return tr("Show Profile Photos");
+    case ShowStatus:
+      return tr("Show Status");
+    case SignOut:
+      return tr("Sign Out");
+    case Exit:
+      return tr("Exit");
+    case Help:
+      return tr("Help");
+    case AlwaysOnTop:
+      return tr("Always on Top");
+    case TestCall:
+      return tr("Test Call");
+    default:
+      return QString();
   }
 }
 
@@ -70,19 +92,27 @@ QAction* MenuActionProvider::createAction(int id) { return insertAction(id, new 
 QAction* MenuActionProvider::insertAction(int id, QAction* action) {
   if (!action) return nullptr;
   switch (id) {
-    case About: action->setMenuRole(QAction::AboutRole); break;
+    case About:
+      action->setMenuRole(QAction::AboutRole);
+      break;
     case Preferences:
       action->setMenuRole(QAction::PreferencesRole);
       action->setShortcut(QKeySequence(QKeySequence::Preferences));
       action->setShortcutContext(Qt::ApplicationShortcut);
       break;
-    case CallSettings: action->setMenuRole(QAction::ApplicationSpecificRole); break;
-    case Exit: action->setShortcut(QKeySequence(QKeySequence::Quit)); break;
+    case CallSettings:
+      action->setMenuRole(QAction::ApplicationSpecificRole);
+      break;
+    case Exit:
+      action->setShortcut(QKeySequence(QKeySequence::Quit));
+      break;
     case Help:
       action->setShortcut(QKeySequence(QKeySequence::HelpContents));
       action->setShortcutContext(Qt::ApplicationShortcut);
       break;
-    case AlwaysOnTop: action->setMenuRole(QAction::ApplicationSpecificRole); break;
+    case AlwaysOnTop:
+      action->setMenuRole(QAction::ApplicationSpecificRole);
+      break;
     case SortByFirstName:
     case SortByLastName:
     case ShowOfflineContacts:
@@ -91,7 +121,8 @@ QAction* MenuActionProvider::insertAction(int id, QAction* action) {
     case ShowStatus:
       action->setCheckable(true);
       break;
-    default: break;
+    default:
+      break;
   }
   if (QAction* old = m_actions.take(id)) {
     if (old != action) delete old;
@@ -111,7 +142,8 @@ bool MenuActionProvider::removeAction(int id) {
 QAction* MenuActionProvider::action(int id) const { return m_actions.value(id, nullptr); }
 
 void MenuActionProvider::createCallActions(RAZ::Sessions::SessionManagerBase* session) {
-  for (int id : {CallSettings, RetrieveParkedCallHere, RetrieveParkedCallPhone, PullCall, TestCall}) removeAction(id);
+  for (int id : {CallSettings, RetrieveParkedCallHere, RetrieveParkedCallPhone, PullCall, TestCall})
+    removeAction(id);
   if (!session) {
     retranslate();
     return;
@@ -147,8 +179,11 @@ void MenuActionProvider::linkActionProvider(RAZ::Actions::Provider* provider) {
   m_provider = provider;
   if (!m_provider) return;
   m_provider->setAcceptedActions(m_acceptedIds, false);
-  const QList<QPair<int, RAZ::Actions::Action::Id>> links = {
-      {RetrieveParkedCallHere, 18}, {RetrieveParkedCallPhone, 19}, {PullCall, 20}, {AddContact, 13}, {TestCall, 21}};
+  const QList<QPair<int, RAZ::Actions::Action::Id>> links = {{RetrieveParkedCallHere, 18},
+                                                             {RetrieveParkedCallPhone, 19},
+                                                             {PullCall, 20},
+                                                             {AddContact, 13},
+                                                             {TestCall, 21}};
   for (const auto& link : links) {
     if (QAction* a = action(link.first)) m_provider->linkQAction(a, link.second);
   }
@@ -167,7 +202,8 @@ void MenuActionProvider::installHelpShortcut(QWidget* window) {
 QMenu* MenuActionProvider::fillSortMenu(QMenu* menu) {
   if (!menu) menu = new QMenu(tr("Sort Contacts"));
   RAZ::Settings user(RAZ::Settings::User);
-  const bool firstName = user.value(QStringLiteral("contactlist/sort")).toString() == QLatin1String("first name");
+  const bool firstName =
+      user.value(QStringLiteral("contactlist/sort")).toString() == QLatin1String("first name");
   auto add = [&](int id, bool checked) {
     if (QAction* a = action(id)) {
       a->setChecked(checked);
@@ -177,10 +213,13 @@ QMenu* MenuActionProvider::fillSortMenu(QMenu* menu) {
   add(SortByFirstName, firstName);
   add(SortByLastName, !firstName);
   menu->addSeparator();
-  add(ShowOfflineContacts, user.value(QStringLiteral("contactlist/showOfflineContacts"), true).toBool());
-  add(ShowFavoritesGroup, user.value(QStringLiteral("contactlist/showFavoritesGroup"), false).toBool());
+  add(ShowOfflineContacts,
+      user.value(QStringLiteral("contactlist/showOfflineContacts"), true).toBool());
+  add(ShowFavoritesGroup,
+      user.value(QStringLiteral("contactlist/showFavoritesGroup"), false).toBool());
   menu->addSeparator();
-  add(ShowProfilePhotos, user.value(QStringLiteral("contactlist/showProfilePhotos"), false).toBool());
+  add(ShowProfilePhotos,
+      user.value(QStringLiteral("contactlist/showProfilePhotos"), false).toBool());
   add(ShowStatus, user.value(QStringLiteral("contactlist/showPresenceStatus"), false).toBool());
   return menu;
 }

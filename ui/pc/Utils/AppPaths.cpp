@@ -37,7 +37,9 @@ QString installSettingsDir() {
   return QString();
 }
 
-QString installSettingsFile() { return executableDir() + QStringLiteral("/settings/application_setting.ini"); }
+QString installSettingsFile() {
+  return executableDir() + QStringLiteral("/settings/application_setting.ini");
+}
 
 QString translationsDir() {
   const QString here = executableDir() + QStringLiteral("/translations");

@@ -20,19 +20,21 @@ namespace Utils {
 
 // ---------------------------------------------------------------------------
 
-WindowManagerChatHelper::WindowManagerChatHelper(Utils::WindowManager* windowManager, QObject* parent)
+WindowManagerChatHelper::WindowManagerChatHelper(Utils::WindowManager* windowManager,
+                                                 QObject* parent)
     : QObject(parent), m_windowManager(windowManager) {}
 
-void WindowManagerChatHelper::initialize(RAZ::Sessions::SessionManagerBase* session,
-                                         RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts) {
+void WindowManagerChatHelper::initialize(
+    RAZ::Sessions::SessionManagerBase* session,
+    RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts) {
   m_session = session;
   m_contacts = contacts;
 }
 
 void WindowManagerChatHelper::failedToAddContacts(QStringList contacts) {
   m_failed = contacts;
-  TP_LOG("Utils::WindowManagerChatHelper::failedToAddContacts", 3) << "Could not add " << contacts.size()
-                                                                   << " contacts to the chat";
+  TP_LOG("Utils::WindowManagerChatHelper::failedToAddContacts", 3)
+      << "Could not add " << contacts.size() << " contacts to the chat";
 }
 
 // ---------------------------------------------------------------------------
@@ -40,7 +42,8 @@ void WindowManagerChatHelper::failedToAddContacts(QStringList contacts) {
 WindowManagerCallHelper::WindowManagerCallHelper(QObject* parent) : QObject(parent) {
   m_incomingCallPlayer = new Utils::Sounds::IncomingCallPlayer(this);
   m_incomingCallPlayer->setLoops(-1);
-  m_callingPlayer = new Utils::Sounds::TemporaryFilePlayer(QStringLiteral(":/sounds/calling.wav"), this);
+  m_callingPlayer =
+      new Utils::Sounds::TemporaryFilePlayer(QStringLiteral(":/sounds/calling.wav"), this);
   m_callingPlayer->setLoops(-1);
   m_playIncoming = new QAction(this);
   m_stopIncoming = new QAction(this);
@@ -50,7 +53,8 @@ WindowManagerCallHelper::WindowManagerCallHelper(QObject* parent) : QObject(pare
   connect(m_stopIncoming, SIGNAL(triggered(bool)), m_incomingCallPlayer, SLOT(stop()));
   connect(m_playCalling, SIGNAL(triggered(bool)), m_callingPlayer, SLOT(play()));
   connect(m_stopCalling, SIGNAL(triggered(bool)), m_callingPlayer, SLOT(stop()));
-  connect(this, SIGNAL(preferencesChanged(bool)), m_incomingCallPlayer, SLOT(onPreferencesChanged(bool)));
+  connect(this, SIGNAL(preferencesChanged(bool)), m_incomingCallPlayer,
+          SLOT(onPreferencesChanged(bool)));
 }
 
 WindowManagerCallHelper::~WindowManagerCallHelper() = default;
@@ -60,8 +64,8 @@ void WindowManagerCallHelper::initialize(RAZ::Sessions::SessionManagerBase* sess
   if (m_calls) disconnect(m_calls, nullptr, m_incomingCallPlayer, nullptr);
   m_calls = session ? session->callController() : nullptr;
   if (m_calls)
-    connect(m_calls, SIGNAL(activeCalls(bool)), m_incomingCallPlayer, SLOT(onPreferencesChanged(bool)),
-            Qt::QueuedConnection);
+    connect(m_calls, SIGNAL(activeCalls(bool)), m_incomingCallPlayer,
+            SLOT(onPreferencesChanged(bool)), Qt::QueuedConnection);
 }
 
 void WindowManagerCallHelper::onPreferencesChanged() {
@@ -70,13 +74,15 @@ void WindowManagerCallHelper::onPreferencesChanged() {
 
 // ---------------------------------------------------------------------------
 
-CommunicationsWindowManager::CommunicationsWindowManager(Utils::WindowManager* windowManager,
-                                                         RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
-                                                         Preferences::Watcher* watcher, RAZ::Databases::Comms* db)
+CommunicationsWindowManager::CommunicationsWindowManager(
+    Utils::WindowManager* windowManager,
+    RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts, Preferences::Watcher* watcher,
+    RAZ::Databases::Comms* db)
     : m_windowManager(windowManager), m_contacts(contacts), m_watcher(watcher), m_db(db) {
   m_chatHelper = new WindowManagerChatHelper(windowManager, this);
   m_callHelper = new WindowManagerCallHelper(this);
-  if (watcher) connect(watcher, SIGNAL(preferencesChanged()), m_callHelper, SLOT(onPreferencesChanged()));
+  if (watcher)
+    connect(watcher, SIGNAL(preferencesChanged()), m_callHelper, SLOT(onPreferencesChanged()));
 }
 
 CommunicationsWindowManager::~CommunicationsWindowManager() {
@@ -84,8 +90,9 @@ CommunicationsWindowManager::~CommunicationsWindowManager() {
     if (w) w->close();
 }
 
-bool CommunicationsWindowManager::initialize(RAZ::Sessions::SessionManagerBase* session, Providers::Factory* hub,
-                                             TP::Core::Refcounting::SmartPtr<RAZ::Models::SmileysPtr> smileys) {
+bool CommunicationsWindowManager::initialize(
+    RAZ::Sessions::SessionManagerBase* session, Providers::Factory* hub,
+    TP::Core::Refcounting::SmartPtr<RAZ::Models::SmileysPtr> smileys) {
   if (!session) return false;
   m_session = session;
   m_hub = hub;
@@ -96,11 +103,12 @@ bool CommunicationsWindowManager::initialize(RAZ::Sessions::SessionManagerBase* 
           SLOT(showCommsWindow(RAZ::Controllers::CommunicationSession*)), Qt::UniqueConnection);
   if (RAZ::Controllers::CommsSessionController* comms = session->commsSessionController()) {
     connect(comms, SIGNAL(sessionCreated(RAZ::Controllers::CommunicationSession*, bool)), this,
-            SLOT(sessionCreated(RAZ::Controllers::CommunicationSession*, bool)), Qt::UniqueConnection);
+            SLOT(sessionCreated(RAZ::Controllers::CommunicationSession*, bool)),
+            Qt::UniqueConnection);
     connect(comms, SIGNAL(sessionReady(RAZ::Controllers::CommunicationSession*)), this,
             SLOT(sessionReady(RAZ::Controllers::CommunicationSession*)), Qt::UniqueConnection);
-    connect(comms, SIGNAL(failedToAddContacts(QStringList)), m_chatHelper, SLOT(failedToAddContacts(QStringList)),
-            Qt::UniqueConnection);
+    connect(comms, SIGNAL(failedToAddContacts(QStringList)), m_chatHelper,
+            SLOT(failedToAddContacts(QStringList)), Qt::UniqueConnection);
   }
   return true;
 }
@@ -129,10 +137,12 @@ void CommunicationsWindowManager::showCommsWindow(RAZ::Controllers::Communicatio
   for (const auto& s : qAsConst(m_shown))
     if (s == session) return;
   m_shown << session;
-  TP_LOG("Utils::CommunicationsWindowManager::showCommsWindow", 2) << "Communication with " << session->contactName();
+  TP_LOG("Utils::CommunicationsWindowManager::showCommsWindow", 2)
+      << "Communication with " << session->contactName();
 }
 
-void CommunicationsWindowManager::sessionCreated(RAZ::Controllers::CommunicationSession* session, bool incoming) {
+void CommunicationsWindowManager::sessionCreated(RAZ::Controllers::CommunicationSession* session,
+                                                 bool incoming) {
   if (!session) return;
   TP_LOG("Utils::CommunicationsWindowManager::sessionCreated", 2)
       << (incoming ? "Incoming" : "Outgoing") << " communication with " << session->contactName();

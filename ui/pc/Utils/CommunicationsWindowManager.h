@@ -56,7 +56,8 @@ class WindowManagerChatHelper : public QObject {
 
  public:
   explicit WindowManagerChatHelper(Utils::WindowManager* windowManager, QObject* parent = nullptr);
-  void initialize(RAZ::Sessions::SessionManagerBase* session, RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts);
+  void initialize(RAZ::Sessions::SessionManagerBase* session,
+                  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts);
   QStringList failedContacts() const { return m_failed; }
 
  public slots:
@@ -80,7 +81,8 @@ class WindowManagerCallHelper : public QObject {
  public:
   explicit WindowManagerCallHelper(QObject* parent = nullptr);
   ~WindowManagerCallHelper() override;
-  void initialize(RAZ::Sessions::SessionManagerBase* session, RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts);
+  void initialize(RAZ::Sessions::SessionManagerBase* session,
+                  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts);
 
   Utils::Sounds::IncomingCallPlayer* incomingCallPlayer() const { return m_incomingCallPlayer; }
   Utils::Sounds::TemporaryFilePlayer* callingPlayer() const { return m_callingPlayer; }
@@ -120,7 +122,8 @@ class CommunicationsWindowManager : public QObject {
 
   bool isAnyWindowAlwaysOnTop() const;
   // The menu actions of the window shown for the session, or null.
-  Utils::Actions::CommunicationsWindowMenuActions* menuActions(RAZ::Controllers::CommunicationSession* session) const;
+  Utils::Actions::CommunicationsWindowMenuActions* menuActions(
+      RAZ::Controllers::CommunicationSession* session) const;
   // The sessions that have been shown, in order.
   QList<RAZ::Controllers::CommunicationSession*> shownSessions() const;
 

@@ -44,11 +44,13 @@ ExternalServiceVerification::ExternalServiceVerification(QObject* parent) : QObj
   m_responseTimer->setSingleShot(true);
   m_responseTimer->setInterval(DefaultResponseTimeoutMs);
   connect(m_responseTimer, SIGNAL(timeout()), this, SLOT(responseTimedOut()));
-  TP_LOG("ExternalServiceVerification::ExternalServiceVerification", 2) << "Address verification created";
+  TP_LOG("ExternalServiceVerification::ExternalServiceVerification", 2)
+      << "Address verification created";
 }
 
 ExternalServiceVerification::~ExternalServiceVerification() {
-  TP_LOG("ExternalServiceVerification::~ExternalServiceVerification", 2) << "Address verification destroyed";
+  TP_LOG("ExternalServiceVerification::~ExternalServiceVerification", 2)
+      << "Address verification destroyed";
   dropReply();
   // Windows left behind would ask on behalf of nobody.
   closeWindows();
@@ -61,7 +63,9 @@ void ExternalServiceVerification::setCredentials(const QString& user, const QStr
   m_password = password;
 }
 
-void ExternalServiceVerification::setResponseTimeout(int ms) { m_responseTimer->setInterval(qMax(1, ms)); }
+void ExternalServiceVerification::setResponseTimeout(int ms) {
+  m_responseTimer->setInterval(qMax(1, ms));
+}
 
 void ExternalServiceVerification::start() {
   TP_LOG("ExternalServiceVerification::start", 2) << "Starting address verification";
@@ -76,9 +80,9 @@ void ExternalServiceVerification::start() {
   m_state = Idle;
   m_statusBuffer.clear();
 
-  m_question = Dialogs::MessageWindow::showQuestion(tr("Address Verification"),
-                                                    tr("Do you need to update your address?"), false,
-                                                    QDialogButtonBox::Yes | QDialogButtonBox::No, false, true, nullptr);
+  m_question = Dialogs::MessageWindow::showQuestion(
+      tr("Address Verification"), tr("Do you need to update your address?"), false,
+      QDialogButtonBox::Yes | QDialogButtonBox::No, false, true, nullptr);
   connect(m_question, SIGNAL(messageAccepted(bool)), this, SLOT(accepted()));
 }
 
@@ -91,8 +95,8 @@ void ExternalServiceVerification::accepted() {
     m_waitWindow->deleteLater();
   }
   m_waitWindow = Dialogs::MessageWindow::showQuestion(
-      tr("Waiting..."), tr("After your address has been updated you will be able to proceed."), false,
-      QDialogButtonBox::Cancel, false, true, nullptr);
+      tr("Waiting..."), tr("After your address has been updated you will be able to proceed."),
+      false, QDialogButtonBox::Cancel, false, true, nullptr);
   connect(m_waitWindow, SIGNAL(closed()), this, SLOT(closed()));
   connect(m_waitWindow, SIGNAL(messageRejected(bool)), this, SLOT(stop()));
   connect(m_waitWindow, SIGNAL(messageRejected(bool)), this, SIGNAL(verificationFailed()));
@@ -106,15 +110,17 @@ void ExternalServiceVerification::accepted() {
 
 QNetworkReply* ExternalServiceVerification::sendRequest(const QString& url) {
   QNetworkRequest request{QUrl(url)};
-  const QString userAgent =
-      RAZ::Settings(RAZ::Settings::Application).value(QStringLiteral("settings/user_agent")).toString();
+  const QString userAgent = RAZ::Settings(RAZ::Settings::Application)
+                                .value(QStringLiteral("settings/user_agent"))
+                                .toString();
   if (!userAgent.isEmpty()) request.setRawHeader("User-Agent", userAgent.toUtf8());
   request.setRawHeader("Accept", "application/json");
   QNetworkReply* reply = m_networkManager->get(request);
   connect(reply, SIGNAL(finished()), this, SLOT(finished()));
   connect(reply, SIGNAL(errorOccurred(QNetworkReply::NetworkError)), this,
           SLOT(error(QNetworkReply::NetworkError)));
-  connect(reply, SIGNAL(downloadProgress(qint64, qint64)), this, SLOT(downloadProgress(qint64, qint64)));
+  connect(reply, SIGNAL(downloadProgress(qint64, qint64)), this,
+          SLOT(downloadProgress(qint64, qint64)));
   connect(reply, SIGNAL(readyRead()), this, SLOT(readAvailable()));
   connect(reply, SIGNAL(metaDataChanged()), this, SLOT(responseStarted()));
   m_responseTimer->start();
@@ -122,7 +128,8 @@ QNetworkReply* ExternalServiceVerification::sendRequest(const QString& url) {
 }
 
 void ExternalServiceVerification::startWaitingStatus(const QString& statusUrl) {
-  TP_LOG("ExternalServiceVerification::startWaitingStatus", 2) << "Following the status at " << statusUrl;
+  TP_LOG("ExternalServiceVerification::startWaitingStatus", 2)
+      << "Following the status at " << statusUrl;
   m_statusBuffer.clear();
   m_reply = sendRequest(statusUrl);
   m_state = FollowingStatus;
@@ -159,7 +166,8 @@ void ExternalServiceVerification::finished() {
   const QByteArray data = reply->readAll();
   const int httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
   const bool failed = reply->error() != QNetworkReply::NoError;
-  TP_LOG("ExternalServiceVerification::finished", 2) << "HTTP status: " << httpStatus << ", data: " << forLog(data);
+  TP_LOG("ExternalServiceVerification::finished", 2)
+      << "HTTP status: " << httpStatus << ", data: " << forLog(data);
   reply->deleteLater();
 
   if (m_state == WaitingVerification) {
@@ -169,8 +177,8 @@ void ExternalServiceVerification::finished() {
     const QJsonDocument document = QJsonDocument::fromJson(data, &parseError);
     if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
       TP_LOG("ExternalServiceVerification::finished", 4)
-          << "The verification reply is not a JSON object (" << parseError.errorString() << " at offset "
-          << parseError.offset << "); waiting for the user to cancel";
+          << "The verification reply is not a JSON object (" << parseError.errorString()
+          << " at offset " << parseError.offset << "); waiting for the user to cancel";
       return;
     }
     const QJsonObject object = document.object();
@@ -191,10 +199,12 @@ void ExternalServiceVerification::finished() {
       if (!QDesktopServices::openUrl(redirect))
         TP_LOG("ExternalServiceVerification::finished", 4) << "Failed to open the address page";
     } else {
-      TP_LOG("ExternalServiceVerification::finished", 4) << "The address page is not a web address: " << redirectUrl;
+      TP_LOG("ExternalServiceVerification::finished", 4)
+          << "The address page is not a web address: " << redirectUrl;
     }
     if (!isWebAddress(QUrl(statusUrl))) {
-      TP_LOG("ExternalServiceVerification::finished", 4) << "The status address is not a web address: " << statusUrl;
+      TP_LOG("ExternalServiceVerification::finished", 4)
+          << "The status address is not a web address: " << statusUrl;
       return;
     }
     startWaitingStatus(statusUrl);
@@ -204,7 +214,8 @@ void ExternalServiceVerification::finished() {
     if (!m_statusBuffer.trimmed().isEmpty())
       TP_LOG("ExternalServiceVerification::finished", 4)
           << "The status stream ended inside an unfinished object: " << forLog(m_statusBuffer);
-    TP_LOG("ExternalServiceVerification::finished", 2) << "The status stream ended without an outcome";
+    TP_LOG("ExternalServiceVerification::finished", 2)
+        << "The status stream ended without an outcome";
     m_statusBuffer.clear();
     m_state = Idle;
   }
@@ -213,7 +224,8 @@ void ExternalServiceVerification::finished() {
 void ExternalServiceVerification::error(QNetworkReply::NetworkError code) {
   auto* reply = qobject_cast<QNetworkReply*>(sender());
   TP_LOG("ExternalServiceVerification::error", 4)
-      << "Network error " << int(code) << (reply ? QStringLiteral(": ") + reply->errorString() : QString());
+      << "Network error " << int(code)
+      << (reply ? QStringLiteral(": ") + reply->errorString() : QString());
   if (reply && reply != m_reply) return;
   m_responseTimer->stop();
   const bool wasRunning = m_state != Idle;
@@ -269,7 +281,8 @@ void ExternalServiceVerification::handleStatusData(const QByteArray& data) {
   int dropped = 0;
   takeJsonObjects(m_statusBuffer, objects, &dropped);
   if (dropped > 0)
-    TP_LOG("ExternalServiceVerification::handleStatusData", 3) << "Ignored " << dropped << " bytes outside JSON objects";
+    TP_LOG("ExternalServiceVerification::handleStatusData", 3)
+        << "Ignored " << dropped << " bytes outside JSON objects";
   if (m_statusBuffer.size() > MaxPendingStatusBytes) {
     TP_LOG("ExternalServiceVerification::handleStatusData", 4)
         << "Dropped " << m_statusBuffer.size() << " bytes of status data without a complete object";
@@ -280,14 +293,16 @@ void ExternalServiceVerification::handleStatusData(const QByteArray& data) {
     const QJsonDocument document = QJsonDocument::fromJson(text, &parseError);
     if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
       TP_LOG("ExternalServiceVerification::handleStatusData", 4)
-          << "Status data is not a JSON object (" << parseError.errorString() << "): " << forLog(text);
+          << "Status data is not a JSON object (" << parseError.errorString()
+          << "): " << forLog(text);
       continue;
     }
     const QJsonValue value = document.object().value(QStringLiteral("statusCode"));
     bool ok = value.isDouble();
     const int statusCode = ok ? value.toInt() : value.toVariant().toString().toInt(&ok);
     if (!ok) {
-      TP_LOG("ExternalServiceVerification::handleStatusData", 3) << "Status without a status code: " << forLog(text);
+      TP_LOG("ExternalServiceVerification::handleStatusData", 3)
+          << "Status without a status code: " << forLog(text);
       continue;
     }
     TP_LOG("ExternalServiceVerification::handleStatusData", 2) << "Status Received: " << statusCode;
@@ -304,7 +319,8 @@ void ExternalServiceVerification::handleStatusData(const QByteArray& data) {
   }
 }
 
-void ExternalServiceVerification::takeJsonObjects(QByteArray& buffer, QList<QByteArray>& objects, int* dropped) {
+void ExternalServiceVerification::takeJsonObjects(QByteArray& buffer, QList<QByteArray>& objects,
+                                                  int* dropped) {
   const int n = buffer.size();
   int pos = 0;
   int consumed = 0;
@@ -371,12 +387,15 @@ void ExternalServiceVerification::stop() {
   m_state = Idle;
 }
 
-void ExternalServiceVerification::authenticationRequired(QNetworkReply* reply, QAuthenticator* authenticator) {
-  TP_LOG("ExternalServiceVerification::authenticationRequired", 2) << "The address service asks for credentials";
+void ExternalServiceVerification::authenticationRequired(QNetworkReply* reply,
+                                                         QAuthenticator* authenticator) {
+  TP_LOG("ExternalServiceVerification::authenticationRequired", 2)
+      << "The address service asks for credentials";
   // Offering the same credentials again would only be refused again.
   const int tries = reply ? reply->property(kAuthTriesProperty).toInt() : 0;
   if (tries > 0) {
-    TP_LOG("ExternalServiceVerification::authenticationRequired", 4) << "The address service refused the credentials";
+    TP_LOG("ExternalServiceVerification::authenticationRequired", 4)
+        << "The address service refused the credentials";
     return;
   }
   if (reply) reply->setProperty(kAuthTriesProperty, tries + 1);

@@ -12,7 +12,6 @@ class QAuthenticator;
 class QNetworkAccessManager;
 class QTimer;
 
-
 namespace Utils {
 
 // Asks the user whether their postal address needs updating and, if so,
@@ -48,7 +47,8 @@ class ExternalServiceVerification : public QObject {
   // Splits status data into complete JSON objects. The objects found are
   // appended to `objects`; what remains of an unfinished object stays in
   // `buffer`. Text outside any object is dropped (and counted in `dropped`).
-  static void takeJsonObjects(QByteArray& buffer, QList<QByteArray>& objects, int* dropped = nullptr);
+  static void takeJsonObjects(QByteArray& buffer, QList<QByteArray>& objects,
+                              int* dropped = nullptr);
 
  signals:
   void verificationFailed();

@@ -34,7 +34,8 @@ inline const QString LocalSenderWithIcon = QStringLiteral(
 inline const QString MessageBody = QStringLiteral("<div class='%1_content'>%2</div>");
 inline const QString TransferProgressBar = QStringLiteral(
     "<img class='progressbar' id='progressbar-%1' "
-    "src='qrc:/windows/CommunicationsWindow/Chat/progressbar_stroke.png' style='background-position: "
+    "src='qrc:/windows/CommunicationsWindow/Chat/progressbar_stroke.png' "
+    "style='background-position: "
     "%2px 0px;' />");
 inline const QString TransferBlock =
     QStringLiteral("<div class='filetransfer' id='filetransfer-%1'>%2</div>");
@@ -56,7 +57,8 @@ inline const QString FinishedTransferButtons = QStringLiteral(
     "false;'>%3</span>");
 inline const QString AddParticipantsHint = QStringLiteral("<div class='addusersinfo'>%1</div>");
 inline const QString JoinLeaveLine = QStringLiteral("<div class='joinpart'>%1</div>");
-inline const QString ShareParticipantsLine = QStringLiteral("<div class='shareparticipants'>%1</div>");
+inline const QString ShareParticipantsLine =
+    QStringLiteral("<div class='shareparticipants'>%1</div>");
 inline const QString RoomClosingLine = QStringLiteral("<div class='roomclosing'>%1</div>");
 
 // Links end before a closing typographic quotation mark or guillemet.

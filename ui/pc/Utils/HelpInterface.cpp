@@ -13,11 +13,14 @@ HelpInterface::HelpInterface(QWidget* parent, Qt::WindowFlags flags) : QWidget(p
 QString HelpInterface::helpContext() const { return QString(); }
 
 QUrl HelpInterface::helpUrl(const QString& context) {
-  const QString address = RAZ::Settings(RAZ::Settings::Installation).value(QStringLiteral("defaults/help_file")).toString();
+  const QString address = RAZ::Settings(RAZ::Settings::Installation)
+                              .value(QStringLiteral("defaults/help_file"))
+                              .toString();
   QUrl url(address);
   if (url.isEmpty()) return QUrl();
-  const QString lang =
-      RAZ::Settings(RAZ::Settings::Application).value(QStringLiteral("settings/language/active"), QString()).toString();
+  const QString lang = RAZ::Settings(RAZ::Settings::Application)
+                           .value(QStringLiteral("settings/language/active"), QString())
+                           .toString();
   QUrlQuery query(url);
   query.addQueryItem(QStringLiteral("context"), context);
   query.addQueryItem(QStringLiteral("lang"), lang);

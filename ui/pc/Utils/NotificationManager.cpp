@@ -34,8 +34,7 @@ NotificationManager::~NotificationManager() {
 }
 
 void NotificationManager::watchScreen(QScreen* screen) {
-  connect(screen, SIGNAL(availableGeometryChanged(QRect)), this,
-          SLOT(repositionNotifications()));
+  connect(screen, SIGNAL(availableGeometryChanged(QRect)), this, SLOT(repositionNotifications()));
 }
 
 void NotificationManager::onScreenAdded(QScreen* screen) {
@@ -78,8 +77,8 @@ QML::CommunicationNotification* NotificationManager::findCommunicationNotificati
 }
 
 void NotificationManager::closeCommunicationNotification(QObject* session) {
-  if (QML::CommunicationNotification* n =
-          findCommunicationNotification(session, QML::CommunicationNotification::CallNotification)) {
+  if (QML::CommunicationNotification* n = findCommunicationNotification(
+          session, QML::CommunicationNotification::CallNotification)) {
     n->close();
   }
 }
@@ -124,7 +123,8 @@ int NotificationManager::indexOf(const QObject* object) const {
 void NotificationManager::repositionNotifications() {
   QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) {
-    TP_LOG("NotificationManager::repositionNotifications", 3) << "No screen to show notifications on";
+    TP_LOG("NotificationManager::repositionNotifications", 3)
+        << "No screen to show notifications on";
     return;
   }
   const QRect area = screen->availableGeometry();

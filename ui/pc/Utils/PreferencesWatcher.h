@@ -8,34 +8,34 @@ namespace Preferences {
 // However many saves happen in one turn of the event loop, followers hear
 // one preferencesChanged() after it.
 class Watcher : public QObject {
-    Q_OBJECT
-public:
-    using QObject::QObject;
+  Q_OBJECT
+ public:
+  using QObject::QObject;
 
-signals:
-    void preferencesChanged();
-    void dynamicProfileEnabled();
+ signals:
+  void preferencesChanged();
+  void dynamicProfileEnabled();
 
-public slots:
-    virtual void changed() = 0;
-    virtual void qualityDetectionEnabled() = 0;
+ public slots:
+  virtual void changed() = 0;
+  virtual void qualityDetectionEnabled() = 0;
 };
 
 class WatcherImpl : public Watcher {
-    Q_OBJECT
-public:
-    explicit WatcherImpl(QObject* parent = nullptr);
+  Q_OBJECT
+ public:
+  explicit WatcherImpl(QObject* parent = nullptr);
 
-signals:
-    void scheduleChanged();
+ signals:
+  void scheduleChanged();
 
-public slots:
-    void qualityDetectionEnabled() override;
-    void changed() override;
-    void scheduledChange();
+ public slots:
+  void qualityDetectionEnabled() override;
+  void changed() override;
+  void scheduledChange();
 
-private:
-    bool m_pending;
+ private:
+  bool m_pending;
 };
 
 Watcher* createWatcher(QObject* parent);

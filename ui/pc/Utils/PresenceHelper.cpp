@@ -14,7 +14,9 @@ namespace Utils {
 
 namespace {
 
-QString key(const char* name) { return QStringLiteral("presence/location_publish/") + QLatin1String(name); }
+QString key(const char* name) {
+  return QStringLiteral("presence/location_publish/") + QLatin1String(name);
+}
 
 struct Entry {
   int state;
@@ -27,7 +29,8 @@ const Entry kEntries[] = {{10, ":/presence/presence_present_small.png"},
 
 }  // namespace
 
-PresenceAction::PresenceAction(int state, const QIcon& icon, QObject* parent) : QAction(icon, QString(), parent) {
+PresenceAction::PresenceAction(int state, const QIcon& icon, QObject* parent)
+    : QAction(icon, QString(), parent) {
   setData(state);
 }
 
@@ -37,11 +40,14 @@ PresenceHelper::PresenceHelper(RAZ::Presence::PresenceData* presence, QObject* p
   m_locationDialog = new Dialogs::LocationPublish(false, nullptr);
   // The dialog answers and is hidden again: it lives as long as the helper.
   m_locationDialog->setAttribute(Qt::WA_DeleteOnClose, false);
-  connect(m_locationDialog, SIGNAL(locationChanged(const RAZ::Utils::Location::Info&, bool, bool)), this,
-          SLOT(cbSetLocation(const RAZ::Utils::Location::Info&, bool, bool)));
-  connect(this, SIGNAL(locationsReceived(const RAZ::Utils::Location::Info&, const RAZ::Utils::Location::Info&)),
+  connect(m_locationDialog, SIGNAL(locationChanged(const RAZ::Utils::Location::Info&, bool, bool)),
+          this, SLOT(cbSetLocation(const RAZ::Utils::Location::Info&, bool, bool)));
+  connect(this,
+          SIGNAL(locationsReceived(const RAZ::Utils::Location::Info&,
+                                   const RAZ::Utils::Location::Info&)),
           m_locationDialog,
-          SLOT(locationsReceived(const RAZ::Utils::Location::Info&, const RAZ::Utils::Location::Info&)));
+          SLOT(locationsReceived(const RAZ::Utils::Location::Info&,
+                                 const RAZ::Utils::Location::Info&)));
   Utils::QObjectLanguageChange::registerObject(this);
 }
 
@@ -53,7 +59,8 @@ PresenceHelper::~PresenceHelper() {
 void PresenceHelper::buildMenu() {
   delete m_menu;
   m_menu = new QMenu();
-  for (const Entry& e : kEntries) m_menu->addAction(new PresenceAction(e.state, QIcon(QLatin1String(e.icon)), m_menu));
+  for (const Entry& e : kEntries)
+    m_menu->addAction(new PresenceAction(e.state, QIcon(QLatin1String(e.icon)), m_menu));
   connect(m_menu, SIGNAL(triggered(QAction*)), this, SLOT(actionTriggered(QAction*)));
   retranslate();
 }
@@ -113,7 +120,8 @@ void PresenceHelper::actionTriggered(QAction* action) {
   m_presence->publishInternalPresence(action->data().toInt(), false);
 }
 
-void PresenceHelper::sessionReconnectionStateChanged(RAZ::Sessions::SessionManagerBase*, bool reconnected) {
+void PresenceHelper::sessionReconnectionStateChanged(RAZ::Sessions::SessionManagerBase*,
+                                                     bool reconnected) {
   if (reconnected) m_handled = false;
 }
 
@@ -139,8 +147,10 @@ void PresenceHelper::cbXmppLocationReceived(const RAZ::Utils::Location::Info& in
 void PresenceHelper::handleLocation() {
   TP_LOG("Utils::PresenceHelper::handleLocation", 1) << "About to publish location";
   m_handled = true;
-  const RAZ::Utils::Location::Info xsi = m_xsiLocation ? *m_xsiLocation : RAZ::Utils::Location::Info();
-  const RAZ::Utils::Location::Info xmpp = m_xmppLocation ? *m_xmppLocation : RAZ::Utils::Location::Info();
+  const RAZ::Utils::Location::Info xsi =
+      m_xsiLocation ? *m_xsiLocation : RAZ::Utils::Location::Info();
+  const RAZ::Utils::Location::Info xmpp =
+      m_xmppLocation ? *m_xmppLocation : RAZ::Utils::Location::Info();
   emit locationsReceived(xsi, xmpp);
   RAZ::Settings user(RAZ::Settings::User);
   const bool ipChanged = user.value(key("last_received_ip_address")).toString() != xsi.ipAddress;
@@ -159,7 +169,8 @@ void PresenceHelper::handleLocation() {
   setLocation(publish);
 }
 
-void PresenceHelper::cbSetLocation(const RAZ::Utils::Location::Info& info, bool dontAskAgain, bool accepted) {
+void PresenceHelper::cbSetLocation(const RAZ::Utils::Location::Info& info, bool dontAskAgain,
+                                   bool accepted) {
   TP_LOG("Utils::PresenceHelper::cbSetLocation", 2) << "Location answered";
   RAZ::Settings user(RAZ::Settings::User);
   user.setValue(key("dontAskAgain"), dontAskAgain);

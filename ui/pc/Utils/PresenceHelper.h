@@ -56,18 +56,21 @@ class PresenceHelper : public QObject {
 
   Q_INVOKABLE void cbXsiLocationReceived(const RAZ::Utils::Location::Info& info);
   Q_INVOKABLE void cbXmppLocationReceived(const RAZ::Utils::Location::Info& info);
-  Q_INVOKABLE void cbSetLocation(const RAZ::Utils::Location::Info& info, bool dontAskAgain, bool accepted);
+  Q_INVOKABLE void cbSetLocation(const RAZ::Utils::Location::Info& info, bool dontAskAgain,
+                                 bool accepted);
 
   bool event(QEvent* e) override;
 
  public slots:
   QString availabilityText(int state);
   void actionTriggered(QAction* action);
-  void sessionReconnectionStateChanged(RAZ::Sessions::SessionManagerBase* session, bool reconnected);
+  void sessionReconnectionStateChanged(RAZ::Sessions::SessionManagerBase* session,
+                                       bool reconnected);
 
  signals:
   void ownLocationChanged();
-  void locationsReceived(const RAZ::Utils::Location::Info& xsi, const RAZ::Utils::Location::Info& xmpp);
+  void locationsReceived(const RAZ::Utils::Location::Info& xsi,
+                         const RAZ::Utils::Location::Info& xmpp);
 
  private:
   void buildMenu();

@@ -11,27 +11,27 @@ namespace Utils {
 // widgets (widgets get it from Qt), so they can translate their texts again.
 // Objects leave the registry when they are destroyed.
 class QObjectLanguageChange : public QObject {
-    Q_OBJECT
-public:
-    ~QObjectLanguageChange() override;
+  Q_OBJECT
+ public:
+  ~QObjectLanguageChange() override;
 
-    // Registers `object` once; the registry is made on first use.
-    static void registerObject(QObject* object);
-    // Deletes the registry (the application does this on exit).
-    static void deleteInstance();
-    // The registry, or null when nothing was ever registered.
-    static QObjectLanguageChange* instance();
+  // Registers `object` once; the registry is made on first use.
+  static void registerObject(QObject* object);
+  // Deletes the registry (the application does this on exit).
+  static void deleteInstance();
+  // The registry, or null when nothing was ever registered.
+  static QObjectLanguageChange* instance();
 
-    Q_INVOKABLE void objectDestroyed(QObject* object);
+  Q_INVOKABLE void objectDestroyed(QObject* object);
 
-    // Forwards `event` to every registered object, in registration order.
-    void forward(QEvent* event);
+  // Forwards `event` to every registered object, in registration order.
+  void forward(QEvent* event);
 
-private:
-    QObjectLanguageChange();
+ private:
+  QObjectLanguageChange();
 
-    QList<QObject*> m_objects;
-    class PocketWidget* m_pocketWidget;
+  QList<QObject*> m_objects;
+  class PocketWidget* m_pocketWidget;
 };
 
 }  // namespace Utils

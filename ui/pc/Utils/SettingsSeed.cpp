@@ -14,7 +14,8 @@ SeedResult seedUserSettings(const QString& installationFile, const QString& user
     // QFile::copy never replaces an existing file, so a file that appeared
     // in the meantime stays the user's.
     if (!QFile::copy(installationFile, userFile)) return SeedResult::CopyFailed;
-    QFile::setPermissions(userFile, QFile::permissions(userFile) | QFile::ReadOwner | QFile::WriteOwner);
+    QFile::setPermissions(userFile,
+                          QFile::permissions(userFile) | QFile::ReadOwner | QFile::WriteOwner);
     return SeedResult::Copied;
   }
   const QString key = QStringLiteral("settings/simplifiedSslHandling");

@@ -9,25 +9,25 @@ namespace Utils {
 
 // User-facing texts and time formats shared by several windows.
 class StringHelper {
-    Q_DECLARE_TR_FUNCTIONS(Utils::StringHelper)
-public:
-    StringHelper() = delete;
+  Q_DECLARE_TR_FUNCTIONS(Utils::StringHelper)
+ public:
+  StringHelper() = delete;
 
-    // The time in the system locale's short format, without seconds.
-    static QString formatTime(const QTime& time);
-    // `format` with its seconds field and the separator before it removed.
-    static QString timeFormatWithoutSeconds(QString format);
-    // The wall-clock time now at the UTC offset "[+|-]hh:mm", as local time.
-    // An offset that does not parse counts as UTC (and is logged).
-    static QDateTime dateTimeForUtcOffset(const QString& offset);
+  // The time in the system locale's short format, without seconds.
+  static QString formatTime(const QTime& time);
+  // `format` with its seconds field and the separator before it removed.
+  static QString timeFormatWithoutSeconds(QString format);
+  // The wall-clock time now at the UTC offset "[+|-]hh:mm", as local time.
+  // An offset that does not parse counts as UTC (and is logged).
+  static QDateTime dateTimeForUtcOffset(const QString& offset);
 
-    static QString supplementaryServiceName(int service);
-    static QString credentialsTypeText(int type);
-    static QString errorText(int code);
-    static QString profileLevelText(int level);
-    static QString shareStartErrorText(unsigned int code);
-    static QString shareJoinErrorText(unsigned int code);
-    static QString shareInitiateErrorText(unsigned int code);
+  static QString supplementaryServiceName(int service);
+  static QString credentialsTypeText(int type);
+  static QString errorText(int code);
+  static QString profileLevelText(int level);
+  static QString shareStartErrorText(unsigned int code);
+  static QString shareJoinErrorText(unsigned int code);
+  static QString shareInitiateErrorText(unsigned int code);
 };
 
 }  // namespace Utils

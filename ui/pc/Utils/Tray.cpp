@@ -13,8 +13,8 @@ const char* const kIconPath = ":/app_icon.ico";
 const qreal kMenuOpacity = 0.9;
 }  // namespace
 
-Tray::Tray(QAction* signOutAction, QAction* exitAction, QAction* aboutAction,
-           QAction* openAction, QObject* parent)
+Tray::Tray(QAction* signOutAction, QAction* exitAction, QAction* aboutAction, QAction* openAction,
+           QObject* parent)
     : QObject(parent),
       m_trayIcon(new QSystemTrayIcon(this)),
       m_menu(new QMenu(QStringLiteral("Testing"))),

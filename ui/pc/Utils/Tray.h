@@ -20,8 +20,8 @@ class Tray : public QObject {
   Q_OBJECT
 
  public:
-  Tray(QAction* signOutAction, QAction* exitAction, QAction* aboutAction,
-       QAction* openAction, QObject* parent);
+  Tray(QAction* signOutAction, QAction* exitAction, QAction* aboutAction, QAction* openAction,
+       QObject* parent);
   ~Tray() override;
 
   // The presence helper's menu; it belongs to the session and may go away

@@ -7,13 +7,20 @@ namespace Utils {
 
 QString windowsVersionName(int windowsVersion) {
   switch (windowsVersion) {
-    case 0x10: return QStringLiteral("Windows NT");
-    case 0x20: return QStringLiteral("Windows 2000");
-    case 0x30: return QStringLiteral("Windows XP");
-    case 0x40: return QStringLiteral("Windows XP Professional x64 Edition");
-    case 0x80: return QStringLiteral("Windows Vista");
-    case 0x90: return QStringLiteral("Windows 7");
-    default: return QStringLiteral("Windows");
+    case 0x10:
+      return QStringLiteral("Windows NT");
+    case 0x20:
+      return QStringLiteral("Windows 2000");
+    case 0x30:
+      return QStringLiteral("Windows XP");
+    case 0x40:
+      return QStringLiteral("Windows XP Professional x64 Edition");
+    case 0x80:
+      return QStringLiteral("Windows Vista");
+    case 0x90:
+      return QStringLiteral("Windows 7");
+    default:
+      return QStringLiteral("Windows");
   }
 }
 

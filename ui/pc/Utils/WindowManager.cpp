@@ -42,7 +42,8 @@ void WindowManager::cbSessionClosed() { emit deleteWindows(); }
 
 void WindowManager::cbSigningOut() { emit closeWindows(); }
 
-QPoint WindowManager::placement(const QRect& available, const QSize& size, quint32 randomX, quint32 randomY) {
+QPoint WindowManager::placement(const QRect& available, const QSize& size, quint32 randomX,
+                                quint32 randomY) {
   return QPoint(placeOnAxis(available.left(), available.width(), size.width(), randomX),
                 placeOnAxis(available.top(), available.height(), size.height(), randomY));
 }
@@ -54,7 +55,8 @@ void WindowManager::placeWindow(QWidget* window) {
   if (!screen) screen = QGuiApplication::primaryScreen();
   if (!screen) return;
   QRandomGenerator* rng = QRandomGenerator::global();
-  window->move(placement(screen->availableGeometry(), window->size(), rng->generate(), rng->generate()));
+  window->move(
+      placement(screen->availableGeometry(), window->size(), rng->generate(), rng->generate()));
 }
 
 }  // namespace Utils

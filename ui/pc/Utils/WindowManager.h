@@ -30,7 +30,8 @@ class WindowManager : public QObject {
   // random numbers: at least a quarter of the area in from its left and top
   // edges where there is room, always inside the area where the window fits,
   // and at the area's top-left corner when the window is larger than it.
-  static QPoint placement(const QRect& available, const QSize& size, quint32 randomX, quint32 randomY);
+  static QPoint placement(const QRect& available, const QSize& size, quint32 randomX,
+                          quint32 randomY);
 
  public slots:
   void cbSessionClosed();

@@ -6,7 +6,8 @@
 
 namespace Utils {
 
-ZentUrlHandler::ZentUrlHandler(const QString& link, QObject* parent) : QObject(parent), m_link(link) {
+ZentUrlHandler::ZentUrlHandler(const QString& link, QObject* parent)
+    : QObject(parent), m_link(link) {
   m_timeout.setSingleShot(true);
   m_timeout.setInterval(20000);
   connect(&m_timeout, SIGNAL(timeout()), this, SIGNAL(timedOut()));
@@ -29,8 +30,8 @@ QMap<QString, QString> ZentUrlHandler::parseAttributes(const QString& link) {
 void ZentUrlHandler::initialize(RAZ::Sessions::SessionManagerBase* session) {
   m_attributes = parseAttributes(m_link);
   if (!session) return;  // pending until a session exists
-  TP_LOG("Utils::ZentUrlHandler::initialize", 2) << "Product link with " << int(m_attributes.size())
-                                                 << " attributes";
+  TP_LOG("Utils::ZentUrlHandler::initialize", 2)
+      << "Product link with " << int(m_attributes.size()) << " attributes";
 }
 
 }  // namespace Utils

@@ -10,53 +10,53 @@
 namespace Utils {
 
 QString File::findDir(const QString& root, const QString& fileName, const QStringList& skip) {
-    if (!QFileInfo(root).isDir()) return QString();
-    const QFileInfoList entries =
-        QDir(root).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
-    for (const QFileInfo& entry : entries) {
-        if (skip.contains(entry.fileName())) continue;
-        const QStringList files = QDir(entry.absoluteFilePath()).entryList(QDir::Files, QDir::NoSort);
-        if (files.contains(fileName)) return entry.absoluteFilePath();
-    }
-    return QString();
+  if (!QFileInfo(root).isDir()) return QString();
+  const QFileInfoList entries =
+      QDir(root).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
+  for (const QFileInfo& entry : entries) {
+    if (skip.contains(entry.fileName())) continue;
+    const QStringList files = QDir(entry.absoluteFilePath()).entryList(QDir::Files, QDir::NoSort);
+    if (files.contains(fileName)) return entry.absoluteFilePath();
+  }
+  return QString();
 }
 
 bool File::cpDir(const QString& source, const QString& target, const QStringList& exclude) {
-    QDir targetDir(QFileInfo(target).absoluteFilePath());
-    if (!targetDir.exists() && !targetDir.mkpath(targetDir.absolutePath())) {
-        TP_LOG("File::cpDir", 4) << "cannot create folder " << target;
-        return false;
-    }
+  QDir targetDir(QFileInfo(target).absoluteFilePath());
+  if (!targetDir.exists() && !targetDir.mkpath(targetDir.absolutePath())) {
+    TP_LOG("File::cpDir", 4) << "cannot create folder " << target;
+    return false;
+  }
 
-    const QFileInfoList entries = QDir(source).entryInfoList(
-        QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot, QDir::NoSort);
-    for (const QFileInfo& entry : entries) {
-        const QString name = entry.fileName();
-        bool excluded = false;
-        for (const QString& part : exclude) {
-            if (name.contains(part)) {
-                excluded = true;
-                break;
-            }
-        }
-        if (excluded) continue;
-
-        const QString from = source + QLatin1Char('/') + name;
-        const QString to = target + QLatin1Char('/') + name;
-        if (entry.isSymLink()) {
-            // A link may point back up the tree or out of the user's folder.
-            TP_LOG("File::cpDir", 2) << "symbolic link not copied: " << from;
-        } else if (entry.isDir()) {
-            if (!cpDir(from, to, exclude)) return false;
-        } else if (entry.isFile()) {
-            if (!QFile::exists(to) && !QFile::copy(from, to)) {
-                TP_LOG("File::cpDir", 3) << "cannot copy " << from << " to " << to;
-            }
-        } else {
-            qDebug() << "Unhandled item" << from << "in cpDir";
-        }
+  const QFileInfoList entries =
+      QDir(source).entryInfoList(QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot, QDir::NoSort);
+  for (const QFileInfo& entry : entries) {
+    const QString name = entry.fileName();
+    bool excluded = false;
+    for (const QString& part : exclude) {
+      if (name.contains(part)) {
+        excluded = true;
+        break;
+      }
     }
-    return true;
+    if (excluded) continue;
+
+    const QString from = source + QLatin1Char('/') + name;
+    const QString to = target + QLatin1Char('/') + name;
+    if (entry.isSymLink()) {
+      // A link may point back up the tree or out of the user's folder.
+      TP_LOG("File::cpDir", 2) << "symbolic link not copied: " << from;
+    } else if (entry.isDir()) {
+      if (!cpDir(from, to, exclude)) return false;
+    } else if (entry.isFile()) {
+      if (!QFile::exists(to) && !QFile::copy(from, to)) {
+        TP_LOG("File::cpDir", 3) << "cannot copy " << from << " to " << to;
+      }
+    } else {
+      qDebug() << "Unhandled item" << from << "in cpDir";
+    }
+  }
+  return true;
 }
 
 }  // namespace Utils

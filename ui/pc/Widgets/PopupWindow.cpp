@@ -5,7 +5,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-PopupWindow::PopupWindow(bool alwaysOnTop, QWidget* parent) : Widgets::Window(parent, alwaysOnTop, true) {
+PopupWindow::PopupWindow(bool alwaysOnTop, QWidget* parent)
+    : Widgets::Window(parent, alwaysOnTop, true) {
   setObjectName(QStringLiteral("popupWindow"));
   resize(106, 64);
 
@@ -42,7 +43,8 @@ void PopupWindow::setContent(QWidget* content, int extraSpacing) {
   }
   if (content) m_contentsLayout->addWidget(content, 0);
   if (extraSpacing > 0) {
-    m_contentsLayout->addItem(new QSpacerItem(1, extraSpacing, QSizePolicy::Fixed, QSizePolicy::Fixed));
+    m_contentsLayout->addItem(
+        new QSpacerItem(1, extraSpacing, QSizePolicy::Fixed, QSizePolicy::Fixed));
   }
 }
 

@@ -28,7 +28,8 @@ bool settingSwitch(const QVariant& v, bool fallback, const char* key) {
   const QString text = v.toString().trimmed().toLower();
   if (text == QLatin1String("true") || text == QLatin1String("1")) return true;
   if (text == QLatin1String("false") || text == QLatin1String("0")) return false;
-  TP_LOG("Widgets::Window::settingSwitch", 3) << "setting " << key << " is not a switch: " << v.toString();
+  TP_LOG("Widgets::Window::settingSwitch", 3)
+      << "setting " << key << " is not a switch: " << v.toString();
   return fallback;
 }
 
@@ -38,7 +39,8 @@ Window::Window(QWidget* parent, bool alwaysOnTop, bool registerWithWindowManager
     : Utils::HelpInterface(parent, Qt::Window) {
   setAttribute(Qt::WA_DeleteOnClose);
   if (!alwaysOnTop) {
-    const QVariant v = RAZ::Settings(RAZ::Settings::User).value(QStringLiteral("mainWindow/alwaysontop"));
+    const QVariant v =
+        RAZ::Settings(RAZ::Settings::User).value(QStringLiteral("mainWindow/alwaysontop"));
     alwaysOnTop = settingSwitch(v, false, "mainWindow/alwaysontop");
   }
   if (alwaysOnTop) setAlwaysOnTop(true);
@@ -47,11 +49,13 @@ Window::Window(QWidget* parent, bool alwaysOnTop, bool registerWithWindowManager
     if (Utils::WindowManager* wm = Utils::WindowManager::instance()) {
       wm->registerWindow(this);
     } else {
-      TP_LOG("Widgets::Window::Window", 3) << "no window manager: the window stays open at sign-out";
+      TP_LOG("Widgets::Window::Window", 3)
+          << "no window manager: the window stays open at sign-out";
     }
   }
   setWindowTitle(tr("Give Me a Name"));
-  if (QScreen* screen = QGuiApplication::primaryScreen()) setMaximumSize(screen->availableGeometry().size());
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    setMaximumSize(screen->availableGeometry().size());
 
   m_statusLabel = new QLabel(this);
   m_statusLabel->setObjectName(QStringLiteral("mainWindowStatusLabel"));
@@ -98,7 +102,8 @@ void Window::setResizable(bool on) {
   setFlagKeepingVisibility(Qt::MSWindowsFixedSizeDialogHint, !on);
   // The fixed-size hint only means something to one window system: a
   // layout held at its size hint keeps the window fixed everywhere.
-  if (QLayout* l = layout()) l->setSizeConstraint(on ? QLayout::SetDefaultConstraint : QLayout::SetFixedSize);
+  if (QLayout* l = layout())
+    l->setSizeConstraint(on ? QLayout::SetDefaultConstraint : QLayout::SetFixedSize);
   setCanMaximize(on);
   update();
 }
@@ -112,8 +117,8 @@ void Window::stopStatusTimer() {
 
 void Window::setStatus(QString color, QString message, int timeout) {
   // The message may carry a contact's or the server's text: never markup.
-  m_statusLabel->setText(
-      QStringLiteral("<font color=\"%1\">%2</font>").arg(color.toHtmlEscaped(), message.toHtmlEscaped()));
+  m_statusLabel->setText(QStringLiteral("<font color=\"%1\">%2</font>")
+                             .arg(color.toHtmlEscaped(), message.toHtmlEscaped()));
   stopStatusTimer();
   if (timeout <= 0) {
     m_persistentStatus = m_statusLabel->text();
@@ -167,7 +172,8 @@ void Window::setHeaderIcon(QString path) {
   int x = theme.value(QStringLiteral("window/logo_x"), 5).toInt(&okX);
   int y = theme.value(QStringLiteral("window/logo_y"), 5).toInt(&okY);
   if (!okX || !okY) {
-    TP_LOG("Widgets::Window::setHeaderIcon", 3) << "theme values window/logo_x, window/logo_y are not numbers";
+    TP_LOG("Widgets::Window::setHeaderIcon", 3)
+        << "theme values window/logo_x, window/logo_y are not numbers";
     if (!okX) x = 5;
     if (!okY) y = 5;
   }

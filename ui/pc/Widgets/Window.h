@@ -18,7 +18,8 @@ class Window : public Utils::HelpInterface {
   Q_OBJECT
 
  public:
-  explicit Window(QWidget* parent = nullptr, bool alwaysOnTop = false, bool registerWithWindowManager = false);
+  explicit Window(QWidget* parent = nullptr, bool alwaysOnTop = false,
+                  bool registerWithWindowManager = false);
   ~Window() override;
 
   virtual bool canClose();

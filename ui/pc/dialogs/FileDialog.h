@@ -18,11 +18,11 @@ class FileDialog : public QObject {
 
  public:
   enum Mode {
-    OpenAny = 0,        // an existing file of any kind
-    OpenImage = 1,      // an existing picture (png, jpg, gif)
-    OpenCsv = 2,        // an existing CSV file
-    SaveAny = 3,        // a file to write, asking before overwriting
-    SaveCsv = 4         // a CSV file to write, asking before overwriting
+    OpenAny = 0,    // an existing file of any kind
+    OpenImage = 1,  // an existing picture (png, jpg, gif)
+    OpenCsv = 2,    // an existing CSV file
+    SaveAny = 3,    // a file to write, asking before overwriting
+    SaveCsv = 4     // a CSV file to write, asking before overwriting
   };
 
   FileDialog(QWidget* parent, int mode, const QString& fileName);

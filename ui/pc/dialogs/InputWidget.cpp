@@ -30,7 +30,9 @@ InputWidget::~InputWidget() { delete m_form; }
 
 QString InputWidget::helpContext() const { return QStringLiteral("addGroup"); }
 
-QPushButton* InputWidget::okButton() const { return m_form->buttonBox->button(QDialogButtonBox::Ok); }
+QPushButton* InputWidget::okButton() const {
+  return m_form->buttonBox->button(QDialogButtonBox::Ok);
+}
 
 void InputWidget::textEdited(QString text) {
   if (!m_online) return;

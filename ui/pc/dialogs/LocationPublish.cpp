@@ -28,7 +28,8 @@ QString describe(const RAZ::Utils::Location::Info& info) {
 }
 }  // namespace
 
-LocationPublish::LocationPublish(bool alwaysOnTop, QWidget* parent) : Widgets::Window(parent, alwaysOnTop, false) {
+LocationPublish::LocationPublish(bool alwaysOnTop, QWidget* parent)
+    : Widgets::Window(parent, alwaysOnTop, false) {
   setObjectName(QStringLiteral("locationPublish"));
   auto* layout = new QVBoxLayout(this);
   m_intro = new QLabel(this);

@@ -32,7 +32,8 @@ class LocationPublish : public Widgets::Window {
   QCheckBox* askAgainBox() const { return m_askAgain; }
 
  public slots:
-  void locationsReceived(const RAZ::Utils::Location::Info& xsi, const RAZ::Utils::Location::Info& xmpp);
+  void locationsReceived(const RAZ::Utils::Location::Info& xsi,
+                         const RAZ::Utils::Location::Info& xmpp);
   void accept();
   void reject();
 

@@ -17,9 +17,9 @@ namespace Dialogs {
 
 QMap<MessageWindow*, int> MessageWindow::s_clickedButtons;
 
-MessageWindow::MessageWindow(QWidget* parent, const QString& title, const QString& text, bool forwardClicked,
-                             QDialogButtonBox::StandardButtons buttons, bool alwaysOnTop, bool showNeverAskAgain,
-                             bool modal)
+MessageWindow::MessageWindow(QWidget* parent, const QString& title, const QString& text,
+                             bool forwardClicked, QDialogButtonBox::StandardButtons buttons,
+                             bool alwaysOnTop, bool showNeverAskAgain, bool modal)
     : PopupWindow(alwaysOnTop, parent) {
   setCanMinimize(!modal);
   setCanMaximize(false);
@@ -84,7 +84,8 @@ MessageWindow::MessageWindow(QWidget* parent, const QString& title, const QStrin
   m_neverAskAgainBox->setText(tr("Never ask again"));
 
   setAttribute(Qt::WA_DeleteOnClose);
-  if (QPushButton* no = m_buttonBox->button(QDialogButtonBox::No)) no->setObjectName(QStringLiteral("noButton"));
+  if (QPushButton* no = m_buttonBox->button(QDialogButtonBox::No))
+    no->setObjectName(QStringLiteral("noButton"));
   if (QPushButton* cancel = m_buttonBox->button(QDialogButtonBox::Cancel)) {
     cancel->setObjectName(QStringLiteral("cancelButton"));
   }
@@ -102,7 +103,8 @@ MessageWindow::MessageWindow(QWidget* parent, const QString& title, const QStrin
   if (forwardClicked) {
     connect(m_buttonBox, SIGNAL(clicked(QAbstractButton*)), this, SLOT(clicked(QAbstractButton*)));
   }
-  connect(m_neverAskAgainBox, SIGNAL(stateChanged(int)), this, SLOT(newerAskAgainStateChanged(int)));
+  connect(m_neverAskAgainBox, SIGNAL(stateChanged(int)), this,
+          SLOT(newerAskAgainStateChanged(int)));
 
   adjustSize();
   resizeUpdate();
@@ -133,7 +135,9 @@ void MessageWindow::clicked(QAbstractButton* button) {
 
 void MessageWindow::closeMessage() { close(); }
 
-void MessageWindow::newerAskAgainStateChanged(int state) { m_neverAskAgain = (state == Qt::Checked); }
+void MessageWindow::newerAskAgainStateChanged(int state) {
+  m_neverAskAgain = (state == Qt::Checked);
+}
 
 void MessageWindow::dialogAccepted() {
   emit messageAccepted(m_neverAskAgain);
@@ -169,8 +173,9 @@ void MessageWindow::changeEvent(QEvent* e) {
 }
 
 void MessageWindow::translateTexts() {
-  const QString lang =
-      RAZ::Settings(RAZ::Settings::Application).value(QStringLiteral("settings/language/active"), QString()).toString();
+  const QString lang = RAZ::Settings(RAZ::Settings::Application)
+                           .value(QStringLiteral("settings/language/active"), QString())
+                           .toString();
   if (lang != QLatin1String("it")) return;
   const struct {
     QDialogButtonBox::StandardButton button;
@@ -200,32 +205,40 @@ void MessageWindow::translateTexts() {
   }
 }
 
-MessageWindow* MessageWindow::showInformation(const QString& title, const QString& text, bool alwaysOnTop,
-                                              QDialogButtonBox::StandardButtons buttons, bool showNeverAskAgain,
-                                              QWidget* parent) {
-  auto* w = new MessageWindow(parent, title, text, false, buttons, alwaysOnTop, showNeverAskAgain, false);
+MessageWindow* MessageWindow::showInformation(const QString& title, const QString& text,
+                                              bool alwaysOnTop,
+                                              QDialogButtonBox::StandardButtons buttons,
+                                              bool showNeverAskAgain, QWidget* parent) {
+  auto* w =
+      new MessageWindow(parent, title, text, false, buttons, alwaysOnTop, showNeverAskAgain, false);
   w->show();
   return w;
 }
 
-MessageWindow* MessageWindow::showWarning(const QString& title, const QString& text, bool alwaysOnTop,
-                                          QDialogButtonBox::StandardButtons buttons, QWidget* parent) {
+MessageWindow* MessageWindow::showWarning(const QString& title, const QString& text,
+                                          bool alwaysOnTop,
+                                          QDialogButtonBox::StandardButtons buttons,
+                                          QWidget* parent) {
   auto* w = new MessageWindow(parent, title, text, false, buttons, alwaysOnTop, false, false);
   w->show();
   return w;
 }
 
-MessageWindow* MessageWindow::showCritical(const QString& title, const QString& text, bool alwaysOnTop,
-                                           QDialogButtonBox::StandardButtons buttons, QWidget* parent) {
+MessageWindow* MessageWindow::showCritical(const QString& title, const QString& text,
+                                           bool alwaysOnTop,
+                                           QDialogButtonBox::StandardButtons buttons,
+                                           QWidget* parent) {
   auto* w = new MessageWindow(parent, title, text, false, buttons, alwaysOnTop, false, false);
   w->show();
   return w;
 }
 
-MessageWindow* MessageWindow::showQuestion(const QString& title, const QString& text, bool alwaysOnTop,
-                                           QDialogButtonBox::StandardButtons buttons, bool showNeverAskAgain,
-                                           bool modal, QWidget* parent) {
-  auto* w = new MessageWindow(parent, title, text, false, buttons, alwaysOnTop, showNeverAskAgain, modal);
+MessageWindow* MessageWindow::showQuestion(const QString& title, const QString& text,
+                                           bool alwaysOnTop,
+                                           QDialogButtonBox::StandardButtons buttons,
+                                           bool showNeverAskAgain, bool modal, QWidget* parent) {
+  auto* w =
+      new MessageWindow(parent, title, text, false, buttons, alwaysOnTop, showNeverAskAgain, modal);
   w->show();
   w->raise();
   w->activateWindow();
@@ -245,22 +258,25 @@ int MessageWindow::runBlocking(MessageWindow* window, int* clickedButton) {
 }
 
 int MessageWindow::information(const QString& title, const QString& text, bool alwaysOnTop,
-                               QDialogButtonBox::StandardButtons buttons, int* clickedButton, bool showNeverAskAgain,
-                               bool modal, QWidget* parent) {
-  auto* w = new MessageWindow(parent, title, text, true, buttons, alwaysOnTop, showNeverAskAgain, modal);
+                               QDialogButtonBox::StandardButtons buttons, int* clickedButton,
+                               bool showNeverAskAgain, bool modal, QWidget* parent) {
+  auto* w =
+      new MessageWindow(parent, title, text, true, buttons, alwaysOnTop, showNeverAskAgain, modal);
   w->show();
   return runBlocking(w, clickedButton);
 }
 
 int MessageWindow::warning(const QString& title, const QString& text, bool alwaysOnTop,
-                           QDialogButtonBox::StandardButtons buttons, int* clickedButton, QWidget* parent) {
+                           QDialogButtonBox::StandardButtons buttons, int* clickedButton,
+                           QWidget* parent) {
   auto* w = new MessageWindow(parent, title, text, true, buttons, alwaysOnTop, false, false);
   w->show();
   return runBlocking(w, clickedButton);
 }
 
 int MessageWindow::critical(const QString& title, const QString& text, bool alwaysOnTop,
-                            QDialogButtonBox::StandardButtons buttons, int* clickedButton, QWidget* parent) {
+                            QDialogButtonBox::StandardButtons buttons, int* clickedButton,
+                            QWidget* parent) {
   auto* w = new MessageWindow(parent, title, text, true, buttons, alwaysOnTop, false, false);
   w->show();
   return runBlocking(w, clickedButton);

@@ -23,7 +23,8 @@ class MessageWindow : public PopupWindow {
 
  public:
   MessageWindow(QWidget* parent, const QString& title, const QString& text, bool forwardClicked,
-                QDialogButtonBox::StandardButtons buttons, bool alwaysOnTop, bool showNeverAskAgain, bool modal);
+                QDialogButtonBox::StandardButtons buttons, bool alwaysOnTop, bool showNeverAskAgain,
+                bool modal);
   ~MessageWindow() override;
 
   QPushButton* addButton(const QString& text, QDialogButtonBox::ButtonRole role);
@@ -42,34 +43,37 @@ class MessageWindow : public PopupWindow {
   void setVisible(bool visible) override;
 
   // Non-blocking: the window is shown and returned.
-  static MessageWindow* showInformation(const QString& title, const QString& text, bool alwaysOnTop = false,
-                                        QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok,
-                                        bool showNeverAskAgain = false, QWidget* parent = nullptr);
-  static MessageWindow* showWarning(const QString& title, const QString& text, bool alwaysOnTop = false,
-                                    QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok,
-                                    QWidget* parent = nullptr);
-  static MessageWindow* showCritical(const QString& title, const QString& text, bool alwaysOnTop = false,
-                                     QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok,
-                                     QWidget* parent = nullptr);
-  static MessageWindow* showQuestion(const QString& title, const QString& text, bool alwaysOnTop = false,
-                                     QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Yes |
-                                                                                QDialogButtonBox::No,
-                                     bool showNeverAskAgain = false, bool modal = false, QWidget* parent = nullptr);
+  static MessageWindow* showInformation(
+      const QString& title, const QString& text, bool alwaysOnTop = false,
+      QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok,
+      bool showNeverAskAgain = false, QWidget* parent = nullptr);
+  static MessageWindow* showWarning(
+      const QString& title, const QString& text, bool alwaysOnTop = false,
+      QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok, QWidget* parent = nullptr);
+  static MessageWindow* showCritical(
+      const QString& title, const QString& text, bool alwaysOnTop = false,
+      QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok, QWidget* parent = nullptr);
+  static MessageWindow* showQuestion(
+      const QString& title, const QString& text, bool alwaysOnTop = false,
+      QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Yes | QDialogButtonBox::No,
+      bool showNeverAskAgain = false, bool modal = false, QWidget* parent = nullptr);
 
   // Blocking: return QDialog::Accepted or QDialog::Rejected and write the
   // standard button clicked last (0 for none) to `clickedButton`.
   static int information(const QString& title, const QString& text, bool alwaysOnTop = false,
                          QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok,
-                         int* clickedButton = nullptr, bool showNeverAskAgain = false, bool modal = false,
-                         QWidget* parent = nullptr);
+                         int* clickedButton = nullptr, bool showNeverAskAgain = false,
+                         bool modal = false, QWidget* parent = nullptr);
   static int warning(const QString& title, const QString& text, bool alwaysOnTop = false,
-                     QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok, int* clickedButton = nullptr,
-                     QWidget* parent = nullptr);
+                     QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok,
+                     int* clickedButton = nullptr, QWidget* parent = nullptr);
   static int critical(const QString& title, const QString& text, bool alwaysOnTop = false,
-                      QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok, int* clickedButton = nullptr,
-                      QWidget* parent = nullptr);
-  static int question(const QString& title, const QString& text, bool modal = false, bool alwaysOnTop = false,
-                      QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Yes | QDialogButtonBox::No,
+                      QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Ok,
+                      int* clickedButton = nullptr, QWidget* parent = nullptr);
+  static int question(const QString& title, const QString& text, bool modal = false,
+                      bool alwaysOnTop = false,
+                      QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Yes |
+                                                                  QDialogButtonBox::No,
                       int* clickedButton = nullptr,
                       QDialogButtonBox::StandardButton focusButton = QDialogButtonBox::NoButton,
                       QWidget* parent = nullptr);

@@ -12,8 +12,9 @@
 
 namespace Dialogs {
 
-PasswordChangeNotification::PasswordChangeNotification(const RAZ::Utils::Credentials::UserCredentials& credentials,
-                                                       int credentialsType, QWidget* parent)
+PasswordChangeNotification::PasswordChangeNotification(
+    const RAZ::Utils::Credentials::UserCredentials& credentials, int credentialsType,
+    QWidget* parent)
     : PopupWindow(false, parent), m_credentials(credentials), m_type(credentialsType) {
   setObjectName(QStringLiteral("passwordChangeNotification"));
   auto* content = new QWidget(this);
@@ -99,13 +100,17 @@ void PasswordChangeNotification::showState(int state, const QString& message) {
   activateWindow();
 }
 
-void PasswordChangeNotification::showExpiryWarning(const QString& message) { showState(ExpiryWarning, message); }
+void PasswordChangeNotification::showExpiryWarning(const QString& message) {
+  showState(ExpiryWarning, message);
+}
 
-void PasswordChangeNotification::showExpired(const QString& message) { showState(Expired, message); }
+void PasswordChangeNotification::showExpired(const QString& message) {
+  showState(Expired, message);
+}
 
 void PasswordChangeNotification::fieldsEdited() {
-  m_change->setEnabled(m_state != Changing && !m_old->text().isEmpty() && !m_new->text().isEmpty() &&
-                       m_new->text() == m_confirm->text());
+  m_change->setEnabled(m_state != Changing && !m_old->text().isEmpty() &&
+                       !m_new->text().isEmpty() && m_new->text() == m_confirm->text());
 }
 
 void PasswordChangeNotification::changeClicked() {
@@ -119,7 +124,8 @@ void PasswordChangeNotification::changeClicked() {
   emit sendCredentials(m_old->text(), m_pendingPassword);
 }
 
-void PasswordChangeNotification::passwordChangeResult(bool success, const RAZ::Xsi::XsiErrorInfo& error) {
+void PasswordChangeNotification::passwordChangeResult(bool success,
+                                                      const RAZ::Xsi::XsiErrorInfo& error) {
   if (m_state != Changing) return;
   if (!success) {
     m_state = ExpiryWarning;
@@ -128,7 +134,8 @@ void PasswordChangeNotification::passwordChangeResult(bool success, const RAZ::X
       showError(Refused, QString());
     else
       showError(ServiceError, error.message);
-    TP_LOG("Dialogs::PasswordChangeNotification::passwordChangeResult", 3) << "Password change refused: " << error.code;
+    TP_LOG("Dialogs::PasswordChangeNotification::passwordChangeResult", 3)
+        << "Password change refused: " << error.code;
     fieldsEdited();
     return;
   }

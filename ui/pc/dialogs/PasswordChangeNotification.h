@@ -21,8 +21,8 @@ class PasswordChangeNotification : public PopupWindow {
  public:
   enum State { ExpiryWarning = 0, Expired = 1, Changing = 2, Changed = 3 };
 
-  PasswordChangeNotification(const RAZ::Utils::Credentials::UserCredentials& credentials, int credentialsType,
-                             QWidget* parent = nullptr);
+  PasswordChangeNotification(const RAZ::Utils::Credentials::UserCredentials& credentials,
+                             int credentialsType, QWidget* parent = nullptr);
   ~PasswordChangeNotification() override;
 
   void showExpiryWarning(const QString& message);

@@ -35,20 +35,24 @@ QWidget* newPage(QTabWidget* tabs) {
 }
 }  // namespace
 
-PreferencesWindow* PreferencesWindow::create(Preferences::Watcher* watcher, RAZ::Sessions::SessionManagerBase* session,
-                                             const QMap<int, QSharedPointer<QTranslator>>&, int page,
-                                             QAbstractItemModel* addins, bool alwaysOnTop, QWidget* parent) {
+PreferencesWindow* PreferencesWindow::create(Preferences::Watcher* watcher,
+                                             RAZ::Sessions::SessionManagerBase* session,
+                                             const QMap<int, QSharedPointer<QTranslator>>&,
+                                             int page, QAbstractItemModel* addins, bool alwaysOnTop,
+                                             QWidget* parent) {
   auto* window = new PreferencesWindow(watcher, session, addins, alwaysOnTop, parent);
   window->m_tabs->setCurrentIndex(page >= 0 && page < window->m_tabs->count() ? page : 0);
   window->adjustSize();
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect available = screen->availableGeometry();
-    window->move(available.left() + available.width() / 2 - window->width() / 2, available.top() + 30);
+    window->move(available.left() + available.width() / 2 - window->width() / 2,
+                 available.top() + 30);
   }
   return window;
 }
 
-PreferencesWindow::PreferencesWindow(Preferences::Watcher* watcher, RAZ::Sessions::SessionManagerBase* session,
+PreferencesWindow::PreferencesWindow(Preferences::Watcher* watcher,
+                                     RAZ::Sessions::SessionManagerBase* session,
                                      QAbstractItemModel* addins, bool alwaysOnTop, QWidget* parent)
     : Widgets::Window(parent, alwaysOnTop, true), m_watcher(watcher), m_session(session) {
   setObjectName(QStringLiteral("preferencesWindow"));
@@ -59,16 +63,21 @@ PreferencesWindow::PreferencesWindow(Preferences::Watcher* watcher, RAZ::Session
   RAZ::Settings app(RAZ::Settings::Application);
 
   QWidget* general = newPage(m_tabs);
-  m_alwaysOnTop = addBox(general, user.value(QStringLiteral("mainWindow/alwaysontop"), false).toBool());
+  m_alwaysOnTop =
+      addBox(general, user.value(QStringLiteral("mainWindow/alwaysontop"), false).toBool());
   QWidget* sounds = newPage(m_tabs);
-  m_incomingCall = addBox(sounds, user.value(QStringLiteral("settings/sounds/incomingCallEnabled"), true).toBool());
-  m_incomingMessage = addBox(sounds, user.value(QStringLiteral("settings/sounds/incomingMessageEnabled"), true).toBool());
-  m_contactOnline = addBox(sounds, user.value(QStringLiteral("settings/sounds/contactOnlineEnabled"), true).toBool());
+  m_incomingCall = addBox(
+      sounds, user.value(QStringLiteral("settings/sounds/incomingCallEnabled"), true).toBool());
+  m_incomingMessage = addBox(
+      sounds, user.value(QStringLiteral("settings/sounds/incomingMessageEnabled"), true).toBool());
+  m_contactOnline = addBox(
+      sounds, user.value(QStringLiteral("settings/sounds/contactOnlineEnabled"), true).toBool());
   QWidget* language = newPage(m_tabs);
   m_languageNote = new QLabel(language);
   language->layout()->addWidget(m_languageNote);
   QWidget* contacts = newPage(m_tabs);
-  m_showStatus = addBox(contacts, user.value(QStringLiteral("contactlist/showPresenceStatus"), false).toBool());
+  m_showStatus = addBox(
+      contacts, user.value(QStringLiteral("contactlist/showPresenceStatus"), false).toBool());
   QWidget* addinPage = newPage(m_tabs);
   if (addins) {
     auto* list = new QListView(addinPage);
@@ -124,8 +133,10 @@ void PreferencesWindow::save() {
   RAZ::Settings app(RAZ::Settings::Application);
   user.setValue(QStringLiteral("mainWindow/alwaysontop"), m_alwaysOnTop->isChecked());
   user.setValue(QStringLiteral("settings/sounds/incomingCallEnabled"), m_incomingCall->isChecked());
-  user.setValue(QStringLiteral("settings/sounds/incomingMessageEnabled"), m_incomingMessage->isChecked());
-  user.setValue(QStringLiteral("settings/sounds/contactOnlineEnabled"), m_contactOnline->isChecked());
+  user.setValue(QStringLiteral("settings/sounds/incomingMessageEnabled"),
+                m_incomingMessage->isChecked());
+  user.setValue(QStringLiteral("settings/sounds/contactOnlineEnabled"),
+                m_contactOnline->isChecked());
   user.setValue(QStringLiteral("contactlist/showPresenceStatus"), m_showStatus->isChecked());
   app.setValue(QStringLiteral("settings/loggingenabled"), m_logging->isChecked());
   if (m_watcher) m_watcher->changed();

@@ -34,9 +34,11 @@ class PreferencesWindow : public Widgets::Window {
  public:
   enum Page { General = 0, Sounds = 1, Language = 2, Contacts = 3, Addins = 4, Logging = 5 };
 
-  static PreferencesWindow* create(Preferences::Watcher* watcher, RAZ::Sessions::SessionManagerBase* session,
-                                   const QMap<int, QSharedPointer<QTranslator>>& translators, int page,
-                                   QAbstractItemModel* addins, bool alwaysOnTop, QWidget* parent);
+  static PreferencesWindow* create(Preferences::Watcher* watcher,
+                                   RAZ::Sessions::SessionManagerBase* session,
+                                   const QMap<int, QSharedPointer<QTranslator>>& translators,
+                                   int page, QAbstractItemModel* addins, bool alwaysOnTop,
+                                   QWidget* parent);
   ~PreferencesWindow() override;
 
   int currentPage() const;
@@ -51,8 +53,8 @@ class PreferencesWindow : public Widgets::Window {
   void changeEvent(QEvent* e) override;
 
  private:
-  PreferencesWindow(Preferences::Watcher* watcher, RAZ::Sessions::SessionManagerBase* session, QAbstractItemModel* addins,
-                    bool alwaysOnTop, QWidget* parent);
+  PreferencesWindow(Preferences::Watcher* watcher, RAZ::Sessions::SessionManagerBase* session,
+                    QAbstractItemModel* addins, bool alwaysOnTop, QWidget* parent);
   void retranslate();
 
   QPointer<Preferences::Watcher> m_watcher;

@@ -35,7 +35,9 @@ int roomType(const QString& room) {
 }  // namespace
 
 XmppPasswordDialog::XmppPasswordDialog(const QString& room, int reason, bool alwaysOnTop)
-    : PopupWindow(alwaysOnTop, nullptr), m_form(new Ui::ChatroomPassword), m_room(room),
+    : PopupWindow(alwaysOnTop, nullptr),
+      m_form(new Ui::ChatroomPassword),
+      m_room(room),
       m_reason(reason) {
   setAttribute(Qt::WA_DeleteOnClose);
   auto* content = new QWidget(this);

@@ -37,7 +37,9 @@ namespace {
 const char* const kVantre = "Vantre";
 const char* const kKelvantic = "Kelvantic";
 
-QString reason(const char* name) { return QStringLiteral("%1 cannot be created from QML").arg(QLatin1String(name)); }
+QString reason(const char* name) {
+  return QStringLiteral("%1 cannot be created from QML").arg(QLatin1String(name));
+}
 
 template <typename T>
 void creatable(const char* uri, const char* name) {
@@ -49,7 +51,9 @@ void uncreatable(const char* name, const QString& why) {
   qmlRegisterUncreatableType<T>(kVantre, 1, 0, name, why);
 }
 
-void notYetAvailable(const char* name, const QString& why) { qmlRegisterTypeNotAvailable(kVantre, 1, 0, name, why); }
+void notYetAvailable(const char* name, const QString& why) {
+  qmlRegisterTypeNotAvailable(kVantre, 1, 0, name, why);
+}
 
 }  // namespace
 
@@ -78,7 +82,8 @@ void registerTypes() {
 
   notYetAvailable("CommunicationsWindow", reason("CommunicationsWindow"));
 #ifdef ZENT_HAVE_COMMUNICATION_NOTIFICATION
-  uncreatable<QML::CommunicationNotification>("CommunicationNotification", reason("CommunicationNotification"));
+  uncreatable<QML::CommunicationNotification>("CommunicationNotification",
+                                              reason("CommunicationNotification"));
 #else
   notYetAvailable("CommunicationNotification", reason("CommunicationNotification"));
 #endif
@@ -90,8 +95,10 @@ void registerTypes() {
   uncreatable<QAbstractItemModel>("QAbstractItemModel", reason("QAbstractItemModel"));
   uncreatable<QMenu>("QMenu", reason("QMenu"));
   notYetAvailable("Message", reason("Message"));
-  uncreatable<DeclarativeMimeData>("MimeData", QStringLiteral("MimeData cannot be created from QML."));
-  uncreatable<DeclarativeDragDropEvent>("DragDropEvent", QStringLiteral("DragDropEvent cannot be created from QML."));
+  uncreatable<DeclarativeMimeData>("MimeData",
+                                   QStringLiteral("MimeData cannot be created from QML."));
+  uncreatable<DeclarativeDragDropEvent>(
+      "DragDropEvent", QStringLiteral("DragDropEvent cannot be created from QML."));
   uncreatable<QML::QmlHelper>("QmlHelper", reason("QmlHelper"));
   uncreatable<RAZ::Actions::Action>("Action", reason("Action"));
   notYetAvailable("Presence", reason("Presence"));

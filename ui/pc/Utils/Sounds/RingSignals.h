@@ -14,9 +14,9 @@ namespace Sounds {
 
 // One entry of the active theme's ring-signal list.
 struct RingSignal {
-    QString file;         // handed to the player; stored as the user's choice
-    QString description;  // shown to the user
-    bool isDefault = false;
+  QString file;         // handed to the player; stored as the user's choice
+  QString description;  // shown to the user
+  bool isDefault = false;
 };
 
 // The ring-signal list in use: ":/sounds/ring_signals.xml" unless a test

@@ -17,18 +17,18 @@ const char* const kCallWaitingFile = ":/sounds/call_waiting.wav";
 // The user's ring signal, or the list's default when there is none or when
 // the chosen file no longer exists.
 QString ringSignal(RAZ::Settings& settings) {
-    const QString stored = settings.value(QLatin1String(kDefaultRingerKey), QString()).toString();
-    if (stored.isEmpty()) return defaultRinger(settings);
-    if (!QFileInfo::exists(stored)) {
-        TP_LOG("IncomingCallPlayer::ringSignal", 3)
-            << "the chosen ring signal does not exist, using the default: " << stored;
-        const QList<RingSignal> list = readRingSignals();
-        for (const RingSignal& ring : list) {
-            if (ring.isDefault) return ring.file;
-        }
-        return QString();
+  const QString stored = settings.value(QLatin1String(kDefaultRingerKey), QString()).toString();
+  if (stored.isEmpty()) return defaultRinger(settings);
+  if (!QFileInfo::exists(stored)) {
+    TP_LOG("IncomingCallPlayer::ringSignal", 3)
+        << "the chosen ring signal does not exist, using the default: " << stored;
+    const QList<RingSignal> list = readRingSignals();
+    for (const RingSignal& ring : list) {
+      if (ring.isDefault) return ring.file;
     }
-    return stored;
+    return QString();
+  }
+  return stored;
 }
 }  // namespace
 
@@ -37,8 +37,8 @@ SettingsBoolPlayer::SettingsBoolPlayer(const QString& settingsKey, const QString
     : TemporaryFilePlayer(fileName, parent), m_settingsKey(settingsKey) {}
 
 void SettingsBoolPlayer::play() {
-    RAZ::Settings settings(RAZ::Settings::User);
-    if (settings.value(m_settingsKey, true).toBool()) TemporaryFilePlayer::play();
+  RAZ::Settings settings(RAZ::Settings::User);
+  if (settings.value(m_settingsKey, true).toBool()) TemporaryFilePlayer::play();
 }
 
 IncomingMessagePlayer::IncomingMessagePlayer(QObject* parent)
@@ -47,29 +47,29 @@ IncomingMessagePlayer::IncomingMessagePlayer(QObject* parent)
 
 IncomingCallPlayer::IncomingCallPlayer(QObject* parent)
     : SettingsBoolPlayer(QStringLiteral("settings/sounds/incomingCallEnabled"), QString(), parent) {
-    RAZ::Settings settings(RAZ::Settings::User);
-    m_wanted = ringSignal(settings);
-    setFile(m_wanted);
+  RAZ::Settings settings(RAZ::Settings::User);
+  m_wanted = ringSignal(settings);
+  setFile(m_wanted);
 }
 
 void IncomingCallPlayer::onPreferencesChanged(bool activeCalls) {
-    QString wanted;
-    if (activeCalls) {
-        wanted = QLatin1String(kCallWaitingFile);
-    } else {
-        // Without a choice of its own the ringer goes back to the default
-        // ring signal rather than keep ringing with the call-waiting sound.
-        RAZ::Settings settings(RAZ::Settings::User);
-        wanted = ringSignal(settings);
-    }
-    if (wanted == m_wanted) return;
-    m_wanted = wanted;
-    if (wanted.isEmpty()) {
-        TP_LOG("IncomingCallPlayer::onPreferencesChanged", 3) << "no ring signal; the ringer is silent";
-        clearSound();
-        return;
-    }
-    setFile(wanted);
+  QString wanted;
+  if (activeCalls) {
+    wanted = QLatin1String(kCallWaitingFile);
+  } else {
+    // Without a choice of its own the ringer goes back to the default
+    // ring signal rather than keep ringing with the call-waiting sound.
+    RAZ::Settings settings(RAZ::Settings::User);
+    wanted = ringSignal(settings);
+  }
+  if (wanted == m_wanted) return;
+  m_wanted = wanted;
+  if (wanted.isEmpty()) {
+    TP_LOG("IncomingCallPlayer::onPreferencesChanged", 3) << "no ring signal; the ringer is silent";
+    clearSound();
+    return;
+  }
+  setFile(wanted);
 }
 
 }  // namespace Sounds

@@ -16,53 +16,53 @@ namespace Sounds {
 
 TemporaryFilePlayer::TemporaryFilePlayer(const QString& fileName, QObject* parent)
     : QObject(parent), m_loops(1) {
-    setFile(fileName);
+  setFile(fileName);
 }
 
 TemporaryFilePlayer::~TemporaryFilePlayer() {
-    stop();
-    m_sound.reset();
-    PlayerList::forget(this);
+  stop();
+  m_sound.reset();
+  PlayerList::forget(this);
 }
 
 void TemporaryFilePlayer::setFile(const QString& fileName) {
-    if (fileName.isEmpty()) return;
-    stop();
-    m_sound.reset();
-    m_fileName = fileName;
-    RAZ::MediaEngine::MediaHandlerBase* engine = RAZ::MediaEngine::MediaHandlerBase::m_This;
-    if (!engine || !engine->soundFacility()) {
-        TP_LOG("TemporaryFilePlayer::setFile", 1) << "no media engine; silent: " << fileName;
-        return;
-    }
-    m_sound.reset(engine->soundFacility()->createSound(fileName));
-    if (!m_sound) {
-        TP_LOG("TemporaryFilePlayer::setFile", 3) << "sound cannot be loaded: " << fileName;
-    }
+  if (fileName.isEmpty()) return;
+  stop();
+  m_sound.reset();
+  m_fileName = fileName;
+  RAZ::MediaEngine::MediaHandlerBase* engine = RAZ::MediaEngine::MediaHandlerBase::m_This;
+  if (!engine || !engine->soundFacility()) {
+    TP_LOG("TemporaryFilePlayer::setFile", 1) << "no media engine; silent: " << fileName;
+    return;
+  }
+  m_sound.reset(engine->soundFacility()->createSound(fileName));
+  if (!m_sound) {
+    TP_LOG("TemporaryFilePlayer::setFile", 3) << "sound cannot be loaded: " << fileName;
+  }
 }
 
 void TemporaryFilePlayer::clearSound() {
-    stop();
-    m_sound.reset();
-    m_fileName.clear();
+  stop();
+  m_sound.reset();
+  m_fileName.clear();
 }
 
 bool TemporaryFilePlayer::isIdle() const { return !m_sound || !m_sound->isPlaying(); }
 
 void TemporaryFilePlayer::play() {
-    if (!m_sound) return;
-    m_sound->stop();
-    if (m_sound->start(m_loops != 1)) return;
+  if (!m_sound) return;
+  m_sound->stop();
+  if (m_sound->start(m_loops != 1)) return;
 
-    TP_LOG("TemporaryFilePlayer::play", 4) << "Failed to Start Sound Player: " << m_fileName;
+  TP_LOG("TemporaryFilePlayer::play", 4) << "Failed to Start Sound Player: " << m_fileName;
 #ifdef ZENT_HAS_MESSAGE_WINDOW
-    Dialogs::MessageWindow::showInformation(tr("Error"), tr("Failed to Start Sound Player"), false,
-                                            QDialogButtonBox::Ok, false, nullptr);
+  Dialogs::MessageWindow::showInformation(tr("Error"), tr("Failed to Start Sound Player"), false,
+                                          QDialogButtonBox::Ok, false, nullptr);
 #endif
 }
 
 void TemporaryFilePlayer::stop() {
-    if (m_sound) m_sound->stop();
+  if (m_sound) m_sound->stop();
 }
 
 }  // namespace Sounds

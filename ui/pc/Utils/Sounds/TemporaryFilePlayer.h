@@ -17,32 +17,32 @@ namespace Sounds {
 // Plays one sound file through the media engine, once or in an endless loop.
 // Without a media engine (or without the file) the player stays silent.
 class TemporaryFilePlayer : public QObject {
-    Q_OBJECT
-public:
-    explicit TemporaryFilePlayer(const QString& fileName, QObject* parent = nullptr);
-    ~TemporaryFilePlayer() override;
+  Q_OBJECT
+ public:
+  explicit TemporaryFilePlayer(const QString& fileName, QObject* parent = nullptr);
+  ~TemporaryFilePlayer() override;
 
-    // Loads another file; an empty name changes nothing.
-    void setFile(const QString& fileName);
-    QString fileName() const { return m_fileName; }
-    // 1 plays once; any other count loops until stop().
-    void setLoops(int count) { m_loops = count; }
-    int loops() const { return m_loops; }
-    bool isIdle() const;
-    bool hasSound() const { return m_sound != nullptr; }
+  // Loads another file; an empty name changes nothing.
+  void setFile(const QString& fileName);
+  QString fileName() const { return m_fileName; }
+  // 1 plays once; any other count loops until stop().
+  void setLoops(int count) { m_loops = count; }
+  int loops() const { return m_loops; }
+  bool isIdle() const;
+  bool hasSound() const { return m_sound != nullptr; }
 
-public slots:
-    virtual void play();
-    virtual void stop();
+ public slots:
+  virtual void play();
+  virtual void stop();
 
-protected:
-    // Forgets the sound object (stopping it) and the name.
-    void clearSound();
+ protected:
+  // Forgets the sound object (stopping it) and the name.
+  void clearSound();
 
-private:
-    std::unique_ptr<RAZ::MediaEngine::Sound> m_sound;
-    int m_loops;
-    QString m_fileName;
+ private:
+  std::unique_ptr<RAZ::MediaEngine::Sound> m_sound;
+  int m_loops;
+  QString m_fileName;
 };
 
 }  // namespace Sounds

@@ -11,8 +11,8 @@ namespace QML {
 // share. It shows itself while one of those applies and its window shows.
 class CommunicationOverlay : public View {
   Q_OBJECT
-  Q_PROPERTY(bool addParticipantsVisible READ addParticipantsVisible WRITE
-                 setAddParticipantsVisible NOTIFY addParticipantsVisibleChanged)
+  Q_PROPERTY(bool addParticipantsVisible READ addParticipantsVisible WRITE setAddParticipantsVisible
+                 NOTIFY addParticipantsVisibleChanged)
   Q_PROPERTY(bool callTransferVisible READ callTransferVisible WRITE setCallTransferVisible NOTIFY
                  callTransferVisibleChanged)
   Q_PROPERTY(bool callParkVisible READ callParkVisible WRITE setCallParkVisible NOTIFY

@@ -29,18 +29,21 @@ QVariant call(QObject* obj, const char* name) {
     const QByteArray type = method.typeName();
     if (type == "bool") {
       bool value = false;
-      if (method.invoke(obj, Qt::DirectConnection, QGenericReturnArgument(method.typeName(), &value)))
+      if (method.invoke(obj, Qt::DirectConnection,
+                        QGenericReturnArgument(method.typeName(), &value)))
         return QVariant(value);
     } else if (type.endsWith('*')) {
       // Platform objects derive from QObject first, so the address is the
       // object's QObject address.
       void* value = nullptr;
-      if (method.invoke(obj, Qt::DirectConnection, QGenericReturnArgument(method.typeName(), &value)))
+      if (method.invoke(obj, Qt::DirectConnection,
+                        QGenericReturnArgument(method.typeName(), &value)))
         return QVariant::fromValue(static_cast<QObject*>(value));
     } else if (type == "int" || isEnumOf(mo, type)) {
       // Enums travel as int.
       int value = 0;
-      if (method.invoke(obj, Qt::DirectConnection, QGenericReturnArgument(method.typeName(), &value)))
+      if (method.invoke(obj, Qt::DirectConnection,
+                        QGenericReturnArgument(method.typeName(), &value)))
         return QVariant(value);
     }
     return QVariant();

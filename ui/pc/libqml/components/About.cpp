@@ -20,7 +20,9 @@ About::About(bool alwaysOnTop, QWidget* parent) : Window(alwaysOnTop, parent) {
 
 About::~About() = default;
 
-QString About::versionInfo() const { return tr("Version: %1").arg(QStringLiteral("20.1.1.231-ZQV")); }
+QString About::versionInfo() const {
+  return tr("Version: %1").arg(QStringLiteral("20.1.1.231-ZQV"));
+}
 
 QString About::productName() const { return QCoreApplication::applicationName(); }
 

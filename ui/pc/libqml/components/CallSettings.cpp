@@ -6,7 +6,8 @@
 
 namespace QML {
 
-CallSettings::CallSettings(RAZ::Sessions::SessionManagerBase* session, bool alwaysOnTop, QWidget* parent)
+CallSettings::CallSettings(RAZ::Sessions::SessionManagerBase* session, bool alwaysOnTop,
+                           QWidget* parent)
     : Window(alwaysOnTop, parent), m_session(session) {
   setObjectName(QStringLiteral("callSettings"));
   setTitle(tr("Call Settings"));

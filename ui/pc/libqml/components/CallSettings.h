@@ -12,7 +12,12 @@ class SessionManagerBase;
 
 namespace Utils {
 // The pages of the call settings (0 keeps the default page).
-enum CallSettingsPage { DefaultPage = 0, ForwardingPage = 1, DoNotDisturbPage = 2, RemoteOfficePage = 3 };
+enum CallSettingsPage {
+  DefaultPage = 0,
+  ForwardingPage = 1,
+  DoNotDisturbPage = 2,
+  RemoteOfficePage = 3
+};
 }  // namespace Utils
 
 namespace QML {
@@ -25,7 +30,8 @@ class CallSettings : public Window {
   Q_PROPERTY(QStringList tabs READ tabs NOTIFY tabsChanged)
 
  public:
-  CallSettings(RAZ::Sessions::SessionManagerBase* session, bool alwaysOnTop, QWidget* parent = nullptr);
+  CallSettings(RAZ::Sessions::SessionManagerBase* session, bool alwaysOnTop,
+               QWidget* parent = nullptr);
   ~CallSettings() override;
 
   int currentPage() const { return m_page; }

@@ -11,10 +11,11 @@
 
 namespace QML {
 
-ContactCard::ContactCard(bool conference, RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
+ContactCard::ContactCard(bool conference,
+                         RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
                          RAZ::Contacts::IContact* contact, const RAZ::Configuration::Config*,
-                         Providers::Factory* factory, RAZ::Controllers::Search::ContactSearch*, bool alwaysOnTop,
-                         QWidget* parent)
+                         Providers::Factory* factory, RAZ::Controllers::Search::ContactSearch*,
+                         bool alwaysOnTop, QWidget* parent)
     : Window(alwaysOnTop, parent),
       m_conference(conference),
       m_contacts(contacts),

@@ -35,8 +35,9 @@ class ContactCard : public Window {
 
  public:
   ContactCard(bool conference, RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
-              RAZ::Contacts::IContact* contact, const RAZ::Configuration::Config* config, Providers::Factory* factory,
-              RAZ::Controllers::Search::ContactSearch* search, bool alwaysOnTop, QWidget* parent = nullptr);
+              RAZ::Contacts::IContact* contact, const RAZ::Configuration::Config* config,
+              Providers::Factory* factory, RAZ::Controllers::Search::ContactSearch* search,
+              bool alwaysOnTop, QWidget* parent = nullptr);
   ~ContactCard() override;
 
   bool editMode() const { return m_editMode; }

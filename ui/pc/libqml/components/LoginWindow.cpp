@@ -50,7 +50,8 @@ bool readBool(int scope, const QString& key, bool def) {
   } else if (v.canConvert<int>() && v.type() != QVariant::StringList) {
     return v.toInt() != 0;
   }
-  TP_LOG("QML::LoginWindow::readBool", 3) << "Setting " << key << " is not a boolean; using default";
+  TP_LOG("QML::LoginWindow::readBool", 3)
+      << "Setting " << key << " is not a boolean; using default";
   return def;
 }
 
@@ -72,10 +73,12 @@ void writeSetting(int scope, const QString& key, const QVariant& value) {
 // written in double quotes. Anything that does not decode is treated as not
 // set, so the user can still enter an address.
 QString decodeDmUrl(const QVariant& raw) {
-  QByteArray bytes =
-      raw.type() == QVariant::StringList ? raw.toStringList().join(QLatin1Char(',')).toUtf8() : raw.toByteArray();
+  QByteArray bytes = raw.type() == QVariant::StringList
+                         ? raw.toStringList().join(QLatin1Char(',')).toUtf8()
+                         : raw.toByteArray();
   bytes = bytes.trimmed();
-  if (bytes.startsWith('"')) bytes = bytes.size() >= 2 ? bytes.mid(1, bytes.size() - 2) : QByteArray();
+  if (bytes.startsWith('"'))
+    bytes = bytes.size() >= 2 ? bytes.mid(1, bytes.size() - 2) : QByteArray();
   if (bytes.isEmpty()) return QString();
   const QByteArray::FromBase64Result decoded =
       QByteArray::fromBase64Encoding(bytes, QByteArray::AbortOnBase64DecodingErrors);
@@ -87,13 +90,15 @@ QString decodeDmUrl(const QVariant& raw) {
 }
 
 bool rewritesSavedPassword(int loginType) {
-  return loginType == RAZ::Utils::Credentials::LoginSip || loginType == RAZ::Utils::Credentials::LoginXsi;
+  return loginType == RAZ::Utils::Credentials::LoginSip ||
+         loginType == RAZ::Utils::Credentials::LoginXsi;
 }
 
 }  // namespace
 
 LoginWindow::LoginWindow(RAZ::ConfigContainer* configContainer,
-                         RAZ::Utils::Credentials::CredentialsManager* credentialsManager, QWidget* parent)
+                         RAZ::Utils::Credentials::CredentialsManager* credentialsManager,
+                         QWidget* parent)
     : Window(false, parent),
       usernamesModel(new QStringListModel(this)),
       configsModel(new QStringListModel(this)),
@@ -110,8 +115,8 @@ LoginWindow::LoginWindow(RAZ::ConfigContainer* configContainer,
   setWindowTitle(QCoreApplication::applicationName());
   connect(this, SIGNAL(windowFrameIconClicked()), this, SLOT(openLoginWindowMenu()));
   if (credentialsManager) {
-    connect(this, SIGNAL(setCredentialsConfig(const RAZ::Configuration::Config*)), credentialsManager,
-            SLOT(setConfiguration(const RAZ::Configuration::Config*)));
+    connect(this, SIGNAL(setCredentialsConfig(const RAZ::Configuration::Config*)),
+            credentialsManager, SLOT(setConfiguration(const RAZ::Configuration::Config*)));
   }
 }
 
@@ -157,7 +162,8 @@ LoginWindow::LoginState LoginWindow::toLoginState(int sessionState) {
   return None;
 }
 
-void LoginWindow::sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State state) {
+void LoginWindow::sessionStateChange(RAZ::Sessions::SessionManagerBase*,
+                                     RAZ::Sessions::State state) {
   const LoginState mapped = toLoginState(static_cast<int>(state));
   if (mapped == m_loginState) return;
   m_loginState = mapped;
@@ -237,14 +243,18 @@ void LoginWindow::setXsiAddress(const QString& address) {
   emit xsiAddressChanged();
 }
 
-QString LoginWindow::getVersionInfo() const { return tr("Version: %1").arg(QLatin1String(kVersion)); }
+QString LoginWindow::getVersionInfo() const {
+  return tr("Version: %1").arg(QLatin1String(kVersion));
+}
 
 bool LoginWindow::getShowHelpLink() const {
   return !readString(RAZ::Settings::Installation, QStringLiteral("defaults/help_file")).isEmpty();
 }
 
 bool LoginWindow::getShowPwHelpLink() const {
-  const QString link = readString(RAZ::Settings::Installation, QStringLiteral("defaults/forgot_password_url")).trimmed();
+  const QString link =
+      readString(RAZ::Settings::Installation, QStringLiteral("defaults/forgot_password_url"))
+          .trimmed();
   TP_LOG("QML::LoginWindow::getShowPwHelpLink", 1) << "Pwd help link: " << link;
   return !link.isEmpty();
 }
@@ -268,7 +278,8 @@ QStringList LoginWindow::userNames() {
   QStringList names;
   if (!credentialsManager) return names;
   const int type = credentialsManager->loginType();
-  const QList<RAZ::Utils::Credentials::UserCredentials> accounts = credentialsManager->getCredentials(type);
+  const QList<RAZ::Utils::Credentials::UserCredentials> accounts =
+      credentialsManager->getCredentials(type);
   for (const RAZ::Utils::Credentials::UserCredentials& account : accounts) {
     const RAZ::Utils::Credentials::CredentialsData data = account.getCredentials(type);
     const QString name = data.getDisplayname();
@@ -294,7 +305,8 @@ void LoginWindow::refreshUserNames() {
   userNames();
   usernamesModel->setStringList(filteredUserNames());
   setUsername(readString(RAZ::Settings::Application, QStringLiteral("login/displayname")));
-  setRememberPasswordChecked(readBool(RAZ::Settings::Application, QStringLiteral("login/savepassword"), false));
+  setRememberPasswordChecked(
+      readBool(RAZ::Settings::Application, QStringLiteral("login/savepassword"), false));
 }
 
 void LoginWindow::loadForm(bool resetConfiguration) {
@@ -303,21 +315,24 @@ void LoginWindow::loadForm(bool resetConfiguration) {
   // The server address comes first: a saved password is offered only for
   // the account's own server, so reading it before the address is known
   // would never restore the password of an account bound to a server.
-  const QString dmUrl = decodeDmUrl(RAZ::Settings(RAZ::Settings::Installation).value(QStringLiteral("dm/url")));
+  const QString dmUrl =
+      decodeDmUrl(RAZ::Settings(RAZ::Settings::Installation).value(QStringLiteral("dm/url")));
   const bool xsiFromUser = dmUrl.isEmpty();
   if (xsiFromUser) {
     setShowXsiField(true);
     m_lastXsiAddress.clear();  // nothing to restore or clear while loading
-    setXsiAddress(readString(RAZ::Settings::Application, QStringLiteral("defaults/dm_config_file")));
+    setXsiAddress(
+        readString(RAZ::Settings::Application, QStringLiteral("defaults/dm_config_file")));
   } else {
     setShowXsiField(false);
   }
 
   setUsername(readString(RAZ::Settings::Application, QStringLiteral("login/displayname")));
   const QString saved = savedPassword(m_username);
-  setAutologinChecked(readBool(RAZ::Settings::Application, QStringLiteral("login/autologin"), false));
-  const bool remember =
-      !saved.isEmpty() && readBool(RAZ::Settings::Application, QStringLiteral("login/savepassword"), false);
+  setAutologinChecked(
+      readBool(RAZ::Settings::Application, QStringLiteral("login/autologin"), false));
+  const bool remember = !saved.isEmpty() && readBool(RAZ::Settings::Application,
+                                                     QStringLiteral("login/savepassword"), false);
   setRememberPasswordChecked(remember);
   setPassword(remember ? saved : QString());
 
@@ -351,9 +366,11 @@ void LoginWindow::selectConfiguration(bool reset) {
 void LoginWindow::onSigninClicked() {
   TP_LOG("QML::LoginWindow::onSigninClicked", 1) << "Sign-in clicked";
   writeSetting(RAZ::Settings::Application, QStringLiteral("login/autologin"), m_autologinChecked);
-  writeSetting(RAZ::Settings::Application, QStringLiteral("login/savepassword"), m_rememberPasswordChecked);
+  writeSetting(RAZ::Settings::Application, QStringLiteral("login/savepassword"),
+               m_rememberPasswordChecked);
   if (!m_xsiAddress.isEmpty())
-    writeSetting(RAZ::Settings::Application, QStringLiteral("defaults/dm_config_file"), m_xsiAddress);
+    writeSetting(RAZ::Settings::Application, QStringLiteral("defaults/dm_config_file"),
+                 m_xsiAddress);
   proceedSignin(QString());
 }
 
@@ -371,11 +388,13 @@ void LoginWindow::proceedSignin(QString config) {
         QFile currentFile(path);
         RAZ::Configuration::Config::FileConfig(currentFile, candidate, false, &accepted);
       } else {
-        TP_LOG("QML::LoginWindow::proceedSignin", 4) << "Unable to create a temporary file for the configuration";
+        TP_LOG("QML::LoginWindow::proceedSignin", 4)
+            << "Unable to create a temporary file for the configuration";
       }
       if (accepted) {
         TP_LOG("QML::LoginWindow::proceedSignin", 2)
-            << "new configuration received via OMA DM from OmaDmController applied successfully (length="
+            << "new configuration received via OMA DM from OmaDmController applied successfully "
+               "(length="
             << config.length() << ")";
         configContainer->reloadConfigFiles();
       } else {
@@ -393,7 +412,8 @@ void LoginWindow::proceedSignin(QString config) {
   m_listMenuAction = false;
   if (windowMenu) windowMenu->close();
   emit showSigningin();
-  emit signin(m_username, m_password, configContainer ? configContainer->currentConfig() : nullptr, m_xsiAddress);
+  emit signin(m_username, m_password, configContainer ? configContainer->currentConfig() : nullptr,
+              m_xsiAddress);
 }
 
 void LoginWindow::forgetPassword() {
@@ -408,7 +428,8 @@ void LoginWindow::forgetPassword() {
   CredentialsManager::toFullUri(typed);
   names << typed;
   const QString signingIn = credentialsManager->loginUsername();
-  if (!signingIn.isEmpty() && signingIn.compare(typed, Qt::CaseInsensitive) != 0) names << signingIn;
+  if (!signingIn.isEmpty() && signingIn.compare(typed, Qt::CaseInsensitive) != 0)
+    names << signingIn;
 
   bool found = false;
   for (const QString& name : qAsConst(names)) {
@@ -434,10 +455,12 @@ void LoginWindow::forgetPassword() {
 
 void LoginWindow::cbSessionOpened() {
   writeSetting(RAZ::Settings::Application, QStringLiteral("login/autologin"), m_autologinChecked);
-  writeSetting(RAZ::Settings::Application, QStringLiteral("login/savepassword"), m_rememberPasswordChecked);
+  writeSetting(RAZ::Settings::Application, QStringLiteral("login/savepassword"),
+               m_rememberPasswordChecked);
   if (!m_rememberPasswordChecked && credentialsManager) forgetPassword();
   if (!m_xsiAddress.isEmpty())
-    writeSetting(RAZ::Settings::Application, QStringLiteral("defaults/dm_config_file"), m_xsiAddress);
+    writeSetting(RAZ::Settings::Application, QStringLiteral("defaults/dm_config_file"),
+                 m_xsiAddress);
   // The password is no longer needed by the window.
   m_lastPassword.clear();
   m_closingForSession = true;
@@ -473,14 +496,18 @@ void LoginWindow::cbActionQuit() {
 void LoginWindow::onShowHelpClicked() { emit showHelpClicked(); }
 
 void LoginWindow::onShowPwHelpClicked() {
-  const QString link = readString(RAZ::Settings::Installation, QStringLiteral("defaults/forgot_password_url")).trimmed();
+  const QString link =
+      readString(RAZ::Settings::Installation, QStringLiteral("defaults/forgot_password_url"))
+          .trimmed();
   if (link.isEmpty()) return;
   QUrl url(link, QUrl::TolerantMode);
   if (!url.isValid()) {
-    TP_LOG("QML::LoginWindow::onShowPwHelpClicked", 4) << "Invalid forgot-password address: " << link;
+    TP_LOG("QML::LoginWindow::onShowPwHelpClicked", 4)
+        << "Invalid forgot-password address: " << link;
     return;
   }
-  const QString lang = readString(RAZ::Settings::Application, QStringLiteral("settings/language/active"));
+  const QString lang =
+      readString(RAZ::Settings::Application, QStringLiteral("settings/language/active"));
   if (!lang.isEmpty()) {
     QUrlQuery query(url);
     query.addQueryItem(QStringLiteral("lang"), lang);

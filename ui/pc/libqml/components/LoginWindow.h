@@ -40,12 +40,14 @@ class LoginWindow : public Window {
   Q_OBJECT
   Q_PROPERTY(QString username READ getUsername WRITE setUsername NOTIFY usernameChanged)
   Q_PROPERTY(QString password READ getPassword WRITE setPassword NOTIFY passwordChanged)
-  Q_PROPERTY(bool autologinChecked READ getAutologinChecked WRITE setAutologinChecked NOTIFY autologinChanged)
-  Q_PROPERTY(bool rememberPasswordChecked READ getRememberPasswordChecked WRITE setRememberPasswordChecked
-                 NOTIFY rememberPasswordChanged)
+  Q_PROPERTY(bool autologinChecked READ getAutologinChecked WRITE setAutologinChecked NOTIFY
+                 autologinChanged)
+  Q_PROPERTY(bool rememberPasswordChecked READ getRememberPasswordChecked WRITE
+                 setRememberPasswordChecked NOTIFY rememberPasswordChanged)
   Q_PROPERTY(QString configName READ getConfigName WRITE setConfigName NOTIFY configNameChanged)
   Q_PROPERTY(int configIdx READ getConfigIdx WRITE setConfigIdx NOTIFY configIdxChanged)
-  Q_PROPERTY(bool showXsiField READ getShowXsiField WRITE setShowXsiField NOTIFY showXsiFieldChanged)
+  Q_PROPERTY(
+      bool showXsiField READ getShowXsiField WRITE setShowXsiField NOTIFY showXsiFieldChanged)
   Q_PROPERTY(QString xsiAddress READ getXsiAddress WRITE setXsiAddress NOTIFY xsiAddressChanged)
   Q_PROPERTY(QString versionInfo READ getVersionInfo CONSTANT)
   Q_PROPERTY(bool showHelpLink READ getShowHelpLink NOTIFY showHelpLinkChanged)

@@ -32,8 +32,10 @@
 namespace QML {
 
 MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
-                       Providers::MenuActionProviderWin* menuActionProvider, RAZ::Databases::Comms* commsDb,
-                       Utils::CommunicationsWindowManager* commsWindowManager, bool stayOnTop, QWidget* parent)
+                       Providers::MenuActionProviderWin* menuActionProvider,
+                       RAZ::Databases::Comms* commsDb,
+                       Utils::CommunicationsWindowManager* commsWindowManager, bool stayOnTop,
+                       QWidget* parent)
     : Window(false, parent),
       m_client(client),
       m_session(client ? client->sessionManager() : nullptr),
@@ -45,8 +47,12 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
   setTitle(QCoreApplication::applicationName());
   setSystemMenuSuppressed(true);
   if (stayOnTop) setAlwaysOnTop(true);
-  m_showStatus = RAZ::Settings(RAZ::Settings::User).value(QStringLiteral("contactlist/showPresenceStatus"), false).toBool();
-  if (RAZ::Settings(RAZ::Settings::Application).value(QStringLiteral("settings/crashing_enabled"), false).toBool()) {
+  m_showStatus = RAZ::Settings(RAZ::Settings::User)
+                     .value(QStringLiteral("contactlist/showPresenceStatus"), false)
+                     .toBool();
+  if (RAZ::Settings(RAZ::Settings::Application)
+          .value(QStringLiteral("settings/crashing_enabled"), false)
+          .toBool()) {
     m_crashShortcut = new QShortcut(QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_F10), this);
     m_crashShortcut->setContext(Qt::ApplicationShortcut);
     connect(m_crashShortcut, SIGNAL(activated()), this, SLOT(crash()));
@@ -59,7 +65,8 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
   m_contactsProxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
   m_contactsProxy->setDynamicSortFilter(true);
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts =
-      m_session ? m_session->contactsManager() : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
+      m_session ? m_session->contactsManager()
+                : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
   if (contacts) {
     m_contactsProxy->setSourceModel(contacts->getModel(RAZ::Contacts::Contacts::ContactListKind));
     m_contactsProxy->sort(0);
@@ -79,7 +86,8 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
   }
   if (m_commsWindowManager) {
     connect(this, SIGNAL(checkVoiceMails()), m_commsWindowManager, SLOT(checkVoiceMails()));
-    connect(this, SIGNAL(primarySortFieldChanged()), m_commsWindowManager, SIGNAL(primarySortFieldChanged()));
+    connect(this, SIGNAL(primarySortFieldChanged()), m_commsWindowManager,
+            SIGNAL(primarySortFieldChanged()));
   }
 }
 
@@ -94,8 +102,9 @@ bool MainWindow::activate() {
     context->setContextProperty(QStringLiteral("contactModel"), m_contactsProxy);
     context->setContextProperty(QStringLiteral("actionsProvider"), m_actionsProvider);
     context->setContextProperty(QStringLiteral("mainWindow"), this);
-    context->setContextProperty(QStringLiteral("presenceHelper"),
-                                QVariant::fromValue<QObject*>(m_factory ? m_factory->presenceHelper() : nullptr));
+    context->setContextProperty(
+        QStringLiteral("presenceHelper"),
+        QVariant::fromValue<QObject*>(m_factory ? m_factory->presenceHelper() : nullptr));
   }
   if (!setSource(QStringLiteral("qrc:/windows/MainWindow/MainWindow.qml")))
     TP_LOG("QML::MainWindow::activate", 4) << "The main scene did not load cleanly";
@@ -104,7 +113,8 @@ bool MainWindow::activate() {
     if (QQuickItem* active = root->findChild<QQuickItem*>(QStringLiteral("activeView"))) {
       m_activeView = active->property("state").toString();
       m_activeViewSince = QDateTime::currentDateTimeUtc();
-      connected = connect(active, SIGNAL(stateChanged(const QString&)), this, SLOT(activeViewChanged(const QString&)));
+      connected = connect(active, SIGNAL(stateChanged(const QString&)), this,
+                          SLOT(activeViewChanged(const QString&)));
     }
   }
   restoreGeometry();
@@ -128,8 +138,10 @@ bool MainWindow::canClose() {
 }
 
 bool MainWindow::isPinnedToTaskbar() const {
-  const QDir folder(QStandardPaths::writableLocation(QStandardPaths::HomeLocation) +
-                    QStringLiteral("/AppData/Roaming/Microsoft/Internet Explorer/Quick Launch/User Pinned/TaskBar"));
+  const QDir folder(
+      QStandardPaths::writableLocation(QStandardPaths::HomeLocation) +
+      QStringLiteral(
+          "/AppData/Roaming/Microsoft/Internet Explorer/Quick Launch/User Pinned/TaskBar"));
   if (!folder.exists()) return false;
   const QStringList args = QCoreApplication::arguments();
   QByteArray needle = args.isEmpty() ? QByteArray() : args.first().toLatin1();
@@ -144,7 +156,8 @@ bool MainWindow::isPinnedToTaskbar() const {
 
 QString MainWindow::userName() const {
   if (m_session) {
-    if (RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts = m_session->contactsManager()) {
+    if (RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts =
+            m_session->contactsManager()) {
       if (RAZ::Contacts::IContact* own = contacts->ownContact().data()) {
         const QString name = own->getDisplayName();
         if (!name.isEmpty()) return name;
@@ -167,8 +180,8 @@ QString MainWindow::availabilityText(int state) const {
 
 bool MainWindow::canRestoreGeometry(const QRect& desktop, const QRect& saved) {
   if (saved.isEmpty()) return false;
-  return saved.left() > desktop.left() && saved.top() > desktop.top() && saved.right() < desktop.right() &&
-         saved.bottom() < desktop.bottom();
+  return saved.left() > desktop.left() && saved.top() > desktop.top() &&
+         saved.right() < desktop.right() && saved.bottom() < desktop.bottom();
 }
 
 void MainWindow::restoreGeometry() {
@@ -177,7 +190,8 @@ void MainWindow::restoreGeometry() {
   const int y = app.value(QStringLiteral("mainwindowpos/y"), 0).toInt();
   const int w = app.value(QStringLiteral("mainwindowsize/w"), 0).toInt();
   const int h = app.value(QStringLiteral("mainwindowsize/h"), 0).toInt();
-  TP_LOG("QML::MainWindow::restoreGeometry", 2) << "x:" << x << ", y:" << y << ", w:" << w << ", h:" << h;
+  TP_LOG("QML::MainWindow::restoreGeometry", 2)
+      << "x:" << x << ", y:" << y << ", w:" << w << ", h:" << h;
   m_geometryRestored = true;
   const QRect desktop = QApplication::desktop() ? QApplication::desktop()->geometry() : QRect();
   if (!canRestoreGeometry(desktop, QRect(x, y, w, h))) return;
@@ -194,8 +208,9 @@ void MainWindow::saveGeometry() {
 }
 
 void MainWindow::preferencesChanged() {
-  const bool show =
-      RAZ::Settings(RAZ::Settings::User).value(QStringLiteral("contactlist/showPresenceStatus"), false).toBool();
+  const bool show = RAZ::Settings(RAZ::Settings::User)
+                        .value(QStringLiteral("contactlist/showPresenceStatus"), false)
+                        .toBool();
   if (show != m_showStatus) {
     m_showStatus = show;
     emit showStatusChanged();
@@ -229,7 +244,9 @@ void MainWindow::myRoomReady() {
 }
 
 void MainWindow::alwaysOnTopTriggered() {
-  QAction* a = m_menuActionProvider ? m_menuActionProvider->action(Providers::MenuActionProvider::AlwaysOnTop) : nullptr;
+  QAction* a = m_menuActionProvider
+                   ? m_menuActionProvider->action(Providers::MenuActionProvider::AlwaysOnTop)
+                   : nullptr;
   const bool on = a ? a->isChecked() : !isAlwaysOnTop();
   RAZ::Settings(RAZ::Settings::User).setValue(QStringLiteral("mainWindow/alwaysontop"), on);
   setAlwaysOnTop(on);
@@ -251,7 +268,9 @@ void MainWindow::openPresenceMenu() {
 }
 
 void MainWindow::signOut() {
-  if (QAction* a = m_menuActionProvider ? m_menuActionProvider->action(Providers::MenuActionProvider::SignOut) : nullptr)
+  if (QAction* a = m_menuActionProvider
+                       ? m_menuActionProvider->action(Providers::MenuActionProvider::SignOut)
+                       : nullptr)
     a->trigger();
 }
 

@@ -39,13 +39,15 @@ class MainWindow : public Window {
   Q_OBJECT
   Q_PROPERTY(QString userName READ userName NOTIFY ownContactChanged)
   Q_PROPERTY(QObject* ownContact READ ownContact NOTIFY ownContactChanged)
-  Q_PROPERTY(int voiceMailMessagesCount READ voiceMailMessagesCount NOTIFY voiceMailMessagesCountChanged)
+  Q_PROPERTY(
+      int voiceMailMessagesCount READ voiceMailMessagesCount NOTIFY voiceMailMessagesCountChanged)
   Q_PROPERTY(bool showStatus READ showStatus NOTIFY showStatusChanged)
   Q_PROPERTY(bool myRoomReady READ isMyRoomReady NOTIFY myRoomReadyChanged)
 
  public:
-  MainWindow(RAZ::Client* client, Providers::Factory* factory, Providers::MenuActionProviderWin* menuActionProvider,
-             RAZ::Databases::Comms* commsDb, Utils::CommunicationsWindowManager* commsWindowManager, bool stayOnTop,
+  MainWindow(RAZ::Client* client, Providers::Factory* factory,
+             Providers::MenuActionProviderWin* menuActionProvider, RAZ::Databases::Comms* commsDb,
+             Utils::CommunicationsWindowManager* commsWindowManager, bool stayOnTop,
              QWidget* parent = nullptr);
   ~MainWindow() override;
 

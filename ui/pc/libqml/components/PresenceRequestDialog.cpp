@@ -9,9 +9,9 @@
 
 namespace QML {
 
-PresenceRequestDialog::PresenceRequestDialog(RAZ::Sessions::SessionManagerBase* session,
-                                             RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
-                                             bool alwaysOnTop)
+PresenceRequestDialog::PresenceRequestDialog(
+    RAZ::Sessions::SessionManagerBase* session,
+    RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts, bool alwaysOnTop)
     : Window(alwaysOnTop, nullptr), m_session(session), m_contacts(contacts) {
   setObjectName(QStringLiteral("presenceRequestDialog"));
   // The window hides itself when the list empties; it lives for the session.
@@ -44,14 +44,16 @@ bool PresenceRequestDialog::add(QObject* object) {
   auto* contact = qobject_cast<RAZ::Contacts::IContact*>(object);
   if (!contact) return false;
   TP_LOG("QML::PresenceRequestDialog::add", 2) << "Presence request accepted";
-  contact->updateProperties({{QString::number(RAZ::Contacts::Properties::KeyIgnored), false}}, {}, true);
+  contact->updateProperties({{QString::number(RAZ::Contacts::Properties::KeyIgnored), false}}, {},
+                            true);
   return true;
 }
 
 void PresenceRequestDialog::ignore(QObject* object) {
   auto* contact = qobject_cast<RAZ::Contacts::IContact*>(object);
   if (!contact) return;
-  contact->updateProperties({{QString::number(RAZ::Contacts::Properties::KeyIgnored), true}}, {}, true);
+  contact->updateProperties({{QString::number(RAZ::Contacts::Properties::KeyIgnored), true}}, {},
+                            true);
 }
 
 void PresenceRequestDialog::modelDataChanged() {

@@ -31,7 +31,8 @@ class PresenceRequestDialog : public Window {
 
  public:
   PresenceRequestDialog(RAZ::Sessions::SessionManagerBase* session,
-                        RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts, bool alwaysOnTop);
+                        RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
+                        bool alwaysOnTop);
   ~PresenceRequestDialog() override;
 
   QAbstractItemModel* model() const { return m_model; }

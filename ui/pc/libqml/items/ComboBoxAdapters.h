@@ -68,13 +68,15 @@ class QFilterComboBoxQmlAdapter : public QComboBoxQmlAdapter {
 class QNumberSelectorComboBoxQmlAdapter : public QComboBoxQmlAdapter {
   Q_OBJECT
  public:
-  explicit QNumberSelectorComboBoxQmlAdapter(QQuickItem* parent = nullptr) : QComboBoxQmlAdapter(parent) {}
+  explicit QNumberSelectorComboBoxQmlAdapter(QQuickItem* parent = nullptr)
+      : QComboBoxQmlAdapter(parent) {}
 };
 
 class QCommWinNumberSelectorComboBoxQmlAdapter : public QComboBoxQmlAdapter {
   Q_OBJECT
  public:
-  explicit QCommWinNumberSelectorComboBoxQmlAdapter(QQuickItem* parent = nullptr) : QComboBoxQmlAdapter(parent) {}
+  explicit QCommWinNumberSelectorComboBoxQmlAdapter(QQuickItem* parent = nullptr)
+      : QComboBoxQmlAdapter(parent) {}
 };
 
 }  // namespace QML

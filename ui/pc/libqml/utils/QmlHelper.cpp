@@ -35,8 +35,12 @@ QString shortTime(const QTime& time) {
 QmlHelper::QmlHelper(QObject* parent) : QObject(parent) {
   auto contact = [this](std::initializer_list<int> states, const QString& name) {
     for (int s : states) {
-      m_smallIcons.insert(s, name.isEmpty() ? QString() : kPresence + QStringLiteral("presence_%1_small.png").arg(name));
-      m_largeIcons.insert(s, name.isEmpty() ? QString() : kPresence + QStringLiteral("presence_%1_large.png").arg(name));
+      m_smallIcons.insert(s, name.isEmpty()
+                                 ? QString()
+                                 : kPresence + QStringLiteral("presence_%1_small.png").arg(name));
+      m_largeIcons.insert(s, name.isEmpty()
+                                 ? QString()
+                                 : kPresence + QStringLiteral("presence_%1_large.png").arg(name));
     }
   };
   contact({0}, QString());
@@ -52,7 +56,8 @@ QmlHelper::QmlHelper(QObject* parent) : QObject(parent) {
   contact({19}, QStringLiteral("dnd"));
 
   auto own = [this](std::initializer_list<int> states, const QString& name) {
-    for (int s : states) m_ownIcons.insert(s, kPresence + QStringLiteral("ownpresence_%1.png").arg(name));
+    for (int s : states)
+      m_ownIcons.insert(s, kPresence + QStringLiteral("ownpresence_%1.png").arg(name));
   };
   own({0, 2, 3}, QStringLiteral("offline"));
   own({4, 5, 6}, QStringLiteral("away"));
@@ -70,7 +75,8 @@ bool QmlHelper::checkResource(const QString& path) const {
   return QFileInfo::exists(path);
 }
 
-QString QmlHelper::modifyStyle(const QString& text, const QString& searchText, const QString& style) const {
+QString QmlHelper::modifyStyle(const QString& text, const QString& searchText,
+                               const QString& style) const {
   // The result is shown as rich text, so every piece of the name is escaped,
   // and each match is wrapped in its own letters. Matching the raw text
   // (not its escaped form) keeps a search for "amp" or "lt" out of entities.
@@ -88,12 +94,15 @@ QString QmlHelper::modifyStyle(const QString& text, const QString& searchText, c
   return out;
 }
 
-QString QmlHelper::formatTime(const QDateTime& dateTime) const { return shortTime(dateTime.time()); }
+QString QmlHelper::formatTime(const QDateTime& dateTime) const {
+  return shortTime(dateTime.time());
+}
 
 QString QmlHelper::formatDateTime(const QDateTime& dateTime) const {
   if (!dateTime.isValid()) return QString();
   return tr("%1 %2", "Date and time")
-      .arg(QLocale::system().toString(dateTime.date(), QLocale::NarrowFormat), formatTime(dateTime));
+      .arg(QLocale::system().toString(dateTime.date(), QLocale::NarrowFormat),
+           formatTime(dateTime));
 }
 
 QString QmlHelper::formatHistoryEntryTime(const QDateTime& dateTime) const {
@@ -120,7 +129,9 @@ QString QmlHelper::getPresenceIcon(int state, bool large, bool own) const {
   return large ? m_largeIcons.value(state) : m_smallIcons.value(state);
 }
 
-QString QmlHelper::getPresenceIcon(int state, bool large) const { return getPresenceIcon(state, large, false); }
+QString QmlHelper::getPresenceIcon(int state, bool large) const {
+  return getPresenceIcon(state, large, false);
+}
 
 // The action texts and the platform's contact groups arrive with the menu
 // builder and the contact model; until then there is no text to give.

@@ -31,25 +31,44 @@ struct DefaultColor {
 // A light theme: white and near-white surfaces, grey text, one calm blue
 // for selection and emphasis, green and red only for answer and decline.
 const DefaultColor kDefaults[] = {
-    {"lightChatBackground", "#eff8ff"},  {"loginBackground", "#FFFFFF"},
-    {"inputFieldText", "#333333"},       {"errorText", "#9C0C0C"},
-    {"lightActiveBackground", "#99ccff"}, {"loginMediumText", "#868686"},
-    {"sliderColor", "#D7D6D6"},          {"inputFieldPlaceholder", "#868686"},
-    {"bottomBarBackground", "#006699"},  {"hoverButton", "#3399CC"},
-    {"mediumBackground", "#F1F1F1"},     {"darkBackground", "#006699"},
-    {"hoverBackground", "#66CCFF"},      {"replyButton", "#359C0C"},
-    {"loginDarkText", "#4E4E4E"},        {"highlightText", "#66CCFF"},
-    {"loginHighlightText", "#006699"},   {"leftBarBackground", "#FFFFFF"},
-    {"blackText", "#000000"},            {"whiteBackground", "#FFFFFF"},
-    {"alternativeWhiteText", "#000000"}, {"mediumText", "#868686"},
-    {"declineButton", "#9C0C0C"},        {"darkTextShadow", "#FFFFFF"},
-    {"whiteText", "#FFFFFF"},            {"darkDivider", "#006699"},
-    {"inputFieldBackground", "#FFFFFF"}, {"transparentBackground", "transparent"},
-    {"loginDivider", "#CCCCCC"},         {"whiteDivider", "#FFFFFF"},
-    {"lightText", "#CCCCCC"},            {"defaultButton", "#66CCFF"},
-    {"errorBgColor", "#EFE3E5"},         {"darkText", "#4E4E4E"},
-    {"lightDivider", "#F1F1F1"},         {"mediumDivider", "#CCCCCC"},
-    {"blackBackground", "#000000"},      {"activeBackground", "#3399CC"},
+    {"lightChatBackground", "#eff8ff"},
+    {"loginBackground", "#FFFFFF"},
+    {"inputFieldText", "#333333"},
+    {"errorText", "#9C0C0C"},
+    {"lightActiveBackground", "#99ccff"},
+    {"loginMediumText", "#868686"},
+    {"sliderColor", "#D7D6D6"},
+    {"inputFieldPlaceholder", "#868686"},
+    {"bottomBarBackground", "#006699"},
+    {"hoverButton", "#3399CC"},
+    {"mediumBackground", "#F1F1F1"},
+    {"darkBackground", "#006699"},
+    {"hoverBackground", "#66CCFF"},
+    {"replyButton", "#359C0C"},
+    {"loginDarkText", "#4E4E4E"},
+    {"highlightText", "#66CCFF"},
+    {"loginHighlightText", "#006699"},
+    {"leftBarBackground", "#FFFFFF"},
+    {"blackText", "#000000"},
+    {"whiteBackground", "#FFFFFF"},
+    {"alternativeWhiteText", "#000000"},
+    {"mediumText", "#868686"},
+    {"declineButton", "#9C0C0C"},
+    {"darkTextShadow", "#FFFFFF"},
+    {"whiteText", "#FFFFFF"},
+    {"darkDivider", "#006699"},
+    {"inputFieldBackground", "#FFFFFF"},
+    {"transparentBackground", "transparent"},
+    {"loginDivider", "#CCCCCC"},
+    {"whiteDivider", "#FFFFFF"},
+    {"lightText", "#CCCCCC"},
+    {"defaultButton", "#66CCFF"},
+    {"errorBgColor", "#EFE3E5"},
+    {"darkText", "#4E4E4E"},
+    {"lightDivider", "#F1F1F1"},
+    {"mediumDivider", "#CCCCCC"},
+    {"blackBackground", "#000000"},
+    {"activeBackground", "#3399CC"},
     {"lightBackground", "#F7F7F7"},
 };
 
@@ -63,12 +82,14 @@ QString colorText(const QVariant& v) {
 
 }  // namespace
 
-Style::Style(QObject* parent) : QObject(parent), m_fontFamily(QString::fromLatin1(DefaultFontFamily)) {
+Style::Style(QObject* parent)
+    : QObject(parent), m_fontFamily(QString::fromLatin1(DefaultFontFamily)) {
   if (g_instance) {
     TP_LOG("QML::Style::Style", 3) << "a second style object replaces the first";
   }
   g_instance = this;
-  for (const DefaultColor& d : kDefaults) setColor(QString::fromLatin1(d.name), QString::fromLatin1(d.value));
+  for (const DefaultColor& d : kDefaults)
+    setColor(QString::fromLatin1(d.name), QString::fromLatin1(d.value));
   m_defaultColors = m_colors;
 }
 
@@ -135,7 +156,8 @@ bool Style::replaceCssWithStyle(QString& css) const {
       value = colorText(m_colors.value(name));
     } else {
       value = QString::fromLatin1(kUnknownColor);
-      qDebug() << "!!!color " << css.mid(pos, close + end.size() - pos) << " not found, using default";
+      qDebug() << "!!!color " << css.mid(pos, close + end.size() - pos)
+               << " not found, using default";
     }
     css.replace(pos, close + end.size() - pos, value);
     pos += value.size();
@@ -146,7 +168,8 @@ bool Style::replaceCssWithStyle(QString& css) const {
 
 QByteArray Style::toCsv(bool exportFont) const {
   QMap<QString, QString> entries;
-  for (auto it = m_colors.constBegin(); it != m_colors.constEnd(); ++it) entries.insert(it.key(), colorText(it.value()));
+  for (auto it = m_colors.constBegin(); it != m_colors.constEnd(); ++it)
+    entries.insert(it.key(), colorText(it.value()));
   if (exportFont) entries.insert(QString::fromLatin1(FontFamilyKey), m_fontFamily.toString());
   QByteArray out;
   for (auto it = entries.constBegin(); it != entries.constEnd(); ++it) {
@@ -163,12 +186,14 @@ bool Style::exportCsv(const QString& filename, bool exportFont) {
   // half-way never leaves the user's earlier file truncated.
   QSaveFile file(filename);
   if (!file.open(QIODevice::WriteOnly)) {
-    TP_LOG("QML::Style::exportCsv", 3) << "cannot write style file " << filename << ": " << file.errorString();
+    TP_LOG("QML::Style::exportCsv", 3)
+        << "cannot write style file " << filename << ": " << file.errorString();
     return false;
   }
   file.write(toCsv(exportFont));
   if (!file.commit()) {
-    TP_LOG("QML::Style::exportCsv", 3) << "cannot write style file " << filename << ": " << file.errorString();
+    TP_LOG("QML::Style::exportCsv", 3)
+        << "cannot write style file " << filename << ": " << file.errorString();
     return false;
   }
   return true;
@@ -177,14 +202,16 @@ bool Style::exportCsv(const QString& filename, bool exportFont) {
 bool Style::importCsv(const QString& filename) {
   QFile file(filename);
   if (!file.open(QIODevice::ReadOnly)) {
-    TP_LOG("QML::Style::importCsv", 3) << "cannot read style file " << filename << ": " << file.errorString();
+    TP_LOG("QML::Style::importCsv", 3)
+        << "cannot read style file " << filename << ": " << file.errorString();
     return false;
   }
   const QString text = QString::fromUtf8(file.readAll());
   const QString fontKey = QString::fromLatin1(FontFamilyKey);
   QMap<QString, QString> entries;
   int lineNo = 0;
-  const QStringList lines = text.split(QRegularExpression(QStringLiteral("[\r\n]")), Qt::SkipEmptyParts);
+  const QStringList lines =
+      text.split(QRegularExpression(QStringLiteral("[\r\n]")), Qt::SkipEmptyParts);
   for (const QString& line : lines) {
     ++lineNo;
     const QStringList parts = line.split(QLatin1Char(','), Qt::KeepEmptyParts);
@@ -194,8 +221,8 @@ bool Style::importCsv(const QString& filename) {
       // A font family may itself hold a comma; colours never do.
       entries.insert(fontKey, line.mid(fontKey.size() + 1));
     } else {
-      TP_LOG("QML::Style::importCsv", 3) << "skipping line " << lineNo << " of " << filename
-                                          << ": expected \"name,value\"";
+      TP_LOG("QML::Style::importCsv", 3)
+          << "skipping line " << lineNo << " of " << filename << ": expected \"name,value\"";
     }
   }
   for (auto it = entries.constBegin(); it != entries.constEnd(); ++it) {

@@ -17,8 +17,8 @@ class Style : public QObject {
   Q_PROPERTY(QVariant fontFamily READ fontFamily WRITE setFontFamily NOTIFY fontFamilyChanged)
 
  public:
-  static const char* const DefaultFontFamily;     // "Arial"
-  static const char* const FontFamilyKey;         // "defaultFontFamily"
+  static const char* const DefaultFontFamily;  // "Arial"
+  static const char* const FontFamilyKey;      // "defaultFontFamily"
 
   explicit Style(QObject* parent = nullptr);
   ~Style() override;

@@ -79,11 +79,13 @@ void StyleView::fileSelected(QString path) {
   Style* style = Style::instance();
   if (m_mode == Import) {
     emit importCsv(path);
-    if (style && !style->importCsv(path)) reportFailure(tr("The style file \"%1\" could not be read.").arg(path));
+    if (style && !style->importCsv(path))
+      reportFailure(tr("The style file \"%1\" could not be read.").arg(path));
   } else {
     const bool all = (m_mode == ExportAll);
     emit exportCsv(path, all);
-    if (style && !style->exportCsv(path, all)) reportFailure(tr("The style file \"%1\" could not be written.").arg(path));
+    if (style && !style->exportCsv(path, all))
+      reportFailure(tr("The style file \"%1\" could not be written.").arg(path));
   }
 }
 

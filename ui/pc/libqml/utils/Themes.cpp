@@ -33,20 +33,23 @@ QString settingText(RAZ::Settings::SettingsType scope, const char* key) {
   return v.toString().trimmed();
 }
 
-bool tryRegister(const QString& programDir, const QString& dataDir, const QString& name, Registration& result) {
+bool tryRegister(const QString& programDir, const QString& dataDir, const QString& name,
+                 Registration& result) {
   const QString path = themePathIn(programDir, dataDir, name);
   if (path.isEmpty()) {
     TP_LOG("Utils::Themes::registerActiveTheme", 3) << "theme \"" << name << "\" not found";
     return false;
   }
   if (!QResource::registerResource(path)) {
-    TP_LOG("Utils::Themes::registerActiveTheme", 4) << "theme package " << path << " could not be registered";
+    TP_LOG("Utils::Themes::registerActiveTheme", 4)
+        << "theme package " << path << " could not be registered";
     return false;
   }
   result.ok = true;
   result.registeredName = name;
   result.registeredPath = path;
-  TP_LOG("Utils::Themes::registerActiveTheme", 2) << "theme \"" << name << "\" registered from " << path;
+  TP_LOG("Utils::Themes::registerActiveTheme", 2)
+      << "theme \"" << name << "\" registered from " << path;
   return true;
 }
 
@@ -80,7 +83,8 @@ QStringList themeRootsIn(const QString& programDir, const QString& dataDir, cons
                          bool includeUserData) {
   const QString suffix = name.isEmpty() ? QString() : QLatin1Char('/') + name;
   QStringList roots;
-  for (const QString& base : {programDir + QStringLiteral("/themes"), programDir + QStringLiteral("/../themes")}) {
+  for (const QString& base :
+       {programDir + QStringLiteral("/themes"), programDir + QStringLiteral("/../themes")}) {
     const QFileInfo folder(base + suffix);
     if (folder.isDir()) roots << folder.canonicalFilePath();
   }
@@ -97,8 +101,8 @@ QString themePathIn(const QString& programDir, const QString& dataDir, const QSt
   if (name.isEmpty()) return QString();
   // A name is one folder: anything that would climb out of the roots is no
   // theme of ours.
-  if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name == QLatin1String(".") ||
-      name == QLatin1String("..")) {
+  if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
+      name == QLatin1String(".") || name == QLatin1String("..")) {
     TP_LOG("Utils::Themes::themePath", 3) << "not a theme name: " << name;
     return QString();
   }
@@ -117,7 +121,8 @@ Registration registerActiveThemeIn(const QString& programDir, const QString& dat
   Registration result;
   result.defaultName = defaultTheme();
   result.askedName = themeNameFromPath(activeTheme());
-  if (!tryRegister(programDir, dataDir, result.askedName, result) && result.defaultName != result.askedName) {
+  if (!tryRegister(programDir, dataDir, result.askedName, result) &&
+      result.defaultName != result.askedName) {
     tryRegister(programDir, dataDir, result.defaultName, result);
   }
   if (!result.ok) {
@@ -133,8 +138,9 @@ Registration registerActiveTheme() {
 }
 
 QString notFoundText(const QString& programDir, const QString& defaultName) {
-  return QCoreApplication::translate("Application",
-                                     "Default theme not found. Please reinstall the client.\n Looked in %1 and %2")
+  return QCoreApplication::translate(
+             "Application",
+             "Default theme not found. Please reinstall the client.\n Looked in %1 and %2")
       .arg(programDir, defaultName);
 }
 

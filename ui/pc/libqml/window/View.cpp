@@ -88,9 +88,7 @@ void View::idleOnMoveTimeout() { setIdleOnMove(true); }
 
 void View::fullscreenChanged(bool on) { m_fullscreen = on; }
 
-void View::setAlwaysOnTop(bool onTop) {
-  QML::setStayOnTop(window(), onTop);
-}
+void View::setAlwaysOnTop(bool onTop) { QML::setStayOnTop(window(), onTop); }
 
 void View::viewportEvent(QEvent* e) {
   QElapsedTimer timer;
@@ -114,7 +112,8 @@ void View::viewportEvent(QEvent* e) {
   }
   const qint64 ms = timer.elapsed();
   if (ms != 0) {
-    TP_LOG("QML::View::viewportEvent", 2) << "viewportEvent (" << int(e->type()) << ") took " << ms << "ms to finish";
+    TP_LOG("QML::View::viewportEvent", 2)
+        << "viewportEvent (" << int(e->type()) << ") took " << ms << "ms to finish";
   }
 }
 
@@ -128,8 +127,8 @@ void View::keyPressEvent(QKeyEvent* e) {
   if (key == Qt::Key_Escape) emit keyEscapePressed();
   if (key >= Qt::Key_A && key <= Qt::Key_Z) m_pressedKeys.insert(key);
   const Qt::KeyboardModifiers mods = e->modifiers();
-  if (m_pressedKeys.contains(Qt::Key_C) && m_pressedKeys.contains(Qt::Key_S) && (mods & Qt::ControlModifier) &&
-      (mods & Qt::ShiftModifier)) {
+  if (m_pressedKeys.contains(Qt::Key_C) && m_pressedKeys.contains(Qt::Key_S) &&
+      (mods & Qt::ControlModifier) && (mods & Qt::ShiftModifier)) {
     openStyleEditor();
     m_pressedKeys.clear();
   }

@@ -25,7 +25,8 @@ class Window : public Utils::HelpInterface {
   Q_PROPERTY(bool isMaximized READ isMaximized NOTIFY isMaximizedChanged)
   Q_PROPERTY(bool isMinimized READ isMinimized NOTIFY isMinimizedChanged)
   Q_PROPERTY(double aspectRatio READ aspectRatio WRITE setAspectRatio NOTIFY aspectRatioChanged)
-  Q_PROPERTY(bool wantsFullscreen READ wantsFullscreen WRITE setWantsFullscreen NOTIFY wantsFullscreenChanged)
+  Q_PROPERTY(bool wantsFullscreen READ wantsFullscreen WRITE setWantsFullscreen NOTIFY
+                 wantsFullscreenChanged)
   Q_PROPERTY(QML::View* view READ view CONSTANT)
   Q_PROPERTY(QString languageChangeProperty READ languageChangeProperty NOTIFY languageChanged)
   Q_PROPERTY(QPoint mousePos READ mousePos)
