@@ -201,7 +201,8 @@ class TestAppApplication : public QObject {
     // No branding file there: the built-in names title the message.
     QCOMPARE(seen.title, QString("VOV Quorvel: UI setting error"));
     QCOMPARE(seen.text, QString("Couldn't find UI settings file"));
-    const auto fatal = m_log.find("AppLogger", "Application::initialize", 5);
+    const auto fatal =
+        m_log.find("AppLogger", "Application::initialize", TP::Core::Logging::LevelFatal);
     QCOMPARE(fatal.size(), 1);
     QCOMPARE(fatal.first().message, QString("Couldn't find UI settings file"));
     QVERIFY(!app()->loginWindow());

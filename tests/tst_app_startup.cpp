@@ -416,12 +416,12 @@ class TestAppStartup : public QObject {
     const QList<TP::Core::Logging::Record> records = sink.find("QtLogger");
     QCOMPARE(records.size(), 3);
     QCOMPARE(records.at(0).tag, QString("qDebug"));
-    QCOMPARE(int(records.at(0).level), 2);
+    QCOMPARE(int(records.at(0).level), int(TP::Core::Logging::LevelInformation));
     QCOMPARE(records.at(1).tag, QString("qWarning"));
-    QCOMPARE(int(records.at(1).level), 3);
+    QCOMPARE(int(records.at(1).level), int(TP::Core::Logging::LevelWarning));
     QCOMPARE(records.at(1).message, QString("w"));
     QCOMPARE(records.at(2).tag, QString("qCritical"));
-    QCOMPARE(int(records.at(2).level), 4);
+    QCOMPARE(int(records.at(2).level), int(TP::Core::Logging::LevelError));
     for (const auto& r : records) {
       QVERIFY(r.file.isEmpty());
       QCOMPARE(r.line, 0);

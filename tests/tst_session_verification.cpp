@@ -234,7 +234,10 @@ class TestSessionVerification : public QObject {
     m_verifier->setServiceUrl(QString());
     m_verifier->start();
     QVERIFY(!visibleMessage("Address Verification"));
-    QCOMPARE(m_log.find("AppLogger", "ExternalServiceVerification::start", 4).size(), 1);
+    QCOMPARE(
+        m_log.find("AppLogger", "ExternalServiceVerification::start", TP::Core::Logging::LevelError)
+            .size(),
+        1);
   }
 
   void statusSplitOverReadsEndsInSuccess() {
@@ -359,7 +362,11 @@ class TestSessionVerification : public QObject {
     QCOMPARE(m_server->requests.size(), 1);
     QVERIFY(opened.isEmpty());
     QVERIFY(visibleMessage("Waiting..."));
-    QCOMPARE(m_log.find("AppLogger", "ExternalServiceVerification::finished", 4).size(), 1);
+    QCOMPARE(m_log
+                 .find("AppLogger", "ExternalServiceVerification::finished",
+                       TP::Core::Logging::LevelError)
+                 .size(),
+             1);
     click("Waiting...", QDialogButtonBox::Cancel);
     QCOMPARE(m_failed->count(), 1);
   }

@@ -59,14 +59,16 @@ void Application::signin(const QString& username, const QString& password,
   TP::Core::Logging::CTraceScope trace("Application::signin");
   CredentialsManager* manager = m_client ? m_client->getCredentialsManager() : nullptr;
   if (!manager) {
-    TP_LOG("Application::signin", 4) << "Sign-in before the platform client is ready";
+    TP_LOG("Application::signin", TP::Core::Logging::LevelError)
+        << "Sign-in before the platform client is ready";
     if (m_loginWindow) m_loginWindow->cbSessionClosed();
     return;
   }
   // A configuration name the container does not know reaches us as null.
   RAZ::ConfigContainer* container = m_client->getConfigContainer();
   if (!config && container && !container->configNames().isEmpty()) {
-    TP_LOG("Application::signin", 4) << "Sign-in with an unknown configuration refused";
+    TP_LOG("Application::signin", TP::Core::Logging::LevelError)
+        << "Sign-in with an unknown configuration refused";
     Dialogs::MessageWindow::showWarning(
         tr("Unknown Configuration"),
         tr("The selected configuration is not available. Choose another one and "
@@ -116,7 +118,7 @@ void Application::signin(const QString& username, const QString& password,
   if (config) settings.setValue(QStringLiteral("login/config"), config->getName());
 
   if (!m_client->signin(userCredentials, config, xsiAddress, true))
-    TP_LOG("Application::signin", 3)
+    TP_LOG("Application::signin", TP::Core::Logging::LevelWarning)
         << "A session is running or opening; the sign-in was not started";
 }
 
@@ -261,7 +263,8 @@ void Application::cbSessionOpened(RAZ::Sessions::SessionManagerBase& session) {
 
   // 21.
   if (!m_mainWindow->activate())
-    TP_LOG("Application::cbSessionOpened", 3) << "The main scene has no active view";
+    TP_LOG("Application::cbSessionOpened", TP::Core::Logging::LevelWarning)
+        << "The main scene has no active view";
 
   // 22.
   m_presenceRequestDialog =
@@ -401,14 +404,15 @@ void Application::startingLogout() {
   if (m_loginWindow) m_loginWindow->cbActionSignout();
   // 4.
   if (m_apiController) {
-    TP_LOG("Application::startingLogout", 2) << "Uninitializing API provider controller";
+    TP_LOG("Application::startingLogout", TP::Core::Logging::LevelInformation)
+        << "Uninitializing API provider controller";
     m_apiController->Uninitialize();
   }
 }
 
 void Application::cbSessionClosed(RAZ::Sessions::SessionManagerBase& session) {
   // 1.
-  TP_LOG("Application::cbSessionClosed", 2) << "Session closed";
+  TP_LOG("Application::cbSessionClosed", TP::Core::Logging::LevelInformation) << "Session closed";
   // 2.
   delete m_pendingUrlHandler;
   m_pendingUrlHandler = nullptr;
@@ -464,7 +468,7 @@ void Application::cbSessionClosed(RAZ::Sessions::SessionManagerBase& session) {
 void Application::cbSessionError(RAZ::Sessions::SessionManagerBase* session,
                                  RAZ::Sessions::State state, RAZ::Sessions::Error error) {
   if (m_sessionManager && m_sessionManager.data() != session) return;
-  TP_LOG("Application::cbSessionError", 2)
+  TP_LOG("Application::cbSessionError", TP::Core::Logging::LevelInformation)
       << "Session error in state: " << int(state) << " Error: " << int(error);
   switch (error) {
     case RAZ::Sessions::ErrorConnectFailure:

@@ -37,14 +37,15 @@ void MediaEngineConfigurator::configChanged() {
 
   const QByteArray device =
       settings.value(QStringLiteral("settings/video/capturedevice"), QByteArray()).toByteArray();
-  TP_LOG("MediaEngineConfigurator::configChanged", 2) << "device: " << device;
+  TP_LOG("MediaEngineConfigurator::configChanged", TP::Core::Logging::LevelInformation)
+      << "device: " << device;
 
   bool found = false;
   if (!device.isEmpty()) {
     const QList<RAZ::MediaEngine::IMediaHandlerVideo::Camera*> cameras = m_video->cameras();
     for (RAZ::MediaEngine::IMediaHandlerVideo::Camera* camera : cameras) {
       if (!camera) continue;
-      TP_LOG("MediaEngineConfigurator::configChanged", 2)
+      TP_LOG("MediaEngineConfigurator::configChanged", TP::Core::Logging::LevelInformation)
           << "Comparing: " << device << ", " << camera->name();
       if (camera->name() != device) continue;
       int level = camera->selectedProfileLevel(nullptr, nullptr);

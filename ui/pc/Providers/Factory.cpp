@@ -146,7 +146,7 @@ void Factory::onActionTriggered(RAZ::Actions::ActionData& data, RAZ::Actions::So
       removeContact(contact);
       break;
     default:
-      TP_LOG("Providers::Factory::onActionTriggered", 2)
+      TP_LOG("Providers::Factory::onActionTriggered", TP::Core::Logging::LevelInformation)
           << "Action " << data.getId() << " is not handled here";
       break;
   }
@@ -227,7 +227,7 @@ void Factory::cbGroupCommunicationError(int max, bool existingSession) {
 void Factory::showProfilePhotosTriggered(bool show) { m_showProfilePictures = show; }
 
 void Factory::onActionConfirmationRequired(RAZ::Actions::Action& a) {
-  TP_LOG("Providers::Factory::onActionConfirmationRequired", 2)
+  TP_LOG("Providers::Factory::onActionConfirmationRequired", TP::Core::Logging::LevelInformation)
       << "Confirmation asked for action " << a.getId();
 }
 

@@ -32,7 +32,8 @@ void HelpInterface::openHelp(const QString& context) {
   const QUrl url = helpUrl(context);
   if (url.isEmpty()) return;
   if (!QDesktopServices::openUrl(url)) {
-    TP_LOG("Utils::HelpInterface::openHelp", 4) << "Failed to open help " << url.toString();
+    TP_LOG("Utils::HelpInterface::openHelp", TP::Core::Logging::LevelError)
+        << "Failed to open help " << url.toString();
   }
 }
 

@@ -126,7 +126,8 @@ void PresenceHelper::sessionReconnectionStateChanged(RAZ::Sessions::SessionManag
 }
 
 void PresenceHelper::cbXsiLocationReceived(const RAZ::Utils::Location::Info& info) {
-  TP_LOG("Utils::PresenceHelper::cbXsiLocationReceived", 2) << "XSI location received";
+  TP_LOG("Utils::PresenceHelper::cbXsiLocationReceived", TP::Core::Logging::LevelInformation)
+      << "XSI location received";
   m_xsiLocation.reset(new RAZ::Utils::Location::Info(info));
   if (!m_handled) handleLocation();
 }
@@ -145,7 +146,8 @@ void PresenceHelper::cbXmppLocationReceived(const RAZ::Utils::Location::Info& in
 }
 
 void PresenceHelper::handleLocation() {
-  TP_LOG("Utils::PresenceHelper::handleLocation", 1) << "About to publish location";
+  TP_LOG("Utils::PresenceHelper::handleLocation", TP::Core::Logging::LevelDetail)
+      << "About to publish location";
   m_handled = true;
   const RAZ::Utils::Location::Info xsi =
       m_xsiLocation ? *m_xsiLocation : RAZ::Utils::Location::Info();
@@ -171,7 +173,8 @@ void PresenceHelper::handleLocation() {
 
 void PresenceHelper::cbSetLocation(const RAZ::Utils::Location::Info& info, bool dontAskAgain,
                                    bool accepted) {
-  TP_LOG("Utils::PresenceHelper::cbSetLocation", 2) << "Location answered";
+  TP_LOG("Utils::PresenceHelper::cbSetLocation", TP::Core::Logging::LevelInformation)
+      << "Location answered";
   RAZ::Settings user(RAZ::Settings::User);
   user.setValue(key("dontAskAgain"), dontAskAgain);
   user.setValue(key("accepted"), accepted);
@@ -179,11 +182,16 @@ void PresenceHelper::cbSetLocation(const RAZ::Utils::Location::Info& info, bool 
 }
 
 void PresenceHelper::setLocation(const RAZ::Utils::Location::Info& info) {
-  TP_LOG("Utils::PresenceHelper::setLocation", 2) << "Time Zone: " << info.timeZone;
-  TP_LOG("Utils::PresenceHelper::setLocation", 2) << "Country: " << info.country;
-  TP_LOG("Utils::PresenceHelper::setLocation", 2) << "City: " << info.city;
-  TP_LOG("Utils::PresenceHelper::setLocation", 2) << "State: " << info.state;
-  TP_LOG("Utils::PresenceHelper::setLocation", 2) << "Manual Location: " << info.manualLocation;
+  TP_LOG("Utils::PresenceHelper::setLocation", TP::Core::Logging::LevelInformation)
+      << "Time Zone: " << info.timeZone;
+  TP_LOG("Utils::PresenceHelper::setLocation", TP::Core::Logging::LevelInformation)
+      << "Country: " << info.country;
+  TP_LOG("Utils::PresenceHelper::setLocation", TP::Core::Logging::LevelInformation)
+      << "City: " << info.city;
+  TP_LOG("Utils::PresenceHelper::setLocation", TP::Core::Logging::LevelInformation)
+      << "State: " << info.state;
+  TP_LOG("Utils::PresenceHelper::setLocation", TP::Core::Logging::LevelInformation)
+      << "Manual Location: " << info.manualLocation;
   if (!m_presence) return;
   const RAZ::Utils::Location::Info current = m_presence->getLocationInfo();
   if (current.isEmpty() && info == current) return;

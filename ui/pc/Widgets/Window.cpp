@@ -28,7 +28,7 @@ bool settingSwitch(const QVariant& v, bool fallback, const char* key) {
   const QString text = v.toString().trimmed().toLower();
   if (text == QLatin1String("true") || text == QLatin1String("1")) return true;
   if (text == QLatin1String("false") || text == QLatin1String("0")) return false;
-  TP_LOG("Widgets::Window::settingSwitch", 3)
+  TP_LOG("Widgets::Window::settingSwitch", TP::Core::Logging::LevelWarning)
       << "setting " << key << " is not a switch: " << v.toString();
   return fallback;
 }
@@ -49,7 +49,7 @@ Window::Window(QWidget* parent, bool alwaysOnTop, bool registerWithWindowManager
     if (Utils::WindowManager* wm = Utils::WindowManager::instance()) {
       wm->registerWindow(this);
     } else {
-      TP_LOG("Widgets::Window::Window", 3)
+      TP_LOG("Widgets::Window::Window", TP::Core::Logging::LevelWarning)
           << "no window manager: the window stays open at sign-out";
     }
   }
@@ -172,7 +172,7 @@ void Window::setHeaderIcon(QString path) {
   int x = theme.value(QStringLiteral("window/logo_x"), 5).toInt(&okX);
   int y = theme.value(QStringLiteral("window/logo_y"), 5).toInt(&okY);
   if (!okX || !okY) {
-    TP_LOG("Widgets::Window::setHeaderIcon", 3)
+    TP_LOG("Widgets::Window::setHeaderIcon", TP::Core::Logging::LevelWarning)
         << "theme values window/logo_x, window/logo_y are not numbers";
     if (!okX) x = 5;
     if (!okY) y = 5;

@@ -12,7 +12,8 @@ namespace ContactNotification {
 NotificationBase::NotificationBase(QAbstractItemModel* model, int onlineRole, QObject* parent)
     : QObject(parent), m_onlineRole(onlineRole), m_model(model) {
   if (!m_model) {
-    TP_LOG("NotificationBase::NotificationBase", 3) << "no contact list; presence sounds are off";
+    TP_LOG("NotificationBase::NotificationBase", TP::Core::Logging::LevelWarning)
+        << "no contact list; presence sounds are off";
     return;
   }
   connect(m_model, SIGNAL(rowsInserted(const QModelIndex&, int, int)), this,

@@ -20,7 +20,7 @@ QString ringSignal(RAZ::Settings& settings) {
   const QString stored = settings.value(QLatin1String(kDefaultRingerKey), QString()).toString();
   if (stored.isEmpty()) return defaultRinger(settings);
   if (!QFileInfo::exists(stored)) {
-    TP_LOG("IncomingCallPlayer::ringSignal", 3)
+    TP_LOG("IncomingCallPlayer::ringSignal", TP::Core::Logging::LevelWarning)
         << "the chosen ring signal does not exist, using the default: " << stored;
     const QList<RingSignal> list = readRingSignals();
     for (const RingSignal& ring : list) {
@@ -65,7 +65,8 @@ void IncomingCallPlayer::onPreferencesChanged(bool activeCalls) {
   if (wanted == m_wanted) return;
   m_wanted = wanted;
   if (wanted.isEmpty()) {
-    TP_LOG("IncomingCallPlayer::onPreferencesChanged", 3) << "no ring signal; the ringer is silent";
+    TP_LOG("IncomingCallPlayer::onPreferencesChanged", TP::Core::Logging::LevelWarning)
+        << "no ring signal; the ringer is silent";
     clearSound();
     return;
   }

@@ -50,7 +50,7 @@ bool readBool(int scope, const QString& key, bool def) {
   } else if (v.canConvert<int>() && v.type() != QVariant::StringList) {
     return v.toInt() != 0;
   }
-  TP_LOG("QML::LoginWindow::readBool", 3)
+  TP_LOG("QML::LoginWindow::readBool", TP::Core::Logging::LevelWarning)
       << "Setting " << key << " is not a boolean; using default";
   return def;
 }
@@ -60,7 +60,8 @@ QString readString(int scope, const QString& key, const QString& def = QString()
   if (!v.isValid() || v.isNull()) return def;
   if (v.type() == QVariant::StringList) return v.toStringList().join(QLatin1Char(','));
   if (v.canConvert<QString>()) return v.toString();
-  TP_LOG("QML::LoginWindow::readString", 3) << "Setting " << key << " is not text; using default";
+  TP_LOG("QML::LoginWindow::readString", TP::Core::Logging::LevelWarning)
+      << "Setting " << key << " is not text; using default";
   return def;
 }
 
@@ -83,7 +84,8 @@ QString decodeDmUrl(const QVariant& raw) {
   const QByteArray::FromBase64Result decoded =
       QByteArray::fromBase64Encoding(bytes, QByteArray::AbortOnBase64DecodingErrors);
   if (!decoded) {
-    TP_LOG("QML::LoginWindow::loadForm", 4) << "dm/url is not valid Base64; ignoring it";
+    TP_LOG("QML::LoginWindow::loadForm", TP::Core::Logging::LevelError)
+        << "dm/url is not valid Base64; ignoring it";
     return QString();
   }
   return QString::fromUtf8(*decoded).trimmed();
@@ -139,7 +141,8 @@ bool LoginWindow::activate() {
 #endif
   ctx->setContextProperty(QStringLiteral("textFieldActionsHandler"), editActions);
   if (!setSource(QString::fromLatin1(kScene))) {
-    TP_LOG("QML::LoginWindow::activate", 4) << "Unable to load the sign-in scene";
+    TP_LOG("QML::LoginWindow::activate", TP::Core::Logging::LevelError)
+        << "Unable to load the sign-in scene";
     return false;
   }
   qDebug() << "Connecting QML signals";
@@ -205,7 +208,8 @@ void LoginWindow::setConfigName(const QString& name) {
   const RAZ::Configuration::Config* config = nullptr;
   if (configContainer) {
     if (!configContainer->setCurrentConfig(name))
-      TP_LOG("QML::LoginWindow::setConfigName", 3) << "No configuration named " << name;
+      TP_LOG("QML::LoginWindow::setConfigName", TP::Core::Logging::LevelWarning)
+          << "No configuration named " << name;
     config = configContainer->currentConfig();
   }
   emit setCredentialsConfig(config);
@@ -255,7 +259,8 @@ bool LoginWindow::getShowPwHelpLink() const {
   const QString link =
       readString(RAZ::Settings::Installation, QStringLiteral("defaults/forgot_password_url"))
           .trimmed();
-  TP_LOG("QML::LoginWindow::getShowPwHelpLink", 1) << "Pwd help link: " << link;
+  TP_LOG("QML::LoginWindow::getShowPwHelpLink", TP::Core::Logging::LevelDetail)
+      << "Pwd help link: " << link;
   return !link.isEmpty();
 }
 
@@ -364,7 +369,7 @@ void LoginWindow::selectConfiguration(bool reset) {
 // ---- signing in -------------------------------------------------------------
 
 void LoginWindow::onSigninClicked() {
-  TP_LOG("QML::LoginWindow::onSigninClicked", 1) << "Sign-in clicked";
+  TP_LOG("QML::LoginWindow::onSigninClicked", TP::Core::Logging::LevelDetail) << "Sign-in clicked";
   writeSetting(RAZ::Settings::Application, QStringLiteral("login/autologin"), m_autologinChecked);
   writeSetting(RAZ::Settings::Application, QStringLiteral("login/savepassword"),
                m_rememberPasswordChecked);
@@ -375,7 +380,8 @@ void LoginWindow::onSigninClicked() {
 }
 
 void LoginWindow::proceedSignin(QString config) {
-  TP_LOG("QML::LoginWindow::proceedSignin", 2) << "Proceeding with sign-in";
+  TP_LOG("QML::LoginWindow::proceedSignin", TP::Core::Logging::LevelInformation)
+      << "Proceeding with sign-in";
   if (!config.isEmpty() && configContainer) {
     const RAZ::Configuration::Config* current = configContainer->currentConfig();
     const QString path = current ? current->getPath() : QString();
@@ -388,17 +394,17 @@ void LoginWindow::proceedSignin(QString config) {
         QFile currentFile(path);
         RAZ::Configuration::Config::FileConfig(currentFile, candidate, false, &accepted);
       } else {
-        TP_LOG("QML::LoginWindow::proceedSignin", 4)
+        TP_LOG("QML::LoginWindow::proceedSignin", TP::Core::Logging::LevelError)
             << "Unable to create a temporary file for the configuration";
       }
       if (accepted) {
-        TP_LOG("QML::LoginWindow::proceedSignin", 2)
+        TP_LOG("QML::LoginWindow::proceedSignin", TP::Core::Logging::LevelInformation)
             << "new configuration received via OMA DM from OmaDmController applied successfully "
                "(length="
             << config.length() << ")";
         configContainer->reloadConfigFiles();
       } else {
-        TP_LOG("QML::LoginWindow::proceedSignin", 3)
+        TP_LOG("QML::LoginWindow::proceedSignin", TP::Core::Logging::LevelWarning)
             << "new configuration received via OMA DM from OmaDmController, but ignored (length="
             << config.length() << ")";
       }
@@ -502,7 +508,7 @@ void LoginWindow::onShowPwHelpClicked() {
   if (link.isEmpty()) return;
   QUrl url(link, QUrl::TolerantMode);
   if (!url.isValid()) {
-    TP_LOG("QML::LoginWindow::onShowPwHelpClicked", 4)
+    TP_LOG("QML::LoginWindow::onShowPwHelpClicked", TP::Core::Logging::LevelError)
         << "Invalid forgot-password address: " << link;
     return;
   }
@@ -513,7 +519,8 @@ void LoginWindow::onShowPwHelpClicked() {
     query.addQueryItem(QStringLiteral("lang"), lang);
     url.setQuery(query);
   }
-  TP_LOG("QML::LoginWindow::onShowPwHelpClicked", 2) << "Opening pw help link: " << url.toString();
+  TP_LOG("QML::LoginWindow::onShowPwHelpClicked", TP::Core::Logging::LevelInformation)
+      << "Opening pw help link: " << url.toString();
   QDesktopServices::openUrl(url);
 }
 

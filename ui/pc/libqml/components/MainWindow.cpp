@@ -107,7 +107,8 @@ bool MainWindow::activate() {
         QVariant::fromValue<QObject*>(m_factory ? m_factory->presenceHelper() : nullptr));
   }
   if (!setSource(QStringLiteral("qrc:/windows/MainWindow/MainWindow.qml")))
-    TP_LOG("QML::MainWindow::activate", 4) << "The main scene did not load cleanly";
+    TP_LOG("QML::MainWindow::activate", TP::Core::Logging::LevelError)
+        << "The main scene did not load cleanly";
   bool connected = false;
   if (QQuickItem* root = view()->rootObject()) {
     if (QQuickItem* active = root->findChild<QQuickItem*>(QStringLiteral("activeView"))) {
@@ -190,7 +191,7 @@ void MainWindow::restoreGeometry() {
   const int y = app.value(QStringLiteral("mainwindowpos/y"), 0).toInt();
   const int w = app.value(QStringLiteral("mainwindowsize/w"), 0).toInt();
   const int h = app.value(QStringLiteral("mainwindowsize/h"), 0).toInt();
-  TP_LOG("QML::MainWindow::restoreGeometry", 2)
+  TP_LOG("QML::MainWindow::restoreGeometry", TP::Core::Logging::LevelInformation)
       << "x:" << x << ", y:" << y << ", w:" << w << ", h:" << h;
   m_geometryRestored = true;
   const QRect desktop = QApplication::desktop() ? QApplication::desktop()->geometry() : QRect();
@@ -218,7 +219,7 @@ void MainWindow::preferencesChanged() {
 }
 
 void MainWindow::cbSessionClosed() {
-  TP_LOG("QML::MainWindow::cbSessionClosed", 2) << "()";
+  TP_LOG("QML::MainWindow::cbSessionClosed", TP::Core::Logging::LevelInformation) << "()";
   hide();
   deleteLater();
 }

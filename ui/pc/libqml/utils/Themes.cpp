@@ -27,7 +27,8 @@ QString settingText(RAZ::Settings::SettingsType scope, const char* key) {
   const QVariant v = RAZ::Settings(scope).value(QString::fromLatin1(key));
   if (!v.isValid()) return QString();
   if (!v.canConvert<QString>() || v.type() == QVariant::StringList) {
-    TP_LOG("Utils::Themes::settingText", 3) << "setting " << key << " is not a text; ignoring it";
+    TP_LOG("Utils::Themes::settingText", TP::Core::Logging::LevelWarning)
+        << "setting " << key << " is not a text; ignoring it";
     return QString();
   }
   return v.toString().trimmed();
@@ -37,18 +38,19 @@ bool tryRegister(const QString& programDir, const QString& dataDir, const QStrin
                  Registration& result) {
   const QString path = themePathIn(programDir, dataDir, name);
   if (path.isEmpty()) {
-    TP_LOG("Utils::Themes::registerActiveTheme", 3) << "theme \"" << name << "\" not found";
+    TP_LOG("Utils::Themes::registerActiveTheme", TP::Core::Logging::LevelWarning)
+        << "theme \"" << name << "\" not found";
     return false;
   }
   if (!QResource::registerResource(path)) {
-    TP_LOG("Utils::Themes::registerActiveTheme", 4)
+    TP_LOG("Utils::Themes::registerActiveTheme", TP::Core::Logging::LevelError)
         << "theme package " << path << " could not be registered";
     return false;
   }
   result.ok = true;
   result.registeredName = name;
   result.registeredPath = path;
-  TP_LOG("Utils::Themes::registerActiveTheme", 2)
+  TP_LOG("Utils::Themes::registerActiveTheme", TP::Core::Logging::LevelInformation)
       << "theme \"" << name << "\" registered from " << path;
   return true;
 }
@@ -103,7 +105,8 @@ QString themePathIn(const QString& programDir, const QString& dataDir, const QSt
   // theme of ours.
   if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
       name == QLatin1String(".") || name == QLatin1String("..")) {
-    TP_LOG("Utils::Themes::themePath", 3) << "not a theme name: " << name;
+    TP_LOG("Utils::Themes::themePath", TP::Core::Logging::LevelWarning)
+        << "not a theme name: " << name;
     return QString();
   }
   for (const QString& root : themeRootsIn(programDir, dataDir, name, true)) {
@@ -126,7 +129,7 @@ Registration registerActiveThemeIn(const QString& programDir, const QString& dat
     tryRegister(programDir, dataDir, result.defaultName, result);
   }
   if (!result.ok) {
-    TP_LOG("Application::initialize", 5) << "Default theme not found.";
+    TP_LOG("Application::initialize", TP::Core::Logging::LevelFatal) << "Default theme not found.";
     return result;
   }
   setActiveTheme(result.askedName);
@@ -150,7 +153,7 @@ Description readDescription(const QString& themeFolder) {
   QFile file(themeFolder + QStringLiteral("/description.xml"));
   if (!file.open(QIODevice::ReadOnly)) {
     d.error = QStringLiteral("cannot read %1: %2").arg(file.fileName(), file.errorString());
-    TP_LOG("Utils::Themes::readDescription", 3) << d.error;
+    TP_LOG("Utils::Themes::readDescription", TP::Core::Logging::LevelWarning) << d.error;
     return d;
   }
   QXmlStreamReader xml(&file);
@@ -172,7 +175,7 @@ Description readDescription(const QString& themeFolder) {
                                    .arg(xml.lineNumber())
                                    .arg(xml.errorString())
                              : QStringLiteral("%1 holds no theme element").arg(file.fileName());
-    TP_LOG("Utils::Themes::readDescription", 3) << d.error;
+    TP_LOG("Utils::Themes::readDescription", TP::Core::Logging::LevelWarning) << d.error;
     return d;
   }
   if (!name.isEmpty()) d.name = name;
