@@ -19,6 +19,7 @@
 #include "Application.h"
 #include "Providers/Factory.h"
 #include "Providers/MenuActionProvider.h"
+#include "Utils/ConfigIds.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/PasswordChangeNotification.h"
 #include "dialogs/PreferencesWindow.h"
@@ -140,7 +141,7 @@ void Application::onShowDisclaimerDialog() {
   const RAZ::Configuration::Config* config = getConfig();
   QString mode;
   if (config)
-    mode = config->getString(384);
+    mode = config->getString(Utils::ConfigId::EmergencyDisclaimer);
   else
     TP_LOG("Application::onShowDisclaimerDialog", TP::Core::Logging::LevelInformation)
         << "Config is NULL";
@@ -162,7 +163,8 @@ void Application::onShowDisclaimerDialog() {
     return;
   }
   if (config) {
-    const QUrl url(config->getString(385), QUrl::TolerantMode);
+    const QUrl url(config->getString(Utils::ConfigId::DisclaimerRejectionAddress),
+                   QUrl::TolerantMode);
     if (isWebAddress(url)) {
       if (!QDesktopServices::openUrl(url))
         TP_LOG("Application::onShowDisclaimerDialog", TP::Core::Logging::LevelError)
@@ -235,7 +237,7 @@ void Application::xsiCredentialsDaysLeft(int days) {
   RAZ::Utils::Credentials::CredentialsManager* manager = m_sessionManager->credentialsManager();
   if (!manager) return;
   const RAZ::Configuration::Config* config = m_sessionManager->configuration();
-  if (!config || config->getString(366).isEmpty()) {
+  if (!config || config->getString(Utils::ConfigId::XsiProfilePath).isEmpty()) {
     TP_LOG("Application::xsiCredentialsDaysLeft", TP::Core::Logging::LevelError)
         << "Xsi profile path not configured";
     return;

@@ -33,6 +33,7 @@
 #include "Providers/MenuActionProvider.h"
 #include "Utils/AggregationEnabler.h"
 #include "Utils/CommunicationsWindowManager.h"
+#include "Utils/ConfigIds.h"
 #include "Utils/ExternalServiceVerification.h"
 #include "Utils/PreferencesWatcher.h"
 #include "Utils/PresenceHelper.h"
@@ -146,7 +147,7 @@ void Application::cbSessionOpened(RAZ::Sessions::SessionManagerBase& session) {
   const RAZ::Configuration::Config* config = session.configuration();
 
   // 2. A session for the call settings alone.
-  if (config && config->getBool(0)) {
+  if (config && config->getBool(Utils::ConfigId::CallSettingsOnly)) {
     m_callSettings = new QML::CallSettings(&session, false, nullptr);
     connect(m_callSettings, SIGNAL(destroyed(QObject*)), signOut, SLOT(trigger()));
     m_callSettings->show();
@@ -196,7 +197,7 @@ void Application::cbSessionOpened(RAZ::Sessions::SessionManagerBase& session) {
                                     callController->GetMediaHandlerVideo(), this);
 
   // 9.
-  if (config && config->getBool(116) && callController) {
+  if (config && config->getBool(Utils::ConfigId::CommsHistory) && callController) {
     m_commsDb.Initialize(m_userDir.path() + QStringLiteral("/comms.db"),
                          TP::Core::Refcounting::SmartPtr<RAZ::Adapters::FactoryPtr>(
                              new RAZ::Adapters::FactoryPtr(ownAddress)),
@@ -502,13 +503,13 @@ void Application::setupServiceVerification() {
   if (!m_sessionManager) return;
   dropServiceVerification();
   const RAZ::Configuration::Config* config = m_sessionManager->configuration();
-  if (!config || !config->getBool(400)) return;
+  if (!config || !config->getBool(Utils::ConfigId::AddressVerification)) return;
   CredentialsData credentials;
   if (CredentialsManager* manager = m_sessionManager->credentialsManager())
     credentials = manager->getCurrentCredentials(RAZ::Utils::Credentials::LoginXsi);
   auto* verifier = new Utils::ExternalServiceVerification(this);
   m_serviceVerification = verifier;
-  verifier->setServiceUrl(config->getString(401));
+  verifier->setServiceUrl(config->getString(Utils::ConfigId::AddressVerificationUrl));
   verifier->setCredentials(credentials.getUsername(), credentials.getPassword());
   connect(m_sessionManager, SIGNAL(reconnectingFinished()), verifier, SLOT(start()));
   connect(verifier, SIGNAL(verificationFailed()),

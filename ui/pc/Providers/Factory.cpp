@@ -20,6 +20,7 @@
 #include "Application.h"
 #include "Utils/AggregationEnabler.h"
 #include "Utils/CommunicationsWindowManager.h"
+#include "Utils/ConfigIds.h"
 #include "Utils/PresenceHelper.h"
 #include "dialogs/MessageWindow.h"
 #include "libqml/components/ContactCard.h"
@@ -51,7 +52,7 @@ Factory::Factory(RAZ::Sessions::SessionManagerBase* session,
             SLOT(startFileTransfer(RAZ::Controllers::ChatInterface*, const QString&)));
   m_aggregationEnabler = new Utils::AggregationEnabler(this);
 
-  if (configFlag(session, 4) && m_contacts) {
+  if (configFlag(session, Utils::ConfigId::PresenceEnabled) && m_contacts) {
     if (RAZ::Presence::PresenceData* own = m_contacts->ownPresence()) {
       m_presenceHelper = new Utils::PresenceHelper(own, this);
       connect(session, SIGNAL(reconnectionStateChanged(RAZ::Sessions::SessionManagerBase*, bool)),
