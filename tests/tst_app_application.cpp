@@ -21,6 +21,7 @@
 #include "Providers/MenuActionProvider.h"
 #include "TestSupport.h"
 #include "Utils/AppPaths.h"
+#include "Utils/SettingsKeys.h"
 #include "Utils/ZentUrlHandler.h"
 #include "dialogs/MessageWindow.h"
 #include "libqml/components/LoginWindow.h"
@@ -225,9 +226,10 @@ class TestAppApplication : public QObject {
     // Nothing usable in the "C" locale: Spanish, written back.
     QCOMPARE(app()->language(), QString("es"));
     RAZ::Settings settings(RAZ::Settings::Application);
-    QCOMPARE(settings.value("settings/language/active").toString(), QString("es"));
-    QVERIFY(settings.value("settings/user_agent").toString().startsWith("Zent/20.1.1.231 ("));
-    QCOMPARE(settings.value("settings/themes/active").toString(), QString("default"));
+    QCOMPARE(settings.value(Utils::SettingsKey::LanguageActive).toString(), QString("es"));
+    QVERIFY(
+        settings.value(Utils::SettingsKey::UserAgent).toString().startsWith("Zent/20.1.1.231 ("));
+    QCOMPARE(settings.value(Utils::SettingsKey::ThemeActive).toString(), QString("default"));
     // Slots 0 and 1 always get a translator; no custom catalogue, no slot 2.
     QVERIFY(app()->translators().contains(0));
     QVERIFY(app()->translators().contains(1));

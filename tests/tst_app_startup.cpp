@@ -19,6 +19,7 @@
 #include "Utils/AppPaths.h"
 #include "Utils/Branding.h"
 #include "Utils/LanguageChoice.h"
+#include "Utils/SettingsKeys.h"
 #include "Utils/SettingsSeed.h"
 #include "Utils/UserAgent.h"
 #include "Utils/file_utils.h"
@@ -189,8 +190,8 @@ class TestAppStartup : public QObject {
     // The user's own values survive every later start.
     {
       QSettings s(user, QSettings::IniFormat);
-      s.setValue("settings/language/active", "en");
-      s.setValue("settings/simplifiedSslHandling", false);
+      s.setValue(Utils::SettingsKey::LanguageActive, "en");
+      s.setValue(Utils::SettingsKey::SimplifiedSslHandling, false);
     }
     const QByteArray before = readFile(user);
     QCOMPARE(Utils::seedUserSettings(install, user, data), Utils::SeedResult::Unchanged);
@@ -199,12 +200,12 @@ class TestAppStartup : public QObject {
     // A user file without the key gets true only when the installation says so.
     {
       QSettings s(user, QSettings::IniFormat);
-      s.remove("settings/simplifiedSslHandling");
+      s.remove(Utils::SettingsKey::SimplifiedSslHandling);
     }
     QCOMPARE(Utils::seedUserSettings(install, user, data), Utils::SeedResult::Merged);
     QSettings s(user, QSettings::IniFormat);
-    QCOMPARE(s.value("settings/simplifiedSslHandling").toBool(), true);
-    QCOMPARE(s.value("settings/language/active").toString(), QString("en"));
+    QCOMPARE(s.value(Utils::SettingsKey::SimplifiedSslHandling).toBool(), true);
+    QCOMPARE(s.value(Utils::SettingsKey::LanguageActive).toString(), QString("en"));
   }
 
   void installSettingsFolderOneLevelUp() {

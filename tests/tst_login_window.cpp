@@ -23,6 +23,7 @@
 #include <RAZ/Utils/Credentials.h>
 #include <TP/Crypto/Blowfish.h>
 
+#include "Utils/SettingsKeys.h"
 #include "libqml/components/LoginWindow.h"
 #include "libqml/utils/Style.h"
 #include "libqml/window/View.h"
@@ -234,11 +235,11 @@ void TestLoginWindow::sceneLoadsWithoutWarnings_data() {
 void TestLoginWindow::sceneLoadsWithoutWarnings() {
   QFETCH(bool, xsiField);
   if (!xsiField)
-    setInstallation(QStringLiteral("dm/url"),
+    setInstallation(Utils::SettingsKey::DmUrl,
                     QString::fromLatin1(QByteArray("https://dm.example").toBase64()));
-  setInstallation(QStringLiteral("defaults/help_file"),
+  setInstallation(Utils::SettingsKey::DefaultHelpFile,
                   QStringLiteral("https://help.example/index.html"));
-  setInstallation(QStringLiteral("defaults/forgot_password_url"),
+  setInstallation(Utils::SettingsKey::DefaultForgotPasswordUrl,
                   QStringLiteral(" https://pw.example "));
   storeAccount(QStringLiteral("alice"), QStringLiteral("pw"));
   LoginWindow* w = makeWindow();
@@ -280,7 +281,7 @@ void TestLoginWindow::accountListDeduplicatesAndSorts() {
   storeAccount(QStringLiteral("d2"), QString(), QString(), QStringLiteral("Desk"));
   // An account of another login type is not listed.
   storeAccount(QStringLiteral("xmpp"), QString(), QString(), QString(), LoginXmpp);
-  setInstallation(QStringLiteral("dm/url"),
+  setInstallation(Utils::SettingsKey::DmUrl,
                   QString::fromLatin1(QByteArray("https://dm").toBase64()));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
@@ -296,7 +297,7 @@ void TestLoginWindow::accountListFollowsXsiAddress() {
   storeAccount(QStringLiteral("free"), QString());
   storeAccount(QStringLiteral("onA"), QString(), QStringLiteral("https://a"));
   storeAccount(QStringLiteral("onB"), QString(), QStringLiteral("https://b"));
-  setApp(QStringLiteral("defaults/dm_config_file"), QStringLiteral("https://a"));
+  setApp(Utils::SettingsKey::DefaultDmConfigFile, QStringLiteral("https://a"));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QVERIFY(w->getShowXsiField());
@@ -315,9 +316,9 @@ void TestLoginWindow::accountListFollowsXsiAddress() {
 
 void TestLoginWindow::xsiAddressRestoresLastSignin() {
   storeAccount(QStringLiteral("bob"), QStringLiteral("secret"), QStringLiteral("https://a"));
-  setApp(QStringLiteral("defaults/dm_config_file"), QStringLiteral("https://a"));
-  setApp(QStringLiteral("login/displayname"), QStringLiteral("bob"));
-  setApp(QStringLiteral("login/savepassword"), true);
+  setApp(Utils::SettingsKey::DefaultDmConfigFile, QStringLiteral("https://a"));
+  setApp(Utils::SettingsKey::LoginDisplayName, QStringLiteral("bob"));
+  setApp(Utils::SettingsKey::LoginSavePassword, true);
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QCOMPARE(w->getUsername(), QStringLiteral("bob"));
@@ -335,9 +336,9 @@ void TestLoginWindow::xsiAddressRestoresLastSignin() {
 void TestLoginWindow::storedPasswordBoundToItsServer() {
   storeAccount(QStringLiteral("carl"), QStringLiteral("pw-b"), QStringLiteral("https://b"));
   storeAccount(QStringLiteral("dina"), QStringLiteral("pw-any"));
-  setApp(QStringLiteral("defaults/dm_config_file"), QStringLiteral("https://a"));
-  setApp(QStringLiteral("login/savepassword"), true);
-  setApp(QStringLiteral("login/displayname"), QStringLiteral("carl"));
+  setApp(Utils::SettingsKey::DefaultDmConfigFile, QStringLiteral("https://a"));
+  setApp(Utils::SettingsKey::LoginSavePassword, true);
+  setApp(Utils::SettingsKey::LoginDisplayName, QStringLiteral("carl"));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QCOMPARE(w->getUsername(), QStringLiteral("carl"));
@@ -369,8 +370,8 @@ void TestLoginWindow::dmUrlFixesTheServer_data() {
 void TestLoginWindow::dmUrlFixesTheServer() {
   QFETCH(QVariant, dmUrl);
   QFETCH(bool, fieldShown);
-  if (dmUrl.isValid()) setInstallation(QStringLiteral("dm/url"), dmUrl);
-  setApp(QStringLiteral("defaults/dm_config_file"), QStringLiteral("https://typed.example"));
+  if (dmUrl.isValid()) setInstallation(Utils::SettingsKey::DmUrl, dmUrl);
+  setApp(Utils::SettingsKey::DefaultDmConfigFile, QStringLiteral("https://typed.example"));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QCOMPARE(w->getShowXsiField(), fieldShown);
@@ -385,7 +386,7 @@ void TestLoginWindow::wrongSettingTypesFallBack() {
       "[login]\nsavepassword=maybe\nautologin=@Variant(garbage)\ndisplayname=eve\nconfig=1, 2\n"
       "[defaults]\ndm_config_file=a, b\n");
   ini.close();
-  setInstallation(QStringLiteral("defaults/help_file"), QStringList());
+  setInstallation(Utils::SettingsKey::DefaultHelpFile, QStringList());
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QCOMPARE(w->getUsername(), QStringLiteral("eve"));
@@ -413,7 +414,7 @@ void TestLoginWindow::forgottenPasswordIsClearedAfterSignin() {
   QCOMPARE(storedPassword(QStringLiteral("frank@example.com")), QString());
   QCOMPARE(storedPassword(QStringLiteral("gina")), QStringLiteral("other-pw"));
   QCOMPARE(RAZ::Settings(RAZ::Settings::Application)
-               .value(QStringLiteral("login/savepassword"))
+               .value(Utils::SettingsKey::LoginSavePassword)
                .toBool(),
            false);
   // The manager writes its file again: the password is gone from disk too.
@@ -426,7 +427,7 @@ void TestLoginWindow::forgottenPasswordIsClearedAfterSignin() {
 
 void TestLoginWindow::rememberedPasswordShownNextTime() {
   storeAccount(QStringLiteral("hal"), QStringLiteral("keep-me"));
-  setApp(QStringLiteral("login/displayname"), QStringLiteral("hal"));
+  setApp(Utils::SettingsKey::LoginDisplayName, QStringLiteral("hal"));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   w->setUsername(QStringLiteral("hal"));
@@ -447,7 +448,7 @@ void TestLoginWindow::rememberedPasswordShownNextTime() {
 
 void TestLoginWindow::passwordNeverWrittenToSettings() {
   const QString secret = QStringLiteral("Zq7-unique-secret");
-  setApp(QStringLiteral("defaults/dm_config_file"), QStringLiteral("https://a"));
+  setApp(Utils::SettingsKey::DefaultDmConfigFile, QStringLiteral("https://a"));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QSignalSpy signin(w,
@@ -467,7 +468,7 @@ void TestLoginWindow::passwordNeverWrittenToSettings() {
     QVERIFY2(!f.readAll().contains(secret.toUtf8()), qPrintable(file));
   }
   QCOMPARE(RAZ::Settings(RAZ::Settings::Application)
-               .value(QStringLiteral("defaults/dm_config_file"))
+               .value(Utils::SettingsKey::DefaultDmConfigFile)
                .toString(),
            QStringLiteral("https://a"));
 }
@@ -494,9 +495,9 @@ void TestLoginWindow::userCloseReportsWindowClosed() {
 
 void TestLoginWindow::autologinOnlyWhenAllowed() {
   storeAccount(QStringLiteral("jo"), QStringLiteral("pw"));
-  setApp(QStringLiteral("login/displayname"), QStringLiteral("jo"));
-  setApp(QStringLiteral("login/savepassword"), true);
-  setApp(QStringLiteral("login/autologin"), false);
+  setApp(Utils::SettingsKey::LoginDisplayName, QStringLiteral("jo"));
+  setApp(Utils::SettingsKey::LoginSavePassword, true);
+  setApp(Utils::SettingsKey::LoginAutoLogin, false);
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QSignalSpy signin(w,
@@ -518,7 +519,7 @@ void TestLoginWindow::autologinOnlyWhenAllowed() {
 // ---- keyboard --------------------------------------------------------------------
 
 void TestLoginWindow::enterSignsInOnlyWhenComplete() {
-  setInstallation(QStringLiteral("dm/url"),
+  setInstallation(Utils::SettingsKey::DmUrl,
                   QString::fromLatin1(QByteArray("https://dm").toBase64()));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
@@ -562,7 +563,7 @@ void TestLoginWindow::enterSignsInOnlyWhenComplete() {
 }
 
 void TestLoginWindow::enterNeedsXsiAddressWhenShown() {
-  setApp(QStringLiteral("defaults/dm_config_file"), QString());
+  setApp(Utils::SettingsKey::DefaultDmConfigFile, QString());
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QVERIFY(w->getShowXsiField());
@@ -652,7 +653,7 @@ void TestLoginWindow::configurationSelection() {
                                m_dir->filePath(QStringLiteral("config1.xml"))));
   QVERIFY(m_configs->addConfig("<config name=\"Beta\"></config>",
                                m_dir->filePath(QStringLiteral("config2.xml"))));
-  setApp(QStringLiteral("login/config"), QStringLiteral("Beta"));
+  setApp(Utils::SettingsKey::LoginConfig, QStringLiteral("Beta"));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QCOMPARE(w->getConfigIdx(), 1);
@@ -661,7 +662,7 @@ void TestLoginWindow::configurationSelection() {
   QCOMPARE(m_configs->currentConfig()->getName(), QStringLiteral("Beta"));
   QCOMPARE(m_credentials->configuration(), m_configs->currentConfig());
 
-  setApp(QStringLiteral("login/config"), QStringLiteral("Gone"));
+  setApp(Utils::SettingsKey::LoginConfig, QStringLiteral("Gone"));
   w->cbSessionClosed();
   QCOMPARE(w->getConfigIdx(), 0);
   QCOMPARE(w->getConfigName(), QStringLiteral("Alpha"));

@@ -18,6 +18,7 @@
 
 #include "TestSupport.h"
 #include "Utils/ExternalServiceVerification.h"
+#include "Utils/SettingsKeys.h"
 #include "dialogs/MessageWindow.h"
 
 using Utils::ExternalServiceVerification;
@@ -163,7 +164,7 @@ class TestSessionVerification : public QObject {
     QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
     RAZ::Settings::setPath(RAZ::Settings::Application, m_settings.path());
     RAZ::Settings(RAZ::Settings::Application)
-        .setValue("settings/user_agent", "ZentTest/1.0 (test)");
+        .setValue(Utils::SettingsKey::UserAgent, "ZentTest/1.0 (test)");
     QDesktopServices::setUrlHandler("http", this, "openUrl");
     QDesktopServices::setUrlHandler("https", this, "openUrl");
     QDesktopServices::setUrlHandler("file", this, "openUrl");

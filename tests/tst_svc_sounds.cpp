@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QPointer>
 #include <QTemporaryDir>
+#include "Utils/SettingsKeys.h"
 
 using RAZ::MediaEngine::FakeSoundFacility;
 using namespace Utils::Sounds;
@@ -91,7 +92,7 @@ class TestSounds : public QObject {
     {
       IncomingCallPlayer ringer;
       QCOMPARE(ringer.fileName(), file("ring2.wav"));  // first "ringer" marked default
-      QCOMPARE(setting("settings/sounds/defaultRinger").toString(), file("ring2.wav"));
+      QCOMPARE(setting(Utils::SettingsKey::SoundDefaultRinger).toString(), file("ring2.wav"));
     }
     // The list is gone: a second ringer must take the stored choice.
     QFile::remove(file("ring_signals.xml"));
@@ -101,18 +102,18 @@ class TestSounds : public QObject {
   }
 
   void storedChoiceIsUsedEvenWhenTheListNoLongerHoldsIt() {
-    setSetting("settings/sounds/defaultRinger", file("ring1.wav"));
+    setSetting(Utils::SettingsKey::SoundDefaultRinger, file("ring1.wav"));
     IncomingCallPlayer ringer;
     QCOMPARE(ringer.fileName(), file("ring1.wav"));
   }
 
   void chosenRingerThatDoesNotExistFallsBackToTheDefault() {
-    setSetting("settings/sounds/defaultRinger", file("gone.wav"));
+    setSetting(Utils::SettingsKey::SoundDefaultRinger, file("gone.wav"));
     IncomingCallPlayer ringer;
     QCOMPARE(ringer.fileName(), file("ring2.wav"));
     QVERIFY(m_log.containsMessage(QStringLiteral("does not exist")));
     // The user's choice is kept for when the file comes back.
-    QCOMPARE(setting("settings/sounds/defaultRinger").toString(), file("gone.wav"));
+    QCOMPARE(setting(Utils::SettingsKey::SoundDefaultRinger).toString(), file("gone.wav"));
   }
 
   void malformedOrMissingListGivesASilentRinger_data() {
@@ -132,7 +133,7 @@ class TestSounds : public QObject {
     IncomingCallPlayer ringer;
     QVERIFY(ringer.fileName().isEmpty());
     QVERIFY(!ringer.hasSound());
-    QVERIFY(!setting("settings/sounds/defaultRinger").isValid());
+    QVERIFY(!setting(Utils::SettingsKey::SoundDefaultRinger).isValid());
     ringer.play();
     QVERIFY(m_sounds->started().isEmpty());
     QVERIFY(m_log.size() > 0);
@@ -145,7 +146,7 @@ class TestSounds : public QObject {
     QCOMPARE(m_sounds->started(), QStringList{file("ring2.wav") + " (loop)"});
     QCOMPARE(m_sounds->playing(), QStringList{file("ring2.wav")});
 
-    setSetting("settings/sounds/incomingCallEnabled", false);
+    setSetting(Utils::SettingsKey::SoundIncomingCallEnabled, false);
     m_sounds->clearEvents();
     ringer.play();
     QVERIFY(m_sounds->started().isEmpty());
@@ -186,7 +187,7 @@ class TestSounds : public QObject {
   void callWaitingEndsEvenWithoutAStoredRinger() {
     IncomingCallPlayer ringer;
     ringer.onPreferencesChanged(true);
-    RAZ::Settings(RAZ::Settings::User).remove("settings/sounds/defaultRinger");
+    RAZ::Settings(RAZ::Settings::User).remove(Utils::SettingsKey::SoundDefaultRinger);
     ringer.onPreferencesChanged(false);
     // Later incoming calls must not ring with the call-waiting sound.
     QCOMPARE(ringer.fileName(), file("ring2.wav"));
@@ -225,7 +226,7 @@ class TestSounds : public QObject {
     IncomingMessagePlayer player;
     player.play();
     QCOMPARE(m_sounds->started(), QStringList{":/sounds/incoming_message.wav"});
-    setSetting("settings/sounds/incomingMessageEnabled", false);
+    setSetting(Utils::SettingsKey::SoundIncomingMessageEnabled, false);
     player.play();
     QCOMPARE(m_sounds->started().size(), 1);
   }

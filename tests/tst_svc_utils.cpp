@@ -16,6 +16,7 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include "Utils/SettingsKeys.h"
 
 using namespace RAZ::MediaEngine;
 
@@ -218,16 +219,17 @@ class TestUtils : public QObject {
     video.addCamera(usb);
     {
       RAZ::Settings s(RAZ::Settings::User);
-      s.setValue("settings/video/captureresolution", 0);
-      s.setValue("settings/audio/automaticgaincontrol", true);
+      s.setValue(Utils::SettingsKey::VideoCaptureResolution, 0);
+      s.setValue(Utils::SettingsKey::AudioAutomaticGainControl, true);
     }
     QSignalSpy videoNotice(&video, SIGNAL(preferencesChanged()));
     MediaEngineConfigurator configurator(&watcher, &audio, &video);
 
     const QString expected = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
                              QStringLiteral("/My Recording Files");
-    QCOMPARE(RAZ::Settings(RAZ::Settings::User).value("settings/audio/saveDirectory").toString(),
-             expected);
+    QCOMPARE(
+        RAZ::Settings(RAZ::Settings::User).value(Utils::SettingsKey::AudioSaveDirectory).toString(),
+        expected);
     QCOMPARE(audio.recordingFolder(), expected);
     QVERIFY(audio.automaticGainControl());
     QVERIFY(audio.echoCancellation());
@@ -241,8 +243,8 @@ class TestUtils : public QObject {
     // A stored camera with a selected level keeps it and becomes current.
     {
       RAZ::Settings s(RAZ::Settings::User);
-      s.setValue("settings/video/capturedevice", QByteArray("usb"));
-      s.setValue("settings/video/captureresolution", int(ProfileLevel31));
+      s.setValue(Utils::SettingsKey::VideoCaptureDevice, QByteArray("usb"));
+      s.setValue(Utils::SettingsKey::VideoCaptureResolution, int(ProfileLevel31));
     }
     watcher.changed();
     QVERIFY(videoNotice.wait(5000));
@@ -251,7 +253,8 @@ class TestUtils : public QObject {
     QCOMPARE(usb->selectedProfileLevel(nullptr, nullptr), int(ProfileLevel12));
 
     // A stored camera that is gone: the current camera takes the level.
-    RAZ::Settings(RAZ::Settings::User).setValue("settings/video/capturedevice", QByteArray("gone"));
+    RAZ::Settings(RAZ::Settings::User)
+        .setValue(Utils::SettingsKey::VideoCaptureDevice, QByteArray("gone"));
     configurator.configChanged();
     QCOMPARE(video.currentCamera(), usb);
     QCOMPARE(usb->selectedProfileLevel(nullptr, nullptr), int(ProfileLevel31));
@@ -262,9 +265,9 @@ class TestUtils : public QObject {
     QDir().mkpath(path("user2"));
     {
       RAZ::Settings s(RAZ::Settings::User);
-      s.setValue("settings/audio/saveDirectory", QStringLiteral("/rec"));
-      s.setValue("settings/video/capturedevice", QByteArray("back"));
-      s.setValue("settings/video/captureresolution", int(ProfileLevel20));
+      s.setValue(Utils::SettingsKey::AudioSaveDirectory, QStringLiteral("/rec"));
+      s.setValue(Utils::SettingsKey::VideoCaptureDevice, QByteArray("back"));
+      s.setValue(Utils::SettingsKey::VideoCaptureResolution, int(ProfileLevel20));
     }
     Preferences::WatcherImpl watcher;
     MediaHandlerAudio audio;

@@ -11,6 +11,7 @@
 #include <RAZ/Settings.h>
 
 #include "TestSupport.h"
+#include "Utils/SettingsKeys.h"
 #include "libqml/utils/QmlHelper.h"
 #include "libqml/utils/Style.h"
 #include "libqml/utils/Themes.h"
@@ -226,12 +227,12 @@ class TestUiStyle : public QObject {
   }
 
   void themeSettingsDefaults() {
-    RAZ::Settings(RAZ::Settings::Application).remove("settings/themes/active");
+    RAZ::Settings(RAZ::Settings::Application).remove(Utils::SettingsKey::ThemeActive);
     QCOMPARE(Utils::Themes::defaultTheme(), QString("default"));
     QCOMPARE(Utils::Themes::activeTheme(), QString("default"));
     Utils::Themes::setActiveTheme("blue");
     QCOMPARE(Utils::Themes::activeTheme(), QString("blue"));
-    RAZ::Settings(RAZ::Settings::Application).remove("settings/themes/active");
+    RAZ::Settings(RAZ::Settings::Application).remove(Utils::SettingsKey::ThemeActive);
   }
 
   void themeRootsAndOrder() {
@@ -267,7 +268,7 @@ class TestUiStyle : public QObject {
     // An existing theme whose package Qt refuses counts as missing.
     QVERIFY(writeFile(prog + "/themes/broken/resources.rcc", "not a resource package"));
     QSettings install(RAZ::Settings::filePath(RAZ::Settings::Installation), QSettings::IniFormat);
-    install.setValue("defaults/theme", "fallbackdefault");
+    install.setValue(Utils::SettingsKey::DefaultTheme, "fallbackdefault");
     install.sync();
     Utils::Themes::setActiveTheme(prog + "/themes/broken/resources.rcc");
 
@@ -278,7 +279,7 @@ class TestUiStyle : public QObject {
     QCOMPARE(r.registeredName, QString("fallbackdefault"));
     QVERIFY(QFile::exists(":/theme_marker_fallbackdefault.txt"));
     QCOMPARE(Utils::Themes::activeTheme(), QString("broken"));  // the asked name stays recorded
-    install.remove("defaults/theme");
+    install.remove(Utils::SettingsKey::DefaultTheme);
     install.sync();
   }
 
@@ -305,14 +306,14 @@ class TestUiStyle : public QObject {
     QCOMPARE(Utils::Themes::notFoundText("/opt/zent", "default"),
              QString("Default theme not found. Please reinstall the client.\n Looked in /opt/zent "
                      "and default"));
-    RAZ::Settings(RAZ::Settings::Application).remove("settings/themes/active");
+    RAZ::Settings(RAZ::Settings::Application).remove(Utils::SettingsKey::ThemeActive);
   }
 
   void wrongTypeSettingIsIgnored() {
     RAZ::Settings(RAZ::Settings::Application)
-        .setValue("settings/themes/active", QStringList{"a", "b"});
+        .setValue(Utils::SettingsKey::ThemeActive, QStringList{"a", "b"});
     QCOMPARE(Utils::Themes::activeTheme(), QString("default"));
-    RAZ::Settings(RAZ::Settings::Application).remove("settings/themes/active");
+    RAZ::Settings(RAZ::Settings::Application).remove(Utils::SettingsKey::ThemeActive);
   }
 
   void themeDescription() {

@@ -20,6 +20,7 @@
 
 #include "TestSupport.h"
 #include "Utils/HelpInterface.h"
+#include "Utils/SettingsKeys.h"
 #include "Utils/WindowManager.h"
 #include "Widgets/PopupWindow.h"
 #include "dialogs/MessageWindow.h"
@@ -201,13 +202,13 @@ class TestUiWindows : public QObject {
   }
 
   void stayOnTopFromSetting() {
-    setSetting(RAZ::Settings::User, "mainWindow/alwaysontop", true);
+    setSetting(RAZ::Settings::User, Utils::SettingsKey::AlwaysOnTop, true);
     auto* a = new PopupWindow(false, nullptr);
     QVERIFY(a->isAlwaysOnTop());
-    setSetting(RAZ::Settings::User, "mainWindow/alwaysontop", "not a bool at all");
+    setSetting(RAZ::Settings::User, Utils::SettingsKey::AlwaysOnTop, "not a bool at all");
     auto* b = new PopupWindow(false, nullptr);
     QVERIFY(!b->isAlwaysOnTop());
-    setSetting(RAZ::Settings::User, "mainWindow/alwaysontop", QVariant());
+    setSetting(RAZ::Settings::User, Utils::SettingsKey::AlwaysOnTop, QVariant());
     auto* c = new PopupWindow(false, nullptr);
     QVERIFY(!c->isAlwaysOnTop());
     auto* d = new PopupWindow(true, nullptr);
@@ -260,11 +261,11 @@ class TestUiWindows : public QObject {
   }
 
   void helpUrl() {
-    setSetting(RAZ::Settings::Installation, "defaults/help_file", QVariant());
+    setSetting(RAZ::Settings::Installation, Utils::SettingsKey::DefaultHelpFile, QVariant());
     QVERIFY(Utils::HelpInterface::helpUrl("main").isEmpty());
-    setSetting(RAZ::Settings::Installation, "defaults/help_file",
+    setSetting(RAZ::Settings::Installation, Utils::SettingsKey::DefaultHelpFile,
                "https://help.example/index.html?v=2");
-    setSetting(RAZ::Settings::Application, "settings/language/active", "es");
+    setSetting(RAZ::Settings::Application, Utils::SettingsKey::LanguageActive, "es");
     const QUrl url = Utils::HelpInterface::helpUrl("main window");
     QCOMPARE(url.host(), QString("help.example"));
     const QUrlQuery q(url);
@@ -272,8 +273,8 @@ class TestUiWindows : public QObject {
     QCOMPARE(q.queryItems().at(0).first, QString("v"));
     QCOMPARE(q.queryItemValue("context"), QString("main window"));
     QCOMPARE(q.queryItems().at(2), qMakePair(QString("lang"), QString("es")));
-    setSetting(RAZ::Settings::Installation, "defaults/help_file", QVariant());
-    setSetting(RAZ::Settings::Application, "settings/language/active", QVariant());
+    setSetting(RAZ::Settings::Installation, Utils::SettingsKey::DefaultHelpFile, QVariant());
+    setSetting(RAZ::Settings::Application, Utils::SettingsKey::LanguageActive, QVariant());
   }
 
   // ---- message window ----
@@ -372,10 +373,10 @@ class TestUiWindows : public QObject {
   }
 
   void italianButtonTexts() {
-    setSetting(RAZ::Settings::Application, "settings/language/active", "en");
+    setSetting(RAZ::Settings::Application, Utils::SettingsKey::LanguageActive, "en");
     auto* en = Dialogs::MessageWindow::showQuestion("T", "Q?");
     const QString qtText = en->buttonBox()->button(QDialogButtonBox::Yes)->text();
-    setSetting(RAZ::Settings::Application, "settings/language/active", "it");
+    setSetting(RAZ::Settings::Application, Utils::SettingsKey::LanguageActive, "it");
     auto* it = Dialogs::MessageWindow::showQuestion(
         "T", "Q?", false, QDialogButtonBox::Yes | QDialogButtonBox::Cancel);
     QCOMPARE(it->buttonBox()->button(QDialogButtonBox::Yes)->text(), QString("Yes"));
@@ -386,7 +387,7 @@ class TestUiWindows : public QObject {
     QVERIFY(!en->focusButton(QDialogButtonBox::Cancel));
     QVERIFY(en->focusButton(QDialogButtonBox::No));
     QVERIFY(en->messageLabel()->textFormat() == Qt::PlainText);
-    setSetting(RAZ::Settings::Application, "settings/language/active", QVariant());
+    setSetting(RAZ::Settings::Application, Utils::SettingsKey::LanguageActive, QVariant());
   }
 
   // ---- QML window and view ----

@@ -44,6 +44,7 @@
 #include "Utils/NotificationManager.h"
 #include "Utils/PreferencesWatcher.h"
 #include "Utils/Retranslator.h"
+#include "Utils/SettingsKeys.h"
 #include "Utils/SettingsSeed.h"
 #include "Utils/Sounds/ContactNotification.h"
 #include "Utils/Tray.h"
@@ -212,14 +213,14 @@ bool Application::initialize() {
   {  // 9
     RAZ::Settings installation(RAZ::Settings::Installation);
     const QString templ =
-        installation.value(QStringLiteral("defaults/user_agent_template")).toString();
+        installation.value(Utils::SettingsKey::DefaultUserAgentTemplate).toString();
     const QString osName = Utils::operatingSystemName();
     m_userAgent = Utils::buildUserAgent(templ, QString::fromLatin1(kVersion), osName);
     TP_LOG("Application::initialize", TP::Core::Logging::LevelInformation)
         << "Detected operating system: " << osName << ", User agent: " << m_userAgent;
     RAZ::Settings app(RAZ::Settings::Application);
-    app.setValue(QStringLiteral("settings/user_agent"), m_userAgent);
-    app.setValue(QStringLiteral("settings/os_version"), osName);
+    app.setValue(Utils::SettingsKey::UserAgent, m_userAgent);
+    app.setValue(Utils::SettingsKey::OsVersion, osName);
   }
 
   m_client = new RAZ::Client(m_menuActionProvider->action(MenuActionProvider::SignOut),  // 10
@@ -231,7 +232,7 @@ bool Application::initialize() {
   connect(this, SIGNAL(clearLogs()), m_client, SIGNAL(clearLogs()));
   {  // 12
     RAZ::Settings app(RAZ::Settings::Application);
-    enableBasicLogging(app.value(QStringLiteral("settings/loggingenabled"), false).toBool());
+    enableBasicLogging(app.value(Utils::SettingsKey::LoggingEnabled, false).toBool());
   }
   const QString credentialsPath = dataDir + QStringLiteral("/credentials.dat");
   const bool credentialsExisted = QFile::exists(credentialsPath);
@@ -417,7 +418,7 @@ void Application::chooseLanguage() {
   TP_LOG("Application::initialize", TP::Core::Logging::LevelInformation)
       << "systemLocale: " << localeName;
   RAZ::Settings app(RAZ::Settings::Application);
-  const QString key = QStringLiteral("settings/language/active");
+  const QString key = Utils::SettingsKey::LanguageActive;
   const QVariant stored = app.contains(key) ? app.value(key) : QVariant();
   const QString installer = I18N::getInstallerLanguage();
   m_language = Utils::chooseLanguage(I18N::languages().keys(), installer, stored, localeName);
@@ -480,7 +481,7 @@ void Application::fatalOnlyMessageHandler(QtMsgType type, const QMessageLogConte
 
 void Application::enableBasicLogging(bool enable) {
   RAZ::Settings app(RAZ::Settings::Application);
-  const bool setting = app.value(QStringLiteral("settings/loggingenabled"), false).toBool();
+  const bool setting = app.value(Utils::SettingsKey::LoggingEnabled, false).toBool();
   if (enable && setting) {
     TP::Core::Logging::ApacheLogger::ReStart();
     qInstallMessageHandler(&Application::qtMessageHandler);
@@ -509,8 +510,8 @@ void Application::deleteLogFiles() {
     } else {
       QDir::setCurrent(dataDir);
       RAZ::Settings app(RAZ::Settings::Application);
-      bool flag = app.value(QStringLiteral("settings/loggingenabled"), false).toBool();
-      if (!flag) flag = app.value(QStringLiteral("settings/xmpploggingenabled"), false).toBool();
+      bool flag = app.value(Utils::SettingsKey::LoggingEnabled, false).toBool();
+      if (!flag) flag = app.value(Utils::SettingsKey::XmppLoggingEnabled, false).toBool();
       TP::Core::Logging::ApacheLogger::clearLogs(flag);
       if (m_apiController) m_apiController->clearLogs();
       TP::Core::Logging::ApacheLogger("", 0, "qDebug", TP::Core::Logging::LevelInformation,

@@ -37,6 +37,7 @@
 #include "Utils/ExternalServiceVerification.h"
 #include "Utils/PreferencesWatcher.h"
 #include "Utils/PresenceHelper.h"
+#include "Utils/SettingsKeys.h"
 #include "Utils/Sounds/ContactNotification.h"
 #include "Utils/Tray.h"
 #include "Utils/ZentUrlHandler.h"
@@ -114,9 +115,9 @@ void Application::signin(const QString& username, const QString& password,
   manager->setLoginUsername(fullName);
 
   RAZ::Settings settings(RAZ::Settings::Application);
-  settings.setValue(QStringLiteral("login/username"), data.getUsername());
-  settings.setValue(QStringLiteral("login/displayname"), data.getDisplayname());
-  if (config) settings.setValue(QStringLiteral("login/config"), config->getName());
+  settings.setValue(Utils::SettingsKey::LoginUsername, data.getUsername());
+  settings.setValue(Utils::SettingsKey::LoginDisplayName, data.getDisplayname());
+  if (config) settings.setValue(Utils::SettingsKey::LoginConfig, config->getName());
 
   if (!m_client->signin(userCredentials, config, xsiAddress, true))
     TP_LOG("Application::signin", TP::Core::Logging::LevelWarning)

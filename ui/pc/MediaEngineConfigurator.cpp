@@ -8,6 +8,7 @@
 #include <TP/Core/Logging.h>
 
 #include <QStandardPaths>
+#include "Utils/SettingsKeys.h"
 
 MediaEngineConfigurator::MediaEngineConfigurator(Preferences::Watcher* watcher,
                                                  RAZ::MediaEngine::IMediaHandlerAudio* audio,
@@ -22,7 +23,7 @@ MediaEngineConfigurator::MediaEngineConfigurator(Preferences::Watcher* watcher,
 void MediaEngineConfigurator::configChanged() {
   RAZ::Settings settings(RAZ::Settings::User);
 
-  const QString saveKey = QStringLiteral("settings/audio/saveDirectory");
+  const QString saveKey = Utils::SettingsKey::AudioSaveDirectory;
   if (settings.value(saveKey, QString()).toString().isEmpty()) {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
                            QLatin1Char('/') + tr("My Recording Files");
@@ -30,13 +31,12 @@ void MediaEngineConfigurator::configChanged() {
   }
 
   int resolution =
-      settings
-          .value(QStringLiteral("settings/video/captureresolution"), m_video->currentProfileLevel())
+      settings.value(Utils::SettingsKey::VideoCaptureResolution, m_video->currentProfileLevel())
           .toInt();
   if (resolution == 0) resolution = m_video->currentProfileLevel();
 
   const QByteArray device =
-      settings.value(QStringLiteral("settings/video/capturedevice"), QByteArray()).toByteArray();
+      settings.value(Utils::SettingsKey::VideoCaptureDevice, QByteArray()).toByteArray();
   TP_LOG("MediaEngineConfigurator::configChanged", TP::Core::Logging::LevelInformation)
       << "device: " << device;
 
@@ -64,7 +64,7 @@ void MediaEngineConfigurator::configChanged() {
   m_audio->refreshDevices();
   m_audio->setEchoCancellation(true);
   m_audio->setAutomaticGainControl(
-      settings.value(QStringLiteral("settings/audio/automaticgaincontrol"), false).toBool());
+      settings.value(Utils::SettingsKey::AudioAutomaticGainControl, false).toBool());
   m_audio->setNoiseSuppression(true);
   m_audio->setRecordingFolder(settings.value(saveKey, QString()).toString());
 }

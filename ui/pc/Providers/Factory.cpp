@@ -22,6 +22,7 @@
 #include "Utils/CommunicationsWindowManager.h"
 #include "Utils/ConfigIds.h"
 #include "Utils/PresenceHelper.h"
+#include "Utils/SettingsKeys.h"
 #include "dialogs/MessageWindow.h"
 #include "libqml/components/ContactCard.h"
 #include "libqml/components/MainWindow.h"
@@ -99,9 +100,7 @@ RAZ::Actions::Provider* Factory::createActionProvider(RAZ::Actions::Source* sour
 RAZ::Sessions::SessionManagerBase* Factory::session() const { return m_session; }
 
 bool Factory::isAlwaysOnTop() const {
-  if (RAZ::Settings(RAZ::Settings::User)
-          .value(QStringLiteral("mainWindow/alwaysontop"), false)
-          .toBool())
+  if (RAZ::Settings(RAZ::Settings::User).value(Utils::SettingsKey::AlwaysOnTop, false).toBool())
     return true;
   return m_commsWindowManager && m_commsWindowManager->isAnyWindowAlwaysOnTop();
 }
@@ -160,7 +159,7 @@ void Factory::removeContact(RAZ::Contacts::IContact* contact) {
   QString name = contact->getDisplayName();
   if (name.isEmpty()) name = contact->getJid();
   if (RAZ::Settings(RAZ::Settings::User)
-          .value(QStringLiteral("settings/confirmations/removeContact"), true)
+          .value(Utils::SettingsKey::ConfirmRemoveContact, true)
           .toBool()) {
     const int result = Dialogs::MessageWindow::question(
         tr("Confirm Deletion"),

@@ -12,6 +12,7 @@
 #include <RAZ/Sessions/SessionManagerBase.h>
 #include <RAZ/Settings.h>
 #include "Utils/ConfigIds.h"
+#include "Utils/SettingsKeys.h"
 
 namespace Providers {
 
@@ -204,7 +205,7 @@ QMenu* MenuActionProvider::fillSortMenu(QMenu* menu) {
   if (!menu) menu = new QMenu(tr("Sort Contacts"));
   RAZ::Settings user(RAZ::Settings::User);
   const bool firstName =
-      user.value(QStringLiteral("contactlist/sort")).toString() == QLatin1String("first name");
+      user.value(Utils::SettingsKey::ContactListSort).toString() == QLatin1String("first name");
   auto add = [&](int id, bool checked) {
     if (QAction* a = action(id)) {
       a->setChecked(checked);
@@ -214,14 +215,11 @@ QMenu* MenuActionProvider::fillSortMenu(QMenu* menu) {
   add(SortByFirstName, firstName);
   add(SortByLastName, !firstName);
   menu->addSeparator();
-  add(ShowOfflineContacts,
-      user.value(QStringLiteral("contactlist/showOfflineContacts"), true).toBool());
-  add(ShowFavoritesGroup,
-      user.value(QStringLiteral("contactlist/showFavoritesGroup"), false).toBool());
+  add(ShowOfflineContacts, user.value(Utils::SettingsKey::ShowOfflineContacts, true).toBool());
+  add(ShowFavoritesGroup, user.value(Utils::SettingsKey::ShowFavoritesGroup, false).toBool());
   menu->addSeparator();
-  add(ShowProfilePhotos,
-      user.value(QStringLiteral("contactlist/showProfilePhotos"), false).toBool());
-  add(ShowStatus, user.value(QStringLiteral("contactlist/showPresenceStatus"), false).toBool());
+  add(ShowProfilePhotos, user.value(Utils::SettingsKey::ShowProfilePhotos, false).toBool());
+  add(ShowStatus, user.value(Utils::SettingsKey::ShowPresenceStatus, false).toBool());
   return menu;
 }
 

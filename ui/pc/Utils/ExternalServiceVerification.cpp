@@ -13,6 +13,7 @@
 #include <RAZ/Settings.h>
 #include <TP/Core/Logging.h>
 
+#include "Utils/SettingsKeys.h"
 #include "dialogs/MessageWindow.h"
 
 namespace Utils {
@@ -115,9 +116,8 @@ void ExternalServiceVerification::accepted() {
 
 QNetworkReply* ExternalServiceVerification::sendRequest(const QString& url) {
   QNetworkRequest request{QUrl(url)};
-  const QString userAgent = RAZ::Settings(RAZ::Settings::Application)
-                                .value(QStringLiteral("settings/user_agent"))
-                                .toString();
+  const QString userAgent =
+      RAZ::Settings(RAZ::Settings::Application).value(Utils::SettingsKey::UserAgent).toString();
   if (!userAgent.isEmpty()) request.setRawHeader("User-Agent", userAgent.toUtf8());
   request.setRawHeader("Accept", "application/json");
   QNetworkReply* reply = m_networkManager->get(request);

@@ -5,6 +5,7 @@
 
 #include <RAZ/Settings.h>
 #include <TP/Core/Logging.h>
+#include "Utils/SettingsKeys.h"
 
 namespace Utils {
 
@@ -14,12 +15,12 @@ QString HelpInterface::helpContext() const { return QString(); }
 
 QUrl HelpInterface::helpUrl(const QString& context) {
   const QString address = RAZ::Settings(RAZ::Settings::Installation)
-                              .value(QStringLiteral("defaults/help_file"))
+                              .value(Utils::SettingsKey::DefaultHelpFile)
                               .toString();
   QUrl url(address);
   if (url.isEmpty()) return QUrl();
   const QString lang = RAZ::Settings(RAZ::Settings::Application)
-                           .value(QStringLiteral("settings/language/active"), QString())
+                           .value(Utils::SettingsKey::LanguageActive, QString())
                            .toString();
   QUrlQuery query(url);
   query.addQueryItem(QStringLiteral("context"), context);

@@ -8,6 +8,7 @@
 #include <TP/Core/Logging.h>
 
 #include "Utils/Retranslator.h"
+#include "Utils/SettingsKeys.h"
 #include "dialogs/LocationPublish.h"
 
 namespace Utils {
@@ -15,7 +16,7 @@ namespace Utils {
 namespace {
 
 QString key(const char* name) {
-  return QStringLiteral("presence/location_publish/") + QLatin1String(name);
+  return Utils::SettingsKey::LocationPublishPrefix + QLatin1String(name);
 }
 
 struct Entry {

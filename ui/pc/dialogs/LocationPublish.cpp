@@ -12,12 +12,14 @@
 #include <QVBoxLayout>
 
 #include <RAZ/Settings.h>
+#include "Utils/SettingsKeys.h"
 
 namespace Dialogs {
 
 namespace {
-const char* const kPrefix = "presence/location_publish/";
-QString key(const char* name) { return QString::fromLatin1(kPrefix) + QLatin1String(name); }
+QString key(const char* name) {
+  return Utils::SettingsKey::LocationPublishPrefix + QLatin1String(name);
+}
 
 QString describe(const RAZ::Utils::Location::Info& info) {
   QStringList parts;

@@ -5,6 +5,7 @@
 #include <TP/Core/Logging.h>
 
 #include <QAbstractItemModel>
+#include "Utils/SettingsKeys.h"
 
 namespace Utils {
 namespace ContactNotification {
@@ -80,7 +81,7 @@ void ContactPlayer::notify(int) {
 }
 
 ContactOnlinePlayer::ContactOnlinePlayer(QAbstractItemModel* model, QObject* parent)
-    : ContactPlayer(QStringLiteral("settings/sounds/contactOnlineEnabled"),
+    : ContactPlayer(Utils::SettingsKey::SoundContactOnlineEnabled,
                     QStringLiteral(":/sounds/contact_online.wav"), OnlineRole, model, parent) {}
 
 ContactOnlinePlayer::ContactOnlinePlayer(

@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QTextStream>
+#include "Utils/SettingsKeys.h"
 
 namespace Utils {
 namespace Sounds {
@@ -64,7 +65,7 @@ QString defaultRinger(RAZ::Settings& settings) {
   const QList<RingSignal> list = readRingSignals();
   for (const RingSignal& ring : list) {
     if (ring.isDefault) {
-      settings.setValue(QStringLiteral("settings/sounds/defaultRinger"), ring.file);
+      settings.setValue(Utils::SettingsKey::SoundDefaultRinger, ring.file);
       return ring.file;
     }
   }

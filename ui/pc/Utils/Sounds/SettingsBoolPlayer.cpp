@@ -6,18 +6,19 @@
 #include <TP/Core/Logging.h>
 
 #include <QFileInfo>
+#include "Utils/SettingsKeys.h"
 
 namespace Utils {
 namespace Sounds {
 
 namespace {
-const char* const kDefaultRingerKey = "settings/sounds/defaultRinger";
 const char* const kCallWaitingFile = ":/sounds/call_waiting.wav";
 
 // The user's ring signal, or the list's default when there is none or when
 // the chosen file no longer exists.
 QString ringSignal(RAZ::Settings& settings) {
-  const QString stored = settings.value(QLatin1String(kDefaultRingerKey), QString()).toString();
+  const QString stored =
+      settings.value(Utils::SettingsKey::SoundDefaultRinger, QString()).toString();
   if (stored.isEmpty()) return defaultRinger(settings);
   if (!QFileInfo::exists(stored)) {
     TP_LOG("IncomingCallPlayer::ringSignal", TP::Core::Logging::LevelWarning)
@@ -42,11 +43,11 @@ void SettingsBoolPlayer::play() {
 }
 
 IncomingMessagePlayer::IncomingMessagePlayer(QObject* parent)
-    : SettingsBoolPlayer(QStringLiteral("settings/sounds/incomingMessageEnabled"),
+    : SettingsBoolPlayer(Utils::SettingsKey::SoundIncomingMessageEnabled,
                          QStringLiteral(":/sounds/incoming_message.wav"), parent) {}
 
 IncomingCallPlayer::IncomingCallPlayer(QObject* parent)
-    : SettingsBoolPlayer(QStringLiteral("settings/sounds/incomingCallEnabled"), QString(), parent) {
+    : SettingsBoolPlayer(Utils::SettingsKey::SoundIncomingCallEnabled, QString(), parent) {
   RAZ::Settings settings(RAZ::Settings::User);
   m_wanted = ringSignal(settings);
   setFile(m_wanted);

@@ -20,6 +20,7 @@
 #include <RAZ/Utils/Credentials.h>
 #include <TP/Core/Logging.h>
 
+#include "Utils/SettingsKeys.h"
 #include "libqml/window/View.h"
 
 #if __has_include("Utils/TextFieldActionsHandler.h")
@@ -178,7 +179,7 @@ void LoginWindow::sessionStateChange(RAZ::Sessions::SessionManagerBase*,
 void LoginWindow::setUsername(const QString& name) {
   if (name == m_username) return;
   m_username = name.trimmed();
-  if (readBool(RAZ::Settings::Application, QStringLiteral("login/savepassword"), false))
+  if (readBool(RAZ::Settings::Application, Utils::SettingsKey::LoginSavePassword, false))
     setPassword(savedPassword(m_username));
   validateData();
   emit usernameChanged();
@@ -252,12 +253,12 @@ QString LoginWindow::getVersionInfo() const {
 }
 
 bool LoginWindow::getShowHelpLink() const {
-  return !readString(RAZ::Settings::Installation, QStringLiteral("defaults/help_file")).isEmpty();
+  return !readString(RAZ::Settings::Installation, Utils::SettingsKey::DefaultHelpFile).isEmpty();
 }
 
 bool LoginWindow::getShowPwHelpLink() const {
   const QString link =
-      readString(RAZ::Settings::Installation, QStringLiteral("defaults/forgot_password_url"))
+      readString(RAZ::Settings::Installation, Utils::SettingsKey::DefaultForgotPasswordUrl)
           .trimmed();
   TP_LOG("QML::LoginWindow::getShowPwHelpLink", TP::Core::Logging::LevelDetail)
       << "Pwd help link: " << link;
@@ -309,9 +310,9 @@ QStringList LoginWindow::filteredUserNames() const {
 void LoginWindow::refreshUserNames() {
   userNames();
   usernamesModel->setStringList(filteredUserNames());
-  setUsername(readString(RAZ::Settings::Application, QStringLiteral("login/displayname")));
+  setUsername(readString(RAZ::Settings::Application, Utils::SettingsKey::LoginDisplayName));
   setRememberPasswordChecked(
-      readBool(RAZ::Settings::Application, QStringLiteral("login/savepassword"), false));
+      readBool(RAZ::Settings::Application, Utils::SettingsKey::LoginSavePassword, false));
 }
 
 void LoginWindow::loadForm(bool resetConfiguration) {
@@ -321,23 +322,22 @@ void LoginWindow::loadForm(bool resetConfiguration) {
   // the account's own server, so reading it before the address is known
   // would never restore the password of an account bound to a server.
   const QString dmUrl =
-      decodeDmUrl(RAZ::Settings(RAZ::Settings::Installation).value(QStringLiteral("dm/url")));
+      decodeDmUrl(RAZ::Settings(RAZ::Settings::Installation).value(Utils::SettingsKey::DmUrl));
   const bool xsiFromUser = dmUrl.isEmpty();
   if (xsiFromUser) {
     setShowXsiField(true);
     m_lastXsiAddress.clear();  // nothing to restore or clear while loading
-    setXsiAddress(
-        readString(RAZ::Settings::Application, QStringLiteral("defaults/dm_config_file")));
+    setXsiAddress(readString(RAZ::Settings::Application, Utils::SettingsKey::DefaultDmConfigFile));
   } else {
     setShowXsiField(false);
   }
 
-  setUsername(readString(RAZ::Settings::Application, QStringLiteral("login/displayname")));
+  setUsername(readString(RAZ::Settings::Application, Utils::SettingsKey::LoginDisplayName));
   const QString saved = savedPassword(m_username);
   setAutologinChecked(
-      readBool(RAZ::Settings::Application, QStringLiteral("login/autologin"), false));
+      readBool(RAZ::Settings::Application, Utils::SettingsKey::LoginAutoLogin, false));
   const bool remember = !saved.isEmpty() && readBool(RAZ::Settings::Application,
-                                                     QStringLiteral("login/savepassword"), false);
+                                                     Utils::SettingsKey::LoginSavePassword, false);
   setRememberPasswordChecked(remember);
   setPassword(remember ? saved : QString());
 
@@ -354,7 +354,7 @@ void LoginWindow::selectConfiguration(bool reset) {
   const QStringList names = configContainer ? configContainer->configNames() : QStringList();
   if (reset || names.isEmpty()) setConfigIdx(-1);
   if (names.size() <= 1) return;
-  const QString wanted = readString(RAZ::Settings::Application, QStringLiteral("login/config"));
+  const QString wanted = readString(RAZ::Settings::Application, Utils::SettingsKey::LoginConfig);
   for (int i = 0; i < names.size(); ++i) {
     if (!names.at(i).isEmpty() && names.at(i) == wanted) {
       setConfigName(names.at(i));
@@ -370,12 +370,11 @@ void LoginWindow::selectConfiguration(bool reset) {
 
 void LoginWindow::onSigninClicked() {
   TP_LOG("QML::LoginWindow::onSigninClicked", TP::Core::Logging::LevelDetail) << "Sign-in clicked";
-  writeSetting(RAZ::Settings::Application, QStringLiteral("login/autologin"), m_autologinChecked);
-  writeSetting(RAZ::Settings::Application, QStringLiteral("login/savepassword"),
+  writeSetting(RAZ::Settings::Application, Utils::SettingsKey::LoginAutoLogin, m_autologinChecked);
+  writeSetting(RAZ::Settings::Application, Utils::SettingsKey::LoginSavePassword,
                m_rememberPasswordChecked);
   if (!m_xsiAddress.isEmpty())
-    writeSetting(RAZ::Settings::Application, QStringLiteral("defaults/dm_config_file"),
-                 m_xsiAddress);
+    writeSetting(RAZ::Settings::Application, Utils::SettingsKey::DefaultDmConfigFile, m_xsiAddress);
   proceedSignin(QString());
 }
 
@@ -460,13 +459,12 @@ void LoginWindow::forgetPassword() {
 }
 
 void LoginWindow::cbSessionOpened() {
-  writeSetting(RAZ::Settings::Application, QStringLiteral("login/autologin"), m_autologinChecked);
-  writeSetting(RAZ::Settings::Application, QStringLiteral("login/savepassword"),
+  writeSetting(RAZ::Settings::Application, Utils::SettingsKey::LoginAutoLogin, m_autologinChecked);
+  writeSetting(RAZ::Settings::Application, Utils::SettingsKey::LoginSavePassword,
                m_rememberPasswordChecked);
   if (!m_rememberPasswordChecked && credentialsManager) forgetPassword();
   if (!m_xsiAddress.isEmpty())
-    writeSetting(RAZ::Settings::Application, QStringLiteral("defaults/dm_config_file"),
-                 m_xsiAddress);
+    writeSetting(RAZ::Settings::Application, Utils::SettingsKey::DefaultDmConfigFile, m_xsiAddress);
   // The password is no longer needed by the window.
   m_lastPassword.clear();
   m_closingForSession = true;
@@ -503,7 +501,7 @@ void LoginWindow::onShowHelpClicked() { emit showHelpClicked(); }
 
 void LoginWindow::onShowPwHelpClicked() {
   const QString link =
-      readString(RAZ::Settings::Installation, QStringLiteral("defaults/forgot_password_url"))
+      readString(RAZ::Settings::Installation, Utils::SettingsKey::DefaultForgotPasswordUrl)
           .trimmed();
   if (link.isEmpty()) return;
   QUrl url(link, QUrl::TolerantMode);
@@ -512,8 +510,7 @@ void LoginWindow::onShowPwHelpClicked() {
         << "Invalid forgot-password address: " << link;
     return;
   }
-  const QString lang =
-      readString(RAZ::Settings::Application, QStringLiteral("settings/language/active"));
+  const QString lang = readString(RAZ::Settings::Application, Utils::SettingsKey::LanguageActive);
   if (!lang.isEmpty()) {
     QUrlQuery query(url);
     query.addQueryItem(QStringLiteral("lang"), lang);

@@ -12,19 +12,18 @@
 #include <RAZ/Settings.h>
 #include <RAZ/Utils/Path.h>
 #include <TP/Core/Logging.h>
+#include "Utils/SettingsKeys.h"
 
 namespace Utils {
 namespace Themes {
 
 namespace {
 
-const char* const kActiveKey = "settings/themes/active";
-const char* const kDefaultKey = "defaults/theme";
 const char* const kFallbackTheme = "default";
 const char* const kPackage = "resources.rcc";
 
-QString settingText(RAZ::Settings::SettingsType scope, const char* key) {
-  const QVariant v = RAZ::Settings(scope).value(QString::fromLatin1(key));
+QString settingText(RAZ::Settings::SettingsType scope, const QString& key) {
+  const QVariant v = RAZ::Settings(scope).value(key);
   if (!v.isValid()) return QString();
   if (!v.canConvert<QString>() || v.type() == QVariant::StringList) {
     TP_LOG("Utils::Themes::settingText", TP::Core::Logging::LevelWarning)
@@ -58,17 +57,17 @@ bool tryRegister(const QString& programDir, const QString& dataDir, const QStrin
 }  // namespace
 
 QString defaultTheme() {
-  const QString name = settingText(RAZ::Settings::Installation, kDefaultKey);
+  const QString name = settingText(RAZ::Settings::Installation, Utils::SettingsKey::DefaultTheme);
   return name.isEmpty() ? QString::fromLatin1(kFallbackTheme) : name;
 }
 
 QString activeTheme() {
-  const QString name = settingText(RAZ::Settings::Application, kActiveKey);
+  const QString name = settingText(RAZ::Settings::Application, Utils::SettingsKey::ThemeActive);
   return name.isEmpty() ? defaultTheme() : name;
 }
 
 void setActiveTheme(const QString& name) {
-  RAZ::Settings(RAZ::Settings::Application).setValue(QString::fromLatin1(kActiveKey), name);
+  RAZ::Settings(RAZ::Settings::Application).setValue(Utils::SettingsKey::ThemeActive, name);
 }
 
 QString themeNameFromPath(const QString& path) {
