@@ -19,18 +19,14 @@ Rectangle {
 
     ZPalette { id: pal }
 
+    // How a presence state looks is decided in one place (PresenceState);
+    // the colour itself comes from the style, so a style change repaints it.
     function presenceColor(state) {
-        if (state === 10 || state === 7)
-            return "#3BA55C";
-        if (state === 4 || state === 5 || state === 6)
-            return "#E8A33D";
-        if (state === 11 || (state >= 12 && state <= 19))
-            return "#D9534F";
-        return "#A0A0A0";
+        return pal.pick(Vantre.PresenceState.colorName(state), Vantre.PresenceState.color(state));
     }
     function presenceText(state) {
         var t = mainWindow.availabilityText(state);
-        return t !== "" ? t : (state === 10 ? qsTr("Available") : qsTr("Offline")) + lc;
+        return (t !== "" ? t : Vantre.PresenceState.text(Vantre.PresenceState.Offline)) + lc;
     }
     function initials(name) {
         var parts = String(name).trim().split(/\s+/);
@@ -65,7 +61,7 @@ Rectangle {
                 anchors { right: parent.right; bottom: parent.bottom }
                 width: 12; height: 12; radius: 6
                 border.width: 2; border.color: pal.accent
-                color: root.presenceColor(root.own ? root.own.presence : 0)
+                color: root.presenceColor(root.own ? root.own.presence : Vantre.PresenceState.Unknown)
             }
         }
 
@@ -88,7 +84,7 @@ Rectangle {
                 id: ownPresence
                 objectName: "ownPresenceText"
                 width: parent.width
-                text: root.presenceText(root.own ? root.own.presence : 0) + " \u25BE"
+                text: root.presenceText(root.own ? root.own.presence : Vantre.PresenceState.Unknown) + " \u25BE"
                 textFormat: Text.PlainText
                 elide: Text.ElideRight
                 color: pal.accentText
@@ -142,7 +138,7 @@ Rectangle {
                     id: dot
                     anchors { left: parent.left; leftMargin: pal.unit * 3; verticalCenter: parent.verticalCenter }
                     width: 10; height: 10; radius: 5
-                    color: root.presenceColor(model.presence === undefined ? 0 : model.presence)
+                    color: root.presenceColor(model.presence === undefined ? Vantre.PresenceState.Unknown : model.presence)
                 }
                 Column {
                     anchors { left: dot.right; leftMargin: pal.unit * 3; right: parent.right; rightMargin: pal.unit * 3
@@ -159,7 +155,7 @@ Rectangle {
                     Text {
                         width: parent.width
                         text: (model.statusText !== undefined && model.statusText !== "")
-                              ? model.statusText : root.presenceText(model.presence === undefined ? 0 : model.presence)
+                              ? model.statusText : root.presenceText(model.presence === undefined ? Vantre.PresenceState.Unknown : model.presence)
                         textFormat: Text.PlainText
                         elide: Text.ElideRight
                         color: pal.mutedText

@@ -7,6 +7,7 @@
 #include <RAZ/Settings.h>
 #include <TP/Core/Logging.h>
 
+#include "Utils/PresenceState.h"
 #include "Utils/Retranslator.h"
 #include "Utils/SettingsKeys.h"
 #include "dialogs/LocationPublish.h"
@@ -23,10 +24,10 @@ struct Entry {
   int state;
   const char* icon;
 };
-const Entry kEntries[] = {{10, ":/presence/presence_present_small.png"},
-                          {5, ":/presence/presence_away_small.png"},
-                          {17, ":/presence/presence_busy_small.png"},
-                          {2, ":/presence/presence_inactive_small.png"}};
+const Entry kEntries[] = {{PresenceState::Available, ":/presence/presence_present_small.png"},
+                          {PresenceState::Away, ":/presence/presence_away_small.png"},
+                          {PresenceState::Busy, ":/presence/presence_busy_small.png"},
+                          {PresenceState::Offline, ":/presence/presence_inactive_small.png"}};
 
 }  // namespace
 
@@ -79,41 +80,7 @@ bool PresenceHelper::event(QEvent* e) {
 
 QString PresenceHelper::availabilityText(int state) { return textForState(state); }
 
-QString PresenceHelper::textForState(int state) {
-  switch (state) {
-    case 0:
-    case 2:
-    case 3:
-      return tr("Offline");
-    case 1:
-      return tr("Pending");
-    case 4:
-    case 5:
-    case 6:
-      return tr("Away");
-    case 7:
-    case 10:
-      return tr("Available");
-    case 8:
-      return tr("Deskphone");
-    case 9:
-      return tr("Mobile");
-    case 11:
-    case 16:
-    case 17:
-    case 18:
-    case 19:
-      return tr("Busy");
-    case 12:
-    case 13:
-      return tr("Meeting");
-    case 14:
-    case 15:
-      return tr("Call");
-    default:
-      return QString();
-  }
-}
+QString PresenceHelper::textForState(int state) { return PresenceState::text(state); }
 
 void PresenceHelper::actionTriggered(QAction* action) {
   TP::Core::Logging::CTraceScope trace("Utils::PresenceHelper::actionTriggered");

@@ -70,6 +70,11 @@ const DefaultColor kDefaults[] = {
     {"blackBackground", "#000000"},
     {"activeBackground", "#3399CC"},
     {"lightBackground", "#F7F7F7"},
+    // Presence: green available, amber away, red busy, grey unreachable.
+    {"presenceAvailable", "#3BA55C"},
+    {"presenceAway", "#E8A33D"},
+    {"presenceBusy", "#D9534F"},
+    {"presenceOffline", "#A0A0A0"},
 };
 
 QString colorText(const QVariant& v) {
@@ -96,6 +101,12 @@ Style::Style(QObject* parent)
 
 Style::~Style() {
   if (g_instance == this) g_instance = nullptr;
+}
+
+QVariant Style::defaultColor(const QString& name) {
+  for (const DefaultColor& d : kDefaults)
+    if (name == QLatin1String(d.name)) return QString::fromLatin1(d.value);
+  return QVariant();
 }
 
 Style* Style::instance() { return g_instance; }
