@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -104,7 +105,7 @@ void LocationPublish::locationsReceived(const RAZ::Utils::Location::Info& xsi,
 void LocationPublish::refreshForm() {
   const QString detected = describe(m_xsi);
   m_detectedText->setText(detected.isEmpty() ? tr("Unknown") : detected);
-  m_clock->setText(QDateTime::currentDateTime().toString(Qt::DefaultLocaleShortDate));
+  m_clock->setText(QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));
 }
 
 void LocationPublish::accept() { answer(true); }
