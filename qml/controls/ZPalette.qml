@@ -1,6 +1,8 @@
+pragma Singleton
 import QtQuick 2.15
 
-// The look shared by every control: colours and font from the theme object
+// One palette per QML engine, shared by every control and scene of it (a
+// singleton, never an instance per control). The look shared by every control: colours and font from the theme object
 // published as "zentStyle", with calm defaults when a scene runs without one
 // (or the theme lacks a colour).
 QtObject {
