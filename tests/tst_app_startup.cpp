@@ -27,11 +27,11 @@
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& content) {
+[[nodiscard]] bool writeFile(const QString& path, const QByteArray& content) {
   QDir().mkpath(QFileInfo(path).absolutePath());
   QFile f(path);
-  QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(path));
-  f.write(content);
+  if (!f.open(QIODevice::WriteOnly)) return false;
+  return f.write(content) == content.size();
 }
 
 // Splits a desktop entry's Exec value the way the desktop does: blanks
@@ -143,14 +143,14 @@ class TestAppStartup : public QObject {
   void branding() {
     QTemporaryDir dir;
     const QString path = dir.filePath("application_name.txt");
-    writeFile(path, "  Zent \nZent Communications\n zent.example \n");
+    QVERIFY(writeFile(path, "  Zent \nZent Communications\n zent.example \n"));
     Utils::Branding b = Utils::readBranding(path);
     QVERIFY(b.fromFile);
     QCOMPARE(b.applicationName, QString("Zent"));
     QCOMPARE(b.organizationName, QString("Zent Communications"));
     QCOMPARE(b.organizationDomain, QString("zent.example"));
 
-    writeFile(path, "Only\n");
+    QVERIFY(writeFile(path, "Only\n"));
     b = Utils::readBranding(path);
     QCOMPARE(b.applicationName, QString("Only"));
     QVERIFY(b.organizationName.isEmpty());
@@ -163,11 +163,11 @@ class TestAppStartup : public QObject {
     QVERIFY(!b.fromFile);
     QCOMPARE(b.applicationName, builtIn.applicationName);
     QCOMPARE(b.organizationName, QString("Zarozurav Quorvel Inc"));
-    writeFile(path, "");
+    QVERIFY(writeFile(path, ""));
     b = Utils::readBranding(path);
     QVERIFY(!b.fromFile);
     QCOMPARE(b.applicationName, QString("VOV Quorvel"));
-    writeFile(path, "   \nOrg\n");
+    QVERIFY(writeFile(path, "   \nOrg\n"));
     QCOMPARE(Utils::readBranding(path).applicationName, QString("VOV Quorvel"));
   }
 
@@ -181,7 +181,8 @@ class TestAppStartup : public QObject {
     QCOMPARE(Utils::seedUserSettings(install, user, data), Utils::SeedResult::NoInstallationFile);
     QVERIFY(!QFile::exists(user));
 
-    writeFile(install, "[defaults]\ntheme=default\n[settings]\nsimplifiedSslHandling=true\n");
+    QVERIFY(
+        writeFile(install, "[defaults]\ntheme=default\n[settings]\nsimplifiedSslHandling=true\n"));
     QFile::setPermissions(install, QFile::ReadOwner | QFile::ReadGroup);
     QCOMPARE(Utils::seedUserSettings(install, user, data), Utils::SeedResult::Copied);
     QVERIFY(QFile::exists(user));
@@ -247,9 +248,9 @@ class TestAppStartup : public QObject {
   void themeLookUp() {
     QTemporaryDir dir;
     const QString exe = dir.filePath("app/bin");
-    writeFile(exe + "/themes/blue/resources.rcc", "x");
-    writeFile(dir.filePath("app/themes/blue/resources.rcc"), "y");
-    writeFile(dir.filePath("app/themes/green/resources.rcc"), "z");
+    QVERIFY(writeFile(exe + "/themes/blue/resources.rcc", "x"));
+    QVERIFY(writeFile(dir.filePath("app/themes/blue/resources.rcc"), "y"));
+    QVERIFY(writeFile(dir.filePath("app/themes/green/resources.rcc"), "z"));
     AppPaths::setExecutableDirOverride(exe);
     // "themes" beside the program wins over "../themes".
     QCOMPARE(Utils::Themes::themePath("blue"),
@@ -272,7 +273,8 @@ class TestAppStartup : public QObject {
     RAZ::Settings::setPath(RAZ::Settings::Installation, dir.filePath("install"));
     QCOMPARE(Utils::Themes::defaultTheme(), QString("default"));
     QCOMPARE(Utils::Themes::activeTheme(), QString("default"));
-    writeFile(dir.filePath("install/application_setting.ini"), "[defaults]\ntheme=night\n");
+    QVERIFY(
+        writeFile(dir.filePath("install/application_setting.ini"), "[defaults]\ntheme=night\n"));
     QCOMPARE(Utils::Themes::activeTheme(), QString("night"));
     Utils::Themes::setActiveTheme("missing");
     QCOMPARE(Utils::Themes::activeTheme(), QString("missing"));
@@ -390,7 +392,8 @@ class TestAppStartup : public QObject {
     // receive one argument "--zent:..." whatever the link holds.
     QTemporaryDir dir;
     const QString fake = dir.filePath("fake zent");
-    writeFile(fake, "#!/bin/sh\nprintf '%s|' \"$#\" \"$@\" > \"$(dirname \"$0\")/args\"\n");
+    QVERIFY(
+        writeFile(fake, "#!/bin/sh\nprintf '%s|' \"$#\" \"$@\" > \"$(dirname \"$0\")/args\"\n"));
     QFile::setPermissions(fake, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QString entry = Os::urlSchemeEntry("zent", "ZENT", fake);
     QString exec = entry.section("Exec=", 1).section('\n', 0, 0);
@@ -451,19 +454,19 @@ class TestAppStartup : public QObject {
   void directoryCopy() {
     QTemporaryDir dir;
     const QString root = dir.filePath("root");
-    writeFile(root + "/old/credentials.dat", "c");
-    writeFile(root + "/old/notes.txt", "n");
-    writeFile(root + "/old/logs.txt.old/a", "a");
-    writeFile(root + "/old/sub/keep.ini", "k");
-    writeFile(root + "/skipme/credentials.dat", "c");
-    writeFile(root + "/deep/inner/credentials.dat", "c");
+    QVERIFY(writeFile(root + "/old/credentials.dat", "c"));
+    QVERIFY(writeFile(root + "/old/notes.txt", "n"));
+    QVERIFY(writeFile(root + "/old/logs.txt.old/a", "a"));
+    QVERIFY(writeFile(root + "/old/sub/keep.ini", "k"));
+    QVERIFY(writeFile(root + "/skipme/credentials.dat", "c"));
+    QVERIFY(writeFile(root + "/deep/inner/credentials.dat", "c"));
     QCOMPARE(Utils::File::findDir(root, "credentials.dat", {"skipme"}),
              QFileInfo(root + "/old").absoluteFilePath());
     QVERIFY(Utils::File::findDir(root, "credentials.dat", {"skipme", "old"}).isEmpty());
     QVERIFY(Utils::File::findDir(dir.filePath("missing"), "credentials.dat", {}).isEmpty());
 
     const QString target = dir.filePath("new");
-    writeFile(target + "/credentials.dat", "mine");
+    QVERIFY(writeFile(target + "/credentials.dat", "mine"));
     QVERIFY(QFile::link(root, root + "/old/loop"));
     QVERIFY(Utils::File::cpDir(root + "/old", target, {".txt"}));
     QCOMPARE(readFile(target + "/credentials.dat"), QByteArray("mine"));

@@ -78,8 +78,11 @@ void answerNext(Seen* seen, QDialogButtonBox::StandardButton button) {
 struct Watched {
   QPointer<QObject> object;
   QSharedPointer<QSignalSpy> destroyed;
+  QString className;  // to say which object a failure is about
   explicit Watched(QObject* o = nullptr) : object(o) {
-    if (o) destroyed.reset(new QSignalSpy(o, SIGNAL(destroyed(QObject*))));
+    if (!o) return;
+    destroyed.reset(new QSignalSpy(o, SIGNAL(destroyed(QObject*))));
+    className = QString::fromLatin1(o->metaObject()->className());
   }
   int count() const { return destroyed ? destroyed->count() : -1; }
 };
@@ -104,15 +107,19 @@ class TestSessionLifecycle : public QObject {
       if (qobject_cast<Dialogs::MessageWindow*>(w) && w->isVisible()) w->close();
   }
 
-  void signIn(const QString& user = QStringLiteral("alice")) {
+  // Signs in through the sign-in window. Empty when the main window came,
+  // otherwise what went wrong.
+  [[nodiscard]] QString signIn(const QString& user = QStringLiteral("alice")) {
     QML::LoginWindow* login = app()->loginWindow();
-    QVERIFY(login);
-    QVERIFY(!app()->sessionManager());
+    if (!login) return "no sign-in window";
+    if (app()->sessionManager()) return "a session is open already";
     login->setUsername(user);
     login->setPassword(RAZ::Demo::Service::demoPassword());
     login->onSigninClicked();
-    QTRY_VERIFY(app()->mainWindow() && app()->mainWindow()->isVisible());
-    QVERIFY(app()->sessionManager());
+    if (!QTest::qWaitFor([] { return app()->mainWindow() && app()->mainWindow()->isVisible(); }))
+      return "no main window after signing in";
+    if (!app()->sessionManager()) return "a main window without a session";
+    return QString();
   }
 
   // The objects a session owns, to count their end.
@@ -122,22 +129,29 @@ class TestSessionLifecycle : public QObject {
             Watched(app()->contactOnlinePlayer())};
   }
 
-  void verifySignedOut(const QList<Watched>& objects) {
-    QTRY_VERIFY(app()->loginWindow() && app()->loginWindow()->isVisible());
-    QTRY_VERIFY(!app()->sessionManager());
-    QVERIFY(!app()->factory());
-    QVERIFY(!app()->commsWindowManager());
-    QVERIFY(!app()->contactOnlinePlayer());
-    QVERIFY(!app()->presenceRequestDialog());
-    QVERIFY(!app()->mainWindow());
+  // Empty when the session ended completely: the sign-in window is back and
+  // every watched object was destroyed exactly once. Otherwise what is left.
+  [[nodiscard]] QString verifySignedOut(const QList<Watched>& objects) {
+    if (!QTest::qWaitFor([] { return app()->loginWindow() && app()->loginWindow()->isVisible(); }))
+      return "the sign-in window did not come back";
+    if (!QTest::qWaitFor([] { return !app()->sessionManager(); }))
+      return "the session is still open";
+    if (app()->factory()) return "the action hub is left";
+    if (app()->commsWindowManager()) return "the communications window manager is left";
+    if (app()->contactOnlinePlayer()) return "the contact-online player is left";
+    if (app()->presenceRequestDialog()) return "the presence request dialog is left";
+    if (app()->mainWindow()) return "the main window is left";
     for (const Watched& w : objects) {
       if (!w.destroyed) continue;
-      QTRY_VERIFY(!w.object);
-      QCOMPARE(w.count(), 1);
+      if (!QTest::qWaitFor([&w] { return w.object.isNull(); }))
+        return QString("%1 was not destroyed").arg(w.className);
+      if (w.count() != 1)
+        return QString("%1 was destroyed %2 times").arg(w.className).arg(w.count());
     }
     // The next turns of the event loop touch nothing that is gone.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+    return QString();
   }
 
  private slots:
@@ -198,7 +212,7 @@ class TestSessionLifecycle : public QObject {
   }
 
   void errorsOfAnotherSessionShowNothing() {
-    signIn();
+    QCOMPARE(signIn(), QString());
     RAZ::Sessions::SessionManagerBase other(nullptr);
     app()->cbSessionError(&other, RAZ::Sessions::StateSignedIn, RAZ::Sessions::ErrorAuthentication);
     QVERIFY(!visibleMessage("Invalid User"));
@@ -208,7 +222,7 @@ class TestSessionLifecycle : public QObject {
 
   void signInShowsTheMainWindowWithContacts() {
     QPointer<QML::LoginWindow> login = app()->loginWindow();
-    signIn("bob@example.org");
+    QCOMPARE(signIn("bob@example.org"), QString());
     QTRY_VERIFY(!login);  // the sign-in window is gone with the session's start
     QVERIFY(!app()->loginWindow());
     QVERIFY(app()->factory());
@@ -260,24 +274,24 @@ class TestSessionLifecycle : public QObject {
     QVERIFY(button);
     QVERIFY(QMetaObject::invokeMethod(button, "clicked"));
     QVERIFY(!app()->mainWindow());
-    verifySignedOut(objects);
+    QCOMPARE(verifySignedOut(objects), QString());
   }
 
   void serverClosingTheSessionLeavesNothingBehind() {
-    signIn();
+    QCOMPARE(signIn(), QString());
     const QList<Watched> objects = sessionObjects();
     QVERIFY(demo().closeSessionFromServer());
-    verifySignedOut(objects);
+    QCOMPARE(verifySignedOut(objects), QString());
     QVERIFY(m_log.containsMessage("Session closed"));
     // And the next session is a whole one again.
-    signIn();
+    QCOMPARE(signIn(), QString());
     QVERIFY(app()->factory());
     app()->menuActionProvider()->action(Providers::MenuActionProvider::SignOut)->trigger();
-    verifySignedOut({});
+    QCOMPARE(verifySignedOut({}), QString());
   }
 
   void droppedConnectionExplainsAndSignsOut() {
-    signIn();
+    QCOMPARE(signIn(), QString());
     const QList<Watched> objects = sessionObjects();
     QVERIFY(demo().dropConnection());
     QTRY_VERIFY(visibleMessage("Connection Error"));
@@ -285,11 +299,11 @@ class TestSessionLifecycle : public QObject {
                 ->messageLabel()
                 ->text()
                 .startsWith("Connection to server failed"));
-    verifySignedOut(objects);
+    QCOMPARE(verifySignedOut(objects), QString());
   }
 
   void forcedLogoutRemovesTheMainWindowBeforeItsMessage() {
-    signIn();
+    QCOMPARE(signIn(), QString());
     const QList<Watched> objects = sessionObjects();
     Seen seen;
     answerNext(&seen, QDialogButtonBox::Ok);
@@ -297,7 +311,7 @@ class TestSessionLifecycle : public QObject {
     QTRY_COMPARE(seen.title, QString("Forced Logout"));
     QVERIFY(seen.mainWindowGone);
     QVERIFY(seen.text.contains("is not allowed to run simultaneously on multiple locations"));
-    verifySignedOut(objects);
+    QCOMPARE(verifySignedOut(objects), QString());
   }
 
   // A configuration that asks for the call settings alone: only that window
@@ -336,7 +350,7 @@ class TestSessionLifecycle : public QObject {
       // This kind of session never becomes the application's session, so
       // only the platform tells when it has ended.
       QTRY_VERIFY(!app()->client()->hasSession());
-      verifySignedOut({});
+      QCOMPARE(verifySignedOut({}), QString());
       QVERIFY(!app()->callSettingsWindow());
       int closedRecords = 0;
       for (const TP::Core::Logging::Record& r : m_log.records())
@@ -365,7 +379,7 @@ class TestSessionLifecycle : public QObject {
     QFETCH(int, days);
     QFETCH(int, state);
     QFETCH(QString, text);
-    if (!app()->sessionManager()) signIn();
+    if (!app()->sessionManager()) QCOMPARE(signIn(), QString());
     app()->xsiCredentialsDaysLeft(days);
     Dialogs::PasswordChangeNotification* shown = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -383,7 +397,7 @@ class TestSessionLifecycle : public QObject {
   }
 
   void passwordChangeThroughTheService() {
-    if (!app()->sessionManager()) signIn();
+    if (!app()->sessionManager()) QCOMPARE(signIn(), QString());
     app()->xsiCredentialsDaysLeft(1);
     Dialogs::PasswordChangeNotification* dialog = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -402,7 +416,7 @@ class TestSessionLifecycle : public QObject {
   }
 
   void secondInstanceMessages() {
-    if (!app()->sessionManager()) signIn();
+    if (!app()->sessionManager()) QCOMPARE(signIn(), QString());
     m_log.clear();
     app()->onMessageReceived("--unknown-command please");
     QVERIFY(m_log.containsMessage("A second start sent nothing this program acts on"));

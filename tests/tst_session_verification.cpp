@@ -95,11 +95,13 @@ Dialogs::MessageWindow* visibleMessage(const QString& title) {
   return nullptr;
 }
 
-void click(const QString& title, QDialogButtonBox::StandardButton button) {
+// Clicks a button of the visible message window of that title; false when
+// there is no such window or button.
+[[nodiscard]] bool click(const QString& title, QDialogButtonBox::StandardButton button) {
   Dialogs::MessageWindow* m = visibleMessage(title);
-  QVERIFY2(m, qPrintable(title));
-  QVERIFY(m->buttonBox()->button(button));
+  if (!m || !m->buttonBox()->button(button)) return false;
   m->buttonBox()->button(button)->click();
+  return true;
 }
 
 }  // namespace
@@ -128,15 +130,19 @@ class TestSessionVerification : public QObject {
         .toUtf8();
   }
 
-  // Start, answer Yes, and wait for the verification request.
-  void startAndAccept() {
+  // Start, answer Yes, and wait for the verification request. Empty when
+  // all went so, otherwise what went wrong.
+  [[nodiscard]] QString startAndAccept() {
     m_verifier->start();
-    QVERIFY(visibleMessage("Address Verification"));
-    QCOMPARE(m_server->requests.size(), 0);
-    click("Address Verification", QDialogButtonBox::Yes);
-    QVERIFY(visibleMessage("Waiting..."));
-    QTRY_VERIFY(m_server->requests.size() >= 1);
-    QCOMPARE(m_server->requests.first().path, QByteArray("/verify"));
+    if (!visibleMessage("Address Verification")) return "no question before the request";
+    if (!m_server->requests.isEmpty()) return "a request before the user's answer";
+    if (!click("Address Verification", QDialogButtonBox::Yes)) return "the question has no Yes";
+    if (!visibleMessage("Waiting...")) return "no waiting window after Yes";
+    if (!QTest::qWaitFor([this] { return !m_server->requests.isEmpty(); }))
+      return "no verification request";
+    if (m_server->requests.first().path != QByteArray("/verify"))
+      return "first request went to " + QString::fromUtf8(m_server->requests.first().path);
+    return QString();
   }
 
   // Continue to the open status stream.
@@ -145,17 +151,24 @@ class TestSessionVerification : public QObject {
       if (r.path == "/verify") TinyServer::reply(r.socket, "200 OK", verificationBody());
       if (r.path == "/status") TinyServer::startStream(r.socket);
     };
-    startAndAccept();
-    if (QTest::currentTestFailed()) return nullptr;
-    [&] { QTRY_COMPARE(m_server->requests.size(), 2); }();
-    if (m_server->requests.size() != 2) return nullptr;
-    [&] { QTRY_COMPARE(m_verifier->state(), int(ExternalServiceVerification::FollowingStatus)); }();
+    const QString started = startAndAccept();
+    if (!started.isEmpty()) {
+      qWarning("%s", qPrintable(started));
+      return nullptr;
+    }
+    if (!QTest::qWaitFor([this] { return m_server->requests.size() == 2; })) return nullptr;
+    if (!QTest::qWaitFor([this] {
+          return m_verifier->state() == int(ExternalServiceVerification::FollowingStatus);
+        }))
+      return nullptr;
     return m_server->requests.at(1).socket;
   }
 
-  void waitForReceived(int count) {
-    QTRY_VERIFY(m_log.find("AppLogger", "ExternalServiceVerification::readAvailable").size() >=
-                count);
+  // True once the verifier has read from the status stream `count` times.
+  [[nodiscard]] bool waitForReceived(int count) {
+    return QTest::qWaitFor([this, count] {
+      return m_log.find("AppLogger", "ExternalServiceVerification::readAvailable").size() >= count;
+    });
   }
 
  private slots:
@@ -223,7 +236,7 @@ class TestSessionVerification : public QObject {
 
   void answeringNoSendsNothing() {
     m_verifier->start();
-    click("Address Verification", QDialogButtonBox::No);
+    QVERIFY(click("Address Verification", QDialogButtonBox::No));
     QTRY_VERIFY(!visibleMessage("Address Verification"));
     QVERIFY(!visibleMessage("Waiting..."));
     QCOMPARE(m_server->requests.size(), 0);
@@ -252,12 +265,12 @@ class TestSessionVerification : public QObject {
 
     stream->write("{\"statusCode\": 2}{\"statusCo");
     stream->flush();
-    waitForReceived(1);
+    QVERIFY(waitForReceived(1));
     QCOMPARE(m_succeeded->count(), 0);
     QCOMPARE(m_failed->count(), 0);
     stream->write("de\":");
     stream->flush();
-    waitForReceived(2);
+    QVERIFY(waitForReceived(2));
     QCOMPARE(m_succeeded->count(), 0);
     stream->write(" 0}");
     stream->flush();
@@ -287,7 +300,7 @@ class TestSessionVerification : public QObject {
     QVERIFY(stream);
     stream->write("not json {\"statusCode\": \"x\"} {\"other\": 1} {broken}");
     stream->flush();
-    waitForReceived(1);
+    QVERIFY(waitForReceived(1));
     QCOMPARE(m_failed->count(), 0);
     QCOMPARE(m_verifier->state(), int(ExternalServiceVerification::FollowingStatus));
     // The end of the stream without an outcome leaves the waiting window;
@@ -303,7 +316,7 @@ class TestSessionVerification : public QObject {
   void cancelWhileFollowingFailsOnce() {
     QTcpSocket* stream = openStatusStream();
     QVERIFY(stream);
-    click("Waiting...", QDialogButtonBox::Cancel);
+    QVERIFY(click("Waiting...", QDialogButtonBox::Cancel));
     QCOMPARE(m_failed->count(), 1);
     QVERIFY(!m_verifier->isRequestRunning());
     QTRY_COMPARE(stream->state(), QAbstractSocket::UnconnectedState);
@@ -325,7 +338,7 @@ class TestSessionVerification : public QObject {
     m_server->onRequest = [&](Request& r) {
       TinyServer::reply(r.socket, status, verificationBody());
     };
-    startAndAccept();
+    QCOMPARE(startAndAccept(), QString());
     QTRY_COMPARE(m_failed->count(), 1);
     QCOMPARE(m_verifier->state(), int(ExternalServiceVerification::Idle));
     QTRY_VERIFY(!m_verifier->isRequestRunning());
@@ -341,7 +354,7 @@ class TestSessionVerification : public QObject {
       else
         TinyServer::reply(r.socket, "503 Service Unavailable", "{}");
     };
-    startAndAccept();
+    QCOMPARE(startAndAccept(), QString());
     QTRY_COMPARE(m_failed->count(), 1);
     QCOMPARE(m_succeeded->count(), 0);
   }
@@ -357,7 +370,7 @@ class TestSessionVerification : public QObject {
   void unreadableVerificationReplyWaitsForTheUser() {
     QFETCH(QByteArray, body);
     m_server->onRequest = [&](Request& r) { TinyServer::reply(r.socket, "200 OK", body); };
-    startAndAccept();
+    QCOMPARE(startAndAccept(), QString());
     QTRY_VERIFY(!m_verifier->isRequestRunning());
     QCOMPARE(m_failed->count(), 0);
     QCOMPARE(m_server->requests.size(), 1);
@@ -368,7 +381,7 @@ class TestSessionVerification : public QObject {
                        TP::Core::Logging::LevelError)
                  .size(),
              1);
-    click("Waiting...", QDialogButtonBox::Cancel);
+    QVERIFY(click("Waiting...", QDialogButtonBox::Cancel));
     QCOMPARE(m_failed->count(), 1);
   }
 
@@ -378,7 +391,7 @@ class TestSessionVerification : public QObject {
         TinyServer::reply(r.socket, "200 OK", verificationBody("file:///etc/passwd"));
       if (r.path == "/status") TinyServer::startStream(r.socket);
     };
-    startAndAccept();
+    QCOMPARE(startAndAccept(), QString());
     QTRY_COMPARE(m_server->requests.size(), 2);
     QVERIFY(opened.isEmpty());
   }
@@ -398,7 +411,7 @@ class TestSessionVerification : public QObject {
         r.socket->write("{\"statusCode\": 0}");
       }
     };
-    startAndAccept();
+    QCOMPARE(startAndAccept(), QString());
     QTRY_COMPARE(m_succeeded->count(), 1);
     QCOMPARE(m_failed->count(), 0);
     const QByteArray auth = m_server->requests.last().head;
@@ -408,7 +421,7 @@ class TestSessionVerification : public QObject {
 
   void silentServiceTimesOut() {
     m_verifier->setResponseTimeout(200);
-    startAndAccept();  // the request is never answered
+    QCOMPARE(startAndAccept(), QString());  // the request is never answered
     QTRY_COMPARE(m_failed->count(), 1);
     QVERIFY(!m_verifier->isRequestRunning());
     QCOMPARE(m_verifier->state(), int(ExternalServiceVerification::Idle));
@@ -433,7 +446,7 @@ class TestSessionVerification : public QObject {
   }
 
   void restartAbortsTheRunningRequest() {
-    startAndAccept();  // held by the server
+    QCOMPARE(startAndAccept(), QString());  // held by the server
     QPointer<QTcpSocket> first = m_server->requests.first().socket;
     QPointer<Dialogs::MessageWindow> oldWait = m_verifier->waitWindow();
     m_verifier->start();
@@ -450,13 +463,13 @@ class TestSessionVerification : public QObject {
         r.socket->write("{\"statusCode\": 0}");
       }
     };
-    click("Address Verification", QDialogButtonBox::Yes);
+    QVERIFY(click("Address Verification", QDialogButtonBox::Yes));
     QTRY_COMPARE(m_succeeded->count(), 1);
     QCOMPARE(m_failed->count(), 0);
   }
 
   void destructionAbortsAndClosesWindows() {
-    startAndAccept();
+    QCOMPARE(startAndAccept(), QString());
     QPointer<Dialogs::MessageWindow> wait = m_verifier->waitWindow();
     QPointer<QTcpSocket> socket = m_server->requests.first().socket;
     delete m_failed;

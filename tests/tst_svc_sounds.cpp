@@ -31,13 +31,15 @@ class TestSounds : public QObject {
 
   QString file(const QString& name) const { return m_dir.filePath(name); }
 
-  void writeFile(const QString& name, const QByteArray& content) {
+  [[nodiscard]] bool writeFile(const QString& name, const QByteArray& content) {
     QFile f(file(name));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(content);
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    return f.write(content) == content.size();
   }
 
-  void writeList(const QByteArray& xml) { writeFile(QStringLiteral("ring_signals.xml"), xml); }
+  [[nodiscard]] bool writeList(const QByteArray& xml) {
+    return writeFile(QStringLiteral("ring_signals.xml"), xml);
+  }
 
   QByteArray standardList() const {
     return "<ringers>\n"
@@ -65,7 +67,8 @@ class TestSounds : public QObject {
   void initTestCase() {
     QVERIFY(m_dir.isValid());
     TP::Core::Logging::addLogger(&m_log);
-    for (const char* name : {"ring1.wav", "ring2.wav", "ring3.wav"}) writeFile(name, "RIFF");
+    for (const char* name : {"ring1.wav", "ring2.wav", "ring3.wav"})
+      QVERIFY(writeFile(name, "RIFF"));
   }
 
   void cleanupTestCase() { TP::Core::Logging::removeLogger(&m_log); }
@@ -74,7 +77,7 @@ class TestSounds : public QObject {
     QDir(file("user")).removeRecursively();
     QVERIFY(QDir().mkpath(file("user")));
     RAZ::Settings::setPath(RAZ::Settings::User, file("user"));
-    writeList(standardList());
+    QVERIFY(writeList(standardList()));
     setRingSignalListPath(file("ring_signals.xml"));
     m_sounds = new FakeSoundFacility;
     m_engine = new RAZ::MediaEngine::MediaHandlerBase(m_sounds);
@@ -128,7 +131,7 @@ class TestSounds : public QObject {
     if (content.isEmpty()) {
       QFile::remove(file("ring_signals.xml"));
     } else {
-      writeList(content);
+      QVERIFY(writeList(content));
     }
     IncomingCallPlayer ringer;
     QVERIFY(ringer.fileName().isEmpty());
@@ -291,7 +294,7 @@ class TestSounds : public QObject {
   }
 
   void ringerModelWithoutAUsableListHasTheFixedChoices() {
-    writeList("<ringers><ringer file='a.wav'>");
+    QVERIFY(writeList("<ringers><ringer file='a.wav'>"));
     QCOMPARE(Models::RingerModel().rowCount(), 2);
     QFile::remove(file("ring_signals.xml"));
     QCOMPARE(Models::RingerModel().rowCount(), 2);

@@ -27,11 +27,11 @@ class TestUtils : public QObject {
   QTemporaryDir m_dir;
 
   QString path(const QString& name) const { return m_dir.filePath(name); }
-  void touch(const QString& name, const QByteArray& content = "x") {
+  [[nodiscard]] bool touch(const QString& name, const QByteArray& content = "x") {
     QDir().mkpath(QFileInfo(path(name)).absolutePath());
     QFile f(path(name));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(content);
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    return f.write(content) == content.size();
   }
   static QByteArray read(const QString& file) {
     QFile f(file);
@@ -155,9 +155,9 @@ class TestUtils : public QObject {
 
   // Folder copy and search.
   void findDirLooksOneLevelDownAndSkips() {
-    touch(QStringLiteral("find/deep/inner/credentials.dat"));
+    QVERIFY(touch(QStringLiteral("find/deep/inner/credentials.dat")));
     QCOMPARE(Utils::File::findDir(path("find"), QStringLiteral("credentials.dat"), {}), QString());
-    touch(QStringLiteral("find/skipped/credentials.dat"));
+    QVERIFY(touch(QStringLiteral("find/skipped/credentials.dat")));
     QCOMPARE(Utils::File::findDir(path("find"), QStringLiteral("credentials.dat"),
                                   {QStringLiteral("skipped")}),
              QString());
@@ -169,11 +169,11 @@ class TestUtils : public QObject {
   }
 
   void copyLeavesOutExcludedNamesAndKeepsExistingFiles() {
-    touch(QStringLiteral("src/a.dat"), "new");
-    touch(QStringLiteral("src/notes.txt"));
-    touch(QStringLiteral("src/logs.txt.old/inside.dat"));
-    touch(QStringLiteral("src/sub/b.dat"), "b");
-    touch(QStringLiteral("dst/a.dat"), "old");
+    QVERIFY(touch(QStringLiteral("src/a.dat"), "new"));
+    QVERIFY(touch(QStringLiteral("src/notes.txt")));
+    QVERIFY(touch(QStringLiteral("src/logs.txt.old/inside.dat")));
+    QVERIFY(touch(QStringLiteral("src/sub/b.dat"), "b"));
+    QVERIFY(touch(QStringLiteral("dst/a.dat"), "old"));
     QVERIFY(Utils::File::cpDir(path("src"), path("dst"), {QStringLiteral(".txt")}));
     QCOMPARE(read(path("dst/a.dat")), QByteArray("old"));
     QCOMPARE(read(path("dst/sub/b.dat")), QByteArray("b"));
@@ -187,14 +187,14 @@ class TestUtils : public QObject {
   }
 
   void copyIntoAnImpossibleTargetFails() {
-    touch(QStringLiteral("plain"));
-    touch(QStringLiteral("src2/a.dat"));
+    QVERIFY(touch(QStringLiteral("plain")));
+    QVERIFY(touch(QStringLiteral("src2/a.dat")));
     QVERIFY(!Utils::File::cpDir(path("src2"), path("plain/sub"), {}));
   }
 
   void copyNeverFollowsSymbolicLinks() {
-    touch(QStringLiteral("loop/a.dat"));
-    touch(QStringLiteral("foreign/secret.dat"));
+    QVERIFY(touch(QStringLiteral("loop/a.dat")));
+    QVERIFY(touch(QStringLiteral("foreign/secret.dat")));
     QVERIFY(QFile::link(path("loop"), path("loop/self")));          // a loop
     QVERIFY(QFile::link(path("foreign"), path("loop/elsewhere")));  // a foreign tree
     QVERIFY(QFile::link(path("foreign/secret.dat"), path("loop/file-link")));

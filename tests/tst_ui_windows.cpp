@@ -346,9 +346,11 @@ class TestUiWindows : public QObject {
   void blockingQuestion() {
     QFETCH(int, button);
     QFETCH(int, result);
-    QTimer::singleShot(0, this, [button] {
+    bool answered = false;
+    QTimer::singleShot(0, this, [button, &answered] {
       Dialogs::MessageWindow* w = findMessageWindow();
-      QVERIFY(w);
+      if (!w) return;
+      answered = true;
       QTest::mouseClick(w->buttonBox()->button(QDialogButtonBox::StandardButton(button)),
                         Qt::LeftButton);
     });
@@ -356,18 +358,22 @@ class TestUiWindows : public QObject {
     const int r = Dialogs::MessageWindow::question("T", "Q?", false, false,
                                                    QDialogButtonBox::Yes | QDialogButtonBox::No,
                                                    &clicked, QDialogButtonBox::No);
+    QVERIFY(answered);
     QCOMPARE(r, result);
     QCOMPARE(clicked, button);
   }
 
   void blockingWindowClosedWhileRunning() {
-    QTimer::singleShot(0, this, [] {
+    bool closed = false;
+    QTimer::singleShot(0, this, [&closed] {
       Dialogs::MessageWindow* w = findMessageWindow();
-      QVERIFY(w);
+      if (!w) return;
+      closed = true;
       w->close();
     });
     int clicked = -1;
     const int r = Dialogs::MessageWindow::warning("T", "W", false, QDialogButtonBox::Ok, &clicked);
+    QVERIFY(closed);
     QCOMPARE(r, int(QDialog::Rejected));
     QCOMPARE(clicked, 0);
   }
