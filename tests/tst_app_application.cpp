@@ -153,6 +153,30 @@ class TestAppApplication : public QObject {
     QCOMPARE(app()->pendingUrlHandler()->link(), QString("third"));
   }
 
+  // Addresses from the service (new version, disclaimer refusal) are opened
+  // only when they are web pages with a host; a host never makes another
+  // scheme acceptable.
+  void onlyWebAddressesAreOpened_data() {
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("https") << "https://updates.example.org/zent.msi" << true;
+    QTest::newRow("http upper case") << "HTTP://example.org/" << true;
+    QTest::newRow("web without host") << "https://" << false;
+    QTest::newRow("web, empty host") << "http:///path" << false;
+    QTest::newRow("local file") << "file:///etc/passwd" << false;
+    QTest::newRow("file with host") << "file://host/etc/passwd" << false;
+    QTest::newRow("script") << "javascript:alert(1)" << false;
+    QTest::newRow("script with host") << "javascript://host/%0Aalert(1)" << false;
+    QTest::newRow("other scheme with host") << "ftp://host/setup.sh" << false;
+    QTest::newRow("relative") << "//host/page" << false;
+    QTest::newRow("empty") << "" << false;
+  }
+  void onlyWebAddressesAreOpened() {
+    QFETCH(QString, address);
+    QFETCH(bool, opened);
+    QCOMPARE(Application::isWebAddress(QUrl(address, QUrl::TolerantMode)), opened);
+  }
+
   void openPreferencesClampsThePage_data() {
     QTest::addColumn<int>("tab");
     QTest::addColumn<int>("page");

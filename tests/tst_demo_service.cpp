@@ -324,6 +324,8 @@ class TestDemoService : public QObject {
                     SLOT(newVersionFound(bool, const QUrl&))));
     QVERIFY(!Service::instance().announceNewVersion(true, QUrl("file:///tmp/setup.sh")));
     QVERIFY(!Service::instance().announceNewVersion(true, QUrl("javascript:alert(1)")));
+    QVERIFY(!Service::instance().announceNewVersion(true, QUrl("file://host/tmp/setup.sh")));
+    QVERIFY(!Service::instance().announceNewVersion(true, QUrl("javascript://host/%0Aalert(1)")));
     QVERIFY(!Service::instance().announceNewVersion(false, QUrl("https://")));
     QVERIFY(
         Service::instance().announceNewVersion(true, QUrl("https://updates.demo.zent/zent.msi")));

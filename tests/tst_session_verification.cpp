@@ -385,10 +385,22 @@ class TestSessionVerification : public QObject {
     QCOMPARE(m_failed->count(), 1);
   }
 
+  // The page address comes from the service: anything but a web page with
+  // a host is never handed to the desktop, whatever host it names.
+  void onlyWebAddressesAreOpened_data() {
+    QTest::addColumn<QString>("redirect");
+    QTest::newRow("local file") << "file:///etc/passwd";
+    QTest::newRow("file with host") << "file://host/etc/passwd";
+    QTest::newRow("script") << "javascript:alert(1)";
+    QTest::newRow("script with host") << "javascript://host/%0Aalert(1)";
+    QTest::newRow("other scheme with host") << "ftp://host/setup.sh";
+    QTest::newRow("web without host") << "http:///page";
+  }
+
   void onlyWebAddressesAreOpened() {
-    m_server->onRequest = [this](Request& r) {
-      if (r.path == "/verify")
-        TinyServer::reply(r.socket, "200 OK", verificationBody("file:///etc/passwd"));
+    QFETCH(QString, redirect);
+    m_server->onRequest = [this, redirect](Request& r) {
+      if (r.path == "/verify") TinyServer::reply(r.socket, "200 OK", verificationBody(redirect));
       if (r.path == "/status") TinyServer::startStream(r.socket);
     };
     QCOMPARE(startAndAccept(), QString());
