@@ -454,7 +454,7 @@ class TestUiStyle : public QObject {
                              << "presenceBusy";
     QTest::newRow("call") << int(P::OnCallBusy) << "Call"
                           << "presenceBusy";
-    QTest::newRow("last busy") << int(P::BusyOutOfOffice) << "Busy"
+    QTest::newRow("last busy") << int(P::DoNotDisturb) << "Busy"
                                << "presenceBusy";
     QTest::newRow("below the model") << -1 << ""
                                      << "presenceOffline";

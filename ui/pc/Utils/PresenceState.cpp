@@ -30,8 +30,8 @@ PresenceState::Kind PresenceState::kindOf(int state) {
     case BusyOnline:
     case BusyPresenting:
     case Busy:
-    case BusyDoNotDisturb:
     case BusyOutOfOffice:
+    case DoNotDisturb:
       return KindBusy;
     case Meeting:
     case MeetingBusy:

@@ -34,8 +34,8 @@ class PresenceState : public QObject {
     OnCallBusy = 15,
     BusyPresenting = 16,
     Busy = 17,
-    BusyDoNotDisturb = 18,
-    BusyOutOfOffice = 19,
+    BusyOutOfOffice = 18,
+    DoNotDisturb = 19,
   };
   Q_ENUM(State)
 
@@ -56,7 +56,7 @@ class PresenceState : public QObject {
 
   explicit PresenceState(QObject* parent = nullptr);
 
-  static bool isValid(int state) { return state >= Unknown && state <= BusyOutOfOffice; }
+  static bool isValid(int state) { return state >= Unknown && state <= DoNotDisturb; }
   static Kind kindOf(int state);
   // The translated availability text; empty for a number outside the model.
   Q_INVOKABLE static QString text(int state);
