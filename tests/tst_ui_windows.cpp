@@ -537,7 +537,10 @@ class TestUiWindows : public QObject {
     const QPoint d = w->frameGeometry().center() - owner.frameGeometry().center();
     QVERIFY2(d.manhattanLength() <= 8, qPrintable(QString("%1,%2").arg(d.x()).arg(d.y())));
     QVERIFY(area.contains(w->frameGeometry()));
-    w->close();
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(w));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    // The keyboard goes back to the window the message spoke for.
+    QTRY_COMPARE(QApplication::activeWindow(), &owner);
   }
 
   void placedOnScreenWithoutOwner() {
@@ -584,12 +587,13 @@ class TestUiWindows : public QObject {
 
   void followsTheStyleObject() {
     auto* w = Dialogs::MessageWindow::showQuestion("T", "Styled");
-    QVERIFY(w->dialog()->styleSheet().contains(m_style->colors().value("darkBackground").toString(),
-                                               Qt::CaseInsensitive));
-    QVERIFY(!w->dialog()->styleSheet().contains("%%"));
+    QVERIFY(w->styleSheet().contains(m_style->colors().value("darkBackground").toString(),
+                                     Qt::CaseInsensitive));
+    QVERIFY(!w->styleSheet().contains("%%"));
+    for (QAbstractButton* b : w->buttonBox()->buttons()) QVERIFY(b->icon().isNull());
     const QVariant old = m_style->colors().value("darkBackground");
     m_style->setColor("darkBackground", "#123456");
-    QVERIFY(w->dialog()->styleSheet().contains("#123456", Qt::CaseInsensitive));
+    QVERIFY(w->styleSheet().contains("#123456", Qt::CaseInsensitive));
     m_style->setColor("darkBackground", old);
     w->close();
   }

@@ -31,7 +31,7 @@ const int kIconSize = 32;
 // The look of the style object: its background, text and accent colours and
 // its font, so a message reads like the scenes around it.
 const char kStyleSheet[] =
-    "#messageWindowDialog { background: %%colors:whiteBackground%%; }"
+    "#popupWindow, #messageWindowDialog { background: %%colors:whiteBackground%%; }"
     "#messageWindowDialog QLabel, #messageWindowDialog QCheckBox {"
     " color: %%colors:loginDarkText%%; font-family: \"%%font:defaultFontFamily%%\"; }"
     "#messageWindowDialog QPushButton { background: %%colors:darkBackground%%; color: white;"
@@ -171,6 +171,9 @@ MessageWindow::MessageWindow(QWidget* parent, const QString& title, const QStrin
   if (QPushButton* cancel = m_buttonBox->button(QDialogButtonBox::Cancel)) {
     cancel->setObjectName(QStringLiteral("cancelButton"));
   }
+  // Words only on the buttons: some styles add pictures that clash with
+  // the coloured buttons of the style object.
+  for (QAbstractButton* b : m_buttonBox->buttons()) b->setIcon(QIcon());
   // Enter answers with the first accepting button, as a desktop dialog does.
   for (QAbstractButton* b : m_buttonBox->buttons()) {
     const QDialogButtonBox::ButtonRole role = m_buttonBox->buttonRole(b);
@@ -224,7 +227,7 @@ void MessageWindow::applyStyle() {
   const QML::Style* style = QML::Style::instance();
   if (!style) return;
   QString css = QString::fromLatin1(kStyleSheet);
-  if (style->replaceCssWithStyle(css)) m_dialog->setStyleSheet(css);
+  if (style->replaceCssWithStyle(css)) setStyleSheet(css);
 }
 
 void MessageWindow::placeOverOwner() {
@@ -232,6 +235,7 @@ void MessageWindow::placeOverOwner() {
   // user works in; centred on the screen when there is neither.
   QWidget* owner = parentWidget() ? parentWidget()->window() : QApplication::activeWindow();
   if (owner == this || (owner && !owner->isVisible())) owner = nullptr;
+  m_owner = owner;
   QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
   if (!screen) return;
   const QRect area = screen->availableGeometry();
@@ -316,6 +320,9 @@ void MessageWindow::closeEvent(QCloseEvent* e) {
     emit closed();
   }
   PopupWindow::closeEvent(e);
+  // Hand the keyboard back to the window the message spoke for; without a
+  // window manager nothing else would.
+  if (e->isAccepted() && m_owner && m_owner->isVisible()) m_owner->activateWindow();
 }
 
 void MessageWindow::changeEvent(QEvent* e) {

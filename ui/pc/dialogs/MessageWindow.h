@@ -4,6 +4,7 @@
 #include <QMap>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPointer>
 #include <QVariant>
 
 #include "Widgets/PopupWindow.h"
@@ -120,6 +121,8 @@ class MessageWindow : public PopupWindow {
   QDialogButtonBox* m_buttonBox = nullptr;
   QMessageBox::Icon m_iconKind = QMessageBox::NoIcon;
   bool m_placed = false;
+  // The window it was placed over; gets the keyboard back on close.
+  QPointer<QWidget> m_owner;
   bool m_neverAskAgain = false;
   bool m_closedReported = false;
   QVariant m_userData;
