@@ -8,7 +8,11 @@
 #include <QTemporaryDir>
 #include <QTextDocument>
 
+#include <RAZ/Actions/Provider.h>
+#include <RAZ/Actions/Source.h>
 #include <RAZ/Contacts/Contacts.h>
+#include <RAZ/Controllers/CommunicationSession.h>
+#include <RAZ/MediaEngine/CallBasePtr.h>
 #include <RAZ/Settings.h>
 
 #include "TestSupport.h"
@@ -478,6 +482,48 @@ class TestUiStyle : public QObject {
     QCOMPARE(h.getTooltip(id, nullptr), text);
     // Outside a communication the texts never say "End" or "Add".
     QCOMPARE(Utils::ActionsHelper::actionText(id, nullptr, false), text);
+  }
+
+  void actionTextsInsideACommunication_data() {
+    QTest::addColumn<int>("callType");  // 0: no call
+    QTest::addColumn<int>("sources");
+    QTest::addColumn<int>("sourceType");
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("no call yet") << 0 << 1 << 6 << 2 << "Add Call";
+    QTest::newRow("call active") << 1 << 1 << 6 << 2 << "End Call";
+    QTest::newRow("audio call offers video") << 1 << 1 << 6 << 4 << "Add Video";
+    QTest::newRow("video call") << 2 << 1 << 6 << 4 << "Remove Video";
+    QTest::newRow("chat not active") << 1 << 1 << 6 << 1 << "Add Chat";
+    QTest::newRow("desktop not shared") << 1 << 1 << 6 << 5 << "Share Desktop";
+    QTest::newRow("same text either way") << 1 << 1 << 6 << 3 << "Call from Phone";
+    QTest::newRow("two sessions decide nothing") << 1 << 2 << 6 << 2 << "Add Call";
+    QTest::newRow("not a sessions source") << 1 << 1 << 5 << 2 << "Add Call";
+  }
+  void actionTextsInsideACommunication() {
+    QFETCH(int, callType);
+    QFETCH(int, sources);
+    QFETCH(int, sourceType);
+    QFETCH(int, id);
+    QFETCH(QString, text);
+    struct Composite : RAZ::Actions::SourceComposite {
+      int type = 6;
+      int getSourceType() const override { return type; }
+    } composite;
+    composite.type = sourceType;
+    RAZ::Controllers::CommunicationSession first(
+        1, "Kim", "sip:kim@example", RAZ::Controllers::CommunicationSession::KindCall, false);
+    RAZ::Controllers::CommunicationSession second(
+        2, "Lee", "sip:lee@example", RAZ::Controllers::CommunicationSession::KindChat, false);
+    if (callType)
+      first.setCall(new RAZ::MediaEngine::CallBasePtr(
+          "sip:kim@example", RAZ::MediaEngine::CallBasePtr::CallType(callType), false));
+    composite.addSource(&first);
+    if (sources > 1) composite.addSource(&second);
+    RAZ::Actions::Provider provider(nullptr);
+    provider.setActionSource(&composite);
+    QCOMPARE(Utils::ActionsHelper::actionText(id, &provider, true), text);
+    first.setCall(nullptr);
   }
 };
 
