@@ -32,6 +32,10 @@ FocusScope {
     property int configsCount: 0
     // The text field whose edit actions the window's menu acts on.
     property var editField: null
+    // The field whose menu is open: the open menu takes the focus from the
+    // scene, so the focused field is gone by the time an entry is chosen.
+    property var menuField: null
+    readonly property var actionField: menuField ? menuField : editField
 
     focus: true
     state: "signin"
@@ -113,6 +117,7 @@ FocusScope {
     }
     function requestTextMenu(field, isPassword) {
         trackEditField(field, true);
+        menuField = field;
         rootItem.openTextFieldMenu(isPassword);
     }
 
@@ -135,15 +140,54 @@ FocusScope {
     Connections {
         target: root.editActions
         ignoreUnknownSignals: true
-        function onCopy() { if (root.editField) root.editField.copy(); }
-        function onCut() { if (root.editField) root.editField.cut(); }
-        function onPaste() { if (root.editField) root.editField.paste(); }
-        function onSelectAll() { if (root.editField) root.editField.selectAll(); }
+        function onCopy() { if (root.actionField) root.actionField.copy(); }
+        function onCut() { if (root.actionField) root.actionField.cut(); }
+        function onPaste() { if (root.actionField) root.actionField.paste(); }
+        function onSelectAll() { if (root.actionField) root.actionField.selectAll(); }
     }
 
     Rectangle {
         anchors.fill: parent
         color: ZPalette.background
+    }
+
+    // The window menu's own handle: window systems that report no press on
+    // the frame icon (X11) open the menu from here or by Alt+Space.
+    Item {
+        id: frameIcon
+        objectName: "windowFrameIcon"
+        anchors.top: parent.top
+        anchors.left: parent.left
+        anchors.margins: ZPalette.unit
+        width: ZPalette.unit * 5
+        height: width
+        z: 1
+        Accessible.role: Accessible.ButtonMenu
+        Accessible.name: qsTr("Window menu") + root.lc
+        Rectangle {
+            anchors.fill: parent
+            radius: ZPalette.radius
+            color: frameIconArea.containsMouse ? ZPalette.fieldBackground : "transparent"
+        }
+        Column {
+            anchors.centerIn: parent
+            spacing: Math.max(2, Math.round(frameIcon.height / 8))
+            Repeater {
+                model: 3
+                Rectangle {
+                    width: Math.round(frameIcon.width * 0.55)
+                    height: Math.max(2, Math.round(frameIcon.height / 10))
+                    radius: height / 2
+                    color: frameIconArea.containsMouse ? ZPalette.accent : ZPalette.mutedText
+                }
+            }
+        }
+        MouseArea {
+            id: frameIconArea
+            anchors.fill: parent
+            hoverEnabled: true
+            onClicked: rootWindow.openWindowMenu()
+        }
     }
 
     // Header: the product name over a thin accent line.
