@@ -85,7 +85,10 @@ class ContactOnlinePlayer;
 }  // namespace Utils
 
 // The application object: a single-instance application that owns the
-// process-wide objects and runs the start-up sequence.
+// process-wide objects and runs the start-up sequence. The objects of a
+// signed-in session belong to one SessionScope, which cbSessionOpened fills
+// and cbSessionClosed (or the destructor) ends; the application-wide objects
+// outlive it.
 class Application : public QtSingleApplication {
   Q_OBJECT
 

@@ -132,6 +132,9 @@ void Application::signin(const QString& username, const QString& password,
 // ---------------------------------------------------------------------------
 // Session open
 
+// Every object made here goes into the session scope, which ends them all
+// when the session closes (see SessionScope.h for the order). The steps run
+// in the order below: later ones use what earlier ones made.
 void Application::cbSessionOpened(RAZ::Sessions::SessionManagerBase& session) {
   TP::Core::Logging::CTraceScope trace("Application::cbSessionOpened");
   if (m_session) {
@@ -142,6 +145,7 @@ void Application::cbSessionOpened(RAZ::Sessions::SessionManagerBase& session) {
   m_session.reset(new SessionScope());
 
   connectForcedLogout(session);
+  // A call-settings-only session shows that window and nothing else.
   const RAZ::Configuration::Config* config = session.configuration();
   if (config && config->getBool(0)) {
     openCallSettingsOnly(session);
