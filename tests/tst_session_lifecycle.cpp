@@ -410,6 +410,11 @@ class TestSessionLifecycle : public QObject {
     QVERIFY(warning->messageLabel()->text().startsWith("Connection to server failed"));
     REQUIRE(verifySignedOut(objects));
     QVERIFY(warning && warning->isVisible());
+    if (qEnvironmentVariableIsSet("ZENT_TEST_GRAB_DIR")) {
+      const QString dir = qEnvironmentVariable("ZENT_TEST_GRAB_DIR");
+      warning->grab().save(dir + "/connection-lost-warning.png");
+      app()->loginWindow()->grab().save(dir + "/connection-lost-sign-in.png");
+    }
     // It stays until the user closes it.
     warning->close();
     QTRY_VERIFY(!warning);
