@@ -34,6 +34,7 @@ CommunicationSession* CommsSessionController::startSession(int contactId, const 
                                                            bool incoming) {
   auto* session = new CommunicationSession(contactId, name, uri, kind, incoming, this);
   m_sessions.append(session);
+  if (m_contacts && contactId > 0) session->setContact(m_contacts->getContact(contactId).data());
   connect(session, &QObject::destroyed, this, &CommsSessionController::onSessionDestroyed);
 
   const bool online = [&] {

@@ -37,6 +37,8 @@ void CommunicationSession::setCall(RAZ::MediaEngine::CallBasePtr* call) {
   if (call) {
     connect(call, &RAZ::MediaEngine::CallBasePtr::callStateChanged, this,
             &CommunicationSession::callStateChanged);
+    connect(call, &RAZ::MediaEngine::CallBasePtr::videoStateChanged, this,
+            &CommunicationSession::forwardCallVideoState);
     const bool video = call->getType() == RAZ::MediaEngine::CallBasePtr::TypeVideo;
     if (video != m_videoCall) {
       m_videoCall = video;
@@ -44,12 +46,15 @@ void CommunicationSession::setCall(RAZ::MediaEngine::CallBasePtr* call) {
     }
   }
   emit callChanged();
+  reportStateChange();
 }
 
 void CommunicationSession::openChat() {
   if (m_chat) return;
   m_chat = new ChatInterface(m_uri, m_kind == KindGroupChat || m_kind == KindMyRoom, this);
+  connect(m_chat, &ChatInterface::closeRequested, this, &CommunicationSession::closeChat);
   emit chatActiveChanged();
+  reportStateChange();
 }
 
 void CommunicationSession::closeChat() {
@@ -57,6 +62,7 @@ void CommunicationSession::closeChat() {
   m_chat->deleteLater();
   m_chat = nullptr;
   emit chatActiveChanged();
+  reportStateChange();
 }
 
 void CommunicationSession::setWebCollab(RAZ::Webcollab::WebcollabBase* collab) {
@@ -65,6 +71,7 @@ void CommunicationSession::setWebCollab(RAZ::Webcollab::WebcollabBase* collab) {
   m_webcollab = collab;
   if (collab) collab->setParent(this);
   emit shareAvailableChanged();
+  reportStateChange();
 }
 
 void CommunicationSession::closeWebcollab() { setWebCollab(nullptr); }
@@ -72,7 +79,12 @@ void CommunicationSession::closeWebcollab() { setWebCollab(nullptr); }
 ZENT_SETTER(setCallerName, const QString&, m_callerName, callerNameChanged)
 ZENT_SETTER(setContactName, const QString&, m_contactName, contactNameChanged)
 ZENT_SETTER(setUpdatingToVideo, bool, m_updatingToVideo, updatingToVideoChanged)
-ZENT_SETTER(setConference, bool, m_conference, isConferenceChanged)
+void CommunicationSession::setConference(bool on) {
+  if (on == m_conference) return;
+  m_conference = on;
+  emit isConferenceChanged();
+  reportStateChange();
+}
 ZENT_SETTER(setInviteReason, const QString&, m_inviteReason, inviteReasonChanged)
 ZENT_SETTER(setSubject, const QString&, m_subject, subjectChanged)
 ZENT_SETTER(setGroupChatSubject, const QString&, m_groupChatSubject, groupChatSubjectChanged)

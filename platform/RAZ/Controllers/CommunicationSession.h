@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -10,6 +12,12 @@
 #include "RAZ/MediaEngine/CallBasePtr.h"
 
 namespace RAZ {
+namespace Actions {
+class Provider;
+}
+namespace Contacts {
+class IContact;
+}
 namespace Webcollab {
 class WebcollabBase;
 }
@@ -90,6 +98,50 @@ class CommunicationSession : public QObject {
   Q_INVOKABLE bool getShareInvitationOrphan() const { return m_shareOrphan; }
   Q_INVOKABLE RAZ::Controllers::ChatInterface* getChatInterface() const { return m_chat; }
 
+  // ---- What a communications window asks of its session ----
+  // The activity (getState) is a set of these bits.
+  enum StateBit {
+    StateNothing = 0,
+    StateChat = 1,
+    StateCall = 2,
+    StateWebCollab = 4,
+    StateGroup = 8
+  };
+  uint getState() const;
+  RAZ::Controllers::ChatInterface* getChat() const { return m_chat; }
+  // The party's contact of the list, or null (a number, a group).
+  RAZ::Contacts::IContact* getContact() const;
+  void setContact(RAZ::Contacts::IContact* contact);
+  bool isGroup() const;
+  bool isMyRoomSession() const { return m_kind == KindMyRoom; }
+  bool isAllowedToInvite() const { return m_allowedToInvite; }
+  void setAllowedToInvite(bool on) { m_allowedToInvite = on; }
+  // A consultation call of a transfer has the transferred call as its first.
+  bool getHasAssociatedFirstCall() const { return m_associatedFirstCall; }
+  void setHasAssociatedFirstCall(bool on);
+  // Opens or closes the chat of the session.
+  void setChatActive(bool on);
+  // The toolbar actions of the session's window (not owned).
+  void setActionsProvider(RAZ::Actions::Provider* provider);
+  RAZ::Actions::Provider* actionsProvider() const;
+  // Files dropped on the window: offered to the party, in order.
+  void fileDropped(const QUrl& file);
+  QList<QUrl> droppedFiles() const { return m_droppedFiles; }
+  // Invites parties: contact ids (comma separated) and an address. Text that
+  // is neither is refused (false, logged): it may come from any program.
+  bool addParticipants(const QString& contactIds, const QString& address);
+  QStringList invitedParticipants() const { return m_invited; }
+  // Security classification of chat and call.
+  bool getChatSecurityClassificationsEnabled() const { return m_chatClassified; }
+  bool getCallSecurityClassificationsEnabled() const { return m_callClassified; }
+  void setSecurityClassificationsEnabled(bool chat, bool call);
+  Q_INVOKABLE QString currentCallSecurityClassification() const { return m_callClassification; }
+  void setCurrentCallSecurityClassification(const QString& classification);
+  // Asks the window to show itself (activated()).
+  void activate() { emit activated(); }
+  // Ends the session: through the controller when there is one.
+  void close();
+
   // Building and changing the session (controller and demo service).
   void setCall(RAZ::MediaEngine::CallBasePtr* call);
   void openChat();
@@ -135,6 +187,19 @@ class CommunicationSession : public QObject {
   // The session ended; the controller deletes it afterwards.
   void closed(RAZ::Controllers::CommunicationSession* session);
 
+  // What a communications window follows.
+  void sessionStateChanged(RAZ::Controllers::CommunicationSession* session, uint oldState,
+                           uint newState, bool incoming);
+  void contactChanged();
+  void activated();
+  void participantUpdated();
+  void videoStateChanged(RAZ::MediaEngine::CallBasePtr* call,
+                         RAZ::MediaEngine::CallBasePtr::CallState state);
+  void hasAssociatedFirstCallChanged();
+  void participantsInvited(const QString& contactIds, const QString& address);
+  void fileOffered(const QUrl& file);
+  void callSecurityClassificationChanged();
+
  private:
   int m_contactId;
   QString m_contactName;
@@ -155,6 +220,20 @@ class CommunicationSession : public QObject {
   bool m_shareOrphan = false;
   QUrl m_contactPicture;
   QUrl m_presenceIcon;
+  // Window side (see getState and below).
+  void reportStateChange();
+  void forwardCallVideoState();
+  uint m_reportedState = StateNothing;
+  // Held as QObjects: the types are only declared here.
+  QPointer<QObject> m_contactObject;
+  bool m_allowedToInvite = true;
+  bool m_associatedFirstCall = false;
+  QPointer<QObject> m_actionsProvider;
+  QList<QUrl> m_droppedFiles;
+  QStringList m_invited;
+  bool m_chatClassified = false;
+  bool m_callClassified = false;
+  QString m_callClassification;
   TP::Core::Refcounting::SmartPtr<RAZ::MediaEngine::CallBasePtr> m_call;
   RAZ::Controllers::ChatInterface* m_chat = nullptr;
   RAZ::Webcollab::WebcollabBase* m_webcollab = nullptr;

@@ -1,5 +1,7 @@
 #include "RAZ/MediaEngine/CallBasePtr.h"
 
+#include "RAZ/MediaEngine/VideoTestPicture.h"
+
 namespace RAZ {
 namespace MediaEngine {
 
@@ -10,15 +12,89 @@ CallBasePtr::CallBasePtr(const QString& remoteAddress, CallType type, bool incom
       m_remote(remoteAddress),
       m_type(type),
       m_incoming(incoming),
-      m_state(incoming ? StateIncoming : StateDialing) {}
+      m_state(incoming ? StateIncoming : StateDialing),
+      m_conference(type == TypeConference) {
+  qRegisterMetaType<RAZ::MediaEngine::CallBasePtr::CallState>(
+      "RAZ::MediaEngine::CallBasePtr::CallState");
+}
 
-CallBasePtr::~CallBasePtr() = default;
+CallBasePtr::~CallBasePtr() {
+  VideoTestPicture::paintInto(m_remoteWindow, false, VideoTestPicture::Remote);
+  VideoTestPicture::paintInto(m_ownWindow, false, VideoTestPicture::Own);
+}
 
 bool CallBasePtr::setCallState(CallState state) {
   if (m_state == StateClosed || state == m_state) return false;
   m_state = state;
+  if (state == StateInCall && !m_connectedAt.isValid())
+    m_connectedAt = QDateTime::currentDateTime();
+  if (state == StateClosed) setVideoState(VideoNone);
   emit callStateChanged(this, state);
+  emit stateChanged();
   return true;
+}
+
+int CallBasePtr::getMediaState() const {
+  switch (m_state) {
+    case StateInCall:
+    case StateEarlyMedia:
+    case StateAttention:
+      return 1;
+    case StateRemoteHeld:
+      return 4;
+    default:
+      return 0;
+  }
+}
+
+void CallBasePtr::setVideoState(int state) {
+  if (state == m_videoState) return;
+  m_videoState = state;
+  updateTestPictures();
+  emit videoStateChanged();
+}
+
+void CallBasePtr::setLocalVideo(bool on, const QSize& size) {
+  m_localVideo = on;
+  m_localVideoSize = on ? size : QSize();
+  updateTestPictures();
+}
+
+void CallBasePtr::setVideoWindows(WId remote, WId own) {
+  m_remoteWindow = remote ? QWidget::find(remote) : nullptr;
+  m_ownWindow = own ? QWidget::find(own) : nullptr;
+  updateTestPictures();
+}
+
+void CallBasePtr::updateTestPictures() {
+  const bool running = m_videoState == VideoActive && m_state != StateClosed;
+  VideoTestPicture::paintInto(m_remoteWindow, running, VideoTestPicture::Remote);
+  VideoTestPicture::paintInto(m_ownWindow, running && m_localVideo, VideoTestPicture::Own);
+}
+
+void CallBasePtr::startVideo() {
+  if (m_state == StateClosed) return;
+  if (!m_localVideo) setLocalVideo(true, QSize(640, 480));
+  setVideoState(VideoActive);
+}
+
+void CallBasePtr::stopVideo() { setVideoState(VideoNone); }
+
+void CallBasePtr::setRecordingState(int state) {
+  if (state == m_recording) return;
+  m_recording = state;
+  emit recordingStateChanged();
+}
+
+void CallBasePtr::setConference(bool on) {
+  if (on == m_conference) return;
+  m_conference = on;
+  emit conferenceChanged();
+}
+
+void CallBasePtr::setFromAddress(const QString& from, const QString& transferredFrom) {
+  m_from = from;
+  m_transferredFrom = transferredFrom;
 }
 
 void CallBasePtr::muteMicrophone() {

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QDateTime>
 #include <QMetaType>
 #include <QObject>
+#include <QPointer>
+#include <QSize>
 #include <QString>
+#include <QWidget>
 
 #include <tp/core/RefCountable.h>
 
@@ -14,6 +18,12 @@ namespace MediaEngine {
 class CallBasePtr : public QObject, public TP::Core::RefCountable {
   Q_OBJECT
   Q_PROPERTY(bool microphoneMuted READ microphoneMuted NOTIFY microphoneMutedChanged)
+  Q_PROPERTY(int callState READ callStateValue NOTIFY stateChanged)
+  Q_PROPERTY(int videoState READ getVideoState NOTIFY videoStateChanged)
+  Q_PROPERTY(QString remoteAddress READ remoteAddress CONSTANT)
+  Q_PROPERTY(QDateTime connectedAt READ connectedAt NOTIFY stateChanged)
+  Q_PROPERTY(int recordingState READ getRecordingState NOTIFY recordingStateChanged)
+  Q_PROPERTY(bool conference READ isConference NOTIFY conferenceChanged)
 
  public:
   enum CallState {
@@ -49,6 +59,43 @@ class CallBasePtr : public QObject, public TP::Core::RefCountable {
 
   // Moves the call to the state; a closed call stays closed (false).
   bool setCallState(RAZ::MediaEngine::CallBasePtr::CallState state);
+  int callStateValue() const { return m_state; }
+  // When the call was first connected (invalid before).
+  QDateTime connectedAt() const { return m_connectedAt; }
+
+  // Whether media flows: 1 both ways, 4 only towards the user (the party
+  // holds), 0 none (not connected, or the user holds).
+  Q_INVOKABLE int getMediaState() const;
+
+  // Video: 0 none, 1 being set up, 3 running. Local video is the own camera
+  // picture, of the size the camera delivers.
+  enum VideoState { VideoNone = 0, VideoStarting = 1, VideoActive = 3 };
+  Q_INVOKABLE int getVideoState() const { return m_videoState; }
+  void setVideoState(int state);
+  bool hasLocalVideo() const { return m_localVideo; }
+  QSize getLocalVideoSize() const { return m_localVideoSize; }
+  void setLocalVideo(bool on, const QSize& size);
+  // Where the media engine draws: the remote picture and the own preview.
+  // The stand-in engine paints a moving test picture into each while video
+  // runs. Widgets that go away are simply no longer painted.
+  void setVideoWindows(WId remote, WId own);
+  QWidget* remoteVideoWindow() const { return m_remoteWindow; }
+  QWidget* ownVideoWindow() const { return m_ownWindow; }
+
+  // 0 not recorded, 1 recording, 2 paused.
+  int getRecordingState() const { return m_recording; }
+  void setRecordingState(int state);
+  // How the call was placed: 0 from this client; 2 and 5 from the user's
+  // phone (click to dial, desk phone), which carries the media itself.
+  enum CallKind { KindClient = 0, KindClickToDial = 2, KindDeskphone = 5 };
+  Q_INVOKABLE int getCallKind() const { return m_type == TypeDeskphone ? KindDeskphone : m_kind; }
+  void setCallKind(int kind) { m_kind = kind; }
+  bool isConference() const { return m_conference; }
+  void setConference(bool on);
+  // The party the call came from, and who handed it over (empty when none).
+  QString getFromAddress() const { return m_from.isEmpty() ? m_remote : m_from; }
+  QString getTransferredFromAddress() const { return m_transferredFrom; }
+  void setFromAddress(const QString& from, const QString& transferredFrom);
 
  public slots:
   void muteMicrophone();
@@ -56,18 +103,37 @@ class CallBasePtr : public QObject, public TP::Core::RefCountable {
   void toggleHold();
   void answer();
   void close(int reason);
+  void startVideo();
+  void stopVideo();
 
  signals:
   void callStateChanged(RAZ::MediaEngine::CallBasePtr* call,
                         RAZ::MediaEngine::CallBasePtr::CallState state);
   void microphoneMutedChanged();
+  void stateChanged();
+  void videoStateChanged();
+  void recordingStateChanged();
+  void conferenceChanged();
 
  private:
+  void updateTestPictures();
+
   QString m_remote;
   CallType m_type;
   bool m_incoming;
   CallState m_state;
   bool m_muted = false;
+  QDateTime m_connectedAt;
+  int m_videoState = VideoNone;
+  bool m_localVideo = false;
+  QSize m_localVideoSize;
+  QPointer<QWidget> m_remoteWindow;
+  QPointer<QWidget> m_ownWindow;
+  int m_recording = 0;
+  int m_kind = KindClient;
+  bool m_conference = false;
+  QString m_from;
+  QString m_transferredFrom;
 };
 
 }  // namespace MediaEngine

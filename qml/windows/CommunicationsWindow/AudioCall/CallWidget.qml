@@ -1,0 +1,116 @@
+import QtQuick 2.15
+import "qrc:/controls"
+
+// The call scene: who the call is with, its state and duration, and the
+// call controls. Enter answers a ringing call (the window handles the key).
+Rectangle {
+    id: scene
+    color: ZPalette.background
+
+    readonly property var session: rootWindow.session
+    readonly property string lc: rootWindow.languageChangeProperty
+    readonly property var call: rootWindow.activeCall
+    property int seconds: 0
+
+    readonly property int state_: call ? call.callState : 0
+    readonly property bool ringing: call !== null && call.isIncoming() && (state_ === 2 || state_ === 4)
+    readonly property bool connected: call !== null && call.connectedAt !== undefined
+                                      && !isNaN(call.connectedAt.getTime())
+    readonly property bool held: state_ >= 6 && state_ <= 9
+
+    Timer {
+        interval: 1000
+        repeat: true
+        running: scene.connected && scene.state_ !== 11
+        triggeredOnStart: true
+        onTriggered: scene.seconds = Math.max(0, Math.floor((Date.now() - scene.call.connectedAt.getTime()) / 1000))
+    }
+
+    function twoDigits(n) { return (n < 10 ? "0" : "") + n }
+    function duration(s) {
+        var h = Math.floor(s / 3600), m = Math.floor(s / 60) % 60
+        return (h > 0 ? h + ":" + twoDigits(m) : m) + ":" + twoDigits(s % 60)
+    }
+
+    Column {
+        id: info
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.top: parent.top
+        anchors.margins: ZPalette.unit * 2
+        spacing: ZPalette.unit
+
+        ZLabel {
+            objectName: "party"
+            width: parent.width
+            elide: Text.ElideRight
+            font.pixelSize: ZPalette.fontPixelSize * 1.4
+            font.bold: true
+            color: ZPalette.strongText
+            text: scene.session ? scene.session.contactName : ""
+        }
+        ZLabel {
+            objectName: "callState"
+            width: parent.width
+            color: ZPalette.mutedText
+            text: (rootWindow.commsSessionUiHelper && scene.call
+                   ? rootWindow.commsSessionUiHelper.getCallStateText(scene.state_) : "")
+                  + (scene.connected && !scene.ringing ? "  " + scene.duration(scene.seconds) : "")
+                  + scene.lc
+        }
+    }
+
+    Row {
+        id: controls
+        objectName: "callControls"
+        anchors.left: parent.left
+        anchors.bottom: parent.bottom
+        anchors.margins: ZPalette.unit * 2
+        spacing: ZPalette.unit
+        visible: scene.call !== null
+
+        ZButton {
+            objectName: "answerButton"
+            visible: scene.ringing
+            primary: true
+            text: qsTr("Answer") + scene.lc
+            onClicked: scene.call.answer()
+        }
+        ZButton {
+            objectName: "endButton"
+            primary: !scene.ringing
+            text: (scene.ringing ? qsTr("Decline") : qsTr("End")) + scene.lc
+            onClicked: rootWindow.close()
+        }
+        ZButton {
+            objectName: "muteButton"
+            visible: !scene.ringing
+            text: (scene.call && scene.call.microphoneMuted ? qsTr("Unmute") : qsTr("Mute")) + scene.lc
+            onClicked: scene.call.microphoneMuted ? scene.call.unmuteMicrophone() : scene.call.muteMicrophone()
+        }
+        ZButton {
+            objectName: "holdButton"
+            visible: !scene.ringing
+            text: (scene.held ? qsTr("Resume") : qsTr("Hold")) + scene.lc
+            onClicked: scene.call.toggleHold()
+        }
+        ZButton {
+            objectName: "dialpadButton"
+            visible: !scene.ringing
+            text: qsTr("Dial Pad") + scene.lc
+            onClicked: rootWindow.dialpadVisible = !rootWindow.dialpadVisible
+        }
+        ZButton {
+            objectName: "videoButton"
+            visible: !scene.ringing
+            text: (scene.call && scene.call.videoState !== 0 ? qsTr("Stop Video") : qsTr("Video")) + scene.lc
+            onClicked: scene.call.videoState !== 0 ? scene.call.stopVideo() : scene.call.startVideo()
+        }
+        ZButton {
+            objectName: "transferButton"
+            visible: !scene.ringing
+            text: qsTr("Transfer") + scene.lc
+            onClicked: if (rootWindow.overlay) rootWindow.overlay.transferCallTriggered()
+        }
+    }
+}

@@ -1,0 +1,23 @@
+import QtQuick 2.15
+import "qrc:/controls"
+
+// The security classification of the conversation, across the window's top.
+Rectangle {
+    id: bar
+    color: ZPalette.accent
+    readonly property string lc: rootWindow.languageChangeProperty
+    property string current: rootWindow.session ? rootWindow.session.currentCallSecurityClassification() : ""
+
+    Connections {
+        target: rootWindow.session
+        ignoreUnknownSignals: true
+        function onCallSecurityClassificationChanged() {
+            bar.current = rootWindow.session.currentCallSecurityClassification()
+        }
+    }
+    ZLabel {
+        anchors.centerIn: parent
+        color: ZPalette.accentText
+        text: (bar.current !== "" ? bar.current : qsTr("Unclassified")) + bar.lc
+    }
+}

@@ -1,0 +1,60 @@
+import QtQuick 2.15
+import Vantre 1.0 as Vantre
+import "qrc:/controls"
+
+// The shared screen: while the user views somebody's share, the frames,
+// letterboxed in the pane; while the user presents, a note saying so.
+Rectangle {
+    id: share
+    color: "#202020"
+    readonly property string lc: rootWindow.languageChangeProperty
+    property var collab: null
+    property int collabState: collab ? collab.state : 0
+
+    function refresh() {
+        share.collab = rootWindow.session ? rootWindow.session.getWebCollab() : null
+    }
+    Component.onCompleted: refresh()
+    Connections {
+        target: rootWindow.session
+        ignoreUnknownSignals: true
+        function onShareAvailableChanged() { share.refresh() }
+    }
+    Connections {
+        target: share.collab
+        ignoreUnknownSignals: true
+        function onStateChanged() { share.collabState = share.collab.state }
+    }
+
+    // 5: viewing a share, 6: joined as a party.
+    readonly property bool viewing: collab !== null && !collab.owner
+                                    && (collabState === 5 || collabState === 6)
+
+    Loader {
+        id: viewer
+        anchors.fill: parent
+        active: share.viewing
+        sourceComponent: Item {
+            Vantre.ViewShareUss {
+                id: frames
+                objectName: "shareFrames"
+                webcollab: share.collab
+                // Letterboxed: the largest box of the share's proportions.
+                readonly property real ratio: aspectRatio > 0 ? aspectRatio : 1
+                width: Math.min(parent.width, parent.height * ratio)
+                height: Math.min(parent.height, parent.width / ratio)
+                anchors.centerIn: parent
+                onShareStarted: frames.resizeViewShare(parent.width, parent.height)
+            }
+            onWidthChanged: frames.resizeViewShare(width, height)
+            onHeightChanged: frames.resizeViewShare(width, height)
+        }
+    }
+    ZLabel {
+        anchors.centerIn: parent
+        visible: !share.viewing
+        color: "#FFFFFF"
+        text: (share.collab && share.collab.owner ? qsTr("You are sharing your desktop")
+                                                  : qsTr("Waiting for the shared screen...")) + share.lc
+    }
+}

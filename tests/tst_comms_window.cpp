@@ -1,0 +1,635 @@
+// The communications window: its layout as a function of the session's
+// activity, one window per session and its end, drops, the close question,
+// dismissals, keys, files played into a call and share errors. Sessions are
+// driven through the demo's communications script.
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <RAZ/Actions/Action.h>
+#include <RAZ/Actions/Provider.h>
+#include <RAZ/Actions/Source.h>
+#include <RAZ/Controllers/ChatInterface.h>
+#include <RAZ/Controllers/CommunicationSession.h>
+#include <RAZ/Demo/CommsScript.h>
+#include <RAZ/MediaEngine/CallBasePtr.h>
+#include <RAZ/Webcollab/WebcollabBase.h>
+
+#include "TestSupport.h"
+#include "Widgets/Custom/VideoCall.h"
+#include "dialogs/MessageWindow.h"
+#include "libqml/QmlRegistration.h"
+#include "libqml/components/CommunicationsWindow.h"
+#include "libqml/components/CommunicationsWindowLayout.h"
+
+using QML::CommunicationsWindow;
+using RAZ::Controllers::CommunicationSession;
+using RAZ::Demo::CommsScript;
+using RAZ::MediaEngine::CallBasePtr;
+namespace L = QML::CommsLayout;
+
+Q_DECLARE_METATYPE(QList<L::Pane>)
+
+namespace {
+
+int openQuestions() {
+  int n = 0;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (qobject_cast<Dialogs::MessageWindow*>(w) && w->isVisible()) ++n;
+  return n;
+}
+
+QString panesText(const QList<L::Pane>& panes) {
+  static const char* names[] = {"call", "video", "chat", "participants", "share", "bar"};
+  QStringList out;
+  for (L::Pane p : panes) out << QLatin1String(names[p]);
+  return out.join(QLatin1Char(','));
+}
+
+CommunicationsWindow* windowFor(CommunicationSession* session) {
+  auto* w = new CommunicationsWindow(nullptr, session, nullptr, false);
+  w->Activate();
+  return w;
+}
+
+}  // namespace
+
+class CommsWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase();
+  void layoutTable_data();
+  void layoutTable();
+  void layoutVisibility_data();
+  void layoutVisibility();
+  void layoutFollowsSession_data();
+  void layoutFollowsSession();
+  void enlargedWindowKeepsItsSize();
+  void helpContext();
+  void oneWindowPerSessionEndsWithIt();
+  void drops_data();
+  void drops();
+  void closeDuringCallAsksOnce_data();
+  void closeDuringCallAsksOnce();
+  void closeChatEndsSessionAtOnce();
+  void wiringTwiceSendsOnce();
+  void keys();
+  void dismissals();
+  void fileIntoCallIsATemporaryCopy();
+  void shareErrors_data();
+  void shareErrors();
+  void videoCallGetsTheTestPicture();
+};
+
+void CommsWindowTest::initTestCase() {
+  ZentTest::installStrictMessageHandler();
+  QML::registerTypes();
+}
+
+// Every arrangement the window knows, with the minimum size it gives.
+void CommsWindowTest::layoutTable_data() {
+  QTest::addColumn<bool>("video");
+  QTest::addColumn<bool>("audio");
+  QTest::addColumn<bool>("group");
+  QTest::addColumn<bool>("chat");
+  QTest::addColumn<bool>("share");
+  QTest::addColumn<bool>("viewer");
+  QTest::addColumn<bool>("classified");
+  QTest::addColumn<int>("arrangement");
+  QTest::addColumn<QString>("column");
+  QTest::addColumn<QString>("row");
+  QTest::addColumn<QSize>("minimum");
+  //                                   video  audio  group  chat   share  viewer class
+  QTest::newRow("1 video group chat share viewer")
+      << true << false << true << true << true << true << false << 1 << "video,participants,chat"
+      << "share" << QSize(660, 620);
+  QTest::newRow("2 video group chat share presenter")
+      << true << false << true << true << true << false << false << 2 << "participants,chat"
+      << "video,share" << QSize(920, 440);
+  QTest::newRow("3 group chat share viewer")
+      << false << false << true << true << true << true << false << 3 << "participants,chat"
+      << "share" << QSize(660, 440);
+  QTest::newRow("4 group chat share presenter")
+      << false << false << true << true << true << false << false << 4 << ""
+      << "participants,chat,share" << QSize(820, 310);
+  QTest::newRow("5 video chat share viewer")
+      << true << false << false << true << true << true << false << 5 << "video,chat"
+      << "share" << QSize(660, 470);
+  QTest::newRow("6 video chat share presenter")
+      << true << false << false << true << true << false << false << 6 << ""
+      << "chat,video,share" << QSize(920, 310);
+  QTest::newRow("7 video group chat")
+      << true << false << true << true << false << false << false << 7 << "participants,chat"
+      << "video" << QSize(720, 440);
+  QTest::newRow("8 video group") << true << false << true << false << false << false << false << 8
+                                 << ""
+                                 << "participants,video" << QSize(680, 310);
+  QTest::newRow("9 chat share presenter")
+      << false << false << false << true << true << false << false << 9 << ""
+      << "chat,share" << QSize(620, 310);
+  QTest::newRow("9 chat share viewer: narrow chat")
+      << false << false << false << true << true << true << false << 9 << ""
+      << "chat,share" << QSize(660, 310);
+  QTest::newRow("10 chat video") << true << false << false << true << false << false << false << 10
+                                 << ""
+                                 << "chat,video" << QSize(720, 310);
+  QTest::newRow("11 group chat") << false << false << true << true << false << false << false << 11
+                                 << ""
+                                 << "participants,chat" << QSize(620, 290);
+  QTest::newRow("12 group share") << false << false << true << false << true << true << false << 12
+                                  << ""
+                                  << "participants,share" << QSize(620, 310);
+  QTest::newRow("13 video") << true << false << false << false << false << false << false << 13
+                            << ""
+                            << "video" << QSize(480, 310);
+  QTest::newRow("13 video and share before the chat is on")
+      << true << false << false << false << true << true << false << 13 << ""
+      << "video" << QSize(240, 215);
+  QTest::newRow("14 share") << false << false << false << false << true << true << false << 14 << ""
+                            << "share" << QSize(420, 310);
+  QTest::newRow("15 chat") << false << false << false << true << false << false << false << 15 << ""
+                           << "chat" << QSize(420, 290);
+  QTest::newRow("15 chat classified")
+      << false << false << false << true << false << false << true << 15 << ""
+      << "chat" << QSize(420, 310);
+  QTest::newRow("16 audio group") << false << true << true << false << false << false << false << 16
+                                  << ""
+                                  << "participants" << QSize(480, 185);
+  QTest::newRow("17 audio") << false << true << false << false << false << false << false << 17
+                            << ""
+                            << "call" << QSize(480, 150);
+  QTest::newRow("17 audio classified")
+      << false << true << false << false << false << false << true << 17 << ""
+      << "call" << QSize(480, 170);
+  QTest::newRow("18 nothing") << false << false << false << false << false << false << false << 18
+                              << ""
+                              << "" << QSize(0, 35);
+}
+
+void CommsWindowTest::layoutTable() {
+  QFETCH(bool, video);
+  QFETCH(bool, audio);
+  QFETCH(bool, group);
+  QFETCH(bool, chat);
+  QFETCH(bool, share);
+  QFETCH(bool, viewer);
+  QFETCH(bool, classified);
+  QFETCH(int, arrangement);
+  QFETCH(QString, column);
+  QFETCH(QString, row);
+  QFETCH(QSize, minimum);
+  L::Flags f;
+  f.video = video;
+  f.audio = audio;
+  f.group = group;
+  f.chat = chat;
+  f.chatBit = chat;
+  f.share = share;
+  f.viewer = viewer;
+  f.chatAction = true;
+  f.classified = classified;
+  const L::Plan p = L::plan(f);
+  QCOMPARE(p.arrangement, arrangement);
+  QCOMPARE(panesText(p.column), column);
+  QCOMPARE(panesText(p.row), row);
+  QCOMPARE(p.minimumWindow, minimum);
+  QCOMPARE(p.switchChatOn, video && share);
+  QCOMPARE(p.visible[L::SecurityBarPane], classified);
+  for (int i = 0; i < L::kPaneCount; ++i) {
+    const L::PaneLimits& limits = p.limits[i];
+    if (!limits.set) continue;
+    QVERIFY2(limits.minimum.width() <= limits.maximum.width(), qPrintable(QString::number(i)));
+    QVERIFY2(limits.minimum.height() <= limits.maximum.height(), qPrintable(QString::number(i)));
+  }
+}
+
+void CommsWindowTest::layoutVisibility_data() {
+  QTest::addColumn<bool>("audio");
+  QTest::addColumn<bool>("group");
+  QTest::addColumn<bool>("chat");
+  QTest::addColumn<bool>("share");
+  QTest::addColumn<bool>("chatAction");
+  QTest::addColumn<bool>("callShown");
+  QTest::addColumn<bool>("participantsShown");
+  QTest::newRow("audio") << true << false << false << false << true << true << false;
+  QTest::newRow("audio with chat") << true << false << true << false << true << false << false;
+  QTest::newRow("audio with share") << true << false << false << true << true << false << false;
+  QTest::newRow("audio group, chat offered")
+      << true << true << false << false << true << false << true;
+  QTest::newRow("audio group, no chat action")
+      << true << true << false << false << false << true << false;
+  QTest::newRow("room without chat action")
+      << false << true << true << false << false << false << false;
+}
+
+void CommsWindowTest::layoutVisibility() {
+  QFETCH(bool, audio);
+  QFETCH(bool, group);
+  QFETCH(bool, chat);
+  QFETCH(bool, share);
+  QFETCH(bool, chatAction);
+  QFETCH(bool, callShown);
+  QFETCH(bool, participantsShown);
+  L::Flags f;
+  f.audio = audio;
+  f.group = group;
+  f.chat = f.chatBit = chat;
+  f.share = share;
+  f.chatAction = chatAction;
+  const L::Plan p = L::plan(f);
+  QCOMPARE(p.visible[L::CallPane], callShown);
+  QCOMPARE(p.visible[L::ParticipantsPane], participantsShown);
+  QCOMPARE(p.visible[L::ChatPane], chat);
+  QCOMPARE(p.visible[L::SharePane], share);
+}
+
+// The same rules reached through real sessions: activity bits and video.
+void CommsWindowTest::layoutFollowsSession_data() {
+  QTest::addColumn<int>("kind");
+  QTest::addColumn<bool>("answer");
+  QTest::addColumn<bool>("video");
+  QTest::addColumn<bool>("classified");
+  QTest::addColumn<QSize>("minimum");
+  QTest::addColumn<bool>("videoShown");
+  QTest::newRow("ringing audio call")
+      << int(CommunicationSession::KindCall) << false << false << false << QSize(480, 150) << false;
+  QTest::newRow("classified audio call")
+      << int(CommunicationSession::KindCall) << true << false << true << QSize(480, 170) << false;
+  QTest::newRow("video call, answered") << int(CommunicationSession::KindVideoCall) << true << true
+                                        << false << QSize(480, 310) << true;
+  QTest::newRow("video before the call connects: audio")
+      << int(CommunicationSession::KindVideoCall) << false << true << false << QSize(480, 150)
+      << false;
+  QTest::newRow("chat") << int(CommunicationSession::KindChat) << false << false << false
+                        << QSize(420, 290) << false;
+}
+
+void CommsWindowTest::layoutFollowsSession() {
+  QFETCH(int, kind);
+  QFETCH(bool, answer);
+  QFETCH(bool, video);
+  QFETCH(bool, classified);
+  QFETCH(QSize, minimum);
+  QFETCH(bool, videoShown);
+  QObject owner;
+  CommunicationSession* s = CommsScript::makeSession(CommunicationSession::Kind(kind), true,
+                                                     QStringLiteral("Ada Park"), &owner);
+  s->setSecurityClassificationsEnabled(classified, classified);
+  QPointer<CommunicationsWindow> w = windowFor(s);
+  if (answer) {
+    QVERIFY(CommsScript::answer(s));
+    QTRY_COMPARE(s->getCall()->getCallState(), CallBasePtr::StateInCall);
+  }
+  if (video) {
+    QSignalSpy videoSpy(s, SIGNAL(videoStateChanged(RAZ::MediaEngine::CallBasePtr*,
+                                                    RAZ::MediaEngine::CallBasePtr::CallState)));
+    QVERIFY(CommsScript::startVideo(s));
+    QVERIFY(videoSpy.wait());
+  }
+  // A classified call is reported with the next layout.
+  w->updateLayout(s->getState());
+  QCOMPARE(w->minimumSize(), minimum);
+  QCOMPARE(w->size(), minimum);
+  QCOMPARE(!w->pane(L::VideoPane)->isHidden(), videoShown);
+  QCOMPARE(!w->pane(L::SecurityBarPane)->isHidden(), classified);
+  delete w;
+}
+
+void CommsWindowTest::enlargedWindowKeepsItsSize() {
+  QObject owner;
+  CommunicationSession* s =
+      CommsScript::makeSession(CommunicationSession::KindCall, false, QStringLiteral("Bo"), &owner);
+  CommunicationsWindow* w = windowFor(s);
+  w->show();
+  QVERIFY(QTest::qWaitForWindowExposed(w));
+  QCOMPARE(w->size(), QSize(480, 150));
+  // At its minimum, the window follows the new minimum (a chat joins).
+  QVERIFY(CommsScript::openChat(s));
+  QTRY_COMPARE(w->minimumSize(), QSize(420, 290));
+  QCOMPARE(w->size(), QSize(420, 290));
+  // Made larger by the user, it keeps its size when the chat ends.
+  w->resize(900, 700);
+  s->setChatActive(false);
+  QTRY_COMPARE(w->minimumSize(), QSize(480, 150));
+  QCOMPARE(w->size(), QSize(900, 700));
+  delete w;
+}
+
+void CommsWindowTest::helpContext() {
+  QObject owner;
+  CommunicationSession* call =
+      CommsScript::makeSession(CommunicationSession::KindCall, false, QStringLiteral("C"), &owner);
+  CommunicationsWindow* w = windowFor(call);
+  QCOMPARE(w->helpContext(), QStringLiteral("comm|call"));
+  call->setCall(nullptr);
+  call->setChatActive(true);
+  QCOMPARE(w->helpContext(), QStringLiteral("comm|chat"));
+  delete w;
+
+  CommunicationSession* room = CommsScript::makeSession(CommunicationSession::KindMyRoom, false,
+                                                        QStringLiteral("R"), &owner);
+  room->setChatActive(false);
+  room->setWebCollab(new RAZ::Webcollab::WebcollabBase(QStringList()));
+  w = windowFor(room);
+  QCOMPARE(w->helpContext(), QStringLiteral("comm|share|myroom"));
+  delete w;
+}
+
+void CommsWindowTest::oneWindowPerSessionEndsWithIt() {
+  auto* s = CommsScript::makeSession(CommunicationSession::KindChat, true, QStringLiteral("Di"));
+  QPointer<CommunicationsWindow> w = windowFor(s);
+  w->show();
+  QSignalSpy visible(w.data(), SIGNAL(windowVisible(bool, const QML::CommunicationsWindow*)));
+  QSignalSpy destroyed(w.data(), SIGNAL(destroyed(QObject*)));
+  delete s;
+  QVERIFY(destroyed.count() == 1 || destroyed.wait());
+  QVERIFY(w.isNull());
+  QVERIFY(!visible.isEmpty());
+  QCOMPARE(visible.last().at(0).toBool(), false);
+}
+
+void CommsWindowTest::drops_data() {
+  QTest::addColumn<QStringList>("formats");
+  QTest::addColumn<bool>("fileActionEnabled");
+  QTest::addColumn<bool>("mayInvite");
+  QTest::addColumn<bool>("accepted");
+  QTest::addColumn<int>("files");
+  QTest::addColumn<int>("invited");
+  const QStringList files{QStringLiteral("text/uri-list")};
+  const QStringList contact{QStringLiteral("application/zent.contact")};
+  const QStringList both = files + contact;
+  QTest::newRow("files, sending allowed") << files << true << true << true << 2 << 0;
+  QTest::newRow("files, sending off") << files << false << true << false << 0 << 0;
+  QTest::newRow("contact, inviting allowed") << contact << true << true << true << 0 << 1;
+  QTest::newRow("contact, no inviting") << contact << true << false << false << 0 << 0;
+  QTest::newRow("both: judged as files") << both << false << true << false << 0 << 0;
+  QTest::newRow("both: dropped as files") << both << true << true << true << 2 << 0;
+  QTest::newRow("other text") << QStringList{QStringLiteral("text/plain")} << true << true << false
+                              << 0 << 0;
+}
+
+void CommsWindowTest::drops() {
+  QFETCH(QStringList, formats);
+  QFETCH(bool, fileActionEnabled);
+  QFETCH(bool, mayInvite);
+  QFETCH(bool, accepted);
+  QFETCH(int, files);
+  QFETCH(int, invited);
+  QObject owner;
+  CommunicationSession* s =
+      CommsScript::makeSession(CommunicationSession::KindChat, false, QStringLiteral("E"), &owner);
+  s->setAllowedToInvite(mayInvite);
+  CommunicationsWindow* w = windowFor(s);
+  w->actionsProvider()->action(7)->setEnabled(fileActionEnabled);
+
+  QMimeData data;
+  QTemporaryDir dir;
+  for (const QString& format : formats) {
+    if (format == QLatin1String("text/uri-list")) {
+      // Two local files and a web address: only the files are offered.
+      data.setUrls({QUrl::fromLocalFile(dir.filePath(QStringLiteral("a.txt"))),
+                    QUrl(QStringLiteral("https://example.org/b.txt")),
+                    QUrl::fromLocalFile(dir.filePath(QStringLiteral("c d.png")))});
+    } else {
+      data.setData(format, QByteArrayLiteral("42"));
+    }
+  }
+  QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  enter.setAccepted(false);
+  QApplication::sendEvent(w, &enter);
+  QCOMPARE(enter.isAccepted(), accepted);
+  if (accepted) {
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &drop);
+  }
+  QCOMPARE(s->droppedFiles().size(), files);
+  for (const QUrl& url : s->droppedFiles()) QVERIFY(url.isLocalFile());
+  QCOMPARE(s->invitedParticipants().size(), invited);
+  delete w;
+}
+
+void CommsWindowTest::closeDuringCallAsksOnce_data() {
+  QTest::addColumn<bool>("yes");
+  QTest::newRow("yes ends the call") << true;
+  QTest::newRow("no keeps it") << false;
+}
+
+void CommsWindowTest::closeDuringCallAsksOnce() {
+  QFETCH(bool, yes);
+  auto* s = CommsScript::makeSession(CommunicationSession::KindCall, false, QStringLiteral("F"));
+  QPointer<CommunicationSession> session(s);
+  QPointer<CommunicationsWindow> w = windowFor(s);
+  w->show();
+  QVERIFY(!w->close());
+  QTRY_COMPARE(openQuestions(), 1);
+  QVERIFY(w->isCloseQuestionOpen());
+  // Asking again while the question shows neither closes nor asks twice.
+  QVERIFY(!w->close());
+  QCOMPARE(openQuestions(), 1);
+
+  QSignalSpy closed(s, SIGNAL(closed(RAZ::Controllers::CommunicationSession*)));
+  ZentTest::answerNextMessage(yes ? QDialogButtonBox::Yes : QDialogButtonBox::No);
+  if (yes) {
+    QTRY_VERIFY(w.isNull());
+    QCOMPARE(closed.count(), 1);
+    QTRY_VERIFY(session.isNull());
+  } else {
+    QTRY_VERIFY(!w->isCloseQuestionOpen());
+    QTRY_COMPARE(openQuestions(), 0);
+    QVERIFY(w->isVisible());
+    QVERIFY(session);
+    QVERIFY(session->callActive());
+    QCOMPARE(closed.count(), 0);
+    delete w;
+    delete s;
+  }
+}
+
+void CommsWindowTest::closeChatEndsSessionAtOnce() {
+  auto* s = CommsScript::makeSession(CommunicationSession::KindChat, false, QStringLiteral("G"));
+  QPointer<CommunicationSession> session(s);
+  QPointer<CommunicationsWindow> w = windowFor(s);
+  w->show();
+  QSignalSpy closed(s, SIGNAL(closed(RAZ::Controllers::CommunicationSession*)));
+  QVERIFY(w->close());
+  QCOMPARE(openQuestions(), 0);
+  QCOMPARE(closed.count(), 1);
+  QTRY_VERIFY(w.isNull());
+  QTRY_VERIFY(session.isNull());
+}
+
+// Wiring a session again (a share starting later, a second activation)
+// must not double a handler.
+void CommsWindowTest::wiringTwiceSendsOnce() {
+  QObject owner;
+  CommunicationSession* s = CommsScript::makeSession(CommunicationSession::KindWebCollab, false,
+                                                     QStringLiteral("H"), &owner);
+  CommunicationsWindow* w = windowFor(s);
+  w->activateShare();
+  w->activateShare();
+  QSignalSpy errors(w, SIGNAL(ussErrorChanged()));
+  QSignalSpy state(s->getWebCollab(), SIGNAL(stateChanged()));
+  QVERIFY(CommsScript::shareError(s, 500, 0));
+  QVERIFY(errors.wait());
+  QCOMPARE(errors.count(), 1);
+  // The notification's answer reaches the share once as well.
+  emit w->webcollabNotificationAccepted();
+  QCOMPARE(state.count(), 1);
+  QCOMPARE(s->getWebCollab()->getState(), int(RAZ::Webcollab::WebcollabBase::ViewingShare));
+  delete w;
+}
+
+void CommsWindowTest::keys() {
+  QObject owner;
+  CommunicationSession* s =
+      CommsScript::makeSession(CommunicationSession::KindCall, true, QStringLiteral("I"), &owner);
+  CommunicationsWindow* w = windowFor(s);
+  // D with Shift opens the debug window only for a call past ringing.
+  QTest::keyClick(w, Qt::Key_D, Qt::ShiftModifier);
+  QCOMPARE(w->debugWindowRequests(), 0);
+  // Enter answers the ringing call.
+  QTest::keyClick(w, Qt::Key_Return);
+  QCOMPARE(s->getCall()->getCallState(), CallBasePtr::StateInCall);
+  QTest::keyClick(w, Qt::Key_D);
+  QCOMPARE(w->debugWindowRequests(), 0);
+  QTest::keyClick(w, Qt::Key_D, Qt::ShiftModifier);
+  QTest::keyClick(w, Qt::Key_D, Qt::ControlModifier);
+  QCOMPARE(w->debugWindowRequests(), 2);
+  // Enter on a connected call answers nothing and ends nothing.
+  QTest::keyClick(w, Qt::Key_Return);
+  QCOMPARE(s->getCall()->getCallState(), CallBasePtr::StateInCall);
+  // Esc asks before ending the active call.
+  w->show();
+  QTest::keyClick(w, Qt::Key_Escape);
+  QTRY_COMPARE(openQuestions(), 1);
+  QVERIFY(s->callActive());
+  ZentTest::answerNextMessage(QDialogButtonBox::No);
+  QTRY_COMPARE(openQuestions(), 0);
+  delete w;
+}
+
+void CommsWindowTest::dismissals() {
+  QObject owner;
+  CommunicationSession* s = CommsScript::makeSession(CommunicationSession::KindGroupChat, false,
+                                                     QStringLiteral("Room"), &owner);
+  CommunicationsWindow* w = windowFor(s);
+  w->show();
+  const QString hostile = QStringLiteral("<b>Mallory</b><img src=x>");
+  QVERIFY(CommsScript::dismissFromChat(s, hostile));
+  QTRY_VERIFY(w->dismissalBox());
+  QPointer<QMessageBox> box = w->dismissalBox();
+  QCOMPARE(box->textFormat(), Qt::PlainText);
+  QCOMPARE(box->windowTitle(), QStringLiteral("Dismissed from Chat"));
+  QVERIFY(box->text().contains(hostile));
+  // A second dismissal, now with a share: the same box, the new texts.
+  s->setWebCollab(new RAZ::Webcollab::WebcollabBase(QStringList()));
+  QVERIFY(CommsScript::dismissFromChat(s, QStringLiteral("Trent")));
+  QTRY_COMPARE(box->windowTitle(), QStringLiteral("Dismissed from Chat and Share"));
+  QCOMPARE(w->dismissalBox(), box.data());
+  QVERIFY(box->text().contains(QStringLiteral("Trent")));
+  // The box going away ends the share and the chat.
+  box->close();
+  QTRY_VERIFY(box.isNull());
+  QTRY_VERIFY(!s->chatActive());
+  QVERIFY(!s->webCollabActive());
+  delete w;
+}
+
+void CommsWindowTest::fileIntoCallIsATemporaryCopy() {
+  QObject owner;
+  CommunicationSession* s =
+      CommsScript::makeSession(CommunicationSession::KindCall, false, QStringLiteral("J"), &owner);
+  CommunicationsWindow* w = windowFor(s);
+  QTemporaryDir dir;
+  const QString wav = dir.filePath(QStringLiteral("greeting.wav"));
+  QFile f(wav);
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  f.write("RIFF-demo-sound");
+  f.close();
+  QString seen;
+  QByteArray seenContent;
+  connect(w, &CommunicationsWindow::startPlayingFileIntoCall, this, [&](const QString& path) {
+    seen = path;
+    QFile copy(path);
+    if (copy.open(QIODevice::ReadOnly)) seenContent = copy.readAll();
+  });
+  w->insertFileIntoCall(wav);
+  QVERIFY(QFileInfo(seen).fileName().startsWith(QStringLiteral("sound_")));
+  QCOMPARE(QFileInfo(seen).fileName().size(), int(sizeof("sound_XXXXXX.wav") - 1));
+  QVERIFY(seen.endsWith(QStringLiteral(".wav")));
+  QCOMPARE(seenContent, QByteArray("RIFF-demo-sound"));
+  QVERIFY(!QFile::exists(seen));
+  // A file that cannot be read is not played.
+  seen.clear();
+  w->insertFileIntoCall(dir.filePath(QStringLiteral("missing.wav")));
+  QVERIFY(seen.isEmpty());
+  delete w;
+}
+
+void CommsWindowTest::shareErrors_data() {
+  QTest::addColumn<int>("code");
+  QTest::addColumn<int>("kind");
+  QTest::addColumn<QString>("text");
+  QTest::newRow("starting") << 500 << 0 << "Error starting share. ( 500 )";
+  QTest::newRow("joining") << 12 << 1 << "Error joining share. ( 12 )";
+  QTest::newRow("already in") << 409 << 1
+                              << "You are already in the share. Please log out from your other "
+                                 "clients. ( 409 )";
+  QTest::newRow("initiating") << 7 << 2 << "Error initiating share. ( 7 )";
+}
+
+void CommsWindowTest::shareErrors() {
+  QFETCH(int, code);
+  QFETCH(int, kind);
+  QFETCH(QString, text);
+  QObject owner;
+  CommunicationSession* s = CommsScript::makeSession(CommunicationSession::KindWebCollab, false,
+                                                     QStringLiteral("K"), &owner);
+  CommunicationsWindow* w = windowFor(s);
+  QSignalSpy spy(w, SIGNAL(ussErrorChanged()));
+  QVERIFY(CommsScript::shareError(s, code, kind));
+  QVERIFY(spy.wait());
+  QCOMPARE(w->ussError(), text);
+  delete w;
+}
+
+void CommsWindowTest::videoCallGetsTheTestPicture() {
+  QObject owner;
+  CommunicationSession* s = CommsScript::makeSession(CommunicationSession::KindVideoCall, false,
+                                                     QStringLiteral("Lu"), &owner);
+  CommunicationsWindow* w = windowFor(s);
+  w->show();
+  QVERIFY(QTest::qWaitForWindowExposed(w));
+  QVERIFY(CommsScript::answer(s));
+  QVERIFY(CommsScript::startVideo(s, QSize(640, 480)));
+  QTRY_VERIFY(!w->getVideoSurface()->isHidden());
+  QCOMPARE(s->getCall()->remoteVideoWindow(), w->getVideoSurface());
+  QCOMPARE(s->getCall()->ownVideoWindow(), w->getVideoSurface()->ownVideo());
+  w->setShowOwnVideo(true);
+  QVERIFY(w->showOwnVideo());
+  // The preview takes the camera's proportions within a quarter of the surface.
+  const QSize surface = w->getVideoSurface()->size();
+  const QSize preview = w->getVideoSurface()->ownVideo()->maximumSize();
+  QVERIFY(preview.width() <= surface.width() / 4);
+  QVERIFY(preview.height() <= surface.height() / 4);
+  // 4:3 up to the rounding of whole pixels.
+  QVERIFY(qAbs(preview.width() * 3 - preview.height() * 4) <= 4);
+  const QImage picture = w->getVideoSurface()->grab().toImage();
+  // Colour bars, not the black of an idle surface.
+  QVERIFY(picture.pixelColor(picture.width() / 2, picture.height() / 4) != QColor(Qt::black));
+  if (!qEnvironmentVariableIsEmpty("ZENT_TEST_GRAB_DIR")) {
+    w->resize(800, 560);
+    w->grab().save(qEnvironmentVariable("ZENT_TEST_GRAB_DIR") + "/video-call.png");
+  }
+  delete w;
+}
+
+ZENT_TEST_MAIN(CommsWindowTest, QApplication)
+#include "tst_comms_window.moc"

@@ -1,0 +1,1018 @@
+#include "libqml/components/CommunicationsWindow.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QBoxLayout>
+#include <QCursor>
+#include <QDesktopWidget>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QScreen>
+#include <QShortcut>
+#include <QSortFilterProxyModel>
+#include <QTemporaryFile>
+
+#include <RAZ/Actions/Action.h>
+#include <RAZ/Actions/Provider.h>
+#include <RAZ/Actions/Source.h>
+#include <RAZ/Configuration/Config.h>
+#include <RAZ/Contacts/Contacts.h>
+#include <RAZ/Controllers/ChatInterface.h>
+#include <RAZ/Controllers/CommsSessionController.h>
+#include <RAZ/Sessions/Session.h>
+#include <RAZ/Sessions/SessionManagerBase.h>
+#include <RAZ/Settings.h>
+#include <RAZ/Webcollab/WebcollabBase.h>
+#include <TP/Core/Logging.h>
+
+#include "Providers/Factory.h"
+#include "Utils/CommunicationSessionUiHelper.h"
+#include "Utils/ConfigIds.h"
+#include "Utils/FileNames.h"
+#include "Utils/PresenceState.h"
+#include "Utils/SettingsKeys.h"
+#include "Utils/StringHelper.h"
+#include "Utils/TextFieldActionsHandler.h"
+#include "Utils/WindowManager.h"
+#include "Widgets/Custom/VideoCall.h"
+#include "Widgets/Notifications/CommunicationOverlay.h"
+#include "Widgets/Notifications/CommunicationWindowDialpad.h"
+#include "dialogs/FileDialog.h"
+#include "dialogs/MessageWindow.h"
+#include "libqml/window/View.h"
+
+namespace QML {
+
+using RAZ::Controllers::CommunicationSession;
+using RAZ::MediaEngine::CallBasePtr;
+namespace L = QML::CommsLayout;
+
+namespace {
+
+const char* const kLog = "QML::CommunicationsWindow";
+const QString kScenes = QStringLiteral("qrc:/windows/CommunicationsWindow/");
+const QString kContactMime = QStringLiteral("application/zent.contact");
+const QString kFilesMime = QStringLiteral("text/uri-list");
+
+// Platform actions of the window's toolbar and options menu.
+const QList<RAZ::Actions::Action::Id> kToolbarActions = {1, 2, 3, 4, 5, 7, 17};
+const QList<RAZ::Actions::Action::Id> kMenuActions = {6, 11, 12, 13};
+const RAZ::Actions::Action::Id kChatAction = 1;
+const RAZ::Actions::Action::Id kFileTransferAction = 7;
+// Call states of the stand-in engine in which no debug window is offered.
+const int kIncomingState = CallBasePtr::StateIncoming;
+const int kEarlyMediaState = CallBasePtr::StateEarlyMedia;
+// The share's states: closed, and presenting (own preview off).
+const int kShareClosed = RAZ::Webcollab::WebcollabBase::StateClosed;
+const int kShareSharing = RAZ::Webcollab::WebcollabBase::Sharing;
+const int kOverlayMinHeight = 70;
+const int kOverlayMaxHeight = 150;
+
+bool hasVideoMedia(const CallBasePtr* call) {
+  // The engine's media states 1 (both ways) and 4 (receiving only) carry
+  // a picture; any other state shows none.
+  const int media = call->getMediaState();
+  return media == 1 || media == 4;
+}
+
+}  // namespace
+
+CommunicationsWindow::CommunicationsWindow(RAZ::Sessions::SessionManagerBase* sessionManager,
+                                           CommunicationSession* session,
+                                           Providers::Factory* factory, bool alwaysOnTop,
+                                           QWidget* parent)
+    : Window(alwaysOnTop, parent),
+      m_sessionManager(sessionManager),
+      m_session(session),
+      m_factory(factory),
+      m_alwaysOnTop(alwaysOnTop) {
+  qRegisterMetaType<const QML::CommunicationsWindow*>("const QML::CommunicationsWindow*");
+  // The panes are scenes of their own; the window's own view stays empty.
+  view()->hide();
+
+  m_callView = new View(this);
+  m_chatView = new View(this);
+  m_footerView = new View(this);
+  m_participantsView = new View(this);
+  m_securityBarView = new View(this);
+  m_videoSurface = new Widgets::Custom::VideoCall(this);
+  m_shareView = new View(this);
+  m_overlay = new CommunicationOverlay(session, this);
+  m_dialpad = new CommunicationWindowDialpad(session, this);
+  m_dialpad->hide();
+  m_sessionUiHelper = new Utils::CommunicationSessionUiHelper(
+      sessionManager ? sessionManager->contactsManager()
+                     : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>(),
+      this);
+  m_callView->setObjectName(QStringLiteral("callView"));
+  m_chatView->setObjectName(QStringLiteral("chatView"));
+  m_footerView->setObjectName(QStringLiteral("footerView"));
+  m_participantsView->setObjectName(QStringLiteral("participantsView"));
+  m_securityBarView->setObjectName(QStringLiteral("securityBarView"));
+  m_shareView->setObjectName(QStringLiteral("shareView"));
+
+  setAcceptDrops(true);
+  setContentsMargins(0, 0, 0, 0);
+
+  for (View* v :
+       {m_callView, m_chatView, m_footerView, m_participantsView, m_securityBarView, m_shareView}) {
+    v->setResizeMode(QQuickWidget::SizeRootObjectToView);
+    v->setSizePolicy(QSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred));
+    v->rootContext()->setContextProperty(QStringLiteral("rootWindow"), this);
+    v->setAcceptDrops(false);
+  }
+  m_callView->setMinimumSize(L::kCallViewMinWidth, L::kCallViewMinHeight);
+  m_callView->setMaximumSize(L::kUnbounded, L::kUnbounded);
+  // The factory's scene helpers join here once the action hub offers them.
+  m_callView->rootContext()->setContextProperty(QStringLiteral("profilePictureHelper"), nullptr);
+  m_footerView->setFixedHeight(L::kFooterHeight);
+  m_footerView->rootContext()->setContextProperty(QStringLiteral("mediaVolumeHelper"), nullptr);
+  m_participantsView->rootContext()->setContextProperty(QStringLiteral("profilePictureHelper"),
+                                                        nullptr);
+  m_securityBarView->setFixedHeight(L::kSecurityBarHeight);
+  // No security-classification controller in this platform yet: no model.
+  m_securityBarView->rootContext()->setContextProperty(QStringLiteral("callClassificationsModel"),
+                                                       nullptr);
+
+  auto* outer = new QVBoxLayout;
+  m_contentLayout = new QHBoxLayout;
+  m_columnLayout = new QVBoxLayout;
+  for (QBoxLayout* l : {static_cast<QBoxLayout*>(outer), m_contentLayout, m_columnLayout}) {
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(0);
+  }
+  outer->addWidget(m_securityBarView);
+  outer->addLayout(m_contentLayout);
+  outer->addWidget(m_footerView);
+  m_contentLayout->addWidget(m_participantsView);
+  m_contentLayout->addLayout(m_columnLayout);
+  m_contentLayout->addWidget(m_callView);
+  m_contentLayout->addWidget(m_shareView);
+  m_columnLayout->addWidget(m_chatView);
+  setProperty("contentLayout", QVariant::fromValue<QObject*>(m_contentLayout));
+  setProperty("videoParticipantsChatLayout", QVariant::fromValue<QObject*>(m_columnLayout));
+  setLayout(outer);
+  m_videoSurface->hide();
+
+  m_overlay->setResizeMode(QQuickWidget::SizeRootObjectToView);
+  m_overlay->setMinimumHeight(kOverlayMinHeight);
+  m_overlay->setMaximumHeight(kOverlayMaxHeight);
+  m_overlay->rootContext()->setContextProperty(QStringLiteral("rootWindow"), this);
+  m_overlay->setAcceptDrops(false);
+
+  connect(m_videoSurface, SIGNAL(videoDoubleClicked()), this, SLOT(videoDoubleClicked()));
+
+  TP_LOG(kLog, TP::Core::Logging::LevelInformation) << "CommunicationsWindow";
+
+  m_participants = new QSortFilterProxyModel(this);
+  m_participants->setSortCaseSensitivity(Qt::CaseInsensitive);
+  primarySortFieldChanged();
+
+  const RAZ::Configuration::Config* config =
+      sessionManager ? sessionManager->configuration() : nullptr;
+  m_actionsProvider = new RAZ::Actions::Provider(config, this);
+  m_actionsProvider->setAcceptedActions(kToolbarActions, false);
+  m_menuActionsProvider = new RAZ::Actions::Provider(config, this);
+  m_menuActionsProvider->setAcceptedActions(kMenuActions, false);
+  if (m_session) m_session->setActionsProvider(m_actionsProvider);
+
+  callChanged();
+  connectSession();
+
+  updateLayout(m_session ? m_session->getState() : 0u);
+  if (m_session && (m_session->getState() & CommunicationSession::StateGroup))
+    setRoomTitle();
+  else
+    contactChanged();
+
+  // The options and participant menus join with the action hub's menus.
+  m_textFieldActionsHandler = new Utils::TextFieldActionsHandler(this);
+
+  if (sessionManager) {
+    if (RAZ::Sessions::SubSession* xmpp =
+            sessionManager->subSession(RAZ::Sessions::SubSession::TypeXmpp)) {
+      connect(xmpp, SIGNAL(online()), this, SIGNAL(xmppConnectedChanged()));
+      connect(xmpp, SIGNAL(offline()), this, SIGNAL(xmppConnectedChanged()));
+    }
+  }
+
+  auto* closeKey = new QShortcut(QKeySequence::Close, this);
+  closeKey->setContext(Qt::WindowShortcut);
+  connect(closeKey, SIGNAL(activated()), this, SLOT(close()));
+}
+
+CommunicationsWindow::~CommunicationsWindow() {
+  // The scenes go first, while the window they bind to is still whole.
+  delete m_callView;
+  delete m_chatView;
+  delete m_dialpad;
+  delete m_footerView;
+  delete m_participantsView;
+  delete m_securityBarView;
+  delete m_videoSurface;
+  delete m_shareView;
+  delete m_overlay;
+  emit windowVisible(false, this);
+}
+
+// ---- Session wiring ----
+
+void CommunicationsWindow::connectSession() {
+  emit sessionChanged();
+  if (!m_session) return;
+  CommunicationSession* s = m_session.data();
+  const Qt::ConnectionType unique = Qt::UniqueConnection;
+  connect(s, SIGNAL(destroyed()), this, SLOT(close()), unique);
+  connect(s, SIGNAL(sessionStateChanged(RAZ::Controllers::CommunicationSession*, uint, uint, bool)),
+          this,
+          SLOT(sessionStateChanged(RAZ::Controllers::CommunicationSession*, uint, uint, bool)),
+          unique);
+  connect(s, SIGNAL(contactChanged()), this, SLOT(contactChanged()), unique);
+  connect(s, SIGNAL(callChanged()), this, SLOT(callChanged()), unique);
+  connect(s, SIGNAL(chatActiveChanged()), this, SLOT(chatActiveChanged()), unique);
+  connect(s, SIGNAL(activated()), this, SLOT(showAndActivate()), unique);
+  connect(s, SIGNAL(participantUpdated()), this, SLOT(setRoomTitle()), unique);
+  connect(s,
+          SIGNAL(videoStateChanged(RAZ::MediaEngine::CallBasePtr*,
+                                   RAZ::MediaEngine::CallBasePtr::CallState)),
+          this, SLOT(videoStateChanged(RAZ::MediaEngine::CallBasePtr*)), unique);
+  if (RAZ::Webcollab::WebcollabBase* collab = s->getWebCollab()) {
+    connect(this, SIGNAL(webcollabNotificationAccepted()), collab, SLOT(acceptParticipantSession()),
+            unique);
+    connect(this, SIGNAL(webcollabNotificationIgnored()), collab, SLOT(rejectParticipantSession()),
+            unique);
+    connect(collab, SIGNAL(stateChanged()), this, SLOT(webcollabStateChanged()), unique);
+    connect(collab, SIGNAL(kicked()), this, SLOT(onKickedFromShare()), unique);
+    connect(collab, SIGNAL(ussError(USSClient::USSLIBERROR, USSClient::ErrorType)), this,
+            SLOT(onUSSerror(USSClient::USSLIBERROR, USSClient::ErrorType)), unique);
+  }
+  connect(s, SIGNAL(hasAssociatedFirstCallChanged()), this, SLOT(contactNameOrPresenceChanged()),
+          unique);
+  if (RAZ::Controllers::ChatInterface* chat = s->getChatInterface()) {
+    if (chat->isRoom()) {
+      connect(chat, SIGNAL(kicked(const QString&)), this, SLOT(onKickedFromChat(const QString&)),
+              unique);
+    }
+  }
+}
+
+bool CommunicationsWindow::loadScene(View* v, const QString& url) {
+  v->setSource(QUrl(kScenes + url));
+  if (v->status() == QQuickWidget::Error || !v->rootObject()) {
+    for (const QQmlError& e : v->errors())
+      TP_LOG(kLog, TP::Core::Logging::LevelError) << e.toString();
+    return false;
+  }
+  return true;
+}
+
+void CommunicationsWindow::Activate() {
+  TP_LOG(kLog, TP::Core::Logging::LevelInformation) << "CommunicationsWindow::Activate";
+  loadScene(m_dialpad, QStringLiteral("Dialpad/Dialpad.qml"));
+  loadScene(m_callView, QStringLiteral("AudioCall/CallWidget.qml"));
+  loadScene(m_chatView, QStringLiteral("Chat/ChatWidget.qml"));
+  view()->rootContext()->setContextProperty(QStringLiteral("textFieldActionsHandler"),
+                                            m_textFieldActionsHandler);
+  loadScene(m_footerView, QStringLiteral("Footer.qml"));
+  loadScene(m_participantsView, QStringLiteral("Participants/GroupParticipants.qml"));
+  loadScene(m_securityBarView, QStringLiteral("SecurityBar.qml"));
+  loadScene(m_shareView, QStringLiteral("WebCollab/WebCollabWidget.qml"));
+  loadScene(m_overlay, QStringLiteral("Overlays.qml"));
+
+  m_overlay->checkIfNeedsToBeVisible();
+  if (!connect(this, SIGNAL(windowVisible(bool, const QML::CommunicationsWindow*)), m_overlay,
+               SLOT(checkIfNeedsToBeVisible()), Qt::QueuedConnection))
+    TP_LOG(kLog, TP::Core::Logging::LevelError) << "Overlay not told of visibility";
+  if (QQuickItem* chatRoot = m_chatView->rootObject()) {
+    if (!connect(chatRoot, SIGNAL(preferenceActivated()), this, SLOT(openPreferences())))
+      TP_LOG(kLog, TP::Core::Logging::LevelError) << "Chat scene offers no preferences";
+  }
+  if (m_sessionManager && m_sessionManager->commsSessionController()) {
+    if (!connect(this, SIGNAL(preferenceActivated(int)), m_sessionManager->commsSessionController(),
+                 SIGNAL(preferenceActivated(int))))
+      TP_LOG(kLog, TP::Core::Logging::LevelError) << "Preferences not wired";
+  }
+  if (!connect(m_dialpad, SIGNAL(dialpadVisibleChanged()), this, SIGNAL(dialpadVisibleChanged())))
+    TP_LOG(kLog, TP::Core::Logging::LevelError) << "Dial pad visibility not wired";
+  Utils::WindowManager::placeWindow(this);
+}
+
+void CommunicationsWindow::ActivateCall() {
+  TP_LOG(kLog, TP::Core::Logging::LevelInformation) << "CommunicationsWindow::Activate";
+  if (m_contactModel) return;
+  m_contactModel = new QSortFilterProxyModel(this);
+  m_contactModel->setFilterCaseSensitivity(Qt::CaseInsensitive);
+  m_contactModel->setDynamicSortFilter(true);
+  if (m_sessionManager && m_sessionManager->contactsManager())
+    m_contactModel->setSourceModel(m_sessionManager->contactsManager()->getModel(1));
+  emit contactModelChanged();
+}
+
+void CommunicationsWindow::activateChat() {
+  if (!m_session) return;
+  if (RAZ::Controllers::ChatInterface* chat = m_session->getChatInterface()) {
+    if (chat->isRoom()) {
+      connect(chat, SIGNAL(subjectChanged()), this, SLOT(setRoomTitle()), Qt::UniqueConnection);
+      connect(chat, SIGNAL(kicked(const QString&)), this, SLOT(onKickedFromChat(const QString&)),
+              Qt::UniqueConnection);
+    }
+  }
+  // Received files are asked about once the chat's transfer model is here.
+}
+
+void CommunicationsWindow::deactivateFileTransfer() {}
+
+void CommunicationsWindow::activateShare() {
+  // The transcript notes of the share join with the transcript model.
+  connectSession();
+}
+
+void CommunicationsWindow::deactivateShare() {}
+
+void CommunicationsWindow::setMessageModel(QObject* model) {
+  if (model == m_messageModel) return;
+  if (m_messageModel) disconnect(m_messageModel.data(), nullptr, this, nullptr);
+  m_messageModel = model;
+  emit messageModelChanged();
+  if (!model) return;
+  connect(model, SIGNAL(incomingMessage()), this, SLOT(incomingMessage()), Qt::UniqueConnection);
+}
+
+void CommunicationsWindow::setSmileys(TP::Core::Refcounting::SmartPtr<RAZ::Models::SmileysPtr> s) {
+  if (s == m_smileys) return;
+  m_smileys = s;
+  emit smileysChanged();
+}
+
+void CommunicationsWindow::setParticipantsModel(QAbstractItemModel* model) {
+  if (m_participants->sourceModel() == model) return;
+  m_participants->setSourceModel(model);
+  m_participants->sort(0, Qt::AscendingOrder);
+  emit participantsChanged();
+}
+
+// ---- Properties ----
+
+CommunicationSession* CommunicationsWindow::getSession() const { return m_session.data(); }
+QObject* CommunicationsWindow::actionsProviderObject() const { return m_actionsProvider; }
+QObject* CommunicationsWindow::sessionObject() const { return m_session.data(); }
+QAbstractItemModel* CommunicationsWindow::contactModel() const { return m_contactModel; }
+QAbstractItemModel* CommunicationsWindow::smileys() const {
+  return qobject_cast<QAbstractItemModel*>(m_smileys.Raw());
+}
+QAbstractItemModel* CommunicationsWindow::participants() const { return m_participants; }
+QObject* CommunicationsWindow::textFieldActionsHandler() const { return m_textFieldActionsHandler; }
+QObject* CommunicationsWindow::commsSessionUiHelper() const { return m_sessionUiHelper; }
+QObject* CommunicationsWindow::overlayObject() const { return m_overlay; }
+QObject* CommunicationsWindow::dialpadRoot() const {
+  return m_dialpad ? m_dialpad->rootObject() : nullptr;
+}
+bool CommunicationsWindow::dialpadVisible() const { return m_dialpad && m_dialpad->isVisible(); }
+
+bool CommunicationsWindow::showOwnVideo() const {
+  return m_videoSurface && m_videoSurface->isOwnVideoShown();
+}
+
+bool CommunicationsWindow::audioEnabled() const {
+  const RAZ::Configuration::Config* config =
+      m_sessionManager ? m_sessionManager->configuration() : nullptr;
+  return config && config->value(Utils::ConfigId::CallsOnThisClient).toBool();
+}
+
+bool CommunicationsWindow::xmppConnected() const {
+  if (!m_sessionManager) return false;
+  RAZ::Sessions::SubSession* xmpp =
+      m_sessionManager->subSession(RAZ::Sessions::SubSession::TypeXmpp);
+  return xmpp && xmpp->isConnected();
+}
+
+QWidget* CommunicationsWindow::pane(L::Pane p) const {
+  switch (p) {
+    case L::CallPane:
+      return m_callView;
+    case L::VideoPane:
+      return m_videoSurface;
+    case L::ChatPane:
+      return m_chatView;
+    case L::ParticipantsPane:
+      return m_participantsView;
+    case L::SharePane:
+      return m_shareView;
+    case L::SecurityBarPane:
+      return m_securityBarView;
+  }
+  return nullptr;
+}
+
+QWidget* CommunicationsWindow::footerView() const { return m_footerView; }
+
+QMessageBox* CommunicationsWindow::dismissalBox() const { return m_kickMessageBox.data(); }
+
+QSize CommunicationsWindow::minimumWindowSize() const { return QSize(420, 310); }
+
+// ---- Small slots ----
+
+void CommunicationsWindow::primarySortFieldChanged() {
+  RAZ::Settings settings(RAZ::Settings::User);
+  const bool firstName =
+      settings.value(Utils::SettingsKey::ContactListSort).toString() == QLatin1String("first name");
+  // The participants model names its fields by column: 0 last name, 1 first.
+  m_participants->setProperty(
+      "primarySortField", firstName ? QStringLiteral("first name") : QStringLiteral("last name"));
+}
+
+void CommunicationsWindow::callClassificationsMenuTriggered(QAction* action) {
+  if (!action || !m_session) return;
+  QString text = action->data().toString();
+  if (text.isEmpty()) text = action->text();
+  m_session->setCurrentCallSecurityClassification(text);
+}
+
+void CommunicationsWindow::sessionStateChanged(CommunicationSession*, uint oldState, uint newState,
+                                               bool incoming) {
+  if (newState == 0 || !m_session) return;
+  // A share that began after the window was built is wired now (once).
+  connectSession();
+  if (newState & CommunicationSession::StateGroup)
+    setRoomTitle();
+  else if (m_session->getContact())
+    contactNameOrPresenceChanged();
+  updateLayout(newState);
+  if (!isActiveWindow() && !incoming && !(oldState > newState)) {
+    raise();
+    activateWindow();
+  }
+}
+
+void CommunicationsWindow::contactChanged() {
+  if (!m_session) return;
+  RAZ::Contacts::IContact* contact = m_session->getContact();
+  if (!contact) {
+    contactNameOrPresenceChanged();
+    return;
+  }
+  connect(contact, SIGNAL(changed()), this, SLOT(contactNameOrPresenceChanged()),
+          Qt::UniqueConnection);
+  if (!(m_session->getState() & CommunicationSession::StateGroup)) {
+    connect(contact, SIGNAL(presenceChanged()), this, SLOT(contactNameOrPresenceChanged()),
+            Qt::UniqueConnection);
+    contactNameOrPresenceChanged();
+  }
+}
+
+void CommunicationsWindow::contactNameOrPresenceChanged() {
+  if (!m_session) return;
+  if (m_session->isMyRoomSession() || m_session->isGroup()) {
+    setRoomTitle();
+    return;
+  }
+  RAZ::Contacts::IContact* contact = m_session->getContact();
+  QString title;
+  if (contact && !contact->getDisplayName().isEmpty()) {
+    const QString known = Utils::PresenceState::text(contact->getPresenceState());
+    const QString presence = known.isEmpty() ? tr("Unknown") : known;
+    title = tr("%1 (%2)").arg(contact->getDisplayName(), presence);
+  } else {
+    // A party outside the contact list: its name as the session knows it.
+    title = m_session->contactName();
+  }
+  if (m_session->getHasAssociatedFirstCall()) title = tr("%1: ").arg(tr("Transfer Call")) + title;
+  setTitle(title);
+}
+
+void CommunicationsWindow::setRoomTitle() {
+  if (!m_session) return;
+  setTitle(m_sessionUiHelper->getFormCommunicationTitle(m_session.data()));
+}
+
+void CommunicationsWindow::callChanged() {
+  if (m_session && !m_session->getCall()) setDialpadVisible(false);
+  emit activeCallChanged();
+}
+
+QObject* CommunicationsWindow::activeCall() const {
+  return m_session ? m_session->getCall() : nullptr;
+}
+
+void CommunicationsWindow::videoStateChanged(CallBasePtr* call) {
+  if (!m_session) return;
+  if (call && call->getVideoState() == CallBasePtr::VideoActive) {
+    RAZ::Webcollab::WebcollabBase* collab = m_session->getWebCollab();
+    if (collab && collab->getState() == kShareSharing) setShowOwnVideo(false);
+    updateOwnVideoSize();
+    // The media engine draws into the surface and its preview.
+    call->setVideoWindows(m_videoSurface->winId(), m_videoSurface->ownVideoWinId());
+  }
+  updateLayout(m_session->getState());
+}
+
+void CommunicationsWindow::videoDoubleClicked() { setWantsFullscreen(!isFullScreen()); }
+
+void CommunicationsWindow::incomingMessage() {
+  if (!m_session) return;
+  if (!m_session->chatActive()) {
+    ++m_newMessageCount;
+    emit newMessageCountChanged();
+  }
+  if (!isActiveWindow()) {
+    emit playIncomingMessageSound();
+    QApplication::alert(this, 0);
+  } else {
+    markTranscriptRead();
+  }
+}
+
+void CommunicationsWindow::chatActiveChanged() {
+  if (!m_session) return;
+  if (m_session->chatActive()) {
+    m_newMessageCount = 0;
+    emit newMessageCountChanged();
+    markTranscriptRead();
+  }
+  updateLayout(m_session->getState());
+}
+
+void CommunicationsWindow::markTranscriptRead() {
+  if (!m_messageModel || !m_session || !m_session->chatActive()) return;
+  QMetaObject::invokeMethod(m_messageModel.data(), "setMessagesRead",
+                            Q_ARG(bool, m_session->isGroup()));
+}
+
+void CommunicationsWindow::webcollabStateChanged() {
+  if (m_session) updateLayout(m_session->getState());
+}
+
+void CommunicationsWindow::openTextFieldMenu() {
+  auto* menu = new QMenu;
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->addActions(m_textFieldActionsHandler->createActions(menu, false));
+  openMenu(menu);
+}
+
+void CommunicationsWindow::alwaysOnTopTriggered() {
+  auto* action = qobject_cast<QAction*>(sender());
+  const bool checked = action && action->isChecked();
+  if (action) action->setChecked(!checked);
+  setAlwaysOnTop(checked);
+  m_alwaysOnTop = checked;
+}
+
+void CommunicationsWindow::openPreferences() { emit preferenceActivated(3); }
+
+void CommunicationsWindow::windowSizeChanged(int width, int height) { resize(width, height); }
+
+void CommunicationsWindow::updateSession() {
+  // The session controller refreshes its lists when asked; nothing to do
+  // without a session.
+  if (!m_session) return;
+}
+
+void CommunicationsWindow::showParticipantPopupMenu(QString nick) {
+  // The participant menu joins with the action hub's menus.
+  Q_UNUSED(nick);
+}
+
+void CommunicationsWindow::toggleShowOwnVideo() { setShowOwnVideo(!showOwnVideo()); }
+
+void CommunicationsWindow::showOptionsMenu() {
+  // The options menu joins with the action hub's menus; until then an empty
+  // menu keeps the scene's button honest about what it opens.
+  auto* menu = new QMenu;
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  m_optionsMenu = menu;
+  connect(menu, SIGNAL(destroyed()), this, SIGNAL(optionsMenuVisibleChanged()),
+          Qt::QueuedConnection);
+  emit optionsMenuVisibleChanged();
+  openMenu(menu);
+}
+
+void CommunicationsWindow::searchTextChanged(const QString& text) {
+  if (m_contactModel) m_contactModel->setFilterFixedString(text);
+}
+
+void CommunicationsWindow::addParticipantClicked(QString uri, int contactId) {
+  emit addParticipant(m_session.data(), uri, contactId);
+}
+
+QMenu* CommunicationsWindow::callClassificationsMenu() {
+  auto* menu = new QMenu;
+  connect(menu, SIGNAL(triggered(QAction*)), this,
+          SLOT(callClassificationsMenuTriggered(QAction*)));
+  return menu;
+}
+
+void CommunicationsWindow::setShowOwnVideo(bool show) {
+  if (!m_videoSurface) return;
+  m_videoSurface->setShowOwnVideo(show);
+  emit showOwnVideoChanged();
+  if (show) updateOwnVideoSize();
+}
+
+void CommunicationsWindow::setDialpadVisible(bool visible) {
+  if (!m_dialpad) return;
+  if (visible) {
+    QPoint pos = QCursor::pos();
+    QScreen* screen = QGuiApplication::screenAt(pos);
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    if (pos.x() + m_dialpad->width() > area.width()) pos.rx() -= m_dialpad->width();
+    if (pos.y() + m_dialpad->height() > area.height()) pos.ry() -= m_dialpad->height();
+    m_dialpad->move(pos);
+    m_dialpad->setAlwaysOnTop(m_alwaysOnTop);
+  }
+  if (visible == m_dialpad->isVisible()) return;
+  m_dialpad->setVisible(visible);
+  emit dialpadVisibleChanged();
+}
+
+// ---- Layout ----
+
+L::Flags CommunicationsWindow::layoutFlags(uint state) const {
+  L::Flags f;
+  if (!m_session) return f;
+  CallBasePtr* call = m_session->getCall();
+  RAZ::Webcollab::WebcollabBase* collab = m_session->getWebCollab();
+  f.chatBit = state & CommunicationSession::StateChat;
+  f.video = (state & CommunicationSession::StateCall) && call && hasVideoMedia(call) &&
+            call->getVideoState() != 0;
+  f.audio = (state & CommunicationSession::StateCall) && !f.video;
+  f.group = state & CommunicationSession::StateGroup;
+  f.share = ((state & CommunicationSession::StateWebCollab) || m_session->webCollabActive()) &&
+            collab && collab->getState() != kShareClosed;
+  f.viewer = collab && !collab->isOwner();
+  f.chat = f.chatBit && m_session->chatActive();
+  RAZ::Actions::Action* chatAction =
+      m_actionsProvider ? m_actionsProvider->action(kChatAction) : nullptr;
+  f.chatAction = chatAction && chatAction->isEnabled();
+  f.classified = (m_session->getChatSecurityClassificationsEnabled() && f.chat) ||
+                 (m_session->getCallSecurityClassificationsEnabled() && (f.audio || f.video));
+  return f;
+}
+
+void CommunicationsWindow::applyLimits(QWidget* widget, const L::PaneLimits& limits) {
+  if (!limits.set) return;
+  widget->setMinimumSize(limits.minimum);
+  widget->setMaximumSize(limits.maximum);
+}
+
+void CommunicationsWindow::updateLayout(uint state) {
+  if (!m_session) return;
+  const L::Flags flags = layoutFlags(state);
+  const L::Plan plan = L::plan(flags, m_securityBarView->height());
+  if (plan.switchChatOn) m_session->setChatActive(true);
+
+  const QSize oldMinimum = minimumSize();
+  const QSize current = size();
+
+  for (int i = 0; i < L::kPaneCount; ++i) {
+    QWidget* w = pane(static_cast<L::Pane>(i));
+    w->setVisible(plan.visible[i]);
+    applyLimits(w, plan.limits[i]);
+  }
+  if (plan.focusChat) m_chatView->setFocus(Qt::OtherFocusReason);
+
+  // Appending moves a pane out of wherever it sat before.
+  auto append = [this](QBoxLayout* target, L::Pane p) {
+    QWidget* w = pane(p);
+    m_columnLayout->removeWidget(w);
+    m_contentLayout->removeWidget(w);
+    target->addWidget(w);
+  };
+  for (L::Pane p : plan.column) append(m_columnLayout, p);
+  for (L::Pane p : plan.row) append(m_contentLayout, p);
+
+  if (!flags.video && isFullScreen()) setWantsFullscreen(false);
+  setMinimumSize(plan.minimumWindow);
+  if (!isVisible() || current == oldMinimum) resize(plan.minimumWindow);
+  m_lastPlan = plan;
+}
+
+void CommunicationsWindow::updateOwnVideoSize() {
+  if (!m_session) return;
+  CallBasePtr* call = m_session->getCall();
+  if (!call || !call->hasLocalVideo()) return;
+  QSize size = call->getLocalVideoSize();
+  if (size.isValid()) m_videoSurface->setOwnVideoSize(size);
+}
+
+QString CommunicationsWindow::helpContext() const {
+  QString key = QStringLiteral("comm");
+  if (!m_session) return key;
+  const bool videoShown = !m_videoSurface->isHidden();
+  if (m_session->chatActive()) key += QStringLiteral("|chat");
+  if (m_session->callActive() && !videoShown) key += QStringLiteral("|call");
+  if (m_session->webCollabActive()) key += QStringLiteral("|share");
+  if (m_session->isMyRoomSession()) key += QStringLiteral("|myroom");
+  if (videoShown) key += QStringLiteral("|video");
+  return key;
+}
+
+// ---- Events ----
+
+bool CommunicationsWindow::handleCallKey(int key) {
+  CallBasePtr* call = m_session ? m_session->getCall() : nullptr;
+  if ((key == Qt::Key_Return || key == Qt::Key_Enter) && call &&
+      (call->getCallState() == CallBasePtr::StateIncoming ||
+       call->getCallState() == CallBasePtr::StateRinging) &&
+      call->isIncoming()) {
+    call->answer();
+    return true;
+  }
+  if (key == Qt::Key_Escape && !dialpadVisible()) {
+    close();
+    return true;
+  }
+  return false;
+}
+
+bool CommunicationsWindow::event(QEvent* e) {
+  switch (e->type()) {
+    case QEvent::KeyPress: {
+      auto* key = static_cast<QKeyEvent*>(e);
+      if (key->key() == Qt::Key_D &&
+          (key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier))) {
+        showDebugWindow();
+        return true;
+      }
+      if (handleCallKey(key->key())) return true;
+      m_dialpad->handleKeyEvent(key);
+      break;
+    }
+    case QEvent::WindowActivate:
+      markTranscriptRead();
+      break;
+    case QEvent::WindowStateChange:
+      m_dialpad->hideDialpad();
+      break;
+    default:
+      break;
+  }
+  return Window::event(e);
+}
+
+void CommunicationsWindow::moveEvent(QMoveEvent* e) {
+  m_overlay->move(0, 0);
+  Window::moveEvent(e);
+}
+
+void CommunicationsWindow::resizeEvent(QResizeEvent* e) {
+  Window::resizeEvent(e);
+  m_overlay->setFixedSize(width(), m_overlay->height());
+  m_overlay->move(0, 0);
+  updateOwnVideoSize();
+}
+
+void CommunicationsWindow::showEvent(QShowEvent* e) {
+  Window::showEvent(e);
+  emit windowVisible(true, this);
+}
+
+void CommunicationsWindow::hideEvent(QHideEvent* e) {
+  Window::hideEvent(e);
+  emit windowVisible(false, this);
+}
+
+void CommunicationsWindow::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::LanguageChange) contactNameOrPresenceChanged();
+  Window::changeEvent(e);
+}
+
+// ---- Drops ----
+
+void CommunicationsWindow::dragEnterEvent(QDragEnterEvent* e) {
+  const QStringList formats = e->mimeData()->formats();
+  if (formats.contains(kFilesMime) && m_actionsProvider) {
+    RAZ::Actions::Action* files = m_actionsProvider->action(kFileTransferAction);
+    if (files && files->isEnabled()) e->acceptProposedAction();
+  } else if (formats.contains(kContactMime)) {
+    if (m_session && m_session->isAllowedToInvite()) e->acceptProposedAction();
+  }
+}
+
+void CommunicationsWindow::dropEvent(QDropEvent* e) {
+  if (!m_session) return;
+  const QMimeData* data = e->mimeData();
+  if (data->formats().contains(kFilesMime)) {
+    // Only files of this computer are offered: a web address or a remote
+    // share is not a file the party can be sent.
+    for (const QUrl& url : data->urls()) {
+      if (url.isLocalFile() && !url.toLocalFile().isEmpty())
+        m_session->fileDropped(url);
+      else
+        TP_LOG(kLog, TP::Core::Logging::LevelWarning) << "Dropped item is not a local file";
+    }
+  } else if (data->formats().contains(kContactMime)) {
+    m_session->addParticipants(QString::fromUtf8(data->data(kContactMime)), QString());
+  }
+  e->acceptProposedAction();
+}
+
+// ---- Closing ----
+
+bool CommunicationsWindow::canClose() {
+  if (!m_session) return true;
+  if (m_session->callActive() && !m_closeConfirmed) {
+    TP_LOG(kLog, TP::Core::Logging::LevelInformation)
+        << "We have an ongoing call, are you sure you wish to close?";
+    openCloseConfirmation();
+    return false;
+  }
+  CommunicationSession* s = m_session.data();
+  disconnect(s, nullptr, this, nullptr);
+  m_session = nullptr;
+  emit sessionChanged();
+  s->close();
+  m_closeConfirmed = false;
+  return true;
+}
+
+void CommunicationsWindow::openCloseConfirmation() {
+  if (m_closeDialogOpen) return;
+  TP_LOG(kLog, TP::Core::Logging::LevelInformation) << "Querying confirmation!";
+  Dialogs::MessageWindow* question = Dialogs::MessageWindow::showQuestion(
+      tr("Warning - End Call?"),
+      tr("Closing this communication window will end the call. Are you sure you want to end the "
+         "call and close the window?"),
+      m_factory ? m_factory->isAlwaysOnTop() : false, QDialogButtonBox::Yes | QDialogButtonBox::No,
+      false, false, nullptr);
+  m_closeQuestion = question;
+  connect(question, SIGNAL(messageAccepted(bool)), this, SLOT(cbCloseConfirmed()));
+  connect(question, SIGNAL(messageRejected(bool)), this, SLOT(cbCloseRejected()));
+  connect(this, SIGNAL(destroyed(QObject*)), question, SLOT(close()));
+  m_closeDialogOpen = true;
+}
+
+void CommunicationsWindow::cbCloseConfirmed() {
+  TP_LOG(kLog, TP::Core::Logging::LevelInformation) << "Confirmed!";
+  disconnectDialogSignaling();
+  m_closeConfirmed = true;
+  close();
+}
+
+void CommunicationsWindow::cbCloseRejected() {
+  TP_LOG(kLog, TP::Core::Logging::LevelInformation) << "Rejected!";
+  disconnectDialogSignaling();
+}
+
+void CommunicationsWindow::disconnectDialogSignaling() {
+  TP_LOG(kLog, TP::Core::Logging::LevelInformation) << "Disconnecting dialog signaling!";
+  m_closeDialogOpen = false;
+  if (m_closeQuestion) {
+    disconnect(m_closeQuestion.data(), nullptr, this, SLOT(cbCloseConfirmed()));
+    disconnect(m_closeQuestion.data(), nullptr, this, SLOT(cbCloseRejected()));
+  }
+}
+
+// ---- Dismissals ----
+
+QMessageBox* CommunicationsWindow::openDismissalBox() {
+  auto* box = new QMessageBox(this);
+  box->setStandardButtons(QMessageBox::Ok);
+  box->setWindowModality(Qt::WindowModal);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  // Names come from other parties: never read as markup.
+  box->setTextFormat(Qt::PlainText);
+  m_kickMessageBox = box;
+  return box;
+}
+
+void CommunicationsWindow::onKickedFromChat(const QString& kickerName) {
+  if (m_overlay->isVisible()) m_overlay->hide();
+  QMessageBox* box = m_kickMessageBox.data();
+  const bool fresh = !box;
+  if (fresh) {
+    box = openDismissalBox();
+    connect(box, SIGNAL(destroyed(QObject*)), this, SLOT(closeChatAndShare()));
+  }
+  if (m_session && m_session->webCollabActive()) {
+    box->setWindowTitle(tr("Dismissed from Chat and Share"));
+    box->setText(tr("You have been dismissed from chat and share by %1.").arg(kickerName));
+  } else {
+    box->setWindowTitle(tr("Dismissed from Chat"));
+    box->setText(tr("You have been dismissed from chat by %1.").arg(kickerName));
+  }
+  if (fresh) box->show();
+}
+
+void CommunicationsWindow::onKickedFromShare() {
+  if (m_kickMessageBox) return;
+  QMessageBox* box = openDismissalBox();
+  box->setWindowTitle(tr("Dismissed from Share"));
+  box->setText(tr("You have been dismissed from share."));
+  connect(box, SIGNAL(buttonClicked(QAbstractButton*)), this, SLOT(closeChatAndShare()));
+  box->show();
+}
+
+void CommunicationsWindow::closeChatAndShare() {
+  if (!m_session) return;
+  if (RAZ::Webcollab::WebcollabBase* collab = m_session->getWebCollab()) collab->closeWebcollab();
+  m_session->closeWebcollab();
+  if (RAZ::Controllers::ChatInterface* chat = m_session->getChatInterface()) chat->close();
+}
+
+// ---- Files ----
+
+void CommunicationsWindow::openFileSelectDialog() {
+  auto* dialog = new Dialogs::FileDialog(this, 0, QString());
+  connect(dialog, SIGNAL(fileSelected(const QString&)), this, SLOT(fileSelected(const QString&)));
+  dialog->start();
+}
+
+void CommunicationsWindow::fileSelected(const QString& path) {
+  if (m_session && m_session->getChatInterface())
+    emit startFileTransfer(m_session->getChatInterface(), path);
+}
+
+void CommunicationsWindow::askSaveLocation(QObject* adapter) {
+  if (!adapter) return;
+  if (m_lastSaveFolder.isEmpty()) m_lastSaveFolder = QDir::homePath();
+  // The name comes from the sender: only its last part is offered, so a
+  // save can never land outside the folder the user picks.
+  const QString suggested =
+      Utils::FileNames::safeBaseName(adapter->property("fileName").toString());
+  auto* dialog = new Dialogs::FileDialog(this, 3, suggested);
+  connect(dialog, SIGNAL(fileSelected(const QString&)), adapter, SLOT(accept(const QString&)));
+  connect(dialog, SIGNAL(fileSelected(const QString&)), this,
+          SLOT(saveAcceptedFolder(const QString&)));
+  dialog->setInitialDirectory(m_lastSaveFolder);
+  dialog->start();
+}
+
+void CommunicationsWindow::saveAcceptedFolder(const QString& fileName) {
+  m_lastSaveFolder = QFileInfo(fileName).absolutePath();
+}
+
+void CommunicationsWindow::insertFileIntoCall(const QString& path) {
+  if (path.isEmpty()) {
+    auto* dialog =
+        new QFileDialog(this, tr("Select File to Send..."), QString(), tr("*.wav *.amr"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setModal(false);
+    connect(dialog, SIGNAL(fileSelected(const QString&)), this,
+            SLOT(fileSelectedToInsert(const QString&)));
+    dialog->show();
+    return;
+  }
+  QFile source(path);
+  if (!source.open(QIODevice::ReadOnly)) {
+    TP_LOG(kLog, TP::Core::Logging::LevelWarning) << "Cannot read the file to play into the call";
+    return;
+  }
+  QTemporaryFile copy(QDir::tempPath() + QStringLiteral("/sound_XXXXXX.") +
+                      QFileInfo(path).suffix());
+  if (!copy.open()) return;
+  copy.write(source.readAll());
+  copy.close();
+  // Receivers use or copy the file during the signal: it goes when we return.
+  emit startPlayingFileIntoCall(copy.fileName());
+}
+
+void CommunicationsWindow::fileSelectedToInsert(const QString& path) {
+  emit startPlayingFileIntoCall(path);
+}
+
+// ---- Errors ----
+
+void CommunicationsWindow::messageSendingFailed() {
+  auto* box = new QMessageBox(QMessageBox::NoIcon, tr("Error Sending Message"),
+                              tr("Your message could not be sent due to a network issue. Because "
+                                 "of this some chat messages might not be visible in the history."),
+                              QMessageBox::Ok, this);
+  box->setWindowModality(Qt::WindowModal);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->show();
+}
+
+void CommunicationsWindow::onUSSerror(USSClient::USSLIBERROR code, USSClient::ErrorType kind) {
+  const unsigned int c = static_cast<unsigned int>(code);
+  QString text;
+  if (kind == USSClient::StartingShare)
+    text = Utils::StringHelper::shareStartErrorText(c);
+  else if (kind == USSClient::JoiningShare)
+    text = Utils::StringHelper::shareJoinErrorText(c);
+  else
+    text = Utils::StringHelper::shareInitiateErrorText(c);
+  if (text.isEmpty()) return;
+  m_ussError = text;
+  emit ussErrorChanged();
+}
+
+void CommunicationsWindow::showDebugWindow() {
+  CallBasePtr* call = m_session ? m_session->getCall() : nullptr;
+  if (!call || call->getCallState() == kIncomingState || call->getCallState() == kEarlyMediaState)
+    return;
+  // The call debug window is built elsewhere; this is where it opens.
+  ++m_debugRequests;
+  TP_LOG(kLog, TP::Core::Logging::LevelInformation) << "Call debug window asked for";
+}
+
+}  // namespace QML

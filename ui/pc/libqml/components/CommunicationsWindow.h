@@ -1,0 +1,283 @@
+#pragma once
+
+#include <QPointer>
+#include <QSize>
+#include <QString>
+#include <QVariant>
+
+#include <RAZ/Controllers/CommunicationSession.h>
+#include <RAZ/MediaEngine/CallBasePtr.h>
+#include <RAZ/Models/Smileys.h>
+#include <RAZ/Webcollab/USSClient.h>
+#include <tp/core/SmartPtr.h>
+
+#include "libqml/components/CommunicationsWindowLayout.h"
+#include "libqml/window/Window.h"
+
+class QAbstractItemModel;
+class QAbstractButton;
+class QAction;
+class QBoxLayout;
+class QMenu;
+class QMessageBox;
+class QSortFilterProxyModel;
+
+namespace Providers {
+class Factory;
+}
+namespace RAZ {
+namespace Actions {
+class Provider;
+}
+namespace Controllers {
+class ChatInterface;
+}
+namespace Data {
+class FTAdapter;
+}
+namespace Sessions {
+class SessionManagerBase;
+}
+}  // namespace RAZ
+namespace Utils {
+class CommunicationSessionUiHelper;
+class TextFieldActionsHandler;
+}  // namespace Utils
+namespace Widgets {
+namespace Custom {
+class VideoCall;
+}
+}  // namespace Widgets
+
+namespace QML {
+
+class CommunicationOverlay;
+class CommunicationWindowDialpad;
+class View;
+
+// The one window of a communication session: call, video, chat, room
+// participants, shared screen and security classification side by side above
+// a footer, each a scene of its own. Which panes show and how small the
+// window may be follows the session's activity (updateLayout). Closing it
+// ends the session, after asking while a call is active.
+class CommunicationsWindow : public QML::Window {
+  Q_OBJECT
+  Q_PROPERTY(QObject* actionsProvider READ actionsProviderObject CONSTANT)
+  Q_PROPERTY(QObject* session READ sessionObject NOTIFY sessionChanged)
+  Q_PROPERTY(QObject* configXML READ configXml CONSTANT)
+  Q_PROPERTY(QAbstractItemModel* contactModel READ contactModel NOTIFY contactModelChanged)
+  Q_PROPERTY(QObject* messageModel READ messageModel NOTIFY messageModelChanged)
+  Q_PROPERTY(QAbstractItemModel* smileys READ smileys NOTIFY smileysChanged)
+  Q_PROPERTY(QAbstractItemModel* participants READ participants NOTIFY participantsChanged)
+  Q_PROPERTY(QObject* textFieldActionsHandler READ textFieldActionsHandler CONSTANT)
+  Q_PROPERTY(QObject* commsSessionUiHelper READ commsSessionUiHelper CONSTANT)
+  Q_PROPERTY(int newMessageCount READ newMessageCount NOTIFY newMessageCountChanged)
+  Q_PROPERTY(bool showOwnVideo READ showOwnVideo WRITE setShowOwnVideo NOTIFY showOwnVideoChanged)
+  Q_PROPERTY(bool audioEnabled READ audioEnabled CONSTANT)
+  Q_PROPERTY(bool optionsMenuVisible READ optionsMenuVisible NOTIFY optionsMenuVisibleChanged)
+  Q_PROPERTY(QObject* overlay READ overlayObject CONSTANT)
+  Q_PROPERTY(QObject* dialpad READ dialpadRoot CONSTANT)
+  Q_PROPERTY(
+      bool dialpadVisible READ dialpadVisible WRITE setDialpadVisible NOTIFY dialpadVisibleChanged)
+  Q_PROPERTY(QString ussError READ ussError NOTIFY ussErrorChanged)
+  Q_PROPERTY(bool xmppConnected READ xmppConnected NOTIFY xmppConnectedChanged)
+  // The session's call for the scenes. A property, not the session's
+  // getCall(): a scene must never come to own the shared call object.
+  Q_PROPERTY(QObject* activeCall READ activeCall NOTIFY activeCallChanged)
+
+ public:
+  CommunicationsWindow(RAZ::Sessions::SessionManagerBase* sessionManager,
+                       RAZ::Controllers::CommunicationSession* session, Providers::Factory* factory,
+                       bool alwaysOnTop, QWidget* parent = nullptr);
+  ~CommunicationsWindow() override;
+
+  // Loads the scenes; once, after construction.
+  void Activate();
+  // The session has a call: its contact model for transfers and additions.
+  void ActivateCall();
+  void activateChat();
+  void deactivateFileTransfer();
+  void activateShare();
+  void deactivateShare();
+  // The chat transcript model (set by the chat-room handler).
+  void setMessageModel(QObject* model);
+  void setSmileys(TP::Core::Refcounting::SmartPtr<RAZ::Models::SmileysPtr> smileys);
+  // The room's participants, shown sorted.
+  void setParticipantsModel(QAbstractItemModel* model);
+  void setShowOwnVideo(bool show);
+  void setDialpadVisible(bool visible);
+
+  RAZ::Controllers::CommunicationSession* getSession() const;
+  Widgets::Custom::VideoCall* getVideoSurface() const { return m_videoSurface; }
+  bool isAlwaysOnTop() const { return m_alwaysOnTop; }
+
+  // Property readers.
+  QObject* actionsProviderObject() const;
+  RAZ::Actions::Provider* actionsProvider() const { return m_actionsProvider; }
+  QObject* sessionObject() const;
+  QObject* configXml() const { return m_configXml; }
+  QAbstractItemModel* contactModel() const;
+  QObject* messageModel() const { return m_messageModel.data(); }
+  QAbstractItemModel* smileys() const;
+  QAbstractItemModel* participants() const;
+  QObject* textFieldActionsHandler() const;
+  QObject* commsSessionUiHelper() const;
+  int newMessageCount() const { return m_newMessageCount; }
+  bool showOwnVideo() const;
+  bool audioEnabled() const;
+  bool optionsMenuVisible() const { return !m_optionsMenu.isNull(); }
+  QObject* overlayObject() const;
+  CommunicationOverlay* overlay() const { return m_overlay; }
+  QObject* dialpadRoot() const;
+  bool dialpadVisible() const;
+  QString ussError() const { return m_ussError; }
+  bool xmppConnected() const;
+  QObject* activeCall() const;
+
+  // The panes, for the layout and for tests.
+  QWidget* pane(QML::CommsLayout::Pane pane) const;
+  QWidget* footerView() const;
+  // The layout applied last.
+  const QML::CommsLayout::Plan& lastLayout() const { return m_lastPlan; }
+  // The flags the layout reads, computed from the session now.
+  QML::CommsLayout::Flags layoutFlags(uint state) const;
+  // How often the debug window was asked for (its window is another's).
+  int debugWindowRequests() const { return m_debugRequests; }
+  bool isCloseQuestionOpen() const { return m_closeDialogOpen; }
+  QMessageBox* dismissalBox() const;
+
+  QString helpContext() const override;
+  bool canClose() override;
+  QSize minimumWindowSize() const override;
+
+ public slots:
+  void primarySortFieldChanged();
+  void callClassificationsMenuTriggered(QAction* action);
+  void cbCloseConfirmed();
+  void cbCloseRejected();
+  void sessionStateChanged(RAZ::Controllers::CommunicationSession* session, uint oldState,
+                           uint newState, bool incoming);
+  void contactChanged();
+  void contactNameOrPresenceChanged();
+  void setRoomTitle();
+  void callChanged();
+  void videoStateChanged(RAZ::MediaEngine::CallBasePtr* call);
+  void videoDoubleClicked();
+  void incomingMessage();
+  void chatActiveChanged();
+  void openFileSelectDialog();
+  void fileSelected(const QString& path);
+  // A received file's adapter asks where to save (its fileName property,
+  // its accept(QString) slot).
+  void askSaveLocation(QObject* adapter);
+  void saveAcceptedFolder(const QString& fileName);
+  void insertFileIntoCall(const QString& path);
+  void fileSelectedToInsert(const QString& path);
+  void messageSendingFailed();
+  void onKickedFromChat(const QString& kickerName);
+  void onKickedFromShare();
+  void onUSSerror(USSClient::USSLIBERROR code, USSClient::ErrorType kind);
+  void showDebugWindow();
+  void webcollabStateChanged();
+  void openTextFieldMenu();
+  void alwaysOnTopTriggered();
+  void openPreferences();
+  void windowSizeChanged(int width, int height);
+  void updateSession();
+  void showParticipantPopupMenu(QString nick);
+  void toggleShowOwnVideo();
+  // After a dismissal: the session's share and chat end.
+  void closeChatAndShare();
+  void updateLayout(uint state);
+  void updateOwnVideoSize();
+
+  Q_INVOKABLE void showOptionsMenu();
+  Q_INVOKABLE void searchTextChanged(const QString& text);
+  Q_INVOKABLE void addParticipantClicked(QString uri, int contactId);
+  Q_INVOKABLE QMenu* callClassificationsMenu();
+
+ signals:
+  void startFileTransfer(RAZ::Controllers::ChatInterface* chat, QString path);
+  void addFileClicked();
+  void transferCall(RAZ::Controllers::CommunicationSession* session, QString uri);
+  void addParticipant(RAZ::Controllers::CommunicationSession* session, QString uri, int contactId);
+  void startPlayingFileIntoCall(QString path);
+  void playIncomingMessageSound();
+  void sessionChanged();
+  void contactModelChanged();
+  void ftModelChanged();
+  void messageModelChanged();
+  void smileysChanged();
+  void participantsChanged();
+  void newMessageCountChanged();
+  void windowVisible(bool visible, const QML::CommunicationsWindow* window);
+  void chatNotificationAccepted();
+  void callNotificationAccepted();
+  void webcollabNotificationAccepted();
+  void callNotificationIgnored();
+  void webcollabNotificationIgnored();
+  void showOwnVideoChanged();
+  void optionsMenuVisibleChanged();
+  void dialpadVisibleChanged();
+  void ussErrorChanged();
+  void preferenceActivated(int tab = 0);
+  void xmppConnectedChanged();
+  void activeCallChanged();
+
+ protected:
+  bool event(QEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void connectSession();
+  void openCloseConfirmation();
+  void disconnectDialogSignaling();
+  void markTranscriptRead();
+  QMessageBox* openDismissalBox();
+  void applyLimits(QWidget* widget, const QML::CommsLayout::PaneLimits& limits);
+  bool loadScene(QML::View* view, const QString& url);
+  bool handleCallKey(int key);
+
+  QPointer<RAZ::Sessions::SessionManagerBase> m_sessionManager;
+  QPointer<RAZ::Controllers::CommunicationSession> m_session;
+  RAZ::Actions::Provider* m_actionsProvider = nullptr;
+  RAZ::Actions::Provider* m_menuActionsProvider = nullptr;
+  QSortFilterProxyModel* m_participants = nullptr;
+  QObject* m_configXml = nullptr;
+  QSortFilterProxyModel* m_contactModel = nullptr;
+  QPointer<QObject> m_messageModel;
+  TP::Core::Refcounting::SmartPtr<RAZ::Models::SmileysPtr> m_smileys;
+  QPointer<Providers::Factory> m_factory;
+  QString m_lastSaveFolder;
+  int m_newMessageCount = 0;
+  bool m_closeDialogOpen = false;
+  bool m_closeConfirmed = false;
+  Utils::TextFieldActionsHandler* m_textFieldActionsHandler = nullptr;
+  QPointer<QMenu> m_optionsMenu;
+  QString m_ussError;
+  bool m_alwaysOnTop;
+  QML::View* m_callView = nullptr;
+  QML::View* m_chatView = nullptr;
+  QML::View* m_footerView = nullptr;
+  QML::View* m_participantsView = nullptr;
+  QML::View* m_securityBarView = nullptr;
+  Widgets::Custom::VideoCall* m_videoSurface = nullptr;
+  QML::View* m_shareView = nullptr;
+  CommunicationOverlay* m_overlay = nullptr;
+  CommunicationWindowDialpad* m_dialpad = nullptr;
+  QPointer<QMessageBox> m_kickMessageBox;
+  QPointer<QObject> m_closeQuestion;
+  Utils::CommunicationSessionUiHelper* m_sessionUiHelper = nullptr;
+  QBoxLayout* m_contentLayout = nullptr;
+  QBoxLayout* m_columnLayout = nullptr;
+  QML::CommsLayout::Plan m_lastPlan;
+  int m_debugRequests = 0;
+};
+
+}  // namespace QML
