@@ -21,6 +21,7 @@
 #include "Providers/MenuActionProvider.h"
 #include "TestSupport.h"
 #include "Utils/AppPaths.h"
+#include "Utils/Branding.h"
 #include "Utils/ZentUrlHandler.h"
 #include "dialogs/MessageWindow.h"
 #include "libqml/components/LoginWindow.h"
@@ -209,10 +210,33 @@ class TestAppApplication : public QObject {
 
   void startUpRunsEveryStepOnTheShippedTree() {
     AppPaths::setExecutableDirOverride(qEnvironmentVariable("ZENT_DIST_DIR"));
+    // Stored accounts too large to be ours: reported, kept, never written over.
+    const Utils::Branding names =
+        Utils::readBranding(qEnvironmentVariable("ZENT_DIST_DIR") + "/application_name.txt");
+    QCoreApplication::setApplicationName(names.applicationName);
+    QCoreApplication::setOrganizationName(names.organizationName);
+    const QString credentials = RAZ::Utils::Path::writableDataPath() + "/credentials.dat";
+    QVERIFY(QDir().mkpath(QFileInfo(credentials).absolutePath()));
+    {
+      QFile big(credentials);
+      QVERIFY(big.open(QIODevice::WriteOnly));
+      QVERIFY(big.resize(4 * 1024 * 1024 + 1));
+    }
+    SeenMessage seen;
+    ZentTest::answerNextMessage(QDialogButtonBox::Ok, [&seen](Dialogs::MessageWindow* m) {
+      seen.title = m->windowTitle();
+      seen.text = m->messageLabel()->text();
+    });
     m_log.clear();
     const bool ok = app()->initialize();
     ZentTest::installStrictMessageHandler();
     QVERIFY(ok);
+    QTRY_VERIFY(!seen.text.isEmpty());
+    QCOMPARE(seen.title, QString("Stored Accounts"));
+    QVERIFY2(seen.text.contains(credentials + " could not be read: it is larger than 4 MiB"),
+             qPrintable(seen.text));
+    QVERIFY2(seen.text.contains("kept as " + credentials + ".unreadable"), qPrintable(seen.text));
+    QCOMPARE(QFileInfo(credentials + ".unreadable").size(), qint64(4 * 1024 * 1024 + 1));
     QCOMPARE(QCoreApplication::applicationName(), QString("Zent"));
     QVERIFY(m_log.containsMessage(
         "Application initialization is complete. User agent is: Zent/20.1.1.231 ("));

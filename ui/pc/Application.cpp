@@ -232,7 +232,6 @@ bool Application::initialize() {
     enableBasicLogging(app.value(QStringLiteral("settings/loggingenabled"), false).toBool());
   }
   const QString credentialsPath = dataDir + QStringLiteral("/credentials.dat");
-  const bool credentialsExisted = QFile::exists(credentialsPath);
   const bool initialized = m_client->Initialize(  // 13
       m_configContainer, credentialsPath, &m_cipher,
       [](const QString& name, QObject* parent) { return new QFile(name, parent); },
@@ -244,7 +243,7 @@ bool Application::initialize() {
     return false;
   }
 
-  reportUnreadableCredentials(credentialsPath, credentialsExisted);
+  reportUnreadableCredentials();
 
   m_watcher = Preferences::createWatcher(this);  // 14
 

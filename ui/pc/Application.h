@@ -46,6 +46,11 @@ class Controller;
 namespace Configuration {
 class Config;
 }
+namespace Utils {
+namespace Credentials {
+class CredentialsManager;
+}
+}  // namespace Utils
 }  // namespace RAZ
 
 namespace QML {
@@ -100,6 +105,10 @@ class Application : public QtSingleApplication {
   // joined by one blank, or "activate!" without any.
   static QString secondInstanceMessage(int argc, char** argv);
   static QString secondInstanceMessage(const QStringList& arguments);
+  // What the user is told when the stored accounts could not be read: which
+  // file, why, and where it is kept; empty when they read well.
+  static QString unreadableCredentialsText(
+      const RAZ::Utils::Credentials::CredentialsManager& manager);
   // The product links a second-instance message carries, in order.
   static QStringList zentLinksInMessage(const QString& message);
   // The page openPreferences opens for a requested page.
@@ -203,7 +212,7 @@ class Application : public QtSingleApplication {
   void chooseLanguage();
   bool prepareSettingsStore();
   bool loadTheme();
-  void reportUnreadableCredentials(const QString& path, bool existedBefore);
+  void reportUnreadableCredentials();
   void dropMainWindow();
   void dropServiceVerification();
 
