@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QSettings>
 
+#include <RAZ/Settings.h>
+
 namespace Utils {
 
 SeedResult seedUserSettings(const QString& installationFile, const QString& userFile,
@@ -19,7 +21,7 @@ SeedResult seedUserSettings(const QString& installationFile, const QString& user
     return SeedResult::Copied;
   }
   const QString key = QStringLiteral("settings/simplifiedSslHandling");
-  QSettings user(userFile, QSettings::IniFormat);
+  QSettings user(userFile, RAZ::Settings::safeIniFormat());
   QSettings installation(installationFile, QSettings::IniFormat);
   if (!user.contains(key) && installation.value(key, false).toBool()) {
     user.setValue(key, true);
