@@ -40,8 +40,8 @@ class TestAppSmoke : public QObject {
     // listens for second starts once start-up has completed).
     bool up = false;
     for (int attempt = 0; attempt < 12 && !up && first.state() == QProcess::Running; ++attempt)
-      up = QtSingleApplication::sendMessageTo(QtSingleApplication::serverNameFor(id), "activate!",
-                                              5000);
+      up = QtSingleApplication::sendMessageTo(
+          QtSingleApplication::serverPathFor(id, home.filePath("run")), "activate!", 5000);
     QVERIFY2(up, "the program never answered");
     QCOMPARE(first.state(), QProcess::Running);
 

@@ -187,6 +187,32 @@ bool Application::fail(const char* title, const char* text, const QString& arg1,
   return false;
 }
 
+int Application::reportInstanceFailure() {
+  setupApplicationInfo();
+  const QString name = QCoreApplication::applicationName();
+  //: %1 is the application's name, %2 what failed and where
+  const QString text = tr("%1 cannot start because %2.").arg(name, instanceError());
+  TP_LOG("Application::reportInstanceFailure", 5) << text;
+  qCritical("%s", qPrintable(text));
+  Dialogs::MessageWindow::critical(name + QStringLiteral(": ") + tr("Start-up Error"), text, false,
+                                   QDialogButtonBox::Ok, nullptr, nullptr);
+  return 1;
+}
+
+int Application::reportUnansweredSecondStart() {
+  setupApplicationInfo();
+  const QString name = QCoreApplication::applicationName();
+  //: %1 is the application's name, %2 the lock file of the running one
+  const QString text = tr("%1 is already running but does not answer (its lock is %2). Close it, "
+                          "or end its process, and start %1 again.")
+                           .arg(name, QDir::toNativeSeparators(lockPath()));
+  TP_LOG("Application::reportUnansweredSecondStart", 5) << text;
+  qCritical("%s", qPrintable(text));
+  Dialogs::MessageWindow::critical(name + QStringLiteral(": ") + tr("Start-up Error"), text, false,
+                                   QDialogButtonBox::Ok, nullptr, nullptr);
+  return 1;
+}
+
 bool Application::initialize() {
   setupApplicationInfo();          // 1
   setupBreakpad();                 // 2

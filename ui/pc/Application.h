@@ -98,6 +98,14 @@ class Application : public QtSingleApplication {
   bool initialize();
   bool event(QEvent* event) override;
 
+  // Start-up failures met before initialize(): each shows a message window
+  // that says what failed and where, and gives main its exit code.
+  // The single-instance lock could not be taken (full disk, something in its
+  // place, no private folder).
+  int reportInstanceFailure();
+  // A running instance holds the lock but did not take this start's message.
+  int reportUnansweredSecondStart();
+
   const RAZ::Configuration::Config* getConfig() const;
   bool isAlwaysOnTop() const;
 
