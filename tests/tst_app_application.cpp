@@ -208,6 +208,70 @@ class TestAppApplication : public QObject {
     QVERIFY(!app()->loginWindow());
   }
 
+  void startUpFailsOnAnUnusableDataFolder() {
+    // A plain file where the data folder's parent should be: the folder can
+    // never be made (the tests run as root, which permission bits do not stop).
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath("blocker"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QByteArray oldData = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath("blocker/share")));
+    AppPaths::setExecutableDirOverride(qEnvironmentVariable("ZENT_DIST_DIR"));
+    SeenMessage seen;
+    ZentTest::answerNextMessage(QDialogButtonBox::Ok, [&seen](Dialogs::MessageWindow* m) {
+      seen.title = m->windowTitle();
+      seen.text = m->messageLabel()->text();
+    });
+    m_log.clear();
+    const bool ok = app()->initialize();
+    ZentTest::installStrictMessageHandler();
+    const QString dataDir = RAZ::Utils::Path::writableDataPath();
+    qputenv("XDG_DATA_HOME", oldData);
+    QVERIFY(!ok);
+    QCOMPARE(seen.title, QString("Zent: Data Folder Error"));
+    QVERIFY2(seen.text.startsWith("The folder for your settings and accounts cannot be used: " +
+                                  dataDir + " is not a folder"),
+             qPrintable(seen.text));
+    QCOMPARE(m_log.find("AppLogger", "Application::initialize", 5).size(), 1);
+    QVERIFY(!app()->loginWindow());
+  }
+
+  void dataFolderProblems() {
+    QTemporaryDir dir;
+    QVERIFY(Application::dataFolderProblem(dir.path()).isEmpty());
+    QVERIFY(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());  // probe removed
+    QVERIFY(!Application::dataFolderProblem(QString()).isEmpty());
+    QVERIFY(Application::dataFolderProblem(dir.filePath("missing")).contains("missing"));
+  }
+
+  void failuresBeforeStartUpAreShownAndEndTheProgram_data() {
+    QTest::addColumn<bool>("unanswered");
+    QTest::newRow("lock cannot be taken") << false;
+    QTest::newRow("running instance does not answer") << true;
+  }
+  void failuresBeforeStartUpAreShownAndEndTheProgram() {
+    QFETCH(bool, unanswered);
+    AppPaths::setExecutableDirOverride(qEnvironmentVariable("ZENT_DIST_DIR"));
+    SeenMessage seen;
+    ZentTest::answerNextMessage(QDialogButtonBox::Ok, [&seen](Dialogs::MessageWindow* m) {
+      seen.title = m->windowTitle();
+      seen.text = m->messageLabel()->text();
+    });
+    const int code =
+        unanswered ? app()->reportUnansweredSecondStart() : app()->reportInstanceFailure();
+    ZentTest::installStrictMessageHandler();
+    ZentTest::takeMessages();
+    QCOMPARE(code, 1);
+    QCOMPARE(seen.title, QString("Zent: Start-up Error"));
+    if (unanswered)
+      QVERIFY2(seen.text.startsWith("Zent is already running but does not answer (its lock is " +
+                                    app()->lockPath() + ")"),
+               qPrintable(seen.text));
+    else
+      QVERIFY2(seen.text.startsWith("Zent cannot start because "), qPrintable(seen.text));
+  }
+
   void startUpRunsEveryStepOnTheShippedTree() {
     AppPaths::setExecutableDirOverride(qEnvironmentVariable("ZENT_DIST_DIR"));
     // Stored accounts too large to be ours: reported, kept, never written over.

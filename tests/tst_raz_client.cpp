@@ -226,8 +226,10 @@ class TestRazClient : public QObject {
       QVERIFY(!client->Initialize(nullptr, m_dataDir + "/credentials.dat", &m_cipher, {}, {}));
       QVERIFY(!client->Initialize(&container, m_dataDir + "/credentials.dat", nullptr, {}, {}));
       QVERIFY(!client->Initialize(&container, QString(), &m_cipher, {}, {}));
+      QVERIFY(client->initializeError().contains("file for the stored accounts"));
       TP::Crypto::Blowfish unkeyed;
       QVERIFY(!client->Initialize(&container, m_dataDir + "/credentials.dat", &unkeyed, {}, {}));
+      QVERIFY(client->initializeError().contains("key"));
       QVERIFY(!client->isInitialized());
       QCOMPARE(client->getCredentialsManager(), nullptr);
     }
@@ -241,8 +243,13 @@ class TestRazClient : public QObject {
       QVERIFY(!client->Initialize(&container, dir.path() + "/blocker/sub/credentials.dat",
                                   &m_cipher, {}, {}));
       QVERIFY(!client->isInitialized());
+      // The reason names the folder at fault.
+      QCOMPARE(client->initializeError(),
+               QString("The folder %1/blocker/sub for the stored accounts cannot be created.")
+                   .arg(dir.path()));
       // It may be retried with a usable path.
       QVERIFY(initialize(*client, container));
+      QVERIFY(client->initializeError().isEmpty());
     }
   }
 

@@ -13,6 +13,7 @@
 #include <QResource>
 #include <QScreen>
 #include <QSettings>
+#include <QTemporaryFile>
 #include <QTranslator>
 #include <QWebSettings>
 
@@ -177,14 +178,28 @@ int Application::preferencesPage(int tab) { return (tab >= 0 && tab <= 5) ? tab 
 // Start-up
 
 bool Application::fail(const char* title, const char* text, const QString& arg1,
-                       const QString& arg2) {
+                       const QString& arg2, const QString& detail) {
   QString message = tr(text);
   if (!arg1.isNull()) message = message.arg(arg1);
   if (!arg2.isNull()) message = message.arg(arg2);
+  if (!detail.isEmpty()) message += QLatin1Char('\n') + detail;
   Dialogs::MessageWindow::critical(
       QCoreApplication::applicationName() + QStringLiteral(": ") + tr(title), message,
       isAlwaysOnTop(), QDialogButtonBox::Ok, nullptr, nullptr);
   return false;
+}
+
+QString Application::dataFolderProblem(const QString& dataDir) {
+  if (dataDir.isEmpty()) return tr("the system offers no folder for your data");
+  const QString shown = QDir::toNativeSeparators(dataDir);
+  if (!QFileInfo(dataDir).isDir())
+    return tr("%1 is not a folder and cannot be made one").arg(shown);
+  // Permission bits do not tell (a read-only disk, a full one, an
+  // administrator's account): try it.
+  QTemporaryFile probe(dataDir + QStringLiteral("/.zent-write-XXXXXX"));
+  if (!probe.open() || probe.write("x", 1) != 1 || !probe.flush())
+    return tr("%1 cannot be written: %2").arg(shown, probe.errorString());
+  return QString();
 }
 
 int Application::reportInstanceFailure() {
@@ -223,6 +238,15 @@ bool Application::initialize() {
   if (!prepareSettingsStore()) {                                                // 6
     fail(QT_TR_NOOP("UI setting error"), QT_TR_NOOP("Couldn't find UI settings file"));
     TP_LOG("Application::initialize", 5) << "Couldn't find UI settings file";
+    return false;
+  }
+  // Without a folder to keep settings, accounts and logs in, nothing the
+  // user does would last: say so and where, instead of failing later.
+  const QString dataProblem = dataFolderProblem(RAZ::Utils::Path::writableDataPath());
+  if (!dataProblem.isEmpty()) {
+    fail(QT_TR_NOOP("Data Folder Error"),
+         QT_TR_NOOP("The folder for your settings and accounts cannot be used: %1."), dataProblem);
+    TP_LOG("Application::initialize", 5) << "Data folder unusable: " << dataProblem;
     return false;
   }
 
@@ -264,8 +288,10 @@ bool Application::initialize() {
       {QStringLiteral(":/sounds/busy.wav"), QStringLiteral(":/sounds/congestion.wav")});
   if (!initialized) {
     fail(QT_TR_NOOP("Initialization Error"),
-         QT_TR_NOOP("Initialization of the application failed!"));
-    TP_LOG("Application::initialize", 5) << "Initialization of the application failed!";
+         QT_TR_NOOP("Initialization of the application failed!"), QString(), QString(),
+         m_client->initializeError());
+    TP_LOG("Application::initialize", 5)
+        << "Initialization of the application failed! " << m_client->initializeError();
     return false;
   }
 

@@ -105,6 +105,9 @@ class Application : public QtSingleApplication {
   int reportInstanceFailure();
   // A running instance holds the lock but did not take this start's message.
   int reportUnansweredSecondStart();
+  // Why the data folder cannot hold the user's files (naming it), or empty
+  // when it is a folder that takes a new file.
+  static QString dataFolderProblem(const QString& dataDir);
 
   const RAZ::Configuration::Config* getConfig() const;
   bool isAlwaysOnTop() const;
@@ -215,8 +218,9 @@ class Application : public QtSingleApplication {
   void openPreferences(int tab);
 
  private:
+  // Shows a start-up failure; `detail` (what and where) goes on a line of its own.
   bool fail(const char* title, const char* text, const QString& arg1 = QString(),
-            const QString& arg2 = QString());
+            const QString& arg2 = QString(), const QString& detail = QString());
   void chooseLanguage();
   bool prepareSettingsStore();
   bool loadTheme();
