@@ -13,9 +13,13 @@
 
 #include <thread>
 
+#include <RAZ/ConfigContainer.h>
+#include <RAZ/ProgramKey.h>
 #include <RAZ/Settings.h>
 #include <RAZ/Utils/Path.h>
+#include <TP/Bytes.h>
 #include <TP/Core/Logging.h>
+#include <TP/Crypto/Blowfish.h>
 
 #include "Application.h"
 #include "Providers/MenuActionProvider.h"
@@ -243,6 +247,41 @@ class TestAppApplication : public QObject {
     QVERIFY(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());  // probe removed
     QVERIFY(!Application::dataFolderProblem(QString()).isEmpty());
     QVERIFY(Application::dataFolderProblem(dir.filePath("missing")).contains("missing"));
+  }
+
+  void unreadableConfigurationsAreNamed() {
+    QTemporaryDir dir;
+    {
+      QFile junk(dir.filePath("config_broken.xml"));
+      QVERIFY(junk.open(QIODevice::WriteOnly));
+      junk.write("not enciphered at all");
+      QFile empty(dir.filePath("config_empty.xml"));
+      QVERIFY(empty.open(QIODevice::WriteOnly));
+    }
+    TP::Crypto::Blowfish cipher;
+    QVERIFY(cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode()));
+    RAZ::ConfigContainer container;
+    container.setCipher(&cipher);
+    container.setSearchFolders({dir.path()});
+    QCOMPARE(container.reloadConfigFiles(), 0);
+    QString text = Application::configurationProblemText(container);
+    QVERIFY2(text.startsWith("No configuration could be loaded (looked in " + dir.path() + ")."),
+             qPrintable(text));
+    QVERIFY2(text.contains(dir.filePath("config_broken.xml") + ": does not decipher"),
+             qPrintable(text));
+    QVERIFY(text.contains(dir.filePath("config_empty.xml") + ": empty"));
+
+    // A usable configuration further on: only the unread files are named.
+    container.setSearchFolders({dir.path(), qEnvironmentVariable("ZENT_DIST_DIR")});
+    QVERIFY(container.reloadConfigFiles() > 0);
+    text = Application::configurationProblemText(container);
+    QVERIFY2(text.startsWith("These configuration files could not be read:\n"), qPrintable(text));
+    QVERIFY(text.contains("config_broken.xml"));
+
+    // All well: nothing to say.
+    container.setSearchFolders({qEnvironmentVariable("ZENT_DIST_DIR")});
+    QVERIFY(container.reloadConfigFiles() > 0);
+    QVERIFY(Application::configurationProblemText(container).isEmpty());
   }
 
   void failuresBeforeStartUpAreShownAndEndTheProgram_data() {

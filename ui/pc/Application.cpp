@@ -202,6 +202,23 @@ QString Application::dataFolderProblem(const QString& dataDir) {
   return QString();
 }
 
+QString Application::configurationProblemText(const RAZ::ConfigContainer& container) {
+  QStringList parts;
+  if (container.configNames().isEmpty()) {
+    QStringList folders;
+    for (const QString& folder : container.searchFolders())
+      folders << QDir::toNativeSeparators(QDir::cleanPath(folder));
+    //: %1 lists folders
+    parts << tr("No configuration could be loaded (looked in %1). Signing in is not possible until "
+                "the program is reinstalled.")
+                 .arg(folders.join(QStringLiteral(", ")));
+  }
+  if (!container.unreadableFiles().isEmpty())
+    parts << tr("These configuration files could not be read:") + QLatin1Char('\n') +
+                 container.unreadableFiles().join(QLatin1Char('\n'));
+  return parts.join(QStringLiteral("\n\n"));
+}
+
 int Application::reportInstanceFailure() {
   setupApplicationInfo();
   const QString name = QCoreApplication::applicationName();
@@ -296,6 +313,12 @@ bool Application::initialize() {
   }
 
   reportUnreadableCredentials();
+  const QString configurationProblem = configurationProblemText(*m_configContainer);
+  if (!configurationProblem.isEmpty()) {
+    TP_LOG("Application::initialize", 4) << configurationProblem;
+    Dialogs::MessageWindow::showWarning(tr("Configuration Error"), configurationProblem, false,
+                                        QDialogButtonBox::Ok, nullptr);
+  }
 
   m_watcher = Preferences::createWatcher(this);  // 14
 

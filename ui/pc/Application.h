@@ -108,6 +108,9 @@ class Application : public QtSingleApplication {
   // Why the data folder cannot hold the user's files (naming it), or empty
   // when it is a folder that takes a new file.
   static QString dataFolderProblem(const QString& dataDir);
+  // What the user is told about configuration files that could not be read
+  // and about having none at all; empty when all is well.
+  static QString configurationProblemText(const RAZ::ConfigContainer& container);
 
   const RAZ::Configuration::Config* getConfig() const;
   bool isAlwaysOnTop() const;
