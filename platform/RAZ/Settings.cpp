@@ -54,8 +54,9 @@ bool parseIni(const QByteArray& text, const QString& folder, QSettings::Settings
   if (text.isEmpty()) return true;
   QTemporaryFile scratch(folder + QStringLiteral("/.settings-XXXXXX"));
   if (!scratch.open() || scratch.write(text) != text.size() || !scratch.flush()) {
-    TP_LOG("RAZ::Settings::parseIni", 4) << "Cannot prepare settings text for reading in " << folder
-                                         << ": " << scratch.errorString();
+    TP_LOG("RAZ::Settings::parseIni", TP::Core::Logging::LevelError)
+        << "Cannot prepare settings text for reading in " << folder << ": "
+        << scratch.errorString();
     return false;
   }
   scratch.close();
@@ -98,14 +99,14 @@ bool renderIni(const QSettings::SettingsMap& map, const QString& folder, QByteAr
 bool writeSafeIni(QIODevice& device, const QSettings::SettingsMap& map) {
   QByteArray text;
   if (!renderIni(map, scratchFolder(device), text)) {
-    TP_LOG("RAZ::Settings::writeSafeIni", 4)
+    TP_LOG("RAZ::Settings::writeSafeIni", TP::Core::Logging::LevelError)
         << "Settings not written: the text could not be prepared in " << scratchFolder(device);
     return false;
   }
   bool written = device.write(text) == text.size();
   if (auto* file = qobject_cast<QFileDevice*>(&device)) written = written && file->flush();
   if (!written) {
-    TP_LOG("RAZ::Settings::writeSafeIni", 4)
+    TP_LOG("RAZ::Settings::writeSafeIni", TP::Core::Logging::LevelError)
         << "Settings not written, the old file is kept: " << device.errorString();
     return false;
   }
@@ -121,7 +122,8 @@ Settings::Settings(int scope, QObject* parent)
     : Settings(validScope(scope) ? static_cast<SettingsType>(scope) : Settings::User,
                validScope(scope), parent) {
   if (!validScope(scope))
-    TP_LOG("RAZ::Settings::Settings", 4) << "Unknown settings scope " << scope;
+    TP_LOG("RAZ::Settings::Settings", TP::Core::Logging::LevelError)
+        << "Unknown settings scope " << scope;
 }
 
 Settings::Settings(SettingsType scope, bool valid, QObject* parent)
@@ -156,7 +158,8 @@ QString Settings::fileName(SettingsType scope) {
 
 void Settings::setPath(SettingsType scope, const QString& folder) {
   if (!validScope(scope)) {
-    TP_LOG("RAZ::Settings::setPath", 4) << "Unknown settings scope " << static_cast<int>(scope);
+    TP_LOG("RAZ::Settings::setPath", TP::Core::Logging::LevelError)
+        << "Unknown settings scope " << static_cast<int>(scope);
     return;
   }
   QMutexLocker lock(&pathMutex());
@@ -196,7 +199,7 @@ bool Settings::isWritable() const {
 
 void Settings::setValue(const QString& key, const QVariant& value) {
   if (!isWritable()) {
-    TP_LOG("RAZ::Settings::setValue", 3)
+    TP_LOG("RAZ::Settings::setValue", TP::Core::Logging::LevelWarning)
         << "Refused to write " << key << " into read-only or unset settings scope "
         << static_cast<int>(m_scope);
     return;
@@ -206,7 +209,7 @@ void Settings::setValue(const QString& key, const QVariant& value) {
 
 void Settings::remove(const QString& key) {
   if (!isWritable()) {
-    TP_LOG("RAZ::Settings::remove", 3)
+    TP_LOG("RAZ::Settings::remove", TP::Core::Logging::LevelWarning)
         << "Refused to remove " << key << " from read-only or unset settings scope "
         << static_cast<int>(m_scope);
     return;

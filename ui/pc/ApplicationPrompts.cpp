@@ -19,6 +19,7 @@
 #include "Application.h"
 #include "Providers/Factory.h"
 #include "Providers/MenuActionProvider.h"
+#include "Utils/ConfigIds.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/PasswordChangeNotification.h"
 #include "dialogs/PreferencesWindow.h"
@@ -75,7 +76,7 @@ void Application::reportUnreadableCredentials() {
   if (!manager) return;
   const QString text = unreadableCredentialsText(*manager);
   if (text.isEmpty()) return;
-  TP_LOG("Application::reportUnreadableCredentials", 4) << text;
+  TP_LOG("Application::reportUnreadableCredentials", TP::Core::Logging::LevelError) << text;
   Dialogs::MessageWindow::showWarning(tr("Stored Accounts"), text, false, QDialogButtonBox::Ok,
                                       nullptr);
 }
@@ -87,7 +88,7 @@ void Application::onRequestProxyCredentials(bool error, const QString& username,
                                             const QString& password, bool isSecured,
                                             QObject* caller, const QString& callback) {
   if (!caller || callback.size() < 2 || !callback.contains(QLatin1Char('('))) {
-    TP_LOG("Application::onRequestProxyCredentials", 4)
+    TP_LOG("Application::onRequestProxyCredentials", TP::Core::Logging::LevelError)
         << "Proxy credentials asked without a receiver";
     return;
   }
@@ -95,7 +96,7 @@ void Application::onRequestProxyCredentials(bool error, const QString& username,
     const QString method = callback.mid(1).section(QLatin1Char('('), 0, 0);
     if (!QMetaObject::invokeMethod(caller, method.toLatin1().constData(), Qt::QueuedConnection,
                                    Q_ARG(QString, QString()), Q_ARG(QString, QString())))
-      TP_LOG("Application::onRequestProxyCredentials", 4)
+      TP_LOG("Application::onRequestProxyCredentials", TP::Core::Logging::LevelError)
           << "The receiver has no method " << method;
     return;
   }
@@ -112,7 +113,7 @@ void Application::onRequestProxyCredentials(bool error, const QString& username,
   const QByteArray slot = callback.toLatin1();
   if (!connect(dialog, SIGNAL(credentialsProvided(const QString&, const QString&)), caller,
                slot.constData()))
-    TP_LOG("Application::onRequestProxyCredentials", 4)
+    TP_LOG("Application::onRequestProxyCredentials", TP::Core::Logging::LevelError)
         << "The receiver cannot take the answer " << callback;
   dialog->show();
 }
@@ -139,7 +140,8 @@ void Application::newVersionFound(bool mandatory, const QUrl& url) {
            "application."),
         false, isAlwaysOnTop(), QDialogButtonBox::Yes | QDialogButtonBox::Close, nullptr);
     if (result == 0) {
-      TP_LOG("Application::newVersionFound", 2) << "Mandatory update refused; quitting";
+      TP_LOG("Application::newVersionFound", TP::Core::Logging::LevelInformation)
+          << "Mandatory update refused; quitting";
       cbQuit();
       return;
     }
@@ -155,7 +157,7 @@ void Application::newVersionFound(bool mandatory, const QUrl& url) {
   // The address comes from the service: only a web address is handed on.
   const bool opened = isWebAddress(url) && QDesktopServices::openUrl(url);
   if (!opened) {
-    TP_LOG("Application::newVersionFound", 4)
+    TP_LOG("Application::newVersionFound", TP::Core::Logging::LevelError)
         << "Failed to open the download address " << url.toString();
     Dialogs::MessageWindow::information(
         tr("Error Downloading New Version"),
@@ -170,9 +172,10 @@ void Application::onShowDisclaimerDialog() {
   const RAZ::Configuration::Config* config = getConfig();
   QString mode;
   if (config)
-    mode = config->getString(384);
+    mode = config->getString(Utils::ConfigId::EmergencyDisclaimer);
   else
-    TP_LOG("Application::onShowDisclaimerDialog", 2) << "Config is NULL";
+    TP_LOG("Application::onShowDisclaimerDialog", TP::Core::Logging::LevelInformation)
+        << "Config is NULL";
   const QDialogButtonBox::StandardButtons buttons =
       mode == QLatin1String("disabled") ? QDialogButtonBox::Ok
                                         : (QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -191,12 +194,14 @@ void Application::onShowDisclaimerDialog() {
     return;
   }
   if (config) {
-    const QUrl url(config->getString(385), QUrl::TolerantMode);
+    const QUrl url(config->getString(Utils::ConfigId::DisclaimerRejectionAddress),
+                   QUrl::TolerantMode);
     if (isWebAddress(url)) {
       if (!QDesktopServices::openUrl(url))
-        TP_LOG("Application::onShowDisclaimerDialog", 4) << "Failed to open " << url.toString();
+        TP_LOG("Application::onShowDisclaimerDialog", TP::Core::Logging::LevelError)
+            << "Failed to open " << url.toString();
     } else if (!url.isEmpty()) {
-      TP_LOG("Application::onShowDisclaimerDialog", 4)
+      TP_LOG("Application::onShowDisclaimerDialog", TP::Core::Logging::LevelError)
           << "The disclaimer address is not a web address: " << url.toString();
     }
   }
@@ -221,7 +226,8 @@ void Application::cbActionPreferences() {
     page = s->property("tab").toInt();
     s->setProperty("tab", QVariant());
   }
-  TP_LOG("Application::cbActionPreferences", 2) << "Preferences page " << page;
+  TP_LOG("Application::cbActionPreferences", TP::Core::Logging::LevelInformation)
+      << "Preferences page " << page;
   if (!m_preferencesWindow) {
     Dialogs::PreferencesWindow* window = Dialogs::PreferencesWindow::create(
         m_watcher, sessionManager(), m_translators, page,
@@ -263,8 +269,9 @@ void Application::xsiCredentialsDaysLeft(int days) {
   RAZ::Utils::Credentials::CredentialsManager* manager = session->credentialsManager();
   if (!manager) return;
   const RAZ::Configuration::Config* config = session->configuration();
-  if (!config || config->getString(366).isEmpty()) {
-    TP_LOG("Application::xsiCredentialsDaysLeft", 4) << "Xsi profile path not configured";
+  if (!config || config->getString(Utils::ConfigId::XsiProfilePath).isEmpty()) {
+    TP_LOG("Application::xsiCredentialsDaysLeft", TP::Core::Logging::LevelError)
+        << "Xsi profile path not configured";
     return;
   }
   RAZ::Xsi::XsiCredentialsControl* control = session->xsiCredentialsControl();
@@ -296,7 +303,8 @@ void Application::storeChangedCredentials(
   RAZ::Utils::Credentials::CredentialsManager* manager =
       session ? session->credentialsManager() : nullptr;
   if (!manager) {
-    TP_LOG("Application::storeChangedCredentials", 3) << "No session: the account is not stored";
+    TP_LOG("Application::storeChangedCredentials", TP::Core::Logging::LevelWarning)
+        << "No session: the account is not stored";
     return;
   }
   RAZ::Utils::Credentials::UserCredentials stored = credentials;

@@ -78,7 +78,7 @@ void CredentialsManager::keepUnreadFile(LoadProblem problem, const QString& deta
         QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmsszzz"));
     if (std::rename(QFile::encodeName(aside).constData(), QFile::encodeName(older).constData()) !=
         0)
-      TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", 4)
+      TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", TP::Core::Logging::LevelError)
           << "Cannot move " << aside << " aside";
   }
   // A plain rename: it works for a file we may not read and for a folder.
@@ -88,7 +88,7 @@ void CredentialsManager::keepUnreadFile(LoadProblem problem, const QString& deta
   // A file that could not be moved aside must never be overwritten.
   m_saveBlocked = !moved;
   m_keptAs = moved ? aside : m_path;
-  TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", 4)
+  TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", TP::Core::Logging::LevelError)
       << "The credentials file " << m_path << " could not be read (" << static_cast<int>(problem)
       << ": " << detail << "); "
       << (moved ? "kept aside as " + aside
@@ -102,12 +102,13 @@ bool CredentialsManager::load() {
   m_keptAs.clear();
   m_saveBlocked = false;
   if (m_path.isEmpty()) {
-    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", 4) << "No credentials file given";
+    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", TP::Core::Logging::LevelError)
+        << "No credentials file given";
     return false;
   }
   const QFileInfo info(m_path);
   if (!QDir().mkpath(info.absolutePath())) {
-    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", 5)
+    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", TP::Core::Logging::LevelFatal)
         << "Cannot create the credentials folder " << info.absolutePath();
     return false;
   }
@@ -157,12 +158,13 @@ bool CredentialsManager::load() {
 
 bool CredentialsManager::save() {
   if (m_saveBlocked) {
-    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", 4)
+    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", TP::Core::Logging::LevelError)
         << "The unreadable credentials file is still in place: not overwritten";
     return false;
   }
   if (!m_cipher) {
-    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", 4) << "No cipher: not saved";
+    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", TP::Core::Logging::LevelError)
+        << "No cipher: not saved";
     return false;
   }
   QJsonArray accounts;
@@ -179,7 +181,8 @@ bool CredentialsManager::save() {
   const QByteArray enciphered =
       m_cipher->Encrypt(QJsonDocument(root).toJson(QJsonDocument::Compact), &ok);
   if (!ok) {
-    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", 4) << "Enciphering failed";
+    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", TP::Core::Logging::LevelError)
+        << "Enciphering failed";
     return false;
   }
 
@@ -189,7 +192,7 @@ bool CredentialsManager::save() {
   // Create the file empty, restrict it to the user, and only then write.
   if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate) ||
       !file->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", 4)
+    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", TP::Core::Logging::LevelError)
         << "Cannot create " << temp << ": " << file->errorString();
     file->close();
     QFile::remove(temp);
@@ -199,7 +202,7 @@ bool CredentialsManager::save() {
   file->close();
   if (!written || std::rename(QFile::encodeName(temp).constData(),
                               QFile::encodeName(m_path).constData()) != 0) {
-    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", 4)
+    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", TP::Core::Logging::LevelError)
         << "Cannot write the credentials file " << m_path;
     QFile::remove(temp);
     return false;
@@ -261,7 +264,8 @@ void CredentialsManager::addCredentials(const UserCredentials& given) {
       credentials.hasCredentials(m_loginType) ? m_loginType : credentials.types().first();
   const QString name = credentials.getCredentials(type).getUsername();
   if (name.isEmpty()) {
-    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::addCredentials", 3)
+    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::addCredentials",
+           TP::Core::Logging::LevelWarning)
         << "Account without a user name not stored";
     return;
   }
