@@ -67,7 +67,7 @@ void BenchMarkers::mark(const char* marker) {
 // once: only a paint after the first rendering shows the window.
 void BenchMarkers::watchRendering(QObject* object) {
   auto* view = qobject_cast<QML::View*>(object);
-  if (!view || !view->quickWindow() || m_watched.contains(object)) return;
+  if (!view || !view->quickWindow()) return;
   m_watched.insert(object);
   QPointer<QML::View> guard(view);
   connect(
@@ -99,9 +99,10 @@ void BenchMarkers::signInAutomatically(QObject* loginWindow) {
 }
 
 bool BenchMarkers::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Show && qobject_cast<QML::View*>(watched)) {
-    watchRendering(watched);
-  } else if (event->type() == QEvent::Paint && m_rendered.contains(watched)) {
+  // Watched from its first event: a scene may be rendered before its widget
+  // is shown, and not again when nothing in it changes.
+  if (!m_watched.contains(watched) && qobject_cast<QML::View*>(watched)) watchRendering(watched);
+  if (event->type() == QEvent::Paint && m_rendered.contains(watched)) {
     QWidget* window = static_cast<QWidget*>(watched)->window();
     if (const char* marker = markerFor(window)) {
       mark(marker);
