@@ -280,6 +280,7 @@ class TestDemoService : public QObject {
     QTest::newRow("negative") << QByteArray("-5") << 12;
     QTest::newRow("not a number") << QByteArray("many") << 12;
     QTest::newRow("one") << QByteArray("1") << 1;
+    QTest::newRow("three hundred") << QByteArray("300") << 300;
     QTest::newRow("five thousand") << QByteArray("5000") << 5000;
   }
 
@@ -319,9 +320,16 @@ class TestDemoService : public QObject {
     }
     QCOMPARE(ids.size(), expected);
     QCOMPARE(addresses.size(), expected);
-    SessionManagerBase* session = open();
-    QVERIFY(session);
-    QCOMPARE(contactList(session)->rowCount(), expected);
+    // A session is built from them (the large book is left to the
+    // benchmark: building it is slow under the sanitizers).
+    if (expected <= 300) {
+      qputenv("ZENT_DEMO_CONTACTS", value);
+      Service::instance().reset();
+      SessionManagerBase* session = open();
+      qunsetenv("ZENT_DEMO_CONTACTS");
+      QVERIFY(session);
+      QCOMPARE(contactList(session)->rowCount(), expected);
+    }
     Service::instance().reset();
   }
 
