@@ -7,7 +7,8 @@
 //
 // The program reports its windows with ZENT_BENCH_MARKERS=1 (one line per
 // first frame: "zent-bench <marker> <CLOCK_MONOTONIC ms> <resident kB>") and
-// signs in by itself with ZENT_BENCH_SIGNIN; the benchmark reads the lines.
+// signs in by itself with ZENT_BENCH_SIGNIN and exits after the last marker
+// with ZENT_BENCH_EXIT_AFTER; the benchmark reads the lines.
 //
 // To add a measure, add a row to rows() (and a scenario to scenarios() when it
 // needs a start of its own).
@@ -121,13 +122,16 @@ QProcessEnvironment environmentFor(const QString& home, const Scenario& scenario
   env.insert("ZENT_INSTANCE_ID",
              QString("bench-%1-%2").arg(QCoreApplication::applicationPid()).arg(instance));
   env.insert("ZENT_BENCH_MARKERS", "1");
+  // Ended as the user's Exit ends it: a warm start then finds what a normal
+  // exit leaves (no stale single-instance lock).
+  env.insert("ZENT_BENCH_EXIT_AFTER", scenario.lastMarker);
   for (auto it = scenario.environment.begin(); it != scenario.environment.end(); ++it)
     env.insert(it.key(), it.value());
   return env;
 }
 
 // Starts the program once and collects its markers until `lastMarker` (or a
-// failure); the program is then ended.
+// failure); the program then exits by itself (or is ended).
 Markers startOnce(const QString& program, const QProcessEnvironment& env, const QString& lastMarker,
                   int timeoutMs) {
   Markers result;
@@ -167,7 +171,11 @@ Markers startOnce(const QString& program, const QProcessEnvironment& env, const 
       }
     }
   }
-  process.terminate();
+  if (!process.waitForFinished(result.error.isEmpty() ? 10000 : 0)) {
+    if (result.error.isEmpty())
+      result.error = "the program did not exit after \"" + lastMarker + "\"";
+    process.terminate();
+  }
   if (!process.waitForFinished(5000)) {
     process.kill();
     process.waitForFinished(5000);

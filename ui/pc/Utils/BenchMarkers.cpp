@@ -1,5 +1,6 @@
 #include "Utils/BenchMarkers.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
@@ -11,6 +12,8 @@
 #include <cstdio>
 #include <ctime>
 
+#include "Application.h"
+#include "Providers/MenuActionProvider.h"
 #include "libqml/components/LoginWindow.h"
 #include "libqml/window/View.h"
 
@@ -46,6 +49,7 @@ const char* markerFor(const QWidget* window) {
 
 BenchMarkers::BenchMarkers(QObject* parent) : QObject(parent) {
   m_signin = qgetenv("ZENT_BENCH_SIGNIN");
+  m_exitAfter = qgetenv("ZENT_BENCH_EXIT_AFTER");
 }
 
 void BenchMarkers::installIfAsked(QApplication* app) {
@@ -61,6 +65,15 @@ void BenchMarkers::mark(const char* marker) {
                           QByteArray::number(residentKb()) + '\n';
   std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
   std::fflush(stdout);
+  if (!m_exitAfter.isEmpty() && m_exitAfter == marker) {
+    QTimer::singleShot(0, this, [] {
+      auto* app = qobject_cast<Application*>(qApp);
+      if (QAction* exit =
+              app ? app->menuActionProvider()->action(Providers::MenuActionProvider::Exit)
+                  : nullptr)
+        exit->trigger();
+    });
+  }
 }
 
 // A scene widget paints an empty picture until its scene has been rendered

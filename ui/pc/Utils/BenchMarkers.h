@@ -16,7 +16,10 @@ namespace Utils {
 // with the markers "signin-window", "signin-start" and "main-window". With
 // ZENT_BENCH_SIGNIN=user:password as well, the program signs in with those
 // credentials as soon as the sign-in window is shown (meant for the demo
-// service; the password is never printed). Without ZENT_BENCH_MARKERS nothing
+// service; the password is never printed). With ZENT_BENCH_EXIT_AFTER=<marker>
+// the program exits as the user's Exit does once that marker is printed, so
+// the next start finds what a normal exit leaves behind. Without
+// ZENT_BENCH_MARKERS nothing
 // is installed, so normal runs pay nothing for it.
 class BenchMarkers : public QObject {
   Q_OBJECT
@@ -38,6 +41,7 @@ class BenchMarkers : public QObject {
   QSet<QObject*> m_rendered;
   QSet<QByteArray> m_marked;
   QByteArray m_signin;
+  QByteArray m_exitAfter;
 };
 
 }  // namespace Utils
