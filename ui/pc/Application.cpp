@@ -101,21 +101,11 @@ Application::~Application() {
   TP_LOG("Application::~Application", 1) << (m_client ? "Client exists" : "No client");
   for (const QSharedPointer<QTranslator>& translator : qAsConst(m_translators))
     if (translator) QCoreApplication::removeTranslator(translator.data());
-  // The session's windows first: they use the hub and the window managers.
-  delete m_mainWindow.data();
-  delete m_presenceRequestDialog.data();
-  delete m_callSettings.data();
+  // The session's objects first: they use the windows and managers below.
+  endSessionScope();
+  delete m_sessionErrorMessage.data();
   delete m_preferencesWindow.data();
   delete m_aboutWindow.data();
-  delete m_serviceVerification.data();
-  delete m_factory;
-  m_factory = nullptr;
-  delete m_commsWindowManager;
-  m_commsWindowManager = nullptr;
-  delete m_contactOnlinePlayer;
-  m_contactOnlinePlayer = nullptr;
-  delete m_mediaEngineConfigurator;
-  m_mediaEngineConfigurator = nullptr;
   if (m_menuActionProvider) m_menuActionProvider->linkActionProvider(nullptr);
   // Windows next: they are wired to the client and the window manager.
   delete m_loginWindow.data();
@@ -624,14 +614,14 @@ void Application::ensureUserSettingsDirExists(QDir& dir, const QString& name) {
 void Application::handleZentUrl(const QString& link) {
   delete m_pendingUrlHandler;
   m_pendingUrlHandler = new Utils::ZentUrlHandler(link, nullptr);
-  m_pendingUrlHandler->initialize(m_sessionManager.data());
+  m_pendingUrlHandler->initialize(sessionManager());
 }
 
 void Application::onMessageReceived(const QString& message) {
   if (message.isEmpty()) return;
   if (message.toLower().startsWith(QLatin1String("activate!"))) {
-    if (m_mainWindow)
-      m_mainWindow->showAndActivate();
+    if (QML::MainWindow* window = mainWindow())
+      window->showAndActivate();
     else if (m_loginWindow)
       m_loginWindow->showAndActivate();
     return;
@@ -678,7 +668,7 @@ void Application::cbLoginWindowDestroyed() { m_loginWindow = nullptr; }
 
 void Application::startDrag(QString mimeType, QByteArray data, QPixmap pixmap) {
   if (mimeType.isEmpty() || data.isEmpty()) return;
-  auto* drag = new QDrag(m_mainWindow.data());
+  auto* drag = new QDrag(mainWindow());
   auto* mime = new QMimeData();
   mime->setData(mimeType, data);
   mime->setText(QString::fromUtf8(data));

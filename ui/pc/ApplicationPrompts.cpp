@@ -33,7 +33,10 @@ bool Application::isWebAddress(const QUrl& url) {
          (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
 }
 
-bool Application::isAlwaysOnTop() const { return m_factory ? m_factory->isAlwaysOnTop() : false; }
+bool Application::isAlwaysOnTop() const {
+  Providers::Factory* hub = factory();
+  return hub ? hub->isAlwaysOnTop() : false;
+}
 
 void Application::reportUnreadableCredentials(const QString& path, bool existedBefore) {
   if (!existedBefore) return;
@@ -193,7 +196,7 @@ void Application::cbActionPreferences() {
   TP_LOG("Application::cbActionPreferences", 2) << "Preferences page " << page;
   if (!m_preferencesWindow) {
     Dialogs::PreferencesWindow* window = Dialogs::PreferencesWindow::create(
-        m_watcher, m_sessionManager.data(), m_translators, page,
+        m_watcher, sessionManager(), m_translators, page,
         m_apiController ? m_apiController->getModel(0) : nullptr, isAlwaysOnTop(), nullptr);
     m_preferencesWindow = window;
     if (m_loginWindow)
@@ -207,18 +210,18 @@ void Application::cbActionPreferences() {
 }
 
 void Application::cbActionAddContact() {
-  if (m_factory) m_factory->showContactCard(false, nullptr, false);
+  if (Providers::Factory* hub = factory()) hub->showContactCard(false, nullptr, false);
 }
 
 void Application::cbAlwaysOnTop() {
   const bool onTop = isAlwaysOnTop();
-  if (m_presenceRequestDialog) m_presenceRequestDialog->setAlwaysOnTop(onTop);
-  if (m_factory) m_factory->setAlwaysOnTop(onTop);
+  if (QML::PresenceRequestDialog* dialog = presenceRequestDialog()) dialog->setAlwaysOnTop(onTop);
+  if (Providers::Factory* hub = factory()) hub->setAlwaysOnTop(onTop);
 }
 
 void Application::screenResized(int) {
-  RAZ::MediaEngine::CallControllerBase* calls =
-      m_sessionManager ? m_sessionManager->callController() : nullptr;
+  RAZ::Sessions::SessionManagerBase* session = sessionManager();
+  RAZ::MediaEngine::CallControllerBase* calls = session ? session->callController() : nullptr;
   if (!calls) return;
   QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return;
@@ -227,19 +230,20 @@ void Application::screenResized(int) {
 }
 
 void Application::xsiCredentialsDaysLeft(int days) {
-  if (!m_sessionManager || days < -10000 || days > 3) return;
-  RAZ::Utils::Credentials::CredentialsManager* manager = m_sessionManager->credentialsManager();
+  RAZ::Sessions::SessionManagerBase* session = sessionManager();
+  if (!session || days < -10000 || days > 3) return;
+  RAZ::Utils::Credentials::CredentialsManager* manager = session->credentialsManager();
   if (!manager) return;
-  const RAZ::Configuration::Config* config = m_sessionManager->configuration();
+  const RAZ::Configuration::Config* config = session->configuration();
   if (!config || config->getString(366).isEmpty()) {
     TP_LOG("Application::xsiCredentialsDaysLeft", 4) << "Xsi profile path not configured";
     return;
   }
-  RAZ::Xsi::XsiCredentialsControl* control = m_sessionManager->xsiCredentialsControl();
+  RAZ::Xsi::XsiCredentialsControl* control = session->xsiCredentialsControl();
   auto* dialog =
       new Dialogs::PasswordChangeNotification(m_client->getUserCredentials(), 2, nullptr);
-  connect(dialog, SIGNAL(saveCredentials(const RAZ::Utils::Credentials::UserCredentials&)), manager,
-          SLOT(addCredentials(const RAZ::Utils::Credentials::UserCredentials&)));
+  connect(dialog, SIGNAL(saveCredentials(const RAZ::Utils::Credentials::UserCredentials&)), this,
+          SLOT(storeChangedCredentials(const RAZ::Utils::Credentials::UserCredentials&)));
   if (control) {
     connect(dialog, SIGNAL(sendCredentials(const QString&, const QString&)), control,
             SLOT(changePassword(const QString&, const QString&)));
@@ -256,4 +260,26 @@ void Application::xsiCredentialsDaysLeft(int days) {
   else
     dialog->showExpired(
         tr("Xsi account password has expired. Please change it to enable Xsi functionality."));
+}
+
+void Application::storeChangedCredentials(
+    const RAZ::Utils::Credentials::UserCredentials& credentials) {
+  RAZ::Sessions::SessionManagerBase* session = sessionManager();
+  RAZ::Utils::Credentials::CredentialsManager* manager =
+      session ? session->credentialsManager() : nullptr;
+  if (!manager) {
+    TP_LOG("Application::storeChangedCredentials", 3) << "No session: the account is not stored";
+    return;
+  }
+  RAZ::Utils::Credentials::UserCredentials stored = credentials;
+  if (!manager->savePassword()) {
+    // The user did not ask to remember the password: the new one is not
+    // written either.
+    for (int type : stored.types()) {
+      RAZ::Utils::Credentials::CredentialsData data = stored.getCredentials(type);
+      data.setPassword(QString());
+      stored.setCredentials(type, data);
+    }
+  }
+  manager->addCredentials(stored);
 }
