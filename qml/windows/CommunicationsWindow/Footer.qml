@@ -7,12 +7,11 @@ Rectangle {
     id: footer
     color: ZPalette.disabledBackground
     readonly property string lc: rootWindow.languageChangeProperty
-    // The status tip is asked for again whenever the session's activity changes.
+    // The status tip is asked for again whenever the panes are laid out anew.
     property int activity: 0
     Connections {
-        target: rootWindow.session
-        ignoreUnknownSignals: true
-        function onSessionStateChanged() { footer.activity++ }
+        target: rootWindow
+        function onLayoutChanged() { footer.activity++ }
     }
 
     Rectangle {

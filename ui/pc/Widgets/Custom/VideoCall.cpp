@@ -1,6 +1,7 @@
 #include "Widgets/Custom/VideoCall.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QSpacerItem>
 
 namespace Widgets {
@@ -12,6 +13,9 @@ const QSize kInitialPreview(160, 120);
 }  // namespace
 
 VideoCall::VideoCall(QWidget* parent) : QWidget(parent), m_ownVideo(new QWidget(this)) {
+  // The media engine needs native windows for the two pictures; the scenes
+  // beside the surface must stay non-native, or they cannot draw.
+  QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
   setObjectName(QStringLiteral("videoSurface"));
   setContentsMargins(kMargin, kMargin, kMargin, kMargin);
   // A dark surface until the media engine paints it.

@@ -694,6 +694,7 @@ void CommunicationsWindow::updateLayout(uint state) {
   setMinimumSize(plan.minimumWindow);
   if (!isVisible() || current == oldMinimum) resize(plan.minimumWindow);
   m_lastPlan = plan;
+  emit layoutChanged();
 }
 
 void CommunicationsWindow::updateOwnVideoSize() {

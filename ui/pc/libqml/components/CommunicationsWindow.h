@@ -223,6 +223,8 @@ class CommunicationsWindow : public QML::Window {
   void preferenceActivated(int tab = 0);
   void xmppConnectedChanged();
   void activeCallChanged();
+  // The panes were laid out again (the session's activity changed).
+  void layoutChanged();
 
  protected:
   bool event(QEvent* event) override;
