@@ -58,6 +58,26 @@ CommunicationsWindow* windowFor(CommunicationSession* session) {
   return w;
 }
 
+// The transcript model's signals and slots that the window wires.
+class FakeTranscript : public QObject {
+  Q_OBJECT
+ public:
+  int joined = 0;
+  int readMarks = 0;
+ public slots:
+  void participantJoinedShare(const QString&) { ++joined; }
+  void participantLeftShare(const QString&) {}
+  void onRoomIsClosing(unsigned) {}
+  void onRoomClosed() {}
+  void setMessagesRead(bool) { ++readMarks; }
+ signals:
+  void messageAdded(QVariant message, QVariant prepend = false);
+  void incomingMessage();
+  void stateChanged(QVariant id, QVariant html);
+  void progressChanged(QVariant id, QVariant percent, QVariant bytes);
+  void contactNameChanged(QVariant id, QVariant name);
+};
+
 }  // namespace
 
 class CommsWindowTest : public QObject {
@@ -80,6 +100,7 @@ class CommsWindowTest : public QObject {
   void closeDuringCallAsksOnce();
   void closeChatEndsSessionAtOnce();
   void wiringTwiceSendsOnce();
+  void transcriptModelsAreSwappedWhole();
   void keys();
   void dismissals();
   void fileIntoCallIsATemporaryCopy();
@@ -483,6 +504,40 @@ void CommsWindowTest::wiringTwiceSendsOnce() {
   emit w->webcollabNotificationAccepted();
   QCOMPARE(state.count(), 1);
   QCOMPARE(s->getWebCollab()->getState(), int(RAZ::Webcollab::WebcollabBase::ViewingShare));
+  delete w;
+}
+
+void CommsWindowTest::transcriptModelsAreSwappedWhole() {
+  QObject owner;
+  CommunicationSession* s =
+      CommsScript::makeSession(CommunicationSession::KindCall, false, QStringLiteral("M"), &owner);
+  CommunicationsWindow* w = windowFor(s);
+  FakeTranscript first, second;
+  w->setMessageModel(&first);
+  w->setMessageModel(&second);
+  w->setMessageModel(&second);
+  QSignalSpy count(w, SIGNAL(newMessageCountChanged()));
+  // The chat is not active: unread messages are counted, once each.
+  emit first.incomingMessage();
+  QCOMPARE(count.count(), 0);
+  emit second.incomingMessage();
+  QCOMPARE(count.count(), 1);
+  QCOMPARE(w->newMessageCount(), 1);
+  // The share's notes reach the current transcript once, however often the
+  // share is wired.
+  s->setWebCollab(new RAZ::Webcollab::WebcollabBase(QStringList()));
+  w->activateShare();
+  w->activateShare();
+  emit s->getWebCollab()->notifyUserJoined(QStringLiteral("Ada"));
+  QCOMPARE(second.joined, 1);
+  QCOMPARE(first.joined, 0);
+  w->deactivateShare();
+  emit s->getWebCollab()->notifyUserJoined(QStringLiteral("Bo"));
+  QCOMPARE(second.joined, 1);
+  // Opening the chat resets the count and marks the transcript read.
+  s->setChatActive(true);
+  QCOMPARE(w->newMessageCount(), 0);
+  QCOMPARE(second.readMarks, 1);
   delete w;
 }
 

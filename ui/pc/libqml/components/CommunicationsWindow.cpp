@@ -46,6 +46,7 @@
 #include "Widgets/Custom/VideoCall.h"
 #include "Widgets/Notifications/CommunicationOverlay.h"
 #include "Widgets/Notifications/CommunicationWindowDialpad.h"
+#include "Widgets/Notifications/WebcollabSharingNotification.h"
 #include "dialogs/FileDialog.h"
 #include "dialogs/MessageWindow.h"
 #include "libqml/window/View.h"
@@ -332,19 +333,61 @@ void CommunicationsWindow::activateChat() {
 void CommunicationsWindow::deactivateFileTransfer() {}
 
 void CommunicationsWindow::activateShare() {
-  // The transcript notes of the share join with the transcript model.
   connectSession();
+  RAZ::Webcollab::WebcollabBase* collab = m_session ? m_session->getWebCollab() : nullptr;
+  if (!collab || !m_messageModel) return;
+  // Who joins and leaves the share, and its end, are noted in the transcript.
+  QObject* model = m_messageModel.data();
+  const Qt::ConnectionType unique = Qt::UniqueConnection;
+  connect(collab, SIGNAL(notifyUserJoined(const QString)), model,
+          SLOT(participantJoinedShare(const QString)), unique);
+  connect(collab, SIGNAL(notifyUserLeft(const QString)), model,
+          SLOT(participantLeftShare(const QString)), unique);
+  connect(collab, SIGNAL(roomIsClosing(unsigned)), model, SLOT(onRoomIsClosing(unsigned)), unique);
+  connect(collab, SIGNAL(roomClosed()), model, SLOT(onRoomClosed()), unique);
 }
 
-void CommunicationsWindow::deactivateShare() {}
+void CommunicationsWindow::deactivateShare() {
+  RAZ::Webcollab::WebcollabBase* collab = m_session ? m_session->getWebCollab() : nullptr;
+  if (!collab || !m_messageModel) return;
+  QObject* model = m_messageModel.data();
+  disconnect(collab, SIGNAL(notifyUserJoined(const QString)), model,
+             SLOT(participantJoinedShare(const QString)));
+  disconnect(collab, SIGNAL(notifyUserLeft(const QString)), model,
+             SLOT(participantLeftShare(const QString)));
+  disconnect(collab, SIGNAL(roomIsClosing(unsigned)), model, SLOT(onRoomIsClosing(unsigned)));
+  disconnect(collab, SIGNAL(roomClosed()), model, SLOT(onRoomClosed()));
+}
 
 void CommunicationsWindow::setMessageModel(QObject* model) {
   if (model == m_messageModel) return;
-  if (m_messageModel) disconnect(m_messageModel.data(), nullptr, this, nullptr);
+  // The old transcript is let go of entirely: a message it still reported
+  // would show twice.
+  if (m_messageModel) {
+    disconnect(m_messageModel.data(), nullptr, this, nullptr);
+    if (m_chatView->rootObject())
+      disconnect(m_messageModel.data(), nullptr, m_chatView->rootObject(), nullptr);
+  }
   m_messageModel = model;
   emit messageModelChanged();
   if (!model) return;
-  connect(model, SIGNAL(incomingMessage()), this, SLOT(incomingMessage()), Qt::UniqueConnection);
+  const Qt::ConnectionType unique = Qt::UniqueConnection;
+  if (QQuickItem* chat = m_chatView->rootObject()) {
+    connect(model, SIGNAL(messageAdded(QVariant, QVariant)), chat,
+            SLOT(addMessage(QVariant, QVariant)), unique);
+    connect(model, SIGNAL(stateChanged(QVariant, QVariant)), chat,
+            SLOT(ftStateChanged(QVariant, QVariant)), unique);
+    connect(model, SIGNAL(progressChanged(QVariant, QVariant, QVariant)), chat,
+            SLOT(ftProgressChanged(QVariant, QVariant, QVariant)), unique);
+    connect(model, SIGNAL(contactNameChanged(QVariant, QVariant)), chat,
+            SLOT(contactNameChanged(QVariant, QVariant)), unique);
+  }
+  connect(model, SIGNAL(messageAdded(QVariant)), this, SLOT(updateSession()), unique);
+  connect(model, SIGNAL(incomingMessage()), this, SLOT(incomingMessage()), unique);
+  // The options menu's "delete history" joins with the action hub's menus.
+  if (m_session && m_session->getChatInterface() && m_session->getChatInterface()->isRoom())
+    connect(m_session->getChatInterface(), SIGNAL(kicked(const QString&)), this,
+            SLOT(onKickedFromChat(const QString&)), unique);
 }
 
 void CommunicationsWindow::setSmileys(TP::Core::Refcounting::SmartPtr<RAZ::Models::SmileysPtr> s) {
@@ -545,6 +588,14 @@ void CommunicationsWindow::markTranscriptRead() {
   if (!m_messageModel || !m_session || !m_session->chatActive()) return;
   QMetaObject::invokeMethod(m_messageModel.data(), "setMessagesRead",
                             Q_ARG(bool, m_session->isGroup()));
+}
+
+void CommunicationsWindow::showSharingNotification() {
+  auto* note = new WebcollabSharingNotification(nullptr);
+  note->show();
+  QScreen* screen = QGuiApplication::primaryScreen();
+  const QRect area = screen ? screen->availableGeometry() : QRect();
+  note->move((area.width() - note->width()) / 2, (area.height() - note->height()) / 2);
 }
 
 void CommunicationsWindow::webcollabStateChanged() {

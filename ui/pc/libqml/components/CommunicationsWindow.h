@@ -178,6 +178,7 @@ class CommunicationsWindow : public QML::Window {
   void onKickedFromShare();
   void onUSSerror(USSClient::USSLIBERROR code, USSClient::ErrorType kind);
   void showDebugWindow();
+  void showSharingNotification();
   void webcollabStateChanged();
   void openTextFieldMenu();
   void alwaysOnTopTriggered();
