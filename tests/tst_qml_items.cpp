@@ -2,6 +2,7 @@
 // drag and drop, each in a small scene of its own.
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QPointer>
 #include <QQmlContext>
@@ -18,6 +19,8 @@
 #include <RAZ/Settings.h>
 
 #include "TestSupport.h"
+#include "dialogs/FileDialog.h"
+#include "dialogs/MessageWindow.h"
 #include "libqml/QmlRegistration.h"
 #include "libqml/items/CenteredFlow.h"
 #include "libqml/items/ComboBoxAdapters.h"
@@ -26,6 +29,7 @@
 #include "libqml/items/QmlPixmap.h"
 #include "libqml/items/QmlToolTip.h"
 #include "libqml/utils/Style.h"
+#include "libqml/utils/StyleView.h"
 
 namespace {
 
@@ -587,6 +591,45 @@ class TestQmlItems : public QObject {
     login.setSelectedColor(QColor("#ff0000"));
     QCOMPARE(login.textColor(), QColor("#ff0000"));
     QFile::remove(RAZ::Settings::filePath(RAZ::Settings::Theme));
+  }
+
+  // ---- Style editor files ------------------------------------------------
+
+  void styleEditorChoosesFilesAndHandsThemToTheStyle() {
+    QPointer<QML::StyleView> editor = new QML::StyleView(nullptr);
+    QVERIFY(editor->setSource("qrc:/windows/StyleView.qml"));
+    QTemporaryDir dir;
+
+    editor->exportCsv(false);
+    QVERIFY(editor->fileDialog());
+    QCOMPARE(editor->fileDialog()->mode(), int(Dialogs::FileDialog::SaveCsv));
+    QVERIFY(editor->fileDialog()->dialog());
+    QCOMPARE(editor->fileDialog()->dialog()->selectedFiles().value(0).section('/', -1),
+             QString("colors.csv"));
+    m_style->setColor("darkText", "#010203");
+    editor->fileSelected(dir.filePath("colors.csv"));
+    QFile written(dir.filePath("colors.csv"));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QVERIFY(written.readAll().contains("darkText,#010203\r\n"));
+
+    m_style->setDefaults();
+    editor->importCsv();
+    QCOMPARE(editor->fileDialog()->mode(), int(Dialogs::FileDialog::OpenCsv));
+    QSignalSpy imported(editor.data(), SIGNAL(importCsv(QString)));
+    editor->fileSelected(dir.filePath("colors.csv"));
+    QCOMPARE(imported.count(), 1);
+    QCOMPARE(m_style->colors().value("darkText").toString(), QString("#010203"));
+
+    // A file that cannot be read is said so, not passed over in silence.
+    QString warning;
+    ZentTest::answerNextMessage(QDialogButtonBox::Ok, [&warning](Dialogs::MessageWindow* w) {
+      warning = w->messageLabel()->text();
+    });
+    editor->importCsv();
+    editor->fileSelected(dir.filePath("missing.csv"));
+    QTRY_VERIFY(!warning.isEmpty());
+    QVERIFY2(warning.contains("missing.csv"), qPrintable(warning));
+    delete editor.data();
   }
 
   // ---- Drag and drop -----------------------------------------------------

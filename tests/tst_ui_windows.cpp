@@ -1,6 +1,7 @@
 // Window bases: placement, window manager, widget windows, message window,
 // QML windows and views, and the QML modules.
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
