@@ -16,6 +16,7 @@
 #include "Widgets/Notifications/ContactMouseOver.h"
 #include "Widgets/Notifications/Notification.h"
 #include "Widgets/Notifications/WebcollabSharingNotification.h"
+#include "libqml/QmlRegistration.h"
 #include "libqml/utils/Style.h"
 
 namespace {
@@ -51,6 +52,8 @@ class TestNotifyPopups : public QObject {
   Q_OBJECT
 
  private slots:
+  // The popups' scenes use the program's own elements, as at start-up.
+  void initTestCase() { QML::registerTypes(); }
   void toastStaysOpenUnderTheMouse();
   void toastClosesByButtonPressOrTimer();
   void toastIconKindClearsPicture();
@@ -216,10 +219,17 @@ void TestNotifyPopups::callAnswerButtonsReportHowTheCallWasAnswered() {
   QVERIFY(QMetaObject::invokeMethod(decline, "clicked"));
   QCOMPARE(ignored.count(), 1);
 
-  // While the other side asks for video, the buttons read Yes and No.
+  QCOMPARE(video->property("text").toString(), QStringLiteral("Answer with Video"));
+
+  // While the other side asks for video, the buttons read Yes and No, and No
+  // keeps the call with audio only instead of ending it.
   session.setUpdatingToVideo(true);
   QCOMPARE(video->property("text").toString(), QStringLiteral("Yes"));
   QCOMPARE(decline->property("text").toString(), QStringLiteral("No"));
+  QVERIFY(QMetaObject::invokeMethod(decline, "clicked"));
+  QCOMPARE(ignored.count(), 1);
+  QCOMPARE(accepted.count(), 2);
+  QCOMPARE(n->answer(), QStringLiteral("audio"));
   delete n;
 }
 

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import Kelvantic 1.0 as K
 import "qrc:/controls"
 import "NotificationSession.js" as S
 
@@ -27,6 +28,9 @@ Rectangle {
 
     ZPalette { id: pal }
 
+    K.ToolTip { id: tip }
+    readonly property string logo: qmlHelper.checkResource("qrc:/app_icon.ico") ? "qrc:/app_icon.ico" : ""
+
     function ignore() {
         if (kind === callKind)
             rootWindow.callNotificationIgnored();
@@ -34,6 +38,10 @@ Rectangle {
             rootWindow.webcollabNotificationIgnored();
         else
             rootWindow.chatNotificationIgnored();
+    }
+
+    function ignoreText() {
+        return kind === callKind ? qsTr("Decline") : "";
     }
 
     function titleText() {
@@ -67,10 +75,25 @@ Rectangle {
         visible: root.ready
         color: pal.pick("activeBackground", "#3399CC")
 
+        Image {
+            id: logoImage
+            objectName: "logo"
+            anchors.left: parent.left
+            anchors.leftMargin: 4
+            anchors.verticalCenter: parent.verticalCenter
+            width: 17
+            height: 17
+            sourceSize: Qt.size(17, 17)
+            fillMode: Image.PreserveAspectFit
+            source: root.logo
+            visible: status === Image.Ready
+        }
+
         Text {
             id: title
-            anchors.left: parent.left
-            anchors.leftMargin: 8
+            objectName: "title"
+            anchors.left: logoImage.visible ? logoImage.right : parent.left
+            anchors.leftMargin: logoImage.visible ? 6 : 8
             anchors.right: ignoreButton.left
             anchors.rightMargin: 4
             anchors.verticalCenter: parent.verticalCenter
@@ -80,6 +103,19 @@ Rectangle {
             font.family: pal.fontFamily
             font.pixelSize: 12
             color: pal.pick("whiteText", "#FFFFFF")
+
+            // A title cut short shows in full on hover.
+            MouseArea {
+                anchors.fill: parent
+                hoverEnabled: true
+                acceptedButtons: Qt.NoButton
+                onContainsMouseChanged: {
+                    if (containsMouse && title.truncated)
+                        tip.showToolTip(title.text);
+                    else
+                        tip.hideToolTip();
+                }
+            }
         }
 
         Rectangle {
@@ -101,7 +137,12 @@ Rectangle {
                 id: ignoreArea
                 anchors.fill: parent
                 hoverEnabled: true
-                onClicked: root.ignore()
+                onContainsMouseChanged: containsMouse ? tip.showToolTip(root.ignoreText() + root.lc)
+                                                      : tip.hideToolTip()
+                onClicked: {
+                    tip.hideToolTip();
+                    root.ignore();
+                }
             }
         }
     }
