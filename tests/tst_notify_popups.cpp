@@ -16,7 +16,6 @@
 #include "Widgets/Notifications/ContactMouseOver.h"
 #include "Widgets/Notifications/Notification.h"
 #include "Widgets/Notifications/WebcollabSharingNotification.h"
-#include "libqml/QmlRegistration.h"
 #include "libqml/utils/Style.h"
 
 namespace {
@@ -52,8 +51,6 @@ class TestNotifyPopups : public QObject {
   Q_OBJECT
 
  private slots:
-  // The popups' scenes use the program's own elements, as at start-up.
-  void initTestCase() { QML::registerTypes(); }
   void toastStaysOpenUnderTheMouse();
   void toastClosesByButtonPressOrTimer();
   void toastIconKindClearsPicture();

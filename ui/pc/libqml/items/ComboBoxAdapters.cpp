@@ -315,9 +315,9 @@ void QComboBoxQmlAdapter::modelRowsChanged() {
     m_currentIndex = -1;
     emit currentIdxChanged(-1);
   }
-  // A list that gains its first entries shows the first, as a combo box
-  // does; an editable box keeps what the user typed.
-  if (m_currentIndex < 0 && count > 0 && (!m_editable || m_text.isEmpty())) {
+  // A choice-only box that gains entries shows the first; an editable box
+  // keeps its text (empty or typed) until the user picks an entry.
+  if (m_currentIndex < 0 && count > 0 && !m_editable) {
     setCurrentIdx(0);
     return;
   }
