@@ -798,6 +798,44 @@ class TestQmlItems : public QObject {
     QTRY_VERIFY(!area);
   }
 
+  // The items together in one scene, as a user sees them; the picture is
+  // kept when ZENT_SCREENSHOT_DIR names a folder.
+  void itemsTogether() {
+    QStringListModel names(QStringList({"alice", "bob", "carol"}));
+    Scene scene(
+        "Rectangle { color: \"#ffffff\"\n"
+        "  Column { x: 10; y: 10; spacing: 10; width: 300\n"
+        "    LoginComboBox { objectName: \"login\"; width: 300; height: 28\n"
+        "      placeholderText: \"Enter your username\" }\n"
+        "    ComboBox { objectName: \"choice\"; width: 300; height: 28; editable: false\n"
+        "      Component.onCompleted: setItems([\"Demo configuration\", \"Second\"]) }\n"
+        "    CenteredFlow { width: 300; spacing: 5\n"
+        "      Repeater { model: [\"Today\", \"Last week\", \"Last month\", \"Everything\"]\n"
+        "        Rectangle { width: 90; height: 24; radius: 3; color: \"#3399CC\"\n"
+        "          Text { anchors.centerIn: parent; text: modelData; color: \"white\" } } } }\n"
+        "    Pixmap { objectName: \"avatar\"; maxSize: Qt.size(64, 64); crop: true\n"
+        "      width: size.width; height: size.height }\n"
+        "    WebView2 { objectName: \"web\"; width: 300; height: 80\n"
+        "      html: \"<body style='font-family:sans-serif;background:#eff8ff'>"
+        "<b>Alice</b>: hello <a href='https://example.org'>example.org</a></body>\" } } }\n",
+        QSize(320, 330), "names", &names);
+    QVERIFY2(scene.root(), qPrintable(scene.errors));
+    QImage avatar(120, 80, QImage::Format_RGB32);
+    avatar.fill(QColor("#99ccff"));
+    scene.find<QML::QmlPixmap>("avatar")->setPixmap(QVariant::fromValue(avatar));
+    scene.find<QML::QComboBoxQmlAdapter>("login")->setModel(&names);
+    QVERIFY(scene.show());
+    auto* web = scene.find<QQuickItem>("web");
+    QTRY_VERIFY(web->property("status").toInt() == 0 &&
+                QColor(scene.view->grabFramebuffer().pixel(
+                    web->mapToScene(QPointF(290, 70)).toPoint())) == QColor("#eff8ff"));
+    const QImage shot = scene.view->grabFramebuffer();
+    const QPoint avatarCentre = scene.centreOf(scene.find<QQuickItem>("avatar"));
+    QCOMPARE(QColor(shot.pixel(avatarCentre)), QColor("#99ccff"));
+    const QString dir = qEnvironmentVariable("ZENT_SCREENSHOT_DIR");
+    if (!dir.isEmpty()) QVERIFY(shot.save(QDir(dir).filePath("qml_items.png")));
+  }
+
   void mimeDataCopiesEverything() {
     DeclarativeMimeData original;
     original.setText("t");

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QDateTime>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
