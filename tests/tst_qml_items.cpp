@@ -266,6 +266,10 @@ class TestQmlItems : public QObject {
     QPointer<QML::ToolTipView> view;
     {
       QML::QmlToolTip tip;
+      QVERIFY(!tip.view());  // made on first use only
+      tip.showToolTip(QString());
+      QVERIFY(!tip.view());
+      tip.showToolTip("text");
       view = tip.view();
       QVERIFY(view);
     }
@@ -712,6 +716,26 @@ class TestQmlItems : public QObject {
     dragTo(scene.view.data(), QPoint(80, 80));
     QTest::mouseRelease(scene.view.data(), Qt::LeftButton, {}, QPoint(80, 80));
     QCOMPARE(started.count(), starts * 2);
+  }
+
+  void dragWithDelegateCarriesItsPicture() {
+    Scene scene(
+        "Item { DragArea { objectName: \"drag\"; width: 100; height: 100\n"
+        "  mimeType: \"application/zent.contact\"; data: \"x\"\n"
+        "  delegate: Component { Rectangle { width: 30; height: 20; color: \"red\" } } } }\n");
+    QVERIFY2(scene.root(), qPrintable(scene.errors));
+    auto* drag = scene.find<DeclarativeDragArea>("drag");
+    QVERIFY(scene.show());
+    QSignalSpy started(drag, SIGNAL(startDrag(QString, QByteArray, QPixmap)));
+    QTest::mousePress(scene.view.data(), Qt::LeftButton, {}, QPoint(10, 10));
+    dragTo(scene.view.data(), QPoint(80, 80));
+    QTRY_COMPARE(started.count(), 1);
+    const QPixmap picture = started.at(0).at(2).value<QPixmap>();
+    QCOMPARE(picture.size(), QSize(30, 20));
+    QCOMPARE(QColor(picture.toImage().pixel(15, 10)), QColor(Qt::red));
+    QTest::mouseRelease(scene.view.data(), Qt::LeftButton, {}, QPoint(80, 80));
+    // The picture's item is gone again.
+    QTRY_COMPARE(drag->childItems().size(), 0);
   }
 
   void dragNeedsTypeAndData() {

@@ -21,7 +21,7 @@ void ToolTipView::setText(const QString& text) {
   emit textChanged();
 }
 
-QmlToolTip::QmlToolTip(QQuickItem* parent) : QQuickItem(parent), m_view(new ToolTipView()) {
+QmlToolTip::QmlToolTip(QQuickItem* parent) : QQuickItem(parent) {
   m_showTimer.setSingleShot(true);
   m_hideTimer.setSingleShot(true);
   connect(&m_showTimer, SIGNAL(timeout()), this, SLOT(showTimerTimeout()));
@@ -35,7 +35,12 @@ int QmlToolTip::automaticHideDelay(const QString& text) {
 }
 
 void QmlToolTip::showToolTip(const QString& text, int showDelay, int hideDelay) {
-  if (!m_view) return;
+  // The window is made when first needed: most tooltips of a scene are
+  // never shown, and each window carries a scene of its own.
+  if (!m_view) {
+    if (text.isEmpty()) return;
+    m_view = new ToolTipView();
+  }
   m_view->setText(text);
   m_hideDelay = hideDelay;
   if (text.isEmpty()) {

@@ -46,6 +46,7 @@ class QmlToolTip : public QQuickItem {
   // 10 s, plus 40 ms for every character beyond the first 100.
   static int automaticHideDelay(const QString& text);
 
+  // The tooltip window; null until the first tooltip with a text.
   ToolTipView* view() const { return m_view; }
   const QTimer& showTimer() const { return m_showTimer; }
   const QTimer& hideTimer() const { return m_hideTimer; }
