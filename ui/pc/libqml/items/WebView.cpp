@@ -166,6 +166,8 @@ QDeclarativeWebView2::QDeclarativeWebView2(QQuickItem* parent) : QQuickPaintedIt
   m_page->settings()->setAttribute(QWebSettings::LocalContentCanAccessRemoteUrls, false);
   m_page->settings()->setAttribute(QWebSettings::PluginsEnabled, false);
   m_page->settings()->setAttribute(QWebSettings::JavaEnabled, false);
+  // Not even a name look-up for the links a page holds.
+  m_page->settings()->setAttribute(QWebSettings::DnsPrefetchEnabled, false);
 
   QWebFrame* frame = m_page->mainFrame();
   frame->setScrollBarPolicy(Qt::Horizontal, Qt::ScrollBarAlwaysOff);
