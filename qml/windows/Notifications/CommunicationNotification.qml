@@ -22,11 +22,9 @@ Rectangle {
 
     width: (kind === callKind || kind === shareKind) ? 400 : 350
     height: header.height + 1 + (content.item ? content.item.height : 0)
-    color: pal.pick("whiteBackground", "#FFFFFF")
+    color: ZPalette.pick("whiteBackground", "#FFFFFF")
     border.width: 1
     border.color: divider.color
-
-    ZPalette { id: pal }
 
     K.ToolTip { id: tip }
     readonly property string logo: qmlHelper.checkResource("qrc:/app_icon.ico") ? "qrc:/app_icon.ico" : ""
@@ -73,7 +71,7 @@ Rectangle {
         width: parent.width
         height: 25
         visible: root.ready
-        color: pal.pick("activeBackground", "#3399CC")
+        color: ZPalette.pick("activeBackground", "#3399CC")
 
         Image {
             id: logoImage
@@ -89,7 +87,7 @@ Rectangle {
             visible: status === Image.Ready
         }
 
-        Text {
+        ZLabel {
             id: title
             objectName: "title"
             anchors.left: logoImage.visible ? logoImage.right : parent.left
@@ -97,12 +95,11 @@ Rectangle {
             anchors.right: ignoreButton.left
             anchors.rightMargin: 4
             anchors.verticalCenter: parent.verticalCenter
-            textFormat: Text.PlainText
             elide: Text.ElideRight
             text: root.titleText() + root.lc
-            font.family: pal.fontFamily
+            font.family: ZPalette.fontFamily
             font.pixelSize: 12
-            color: pal.pick("whiteText", "#FFFFFF")
+            color: ZPalette.pick("whiteText", "#FFFFFF")
 
             // A title cut short shows in full on hover.
             MouseArea {
@@ -124,14 +121,13 @@ Rectangle {
             width: 25
             height: 25
             anchors.right: parent.right
-            color: ignoreArea.containsMouse ? pal.pick("hoverButton", "#3399CC") : "transparent"
+            color: ignoreArea.containsMouse ? ZPalette.pick("hoverButton", "#3399CC") : "transparent"
 
-            Text {
+            ZLabel {
                 anchors.centerIn: parent
                 text: "\u00d7"
-                textFormat: Text.PlainText
                 font.pixelSize: 16
-                color: pal.pick("whiteText", "#FFFFFF")
+                color: ZPalette.pick("whiteText", "#FFFFFF")
             }
             MouseArea {
                 id: ignoreArea
@@ -152,7 +148,7 @@ Rectangle {
         y: header.height
         width: parent.width
         height: 1
-        color: pal.pick("mediumDivider", "#CCCCCC")
+        color: ZPalette.pick("mediumDivider", "#CCCCCC")
     }
 
     Loader {

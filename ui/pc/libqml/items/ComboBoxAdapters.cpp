@@ -64,7 +64,7 @@ void QComboBoxQmlAdapter::init(bool editable) {
   setFlag(ItemIsFocusScope, true);
   setFlag(ItemHasContents, true);
   setActiveFocusOnTab(true);
-  setAcceptedMouseButtons(Qt::LeftButton);
+  setAcceptedMouseButtons(Qt::LeftButton | Qt::RightButton);
   setAntialiasing(true);
   setImplicitWidth(160);
   setImplicitHeight(28);
@@ -495,6 +495,12 @@ void QComboBoxQmlAdapter::keyPressEvent(QKeyEvent* event) {
 
 void QComboBoxQmlAdapter::mousePressEvent(QMouseEvent* event) {
   forceActiveFocus(Qt::MouseFocusReason);
+  if (event->button() == Qt::RightButton) {
+    // No menu of the box's own: the scene offers the window's edit menu.
+    event->accept();
+    emit contextMenuRequested();
+    return;
+  }
   // An editable box opens its list from the arrow; the field takes the rest.
   if (!m_editable || event->localPos().x() >= width() - height()) {
     if (isPopupVisible())

@@ -32,7 +32,8 @@ namespace QML {
 // Shift+Tab never reach the box: they are reported as keyTab and keyBacktab
 // for the scene to move the focus. A choice made by the user is reported by
 // activatedIdxChanged; every change of index by currentIdxChanged and every
-// change of the shown text by textChanged.
+// change of the shown text by textChanged. A right click shows no menu of
+// the box's own; it is reported as contextMenuRequested for the scene.
 class QComboBoxQmlAdapter : public QQuickPaintedItem {
   Q_OBJECT
   Q_PROPERTY(QString text READ text WRITE setText NOTIFY textChanged)
@@ -108,6 +109,8 @@ class QComboBoxQmlAdapter : public QQuickPaintedItem {
   void placeholderTextChanged();
   void styleSheetChanged();
   void popupVisibleChanged();
+  // A right click on the box; the box itself shows no menu.
+  void contextMenuRequested();
 
  protected:
   // For the kinds: the combo's own name (style-sheet selectors) and whether
