@@ -15,6 +15,7 @@
 #include <QStringListModel>
 #include <QStyleHints>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include <RAZ/Settings.h>
 
@@ -216,6 +217,16 @@ class TestQmlItems : public QObject {
     QCOMPARE(menuTexts(menu), QStringList({"Unclassified", "Secret (Current Call)"}));
     item.setInCallSecurityClassification(QString());
     QCOMPARE(menuTexts(menu), QStringList({"Unclassified", "Secret"}));
+
+    // After a change of language the mark follows it.
+    item.setInCallSecurityClassification("Secret");
+    QTranslator spanish;
+    QVERIFY(spanish.load(qEnvironmentVariable("ZENT_DIST_DIR") + "/translations/ui_es.qm"));
+    QCoreApplication::installTranslator(&spanish);
+    item.updateLanguage();
+    QCoreApplication::removeTranslator(&spanish);
+    QCOMPARE(menuTexts(menu), QStringList({"Unclassified", "Secret (Llamada actual)"}));
+    QCOMPARE(menu->actions().at(1)->data().toString(), QString("Secret"));
   }
 
   // ---- Tooltip ------------------------------------------------------------
