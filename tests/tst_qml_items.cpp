@@ -841,7 +841,7 @@ class TestQmlItems : public QObject {
         "Rectangle { color: \"#ffffff\"\n"
         "  Column { x: 10; y: 10; spacing: 10; width: 300\n"
         "    LoginComboBox { objectName: \"login\"; width: 300; height: 28\n"
-        "      placeholderText: \"Enter your username\" }\n"
+        "      placeholderText: \"Enter your username and some more words to overflow\" }\n"
         "    ComboBox { objectName: \"choice\"; width: 300; height: 28; editable: false\n"
         "      Component.onCompleted: setItems([\"Demo configuration\", \"Second\"]) }\n"
         "    CenteredFlow { width: 300; spacing: 5\n"

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QDateTime>
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
