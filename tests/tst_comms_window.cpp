@@ -92,6 +92,7 @@ class CommsWindowTest : public QObject {
   void layoutFollowsSession_data();
   void layoutFollowsSession();
   void enlargedWindowKeepsItsSize();
+  void baseWindowResetKeepsLayoutMinimum();
   void helpContext();
   void oneWindowPerSessionEndsWithIt();
   void drops_data();
@@ -340,6 +341,19 @@ void CommsWindowTest::enlargedWindowKeepsItsSize() {
   s->setChatActive(false);
   QTRY_COMPARE(w->minimumSize(), QSize(480, 150));
   QCOMPARE(w->size(), QSize(900, 700));
+  delete w;
+}
+
+void CommsWindowTest::baseWindowResetKeepsLayoutMinimum() {
+  QObject owner;
+  CommunicationSession* s =
+      CommsScript::makeSession(CommunicationSession::KindCall, false, QStringLiteral("N"), &owner);
+  CommunicationsWindow* w = windowFor(s);
+  QCOMPARE(w->minimumSize(), QSize(480, 150));
+  // The base window puts its own limits back on such changes.
+  w->setResizable(false);
+  w->setResizable(true);
+  QCOMPARE(w->minimumSize(), QSize(480, 150));
   delete w;
 }
 

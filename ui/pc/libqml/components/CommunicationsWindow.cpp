@@ -206,6 +206,12 @@ CommunicationsWindow::CommunicationsWindow(RAZ::Sessions::SessionManagerBase* se
     }
   }
 
+  // The base window resets the minimum size when a screen changes; the
+  // layout's minimum, which follows the session, is put back after it.
+  for (QScreen* screen : QGuiApplication::screens())
+    connect(screen, SIGNAL(availableGeometryChanged(QRect)), this, SLOT(relayout()));
+  connect(this, SIGNAL(resizableChanged()), this, SLOT(relayout()));
+
   auto* closeKey = new QShortcut(QKeySequence::Close, this);
   closeKey->setContext(Qt::WindowShortcut);
   connect(closeKey, SIGNAL(activated()), this, SLOT(close()));
@@ -746,6 +752,10 @@ void CommunicationsWindow::updateLayout(uint state) {
   if (!isVisible() || current == oldMinimum) resize(plan.minimumWindow);
   m_lastPlan = plan;
   emit layoutChanged();
+}
+
+void CommunicationsWindow::relayout() {
+  if (m_session) updateLayout(m_session->getState());
 }
 
 void CommunicationsWindow::updateOwnVideoSize() {

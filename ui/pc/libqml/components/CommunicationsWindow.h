@@ -227,6 +227,10 @@ class CommunicationsWindow : public QML::Window {
   // The panes were laid out again (the session's activity changed).
   void layoutChanged();
 
+ private slots:
+  // The panes' limits again, after the base window reset its own.
+  void relayout();
+
  protected:
   bool event(QEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
