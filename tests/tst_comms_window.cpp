@@ -95,6 +95,7 @@ class CommsWindowTest : public QObject {
   void baseWindowResetKeepsLayoutMinimum();
   void helpContext();
   void oneWindowPerSessionEndsWithIt();
+  void goneSessionIsNoOp();
   void drops_data();
   void drops();
   void closeDuringCallAsksOnce_data();
@@ -388,6 +389,33 @@ void CommsWindowTest::oneWindowPerSessionEndsWithIt() {
   QVERIFY(w.isNull());
   QVERIFY(!visible.isEmpty());
   QCOMPARE(visible.last().at(0).toBool(), false);
+}
+
+void CommsWindowTest::goneSessionIsNoOp() {
+  auto* s = CommsScript::makeSession(CommunicationSession::KindCall, false, QStringLiteral("O"));
+  CommunicationsWindow* w = windowFor(s);
+  const int arrangement = w->lastLayout().arrangement;
+  // Activity 0 reported: nothing changes.
+  emit s->sessionStateChanged(s, 2, 0, false);
+  QCOMPARE(w->lastLayout().arrangement, arrangement);
+  QCOMPARE(w->minimumSize(), QSize(480, 150));
+  // No sort chosen: participants by last name.
+  QCOMPARE(w->participants()->property("primarySortField").toString(), QStringLiteral("last name"));
+  QPointer<CommunicationsWindow> guard(w);
+  delete s;
+  // Until the window has gone, it acts on nothing.
+  QVERIFY(!w->sessionObject());
+  w->updateLayout(CommunicationSession::StateChat);
+  QCOMPARE(w->lastLayout().arrangement, arrangement);
+  w->updateSession();
+  QVERIFY(w->canClose());
+  QSignalSpy added(w,
+                   SIGNAL(addParticipant(RAZ::Controllers::CommunicationSession*, QString, int)));
+  w->addParticipantClicked(QStringLiteral("sip:p@q"), 4);
+  QCOMPARE(added.count(), 1);
+  QCOMPARE(added.at(0).at(0).value<RAZ::Controllers::CommunicationSession*>(),
+           static_cast<RAZ::Controllers::CommunicationSession*>(nullptr));
+  QTRY_VERIFY(guard.isNull());
 }
 
 void CommsWindowTest::drops_data() {
