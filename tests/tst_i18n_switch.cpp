@@ -355,18 +355,19 @@ void TestI18nSwitch::switchRetranslatesOpenWindows() {
 void TestI18nSwitch::switchRetranslatesSettingsAndPromptWindows() {
   QVERIFY(switchTo(QStringLiteral("es")));
 
+  // Signed out the window opens on its proxy page.
   QPointer<Dialogs::PreferencesWindow> preferences = Dialogs::PreferencesWindow::create(
-      nullptr, nullptr, {}, Dialogs::PreferencesWindow::Sounds, nullptr, false, nullptr);
+      nullptr, nullptr, {}, Dialogs::PreferencesWindow::Audio, nullptr, false, nullptr);
   preferences->show();
+  auto* tabs = preferences->findChild<QTabWidget*>(QStringLiteral("preferencesTabs"));
+  auto* noProxy = preferences->findChild<QRadioButton*>(QStringLiteral("noProxy"));
+  QVERIFY(tabs && noProxy);
   QCOMPARE(preferences->windowTitle(), QStringLiteral("Preferencias"));
-  QCOMPARE(preferences->tabs()->tabText(Dialogs::PreferencesWindow::Sounds),
-           QStringLiteral("Sonidos"));
-  auto* noAddins =
-      preferences->tabs()->widget(Dialogs::PreferencesWindow::Addins)->findChild<QLabel*>();
-  QVERIFY(noAddins);
-  QCOMPARE(noAddins->text(), QStringLiteral("No hay complementos instalados."));
-  // The user's page choice survives the switch.
-  QCOMPARE(preferences->currentPage(), int(Dialogs::PreferencesWindow::Sounds));
+  QCOMPARE(tabs->tabText(tabs->indexOf(tabs->findChild<QWidget*>(QStringLiteral("audioTab")))),
+           QStringLiteral("Audio"));
+  QCOMPARE(noProxy->text(), QStringLiteral("Sin proxy"));
+  QCOMPARE(preferences->okButton()->text(), QStringLiteral("Aceptar"));
+  const int page = tabs->currentIndex();
 
   RAZ::Utils::Credentials::UserCredentials account;
   QPointer<Dialogs::PasswordChangeNotification> password =
@@ -407,10 +408,10 @@ void TestI18nSwitch::switchRetranslatesSettingsAndPromptWindows() {
 
   QVERIFY(switchTo(QStringLiteral("en")));
   QTRY_COMPARE(preferences->windowTitle(), QStringLiteral("Preferences"));
-  QCOMPARE(preferences->tabs()->tabText(Dialogs::PreferencesWindow::Sounds),
-           QStringLiteral("Sounds"));
-  QCOMPARE(noAddins->text(), QStringLiteral("No add-ins are installed."));
-  QCOMPARE(preferences->currentPage(), int(Dialogs::PreferencesWindow::Sounds));
+  QCOMPARE(noProxy->text(), QStringLiteral("No proxy"));
+  QCOMPARE(preferences->okButton()->text(), QStringLiteral("OK"));
+  // The user's page choice survives the switch.
+  QCOMPARE(tabs->currentIndex(), page);
   QTRY_COMPARE(password->changeButton()->text(), QStringLiteral("Change Password"));
   QCOMPARE(password->windowTitle(), QStringLiteral("Password change notification"));
   QCOMPARE(password->messageLabel()->text(), QStringLiteral("Your password has been changed."));

@@ -422,18 +422,19 @@ class TestSessionLifecycle : public QObject {
   }
 
   void preferencesOpenOnTheAskedPageOnce() {
-    app()->openPreferences(3);
+    app()->openPreferences(Dialogs::PreferencesWindow::Proxy);
     auto* prefs = qobject_cast<Dialogs::PreferencesWindow*>(app()->preferencesWindow());
     QVERIFY(prefs && prefs->isVisible());
-    QCOMPARE(prefs->currentPage(), 3);
+    QCOMPARE(prefs->currentPageName(), QStringLiteral("proxyTab"));
     app()->menuActionProvider()->action(Providers::MenuActionProvider::Preferences)->trigger();
     QCOMPARE(app()->preferencesWindow(), prefs);
-    QCOMPARE(prefs->currentPage(), 3);
+    QCOMPARE(prefs->currentPageName(), QStringLiteral("proxyTab"));
     prefs->close();
     QTRY_VERIFY(!app()->preferencesWindow());
     app()->menuActionProvider()->action(Providers::MenuActionProvider::Preferences)->trigger();
     prefs = qobject_cast<Dialogs::PreferencesWindow*>(app()->preferencesWindow());
-    QCOMPARE(prefs->currentPage(), 0);
+    QCOMPARE(prefs->currentPageName(),
+             app()->sessionManager() ? QStringLiteral("generalTab") : QStringLiteral("proxyTab"));
     prefs->close();
   }
 

@@ -425,10 +425,6 @@
         <translation>Cambiar contraseña</translation>
     </message>
     <message>
-        <source>The new passwords do not match.</source>
-        <translation>Las contraseñas nuevas no coinciden.</translation>
-    </message>
-    <message>
         <source>The password could not be changed.</source>
         <translation>No se pudo cambiar la contraseña.</translation>
     </message>
@@ -443,61 +439,16 @@
         <source>Preferences</source>
         <translation>Preferencias</translation>
     </message>
+</context>
+<context>
+    <name>Dialogs::SettingsEditor</name>
     <message>
-        <source>General</source>
-        <translation>General</translation>
+        <source>OK</source>
+        <translation>Aceptar</translation>
     </message>
     <message>
-        <source>Keep windows on top</source>
-        <translation>Mantener las ventanas siempre visibles</translation>
-    </message>
-    <message>
-        <source>Sounds</source>
-        <translation>Sonidos</translation>
-    </message>
-    <message>
-        <source>Ring on incoming calls</source>
-        <translation>Sonar al recibir llamadas</translation>
-    </message>
-    <message>
-        <source>Sound on incoming messages</source>
-        <translation>Sonido al recibir mensajes</translation>
-    </message>
-    <message>
-        <source>Sound when a contact comes online</source>
-        <translation>Sonido cuando un contacto se conecta</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Idioma</translation>
-    </message>
-    <message>
-        <source>The language follows your system.</source>
-        <translation>El idioma es el de su sistema.</translation>
-    </message>
-    <message>
-        <source>Contacts</source>
-        <translation>Contactos</translation>
-    </message>
-    <message>
-        <source>Show status texts</source>
-        <translation>Mostrar los textos de estado</translation>
-    </message>
-    <message>
-        <source>Add-ins</source>
-        <translation>Complementos</translation>
-    </message>
-    <message>
-        <source>No add-ins are installed.</source>
-        <translation>No hay complementos instalados.</translation>
-    </message>
-    <message>
-        <source>Logging</source>
-        <translation>Registro</translation>
-    </message>
-    <message>
-        <source>Write log files</source>
-        <translation>Escribir archivos de registro</translation>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -627,6 +578,93 @@
     <message>
         <source>Use default ring signal</source>
         <translation>Usar el tono de llamada predeterminado</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences::AudioHandler</name>
+    <message>
+        <source>Use Default</source>
+        <translation>Usar predeterminado</translation>
+    </message>
+    <message>
+        <source>Use Output Device</source>
+        <translation>Usar dispositivo de salida</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences::ConfirmationsHandler</name>
+    <message>
+        <source>Use PC Client as default ringing device</source>
+        <translation>Usar el cliente de PC como dispositivo de timbre predeterminado</translation>
+    </message>
+    <message>
+        <source>Use Mobile as default ringing device</source>
+        <translation>Usar el móvil como dispositivo de timbre predeterminado</translation>
+    </message>
+    <message>
+        <source>Use Deskphone as default ringing device</source>
+        <translation>Usar el teléfono de escritorio como dispositivo de timbre predeterminado</translation>
+    </message>
+    <message>
+        <source>Ring all devices</source>
+        <translation>Hacer sonar todos los dispositivos</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences::CredentialsHandler</name>
+    <message>
+        <source>The credentials below are downloaded from the network, they cannot be modified here.</source>
+        <translation>Las credenciales siguientes se descargan de la red; no se pueden modificar aquí.</translation>
+    </message>
+    <message>
+        <source> Web Collaboration credentials can be edited above.</source>
+        <translation> Las credenciales de colaboración web se pueden editar arriba.</translation>
+    </message>
+    <message>
+        <source>Remove Account</source>
+        <translation>Eliminar cuenta</translation>
+    </message>
+    <message>
+        <source>Primary account removal will lead to removal of all accounts. Do you want to proceed?</source>
+        <translation>Eliminar la cuenta principal eliminará todas las cuentas. ¿Desea continuar?</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences::SoundsHandler</name>
+    <message>
+        <source>Select other...</source>
+        <translation>Seleccionar otro...</translation>
+    </message>
+    <message>
+        <source>Standard ring signal</source>
+        <translation>Tono de llamada estándar</translation>
+    </message>
+    <message>
+        <source>Open Sound File</source>
+        <translation>Abrir archivo de sonido</translation>
+    </message>
+    <message>
+        <source>Sound files (*.wav)</source>
+        <translation>Archivos de sonido (*.wav)</translation>
+    </message>
+    <message>
+        <source>Ring Signal</source>
+        <translation>Tono de llamada</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be played. Please choose a sound file in WAV format.</source>
+        <translation>El archivo %1 no se puede reproducir. Elija un archivo de sonido en formato WAV.</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences::Widgets::CredentialWidget</name>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>To be able to enter new credentials, you&apos;ll have to logout and login anew.</source>
+        <translation>Para poder introducir credenciales nuevas, debe cerrar sesión y volver a iniciarla.</translation>
     </message>
 </context>
 <context>
@@ -898,6 +936,113 @@
     </message>
 </context>
 <context>
+    <name>Utils::ActionsHelper</name>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>Add Chat</source>
+        <translation>Añadir chat</translation>
+    </message>
+    <message>
+        <source>End Chat</source>
+        <translation>Finalizar chat</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Llamar</translation>
+    </message>
+    <message>
+        <source>Add Call</source>
+        <translation>Añadir llamada</translation>
+    </message>
+    <message>
+        <source>End Call</source>
+        <translation>Finalizar llamada</translation>
+    </message>
+    <message>
+        <source>Call from Phone</source>
+        <translation>Llamar desde el teléfono</translation>
+    </message>
+    <message>
+        <source>Video Call</source>
+        <translation>Videollamada</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>Añadir vídeo</translation>
+    </message>
+    <message>
+        <source>Remove Video</source>
+        <translation>Quitar vídeo</translation>
+    </message>
+    <message>
+        <source>Share Desktop</source>
+        <translation>Compartir escritorio</translation>
+    </message>
+    <message>
+        <source>Stop Share Desktop</source>
+        <translation>Dejar de compartir escritorio</translation>
+    </message>
+    <message>
+        <source>Join Room</source>
+        <translation>Unirse a la sala</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>Set as Favorite</source>
+        <translation>Marcar como favorito</translation>
+    </message>
+    <message>
+        <source>Remove from Favorites</source>
+        <translation>Quitar de favoritos</translation>
+    </message>
+    <message>
+        <source>View Profile</source>
+        <translation>Ver perfil</translation>
+    </message>
+    <message>
+        <source>Edit Profile</source>
+        <translation>Editar perfil</translation>
+    </message>
+    <message>
+        <source>Add Contact</source>
+        <translation>Añadir contacto</translation>
+    </message>
+    <message>
+        <source>Subscribe</source>
+        <translation>Suscribirse</translation>
+    </message>
+    <message>
+        <source>Unsubscribe</source>
+        <translation>Cancelar suscripción</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>End All Calls</source>
+        <translation>Finalizar todas las llamadas</translation>
+    </message>
+    <message>
+        <source>End Chats</source>
+        <translation>Finalizar chats</translation>
+    </message>
+    <message>
+        <source>Conference</source>
+        <translation>Conferencia</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Transferir</translation>
+    </message>
+</context>
+<context>
     <name>Utils::ExternalServiceVerification</name>
     <message>
         <source>Address Verification</source>
@@ -1118,6 +1263,25 @@
     </message>
 </context>
 <context>
+    <name>Utils::TextFieldActionsHandler</name>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+</context>
+<context>
     <name>WebcollabNotification</name>
     <message>
         <source>Would you like to view %1&apos;s desktop share?</source>
@@ -1178,6 +1342,17 @@
     </message>
 </context>
 <context>
+    <name>Widgets::PreferencesWidget</name>
+    <message>
+        <source>Allow 3rd party applications to access %1</source>
+        <translation>Permitir que aplicaciones de terceros accedan a %1</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+</context>
+<context>
     <name>Widgets::Window</name>
     <message>
         <source>Give Me a Name</source>
@@ -1192,6 +1367,29 @@
     </message>
 </context>
 <context>
+    <name>credentialWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Nombre de usuario</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Remove account</source>
+        <translation>Eliminar cuenta</translation>
+    </message>
+</context>
+<context>
     <name>credentialsDialog</name>
     <message>
         <source>Username</source>
@@ -1203,129 +1401,294 @@
     </message>
 </context>
 <context>
-    <name>Utils::TextFieldActionsHandler</name>
+    <name>preferencesForm</name>
     <message>
-        <source>Cut</source>
-        <translation>Cortar</translation>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
     </message>
     <message>
-        <source>Copy</source>
-        <translation>Copiar</translation>
+        <source>General</source>
+        <translation>General</translation>
     </message>
     <message>
-        <source>Paste</source>
-        <translation>Pegar</translation>
+        <source>Language</source>
+        <translation>Idioma</translation>
     </message>
     <message>
-        <source>Select All</source>
-        <translation>Seleccionar todo</translation>
-    </message>
-</context>
-<context>
-    <name>Utils::ActionsHelper</name>
-    <message>
-        <source>Chat</source>
-        <translation>Chat</translation>
+        <source>Log In</source>
+        <translation>Inicio de sesión</translation>
     </message>
     <message>
-        <source>Add Chat</source>
-        <translation>Añadir chat</translation>
+        <source>Sign in automatically</source>
+        <translation>Iniciar sesión automáticamente</translation>
     </message>
     <message>
-        <source>End Chat</source>
-        <translation>Finalizar chat</translation>
+        <source>Run this program when the system starts</source>
+        <translation>Ejecutar este programa al iniciar el sistema</translation>
     </message>
     <message>
-        <source>Call</source>
-        <translation>Llamar</translation>
+        <source>Confirmations</source>
+        <translation>Confirmaciones</translation>
     </message>
     <message>
-        <source>Add Call</source>
-        <translation>Añadir llamada</translation>
+        <source>Ask before removing contact</source>
+        <translation>Preguntar antes de eliminar un contacto</translation>
     </message>
     <message>
-        <source>End Call</source>
-        <translation>Finalizar llamada</translation>
+        <source>Ask before removing history record</source>
+        <translation>Preguntar antes de eliminar una entrada del historial</translation>
     </message>
     <message>
-        <source>Call from Phone</source>
-        <translation>Llamar desde el teléfono</translation>
+        <source>Ask before deleting project room</source>
+        <translation>Preguntar antes de eliminar una sala de proyecto</translation>
     </message>
     <message>
-        <source>Video Call</source>
-        <translation>Videollamada</translation>
+        <source>Ask before publishing location information</source>
+        <translation>Preguntar antes de publicar la información de ubicación</translation>
     </message>
     <message>
-        <source>Add Video</source>
-        <translation>Añadir vídeo</translation>
+        <source>Enable click-to-call </source>
+        <translation>Activar hacer clic para llamar </translation>
     </message>
     <message>
-        <source>Remove Video</source>
-        <translation>Quitar vídeo</translation>
+        <source>Use &lt;Device&gt; as default ring device</source>
+        <translation>Usar &lt;Dispositivo&gt; como dispositivo de timbre predeterminado</translation>
     </message>
     <message>
-        <source>Share Desktop</source>
-        <translation>Compartir escritorio</translation>
+        <source>Miscellaneous</source>
+        <translation>Varios</translation>
     </message>
     <message>
-        <source>Stop Share Desktop</source>
-        <translation>Dejar de compartir escritorio</translation>
+        <source>Enable Corporate Directory (LDAP) contacts search</source>
+        <translation>Activar la búsqueda de contactos en el directorio corporativo (LDAP)</translation>
     </message>
     <message>
-        <source>Join Room</source>
-        <translation>Unirse a la sala</translation>
+        <source>Logging</source>
+        <translation>Registro</translation>
     </message>
     <message>
-        <source>Email</source>
-        <translation>Correo electrónico</translation>
+        <source>Enable basic logging</source>
+        <translation>Activar el registro básico</translation>
     </message>
     <message>
-        <source>Set as Favorite</source>
-        <translation>Marcar como favorito</translation>
+        <source>Enable advanced logging</source>
+        <translation>Activar el registro avanzado</translation>
     </message>
     <message>
-        <source>Remove from Favorites</source>
-        <translation>Quitar de favoritos</translation>
+        <source>Clear All Logs</source>
+        <translation>Borrar todos los registros</translation>
     </message>
     <message>
-        <source>View Profile</source>
-        <translation>Ver perfil</translation>
+        <source>Open Folder</source>
+        <translation>Abrir carpeta</translation>
     </message>
     <message>
-        <source>Edit Profile</source>
-        <translation>Editar perfil</translation>
+        <source>Audio</source>
+        <translation>Audio</translation>
     </message>
     <message>
-        <source>Add Contact</source>
-        <translation>Añadir contacto</translation>
+        <source>Voice Playback</source>
+        <translation>Reproducción de voz</translation>
     </message>
     <message>
-        <source>Subscribe</source>
-        <translation>Suscribirse</translation>
+        <source>Output Device:</source>
+        <translation>Dispositivo de salida:</translation>
     </message>
     <message>
-        <source>Unsubscribe</source>
-        <translation>Cancelar suscripción</translation>
+        <source>Voice Recording</source>
+        <translation>Grabación de voz</translation>
     </message>
     <message>
-        <source>Remove</source>
-        <translation>Eliminar</translation>
+        <source>Input Device:</source>
+        <translation>Dispositivo de entrada:</translation>
     </message>
     <message>
-        <source>End All Calls</source>
-        <translation>Finalizar todas las llamadas</translation>
+        <source>Test</source>
+        <translation>Probar</translation>
     </message>
     <message>
-        <source>End Chats</source>
-        <translation>Finalizar chats</translation>
+        <source>Start and stop microphone test</source>
+        <translation>Iniciar y detener la prueba del micrófono</translation>
     </message>
     <message>
-        <source>Conference</source>
-        <translation>Conferencia</translation>
+        <source>Use Automatic Gain Control</source>
+        <translation>Usar control automático de ganancia</translation>
     </message>
     <message>
-        <source>Transfer</source>
-        <translation>Transferir</translation>
+        <source>Alert Signal</source>
+        <translation>Señal de aviso</translation>
+    </message>
+    <message>
+        <source>Ringing Device:</source>
+        <translation>Dispositivo de timbre:</translation>
+    </message>
+    <message>
+        <source>Use this sound as the default ring signal:</source>
+        <translation>Usar este sonido como tono de llamada predeterminado:</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>Re&amp;producir</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Sonidos</translation>
+    </message>
+    <message>
+        <source>Incoming Call</source>
+        <translation>Llamada entrante</translation>
+    </message>
+    <message>
+        <source>Incoming Message</source>
+        <translation>Mensaje entrante</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Reproducir</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Video Capture</source>
+        <translation>Captura de vídeo</translation>
+    </message>
+    <message>
+        <source>&amp;Capture Device:</source>
+        <translation>Dispositivo de &amp;captura:</translation>
+    </message>
+    <message>
+        <source>Video Size</source>
+        <translation>Tamaño del vídeo</translation>
+    </message>
+    <message>
+        <source>Use automatically detected quality profile</source>
+        <translation>Usar el perfil de calidad detectado automáticamente</translation>
+    </message>
+    <message>
+        <source>Credentials</source>
+        <translation>Credenciales</translation>
+    </message>
+    <message>
+        <source>My Room</source>
+        <translation>Mi sala</translation>
+    </message>
+    <message>
+        <source>Dial-in Number</source>
+        <translation>Número de acceso</translation>
+    </message>
+    <message>
+        <source>Moderator PIN</source>
+        <translation>PIN de moderador</translation>
+    </message>
+    <message>
+        <source>Conference ID</source>
+        <translation>ID de conferencia</translation>
+    </message>
+    <message>
+        <source>Security PIN</source>
+        <translation>PIN de seguridad</translation>
+    </message>
+    <message>
+        <source>Web Collaboration</source>
+        <translation>Colaboración web</translation>
+    </message>
+    <message>
+        <source>Corporate Directory (LDAP)</source>
+        <translation>Directorio corporativo (LDAP)</translation>
+    </message>
+    <message>
+        <source>Protocols</source>
+        <translation>Protocolos</translation>
+    </message>
+    <message>
+        <source>Device Management</source>
+        <translation>Administración de dispositivos</translation>
+    </message>
+    <message>
+        <source>Configuration URL</source>
+        <translation>URL de configuración</translation>
+    </message>
+    <message>
+        <source>Proxy</source>
+        <translation>Proxy</translation>
+    </message>
+    <message>
+        <source>Proxy Settings</source>
+        <translation>Configuración del proxy</translation>
+    </message>
+    <message>
+        <source>Please restart the application after changing the proxy settings below.</source>
+        <translation>Reinicie la aplicación después de cambiar la configuración del proxy.</translation>
+    </message>
+    <message>
+        <source>No proxy</source>
+        <translation>Sin proxy</translation>
+    </message>
+    <message>
+        <source>Use system proxy settings</source>
+        <translation>Usar la configuración de proxy del sistema</translation>
+    </message>
+    <message>
+        <source>Use client proxy settings</source>
+        <translation>Usar la configuración de proxy del cliente</translation>
+    </message>
+    <message>
+        <source>Web Proxy Server</source>
+        <translation>Servidor proxy web</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Secure Web Proxy Server</source>
+        <translation>Servidor proxy web seguro</translation>
+    </message>
+    <message>
+        <source>Add-ins</source>
+        <translation>Complementos</translation>
+    </message>
+    <message>
+        <source>Outlook</source>
+        <translation>Outlook</translation>
+    </message>
+    <message>
+        <source>Enable Outlook contacts search</source>
+        <translation>Activar la búsqueda de contactos de Outlook</translation>
+    </message>
+    <message>
+        <source>Enable Outlook Calendar</source>
+        <translation>Activar el calendario de Outlook</translation>
+    </message>
+    <message>
+        <source>Add-in Settings</source>
+        <translation>Configuración de complementos</translation>
+    </message>
+    <message>
+        <source>Allow 3rd party applications to access %1</source>
+        <translation>Permitir que aplicaciones de terceros accedan a %1</translation>
+    </message>
+    <message>
+        <source>Do not ask about incoming Add-in connection requests</source>
+        <translation>No preguntar por las solicitudes de conexión de complementos</translation>
+    </message>
+    <message>
+        <source>Accept incoming requests by default</source>
+        <translation>Aceptar las solicitudes entrantes de forma predeterminada</translation>
+    </message>
+    <message>
+        <source>Reject incoming requests by default</source>
+        <translation>Rechazar las solicitudes entrantes de forma predeterminada</translation>
+    </message>
+    <message>
+        <source>Manage Add-ins</source>
+        <translation>Administrar complementos</translation>
+    </message>
+    <message>
+        <source>You need to restart your client for any changes made to take effect.</source>
+        <translation>Debe reiniciar el cliente para que los cambios surtan efecto.</translation>
     </message>
 </context>
 </TS>

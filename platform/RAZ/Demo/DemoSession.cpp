@@ -106,6 +106,7 @@ void DemoSession::open(const QString& username, const QString& password) {
 
   m_audio.reset(new RAZ::MediaEngine::MediaHandlerAudio());
   auto* video = new RAZ::MediaEngine::MediaHandlerVideo(this);
+  video->addSystemOrDemoCameras();
   parts.calls = new RAZ::MediaEngine::CallControllerBase(m_audio.get(), video, this);
 
   auto* xsiCredentials = new RAZ::Xsi::XsiCredentialsControl(this);
