@@ -16,20 +16,27 @@ void LevelIndicatorWidget::onSignalLevelAbsChanged(long abs_value) {
   if (m_limit > 0) onSignalLevelNormChanged(static_cast<double>(abs_value) / m_limit);
 }
 
+namespace {
+// Truncates a length toward zero, forgiving the rounding error of the
+// fractions (1.0 - 0.9 is a little less than 0.1 in doubles, which would
+// lose the full tenth of the width at the top of the scale).
+int length(double fraction, int width) { return static_cast<int>(fraction * width + 1e-9); }
+}  // namespace
+
 void LevelIndicatorWidget::onSignalLevelNormChanged(double v) {
   const int w = width();
   if (v <= 0.7) {
-    m_first = static_cast<int>(v * w);
+    m_first = length(v, w);
     m_second = 0;
     m_third = 0;
   } else if (v <= 0.9) {
-    m_first = static_cast<int>(0.7 * w);
-    m_second = static_cast<int>((v - 0.7) * w);
+    m_first = length(0.7, w);
+    m_second = length((v - 0.7), w);
     m_third = 0;
   } else {
-    m_first = static_cast<int>(0.7 * w);
-    m_second = static_cast<int>((0.9 - 0.7) * w);
-    m_third = static_cast<int>((v - 0.9) * w);
+    m_first = length(0.7, w);
+    m_second = length((0.9 - 0.7), w);
+    m_third = length((v - 0.9), w);
   }
   update();
 }

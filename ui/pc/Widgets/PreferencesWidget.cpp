@@ -13,6 +13,7 @@
 #include <RAZ/MediaEngine/CallControllerBase.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
 #include <RAZ/Settings.h>
+#include <TP/Core/Logging.h>
 
 #include "Widgets/Preferences/AddinsHandler.h"
 #include "Widgets/Preferences/AudioHandler.h"
@@ -129,7 +130,11 @@ void PreferencesWidget::setupAddins(bool apiAllowed) {
   view->setResizeMode(QQuickWidget::SizeRootObjectToView);
   view->rootContext()->setContextProperty(QStringLiteral("rootWindow"), this);
   view->rootContext()->setContextProperty(QStringLiteral("zentStyle"), QML::Style::instance());
-  view->setSource(QUrl(QStringLiteral("qrc:/components/ConnectorList.qml")));
+  // The scene draws with the style object; without one it would only fail.
+  if (QML::Style::instance())
+    view->setSource(QUrl(QStringLiteral("qrc:/components/ConnectorList.qml")));
+  else
+    TP_LOG("Widgets::PreferencesWidget", 3) << "No style object: the add-ins list stays empty";
   if (QQuickItem* root = view->rootObject()) root->setProperty("useAcceptanceButtons", false);
   setAddinsListVisibility();
   if (m_addinsModel) {
