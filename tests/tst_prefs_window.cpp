@@ -660,6 +660,8 @@ class TestPrefsWindow : public QObject {
     QVERIFY(RAZ::Demo::Service::instance().setMicrophoneLevel(32768, session));
     QTRY_COMPARE(meter->level(), 32768L);
     QCOMPARE(meter->thirdSegment(), meter->width() / 10);
+    if (!qEnvironmentVariable("ZENT_SCREENSHOT_DIR").isEmpty())
+      m_window->grab().save(qEnvironmentVariable("ZENT_SCREENSHOT_DIR") + "/meter.png");
     // Saving stops the test and gives the microphone back first.
     m_window->okButton()->click();
     QVERIFY(!audio->isMeasuring());
@@ -843,6 +845,30 @@ class TestPrefsWindow : public QObject {
     RAZ::Settings user(RAZ::Settings::User);
     QCOMPARE(user.value("settings/video/capturedevice").toByteArray(), QByteArray());
     QCOMPARE(user.value("settings/video/captureresolution").toInt(), -1);
+  }
+
+  // Every page lays out and paints its widgets; with ZENT_SCREENSHOT_DIR set
+  // the pictures are kept there for a look by eye.
+  void everyPagePaints() {
+    open(0, openSession());
+    m_window->resize(640, 720);
+    auto* tabs = child<QTabWidget>("preferencesTabs");
+    const QString keep = qEnvironmentVariable("ZENT_SCREENSHOT_DIR");
+    for (int i = 0; i < tabs->count(); ++i) {
+      tabs->setCurrentIndex(i);
+      QCoreApplication::processEvents();
+      const QImage image = m_window->grab().toImage();
+      QVERIFY(!image.isNull());
+      // Something besides the background was drawn on the page.
+      const QImage page = tabs->currentWidget()->grab().toImage();
+      const QRgb background = page.pixel(page.width() - 1, page.height() - 1);
+      bool drawn = false;
+      for (int y = 0; y < page.height() && !drawn; y += 3)
+        for (int x = 0; x < page.width() && !drawn; x += 3) drawn = page.pixel(x, y) != background;
+      QVERIFY2(drawn, qPrintable(tabs->currentWidget()->objectName()));
+      if (!keep.isEmpty())
+        image.save(keep + QLatin1Char('/') + tabs->currentWidget()->objectName() + ".png");
+    }
   }
 
   // --- Credentials ---

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QTabWidget>
 
@@ -16,12 +17,40 @@ PreferencesWindow* PreferencesWindow::create(
     QAbstractItemModel* addinsModel, bool alwaysOnTop, QWidget* parent) {
   auto* window = new PreferencesWindow(alwaysOnTop, parent);
   auto* widget = new Widgets::PreferencesWidget(session, translators, page, addinsModel, window);
+  // The form carries no size of its own: it takes what its pages ask for,
+  // within the screen (the pages scroll beyond that).
+  QSize wanted = widget->sizeHint();
+  if (auto* tabs = widget->findChild<QTabWidget*>(QStringLiteral("preferencesTabs"))) {
+    // Every page, not only the current one, must fit across.
+    QSize pages;
+    for (int i = 0; i < tabs->count(); ++i) {
+      QWidget* page = tabs->widget(i);
+      page->ensurePolished();
+      if (page->layout()) page->layout()->activate();
+      pages = pages.expandedTo(page->sizeHint());
+    }
+    wanted = wanted.expandedTo(pages + QSize(48, 48));
+  }
+  QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen) {
+    const QRect available = screen->availableVirtualGeometry();
+    wanted = wanted.boundedTo(QSize(available.width() - 40, available.height() - 160));
+  }
+  widget->resize(wanted);
+  // Kept by the popup's layout too, which adds its margins around it.
+  widget->setMinimumSize(wanted);
   window->setMinimumSize(widget->size());
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+  if (screen) {
     const QRect available = screen->availableVirtualGeometry();
     window->move(((available.left() + available.right()) / 2) / 2, available.top() + 30);
   }
   window->setContent(widget);
+  // The popup's content area does not constrain the window: make room for
+  // the form with the frame's margins and the button row.
+  if (QLayout* layout = window->layout()) {
+    window->setMinimumSize(layout->totalMinimumSize().expandedTo(window->minimumSize()));
+    window->resize(window->minimumSize());
+  }
   if (watcher) {
     connect(window, SIGNAL(saveSettings()), watcher, SLOT(changed()));
     connect(window, SIGNAL(qualityDetectionEnabled()), watcher, SLOT(qualityDetectionEnabled()));
