@@ -15,6 +15,8 @@
 #include <RAZ/Settings.h>
 #include <TP/Core/Logging.h>
 
+#include "Utils/ConfigIds.h"
+#include "Utils/SettingsKeys.h"
 #include "Widgets/Preferences/AddinsHandler.h"
 #include "Widgets/Preferences/AudioHandler.h"
 #include "Widgets/Preferences/ConfirmationsHandler.h"
@@ -75,11 +77,14 @@ PreferencesWidget::PreferencesWidget(RAZ::Sessions::SessionManagerBase* session,
     for (QWidget* tab : sessionTabs)
       ui->preferencesTabs->setTabEnabled(ui->preferencesTabs->indexOf(tab), true);
 
-    if (!Preferences::configBool(session, 94)) removeTab(ui->preferencesTabs, ui->videoTab);
-    if (!Preferences::configBool(session, 79)) removeTab(ui->preferencesTabs, ui->audioTab);
+    if (!Preferences::configBool(session, Utils::ConfigId::VideoCalls))
+      removeTab(ui->preferencesTabs, ui->videoTab);
+    if (!Preferences::configBool(session, Utils::ConfigId::CallsOnThisClient))
+      removeTab(ui->preferencesTabs, ui->audioTab);
 
-    const bool api = Preferences::configBool(session, 277);
-    if (!Preferences::configBool(session, 378) && !Preferences::configBool(session, 164) && !api)
+    const bool api = Preferences::configBool(session, Utils::ConfigId::AddinApi);
+    if (!Preferences::configBool(session, Utils::ConfigId::OutlookCalendar) &&
+        !Preferences::configBool(session, Utils::ConfigId::OutlookContactSearch) && !api)
       removeTab(ui->preferencesTabs, ui->addinsTab);
     else
       setupAddins(api);
@@ -147,7 +152,7 @@ void PreferencesWidget::setupAddins(bool apiAllowed) {
 
 void PreferencesWidget::readProxyFields() {
   RAZ::Settings proxy(RAZ::Settings::Proxy);
-  switch (proxy.value(QStringLiteral("proxy_settings/type"), 0).toInt()) {
+  switch (proxy.value(Utils::SettingsKey::ProxyType, 0).toInt()) {
     case 0:
       ui->noProxy->setChecked(true);
       break;
@@ -164,12 +169,10 @@ void PreferencesWidget::readProxyFields() {
       ui->noProxy->setAutoExclusive(true);
       break;
   }
-  ui->proxyhostfield->setText(proxy.value(QStringLiteral("proxy_settings/httpserver")).toString());
-  ui->proxyportfield->setText(proxy.value(QStringLiteral("proxy_settings/httpport")).toString());
-  ui->secureproxyhostfield->setText(
-      proxy.value(QStringLiteral("proxy_settings/httpsserver")).toString());
-  ui->secureproxyportfield->setText(
-      proxy.value(QStringLiteral("proxy_settings/httpsport")).toString());
+  ui->proxyhostfield->setText(proxy.value(Utils::SettingsKey::ProxyHttpServer).toString());
+  ui->proxyportfield->setText(proxy.value(Utils::SettingsKey::ProxyHttpPort).toString());
+  ui->secureproxyhostfield->setText(proxy.value(Utils::SettingsKey::ProxyHttpsServer).toString());
+  ui->secureproxyportfield->setText(proxy.value(Utils::SettingsKey::ProxyHttpsPort).toString());
   const bool own = ui->zentProxy->isChecked();
   for (QWidget* field :
        {static_cast<QWidget*>(ui->proxyhostfield), static_cast<QWidget*>(ui->proxyportfield),

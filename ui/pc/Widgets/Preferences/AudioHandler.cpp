@@ -5,6 +5,7 @@
 #include <RAZ/MediaEngine/IMediaHandlerAudio.h>
 #include <RAZ/Settings.h>
 
+#include "Utils/SettingsKeys.h"
 #include "Widgets/LevelIndicatorWidget.h"
 #include "ui_preferences.h"
 
@@ -12,17 +13,13 @@ namespace Preferences {
 
 namespace {
 
-const char kPlaybackKey[] = "settings/audio/duringacalldevice";
-const char kRecordingKey[] = "settings/audio/recordingdevice";
-const char kRingingKey[] = "settings/audio/withoutacalldevice";
-
 void fill(QComboBox* box, const QString& defaultText,
-          const QList<RAZ::MediaEngine::AudioDevice>& devices, const char* key) {
+          const QList<RAZ::MediaEngine::AudioDevice>& devices, const QString& key) {
   box->clear();
   box->addItem(defaultText, QByteArray());
   for (const RAZ::MediaEngine::AudioDevice& device : devices) box->addItem(device.name, device.id);
   RAZ::Settings settings(RAZ::Settings::User);
-  const QByteArray stored = settings.value(QLatin1String(key)).toByteArray();
+  const QByteArray stored = settings.value(key).toByteArray();
   int index = 0;
   for (int i = 1; i < box->count(); ++i) {
     if (box->itemData(i).toByteArray() == stored) {
@@ -74,25 +71,31 @@ void AudioHandler::retranslate() {
 
 void AudioHandler::fillPlaybackDevices() {
   if (!m_audio) return;
-  fill(ui->playbackSelect, tr("Use Default"), m_audio->playbackDevices(), kPlaybackKey);
+  fill(ui->playbackSelect, tr("Use Default"), m_audio->playbackDevices(),
+       Utils::SettingsKey::AudioCallPlaybackDevice);
 }
 
 void AudioHandler::fillRecordingDevices() {
   if (!m_audio) return;
-  fill(ui->recordingSelect, tr("Use Default"), m_audio->recordingDevices(), kRecordingKey);
+  fill(ui->recordingSelect, tr("Use Default"), m_audio->recordingDevices(),
+       Utils::SettingsKey::AudioRecordingDevice);
 }
 
 void AudioHandler::fillRingingDevices() {
   if (!m_audio) return;
-  fill(ui->ringDeviceSelect, tr("Use Output Device"), m_audio->playbackDevices(), kRingingKey);
+  fill(ui->ringDeviceSelect, tr("Use Output Device"), m_audio->playbackDevices(),
+       Utils::SettingsKey::AudioRingingDevice);
 }
 
 void AudioHandler::saveSettings() {
   if (m_testRunning) stopMicrophoneTest();
   RAZ::Settings settings(RAZ::Settings::User);
-  settings.setValue(QLatin1String(kPlaybackKey), ui->playbackSelect->currentData().toByteArray());
-  settings.setValue(QLatin1String(kRecordingKey), ui->recordingSelect->currentData().toByteArray());
-  settings.setValue(QLatin1String(kRingingKey), ui->ringDeviceSelect->currentData().toByteArray());
+  settings.setValue(Utils::SettingsKey::AudioCallPlaybackDevice,
+                    ui->playbackSelect->currentData().toByteArray());
+  settings.setValue(Utils::SettingsKey::AudioRecordingDevice,
+                    ui->recordingSelect->currentData().toByteArray());
+  settings.setValue(Utils::SettingsKey::AudioRingingDevice,
+                    ui->ringDeviceSelect->currentData().toByteArray());
 }
 
 void AudioHandler::cancelSettings() {

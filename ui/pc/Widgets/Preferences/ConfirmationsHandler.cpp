@@ -8,6 +8,8 @@
 #include <TP/Core/Logging.h>
 
 #include "Utils/AppPaths.h"
+#include "Utils/ConfigIds.h"
+#include "Utils/SettingsKeys.h"
 #include "Widgets/Preferences/PreferencesConfig.h"
 #include "os/UrlScheme.h"
 #include "ui_preferences.h"
@@ -96,39 +98,38 @@ bool ConfirmationsHandler::setCallToHandler(bool enable) {
 void ConfirmationsHandler::setupConfirmations() {
   RAZ::Settings settings(RAZ::Settings::User);
   ui->removeContactConfirmation->setChecked(
-      settings.value(QStringLiteral("settings/confirmations/removeContact"), true).toBool());
+      settings.value(Utils::SettingsKey::ConfirmRemoveContact, true).toBool());
   connect(ui->removeContactConfirmation, SIGNAL(stateChanged(int)), this, SLOT(changed()));
   ui->historyRecordConfirmation->setChecked(
-      settings.value(QStringLiteral("settings/confirmations/historyRecord"), true).toBool());
+      settings.value(Utils::SettingsKey::ConfirmHistoryRecord, true).toBool());
   connect(ui->historyRecordConfirmation, SIGNAL(stateChanged(int)), this, SLOT(changed()));
-  if (configBool(m_session, 59)) {
+  if (configBool(m_session, Utils::ConfigId::ProjectRooms)) {
     ui->deleteChatRoomConfirmation->setChecked(
-        settings.value(QStringLiteral("settings/confirmations/deleteChatRoom"), true).toBool());
+        settings.value(Utils::SettingsKey::ConfirmDeleteChatRoom, true).toBool());
     connect(ui->deleteChatRoomConfirmation, SIGNAL(stateChanged(int)), this, SLOT(changed()));
   } else {
     ui->deleteChatRoomConfirmation->hide();
   }
-  if (configBool(m_session, 382)) {
+  if (configBool(m_session, Utils::ConfigId::LocationPublishing)) {
     ui->locationPublishConfirmation->setChecked(
-        !settings.value(QStringLiteral("presence/location_publish/dontAskAgain"), false).toBool());
+        !settings.value(Utils::SettingsKey::LocationPublishDontAskAgain, false).toBool());
     connect(ui->locationPublishConfirmation, SIGNAL(stateChanged(int)), this, SLOT(changed()));
   } else {
     ui->locationPublishConfirmation->hide();
   }
-  if (!configBool(m_session, 116)) {
+  if (!configBool(m_session, Utils::ConfigId::CommsHistory)) {
     ui->historyRecordConfirmation->hide();
     ui->deleteChatRoomConfirmation->hide();
   }
-  if (configBool(m_session, 375)) {
+  if (configBool(m_session, Utils::ConfigId::ClickToCall)) {
     ui->enableCallToHandler->setChecked(isCallToHandlerRegistered());
     connect(ui->enableCallToHandler, SIGNAL(stateChanged(int)), this, SLOT(changed()));
   } else {
     ui->enableCallToHandler->hide();
   }
-  if (configBool(m_session, 376)) {
+  if (configBool(m_session, Utils::ConfigId::OtherDevicesTakeCalls)) {
     ui->useDefaultRingDevice->setChecked(true);
-    m_ringDevice =
-        settings.value(QStringLiteral("settings/actions/defaultRingDevice"), true).toString();
+    m_ringDevice = settings.value(Utils::SettingsKey::DefaultRingDevice, true).toString();
     retranslate();
     m_ringDeviceOffered = !ui->useDefaultRingDevice->isHidden();
   } else {
@@ -137,7 +138,7 @@ void ConfirmationsHandler::setupConfirmations() {
 }
 
 void ConfirmationsHandler::retranslate() {
-  if (!m_session || !configBool(m_session, 376)) return;
+  if (!m_session || !configBool(m_session, Utils::ConfigId::OtherDevicesTakeCalls)) return;
   const QString devices[] = {QStringLiteral("PC"), QStringLiteral("MOBILE"),
                              QStringLiteral("DESKPHONE"), QStringLiteral("ALL")};
   const QString texts[] = {tr("Use PC Client as default ringing device"),
@@ -155,8 +156,9 @@ void ConfirmationsHandler::retranslate() {
 void ConfirmationsHandler::setupMiscellaneousWidgets() {
   RAZ::Settings settings(RAZ::Settings::User);
 
-  const QString calendarKey = QStringLiteral("settings/outlook_calendar_enabled");
-  bool a = configBool(m_session, 378) && configBool(m_session, 4);
+  const QString calendarKey = Utils::SettingsKey::OutlookCalendarEnabled;
+  bool a = configBool(m_session, Utils::ConfigId::OutlookCalendar) &&
+           configBool(m_session, Utils::ConfigId::PresenceEnabled);
   TP_LOG(kSetupTag, 2) << "OutlookCal: " << a;
   a = a && settings.contains(calendarKey);
   TP_LOG(kSetupTag, 2) << "OutlookCal: " << a;
@@ -167,8 +169,8 @@ void ConfirmationsHandler::setupMiscellaneousWidgets() {
   ui->enableOutlookCalendar->setChecked(v);
   connect(ui->enableOutlookCalendar, SIGNAL(stateChanged(int)), this, SLOT(changed()));
 
-  const QString searchKey = QStringLiteral("settings/outlook_search_enabled");
-  a = configBool(m_session, 164);
+  const QString searchKey = Utils::SettingsKey::OutlookSearchEnabled;
+  a = configBool(m_session, Utils::ConfigId::OutlookContactSearch);
   TP_LOG(kSetupTag, 2) << "OutlookSearch: " << a;
   a = a && settings.contains(searchKey);
   TP_LOG(kSetupTag, 2) << "OutlookSearch: " << a;
@@ -179,11 +181,11 @@ void ConfirmationsHandler::setupMiscellaneousWidgets() {
   ui->enableOutlookSearch->setChecked(v);
   connect(ui->enableOutlookSearch, SIGNAL(stateChanged(int)), this, SLOT(changed()));
 
-  a = configBool(m_session, 165);
+  a = configBool(m_session, Utils::ConfigId::LdapContactSearch);
   TP_LOG(kSetupTag, 2) << "LdapSearch: " << a;
   ui->enableLdapSearch->setHidden(!a);
   m_ldapOffered = a;
-  v = settings.value(QStringLiteral("settings/ldap_search_enabled"), true).toBool();
+  v = settings.value(Utils::SettingsKey::LdapSearchEnabled, true).toBool();
   TP_LOG(kSetupTag, 2) << "LdapSearch(Settings): " << v;
   ui->enableLdapSearch->setChecked(v);
   connect(ui->enableLdapSearch, SIGNAL(stateChanged(int)), this, SLOT(changed()));
@@ -201,34 +203,33 @@ void ConfirmationsHandler::zentProxyToggled(bool on) {
 void ConfirmationsHandler::saveSettings() {
   if (m_session) {
     RAZ::Settings settings(RAZ::Settings::User);
-    settings.setValue(QStringLiteral("settings/confirmations/removeContact"),
+    settings.setValue(Utils::SettingsKey::ConfirmRemoveContact,
                       ui->removeContactConfirmation->isChecked());
-    settings.setValue(QStringLiteral("settings/confirmations/historyRecord"),
+    settings.setValue(Utils::SettingsKey::ConfirmHistoryRecord,
                       ui->historyRecordConfirmation->isChecked());
-    settings.setValue(QStringLiteral("settings/confirmations/deleteChatRoom"),
+    settings.setValue(Utils::SettingsKey::ConfirmDeleteChatRoom,
                       ui->deleteChatRoomConfirmation->isChecked());
-    settings.setValue(QStringLiteral("presence/location_publish/dontAskAgain"),
+    settings.setValue(Utils::SettingsKey::LocationPublishDontAskAgain,
                       !ui->locationPublishConfirmation->isChecked());
     // Only a change of the switch touches the desktop entries: another
     // program's registration, which shows as unchecked, is left alone.
-    if (configBool(m_session, 375) &&
+    if (configBool(m_session, Utils::ConfigId::ClickToCall) &&
         ui->enableCallToHandler->isChecked() != isCallToHandlerRegistered())
       setCallToHandler(ui->enableCallToHandler->isChecked());
     if (m_calendarOffered) {
       TP_LOG(kSaveTag, 2) << "Saving Outlook cal " << ui->enableOutlookCalendar->isChecked();
-      settings.setValue(QStringLiteral("settings/outlook_calendar_enabled"),
+      settings.setValue(Utils::SettingsKey::OutlookCalendarEnabled,
                         ui->enableOutlookCalendar->isChecked());
     }
     if (m_searchOffered) {
       TP_LOG(kSaveTag, 2) << "Saving Outlook search " << ui->enableOutlookSearch->isChecked();
-      settings.setValue(QStringLiteral("settings/outlook_search_enabled"),
+      settings.setValue(Utils::SettingsKey::OutlookSearchEnabled,
                         ui->enableOutlookSearch->isChecked());
     }
-    if (configBool(m_session, 165))
-      settings.setValue(QStringLiteral("settings/ldap_search_enabled"),
-                        ui->enableLdapSearch->isChecked());
+    if (configBool(m_session, Utils::ConfigId::LdapContactSearch))
+      settings.setValue(Utils::SettingsKey::LdapSearchEnabled, ui->enableLdapSearch->isChecked());
     if (m_ringDeviceOffered && !ui->useDefaultRingDevice->isChecked())
-      settings.setValue(QStringLiteral("settings/actions/defaultRingDevice"), QString());
+      settings.setValue(Utils::SettingsKey::DefaultRingDevice, QString());
   }
   saveProxy();
 }
@@ -242,17 +243,16 @@ void ConfirmationsHandler::saveProxy() {
     type = 1;
   else if (ui->zentProxy->isChecked())
     type = 2;
-  proxy.setValue(QStringLiteral("proxy_settings/type"), type);
+  proxy.setValue(Utils::SettingsKey::ProxyType, type);
   if (!ui->proxyhostfield->text().isEmpty()) {
-    proxy.setValue(QStringLiteral("proxy_settings/httpserver"),
-                   ui->proxyhostfield->text().simplified());
-    proxy.setValue(QStringLiteral("proxy_settings/httpport"),
+    proxy.setValue(Utils::SettingsKey::ProxyHttpServer, ui->proxyhostfield->text().simplified());
+    proxy.setValue(Utils::SettingsKey::ProxyHttpPort,
                    portOrDefault(ui->proxyportfield->text(), QStringLiteral("80")));
   }
   if (!ui->secureproxyhostfield->text().isEmpty()) {
-    proxy.setValue(QStringLiteral("proxy_settings/httpsserver"),
+    proxy.setValue(Utils::SettingsKey::ProxyHttpsServer,
                    ui->secureproxyhostfield->text().simplified());
-    proxy.setValue(QStringLiteral("proxy_settings/httpsport"),
+    proxy.setValue(Utils::SettingsKey::ProxyHttpsPort,
                    portOrDefault(ui->secureproxyportfield->text(), QStringLiteral("443")));
   }
 }

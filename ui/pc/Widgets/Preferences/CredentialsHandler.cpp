@@ -8,6 +8,8 @@
 #include <TP/Core/Logging.h>
 
 #include "Utils/AppPaths.h"
+#include "Utils/ConfigIds.h"
+#include "Utils/SettingsKeys.h"
 #include "Widgets/Preferences/PreferencesConfig.h"
 #include "Widgets/Preferences/ProtocolsWidget.h"
 #include "dialogs/MessageWindow.h"
@@ -52,10 +54,10 @@ CredentialsHandler::CredentialsHandler(Ui::preferencesForm* form,
   RAZ::Settings installation(RAZ::Settings::Installation);
   RAZ::Settings app(RAZ::Settings::Application);
   RAZ::Settings user(RAZ::Settings::User);
-  m_dmUrlEmpty = installation.value(QStringLiteral("dm/url")).toByteArray().isEmpty();
+  m_dmUrlEmpty = installation.value(Utils::SettingsKey::DmUrl).toByteArray().isEmpty();
   ui->groupDeviceManagement->setVisible(m_dmUrlEmpty);
   ui->groupDeviceManagement->setHidden(!m_dmUrlEmpty);
-  ui->textDMUrl->setText(app.value(QStringLiteral("defaults/dm_config_file")).toString());
+  ui->textDMUrl->setText(app.value(Utils::SettingsKey::DefaultDmConfigFile).toString());
   ui->textDMUrl->setCursorPosition(0);
 
   connect(this, SIGNAL(enableSave(bool)), parent, SIGNAL(enableSave(bool)));
@@ -73,7 +75,8 @@ CredentialsHandler::CredentialsHandler(Ui::preferencesForm* form,
             credentials, SLOT(updateCredentials(const RAZ::Utils::Credentials::UserCredentials&)));
   }
 
-  const bool webEditable = !configBool(m_session, 276) && !configBool(m_session, 271);
+  const bool webEditable = !configBool(m_session, Utils::ConfigId::WebCollabByService) &&
+                           !configBool(m_session, Utils::ConfigId::SeveralDesktopShares);
   const char* save = SIGNAL(
       saveCredentials(RAZ::Utils::Credentials::Type, RAZ::Utils::Credentials::CredentialsData));
   const char* saveSlot = SLOT(
@@ -115,19 +118,19 @@ CredentialsHandler::CredentialsHandler(Ui::preferencesForm* form,
   }
   if (ui->protocols->isEmpty()) ui->protocols->hide();
 
-  ui->textDialInNumber->setText(
-      user.value(QStringLiteral("security/myRoomDialInNumber")).toString());
-  ui->textHostPin->setText(user.value(QStringLiteral("security/myRoomHostPin")).toString());
-  ui->textPin1->setText(user.value(QStringLiteral("security/myRoomPin1")).toString());
-  ui->textPin2->setText(user.value(QStringLiteral("security/myRoomPin2")).toString());
-  if (m_session && m_session->configuration() && m_session->configuration()->getBool(64)) {
+  ui->textDialInNumber->setText(user.value(Utils::SettingsKey::MyRoomDialInNumber).toString());
+  ui->textHostPin->setText(user.value(Utils::SettingsKey::MyRoomHostPin).toString());
+  ui->textPin1->setText(user.value(Utils::SettingsKey::MyRoomPin1).toString());
+  ui->textPin2->setText(user.value(Utils::SettingsKey::MyRoomPin2).toString());
+  if (m_session && m_session->configuration() &&
+      m_session->configuration()->getBool(Utils::ConfigId::MyRoomByService)) {
     for (QLineEdit* field : {ui->textDialInNumber, ui->textHostPin, ui->textPin1, ui->textPin2})
       field->setReadOnly(true);
   }
   for (QLineEdit* field : {ui->textDialInNumber, ui->textHostPin, ui->textPin1, ui->textPin2})
     connect(field, SIGNAL(textEdited(const QString&)), this, SLOT(changed()));
 
-  ui->autoSignin->setChecked(app.value(QStringLiteral("login/autologin"), false).toBool());
+  ui->autoSignin->setChecked(app.value(Utils::SettingsKey::LoginAutoLogin, false).toBool());
   ui->autoStart->setChecked(Os::Autostart::isEnabled(autostartName()));
   connect(ui->autoSignin, SIGNAL(stateChanged(int)), this, SLOT(changed()));
   connect(ui->autoStart, SIGNAL(stateChanged(int)), this, SLOT(changed()));
@@ -145,7 +148,7 @@ bool CredentialsHandler::fetchUser(UserCredentials& out) const {
   CredentialsManager* credentials = manager();
   if (!credentials) return false;
   RAZ::Settings app(RAZ::Settings::Application);
-  const QString name = app.value(QStringLiteral("login/username")).toString();
+  const QString name = app.value(Utils::SettingsKey::LoginUsername).toString();
   return credentials->getCredentials(credentials->loginType(), name, out);
 }
 
@@ -155,7 +158,9 @@ void CredentialsHandler::setCredentialsLabel() {
     text =
         tr("The credentials below are downloaded from the network, they cannot be modified "
            "here.");
-    if (configBool(m_session, 270) && !configBool(m_session, 271) && !configBool(m_session, 276))
+    if (configBool(m_session, Utils::ConfigId::WebCollabCredentialsEditable) &&
+        !configBool(m_session, Utils::ConfigId::SeveralDesktopShares) &&
+        !configBool(m_session, Utils::ConfigId::WebCollabByService))
       text += tr(" Web Collaboration credentials can be edited above.");
   }
   ui->credentialsLabel->setText(text);
@@ -235,16 +240,16 @@ void CredentialsHandler::saveSettings() {
     UserCredentials account;
     accountGone = !fetchUser(account);
     if (accountGone) {
-      app.setValue(QStringLiteral("login/username"), QString());
-      app.setValue(QStringLiteral("login/autologin"), false);
+      app.setValue(Utils::SettingsKey::LoginUsername, QString());
+      app.setValue(Utils::SettingsKey::LoginAutoLogin, false);
     }
   }
-  user.setValue(QStringLiteral("security/myRoomDialInNumber"), ui->textDialInNumber->text());
-  user.setValue(QStringLiteral("security/myRoomHostPin"), ui->textHostPin->text());
-  user.setValue(QStringLiteral("security/myRoomPin1"), ui->textPin1->text());
-  user.setValue(QStringLiteral("security/myRoomPin2"), ui->textPin2->text());
+  user.setValue(Utils::SettingsKey::MyRoomDialInNumber, ui->textDialInNumber->text());
+  user.setValue(Utils::SettingsKey::MyRoomHostPin, ui->textHostPin->text());
+  user.setValue(Utils::SettingsKey::MyRoomPin1, ui->textPin1->text());
+  user.setValue(Utils::SettingsKey::MyRoomPin2, ui->textPin2->text());
   // Without a stored account there is nobody to sign in automatically.
-  if (!accountGone) app.setValue(QStringLiteral("login/autologin"), ui->autoSignin->isChecked());
+  if (!accountGone) app.setValue(Utils::SettingsKey::LoginAutoLogin, ui->autoSignin->isChecked());
   const QString name = autostartName();
   const bool ok = ui->autoStart->isChecked()
                       ? Os::Autostart::enable(name, AppPaths::executablePath())

@@ -11,13 +11,12 @@
 #include "Application.h"
 #include "I18N.h"
 #include "Utils/AppPaths.h"
+#include "Utils/SettingsKeys.h"
 #include "ui_preferences.h"
 
 namespace Preferences {
 
-namespace {
-const char kLanguageKey[] = "settings/language/active";
-}
+namespace {}
 
 QString LanguageHandler::translationsFolder() {
   const QString exe = AppPaths::executableDir();
@@ -34,7 +33,8 @@ LanguageHandler::LanguageHandler(const QMap<int, QSharedPointer<QTranslator>>& t
   connect(parent, SIGNAL(saveSettings()), this, SLOT(saveSettings()));
 
   RAZ::Settings app(RAZ::Settings::Application);
-  const QString active = app.value(QLatin1String(kLanguageKey), QStringLiteral("es")).toString();
+  const QString active =
+      app.value(Utils::SettingsKey::LanguageActive, QStringLiteral("es")).toString();
   const QMap<QString, QString>& languages = I18N::languages();
   QStringList names = languages.values();
   std::sort(names.begin(), names.end());
@@ -58,9 +58,9 @@ void LanguageHandler::saveSettings() {
   const QString code = ui->languageSelect->currentData(Qt::UserRole).toString();
   RAZ::Settings app(RAZ::Settings::Application);
   if (code.isEmpty() ||
-      code == app.value(QLatin1String(kLanguageKey), QStringLiteral("es")).toString())
+      code == app.value(Utils::SettingsKey::LanguageActive, QStringLiteral("es")).toString())
     return;
-  app.setValue(QLatin1String(kLanguageKey), code);
+  app.setValue(Utils::SettingsKey::LanguageActive, code);
   I18N::setInstallerLanguage(code);
 
   QSharedPointer<QTranslator> own = m_translators.value(0);
@@ -86,9 +86,9 @@ LoggingHandler::LoggingHandler(Ui::preferencesForm* form, QObject* parent)
   connect(this, SIGNAL(enableSave(bool)), parent, SIGNAL(enableSave(bool)));
   connect(parent, SIGNAL(saveSettings()), this, SLOT(saveSettings()));
   RAZ::Settings app(RAZ::Settings::Application);
-  m_basicLogging = app.value(QStringLiteral("settings/loggingenabled"), false).toBool() ||
-                   app.value(QStringLiteral("settings/xmpploggingenabled"), false).toBool();
-  m_advancedLogging = app.value(QStringLiteral("settings/advloggingenabled"), false).toBool();
+  m_basicLogging = app.value(Utils::SettingsKey::LoggingEnabled, false).toBool() ||
+                   app.value(Utils::SettingsKey::XmppLoggingEnabled, false).toBool();
+  m_advancedLogging = app.value(Utils::SettingsKey::AdvancedLoggingEnabled, false).toBool();
   ui->enableBasicLogging->setChecked(m_basicLogging);
   ui->enableAdvancedLogging->setChecked(m_advancedLogging);
   connect(ui->enableBasicLogging, SIGNAL(stateChanged(int)), this, SLOT(changed()));
@@ -109,14 +109,14 @@ void LoggingHandler::changed() { emit enableSave(true); }
 void LoggingHandler::saveSettings() {
   RAZ::Settings app(RAZ::Settings::Application);
   const bool basic = ui->enableBasicLogging->isChecked();
-  app.setValue(QStringLiteral("settings/loggingenabled"), basic);
-  app.setValue(QStringLiteral("settings/xmpploggingenabled"), basic);
+  app.setValue(Utils::SettingsKey::LoggingEnabled, basic);
+  app.setValue(Utils::SettingsKey::XmppLoggingEnabled, basic);
   if (basic != m_basicLogging) {
     m_basicLogging = basic;
     emit enableBasicLogging(basic);
   }
   const bool advanced = ui->enableAdvancedLogging->isChecked();
-  app.setValue(QStringLiteral("settings/advloggingenabled"), advanced);
+  app.setValue(Utils::SettingsKey::AdvancedLoggingEnabled, advanced);
   if (advanced != m_advancedLogging) {
     m_advancedLogging = advanced;
     emit enableAdvancedLogging(advanced);
@@ -142,12 +142,10 @@ void AddinsHandler::changed() { emit enableSave(true); }
 void AddinsHandler::cancelSettings() {
   RAZ::Settings app(RAZ::Settings::Application);
   m_allowThirdParty =
-      app.value(QStringLiteral("settings/api_provider_allow_connectors")).toString() ==
-      QLatin1String("all");
+      app.value(Utils::SettingsKey::ApiProviderAllowConnectors).toString() == QLatin1String("all");
   m_acceptWithoutAsking =
-      app.value(QStringLiteral("settings/api_connection_no_confirmation"), false).toBool();
-  m_acceptByDefault =
-      app.value(QStringLiteral("settings/api_connection_accept_by_default"), false).toBool();
+      app.value(Utils::SettingsKey::ApiConnectionNoConfirmation, false).toBool();
+  m_acceptByDefault = app.value(Utils::SettingsKey::ApiConnectionAcceptByDefault, false).toBool();
 }
 
 void AddinsHandler::setWidgetStates() {
@@ -181,10 +179,10 @@ void AddinsHandler::acceptIncomingByDefaultChanged(bool b) {
 
 void AddinsHandler::saveSettings() {
   RAZ::Settings app(RAZ::Settings::Application);
-  app.setValue(QStringLiteral("settings/api_provider_allow_connectors"),
+  app.setValue(Utils::SettingsKey::ApiProviderAllowConnectors,
                m_allowThirdParty ? QStringLiteral("all") : QStringLiteral("first-party"));
-  app.setValue(QStringLiteral("settings/api_connection_no_confirmation"), m_acceptWithoutAsking);
-  app.setValue(QStringLiteral("settings/api_connection_accept_by_default"), m_acceptByDefault);
+  app.setValue(Utils::SettingsKey::ApiConnectionNoConfirmation, m_acceptWithoutAsking);
+  app.setValue(Utils::SettingsKey::ApiConnectionAcceptByDefault, m_acceptByDefault);
 }
 
 }  // namespace Preferences

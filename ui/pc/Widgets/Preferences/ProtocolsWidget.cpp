@@ -5,6 +5,7 @@
 
 #include <RAZ/Settings.h>
 
+#include "Utils/SettingsKeys.h"
 #include "Utils/StringHelper.h"
 #include "dialogs/MessageWindow.h"
 #include "ui_credentialwidget.h"
@@ -98,7 +99,7 @@ void CredentialWidget::onClickedsaveCredentials() {
 
 void CredentialWidget::removeAccountWarning() {
   RAZ::Settings settings(RAZ::Settings::User);
-  if (!settings.value(QStringLiteral("security/showResetWarning"), true).toBool()) {
+  if (!settings.value(Utils::SettingsKey::ShowResetWarning, true).toBool()) {
     emit removeAccount();
     return;
   }
@@ -113,7 +114,7 @@ void CredentialWidget::removeAccountWarning() {
 
 void CredentialWidget::removeAccountWarningAccepted(bool dontAskAgain) {
   RAZ::Settings settings(RAZ::Settings::User);
-  settings.setValue(QStringLiteral("security/showResetWarning"), !dontAskAgain);
+  settings.setValue(Utils::SettingsKey::ShowResetWarning, !dontAskAgain);
   emit removeAccount();
 }
 

@@ -10,6 +10,8 @@
 #include <RAZ/Settings.h>
 #include <TP/Core/Logging.h>
 
+#include "Utils/ConfigIds.h"
+#include "Utils/SettingsKeys.h"
 #include "Utils/Sounds/RingSignals.h"
 #include "Widgets/Preferences/PreferencesConfig.h"
 #include "dialogs/MessageWindow.h"
@@ -19,9 +21,6 @@ namespace Preferences {
 
 namespace {
 
-const char kCallKey[] = "settings/sounds/incomingCallEnabled";
-const char kMessageKey[] = "settings/sounds/incomingMessageEnabled";
-const char kRingerKey[] = "settings/sounds/defaultRinger";
 const int kCallRow = 0;
 const int kMessageRow = 1;
 // Marks the entries that show the translated standard signal's name.
@@ -76,17 +75,20 @@ SoundsHandler::SoundsHandler(Ui::preferencesForm* form, RAZ::MediaEngine::CallCo
 
   RAZ::Settings settings(RAZ::Settings::User);
   QListWidgetItem* message = ui->soundEventsWidget->item(kMessageRow);
-  message->setCheckState(settings.value(QLatin1String(kMessageKey), true).toBool() ? Qt::Checked
-                                                                                   : Qt::Unchecked);
+  message->setCheckState(
+      settings.value(Utils::SettingsKey::SoundIncomingMessageEnabled, true).toBool()
+          ? Qt::Checked
+          : Qt::Unchecked);
   message->setData(Qt::UserRole, m_soundFiles.size());
   m_soundFiles << QStringLiteral(":/sounds/incoming_message.wav");
   // Message sounds belong to chats, which this installation may not offer.
-  message->setHidden(!configBool(session, 116));
+  message->setHidden(!configBool(session, Utils::ConfigId::CommsHistory));
 
-  const QString ringer = settings.value(QLatin1String(kRingerKey)).toString();
+  const QString ringer = settings.value(Utils::SettingsKey::SoundDefaultRinger).toString();
   QListWidgetItem* call = ui->soundEventsWidget->item(kCallRow);
-  call->setCheckState(settings.value(QLatin1String(kCallKey), true).toBool() ? Qt::Checked
-                                                                             : Qt::Unchecked);
+  call->setCheckState(settings.value(Utils::SettingsKey::SoundIncomingCallEnabled, true).toBool()
+                          ? Qt::Checked
+                          : Qt::Unchecked);
   call->setData(Qt::UserRole, m_soundFiles.size());
   m_soundFiles << ringer;
 
@@ -117,7 +119,7 @@ void SoundsHandler::fillRingSignals() {
   bool ok = false;
   const QList<Utils::Sounds::RingSignal> signalsList = Utils::Sounds::readRingSignals(&ok);
   RAZ::Settings settings(RAZ::Settings::User);
-  const QString stored = settings.value(QLatin1String(kRingerKey)).toString();
+  const QString stored = settings.value(Utils::SettingsKey::SoundDefaultRinger).toString();
   for (const Utils::Sounds::RingSignal& ring : signalsList) {
     const QString text =
         ring.description.compare(QLatin1String("standard ring signal"), Qt::CaseInsensitive) == 0
@@ -230,15 +232,15 @@ void SoundsHandler::ringFileChosen(const QString& path) {
 
 void SoundsHandler::saveSettings() {
   RAZ::Settings settings(RAZ::Settings::User);
-  settings.setValue(QLatin1String(kCallKey),
+  settings.setValue(Utils::SettingsKey::SoundIncomingCallEnabled,
                     ui->soundEventsWidget->item(kCallRow)->checkState() == Qt::Checked);
-  settings.setValue(QLatin1String(kMessageKey),
+  settings.setValue(Utils::SettingsKey::SoundIncomingMessageEnabled,
                     ui->soundEventsWidget->item(kMessageRow)->checkState() == Qt::Checked);
   // "Select other..." carries no file: the stored ring signal stays.
   const QVariantList data = ui->ringSignalSelect->currentData().toList();
   if (data.size() < 2) return;
   const QString file = data.at(1).toString();
-  settings.setValue(QLatin1String(kRingerKey), file);
+  settings.setValue(Utils::SettingsKey::SoundDefaultRinger, file);
   const int callIndex = ui->soundEventsWidget->item(kCallRow)->data(Qt::UserRole).toInt();
   if (callIndex >= 0 && callIndex < m_soundFiles.size()) m_soundFiles[callIndex] = file;
 }

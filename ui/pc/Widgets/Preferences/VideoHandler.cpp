@@ -6,6 +6,7 @@
 #include <RAZ/Settings.h>
 #include <TP/Core/Logging.h>
 
+#include "Utils/SettingsKeys.h"
 #include "Utils/StringHelper.h"
 #include "ui_preferences.h"
 
@@ -25,11 +26,11 @@ VideoHandler::VideoHandler(Ui::preferencesForm* form, RAZ::MediaEngine::IMediaHa
           SLOT(captureDeviceChanged(int)));
   RAZ::Settings settings(RAZ::Settings::User);
   updateCaptureDeviceList(
-      settings.value(QStringLiteral("settings/video/capturedevice"), QByteArray()).toByteArray());
+      settings.value(Utils::SettingsKey::VideoCaptureDevice, QByteArray()).toByteArray());
   ui->automaticGainControl->setChecked(
-      settings.value(QStringLiteral("settings/audio/automaticgaincontrol")).toBool());
+      settings.value(Utils::SettingsKey::AudioAutomaticGainControl).toBool());
   ui->qualityDetection->setChecked(
-      settings.value(QStringLiteral("settings/video/qualitydetection"), true).toBool());
+      settings.value(Utils::SettingsKey::VideoQualityDetection, true).toBool());
   ui->qualityDetection->hide();
 }
 
@@ -114,8 +115,8 @@ void VideoHandler::saveSettings() {
   const QList<RAZ::MediaEngine::IMediaHandlerVideo::Camera*> cameras =
       m_video ? m_video->cameras() : QList<RAZ::MediaEngine::IMediaHandlerVideo::Camera*>();
   if (cameras.isEmpty()) {
-    settings.setValue(QStringLiteral("settings/video/capturedevice"), QByteArray());
-    settings.setValue(QStringLiteral("settings/video/captureresolution"), -1);
+    settings.setValue(Utils::SettingsKey::VideoCaptureDevice, QByteArray());
+    settings.setValue(Utils::SettingsKey::VideoCaptureResolution, -1);
   } else {
     RAZ::MediaEngine::IMediaHandlerVideo::Camera* chosen =
         m_video->findCamera(ui->videoCaptureSelect->currentData().toByteArray());
@@ -125,13 +126,12 @@ void VideoHandler::saveSettings() {
       camera->setSelectedProfileLevel(static_cast<RAZ::MediaEngine::ProfileLevel>(level));
     }
     if (chosen) {
-      settings.setValue(QStringLiteral("settings/video/captureresolution"), level);
-      settings.setValue(QStringLiteral("settings/video/capturedevice"), chosen->name());
+      settings.setValue(Utils::SettingsKey::VideoCaptureResolution, level);
+      settings.setValue(Utils::SettingsKey::VideoCaptureDevice, chosen->name());
     }
   }
-  settings.setValue(QStringLiteral("settings/video/qualitydetection"),
-                    ui->qualityDetection->isChecked());
-  settings.setValue(QStringLiteral("settings/audio/automaticgaincontrol"),
+  settings.setValue(Utils::SettingsKey::VideoQualityDetection, ui->qualityDetection->isChecked());
+  settings.setValue(Utils::SettingsKey::AudioAutomaticGainControl,
                     ui->automaticGainControl->isChecked());
 }
 
