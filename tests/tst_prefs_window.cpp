@@ -44,6 +44,7 @@
 #include "Widgets/Preferences/ProtocolsWidget.h"
 #include "Widgets/Preferences/SoundsHandler.h"
 #include "Widgets/PreferencesWidget.h"
+#include "dialogs/LocationPublish.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/PreferencesWindow.h"
 #include "os/Autostart.h"
@@ -557,7 +558,14 @@ class TestPrefsWindow : public QObject {
     QCOMPARE(otherNoProxy->text(), QStringLiteral("Sin proxy"));
     QSignalSpy languageChanged(other.get(), SIGNAL(languageChanged()));
 
-    open(0, openSession(), translators);
+    auto location = std::make_unique<Dialogs::LocationPublish>(false, nullptr);
+    location->show();
+    QCOMPARE(location->windowTitle(), QStringLiteral("Ubicación"));
+
+    open(2, openSession(), translators);
+    const QList<QRadioButton*> sizes =
+        child<QWidget>("videoSizeBox")->findChildren<QRadioButton*>();
+    QCOMPARE(sizes.first()->text(), QStringLiteral("Pequeño"));
     auto* languages = child<QComboBox>("languageSelect");
     // German has no catalogue: not offered.
     QCOMPARE(languages->count(), 2);
@@ -566,6 +574,7 @@ class TestPrefsWindow : public QObject {
     languages->setCurrentIndex(0);
     m_window->okButton()->click();
     QTRY_COMPARE(otherNoProxy->text(), QStringLiteral("No proxy"));
+    QTRY_COMPARE(location->windowTitle(), QStringLiteral("Location"));
     QVERIFY(languageChanged.count() >= 1);
     QCOMPARE(other->windowTitle(), QStringLiteral("Preferences"));
     RAZ::Settings app(RAZ::Settings::Application);

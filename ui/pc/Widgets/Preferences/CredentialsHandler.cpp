@@ -62,6 +62,7 @@ CredentialsHandler::CredentialsHandler(Ui::preferencesForm* form,
 
   connect(this, SIGNAL(enableSave(bool)), parent, SIGNAL(enableSave(bool)));
   connect(parent, SIGNAL(saveSettings()), this, SLOT(saveSettings()));
+  connect(parent, SIGNAL(languageChanged()), this, SLOT(setCredentialsLabel()));
 
   const char* modify = SIGNAL(modifyCredentials(const RAZ::Utils::Credentials::UserCredentials&,
                                                 const RAZ::Utils::Credentials::CredentialsData&,

@@ -44,11 +44,11 @@ class CredentialsHandler : public QObject {
   void saveCredentials(RAZ::Utils::Credentials::Type type,
                        RAZ::Utils::Credentials::CredentialsData data);
   void removeAccount(RAZ::Utils::Credentials::Type type);
+  void setCredentialsLabel();
 
  private:
   RAZ::Utils::Credentials::CredentialsManager* manager() const;
   bool fetchUser(RAZ::Utils::Credentials::UserCredentials& out) const;
-  void setCredentialsLabel();
 
   Ui::preferencesForm* ui;
   QPointer<RAZ::Sessions::SessionManagerBase> m_session;

@@ -22,6 +22,7 @@ VideoHandler::VideoHandler(Ui::preferencesForm* form, RAZ::MediaEngine::IMediaHa
   connect(video, SIGNAL(videoDeviceAvailabilityChanged(bool)), this, SLOT(captureDevicesChanged()));
   connect(this, SIGNAL(enableSave(bool)), parent, SIGNAL(enableSave(bool)));
   connect(parent, SIGNAL(saveSettings()), this, SLOT(saveSettings()));
+  connect(parent, SIGNAL(languageChanged()), this, SLOT(retranslate()));
   connect(ui->videoCaptureSelect, SIGNAL(currentIndexChanged(int)), this,
           SLOT(captureDeviceChanged(int)));
   RAZ::Settings settings(RAZ::Settings::User);
@@ -100,6 +101,13 @@ void VideoHandler::qualityDetectionChanged(bool checked) {
 }
 
 void VideoHandler::launchSoundWizard() {}
+
+void VideoHandler::retranslate() {
+  const QList<QRadioButton*> buttons = ui->videoSizeBox->findChildren<QRadioButton*>();
+  for (QRadioButton* button : buttons)
+    button->setText(
+        Utils::StringHelper::profileLevelText(button->property(kLevelProperty).toInt()));
+}
 
 void VideoHandler::saveSettings() {
   RAZ::Settings settings(RAZ::Settings::User);

@@ -35,6 +35,7 @@ class VideoHandler : public QObject {
   void launchSoundWizard();
   void captureDeviceChanged(int idx);
   void captureDevicesChanged();
+  void retranslate();
 
  private:
   void updateCaptureDeviceList(const QByteArray& id);
