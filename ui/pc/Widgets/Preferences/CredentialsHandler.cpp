@@ -225,7 +225,6 @@ void CredentialsHandler::removeAccount(Type type) {
   if (clicked != QDialogButtonBox::Yes) return;
   if (fetchUser(account)) {
     emit removeCredentials(account);
-    m_accountRemoved = true;
   }
   updateWidgets();
   changed();

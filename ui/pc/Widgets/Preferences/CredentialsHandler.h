@@ -53,7 +53,6 @@ class CredentialsHandler : public QObject {
   Ui::preferencesForm* ui;
   QPointer<RAZ::Sessions::SessionManagerBase> m_session;
   bool m_dmUrlEmpty = true;
-  bool m_accountRemoved = false;
 };
 
 }  // namespace Preferences
