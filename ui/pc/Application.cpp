@@ -428,9 +428,8 @@ void Application::setupBreakpad() {
 void Application::startServicesAfterFirstWindow() {
   if (m_servicesStarted) return;
   m_servicesStarted = true;
-  if (m_crashReporter &&
-      !m_crashReporter->installExceptionHandler(AppPaths::executableDir() +
-                                                QStringLiteral("/ZentCrashService")))
+  if (m_crashReporter && !m_crashReporter->installExceptionHandler(
+                             AppPaths::executableDir() + QStringLiteral("/ZentCrashService")))
     qDebug("Unable to setup Breakpad exception handler. Crash reporting will be unavailable.");
   if (!m_tray)
     m_tray = new Tray(m_menuActionProvider->action(MenuActionProvider::SignOut),

@@ -70,10 +70,9 @@ void BenchMarkers::installIfAsked(QApplication* app) {
 void BenchMarkers::mark(const char* marker) {
   if (m_marked.contains(marker)) return;
   m_marked.insert(marker);
-  const QByteArray text = QByteArray("zent-bench ") + marker + ' ' +
-                          QByteArray::number(monotonicMs(), 'f', 3) + ' ' +
-                          QByteArray::number(residentKb()) + ' ' +
-                          QByteArray::number(cpuMs(), 'f', 1) + '\n';
+  const QByteArray text =
+      QByteArray("zent-bench ") + marker + ' ' + QByteArray::number(monotonicMs(), 'f', 3) + ' ' +
+      QByteArray::number(residentKb()) + ' ' + QByteArray::number(cpuMs(), 'f', 1) + '\n';
   std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
   std::fflush(stdout);
   if (!m_exitAfter.isEmpty() && m_exitAfter == marker) {
