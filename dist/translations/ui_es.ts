@@ -329,6 +329,17 @@
         <source>Would you like to view %1&apos;s desktop share?</source>
         <translation>¿Desea ver el escritorio que comparte %1?</translation>
     </message>
+    <message>
+        <source>Decline</source>
+        <translation>Rechazar</translation>
+    </message>
+</context>
+<context>
+    <name>QDeclarativeWebView2</name>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
 </context>
 <context>
     <name>ConnectorList</name>
@@ -913,6 +924,13 @@
         <source>%1 %2</source>
         <comment>Date and time</comment>
         <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>QML::QmlSecurityClassMenu</name>
+    <message>
+        <source>(Current Call)</source>
+        <translation>(Llamada actual)</translation>
     </message>
 </context>
 <context>
