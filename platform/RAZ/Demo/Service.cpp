@@ -12,6 +12,7 @@
 #include "RAZ/Contacts/Contacts.h"
 #include "RAZ/Controllers/CommsSessionController.h"
 #include "RAZ/Demo/DemoSession.h"
+#include "RAZ/Xsi/CallSettingsStore.h"
 #include "RAZ/Xsi/XsiCredentialsControl.h"
 
 namespace RAZ {
@@ -73,6 +74,7 @@ void Service::reset() {
   m_stepDelay = kDefaultStepDelayMs;
   m_presenceInterval = kDefaultPresenceIntervalMs;
   setPresenceChanges(defaultPresenceChanges());
+  RAZ::Xsi::CallSettingsStore::instance().reset();
 }
 
 void Service::failNextSignin(RAZ::Sessions::Error error) { m_nextError = error; }

@@ -26,6 +26,7 @@
 // is declared in the module, so scenes resolve it and creating one reports
 // why it cannot be created.
 #include "Widgets/Notifications/CommunicationNotification.h"
+#include "libqml/components/CallSettings.h"
 #include "libqml/components/ContactCard.h"
 #include "libqml/components/LoginWindow.h"
 
@@ -65,6 +66,8 @@ void registerTypes() {
   creatable<QmlMenu>(kVantre, "Menu");
   creatable<QmlPixmap>(kVantre, "Pixmap");
   creatable<QmlToolTip>(kKelvantic, "ToolTip");
+  qmlRegisterUncreatableType<QML::CallSettingsTabDetail>(kKelvantic, 1, 0, "CallSettingsTabDetail",
+                                                         reason("CallSettingsTabDetail"));
   creatable<DeclarativeDropArea>(kVantre, "DropArea");
   creatable<DeclarativeDragArea>(kVantre, "DragArea");
   creatable<QComboBoxQmlAdapter>(kVantre, "ComboBox");

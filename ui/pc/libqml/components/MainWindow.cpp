@@ -93,6 +93,8 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
 
 MainWindow::~MainWindow() {
   if (m_geometryRestored) saveGeometry();
+  // The call settings belong to this session's window.
+  if (m_callSettings) m_callSettings->deleteLater();
   // The provider is the source's child and goes with it.
   delete m_contactSource;
 }
@@ -265,6 +267,16 @@ void MainWindow::setSearchText(const QString& text) {
 
 void MainWindow::openPresenceMenu() {
   if (m_factory && m_factory->presenceHelper()) openMenu(m_factory->presenceHelper()->getMenu());
+}
+
+void MainWindow::openCallSettings() { openCallSettings(Utils::DefaultPage); }
+
+void MainWindow::openCallSettings(Utils::CallSettingsPage page) {
+  if (!m_callSettings)
+    m_callSettings =
+        new QML::CallSettings(m_session, m_factory && m_factory->isAlwaysOnTop(), nullptr);
+  m_callSettings->showAndActivate();
+  m_callSettings->showPage(int(page));
 }
 
 void MainWindow::signOut() {

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QVariant>
 
+#include "libqml/components/CallSettings.h"
 #include "libqml/window/Window.h"
 
 class QShortcut;
@@ -69,6 +70,7 @@ class MainWindow : public Window {
   Providers::Factory* factory() const;
   RAZ::Actions::Provider* actionsProvider() const { return m_actionsProvider; }
   QShortcut* crashShortcut() const { return m_crashShortcut; }
+  QML::CallSettings* callSettingsWindow() const { return m_callSettings; }
 
   // Whether the rectangle (x, y, w, h) may be restored on `desktop`: not
   // empty and inside it without touching its edges.
@@ -86,6 +88,9 @@ class MainWindow : public Window {
   void openPresenceMenu();
   void signOut();
   QString availabilityText(int state) const;
+  // Opens the session's call settings (one window at a time) on a page.
+  void openCallSettings(Utils::CallSettingsPage page);
+  void openCallSettings();
 
  signals:
   void ownContactChanged();
@@ -114,6 +119,7 @@ class MainWindow : public Window {
   QPointer<Providers::MenuActionProviderWin> m_menuActionProvider;
   QPointer<RAZ::Databases::Comms> m_commsDb;
   QPointer<Utils::CommunicationsWindowManager> m_commsWindowManager;
+  QPointer<QML::CallSettings> m_callSettings;
   QSortFilterProxyModel* m_contactsProxy = nullptr;
   RAZ::Actions::SourceComposite* m_contactSource = nullptr;
   RAZ::Actions::Provider* m_actionsProvider = nullptr;
