@@ -353,6 +353,12 @@ class TestCallSettings : public QObject {
     QCOMPARE(busy->property("editing").toBool(), true);
     QCOMPARE(busy->property("editNumber").toString(), QString("+49 30 3333"));
     QCOMPARE(store().account(kUser).services.value(2).state, 1);
+    if (qEnvironmentVariableIsSet("ZENT_TEST_GRAB_DIR")) {
+      QQuickItem* page = item(m_window, "forwardingPage");
+      QVERIFY(QTest::qWaitFor([&] { return page->opacity() >= 1.0; }));  // it fades in
+      m_window->view()->grab().save(qEnvironmentVariable("ZENT_TEST_GRAB_DIR") +
+                                    "/call-settings-forwarding.png");
+    }
   }
 
   void emptyForwardingNumberSavesTheServiceOff() {
@@ -477,6 +483,11 @@ class TestCallSettings : public QObject {
     QVERIFY(call(page, "addNew").toBool());
     QTRY_COMPARE(m_session->granitewayAnywhereController()->getLocations()->rowCount(), 2);
     QCOMPARE(store().account(kUser).anywhere.size(), 2);
+    if (qEnvironmentVariableIsSet("ZENT_TEST_GRAB_DIR")) {
+      QVERIFY(QTest::qWaitFor([&] { return page->opacity() >= 1.0; }));  // it fades in
+      m_window->view()->grab().save(qEnvironmentVariable("ZENT_TEST_GRAB_DIR") +
+                                    "/call-settings-anywhere.png");
+    }
   }
 
   void anywhereLocationSwitchFailureKeepsItsState() {

@@ -79,6 +79,8 @@ Item {
         spacing: 8
         opacity: page.waitingForDetails ? 0.5 : 1
         PageText {
+            small: true
+            color: pal.mutedText
             text: qsTr("This service allows users to enable their mobile phones to behave as if the phones were an extension of the telephony exchange. The locations added are the mobile phone numbers for these devices. They can be activated or deactivated and the user can also notify all phones on a Click-To-Dial or just their primary phone") + page.lc
         }
         PageText { strong: true; text: qsTr("General") + page.lc }
@@ -138,6 +140,7 @@ Item {
                 }
                 ZButton {
                     height: 26
+                    width: parent.width * 0.25
                     anchors.verticalCenter: parent.verticalCenter
                     text: qsTr("Configure") + page.lc
                     onClicked: page.configure(index)

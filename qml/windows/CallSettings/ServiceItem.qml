@@ -133,7 +133,7 @@ FocusScope {
         ZButton {
             id: editButton
             objectName: "editButton"
-            width: pal.controlHeight * 2
+            width: 34
             height: 26
             anchors.verticalCenter: parent.verticalCenter
             text: "\u270E"
@@ -152,7 +152,7 @@ FocusScope {
             spacing: pal.unit * 2
             ZTextField {
                 id: numberField
-                width: 220
+                width: 150
                 height: 26
                 maximumLength: 64
                 placeholderText: qsTr("Phone number") + item.lc
@@ -161,6 +161,7 @@ FocusScope {
             }
             ZButton {
                 height: 26
+                width: 90
                 text: qsTr("Save") + item.lc
                 primary: true
                 enabled: item.changed && !item.saving
@@ -168,6 +169,7 @@ FocusScope {
             }
             ZButton {
                 height: 26
+                width: 90
                 text: qsTr("Cancel") + item.lc
                 enabled: !item.saving
                 onClicked: item.cancel()

@@ -104,6 +104,8 @@ Rectangle {
                     verticalAlignment: Text.AlignVCenter
                     text: model.tabTitle || ""
                     textFormat: Text.PlainText
+                    wrapMode: Text.WordWrap
+                    maximumLineCount: 2
                     elide: Text.ElideRight
                     font.family: pal.fontFamily
                     font.pixelSize: pal.fontPixelSize
@@ -126,6 +128,7 @@ Rectangle {
 
     Item {
         id: pageArea
+        clip: true
         anchors { left: menuColumn.right; right: parent.right; top: parent.top; bottom: footer.top
                   leftMargin: pal.unit * 5; rightMargin: pal.unit * 5; topMargin: 30 }
 

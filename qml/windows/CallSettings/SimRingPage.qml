@@ -36,6 +36,8 @@ Item {
         anchors.fill: parent
         spacing: 8
         PageText {
+            small: true
+            color: pal.mutedText
             text: qsTr("This service allows you to list up to 10 phone numbers or SIP URI addresses you would like to ring in addition to your primary phone when you receive a call. This feature is helpful when you are not at your phone but you would like your cell phone to ring when you get a call. You can also turn this service off at your desk on a call.") + page.lc
         }
         ZCheckBox {

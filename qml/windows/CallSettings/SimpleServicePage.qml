@@ -34,6 +34,8 @@ Item {
         service.push();
     }
 
+    ZPalette { id: pal }
+
     Connections {
         target: page.service
         ignoreUnknownSignals: true
@@ -55,7 +57,7 @@ Item {
     Column {
         anchors.fill: parent
         spacing: 12
-        PageText { text: page.description + page.lc }
+        PageText { small: true; color: pal.mutedText; text: page.description + page.lc }
         ZCheckBox {
             id: box
             objectName: "serviceCheck"
