@@ -2,8 +2,10 @@
 // services: tabs, pages, each service's round trip (fetch, change, push),
 // failures that roll back to what the service holds, and input that never
 // reaches the service.
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
 #include <QPointer>
 #include <QQuickItem>
 #include <QSignalSpy>
@@ -21,6 +23,7 @@
 
 #include "TestSupport.h"
 #include "Utils/CallSettingsInput.h"
+#include "Utils/CallSettingsToolbarHelper.h"
 #include "libqml/QmlRegistration.h"
 #include "libqml/components/CallSettings.h"
 #include "libqml/utils/Style.h"
@@ -41,6 +44,22 @@ QByteArray configXml(const QString& v364) {
   return QStringLiteral("<config name=\"T\"><value id=\"364\" type=\"string\">%1</value></config>")
       .arg(v364)
       .toUtf8();
+}
+
+// A configuration with the toolbar switches given as id=value pairs.
+QByteArray toolbarConfig(const QList<QPair<int, bool>>& values) {
+  QString xml = QStringLiteral("<config name=\"T\">");
+  for (const auto& v : values)
+    xml += QStringLiteral("<value id=\"%1\" type=\"bool\">%2</value>")
+               .arg(v.first)
+               .arg(v.second ? "true" : "false");
+  return (xml + QStringLiteral("</config>")).toUtf8();
+}
+
+QStringList texts(QMenu* menu) {
+  QStringList result;
+  for (QAction* a : menu->actions()) result << (a->isSeparator() ? "-" : a->text());
+  return result;
 }
 
 QQuickItem* item(QML::CallSettings* w, const char* name) {
@@ -560,6 +579,143 @@ class TestCallSettings : public QObject {
     m_window->showPage(Utils::DoNotDisturbPage);
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed.first().at(1).toInt(), 3);
+  }
+
+  // --- The toolbar -------------------------------------------------------------
+
+  void toolbarSwitchedOffWithoutButtons() {
+    RAZ::Configuration::Config config(toolbarConfig({{386, true},
+                                                     {387, false},
+                                                     {388, false},
+                                                     {390, false},
+                                                     {391, true},
+                                                     {392, false},
+                                                     {393, false},
+                                                     {394, false},
+                                                     {395, false},
+                                                     {396, false}}),
+                                      QString());
+    RAZ::Demo::DemoSession session(&config);
+    session.open(QLatin1String(kUser), "demo");
+    Utils::CallSettingsToolbarHelper helper(&session);
+    QVERIFY(!helper.toolbarEnabled());
+    QVERIFY(helper.forwardingOptions().isEmpty());
+    QSignalSpy ready(session.xsiSupplementaryServicesController(), SIGNAL(servicesReady()));
+    QVERIFY(ready.wait(5000));
+    QVERIFY(!helper.callForwardingEnabled());
+    QVERIFY(!helper.forwardingMenu());
+    Utils::CallSettingsToolbarHelper none(nullptr);
+    QVERIFY(!none.toolbarEnabled());
+    none.setDoNotDisturbActive(true);  // nothing to switch: no crash, no change
+    QVERIFY(!none.doNotDisturbActive());
+  }
+
+  void forwardingMenuFollowsTheOptions_data() {
+    QTest::addColumn<QList<int>>("switches");  // 392..395
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("all") << QList<int>({392, 393, 394, 395})
+                         << QStringList({"Call Forward Always", "Call Forward Busy",
+                                         "Call Forward No Answer", "Call Forward Not Reachable",
+                                         "-", "Configure..."});
+    QTest::newRow("busy and no answer")
+        << QList<int>({393, 394})
+        << QStringList({"Call Forward Busy", "Call Forward No Answer", "-", "Configure..."});
+  }
+  void forwardingMenuFollowsTheOptions() {
+    QFETCH(QList<int>, switches);
+    QFETCH(QStringList, expected);
+    QList<QPair<int, bool>> values = {{386, true}, {387, true}, {391, true}};
+    for (int id : switches) values << qMakePair(id, true);
+    RAZ::Configuration::Config config(toolbarConfig(values), QString());
+    RAZ::Demo::DemoSession session(&config);
+    session.open(QLatin1String(kUser), "demo");
+    Utils::CallSettingsToolbarHelper helper(&session);
+    QVERIFY(helper.toolbarEnabled());
+    QSignalSpy enabled(&helper, SIGNAL(callForwardingEnabledChanged()));
+    QVERIFY(enabled.wait(5000));
+    QVERIFY(helper.callForwardingEnabled());
+    helper.retranslateMenus();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(texts(helper.forwardingMenu()), expected);
+    // Busy forwards to a number in the demo: on, and switchable.
+    QTRY_VERIFY(helper.callForwardingActive());
+    QSignalSpy open(&helper, SIGNAL(openCallSettings(Utils::CallSettingsPage)));
+    helper.forwardingMenu()->actions().last()->trigger();
+    QCOMPARE(open.count(), 1);
+    QCOMPARE(open.first().first().value<Utils::CallSettingsPage>(), Utils::ForwardingPage);
+    helper.openCallSettings();
+    QCOMPARE(open.last().first().value<Utils::CallSettingsPage>(), Utils::DefaultPage);
+  }
+
+  void toolbarTogglesReflectTheServiceAfterAFailure() {
+    RAZ::Configuration::Config config(
+        toolbarConfig({{386, true}, {390, true}, {391, true}, {393, true}, {396, true}}),
+        QString());
+    RAZ::Demo::DemoSession session(&config);
+    session.open(QLatin1String(kUser), "demo");
+    Utils::CallSettingsToolbarHelper helper(&session);
+    QSignalSpy dndEnabled(&helper, SIGNAL(doNotDisturbEnabledChanged()));
+    QVERIFY(dndEnabled.wait(5000));
+    XsiServiceObject* dnd = session.xsiSupplementaryServicesController()->getService(
+        SupplementaryService::DoNotDisturb);
+    QTRY_COMPARE(dnd->state(), 0);
+
+    // Do not disturb: on only once the service says so.
+    helper.setDoNotDisturbActive(true);
+    QVERIFY(!helper.doNotDisturbActive());
+    QSignalSpy dndChanged(&helper, SIGNAL(doNotDisturbActiveChanged()));
+    QVERIFY(dndChanged.wait(5000));
+    QVERIFY(helper.doNotDisturbActive());
+    store().failNextSave(XsiComponent::NetworkError);
+    helper.setDoNotDisturbActive(false);
+    QVERIFY(dndChanged.wait(5000));
+    QVERIFY(helper.doNotDisturbActive());
+    QCOMPARE(dnd->state(), 1);
+
+    // Forwarding busy switched off from the menu, refused by the service.
+    QTRY_VERIFY(helper.callForwardingActive());
+    QAction* busy = helper.forwardingMenu()->actions().first();
+    QVERIFY(busy->isEnabled());
+    store().failNextSave(XsiComponent::NetworkError);
+    QSignalSpy forwarding(&helper, SIGNAL(callForwardingActiveChanged()));
+    busy->trigger();  // unchecks it
+    QVERIFY(!busy->isChecked());
+    QVERIFY(forwarding.wait(5000));
+    QVERIFY(busy->isChecked());
+    QVERIFY(helper.callForwardingActive());
+    QCOMPARE(store().account(kUser).services.value(2).state, 1);
+
+    // Remote office has no number in the demo: shown off, not switchable.
+    QVERIFY(helper.remoteOfficeEnabled());
+    QTRY_VERIFY(!helper.remoteOfficeMenu()->actions().first()->isEnabled());
+    QVERIFY(!helper.remoteOfficeActive());
+  }
+
+  void anywhereMenuTexts() {
+    RAZ::Configuration::Config config(toolbarConfig({{386, true}, {388, true}}), QString());
+    auto& stored = store().account(kUser).anywhere;
+    stored.append(RAZ::Xsi::StoredAnywhereLocation{"+4930777", "", false});
+    stored.append(RAZ::Xsi::StoredAnywhereLocation{"", "Desk", false});
+    RAZ::Demo::DemoSession session(&config);
+    session.open(QLatin1String(kUser), "demo");
+    Utils::CallSettingsToolbarHelper helper(&session);
+    QSignalSpy enabled(&helper, SIGNAL(granitewayAnywhereEnabledChanged()));
+    QVERIFY(enabled.wait(5000));
+    QSignalSpy active(&helper, SIGNAL(granitewayAnywhereActiveChanged()));
+    session.granitewayAnywhereController()->updateLists();
+    QVERIFY(active.wait(5000));
+    helper.retranslateMenus();
+    QCOMPARE(texts(helper.granitewayAnywhereMenu()),
+             QStringList({"Mobile (+491701000999)", "+4930777", "", "-", "Configure..."}));
+    QVERIFY(helper.granitewayAnywhereActive());
+    // Switching the active one off from the menu.
+    helper.granitewayAnywhereMenu()->actions().first()->trigger();
+    QTRY_VERIFY(!helper.granitewayAnywhereActive());
+    QVERIFY(!helper.granitewayAnywhereMenu()->actions().first()->isChecked());
+    // A new list lets go of the old locations without stale entries.
+    session.granitewayAnywhereController()->updateLists();
+    QVERIFY(active.wait(5000));
+    QCOMPARE(helper.granitewayAnywhereMenu()->actions().size(), 5);
   }
 
   // --- Input checks -----------------------------------------------------------

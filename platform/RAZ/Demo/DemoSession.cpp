@@ -111,6 +111,8 @@ void DemoSession::open(const QString& username, const QString& password) {
       new RAZ::Controllers::XsiSupplementaryServicesController2(address, this);
   parts.anywhere = new RAZ::Controllers::GranitewayAnywhereController(address, this);
   parts.simultaneousRing = new RAZ::Controllers::SimultaneousRingController(address, this);
+  // The service's list of the account's services follows the sign-in.
+  parts.supplementaryServices->fetchServicesList();
 
   m_audio.reset(new RAZ::MediaEngine::MediaHandlerAudio());
   auto* video = new RAZ::MediaEngine::MediaHandlerVideo(this);

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import Vantre 1.0 as Vantre
 import "qrc:/controls"
+import "qrc:/windows/MainWindow/CallSettingsToolbar"
 
 // The first scene of a signed-in session: who the user is and how they
 // appear to others, their contacts with presence, a search over them and
@@ -107,11 +108,17 @@ Rectangle {
         }
     }
 
+    // --- Call-settings toolbar ----------------------------------------------
+    CallSettingsToolbar {
+        id: callSettingsToolbar
+        anchors { left: parent.left; right: parent.right; top: header.bottom }
+    }
+
     // --- Search ------------------------------------------------------------
     ZTextField {
         id: search
         objectName: "searchField"
-        anchors { left: parent.left; right: parent.right; top: header.bottom; margins: pal.unit * 2 }
+        anchors { left: parent.left; right: parent.right; top: callSettingsToolbar.bottom; margins: pal.unit * 2 }
         placeholderText: qsTr("Search contacts") + lc
         onTextChanged: mainWindow.setSearchText(text)
     }

@@ -25,6 +25,7 @@
 
 #include "Providers/Factory.h"
 #include "Providers/MenuActionProvider.h"
+#include "Utils/CallSettingsToolbarHelper.h"
 #include "Utils/CommunicationsWindowManager.h"
 #include "Utils/PresenceHelper.h"
 #include "libqml/window/View.h"
@@ -57,6 +58,10 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
     m_crashShortcut->setContext(Qt::ApplicationShortcut);
     connect(m_crashShortcut, SIGNAL(activated()), this, SLOT(crash()));
   }
+
+  m_toolbarHelper = new Utils::CallSettingsToolbarHelper(m_session, this);
+  connect(m_toolbarHelper, SIGNAL(openCallSettings(Utils::CallSettingsPage)), this,
+          SLOT(openCallSettings(Utils::CallSettingsPage)));
 
   m_contactsProxy = new QSortFilterProxyModel(this);
   m_contactsProxy->setSortRole(RAZ::Contacts::Contacts::DisplayNameRole);
@@ -268,6 +273,8 @@ void MainWindow::setSearchText(const QString& text) {
 void MainWindow::openPresenceMenu() {
   if (m_factory && m_factory->presenceHelper()) openMenu(m_factory->presenceHelper()->getMenu());
 }
+
+QObject* MainWindow::callSettingsToolbarHelperObject() const { return m_toolbarHelper; }
 
 void MainWindow::openCallSettings() { openCallSettings(Utils::DefaultPage); }
 

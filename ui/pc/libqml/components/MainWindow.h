@@ -28,8 +28,9 @@ class SessionManagerBase;
 }
 }  // namespace RAZ
 namespace Utils {
+class CallSettingsToolbarHelper;
 class CommunicationsWindowManager;
-}
+}  // namespace Utils
 
 namespace QML {
 
@@ -44,6 +45,7 @@ class MainWindow : public Window {
       int voiceMailMessagesCount READ voiceMailMessagesCount NOTIFY voiceMailMessagesCountChanged)
   Q_PROPERTY(bool showStatus READ showStatus NOTIFY showStatusChanged)
   Q_PROPERTY(bool myRoomReady READ isMyRoomReady NOTIFY myRoomReadyChanged)
+  Q_PROPERTY(QObject* callSettingsToolbarHelper READ callSettingsToolbarHelperObject CONSTANT)
 
  public:
   MainWindow(RAZ::Client* client, Providers::Factory* factory,
@@ -71,6 +73,8 @@ class MainWindow : public Window {
   RAZ::Actions::Provider* actionsProvider() const { return m_actionsProvider; }
   QShortcut* crashShortcut() const { return m_crashShortcut; }
   QML::CallSettings* callSettingsWindow() const { return m_callSettings; }
+  Utils::CallSettingsToolbarHelper* callSettingsToolbarHelper() const { return m_toolbarHelper; }
+  QObject* callSettingsToolbarHelperObject() const;
 
   // Whether the rectangle (x, y, w, h) may be restored on `desktop`: not
   // empty and inside it without touching its edges.
@@ -120,6 +124,7 @@ class MainWindow : public Window {
   QPointer<RAZ::Databases::Comms> m_commsDb;
   QPointer<Utils::CommunicationsWindowManager> m_commsWindowManager;
   QPointer<QML::CallSettings> m_callSettings;
+  Utils::CallSettingsToolbarHelper* m_toolbarHelper = nullptr;
   QSortFilterProxyModel* m_contactsProxy = nullptr;
   RAZ::Actions::SourceComposite* m_contactSource = nullptr;
   RAZ::Actions::Provider* m_actionsProvider = nullptr;
