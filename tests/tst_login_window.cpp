@@ -26,6 +26,7 @@
 #include <RAZ/Utils/Credentials.h>
 #include <TP/Crypto/Blowfish.h>
 
+#include "Utils/SettingsKeys.h"
 #include "libqml/components/LoginWindow.h"
 #include "libqml/utils/Style.h"
 #include "libqml/window/View.h"
@@ -231,11 +232,11 @@ void TestLoginWindow::sceneLoadsWithoutWarnings_data() {
 void TestLoginWindow::sceneLoadsWithoutWarnings() {
   QFETCH(bool, xsiField);
   if (!xsiField)
-    setInstallation(QStringLiteral("dm/url"),
+    setInstallation(Utils::SettingsKey::DmUrl,
                     QString::fromLatin1(QByteArray("https://dm.example").toBase64()));
-  setInstallation(QStringLiteral("defaults/help_file"),
+  setInstallation(Utils::SettingsKey::DefaultHelpFile,
                   QStringLiteral("https://help.example/index.html"));
-  setInstallation(QStringLiteral("defaults/forgot_password_url"),
+  setInstallation(Utils::SettingsKey::DefaultForgotPasswordUrl,
                   QStringLiteral(" https://pw.example "));
   storeAccount(QStringLiteral("alice"), QStringLiteral("pw"));
   LoginWindow* w = makeWindow();
@@ -277,7 +278,7 @@ void TestLoginWindow::accountListDeduplicatesAndSorts() {
   storeAccount(QStringLiteral("d2"), QString(), QString(), QStringLiteral("Desk"));
   // An account of another login type is not listed.
   storeAccount(QStringLiteral("xmpp"), QString(), QString(), QString(), LoginXmpp);
-  setInstallation(QStringLiteral("dm/url"),
+  setInstallation(Utils::SettingsKey::DmUrl,
                   QString::fromLatin1(QByteArray("https://dm").toBase64()));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
@@ -293,7 +294,7 @@ void TestLoginWindow::accountListFollowsXsiAddress() {
   storeAccount(QStringLiteral("free"), QString());
   storeAccount(QStringLiteral("onA"), QString(), QStringLiteral("https://a"));
   storeAccount(QStringLiteral("onB"), QString(), QStringLiteral("https://b"));
-  setApp(QStringLiteral("defaults/dm_config_file"), QStringLiteral("https://a"));
+  setApp(Utils::SettingsKey::DefaultDmConfigFile, QStringLiteral("https://a"));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QVERIFY(w->getShowXsiField());
@@ -312,9 +313,9 @@ void TestLoginWindow::accountListFollowsXsiAddress() {
 
 void TestLoginWindow::xsiAddressRestoresLastSignin() {
   storeAccount(QStringLiteral("bob"), QStringLiteral("secret"), QStringLiteral("https://a"));
-  setApp(QStringLiteral("defaults/dm_config_file"), QStringLiteral("https://a"));
-  setApp(QStringLiteral("login/displayname"), QStringLiteral("bob"));
-  setApp(QStringLiteral("login/savepassword"), true);
+  setApp(Utils::SettingsKey::DefaultDmConfigFile, QStringLiteral("https://a"));
+  setApp(Utils::SettingsKey::LoginDisplayName, QStringLiteral("bob"));
+  setApp(Utils::SettingsKey::LoginSavePassword, true);
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QCOMPARE(w->getUsername(), QStringLiteral("bob"));
@@ -332,9 +333,9 @@ void TestLoginWindow::xsiAddressRestoresLastSignin() {
 void TestLoginWindow::storedPasswordBoundToItsServer() {
   storeAccount(QStringLiteral("carl"), QStringLiteral("pw-b"), QStringLiteral("https://b"));
   storeAccount(QStringLiteral("dina"), QStringLiteral("pw-any"));
-  setApp(QStringLiteral("defaults/dm_config_file"), QStringLiteral("https://a"));
-  setApp(QStringLiteral("login/savepassword"), true);
-  setApp(QStringLiteral("login/displayname"), QStringLiteral("carl"));
+  setApp(Utils::SettingsKey::DefaultDmConfigFile, QStringLiteral("https://a"));
+  setApp(Utils::SettingsKey::LoginSavePassword, true);
+  setApp(Utils::SettingsKey::LoginDisplayName, QStringLiteral("carl"));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QCOMPARE(w->getUsername(), QStringLiteral("carl"));
@@ -366,8 +367,8 @@ void TestLoginWindow::dmUrlFixesTheServer_data() {
 void TestLoginWindow::dmUrlFixesTheServer() {
   QFETCH(QVariant, dmUrl);
   QFETCH(bool, fieldShown);
-  if (dmUrl.isValid()) setInstallation(QStringLiteral("dm/url"), dmUrl);
-  setApp(QStringLiteral("defaults/dm_config_file"), QStringLiteral("https://typed.example"));
+  if (dmUrl.isValid()) setInstallation(Utils::SettingsKey::DmUrl, dmUrl);
+  setApp(Utils::SettingsKey::DefaultDmConfigFile, QStringLiteral("https://typed.example"));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QCOMPARE(w->getShowXsiField(), fieldShown);
@@ -382,7 +383,7 @@ void TestLoginWindow::wrongSettingTypesFallBack() {
       "[login]\nsavepassword=maybe\nautologin=@Variant(garbage)\ndisplayname=eve\nconfig=1, 2\n"
       "[defaults]\ndm_config_file=a, b\n");
   ini.close();
-  setInstallation(QStringLiteral("defaults/help_file"), QStringList());
+  setInstallation(Utils::SettingsKey::DefaultHelpFile, QStringList());
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QCOMPARE(w->getUsername(), QStringLiteral("eve"));
@@ -410,7 +411,7 @@ void TestLoginWindow::forgottenPasswordIsClearedAfterSignin() {
   QCOMPARE(storedPassword(QStringLiteral("frank@example.com")), QString());
   QCOMPARE(storedPassword(QStringLiteral("gina")), QStringLiteral("other-pw"));
   QCOMPARE(RAZ::Settings(RAZ::Settings::Application)
-               .value(QStringLiteral("login/savepassword"))
+               .value(Utils::SettingsKey::LoginSavePassword)
                .toBool(),
            false);
   // The manager writes its file again: the password is gone from disk too.
@@ -423,7 +424,7 @@ void TestLoginWindow::forgottenPasswordIsClearedAfterSignin() {
 
 void TestLoginWindow::rememberedPasswordShownNextTime() {
   storeAccount(QStringLiteral("hal"), QStringLiteral("keep-me"));
-  setApp(QStringLiteral("login/displayname"), QStringLiteral("hal"));
+  setApp(Utils::SettingsKey::LoginDisplayName, QStringLiteral("hal"));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   w->setUsername(QStringLiteral("hal"));
@@ -444,7 +445,7 @@ void TestLoginWindow::rememberedPasswordShownNextTime() {
 
 void TestLoginWindow::passwordNeverWrittenToSettings() {
   const QString secret = QStringLiteral("Zq7-unique-secret");
-  setApp(QStringLiteral("defaults/dm_config_file"), QStringLiteral("https://a"));
+  setApp(Utils::SettingsKey::DefaultDmConfigFile, QStringLiteral("https://a"));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QSignalSpy signin(w,
@@ -464,7 +465,7 @@ void TestLoginWindow::passwordNeverWrittenToSettings() {
     QVERIFY2(!f.readAll().contains(secret.toUtf8()), qPrintable(file));
   }
   QCOMPARE(RAZ::Settings(RAZ::Settings::Application)
-               .value(QStringLiteral("defaults/dm_config_file"))
+               .value(Utils::SettingsKey::DefaultDmConfigFile)
                .toString(),
            QStringLiteral("https://a"));
 }
@@ -491,9 +492,9 @@ void TestLoginWindow::userCloseReportsWindowClosed() {
 
 void TestLoginWindow::autologinOnlyWhenAllowed() {
   storeAccount(QStringLiteral("jo"), QStringLiteral("pw"));
-  setApp(QStringLiteral("login/displayname"), QStringLiteral("jo"));
-  setApp(QStringLiteral("login/savepassword"), true);
-  setApp(QStringLiteral("login/autologin"), false);
+  setApp(Utils::SettingsKey::LoginDisplayName, QStringLiteral("jo"));
+  setApp(Utils::SettingsKey::LoginSavePassword, true);
+  setApp(Utils::SettingsKey::LoginAutoLogin, false);
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QSignalSpy signin(w,
@@ -515,7 +516,7 @@ void TestLoginWindow::autologinOnlyWhenAllowed() {
 // ---- keyboard --------------------------------------------------------------------
 
 void TestLoginWindow::enterSignsInOnlyWhenComplete() {
-  setInstallation(QStringLiteral("dm/url"),
+  setInstallation(Utils::SettingsKey::DmUrl,
                   QString::fromLatin1(QByteArray("https://dm").toBase64()));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
@@ -559,7 +560,7 @@ void TestLoginWindow::enterSignsInOnlyWhenComplete() {
 }
 
 void TestLoginWindow::enterNeedsXsiAddressWhenShown() {
-  setApp(QStringLiteral("defaults/dm_config_file"), QString());
+  setApp(Utils::SettingsKey::DefaultDmConfigFile, QString());
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QVERIFY(w->getShowXsiField());
@@ -649,7 +650,7 @@ void TestLoginWindow::configurationSelection() {
                                m_dir->filePath(QStringLiteral("config1.xml"))));
   QVERIFY(m_configs->addConfig("<config name=\"Beta\"></config>",
                                m_dir->filePath(QStringLiteral("config2.xml"))));
-  setApp(QStringLiteral("login/config"), QStringLiteral("Beta"));
+  setApp(Utils::SettingsKey::LoginConfig, QStringLiteral("Beta"));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QCOMPARE(w->getConfigIdx(), 1);
@@ -658,7 +659,7 @@ void TestLoginWindow::configurationSelection() {
   QCOMPARE(m_configs->currentConfig()->getName(), QStringLiteral("Beta"));
   QCOMPARE(m_credentials->configuration(), m_configs->currentConfig());
 
-  setApp(QStringLiteral("login/config"), QStringLiteral("Gone"));
+  setApp(Utils::SettingsKey::LoginConfig, QStringLiteral("Gone"));
   w->cbSessionClosed();
   QCOMPARE(w->getConfigIdx(), 0);
   QCOMPARE(w->getConfigName(), QStringLiteral("Alpha"));
@@ -711,7 +712,7 @@ void TestLoginWindow::editMenuOnTheSignInFields() {
   QFETCH(bool, password);
   QFETCH(bool, serverFixed);
   if (serverFixed)
-    setInstallation(QStringLiteral("dm/url"),
+    setInstallation(Utils::SettingsKey::DmUrl,
                     QString::fromLatin1(QByteArray("https://dm").toBase64()));
   LoginWindow* w = makeWindow();
   QVERIFY(w);

@@ -32,6 +32,7 @@
 #include "TestSupport.h"
 #include "Utils/AppPaths.h"
 #include "Utils/CommunicationsWindowManager.h"
+#include "Utils/SettingsKeys.h"
 #include "Utils/Sounds/ContactNotification.h"
 #include "Utils/ZentUrlHandler.h"
 #include "dialogs/MessageWindow.h"
@@ -326,8 +327,9 @@ class TestSessionLifecycle : public QObject {
     QCOMPARE(main->contactModel()->rowCount(), all);
     // The sign-in is remembered under the completed name.
     RAZ::Settings settings(RAZ::Settings::Application);
-    QCOMPARE(settings.value("login/username").toString(), QString("bob@example.org"));
-    QCOMPARE(settings.value("login/config").toString(), QString("Demo"));
+    QCOMPARE(settings.value(Utils::SettingsKey::LoginUsername).toString(),
+             QString("bob@example.org"));
+    QCOMPARE(settings.value(Utils::SettingsKey::LoginConfig).toString(), QString("Demo"));
     // Closing the main window by its frame keeps it.
     main->close();
     QVERIFY(app()->mainWindow());

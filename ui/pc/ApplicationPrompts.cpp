@@ -19,6 +19,7 @@
 #include "Application.h"
 #include "Providers/Factory.h"
 #include "Providers/MenuActionProvider.h"
+#include "Utils/ConfigIds.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/PasswordChangeNotification.h"
 #include "dialogs/PreferencesWindow.h"
@@ -43,7 +44,7 @@ void Application::reportUnreadableCredentials(const QString& path, bool existedB
   const QString aside = path + QStringLiteral(".unreadable");
   const bool setAside = !QFile::exists(path) && QFile::exists(aside);
   if (!setAside) return;
-  TP_LOG("Application::reportUnreadableCredentials", 4)
+  TP_LOG("Application::reportUnreadableCredentials", TP::Core::Logging::LevelError)
       << "The stored accounts could not be read; kept as " << aside;
   Dialogs::MessageWindow::showWarning(tr("Stored Accounts"),
                                       tr("The stored accounts could not be read. The file was kept "
@@ -59,7 +60,7 @@ void Application::onRequestProxyCredentials(bool error, const QString& username,
                                             const QString& password, bool isSecured,
                                             QObject* caller, const QString& callback) {
   if (!caller || callback.size() < 2 || !callback.contains(QLatin1Char('('))) {
-    TP_LOG("Application::onRequestProxyCredentials", 4)
+    TP_LOG("Application::onRequestProxyCredentials", TP::Core::Logging::LevelError)
         << "Proxy credentials asked without a receiver";
     return;
   }
@@ -67,7 +68,7 @@ void Application::onRequestProxyCredentials(bool error, const QString& username,
     const QString method = callback.mid(1).section(QLatin1Char('('), 0, 0);
     if (!QMetaObject::invokeMethod(caller, method.toLatin1().constData(), Qt::QueuedConnection,
                                    Q_ARG(QString, QString()), Q_ARG(QString, QString())))
-      TP_LOG("Application::onRequestProxyCredentials", 4)
+      TP_LOG("Application::onRequestProxyCredentials", TP::Core::Logging::LevelError)
           << "The receiver has no method " << method;
     return;
   }
@@ -84,7 +85,7 @@ void Application::onRequestProxyCredentials(bool error, const QString& username,
   const QByteArray slot = callback.toLatin1();
   if (!connect(dialog, SIGNAL(credentialsProvided(const QString&, const QString&)), caller,
                slot.constData()))
-    TP_LOG("Application::onRequestProxyCredentials", 4)
+    TP_LOG("Application::onRequestProxyCredentials", TP::Core::Logging::LevelError)
         << "The receiver cannot take the answer " << callback;
   dialog->show();
 }
@@ -111,7 +112,8 @@ void Application::newVersionFound(bool mandatory, const QUrl& url) {
            "application."),
         false, isAlwaysOnTop(), QDialogButtonBox::Yes | QDialogButtonBox::Close, nullptr);
     if (result == 0) {
-      TP_LOG("Application::newVersionFound", 2) << "Mandatory update refused; quitting";
+      TP_LOG("Application::newVersionFound", TP::Core::Logging::LevelInformation)
+          << "Mandatory update refused; quitting";
       cbQuit();
       return;
     }
@@ -127,7 +129,7 @@ void Application::newVersionFound(bool mandatory, const QUrl& url) {
   // The address comes from the service: only a web address is handed on.
   const bool opened = isWebAddress(url) && QDesktopServices::openUrl(url);
   if (!opened) {
-    TP_LOG("Application::newVersionFound", 4)
+    TP_LOG("Application::newVersionFound", TP::Core::Logging::LevelError)
         << "Failed to open the download address " << url.toString();
     Dialogs::MessageWindow::information(
         tr("Error Downloading New Version"),
@@ -142,9 +144,10 @@ void Application::onShowDisclaimerDialog() {
   const RAZ::Configuration::Config* config = getConfig();
   QString mode;
   if (config)
-    mode = config->getString(384);
+    mode = config->getString(Utils::ConfigId::EmergencyDisclaimer);
   else
-    TP_LOG("Application::onShowDisclaimerDialog", 2) << "Config is NULL";
+    TP_LOG("Application::onShowDisclaimerDialog", TP::Core::Logging::LevelInformation)
+        << "Config is NULL";
   const QDialogButtonBox::StandardButtons buttons =
       mode == QLatin1String("disabled") ? QDialogButtonBox::Ok
                                         : (QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -163,12 +166,14 @@ void Application::onShowDisclaimerDialog() {
     return;
   }
   if (config) {
-    const QUrl url(config->getString(385), QUrl::TolerantMode);
+    const QUrl url(config->getString(Utils::ConfigId::DisclaimerRejectionAddress),
+                   QUrl::TolerantMode);
     if (isWebAddress(url)) {
       if (!QDesktopServices::openUrl(url))
-        TP_LOG("Application::onShowDisclaimerDialog", 4) << "Failed to open " << url.toString();
+        TP_LOG("Application::onShowDisclaimerDialog", TP::Core::Logging::LevelError)
+            << "Failed to open " << url.toString();
     } else if (!url.isEmpty()) {
-      TP_LOG("Application::onShowDisclaimerDialog", 4)
+      TP_LOG("Application::onShowDisclaimerDialog", TP::Core::Logging::LevelError)
           << "The disclaimer address is not a web address: " << url.toString();
     }
   }
@@ -193,7 +198,8 @@ void Application::cbActionPreferences() {
     page = s->property("tab").toInt();
     s->setProperty("tab", QVariant());
   }
-  TP_LOG("Application::cbActionPreferences", 2) << "Preferences page " << page;
+  TP_LOG("Application::cbActionPreferences", TP::Core::Logging::LevelInformation)
+      << "Preferences page " << page;
   if (!m_preferencesWindow) {
     Dialogs::PreferencesWindow* window = Dialogs::PreferencesWindow::create(
         m_watcher, sessionManager(), m_translators, page,
@@ -235,8 +241,9 @@ void Application::xsiCredentialsDaysLeft(int days) {
   RAZ::Utils::Credentials::CredentialsManager* manager = session->credentialsManager();
   if (!manager) return;
   const RAZ::Configuration::Config* config = session->configuration();
-  if (!config || config->getString(366).isEmpty()) {
-    TP_LOG("Application::xsiCredentialsDaysLeft", 4) << "Xsi profile path not configured";
+  if (!config || config->getString(Utils::ConfigId::XsiProfilePath).isEmpty()) {
+    TP_LOG("Application::xsiCredentialsDaysLeft", TP::Core::Logging::LevelError)
+        << "Xsi profile path not configured";
     return;
   }
   RAZ::Xsi::XsiCredentialsControl* control = session->xsiCredentialsControl();
@@ -268,7 +275,8 @@ void Application::storeChangedCredentials(
   RAZ::Utils::Credentials::CredentialsManager* manager =
       session ? session->credentialsManager() : nullptr;
   if (!manager) {
-    TP_LOG("Application::storeChangedCredentials", 3) << "No session: the account is not stored";
+    TP_LOG("Application::storeChangedCredentials", TP::Core::Logging::LevelWarning)
+        << "No session: the account is not stored";
     return;
   }
   RAZ::Utils::Credentials::UserCredentials stored = credentials;

@@ -33,9 +33,11 @@
 #include "Providers/MenuActionProvider.h"
 #include "Utils/AggregationEnabler.h"
 #include "Utils/CommunicationsWindowManager.h"
+#include "Utils/ConfigIds.h"
 #include "Utils/ExternalServiceVerification.h"
 #include "Utils/PreferencesWatcher.h"
 #include "Utils/PresenceHelper.h"
+#include "Utils/SettingsKeys.h"
 #include "Utils/Sounds/ContactNotification.h"
 #include "Utils/Tray.h"
 #include "Utils/ZentUrlHandler.h"
@@ -59,14 +61,16 @@ void Application::signin(const QString& username, const QString& password,
   TP::Core::Logging::CTraceScope trace("Application::signin");
   CredentialsManager* manager = m_client ? m_client->getCredentialsManager() : nullptr;
   if (!manager) {
-    TP_LOG("Application::signin", 4) << "Sign-in before the platform client is ready";
+    TP_LOG("Application::signin", TP::Core::Logging::LevelError)
+        << "Sign-in before the platform client is ready";
     if (m_loginWindow) m_loginWindow->cbSessionClosed();
     return;
   }
   // A configuration name the container does not know reaches us as null.
   RAZ::ConfigContainer* container = m_client->getConfigContainer();
   if (!config && container && !container->configNames().isEmpty()) {
-    TP_LOG("Application::signin", 4) << "Sign-in with an unknown configuration refused";
+    TP_LOG("Application::signin", TP::Core::Logging::LevelError)
+        << "Sign-in with an unknown configuration refused";
     Dialogs::MessageWindow::showWarning(
         tr("Unknown Configuration"),
         tr("The selected configuration is not available. Choose another one and "
@@ -118,14 +122,14 @@ void Application::signin(const QString& username, const QString& password,
   manager->setLoginUsername(fullName);
 
   RAZ::Settings settings(RAZ::Settings::Application);
-  settings.setValue(QStringLiteral("login/username"), data.getUsername());
-  settings.setValue(QStringLiteral("login/displayname"), data.getDisplayname());
-  if (config) settings.setValue(QStringLiteral("login/config"), config->getName());
+  settings.setValue(Utils::SettingsKey::LoginUsername, data.getUsername());
+  settings.setValue(Utils::SettingsKey::LoginDisplayName, data.getDisplayname());
+  if (config) settings.setValue(Utils::SettingsKey::LoginConfig, config->getName());
 
   // The platform is told the user's choice too, so that it never stores the
   // password on its own when it was not to be remembered.
   if (!m_client->signin(userCredentials, config, xsiAddress, rememberPassword))
-    TP_LOG("Application::signin", 3)
+    TP_LOG("Application::signin", TP::Core::Logging::LevelWarning)
         << "A session is running or opening; the sign-in was not started";
 }
 
@@ -138,7 +142,7 @@ void Application::signin(const QString& username, const QString& password,
 void Application::cbSessionOpened(RAZ::Sessions::SessionManagerBase& session) {
   TP::Core::Logging::CTraceScope trace("Application::cbSessionOpened");
   if (m_session) {
-    TP_LOG("Application::cbSessionOpened", 4)
+    TP_LOG("Application::cbSessionOpened", TP::Core::Logging::LevelError)
         << "A session opened while the objects of another were still in place; they go first";
     endSessionScope();
   }
@@ -147,7 +151,7 @@ void Application::cbSessionOpened(RAZ::Sessions::SessionManagerBase& session) {
   connectForcedLogout(session);
   // A call-settings-only session shows that window and nothing else.
   const RAZ::Configuration::Config* config = session.configuration();
-  if (config && config->getBool(0)) {
+  if (config && config->getBool(Utils::ConfigId::CallSettingsOnly)) {
     openCallSettingsOnly(session);
     return;
   }
@@ -168,7 +172,8 @@ void Application::cbSessionOpened(RAZ::Sessions::SessionManagerBase& session) {
   connectOutlookServices(session);
   connectServiceMessages(session);
   if (!m_session->mainWindow->activate())
-    TP_LOG("Application::cbSessionOpened", 3) << "The main scene has no active view";
+    TP_LOG("Application::cbSessionOpened", TP::Core::Logging::LevelWarning)
+        << "The main scene has no active view";
   createPresenceRequestDialog(session);
   connectAlwaysOnTop();
   retireSignInWindow();
@@ -243,7 +248,7 @@ void Application::createMediaEngineConfigurator(RAZ::Sessions::SessionManagerBas
 void Application::connectHistory(RAZ::Sessions::SessionManagerBase& session) {
   const RAZ::Configuration::Config* config = session.configuration();
   RAZ::MediaEngine::CallControllerBase* calls = session.callController();
-  if (!config || !config->getBool(116) || !calls) {
+  if (!config || !config->getBool(Utils::ConfigId::CommsHistory) || !calls) {
     // A session that keeps no history must not write into an earlier one's.
     if (m_commsDb.hasDatabase()) m_commsDb.reset();
     return;
@@ -481,12 +486,13 @@ void Application::showSignInWindowForSignOut() {
 
 void Application::uninitializeAddIns() {
   if (!m_apiController) return;
-  TP_LOG("Application::startingLogout", 2) << "Uninitializing API provider controller";
+  TP_LOG("Application::startingLogout", TP::Core::Logging::LevelInformation)
+      << "Uninitializing API provider controller";
   m_apiController->Uninitialize();
 }
 
 void Application::cbSessionClosed(RAZ::Sessions::SessionManagerBase& session) {
-  TP_LOG("Application::cbSessionClosed", 2) << "Session closed";
+  TP_LOG("Application::cbSessionClosed", TP::Core::Logging::LevelInformation) << "Session closed";
   dropPendingLink();
   letAddInsRaiseSignInWindow();
   endSessionScope();
@@ -527,7 +533,7 @@ void Application::bringBackSignInWindow() {
 void Application::cbSessionError(RAZ::Sessions::SessionManagerBase* session,
                                  RAZ::Sessions::State state, RAZ::Sessions::Error error) {
   if (sessionManager() && sessionManager() != session) return;
-  TP_LOG("Application::cbSessionError", 2)
+  TP_LOG("Application::cbSessionError", TP::Core::Logging::LevelInformation)
       << "Session error in state: " << int(state) << " Error: " << int(error);
   switch (error) {
     case RAZ::Sessions::ErrorConnectFailure:
@@ -574,7 +580,7 @@ void Application::setupServiceVerification() {
   if (!session) return;
   dropServiceVerification();
   const RAZ::Configuration::Config* config = session->configuration();
-  if (!config || !config->getBool(400)) return;
+  if (!config || !config->getBool(Utils::ConfigId::AddressVerification)) return;
   CredentialsData credentials;
   if (CredentialsManager* manager = session->credentialsManager())
     credentials = manager->getCurrentCredentials(RAZ::Utils::Credentials::LoginXsi);
@@ -588,7 +594,7 @@ void Application::setupServiceVerification() {
   }
   auto* verifier =
       m_session->serviceVerification.reset(new Utils::ExternalServiceVerification(this));
-  verifier->setServiceUrl(config->getString(401));
+  verifier->setServiceUrl(config->getString(Utils::ConfigId::AddressVerificationUrl));
   verifier->setCredentials(credentials.getUsername(), credentials.getPassword());
   QAction* signOut = m_menuActionProvider->action(MenuActionProvider::SignOut);
   connect(session, SIGNAL(reconnectingFinished()), verifier, SLOT(start()));

@@ -72,7 +72,6 @@ Item {
         function onOperationFailed() { page.waitingForDetails = false; }
     }
 
-    ZPalette { id: pal }
 
     Column {
         anchors.fill: parent
@@ -80,7 +79,7 @@ Item {
         opacity: page.waitingForDetails ? 0.5 : 1
         PageText {
             small: true
-            color: pal.mutedText
+            color: ZPalette.mutedText
             text: qsTr("This service allows users to enable their mobile phones to behave as if the phones were an extension of the telephony exchange. The locations added are the mobile phone numbers for these devices. They can be activated or deactivated and the user can also notify all phones on a Click-To-Dial or just their primary phone") + page.lc
         }
         PageText { strong: true; text: qsTr("General") + page.lc }
@@ -118,9 +117,9 @@ Item {
                     anchors.verticalCenter: parent.verticalCenter
                     textFormat: Text.PlainText
                     elide: Text.ElideRight
-                    font.family: pal.fontFamily
-                    font.pixelSize: pal.fontPixelSize
-                    color: pal.text
+                    font.family: ZPalette.fontFamily
+                    font.pixelSize: ZPalette.fontPixelSize
+                    color: ZPalette.text
                     text: loc ? (loc.description !== "" ? loc.description + " (" + loc.phoneNumber + ")"
                                                          : loc.phoneNumber) : ""
                 }
@@ -148,7 +147,7 @@ Item {
             }
         }
         Row {
-            spacing: pal.unit * 2
+            spacing: ZPalette.unit * 2
             visible: page.editIndex < 0
             ZButton {
                 height: 26
@@ -186,20 +185,20 @@ Item {
             spacing: 4
             visible: page.editLocation !== null
             Row {
-                spacing: pal.unit * 2
+                spacing: ZPalette.unit * 2
                 PageText { width: implicitWidth; anchors.verticalCenter: parent.verticalCenter; text: qsTr("Location:") + page.lc }
                 ZTextField { id: descriptionField; width: 200; height: 26; maximumLength: 80 }
             }
             Flow {
                 width: parent.width
-                spacing: pal.unit * 3
+                spacing: ZPalette.unit * 3
                 ZCheckBox { id: diversionBox; text: qsTr("Diversion Inhibitor") + page.lc }
                 ZCheckBox { id: confirmationBox; text: qsTr("Answer Confirmation") + page.lc }
                 ZCheckBox { id: controlBox; text: qsTr("Call Control") + page.lc }
                 ZCheckBox { id: criteriaBox; text: qsTr("Criteria Active") + page.lc }
             }
             Row {
-                spacing: pal.unit * 2
+                spacing: ZPalette.unit * 2
                 ZButton { height: 26; primary: true; text: qsTr("Save") + page.lc; onClicked: page.saveDetails() }
                 ZButton { height: 26; text: qsTr("Delete Location") + page.lc; onClicked: page.askDelete(page.editIndex) }
                 ZButton { height: 26; text: qsTr("Cancel") + page.lc; onClicked: { page.editIndex = -1; page.editLocation = null; } }

@@ -6,13 +6,12 @@ Text {
     property bool strong: false
     property bool problem: false
     property bool small: false
-    ZPalette { id: pal }
     width: parent ? parent.width : implicitWidth
     textFormat: Text.PlainText
     wrapMode: Text.Wrap
-    font.family: pal.fontFamily
-    font.pixelSize: small ? Math.round(pal.fontPixelSize * 0.9) : pal.fontPixelSize
+    font.family: ZPalette.fontFamily
+    font.pixelSize: small ? Math.round(ZPalette.fontPixelSize * 0.9) : ZPalette.fontPixelSize
     font.bold: strong
-    color: problem ? pal.error : (strong ? pal.strongText : pal.text)
+    color: problem ? ZPalette.error : (strong ? ZPalette.strongText : ZPalette.text)
     visible: text !== ""
 }

@@ -35,7 +35,6 @@ Item {
     visible: false
     z: 100
 
-    ZPalette { id: pal }
 
     Rectangle {
         anchors.fill: parent
@@ -48,11 +47,11 @@ Item {
         id: box
         objectName: "messageBox"
         width: 381
-        height: Math.max(161, content.implicitHeight + pal.unit * 8)
+        height: Math.max(161, content.implicitHeight + ZPalette.unit * 8)
         anchors.centerIn: parent
-        radius: pal.radius * 2
-        color: pal.background
-        border.color: pal.border
+        radius: ZPalette.radius * 2
+        color: ZPalette.background
+        border.color: ZPalette.border
 
         NumberAnimation on scale {
             id: grow
@@ -65,16 +64,16 @@ Item {
 
         Column {
             id: content
-            anchors { left: parent.left; right: parent.right; top: parent.top; margins: pal.unit * 4 }
-            spacing: pal.unit * 2
+            anchors { left: parent.left; right: parent.right; top: parent.top; margins: ZPalette.unit * 4 }
+            spacing: ZPalette.unit * 2
             Text {
                 width: parent.width
                 text: popup.title
                 textFormat: Text.PlainText
-                font.family: pal.fontFamily
-                font.pixelSize: pal.fontPixelSize * 1.15
+                font.family: ZPalette.fontFamily
+                font.pixelSize: ZPalette.fontPixelSize * 1.15
                 font.bold: true
-                color: pal.strongText
+                color: ZPalette.strongText
                 elide: Text.ElideRight
             }
             Text {
@@ -83,14 +82,14 @@ Item {
                 text: popup.text
                 textFormat: Text.PlainText
                 wrapMode: Text.Wrap
-                font.family: pal.fontFamily
-                font.pixelSize: pal.fontPixelSize
-                color: pal.text
+                font.family: ZPalette.fontFamily
+                font.pixelSize: ZPalette.fontPixelSize
+                color: ZPalette.text
             }
         }
         Row {
-            anchors { right: parent.right; bottom: parent.bottom; margins: pal.unit * 4 }
-            spacing: pal.unit * 2
+            anchors { right: parent.right; bottom: parent.bottom; margins: ZPalette.unit * 4 }
+            spacing: ZPalette.unit * 2
             ZButton {
                 id: okButton
                 text: qsTr("Ok") + rootWindow.languageChangeProperty

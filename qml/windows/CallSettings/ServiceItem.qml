@@ -76,7 +76,6 @@ FocusScope {
     implicitHeight: editing ? 110 + (message !== "" ? messageText.implicitHeight : 0) : 30
     clip: true
 
-    ZPalette { id: pal }
 
     Connections {
         target: item.service
@@ -106,16 +105,16 @@ FocusScope {
         id: summary
         width: parent.width
         height: 30
-        spacing: pal.unit * 2
+        spacing: ZPalette.unit * 2
         Text {
             objectName: "summary"
             width: parent.width - editButton.width - parent.spacing
             anchors.verticalCenter: parent.verticalCenter
             textFormat: Text.PlainText
             elide: Text.ElideRight
-            font.family: pal.fontFamily
-            font.pixelSize: pal.fontPixelSize
-            color: pal.strongText
+            font.family: ZPalette.fontFamily
+            font.pixelSize: ZPalette.fontPixelSize
+            color: ZPalette.strongText
             text: {
                 var t = item.label + item.lc;
                 if (!item.service)
@@ -144,12 +143,12 @@ FocusScope {
     }
 
     Column {
-        anchors { left: parent.left; right: parent.right; top: summary.bottom; leftMargin: pal.unit * 4 }
-        spacing: pal.unit
+        anchors { left: parent.left; right: parent.right; top: summary.bottom; leftMargin: ZPalette.unit * 4 }
+        spacing: ZPalette.unit
         visible: item.editing
         ZCheckBox { id: enableBox; text: qsTr("Enable service") + item.lc }
         Row {
-            spacing: pal.unit * 2
+            spacing: ZPalette.unit * 2
             ZTextField {
                 id: numberField
                 width: 150

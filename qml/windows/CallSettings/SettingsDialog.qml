@@ -9,7 +9,7 @@ Rectangle {
     objectName: "settingsDialog"
     width: 625
     height: 450
-    color: pal.background
+    color: ZPalette.background
 
     readonly property string lc: rootWindow.languageChangeProperty
     property bool authfailed: false
@@ -72,7 +72,6 @@ Rectangle {
         }
     }
 
-    ZPalette { id: pal }
 
     MouseArea {
         id: dragStrip
@@ -87,7 +86,7 @@ Rectangle {
         id: menuColumn
         width: 200
         anchors { left: parent.left; top: parent.top; bottom: parent.bottom }
-        color: pal.hover
+        color: ZPalette.hover
         ListView {
             id: menu
             objectName: "tabMenu"
@@ -98,19 +97,19 @@ Rectangle {
                 width: menu.width
                 height: 40
                 readonly property bool current: tabType === root.currentTabType
-                color: current ? pal.accent : "transparent"
+                color: current ? ZPalette.accent : "transparent"
                 Text {
-                    anchors { fill: parent; leftMargin: pal.unit * 4; rightMargin: pal.unit * 2 }
+                    anchors { fill: parent; leftMargin: ZPalette.unit * 4; rightMargin: ZPalette.unit * 2 }
                     verticalAlignment: Text.AlignVCenter
                     text: model.tabTitle || ""
                     textFormat: Text.PlainText
                     wrapMode: Text.WordWrap
                     maximumLineCount: 2
                     elide: Text.ElideRight
-                    font.family: pal.fontFamily
-                    font.pixelSize: pal.fontPixelSize
+                    font.family: ZPalette.fontFamily
+                    font.pixelSize: ZPalette.fontPixelSize
                     font.bold: true
-                    color: parent.current ? pal.accentText : pal.strongText
+                    color: parent.current ? ZPalette.accentText : ZPalette.strongText
                 }
                 MouseArea {
                     anchors.fill: parent
@@ -130,7 +129,7 @@ Rectangle {
         id: pageArea
         clip: true
         anchors { left: menuColumn.right; right: parent.right; top: parent.top; bottom: footer.top
-                  leftMargin: pal.unit * 5; rightMargin: pal.unit * 5; topMargin: 30 }
+                  leftMargin: ZPalette.unit * 5; rightMargin: ZPalette.unit * 5; topMargin: 30 }
 
         AnywherePage {
             id: anywherePage
@@ -185,9 +184,9 @@ Rectangle {
     Item {
         id: footer
         anchors { left: menuColumn.right; right: parent.right; bottom: parent.bottom }
-        height: pal.controlHeight + pal.unit * 8
+        height: ZPalette.controlHeight + ZPalette.unit * 8
         ZButton {
-            anchors { right: parent.right; verticalCenter: parent.verticalCenter; rightMargin: pal.unit * 5 }
+            anchors { right: parent.right; verticalCenter: parent.verticalCenter; rightMargin: ZPalette.unit * 5 }
             text: qsTr("Close") + root.lc
             onClicked: root.closeClicked()
         }
@@ -197,7 +196,7 @@ Rectangle {
         id: shade
         objectName: "shade"
         anchors.fill: pageArea
-        color: pal.background
+        color: ZPalette.background
         opacity: 1
         visible: opacity > 0
         MouseArea { anchors.fill: parent }

@@ -30,14 +30,13 @@ Item {
         function onSaved() { page.message = ""; }
     }
 
-    ZPalette { id: pal }
 
     Column {
         anchors.fill: parent
         spacing: 8
         PageText {
             small: true
-            color: pal.mutedText
+            color: ZPalette.mutedText
             text: qsTr("This service allows you to list up to 10 phone numbers or SIP URI addresses you would like to ring in addition to your primary phone when you receive a call. This feature is helpful when you are not at your phone but you would like your cell phone to ring when you get a call. You can also turn this service off at your desk on a call.") + page.lc
         }
         ZCheckBox {
@@ -71,9 +70,9 @@ Item {
             delegate: Row {
                 width: numbers.width
                 height: 30
-                spacing: pal.unit
+                spacing: ZPalette.unit
                 ZTextField {
-                    width: numbers.width * 0.6 - pal.unit
+                    width: numbers.width * 0.6 - ZPalette.unit
                     height: 26
                     maximumLength: 128
                     text: model.number
@@ -99,7 +98,7 @@ Item {
             }
         }
         Row {
-            spacing: pal.unit * 2
+            spacing: ZPalette.unit * 2
             ZButton {
                 height: 26
                 text: qsTr("Add Number") + page.lc

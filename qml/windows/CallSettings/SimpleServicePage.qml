@@ -34,7 +34,6 @@ Item {
         service.push();
     }
 
-    ZPalette { id: pal }
 
     Connections {
         target: page.service
@@ -57,7 +56,7 @@ Item {
     Column {
         anchors.fill: parent
         spacing: 12
-        PageText { small: true; color: pal.mutedText; text: page.description + page.lc }
+        PageText { small: true; color: ZPalette.mutedText; text: page.description + page.lc }
         ZCheckBox {
             id: box
             objectName: "serviceCheck"

@@ -20,15 +20,14 @@ Item {
     Accessible.role: Accessible.Button
     Accessible.name: toolTip
 
-    ZPalette { id: pal }
     Kelvantic.ToolTip { id: tip }
 
     Rectangle {
         anchors.fill: parent
-        radius: pal.radius
-        color: button.active ? pal.accent : (button.hovered ? pal.hover : "transparent")
+        radius: ZPalette.radius
+        color: button.active ? ZPalette.accent : (button.hovered ? ZPalette.hover : "transparent")
         border.width: button.hovered && !button.active ? 1 : 0
-        border.color: pal.border
+        border.color: ZPalette.border
     }
     Image {
         id: picture
@@ -41,10 +40,10 @@ Item {
         visible: picture.status !== Image.Ready
         text: button.glyph
         textFormat: Text.PlainText
-        font.family: pal.fontFamily
+        font.family: ZPalette.fontFamily
         font.pixelSize: Math.round(button.height * 0.55)
         font.bold: true
-        color: button.active ? pal.accentText : pal.strongText
+        color: button.active ? ZPalette.accentText : ZPalette.strongText
     }
     MouseArea {
         id: mouse
