@@ -9,6 +9,8 @@
 #include <RAZ/Xsi/GranitewayAnywhere.h>
 #include <RAZ/Xsi/SupplementaryServices.h>
 
+#include "Utils/ConfigIds.h"
+
 namespace Utils {
 
 using RAZ::Controllers::GWALocation;
@@ -31,15 +33,21 @@ CallSettingsToolbarHelper::CallSettingsToolbarHelper(RAZ::Sessions::SessionManag
   connect(this, SIGNAL(openCallSettings()), this, SLOT(emitDefaultPage()));
   if (!m_session || !m_session->xsiSupplementaryServicesController() || !m_session->configuration())
     return;
-  m_callSettingsEnabled = config(387);
-  if (config(391)) {
-    if (config(392)) m_forwardingOptions << SupplementaryService::CallForwardingAlways;
-    if (config(393)) m_forwardingOptions << SupplementaryService::CallForwardingBusy;
-    if (config(394)) m_forwardingOptions << SupplementaryService::CallForwardingNoAnswer;
-    if (config(395)) m_forwardingOptions << SupplementaryService::CallForwardingNotReachable;
+  m_callSettingsEnabled = config(ConfigId::CallSettingsButton);
+  if (config(ConfigId::ForwardingButton)) {
+    if (config(ConfigId::ForwardAlwaysOption))
+      m_forwardingOptions << SupplementaryService::CallForwardingAlways;
+    if (config(ConfigId::ForwardBusyOption))
+      m_forwardingOptions << SupplementaryService::CallForwardingBusy;
+    if (config(ConfigId::ForwardNoAnswerOption))
+      m_forwardingOptions << SupplementaryService::CallForwardingNoAnswer;
+    if (config(ConfigId::ForwardNotReachableOption))
+      m_forwardingOptions << SupplementaryService::CallForwardingNotReachable;
   }
-  m_toolbarEnabled = config(386) && (config(387) || config(388) || config(390) ||
-                                     !m_forwardingOptions.isEmpty() || config(396));
+  m_toolbarEnabled = config(ConfigId::CallSettingsToolbar) &&
+                     (config(ConfigId::CallSettingsButton) || config(ConfigId::AnywhereButton) ||
+                      config(ConfigId::RemoteOfficeButton) || !m_forwardingOptions.isEmpty() ||
+                      config(ConfigId::DoNotDisturbButton));
   connect(m_session->xsiSupplementaryServicesController(), SIGNAL(servicesReady()), this,
           SLOT(supplementaryServicesReady()));
   connect(m_session, SIGNAL(reconnectionStateChanged(RAZ::Sessions::SessionManagerBase*, bool)),
@@ -108,13 +116,13 @@ void CallSettingsToolbarHelper::supplementaryServicesReady() {
   auto* xsi = m_session->xsiSupplementaryServicesController();
   if (!xsi) return;
   // A later services list rebuilds everything; connections stay single.
-  if (config(388) && m_session->granitewayAnywhereController()) {
+  if (config(ConfigId::AnywhereButton) && m_session->granitewayAnywhereController()) {
     m_granitewayAnywhereEnabled = true;
     emit granitewayAnywhereEnabledChanged();
     connect(m_session->granitewayAnywhereController(), SIGNAL(serviceStatusReady()), this,
             SLOT(rebuildGranitewayAnywhereMenu()), Qt::UniqueConnection);
   }
-  if (config(390)) {
+  if (config(ConfigId::RemoteOfficeButton)) {
     discard(m_remoteOfficeMenu);
     if (XsiServiceObject* service = xsi->getService(SupplementaryService::RemoteOffice)) {
       m_remoteOfficeMenu = new QMenu();
@@ -131,8 +139,8 @@ void CallSettingsToolbarHelper::supplementaryServicesReady() {
     }
     emit remoteOfficeEnabledChanged();
   }
-  if (config(389)) discard(m_simultaneousRingMenu);
-  if (config(391)) {
+  if (config(ConfigId::SimultaneousRingButton)) discard(m_simultaneousRingMenu);
+  if (config(ConfigId::ForwardingButton)) {
     discard(m_forwardingMenu);
     auto* menu = new QMenu();
     for (int id : m_forwardingOptions) {
@@ -158,7 +166,7 @@ void CallSettingsToolbarHelper::supplementaryServicesReady() {
     }
     emit callForwardingEnabledChanged();
   }
-  if (config(396)) {
+  if (config(ConfigId::DoNotDisturbButton)) {
     if (XsiServiceObject* service = xsi->getService(SupplementaryService::DoNotDisturb)) {
       connect(service, SIGNAL(ready()), this, SLOT(serviceObjectReady()), Qt::UniqueConnection);
       // A failed switch leaves the button as the service holds it.

@@ -13,6 +13,7 @@
 #include <TP/Core/Logging.h>
 
 #include "Utils/CallSettingsInput.h"
+#include "Utils/ConfigIds.h"
 #include "Utils/StringHelper.h"
 #include "libqml/window/View.h"
 
@@ -98,7 +99,8 @@ CallSettings::CallSettings(RAZ::Sessions::SessionManagerBase* session, bool alwa
   setObjectName(QStringLiteral("callSettings"));
   if (m_session && m_session->configuration())
     m_answerConfirmationSupported =
-        m_session->configuration()->value(364).toString() != QLatin1String("v1.0");
+        m_session->configuration()->value(Utils::ConfigId::XsiVersion).toString() !=
+        QLatin1String("v1.0");
   setResizable(false);
   setTitle(tr("Call Settings"));
 
