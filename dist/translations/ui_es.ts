@@ -299,28 +299,63 @@
 <context>
     <name>Dialogs::LocationPublish</name>
     <message>
-        <source>Location</source>
-        <translation>Ubicación</translation>
+        <source>My Location</source>
+        <translation>Mi ubicación</translation>
     </message>
     <message>
-        <source>Your network has changed. Which location should your contacts see?</source>
-        <translation>Su red ha cambiado. ¿Qué ubicación deben ver sus contactos?</translation>
+        <source>No Time</source>
+        <translation>Sin hora</translation>
     </message>
     <message>
-        <source>Detected location</source>
-        <translation>Ubicación detectada</translation>
+        <source>Suggested times</source>
+        <translation>Horas sugeridas</translation>
     </message>
     <message>
-        <source>My own location:</source>
-        <translation>Mi propia ubicación:</translation>
+        <source> (Computer time)</source>
+        <translation> (hora del equipo)</translation>
     </message>
     <message>
-        <source>Ask me when my network changes</source>
-        <translation>Preguntarme cuando cambie mi red</translation>
+        <source> (Automatic time)</source>
+        <translation> (hora automática)</translation>
     </message>
     <message>
-        <source>Unknown</source>
-        <translation>Desconocida</translation>
+        <source> (Last used)</source>
+        <translation> (última usada)</translation>
+    </message>
+    <message>
+        <source>Location to be published: %1  %2</source>
+        <translation>Ubicación que se publicará: %1  %2</translation>
+    </message>
+    <message>
+        <source>Use automatic location: %1  %2</source>
+        <translation>Usar la ubicación automática: %1  %2</translation>
+    </message>
+</context>
+<context>
+    <name>LocationPublishDialog</name>
+    <message>
+        <source>Your location is automatically determined when a location change is detected. You can choose to publish the automatically determined location or manually set the location description and time zone.</source>
+        <translation>Su ubicación se determina automáticamente cuando se detecta un cambio de ubicación. Puede publicar la ubicación determinada automáticamente o indicar a mano la descripción de la ubicación y la zona horaria.</translation>
+    </message>
+    <message>
+        <source>Use manual location</source>
+        <translation>Usar ubicación manual</translation>
+    </message>
+    <message>
+        <source>Set Location</source>
+        <translation>Indicar ubicación</translation>
+    </message>
+    <message>
+        <source>Always ask before publishing new location information</source>
+        <translation>Preguntar siempre antes de publicar una nueva ubicación</translation>
+    </message>
+    <message>
+        <source>Publish Location</source>
+        <translation>Publicar ubicación</translation>
+    </message>
+    <message>
+        <source>No Location</source>
+        <translation>Sin ubicación</translation>
     </message>
 </context>
 <context>
