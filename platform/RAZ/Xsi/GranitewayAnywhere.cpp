@@ -145,7 +145,7 @@ bool GranitewayAnywhereController::failed(bool save) {
     store.countFetch();
     if (!store.takeFetchFailure(&error, &info)) return false;
   }
-  TP_LOG("RAZ::Controllers::GranitewayAnywhereController", 3)
+  TP_LOG("RAZ::Controllers::GranitewayAnywhereController", TP::Core::Logging::LevelWarning)
       << "Anywhere request failed: " << int(error);
   emit operationFailed(error, info);
   return true;

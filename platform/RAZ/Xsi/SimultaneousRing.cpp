@@ -124,7 +124,7 @@ void SimultaneousRingController::saveRingLocations() {
     RAZ::Xsi::XsiComponent::Error error = RAZ::Xsi::XsiComponent::NoError;
     RAZ::Xsi::XsiErrorInfo info;
     if (store.takeSaveFailure(&error, &info)) {
-      TP_LOG("RAZ::Controllers::SimultaneousRingController", 3)
+      TP_LOG("RAZ::Controllers::SimultaneousRingController", TP::Core::Logging::LevelWarning)
           << "Simultaneous ring not saved: " << int(error);
       emit operationFailed(error, info);
     } else {

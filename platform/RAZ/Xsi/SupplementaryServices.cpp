@@ -124,7 +124,7 @@ void XsiServiceObject::push() {
     }
     m_activity = Idle;
     if (failure != RAZ::Xsi::XsiComponent::NoError) {
-      TP_LOG("RAZ::Controllers::XsiServiceObject::push", 3)
+      TP_LOG("RAZ::Controllers::XsiServiceObject::push", TP::Core::Logging::LevelWarning)
           << "Service " << m_id << " not saved: " << int(failure);
       emit changed();
       emit error(CallSettingsStore::errorText(failure, info));
@@ -181,7 +181,8 @@ void XsiSupplementaryServicesController2::fetchServicesList() {
     RAZ::Xsi::XsiComponent::Error failure = RAZ::Xsi::XsiComponent::NoError;
     RAZ::Xsi::XsiErrorInfo info;
     if (store.takeFetchFailure(&failure, &info)) {
-      TP_LOG("RAZ::Controllers::XsiSupplementaryServicesController2", 3)
+      TP_LOG("RAZ::Controllers::XsiSupplementaryServicesController2",
+             TP::Core::Logging::LevelWarning)
           << "Services list not fetched: " << int(failure);
       emit fetchFailed(failure, info);
       return;

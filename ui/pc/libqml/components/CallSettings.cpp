@@ -25,7 +25,7 @@ using RAZ::Controllers::SupplementaryService;
 
 CallSettingsTabDetail::CallSettingsTabDetail(CallSettings* window, QObject* parent)
     : QObject(parent), m_window(window) {
-  TP_LOG("QML::CallSettingsTabDetail::CallSettingsTabDetail", 2)
+  TP_LOG("QML::CallSettingsTabDetail::CallSettingsTabDetail", TP::Core::Logging::LevelInformation)
       << "CallSettingsTabDetail instantiated with controller";
 }
 
@@ -171,7 +171,8 @@ void CallSettings::loadScene() {
     }
     emit unblockUi();
   } else {
-    TP_LOG("QML::CallSettings::loadScene", 4) << "The call settings scene did not load";
+    TP_LOG("QML::CallSettings::loadScene", TP::Core::Logging::LevelError)
+        << "The call settings scene did not load";
   }
   if (m_session)
     connect(m_session,
