@@ -45,6 +45,9 @@
 #include "libqml/utils/Style.h"
 #include "libqml/window/View.h"
 
+#include <RAZ/Xsi/SupplementaryServices.h>
+#include <QQuickItem>
+
 namespace {
 
 const bool g_environment = ZentTest::useTemporaryHome("zent-test-session-", true);
@@ -492,6 +495,48 @@ class TestSessionLifecycle : public QObject {
   // A configuration that asks for the call settings alone: only that window
   // opens, and closing it signs out; a session the server ends takes the
   // window with it without a second sign-out.
+  // As a user would: Call Settings from the application menu shows the
+  // demo's services; forwarding switched on to a number is still on after
+  // signing out and in again.
+  void callSettingsFromTheMenuKeepWhatWasSaved() {
+    REQUIRE(signIn("carol"));
+    QAction* entry =
+        app()->menuActionProvider()->action(Providers::MenuActionProvider::CallSettings);
+    QVERIFY(entry);
+    QTRY_VERIFY(entry->isEnabled());
+    entry->trigger();
+    QPointer<QML::CallSettings> window = app()->mainWindow()->callSettingsWindow();
+    QVERIFY(window && window->isVisible());
+    QTRY_COMPARE(window->tabs()->rowCount(), 6);
+    window->showPage(Utils::ForwardingPage);
+    QQuickItem* always = window->view()->rootObject()->findChild<QQuickItem*>("forwardAlways");
+    QVERIFY(always);
+    QTRY_COMPARE(always->property("serviceState").toInt(), 0);
+    QMetaObject::invokeMethod(always, "startEditing");
+    always->setProperty("editEnabled", true);
+    always->setProperty("editNumber", "+49 30 999");
+    QVariant pushed;
+    QMetaObject::invokeMethod(always, "save", Q_RETURN_ARG(QVariant, pushed));
+    QVERIFY(pushed.toBool());
+    QTRY_COMPARE(always->property("editing").toBool(), false);
+    QCOMPARE(always->property("serviceState").toInt(), 1);
+
+    REQUIRE(signedOut());
+    QTRY_VERIFY(!window);  // the window ends with its session
+    REQUIRE(signIn("carol"));
+    auto* xsi = app()->sessionManager()->xsiSupplementaryServicesController();
+    QVERIFY(xsi);
+    QTRY_VERIFY(xsi->isReady());
+    RAZ::Controllers::XsiServiceObject* service =
+        xsi->getService(RAZ::Controllers::SupplementaryService::CallForwardingAlways);
+    QSignalSpy ready(service, SIGNAL(ready()));
+    service->fetch();
+    QVERIFY(ready.wait(5000));
+    QCOMPARE(service->state(), 1);
+    QCOMPARE(service->attribute("forwardToPhoneNumber"), QString("+49 30 999"));
+    REQUIRE(signedOut());
+  }
+
   void callSettingsOnlySessionLivesInItsWindow() {
     const RAZ::Configuration::Config* demoConfig =
         app()->client()->getConfigContainer()->currentConfig();
