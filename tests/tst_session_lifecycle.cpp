@@ -25,6 +25,9 @@
 #include <TP/Core/Logging.h>
 #include <TP/Crypto/Blowfish.h>
 
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include "Application.h"
 #include "Providers/Factory.h"
 #include "Providers/MenuActionProvider.h"
@@ -32,9 +35,11 @@
 #include "TestSupport.h"
 #include "Utils/AppPaths.h"
 #include "Utils/CommunicationsWindowManager.h"
+#include "Utils/PresenceHelper.h"
 #include "Utils/SettingsKeys.h"
 #include "Utils/Sounds/ContactNotification.h"
 #include "Utils/ZentUrlHandler.h"
+#include "dialogs/LocationPublish.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/PasswordChangeNotification.h"
 #include "dialogs/PreferencesWindow.h"
@@ -534,6 +539,27 @@ class TestSessionLifecycle : public QObject {
     QVERIFY(ready.wait(5000));
     QCOMPARE(service->state(), 1);
     QCOMPARE(service->attribute("forwardToPhoneNumber"), QString("+49 30 999"));
+    REQUIRE(signedOut());
+  }
+
+  // A location with a time zone chosen in "My Location" is published and
+  // shown in the own-presence panel.
+  void publishedLocationShowsInTheOwnPresencePanel() {
+    REQUIRE(signIn("dora"));
+    Utils::PresenceHelper* helper = app()->factory()->presenceHelper();
+    QVERIFY(helper && helper->locationDialog());
+    helper->showLocationPublishDialog();
+    Dialogs::LocationPublish* dialog = helper->locationDialog();
+    dialog->regionEdit()->setText("Harbour office");
+    const int zone = dialog->timeComboBox()->findText("(UTC+09:00) Tokyo, Seoul");
+    QVERIFY(zone > 0);
+    dialog->timeComboBox()->setCurrentIndex(zone);
+    dialog->setLocationButton()->click();
+    QVERIFY(app()->mainWindow()->ownLocation().startsWith("Harbour office  "));
+    QQuickItem* presence =
+        app()->mainWindow()->view()->rootObject()->findChild<QQuickItem*>("ownPresenceText");
+    QVERIFY(presence);
+    QTRY_VERIFY(presence->property("text").toString().contains("Harbour office"));
     REQUIRE(signedOut());
   }
 

@@ -82,6 +82,7 @@ Rectangle {
                 objectName: "ownPresenceText"
                 width: parent.width
                 text: root.presenceText(root.own ? root.own.presence : Vantre.PresenceState.Unknown) + " \u25BE"
+                      + (mainWindow.ownLocation !== "" ? "   " + mainWindow.ownLocation : "")
                 elide: Text.ElideRight
                 color: ZPalette.accentText
                 opacity: presenceMouse.containsMouse ? 1.0 : 0.85

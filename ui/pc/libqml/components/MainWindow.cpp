@@ -17,6 +17,7 @@
 #include <RAZ/Client.h>
 #include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Databases/Comms.h>
+#include <RAZ/Presence/PresenceData.h>
 #include <RAZ/Settings.h>
 #include <TP/Core/Logging.h>
 
@@ -29,6 +30,7 @@
 #include "Utils/CommunicationsWindowManager.h"
 #include "Utils/PresenceHelper.h"
 #include "Utils/SettingsKeys.h"
+#include "dialogs/LocationPublish.h"
 #include "libqml/window/View.h"
 
 namespace QML {
@@ -78,6 +80,8 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
     m_contactsProxy->sort(0);
     if (RAZ::Contacts::IContact* own = contacts->ownContact().data())
       connect(own, SIGNAL(changed()), this, SIGNAL(ownContactChanged()));
+    if (RAZ::Presence::PresenceData* presence = contacts->ownPresence())
+      connect(presence, SIGNAL(locationChanged()), this, SIGNAL(ownLocationChanged()));
   }
 
   m_contactSource = new RAZ::Actions::SourceComposite(nullptr);
@@ -277,6 +281,18 @@ void MainWindow::openPresenceMenu() {
 }
 
 QObject* MainWindow::callSettingsToolbarHelperObject() const { return m_toolbarHelper; }
+
+QString MainWindow::ownLocation() const {
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts =
+      m_session ? m_session->contactsManager()
+                : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
+  RAZ::Presence::PresenceData* presence = contacts ? contacts->ownPresence() : nullptr;
+  if (!presence) return QString();
+  const RAZ::Utils::Location::Info info = presence->getLocationInfo();
+  const QString place = Dialogs::LocationPublish::locationText(info);
+  const QString time = Dialogs::LocationPublish::timeText(info);
+  return (place + QStringLiteral("  ") + time).trimmed();
+}
 
 void MainWindow::openCallSettings() { openCallSettings(Utils::DefaultPage); }
 

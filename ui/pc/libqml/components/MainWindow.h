@@ -46,6 +46,7 @@ class MainWindow : public Window {
   Q_PROPERTY(bool showStatus READ showStatus NOTIFY showStatusChanged)
   Q_PROPERTY(bool myRoomReady READ isMyRoomReady NOTIFY myRoomReadyChanged)
   Q_PROPERTY(QObject* callSettingsToolbarHelper READ callSettingsToolbarHelperObject CONSTANT)
+  Q_PROPERTY(QString ownLocation READ ownLocation NOTIFY ownLocationChanged)
 
  public:
   MainWindow(RAZ::Client* client, Providers::Factory* factory,
@@ -75,6 +76,8 @@ class MainWindow : public Window {
   QML::CallSettings* callSettingsWindow() const { return m_callSettings; }
   Utils::CallSettingsToolbarHelper* callSettingsToolbarHelper() const { return m_toolbarHelper; }
   QObject* callSettingsToolbarHelperObject() const;
+  // The location the user publishes, as the own-presence panel shows it.
+  QString ownLocation() const;
 
   // Whether the rectangle (x, y, w, h) may be restored on `desktop`: not
   // empty and inside it without touching its edges.
@@ -98,6 +101,7 @@ class MainWindow : public Window {
 
  signals:
   void ownContactChanged();
+  void ownLocationChanged();
   void voiceMailMessagesCountChanged();
   void showStatusChanged();
   void myRoomReadyChanged();
