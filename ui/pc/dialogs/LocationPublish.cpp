@@ -222,9 +222,8 @@ void LocationPublish::buildTimeList() {
   auto* model = new QStandardItemModel(m_time);
   for (const QString& text : suggested + m_timeZones) model->appendRow(new QStandardItem(text));
   const bool blocked = m_time->blockSignals(true);
-  QAbstractItemModel* old = m_time->model();
+  // The combo box deletes the list it made the one before.
   m_time->setModel(model);
-  if (old && old->parent() == m_time) old->deleteLater();
   m_time->insertSeparator(1);
   m_time->insertSeparator(suggested.size() + 1);
   if (QStandardItem* header = model->item(2)) {
