@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -390,11 +391,13 @@ void TestI18nSwitch::switchRetranslatesSettingsAndPromptWindows() {
   // A text from the service is shown as sent, whatever the language.
   warned->showExpired(QStringLiteral("Kennwort abgelaufen"));
 
-  QPointer<Dialogs::LocationPublish> location = new Dialogs::LocationPublish(false, nullptr);
+  QPointer<Dialogs::LocationPublish> location = new Dialogs::LocationPublish(nullptr);
   location->show();
-  QCOMPARE(location->windowTitle(), QStringLiteral("Ubicación"));
-  QCOMPARE(location->detectedChoice()->text(), QStringLiteral("Ubicación detectada"));
-  QCOMPARE(location->askAgainBox()->text(), QStringLiteral("Preguntarme cuando cambie mi red"));
+  QCOMPARE(location->windowTitle(), QStringLiteral("Mi ubicación"));
+  QCOMPARE(location->manualLocation()->text(), QStringLiteral("Usar ubicación manual"));
+  QCOMPARE(location->alwaysAskCheckbox()->text(),
+           QStringLiteral("Preguntar siempre antes de publicar una nueva ubicación"));
+  QCOMPARE(location->timeComboBox()->itemText(0), QStringLiteral("Sin hora"));
 
   QPointer<Dialogs::SimpleCredentialsDialog> prompt = new Dialogs::SimpleCredentialsDialog(
       QStringLiteral("proxy.example"), QStringLiteral("Proxy sign-in"), QStringLiteral("user"),
@@ -417,9 +420,11 @@ void TestI18nSwitch::switchRetranslatesSettingsAndPromptWindows() {
   QCOMPARE(password->messageLabel()->text(), QStringLiteral("Your password has been changed."));
   QTRY_COMPARE(warned->changeButton()->text(), QStringLiteral("Change Password"));
   QCOMPARE(warned->messageLabel()->text(), QStringLiteral("Kennwort abgelaufen"));
-  QTRY_COMPARE(location->windowTitle(), QStringLiteral("Location"));
-  QCOMPARE(location->detectedChoice()->text(), QStringLiteral("Detected location"));
-  QCOMPARE(location->askAgainBox()->text(), QStringLiteral("Ask me when my network changes"));
+  QTRY_COMPARE(location->windowTitle(), QStringLiteral("My Location"));
+  QCOMPARE(location->manualLocation()->text(), QStringLiteral("Use manual location"));
+  QCOMPARE(location->alwaysAskCheckbox()->text(),
+           QStringLiteral("Always ask before publishing new location information"));
+  QCOMPARE(location->timeComboBox()->itemText(0), QStringLiteral("No Time"));
   QTRY_COMPARE(ok->text(), QStringLiteral("OK"));
   QCOMPARE(userLabel->text(), QStringLiteral("Username"));
   // The caller's title and prompt are kept.

@@ -251,17 +251,6 @@
     </message>
 </context>
 <context>
-    <name>CallSettings</name>
-    <message>
-        <source>These services are managed by your service provider.</source>
-        <translation>Su proveedor de servicios administra estos servicios.</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
-    </message>
-</context>
-<context>
     <name>ChatNotification</name>
     <message>
         <source>Group Chat</source>
@@ -359,39 +348,86 @@
 <context>
     <name>ContactCard</name>
     <message>
-        <source>New contact</source>
-        <translation>Contacto nuevo</translation>
+        <source>Add to Contact List</source>
+        <translation>Agregar a la lista de contactos</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Edit Contact</source>
+        <translation>Editar contacto</translation>
+    </message>
+    <message>
+        <source>Delete Contact</source>
+        <translation>Eliminar contacto</translation>
     </message>
 </context>
 <context>
     <name>Dialogs::LocationPublish</name>
     <message>
-        <source>Location</source>
-        <translation>Ubicación</translation>
+        <source>My Location</source>
+        <translation>Mi ubicación</translation>
     </message>
     <message>
-        <source>Your network has changed. Which location should your contacts see?</source>
-        <translation>Su red ha cambiado. ¿Qué ubicación deben ver sus contactos?</translation>
+        <source>No Time</source>
+        <translation>Sin hora</translation>
     </message>
     <message>
-        <source>Detected location</source>
-        <translation>Ubicación detectada</translation>
+        <source>Suggested times</source>
+        <translation>Horas sugeridas</translation>
     </message>
     <message>
-        <source>My own location:</source>
-        <translation>Mi propia ubicación:</translation>
+        <source> (Computer time)</source>
+        <translation> (hora del equipo)</translation>
     </message>
     <message>
-        <source>Ask me when my network changes</source>
-        <translation>Preguntarme cuando cambie mi red</translation>
+        <source> (Automatic time)</source>
+        <translation> (hora automática)</translation>
     </message>
     <message>
-        <source>Unknown</source>
-        <translation>Desconocida</translation>
+        <source> (Last used)</source>
+        <translation> (última usada)</translation>
+    </message>
+    <message>
+        <source>Location to be published: %1  %2</source>
+        <translation>Ubicación que se publicará: %1  %2</translation>
+    </message>
+    <message>
+        <source>Use automatic location: %1  %2</source>
+        <translation>Usar la ubicación automática: %1  %2</translation>
+    </message>
+</context>
+<context>
+    <name>LocationPublishDialog</name>
+    <message>
+        <source>Your location is automatically determined when a location change is detected. You can choose to publish the automatically determined location or manually set the location description and time zone.</source>
+        <translation>Su ubicación se determina automáticamente cuando se detecta un cambio de ubicación. Puede publicar la ubicación determinada automáticamente o indicar a mano la descripción de la ubicación y la zona horaria.</translation>
+    </message>
+    <message>
+        <source>Use manual location</source>
+        <translation>Usar ubicación manual</translation>
+    </message>
+    <message>
+        <source>Set Location</source>
+        <translation>Indicar ubicación</translation>
+    </message>
+    <message>
+        <source>Always ask before publishing new location information</source>
+        <translation>Preguntar siempre antes de publicar una nueva ubicación</translation>
+    </message>
+    <message>
+        <source>Publish Location</source>
+        <translation>Publicar ubicación</translation>
+    </message>
+    <message>
+        <source>No Location</source>
+        <translation>Sin ubicación</translation>
     </message>
 </context>
 <context>
@@ -900,20 +936,56 @@
         <translation>Configuración de llamadas</translation>
     </message>
     <message>
-        <source>General</source>
-        <translation>General</translation>
+        <source>Graniteway Anywhere</source>
+        <translation>Graniteway Anywhere</translation>
     </message>
     <message>
-        <source>Call Forwarding</source>
-        <translation>Desvío de llamadas</translation>
+        <source>Graniteway Remote Office</source>
+        <translation>Oficina remota Graniteway</translation>
+    </message>
+    <message>
+        <source>Forward Calls</source>
+        <translation>Desviar llamadas</translation>
     </message>
     <message>
         <source>Do Not Disturb</source>
         <translation>No molestar</translation>
     </message>
     <message>
-        <source>Remote Office</source>
-        <translation>Oficina remota</translation>
+        <source>Hide Number</source>
+        <translation>Ocultar número</translation>
+    </message>
+    <message>
+        <source>Simultaneous Ring Personal</source>
+        <translation>Llamada simultánea personal</translation>
+    </message>
+    <message>
+        <source>Error Code:</source>
+        <translation>Código de error:</translation>
+    </message>
+    <message>
+        <source>Connection Refused</source>
+        <translation>Conexión rechazada</translation>
+    </message>
+    <message>
+        <source>Host Not Found</source>
+        <translation>Servidor no encontrado</translation>
+    </message>
+    <message>
+        <source>Timeout Error</source>
+        <translation>Tiempo de espera agotado</translation>
+    </message>
+    <message>
+        <source>Operation Canceled</source>
+        <translation>Operación cancelada</translation>
+    </message>
+    <message>
+        <source>Authentication Required</source>
+        <translation>Autenticación requerida</translation>
+    </message>
+    <message>
+        <source>Unknown Error %1</source>
+        <translation>Error desconocido %1</translation>
     </message>
 </context>
 <context>
@@ -928,6 +1000,38 @@
     <message>
         <source>Add Contact</source>
         <translation>Agregar contacto</translation>
+    </message>
+    <message>
+        <source>Add Conference Contact</source>
+        <translation>Agregar contacto de conferencia</translation>
+    </message>
+    <message>
+        <source>Error Adding Contact</source>
+        <translation>Error al agregar el contacto</translation>
+    </message>
+    <message>
+        <source>A contact in your contact list with the same IM Address has been found (%1). Please enter a different IM Address to add a new contact.</source>
+        <translation>Ya hay un contacto en su lista con la misma dirección de MI (%1). Escriba otra dirección de MI para agregar un contacto nuevo.</translation>
+    </message>
+    <message>
+        <source>The contact could not be added.</source>
+        <translation>No se pudo agregar el contacto.</translation>
+    </message>
+    <message>
+        <source>Confirm Deletion</source>
+        <translation>Confirmar eliminación</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove %1 from your contact list?</source>
+        <translation>¿Seguro que desea quitar a %1 de su lista de contactos?</translation>
+    </message>
+    <message>
+        <source>Unsaved Changes</source>
+        <translation>Cambios sin guardar</translation>
+    </message>
+    <message>
+        <source>Close the card and discard your changes to this contact?</source>
+        <translation>¿Cerrar la ficha y descartar los cambios de este contacto?</translation>
     </message>
 </context>
 <context>
@@ -1767,6 +1871,444 @@
     <message>
         <source>You need to restart your client for any changes made to take effect.</source>
         <translation>Debe reiniciar el cliente para que los cambios surtan efecto.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Authentication failed</source>
+        <translation>Error de autenticación</translation>
+    </message>
+    <message>
+        <source>Server Error</source>
+        <translation>Error del servidor</translation>
+    </message>
+    <message>
+        <source>Deleting Location</source>
+        <translation>Eliminando ubicación</translation>
+    </message>
+    <message>
+        <source>You are about to delete a location.
+Are you sure you want to continue?</source>
+        <translation>Va a eliminar una ubicación.
+¿Seguro que desea continuar?</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Enable to hide number</source>
+        <translation>Activar para ocultar el número</translation>
+    </message>
+    <message>
+        <source>If you activate this service all calls will be blocked by the server. You can forward all or some calls if you choose to use other call forwarding services.</source>
+        <translation>Si activa este servicio, el servidor bloqueará todas las llamadas. Puede desviar todas o algunas llamadas si usa otros servicios de desvío.</translation>
+    </message>
+    <message>
+        <source>You can hide or display your number when calling/ communicating with other parties or contacts. Enable to hide number and disable to show number.</source>
+        <translation>Puede ocultar o mostrar su número al llamar o comunicarse con otras personas o contactos. Actívelo para ocultar el número y desactívelo para mostrarlo.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>Popup2Buttons</name>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceItem</name>
+    <message>
+        <source>Service update error</source>
+        <translation>Error al actualizar el servicio</translation>
+    </message>
+    <message>
+        <source>Service fetch error</source>
+        <translation>Error al obtener el servicio</translation>
+    </message>
+    <message>
+        <source>Service is not available for this account</source>
+        <translation>El servicio no está disponible para esta cuenta</translation>
+    </message>
+    <message>
+        <source>Fetching service state...</source>
+        <translation>Obteniendo el estado del servicio...</translation>
+    </message>
+    <message>
+        <source>Disabled </source>
+        <translation>Desactivado </translation>
+    </message>
+    <message>
+        <source>Enabled </source>
+        <translation>Activado </translation>
+    </message>
+    <message>
+        <source>to </source>
+        <translation>a </translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Enable service</source>
+        <translation>Activar servicio</translation>
+    </message>
+    <message>
+        <source>Phone number</source>
+        <translation>Número de teléfono</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>SimpleServicePage</name>
+    <message>
+        <source>Service update error</source>
+        <translation>Error al actualizar el servicio</translation>
+    </message>
+    <message>
+        <source>Service fetch error</source>
+        <translation>Error al obtener el servicio</translation>
+    </message>
+    <message>
+        <source>Service is not available for this account</source>
+        <translation>El servicio no está disponible para esta cuenta</translation>
+    </message>
+    <message>
+        <source>Fetching service state...</source>
+        <translation>Obteniendo el estado del servicio...</translation>
+    </message>
+</context>
+<context>
+    <name>ForwardingPage</name>
+    <message>
+        <source>Always forward: </source>
+        <translation>Desviar siempre: </translation>
+    </message>
+    <message>
+        <source>Forward when busy: </source>
+        <translation>Desviar si está ocupado: </translation>
+    </message>
+    <message>
+        <source>Forward when unanswered: </source>
+        <translation>Desviar si no contesta: </translation>
+    </message>
+    <message>
+        <source>Forward when unreachable: </source>
+        <translation>Desviar si no está localizable: </translation>
+    </message>
+    <message>
+        <source>No forwarding services available for this account</source>
+        <translation>No hay servicios de desvío disponibles para esta cuenta</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteOfficePage</name>
+    <message>
+        <source>Service: </source>
+        <translation>Servicio: </translation>
+    </message>
+    <message>
+        <source>This service allows you to use your home phone, your cell phone, or even a hotel phone as your business phone. This application allows you to make phone calls from this remote phone and have them billed to your business. This service also directs all calls coming to your business phone number to ring the remote office phone.</source>
+        <translation>Este servicio le permite usar el teléfono de casa, el móvil o incluso el teléfono de un hotel como teléfono de trabajo. Puede hacer llamadas desde ese teléfono remoto con cargo a su empresa. Además, todas las llamadas a su número de trabajo suenan en el teléfono de la oficina remota.</translation>
+    </message>
+</context>
+<context>
+    <name>AnywherePage</name>
+    <message>
+        <source>Service update error</source>
+        <translation>Error al actualizar el servicio</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Alert all enabled locations for Click-To-Dial</source>
+        <translation>Avisar a todas las ubicaciones activas en Click-To-Dial</translation>
+    </message>
+    <message>
+        <source>Locations</source>
+        <translation>Ubicaciones</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Activada</translation>
+    </message>
+    <message>
+        <source>Configure</source>
+        <translation>Configurar</translation>
+    </message>
+    <message>
+        <source>Add New Location</source>
+        <translation>Agregar ubicación</translation>
+    </message>
+    <message>
+        <source>Phone number</source>
+        <translation>Número de teléfono</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Ubicación:</translation>
+    </message>
+    <message>
+        <source>Diversion Inhibitor</source>
+        <translation>Inhibidor de desvío</translation>
+    </message>
+    <message>
+        <source>Answer Confirmation</source>
+        <translation>Confirmación de respuesta</translation>
+    </message>
+    <message>
+        <source>Call Control</source>
+        <translation>Control de llamada</translation>
+    </message>
+    <message>
+        <source>Criteria Active</source>
+        <translation>Criterios activos</translation>
+    </message>
+    <message>
+        <source>Delete Location</source>
+        <translation>Eliminar ubicación</translation>
+    </message>
+    <message>
+        <source>This service allows users to enable their mobile phones to behave as if the phones were an extension of the telephony exchange. The locations added are the mobile phone numbers for these devices. They can be activated or deactivated and the user can also notify all phones on a Click-To-Dial or just their primary phone</source>
+        <translation>Este servicio permite que sus teléfonos móviles se comporten como extensiones de la centralita. Las ubicaciones son los números de esos teléfonos. Se pueden activar o desactivar, y en Click-To-Dial puede avisar a todos los teléfonos o solo al principal</translation>
+    </message>
+</context>
+<context>
+    <name>SimRingPage</name>
+    <message>
+        <source>Service update error</source>
+        <translation>Error al actualizar el servicio</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Do not ring my simultaneously ringing numbers if I&apos;m already on a call.</source>
+        <translation>No hacer sonar mis números simultáneos si ya estoy en una llamada.</translation>
+    </message>
+    <message>
+        <source>Phone Number / SIP-URI</source>
+        <translation>Número de teléfono / URI SIP</translation>
+    </message>
+    <message>
+        <source>Answer confirmation required</source>
+        <translation>Confirmación de respuesta obligatoria</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Add Number</source>
+        <translation>Agregar número</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>This service allows you to list up to 10 phone numbers or SIP URI addresses you would like to ring in addition to your primary phone when you receive a call. This feature is helpful when you are not at your phone but you would like your cell phone to ring when you get a call. You can also turn this service off at your desk on a call.</source>
+        <translation>Este servicio le permite indicar hasta 10 números de teléfono o direcciones URI SIP que sonarán además de su teléfono principal cuando reciba una llamada. Es útil cuando no está junto a su teléfono pero quiere que suene su móvil. También puede desactivarlo cuando esté en una llamada en su puesto.</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::CallSettingsInput</name>
+    <message>
+        <source>&quot;%1&quot; is not a phone number. Enter digits only, optionally starting with +.</source>
+        <translation>&quot;%1&quot; no es un número de teléfono. Escriba solo cifras, opcionalmente empezando por +.</translation>
+    </message>
+    <message>
+        <source>Enter the number of your remote office phone to switch the service on.</source>
+        <translation>Escriba el número del teléfono de la oficina remota para activar el servicio.</translation>
+    </message>
+    <message>
+        <source>Enter the phone number of the new location.</source>
+        <translation>Escriba el número de teléfono de la nueva ubicación.</translation>
+    </message>
+    <message>
+        <source>A location with the number %1 exists already.</source>
+        <translation>Ya existe una ubicación con el número %1.</translation>
+    </message>
+    <message>
+        <source>At most %1 numbers can ring at the same time.</source>
+        <translation>Como máximo pueden sonar %1 números a la vez.</translation>
+    </message>
+    <message>
+        <source>Enter a phone number or SIP address in every row.</source>
+        <translation>Escriba un número de teléfono o una dirección SIP en cada fila.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a phone number nor a SIP address.</source>
+        <translation>&quot;%1&quot; no es un número de teléfono ni una dirección SIP.</translation>
+    </message>
+    <message>
+        <source>The number %1 is listed twice.</source>
+        <translation>El número %1 aparece dos veces.</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::CallSettingsToolbarHelper</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Configure...</source>
+        <translation>Configurar...</translation>
+    </message>
+    <message>
+        <source>Remote Office</source>
+        <translation>Oficina remota</translation>
+    </message>
+    <message>
+        <source>Call Forward Always</source>
+        <translation>Desviar siempre</translation>
+    </message>
+    <message>
+        <source>Call Forward Busy</source>
+        <translation>Desviar si ocupado</translation>
+    </message>
+    <message>
+        <source>Call Forward Not Reachable</source>
+        <translation>Desviar si no localizable</translation>
+    </message>
+    <message>
+        <source>Call Forward No Answer</source>
+        <translation>Desviar si no contesta</translation>
+    </message>
+</context>
+<context>
+    <name>CallSettingsToolbar</name>
+    <message>
+        <source>Call Settings</source>
+        <translation>Configuración de llamadas</translation>
+    </message>
+    <message>
+        <source>Graniteway Anywhere</source>
+        <translation>Graniteway Anywhere</translation>
+    </message>
+    <message>
+        <source>Remote Office</source>
+        <translation>Oficina remota</translation>
+    </message>
+    <message>
+        <source>Simultaneous Ring</source>
+        <translation>Llamada simultánea</translation>
+    </message>
+    <message>
+        <source>Call Forwarding</source>
+        <translation>Desvío de llamadas</translation>
+    </message>
+    <message>
+        <source>Do Not Disturb</source>
+        <translation>No molestar</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Display Name</source>
+        <translation>Nombre para mostrar</translation>
+    </message>
+    <message>
+        <source>First Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Last Name</source>
+        <translation>Apellidos</translation>
+    </message>
+    <message>
+        <source>Work Phone</source>
+        <translation>Teléfono del trabajo</translation>
+    </message>
+    <message>
+        <source>Work Extension</source>
+        <translation>Extensión del trabajo</translation>
+    </message>
+    <message>
+        <source>Mobile Phone</source>
+        <translation>Teléfono móvil</translation>
+    </message>
+    <message>
+        <source>Personal Phone</source>
+        <translation>Teléfono personal</translation>
+    </message>
+    <message>
+        <source>Street Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>Postal Code</source>
+        <translation>Código postal</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>IM Address</source>
+        <translation>Dirección de MI</translation>
+    </message>
+    <message>
+        <source>Dial-in Number</source>
+        <translation>Número de acceso</translation>
+    </message>
+    <message>
+        <source>Conference ID</source>
+        <translation>ID de conferencia</translation>
+    </message>
+    <message>
+        <source>Security PIN</source>
+        <translation>PIN de seguridad</translation>
+    </message>
+    <message>
+        <source>Web Address</source>
+        <translation>Dirección web</translation>
+    </message>
+    <message>
+        <source>Collaboration Room</source>
+        <translation>Sala de colaboración</translation>
     </message>
 </context>
 </TS>

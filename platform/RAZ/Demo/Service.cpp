@@ -14,6 +14,7 @@
 #include "RAZ/Demo/DemoSession.h"
 #include "RAZ/MediaEngine/CallControllerBase.h"
 #include "RAZ/MediaEngine/IMediaHandlerVideo.h"
+#include "RAZ/Xsi/CallSettingsStore.h"
 #include "RAZ/Xsi/XsiCredentialsControl.h"
 
 namespace RAZ {
@@ -174,6 +175,7 @@ void Service::reset() {
   // The data is read again on its next use (ZENT_DEMO_CONTACTS may have
   // changed); a session open now keeps what it was built from.
   m_loaded = false;
+  RAZ::Xsi::CallSettingsStore::instance().reset();
 }
 
 void Service::failNextSignin(RAZ::Sessions::Error error) { m_nextError = error; }
