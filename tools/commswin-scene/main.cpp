@@ -1,10 +1,10 @@
-// zent-commswin-scene [call|video|share|chat|all] [--grab folder]
+// zent-commswin-scene [call|active|video|share|chat|all] [--grab folder]
 //
 // Opens communications windows on demo sessions driven by the demo's
 // communications script, so the windows can be looked at and used without
-// signing in: a ringing call (Enter answers it), a video call with the
-// moving test picture and the own preview, somebody's screen being viewed,
-// and a chat. With --grab, each window is also saved as a picture in the
+// signing in: a ringing call (Enter answers it), a call in progress with
+// its controls, a video call with the moving test picture and the own
+// preview, somebody's screen being viewed, and a chat. With --grab, each window is also saved as a picture in the
 // folder once it shows what it should, and the program ends.
 #include <QApplication>
 #include <QDir>
@@ -52,6 +52,13 @@ int main(int argc, char** argv) {
                                        QStringLiteral("Ada Park"), sessions);
     windows << qMakePair(QStringLiteral("call"),
                          QPointer<QML::CommunicationsWindow>(open(s, QPoint(20, 20))));
+  }
+  if (all || what == QLatin1String("active")) {
+    auto* s = CommsScript::makeSession(CommunicationSession::KindCall, false,
+                                       QStringLiteral("Eli Novak"), sessions);
+    windows << qMakePair(QStringLiteral("active"),
+                         QPointer<QML::CommunicationsWindow>(open(s, QPoint(20, 560))));
+    CommsScript::answer(s);
   }
   if (all || what == QLatin1String("video")) {
     auto* s = CommsScript::makeSession(CommunicationSession::KindVideoCall, false,

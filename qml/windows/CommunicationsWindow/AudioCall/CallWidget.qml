@@ -17,6 +17,9 @@ Rectangle {
     readonly property bool connected: call !== null && call.connectedAt !== undefined
                                       && !isNaN(call.connectedAt.getTime())
     readonly property bool held: state_ >= 6 && state_ <= 9
+    // Six controls share the width of the smallest call window.
+    readonly property real buttonWidth: Math.max(ZPalette.controlHeight * 2,
+                                                 (width - ZPalette.unit * 9) / 6)
 
     Timer {
         interval: 1000
@@ -70,6 +73,7 @@ Rectangle {
         visible: scene.call !== null
 
         ZButton {
+            width: scene.buttonWidth
             objectName: "answerButton"
             visible: scene.ringing
             primary: true
@@ -77,36 +81,42 @@ Rectangle {
             onClicked: scene.call.answer()
         }
         ZButton {
+            width: scene.buttonWidth
             objectName: "endButton"
             primary: !scene.ringing
             text: (scene.ringing ? qsTr("Decline") : qsTr("End")) + scene.lc
             onClicked: rootWindow.close()
         }
         ZButton {
+            width: scene.buttonWidth
             objectName: "muteButton"
             visible: !scene.ringing
             text: (scene.call && scene.call.microphoneMuted ? qsTr("Unmute") : qsTr("Mute")) + scene.lc
             onClicked: scene.call.microphoneMuted ? scene.call.unmuteMicrophone() : scene.call.muteMicrophone()
         }
         ZButton {
+            width: scene.buttonWidth
             objectName: "holdButton"
             visible: !scene.ringing
             text: (scene.held ? qsTr("Resume") : qsTr("Hold")) + scene.lc
             onClicked: scene.call.toggleHold()
         }
         ZButton {
+            width: scene.buttonWidth
             objectName: "dialpadButton"
             visible: !scene.ringing
             text: qsTr("Dial Pad") + scene.lc
             onClicked: rootWindow.dialpadVisible = !rootWindow.dialpadVisible
         }
         ZButton {
+            width: scene.buttonWidth
             objectName: "videoButton"
             visible: !scene.ringing
             text: (scene.call && scene.call.videoState !== 0 ? qsTr("Stop Video") : qsTr("Video")) + scene.lc
             onClicked: scene.call.videoState !== 0 ? scene.call.stopVideo() : scene.call.startVideo()
         }
         ZButton {
+            width: scene.buttonWidth
             objectName: "transferButton"
             visible: !scene.ringing
             text: qsTr("Transfer") + scene.lc
