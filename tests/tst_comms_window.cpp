@@ -9,6 +9,8 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPointer>
+#include <QQuickItem>
+#include <QQuickWidget>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -104,6 +106,7 @@ class CommsWindowTest : public QObject {
   void wiringTwiceSendsOnce();
   void transcriptModelsAreSwappedWhole();
   void keys();
+  void callSceneShowsControls();
   void dismissals();
   void fileIntoCallIsATemporaryCopy();
   void shareErrors_data();
@@ -609,6 +612,36 @@ void CommsWindowTest::keys() {
   QVERIFY(s->callActive());
   ZentTest::answerNextMessage(QDialogButtonBox::No);
   QTRY_COMPARE(openQuestions(), 0);
+  delete w;
+}
+
+void CommsWindowTest::callSceneShowsControls() {
+  QObject owner;
+  CommunicationSession* s = CommsScript::makeSession(CommunicationSession::KindCall, true,
+                                                     QStringLiteral("<i>Ada</i> & Co"), &owner);
+  CommunicationsWindow* w = windowFor(s);
+  auto* view = qobject_cast<QQuickWidget*>(w->pane(L::CallPane));
+  QVERIFY(view && view->rootObject());
+  QQuickItem* root = view->rootObject();
+  auto item = [root](const char* name) { return root->findChild<QQuickItem*>(name); };
+  QVERIFY(item("answerButton") && item("endButton") && item("muteButton") && item("holdButton") &&
+          item("dialpadButton") && item("videoButton") && item("transferButton"));
+  // Ringing: answer or decline only.
+  QVERIFY(item("answerButton")->isVisible());
+  QVERIFY(!item("muteButton")->isVisible());
+  QCOMPARE(item("party")->property("text").toString(), s->contactName());
+  QCOMPARE(item("party")->property("textFormat").toInt(), int(Qt::PlainText));
+  QVERIFY(item("callState")->property("text").toString().startsWith("Incoming Call"));
+  QVERIFY(CommsScript::answer(s));
+  QTRY_VERIFY(item("muteButton")->isVisible());
+  QVERIFY(!item("answerButton")->isVisible());
+  QTRY_VERIFY(item("callState")->property("text").toString().startsWith("Call Active"));
+  // The controls act on the call.
+  QMetaObject::invokeMethod(item("muteButton"), "clicked");
+  QVERIFY(s->getCall()->microphoneMuted());
+  QMetaObject::invokeMethod(item("holdButton"), "clicked");
+  QCOMPARE(s->getCall()->getCallState(), CallBasePtr::StateHeld);
+  QTRY_VERIFY(item("callState")->property("text").toString().startsWith("On Hold"));
   delete w;
 }
 
