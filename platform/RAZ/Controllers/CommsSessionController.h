@@ -35,6 +35,7 @@ class CommsSessionController : public QObject {
                          RAZ::MediaEngine::CallControllerBase* calls, QObject* parent = nullptr);
   ~CommsSessionController() override;
 
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts() const { return m_contacts; }
   // The sessions that run, oldest first.
   QList<RAZ::Controllers::CommunicationSession*> commsList() const;
   void setCallPark(RAZ::Actions::Enabler* enabler) { m_callPark = enabler; }
@@ -62,6 +63,9 @@ class CommsSessionController : public QObject {
   void sessionReady(RAZ::Controllers::CommunicationSession* session);
   void failedToAddContacts(QStringList contacts);
   void projectRoomCreated();
+  // A session ended: what the history records of it.
+  void sessionEnded(int contactId, const QString& address, const QString& name, int kind,
+                    bool incoming, int durationSec);
   void groupCommunicationError(int error, bool group);
 
  private:
@@ -70,6 +74,8 @@ class CommsSessionController : public QObject {
       RAZ::Controllers::CommunicationSession::Kind kind, bool incoming);
   void announce(RAZ::Controllers::CommunicationSession* session, bool incoming);
   void onSessionDestroyed(QObject* session);
+  QList<RAZ::Contacts::ContactPtr> contactsOf(RAZ::Actions::Source& source) const;
+  void actOnSession(RAZ::Controllers::CommunicationSession* session, int actionId);
 
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> m_contacts;
   QPointer<RAZ::MediaEngine::CallControllerBase> m_calls;

@@ -1,6 +1,8 @@
 #include "RAZ/Controllers/CommunicationSession.h"
 
+#include "RAZ/Contacts/Contacts.h"
 #include "RAZ/Controllers/ChatInterface.h"
+#include "RAZ/Controllers/CommsSessionController.h"
 #include "RAZ/Webcollab/WebcollabBase.h"
 
 namespace RAZ {
@@ -16,14 +18,61 @@ namespace Controllers {
 CommunicationSession::CommunicationSession(int contactId, const QString& contactName,
                                            const QString& uri, Kind kind, bool incoming,
                                            QObject* parent)
-    : QObject(parent),
+    : RAZ::Actions::Source(parent),
       m_contactId(contactId),
       m_contactName(contactName),
       m_callerName(contactName),
       m_uri(uri),
       m_kind(kind),
       m_incoming(incoming),
-      m_videoCall(kind == KindVideoCall) {}
+      m_videoCall(kind == KindVideoCall) {
+  m_state = getState();
+  connect(this, &CommunicationSession::isConferenceChanged, this,
+          &CommunicationSession::updateState);
+}
+
+uint CommunicationSession::getState() const {
+  uint state = StateNothing;
+  if (chatActive()) state |= StateChat;
+  if (callActive()) state |= StateCall;
+  if (webCollabActive()) state |= StateWebCollab;
+  if (isGroup()) state |= StateGroup;
+  return state;
+}
+
+void CommunicationSession::updateState() {
+  const uint now = getState();
+  if (now == m_state) return;
+  const uint before = m_state;
+  m_state = now;
+  emit sessionStateChanged(this, before, now, m_incoming);
+  emit actionsChanged();
+}
+
+RAZ::Contacts::IContact* CommunicationSession::getContact() const {
+  auto* controller = qobject_cast<CommsSessionController*>(parent());
+  if (!controller || !controller->contacts() || m_contactId <= 0) return nullptr;
+  return controller->contacts()->getContact(m_contactId).data();
+}
+
+QList<RAZ::Actions::ActionData> CommunicationSession::getActions() const {
+  using RAZ::Actions::ActionData;
+  QList<ActionData> actions{ActionData(1), ActionData(2), ActionData(4)};
+  if (callActive() || chatActive()) actions << ActionData(5);
+  if (callActive()) actions << ActionData(22);
+  if (chatActive()) actions << ActionData(23);
+  if (callActive()) actions << ActionData(24) << ActionData(25);
+  return actions;
+}
+
+bool CommunicationSession::needsConfirmation(int actionId) const {
+  if (actionId != 5 || webCollabActive()) return false;
+  auto* controller = qobject_cast<CommsSessionController*>(parent());
+  if (!controller) return false;
+  for (CommunicationSession* other : controller->commsList())
+    if (other != this && other->webCollabActive()) return true;
+  return false;
+}
 
 CommunicationSession::~CommunicationSession() {
   // The call may be held elsewhere as well; it ends with the session.
@@ -44,12 +93,14 @@ void CommunicationSession::setCall(RAZ::MediaEngine::CallBasePtr* call) {
     }
   }
   emit callChanged();
+  updateState();
 }
 
 void CommunicationSession::openChat() {
   if (m_chat) return;
   m_chat = new ChatInterface(m_uri, m_kind == KindGroupChat || m_kind == KindMyRoom, this);
   emit chatActiveChanged();
+  updateState();
 }
 
 void CommunicationSession::closeChat() {
@@ -57,6 +108,7 @@ void CommunicationSession::closeChat() {
   m_chat->deleteLater();
   m_chat = nullptr;
   emit chatActiveChanged();
+  updateState();
 }
 
 void CommunicationSession::setWebCollab(RAZ::Webcollab::WebcollabBase* collab) {
@@ -65,6 +117,7 @@ void CommunicationSession::setWebCollab(RAZ::Webcollab::WebcollabBase* collab) {
   m_webcollab = collab;
   if (collab) collab->setParent(this);
   emit shareAvailableChanged();
+  updateState();
 }
 
 void CommunicationSession::closeWebcollab() { setWebCollab(nullptr); }

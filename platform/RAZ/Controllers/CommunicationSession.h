@@ -7,9 +7,13 @@
 
 #include <tp/core/SmartPtr.h>
 
+#include "RAZ/Actions/Source.h"
 #include "RAZ/MediaEngine/CallBasePtr.h"
 
 namespace RAZ {
+namespace Contacts {
+class IContact;
+}
 namespace Webcollab {
 class WebcollabBase;
 }
@@ -19,8 +23,9 @@ class ChatInterface;
 
 // One communication with a party or a group: call, chat and web
 // collaboration together. The notification popups read its properties by
-// name. Owned by the communication-session controller.
-class CommunicationSession : public QObject {
+// name. Owned by the communication-session controller. It is an action
+// source: what can be added to it or ended in it.
+class CommunicationSession : public RAZ::Actions::Source {
   Q_OBJECT
   Q_PROPERTY(QString contactName READ contactName NOTIFY contactNameChanged)
   Q_PROPERTY(QString callerName READ callerName NOTIFY callerNameChanged)
@@ -53,6 +58,15 @@ class CommunicationSession : public QObject {
   };
   Q_ENUM(Kind)
 
+  // What runs in the session (getState): a set of these bits.
+  enum StateBit {
+    StateNothing = 0,
+    StateChat = 1,
+    StateCall = 2,
+    StateWebCollab = 4,
+    StateGroup = 8
+  };
+
   CommunicationSession(int contactId, const QString& contactName, const QString& uri, Kind kind,
                        bool incoming, QObject* parent = nullptr);
   ~CommunicationSession() override;
@@ -81,6 +95,19 @@ class CommunicationSession : public QObject {
   QUrl presenceIcon() const { return m_presenceIcon; }
 
   bool callActive() const { return !m_call.isNull(); }
+  uint getState() const;
+  // The party's contact of the list, or null (a number, a group).
+  Q_INVOKABLE RAZ::Contacts::IContact* getContact() const;
+  bool isGroup() const { return m_kind == KindGroupChat || m_conference; }
+  bool isMyRoomSession() const { return isMyRoom(); }
+  bool isAllowedToInvite() const { return !isMyRoom(); }
+  bool getHasAssociatedFirstCall() const { return false; }
+  int getCallRecordMode() const { return 0; }
+
+  QList<RAZ::Actions::ActionData> getActions() const override;
+  int getSourceType() const override { return SessionType; }
+  // A second desktop share asks first.
+  bool needsConfirmation(int actionId) const override;
   bool webCollabActive() const { return m_webcollab != nullptr; }
 
   // The session's call: a pointer to the held call object (the popups read
@@ -132,10 +159,14 @@ class CommunicationSession : public QObject {
   void callStateChanged(RAZ::MediaEngine::CallBasePtr* call,
                         RAZ::MediaEngine::CallBasePtr::CallState state);
   void callChanged();
+  void sessionStateChanged(RAZ::Controllers::CommunicationSession* session, uint oldState,
+                           uint newState, bool incoming);
   // The session ended; the controller deletes it afterwards.
   void closed(RAZ::Controllers::CommunicationSession* session);
 
  private:
+  void updateState();
+
   int m_contactId;
   QString m_contactName;
   QString m_callerName;
@@ -158,6 +189,7 @@ class CommunicationSession : public QObject {
   TP::Core::Refcounting::SmartPtr<RAZ::MediaEngine::CallBasePtr> m_call;
   RAZ::Controllers::ChatInterface* m_chat = nullptr;
   RAZ::Webcollab::WebcollabBase* m_webcollab = nullptr;
+  uint m_state = StateNothing;
 };
 
 }  // namespace Controllers

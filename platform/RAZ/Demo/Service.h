@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -70,6 +71,27 @@ class Service : public QObject {
   // A party starts a communication session with the user.
   bool incomingSession(int contactId, RAZ::Controllers::CommunicationSession::Kind kind);
 
+  // A call (or a chat) from the contact (0 with `address`: a party outside
+  // the list) was missed: a new entry of the history.
+  bool missedCall(int contactId, const QString& address = QString());
+  bool missedChat(int contactId);
+  // Someone asks to see the user's presence (properties as in the demo
+  // data: id, first, last, jid, sip).
+  bool presenceRequest(const QVariantMap& entry);
+  // The contact list becomes read-only (or writable again).
+  bool setContactsReadOnly(bool on);
+  // The session starts (true) or ends (false) reconnecting.
+  bool setReconnecting(bool on);
+  // A connection of the session (SubSession::Type) changes state.
+  bool setSubSessionState(int type, int state);
+  // The speaker's volume or mute changes outside the program.
+  bool setSpeaker(int volume, bool mute);
+
+  // What an account's contact list is between its sessions (the service
+  // keeps it; empty before the account's first sign-out).
+  QVariantMap accountState(const QString& username) const;
+  void setAccountState(const QString& username, const QVariantMap& state);
+
   // --- Client prompts (each false without a client) ---
   // A newer version exists. Only http and https addresses are passed on.
   bool announceNewVersion(bool mandatory, const QUrl& url);
@@ -125,6 +147,7 @@ class Service : public QObject {
   QPointer<RAZ::Client> m_client;
   ProxyCredentialsReceiver* m_proxyReceiver;
 
+  QHash<QString, QVariantMap> m_accounts;
   mutable bool m_loaded = false;
   mutable QList<QVariantMap> m_contacts, m_groups, m_requests, m_history, m_directory, m_rooms;
   mutable QVariantMap m_callSettings;

@@ -1,5 +1,7 @@
 #include "RAZ/Sessions/SessionManagerBase.h"
 
+#include "RAZ/Models/Timeline.h"
+
 #include "RAZ/Contacts/Contacts.h"
 #include "RAZ/Controllers/CommsSessionController.h"
 #include "RAZ/Controllers/CommunicationSession.h"
@@ -63,6 +65,8 @@ RAZ::Xsi::XsiCredentialsControl* SessionManagerBase::xsiCredentialsControl() con
   return m_xsiCredentials;
 }
 RAZ::Controllers::FtController* SessionManagerBase::ftController() const { return m_ft; }
+RAZ::Models::CallLog* SessionManagerBase::callLog() const { return m_callLog; }
+
 RAZ::Controllers::CommsSessionController* SessionManagerBase::commsSessionController() const {
   return m_comms;
 }
@@ -108,6 +112,7 @@ void SessionManagerBase::setParts(const Parts& parts) {
   for (auto* source : parts.locationSources) m_locationSources.append(source);
   m_closer = parts.closer;
   m_messages = parts.messages;
+  m_callLog = parts.callLog;
   m_subSessions.clear();
   for (auto* sub : parts.subSessions) {
     m_subSessions.append(sub);

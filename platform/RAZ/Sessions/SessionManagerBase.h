@@ -33,6 +33,9 @@ class ContactSearch;
 namespace MediaEngine {
 class CallControllerBase;
 }
+namespace Models {
+class CallLog;
+}
 namespace Xsi {
 class XsiCredentialsControl;
 class XsiEngine;
@@ -119,6 +122,8 @@ class SessionManagerBase : public QObject {
   RAZ::Xsi::XsiCredentialsControl* xsiCredentialsControl() const;
   RAZ::Controllers::FtController* ftController() const;
   RAZ::Controllers::CommsSessionController* commsSessionController() const;
+  // The record of the session's calls and chats (the history).
+  RAZ::Models::CallLog* callLog() const;
   RAZ::Utils::Location::Publisher* locationPublisher() const;
   QList<RAZ::Utils::Location::Source*> locationSources() const;
   RAZ::Sessions::SessionCloser* sessionClosingObject() const;
@@ -170,6 +175,7 @@ class SessionManagerBase : public QObject {
     QList<RAZ::Utils::Location::Source*> locationSources;
     RAZ::Sessions::SessionCloser* closer = nullptr;
     RAZ::Sessions::MessagesSource* messages = nullptr;
+    RAZ::Models::CallLog* callLog = nullptr;
     QList<RAZ::Sessions::SubSession*> subSessions;
   };
   void setParts(const Parts& parts);
@@ -198,6 +204,7 @@ class SessionManagerBase : public QObject {
   QList<QPointer<RAZ::Utils::Location::Source>> m_locationSources;
   QPointer<RAZ::Sessions::SessionCloser> m_closer;
   QPointer<RAZ::Sessions::MessagesSource> m_messages;
+  QPointer<RAZ::Models::CallLog> m_callLog;
   QList<QPointer<RAZ::Sessions::SubSession>> m_subSessions;
 };
 

@@ -1,5 +1,7 @@
 #include "libqml/components/PresenceRequestDialog.h"
 
+#include <QPointer>
+
 #include <QAbstractItemModel>
 #include <QEvent>
 
@@ -44,16 +46,17 @@ bool PresenceRequestDialog::add(QObject* object) {
   auto* contact = qobject_cast<RAZ::Contacts::IContact*>(object);
   if (!contact) return false;
   TP_LOG("QML::PresenceRequestDialog::add", 2) << "Presence request accepted";
-  contact->updateProperties({{QString::number(RAZ::Contacts::Properties::KeyIgnored), false}}, {},
-                            true);
-  return true;
+  // Allow the requester to see the user's presence, then see theirs.
+  QPointer<RAZ::Contacts::IContact> guard(contact);
+  contact->authorize(0);
+  return guard && guard->subscribe();
 }
 
 void PresenceRequestDialog::ignore(QObject* object) {
   auto* contact = qobject_cast<RAZ::Contacts::IContact*>(object);
   if (!contact) return;
-  contact->updateProperties({{QString::number(RAZ::Contacts::Properties::KeyIgnored), true}}, {},
-                            true);
+  // Ignoring is a mark of its own: no property of the contact is touched.
+  contact->setIgnored(true);
 }
 
 void PresenceRequestDialog::modelDataChanged() {
