@@ -24,7 +24,8 @@ class Source : public QObject {
  public:
   // Source types: 1 a contact, 2 a history entry, 3 a communication session,
   // 4 a dialled number, 5 a composite of contacts, 6 a composite of
-  // communication sessions, 7 a mixed composite, 9 the application menu.
+  // communication sessions, 7 a mixed composite, 8 a contact group, 9 the
+  // application menu.
   enum Type {
     ContactType = 1,
     TimelineEntryType = 2,
@@ -33,6 +34,7 @@ class Source : public QObject {
     ContactCompositeType = 5,
     CommsCompositeType = 6,
     MixedCompositeType = 7,
+    GroupType = 8,
     MenuType = 9
   };
 

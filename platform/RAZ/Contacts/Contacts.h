@@ -60,8 +60,9 @@ enum Key {
 }  // namespace Properties
 
 // A group of the contact list. Ids 16777203 (all contacts) and 16777204
-// (favourites) are the special groups; their position is fixed.
-class IGroup : public QObject {
+// (favourites) are the special groups; their position is fixed. A group is
+// an action source of its own (its menu); it offers no platform action.
+class IGroup : public RAZ::Actions::Source {
   Q_OBJECT
   Q_PROPERTY(int id READ getId CONSTANT)
   Q_PROPERTY(QString name READ getName WRITE setName NOTIFY nameChanged)
@@ -72,7 +73,7 @@ class IGroup : public QObject {
   static const int FavouritesId = 16777204;
 
   IGroup(int id, const QString& name, QObject* parent = nullptr)
-      : QObject(parent), m_id(id), m_name(name) {}
+      : RAZ::Actions::Source(parent), m_id(id), m_name(name) {}
   int getId() const { return m_id; }
   QString getName() const { return m_name; }
   int position() const { return m_position; }
@@ -81,6 +82,7 @@ class IGroup : public QObject {
   bool isReorderForbidden() const { return m_id == AllContactsId || m_id == FavouritesId; }
   // The favourites group offers no menu of its own (the list opens it anyway).
   Q_INVOKABLE bool hasMenu() const { return m_id != FavouritesId; }
+  int getSourceType() const override { return GroupType; }
 
  public slots:
   void setName(const QString& name);

@@ -182,6 +182,13 @@ void CommsSessionController::createChat() {
       << "Chat without participants: nothing to start";
 }
 
+void CommsSessionController::joinRoom(const QString& roomJid, const QString& roomName) {
+  if (roomJid.isEmpty()) return;
+  CommunicationSession* session = startSession(-1, roomName.isEmpty() ? roomJid : roomName, roomJid,
+                                               CommunicationSession::KindGroupChat, false);
+  session->setGroupChatSubject(roomName);
+}
+
 void CommsSessionController::createMyRoomSession(RAZ::Contacts::Const::ContactPtr owner,
                                                  const QString& reason) {
   if (!owner) {

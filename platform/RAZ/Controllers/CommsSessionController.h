@@ -51,6 +51,8 @@ class CommsSessionController : public QObject {
                   RAZ::Contacts::Properties::Key key, RAZ::Actions::Action::Id action);
   void createChat(const QList<RAZ::Contacts::ContactPtr>& contacts);
   void createChat();
+  // Joins a chat room: a group chat session with the room.
+  void joinRoom(const QString& roomJid, const QString& roomName);
   void createMyRoomSession(RAZ::Contacts::Const::ContactPtr owner, const QString& reason);
   void createWebCollabSession(const QStringList& participants);
   void actionTriggered(RAZ::Actions::ActionData& data, RAZ::Actions::Source& source);
