@@ -84,7 +84,7 @@ class ContactGroupsModel : public QAbstractListModel {
     GroupOnlineRole = 344,
     GroupTotalRole = 345
   };
-  static const int HideOfflineFilter = 16;
+  static constexpr int HideOfflineFilter = 16;
 
   ContactGroupsModel(RAZ::Contacts::Contacts* contacts, QObject* parent = nullptr);
 

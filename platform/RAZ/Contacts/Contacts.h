@@ -69,8 +69,8 @@ class IGroup : public RAZ::Actions::Source {
   Q_PROPERTY(int position READ position NOTIFY positionChanged)
 
  public:
-  static const int AllContactsId = 16777203;
-  static const int FavouritesId = 16777204;
+  static constexpr int AllContactsId = 16777203;
+  static constexpr int FavouritesId = 16777204;
 
   IGroup(int id, const QString& name, QObject* parent = nullptr)
       : RAZ::Actions::Source(parent), m_id(id), m_name(name) {}

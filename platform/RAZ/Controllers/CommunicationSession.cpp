@@ -58,6 +58,9 @@ RAZ::Contacts::IContact* CommunicationSession::getContact() const {
 QList<RAZ::Actions::ActionData> CommunicationSession::getActions() const {
   using RAZ::Actions::ActionData;
   QList<ActionData> actions{ActionData(1), ActionData(2), ActionData(4)};
+  // The party's own entries (profile, or adding a party outside the list).
+  if (RAZ::Contacts::IContact* contact = getContact())
+    actions << ActionData(11) << ActionData(contact->isInStore() ? 12 : 13);
   if (callActive() || chatActive()) actions << ActionData(5);
   if (callActive()) actions << ActionData(22);
   if (chatActive()) actions << ActionData(23);

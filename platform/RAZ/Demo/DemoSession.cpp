@@ -183,6 +183,7 @@ void DemoSession::open(const QString& username, const QString& password) {
 
   m_audio = new RAZ::MediaEngine::MediaHandlerAudio(this);
   auto* video = new RAZ::MediaEngine::MediaHandlerVideo(this);
+  video->addCamera(new RAZ::MediaEngine::SimpleCamera("Demo camera"));
   parts.calls = new RAZ::MediaEngine::CallControllerBase(m_audio, video, this);
 
   auto* xsiCredentials = new RAZ::Xsi::XsiCredentialsControl(this);

@@ -61,8 +61,8 @@ class MenuHandler : public QObject {
   Q_PROPERTY(QObject* textfieldActionsHandler READ textfieldActionsHandler CONSTANT)
 
  public:
-  static const int AllContactsGroupId = 16777203;
-  static const int FavouritesGroupId = 16777204;
+  static constexpr int AllContactsGroupId = 16777203;
+  static constexpr int FavouritesGroupId = 16777204;
 
   MenuHandler(RAZ::Sessions::SessionManagerBase* session, Providers::Factory* factory,
               Providers::MenuActionProvider* menuActions, const RAZ::Configuration::Config* config,
