@@ -6,8 +6,11 @@
 #include "TestSupport.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QPointer>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -27,13 +30,7 @@
 #include "libqml/utils/Style.h"
 #include "libqml/window/View.h"
 
-#if __has_include("libqml/QmlRegistration.h")
 #include "libqml/QmlRegistration.h"
-#define ZENT_TEST_HAVE_REGISTRATION 1
-#else
-#include <QtQml>
-#define ZENT_TEST_HAVE_REGISTRATION 0
-#endif
 
 using namespace RAZ::Utils::Credentials;
 using QML::LoginWindow;
@@ -86,7 +83,12 @@ class TestLoginWindow : public QObject {
   void sceneStateFollowsWindow();
   void configurationSelection();
 
+  void editMenuOnTheSignInFields_data();
+  void editMenuOnTheSignInFields();
+  void windowMenuFromFrameIconAndKeyboard();
+
  private:
+  QMenu* openFieldMenu(LoginWindow* w, QQuickItem* field);
   LoginWindow* makeWindow(bool activate = true);
   void storeAccount(const QString& user, const QString& password, const QString& dmUrl = QString(),
                     const QString& display = QString(), int type = LoginSip);
@@ -108,12 +110,7 @@ void TestLoginWindow::initTestCase() {
   QStandardPaths::setTestModeEnabled(true);
   QCoreApplication::setApplicationName(QStringLiteral("Zent"));
   m_style = std::make_unique<QML::Style>(nullptr);
-#if ZENT_TEST_HAVE_REGISTRATION
   QML::registerTypes();
-#else
-  qmlRegisterUncreatableType<QML::LoginWindow>(
-      "Vantre", 1, 0, "LoginWindow", QStringLiteral("LoginWindow cannot be created from QML"));
-#endif
   qRegisterMetaType<const RAZ::Configuration::Config*>("const RAZ::Configuration::Config*");
   QVERIFY(m_cipher.Initialize(TP::Bytes(QByteArray("login-window-test-key")),
                               TP::Crypto::Blowfish::ModeCbc));
@@ -668,4 +665,141 @@ void TestLoginWindow::configurationSelection() {
 }
 
 ZENT_TEST_MAIN(TestLoginWindow, QApplication)
+// ---- edit and window menus ----------------------------------------------------
+
+QMenu* TestLoginWindow::openFieldMenu(LoginWindow* w, QQuickItem* field) {
+  // A right click near the field's left edge, clear of a combo box's arrow.
+  const QPoint at = field->mapToScene(QPointF(10, field->height() / 2)).toPoint();
+  QTest::mouseClick(w->view(), Qt::RightButton, Qt::NoModifier, at);
+  return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+namespace {
+
+QStringList menuEntries(const QMenu* menu) {
+  QStringList out;
+  for (const QAction* a : menu->actions())
+    out << (a->isSeparator() ? QStringLiteral("-")
+                             : (a->isEnabled() ? QString() : QStringLiteral("!")) + a->text());
+  return out;
+}
+
+QAction* menuEntry(const QMenu* menu, const QString& text) {
+  for (QAction* a : menu->actions())
+    if (a->text() == text) return a;
+  return nullptr;
+}
+
+}  // namespace
+
+void TestLoginWindow::editMenuOnTheSignInFields_data() {
+  QTest::addColumn<QString>("field");
+  QTest::addColumn<QString>("textProperty");
+  QTest::addColumn<bool>("password");
+  QTest::addColumn<bool>("serverFixed");  // the username and password wait for a server
+  QTest::newRow("server address") << "xsiField"
+                                  << "text" << false << false;
+  QTest::newRow("username") << "usernameCombo"
+                            << "editText" << false << true;
+  QTest::newRow("password") << "passwordField"
+                            << "text" << true << true;
+}
+
+void TestLoginWindow::editMenuOnTheSignInFields() {
+  QFETCH(QString, field);
+  QFETCH(QString, textProperty);
+  QFETCH(bool, password);
+  QFETCH(bool, serverFixed);
+  if (serverFixed)
+    setInstallation(QStringLiteral("dm/url"),
+                    QString::fromLatin1(QByteArray("https://dm").toBase64()));
+  LoginWindow* w = makeWindow();
+  QVERIFY(w);
+  w->showLogin(false, false);
+  w->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(w));
+  QQuickItem* item = sceneItem(w, field.toLatin1().constData());
+  QVERIFY(item);
+  const QByteArray prop = textProperty.toLatin1();
+  item->forceActiveFocus();
+  QTest::keyClicks(w->view(), QStringLiteral("hello"));
+  QCOMPARE(item->property(prop).toString(), QStringLiteral("hello"));
+  QVERIFY(QMetaObject::invokeMethod(item, "selectAll"));
+  QApplication::clipboard()->setText(QStringLiteral("clip"));
+
+  QMenu* menu = openFieldMenu(w, item);
+  QVERIFY(menu);
+  // A password's selection never reaches the menu: no Cut, no Copy.
+  const QStringList expected = password ? QStringList{"Paste", "-", "Select All"}
+                                        : QStringList{"Cut", "Copy", "Paste", "-", "Select All"};
+  QCOMPARE(menuEntries(menu), expected);
+
+  if (password) {
+    QAction* paste = menuEntry(menu, QStringLiteral("Paste"));
+    menu->close();  // the menu hides before its entry runs, as for a click
+    paste->trigger();
+    QCOMPARE(item->property(prop).toString(), QStringLiteral("clip"));
+    QCOMPARE(w->getPassword(), QStringLiteral("clip"));
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("clip"));
+  } else {
+    QAction* cut = menuEntry(menu, QStringLiteral("Cut"));
+    menu->close();
+    cut->trigger();
+    QCOMPARE(item->property(prop).toString(), QString());
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("hello"));
+
+    menu = openFieldMenu(w, item);
+    QVERIFY(menu);
+    QCOMPARE(menuEntries(menu), (QStringList{"Paste", "-", "Select All"}));
+    QAction* paste = menuEntry(menu, QStringLiteral("Paste"));
+    menu->close();
+    paste->trigger();
+    QCOMPARE(item->property(prop).toString(), QStringLiteral("hello"));
+
+    menu = openFieldMenu(w, item);
+    QVERIFY(menu);
+    QAction* selectAll = menuEntry(menu, QStringLiteral("Select All"));
+    menu->close();
+    selectAll->trigger();
+    QCOMPARE(item->property("selectedText").toString(), QStringLiteral("hello"));
+  }
+  QApplication::clipboard()->clear();
+  QVERIFY(qmlWarnings().isEmpty());
+}
+
+void TestLoginWindow::windowMenuFromFrameIconAndKeyboard() {
+  LoginWindow* w = makeWindow();
+  QVERIFY(w);
+  w->showLogin(false, false);
+  w->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(w));
+  QQuickItem* icon = sceneItem(w, "windowFrameIcon");
+  QVERIFY(icon);
+  QVERIFY(icon->isVisible());
+
+  // Alt+Space with a text field focused: the field does not take the key.
+  QVERIFY(sceneItem(w, "xsiField")->hasActiveFocus());
+  QTest::keyClick(w->view(), Qt::Key_Space, Qt::AltModifier);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  QVERIFY(menu);
+  QCOMPARE(menu->pos(), w->mapToGlobal(QPoint(0, 0)));
+  QVERIFY(menuEntry(menu, QStringLiteral("Close")));
+  QPointer<QMenu> first(menu);
+  menu->close();
+  QTRY_VERIFY(!first);  // freed once closed
+
+  const QPoint at = icon->mapToScene(QPointF(icon->width() / 2, icon->height() / 2)).toPoint();
+  QTest::mouseClick(w->view(), Qt::LeftButton, Qt::NoModifier, at);
+  menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  QVERIFY(menu);
+  // Its Close entry closes the window, as the frame's menu would.
+  QSignalSpy closed(w, SIGNAL(windowClosed()));
+  QAction* close = menuEntry(menu, QStringLiteral("Close"));
+  QVERIFY(close);
+  menu->close();
+  close->trigger();
+  QCOMPARE(closed.count(), 1);
+  QVERIFY(qmlWarnings().isEmpty());
+}
+
 #include "tst_login_window.moc"

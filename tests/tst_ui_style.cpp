@@ -8,9 +8,15 @@
 #include <QTemporaryDir>
 #include <QTextDocument>
 
+#include <RAZ/Actions/Provider.h>
+#include <RAZ/Actions/Source.h>
+#include <RAZ/Contacts/Contacts.h>
+#include <RAZ/Controllers/CommunicationSession.h>
+#include <RAZ/MediaEngine/CallBasePtr.h>
 #include <RAZ/Settings.h>
 
 #include "TestSupport.h"
+#include "Utils/ActionsHelper.h"
 #include "libqml/utils/QmlHelper.h"
 #include "libqml/utils/Style.h"
 #include "libqml/utils/Themes.h"
@@ -422,7 +428,102 @@ class TestUiStyle : public QObject {
     QObject notAGroup;
     QCOMPARE(h.getGroupName(QVariant::fromValue(&notAGroup)), QString());
     QCOMPARE(h.getGroupName(QVariant()), QString());
-    QCOMPARE(h.getTooltip(2, nullptr), QString());
+    QCOMPARE(h.getTooltip(2, &notAGroup), QString("Call"));
+  }
+
+  void groupNames_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("all contacts") << int(RAZ::Contacts::IGroup::AllContactsId) << "x"
+                                  << "All Contacts";
+    QTest::newRow("favourites") << int(RAZ::Contacts::IGroup::FavouritesId) << "x"
+                                << "Favorites";
+    QTest::newRow("own group") << 7 << "Family"
+                               << "Family";
+    QTest::newRow("next to the special ids") << 16777205 << "Team"
+                                             << "Team";
+  }
+  void groupNames() {
+    QFETCH(int, id);
+    QFETCH(QString, name);
+    QFETCH(QString, expected);
+    QML::QmlHelper h;
+    RAZ::Contacts::IGroup group(id, name);
+    QCOMPARE(h.getGroupName(QVariant::fromValue(static_cast<QObject*>(&group))), expected);
+  }
+
+  void actionTooltips_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("chat") << 1 << "Chat";
+    QTest::newRow("call") << 2 << "Call";
+    QTest::newRow("call from phone") << 3 << "Call from Phone";
+    QTest::newRow("video") << 4 << "Video Call";
+    QTest::newRow("desktop") << 5 << "Share Desktop";
+    QTest::newRow("join room") << 6 << "Join Room";
+    QTest::newRow("no text for 7") << 7 << "";
+    QTest::newRow("email") << 8 << "Email";
+    QTest::newRow("favourite") << 9 << "Set as Favorite";
+    QTest::newRow("unfavourite") << 10 << "Remove from Favorites";
+    QTest::newRow("remove") << 16 << "Remove";
+    QTest::newRow("parking has its own entry") << 17 << "";
+    QTest::newRow("application menu ids") << 21 << "";
+    QTest::newRow("end all calls") << 22 << "End All Calls";
+    QTest::newRow("transfer") << 25 << "Transfer";
+    QTest::newRow("zero") << 0 << "";
+    QTest::newRow("negative") << -1 << "";
+    QTest::newRow("past the table") << 26 << "";
+  }
+  void actionTooltips() {
+    QFETCH(int, id);
+    QFETCH(QString, text);
+    QML::QmlHelper h;
+    QCOMPARE(h.getTooltip(id, nullptr), text);
+    // Outside a communication the texts never say "End" or "Add".
+    QCOMPARE(Utils::ActionsHelper::actionText(id, nullptr, false), text);
+  }
+
+  void actionTextsInsideACommunication_data() {
+    QTest::addColumn<int>("callType");  // 0: no call
+    QTest::addColumn<int>("sources");
+    QTest::addColumn<int>("sourceType");
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("no call yet") << 0 << 1 << 6 << 2 << "Add Call";
+    QTest::newRow("call active") << 1 << 1 << 6 << 2 << "End Call";
+    QTest::newRow("audio call offers video") << 1 << 1 << 6 << 4 << "Add Video";
+    QTest::newRow("video call") << 2 << 1 << 6 << 4 << "Remove Video";
+    QTest::newRow("chat not active") << 1 << 1 << 6 << 1 << "Add Chat";
+    QTest::newRow("desktop not shared") << 1 << 1 << 6 << 5 << "Share Desktop";
+    QTest::newRow("same text either way") << 1 << 1 << 6 << 3 << "Call from Phone";
+    QTest::newRow("two sessions decide nothing") << 1 << 2 << 6 << 2 << "Add Call";
+    QTest::newRow("not a sessions source") << 1 << 1 << 5 << 2 << "Add Call";
+  }
+  void actionTextsInsideACommunication() {
+    QFETCH(int, callType);
+    QFETCH(int, sources);
+    QFETCH(int, sourceType);
+    QFETCH(int, id);
+    QFETCH(QString, text);
+    struct Composite : RAZ::Actions::SourceComposite {
+      int type = 6;
+      int getSourceType() const override { return type; }
+    } composite;
+    composite.type = sourceType;
+    RAZ::Controllers::CommunicationSession first(
+        1, "Kim", "sip:kim@example", RAZ::Controllers::CommunicationSession::KindCall, false);
+    RAZ::Controllers::CommunicationSession second(
+        2, "Lee", "sip:lee@example", RAZ::Controllers::CommunicationSession::KindChat, false);
+    if (callType)
+      first.setCall(new RAZ::MediaEngine::CallBasePtr(
+          "sip:kim@example", RAZ::MediaEngine::CallBasePtr::CallType(callType), false));
+    composite.addSource(&first);
+    if (sources > 1) composite.addSource(&second);
+    RAZ::Actions::Provider provider(nullptr);
+    provider.setActionSource(&composite);
+    QCOMPARE(Utils::ActionsHelper::actionText(id, &provider, true), text);
+    first.setCall(nullptr);
   }
 };
 

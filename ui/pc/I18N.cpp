@@ -9,13 +9,10 @@
 #include <QJsonParseError>
 #include <QStringList>
 
-#if __has_include(<os/Store.h>)
 #include <os/Store.h>
-#define ZENT_HAS_OS_STORE 1
-#else
-#include <QSettings>
-#include <QStandardPaths>
-#endif
+
+#include <QFileInfo>
+#include <QLibraryInfo>
 
 namespace {
 
@@ -32,34 +29,22 @@ QMap<QString, QString>& installerTable() {
 const char* const kAllowedCodes = "es,en";
 
 // The system's key-value store that the installer shares with the program.
-#ifndef ZENT_HAS_OS_STORE
-QString fallbackStoreFile() {
-  const QString forced = qEnvironmentVariable("ZENT_OS_STORE");
-  if (!forced.isEmpty()) return forced;
-  return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
-         QStringLiteral("/os-store.ini");
-}
-#endif
-
 QString storedValue(const QString& key, const QString& name) {
-#ifdef ZENT_HAS_OS_STORE
   return Os::Store::value(key, name, QString()).toString();
-#else
-  QSettings store(fallbackStoreFile(), QSettings::IniFormat);
-  return store.value(key + QLatin1Char('/') + name, QString()).toString();
-#endif
 }
 
 void storeValue(const QString& key, const QString& name, const QString& value) {
-#ifdef ZENT_HAS_OS_STORE
   Os::Store::setValue(key, name, value);
-#else
-  QSettings store(fallbackStoreFile(), QSettings::IniFormat);
-  store.setValue(key + QLatin1Char('/') + name, value);
-#endif
 }
 
 }  // namespace
+
+QString I18N::qtCatalogueFolder(const QString& language, const QString& ownFolder) {
+  const QString name = QStringLiteral("qt_") + language + QStringLiteral(".qm");
+  if (!ownFolder.isEmpty() && QFileInfo::exists(ownFolder + QLatin1Char('/') + name))
+    return ownFolder;
+  return QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+}
 
 QString I18N::installerKey() {
   return QStringLiteral("HKEY_CURRENT_USER\\Software\\") +

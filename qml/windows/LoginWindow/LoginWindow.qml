@@ -32,6 +32,10 @@ FocusScope {
     property int configsCount: 0
     // The text field whose edit actions the window's menu acts on.
     property var editField: null
+    // The field whose menu is open: the open menu takes the focus from the
+    // scene, so the focused field is gone by the time an entry is chosen.
+    property var menuField: null
+    readonly property var actionField: menuField ? menuField : editField
 
     focus: true
     state: "signin"
@@ -113,6 +117,7 @@ FocusScope {
     }
     function requestTextMenu(field, isPassword) {
         trackEditField(field, true);
+        menuField = field;
         rootItem.openTextFieldMenu(isPassword);
     }
 
@@ -135,10 +140,10 @@ FocusScope {
     Connections {
         target: root.editActions
         ignoreUnknownSignals: true
-        function onCopy() { if (root.editField) root.editField.copy(); }
-        function onCut() { if (root.editField) root.editField.cut(); }
-        function onPaste() { if (root.editField) root.editField.paste(); }
-        function onSelectAll() { if (root.editField) root.editField.selectAll(); }
+        function onCopy() { if (root.actionField) root.actionField.copy(); }
+        function onCut() { if (root.actionField) root.actionField.cut(); }
+        function onPaste() { if (root.actionField) root.actionField.paste(); }
+        function onSelectAll() { if (root.actionField) root.actionField.selectAll(); }
     }
 
     ZPalette { id: pal }
@@ -146,6 +151,45 @@ FocusScope {
     Rectangle {
         anchors.fill: parent
         color: pal.background
+    }
+
+    // The window menu's own handle: window systems that report no press on
+    // the frame icon (X11) open the menu from here or by Alt+Space.
+    Item {
+        id: frameIcon
+        objectName: "windowFrameIcon"
+        anchors.top: parent.top
+        anchors.left: parent.left
+        anchors.margins: pal.unit
+        width: pal.unit * 5
+        height: width
+        z: 1
+        Accessible.role: Accessible.ButtonMenu
+        Accessible.name: qsTr("Window menu") + root.lc
+        Rectangle {
+            anchors.fill: parent
+            radius: pal.radius
+            color: frameIconArea.containsMouse ? pal.fieldBackground : "transparent"
+        }
+        Column {
+            anchors.centerIn: parent
+            spacing: Math.max(2, Math.round(frameIcon.height / 8))
+            Repeater {
+                model: 3
+                Rectangle {
+                    width: Math.round(frameIcon.width * 0.55)
+                    height: Math.max(2, Math.round(frameIcon.height / 10))
+                    radius: height / 2
+                    color: frameIconArea.containsMouse ? pal.accent : pal.mutedText
+                }
+            }
+        }
+        MouseArea {
+            id: frameIconArea
+            anchors.fill: parent
+            hoverEnabled: true
+            onClicked: rootWindow.openWindowMenu()
+        }
     }
 
     // Header: the product name over a thin accent line.

@@ -93,8 +93,7 @@ bool ActionsHelper::isSessionKindActive(int kind, QObject* object) {
     case 2:
       return session->callActive();
     case 4:
-      return session->callActive() && session->getCall() &&
-             session->getCall()->getType() == RAZ::MediaEngine::CallBasePtr::TypeVideo;
+      return session->callActive() && session->getCall() && session->getCall()->isVideoActive();
     case 5:
       return session->webCollabActive();
     default:

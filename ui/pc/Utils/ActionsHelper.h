@@ -44,8 +44,16 @@ class ActionsHelper : public QObject {
   ActionsHelper(RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
                 RAZ::Controllers::CommsSessionController* comms, QObject* groupReceiver);
 
+  // The entry text of an action id. Inside a communication the texts of
+  // chat, call, video and desktop sharing say whether they add the kind or
+  // end it, as the provider's session has it active or not. Ids without a
+  // text give an empty string.
   static QString actionText(int id, RAZ::Actions::Provider* provider, bool inCommunication);
+  // Whether the communication kind (1 chat, 2 call, 4 video, 5 web
+  // collaboration) is active in `object`, when it is a communication session.
   static bool isSessionKindActive(int kind, QObject* object);
+  // Whether the action's kind is active in the one session behind the
+  // provider's source.
   static bool isActionActive(int id, RAZ::Actions::Provider* provider);
   static QString phoneEntryText(const RAZ::Actions::ActionData& subAction,
                                 RAZ::Contacts::IContact* contact);

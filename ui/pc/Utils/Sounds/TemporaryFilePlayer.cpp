@@ -6,10 +6,7 @@
 #include <RAZ/MediaEngine/Sound.h>
 #include <TP/Core/Logging.h>
 
-#if __has_include("dialogs/MessageWindow.h")
 #include "dialogs/MessageWindow.h"
-#define ZENT_HAS_MESSAGE_WINDOW 1
-#endif
 
 namespace Utils {
 namespace Sounds {
@@ -55,10 +52,8 @@ void TemporaryFilePlayer::play() {
   if (m_sound->start(m_loops != 1)) return;
 
   TP_LOG("TemporaryFilePlayer::play", 4) << "Failed to Start Sound Player: " << m_fileName;
-#ifdef ZENT_HAS_MESSAGE_WINDOW
   Dialogs::MessageWindow::showInformation(tr("Error"), tr("Failed to Start Sound Player"), false,
                                           QDialogButtonBox::Ok, false, nullptr);
-#endif
 }
 
 void TemporaryFilePlayer::stop() {

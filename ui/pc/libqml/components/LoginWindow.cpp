@@ -22,12 +22,7 @@
 
 #include "libqml/window/View.h"
 
-#if __has_include("Utils/TextFieldActionsHandler.h")
 #include "Utils/TextFieldActionsHandler.h"
-#define ZENT_HAVE_TEXT_FIELD_ACTIONS 1
-#else
-#define ZENT_HAVE_TEXT_FIELD_ACTIONS 0
-#endif
 
 namespace QML {
 
@@ -104,12 +99,7 @@ LoginWindow::LoginWindow(RAZ::ConfigContainer* configContainer,
       configsModel(new QStringListModel(this)),
       credentialsManager(credentialsManager),
       configContainer(configContainer),
-#if ZENT_HAVE_TEXT_FIELD_ACTIONS
-      textFieldActionsHandler(new Utils::TextFieldActionsHandler(this))
-#else
-      textFieldActionsHandler(nullptr)
-#endif
-{
+      textFieldActionsHandler(new Utils::TextFieldActionsHandler(this)) {
   setResizable(false);
   setSystemMenuSuppressed(true);
   setWindowTitle(QCoreApplication::applicationName());
@@ -132,11 +122,7 @@ bool LoginWindow::activate() {
   ctx->setContextProperty(QStringLiteral("rootItem"), this);
   ctx->setContextProperty(QStringLiteral("usernamesFilterModel"), usernamesModel);
   ctx->setContextProperty(QStringLiteral("configsFilterModel"), configsModel);
-#if ZENT_HAVE_TEXT_FIELD_ACTIONS
   QObject* editActions = textFieldActionsHandler;
-#else
-  QObject* editActions = nullptr;
-#endif
   ctx->setContextProperty(QStringLiteral("textFieldActionsHandler"), editActions);
   if (!setSource(QString::fromLatin1(kScene))) {
     TP_LOG("QML::LoginWindow::activate", 4) << "Unable to load the sign-in scene";
@@ -534,9 +520,7 @@ void LoginWindow::openLoginWindowMenu() {
 
 void LoginWindow::openTextFieldMenu(bool isPassword) {
   QMenu* menu = new QMenu();
-#if ZENT_HAVE_TEXT_FIELD_ACTIONS
   menu->addActions(textFieldActionsHandler->createActions(menu, isPassword));
-#endif
   openMenu(menu);
 }
 

@@ -5,10 +5,12 @@
 #include <QRegularExpression>
 #include <QTextDocument>
 
-#if __has_include("Utils/StringHelper.h")
+#include <RAZ/Actions/Provider.h>
+#include <RAZ/Actions/Source.h>
+#include <RAZ/Contacts/Contacts.h>
+
+#include "Utils/ActionsHelper.h"
 #include "Utils/StringHelper.h"
-#define ZENT_HAVE_STRING_HELPER 1
-#endif
 
 namespace QML {
 
@@ -20,15 +22,7 @@ const QString kWhiteSpaceChars = QStringLiteral("[\f|\n|\r|\t|\v]");
 
 const QString kPresence = QStringLiteral("qrc:/presence/");
 
-QString shortTime(const QTime& time) {
-#ifdef ZENT_HAVE_STRING_HELPER
-  return Utils::StringHelper::formatTime(time);
-#else
-  QString format = QLocale::system().timeFormat(QLocale::ShortFormat);
-  format.remove(QRegularExpression(QStringLiteral("[:.]?s+")));
-  return QLocale::system().toString(time, format.trimmed());
-#endif
-}
+QString shortTime(const QTime& time) { return Utils::StringHelper::formatTime(time); }
 
 }  // namespace
 
@@ -136,14 +130,21 @@ QString QmlHelper::getPresenceIcon(int state, bool large) const {
 // The action texts and the platform's contact groups arrive with the menu
 // builder and the contact model; until then there is no text to give.
 QString QmlHelper::getTooltip(int id, QObject* provider) const {
-  Q_UNUSED(id);
-  Q_UNUSED(provider);
-  return QString();
+  return Utils::ActionsHelper::actionText(id, qobject_cast<RAZ::Actions::Provider*>(provider),
+                                          false);
 }
 
 QString QmlHelper::getGroupName(const QVariant& group) const {
-  Q_UNUSED(group);
-  return QString();
+  const auto* g = qobject_cast<RAZ::Contacts::IGroup*>(group.value<QObject*>());
+  if (!g) return QString();
+  switch (g->getId()) {
+    case RAZ::Contacts::IGroup::AllContactsId:
+      return tr("All Contacts");
+    case RAZ::Contacts::IGroup::FavouritesId:
+      return tr("Favorites");
+    default:
+      return g->getName();
+  }
 }
 
 }  // namespace QML
