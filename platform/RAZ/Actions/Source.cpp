@@ -118,5 +118,19 @@ QList<ActionData> MixedSourceComposite::getActions() const {
   return {ActionData(1), ActionData(2), ActionData(24)};
 }
 
+QList<ActionData> DialStringSource::getActions() const {
+  if (m_number.isEmpty()) return {};
+  return {ActionData(2, 13, m_number), ActionData(3, 13, m_number), ActionData(4, 13, m_number)};
+}
+
+bool DialStringSource::setData(int role, const QVariant& value) {
+  if (role != NumberRole) return false;
+  const QString number = value.toString();
+  if (number == m_number) return true;
+  m_number = number;
+  emit actionsChanged();
+  return true;
+}
+
 }  // namespace Actions
 }  // namespace RAZ

@@ -134,5 +134,23 @@ class MixedSourceComposite : public SourceComposite {
   QPointer<RAZ::Actions::SourceComposite> m_sessions;
 };
 
+// A number typed into the search or dial-pad field: it offers calls while
+// the number under data role 13 is a dialable one.
+class DialStringSource : public Source {
+  Q_OBJECT
+
+ public:
+  static constexpr int NumberRole = 13;
+  explicit DialStringSource(QObject* parent = nullptr) : Source(parent) {}
+  int getSourceType() const override { return DialStringType; }
+  QList<RAZ::Actions::ActionData> getActions() const override;
+  QString number() const { return m_number; }
+  // Only role 13 is kept; false for any other role.
+  bool setData(int role, const QVariant& value);
+
+ private:
+  QString m_number;
+};
+
 }  // namespace Actions
 }  // namespace RAZ

@@ -228,6 +228,10 @@ QList<RAZ::Contacts::ContactPtr> CommsSessionController::contactsOf(
       result << RAZ::Contacts::ContactPtr(c);
     else if (auto* e = qobject_cast<RAZ::Models::TimelineEntry*>(o))
       result << RAZ::Contacts::ContactPtr(e->getContact());
+    else if (auto* d = qobject_cast<RAZ::Actions::DialStringSource*>(o))
+      if (m_contacts && !d->number().isEmpty())
+        result << RAZ::Contacts::ContactPtr(m_contacts->createTemporaryContact(
+            {{QString::number(RAZ::Contacts::Properties::KeyWork), d->number()}}));
   }
   return result;
 }

@@ -20,6 +20,7 @@
 #include "Utils/ChatRoomActions.h"
 #include "Utils/CommunicationsWindowManager.h"
 #include "Utils/PresenceHelper.h"
+#include "Utils/TextFieldActionsHandler.h"
 
 namespace Utils {
 
@@ -49,6 +50,7 @@ MenuHandler::MenuHandler(RAZ::Sessions::SessionManagerBase* session, Providers::
   m_provider = factory ? factory->createActionProvider(nullptr)
                        : new RAZ::Actions::Provider(config, nullptr);
   m_provider->setParent(this);
+  m_textFieldActions = new TextFieldActionsHandler(this);
   connect(m_provider, SIGNAL(actionTriggered(RAZ::Actions::ActionData&, RAZ::Actions::Source&)),
           this, SLOT(onProviderActionTriggered(RAZ::Actions::ActionData&, RAZ::Actions::Source&)));
   setupProvider(false);
@@ -60,6 +62,8 @@ MenuHandler::~MenuHandler() {
   delete m_activeCommsMenu;
   delete m_applicationMenu;
 }
+
+QObject* MenuHandler::textfieldActionsHandler() const { return m_textFieldActions; }
 
 RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> MenuHandler::contacts() const {
   return m_session ? m_session->contactsManager()
@@ -243,11 +247,7 @@ void MenuHandler::openSearchFieldMenu() {
 void MenuHandler::openTextFieldMenu() {
   if (!m_textFieldActions) return;
   auto* menu = new QMenu();
-  QList<QAction*> edits;
-  QMetaObject::invokeMethod(m_textFieldActions, "createActions",
-                            Q_RETURN_ARG(QList<QAction*>, edits), Q_ARG(QObject*, menu),
-                            Q_ARG(bool, false));
-  menu->addActions(edits);
+  menu->addActions(m_textFieldActions->createActions(menu, false));
   emit openMenu(menu);
 }
 

@@ -43,6 +43,7 @@ class SessionManagerBase;
 namespace Utils {
 
 class ChatRoomActions;
+class TextFieldActionsHandler;
 class CommunicationsWindowManager;
 
 // Builds and opens the popup menus of the main window (application, add,
@@ -76,9 +77,7 @@ class MenuHandler : public QObject {
   void setAddMenuVisible(bool visible);
   bool optionsMenuVisible() const { return !m_optionsMenu.isNull(); }
   bool activeCommsMenuVisible() const { return !m_activeCommsMenu.isNull(); }
-  QObject* textfieldActionsHandler() const { return m_textFieldActions; }
-  // The edit entries of text fields come from a handler of their own.
-  void setTextFieldActionsHandler(QObject* handler) { m_textFieldActions = handler; }
+  QObject* textfieldActionsHandler() const;
   RAZ::Actions::Provider* actionProvider() const { return m_provider; }
 
   // Makes the application menu's action `menuId` checkable and sets it.
@@ -147,7 +146,7 @@ class MenuHandler : public QObject {
   const RAZ::Configuration::Config* m_config;
   QPointer<RAZ::Actions::ContactSourceComposite> m_contactSelection;
   QPointer<RAZ::Actions::ActiveCommsSourceComposite> m_activeSelection;
-  QPointer<QObject> m_textFieldActions;
+  Utils::TextFieldActionsHandler* m_textFieldActions = nullptr;
   QPointer<Utils::ChatRoomActions> m_chatRoomActions;
   QPointer<Providers::MenuActionProvider> m_menuActions;
   QPointer<QMenu> m_optionsMenu;
