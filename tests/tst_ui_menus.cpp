@@ -42,6 +42,8 @@
 #include "Utils/MenuHandler.h"
 #include "Utils/SessionStateWatcherEnabler.h"
 #include "dialogs/MessageWindow.h"
+#include "libqml/QmlRegistration.h"
+#include "libqml/components/PresenceRequestDialog.h"
 #include "libqml/items/QmlClipboardAdapter.h"
 
 using RAZ::Controllers::CommunicationSession;
@@ -125,6 +127,7 @@ class TestUiMenus : public QObject {
  private slots:
   void initTestCase() {
     ZentTest::installStrictMessageHandler();
+    QML::registerTypes();
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName("ZentTestOrg");
     QCoreApplication::setApplicationName("ZentUiMenusTest");
@@ -509,6 +512,32 @@ class TestUiMenus : public QObject {
     if (ask) QVERIFY(text.contains("A name that is much longer tha..."));
     QCoreApplication::processEvents();
     QCOMPARE(contacts()->getContact(203).isNull(), removed);
+  }
+
+  void presenceRequestsAreCompletedAndAnswered() {
+    QML::PresenceRequestDialog dialog(m_session, m_session->contactsManager(), false);
+    QAbstractItemModel* requests = dialog.model();
+    QCOMPARE(requests->rowCount(), 1);
+    QVERIFY(Service::instance().presenceRequest({{"id", 910}, {"jid", "oskar.berg@demo.zent"}}));
+    QVERIFY(Service::instance().presenceRequest(
+        {{"id", 911}, {"last", "Own name"}, {"jid", "paula.costa@demo.zent"}}));
+    QVERIFY(Service::instance().presenceRequest({{"id", 912}, {"jid", "nobody@nowhere.example"}}));
+    QTRY_COMPARE(requests->rowCount(), 4);
+    QVERIFY(dialog.waitingSearches() <= 3);
+    QTRY_COMPARE(dialog.waitingSearches(), 0);
+    // Directory details are added; the contact's own values stay.
+    RAZ::Contacts::IContact* oskar = contact(910);
+    QCOMPARE(oskar->getProperty(35).toString(), QString("Support"));
+    QCOMPARE(oskar->getProperty(5).toString(), QString("Berg"));
+    QCOMPARE(contact(911)->getProperty(5).toString(), QString("Own name"));
+    QCOMPARE(contact(912)->getProperties().size(), 1);  // a search error changes nothing
+    // Accept lists the requester; Ignore drops the request only.
+    const int listed = contacts()->contactIds().size();
+    QVERIFY(dialog.add(oskar));
+    dialog.ignore(contact(912));
+    QCOMPARE(requests->rowCount(), 2);
+    QCOMPARE(contacts()->contactIds().size(), listed + 1);
+    QVERIFY(!dialog.add(&dialog));  // not a contact
   }
 
   void shownNames() {

@@ -42,7 +42,9 @@ ContactSynchronizer::ContactSynchronizer(RAZ::Controllers::Search::ContactSearch
 bool ContactSynchronizer::syncWithDirectory(IContact* contact, int key) {
   if (!contact || !m_search || m_running) return false;
   QString value = key == 0 ? contact->getIdentifier() : contact->getProperty(key).toString();
-  if (!m_useImAddress && key == Properties::KeyImAddress) value.clear();
+  // Without XMPP the SIP address identifies the party better.
+  if (!m_useImAddress && key == Properties::KeyImAddress && !contact->getSipUri().isEmpty())
+    value = contact->getSipUri();
   value = value.trimmed();
   if (value.startsWith(QLatin1String("sip:"))) value = value.mid(4);
   if (value.isEmpty()) return false;

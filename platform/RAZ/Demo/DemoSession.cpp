@@ -35,18 +35,21 @@ QString k(int key) { return QString::number(key); }
 
 RAZ::Contacts::IContact* DemoSession::makeContact(const QVariantMap& entry) {
   QVariantMap p;
-  p.insert(k(Key::KeyFirstName), entry.value(QStringLiteral("first")));
-  p.insert(k(Key::KeyLastName), entry.value(QStringLiteral("last")));
-  p.insert(k(Key::KeyJid), entry.value(QStringLiteral("jid")));
-  p.insert(k(Key::KeySipUri), entry.value(QStringLiteral("sip")));
-  p.insert(k(Key::KeyEmail), entry.value(QStringLiteral("email")));
-  if (entry.contains(QStringLiteral("work")))
-    p.insert(k(Key::KeyWork), entry.value(QStringLiteral("work")));
-  if (entry.contains(QStringLiteral("mobile")))
-    p.insert(k(Key::KeyMobile), entry.value(QStringLiteral("mobile")));
-  if (entry.contains(QStringLiteral("extension")))
-    p.insert(k(Key::KeyExtension), entry.value(QStringLiteral("extension")));
-  p.insert(k(Key::KeyGroupIds), entry.value(QStringLiteral("groups")).toList());
+  // Only what the entry holds: a missing field is no property.
+  auto put = [&](const char* field, int key) {
+    const QVariant value = entry.value(QLatin1String(field));
+    if (value.isValid() && !value.toString().isEmpty()) p.insert(k(key), value);
+  };
+  put("first", Key::KeyFirstName);
+  put("last", Key::KeyLastName);
+  put("jid", Key::KeyJid);
+  put("sip", Key::KeySipUri);
+  put("email", Key::KeyEmail);
+  put("work", Key::KeyWork);
+  put("mobile", Key::KeyMobile);
+  put("extension", Key::KeyExtension);
+  if (entry.contains(QStringLiteral("groups")))
+    p.insert(k(Key::KeyGroupIds), entry.value(QStringLiteral("groups")).toList());
   auto* contact = new RAZ::Contacts::IContact(entry.value(QStringLiteral("id")).toInt(), p);
   contact->presenceData()->setReceived(entry.value(QStringLiteral("presence")).toInt(),
                                        entry.value(QStringLiteral("status")).toString());
