@@ -7,6 +7,8 @@
 #include <RAZ/Actions/Enablers.h>
 #include <RAZ/Actions/Provider.h>
 #include <RAZ/Actions/Source.h>
+#include <RAZ/ApiProvider/ConnectorData.h>
+#include <RAZ/ApiProvider/Controller.h>
 #include <RAZ/Client.h>
 #include <RAZ/ConfigContainer.h>
 #include <RAZ/Contacts/Contacts.h>
@@ -28,6 +30,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
+#include <QQuickItem>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -43,8 +46,10 @@
 #include "Utils/SessionStateWatcherEnabler.h"
 #include "dialogs/MessageWindow.h"
 #include "libqml/QmlRegistration.h"
+#include "libqml/components/ConnectorNotification.h"
 #include "libqml/components/PresenceRequestDialog.h"
 #include "libqml/items/QmlClipboardAdapter.h"
+#include "libqml/window/View.h"
 
 using RAZ::Controllers::CommunicationSession;
 using RAZ::Demo::Service;
@@ -538,6 +543,31 @@ class TestUiMenus : public QObject {
     QCOMPARE(requests->rowCount(), 2);
     QCOMPARE(contacts()->contactIds().size(), listed + 1);
     QVERIFY(!dialog.add(&dialog));  // not a contact
+  }
+
+  void addinsAreDecidedInTheirWindow() {
+    RAZ::ApiProvider::Controller api;
+    QML::ConnectorNotification window(api.getModel(1), nullptr);
+    QVERIFY(!window.isVisible());  // nothing waits
+    QVERIFY(Service::instance().announceAddin("Desk Sync", "Acme", "Keeps the desk phone in step",
+                                              "1.2"));
+    QTRY_VERIFY(window.isVisible());
+    QCOMPARE(window.size(), QSize(360, 200));
+    QVERIFY(window.view()->rootObject());
+    // What the row's Enable button does.
+    auto* addin = qobject_cast<RAZ::ApiProvider::ConnectorData*>(
+        api.getModel(1)
+            ->index(0, 0)
+            .data(RAZ::ApiProvider::ConnectorModel::ConnectorRole)
+            .value<QObject*>());
+    QVERIFY(addin);
+    QCOMPARE(addin->vendor(), QString("Acme"));
+    QVERIFY(addin->setProperty("state", int(RAZ::ApiProvider::ConnectorData::Accepted)));
+    QCOMPARE(api.getModel(1)->rowCount(), 0);
+    QVERIFY(!window.isVisible());
+    auto* model = static_cast<RAZ::ApiProvider::ConnectorModel*>(api.getModel(1));
+    QCOMPARE(model->decided().size(), 1);
+    QCOMPARE(model->decided().first()->state(), RAZ::ApiProvider::ConnectorData::Accepted);
   }
 
   void shownNames() {

@@ -9,6 +9,7 @@
 
 #include <TP/Core/Logging.h>
 
+#include "RAZ/ApiProvider/Controller.h"
 #include "RAZ/Client.h"
 #include "RAZ/Contacts/Contacts.h"
 #include "RAZ/Controllers/CommsSessionController.h"
@@ -207,6 +208,18 @@ bool addMissed(RAZ::Sessions::SessionManagerBase* session, int contactId, const 
   return true;
 }
 }  // namespace
+
+void Service::setApiController(RAZ::ApiProvider::Controller* controller) { m_api = controller; }
+
+bool Service::announceAddin(const QString& name, const QString& vendor, const QString& description,
+                            const QString& version) {
+  if (!m_api) return noClient("add-in");
+  QPointer<RAZ::ApiProvider::Controller> api(m_api);
+  QTimer::singleShot(0, m_api, [api, name, vendor, description, version] {
+    if (api) api->addConnector(name, vendor, description, version);
+  });
+  return true;
+}
 
 bool Service::missedCall(int contactId, const QString& address) {
   return addMissed(openSession(), contactId, address, RAZ::Models::CallLog::Audio);

@@ -13,6 +13,9 @@
 
 namespace RAZ {
 class Client;
+namespace ApiProvider {
+class Controller;
+}
 namespace Demo {
 
 class ProxyCredentialsReceiver;
@@ -87,6 +90,12 @@ class Service : public QObject {
   // The speaker's volume or mute changes outside the program.
   bool setSpeaker(int volume, bool mute);
 
+  // An add-in asks to connect: the add-in interface lists it for a
+  // decision (false without one).
+  bool announceAddin(const QString& name, const QString& vendor, const QString& description,
+                     const QString& version);
+  void setApiController(RAZ::ApiProvider::Controller* controller);
+
   // What an account's contact list is between its sessions (the service
   // keeps it; empty before the account's first sign-out).
   QVariantMap accountState(const QString& username) const;
@@ -148,6 +157,7 @@ class Service : public QObject {
   ProxyCredentialsReceiver* m_proxyReceiver;
 
   QHash<QString, QVariantMap> m_accounts;
+  QPointer<RAZ::ApiProvider::Controller> m_api;
   mutable bool m_loaded = false;
   mutable QList<QVariantMap> m_contacts, m_groups, m_requests, m_history, m_directory, m_rooms;
   mutable QVariantMap m_callSettings;

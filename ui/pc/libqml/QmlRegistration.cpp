@@ -6,6 +6,7 @@
 
 #include <RAZ/Actions/Action.h>
 #include <RAZ/Controllers/CommunicationSession.h>
+#include <RAZ/ApiProvider/ConnectorData.h>
 #include <RAZ/MediaEngine/CallBasePtr.h>
 #include <RAZ/Presence/PresenceData.h>
 #include <RAZ/Webcollab/WebcollabBase.h>
@@ -84,6 +85,7 @@ void registerTypes() {
                                               reason("CommunicationNotification"));
   uncreatable<QML::ContactCard>("ContactCard", reason("ContactCard"));
   uncreatable<RAZ::MediaEngine::CallBasePtr>("Call", reason("Call"));
+  uncreatable<RAZ::ApiProvider::ConnectorData>("ConnectorData", reason("ConnectorData"));
   notYetAvailable("MessageModel", reason("MessageModel"));
   uncreatable<QML::View>("View", reason("View"));
   notYetAvailable("ConfigXML", reason("ConfigXML"));
@@ -108,7 +110,6 @@ void registerTypes() {
   notYetAvailable("LeftPaneButtonsModel", reason("LeftPaneButtonsModel"));
   notYetAvailable("TimelineEntry", reason("TimelineEntry"));
   notYetAvailable("FieldData", reason("FieldData"));
-  notYetAvailable("ConnectorData", reason("ConnectorData"));
 }
 
 }  // namespace QML
