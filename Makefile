@@ -1,10 +1,14 @@
 # make run: install what is missing, build, start the program on its demo service.
 # make test: install what is missing, build, run every test headless (normal and sanitizer builds).
+# make bench: install what is missing, build, measure start-up under Xvfb and print one table
+#   (BENCH_RUNS=n runs per measure, default 5; BENCH_CONTACTS=n for the large address book).
 JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+BENCH_RUNS ?= 5
+BENCH_CONTACTS ?= 5000
 
-.PHONY: all deps build build-asan run test test-normal test-asan clean
+.PHONY: all deps build build-asan run test test-normal test-asan bench clean
 
 all: build
 
@@ -33,6 +37,10 @@ test-asan: build-asan
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS)
 
 test: test-normal test-asan
+
+bench: build
+	xvfb-run -a -s "-screen 0 1280x800x24" $(BUILD)/tools/bench/zent-bench \
+	  --program $(BUILD)/dist/zent --runs $(BENCH_RUNS) --contacts $(BENCH_CONTACTS)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

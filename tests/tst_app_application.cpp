@@ -13,14 +13,21 @@
 
 #include <thread>
 
+#include <RAZ/ConfigContainer.h>
+#include <RAZ/MediaEngine/MediaHandlerBase.h>
+#include <RAZ/ProgramKey.h>
 #include <RAZ/Settings.h>
 #include <RAZ/Utils/Path.h>
+#include <TP/Bytes.h>
 #include <TP/Core/Logging.h>
+#include <TP/Crypto/Blowfish.h>
 
 #include "Application.h"
 #include "Providers/MenuActionProvider.h"
 #include "TestSupport.h"
 #include "Utils/AppPaths.h"
+#include "Utils/Branding.h"
+#include "Utils/SettingsKeys.h"
 #include "Utils/ZentUrlHandler.h"
 #include "dialogs/MessageWindow.h"
 #include "libqml/components/LoginWindow.h"
@@ -152,6 +159,30 @@ class TestAppApplication : public QObject {
     QCOMPARE(app()->pendingUrlHandler()->link(), QString("third"));
   }
 
+  // Addresses from the service (new version, disclaimer refusal) are opened
+  // only when they are web pages with a host; a host never makes another
+  // scheme acceptable.
+  void onlyWebAddressesAreOpened_data() {
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("https") << "https://updates.example.org/zent.msi" << true;
+    QTest::newRow("http upper case") << "HTTP://example.org/" << true;
+    QTest::newRow("web without host") << "https://" << false;
+    QTest::newRow("web, empty host") << "http:///path" << false;
+    QTest::newRow("local file") << "file:///etc/passwd" << false;
+    QTest::newRow("file with host") << "file://host/etc/passwd" << false;
+    QTest::newRow("script") << "javascript:alert(1)" << false;
+    QTest::newRow("script with host") << "javascript://host/%0Aalert(1)" << false;
+    QTest::newRow("other scheme with host") << "ftp://host/setup.sh" << false;
+    QTest::newRow("relative") << "//host/page" << false;
+    QTest::newRow("empty") << "" << false;
+  }
+  void onlyWebAddressesAreOpened() {
+    QFETCH(QString, address);
+    QFETCH(bool, opened);
+    QCOMPARE(Application::isWebAddress(QUrl(address, QUrl::TolerantMode)), opened);
+  }
+
   void openPreferencesClampsThePage_data() {
     QTest::addColumn<int>("tab");
     QTest::addColumn<int>("page");
@@ -201,18 +232,143 @@ class TestAppApplication : public QObject {
     // No branding file there: the built-in names title the message.
     QCOMPARE(seen.title, QString("VOV Quorvel: UI setting error"));
     QCOMPARE(seen.text, QString("Couldn't find UI settings file"));
-    const auto fatal = m_log.find("AppLogger", "Application::initialize", 5);
+    const auto fatal =
+        m_log.find("AppLogger", "Application::initialize", TP::Core::Logging::LevelFatal);
     QCOMPARE(fatal.size(), 1);
     QCOMPARE(fatal.first().message, QString("Couldn't find UI settings file"));
     QVERIFY(!app()->loginWindow());
   }
 
+  void startUpFailsOnAnUnusableDataFolder() {
+    // A plain file where the data folder's parent should be: the folder can
+    // never be made (the tests run as root, which permission bits do not stop).
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath("blocker"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QByteArray oldData = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath("blocker/share")));
+    AppPaths::setExecutableDirOverride(qEnvironmentVariable("ZENT_DIST_DIR"));
+    SeenMessage seen;
+    ZentTest::answerNextMessage(QDialogButtonBox::Ok, [&seen](Dialogs::MessageWindow* m) {
+      seen.title = m->windowTitle();
+      seen.text = m->messageLabel()->text();
+    });
+    m_log.clear();
+    const bool ok = app()->initialize();
+    ZentTest::installStrictMessageHandler();
+    const QString dataDir = RAZ::Utils::Path::writableDataPath();
+    qputenv("XDG_DATA_HOME", oldData);
+    QVERIFY(!ok);
+    QCOMPARE(seen.title, QString("Zent: Data Folder Error"));
+    QVERIFY2(seen.text.startsWith("The folder for your settings and accounts cannot be used: " +
+                                  dataDir + " is not a folder"),
+             qPrintable(seen.text));
+    QCOMPARE(
+        m_log.find("AppLogger", "Application::initialize", TP::Core::Logging::LevelFatal).size(),
+        1);
+    QVERIFY(!app()->loginWindow());
+  }
+
+  void dataFolderProblems() {
+    QTemporaryDir dir;
+    QVERIFY(Application::dataFolderProblem(dir.path()).isEmpty());
+    QVERIFY(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());  // probe removed
+    QVERIFY(!Application::dataFolderProblem(QString()).isEmpty());
+    QVERIFY(Application::dataFolderProblem(dir.filePath("missing")).contains("missing"));
+  }
+
+  void unreadableConfigurationsAreNamed() {
+    QTemporaryDir dir;
+    {
+      QFile junk(dir.filePath("config_broken.xml"));
+      QVERIFY(junk.open(QIODevice::WriteOnly));
+      junk.write("not enciphered at all");
+      QFile empty(dir.filePath("config_empty.xml"));
+      QVERIFY(empty.open(QIODevice::WriteOnly));
+    }
+    TP::Crypto::Blowfish cipher;
+    QVERIFY(cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode()));
+    RAZ::ConfigContainer container;
+    container.setCipher(&cipher);
+    container.setSearchFolders({dir.path()});
+    QCOMPARE(container.reloadConfigFiles(), 0);
+    QString text = Application::configurationProblemText(container);
+    QVERIFY2(text.startsWith("No configuration could be loaded (looked in " + dir.path() + ")."),
+             qPrintable(text));
+    QVERIFY2(text.contains(dir.filePath("config_broken.xml") + ": does not decipher"),
+             qPrintable(text));
+    QVERIFY(text.contains(dir.filePath("config_empty.xml") + ": empty"));
+
+    // A usable configuration further on: only the unread files are named.
+    container.setSearchFolders({dir.path(), qEnvironmentVariable("ZENT_DIST_DIR")});
+    QVERIFY(container.reloadConfigFiles() > 0);
+    text = Application::configurationProblemText(container);
+    QVERIFY2(text.startsWith("These configuration files could not be read:\n"), qPrintable(text));
+    QVERIFY(text.contains("config_broken.xml"));
+
+    // All well: nothing to say.
+    container.setSearchFolders({qEnvironmentVariable("ZENT_DIST_DIR")});
+    QVERIFY(container.reloadConfigFiles() > 0);
+    QVERIFY(Application::configurationProblemText(container).isEmpty());
+  }
+
+  void failuresBeforeStartUpAreShownAndEndTheProgram_data() {
+    QTest::addColumn<bool>("unanswered");
+    QTest::newRow("lock cannot be taken") << false;
+    QTest::newRow("running instance does not answer") << true;
+  }
+  void failuresBeforeStartUpAreShownAndEndTheProgram() {
+    QFETCH(bool, unanswered);
+    AppPaths::setExecutableDirOverride(qEnvironmentVariable("ZENT_DIST_DIR"));
+    SeenMessage seen;
+    ZentTest::answerNextMessage(QDialogButtonBox::Ok, [&seen](Dialogs::MessageWindow* m) {
+      seen.title = m->windowTitle();
+      seen.text = m->messageLabel()->text();
+    });
+    const int code =
+        unanswered ? app()->reportUnansweredSecondStart() : app()->reportInstanceFailure();
+    ZentTest::installStrictMessageHandler();
+    ZentTest::takeMessages();
+    QCOMPARE(code, 1);
+    QCOMPARE(seen.title, QString("Zent: Start-up Error"));
+    if (unanswered)
+      QVERIFY2(seen.text.startsWith("Zent is already running but does not answer (its lock is " +
+                                    app()->lockPath() + ")"),
+               qPrintable(seen.text));
+    else
+      QVERIFY2(seen.text.startsWith("Zent cannot start because "), qPrintable(seen.text));
+  }
+
   void startUpRunsEveryStepOnTheShippedTree() {
     AppPaths::setExecutableDirOverride(qEnvironmentVariable("ZENT_DIST_DIR"));
+    // Stored accounts too large to be ours: reported, kept, never written over.
+    const Utils::Branding names =
+        Utils::readBranding(qEnvironmentVariable("ZENT_DIST_DIR") + "/application_name.txt");
+    QCoreApplication::setApplicationName(names.applicationName);
+    QCoreApplication::setOrganizationName(names.organizationName);
+    const QString credentials = RAZ::Utils::Path::writableDataPath() + "/credentials.dat";
+    QVERIFY(QDir().mkpath(QFileInfo(credentials).absolutePath()));
+    {
+      QFile big(credentials);
+      QVERIFY(big.open(QIODevice::WriteOnly));
+      QVERIFY(big.resize(4 * 1024 * 1024 + 1));
+    }
+    SeenMessage seen;
+    ZentTest::answerNextMessage(QDialogButtonBox::Ok, [&seen](Dialogs::MessageWindow* m) {
+      seen.title = m->windowTitle();
+      seen.text = m->messageLabel()->text();
+    });
     m_log.clear();
     const bool ok = app()->initialize();
     ZentTest::installStrictMessageHandler();
     QVERIFY(ok);
+    QTRY_VERIFY(!seen.text.isEmpty());
+    QCOMPARE(seen.title, QString("Stored Accounts"));
+    QVERIFY2(seen.text.contains(credentials + " could not be read: it is larger than 4 MiB"),
+             qPrintable(seen.text));
+    QVERIFY2(seen.text.contains("kept as " + credentials + ".unreadable"), qPrintable(seen.text));
+    QCOMPARE(QFileInfo(credentials + ".unreadable").size(), qint64(4 * 1024 * 1024 + 1));
     QCOMPARE(QCoreApplication::applicationName(), QString("Zent"));
     QVERIFY(m_log.containsMessage(
         "Application initialization is complete. User agent is: Zent/20.1.1.231 ("));
@@ -221,12 +377,16 @@ class TestAppApplication : public QObject {
     QVERIFY(app()->tray());
     QVERIFY(app()->notificationManager());
     QVERIFY(app()->watcher());
+    // Sounds have a media engine to play through from the start.
+    QVERIFY(RAZ::MediaEngine::MediaHandlerBase::m_This);
+    QVERIFY(RAZ::MediaEngine::MediaHandlerBase::m_This->soundFacility());
     // Nothing usable in the "C" locale: Spanish, written back.
     QCOMPARE(app()->language(), QString("es"));
     RAZ::Settings settings(RAZ::Settings::Application);
-    QCOMPARE(settings.value("settings/language/active").toString(), QString("es"));
-    QVERIFY(settings.value("settings/user_agent").toString().startsWith("Zent/20.1.1.231 ("));
-    QCOMPARE(settings.value("settings/themes/active").toString(), QString("default"));
+    QCOMPARE(settings.value(Utils::SettingsKey::LanguageActive).toString(), QString("es"));
+    QVERIFY(
+        settings.value(Utils::SettingsKey::UserAgent).toString().startsWith("Zent/20.1.1.231 ("));
+    QCOMPARE(settings.value(Utils::SettingsKey::ThemeActive).toString(), QString("default"));
     // Slots 0 and 1 always get a translator; no custom catalogue, no slot 2.
     QVERIFY(app()->translators().contains(0));
     QVERIFY(app()->translators().contains(1));
@@ -246,6 +406,13 @@ class TestAppApplication : public QObject {
   }
 
   void loginWindowFormReachesTheSigninSignal() {
+    // Run on its own, nothing has started the program yet.
+    if (!app()->loginWindow()) {
+      AppPaths::setExecutableDirOverride(qEnvironmentVariable("ZENT_DIST_DIR"));
+      const bool ok = app()->initialize();
+      ZentTest::installStrictMessageHandler();
+      QVERIFY(ok);
+    }
     QML::LoginWindow* w = app()->loginWindow();
     QVERIFY(w);
     QSignalSpy spy(w, SIGNAL(signin(QString, QString, const RAZ::Configuration::Config*, QString)));
@@ -255,6 +422,10 @@ class TestAppApplication : public QObject {
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.first().at(0).toString(), QString("alice"));
     QCOMPARE(spy.first().at(1).toString(), QString("demo"));
+    // The sign-in goes on to an open session, and the program ends with it
+    // still open: the application's own end takes the session's objects
+    // down (the sanitizer build checks that it does so cleanly).
+    QTRY_VERIFY(app()->sessionScope() && app()->mainWindow() && app()->mainWindow()->isVisible());
   }
 };
 

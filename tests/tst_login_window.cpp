@@ -26,7 +26,9 @@
 #include <RAZ/Utils/Credentials.h>
 #include <TP/Crypto/Blowfish.h>
 
+#include "Utils/SettingsKeys.h"
 #include "libqml/components/LoginWindow.h"
+#include "libqml/items/ComboBoxAdapters.h"
 #include "libqml/utils/Style.h"
 #include "libqml/window/View.h"
 
@@ -231,11 +233,11 @@ void TestLoginWindow::sceneLoadsWithoutWarnings_data() {
 void TestLoginWindow::sceneLoadsWithoutWarnings() {
   QFETCH(bool, xsiField);
   if (!xsiField)
-    setInstallation(QStringLiteral("dm/url"),
+    setInstallation(Utils::SettingsKey::DmUrl,
                     QString::fromLatin1(QByteArray("https://dm.example").toBase64()));
-  setInstallation(QStringLiteral("defaults/help_file"),
+  setInstallation(Utils::SettingsKey::DefaultHelpFile,
                   QStringLiteral("https://help.example/index.html"));
-  setInstallation(QStringLiteral("defaults/forgot_password_url"),
+  setInstallation(Utils::SettingsKey::DefaultForgotPasswordUrl,
                   QStringLiteral(" https://pw.example "));
   storeAccount(QStringLiteral("alice"), QStringLiteral("pw"));
   LoginWindow* w = makeWindow();
@@ -277,7 +279,7 @@ void TestLoginWindow::accountListDeduplicatesAndSorts() {
   storeAccount(QStringLiteral("d2"), QString(), QString(), QStringLiteral("Desk"));
   // An account of another login type is not listed.
   storeAccount(QStringLiteral("xmpp"), QString(), QString(), QString(), LoginXmpp);
-  setInstallation(QStringLiteral("dm/url"),
+  setInstallation(Utils::SettingsKey::DmUrl,
                   QString::fromLatin1(QByteArray("https://dm").toBase64()));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
@@ -293,7 +295,7 @@ void TestLoginWindow::accountListFollowsXsiAddress() {
   storeAccount(QStringLiteral("free"), QString());
   storeAccount(QStringLiteral("onA"), QString(), QStringLiteral("https://a"));
   storeAccount(QStringLiteral("onB"), QString(), QStringLiteral("https://b"));
-  setApp(QStringLiteral("defaults/dm_config_file"), QStringLiteral("https://a"));
+  setApp(Utils::SettingsKey::DefaultDmConfigFile, QStringLiteral("https://a"));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QVERIFY(w->getShowXsiField());
@@ -312,9 +314,9 @@ void TestLoginWindow::accountListFollowsXsiAddress() {
 
 void TestLoginWindow::xsiAddressRestoresLastSignin() {
   storeAccount(QStringLiteral("bob"), QStringLiteral("secret"), QStringLiteral("https://a"));
-  setApp(QStringLiteral("defaults/dm_config_file"), QStringLiteral("https://a"));
-  setApp(QStringLiteral("login/displayname"), QStringLiteral("bob"));
-  setApp(QStringLiteral("login/savepassword"), true);
+  setApp(Utils::SettingsKey::DefaultDmConfigFile, QStringLiteral("https://a"));
+  setApp(Utils::SettingsKey::LoginDisplayName, QStringLiteral("bob"));
+  setApp(Utils::SettingsKey::LoginSavePassword, true);
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QCOMPARE(w->getUsername(), QStringLiteral("bob"));
@@ -332,9 +334,9 @@ void TestLoginWindow::xsiAddressRestoresLastSignin() {
 void TestLoginWindow::storedPasswordBoundToItsServer() {
   storeAccount(QStringLiteral("carl"), QStringLiteral("pw-b"), QStringLiteral("https://b"));
   storeAccount(QStringLiteral("dina"), QStringLiteral("pw-any"));
-  setApp(QStringLiteral("defaults/dm_config_file"), QStringLiteral("https://a"));
-  setApp(QStringLiteral("login/savepassword"), true);
-  setApp(QStringLiteral("login/displayname"), QStringLiteral("carl"));
+  setApp(Utils::SettingsKey::DefaultDmConfigFile, QStringLiteral("https://a"));
+  setApp(Utils::SettingsKey::LoginSavePassword, true);
+  setApp(Utils::SettingsKey::LoginDisplayName, QStringLiteral("carl"));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QCOMPARE(w->getUsername(), QStringLiteral("carl"));
@@ -366,8 +368,8 @@ void TestLoginWindow::dmUrlFixesTheServer_data() {
 void TestLoginWindow::dmUrlFixesTheServer() {
   QFETCH(QVariant, dmUrl);
   QFETCH(bool, fieldShown);
-  if (dmUrl.isValid()) setInstallation(QStringLiteral("dm/url"), dmUrl);
-  setApp(QStringLiteral("defaults/dm_config_file"), QStringLiteral("https://typed.example"));
+  if (dmUrl.isValid()) setInstallation(Utils::SettingsKey::DmUrl, dmUrl);
+  setApp(Utils::SettingsKey::DefaultDmConfigFile, QStringLiteral("https://typed.example"));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QCOMPARE(w->getShowXsiField(), fieldShown);
@@ -382,7 +384,7 @@ void TestLoginWindow::wrongSettingTypesFallBack() {
       "[login]\nsavepassword=maybe\nautologin=@Variant(garbage)\ndisplayname=eve\nconfig=1, 2\n"
       "[defaults]\ndm_config_file=a, b\n");
   ini.close();
-  setInstallation(QStringLiteral("defaults/help_file"), QStringList());
+  setInstallation(Utils::SettingsKey::DefaultHelpFile, QStringList());
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QCOMPARE(w->getUsername(), QStringLiteral("eve"));
@@ -410,7 +412,7 @@ void TestLoginWindow::forgottenPasswordIsClearedAfterSignin() {
   QCOMPARE(storedPassword(QStringLiteral("frank@example.com")), QString());
   QCOMPARE(storedPassword(QStringLiteral("gina")), QStringLiteral("other-pw"));
   QCOMPARE(RAZ::Settings(RAZ::Settings::Application)
-               .value(QStringLiteral("login/savepassword"))
+               .value(Utils::SettingsKey::LoginSavePassword)
                .toBool(),
            false);
   // The manager writes its file again: the password is gone from disk too.
@@ -423,7 +425,7 @@ void TestLoginWindow::forgottenPasswordIsClearedAfterSignin() {
 
 void TestLoginWindow::rememberedPasswordShownNextTime() {
   storeAccount(QStringLiteral("hal"), QStringLiteral("keep-me"));
-  setApp(QStringLiteral("login/displayname"), QStringLiteral("hal"));
+  setApp(Utils::SettingsKey::LoginDisplayName, QStringLiteral("hal"));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   w->setUsername(QStringLiteral("hal"));
@@ -444,7 +446,7 @@ void TestLoginWindow::rememberedPasswordShownNextTime() {
 
 void TestLoginWindow::passwordNeverWrittenToSettings() {
   const QString secret = QStringLiteral("Zq7-unique-secret");
-  setApp(QStringLiteral("defaults/dm_config_file"), QStringLiteral("https://a"));
+  setApp(Utils::SettingsKey::DefaultDmConfigFile, QStringLiteral("https://a"));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QSignalSpy signin(w,
@@ -464,7 +466,7 @@ void TestLoginWindow::passwordNeverWrittenToSettings() {
     QVERIFY2(!f.readAll().contains(secret.toUtf8()), qPrintable(file));
   }
   QCOMPARE(RAZ::Settings(RAZ::Settings::Application)
-               .value(QStringLiteral("defaults/dm_config_file"))
+               .value(Utils::SettingsKey::DefaultDmConfigFile)
                .toString(),
            QStringLiteral("https://a"));
 }
@@ -491,9 +493,9 @@ void TestLoginWindow::userCloseReportsWindowClosed() {
 
 void TestLoginWindow::autologinOnlyWhenAllowed() {
   storeAccount(QStringLiteral("jo"), QStringLiteral("pw"));
-  setApp(QStringLiteral("login/displayname"), QStringLiteral("jo"));
-  setApp(QStringLiteral("login/savepassword"), true);
-  setApp(QStringLiteral("login/autologin"), false);
+  setApp(Utils::SettingsKey::LoginDisplayName, QStringLiteral("jo"));
+  setApp(Utils::SettingsKey::LoginSavePassword, true);
+  setApp(Utils::SettingsKey::LoginAutoLogin, false);
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QSignalSpy signin(w,
@@ -515,7 +517,7 @@ void TestLoginWindow::autologinOnlyWhenAllowed() {
 // ---- keyboard --------------------------------------------------------------------
 
 void TestLoginWindow::enterSignsInOnlyWhenComplete() {
-  setInstallation(QStringLiteral("dm/url"),
+  setInstallation(Utils::SettingsKey::DmUrl,
                   QString::fromLatin1(QByteArray("https://dm").toBase64()));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
@@ -559,7 +561,7 @@ void TestLoginWindow::enterSignsInOnlyWhenComplete() {
 }
 
 void TestLoginWindow::enterNeedsXsiAddressWhenShown() {
-  setApp(QStringLiteral("defaults/dm_config_file"), QString());
+  setApp(Utils::SettingsKey::DefaultDmConfigFile, QString());
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QVERIFY(w->getShowXsiField());
@@ -595,12 +597,14 @@ void TestLoginWindow::tabOrderSkipsDisabledAndWraps() {
   QQuickItem* remember = sceneItem(w, "rememberBox");
   QQuickItem* autoBox = sceneItem(w, "autologinBox");
   QVERIFY(xsi && user && password && remember && autoBox);
+  QVERIFY(qobject_cast<QML::QLoginComboBoxQmlAdapter*>(user));
 
   QTRY_VERIFY(xsi->hasActiveFocus());
   QTest::keyClicks(w->view(), QStringLiteral("https://srv"));
   QTest::keyClick(w->view(), Qt::Key_Tab);
   QVERIFY(user->hasActiveFocus());
   QTest::keyClicks(w->view(), QStringLiteral("max"));
+  QCOMPARE(w->getUsername(), QStringLiteral("max"));
   QTest::keyClick(w->view(), Qt::Key_Tab);
   QVERIFY(password->hasActiveFocus());
   QTest::keyClicks(w->view(), QStringLiteral("pw"));
@@ -649,7 +653,7 @@ void TestLoginWindow::configurationSelection() {
                                m_dir->filePath(QStringLiteral("config1.xml"))));
   QVERIFY(m_configs->addConfig("<config name=\"Beta\"></config>",
                                m_dir->filePath(QStringLiteral("config2.xml"))));
-  setApp(QStringLiteral("login/config"), QStringLiteral("Beta"));
+  setApp(Utils::SettingsKey::LoginConfig, QStringLiteral("Beta"));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QCOMPARE(w->getConfigIdx(), 1);
@@ -658,7 +662,7 @@ void TestLoginWindow::configurationSelection() {
   QCOMPARE(m_configs->currentConfig()->getName(), QStringLiteral("Beta"));
   QCOMPARE(m_credentials->configuration(), m_configs->currentConfig());
 
-  setApp(QStringLiteral("login/config"), QStringLiteral("Gone"));
+  setApp(Utils::SettingsKey::LoginConfig, QStringLiteral("Gone"));
   w->cbSessionClosed();
   QCOMPARE(w->getConfigIdx(), 0);
   QCOMPARE(w->getConfigName(), QStringLiteral("Alpha"));
@@ -700,7 +704,7 @@ void TestLoginWindow::editMenuOnTheSignInFields_data() {
   QTest::newRow("server address") << "xsiField"
                                   << "text" << false << false;
   QTest::newRow("username") << "usernameCombo"
-                            << "editText" << false << true;
+                            << "text" << false << true;
   QTest::newRow("password") << "passwordField"
                             << "text" << true << true;
 }
@@ -711,7 +715,7 @@ void TestLoginWindow::editMenuOnTheSignInFields() {
   QFETCH(bool, password);
   QFETCH(bool, serverFixed);
   if (serverFixed)
-    setInstallation(QStringLiteral("dm/url"),
+    setInstallation(Utils::SettingsKey::DmUrl,
                     QString::fromLatin1(QByteArray("https://dm").toBase64()));
   LoginWindow* w = makeWindow();
   QVERIFY(w);

@@ -52,6 +52,25 @@ UserCredentials account(const QString& user, const QString& password, int type =
 
 // Receives every client signal the application connects to, by the exact
 // signatures it uses; a misspelt signature aborts the test run.
+// A file that refuses to be opened for reading, as a file of another user
+// does: the tests run as root, which reads any file whatever its mode.
+class UnopenableFile : public QFile {
+ public:
+  UnopenableFile(const QString& name, QObject* parent) : QFile(name, parent) {}
+  bool open(OpenMode mode) override {
+    if ((mode & QIODevice::ReadWrite) == QIODevice::ReadOnly) {
+      setErrorString(QStringLiteral("Permission denied"));
+      return false;
+    }
+    return QFile::open(mode);
+  }
+};
+
+QByteArray fileContent(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 class Receiver : public QObject {
   Q_OBJECT
  public:
@@ -102,43 +121,44 @@ class TestRazClient : public QObject {
         {":/sounds/busy.wav", ":/sounds/congestion.wav"});
   }
 
-  void connectAll(RAZ::Client& client, Receiver& r) {
-    QVERIFY(QObject::connect(&client, SIGNAL(sessionOpened(RAZ::Sessions::SessionManagerBase&)), &r,
-                             SLOT(cbSessionOpened(RAZ::Sessions::SessionManagerBase&))));
-    QVERIFY(QObject::connect(&client, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)), &r,
-                             SLOT(cbSessionClosed(RAZ::Sessions::SessionManagerBase&))));
-    QVERIFY(QObject::connect(&client,
-                             SIGNAL(sessionError(RAZ::Sessions::SessionManagerBase*,
-                                                 RAZ::Sessions::State, RAZ::Sessions::Error)),
-                             &r,
-                             SLOT(cbSessionError(RAZ::Sessions::SessionManagerBase*,
-                                                 RAZ::Sessions::State, RAZ::Sessions::Error))));
-    QVERIFY(QObject::connect(
+  [[nodiscard]] bool connectAll(RAZ::Client& client, Receiver& r) {
+    bool ok = true;
+    ok &= bool(QObject::connect(&client, SIGNAL(sessionOpened(RAZ::Sessions::SessionManagerBase&)),
+                                &r, SLOT(cbSessionOpened(RAZ::Sessions::SessionManagerBase&))));
+    ok &= bool(QObject::connect(&client, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)),
+                                &r, SLOT(cbSessionClosed(RAZ::Sessions::SessionManagerBase&))));
+    ok &= bool(QObject::connect(&client,
+                                SIGNAL(sessionError(RAZ::Sessions::SessionManagerBase*,
+                                                    RAZ::Sessions::State, RAZ::Sessions::Error)),
+                                &r,
+                                SLOT(cbSessionError(RAZ::Sessions::SessionManagerBase*,
+                                                    RAZ::Sessions::State, RAZ::Sessions::Error))));
+    ok &= bool(QObject::connect(
         &client,
         SIGNAL(sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State)), &r,
         SLOT(sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State))));
-    QVERIFY(QObject::connect(&client, SIGNAL(quit()), &r, SLOT(cbQuit())));
-    QVERIFY(QObject::connect(&client, SIGNAL(newVersionFound(bool, const QUrl&)), &r,
-                             SLOT(newVersionFound(bool, const QUrl&))));
-    QVERIFY(QObject::connect(&client, SIGNAL(ensureUserSettingsDirExists(QDir&, const QString&)),
-                             &r, SLOT(ensureUserSettingsDirExists(QDir&, const QString&))));
-    QVERIFY(QObject::connect(&client,
-                             SIGNAL(requestProxyCredentials(bool, const QString&, const QString&,
-                                                            bool, QObject*, const QString&)),
-                             &r,
-                             SLOT(onRequestProxyCredentials(bool, const QString&, const QString&,
-                                                            bool, QObject*, const QString&))));
-    QVERIFY(QObject::connect(&client, SIGNAL(showDisclaimerDialog()), &r,
-                             SLOT(onShowDisclaimerDialog())));
-    QVERIFY(QObject::connect(&client, SIGNAL(xmppConnectStateChanged()), &r,
-                             SLOT(onXmppConnectStateChanged())));
+    ok &= bool(QObject::connect(&client, SIGNAL(quit()), &r, SLOT(cbQuit())));
+    ok &= bool(QObject::connect(&client, SIGNAL(newVersionFound(bool, const QUrl&)), &r,
+                                SLOT(newVersionFound(bool, const QUrl&))));
+    ok &= bool(QObject::connect(&client, SIGNAL(ensureUserSettingsDirExists(QDir&, const QString&)),
+                                &r, SLOT(ensureUserSettingsDirExists(QDir&, const QString&))));
+    ok &= bool(QObject::connect(&client,
+                                SIGNAL(requestProxyCredentials(bool, const QString&, const QString&,
+                                                               bool, QObject*, const QString&)),
+                                &r,
+                                SLOT(onRequestProxyCredentials(bool, const QString&, const QString&,
+                                                               bool, QObject*, const QString&))));
+    ok &= bool(QObject::connect(&client, SIGNAL(showDisclaimerDialog()), &r,
+                                SLOT(onShowDisclaimerDialog())));
+    ok &= bool(QObject::connect(&client, SIGNAL(xmppConnectStateChanged()), &r,
+                                SLOT(onXmppConnectStateChanged())));
     // Signals the application forwards to the client, signal to signal.
     QObject forwarder;
     for (const char* sig :
          {SIGNAL(basicLoggingEnabled(bool)), SIGNAL(advancedLoggingEnabled(bool)),
           SIGNAL(clearLogs()), SIGNAL(disclaimerAccepted()), SIGNAL(disclaimerRejected())})
-      QVERIFY2(client.metaObject()->indexOfSignal(QMetaObject::normalizedSignature(sig + 1)) >= 0,
-               sig);
+      ok &= client.metaObject()->indexOfSignal(QMetaObject::normalizedSignature(sig + 1)) >= 0;
+    return ok;
   }
 
  private slots:
@@ -207,8 +227,10 @@ class TestRazClient : public QObject {
       QVERIFY(!client->Initialize(nullptr, m_dataDir + "/credentials.dat", &m_cipher, {}, {}));
       QVERIFY(!client->Initialize(&container, m_dataDir + "/credentials.dat", nullptr, {}, {}));
       QVERIFY(!client->Initialize(&container, QString(), &m_cipher, {}, {}));
+      QVERIFY(client->initializeError().contains("file for the stored accounts"));
       TP::Crypto::Blowfish unkeyed;
       QVERIFY(!client->Initialize(&container, m_dataDir + "/credentials.dat", &unkeyed, {}, {}));
+      QVERIFY(client->initializeError().contains("key"));
       QVERIFY(!client->isInitialized());
       QCOMPARE(client->getCredentialsManager(), nullptr);
     }
@@ -222,8 +244,13 @@ class TestRazClient : public QObject {
       QVERIFY(!client->Initialize(&container, dir.path() + "/blocker/sub/credentials.dat",
                                   &m_cipher, {}, {}));
       QVERIFY(!client->isInitialized());
+      // The reason names the folder at fault.
+      QCOMPARE(client->initializeError(),
+               QString("The folder %1/blocker/sub for the stored accounts cannot be created.")
+                   .arg(dir.path()));
       // It may be retried with a usable path.
       QVERIFY(initialize(*client, container));
+      QVERIFY(client->initializeError().isEmpty());
     }
   }
 
@@ -232,7 +259,7 @@ class TestRazClient : public QObject {
     RAZ::ConfigContainer container;
     QVERIFY(initialize(*client, container));
     Receiver r;
-    connectAll(*client, r);
+    QVERIFY(connectAll(*client, r));
     client->maybeQuit();
     QCOMPARE(r.quits, 1);
 
@@ -251,7 +278,7 @@ class TestRazClient : public QObject {
     RAZ::ConfigContainer container;
     QVERIFY(initialize(*client, container));
     Receiver r;
-    connectAll(*client, r);
+    QVERIFY(connectAll(*client, r));
     QVERIFY(client->signin(account("bob@example.org", "wrong"), container.currentConfig(),
                            "https://xsi.example", true));
     QCOMPARE(r.states, 0);
@@ -277,7 +304,7 @@ class TestRazClient : public QObject {
     RAZ::ConfigContainer container;
     QVERIFY(initialize(*client, container));
     Receiver r;
-    connectAll(*client, r);
+    QVERIFY(connectAll(*client, r));
     RAZ::Demo::Service::instance().failNextSignin(RAZ::Sessions::ErrorConnectionLost);
     QVERIFY(client->signin(account("bob", "demo"), nullptr, QString(), false));
     QTRY_COMPARE(r.errors, 1);
@@ -294,7 +321,7 @@ class TestRazClient : public QObject {
     RAZ::ConfigContainer container;
     QVERIFY(initialize(*client, container));
     Receiver r;
-    connectAll(*client, r);
+    QVERIFY(connectAll(*client, r));
 
     QVERIFY(client->signin(account("bob", "demo"), nullptr, QString(), false));
     signOut.trigger();
@@ -323,7 +350,7 @@ class TestRazClient : public QObject {
   void signinBeforeInitializeStillReports() {
     auto client = makeClient();
     Receiver r;
-    connectAll(*client, r);
+    QVERIFY(connectAll(*client, r));
     QVERIFY(client->signin(account("bob", "demo"), nullptr, QString(), false));
     QCOMPARE(r.errors, 0);
     QTRY_COMPARE(r.errors, 1);
@@ -336,7 +363,7 @@ class TestRazClient : public QObject {
       auto client = makeClient();
       RAZ::ConfigContainer container;
       QVERIFY(initialize(*client, container));
-      connectAll(*client, r);
+      QVERIFY(connectAll(*client, r));
       QVERIFY(client->signin(account("bob", "demo"), nullptr, QString(), false));
     }
     QCoreApplication::processEvents();
@@ -425,20 +452,88 @@ class TestRazClient : public QObject {
     QCOMPARE(aside.readAll(), QByteArray("this is not an enciphered file"));
   }
 
+  void unreadFilesAreKeptAndNeverWrittenOver_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("problem");
+    using Problem = CredentialsManager::LoadProblem;
+    QTest::newRow("cannot be opened") << "unopenable" << int(Problem::CannotOpen);
+    QTest::newRow("a folder in its place") << "folder" << int(Problem::CannotOpen);
+    QTest::newRow("larger than 4 MiB") << "large" << int(Problem::TooLarge);
+    QTest::newRow("does not decipher") << "junk" << int(Problem::DoesNotDecipher);
+  }
+  void unreadFilesAreKeptAndNeverWrittenOver() {
+    QFETCH(QString, kind);
+    QFETCH(int, problem);
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/credentials.dat";
+    QByteArray content = "stored accounts of an earlier start";
+    CredentialsManager::FileFactory factory;
+    if (kind == "folder") {
+      QVERIFY(QDir().mkpath(path));
+      QFile inner(path + "/inside");
+      QVERIFY(inner.open(QIODevice::WriteOnly));
+      inner.write(content);
+    } else {
+      if (kind == "large") content.append(QByteArray(CredentialsManager::kMaxFileSize, 'x'));
+      QFile f(path);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      QCOMPARE(f.write(content), qint64(content.size()));
+    }
+    if (kind == "unopenable")
+      factory = [](const QString& name, QObject* parent) -> QFile* {
+        return new UnopenableFile(name, parent);
+      };
+
+    CredentialsManager manager(path, &m_cipher, factory);
+    QVERIFY(manager.load());
+    QVERIFY(manager.getCredentials(0).isEmpty());
+    QCOMPARE(int(manager.loadProblem()), problem);
+    if (kind == "unopenable") QCOMPARE(manager.loadProblemDetail(), QString("Permission denied"));
+    const QString aside = path + ".unreadable";
+    QCOMPARE(manager.keptAs(), aside);
+    QVERIFY(!manager.savesBlocked());
+
+    // Signing in stores the new account in a new file; the unread one is
+    // kept whole beside it.
+    manager.addCredentials(account("bob", "b"));
+    const QString kept = kind == "folder" ? aside + "/inside" : aside;
+    QCOMPARE(fileContent(kept), content);
+    CredentialsManager reread(path, &m_cipher);
+    QVERIFY(reread.load());
+    QCOMPARE(reread.loadProblem(), CredentialsManager::LoadProblem::None);
+    QCOMPARE(reread.getCredentials(0).size(), 1);
+    QCOMPARE(fileContent(kept), content);
+  }
+
+  void storedAccountsReadWell() {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/credentials.dat";
+    {
+      CredentialsManager manager(path, &m_cipher);
+      QVERIFY(manager.load());
+      manager.addCredentials(account("carol", "c"));
+    }
+    CredentialsManager manager(path, &m_cipher);
+    QVERIFY(manager.load());
+    QCOMPARE(manager.loadProblem(), CredentialsManager::LoadProblem::None);
+    QVERIFY(manager.keptAs().isEmpty());
+    QCOMPARE(manager.getCredentials(0).size(), 1);
+    QVERIFY(!QFile::exists(path + ".unreadable"));
+  }
+
   void aSecondUnreadableFileKeepsTheFirst() {
     QTemporaryDir dir;
     const QString path = dir.path() + "/credentials.dat";
     auto writeJunk = [&path](const QByteArray& text) {
       QFile f(path);
-      QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-      f.write(text);
+      return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(text) == text.size();
     };
-    writeJunk("first broken copy");
+    QVERIFY(writeJunk("first broken copy"));
     {
       CredentialsManager manager(path, &m_cipher);
       QVERIFY(manager.load());
     }
-    writeJunk("second broken copy");
+    QVERIFY(writeJunk("second broken copy"));
     {
       CredentialsManager manager(path, &m_cipher);
       QVERIFY(manager.load());

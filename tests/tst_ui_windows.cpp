@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
@@ -24,6 +25,7 @@
 #include "TestSupport.h"
 #include "Utils/AppPaths.h"
 #include "Utils/HelpInterface.h"
+#include "Utils/SettingsKeys.h"
 #include "Utils/TextFieldActionsHandler.h"
 #include "Utils/WindowManager.h"
 #include "Widgets/PopupWindow.h"
@@ -206,13 +208,13 @@ class TestUiWindows : public QObject {
   }
 
   void stayOnTopFromSetting() {
-    setSetting(RAZ::Settings::User, "mainWindow/alwaysontop", true);
+    setSetting(RAZ::Settings::User, Utils::SettingsKey::AlwaysOnTop, true);
     auto* a = new PopupWindow(false, nullptr);
     QVERIFY(a->isAlwaysOnTop());
-    setSetting(RAZ::Settings::User, "mainWindow/alwaysontop", "not a bool at all");
+    setSetting(RAZ::Settings::User, Utils::SettingsKey::AlwaysOnTop, "not a bool at all");
     auto* b = new PopupWindow(false, nullptr);
     QVERIFY(!b->isAlwaysOnTop());
-    setSetting(RAZ::Settings::User, "mainWindow/alwaysontop", QVariant());
+    setSetting(RAZ::Settings::User, Utils::SettingsKey::AlwaysOnTop, QVariant());
     auto* c = new PopupWindow(false, nullptr);
     QVERIFY(!c->isAlwaysOnTop());
     auto* d = new PopupWindow(true, nullptr);
@@ -265,11 +267,11 @@ class TestUiWindows : public QObject {
   }
 
   void helpUrl() {
-    setSetting(RAZ::Settings::Installation, "defaults/help_file", QVariant());
+    setSetting(RAZ::Settings::Installation, Utils::SettingsKey::DefaultHelpFile, QVariant());
     QVERIFY(Utils::HelpInterface::helpUrl("main").isEmpty());
-    setSetting(RAZ::Settings::Installation, "defaults/help_file",
+    setSetting(RAZ::Settings::Installation, Utils::SettingsKey::DefaultHelpFile,
                "https://help.example/index.html?v=2");
-    setSetting(RAZ::Settings::Application, "settings/language/active", "es");
+    setSetting(RAZ::Settings::Application, Utils::SettingsKey::LanguageActive, "es");
     const QUrl url = Utils::HelpInterface::helpUrl("main window");
     QCOMPARE(url.host(), QString("help.example"));
     const QUrlQuery q(url);
@@ -277,8 +279,8 @@ class TestUiWindows : public QObject {
     QCOMPARE(q.queryItems().at(0).first, QString("v"));
     QCOMPARE(q.queryItemValue("context"), QString("main window"));
     QCOMPARE(q.queryItems().at(2), qMakePair(QString("lang"), QString("es")));
-    setSetting(RAZ::Settings::Installation, "defaults/help_file", QVariant());
-    setSetting(RAZ::Settings::Application, "settings/language/active", QVariant());
+    setSetting(RAZ::Settings::Installation, Utils::SettingsKey::DefaultHelpFile, QVariant());
+    setSetting(RAZ::Settings::Application, Utils::SettingsKey::LanguageActive, QVariant());
   }
 
   void helpAddressResolution_data() {
@@ -312,12 +314,12 @@ class TestUiWindows : public QObject {
     const QString install = QDir(m_settingsDir.path()).absoluteFilePath("install");
     QDir().mkpath(install);
     AppPaths::setExecutableDirOverride(install);
-    setSetting(RAZ::Settings::Installation, "defaults/help_file", value);
-    setSetting(RAZ::Settings::Application, "settings/language/active", "de");
+    setSetting(RAZ::Settings::Installation, Utils::SettingsKey::DefaultHelpFile, value);
+    setSetting(RAZ::Settings::Application, Utils::SettingsKey::LanguageActive, "de");
     const QUrl url = Utils::HelpInterface::helpUrl("loginWindow");
     AppPaths::setExecutableDirOverride(QString());
-    setSetting(RAZ::Settings::Installation, "defaults/help_file", QVariant());
-    setSetting(RAZ::Settings::Application, "settings/language/active", QVariant());
+    setSetting(RAZ::Settings::Installation, Utils::SettingsKey::DefaultHelpFile, QVariant());
+    setSetting(RAZ::Settings::Application, Utils::SettingsKey::LanguageActive, QVariant());
     if (expected.isEmpty()) {
       QVERIFY(url.isEmpty());
       return;
@@ -401,9 +403,11 @@ class TestUiWindows : public QObject {
   void blockingQuestion() {
     QFETCH(int, button);
     QFETCH(int, result);
-    QTimer::singleShot(0, this, [button] {
+    bool answered = false;
+    QTimer::singleShot(0, this, [button, &answered] {
       Dialogs::MessageWindow* w = findMessageWindow();
-      QVERIFY(w);
+      if (!w) return;
+      answered = true;
       QTest::mouseClick(w->buttonBox()->button(QDialogButtonBox::StandardButton(button)),
                         Qt::LeftButton);
     });
@@ -411,27 +415,31 @@ class TestUiWindows : public QObject {
     const int r = Dialogs::MessageWindow::question("T", "Q?", false, false,
                                                    QDialogButtonBox::Yes | QDialogButtonBox::No,
                                                    &clicked, QDialogButtonBox::No);
+    QVERIFY(answered);
     QCOMPARE(r, result);
     QCOMPARE(clicked, button);
   }
 
   void blockingWindowClosedWhileRunning() {
-    QTimer::singleShot(0, this, [] {
+    bool closed = false;
+    QTimer::singleShot(0, this, [&closed] {
       Dialogs::MessageWindow* w = findMessageWindow();
-      QVERIFY(w);
+      if (!w) return;
+      closed = true;
       w->close();
     });
     int clicked = -1;
     const int r = Dialogs::MessageWindow::warning("T", "W", false, QDialogButtonBox::Ok, &clicked);
+    QVERIFY(closed);
     QCOMPARE(r, int(QDialog::Rejected));
     QCOMPARE(clicked, 0);
   }
 
   void italianButtonTexts() {
-    setSetting(RAZ::Settings::Application, "settings/language/active", "en");
+    setSetting(RAZ::Settings::Application, Utils::SettingsKey::LanguageActive, "en");
     auto* en = Dialogs::MessageWindow::showQuestion("T", "Q?");
     const QString qtText = en->buttonBox()->button(QDialogButtonBox::Yes)->text();
-    setSetting(RAZ::Settings::Application, "settings/language/active", "it");
+    setSetting(RAZ::Settings::Application, Utils::SettingsKey::LanguageActive, "it");
     auto* it = Dialogs::MessageWindow::showQuestion(
         "T", "Q?", false, QDialogButtonBox::Yes | QDialogButtonBox::Cancel);
     QCOMPARE(it->buttonBox()->button(QDialogButtonBox::Yes)->text(), QString("Yes"));
@@ -442,7 +450,7 @@ class TestUiWindows : public QObject {
     QVERIFY(!en->focusButton(QDialogButtonBox::Cancel));
     QVERIFY(en->focusButton(QDialogButtonBox::No));
     QVERIFY(en->messageLabel()->textFormat() == Qt::PlainText);
-    setSetting(RAZ::Settings::Application, "settings/language/active", QVariant());
+    setSetting(RAZ::Settings::Application, Utils::SettingsKey::LanguageActive, QVariant());
   }
 
   void iconForEveryKind_data() {

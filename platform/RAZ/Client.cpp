@@ -1,5 +1,7 @@
 #include "RAZ/Client.h"
 
+#include <QFileInfo>
+
 #include <QAction>
 #include <QFile>
 #include <QTimer>
@@ -11,6 +13,7 @@
 #include "RAZ/Configuration/Config.h"
 #include "RAZ/Demo/DemoSession.h"
 #include "RAZ/Demo/Service.h"
+#include "RAZ/MediaEngine/Sound.h"
 #include "RAZ/Utils/Path.h"
 
 namespace RAZ {
@@ -38,26 +41,38 @@ Client::~Client() {
 bool Client::Initialize(RAZ::ConfigContainer* configContainer, const QString& credentialsPath,
                         TP::Crypto::Blowfish* cipher, FileFactory fileFactory,
                         const QStringList& sounds) {
+  m_initializeError.clear();
   if (isInitialized()) {
-    TP_LOG("RAZ::Client::Initialize", 4) << "The client is initialised already";
+    TP_LOG("RAZ::Client::Initialize", TP::Core::Logging::LevelError)
+        << "The client is initialised already";
+    m_initializeError = QStringLiteral("The client is initialised already.");
     return false;
   }
   if (!configContainer || !cipher || credentialsPath.isEmpty()) {
-    TP_LOG("RAZ::Client::Initialize", 5) << "Missing "
-                                         << (!configContainer ? "configuration container"
-                                             : !cipher        ? "cipher"
-                                                              : "credentials path");
+    TP_LOG("RAZ::Client::Initialize", TP::Core::Logging::LevelFatal)
+        << "Missing "
+        << (!configContainer ? "configuration container"
+            : !cipher        ? "cipher"
+                             : "credentials path");
+    m_initializeError = QStringLiteral("The program is incomplete: no %1 was given.")
+                            .arg(!configContainer ? QStringLiteral("configuration container")
+                                 : !cipher        ? QStringLiteral("cipher")
+                                                  : QStringLiteral("file for the stored accounts"));
     return false;
   }
   if (!cipher->isValid()) {
-    TP_LOG("RAZ::Client::Initialize", 5) << "The cipher is not keyed";
+    TP_LOG("RAZ::Client::Initialize", TP::Core::Logging::LevelFatal) << "The cipher is not keyed";
+    m_initializeError = QStringLiteral("The program's key could not be set up.");
     return false;
   }
 
   auto* credentials = new RAZ::Utils::Credentials::CredentialsManager(credentialsPath, cipher,
                                                                       std::move(fileFactory), this);
   if (!credentials->load()) {
-    TP_LOG("RAZ::Client::Initialize", 5) << "Stored accounts unavailable at " << credentialsPath;
+    TP_LOG("RAZ::Client::Initialize", TP::Core::Logging::LevelFatal)
+        << "Stored accounts unavailable at " << credentialsPath;
+    m_initializeError = QStringLiteral("The folder %1 for the stored accounts cannot be created.")
+                            .arg(QFileInfo(credentialsPath).absolutePath());
     delete credentials;
     return false;
   }
@@ -68,6 +83,9 @@ bool Client::Initialize(RAZ::ConfigContainer* configContainer, const QString& cr
   m_sounds = sounds;
   RAZ::Configuration::Config::setFileCipher(cipher);
   RAZ::Demo::Service::instance().setClient(this);
+  // The media engine lives as long as the client: every session's sounds
+  // (ringer, calling tone, messages, contacts coming online) play through it.
+  RAZ::MediaEngine::startMediaEngine(this);
 
   QString exeDir = m_exeDir;
   if (!exeDir.isEmpty() && !exeDir.endsWith(QLatin1Char('/'))) exeDir += QLatin1Char('/');
@@ -78,7 +96,7 @@ bool Client::Initialize(RAZ::ConfigContainer* configContainer, const QString& cr
   configContainer->setCipher(cipher);
   configContainer->setSearchFolders(folders);
   const int loaded = configContainer->reloadConfigFiles();
-  TP_LOG("RAZ::Client::Initialize", 2)
+  TP_LOG("RAZ::Client::Initialize", TP::Core::Logging::LevelInformation)
       << "Client initialised with " << loaded << " configuration(s) and "
       << credentials->getCredentials(credentials->loginType()).size() << " stored account(s)";
   return true;
@@ -93,7 +111,8 @@ bool Client::signin(const RAZ::Utils::Credentials::UserCredentials& credentials,
                     const RAZ::Configuration::Config* config, const QString& xsiAddress,
                     bool savePassword) {
   if (m_session) {
-    TP_LOG("RAZ::Client::signin", 3) << "A session is running already; sign-in ignored";
+    TP_LOG("RAZ::Client::signin", TP::Core::Logging::LevelWarning)
+        << "A session is running already; sign-in ignored";
     return false;
   }
   const int type = m_credentials ? m_credentials->loginType()
@@ -106,12 +125,14 @@ bool Client::signin(const RAZ::Utils::Credentials::UserCredentials& credentials,
   attempt->setCredentialsManager(m_credentials);
   attempt->setState(RAZ::Sessions::StateDetectingProxy);
   m_session = attempt;
-  TP_LOG("RAZ::Client::signin", 2) << "Signing in " << data.getUsername()
-                                   << (xsiAddress.isEmpty() ? QString() : " via " + xsiAddress);
+  TP_LOG("RAZ::Client::signin", TP::Core::Logging::LevelInformation)
+      << "Signing in " << data.getUsername()
+      << (xsiAddress.isEmpty() ? QString() : " via " + xsiAddress);
 
   QPointer<SessionManagerBase> guard(attempt);
   if (!isInitialized()) {
-    TP_LOG("RAZ::Client::signin", 4) << "Sign-in before the client was initialised";
+    TP_LOG("RAZ::Client::signin", TP::Core::Logging::LevelError)
+        << "Sign-in before the client was initialised";
     schedule(0, [this, guard] {
       if (guard)
         finishAttempt(guard, RAZ::Sessions::StateConnecting, RAZ::Sessions::ErrorConnectFailure);
@@ -175,7 +196,8 @@ void Client::openAttempt(SessionManagerBase* attempt, const QString& username,
   Q_UNUSED(password);
   attempt->setState(RAZ::Sessions::StateSignedIn);
   if (m_credentials) m_credentials->setLoginUsername(username);
-  TP_LOG("RAZ::Client::openAttempt", 2) << "Session open for " << username;
+  TP_LOG("RAZ::Client::openAttempt", TP::Core::Logging::LevelInformation)
+      << "Session open for " << username;
   QPointer<Client> self(this);
   QPointer<SessionManagerBase> guard(attempt);
   emit sessionStateChange(attempt, RAZ::Sessions::StateSignedIn);
@@ -203,7 +225,9 @@ void Client::finishAttempt(SessionManagerBase* attempt, RAZ::Sessions::State sta
   if (!attempt || attempt != m_session) return;
   m_session = nullptr;
   attempt->setState(RAZ::Sessions::StateNone);
-  TP_LOG("RAZ::Client::finishAttempt", error == RAZ::Sessions::ErrorCancelled ? 2 : 3)
+  TP_LOG("RAZ::Client::finishAttempt", error == RAZ::Sessions::ErrorCancelled
+                                           ? TP::Core::Logging::LevelInformation
+                                           : TP::Core::Logging::LevelWarning)
       << "Sign-in ended in state " << static_cast<int>(state) << " with error "
       << static_cast<int>(error);
   // Receivers may look at the session while handling the error; it goes
@@ -251,7 +275,7 @@ void Client::closeSession(bool signingOut, RAZ::Sessions::Error error) {
     });
     return;
   }
-  TP_LOG("RAZ::Client::closeSession", 3)
+  TP_LOG("RAZ::Client::closeSession", TP::Core::Logging::LevelWarning)
       << "The service ends the session"
       << (error == RAZ::Sessions::ErrorNone ? QString() : " with error " + QString::number(error));
   schedule(0, [this, guard, error] {
@@ -270,7 +294,7 @@ void Client::finishClose(QPointer<SessionManagerBase> session) {
   if (!session || session != m_session) return;
   m_session = nullptr;
   session->setState(RAZ::Sessions::StateSignedOut);
-  TP_LOG("RAZ::Client::finishClose", 2) << "Session closed";
+  TP_LOG("RAZ::Client::finishClose", TP::Core::Logging::LevelInformation) << "Session closed";
   QPointer<Client> self(this);
   emit sessionStateChange(session, RAZ::Sessions::StateSignedOut);
   if (!self) return;
@@ -288,7 +312,7 @@ bool Client::reportNewVersion(bool mandatory, const QUrl& url) {
   const QString scheme = url.scheme().toLower();
   if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")) ||
       url.host().isEmpty()) {
-    TP_LOG("RAZ::Client::reportNewVersion", 3)
+    TP_LOG("RAZ::Client::reportNewVersion", TP::Core::Logging::LevelWarning)
         << "New-version address refused (only http and https): " << url.scheme();
     return false;
   }
@@ -301,7 +325,8 @@ bool Client::reportNewVersion(bool mandatory, const QUrl& url) {
 
 void Client::maybeQuit() {
   if (m_session) {
-    TP_LOG("RAZ::Client::maybeQuit", 1) << "A session is running; not quitting";
+    TP_LOG("RAZ::Client::maybeQuit", TP::Core::Logging::LevelDetail)
+        << "A session is running; not quitting";
     return;
   }
   emit quit();
@@ -311,7 +336,8 @@ void Client::signOut() { onSignOutTriggered(); }
 
 void Client::onSignOutTriggered() {
   if (!m_session) return;
-  TP_LOG("RAZ::Client::onSignOutTriggered", 2) << "Sign-out requested";
+  TP_LOG("RAZ::Client::onSignOutTriggered", TP::Core::Logging::LevelInformation)
+      << "Sign-out requested";
   if (openSession())
     closeSession(true, RAZ::Sessions::ErrorNone);
   else
@@ -319,7 +345,7 @@ void Client::onSignOutTriggered() {
 }
 
 void Client::onExitTriggered() {
-  TP_LOG("RAZ::Client::onExitTriggered", 2) << "Exit requested";
+  TP_LOG("RAZ::Client::onExitTriggered", TP::Core::Logging::LevelInformation) << "Exit requested";
   m_quitWhenIdle = true;
   if (m_session) {
     if (openSession())
@@ -340,15 +366,19 @@ void Client::onBasicLoggingEnabled(bool on) {
   // The application restarts or stops the file log from its own setting;
   // when logging goes off, the detailed levels go off with it.
   if (!on) TP::Core::Logging::setAdvancedEnabled(false);
-  TP_LOG("RAZ::Client::onBasicLoggingEnabled", 2) << "Basic logging " << (on ? "on" : "off");
+  TP_LOG("RAZ::Client::onBasicLoggingEnabled", TP::Core::Logging::LevelInformation)
+      << "Basic logging " << (on ? "on" : "off");
 }
 
 void Client::onAdvancedLoggingEnabled(bool on) {
   TP::Core::Logging::setAdvancedEnabled(on);
-  TP_LOG("RAZ::Client::onAdvancedLoggingEnabled", 2) << "Advanced logging " << (on ? "on" : "off");
+  TP_LOG("RAZ::Client::onAdvancedLoggingEnabled", TP::Core::Logging::LevelInformation)
+      << "Advanced logging " << (on ? "on" : "off");
 }
 
-void Client::onClearLogs() { TP_LOG("RAZ::Client::onClearLogs", 2) << "Log files cleared"; }
+void Client::onClearLogs() {
+  TP_LOG("RAZ::Client::onClearLogs", TP::Core::Logging::LevelInformation) << "Log files cleared";
+}
 
 void Client::onDisclaimerAccepted() { m_disclaimerAccepted = true; }
 

@@ -12,7 +12,8 @@ Rectangle {
     property bool useAcceptanceButtons: true
     readonly property string lc: rootWindow ? rootWindow.languageChangeProperty : ""
 
-    ZPalette { id: pal }
+    // The shared palette under a short name.
+    readonly property QtObject pal: ZPalette
 
     ListView {
         anchors.fill: parent

@@ -60,14 +60,14 @@ bool I18N::loadLanguagesFrom(const QString& fileName) {
 
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly)) {
-    TP_LOG("I18N::loadLanguages", 4)
+    TP_LOG("I18N::loadLanguages", TP::Core::Logging::LevelError)
         << "cannot open the language list " << fileName << ": " << file.errorString();
     return false;
   }
   QJsonParseError error;
   const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
   if (error.error != QJsonParseError::NoError || !document.isObject()) {
-    TP_LOG("I18N::loadLanguages", 4)
+    TP_LOG("I18N::loadLanguages", TP::Core::Logging::LevelError)
         << "the language list " << fileName << " is not a JSON object: "
         << (error.error != QJsonParseError::NoError ? error.errorString()
                                                     : QStringLiteral("wrong type"));
@@ -84,7 +84,7 @@ bool I18N::loadLanguagesFrom(const QString& fileName) {
     // less is skipped rather than half-indexed.
     if (!value.isArray() || entry.size() < 2 || !entry.at(0).isString() ||
         !entry.at(1).isString()) {
-      TP_LOG("I18N::loadLanguages", 3)
+      TP_LOG("I18N::loadLanguages", TP::Core::Logging::LevelWarning)
           << "language " << code << " skipped: expected [installer code, name]";
       continue;
     }
@@ -105,7 +105,7 @@ void I18N::clear() {
 
 QString I18N::getInstallerLanguage() {
   const QString code = storedValue(installerKey(), installerValueName());
-  TP_LOG("I18N::getInstallerLanguage", 2)
+  TP_LOG("I18N::getInstallerLanguage", TP::Core::Logging::LevelInformation)
       << "Registry path for installer is: " << installerKey() << " code: " << code;
   if (code.isEmpty()) return QString();
   for (auto it = installerTable().constBegin(); it != installerTable().constEnd(); ++it) {
@@ -116,7 +116,8 @@ QString I18N::getInstallerLanguage() {
 
 void I18N::setInstallerLanguage(const QString& language) {
   const QString code = installerTable().value(language);
-  TP_LOG("I18N::setInstallerLanguage", 2) << "Registry path for installer is: " << installerKey()
-                                          << " lang: " << language << " code: " << code;
+  TP_LOG("I18N::setInstallerLanguage", TP::Core::Logging::LevelInformation)
+      << "Registry path for installer is: " << installerKey() << " lang: " << language
+      << " code: " << code;
   if (!code.isEmpty()) storeValue(installerKey(), installerValueName(), code);
 }

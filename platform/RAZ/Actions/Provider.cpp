@@ -60,7 +60,7 @@ void Provider::setAcceptedActions(const QList<Action::Id>& ids, bool append) {
 
 bool Provider::linkQAction(QAction* qaction, Action::Id id) {
   if (!qaction || !m_accepted.contains(id)) {
-    TP_LOG("RAZ::Actions::Provider::linkQAction", 3)
+    TP_LOG("RAZ::Actions::Provider::linkQAction", TP::Core::Logging::LevelWarning)
         << "Cannot link " << (qaction ? "an action" : "a null action") << " to platform action "
         << id;
     return false;
@@ -175,7 +175,8 @@ bool Provider::trigger(Action::Id id) { return trigger(id, actionData(id)); }
 bool Provider::trigger(Action::Id id, const ActionData& data) {
   if (!isEnabled(id)) return false;
   if (!m_source) {
-    TP_LOG("RAZ::Actions::Provider::trigger", 3) << "No action source for action " << id;
+    TP_LOG("RAZ::Actions::Provider::trigger", TP::Core::Logging::LevelWarning)
+        << "No action source for action " << id;
     return false;
   }
   Action* a = action(id);

@@ -97,7 +97,8 @@ CommunicationSession* CommsSessionController::receiveSession(int contactId,
                                                              CommunicationSession::Kind kind) {
   RAZ::Contacts::ContactPtr contact = m_contacts ? m_contacts->getContact(contactId) : nullptr;
   if (!contact) {
-    TP_LOG("RAZ::Controllers::CommsSessionController::receiveSession", 3)
+    TP_LOG("RAZ::Controllers::CommsSessionController::receiveSession",
+           TP::Core::Logging::LevelWarning)
         << "No contact with id " << contactId;
     return nullptr;
   }
@@ -136,7 +137,8 @@ void CommsSessionController::createCall(const QList<RAZ::Contacts::ContactPtr>& 
   for (const auto& c : contacts)
     if (c) valid.append(c);
   if (valid.isEmpty()) {
-    TP_LOG("RAZ::Controllers::CommsSessionController::createCall", 3) << "No contact to call";
+    TP_LOG("RAZ::Controllers::CommsSessionController::createCall", TP::Core::Logging::LevelWarning)
+        << "No contact to call";
     return;
   }
   const auto kind = action == kVideoCallAction ? CommunicationSession::KindVideoCall
@@ -178,7 +180,7 @@ void CommsSessionController::createChat(const QList<RAZ::Contacts::ContactPtr>& 
 }
 
 void CommsSessionController::createChat() {
-  TP_LOG("RAZ::Controllers::CommsSessionController::createChat", 1)
+  TP_LOG("RAZ::Controllers::CommsSessionController::createChat", TP::Core::Logging::LevelDetail)
       << "Chat without participants: nothing to start";
 }
 
@@ -192,7 +194,9 @@ void CommsSessionController::joinRoom(const QString& roomJid, const QString& roo
 void CommsSessionController::createMyRoomSession(RAZ::Contacts::Const::ContactPtr owner,
                                                  const QString& reason) {
   if (!owner) {
-    TP_LOG("RAZ::Controllers::CommsSessionController::createMyRoomSession", 3) << "No room owner";
+    TP_LOG("RAZ::Controllers::CommsSessionController::createMyRoomSession",
+           TP::Core::Logging::LevelWarning)
+        << "No room owner";
     return;
   }
   CommunicationSession* session =
@@ -204,7 +208,8 @@ void CommsSessionController::createMyRoomSession(RAZ::Contacts::Const::ContactPt
 
 void CommsSessionController::createWebCollabSession(const QStringList& participants) {
   if (participants.isEmpty()) {
-    TP_LOG("RAZ::Controllers::CommsSessionController::createWebCollabSession", 3)
+    TP_LOG("RAZ::Controllers::CommsSessionController::createWebCollabSession",
+           TP::Core::Logging::LevelWarning)
         << "No participants";
     return;
   }

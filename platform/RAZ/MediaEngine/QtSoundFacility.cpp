@@ -1,6 +1,7 @@
 #include "QtSoundFacility.h"
 
 #include "FakeSoundFacility.h"
+#include "MediaHandlerBase.h"
 
 #include <TP/Core/Logging.h>
 
@@ -9,6 +10,7 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 #include <QUrl>
+#include <QtMultimedia/QAudioDeviceInfo>
 #include <QtMultimedia/QMediaPlayer>
 #include <QtMultimedia/QMediaPlaylist>
 #include <QtMultimedia/QSoundEffect>
@@ -35,7 +37,8 @@ class EffectSound : public Sound {
     m_effect.setSource(urlFor(file));
     QObject::connect(&m_effect, &QSoundEffect::statusChanged, [this] {
       if (m_effect.status() == QSoundEffect::Error) {
-        TP_LOG("EffectSound::statusChanged", 4) << "sound cannot be played: " << m_file;
+        TP_LOG("EffectSound::statusChanged", TP::Core::Logging::LevelError)
+            << "sound cannot be played: " << m_file;
       }
     });
   }
@@ -43,7 +46,8 @@ class EffectSound : public Sound {
 
   bool start(bool loop) override {
     if (m_effect.status() == QSoundEffect::Error) {
-      TP_LOG("EffectSound::start", 4) << "sound cannot be played: " << m_file;
+      TP_LOG("EffectSound::start", TP::Core::Logging::LevelError)
+          << "sound cannot be played: " << m_file;
       return false;
     }
     m_effect.stop();
@@ -68,8 +72,9 @@ class PlayerSound : public Sound {
     m_player.setPlaylist(&m_playlist);
     QObject::connect(&m_player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error),
                      [this](QMediaPlayer::Error) {
-                       TP_LOG("PlayerSound::error", 4) << "sound cannot be played: " << m_file
-                                                       << ": " << m_player.errorString();
+                       TP_LOG("PlayerSound::error", TP::Core::Logging::LevelError)
+                           << "sound cannot be played: " << m_file << ": "
+                           << m_player.errorString();
                      });
   }
   ~PlayerSound() override { m_player.stop(); }
@@ -81,7 +86,7 @@ class PlayerSound : public Sound {
     m_playlist.setCurrentIndex(0);
     m_player.play();
     if (m_player.error() != QMediaPlayer::NoError) {
-      TP_LOG("PlayerSound::start", 4)
+      TP_LOG("PlayerSound::start", TP::Core::Logging::LevelError)
           << "sound cannot be played: " << m_file << ": " << m_player.errorString();
       return false;
     }
@@ -100,12 +105,33 @@ class PlayerSound : public Sound {
 
 }  // namespace
 
+QtSoundFacility::QtSoundFacility(OutputProbe hasAudioOutput) : m_probe(std::move(hasAudioOutput)) {
+  if (!m_probe) {
+    m_probe = [] { return !QAudioDeviceInfo::availableDevices(QAudio::AudioOutput).isEmpty(); };
+  }
+}
+
+QtSoundFacility::~QtSoundFacility() = default;
+
+bool QtSoundFacility::hasAudioOutput() {
+  if (m_output < 0) {
+    m_output = m_probe() ? 1 : 0;
+    if (!m_output) {
+      TP_LOG("QtSoundFacility::hasAudioOutput", 3) << "no audio output: sounds are silent";
+      m_silent = std::make_unique<FakeSoundFacility>();
+    }
+  }
+  return m_output == 1;
+}
+
 Sound* QtSoundFacility::createSound(const QString& fileName) {
   const QString path = fileName.startsWith(QLatin1String("qrc:")) ? fileName.mid(3) : fileName;
   if (!QFileInfo(path).isFile()) {
-    TP_LOG("QtSoundFacility::createSound", 3) << "sound file not found: " << fileName;
+    TP_LOG("QtSoundFacility::createSound", TP::Core::Logging::LevelWarning)
+        << "sound file not found: " << fileName;
     return nullptr;
   }
+  if (!hasAudioOutput()) return m_silent->createSound(fileName);
   if (path.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive)) return new EffectSound(path);
 
   if (!isResource(path))
@@ -118,7 +144,7 @@ Sound* QtSoundFacility::createSound(const QString& fileName) {
   QFile source(path);
   if (!copy->open() || !source.open(QIODevice::ReadOnly) || copy->write(source.readAll()) < 0 ||
       !copy->flush()) {
-    TP_LOG("QtSoundFacility::createSound", 4)
+    TP_LOG("QtSoundFacility::createSound", TP::Core::Logging::LevelError)
         << "cannot copy the sound to a temporary file: " << fileName;
     return nullptr;
   }
@@ -128,9 +154,16 @@ Sound* QtSoundFacility::createSound(const QString& fileName) {
 
 SoundFacility* createDefaultSoundFacility() {
   if (qEnvironmentVariable("ZENT_SOUND_BACKEND") == QLatin1String("silent")) {
+    TP_LOG("RAZ::MediaEngine::createDefaultSoundFacility", 2)
+        << "ZENT_SOUND_BACKEND=silent: sounds are silent";
     return new FakeSoundFacility;
   }
   return new QtSoundFacility;
+}
+
+MediaHandlerBase* startMediaEngine(QObject* owner) {
+  if (MediaHandlerBase::m_This) return MediaHandlerBase::m_This;
+  return new MediaHandlerBase(createDefaultSoundFacility(), owner);
 }
 
 }  // namespace MediaEngine

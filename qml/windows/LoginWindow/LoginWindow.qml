@@ -19,15 +19,15 @@ FocusScope {
     readonly property var editActions: (typeof textFieldActionsHandler !== "undefined") ? textFieldActionsHandler : null
 
     readonly property bool xsiMissing: rootItem.showXsiField && xsiField.text.trim() === ""
-    readonly property bool formComplete: userCombo.editText.trim() !== ""
-                                         && userCombo.editText !== usernamePlaceholder
+    readonly property bool formComplete: userCombo.text.trim() !== ""
+                                         && userCombo.text !== usernamePlaceholder
                                          && passwordField.text !== ""
                                          && passwordField.text !== passwordPlaceholder
                                          && !xsiMissing
     // Both optional rows shown: tighten the header so the form still fits.
     readonly property bool compact: rootItem.showXsiField && configCombo.visible
     readonly property real freeSpace: footer.y - header.height - body.anchors.topMargin
-                                      - (actionButton.y + actionButton.height) - pal.unit * 4
+                                      - (actionButton.y + actionButton.height) - ZPalette.unit * 4
     property bool configsAnnounced: false
     property int configsCount: 0
     // The text field whose edit actions the window's menu acts on.
@@ -86,7 +86,7 @@ FocusScope {
         var fields = [xsiField, userCombo, passwordField];
         for (var i = 0; i < fields.length; ++i) {
             var f = fields[i];
-            var text = f === userCombo ? f.editText : f.text;
+            var text = f.text;
             if (f.visible && f.enabled && text === "") {
                 f.forceActiveFocus();
                 return;
@@ -146,11 +146,9 @@ FocusScope {
         function onSelectAll() { if (root.actionField) root.actionField.selectAll(); }
     }
 
-    ZPalette { id: pal }
-
     Rectangle {
         anchors.fill: parent
-        color: pal.background
+        color: ZPalette.background
     }
 
     // The window menu's own handle: window systems that report no press on
@@ -160,16 +158,16 @@ FocusScope {
         objectName: "windowFrameIcon"
         anchors.top: parent.top
         anchors.left: parent.left
-        anchors.margins: pal.unit
-        width: pal.unit * 5
+        anchors.margins: ZPalette.unit
+        width: ZPalette.unit * 5
         height: width
         z: 1
         Accessible.role: Accessible.ButtonMenu
         Accessible.name: qsTr("Window menu") + root.lc
         Rectangle {
             anchors.fill: parent
-            radius: pal.radius
-            color: frameIconArea.containsMouse ? pal.fieldBackground : "transparent"
+            radius: ZPalette.radius
+            color: frameIconArea.containsMouse ? ZPalette.fieldBackground : "transparent"
         }
         Column {
             anchors.centerIn: parent
@@ -180,7 +178,7 @@ FocusScope {
                     width: Math.round(frameIcon.width * 0.55)
                     height: Math.max(2, Math.round(frameIcon.height / 10))
                     radius: height / 2
-                    color: frameIconArea.containsMouse ? pal.accent : pal.mutedText
+                    color: frameIconArea.containsMouse ? ZPalette.accent : ZPalette.mutedText
                 }
             }
         }
@@ -197,40 +195,40 @@ FocusScope {
         id: header
         anchors.top: parent.top
         // Whatever room the form leaves is shared above and below it.
-        anchors.topMargin: Math.max(pal.unit * 2, Math.min(pal.unit * 10, root.freeSpace * 0.5))
+        anchors.topMargin: Math.max(ZPalette.unit * 2, Math.min(ZPalette.unit * 10, root.freeSpace * 0.5))
         anchors.horizontalCenter: parent.horizontalCenter
-        spacing: pal.unit * 2
+        spacing: ZPalette.unit * 2
         Text {
             anchors.horizontalCenter: parent.horizontalCenter
             text: Qt.application.name !== "" ? Qt.application.name : "Zent"
-            font.family: pal.fontFamily
-            font.pixelSize: Math.round(pal.fontPixelSize * (root.compact ? 1.5 : 1.8))
+            font.family: ZPalette.fontFamily
+            font.pixelSize: Math.round(ZPalette.fontPixelSize * (root.compact ? 1.5 : 1.8))
             font.weight: Font.Light
-            color: pal.link
+            color: ZPalette.link
         }
         Rectangle {
             anchors.horizontalCenter: parent.horizontalCenter
-            width: pal.unit * 8
-            height: Math.max(2, pal.focusWidth + 1)
+            width: ZPalette.unit * 8
+            height: Math.max(2, ZPalette.focusWidth + 1)
             radius: height / 2
-            color: pal.accent
+            color: ZPalette.accent
         }
     }
 
     Item {
         id: body
         anchors.top: header.bottom
-        anchors.topMargin: root.compact ? pal.unit * 3 : pal.unit * 4
+        anchors.topMargin: root.compact ? ZPalette.unit * 3 : ZPalette.unit * 4
         anchors.left: parent.left
         anchors.right: parent.right
-        anchors.leftMargin: pal.unit * 5
-        anchors.rightMargin: pal.unit * 5
+        anchors.leftMargin: ZPalette.unit * 5
+        anchors.rightMargin: ZPalette.unit * 5
         anchors.bottom: footer.top
 
         Column {
             id: form
             width: parent.width
-            spacing: pal.unit * 2
+            spacing: ZPalette.unit * 2
             visible: opacity > 0
 
             ZTextField {
@@ -258,26 +256,27 @@ FocusScope {
                 Column {
                     id: fieldsColumn
                     width: parent.width
-                    spacing: pal.unit * 2
+                    spacing: ZPalette.unit * 2
 
-                    ZComboBox {
+                    Vantre.LoginComboBox {
                         id: userCombo
                         objectName: "usernameCombo"
                         width: parent.width
+                        height: ZPalette.controlHeight
                         enabled: credentials.usable
                         editable: true
-                        model: usernamesFilterModel
                         placeholderText: root.usernamePlaceholder
-                        onEditTextChanged: if (rootItem.username !== editText.trim()) rootItem.username = editText
+                        onTextChanged: if (rootItem.username !== text.trim()) rootItem.username = text
                         onSelectedTextChanged: if (activeFocus && root.editActions) root.editActions.selectedText = selectedText
                         onActiveFocusChanged: root.trackEditField(userCombo, activeFocus)
                         onContextMenuRequested: root.requestTextMenu(userCombo, false)
-                        Keys.onTabPressed: root.moveFocus(userCombo, true)
-                        Keys.onBacktabPressed: root.moveFocus(userCombo, false)
+                        onKeyTab: root.moveFocus(userCombo, true)
+                        onKeyBacktab: root.moveFocus(userCombo, false)
+                        Component.onCompleted: setModel(usernamesFilterModel)
                     }
                     Binding {
                         target: userCombo
-                        property: "editText"
+                        property: "text"
                         value: rootItem.username
                     }
 
@@ -304,8 +303,8 @@ FocusScope {
                 // Until the server address is known the credentials mean nothing.
                 Rectangle {
                     anchors.fill: fieldsColumn
-                    anchors.margins: -pal.focusWidth * 2
-                    color: pal.background
+                    anchors.margins: -ZPalette.focusWidth * 2
+                    color: ZPalette.background
                     opacity: 0.6
                     visible: !credentials.usable
                 }
@@ -315,7 +314,7 @@ FocusScope {
         Column {
             id: options
             anchors.top: form.bottom
-            anchors.topMargin: pal.unit * 2
+            anchors.topMargin: ZPalette.unit * 2
             width: parent.width
             spacing: 0
             visible: opacity > 0
@@ -325,7 +324,7 @@ FocusScope {
                 objectName: "rememberBox"
                 width: parent.width
                 text: qsTr("Remember password") + root.lc
-                enabled: userCombo.editText.trim() !== "" && passwordField.text !== ""
+                enabled: userCombo.text.trim() !== "" && passwordField.text !== ""
                 onToggled: rootItem.rememberPasswordChecked = checked
                 onEnabledChanged: if (!enabled) rootItem.rememberPasswordChecked = false
                 Keys.onTabPressed: root.moveFocus(rememberBox, true)
@@ -353,23 +352,24 @@ FocusScope {
                 value: rootItem.autologinChecked
             }
 
-            ZComboBox {
+            Vantre.LoginComboBox {
                 id: configCombo
                 objectName: "configCombo"
                 width: parent.width
+                height: ZPalette.controlHeight
                 editable: false
-                model: configsFilterModel
                 visible: root.configsAnnounced && root.configsCount > 1 && root.state === "signin"
-                onActivated: function(index) {
-                    rootItem.configName = editText;
+                onActivatedIdxChanged: function(index) {
+                    rootItem.configName = text;
                     rootItem.configIdx = index;
                 }
-                Keys.onTabPressed: root.moveFocus(configCombo, true)
-                Keys.onBacktabPressed: root.moveFocus(configCombo, false)
+                onKeyTab: root.moveFocus(configCombo, true)
+                onKeyBacktab: root.moveFocus(configCombo, false)
+                Component.onCompleted: setModel(configsFilterModel)
             }
             Binding {
                 target: configCombo
-                property: "currentIndex"
+                property: "currentIdx"
                 value: rootItem.configIdx
             }
         }
@@ -379,7 +379,7 @@ FocusScope {
             id: progress
             anchors.centerIn: form
             width: parent.width
-            spacing: pal.unit * 4
+            spacing: ZPalette.unit * 4
             opacity: 0
             visible: opacity > 0
 
@@ -387,16 +387,16 @@ FocusScope {
                 anchors.horizontalCenter: parent.horizontalCenter
                 running: progress.visible
             }
-            Text {
+            ZLabel {
                 id: statusLabel
                 objectName: "statusLabel"
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
                 text: root.statusText(rootItem.loginState)
-                font.family: pal.fontFamily
-                font.pixelSize: pal.fontPixelSize
-                color: pal.mutedText
+                font.family: ZPalette.fontFamily
+                font.pixelSize: ZPalette.fontPixelSize
+                color: ZPalette.mutedText
             }
         }
 
@@ -404,7 +404,7 @@ FocusScope {
             id: actionButton
             objectName: "signinButton"
             anchors.top: options.bottom
-            anchors.topMargin: pal.unit * 3
+            anchors.topMargin: ZPalette.unit * 3
             width: parent.width
             primary: root.state !== "signingin"
             activeFocusOnTab: false
@@ -419,13 +419,13 @@ FocusScope {
     Column {
         id: footer
         anchors.bottom: parent.bottom
-        anchors.bottomMargin: pal.unit * 3
+        anchors.bottomMargin: ZPalette.unit * 3
         anchors.horizontalCenter: parent.horizontalCenter
-        spacing: pal.unit
+        spacing: ZPalette.unit
 
         Row {
             anchors.horizontalCenter: parent.horizontalCenter
-            spacing: pal.unit * 2
+            spacing: ZPalette.unit * 2
             ZLink {
                 id: helpLink
                 objectName: "helpLink"
@@ -438,9 +438,9 @@ FocusScope {
                 anchors.verticalCenter: parent.verticalCenter
                 visible: helpLink.visible && pwLink.visible
                 text: "\u00B7"
-                color: pal.border
-                font.family: pal.fontFamily
-                font.pixelSize: pal.fontPixelSize
+                color: ZPalette.border
+                font.family: ZPalette.fontFamily
+                font.pixelSize: ZPalette.fontPixelSize
             }
             ZLink {
                 id: pwLink
@@ -451,13 +451,13 @@ FocusScope {
                 onClicked: root.showPwHelpClicked()
             }
         }
-        Text {
+        ZLabel {
             objectName: "versionLabel"
             anchors.horizontalCenter: parent.horizontalCenter
             text: rootItem.versionInfo + root.lc
-            font.family: pal.fontFamily
-            font.pixelSize: Math.round(pal.fontPixelSize * 0.85)
-            color: pal.mutedText
+            font.family: ZPalette.fontFamily
+            font.pixelSize: Math.round(ZPalette.fontPixelSize * 0.85)
+            color: ZPalette.mutedText
         }
     }
 

@@ -23,18 +23,13 @@ Rectangle {
     height: 560
     color: pal.background
 
-    ZPalette { id: pal }
+    // The shared palette under a short name.
+    readonly property QtObject pal: ZPalette
 
+    // How a presence state looks is decided in one place (PresenceState);
+    // the colour itself comes from the style.
     function presenceColor(state) {
-        if (state === 10 || state === 7)
-            return "#3BA55C";
-        if (state === 4 || state === 5 || state === 6)
-            return "#E8A33D";
-        if (state === 8 || state === 9)
-            return "#5B8DD9";
-        if (state === 11 || (state >= 12 && state <= 19))
-            return "#D9534F";
-        return "#A0A0A0";
+        return ZPalette.pick(Vantre.PresenceState.colorName(state), Vantre.PresenceState.color(state));
     }
     function presenceText(state) {
         var t = mainWindow.availabilityText(state);

@@ -19,7 +19,8 @@ Item {
     Accessible.role: Accessible.Button
     Accessible.name: tip
 
-    ZPalette { id: pal }
+    // The shared palette under a short name.
+    readonly property QtObject pal: ZPalette
 
     Rectangle {
         anchors.fill: parent

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import Kelvantic 1.0 as K
 import "qrc:/controls"
 import "NotificationSession.js" as S
 
@@ -21,11 +22,12 @@ Rectangle {
 
     width: (kind === callKind || kind === shareKind) ? 400 : 350
     height: header.height + 1 + (content.item ? content.item.height : 0)
-    color: pal.pick("whiteBackground", "#FFFFFF")
+    color: ZPalette.pick("whiteBackground", "#FFFFFF")
     border.width: 1
     border.color: divider.color
 
-    ZPalette { id: pal }
+    K.ToolTip { id: tip }
+    readonly property string logo: qmlHelper.checkResource("qrc:/app_icon.ico") ? "qrc:/app_icon.ico" : ""
 
     function ignore() {
         if (kind === callKind)
@@ -34,6 +36,10 @@ Rectangle {
             rootWindow.webcollabNotificationIgnored();
         else
             rootWindow.chatNotificationIgnored();
+    }
+
+    function ignoreText() {
+        return kind === callKind ? qsTr("Decline") : "";
     }
 
     function titleText() {
@@ -65,21 +71,48 @@ Rectangle {
         width: parent.width
         height: 25
         visible: root.ready
-        color: pal.pick("activeBackground", "#3399CC")
+        color: ZPalette.pick("activeBackground", "#3399CC")
 
-        Text {
-            id: title
+        Image {
+            id: logoImage
+            objectName: "logo"
             anchors.left: parent.left
-            anchors.leftMargin: 8
+            anchors.leftMargin: 4
+            anchors.verticalCenter: parent.verticalCenter
+            width: 17
+            height: 17
+            sourceSize: Qt.size(17, 17)
+            fillMode: Image.PreserveAspectFit
+            source: root.logo
+            visible: status === Image.Ready
+        }
+
+        ZLabel {
+            id: title
+            objectName: "title"
+            anchors.left: logoImage.visible ? logoImage.right : parent.left
+            anchors.leftMargin: logoImage.visible ? 6 : 8
             anchors.right: ignoreButton.left
             anchors.rightMargin: 4
             anchors.verticalCenter: parent.verticalCenter
-            textFormat: Text.PlainText
             elide: Text.ElideRight
             text: root.titleText() + root.lc
-            font.family: pal.fontFamily
+            font.family: ZPalette.fontFamily
             font.pixelSize: 12
-            color: pal.pick("whiteText", "#FFFFFF")
+            color: ZPalette.pick("whiteText", "#FFFFFF")
+
+            // A title cut short shows in full on hover.
+            MouseArea {
+                anchors.fill: parent
+                hoverEnabled: true
+                acceptedButtons: Qt.NoButton
+                onContainsMouseChanged: {
+                    if (containsMouse && title.truncated)
+                        tip.showToolTip(title.text);
+                    else
+                        tip.hideToolTip();
+                }
+            }
         }
 
         Rectangle {
@@ -88,20 +121,24 @@ Rectangle {
             width: 25
             height: 25
             anchors.right: parent.right
-            color: ignoreArea.containsMouse ? pal.pick("hoverButton", "#3399CC") : "transparent"
+            color: ignoreArea.containsMouse ? ZPalette.pick("hoverButton", "#3399CC") : "transparent"
 
-            Text {
+            ZLabel {
                 anchors.centerIn: parent
                 text: "\u00d7"
-                textFormat: Text.PlainText
                 font.pixelSize: 16
-                color: pal.pick("whiteText", "#FFFFFF")
+                color: ZPalette.pick("whiteText", "#FFFFFF")
             }
             MouseArea {
                 id: ignoreArea
                 anchors.fill: parent
                 hoverEnabled: true
-                onClicked: root.ignore()
+                onContainsMouseChanged: containsMouse ? tip.showToolTip(root.ignoreText() + root.lc)
+                                                      : tip.hideToolTip()
+                onClicked: {
+                    tip.hideToolTip();
+                    root.ignore();
+                }
             }
         }
     }
@@ -111,7 +148,7 @@ Rectangle {
         y: header.height
         width: parent.width
         height: 1
-        color: pal.pick("mediumDivider", "#CCCCCC")
+        color: ZPalette.pick("mediumDivider", "#CCCCCC")
     }
 
     Loader {

@@ -28,9 +28,11 @@
 #include "Providers/QmlProviders.h"
 #include "Utils/AggregationEnabler.h"
 #include "Utils/CommunicationsWindowManager.h"
+#include "Utils/ConfigIds.h"
 #include "Utils/PresenceHelper.h"
 #include "Utils/SessionStateWatcherEnabler.h"
 #include "dialogs/GroupNameInput.h"
+#include "Utils/SettingsKeys.h"
 #include "dialogs/MessageWindow.h"
 #include "libqml/components/ContactCard.h"
 #include "libqml/components/MainWindow.h"
@@ -166,9 +168,7 @@ RAZ::Actions::Provider* Factory::createActionProvider(RAZ::Actions::Source* sour
 RAZ::Sessions::SessionManagerBase* Factory::session() const { return m_session; }
 
 bool Factory::isAlwaysOnTop() const {
-  if (RAZ::Settings(RAZ::Settings::User)
-          .value(QStringLiteral("mainWindow/alwaysontop"), false)
-          .toBool())
+  if (RAZ::Settings(RAZ::Settings::User).value(Utils::SettingsKey::AlwaysOnTop, false).toBool())
     return true;
   return m_commsWindowManager && m_commsWindowManager->isAnyWindowAlwaysOnTop();
 }
@@ -327,7 +327,7 @@ void Factory::removeContact(RAZ::Contacts::IContact* contact) {
   QString name = contact->getDisplayName();
   if (name.isEmpty()) name = contact->getIdentifier();
   if (RAZ::Settings(RAZ::Settings::User)
-          .value(QStringLiteral("settings/confirmations/removeContact"), true)
+          .value(Utils::SettingsKey::ConfirmRemoveContact, true)
           .toBool()) {
     const int result = Dialogs::MessageWindow::question(
         tr("Confirm Deletion"),

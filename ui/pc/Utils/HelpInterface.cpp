@@ -6,6 +6,7 @@
 
 #include <RAZ/Settings.h>
 #include <TP/Core/Logging.h>
+#include "Utils/SettingsKeys.h"
 
 #include "Utils/AppPaths.h"
 
@@ -40,12 +41,12 @@ QString HelpInterface::helpContext() const { return QString(); }
 
 QUrl HelpInterface::helpUrl(const QString& context) {
   const QString address = RAZ::Settings(RAZ::Settings::Installation)
-                              .value(QStringLiteral("defaults/help_file"))
+                              .value(Utils::SettingsKey::DefaultHelpFile)
                               .toString();
   if (address.trimmed().isEmpty()) return QUrl();
   QUrl url = resolveHelpAddress(address.trimmed());
   const QString lang = RAZ::Settings(RAZ::Settings::Application)
-                           .value(QStringLiteral("settings/language/active"), QString())
+                           .value(Utils::SettingsKey::LanguageActive, QString())
                            .toString();
   QUrlQuery query(url);
   query.addQueryItem(QStringLiteral("context"), context);
@@ -58,7 +59,8 @@ void HelpInterface::openHelp(const QString& context) {
   const QUrl url = helpUrl(context);
   if (url.isEmpty()) return;
   if (!QDesktopServices::openUrl(url)) {
-    TP_LOG("Utils::HelpInterface::openHelp", 4) << "Failed to open help " << url.toString();
+    TP_LOG("Utils::HelpInterface::openHelp", TP::Core::Logging::LevelError)
+        << "Failed to open help " << url.toString();
   }
 }
 

@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QSettings>
+#include "Utils/SettingsKeys.h"
+
+#include <RAZ/Settings.h>
 
 namespace Utils {
 
@@ -18,8 +21,8 @@ SeedResult seedUserSettings(const QString& installationFile, const QString& user
                           QFile::permissions(userFile) | QFile::ReadOwner | QFile::WriteOwner);
     return SeedResult::Copied;
   }
-  const QString key = QStringLiteral("settings/simplifiedSslHandling");
-  QSettings user(userFile, QSettings::IniFormat);
+  const QString key = Utils::SettingsKey::SimplifiedSslHandling;
+  QSettings user(userFile, RAZ::Settings::safeIniFormat());
   QSettings installation(installationFile, QSettings::IniFormat);
   if (!user.contains(key) && installation.value(key, false).toBool()) {
     user.setValue(key, true);

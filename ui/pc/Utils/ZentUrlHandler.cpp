@@ -30,7 +30,7 @@ QMap<QString, QString> ZentUrlHandler::parseAttributes(const QString& link) {
 void ZentUrlHandler::initialize(RAZ::Sessions::SessionManagerBase* session) {
   m_attributes = parseAttributes(m_link);
   if (!session) return;  // pending until a session exists
-  TP_LOG("Utils::ZentUrlHandler::initialize", 2)
+  TP_LOG("Utils::ZentUrlHandler::initialize", TP::Core::Logging::LevelInformation)
       << "Product link with " << int(m_attributes.size()) << " attributes";
 }
 

@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include <RAZ/Settings.h>
+#include "Utils/SettingsKeys.h"
 
 #include "libqml/utils/Style.h"
 
@@ -336,7 +337,7 @@ void MessageWindow::changeEvent(QEvent* e) {
 
 void MessageWindow::translateTexts() {
   const QString lang = RAZ::Settings(RAZ::Settings::Application)
-                           .value(QStringLiteral("settings/language/active"), QString())
+                           .value(Utils::SettingsKey::LanguageActive, QString())
                            .toString();
   if (lang != QLatin1String("it")) return;
   const struct {

@@ -134,7 +134,8 @@ void PasswordChangeNotification::passwordChangeResult(bool success,
       showError(Refused, QString());
     else
       showError(ServiceError, error.message);
-    TP_LOG("Dialogs::PasswordChangeNotification::passwordChangeResult", 3)
+    TP_LOG("Dialogs::PasswordChangeNotification::passwordChangeResult",
+           TP::Core::Logging::LevelWarning)
         << "Password change refused: " << error.code;
     fieldsEdited();
     return;

@@ -92,7 +92,7 @@ bool XmppPasswordDialog::canClose() {
   // that waits for this answer learns that none is coming.
   if (!m_reported) {
     m_reported = true;
-    TP_LOG("Widgets::Conference::XmppPasswordDialog::canClose", 1)
+    TP_LOG("Widgets::Conference::XmppPasswordDialog::canClose", TP::Core::Logging::LevelDetail)
         << "Room password prompt closed without an answer";
     emit passwordEnterCanceled(m_room);
   }

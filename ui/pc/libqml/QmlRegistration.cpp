@@ -11,6 +11,7 @@
 #include <RAZ/Presence/PresenceData.h>
 #include <RAZ/Webcollab/WebcollabBase.h>
 
+#include "Utils/PresenceState.h"
 #include "libqml/items/CenteredFlow.h"
 #include "libqml/items/ComboBoxAdapters.h"
 #include "libqml/items/DragDrop.h"
@@ -79,6 +80,9 @@ void registerTypes() {
   creatable<ViewShare>(kVantre, "ViewShare");
   creatable<ViewShareUss>(kVantre, "ViewShareUss");
   notYetAvailable("Location", QStringLiteral("Location is not available yet"));
+  qmlRegisterSingletonType<Utils::PresenceState>(
+      kVantre, 1, 0, "PresenceState",
+      [](QQmlEngine*, QJSEngine*) -> QObject* { return new Utils::PresenceState; });
 
   notYetAvailable("CommunicationsWindow", reason("CommunicationsWindow"));
   uncreatable<QML::CommunicationNotification>("CommunicationNotification",

@@ -51,6 +51,7 @@
 #include "dialogs/MessageWindow.h"
 #include "libqml/components/CallSettings.h"
 #include "libqml/utils/FocusHelper.h"
+#include "Utils/SettingsKeys.h"
 #include "libqml/window/View.h"
 
 namespace QML {
@@ -79,9 +80,11 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
   setTitle(QCoreApplication::applicationName());
   setSystemMenuSuppressed(true);
   if (stayOnTop) setAlwaysOnTop(true);
-  m_showStatus = user().value(QStringLiteral("contactlist/showPresenceStatus"), false).toBool();
+  m_showStatus = RAZ::Settings(RAZ::Settings::User)
+                     .value(Utils::SettingsKey::ShowPresenceStatus, false)
+                     .toBool();
   if (RAZ::Settings(RAZ::Settings::Application)
-          .value(QStringLiteral("settings/crashing_enabled"), false)
+          .value(Utils::SettingsKey::CrashingEnabled, false)
           .toBool()) {
     m_crashShortcut = new QShortcut(QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_F10), this);
     m_crashShortcut->setContext(Qt::ApplicationShortcut);
@@ -266,7 +269,8 @@ bool MainWindow::activate() {
                                 QVariant::fromValue<QObject*>(new FocusHelper(this)));
   }
   if (!setSource(QStringLiteral("qrc:/windows/MainWindow/MainWindow.qml")))
-    TP_LOG("QML::MainWindow::activate", 4) << "The main scene did not load cleanly";
+    TP_LOG("QML::MainWindow::activate", TP::Core::Logging::LevelError)
+        << "The main scene did not load cleanly";
   bool connected = false;
   if (QQuickItem* root = view()->rootObject()) {
     if (QQuickItem* active = root->findChild<QQuickItem*>(QStringLiteral("activeView"))) {
@@ -397,11 +401,11 @@ bool MainWindow::canRestoreGeometry(const QRect& desktop, const QRect& saved) {
 
 void MainWindow::restoreGeometry() {
   RAZ::Settings app(RAZ::Settings::Application);
-  const int x = app.value(QStringLiteral("mainwindowpos/x"), 0).toInt();
-  const int y = app.value(QStringLiteral("mainwindowpos/y"), 0).toInt();
-  const int w = app.value(QStringLiteral("mainwindowsize/w"), 0).toInt();
-  const int h = app.value(QStringLiteral("mainwindowsize/h"), 0).toInt();
-  TP_LOG("QML::MainWindow::restoreGeometry", 2)
+  const int x = app.value(Utils::SettingsKey::MainWindowX, 0).toInt();
+  const int y = app.value(Utils::SettingsKey::MainWindowY, 0).toInt();
+  const int w = app.value(Utils::SettingsKey::MainWindowWidth, 0).toInt();
+  const int h = app.value(Utils::SettingsKey::MainWindowHeight, 0).toInt();
+  TP_LOG("QML::MainWindow::restoreGeometry", TP::Core::Logging::LevelInformation)
       << "x:" << x << ", y:" << y << ", w:" << w << ", h:" << h;
   m_geometryRestored = true;
   const QRect desktop = QApplication::desktop() ? QApplication::desktop()->geometry() : QRect();
@@ -412,14 +416,16 @@ void MainWindow::restoreGeometry() {
 
 void MainWindow::saveGeometry() {
   RAZ::Settings app(RAZ::Settings::Application);
-  app.setValue(QStringLiteral("mainwindowpos/x"), pos().x());
-  app.setValue(QStringLiteral("mainwindowpos/y"), pos().y());
-  app.setValue(QStringLiteral("mainwindowsize/w"), width());
-  app.setValue(QStringLiteral("mainwindowsize/h"), height());
+  app.setValue(Utils::SettingsKey::MainWindowX, pos().x());
+  app.setValue(Utils::SettingsKey::MainWindowY, pos().y());
+  app.setValue(Utils::SettingsKey::MainWindowWidth, width());
+  app.setValue(Utils::SettingsKey::MainWindowHeight, height());
 }
 
 void MainWindow::preferencesChanged() {
-  const bool show = user().value(QStringLiteral("contactlist/showPresenceStatus"), false).toBool();
+  const bool show = RAZ::Settings(RAZ::Settings::User)
+                        .value(Utils::SettingsKey::ShowPresenceStatus, false)
+                        .toBool();
   if (show != m_showStatus) {
     m_showStatus = show;
     emit showStatusChanged();
@@ -427,7 +433,7 @@ void MainWindow::preferencesChanged() {
 }
 
 void MainWindow::cbSessionClosed() {
-  TP_LOG("QML::MainWindow::cbSessionClosed", 2) << "()";
+  TP_LOG("QML::MainWindow::cbSessionClosed", TP::Core::Logging::LevelInformation) << "()";
   hide();
   deleteLater();
 }

@@ -49,7 +49,8 @@ void PresenceRequestDialog::setHeightExtraSpacing(int h) {
 bool PresenceRequestDialog::add(QObject* object) {
   auto* contact = qobject_cast<RAZ::Contacts::IContact*>(object);
   if (!contact) return false;
-  TP_LOG("QML::PresenceRequestDialog::add", 2) << "Presence request accepted";
+  TP_LOG("QML::PresenceRequestDialog::add", TP::Core::Logging::LevelInformation)
+      << "Presence request accepted";
   // Allow the requester to see the user's presence, then see theirs.
   QPointer<RAZ::Contacts::IContact> guard(contact);
   contact->authorize(0);

@@ -10,6 +10,7 @@
 #include <RAZ/Contacts/Contacts.h>
 
 #include "Utils/ActionsHelper.h"
+#include "Utils/PresenceState.h"
 #include "Utils/StringHelper.h"
 
 namespace QML {
@@ -27,6 +28,7 @@ QString shortTime(const QTime& time) { return Utils::StringHelper::formatTime(ti
 }  // namespace
 
 QmlHelper::QmlHelper(QObject* parent) : QObject(parent) {
+  using P = Utils::PresenceState;
   auto contact = [this](std::initializer_list<int> states, const QString& name) {
     for (int s : states) {
       m_smallIcons.insert(s, name.isEmpty()
@@ -37,30 +39,31 @@ QmlHelper::QmlHelper(QObject* parent) : QObject(parent) {
                                  : kPresence + QStringLiteral("presence_%1_large.png").arg(name));
     }
   };
-  contact({0}, QString());
-  contact({1}, QStringLiteral("pending"));
-  contact({2, 3}, QStringLiteral("inactive"));
-  contact({4, 5, 6}, QStringLiteral("away"));
-  contact({7, 10}, QStringLiteral("present"));
-  contact({8}, QStringLiteral("ondesk"));
-  contact({9}, QStringLiteral("onmobile"));
-  contact({11, 16, 17}, QStringLiteral("busy"));
-  contact({12, 13}, QStringLiteral("inmeeting"));
-  contact({14, 15}, QStringLiteral("incall"));
-  contact({19}, QStringLiteral("dnd"));
+  contact({P::Unknown}, QString());
+  contact({P::Pending}, QStringLiteral("pending"));
+  contact({P::Offline, P::Hidden}, QStringLiteral("inactive"));
+  contact({P::AwayIdle, P::Away, P::AwayBeRightBack}, QStringLiteral("away"));
+  contact({P::AvailableIdle, P::Available}, QStringLiteral("present"));
+  contact({P::Deskphone}, QStringLiteral("ondesk"));
+  contact({P::Mobile}, QStringLiteral("onmobile"));
+  contact({P::BusyOnline, P::BusyPresenting, P::Busy}, QStringLiteral("busy"));
+  contact({P::Meeting, P::MeetingBusy}, QStringLiteral("inmeeting"));
+  contact({P::OnCall, P::OnCallBusy}, QStringLiteral("incall"));
+  contact({P::DoNotDisturb}, QStringLiteral("dnd"));
 
   auto own = [this](std::initializer_list<int> states, const QString& name) {
     for (int s : states)
       m_ownIcons.insert(s, kPresence + QStringLiteral("ownpresence_%1.png").arg(name));
   };
-  own({0, 2, 3}, QStringLiteral("offline"));
-  own({4, 5, 6}, QStringLiteral("away"));
-  own({7, 10}, QStringLiteral("online"));
-  own({8}, QStringLiteral("onlineondesk"));
-  own({9}, QStringLiteral("onlineonmobile"));
-  own({11, 16, 17, 18, 19}, QStringLiteral("busy"));
-  own({12, 13}, QStringLiteral("busyinmeeting"));
-  own({14, 15}, QStringLiteral("busyincall"));
+  own({P::Unknown, P::Offline, P::Hidden}, QStringLiteral("offline"));
+  own({P::AwayIdle, P::Away, P::AwayBeRightBack}, QStringLiteral("away"));
+  own({P::AvailableIdle, P::Available}, QStringLiteral("online"));
+  own({P::Deskphone}, QStringLiteral("onlineondesk"));
+  own({P::Mobile}, QStringLiteral("onlineonmobile"));
+  own({P::BusyOnline, P::BusyPresenting, P::Busy, P::BusyOutOfOffice, P::DoNotDisturb},
+      QStringLiteral("busy"));
+  own({P::Meeting, P::MeetingBusy}, QStringLiteral("busyinmeeting"));
+  own({P::OnCall, P::OnCallBusy}, QStringLiteral("busyincall"));
 }
 
 bool QmlHelper::checkResource(const QString& path) const {

@@ -9,6 +9,7 @@
 #include <TP/Core/Logging.h>
 #include "libqml/window/StayOnTop.h"
 
+#include "libqml/QmlRegistration.h"
 #include "libqml/utils/QmlHelper.h"
 #include "libqml/utils/Style.h"
 #include "libqml/utils/StyleView.h"
@@ -16,9 +17,14 @@
 namespace QML {
 
 View::View(QWidget* parent) : QQuickWidget(parent) {
+  // Every scene may use the program's own elements; registering them is
+  // done once, whichever view comes first.
+  registerTypes();
   m_qmlHelper = new QmlHelper(this);
   m_style = Style::instance();
-  if (!m_style) TP_LOG("QML::View::View", 4) << "no style object: scenes will miss zentStyle";
+  if (!m_style)
+    TP_LOG("QML::View::View", TP::Core::Logging::LevelError)
+        << "no style object: scenes will miss zentStyle";
 
   m_idleTimer = new QTimer(this);
   m_idleTimer->setSingleShot(true);
@@ -112,7 +118,7 @@ void View::viewportEvent(QEvent* e) {
   }
   const qint64 ms = timer.elapsed();
   if (ms != 0) {
-    TP_LOG("QML::View::viewportEvent", 2)
+    TP_LOG("QML::View::viewportEvent", TP::Core::Logging::LevelInformation)
         << "viewportEvent (" << int(e->type()) << ") took " << ms << "ms to finish";
   }
 }

@@ -73,7 +73,7 @@ bool Window::setSource(const QString& url) {
   m_view->setResizeMode(QQuickWidget::SizeRootObjectToView);
   if (!root) {
     for (const QQmlError& error : m_view->errors()) {
-      TP_LOG("QML::Window::setSource", 4) << error.toString();
+      TP_LOG("QML::Window::setSource", TP::Core::Logging::LevelError) << error.toString();
     }
     return false;
   }
@@ -89,7 +89,8 @@ bool Window::setSource(const QString& url) {
   setMinMaxSizes(true);
   resize(w, h);
   const QList<QQmlError> errors = m_view->errors();
-  for (const QQmlError& error : errors) TP_LOG("QML::Window::setSource", 4) << error.toString();
+  for (const QQmlError& error : errors)
+    TP_LOG("QML::Window::setSource", TP::Core::Logging::LevelError) << error.toString();
   return errors.isEmpty();
 }
 
