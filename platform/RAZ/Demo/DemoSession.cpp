@@ -20,6 +20,9 @@
 #include "RAZ/Models/Timeline.h"
 #include "RAZ/Presence/PresenceData.h"
 #include "RAZ/Utils/Location.h"
+#include "RAZ/Xsi/GranitewayAnywhere.h"
+#include "RAZ/Xsi/SimultaneousRing.h"
+#include "RAZ/Xsi/SupplementaryServices.h"
 #include "RAZ/Xsi/XsiCredentialsControl.h"
 
 namespace RAZ {
@@ -183,10 +186,17 @@ void DemoSession::open(const QString& username, const QString& password) {
           QStringLiteral("@conference.demo.zent"),
       this);
   parts.xsiEngine = new RAZ::Xsi::XsiEngine(address, this);
+  // The call settings the demo service keeps per account across sign-ins.
+  parts.supplementaryServices =
+      new RAZ::Controllers::XsiSupplementaryServicesController2(address, this);
+  parts.anywhere = new RAZ::Controllers::GranitewayAnywhereController(address, this);
+  parts.simultaneousRing = new RAZ::Controllers::SimultaneousRingController(address, this);
+  // The service's list of the account's services follows the sign-in.
+  parts.supplementaryServices->fetchServicesList();
 
   m_audio = new RAZ::MediaEngine::MediaHandlerAudio(this);
   auto* video = new RAZ::MediaEngine::MediaHandlerVideo(this);
-  video->addCamera(new RAZ::MediaEngine::SimpleCamera("Demo camera"));
+  video->addSystemOrDemoCameras();
   parts.calls = new RAZ::MediaEngine::CallControllerBase(m_audio, video, this);
 
   auto* xsiCredentials = new RAZ::Xsi::XsiCredentialsControl(this);

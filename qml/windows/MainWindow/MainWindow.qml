@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import Vantre 1.0 as Vantre
 import "qrc:/controls"
+import "qrc:/windows/MainWindow/CallSettingsToolbar"
 
 // The window of a signed-in session: a left pane of views, the own presence,
 // the search with its Add menu, and the active view (contacts by group with
@@ -161,7 +162,8 @@ Rectangle {
                 id: ownPresence
                 objectName: "ownPresenceText"
                 width: parent.width
-                text: root.presenceText(root.own ? root.own.presence : 0) + " \u25BE"
+                text: root.presenceText(root.own ? root.own.presence : Vantre.PresenceState.Unknown) + " \u25BE"
+                      + (mainWindow.ownLocation !== "" ? "   " + mainWindow.ownLocation : "")
                 textFormat: Text.PlainText
                 elide: Text.ElideRight
                 color: pal.accentText
@@ -186,10 +188,16 @@ Rectangle {
         }
     }
 
+    // --- Call-settings toolbar ----------------------------------------------
+    CallSettingsToolbar {
+        id: callSettingsToolbar
+        anchors { left: leftPane.right; right: parent.right; top: header.bottom }
+    }
+
     // --- Search and Add ---------------------------------------------------
     Item {
         id: searchBar
-        anchors { left: leftPane.right; right: parent.right; top: header.bottom; margins: pal.unit * 2 }
+        anchors { left: leftPane.right; right: parent.right; top: callSettingsToolbar.bottom; margins: pal.unit * 2 }
         height: search.height
         visible: activeView.state !== "historyView" && activeView.state !== "dialpadView"
 
@@ -229,7 +237,7 @@ Rectangle {
         id: activeView
         objectName: "activeView"
         anchors { left: leftPane.right; right: parent.right; bottom: footer.top
-                  top: searchBar.visible ? searchBar.bottom : header.bottom
+                  top: searchBar.visible ? searchBar.bottom : callSettingsToolbar.bottom
                   topMargin: searchBar.visible ? pal.unit * 2 : 0 }
         state: "contactsView"
         states: [

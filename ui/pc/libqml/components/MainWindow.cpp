@@ -43,6 +43,7 @@
 #include "Providers/QmlProviders.h"
 #include "Utils/BadgeHandler.h"
 #include "Utils/ChatRoomActions.h"
+#include "Utils/CallSettingsToolbarHelper.h"
 #include "Utils/CommunicationsWindowManager.h"
 #include "Utils/MenuHandler.h"
 #include "Utils/PresenceHelper.h"
@@ -52,6 +53,7 @@
 #include "libqml/components/CallSettings.h"
 #include "libqml/utils/FocusHelper.h"
 #include "Utils/SettingsKeys.h"
+#include "dialogs/LocationPublish.h"
 #include "libqml/window/View.h"
 
 namespace QML {
@@ -91,6 +93,9 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
     connect(m_crashShortcut, SIGNAL(activated()), this, SLOT(crash()));
   }
 
+  m_toolbarHelper = new Utils::CallSettingsToolbarHelper(m_session, this);
+  connect(m_toolbarHelper, SIGNAL(openCallSettings(Utils::CallSettingsPage)), this,
+          SLOT(openCallSettings(Utils::CallSettingsPage)));
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts =
       m_session ? m_session->contactsManager()
                 : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
@@ -113,6 +118,9 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
     if (RAZ::Contacts::IContact* own = contacts->ownContact().data()) {
       connect(own, SIGNAL(changed()), this, SIGNAL(ownContactChanged()));
       connect(own, SIGNAL(presenceChanged()), this, SIGNAL(ownContactChanged()));
+    }
+    if (RAZ::Presence::PresenceData* presence = contacts->ownPresence()) {
+      connect(presence, SIGNAL(locationChanged()), this, SIGNAL(ownLocationChanged()));
     }
     QAbstractItemModel* online = contacts->getModel(RAZ::Contacts::Contacts::OnlineContactsKind);
     connect(online, SIGNAL(rowsInserted(QModelIndex, int, int)), this,
@@ -224,6 +232,8 @@ MainWindow::~MainWindow() {
   // The menu handler and the providers watch the sources: they go first.
   delete m_menuHandler;
   m_menuHandler = nullptr;
+  // The call settings belong to this session's window.
+  if (m_callSettings) m_callSettings->deleteLater();
   delete m_contactSource;  // the actions provider is its child
   delete m_activeSource;
 }
@@ -772,13 +782,6 @@ void MainWindow::copyInvitation() {
   QApplication::clipboard()->setMimeData(mime);
 }
 
-void MainWindow::openCallSettings(int page) {
-  if (!m_callSettings)
-    m_callSettings =
-        new QML::CallSettings(m_session, m_factory && m_factory->isAlwaysOnTop(), nullptr);
-  m_callSettings->showAndRaise();
-  m_callSettings->openPage(page);
-}
 
 void MainWindow::showLocationPublishDialog() {
   if (m_factory && m_factory->presenceHelper())
@@ -845,6 +848,30 @@ void MainWindow::openPresenceMenu() {
   if (!presence || !presence->getMenu()) return;
   presence->getMenu()->popup(m_hasNextMenuPosition ? m_nextMenuPosition : QCursor::pos());
   m_hasNextMenuPosition = false;
+}
+
+QObject* MainWindow::callSettingsToolbarHelperObject() const { return m_toolbarHelper; }
+
+QString MainWindow::ownLocation() const {
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts =
+      m_session ? m_session->contactsManager()
+                : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
+  RAZ::Presence::PresenceData* presence = contacts ? contacts->ownPresence() : nullptr;
+  if (!presence) return QString();
+  const RAZ::Utils::Location::Info info = presence->getLocationInfo();
+  const QString place = Dialogs::LocationPublish::locationText(info);
+  const QString time = Dialogs::LocationPublish::timeText(info);
+  return (place + QStringLiteral("  ") + time).trimmed();
+}
+
+void MainWindow::openCallSettings() { openCallSettings(Utils::DefaultPage); }
+
+void MainWindow::openCallSettings(Utils::CallSettingsPage page) {
+  if (!m_callSettings)
+    m_callSettings =
+        new QML::CallSettings(m_session, m_factory && m_factory->isAlwaysOnTop(), nullptr);
+  m_callSettings->showAndActivate();
+  m_callSettings->showPage(int(page));
 }
 
 void MainWindow::signOut() {

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QVariant>
 
+#include "libqml/components/CallSettings.h"
 #include "libqml/window/Window.h"
 
 class QAbstractItemModel;
@@ -47,6 +48,7 @@ class SessionManagerBase;
 }  // namespace RAZ
 namespace Utils {
 class BadgeHandler;
+class CallSettingsToolbarHelper;
 class ChatRoomActions;
 class CommunicationsWindowManager;
 class MenuHandler;
@@ -85,6 +87,8 @@ class MainWindow : public Window {
   Q_PROPERTY(QObject* contactListModel READ contactListObject NOTIFY searchingChanged)
   Q_PROPERTY(int currentContactRow READ currentContactRow NOTIFY currentContactRowChanged)
   Q_PROPERTY(int selectedContactCount READ selectedContactCount NOTIFY currentContactRowChanged)
+  Q_PROPERTY(QObject* callSettingsToolbarHelper READ callSettingsToolbarHelperObject CONSTANT)
+  Q_PROPERTY(QString ownLocation READ ownLocation NOTIFY ownLocationChanged)
 
  public:
   MainWindow(RAZ::Client* client, Providers::Factory* factory,
@@ -139,6 +143,11 @@ class MainWindow : public Window {
   QItemSelectionModel* contactSelectionModel() const { return m_contactSelection; }
   QShortcut* crashShortcut() const { return m_crashShortcut; }
   Utils::BadgeHandler* badgeHandler() const { return m_badgeHandler; }
+  QML::CallSettings* callSettingsWindow() const { return m_callSettings; }
+  Utils::CallSettingsToolbarHelper* callSettingsToolbarHelper() const { return m_toolbarHelper; }
+  QObject* callSettingsToolbarHelperObject() const;
+  // The location the user publishes, as the own-presence panel shows it.
+  QString ownLocation() const;
 
   // Whether the rectangle (x, y, w, h) may be restored on `desktop`: not
   // empty and inside it without touching its edges.
@@ -192,7 +201,6 @@ class MainWindow : public Window {
   void sendInvitation();
   void copyInvitation();
   QString getMyRoomToolTip() const;
-  void openCallSettings(int page = 0);
   void showLocationPublishDialog();
   void testCallTriggered();
   void clearAndFetchRooms();
@@ -205,9 +213,13 @@ class MainWindow : public Window {
   void openPresenceMenu();
   void signOut();
   QString availabilityText(int state) const;
+  // Opens the session's call settings (one window at a time) on a page.
+  void openCallSettings(Utils::CallSettingsPage page);
+  void openCallSettings();
 
  signals:
   void ownContactChanged();
+  void ownLocationChanged();
   void voiceMailMessagesCountChanged();
   void timelineFilterFlagChanged();
   void myRoomReadyChanged();
@@ -244,6 +256,8 @@ class MainWindow : public Window {
   QPointer<Providers::MenuActionProviderWin> m_menuActionProvider;
   QPointer<RAZ::Databases::Comms> m_commsDb;
   QPointer<Utils::CommunicationsWindowManager> m_commsWindowManager;
+  QPointer<QML::CallSettings> m_callSettings;
+  Utils::CallSettingsToolbarHelper* m_toolbarHelper = nullptr;
   QSortFilterProxyModel* m_searchFilter = nullptr;
   RAZ::Contacts::ContactGroupsModel* m_groups = nullptr;
   QAbstractItemModel* m_listModel = nullptr;
@@ -257,7 +271,6 @@ class MainWindow : public Window {
   Utils::BadgeHandler* m_badgeHandler = nullptr;
   Utils::ChatRoomActions* m_chatRoomActions = nullptr;
   Utils::MenuHandler* m_menuHandler = nullptr;
-  QPointer<QML::CallSettings> m_callSettings;
   QShortcut* m_crashShortcut = nullptr;
   QString m_activeView;
   QDateTime m_activeViewSince;
