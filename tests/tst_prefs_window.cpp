@@ -558,9 +558,9 @@ class TestPrefsWindow : public QObject {
     QCOMPARE(otherNoProxy->text(), QStringLiteral("Sin proxy"));
     QSignalSpy languageChanged(other.get(), SIGNAL(languageChanged()));
 
-    auto location = std::make_unique<Dialogs::LocationPublish>(false, nullptr);
+    auto location = std::make_unique<Dialogs::LocationPublish>(nullptr);
     location->show();
-    QCOMPARE(location->windowTitle(), QStringLiteral("Ubicación"));
+    QCOMPARE(location->windowTitle(), QStringLiteral("Mi ubicación"));
 
     open(2, openSession(), translators);
     const QList<QRadioButton*> sizes =
@@ -574,7 +574,7 @@ class TestPrefsWindow : public QObject {
     languages->setCurrentIndex(0);
     m_window->okButton()->click();
     QTRY_COMPARE(otherNoProxy->text(), QStringLiteral("No proxy"));
-    QTRY_COMPARE(location->windowTitle(), QStringLiteral("Location"));
+    QTRY_COMPARE(location->windowTitle(), QStringLiteral("My Location"));
     QVERIFY(languageChanged.count() >= 1);
     QCOMPARE(other->windowTitle(), QStringLiteral("Preferences"));
     RAZ::Settings app(RAZ::Settings::Application);
