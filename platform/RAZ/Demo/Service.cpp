@@ -16,8 +16,8 @@
 #include "RAZ/Demo/DemoSession.h"
 #include "RAZ/MediaEngine/CallControllerBase.h"
 #include "RAZ/MediaEngine/IMediaHandlerAudio.h"
-#include "RAZ/Models/Timeline.h"
 #include "RAZ/MediaEngine/IMediaHandlerVideo.h"
+#include "RAZ/Models/Timeline.h"
 #include "RAZ/Xsi/CallSettingsStore.h"
 #include "RAZ/Xsi/XsiCredentialsControl.h"
 

@@ -5,8 +5,8 @@
 #include <QtQml>
 
 #include <RAZ/Actions/Action.h>
-#include <RAZ/Controllers/CommunicationSession.h>
 #include <RAZ/ApiProvider/ConnectorData.h>
+#include <RAZ/Controllers/CommunicationSession.h>
 #include <RAZ/MediaEngine/CallBasePtr.h>
 #include <RAZ/Presence/PresenceData.h>
 #include <RAZ/Webcollab/WebcollabBase.h>

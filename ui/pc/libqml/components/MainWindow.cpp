@@ -42,18 +42,18 @@
 #include "Providers/MenuActionProvider.h"
 #include "Providers/QmlProviders.h"
 #include "Utils/BadgeHandler.h"
-#include "Utils/ChatRoomActions.h"
 #include "Utils/CallSettingsToolbarHelper.h"
+#include "Utils/ChatRoomActions.h"
 #include "Utils/CommunicationsWindowManager.h"
 #include "Utils/MenuHandler.h"
 #include "Utils/PresenceHelper.h"
+#include "Utils/SettingsKeys.h"
 #include "dialogs/FileDialog.h"
 #include "dialogs/GroupNameInput.h"
+#include "dialogs/LocationPublish.h"
 #include "dialogs/MessageWindow.h"
 #include "libqml/components/CallSettings.h"
 #include "libqml/utils/FocusHelper.h"
-#include "Utils/SettingsKeys.h"
-#include "dialogs/LocationPublish.h"
 #include "libqml/window/View.h"
 
 namespace QML {
@@ -781,7 +781,6 @@ void MainWindow::copyInvitation() {
   mime->setHtml(text.toHtmlEscaped().replace(QLatin1Char('\n'), QLatin1String("<br>")));
   QApplication::clipboard()->setMimeData(mime);
 }
-
 
 void MainWindow::showLocationPublishDialog() {
   if (m_factory && m_factory->presenceHelper())
