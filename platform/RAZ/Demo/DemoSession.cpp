@@ -17,6 +17,7 @@
 #include "RAZ/MediaEngine/IMediaHandlerAudio.h"
 #include "RAZ/MediaEngine/IMediaHandlerVideo.h"
 #include "RAZ/Presence/PresenceData.h"
+#include "RAZ/Services/Xmpp/XmppService.h"
 #include "RAZ/Utils/Location.h"
 #include "RAZ/Xsi/XsiCredentialsControl.h"
 
@@ -103,6 +104,8 @@ void DemoSession::open(const QString& username, const QString& password) {
           QStringLiteral("@conference.demo.zent"),
       this);
   parts.xsiEngine = new RAZ::Xsi::XsiEngine(address, this);
+  auto* xmppService = new RAZ::Services::Xmpp::XmppService(this);
+  parts.xmppService = xmppService;
 
   m_audio.reset(new RAZ::MediaEngine::MediaHandlerAudio());
   auto* video = new RAZ::MediaEngine::MediaHandlerVideo(this);
@@ -125,6 +128,7 @@ void DemoSession::open(const QString& username, const QString& password) {
   }
   setParts(parts);
   for (auto* sub : parts.subSessions) sub->setState(RAZ::Sessions::Session::Active);
+  xmppService->setConnected(true);
 
   m_presenceTimer = new QTimer(this);
   connect(m_presenceTimer, &QTimer::timeout, this, &DemoSession::changeSomePresence);
