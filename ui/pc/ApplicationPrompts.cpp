@@ -236,8 +236,7 @@ void Application::xsiCredentialsDaysLeft(int days) {
     return;
   }
   RAZ::Xsi::XsiCredentialsControl* control = m_sessionManager->xsiCredentialsControl();
-  auto* dialog =
-      new Dialogs::PasswordChangeNotification(m_client->getUserCredentials(), 2, nullptr);
+  auto* dialog = new Dialogs::PasswordChangeNotification(m_client->getUserCredentials(), 2, false);
   connect(dialog, SIGNAL(saveCredentials(const RAZ::Utils::Credentials::UserCredentials&)), manager,
           SLOT(addCredentials(const RAZ::Utils::Credentials::UserCredentials&)));
   if (control) {
