@@ -3,8 +3,12 @@
 JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+# Seconds each fuzz target runs: short in CI (fuzz-ci), longer by hand (fuzz).
+FUZZ_CI_SECONDS ?= 15
+FUZZ_SECONDS ?= 600
 
-.PHONY: all deps build build-asan run test test-normal test-asan clean
+.PHONY: all deps build build-asan run test test-normal test-asan clean fuzz fuzz-ci fuzz-build
 
 all: build
 
@@ -34,5 +38,20 @@ test-asan: build-asan
 
 test: test-normal test-asan
 
+# libFuzzer targets (clang with the sanitizers): text to HTML, product links,
+# configuration files, style files, ring-signal lists, verification status.
+# A crash or sanitizer report fails; the input is kept in $(FUZZ_BUILD)/tests/fuzz.
+fuzz-build: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENT_FUZZ=ON -DZENT_FUZZ_SECONDS=$(SECONDS_FOR_RUN)
+	cmake --build $(FUZZ_BUILD) --target zent_fuzz -j$(JOBS)
+
+fuzz-ci: SECONDS_FOR_RUN = $(FUZZ_CI_SECONDS)
+fuzz-ci: fuzz-build
+	cd $(FUZZ_BUILD) && ctest -L fuzz --output-on-failure -j$(JOBS)
+
+fuzz: SECONDS_FOR_RUN = $(FUZZ_SECONDS)
+fuzz: fuzz-build
+	cd $(FUZZ_BUILD) && ctest -L fuzz --output-on-failure -j$(JOBS)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
