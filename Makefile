@@ -8,7 +8,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_CI_SECONDS ?= 15
 FUZZ_SECONDS ?= 600
 
-.PHONY: all deps build build-asan run test test-normal test-asan clean fuzz fuzz-ci fuzz-build
+.PHONY: all deps build build-asan run test test-normal test-asan clean fuzz fuzz-ci fuzz-build bench-chat
 
 all: build
 
@@ -37,6 +37,12 @@ test-asan: build-asan
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS)
 
 test: test-normal test-asan
+
+# Chat transcript: open 5,000 messages to a painted page (target 200 ms) and
+# append one (target 5 ms); medians of BENCH_RUNS runs.
+BENCH_RUNS ?= 5
+bench-chat: build
+	$(BUILD)/tools/bench/chat/zent-bench-chat --runs $(BENCH_RUNS)
 
 # libFuzzer targets (clang with the sanitizers): text to HTML, product links,
 # configuration files, style files, ring-signal lists, verification status.

@@ -135,6 +135,14 @@ QString withoutSmileyTokens(const QString& text) {
 
 QString esc(const QString& text) { return text.toHtmlEscaped(); }
 
+// Quick tests that let most texts skip the (slow) expressions: an address
+// needs ":/", "www" or a dot and a slash; an e-mail address an at-sign.
+bool mayHoldWebAddress(const QString& text) {
+  return text.contains(QLatin1String(":/")) || text.contains(QLatin1String("www")) ||
+         (text.contains(QLatin1Char('.')) && text.contains(QLatin1Char('/')));
+}
+bool mayHoldMailAddress(const QString& text) { return text.contains(QLatin1Char('@')); }
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -347,17 +355,20 @@ QString MessageModel::textToHtml(const QString& text) const {
 QString MessageModel::textToHtml(const QString& text, const RAZ::Models::SmileysPtr* smileys) {
   // Without a set, characters that would pass for smiley tokens go.
   QString out = smileys ? smileys->replaceSmileysWithUid(text) : withoutSmileyTokens(text);
-  out.replace(webExpression(), QStringLiteral("\\1 "));
-  out.replace(mailExpression(), QStringLiteral("\\1 "));
+  const bool web = mayHoldWebAddress(out);
+  const bool mail = mayHoldMailAddress(out);
+  if (web) out.replace(webExpression(), QStringLiteral("\\1 "));
+  if (mail) out.replace(mailExpression(), QStringLiteral("\\1 "));
 
   QStringList lines = out.split(lineBreakExpression());
-  QRegExp web = webExpression();
+  QRegExp webInWord = webExpression();
   for (QString& line : lines) {
     QStringList words = line.split(QLatin1Char(' '));
     for (QString& word : words) {
       const QString escaped = esc(word);
-      const QString target =
-          web.indexIn(word) >= 0 ? linkTarget(withoutSmileyTokens(web.cap(1))) : QString();
+      const QString target = web && mayHoldWebAddress(word) && webInWord.indexIn(word) >= 0
+                                 ? linkTarget(withoutSmileyTokens(webInWord.cap(1)))
+                                 : QString();
       if (!target.isEmpty()) {
         // The attribute gets the escaped address: a quote in it cannot end
         // the attribute. The whole word stays the link's text.
@@ -370,7 +381,7 @@ QString MessageModel::textToHtml(const QString& text, const RAZ::Models::Smileys
     line = words.join(QLatin1Char(' '));
   }
   out = lines.join(QLatin1Char('\n'));
-  out.replace(mailLinkExpression(), QStringLiteral("<a href=\"mailto:\\1\">\\1</a>"));
+  if (mail) out.replace(mailLinkExpression(), QStringLiteral("<a href=\"mailto:\\1\">\\1</a>"));
   out.replace(QLatin1Char('\n'), QStringLiteral("<br/>"));
   if (smileys) out = smileys->replaceUidsWithImgs(out, 16, 16);
   return out;
