@@ -356,7 +356,7 @@ void TestI18nSwitch::switchRetranslatesSettingsAndPromptWindows() {
   QVERIFY(switchTo(QStringLiteral("es")));
 
   QPointer<Dialogs::PreferencesWindow> preferences = Dialogs::PreferencesWindow::create(
-      nullptr, nullptr, {}, Dialogs::PreferencesWindow::Sounds, nullptr, false, nullptr);
+      nullptr, nullptr, {}, Dialogs::PreferencesWindow::Sounds, nullptr, nullptr);
   preferences->show();
   QCOMPARE(preferences->windowTitle(), QStringLiteral("Preferencias"));
   QCOMPARE(preferences->tabs()->tabText(Dialogs::PreferencesWindow::Sounds),

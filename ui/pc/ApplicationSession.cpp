@@ -214,7 +214,7 @@ void Application::cbSessionOpened(RAZ::Sessions::SessionManagerBase& session) {
 
   // 12.
   m_commsWindowManager =
-      new Utils::CommunicationsWindowManager(&m_windowManager, contacts, m_watcher, &m_commsDb);
+      new Utils::CommunicationsWindowManager(m_notificationManager, contacts, m_watcher);
 
   // 13.
   if (session.kind() == 1)
@@ -346,7 +346,7 @@ void Application::cbSessionOpened(RAZ::Sessions::SessionManagerBase& session) {
   }
 
   // 30.
-  m_commsWindowManager->initialize(m_sessionManager, m_factory, m_smileys);
+  m_commsWindowManager->initialize(m_sessionManager, m_factory);
 
   // 31.
   if (m_apiController)

@@ -38,9 +38,10 @@ QWidget* newPage(QTabWidget* tabs) {
 PreferencesWindow* PreferencesWindow::create(Preferences::Watcher* watcher,
                                              RAZ::Sessions::SessionManagerBase* session,
                                              const QMap<int, QSharedPointer<QTranslator>>&,
-                                             int page, QAbstractItemModel* addins, bool alwaysOnTop,
+                                             int page, QAbstractItemModel* addins,
                                              QWidget* parent) {
-  auto* window = new PreferencesWindow(watcher, session, addins, alwaysOnTop, parent);
+  // Stay-on-top follows the main window's setting (the window base reads it).
+  auto* window = new PreferencesWindow(watcher, session, addins, false, parent);
   window->m_tabs->setCurrentIndex(page >= 0 && page < window->m_tabs->count() ? page : 0);
   window->adjustSize();
   if (QScreen* screen = QGuiApplication::primaryScreen()) {

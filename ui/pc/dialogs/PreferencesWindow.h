@@ -37,8 +37,7 @@ class PreferencesWindow : public Widgets::Window {
   static PreferencesWindow* create(Preferences::Watcher* watcher,
                                    RAZ::Sessions::SessionManagerBase* session,
                                    const QMap<int, QSharedPointer<QTranslator>>& translators,
-                                   int page, QAbstractItemModel* addins, bool alwaysOnTop,
-                                   QWidget* parent);
+                                   int page, QAbstractItemModel* addins, QWidget* parent);
   ~PreferencesWindow() override;
 
   int currentPage() const;
