@@ -21,6 +21,7 @@
 #include "Providers/MenuActionProvider.h"
 #include "TestSupport.h"
 #include "Utils/AppPaths.h"
+#include "Utils/SettingsKeys.h"
 #include "Utils/ZentUrlHandler.h"
 #include "dialogs/MessageWindow.h"
 #include "libqml/components/LoginWindow.h"
@@ -152,6 +153,30 @@ class TestAppApplication : public QObject {
     QCOMPARE(app()->pendingUrlHandler()->link(), QString("third"));
   }
 
+  // Addresses from the service (new version, disclaimer refusal) are opened
+  // only when they are web pages with a host; a host never makes another
+  // scheme acceptable.
+  void onlyWebAddressesAreOpened_data() {
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("https") << "https://updates.example.org/zent.msi" << true;
+    QTest::newRow("http upper case") << "HTTP://example.org/" << true;
+    QTest::newRow("web without host") << "https://" << false;
+    QTest::newRow("web, empty host") << "http:///path" << false;
+    QTest::newRow("local file") << "file:///etc/passwd" << false;
+    QTest::newRow("file with host") << "file://host/etc/passwd" << false;
+    QTest::newRow("script") << "javascript:alert(1)" << false;
+    QTest::newRow("script with host") << "javascript://host/%0Aalert(1)" << false;
+    QTest::newRow("other scheme with host") << "ftp://host/setup.sh" << false;
+    QTest::newRow("relative") << "//host/page" << false;
+    QTest::newRow("empty") << "" << false;
+  }
+  void onlyWebAddressesAreOpened() {
+    QFETCH(QString, address);
+    QFETCH(bool, opened);
+    QCOMPARE(Application::isWebAddress(QUrl(address, QUrl::TolerantMode)), opened);
+  }
+
   void openPreferencesClampsThePage_data() {
     QTest::addColumn<int>("tab");
     QTest::addColumn<int>("page");
@@ -201,7 +226,8 @@ class TestAppApplication : public QObject {
     // No branding file there: the built-in names title the message.
     QCOMPARE(seen.title, QString("VOV Quorvel: UI setting error"));
     QCOMPARE(seen.text, QString("Couldn't find UI settings file"));
-    const auto fatal = m_log.find("AppLogger", "Application::initialize", 5);
+    const auto fatal =
+        m_log.find("AppLogger", "Application::initialize", TP::Core::Logging::LevelFatal);
     QCOMPARE(fatal.size(), 1);
     QCOMPARE(fatal.first().message, QString("Couldn't find UI settings file"));
     QVERIFY(!app()->loginWindow());
@@ -224,9 +250,10 @@ class TestAppApplication : public QObject {
     // Nothing usable in the "C" locale: Spanish, written back.
     QCOMPARE(app()->language(), QString("es"));
     RAZ::Settings settings(RAZ::Settings::Application);
-    QCOMPARE(settings.value("settings/language/active").toString(), QString("es"));
-    QVERIFY(settings.value("settings/user_agent").toString().startsWith("Zent/20.1.1.231 ("));
-    QCOMPARE(settings.value("settings/themes/active").toString(), QString("default"));
+    QCOMPARE(settings.value(Utils::SettingsKey::LanguageActive).toString(), QString("es"));
+    QVERIFY(
+        settings.value(Utils::SettingsKey::UserAgent).toString().startsWith("Zent/20.1.1.231 ("));
+    QCOMPARE(settings.value(Utils::SettingsKey::ThemeActive).toString(), QString("default"));
     // Slots 0 and 1 always get a translator; no custom catalogue, no slot 2.
     QVERIFY(app()->translators().contains(0));
     QVERIFY(app()->translators().contains(1));
@@ -246,6 +273,13 @@ class TestAppApplication : public QObject {
   }
 
   void loginWindowFormReachesTheSigninSignal() {
+    // Run on its own, nothing has started the program yet.
+    if (!app()->loginWindow()) {
+      AppPaths::setExecutableDirOverride(qEnvironmentVariable("ZENT_DIST_DIR"));
+      const bool ok = app()->initialize();
+      ZentTest::installStrictMessageHandler();
+      QVERIFY(ok);
+    }
     QML::LoginWindow* w = app()->loginWindow();
     QVERIFY(w);
     QSignalSpy spy(w, SIGNAL(signin(QString, QString, const RAZ::Configuration::Config*, QString)));
@@ -255,6 +289,10 @@ class TestAppApplication : public QObject {
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.first().at(0).toString(), QString("alice"));
     QCOMPARE(spy.first().at(1).toString(), QString("demo"));
+    // The sign-in goes on to an open session, and the program ends with it
+    // still open: the application's own end takes the session's objects
+    // down (the sanitizer build checks that it does so cleanly).
+    QTRY_VERIFY(app()->sessionScope() && app()->mainWindow() && app()->mainWindow()->isVisible());
   }
 };
 

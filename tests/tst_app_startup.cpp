@@ -19,6 +19,7 @@
 #include "Utils/AppPaths.h"
 #include "Utils/Branding.h"
 #include "Utils/LanguageChoice.h"
+#include "Utils/SettingsKeys.h"
 #include "Utils/SettingsSeed.h"
 #include "Utils/UserAgent.h"
 #include "Utils/file_utils.h"
@@ -26,11 +27,11 @@
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& content) {
+[[nodiscard]] bool writeFile(const QString& path, const QByteArray& content) {
   QDir().mkpath(QFileInfo(path).absolutePath());
   QFile f(path);
-  QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(path));
-  f.write(content);
+  if (!f.open(QIODevice::WriteOnly)) return false;
+  return f.write(content) == content.size();
 }
 
 // Splits a desktop entry's Exec value the way the desktop does: blanks
@@ -142,14 +143,14 @@ class TestAppStartup : public QObject {
   void branding() {
     QTemporaryDir dir;
     const QString path = dir.filePath("application_name.txt");
-    writeFile(path, "  Zent \nZent Communications\n zent.example \n");
+    QVERIFY(writeFile(path, "  Zent \nZent Communications\n zent.example \n"));
     Utils::Branding b = Utils::readBranding(path);
     QVERIFY(b.fromFile);
     QCOMPARE(b.applicationName, QString("Zent"));
     QCOMPARE(b.organizationName, QString("Zent Communications"));
     QCOMPARE(b.organizationDomain, QString("zent.example"));
 
-    writeFile(path, "Only\n");
+    QVERIFY(writeFile(path, "Only\n"));
     b = Utils::readBranding(path);
     QCOMPARE(b.applicationName, QString("Only"));
     QVERIFY(b.organizationName.isEmpty());
@@ -162,11 +163,11 @@ class TestAppStartup : public QObject {
     QVERIFY(!b.fromFile);
     QCOMPARE(b.applicationName, builtIn.applicationName);
     QCOMPARE(b.organizationName, QString("Zarozurav Quorvel Inc"));
-    writeFile(path, "");
+    QVERIFY(writeFile(path, ""));
     b = Utils::readBranding(path);
     QVERIFY(!b.fromFile);
     QCOMPARE(b.applicationName, QString("VOV Quorvel"));
-    writeFile(path, "   \nOrg\n");
+    QVERIFY(writeFile(path, "   \nOrg\n"));
     QCOMPARE(Utils::readBranding(path).applicationName, QString("VOV Quorvel"));
   }
 
@@ -180,7 +181,8 @@ class TestAppStartup : public QObject {
     QCOMPARE(Utils::seedUserSettings(install, user, data), Utils::SeedResult::NoInstallationFile);
     QVERIFY(!QFile::exists(user));
 
-    writeFile(install, "[defaults]\ntheme=default\n[settings]\nsimplifiedSslHandling=true\n");
+    QVERIFY(
+        writeFile(install, "[defaults]\ntheme=default\n[settings]\nsimplifiedSslHandling=true\n"));
     QFile::setPermissions(install, QFile::ReadOwner | QFile::ReadGroup);
     QCOMPARE(Utils::seedUserSettings(install, user, data), Utils::SeedResult::Copied);
     QVERIFY(QFile::exists(user));
@@ -189,8 +191,8 @@ class TestAppStartup : public QObject {
     // The user's own values survive every later start.
     {
       QSettings s(user, QSettings::IniFormat);
-      s.setValue("settings/language/active", "en");
-      s.setValue("settings/simplifiedSslHandling", false);
+      s.setValue(Utils::SettingsKey::LanguageActive, "en");
+      s.setValue(Utils::SettingsKey::SimplifiedSslHandling, false);
     }
     const QByteArray before = readFile(user);
     QCOMPARE(Utils::seedUserSettings(install, user, data), Utils::SeedResult::Unchanged);
@@ -199,12 +201,12 @@ class TestAppStartup : public QObject {
     // A user file without the key gets true only when the installation says so.
     {
       QSettings s(user, QSettings::IniFormat);
-      s.remove("settings/simplifiedSslHandling");
+      s.remove(Utils::SettingsKey::SimplifiedSslHandling);
     }
     QCOMPARE(Utils::seedUserSettings(install, user, data), Utils::SeedResult::Merged);
     QSettings s(user, QSettings::IniFormat);
-    QCOMPARE(s.value("settings/simplifiedSslHandling").toBool(), true);
-    QCOMPARE(s.value("settings/language/active").toString(), QString("en"));
+    QCOMPARE(s.value(Utils::SettingsKey::SimplifiedSslHandling).toBool(), true);
+    QCOMPARE(s.value(Utils::SettingsKey::LanguageActive).toString(), QString("en"));
   }
 
   void installSettingsFolderOneLevelUp() {
@@ -246,9 +248,9 @@ class TestAppStartup : public QObject {
   void themeLookUp() {
     QTemporaryDir dir;
     const QString exe = dir.filePath("app/bin");
-    writeFile(exe + "/themes/blue/resources.rcc", "x");
-    writeFile(dir.filePath("app/themes/blue/resources.rcc"), "y");
-    writeFile(dir.filePath("app/themes/green/resources.rcc"), "z");
+    QVERIFY(writeFile(exe + "/themes/blue/resources.rcc", "x"));
+    QVERIFY(writeFile(dir.filePath("app/themes/blue/resources.rcc"), "y"));
+    QVERIFY(writeFile(dir.filePath("app/themes/green/resources.rcc"), "z"));
     AppPaths::setExecutableDirOverride(exe);
     // "themes" beside the program wins over "../themes".
     QCOMPARE(Utils::Themes::themePath("blue"),
@@ -271,7 +273,8 @@ class TestAppStartup : public QObject {
     RAZ::Settings::setPath(RAZ::Settings::Installation, dir.filePath("install"));
     QCOMPARE(Utils::Themes::defaultTheme(), QString("default"));
     QCOMPARE(Utils::Themes::activeTheme(), QString("default"));
-    writeFile(dir.filePath("install/application_setting.ini"), "[defaults]\ntheme=night\n");
+    QVERIFY(
+        writeFile(dir.filePath("install/application_setting.ini"), "[defaults]\ntheme=night\n"));
     QCOMPARE(Utils::Themes::activeTheme(), QString("night"));
     Utils::Themes::setActiveTheme("missing");
     QCOMPARE(Utils::Themes::activeTheme(), QString("missing"));
@@ -389,7 +392,8 @@ class TestAppStartup : public QObject {
     // receive one argument "--zent:..." whatever the link holds.
     QTemporaryDir dir;
     const QString fake = dir.filePath("fake zent");
-    writeFile(fake, "#!/bin/sh\nprintf '%s|' \"$#\" \"$@\" > \"$(dirname \"$0\")/args\"\n");
+    QVERIFY(
+        writeFile(fake, "#!/bin/sh\nprintf '%s|' \"$#\" \"$@\" > \"$(dirname \"$0\")/args\"\n"));
     QFile::setPermissions(fake, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QString entry = Os::urlSchemeEntry("zent", "ZENT", fake);
     QString exec = entry.section("Exec=", 1).section('\n', 0, 0);
@@ -416,12 +420,12 @@ class TestAppStartup : public QObject {
     const QList<TP::Core::Logging::Record> records = sink.find("QtLogger");
     QCOMPARE(records.size(), 3);
     QCOMPARE(records.at(0).tag, QString("qDebug"));
-    QCOMPARE(int(records.at(0).level), 2);
+    QCOMPARE(int(records.at(0).level), int(TP::Core::Logging::LevelInformation));
     QCOMPARE(records.at(1).tag, QString("qWarning"));
-    QCOMPARE(int(records.at(1).level), 3);
+    QCOMPARE(int(records.at(1).level), int(TP::Core::Logging::LevelWarning));
     QCOMPARE(records.at(1).message, QString("w"));
     QCOMPARE(records.at(2).tag, QString("qCritical"));
-    QCOMPARE(int(records.at(2).level), 4);
+    QCOMPARE(int(records.at(2).level), int(TP::Core::Logging::LevelError));
     for (const auto& r : records) {
       QVERIFY(r.file.isEmpty());
       QCOMPARE(r.line, 0);
@@ -450,19 +454,19 @@ class TestAppStartup : public QObject {
   void directoryCopy() {
     QTemporaryDir dir;
     const QString root = dir.filePath("root");
-    writeFile(root + "/old/credentials.dat", "c");
-    writeFile(root + "/old/notes.txt", "n");
-    writeFile(root + "/old/logs.txt.old/a", "a");
-    writeFile(root + "/old/sub/keep.ini", "k");
-    writeFile(root + "/skipme/credentials.dat", "c");
-    writeFile(root + "/deep/inner/credentials.dat", "c");
+    QVERIFY(writeFile(root + "/old/credentials.dat", "c"));
+    QVERIFY(writeFile(root + "/old/notes.txt", "n"));
+    QVERIFY(writeFile(root + "/old/logs.txt.old/a", "a"));
+    QVERIFY(writeFile(root + "/old/sub/keep.ini", "k"));
+    QVERIFY(writeFile(root + "/skipme/credentials.dat", "c"));
+    QVERIFY(writeFile(root + "/deep/inner/credentials.dat", "c"));
     QCOMPARE(Utils::File::findDir(root, "credentials.dat", {"skipme"}),
              QFileInfo(root + "/old").absoluteFilePath());
     QVERIFY(Utils::File::findDir(root, "credentials.dat", {"skipme", "old"}).isEmpty());
     QVERIFY(Utils::File::findDir(dir.filePath("missing"), "credentials.dat", {}).isEmpty());
 
     const QString target = dir.filePath("new");
-    writeFile(target + "/credentials.dat", "mine");
+    QVERIFY(writeFile(target + "/credentials.dat", "mine"));
     QVERIFY(QFile::link(root, root + "/old/loop"));
     QVERIFY(Utils::File::cpDir(root + "/old", target, {".txt"}));
     QCOMPARE(readFile(target + "/credentials.dat"), QByteArray("mine"));

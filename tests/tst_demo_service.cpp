@@ -18,6 +18,8 @@
 #include <RAZ/Xsi/XsiCredentialsControl.h>
 #include <TP/Crypto/Blowfish.h>
 
+#include "Utils/PresenceState.h"
+
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
@@ -199,12 +201,13 @@ class TestDemoService : public QObject {
     RAZ::Presence::PresenceData* own = contacts->ownPresence();
     QVERIFY(own);
     QObject api;
-    QVERIFY(QMetaObject::invokeMethod(own, "publishInternalPresence", Q_ARG(int, 5)));
-    QCOMPARE(own->state(), 5);
+    QVERIFY(QMetaObject::invokeMethod(own, "publishInternalPresence",
+                                      Q_ARG(int, Utils::PresenceState::Away)));
+    QCOMPARE(own->state(), int(Utils::PresenceState::Away));
     QVERIFY(QMetaObject::invokeMethod(own, "setStatusText", Q_ARG(QString, "Back soon")));
     QCOMPARE(own->statusText(), QString("Back soon"));
     own->publishInternalPresence(25);  // out of range, refused
-    QCOMPARE(own->state(), 5);
+    QCOMPARE(own->state(), int(Utils::PresenceState::Away));
 
     // The contacts manager pointer observes the session's lifetime.
     int closedCount = 0;
@@ -321,6 +324,8 @@ class TestDemoService : public QObject {
                     SLOT(newVersionFound(bool, const QUrl&))));
     QVERIFY(!Service::instance().announceNewVersion(true, QUrl("file:///tmp/setup.sh")));
     QVERIFY(!Service::instance().announceNewVersion(true, QUrl("javascript:alert(1)")));
+    QVERIFY(!Service::instance().announceNewVersion(true, QUrl("file://host/tmp/setup.sh")));
+    QVERIFY(!Service::instance().announceNewVersion(true, QUrl("javascript://host/%0Aalert(1)")));
     QVERIFY(!Service::instance().announceNewVersion(false, QUrl("https://")));
     QVERIFY(
         Service::instance().announceNewVersion(true, QUrl("https://updates.demo.zent/zent.msi")));

@@ -35,6 +35,7 @@
 #include "Application.h"
 #include "Providers/MenuActionProvider.h"
 #include "Utils/Retranslator.h"
+#include "Utils/SettingsKeys.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
 #include "Widgets/Notifications/WebcollabSharingNotification.h"
 #include "dialogs/GroupNameInput.h"
@@ -210,8 +211,7 @@ void TestI18nSwitch::cleanupTestCase() {
 }
 
 bool TestI18nSwitch::switchTo(const QString& language) {
-  RAZ::Settings(RAZ::Settings::Application)
-      .setValue(QStringLiteral("settings/language/active"), language);
+  RAZ::Settings(RAZ::Settings::Application).setValue(Utils::SettingsKey::LanguageActive, language);
   app()->loadTranslator(0, QStringLiteral("ui_") + language, translationFolder());
   const QSharedPointer<QTranslator> translator = app()->translators().value(0);
   return translator && !translator->isEmpty();

@@ -54,6 +54,9 @@ class TestLoginControls : public QObject {
   void controlsLoadCleanly_data();
   void controlsLoadCleanly();
   void paletteFollowsTheme();
+  void paletteIsOneSingleton();
+  void labelTextIsPlain_data();
+  void labelTextIsPlain();
 
   void buttonKeys();
   void disabledButtonIgnoresKeysAndClicks();
@@ -151,7 +154,7 @@ void TestLoginControls::controlsLoadCleanly_data() {
       "ZComboBox { editable: false; model: [] }",
       "ZBusyIndicator { running: true }",
       "ZLink { text: \"Help\" }",
-      "ZPalette {}",
+      "ZLabel { text: \"<b>Bob</b>\" }",
   };
   for (const QByteArray& b : bodies) {
     QTest::newRow(b.left(b.indexOf(' ')) + " " + QByteArray::number(bodies.indexOf(b)) + " themed")
@@ -173,10 +176,9 @@ void TestLoginControls::controlsLoadCleanly() {
 
 void TestLoginControls::paletteFollowsTheme() {
   QQuickItem* root = load(
-      "ZPalette { id: pal; objectName: \"pal\" }\n"
-      "property color accent: pal.accent\n"
-      "property color link: pal.link\n"
-      "property string family: pal.fontFamily\n");
+      "property color accent: ZPalette.accent\n"
+      "property color link: ZPalette.link\n"
+      "property string family: ZPalette.fontFamily\n");
   QVERIFY(root);
   QCOMPARE(root->property("accent").value<QColor>(), QColor("#3399CC"));
   // A colour the theme lacks falls back to the built-in one.
@@ -190,6 +192,42 @@ void TestLoginControls::paletteFollowsTheme() {
   // An emptied value must not turn into black.
   m_style->setColor("activeBackground", "");
   QCOMPARE(root->property("accent").value<QColor>(), QColor("#3399CC"));
+  QVERIFY(qmlWarnings().isEmpty());
+}
+
+// The palette is one object per engine: every control and the scene read the
+// same one, and a control cannot make its own.
+void TestLoginControls::paletteIsOneSingleton() {
+  QQuickItem* root = load(
+      "property var first: ZPalette\n"
+      "ZButton { objectName: \"b\"; property var palette: ZPalette }\n"
+      "ZLabel { objectName: \"l\"; property var palette: ZPalette }\n");
+  QVERIFY(root);
+  QObject* shared = root->property("first").value<QObject*>();
+  QVERIFY(shared);
+  QCOMPARE(item("b")->property("palette").value<QObject*>(), shared);
+  QCOMPARE(item("l")->property("palette").value<QObject*>(), shared);
+  QVERIFY(!load("ZPalette { }"));
+}
+
+// A label shows outside text as typed: markup is neither obeyed nor lost.
+void TestLoginControls::labelTextIsPlain_data() {
+  QTest::addColumn<QString>("text");
+  QTest::newRow("bold") << "<b>Bob</b>";
+  QTest::newRow("link") << "<a href=\"javascript://host/x\">click</a>";
+  QTest::newRow("image") << "<img src=\"file://host/etc/passwd\">";
+  QTest::newRow("entity") << "Tom &amp; Jerry";
+}
+
+void TestLoginControls::labelTextIsPlain() {
+  QFETCH(QString, text);
+  QQuickItem* root = load("ZLabel { objectName: \"l\" }");
+  QVERIFY(root);
+  QQuickItem* label = item("l");
+  label->setProperty("text", text);
+  QCOMPARE(label->property("textFormat").toInt(), 0);  // Text.PlainText
+  QCOMPARE(label->property("text").toString(), text);
+  QCOMPARE(label->property("color").value<QColor>(), QColor("#333333"));
   QVERIFY(qmlWarnings().isEmpty());
 }
 

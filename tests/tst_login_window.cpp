@@ -6,8 +6,11 @@
 #include "TestSupport.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QPointer>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -23,17 +26,12 @@
 #include <RAZ/Utils/Credentials.h>
 #include <TP/Crypto/Blowfish.h>
 
+#include "Utils/SettingsKeys.h"
 #include "libqml/components/LoginWindow.h"
 #include "libqml/utils/Style.h"
 #include "libqml/window/View.h"
 
-#if __has_include("libqml/QmlRegistration.h")
 #include "libqml/QmlRegistration.h"
-#define ZENT_TEST_HAVE_REGISTRATION 1
-#else
-#include <QtQml>
-#define ZENT_TEST_HAVE_REGISTRATION 0
-#endif
 
 using namespace RAZ::Utils::Credentials;
 using QML::LoginWindow;
@@ -86,7 +84,12 @@ class TestLoginWindow : public QObject {
   void sceneStateFollowsWindow();
   void configurationSelection();
 
+  void editMenuOnTheSignInFields_data();
+  void editMenuOnTheSignInFields();
+  void windowMenuFromFrameIconAndKeyboard();
+
  private:
+  QMenu* openFieldMenu(LoginWindow* w, QQuickItem* field);
   LoginWindow* makeWindow(bool activate = true);
   void storeAccount(const QString& user, const QString& password, const QString& dmUrl = QString(),
                     const QString& display = QString(), int type = LoginSip);
@@ -108,12 +111,7 @@ void TestLoginWindow::initTestCase() {
   QStandardPaths::setTestModeEnabled(true);
   QCoreApplication::setApplicationName(QStringLiteral("Zent"));
   m_style = std::make_unique<QML::Style>(nullptr);
-#if ZENT_TEST_HAVE_REGISTRATION
   QML::registerTypes();
-#else
-  qmlRegisterUncreatableType<QML::LoginWindow>(
-      "Vantre", 1, 0, "LoginWindow", QStringLiteral("LoginWindow cannot be created from QML"));
-#endif
   qRegisterMetaType<const RAZ::Configuration::Config*>("const RAZ::Configuration::Config*");
   QVERIFY(m_cipher.Initialize(TP::Bytes(QByteArray("login-window-test-key")),
                               TP::Crypto::Blowfish::ModeCbc));
@@ -234,11 +232,11 @@ void TestLoginWindow::sceneLoadsWithoutWarnings_data() {
 void TestLoginWindow::sceneLoadsWithoutWarnings() {
   QFETCH(bool, xsiField);
   if (!xsiField)
-    setInstallation(QStringLiteral("dm/url"),
+    setInstallation(Utils::SettingsKey::DmUrl,
                     QString::fromLatin1(QByteArray("https://dm.example").toBase64()));
-  setInstallation(QStringLiteral("defaults/help_file"),
+  setInstallation(Utils::SettingsKey::DefaultHelpFile,
                   QStringLiteral("https://help.example/index.html"));
-  setInstallation(QStringLiteral("defaults/forgot_password_url"),
+  setInstallation(Utils::SettingsKey::DefaultForgotPasswordUrl,
                   QStringLiteral(" https://pw.example "));
   storeAccount(QStringLiteral("alice"), QStringLiteral("pw"));
   LoginWindow* w = makeWindow();
@@ -280,7 +278,7 @@ void TestLoginWindow::accountListDeduplicatesAndSorts() {
   storeAccount(QStringLiteral("d2"), QString(), QString(), QStringLiteral("Desk"));
   // An account of another login type is not listed.
   storeAccount(QStringLiteral("xmpp"), QString(), QString(), QString(), LoginXmpp);
-  setInstallation(QStringLiteral("dm/url"),
+  setInstallation(Utils::SettingsKey::DmUrl,
                   QString::fromLatin1(QByteArray("https://dm").toBase64()));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
@@ -296,7 +294,7 @@ void TestLoginWindow::accountListFollowsXsiAddress() {
   storeAccount(QStringLiteral("free"), QString());
   storeAccount(QStringLiteral("onA"), QString(), QStringLiteral("https://a"));
   storeAccount(QStringLiteral("onB"), QString(), QStringLiteral("https://b"));
-  setApp(QStringLiteral("defaults/dm_config_file"), QStringLiteral("https://a"));
+  setApp(Utils::SettingsKey::DefaultDmConfigFile, QStringLiteral("https://a"));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QVERIFY(w->getShowXsiField());
@@ -315,9 +313,9 @@ void TestLoginWindow::accountListFollowsXsiAddress() {
 
 void TestLoginWindow::xsiAddressRestoresLastSignin() {
   storeAccount(QStringLiteral("bob"), QStringLiteral("secret"), QStringLiteral("https://a"));
-  setApp(QStringLiteral("defaults/dm_config_file"), QStringLiteral("https://a"));
-  setApp(QStringLiteral("login/displayname"), QStringLiteral("bob"));
-  setApp(QStringLiteral("login/savepassword"), true);
+  setApp(Utils::SettingsKey::DefaultDmConfigFile, QStringLiteral("https://a"));
+  setApp(Utils::SettingsKey::LoginDisplayName, QStringLiteral("bob"));
+  setApp(Utils::SettingsKey::LoginSavePassword, true);
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QCOMPARE(w->getUsername(), QStringLiteral("bob"));
@@ -335,9 +333,9 @@ void TestLoginWindow::xsiAddressRestoresLastSignin() {
 void TestLoginWindow::storedPasswordBoundToItsServer() {
   storeAccount(QStringLiteral("carl"), QStringLiteral("pw-b"), QStringLiteral("https://b"));
   storeAccount(QStringLiteral("dina"), QStringLiteral("pw-any"));
-  setApp(QStringLiteral("defaults/dm_config_file"), QStringLiteral("https://a"));
-  setApp(QStringLiteral("login/savepassword"), true);
-  setApp(QStringLiteral("login/displayname"), QStringLiteral("carl"));
+  setApp(Utils::SettingsKey::DefaultDmConfigFile, QStringLiteral("https://a"));
+  setApp(Utils::SettingsKey::LoginSavePassword, true);
+  setApp(Utils::SettingsKey::LoginDisplayName, QStringLiteral("carl"));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QCOMPARE(w->getUsername(), QStringLiteral("carl"));
@@ -369,8 +367,8 @@ void TestLoginWindow::dmUrlFixesTheServer_data() {
 void TestLoginWindow::dmUrlFixesTheServer() {
   QFETCH(QVariant, dmUrl);
   QFETCH(bool, fieldShown);
-  if (dmUrl.isValid()) setInstallation(QStringLiteral("dm/url"), dmUrl);
-  setApp(QStringLiteral("defaults/dm_config_file"), QStringLiteral("https://typed.example"));
+  if (dmUrl.isValid()) setInstallation(Utils::SettingsKey::DmUrl, dmUrl);
+  setApp(Utils::SettingsKey::DefaultDmConfigFile, QStringLiteral("https://typed.example"));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QCOMPARE(w->getShowXsiField(), fieldShown);
@@ -385,7 +383,7 @@ void TestLoginWindow::wrongSettingTypesFallBack() {
       "[login]\nsavepassword=maybe\nautologin=@Variant(garbage)\ndisplayname=eve\nconfig=1, 2\n"
       "[defaults]\ndm_config_file=a, b\n");
   ini.close();
-  setInstallation(QStringLiteral("defaults/help_file"), QStringList());
+  setInstallation(Utils::SettingsKey::DefaultHelpFile, QStringList());
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QCOMPARE(w->getUsername(), QStringLiteral("eve"));
@@ -413,7 +411,7 @@ void TestLoginWindow::forgottenPasswordIsClearedAfterSignin() {
   QCOMPARE(storedPassword(QStringLiteral("frank@example.com")), QString());
   QCOMPARE(storedPassword(QStringLiteral("gina")), QStringLiteral("other-pw"));
   QCOMPARE(RAZ::Settings(RAZ::Settings::Application)
-               .value(QStringLiteral("login/savepassword"))
+               .value(Utils::SettingsKey::LoginSavePassword)
                .toBool(),
            false);
   // The manager writes its file again: the password is gone from disk too.
@@ -426,7 +424,7 @@ void TestLoginWindow::forgottenPasswordIsClearedAfterSignin() {
 
 void TestLoginWindow::rememberedPasswordShownNextTime() {
   storeAccount(QStringLiteral("hal"), QStringLiteral("keep-me"));
-  setApp(QStringLiteral("login/displayname"), QStringLiteral("hal"));
+  setApp(Utils::SettingsKey::LoginDisplayName, QStringLiteral("hal"));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   w->setUsername(QStringLiteral("hal"));
@@ -447,7 +445,7 @@ void TestLoginWindow::rememberedPasswordShownNextTime() {
 
 void TestLoginWindow::passwordNeverWrittenToSettings() {
   const QString secret = QStringLiteral("Zq7-unique-secret");
-  setApp(QStringLiteral("defaults/dm_config_file"), QStringLiteral("https://a"));
+  setApp(Utils::SettingsKey::DefaultDmConfigFile, QStringLiteral("https://a"));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QSignalSpy signin(w,
@@ -467,7 +465,7 @@ void TestLoginWindow::passwordNeverWrittenToSettings() {
     QVERIFY2(!f.readAll().contains(secret.toUtf8()), qPrintable(file));
   }
   QCOMPARE(RAZ::Settings(RAZ::Settings::Application)
-               .value(QStringLiteral("defaults/dm_config_file"))
+               .value(Utils::SettingsKey::DefaultDmConfigFile)
                .toString(),
            QStringLiteral("https://a"));
 }
@@ -494,9 +492,9 @@ void TestLoginWindow::userCloseReportsWindowClosed() {
 
 void TestLoginWindow::autologinOnlyWhenAllowed() {
   storeAccount(QStringLiteral("jo"), QStringLiteral("pw"));
-  setApp(QStringLiteral("login/displayname"), QStringLiteral("jo"));
-  setApp(QStringLiteral("login/savepassword"), true);
-  setApp(QStringLiteral("login/autologin"), false);
+  setApp(Utils::SettingsKey::LoginDisplayName, QStringLiteral("jo"));
+  setApp(Utils::SettingsKey::LoginSavePassword, true);
+  setApp(Utils::SettingsKey::LoginAutoLogin, false);
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QSignalSpy signin(w,
@@ -518,7 +516,7 @@ void TestLoginWindow::autologinOnlyWhenAllowed() {
 // ---- keyboard --------------------------------------------------------------------
 
 void TestLoginWindow::enterSignsInOnlyWhenComplete() {
-  setInstallation(QStringLiteral("dm/url"),
+  setInstallation(Utils::SettingsKey::DmUrl,
                   QString::fromLatin1(QByteArray("https://dm").toBase64()));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
@@ -562,7 +560,7 @@ void TestLoginWindow::enterSignsInOnlyWhenComplete() {
 }
 
 void TestLoginWindow::enterNeedsXsiAddressWhenShown() {
-  setApp(QStringLiteral("defaults/dm_config_file"), QString());
+  setApp(Utils::SettingsKey::DefaultDmConfigFile, QString());
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QVERIFY(w->getShowXsiField());
@@ -652,7 +650,7 @@ void TestLoginWindow::configurationSelection() {
                                m_dir->filePath(QStringLiteral("config1.xml"))));
   QVERIFY(m_configs->addConfig("<config name=\"Beta\"></config>",
                                m_dir->filePath(QStringLiteral("config2.xml"))));
-  setApp(QStringLiteral("login/config"), QStringLiteral("Beta"));
+  setApp(Utils::SettingsKey::LoginConfig, QStringLiteral("Beta"));
   LoginWindow* w = makeWindow();
   QVERIFY(w);
   QCOMPARE(w->getConfigIdx(), 1);
@@ -661,11 +659,148 @@ void TestLoginWindow::configurationSelection() {
   QCOMPARE(m_configs->currentConfig()->getName(), QStringLiteral("Beta"));
   QCOMPARE(m_credentials->configuration(), m_configs->currentConfig());
 
-  setApp(QStringLiteral("login/config"), QStringLiteral("Gone"));
+  setApp(Utils::SettingsKey::LoginConfig, QStringLiteral("Gone"));
   w->cbSessionClosed();
   QCOMPARE(w->getConfigIdx(), 0);
   QCOMPARE(w->getConfigName(), QStringLiteral("Alpha"));
 }
 
 ZENT_TEST_MAIN(TestLoginWindow, QApplication)
+// ---- edit and window menus ----------------------------------------------------
+
+QMenu* TestLoginWindow::openFieldMenu(LoginWindow* w, QQuickItem* field) {
+  // A right click near the field's left edge, clear of a combo box's arrow.
+  const QPoint at = field->mapToScene(QPointF(10, field->height() / 2)).toPoint();
+  QTest::mouseClick(w->view(), Qt::RightButton, Qt::NoModifier, at);
+  return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+namespace {
+
+QStringList menuEntries(const QMenu* menu) {
+  QStringList out;
+  for (const QAction* a : menu->actions())
+    out << (a->isSeparator() ? QStringLiteral("-")
+                             : (a->isEnabled() ? QString() : QStringLiteral("!")) + a->text());
+  return out;
+}
+
+QAction* menuEntry(const QMenu* menu, const QString& text) {
+  for (QAction* a : menu->actions())
+    if (a->text() == text) return a;
+  return nullptr;
+}
+
+}  // namespace
+
+void TestLoginWindow::editMenuOnTheSignInFields_data() {
+  QTest::addColumn<QString>("field");
+  QTest::addColumn<QString>("textProperty");
+  QTest::addColumn<bool>("password");
+  QTest::addColumn<bool>("serverFixed");  // the username and password wait for a server
+  QTest::newRow("server address") << "xsiField"
+                                  << "text" << false << false;
+  QTest::newRow("username") << "usernameCombo"
+                            << "editText" << false << true;
+  QTest::newRow("password") << "passwordField"
+                            << "text" << true << true;
+}
+
+void TestLoginWindow::editMenuOnTheSignInFields() {
+  QFETCH(QString, field);
+  QFETCH(QString, textProperty);
+  QFETCH(bool, password);
+  QFETCH(bool, serverFixed);
+  if (serverFixed)
+    setInstallation(Utils::SettingsKey::DmUrl,
+                    QString::fromLatin1(QByteArray("https://dm").toBase64()));
+  LoginWindow* w = makeWindow();
+  QVERIFY(w);
+  w->showLogin(false, false);
+  w->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(w));
+  QQuickItem* item = sceneItem(w, field.toLatin1().constData());
+  QVERIFY(item);
+  const QByteArray prop = textProperty.toLatin1();
+  item->forceActiveFocus();
+  QTest::keyClicks(w->view(), QStringLiteral("hello"));
+  QCOMPARE(item->property(prop).toString(), QStringLiteral("hello"));
+  QVERIFY(QMetaObject::invokeMethod(item, "selectAll"));
+  QApplication::clipboard()->setText(QStringLiteral("clip"));
+
+  QMenu* menu = openFieldMenu(w, item);
+  QVERIFY(menu);
+  // A password's selection never reaches the menu: no Cut, no Copy.
+  const QStringList expected = password ? QStringList{"Paste", "-", "Select All"}
+                                        : QStringList{"Cut", "Copy", "Paste", "-", "Select All"};
+  QCOMPARE(menuEntries(menu), expected);
+
+  if (password) {
+    QAction* paste = menuEntry(menu, QStringLiteral("Paste"));
+    menu->close();  // the menu hides before its entry runs, as for a click
+    paste->trigger();
+    QCOMPARE(item->property(prop).toString(), QStringLiteral("clip"));
+    QCOMPARE(w->getPassword(), QStringLiteral("clip"));
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("clip"));
+  } else {
+    QAction* cut = menuEntry(menu, QStringLiteral("Cut"));
+    menu->close();
+    cut->trigger();
+    QCOMPARE(item->property(prop).toString(), QString());
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("hello"));
+
+    menu = openFieldMenu(w, item);
+    QVERIFY(menu);
+    QCOMPARE(menuEntries(menu), (QStringList{"Paste", "-", "Select All"}));
+    QAction* paste = menuEntry(menu, QStringLiteral("Paste"));
+    menu->close();
+    paste->trigger();
+    QCOMPARE(item->property(prop).toString(), QStringLiteral("hello"));
+
+    menu = openFieldMenu(w, item);
+    QVERIFY(menu);
+    QAction* selectAll = menuEntry(menu, QStringLiteral("Select All"));
+    menu->close();
+    selectAll->trigger();
+    QCOMPARE(item->property("selectedText").toString(), QStringLiteral("hello"));
+  }
+  QApplication::clipboard()->clear();
+  QVERIFY(qmlWarnings().isEmpty());
+}
+
+void TestLoginWindow::windowMenuFromFrameIconAndKeyboard() {
+  LoginWindow* w = makeWindow();
+  QVERIFY(w);
+  w->showLogin(false, false);
+  w->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(w));
+  QQuickItem* icon = sceneItem(w, "windowFrameIcon");
+  QVERIFY(icon);
+  QVERIFY(icon->isVisible());
+
+  // Alt+Space with a text field focused: the field does not take the key.
+  QVERIFY(sceneItem(w, "xsiField")->hasActiveFocus());
+  QTest::keyClick(w->view(), Qt::Key_Space, Qt::AltModifier);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  QVERIFY(menu);
+  QCOMPARE(menu->pos(), w->mapToGlobal(QPoint(0, 0)));
+  QVERIFY(menuEntry(menu, QStringLiteral("Close")));
+  QPointer<QMenu> first(menu);
+  menu->close();
+  QTRY_VERIFY(!first);  // freed once closed
+
+  const QPoint at = icon->mapToScene(QPointF(icon->width() / 2, icon->height() / 2)).toPoint();
+  QTest::mouseClick(w->view(), Qt::LeftButton, Qt::NoModifier, at);
+  menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  QVERIFY(menu);
+  // Its Close entry closes the window, as the frame's menu would.
+  QSignalSpy closed(w, SIGNAL(windowClosed()));
+  QAction* close = menuEntry(menu, QStringLiteral("Close"));
+  QVERIFY(close);
+  menu->close();
+  close->trigger();
+  QCOMPARE(closed.count(), 1);
+  QVERIFY(qmlWarnings().isEmpty());
+}
+
 #include "tst_login_window.moc"

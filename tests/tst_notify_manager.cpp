@@ -68,7 +68,11 @@ class TestNotifyManager : public QObject {
     if (!m_manager) m_manager = new NotificationManager;
     return *m_manager;
   }
-  void finishSlide() { QTRY_COMPARE(manager().timeLine()->state(), QTimeLine::NotRunning); }
+  // True once the stack's slide has ended (waits for it, never by a fixed time).
+  [[nodiscard]] bool finishSlide() {
+    return QTest::qWaitFor(
+        [this] { return manager().timeLine()->state() == QTimeLine::NotRunning; });
+  }
 };
 
 void TestNotifyManager::cleanup() {
@@ -202,7 +206,7 @@ void TestNotifyManager::closingTheLowestSlidesTheOthersDown() {
   QVERIFY(mid->y() <= midBefore + gap);
   QCOMPARE(top->y() - topBefore, mid->y() - midBefore);
 
-  finishSlide();
+  QVERIFY(finishSlide());
   const QList<QWidget*> order = manager().notificationWidgets();
   QCOMPARE(order, (QList<QWidget*>{mid, top}));
   const QList<QPoint> expected = cornerLayout(order);
@@ -223,7 +227,7 @@ void TestNotifyManager::closingInTheMiddleRestacks() {
   mid->close();
   flushDeletes();
   QVERIFY(mid.isNull());
-  finishSlide();
+  QVERIFY(finishSlide());
   const QList<QWidget*> order = manager().notificationWidgets();
   QCOMPARE(order.size(), 3);
   QCOMPARE(order.at(0), low);
@@ -250,7 +254,7 @@ void TestNotifyManager::closingACentredOneMovesOnlyCentredOnesUp() {
   // The centred one after it slides up; the corner stack stays put.
   QTRY_VERIFY(share2->y() < secondY);
   QCOMPARE(corner->pos(), cornerBefore);
-  finishSlide();
+  QVERIFY(finishSlide());
   QCOMPARE(share2->y(), firstY);
   QCOMPARE(corner->pos(), cornerBefore);
 }
@@ -273,7 +277,7 @@ void TestNotifyManager::removeNotificationsClosesEveryPopup() {
   flushDeletes();
   for (const auto& p : popups) QVERIFY(p.isNull());
   QCOMPARE(manager().notificationWidgets().size(), 0);
-  finishSlide();
+  QVERIFY(finishSlide());
 }
 
 void TestNotifyManager::toastsJoinTheStackAndShowPlainText() {

@@ -35,7 +35,7 @@ QList<QPair<QString, int>> texts(QQuickItem* root) {
   QList<QPair<QString, int>> out;
   const auto items = allItems(root);
   for (QQuickItem* item : items) {
-    if (QByteArray(item->metaObject()->className()).startsWith("QQuickText") &&
+    if ((item->inherits("QQuickText") || item->inherits("QQuickTextEdit")) &&
         item->property("textFormat").isValid()) {
       out << qMakePair(item->property("text").toString(), item->property("textFormat").toInt());
     }

@@ -102,43 +102,44 @@ class TestRazClient : public QObject {
         {":/sounds/busy.wav", ":/sounds/congestion.wav"});
   }
 
-  void connectAll(RAZ::Client& client, Receiver& r) {
-    QVERIFY(QObject::connect(&client, SIGNAL(sessionOpened(RAZ::Sessions::SessionManagerBase&)), &r,
-                             SLOT(cbSessionOpened(RAZ::Sessions::SessionManagerBase&))));
-    QVERIFY(QObject::connect(&client, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)), &r,
-                             SLOT(cbSessionClosed(RAZ::Sessions::SessionManagerBase&))));
-    QVERIFY(QObject::connect(&client,
-                             SIGNAL(sessionError(RAZ::Sessions::SessionManagerBase*,
-                                                 RAZ::Sessions::State, RAZ::Sessions::Error)),
-                             &r,
-                             SLOT(cbSessionError(RAZ::Sessions::SessionManagerBase*,
-                                                 RAZ::Sessions::State, RAZ::Sessions::Error))));
-    QVERIFY(QObject::connect(
+  [[nodiscard]] bool connectAll(RAZ::Client& client, Receiver& r) {
+    bool ok = true;
+    ok &= bool(QObject::connect(&client, SIGNAL(sessionOpened(RAZ::Sessions::SessionManagerBase&)),
+                                &r, SLOT(cbSessionOpened(RAZ::Sessions::SessionManagerBase&))));
+    ok &= bool(QObject::connect(&client, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)),
+                                &r, SLOT(cbSessionClosed(RAZ::Sessions::SessionManagerBase&))));
+    ok &= bool(QObject::connect(&client,
+                                SIGNAL(sessionError(RAZ::Sessions::SessionManagerBase*,
+                                                    RAZ::Sessions::State, RAZ::Sessions::Error)),
+                                &r,
+                                SLOT(cbSessionError(RAZ::Sessions::SessionManagerBase*,
+                                                    RAZ::Sessions::State, RAZ::Sessions::Error))));
+    ok &= bool(QObject::connect(
         &client,
         SIGNAL(sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State)), &r,
         SLOT(sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State))));
-    QVERIFY(QObject::connect(&client, SIGNAL(quit()), &r, SLOT(cbQuit())));
-    QVERIFY(QObject::connect(&client, SIGNAL(newVersionFound(bool, const QUrl&)), &r,
-                             SLOT(newVersionFound(bool, const QUrl&))));
-    QVERIFY(QObject::connect(&client, SIGNAL(ensureUserSettingsDirExists(QDir&, const QString&)),
-                             &r, SLOT(ensureUserSettingsDirExists(QDir&, const QString&))));
-    QVERIFY(QObject::connect(&client,
-                             SIGNAL(requestProxyCredentials(bool, const QString&, const QString&,
-                                                            bool, QObject*, const QString&)),
-                             &r,
-                             SLOT(onRequestProxyCredentials(bool, const QString&, const QString&,
-                                                            bool, QObject*, const QString&))));
-    QVERIFY(QObject::connect(&client, SIGNAL(showDisclaimerDialog()), &r,
-                             SLOT(onShowDisclaimerDialog())));
-    QVERIFY(QObject::connect(&client, SIGNAL(xmppConnectStateChanged()), &r,
-                             SLOT(onXmppConnectStateChanged())));
+    ok &= bool(QObject::connect(&client, SIGNAL(quit()), &r, SLOT(cbQuit())));
+    ok &= bool(QObject::connect(&client, SIGNAL(newVersionFound(bool, const QUrl&)), &r,
+                                SLOT(newVersionFound(bool, const QUrl&))));
+    ok &= bool(QObject::connect(&client, SIGNAL(ensureUserSettingsDirExists(QDir&, const QString&)),
+                                &r, SLOT(ensureUserSettingsDirExists(QDir&, const QString&))));
+    ok &= bool(QObject::connect(&client,
+                                SIGNAL(requestProxyCredentials(bool, const QString&, const QString&,
+                                                               bool, QObject*, const QString&)),
+                                &r,
+                                SLOT(onRequestProxyCredentials(bool, const QString&, const QString&,
+                                                               bool, QObject*, const QString&))));
+    ok &= bool(QObject::connect(&client, SIGNAL(showDisclaimerDialog()), &r,
+                                SLOT(onShowDisclaimerDialog())));
+    ok &= bool(QObject::connect(&client, SIGNAL(xmppConnectStateChanged()), &r,
+                                SLOT(onXmppConnectStateChanged())));
     // Signals the application forwards to the client, signal to signal.
     QObject forwarder;
     for (const char* sig :
          {SIGNAL(basicLoggingEnabled(bool)), SIGNAL(advancedLoggingEnabled(bool)),
           SIGNAL(clearLogs()), SIGNAL(disclaimerAccepted()), SIGNAL(disclaimerRejected())})
-      QVERIFY2(client.metaObject()->indexOfSignal(QMetaObject::normalizedSignature(sig + 1)) >= 0,
-               sig);
+      ok &= client.metaObject()->indexOfSignal(QMetaObject::normalizedSignature(sig + 1)) >= 0;
+    return ok;
   }
 
  private slots:
@@ -232,7 +233,7 @@ class TestRazClient : public QObject {
     RAZ::ConfigContainer container;
     QVERIFY(initialize(*client, container));
     Receiver r;
-    connectAll(*client, r);
+    QVERIFY(connectAll(*client, r));
     client->maybeQuit();
     QCOMPARE(r.quits, 1);
 
@@ -251,7 +252,7 @@ class TestRazClient : public QObject {
     RAZ::ConfigContainer container;
     QVERIFY(initialize(*client, container));
     Receiver r;
-    connectAll(*client, r);
+    QVERIFY(connectAll(*client, r));
     QVERIFY(client->signin(account("bob@example.org", "wrong"), container.currentConfig(),
                            "https://xsi.example", true));
     QCOMPARE(r.states, 0);
@@ -277,7 +278,7 @@ class TestRazClient : public QObject {
     RAZ::ConfigContainer container;
     QVERIFY(initialize(*client, container));
     Receiver r;
-    connectAll(*client, r);
+    QVERIFY(connectAll(*client, r));
     RAZ::Demo::Service::instance().failNextSignin(RAZ::Sessions::ErrorConnectionLost);
     QVERIFY(client->signin(account("bob", "demo"), nullptr, QString(), false));
     QTRY_COMPARE(r.errors, 1);
@@ -294,7 +295,7 @@ class TestRazClient : public QObject {
     RAZ::ConfigContainer container;
     QVERIFY(initialize(*client, container));
     Receiver r;
-    connectAll(*client, r);
+    QVERIFY(connectAll(*client, r));
 
     QVERIFY(client->signin(account("bob", "demo"), nullptr, QString(), false));
     signOut.trigger();
@@ -323,7 +324,7 @@ class TestRazClient : public QObject {
   void signinBeforeInitializeStillReports() {
     auto client = makeClient();
     Receiver r;
-    connectAll(*client, r);
+    QVERIFY(connectAll(*client, r));
     QVERIFY(client->signin(account("bob", "demo"), nullptr, QString(), false));
     QCOMPARE(r.errors, 0);
     QTRY_COMPARE(r.errors, 1);
@@ -336,7 +337,7 @@ class TestRazClient : public QObject {
       auto client = makeClient();
       RAZ::ConfigContainer container;
       QVERIFY(initialize(*client, container));
-      connectAll(*client, r);
+      QVERIFY(connectAll(*client, r));
       QVERIFY(client->signin(account("bob", "demo"), nullptr, QString(), false));
     }
     QCoreApplication::processEvents();
@@ -430,15 +431,14 @@ class TestRazClient : public QObject {
     const QString path = dir.path() + "/credentials.dat";
     auto writeJunk = [&path](const QByteArray& text) {
       QFile f(path);
-      QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-      f.write(text);
+      return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(text) == text.size();
     };
-    writeJunk("first broken copy");
+    QVERIFY(writeJunk("first broken copy"));
     {
       CredentialsManager manager(path, &m_cipher);
       QVERIFY(manager.load());
     }
-    writeJunk("second broken copy");
+    QVERIFY(writeJunk("second broken copy"));
     {
       CredentialsManager manager(path, &m_cipher);
       QVERIFY(manager.load());

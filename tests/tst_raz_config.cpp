@@ -6,6 +6,8 @@
 #include <TP/Core/Logging.h>
 #include <TP/Crypto/Blowfish.h>
 
+#include "Utils/ConfigIds.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -295,12 +297,16 @@ class TestRazConfig : public QObject {
     const Config demo(m_cipher.Decrypt(raw, &ok), path);
     QVERIFY(ok);
     QCOMPARE(demo.getName(), QString("Demo"));
-    QCOMPARE(demo.getBool(0, true), false);
-    QCOMPARE(demo.getBool(400, true), false);
-    for (int id : {0, 59, 60, 61, 66, 68, 73, 74, 79, 116, 350, 366, 376, 384, 385, 400, 401})
+    QCOMPARE(demo.getBool(Utils::ConfigId::CallSettingsOnly, true), false);
+    QCOMPARE(demo.getBool(Utils::ConfigId::AddressVerification, true), false);
+    using namespace Utils::ConfigId;
+    for (int id : {CallSettingsOnly, ProjectRooms, RoomsMayBeAdded, RoomHistorySize, TestCall,
+                   CallTransfer, CallPull, ParkedCallRetrieval, CallsOnThisClient, CommsHistory,
+                   XmppPresenceAndChat, XsiProfilePath, OtherDevicesTakeCalls, EmergencyDisclaimer,
+                   DisclaimerRejectionAddress, AddressVerification, AddressVerificationUrl})
       QVERIFY2(demo.contains(id), qPrintable(QString::number(id)));
-    QCOMPARE(demo.value(61).type(), QVariant::Int);
-    QCOMPARE(demo.value(366).type(), QVariant::String);
+    QCOMPARE(demo.value(RoomHistorySize).type(), QVariant::Int);
+    QCOMPARE(demo.value(XsiProfilePath).type(), QVariant::String);
     QVERIFY(RAZ::ConfigContainer::isConfigFileName(path));
   }
 };

@@ -111,25 +111,27 @@ class TestRazSession : public QObject {
   std::unique_ptr<RAZ::Client> m_client;
   std::unique_ptr<Recorder> m_rec;
 
-  void connectRecorder() {
+  [[nodiscard]] bool connectRecorder() {
+    bool ok = true;
     RAZ::Client* c = m_client.get();
     Recorder* r = m_rec.get();
-    QVERIFY(connect(
+    ok &= bool(connect(
         c, SIGNAL(sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State)), r,
         SLOT(sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State))));
-    QVERIFY(connect(c, SIGNAL(sessionOpened(RAZ::Sessions::SessionManagerBase&)), r,
-                    SLOT(cbSessionOpened(RAZ::Sessions::SessionManagerBase&))));
-    QVERIFY(connect(c, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)), r,
-                    SLOT(cbSessionClosed(RAZ::Sessions::SessionManagerBase&))));
-    QVERIFY(connect(c,
-                    SIGNAL(sessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State,
-                                        RAZ::Sessions::Error)),
-                    r,
-                    SLOT(cbSessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State,
-                                        RAZ::Sessions::Error))));
-    QVERIFY(connect(c, SIGNAL(ensureUserSettingsDirExists(QDir&, const QString&)), r,
-                    SLOT(ensureUserSettingsDirExists(QDir&, const QString&))));
-    QVERIFY(connect(c, SIGNAL(quit()), r, SLOT(cbQuit())));
+    ok &= bool(connect(c, SIGNAL(sessionOpened(RAZ::Sessions::SessionManagerBase&)), r,
+                       SLOT(cbSessionOpened(RAZ::Sessions::SessionManagerBase&))));
+    ok &= bool(connect(c, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)), r,
+                       SLOT(cbSessionClosed(RAZ::Sessions::SessionManagerBase&))));
+    ok &= bool(connect(c,
+                       SIGNAL(sessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State,
+                                           RAZ::Sessions::Error)),
+                       r,
+                       SLOT(cbSessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State,
+                                           RAZ::Sessions::Error))));
+    ok &= bool(connect(c, SIGNAL(ensureUserSettingsDirExists(QDir&, const QString&)), r,
+                       SLOT(ensureUserSettingsDirExists(QDir&, const QString&))));
+    ok &= bool(connect(c, SIGNAL(quit()), r, SLOT(cbQuit())));
+    return ok;
   }
 
   // Signs in with the demo password and waits for the open session.
@@ -172,7 +174,7 @@ class TestRazSession : public QObject {
     QVERIFY(m_client->Initialize(m_container.get(), m_dataDir + "/credentials.dat", &m_cipher,
                                  nullptr, {":/sounds/busy.wav", ":/sounds/congestion.wav"}));
     m_rec = std::make_unique<Recorder>();
-    connectRecorder();
+    QVERIFY(connectRecorder());
   }
 
   void cleanup() {

@@ -18,15 +18,21 @@
 
 #include <RAZ/Client.h>
 #include <RAZ/Demo/Service.h>
+#include <RAZ/ProgramKey.h>
 #include <RAZ/Settings.h>
+#include <RAZ/Utils/Credentials.h>
+#include <TP/Bytes.h>
 #include <TP/Core/Logging.h>
+#include <TP/Crypto/Blowfish.h>
 
 #include "Application.h"
 #include "Providers/Factory.h"
 #include "Providers/MenuActionProvider.h"
+#include "SessionScope.h"
 #include "TestSupport.h"
 #include "Utils/AppPaths.h"
 #include "Utils/CommunicationsWindowManager.h"
+#include "Utils/SettingsKeys.h"
 #include "Utils/Sounds/ContactNotification.h"
 #include "Utils/ZentUrlHandler.h"
 #include "dialogs/MessageWindow.h"
@@ -76,14 +82,52 @@ void answerNext(Seen* seen, QDialogButtonBox::StandardButton button) {
 // Watches one object and counts its destruction.
 struct Watched {
   QPointer<QObject> object;
+  QByteArray className;
   QSharedPointer<QSignalSpy> destroyed;
   explicit Watched(QObject* o = nullptr) : object(o) {
-    if (o) destroyed.reset(new QSignalSpy(o, SIGNAL(destroyed(QObject*))));
+    if (!o) return;
+    className = o->metaObject()->className();
+    destroyed.reset(new QSignalSpy(o, SIGNAL(destroyed(QObject*))));
   }
   int count() const { return destroyed ? destroyed->count() : -1; }
 };
 
+// What the store on disk holds for one account, read by a manager of its own
+// so that nothing the running program keeps in memory can hide a write.
+struct Stored {
+  bool found = false;
+  QStringList passwords;  // every non-empty password of the account, any type
+};
+
+Stored storedAccount(const QString& user) {
+  Stored out;
+  RAZ::Utils::Credentials::CredentialsManager* live = app()->client()->getCredentialsManager();
+  TP::Crypto::Blowfish cipher;
+  if (!cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode())) return out;
+  RAZ::Utils::Credentials::CredentialsManager store(live->path(), &cipher);
+  if (!store.load()) return out;
+  RAZ::Utils::Credentials::UserCredentials account;
+  out.found = store.getCredentials(live->loginType(), user, account);
+  for (int type : account.types())
+    if (!account.getCredentials(type).getPassword().isEmpty())
+      out.passwords << account.getCredentials(type).getPassword();
+  return out;
+}
+
+bool signInWindowIsBack() {
+  QML::LoginWindow* login = app()->loginWindow();
+  return login && login->isVisible() && login->getLoginState() == QML::LoginWindow::None;
+}
+
 }  // namespace
+
+// Test helpers report a problem as text, empty when all is well, so that the
+// test function itself fails where it called them.
+#define REQUIRE(expression)                             \
+  do {                                                  \
+    const QString problem_ = (expression);              \
+    QVERIFY2(problem_.isEmpty(), qPrintable(problem_)); \
+  } while (false)
 
 class TestSessionLifecycle : public QObject {
   Q_OBJECT
@@ -103,40 +147,65 @@ class TestSessionLifecycle : public QObject {
       if (qobject_cast<Dialogs::MessageWindow*>(w) && w->isVisible()) w->close();
   }
 
-  void signIn(const QString& user = QStringLiteral("alice")) {
+  // Ends whatever session a test function left behind and waits until the
+  // sign-in window is back, so that no test depends on the one before it.
+  QString signedOut() {
+    if (app()->client()->hasSession())
+      app()->menuActionProvider()->action(Providers::MenuActionProvider::SignOut)->trigger();
+    if (!QTest::qWaitFor([] { return !app()->client()->hasSession() && !app()->sessionScope(); }))
+      return QStringLiteral("the session did not end");
+    if (!QTest::qWaitFor(signInWindowIsBack)) return QStringLiteral("no sign-in window");
+    return QString();
+  }
+
+  QString signIn(const QString& user = QStringLiteral("alice"), bool remember = false) {
     QML::LoginWindow* login = app()->loginWindow();
-    QVERIFY(login);
-    QVERIFY(!app()->sessionManager());
+    if (!login) return QStringLiteral("no sign-in window");
+    if (app()->sessionManager()) return QStringLiteral("signed in already");
     login->setUsername(user);
     login->setPassword(RAZ::Demo::Service::demoPassword());
+    login->setRememberPasswordChecked(remember);
     login->onSigninClicked();
-    QTRY_VERIFY(app()->mainWindow() && app()->mainWindow()->isVisible());
-    QVERIFY(app()->sessionManager());
+    if (!QTest::qWaitFor([] { return app()->mainWindow() && app()->mainWindow()->isVisible(); }))
+      return QStringLiteral("the main window did not show");
+    if (!app()->sessionManager()) return QStringLiteral("no session");
+    return QString();
   }
 
-  // The objects a session owns, to count their end.
+  // Every object the session scope holds, to count their end.
   QList<Watched> sessionObjects() {
-    return {Watched(app()->mainWindow()), Watched(app()->factory()),
-            Watched(app()->commsWindowManager()), Watched(app()->presenceRequestDialog()),
-            Watched(app()->contactOnlinePlayer())};
+    QList<Watched> out;
+    if (const SessionScope* scope = app()->sessionScope())
+      for (QObject* o : scope->objects()) out << Watched(o);
+    return out;
   }
 
-  void verifySignedOut(const QList<Watched>& objects) {
-    QTRY_VERIFY(app()->loginWindow() && app()->loginWindow()->isVisible());
-    QTRY_VERIFY(!app()->sessionManager());
-    QVERIFY(!app()->factory());
-    QVERIFY(!app()->commsWindowManager());
-    QVERIFY(!app()->contactOnlinePlayer());
-    QVERIFY(!app()->presenceRequestDialog());
-    QVERIFY(!app()->mainWindow());
-    for (const Watched& w : objects) {
-      if (!w.destroyed) continue;
-      QTRY_VERIFY(!w.object);
-      QCOMPARE(w.count(), 1);
-    }
+  QString verifySignedOut(const QList<Watched>& objects) {
+    if (!QTest::qWaitFor(signInWindowIsBack)) return QStringLiteral("no sign-in window");
+    if (!QTest::qWaitFor([] { return !app()->sessionScope(); }))
+      return QStringLiteral("the session's objects are still in place");
+    if (app()->sessionManager() || app()->factory() || app()->commsWindowManager() ||
+        app()->contactOnlinePlayer() || app()->presenceRequestDialog() || app()->mainWindow() ||
+        app()->mediaEngineConfigurator() || app()->serviceVerification() ||
+        app()->callSettingsWindow())
+      return QStringLiteral("a per-session object is still reachable");
     // The next turns of the event loop touch nothing that is gone.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+    for (const Watched& w : objects) {
+      if (!w.destroyed) continue;
+      if (w.object) return QStringLiteral("%1 is still alive").arg(QString(w.className));
+      if (w.count() != 1)
+        return QStringLiteral("%1 ended %2 times").arg(QString(w.className)).arg(w.count());
+    }
+    return QString();
+  }
+
+  // One turn of the event loop, deferred deletions included (a test
+  // function runs outside any event loop, where they would wait).
+  static void oneTurn() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 
  private slots:
@@ -166,11 +235,13 @@ class TestSessionLifecycle : public QObject {
     delete m_style;
   }
 
+  // Every test function starts signed out, whatever ran before it.
+  void init() { REQUIRE(signedOut()); }
+
   void cleanup() { closeMessages(); }
 
   void wrongPasswordExplainsAndKeepsTheForm() {
     QML::LoginWindow* login = app()->loginWindow();
-    QVERIFY(login && login->isVisible());
     login->setUsername("alice");
     login->setPassword("not the password");
     login->onSigninClicked();
@@ -181,39 +252,56 @@ class TestSessionLifecycle : public QObject {
     QTRY_COMPARE(login->getLoginState(), QML::LoginWindow::None);
     QVERIFY(!app()->mainWindow());
     QVERIFY(!app()->factory());
+    QVERIFY(!app()->sessionScope());
     QVERIFY(m_log.containsMessage("Session error in state: "));
   }
 
+  // A second failure replaces the message of the first: they do not pile up.
   void connectFailureIsAWarningOfItsOwn() {
+    QML::LoginWindow* login = app()->loginWindow();
+    login->setUsername("alice");
+    login->setPassword("not the password");
+    login->onSigninClicked();
+    QTRY_VERIFY(visibleMessage("Invalid User"));
+    QPointer<Dialogs::MessageWindow> first = visibleMessage("Invalid User");
+    QTRY_COMPARE(login->getLoginState(), QML::LoginWindow::None);
     demo().failNextSignin(RAZ::Sessions::ErrorConnectFailure);
-    app()->loginWindow()->setPassword("demo");
-    app()->loginWindow()->onSigninClicked();
+    login->setPassword(RAZ::Demo::Service::demoPassword());
+    login->onSigninClicked();
     QTRY_VERIFY(visibleMessage("Connection Error"));
     QVERIFY(visibleMessage("Connection Error")
                 ->messageLabel()
                 ->text()
                 .startsWith("Client is unable to connect"));
+    QVERIFY(!visibleMessage("Invalid User"));
+    QVERIFY(!first || !first->isVisible());
+    QCOMPARE(app()->sessionErrorMessage(), visibleMessage("Connection Error"));
     QVERIFY(!app()->mainWindow());
   }
 
   void errorsOfAnotherSessionShowNothing() {
-    signIn();
+    REQUIRE(signIn());
     RAZ::Sessions::SessionManagerBase other(nullptr);
     app()->cbSessionError(&other, RAZ::Sessions::StateSignedIn, RAZ::Sessions::ErrorAuthentication);
     QVERIFY(!visibleMessage("Invalid User"));
-    app()->menuActionProvider()->action(Providers::MenuActionProvider::SignOut)->trigger();
-    QTRY_VERIFY(!app()->sessionManager());
+    QVERIFY(!app()->sessionErrorMessage());
   }
 
   void signInShowsTheMainWindowWithContacts() {
     QPointer<QML::LoginWindow> login = app()->loginWindow();
-    signIn("bob@example.org");
+    REQUIRE(signIn("bob@example.org"));
     QTRY_VERIFY(!login);  // the sign-in window is gone with the session's start
     QVERIFY(!app()->loginWindow());
     QVERIFY(app()->factory());
     QVERIFY(app()->commsWindowManager());
     QVERIFY(app()->commsWindowManager()->isInitialized());
     QVERIFY(app()->presenceRequestDialog());
+    // The scope holds what the application hands out.
+    const QList<QObject*> held = app()->sessionScope()->objects();
+    for (QObject* o : std::initializer_list<QObject*>{app()->mainWindow(), app()->factory(),
+                                                      app()->commsWindowManager(),
+                                                      app()->presenceRequestDialog()})
+      QVERIFY(held.contains(o));
     QML::MainWindow* main = app()->mainWindow();
     QCOMPARE(main->windowTitle(), QCoreApplication::applicationName());
     QCOMPARE(main->activeView(), QString("contactsView"));
@@ -239,8 +327,9 @@ class TestSessionLifecycle : public QObject {
     QCOMPARE(main->contactModel()->rowCount(), all);
     // The sign-in is remembered under the completed name.
     RAZ::Settings settings(RAZ::Settings::Application);
-    QCOMPARE(settings.value("login/username").toString(), QString("bob@example.org"));
-    QCOMPARE(settings.value("login/config").toString(), QString("Demo"));
+    QCOMPARE(settings.value(Utils::SettingsKey::LoginUsername).toString(),
+             QString("bob@example.org"));
+    QCOMPARE(settings.value(Utils::SettingsKey::LoginConfig).toString(), QString("Demo"));
     // Closing the main window by its frame keeps it.
     main->close();
     QVERIFY(app()->mainWindow());
@@ -250,44 +339,91 @@ class TestSessionLifecycle : public QObject {
   }
 
   void signOutFromTheSceneEndsEverySessionObjectOnce() {
-    QVERIFY(app()->mainWindow());
+    REQUIRE(signIn());
     const QList<Watched> objects = sessionObjects();
+    QVERIFY(objects.size() >= 4);
     // The scene's own Sign Out: the window is deleted from its own handler.
     QQuickItem* button =
         app()->mainWindow()->view()->rootObject()->findChild<QQuickItem*>("signOutButton");
     QVERIFY(button);
     QVERIFY(QMetaObject::invokeMethod(button, "clicked"));
     QVERIFY(!app()->mainWindow());
-    verifySignedOut(objects);
+    REQUIRE(verifySignedOut(objects));
   }
 
   void serverClosingTheSessionLeavesNothingBehind() {
-    signIn();
+    REQUIRE(signIn());
     const QList<Watched> objects = sessionObjects();
+    // The objects end in the reverse of the order the scope declares them:
+    // the main window before the hub it uses, the hub before the managers.
+    const QList<QObject*> declared = app()->sessionScope()->objects();
+    QML::MainWindow* main = app()->mainWindow();
+    QList<QObject*> expected;
+    for (QObject* o : declared) expected.prepend(o);
+    QList<QObject*> ended;
+    for (QObject* o : declared)
+      connect(o, &QObject::destroyed, this, [&ended](QObject* gone) { ended << gone; });
     QVERIFY(demo().closeSessionFromServer());
-    verifySignedOut(objects);
+    REQUIRE(verifySignedOut(objects));
+    QCOMPARE(ended, expected);
+    QVERIFY(ended.size() >= 4);
+    QCOMPARE(ended.first(), static_cast<QObject*>(main));
     QVERIFY(m_log.containsMessage("Session closed"));
     // And the next session is a whole one again.
-    signIn();
+    REQUIRE(signIn());
     QVERIFY(app()->factory());
+    const QList<Watched> second = sessionObjects();
     app()->menuActionProvider()->action(Providers::MenuActionProvider::SignOut)->trigger();
-    verifySignedOut({});
+    REQUIRE(verifySignedOut(second));
   }
 
+  // The warning explains why the session ended, so the session's end must
+  // not take it along. Followed one event-loop turn at a time: from the turn
+  // the error arrives on, the warning shows at every turn, through the
+  // session's close and after the sign-in window has come back.
   void droppedConnectionExplainsAndSignsOut() {
-    signIn();
+    REQUIRE(signIn());
     const QList<Watched> objects = sessionObjects();
+    // The warning as the error's delivery leaves it (this receiver comes
+    // after the application's).
+    QPointer<Dialogs::MessageWindow> warning;
+    int errors = 0;
+    QMetaObject::Connection onError =
+        connect(app()->client(), &RAZ::Client::sessionError, this, [&warning, &errors] {
+          ++errors;
+          warning = visibleMessage("Connection Error");
+        });
+    QSignalSpy closed(app()->client(), SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)));
     QVERIFY(demo().dropConnection());
-    QTRY_VERIFY(visibleMessage("Connection Error"));
-    QVERIFY(visibleMessage("Connection Error")
-                ->messageLabel()
-                ->text()
-                .startsWith("Connection to server failed"));
-    verifySignedOut(objects);
+    int turnsWithSignInWindow = 0;
+    for (int turn = 0; turn < 500 && turnsWithSignInWindow < 5; ++turn) {
+      oneTurn();
+      if (errors == 0) continue;
+      QVERIFY2(warning && warning->isVisible(),
+               qPrintable(QString("no warning after turn %1; the session closed: %2")
+                              .arg(turn)
+                              .arg(closed.count())));
+      if (signInWindowIsBack()) ++turnsWithSignInWindow;
+    }
+    disconnect(onError);
+    QCOMPARE(errors, 1);
+    QCOMPARE(closed.count(), 1);
+    QCOMPARE(turnsWithSignInWindow, 5);
+    QVERIFY(warning->messageLabel()->text().startsWith("Connection to server failed"));
+    REQUIRE(verifySignedOut(objects));
+    QVERIFY(warning && warning->isVisible());
+    if (qEnvironmentVariableIsSet("ZENT_TEST_GRAB_DIR")) {
+      const QString dir = qEnvironmentVariable("ZENT_TEST_GRAB_DIR");
+      warning->grab().save(dir + "/connection-lost-warning.png");
+      app()->loginWindow()->grab().save(dir + "/connection-lost-sign-in.png");
+    }
+    // It stays until the user closes it.
+    warning->close();
+    QTRY_VERIFY(!warning);
   }
 
   void forcedLogoutRemovesTheMainWindowBeforeItsMessage() {
-    signIn();
+    REQUIRE(signIn());
     const QList<Watched> objects = sessionObjects();
     Seen seen;
     answerNext(&seen, QDialogButtonBox::Ok);
@@ -295,7 +431,62 @@ class TestSessionLifecycle : public QObject {
     QTRY_COMPARE(seen.title, QString("Forced Logout"));
     QVERIFY(seen.mainWindowGone);
     QVERIFY(seen.text.contains("is not allowed to run simultaneously on multiple locations"));
-    verifySignedOut(objects);
+    REQUIRE(verifySignedOut(objects));
+  }
+
+  // The password reaches the store only when the user asked to remember it,
+  // and never for the length of a sign-in that may fail.
+  void passwordIsStoredOnlyWhenAskedFor_data() {
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<bool>("rememberedBefore");
+    QTest::addColumn<bool>("remember");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("opens");
+    QTest::addColumn<QStringList>("stored");
+    QTest::newRow("refused, not remembered")
+        << "erin" << false << false << "a wrong secret" << false << QStringList();
+    QTest::newRow("accepted, not remembered")
+        << "frank" << false << false << "demo" << true << QStringList();
+    QTest::newRow("accepted, remembered")
+        << "grace" << false << true << "demo" << true << QStringList{"demo"};
+    QTest::newRow("refused, remembered before")
+        << "heidi" << true << false << "a wrong secret" << false << QStringList();
+  }
+  void passwordIsStoredOnlyWhenAskedFor() {
+    QFETCH(QString, user);
+    QFETCH(bool, rememberedBefore);
+    QFETCH(bool, remember);
+    QFETCH(QString, password);
+    QFETCH(bool, opens);
+    QFETCH(QStringList, stored);
+    if (rememberedBefore) {
+      RAZ::Utils::Credentials::CredentialsManager* live = app()->client()->getCredentialsManager();
+      RAZ::Utils::Credentials::CredentialsData data;
+      data.setUsername(user);
+      data.setPassword("remembered earlier");
+      RAZ::Utils::Credentials::UserCredentials account;
+      account.setCredentials(live->loginType(), data);
+      live->addCredentials(account);
+      QCOMPARE(storedAccount(user).passwords, QStringList{"remembered earlier"});
+    }
+    QML::LoginWindow* login = app()->loginWindow();
+    login->setUsername(user);
+    login->setPassword(password);
+    login->setRememberPasswordChecked(remember);
+    login->onSigninClicked();
+    // The account is stored as the sign-in starts.
+    Stored during = storedAccount(user);
+    QVERIFY(during.found);
+    QCOMPARE(during.passwords, stored);
+    if (opens) {
+      QTRY_VERIFY(app()->mainWindow());
+    } else {
+      QTRY_VERIFY(visibleMessage("Invalid User"));
+      QTRY_COMPARE(login->getLoginState(), QML::LoginWindow::None);
+    }
+    Stored after = storedAccount(user);
+    QVERIFY(after.found);
+    QCOMPARE(after.passwords, stored);
   }
 
   // A configuration that asks for the call settings alone: only that window
@@ -334,7 +525,7 @@ class TestSessionLifecycle : public QObject {
       // This kind of session never becomes the application's session, so
       // only the platform tells when it has ended.
       QTRY_VERIFY(!app()->client()->hasSession());
-      verifySignedOut({});
+      REQUIRE(verifySignedOut({}));
       QVERIFY(!app()->callSettingsWindow());
       int closedRecords = 0;
       for (const TP::Core::Logging::Record& r : m_log.records())
@@ -363,7 +554,7 @@ class TestSessionLifecycle : public QObject {
     QFETCH(int, days);
     QFETCH(int, state);
     QFETCH(QString, text);
-    if (!app()->sessionManager()) signIn();
+    REQUIRE(signIn());
     app()->xsiCredentialsDaysLeft(days);
     Dialogs::PasswordChangeNotification* shown = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -380,8 +571,20 @@ class TestSessionLifecycle : public QObject {
     shown->close();
   }
 
+  // A changed password is stored only when the user asked to remember it;
+  // the sign-in's password is not written along with it either.
+  void passwordChangeThroughTheService_data() {
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<bool>("remember");
+    QTest::addColumn<QStringList>("stored");
+    QTest::newRow("not remembered") << "ivan" << false << QStringList();
+    QTest::newRow("remembered") << "judy" << true << QStringList{"demo", "demo-2"};
+  }
   void passwordChangeThroughTheService() {
-    if (!app()->sessionManager()) signIn();
+    QFETCH(QString, user);
+    QFETCH(bool, remember);
+    QFETCH(QStringList, stored);
+    REQUIRE(signIn(user, remember));
     app()->xsiCredentialsDaysLeft(1);
     Dialogs::PasswordChangeNotification* dialog = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -401,10 +604,15 @@ class TestSessionLifecycle : public QObject {
     dialog->close();
     for (const auto& r : m_log.records())
       QVERIFY2(!r.message.contains("demo-2"), qPrintable(r.message));
+    const Stored account = storedAccount(user);
+    QVERIFY(account.found);
+    QStringList passwords = account.passwords;
+    passwords.sort();
+    QCOMPARE(passwords, stored);
   }
 
   void secondInstanceMessages() {
-    if (!app()->sessionManager()) signIn();
+    REQUIRE(signIn());
     m_log.clear();
     app()->onMessageReceived("--unknown-command please");
     QVERIFY(m_log.containsMessage("A second start sent nothing this program acts on"));

@@ -18,6 +18,7 @@
 
 #include "TestSupport.h"
 #include "Utils/ExternalServiceVerification.h"
+#include "Utils/SettingsKeys.h"
 #include "dialogs/MessageWindow.h"
 
 using Utils::ExternalServiceVerification;
@@ -94,11 +95,13 @@ Dialogs::MessageWindow* visibleMessage(const QString& title) {
   return nullptr;
 }
 
-void click(const QString& title, QDialogButtonBox::StandardButton button) {
+// Clicks a button of the visible message window of that title; false when
+// there is no such window or button.
+[[nodiscard]] bool click(const QString& title, QDialogButtonBox::StandardButton button) {
   Dialogs::MessageWindow* m = visibleMessage(title);
-  QVERIFY2(m, qPrintable(title));
-  QVERIFY(m->buttonBox()->button(button));
+  if (!m || !m->buttonBox()->button(button)) return false;
   m->buttonBox()->button(button)->click();
+  return true;
 }
 
 }  // namespace
@@ -127,15 +130,19 @@ class TestSessionVerification : public QObject {
         .toUtf8();
   }
 
-  // Start, answer Yes, and wait for the verification request.
-  void startAndAccept() {
+  // Start, answer Yes, and wait for the verification request. Empty when
+  // all went so, otherwise what went wrong.
+  [[nodiscard]] QString startAndAccept() {
     m_verifier->start();
-    QVERIFY(visibleMessage("Address Verification"));
-    QCOMPARE(m_server->requests.size(), 0);
-    click("Address Verification", QDialogButtonBox::Yes);
-    QVERIFY(visibleMessage("Waiting..."));
-    QTRY_VERIFY(m_server->requests.size() >= 1);
-    QCOMPARE(m_server->requests.first().path, QByteArray("/verify"));
+    if (!visibleMessage("Address Verification")) return "no question before the request";
+    if (!m_server->requests.isEmpty()) return "a request before the user's answer";
+    if (!click("Address Verification", QDialogButtonBox::Yes)) return "the question has no Yes";
+    if (!visibleMessage("Waiting...")) return "no waiting window after Yes";
+    if (!QTest::qWaitFor([this] { return !m_server->requests.isEmpty(); }))
+      return "no verification request";
+    if (m_server->requests.first().path != QByteArray("/verify"))
+      return "first request went to " + QString::fromUtf8(m_server->requests.first().path);
+    return QString();
   }
 
   // Continue to the open status stream.
@@ -144,17 +151,24 @@ class TestSessionVerification : public QObject {
       if (r.path == "/verify") TinyServer::reply(r.socket, "200 OK", verificationBody());
       if (r.path == "/status") TinyServer::startStream(r.socket);
     };
-    startAndAccept();
-    if (QTest::currentTestFailed()) return nullptr;
-    [&] { QTRY_COMPARE(m_server->requests.size(), 2); }();
-    if (m_server->requests.size() != 2) return nullptr;
-    [&] { QTRY_COMPARE(m_verifier->state(), int(ExternalServiceVerification::FollowingStatus)); }();
+    const QString started = startAndAccept();
+    if (!started.isEmpty()) {
+      qWarning("%s", qPrintable(started));
+      return nullptr;
+    }
+    if (!QTest::qWaitFor([this] { return m_server->requests.size() == 2; })) return nullptr;
+    if (!QTest::qWaitFor([this] {
+          return m_verifier->state() == int(ExternalServiceVerification::FollowingStatus);
+        }))
+      return nullptr;
     return m_server->requests.at(1).socket;
   }
 
-  void waitForReceived(int count) {
-    QTRY_VERIFY(m_log.find("AppLogger", "ExternalServiceVerification::readAvailable").size() >=
-                count);
+  // True once the verifier has read from the status stream `count` times.
+  [[nodiscard]] bool waitForReceived(int count) {
+    return QTest::qWaitFor([this, count] {
+      return m_log.find("AppLogger", "ExternalServiceVerification::readAvailable").size() >= count;
+    });
   }
 
  private slots:
@@ -163,7 +177,7 @@ class TestSessionVerification : public QObject {
     QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
     RAZ::Settings::setPath(RAZ::Settings::Application, m_settings.path());
     RAZ::Settings(RAZ::Settings::Application)
-        .setValue("settings/user_agent", "ZentTest/1.0 (test)");
+        .setValue(Utils::SettingsKey::UserAgent, "ZentTest/1.0 (test)");
     QDesktopServices::setUrlHandler("http", this, "openUrl");
     QDesktopServices::setUrlHandler("https", this, "openUrl");
     QDesktopServices::setUrlHandler("file", this, "openUrl");
@@ -222,7 +236,7 @@ class TestSessionVerification : public QObject {
 
   void answeringNoSendsNothing() {
     m_verifier->start();
-    click("Address Verification", QDialogButtonBox::No);
+    QVERIFY(click("Address Verification", QDialogButtonBox::No));
     QTRY_VERIFY(!visibleMessage("Address Verification"));
     QVERIFY(!visibleMessage("Waiting..."));
     QCOMPARE(m_server->requests.size(), 0);
@@ -234,7 +248,10 @@ class TestSessionVerification : public QObject {
     m_verifier->setServiceUrl(QString());
     m_verifier->start();
     QVERIFY(!visibleMessage("Address Verification"));
-    QCOMPARE(m_log.find("AppLogger", "ExternalServiceVerification::start", 4).size(), 1);
+    QCOMPARE(
+        m_log.find("AppLogger", "ExternalServiceVerification::start", TP::Core::Logging::LevelError)
+            .size(),
+        1);
   }
 
   void statusSplitOverReadsEndsInSuccess() {
@@ -248,12 +265,12 @@ class TestSessionVerification : public QObject {
 
     stream->write("{\"statusCode\": 2}{\"statusCo");
     stream->flush();
-    waitForReceived(1);
+    QVERIFY(waitForReceived(1));
     QCOMPARE(m_succeeded->count(), 0);
     QCOMPARE(m_failed->count(), 0);
     stream->write("de\":");
     stream->flush();
-    waitForReceived(2);
+    QVERIFY(waitForReceived(2));
     QCOMPARE(m_succeeded->count(), 0);
     stream->write(" 0}");
     stream->flush();
@@ -283,7 +300,7 @@ class TestSessionVerification : public QObject {
     QVERIFY(stream);
     stream->write("not json {\"statusCode\": \"x\"} {\"other\": 1} {broken}");
     stream->flush();
-    waitForReceived(1);
+    QVERIFY(waitForReceived(1));
     QCOMPARE(m_failed->count(), 0);
     QCOMPARE(m_verifier->state(), int(ExternalServiceVerification::FollowingStatus));
     // The end of the stream without an outcome leaves the waiting window;
@@ -299,7 +316,7 @@ class TestSessionVerification : public QObject {
   void cancelWhileFollowingFailsOnce() {
     QTcpSocket* stream = openStatusStream();
     QVERIFY(stream);
-    click("Waiting...", QDialogButtonBox::Cancel);
+    QVERIFY(click("Waiting...", QDialogButtonBox::Cancel));
     QCOMPARE(m_failed->count(), 1);
     QVERIFY(!m_verifier->isRequestRunning());
     QTRY_COMPARE(stream->state(), QAbstractSocket::UnconnectedState);
@@ -321,7 +338,7 @@ class TestSessionVerification : public QObject {
     m_server->onRequest = [&](Request& r) {
       TinyServer::reply(r.socket, status, verificationBody());
     };
-    startAndAccept();
+    QCOMPARE(startAndAccept(), QString());
     QTRY_COMPARE(m_failed->count(), 1);
     QCOMPARE(m_verifier->state(), int(ExternalServiceVerification::Idle));
     QTRY_VERIFY(!m_verifier->isRequestRunning());
@@ -337,7 +354,7 @@ class TestSessionVerification : public QObject {
       else
         TinyServer::reply(r.socket, "503 Service Unavailable", "{}");
     };
-    startAndAccept();
+    QCOMPARE(startAndAccept(), QString());
     QTRY_COMPARE(m_failed->count(), 1);
     QCOMPARE(m_succeeded->count(), 0);
   }
@@ -353,24 +370,40 @@ class TestSessionVerification : public QObject {
   void unreadableVerificationReplyWaitsForTheUser() {
     QFETCH(QByteArray, body);
     m_server->onRequest = [&](Request& r) { TinyServer::reply(r.socket, "200 OK", body); };
-    startAndAccept();
+    QCOMPARE(startAndAccept(), QString());
     QTRY_VERIFY(!m_verifier->isRequestRunning());
     QCOMPARE(m_failed->count(), 0);
     QCOMPARE(m_server->requests.size(), 1);
     QVERIFY(opened.isEmpty());
     QVERIFY(visibleMessage("Waiting..."));
-    QCOMPARE(m_log.find("AppLogger", "ExternalServiceVerification::finished", 4).size(), 1);
-    click("Waiting...", QDialogButtonBox::Cancel);
+    QCOMPARE(m_log
+                 .find("AppLogger", "ExternalServiceVerification::finished",
+                       TP::Core::Logging::LevelError)
+                 .size(),
+             1);
+    QVERIFY(click("Waiting...", QDialogButtonBox::Cancel));
     QCOMPARE(m_failed->count(), 1);
   }
 
+  // The page address comes from the service: anything but a web page with
+  // a host is never handed to the desktop, whatever host it names.
+  void onlyWebAddressesAreOpened_data() {
+    QTest::addColumn<QString>("redirect");
+    QTest::newRow("local file") << "file:///etc/passwd";
+    QTest::newRow("file with host") << "file://host/etc/passwd";
+    QTest::newRow("script") << "javascript:alert(1)";
+    QTest::newRow("script with host") << "javascript://host/%0Aalert(1)";
+    QTest::newRow("other scheme with host") << "ftp://host/setup.sh";
+    QTest::newRow("web without host") << "http:///page";
+  }
+
   void onlyWebAddressesAreOpened() {
-    m_server->onRequest = [this](Request& r) {
-      if (r.path == "/verify")
-        TinyServer::reply(r.socket, "200 OK", verificationBody("file:///etc/passwd"));
+    QFETCH(QString, redirect);
+    m_server->onRequest = [this, redirect](Request& r) {
+      if (r.path == "/verify") TinyServer::reply(r.socket, "200 OK", verificationBody(redirect));
       if (r.path == "/status") TinyServer::startStream(r.socket);
     };
-    startAndAccept();
+    QCOMPARE(startAndAccept(), QString());
     QTRY_COMPARE(m_server->requests.size(), 2);
     QVERIFY(opened.isEmpty());
   }
@@ -390,7 +423,7 @@ class TestSessionVerification : public QObject {
         r.socket->write("{\"statusCode\": 0}");
       }
     };
-    startAndAccept();
+    QCOMPARE(startAndAccept(), QString());
     QTRY_COMPARE(m_succeeded->count(), 1);
     QCOMPARE(m_failed->count(), 0);
     const QByteArray auth = m_server->requests.last().head;
@@ -400,7 +433,7 @@ class TestSessionVerification : public QObject {
 
   void silentServiceTimesOut() {
     m_verifier->setResponseTimeout(200);
-    startAndAccept();  // the request is never answered
+    QCOMPARE(startAndAccept(), QString());  // the request is never answered
     QTRY_COMPARE(m_failed->count(), 1);
     QVERIFY(!m_verifier->isRequestRunning());
     QCOMPARE(m_verifier->state(), int(ExternalServiceVerification::Idle));
@@ -425,7 +458,7 @@ class TestSessionVerification : public QObject {
   }
 
   void restartAbortsTheRunningRequest() {
-    startAndAccept();  // held by the server
+    QCOMPARE(startAndAccept(), QString());  // held by the server
     QPointer<QTcpSocket> first = m_server->requests.first().socket;
     QPointer<Dialogs::MessageWindow> oldWait = m_verifier->waitWindow();
     m_verifier->start();
@@ -442,13 +475,13 @@ class TestSessionVerification : public QObject {
         r.socket->write("{\"statusCode\": 0}");
       }
     };
-    click("Address Verification", QDialogButtonBox::Yes);
+    QVERIFY(click("Address Verification", QDialogButtonBox::Yes));
     QTRY_COMPARE(m_succeeded->count(), 1);
     QCOMPARE(m_failed->count(), 0);
   }
 
   void destructionAbortsAndClosesWindows() {
-    startAndAccept();
+    QCOMPARE(startAndAccept(), QString());
     QPointer<Dialogs::MessageWindow> wait = m_verifier->waitWindow();
     QPointer<QTcpSocket> socket = m_server->requests.first().socket;
     delete m_failed;

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
+#include "Utils/SettingsKeys.h"
 
 using RAZ::MediaEngine::FakeSoundFacility;
 using Utils::ContactNotification::ContactOnlinePlayer;
@@ -38,7 +39,7 @@ class TestContactSounds : public QObject {
   }
 
   void init() {
-    RAZ::Settings(RAZ::Settings::User).remove("settings/sounds/contactOnlineEnabled");
+    RAZ::Settings(RAZ::Settings::User).remove(Utils::SettingsKey::SoundContactOnlineEnabled);
     m_sounds = new FakeSoundFacility;
     m_engine = new RAZ::MediaEngine::MediaHandlerBase(m_sounds);
     m_model = new QStandardItemModel;
@@ -104,7 +105,8 @@ class TestContactSounds : public QObject {
   }
 
   void switchedOffRecordsButStaysSilent() {
-    RAZ::Settings(RAZ::Settings::User).setValue("settings/sounds/contactOnlineEnabled", false);
+    RAZ::Settings(RAZ::Settings::User)
+        .setValue(Utils::SettingsKey::SoundContactOnlineEnabled, false);
     ContactOnlinePlayer player(m_model);
     setOnline(1, true);
     QCOMPARE(sounds(), 0);

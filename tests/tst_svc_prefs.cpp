@@ -16,9 +16,7 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 
-#if __has_include(<os/Store.h>)
 #include <os/Store.h>
-#endif
 
 namespace {
 
@@ -67,9 +65,7 @@ class TestPrefs : public QObject {
     QVERIFY(m_dir.isValid());
     TP::Core::Logging::addLogger(&m_log);
     qputenv("ZENT_OS_STORE", m_dir.filePath(QStringLiteral("os-store.ini")).toLocal8Bit());
-#if __has_include(<os/Store.h>)
     Os::Store::setFilePath(m_dir.filePath(QStringLiteral("os-store.ini")));
-#endif
   }
 
   void cleanupTestCase() {

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QPointer>
 #include <QTemporaryDir>
+#include "Utils/SettingsKeys.h"
 
 using RAZ::MediaEngine::FakeSoundFacility;
 using namespace Utils::Sounds;
@@ -30,13 +31,15 @@ class TestSounds : public QObject {
 
   QString file(const QString& name) const { return m_dir.filePath(name); }
 
-  void writeFile(const QString& name, const QByteArray& content) {
+  [[nodiscard]] bool writeFile(const QString& name, const QByteArray& content) {
     QFile f(file(name));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(content);
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    return f.write(content) == content.size();
   }
 
-  void writeList(const QByteArray& xml) { writeFile(QStringLiteral("ring_signals.xml"), xml); }
+  [[nodiscard]] bool writeList(const QByteArray& xml) {
+    return writeFile(QStringLiteral("ring_signals.xml"), xml);
+  }
 
   QByteArray standardList() const {
     return "<ringers>\n"
@@ -64,7 +67,8 @@ class TestSounds : public QObject {
   void initTestCase() {
     QVERIFY(m_dir.isValid());
     TP::Core::Logging::addLogger(&m_log);
-    for (const char* name : {"ring1.wav", "ring2.wav", "ring3.wav"}) writeFile(name, "RIFF");
+    for (const char* name : {"ring1.wav", "ring2.wav", "ring3.wav"})
+      QVERIFY(writeFile(name, "RIFF"));
   }
 
   void cleanupTestCase() { TP::Core::Logging::removeLogger(&m_log); }
@@ -73,7 +77,7 @@ class TestSounds : public QObject {
     QDir(file("user")).removeRecursively();
     QVERIFY(QDir().mkpath(file("user")));
     RAZ::Settings::setPath(RAZ::Settings::User, file("user"));
-    writeList(standardList());
+    QVERIFY(writeList(standardList()));
     setRingSignalListPath(file("ring_signals.xml"));
     m_sounds = new FakeSoundFacility;
     m_engine = new RAZ::MediaEngine::MediaHandlerBase(m_sounds);
@@ -91,7 +95,7 @@ class TestSounds : public QObject {
     {
       IncomingCallPlayer ringer;
       QCOMPARE(ringer.fileName(), file("ring2.wav"));  // first "ringer" marked default
-      QCOMPARE(setting("settings/sounds/defaultRinger").toString(), file("ring2.wav"));
+      QCOMPARE(setting(Utils::SettingsKey::SoundDefaultRinger).toString(), file("ring2.wav"));
     }
     // The list is gone: a second ringer must take the stored choice.
     QFile::remove(file("ring_signals.xml"));
@@ -101,18 +105,18 @@ class TestSounds : public QObject {
   }
 
   void storedChoiceIsUsedEvenWhenTheListNoLongerHoldsIt() {
-    setSetting("settings/sounds/defaultRinger", file("ring1.wav"));
+    setSetting(Utils::SettingsKey::SoundDefaultRinger, file("ring1.wav"));
     IncomingCallPlayer ringer;
     QCOMPARE(ringer.fileName(), file("ring1.wav"));
   }
 
   void chosenRingerThatDoesNotExistFallsBackToTheDefault() {
-    setSetting("settings/sounds/defaultRinger", file("gone.wav"));
+    setSetting(Utils::SettingsKey::SoundDefaultRinger, file("gone.wav"));
     IncomingCallPlayer ringer;
     QCOMPARE(ringer.fileName(), file("ring2.wav"));
     QVERIFY(m_log.containsMessage(QStringLiteral("does not exist")));
     // The user's choice is kept for when the file comes back.
-    QCOMPARE(setting("settings/sounds/defaultRinger").toString(), file("gone.wav"));
+    QCOMPARE(setting(Utils::SettingsKey::SoundDefaultRinger).toString(), file("gone.wav"));
   }
 
   void malformedOrMissingListGivesASilentRinger_data() {
@@ -127,12 +131,12 @@ class TestSounds : public QObject {
     if (content.isEmpty()) {
       QFile::remove(file("ring_signals.xml"));
     } else {
-      writeList(content);
+      QVERIFY(writeList(content));
     }
     IncomingCallPlayer ringer;
     QVERIFY(ringer.fileName().isEmpty());
     QVERIFY(!ringer.hasSound());
-    QVERIFY(!setting("settings/sounds/defaultRinger").isValid());
+    QVERIFY(!setting(Utils::SettingsKey::SoundDefaultRinger).isValid());
     ringer.play();
     QVERIFY(m_sounds->started().isEmpty());
     QVERIFY(m_log.size() > 0);
@@ -145,7 +149,7 @@ class TestSounds : public QObject {
     QCOMPARE(m_sounds->started(), QStringList{file("ring2.wav") + " (loop)"});
     QCOMPARE(m_sounds->playing(), QStringList{file("ring2.wav")});
 
-    setSetting("settings/sounds/incomingCallEnabled", false);
+    setSetting(Utils::SettingsKey::SoundIncomingCallEnabled, false);
     m_sounds->clearEvents();
     ringer.play();
     QVERIFY(m_sounds->started().isEmpty());
@@ -186,7 +190,7 @@ class TestSounds : public QObject {
   void callWaitingEndsEvenWithoutAStoredRinger() {
     IncomingCallPlayer ringer;
     ringer.onPreferencesChanged(true);
-    RAZ::Settings(RAZ::Settings::User).remove("settings/sounds/defaultRinger");
+    RAZ::Settings(RAZ::Settings::User).remove(Utils::SettingsKey::SoundDefaultRinger);
     ringer.onPreferencesChanged(false);
     // Later incoming calls must not ring with the call-waiting sound.
     QCOMPARE(ringer.fileName(), file("ring2.wav"));
@@ -225,7 +229,7 @@ class TestSounds : public QObject {
     IncomingMessagePlayer player;
     player.play();
     QCOMPARE(m_sounds->started(), QStringList{":/sounds/incoming_message.wav"});
-    setSetting("settings/sounds/incomingMessageEnabled", false);
+    setSetting(Utils::SettingsKey::SoundIncomingMessageEnabled, false);
     player.play();
     QCOMPARE(m_sounds->started().size(), 1);
   }
@@ -290,7 +294,7 @@ class TestSounds : public QObject {
   }
 
   void ringerModelWithoutAUsableListHasTheFixedChoices() {
-    writeList("<ringers><ringer file='a.wav'>");
+    QVERIFY(writeList("<ringers><ringer file='a.wav'>"));
     QCOMPARE(Models::RingerModel().rowCount(), 2);
     QFile::remove(file("ring_signals.xml"));
     QCOMPARE(Models::RingerModel().rowCount(), 2);

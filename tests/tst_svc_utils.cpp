@@ -16,6 +16,7 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include "Utils/SettingsKeys.h"
 
 using namespace RAZ::MediaEngine;
 
@@ -26,11 +27,11 @@ class TestUtils : public QObject {
   QTemporaryDir m_dir;
 
   QString path(const QString& name) const { return m_dir.filePath(name); }
-  void touch(const QString& name, const QByteArray& content = "x") {
+  [[nodiscard]] bool touch(const QString& name, const QByteArray& content = "x") {
     QDir().mkpath(QFileInfo(path(name)).absolutePath());
     QFile f(path(name));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(content);
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    return f.write(content) == content.size();
   }
   static QByteArray read(const QString& file) {
     QFile f(file);
@@ -154,9 +155,9 @@ class TestUtils : public QObject {
 
   // Folder copy and search.
   void findDirLooksOneLevelDownAndSkips() {
-    touch(QStringLiteral("find/deep/inner/credentials.dat"));
+    QVERIFY(touch(QStringLiteral("find/deep/inner/credentials.dat")));
     QCOMPARE(Utils::File::findDir(path("find"), QStringLiteral("credentials.dat"), {}), QString());
-    touch(QStringLiteral("find/skipped/credentials.dat"));
+    QVERIFY(touch(QStringLiteral("find/skipped/credentials.dat")));
     QCOMPARE(Utils::File::findDir(path("find"), QStringLiteral("credentials.dat"),
                                   {QStringLiteral("skipped")}),
              QString());
@@ -168,11 +169,11 @@ class TestUtils : public QObject {
   }
 
   void copyLeavesOutExcludedNamesAndKeepsExistingFiles() {
-    touch(QStringLiteral("src/a.dat"), "new");
-    touch(QStringLiteral("src/notes.txt"));
-    touch(QStringLiteral("src/logs.txt.old/inside.dat"));
-    touch(QStringLiteral("src/sub/b.dat"), "b");
-    touch(QStringLiteral("dst/a.dat"), "old");
+    QVERIFY(touch(QStringLiteral("src/a.dat"), "new"));
+    QVERIFY(touch(QStringLiteral("src/notes.txt")));
+    QVERIFY(touch(QStringLiteral("src/logs.txt.old/inside.dat")));
+    QVERIFY(touch(QStringLiteral("src/sub/b.dat"), "b"));
+    QVERIFY(touch(QStringLiteral("dst/a.dat"), "old"));
     QVERIFY(Utils::File::cpDir(path("src"), path("dst"), {QStringLiteral(".txt")}));
     QCOMPARE(read(path("dst/a.dat")), QByteArray("old"));
     QCOMPARE(read(path("dst/sub/b.dat")), QByteArray("b"));
@@ -186,14 +187,14 @@ class TestUtils : public QObject {
   }
 
   void copyIntoAnImpossibleTargetFails() {
-    touch(QStringLiteral("plain"));
-    touch(QStringLiteral("src2/a.dat"));
+    QVERIFY(touch(QStringLiteral("plain")));
+    QVERIFY(touch(QStringLiteral("src2/a.dat")));
     QVERIFY(!Utils::File::cpDir(path("src2"), path("plain/sub"), {}));
   }
 
   void copyNeverFollowsSymbolicLinks() {
-    touch(QStringLiteral("loop/a.dat"));
-    touch(QStringLiteral("foreign/secret.dat"));
+    QVERIFY(touch(QStringLiteral("loop/a.dat")));
+    QVERIFY(touch(QStringLiteral("foreign/secret.dat")));
     QVERIFY(QFile::link(path("loop"), path("loop/self")));          // a loop
     QVERIFY(QFile::link(path("foreign"), path("loop/elsewhere")));  // a foreign tree
     QVERIFY(QFile::link(path("foreign/secret.dat"), path("loop/file-link")));
@@ -218,16 +219,17 @@ class TestUtils : public QObject {
     video.addCamera(usb);
     {
       RAZ::Settings s(RAZ::Settings::User);
-      s.setValue("settings/video/captureresolution", 0);
-      s.setValue("settings/audio/automaticgaincontrol", true);
+      s.setValue(Utils::SettingsKey::VideoCaptureResolution, 0);
+      s.setValue(Utils::SettingsKey::AudioAutomaticGainControl, true);
     }
     QSignalSpy videoNotice(&video, SIGNAL(preferencesChanged()));
     MediaEngineConfigurator configurator(&watcher, &audio, &video);
 
     const QString expected = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
                              QStringLiteral("/My Recording Files");
-    QCOMPARE(RAZ::Settings(RAZ::Settings::User).value("settings/audio/saveDirectory").toString(),
-             expected);
+    QCOMPARE(
+        RAZ::Settings(RAZ::Settings::User).value(Utils::SettingsKey::AudioSaveDirectory).toString(),
+        expected);
     QCOMPARE(audio.recordingFolder(), expected);
     QVERIFY(audio.automaticGainControl());
     QVERIFY(audio.echoCancellation());
@@ -241,8 +243,8 @@ class TestUtils : public QObject {
     // A stored camera with a selected level keeps it and becomes current.
     {
       RAZ::Settings s(RAZ::Settings::User);
-      s.setValue("settings/video/capturedevice", QByteArray("usb"));
-      s.setValue("settings/video/captureresolution", int(ProfileLevel31));
+      s.setValue(Utils::SettingsKey::VideoCaptureDevice, QByteArray("usb"));
+      s.setValue(Utils::SettingsKey::VideoCaptureResolution, int(ProfileLevel31));
     }
     watcher.changed();
     QVERIFY(videoNotice.wait(5000));
@@ -251,7 +253,8 @@ class TestUtils : public QObject {
     QCOMPARE(usb->selectedProfileLevel(nullptr, nullptr), int(ProfileLevel12));
 
     // A stored camera that is gone: the current camera takes the level.
-    RAZ::Settings(RAZ::Settings::User).setValue("settings/video/capturedevice", QByteArray("gone"));
+    RAZ::Settings(RAZ::Settings::User)
+        .setValue(Utils::SettingsKey::VideoCaptureDevice, QByteArray("gone"));
     configurator.configChanged();
     QCOMPARE(video.currentCamera(), usb);
     QCOMPARE(usb->selectedProfileLevel(nullptr, nullptr), int(ProfileLevel31));
@@ -262,9 +265,9 @@ class TestUtils : public QObject {
     QDir().mkpath(path("user2"));
     {
       RAZ::Settings s(RAZ::Settings::User);
-      s.setValue("settings/audio/saveDirectory", QStringLiteral("/rec"));
-      s.setValue("settings/video/capturedevice", QByteArray("back"));
-      s.setValue("settings/video/captureresolution", int(ProfileLevel20));
+      s.setValue(Utils::SettingsKey::AudioSaveDirectory, QStringLiteral("/rec"));
+      s.setValue(Utils::SettingsKey::VideoCaptureDevice, QByteArray("back"));
+      s.setValue(Utils::SettingsKey::VideoCaptureResolution, int(ProfileLevel20));
     }
     Preferences::WatcherImpl watcher;
     MediaHandlerAudio audio;

@@ -227,7 +227,8 @@ void TestTpCrypto::corruptInput() {
   TP::Core::Logging::removeLogger(&sink);
   QVERIFY(!ok);
   QVERIFY(out.isEmpty());
-  const auto records = sink.find("AppLogger", "TP::Crypto::Blowfish::Decrypt", 4);
+  const auto records =
+      sink.find("AppLogger", "TP::Crypto::Blowfish::Decrypt", TP::Core::Logging::LevelError);
   QCOMPARE(records.size(), 1);
 }
 

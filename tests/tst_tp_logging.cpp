@@ -34,7 +34,8 @@ class ReentrantSink : public Logging::LogSink {
   ~ReentrantSink() override { Logging::removeLogger(this); }
   void write(const Record& record) override {
     ++written;
-    TP_LOG("ReentrantSink::write", 2) << "nested " << record.message;
+    TP_LOG("ReentrantSink::write", TP::Core::Logging::LevelInformation)
+        << "nested " << record.message;
     if (removeSelf) Logging::removeLogger(this);
   }
   int written = 0;
@@ -95,12 +96,13 @@ void TestTpLogging::cleanup() {
 void TestTpLogging::recordFieldsAndPieces() {
   int object = 0;
   const int line = __LINE__ + 1;
-  TP_LOG("TestTpLogging::recordFieldsAndPieces", 3)
+  TP_LOG("TestTpLogging::recordFieldsAndPieces", TP::Core::Logging::LevelWarning)
       << "text " << QString("qstring ") << QByteArray("bytes ") << -5 << ' ' << 7u << ' '
       << qint64(-9000000000LL) << ' ' << quint64(18000000000ULL) << ' ' << true << ' ' << false
       << ' ' << 2.5 << ' ' << static_cast<const char*>(nullptr) << ' '
       << QUrl("http://example.invalid/a") << ' ' << std::size_t(12);
-  TP_LOG("TestTpLogging::pointer", 0) << static_cast<void*>(&object) << nullptr;
+  TP_LOG("TestTpLogging::pointer", TP::Core::Logging::LevelTrace)
+      << static_cast<void*>(&object) << nullptr;
 
   const auto records = m_sink.records();
   QCOMPARE(records.size(), 2);
@@ -108,7 +110,7 @@ void TestTpLogging::recordFieldsAndPieces() {
   QCOMPARE(r.file, QString(__FILE__));
   QCOMPARE(r.line, line);
   QCOMPARE(r.tag, QString("TestTpLogging::recordFieldsAndPieces"));
-  QCOMPARE(r.level, static_cast<unsigned short>(3));
+  QCOMPARE(r.level, static_cast<unsigned short>(TP::Core::Logging::LevelWarning));
   QCOMPARE(r.category, QString("AppLogger"));
   QCOMPARE(r.message,
            QString("text qstring bytes -5 7 -9000000000 18000000000 true false 2.5 (null) "
@@ -117,17 +119,18 @@ void TestTpLogging::recordFieldsAndPieces() {
 
   const QString pointer = "0x" + QString::number(reinterpret_cast<quintptr>(&object), 16);
   QCOMPARE(records.at(1).message, pointer + "0x0");
-  QCOMPARE(records.at(1).level, static_cast<unsigned short>(0));
+  QCOMPARE(records.at(1).level, static_cast<unsigned short>(TP::Core::Logging::LevelTrace));
 
   // The raw constructor takes any category.
-  Logging::ApacheLogger("", 0, "qDebug", 2, "QtLogger") << "from Qt";
-  QCOMPARE(m_sink.find("QtLogger", "qDebug", 2).size(), 1);
+  Logging::ApacheLogger("", 0, "qDebug", TP::Core::Logging::LevelInformation, "QtLogger")
+      << "from Qt";
+  QCOMPARE(m_sink.find("QtLogger", "qDebug", TP::Core::Logging::LevelInformation).size(), 1);
 }
 
 void TestTpLogging::eachRecordStandsAlone() {
-  TP_LOG("A::a", 2) << "first";
-  TP_LOG("B::b", 2) << "second";
-  TP_LOG("C::c", 2);
+  TP_LOG("A::a", TP::Core::Logging::LevelInformation) << "first";
+  TP_LOG("B::b", TP::Core::Logging::LevelInformation) << "second";
+  TP_LOG("C::c", TP::Core::Logging::LevelInformation);
   const auto records = m_sink.records();
   QCOMPARE(records.size(), 3);
   QCOMPARE(records.at(0).message, QString("first"));
@@ -140,14 +143,14 @@ void TestTpLogging::sinksAddedAndRemoved() {
   Logging::addLogger(&second);
   Logging::addLogger(&second);  // no duplicate delivery
   QVERIFY(Logging::hasLogger(&second));
-  TP_LOG("X::y", 2) << "both";
+  TP_LOG("X::y", TP::Core::Logging::LevelInformation) << "both";
   QCOMPARE(second.size(), 1);
   QCOMPARE(m_sink.size(), 1);
   Logging::removeLogger(&second);
   QVERIFY(!Logging::hasLogger(&second));
   Logging::removeLogger(&second);  // unknown: ignored
   Logging::removeLogger(nullptr);
-  TP_LOG("X::y", 2) << "only first";
+  TP_LOG("X::y", TP::Core::Logging::LevelInformation) << "only first";
   QCOMPARE(second.size(), 1);
   QCOMPARE(m_sink.size(), 2);
 }
@@ -156,37 +159,38 @@ void TestTpLogging::sinkLevelFilter() {
   MemorySink errorsOnly;
   errorsOnly.setMinimumLevel(Logging::LevelError);
   Logging::addLogger(&errorsOnly);
-  for (unsigned short level = 0; level <= 5; ++level) TP_LOG("X::level", level) << level;
+  for (unsigned short level = Logging::LevelTrace; level <= Logging::LevelFatal; ++level)
+    TP_LOG("X::level", level) << level;
   Logging::removeLogger(&errorsOnly);
   QCOMPARE(m_sink.size(), 6);
   const auto kept = errorsOnly.records();
   QCOMPARE(kept.size(), 2);
-  QCOMPARE(kept.at(0).level, static_cast<unsigned short>(4));
-  QCOMPARE(kept.at(1).level, static_cast<unsigned short>(5));
+  QCOMPARE(kept.at(0).level, static_cast<unsigned short>(TP::Core::Logging::LevelError));
+  QCOMPARE(kept.at(1).level, static_cast<unsigned short>(TP::Core::Logging::LevelFatal));
 }
 
 void TestTpLogging::destroyedSinkUnregisters() {
   {
     MemorySink shortLived;
     Logging::addLogger(&shortLived);
-    TP_LOG("X::y", 2) << "seen";
+    TP_LOG("X::y", TP::Core::Logging::LevelInformation) << "seen";
     QCOMPARE(shortLived.size(), 1);
   }
   // ASan reports a use after free here if the sink was still registered.
-  TP_LOG("X::y", 2) << "after";
+  TP_LOG("X::y", TP::Core::Logging::LevelInformation) << "after";
   QCOMPARE(m_sink.size(), 2);
 }
 
 void TestTpLogging::nestedRecordsAreDropped() {
   ReentrantSink sink;
   Logging::addLogger(&sink);
-  TP_LOG("X::outer", 2) << "outer";
+  TP_LOG("X::outer", TP::Core::Logging::LevelInformation) << "outer";
   QCOMPARE(sink.written, 1);
   QCOMPARE(m_sink.size(), 1);
   sink.removeSelf = true;
-  TP_LOG("X::outer", 2) << "again";
+  TP_LOG("X::outer", TP::Core::Logging::LevelInformation) << "again";
   QVERIFY(!Logging::hasLogger(&sink));
-  TP_LOG("X::outer", 2) << "not delivered to the removed sink";
+  TP_LOG("X::outer", TP::Core::Logging::LevelInformation) << "not delivered to the removed sink";
   QCOMPARE(sink.written, 2);
   QCOMPARE(m_sink.size(), 3);
 }
@@ -200,7 +204,8 @@ void TestTpLogging::manyThreadsLogging() {
   for (int t = 0; t < threads; ++t) {
     workers.emplace_back([t] {
       for (int i = 0; i < perThread; ++i)
-        TP_LOG("Worker::run", 2) << "thread " << t << " record " << i << " end";
+        TP_LOG("Worker::run", TP::Core::Logging::LevelInformation)
+            << "thread " << t << " record " << i << " end";
     });
   }
   for (std::thread& w : workers) w.join();
@@ -231,17 +236,17 @@ void TestTpLogging::fileLoggingFollowsBasicAndAdvanced() {
   const QString path = Logging::logFileName();
   QVERIFY(path.startsWith(m_logs + "/"));
   QVERIFY(!Logging::isEnabled());
-  TP_LOG("X::before", 4) << "not in the file";
+  TP_LOG("X::before", TP::Core::Logging::LevelError) << "not in the file";
   QVERIFY(Logging::ApacheLogger::ReStart());
   QVERIFY(Logging::isEnabled());
-  TP_LOG("X::basic", 2) << "information";
-  TP_LOG("X::basic", 1) << "detail hidden";
-  TP_LOG("X::basic", 0) << "trace hidden";
+  TP_LOG("X::basic", TP::Core::Logging::LevelInformation) << "information";
+  TP_LOG("X::basic", TP::Core::Logging::LevelDetail) << "detail hidden";
+  TP_LOG("X::basic", TP::Core::Logging::LevelTrace) << "trace hidden";
   Logging::setAdvancedEnabled(true);
-  TP_LOG("X::advanced", 0) << "trace shown";
+  TP_LOG("X::advanced", TP::Core::Logging::LevelTrace) << "trace shown";
   QVERIFY(Logging::ApacheLogger::Stop());
   QVERIFY(!Logging::isEnabled());
-  TP_LOG("X::after", 5) << "stopped";
+  TP_LOG("X::after", TP::Core::Logging::LevelFatal) << "stopped";
 
   const QStringList lines = fileLines(path);
   QCOMPARE(lines.size(), 2);
@@ -253,7 +258,7 @@ void TestTpLogging::fileLoggingFollowsBasicAndAdvanced() {
 
   // A restart appends to the same file.
   QVERIFY(Logging::setEnabled(true));
-  TP_LOG("X::again", 3) << "warning";
+  TP_LOG("X::again", TP::Core::Logging::LevelWarning) << "warning";
   QVERIFY(Logging::setEnabled(false));
   QCOMPARE(fileLines(path).size(), 3);
 }
@@ -263,7 +268,7 @@ void TestTpLogging::stopRefusedWhileForced() {
   Logging::setLoggingForced(true);
   QVERIFY(!Logging::ApacheLogger::Stop());
   QVERIFY(Logging::isEnabled());
-  TP_LOG("X::forced", 3) << "still written";
+  TP_LOG("X::forced", TP::Core::Logging::LevelWarning) << "still written";
   Logging::setLoggingForced(false);
   QVERIFY(Logging::ApacheLogger::Stop());
   QVERIFY(fileLines(Logging::logFileName()).last().endsWith("still written"));
@@ -279,12 +284,12 @@ void TestTpLogging::clearLogsRemovesFiles() {
   other.close();
 
   QVERIFY(Logging::ApacheLogger::ReStart());
-  TP_LOG("X::old", 3) << "old record";
+  TP_LOG("X::old", TP::Core::Logging::LevelWarning) << "old record";
   Logging::ApacheLogger::clearLogs(true);
   QVERIFY(!QFile::exists(folder + "/spirit/xmpp.log"));
   QVERIFY(QDir(folder + "/uss").exists());  // folders stay
   QVERIFY(Logging::isEnabled());            // resumed in a fresh file
-  TP_LOG("X::new", 3) << "new record";
+  TP_LOG("X::new", TP::Core::Logging::LevelWarning) << "new record";
   QStringList lines = fileLines(Logging::logFileName());
   QCOMPARE(lines.size(), 1);
   QVERIFY(lines.first().endsWith("new record"));
@@ -292,7 +297,7 @@ void TestTpLogging::clearLogsRemovesFiles() {
   Logging::ApacheLogger::clearLogs(false);
   QVERIFY(!Logging::isEnabled());
   QVERIFY(!QFile::exists(Logging::logFileName()));
-  TP_LOG("X::none", 3) << "not written";
+  TP_LOG("X::none", TP::Core::Logging::LevelWarning) << "not written";
   QVERIFY(!QFile::exists(Logging::logFileName()));
 
   // Clearing while stopped does not start the file log.
@@ -333,10 +338,10 @@ void TestTpLogging::copyLogConfiguration() {
   QVERIFY(Logging::ApacheLogger::CopyLogConfiguration(exeDir, dataDir));
 
   QVERIFY(Logging::ApacheLogger::ReStart());
-  TP_LOG("X::copied", 2) << "in the data folder";
+  TP_LOG("X::copied", TP::Core::Logging::LevelInformation) << "in the data folder";
   QVERIFY(QFile::exists(dataDir + "logs/client.log"));
   Logging::setLogFolder(m_logs);  // a running log moves along
-  TP_LOG("X::moved", 2) << "moved";
+  TP_LOG("X::moved", TP::Core::Logging::LevelInformation) << "moved";
   QVERIFY(QFile::exists(m_logs + "/client.log"));
   QVERIFY(Logging::ApacheLogger::Stop());
 
@@ -355,7 +360,8 @@ void TestTpLogging::fileRotation() {
     QVERIFY(sink.isOpen());
     Logging::addLogger(&sink);
     const QString filler(200, 'x');
-    for (int i = 0; i < 100; ++i) TP_LOG("X::rotate", 2) << i << ' ' << filler;
+    for (int i = 0; i < 100; ++i)
+      TP_LOG("X::rotate", TP::Core::Logging::LevelInformation) << i << ' ' << filler;
     Logging::removeLogger(&sink);
   }
   QVERIFY(QFile::exists(path));
@@ -369,12 +375,12 @@ void TestTpLogging::fileRotation() {
 void TestTpLogging::traceScope() {
   {
     Logging::CTraceScope scope("Application::cbSessionOpened");
-    TP_LOG("Inside::work", 2) << "work";
+    TP_LOG("Inside::work", TP::Core::Logging::LevelInformation) << "work";
   }
   const auto records = m_sink.records();
   QCOMPARE(records.size(), 3);
   QCOMPARE(records.at(0).tag, QString("Application::cbSessionOpened"));
-  QCOMPARE(records.at(0).level, static_cast<unsigned short>(0));
+  QCOMPARE(records.at(0).level, static_cast<unsigned short>(TP::Core::Logging::LevelTrace));
   QCOMPARE(records.at(0).message, QString("Entering"));
   QCOMPARE(records.at(2).message, QString("Leaving"));
   QCOMPARE(records.at(2).category, QString("AppLogger"));
@@ -382,7 +388,8 @@ void TestTpLogging::traceScope() {
 
 void TestTpLogging::backtraceRecord() {
   Logging::do_backtrace();
-  const auto records = m_sink.find("AppLogger", "TP::Core::Logging::do_backtrace", 4);
+  const auto records =
+      m_sink.find("AppLogger", "TP::Core::Logging::do_backtrace", TP::Core::Logging::LevelError);
   QCOMPARE(records.size(), 1);
   QVERIFY(records.first().message.startsWith("Backtrace:\n    #0 "));
   QVERIFY(records.first().message.count('\n') >= 2);

@@ -92,7 +92,7 @@ class TestTpPointers : public QObject {
   // Error records other than the backtraces that follow them.
   QList<Record> assertions() const {
     QList<Record> out;
-    const auto errors = m_sink.find("AppLogger", QString(), 4);
+    const auto errors = m_sink.find("AppLogger", QString(), TP::Core::Logging::LevelError);
     for (const Record& r : errors) {
       if (r.tag != "TP::Core::Logging::do_backtrace") out.append(r);
     }
@@ -156,7 +156,8 @@ void TestTpPointers::unreferenceAtZeroIsLoggedAndClamped() {
   QCOMPARE(failed.first().tag, QString("TP::Core::RefCountable::Unreference"));
   QCOMPARE(failed.first().message, QString("Assertion 'm_RefCount > 0' failed: Refcount error!"));
   QVERIFY(!m_sink.find("AppLogger", "TP::Core::Logging::do_backtrace").isEmpty());
-  const auto traces = m_sink.find("AppLogger", "TP::Core::RefCountable::Unreference", 0);
+  const auto traces = m_sink.find("AppLogger", "TP::Core::RefCountable::Unreference",
+                                  TP::Core::Logging::LevelTrace);
   QCOMPARE(traces.size(), 1);
   QVERIFY(traces.first().message.contains(" Refcount lowering to -1 for counted"));
 
@@ -178,13 +179,14 @@ void TestTpPointers::referenceAtLimitIsTracedAndAsserted() {
   for (std::uint32_t i = 0; i < TP::Core::REFCOUNT_MAX; ++i) object.Reference();
   QCOMPARE(m_sink.size(), 0);  // below the limit nothing is traced
   object.Reference();
-  const auto traces = m_sink.find("AppLogger", "TP::Core::RefCountable::Reference", 0);
+  const auto traces =
+      m_sink.find("AppLogger", "TP::Core::RefCountable::Reference", TP::Core::Logging::LevelTrace);
   QCOMPARE(traces.size(), 1);
   QVERIFY(traces.first().message.endsWith(" Refcount upping to 10001 for counted"));
   m_sink.clear();
 
   SmartPtr<Counted> p(&object);  // count above the limit: traced
-  QVERIFY(!m_sink.find("AppLogger", QString(), 0).isEmpty());
+  QVERIFY(!m_sink.find("AppLogger", QString(), TP::Core::Logging::LevelTrace).isEmpty());
   m_sink.clear();
   QCOMPARE(p->value, 7);
   auto failed = assertions();
@@ -198,7 +200,8 @@ void TestTpPointers::referenceAtLimitIsTracedAndAsserted() {
 
   m_sink.clear();
   QVERIFY(!object.Unreference());
-  failed = m_sink.find("AppLogger", "TP::Core::RefCountable::Unreference", 4);
+  failed = m_sink.find("AppLogger", "TP::Core::RefCountable::Unreference",
+                       TP::Core::Logging::LevelError);
   QCOMPARE(failed.size(), 1);
   QVERIFY(failed.first().message.contains("m_RefCount < REFCOUNT_MAX"));
   p = nullptr;
@@ -213,8 +216,14 @@ void TestTpPointers::traceFlagTracesEveryChange() {
     SmartPtr<Counted> q(p);
   }
   QCOMPARE(Counted::s_alive, 0);
-  QCOMPARE(m_sink.find("AppLogger", "TP::Core::RefCountable::Reference", 0).size(), 2);
-  QCOMPARE(m_sink.find("AppLogger", "TP::Core::RefCountable::Unreference", 0).size(), 2);
+  QCOMPARE(
+      m_sink.find("AppLogger", "TP::Core::RefCountable::Reference", TP::Core::Logging::LevelTrace)
+          .size(),
+      2);
+  QCOMPARE(
+      m_sink.find("AppLogger", "TP::Core::RefCountable::Unreference", TP::Core::Logging::LevelTrace)
+          .size(),
+      2);
   QVERIFY(m_sink.containsMessage(" calling Reference() for "));
   QVERIFY(m_sink.containsMessage(" calling Unreference() for "));
   QVERIFY(assertions().isEmpty());

@@ -3,14 +3,26 @@
 #include <QFile>
 #include <QLibraryInfo>
 #include <QProcess>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextDocument>
 
+#include <RAZ/Actions/Provider.h>
+#include <RAZ/Actions/Source.h>
+#include <RAZ/Contacts/Contacts.h>
+#include <RAZ/Controllers/CommunicationSession.h>
+#include <RAZ/MediaEngine/CallBasePtr.h>
 #include <RAZ/Settings.h>
 
 #include "TestSupport.h"
+#include "Utils/ActionsHelper.h"
+#include "Utils/PresenceState.h"
+#include "Utils/SettingsKeys.h"
+#include "libqml/QmlRegistration.h"
 #include "libqml/utils/QmlHelper.h"
 #include "libqml/utils/Style.h"
 #include "libqml/utils/Themes.h"
@@ -72,7 +84,7 @@ class TestUiStyle : public QObject {
 
   void defaultsFormTheTable() {
     QCOMPARE(QML::Style::instance(), m_style);
-    QCOMPARE(m_style->colors().size(), 39);
+    QCOMPARE(m_style->colors().size(), 43);
     QCOMPARE(m_style->colors().value("darkText").toString(), QString("#4E4E4E"));
     QCOMPARE(m_style->colors().value("transparentBackground").toString(), QString("transparent"));
     QCOMPARE(m_style->fontFamily().toString(), QString("Arial"));
@@ -226,12 +238,12 @@ class TestUiStyle : public QObject {
   }
 
   void themeSettingsDefaults() {
-    RAZ::Settings(RAZ::Settings::Application).remove("settings/themes/active");
+    RAZ::Settings(RAZ::Settings::Application).remove(Utils::SettingsKey::ThemeActive);
     QCOMPARE(Utils::Themes::defaultTheme(), QString("default"));
     QCOMPARE(Utils::Themes::activeTheme(), QString("default"));
     Utils::Themes::setActiveTheme("blue");
     QCOMPARE(Utils::Themes::activeTheme(), QString("blue"));
-    RAZ::Settings(RAZ::Settings::Application).remove("settings/themes/active");
+    RAZ::Settings(RAZ::Settings::Application).remove(Utils::SettingsKey::ThemeActive);
   }
 
   void themeRootsAndOrder() {
@@ -267,7 +279,7 @@ class TestUiStyle : public QObject {
     // An existing theme whose package Qt refuses counts as missing.
     QVERIFY(writeFile(prog + "/themes/broken/resources.rcc", "not a resource package"));
     QSettings install(RAZ::Settings::filePath(RAZ::Settings::Installation), QSettings::IniFormat);
-    install.setValue("defaults/theme", "fallbackdefault");
+    install.setValue(Utils::SettingsKey::DefaultTheme, "fallbackdefault");
     install.sync();
     Utils::Themes::setActiveTheme(prog + "/themes/broken/resources.rcc");
 
@@ -278,7 +290,7 @@ class TestUiStyle : public QObject {
     QCOMPARE(r.registeredName, QString("fallbackdefault"));
     QVERIFY(QFile::exists(":/theme_marker_fallbackdefault.txt"));
     QCOMPARE(Utils::Themes::activeTheme(), QString("broken"));  // the asked name stays recorded
-    install.remove("defaults/theme");
+    install.remove(Utils::SettingsKey::DefaultTheme);
     install.sync();
   }
 
@@ -305,14 +317,14 @@ class TestUiStyle : public QObject {
     QCOMPARE(Utils::Themes::notFoundText("/opt/zent", "default"),
              QString("Default theme not found. Please reinstall the client.\n Looked in /opt/zent "
                      "and default"));
-    RAZ::Settings(RAZ::Settings::Application).remove("settings/themes/active");
+    RAZ::Settings(RAZ::Settings::Application).remove(Utils::SettingsKey::ThemeActive);
   }
 
   void wrongTypeSettingIsIgnored() {
     RAZ::Settings(RAZ::Settings::Application)
-        .setValue("settings/themes/active", QStringList{"a", "b"});
+        .setValue(Utils::SettingsKey::ThemeActive, QStringList{"a", "b"});
     QCOMPARE(Utils::Themes::activeTheme(), QString("default"));
-    RAZ::Settings(RAZ::Settings::Application).remove("settings/themes/active");
+    RAZ::Settings(RAZ::Settings::Application).remove(Utils::SettingsKey::ThemeActive);
   }
 
   void themeDescription() {
@@ -417,12 +429,190 @@ class TestUiStyle : public QObject {
     QCOMPARE(h.getPresenceIcon(20, true, true), QString());
   }
 
+  // Every state of the model has its text and one of the four presence
+  // colours; a number outside the model has no text and reads as offline.
+  void presenceStateLooks_data() {
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("colour");
+    using P = Utils::PresenceState;
+    QTest::newRow("unknown") << int(P::Unknown) << "Offline"
+                             << "presenceOffline";
+    QTest::newRow("pending") << int(P::Pending) << "Pending"
+                             << "presenceOffline";
+    QTest::newRow("hidden") << int(P::Hidden) << "Offline"
+                            << "presenceOffline";
+    QTest::newRow("away idle") << int(P::AwayIdle) << "Away"
+                               << "presenceAway";
+    QTest::newRow("away") << int(P::Away) << "Away"
+                          << "presenceAway";
+    QTest::newRow("available idle") << int(P::AvailableIdle) << "Available"
+                                    << "presenceAvailable";
+    QTest::newRow("deskphone") << int(P::Deskphone) << "Deskphone"
+                               << "presenceOffline";
+    QTest::newRow("mobile") << int(P::Mobile) << "Mobile"
+                            << "presenceOffline";
+    QTest::newRow("available") << int(P::Available) << "Available"
+                               << "presenceAvailable";
+    QTest::newRow("busy online") << int(P::BusyOnline) << "Busy"
+                                 << "presenceBusy";
+    QTest::newRow("meeting") << int(P::MeetingBusy) << "Meeting"
+                             << "presenceBusy";
+    QTest::newRow("call") << int(P::OnCallBusy) << "Call"
+                          << "presenceBusy";
+    QTest::newRow("last busy") << int(P::DoNotDisturb) << "Busy"
+                               << "presenceBusy";
+    QTest::newRow("below the model") << -1 << ""
+                                     << "presenceOffline";
+    QTest::newRow("above the model") << 20 << ""
+                                     << "presenceOffline";
+  }
+  void presenceStateLooks() {
+    QFETCH(int, state);
+    QFETCH(QString, text);
+    QFETCH(QString, colour);
+    QCOMPARE(Utils::PresenceState::text(state), text);
+    QCOMPARE(Utils::PresenceState::colorName(state), colour);
+    QVERIFY(m_style->colors().contains(colour));
+    QCOMPARE(Utils::PresenceState::color(state),
+             QColor(m_style->colors().value(colour).toString()));
+  }
+
+  // The colour follows the style, and falls back to the built-in one when
+  // the process has no style.
+  void presenceColourComesFromTheStyle() {
+    m_style->setColor("presenceBusy", "#123456");
+    QCOMPARE(Utils::PresenceState::color(Utils::PresenceState::Busy), QColor("#123456"));
+    delete m_style;
+    m_style = nullptr;
+    QCOMPARE(Utils::PresenceState::color(Utils::PresenceState::Busy), QColor("#D9534F"));
+    m_style = new QML::Style(this);
+  }
+
+  // Scenes read the same names and mapping through the registered singleton.
+  void presenceStateInQml() {
+    QML::registerTypes();
+    QQmlEngine engine;
+    engine.rootContext()->setContextProperty("zentStyle", m_style);
+    QQmlComponent component(&engine);
+    component.setData(
+        "import QtQuick 2.15\nimport Vantre 1.0\nQtObject {\n"
+        "  property int busy: PresenceState.Busy\n"
+        "  property string name: PresenceState.colorName(PresenceState.Available)\n"
+        "  property string text: PresenceState.text(PresenceState.Away)\n"
+        "  property color colour: zentStyle.colors[PresenceState.colorName(17)]\n}",
+        QUrl());
+    QScopedPointer<QObject> object(component.create());
+    QVERIFY2(object, qPrintable(component.errorString()));
+    QCOMPARE(object->property("busy").toInt(), 17);
+    QCOMPARE(object->property("name").toString(), QString("presenceAvailable"));
+    QCOMPARE(object->property("text").toString(), QString("Away"));
+    QCOMPARE(object->property("colour").value<QColor>(), QColor("#D9534F"));
+    m_style->setColor("presenceBusy", "#00FF00");
+    QCOMPARE(object->property("colour").value<QColor>(), QColor("#00FF00"));
+  }
+
   void groupNameOfNonGroup() {
     QML::QmlHelper h;
     QObject notAGroup;
     QCOMPARE(h.getGroupName(QVariant::fromValue(&notAGroup)), QString());
     QCOMPARE(h.getGroupName(QVariant()), QString());
-    QCOMPARE(h.getTooltip(2, nullptr), QString());
+    QCOMPARE(h.getTooltip(2, &notAGroup), QString("Call"));
+  }
+
+  void groupNames_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("all contacts") << int(RAZ::Contacts::IGroup::AllContactsId) << "x"
+                                  << "All Contacts";
+    QTest::newRow("favourites") << int(RAZ::Contacts::IGroup::FavouritesId) << "x"
+                                << "Favorites";
+    QTest::newRow("own group") << 7 << "Family"
+                               << "Family";
+    QTest::newRow("next to the special ids") << 16777205 << "Team"
+                                             << "Team";
+  }
+  void groupNames() {
+    QFETCH(int, id);
+    QFETCH(QString, name);
+    QFETCH(QString, expected);
+    QML::QmlHelper h;
+    RAZ::Contacts::IGroup group(id, name);
+    QCOMPARE(h.getGroupName(QVariant::fromValue(static_cast<QObject*>(&group))), expected);
+  }
+
+  void actionTooltips_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("chat") << 1 << "Chat";
+    QTest::newRow("call") << 2 << "Call";
+    QTest::newRow("call from phone") << 3 << "Call from Phone";
+    QTest::newRow("video") << 4 << "Video Call";
+    QTest::newRow("desktop") << 5 << "Share Desktop";
+    QTest::newRow("join room") << 6 << "Join Room";
+    QTest::newRow("no text for 7") << 7 << "";
+    QTest::newRow("email") << 8 << "Email";
+    QTest::newRow("favourite") << 9 << "Set as Favorite";
+    QTest::newRow("unfavourite") << 10 << "Remove from Favorites";
+    QTest::newRow("remove") << 16 << "Remove";
+    QTest::newRow("parking has its own entry") << 17 << "";
+    QTest::newRow("application menu ids") << 21 << "";
+    QTest::newRow("end all calls") << 22 << "End All Calls";
+    QTest::newRow("transfer") << 25 << "Transfer";
+    QTest::newRow("zero") << 0 << "";
+    QTest::newRow("negative") << -1 << "";
+    QTest::newRow("past the table") << 26 << "";
+  }
+  void actionTooltips() {
+    QFETCH(int, id);
+    QFETCH(QString, text);
+    QML::QmlHelper h;
+    QCOMPARE(h.getTooltip(id, nullptr), text);
+    // Outside a communication the texts never say "End" or "Add".
+    QCOMPARE(Utils::ActionsHelper::actionText(id, nullptr, false), text);
+  }
+
+  void actionTextsInsideACommunication_data() {
+    QTest::addColumn<int>("callType");  // 0: no call
+    QTest::addColumn<int>("sources");
+    QTest::addColumn<int>("sourceType");
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("no call yet") << 0 << 1 << 6 << 2 << "Add Call";
+    QTest::newRow("call active") << 1 << 1 << 6 << 2 << "End Call";
+    QTest::newRow("audio call offers video") << 1 << 1 << 6 << 4 << "Add Video";
+    QTest::newRow("video call") << 2 << 1 << 6 << 4 << "Remove Video";
+    QTest::newRow("chat not active") << 1 << 1 << 6 << 1 << "Add Chat";
+    QTest::newRow("desktop not shared") << 1 << 1 << 6 << 5 << "Share Desktop";
+    QTest::newRow("same text either way") << 1 << 1 << 6 << 3 << "Call from Phone";
+    QTest::newRow("two sessions decide nothing") << 1 << 2 << 6 << 2 << "Add Call";
+    QTest::newRow("not a sessions source") << 1 << 1 << 5 << 2 << "Add Call";
+  }
+  void actionTextsInsideACommunication() {
+    QFETCH(int, callType);
+    QFETCH(int, sources);
+    QFETCH(int, sourceType);
+    QFETCH(int, id);
+    QFETCH(QString, text);
+    struct Composite : RAZ::Actions::SourceComposite {
+      int type = 6;
+      int getSourceType() const override { return type; }
+    } composite;
+    composite.type = sourceType;
+    RAZ::Controllers::CommunicationSession first(
+        1, "Kim", "sip:kim@example", RAZ::Controllers::CommunicationSession::KindCall, false);
+    RAZ::Controllers::CommunicationSession second(
+        2, "Lee", "sip:lee@example", RAZ::Controllers::CommunicationSession::KindChat, false);
+    if (callType)
+      first.setCall(new RAZ::MediaEngine::CallBasePtr(
+          "sip:kim@example", RAZ::MediaEngine::CallBasePtr::CallType(callType), false));
+    composite.addSource(&first);
+    if (sources > 1) composite.addSource(&second);
+    RAZ::Actions::Provider provider(nullptr);
+    provider.setActionSource(&composite);
+    QCOMPARE(Utils::ActionsHelper::actionText(id, &provider, true), text);
+    first.setCall(nullptr);
   }
 };
 

@@ -1,6 +1,8 @@
 // Window bases: placement, window manager, widget windows, message window,
 // QML windows and views, and the QML modules.
+#include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
@@ -9,6 +11,7 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
+#include <QResource>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
@@ -19,7 +22,10 @@
 #include <RAZ/Settings.h>
 
 #include "TestSupport.h"
+#include "Utils/AppPaths.h"
 #include "Utils/HelpInterface.h"
+#include "Utils/SettingsKeys.h"
+#include "Utils/TextFieldActionsHandler.h"
 #include "Utils/WindowManager.h"
 #include "Widgets/PopupWindow.h"
 #include "dialogs/MessageWindow.h"
@@ -201,13 +207,13 @@ class TestUiWindows : public QObject {
   }
 
   void stayOnTopFromSetting() {
-    setSetting(RAZ::Settings::User, "mainWindow/alwaysontop", true);
+    setSetting(RAZ::Settings::User, Utils::SettingsKey::AlwaysOnTop, true);
     auto* a = new PopupWindow(false, nullptr);
     QVERIFY(a->isAlwaysOnTop());
-    setSetting(RAZ::Settings::User, "mainWindow/alwaysontop", "not a bool at all");
+    setSetting(RAZ::Settings::User, Utils::SettingsKey::AlwaysOnTop, "not a bool at all");
     auto* b = new PopupWindow(false, nullptr);
     QVERIFY(!b->isAlwaysOnTop());
-    setSetting(RAZ::Settings::User, "mainWindow/alwaysontop", QVariant());
+    setSetting(RAZ::Settings::User, Utils::SettingsKey::AlwaysOnTop, QVariant());
     auto* c = new PopupWindow(false, nullptr);
     QVERIFY(!c->isAlwaysOnTop());
     auto* d = new PopupWindow(true, nullptr);
@@ -260,11 +266,11 @@ class TestUiWindows : public QObject {
   }
 
   void helpUrl() {
-    setSetting(RAZ::Settings::Installation, "defaults/help_file", QVariant());
+    setSetting(RAZ::Settings::Installation, Utils::SettingsKey::DefaultHelpFile, QVariant());
     QVERIFY(Utils::HelpInterface::helpUrl("main").isEmpty());
-    setSetting(RAZ::Settings::Installation, "defaults/help_file",
+    setSetting(RAZ::Settings::Installation, Utils::SettingsKey::DefaultHelpFile,
                "https://help.example/index.html?v=2");
-    setSetting(RAZ::Settings::Application, "settings/language/active", "es");
+    setSetting(RAZ::Settings::Application, Utils::SettingsKey::LanguageActive, "es");
     const QUrl url = Utils::HelpInterface::helpUrl("main window");
     QCOMPARE(url.host(), QString("help.example"));
     const QUrlQuery q(url);
@@ -272,8 +278,59 @@ class TestUiWindows : public QObject {
     QCOMPARE(q.queryItems().at(0).first, QString("v"));
     QCOMPARE(q.queryItemValue("context"), QString("main window"));
     QCOMPARE(q.queryItems().at(2), qMakePair(QString("lang"), QString("es")));
-    setSetting(RAZ::Settings::Installation, "defaults/help_file", QVariant());
-    setSetting(RAZ::Settings::Application, "settings/language/active", QVariant());
+    setSetting(RAZ::Settings::Installation, Utils::SettingsKey::DefaultHelpFile, QVariant());
+    setSetting(RAZ::Settings::Application, Utils::SettingsKey::LanguageActive, QVariant());
+  }
+
+  void helpAddressResolution_data() {
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("expected");  // without the added query items
+    QTest::addColumn<QString>("keptQuery");
+    const QString install = QDir(m_settingsDir.path()).absoluteFilePath("install");
+    QTest::newRow("relative page")
+        << "help/index.html" << QUrl::fromLocalFile(install + "/help/index.html").toString()
+        << QString();
+    QTest::newRow("relative with query and fragment")
+        << "help/index.html?v=2#top"
+        << QUrl::fromLocalFile(install + "/help/index.html").toString() + "#top"
+        << "v=2";
+    QTest::newRow("dot segments stay inside the path")
+        << "./help/../help/index.html"
+        << QUrl::fromLocalFile(install + "/help/index.html").toString() << QString();
+    QTest::newRow("absolute local path") << "/opt/zent/help.html"
+                                         << "file:///opt/zent/help.html" << QString();
+    QTest::newRow("web address kept") << "https://help.example/a.html?x=1"
+                                      << "https://help.example/a.html"
+                                      << "x=1";
+    QTest::newRow("file address kept") << "file:///srv/help.html"
+                                       << "file:///srv/help.html" << QString();
+    QTest::newRow("blank means none") << "   " << QString() << QString();
+  }
+  void helpAddressResolution() {
+    QFETCH(QString, value);
+    QFETCH(QString, expected);
+    QFETCH(QString, keptQuery);
+    const QString install = QDir(m_settingsDir.path()).absoluteFilePath("install");
+    QDir().mkpath(install);
+    AppPaths::setExecutableDirOverride(install);
+    setSetting(RAZ::Settings::Installation, Utils::SettingsKey::DefaultHelpFile, value);
+    setSetting(RAZ::Settings::Application, Utils::SettingsKey::LanguageActive, "de");
+    const QUrl url = Utils::HelpInterface::helpUrl("loginWindow");
+    AppPaths::setExecutableDirOverride(QString());
+    setSetting(RAZ::Settings::Installation, Utils::SettingsKey::DefaultHelpFile, QVariant());
+    setSetting(RAZ::Settings::Application, Utils::SettingsKey::LanguageActive, QVariant());
+    if (expected.isEmpty()) {
+      QVERIFY(url.isEmpty());
+      return;
+    }
+    QCOMPARE(url.adjusted(QUrl::RemoveQuery).toString(), expected);
+    QUrlQuery query(url);
+    QCOMPARE(query.queryItemValue("context"), QString("loginWindow"));
+    QCOMPARE(query.queryItemValue("lang"), QString("de"));
+    QCOMPARE(query.queryItems().size(), keptQuery.isEmpty() ? 2 : 3);
+    if (!keptQuery.isEmpty())
+      QCOMPARE(query.queryItems().first().first + "=" + query.queryItems().first().second,
+               keptQuery);
   }
 
   // ---- message window ----
@@ -345,9 +402,11 @@ class TestUiWindows : public QObject {
   void blockingQuestion() {
     QFETCH(int, button);
     QFETCH(int, result);
-    QTimer::singleShot(0, this, [button] {
+    bool answered = false;
+    QTimer::singleShot(0, this, [button, &answered] {
       Dialogs::MessageWindow* w = findMessageWindow();
-      QVERIFY(w);
+      if (!w) return;
+      answered = true;
       QTest::mouseClick(w->buttonBox()->button(QDialogButtonBox::StandardButton(button)),
                         Qt::LeftButton);
     });
@@ -355,27 +414,31 @@ class TestUiWindows : public QObject {
     const int r = Dialogs::MessageWindow::question("T", "Q?", false, false,
                                                    QDialogButtonBox::Yes | QDialogButtonBox::No,
                                                    &clicked, QDialogButtonBox::No);
+    QVERIFY(answered);
     QCOMPARE(r, result);
     QCOMPARE(clicked, button);
   }
 
   void blockingWindowClosedWhileRunning() {
-    QTimer::singleShot(0, this, [] {
+    bool closed = false;
+    QTimer::singleShot(0, this, [&closed] {
       Dialogs::MessageWindow* w = findMessageWindow();
-      QVERIFY(w);
+      if (!w) return;
+      closed = true;
       w->close();
     });
     int clicked = -1;
     const int r = Dialogs::MessageWindow::warning("T", "W", false, QDialogButtonBox::Ok, &clicked);
+    QVERIFY(closed);
     QCOMPARE(r, int(QDialog::Rejected));
     QCOMPARE(clicked, 0);
   }
 
   void italianButtonTexts() {
-    setSetting(RAZ::Settings::Application, "settings/language/active", "en");
+    setSetting(RAZ::Settings::Application, Utils::SettingsKey::LanguageActive, "en");
     auto* en = Dialogs::MessageWindow::showQuestion("T", "Q?");
     const QString qtText = en->buttonBox()->button(QDialogButtonBox::Yes)->text();
-    setSetting(RAZ::Settings::Application, "settings/language/active", "it");
+    setSetting(RAZ::Settings::Application, Utils::SettingsKey::LanguageActive, "it");
     auto* it = Dialogs::MessageWindow::showQuestion(
         "T", "Q?", false, QDialogButtonBox::Yes | QDialogButtonBox::Cancel);
     QCOMPARE(it->buttonBox()->button(QDialogButtonBox::Yes)->text(), QString("Yes"));
@@ -386,7 +449,210 @@ class TestUiWindows : public QObject {
     QVERIFY(!en->focusButton(QDialogButtonBox::Cancel));
     QVERIFY(en->focusButton(QDialogButtonBox::No));
     QVERIFY(en->messageLabel()->textFormat() == Qt::PlainText);
-    setSetting(RAZ::Settings::Application, "settings/language/active", QVariant());
+    setSetting(RAZ::Settings::Application, Utils::SettingsKey::LanguageActive, QVariant());
+  }
+
+  void iconForEveryKind_data() {
+    QTest::addColumn<int>("kind");
+    QTest::newRow("information") << int(QMessageBox::Information);
+    QTest::newRow("warning") << int(QMessageBox::Warning);
+    QTest::newRow("critical") << int(QMessageBox::Critical);
+    QTest::newRow("question") << int(QMessageBox::Question);
+  }
+  void iconForEveryKind() {
+    QFETCH(int, kind);
+    const QString text =
+        "A message long enough to need a second line when the text is squeezed "
+        "into a narrow column beside an empty picture.";
+    Dialogs::MessageWindow* w = nullptr;
+    switch (kind) {
+      case QMessageBox::Information:
+        w = Dialogs::MessageWindow::showInformation("T", text);
+        break;
+      case QMessageBox::Warning:
+        w = Dialogs::MessageWindow::showWarning("T", text);
+        break;
+      case QMessageBox::Critical:
+        w = Dialogs::MessageWindow::showCritical("T", text);
+        break;
+      default:
+        w = Dialogs::MessageWindow::showQuestion("T", text);
+    }
+    QCOMPARE(int(w->iconKind()), kind);
+    QVERIFY(w->iconLabel()->isVisible());
+    QVERIFY(!w->iconLabel()->pixmap(Qt::ReturnByValue).isNull());
+    // The text takes what the picture leaves: more than half the dialog.
+    QVERIFY2(
+        w->messageLabel()->width() > w->dialog()->width() / 2,
+        qPrintable(QString("%1 of %2").arg(w->messageLabel()->width()).arg(w->dialog()->width())));
+    QVERIFY(w->messageLabel()->width() + w->iconLabel()->width() <= w->dialog()->width());
+    w->close();
+  }
+
+  void windowWithoutKindGivesTextTheWidth() {
+    auto* w = new Dialogs::MessageWindow(nullptr, "T", "Plain", false, QDialogButtonBox::Ok, false,
+                                         false, false);
+    w->show();
+    QCOMPARE(int(w->iconKind()), int(QMessageBox::NoIcon));
+    QVERIFY(!w->iconLabel()->isVisible());
+    QVERIFY(Dialogs::MessageWindow::iconPixmap(QMessageBox::NoIcon, 2).isNull());
+    w->close();
+  }
+
+  void iconSharpAtScaleTwo_data() {
+    QTest::addColumn<bool>("theme");
+    QTest::newRow("theme picture") << true;
+    QTest::newRow("style picture without a theme") << false;
+  }
+  void iconSharpAtScaleTwo() {
+    QFETCH(bool, theme);
+    const QString rcc = qEnvironmentVariable("ZENT_DIST_DIR") + "/themes/default/resources.rcc";
+    if (theme) QVERIFY(QResource::registerResource(rcc));
+    const QPixmap one = Dialogs::MessageWindow::iconPixmap(QMessageBox::Critical, 1);
+    const QPixmap two = Dialogs::MessageWindow::iconPixmap(QMessageBox::Critical, 2);
+    const QImage image = two.toImage();
+    if (theme) QVERIFY(QResource::unregisterResource(rcc));
+    // Always 32 by 32 on the screen, whatever the ratio.
+    QCOMPARE(one.size() / one.devicePixelRatio(), QSize(32, 32));
+    QCOMPARE(two.size() / two.devicePixelRatio(), QSize(32, 32));
+    QVERIFY(qAlpha(image.pixel(image.width() / 2, image.height() / 2)) > 0);
+    if (theme) {
+      // Drawn for the dense screen, not enlarged from the small picture.
+      QCOMPARE(two.size(), QSize(64, 64));
+      QCOMPARE(two.devicePixelRatio(), 2.0);
+      QCOMPARE(QColor(image.pixel(32, 8)).name(), QString("#c62828"));
+    }
+  }
+
+  void placedOverItsWindow_data() {
+    QTest::addColumn<bool>("asParent");
+    QTest::newRow("over its parent") << true;
+    QTest::newRow("over the active window") << false;
+  }
+  void placedOverItsWindow() {
+    QFETCH(bool, asParent);
+    QWidget owner;
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    owner.setGeometry(QRect(area.x() + area.width() / 3, area.y() + area.height() / 4,
+                            area.width() / 2, area.height() / 2));
+    owner.show();
+    owner.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&owner));
+    auto* w = Dialogs::MessageWindow::showWarning(
+        "T", "Over the owner", false, QDialogButtonBox::Ok, asParent ? &owner : nullptr);
+    // The frame's own margins are known only once it shows.
+    const QPoint d = w->frameGeometry().center() - owner.frameGeometry().center();
+    QVERIFY2(d.manhattanLength() <= 8, qPrintable(QString("%1,%2").arg(d.x()).arg(d.y())));
+    QVERIFY(area.contains(w->frameGeometry()));
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(w));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    // The keyboard goes back to the window the message spoke for.
+    QTRY_COMPARE(QApplication::activeWindow(), &owner);
+  }
+
+  void placedOnScreenWithoutOwner() {
+    auto* w = Dialogs::MessageWindow::showInformation("T", "Alone");
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(area.contains(w->frameGeometry()));
+    const QPoint d = w->frameGeometry().center() - area.center();
+    QVERIFY2(d.manhattanLength() <= 8, qPrintable(QString("%1,%2").arg(d.x()).arg(d.y())));
+    w->close();
+  }
+
+  void placedInsideTheScreenOverAnOffScreenOwner() {
+    QWidget owner;
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    owner.setGeometry(QRect(area.right() - 50, area.bottom() - 50, 400, 300));
+    owner.show();
+    auto* w = Dialogs::MessageWindow::showInformation("T", "Edge", false, QDialogButtonBox::Ok,
+                                                      false, &owner);
+    QVERIFY(area.contains(w->frameGeometry()));
+    w->close();
+  }
+
+  void keysAnswerWithoutWindowManager_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("enter") << int(Qt::Key_Enter) << true;
+    QTest::newRow("return") << int(Qt::Key_Return) << true;
+    QTest::newRow("escape") << int(Qt::Key_Escape) << false;
+  }
+  void keysAnswerWithoutWindowManager() {
+    QFETCH(int, key);
+    QFETCH(bool, accepted);
+    auto* w = Dialogs::MessageWindow::showWarning("T", "Keys", false,
+                                                  QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QSignalSpy answered(w, SIGNAL(accepted(bool, bool)));
+    // Nobody but the window itself asks for the activation.
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(w));
+    QCOMPARE(QApplication::focusWidget(),
+             static_cast<QWidget*>(w->buttonBox()->button(QDialogButtonBox::Ok)));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QCOMPARE(answered.count(), 1);
+    QCOMPARE(answered.at(0).at(0).toBool(), accepted);
+  }
+
+  void followsTheStyleObject() {
+    auto* w = Dialogs::MessageWindow::showQuestion("T", "Styled");
+    QVERIFY(w->styleSheet().contains(m_style->colors().value("darkBackground").toString(),
+                                     Qt::CaseInsensitive));
+    QVERIFY(!w->styleSheet().contains("%%"));
+    for (QAbstractButton* b : w->buttonBox()->buttons()) QVERIFY(b->icon().isNull());
+    const QVariant old = m_style->colors().value("darkBackground");
+    m_style->setColor("darkBackground", "#123456");
+    QVERIFY(w->styleSheet().contains("#123456", Qt::CaseInsensitive));
+    m_style->setColor("darkBackground", old);
+    w->close();
+  }
+
+  void textFieldActions_data() {
+    QTest::addColumn<QString>("selection");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<bool>("password");
+    QTest::addColumn<QStringList>("entries");  // "-" a separator, "!" a disabled entry
+    QTest::newRow("nothing") << QString() << QString() << false << QStringList{"-", "Select All"};
+    QTest::newRow("selection") << "abc" << QString() << false
+                               << QStringList{"Cut", "Copy", "-", "Select All"};
+    QTest::newRow("clipboard") << QString() << "xyz" << false
+                               << QStringList{"Paste", "-", "Select All"};
+    QTest::newRow("both") << "abc"
+                          << "xyz" << false
+                          << QStringList{"Cut", "Copy", "Paste", "-", "Select All"};
+    QTest::newRow("password") << "abc"
+                              << "xyz" << true
+                              << QStringList{"!Cut", "!Copy", "Paste", "-", "Select All"};
+  }
+  void textFieldActions() {
+    QFETCH(QString, selection);
+    QFETCH(QString, clipboard);
+    QFETCH(bool, password);
+    QFETCH(QStringList, entries);
+    QApplication::clipboard()->setText(clipboard);
+    Utils::TextFieldActionsHandler handler;
+    QSignalSpy changed(&handler, SIGNAL(selectedTextChanged()));
+    handler.setSelectedText(selection);
+    handler.setSelectedText(selection);
+    QCOMPARE(changed.count(), selection.isEmpty() ? 0 : 1);
+    QObject owner;
+    const QList<QAction*> actions = handler.createActions(&owner, password);
+    QStringList seen;
+    for (QAction* a : actions) {
+      QCOMPARE(a->parent(), &owner);
+      seen << (a->isSeparator() ? QString("-") : (a->isEnabled() ? "" : "!") + a->text());
+    }
+    QCOMPARE(seen, entries);
+    // Each entry asks the scene for its own edit.
+    const QMap<QString, const char*> signalOf{{"Cut", SIGNAL(cut())},
+                                              {"Copy", SIGNAL(copy())},
+                                              {"Paste", SIGNAL(paste())},
+                                              {"Select All", SIGNAL(selectAll())}};
+    for (QAction* a : actions) {
+      if (a->isSeparator() || !a->isEnabled()) continue;  // a menu runs no disabled entry
+      QSignalSpy spy(&handler, signalOf.value(a->text()));
+      a->trigger();
+      QCOMPARE(spy.count(), 1);
+    }
+    QApplication::clipboard()->clear();
   }
 
   // ---- QML window and view ----
@@ -568,6 +834,43 @@ class TestUiWindows : public QObject {
     delete editor;
   }
 
+  void windowMenuWithoutFramePress() {
+    QTemporaryDir dir;
+    auto* w = new MinWindow;
+    QPointer<QMenu> menu;
+    connect(w, &QML::Window::windowFrameIconClicked, this, [&] {
+      menu = new QMenu;
+      menu->addAction("Close");
+      w->openMenu(menu);
+    });
+    QVERIFY(w->setSource(
+        writeQml(dir, "m.qml", "import QtQuick 2.15\nItem { width: 300; height: 200 }\n")));
+    w->move(200, 150);
+    w->show();
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    // The keyboard: the menu drops from the window's corner.
+    QTest::keyClick(w->view(), Qt::Key_Space, Qt::AltModifier);
+    QVERIFY(menu);
+    QTRY_VERIFY(menu->isVisible());
+    QCOMPARE(menu->pos(), w->mapToGlobal(QPoint(0, 0)));
+    menu->close();
+    QTRY_VERIFY(!menu);  // freed after it closed
+    // The scene's own frame icon.
+    QVERIFY(QMetaObject::invokeMethod(w, "openWindowMenu"));
+    QVERIFY(menu);
+    QTRY_VERIFY(menu->isVisible());
+    QCOMPARE(menu->pos(), QCursor::pos());
+    menu->close();
+    QTRY_VERIFY(!menu);
+    // Alt alone, or Space alone, opens nothing.
+    QSignalSpy spy(w, SIGNAL(windowFrameIconClicked()));
+    QTest::keyClick(w->view(), Qt::Key_Space);
+    QTest::keyClick(w->view(), Qt::Key_Alt, Qt::AltModifier);
+    QCOMPARE(spy.count(), 0);
+    w->close();
+  }
+
   // ---- QML modules ----
   void everyElementCreatable_data() {
     QTest::addColumn<QString>("element");
@@ -653,6 +956,49 @@ class TestUiWindows : public QObject {
     QScopedPointer<QObject> o(enums.create());
     QVERIFY2(o, qPrintable(enums.errorString()));
     QCOMPARE(o->property("v").toInt(), 1);
+  }
+
+  void enumsOfHeldTypes_data() {
+    QTest::addColumn<QString>("expression");
+    QTest::addColumn<int>("value");
+    QTest::newRow("Call state") << "Call.StateInCall" << 3;
+    QTest::newRow("Call type") << "Call.TypeVideo" << 2;
+    QTest::newRow("WebcollabBase") << "WebcollabBase.StateActive" << 3;
+    QTest::newRow("CommunicationSession") << "CommunicationSession.KindChat" << 2;
+    QTest::newRow("View") << "View.ContactSelection" << 1;
+  }
+  void enumsOfHeldTypes() {
+    QFETCH(QString, expression);
+    QFETCH(int, value);
+    QQmlEngine engine;
+    QQmlComponent c(&engine);
+    c.setData(("import QtQuick 2.15\nimport Vantre 1.0\nQtObject { property int v: " + expression +
+               " }\n")
+                  .toUtf8(),
+              QUrl("file:///enums.qml"));
+    QScopedPointer<QObject> o(c.create());
+    QVERIFY2(o, qPrintable(c.errorString()));
+    QCOMPARE(o->property("v").toInt(), value);
+  }
+
+  void heldTypesAreKnownToScenes_data() {
+    QTest::addColumn<QString>("type");
+    for (const char* n :
+         {"ContactCard", "Call", "Presence", "WebcollabBase", "CommunicationSession"})
+      QTest::newRow(n) << QString(n);
+  }
+  void heldTypesAreKnownToScenes() {
+    // A property of the type accepts null: the name is a real type, not a
+    // placeholder that only reports it cannot be created.
+    QFETCH(QString, type);
+    QQmlEngine engine;
+    QQmlComponent c(&engine);
+    c.setData(("import QtQuick 2.15\nimport Vantre 1.0 as V\nQtObject { property V." + type +
+               " held: null }\n")
+                  .toUtf8(),
+              QUrl("file:///held.qml"));
+    QScopedPointer<QObject> o(c.create());
+    QVERIFY2(o, qPrintable(c.errorString()));
   }
 };
 

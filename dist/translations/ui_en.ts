@@ -544,6 +544,10 @@
 <context>
     <name>LoginWindow</name>
     <message>
+        <source>Window menu</source>
+        <translation>Window menu</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
@@ -860,6 +864,14 @@
 </context>
 <context>
     <name>QML::QmlHelper</name>
+    <message>
+        <source>All Contacts</source>
+        <translation>All Contacts</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favorites</translation>
+    </message>
     <message>
         <source>%1 %2</source>
         <comment>Date and time</comment>
@@ -1211,6 +1223,132 @@
     <message>
         <source>Password</source>
         <translation>Password</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::TextFieldActionsHandler</name>
+    <message>
+        <source>Cut</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Select All</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::ActionsHelper</name>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>Add Chat</source>
+        <translation>Add Chat</translation>
+    </message>
+    <message>
+        <source>End Chat</source>
+        <translation>End Chat</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Call</translation>
+    </message>
+    <message>
+        <source>Add Call</source>
+        <translation>Add Call</translation>
+    </message>
+    <message>
+        <source>End Call</source>
+        <translation>End Call</translation>
+    </message>
+    <message>
+        <source>Call from Phone</source>
+        <translation>Call from Phone</translation>
+    </message>
+    <message>
+        <source>Video Call</source>
+        <translation>Video Call</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>Add Video</translation>
+    </message>
+    <message>
+        <source>Remove Video</source>
+        <translation>Remove Video</translation>
+    </message>
+    <message>
+        <source>Share Desktop</source>
+        <translation>Share Desktop</translation>
+    </message>
+    <message>
+        <source>Stop Share Desktop</source>
+        <translation>Stop Share Desktop</translation>
+    </message>
+    <message>
+        <source>Join Room</source>
+        <translation>Join Room</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Email</translation>
+    </message>
+    <message>
+        <source>Set as Favorite</source>
+        <translation>Set as Favorite</translation>
+    </message>
+    <message>
+        <source>Remove from Favorites</source>
+        <translation>Remove from Favorites</translation>
+    </message>
+    <message>
+        <source>View Profile</source>
+        <translation>View Profile</translation>
+    </message>
+    <message>
+        <source>Edit Profile</source>
+        <translation>Edit Profile</translation>
+    </message>
+    <message>
+        <source>Add Contact</source>
+        <translation>Add Contact</translation>
+    </message>
+    <message>
+        <source>Subscribe</source>
+        <translation>Subscribe</translation>
+    </message>
+    <message>
+        <source>Unsubscribe</source>
+        <translation>Unsubscribe</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>End All Calls</source>
+        <translation>End All Calls</translation>
+    </message>
+    <message>
+        <source>End Chats</source>
+        <translation>End Chats</translation>
+    </message>
+    <message>
+        <source>Conference</source>
+        <translation>Conference</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Transfer</translation>
     </message>
 </context>
 </TS>

@@ -544,6 +544,10 @@
 <context>
     <name>LoginWindow</name>
     <message>
+        <source>Window menu</source>
+        <translation>Menú de la ventana</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
@@ -860,6 +864,14 @@
 </context>
 <context>
     <name>QML::QmlHelper</name>
+    <message>
+        <source>All Contacts</source>
+        <translation>Todos los contactos</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoritos</translation>
+    </message>
     <message>
         <source>%1 %2</source>
         <comment>Date and time</comment>
@@ -1211,6 +1223,132 @@
     <message>
         <source>Password</source>
         <translation>Contraseña</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::TextFieldActionsHandler</name>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::ActionsHelper</name>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>Add Chat</source>
+        <translation>Añadir chat</translation>
+    </message>
+    <message>
+        <source>End Chat</source>
+        <translation>Finalizar chat</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Llamar</translation>
+    </message>
+    <message>
+        <source>Add Call</source>
+        <translation>Añadir llamada</translation>
+    </message>
+    <message>
+        <source>End Call</source>
+        <translation>Finalizar llamada</translation>
+    </message>
+    <message>
+        <source>Call from Phone</source>
+        <translation>Llamar desde el teléfono</translation>
+    </message>
+    <message>
+        <source>Video Call</source>
+        <translation>Videollamada</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>Añadir vídeo</translation>
+    </message>
+    <message>
+        <source>Remove Video</source>
+        <translation>Quitar vídeo</translation>
+    </message>
+    <message>
+        <source>Share Desktop</source>
+        <translation>Compartir escritorio</translation>
+    </message>
+    <message>
+        <source>Stop Share Desktop</source>
+        <translation>Dejar de compartir escritorio</translation>
+    </message>
+    <message>
+        <source>Join Room</source>
+        <translation>Unirse a la sala</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>Set as Favorite</source>
+        <translation>Marcar como favorito</translation>
+    </message>
+    <message>
+        <source>Remove from Favorites</source>
+        <translation>Quitar de favoritos</translation>
+    </message>
+    <message>
+        <source>View Profile</source>
+        <translation>Ver perfil</translation>
+    </message>
+    <message>
+        <source>Edit Profile</source>
+        <translation>Editar perfil</translation>
+    </message>
+    <message>
+        <source>Add Contact</source>
+        <translation>Añadir contacto</translation>
+    </message>
+    <message>
+        <source>Subscribe</source>
+        <translation>Suscribirse</translation>
+    </message>
+    <message>
+        <source>Unsubscribe</source>
+        <translation>Cancelar suscripción</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>End All Calls</source>
+        <translation>Finalizar todas las llamadas</translation>
+    </message>
+    <message>
+        <source>End Chats</source>
+        <translation>Finalizar chats</translation>
+    </message>
+    <message>
+        <source>Conference</source>
+        <translation>Conferencia</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Transferir</translation>
     </message>
 </context>
 </TS>

@@ -39,25 +39,28 @@ bool Client::Initialize(RAZ::ConfigContainer* configContainer, const QString& cr
                         TP::Crypto::Blowfish* cipher, FileFactory fileFactory,
                         const QStringList& sounds) {
   if (isInitialized()) {
-    TP_LOG("RAZ::Client::Initialize", 4) << "The client is initialised already";
+    TP_LOG("RAZ::Client::Initialize", TP::Core::Logging::LevelError)
+        << "The client is initialised already";
     return false;
   }
   if (!configContainer || !cipher || credentialsPath.isEmpty()) {
-    TP_LOG("RAZ::Client::Initialize", 5) << "Missing "
-                                         << (!configContainer ? "configuration container"
-                                             : !cipher        ? "cipher"
-                                                              : "credentials path");
+    TP_LOG("RAZ::Client::Initialize", TP::Core::Logging::LevelFatal)
+        << "Missing "
+        << (!configContainer ? "configuration container"
+            : !cipher        ? "cipher"
+                             : "credentials path");
     return false;
   }
   if (!cipher->isValid()) {
-    TP_LOG("RAZ::Client::Initialize", 5) << "The cipher is not keyed";
+    TP_LOG("RAZ::Client::Initialize", TP::Core::Logging::LevelFatal) << "The cipher is not keyed";
     return false;
   }
 
   auto* credentials = new RAZ::Utils::Credentials::CredentialsManager(credentialsPath, cipher,
                                                                       std::move(fileFactory), this);
   if (!credentials->load()) {
-    TP_LOG("RAZ::Client::Initialize", 5) << "Stored accounts unavailable at " << credentialsPath;
+    TP_LOG("RAZ::Client::Initialize", TP::Core::Logging::LevelFatal)
+        << "Stored accounts unavailable at " << credentialsPath;
     delete credentials;
     return false;
   }
@@ -78,7 +81,7 @@ bool Client::Initialize(RAZ::ConfigContainer* configContainer, const QString& cr
   configContainer->setCipher(cipher);
   configContainer->setSearchFolders(folders);
   const int loaded = configContainer->reloadConfigFiles();
-  TP_LOG("RAZ::Client::Initialize", 2)
+  TP_LOG("RAZ::Client::Initialize", TP::Core::Logging::LevelInformation)
       << "Client initialised with " << loaded << " configuration(s) and "
       << credentials->getCredentials(credentials->loginType()).size() << " stored account(s)";
   return true;
@@ -93,7 +96,8 @@ bool Client::signin(const RAZ::Utils::Credentials::UserCredentials& credentials,
                     const RAZ::Configuration::Config* config, const QString& xsiAddress,
                     bool savePassword) {
   if (m_session) {
-    TP_LOG("RAZ::Client::signin", 3) << "A session is running already; sign-in ignored";
+    TP_LOG("RAZ::Client::signin", TP::Core::Logging::LevelWarning)
+        << "A session is running already; sign-in ignored";
     return false;
   }
   const int type = m_credentials ? m_credentials->loginType()
@@ -108,12 +112,14 @@ bool Client::signin(const RAZ::Utils::Credentials::UserCredentials& credentials,
   attempt->setCredentialsManager(m_credentials);
   attempt->setState(RAZ::Sessions::StateDetectingProxy);
   m_session = attempt;
-  TP_LOG("RAZ::Client::signin", 2) << "Signing in " << data.getUsername()
-                                   << (xsiAddress.isEmpty() ? QString() : " via " + xsiAddress);
+  TP_LOG("RAZ::Client::signin", TP::Core::Logging::LevelInformation)
+      << "Signing in " << data.getUsername()
+      << (xsiAddress.isEmpty() ? QString() : " via " + xsiAddress);
 
   QPointer<SessionManagerBase> guard(attempt);
   if (!isInitialized()) {
-    TP_LOG("RAZ::Client::signin", 4) << "Sign-in before the client was initialised";
+    TP_LOG("RAZ::Client::signin", TP::Core::Logging::LevelError)
+        << "Sign-in before the client was initialised";
     schedule(0, [this, guard] {
       if (guard)
         finishAttempt(guard, RAZ::Sessions::StateConnecting, RAZ::Sessions::ErrorConnectFailure);
@@ -177,7 +183,8 @@ void Client::openAttempt(SessionManagerBase* attempt, const QString& username,
   Q_UNUSED(password);
   attempt->setState(RAZ::Sessions::StateSignedIn);
   if (m_credentials) m_credentials->setLoginUsername(username);
-  TP_LOG("RAZ::Client::openAttempt", 2) << "Session open for " << username;
+  TP_LOG("RAZ::Client::openAttempt", TP::Core::Logging::LevelInformation)
+      << "Session open for " << username;
   QPointer<Client> self(this);
   QPointer<SessionManagerBase> guard(attempt);
   emit sessionStateChange(attempt, RAZ::Sessions::StateSignedIn);
@@ -205,7 +212,9 @@ void Client::finishAttempt(SessionManagerBase* attempt, RAZ::Sessions::State sta
   if (!attempt || attempt != m_session) return;
   m_session = nullptr;
   attempt->setState(RAZ::Sessions::StateNone);
-  TP_LOG("RAZ::Client::finishAttempt", error == RAZ::Sessions::ErrorCancelled ? 2 : 3)
+  TP_LOG("RAZ::Client::finishAttempt", error == RAZ::Sessions::ErrorCancelled
+                                           ? TP::Core::Logging::LevelInformation
+                                           : TP::Core::Logging::LevelWarning)
       << "Sign-in ended in state " << static_cast<int>(state) << " with error "
       << static_cast<int>(error);
   // Receivers may look at the session while handling the error; it goes
@@ -253,7 +262,7 @@ void Client::closeSession(bool signingOut, RAZ::Sessions::Error error) {
     });
     return;
   }
-  TP_LOG("RAZ::Client::closeSession", 3)
+  TP_LOG("RAZ::Client::closeSession", TP::Core::Logging::LevelWarning)
       << "The service ends the session"
       << (error == RAZ::Sessions::ErrorNone ? QString() : " with error " + QString::number(error));
   schedule(0, [this, guard, error] {
@@ -272,7 +281,7 @@ void Client::finishClose(QPointer<SessionManagerBase> session) {
   if (!session || session != m_session) return;
   m_session = nullptr;
   session->setState(RAZ::Sessions::StateSignedOut);
-  TP_LOG("RAZ::Client::finishClose", 2) << "Session closed";
+  TP_LOG("RAZ::Client::finishClose", TP::Core::Logging::LevelInformation) << "Session closed";
   QPointer<Client> self(this);
   emit sessionStateChange(session, RAZ::Sessions::StateSignedOut);
   if (!self) return;
@@ -290,7 +299,7 @@ bool Client::reportNewVersion(bool mandatory, const QUrl& url) {
   const QString scheme = url.scheme().toLower();
   if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")) ||
       url.host().isEmpty()) {
-    TP_LOG("RAZ::Client::reportNewVersion", 3)
+    TP_LOG("RAZ::Client::reportNewVersion", TP::Core::Logging::LevelWarning)
         << "New-version address refused (only http and https): " << url.scheme();
     return false;
   }
@@ -303,7 +312,8 @@ bool Client::reportNewVersion(bool mandatory, const QUrl& url) {
 
 void Client::maybeQuit() {
   if (m_session) {
-    TP_LOG("RAZ::Client::maybeQuit", 1) << "A session is running; not quitting";
+    TP_LOG("RAZ::Client::maybeQuit", TP::Core::Logging::LevelDetail)
+        << "A session is running; not quitting";
     return;
   }
   emit quit();
@@ -313,7 +323,8 @@ void Client::signOut() { onSignOutTriggered(); }
 
 void Client::onSignOutTriggered() {
   if (!m_session) return;
-  TP_LOG("RAZ::Client::onSignOutTriggered", 2) << "Sign-out requested";
+  TP_LOG("RAZ::Client::onSignOutTriggered", TP::Core::Logging::LevelInformation)
+      << "Sign-out requested";
   if (openSession())
     closeSession(true, RAZ::Sessions::ErrorNone);
   else
@@ -321,7 +332,7 @@ void Client::onSignOutTriggered() {
 }
 
 void Client::onExitTriggered() {
-  TP_LOG("RAZ::Client::onExitTriggered", 2) << "Exit requested";
+  TP_LOG("RAZ::Client::onExitTriggered", TP::Core::Logging::LevelInformation) << "Exit requested";
   m_quitWhenIdle = true;
   if (m_session) {
     if (openSession())
@@ -342,15 +353,19 @@ void Client::onBasicLoggingEnabled(bool on) {
   // The application restarts or stops the file log from its own setting;
   // when logging goes off, the detailed levels go off with it.
   if (!on) TP::Core::Logging::setAdvancedEnabled(false);
-  TP_LOG("RAZ::Client::onBasicLoggingEnabled", 2) << "Basic logging " << (on ? "on" : "off");
+  TP_LOG("RAZ::Client::onBasicLoggingEnabled", TP::Core::Logging::LevelInformation)
+      << "Basic logging " << (on ? "on" : "off");
 }
 
 void Client::onAdvancedLoggingEnabled(bool on) {
   TP::Core::Logging::setAdvancedEnabled(on);
-  TP_LOG("RAZ::Client::onAdvancedLoggingEnabled", 2) << "Advanced logging " << (on ? "on" : "off");
+  TP_LOG("RAZ::Client::onAdvancedLoggingEnabled", TP::Core::Logging::LevelInformation)
+      << "Advanced logging " << (on ? "on" : "off");
 }
 
-void Client::onClearLogs() { TP_LOG("RAZ::Client::onClearLogs", 2) << "Log files cleared"; }
+void Client::onClearLogs() {
+  TP_LOG("RAZ::Client::onClearLogs", TP::Core::Logging::LevelInformation) << "Log files cleared";
+}
 
 void Client::onDisclaimerAccepted() { m_disclaimerAccepted = true; }
 

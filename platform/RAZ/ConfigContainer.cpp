@@ -40,7 +40,7 @@ int ConfigContainer::reloadConfigFiles() {
   }
   m_reloading = false;
   if (loaded == 0)
-    TP_LOG("RAZ::ConfigContainer::reloadConfigFiles", 4)
+    TP_LOG("RAZ::ConfigContainer::reloadConfigFiles", TP::Core::Logging::LevelError)
         << "No configuration found in " << m_folders.join(QStringLiteral(", "));
   if (config(previous))
     m_current = previous;
@@ -66,28 +66,30 @@ int ConfigContainer::scanFolder(const QString& folder) {
 
 bool ConfigContainer::addConfigFile(const QString& path) {
   if (!m_cipher) {
-    TP_LOG("RAZ::ConfigContainer::addConfigFile", 4) << "No cipher to read " << path;
+    TP_LOG("RAZ::ConfigContainer::addConfigFile", TP::Core::Logging::LevelError)
+        << "No cipher to read " << path;
     return false;
   }
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    TP_LOG("RAZ::ConfigContainer::addConfigFile", 4)
+    TP_LOG("RAZ::ConfigContainer::addConfigFile", TP::Core::Logging::LevelError)
         << "Cannot read configuration file " << path << ": " << file.errorString();
     return false;
   }
   if (file.size() > kMaxFileSize) {
-    TP_LOG("RAZ::ConfigContainer::addConfigFile", 4) << "Configuration file too large: " << path;
+    TP_LOG("RAZ::ConfigContainer::addConfigFile", TP::Core::Logging::LevelError)
+        << "Configuration file too large: " << path;
     return false;
   }
   const QByteArray raw = file.readAll();
   if (raw.isEmpty()) {
-    TP_LOG("RAZ::ConfigContainer::addConfigFile", 3)
+    TP_LOG("RAZ::ConfigContainer::addConfigFile", TP::Core::Logging::LevelWarning)
         << "Empty configuration file skipped: " << path;
     return false;
   }
   const QByteArray plain = m_cipher->Decrypt(raw);
   if (plain.isEmpty()) {
-    TP_LOG("RAZ::ConfigContainer::addConfigFile", 4)
+    TP_LOG("RAZ::ConfigContainer::addConfigFile", TP::Core::Logging::LevelError)
         << "Configuration file does not decipher, skipped: " << path;
     return false;
   }
@@ -97,16 +99,17 @@ bool ConfigContainer::addConfigFile(const QString& path) {
 bool ConfigContainer::addConfig(const QByteArray& deciphered, const QString& path) {
   auto config = QSharedPointer<Configuration::Config>::create(deciphered, path);
   if (!config->isValid()) {
-    TP_LOG("RAZ::ConfigContainer::addConfig", 4) << "Not a valid configuration, skipped: " << path;
+    TP_LOG("RAZ::ConfigContainer::addConfig", TP::Core::Logging::LevelError)
+        << "Not a valid configuration, skipped: " << path;
     return false;
   }
   if (this->config(config->getName())) {
-    TP_LOG("RAZ::ConfigContainer::addConfig", 3)
+    TP_LOG("RAZ::ConfigContainer::addConfig", TP::Core::Logging::LevelWarning)
         << "Configuration name " << config->getName() << " already loaded, skipped: " << path;
     return false;
   }
   m_configs.append(config);
-  TP_LOG("RAZ::ConfigContainer::addConfig", 2)
+  TP_LOG("RAZ::ConfigContainer::addConfig", TP::Core::Logging::LevelInformation)
       << "Configuration " << config->getName() << " loaded from " << path;
   if (m_current.isEmpty() && !m_reloading) {
     m_current = config->getName();
@@ -123,7 +126,8 @@ QStringList ConfigContainer::configNames() const {
 
 bool ConfigContainer::setCurrentConfig(const QString& name) {
   if (!config(name)) {
-    TP_LOG("RAZ::ConfigContainer::setCurrentConfig", 3) << "No configuration named " << name;
+    TP_LOG("RAZ::ConfigContainer::setCurrentConfig", TP::Core::Logging::LevelWarning)
+        << "No configuration named " << name;
     return false;
   }
   if (m_current != name) {

@@ -35,7 +35,8 @@ Settings::Settings(int scope, QObject* parent)
     : Settings(validScope(scope) ? static_cast<SettingsType>(scope) : Settings::User,
                validScope(scope), parent) {
   if (!validScope(scope))
-    TP_LOG("RAZ::Settings::Settings", 4) << "Unknown settings scope " << scope;
+    TP_LOG("RAZ::Settings::Settings", TP::Core::Logging::LevelError)
+        << "Unknown settings scope " << scope;
 }
 
 Settings::Settings(SettingsType scope, bool valid, QObject* parent)
@@ -67,7 +68,8 @@ QString Settings::fileName(SettingsType scope) {
 
 void Settings::setPath(SettingsType scope, const QString& folder) {
   if (!validScope(scope)) {
-    TP_LOG("RAZ::Settings::setPath", 4) << "Unknown settings scope " << static_cast<int>(scope);
+    TP_LOG("RAZ::Settings::setPath", TP::Core::Logging::LevelError)
+        << "Unknown settings scope " << static_cast<int>(scope);
     return;
   }
   QMutexLocker lock(&pathMutex());
@@ -101,7 +103,7 @@ bool Settings::isWritable() const {
 
 void Settings::setValue(const QString& key, const QVariant& value) {
   if (!isWritable()) {
-    TP_LOG("RAZ::Settings::setValue", 3)
+    TP_LOG("RAZ::Settings::setValue", TP::Core::Logging::LevelWarning)
         << "Refused to write " << key << " into read-only or unset settings scope "
         << static_cast<int>(m_scope);
     return;
@@ -111,7 +113,7 @@ void Settings::setValue(const QString& key, const QVariant& value) {
 
 void Settings::remove(const QString& key) {
   if (!isWritable()) {
-    TP_LOG("RAZ::Settings::remove", 3)
+    TP_LOG("RAZ::Settings::remove", TP::Core::Logging::LevelWarning)
         << "Refused to remove " << key << " from read-only or unset settings scope "
         << static_cast<int>(m_scope);
     return;

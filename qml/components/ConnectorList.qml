@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import "qrc:/controls"
 
 // The add-ins waiting for the user's decision, each with Enable and Disable.
 Rectangle {
@@ -17,10 +18,10 @@ Rectangle {
         delegate: Column {
             width: ListView.view ? ListView.view.width : 0
             spacing: 2
-            Text { text: modelData ? modelData.name : ""; font.bold: true; font.family: zentStyle.fontFamily }
-            Text { visible: root.useAcceptanceButtons; text: qsTr("Vendor Name: %1").arg(modelData ? modelData.vendor : ""); font.family: zentStyle.fontFamily }
-            Text { visible: root.useAcceptanceButtons; text: qsTr("Description: %1").arg(modelData ? modelData.description : ""); font.family: zentStyle.fontFamily }
-            Text { visible: root.useAcceptanceButtons; text: qsTr("Version: %1").arg(modelData ? modelData.version : ""); font.family: zentStyle.fontFamily }
+            ZLabel { text: modelData ? modelData.name : ""; font.bold: true; font.family: zentStyle.fontFamily }
+            ZLabel { visible: root.useAcceptanceButtons; text: qsTr("Vendor Name: %1").arg(modelData ? modelData.vendor : ""); font.family: zentStyle.fontFamily }
+            ZLabel { visible: root.useAcceptanceButtons; text: qsTr("Description: %1").arg(modelData ? modelData.description : ""); font.family: zentStyle.fontFamily }
+            ZLabel { visible: root.useAcceptanceButtons; text: qsTr("Version: %1").arg(modelData ? modelData.version : ""); font.family: zentStyle.fontFamily }
         }
     }
 }

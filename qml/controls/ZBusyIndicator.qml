@@ -6,15 +6,13 @@ Item {
 
     property bool running: true
     property int dots: 10
-    property color color: pal.accent
+    property color color: ZPalette.accent
 
-    implicitWidth: Math.round(pal.fontPixelSize * 3)
+    implicitWidth: Math.round(ZPalette.fontPixelSize * 3)
     implicitHeight: implicitWidth
     visible: running
     Accessible.role: Accessible.Animation
     Accessible.name: qsTr("Busy")
-
-    ZPalette { id: pal }
 
     Item {
         id: ring

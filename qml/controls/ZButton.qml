@@ -15,10 +15,8 @@ FocusScope {
     signal clicked()
 
     activeFocusOnTab: true
-    implicitWidth: Math.max(label.implicitWidth + pal.unit * 6, pal.controlHeight * 3)
-    implicitHeight: pal.controlHeight
-
-    ZPalette { id: pal }
+    implicitWidth: Math.max(label.implicitWidth + ZPalette.unit * 6, ZPalette.controlHeight * 3)
+    implicitHeight: ZPalette.controlHeight
 
     Accessible.role: Accessible.Button
     Accessible.name: text
@@ -27,11 +25,11 @@ FocusScope {
     Rectangle {
         id: focusRing
         anchors.fill: parent
-        anchors.margins: -pal.focusWidth - 1
-        radius: background.radius + pal.focusWidth + 1
+        anchors.margins: -ZPalette.focusWidth - 1
+        radius: background.radius + ZPalette.focusWidth + 1
         color: "transparent"
-        border.width: pal.focusWidth
-        border.color: pal.accent
+        border.width: ZPalette.focusWidth
+        border.color: ZPalette.accent
         visible: control.activeFocus
         opacity: 0.6
     }
@@ -39,33 +37,33 @@ FocusScope {
     Rectangle {
         id: background
         anchors.fill: parent
-        radius: pal.radius
+        radius: ZPalette.radius
         color: {
             if (!control.enabled)
-                return pal.disabledBackground;
+                return ZPalette.disabledBackground;
             if (control.primary)
-                return control.pressed ? pal.accentPressed
-                                       : (control.hovered ? Qt.lighter(pal.accentHover, 1.08) : pal.accent);
-            return control.pressed ? pal.disabledBackground : (control.hovered ? pal.hover : pal.fieldBackground);
+                return control.pressed ? ZPalette.accentPressed
+                                       : (control.hovered ? Qt.lighter(ZPalette.accentHover, 1.08) : ZPalette.accent);
+            return control.pressed ? ZPalette.disabledBackground : (control.hovered ? ZPalette.hover : ZPalette.fieldBackground);
         }
         border.width: control.primary && control.enabled ? 0 : 1
-        border.color: control.activeFocus ? pal.accent : pal.border
+        border.color: control.activeFocus ? ZPalette.accent : ZPalette.border
 
         Behavior on color { ColorAnimation { duration: 120 } }
     }
 
-    Text {
+    ZLabel {
         id: label
         anchors.centerIn: parent
-        width: Math.min(implicitWidth, parent.width - pal.unit * 2)
+        width: Math.min(implicitWidth, parent.width - ZPalette.unit * 2)
         elide: Text.ElideRight
         horizontalAlignment: Text.AlignHCenter
         text: control.text
-        font.family: pal.fontFamily
-        font.pixelSize: pal.fontPixelSize
+        font.family: ZPalette.fontFamily
+        font.pixelSize: ZPalette.fontPixelSize
         font.bold: control.primary
-        color: !control.enabled ? pal.mutedText
-                                : (control.primary ? pal.accentText : pal.strongText)
+        color: !control.enabled ? ZPalette.mutedText
+                                : (control.primary ? ZPalette.accentText : ZPalette.strongText)
     }
 
     MouseArea {

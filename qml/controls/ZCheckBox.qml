@@ -18,10 +18,8 @@ FocusScope {
     }
 
     activeFocusOnTab: true
-    implicitWidth: box.width + pal.unit * 2 + label.implicitWidth + pal.focusWidth * 2
-    implicitHeight: Math.max(box.height, label.implicitHeight) + pal.unit
-
-    ZPalette { id: pal }
+    implicitWidth: box.width + ZPalette.unit * 2 + label.implicitWidth + ZPalette.focusWidth * 2
+    implicitHeight: Math.max(box.height, label.implicitHeight) + ZPalette.unit
 
     Accessible.role: Accessible.CheckBox
     Accessible.name: text
@@ -31,17 +29,17 @@ FocusScope {
 
     Rectangle {
         id: box
-        readonly property real size: Math.round(pal.fontPixelSize * 1.25)
+        readonly property real size: Math.round(ZPalette.fontPixelSize * 1.25)
         width: size
         height: size
         anchors.left: parent.left
-        anchors.leftMargin: pal.focusWidth
+        anchors.leftMargin: ZPalette.focusWidth
         anchors.verticalCenter: parent.verticalCenter
-        radius: Math.max(2, pal.radius - 1)
-        color: !control.enabled ? pal.disabledBackground
-                                : (control.checked ? pal.accent : pal.fieldBackground)
+        radius: Math.max(2, ZPalette.radius - 1)
+        color: !control.enabled ? ZPalette.disabledBackground
+                                : (control.checked ? ZPalette.accent : ZPalette.fieldBackground)
         border.width: control.checked && control.enabled ? 0 : 1
-        border.color: control.enabled ? (control.hovered ? pal.accent : pal.mutedText) : pal.border
+        border.color: control.enabled ? (control.hovered ? ZPalette.accent : ZPalette.mutedText) : ZPalette.border
         Behavior on color { ColorAnimation { duration: 120 } }
 
         // Tick drawn from two bars: no images, so it follows the theme.
@@ -57,7 +55,7 @@ FocusScope {
                 rotation: 45
                 transformOrigin: Item.Left
                 antialiasing: true
-                color: control.enabled ? pal.accentText : pal.mutedText
+                color: control.enabled ? ZPalette.accentText : ZPalette.mutedText
             }
             Rectangle {
                 x: box.size * 0.38
@@ -68,33 +66,33 @@ FocusScope {
                 rotation: -50
                 transformOrigin: Item.Left
                 antialiasing: true
-                color: control.enabled ? pal.accentText : pal.mutedText
+                color: control.enabled ? ZPalette.accentText : ZPalette.mutedText
             }
         }
 
         Rectangle {
             anchors.fill: parent
-            anchors.margins: -pal.focusWidth - 1
-            radius: parent.radius + pal.focusWidth + 1
+            anchors.margins: -ZPalette.focusWidth - 1
+            radius: parent.radius + ZPalette.focusWidth + 1
             color: "transparent"
-            border.width: pal.focusWidth
-            border.color: pal.accent
+            border.width: ZPalette.focusWidth
+            border.color: ZPalette.accent
             opacity: 0.6
             visible: control.activeFocus
         }
     }
 
-    Text {
+    ZLabel {
         id: label
         anchors.left: box.right
-        anchors.leftMargin: pal.unit * 2
+        anchors.leftMargin: ZPalette.unit * 2
         anchors.right: parent.right
         anchors.verticalCenter: parent.verticalCenter
         text: control.text
         elide: Text.ElideRight
-        font.family: pal.fontFamily
-        font.pixelSize: pal.fontPixelSize
-        color: control.enabled ? pal.strongText : pal.disabledText
+        font.family: ZPalette.fontFamily
+        font.pixelSize: ZPalette.fontPixelSize
+        color: control.enabled ? ZPalette.strongText : ZPalette.disabledText
     }
 
     MouseArea {

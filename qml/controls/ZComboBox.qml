@@ -75,16 +75,14 @@ FocusScope {
     function paste() { field.paste(); }
 
     activeFocusOnTab: true
-    implicitWidth: pal.controlHeight * 6
-    implicitHeight: pal.controlHeight
+    implicitWidth: ZPalette.controlHeight * 6
+    implicitHeight: ZPalette.controlHeight
 
     onCurrentIndexChanged: {
         if (!editable && currentIndex >= 0 && currentIndex < rows.count)
             editText = textAt(currentIndex);
     }
     onActiveFocusChanged: if (!activeFocus) closePopup()
-
-    ZPalette { id: pal }
 
     // One invisible row per model entry gives plain access to the texts.
     Repeater {
@@ -105,7 +103,7 @@ FocusScope {
         activeFocusOnTab: false
         readOnly: !control.editable
         placeholderText: control.placeholderText
-        rightPadding: arrow.width + pal.unit
+        rightPadding: arrow.width + ZPalette.unit
         text: control.editText
         onTextChanged: {
             if (text === control.editText)
@@ -127,7 +125,7 @@ FocusScope {
         anchors.right: parent.right
         anchors.top: parent.top
         anchors.bottom: parent.bottom
-        width: pal.controlHeight
+        width: ZPalette.controlHeight
         // A read-only field opens its list from anywhere on it.
         anchors.left: control.editable ? undefined : parent.left
         hoverEnabled: true
@@ -143,29 +141,29 @@ FocusScope {
 
         // Chevron from two bars.
         Item {
-            width: pal.controlHeight
+            width: ZPalette.controlHeight
             height: parent.height
             anchors.right: parent.right
             opacity: arrow.enabled ? 1 : 0.35
             Rectangle {
                 x: parent.width / 2 - width + height / 2
                 y: parent.height / 2 - height
-                width: pal.unit * 1.8
-                height: Math.max(2, pal.focusWidth + 1)
+                width: ZPalette.unit * 1.8
+                height: Math.max(2, ZPalette.focusWidth + 1)
                 radius: height / 2
                 rotation: 40
                 antialiasing: true
-                color: arrow.containsMouse ? pal.accent : pal.mutedText
+                color: arrow.containsMouse ? ZPalette.accent : ZPalette.mutedText
             }
             Rectangle {
                 x: parent.width / 2 - height / 2
                 y: parent.height / 2 - height
-                width: pal.unit * 1.8
-                height: Math.max(2, pal.focusWidth + 1)
+                width: ZPalette.unit * 1.8
+                height: Math.max(2, ZPalette.focusWidth + 1)
                 radius: height / 2
                 rotation: -40
                 antialiasing: true
-                color: arrow.containsMouse ? pal.accent : pal.mutedText
+                color: arrow.containsMouse ? ZPalette.accent : ZPalette.mutedText
             }
         }
     }
@@ -225,25 +223,25 @@ FocusScope {
         z: 1000
         readonly property point origin: visible ? control.mapToItem(parent, 0, control.height) : Qt.point(0, 0)
         x: origin.x
-        y: origin.y + pal.focusWidth
+        y: origin.y + ZPalette.focusWidth
         width: control.width
-        height: Math.min(entries.length, control.maximumVisibleItems) * pal.controlHeight + 2
+        height: Math.min(entries.length, control.maximumVisibleItems) * ZPalette.controlHeight + 2
 
         Rectangle {
             anchors.fill: parent
             anchors.margins: -1
             anchors.topMargin: 1
             anchors.bottomMargin: -3
-            radius: pal.radius
+            radius: ZPalette.radius
             color: "#000000"
             opacity: 0.08
         }
         Rectangle {
             anchors.fill: parent
-            radius: pal.radius
-            color: pal.fieldBackground
+            radius: ZPalette.radius
+            color: ZPalette.fieldBackground
             border.width: 1
-            border.color: pal.border
+            border.color: ZPalette.border
         }
 
         ListView {
@@ -256,19 +254,19 @@ FocusScope {
             highlightMoveDuration: 0
             delegate: Rectangle {
                 width: listView.width
-                height: pal.controlHeight
-                color: ListView.isCurrentItem ? pal.selection
-                                              : (rowMouse.containsMouse ? pal.hover : "transparent")
-                Text {
+                height: ZPalette.controlHeight
+                color: ListView.isCurrentItem ? ZPalette.selection
+                                              : (rowMouse.containsMouse ? ZPalette.hover : "transparent")
+                ZLabel {
                     anchors.fill: parent
-                    anchors.leftMargin: pal.unit * 3
-                    anchors.rightMargin: pal.unit * 3
+                    anchors.leftMargin: ZPalette.unit * 3
+                    anchors.rightMargin: ZPalette.unit * 3
                     verticalAlignment: Text.AlignVCenter
                     elide: Text.ElideRight
                     text: modelData
-                    font.family: pal.fontFamily
-                    font.pixelSize: pal.fontPixelSize
-                    color: pal.text
+                    font.family: ZPalette.fontFamily
+                    font.pixelSize: ZPalette.fontPixelSize
+                    color: ZPalette.text
                 }
                 MouseArea {
                     id: rowMouse

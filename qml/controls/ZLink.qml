@@ -13,32 +13,30 @@ FocusScope {
     signal clicked()
 
     activeFocusOnTab: true
-    implicitWidth: label.implicitWidth + pal.focusWidth * 4
-    implicitHeight: label.implicitHeight + pal.focusWidth * 2
-
-    ZPalette { id: pal }
+    implicitWidth: label.implicitWidth + ZPalette.focusWidth * 4
+    implicitHeight: label.implicitHeight + ZPalette.focusWidth * 2
 
     Accessible.role: Accessible.Link
     Accessible.name: text
     Accessible.onPressAction: if (control.enabled) control.clicked()
 
-    Text {
+    ZLabel {
         id: label
         anchors.centerIn: parent
         text: control.text
-        font.family: pal.fontFamily
-        font.pixelSize: Math.round(pal.fontPixelSize * 0.92)
+        font.family: ZPalette.fontFamily
+        font.pixelSize: Math.round(ZPalette.fontPixelSize * 0.92)
         font.underline: control.hovered || control.activeFocus
-        color: !control.enabled ? pal.disabledText
-                                : (mouse.pressed ? pal.accentPressed : pal.link)
+        color: !control.enabled ? ZPalette.disabledText
+                                : (mouse.pressed ? ZPalette.accentPressed : ZPalette.link)
     }
 
     Rectangle {
         anchors.fill: parent
-        radius: pal.radius
+        radius: ZPalette.radius
         color: "transparent"
-        border.width: pal.focusWidth
-        border.color: pal.accent
+        border.width: ZPalette.focusWidth
+        border.color: ZPalette.accent
         opacity: 0.5
         visible: control.activeFocus
     }

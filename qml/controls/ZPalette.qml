@@ -1,8 +1,10 @@
+pragma Singleton
 import QtQuick 2.15
 
-// The look shared by every control: colours and font from the theme object
-// published as "zentStyle", with calm defaults when a scene runs without one
-// (or the theme lacks a colour).
+// The look shared by every control and scene: colours and font from the
+// theme object published as "zentStyle", with calm defaults when a scene
+// runs without one (or the theme lacks a colour). One palette per QML
+// engine (a singleton), never an instance per control.
 QtObject {
     id: palette
 

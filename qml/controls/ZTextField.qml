@@ -20,7 +20,7 @@ FocusScope {
     readonly property bool hovered: hoverArea.containsMouse
     property bool error: false
     // Room on the right for an embedded button (the combo box arrow).
-    property real rightPadding: Math.round(pal.unit * 2.5)
+    property real rightPadding: Math.round(ZPalette.unit * 2.5)
     property alias input: input
     // Optional function(event) that sees keys before the text input does.
     property var keyFilter: null
@@ -37,11 +37,9 @@ FocusScope {
     function deselect() { input.deselect(); }
 
     activeFocusOnTab: true
-    implicitWidth: pal.controlHeight * 6
-    implicitHeight: pal.controlHeight
+    implicitWidth: ZPalette.controlHeight * 6
+    implicitHeight: ZPalette.controlHeight
     opacity: enabled ? 1 : 0.6
-
-    ZPalette { id: pal }
 
     Accessible.role: Accessible.EditableText
     Accessible.name: placeholderText
@@ -49,11 +47,11 @@ FocusScope {
 
     Rectangle {
         anchors.fill: parent
-        anchors.margins: -pal.focusWidth
-        radius: frame.radius + pal.focusWidth
+        anchors.margins: -ZPalette.focusWidth
+        radius: frame.radius + ZPalette.focusWidth
         color: "transparent"
-        border.width: pal.focusWidth
-        border.color: control.error ? pal.error : pal.accent
+        border.width: ZPalette.focusWidth
+        border.color: control.error ? ZPalette.error : ZPalette.accent
         opacity: 0.35
         visible: input.activeFocus
     }
@@ -61,23 +59,23 @@ FocusScope {
     Rectangle {
         id: frame
         anchors.fill: parent
-        radius: pal.radius
-        color: control.enabled ? pal.fieldBackground : pal.disabledBackground
-        border.width: input.activeFocus ? pal.focusWidth : 1
-        border.color: control.error ? pal.error
-                                    : (input.activeFocus ? pal.accent
-                                                         : (control.hovered && control.enabled ? pal.mutedText : pal.border))
+        radius: ZPalette.radius
+        color: control.enabled ? ZPalette.fieldBackground : ZPalette.disabledBackground
+        border.width: input.activeFocus ? ZPalette.focusWidth : 1
+        border.color: control.error ? ZPalette.error
+                                    : (input.activeFocus ? ZPalette.accent
+                                                         : (control.hovered && control.enabled ? ZPalette.mutedText : ZPalette.border))
         Behavior on border.color { ColorAnimation { duration: 120 } }
     }
 
-    Text {
+    ZLabel {
         id: placeholder
         anchors.fill: input
         verticalAlignment: Text.AlignVCenter
         horizontalAlignment: input.horizontalAlignment
         text: control.placeholderText
         font: input.font
-        color: pal.placeholder
+        color: ZPalette.placeholder
         elide: Text.ElideRight
         visible: input.length === 0 && input.preeditText.length === 0
     }
@@ -85,7 +83,7 @@ FocusScope {
     TextInput {
         id: input
         anchors.fill: parent
-        anchors.leftMargin: Math.round(pal.unit * 2.5)
+        anchors.leftMargin: Math.round(ZPalette.unit * 2.5)
         anchors.rightMargin: control.rightPadding
         verticalAlignment: TextInput.AlignVCenter
         focus: true
@@ -94,11 +92,11 @@ FocusScope {
         persistentSelection: false
         echoMode: control.password ? TextInput.Password : TextInput.Normal
         passwordCharacter: "*"
-        font.family: pal.fontFamily
-        font.pixelSize: pal.fontPixelSize
-        color: control.enabled ? pal.text : pal.mutedText
-        selectionColor: pal.selection
-        selectedTextColor: pal.text
+        font.family: ZPalette.fontFamily
+        font.pixelSize: ZPalette.fontPixelSize
+        color: control.enabled ? ZPalette.text : ZPalette.mutedText
+        selectionColor: ZPalette.selection
+        selectedTextColor: ZPalette.text
         onAccepted: control.accepted()
         onEditingFinished: control.editingFinished()
         Keys.onPressed: function(event) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tp/core/Assertion.h"
+#include <tp/core/Assertion.h>
 
 #include <cstdint>
 #include <initializer_list>

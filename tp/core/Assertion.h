@@ -3,10 +3,13 @@
 // Defensive checks of the platform's counted pointers and lists: a failed
 // check is written as one error record followed by a backtrace, and the
 // program carries on with a safe result.
-
-#include <TP/Core/Logging.h>
+//
+// These headers are the base library's public face and include nothing of
+// its implementation: the two writers below are defined by the library
+// (beside its logging), so a program that uses these headers links it.
 
 #include <QByteArray>
+#include <QString>
 
 #include <cxxabi.h>
 #include <cstdlib>
@@ -29,11 +32,18 @@ QByteArray typeNameOf() {
   return name;
 }
 
-inline void assertionFailed(const char* tag, const char* condition, const char* message) {
-  TP::Core::Logging::ApacheLogger(__FILE__, __LINE__, tag, TP::Core::Logging::LevelError,
-                                  "AppLogger")
-      << "Assertion '" << condition << "' failed: " << message;
-  TP::Core::Logging::do_backtrace();
+// One error record "Assertion '<condition>' failed: <message>" under the
+// tag, followed by a backtrace.
+void assertionFailed(const char* tag, const char* condition, const char* message);
+
+// One trace record of the program's own category, optionally followed by a
+// backtrace.
+void traceRecord(const char* file, int line, const char* tag, const QString& text,
+                 bool withBacktrace);
+
+// A pointer as the log records spell it ("0x" and lower-case hex digits).
+inline QString pointerText(const void* pointer) {
+  return QStringLiteral("0x") + QString::number(reinterpret_cast<quintptr>(pointer), 16);
 }
 
 inline void assertionFailed(const QByteArray& tag, const char* condition, const char* message) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tp/core/Assertion.h"
+#include <tp/core/Assertion.h>
 
 #include <QString>
 
@@ -34,11 +34,11 @@ class RefCountable {
 
   void Reference() {
     if (m_Trace || m_RefCount >= REFCOUNT_MAX) {
-      TP::Core::Logging::ApacheLogger(__FILE__, __LINE__, "TP::Core::RefCountable::Reference",
-                                      TP::Core::Logging::LevelTrace, "AppLogger")
-          << static_cast<const void*>(this) << " Refcount upping to "
-          << static_cast<unsigned long long>(m_RefCount) + 1 << " for " << m_Name;
-      TP::Core::Logging::do_backtrace();
+      TP::Core::traceRecord(__FILE__, __LINE__, "TP::Core::RefCountable::Reference",
+                            TP::Core::pointerText(this) + QStringLiteral(" Refcount upping to ") +
+                                QString::number(static_cast<unsigned long long>(m_RefCount) + 1) +
+                                QStringLiteral(" for ") + m_Name,
+                            true);
     }
     if (m_RefCount == std::numeric_limits<std::uint32_t>::max()) {
       // Wrapping to 0 would let the next release delete a held object.
@@ -52,11 +52,11 @@ class RefCountable {
   // True when the caller held the last count and must delete the object.
   bool Unreference() {
     if (m_Trace || m_RefCount == 0 || m_RefCount >= REFCOUNT_MAX) {
-      TP::Core::Logging::ApacheLogger(__FILE__, __LINE__, "TP::Core::RefCountable::Unreference",
-                                      TP::Core::Logging::LevelTrace, "AppLogger")
-          << static_cast<const void*>(this) << " Refcount lowering to "
-          << static_cast<long long>(m_RefCount) - 1 << " for " << m_Name;
-      TP::Core::Logging::do_backtrace();
+      TP::Core::traceRecord(__FILE__, __LINE__, "TP::Core::RefCountable::Unreference",
+                            TP::Core::pointerText(this) + QStringLiteral(" Refcount lowering to ") +
+                                QString::number(static_cast<long long>(m_RefCount) - 1) +
+                                QStringLiteral(" for ") + m_Name,
+                            true);
     }
     if (m_RefCount == 0) {
       TP::Core::assertionFailed("TP::Core::RefCountable::Unreference", "m_RefCount > 0",

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <RAZ/Utils/DestructionObserver.h>
-
 #include <QObject>
+#include <QPointer>
 
 #include <type_traits>
 
@@ -29,44 +28,46 @@ const QObject* observable(const T* object) {
 namespace Const {
 
 // Observing pointer to a platform object: it does not own the object and
-// reads as null once the object has been destroyed. GUI thread only.
+// reads as null once the object has been destroyed (from the start of the
+// QObject's destruction on). An object that is no QObject cannot be watched:
+// the pointer then keeps its address. GUI thread only.
 template <class T>
-class SharedPointer : public RAZ::Utils::DestructionObserver {
+class SharedPointer {
  public:
   SharedPointer() = default;
   SharedPointer(const T* object)  // NOLINT: raw pointers convert on purpose
-      : DestructionObserver(Detail::observable(object)), m_ptr(object) {}
-  SharedPointer(const SharedPointer& other) : DestructionObserver(other), m_ptr(other.m_ptr) {}
-  SharedPointer& operator=(const SharedPointer& other) {
-    DestructionObserver::operator=(other);
-    m_ptr = other.m_ptr;
-    return *this;
-  }
+      : m_ptr(object), m_guard(Detail::observable(object)), m_watched(!m_guard.isNull()) {}
+  SharedPointer(const SharedPointer& other) = default;
+  SharedPointer& operator=(const SharedPointer& other) = default;
   SharedPointer& operator=(const T* object) {
-    attach(Detail::observable(object));
     m_ptr = object;
+    m_guard = Detail::observable(object);
+    m_watched = !m_guard.isNull();
     return *this;
   }
-  ~SharedPointer() override = default;
+  virtual ~SharedPointer() = default;
 
-  const T* data() const { return m_ptr; }
-  const T* get() const { return m_ptr; }
-  const T* operator->() const { return m_ptr; }
-  bool isNull() const { return m_ptr == nullptr; }
-  explicit operator bool() const { return m_ptr != nullptr; }
-  bool operator!() const { return m_ptr == nullptr; }
+  const T* data() const { return live(); }
+  const T* get() const { return live(); }
+  const T* operator->() const { return live(); }
+  bool isNull() const { return live() == nullptr; }
+  explicit operator bool() const { return live() != nullptr; }
+  bool operator!() const { return live() == nullptr; }
 
   friend bool operator==(const SharedPointer& a, const SharedPointer& b) {
-    return a.m_ptr == b.m_ptr;
+    return a.live() == b.live();
   }
   friend bool operator!=(const SharedPointer& a, const SharedPointer& b) {
-    return a.m_ptr != b.m_ptr;
+    return a.live() != b.live();
   }
 
  protected:
-  void observedDestroyed() override { m_ptr = nullptr; }
+  const T* live() const { return (m_watched && m_guard.isNull()) ? nullptr : m_ptr; }
 
+ private:
   const T* m_ptr = nullptr;
+  QPointer<const QObject> m_guard;
+  bool m_watched = false;
 };
 
 }  // namespace Const
@@ -88,7 +89,7 @@ class SharedPointer : public Const::SharedPointer<T> {
   }
   ~SharedPointer() override = default;
 
-  T* data() const { return const_cast<T*>(this->m_ptr); }
+  T* data() const { return const_cast<T*>(this->live()); }
   T* get() const { return data(); }
   T* operator->() const { return data(); }
 };

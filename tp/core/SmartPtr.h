@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tp/core/Assertion.h"
-#include "tp/core/RefCountable.h"
+#include <tp/core/Assertion.h>
+#include <tp/core/RefCountable.h>
 
 #include <utility>
 
@@ -93,9 +93,10 @@ class SmartPtr {
   }
 
   void traceCall(const char* operation, const char* what) const {
-    TP::Core::Logging::ApacheLogger(__FILE__, __LINE__, tag(operation).constData(),
-                                    TP::Core::Logging::LevelTrace, "AppLogger")
-        << "SmartPtr " << static_cast<const void*>(this) << what << static_cast<const void*>(m_T);
+    TP::Core::traceRecord(__FILE__, __LINE__, tag(operation).constData(),
+                          QStringLiteral("SmartPtr ") + TP::Core::pointerText(this) +
+                              QLatin1String(what) + TP::Core::pointerText(m_T),
+                          false);
   }
 
   void checkLimit(const char* operation) const {

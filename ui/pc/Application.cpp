@@ -44,6 +44,7 @@
 #include "Utils/NotificationManager.h"
 #include "Utils/PreferencesWatcher.h"
 #include "Utils/Retranslator.h"
+#include "Utils/SettingsKeys.h"
 #include "Utils/SettingsSeed.h"
 #include "Utils/Sounds/ContactNotification.h"
 #include "Utils/Tray.h"
@@ -98,24 +99,15 @@ Application::Application(int& argc, char** argv)
 }
 
 Application::~Application() {
-  TP_LOG("Application::~Application", 1) << (m_client ? "Client exists" : "No client");
+  TP_LOG("Application::~Application", TP::Core::Logging::LevelDetail)
+      << (m_client ? "Client exists" : "No client");
   for (const QSharedPointer<QTranslator>& translator : qAsConst(m_translators))
     if (translator) QCoreApplication::removeTranslator(translator.data());
-  // The session's windows first: they use the hub and the window managers.
-  delete m_mainWindow.data();
-  delete m_presenceRequestDialog.data();
-  delete m_callSettings.data();
+  // The session's objects first: they use the windows and managers below.
+  endSessionScope();
+  delete m_sessionErrorMessage.data();
   delete m_preferencesWindow.data();
   delete m_aboutWindow.data();
-  delete m_serviceVerification.data();
-  delete m_factory;
-  m_factory = nullptr;
-  delete m_commsWindowManager;
-  m_commsWindowManager = nullptr;
-  delete m_contactOnlinePlayer;
-  m_contactOnlinePlayer = nullptr;
-  delete m_mediaEngineConfigurator;
-  m_mediaEngineConfigurator = nullptr;
   if (m_menuActionProvider) m_menuActionProvider->linkActionProvider(nullptr);
   // Windows next: they are wired to the client and the window manager.
   delete m_loginWindow.data();
@@ -196,7 +188,8 @@ bool Application::initialize() {
   updateClientPathEnvironment();                                                // 5
   if (!prepareSettingsStore()) {                                                // 6
     fail(QT_TR_NOOP("UI setting error"), QT_TR_NOOP("Couldn't find UI settings file"));
-    TP_LOG("Application::initialize", 5) << "Couldn't find UI settings file";
+    TP_LOG("Application::initialize", TP::Core::Logging::LevelFatal)
+        << "Couldn't find UI settings file";
     return false;
   }
 
@@ -210,14 +203,14 @@ bool Application::initialize() {
   {  // 9
     RAZ::Settings installation(RAZ::Settings::Installation);
     const QString templ =
-        installation.value(QStringLiteral("defaults/user_agent_template")).toString();
+        installation.value(Utils::SettingsKey::DefaultUserAgentTemplate).toString();
     const QString osName = Utils::operatingSystemName();
     m_userAgent = Utils::buildUserAgent(templ, QString::fromLatin1(kVersion), osName);
-    TP_LOG("Application::initialize", 2)
+    TP_LOG("Application::initialize", TP::Core::Logging::LevelInformation)
         << "Detected operating system: " << osName << ", User agent: " << m_userAgent;
     RAZ::Settings app(RAZ::Settings::Application);
-    app.setValue(QStringLiteral("settings/user_agent"), m_userAgent);
-    app.setValue(QStringLiteral("settings/os_version"), osName);
+    app.setValue(Utils::SettingsKey::UserAgent, m_userAgent);
+    app.setValue(Utils::SettingsKey::OsVersion, osName);
   }
 
   m_client = new RAZ::Client(m_menuActionProvider->action(MenuActionProvider::SignOut),  // 10
@@ -229,7 +222,7 @@ bool Application::initialize() {
   connect(this, SIGNAL(clearLogs()), m_client, SIGNAL(clearLogs()));
   {  // 12
     RAZ::Settings app(RAZ::Settings::Application);
-    enableBasicLogging(app.value(QStringLiteral("settings/loggingenabled"), false).toBool());
+    enableBasicLogging(app.value(Utils::SettingsKey::LoggingEnabled, false).toBool());
   }
   const QString credentialsPath = dataDir + QStringLiteral("/credentials.dat");
   const bool credentialsExisted = QFile::exists(credentialsPath);
@@ -240,7 +233,8 @@ bool Application::initialize() {
   if (!initialized) {
     fail(QT_TR_NOOP("Initialization Error"),
          QT_TR_NOOP("Initialization of the application failed!"));
-    TP_LOG("Application::initialize", 5) << "Initialization of the application failed!";
+    TP_LOG("Application::initialize", TP::Core::Logging::LevelFatal)
+        << "Initialization of the application failed!";
     return false;
   }
 
@@ -252,7 +246,7 @@ bool Application::initialize() {
     fail(QT_TR_NOOP("Theme Loading Error"),
          QT_TR_NOOP("Default theme not found. Please reinstall the client.\n Looked in %1 and %2"),
          exeDir, Utils::Themes::defaultTheme());
-    TP_LOG("Application::initialize", 5) << "Default theme not found.";
+    TP_LOG("Application::initialize", TP::Core::Logging::LevelFatal) << "Default theme not found.";
     return false;
   }
 
@@ -291,7 +285,8 @@ bool Application::initialize() {
   m_loginWindow = createLoginWindow();  // 20
   if (!m_loginWindow) {
     fail(QT_TR_NOOP("Initialization error"), QT_TR_NOOP("Unable to initialize login window!"));
-    TP_LOG("Application::initialize", 5) << "Unable to initialize login window!";
+    TP_LOG("Application::initialize", TP::Core::Logging::LevelFatal)
+        << "Unable to initialize login window!";
     return false;
   }
 
@@ -323,7 +318,7 @@ bool Application::initialize() {
   showLoginWindow(true);       // 27
   connect(this, SIGNAL(messageReceived(const QString&)), this,
           SLOT(onMessageReceived(const QString&)));  // 28
-  TP_LOG("Application::initialize", 2)
+  TP_LOG("Application::initialize", TP::Core::Logging::LevelInformation)
       << "Application initialization is complete. User agent is: "  // 29
       << m_userAgent;
   return true;
@@ -410,18 +405,21 @@ bool Application::loadTheme() {
 void Application::chooseLanguage() {
   const QString localeName =
       Utils::preferredLocaleName(QLocale::system().uiLanguages(), QLocale::system().name());
-  TP_LOG("Application::initialize", 2) << "systemLocale: " << localeName;
+  TP_LOG("Application::initialize", TP::Core::Logging::LevelInformation)
+      << "systemLocale: " << localeName;
   RAZ::Settings app(RAZ::Settings::Application);
-  const QString key = QStringLiteral("settings/language/active");
+  const QString key = Utils::SettingsKey::LanguageActive;
   const QVariant stored = app.contains(key) ? app.value(key) : QVariant();
   const QString installer = I18N::getInstallerLanguage();
   m_language = Utils::chooseLanguage(I18N::languages().keys(), installer, stored, localeName);
-  TP_LOG("Application::initialize", 2) << "language: " << m_language;
+  TP_LOG("Application::initialize", TP::Core::Logging::LevelInformation)
+      << "language: " << m_language;
   if (!stored.isValid() || stored.toString() != m_language) app.setValue(key, m_language);
 
   const QString folder = AppPaths::translationsDir();
   loadTranslator(0, QStringLiteral("ui_") + m_language, folder);
-  loadTranslator(1, QStringLiteral("qt_") + m_language, folder);
+  loadTranslator(1, QStringLiteral("qt_") + m_language,
+                 I18N::qtCatalogueFolder(m_language, folder));
   loadTranslator(2, QStringLiteral("ui_custom_") + m_language, folder);
 }
 
@@ -474,7 +472,7 @@ void Application::fatalOnlyMessageHandler(QtMsgType type, const QMessageLogConte
 
 void Application::enableBasicLogging(bool enable) {
   RAZ::Settings app(RAZ::Settings::Application);
-  const bool setting = app.value(QStringLiteral("settings/loggingenabled"), false).toBool();
+  const bool setting = app.value(Utils::SettingsKey::LoggingEnabled, false).toBool();
   if (enable && setting) {
     TP::Core::Logging::ApacheLogger::ReStart();
     qInstallMessageHandler(&Application::qtMessageHandler);
@@ -490,22 +488,25 @@ void Application::openLogFolder() {
   const QUrl url =
       QUrl::fromLocalFile(RAZ::Utils::Path::writableDataPath() + QStringLiteral("/logs"));
   if (!QDesktopServices::openUrl(url))
-    TP_LOG("Application::openLogFolder", 4) << "Failed to open url " << url.toString();
+    TP_LOG("Application::openLogFolder", TP::Core::Logging::LevelError)
+        << "Failed to open url " << url.toString();
 }
 
 void Application::deleteLogFiles() {
   const QString dataDir = RAZ::Utils::Path::writableDataPath();
   if (!dataDir.isEmpty()) {
     if (!QDir(dataDir).exists()) {
-      TP_LOG("Application::deleteLogFiles", 4) << "Failed to locate directory " << dataDir;
+      TP_LOG("Application::deleteLogFiles", TP::Core::Logging::LevelError)
+          << "Failed to locate directory " << dataDir;
     } else {
       QDir::setCurrent(dataDir);
       RAZ::Settings app(RAZ::Settings::Application);
-      bool flag = app.value(QStringLiteral("settings/loggingenabled"), false).toBool();
-      if (!flag) flag = app.value(QStringLiteral("settings/xmpploggingenabled"), false).toBool();
+      bool flag = app.value(Utils::SettingsKey::LoggingEnabled, false).toBool();
+      if (!flag) flag = app.value(Utils::SettingsKey::XmppLoggingEnabled, false).toBool();
       TP::Core::Logging::ApacheLogger::clearLogs(flag);
       if (m_apiController) m_apiController->clearLogs();
-      TP::Core::Logging::ApacheLogger("", 0, "qDebug", 2, "QtLogger")
+      TP::Core::Logging::ApacheLogger("", 0, "qDebug", TP::Core::Logging::LevelInformation,
+                                      "QtLogger")
           << "Log files removed. Starting over!!!";
     }
   }
@@ -551,7 +552,8 @@ QML::LoginWindow* Application::createLoginWindow() {
       new QML::LoginWindow(m_client ? m_client->getConfigContainer() : nullptr,
                            m_client ? m_client->getCredentialsManager() : nullptr, nullptr);
   if (!window->activate())
-    TP_LOG("Application::createLoginWindow", 4) << "The sign-in scene did not load";
+    TP_LOG("Application::createLoginWindow", TP::Core::Logging::LevelError)
+        << "The sign-in scene did not load";
   QAction* signOut = m_menuActionProvider->action(MenuActionProvider::SignOut);
   QAction* exitAction = m_menuActionProvider->action(MenuActionProvider::Exit);
   connect(window, SIGNAL(destroyed()), this, SLOT(cbLoginWindowDestroyed()));
@@ -586,7 +588,8 @@ QML::LoginWindow* Application::createLoginWindow() {
 
 void Application::showLoginWindow(bool autoSignin) {
   if (!m_loginWindow) {
-    TP_LOG("Application::showLoginWindow", 4) << "m_LoginWindow is null";
+    TP_LOG("Application::showLoginWindow", TP::Core::Logging::LevelError)
+        << "m_LoginWindow is null";
     return;
   }
   giveLoginWindowPreferencesAction();
@@ -605,13 +608,17 @@ void Application::giveLoginWindowPreferencesAction() {
 void Application::ensureUserSettingsDirExists(QDir& dir, const QString& name) {
   const QString path = AppPaths::accountFolderPath(RAZ::Utils::Path::writableDataPath(), name);
   m_userDir = QDir(path);
-  TP_LOG("Application::ensureUserSettingsDirExists", 2) << "Full path is " << m_userDir.path();
+  TP_LOG("Application::ensureUserSettingsDirExists", TP::Core::Logging::LevelInformation)
+      << "Full path is " << m_userDir.path();
   if (m_userDir.exists()) {
-    TP_LOG("Application::ensureUserSettingsDirExists", 2) << "Opening existing path";
+    TP_LOG("Application::ensureUserSettingsDirExists", TP::Core::Logging::LevelInformation)
+        << "Opening existing path";
   } else if (!m_userDir.mkpath(QStringLiteral("."))) {
-    TP_LOG("Application::ensureUserSettingsDirExists", 4) << "Unable to create data path";
+    TP_LOG("Application::ensureUserSettingsDirExists", TP::Core::Logging::LevelError)
+        << "Unable to create data path";
   } else {
-    TP_LOG("Application::ensureUserSettingsDirExists", 2) << "Datapath created";
+    TP_LOG("Application::ensureUserSettingsDirExists", TP::Core::Logging::LevelInformation)
+        << "Datapath created";
   }
   RAZ::Settings::setPath(RAZ::Settings::User, path);
   dir = m_userDir;
@@ -623,27 +630,28 @@ void Application::ensureUserSettingsDirExists(QDir& dir, const QString& name) {
 void Application::handleZentUrl(const QString& link) {
   delete m_pendingUrlHandler;
   m_pendingUrlHandler = new Utils::ZentUrlHandler(link, nullptr);
-  m_pendingUrlHandler->initialize(m_sessionManager.data());
+  m_pendingUrlHandler->initialize(sessionManager());
 }
 
 void Application::onMessageReceived(const QString& message) {
   if (message.isEmpty()) return;
   if (message.toLower().startsWith(QLatin1String("activate!"))) {
-    if (m_mainWindow)
-      m_mainWindow->showAndActivate();
+    if (QML::MainWindow* window = mainWindow())
+      window->showAndActivate();
     else if (m_loginWindow)
       m_loginWindow->showAndActivate();
     return;
   }
   const QStringList links = zentLinksInMessage(message);
   if (links.isEmpty()) {
-    TP_LOG("Application::onMessageReceived", 3)
+    TP_LOG("Application::onMessageReceived", TP::Core::Logging::LevelWarning)
         << "A second start sent nothing this program acts on (" << message.size() << " characters)";
     return;
   }
   for (const QString& link : links) {
     if (link.isEmpty()) {
-      TP_LOG("Application::onMessageReceived", 3) << "An empty product link was ignored";
+      TP_LOG("Application::onMessageReceived", TP::Core::Logging::LevelWarning)
+          << "An empty product link was ignored";
       continue;
     }
     handleZentUrl(link);
@@ -677,7 +685,7 @@ void Application::cbLoginWindowDestroyed() { m_loginWindow = nullptr; }
 
 void Application::startDrag(QString mimeType, QByteArray data, QPixmap pixmap) {
   if (mimeType.isEmpty() || data.isEmpty()) return;
-  auto* drag = new QDrag(m_mainWindow.data());
+  auto* drag = new QDrag(mainWindow());
   auto* mime = new QMimeData();
   mime->setData(mimeType, data);
   mime->setText(QString::fromUtf8(data));

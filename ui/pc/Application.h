@@ -9,13 +9,17 @@
 #include <QUrl>
 #include <QVariant>
 
+#include <memory>
+
 #include <RAZ/Databases/Comms.h>
 #include <RAZ/Models/Smileys.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
+#include <RAZ/Utils/Credentials.h>
 #include <TP/Crypto/Blowfish.h>
 #include <app/QtSingleApplication.h>
 #include <tp/core/SmartPtr.h>
 
+#include "SessionScope.h"
 #include "Utils/ExternalServiceVerification.h"
 #include "Utils/WindowManager.h"
 #include "libqml/components/CallSettings.h"
@@ -62,6 +66,10 @@ namespace Preferences {
 class Watcher;
 }
 
+namespace Dialogs {
+class MessageWindow;
+}
+
 namespace Providers {
 class Factory;
 class MenuActionProviderWin;
@@ -77,7 +85,10 @@ class ContactOnlinePlayer;
 }  // namespace Utils
 
 // The application object: a single-instance application that owns the
-// process-wide objects and runs the start-up sequence.
+// process-wide objects and runs the start-up sequence. The objects of a
+// signed-in session belong to one SessionScope, which cbSessionOpened fills
+// and cbSessionClosed (or the destructor) ends; the application-wide objects
+// outlive it.
 class Application : public QtSingleApplication {
   Q_OBJECT
 
@@ -139,18 +150,34 @@ class Application : public QtSingleApplication {
   QString userAgent() const { return m_userAgent; }
 
   // The per-session objects, for the parts that reach them through the
-  // application (all null while signed out).
-  RAZ::Sessions::SessionManagerBase* sessionManager() const { return m_sessionManager; }
-  QML::MainWindow* mainWindow() const { return m_mainWindow; }
-  Providers::Factory* factory() const { return m_factory; }
-  Utils::CommunicationsWindowManager* commsWindowManager() const { return m_commsWindowManager; }
-  Utils::ContactNotification::ContactOnlinePlayer* contactOnlinePlayer() const {
-    return m_contactOnlinePlayer;
+  // application (all null while signed out, and while a session ends).
+  const SessionScope* sessionScope() const { return m_session.get(); }
+  RAZ::Sessions::SessionManagerBase* sessionManager() const {
+    return m_session ? m_session->sessionManager.data() : nullptr;
   }
-  MediaEngineConfigurator* mediaEngineConfigurator() const { return m_mediaEngineConfigurator; }
-  QML::PresenceRequestDialog* presenceRequestDialog() const { return m_presenceRequestDialog; }
-  QML::CallSettings* callSettingsWindow() const { return m_callSettings; }
-  Utils::ExternalServiceVerification* serviceVerification() const { return m_serviceVerification; }
+  QML::MainWindow* mainWindow() const { return m_session ? m_session->mainWindow.get() : nullptr; }
+  Providers::Factory* factory() const { return m_session ? m_session->factory.get() : nullptr; }
+  Utils::CommunicationsWindowManager* commsWindowManager() const {
+    return m_session ? m_session->commsWindowManager.get() : nullptr;
+  }
+  Utils::ContactNotification::ContactOnlinePlayer* contactOnlinePlayer() const {
+    return m_session ? m_session->contactOnlinePlayer.get() : nullptr;
+  }
+  MediaEngineConfigurator* mediaEngineConfigurator() const {
+    return m_session ? m_session->mediaEngineConfigurator.get() : nullptr;
+  }
+  QML::PresenceRequestDialog* presenceRequestDialog() const {
+    return m_session ? m_session->presenceRequestDialog.get() : nullptr;
+  }
+  QML::CallSettings* callSettingsWindow() const {
+    return m_session ? m_session->callSettings.get() : nullptr;
+  }
+  Utils::ExternalServiceVerification* serviceVerification() const {
+    return m_session ? m_session->serviceVerification.get() : nullptr;
+  }
+  // The message that explains the last session error; it outlives the
+  // session it explains.
+  Dialogs::MessageWindow* sessionErrorMessage() const { return m_sessionErrorMessage; }
   QWidget* preferencesWindow() const { return m_preferencesWindow; }
   QML::Window* aboutWindow() const { return m_aboutWindow; }
   RAZ::Databases::Comms* commsDb() { return &m_commsDb; }
@@ -204,19 +231,60 @@ class Application : public QtSingleApplication {
   bool prepareSettingsStore();
   bool loadTheme();
   void reportUnreadableCredentials(const QString& path, bool existedBefore);
+
+  // The wiring of an opened session, in the order cbSessionOpened runs it.
+  // Each step puts what it makes into the session scope and registers there
+  // what must be undone before the scope's objects go.
+  void connectForcedLogout(RAZ::Sessions::SessionManagerBase& session);
+  void openCallSettingsOnly(RAZ::Sessions::SessionManagerBase& session);
+  void adoptSession(RAZ::Sessions::SessionManagerBase& session);
+  void connectSessionEnd(RAZ::Sessions::SessionManagerBase& session);
+  void connectXsiCredentials(RAZ::Sessions::SessionManagerBase& session);
+  void createMediaEngineConfigurator(RAZ::Sessions::SessionManagerBase& session);
+  void connectHistory(RAZ::Sessions::SessionManagerBase& session);
+  void createCommsWindowManager(RAZ::Sessions::SessionManagerBase& session);
+  void createContactOnlinePlayer(RAZ::Sessions::SessionManagerBase& session);
+  void createActionHub(RAZ::Sessions::SessionManagerBase& session);
+  void createMainWindow();
+  void connectMainWindow(RAZ::Sessions::SessionManagerBase& session);
+  void connectMyRoom(RAZ::Sessions::SessionManagerBase& session);
+  void connectOutlookServices(RAZ::Sessions::SessionManagerBase& session);
+  void connectServiceMessages(RAZ::Sessions::SessionManagerBase& session);
+  void createPresenceRequestDialog(RAZ::Sessions::SessionManagerBase& session);
+  void connectAlwaysOnTop();
+  void retireSignInWindow();
+  void connectPreferencePages(RAZ::Sessions::SessionManagerBase& session);
+  void followCallSettingsAvailability();
+  void connectAddIns(RAZ::Sessions::SessionManagerBase& session);
+  void connectPresence(RAZ::Sessions::SessionManagerBase& session);
+  void initializeCommsWindowManager();
+  void carryOutPendingLink();
+  void offerOutlookFirstRun(RAZ::Sessions::SessionManagerBase& session);
+
+  // The end of a session.
   void dropMainWindow();
   void dropServiceVerification();
+  void stopServiceVerification(Utils::ExternalServiceVerification* verifier);
+  void showSignInWindowForSignOut();
+  void uninitializeAddIns();
+  void dropPendingLink();
+  void letAddInsRaiseSignInWindow();
+  void endSessionScope();
+  void bringBackSignInWindow();
+  void showSessionError(bool critical, const QString& title, const QString& text);
 
+ private slots:
+  // A changed password from the password-change window, stored only when
+  // the user asked to remember the password.
+  void storeChangedCredentials(const RAZ::Utils::Credentials::UserCredentials& credentials);
+
+ private:
   TP::Core::Logging::LogSink* m_logSink = nullptr;
   Tray* m_tray = nullptr;
   QDir m_userDir;
   TP::Crypto::Blowfish m_cipher;
-  QPointer<RAZ::Sessions::SessionManagerBase> m_sessionManager;
   QPointer<QML::LoginWindow> m_loginWindow;
-  QPointer<QML::MainWindow> m_mainWindow;
   QPointer<QML::Window> m_aboutWindow;
-  QPointer<QML::PresenceRequestDialog> m_presenceRequestDialog;
-  QPointer<QML::CallSettings> m_callSettings;
   QPointer<QWidget> m_preferencesWindow;
   QPointer<QML::ConnectorNotification> m_connectorNotification;
   Preferences::Watcher* m_watcher = nullptr;
@@ -226,16 +294,14 @@ class Application : public QtSingleApplication {
   NotificationManager* m_notificationManager = nullptr;
   Utils::WindowManager m_windowManager;
   Utils::ZentUrlHandler* m_pendingUrlHandler = nullptr;
-  Providers::Factory* m_factory = nullptr;
-  Utils::CommunicationsWindowManager* m_commsWindowManager = nullptr;
-  Utils::ContactNotification::ContactOnlinePlayer* m_contactOnlinePlayer = nullptr;
-  MediaEngineConfigurator* m_mediaEngineConfigurator = nullptr;
-  QPointer<Utils::ExternalServiceVerification> m_serviceVerification;
   TP::Core::Refcounting::SmartPtr<RAZ::Models::SmileysPtr> m_smileys;
   RAZ::ApiProvider::Controller* m_apiController = nullptr;
   Providers::MenuActionProviderWin* m_menuActionProvider = nullptr;
 
   RAZ::ConfigContainer* m_configContainer = nullptr;
+  // The objects of the open session (null while signed out).
+  std::unique_ptr<SessionScope> m_session;
+  QPointer<Dialogs::MessageWindow> m_sessionErrorMessage;
   QString m_userAgent;
   QString m_language;
 };

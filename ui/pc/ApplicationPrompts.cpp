@@ -19,6 +19,7 @@
 #include "Application.h"
 #include "Providers/Factory.h"
 #include "Providers/MenuActionProvider.h"
+#include "Utils/ConfigIds.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/PasswordChangeNotification.h"
 #include "dialogs/PreferencesWindow.h"
@@ -33,14 +34,17 @@ bool Application::isWebAddress(const QUrl& url) {
          (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
 }
 
-bool Application::isAlwaysOnTop() const { return m_factory ? m_factory->isAlwaysOnTop() : false; }
+bool Application::isAlwaysOnTop() const {
+  Providers::Factory* hub = factory();
+  return hub ? hub->isAlwaysOnTop() : false;
+}
 
 void Application::reportUnreadableCredentials(const QString& path, bool existedBefore) {
   if (!existedBefore) return;
   const QString aside = path + QStringLiteral(".unreadable");
   const bool setAside = !QFile::exists(path) && QFile::exists(aside);
   if (!setAside) return;
-  TP_LOG("Application::reportUnreadableCredentials", 4)
+  TP_LOG("Application::reportUnreadableCredentials", TP::Core::Logging::LevelError)
       << "The stored accounts could not be read; kept as " << aside;
   Dialogs::MessageWindow::showWarning(tr("Stored Accounts"),
                                       tr("The stored accounts could not be read. The file was kept "
@@ -56,7 +60,7 @@ void Application::onRequestProxyCredentials(bool error, const QString& username,
                                             const QString& password, bool isSecured,
                                             QObject* caller, const QString& callback) {
   if (!caller || callback.size() < 2 || !callback.contains(QLatin1Char('('))) {
-    TP_LOG("Application::onRequestProxyCredentials", 4)
+    TP_LOG("Application::onRequestProxyCredentials", TP::Core::Logging::LevelError)
         << "Proxy credentials asked without a receiver";
     return;
   }
@@ -64,7 +68,7 @@ void Application::onRequestProxyCredentials(bool error, const QString& username,
     const QString method = callback.mid(1).section(QLatin1Char('('), 0, 0);
     if (!QMetaObject::invokeMethod(caller, method.toLatin1().constData(), Qt::QueuedConnection,
                                    Q_ARG(QString, QString()), Q_ARG(QString, QString())))
-      TP_LOG("Application::onRequestProxyCredentials", 4)
+      TP_LOG("Application::onRequestProxyCredentials", TP::Core::Logging::LevelError)
           << "The receiver has no method " << method;
     return;
   }
@@ -81,7 +85,7 @@ void Application::onRequestProxyCredentials(bool error, const QString& username,
   const QByteArray slot = callback.toLatin1();
   if (!connect(dialog, SIGNAL(credentialsProvided(const QString&, const QString&)), caller,
                slot.constData()))
-    TP_LOG("Application::onRequestProxyCredentials", 4)
+    TP_LOG("Application::onRequestProxyCredentials", TP::Core::Logging::LevelError)
         << "The receiver cannot take the answer " << callback;
   dialog->show();
 }
@@ -108,7 +112,8 @@ void Application::newVersionFound(bool mandatory, const QUrl& url) {
            "application."),
         false, isAlwaysOnTop(), QDialogButtonBox::Yes | QDialogButtonBox::Close, nullptr);
     if (result == 0) {
-      TP_LOG("Application::newVersionFound", 2) << "Mandatory update refused; quitting";
+      TP_LOG("Application::newVersionFound", TP::Core::Logging::LevelInformation)
+          << "Mandatory update refused; quitting";
       cbQuit();
       return;
     }
@@ -124,7 +129,7 @@ void Application::newVersionFound(bool mandatory, const QUrl& url) {
   // The address comes from the service: only a web address is handed on.
   const bool opened = isWebAddress(url) && QDesktopServices::openUrl(url);
   if (!opened) {
-    TP_LOG("Application::newVersionFound", 4)
+    TP_LOG("Application::newVersionFound", TP::Core::Logging::LevelError)
         << "Failed to open the download address " << url.toString();
     Dialogs::MessageWindow::information(
         tr("Error Downloading New Version"),
@@ -139,9 +144,10 @@ void Application::onShowDisclaimerDialog() {
   const RAZ::Configuration::Config* config = getConfig();
   QString mode;
   if (config)
-    mode = config->getString(384);
+    mode = config->getString(Utils::ConfigId::EmergencyDisclaimer);
   else
-    TP_LOG("Application::onShowDisclaimerDialog", 2) << "Config is NULL";
+    TP_LOG("Application::onShowDisclaimerDialog", TP::Core::Logging::LevelInformation)
+        << "Config is NULL";
   const QDialogButtonBox::StandardButtons buttons =
       mode == QLatin1String("disabled") ? QDialogButtonBox::Ok
                                         : (QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -160,12 +166,14 @@ void Application::onShowDisclaimerDialog() {
     return;
   }
   if (config) {
-    const QUrl url(config->getString(385), QUrl::TolerantMode);
+    const QUrl url(config->getString(Utils::ConfigId::DisclaimerRejectionAddress),
+                   QUrl::TolerantMode);
     if (isWebAddress(url)) {
       if (!QDesktopServices::openUrl(url))
-        TP_LOG("Application::onShowDisclaimerDialog", 4) << "Failed to open " << url.toString();
+        TP_LOG("Application::onShowDisclaimerDialog", TP::Core::Logging::LevelError)
+            << "Failed to open " << url.toString();
     } else if (!url.isEmpty()) {
-      TP_LOG("Application::onShowDisclaimerDialog", 4)
+      TP_LOG("Application::onShowDisclaimerDialog", TP::Core::Logging::LevelError)
           << "The disclaimer address is not a web address: " << url.toString();
     }
   }
@@ -190,10 +198,11 @@ void Application::cbActionPreferences() {
     page = s->property("tab").toInt();
     s->setProperty("tab", QVariant());
   }
-  TP_LOG("Application::cbActionPreferences", 2) << "Preferences page " << page;
+  TP_LOG("Application::cbActionPreferences", TP::Core::Logging::LevelInformation)
+      << "Preferences page " << page;
   if (!m_preferencesWindow) {
     Dialogs::PreferencesWindow* window = Dialogs::PreferencesWindow::create(
-        m_watcher, m_sessionManager.data(), m_translators, page,
+        m_watcher, sessionManager(), m_translators, page,
         m_apiController ? m_apiController->getModel(0) : nullptr, nullptr);
     m_preferencesWindow = window;
     if (m_loginWindow)
@@ -207,18 +216,18 @@ void Application::cbActionPreferences() {
 }
 
 void Application::cbActionAddContact() {
-  if (m_factory) m_factory->showContactCard(false, nullptr, false);
+  if (Providers::Factory* hub = factory()) hub->showContactCard(false, nullptr, false);
 }
 
 void Application::cbAlwaysOnTop() {
   const bool onTop = isAlwaysOnTop();
-  if (m_presenceRequestDialog) m_presenceRequestDialog->setAlwaysOnTop(onTop);
-  if (m_factory) m_factory->setAlwaysOnTop(onTop);
+  if (QML::PresenceRequestDialog* dialog = presenceRequestDialog()) dialog->setAlwaysOnTop(onTop);
+  if (Providers::Factory* hub = factory()) hub->setAlwaysOnTop(onTop);
 }
 
 void Application::screenResized(int) {
-  RAZ::MediaEngine::CallControllerBase* calls =
-      m_sessionManager ? m_sessionManager->callController() : nullptr;
+  RAZ::Sessions::SessionManagerBase* session = sessionManager();
+  RAZ::MediaEngine::CallControllerBase* calls = session ? session->callController() : nullptr;
   if (!calls) return;
   QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return;
@@ -227,18 +236,20 @@ void Application::screenResized(int) {
 }
 
 void Application::xsiCredentialsDaysLeft(int days) {
-  if (!m_sessionManager || days < -10000 || days > 3) return;
-  RAZ::Utils::Credentials::CredentialsManager* manager = m_sessionManager->credentialsManager();
+  RAZ::Sessions::SessionManagerBase* session = sessionManager();
+  if (!session || days < -10000 || days > 3) return;
+  RAZ::Utils::Credentials::CredentialsManager* manager = session->credentialsManager();
   if (!manager) return;
-  const RAZ::Configuration::Config* config = m_sessionManager->configuration();
-  if (!config || config->getString(366).isEmpty()) {
-    TP_LOG("Application::xsiCredentialsDaysLeft", 4) << "Xsi profile path not configured";
+  const RAZ::Configuration::Config* config = session->configuration();
+  if (!config || config->getString(Utils::ConfigId::XsiProfilePath).isEmpty()) {
+    TP_LOG("Application::xsiCredentialsDaysLeft", TP::Core::Logging::LevelError)
+        << "Xsi profile path not configured";
     return;
   }
-  RAZ::Xsi::XsiCredentialsControl* control = m_sessionManager->xsiCredentialsControl();
+  RAZ::Xsi::XsiCredentialsControl* control = session->xsiCredentialsControl();
   auto* dialog = new Dialogs::PasswordChangeNotification(m_client->getUserCredentials(), 2, false);
-  connect(dialog, SIGNAL(saveCredentials(const RAZ::Utils::Credentials::UserCredentials&)), manager,
-          SLOT(addCredentials(const RAZ::Utils::Credentials::UserCredentials&)));
+  connect(dialog, SIGNAL(saveCredentials(const RAZ::Utils::Credentials::UserCredentials&)), this,
+          SLOT(storeChangedCredentials(const RAZ::Utils::Credentials::UserCredentials&)));
   if (control) {
     connect(dialog, SIGNAL(sendCredentials(const QString&, const QString&)), control,
             SLOT(changePassword(const QString&, const QString&)));
@@ -255,4 +266,27 @@ void Application::xsiCredentialsDaysLeft(int days) {
   else
     dialog->showExpired(
         tr("Xsi account password has expired. Please change it to enable Xsi functionality."));
+}
+
+void Application::storeChangedCredentials(
+    const RAZ::Utils::Credentials::UserCredentials& credentials) {
+  RAZ::Sessions::SessionManagerBase* session = sessionManager();
+  RAZ::Utils::Credentials::CredentialsManager* manager =
+      session ? session->credentialsManager() : nullptr;
+  if (!manager) {
+    TP_LOG("Application::storeChangedCredentials", TP::Core::Logging::LevelWarning)
+        << "No session: the account is not stored";
+    return;
+  }
+  RAZ::Utils::Credentials::UserCredentials stored = credentials;
+  if (!manager->savePassword()) {
+    // The user did not ask to remember the password: the new one is not
+    // written either.
+    for (int type : stored.types()) {
+      RAZ::Utils::Credentials::CredentialsData data = stored.getCredentials(type);
+      data.setPassword(QString());
+      stored.setCredentials(type, data);
+    }
+  }
+  manager->addCredentials(stored);
 }

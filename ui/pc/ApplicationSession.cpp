@@ -33,9 +33,11 @@
 #include "Providers/MenuActionProvider.h"
 #include "Utils/AggregationEnabler.h"
 #include "Utils/CommunicationsWindowManager.h"
+#include "Utils/ConfigIds.h"
 #include "Utils/ExternalServiceVerification.h"
 #include "Utils/PreferencesWatcher.h"
 #include "Utils/PresenceHelper.h"
+#include "Utils/SettingsKeys.h"
 #include "Utils/Sounds/ContactNotification.h"
 #include "Utils/Tray.h"
 #include "Utils/ZentUrlHandler.h"
@@ -59,14 +61,16 @@ void Application::signin(const QString& username, const QString& password,
   TP::Core::Logging::CTraceScope trace("Application::signin");
   CredentialsManager* manager = m_client ? m_client->getCredentialsManager() : nullptr;
   if (!manager) {
-    TP_LOG("Application::signin", 4) << "Sign-in before the platform client is ready";
+    TP_LOG("Application::signin", TP::Core::Logging::LevelError)
+        << "Sign-in before the platform client is ready";
     if (m_loginWindow) m_loginWindow->cbSessionClosed();
     return;
   }
   // A configuration name the container does not know reaches us as null.
   RAZ::ConfigContainer* container = m_client->getConfigContainer();
   if (!config && container && !container->configNames().isEmpty()) {
-    TP_LOG("Application::signin", 4) << "Sign-in with an unknown configuration refused";
+    TP_LOG("Application::signin", TP::Core::Logging::LevelError)
+        << "Sign-in with an unknown configuration refused";
     Dialogs::MessageWindow::showWarning(
         tr("Unknown Configuration"),
         tr("The selected configuration is not available. Choose another one and "
@@ -91,6 +95,7 @@ void Application::signin(const QString& username, const QString& password,
   if (!domain.isEmpty()) fullName += QLatin1Char('@') + domain;
   CredentialsManager::toFullUri(fullName);
 
+  const bool rememberPassword = m_loginWindow && m_loginWindow->getRememberPasswordChecked();
   UserCredentials userCredentials;
   CredentialsData data;
   if (manager->getCredentials(type, fullName, userCredentials)) {
@@ -99,274 +104,353 @@ void Application::signin(const QString& username, const QString& password,
     data.setUsername(fullName);
   }
   data.setDefaultDomain(noDomain);
-  data.setPassword(password);
+  // A password the user did not ask to remember never reaches the disk, not
+  // even for the length of a sign-in that may fail: the account is stored
+  // without it (which also forgets one remembered before), and the platform
+  // gets it in memory only.
+  data.setPassword(rememberPassword ? password : QString());
   data.setDmUrl(xsiAddress);
   userCredentials.setCredentials(type, data);
   manager->addCredentials(userCredentials);
   manager->getCredentials(type, fullName, userCredentials);
   data = userCredentials.getCredentials(type);
+  data.setPassword(password);
+  userCredentials.setCredentials(type, data);
 
   manager->setConfiguration(config);
-  manager->setSavePassword(m_loginWindow ? m_loginWindow->getRememberPasswordChecked() : false);
+  manager->setSavePassword(rememberPassword);
   manager->setLoginUsername(fullName);
 
   RAZ::Settings settings(RAZ::Settings::Application);
-  settings.setValue(QStringLiteral("login/username"), data.getUsername());
-  settings.setValue(QStringLiteral("login/displayname"), data.getDisplayname());
-  if (config) settings.setValue(QStringLiteral("login/config"), config->getName());
+  settings.setValue(Utils::SettingsKey::LoginUsername, data.getUsername());
+  settings.setValue(Utils::SettingsKey::LoginDisplayName, data.getDisplayname());
+  if (config) settings.setValue(Utils::SettingsKey::LoginConfig, config->getName());
 
-  if (!m_client->signin(userCredentials, config, xsiAddress, true))
-    TP_LOG("Application::signin", 3)
+  // The platform is told the user's choice too, so that it never stores the
+  // password on its own when it was not to be remembered.
+  if (!m_client->signin(userCredentials, config, xsiAddress, rememberPassword))
+    TP_LOG("Application::signin", TP::Core::Logging::LevelWarning)
         << "A session is running or opening; the sign-in was not started";
 }
 
 // ---------------------------------------------------------------------------
 // Session open
 
-void Application::rebuildSessionMenuActions(RAZ::Sessions::SessionManagerBase* session) {
-  m_menuActionProvider->createCallActions(session);
-  m_menuActionProvider->createContactListActions(session);
-  // The hub's provider carries the platform actions of the menu from now on.
-  m_menuActionProvider->linkActionProvider(
-      m_factory ? m_factory->createActionProvider(m_menuActionProvider) : nullptr);
-}
-
+// Every object made here goes into the session scope, which ends them all
+// when the session closes (see SessionScope.h for the order). The steps run
+// in the order below: later ones use what earlier ones made.
 void Application::cbSessionOpened(RAZ::Sessions::SessionManagerBase& session) {
   TP::Core::Logging::CTraceScope trace("Application::cbSessionOpened");
-  QAction* signOut = m_menuActionProvider->action(MenuActionProvider::SignOut);
-  QAction* openApplication = m_menuActionProvider->action(MenuActionProvider::OpenApplication);
+  if (m_session) {
+    TP_LOG("Application::cbSessionOpened", TP::Core::Logging::LevelError)
+        << "A session opened while the objects of another were still in place; they go first";
+    endSessionScope();
+  }
+  m_session.reset(new SessionScope());
 
-  // 1. The log-out runs at once; its message waits for the event loop.
+  connectForcedLogout(session);
+  // A call-settings-only session shows that window and nothing else.
+  const RAZ::Configuration::Config* config = session.configuration();
+  if (config && config->getBool(Utils::ConfigId::CallSettingsOnly)) {
+    openCallSettingsOnly(session);
+    return;
+  }
+  adoptSession(session);
+  connectSessionEnd(session);
+  connectXsiCredentials(session);
+  createMediaEngineConfigurator(session);
+  connectHistory(session);
+  m_smileys = new RAZ::Models::SmileysPtr(this);
+  screenResized(-1);
+  createCommsWindowManager(session);
+  createContactOnlinePlayer(session);
+  createActionHub(session);
+  rebuildSessionMenuActions(&session);
+  createMainWindow();
+  connectMainWindow(session);
+  connectMyRoom(session);
+  connectOutlookServices(session);
+  connectServiceMessages(session);
+  if (!m_session->mainWindow->activate())
+    TP_LOG("Application::cbSessionOpened", TP::Core::Logging::LevelWarning)
+        << "The main scene has no active view";
+  createPresenceRequestDialog(session);
+  connectAlwaysOnTop();
+  retireSignInWindow();
+  connectPreferencePages(session);
+  m_session->mainWindow->show();
+  followCallSettingsAvailability();
+  connectAddIns(session);
+  connectPresence(session);
+  initializeCommsWindowManager();
+  carryOutPendingLink();
+  offerOutlookFirstRun(session);
+}
+
+void Application::connectForcedLogout(RAZ::Sessions::SessionManagerBase& session) {
+  // The log-out runs at once; its message waits for the event loop, so the
+  // main window is gone before the message's own loop runs.
   connect(&session, SIGNAL(forceLogout()), this, SLOT(showForcedLogoutDialog()),
           Qt::QueuedConnection);
   connect(&session, SIGNAL(forceLogout()), this, SLOT(startingLogout()));
+}
 
-  const RAZ::Configuration::Config* config = session.configuration();
+void Application::openCallSettingsOnly(RAZ::Sessions::SessionManagerBase& session) {
+  QAction* signOut = m_menuActionProvider->action(MenuActionProvider::SignOut);
+  QML::CallSettings* window =
+      m_session->callSettings.reset(new QML::CallSettings(&session, false, nullptr));
+  // Closing the window is this session's Sign Out.
+  connect(window, SIGNAL(destroyed(QObject*)), signOut, SLOT(trigger()));
+  // When the session ends first, the window ends with it without asking to
+  // sign out a second time. Only that link goes: the window manager and
+  // others still need to hear of the window's end.
+  QPointer<QML::CallSettings> guard(window);
+  m_session->atEnd([guard, signOut] {
+    if (guard) disconnect(guard, SIGNAL(destroyed(QObject*)), signOut, SLOT(trigger()));
+  });
+  window->show();
+  retireSignInWindow();
+}
 
-  // 2. A session for the call settings alone.
-  if (config && config->getBool(0)) {
-    m_callSettings = new QML::CallSettings(&session, false, nullptr);
-    connect(m_callSettings, SIGNAL(destroyed(QObject*)), signOut, SLOT(trigger()));
-    m_callSettings->show();
-    if (QML::LoginWindow* login = m_loginWindow) {
-      m_loginWindow = nullptr;
-      login->cbSessionOpened();  // stores the form's choices and closes (deleted later)
-    }
-    return;
-  }
-
-  // 3.
-  m_sessionManager = &session;
+void Application::adoptSession(RAZ::Sessions::SessionManagerBase& session) {
+  m_session->sessionManager = &session;
   setupServiceVerification();
+}
 
-  // 4.
-  QString ownAddress;
-  if (TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr> uri = session.ownSipAddress())
-    ownAddress = uri->toString(false);
-
-  // 5.
-  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts = session.contactsManager();
-  RAZ::MediaEngine::CallControllerBase* callController = session.callController();
-  RAZ::Controllers::IChatController* sipChat = session.sipChatController();
-  RAZ::Controllers::XmppChatController* xmppChat = session.xmppChatController();
-  RAZ::Controllers::FtController* ft = session.ftController();
-  RAZ::Controllers::CommsSessionController* comms = session.commsSessionController();
-
-  // 6.
+void Application::connectSessionEnd(RAZ::Sessions::SessionManagerBase& session) {
   if (QObject* publisher = session.locationPublisher())
     connect(m_client, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)), publisher,
             SLOT(uninitialize()));
   if (QObject* closer = session.sessionClosingObject())
     connect(m_client, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)), closer,
             SLOT(cbSessionClosed()));
+}
 
-  // 7.
-  if (RAZ::Xsi::XsiCredentialsControl* xsi = session.xsiCredentialsControl()) {
-    connect(xsi, SIGNAL(credentialsDaysLeft(int)), this, SLOT(xsiCredentialsDaysLeft(int)));
-    xsi->updateCredentialsStatus();
+void Application::connectXsiCredentials(RAZ::Sessions::SessionManagerBase& session) {
+  RAZ::Xsi::XsiCredentialsControl* xsi = session.xsiCredentialsControl();
+  if (!xsi) return;
+  connect(xsi, SIGNAL(credentialsDaysLeft(int)), this, SLOT(xsiCredentialsDaysLeft(int)));
+  QPointer<RAZ::Xsi::XsiCredentialsControl> guard(xsi);
+  m_session->atEnd([this, guard] {
+    if (guard) disconnect(guard, nullptr, this, nullptr);
+  });
+  xsi->updateCredentialsStatus();
+}
+
+void Application::createMediaEngineConfigurator(RAZ::Sessions::SessionManagerBase& session) {
+  RAZ::MediaEngine::CallControllerBase* calls = session.callController();
+  if (!m_watcher || !calls || !calls->GetMediaHandlerAudio() || !calls->GetMediaHandlerVideo())
+    return;
+  m_session->mediaEngineConfigurator.reset(new MediaEngineConfigurator(
+      m_watcher, calls->GetMediaHandlerAudio(), calls->GetMediaHandlerVideo(), this));
+}
+
+void Application::connectHistory(RAZ::Sessions::SessionManagerBase& session) {
+  const RAZ::Configuration::Config* config = session.configuration();
+  RAZ::MediaEngine::CallControllerBase* calls = session.callController();
+  if (!config || !config->getBool(Utils::ConfigId::CommsHistory) || !calls) {
+    // A session that keeps no history must not write into an earlier one's.
+    if (m_commsDb.hasDatabase()) m_commsDb.reset();
+    return;
   }
+  QString ownAddress;
+  if (TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr> uri = session.ownSipAddress())
+    ownAddress = uri->toString(false);
+  m_commsDb.Initialize(m_userDir.path() + QStringLiteral("/comms.db"),
+                       TP::Core::Refcounting::SmartPtr<RAZ::Adapters::FactoryPtr>(
+                           new RAZ::Adapters::FactoryPtr(ownAddress)),
+                       calls);
+  if (RAZ::Controllers::IChatController* sipChat = session.sipChatController())
+    sipChat->setCommsDb(&m_commsDb);
+  if (RAZ::Controllers::XmppChatController* xmppChat = session.xmppChatController())
+    xmppChat->setCommsDb(&m_commsDb);
+  if (RAZ::Controllers::FtController* ft = session.ftController()) ft->setCommsDb(&m_commsDb);
+}
 
-  // 8.
-  if (m_watcher && callController && callController->GetMediaHandlerAudio() &&
-      callController->GetMediaHandlerVideo())
-    m_mediaEngineConfigurator =
-        new MediaEngineConfigurator(m_watcher, callController->GetMediaHandlerAudio(),
-                                    callController->GetMediaHandlerVideo(), this);
+void Application::createCommsWindowManager(RAZ::Sessions::SessionManagerBase& session) {
+  m_session->commsWindowManager.reset(new Utils::CommunicationsWindowManager(
+      m_notificationManager, session.contactsManager(), m_watcher));
+}
 
-  // 9.
-  if (config && config->getBool(116) && callController) {
-    m_commsDb.Initialize(m_userDir.path() + QStringLiteral("/comms.db"),
-                         TP::Core::Refcounting::SmartPtr<RAZ::Adapters::FactoryPtr>(
-                             new RAZ::Adapters::FactoryPtr(ownAddress)),
-                         callController);
-    if (sipChat) sipChat->setCommsDb(&m_commsDb);
-    if (xmppChat) xmppChat->setCommsDb(&m_commsDb);
-    if (ft) ft->setCommsDb(&m_commsDb);
-  } else if (m_commsDb.hasDatabase()) {
-    m_commsDb.reset();
-  }
+void Application::createContactOnlinePlayer(RAZ::Sessions::SessionManagerBase& session) {
+  // Only the kind of session that announces contacts coming online.
+  if (session.kind() != 1) return;
+  m_session->contactOnlinePlayer.reset(
+      new Utils::ContactNotification::ContactOnlinePlayer(session.contactsManager(), nullptr));
+}
 
-  // 10.
-  m_smileys = new RAZ::Models::SmileysPtr(this);
+void Application::createActionHub(RAZ::Sessions::SessionManagerBase& session) {
+  m_session->factory.reset(
+      new Providers::Factory(&session, session.contactsManager(), m_session->commsWindowManager,
+                             session.ftController(), session.sipChatController(), nullptr));
+}
 
-  // 11.
-  screenResized(-1);
+void Application::rebuildSessionMenuActions(RAZ::Sessions::SessionManagerBase* session) {
+  m_menuActionProvider->createCallActions(session);
+  m_menuActionProvider->createContactListActions(session);
+  // The hub's provider carries the platform actions of the menu from now on,
+  // and goes before the hub that made it.
+  Providers::Factory* hub = factory();
+  m_menuActionProvider->linkActionProvider(hub ? hub->createActionProvider(m_menuActionProvider)
+                                               : nullptr);
+  if (m_session && hub)
+    m_session->atEnd([this] { m_menuActionProvider->linkActionProvider(nullptr); });
+}
 
-  // 12.
-  m_commsWindowManager =
-      new Utils::CommunicationsWindowManager(m_notificationManager, contacts, m_watcher);
+void Application::createMainWindow() {
+  QML::MainWindow* window = m_session->mainWindow.reset(
+      new QML::MainWindow(m_client, m_session->factory, m_menuActionProvider, &m_commsDb,
+                          m_session->commsWindowManager, isAlwaysOnTop(), nullptr));
+  m_menuActionProvider->installHelpShortcut(window);
+}
 
-  // 13.
-  if (session.kind() == 1)
-    m_contactOnlinePlayer = new Utils::ContactNotification::ContactOnlinePlayer(contacts, nullptr);
+void Application::connectMainWindow(RAZ::Sessions::SessionManagerBase& session) {
+  QML::MainWindow* window = m_session->mainWindow;
+  connect(m_menuActionProvider->action(MenuActionProvider::OpenApplication), SIGNAL(triggered()),
+          window, SLOT(showAndActivate()));
+  if (!m_watcher) return;
+  connect(m_watcher, SIGNAL(preferencesChanged()), window, SLOT(preferencesChanged()));
+  if (RAZ::Controllers::CommsSessionController* comms = session.commsSessionController())
+    connect(m_watcher, SIGNAL(preferencesChanged()), comms, SIGNAL(preferencesChanged()));
+}
 
-  // 14.
-  m_factory =
-      new Providers::Factory(&session, contacts, m_commsWindowManager, ft, sipChat, nullptr);
+void Application::connectMyRoom(RAZ::Sessions::SessionManagerBase& session) {
+  RAZ::Controllers::MyRoomController* myRoom = session.myroomController();
+  if (!myRoom) return;
+  QML::MainWindow* window = m_session->mainWindow;
+  connect(window, SIGNAL(startMyRoom(const QString)), myRoom, SLOT(startMyRoom(const QString)));
+  connect(myRoom, SIGNAL(myRoomReady()), window, SLOT(myRoomReady()));
+  if (m_watcher)
+    connect(m_watcher, SIGNAL(preferencesChanged()), myRoom, SLOT(preferencesChanged()));
+}
 
-  // 15.
-  rebuildSessionMenuActions(&session);
-
-  // 16.
-  m_mainWindow = new QML::MainWindow(m_client, m_factory, m_menuActionProvider, &m_commsDb,
-                                     m_commsWindowManager, isAlwaysOnTop(), nullptr);
-  m_menuActionProvider->installHelpShortcut(m_mainWindow);
-
-  // 17.
-  connect(openApplication, SIGNAL(triggered()), m_mainWindow, SLOT(showAndActivate()));
-  if (m_watcher) {
-    connect(m_watcher, SIGNAL(preferencesChanged()), m_mainWindow, SLOT(preferencesChanged()));
-    if (comms)
-      connect(m_watcher, SIGNAL(preferencesChanged()), comms, SIGNAL(preferencesChanged()));
-  }
-
-  // 18.
-  if (RAZ::Controllers::MyRoomController* myRoom = session.myroomController()) {
-    connect(m_mainWindow, SIGNAL(startMyRoom(const QString)), myRoom,
-            SLOT(startMyRoom(const QString)));
-    connect(myRoom, SIGNAL(myRoomReady()), m_mainWindow, SLOT(myRoomReady()));
-    if (m_watcher)
-      connect(m_watcher, SIGNAL(preferencesChanged()), myRoom, SLOT(preferencesChanged()));
-  }
-
-  // 19.
+void Application::connectOutlookServices(RAZ::Sessions::SessionManagerBase& session) {
+  if (!m_watcher) return;
   for (QObject* outlook : {session.outlookCalendarService(), session.outlookContactService()})
-    if (outlook && m_watcher)
+    if (outlook)
       connect(m_watcher, SIGNAL(preferencesChanged()), outlook, SLOT(preferencesChanged()));
+}
 
-  // 20.
+void Application::connectServiceMessages(RAZ::Sessions::SessionManagerBase& session) {
   if (QObject* messages = session.messagesSource().data())
-    connect(messages, SIGNAL(messages(QVariant, QVariant)), m_mainWindow,
+    connect(messages, SIGNAL(messages(QVariant, QVariant)), m_session->mainWindow.get(),
             SLOT(onMessages(QVariant, QVariant)));
+}
 
-  // 21.
-  if (!m_mainWindow->activate())
-    TP_LOG("Application::cbSessionOpened", 3) << "The main scene has no active view";
+void Application::createPresenceRequestDialog(RAZ::Sessions::SessionManagerBase& session) {
+  m_session->presenceRequestDialog.reset(
+      new QML::PresenceRequestDialog(&session, session.contactsManager(), isAlwaysOnTop()));
+}
 
-  // 22.
-  m_presenceRequestDialog =
-      new QML::PresenceRequestDialog(m_sessionManager, contacts, isAlwaysOnTop());
-
-  // 23.
+void Application::connectAlwaysOnTop() {
   connect(m_menuActionProvider->action(MenuActionProvider::AlwaysOnTop), SIGNAL(triggered()), this,
           SLOT(cbAlwaysOnTop()), Qt::UniqueConnection);
-  connect(m_client, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)), m_mainWindow,
-          SLOT(cbSessionClosed()));
+  connect(m_client, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)),
+          m_session->mainWindow.get(), SLOT(cbSessionClosed()));
+}
 
-  // 24. The sign-in window may be the sender further up this call chain.
-  if (QML::LoginWindow* login = m_loginWindow) {
-    m_loginWindow = nullptr;
-    login->cbSessionOpened();  // stores the form's choices and closes
-    login->hide();
-    login->deleteLater();
+void Application::retireSignInWindow() {
+  QML::LoginWindow* login = m_loginWindow;
+  if (!login) return;
+  // The sign-in window may be the sender further up this call chain.
+  m_loginWindow = nullptr;
+  login->cbSessionOpened();  // stores the form's choices and closes
+  login->hide();
+  login->deleteLater();
+}
+
+void Application::connectPreferencePages(RAZ::Sessions::SessionManagerBase& session) {
+  if (RAZ::Controllers::CommsSessionController* comms = session.commsSessionController())
+    connect(comms, SIGNAL(preferenceActivated(int)), this, SLOT(openPreferences(int)));
+}
+
+void Application::followCallSettingsAvailability() {
+  Utils::AggregationEnabler* enabler = m_session->factory->aggregationEnabler();
+  if (!enabler) return;
+  // The action is enabled exactly while the aggregate is.
+  if (QAction* callSettings = m_menuActionProvider->action(MenuActionProvider::CallSettings))
+    enabler->addTarget(callSettings, Utils::AggregationEnabler::FollowEnabled);
+}
+
+void Application::connectAddIns(RAZ::Sessions::SessionManagerBase& session) {
+  if (!m_apiController) return;
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts = session.contactsManager();
+  const bool initialized = m_apiController->Initialize(contacts, &session, session.configuration());
+  // Whatever an earlier session connected goes: commands are wired once.
+  disconnect(m_apiController, nullptr, nullptr, nullptr);
+  if (!initialized) return;
+  if (!m_connectorNotification) {
+    if (QAbstractItemModel* model = m_apiController->getModel(1))
+      m_connectorNotification = new QML::ConnectorNotification(model, nullptr);
   }
+  connect(m_apiController, SIGNAL(showClientWindowCommand()),
+          m_menuActionProvider->action(MenuActionProvider::OpenApplication), SIGNAL(triggered()));
+  RAZ::Controllers::CommsSessionController* comms = session.commsSessionController();
+  if (!comms) return;
+  connect(m_apiController,
+          SIGNAL(createCall(const QList<RAZ::Contacts::ContactPtr>&, RAZ::Contacts::Properties::Key,
+                            RAZ::Actions::Action::Id)),
+          comms,
+          SLOT(createCall(const QList<RAZ::Contacts::ContactPtr>&, RAZ::Contacts::Properties::Key,
+                          RAZ::Actions::Action::Id)));
+  connect(m_apiController, SIGNAL(createChat(const QList<RAZ::Contacts::ContactPtr>&)), comms,
+          SLOT(createChat(const QList<RAZ::Contacts::ContactPtr>&)));
+  connect(m_apiController,
+          SIGNAL(createMyRoomSession(RAZ::Contacts::Const::ContactPtr, const QString&)), comms,
+          SLOT(createMyRoomSession(RAZ::Contacts::Const::ContactPtr, const QString&)));
+  connect(m_apiController, SIGNAL(createWebCollabSession(const QStringList&)), comms,
+          SLOT(createWebCollabSession(const QStringList&)));
+}
 
-  // 25.
-  if (comms) connect(comms, SIGNAL(preferenceActivated(int)), this, SLOT(openPreferences(int)));
-
-  // 26.
-  m_mainWindow->show();
-
-  // 27.
-  if (m_factory->aggregationEnabler())
-    if (QAction* callSettings = m_menuActionProvider->action(MenuActionProvider::CallSettings))
-      m_factory->aggregationEnabler()->addTarget(callSettings,
-                                                 Utils::AggregationEnabler::FollowEnabled);
-
-  // 28.
-  if (m_apiController) {
-    const bool initialized = m_apiController->Initialize(contacts, &session, config);
-    // Whatever an earlier session connected goes: commands are wired once.
-    disconnect(m_apiController, nullptr, nullptr, nullptr);
-    if (initialized) {
-      if (!m_connectorNotification) {
-        if (QAbstractItemModel* model = m_apiController->getModel(1))
-          m_connectorNotification = new QML::ConnectorNotification(model, nullptr);
-      }
-      connect(m_apiController, SIGNAL(showClientWindowCommand()), openApplication,
-              SIGNAL(triggered()));
-      if (comms) {
-        connect(m_apiController,
-                SIGNAL(createCall(const QList<RAZ::Contacts::ContactPtr>&,
-                                  RAZ::Contacts::Properties::Key, RAZ::Actions::Action::Id)),
-                comms,
-                SLOT(createCall(const QList<RAZ::Contacts::ContactPtr>&,
-                                RAZ::Contacts::Properties::Key, RAZ::Actions::Action::Id)));
-        connect(m_apiController, SIGNAL(createChat(const QList<RAZ::Contacts::ContactPtr>&)), comms,
-                SLOT(createChat(const QList<RAZ::Contacts::ContactPtr>&)));
-        connect(m_apiController,
-                SIGNAL(createMyRoomSession(RAZ::Contacts::Const::ContactPtr, const QString&)),
-                comms, SLOT(createMyRoomSession(RAZ::Contacts::Const::ContactPtr, const QString&)));
-        connect(m_apiController, SIGNAL(createWebCollabSession(const QStringList&)), comms,
-                SLOT(createWebCollabSession(const QStringList&)));
-      }
-    }
+void Application::connectPresence(RAZ::Sessions::SessionManagerBase& session) {
+  Utils::PresenceHelper* helper = m_session->factory->presenceHelper();
+  if (!helper) return;
+  if (m_tray) {
+    m_tray->setPresenceMenu(helper->getMenu());
+    // The menu is the hub's: the tray lets go of it before the hub goes.
+    m_session->atEnd([this] {
+      if (m_tray) m_tray->setPresenceMenu(nullptr);
+    });
   }
-
-  // 29.
-  if (Utils::PresenceHelper* helper = m_factory->presenceHelper()) {
-    if (m_tray) m_tray->setPresenceMenu(helper->getMenu());
-    if (RAZ::Utils::Location::Publisher* publisher = session.locationPublisher()) {
-      for (RAZ::Utils::Location::Source* source : session.locationSources()) {
-        connect(source, SIGNAL(xsiLocationReceived(const RAZ::Utils::Location::Info&)), helper,
-                SLOT(cbXsiLocationReceived(const RAZ::Utils::Location::Info&)));
-        connect(source, SIGNAL(pubsubLocationReceived(const RAZ::Utils::Location::Info&)), helper,
-                SLOT(cbXmppLocationReceived(const RAZ::Utils::Location::Info&)));
-      }
-      connect(helper, SIGNAL(ownLocationChanged()), publisher, SLOT(ownLocationChanged()));
-      if (m_apiController && contacts) {
-        if (RAZ::Presence::PresenceData* own = contacts->ownPresence()) {
-          connect(m_apiController, SIGNAL(setPresence(int)), own,
-                  SLOT(publishInternalPresence(int)));
-          connect(m_apiController, SIGNAL(setFreeText(QString)), own,
-                  SLOT(setStatusText(const QString&)));
-        }
-      }
-    }
+  RAZ::Utils::Location::Publisher* publisher = session.locationPublisher();
+  if (!publisher) return;
+  for (RAZ::Utils::Location::Source* source : session.locationSources()) {
+    connect(source, SIGNAL(xsiLocationReceived(const RAZ::Utils::Location::Info&)), helper,
+            SLOT(cbXsiLocationReceived(const RAZ::Utils::Location::Info&)));
+    connect(source, SIGNAL(pubsubLocationReceived(const RAZ::Utils::Location::Info&)), helper,
+            SLOT(cbXmppLocationReceived(const RAZ::Utils::Location::Info&)));
   }
+  connect(helper, SIGNAL(ownLocationChanged()), publisher, SLOT(ownLocationChanged()));
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts = session.contactsManager();
+  if (!m_apiController || !contacts) return;
+  if (RAZ::Presence::PresenceData* own = contacts->ownPresence()) {
+    connect(m_apiController, SIGNAL(setPresence(int)), own, SLOT(publishInternalPresence(int)));
+    connect(m_apiController, SIGNAL(setFreeText(QString)), own,
+            SLOT(setStatusText(const QString&)));
+  }
+}
 
-  // 30.
-  m_commsWindowManager->initialize(m_sessionManager, m_factory);
-
-  // 31.
+void Application::initializeCommsWindowManager() {
+  Utils::CommunicationsWindowManager* manager = m_session->commsWindowManager;
+  manager->initialize(m_session->sessionManager, m_session->factory);
   if (m_apiController)
-    connect(m_apiController, SIGNAL(callVoicemail()), m_commsWindowManager,
-            SLOT(checkVoiceMails()));
+    connect(m_apiController, SIGNAL(callVoicemail()), manager, SLOT(checkVoiceMails()));
+}
 
-  // 32.
-  if (m_pendingUrlHandler) m_pendingUrlHandler->initialize(m_sessionManager);
+void Application::carryOutPendingLink() {
+  if (m_pendingUrlHandler) m_pendingUrlHandler->initialize(m_session->sessionManager);
+}
 
-  // 33.
+void Application::offerOutlookFirstRun(RAZ::Sessions::SessionManagerBase& session) {
   if (session.outlookCalendarService() || session.outlookContactService())
-    m_factory->showOutlookFirstRunDialog();
+    m_session->factory->showOutlookFirstRunDialog();
 }
 
 // ---------------------------------------------------------------------------
 // Sign-out and session close
 
 void Application::dropMainWindow() {
-  QML::MainWindow* window = m_mainWindow;
-  m_mainWindow = nullptr;
+  QML::MainWindow* window = mainWindow();
   if (!window) return;
   // The window may be the sender further up this call chain (its own Sign
   // Out): it goes once control is back in the event loop, and hears nothing
@@ -375,139 +459,155 @@ void Application::dropMainWindow() {
   for (int id : {int(MenuActionProvider::OpenApplication), int(MenuActionProvider::AlwaysOnTop),
                  int(MenuActionProvider::CallSettings)})
     if (QAction* a = m_menuActionProvider->action(id)) disconnect(a, nullptr, window, nullptr);
-  window->hide();
-  window->deleteLater();
+  m_session->mainWindow.dropLater();
 }
 
 void Application::dropServiceVerification() {
-  Utils::ExternalServiceVerification* verifier = m_serviceVerification;
-  m_serviceVerification = nullptr;
+  Utils::ExternalServiceVerification* verifier = serviceVerification();
   if (!verifier) return;
   // It may be reporting its failure right now (that is what signs out).
-  verifier->disconnect(this);
-  if (QAction* signOut = m_menuActionProvider->action(MenuActionProvider::SignOut))
-    disconnect(verifier, nullptr, signOut, nullptr);
-  verifier->stop();
-  verifier->deleteLater();
+  stopServiceVerification(verifier);
+  m_session->serviceVerification.dropLater();
 }
 
 void Application::startingLogout() {
-  // 1.
   dropMainWindow();
   dropServiceVerification();
-  // 2.
+  showSignInWindowForSignOut();
+  uninitializeAddIns();
+}
+
+void Application::showSignInWindowForSignOut() {
   if (!m_loginWindow) m_loginWindow = createLoginWindow();
-  // 3.
-  if (m_loginWindow) m_loginWindow->cbActionSignout();
-  // 4.
-  if (m_apiController) {
-    TP_LOG("Application::startingLogout", 2) << "Uninitializing API provider controller";
-    m_apiController->Uninitialize();
-  }
+  if (m_loginWindow) m_loginWindow->cbActionSignout();  // it shows itself
+}
+
+void Application::uninitializeAddIns() {
+  if (!m_apiController) return;
+  TP_LOG("Application::startingLogout", TP::Core::Logging::LevelInformation)
+      << "Uninitializing API provider controller";
+  m_apiController->Uninitialize();
 }
 
 void Application::cbSessionClosed(RAZ::Sessions::SessionManagerBase& session) {
-  // 1.
-  TP_LOG("Application::cbSessionClosed", 2) << "Session closed";
-  // 2.
+  TP_LOG("Application::cbSessionClosed", TP::Core::Logging::LevelInformation) << "Session closed";
+  dropPendingLink();
+  letAddInsRaiseSignInWindow();
+  endSessionScope();
+  disconnect(&session, nullptr, this, nullptr);
+  bringBackSignInWindow();
+}
+
+void Application::dropPendingLink() {
+  // A link is carried out in the session it arrived for, or not at all.
   delete m_pendingUrlHandler;
   m_pendingUrlHandler = nullptr;
-  // 3.
+}
+
+void Application::letAddInsRaiseSignInWindow() {
   if (m_apiController && m_loginWindow)
     connect(m_apiController, SIGNAL(showClientWindowCommand()), m_loginWindow,
             SLOT(showAndActivate()), Qt::UniqueConnection);
-  // 4.
-  if (m_sessionManager) {
-    if (RAZ::Xsi::XsiCredentialsControl* xsi = m_sessionManager->xsiCredentialsControl())
-      disconnect(xsi, nullptr, this, nullptr);
-  }
-  // A session closed by the server has had no sign-out: the main window and
-  // the verifier still use the objects removed below, so they go first.
-  dropMainWindow();
-  dropServiceVerification();
-  if (QML::CallSettings* callSettings = m_callSettings) {
-    // The call-settings-only session: its window ends with it, without
-    // asking to sign out a second time.
-    m_callSettings = nullptr;
-    // Only the sign-out link goes: the window manager and others still need
-    // to hear of the window's end.
-    if (QAction* signOut = m_menuActionProvider->action(MenuActionProvider::SignOut))
-      disconnect(callSettings, SIGNAL(destroyed(QObject*)), signOut, SLOT(trigger()));
-    callSettings->hide();
-    callSettings->deleteLater();
-  }
-  if (m_tray) m_tray->setPresenceMenu(nullptr);
-  // 5.
-  delete m_factory;
-  m_factory = nullptr;
-  delete m_commsWindowManager;
-  m_commsWindowManager = nullptr;
-  delete m_contactOnlinePlayer;
-  m_contactOnlinePlayer = nullptr;
-  m_sessionManager = nullptr;
-  delete m_mediaEngineConfigurator;
-  m_mediaEngineConfigurator = nullptr;
-  delete m_presenceRequestDialog.data();
-  m_presenceRequestDialog = nullptr;
-  m_menuActionProvider->linkActionProvider(nullptr);
-  disconnect(&session, nullptr, this, nullptr);
-  // 6.
+}
+
+void Application::endSessionScope() {
+  // Emptied before the scope ends, so that nothing reached from the
+  // teardown finds the session's objects through the application.
+  std::unique_ptr<SessionScope> ending = std::move(m_session);
+  ending.reset();
+}
+
+void Application::bringBackSignInWindow() {
   if (m_loginWindow) {
+    // Sign-out has shown it already.
     giveLoginWindowPreferencesAction();
     m_menuActionProvider->installHelpShortcut(m_loginWindow);
-  } else {
-    m_loginWindow = createLoginWindow();
-    showLoginWindow(false);
+    return;
   }
+  m_loginWindow = createLoginWindow();
+  showLoginWindow(false);
 }
 
 void Application::cbSessionError(RAZ::Sessions::SessionManagerBase* session,
                                  RAZ::Sessions::State state, RAZ::Sessions::Error error) {
-  if (m_sessionManager && m_sessionManager.data() != session) return;
-  TP_LOG("Application::cbSessionError", 2)
+  if (sessionManager() && sessionManager() != session) return;
+  TP_LOG("Application::cbSessionError", TP::Core::Logging::LevelInformation)
       << "Session error in state: " << int(state) << " Error: " << int(error);
   switch (error) {
     case RAZ::Sessions::ErrorConnectFailure:
-      Dialogs::MessageWindow::showWarning(
-          tr("Connection Error"),
-          tr("Client is unable to connect to the server. Check your internet "
-             "connection. If the problem persists please contact your service "
-             "provider."),
-          isAlwaysOnTop(), QDialogButtonBox::Ok, nullptr);
+      showSessionError(false, tr("Connection Error"),
+                       tr("Client is unable to connect to the server. Check your internet "
+                          "connection. If the problem persists please contact your service "
+                          "provider."));
       break;
     case RAZ::Sessions::ErrorAuthentication:
-      Dialogs::MessageWindow::showCritical(tr("Invalid User"), tr("Authentication failed"),
-                                           isAlwaysOnTop(), QDialogButtonBox::Ok, nullptr);
+      showSessionError(true, tr("Invalid User"), tr("Authentication failed"));
       break;
     case RAZ::Sessions::ErrorConnectionLost:
-      Dialogs::MessageWindow::showWarning(
-          tr("Connection Error"),
-          tr("Connection to server failed. Try again later. If the problem persists "
-             "please contact your service provider."),
-          isAlwaysOnTop(), QDialogButtonBox::Ok, nullptr);
+      showSessionError(false, tr("Connection Error"),
+                       tr("Connection to server failed. Try again later. If the problem "
+                          "persists please contact your service provider."));
       break;
     default:
       break;
   }
 }
 
+void Application::showSessionError(bool critical, const QString& title, const QString& text) {
+  // One explanation at a time: a newer error replaces the one before.
+  if (m_sessionErrorMessage) m_sessionErrorMessage->close();
+  Dialogs::MessageWindow* message =
+      critical ? Dialogs::MessageWindow::showCritical(title, text, isAlwaysOnTop(),
+                                                      QDialogButtonBox::Ok, nullptr)
+               : Dialogs::MessageWindow::showWarning(title, text, isAlwaysOnTop(),
+                                                     QDialogButtonBox::Ok, nullptr);
+  if (!message) return;
+  // The message explains why a session ended or never opened: the window
+  // manager, which closes the session's windows at sign-out and deletes
+  // them when the session closes, must not take it along. It stays until
+  // the user closes it.
+  disconnect(&m_windowManager, nullptr, message, nullptr);
+  m_sessionErrorMessage = message;
+}
+
 // ---------------------------------------------------------------------------
 // Address verification
 
 void Application::setupServiceVerification() {
-  if (!m_sessionManager) return;
+  RAZ::Sessions::SessionManagerBase* session = sessionManager();
+  if (!session) return;
   dropServiceVerification();
-  const RAZ::Configuration::Config* config = m_sessionManager->configuration();
-  if (!config || !config->getBool(400)) return;
+  const RAZ::Configuration::Config* config = session->configuration();
+  if (!config || !config->getBool(Utils::ConfigId::AddressVerification)) return;
   CredentialsData credentials;
-  if (CredentialsManager* manager = m_sessionManager->credentialsManager())
+  if (CredentialsManager* manager = session->credentialsManager())
     credentials = manager->getCurrentCredentials(RAZ::Utils::Credentials::LoginXsi);
-  auto* verifier = new Utils::ExternalServiceVerification(this);
-  m_serviceVerification = verifier;
-  verifier->setServiceUrl(config->getString(401));
+  // A password the user did not ask to remember is not in the store: the
+  // one this sign-in was made with is.
+  if (credentials.getPassword().isEmpty() && m_client) {
+    const CredentialsData signedIn =
+        m_client->getUserCredentials().getCredentials(RAZ::Utils::Credentials::LoginXsi);
+    if (signedIn.getUsername().compare(credentials.getUsername(), Qt::CaseInsensitive) == 0)
+      credentials.setPassword(signedIn.getPassword());
+  }
+  auto* verifier =
+      m_session->serviceVerification.reset(new Utils::ExternalServiceVerification(this));
+  verifier->setServiceUrl(config->getString(Utils::ConfigId::AddressVerificationUrl));
   verifier->setCredentials(credentials.getUsername(), credentials.getPassword());
-  connect(m_sessionManager, SIGNAL(reconnectingFinished()), verifier, SLOT(start()));
-  connect(verifier, SIGNAL(verificationFailed()),
-          m_menuActionProvider->action(MenuActionProvider::SignOut), SLOT(trigger()));
+  QAction* signOut = m_menuActionProvider->action(MenuActionProvider::SignOut);
+  connect(session, SIGNAL(reconnectingFinished()), verifier, SLOT(start()));
+  connect(verifier, SIGNAL(verificationFailed()), signOut, SLOT(trigger()));
+  // A verification still at work when the server ends the session must not
+  // sign out on its way out.
+  QPointer<Utils::ExternalServiceVerification> guard(verifier);
+  m_session->atEnd([this, guard] { stopServiceVerification(guard); });
   verifier->start();
+}
+
+void Application::stopServiceVerification(Utils::ExternalServiceVerification* verifier) {
+  if (!verifier) return;
+  verifier->disconnect(this);
+  if (QAction* signOut = m_menuActionProvider->action(MenuActionProvider::SignOut))
+    disconnect(verifier, nullptr, signOut, nullptr);
+  verifier->stop();
 }

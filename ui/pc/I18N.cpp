@@ -9,13 +9,10 @@
 #include <QJsonParseError>
 #include <QStringList>
 
-#if __has_include(<os/Store.h>)
 #include <os/Store.h>
-#define ZENT_HAS_OS_STORE 1
-#else
-#include <QSettings>
-#include <QStandardPaths>
-#endif
+
+#include <QFileInfo>
+#include <QLibraryInfo>
 
 namespace {
 
@@ -32,34 +29,22 @@ QMap<QString, QString>& installerTable() {
 const char* const kAllowedCodes = "es,en";
 
 // The system's key-value store that the installer shares with the program.
-#ifndef ZENT_HAS_OS_STORE
-QString fallbackStoreFile() {
-  const QString forced = qEnvironmentVariable("ZENT_OS_STORE");
-  if (!forced.isEmpty()) return forced;
-  return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
-         QStringLiteral("/os-store.ini");
-}
-#endif
-
 QString storedValue(const QString& key, const QString& name) {
-#ifdef ZENT_HAS_OS_STORE
   return Os::Store::value(key, name, QString()).toString();
-#else
-  QSettings store(fallbackStoreFile(), QSettings::IniFormat);
-  return store.value(key + QLatin1Char('/') + name, QString()).toString();
-#endif
 }
 
 void storeValue(const QString& key, const QString& name, const QString& value) {
-#ifdef ZENT_HAS_OS_STORE
   Os::Store::setValue(key, name, value);
-#else
-  QSettings store(fallbackStoreFile(), QSettings::IniFormat);
-  store.setValue(key + QLatin1Char('/') + name, value);
-#endif
 }
 
 }  // namespace
+
+QString I18N::qtCatalogueFolder(const QString& language, const QString& ownFolder) {
+  const QString name = QStringLiteral("qt_") + language + QStringLiteral(".qm");
+  if (!ownFolder.isEmpty() && QFileInfo::exists(ownFolder + QLatin1Char('/') + name))
+    return ownFolder;
+  return QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+}
 
 QString I18N::installerKey() {
   return QStringLiteral("HKEY_CURRENT_USER\\Software\\") +
@@ -75,14 +60,14 @@ bool I18N::loadLanguagesFrom(const QString& fileName) {
 
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly)) {
-    TP_LOG("I18N::loadLanguages", 4)
+    TP_LOG("I18N::loadLanguages", TP::Core::Logging::LevelError)
         << "cannot open the language list " << fileName << ": " << file.errorString();
     return false;
   }
   QJsonParseError error;
   const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
   if (error.error != QJsonParseError::NoError || !document.isObject()) {
-    TP_LOG("I18N::loadLanguages", 4)
+    TP_LOG("I18N::loadLanguages", TP::Core::Logging::LevelError)
         << "the language list " << fileName << " is not a JSON object: "
         << (error.error != QJsonParseError::NoError ? error.errorString()
                                                     : QStringLiteral("wrong type"));
@@ -99,7 +84,7 @@ bool I18N::loadLanguagesFrom(const QString& fileName) {
     // less is skipped rather than half-indexed.
     if (!value.isArray() || entry.size() < 2 || !entry.at(0).isString() ||
         !entry.at(1).isString()) {
-      TP_LOG("I18N::loadLanguages", 3)
+      TP_LOG("I18N::loadLanguages", TP::Core::Logging::LevelWarning)
           << "language " << code << " skipped: expected [installer code, name]";
       continue;
     }
@@ -120,7 +105,7 @@ void I18N::clear() {
 
 QString I18N::getInstallerLanguage() {
   const QString code = storedValue(installerKey(), installerValueName());
-  TP_LOG("I18N::getInstallerLanguage", 2)
+  TP_LOG("I18N::getInstallerLanguage", TP::Core::Logging::LevelInformation)
       << "Registry path for installer is: " << installerKey() << " code: " << code;
   if (code.isEmpty()) return QString();
   for (auto it = installerTable().constBegin(); it != installerTable().constEnd(); ++it) {
@@ -131,7 +116,8 @@ QString I18N::getInstallerLanguage() {
 
 void I18N::setInstallerLanguage(const QString& language) {
   const QString code = installerTable().value(language);
-  TP_LOG("I18N::setInstallerLanguage", 2) << "Registry path for installer is: " << installerKey()
-                                          << " lang: " << language << " code: " << code;
+  TP_LOG("I18N::setInstallerLanguage", TP::Core::Logging::LevelInformation)
+      << "Registry path for installer is: " << installerKey() << " lang: " << language
+      << " code: " << code;
   if (!code.isEmpty()) storeValue(installerKey(), installerValueName(), code);
 }

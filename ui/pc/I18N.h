@@ -27,6 +27,11 @@ class I18N {
   static void setInstallerLanguage(const QString& language);
 
   // Where the installer's value lives in the system's key-value store.
+  // Where the catalogue of Qt's own texts ("qt_<language>") comes from:
+  // `ownFolder` when the installation ships one, else Qt's installed
+  // translations.
+  static QString qtCatalogueFolder(const QString& language, const QString& ownFolder);
+
   static QString installerKey();
   static QString installerValueName();
 };

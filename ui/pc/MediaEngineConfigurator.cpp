@@ -8,6 +8,7 @@
 #include <TP/Core/Logging.h>
 
 #include <QStandardPaths>
+#include "Utils/SettingsKeys.h"
 
 MediaEngineConfigurator::MediaEngineConfigurator(Preferences::Watcher* watcher,
                                                  RAZ::MediaEngine::IMediaHandlerAudio* audio,
@@ -22,7 +23,7 @@ MediaEngineConfigurator::MediaEngineConfigurator(Preferences::Watcher* watcher,
 void MediaEngineConfigurator::configChanged() {
   RAZ::Settings settings(RAZ::Settings::User);
 
-  const QString saveKey = QStringLiteral("settings/audio/saveDirectory");
+  const QString saveKey = Utils::SettingsKey::AudioSaveDirectory;
   if (settings.value(saveKey, QString()).toString().isEmpty()) {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
                            QLatin1Char('/') + tr("My Recording Files");
@@ -30,21 +31,21 @@ void MediaEngineConfigurator::configChanged() {
   }
 
   int resolution =
-      settings
-          .value(QStringLiteral("settings/video/captureresolution"), m_video->currentProfileLevel())
+      settings.value(Utils::SettingsKey::VideoCaptureResolution, m_video->currentProfileLevel())
           .toInt();
   if (resolution == 0) resolution = m_video->currentProfileLevel();
 
   const QByteArray device =
-      settings.value(QStringLiteral("settings/video/capturedevice"), QByteArray()).toByteArray();
-  TP_LOG("MediaEngineConfigurator::configChanged", 2) << "device: " << device;
+      settings.value(Utils::SettingsKey::VideoCaptureDevice, QByteArray()).toByteArray();
+  TP_LOG("MediaEngineConfigurator::configChanged", TP::Core::Logging::LevelInformation)
+      << "device: " << device;
 
   bool found = false;
   if (!device.isEmpty()) {
     const QList<RAZ::MediaEngine::IMediaHandlerVideo::Camera*> cameras = m_video->cameras();
     for (RAZ::MediaEngine::IMediaHandlerVideo::Camera* camera : cameras) {
       if (!camera) continue;
-      TP_LOG("MediaEngineConfigurator::configChanged", 2)
+      TP_LOG("MediaEngineConfigurator::configChanged", TP::Core::Logging::LevelInformation)
           << "Comparing: " << device << ", " << camera->name();
       if (camera->name() != device) continue;
       int level = camera->selectedProfileLevel(nullptr, nullptr);
@@ -63,7 +64,7 @@ void MediaEngineConfigurator::configChanged() {
   m_audio->refreshDevices();
   m_audio->setEchoCancellation(true);
   m_audio->setAutomaticGainControl(
-      settings.value(QStringLiteral("settings/audio/automaticgaincontrol"), false).toBool());
+      settings.value(Utils::SettingsKey::AudioAutomaticGainControl, false).toBool());
   m_audio->setNoiseSuppression(true);
   m_audio->setRecordingFolder(settings.value(saveKey, QString()).toString());
 }

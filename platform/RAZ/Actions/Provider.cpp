@@ -33,7 +33,7 @@ void Provider::setAcceptedActions(const QList<Action::Id>& ids, bool append) {
 
 bool Provider::linkQAction(QAction* qaction, Action::Id id) {
   if (!qaction || !m_accepted.contains(id)) {
-    TP_LOG("RAZ::Actions::Provider::linkQAction", 3)
+    TP_LOG("RAZ::Actions::Provider::linkQAction", TP::Core::Logging::LevelWarning)
         << "Cannot link " << (qaction ? "an action" : "a null action") << " to platform action "
         << id;
     return false;
@@ -76,7 +76,8 @@ void Provider::refresh() {
 bool Provider::trigger(Action::Id id) {
   if (!isEnabled(id)) return false;
   if (!m_source) {
-    TP_LOG("RAZ::Actions::Provider::trigger", 3) << "No action source for action " << id;
+    TP_LOG("RAZ::Actions::Provider::trigger", TP::Core::Logging::LevelWarning)
+        << "No action source for action " << id;
     return false;
   }
   ActionData data(id);

@@ -15,7 +15,8 @@ Controller::~Controller() = default;
 
 bool Controller::InitializeController() {
   m_controllerInitialized = true;
-  TP_LOG("RAZ::ApiProvider::Controller::InitializeController", 2) << "Add-in interface started";
+  TP_LOG("RAZ::ApiProvider::Controller::InitializeController", TP::Core::Logging::LevelInformation)
+      << "Add-in interface started";
   return true;
 }
 
@@ -24,7 +25,7 @@ bool Controller::Initialize(RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> c
                             const RAZ::Configuration::Config* config) {
   Q_UNUSED(config);
   if (!session || !contacts) {
-    TP_LOG("RAZ::ApiProvider::Controller::Initialize", 3)
+    TP_LOG("RAZ::ApiProvider::Controller::Initialize", TP::Core::Logging::LevelWarning)
         << "Add-ins not bound: no " << (!session ? "session" : "contacts");
     return false;
   }

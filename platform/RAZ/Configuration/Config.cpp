@@ -38,7 +38,7 @@ Config::Config(const QByteArray& deciphered, const QString& path)
 void Config::parse() {
   if (m_source.isEmpty()) return;
   if (m_source.size() > kMaxConfigSize) {
-    TP_LOG("RAZ::Configuration::Config::parse", 4)
+    TP_LOG("RAZ::Configuration::Config::parse", TP::Core::Logging::LevelError)
         << "Configuration too large, ignored: " << m_path;
     return;
   }
@@ -46,7 +46,8 @@ void Config::parse() {
   QString name;
   QHash<int, QVariant> values;
   if (!xml.readNextStartElement() || xml.name() != QLatin1String("config")) {
-    TP_LOG("RAZ::Configuration::Config::parse", 3) << "Not a configuration document: " << m_path;
+    TP_LOG("RAZ::Configuration::Config::parse", TP::Core::Logging::LevelWarning)
+        << "Not a configuration document: " << m_path;
     return;
   }
   name = xml.attributes().value(QLatin1String("name")).toString().trimmed();
@@ -62,11 +63,13 @@ void Config::parse() {
     const QString text = xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
     if (xml.hasError()) break;
     if (!idOk || id < 0) {
-      TP_LOG("RAZ::Configuration::Config::parse", 3) << "Value without a valid id skipped";
+      TP_LOG("RAZ::Configuration::Config::parse", TP::Core::Logging::LevelWarning)
+          << "Value without a valid id skipped";
       continue;
     }
     if (values.contains(id)) {
-      TP_LOG("RAZ::Configuration::Config::parse", 3) << "Duplicate value id " << id << " skipped";
+      TP_LOG("RAZ::Configuration::Config::parse", TP::Core::Logging::LevelWarning)
+          << "Duplicate value id " << id << " skipped";
       continue;
     }
     bool ok = false;
@@ -82,19 +85,20 @@ void Config::parse() {
       ok = true;
     }
     if (!ok) {
-      TP_LOG("RAZ::Configuration::Config::parse", 3)
+      TP_LOG("RAZ::Configuration::Config::parse", TP::Core::Logging::LevelWarning)
           << "Value " << id << " of type " << type << " does not parse, skipped";
       continue;
     }
     values.insert(id, v);
   }
   if (xml.hasError()) {
-    TP_LOG("RAZ::Configuration::Config::parse", 3)
+    TP_LOG("RAZ::Configuration::Config::parse", TP::Core::Logging::LevelWarning)
         << "Malformed configuration " << m_path << ": " << xml.errorString();
     return;
   }
   if (name.isEmpty()) {
-    TP_LOG("RAZ::Configuration::Config::parse", 3) << "Configuration without a name: " << m_path;
+    TP_LOG("RAZ::Configuration::Config::parse", TP::Core::Logging::LevelWarning)
+        << "Configuration without a name: " << m_path;
     return;
   }
   m_name = name;
@@ -129,17 +133,19 @@ void Config::FileConfig(QFile& current, QFile& candidate, bool candidateEncipher
   if (accepted) *accepted = false;
   TP::Crypto::Blowfish* cipher = fileCipher();
   if (!cipher) {
-    TP_LOG("RAZ::Configuration::Config::FileConfig", 4) << "No configuration cipher set";
+    TP_LOG("RAZ::Configuration::Config::FileConfig", TP::Core::Logging::LevelError)
+        << "No configuration cipher set";
     return;
   }
   const QString target = current.fileName();
   if (target.isEmpty()) {
-    TP_LOG("RAZ::Configuration::Config::FileConfig", 4) << "No current configuration file";
+    TP_LOG("RAZ::Configuration::Config::FileConfig", TP::Core::Logging::LevelError)
+        << "No current configuration file";
     return;
   }
   const bool wasOpen = candidate.isOpen();
   if (!wasOpen && !candidate.open(QIODevice::ReadOnly)) {
-    TP_LOG("RAZ::Configuration::Config::FileConfig", 4)
+    TP_LOG("RAZ::Configuration::Config::FileConfig", TP::Core::Logging::LevelError)
         << "Cannot read candidate configuration " << candidate.fileName() << ": "
         << candidate.errorString();
     return;
@@ -150,24 +156,25 @@ void Config::FileConfig(QFile& current, QFile& candidate, bool candidateEncipher
   const QByteArray plain = candidateEnciphered ? cipher->Decrypt(raw) : raw;
   const Config config(plain, target);
   if (!config.isValid()) {
-    TP_LOG("RAZ::Configuration::Config::FileConfig", 3)
+    TP_LOG("RAZ::Configuration::Config::FileConfig", TP::Core::Logging::LevelWarning)
         << "Candidate configuration rejected: not a valid configuration";
     return;
   }
   const QByteArray enciphered = cipher->Encrypt(plain);
   if (enciphered.isEmpty()) {
-    TP_LOG("RAZ::Configuration::Config::FileConfig", 4) << "Enciphering the configuration failed";
+    TP_LOG("RAZ::Configuration::Config::FileConfig", TP::Core::Logging::LevelError)
+        << "Enciphering the configuration failed";
     return;
   }
   if (current.isOpen()) current.close();
   QSaveFile out(target);
   if (!out.open(QIODevice::WriteOnly) || out.write(enciphered) != enciphered.size() ||
       !out.commit()) {
-    TP_LOG("RAZ::Configuration::Config::FileConfig", 4)
+    TP_LOG("RAZ::Configuration::Config::FileConfig", TP::Core::Logging::LevelError)
         << "Cannot write configuration " << target << ": " << out.errorString();
     return;
   }
-  TP_LOG("RAZ::Configuration::Config::FileConfig", 2)
+  TP_LOG("RAZ::Configuration::Config::FileConfig", TP::Core::Logging::LevelInformation)
       << "Configuration " << config.getName() << " written to " << target;
   if (accepted) *accepted = true;
 }

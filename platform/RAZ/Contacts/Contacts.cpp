@@ -150,7 +150,7 @@ void Contacts::setOwnContact(IContact* own) {
 bool Contacts::addContact(IContact* contact) {
   if (!contact) return false;
   if (contact->getId() == 0 || m_list->rowOf(contact->getId()) >= 0) {
-    TP_LOG("RAZ::Contacts::Contacts::addContact", 3)
+    TP_LOG("RAZ::Contacts::Contacts::addContact", TP::Core::Logging::LevelWarning)
         << "Contact id already in use: " << contact->getId();
     delete contact;
     return false;
@@ -196,7 +196,8 @@ bool Contacts::setContactPresence(int id, int state, const QString& statusText) 
   else if (m_list->rowOf(id) >= 0)
     contact = m_list->at(m_list->rowOf(id));
   if (!contact) {
-    TP_LOG("RAZ::Contacts::Contacts::setContactPresence", 3) << "No contact with id " << id;
+    TP_LOG("RAZ::Contacts::Contacts::setContactPresence", TP::Core::Logging::LevelWarning)
+        << "No contact with id " << id;
     return false;
   }
   contact->presenceData()->setReceived(state, statusText);

@@ -91,7 +91,8 @@ CommunicationSession* CommsSessionController::receiveSession(int contactId,
                                                              CommunicationSession::Kind kind) {
   RAZ::Contacts::ContactPtr contact = m_contacts ? m_contacts->getContact(contactId) : nullptr;
   if (!contact) {
-    TP_LOG("RAZ::Controllers::CommsSessionController::receiveSession", 3)
+    TP_LOG("RAZ::Controllers::CommsSessionController::receiveSession",
+           TP::Core::Logging::LevelWarning)
         << "No contact with id " << contactId;
     return nullptr;
   }
@@ -122,7 +123,8 @@ void CommsSessionController::createCall(const QList<RAZ::Contacts::ContactPtr>& 
   for (const auto& c : contacts)
     if (c) valid.append(c);
   if (valid.isEmpty()) {
-    TP_LOG("RAZ::Controllers::CommsSessionController::createCall", 3) << "No contact to call";
+    TP_LOG("RAZ::Controllers::CommsSessionController::createCall", TP::Core::Logging::LevelWarning)
+        << "No contact to call";
     return;
   }
   const auto kind = action == kVideoCallAction ? CommunicationSession::KindVideoCall
@@ -162,14 +164,16 @@ void CommsSessionController::createChat(const QList<RAZ::Contacts::ContactPtr>& 
 }
 
 void CommsSessionController::createChat() {
-  TP_LOG("RAZ::Controllers::CommsSessionController::createChat", 1)
+  TP_LOG("RAZ::Controllers::CommsSessionController::createChat", TP::Core::Logging::LevelDetail)
       << "Chat without participants: nothing to start";
 }
 
 void CommsSessionController::createMyRoomSession(RAZ::Contacts::Const::ContactPtr owner,
                                                  const QString& reason) {
   if (!owner) {
-    TP_LOG("RAZ::Controllers::CommsSessionController::createMyRoomSession", 3) << "No room owner";
+    TP_LOG("RAZ::Controllers::CommsSessionController::createMyRoomSession",
+           TP::Core::Logging::LevelWarning)
+        << "No room owner";
     return;
   }
   CommunicationSession* session =
@@ -182,7 +186,9 @@ void CommsSessionController::createMyRoomSession(RAZ::Contacts::Const::ContactPt
 void CommsSessionController::createMyRoomSession(const QString& call, const QString& chat,
                                                  const QString& webcollab) {
   if (call.isEmpty() && chat.isEmpty() && webcollab.isEmpty()) {
-    TP_LOG("RAZ::Controllers::CommsSessionController::createMyRoomSession", 3) << "Empty room";
+    TP_LOG("RAZ::Controllers::CommsSessionController::createMyRoomSession",
+           TP::Core::Logging::LevelWarning)
+        << "Empty room";
     return;
   }
   const QString address = chat.isEmpty() ? call : chat;
@@ -193,7 +199,8 @@ void CommsSessionController::createMyRoomSession(const QString& call, const QStr
 
 void CommsSessionController::createWebCollabSession(const QStringList& participants) {
   if (participants.isEmpty()) {
-    TP_LOG("RAZ::Controllers::CommsSessionController::createWebCollabSession", 3)
+    TP_LOG("RAZ::Controllers::CommsSessionController::createWebCollabSession",
+           TP::Core::Logging::LevelWarning)
         << "No participants";
     return;
   }
@@ -207,7 +214,8 @@ void CommsSessionController::createWebCollabSession(const QStringList& participa
 void CommsSessionController::actionTriggered(RAZ::Actions::ActionData& data,
                                              RAZ::Actions::Source& source) {
   Q_UNUSED(source);
-  TP_LOG("RAZ::Controllers::CommsSessionController::actionTriggered", 1)
+  TP_LOG("RAZ::Controllers::CommsSessionController::actionTriggered",
+         TP::Core::Logging::LevelDetail)
       << "Action " << data.getId();
 }
 

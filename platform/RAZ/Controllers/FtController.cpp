@@ -14,12 +14,13 @@ void FtController::startFileTransfer(RAZ::Controllers::ChatInterface* chat, cons
   // Only the base name ever leaves this machine.
   const QString name = info.fileName();
   if (!chat || !info.isFile() || !info.isReadable()) {
-    TP_LOG("RAZ::Controllers::FtController::startFileTransfer", 3)
+    TP_LOG("RAZ::Controllers::FtController::startFileTransfer", TP::Core::Logging::LevelWarning)
         << "File transfer refused: " << (chat ? "not a readable file" : "no chat");
     emit transferFailed(name);
     return;
   }
-  TP_LOG("RAZ::Controllers::FtController::startFileTransfer", 2) << "Offering " << name;
+  TP_LOG("RAZ::Controllers::FtController::startFileTransfer", TP::Core::Logging::LevelInformation)
+      << "Offering " << name;
   emit transferStarted(name);
 }
 

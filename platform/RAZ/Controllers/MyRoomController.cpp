@@ -9,10 +9,11 @@ namespace Controllers {
 
 void MyRoomController::startMyRoom(const QString reason) {
   if (!hasMyRoom()) {
-    TP_LOG("RAZ::Controllers::MyRoomController::startMyRoom", 3) << "The account has no room";
+    TP_LOG("RAZ::Controllers::MyRoomController::startMyRoom", TP::Core::Logging::LevelWarning)
+        << "The account has no room";
     return;
   }
-  TP_LOG("RAZ::Controllers::MyRoomController::startMyRoom", 2)
+  TP_LOG("RAZ::Controllers::MyRoomController::startMyRoom", TP::Core::Logging::LevelInformation)
       << "Opening the room" << (reason.isEmpty() ? "" : " with an invitation text");
   QTimer::singleShot(0, this, [this] { setReady(); });
 }

@@ -18,7 +18,7 @@ bool Comms::Initialize(const QString& path,
                        RAZ::MediaEngine::CallControllerBase* callController) {
   Q_UNUSED(callController);
   if (path.isEmpty() || !factory) {
-    TP_LOG("RAZ::Databases::Comms::Initialize", 4)
+    TP_LOG("RAZ::Databases::Comms::Initialize", TP::Core::Logging::LevelError)
         << "No database " << (path.isEmpty() ? "path" : "adapter factory");
     reset();
     return false;
@@ -27,7 +27,8 @@ bool Comms::Initialize(const QString& path,
   QFile file(path);
   const bool existed = info.exists();
   if (!QDir().mkpath(info.absolutePath()) || !file.open(QIODevice::ReadWrite)) {
-    TP_LOG("RAZ::Databases::Comms::Initialize", 4) << "Cannot open the database " << path;
+    TP_LOG("RAZ::Databases::Comms::Initialize", TP::Core::Logging::LevelError)
+        << "Cannot open the database " << path;
     reset();
     return false;
   }

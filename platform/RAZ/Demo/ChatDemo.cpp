@@ -101,7 +101,8 @@ void ChatDemo::stepTransfer(QPointer<FTAdapter> transfer) {
       path = downloadFolder() + QStringLiteral("/%1-%2").arg(n).arg(name);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-      TP_LOG("RAZ::Demo::ChatDemo", 4) << "Cannot store the received file";
+      TP_LOG("RAZ::Demo::ChatDemo", TP::Core::Logging::LevelError)
+          << "Cannot store the received file";
       transfer->setState(FTAdapter::StateFailed);
       return;
     }

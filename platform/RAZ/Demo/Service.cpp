@@ -29,13 +29,14 @@ bool defaultPresenceChanges() {
 QJsonObject readJson(const QString& name) {
   QFile file(QStringLiteral(":/raz/demo/") + name);
   if (!file.open(QIODevice::ReadOnly)) {
-    TP_LOG("RAZ::Demo::Service::loadData", 4) << "Demo data missing: " << name;
+    TP_LOG("RAZ::Demo::Service::loadData", TP::Core::Logging::LevelError)
+        << "Demo data missing: " << name;
     return QJsonObject();
   }
   QJsonParseError error{};
   const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
   if (!doc.isObject()) {
-    TP_LOG("RAZ::Demo::Service::loadData", 4)
+    TP_LOG("RAZ::Demo::Service::loadData", TP::Core::Logging::LevelError)
         << "Demo data unreadable: " << name << ": " << error.errorString();
     return QJsonObject();
   }
@@ -99,11 +100,13 @@ RAZ::Sessions::SessionManagerBase* Service::openSession() const {
 
 namespace {
 bool noSession(const char* what) {
-  TP_LOG("RAZ::Demo::Service", 3) << "No open session: " << what << " dropped";
+  TP_LOG("RAZ::Demo::Service", TP::Core::Logging::LevelWarning)
+      << "No open session: " << what << " dropped";
   return false;
 }
 bool noClient(const char* what) {
-  TP_LOG("RAZ::Demo::Service", 3) << "No client: " << what << " dropped";
+  TP_LOG("RAZ::Demo::Service", TP::Core::Logging::LevelWarning)
+      << "No client: " << what << " dropped";
   return false;
 }
 }  // namespace
@@ -147,7 +150,8 @@ bool Service::changePresence(int contactId, int state, const QString& statusText
   RAZ::Sessions::SessionManagerBase* session = openSession();
   if (!session) return noSession("presence change");
   if (state < 0 || state > 19) {
-    TP_LOG("RAZ::Demo::Service::changePresence", 3) << "Presence state out of range: " << state;
+    TP_LOG("RAZ::Demo::Service::changePresence", TP::Core::Logging::LevelWarning)
+        << "Presence state out of range: " << state;
     return false;
   }
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts = session->contactsManager();
@@ -260,7 +264,7 @@ void ProxyCredentialsReceiver::proxyCredentialsProvided(const QString& user,
   ++m_answers;
   m_user = user;
   m_passwordGiven = !password.isEmpty();
-  TP_LOG("RAZ::Demo::ProxyCredentialsReceiver", 2)
+  TP_LOG("RAZ::Demo::ProxyCredentialsReceiver", TP::Core::Logging::LevelInformation)
       << "Proxy credentials " << (user.isEmpty() ? "not given" : "given");
   emit received(user);
 }

@@ -26,7 +26,8 @@ class FakeSound : public Sound {
   bool start(bool loop) override {
     m_state->events << FakeSoundFacility::Event{FakeSoundFacility::Event::Start, m_file, loop};
     if (m_state->failStart) {
-      TP_LOG("FakeSound::start", 4) << "sound could not start: " << m_file;
+      TP_LOG("FakeSound::start", TP::Core::Logging::LevelError)
+          << "sound could not start: " << m_file;
       m_playing = false;
       return false;
     }
@@ -52,7 +53,8 @@ FakeSoundFacility::~FakeSoundFacility() = default;
 
 Sound* FakeSoundFacility::createSound(const QString& fileName) {
   if (fileName.isEmpty() || m_state->missing.contains(fileName)) {
-    TP_LOG("FakeSoundFacility::createSound", 3) << "no such sound: " << fileName;
+    TP_LOG("FakeSoundFacility::createSound", TP::Core::Logging::LevelWarning)
+        << "no such sound: " << fileName;
     return nullptr;
   }
   return new FakeSound(fileName, m_state);

@@ -12,7 +12,7 @@ MediaHandlerBase* MediaHandlerBase::m_This = nullptr;
 MediaHandlerBase::MediaHandlerBase(SoundFacility* sounds, QObject* parent)
     : QObject(parent), m_sounds(sounds) {
   if (m_This) {
-    TP_LOG("MediaHandlerBase::MediaHandlerBase", 3)
+    TP_LOG("MediaHandlerBase::MediaHandlerBase", TP::Core::Logging::LevelWarning)
         << "a media handler already exists; the new one takes its place";
   }
   m_This = this;

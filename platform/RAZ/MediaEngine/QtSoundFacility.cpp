@@ -35,7 +35,8 @@ class EffectSound : public Sound {
     m_effect.setSource(urlFor(file));
     QObject::connect(&m_effect, &QSoundEffect::statusChanged, [this] {
       if (m_effect.status() == QSoundEffect::Error) {
-        TP_LOG("EffectSound::statusChanged", 4) << "sound cannot be played: " << m_file;
+        TP_LOG("EffectSound::statusChanged", TP::Core::Logging::LevelError)
+            << "sound cannot be played: " << m_file;
       }
     });
   }
@@ -43,7 +44,8 @@ class EffectSound : public Sound {
 
   bool start(bool loop) override {
     if (m_effect.status() == QSoundEffect::Error) {
-      TP_LOG("EffectSound::start", 4) << "sound cannot be played: " << m_file;
+      TP_LOG("EffectSound::start", TP::Core::Logging::LevelError)
+          << "sound cannot be played: " << m_file;
       return false;
     }
     m_effect.stop();
@@ -68,8 +70,9 @@ class PlayerSound : public Sound {
     m_player.setPlaylist(&m_playlist);
     QObject::connect(&m_player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error),
                      [this](QMediaPlayer::Error) {
-                       TP_LOG("PlayerSound::error", 4) << "sound cannot be played: " << m_file
-                                                       << ": " << m_player.errorString();
+                       TP_LOG("PlayerSound::error", TP::Core::Logging::LevelError)
+                           << "sound cannot be played: " << m_file << ": "
+                           << m_player.errorString();
                      });
   }
   ~PlayerSound() override { m_player.stop(); }
@@ -81,7 +84,7 @@ class PlayerSound : public Sound {
     m_playlist.setCurrentIndex(0);
     m_player.play();
     if (m_player.error() != QMediaPlayer::NoError) {
-      TP_LOG("PlayerSound::start", 4)
+      TP_LOG("PlayerSound::start", TP::Core::Logging::LevelError)
           << "sound cannot be played: " << m_file << ": " << m_player.errorString();
       return false;
     }
@@ -103,7 +106,8 @@ class PlayerSound : public Sound {
 Sound* QtSoundFacility::createSound(const QString& fileName) {
   const QString path = fileName.startsWith(QLatin1String("qrc:")) ? fileName.mid(3) : fileName;
   if (!QFileInfo(path).isFile()) {
-    TP_LOG("QtSoundFacility::createSound", 3) << "sound file not found: " << fileName;
+    TP_LOG("QtSoundFacility::createSound", TP::Core::Logging::LevelWarning)
+        << "sound file not found: " << fileName;
     return nullptr;
   }
   if (path.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive)) return new EffectSound(path);
@@ -118,7 +122,7 @@ Sound* QtSoundFacility::createSound(const QString& fileName) {
   QFile source(path);
   if (!copy->open() || !source.open(QIODevice::ReadOnly) || copy->write(source.readAll()) < 0 ||
       !copy->flush()) {
-    TP_LOG("QtSoundFacility::createSound", 4)
+    TP_LOG("QtSoundFacility::createSound", TP::Core::Logging::LevelError)
         << "cannot copy the sound to a temporary file: " << fileName;
     return nullptr;
   }

@@ -65,7 +65,8 @@ void FTModel::deleteHistory() {
 void FTModel::acceptFtClicked(const QVariant& id) {
   FTAdapter* ft = getFt(id.toString());
   if (!ft) {
-    TP_LOG("RAZ::Models::FTModel::acceptFtClicked", 3) << "No transfer " << id.toString();
+    TP_LOG("RAZ::Models::FTModel::acceptFtClicked", TP::Core::Logging::LevelWarning)
+        << "No transfer " << id.toString();
     return;
   }
   emit acceptRequested(ft);
@@ -74,7 +75,8 @@ void FTModel::acceptFtClicked(const QVariant& id) {
 void FTModel::cancelFtClicked(const QVariant& id) {
   FTAdapter* ft = getFt(id.toString());
   if (!ft) {
-    TP_LOG("RAZ::Models::FTModel::cancelFtClicked", 3) << "No transfer " << id.toString();
+    TP_LOG("RAZ::Models::FTModel::cancelFtClicked", TP::Core::Logging::LevelWarning)
+        << "No transfer " << id.toString();
     return;
   }
   ft->cancel();

@@ -21,7 +21,7 @@ void PresenceData::publishInternalPresence(int state) { publishInternalPresence(
 void PresenceData::publishInternalPresence(int state, bool manual) {
   Q_UNUSED(manual);
   if (state < 0 || state > 19) {
-    TP_LOG("RAZ::Presence::PresenceData::publishInternalPresence", 3)
+    TP_LOG("RAZ::Presence::PresenceData::publishInternalPresence", TP::Core::Logging::LevelWarning)
         << "Presence state out of range refused: " << state;
     return;
   }

@@ -69,12 +69,13 @@ QFile* CredentialsManager::newFile(const QString& name) {
 bool CredentialsManager::load() {
   m_accounts.clear();
   if (m_path.isEmpty()) {
-    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", 4) << "No credentials file given";
+    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", TP::Core::Logging::LevelError)
+        << "No credentials file given";
     return false;
   }
   const QFileInfo info(m_path);
   if (!QDir().mkpath(info.absolutePath())) {
-    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", 5)
+    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", TP::Core::Logging::LevelFatal)
         << "Cannot create the credentials folder " << info.absolutePath();
     return false;
   }
@@ -82,7 +83,7 @@ bool CredentialsManager::load() {
 
   std::unique_ptr<QFile> file(newFile(m_path));
   if (!file->open(QIODevice::ReadOnly) || file->size() > kMaxFileSize) {
-    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", 4)
+    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", TP::Core::Logging::LevelError)
         << "Cannot read the credentials file " << m_path << ": " << file->errorString();
     return true;
   }
@@ -103,13 +104,13 @@ bool CredentialsManager::load() {
           aside + QLatin1Char('.') +
           QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmsszzz"));
       if (!QFile::rename(aside, older))
-        TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", 4)
+        TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", TP::Core::Logging::LevelError)
             << "Cannot move " << aside << " aside";
     }
     const bool moved = !QFile::exists(aside) && QFile::rename(m_path, aside);
     // A file that could not be moved aside must never be overwritten.
     m_saveBlocked = !moved;
-    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", 4)
+    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", TP::Core::Logging::LevelError)
         << "The credentials file does not decipher; "
         << (moved ? "kept aside as " + aside : QStringLiteral("it could not be moved aside"));
     return true;
@@ -130,12 +131,13 @@ bool CredentialsManager::load() {
 
 bool CredentialsManager::save() {
   if (m_saveBlocked) {
-    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", 4)
+    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", TP::Core::Logging::LevelError)
         << "The unreadable credentials file is still in place: not overwritten";
     return false;
   }
   if (!m_cipher) {
-    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", 4) << "No cipher: not saved";
+    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", TP::Core::Logging::LevelError)
+        << "No cipher: not saved";
     return false;
   }
   QJsonArray accounts;
@@ -152,7 +154,8 @@ bool CredentialsManager::save() {
   const QByteArray enciphered =
       m_cipher->Encrypt(QJsonDocument(root).toJson(QJsonDocument::Compact), &ok);
   if (!ok) {
-    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", 4) << "Enciphering failed";
+    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", TP::Core::Logging::LevelError)
+        << "Enciphering failed";
     return false;
   }
 
@@ -162,7 +165,7 @@ bool CredentialsManager::save() {
   // Create the file empty, restrict it to the user, and only then write.
   if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate) ||
       !file->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", 4)
+    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", TP::Core::Logging::LevelError)
         << "Cannot create " << temp << ": " << file->errorString();
     file->close();
     QFile::remove(temp);
@@ -172,7 +175,7 @@ bool CredentialsManager::save() {
   file->close();
   if (!written || std::rename(QFile::encodeName(temp).constData(),
                               QFile::encodeName(m_path).constData()) != 0) {
-    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", 4)
+    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", TP::Core::Logging::LevelError)
         << "Cannot write the credentials file " << m_path;
     QFile::remove(temp);
     return false;
@@ -234,7 +237,8 @@ void CredentialsManager::addCredentials(const UserCredentials& given) {
       credentials.hasCredentials(m_loginType) ? m_loginType : credentials.types().first();
   const QString name = credentials.getCredentials(type).getUsername();
   if (name.isEmpty()) {
-    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::addCredentials", 3)
+    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::addCredentials",
+           TP::Core::Logging::LevelWarning)
         << "Account without a user name not stored";
     return;
   }

@@ -11,7 +11,8 @@ namespace Utils {
 QString Path::writableDataPath() {
   const QString path = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   if (path.isEmpty()) {
-    TP_LOG("RAZ::Utils::Path::writableDataPath", 4) << "No writable data location on this system";
+    TP_LOG("RAZ::Utils::Path::writableDataPath", TP::Core::Logging::LevelError)
+        << "No writable data location on this system";
     return QString();
   }
   return QDir::cleanPath(path);

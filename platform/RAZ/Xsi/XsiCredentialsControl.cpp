@@ -35,7 +35,8 @@ void XsiCredentialsControl::changePassword(const QString& oldPassword, const QSt
     m_password = newPassword;
     m_hasDaysLeft = false;
   }
-  TP_LOG("RAZ::Xsi::XsiCredentialsControl::changePassword", ok ? 2 : 3)
+  TP_LOG("RAZ::Xsi::XsiCredentialsControl::changePassword",
+         ok ? TP::Core::Logging::LevelInformation : TP::Core::Logging::LevelWarning)
       << "Password change " << (ok ? "accepted" : "refused");
   QTimer::singleShot(0, this, [this, ok, error] { emit passwordChangeResult(ok, error); });
 }

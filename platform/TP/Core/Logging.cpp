@@ -585,23 +585,23 @@ QString logConfigurationFileName() { return QString::fromLatin1(kConfigurationFi
 
 bool qtMessageToLog(QtMsgType type, const QMessageLogContext&, const QString& message) {
   const char* tag = nullptr;
-  unsigned short level = 0;
+  unsigned short level = LevelTrace;
   switch (type) {
     case QtDebugMsg:
       tag = "qDebug";
-      level = 2;
+      level = LevelInformation;
       break;
     case QtWarningMsg:
       tag = "qWarning";
-      level = 3;
+      level = LevelWarning;
       break;
     case QtCriticalMsg:
       tag = "qCritical";
-      level = 4;
+      level = LevelError;
       break;
     case QtFatalMsg:
       tag = "qFatal";
-      level = 5;
+      level = LevelFatal;
       break;
     default:
       return false;

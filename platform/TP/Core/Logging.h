@@ -230,6 +230,6 @@ bool qtMessageToLog(QtMsgType type, const QMessageLogContext& context, const QSt
 }  // namespace TP
 
 // One record of the program's own category, e.g.
-//   TP_LOG("Application::initialize", 4) << "Failed to open " << path;
+//   TP_LOG("Application::initialize", TP::Core::Logging::LevelError) << "Failed to open " << path;
 #define TP_LOG(tag, level) \
   ::TP::Core::Logging::ApacheLogger(__FILE__, __LINE__, (tag), (level), "AppLogger")

@@ -100,15 +100,17 @@ bool Blowfish::Initialize(const TP::Bytes& key, int mode) {
   m_key.clear();
   m_mode = 0;
   if (mode != ModeEcb && mode != ModeCbc) {
-    TP_LOG("TP::Crypto::Blowfish::Initialize", 4) << "Unknown cipher mode " << mode;
+    TP_LOG("TP::Crypto::Blowfish::Initialize", TP::Core::Logging::LevelError)
+        << "Unknown cipher mode " << mode;
     return false;
   }
   if (key.Length() < MinKeyLength || key.Length() > MaxKeyLength) {
-    TP_LOG("TP::Crypto::Blowfish::Initialize", 4) << "Key of " << key.Length() << " bytes refused";
+    TP_LOG("TP::Crypto::Blowfish::Initialize", TP::Core::Logging::LevelError)
+        << "Key of " << key.Length() << " bytes refused";
     return false;
   }
   if (!Engine::instance().available()) {
-    TP_LOG("TP::Crypto::Blowfish::Initialize", 4)
+    TP_LOG("TP::Crypto::Blowfish::Initialize", TP::Core::Logging::LevelError)
         << "Blowfish is not available (OpenSSL legacy provider missing)";
     return false;
   }
@@ -122,7 +124,8 @@ bool Blowfish::Initialize(const TP::Bytes& key, int mode) {
 QByteArray Blowfish::Encrypt(const QByteArray& plain, bool* ok) const {
   setOk(ok, false);
   if (!m_valid) {
-    TP_LOG("TP::Crypto::Blowfish::Encrypt", 4) << "Cipher used before it was keyed";
+    TP_LOG("TP::Crypto::Blowfish::Encrypt", TP::Core::Logging::LevelError)
+        << "Cipher used before it was keyed";
     return QByteArray();
   }
   const Engine& engine = Engine::instance();
@@ -130,18 +133,19 @@ QByteArray Blowfish::Encrypt(const QByteArray& plain, bool* ok) const {
   QByteArray out;
   if (m_mode == ModeEcb) {
     if (!runCipher(engine.ecb(), m_key, nullptr, true, true, in, plain.size(), &out)) {
-      TP_LOG("TP::Crypto::Blowfish::Encrypt", 4) << "Encipher failed";
+      TP_LOG("TP::Crypto::Blowfish::Encrypt", TP::Core::Logging::LevelError) << "Encipher failed";
       return QByteArray();
     }
   } else {
     unsigned char iv[BlockSize];
     if (!engine.randomBytes(iv, BlockSize)) {
-      TP_LOG("TP::Crypto::Blowfish::Encrypt", 4) << "No random bytes for the IV";
+      TP_LOG("TP::Crypto::Blowfish::Encrypt", TP::Core::Logging::LevelError)
+          << "No random bytes for the IV";
       return QByteArray();
     }
     QByteArray body;
     if (!runCipher(engine.cbc(), m_key, iv, true, true, in, plain.size(), &body)) {
-      TP_LOG("TP::Crypto::Blowfish::Encrypt", 4) << "Encipher failed";
+      TP_LOG("TP::Crypto::Blowfish::Encrypt", TP::Core::Logging::LevelError) << "Encipher failed";
       return QByteArray();
     }
     out = QByteArray(reinterpret_cast<const char*>(iv), BlockSize) + body;
@@ -153,12 +157,13 @@ QByteArray Blowfish::Encrypt(const QByteArray& plain, bool* ok) const {
 QByteArray Blowfish::Decrypt(const QByteArray& cipher, bool* ok) const {
   setOk(ok, false);
   if (!m_valid) {
-    TP_LOG("TP::Crypto::Blowfish::Decrypt", 4) << "Cipher used before it was keyed";
+    TP_LOG("TP::Crypto::Blowfish::Decrypt", TP::Core::Logging::LevelError)
+        << "Cipher used before it was keyed";
     return QByteArray();
   }
   const int minimum = m_mode == ModeCbc ? 2 * BlockSize : BlockSize;
   if (cipher.size() < minimum || cipher.size() % BlockSize != 0) {
-    TP_LOG("TP::Crypto::Blowfish::Decrypt", 4)
+    TP_LOG("TP::Crypto::Blowfish::Decrypt", TP::Core::Logging::LevelError)
         << "Refused " << cipher.size() << " bytes: not a whole number of blocks";
     return QByteArray();
   }
@@ -174,7 +179,8 @@ QByteArray Blowfish::Decrypt(const QByteArray& cipher, bool* ok) const {
   }
   if (!done) {
     // Bad padding: the data is corrupt or was enciphered with another key.
-    TP_LOG("TP::Crypto::Blowfish::Decrypt", 4) << "Decipher failed: corrupt data or wrong key";
+    TP_LOG("TP::Crypto::Blowfish::Decrypt", TP::Core::Logging::LevelError)
+        << "Decipher failed: corrupt data or wrong key";
     return QByteArray();
   }
   setOk(ok, true);

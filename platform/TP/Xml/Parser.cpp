@@ -80,7 +80,7 @@ bool Parser::parseWith(Reader& reader) {
   if (reader.hasError() || !haveRoot) {
     m_error = reader.hasError() ? reader.errorString() : QStringLiteral("No root element");
     m_errorLine = reader.lineNumber();
-    TP_LOG("TP::Xml::Parser::Parse", 4)
+    TP_LOG("TP::Xml::Parser::Parse", TP::Core::Logging::LevelError)
         << "XML parse error at line " << m_errorLine << ": " << m_error;
     return false;
   }
@@ -104,7 +104,8 @@ bool Parser::ParseFile(const QString& path) {
     m_root = Element();
     m_error = file.errorString();
     m_errorLine = 0;
-    TP_LOG("TP::Xml::Parser::ParseFile", 4) << "Cannot open " << path << ": " << m_error;
+    TP_LOG("TP::Xml::Parser::ParseFile", TP::Core::Logging::LevelError)
+        << "Cannot open " << path << ": " << m_error;
     return false;
   }
   return Parse(file.readAll());

@@ -183,7 +183,8 @@ void handleCrash(int signo, siginfo_t* info, void*) {
 
 ExceptionHandler* ExceptionHandler::create(const HandlerSettings& settings) {
   if (g_installed) {
-    TP_LOG("ExceptionHandler::create", 3) << "a crash handler is already installed";
+    TP_LOG("ExceptionHandler::create", TP::Core::Logging::LevelWarning)
+        << "a crash handler is already installed";
     return nullptr;
   }
   std::memset(&g_state, 0, sizeof(g_state));
@@ -191,11 +192,12 @@ ExceptionHandler* ExceptionHandler::create(const HandlerSettings& settings) {
       !copyPath(g_state.info, settings.infoFile) ||
       !copyPath(g_state.reports, settings.reportFolder) ||
       !copyPath(g_state.logs, settings.logFolder)) {
-    TP_LOG("ExceptionHandler::create", 4) << "crash handler paths missing or too long";
+    TP_LOG("ExceptionHandler::create", TP::Core::Logging::LevelError)
+        << "crash handler paths missing or too long";
     return nullptr;
   }
   if (!QFileInfo(settings.serviceExecutable).isExecutable()) {
-    TP_LOG("ExceptionHandler::create", 4)
+    TP_LOG("ExceptionHandler::create", TP::Core::Logging::LevelError)
         << "crash service is not executable: " << settings.serviceExecutable;
     return nullptr;
   }
@@ -214,7 +216,7 @@ ExceptionHandler* ExceptionHandler::create(const HandlerSettings& settings) {
   stack.ss_size = g_state.altStackSize;
   stack.ss_flags = 0;
   if (sigaltstack(&stack, &g_state.previousStack) != 0) {
-    TP_LOG("ExceptionHandler::create", 3)
+    TP_LOG("ExceptionHandler::create", TP::Core::Logging::LevelWarning)
         << "no alternate signal stack; a stack overflow will not be reported";
   }
 
@@ -228,7 +230,8 @@ ExceptionHandler* ExceptionHandler::create(const HandlerSettings& settings) {
 
   g_installed = 1;
   g_handler = new ExceptionHandler;
-  TP_LOG("ExceptionHandler::create", 2) << "crash handler installed";
+  TP_LOG("ExceptionHandler::create", TP::Core::Logging::LevelInformation)
+      << "crash handler installed";
   return g_handler;
 }
 

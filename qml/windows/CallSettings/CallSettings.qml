@@ -7,14 +7,12 @@ Rectangle {
     readonly property string lc: rootWindow.languageChangeProperty
     width: 420
     height: 320
-    color: pal.background
-
-    ZPalette { id: pal }
+    color: ZPalette.background
 
     Row {
         id: tabRow
-        anchors { left: parent.left; right: parent.right; top: parent.top; margins: pal.unit * 3 }
-        spacing: pal.unit
+        anchors { left: parent.left; right: parent.right; top: parent.top; margins: ZPalette.unit * 3 }
+        spacing: ZPalette.unit
         Repeater {
             model: rootWindow.tabs
             ZButton {
@@ -25,15 +23,15 @@ Rectangle {
         }
     }
     Text {
-        anchors { left: parent.left; right: parent.right; top: tabRow.bottom; margins: pal.unit * 4 }
+        anchors { left: parent.left; right: parent.right; top: tabRow.bottom; margins: ZPalette.unit * 4 }
         wrapMode: Text.WordWrap
-        color: pal.mutedText
-        font.family: pal.fontFamily
-        font.pixelSize: pal.fontPixelSize
+        color: ZPalette.mutedText
+        font.family: ZPalette.fontFamily
+        font.pixelSize: ZPalette.fontPixelSize
         text: qsTr("These services are managed by your service provider.") + lc
     }
     ZButton {
-        anchors { right: parent.right; bottom: parent.bottom; margins: pal.unit * 4 }
+        anchors { right: parent.right; bottom: parent.bottom; margins: ZPalette.unit * 4 }
         text: qsTr("Close") + lc
         onClicked: rootWindow.close()
     }

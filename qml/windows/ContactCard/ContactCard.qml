@@ -9,54 +9,48 @@ Rectangle {
     readonly property var helper: (typeof presenceHelper !== "undefined") ? presenceHelper : null
     width: 320
     height: 360
-    color: pal.background
-
-    ZPalette { id: pal }
+    color: ZPalette.background
 
     Column {
-        anchors { fill: parent; margins: pal.unit * 4 }
-        spacing: pal.unit * 2
-        Text {
+        anchors { fill: parent; margins: ZPalette.unit * 4 }
+        spacing: ZPalette.unit * 2
+        ZLabel {
             width: parent.width
             text: root.contact ? root.contact.displayName : qsTr("New contact") + lc
-            textFormat: Text.PlainText
             elide: Text.ElideRight
-            color: pal.strongText
-            font.family: pal.fontFamily
-            font.pixelSize: pal.fontPixelSize * 1.4
+            color: ZPalette.strongText
+            font.family: ZPalette.fontFamily
+            font.pixelSize: ZPalette.fontPixelSize * 1.4
             font.bold: true
         }
-        Text {
+        ZLabel {
             visible: root.contact !== null
             text: root.contact && root.helper ? root.helper.availabilityText(root.contact.presence) : ""
-            textFormat: Text.PlainText
-            color: pal.mutedText
-            font.family: pal.fontFamily
-            font.pixelSize: pal.fontPixelSize
+            color: ZPalette.mutedText
+            font.family: ZPalette.fontFamily
+            font.pixelSize: ZPalette.fontPixelSize
         }
-        Text {
+        ZLabel {
             width: parent.width
             visible: root.contact !== null && root.contact.jid !== ""
             text: root.contact ? root.contact.jid : ""
-            textFormat: Text.PlainText
             elide: Text.ElideRight
-            color: pal.text
-            font.family: pal.fontFamily
-            font.pixelSize: pal.fontPixelSize
+            color: ZPalette.text
+            font.family: ZPalette.fontFamily
+            font.pixelSize: ZPalette.fontPixelSize
         }
-        Text {
+        ZLabel {
             width: parent.width
             visible: root.contact !== null && root.contact.sipUri !== ""
             text: root.contact ? root.contact.sipUri : ""
-            textFormat: Text.PlainText
             elide: Text.ElideRight
-            color: pal.text
-            font.family: pal.fontFamily
-            font.pixelSize: pal.fontPixelSize
+            color: ZPalette.text
+            font.family: ZPalette.fontFamily
+            font.pixelSize: ZPalette.fontPixelSize
         }
     }
     ZButton {
-        anchors { right: parent.right; bottom: parent.bottom; margins: pal.unit * 4 }
+        anchors { right: parent.right; bottom: parent.bottom; margins: ZPalette.unit * 4 }
         text: qsTr("Close") + lc
         onClicked: rootWindow.close()
     }

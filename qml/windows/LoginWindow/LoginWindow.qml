@@ -27,11 +27,15 @@ FocusScope {
     // Both optional rows shown: tighten the header so the form still fits.
     readonly property bool compact: rootItem.showXsiField && configCombo.visible
     readonly property real freeSpace: footer.y - header.height - body.anchors.topMargin
-                                      - (actionButton.y + actionButton.height) - pal.unit * 4
+                                      - (actionButton.y + actionButton.height) - ZPalette.unit * 4
     property bool configsAnnounced: false
     property int configsCount: 0
     // The text field whose edit actions the window's menu acts on.
     property var editField: null
+    // The field whose menu is open: the open menu takes the focus from the
+    // scene, so the focused field is gone by the time an entry is chosen.
+    property var menuField: null
+    readonly property var actionField: menuField ? menuField : editField
 
     focus: true
     state: "signin"
@@ -113,6 +117,7 @@ FocusScope {
     }
     function requestTextMenu(field, isPassword) {
         trackEditField(field, true);
+        menuField = field;
         rootItem.openTextFieldMenu(isPassword);
     }
 
@@ -135,17 +140,54 @@ FocusScope {
     Connections {
         target: root.editActions
         ignoreUnknownSignals: true
-        function onCopy() { if (root.editField) root.editField.copy(); }
-        function onCut() { if (root.editField) root.editField.cut(); }
-        function onPaste() { if (root.editField) root.editField.paste(); }
-        function onSelectAll() { if (root.editField) root.editField.selectAll(); }
+        function onCopy() { if (root.actionField) root.actionField.copy(); }
+        function onCut() { if (root.actionField) root.actionField.cut(); }
+        function onPaste() { if (root.actionField) root.actionField.paste(); }
+        function onSelectAll() { if (root.actionField) root.actionField.selectAll(); }
     }
-
-    ZPalette { id: pal }
 
     Rectangle {
         anchors.fill: parent
-        color: pal.background
+        color: ZPalette.background
+    }
+
+    // The window menu's own handle: window systems that report no press on
+    // the frame icon (X11) open the menu from here or by Alt+Space.
+    Item {
+        id: frameIcon
+        objectName: "windowFrameIcon"
+        anchors.top: parent.top
+        anchors.left: parent.left
+        anchors.margins: ZPalette.unit
+        width: ZPalette.unit * 5
+        height: width
+        z: 1
+        Accessible.role: Accessible.ButtonMenu
+        Accessible.name: qsTr("Window menu") + root.lc
+        Rectangle {
+            anchors.fill: parent
+            radius: ZPalette.radius
+            color: frameIconArea.containsMouse ? ZPalette.fieldBackground : "transparent"
+        }
+        Column {
+            anchors.centerIn: parent
+            spacing: Math.max(2, Math.round(frameIcon.height / 8))
+            Repeater {
+                model: 3
+                Rectangle {
+                    width: Math.round(frameIcon.width * 0.55)
+                    height: Math.max(2, Math.round(frameIcon.height / 10))
+                    radius: height / 2
+                    color: frameIconArea.containsMouse ? ZPalette.accent : ZPalette.mutedText
+                }
+            }
+        }
+        MouseArea {
+            id: frameIconArea
+            anchors.fill: parent
+            hoverEnabled: true
+            onClicked: rootWindow.openWindowMenu()
+        }
     }
 
     // Header: the product name over a thin accent line.
@@ -153,40 +195,40 @@ FocusScope {
         id: header
         anchors.top: parent.top
         // Whatever room the form leaves is shared above and below it.
-        anchors.topMargin: Math.max(pal.unit * 2, Math.min(pal.unit * 10, root.freeSpace * 0.5))
+        anchors.topMargin: Math.max(ZPalette.unit * 2, Math.min(ZPalette.unit * 10, root.freeSpace * 0.5))
         anchors.horizontalCenter: parent.horizontalCenter
-        spacing: pal.unit * 2
+        spacing: ZPalette.unit * 2
         Text {
             anchors.horizontalCenter: parent.horizontalCenter
             text: Qt.application.name !== "" ? Qt.application.name : "Zent"
-            font.family: pal.fontFamily
-            font.pixelSize: Math.round(pal.fontPixelSize * (root.compact ? 1.5 : 1.8))
+            font.family: ZPalette.fontFamily
+            font.pixelSize: Math.round(ZPalette.fontPixelSize * (root.compact ? 1.5 : 1.8))
             font.weight: Font.Light
-            color: pal.link
+            color: ZPalette.link
         }
         Rectangle {
             anchors.horizontalCenter: parent.horizontalCenter
-            width: pal.unit * 8
-            height: Math.max(2, pal.focusWidth + 1)
+            width: ZPalette.unit * 8
+            height: Math.max(2, ZPalette.focusWidth + 1)
             radius: height / 2
-            color: pal.accent
+            color: ZPalette.accent
         }
     }
 
     Item {
         id: body
         anchors.top: header.bottom
-        anchors.topMargin: root.compact ? pal.unit * 3 : pal.unit * 4
+        anchors.topMargin: root.compact ? ZPalette.unit * 3 : ZPalette.unit * 4
         anchors.left: parent.left
         anchors.right: parent.right
-        anchors.leftMargin: pal.unit * 5
-        anchors.rightMargin: pal.unit * 5
+        anchors.leftMargin: ZPalette.unit * 5
+        anchors.rightMargin: ZPalette.unit * 5
         anchors.bottom: footer.top
 
         Column {
             id: form
             width: parent.width
-            spacing: pal.unit * 2
+            spacing: ZPalette.unit * 2
             visible: opacity > 0
 
             ZTextField {
@@ -214,7 +256,7 @@ FocusScope {
                 Column {
                     id: fieldsColumn
                     width: parent.width
-                    spacing: pal.unit * 2
+                    spacing: ZPalette.unit * 2
 
                     ZComboBox {
                         id: userCombo
@@ -260,8 +302,8 @@ FocusScope {
                 // Until the server address is known the credentials mean nothing.
                 Rectangle {
                     anchors.fill: fieldsColumn
-                    anchors.margins: -pal.focusWidth * 2
-                    color: pal.background
+                    anchors.margins: -ZPalette.focusWidth * 2
+                    color: ZPalette.background
                     opacity: 0.6
                     visible: !credentials.usable
                 }
@@ -271,7 +313,7 @@ FocusScope {
         Column {
             id: options
             anchors.top: form.bottom
-            anchors.topMargin: pal.unit * 2
+            anchors.topMargin: ZPalette.unit * 2
             width: parent.width
             spacing: 0
             visible: opacity > 0
@@ -335,7 +377,7 @@ FocusScope {
             id: progress
             anchors.centerIn: form
             width: parent.width
-            spacing: pal.unit * 4
+            spacing: ZPalette.unit * 4
             opacity: 0
             visible: opacity > 0
 
@@ -343,16 +385,16 @@ FocusScope {
                 anchors.horizontalCenter: parent.horizontalCenter
                 running: progress.visible
             }
-            Text {
+            ZLabel {
                 id: statusLabel
                 objectName: "statusLabel"
                 width: parent.width
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
                 text: root.statusText(rootItem.loginState)
-                font.family: pal.fontFamily
-                font.pixelSize: pal.fontPixelSize
-                color: pal.mutedText
+                font.family: ZPalette.fontFamily
+                font.pixelSize: ZPalette.fontPixelSize
+                color: ZPalette.mutedText
             }
         }
 
@@ -360,7 +402,7 @@ FocusScope {
             id: actionButton
             objectName: "signinButton"
             anchors.top: options.bottom
-            anchors.topMargin: pal.unit * 3
+            anchors.topMargin: ZPalette.unit * 3
             width: parent.width
             primary: root.state !== "signingin"
             activeFocusOnTab: false
@@ -375,13 +417,13 @@ FocusScope {
     Column {
         id: footer
         anchors.bottom: parent.bottom
-        anchors.bottomMargin: pal.unit * 3
+        anchors.bottomMargin: ZPalette.unit * 3
         anchors.horizontalCenter: parent.horizontalCenter
-        spacing: pal.unit
+        spacing: ZPalette.unit
 
         Row {
             anchors.horizontalCenter: parent.horizontalCenter
-            spacing: pal.unit * 2
+            spacing: ZPalette.unit * 2
             ZLink {
                 id: helpLink
                 objectName: "helpLink"
@@ -394,9 +436,9 @@ FocusScope {
                 anchors.verticalCenter: parent.verticalCenter
                 visible: helpLink.visible && pwLink.visible
                 text: "\u00B7"
-                color: pal.border
-                font.family: pal.fontFamily
-                font.pixelSize: pal.fontPixelSize
+                color: ZPalette.border
+                font.family: ZPalette.fontFamily
+                font.pixelSize: ZPalette.fontPixelSize
             }
             ZLink {
                 id: pwLink
@@ -407,13 +449,13 @@ FocusScope {
                 onClicked: root.showPwHelpClicked()
             }
         }
-        Text {
+        ZLabel {
             objectName: "versionLabel"
             anchors.horizontalCenter: parent.horizontalCenter
             text: rootItem.versionInfo + root.lc
-            font.family: pal.fontFamily
-            font.pixelSize: Math.round(pal.fontPixelSize * 0.85)
-            color: pal.mutedText
+            font.family: ZPalette.fontFamily
+            font.pixelSize: Math.round(ZPalette.fontPixelSize * 0.85)
+            color: ZPalette.mutedText
         }
     }
 

@@ -15,11 +15,9 @@ Rectangle {
         return n !== "" ? n : S.text(contact, "name");
     }
 
-    color: pal.pick("whiteBackground", "#FFFFFF")
+    color: ZPalette.pick("whiteBackground", "#FFFFFF")
     border.width: 1
-    border.color: pal.pick("mediumDivider", "#CCCCCC")
-
-    ZPalette { id: pal }
+    border.color: ZPalette.pick("mediumDivider", "#CCCCCC")
 
     Item {
         id: picture
@@ -32,15 +30,14 @@ Rectangle {
         Rectangle {
             anchors.fill: parent
             radius: width / 2
-            color: pal.pick("lightActiveBackground", "#99ccff")
+            color: ZPalette.pick("lightActiveBackground", "#99ccff")
             visible: photo.status !== Image.Ready
-            Text {
+            ZLabel {
                 anchors.centerIn: parent
-                textFormat: Text.PlainText
                 text: card.name.length > 0 ? card.name.charAt(0).toUpperCase() : "?"
-                font.family: pal.fontFamily
+                font.family: ZPalette.fontFamily
                 font.pixelSize: 20
-                color: pal.pick("whiteText", "#FFFFFF")
+                color: ZPalette.pick("whiteText", "#FFFFFF")
             }
         }
         Image {
@@ -60,26 +57,24 @@ Rectangle {
         anchors.verticalCenter: parent.verticalCenter
         spacing: 3
 
-        Text {
+        ZLabel {
             objectName: "name"
             width: parent.width
-            textFormat: Text.PlainText
             elide: Text.ElideRight
             text: card.name
-            font.family: pal.fontFamily
+            font.family: ZPalette.fontFamily
             font.pixelSize: 13
             font.bold: true
-            color: pal.pick("blackText", "#000000")
+            color: ZPalette.pick("blackText", "#000000")
         }
-        Text {
+        ZLabel {
             width: parent.width
-            textFormat: Text.PlainText
             elide: Text.ElideRight
             text: S.text(card.contact, "statusText")
             visible: text !== ""
-            font.family: pal.fontFamily
+            font.family: ZPalette.fontFamily
             font.pixelSize: 12
-            color: pal.pick("mediumText", "#868686")
+            color: ZPalette.pick("mediumText", "#868686")
         }
     }
 }

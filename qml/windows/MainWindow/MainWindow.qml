@@ -15,22 +15,16 @@ Rectangle {
 
     width: 300
     height: 520
-    color: pal.background
+    color: ZPalette.background
 
-    ZPalette { id: pal }
-
+    // How a presence state looks is decided in one place (PresenceState);
+    // the colour itself comes from the style, so a style change repaints it.
     function presenceColor(state) {
-        if (state === 10 || state === 7)
-            return "#3BA55C";
-        if (state === 4 || state === 5 || state === 6)
-            return "#E8A33D";
-        if (state === 11 || (state >= 12 && state <= 19))
-            return "#D9534F";
-        return "#A0A0A0";
+        return ZPalette.pick(Vantre.PresenceState.colorName(state), Vantre.PresenceState.color(state));
     }
     function presenceText(state) {
         var t = mainWindow.availabilityText(state);
-        return t !== "" ? t : (state === 10 ? qsTr("Available") : qsTr("Offline")) + lc;
+        return (t !== "" ? t : Vantre.PresenceState.text(Vantre.PresenceState.Offline)) + lc;
     }
     function initials(name) {
         var parts = String(name).trim().split(/\s+/);
@@ -45,56 +39,53 @@ Rectangle {
         id: header
         anchors { left: parent.left; right: parent.right; top: parent.top }
         height: 63
-        color: pal.accent
+        color: ZPalette.accent
 
         Rectangle {
             id: avatar
-            anchors { left: parent.left; leftMargin: pal.unit * 3; verticalCenter: parent.verticalCenter }
+            anchors { left: parent.left; leftMargin: ZPalette.unit * 3; verticalCenter: parent.verticalCenter }
             width: 40; height: 40; radius: 20
-            color: Qt.darker(pal.accent, 1.25)
-            Text {
+            color: Qt.darker(ZPalette.accent, 1.25)
+            ZLabel {
                 anchors.centerIn: parent
                 text: root.initials(mainWindow.userName)
-                textFormat: Text.PlainText
-                color: pal.accentText
-                font.family: pal.fontFamily
-                font.pixelSize: pal.fontPixelSize * 1.1
+                color: ZPalette.accentText
+                font.family: ZPalette.fontFamily
+                font.pixelSize: ZPalette.fontPixelSize * 1.1
                 font.bold: true
             }
             Rectangle {
                 anchors { right: parent.right; bottom: parent.bottom }
                 width: 12; height: 12; radius: 6
-                border.width: 2; border.color: pal.accent
-                color: root.presenceColor(root.own ? root.own.presence : 0)
+                border.width: 2; border.color: ZPalette.accent
+                color: root.presenceColor(root.own ? root.own.presence : Vantre.PresenceState.Unknown)
             }
         }
 
         Column {
-            anchors { left: avatar.right; leftMargin: pal.unit * 3; right: parent.right; rightMargin: pal.unit * 3
+            anchors { left: avatar.right; leftMargin: ZPalette.unit * 3; right: parent.right; rightMargin: ZPalette.unit * 3
                       verticalCenter: parent.verticalCenter }
             spacing: 2
-            Text {
+            ZLabel {
                 objectName: "userNameText"
                 width: parent.width
                 text: mainWindow.userName
-                textFormat: Text.PlainText
                 elide: Text.ElideRight
-                color: pal.accentText
-                font.family: pal.fontFamily
-                font.pixelSize: pal.fontPixelSize * 1.1
+                color: ZPalette.accentText
+                font.family: ZPalette.fontFamily
+                font.pixelSize: ZPalette.fontPixelSize * 1.1
                 font.bold: true
             }
-            Text {
+            ZLabel {
                 id: ownPresence
                 objectName: "ownPresenceText"
                 width: parent.width
-                text: root.presenceText(root.own ? root.own.presence : 0) + " \u25BE"
-                textFormat: Text.PlainText
+                text: root.presenceText(root.own ? root.own.presence : Vantre.PresenceState.Unknown) + " \u25BE"
                 elide: Text.ElideRight
-                color: pal.accentText
+                color: ZPalette.accentText
                 opacity: presenceMouse.containsMouse ? 1.0 : 0.85
-                font.family: pal.fontFamily
-                font.pixelSize: pal.fontPixelSize
+                font.family: ZPalette.fontFamily
+                font.pixelSize: ZPalette.fontPixelSize
                 MouseArea {
                     id: presenceMouse
                     anchors.fill: parent
@@ -111,7 +102,7 @@ Rectangle {
     ZTextField {
         id: search
         objectName: "searchField"
-        anchors { left: parent.left; right: parent.right; top: header.bottom; margins: pal.unit * 2 }
+        anchors { left: parent.left; right: parent.right; top: header.bottom; margins: ZPalette.unit * 2 }
         placeholderText: qsTr("Search contacts") + lc
         onTextChanged: mainWindow.setSearchText(text)
     }
@@ -120,7 +111,7 @@ Rectangle {
     Item {
         id: activeView
         objectName: "activeView"
-        anchors { left: parent.left; right: parent.right; top: search.bottom; topMargin: pal.unit * 2
+        anchors { left: parent.left; right: parent.right; top: search.bottom; topMargin: ZPalette.unit * 2
                   bottom: footer.top }
         state: "contactsView"
         states: [ State { name: "contactsView" } ]
@@ -135,42 +126,40 @@ Rectangle {
 
             delegate: Rectangle {
                 width: contacts.width
-                height: pal.controlHeight * 1.6
-                color: rowMouse.containsMouse ? pal.hover : "transparent"
+                height: ZPalette.controlHeight * 1.6
+                color: rowMouse.containsMouse ? ZPalette.hover : "transparent"
 
                 Rectangle {
                     id: dot
-                    anchors { left: parent.left; leftMargin: pal.unit * 3; verticalCenter: parent.verticalCenter }
+                    anchors { left: parent.left; leftMargin: ZPalette.unit * 3; verticalCenter: parent.verticalCenter }
                     width: 10; height: 10; radius: 5
-                    color: root.presenceColor(model.presence === undefined ? 0 : model.presence)
+                    color: root.presenceColor(model.presence === undefined ? Vantre.PresenceState.Unknown : model.presence)
                 }
                 Column {
-                    anchors { left: dot.right; leftMargin: pal.unit * 3; right: parent.right; rightMargin: pal.unit * 3
+                    anchors { left: dot.right; leftMargin: ZPalette.unit * 3; right: parent.right; rightMargin: ZPalette.unit * 3
                               verticalCenter: parent.verticalCenter }
-                    Text {
+                    ZLabel {
                         width: parent.width
                         text: model.displayName === undefined ? "" : model.displayName
-                        textFormat: Text.PlainText
                         elide: Text.ElideRight
-                        color: pal.strongText
-                        font.family: pal.fontFamily
-                        font.pixelSize: pal.fontPixelSize
+                        color: ZPalette.strongText
+                        font.family: ZPalette.fontFamily
+                        font.pixelSize: ZPalette.fontPixelSize
                     }
-                    Text {
+                    ZLabel {
                         width: parent.width
                         text: (model.statusText !== undefined && model.statusText !== "")
-                              ? model.statusText : root.presenceText(model.presence === undefined ? 0 : model.presence)
-                        textFormat: Text.PlainText
+                              ? model.statusText : root.presenceText(model.presence === undefined ? Vantre.PresenceState.Unknown : model.presence)
                         elide: Text.ElideRight
-                        color: pal.mutedText
-                        font.family: pal.fontFamily
-                        font.pixelSize: pal.fontPixelSize * 0.85
+                        color: ZPalette.mutedText
+                        font.family: ZPalette.fontFamily
+                        font.pixelSize: ZPalette.fontPixelSize * 0.85
                     }
                 }
                 Rectangle {
-                    anchors { left: parent.left; right: parent.right; bottom: parent.bottom; leftMargin: pal.unit * 3 }
+                    anchors { left: parent.left; right: parent.right; bottom: parent.bottom; leftMargin: ZPalette.unit * 3 }
                     height: 1
-                    color: pal.border
+                    color: ZPalette.border
                     opacity: 0.5
                 }
                 MouseArea {
@@ -184,9 +173,9 @@ Rectangle {
                 anchors.centerIn: parent
                 visible: contacts.count === 0
                 text: (search.text !== "" ? qsTr("No matching contacts") : qsTr("No contacts yet")) + lc
-                color: pal.mutedText
-                font.family: pal.fontFamily
-                font.pixelSize: pal.fontPixelSize
+                color: ZPalette.mutedText
+                font.family: ZPalette.fontFamily
+                font.pixelSize: ZPalette.fontPixelSize
             }
         }
     }
@@ -195,21 +184,21 @@ Rectangle {
     Rectangle {
         id: footer
         anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
-        height: pal.controlHeight + pal.unit * 4
-        color: pal.disabledBackground
+        height: ZPalette.controlHeight + ZPalette.unit * 4
+        color: ZPalette.disabledBackground
 
-        Rectangle { anchors { left: parent.left; right: parent.right; top: parent.top } height: 1; color: pal.border }
+        Rectangle { anchors { left: parent.left; right: parent.right; top: parent.top } height: 1; color: ZPalette.border }
 
         Text {
-            anchors { left: parent.left; leftMargin: pal.unit * 3; verticalCenter: parent.verticalCenter }
+            anchors { left: parent.left; leftMargin: ZPalette.unit * 3; verticalCenter: parent.verticalCenter }
             text: qsTr("%n contact(s)", "", contacts.count) + lc
-            color: pal.mutedText
-            font.family: pal.fontFamily
-            font.pixelSize: pal.fontPixelSize * 0.85
+            color: ZPalette.mutedText
+            font.family: ZPalette.fontFamily
+            font.pixelSize: ZPalette.fontPixelSize * 0.85
         }
         ZButton {
             objectName: "signOutButton"
-            anchors { right: parent.right; rightMargin: pal.unit * 3; verticalCenter: parent.verticalCenter }
+            anchors { right: parent.right; rightMargin: ZPalette.unit * 3; verticalCenter: parent.verticalCenter }
             text: qsTr("Sign Out") + lc
             onClicked: mainWindow.signOut()
         }

@@ -11,8 +11,6 @@ Item {
     // Texts append it so they follow a change of the interface language.
     readonly property string lc: rootWindow.languageChangeProperty
 
-    ZPalette { id: pal }
-
     function line() {
         var s = chat.session;
         var reason = S.text(s, "inviteReason");
@@ -35,19 +33,18 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
     }
 
-    Text {
+    ZLabel {
         objectName: "line"
         anchors.left: avatar.right
         anchors.leftMargin: 10
         anchors.right: parent.right
         anchors.rightMargin: 10
         anchors.verticalCenter: parent.verticalCenter
-        textFormat: Text.PlainText
         elide: Text.ElideRight
         text: chat.line() + chat.lc
-        font.family: pal.fontFamily
+        font.family: ZPalette.fontFamily
         font.pixelSize: 12
-        color: pal.pick("inputFieldText", "#333333")
+        color: ZPalette.pick("inputFieldText", "#333333")
     }
 
     MouseArea {

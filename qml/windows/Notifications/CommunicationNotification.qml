@@ -21,11 +21,9 @@ Rectangle {
 
     width: (kind === callKind || kind === shareKind) ? 400 : 350
     height: header.height + 1 + (content.item ? content.item.height : 0)
-    color: pal.pick("whiteBackground", "#FFFFFF")
+    color: ZPalette.pick("whiteBackground", "#FFFFFF")
     border.width: 1
     border.color: divider.color
-
-    ZPalette { id: pal }
 
     function ignore() {
         if (kind === callKind)
@@ -65,21 +63,20 @@ Rectangle {
         width: parent.width
         height: 25
         visible: root.ready
-        color: pal.pick("activeBackground", "#3399CC")
+        color: ZPalette.pick("activeBackground", "#3399CC")
 
-        Text {
+        ZLabel {
             id: title
             anchors.left: parent.left
             anchors.leftMargin: 8
             anchors.right: ignoreButton.left
             anchors.rightMargin: 4
             anchors.verticalCenter: parent.verticalCenter
-            textFormat: Text.PlainText
             elide: Text.ElideRight
             text: root.titleText() + root.lc
-            font.family: pal.fontFamily
+            font.family: ZPalette.fontFamily
             font.pixelSize: 12
-            color: pal.pick("whiteText", "#FFFFFF")
+            color: ZPalette.pick("whiteText", "#FFFFFF")
         }
 
         Rectangle {
@@ -88,14 +85,13 @@ Rectangle {
             width: 25
             height: 25
             anchors.right: parent.right
-            color: ignoreArea.containsMouse ? pal.pick("hoverButton", "#3399CC") : "transparent"
+            color: ignoreArea.containsMouse ? ZPalette.pick("hoverButton", "#3399CC") : "transparent"
 
-            Text {
+            ZLabel {
                 anchors.centerIn: parent
                 text: "\u00d7"
-                textFormat: Text.PlainText
                 font.pixelSize: 16
-                color: pal.pick("whiteText", "#FFFFFF")
+                color: ZPalette.pick("whiteText", "#FFFFFF")
             }
             MouseArea {
                 id: ignoreArea
@@ -111,7 +107,7 @@ Rectangle {
         y: header.height
         width: parent.width
         height: 1
-        color: pal.pick("mediumDivider", "#CCCCCC")
+        color: ZPalette.pick("mediumDivider", "#CCCCCC")
     }
 
     Loader {

@@ -10,24 +10,21 @@ Item {
     width: 40
     height: 40
 
-    ZPalette { id: pal }
-
     readonly property string picture: S.text(source, "contactPicture")
     readonly property string name: S.partyName(source)
 
     Rectangle {
         anchors.fill: parent
         radius: width / 2
-        color: pal.pick("lightActiveBackground", "#99ccff")
+        color: ZPalette.pick("lightActiveBackground", "#99ccff")
         visible: image.status !== Image.Ready
 
-        Text {
+        ZLabel {
             anchors.centerIn: parent
-            textFormat: Text.PlainText
             text: avatar.name.length > 0 ? avatar.name.charAt(0).toUpperCase() : "?"
-            font.family: pal.fontFamily
+            font.family: ZPalette.fontFamily
             font.pixelSize: 18
-            color: pal.pick("whiteText", "#FFFFFF")
+            color: ZPalette.pick("whiteText", "#FFFFFF")
         }
     }
 

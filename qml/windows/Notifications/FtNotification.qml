@@ -11,8 +11,6 @@ Item {
     // Texts append it so they follow a change of the interface language.
     readonly property string lc: rootWindow.languageChangeProperty
 
-    ZPalette { id: pal }
-
     ContactAvatar {
         id: avatar
         source: ft.session
@@ -29,24 +27,22 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
         spacing: 2
 
-        Text {
+        ZLabel {
             width: parent.width
-            textFormat: Text.PlainText
             text: qsTr("Click to accept") + lc
-            font.family: pal.fontFamily
+            font.family: ZPalette.fontFamily
             font.pixelSize: 12
-            color: pal.pick("inputFieldText", "#333333")
+            color: ZPalette.pick("inputFieldText", "#333333")
         }
-        Text {
+        ZLabel {
             objectName: "fileName"
             width: parent.width
-            textFormat: Text.PlainText
             elide: Text.ElideMiddle
             text: S.text(ft.session, "fileName")
-            font.family: pal.fontFamily
+            font.family: ZPalette.fontFamily
             font.pixelSize: 12
             font.bold: true
-            color: pal.pick("inputFieldText", "#333333")
+            color: ZPalette.pick("inputFieldText", "#333333")
         }
     }
 

@@ -15,16 +15,13 @@ Item {
     readonly property string owner: S.flag(session, "isGroupChat") ? S.text(session, "roomOwner")
                                                                    : S.text(session, "contactName")
 
-    ZPalette { id: pal }
-
-    Text {
+    ZLabel {
         id: question
         objectName: "question"
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.top: parent.top
         anchors.margins: 8
-        textFormat: Text.PlainText
         wrapMode: Text.WordWrap
         maximumLineCount: share.available ? 1 : 3
         elide: Text.ElideRight
@@ -32,9 +29,9 @@ Item {
               ? qsTr("Would you like to view %1's desktop share?").arg(share.owner)
               : qsTr("%1 has invited you to a desktop share. Unfortunately we can't find a share component in your client or your versions are incompatible. Please contact your service provider for more information.").arg(share.owner))
               + lc
-        font.family: pal.fontFamily
+        font.family: ZPalette.fontFamily
         font.pixelSize: share.available ? 12 : 10
-        color: pal.pick("inputFieldText", "#333333")
+        color: ZPalette.pick("inputFieldText", "#333333")
     }
 
     Row {

@@ -8,25 +8,22 @@ Item {
     width: 370
     height: 80
 
-    ZPalette { id: pal }
-
     Rectangle {
         anchors.fill: parent
-        color: pal.pick("whiteBackground", "#FFFFFF")
+        color: ZPalette.pick("whiteBackground", "#FFFFFF")
         opacity: 0.7
-        radius: pal.radius
+        radius: ZPalette.radius
     }
 
-    Text {
+    ZLabel {
         anchors.fill: parent
         anchors.margins: 12
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         wrapMode: Text.WordWrap
-        textFormat: Text.PlainText
         text: qsTr("You are now sharing your desktop. Stop the sharing from the communications window.") + lc
-        font.family: pal.fontFamily
+        font.family: ZPalette.fontFamily
         font.pixelSize: 13
-        color: pal.pick("blackText", "#000000")
+        color: ZPalette.pick("blackText", "#000000")
     }
 }

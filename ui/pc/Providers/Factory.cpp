@@ -20,7 +20,9 @@
 #include "Application.h"
 #include "Utils/AggregationEnabler.h"
 #include "Utils/CommunicationsWindowManager.h"
+#include "Utils/ConfigIds.h"
 #include "Utils/PresenceHelper.h"
+#include "Utils/SettingsKeys.h"
 #include "dialogs/MessageWindow.h"
 #include "libqml/components/ContactCard.h"
 #include "libqml/components/MainWindow.h"
@@ -51,7 +53,7 @@ Factory::Factory(RAZ::Sessions::SessionManagerBase* session,
             SLOT(startFileTransfer(RAZ::Controllers::ChatInterface*, const QString&)));
   m_aggregationEnabler = new Utils::AggregationEnabler(this);
 
-  if (configFlag(session, 4) && m_contacts) {
+  if (configFlag(session, Utils::ConfigId::PresenceEnabled) && m_contacts) {
     if (RAZ::Presence::PresenceData* own = m_contacts->ownPresence()) {
       m_presenceHelper = new Utils::PresenceHelper(own, this);
       connect(session, SIGNAL(reconnectionStateChanged(RAZ::Sessions::SessionManagerBase*, bool)),
@@ -98,9 +100,7 @@ RAZ::Actions::Provider* Factory::createActionProvider(RAZ::Actions::Source* sour
 RAZ::Sessions::SessionManagerBase* Factory::session() const { return m_session; }
 
 bool Factory::isAlwaysOnTop() const {
-  if (RAZ::Settings(RAZ::Settings::User)
-          .value(QStringLiteral("mainWindow/alwaysontop"), false)
-          .toBool())
+  if (RAZ::Settings(RAZ::Settings::User).value(Utils::SettingsKey::AlwaysOnTop, false).toBool())
     return true;
   return m_commsWindowManager && m_commsWindowManager->isAnyWindowAlwaysOnTop();
 }
@@ -146,7 +146,7 @@ void Factory::onActionTriggered(RAZ::Actions::ActionData& data, RAZ::Actions::So
       removeContact(contact);
       break;
     default:
-      TP_LOG("Providers::Factory::onActionTriggered", 2)
+      TP_LOG("Providers::Factory::onActionTriggered", TP::Core::Logging::LevelInformation)
           << "Action " << data.getId() << " is not handled here";
       break;
   }
@@ -159,7 +159,7 @@ void Factory::removeContact(RAZ::Contacts::IContact* contact) {
   QString name = contact->getDisplayName();
   if (name.isEmpty()) name = contact->getJid();
   if (RAZ::Settings(RAZ::Settings::User)
-          .value(QStringLiteral("settings/confirmations/removeContact"), true)
+          .value(Utils::SettingsKey::ConfirmRemoveContact, true)
           .toBool()) {
     const int result = Dialogs::MessageWindow::question(
         tr("Confirm Deletion"),
@@ -227,7 +227,7 @@ void Factory::cbGroupCommunicationError(int max, bool existingSession) {
 void Factory::showProfilePhotosTriggered(bool show) { m_showProfilePictures = show; }
 
 void Factory::onActionConfirmationRequired(RAZ::Actions::Action& a) {
-  TP_LOG("Providers::Factory::onActionConfirmationRequired", 2)
+  TP_LOG("Providers::Factory::onActionConfirmationRequired", TP::Core::Logging::LevelInformation)
       << "Confirmation asked for action " << a.getId();
 }
 

@@ -11,6 +11,8 @@
 #include <RAZ/Configuration/Config.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
 #include <RAZ/Settings.h>
+#include "Utils/ConfigIds.h"
+#include "Utils/SettingsKeys.h"
 
 namespace Providers {
 
@@ -151,22 +153,22 @@ void MenuActionProvider::createCallActions(RAZ::Sessions::SessionManagerBase* se
   // The call settings are edited through the session's XSI engine.
   if (session->xsiEngine()) createAction(CallSettings);
   const RAZ::Configuration::Config* config = session->configuration();
-  if (config && config->getBool(74)) {
-    const bool others = config->getBool(376);
-    const bool here = config->getBool(79);
+  if (config && config->getBool(Utils::ConfigId::ParkedCallRetrieval)) {
+    const bool others = config->getBool(Utils::ConfigId::OtherDevicesTakeCalls);
+    const bool here = config->getBool(Utils::ConfigId::CallsOnThisClient);
     if (others) createAction(RetrieveParkedCallPhone);
     if (here) createAction(RetrieveParkedCallHere);
   }
-  const bool here = config && config->getBool(79);
-  if (here && config->getBool(73)) createAction(PullCall);
-  if (here && config->getBool(66)) createAction(TestCall);
+  const bool here = config && config->getBool(Utils::ConfigId::CallsOnThisClient);
+  if (here && config->getBool(Utils::ConfigId::CallPull)) createAction(PullCall);
+  if (here && config->getBool(Utils::ConfigId::TestCall)) createAction(TestCall);
   retranslate();
 }
 
 void MenuActionProvider::createContactListActions(RAZ::Sessions::SessionManagerBase* session) {
   for (int id : {SortByFirstName, SortByLastName, ShowFavoritesGroup}) removeAction(id);
   const RAZ::Configuration::Config* config = session ? session->configuration() : nullptr;
-  if (config && config->getBool(350)) {
+  if (config && config->getBool(Utils::ConfigId::XmppPresenceAndChat)) {
     for (int id : {ShowOfflineContacts, ShowProfilePhotos, ShowStatus}) removeAction(id);
     for (int id : {ShowOfflineContacts, ShowProfilePhotos, ShowStatus}) createAction(id);
   }
@@ -203,7 +205,7 @@ QMenu* MenuActionProvider::fillSortMenu(QMenu* menu) {
   if (!menu) menu = new QMenu(tr("Sort Contacts"));
   RAZ::Settings user(RAZ::Settings::User);
   const bool firstName =
-      user.value(QStringLiteral("contactlist/sort")).toString() == QLatin1String("first name");
+      user.value(Utils::SettingsKey::ContactListSort).toString() == QLatin1String("first name");
   auto add = [&](int id, bool checked) {
     if (QAction* a = action(id)) {
       a->setChecked(checked);
@@ -213,14 +215,11 @@ QMenu* MenuActionProvider::fillSortMenu(QMenu* menu) {
   add(SortByFirstName, firstName);
   add(SortByLastName, !firstName);
   menu->addSeparator();
-  add(ShowOfflineContacts,
-      user.value(QStringLiteral("contactlist/showOfflineContacts"), true).toBool());
-  add(ShowFavoritesGroup,
-      user.value(QStringLiteral("contactlist/showFavoritesGroup"), false).toBool());
+  add(ShowOfflineContacts, user.value(Utils::SettingsKey::ShowOfflineContacts, true).toBool());
+  add(ShowFavoritesGroup, user.value(Utils::SettingsKey::ShowFavoritesGroup, false).toBool());
   menu->addSeparator();
-  add(ShowProfilePhotos,
-      user.value(QStringLiteral("contactlist/showProfilePhotos"), false).toBool());
-  add(ShowStatus, user.value(QStringLiteral("contactlist/showPresenceStatus"), false).toBool());
+  add(ShowProfilePhotos, user.value(Utils::SettingsKey::ShowProfilePhotos, false).toBool());
+  add(ShowStatus, user.value(Utils::SettingsKey::ShowPresenceStatus, false).toBool());
   return menu;
 }
 

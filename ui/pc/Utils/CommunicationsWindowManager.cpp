@@ -34,7 +34,7 @@ void WindowManagerChatHelper::initialize(
 
 void WindowManagerChatHelper::failedToAddContacts(QStringList contacts) {
   m_failed = contacts;
-  TP_LOG("Utils::WindowManagerChatHelper::failedToAddContacts", 3)
+  TP_LOG("Utils::WindowManagerChatHelper::failedToAddContacts", TP::Core::Logging::LevelWarning)
       << "Could not add " << contacts.size() << " contacts to the chat";
 }
 
@@ -135,14 +135,14 @@ void CommunicationsWindowManager::showCommsWindow(RAZ::Controllers::Communicatio
   for (const auto& s : qAsConst(m_shown))
     if (s == session) return;
   m_shown << session;
-  TP_LOG("Utils::CommunicationsWindowManager::showCommsWindow", 2)
+  TP_LOG("Utils::CommunicationsWindowManager::showCommsWindow", TP::Core::Logging::LevelInformation)
       << "Communication with " << session->contactName();
 }
 
 void CommunicationsWindowManager::sessionCreated(RAZ::Controllers::CommunicationSession* session,
                                                  bool incoming) {
   if (!session) return;
-  TP_LOG("Utils::CommunicationsWindowManager::sessionCreated", 2)
+  TP_LOG("Utils::CommunicationsWindowManager::sessionCreated", TP::Core::Logging::LevelInformation)
       << (incoming ? "Incoming" : "Outgoing") << " communication with " << session->contactName();
 }
 
@@ -151,7 +151,8 @@ void CommunicationsWindowManager::sessionReady(RAZ::Controllers::CommunicationSe
 }
 
 void CommunicationsWindowManager::checkVoiceMails() {
-  TP_LOG("Utils::CommunicationsWindowManager::checkVoiceMails", 2) << "Voice mail requested";
+  TP_LOG("Utils::CommunicationsWindowManager::checkVoiceMails", TP::Core::Logging::LevelInformation)
+      << "Voice mail requested";
 }
 
 }  // namespace Utils

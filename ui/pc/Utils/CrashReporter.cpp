@@ -60,16 +60,18 @@ QString CrashReporter::buildId(const QString& version) {
 
 bool CrashReporter::writeInfoFile() {
   if (m_dataFolder.isEmpty()) {
-    TP_LOG("CrashReporter::writeInfoFile", 3) << "no data folder; crash-info file not written";
+    TP_LOG("CrashReporter::writeInfoFile", TP::Core::Logging::LevelWarning)
+        << "no data folder; crash-info file not written";
     return false;
   }
   if (!QDir().mkpath(m_dataFolder)) {
-    TP_LOG("CrashReporter::writeInfoFile", 3) << "cannot create " << m_dataFolder;
+    TP_LOG("CrashReporter::writeInfoFile", TP::Core::Logging::LevelWarning)
+        << "cannot create " << m_dataFolder;
     return false;
   }
   QSaveFile file(infoFilePath());
   if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-    TP_LOG("CrashReporter::writeInfoFile", 3)
+    TP_LOG("CrashReporter::writeInfoFile", TP::Core::Logging::LevelWarning)
         << "cannot write " << file.fileName() << ": " << file.errorString();
     return false;
   }
@@ -80,7 +82,7 @@ bool CrashReporter::writeInfoFile() {
                        QStringLiteral("CrashReporterExe=") + m_crashReporterExe + QLatin1Char('\n');
   file.write(text.toUtf8());
   if (!file.commit()) {
-    TP_LOG("CrashReporter::writeInfoFile", 3)
+    TP_LOG("CrashReporter::writeInfoFile", TP::Core::Logging::LevelWarning)
         << "cannot write " << file.fileName() << ": " << file.errorString();
     return false;
   }
@@ -116,7 +118,7 @@ void CrashReporter::startCrashService() {
   if (!exe.exists() || !exe.isExecutable()) {
     qDebug() << Q_FUNC_INFO << m_CrashServiceExe << "does not exist or is not executable";
     qDebug() << Q_FUNC_INFO << "crash reporting will not be available";
-    TP_LOG("CrashReporter::startCrashService", 4)
+    TP_LOG("CrashReporter::startCrashService", TP::Core::Logging::LevelError)
         << "crash service missing, crash reporting will not be available: " << m_CrashServiceExe;
     emit initError();
     return;
@@ -149,7 +151,8 @@ void CrashReporter::onCrashServiceStarted() {
   }
   if (!m_handler) {
     qDebug() << Q_FUNC_INFO << "Unable to create the crash handler";
-    TP_LOG("CrashReporter::onCrashServiceStarted", 4) << "unable to create the crash handler";
+    TP_LOG("CrashReporter::onCrashServiceStarted", TP::Core::Logging::LevelError)
+        << "unable to create the crash handler";
     emit initError();
     return;
   }
@@ -169,7 +172,7 @@ void CrashReporter::onCrashServiceStateChange(QProcess::ProcessState state) {
   if (!m_installed && !ran) return;
   if (m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 1) {
     qDebug() << Q_FUNC_INFO << "CrashService exited with code 1, assuming it is running";
-    TP_LOG("CrashReporter::onCrashServiceStateChange", 2)
+    TP_LOG("CrashReporter::onCrashServiceStateChange", TP::Core::Logging::LevelInformation)
         << "CrashService exited with code 1, assuming it is running";
     return;
   }
@@ -178,14 +181,15 @@ void CrashReporter::onCrashServiceStateChange(QProcess::ProcessState state) {
   delete m_handler;
   m_handler = nullptr;
   if (m_quickRestarts > kMaxQuickRestarts) {
-    TP_LOG("CrashReporter::onCrashServiceStateChange", 4)
+    TP_LOG("CrashReporter::onCrashServiceStateChange", TP::Core::Logging::LevelError)
         << "the crash service keeps stopping; crash reporting is off";
     m_installed = false;
     emit initError();
     return;
   }
   qDebug() << Q_FUNC_INFO << "crash service died, attempting restart";
-  TP_LOG("CrashReporter::onCrashServiceStateChange", 3) << "crash service died, attempting restart";
+  TP_LOG("CrashReporter::onCrashServiceStateChange", TP::Core::Logging::LevelWarning)
+      << "crash service died, attempting restart";
   QTimer::singleShot(kRestartDelayMs, this, SLOT(startCrashService()));
 }
 
@@ -199,7 +203,7 @@ void CrashReporter::onCrashServiceError(QProcess::ProcessError error) {
            << "QFileInfo(m_CrashServiceExe).exists(): " << QFileInfo(m_CrashServiceExe).exists();
   qDebug() << Q_FUNC_INFO << "QFileInfo(m_CrashServiceExe).isExecutable(): "
            << QFileInfo(m_CrashServiceExe).isExecutable();
-  TP_LOG("CrashReporter::onCrashServiceError", 4)
+  TP_LOG("CrashReporter::onCrashServiceError", TP::Core::Logging::LevelError)
       << "crash service error " << int(error) << ": " << m_process.errorString();
   // A service that crashed is started again by the state change that follows.
   if (error == QProcess::Crashed) return;

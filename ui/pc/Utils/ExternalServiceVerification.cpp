@@ -13,6 +13,7 @@
 #include <RAZ/Settings.h>
 #include <TP/Core/Logging.h>
 
+#include "Utils/SettingsKeys.h"
 #include "dialogs/MessageWindow.h"
 
 namespace Utils {
@@ -44,12 +45,14 @@ ExternalServiceVerification::ExternalServiceVerification(QObject* parent) : QObj
   m_responseTimer->setSingleShot(true);
   m_responseTimer->setInterval(DefaultResponseTimeoutMs);
   connect(m_responseTimer, SIGNAL(timeout()), this, SLOT(responseTimedOut()));
-  TP_LOG("ExternalServiceVerification::ExternalServiceVerification", 2)
+  TP_LOG("ExternalServiceVerification::ExternalServiceVerification",
+         TP::Core::Logging::LevelInformation)
       << "Address verification created";
 }
 
 ExternalServiceVerification::~ExternalServiceVerification() {
-  TP_LOG("ExternalServiceVerification::~ExternalServiceVerification", 2)
+  TP_LOG("ExternalServiceVerification::~ExternalServiceVerification",
+         TP::Core::Logging::LevelInformation)
       << "Address verification destroyed";
   dropReply();
   // Windows left behind would ask on behalf of nobody.
@@ -68,9 +71,11 @@ void ExternalServiceVerification::setResponseTimeout(int ms) {
 }
 
 void ExternalServiceVerification::start() {
-  TP_LOG("ExternalServiceVerification::start", 2) << "Starting address verification";
+  TP_LOG("ExternalServiceVerification::start", TP::Core::Logging::LevelInformation)
+      << "Starting address verification";
   if (m_serviceUrl.isEmpty()) {
-    TP_LOG("ExternalServiceVerification::start", 4) << "No address verification service configured";
+    TP_LOG("ExternalServiceVerification::start", TP::Core::Logging::LevelError)
+        << "No address verification service configured";
     return;
   }
   // A verification already running is given up: its request would
@@ -87,7 +92,8 @@ void ExternalServiceVerification::start() {
 }
 
 void ExternalServiceVerification::accepted() {
-  TP_LOG("ExternalServiceVerification::accepted", 2) << "The user updates the address";
+  TP_LOG("ExternalServiceVerification::accepted", TP::Core::Logging::LevelInformation)
+      << "The user updates the address";
   dropReply();
   if (m_waitWindow) {
     m_waitWindow->disconnect(this);
@@ -110,9 +116,8 @@ void ExternalServiceVerification::accepted() {
 
 QNetworkReply* ExternalServiceVerification::sendRequest(const QString& url) {
   QNetworkRequest request{QUrl(url)};
-  const QString userAgent = RAZ::Settings(RAZ::Settings::Application)
-                                .value(QStringLiteral("settings/user_agent"))
-                                .toString();
+  const QString userAgent =
+      RAZ::Settings(RAZ::Settings::Application).value(Utils::SettingsKey::UserAgent).toString();
   if (!userAgent.isEmpty()) request.setRawHeader("User-Agent", userAgent.toUtf8());
   request.setRawHeader("Accept", "application/json");
   QNetworkReply* reply = m_networkManager->get(request);
@@ -128,7 +133,7 @@ QNetworkReply* ExternalServiceVerification::sendRequest(const QString& url) {
 }
 
 void ExternalServiceVerification::startWaitingStatus(const QString& statusUrl) {
-  TP_LOG("ExternalServiceVerification::startWaitingStatus", 2)
+  TP_LOG("ExternalServiceVerification::startWaitingStatus", TP::Core::Logging::LevelInformation)
       << "Following the status at " << statusUrl;
   m_statusBuffer.clear();
   m_reply = sendRequest(statusUrl);
@@ -158,7 +163,8 @@ void ExternalServiceVerification::closeWindows() {
 }
 
 void ExternalServiceVerification::finished() {
-  TP_LOG("ExternalServiceVerification::finished", 2) << "Request finished";
+  TP_LOG("ExternalServiceVerification::finished", TP::Core::Logging::LevelInformation)
+      << "Request finished";
   if (!m_reply || sender() != m_reply) return;
   QNetworkReply* reply = m_reply;
   m_reply = nullptr;
@@ -166,7 +172,7 @@ void ExternalServiceVerification::finished() {
   const QByteArray data = reply->readAll();
   const int httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
   const bool failed = reply->error() != QNetworkReply::NoError;
-  TP_LOG("ExternalServiceVerification::finished", 2)
+  TP_LOG("ExternalServiceVerification::finished", TP::Core::Logging::LevelInformation)
       << "HTTP status: " << httpStatus << ", data: " << forLog(data);
   reply->deleteLater();
 
@@ -176,7 +182,7 @@ void ExternalServiceVerification::finished() {
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(data, &parseError);
     if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
-      TP_LOG("ExternalServiceVerification::finished", 4)
+      TP_LOG("ExternalServiceVerification::finished", TP::Core::Logging::LevelError)
           << "The verification reply is not a JSON object (" << parseError.errorString()
           << " at offset " << parseError.offset << "); waiting for the user to cancel";
       return;
@@ -185,9 +191,12 @@ void ExternalServiceVerification::finished() {
     const QString redirectUrl = object.value(QStringLiteral("redirect_url")).toString();
     const QString statusUrl = object.value(QStringLiteral("status_url")).toString();
     const QString token = object.value(QStringLiteral("token")).toString();
-    TP_LOG("ExternalServiceVerification::finished", 2) << "redirect_url: " << redirectUrl;
-    TP_LOG("ExternalServiceVerification::finished", 2) << "status_url: " << statusUrl;
-    TP_LOG("ExternalServiceVerification::finished", 2) << "token: " << token;
+    TP_LOG("ExternalServiceVerification::finished", TP::Core::Logging::LevelInformation)
+        << "redirect_url: " << redirectUrl;
+    TP_LOG("ExternalServiceVerification::finished", TP::Core::Logging::LevelInformation)
+        << "status_url: " << statusUrl;
+    TP_LOG("ExternalServiceVerification::finished", TP::Core::Logging::LevelInformation)
+        << "token: " << token;
 
     const QUrl redirect(redirectUrl);
     if (!redirect.userName().isEmpty()) {
@@ -197,13 +206,14 @@ void ExternalServiceVerification::finished() {
     // Only web pages are opened: the address comes from outside the program.
     if (isWebAddress(redirect)) {
       if (!QDesktopServices::openUrl(redirect))
-        TP_LOG("ExternalServiceVerification::finished", 4) << "Failed to open the address page";
+        TP_LOG("ExternalServiceVerification::finished", TP::Core::Logging::LevelError)
+            << "Failed to open the address page";
     } else {
-      TP_LOG("ExternalServiceVerification::finished", 4)
+      TP_LOG("ExternalServiceVerification::finished", TP::Core::Logging::LevelError)
           << "The address page is not a web address: " << redirectUrl;
     }
     if (!isWebAddress(QUrl(statusUrl))) {
-      TP_LOG("ExternalServiceVerification::finished", 4)
+      TP_LOG("ExternalServiceVerification::finished", TP::Core::Logging::LevelError)
           << "The status address is not a web address: " << statusUrl;
       return;
     }
@@ -212,9 +222,9 @@ void ExternalServiceVerification::finished() {
     if (!failed && !data.isEmpty()) handleStatusData(data);
     if (m_state != FollowingStatus) return;  // the outcome arrived with the last data
     if (!m_statusBuffer.trimmed().isEmpty())
-      TP_LOG("ExternalServiceVerification::finished", 4)
+      TP_LOG("ExternalServiceVerification::finished", TP::Core::Logging::LevelError)
           << "The status stream ended inside an unfinished object: " << forLog(m_statusBuffer);
-    TP_LOG("ExternalServiceVerification::finished", 2)
+    TP_LOG("ExternalServiceVerification::finished", TP::Core::Logging::LevelInformation)
         << "The status stream ended without an outcome";
     m_statusBuffer.clear();
     m_state = Idle;
@@ -223,7 +233,7 @@ void ExternalServiceVerification::finished() {
 
 void ExternalServiceVerification::error(QNetworkReply::NetworkError code) {
   auto* reply = qobject_cast<QNetworkReply*>(sender());
-  TP_LOG("ExternalServiceVerification::error", 4)
+  TP_LOG("ExternalServiceVerification::error", TP::Core::Logging::LevelError)
       << "Network error " << int(code)
       << (reply ? QStringLiteral(": ") + reply->errorString() : QString());
   if (reply && reply != m_reply) return;
@@ -244,7 +254,7 @@ void ExternalServiceVerification::responseStarted() {
 }
 
 void ExternalServiceVerification::responseTimedOut() {
-  TP_LOG("ExternalServiceVerification::responseTimedOut", 4)
+  TP_LOG("ExternalServiceVerification::responseTimedOut", TP::Core::Logging::LevelError)
       << "The address service did not answer within " << m_responseTimer->interval() << " ms";
   const bool wasRunning = m_reply != nullptr && m_state != Idle;
   dropReply();
@@ -255,7 +265,7 @@ void ExternalServiceVerification::responseTimedOut() {
 
 void ExternalServiceVerification::downloadProgress(qint64 bytesReceived, qint64 bytesTotal) {
   if (!m_reply || sender() != m_reply) return;
-  TP_LOG("ExternalServiceVerification::downloadProgress", 1)
+  TP_LOG("ExternalServiceVerification::downloadProgress", TP::Core::Logging::LevelDetail)
       << "bytesReceived: " << bytesReceived << ", bytesTotal: " << bytesTotal;
   readAvailable();
 }
@@ -270,7 +280,8 @@ void ExternalServiceVerification::readAvailable() {
   }
   if (m_state != FollowingStatus || m_reply->bytesAvailable() <= 0) return;
   const QByteArray data = m_reply->readAll();
-  TP_LOG("ExternalServiceVerification::readAvailable", 2) << forLog(data);
+  TP_LOG("ExternalServiceVerification::readAvailable", TP::Core::Logging::LevelInformation)
+      << forLog(data);
   handleStatusData(data);
 }
 
@@ -281,10 +292,10 @@ void ExternalServiceVerification::handleStatusData(const QByteArray& data) {
   int dropped = 0;
   takeJsonObjects(m_statusBuffer, objects, &dropped);
   if (dropped > 0)
-    TP_LOG("ExternalServiceVerification::handleStatusData", 3)
+    TP_LOG("ExternalServiceVerification::handleStatusData", TP::Core::Logging::LevelWarning)
         << "Ignored " << dropped << " bytes outside JSON objects";
   if (m_statusBuffer.size() > MaxPendingStatusBytes) {
-    TP_LOG("ExternalServiceVerification::handleStatusData", 4)
+    TP_LOG("ExternalServiceVerification::handleStatusData", TP::Core::Logging::LevelError)
         << "Dropped " << m_statusBuffer.size() << " bytes of status data without a complete object";
     m_statusBuffer.clear();
   }
@@ -292,7 +303,7 @@ void ExternalServiceVerification::handleStatusData(const QByteArray& data) {
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(text, &parseError);
     if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
-      TP_LOG("ExternalServiceVerification::handleStatusData", 4)
+      TP_LOG("ExternalServiceVerification::handleStatusData", TP::Core::Logging::LevelError)
           << "Status data is not a JSON object (" << parseError.errorString()
           << "): " << forLog(text);
       continue;
@@ -301,11 +312,12 @@ void ExternalServiceVerification::handleStatusData(const QByteArray& data) {
     bool ok = value.isDouble();
     const int statusCode = ok ? value.toInt() : value.toVariant().toString().toInt(&ok);
     if (!ok) {
-      TP_LOG("ExternalServiceVerification::handleStatusData", 3)
+      TP_LOG("ExternalServiceVerification::handleStatusData", TP::Core::Logging::LevelWarning)
           << "Status without a status code: " << forLog(text);
       continue;
     }
-    TP_LOG("ExternalServiceVerification::handleStatusData", 2) << "Status Received: " << statusCode;
+    TP_LOG("ExternalServiceVerification::handleStatusData", TP::Core::Logging::LevelInformation)
+        << "Status Received: " << statusCode;
     if (statusCode == 0) {
       stop();
       emit verificationSuccessful();
@@ -381,7 +393,8 @@ void ExternalServiceVerification::closed() {
 }
 
 void ExternalServiceVerification::stop() {
-  TP_LOG("ExternalServiceVerification::stop", 2) << "Stopping address verification";
+  TP_LOG("ExternalServiceVerification::stop", TP::Core::Logging::LevelInformation)
+      << "Stopping address verification";
   dropReply();
   m_statusBuffer.clear();
   m_state = Idle;
@@ -389,12 +402,12 @@ void ExternalServiceVerification::stop() {
 
 void ExternalServiceVerification::authenticationRequired(QNetworkReply* reply,
                                                          QAuthenticator* authenticator) {
-  TP_LOG("ExternalServiceVerification::authenticationRequired", 2)
+  TP_LOG("ExternalServiceVerification::authenticationRequired", TP::Core::Logging::LevelInformation)
       << "The address service asks for credentials";
   // Offering the same credentials again would only be refused again.
   const int tries = reply ? reply->property(kAuthTriesProperty).toInt() : 0;
   if (tries > 0) {
-    TP_LOG("ExternalServiceVerification::authenticationRequired", 4)
+    TP_LOG("ExternalServiceVerification::authenticationRequired", TP::Core::Logging::LevelError)
         << "The address service refused the credentials";
     return;
   }

@@ -20,6 +20,7 @@ class HelpInterface : public QWidget {
   void openHelp(const QString& context);
 
   // The address openHelp opens; empty when no help address is configured.
+  // A relative value names a page of the installation folder.
   static QUrl helpUrl(const QString& context);
 };
 

@@ -123,7 +123,7 @@ int NotificationManager::indexOf(const QObject* object) const {
 void NotificationManager::repositionNotifications() {
   QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) {
-    TP_LOG("NotificationManager::repositionNotifications", 3)
+    TP_LOG("NotificationManager::repositionNotifications", TP::Core::Logging::LevelWarning)
         << "No screen to show notifications on";
     return;
   }

@@ -7,7 +7,9 @@
 #include <RAZ/Settings.h>
 #include <TP/Core/Logging.h>
 
+#include "Utils/PresenceState.h"
 #include "Utils/Retranslator.h"
+#include "Utils/SettingsKeys.h"
 #include "dialogs/LocationPublish.h"
 
 namespace Utils {
@@ -15,17 +17,17 @@ namespace Utils {
 namespace {
 
 QString key(const char* name) {
-  return QStringLiteral("presence/location_publish/") + QLatin1String(name);
+  return Utils::SettingsKey::LocationPublishPrefix + QLatin1String(name);
 }
 
 struct Entry {
   int state;
   const char* icon;
 };
-const Entry kEntries[] = {{10, ":/presence/presence_present_small.png"},
-                          {5, ":/presence/presence_away_small.png"},
-                          {17, ":/presence/presence_busy_small.png"},
-                          {2, ":/presence/presence_inactive_small.png"}};
+const Entry kEntries[] = {{PresenceState::Available, ":/presence/presence_present_small.png"},
+                          {PresenceState::Away, ":/presence/presence_away_small.png"},
+                          {PresenceState::Busy, ":/presence/presence_busy_small.png"},
+                          {PresenceState::Offline, ":/presence/presence_inactive_small.png"}};
 
 }  // namespace
 
@@ -78,41 +80,7 @@ bool PresenceHelper::event(QEvent* e) {
 
 QString PresenceHelper::availabilityText(int state) { return textForState(state); }
 
-QString PresenceHelper::textForState(int state) {
-  switch (state) {
-    case 0:
-    case 2:
-    case 3:
-      return tr("Offline");
-    case 1:
-      return tr("Pending");
-    case 4:
-    case 5:
-    case 6:
-      return tr("Away");
-    case 7:
-    case 10:
-      return tr("Available");
-    case 8:
-      return tr("Deskphone");
-    case 9:
-      return tr("Mobile");
-    case 11:
-    case 16:
-    case 17:
-    case 18:
-    case 19:
-      return tr("Busy");
-    case 12:
-    case 13:
-      return tr("Meeting");
-    case 14:
-    case 15:
-      return tr("Call");
-    default:
-      return QString();
-  }
-}
+QString PresenceHelper::textForState(int state) { return PresenceState::text(state); }
 
 void PresenceHelper::actionTriggered(QAction* action) {
   TP::Core::Logging::CTraceScope trace("Utils::PresenceHelper::actionTriggered");
@@ -126,7 +94,8 @@ void PresenceHelper::sessionReconnectionStateChanged(RAZ::Sessions::SessionManag
 }
 
 void PresenceHelper::cbXsiLocationReceived(const RAZ::Utils::Location::Info& info) {
-  TP_LOG("Utils::PresenceHelper::cbXsiLocationReceived", 2) << "XSI location received";
+  TP_LOG("Utils::PresenceHelper::cbXsiLocationReceived", TP::Core::Logging::LevelInformation)
+      << "XSI location received";
   m_xsiLocation.reset(new RAZ::Utils::Location::Info(info));
   if (!m_handled) handleLocation();
 }
@@ -145,7 +114,8 @@ void PresenceHelper::cbXmppLocationReceived(const RAZ::Utils::Location::Info& in
 }
 
 void PresenceHelper::handleLocation() {
-  TP_LOG("Utils::PresenceHelper::handleLocation", 1) << "About to publish location";
+  TP_LOG("Utils::PresenceHelper::handleLocation", TP::Core::Logging::LevelDetail)
+      << "About to publish location";
   m_handled = true;
   const RAZ::Utils::Location::Info xsi =
       m_xsiLocation ? *m_xsiLocation : RAZ::Utils::Location::Info();
@@ -171,7 +141,8 @@ void PresenceHelper::handleLocation() {
 
 void PresenceHelper::cbSetLocation(const RAZ::Utils::Location::Info& info, bool dontAskAgain,
                                    bool accepted) {
-  TP_LOG("Utils::PresenceHelper::cbSetLocation", 2) << "Location answered";
+  TP_LOG("Utils::PresenceHelper::cbSetLocation", TP::Core::Logging::LevelInformation)
+      << "Location answered";
   RAZ::Settings user(RAZ::Settings::User);
   user.setValue(key("dontAskAgain"), dontAskAgain);
   user.setValue(key("accepted"), accepted);
@@ -179,11 +150,16 @@ void PresenceHelper::cbSetLocation(const RAZ::Utils::Location::Info& info, bool 
 }
 
 void PresenceHelper::setLocation(const RAZ::Utils::Location::Info& info) {
-  TP_LOG("Utils::PresenceHelper::setLocation", 2) << "Time Zone: " << info.timeZone;
-  TP_LOG("Utils::PresenceHelper::setLocation", 2) << "Country: " << info.country;
-  TP_LOG("Utils::PresenceHelper::setLocation", 2) << "City: " << info.city;
-  TP_LOG("Utils::PresenceHelper::setLocation", 2) << "State: " << info.state;
-  TP_LOG("Utils::PresenceHelper::setLocation", 2) << "Manual Location: " << info.manualLocation;
+  TP_LOG("Utils::PresenceHelper::setLocation", TP::Core::Logging::LevelInformation)
+      << "Time Zone: " << info.timeZone;
+  TP_LOG("Utils::PresenceHelper::setLocation", TP::Core::Logging::LevelInformation)
+      << "Country: " << info.country;
+  TP_LOG("Utils::PresenceHelper::setLocation", TP::Core::Logging::LevelInformation)
+      << "City: " << info.city;
+  TP_LOG("Utils::PresenceHelper::setLocation", TP::Core::Logging::LevelInformation)
+      << "State: " << info.state;
+  TP_LOG("Utils::PresenceHelper::setLocation", TP::Core::Logging::LevelInformation)
+      << "Manual Location: " << info.manualLocation;
   if (!m_presence) return;
   const RAZ::Utils::Location::Info current = m_presence->getLocationInfo();
   if (current.isEmpty() && info == current) return;

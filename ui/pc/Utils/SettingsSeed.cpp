@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSettings>
+#include "Utils/SettingsKeys.h"
 
 namespace Utils {
 
@@ -18,7 +19,7 @@ SeedResult seedUserSettings(const QString& installationFile, const QString& user
                           QFile::permissions(userFile) | QFile::ReadOwner | QFile::WriteOwner);
     return SeedResult::Copied;
   }
-  const QString key = QStringLiteral("settings/simplifiedSslHandling");
+  const QString key = Utils::SettingsKey::SimplifiedSslHandling;
   QSettings user(userFile, QSettings::IniFormat);
   QSettings installation(installationFile, QSettings::IniFormat);
   if (!user.contains(key) && installation.value(key, false).toBool()) {

@@ -37,7 +37,7 @@ QDateTime StringHelper::dateTimeForUtcOffset(const QString& offset) {
   if (parsed.isValid()) {
     result = result.addSecs(qint64(parsed.hour() * 60 + parsed.minute()) * sign * 60);
   } else {
-    TP_LOG("StringHelper::dateTimeForUtcOffset", 3)
+    TP_LOG("StringHelper::dateTimeForUtcOffset", TP::Core::Logging::LevelWarning)
         << "time-zone offset does not parse, using UTC: " << offset;
   }
   result.setTimeSpec(Qt::LocalTime);

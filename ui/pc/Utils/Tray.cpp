@@ -32,8 +32,9 @@ Tray::Tray(QAction* signOutAction, QAction* exitAction, QAction* aboutAction, QA
   if (isSystemTrayAvailable()) {
     m_trayIcon->show();
   } else {
-    TP_LOG("Tray::Tray", 3) << "The desktop has no notification area; closing the last "
-                               "window brings the application back instead of hiding it";
+    TP_LOG("Tray::Tray", TP::Core::Logging::LevelWarning)
+        << "The desktop has no notification area; closing the last "
+           "window brings the application back instead of hiding it";
   }
   // Checked again when it happens: a notification area may appear or vanish
   // while the program runs.
@@ -91,7 +92,8 @@ void Tray::reloadIcon() {
   if (pixmap.load(QString::fromLatin1(kIconPath))) {
     m_trayIcon->setIcon(QIcon(pixmap));
   } else {
-    TP_LOG("Tray::reloadIcon", 3) << "The theme has no application icon " << kIconPath;
+    TP_LOG("Tray::reloadIcon", TP::Core::Logging::LevelWarning)
+        << "The theme has no application icon " << kIconPath;
   }
 }
 

@@ -57,7 +57,8 @@ QString ZentUrlHandler::encodePayload(const QString& call, const QString& chat,
 
 void ZentUrlHandler::initialize(RAZ::Sessions::SessionManagerBase* sessionManager) {
   if (!sessionManager) {
-    TP_LOG("Utils::ZentUrlHandler::initialize", 2) << "Nobody is signed in: the link is dropped";
+    TP_LOG("Utils::ZentUrlHandler::initialize", TP::Core::Logging::LevelInformation)
+        << "Nobody is signed in: the link is dropped";
     m_initialized = true;
     return;
   }
@@ -69,11 +70,13 @@ void ZentUrlHandler::initialize(RAZ::Sessions::SessionManagerBase* sessionManage
   m_xmpp = sessionManager->xmppService();
 
   const QString text = decodePayload(m_payload);
-  TP_LOG("Utils::ZentUrlHandler::initialize", 2) << "uri: " << text;
+  TP_LOG("Utils::ZentUrlHandler::initialize", TP::Core::Logging::LevelInformation)
+      << "uri: " << text;
   m_call = attribute(text, QStringLiteral("call"));
   m_webcollab = attribute(text, QStringLiteral("webcollab"));
   m_ContactJid = attribute(text, QStringLiteral("jid"));
-  TP_LOG("Utils::ZentUrlHandler::initialize", 2) << "m_ContactJid: " << m_ContactJid;
+  TP_LOG("Utils::ZentUrlHandler::initialize", TP::Core::Logging::LevelInformation)
+      << "m_ContactJid: " << m_ContactJid;
 
   if (m_ContactJid.isEmpty()) {
     m_Chat = attribute(text, QStringLiteral("chat"));
@@ -82,7 +85,8 @@ void ZentUrlHandler::initialize(RAZ::Sessions::SessionManagerBase* sessionManage
       RAZ::Contacts::ContactPtr owner = m_contacts->getContactByJid(m_ContactJid);
       if (owner) {
         m_Chat = owner->getProperty(kConferenceRoomProperty).toString();
-        TP_LOG("Utils::ZentUrlHandler::initialize", 2) << "m_Chat: " << m_Chat;
+        TP_LOG("Utils::ZentUrlHandler::initialize", TP::Core::Logging::LevelInformation)
+            << "m_Chat: " << m_Chat;
       }
     }
     if (m_Chat.isEmpty() && !requestVCard() && m_xmpp)
@@ -101,7 +105,7 @@ void ZentUrlHandler::initialize(RAZ::Sessions::SessionManagerBase* sessionManage
   if (myRoom && myRoom->isMyRoomChat(m_Chat)) {
     m_myRoom = myRoom;
     m_myRoomReady = myRoom->isReady();
-    TP_LOG("Utils::ZentUrlHandler::initialize", 2)
+    TP_LOG("Utils::ZentUrlHandler::initialize", TP::Core::Logging::LevelInformation)
         << "is MyRoom: " << static_cast<const void*>(myRoom)
         << " ready: " << m_myRoomReady.toBool();
     connect(myRoom, SIGNAL(myRoomReady()), this, SLOT(onMyRoomReady()));
@@ -113,7 +117,7 @@ void ZentUrlHandler::addSubsession(RAZ::Sessions::SubSession* subSession, QVaria
   if (!subSession || !subSession->enabled()) return;
   m_subSessions << subSession;
   flag = subSession->state() == RAZ::Sessions::Session::Active;
-  TP_LOG("Utils::ZentUrlHandler::addSubsession", 2)
+  TP_LOG("Utils::ZentUrlHandler::addSubsession", TP::Core::Logging::LevelInformation)
       << "Subsession included: " << static_cast<const void*>(subSession)
       << ")  ready: " << flag.toBool();
   connect(subSession, SIGNAL(stateChanged(RAZ::Sessions::Session::State)), this,
@@ -127,7 +131,7 @@ void ZentUrlHandler::subSessionStateChanged(RAZ::Sessions::Session::State state)
 void ZentUrlHandler::onStateChanged(const RAZ::Sessions::SubSession* subSession,
                                     RAZ::Sessions::Session::State state) {
   if (!subSession) return;
-  TP_LOG("Utils::ZentUrlHandler::onStateChanged", 2)
+  TP_LOG("Utils::ZentUrlHandler::onStateChanged", TP::Core::Logging::LevelInformation)
       << static_cast<const void*>(subSession) << ") in state: " << int(state);
   const bool ready = state == RAZ::Sessions::Session::Active;
   if (subSession->type() == RAZ::Sessions::SubSession::TypeSip && m_sipReady.isValid())
@@ -138,7 +142,8 @@ void ZentUrlHandler::onStateChanged(const RAZ::Sessions::SubSession* subSession,
 }
 
 void ZentUrlHandler::onMyRoomReady() {
-  TP_LOG("Utils::ZentUrlHandler::onMyRoomReady", 2) << static_cast<const void*>(sender());
+  TP_LOG("Utils::ZentUrlHandler::onMyRoomReady", TP::Core::Logging::LevelInformation)
+      << static_cast<const void*>(sender());
   m_myRoomReady = true;
   checkReady();
 }
@@ -181,7 +186,8 @@ bool ZentUrlHandler::requestVCard() {
 void ZentUrlHandler::vCardReceived(const QString& jid, const RAZ::Services::Xmpp::VCardIq& vCard) {
   if (jid != m_ContactJid) return;
   m_Chat = QString::fromUtf8(QByteArray::fromBase64(vCard.confChat()));
-  TP_LOG("Utils::ZentUrlHandler::vCardReceived", 2) << "m_Chat: " << m_Chat;
+  TP_LOG("Utils::ZentUrlHandler::vCardReceived", TP::Core::Logging::LevelInformation)
+      << "m_Chat: " << m_Chat;
   if (QObject* source = sender()) disconnect(source, nullptr, this, nullptr);
   if (m_Chat.isEmpty()) return;
   // The chat room is known only now: watch what it needs.
@@ -199,7 +205,8 @@ void ZentUrlHandler::onTimeout() {
   } else {
     name = m_Chat;
   }
-  TP_LOG("Utils::ZentUrlHandler::onTimeout", 3) << "Joining the room timed out";
+  TP_LOG("Utils::ZentUrlHandler::onTimeout", TP::Core::Logging::LevelWarning)
+      << "Joining the room timed out";
   Dialogs::MessageWindow::showInformation(
       tr("Failed to Join Room"),
       tr("Failed to join %1's room due to network connection issues. Please try again after the "

@@ -24,7 +24,7 @@ QString File::findDir(const QString& root, const QString& fileName, const QStrin
 bool File::cpDir(const QString& source, const QString& target, const QStringList& exclude) {
   QDir targetDir(QFileInfo(target).absoluteFilePath());
   if (!targetDir.exists() && !targetDir.mkpath(targetDir.absolutePath())) {
-    TP_LOG("File::cpDir", 4) << "cannot create folder " << target;
+    TP_LOG("File::cpDir", TP::Core::Logging::LevelError) << "cannot create folder " << target;
     return false;
   }
 
@@ -45,12 +45,14 @@ bool File::cpDir(const QString& source, const QString& target, const QStringList
     const QString to = target + QLatin1Char('/') + name;
     if (entry.isSymLink()) {
       // A link may point back up the tree or out of the user's folder.
-      TP_LOG("File::cpDir", 2) << "symbolic link not copied: " << from;
+      TP_LOG("File::cpDir", TP::Core::Logging::LevelInformation)
+          << "symbolic link not copied: " << from;
     } else if (entry.isDir()) {
       if (!cpDir(from, to, exclude)) return false;
     } else if (entry.isFile()) {
       if (!QFile::exists(to) && !QFile::copy(from, to)) {
-        TP_LOG("File::cpDir", 3) << "cannot copy " << from << " to " << to;
+        TP_LOG("File::cpDir", TP::Core::Logging::LevelWarning)
+            << "cannot copy " << from << " to " << to;
       }
     } else {
       qDebug() << "Unhandled item" << from << "in cpDir";

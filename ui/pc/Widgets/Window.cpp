@@ -14,6 +14,7 @@
 #include <TP/Core/Logging.h>
 #include "libqml/window/StayOnTop.h"
 
+#include "Utils/SettingsKeys.h"
 #include "Utils/WindowManager.h"
 
 namespace Widgets {
@@ -22,13 +23,13 @@ namespace {
 
 // A switch read from a settings file: "true"/"false", "1"/"0" or a real
 // bool. Anything else is a broken value: logged, and the default is used.
-bool settingSwitch(const QVariant& v, bool fallback, const char* key) {
+bool settingSwitch(const QVariant& v, bool fallback, const QString& key) {
   if (!v.isValid()) return fallback;
   if (v.type() == QVariant::Bool) return v.toBool();
   const QString text = v.toString().trimmed().toLower();
   if (text == QLatin1String("true") || text == QLatin1String("1")) return true;
   if (text == QLatin1String("false") || text == QLatin1String("0")) return false;
-  TP_LOG("Widgets::Window::settingSwitch", 3)
+  TP_LOG("Widgets::Window::settingSwitch", TP::Core::Logging::LevelWarning)
       << "setting " << key << " is not a switch: " << v.toString();
   return fallback;
 }
@@ -39,9 +40,8 @@ Window::Window(QWidget* parent, bool alwaysOnTop, bool registerWithWindowManager
     : Utils::HelpInterface(parent, Qt::Window) {
   setAttribute(Qt::WA_DeleteOnClose);
   if (!alwaysOnTop) {
-    const QVariant v =
-        RAZ::Settings(RAZ::Settings::User).value(QStringLiteral("mainWindow/alwaysontop"));
-    alwaysOnTop = settingSwitch(v, false, "mainWindow/alwaysontop");
+    const QVariant v = RAZ::Settings(RAZ::Settings::User).value(Utils::SettingsKey::AlwaysOnTop);
+    alwaysOnTop = settingSwitch(v, false, Utils::SettingsKey::AlwaysOnTop);
   }
   if (alwaysOnTop) setAlwaysOnTop(true);
   setWindowIcon(QApplication::windowIcon());
@@ -49,7 +49,7 @@ Window::Window(QWidget* parent, bool alwaysOnTop, bool registerWithWindowManager
     if (Utils::WindowManager* wm = Utils::WindowManager::instance()) {
       wm->registerWindow(this);
     } else {
-      TP_LOG("Widgets::Window::Window", 3)
+      TP_LOG("Widgets::Window::Window", TP::Core::Logging::LevelWarning)
           << "no window manager: the window stays open at sign-out";
     }
   }
@@ -169,10 +169,10 @@ void Window::setHeaderIcon(QString path) {
   RAZ::Settings theme(RAZ::Settings::Theme);
   bool okX = false;
   bool okY = false;
-  int x = theme.value(QStringLiteral("window/logo_x"), 5).toInt(&okX);
-  int y = theme.value(QStringLiteral("window/logo_y"), 5).toInt(&okY);
+  int x = theme.value(Utils::SettingsKey::ThemeLogoX, 5).toInt(&okX);
+  int y = theme.value(Utils::SettingsKey::ThemeLogoY, 5).toInt(&okY);
   if (!okX || !okY) {
-    TP_LOG("Widgets::Window::setHeaderIcon", 3)
+    TP_LOG("Widgets::Window::setHeaderIcon", TP::Core::Logging::LevelWarning)
         << "theme values window/logo_x, window/logo_y are not numbers";
     if (!okX) x = 5;
     if (!okY) y = 5;

@@ -27,7 +27,8 @@ void FileDialog::setInitialDirectory(const QString& directory) { m_initialDirect
 
 void FileDialog::start() {
   if (m_mode < OpenAny || m_mode > SaveCsv) {
-    TP_LOG("Dialogs::FileDialog::start", 4) << "Unknown file dialog mode " << m_mode;
+    TP_LOG("Dialogs::FileDialog::start", TP::Core::Logging::LevelError)
+        << "Unknown file dialog mode " << m_mode;
     return;
   }
   auto* dialog = new QFileDialog(m_parent.data());

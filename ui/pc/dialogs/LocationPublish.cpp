@@ -6,18 +6,21 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include <RAZ/Settings.h>
+#include "Utils/SettingsKeys.h"
 
 namespace Dialogs {
 
 namespace {
-const char* const kPrefix = "presence/location_publish/";
-QString key(const char* name) { return QString::fromLatin1(kPrefix) + QLatin1String(name); }
+QString key(const char* name) {
+  return Utils::SettingsKey::LocationPublishPrefix + QLatin1String(name);
+}
 
 QString describe(const RAZ::Utils::Location::Info& info) {
   QStringList parts;
@@ -102,7 +105,7 @@ void LocationPublish::locationsReceived(const RAZ::Utils::Location::Info& xsi,
 void LocationPublish::refreshForm() {
   const QString detected = describe(m_xsi);
   m_detectedText->setText(detected.isEmpty() ? tr("Unknown") : detected);
-  m_clock->setText(QDateTime::currentDateTime().toString(Qt::DefaultLocaleShortDate));
+  m_clock->setText(QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));
 }
 
 void LocationPublish::accept() { answer(true); }

@@ -1,21 +1,101 @@
 #include "dialogs/MessageWindow.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpacerItem>
+#include <QStyle>
+#include <QSvgRenderer>
 #include <QVBoxLayout>
 
 #include <RAZ/Settings.h>
+#include "Utils/SettingsKeys.h"
+
+#include "libqml/utils/Style.h"
 
 namespace Dialogs {
 
 QMap<MessageWindow*, int> MessageWindow::s_clickedButtons;
+
+namespace {
+
+const int kIconSize = 32;
+
+// The look of the style object: its background, text and accent colours and
+// its font, so a message reads like the scenes around it.
+const char kStyleSheet[] =
+    "#popupWindow, #messageWindowDialog { background: %%colors:whiteBackground%%; }"
+    "#messageWindowDialog QLabel, #messageWindowDialog QCheckBox {"
+    " color: %%colors:loginDarkText%%; font-family: \"%%font:defaultFontFamily%%\"; }"
+    "#messageWindowDialog QPushButton { background: %%colors:darkBackground%%;"
+    " color: %%colors:whiteText%%;"
+    " border: none; border-radius: 3px; padding: 5px 16px; min-width: 64px;"
+    " font-family: \"%%font:defaultFontFamily%%\"; }"
+    "#messageWindowDialog QPushButton:hover { background: %%colors:hoverButton%%; }"
+    "#messageWindowDialog QPushButton:focus { border: 2px solid %%colors:highlightText%%; }"
+    "#messageWindowDialog QPushButton#noButton, #messageWindowDialog QPushButton#cancelButton {"
+    " background: %%colors:mediumBackground%%; color: %%colors:loginDarkText%%; }";
+
+QString themeIconPath(QMessageBox::Icon kind) {
+  switch (kind) {
+    case QMessageBox::Information:
+      return QStringLiteral(":/icons/message_information.svg");
+    case QMessageBox::Warning:
+      return QStringLiteral(":/icons/message_warning.svg");
+    case QMessageBox::Critical:
+      return QStringLiteral(":/icons/message_critical.svg");
+    case QMessageBox::Question:
+      return QStringLiteral(":/icons/message_question.svg");
+    default:
+      return QString();
+  }
+}
+
+QStyle::StandardPixmap styleIcon(QMessageBox::Icon kind) {
+  switch (kind) {
+    case QMessageBox::Warning:
+      return QStyle::SP_MessageBoxWarning;
+    case QMessageBox::Critical:
+      return QStyle::SP_MessageBoxCritical;
+    case QMessageBox::Question:
+      return QStyle::SP_MessageBoxQuestion;
+    default:
+      return QStyle::SP_MessageBoxInformation;
+  }
+}
+
+}  // namespace
+
+QPixmap MessageWindow::iconPixmap(QMessageBox::Icon kind, qreal devicePixelRatio) {
+  if (kind == QMessageBox::NoIcon) return QPixmap();
+  const qreal dpr = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+  const QSize devicePixels = QSize(kIconSize, kIconSize) * dpr;
+  QSvgRenderer renderer(themeIconPath(kind));
+  if (renderer.isValid()) {
+    QImage image(devicePixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    painter.end();
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(dpr);
+    return pixmap;
+  }
+  // The style may have no picture that large: show what it has at the
+  // same on-screen size rather than blow it up.
+  const QIcon icon = QApplication::style()->standardIcon(styleIcon(kind));
+  QPixmap pixmap = icon.pixmap(devicePixels);
+  if (!pixmap.isNull()) pixmap.setDevicePixelRatio(qreal(pixmap.width()) / kIconSize);
+  return pixmap;
+}
 
 MessageWindow::MessageWindow(QWidget* parent, const QString& title, const QString& text,
                              bool forwardClicked, QDialogButtonBox::StandardButtons buttons,
@@ -39,7 +119,10 @@ MessageWindow::MessageWindow(QWidget* parent, const QString& title, const QStrin
   horizontalLayout3->setSpacing(2);
   m_icon = new QLabel(m_dialog);
   m_icon->setObjectName(QStringLiteral("icon"));
-  horizontalLayout3->addWidget(m_icon);
+  // Only as wide as its picture: the text takes the rest of the width.
+  m_icon->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  m_icon->setVisible(false);
+  horizontalLayout3->addWidget(m_icon, 0, Qt::AlignTop);
   auto* verticalLayout2 = new QVBoxLayout();
   verticalLayout2->setObjectName(QStringLiteral("verticalLayout_2"));
   verticalLayout2->setSpacing(3);
@@ -50,6 +133,7 @@ MessageWindow::MessageWindow(QWidget* parent, const QString& title, const QStrin
   m_messageText->setWordWrap(true);
   m_messageText->setIndent(9);
   m_messageText->setScaledContents(false);
+  m_messageText->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
   verticalLayout2->addWidget(m_messageText);
   auto* horizontalLayout2 = new QHBoxLayout();
   horizontalLayout2->setObjectName(QStringLiteral("horizontalLayout_2"));
@@ -60,7 +144,7 @@ MessageWindow::MessageWindow(QWidget* parent, const QString& title, const QStrin
   m_neverAskAgainBox->setText(QStringLiteral("CheckBox"));
   horizontalLayout2->addWidget(m_neverAskAgainBox);
   verticalLayout2->addLayout(horizontalLayout2);
-  horizontalLayout3->addLayout(verticalLayout2);
+  horizontalLayout3->addLayout(verticalLayout2, 1);
   verticalLayout->addLayout(horizontalLayout3, 1);
 
   verticalLayout->addItem(new QSpacerItem(0, 20, QSizePolicy::Minimum, QSizePolicy::Minimum));
@@ -89,6 +173,18 @@ MessageWindow::MessageWindow(QWidget* parent, const QString& title, const QStrin
   if (QPushButton* cancel = m_buttonBox->button(QDialogButtonBox::Cancel)) {
     cancel->setObjectName(QStringLiteral("cancelButton"));
   }
+  // Words only on the buttons: some styles add pictures that clash with
+  // the coloured buttons of the style object.
+  for (QAbstractButton* b : m_buttonBox->buttons()) b->setIcon(QIcon());
+  // Enter answers with the first accepting button, as a desktop dialog does.
+  for (QAbstractButton* b : m_buttonBox->buttons()) {
+    const QDialogButtonBox::ButtonRole role = m_buttonBox->buttonRole(b);
+    auto* push = qobject_cast<QPushButton*>(b);
+    if (push && (role == QDialogButtonBox::AcceptRole || role == QDialogButtonBox::YesRole)) {
+      push->setDefault(true);
+      break;
+    }
+  }
 
   setTitle(title);
   setContent(m_dialog, 0);
@@ -106,9 +202,52 @@ MessageWindow::MessageWindow(QWidget* parent, const QString& title, const QStrin
   connect(m_neverAskAgainBox, SIGNAL(stateChanged(int)), this,
           SLOT(newerAskAgainStateChanged(int)));
 
+  if (QML::Style* style = QML::Style::instance()) {
+    connect(style, SIGNAL(colorsChanged()), this, SLOT(styleChanged()));
+    connect(style, SIGNAL(fontFamilyChanged()), this, SLOT(styleChanged()));
+  }
+  applyStyle();
+
   adjustSize();
   resizeUpdate();
   translateTexts();
+}
+
+void MessageWindow::setIconKind(QMessageBox::Icon kind) {
+  m_iconKind = kind;
+  const QPixmap pixmap = iconPixmap(kind, devicePixelRatioF());
+  m_icon->setPixmap(pixmap);
+  m_icon->setFixedSize(pixmap.isNull() ? QSize() : QSize(kIconSize, kIconSize));
+  m_icon->setVisible(!pixmap.isNull());
+  adjustSize();
+  resizeUpdate();
+}
+
+void MessageWindow::styleChanged() { applyStyle(); }
+
+void MessageWindow::applyStyle() {
+  const QML::Style* style = QML::Style::instance();
+  if (!style) return;
+  QString css = QString::fromLatin1(kStyleSheet);
+  if (style->replaceCssWithStyle(css)) setStyleSheet(css);
+}
+
+void MessageWindow::placeOverOwner() {
+  // Over the window it speaks for: its parent's window, else the window the
+  // user works in; centred on the screen when there is neither.
+  QWidget* owner = parentWidget() ? parentWidget()->window() : QApplication::activeWindow();
+  if (owner == this || (owner && !owner->isVisible())) owner = nullptr;
+  m_owner = owner;
+  QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  const QPoint centre = owner ? owner->frameGeometry().center() : area.center();
+  QRect frame = frameGeometry();
+  frame.moveCenter(centre);
+  // Never partly off the screen, even over a window that is.
+  frame.moveLeft(qMax(area.left(), qMin(frame.left(), area.right() - frame.width() + 1)));
+  frame.moveTop(qMax(area.top(), qMin(frame.top(), area.bottom() - frame.height() + 1)));
+  move(frame.topLeft());
 }
 
 MessageWindow::~MessageWindow() = default;
@@ -150,8 +289,29 @@ void MessageWindow::dialogRejected() {
 }
 
 void MessageWindow::setVisible(bool visible) {
+  const bool firstShow = visible && !m_placed && !isVisible();
+  if (firstShow) {
+    m_placed = true;
+    placeOverOwner();
+  }
   PopupWindow::setVisible(visible);
-  if (visible) move(pos());
+  if (!visible) return;
+  // The frame's margins are known once it shows: place it again with them.
+  if (firstShow)
+    placeOverOwner();
+  else
+    move(pos());
+  // Keys reach a window only once it is active; without a window manager
+  // nobody else activates it.
+  raise();
+  activateWindow();
+  for (QAbstractButton* b : m_buttonBox->buttons()) {
+    auto* push = qobject_cast<QPushButton*>(b);
+    if (push && push->isDefault()) {
+      push->setFocus(Qt::ActiveWindowFocusReason);
+      break;
+    }
+  }
 }
 
 void MessageWindow::closeEvent(QCloseEvent* e) {
@@ -162,6 +322,9 @@ void MessageWindow::closeEvent(QCloseEvent* e) {
     emit closed();
   }
   PopupWindow::closeEvent(e);
+  // Hand the keyboard back to the window the message spoke for; without a
+  // window manager nothing else would.
+  if (e->isAccepted() && m_owner && m_owner->isVisible()) m_owner->activateWindow();
 }
 
 void MessageWindow::changeEvent(QEvent* e) {
@@ -174,7 +337,7 @@ void MessageWindow::changeEvent(QEvent* e) {
 
 void MessageWindow::translateTexts() {
   const QString lang = RAZ::Settings(RAZ::Settings::Application)
-                           .value(QStringLiteral("settings/language/active"), QString())
+                           .value(Utils::SettingsKey::LanguageActive, QString())
                            .toString();
   if (lang != QLatin1String("it")) return;
   const struct {
@@ -211,6 +374,7 @@ MessageWindow* MessageWindow::showInformation(const QString& title, const QStrin
                                               bool showNeverAskAgain, QWidget* parent) {
   auto* w =
       new MessageWindow(parent, title, text, false, buttons, alwaysOnTop, showNeverAskAgain, false);
+  w->setIconKind(QMessageBox::Information);
   w->show();
   return w;
 }
@@ -220,6 +384,7 @@ MessageWindow* MessageWindow::showWarning(const QString& title, const QString& t
                                           QDialogButtonBox::StandardButtons buttons,
                                           QWidget* parent) {
   auto* w = new MessageWindow(parent, title, text, false, buttons, alwaysOnTop, false, false);
+  w->setIconKind(QMessageBox::Warning);
   w->show();
   return w;
 }
@@ -229,6 +394,7 @@ MessageWindow* MessageWindow::showCritical(const QString& title, const QString& 
                                            QDialogButtonBox::StandardButtons buttons,
                                            QWidget* parent) {
   auto* w = new MessageWindow(parent, title, text, false, buttons, alwaysOnTop, false, false);
+  w->setIconKind(QMessageBox::Critical);
   w->show();
   return w;
 }
@@ -239,6 +405,7 @@ MessageWindow* MessageWindow::showQuestion(const QString& title, const QString& 
                                            bool showNeverAskAgain, bool modal, QWidget* parent) {
   auto* w =
       new MessageWindow(parent, title, text, false, buttons, alwaysOnTop, showNeverAskAgain, modal);
+  w->setIconKind(QMessageBox::Question);
   w->show();
   w->raise();
   w->activateWindow();
@@ -262,6 +429,7 @@ int MessageWindow::information(const QString& title, const QString& text, bool a
                                bool showNeverAskAgain, bool modal, QWidget* parent) {
   auto* w =
       new MessageWindow(parent, title, text, true, buttons, alwaysOnTop, showNeverAskAgain, modal);
+  w->setIconKind(QMessageBox::Information);
   w->show();
   return runBlocking(w, clickedButton);
 }
@@ -270,6 +438,7 @@ int MessageWindow::warning(const QString& title, const QString& text, bool alway
                            QDialogButtonBox::StandardButtons buttons, int* clickedButton,
                            QWidget* parent) {
   auto* w = new MessageWindow(parent, title, text, true, buttons, alwaysOnTop, false, false);
+  w->setIconKind(QMessageBox::Warning);
   w->show();
   return runBlocking(w, clickedButton);
 }
@@ -278,6 +447,7 @@ int MessageWindow::critical(const QString& title, const QString& text, bool alwa
                             QDialogButtonBox::StandardButtons buttons, int* clickedButton,
                             QWidget* parent) {
   auto* w = new MessageWindow(parent, title, text, true, buttons, alwaysOnTop, false, false);
+  w->setIconKind(QMessageBox::Critical);
   w->show();
   return runBlocking(w, clickedButton);
 }
@@ -286,6 +456,7 @@ int MessageWindow::question(const QString& title, const QString& text, bool moda
                             QDialogButtonBox::StandardButtons buttons, int* clickedButton,
                             QDialogButtonBox::StandardButton focusButton, QWidget* parent) {
   auto* w = new MessageWindow(parent, title, text, true, buttons, alwaysOnTop, false, modal);
+  w->setIconKind(QMessageBox::Question);
   w->show();
   w->raise();
   w->activateWindow();

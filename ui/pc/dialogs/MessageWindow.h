@@ -2,6 +2,9 @@
 
 #include <QDialogButtonBox>
 #include <QMap>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPointer>
 #include <QVariant>
 
 #include "Widgets/PopupWindow.h"
@@ -42,6 +45,15 @@ class MessageWindow : public PopupWindow {
 
   void setVisible(bool visible) override;
 
+  // The picture beside the text; the kinds of message set theirs, a window
+  // built directly has none and gives its text the whole width.
+  void setIconKind(QMessageBox::Icon kind);
+  QMessageBox::Icon iconKind() const { return m_iconKind; }
+  QLabel* iconLabel() const { return m_icon; }
+  // The theme's picture of a kind at a device-pixel ratio (sharp on dense
+  // screens); the Qt style's own when the theme has none. Null for NoIcon.
+  static QPixmap iconPixmap(QMessageBox::Icon kind, qreal devicePixelRatio);
+
   // Non-blocking: the window is shown and returned.
   static MessageWindow* showInformation(
       const QString& title, const QString& text, bool alwaysOnTop = false,
@@ -80,6 +92,7 @@ class MessageWindow : public PopupWindow {
 
  public slots:
   void clicked(QAbstractButton* button);
+  void styleChanged();
   void closeMessage();
   void newerAskAgainStateChanged(int state);
   void dialogRejected();
@@ -98,12 +111,18 @@ class MessageWindow : public PopupWindow {
  private:
   static int runBlocking(MessageWindow* window, int* clickedButton);
   void translateTexts();
+  void applyStyle();
+  void placeOverOwner();
 
   QDialog* m_dialog = nullptr;
   QLabel* m_icon = nullptr;
   QLabel* m_messageText = nullptr;
   QCheckBox* m_neverAskAgainBox = nullptr;
   QDialogButtonBox* m_buttonBox = nullptr;
+  QMessageBox::Icon m_iconKind = QMessageBox::NoIcon;
+  bool m_placed = false;
+  // The window it was placed over; gets the keyboard back on close.
+  QPointer<QWidget> m_owner;
   bool m_neverAskAgain = false;
   bool m_closedReported = false;
   QVariant m_userData;

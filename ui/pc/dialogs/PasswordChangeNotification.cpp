@@ -169,7 +169,9 @@ void PasswordChangeNotification::okClicked() {
         markField(m_form->newPassEdit2, false);
       } else if (m_form->newPassEdit->text() == m_form->newPassEdit2->text()) {
         setState(Changing);
-        TP_LOG("Dialogs::PasswordChangeNotification::okClicked", 2) << "Sending a password change";
+        TP_LOG("Dialogs::PasswordChangeNotification::okClicked",
+               TP::Core::Logging::LevelInformation)
+            << "Sending a password change";
         emit sendCredentials(m_form->oldPassEdit->text(), m_form->newPassEdit2->text());
       } else {
         m_form->warningLabel2->show();
@@ -197,12 +199,15 @@ void PasswordChangeNotification::passwordChangeResult(bool succeeded,
     emit saveCredentials(m_credentials);
     setState(Changed);
     showMessage(Success);
-    TP_LOG("Dialogs::PasswordChangeNotification::passwordChangeResult", 2) << "Password changed";
+    TP_LOG("Dialogs::PasswordChangeNotification::passwordChangeResult",
+           TP::Core::Logging::LevelInformation)
+        << "Password changed";
   } else {
     m_error = error;
     setState(Changed);
     showMessage(Failure);
-    TP_LOG("Dialogs::PasswordChangeNotification::passwordChangeResult", 3)
+    TP_LOG("Dialogs::PasswordChangeNotification::passwordChangeResult",
+           TP::Core::Logging::LevelWarning)
         << "Password change refused: " << error.code;
   }
 }

@@ -16,6 +16,7 @@
 #include <RAZ/Settings.h>
 
 #include "Utils/PreferencesWatcher.h"
+#include "Utils/SettingsKeys.h"
 
 namespace Dialogs {
 
@@ -64,21 +65,20 @@ PreferencesWindow::PreferencesWindow(Preferences::Watcher* watcher,
   RAZ::Settings app(RAZ::Settings::Application);
 
   QWidget* general = newPage(m_tabs);
-  m_alwaysOnTop =
-      addBox(general, user.value(QStringLiteral("mainWindow/alwaysontop"), false).toBool());
+  m_alwaysOnTop = addBox(general, user.value(Utils::SettingsKey::AlwaysOnTop, false).toBool());
   QWidget* sounds = newPage(m_tabs);
-  m_incomingCall = addBox(
-      sounds, user.value(QStringLiteral("settings/sounds/incomingCallEnabled"), true).toBool());
-  m_incomingMessage = addBox(
-      sounds, user.value(QStringLiteral("settings/sounds/incomingMessageEnabled"), true).toBool());
-  m_contactOnline = addBox(
-      sounds, user.value(QStringLiteral("settings/sounds/contactOnlineEnabled"), true).toBool());
+  m_incomingCall =
+      addBox(sounds, user.value(Utils::SettingsKey::SoundIncomingCallEnabled, true).toBool());
+  m_incomingMessage =
+      addBox(sounds, user.value(Utils::SettingsKey::SoundIncomingMessageEnabled, true).toBool());
+  m_contactOnline =
+      addBox(sounds, user.value(Utils::SettingsKey::SoundContactOnlineEnabled, true).toBool());
   QWidget* language = newPage(m_tabs);
   m_languageNote = new QLabel(language);
   language->layout()->addWidget(m_languageNote);
   QWidget* contacts = newPage(m_tabs);
-  m_showStatus = addBox(
-      contacts, user.value(QStringLiteral("contactlist/showPresenceStatus"), false).toBool());
+  m_showStatus =
+      addBox(contacts, user.value(Utils::SettingsKey::ShowPresenceStatus, false).toBool());
   QWidget* addinPage = newPage(m_tabs);
   if (addins) {
     auto* list = new QListView(addinPage);
@@ -89,7 +89,7 @@ PreferencesWindow::PreferencesWindow(Preferences::Watcher* watcher,
     addinPage->layout()->addWidget(m_noAddins);
   }
   QWidget* logging = newPage(m_tabs);
-  m_logging = addBox(logging, app.value(QStringLiteral("settings/loggingenabled"), false).toBool());
+  m_logging = addBox(logging, app.value(Utils::SettingsKey::LoggingEnabled, false).toBool());
   retranslate();
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
@@ -132,14 +132,12 @@ QString PreferencesWindow::helpContext() const { return QStringLiteral("preferen
 void PreferencesWindow::save() {
   RAZ::Settings user(RAZ::Settings::User);
   RAZ::Settings app(RAZ::Settings::Application);
-  user.setValue(QStringLiteral("mainWindow/alwaysontop"), m_alwaysOnTop->isChecked());
-  user.setValue(QStringLiteral("settings/sounds/incomingCallEnabled"), m_incomingCall->isChecked());
-  user.setValue(QStringLiteral("settings/sounds/incomingMessageEnabled"),
-                m_incomingMessage->isChecked());
-  user.setValue(QStringLiteral("settings/sounds/contactOnlineEnabled"),
-                m_contactOnline->isChecked());
-  user.setValue(QStringLiteral("contactlist/showPresenceStatus"), m_showStatus->isChecked());
-  app.setValue(QStringLiteral("settings/loggingenabled"), m_logging->isChecked());
+  user.setValue(Utils::SettingsKey::AlwaysOnTop, m_alwaysOnTop->isChecked());
+  user.setValue(Utils::SettingsKey::SoundIncomingCallEnabled, m_incomingCall->isChecked());
+  user.setValue(Utils::SettingsKey::SoundIncomingMessageEnabled, m_incomingMessage->isChecked());
+  user.setValue(Utils::SettingsKey::SoundContactOnlineEnabled, m_contactOnline->isChecked());
+  user.setValue(Utils::SettingsKey::ShowPresenceStatus, m_showStatus->isChecked());
+  app.setValue(Utils::SettingsKey::LoggingEnabled, m_logging->isChecked());
   if (m_watcher) m_watcher->changed();
   close();
 }

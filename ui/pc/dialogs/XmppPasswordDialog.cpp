@@ -7,10 +7,7 @@
 
 #include <TP/Core/Logging.h>
 
-#if __has_include(<RAZ/Services/Xmpp/XmppJidValidator.h>)
 #include <RAZ/Services/Xmpp/XmppJidValidator.h>
-#define ZENT_HAS_ROOM_VALIDATOR 1
-#endif
 
 #include "ui_ChatroomPassword.h"
 
@@ -23,13 +20,7 @@ const int kGroupChatRoomType = 1;
 
 int roomType(const QString& room) {
   const QString userPart = room.section(QLatin1Char('@'), 0, 0);
-#ifdef ZENT_HAS_ROOM_VALIDATOR
   return RAZ::Services::Xmpp::XmppJidValidator::getRoomType(userPart);
-#else
-  // Without the platform's room classifier every room is shown by address.
-  Q_UNUSED(userPart);
-  return 0;
-#endif
 }
 
 }  // namespace
@@ -101,7 +92,7 @@ bool XmppPasswordDialog::canClose() {
   // that waits for this answer learns that none is coming.
   if (!m_reported) {
     m_reported = true;
-    TP_LOG("Widgets::Conference::XmppPasswordDialog::canClose", 1)
+    TP_LOG("Widgets::Conference::XmppPasswordDialog::canClose", TP::Core::Logging::LevelDetail)
         << "Room password prompt closed without an answer";
     emit passwordEnterCanceled(m_room);
   }

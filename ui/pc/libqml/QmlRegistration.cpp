@@ -5,7 +5,12 @@
 #include <QtQml>
 
 #include <RAZ/Actions/Action.h>
+#include <RAZ/Controllers/CommunicationSession.h>
+#include <RAZ/MediaEngine/CallBasePtr.h>
+#include <RAZ/Presence/PresenceData.h>
+#include <RAZ/Webcollab/WebcollabBase.h>
 
+#include "Utils/PresenceState.h"
 #include "libqml/items/CenteredFlow.h"
 #include "libqml/items/ComboBoxAdapters.h"
 #include "libqml/items/DragDrop.h"
@@ -21,14 +26,9 @@
 // Types of other areas join as their classes arrive; until then the name
 // is declared in the module, so scenes resolve it and creating one reports
 // why it cannot be created.
-#if __has_include("libqml/components/LoginWindow.h")
-#include "libqml/components/LoginWindow.h"
-#define ZENT_HAVE_LOGIN_WINDOW 1
-#endif
-#if __has_include("Widgets/Notifications/CommunicationNotification.h")
 #include "Widgets/Notifications/CommunicationNotification.h"
-#define ZENT_HAVE_COMMUNICATION_NOTIFICATION 1
-#endif
+#include "libqml/components/ContactCard.h"
+#include "libqml/components/LoginWindow.h"
 
 namespace QML {
 
@@ -79,16 +79,15 @@ void registerTypes() {
   creatable<ViewShare>(kVantre, "ViewShare");
   creatable<ViewShareUss>(kVantre, "ViewShareUss");
   notYetAvailable("Location", QStringLiteral("Location is not available yet"));
+  qmlRegisterSingletonType<Utils::PresenceState>(
+      kVantre, 1, 0, "PresenceState",
+      [](QQmlEngine*, QJSEngine*) -> QObject* { return new Utils::PresenceState; });
 
   notYetAvailable("CommunicationsWindow", reason("CommunicationsWindow"));
-#ifdef ZENT_HAVE_COMMUNICATION_NOTIFICATION
   uncreatable<QML::CommunicationNotification>("CommunicationNotification",
                                               reason("CommunicationNotification"));
-#else
-  notYetAvailable("CommunicationNotification", reason("CommunicationNotification"));
-#endif
-  notYetAvailable("ContactCard", reason("ContactCard"));
-  notYetAvailable("Call", reason("Call"));
+  uncreatable<QML::ContactCard>("ContactCard", reason("ContactCard"));
+  uncreatable<RAZ::MediaEngine::CallBasePtr>("Call", reason("Call"));
   notYetAvailable("MessageModel", reason("MessageModel"));
   uncreatable<QML::View>("View", reason("View"));
   notYetAvailable("ConfigXML", reason("ConfigXML"));
@@ -101,16 +100,13 @@ void registerTypes() {
       "DragDropEvent", QStringLiteral("DragDropEvent cannot be created from QML."));
   uncreatable<QML::QmlHelper>("QmlHelper", reason("QmlHelper"));
   uncreatable<RAZ::Actions::Action>("Action", reason("Action"));
-  notYetAvailable("Presence", reason("Presence"));
+  uncreatable<RAZ::Presence::PresenceData>("Presence", reason("Presence"));
   notYetAvailable("GroupsModel", reason("GroupsModel"));
-  notYetAvailable("WebcollabBase", reason("WebcollabBase"));
+  uncreatable<RAZ::Webcollab::WebcollabBase>("WebcollabBase", reason("WebcollabBase"));
   notYetAvailable("SecurityClassificationController", reason("SecurityClassificationController"));
-  notYetAvailable("CommunicationSession", reason("CommunicationSession"));
-#ifdef ZENT_HAVE_LOGIN_WINDOW
+  uncreatable<RAZ::Controllers::CommunicationSession>("CommunicationSession",
+                                                      reason("CommunicationSession"));
   uncreatable<QML::LoginWindow>("LoginWindow", reason("LoginWindow"));
-#else
-  notYetAvailable("LoginWindow", reason("LoginWindow"));
-#endif
   notYetAvailable("ChatRoomsModel", reason("ChatRoomsModel"));
   notYetAvailable("ChatParticipant", reason("ChatParticipant"));
   notYetAvailable("LeftPaneButtonsModel", reason("LeftPaneButtonsModel"));

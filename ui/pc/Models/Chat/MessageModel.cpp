@@ -75,6 +75,10 @@ const char kFtLoaded[] = "<span id='ft_loaded-%1'>0</span>";
 
 const char kCssResource[] = ":/windows/CommunicationsWindow/Chat/chatstyle.css.in";
 
+// Configuration ids of the file-size limits (bytes; below 1: no limit).
+const int kOutgoingFileSizeLimitId = 153;
+const int kIncomingFileSizeLimitId = 154;
+
 QString T(const char* templ) { return QString::fromLatin1(templ); }
 
 // --- The three expressions of the message text, built once ---
@@ -196,7 +200,8 @@ void MessageModel::setSmileys(
 }
 
 void MessageModel::setOwnDisplayName(const QString& name) {
-  TP_LOG("Models::Chat::MessageModel::setOwnDisplayName", 2) << "Own: " << name;
+  TP_LOG("Models::Chat::MessageModel::setOwnDisplayName", TP::Core::Logging::LevelInformation)
+      << "Own: " << name;
   m_ownDisplayName = name;
 }
 
@@ -224,7 +229,7 @@ void MessageModel::pageLoadFinished() {
   while (!m_pendingHtml.isEmpty()) emit messageAdded(m_pendingHtml.takeFirst(), false);
   for (auto it = m_participantNames.cbegin(); it != m_participantNames.cend(); ++it) {
     const QString cleaned = cleanId(it.key());
-    TP_LOG("Models::Chat::MessageModel::pageLoadFinished", 1)
+    TP_LOG("Models::Chat::MessageModel::pageLoadFinished", TP::Core::Logging::LevelDetail)
         << " Contact[" << it.key() << "]"
         << " AfterRemove Contact[" << cleaned << "]";
     emit contactNameChanged(cleaned, esc(it.value()));
@@ -235,7 +240,8 @@ void MessageModel::updateMessagesFrom(int age) {
   m_historyAge = age;
   if (!m_chatModel) {
     // Nothing will answer with a reset: the page stays as it is.
-    TP_LOG("Models::Chat::MessageModel::updateMessagesFrom", 3) << "No chat model";
+    TP_LOG("Models::Chat::MessageModel::updateMessagesFrom", TP::Core::Logging::LevelWarning)
+        << "No chat model";
     return;
   }
   m_pageLoaded = false;
@@ -268,13 +274,14 @@ void MessageModel::addNote(const QString& templ, const QString& text) {
 void MessageModel::generateCss() {
   QFile file(QString::fromLatin1(kCssResource));
   if (!file.open(QIODevice::ReadOnly)) {
-    TP_LOG("Models::Chat::MessageModel::generateCss", 3) << "No style sheet " << kCssResource;
+    TP_LOG("Models::Chat::MessageModel::generateCss", TP::Core::Logging::LevelWarning)
+        << "No style sheet " << kCssResource;
     return;
   }
   QString css = QString::fromUtf8(file.readAll());
   const QML::Style* style = QML::Style::instance();
   if (style && !style->replaceCssWithStyle(css)) {
-    TP_LOG("Models::Chat::MessageModel::generateCss", 3)
+    TP_LOG("Models::Chat::MessageModel::generateCss", TP::Core::Logging::LevelWarning)
         << "FAIL: invalid template date in .css.in";
     return;
   }
@@ -391,7 +398,8 @@ QString MessageModel::textToHtml(const QString& text, const RAZ::Models::Smileys
 // Messages
 
 QString MessageModel::createHtml(Data& message) {
-  TP_LOG("Models::Chat::MessageModel::createHtml", 2) << "Models::Chat::MessageModel::createHtml";
+  TP_LOG("Models::Chat::MessageModel::createHtml", TP::Core::Logging::LevelInformation)
+      << "Models::Chat::MessageModel::createHtml";
   QString out;
   const QDateTime time = message.getTime();
   if (!(m_lastDate.isValid() && m_lastDate.daysTo(time) == 0)) out = dateSeparator(time);
@@ -401,24 +409,28 @@ QString MessageModel::createHtml(Data& message) {
     QString name;
     if (message.getDirection() == Data::Sent) {
       name = m_ownDisplayName;
-      TP_LOG("Models::Chat::MessageModel::createHtml", 1) << "Own: " << name;
+      TP_LOG("Models::Chat::MessageModel::createHtml", TP::Core::Logging::LevelDetail)
+          << "Own: " << name;
       if (isSms) name += message.getSent() ? tr(" sent an SMS") : tr(" Sending SMS...");
     } else {
       const QString known = m_participantNames.value(message.getSenderId());
       if (!known.isEmpty()) {
         name = known;
-        TP_LOG("Models::Chat::MessageModel::createHtml", 1) << "FromParticipants: " << name;
+        TP_LOG("Models::Chat::MessageModel::createHtml", TP::Core::Logging::LevelDetail)
+            << "FromParticipants: " << name;
       } else {
         name = message.getSenderId();
-        TP_LOG("Models::Chat::MessageModel::createHtml", 1) << "FromMessage: " << name;
+        TP_LOG("Models::Chat::MessageModel::createHtml", TP::Core::Logging::LevelDetail)
+            << "FromMessage: " << name;
       }
       if (isSms) name += tr(" sent an SMS");
     }
     const QString escapedName = esc(name);
-    TP_LOG("Models::Chat::MessageModel::createHtml", 1)
+    TP_LOG("Models::Chat::MessageModel::createHtml", TP::Core::Logging::LevelDetail)
         << "FromMessage id[" << message.getSenderId() << "]";
     const QString id = cleanId(message.getSenderId());
-    TP_LOG("Models::Chat::MessageModel::createHtml", 1) << "AfterRemove id[" << id << "]";
+    TP_LOG("Models::Chat::MessageModel::createHtml", TP::Core::Logging::LevelDetail)
+        << "AfterRemove id[" << id << "]";
     const QString timeText = esc(Utils::StringHelper::formatTime(time.time()));
     if (isSms && (message.getStatus() & 0xFE) == 0) {
       out += fill(T(kSmsSender), {QString::number(message.getId()),
@@ -441,7 +453,8 @@ QString MessageModel::createHtml(Data& message) {
   out += content;
 
   m_lastSender = message.getSenderId();
-  TP_LOG("Models::Chat::MessageModel::createHtml", 1) << "Last sender: " << m_lastSender;
+  TP_LOG("Models::Chat::MessageModel::createHtml", TP::Core::Logging::LevelDetail)
+      << "Last sender: " << m_lastSender;
   m_lastDate = time;
   if (message.getDirection() == Data::Received) {
     m_lastMessageReceived = time;
@@ -514,14 +527,14 @@ void MessageModel::modelReset() {
 // Notes
 
 void MessageModel::participantAdded(QString id, QString name) {
-  TP_LOG("Models::Chat::MessageModel::participantAdded", 2)
+  TP_LOG("Models::Chat::MessageModel::participantAdded", TP::Core::Logging::LevelInformation)
       << "participantAdded[" << id << "] == (" << name << ")";
   const QString time = Utils::StringHelper::formatTime(QTime::currentTime());
   addNote(T(kJoinPart), esc(tr("%1 has joined chat %2").arg(name, time)));
 }
 
 void MessageModel::participantRemoved(QString name) {
-  TP_LOG("Models::Chat::MessageModel::participantRemoved", 2)
+  TP_LOG("Models::Chat::MessageModel::participantRemoved", TP::Core::Logging::LevelInformation)
       << "participantRemoved(" << name << ")";
   const QString time = Utils::StringHelper::formatTime(QTime::currentTime());
   addNote(T(kJoinPart), esc(tr("%1 has left chat %2").arg(name, time)));
@@ -559,19 +572,19 @@ void MessageModel::onShowAddUsersInfo() {
 
 void MessageModel::participantNameChanged(QString contactId, QString newName) {
   TP::Core::Logging::CTraceScope trace("Models::Chat::MessageModel::participantNameChanged");
-  TP_LOG("Models::Chat::MessageModel::participantNameChanged", 1)
+  TP_LOG("Models::Chat::MessageModel::participantNameChanged", TP::Core::Logging::LevelDetail)
       << "Contact[" << contactId << "]==" << m_participantNames.value(contactId) << ";";
   m_participantNames.insert(contactId, newName);
-  TP_LOG("Models::Chat::MessageModel::participantNameChanged", 1)
+  TP_LOG("Models::Chat::MessageModel::participantNameChanged", TP::Core::Logging::LevelDetail)
       << "Contact[" << contactId << "]==" << newName << ";";
   const QString cleaned = cleanId(contactId);
-  TP_LOG("Models::Chat::MessageModel::participantNameChanged", 1)
+  TP_LOG("Models::Chat::MessageModel::participantNameChanged", TP::Core::Logging::LevelDetail)
       << "AfterRemove Contact[" << cleaned << "]==" << newName << ";";
   emit contactNameChanged(cleaned, esc(newName));
 }
 
 void MessageModel::typersChanged(QStringList typers) {
-  TP_LOG("Models::Chat::MessageModel::typersChanged", 2)
+  TP_LOG("Models::Chat::MessageModel::typersChanged", TP::Core::Logging::LevelInformation)
       << " Typers: " << typers.join(QStringLiteral(", "));
   QStringList names;
   for (const QString& typer : typers) {
@@ -664,12 +677,12 @@ int MessageModel::configLimit(int id) const {
 }
 
 bool MessageModel::isIncomingFileTooLarge(const FTAdapter* ft) const {
-  const int limit = configLimit(154);
+  const int limit = configLimit(kIncomingFileSizeLimitId);
   return limit >= 1 && ft->getFileSize() > limit;
 }
 
 bool MessageModel::isOutgoingFileTooLarge(const FTAdapter* ft) const {
-  const int limit = configLimit(153);
+  const int limit = configLimit(kOutgoingFileSizeLimitId);
   return limit >= 1 && ft->getFileSize() > limit;
 }
 
@@ -837,14 +850,16 @@ void MessageModel::openFileClicked(QVariant id) {
   const QString transferId = transferIdFromPage(id.toString());
   FTAdapter* ft = m_ftModel ? m_ftModel->getFt(transferId) : nullptr;
   if (!ft) {
-    TP_LOG("Models::Chat::MessageModel::openFileClicked", 4) << "ft is NULL";
+    TP_LOG("Models::Chat::MessageModel::openFileClicked", TP::Core::Logging::LevelError)
+        << "ft is NULL";
     return;
   }
   const QString path = ft->getFilePath();
-  TP_LOG("Models::Chat::MessageModel::openFileClicked", 2) << "File: " << path;
+  TP_LOG("Models::Chat::MessageModel::openFileClicked", TP::Core::Logging::LevelInformation)
+      << "File: " << path;
   if (QFileInfo::exists(path)) {
     const bool ok = QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    TP_LOG("Models::Chat::MessageModel::openFileClicked", 2)
+    TP_LOG("Models::Chat::MessageModel::openFileClicked", TP::Core::Logging::LevelInformation)
         << "Opening file " << (ok ? "succeeded." : "failed.");
   } else {
     emit stateChanged(pageId(transferId), fileMissingDetails(ft));
@@ -853,28 +868,34 @@ void MessageModel::openFileClicked(QVariant id) {
 
 void MessageModel::showFileInFolderClicked(QVariant id) {
   const QString transferId = transferIdFromPage(id.toString());
-  TP_LOG("Models::Chat::MessageModel::showFileInFolderClicked", 2)
+  TP_LOG("Models::Chat::MessageModel::showFileInFolderClicked", TP::Core::Logging::LevelInformation)
       << "id: " << transferId << " model: " << static_cast<const void*>(m_ftModel.data());
   if (m_ftModel) {
     FTAdapter* ft = m_ftModel->getFt(transferId);
     if (!ft) {
-      TP_LOG("Models::Chat::MessageModel::showFileInFolderClicked", 4) << "ft is NULL";
+      TP_LOG("Models::Chat::MessageModel::showFileInFolderClicked", TP::Core::Logging::LevelError)
+          << "ft is NULL";
     } else {
       const QString path = ft->getFilePath();
-      TP_LOG("Models::Chat::MessageModel::showFileInFolderClicked", 1) << "filePath: " << path;
+      TP_LOG("Models::Chat::MessageModel::showFileInFolderClicked", TP::Core::Logging::LevelDetail)
+          << "filePath: " << path;
       if (QFileInfo::exists(path)) {
         const QString folder = path.left(path.lastIndexOf(QLatin1Char('/')));
-        TP_LOG("Models::Chat::MessageModel::showFileInFolderClicked", 1)
+        TP_LOG("Models::Chat::MessageModel::showFileInFolderClicked",
+               TP::Core::Logging::LevelDetail)
             << "filePath truncated: " << folder;
         QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
       } else {
         const QString html = fileMissingDetails(ft);
         emit stateChanged(pageId(transferId), html);
-        TP_LOG("Models::Chat::MessageModel::showFileInFolderClicked", 1) << "html: " << html;
+        TP_LOG("Models::Chat::MessageModel::showFileInFolderClicked",
+               TP::Core::Logging::LevelDetail)
+            << "html: " << html;
       }
     }
   }
-  TP_LOG("Models::Chat::MessageModel::showFileInFolderClicked", 1) << "Exiting";
+  TP_LOG("Models::Chat::MessageModel::showFileInFolderClicked", TP::Core::Logging::LevelDetail)
+      << "Exiting";
 }
 
 }  // namespace Chat

@@ -50,7 +50,8 @@ QNetworkReply* TranscriptNetworkAccess::createRequest(Operation op, const QNetwo
   if (op == GetOperation && (scheme == QLatin1String("qrc") || scheme == QLatin1String("data")))
     return QNetworkAccessManager::createRequest(op, request, outgoingData);
   ++m_refused;
-  TP_LOG("Models::Chat::TranscriptNetworkAccess", 3) << "Refused a request of scheme " << scheme;
+  TP_LOG("Models::Chat::TranscriptNetworkAccess", TP::Core::Logging::LevelWarning)
+      << "Refused a request of scheme " << scheme;
   // An empty qrc: address gives an error reply without touching anything.
   QNetworkRequest refused(QUrl(QStringLiteral("qrc:/refused-by-transcript")));
   return QNetworkAccessManager::createRequest(GetOperation, refused, nullptr);
@@ -110,7 +111,9 @@ void TranscriptPage::publishBridge() {
 }
 
 void TranscriptPage::loadFinished(bool ok) {
-  if (!ok) TP_LOG("Models::Chat::TranscriptPage::loadFinished", 3) << "The page did not load";
+  if (!ok)
+    TP_LOG("Models::Chat::TranscriptPage::loadFinished", TP::Core::Logging::LevelWarning)
+        << "The page did not load";
   if (m_model) m_model->pageLoadFinished();
 }
 

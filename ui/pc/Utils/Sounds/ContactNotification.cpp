@@ -5,6 +5,7 @@
 #include <TP/Core/Logging.h>
 
 #include <QAbstractItemModel>
+#include "Utils/SettingsKeys.h"
 
 namespace Utils {
 namespace ContactNotification {
@@ -12,7 +13,8 @@ namespace ContactNotification {
 NotificationBase::NotificationBase(QAbstractItemModel* model, int onlineRole, QObject* parent)
     : QObject(parent), m_onlineRole(onlineRole), m_model(model) {
   if (!m_model) {
-    TP_LOG("NotificationBase::NotificationBase", 3) << "no contact list; presence sounds are off";
+    TP_LOG("NotificationBase::NotificationBase", TP::Core::Logging::LevelWarning)
+        << "no contact list; presence sounds are off";
     return;
   }
   connect(m_model, SIGNAL(rowsInserted(const QModelIndex&, int, int)), this,
@@ -79,7 +81,7 @@ void ContactPlayer::notify(int) {
 }
 
 ContactOnlinePlayer::ContactOnlinePlayer(QAbstractItemModel* model, QObject* parent)
-    : ContactPlayer(QStringLiteral("settings/sounds/contactOnlineEnabled"),
+    : ContactPlayer(Utils::SettingsKey::SoundContactOnlineEnabled,
                     QStringLiteral(":/sounds/contact_online.wav"), OnlineRole, model, parent) {}
 
 ContactOnlinePlayer::ContactOnlinePlayer(

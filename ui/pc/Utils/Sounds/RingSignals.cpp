@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QTextStream>
+#include "Utils/SettingsKeys.h"
 
 namespace Utils {
 namespace Sounds {
@@ -32,7 +33,7 @@ QList<RingSignal> readRingSignals(bool* ok) {
   QList<RingSignal> out;
   QFile file(ringSignalListPath());
   if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-    TP_LOG("Sounds::readRingSignals", 3)
+    TP_LOG("Sounds::readRingSignals", TP::Core::Logging::LevelWarning)
         << "cannot open the ring-signal list " << file.fileName() << ": " << file.errorString();
     return out;
   }
@@ -41,7 +42,7 @@ QList<RingSignal> readRingSignals(bool* ok) {
 
   TP::Xml::Parser parser;
   if (!parser.Parse(text)) {
-    TP_LOG("Sounds::readRingSignals", 4)
+    TP_LOG("Sounds::readRingSignals", TP::Core::Logging::LevelError)
         << "the ring-signal list " << file.fileName() << " is malformed: " << parser.errorString();
     return out;
   }
@@ -64,11 +65,12 @@ QString defaultRinger(RAZ::Settings& settings) {
   const QList<RingSignal> list = readRingSignals();
   for (const RingSignal& ring : list) {
     if (ring.isDefault) {
-      settings.setValue(QStringLiteral("settings/sounds/defaultRinger"), ring.file);
+      settings.setValue(Utils::SettingsKey::SoundDefaultRinger, ring.file);
       return ring.file;
     }
   }
-  TP_LOG("Sounds::defaultRinger", 3) << "the ring-signal list marks no default ring signal";
+  TP_LOG("Sounds::defaultRinger", TP::Core::Logging::LevelWarning)
+      << "the ring-signal list marks no default ring signal";
   return QString();
 }
 

@@ -6,21 +6,22 @@
 #include <TP/Core/Logging.h>
 
 #include <QFileInfo>
+#include "Utils/SettingsKeys.h"
 
 namespace Utils {
 namespace Sounds {
 
 namespace {
-const char* const kDefaultRingerKey = "settings/sounds/defaultRinger";
 const char* const kCallWaitingFile = ":/sounds/call_waiting.wav";
 
 // The user's ring signal, or the list's default when there is none or when
 // the chosen file no longer exists.
 QString ringSignal(RAZ::Settings& settings) {
-  const QString stored = settings.value(QLatin1String(kDefaultRingerKey), QString()).toString();
+  const QString stored =
+      settings.value(Utils::SettingsKey::SoundDefaultRinger, QString()).toString();
   if (stored.isEmpty()) return defaultRinger(settings);
   if (!QFileInfo::exists(stored)) {
-    TP_LOG("IncomingCallPlayer::ringSignal", 3)
+    TP_LOG("IncomingCallPlayer::ringSignal", TP::Core::Logging::LevelWarning)
         << "the chosen ring signal does not exist, using the default: " << stored;
     const QList<RingSignal> list = readRingSignals();
     for (const RingSignal& ring : list) {
@@ -42,11 +43,11 @@ void SettingsBoolPlayer::play() {
 }
 
 IncomingMessagePlayer::IncomingMessagePlayer(QObject* parent)
-    : SettingsBoolPlayer(QStringLiteral("settings/sounds/incomingMessageEnabled"),
+    : SettingsBoolPlayer(Utils::SettingsKey::SoundIncomingMessageEnabled,
                          QStringLiteral(":/sounds/incoming_message.wav"), parent) {}
 
 IncomingCallPlayer::IncomingCallPlayer(QObject* parent)
-    : SettingsBoolPlayer(QStringLiteral("settings/sounds/incomingCallEnabled"), QString(), parent) {
+    : SettingsBoolPlayer(Utils::SettingsKey::SoundIncomingCallEnabled, QString(), parent) {
   RAZ::Settings settings(RAZ::Settings::User);
   m_wanted = ringSignal(settings);
   setFile(m_wanted);
@@ -65,7 +66,8 @@ void IncomingCallPlayer::onPreferencesChanged(bool activeCalls) {
   if (wanted == m_wanted) return;
   m_wanted = wanted;
   if (wanted.isEmpty()) {
-    TP_LOG("IncomingCallPlayer::onPreferencesChanged", 3) << "no ring signal; the ringer is silent";
+    TP_LOG("IncomingCallPlayer::onPreferencesChanged", TP::Core::Logging::LevelWarning)
+        << "no ring signal; the ringer is silent";
     clearSound();
     return;
   }

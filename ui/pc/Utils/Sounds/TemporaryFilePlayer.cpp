@@ -6,10 +6,7 @@
 #include <RAZ/MediaEngine/Sound.h>
 #include <TP/Core/Logging.h>
 
-#if __has_include("dialogs/MessageWindow.h")
 #include "dialogs/MessageWindow.h"
-#define ZENT_HAS_MESSAGE_WINDOW 1
-#endif
 
 namespace Utils {
 namespace Sounds {
@@ -32,12 +29,14 @@ void TemporaryFilePlayer::setFile(const QString& fileName) {
   m_fileName = fileName;
   RAZ::MediaEngine::MediaHandlerBase* engine = RAZ::MediaEngine::MediaHandlerBase::m_This;
   if (!engine || !engine->soundFacility()) {
-    TP_LOG("TemporaryFilePlayer::setFile", 1) << "no media engine; silent: " << fileName;
+    TP_LOG("TemporaryFilePlayer::setFile", TP::Core::Logging::LevelDetail)
+        << "no media engine; silent: " << fileName;
     return;
   }
   m_sound.reset(engine->soundFacility()->createSound(fileName));
   if (!m_sound) {
-    TP_LOG("TemporaryFilePlayer::setFile", 3) << "sound cannot be loaded: " << fileName;
+    TP_LOG("TemporaryFilePlayer::setFile", TP::Core::Logging::LevelWarning)
+        << "sound cannot be loaded: " << fileName;
   }
 }
 
@@ -54,11 +53,10 @@ void TemporaryFilePlayer::play() {
   m_sound->stop();
   if (m_sound->start(m_loops != 1)) return;
 
-  TP_LOG("TemporaryFilePlayer::play", 4) << "Failed to Start Sound Player: " << m_fileName;
-#ifdef ZENT_HAS_MESSAGE_WINDOW
+  TP_LOG("TemporaryFilePlayer::play", TP::Core::Logging::LevelError)
+      << "Failed to Start Sound Player: " << m_fileName;
   Dialogs::MessageWindow::showInformation(tr("Error"), tr("Failed to Start Sound Player"), false,
                                           QDialogButtonBox::Ok, false, nullptr);
-#endif
 }
 
 void TemporaryFilePlayer::stop() {

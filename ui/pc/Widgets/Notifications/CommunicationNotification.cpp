@@ -35,7 +35,8 @@ void CommunicationNotification::load() {
   if (status() == QQuickWidget::Error) {
     const auto list = errors();
     for (const QQmlError& error : list) {
-      TP_LOG("QML::CommunicationNotification::load", 4) << error.toString();
+      TP_LOG("QML::CommunicationNotification::load", TP::Core::Logging::LevelError)
+          << error.toString();
     }
   }
 }

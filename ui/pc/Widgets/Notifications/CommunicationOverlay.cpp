@@ -26,7 +26,8 @@ CommunicationOverlay::CommunicationOverlay(QObject* session, QWidget* parent)
                                       RAZ::MediaEngine::CallBasePtr::CallState)),
               this, SLOT(checkIfNeedsToBeVisible()));
     } else {
-      TP_LOG("QML::CommunicationOverlay", 3) << "The session reports no call state changes";
+      TP_LOG("QML::CommunicationOverlay", TP::Core::Logging::LevelWarning)
+          << "The session reports no call state changes";
     }
     if (Calls::hasSignal(session, "callChanged()")) {
       connect(session, SIGNAL(callChanged()), this, SLOT(checkIfNeedsToBeVisible()));

@@ -34,7 +34,7 @@ void CommunicationWindowDialpad::handleKeyEvent(QKeyEvent* key) {
   QQuickItem* root = rootObject();
   if (key->key() == Qt::Key_V && (key->modifiers() & Qt::ControlModifier)) {
     if (root && !QMetaObject::invokeMethod(root, "appendClipboardText")) {
-      TP_LOG("QML::CommunicationWindowDialpad::handleKeyEvent", 3)
+      TP_LOG("QML::CommunicationWindowDialpad::handleKeyEvent", TP::Core::Logging::LevelWarning)
           << "The dial pad scene cannot paste";
     }
     return;
@@ -54,7 +54,7 @@ void CommunicationWindowDialpad::handleKeyEvent(QKeyEvent* key) {
   }
   if (digit < 0 || !root) return;
   if (!QMetaObject::invokeMethod(root, "sendDTMF", Q_ARG(QVariant, QVariant(digit)))) {
-    TP_LOG("QML::CommunicationWindowDialpad::handleKeyEvent", 3)
+    TP_LOG("QML::CommunicationWindowDialpad::handleKeyEvent", TP::Core::Logging::LevelWarning)
         << "The dial pad scene cannot send digit " << digit;
   }
 }

@@ -19,7 +19,8 @@ ContactMouseOver::ContactMouseOver(QWidget* parent) : View(parent) {
 bool ContactMouseOver::activate() {
   setSource(QUrl(QString::fromLatin1(SourceUrl)));
   if (status() == QQuickWidget::Error) {
-    TP_LOG("QML::ContactMouseOver::activate", 4) << "The contact card did not load";
+    TP_LOG("QML::ContactMouseOver::activate", TP::Core::Logging::LevelError)
+        << "The contact card did not load";
   }
   return true;
 }

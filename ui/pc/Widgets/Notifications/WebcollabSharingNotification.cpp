@@ -20,7 +20,8 @@ WebcollabSharingNotification::WebcollabSharingNotification(QWidget* parent) : Vi
   rootContext()->setContextProperty(QStringLiteral("rootWindow"), this);
   setSource(QUrl(QString::fromLatin1(SourceUrl)));
   if (status() == QQuickWidget::Error) {
-    TP_LOG("QML::WebcollabSharingNotification", 4) << "The sharing hint did not load";
+    TP_LOG("QML::WebcollabSharingNotification", TP::Core::Logging::LevelError)
+        << "The sharing hint did not load";
   }
   QTimer::singleShot(CloseAfterMs, this, SLOT(close()));
 }

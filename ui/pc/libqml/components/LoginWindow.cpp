@@ -20,14 +20,10 @@
 #include <RAZ/Utils/Credentials.h>
 #include <TP/Core/Logging.h>
 
+#include "Utils/SettingsKeys.h"
 #include "libqml/window/View.h"
 
-#if __has_include("Utils/TextFieldActionsHandler.h")
 #include "Utils/TextFieldActionsHandler.h"
-#define ZENT_HAVE_TEXT_FIELD_ACTIONS 1
-#else
-#define ZENT_HAVE_TEXT_FIELD_ACTIONS 0
-#endif
 
 namespace QML {
 
@@ -50,7 +46,7 @@ bool readBool(int scope, const QString& key, bool def) {
   } else if (v.canConvert<int>() && v.type() != QVariant::StringList) {
     return v.toInt() != 0;
   }
-  TP_LOG("QML::LoginWindow::readBool", 3)
+  TP_LOG("QML::LoginWindow::readBool", TP::Core::Logging::LevelWarning)
       << "Setting " << key << " is not a boolean; using default";
   return def;
 }
@@ -60,7 +56,8 @@ QString readString(int scope, const QString& key, const QString& def = QString()
   if (!v.isValid() || v.isNull()) return def;
   if (v.type() == QVariant::StringList) return v.toStringList().join(QLatin1Char(','));
   if (v.canConvert<QString>()) return v.toString();
-  TP_LOG("QML::LoginWindow::readString", 3) << "Setting " << key << " is not text; using default";
+  TP_LOG("QML::LoginWindow::readString", TP::Core::Logging::LevelWarning)
+      << "Setting " << key << " is not text; using default";
   return def;
 }
 
@@ -83,7 +80,8 @@ QString decodeDmUrl(const QVariant& raw) {
   const QByteArray::FromBase64Result decoded =
       QByteArray::fromBase64Encoding(bytes, QByteArray::AbortOnBase64DecodingErrors);
   if (!decoded) {
-    TP_LOG("QML::LoginWindow::loadForm", 4) << "dm/url is not valid Base64; ignoring it";
+    TP_LOG("QML::LoginWindow::loadForm", TP::Core::Logging::LevelError)
+        << "dm/url is not valid Base64; ignoring it";
     return QString();
   }
   return QString::fromUtf8(*decoded).trimmed();
@@ -104,12 +102,7 @@ LoginWindow::LoginWindow(RAZ::ConfigContainer* configContainer,
       configsModel(new QStringListModel(this)),
       credentialsManager(credentialsManager),
       configContainer(configContainer),
-#if ZENT_HAVE_TEXT_FIELD_ACTIONS
-      textFieldActionsHandler(new Utils::TextFieldActionsHandler(this))
-#else
-      textFieldActionsHandler(nullptr)
-#endif
-{
+      textFieldActionsHandler(new Utils::TextFieldActionsHandler(this)) {
   setResizable(false);
   setSystemMenuSuppressed(true);
   setWindowTitle(QCoreApplication::applicationName());
@@ -132,14 +125,11 @@ bool LoginWindow::activate() {
   ctx->setContextProperty(QStringLiteral("rootItem"), this);
   ctx->setContextProperty(QStringLiteral("usernamesFilterModel"), usernamesModel);
   ctx->setContextProperty(QStringLiteral("configsFilterModel"), configsModel);
-#if ZENT_HAVE_TEXT_FIELD_ACTIONS
   QObject* editActions = textFieldActionsHandler;
-#else
-  QObject* editActions = nullptr;
-#endif
   ctx->setContextProperty(QStringLiteral("textFieldActionsHandler"), editActions);
   if (!setSource(QString::fromLatin1(kScene))) {
-    TP_LOG("QML::LoginWindow::activate", 4) << "Unable to load the sign-in scene";
+    TP_LOG("QML::LoginWindow::activate", TP::Core::Logging::LevelError)
+        << "Unable to load the sign-in scene";
     return false;
   }
   qDebug() << "Connecting QML signals";
@@ -175,7 +165,7 @@ void LoginWindow::sessionStateChange(RAZ::Sessions::SessionManagerBase*,
 void LoginWindow::setUsername(const QString& name) {
   if (name == m_username) return;
   m_username = name.trimmed();
-  if (readBool(RAZ::Settings::Application, QStringLiteral("login/savepassword"), false))
+  if (readBool(RAZ::Settings::Application, Utils::SettingsKey::LoginSavePassword, false))
     setPassword(savedPassword(m_username));
   validateData();
   emit usernameChanged();
@@ -205,7 +195,8 @@ void LoginWindow::setConfigName(const QString& name) {
   const RAZ::Configuration::Config* config = nullptr;
   if (configContainer) {
     if (!configContainer->setCurrentConfig(name))
-      TP_LOG("QML::LoginWindow::setConfigName", 3) << "No configuration named " << name;
+      TP_LOG("QML::LoginWindow::setConfigName", TP::Core::Logging::LevelWarning)
+          << "No configuration named " << name;
     config = configContainer->currentConfig();
   }
   emit setCredentialsConfig(config);
@@ -248,14 +239,15 @@ QString LoginWindow::getVersionInfo() const {
 }
 
 bool LoginWindow::getShowHelpLink() const {
-  return !readString(RAZ::Settings::Installation, QStringLiteral("defaults/help_file")).isEmpty();
+  return !readString(RAZ::Settings::Installation, Utils::SettingsKey::DefaultHelpFile).isEmpty();
 }
 
 bool LoginWindow::getShowPwHelpLink() const {
   const QString link =
-      readString(RAZ::Settings::Installation, QStringLiteral("defaults/forgot_password_url"))
+      readString(RAZ::Settings::Installation, Utils::SettingsKey::DefaultForgotPasswordUrl)
           .trimmed();
-  TP_LOG("QML::LoginWindow::getShowPwHelpLink", 1) << "Pwd help link: " << link;
+  TP_LOG("QML::LoginWindow::getShowPwHelpLink", TP::Core::Logging::LevelDetail)
+      << "Pwd help link: " << link;
   return !link.isEmpty();
 }
 
@@ -304,9 +296,9 @@ QStringList LoginWindow::filteredUserNames() const {
 void LoginWindow::refreshUserNames() {
   userNames();
   usernamesModel->setStringList(filteredUserNames());
-  setUsername(readString(RAZ::Settings::Application, QStringLiteral("login/displayname")));
+  setUsername(readString(RAZ::Settings::Application, Utils::SettingsKey::LoginDisplayName));
   setRememberPasswordChecked(
-      readBool(RAZ::Settings::Application, QStringLiteral("login/savepassword"), false));
+      readBool(RAZ::Settings::Application, Utils::SettingsKey::LoginSavePassword, false));
 }
 
 void LoginWindow::loadForm(bool resetConfiguration) {
@@ -316,23 +308,22 @@ void LoginWindow::loadForm(bool resetConfiguration) {
   // the account's own server, so reading it before the address is known
   // would never restore the password of an account bound to a server.
   const QString dmUrl =
-      decodeDmUrl(RAZ::Settings(RAZ::Settings::Installation).value(QStringLiteral("dm/url")));
+      decodeDmUrl(RAZ::Settings(RAZ::Settings::Installation).value(Utils::SettingsKey::DmUrl));
   const bool xsiFromUser = dmUrl.isEmpty();
   if (xsiFromUser) {
     setShowXsiField(true);
     m_lastXsiAddress.clear();  // nothing to restore or clear while loading
-    setXsiAddress(
-        readString(RAZ::Settings::Application, QStringLiteral("defaults/dm_config_file")));
+    setXsiAddress(readString(RAZ::Settings::Application, Utils::SettingsKey::DefaultDmConfigFile));
   } else {
     setShowXsiField(false);
   }
 
-  setUsername(readString(RAZ::Settings::Application, QStringLiteral("login/displayname")));
+  setUsername(readString(RAZ::Settings::Application, Utils::SettingsKey::LoginDisplayName));
   const QString saved = savedPassword(m_username);
   setAutologinChecked(
-      readBool(RAZ::Settings::Application, QStringLiteral("login/autologin"), false));
+      readBool(RAZ::Settings::Application, Utils::SettingsKey::LoginAutoLogin, false));
   const bool remember = !saved.isEmpty() && readBool(RAZ::Settings::Application,
-                                                     QStringLiteral("login/savepassword"), false);
+                                                     Utils::SettingsKey::LoginSavePassword, false);
   setRememberPasswordChecked(remember);
   setPassword(remember ? saved : QString());
 
@@ -349,7 +340,7 @@ void LoginWindow::selectConfiguration(bool reset) {
   const QStringList names = configContainer ? configContainer->configNames() : QStringList();
   if (reset || names.isEmpty()) setConfigIdx(-1);
   if (names.size() <= 1) return;
-  const QString wanted = readString(RAZ::Settings::Application, QStringLiteral("login/config"));
+  const QString wanted = readString(RAZ::Settings::Application, Utils::SettingsKey::LoginConfig);
   for (int i = 0; i < names.size(); ++i) {
     if (!names.at(i).isEmpty() && names.at(i) == wanted) {
       setConfigName(names.at(i));
@@ -364,18 +355,18 @@ void LoginWindow::selectConfiguration(bool reset) {
 // ---- signing in -------------------------------------------------------------
 
 void LoginWindow::onSigninClicked() {
-  TP_LOG("QML::LoginWindow::onSigninClicked", 1) << "Sign-in clicked";
-  writeSetting(RAZ::Settings::Application, QStringLiteral("login/autologin"), m_autologinChecked);
-  writeSetting(RAZ::Settings::Application, QStringLiteral("login/savepassword"),
+  TP_LOG("QML::LoginWindow::onSigninClicked", TP::Core::Logging::LevelDetail) << "Sign-in clicked";
+  writeSetting(RAZ::Settings::Application, Utils::SettingsKey::LoginAutoLogin, m_autologinChecked);
+  writeSetting(RAZ::Settings::Application, Utils::SettingsKey::LoginSavePassword,
                m_rememberPasswordChecked);
   if (!m_xsiAddress.isEmpty())
-    writeSetting(RAZ::Settings::Application, QStringLiteral("defaults/dm_config_file"),
-                 m_xsiAddress);
+    writeSetting(RAZ::Settings::Application, Utils::SettingsKey::DefaultDmConfigFile, m_xsiAddress);
   proceedSignin(QString());
 }
 
 void LoginWindow::proceedSignin(QString config) {
-  TP_LOG("QML::LoginWindow::proceedSignin", 2) << "Proceeding with sign-in";
+  TP_LOG("QML::LoginWindow::proceedSignin", TP::Core::Logging::LevelInformation)
+      << "Proceeding with sign-in";
   if (!config.isEmpty() && configContainer) {
     const RAZ::Configuration::Config* current = configContainer->currentConfig();
     const QString path = current ? current->getPath() : QString();
@@ -388,17 +379,17 @@ void LoginWindow::proceedSignin(QString config) {
         QFile currentFile(path);
         RAZ::Configuration::Config::FileConfig(currentFile, candidate, false, &accepted);
       } else {
-        TP_LOG("QML::LoginWindow::proceedSignin", 4)
+        TP_LOG("QML::LoginWindow::proceedSignin", TP::Core::Logging::LevelError)
             << "Unable to create a temporary file for the configuration";
       }
       if (accepted) {
-        TP_LOG("QML::LoginWindow::proceedSignin", 2)
+        TP_LOG("QML::LoginWindow::proceedSignin", TP::Core::Logging::LevelInformation)
             << "new configuration received via OMA DM from OmaDmController applied successfully "
                "(length="
             << config.length() << ")";
         configContainer->reloadConfigFiles();
       } else {
-        TP_LOG("QML::LoginWindow::proceedSignin", 3)
+        TP_LOG("QML::LoginWindow::proceedSignin", TP::Core::Logging::LevelWarning)
             << "new configuration received via OMA DM from OmaDmController, but ignored (length="
             << config.length() << ")";
       }
@@ -454,13 +445,12 @@ void LoginWindow::forgetPassword() {
 }
 
 void LoginWindow::cbSessionOpened() {
-  writeSetting(RAZ::Settings::Application, QStringLiteral("login/autologin"), m_autologinChecked);
-  writeSetting(RAZ::Settings::Application, QStringLiteral("login/savepassword"),
+  writeSetting(RAZ::Settings::Application, Utils::SettingsKey::LoginAutoLogin, m_autologinChecked);
+  writeSetting(RAZ::Settings::Application, Utils::SettingsKey::LoginSavePassword,
                m_rememberPasswordChecked);
   if (!m_rememberPasswordChecked && credentialsManager) forgetPassword();
   if (!m_xsiAddress.isEmpty())
-    writeSetting(RAZ::Settings::Application, QStringLiteral("defaults/dm_config_file"),
-                 m_xsiAddress);
+    writeSetting(RAZ::Settings::Application, Utils::SettingsKey::DefaultDmConfigFile, m_xsiAddress);
   // The password is no longer needed by the window.
   m_lastPassword.clear();
   m_closingForSession = true;
@@ -497,23 +487,23 @@ void LoginWindow::onShowHelpClicked() { emit showHelpClicked(); }
 
 void LoginWindow::onShowPwHelpClicked() {
   const QString link =
-      readString(RAZ::Settings::Installation, QStringLiteral("defaults/forgot_password_url"))
+      readString(RAZ::Settings::Installation, Utils::SettingsKey::DefaultForgotPasswordUrl)
           .trimmed();
   if (link.isEmpty()) return;
   QUrl url(link, QUrl::TolerantMode);
   if (!url.isValid()) {
-    TP_LOG("QML::LoginWindow::onShowPwHelpClicked", 4)
+    TP_LOG("QML::LoginWindow::onShowPwHelpClicked", TP::Core::Logging::LevelError)
         << "Invalid forgot-password address: " << link;
     return;
   }
-  const QString lang =
-      readString(RAZ::Settings::Application, QStringLiteral("settings/language/active"));
+  const QString lang = readString(RAZ::Settings::Application, Utils::SettingsKey::LanguageActive);
   if (!lang.isEmpty()) {
     QUrlQuery query(url);
     query.addQueryItem(QStringLiteral("lang"), lang);
     url.setQuery(query);
   }
-  TP_LOG("QML::LoginWindow::onShowPwHelpClicked", 2) << "Opening pw help link: " << url.toString();
+  TP_LOG("QML::LoginWindow::onShowPwHelpClicked", TP::Core::Logging::LevelInformation)
+      << "Opening pw help link: " << url.toString();
   QDesktopServices::openUrl(url);
 }
 
@@ -534,9 +524,7 @@ void LoginWindow::openLoginWindowMenu() {
 
 void LoginWindow::openTextFieldMenu(bool isPassword) {
   QMenu* menu = new QMenu();
-#if ZENT_HAVE_TEXT_FIELD_ACTIONS
   menu->addActions(textFieldActionsHandler->createActions(menu, isPassword));
-#endif
   openMenu(menu);
 }
 

@@ -27,6 +27,7 @@
 #include "Providers/MenuActionProvider.h"
 #include "Utils/CommunicationsWindowManager.h"
 #include "Utils/PresenceHelper.h"
+#include "Utils/SettingsKeys.h"
 #include "libqml/window/View.h"
 
 namespace QML {
@@ -48,10 +49,10 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
   setSystemMenuSuppressed(true);
   if (stayOnTop) setAlwaysOnTop(true);
   m_showStatus = RAZ::Settings(RAZ::Settings::User)
-                     .value(QStringLiteral("contactlist/showPresenceStatus"), false)
+                     .value(Utils::SettingsKey::ShowPresenceStatus, false)
                      .toBool();
   if (RAZ::Settings(RAZ::Settings::Application)
-          .value(QStringLiteral("settings/crashing_enabled"), false)
+          .value(Utils::SettingsKey::CrashingEnabled, false)
           .toBool()) {
     m_crashShortcut = new QShortcut(QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_F10), this);
     m_crashShortcut->setContext(Qt::ApplicationShortcut);
@@ -107,7 +108,8 @@ bool MainWindow::activate() {
         QVariant::fromValue<QObject*>(m_factory ? m_factory->presenceHelper() : nullptr));
   }
   if (!setSource(QStringLiteral("qrc:/windows/MainWindow/MainWindow.qml")))
-    TP_LOG("QML::MainWindow::activate", 4) << "The main scene did not load cleanly";
+    TP_LOG("QML::MainWindow::activate", TP::Core::Logging::LevelError)
+        << "The main scene did not load cleanly";
   bool connected = false;
   if (QQuickItem* root = view()->rootObject()) {
     if (QQuickItem* active = root->findChild<QQuickItem*>(QStringLiteral("activeView"))) {
@@ -186,11 +188,11 @@ bool MainWindow::canRestoreGeometry(const QRect& desktop, const QRect& saved) {
 
 void MainWindow::restoreGeometry() {
   RAZ::Settings app(RAZ::Settings::Application);
-  const int x = app.value(QStringLiteral("mainwindowpos/x"), 0).toInt();
-  const int y = app.value(QStringLiteral("mainwindowpos/y"), 0).toInt();
-  const int w = app.value(QStringLiteral("mainwindowsize/w"), 0).toInt();
-  const int h = app.value(QStringLiteral("mainwindowsize/h"), 0).toInt();
-  TP_LOG("QML::MainWindow::restoreGeometry", 2)
+  const int x = app.value(Utils::SettingsKey::MainWindowX, 0).toInt();
+  const int y = app.value(Utils::SettingsKey::MainWindowY, 0).toInt();
+  const int w = app.value(Utils::SettingsKey::MainWindowWidth, 0).toInt();
+  const int h = app.value(Utils::SettingsKey::MainWindowHeight, 0).toInt();
+  TP_LOG("QML::MainWindow::restoreGeometry", TP::Core::Logging::LevelInformation)
       << "x:" << x << ", y:" << y << ", w:" << w << ", h:" << h;
   m_geometryRestored = true;
   const QRect desktop = QApplication::desktop() ? QApplication::desktop()->geometry() : QRect();
@@ -201,15 +203,15 @@ void MainWindow::restoreGeometry() {
 
 void MainWindow::saveGeometry() {
   RAZ::Settings app(RAZ::Settings::Application);
-  app.setValue(QStringLiteral("mainwindowpos/x"), pos().x());
-  app.setValue(QStringLiteral("mainwindowpos/y"), pos().y());
-  app.setValue(QStringLiteral("mainwindowsize/w"), width());
-  app.setValue(QStringLiteral("mainwindowsize/h"), height());
+  app.setValue(Utils::SettingsKey::MainWindowX, pos().x());
+  app.setValue(Utils::SettingsKey::MainWindowY, pos().y());
+  app.setValue(Utils::SettingsKey::MainWindowWidth, width());
+  app.setValue(Utils::SettingsKey::MainWindowHeight, height());
 }
 
 void MainWindow::preferencesChanged() {
   const bool show = RAZ::Settings(RAZ::Settings::User)
-                        .value(QStringLiteral("contactlist/showPresenceStatus"), false)
+                        .value(Utils::SettingsKey::ShowPresenceStatus, false)
                         .toBool();
   if (show != m_showStatus) {
     m_showStatus = show;
@@ -218,7 +220,7 @@ void MainWindow::preferencesChanged() {
 }
 
 void MainWindow::cbSessionClosed() {
-  TP_LOG("QML::MainWindow::cbSessionClosed", 2) << "()";
+  TP_LOG("QML::MainWindow::cbSessionClosed", TP::Core::Logging::LevelInformation) << "()";
   hide();
   deleteLater();
 }
@@ -248,7 +250,7 @@ void MainWindow::alwaysOnTopTriggered() {
                    ? m_menuActionProvider->action(Providers::MenuActionProvider::AlwaysOnTop)
                    : nullptr;
   const bool on = a ? a->isChecked() : !isAlwaysOnTop();
-  RAZ::Settings(RAZ::Settings::User).setValue(QStringLiteral("mainWindow/alwaysontop"), on);
+  RAZ::Settings(RAZ::Settings::User).setValue(Utils::SettingsKey::AlwaysOnTop, on);
   setAlwaysOnTop(on);
 }
 

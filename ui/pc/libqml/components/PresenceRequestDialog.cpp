@@ -43,7 +43,8 @@ void PresenceRequestDialog::setHeightExtraSpacing(int h) {
 bool PresenceRequestDialog::add(QObject* object) {
   auto* contact = qobject_cast<RAZ::Contacts::IContact*>(object);
   if (!contact) return false;
-  TP_LOG("QML::PresenceRequestDialog::add", 2) << "Presence request accepted";
+  TP_LOG("QML::PresenceRequestDialog::add", TP::Core::Logging::LevelInformation)
+      << "Presence request accepted";
   contact->updateProperties({{QString::number(RAZ::Contacts::Properties::KeyIgnored), false}}, {},
                             true);
   return true;

@@ -5,10 +5,13 @@
 #include <QRegularExpression>
 #include <QTextDocument>
 
-#if __has_include("Utils/StringHelper.h")
+#include <RAZ/Actions/Provider.h>
+#include <RAZ/Actions/Source.h>
+#include <RAZ/Contacts/Contacts.h>
+
+#include "Utils/ActionsHelper.h"
+#include "Utils/PresenceState.h"
 #include "Utils/StringHelper.h"
-#define ZENT_HAVE_STRING_HELPER 1
-#endif
 
 namespace QML {
 
@@ -20,19 +23,12 @@ const QString kWhiteSpaceChars = QStringLiteral("[\f|\n|\r|\t|\v]");
 
 const QString kPresence = QStringLiteral("qrc:/presence/");
 
-QString shortTime(const QTime& time) {
-#ifdef ZENT_HAVE_STRING_HELPER
-  return Utils::StringHelper::formatTime(time);
-#else
-  QString format = QLocale::system().timeFormat(QLocale::ShortFormat);
-  format.remove(QRegularExpression(QStringLiteral("[:.]?s+")));
-  return QLocale::system().toString(time, format.trimmed());
-#endif
-}
+QString shortTime(const QTime& time) { return Utils::StringHelper::formatTime(time); }
 
 }  // namespace
 
 QmlHelper::QmlHelper(QObject* parent) : QObject(parent) {
+  using P = Utils::PresenceState;
   auto contact = [this](std::initializer_list<int> states, const QString& name) {
     for (int s : states) {
       m_smallIcons.insert(s, name.isEmpty()
@@ -43,30 +39,31 @@ QmlHelper::QmlHelper(QObject* parent) : QObject(parent) {
                                  : kPresence + QStringLiteral("presence_%1_large.png").arg(name));
     }
   };
-  contact({0}, QString());
-  contact({1}, QStringLiteral("pending"));
-  contact({2, 3}, QStringLiteral("inactive"));
-  contact({4, 5, 6}, QStringLiteral("away"));
-  contact({7, 10}, QStringLiteral("present"));
-  contact({8}, QStringLiteral("ondesk"));
-  contact({9}, QStringLiteral("onmobile"));
-  contact({11, 16, 17}, QStringLiteral("busy"));
-  contact({12, 13}, QStringLiteral("inmeeting"));
-  contact({14, 15}, QStringLiteral("incall"));
-  contact({19}, QStringLiteral("dnd"));
+  contact({P::Unknown}, QString());
+  contact({P::Pending}, QStringLiteral("pending"));
+  contact({P::Offline, P::Hidden}, QStringLiteral("inactive"));
+  contact({P::AwayIdle, P::Away, P::AwayBeRightBack}, QStringLiteral("away"));
+  contact({P::AvailableIdle, P::Available}, QStringLiteral("present"));
+  contact({P::Deskphone}, QStringLiteral("ondesk"));
+  contact({P::Mobile}, QStringLiteral("onmobile"));
+  contact({P::BusyOnline, P::BusyPresenting, P::Busy}, QStringLiteral("busy"));
+  contact({P::Meeting, P::MeetingBusy}, QStringLiteral("inmeeting"));
+  contact({P::OnCall, P::OnCallBusy}, QStringLiteral("incall"));
+  contact({P::DoNotDisturb}, QStringLiteral("dnd"));
 
   auto own = [this](std::initializer_list<int> states, const QString& name) {
     for (int s : states)
       m_ownIcons.insert(s, kPresence + QStringLiteral("ownpresence_%1.png").arg(name));
   };
-  own({0, 2, 3}, QStringLiteral("offline"));
-  own({4, 5, 6}, QStringLiteral("away"));
-  own({7, 10}, QStringLiteral("online"));
-  own({8}, QStringLiteral("onlineondesk"));
-  own({9}, QStringLiteral("onlineonmobile"));
-  own({11, 16, 17, 18, 19}, QStringLiteral("busy"));
-  own({12, 13}, QStringLiteral("busyinmeeting"));
-  own({14, 15}, QStringLiteral("busyincall"));
+  own({P::Unknown, P::Offline, P::Hidden}, QStringLiteral("offline"));
+  own({P::AwayIdle, P::Away, P::AwayBeRightBack}, QStringLiteral("away"));
+  own({P::AvailableIdle, P::Available}, QStringLiteral("online"));
+  own({P::Deskphone}, QStringLiteral("onlineondesk"));
+  own({P::Mobile}, QStringLiteral("onlineonmobile"));
+  own({P::BusyOnline, P::BusyPresenting, P::Busy, P::BusyOutOfOffice, P::DoNotDisturb},
+      QStringLiteral("busy"));
+  own({P::Meeting, P::MeetingBusy}, QStringLiteral("busyinmeeting"));
+  own({P::OnCall, P::OnCallBusy}, QStringLiteral("busyincall"));
 }
 
 bool QmlHelper::checkResource(const QString& path) const {
@@ -136,14 +133,21 @@ QString QmlHelper::getPresenceIcon(int state, bool large) const {
 // The action texts and the platform's contact groups arrive with the menu
 // builder and the contact model; until then there is no text to give.
 QString QmlHelper::getTooltip(int id, QObject* provider) const {
-  Q_UNUSED(id);
-  Q_UNUSED(provider);
-  return QString();
+  return Utils::ActionsHelper::actionText(id, qobject_cast<RAZ::Actions::Provider*>(provider),
+                                          false);
 }
 
 QString QmlHelper::getGroupName(const QVariant& group) const {
-  Q_UNUSED(group);
-  return QString();
+  const auto* g = qobject_cast<RAZ::Contacts::IGroup*>(group.value<QObject*>());
+  if (!g) return QString();
+  switch (g->getId()) {
+    case RAZ::Contacts::IGroup::AllContactsId:
+      return tr("All Contacts");
+    case RAZ::Contacts::IGroup::FavouritesId:
+      return tr("Favorites");
+    default:
+      return g->getName();
+  }
 }
 
 }  // namespace QML

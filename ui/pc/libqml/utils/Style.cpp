@@ -70,6 +70,11 @@ const DefaultColor kDefaults[] = {
     {"blackBackground", "#000000"},
     {"activeBackground", "#3399CC"},
     {"lightBackground", "#F7F7F7"},
+    // Presence: green available, amber away, red busy, grey unreachable.
+    {"presenceAvailable", "#3BA55C"},
+    {"presenceAway", "#E8A33D"},
+    {"presenceBusy", "#D9534F"},
+    {"presenceOffline", "#A0A0A0"},
 };
 
 QString colorText(const QVariant& v) {
@@ -85,7 +90,8 @@ QString colorText(const QVariant& v) {
 Style::Style(QObject* parent)
     : QObject(parent), m_fontFamily(QString::fromLatin1(DefaultFontFamily)) {
   if (g_instance) {
-    TP_LOG("QML::Style::Style", 3) << "a second style object replaces the first";
+    TP_LOG("QML::Style::Style", TP::Core::Logging::LevelWarning)
+        << "a second style object replaces the first";
   }
   g_instance = this;
   for (const DefaultColor& d : kDefaults)
@@ -95,6 +101,12 @@ Style::Style(QObject* parent)
 
 Style::~Style() {
   if (g_instance == this) g_instance = nullptr;
+}
+
+QVariant Style::defaultColor(const QString& name) {
+  for (const DefaultColor& d : kDefaults)
+    if (name == QLatin1String(d.name)) return QString::fromLatin1(d.value);
+  return QVariant();
 }
 
 Style* Style::instance() { return g_instance; }
@@ -186,13 +198,13 @@ bool Style::exportCsv(const QString& filename, bool exportFont) {
   // half-way never leaves the user's earlier file truncated.
   QSaveFile file(filename);
   if (!file.open(QIODevice::WriteOnly)) {
-    TP_LOG("QML::Style::exportCsv", 3)
+    TP_LOG("QML::Style::exportCsv", TP::Core::Logging::LevelWarning)
         << "cannot write style file " << filename << ": " << file.errorString();
     return false;
   }
   file.write(toCsv(exportFont));
   if (!file.commit()) {
-    TP_LOG("QML::Style::exportCsv", 3)
+    TP_LOG("QML::Style::exportCsv", TP::Core::Logging::LevelWarning)
         << "cannot write style file " << filename << ": " << file.errorString();
     return false;
   }
@@ -202,7 +214,7 @@ bool Style::exportCsv(const QString& filename, bool exportFont) {
 bool Style::importCsv(const QString& filename) {
   QFile file(filename);
   if (!file.open(QIODevice::ReadOnly)) {
-    TP_LOG("QML::Style::importCsv", 3)
+    TP_LOG("QML::Style::importCsv", TP::Core::Logging::LevelWarning)
         << "cannot read style file " << filename << ": " << file.errorString();
     return false;
   }
@@ -221,7 +233,7 @@ bool Style::importCsv(const QString& filename) {
       // A font family may itself hold a comma; colours never do.
       entries.insert(fontKey, line.mid(fontKey.size() + 1));
     } else {
-      TP_LOG("QML::Style::importCsv", 3)
+      TP_LOG("QML::Style::importCsv", TP::Core::Logging::LevelWarning)
           << "skipping line " << lineNo << " of " << filename << ": expected \"name,value\"";
     }
   }

@@ -30,6 +30,8 @@ class Style : public QObject {
   QStringList colorNames() const { return m_colors.keys(); }
   QVariant fontFamily() const { return m_fontFamily; }
   QVariantMap defaultColors() const { return m_defaultColors; }
+  // A colour of the built-in table; invalid for a name the table lacks.
+  static QVariant defaultColor(const QString& name);
 
   // Property writes pass force = false: an equal value changes nothing.
   void setFontFamily(const QVariant& family, bool force = false);

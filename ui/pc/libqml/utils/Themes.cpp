@@ -12,22 +12,22 @@
 #include <RAZ/Settings.h>
 #include <RAZ/Utils/Path.h>
 #include <TP/Core/Logging.h>
+#include "Utils/SettingsKeys.h"
 
 namespace Utils {
 namespace Themes {
 
 namespace {
 
-const char* const kActiveKey = "settings/themes/active";
-const char* const kDefaultKey = "defaults/theme";
 const char* const kFallbackTheme = "default";
 const char* const kPackage = "resources.rcc";
 
-QString settingText(RAZ::Settings::SettingsType scope, const char* key) {
-  const QVariant v = RAZ::Settings(scope).value(QString::fromLatin1(key));
+QString settingText(RAZ::Settings::SettingsType scope, const QString& key) {
+  const QVariant v = RAZ::Settings(scope).value(key);
   if (!v.isValid()) return QString();
   if (!v.canConvert<QString>() || v.type() == QVariant::StringList) {
-    TP_LOG("Utils::Themes::settingText", 3) << "setting " << key << " is not a text; ignoring it";
+    TP_LOG("Utils::Themes::settingText", TP::Core::Logging::LevelWarning)
+        << "setting " << key << " is not a text; ignoring it";
     return QString();
   }
   return v.toString().trimmed();
@@ -37,18 +37,19 @@ bool tryRegister(const QString& programDir, const QString& dataDir, const QStrin
                  Registration& result) {
   const QString path = themePathIn(programDir, dataDir, name);
   if (path.isEmpty()) {
-    TP_LOG("Utils::Themes::registerActiveTheme", 3) << "theme \"" << name << "\" not found";
+    TP_LOG("Utils::Themes::registerActiveTheme", TP::Core::Logging::LevelWarning)
+        << "theme \"" << name << "\" not found";
     return false;
   }
   if (!QResource::registerResource(path)) {
-    TP_LOG("Utils::Themes::registerActiveTheme", 4)
+    TP_LOG("Utils::Themes::registerActiveTheme", TP::Core::Logging::LevelError)
         << "theme package " << path << " could not be registered";
     return false;
   }
   result.ok = true;
   result.registeredName = name;
   result.registeredPath = path;
-  TP_LOG("Utils::Themes::registerActiveTheme", 2)
+  TP_LOG("Utils::Themes::registerActiveTheme", TP::Core::Logging::LevelInformation)
       << "theme \"" << name << "\" registered from " << path;
   return true;
 }
@@ -56,17 +57,17 @@ bool tryRegister(const QString& programDir, const QString& dataDir, const QStrin
 }  // namespace
 
 QString defaultTheme() {
-  const QString name = settingText(RAZ::Settings::Installation, kDefaultKey);
+  const QString name = settingText(RAZ::Settings::Installation, Utils::SettingsKey::DefaultTheme);
   return name.isEmpty() ? QString::fromLatin1(kFallbackTheme) : name;
 }
 
 QString activeTheme() {
-  const QString name = settingText(RAZ::Settings::Application, kActiveKey);
+  const QString name = settingText(RAZ::Settings::Application, Utils::SettingsKey::ThemeActive);
   return name.isEmpty() ? defaultTheme() : name;
 }
 
 void setActiveTheme(const QString& name) {
-  RAZ::Settings(RAZ::Settings::Application).setValue(QString::fromLatin1(kActiveKey), name);
+  RAZ::Settings(RAZ::Settings::Application).setValue(Utils::SettingsKey::ThemeActive, name);
 }
 
 QString themeNameFromPath(const QString& path) {
@@ -103,7 +104,8 @@ QString themePathIn(const QString& programDir, const QString& dataDir, const QSt
   // theme of ours.
   if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
       name == QLatin1String(".") || name == QLatin1String("..")) {
-    TP_LOG("Utils::Themes::themePath", 3) << "not a theme name: " << name;
+    TP_LOG("Utils::Themes::themePath", TP::Core::Logging::LevelWarning)
+        << "not a theme name: " << name;
     return QString();
   }
   for (const QString& root : themeRootsIn(programDir, dataDir, name, true)) {
@@ -126,7 +128,7 @@ Registration registerActiveThemeIn(const QString& programDir, const QString& dat
     tryRegister(programDir, dataDir, result.defaultName, result);
   }
   if (!result.ok) {
-    TP_LOG("Application::initialize", 5) << "Default theme not found.";
+    TP_LOG("Application::initialize", TP::Core::Logging::LevelFatal) << "Default theme not found.";
     return result;
   }
   setActiveTheme(result.askedName);
@@ -150,7 +152,7 @@ Description readDescription(const QString& themeFolder) {
   QFile file(themeFolder + QStringLiteral("/description.xml"));
   if (!file.open(QIODevice::ReadOnly)) {
     d.error = QStringLiteral("cannot read %1: %2").arg(file.fileName(), file.errorString());
-    TP_LOG("Utils::Themes::readDescription", 3) << d.error;
+    TP_LOG("Utils::Themes::readDescription", TP::Core::Logging::LevelWarning) << d.error;
     return d;
   }
   QXmlStreamReader xml(&file);
@@ -172,7 +174,7 @@ Description readDescription(const QString& themeFolder) {
                                    .arg(xml.lineNumber())
                                    .arg(xml.errorString())
                              : QStringLiteral("%1 holds no theme element").arg(file.fileName());
-    TP_LOG("Utils::Themes::readDescription", 3) << d.error;
+    TP_LOG("Utils::Themes::readDescription", TP::Core::Logging::LevelWarning) << d.error;
     return d;
   }
   if (!name.isEmpty()) d.name = name;

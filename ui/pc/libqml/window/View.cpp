@@ -18,7 +18,9 @@ namespace QML {
 View::View(QWidget* parent) : QQuickWidget(parent) {
   m_qmlHelper = new QmlHelper(this);
   m_style = Style::instance();
-  if (!m_style) TP_LOG("QML::View::View", 4) << "no style object: scenes will miss zentStyle";
+  if (!m_style)
+    TP_LOG("QML::View::View", TP::Core::Logging::LevelError)
+        << "no style object: scenes will miss zentStyle";
 
   m_idleTimer = new QTimer(this);
   m_idleTimer->setSingleShot(true);
@@ -112,7 +114,7 @@ void View::viewportEvent(QEvent* e) {
   }
   const qint64 ms = timer.elapsed();
   if (ms != 0) {
-    TP_LOG("QML::View::viewportEvent", 2)
+    TP_LOG("QML::View::viewportEvent", TP::Core::Logging::LevelInformation)
         << "viewportEvent (" << int(e->type()) << ") took " << ms << "ms to finish";
   }
 }

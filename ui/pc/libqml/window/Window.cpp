@@ -12,6 +12,7 @@
 #include <QQmlError>
 #include <QQuickItem>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QUrl>
 #include <QtDebug>
@@ -44,6 +45,10 @@ Window::Window(bool alwaysOnTop, QWidget* parent) : Utils::HelpInterface(parent,
   m_view->rootContext()->setContextProperty(QStringLiteral("rootWindow"), this);
   m_view->move(0, 0);
 
+  auto* menuKey = new QShortcut(QKeySequence(Qt::ALT + Qt::Key_Space), this);
+  menuKey->setContext(Qt::WindowShortcut);
+  connect(menuKey, SIGNAL(activated()), this, SLOT(openWindowMenuFromKeyboard()));
+
   connect(this, SIGNAL(minimizableChanged()), this, SLOT(setMinMaxSizes()));
   connect(this, SIGNAL(maximizableChanged()), this, SLOT(setMinMaxSizes()));
   connect(this, SIGNAL(resizableChanged()), this, SLOT(setMinMaxSizes()));
@@ -68,7 +73,7 @@ bool Window::setSource(const QString& url) {
   m_view->setResizeMode(QQuickWidget::SizeRootObjectToView);
   if (!root) {
     for (const QQmlError& error : m_view->errors()) {
-      TP_LOG("QML::Window::setSource", 4) << error.toString();
+      TP_LOG("QML::Window::setSource", TP::Core::Logging::LevelError) << error.toString();
     }
     return false;
   }
@@ -84,7 +89,8 @@ bool Window::setSource(const QString& url) {
   setMinMaxSizes(true);
   resize(w, h);
   const QList<QQmlError> errors = m_view->errors();
-  for (const QQmlError& error : errors) TP_LOG("QML::Window::setSource", 4) << error.toString();
+  for (const QQmlError& error : errors)
+    TP_LOG("QML::Window::setSource", TP::Core::Logging::LevelError) << error.toString();
   return errors.isEmpty();
 }
 
@@ -174,7 +180,15 @@ void Window::openMenu(QMenu* menu) {
     return;
   }
   connect(menu, SIGNAL(aboutToHide()), menu, SLOT(deleteLater()));
-  menu->popup(QCursor::pos());
+  menu->popup(m_menuAtCorner ? mapToGlobal(QPoint(0, 0)) : QCursor::pos());
+}
+
+void Window::openWindowMenu() { emit windowFrameIconClicked(); }
+
+void Window::openWindowMenuFromKeyboard() {
+  m_menuAtCorner = true;
+  emit windowFrameIconClicked();
+  m_menuAtCorner = false;
 }
 
 QSize Window::boundSizeToLimit(const QSize& size, const QSize& limit) const {

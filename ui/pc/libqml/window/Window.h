@@ -70,6 +70,11 @@ class Window : public Utils::HelpInterface {
   void setAlwaysOnTop(bool onTop = true);
   void moveBy(int dx, int dy);
   void setItemCursor(QQuickItem* object, int shape);
+  // The window menu from the scene's own frame icon (a click) or from the
+  // keyboard (Alt+Space, the menu then drops from the window's corner):
+  // window systems that report no presses on the frame need both.
+  void openWindowMenu();
+  void openWindowMenuFromKeyboard();
 
  signals:
   void resizableChanged();
@@ -98,6 +103,7 @@ class Window : public Utils::HelpInterface {
   QVariant m_aspectRatio;
   bool m_wantsFullscreen = false;
   QRect m_savedGeometry;
+  bool m_menuAtCorner = false;
   bool m_systemMenuSuppressed = false;
 };
 

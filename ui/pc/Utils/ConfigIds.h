@@ -1,0 +1,46 @@
+#pragma once
+
+// The ids under which the session's configuration holds its values. The
+// service's configuration files are keyed by these numbers, so a value never
+// changes; code reads configuration through these names only.
+namespace Utils {
+namespace ConfigId {
+
+constexpr int CallSettingsOnly = 0;              // bool: the session offers call settings alone
+constexpr int PresenceEnabled = 4;               // bool: the user's own presence is published
+constexpr int DirectorySyncMode = 20;            // text: "automatic" overwrites card fields
+constexpr int ProjectRooms = 59;                 // bool
+constexpr int RoomsMayBeAdded = 60;              // bool
+constexpr int RoomHistorySize = 61;              // int: messages kept per room
+constexpr int MyRoomByService = 64;              // bool: My Room is configured by the service
+constexpr int TestCall = 66;                     // bool
+constexpr int CallTransfer = 68;                 // bool: transfer and drag-and-drop of calls
+constexpr int TransferType = 69;                 // text
+constexpr int CallRecording = 71;                // bool
+constexpr int CallPull = 73;                     // bool
+constexpr int ParkedCallRetrieval = 74;          // bool
+constexpr int ShowCommsWindowAtOnce = 75;        // bool
+constexpr int CallsOnThisClient = 79;            // bool: this client places and receives calls
+constexpr int PlayFileIntoCall = 80;             // bool
+constexpr int VideoCalls = 94;                   // bool
+constexpr int ConferenceAdd = 109;               // text
+constexpr int VoiceMailNumber = 115;             // text
+constexpr int CommsHistory = 116;                // bool: the communications history is kept
+constexpr int OfflineMessageIndicator = 119;     // bool
+constexpr int OutlookContactSearch = 164;        // bool
+constexpr int SeveralDesktopShares = 271;        // bool
+constexpr int XmppPresenceAndChat = 350;         // bool
+constexpr int XsiProfilePath = 366;              // text
+constexpr int OtherDevicesTakeCalls = 376;       // bool
+constexpr int OutlookCalendar = 378;             // bool
+constexpr int Banner = 379;                      // bool
+constexpr int BannerAddress = 380;               // text
+constexpr int BannerHeight = 381;                // int
+constexpr int LocationPublishing = 382;          // bool
+constexpr int EmergencyDisclaimer = 384;         // text: "disabled", "exit" or a prompt mode
+constexpr int DisclaimerRejectionAddress = 385;  // text: opened when the disclaimer is refused
+constexpr int AddressVerification = 400;         // bool
+constexpr int AddressVerificationUrl = 401;      // text
+
+}  // namespace ConfigId
+}  // namespace Utils

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QString>
+
+// The keys of the settings stores. They are stored in the users' and the
+// installation's files: a key's text never changes once released, and code
+// names a key only through these constants.
+namespace Utils {
+namespace SettingsKey {
+
+inline const QString LanguageActive = QStringLiteral("settings/language/active");
+inline const QString ThemeActive = QStringLiteral("settings/themes/active");
+inline const QString LoggingEnabled = QStringLiteral("settings/loggingenabled");
+inline const QString XmppLoggingEnabled = QStringLiteral("settings/xmpploggingenabled");
+inline const QString CrashingEnabled = QStringLiteral("settings/crashing_enabled");
+inline const QString UserAgent = QStringLiteral("settings/user_agent");
+inline const QString OsVersion = QStringLiteral("settings/os_version");
+inline const QString SimplifiedSslHandling = QStringLiteral("settings/simplifiedSslHandling");
+inline const QString SoundIncomingCallEnabled =
+    QStringLiteral("settings/sounds/incomingCallEnabled");
+inline const QString SoundIncomingMessageEnabled =
+    QStringLiteral("settings/sounds/incomingMessageEnabled");
+inline const QString SoundContactOnlineEnabled =
+    QStringLiteral("settings/sounds/contactOnlineEnabled");
+inline const QString SoundDefaultRinger = QStringLiteral("settings/sounds/defaultRinger");
+inline const QString AudioSaveDirectory = QStringLiteral("settings/audio/saveDirectory");
+inline const QString AudioAutomaticGainControl =
+    QStringLiteral("settings/audio/automaticgaincontrol");
+inline const QString VideoCaptureResolution = QStringLiteral("settings/video/captureresolution");
+inline const QString VideoCaptureDevice = QStringLiteral("settings/video/capturedevice");
+inline const QString ConfirmRemoveContact = QStringLiteral("settings/confirmations/removeContact");
+inline const QString LoginUsername = QStringLiteral("login/username");
+inline const QString LoginDisplayName = QStringLiteral("login/displayname");
+inline const QString LoginConfig = QStringLiteral("login/config");
+inline const QString LoginSavePassword = QStringLiteral("login/savepassword");
+inline const QString LoginAutoLogin = QStringLiteral("login/autologin");
+inline const QString DefaultTheme = QStringLiteral("defaults/theme");
+inline const QString DefaultHelpFile = QStringLiteral("defaults/help_file");
+inline const QString DefaultDmConfigFile = QStringLiteral("defaults/dm_config_file");
+inline const QString DefaultForgotPasswordUrl = QStringLiteral("defaults/forgot_password_url");
+inline const QString DefaultUserAgentTemplate = QStringLiteral("defaults/user_agent_template");
+inline const QString DmUrl = QStringLiteral("dm/url");
+inline const QString AlwaysOnTop = QStringLiteral("mainWindow/alwaysontop");
+inline const QString MainWindowX = QStringLiteral("mainwindowpos/x");
+inline const QString MainWindowY = QStringLiteral("mainwindowpos/y");
+inline const QString MainWindowWidth = QStringLiteral("mainwindowsize/w");
+inline const QString MainWindowHeight = QStringLiteral("mainwindowsize/h");
+inline const QString ContactListSort = QStringLiteral("contactlist/sort");
+inline const QString ShowOfflineContacts = QStringLiteral("contactlist/showOfflineContacts");
+inline const QString ShowFavoritesGroup = QStringLiteral("contactlist/showFavoritesGroup");
+inline const QString ShowProfilePhotos = QStringLiteral("contactlist/showProfilePhotos");
+inline const QString ShowPresenceStatus = QStringLiteral("contactlist/showPresenceStatus");
+inline const QString LocationPublishPrefix = QStringLiteral("presence/location_publish/");
+inline const QString ThemeLogoX = QStringLiteral("window/logo_x");
+inline const QString ThemeLogoY = QStringLiteral("window/logo_y");
+
+}  // namespace SettingsKey
+}  // namespace Utils
