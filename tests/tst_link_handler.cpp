@@ -82,6 +82,14 @@ class TstLinkHandler : public QObject {
                                       << ""
                                       << ""
                                       << "";
+    QTest::newRow("percent-encoded") << QString(QUrl::toPercentEncoding(b64("chat=\"c@x\""))) << ""
+                                     << "c@x"
+                                     << ""
+                                     << "";
+    QTest::newRow("authority form") << "//" + b64("chat=\"c@x\"") << ""
+                                    << "c@x"
+                                    << ""
+                                    << "";
     QTest::newRow("not base64") << "!!!not*base64!!!"
                                 << ""
                                 << ""

@@ -1,6 +1,7 @@
 #include "Utils/ZentUrlHandler.h"
 
 #include <QDialogButtonBox>
+#include <QUrl>
 
 #include <RAZ/Controllers/CommsSessionController.h>
 #include <RAZ/Controllers/MyRoomController.h>
@@ -27,8 +28,14 @@ ZentUrlHandler::ZentUrlHandler(const QString& payload, QObject* parent)
 ZentUrlHandler::~ZentUrlHandler() = default;
 
 QString ZentUrlHandler::decodePayload(const QString& payload) {
+  // A desktop or browser may hand the link over percent-encoded or in the
+  // "zent://" form; Base64 has no "%" and an attribute text never encodes
+  // to a leading "/", so neither can be mistaken for payload.
+  QString text = payload.trimmed();
+  if (text.contains(QLatin1Char('%'))) text = QUrl::fromPercentEncoding(text.toLatin1());
+  while (text.startsWith(QLatin1Char('/'))) text.remove(0, 1);
   const QByteArray bytes = QByteArray::fromBase64(
-      payload.toLatin1(), QByteArray::Base64Encoding | QByteArray::AbortOnBase64DecodingErrors);
+      text.toLatin1(), QByteArray::Base64Encoding | QByteArray::AbortOnBase64DecodingErrors);
   // The writer encodes Latin-1: read it back the same way.
   return QString::fromLatin1(bytes);
 }
