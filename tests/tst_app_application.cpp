@@ -13,6 +13,7 @@
 
 #include <thread>
 
+#include <RAZ/MediaEngine/MediaHandlerBase.h>
 #include <RAZ/Settings.h>
 #include <RAZ/Utils/Path.h>
 #include <TP/Core/Logging.h>
@@ -247,6 +248,9 @@ class TestAppApplication : public QObject {
     QVERIFY(app()->tray());
     QVERIFY(app()->notificationManager());
     QVERIFY(app()->watcher());
+    // Sounds have a media engine to play through from the start.
+    QVERIFY(RAZ::MediaEngine::MediaHandlerBase::m_This);
+    QVERIFY(RAZ::MediaEngine::MediaHandlerBase::m_This->soundFacility());
     // Nothing usable in the "C" locale: Spanish, written back.
     QCOMPARE(app()->language(), QString("es"));
     RAZ::Settings settings(RAZ::Settings::Application);

@@ -8,6 +8,7 @@
 #include <RAZ/Controllers/CommunicationSession.h>
 #include <RAZ/Controllers/Search/ContactSearch.h>
 #include <RAZ/Controllers/XmppChatController.h>
+#include <RAZ/Demo/DemoSession.h>
 #include <RAZ/Demo/Service.h>
 #include <RAZ/MediaEngine/CallControllerBase.h>
 #include <RAZ/Presence/PresenceData.h>
@@ -232,6 +233,107 @@ class TestDemoService : public QObject {
     QCOMPARE(changed.first().at(0).toModelIndex(), i);
     QCOMPARE(i.data(314).toBool(), false);
     QCOMPARE(i.data(RAZ::Contacts::Contacts::StatusTextRole).toString(), QString("Gone home"));
+  }
+
+  // A demo presence change gives the contact a note that fits the new
+  // state: a contact that turns busy no longer says it is available.
+  void demoPresenceChangeCarriesAFittingNote() {
+    SessionManagerBase* session = open();
+    QVERIFY(session);
+    auto* demo = qobject_cast<RAZ::Demo::DemoSession*>(session);
+    QVERIFY(demo);
+    RAZ::Contacts::Contacts* contacts = session->contactsManager().data();
+    QHash<int, QPair<int, QString>> before;
+    for (int id : contacts->contactIds())
+      before.insert(id, {contacts->getContact(id)->getPresenceState(),
+                         contacts->getContact(id)->getStatusText()});
+    int changes = 0;
+    QSet<int> statesSeen;
+    for (int step = 0; step < 60; ++step) {
+      demo->changeSomePresence();
+      for (int id : contacts->contactIds()) {
+        const int state = contacts->getContact(id)->getPresenceState();
+        const QString note = contacts->getContact(id)->getStatusText();
+        if (before.value(id) == qMakePair(state, note)) continue;
+        ++changes;
+        statesSeen.insert(state);
+        const QStringList fitting = Service::presenceNotes(state);
+        QVERIFY2(
+            fitting.isEmpty() ? note.isEmpty() : fitting.contains(note),
+            qPrintable(QString("contact %1, state %2, note \"%3\"").arg(id).arg(state).arg(note)));
+        before.insert(id, {state, note});
+      }
+    }
+    QVERIFY(changes >= 10);
+    // Busy, available and offline states all came up.
+    QVERIFY(statesSeen.contains(17));
+    QVERIFY(statesSeen.contains(10));
+    QVERIFY(statesSeen.contains(2));
+    for (int busy : {11, 16, 17, 18, 19})
+      QVERIFY(!Service::presenceNotes(busy).contains("Available for the demo call"));
+  }
+
+  // ZENT_DEMO_CONTACTS=N: N generated contacts in place of the hand-written
+  // ones; anything that is not a positive number keeps the hand-written set.
+  void generatedContacts_data() {
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("unset") << QByteArray() << 12;
+    QTest::newRow("zero") << QByteArray("0") << 12;
+    QTest::newRow("negative") << QByteArray("-5") << 12;
+    QTest::newRow("not a number") << QByteArray("many") << 12;
+    QTest::newRow("one") << QByteArray("1") << 1;
+    QTest::newRow("three hundred") << QByteArray("300") << 300;
+    QTest::newRow("five thousand") << QByteArray("5000") << 5000;
+  }
+
+  void generatedContacts() {
+    QFETCH(QByteArray, value);
+    QFETCH(int, expected);
+    if (value.isNull())
+      qunsetenv("ZENT_DEMO_CONTACTS");
+    else
+      qputenv("ZENT_DEMO_CONTACTS", value);
+    Service::instance().reset();
+    const QList<QVariantMap> list = Service::instance().contacts();
+    qunsetenv("ZENT_DEMO_CONTACTS");
+    QCOMPARE(list.size(), expected);
+    QSet<int> groupIds;
+    for (const QVariantMap& g : Service::instance().groups())
+      groupIds.insert(g.value("id").toInt());
+    QSet<int> ids;
+    QSet<QString> addresses;
+    for (const QVariantMap& c : list) {
+      ids.insert(c.value("id").toInt());
+      addresses.insert(c.value("jid").toString());
+      QVERIFY(!c.value("first").toString().isEmpty());
+      QVERIFY(!c.value("last").toString().isEmpty());
+      QVERIFY(c.value("sip").toString().startsWith("sip:"));
+      const int state = c.value("presence").toInt();
+      QVERIFY(state >= 0 && state <= 19);
+      const QVariantList groups = c.value("groups").toList();
+      QVERIFY(!groups.isEmpty());
+      for (const QVariant& g : groups) QVERIFY(groupIds.contains(g.toInt()));
+      if (expected != 12) {
+        QVERIFY(!c.value("work").toString().isEmpty());
+        const QStringList fitting = Service::presenceNotes(state);
+        const QString note = c.value("status").toString();
+        QVERIFY(fitting.isEmpty() ? note.isEmpty() : fitting.contains(note));
+      }
+    }
+    QCOMPARE(ids.size(), expected);
+    QCOMPARE(addresses.size(), expected);
+    // A session is built from them (the large book is left to the
+    // benchmark: building it is slow under the sanitizers).
+    if (expected <= 300) {
+      qputenv("ZENT_DEMO_CONTACTS", value);
+      Service::instance().reset();
+      SessionManagerBase* session = open();
+      qunsetenv("ZENT_DEMO_CONTACTS");
+      QVERIFY(session);
+      QCOMPARE(contactList(session)->rowCount(), expected);
+    }
+    Service::instance().reset();
   }
 
   void demoPresenceChangesAreRepeatableAndSwitchable() {

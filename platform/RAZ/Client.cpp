@@ -11,6 +11,7 @@
 #include "RAZ/Configuration/Config.h"
 #include "RAZ/Demo/DemoSession.h"
 #include "RAZ/Demo/Service.h"
+#include "RAZ/MediaEngine/Sound.h"
 #include "RAZ/Utils/Path.h"
 
 namespace RAZ {
@@ -71,6 +72,9 @@ bool Client::Initialize(RAZ::ConfigContainer* configContainer, const QString& cr
   m_sounds = sounds;
   RAZ::Configuration::Config::setFileCipher(cipher);
   RAZ::Demo::Service::instance().setClient(this);
+  // The media engine lives as long as the client: every session's sounds
+  // (ringer, calling tone, messages, contacts coming online) play through it.
+  RAZ::MediaEngine::startMediaEngine(this);
 
   QString exeDir = m_exeDir;
   if (!exeDir.isEmpty() && !exeDir.endsWith(QLatin1Char('/'))) exeDir += QLatin1Char('/');

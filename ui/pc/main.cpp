@@ -1,45 +1,66 @@
 #include "Application.h"
+#include "Utils/BenchMarkers.h"
 #include "libqml/utils/Style.h"
 
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 
+#include <memory>
+
 namespace {
 
-// Scenes are drawn with OpenGL where the desktop offers it; a machine without
-// a usable OpenGL driver (remote sessions, virtual displays) falls back to
-// the software renderer instead of aborting inside the first scene.
-void chooseSceneGraphBackend() {
-  if (qEnvironmentVariableIsSet("QT_QUICK_BACKEND") || qEnvironmentVariableIsSet("QMLSCENE_DEVICE"))
-    return;
-  QOpenGLContext context;
-  QOffscreenSurface surface;
-  surface.create();
-  if (!context.create() || !surface.isValid() || !context.makeCurrent(&surface)) {
-    QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
-    return;
-  }
-  context.doneCurrent();
+// Our scenes are flat 2D: the software scene graph draws them without
+// loading the OpenGL stack, which costs start-up time and tens of MB. A
+// backend the user chose is kept (Qt would let ours override it).
+bool userChoseSceneGraphBackend() {
+  return qEnvironmentVariableIsSet("QT_QUICK_BACKEND") ||
+         qEnvironmentVariableIsSet("QMLSCENE_DEVICE");
 }
+
+// On X11 every top-level widget window asks for an OpenGL-capable surface,
+// which loads the GLX integration and the whole Mesa stack even when nothing
+// draws with OpenGL. Without OpenGL scenes nothing does: ask for no GL
+// integration until the first window has been made (the choice is kept for
+// the process), then give programs we start the user's environment back.
+class NoGlIntegrationForStartUp {
+ public:
+  NoGlIntegrationForStartUp() : m_set(!qEnvironmentVariableIsSet(kVariable)) {
+    if (m_set) qputenv(kVariable, "none");
+  }
+  ~NoGlIntegrationForStartUp() {
+    if (m_set) qunsetenv(kVariable);
+  }
+
+ private:
+  static constexpr const char* kVariable = "QT_XCB_GL_INTEGRATION";
+  bool m_set;
+};
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  // A QQuickWidget needs the shared OpenGL context decided before the
-  // application object exists.
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  const bool softwareScenes = !userChoseSceneGraphBackend();
+  std::unique_ptr<NoGlIntegrationForStartUp> noGl;
+  if (softwareScenes) {
+    QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
+    noGl = std::make_unique<NoGlIntegrationForStartUp>();
+  } else {
+    // An OpenGL QQuickWidget needs the shared context decided before the
+    // application object exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  }
   Application app(argc, argv);
   if (app.isRunning()) {
     app.sendMessage(Application::secondInstanceMessage(argc, argv), Application::kSendTimeoutMs);
     return 0;
   }
-  chooseSceneGraphBackend();
+  Utils::BenchMarkers::installIfAsked(&app);
   int result = 1;
   {
     QML::Style style(nullptr);
-    if (app.initialize()) result = app.exec();
+    const bool initialized = app.initialize();
+    noGl.reset();
+    if (initialized) result = app.exec();
   }
   return result;
 }

@@ -153,9 +153,13 @@ void DemoSession::changeSomePresence() {
   QRandomGenerator generator(m_seed);
   const int id = ids.at(static_cast<int>(generator.bounded(static_cast<quint32>(ids.size()))));
   const int state = kStates[generator.bounded(static_cast<quint32>(sizeof(kStates) / sizeof(int)))];
+  // The note goes with the new state: a contact that turns busy no longer
+  // says it is available.
+  const QStringList notes = Service::presenceNotes(state);
+  const QString text = notes.isEmpty()
+                           ? QString()
+                           : notes.at(static_cast<int>(generator.bounded(quint32(notes.size()))));
   m_seed = generator.generate();
-  RAZ::Contacts::ContactPtr contact = contacts->getContact(id);
-  const QString text = state == 2 ? QString() : contact->getStatusText();
   contacts->setContactPresence(id, state, text);
 }
 

@@ -22,6 +22,12 @@ namespace {
 const int kDefaultStepDelayMs = 150;
 const int kDefaultPresenceIntervalMs = 15000;
 
+int defaultStepDelay() {
+  bool ok = false;
+  const int ms = qEnvironmentVariableIntValue("ZENT_DEMO_STEP_DELAY_MS", &ok);
+  return ok && ms >= 0 ? ms : kDefaultStepDelayMs;
+}
+
 bool defaultPresenceChanges() {
   return qEnvironmentVariable("ZENT_DEMO_PRESENCE_CHANGES") != QLatin1String("0");
 }
@@ -50,7 +56,96 @@ QList<QVariantMap> maps(const QJsonValue& value) {
   return result;
 }
 
+// Generated address books: names from these lists, presence states in this
+// order (each with a note that fits it).
+const char* const kFirstNames[] = {"Ada",  "Ben",   "Carla", "David", "Elena", "Farid", "Greta",
+                                   "Hugo", "Ines",  "Jonas", "Kira",  "Liam",  "Mona",  "Nils",
+                                   "Olga", "Paul",  "Rosa",  "Sven",  "Tara",  "Umar",  "Vera",
+                                   "Wim",  "Xenia", "Yusuf", "Zoe"};
+const char* const kLastNames[] = {"Adler",  "Berg",   "Costa",  "Dahl",   "Eriksen", "Fischer",
+                                  "Garcia", "Hansen", "Ito",    "Jensen", "Kovac",   "Larsen",
+                                  "Meyer",  "Novak",  "Okafor", "Petrov", "Quinn",   "Rossi",
+                                  "Silva",  "Tanaka", "Ueda",   "Varga",  "Weber",   "Young"};
+const int kGeneratedStates[] = {10, 10, 2, 5, 17, 12, 14, 10, 2, 11};
+
+template <typename T, int N>
+constexpr int countOf(const T (&)[N]) {
+  return N;
+}
+
+QList<QVariantMap> generatedContacts(int count, const QList<QVariantMap>& groups) {
+  QList<QVariantMap> result;
+  result.reserve(count);
+  for (int i = 0; i < count; ++i) {
+    const QString first = QString::fromLatin1(kFirstNames[i % countOf(kFirstNames)]);
+    const QString last =
+        QString::fromLatin1(kLastNames[(i / countOf(kFirstNames)) % countOf(kLastNames)]) +
+        (i < countOf(kFirstNames) * countOf(kLastNames)
+             ? QString()
+             : QString::number(i / (countOf(kFirstNames) * countOf(kLastNames))));
+    const QString user = first.toLower() + QLatin1Char('.') + last.toLower() + QLatin1Char('.') +
+                         QString::number(i + 1);
+    const QString address = user + QStringLiteral("@demo.zent");
+    const int state = kGeneratedStates[i % countOf(kGeneratedStates)];
+    const QStringList notes = Service::presenceNotes(state);
+    QVariantMap c;
+    c.insert(QStringLiteral("id"), 100000 + i);
+    c.insert(QStringLiteral("first"), first);
+    c.insert(QStringLiteral("last"), last);
+    c.insert(QStringLiteral("jid"), address);
+    c.insert(QStringLiteral("sip"), QStringLiteral("sip:") + address);
+    c.insert(QStringLiteral("email"), address);
+    c.insert(QStringLiteral("work"),
+             QStringLiteral("+4930%1").arg(200000 + i, 7, 10, QLatin1Char('0')));
+    if (i % 3 == 0)
+      c.insert(QStringLiteral("mobile"),
+               QStringLiteral("+49170%1").arg(300000 + i, 7, 10, QLatin1Char('0')));
+    c.insert(QStringLiteral("extension"), QString::number(10000 + i));
+    if (!groups.isEmpty())
+      c.insert(QStringLiteral("groups"),
+               QVariantList{groups.at(i % groups.size()).value(QStringLiteral("id"))});
+    c.insert(QStringLiteral("presence"), state);
+    c.insert(QStringLiteral("status"), notes.isEmpty() ? QString() : notes.at(i % notes.size()));
+    c.insert(QStringLiteral("favourite"), i < 10);
+    result.append(c);
+  }
+  return result;
+}
+
 }  // namespace
+
+QStringList Service::presenceNotes(int state) {
+  switch (state) {
+    case 7:
+    case 10:
+      return {QStringLiteral("Available for the demo call"), QStringLiteral("At my desk"),
+              QStringLiteral("Home office")};
+    case 4:
+    case 5:
+    case 6:
+      return {QStringLiteral("Lunch"), QStringLiteral("Out for a run"),
+              QStringLiteral("Back in ten minutes")};
+    case 8:
+      return {QStringLiteral("At the desk phone")};
+    case 9:
+      return {QStringLiteral("On the road, mobile only")};
+    case 11:
+    case 16:
+    case 17:
+    case 18:
+    case 19:
+      return {QStringLiteral("In a workshop until 3 pm"),
+              QStringLiteral("Focus time, please do not disturb")};
+    case 12:
+    case 13:
+      return {QStringLiteral("Planning meeting"), QStringLiteral("In a meeting")};
+    case 14:
+    case 15:
+      return {QStringLiteral("On a call")};
+    default:
+      return {};
+  }
+}
 
 Service& Service::instance() {
   static Service service;
@@ -58,7 +153,7 @@ Service& Service::instance() {
 }
 
 Service::Service()
-    : m_stepDelay(kDefaultStepDelayMs),
+    : m_stepDelay(defaultStepDelay()),
       m_presenceChanges(defaultPresenceChanges()),
       m_presenceInterval(kDefaultPresenceIntervalMs),
       m_proxyReceiver(new ProxyCredentialsReceiver(this)) {
@@ -71,9 +166,12 @@ Service::~Service() = default;
 void Service::reset() {
   m_nextError = RAZ::Sessions::ErrorNone;
   m_signinAttempts = 0;
-  m_stepDelay = kDefaultStepDelayMs;
+  m_stepDelay = defaultStepDelay();
   m_presenceInterval = kDefaultPresenceIntervalMs;
   setPresenceChanges(defaultPresenceChanges());
+  // The data is read again on its next use (ZENT_DEMO_CONTACTS may have
+  // changed); a session open now keeps what it was built from.
+  m_loaded = false;
 }
 
 void Service::failNextSignin(RAZ::Sessions::Error error) { m_nextError = error; }
@@ -223,6 +321,8 @@ void Service::loadData() const {
   const QJsonObject contacts = readJson(QStringLiteral("contacts.json"));
   m_contacts = maps(contacts.value(QStringLiteral("contacts")));
   m_groups = maps(contacts.value(QStringLiteral("groups")));
+  const int generated = qEnvironmentVariableIntValue("ZENT_DEMO_CONTACTS");
+  if (generated > 0) m_contacts = generatedContacts(generated, m_groups);
   m_requests = maps(contacts.value(QStringLiteral("presenceRequests")));
   m_history = maps(readJson(QStringLiteral("history.json")).value(QStringLiteral("calls")));
   m_directory = maps(readJson(QStringLiteral("directory.json")).value(QStringLiteral("entries")));

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <QVariantMap>
 
@@ -36,7 +37,7 @@ class Service : public QObject {
   static QString demoPassword() { return QStringLiteral("demo"); }
 
   // Forgets every scripted behaviour and count, and puts the defaults back
-  // (step delay, presence changes on).
+  // (step delay, presence changes on, the demo data read afresh).
   void reset();
 
   // --- Sign-in ---
@@ -49,7 +50,8 @@ class Service : public QObject {
   int signinAttempts() const { return m_signinAttempts; }
   bool sessionsAvailable() const { return true; }
   // Time between the sign-in steps, so the progress can be seen (default
-  // 150 ms; tests use 0: one event-loop turn per step).
+  // 150 ms, or ZENT_DEMO_STEP_DELAY_MS; tests and the benchmark use 0: one
+  // event-loop turn per step).
   void setStepDelay(int ms) { m_stepDelay = ms < 0 ? 0 : ms; }
   int stepDelay() const { return m_stepDelay; }
 
@@ -94,7 +96,15 @@ class Service : public QObject {
   int presenceInterval() const { return m_presenceInterval; }
   void setPresenceInterval(int ms);
 
-  // The demo data (parsed once from the resources).
+  // Notes a demo contact may give with a presence state, so that a change
+  // of state never keeps the note of the old one ("Available for the demo
+  // call" on a busy contact). Empty for the offline states: no note.
+  static QStringList presenceNotes(int state);
+
+  // The demo data (parsed once from the resources). With ZENT_DEMO_CONTACTS=N
+  // (N > 0) the contacts are N generated ones (names, presence with a fitting
+  // note, numbers, groups) in place of the hand-written ones, to see how the
+  // program copes with a large address book.
   QList<QVariantMap> contacts() const;
   QList<QVariantMap> groups() const;
   QList<QVariantMap> presenceRequests() const;

@@ -1,6 +1,7 @@
 #include "QtSoundFacility.h"
 
 #include "FakeSoundFacility.h"
+#include "MediaHandlerBase.h"
 
 #include <TP/Core/Logging.h>
 
@@ -9,6 +10,7 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 #include <QUrl>
+#include <QtMultimedia/QAudioDeviceInfo>
 #include <QtMultimedia/QMediaPlayer>
 #include <QtMultimedia/QMediaPlaylist>
 #include <QtMultimedia/QSoundEffect>
@@ -103,6 +105,25 @@ class PlayerSound : public Sound {
 
 }  // namespace
 
+QtSoundFacility::QtSoundFacility(OutputProbe hasAudioOutput) : m_probe(std::move(hasAudioOutput)) {
+  if (!m_probe) {
+    m_probe = [] { return !QAudioDeviceInfo::availableDevices(QAudio::AudioOutput).isEmpty(); };
+  }
+}
+
+QtSoundFacility::~QtSoundFacility() = default;
+
+bool QtSoundFacility::hasAudioOutput() {
+  if (m_output < 0) {
+    m_output = m_probe() ? 1 : 0;
+    if (!m_output) {
+      TP_LOG("QtSoundFacility::hasAudioOutput", 3) << "no audio output: sounds are silent";
+      m_silent = std::make_unique<FakeSoundFacility>();
+    }
+  }
+  return m_output == 1;
+}
+
 Sound* QtSoundFacility::createSound(const QString& fileName) {
   const QString path = fileName.startsWith(QLatin1String("qrc:")) ? fileName.mid(3) : fileName;
   if (!QFileInfo(path).isFile()) {
@@ -110,6 +131,7 @@ Sound* QtSoundFacility::createSound(const QString& fileName) {
         << "sound file not found: " << fileName;
     return nullptr;
   }
+  if (!hasAudioOutput()) return m_silent->createSound(fileName);
   if (path.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive)) return new EffectSound(path);
 
   if (!isResource(path))
@@ -132,9 +154,16 @@ Sound* QtSoundFacility::createSound(const QString& fileName) {
 
 SoundFacility* createDefaultSoundFacility() {
   if (qEnvironmentVariable("ZENT_SOUND_BACKEND") == QLatin1String("silent")) {
+    TP_LOG("RAZ::MediaEngine::createDefaultSoundFacility", 2)
+        << "ZENT_SOUND_BACKEND=silent: sounds are silent";
     return new FakeSoundFacility;
   }
   return new QtSoundFacility;
+}
+
+MediaHandlerBase* startMediaEngine(QObject* owner) {
+  if (MediaHandlerBase::m_This) return MediaHandlerBase::m_This;
+  return new MediaHandlerBase(createDefaultSoundFacility(), owner);
 }
 
 }  // namespace MediaEngine

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QObject;
+
 namespace RAZ {
 namespace MediaEngine {
 
@@ -27,9 +29,15 @@ class SoundFacility {
   virtual Sound* createSound(const QString& fileName) = 0;
 };
 
-// The facility this process uses: audio through Qt Multimedia, or a silent
-// one when ZENT_SOUND_BACKEND=silent is set (machines without audio output).
+// The facility this process uses: audio through Qt Multimedia (silent where
+// the machine has no audio output), or a silent one when
+// ZENT_SOUND_BACKEND=silent is set. Either choice is logged once.
 SoundFacility* createDefaultSoundFacility();
+
+class MediaHandlerBase;
+// The process's media engine with the default sound facility, owned by
+// `owner`; an engine that exists already is kept and returned.
+MediaHandlerBase* startMediaEngine(QObject* owner);
 
 }  // namespace MediaEngine
 }  // namespace RAZ

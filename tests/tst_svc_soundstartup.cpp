@@ -1,0 +1,186 @@
+// The media engine the running program starts with: the platform client
+// builds it while it initialises, with the Qt Multimedia sound facility
+// unless sounds are switched off or the machine has no audio output.
+#include "TestSupport.h"
+
+#include <RAZ/Client.h>
+#include <RAZ/ConfigContainer.h>
+#include <RAZ/MediaEngine/FakeSoundFacility.h>
+#include <RAZ/MediaEngine/MediaHandlerBase.h>
+#include <RAZ/MediaEngine/QtSoundFacility.h>
+#include <RAZ/MediaEngine/Sound.h>
+#include <RAZ/ProgramKey.h>
+#include <RAZ/Utils/Path.h>
+#include <TP/Core/Logging.h>
+#include <TP/Crypto/Blowfish.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <memory>
+
+using RAZ::MediaEngine::FakeSoundFacility;
+using RAZ::MediaEngine::MediaHandlerBase;
+using RAZ::MediaEngine::QtSoundFacility;
+using RAZ::MediaEngine::Sound;
+
+namespace {
+
+// A short, valid PCM WAV file (16-bit mono, 8 kHz, 100 ms of a quiet tone).
+bool writeWav(const QString& path) {
+  const quint32 rate = 8000, samples = 800;
+  QFile f(path);
+  if (!f.open(QIODevice::WriteOnly)) return false;
+  QDataStream out(&f);
+  out.setByteOrder(QDataStream::LittleEndian);
+  out.writeRawData("RIFF", 4);
+  out << quint32(36 + samples * 2);
+  out.writeRawData("WAVEfmt ", 8);
+  out << quint32(16) << quint16(1) << quint16(1) << rate << quint32(rate * 2) << quint16(2)
+      << quint16(16);
+  out.writeRawData("data", 4);
+  out << quint32(samples * 2);
+  for (quint32 i = 0; i < samples; ++i) out << qint16((i % 16) < 8 ? 800 : -800);
+  return out.status() == QDataStream::Ok;
+}
+
+}  // namespace
+
+class TestSoundStartup : public QObject {
+  Q_OBJECT
+
+ private:
+  TP::Crypto::Blowfish m_cipher;
+  QString m_dataDir;
+  QTemporaryDir m_files;
+  QString m_wav;
+  TP::Core::Logging::MemorySink m_log;
+  std::unique_ptr<QTemporaryDir> m_exeDir;
+  std::unique_ptr<RAZ::ConfigContainer> m_container;
+  std::unique_ptr<RAZ::Client> m_client;
+  QAction m_signOut, m_exit;
+
+  // The client initialised as the program's start-up does it; false when
+  // initialising fails.
+  bool startClient() {
+    m_exeDir = std::make_unique<QTemporaryDir>();
+    m_container = std::make_unique<RAZ::ConfigContainer>();
+    m_client = std::make_unique<RAZ::Client>(&m_signOut, &m_exit, m_exeDir->path());
+    return m_client->Initialize(m_container.get(), m_dataDir + "/credentials.dat", &m_cipher,
+                                nullptr, {});
+  }
+
+ private slots:
+  void initTestCase() {
+    ZentTest::installStrictMessageHandler();
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName("ZentTestOrg");
+    QCoreApplication::setApplicationName("ZentSoundStartupTest");
+    QVERIFY(m_cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode()));
+    m_dataDir = RAZ::Utils::Path::writableDataPath();
+    m_wav = m_files.filePath("tone.wav");
+    QVERIFY(writeWav(m_wav));
+    TP::Core::Logging::addLogger(&m_log);
+  }
+
+  void cleanupTestCase() { TP::Core::Logging::removeLogger(&m_log); }
+
+  void init() {
+    m_log.clear();
+    QCOMPARE(MediaHandlerBase::m_This, nullptr);
+  }
+
+  void cleanup() {
+    m_client.reset();
+    m_container.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QDir(m_dataDir).removeRecursively();
+    qputenv("ZENT_SOUND_BACKEND", "silent");
+  }
+
+  // Without the switch the program plays through Qt Multimedia; with it,
+  // silently. Either way the facility makes sounds that start and stop.
+  void startUpBuildsTheSoundFacility_data() {
+    QTest::addColumn<QByteArray>("backend");
+    QTest::addColumn<bool>("qtMultimedia");
+    QTest::newRow("default") << QByteArray() << true;
+    QTest::newRow("other value") << QByteArray("pulse") << true;
+    QTest::newRow("silent") << QByteArray("silent") << false;
+  }
+
+  void startUpBuildsTheSoundFacility() {
+    QFETCH(QByteArray, backend);
+    QFETCH(bool, qtMultimedia);
+    if (backend.isNull())
+      qunsetenv("ZENT_SOUND_BACKEND");
+    else
+      qputenv("ZENT_SOUND_BACKEND", backend);
+
+    QVERIFY(startClient());
+    MediaHandlerBase* engine = MediaHandlerBase::m_This;
+    QVERIFY(engine);
+    QCOMPARE(engine->parent(), m_client.get());
+    QVERIFY(engine->soundFacility());
+    QCOMPARE(dynamic_cast<QtSoundFacility*>(engine->soundFacility()) != nullptr, qtMultimedia);
+    QCOMPARE(dynamic_cast<FakeSoundFacility*>(engine->soundFacility()) != nullptr, !qtMultimedia);
+    QCOMPARE(m_log.containsMessage("ZENT_SOUND_BACKEND=silent: sounds are silent"), !qtMultimedia);
+
+    std::unique_ptr<Sound> sound(engine->soundFacility()->createSound(m_wav));
+    QVERIFY(sound);
+    QCOMPARE(sound->fileName(), m_wav);
+    QVERIFY(sound->start(false));
+    sound->stop();
+    QVERIFY(!sound->isPlaying());
+    if (qtMultimedia) {
+      std::unique_ptr<Sound> missing(
+          engine->soundFacility()->createSound(m_files.filePath("missing.wav")));
+      QVERIFY(!missing);
+    }
+
+    // The engine goes with the client.
+    m_client.reset();
+    QCOMPARE(MediaHandlerBase::m_This, nullptr);
+  }
+
+  // A media engine that exists already (one a test built) is kept.
+  void existingEngineIsKept() {
+    auto* own = new FakeSoundFacility;
+    MediaHandlerBase engine(own);
+    QVERIFY(startClient());
+    QCOMPARE(MediaHandlerBase::m_This, &engine);
+    QCOMPARE(engine.soundFacility(), own);
+  }
+
+  // Without an audio output the Qt facility's sounds are silent ones that
+  // still follow start and stop; the machine is asked once and that is
+  // logged once, on the first sound, never at start-up.
+  void noAudioOutputIsSilentAndLoggedOnce() {
+    int asked = 0;
+    QtSoundFacility facility([&asked] {
+      ++asked;
+      return false;
+    });
+    QCOMPARE(asked, 0);
+    for (int i = 0; i < 3; ++i) {
+      std::unique_ptr<Sound> sound(facility.createSound(m_wav));
+      QVERIFY(sound);
+      QVERIFY(sound->start(true));
+      QVERIFY(sound->isPlaying());
+      sound->stop();
+      QVERIFY(!sound->isPlaying());
+    }
+    QCOMPARE(asked, 1);
+    QCOMPARE(m_log.find(QString(), "QtSoundFacility::hasAudioOutput").size(), 1);
+    std::unique_ptr<Sound> missing(facility.createSound(m_files.filePath("missing.wav")));
+    QVERIFY(!missing);
+    QCOMPARE(asked, 1);
+  }
+};
+
+ZENT_TEST_MAIN(TestSoundStartup, QApplication)
+#include "tst_svc_soundstartup.moc"

@@ -1,0 +1,318 @@
+// Start-up benchmark of the program: how soon the sign-in window shows, how
+// much memory it holds then, how long signing in takes until the main window
+// shows, and its memory afterwards. Each measure is the median of several
+// runs; every run starts from a fresh home (its own HOME, XDG folders and
+// single-instance id), so nothing of a previous run or of the user's own
+// program is reused. A "warm" start is the second start in the same home.
+//
+// The program reports its windows with ZENT_BENCH_MARKERS=1 (one line per
+// first frame: "zent-bench <marker> <CLOCK_MONOTONIC ms> <resident kB>") and
+// signs in by itself with ZENT_BENCH_SIGNIN and exits after the last marker
+// with ZENT_BENCH_EXIT_AFTER; the benchmark reads the lines.
+//
+// To add a measure, add a row to rows() (and a scenario to scenarios() when it
+// needs a start of its own).
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QMap>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <memory>
+
+namespace {
+
+double monotonicMs() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return double(now.tv_sec) * 1000.0 + double(now.tv_nsec) / 1.0e6;
+}
+
+// What one start of the program reported.
+struct Markers {
+  double started = 0;                // our clock just before the start
+  QMap<QString, double> time;        // marker -> CLOCK_MONOTONIC ms
+  QMap<QString, qint64> residentKb;  // marker -> resident set size
+  QString error;                     // empty when the start reached its last marker
+
+  double since(const QString& from, const QString& to) const {
+    if (!time.contains(to) || (!from.isEmpty() && !time.contains(from))) return NAN;
+    return time.value(to) - (from.isEmpty() ? started : time.value(from));
+  }
+  double megabytes(const QString& marker) const {
+    return residentKb.contains(marker) ? double(residentKb.value(marker)) / 1024.0 : NAN;
+  }
+};
+
+// One kind of start: its environment, the marker it ends with, and whether a
+// second (warm) start in the same home follows.
+struct Scenario {
+  QString id;
+  QMap<QString, QString> environment;
+  QString lastMarker;
+  bool warmStartToo = false;
+};
+
+// One line of the table. `value` reads the measure from the cold start (or
+// the warm one) of its scenario.
+struct Row {
+  QString label;
+  QString scenario;
+  bool warm;
+  std::function<double(const Markers&)> value;
+  QString unit;
+  double target;  // NAN: no target
+};
+
+QList<Scenario> scenarios(int contacts) {
+  const QMap<QString, QString> signIn{{"ZENT_BENCH_SIGNIN", "bench:demo"},
+                                      {"ZENT_DEMO_STEP_DELAY_MS", "0"},
+                                      {"ZENT_DEMO_PRESENCE_CHANGES", "0"}};
+  QMap<QString, QString> many = signIn;
+  many.insert("ZENT_DEMO_CONTACTS", QString::number(contacts));
+  return {
+      {"start", {}, "signin-window", true},
+      {"signin-demo", signIn, "main-window", false},
+      {"signin-many", many, "main-window", false},
+  };
+}
+
+QList<Row> rows(int contacts) {
+  const auto firstWindow = [](const Markers& m) { return m.since(QString(), "signin-window"); };
+  const auto signinRss = [](const Markers& m) { return m.megabytes("signin-window"); };
+  const auto signinToMain = [](const Markers& m) { return m.since("signin-start", "main-window"); };
+  const auto mainRss = [](const Markers& m) { return m.megabytes("main-window"); };
+  const QString many = QString::number(contacts);
+  return {
+      {"first window, fresh home", "start", false, firstWindow, "ms", 100},
+      {"first window, warm", "start", true, firstWindow, "ms", 80},
+      {"RSS at the sign-in window", "start", false, signinRss, "MB", 100},
+      {"sign-in -> main window, 12 contacts", "signin-demo", false, signinToMain, "ms", NAN},
+      {"RSS signed in, 12 contacts", "signin-demo", false, mainRss, "MB", NAN},
+      {"sign-in -> main window, " + many + " contacts", "signin-many", false, signinToMain, "ms",
+       NAN},
+      {"RSS signed in, " + many + " contacts", "signin-many", false, mainRss, "MB", NAN},
+  };
+}
+
+// The environment of a start in `home`: the caller's, with every folder the
+// program writes to moved into the home, and the benchmark's switches.
+QProcessEnvironment environmentFor(const QString& home, const Scenario& scenario, int instance) {
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  // The defaults are what is measured: no scene graph or platform chosen by hand.
+  for (const char* name :
+       {"QT_QUICK_BACKEND", "QMLSCENE_DEVICE", "QT_XCB_GL_INTEGRATION", "QT_QPA_PLATFORM",
+        "ZENT_SOUND_BACKEND", "ZENT_DEMO_CONTACTS", "ZENT_BENCH_SIGNIN"})
+    env.remove(name);
+  env.insert("HOME", home);
+  env.insert("XDG_CONFIG_HOME", home + "/.config");
+  env.insert("XDG_DATA_HOME", home + "/.local/share");
+  env.insert("XDG_CACHE_HOME", home + "/.cache");
+  env.insert("XDG_RUNTIME_DIR", home + "/runtime");
+  env.insert("ZENT_INSTANCE_ID",
+             QString("bench-%1-%2").arg(QCoreApplication::applicationPid()).arg(instance));
+  env.insert("ZENT_BENCH_MARKERS", "1");
+  // Ended as the user's Exit ends it: a warm start then finds what a normal
+  // exit leaves (no stale single-instance lock).
+  env.insert("ZENT_BENCH_EXIT_AFTER", scenario.lastMarker);
+  for (auto it = scenario.environment.begin(); it != scenario.environment.end(); ++it)
+    env.insert(it.key(), it.value());
+  return env;
+}
+
+// Starts the program once and collects its markers until `lastMarker` (or a
+// failure); the program then exits by itself (or is ended).
+Markers startOnce(const QString& program, const QProcessEnvironment& env, const QString& lastMarker,
+                  int timeoutMs) {
+  Markers result;
+  QProcess process;
+  process.setProcessEnvironment(env);
+  process.setProcessChannelMode(QProcess::SeparateChannels);
+  process.setStandardErrorFile(QProcess::nullDevice());
+  QByteArray pending;
+  result.started = monotonicMs();
+  process.start(program, QStringList());
+  if (!process.waitForStarted(timeoutMs)) {
+    result.error = "cannot start " + program + ": " + process.errorString();
+    return result;
+  }
+  QElapsedTimer clock;
+  clock.start();
+  while (!result.time.contains(lastMarker)) {
+    const int left = timeoutMs - int(clock.elapsed());
+    if (left <= 0) {
+      result.error = "no \"" + lastMarker + "\" within " + QString::number(timeoutMs) + " ms";
+      break;
+    }
+    if (process.state() == QProcess::NotRunning) {
+      result.error = "the program ended before \"" + lastMarker + "\" (exit code " +
+                     QString::number(process.exitCode()) + ")";
+      break;
+    }
+    process.waitForReadyRead(std::min(left, 200));
+    pending += process.readAllStandardOutput();
+    int end;
+    while ((end = pending.indexOf('\n')) >= 0) {
+      const QList<QByteArray> parts = pending.left(end).trimmed().split(' ');
+      pending.remove(0, end + 1);
+      if (parts.size() == 4 && parts.at(0) == "zent-bench") {
+        result.time.insert(QString::fromLatin1(parts.at(1)), parts.at(2).toDouble());
+        result.residentKb.insert(QString::fromLatin1(parts.at(1)), parts.at(3).toLongLong());
+      }
+    }
+  }
+  if (!process.waitForFinished(result.error.isEmpty() ? 10000 : 0)) {
+    if (result.error.isEmpty())
+      result.error = "the program did not exit after \"" + lastMarker + "\"";
+    process.terminate();
+  }
+  if (!process.waitForFinished(5000)) {
+    process.kill();
+    process.waitForFinished(5000);
+  }
+  return result;
+}
+
+// A row measured by another benchmark program of ours.
+struct ProgramRow {
+  QString label;
+  double value;
+  double target;
+};
+
+// The chat transcript rows: tools/bench/chat runs in-process (no program
+// start) and prints "zent-bench-chat <id> <median ms> <target ms>" lines.
+QList<ProgramRow> transcriptRows(int runs, QStringList& failures) {
+  const QString path = QCoreApplication::applicationDirPath() + "/chat/zent-bench-chat";
+  QList<ProgramRow> rows;
+  QProcess process;
+  process.start(path, {"--runs", QString::number(runs)});
+  if (!process.waitForFinished(600000) || process.exitCode() != 0) {
+    failures << "transcript: " + path + " did not finish";
+    process.kill();
+    return rows;
+  }
+  for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
+    const QList<QByteArray> parts = line.trimmed().split(' ');
+    if (parts.size() != 4 || parts.at(0) != "zent-bench-chat") continue;
+    const QString id = QString::fromLatin1(parts.at(1));
+    const QString label = id.startsWith("transcript-open-")
+                              ? "open chat transcript, " + id.mid(16) + " messages, painted"
+                              : QString("append one chat message, painted");
+    rows.append({label, parts.at(2).toDouble(), parts.at(3).toDouble()});
+  }
+  if (rows.isEmpty()) failures << "transcript: no measures from " + path;
+  return rows;
+}
+
+double median(QList<double> values) {
+  values.erase(std::remove_if(values.begin(), values.end(), [](double v) { return std::isnan(v); }),
+               values.end());
+  if (values.isEmpty()) return NAN;
+  std::sort(values.begin(), values.end());
+  const int n = values.size();
+  return n % 2 ? values.at(n / 2) : (values.at(n / 2 - 1) + values.at(n / 2)) / 2.0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "Measures the program's start-up (run it under a display, e.g. xvfb-run).");
+  parser.addHelpOption();
+  parser.addOption({"program", "The program to measure.", "path"});
+  parser.addOption({"runs", "Runs per measure (median), default 5.", "n", "5"});
+  parser.addOption(
+      {"contacts", "Generated contacts of the large rows, default 5000.", "n", "5000"});
+  parser.addOption({"timeout", "Longest wait for a window, ms, default 60000.", "ms", "60000"});
+  parser.process(app);
+
+  QTextStream out(stdout);
+  QTextStream err(stderr);
+  const QString program = QFileInfo(parser.value("program")).absoluteFilePath();
+  const int runs = std::max(1, parser.value("runs").toInt());
+  const int contacts = std::max(1, parser.value("contacts").toInt());
+  const int timeoutMs = std::max(1000, parser.value("timeout").toInt());
+  if (!parser.isSet("program") || !QFileInfo(program).isExecutable()) {
+    err << "zent-bench: --program must name the program to measure\n";
+    return 2;
+  }
+  if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+    err << "zent-bench: no DISPLAY; run it under a display (make bench uses xvfb-run)\n";
+    return 2;
+  }
+
+  // scenario -> cold starts and warm starts
+  QMap<QString, QList<Markers>> cold, warm;
+  QStringList failures;
+  int instance = 0;
+  for (const Scenario& scenario : scenarios(contacts)) {
+    for (int run = 0; run < runs; ++run) {
+      QTemporaryDir home;
+      if (!home.isValid() || !QDir(home.path()).mkpath("runtime") ||
+          !QFile::setPermissions(home.path() + "/runtime", QFileDevice::ReadOwner |
+                                                               QFileDevice::WriteOwner |
+                                                               QFileDevice::ExeOwner)) {
+        err << "zent-bench: cannot make a temporary home\n";
+        return 2;
+      }
+      const QProcessEnvironment env = environmentFor(home.path(), scenario, ++instance);
+      const Markers first = startOnce(program, env, scenario.lastMarker, timeoutMs);
+      cold[scenario.id].append(first);
+      if (!first.error.isEmpty()) failures << scenario.id + ": " + first.error;
+      if (scenario.warmStartToo) {
+        const Markers second = startOnce(program, env, scenario.lastMarker, timeoutMs);
+        warm[scenario.id].append(second);
+        if (!second.error.isEmpty()) failures << scenario.id + " (warm): " + second.error;
+      }
+      err << "." << Qt::flush;
+    }
+  }
+  err << "\n";
+
+  const QList<Row> table = rows(contacts);
+  const QList<ProgramRow> transcript = transcriptRows(runs, failures);
+  int width = 0;
+  for (const Row& row : table) width = std::max(width, int(row.label.size() + row.unit.size() + 3));
+  for (const ProgramRow& row : transcript) width = std::max(width, int(row.label.size() + 5));
+  out << "Zent start-up, median of " << runs << (runs == 1 ? " run" : " runs")
+      << ", fresh home each\n";
+  out << QString("%1 | %2 | %3\n").arg("measure", -width).arg("median", 8).arg("target");
+  out << QString(width, '-') << "-|-" << QString(8, '-') << "-|-" << QString(8, '-') << "\n";
+  for (const Row& row : table) {
+    QList<double> values;
+    for (const Markers& m : (row.warm ? warm : cold).value(row.scenario)) values << row.value(m);
+    const double value = median(values);
+    const QString label = row.label + " (" + row.unit + ")";
+    const QString shown = std::isnan(value) ? QString("-") : QString::number(value, 'f', 1);
+    QString target;
+    if (!std::isnan(row.target)) {
+      target = QString::fromUtf8("≤ ") + QString::number(row.target);
+      if (!std::isnan(value)) target += value <= row.target ? "  met" : "  over";
+    }
+    out << QString("%1 | %2 | %3\n").arg(label, -width).arg(shown, 8).arg(target);
+  }
+  for (const ProgramRow& row : transcript) {
+    const QString target = QString::fromUtf8("≤ ") + QString::number(row.target) +
+                           (row.value <= row.target ? "  met" : "  over");
+    out << QString("%1 | %2 | %3\n")
+               .arg(row.label + " (ms)", -width)
+               .arg(QString::number(row.value, 'f', 1), 8)
+               .arg(target);
+  }
+  out.flush();
+  for (const QString& failure : failures) err << "zent-bench: " << failure << "\n";
+  return failures.isEmpty() ? 0 : 1;
+}

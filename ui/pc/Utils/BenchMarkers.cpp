@@ -1,0 +1,128 @@
+#include "Utils/BenchMarkers.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QFile>
+#include <QPointer>
+#include <QQuickWindow>
+#include <QTimer>
+
+#include <unistd.h>
+#include <cstdio>
+#include <ctime>
+
+#include "Application.h"
+#include "Providers/MenuActionProvider.h"
+#include "libqml/components/LoginWindow.h"
+#include "libqml/window/View.h"
+
+namespace Utils {
+
+namespace {
+
+double monotonicMs() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return double(now.tv_sec) * 1000.0 + double(now.tv_nsec) / 1.0e6;
+}
+
+// Resident set size from the kernel's page counts; -1 where unreadable.
+qint64 residentKb() {
+  QFile statm(QStringLiteral("/proc/self/statm"));
+  if (!statm.open(QIODevice::ReadOnly)) return -1;
+  const QList<QByteArray> fields = statm.readAll().split(' ');
+  if (fields.size() < 2) return -1;
+  bool ok = false;
+  const qint64 pages = fields.at(1).toLongLong(&ok);
+  return ok ? pages * (sysconf(_SC_PAGESIZE) / 1024) : -1;
+}
+
+// The marker a window's first frame stands for; null for other windows.
+const char* markerFor(const QWidget* window) {
+  if (window->inherits("QML::LoginWindow")) return "signin-window";
+  if (window->inherits("QML::MainWindow")) return "main-window";
+  return nullptr;
+}
+
+}  // namespace
+
+BenchMarkers::BenchMarkers(QObject* parent) : QObject(parent) {
+  m_signin = qgetenv("ZENT_BENCH_SIGNIN");
+  m_exitAfter = qgetenv("ZENT_BENCH_EXIT_AFTER");
+}
+
+void BenchMarkers::installIfAsked(QApplication* app) {
+  if (qEnvironmentVariable("ZENT_BENCH_MARKERS") != QLatin1String("1")) return;
+  app->installEventFilter(new BenchMarkers(app));
+}
+
+void BenchMarkers::mark(const char* marker) {
+  if (m_marked.contains(marker)) return;
+  m_marked.insert(marker);
+  const QByteArray text = QByteArray("zent-bench ") + marker + ' ' +
+                          QByteArray::number(monotonicMs(), 'f', 3) + ' ' +
+                          QByteArray::number(residentKb()) + '\n';
+  std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+  std::fflush(stdout);
+  if (!m_exitAfter.isEmpty() && m_exitAfter == marker) {
+    QTimer::singleShot(0, this, [] {
+      auto* app = qobject_cast<Application*>(qApp);
+      if (QAction* exit =
+              app ? app->menuActionProvider()->action(Providers::MenuActionProvider::Exit)
+                  : nullptr)
+        exit->trigger();
+    });
+  }
+}
+
+// A scene widget paints an empty picture until its scene has been rendered
+// once: only a paint after the first rendering shows the window.
+void BenchMarkers::watchRendering(QObject* object) {
+  auto* view = qobject_cast<QML::View*>(object);
+  if (!view || !view->quickWindow()) return;
+  m_watched.insert(object);
+  QPointer<QML::View> guard(view);
+  connect(
+      view->quickWindow(), &QQuickWindow::afterRendering, this,
+      [this, guard] {
+        if (guard) m_rendered.insert(guard);
+      },
+      Qt::DirectConnection);
+  connect(view, &QObject::destroyed, this, [this, object] {
+    m_watched.remove(object);
+    m_rendered.remove(object);
+  });
+}
+
+void BenchMarkers::signInAutomatically(QObject* loginWindow) {
+  const int colon = m_signin.indexOf(':');
+  if (colon <= 0) return;
+  QPointer<QML::LoginWindow> window(qobject_cast<QML::LoginWindow*>(loginWindow));
+  const QString user = QString::fromUtf8(m_signin.left(colon));
+  const QString password = QString::fromUtf8(m_signin.mid(colon + 1));
+  m_signin.clear();
+  QTimer::singleShot(0, this, [this, window, user, password] {
+    if (!window) return;
+    window->setUsername(user);
+    window->setPassword(password);
+    mark("signin-start");
+    window->onSigninClicked();
+  });
+}
+
+bool BenchMarkers::eventFilter(QObject* watched, QEvent* event) {
+  // Watched from its first event: a scene may be rendered before its widget
+  // is shown, and not again when nothing in it changes.
+  if (!m_watched.contains(watched) && qobject_cast<QML::View*>(watched)) watchRendering(watched);
+  if (event->type() == QEvent::Paint && m_rendered.contains(watched)) {
+    QWidget* window = static_cast<QWidget*>(watched)->window();
+    if (const char* marker = markerFor(window)) {
+      mark(marker);
+      if (!m_signin.isEmpty() && window->inherits("QML::LoginWindow")) signInAutomatically(window);
+    }
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace Utils

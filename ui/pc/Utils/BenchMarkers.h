@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+#include <QSet>
+
+class QApplication;
+
+namespace Utils {
+
+// Start-up markers for the benchmark (tools/bench). With ZENT_BENCH_MARKERS=1
+// the program prints one line to standard output when a window's scene has
+// been rendered and painted for the first time:
+//
+//   zent-bench <marker> <CLOCK_MONOTONIC ms> <resident set kB>
+//
+// with the markers "signin-window", "signin-start" and "main-window". With
+// ZENT_BENCH_SIGNIN=user:password as well, the program signs in with those
+// credentials as soon as the sign-in window is shown (meant for the demo
+// service; the password is never printed). With ZENT_BENCH_EXIT_AFTER=<marker>
+// the program exits as the user's Exit does once that marker is printed, so
+// the next start finds what a normal exit leaves behind. Without
+// ZENT_BENCH_MARKERS nothing
+// is installed, so normal runs pay nothing for it.
+class BenchMarkers : public QObject {
+  Q_OBJECT
+
+ public:
+  // Installs the markers on `app` when the environment asks for them.
+  static void installIfAsked(QApplication* app);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  explicit BenchMarkers(QObject* parent);
+  void mark(const char* marker);
+  void watchRendering(QObject* view);
+  void signInAutomatically(QObject* loginWindow);
+
+  QSet<QObject*> m_watched;
+  QSet<QObject*> m_rendered;
+  QSet<QByteArray> m_marked;
+  QByteArray m_signin;
+  QByteArray m_exitAfter;
+};
+
+}  // namespace Utils
