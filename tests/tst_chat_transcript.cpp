@@ -11,6 +11,7 @@
 
 #include <RAZ/Configuration/Config.h>
 #include <RAZ/Controllers/ChatInterface.h>
+#include <RAZ/Controllers/FtController.h>
 #include <RAZ/Demo/ChatDemo.h>
 #include <RAZ/Models/ChatModel.h>
 #include <RAZ/Models/ChatParticipants.h>
@@ -520,6 +521,33 @@ class TstChatTranscript : public QObject {
     QVERIFY(changed.wait(5000));
     QCOMPARE(ft->getState(), FTAdapter::StateCancelled);
     QVERIFY(t.listText().contains("Transfer cancelled"));
+  }
+
+  void sendingAFile() {
+    Transcript t;
+    QSignalSpy& loaded = *t.loads;
+    QTRY_VERIFY_WITH_TIMEOUT(loaded.count() >= 1, 5000);
+    QTemporaryDir dir;
+    QFile file(dir.filePath("slides.pdf"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(3000, 'x'));
+    file.close();
+    // Through the session's file-transfer controller, as the window sends.
+    RAZ::Controllers::FtController controller;
+    QSignalSpy started(&controller, SIGNAL(transferStarted(QString)));
+    controller.startFileTransfer(&t.chat, file.fileName());
+    QCOMPARE(started.count(), 1);
+    RAZ::Data::FTAdapter* ft = t.chat.getFtModel()->getLastFt();
+    QVERIFY(ft);
+    QCOMPARE(ft->getDirection(), int(FTAdapter::Sending));
+    QCOMPARE(ft->getFileSize(), qint64(3000));
+    QVERIFY(t.listText().contains("Waiting..."));
+    QVERIFY(t.listText().contains("Me & Co"));
+    // The script moves it on: sending, then sent.
+    ChatDemo::setTransferState(ft, FTAdapter::StateTransferring);
+    QVERIFY(t.listText().contains("Sending file"));
+    ChatDemo::setTransferState(ft, FTAdapter::StateSent);
+    QVERIFY(t.listText().contains("File sent"));
   }
 
   void sizeLimits() {

@@ -137,6 +137,24 @@ FTAdapter* ChatDemo::offerFile(ChatInterface* chat, const QString& fileName, qin
   return transfer;
 }
 
+FTAdapter* ChatDemo::sendFile(ChatInterface* chat, const QString& path) {
+  if (!chat || !chat->getFtModel()) return nullptr;
+  const QFileInfo info(path);
+  auto* transfer = new FTAdapter(QStringLiteral("ft%1").arg(g_nextTransfer++), chat->peer(),
+                                 FTAdapter::Sending, info.fileName(), info.size());
+  transfer->setFilePath(info.absoluteFilePath());
+  transfer->setState(FTAdapter::StateRequested);
+  chat->getFtModel()->addTransfer(transfer);
+  ChatDemo* demo = chat->findChild<ChatDemo*>(QString(), Qt::FindDirectChildrenOnly);
+  if (demo && g_autoTransfer) {
+    QPointer<FTAdapter> guard(transfer);
+    QTimer::singleShot(kPeerAcceptDelayMs, demo, [demo, guard] {
+      if (guard && guard->getState() == FTAdapter::StateRequested) demo->runTransfer(guard);
+    });
+  }
+  return transfer;
+}
+
 void ChatDemo::setTransferState(FTAdapter* transfer, FTAdapter::State state) {
   if (transfer) transfer->setState(state);
 }

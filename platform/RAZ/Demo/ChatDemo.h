@@ -30,6 +30,12 @@ class ChatDemo : public QObject {
   static constexpr int kTypingTimeoutMs = 4000;
   static constexpr int kOfferIntervalMs = 180000;
   static constexpr int kProgressStepMs = 150;
+  static constexpr int kPeerAcceptDelayMs = 1500;
+
+  // The user sends a file to the chat's peer (the file-transfer controller's
+  // offer): a transfer in the one-to-one chat's model that the peer accepts
+  // after a moment. Null in a room.
+  static RAZ::Data::FTAdapter* sendFile(RAZ::Controllers::ChatInterface* chat, const QString& path);
 
   // --- Scripting interface for tests (each acts from the event loop) ---
   // The chat's peer (or `from`) sends a message.
