@@ -55,8 +55,10 @@ bench-chat: build
 # libFuzzer targets (clang with the sanitizers): text to HTML, product links,
 # configuration files, style files, ring-signal lists, verification status.
 # A crash or sanitizer report fails; the input is kept in $(FUZZ_BUILD)/tests/fuzz.
+# Zero warnings is the gcc builds' gate: clang's own warnings do not stop it.
 fuzz-build: deps
-	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENT_FUZZ=ON -DZENT_FUZZ_SECONDS=$(SECONDS_FOR_RUN)
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENT_FUZZ=ON \
+	  -DZENT_FUZZ_SECONDS=$(SECONDS_FOR_RUN) -DZENT_WARNINGS_AS_ERRORS=OFF
 	cmake --build $(FUZZ_BUILD) --target zent_fuzz -j$(JOBS)
 
 fuzz-ci: SECONDS_FOR_RUN = $(FUZZ_CI_SECONDS)

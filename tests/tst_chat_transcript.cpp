@@ -141,6 +141,9 @@ class TstChatTranscript : public QObject {
     QTest::newRow("smiley") << "hi :-)"
                             << "hi " + kSmile;
     QTest::newRow("short smiley") << ":)x" << kSmile + "x";
+    QTest::newRow("smiley ending a mail address")
+        << "w@ww2.e2.e:) x"
+        << "<a href=\"mailto:w@ww2.e2.e\">w@ww2.e2.e" + kSmile + "</a> x";
     QTest::newRow("forged token") << QString("x") + QChar(0xE000) + "y"
                                   << "xy";
     QTest::newRow("empty") << ""

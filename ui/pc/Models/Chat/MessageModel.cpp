@@ -388,7 +388,21 @@ QString MessageModel::textToHtml(const QString& text, const RAZ::Models::Smileys
     line = words.join(QLatin1Char(' '));
   }
   out = lines.join(QLatin1Char('\n'));
-  if (mail) out.replace(mailLinkExpression(), QStringLiteral("<a href=\"mailto:\\1\">\\1</a>"));
+  if (mail) {
+    // The expression's last character may be a smiley token: it stays in the
+    // link's text but never in its address, where its picture would land.
+    QRegExp link = mailLinkExpression();
+    QString linked;
+    int last = 0;
+    for (int at = link.indexIn(out, 0); at >= 0; at = link.indexIn(out, last)) {
+      const QString address = link.cap(1);
+      linked += out.midRef(last, at - last);
+      linked += QStringLiteral("<a href=\"mailto:") + withoutSmileyTokens(address) +
+                QStringLiteral("\">") + address + QStringLiteral("</a>");
+      last = at + link.matchedLength();
+    }
+    out = linked + out.midRef(last);
+  }
   out.replace(QLatin1Char('\n'), QStringLiteral("<br/>"));
   if (smileys) out = smileys->replaceUidsWithImgs(out, 16, 16);
   return out;
