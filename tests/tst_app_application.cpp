@@ -13,15 +13,20 @@
 
 #include <thread>
 
+#include <RAZ/ConfigContainer.h>
 #include <RAZ/MediaEngine/MediaHandlerBase.h>
+#include <RAZ/ProgramKey.h>
 #include <RAZ/Settings.h>
 #include <RAZ/Utils/Path.h>
+#include <TP/Bytes.h>
 #include <TP/Core/Logging.h>
+#include <TP/Crypto/Blowfish.h>
 
 #include "Application.h"
 #include "Providers/MenuActionProvider.h"
 #include "TestSupport.h"
 #include "Utils/AppPaths.h"
+#include "Utils/Branding.h"
 #include "Utils/SettingsKeys.h"
 #include "Utils/ZentUrlHandler.h"
 #include "dialogs/MessageWindow.h"
@@ -234,12 +239,136 @@ class TestAppApplication : public QObject {
     QVERIFY(!app()->loginWindow());
   }
 
+  void startUpFailsOnAnUnusableDataFolder() {
+    // A plain file where the data folder's parent should be: the folder can
+    // never be made (the tests run as root, which permission bits do not stop).
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath("blocker"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QByteArray oldData = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath("blocker/share")));
+    AppPaths::setExecutableDirOverride(qEnvironmentVariable("ZENT_DIST_DIR"));
+    SeenMessage seen;
+    ZentTest::answerNextMessage(QDialogButtonBox::Ok, [&seen](Dialogs::MessageWindow* m) {
+      seen.title = m->windowTitle();
+      seen.text = m->messageLabel()->text();
+    });
+    m_log.clear();
+    const bool ok = app()->initialize();
+    ZentTest::installStrictMessageHandler();
+    const QString dataDir = RAZ::Utils::Path::writableDataPath();
+    qputenv("XDG_DATA_HOME", oldData);
+    QVERIFY(!ok);
+    QCOMPARE(seen.title, QString("Zent: Data Folder Error"));
+    QVERIFY2(seen.text.startsWith("The folder for your settings and accounts cannot be used: " +
+                                  dataDir + " is not a folder"),
+             qPrintable(seen.text));
+    QCOMPARE(
+        m_log.find("AppLogger", "Application::initialize", TP::Core::Logging::LevelFatal).size(),
+        1);
+    QVERIFY(!app()->loginWindow());
+  }
+
+  void dataFolderProblems() {
+    QTemporaryDir dir;
+    QVERIFY(Application::dataFolderProblem(dir.path()).isEmpty());
+    QVERIFY(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());  // probe removed
+    QVERIFY(!Application::dataFolderProblem(QString()).isEmpty());
+    QVERIFY(Application::dataFolderProblem(dir.filePath("missing")).contains("missing"));
+  }
+
+  void unreadableConfigurationsAreNamed() {
+    QTemporaryDir dir;
+    {
+      QFile junk(dir.filePath("config_broken.xml"));
+      QVERIFY(junk.open(QIODevice::WriteOnly));
+      junk.write("not enciphered at all");
+      QFile empty(dir.filePath("config_empty.xml"));
+      QVERIFY(empty.open(QIODevice::WriteOnly));
+    }
+    TP::Crypto::Blowfish cipher;
+    QVERIFY(cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode()));
+    RAZ::ConfigContainer container;
+    container.setCipher(&cipher);
+    container.setSearchFolders({dir.path()});
+    QCOMPARE(container.reloadConfigFiles(), 0);
+    QString text = Application::configurationProblemText(container);
+    QVERIFY2(text.startsWith("No configuration could be loaded (looked in " + dir.path() + ")."),
+             qPrintable(text));
+    QVERIFY2(text.contains(dir.filePath("config_broken.xml") + ": does not decipher"),
+             qPrintable(text));
+    QVERIFY(text.contains(dir.filePath("config_empty.xml") + ": empty"));
+
+    // A usable configuration further on: only the unread files are named.
+    container.setSearchFolders({dir.path(), qEnvironmentVariable("ZENT_DIST_DIR")});
+    QVERIFY(container.reloadConfigFiles() > 0);
+    text = Application::configurationProblemText(container);
+    QVERIFY2(text.startsWith("These configuration files could not be read:\n"), qPrintable(text));
+    QVERIFY(text.contains("config_broken.xml"));
+
+    // All well: nothing to say.
+    container.setSearchFolders({qEnvironmentVariable("ZENT_DIST_DIR")});
+    QVERIFY(container.reloadConfigFiles() > 0);
+    QVERIFY(Application::configurationProblemText(container).isEmpty());
+  }
+
+  void failuresBeforeStartUpAreShownAndEndTheProgram_data() {
+    QTest::addColumn<bool>("unanswered");
+    QTest::newRow("lock cannot be taken") << false;
+    QTest::newRow("running instance does not answer") << true;
+  }
+  void failuresBeforeStartUpAreShownAndEndTheProgram() {
+    QFETCH(bool, unanswered);
+    AppPaths::setExecutableDirOverride(qEnvironmentVariable("ZENT_DIST_DIR"));
+    SeenMessage seen;
+    ZentTest::answerNextMessage(QDialogButtonBox::Ok, [&seen](Dialogs::MessageWindow* m) {
+      seen.title = m->windowTitle();
+      seen.text = m->messageLabel()->text();
+    });
+    const int code =
+        unanswered ? app()->reportUnansweredSecondStart() : app()->reportInstanceFailure();
+    ZentTest::installStrictMessageHandler();
+    ZentTest::takeMessages();
+    QCOMPARE(code, 1);
+    QCOMPARE(seen.title, QString("Zent: Start-up Error"));
+    if (unanswered)
+      QVERIFY2(seen.text.startsWith("Zent is already running but does not answer (its lock is " +
+                                    app()->lockPath() + ")"),
+               qPrintable(seen.text));
+    else
+      QVERIFY2(seen.text.startsWith("Zent cannot start because "), qPrintable(seen.text));
+  }
+
   void startUpRunsEveryStepOnTheShippedTree() {
     AppPaths::setExecutableDirOverride(qEnvironmentVariable("ZENT_DIST_DIR"));
+    // Stored accounts too large to be ours: reported, kept, never written over.
+    const Utils::Branding names =
+        Utils::readBranding(qEnvironmentVariable("ZENT_DIST_DIR") + "/application_name.txt");
+    QCoreApplication::setApplicationName(names.applicationName);
+    QCoreApplication::setOrganizationName(names.organizationName);
+    const QString credentials = RAZ::Utils::Path::writableDataPath() + "/credentials.dat";
+    QVERIFY(QDir().mkpath(QFileInfo(credentials).absolutePath()));
+    {
+      QFile big(credentials);
+      QVERIFY(big.open(QIODevice::WriteOnly));
+      QVERIFY(big.resize(4 * 1024 * 1024 + 1));
+    }
+    SeenMessage seen;
+    ZentTest::answerNextMessage(QDialogButtonBox::Ok, [&seen](Dialogs::MessageWindow* m) {
+      seen.title = m->windowTitle();
+      seen.text = m->messageLabel()->text();
+    });
     m_log.clear();
     const bool ok = app()->initialize();
     ZentTest::installStrictMessageHandler();
     QVERIFY(ok);
+    QTRY_VERIFY(!seen.text.isEmpty());
+    QCOMPARE(seen.title, QString("Stored Accounts"));
+    QVERIFY2(seen.text.contains(credentials + " could not be read: it is larger than 4 MiB"),
+             qPrintable(seen.text));
+    QVERIFY2(seen.text.contains("kept as " + credentials + ".unreadable"), qPrintable(seen.text));
+    QCOMPARE(QFileInfo(credentials + ".unreadable").size(), qint64(4 * 1024 * 1024 + 1));
     QCOMPARE(QCoreApplication::applicationName(), QString("Zent"));
     QVERIFY(m_log.containsMessage(
         "Application initialization is complete. User agent is: Zent/20.1.1.231 ("));

@@ -1,5 +1,6 @@
 // The built program in the runnable tree: it starts headless on a fresh
 // home, stays up, answers a second start, and a second start ends at once.
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -8,10 +9,86 @@
 
 #include "TestSupport.h"
 
+namespace {
+
+// A fresh home for one run of the program, with its own single-instance id.
+struct Home {
+  QTemporaryDir dir;
+  QString id = QString("zent-smoke-%1").arg(QCoreApplication::applicationPid());
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+
+  Home() {
+    QDir(dir.path()).mkpath("run");
+    QFile::setPermissions(dir.filePath("run"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    env.insert("HOME", dir.path());
+    env.insert("XDG_DATA_HOME", dir.filePath("share"));
+    env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+    env.insert("XDG_CACHE_HOME", dir.filePath("cache"));
+    env.insert("XDG_RUNTIME_DIR", dir.filePath("run"));
+    env.insert("ZENT_INSTANCE_ID", id);
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+  }
+  QString lockPath() const {
+    return QtSingleApplication::serverPathFor(id, dir.filePath("run")) + ".lock";
+  }
+};
+
+// Reads the program's error output until `text` shows; false when the
+// program ends first.
+bool waitForError(QProcess& program, const QString& text, QString& seen) {
+  while (!seen.contains(text)) {
+    if (program.state() != QProcess::Running && program.bytesAvailable() == 0) return false;
+    if (!program.waitForReadyRead(60000)) {
+      seen += QString::fromLocal8Bit(program.readAllStandardError());
+      return seen.contains(text);
+    }
+    seen += QString::fromLocal8Bit(program.readAllStandardError());
+  }
+  return true;
+}
+
+}  // namespace
+
 class TestAppSmoke : public QObject {
   Q_OBJECT
 
  private slots:
+  void startFailuresAreShownNotSilent_data() {
+    QTest::addColumn<bool>("unanswered");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("a folder in place of the lock") << false << "cannot start because";
+    QTest::newRow("a running instance that does not answer")
+        << true << "is already running but does not answer";
+  }
+  void startFailuresAreShownNotSilent() {
+    QFETCH(bool, unanswered);
+    QFETCH(QString, text);
+    const QString program = qEnvironmentVariable("ZENT_DIST_DIR") + "/zent";
+    Home home;
+    QVERIFY(home.dir.isValid());
+    // Held by this test, which serves no messages; or no lock at all.
+    QLockFile held(home.lockPath());
+    if (unanswered)
+      QVERIFY(held.tryLock(0));
+    else
+      QVERIFY(QDir().mkpath(home.lockPath()));
+
+    QProcess start;
+    start.setProcessEnvironment(home.env);
+    start.setReadChannel(QProcess::StandardError);
+    start.start(program, QStringList());
+    QVERIFY(start.waitForStarted(30000));
+    // The program says what failed and where, and waits in its message
+    // window instead of ending as if all were well.
+    QString seen;
+    QVERIFY2(waitForError(start, text, seen), qPrintable(seen));
+    QVERIFY2(seen.contains(home.lockPath()), qPrintable(seen));
+    QCOMPARE(start.state(), QProcess::Running);
+    start.kill();
+    QVERIFY(start.waitForFinished(30000));
+  }
+
   void programStartsAndAnswersASecondStart() {
     const QString program = qEnvironmentVariable("ZENT_DIST_DIR") + "/zent";
     QVERIFY(QFileInfo(program).isExecutable());
@@ -40,8 +117,8 @@ class TestAppSmoke : public QObject {
     // listens for second starts once start-up has completed).
     bool up = false;
     for (int attempt = 0; attempt < 12 && !up && first.state() == QProcess::Running; ++attempt)
-      up = QtSingleApplication::sendMessageTo(QtSingleApplication::serverNameFor(id), "activate!",
-                                              5000);
+      up = QtSingleApplication::sendMessageTo(
+          QtSingleApplication::serverPathFor(id, home.filePath("run")), "activate!", 5000);
     QVERIFY2(up, "the program never answered");
     QCOMPARE(first.state(), QProcess::Running);
 

@@ -4,10 +4,12 @@
 #include <QDir>
 #include <QFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <RAZ/Settings.h>
+#include <RAZ/Utils/Path.h>
 #include <TP/Core/Logging.h>
 #include <os/Environment.h>
 #include <os/Store.h>
@@ -169,6 +171,52 @@ class TestAppStartup : public QObject {
     QCOMPARE(b.applicationName, QString("VOV Quorvel"));
     QVERIFY(writeFile(path, "   \nOrg\n"));
     QCOMPARE(Utils::readBranding(path).applicationName, QString("VOV Quorvel"));
+  }
+
+  void brandingNamesNeverLeaveTheDataFolder_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("application");
+    QTest::addColumn<QString>("organization");
+    QTest::newRow("parent as application") << QByteArray("..\nOrg\n") << "VOV Quorvel"
+                                           << "Zarozurav Quorvel Inc";
+    QTest::newRow("parent as organisation") << QByteArray("App\n..\n") << "App"
+                                            << "";
+    QTest::newRow("climbing application") << QByteArray("../../../tmp/x\nOrg\n") << ".._.._.._tmp_x"
+                                          << "Org";
+    QTest::newRow("absolute organisation") << QByteArray("App\n/etc\n") << "App"
+                                           << "_etc";
+    QTest::newRow("back-slashes") << QByteArray("..\\..\\x\n.\n") << ".._.._x"
+                                  << "";
+    QTest::newRow("control characters") << QByteArray("A\tpp\nO\x01rg\n") << "App"
+                                        << "Org";
+    QTest::newRow("dots inside a name kept") << QByteArray("Zent..Pro\nZ. Org\n") << "Zent..Pro"
+                                             << "Z. Org";
+  }
+  void brandingNamesNeverLeaveTheDataFolder() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, application);
+    QFETCH(QString, organization);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("application_name.txt");
+    QVERIFY(writeFile(path, file));
+    const Utils::Branding b = Utils::readBranding(path);
+    QCOMPARE(b.applicationName, application);
+    QCOMPARE(b.organizationName, organization);
+
+    // The data folder built from those names stays inside the user's data
+    // directory, one or two levels below it.
+    const QString oldApp = QCoreApplication::applicationName();
+    const QString oldOrg = QCoreApplication::organizationName();
+    QCoreApplication::setApplicationName(b.applicationName);
+    QCoreApplication::setOrganizationName(b.organizationName);
+    const QString data = RAZ::Utils::Path::writableDataPath();
+    QCoreApplication::setApplicationName(oldApp);
+    QCoreApplication::setOrganizationName(oldOrg);
+    const QString base =
+        QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    QVERIFY2(data.startsWith(base + "/"), qPrintable(data));
+    const QString rest = data.mid(base.size() + 1);
+    QCOMPARE(rest, organization.isEmpty() ? application : organization + "/" + application);
   }
 
   void settingsSeeding() {

@@ -28,6 +28,7 @@
 
 #include "Utils/SettingsKeys.h"
 #include "libqml/components/LoginWindow.h"
+#include "libqml/items/ComboBoxAdapters.h"
 #include "libqml/utils/Style.h"
 #include "libqml/window/View.h"
 
@@ -596,12 +597,14 @@ void TestLoginWindow::tabOrderSkipsDisabledAndWraps() {
   QQuickItem* remember = sceneItem(w, "rememberBox");
   QQuickItem* autoBox = sceneItem(w, "autologinBox");
   QVERIFY(xsi && user && password && remember && autoBox);
+  QVERIFY(qobject_cast<QML::QLoginComboBoxQmlAdapter*>(user));
 
   QTRY_VERIFY(xsi->hasActiveFocus());
   QTest::keyClicks(w->view(), QStringLiteral("https://srv"));
   QTest::keyClick(w->view(), Qt::Key_Tab);
   QVERIFY(user->hasActiveFocus());
   QTest::keyClicks(w->view(), QStringLiteral("max"));
+  QCOMPARE(w->getUsername(), QStringLiteral("max"));
   QTest::keyClick(w->view(), Qt::Key_Tab);
   QVERIFY(password->hasActiveFocus());
   QTest::keyClicks(w->view(), QStringLiteral("pw"));
@@ -701,7 +704,7 @@ void TestLoginWindow::editMenuOnTheSignInFields_data() {
   QTest::newRow("server address") << "xsiField"
                                   << "text" << false << false;
   QTest::newRow("username") << "usernameCombo"
-                            << "editText" << false << true;
+                            << "text" << false << true;
   QTest::newRow("password") << "passwordField"
                             << "text" << true << true;
 }

@@ -216,10 +216,17 @@ void TestNotifyPopups::callAnswerButtonsReportHowTheCallWasAnswered() {
   QVERIFY(QMetaObject::invokeMethod(decline, "clicked"));
   QCOMPARE(ignored.count(), 1);
 
-  // While the other side asks for video, the buttons read Yes and No.
+  QCOMPARE(video->property("text").toString(), QStringLiteral("Answer with Video"));
+
+  // While the other side asks for video, the buttons read Yes and No, and No
+  // keeps the call with audio only instead of ending it.
   session.setUpdatingToVideo(true);
   QCOMPARE(video->property("text").toString(), QStringLiteral("Yes"));
   QCOMPARE(decline->property("text").toString(), QStringLiteral("No"));
+  QVERIFY(QMetaObject::invokeMethod(decline, "clicked"));
+  QCOMPARE(ignored.count(), 1);
+  QCOMPARE(accepted.count(), 2);
+  QCOMPARE(n->answer(), QStringLiteral("audio"));
   delete n;
 }
 

@@ -52,6 +52,25 @@ UserCredentials account(const QString& user, const QString& password, int type =
 
 // Receives every client signal the application connects to, by the exact
 // signatures it uses; a misspelt signature aborts the test run.
+// A file that refuses to be opened for reading, as a file of another user
+// does: the tests run as root, which reads any file whatever its mode.
+class UnopenableFile : public QFile {
+ public:
+  UnopenableFile(const QString& name, QObject* parent) : QFile(name, parent) {}
+  bool open(OpenMode mode) override {
+    if ((mode & QIODevice::ReadWrite) == QIODevice::ReadOnly) {
+      setErrorString(QStringLiteral("Permission denied"));
+      return false;
+    }
+    return QFile::open(mode);
+  }
+};
+
+QByteArray fileContent(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 class Receiver : public QObject {
   Q_OBJECT
  public:
@@ -208,8 +227,10 @@ class TestRazClient : public QObject {
       QVERIFY(!client->Initialize(nullptr, m_dataDir + "/credentials.dat", &m_cipher, {}, {}));
       QVERIFY(!client->Initialize(&container, m_dataDir + "/credentials.dat", nullptr, {}, {}));
       QVERIFY(!client->Initialize(&container, QString(), &m_cipher, {}, {}));
+      QVERIFY(client->initializeError().contains("file for the stored accounts"));
       TP::Crypto::Blowfish unkeyed;
       QVERIFY(!client->Initialize(&container, m_dataDir + "/credentials.dat", &unkeyed, {}, {}));
+      QVERIFY(client->initializeError().contains("key"));
       QVERIFY(!client->isInitialized());
       QCOMPARE(client->getCredentialsManager(), nullptr);
     }
@@ -223,8 +244,13 @@ class TestRazClient : public QObject {
       QVERIFY(!client->Initialize(&container, dir.path() + "/blocker/sub/credentials.dat",
                                   &m_cipher, {}, {}));
       QVERIFY(!client->isInitialized());
+      // The reason names the folder at fault.
+      QCOMPARE(client->initializeError(),
+               QString("The folder %1/blocker/sub for the stored accounts cannot be created.")
+                   .arg(dir.path()));
       // It may be retried with a usable path.
       QVERIFY(initialize(*client, container));
+      QVERIFY(client->initializeError().isEmpty());
     }
   }
 
@@ -424,6 +450,75 @@ class TestRazClient : public QObject {
     QFile aside(path + ".unreadable");
     QVERIFY(aside.open(QIODevice::ReadOnly));
     QCOMPARE(aside.readAll(), QByteArray("this is not an enciphered file"));
+  }
+
+  void unreadFilesAreKeptAndNeverWrittenOver_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("problem");
+    using Problem = CredentialsManager::LoadProblem;
+    QTest::newRow("cannot be opened") << "unopenable" << int(Problem::CannotOpen);
+    QTest::newRow("a folder in its place") << "folder" << int(Problem::CannotOpen);
+    QTest::newRow("larger than 4 MiB") << "large" << int(Problem::TooLarge);
+    QTest::newRow("does not decipher") << "junk" << int(Problem::DoesNotDecipher);
+  }
+  void unreadFilesAreKeptAndNeverWrittenOver() {
+    QFETCH(QString, kind);
+    QFETCH(int, problem);
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/credentials.dat";
+    QByteArray content = "stored accounts of an earlier start";
+    CredentialsManager::FileFactory factory;
+    if (kind == "folder") {
+      QVERIFY(QDir().mkpath(path));
+      QFile inner(path + "/inside");
+      QVERIFY(inner.open(QIODevice::WriteOnly));
+      inner.write(content);
+    } else {
+      if (kind == "large") content.append(QByteArray(CredentialsManager::kMaxFileSize, 'x'));
+      QFile f(path);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      QCOMPARE(f.write(content), qint64(content.size()));
+    }
+    if (kind == "unopenable")
+      factory = [](const QString& name, QObject* parent) -> QFile* {
+        return new UnopenableFile(name, parent);
+      };
+
+    CredentialsManager manager(path, &m_cipher, factory);
+    QVERIFY(manager.load());
+    QVERIFY(manager.getCredentials(0).isEmpty());
+    QCOMPARE(int(manager.loadProblem()), problem);
+    if (kind == "unopenable") QCOMPARE(manager.loadProblemDetail(), QString("Permission denied"));
+    const QString aside = path + ".unreadable";
+    QCOMPARE(manager.keptAs(), aside);
+    QVERIFY(!manager.savesBlocked());
+
+    // Signing in stores the new account in a new file; the unread one is
+    // kept whole beside it.
+    manager.addCredentials(account("bob", "b"));
+    const QString kept = kind == "folder" ? aside + "/inside" : aside;
+    QCOMPARE(fileContent(kept), content);
+    CredentialsManager reread(path, &m_cipher);
+    QVERIFY(reread.load());
+    QCOMPARE(reread.loadProblem(), CredentialsManager::LoadProblem::None);
+    QCOMPARE(reread.getCredentials(0).size(), 1);
+    QCOMPARE(fileContent(kept), content);
+  }
+
+  void storedAccountsReadWell() {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/credentials.dat";
+    {
+      CredentialsManager manager(path, &m_cipher);
+      QVERIFY(manager.load());
+      manager.addCredentials(account("carol", "c"));
+    }
+    CredentialsManager manager(path, &m_cipher);
+    QVERIFY(manager.load());
+    QCOMPARE(manager.loadProblem(), CredentialsManager::LoadProblem::None);
+    QVERIFY(manager.keptAs().isEmpty());
+    QCOMPARE(manager.getCredentials(0).size(), 1);
+    QVERIFY(!QFile::exists(path + ".unreadable"));
   }
 
   void aSecondUnreadableFileKeepsTheFirst() {

@@ -6,8 +6,43 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QRect>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <csignal>
+
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray contentOf(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Makes every write of this process beyond `bytes` into a file fail, as a
+// full disk does (EFBIG instead of ENOSPC, with the same effect on a write),
+// until destroyed. The tests run as root, which a read-only folder does not
+// stop; a file-size limit does.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &m_old);
+    rlimit limited = m_old;
+    limited.rlim_cur = bytes;
+    m_ok = setrlimit(RLIMIT_FSIZE, &limited) == 0;
+  }
+  ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
+  bool ok() const { return m_ok; }
+
+ private:
+  rlimit m_old{};
+  bool m_ok = false;
+};
+
+}  // namespace
 
 class TestRazSettings : public QObject {
   Q_OBJECT
@@ -48,7 +83,7 @@ class TestRazSettings : public QObject {
     QVERIFY(!app.contains("proxy_settings/host"));
     QCOMPARE(RAZ::Settings(4).value("proxy_settings/host").toString(), QString("proxy.local"));
     QCOMPARE(RAZ::Settings(0).value("contactlist/sort").toString(), QString("first name"));
-    QCOMPARE(app.format(), QSettings::IniFormat);
+    QCOMPARE(app.format(), RAZ::Settings::safeIniFormat());
 
     // Written as INI files, readable by any INI reader.
     QSettings raw(data.path() + "/application_setting.ini", QSettings::IniFormat);
@@ -178,6 +213,97 @@ class TestRazSettings : public QObject {
     }
     // Distinct accounts keep distinct folders.
     QVERIFY(Path::accountFolderName("a/b") != Path::accountFolderName("a_b"));
+  }
+  void iniFilesOfEitherFormatReadTheSame_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("value");
+    QTest::newRow("plain text") << "login/username" << QVariant("alice@example.org");
+    QTest::newRow("text with specials") << "a/b" << QVariant("x = \"y\"; z,\n\tü €");
+    QTest::newRow("top-level key") << "toplevel" << QVariant("1");
+    QTest::newRow("group named General") << "General/x" << QVariant("g");
+    QTest::newRow("key with blanks") << "some group/some key" << QVariant("v");
+    QTest::newRow("number") << "n/int" << QVariant(42);
+    QTest::newRow("truth") << "n/bool" << QVariant(true);
+    QTest::newRow("list") << "n/list" << QVariant(QStringList{"a", "b,c", ""});
+    QTest::newRow("bytes") << "n/bytes" << QVariant(QByteArray("\0\x01\xff=\n", 5));
+    QTest::newRow("rectangle") << "window/geometry" << QVariant(QRect(1, 2, 300, 400));
+    QTest::newRow("map") << "n/map" << QVariant(QVariantMap{{"k", 1}, {"l", "two"}});
+    QTest::newRow("empty text") << "n/empty" << QVariant(QString(""));
+  }
+  void iniFilesOfEitherFormatReadTheSame() {
+    QFETCH(QString, key);
+    QFETCH(QVariant, value);
+    QTemporaryDir data;
+    const QString file = data.path() + "/application_setting.ini";
+    RAZ::Settings::setPath(RAZ::Settings::Application, data.path());
+    // A file of an earlier version, written by Qt's own INI format, reads
+    // the same through the store.
+    {
+      QSettings old(file, QSettings::IniFormat);
+      old.setValue(key, value);
+      old.setValue("other/key", "kept");
+    }
+    const QVariant readByQt = QSettings(file, QSettings::IniFormat).value(key);
+    {
+      RAZ::Settings store(RAZ::Settings::Application);
+      QCOMPARE(store.value(key), readByQt);
+      QCOMPARE(store.allKeys().size(), 2);
+      store.setValue("other/key", "changed");
+    }
+    // What the store writes, Qt's INI format reads: the value as before.
+    QSettings raw(file, QSettings::IniFormat);
+    QCOMPARE(raw.status(), QSettings::NoError);
+    QCOMPARE(raw.value(key), readByQt);
+    QCOMPARE(raw.value("other/key").toString(), QString("changed"));
+    QCOMPARE(raw.allKeys().size(), 2);
+  }
+
+  void failedWriteLeavesTheOldFileWhole_data() {
+    QTest::addColumn<int>("scope");
+    QTest::newRow("application") << int(RAZ::Settings::Application);
+    QTest::newRow("proxy") << int(RAZ::Settings::Proxy);
+    QTest::newRow("account") << int(RAZ::Settings::User);
+  }
+  void failedWriteLeavesTheOldFileWhole() {
+    QFETCH(int, scope);
+    const auto type = static_cast<RAZ::Settings::SettingsType>(scope);
+    QTemporaryDir data;
+    RAZ::Settings::setPath(type, data.path());
+    const QString file = RAZ::Settings::filePath(type);
+    {
+      RAZ::Settings store(type);
+      for (int i = 0; i < 20; ++i)
+        store.setValue(QString("section/key%1").arg(i), QString("value number %1").arg(i));
+      store.sync();
+      QCOMPARE(store.status(), QSettings::NoError);
+    }
+    const QByteArray before = contentOf(file);
+    QVERIFY(before.size() > 400);
+
+    {
+      RAZ::Settings store(type);
+      store.setValue("section/added", QString(2000, QChar('x')));
+      {
+        // Room for the lock Qt takes beside the file, not for the file.
+        FileSizeLimit full(200);
+        QVERIFY(full.ok());
+        store.sync();
+      }
+      QCOMPARE(store.status(), QSettings::AccessError);
+      QCOMPARE(contentOf(file), before);
+      // Nothing is left behind beside the file.
+      QCOMPARE(QDir(data.path()).entryList(QDir::Files | QDir::Hidden),
+               QStringList{QFileInfo(file).fileName()});
+    }
+    QCOMPARE(contentOf(file), before);
+    // With room again, a later write goes through whole.
+    {
+      RAZ::Settings store(type);
+      store.setValue("section/added", "small");
+    }
+    QSettings raw(file, QSettings::IniFormat);
+    QCOMPARE(raw.value("section/added").toString(), QString("small"));
+    QCOMPARE(raw.value("section/key19").toString(), QString("value number 19"));
   }
 };
 

@@ -396,8 +396,15 @@ class TestSessionLifecycle : public QObject {
     QSignalSpy closed(app()->client(), SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)));
     QVERIFY(demo().dropConnection());
     int turnsWithSignInWindow = 0;
-    for (int turn = 0; turn < 500 && turnsWithSignInWindow < 5; ++turn) {
-      oneTurn();
+    // Turns that find nothing to do block until the next event arrives; the
+    // heartbeat only bounds that wait, so a loaded machine cannot run out of
+    // turns before the session's close has been delivered.
+    QTimer heartbeat;
+    heartbeat.start(20);
+    QDeadlineTimer deadline(30000);
+    for (int turn = 0; !deadline.hasExpired() && turnsWithSignInWindow < 5; ++turn) {
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
       if (errors == 0) continue;
       QVERIFY2(warning && warning->isVisible(),
                qPrintable(QString("no warning after turn %1; the session closed: %2")

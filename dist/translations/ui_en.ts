@@ -269,6 +269,17 @@
         <source>Would you like to view %1&apos;s desktop share?</source>
         <translation>Would you like to view %1&apos;s desktop share?</translation>
     </message>
+    <message>
+        <source>Decline</source>
+        <translation>Decline</translation>
+    </message>
+</context>
+<context>
+    <name>QDeclarativeWebView2</name>
+    <message>
+        <source>Refresh</source>
+        <translation>Refresh</translation>
+    </message>
 </context>
 <context>
     <name>ConnectorList</name>
@@ -876,6 +887,13 @@
         <source>%1 %2</source>
         <comment>Date and time</comment>
         <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>QML::QmlSecurityClassMenu</name>
+    <message>
+        <source>(Current Call)</source>
+        <translation>(Current Call)</translation>
     </message>
 </context>
 <context>

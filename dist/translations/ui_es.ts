@@ -53,8 +53,68 @@
         <translation>Cuentas guardadas</translation>
     </message>
     <message>
-        <source>The stored accounts could not be read. The file was kept as %1. Sign in again to store your account.</source>
-        <translation>No se pudieron leer las cuentas guardadas. El archivo se conservó como %1. Vuelva a iniciar sesión para guardar su cuenta.</translation>
+        <source>it cannot be opened: %1</source>
+        <translation>no se puede abrir: %1</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>ocupa más de %1 MiB</translation>
+    </message>
+    <message>
+        <source>its content cannot be deciphered</source>
+        <translation>su contenido no se puede descifrar</translation>
+    </message>
+    <message>
+        <source>The stored accounts in %1 could not be read: %2. The file was left as it is and no account is stored until it can be read.</source>
+        <translation>No se pudieron leer las cuentas guardadas en %1: %2. El archivo se dejó tal como está y no se guardará ninguna cuenta hasta que pueda leerse.</translation>
+    </message>
+    <message>
+        <source>The stored accounts in %1 could not be read: %2. The file was kept as %3. Sign in again to store your account.</source>
+        <translation>No se pudieron leer las cuentas guardadas en %1: %2. El archivo se conservó como %3. Vuelva a iniciar sesión para guardar su cuenta.</translation>
+    </message>
+    <message>
+        <source>Data Folder Error</source>
+        <translation>Error de la carpeta de datos</translation>
+    </message>
+    <message>
+        <source>The folder for your settings and accounts cannot be used: %1.</source>
+        <translation>No se puede usar la carpeta de su configuración y sus cuentas: %1.</translation>
+    </message>
+    <message>
+        <source>the system offers no folder for your data</source>
+        <translation>el sistema no ofrece ninguna carpeta para sus datos</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder and cannot be made one</source>
+        <translation>%1 no es una carpeta y no se puede crear</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>no se puede escribir en %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot start because %2.</source>
+        <translation>%1 no puede iniciarse porque %2.</translation>
+    </message>
+    <message>
+        <source>Start-up Error</source>
+        <translation>Error de inicio</translation>
+    </message>
+    <message>
+        <source>%1 is already running but does not answer (its lock is %2). Close it, or end its process, and start %1 again.</source>
+        <translation>%1 ya se está ejecutando pero no responde (su bloqueo es %2). Ciérrelo, o termine su proceso, y vuelva a iniciar %1.</translation>
+    </message>
+    <message>
+        <source>No configuration could be loaded (looked in %1). Signing in is not possible until the program is reinstalled.</source>
+        <translation>No se pudo cargar ninguna configuración (se buscó en %1). No es posible iniciar sesión hasta que se reinstale el programa.</translation>
+    </message>
+    <message>
+        <source>These configuration files could not be read:</source>
+        <translation>No se pudieron leer estos archivos de configuración:</translation>
+    </message>
+    <message>
+        <source>Configuration Error</source>
+        <translation>Error de configuración</translation>
     </message>
     <message>
         <source>%1 Connectivity</source>
@@ -268,6 +328,17 @@
     <message>
         <source>Would you like to view %1&apos;s desktop share?</source>
         <translation>¿Desea ver el escritorio que comparte %1?</translation>
+    </message>
+    <message>
+        <source>Decline</source>
+        <translation>Rechazar</translation>
+    </message>
+</context>
+<context>
+    <name>QDeclarativeWebView2</name>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
     </message>
 </context>
 <context>
@@ -876,6 +947,13 @@
         <source>%1 %2</source>
         <comment>Date and time</comment>
         <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>QML::QmlSecurityClassMenu</name>
+    <message>
+        <source>(Current Call)</source>
+        <translation>(Llamada actual)</translation>
     </message>
 </context>
 <context>

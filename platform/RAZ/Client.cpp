@@ -1,5 +1,7 @@
 #include "RAZ/Client.h"
 
+#include <QFileInfo>
+
 #include <QAction>
 #include <QFile>
 #include <QTimer>
@@ -39,9 +41,11 @@ Client::~Client() {
 bool Client::Initialize(RAZ::ConfigContainer* configContainer, const QString& credentialsPath,
                         TP::Crypto::Blowfish* cipher, FileFactory fileFactory,
                         const QStringList& sounds) {
+  m_initializeError.clear();
   if (isInitialized()) {
     TP_LOG("RAZ::Client::Initialize", TP::Core::Logging::LevelError)
         << "The client is initialised already";
+    m_initializeError = QStringLiteral("The client is initialised already.");
     return false;
   }
   if (!configContainer || !cipher || credentialsPath.isEmpty()) {
@@ -50,10 +54,15 @@ bool Client::Initialize(RAZ::ConfigContainer* configContainer, const QString& cr
         << (!configContainer ? "configuration container"
             : !cipher        ? "cipher"
                              : "credentials path");
+    m_initializeError = QStringLiteral("The program is incomplete: no %1 was given.")
+                            .arg(!configContainer ? QStringLiteral("configuration container")
+                                 : !cipher        ? QStringLiteral("cipher")
+                                                  : QStringLiteral("file for the stored accounts"));
     return false;
   }
   if (!cipher->isValid()) {
     TP_LOG("RAZ::Client::Initialize", TP::Core::Logging::LevelFatal) << "The cipher is not keyed";
+    m_initializeError = QStringLiteral("The program's key could not be set up.");
     return false;
   }
 
@@ -62,6 +71,8 @@ bool Client::Initialize(RAZ::ConfigContainer* configContainer, const QString& cr
   if (!credentials->load()) {
     TP_LOG("RAZ::Client::Initialize", TP::Core::Logging::LevelFatal)
         << "Stored accounts unavailable at " << credentialsPath;
+    m_initializeError = QStringLiteral("The folder %1 for the stored accounts cannot be created.")
+                            .arg(QFileInfo(credentialsPath).absolutePath());
     delete credentials;
     return false;
   }

@@ -76,6 +76,9 @@ class Client : public QObject {
   bool Initialize(RAZ::ConfigContainer* configContainer, const QString& credentialsPath,
                   TP::Crypto::Blowfish* cipher, FileFactory fileFactory, const QStringList& sounds);
   bool isInitialized() const { return m_credentials != nullptr; }
+  // Why the last Initialize failed, naming the file or folder at fault;
+  // empty after a success.
+  QString initializeError() const { return m_initializeError; }
 
   // Starts signing in with the account's data of the credentials manager's
   // login type. Returns false when the sign-in cannot start because another
@@ -167,6 +170,7 @@ class Client : public QObject {
   QPointer<QAction> m_signOutAction;
   QPointer<QAction> m_exitAction;
   QString m_exeDir;
+  QString m_initializeError;
   QPointer<RAZ::ConfigContainer> m_configContainer;
   TP::Crypto::Blowfish* m_cipher = nullptr;
   RAZ::Utils::Credentials::CredentialsManager* m_credentials = nullptr;

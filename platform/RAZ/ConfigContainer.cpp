@@ -32,6 +32,7 @@ int ConfigContainer::reloadConfigFiles() {
   m_retired += m_configs;
   m_configs.clear();
   m_current.clear();
+  m_unreadable.clear();
   int loaded = 0;
   m_reloading = true;
   for (const QString& folder : qAsConst(m_folders)) {
@@ -74,23 +75,27 @@ bool ConfigContainer::addConfigFile(const QString& path) {
   if (!file.open(QIODevice::ReadOnly)) {
     TP_LOG("RAZ::ConfigContainer::addConfigFile", TP::Core::Logging::LevelError)
         << "Cannot read configuration file " << path << ": " << file.errorString();
+    m_unreadable << path + QStringLiteral(": ") + file.errorString();
     return false;
   }
   if (file.size() > kMaxFileSize) {
     TP_LOG("RAZ::ConfigContainer::addConfigFile", TP::Core::Logging::LevelError)
         << "Configuration file too large: " << path;
+    m_unreadable << path + QStringLiteral(": too large");
     return false;
   }
   const QByteArray raw = file.readAll();
   if (raw.isEmpty()) {
     TP_LOG("RAZ::ConfigContainer::addConfigFile", TP::Core::Logging::LevelWarning)
         << "Empty configuration file skipped: " << path;
+    m_unreadable << path + QStringLiteral(": empty");
     return false;
   }
   const QByteArray plain = m_cipher->Decrypt(raw);
   if (plain.isEmpty()) {
     TP_LOG("RAZ::ConfigContainer::addConfigFile", TP::Core::Logging::LevelError)
         << "Configuration file does not decipher, skipped: " << path;
+    m_unreadable << path + QStringLiteral(": does not decipher");
     return false;
   }
   return addConfig(plain, path);
@@ -101,6 +106,7 @@ bool ConfigContainer::addConfig(const QByteArray& deciphered, const QString& pat
   if (!config->isValid()) {
     TP_LOG("RAZ::ConfigContainer::addConfig", TP::Core::Logging::LevelError)
         << "Not a valid configuration, skipped: " << path;
+    if (!path.isEmpty()) m_unreadable << path + QStringLiteral(": not a valid configuration");
     return false;
   }
   if (this->config(config->getName())) {

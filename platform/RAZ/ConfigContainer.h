@@ -54,6 +54,9 @@ class ConfigContainer : public QObject {
 
   // Names in load order (folder listing sorted by file name).
   QStringList configNames() const;
+  // The configuration files the last reload skipped as unreadable, each as
+  // "<path>: <reason>".
+  QStringList unreadableFiles() const { return m_unreadable; }
   // Makes the named configuration current; false when there is none.
   bool setCurrentConfig(const QString& name);
   // The current configuration, or null when there is none.
@@ -69,6 +72,7 @@ class ConfigContainer : public QObject {
 
   TP::Crypto::Blowfish* m_cipher = nullptr;
   QStringList m_folders;
+  QStringList m_unreadable;
   QList<QSharedPointer<Configuration::Config>> m_configs;
   // Configurations replaced by a reload; kept so that pointers stay valid.
   QList<QSharedPointer<Configuration::Config>> m_retired;

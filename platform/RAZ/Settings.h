@@ -21,6 +21,12 @@ namespace RAZ {
 // has not been set reads nothing and refuses writes (logged): nothing is ever
 // written into the process's current folder by accident.
 //
+// The files of the writable scopes are replaced whole: a write goes to a
+// temporary file beside the old one, is checked, and only then renamed over
+// it, so a full disk or a failed write leaves the old file as it was (and
+// status() reports the failure). The files keep Qt's INI format: a file
+// written by QSettings::IniFormat reads the same, and the other way round.
+//
 // setValue() and remove() hide the QSettings functions of the same name so
 // that the read-only scopes can refuse them; call them on a RAZ::Settings.
 class Settings : public QSettings {
@@ -45,6 +51,9 @@ class Settings : public QSettings {
   static QString fileName(SettingsType scope);
   // Forgets every folder (tests and shut-down).
   static void clearPaths();
+  // The INI format with whole-file replacement described above, for every
+  // settings file of the user's that is opened with QSettings directly.
+  static QSettings::Format safeIniFormat();
 
   SettingsType scope() const { return m_scope; }
   // False for the read-only scopes 2 and 3, an unset scope and an invalid one.

@@ -3,39 +3,42 @@
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QPointer>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 #include <QtEndian>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
+#ifdef Q_OS_UNIX
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/types.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
 QString g_idOverride;
 
-// Largest message accepted from a peer; anything bigger is a broken or
-// hostile client, not a command line.
-constexpr quint32 kMaxMessageBytes = 64u * 1024u * 1024u;
+// Connections served at once; more are a flood, not second starts.
+constexpr int kMaxConnections = 16;
 
 QString userKey() {
 #ifdef Q_OS_UNIX
-  return QString::number(static_cast<qulonglong>(::getuid()));
+  return QString::number(static_cast<qulonglong>(::geteuid()));
 #else
   QString user = qEnvironmentVariable("USERNAME");
   return user.isEmpty() ? QStringLiteral("user") : user;
 #endif
-}
-
-QString lockDirectory() {
-  QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-  if (dir.isEmpty()) dir = QDir::tempPath();
-  return dir;
 }
 
 bool waitForBytes(QLocalSocket& socket, qint64 count, QDeadlineTimer& deadline) {
@@ -46,22 +49,72 @@ bool waitForBytes(QLocalSocket& socket, qint64 count, QDeadlineTimer& deadline) 
   return true;
 }
 
+// True when the process at the other end of the connection runs as this
+// user (where the system can tell).
+bool peerIsOwnUser(const QLocalSocket& socket) {
+#if defined(Q_OS_UNIX) && defined(SO_PEERCRED)
+  ucred credentials{};
+  socklen_t size = sizeof(credentials);
+  if (::getsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &credentials, &size) !=
+      0)
+    return false;
+  return credentials.uid == ::geteuid();
+#else
+  Q_UNUSED(socket);
+  return true;
+#endif
+}
+
 }  // namespace
 
 QtSingleApplication::QtSingleApplication(const QString& id, int& argc, char** argv)
-    : QApplication(argc, argv), m_id(effectiveId(id)), m_serverName(serverNameFor(m_id)) {
-  const QString lockPath =
-      lockDirectory() + QLatin1Char('/') + m_serverName + QStringLiteral(".lock");
-  m_lock = new QLockFile(lockPath);
+    : QApplication(argc, argv), m_id(effectiveId(id)) {
+  QString why;
+  const QString folder = instanceFolder(&why);
+  if (folder.isEmpty()) {
+    m_state = InstanceFailed;
+    m_error = why;
+    return;
+  }
+  m_serverName = serverPathFor(m_id, folder);
+  m_lockPath = m_serverName + QStringLiteral(".lock");
+  m_lock = new QLockFile(m_lockPath);
+  m_state = takeLock(*m_lock, m_lockPath, &m_error);
+  if (m_state == InstancePrimary) startServer();
+}
+
+QtSingleApplication::InstanceState QtSingleApplication::takeLock(QLockFile& lock,
+                                                                 const QString& path,
+                                                                 QString* error) {
   // A lock whose owner died is taken over at once instead of waiting for it
   // to age: the stale check looks at the owning process id.
-  m_lock->setStaleLockTime(0);
-  if (m_lock->tryLock(0)) {
-    m_running = false;
-    startServer();
-  } else {
-    m_running = true;
+  lock.setStaleLockTime(0);
+  errno = 0;
+  if (lock.tryLock(0)) return InstancePrimary;
+  const int savedErrno = errno;
+  qint64 pid = 0;
+  QString host, application;
+  QString why;
+  switch (lock.error()) {
+    case QLockFile::LockFailedError:
+      // Held, or something that is no lock at all lies in its place (a
+      // folder, an unreadable file): only a readable lock means a running
+      // instance.
+      if (lock.getLockInfo(&pid, &host, &application)) return InstanceSecondary;
+      why = tr("%1 is in the way of the lock file and is not one").arg(path);
+      break;
+    case QLockFile::PermissionError:
+      why = tr("the lock file %1 cannot be created: permission denied").arg(path);
+      break;
+    case QLockFile::NoError:
+    case QLockFile::UnknownError:
+      why = tr("the lock file %1 cannot be written: %2")
+                .arg(path, savedErrno ? QString::fromLocal8Bit(std::strerror(savedErrno))
+                                      : tr("unknown error"));
+      break;
   }
+  if (error) *error = why;
+  return InstanceFailed;
 }
 
 QtSingleApplication::~QtSingleApplication() {
@@ -84,16 +137,82 @@ void QtSingleApplication::setIdOverride(const QString& id) { g_idOverride = id; 
 
 QString QtSingleApplication::id() const { return m_id; }
 
-QString QtSingleApplication::serverNameFor(const QString& id) {
+bool QtSingleApplication::isPrivateFolder(const QString& path, QString* why) {
+  auto fail = [why](const QString& reason) {
+    if (why) *why = reason;
+    return false;
+  };
+  if (path.isEmpty()) return fail(tr("no folder given"));
+#ifdef Q_OS_UNIX
+  struct stat info {};
+  if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+    return fail(
+        tr("%1 cannot be used: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+  if (!S_ISDIR(info.st_mode)) return fail(tr("%1 is not a folder").arg(path));
+  if (info.st_uid != ::geteuid()) return fail(tr("%1 belongs to another user").arg(path));
+  if ((info.st_mode & (S_IRWXG | S_IRWXO)) != 0)
+    return fail(tr("%1 is open to other users").arg(path));
+  return true;
+#else
+  if (!QFileInfo(path).isDir()) return fail(tr("%1 is not a folder").arg(path));
+  return true;
+#endif
+}
+
+bool QtSingleApplication::isOwnSocket(const QString& path, QString* why) {
+  auto fail = [why](const QString& reason) {
+    if (why) *why = reason;
+    return false;
+  };
+#ifdef Q_OS_UNIX
+  struct stat info {};
+  if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+    return fail(tr("no socket at %1").arg(path));
+  if (!S_ISSOCK(info.st_mode)) return fail(tr("%1 is not a socket").arg(path));
+  if (info.st_uid != ::geteuid()) return fail(tr("%1 belongs to another user").arg(path));
+  return true;
+#else
+  Q_UNUSED(path);
+  Q_UNUSED(fail);
+  return true;
+#endif
+}
+
+QString QtSingleApplication::instanceFolder(QString* error) {
+  QString why;
+  const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+  if (!runtime.isEmpty()) {
+    const QString clean = QDir::cleanPath(runtime);
+    if (isPrivateFolder(clean, &why)) return clean;
+    qWarning("The runtime folder is not used for the single instance: %s", qPrintable(why));
+  }
+  const QString own = QDir::tempPath() + QStringLiteral("/zent-") + userKey();
+#ifdef Q_OS_UNIX
+  // Created private from the start; an existing one is checked below.
+  ::mkdir(QFile::encodeName(own).constData(), 0700);
+#else
+  QDir().mkpath(own);
+#endif
+  if (isPrivateFolder(own, &why)) return own;
+  if (error) *error = why;
+  return QString();
+}
+
+QString QtSingleApplication::serverPathFor(const QString& id, const QString& folder) {
   // The id may hold any text; a hash keeps the socket name short and safe.
   const QByteArray hash = QCryptographicHash::hash((id + QLatin1Char('|') + userKey()).toUtf8(),
                                                    QCryptographicHash::Sha1)
                               .toHex()
                               .left(16);
-  return QStringLiteral("zent-si-") + QString::fromLatin1(hash);
+  return folder + QStringLiteral("/zent-si-") + QString::fromLatin1(hash);
 }
 
-bool QtSingleApplication::isRunning() const { return m_running; }
+QString QtSingleApplication::serverNameFor(const QString& id) {
+  const QString folder = instanceFolder();
+  return folder.isEmpty() ? QString() : serverPathFor(id, folder);
+}
+
+bool QtSingleApplication::isRunning() const { return m_state == InstanceSecondary; }
 
 void QtSingleApplication::startServer() {
   m_server = new QLocalServer();
@@ -111,59 +230,90 @@ void QtSingleApplication::startServer() {
 
 void QtSingleApplication::onNewConnection() {
   while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-    // Each connection reads asynchronously: a slow or silent client never
-    // blocks the running program.
-    auto expected = std::make_shared<qint64>(-1);
-    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-    connect(socket, &QLocalSocket::readyRead, this, [this, socket, expected]() {
-      if (*expected < 0) {
-        if (socket->bytesAvailable() < 4) return;
-        char header[4];
-        socket->read(header, 4);
-        const quint32 length = qFromBigEndian<quint32>(header);
-        if (length > kMaxMessageBytes) {
-          socket->abort();
-          return;
-        }
-        *expected = length;
-      }
-      if (socket->bytesAvailable() < *expected) return;
-      const QByteArray payload = socket->read(*expected);
-      *expected = -2;  // done; ignore anything further
-      // The length is explicit: a NUL inside the text is part of it.
-      const QString message = QString::fromUtf8(payload.constData(), payload.size());
-      QPointer<QLocalSocket> guard(socket);
-      emit messageReceived(message);
-      if (guard) {
-        guard->write("\x01", 1);
-        guard->flush();
-        guard->disconnectFromServer();
-      }
-    });
+    if (m_connections >= kMaxConnections || !peerIsOwnUser(*socket)) {
+      socket->abort();
+      socket->deleteLater();
+      continue;
+    }
+    serve(socket);
   }
 }
 
+void QtSingleApplication::serve(QLocalSocket* socket) {
+  // Each connection reads asynchronously: a slow or silent client never
+  // blocks the running program, and one that stalls is dropped.
+  ++m_connections;
+  auto expected = std::make_shared<qint64>(-1);
+  auto* stall = new QTimer(socket);
+  stall->setSingleShot(true);
+  connect(stall, &QTimer::timeout, socket, &QLocalSocket::abort);
+  stall->start(m_stallTimeoutMs);
+  connect(socket, &QObject::destroyed, this, [this] { --m_connections; });
+  connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+  connect(socket, &QLocalSocket::readyRead, this, [this, socket, expected, stall]() {
+    if (*expected == -2) return;
+    if (*expected < 0) {
+      if (socket->bytesAvailable() < 4) return;
+      char header[4];
+      socket->read(header, 4);
+      const quint32 length = qFromBigEndian<quint32>(header);
+      if (length > kMaxMessageBytes) {
+        *expected = -2;
+        socket->abort();
+        return;
+      }
+      *expected = length;
+    }
+    if (socket->bytesAvailable() < *expected) return;
+    const QByteArray payload = socket->read(*expected);
+    *expected = -2;  // done; ignore anything further
+    stall->stop();
+    // The length is explicit: a NUL inside the text is part of it.
+    const QString message = QString::fromUtf8(payload.constData(), payload.size());
+    QPointer<QLocalSocket> guard(socket);
+    emit messageReceived(message);
+    if (guard) {
+      guard->write("\x01", 1);
+      guard->flush();
+      guard->disconnectFromServer();
+    }
+  });
+}
+
 bool QtSingleApplication::sendMessage(const QString& message, int timeoutMs) {
-  if (!m_running) return false;
+  if (m_state != InstanceSecondary) return false;
   return sendMessageTo(m_serverName, message, timeoutMs);
 }
 
 bool QtSingleApplication::sendMessageTo(const QString& serverName, const QString& message,
                                         int timeoutMs) {
+  const QByteArray payload = message.toUtf8();
+  if (serverName.isEmpty() || quint64(payload.size()) > kMaxMessageBytes) return false;
   QDeadlineTimer deadline(qMax(1, timeoutMs));
   QLocalSocket socket;
   // The running instance may be between taking the lock and listening;
   // retry the connection until the deadline.
   for (;;) {
-    socket.connectToServer(serverName);
-    if (socket.waitForConnected(int(qMax<qint64>(1, qMin<qint64>(deadline.remainingTime(), 200)))))
-      break;
+    QString why;
+    const bool absolute = QDir::isAbsolutePath(serverName);
+    if (absolute && !isOwnSocket(serverName, &why) && QFileInfo::exists(serverName)) {
+      qWarning("Single instance: not speaking to %s: %s", qPrintable(serverName), qPrintable(why));
+      return false;
+    }
+    if (!absolute || QFileInfo::exists(serverName)) {
+      socket.connectToServer(serverName);
+      if (socket.waitForConnected(
+              int(qMax<qint64>(1, qMin<qint64>(deadline.remainingTime(), 200)))))
+        break;
+    }
     if (deadline.hasExpired()) return false;
     socket.abort();
     QThread::msleep(20);
   }
-  const QByteArray payload = message.toUtf8();
-  if (quint64(payload.size()) > kMaxMessageBytes) return false;
+  if (!peerIsOwnUser(socket)) {
+    qWarning("Single instance: the server at %s runs as another user", qPrintable(serverName));
+    return false;
+  }
   char header[4];
   qToBigEndian<quint32>(quint32(payload.size()), header);
   socket.write(header, 4);

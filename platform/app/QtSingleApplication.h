@@ -4,24 +4,47 @@
 #include <QString>
 
 class QLocalServer;
+class QLocalSocket;
 class QLockFile;
 
 // One running instance per user and id: the first start owns a lock file and
 // a local server; a later start finds the lock taken, hands its message to the
 // running instance over a local socket and ends.
 //
+// The lock and the socket lie side by side in a folder only the user can use:
+// the user's runtime folder (XDG_RUNTIME_DIR) when it is private, else a
+// private folder of the user's own in the temporary folder. A socket that
+// another user owns is never spoken to, and a server only listens to
+// processes of its own user.
+//
 // Wire format of a message: a 32-bit big-endian byte count followed by the
 // UTF-8 text; the receiver answers with one acknowledgement byte once it has
 // emitted messageReceived, so sendMessage only reports success after delivery.
+// A message larger than kMaxMessageBytes is refused, and a connection that
+// has not delivered its message within stallTimeoutMs() is dropped.
 class QtSingleApplication : public QApplication {
   Q_OBJECT
 
  public:
+  enum InstanceState {
+    InstancePrimary,    // this process holds the lock and serves second starts
+    InstanceSecondary,  // another process holds the lock
+    InstanceFailed      // the lock could not be taken at all (see instanceError)
+  };
+
+  // Largest message accepted, in UTF-8 bytes: far above any command line.
+  static constexpr quint32 kMaxMessageBytes = 1024u * 1024u;
+
   QtSingleApplication(const QString& id, int& argc, char** argv);
   ~QtSingleApplication() override;
 
   // True when another process holds the instance for this id.
   bool isRunning() const;
+  InstanceState instanceState() const { return m_state; }
+  // What went wrong and where, when instanceState() is InstanceFailed.
+  QString instanceError() const { return m_error; }
+  // The lock file this instance took or found taken (empty without a folder).
+  QString lockPath() const { return m_lockPath; }
 
   // Delivers a message to the running instance; false when none answers in time.
   bool sendMessage(const QString& message, int timeoutMs);
@@ -31,15 +54,41 @@ class QtSingleApplication : public QApplication {
   // (tests use that to keep clear of a running program).
   QString id() const;
 
-  // Name of the local server for an id: per user, so two users never meet.
+  // Full path of the local server for an id in the user's instance folder
+  // (see instanceFolder): per user, so two users never meet. Empty when the
+  // user has no private folder.
   static QString serverNameFor(const QString& id);
+  // The same inside a given folder.
+  static QString serverPathFor(const QString& id, const QString& folder);
+
+  // The folder the lock and the socket live in: XDG_RUNTIME_DIR when it is a
+  // folder of the user's that no one else may enter, else
+  // "<temporary folder>/zent-<user id>", created private. Empty, with the
+  // reason in `error`, when neither is private to the user.
+  static QString instanceFolder(QString* error = nullptr);
+  // True when `path` is a real folder (not a link) that the user owns and no
+  // one else may read, write or enter; otherwise false with the reason.
+  static bool isPrivateFolder(const QString& path, QString* why = nullptr);
+  // True when `path` is a local socket that belongs to the user.
+  static bool isOwnSocket(const QString& path, QString* why = nullptr);
+
+  // Takes the lock at `path` (the file `lock` was made for) at once: primary when taken, secondary
+  // when a live instance holds it, failed (with what and where in `error`) when it cannot be taken
+  // at all: a full disk, a folder or an unreadable file in its place.
+  static InstanceState takeLock(QLockFile& lock, const QString& path, QString* error = nullptr);
 
   // Replaces every id given to later constructors (tests); empty restores.
   static void setIdOverride(const QString& id);
 
   // Client side on its own, usable without an application object of this
-  // class (tests speak to a running program this way).
+  // class (tests speak to a running program this way). Refuses a socket that
+  // another user owns, or a server run by another user.
   static bool sendMessageTo(const QString& serverName, const QString& message, int timeoutMs);
+
+  // How long a connection may take to deliver its message before it is
+  // dropped (tests shorten it to see a stalled connection go).
+  int stallTimeoutMs() const { return m_stallTimeoutMs; }
+  void setStallTimeoutMs(int ms) { m_stallTimeoutMs = ms; }
 
  signals:
   void messageReceived(const QString& message);
@@ -49,11 +98,16 @@ class QtSingleApplication : public QApplication {
 
  private:
   void startServer();
+  void serve(QLocalSocket* socket);
   static QString effectiveId(const QString& id);
 
   QString m_id;
   QString m_serverName;
+  QString m_lockPath;
+  QString m_error;
   QLockFile* m_lock = nullptr;
   QLocalServer* m_server = nullptr;
-  bool m_running = false;
+  InstanceState m_state = InstanceFailed;
+  int m_stallTimeoutMs = 10000;
+  int m_connections = 0;
 };

@@ -5,6 +5,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <RAZ/Settings.h>
+
 namespace Os {
 namespace Store {
 namespace {
@@ -32,7 +34,8 @@ QString nameFor(const QString& name) {
 QSettings* open() {
   const QString path = filePath();
   QDir().mkpath(QFileInfo(path).absolutePath());
-  return new QSettings(path, QSettings::IniFormat);
+  // The user's own file: replaced whole, never left half written.
+  return new QSettings(path, RAZ::Settings::safeIniFormat());
 }
 
 }  // namespace

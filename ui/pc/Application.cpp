@@ -13,6 +13,7 @@
 #include <QResource>
 #include <QScreen>
 #include <QSettings>
+#include <QTemporaryFile>
 #include <QTranslator>
 #include <QWebSettings>
 
@@ -169,14 +170,71 @@ int Application::preferencesPage(int tab) { return (tab >= 0 && tab <= 5) ? tab 
 // Start-up
 
 bool Application::fail(const char* title, const char* text, const QString& arg1,
-                       const QString& arg2) {
+                       const QString& arg2, const QString& detail) {
   QString message = tr(text);
   if (!arg1.isNull()) message = message.arg(arg1);
   if (!arg2.isNull()) message = message.arg(arg2);
+  if (!detail.isEmpty()) message += QLatin1Char('\n') + detail;
   Dialogs::MessageWindow::critical(
       QCoreApplication::applicationName() + QStringLiteral(": ") + tr(title), message,
       isAlwaysOnTop(), QDialogButtonBox::Ok, nullptr, nullptr);
   return false;
+}
+
+QString Application::dataFolderProblem(const QString& dataDir) {
+  if (dataDir.isEmpty()) return tr("the system offers no folder for your data");
+  const QString shown = QDir::toNativeSeparators(dataDir);
+  if (!QFileInfo(dataDir).isDir())
+    return tr("%1 is not a folder and cannot be made one").arg(shown);
+  // Permission bits do not tell (a read-only disk, a full one, an
+  // administrator's account): try it.
+  QTemporaryFile probe(dataDir + QStringLiteral("/.zent-write-XXXXXX"));
+  if (!probe.open() || probe.write("x", 1) != 1 || !probe.flush())
+    return tr("%1 cannot be written: %2").arg(shown, probe.errorString());
+  return QString();
+}
+
+QString Application::configurationProblemText(const RAZ::ConfigContainer& container) {
+  QStringList parts;
+  if (container.configNames().isEmpty()) {
+    QStringList folders;
+    for (const QString& folder : container.searchFolders())
+      folders << QDir::toNativeSeparators(QDir::cleanPath(folder));
+    //: %1 lists folders
+    parts << tr("No configuration could be loaded (looked in %1). Signing in is not possible until "
+                "the program is reinstalled.")
+                 .arg(folders.join(QStringLiteral(", ")));
+  }
+  if (!container.unreadableFiles().isEmpty())
+    parts << tr("These configuration files could not be read:") + QLatin1Char('\n') +
+                 container.unreadableFiles().join(QLatin1Char('\n'));
+  return parts.join(QStringLiteral("\n\n"));
+}
+
+int Application::reportInstanceFailure() {
+  setupApplicationInfo();
+  const QString name = QCoreApplication::applicationName();
+  //: %1 is the application's name, %2 what failed and where
+  const QString text = tr("%1 cannot start because %2.").arg(name, instanceError());
+  TP_LOG("Application::reportInstanceFailure", TP::Core::Logging::LevelFatal) << text;
+  qCritical("%s", qPrintable(text));
+  Dialogs::MessageWindow::critical(name + QStringLiteral(": ") + tr("Start-up Error"), text, false,
+                                   QDialogButtonBox::Ok, nullptr, nullptr);
+  return 1;
+}
+
+int Application::reportUnansweredSecondStart() {
+  setupApplicationInfo();
+  const QString name = QCoreApplication::applicationName();
+  //: %1 is the application's name, %2 the lock file of the running one
+  const QString text = tr("%1 is already running but does not answer (its lock is %2). Close it, "
+                          "or end its process, and start %1 again.")
+                           .arg(name, QDir::toNativeSeparators(lockPath()));
+  TP_LOG("Application::reportUnansweredSecondStart", TP::Core::Logging::LevelFatal) << text;
+  qCritical("%s", qPrintable(text));
+  Dialogs::MessageWindow::critical(name + QStringLiteral(": ") + tr("Start-up Error"), text, false,
+                                   QDialogButtonBox::Ok, nullptr, nullptr);
+  return 1;
 }
 
 bool Application::initialize() {
@@ -190,6 +248,16 @@ bool Application::initialize() {
     fail(QT_TR_NOOP("UI setting error"), QT_TR_NOOP("Couldn't find UI settings file"));
     TP_LOG("Application::initialize", TP::Core::Logging::LevelFatal)
         << "Couldn't find UI settings file";
+    return false;
+  }
+  // Without a folder to keep settings, accounts and logs in, nothing the
+  // user does would last: say so and where, instead of failing later.
+  const QString dataProblem = dataFolderProblem(RAZ::Utils::Path::writableDataPath());
+  if (!dataProblem.isEmpty()) {
+    fail(QT_TR_NOOP("Data Folder Error"),
+         QT_TR_NOOP("The folder for your settings and accounts cannot be used: %1."), dataProblem);
+    TP_LOG("Application::initialize", TP::Core::Logging::LevelFatal)
+        << "Data folder unusable: " << dataProblem;
     return false;
   }
 
@@ -225,20 +293,26 @@ bool Application::initialize() {
     enableBasicLogging(app.value(Utils::SettingsKey::LoggingEnabled, false).toBool());
   }
   const QString credentialsPath = dataDir + QStringLiteral("/credentials.dat");
-  const bool credentialsExisted = QFile::exists(credentialsPath);
   const bool initialized = m_client->Initialize(  // 13
       m_configContainer, credentialsPath, &m_cipher,
       [](const QString& name, QObject* parent) { return new QFile(name, parent); },
       {QStringLiteral(":/sounds/busy.wav"), QStringLiteral(":/sounds/congestion.wav")});
   if (!initialized) {
     fail(QT_TR_NOOP("Initialization Error"),
-         QT_TR_NOOP("Initialization of the application failed!"));
+         QT_TR_NOOP("Initialization of the application failed!"), QString(), QString(),
+         m_client->initializeError());
     TP_LOG("Application::initialize", TP::Core::Logging::LevelFatal)
-        << "Initialization of the application failed!";
+        << "Initialization of the application failed! " << m_client->initializeError();
     return false;
   }
 
-  reportUnreadableCredentials(credentialsPath, credentialsExisted);
+  reportUnreadableCredentials();
+  const QString configurationProblem = configurationProblemText(*m_configContainer);
+  if (!configurationProblem.isEmpty()) {
+    TP_LOG("Application::initialize", TP::Core::Logging::LevelError) << configurationProblem;
+    Dialogs::MessageWindow::showWarning(tr("Configuration Error"), configurationProblem, false,
+                                        QDialogButtonBox::Ok, nullptr);
+  }
 
   m_watcher = Preferences::createWatcher(this);  // 14
 

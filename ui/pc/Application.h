@@ -50,6 +50,11 @@ class Controller;
 namespace Configuration {
 class Config;
 }
+namespace Utils {
+namespace Credentials {
+class CredentialsManager;
+}
+}  // namespace Utils
 }  // namespace RAZ
 
 namespace QML {
@@ -104,6 +109,20 @@ class Application : public QtSingleApplication {
   bool initialize();
   bool event(QEvent* event) override;
 
+  // Start-up failures met before initialize(): each shows a message window
+  // that says what failed and where, and gives main its exit code.
+  // The single-instance lock could not be taken (full disk, something in its
+  // place, no private folder).
+  int reportInstanceFailure();
+  // A running instance holds the lock but did not take this start's message.
+  int reportUnansweredSecondStart();
+  // Why the data folder cannot hold the user's files (naming it), or empty
+  // when it is a folder that takes a new file.
+  static QString dataFolderProblem(const QString& dataDir);
+  // What the user is told about configuration files that could not be read
+  // and about having none at all; empty when all is well.
+  static QString configurationProblemText(const RAZ::ConfigContainer& container);
+
   const RAZ::Configuration::Config* getConfig() const;
   bool isAlwaysOnTop() const;
 
@@ -111,6 +130,10 @@ class Application : public QtSingleApplication {
   // joined by one blank, or "activate!" without any.
   static QString secondInstanceMessage(int argc, char** argv);
   static QString secondInstanceMessage(const QStringList& arguments);
+  // What the user is told when the stored accounts could not be read: which
+  // file, why, and where it is kept; empty when they read well.
+  static QString unreadableCredentialsText(
+      const RAZ::Utils::Credentials::CredentialsManager& manager);
   // The product links a second-instance message carries, in order.
   static QStringList zentLinksInMessage(const QString& message);
   // The page openPreferences opens for a requested page.
@@ -225,12 +248,13 @@ class Application : public QtSingleApplication {
   void openPreferences(int tab);
 
  private:
+  // Shows a start-up failure; `detail` (what and where) goes on a line of its own.
   bool fail(const char* title, const char* text, const QString& arg1 = QString(),
-            const QString& arg2 = QString());
+            const QString& arg2 = QString(), const QString& detail = QString());
   void chooseLanguage();
   bool prepareSettingsStore();
   bool loadTheme();
-  void reportUnreadableCredentials(const QString& path, bool existedBefore);
+  void reportUnreadableCredentials();
 
   // The wiring of an opened session, in the order cbSessionOpened runs it.
   // Each step puts what it makes into the session scope and registers there

@@ -39,18 +39,46 @@ bool Application::isAlwaysOnTop() const {
   return hub ? hub->isAlwaysOnTop() : false;
 }
 
-void Application::reportUnreadableCredentials(const QString& path, bool existedBefore) {
-  if (!existedBefore) return;
-  const QString aside = path + QStringLiteral(".unreadable");
-  const bool setAside = !QFile::exists(path) && QFile::exists(aside);
-  if (!setAside) return;
-  TP_LOG("Application::reportUnreadableCredentials", TP::Core::Logging::LevelError)
-      << "The stored accounts could not be read; kept as " << aside;
-  Dialogs::MessageWindow::showWarning(tr("Stored Accounts"),
-                                      tr("The stored accounts could not be read. The file was kept "
-                                         "as %1. Sign in again to store your account.")
-                                          .arg(QDir::toNativeSeparators(aside)),
-                                      false, QDialogButtonBox::Ok, nullptr);
+QString Application::unreadableCredentialsText(
+    const RAZ::Utils::Credentials::CredentialsManager& manager) {
+  using Problem = RAZ::Utils::Credentials::CredentialsManager::LoadProblem;
+  QString reason;
+  switch (manager.loadProblem()) {
+    case Problem::None:
+      return QString();
+    case Problem::CannotOpen:
+      //: %1 is the system's reason
+      reason = tr("it cannot be opened: %1").arg(manager.loadProblemDetail());
+      break;
+    case Problem::TooLarge:
+      reason = tr("it is larger than %1 MiB")
+                   .arg(RAZ::Utils::Credentials::CredentialsManager::kMaxFileSize / (1024 * 1024));
+      break;
+    case Problem::DoesNotDecipher:
+      reason = tr("its content cannot be deciphered");
+      break;
+  }
+  const QString path = QDir::toNativeSeparators(manager.path());
+  if (manager.savesBlocked())
+    //: %1 is a file, %2 the reason it could not be read
+    return tr("The stored accounts in %1 could not be read: %2. The file was left as it is and "
+              "no account is stored until it can be read.")
+        .arg(path, reason);
+  //: %1 is a file, %2 the reason it could not be read, %3 where the file is kept
+  return tr("The stored accounts in %1 could not be read: %2. The file was kept as %3. Sign in "
+            "again to store your account.")
+      .arg(path, reason, QDir::toNativeSeparators(manager.keptAs()));
+}
+
+void Application::reportUnreadableCredentials() {
+  const RAZ::Utils::Credentials::CredentialsManager* manager =
+      m_client ? m_client->getCredentialsManager() : nullptr;
+  if (!manager) return;
+  const QString text = unreadableCredentialsText(*manager);
+  if (text.isEmpty()) return;
+  TP_LOG("Application::reportUnreadableCredentials", TP::Core::Logging::LevelError) << text;
+  Dialogs::MessageWindow::showWarning(tr("Stored Accounts"), text, false, QDialogButtonBox::Ok,
+                                      nullptr);
 }
 
 // ---------------------------------------------------------------------------

@@ -50,9 +50,16 @@ int main(int argc, char** argv) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   }
   Application app(argc, argv);
+  if (app.instanceState() == QtSingleApplication::InstanceFailed) {
+    QML::Style style(nullptr);
+    return app.reportInstanceFailure();
+  }
   if (app.isRunning()) {
-    app.sendMessage(Application::secondInstanceMessage(argc, argv), Application::kSendTimeoutMs);
-    return 0;
+    if (app.sendMessage(Application::secondInstanceMessage(argc, argv),
+                        Application::kSendTimeoutMs))
+      return 0;
+    QML::Style style(nullptr);
+    return app.reportUnansweredSecondStart();
   }
   Utils::BenchMarkers::installIfAsked(&app);
   int result = 1;

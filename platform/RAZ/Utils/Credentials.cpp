@@ -21,7 +21,6 @@ namespace Credentials {
 namespace {
 
 const int kFormatVersion = 1;
-const qint64 kMaxFileSize = 4 * 1024 * 1024;
 
 QJsonObject toJson(const CredentialsData& d) {
   QJsonObject o;
@@ -66,8 +65,42 @@ QFile* CredentialsManager::newFile(const QString& name) {
   return file ? file : new QFile(name);
 }
 
+void CredentialsManager::keepUnreadFile(LoadProblem problem, const QString& detail) {
+  m_loadProblem = problem;
+  m_loadProblemDetail = detail;
+  // Keep the unread file rather than overwrite it at the next save.
+  const QString aside = m_path + QStringLiteral(".unreadable");
+  // An earlier unreadable file may still be the only copy of some account:
+  // move it on under a dated name instead of deleting it.
+  if (QFileInfo::exists(aside)) {
+    const QString older =
+        aside + QLatin1Char('.') +
+        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmsszzz"));
+    if (std::rename(QFile::encodeName(aside).constData(), QFile::encodeName(older).constData()) !=
+        0)
+      TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", TP::Core::Logging::LevelError)
+          << "Cannot move " << aside << " aside";
+  }
+  // A plain rename: it works for a file we may not read and for a folder.
+  const bool moved =
+      !QFileInfo::exists(aside) &&
+      std::rename(QFile::encodeName(m_path).constData(), QFile::encodeName(aside).constData()) == 0;
+  // A file that could not be moved aside must never be overwritten.
+  m_saveBlocked = !moved;
+  m_keptAs = moved ? aside : m_path;
+  TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", TP::Core::Logging::LevelError)
+      << "The credentials file " << m_path << " could not be read (" << static_cast<int>(problem)
+      << ": " << detail << "); "
+      << (moved ? "kept aside as " + aside
+                : QStringLiteral("it could not be moved aside and is never written over"));
+}
+
 bool CredentialsManager::load() {
   m_accounts.clear();
+  m_loadProblem = LoadProblem::None;
+  m_loadProblemDetail.clear();
+  m_keptAs.clear();
+  m_saveBlocked = false;
   if (m_path.isEmpty()) {
     TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", TP::Core::Logging::LevelError)
         << "No credentials file given";
@@ -79,40 +112,34 @@ bool CredentialsManager::load() {
         << "Cannot create the credentials folder " << info.absolutePath();
     return false;
   }
-  if (!info.exists()) return true;
+  // A dangling link or anything else in the file's place counts as there.
+  if (!info.exists() && !info.isSymLink()) return true;
 
   std::unique_ptr<QFile> file(newFile(m_path));
-  if (!file->open(QIODevice::ReadOnly) || file->size() > kMaxFileSize) {
-    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", TP::Core::Logging::LevelError)
-        << "Cannot read the credentials file " << m_path << ": " << file->errorString();
+  if (!file->open(QIODevice::ReadOnly)) {
+    keepUnreadFile(LoadProblem::CannotOpen, file->errorString());
+    return true;
+  }
+  if (file->size() > kMaxFileSize) {
+    file->close();
+    keepUnreadFile(LoadProblem::TooLarge, QString::number(info.size()));
     return true;
   }
   const QByteArray raw = file->readAll();
+  const bool readWell = file->error() == QFileDevice::NoError;
+  const QString readError = file->errorString();
   file->close();
+  if (!readWell) {
+    keepUnreadFile(LoadProblem::CannotOpen, readError);
+    return true;
+  }
   bool ok = false;
   const QByteArray plain = m_cipher ? m_cipher->Decrypt(raw, &ok) : QByteArray();
   QJsonParseError error{};
   const QJsonDocument doc = ok ? QJsonDocument::fromJson(plain, &error) : QJsonDocument();
   if (!ok || !doc.isObject() ||
       doc.object().value(QStringLiteral("version")).toInt() != kFormatVersion) {
-    // Keep the unreadable file rather than overwrite it at the next save.
-    const QString aside = m_path + QStringLiteral(".unreadable");
-    // An earlier unreadable file may still be the only copy of some account:
-    // move it on under a dated name instead of deleting it.
-    if (QFile::exists(aside)) {
-      const QString older =
-          aside + QLatin1Char('.') +
-          QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmsszzz"));
-      if (!QFile::rename(aside, older))
-        TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", TP::Core::Logging::LevelError)
-            << "Cannot move " << aside << " aside";
-    }
-    const bool moved = !QFile::exists(aside) && QFile::rename(m_path, aside);
-    // A file that could not be moved aside must never be overwritten.
-    m_saveBlocked = !moved;
-    TP_LOG("RAZ::Utils::Credentials::CredentialsManager::load", TP::Core::Logging::LevelError)
-        << "The credentials file does not decipher; "
-        << (moved ? "kept aside as " + aside : QStringLiteral("it could not be moved aside"));
+    keepUnreadFile(LoadProblem::DoesNotDecipher, QString());
     return true;
   }
   const QJsonArray accounts = doc.object().value(QStringLiteral("accounts")).toArray();

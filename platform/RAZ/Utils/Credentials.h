@@ -93,11 +93,28 @@ class CredentialsManager : public QObject {
                      FileFactory fileFactory = FileFactory(), QObject* parent = nullptr);
   ~CredentialsManager() override;
 
+  // Why a file that exists gave no accounts.
+  enum class LoadProblem { None, CannotOpen, TooLarge, DoesNotDecipher };
+
+  // Largest file read as stored accounts; a bigger one is not ours.
+  static constexpr qint64 kMaxFileSize = 4 * 1024 * 1024;
+
   // Makes sure the file's folder exists and reads the stored accounts. False
-  // when the folder cannot be created. A file that does not decipher is kept
-  // aside as "<name>.unreadable" (logged) and the manager starts empty.
+  // when the folder cannot be created. A file that exists but cannot be opened,
+  // is too large or does not decipher is kept aside as "<name>.unreadable"
+  // (logged) and the manager starts empty; when it cannot be moved aside it
+  // stays where it is and is never written over (see savesBlocked).
   bool load();
   QString path() const { return m_path; }
+
+  // What the last load found wrong with an existing file (None when it read
+  // well or there was no file), the system's reason when it could not be
+  // opened, and where the file is now kept.
+  LoadProblem loadProblem() const { return m_loadProblem; }
+  QString loadProblemDetail() const { return m_loadProblemDetail; }
+  QString keptAs() const { return m_keptAs; }
+  // True when an unread file still lies at path(): nothing is saved over it.
+  bool savesBlocked() const { return m_saveBlocked; }
 
   int loginType() const { return m_loginType; }
   void setLoginType(int type) { m_loginType = type; }
@@ -135,6 +152,7 @@ class CredentialsManager : public QObject {
   int indexOf(int type, const QString& name) const;
   bool save();
   QFile* newFile(const QString& name);
+  void keepUnreadFile(LoadProblem problem, const QString& detail);
 
   QString m_path;
   TP::Crypto::Blowfish* m_cipher;
@@ -144,6 +162,9 @@ class CredentialsManager : public QObject {
   QString m_loginUsername;
   bool m_savePassword = false;
   bool m_saveBlocked = false;
+  LoadProblem m_loadProblem = LoadProblem::None;
+  QString m_loadProblemDetail;
+  QString m_keptAs;
   const RAZ::Configuration::Config* m_config = nullptr;
 };
 

@@ -19,8 +19,8 @@ FocusScope {
     readonly property var editActions: (typeof textFieldActionsHandler !== "undefined") ? textFieldActionsHandler : null
 
     readonly property bool xsiMissing: rootItem.showXsiField && xsiField.text.trim() === ""
-    readonly property bool formComplete: userCombo.editText.trim() !== ""
-                                         && userCombo.editText !== usernamePlaceholder
+    readonly property bool formComplete: userCombo.text.trim() !== ""
+                                         && userCombo.text !== usernamePlaceholder
                                          && passwordField.text !== ""
                                          && passwordField.text !== passwordPlaceholder
                                          && !xsiMissing
@@ -86,7 +86,7 @@ FocusScope {
         var fields = [xsiField, userCombo, passwordField];
         for (var i = 0; i < fields.length; ++i) {
             var f = fields[i];
-            var text = f === userCombo ? f.editText : f.text;
+            var text = f.text;
             if (f.visible && f.enabled && text === "") {
                 f.forceActiveFocus();
                 return;
@@ -258,24 +258,25 @@ FocusScope {
                     width: parent.width
                     spacing: ZPalette.unit * 2
 
-                    ZComboBox {
+                    Vantre.LoginComboBox {
                         id: userCombo
                         objectName: "usernameCombo"
                         width: parent.width
+                        height: ZPalette.controlHeight
                         enabled: credentials.usable
                         editable: true
-                        model: usernamesFilterModel
                         placeholderText: root.usernamePlaceholder
-                        onEditTextChanged: if (rootItem.username !== editText.trim()) rootItem.username = editText
+                        onTextChanged: if (rootItem.username !== text.trim()) rootItem.username = text
                         onSelectedTextChanged: if (activeFocus && root.editActions) root.editActions.selectedText = selectedText
                         onActiveFocusChanged: root.trackEditField(userCombo, activeFocus)
                         onContextMenuRequested: root.requestTextMenu(userCombo, false)
-                        Keys.onTabPressed: root.moveFocus(userCombo, true)
-                        Keys.onBacktabPressed: root.moveFocus(userCombo, false)
+                        onKeyTab: root.moveFocus(userCombo, true)
+                        onKeyBacktab: root.moveFocus(userCombo, false)
+                        Component.onCompleted: setModel(usernamesFilterModel)
                     }
                     Binding {
                         target: userCombo
-                        property: "editText"
+                        property: "text"
                         value: rootItem.username
                     }
 
@@ -323,7 +324,7 @@ FocusScope {
                 objectName: "rememberBox"
                 width: parent.width
                 text: qsTr("Remember password") + root.lc
-                enabled: userCombo.editText.trim() !== "" && passwordField.text !== ""
+                enabled: userCombo.text.trim() !== "" && passwordField.text !== ""
                 onToggled: rootItem.rememberPasswordChecked = checked
                 onEnabledChanged: if (!enabled) rootItem.rememberPasswordChecked = false
                 Keys.onTabPressed: root.moveFocus(rememberBox, true)
@@ -351,23 +352,24 @@ FocusScope {
                 value: rootItem.autologinChecked
             }
 
-            ZComboBox {
+            Vantre.LoginComboBox {
                 id: configCombo
                 objectName: "configCombo"
                 width: parent.width
+                height: ZPalette.controlHeight
                 editable: false
-                model: configsFilterModel
                 visible: root.configsAnnounced && root.configsCount > 1 && root.state === "signin"
-                onActivated: function(index) {
-                    rootItem.configName = editText;
+                onActivatedIdxChanged: function(index) {
+                    rootItem.configName = text;
                     rootItem.configIdx = index;
                 }
-                Keys.onTabPressed: root.moveFocus(configCombo, true)
-                Keys.onBacktabPressed: root.moveFocus(configCombo, false)
+                onKeyTab: root.moveFocus(configCombo, true)
+                onKeyBacktab: root.moveFocus(configCombo, false)
+                Component.onCompleted: setModel(configsFilterModel)
             }
             Binding {
                 target: configCombo
-                property: "currentIndex"
+                property: "currentIdx"
                 value: rootItem.configIdx
             }
         }

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import Kelvantic 1.0 as K
 import "qrc:/controls"
 import "NotificationSession.js" as S
 
@@ -16,8 +17,11 @@ Item {
     readonly property bool video: S.flag(session, "isVideoCall") || updating
 
     function answer(how) {
+        tip.hideToolTip();
         rootWindow.answerWith(how);
     }
+
+    K.ToolTip { id: tip }
 
     Row {
         anchors.centerIn: parent
@@ -27,9 +31,10 @@ Item {
             objectName: "videoButton"
             visible: call.video
             primary: true
-            text: (call.updating ? qsTr("Yes") : qsTr("Video")) + lc
+            text: (call.updating ? qsTr("Yes") : qsTr("Answer with Video")) + lc
             Accessible.description: qsTr("Answer with Video") + lc
             onClicked: call.answer("video")
+            onHoveredChanged: hovered ? tip.showToolTip(qsTr("Answer with Video") + lc) : tip.hideToolTip()
         }
         ZButton {
             objectName: "audioButton"
@@ -48,7 +53,14 @@ Item {
         ZButton {
             objectName: "declineButton"
             text: (call.updating ? qsTr("No") : qsTr("Decline")) + lc
-            onClicked: rootWindow.callNotificationIgnored()
+            // Saying no to video keeps the call, with audio only.
+            onClicked: {
+                tip.hideToolTip();
+                if (call.updating)
+                    call.answer("audio");
+                else
+                    rootWindow.callNotificationIgnored();
+            }
         }
     }
 }

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import Kelvantic 1.0 as K
 import "qrc:/controls"
 import "NotificationSession.js" as S
 
@@ -25,6 +26,9 @@ Rectangle {
     border.width: 1
     border.color: divider.color
 
+    K.ToolTip { id: tip }
+    readonly property string logo: qmlHelper.checkResource("qrc:/app_icon.ico") ? "qrc:/app_icon.ico" : ""
+
     function ignore() {
         if (kind === callKind)
             rootWindow.callNotificationIgnored();
@@ -32,6 +36,10 @@ Rectangle {
             rootWindow.webcollabNotificationIgnored();
         else
             rootWindow.chatNotificationIgnored();
+    }
+
+    function ignoreText() {
+        return kind === callKind ? qsTr("Decline") : "";
     }
 
     function titleText() {
@@ -65,10 +73,25 @@ Rectangle {
         visible: root.ready
         color: ZPalette.pick("activeBackground", "#3399CC")
 
+        Image {
+            id: logoImage
+            objectName: "logo"
+            anchors.left: parent.left
+            anchors.leftMargin: 4
+            anchors.verticalCenter: parent.verticalCenter
+            width: 17
+            height: 17
+            sourceSize: Qt.size(17, 17)
+            fillMode: Image.PreserveAspectFit
+            source: root.logo
+            visible: status === Image.Ready
+        }
+
         ZLabel {
             id: title
-            anchors.left: parent.left
-            anchors.leftMargin: 8
+            objectName: "title"
+            anchors.left: logoImage.visible ? logoImage.right : parent.left
+            anchors.leftMargin: logoImage.visible ? 6 : 8
             anchors.right: ignoreButton.left
             anchors.rightMargin: 4
             anchors.verticalCenter: parent.verticalCenter
@@ -77,6 +100,19 @@ Rectangle {
             font.family: ZPalette.fontFamily
             font.pixelSize: 12
             color: ZPalette.pick("whiteText", "#FFFFFF")
+
+            // A title cut short shows in full on hover.
+            MouseArea {
+                anchors.fill: parent
+                hoverEnabled: true
+                acceptedButtons: Qt.NoButton
+                onContainsMouseChanged: {
+                    if (containsMouse && title.truncated)
+                        tip.showToolTip(title.text);
+                    else
+                        tip.hideToolTip();
+                }
+            }
         }
 
         Rectangle {
@@ -97,7 +133,12 @@ Rectangle {
                 id: ignoreArea
                 anchors.fill: parent
                 hoverEnabled: true
-                onClicked: root.ignore()
+                onContainsMouseChanged: containsMouse ? tip.showToolTip(root.ignoreText() + root.lc)
+                                                      : tip.hideToolTip()
+                onClicked: {
+                    tip.hideToolTip();
+                    root.ignore();
+                }
             }
         }
     }

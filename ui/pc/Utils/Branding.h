@@ -19,7 +19,12 @@ struct Branding {
 // data directly into the organisation's folder).
 Branding builtInBranding();
 
-// Reads the branding file; falls back to builtInBranding().
+// A name made fit to be one folder name: slashes and back-slashes become
+// '_', control characters are dropped, surrounding blanks trimmed, and a
+// name of dots alone becomes empty.
+QString pathSafeName(const QString& name);
+
+// Reads the branding file (each name made path-safe); falls back to builtInBranding().
 Branding readBranding(const QString& path);
 
 }  // namespace Utils

@@ -5,6 +5,8 @@
 #include <QSettings>
 #include "Utils/SettingsKeys.h"
 
+#include <RAZ/Settings.h>
+
 namespace Utils {
 
 SeedResult seedUserSettings(const QString& installationFile, const QString& userFile,
@@ -20,7 +22,7 @@ SeedResult seedUserSettings(const QString& installationFile, const QString& user
     return SeedResult::Copied;
   }
   const QString key = Utils::SettingsKey::SimplifiedSslHandling;
-  QSettings user(userFile, QSettings::IniFormat);
+  QSettings user(userFile, RAZ::Settings::safeIniFormat());
   QSettings installation(installationFile, QSettings::IniFormat);
   if (!user.contains(key) && installation.value(key, false).toBool()) {
     user.setValue(key, true);

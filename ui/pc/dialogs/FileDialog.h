@@ -1,11 +1,11 @@
 #pragma once
 
+#include <QFileDialog>
 #include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
-class QFileDialog;
 class QWidget;
 
 namespace Dialogs {

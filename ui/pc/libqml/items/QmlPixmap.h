@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPainter>
 #include <QPixmap>
 #include <QQuickPaintedItem>
 #include <QSize>
@@ -8,43 +7,30 @@
 
 namespace QML {
 
-// Element "Pixmap": paints a picture handed over from C++, scaled into
-// maxSize or cropped to it.
+// Element "Pixmap": paints a picture handed over from C++ (a QPixmap or a
+// QImage in a variant, e.g. a model's decoration role), scaled into
+// `maxSize`, or with `crop` filling it and cut to it around the centre. The
+// scene binds width and height to `size`.
 class QmlPixmap : public QQuickPaintedItem {
   Q_OBJECT
-  Q_PROPERTY(QVariant pixmap READ pixmap WRITE setPixmap NOTIFY pixmapChanged)
+  Q_PROPERTY(QVariant pixmap READ pixmapVariant WRITE setPixmap NOTIFY pixmapChanged)
   Q_PROPERTY(QSize maxSize READ maxSize WRITE setMaxSize NOTIFY maxSizeChanged)
   Q_PROPERTY(QSize size READ size NOTIFY sizeChanged)
   Q_PROPERTY(bool crop READ crop WRITE setCrop NOTIFY cropChanged)
 
  public:
-  explicit QmlPixmap(QQuickItem* parent = nullptr) : QQuickPaintedItem(parent) {}
+  explicit QmlPixmap(QQuickItem* parent = nullptr);
 
-  QVariant pixmap() const { return m_pixmap; }
-  void setPixmap(const QVariant& p) {
-    m_pixmap = p.value<QPixmap>();
-    emit pixmapChanged();
-    emit sizeChanged();
-    update();
-  }
+  QPixmap pixmap() const { return m_pixmap; }
+  QVariant pixmapVariant() const { return QVariant::fromValue(m_pixmap); }
+  void setPixmap(const QVariant& value);
   QSize maxSize() const { return m_maxSize; }
-  void setMaxSize(const QSize& s) {
-    if (s == m_maxSize) return;
-    m_maxSize = s;
-    emit maxSizeChanged();
-    emit sizeChanged();
-  }
-  QSize size() const { return m_pixmap.size(); }
+  void setMaxSize(const QSize& size);
+  QSize size() const;
   bool crop() const { return m_crop; }
-  void setCrop(bool c) {
-    if (c == m_crop) return;
-    m_crop = c;
-    emit cropChanged();
-  }
+  void setCrop(bool crop);
 
-  void paint(QPainter* painter) override {
-    if (!m_pixmap.isNull()) painter->drawPixmap(boundingRect().toRect(), m_pixmap);
-  }
+  void paint(QPainter* painter) override;
 
  signals:
   void pixmapChanged();
@@ -54,7 +40,8 @@ class QmlPixmap : public QQuickPaintedItem {
 
  private:
   QPixmap m_pixmap;
-  QSize m_maxSize;
+  QSize m_maxSize = QSize(0, 0);
+  QPixmap m_scaled;
   bool m_crop = false;
 };
 

@@ -1,8 +1,62 @@
 #pragma once
 
+#include <QAction>
+#include <QColor>
+#include <QNetworkAccessManager>
+#include <QPointer>
+#include <QQmlComponent>
+#include <QQmlListProperty>
 #include <QQuickPaintedItem>
+#include <QTimer>
 #include <QUrl>
+#include <QWebPage>
+#include <QWebSettings>
 #include <QtQml>
+
+#include <functional>
+
+class QDeclarativeWebView2;
+
+// Network access of our web pages: serves "qrc:" and "data:" and nothing
+// else. Pages show chat transcripts built from what other people wrote, so
+// a picture, frame or script that points anywhere else is refused without a
+// single byte leaving the machine or a local file being read.
+class RestrictedNetworkAccess : public QNetworkAccessManager {
+  Q_OBJECT
+
+ public:
+  explicit RestrictedNetworkAccess(QObject* parent = nullptr);
+
+  static bool isServed(const QUrl& url);
+
+ signals:
+  // A request that was refused.
+  void blocked(const QUrl& url);
+
+ protected:
+  QNetworkReply* createRequest(Operation op, const QNetworkRequest& request,
+                               QIODevice* outgoingData) override;
+};
+
+// Where a clicked link goes. The product's own scheme ("zent:") goes to our
+// own handler, never to the desktop; http, https and mailto go to the
+// desktop's opener; anything else (file:, smb:, javascript:, other
+// programs' schemes) is refused. A link without a scheme is read as http.
+class WebLinkRouter {
+ public:
+  enum class Route { Product, Desktop, Refused };
+
+  static QUrl normalized(const QUrl& url);
+  static Route routeOf(const QUrl& url);
+  // Routes the link; false when it was refused or could not be opened.
+  static bool open(const QUrl& url);
+
+  using Handler = std::function<bool(const QUrl&)>;
+  // Replace the openers (tests, or the application once it runs); an empty
+  // function restores the default.
+  static void setDesktopOpener(Handler opener);
+  static void setProductHandler(Handler handler);
+};
 
 // Attached properties of the web view element ("WebView2.windowObjectName").
 class QDeclarativeWebViewAttached : public QObject {
@@ -18,41 +72,360 @@ class QDeclarativeWebViewAttached : public QObject {
   QString m_name;
 };
 
-// Element "WebView2": web content and chat transcripts in a scene.
-class QDeclarativeWebView2 : public QQuickPaintedItem {
+// The page of a web view item: delegates every link to WebLinkRouter,
+// reports alerts to the item, says no to confirm and prompt.
+class QDeclarativeWebPage : public QWebPage {
   Q_OBJECT
-  Q_PROPERTY(QString html READ html WRITE setHtml NOTIFY htmlChanged)
-  Q_PROPERTY(QUrl url READ url WRITE setUrl NOTIFY urlChanged)
 
  public:
-  explicit QDeclarativeWebView2(QQuickItem* parent = nullptr) : QQuickPaintedItem(parent) {}
+  explicit QDeclarativeWebPage(QDeclarativeWebView2* parent);
 
-  QString html() const { return m_html; }
-  void setHtml(const QString& h) {
-    m_html = h;
-    emit htmlChanged();
-  }
-  QUrl url() const { return m_url; }
-  void setUrl(const QUrl& u) {
-    if (u == m_url) return;
-    m_url = u;
-    emit urlChanged();
-  }
-  void paint(QPainter*) override {}
+ public slots:
+  void linkClicked(const QUrl& url);
 
-  static QDeclarativeWebViewAttached* qmlAttachedProperties(QObject* object) {
-    return new QDeclarativeWebViewAttached(object);
-  }
-
- signals:
-  void htmlChanged();
-  void urlChanged();
-  void loadFinished();
-  void loadFailed();
+ protected:
+  QWebPage* createWindow(WebWindowType type) override;
+  void javaScriptAlert(QWebFrame* frame, const QString& msg) override;
+  bool javaScriptConfirm(QWebFrame* frame, const QString& msg) override;
+  bool javaScriptPrompt(QWebFrame* frame, const QString& msg, const QString& defaultValue,
+                        QString* result) override;
+  QString chooseFile(QWebFrame* frame, const QString& oldFile) override;
 
  private:
-  QString m_html;
+  QDeclarativeWebView2* m_view;
+};
+
+// The settings of a web view's page, by name.
+class QDeclarativeWebSettings : public QObject {
+  Q_OBJECT
+  Q_PROPERTY(QString standardFontFamily READ standardFontFamily WRITE set_standardFontFamily)
+  Q_PROPERTY(QString fixedFontFamily READ fixedFontFamily WRITE set_fixedFontFamily)
+  Q_PROPERTY(QString serifFontFamily READ serifFontFamily WRITE set_serifFontFamily)
+  Q_PROPERTY(QString sansSerifFontFamily READ sansSerifFontFamily WRITE set_sansSerifFontFamily)
+  Q_PROPERTY(QString cursiveFontFamily READ cursiveFontFamily WRITE set_cursiveFontFamily)
+  Q_PROPERTY(QString fantasyFontFamily READ fantasyFontFamily WRITE set_fantasyFontFamily)
+  Q_PROPERTY(int minimumFontSize READ minimumFontSize WRITE set_minimumFontSize)
+  Q_PROPERTY(
+      int minimumLogicalFontSize READ minimumLogicalFontSize WRITE set_minimumLogicalFontSize)
+  Q_PROPERTY(int defaultFontSize READ defaultFontSize WRITE set_defaultFontSize)
+  Q_PROPERTY(int defaultFixedFontSize READ defaultFixedFontSize WRITE set_defaultFixedFontSize)
+  Q_PROPERTY(bool autoLoadImages READ autoLoadImages WRITE set_autoLoadImages)
+  Q_PROPERTY(bool javascriptEnabled READ javascriptEnabled WRITE set_javascriptEnabled)
+  Q_PROPERTY(bool javaEnabled READ javaEnabled WRITE set_javaEnabled)
+  Q_PROPERTY(bool pluginsEnabled READ pluginsEnabled WRITE set_pluginsEnabled)
+  Q_PROPERTY(
+      bool privateBrowsingEnabled READ privateBrowsingEnabled WRITE set_privateBrowsingEnabled)
+  Q_PROPERTY(bool javascriptCanOpenWindows READ javascriptCanOpenWindows WRITE
+                 set_javascriptCanOpenWindows)
+  Q_PROPERTY(bool javascriptCanAccessClipboard READ javascriptCanAccessClipboard WRITE
+                 set_javascriptCanAccessClipboard)
+  Q_PROPERTY(
+      bool developerExtrasEnabled READ developerExtrasEnabled WRITE set_developerExtrasEnabled)
+  Q_PROPERTY(bool linksIncludedInFocusChain READ linksIncludedInFocusChain WRITE
+                 set_linksIncludedInFocusChain)
+  Q_PROPERTY(bool zoomTextOnly READ zoomTextOnly WRITE set_zoomTextOnly)
+  Q_PROPERTY(
+      bool printElementBackgrounds READ printElementBackgrounds WRITE set_printElementBackgrounds)
+  Q_PROPERTY(bool offlineStorageDatabaseEnabled READ offlineStorageDatabaseEnabled WRITE
+                 set_offlineStorageDatabaseEnabled)
+  Q_PROPERTY(bool offlineWebApplicationCacheEnabled READ offlineWebApplicationCacheEnabled WRITE
+                 set_offlineWebApplicationCacheEnabled)
+  Q_PROPERTY(bool localStorageDatabaseEnabled READ localStorageDatabaseEnabled WRITE
+                 set_localStorageDatabaseEnabled)
+  Q_PROPERTY(bool localContentCanAccessRemoteUrls READ localContentCanAccessRemoteUrls WRITE
+                 set_localContentCanAccessRemoteUrls)
+
+ public:
+  QString standardFontFamily() const { return s->fontFamily(QWebSettings::StandardFont); }
+  void set_standardFontFamily(const QString& f) { s->setFontFamily(QWebSettings::StandardFont, f); }
+  QString fixedFontFamily() const { return s->fontFamily(QWebSettings::FixedFont); }
+  void set_fixedFontFamily(const QString& f) { s->setFontFamily(QWebSettings::FixedFont, f); }
+  QString serifFontFamily() const { return s->fontFamily(QWebSettings::SerifFont); }
+  void set_serifFontFamily(const QString& f) { s->setFontFamily(QWebSettings::SerifFont, f); }
+  QString sansSerifFontFamily() const { return s->fontFamily(QWebSettings::SansSerifFont); }
+  void set_sansSerifFontFamily(const QString& f) {
+    s->setFontFamily(QWebSettings::SansSerifFont, f);
+  }
+  QString cursiveFontFamily() const { return s->fontFamily(QWebSettings::CursiveFont); }
+  void set_cursiveFontFamily(const QString& f) { s->setFontFamily(QWebSettings::CursiveFont, f); }
+  QString fantasyFontFamily() const { return s->fontFamily(QWebSettings::FantasyFont); }
+  void set_fantasyFontFamily(const QString& f) { s->setFontFamily(QWebSettings::FantasyFont, f); }
+  int minimumFontSize() const { return s->fontSize(QWebSettings::MinimumFontSize); }
+  void set_minimumFontSize(int v) { s->setFontSize(QWebSettings::MinimumFontSize, v); }
+  int minimumLogicalFontSize() const { return s->fontSize(QWebSettings::MinimumLogicalFontSize); }
+  void set_minimumLogicalFontSize(int v) {
+    s->setFontSize(QWebSettings::MinimumLogicalFontSize, v);
+  }
+  int defaultFontSize() const { return s->fontSize(QWebSettings::DefaultFontSize); }
+  void set_defaultFontSize(int v) { s->setFontSize(QWebSettings::DefaultFontSize, v); }
+  int defaultFixedFontSize() const { return s->fontSize(QWebSettings::DefaultFixedFontSize); }
+  void set_defaultFixedFontSize(int v) { s->setFontSize(QWebSettings::DefaultFixedFontSize, v); }
+  bool autoLoadImages() const { return s->testAttribute(QWebSettings::AutoLoadImages); }
+  void set_autoLoadImages(bool on) { s->setAttribute(QWebSettings::AutoLoadImages, on); }
+  bool javascriptEnabled() const { return s->testAttribute(QWebSettings::JavascriptEnabled); }
+  void set_javascriptEnabled(bool on) { s->setAttribute(QWebSettings::JavascriptEnabled, on); }
+  bool javaEnabled() const { return s->testAttribute(QWebSettings::JavaEnabled); }
+  void set_javaEnabled(bool on) { s->setAttribute(QWebSettings::JavaEnabled, on); }
+  bool pluginsEnabled() const { return s->testAttribute(QWebSettings::PluginsEnabled); }
+  void set_pluginsEnabled(bool on) { s->setAttribute(QWebSettings::PluginsEnabled, on); }
+  bool privateBrowsingEnabled() const {
+    return s->testAttribute(QWebSettings::PrivateBrowsingEnabled);
+  }
+  void set_privateBrowsingEnabled(bool on) {
+    s->setAttribute(QWebSettings::PrivateBrowsingEnabled, on);
+  }
+  bool javascriptCanOpenWindows() const {
+    return s->testAttribute(QWebSettings::JavascriptCanOpenWindows);
+  }
+  void set_javascriptCanOpenWindows(bool on) {
+    s->setAttribute(QWebSettings::JavascriptCanOpenWindows, on);
+  }
+  bool javascriptCanAccessClipboard() const {
+    return s->testAttribute(QWebSettings::JavascriptCanAccessClipboard);
+  }
+  void set_javascriptCanAccessClipboard(bool on) {
+    s->setAttribute(QWebSettings::JavascriptCanAccessClipboard, on);
+  }
+  bool developerExtrasEnabled() const {
+    return s->testAttribute(QWebSettings::DeveloperExtrasEnabled);
+  }
+  void set_developerExtrasEnabled(bool on) {
+    s->setAttribute(QWebSettings::DeveloperExtrasEnabled, on);
+  }
+  bool linksIncludedInFocusChain() const {
+    return s->testAttribute(QWebSettings::LinksIncludedInFocusChain);
+  }
+  void set_linksIncludedInFocusChain(bool on) {
+    s->setAttribute(QWebSettings::LinksIncludedInFocusChain, on);
+  }
+  bool zoomTextOnly() const { return s->testAttribute(QWebSettings::ZoomTextOnly); }
+  void set_zoomTextOnly(bool on) { s->setAttribute(QWebSettings::ZoomTextOnly, on); }
+  bool printElementBackgrounds() const {
+    return s->testAttribute(QWebSettings::PrintElementBackgrounds);
+  }
+  void set_printElementBackgrounds(bool on) {
+    s->setAttribute(QWebSettings::PrintElementBackgrounds, on);
+  }
+  bool offlineStorageDatabaseEnabled() const {
+    return s->testAttribute(QWebSettings::OfflineStorageDatabaseEnabled);
+  }
+  void set_offlineStorageDatabaseEnabled(bool on) {
+    s->setAttribute(QWebSettings::OfflineStorageDatabaseEnabled, on);
+  }
+  bool offlineWebApplicationCacheEnabled() const {
+    return s->testAttribute(QWebSettings::OfflineWebApplicationCacheEnabled);
+  }
+  void set_offlineWebApplicationCacheEnabled(bool on) {
+    s->setAttribute(QWebSettings::OfflineWebApplicationCacheEnabled, on);
+  }
+  bool localStorageDatabaseEnabled() const {
+    return s->testAttribute(QWebSettings::LocalStorageDatabaseEnabled);
+  }
+  void set_localStorageDatabaseEnabled(bool on) {
+    s->setAttribute(QWebSettings::LocalStorageDatabaseEnabled, on);
+  }
+  bool localContentCanAccessRemoteUrls() const {
+    return s->testAttribute(QWebSettings::LocalContentCanAccessRemoteUrls);
+  }
+  void set_localContentCanAccessRemoteUrls(bool on) {
+    s->setAttribute(QWebSettings::LocalContentCanAccessRemoteUrls, on);
+  }
+
+  explicit QDeclarativeWebSettings(QObject* parent = nullptr) : QObject(parent) {}
+  QWebSettings* s = nullptr;
+};
+
+// Element "WebView2": a web page painted into the scene. It owns its
+// QWebPage, paints its main frame, passes mouse and key input to it and
+// reports wheel turns as `wheel` for the surrounding flickable to scroll.
+// Values set before the component is complete are applied once it is.
+class QDeclarativeWebView2 : public QQuickPaintedItem {
+  Q_OBJECT
+  Q_PROPERTY(QString title READ title NOTIFY titleChanged)
+  Q_PROPERTY(QVariant icon READ icon NOTIFY iconChanged)
+  Q_PROPERTY(QString statusText READ statusText NOTIFY statusTextChanged)
+  Q_PROPERTY(QString html READ html WRITE setHtml NOTIFY htmlChanged)
+  Q_PROPERTY(
+      int pressGrabTime READ pressGrabTime WRITE setPressGrabTime NOTIFY pressGrabTimeChanged)
+  Q_PROPERTY(
+      int preferredWidth READ preferredWidth WRITE setPreferredWidth NOTIFY preferredWidthChanged)
+  Q_PROPERTY(int preferredHeight READ preferredHeight WRITE setPreferredHeight NOTIFY
+                 preferredHeightChanged)
+  Q_PROPERTY(QUrl url READ url WRITE setUrl NOTIFY urlChanged)
+  Q_PROPERTY(qreal progress READ progress NOTIFY progressChanged)
+  Q_PROPERTY(Status status READ status NOTIFY statusChanged)
+  Q_PROPERTY(QAction* reload READ reloadAction CONSTANT)
+  Q_PROPERTY(QAction* back READ backAction CONSTANT)
+  Q_PROPERTY(QAction* forward READ forwardAction CONSTANT)
+  Q_PROPERTY(QAction* stop READ stopAction CONSTANT)
+  Q_PROPERTY(QAction* copy READ copyAction CONSTANT)
+  Q_PROPERTY(QAction* selectAll READ selectAllAction CONSTANT)
+  Q_PROPERTY(QDeclarativeWebSettings* settings READ settingsObject CONSTANT)
+  Q_PROPERTY(QQmlListProperty<QObject> javaScriptWindowObjects READ javaScriptWindowObjects)
+  Q_PROPERTY(QQmlComponent* newWindowComponent READ newWindowComponent WRITE setNewWindowComponent
+                 NOTIFY newWindowComponentChanged)
+  Q_PROPERTY(QQuickItem* newWindowParent READ newWindowParent WRITE setNewWindowParent NOTIFY
+                 newWindowParentChanged)
+  Q_PROPERTY(bool renderingEnabled READ renderingEnabled WRITE setRenderingEnabled NOTIFY
+                 renderingEnabledChanged)
+  Q_PROPERTY(QSize contentsSize READ contentsSize NOTIFY contentsSizeChanged)
+  Q_PROPERTY(
+      qreal contentsScale READ contentsScale WRITE setContentsScale NOTIFY contentsScaleChanged)
+  Q_PROPERTY(QColor backgroundColor READ backgroundColor WRITE setBackgroundColor NOTIFY
+                 backgroundColorChanged)
+
+ public:
+  enum Status { Null = 0, Ready = 1, Loading = 2, Error = 3 };
+  Q_ENUM(Status)
+
+  static const int DefaultPressGrabTime = 400;
+
+  explicit QDeclarativeWebView2(QQuickItem* parent = nullptr);
+  ~QDeclarativeWebView2() override;
+
+  QString title() const;
+  QVariant icon() const;
+  QString statusText() const { return m_statusText; }
+  QString html() const;
+  void setHtml(const QString& html, const QUrl& baseUrl = QUrl());
+  int pressGrabTime() const { return m_pressGrabTime; }
+  void setPressGrabTime(int ms);
+  int preferredWidth() const { return m_preferredWidth; }
+  void setPreferredWidth(int width);
+  int preferredHeight() const { return m_preferredHeight; }
+  void setPreferredHeight(int height);
+  QUrl url() const { return m_url; }
+  void setUrl(const QUrl& url);
+  qreal progress() const { return m_progress; }
+  Status status() const { return m_status; }
+  QAction* reloadAction() const { return m_page->action(QWebPage::Reload); }
+  QAction* backAction() const { return m_page->action(QWebPage::Back); }
+  QAction* forwardAction() const { return m_page->action(QWebPage::Forward); }
+  QAction* stopAction() const { return m_page->action(QWebPage::Stop); }
+  QAction* copyAction() const { return m_page->action(QWebPage::Copy); }
+  QAction* selectAllAction() const { return m_page->action(QWebPage::SelectAll); }
+  QDeclarativeWebSettings* settingsObject() const;
+  QQmlListProperty<QObject> javaScriptWindowObjects();
+  QQmlComponent* newWindowComponent() const { return m_newWindowComponent; }
+  void setNewWindowComponent(QQmlComponent* component);
+  QQuickItem* newWindowParent() const { return m_newWindowParent; }
+  void setNewWindowParent(QQuickItem* parent);
+  bool renderingEnabled() const { return m_renderingEnabled; }
+  void setRenderingEnabled(bool enabled);
+  QSize contentsSize() const;
+  qreal contentsScale() const;
+  void setContentsScale(qreal scale);
+  QColor backgroundColor() const;
+  void setBackgroundColor(const QColor& color);
+
+  QWebPage* page() const { return m_page; }
+  RestrictedNetworkAccess* networkAccess() const { return m_network; }
+  // The error of the last main request (a QNetworkReply error code, 0 none).
+  int networkError() const { return m_networkError; }
+
+  static QDeclarativeWebViewAttached* qmlAttachedProperties(QObject* object);
+
+  void paint(QPainter* painter) override;
+
+  // Creates the page of a new window (see newWindowComponent); null when the
+  // scene did not set both the component and the parent.
+  QWebPage* createWindow(QWebPage::WebWindowType type);
+
+ public slots:
+  QVariant evaluateJavaScript(const QString& script);
+  bool heuristicZoom(int clickX, int clickY, qreal maxZoom);
+  void showMenu();
+
+ signals:
+  void preferredWidthChanged();
+  void preferredHeightChanged();
+  void urlChanged();
+  void progressChanged();
+  void statusChanged(QDeclarativeWebView2::Status status);
+  void titleChanged(const QString& title);
+  void iconChanged();
+  void statusTextChanged();
+  void htmlChanged();
+  void pressGrabTimeChanged();
+  void newWindowComponentChanged();
+  void newWindowParentChanged();
+  void renderingEnabledChanged();
+  void contentsSizeChanged(const QSize& size);
+  void contentsScaleChanged();
+  void backgroundColorChanged();
+  void loadStarted();
+  void loadFinished();
+  void loadFailed();
+  void doubleClick(int clickX, int clickY);
+  void wheel(int delta);
+  void mouseMoved();
+  void mousePressed();
+  void mouseReleased();
+  void zoomTo(qreal zoom, int centerX, int centerY);
+  void alert(const QString& message);
+
+ private slots:
+  void doLoadStarted();
+  void doLoadProgress(int progress);
+  void doLoadFinished(bool ok);
+  void setStatusText(const QString& text);
+  void windowObjectCleared();
+  void pageUrlChanged();
+  void initialLayout();
+  void onFinished(QNetworkReply* reply);
+  void pressGrabTimeout();
+  void repaintRequested(const QRect& rect);
+
+ public slots:
+  void refresh();
+
+ protected:
+  void componentComplete() override;
+  void geometryChanged(const QRectF& newGeometry, const QRectF& oldGeometry) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseUngrabEvent() override;
+  void hoverMoveEvent(QHoverEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+
+ private:
+  enum class Pending { None, Url, Html };
+
+  void updatePreferredContentsSize();
+  void showContextMenu(const QPoint& globalPos);
+  bool sendToPage(QEvent* event);
+  void setStatus(Status status);
+
+  QDeclarativeWebPage* m_page = nullptr;
+  RestrictedNetworkAccess* m_network = nullptr;
+  QDeclarativeWebSettings* m_settings = nullptr;
   QUrl m_url;
+  int m_preferredWidth = 0;
+  int m_preferredHeight = 0;
+  qreal m_progress = 1.0;
+  Status m_status = Null;
+  QString m_statusText;
+  Pending m_pending = Pending::None;
+  QUrl m_pendingUrl;
+  QString m_pendingHtml;
+  QPointer<QQmlComponent> m_newWindowComponent;
+  QPointer<QQuickItem> m_newWindowParent;
+  QList<QObject*> m_windowObjects;
+  bool m_renderingEnabled = true;
+  int m_networkError = 0;
+  int m_pressGrabTime = DefaultPressGrabTime;
+  QTimer m_pressGrabTimer;
+  QPointF m_pressPos;
+  QColor m_background = Qt::white;
 };
 
 QML_DECLARE_TYPEINFO(QDeclarativeWebView2, QML_HAS_ATTACHED_PROPERTIES)

@@ -200,12 +200,14 @@ bool Style::exportCsv(const QString& filename, bool exportFont) {
   if (!file.open(QIODevice::WriteOnly)) {
     TP_LOG("QML::Style::exportCsv", TP::Core::Logging::LevelWarning)
         << "cannot write style file " << filename << ": " << file.errorString();
+    emit csvFailed(filename, true);
     return false;
   }
   file.write(toCsv(exportFont));
   if (!file.commit()) {
     TP_LOG("QML::Style::exportCsv", TP::Core::Logging::LevelWarning)
         << "cannot write style file " << filename << ": " << file.errorString();
+    emit csvFailed(filename, true);
     return false;
   }
   return true;
@@ -216,6 +218,7 @@ bool Style::importCsv(const QString& filename) {
   if (!file.open(QIODevice::ReadOnly)) {
     TP_LOG("QML::Style::importCsv", TP::Core::Logging::LevelWarning)
         << "cannot read style file " << filename << ": " << file.errorString();
+    emit csvFailed(filename, false);
     return false;
   }
   const QString text = QString::fromUtf8(file.readAll());

@@ -56,6 +56,9 @@ class Style : public QObject {
  signals:
   void colorsChanged();
   void fontFamilyChanged();
+  // A style file could not be read (writing false) or written; the style
+  // editor tells the user, whoever asked for the file.
+  void csvFailed(const QString& filename, bool writing);
 
  private:
   static bool acceptsColor(const QString& text);

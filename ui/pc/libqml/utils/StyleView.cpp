@@ -6,6 +6,7 @@
 
 #include <TP/Core/Logging.h>
 
+#include "dialogs/FileDialog.h"
 #include "dialogs/MessageWindow.h"
 #include "libqml/utils/Style.h"
 #include "libqml/window/View.h"
@@ -21,8 +22,9 @@ StyleView::StyleView(QWidget* parent) : Window(false, parent) {
   retranslate();
   setAttribute(Qt::WA_DeleteOnClose);
   if (Style* style = Style::instance()) {
-    // The style reports failures by its result; a queued call would lose it,
-    // so the editor calls the style directly and says what went wrong.
+    connect(this, SIGNAL(importCsv(QString)), style, SLOT(importCsv(QString)));
+    connect(this, SIGNAL(exportCsv(QString, bool)), style, SLOT(exportCsv(QString, bool)));
+    connect(style, SIGNAL(csvFailed(QString, bool)), this, SLOT(styleFileFailed(QString, bool)));
     connect(style, SIGNAL(fontFamilyChanged()), this, SLOT(onFontFamilyChanged()));
   }
   connect(view(), SIGNAL(keyEscapePressed()), this, SLOT(close()));
@@ -30,15 +32,14 @@ StyleView::StyleView(QWidget* parent) : Window(false, parent) {
 
 StyleView::~StyleView() {
   if (g_instance == this) g_instance = nullptr;
-  delete m_dialog;
+  delete m_dialog.data();
 }
 
 StyleView* StyleView::instance() { return g_instance; }
 
-void StyleView::retranslate() {
-  setTitle(tr("Style view"));
-  if (m_dialog) m_dialog->setNameFilter(tr("Style files (*.csv)"));
-}
+Dialogs::FileDialog* StyleView::fileDialog() const { return m_dialog.data(); }
+
+void StyleView::retranslate() { setTitle(tr("Style view")); }
 
 void StyleView::changeEvent(QEvent* e) {
   if (e->type() == QEvent::LanguageChange) retranslate();
@@ -49,24 +50,21 @@ QSize StyleView::minimumWindowSize() const { return QSize(300, 400); }
 
 void StyleView::importCsv() {
   m_mode = Import;
-  openDialog(false, QString());
+  openDialog(Dialogs::FileDialog::OpenCsv, QString());
 }
 
 void StyleView::exportCsv(bool exportFont) {
   m_mode = exportFont ? ExportAll : ExportColors;
-  openDialog(true, exportFont ? QStringLiteral("style.csv") : QStringLiteral("colors.csv"));
+  openDialog(Dialogs::FileDialog::SaveCsv,
+             exportFont ? QStringLiteral("style.csv") : QStringLiteral("colors.csv"));
 }
 
-void StyleView::openDialog(bool save, const QString& suggested) {
-  delete m_dialog;
-  m_dialog = new QFileDialog(this);
-  m_dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  m_dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  m_dialog->setNameFilter(tr("Style files (*.csv)"));
-  if (!suggested.isEmpty()) m_dialog->selectFile(suggested);
+void StyleView::openDialog(int mode, const QString& suggested) {
+  // One question at a time: a dialog still open gives way to the new one.
+  delete m_dialog.data();
+  m_dialog = new Dialogs::FileDialog(this, mode, suggested);
   connect(m_dialog, SIGNAL(fileSelected(QString)), this, SLOT(fileSelected(QString)));
-  connect(m_dialog, SIGNAL(rejected()), this, SLOT(fileDialogFinished()));
-  m_dialog->open();
+  m_dialog->start();
 }
 
 void StyleView::fileDialogFinished() {
@@ -76,21 +74,17 @@ void StyleView::fileDialogFinished() {
 void StyleView::fileSelected(QString path) {
   fileDialogFinished();
   if (path.isEmpty()) return;
-  Style* style = Style::instance();
-  if (m_mode == Import) {
+  if (m_mode == Import)
     emit importCsv(path);
-    if (style && !style->importCsv(path))
-      reportFailure(tr("The style file \"%1\" could not be read.").arg(path));
-  } else {
-    const bool all = (m_mode == ExportAll);
-    emit exportCsv(path, all);
-    if (style && !style->exportCsv(path, all))
-      reportFailure(tr("The style file \"%1\" could not be written.").arg(path));
-  }
+  else
+    emit exportCsv(path, m_mode == ExportAll);
 }
 
-void StyleView::reportFailure(const QString& text) {
-  Dialogs::MessageWindow::showWarning(tr("Style view"), text, false, QDialogButtonBox::Ok, this);
+void StyleView::styleFileFailed(const QString& filename, bool writing) {
+  const QString text = writing ? tr("The style file \"%1\" could not be written.")
+                               : tr("The style file \"%1\" could not be read.");
+  Dialogs::MessageWindow::showWarning(tr("Style view"), text.arg(filename), false,
+                                      QDialogButtonBox::Ok, this);
 }
 
 void StyleView::onFontFamilyChanged() {

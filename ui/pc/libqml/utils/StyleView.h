@@ -4,12 +4,17 @@
 
 #include "libqml/window/Window.h"
 
-#include <QFileDialog>
+namespace Dialogs {
+class FileDialog;
+}
 
 namespace QML {
 
 // The hidden style editor (Control+Shift+C+S in any scene): edits, inverts,
 // resets, imports and exports the style's colours. At most one exists.
+// Files are chosen with the program's file dialog; the chosen path leaves
+// the editor through importCsv(QString) / exportCsv(QString, bool), which
+// the constructor connects to the style's slots of the same names.
 class StyleView : public Window {
   Q_OBJECT
 
@@ -23,7 +28,8 @@ class StyleView : public Window {
 
   QSize minimumWindowSize() const override;
   Mode mode() const { return m_mode; }
-  QFileDialog* fileDialog() const { return m_dialog; }
+  // The file dialog of the import or export under way, if any.
+  Dialogs::FileDialog* fileDialog() const;
 
   Q_INVOKABLE void fileSelected(QString path);
   Q_INVOKABLE void onFontFamilyChanged();
@@ -41,14 +47,14 @@ class StyleView : public Window {
 
  private slots:
   void fileDialogFinished();
+  void styleFileFailed(const QString& filename, bool writing);
 
  private:
   void retranslate();
-  void openDialog(bool save, const QString& suggested);
-  void reportFailure(const QString& text);
+  void openDialog(int mode, const QString& suggested);
 
   Mode m_mode = Import;
-  QPointer<QFileDialog> m_dialog;
+  QPointer<Dialogs::FileDialog> m_dialog;
 };
 
 }  // namespace QML

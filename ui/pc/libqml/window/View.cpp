@@ -9,6 +9,7 @@
 #include <TP/Core/Logging.h>
 #include "libqml/window/StayOnTop.h"
 
+#include "libqml/QmlRegistration.h"
 #include "libqml/utils/QmlHelper.h"
 #include "libqml/utils/Style.h"
 #include "libqml/utils/StyleView.h"
@@ -16,6 +17,9 @@
 namespace QML {
 
 View::View(QWidget* parent) : QQuickWidget(parent) {
+  // Every scene may use the program's own elements; registering them is
+  // done once, whichever view comes first.
+  registerTypes();
   m_qmlHelper = new QmlHelper(this);
   m_style = Style::instance();
   if (!m_style)

@@ -1,0 +1,322 @@
+// The web view item: rendering, scripts, what the page may load and where
+// its links go.
+#include <QApplication>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickWidget>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QWebFrame>
+
+#include "TestSupport.h"
+#include "libqml/QmlRegistration.h"
+#include "libqml/items/WebView.h"
+#include "libqml/utils/Style.h"
+
+namespace {
+
+class WebScene {
+ public:
+  explicit WebScene(const QByteArray& properties) {
+    const QString path = m_dir.filePath(QStringLiteral("scene.qml"));
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly)) {
+      f.write(
+          "import QtQuick 2.15\nimport Vantre 1.0\n"
+          "Item { WebView2 { objectName: \"web\"; anchors.fill: parent\n"
+          "  property int loads: 0; property int failures: 0\n"
+          "  onLoadFinished: loads++; onLoadFailed: failures++\n");
+      f.write(properties);
+      f.write("\n} }\n");
+      f.close();
+    }
+    view.reset(new QQuickWidget());
+    view->setResizeMode(QQuickWidget::SizeRootObjectToView);
+    view->resize(320, 200);
+    view->setSource(QUrl::fromLocalFile(path));
+    web =
+        view->rootObject() ? view->rootObject()->findChild<QDeclarativeWebView2*>("web") : nullptr;
+  }
+  int loads() const { return web->property("loads").toInt(); }
+  int failures() const { return web->property("failures").toInt(); }
+  bool show() {
+    view->show();
+    view->activateWindow();
+    return QTest::qWaitForWindowExposed(view.data());
+  }
+
+  QScopedPointer<QQuickWidget> view;
+  QDeclarativeWebView2* web = nullptr;
+
+ private:
+  QTemporaryDir m_dir;
+};
+
+QByteArray qmlString(const QString& text) {
+  QString s = text;
+  s.replace("\\", "\\\\").replace("\"", "\\\"").replace("\n", "\\n");
+  return "\"" + s.toUtf8() + "\"";
+}
+
+// Records where links were sent instead of opening anything.
+struct Openers {
+  QList<QUrl> desktop;
+  QList<QUrl> product;
+  Openers() {
+    WebLinkRouter::setDesktopOpener([this](const QUrl& u) {
+      desktop << u;
+      return true;
+    });
+    WebLinkRouter::setProductHandler([this](const QUrl& u) {
+      product << u;
+      return true;
+    });
+  }
+  ~Openers() {
+    WebLinkRouter::setDesktopOpener({});
+    WebLinkRouter::setProductHandler({});
+  }
+};
+
+}  // namespace
+
+class TestQmlWebView : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    ZentTest::installStrictMessageHandler();
+    new QML::Style(this);
+    QML::registerTypes();
+  }
+
+  void rendersPageAndRunsScripts() {
+    WebScene scene("html: " + qmlString("<html><body style='margin:0;background:#00ff00'>"
+                                        "<p id='p'>Hello</p></body></html>"));
+    QVERIFY(scene.web);
+    QVERIFY(scene.show());
+    QTRY_VERIFY(scene.loads() > 0);
+    QCOMPARE(scene.web->evaluateJavaScript("1+2").toInt(), 3);
+    QCOMPARE(scene.web->evaluateJavaScript("document.getElementById('p').textContent").toString(),
+             QString("Hello"));
+    QCOMPARE(scene.web->status(), QDeclarativeWebView2::Null);  // HTML, no address
+    QTRY_COMPARE(QColor(scene.view->grabFramebuffer().pixel(300, 180)), QColor(0, 255, 0));
+  }
+
+  void windowObjectsReachScripts() {
+    QObject exposed;
+    exposed.setObjectName("bridge");
+    WebScene scene("html: \"<p>x</p>\"");
+    QVERIFY(scene.web);
+    auto* attached = qobject_cast<QDeclarativeWebViewAttached*>(
+        qmlAttachedPropertiesObject<QDeclarativeWebView2>(&exposed, true));
+    QVERIFY(attached);
+    attached->setWindowObjectName("bridge");
+    QQmlListProperty<QObject> list = scene.web->javaScriptWindowObjects();
+    list.append(&list, &exposed);
+    scene.web->page()->mainFrame()->setHtml("<p>again</p>");
+    QCOMPARE(scene.web->evaluateJavaScript("window.bridge.objectName").toString(),
+             QString("bridge"));
+  }
+
+  void remoteLoadsAreRefused() {
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    const QString base = QString("http://127.0.0.1:%1/").arg(server.serverPort());
+    QTemporaryDir dir;
+    const QString localFile = dir.filePath("secret.png");
+    QImage(4, 4, QImage::Format_RGB32).save(localFile);
+    const QString onePixel =
+        "data:image/png;base64,"
+        "iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mP8z8BQDwAEhQGAhKmMIQAAAABJRU5E"
+        "rkJggg==";
+    const QString html =
+        "<html><body>"
+        "<img id='remote' src='" +
+        base +
+        "picture.png'>"
+        "<iframe src='" +
+        base +
+        "frame.html'></iframe>"
+        "<img id='local' src='" +
+        QUrl::fromLocalFile(localFile).toString() +
+        "'>"
+        "<img id='inline' src='" +
+        onePixel +
+        "'>"
+        "<script src='" +
+        base +
+        "script.js'></script>"
+        "</body></html>";
+    WebScene scene("");
+    QVERIFY(scene.web);
+    const int before = scene.loads() + scene.failures();  // nothing set, nothing loaded
+    QCOMPARE(before, 0);
+    QSignalSpy blocked(scene.web->networkAccess(), SIGNAL(blocked(QUrl)));
+    scene.web->setHtml(html);
+    QTRY_VERIFY(scene.loads() + scene.failures() > before);
+    QStringList refused;
+    for (const QList<QVariant>& args : blocked) refused << args.at(0).toUrl().toString();
+    QVERIFY2(refused.contains(base + "picture.png"), qPrintable(refused.join(' ')));
+    QVERIFY2(refused.contains(base + "frame.html"), qPrintable(refused.join(' ')));
+    QVERIFY2(refused.contains(base + "script.js"), qPrintable(refused.join(' ')));
+    QVERIFY2(refused.contains(QUrl::fromLocalFile(localFile).toString()),
+             qPrintable(refused.join(' ')));
+    QCoreApplication::processEvents();
+    QVERIFY(!server.hasPendingConnections());
+    QCOMPARE(
+        scene.web->evaluateJavaScript("document.getElementById('remote').naturalWidth").toInt(), 0);
+    QCOMPARE(scene.web->evaluateJavaScript("document.getElementById('local').naturalWidth").toInt(),
+             0);
+    QCOMPARE(
+        scene.web->evaluateJavaScript("document.getElementById('inline').naturalWidth").toInt(), 1);
+  }
+
+  void remoteAddressFailsToLoad() {
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    WebScene scene("");
+    QVERIFY(scene.web);
+    QSignalSpy failed(scene.web, SIGNAL(loadFailed()));
+    scene.web->setUrl(QUrl(QString("http://127.0.0.1:%1/banner").arg(server.serverPort())));
+    QVERIFY(failed.wait());
+    QCOMPARE(scene.web->status(), QDeclarativeWebView2::Error);
+    QVERIFY(!server.hasPendingConnections());
+  }
+
+  void sameAddressLoadsOnlyOnce() {
+    WebScene scene("");
+    QVERIFY(scene.web);
+    QSignalSpy started(scene.web, SIGNAL(loadStarted()));
+    const QUrl page("data:text/html,<p>banner</p>");
+    scene.web->setUrl(page);
+    QTRY_VERIFY2(scene.loads() + scene.failures() > 0,
+                 qPrintable(QString::number(started.count())));
+    QCOMPARE(scene.failures(), 0);
+    QCOMPARE(scene.web->status(), QDeclarativeWebView2::Ready);
+    const int starts = started.count();
+    scene.web->setUrl(page);  // nothing to retry
+    QCoreApplication::processEvents();
+    QCOMPARE(started.count(), starts);
+    scene.web->refresh();  // Refresh loads it again all the same
+    QTRY_COMPARE(scene.loads(), 2);
+    QVERIFY(started.count() > starts);
+
+    scene.web->setUrl(QUrl());
+    QTRY_COMPARE(scene.loads(), 3);
+    QCOMPARE(scene.web->url(), QUrl());
+    QCOMPARE(scene.web->status(), QDeclarativeWebView2::Null);
+  }
+
+  void linkRoutes_data() {
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<int>("route");
+    QTest::addColumn<QString>("opened");
+    const int product = int(WebLinkRouter::Route::Product);
+    const int desktop = int(WebLinkRouter::Route::Desktop);
+    const int refused = int(WebLinkRouter::Route::Refused);
+    QTest::newRow("product") << "zent:call?to=alice" << product << "zent:call?to=alice";
+    QTest::newRow("product, other case") << "ZENT:chat" << product << "zent:chat";
+    QTest::newRow("http") << "http://example.org/a" << desktop << "http://example.org/a";
+    QTest::newRow("https") << "https://example.org/" << desktop << "https://example.org/";
+    QTest::newRow("mailto") << "mailto:bob@example.org" << desktop << "mailto:bob@example.org";
+    QTest::newRow("no scheme") << "example.org/x" << desktop << "http://example.org/x";
+    QTest::newRow("file") << "file:///etc/passwd" << refused << "";
+    QTest::newRow("script") << "javascript:alert(1)" << refused << "";
+    QTest::newRow("share") << "smb://host/share" << refused << "";
+    QTest::newRow("other program") << "callto:+123" << refused << "";
+  }
+  void linkRoutes() {
+    QFETCH(QString, link);
+    QFETCH(int, route);
+    QFETCH(QString, opened);
+    QCOMPARE(int(WebLinkRouter::routeOf(QUrl(link))), route);
+    Openers openers;
+    QCOMPARE(WebLinkRouter::open(QUrl(link)), !opened.isEmpty());
+    const QList<QUrl>& where =
+        route == int(WebLinkRouter::Route::Product) ? openers.product : openers.desktop;
+    if (opened.isEmpty()) {
+      QVERIFY(openers.product.isEmpty() && openers.desktop.isEmpty());
+    } else {
+      QCOMPARE(where.size(), 1);
+      QCOMPARE(where.first().toString().toLower(), opened.toLower());
+    }
+  }
+
+  void clickedLinksLeaveThePage_data() {
+    QTest::addColumn<QString>("href");
+    QTest::addColumn<int>("desktop");
+    QTest::addColumn<int>("product");
+    QTest::newRow("web") << "https://example.org/info" << 1 << 0;
+    QTest::newRow("product") << "zent:call?to=bob" << 0 << 1;
+    QTest::newRow("local file") << "file:///etc/passwd" << 0 << 0;
+  }
+  void clickedLinksLeaveThePage() {
+    QFETCH(QString, href);
+    QFETCH(int, desktop);
+    QFETCH(int, product);
+    Openers openers;
+    WebScene scene("pressGrabTime: 0; html: " +
+                   qmlString("<body style='margin:0'><a id='a' href='" + href +
+                             "' style='display:block;width:200px;height:50px'>link</a></body>"));
+    QVERIFY(scene.web);
+    QVERIFY(scene.show());
+    QTRY_VERIFY(scene.loads() > 0);
+    const QString before = scene.web->page()->mainFrame()->url().toString();
+    QTest::mouseClick(scene.view.data(), Qt::LeftButton, {}, QPoint(20, 20));
+    QTRY_COMPARE(openers.desktop.size() + openers.product.size(), desktop + product);
+    QCOMPARE(openers.desktop.size(), desktop);
+    QCOMPARE(openers.product.size(), product);
+    QCOMPARE(scene.web->page()->mainFrame()->url().toString(), before);
+    QCOMPARE(scene.web->evaluateJavaScript("document.getElementById('a').textContent").toString(),
+             QString("link"));
+  }
+
+  void wheelIsReportedNotScrolled() {
+    QString tall = "<body style='margin:0'>";
+    for (int i = 0; i < 100; ++i) tall += "<p>line</p>";
+    WebScene scene("html: " + qmlString(tall + "</body>"));
+    QVERIFY(scene.web);
+    QVERIFY(scene.show());
+    QTRY_VERIFY(scene.loads() > 0);
+    QSignalSpy wheel(scene.web, SIGNAL(wheel(int)));
+    QWheelEvent event(QPointF(50, 50), scene.view->mapToGlobal(QPoint(50, 50)), QPoint(),
+                      QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(scene.view.data(), &event);
+    QCOMPARE(wheel.count(), 1);
+    QCOMPARE(wheel.at(0).at(0).toInt(), -120);
+    QCOMPARE(scene.web->page()->mainFrame()->scrollPosition(), QPoint(0, 0));
+  }
+
+  void alertsAreSignalsAndQuestionsAreRefused() {
+    WebScene scene("html: \"<p>x</p>\"");
+    QVERIFY(scene.web);
+    QSignalSpy alert(scene.web, SIGNAL(alert(QString)));
+    scene.web->evaluateJavaScript("alert('careful')");
+    QCOMPARE(alert.count(), 1);
+    QCOMPARE(alert.at(0).at(0).toString(), QString("careful"));
+    QCOMPARE(scene.web->evaluateJavaScript("confirm('sure?')").toBool(), false);
+    QVERIFY(scene.web->evaluateJavaScript("prompt('name?')").isNull() ||
+            scene.web->evaluateJavaScript("prompt('name?')").toString().isEmpty());
+  }
+
+  void newWindowNeedsComponentAndParent() {
+    WebScene scene("html: \"<p>x</p>\"");
+    QVERIFY(scene.web);
+    QQmlComponent component(scene.view->engine());
+    component.setData("import QtQuick 2.15\nItem {}\n", QUrl());
+    scene.web->setNewWindowComponent(&component);
+    ZentTest::takeMessages();
+    QVERIFY(!scene.web->createWindow(QWebPage::WebBrowserWindow));
+    QVERIFY(ZentTest::takeMessages().join('\n').contains(
+        "WebView::newWindowParent not set - WebView::newWindowComponent ignored"));
+    scene.web->setNewWindowParent(scene.view->rootObject());
+    // A component without a web view in it gives no window either.
+    QVERIFY(!scene.web->createWindow(QWebPage::WebBrowserWindow));
+    QVERIFY(!scene.web->createWindow(QWebPage::WebModalDialog));
+  }
+};
+
+ZENT_TEST_MAIN(TestQmlWebView, QApplication)
+#include "tst_qml_webview.moc"
