@@ -1,7 +1,5 @@
 #include "Models/Chat/TranscriptPage.h"
 
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QWebFrame>
 #include <QWebPage>
 #include <QWebSettings>
@@ -10,6 +8,7 @@
 #include <TP/Core/Logging.h>
 
 #include "Models/Chat/MessageModel.h"
+#include "libqml/items/WebView.h"
 
 namespace Models {
 namespace Chat {
@@ -44,25 +43,12 @@ void TranscriptBridge::performHtmlCommand(const QString& command, int id) {
 
 // ---------------------------------------------------------------------------
 
-QNetworkReply* TranscriptNetworkAccess::createRequest(Operation op, const QNetworkRequest& request,
-                                                      QIODevice* outgoingData) {
-  const QString scheme = request.url().scheme();
-  if (op == GetOperation && (scheme == QLatin1String("qrc") || scheme == QLatin1String("data")))
-    return QNetworkAccessManager::createRequest(op, request, outgoingData);
-  ++m_refused;
-  TP_LOG("Models::Chat::TranscriptNetworkAccess", TP::Core::Logging::LevelWarning)
-      << "Refused a request of scheme " << scheme;
-  // An empty qrc: address gives an error reply without touching anything.
-  QNetworkRequest refused(QUrl(QStringLiteral("qrc:/refused-by-transcript")));
-  return QNetworkAccessManager::createRequest(GetOperation, refused, nullptr);
-}
-
 // ---------------------------------------------------------------------------
 
 TranscriptPage::TranscriptPage(MessageModel* model, QWebPage* page, QObject* parent)
     : QObject(parent), m_model(model), m_page(page), m_bridge(new TranscriptBridge(this)) {
   m_bridge->setModel(model);
-  page->setNetworkAccessManager(new TranscriptNetworkAccess(page));
+  page->setNetworkAccessManager(new RestrictedNetworkAccess(page));
   page->setLinkDelegationPolicy(QWebPage::DelegateAllLinks);
   page->settings()->setAttribute(QWebSettings::JavascriptEnabled, true);
   page->settings()->setAttribute(QWebSettings::PluginsEnabled, false);
@@ -118,10 +104,7 @@ void TranscriptPage::loadFinished(bool ok) {
 }
 
 void TranscriptPage::linkClicked(const QUrl& url) {
-  const QString scheme = url.scheme();
-  if (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
-      scheme == QLatin1String("ftp") || scheme == QLatin1String("mailto"))
-    emit linkActivated(url);
+  if (WebLinkRouter::open(url)) emit linkActivated(url);
 }
 
 QVariant TranscriptPage::run(const QString& script) {

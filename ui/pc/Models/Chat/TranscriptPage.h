@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QNetworkAccessManager>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -43,27 +42,12 @@ class TranscriptBridge : public QObject {
   QString m_lastMessage;
 };
 
-// Serves only the page's own resources (qrc: and data:); anything else is
-// refused, so a transcript never reaches the network.
-class TranscriptNetworkAccess : public QNetworkAccessManager {
-  Q_OBJECT
-
- public:
-  explicit TranscriptNetworkAccess(QObject* parent = nullptr) : QNetworkAccessManager(parent) {}
-  int refusedCount() const { return m_refused; }
-
- protected:
-  QNetworkReply* createRequest(Operation op, const QNetworkRequest& request,
-                               QIODevice* outgoingData) override;
-
- private:
-  int m_refused = 0;
-};
-
 // Shows a transcript model in a web page and runs the page's side of the
 // bridge: the document is reloaded whenever the model rebuilds it, and each
 // fragment, rename and transfer update is handed to the page's script.
-// The page may belong to a view item; it is not owned.
+// The page may belong to a view item; it is not owned. It loads only the
+// page's own resources (RestrictedNetworkAccess) and clicked links take the
+// web views' one route (WebLinkRouter).
 class TranscriptPage : public QObject {
   Q_OBJECT
 
@@ -83,7 +67,7 @@ class TranscriptPage : public QObject {
   void reload();
 
  signals:
-  // A link of the page was clicked (only http, https, ftp and mailto).
+  // A link of the page was clicked; it has been routed already.
   void linkActivated(const QUrl& url);
 
  private slots:
