@@ -361,6 +361,7 @@ class TestAppApplication : public QObject {
     });
     m_log.clear();
     const bool ok = app()->initialize();
+    const bool trayDuringStartUp = app()->tray();
     ZentTest::installStrictMessageHandler();
     QVERIFY(ok);
     QTRY_VERIFY(!seen.text.isEmpty());
@@ -374,7 +375,12 @@ class TestAppApplication : public QObject {
         "Application initialization is complete. User agent is: Zent/20.1.1.231 ("));
     QVERIFY(app()->loginWindow());
     QVERIFY(app()->loginWindow()->isVisible());
-    QVERIFY(app()->tray());
+    // The tray icon and the crash service follow once the sign-in window is
+    // on screen, from the event loop.
+    QVERIFY(!trayDuringStartUp);
+    QTRY_VERIFY(app()->tray());
+    QVERIFY(app()->crashReporter());
+    QTRY_VERIFY_WITH_TIMEOUT(app()->crashReporter()->isInstalled(), 30000);
     QVERIFY(app()->notificationManager());
     QVERIFY(app()->watcher());
     // Sounds have a media engine to play through from the start.

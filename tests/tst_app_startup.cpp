@@ -6,6 +6,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QWebSettings>
 #include <QtTest>
 
 #include <RAZ/Settings.h>
@@ -23,7 +24,9 @@
 #include "Utils/LanguageChoice.h"
 #include "Utils/SettingsKeys.h"
 #include "Utils/SettingsSeed.h"
+#include "Utils/SettingsWrite.h"
 #include "Utils/UserAgent.h"
+#include "Utils/WebViews.h"
 #include "Utils/file_utils.h"
 #include "libqml/utils/Themes.h"
 
@@ -257,6 +260,54 @@ class TestAppStartup : public QObject {
     QCOMPARE(s.value(Utils::SettingsKey::LanguageActive).toString(), QString("en"));
   }
 
+  // Start-up stores the same values at every run: an unchanged value must
+  // leave the file as it is, a new or changed one must reach it.
+  void settingsStoredOnlyWhenChanged_data() {
+    QTest::addColumn<QVariant>("before");  // invalid: the key is absent
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("absent") << QVariant() << QVariant(QString("Zent/1 (Linux)")) << true;
+    QTest::newRow("same") << QVariant(QString("Zent/1 (Linux)"))
+                          << QVariant(QString("Zent/1 (Linux)")) << false;
+    QTest::newRow("changed") << QVariant(QString("Zent/1 (Linux)"))
+                             << QVariant(QString("Zent/2 (Linux)")) << true;
+    QTest::newRow("empty to text") << QVariant(QString()) << QVariant(QString("x")) << true;
+    QTest::newRow("text to empty") << QVariant(QString("x")) << QVariant(QString()) << true;
+  }
+  void settingsStoredOnlyWhenChanged() {
+    QFETCH(QVariant, before);
+    QFETCH(QVariant, stored);
+    QFETCH(bool, written);
+    QTemporaryDir dir;
+    RAZ::Settings::setPath(RAZ::Settings::Application, dir.path());
+    const QString key = Utils::SettingsKey::UserAgent;
+    const QString file = dir.filePath("application_setting.ini");
+    {
+      RAZ::Settings app(RAZ::Settings::Application);
+      app.setValue(Utils::SettingsKey::OsVersion, "Linux");
+      if (before.isValid()) app.setValue(key, before);
+    }
+    // A mark that any rewrite of the file takes away.
+    const QDateTime old = QDateTime::currentDateTimeUtc().addDays(-3);
+    {
+      QFile f(file);
+      QVERIFY(f.open(QIODevice::ReadWrite));
+      QVERIFY(f.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+    const QByteArray content = readFile(file);
+    {
+      RAZ::Settings app(RAZ::Settings::Application);
+      QCOMPARE(Utils::storeIfChanged(app, key, stored), written);
+      app.sync();
+      QCOMPARE(app.status(), QSettings::NoError);
+    }
+    QCOMPARE(QFileInfo(file).lastModified().toUTC() != old, written);
+    QCOMPARE(readFile(file) != content, written);
+    RAZ::Settings app(RAZ::Settings::Application);
+    QCOMPARE(app.value(key).toString(), stored.toString());
+    QCOMPARE(app.value(Utils::SettingsKey::OsVersion).toString(), QString("Linux"));
+  }
+
   void installSettingsFolderOneLevelUp() {
     QTemporaryDir dir;
     QDir(dir.path()).mkpath("bin");
@@ -421,9 +472,24 @@ class TestAppStartup : public QObject {
     QVERIFY(text.contains("Name=URL:ZENT Protocol\n"));
     // The program path is quoted with its special characters escaped.
     QVERIFY2(text.contains(R"("/opt/my \\"zent\\" \\$HOME/zent" %u)"), qPrintable(text));
+    // Registering the same again (every start does) leaves the entry alone.
+    const QDateTime old = QDateTime::currentDateTimeUtc().addDays(-3);
+    {
+      QFile f(path);
+      QVERIFY(f.open(QIODevice::ReadWrite));
+      QVERIFY(f.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+    QVERIFY(Os::registerUrlScheme("zent", "ZENT", exe));
+    QCOMPARE(QFileInfo(path).lastModified().toUTC(), old);
+    QCOMPARE(QString::fromUtf8(readFile(path)), text);
     // Registering again repairs the entry for a moved program.
     QVERIFY(Os::registerUrlScheme("zent", "ZENT", "/moved/zent"));
     QVERIFY(QString::fromUtf8(readFile(path)).contains("\"/moved/zent\" %u"));
+    QVERIFY(QFileInfo(path).lastModified().toUTC() != old);
+    // An entry someone changed by hand is written over.
+    QVERIFY(writeFile(path, readFile(path).replace("NoDisplay=true", "NoDisplay=false")));
+    QVERIFY(Os::registerUrlScheme("zent", "ZENT", "/moved/zent"));
+    QCOMPARE(readFile(path), Os::urlSchemeEntry("zent", "ZENT", "/moved/zent").toUtf8());
     QVERIFY(Os::unregisterUrlScheme("zent"));
     QVERIFY(!QFile::exists(path));
     QVERIFY(Os::unregisterUrlScheme("zent"));
@@ -455,6 +521,14 @@ class TestAppStartup : public QObject {
     QVERIFY(p.waitForFinished(10000));
     QCOMPARE(QString::fromUtf8(readFile(dir.filePath("args"))),
              QString("1|--zent:call=\"a b\";x=$(id)|"));
+  }
+
+  void webViewsAllowPlugins() {
+    // Start-up leaves the web engine alone; the first web view prepares it.
+    Utils::prepareWebViews();
+    QVERIFY(QWebSettings::globalSettings()->testAttribute(QWebSettings::PluginsEnabled));
+    Utils::prepareWebViews();
+    QVERIFY(QWebSettings::globalSettings()->testAttribute(QWebSettings::PluginsEnabled));
   }
 
   void qtMessagesRouteToLogger() {

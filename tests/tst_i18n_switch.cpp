@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -355,18 +356,19 @@ void TestI18nSwitch::switchRetranslatesOpenWindows() {
 void TestI18nSwitch::switchRetranslatesSettingsAndPromptWindows() {
   QVERIFY(switchTo(QStringLiteral("es")));
 
+  // Signed out the window opens on its proxy page.
   QPointer<Dialogs::PreferencesWindow> preferences = Dialogs::PreferencesWindow::create(
-      nullptr, nullptr, {}, Dialogs::PreferencesWindow::Sounds, nullptr, nullptr);
+      nullptr, nullptr, {}, Dialogs::PreferencesWindow::Audio, nullptr, false, nullptr);
   preferences->show();
+  auto* tabs = preferences->findChild<QTabWidget*>(QStringLiteral("preferencesTabs"));
+  auto* noProxy = preferences->findChild<QRadioButton*>(QStringLiteral("noProxy"));
+  QVERIFY(tabs && noProxy);
   QCOMPARE(preferences->windowTitle(), QStringLiteral("Preferencias"));
-  QCOMPARE(preferences->tabs()->tabText(Dialogs::PreferencesWindow::Sounds),
-           QStringLiteral("Sonidos"));
-  auto* noAddins =
-      preferences->tabs()->widget(Dialogs::PreferencesWindow::Addins)->findChild<QLabel*>();
-  QVERIFY(noAddins);
-  QCOMPARE(noAddins->text(), QStringLiteral("No hay complementos instalados."));
-  // The user's page choice survives the switch.
-  QCOMPARE(preferences->currentPage(), int(Dialogs::PreferencesWindow::Sounds));
+  QCOMPARE(tabs->tabText(tabs->indexOf(tabs->findChild<QWidget*>(QStringLiteral("audioTab")))),
+           QStringLiteral("Audio"));
+  QCOMPARE(noProxy->text(), QStringLiteral("Sin proxy"));
+  QCOMPARE(preferences->okButton()->text(), QStringLiteral("Aceptar"));
+  const int page = tabs->currentIndex();
 
   RAZ::Utils::Credentials::UserCredentials account;
   RAZ::Utils::Credentials::CredentialsData xsi;
@@ -397,11 +399,13 @@ void TestI18nSwitch::switchRetranslatesSettingsAndPromptWindows() {
   // A text from the service is shown as sent, whatever the language.
   warned->showExpired(QStringLiteral("Kennwort abgelaufen"));
 
-  QPointer<Dialogs::LocationPublish> location = new Dialogs::LocationPublish(false, nullptr);
+  QPointer<Dialogs::LocationPublish> location = new Dialogs::LocationPublish(nullptr);
   location->show();
-  QCOMPARE(location->windowTitle(), QStringLiteral("Ubicación"));
-  QCOMPARE(location->detectedChoice()->text(), QStringLiteral("Ubicación detectada"));
-  QCOMPARE(location->askAgainBox()->text(), QStringLiteral("Preguntarme cuando cambie mi red"));
+  QCOMPARE(location->windowTitle(), QStringLiteral("Mi ubicación"));
+  QCOMPARE(location->manualLocation()->text(), QStringLiteral("Usar ubicación manual"));
+  QCOMPARE(location->alwaysAskCheckbox()->text(),
+           QStringLiteral("Preguntar siempre antes de publicar una nueva ubicación"));
+  QCOMPARE(location->timeComboBox()->itemText(0), QStringLiteral("Sin hora"));
 
   QPointer<Dialogs::SimpleCredentialsDialog> prompt = new Dialogs::SimpleCredentialsDialog(
       QStringLiteral("proxy.example"), QStringLiteral("Proxy sign-in"), QStringLiteral("user"),
@@ -415,10 +419,10 @@ void TestI18nSwitch::switchRetranslatesSettingsAndPromptWindows() {
 
   QVERIFY(switchTo(QStringLiteral("en")));
   QTRY_COMPARE(preferences->windowTitle(), QStringLiteral("Preferences"));
-  QCOMPARE(preferences->tabs()->tabText(Dialogs::PreferencesWindow::Sounds),
-           QStringLiteral("Sounds"));
-  QCOMPARE(noAddins->text(), QStringLiteral("No add-ins are installed."));
-  QCOMPARE(preferences->currentPage(), int(Dialogs::PreferencesWindow::Sounds));
+  QCOMPARE(noProxy->text(), QStringLiteral("No proxy"));
+  QCOMPARE(preferences->okButton()->text(), QStringLiteral("OK"));
+  // The user's page choice survives the switch.
+  QCOMPARE(tabs->currentIndex(), page);
   QTRY_COMPARE(password->changeButton()->text(), QStringLiteral("Close"));
   QCOMPARE(password->windowTitle(), QStringLiteral("Password change notification"));
   QCOMPARE(password->messageLabel()->text(),
@@ -426,9 +430,11 @@ void TestI18nSwitch::switchRetranslatesSettingsAndPromptWindows() {
   QCOMPARE(password->oldPasswordWarning()->text(), QStringLiteral("(Check Password)"));
   QTRY_COMPARE(warned->changeButton()->text(), QStringLiteral("OK"));
   QCOMPARE(warned->messageLabel()->text(), QStringLiteral("Kennwort abgelaufen"));
-  QTRY_COMPARE(location->windowTitle(), QStringLiteral("Location"));
-  QCOMPARE(location->detectedChoice()->text(), QStringLiteral("Detected location"));
-  QCOMPARE(location->askAgainBox()->text(), QStringLiteral("Ask me when my network changes"));
+  QTRY_COMPARE(location->windowTitle(), QStringLiteral("My Location"));
+  QCOMPARE(location->manualLocation()->text(), QStringLiteral("Use manual location"));
+  QCOMPARE(location->alwaysAskCheckbox()->text(),
+           QStringLiteral("Always ask before publishing new location information"));
+  QCOMPARE(location->timeComboBox()->itemText(0), QStringLiteral("No Time"));
   QTRY_COMPARE(ok->text(), QStringLiteral("OK"));
   QCOMPARE(userLabel->text(), QStringLiteral("Username"));
   // The caller's title and prompt are kept.

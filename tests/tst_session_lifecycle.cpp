@@ -25,6 +25,9 @@
 #include <TP/Core/Logging.h>
 #include <TP/Crypto/Blowfish.h>
 
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include "Application.h"
 #include "Providers/Factory.h"
 #include "Providers/MenuActionProvider.h"
@@ -32,9 +35,11 @@
 #include "TestSupport.h"
 #include "Utils/AppPaths.h"
 #include "Utils/CommunicationsWindowManager.h"
+#include "Utils/PresenceHelper.h"
 #include "Utils/SettingsKeys.h"
 #include "Utils/Sounds/ContactNotification.h"
 #include "Utils/ZentUrlHandler.h"
+#include "dialogs/LocationPublish.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/PasswordChangeNotification.h"
 #include "dialogs/PreferencesWindow.h"
@@ -44,6 +49,9 @@
 #include "libqml/components/PresenceRequestDialog.h"
 #include "libqml/utils/Style.h"
 #include "libqml/window/View.h"
+
+#include <RAZ/Xsi/SupplementaryServices.h>
+#include <QQuickItem>
 
 namespace {
 
@@ -499,6 +507,69 @@ class TestSessionLifecycle : public QObject {
   // A configuration that asks for the call settings alone: only that window
   // opens, and closing it signs out; a session the server ends takes the
   // window with it without a second sign-out.
+  // As a user would: Call Settings from the application menu shows the
+  // demo's services; forwarding switched on to a number is still on after
+  // signing out and in again.
+  void callSettingsFromTheMenuKeepWhatWasSaved() {
+    REQUIRE(signIn("carol"));
+    QAction* entry =
+        app()->menuActionProvider()->action(Providers::MenuActionProvider::CallSettings);
+    QVERIFY(entry);
+    QTRY_VERIFY(entry->isEnabled());
+    entry->trigger();
+    QPointer<QML::CallSettings> window = app()->mainWindow()->callSettingsWindow();
+    QVERIFY(window && window->isVisible());
+    QTRY_COMPARE(window->tabs()->rowCount(), 6);
+    window->showPage(Utils::ForwardingPage);
+    QQuickItem* always = window->view()->rootObject()->findChild<QQuickItem*>("forwardAlways");
+    QVERIFY(always);
+    QTRY_COMPARE(always->property("serviceState").toInt(), 0);
+    QMetaObject::invokeMethod(always, "startEditing");
+    always->setProperty("editEnabled", true);
+    always->setProperty("editNumber", "+49 30 999");
+    QVariant pushed;
+    QMetaObject::invokeMethod(always, "save", Q_RETURN_ARG(QVariant, pushed));
+    QVERIFY(pushed.toBool());
+    QTRY_COMPARE(always->property("editing").toBool(), false);
+    QCOMPARE(always->property("serviceState").toInt(), 1);
+
+    REQUIRE(signedOut());
+    QTRY_VERIFY(!window);  // the window ends with its session
+    REQUIRE(signIn("carol"));
+    auto* xsi = app()->sessionManager()->xsiSupplementaryServicesController();
+    QVERIFY(xsi);
+    QTRY_VERIFY(xsi->isReady());
+    RAZ::Controllers::XsiServiceObject* service =
+        xsi->getService(RAZ::Controllers::SupplementaryService::CallForwardingAlways);
+    QSignalSpy ready(service, SIGNAL(ready()));
+    service->fetch();
+    QVERIFY(ready.wait(5000));
+    QCOMPARE(service->state(), 1);
+    QCOMPARE(service->attribute("forwardToPhoneNumber"), QString("+49 30 999"));
+    REQUIRE(signedOut());
+  }
+
+  // A location with a time zone chosen in "My Location" is published and
+  // shown in the own-presence panel.
+  void publishedLocationShowsInTheOwnPresencePanel() {
+    REQUIRE(signIn("dora"));
+    Utils::PresenceHelper* helper = app()->factory()->presenceHelper();
+    QVERIFY(helper && helper->locationDialog());
+    helper->showLocationPublishDialog();
+    Dialogs::LocationPublish* dialog = helper->locationDialog();
+    dialog->regionEdit()->setText("Harbour office");
+    const int zone = dialog->timeComboBox()->findText("(UTC+09:00) Tokyo, Seoul");
+    QVERIFY(zone > 0);
+    dialog->timeComboBox()->setCurrentIndex(zone);
+    dialog->setLocationButton()->click();
+    QVERIFY(app()->mainWindow()->ownLocation().startsWith("Harbour office  "));
+    QQuickItem* presence =
+        app()->mainWindow()->view()->rootObject()->findChild<QQuickItem*>("ownPresenceText");
+    QVERIFY(presence);
+    QTRY_VERIFY(presence->property("text").toString().contains("Harbour office"));
+    REQUIRE(signedOut());
+  }
+
   void callSettingsOnlySessionLivesInItsWindow() {
     const RAZ::Configuration::Config* demoConfig =
         app()->client()->getConfigContainer()->currentConfig();
@@ -641,18 +712,19 @@ class TestSessionLifecycle : public QObject {
   }
 
   void preferencesOpenOnTheAskedPageOnce() {
-    app()->openPreferences(3);
+    app()->openPreferences(Dialogs::PreferencesWindow::Proxy);
     auto* prefs = qobject_cast<Dialogs::PreferencesWindow*>(app()->preferencesWindow());
     QVERIFY(prefs && prefs->isVisible());
-    QCOMPARE(prefs->currentPage(), 3);
+    QCOMPARE(prefs->currentPageName(), QStringLiteral("proxyTab"));
     app()->menuActionProvider()->action(Providers::MenuActionProvider::Preferences)->trigger();
     QCOMPARE(app()->preferencesWindow(), prefs);
-    QCOMPARE(prefs->currentPage(), 3);
+    QCOMPARE(prefs->currentPageName(), QStringLiteral("proxyTab"));
     prefs->close();
     QTRY_VERIFY(!app()->preferencesWindow());
     app()->menuActionProvider()->action(Providers::MenuActionProvider::Preferences)->trigger();
     prefs = qobject_cast<Dialogs::PreferencesWindow*>(app()->preferencesWindow());
-    QCOMPARE(prefs->currentPage(), 0);
+    QCOMPARE(prefs->currentPageName(),
+             app()->sessionManager() ? QStringLiteral("generalTab") : QStringLiteral("proxyTab"));
     prefs->close();
   }
 

@@ -432,6 +432,10 @@
         <translation>Sending request, please wait...</translation>
     </message>
     <message>
+        <source>The password could not be changed.</source>
+        <translation>The password could not be changed.</translation>
+    </message>
+    <message>
         <source>Close</source>
         <translation>Close</translation>
     </message>
@@ -477,61 +481,16 @@
         <source>Preferences</source>
         <translation>Preferences</translation>
     </message>
+</context>
+<context>
+    <name>Dialogs::SettingsEditor</name>
     <message>
-        <source>General</source>
-        <translation>General</translation>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
     <message>
-        <source>Keep windows on top</source>
-        <translation>Keep windows on top</translation>
-    </message>
-    <message>
-        <source>Sounds</source>
-        <translation>Sounds</translation>
-    </message>
-    <message>
-        <source>Ring on incoming calls</source>
-        <translation>Ring on incoming calls</translation>
-    </message>
-    <message>
-        <source>Sound on incoming messages</source>
-        <translation>Sound on incoming messages</translation>
-    </message>
-    <message>
-        <source>Sound when a contact comes online</source>
-        <translation>Sound when a contact comes online</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Language</translation>
-    </message>
-    <message>
-        <source>The language follows your system.</source>
-        <translation>The language follows your system.</translation>
-    </message>
-    <message>
-        <source>Contacts</source>
-        <translation>Contacts</translation>
-    </message>
-    <message>
-        <source>Show status texts</source>
-        <translation>Show status texts</translation>
-    </message>
-    <message>
-        <source>Add-ins</source>
-        <translation>Add-ins</translation>
-    </message>
-    <message>
-        <source>No add-ins are installed.</source>
-        <translation>No add-ins are installed.</translation>
-    </message>
-    <message>
-        <source>Logging</source>
-        <translation>Logging</translation>
-    </message>
-    <message>
-        <source>Write log files</source>
-        <translation>Write log files</translation>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -661,6 +620,93 @@
     <message>
         <source>Use default ring signal</source>
         <translation>Use default ring signal</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences::AudioHandler</name>
+    <message>
+        <source>Use Default</source>
+        <translation>Use Default</translation>
+    </message>
+    <message>
+        <source>Use Output Device</source>
+        <translation>Use Output Device</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences::ConfirmationsHandler</name>
+    <message>
+        <source>Use PC Client as default ringing device</source>
+        <translation>Use PC Client as default ringing device</translation>
+    </message>
+    <message>
+        <source>Use Mobile as default ringing device</source>
+        <translation>Use Mobile as default ringing device</translation>
+    </message>
+    <message>
+        <source>Use Deskphone as default ringing device</source>
+        <translation>Use Deskphone as default ringing device</translation>
+    </message>
+    <message>
+        <source>Ring all devices</source>
+        <translation>Ring all devices</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences::CredentialsHandler</name>
+    <message>
+        <source>The credentials below are downloaded from the network, they cannot be modified here.</source>
+        <translation>The credentials below are downloaded from the network, they cannot be modified here.</translation>
+    </message>
+    <message>
+        <source> Web Collaboration credentials can be edited above.</source>
+        <translation> Web Collaboration credentials can be edited above.</translation>
+    </message>
+    <message>
+        <source>Remove Account</source>
+        <translation>Remove Account</translation>
+    </message>
+    <message>
+        <source>Primary account removal will lead to removal of all accounts. Do you want to proceed?</source>
+        <translation>Primary account removal will lead to removal of all accounts. Do you want to proceed?</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences::SoundsHandler</name>
+    <message>
+        <source>Select other...</source>
+        <translation>Select other...</translation>
+    </message>
+    <message>
+        <source>Standard ring signal</source>
+        <translation>Standard ring signal</translation>
+    </message>
+    <message>
+        <source>Open Sound File</source>
+        <translation>Open Sound File</translation>
+    </message>
+    <message>
+        <source>Sound files (*.wav)</source>
+        <translation>Sound files (*.wav)</translation>
+    </message>
+    <message>
+        <source>Ring Signal</source>
+        <translation>Ring Signal</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be played. Please choose a sound file in WAV format.</source>
+        <translation>The file %1 cannot be played. Please choose a sound file in WAV format.</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences::Widgets::CredentialWidget</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>To be able to enter new credentials, you&apos;ll have to logout and login anew.</source>
+        <translation>To be able to enter new credentials, you&apos;ll have to logout and login anew.</translation>
     </message>
 </context>
 <context>
@@ -939,6 +985,113 @@
     </message>
 </context>
 <context>
+    <name>Utils::ActionsHelper</name>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>Add Chat</source>
+        <translation>Add Chat</translation>
+    </message>
+    <message>
+        <source>End Chat</source>
+        <translation>End Chat</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Call</translation>
+    </message>
+    <message>
+        <source>Add Call</source>
+        <translation>Add Call</translation>
+    </message>
+    <message>
+        <source>End Call</source>
+        <translation>End Call</translation>
+    </message>
+    <message>
+        <source>Call from Phone</source>
+        <translation>Call from Phone</translation>
+    </message>
+    <message>
+        <source>Video Call</source>
+        <translation>Video Call</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>Add Video</translation>
+    </message>
+    <message>
+        <source>Remove Video</source>
+        <translation>Remove Video</translation>
+    </message>
+    <message>
+        <source>Share Desktop</source>
+        <translation>Share Desktop</translation>
+    </message>
+    <message>
+        <source>Stop Share Desktop</source>
+        <translation>Stop Share Desktop</translation>
+    </message>
+    <message>
+        <source>Join Room</source>
+        <translation>Join Room</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Email</translation>
+    </message>
+    <message>
+        <source>Set as Favorite</source>
+        <translation>Set as Favorite</translation>
+    </message>
+    <message>
+        <source>Remove from Favorites</source>
+        <translation>Remove from Favorites</translation>
+    </message>
+    <message>
+        <source>View Profile</source>
+        <translation>View Profile</translation>
+    </message>
+    <message>
+        <source>Edit Profile</source>
+        <translation>Edit Profile</translation>
+    </message>
+    <message>
+        <source>Add Contact</source>
+        <translation>Add Contact</translation>
+    </message>
+    <message>
+        <source>Subscribe</source>
+        <translation>Subscribe</translation>
+    </message>
+    <message>
+        <source>Unsubscribe</source>
+        <translation>Unsubscribe</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>End All Calls</source>
+        <translation>End All Calls</translation>
+    </message>
+    <message>
+        <source>End Chats</source>
+        <translation>End Chats</translation>
+    </message>
+    <message>
+        <source>Conference</source>
+        <translation>Conference</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Transfer</translation>
+    </message>
+</context>
+<context>
     <name>Utils::ExternalServiceVerification</name>
     <message>
         <source>Address Verification</source>
@@ -1159,6 +1312,25 @@
     </message>
 </context>
 <context>
+    <name>Utils::TextFieldActionsHandler</name>
+    <message>
+        <source>Cut</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Select All</translation>
+    </message>
+</context>
+<context>
     <name>WebcollabNotification</name>
     <message>
         <source>Would you like to view %1&apos;s desktop share?</source>
@@ -1219,6 +1391,17 @@
     </message>
 </context>
 <context>
+    <name>Widgets::PreferencesWidget</name>
+    <message>
+        <source>Allow 3rd party applications to access %1</source>
+        <translation>Allow 3rd party applications to access %1</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferences</translation>
+    </message>
+</context>
+<context>
     <name>Widgets::Window</name>
     <message>
         <source>Give Me a Name</source>
@@ -1233,6 +1416,29 @@
     </message>
 </context>
 <context>
+    <name>credentialWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Username</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Remove account</source>
+        <translation>Remove account</translation>
+    </message>
+</context>
+<context>
     <name>credentialsDialog</name>
     <message>
         <source>Username</source>
@@ -1244,129 +1450,294 @@
     </message>
 </context>
 <context>
-    <name>Utils::TextFieldActionsHandler</name>
+    <name>preferencesForm</name>
     <message>
-        <source>Cut</source>
-        <translation>Cut</translation>
+        <source>Preferences</source>
+        <translation>Preferences</translation>
     </message>
     <message>
-        <source>Copy</source>
-        <translation>Copy</translation>
+        <source>General</source>
+        <translation>General</translation>
     </message>
     <message>
-        <source>Paste</source>
-        <translation>Paste</translation>
+        <source>Language</source>
+        <translation>Language</translation>
     </message>
     <message>
-        <source>Select All</source>
-        <translation>Select All</translation>
-    </message>
-</context>
-<context>
-    <name>Utils::ActionsHelper</name>
-    <message>
-        <source>Chat</source>
-        <translation>Chat</translation>
+        <source>Log In</source>
+        <translation>Log In</translation>
     </message>
     <message>
-        <source>Add Chat</source>
-        <translation>Add Chat</translation>
+        <source>Sign in automatically</source>
+        <translation>Sign in automatically</translation>
     </message>
     <message>
-        <source>End Chat</source>
-        <translation>End Chat</translation>
+        <source>Run this program when the system starts</source>
+        <translation>Run this program when the system starts</translation>
     </message>
     <message>
-        <source>Call</source>
-        <translation>Call</translation>
+        <source>Confirmations</source>
+        <translation>Confirmations</translation>
     </message>
     <message>
-        <source>Add Call</source>
-        <translation>Add Call</translation>
+        <source>Ask before removing contact</source>
+        <translation>Ask before removing contact</translation>
     </message>
     <message>
-        <source>End Call</source>
-        <translation>End Call</translation>
+        <source>Ask before removing history record</source>
+        <translation>Ask before removing history record</translation>
     </message>
     <message>
-        <source>Call from Phone</source>
-        <translation>Call from Phone</translation>
+        <source>Ask before deleting project room</source>
+        <translation>Ask before deleting project room</translation>
     </message>
     <message>
-        <source>Video Call</source>
-        <translation>Video Call</translation>
+        <source>Ask before publishing location information</source>
+        <translation>Ask before publishing location information</translation>
     </message>
     <message>
-        <source>Add Video</source>
-        <translation>Add Video</translation>
+        <source>Enable click-to-call </source>
+        <translation>Enable click-to-call </translation>
     </message>
     <message>
-        <source>Remove Video</source>
-        <translation>Remove Video</translation>
+        <source>Use &lt;Device&gt; as default ring device</source>
+        <translation>Use &lt;Device&gt; as default ring device</translation>
     </message>
     <message>
-        <source>Share Desktop</source>
-        <translation>Share Desktop</translation>
+        <source>Miscellaneous</source>
+        <translation>Miscellaneous</translation>
     </message>
     <message>
-        <source>Stop Share Desktop</source>
-        <translation>Stop Share Desktop</translation>
+        <source>Enable Corporate Directory (LDAP) contacts search</source>
+        <translation>Enable Corporate Directory (LDAP) contacts search</translation>
     </message>
     <message>
-        <source>Join Room</source>
-        <translation>Join Room</translation>
+        <source>Logging</source>
+        <translation>Logging</translation>
     </message>
     <message>
-        <source>Email</source>
-        <translation>Email</translation>
+        <source>Enable basic logging</source>
+        <translation>Enable basic logging</translation>
     </message>
     <message>
-        <source>Set as Favorite</source>
-        <translation>Set as Favorite</translation>
+        <source>Enable advanced logging</source>
+        <translation>Enable advanced logging</translation>
     </message>
     <message>
-        <source>Remove from Favorites</source>
-        <translation>Remove from Favorites</translation>
+        <source>Clear All Logs</source>
+        <translation>Clear All Logs</translation>
     </message>
     <message>
-        <source>View Profile</source>
-        <translation>View Profile</translation>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
     </message>
     <message>
-        <source>Edit Profile</source>
-        <translation>Edit Profile</translation>
+        <source>Audio</source>
+        <translation>Audio</translation>
     </message>
     <message>
-        <source>Add Contact</source>
-        <translation>Add Contact</translation>
+        <source>Voice Playback</source>
+        <translation>Voice Playback</translation>
     </message>
     <message>
-        <source>Subscribe</source>
-        <translation>Subscribe</translation>
+        <source>Output Device:</source>
+        <translation>Output Device:</translation>
     </message>
     <message>
-        <source>Unsubscribe</source>
-        <translation>Unsubscribe</translation>
+        <source>Voice Recording</source>
+        <translation>Voice Recording</translation>
     </message>
     <message>
-        <source>Remove</source>
-        <translation>Remove</translation>
+        <source>Input Device:</source>
+        <translation>Input Device:</translation>
     </message>
     <message>
-        <source>End All Calls</source>
-        <translation>End All Calls</translation>
+        <source>Test</source>
+        <translation>Test</translation>
     </message>
     <message>
-        <source>End Chats</source>
-        <translation>End Chats</translation>
+        <source>Start and stop microphone test</source>
+        <translation>Start and stop microphone test</translation>
     </message>
     <message>
-        <source>Conference</source>
-        <translation>Conference</translation>
+        <source>Use Automatic Gain Control</source>
+        <translation>Use Automatic Gain Control</translation>
     </message>
     <message>
-        <source>Transfer</source>
-        <translation>Transfer</translation>
+        <source>Alert Signal</source>
+        <translation>Alert Signal</translation>
+    </message>
+    <message>
+        <source>Ringing Device:</source>
+        <translation>Ringing Device:</translation>
+    </message>
+    <message>
+        <source>Use this sound as the default ring signal:</source>
+        <translation>Use this sound as the default ring signal:</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>P&amp;lay</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Sounds</translation>
+    </message>
+    <message>
+        <source>Incoming Call</source>
+        <translation>Incoming Call</translation>
+    </message>
+    <message>
+        <source>Incoming Message</source>
+        <translation>Incoming Message</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Play</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Video Capture</source>
+        <translation>Video Capture</translation>
+    </message>
+    <message>
+        <source>&amp;Capture Device:</source>
+        <translation>&amp;Capture Device:</translation>
+    </message>
+    <message>
+        <source>Video Size</source>
+        <translation>Video Size</translation>
+    </message>
+    <message>
+        <source>Use automatically detected quality profile</source>
+        <translation>Use automatically detected quality profile</translation>
+    </message>
+    <message>
+        <source>Credentials</source>
+        <translation>Credentials</translation>
+    </message>
+    <message>
+        <source>My Room</source>
+        <translation>My Room</translation>
+    </message>
+    <message>
+        <source>Dial-in Number</source>
+        <translation>Dial-in Number</translation>
+    </message>
+    <message>
+        <source>Moderator PIN</source>
+        <translation>Moderator PIN</translation>
+    </message>
+    <message>
+        <source>Conference ID</source>
+        <translation>Conference ID</translation>
+    </message>
+    <message>
+        <source>Security PIN</source>
+        <translation>Security PIN</translation>
+    </message>
+    <message>
+        <source>Web Collaboration</source>
+        <translation>Web Collaboration</translation>
+    </message>
+    <message>
+        <source>Corporate Directory (LDAP)</source>
+        <translation>Corporate Directory (LDAP)</translation>
+    </message>
+    <message>
+        <source>Protocols</source>
+        <translation>Protocols</translation>
+    </message>
+    <message>
+        <source>Device Management</source>
+        <translation>Device Management</translation>
+    </message>
+    <message>
+        <source>Configuration URL</source>
+        <translation>Configuration URL</translation>
+    </message>
+    <message>
+        <source>Proxy</source>
+        <translation>Proxy</translation>
+    </message>
+    <message>
+        <source>Proxy Settings</source>
+        <translation>Proxy Settings</translation>
+    </message>
+    <message>
+        <source>Please restart the application after changing the proxy settings below.</source>
+        <translation>Please restart the application after changing the proxy settings below.</translation>
+    </message>
+    <message>
+        <source>No proxy</source>
+        <translation>No proxy</translation>
+    </message>
+    <message>
+        <source>Use system proxy settings</source>
+        <translation>Use system proxy settings</translation>
+    </message>
+    <message>
+        <source>Use client proxy settings</source>
+        <translation>Use client proxy settings</translation>
+    </message>
+    <message>
+        <source>Web Proxy Server</source>
+        <translation>Web Proxy Server</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Secure Web Proxy Server</source>
+        <translation>Secure Web Proxy Server</translation>
+    </message>
+    <message>
+        <source>Add-ins</source>
+        <translation>Add-ins</translation>
+    </message>
+    <message>
+        <source>Outlook</source>
+        <translation>Outlook</translation>
+    </message>
+    <message>
+        <source>Enable Outlook contacts search</source>
+        <translation>Enable Outlook contacts search</translation>
+    </message>
+    <message>
+        <source>Enable Outlook Calendar</source>
+        <translation>Enable Outlook Calendar</translation>
+    </message>
+    <message>
+        <source>Add-in Settings</source>
+        <translation>Add-in Settings</translation>
+    </message>
+    <message>
+        <source>Allow 3rd party applications to access %1</source>
+        <translation>Allow 3rd party applications to access %1</translation>
+    </message>
+    <message>
+        <source>Do not ask about incoming Add-in connection requests</source>
+        <translation>Do not ask about incoming Add-in connection requests</translation>
+    </message>
+    <message>
+        <source>Accept incoming requests by default</source>
+        <translation>Accept incoming requests by default</translation>
+    </message>
+    <message>
+        <source>Reject incoming requests by default</source>
+        <translation>Reject incoming requests by default</translation>
+    </message>
+    <message>
+        <source>Manage Add-ins</source>
+        <translation>Manage Add-ins</translation>
+    </message>
+    <message>
+        <source>You need to restart your client for any changes made to take effect.</source>
+        <translation>You need to restart your client for any changes made to take effect.</translation>
     </message>
 </context>
 </TS>

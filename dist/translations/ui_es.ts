@@ -251,17 +251,6 @@
     </message>
 </context>
 <context>
-    <name>CallSettings</name>
-    <message>
-        <source>These services are managed by your service provider.</source>
-        <translation>Su proveedor de servicios administra estos servicios.</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
-    </message>
-</context>
-<context>
     <name>ChatNotification</name>
     <message>
         <source>Group Chat</source>
@@ -359,39 +348,86 @@
 <context>
     <name>ContactCard</name>
     <message>
-        <source>New contact</source>
-        <translation>Contacto nuevo</translation>
+        <source>Add to Contact List</source>
+        <translation>Agregar a la lista de contactos</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Edit Contact</source>
+        <translation>Editar contacto</translation>
+    </message>
+    <message>
+        <source>Delete Contact</source>
+        <translation>Eliminar contacto</translation>
     </message>
 </context>
 <context>
     <name>Dialogs::LocationPublish</name>
     <message>
-        <source>Location</source>
-        <translation>Ubicación</translation>
+        <source>My Location</source>
+        <translation>Mi ubicación</translation>
     </message>
     <message>
-        <source>Your network has changed. Which location should your contacts see?</source>
-        <translation>Su red ha cambiado. ¿Qué ubicación deben ver sus contactos?</translation>
+        <source>No Time</source>
+        <translation>Sin hora</translation>
     </message>
     <message>
-        <source>Detected location</source>
-        <translation>Ubicación detectada</translation>
+        <source>Suggested times</source>
+        <translation>Horas sugeridas</translation>
     </message>
     <message>
-        <source>My own location:</source>
-        <translation>Mi propia ubicación:</translation>
+        <source> (Computer time)</source>
+        <translation> (hora del equipo)</translation>
     </message>
     <message>
-        <source>Ask me when my network changes</source>
-        <translation>Preguntarme cuando cambie mi red</translation>
+        <source> (Automatic time)</source>
+        <translation> (hora automática)</translation>
     </message>
     <message>
-        <source>Unknown</source>
-        <translation>Desconocida</translation>
+        <source> (Last used)</source>
+        <translation> (última usada)</translation>
+    </message>
+    <message>
+        <source>Location to be published: %1  %2</source>
+        <translation>Ubicación que se publicará: %1  %2</translation>
+    </message>
+    <message>
+        <source>Use automatic location: %1  %2</source>
+        <translation>Usar la ubicación automática: %1  %2</translation>
+    </message>
+</context>
+<context>
+    <name>LocationPublishDialog</name>
+    <message>
+        <source>Your location is automatically determined when a location change is detected. You can choose to publish the automatically determined location or manually set the location description and time zone.</source>
+        <translation>Su ubicación se determina automáticamente cuando se detecta un cambio de ubicación. Puede publicar la ubicación determinada automáticamente o indicar a mano la descripción de la ubicación y la zona horaria.</translation>
+    </message>
+    <message>
+        <source>Use manual location</source>
+        <translation>Usar ubicación manual</translation>
+    </message>
+    <message>
+        <source>Set Location</source>
+        <translation>Indicar ubicación</translation>
+    </message>
+    <message>
+        <source>Always ask before publishing new location information</source>
+        <translation>Preguntar siempre antes de publicar una nueva ubicación</translation>
+    </message>
+    <message>
+        <source>Publish Location</source>
+        <translation>Publicar ubicación</translation>
+    </message>
+    <message>
+        <source>No Location</source>
+        <translation>Sin ubicación</translation>
     </message>
 </context>
 <context>
@@ -492,6 +528,10 @@
         <translation>Enviando la solicitud, espere...</translation>
     </message>
     <message>
+        <source>The password could not be changed.</source>
+        <translation>No se pudo cambiar la contraseña.</translation>
+    </message>
+    <message>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
@@ -537,61 +577,16 @@
         <source>Preferences</source>
         <translation>Preferencias</translation>
     </message>
+</context>
+<context>
+    <name>Dialogs::SettingsEditor</name>
     <message>
-        <source>General</source>
-        <translation>General</translation>
+        <source>OK</source>
+        <translation>Aceptar</translation>
     </message>
     <message>
-        <source>Keep windows on top</source>
-        <translation>Mantener las ventanas siempre visibles</translation>
-    </message>
-    <message>
-        <source>Sounds</source>
-        <translation>Sonidos</translation>
-    </message>
-    <message>
-        <source>Ring on incoming calls</source>
-        <translation>Sonar al recibir llamadas</translation>
-    </message>
-    <message>
-        <source>Sound on incoming messages</source>
-        <translation>Sonido al recibir mensajes</translation>
-    </message>
-    <message>
-        <source>Sound when a contact comes online</source>
-        <translation>Sonido cuando un contacto se conecta</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Idioma</translation>
-    </message>
-    <message>
-        <source>The language follows your system.</source>
-        <translation>El idioma es el de su sistema.</translation>
-    </message>
-    <message>
-        <source>Contacts</source>
-        <translation>Contactos</translation>
-    </message>
-    <message>
-        <source>Show status texts</source>
-        <translation>Mostrar los textos de estado</translation>
-    </message>
-    <message>
-        <source>Add-ins</source>
-        <translation>Complementos</translation>
-    </message>
-    <message>
-        <source>No add-ins are installed.</source>
-        <translation>No hay complementos instalados.</translation>
-    </message>
-    <message>
-        <source>Logging</source>
-        <translation>Registro</translation>
-    </message>
-    <message>
-        <source>Write log files</source>
-        <translation>Escribir archivos de registro</translation>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -721,6 +716,93 @@
     <message>
         <source>Use default ring signal</source>
         <translation>Usar el tono de llamada predeterminado</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences::AudioHandler</name>
+    <message>
+        <source>Use Default</source>
+        <translation>Usar predeterminado</translation>
+    </message>
+    <message>
+        <source>Use Output Device</source>
+        <translation>Usar dispositivo de salida</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences::ConfirmationsHandler</name>
+    <message>
+        <source>Use PC Client as default ringing device</source>
+        <translation>Usar el cliente de PC como dispositivo de timbre predeterminado</translation>
+    </message>
+    <message>
+        <source>Use Mobile as default ringing device</source>
+        <translation>Usar el móvil como dispositivo de timbre predeterminado</translation>
+    </message>
+    <message>
+        <source>Use Deskphone as default ringing device</source>
+        <translation>Usar el teléfono de escritorio como dispositivo de timbre predeterminado</translation>
+    </message>
+    <message>
+        <source>Ring all devices</source>
+        <translation>Hacer sonar todos los dispositivos</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences::CredentialsHandler</name>
+    <message>
+        <source>The credentials below are downloaded from the network, they cannot be modified here.</source>
+        <translation>Las credenciales siguientes se descargan de la red; no se pueden modificar aquí.</translation>
+    </message>
+    <message>
+        <source> Web Collaboration credentials can be edited above.</source>
+        <translation> Las credenciales de colaboración web se pueden editar arriba.</translation>
+    </message>
+    <message>
+        <source>Remove Account</source>
+        <translation>Eliminar cuenta</translation>
+    </message>
+    <message>
+        <source>Primary account removal will lead to removal of all accounts. Do you want to proceed?</source>
+        <translation>Eliminar la cuenta principal eliminará todas las cuentas. ¿Desea continuar?</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences::SoundsHandler</name>
+    <message>
+        <source>Select other...</source>
+        <translation>Seleccionar otro...</translation>
+    </message>
+    <message>
+        <source>Standard ring signal</source>
+        <translation>Tono de llamada estándar</translation>
+    </message>
+    <message>
+        <source>Open Sound File</source>
+        <translation>Abrir archivo de sonido</translation>
+    </message>
+    <message>
+        <source>Sound files (*.wav)</source>
+        <translation>Archivos de sonido (*.wav)</translation>
+    </message>
+    <message>
+        <source>Ring Signal</source>
+        <translation>Tono de llamada</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be played. Please choose a sound file in WAV format.</source>
+        <translation>El archivo %1 no se puede reproducir. Elija un archivo de sonido en formato WAV.</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences::Widgets::CredentialWidget</name>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>To be able to enter new credentials, you&apos;ll have to logout and login anew.</source>
+        <translation>Para poder introducir credenciales nuevas, debe cerrar sesión y volver a iniciarla.</translation>
     </message>
 </context>
 <context>
@@ -885,20 +967,56 @@
         <translation>Configuración de llamadas</translation>
     </message>
     <message>
-        <source>General</source>
-        <translation>General</translation>
+        <source>Graniteway Anywhere</source>
+        <translation>Graniteway Anywhere</translation>
     </message>
     <message>
-        <source>Call Forwarding</source>
-        <translation>Desvío de llamadas</translation>
+        <source>Graniteway Remote Office</source>
+        <translation>Oficina remota Graniteway</translation>
+    </message>
+    <message>
+        <source>Forward Calls</source>
+        <translation>Desviar llamadas</translation>
     </message>
     <message>
         <source>Do Not Disturb</source>
         <translation>No molestar</translation>
     </message>
     <message>
-        <source>Remote Office</source>
-        <translation>Oficina remota</translation>
+        <source>Hide Number</source>
+        <translation>Ocultar número</translation>
+    </message>
+    <message>
+        <source>Simultaneous Ring Personal</source>
+        <translation>Llamada simultánea personal</translation>
+    </message>
+    <message>
+        <source>Error Code:</source>
+        <translation>Código de error:</translation>
+    </message>
+    <message>
+        <source>Connection Refused</source>
+        <translation>Conexión rechazada</translation>
+    </message>
+    <message>
+        <source>Host Not Found</source>
+        <translation>Servidor no encontrado</translation>
+    </message>
+    <message>
+        <source>Timeout Error</source>
+        <translation>Tiempo de espera agotado</translation>
+    </message>
+    <message>
+        <source>Operation Canceled</source>
+        <translation>Operación cancelada</translation>
+    </message>
+    <message>
+        <source>Authentication Required</source>
+        <translation>Autenticación requerida</translation>
+    </message>
+    <message>
+        <source>Unknown Error %1</source>
+        <translation>Error desconocido %1</translation>
     </message>
 </context>
 <context>
@@ -913,6 +1031,38 @@
     <message>
         <source>Add Contact</source>
         <translation>Agregar contacto</translation>
+    </message>
+    <message>
+        <source>Add Conference Contact</source>
+        <translation>Agregar contacto de conferencia</translation>
+    </message>
+    <message>
+        <source>Error Adding Contact</source>
+        <translation>Error al agregar el contacto</translation>
+    </message>
+    <message>
+        <source>A contact in your contact list with the same IM Address has been found (%1). Please enter a different IM Address to add a new contact.</source>
+        <translation>Ya hay un contacto en su lista con la misma dirección de MI (%1). Escriba otra dirección de MI para agregar un contacto nuevo.</translation>
+    </message>
+    <message>
+        <source>The contact could not be added.</source>
+        <translation>No se pudo agregar el contacto.</translation>
+    </message>
+    <message>
+        <source>Confirm Deletion</source>
+        <translation>Confirmar eliminación</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove %1 from your contact list?</source>
+        <translation>¿Seguro que desea quitar a %1 de su lista de contactos?</translation>
+    </message>
+    <message>
+        <source>Unsaved Changes</source>
+        <translation>Cambios sin guardar</translation>
+    </message>
+    <message>
+        <source>Close the card and discard your changes to this contact?</source>
+        <translation>¿Cerrar la ficha y descartar los cambios de este contacto?</translation>
     </message>
 </context>
 <context>
@@ -996,6 +1146,113 @@
     <message>
         <source>Font</source>
         <translation>Fuente</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::ActionsHelper</name>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>Add Chat</source>
+        <translation>Añadir chat</translation>
+    </message>
+    <message>
+        <source>End Chat</source>
+        <translation>Finalizar chat</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Llamar</translation>
+    </message>
+    <message>
+        <source>Add Call</source>
+        <translation>Añadir llamada</translation>
+    </message>
+    <message>
+        <source>End Call</source>
+        <translation>Finalizar llamada</translation>
+    </message>
+    <message>
+        <source>Call from Phone</source>
+        <translation>Llamar desde el teléfono</translation>
+    </message>
+    <message>
+        <source>Video Call</source>
+        <translation>Videollamada</translation>
+    </message>
+    <message>
+        <source>Add Video</source>
+        <translation>Añadir vídeo</translation>
+    </message>
+    <message>
+        <source>Remove Video</source>
+        <translation>Quitar vídeo</translation>
+    </message>
+    <message>
+        <source>Share Desktop</source>
+        <translation>Compartir escritorio</translation>
+    </message>
+    <message>
+        <source>Stop Share Desktop</source>
+        <translation>Dejar de compartir escritorio</translation>
+    </message>
+    <message>
+        <source>Join Room</source>
+        <translation>Unirse a la sala</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>Set as Favorite</source>
+        <translation>Marcar como favorito</translation>
+    </message>
+    <message>
+        <source>Remove from Favorites</source>
+        <translation>Quitar de favoritos</translation>
+    </message>
+    <message>
+        <source>View Profile</source>
+        <translation>Ver perfil</translation>
+    </message>
+    <message>
+        <source>Edit Profile</source>
+        <translation>Editar perfil</translation>
+    </message>
+    <message>
+        <source>Add Contact</source>
+        <translation>Añadir contacto</translation>
+    </message>
+    <message>
+        <source>Subscribe</source>
+        <translation>Suscribirse</translation>
+    </message>
+    <message>
+        <source>Unsubscribe</source>
+        <translation>Cancelar suscripción</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>End All Calls</source>
+        <translation>Finalizar todas las llamadas</translation>
+    </message>
+    <message>
+        <source>End Chats</source>
+        <translation>Finalizar chats</translation>
+    </message>
+    <message>
+        <source>Conference</source>
+        <translation>Conferencia</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Transferir</translation>
     </message>
 </context>
 <context>
@@ -1219,6 +1476,25 @@
     </message>
 </context>
 <context>
+    <name>Utils::TextFieldActionsHandler</name>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+</context>
+<context>
     <name>WebcollabNotification</name>
     <message>
         <source>Would you like to view %1&apos;s desktop share?</source>
@@ -1279,6 +1555,17 @@
     </message>
 </context>
 <context>
+    <name>Widgets::PreferencesWidget</name>
+    <message>
+        <source>Allow 3rd party applications to access %1</source>
+        <translation>Permitir que aplicaciones de terceros accedan a %1</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+</context>
+<context>
     <name>Widgets::Window</name>
     <message>
         <source>Give Me a Name</source>
@@ -1293,6 +1580,29 @@
     </message>
 </context>
 <context>
+    <name>credentialWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation>Nombre de usuario</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Remove account</source>
+        <translation>Eliminar cuenta</translation>
+    </message>
+</context>
+<context>
     <name>credentialsDialog</name>
     <message>
         <source>Username</source>
@@ -1304,129 +1614,732 @@
     </message>
 </context>
 <context>
-    <name>Utils::TextFieldActionsHandler</name>
+    <name>preferencesForm</name>
     <message>
-        <source>Cut</source>
-        <translation>Cortar</translation>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
     </message>
     <message>
-        <source>Copy</source>
-        <translation>Copiar</translation>
+        <source>General</source>
+        <translation>General</translation>
     </message>
     <message>
-        <source>Paste</source>
-        <translation>Pegar</translation>
+        <source>Language</source>
+        <translation>Idioma</translation>
     </message>
     <message>
-        <source>Select All</source>
-        <translation>Seleccionar todo</translation>
+        <source>Log In</source>
+        <translation>Inicio de sesión</translation>
+    </message>
+    <message>
+        <source>Sign in automatically</source>
+        <translation>Iniciar sesión automáticamente</translation>
+    </message>
+    <message>
+        <source>Run this program when the system starts</source>
+        <translation>Ejecutar este programa al iniciar el sistema</translation>
+    </message>
+    <message>
+        <source>Confirmations</source>
+        <translation>Confirmaciones</translation>
+    </message>
+    <message>
+        <source>Ask before removing contact</source>
+        <translation>Preguntar antes de eliminar un contacto</translation>
+    </message>
+    <message>
+        <source>Ask before removing history record</source>
+        <translation>Preguntar antes de eliminar una entrada del historial</translation>
+    </message>
+    <message>
+        <source>Ask before deleting project room</source>
+        <translation>Preguntar antes de eliminar una sala de proyecto</translation>
+    </message>
+    <message>
+        <source>Ask before publishing location information</source>
+        <translation>Preguntar antes de publicar la información de ubicación</translation>
+    </message>
+    <message>
+        <source>Enable click-to-call </source>
+        <translation>Activar hacer clic para llamar </translation>
+    </message>
+    <message>
+        <source>Use &lt;Device&gt; as default ring device</source>
+        <translation>Usar &lt;Dispositivo&gt; como dispositivo de timbre predeterminado</translation>
+    </message>
+    <message>
+        <source>Miscellaneous</source>
+        <translation>Varios</translation>
+    </message>
+    <message>
+        <source>Enable Corporate Directory (LDAP) contacts search</source>
+        <translation>Activar la búsqueda de contactos en el directorio corporativo (LDAP)</translation>
+    </message>
+    <message>
+        <source>Logging</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Enable basic logging</source>
+        <translation>Activar el registro básico</translation>
+    </message>
+    <message>
+        <source>Enable advanced logging</source>
+        <translation>Activar el registro avanzado</translation>
+    </message>
+    <message>
+        <source>Clear All Logs</source>
+        <translation>Borrar todos los registros</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir carpeta</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Voice Playback</source>
+        <translation>Reproducción de voz</translation>
+    </message>
+    <message>
+        <source>Output Device:</source>
+        <translation>Dispositivo de salida:</translation>
+    </message>
+    <message>
+        <source>Voice Recording</source>
+        <translation>Grabación de voz</translation>
+    </message>
+    <message>
+        <source>Input Device:</source>
+        <translation>Dispositivo de entrada:</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Probar</translation>
+    </message>
+    <message>
+        <source>Start and stop microphone test</source>
+        <translation>Iniciar y detener la prueba del micrófono</translation>
+    </message>
+    <message>
+        <source>Use Automatic Gain Control</source>
+        <translation>Usar control automático de ganancia</translation>
+    </message>
+    <message>
+        <source>Alert Signal</source>
+        <translation>Señal de aviso</translation>
+    </message>
+    <message>
+        <source>Ringing Device:</source>
+        <translation>Dispositivo de timbre:</translation>
+    </message>
+    <message>
+        <source>Use this sound as the default ring signal:</source>
+        <translation>Usar este sonido como tono de llamada predeterminado:</translation>
+    </message>
+    <message>
+        <source>P&amp;lay</source>
+        <translation>Re&amp;producir</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Sonidos</translation>
+    </message>
+    <message>
+        <source>Incoming Call</source>
+        <translation>Llamada entrante</translation>
+    </message>
+    <message>
+        <source>Incoming Message</source>
+        <translation>Mensaje entrante</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Reproducir</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Video Capture</source>
+        <translation>Captura de vídeo</translation>
+    </message>
+    <message>
+        <source>&amp;Capture Device:</source>
+        <translation>Dispositivo de &amp;captura:</translation>
+    </message>
+    <message>
+        <source>Video Size</source>
+        <translation>Tamaño del vídeo</translation>
+    </message>
+    <message>
+        <source>Use automatically detected quality profile</source>
+        <translation>Usar el perfil de calidad detectado automáticamente</translation>
+    </message>
+    <message>
+        <source>Credentials</source>
+        <translation>Credenciales</translation>
+    </message>
+    <message>
+        <source>My Room</source>
+        <translation>Mi sala</translation>
+    </message>
+    <message>
+        <source>Dial-in Number</source>
+        <translation>Número de acceso</translation>
+    </message>
+    <message>
+        <source>Moderator PIN</source>
+        <translation>PIN de moderador</translation>
+    </message>
+    <message>
+        <source>Conference ID</source>
+        <translation>ID de conferencia</translation>
+    </message>
+    <message>
+        <source>Security PIN</source>
+        <translation>PIN de seguridad</translation>
+    </message>
+    <message>
+        <source>Web Collaboration</source>
+        <translation>Colaboración web</translation>
+    </message>
+    <message>
+        <source>Corporate Directory (LDAP)</source>
+        <translation>Directorio corporativo (LDAP)</translation>
+    </message>
+    <message>
+        <source>Protocols</source>
+        <translation>Protocolos</translation>
+    </message>
+    <message>
+        <source>Device Management</source>
+        <translation>Administración de dispositivos</translation>
+    </message>
+    <message>
+        <source>Configuration URL</source>
+        <translation>URL de configuración</translation>
+    </message>
+    <message>
+        <source>Proxy</source>
+        <translation>Proxy</translation>
+    </message>
+    <message>
+        <source>Proxy Settings</source>
+        <translation>Configuración del proxy</translation>
+    </message>
+    <message>
+        <source>Please restart the application after changing the proxy settings below.</source>
+        <translation>Reinicie la aplicación después de cambiar la configuración del proxy.</translation>
+    </message>
+    <message>
+        <source>No proxy</source>
+        <translation>Sin proxy</translation>
+    </message>
+    <message>
+        <source>Use system proxy settings</source>
+        <translation>Usar la configuración de proxy del sistema</translation>
+    </message>
+    <message>
+        <source>Use client proxy settings</source>
+        <translation>Usar la configuración de proxy del cliente</translation>
+    </message>
+    <message>
+        <source>Web Proxy Server</source>
+        <translation>Servidor proxy web</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Secure Web Proxy Server</source>
+        <translation>Servidor proxy web seguro</translation>
+    </message>
+    <message>
+        <source>Add-ins</source>
+        <translation>Complementos</translation>
+    </message>
+    <message>
+        <source>Outlook</source>
+        <translation>Outlook</translation>
+    </message>
+    <message>
+        <source>Enable Outlook contacts search</source>
+        <translation>Activar la búsqueda de contactos de Outlook</translation>
+    </message>
+    <message>
+        <source>Enable Outlook Calendar</source>
+        <translation>Activar el calendario de Outlook</translation>
+    </message>
+    <message>
+        <source>Add-in Settings</source>
+        <translation>Configuración de complementos</translation>
+    </message>
+    <message>
+        <source>Allow 3rd party applications to access %1</source>
+        <translation>Permitir que aplicaciones de terceros accedan a %1</translation>
+    </message>
+    <message>
+        <source>Do not ask about incoming Add-in connection requests</source>
+        <translation>No preguntar por las solicitudes de conexión de complementos</translation>
+    </message>
+    <message>
+        <source>Accept incoming requests by default</source>
+        <translation>Aceptar las solicitudes entrantes de forma predeterminada</translation>
+    </message>
+    <message>
+        <source>Reject incoming requests by default</source>
+        <translation>Rechazar las solicitudes entrantes de forma predeterminada</translation>
+    </message>
+    <message>
+        <source>Manage Add-ins</source>
+        <translation>Administrar complementos</translation>
+    </message>
+    <message>
+        <source>You need to restart your client for any changes made to take effect.</source>
+        <translation>Debe reiniciar el cliente para que los cambios surtan efecto.</translation>
     </message>
 </context>
 <context>
-    <name>Utils::ActionsHelper</name>
+    <name>SettingsDialog</name>
     <message>
-        <source>Chat</source>
-        <translation>Chat</translation>
+        <source>Authentication failed</source>
+        <translation>Error de autenticación</translation>
     </message>
     <message>
-        <source>Add Chat</source>
-        <translation>Añadir chat</translation>
+        <source>Server Error</source>
+        <translation>Error del servidor</translation>
     </message>
     <message>
-        <source>End Chat</source>
-        <translation>Finalizar chat</translation>
+        <source>Deleting Location</source>
+        <translation>Eliminando ubicación</translation>
     </message>
     <message>
-        <source>Call</source>
-        <translation>Llamar</translation>
+        <source>You are about to delete a location.
+Are you sure you want to continue?</source>
+        <translation>Va a eliminar una ubicación.
+¿Seguro que desea continuar?</translation>
     </message>
     <message>
-        <source>Add Call</source>
-        <translation>Añadir llamada</translation>
+        <source>Enabled</source>
+        <translation>Activado</translation>
     </message>
     <message>
-        <source>End Call</source>
-        <translation>Finalizar llamada</translation>
+        <source>Enable to hide number</source>
+        <translation>Activar para ocultar el número</translation>
     </message>
     <message>
-        <source>Call from Phone</source>
-        <translation>Llamar desde el teléfono</translation>
+        <source>If you activate this service all calls will be blocked by the server. You can forward all or some calls if you choose to use other call forwarding services.</source>
+        <translation>Si activa este servicio, el servidor bloqueará todas las llamadas. Puede desviar todas o algunas llamadas si usa otros servicios de desvío.</translation>
     </message>
     <message>
-        <source>Video Call</source>
-        <translation>Videollamada</translation>
+        <source>You can hide or display your number when calling/ communicating with other parties or contacts. Enable to hide number and disable to show number.</source>
+        <translation>Puede ocultar o mostrar su número al llamar o comunicarse con otras personas o contactos. Actívelo para ocultar el número y desactívelo para mostrarlo.</translation>
     </message>
     <message>
-        <source>Add Video</source>
-        <translation>Añadir vídeo</translation>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>Popup2Buttons</name>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
     </message>
     <message>
-        <source>Remove Video</source>
-        <translation>Quitar vídeo</translation>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceItem</name>
+    <message>
+        <source>Service update error</source>
+        <translation>Error al actualizar el servicio</translation>
     </message>
     <message>
-        <source>Share Desktop</source>
-        <translation>Compartir escritorio</translation>
+        <source>Service fetch error</source>
+        <translation>Error al obtener el servicio</translation>
     </message>
     <message>
-        <source>Stop Share Desktop</source>
-        <translation>Dejar de compartir escritorio</translation>
+        <source>Service is not available for this account</source>
+        <translation>El servicio no está disponible para esta cuenta</translation>
     </message>
     <message>
-        <source>Join Room</source>
-        <translation>Unirse a la sala</translation>
+        <source>Fetching service state...</source>
+        <translation>Obteniendo el estado del servicio...</translation>
     </message>
     <message>
-        <source>Email</source>
-        <translation>Correo electrónico</translation>
+        <source>Disabled </source>
+        <translation>Desactivado </translation>
     </message>
     <message>
-        <source>Set as Favorite</source>
-        <translation>Marcar como favorito</translation>
+        <source>Enabled </source>
+        <translation>Activado </translation>
     </message>
     <message>
-        <source>Remove from Favorites</source>
-        <translation>Quitar de favoritos</translation>
+        <source>to </source>
+        <translation>a </translation>
     </message>
     <message>
-        <source>View Profile</source>
-        <translation>Ver perfil</translation>
+        <source>Edit</source>
+        <translation>Editar</translation>
     </message>
     <message>
-        <source>Edit Profile</source>
-        <translation>Editar perfil</translation>
+        <source>Enable service</source>
+        <translation>Activar servicio</translation>
     </message>
     <message>
-        <source>Add Contact</source>
-        <translation>Añadir contacto</translation>
+        <source>Phone number</source>
+        <translation>Número de teléfono</translation>
     </message>
     <message>
-        <source>Subscribe</source>
-        <translation>Suscribirse</translation>
+        <source>Save</source>
+        <translation>Guardar</translation>
     </message>
     <message>
-        <source>Unsubscribe</source>
-        <translation>Cancelar suscripción</translation>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>SimpleServicePage</name>
+    <message>
+        <source>Service update error</source>
+        <translation>Error al actualizar el servicio</translation>
+    </message>
+    <message>
+        <source>Service fetch error</source>
+        <translation>Error al obtener el servicio</translation>
+    </message>
+    <message>
+        <source>Service is not available for this account</source>
+        <translation>El servicio no está disponible para esta cuenta</translation>
+    </message>
+    <message>
+        <source>Fetching service state...</source>
+        <translation>Obteniendo el estado del servicio...</translation>
+    </message>
+</context>
+<context>
+    <name>ForwardingPage</name>
+    <message>
+        <source>Always forward: </source>
+        <translation>Desviar siempre: </translation>
+    </message>
+    <message>
+        <source>Forward when busy: </source>
+        <translation>Desviar si está ocupado: </translation>
+    </message>
+    <message>
+        <source>Forward when unanswered: </source>
+        <translation>Desviar si no contesta: </translation>
+    </message>
+    <message>
+        <source>Forward when unreachable: </source>
+        <translation>Desviar si no está localizable: </translation>
+    </message>
+    <message>
+        <source>No forwarding services available for this account</source>
+        <translation>No hay servicios de desvío disponibles para esta cuenta</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteOfficePage</name>
+    <message>
+        <source>Service: </source>
+        <translation>Servicio: </translation>
+    </message>
+    <message>
+        <source>This service allows you to use your home phone, your cell phone, or even a hotel phone as your business phone. This application allows you to make phone calls from this remote phone and have them billed to your business. This service also directs all calls coming to your business phone number to ring the remote office phone.</source>
+        <translation>Este servicio le permite usar el teléfono de casa, el móvil o incluso el teléfono de un hotel como teléfono de trabajo. Puede hacer llamadas desde ese teléfono remoto con cargo a su empresa. Además, todas las llamadas a su número de trabajo suenan en el teléfono de la oficina remota.</translation>
+    </message>
+</context>
+<context>
+    <name>AnywherePage</name>
+    <message>
+        <source>Service update error</source>
+        <translation>Error al actualizar el servicio</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Alert all enabled locations for Click-To-Dial</source>
+        <translation>Avisar a todas las ubicaciones activas en Click-To-Dial</translation>
+    </message>
+    <message>
+        <source>Locations</source>
+        <translation>Ubicaciones</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Activada</translation>
+    </message>
+    <message>
+        <source>Configure</source>
+        <translation>Configurar</translation>
+    </message>
+    <message>
+        <source>Add New Location</source>
+        <translation>Agregar ubicación</translation>
+    </message>
+    <message>
+        <source>Phone number</source>
+        <translation>Número de teléfono</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Ubicación:</translation>
+    </message>
+    <message>
+        <source>Diversion Inhibitor</source>
+        <translation>Inhibidor de desvío</translation>
+    </message>
+    <message>
+        <source>Answer Confirmation</source>
+        <translation>Confirmación de respuesta</translation>
+    </message>
+    <message>
+        <source>Call Control</source>
+        <translation>Control de llamada</translation>
+    </message>
+    <message>
+        <source>Criteria Active</source>
+        <translation>Criterios activos</translation>
+    </message>
+    <message>
+        <source>Delete Location</source>
+        <translation>Eliminar ubicación</translation>
+    </message>
+    <message>
+        <source>This service allows users to enable their mobile phones to behave as if the phones were an extension of the telephony exchange. The locations added are the mobile phone numbers for these devices. They can be activated or deactivated and the user can also notify all phones on a Click-To-Dial or just their primary phone</source>
+        <translation>Este servicio permite que sus teléfonos móviles se comporten como extensiones de la centralita. Las ubicaciones son los números de esos teléfonos. Se pueden activar o desactivar, y en Click-To-Dial puede avisar a todos los teléfonos o solo al principal</translation>
+    </message>
+</context>
+<context>
+    <name>SimRingPage</name>
+    <message>
+        <source>Service update error</source>
+        <translation>Error al actualizar el servicio</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Do not ring my simultaneously ringing numbers if I&apos;m already on a call.</source>
+        <translation>No hacer sonar mis números simultáneos si ya estoy en una llamada.</translation>
+    </message>
+    <message>
+        <source>Phone Number / SIP-URI</source>
+        <translation>Número de teléfono / URI SIP</translation>
+    </message>
+    <message>
+        <source>Answer confirmation required</source>
+        <translation>Confirmación de respuesta obligatoria</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation>Eliminar</translation>
+        <translation>Quitar</translation>
     </message>
     <message>
-        <source>End All Calls</source>
-        <translation>Finalizar todas las llamadas</translation>
+        <source>Add Number</source>
+        <translation>Agregar número</translation>
     </message>
     <message>
-        <source>End Chats</source>
-        <translation>Finalizar chats</translation>
+        <source>OK</source>
+        <translation>Aceptar</translation>
     </message>
     <message>
-        <source>Conference</source>
-        <translation>Conferencia</translation>
+        <source>This service allows you to list up to 10 phone numbers or SIP URI addresses you would like to ring in addition to your primary phone when you receive a call. This feature is helpful when you are not at your phone but you would like your cell phone to ring when you get a call. You can also turn this service off at your desk on a call.</source>
+        <translation>Este servicio le permite indicar hasta 10 números de teléfono o direcciones URI SIP que sonarán además de su teléfono principal cuando reciba una llamada. Es útil cuando no está junto a su teléfono pero quiere que suene su móvil. También puede desactivarlo cuando esté en una llamada en su puesto.</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::CallSettingsInput</name>
+    <message>
+        <source>&quot;%1&quot; is not a phone number. Enter digits only, optionally starting with +.</source>
+        <translation>&quot;%1&quot; no es un número de teléfono. Escriba solo cifras, opcionalmente empezando por +.</translation>
     </message>
     <message>
-        <source>Transfer</source>
-        <translation>Transferir</translation>
+        <source>Enter the number of your remote office phone to switch the service on.</source>
+        <translation>Escriba el número del teléfono de la oficina remota para activar el servicio.</translation>
+    </message>
+    <message>
+        <source>Enter the phone number of the new location.</source>
+        <translation>Escriba el número de teléfono de la nueva ubicación.</translation>
+    </message>
+    <message>
+        <source>A location with the number %1 exists already.</source>
+        <translation>Ya existe una ubicación con el número %1.</translation>
+    </message>
+    <message>
+        <source>At most %1 numbers can ring at the same time.</source>
+        <translation>Como máximo pueden sonar %1 números a la vez.</translation>
+    </message>
+    <message>
+        <source>Enter a phone number or SIP address in every row.</source>
+        <translation>Escriba un número de teléfono o una dirección SIP en cada fila.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a phone number nor a SIP address.</source>
+        <translation>&quot;%1&quot; no es un número de teléfono ni una dirección SIP.</translation>
+    </message>
+    <message>
+        <source>The number %1 is listed twice.</source>
+        <translation>El número %1 aparece dos veces.</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::CallSettingsToolbarHelper</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Configure...</source>
+        <translation>Configurar...</translation>
+    </message>
+    <message>
+        <source>Remote Office</source>
+        <translation>Oficina remota</translation>
+    </message>
+    <message>
+        <source>Call Forward Always</source>
+        <translation>Desviar siempre</translation>
+    </message>
+    <message>
+        <source>Call Forward Busy</source>
+        <translation>Desviar si ocupado</translation>
+    </message>
+    <message>
+        <source>Call Forward Not Reachable</source>
+        <translation>Desviar si no localizable</translation>
+    </message>
+    <message>
+        <source>Call Forward No Answer</source>
+        <translation>Desviar si no contesta</translation>
+    </message>
+</context>
+<context>
+    <name>CallSettingsToolbar</name>
+    <message>
+        <source>Call Settings</source>
+        <translation>Configuración de llamadas</translation>
+    </message>
+    <message>
+        <source>Graniteway Anywhere</source>
+        <translation>Graniteway Anywhere</translation>
+    </message>
+    <message>
+        <source>Remote Office</source>
+        <translation>Oficina remota</translation>
+    </message>
+    <message>
+        <source>Simultaneous Ring</source>
+        <translation>Llamada simultánea</translation>
+    </message>
+    <message>
+        <source>Call Forwarding</source>
+        <translation>Desvío de llamadas</translation>
+    </message>
+    <message>
+        <source>Do Not Disturb</source>
+        <translation>No molestar</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Display Name</source>
+        <translation>Nombre para mostrar</translation>
+    </message>
+    <message>
+        <source>First Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Last Name</source>
+        <translation>Apellidos</translation>
+    </message>
+    <message>
+        <source>Work Phone</source>
+        <translation>Teléfono del trabajo</translation>
+    </message>
+    <message>
+        <source>Work Extension</source>
+        <translation>Extensión del trabajo</translation>
+    </message>
+    <message>
+        <source>Mobile Phone</source>
+        <translation>Teléfono móvil</translation>
+    </message>
+    <message>
+        <source>Personal Phone</source>
+        <translation>Teléfono personal</translation>
+    </message>
+    <message>
+        <source>Street Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>Postal Code</source>
+        <translation>Código postal</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>IM Address</source>
+        <translation>Dirección de MI</translation>
+    </message>
+    <message>
+        <source>Dial-in Number</source>
+        <translation>Número de acceso</translation>
+    </message>
+    <message>
+        <source>Conference ID</source>
+        <translation>ID de conferencia</translation>
+    </message>
+    <message>
+        <source>Security PIN</source>
+        <translation>PIN de seguridad</translation>
+    </message>
+    <message>
+        <source>Web Address</source>
+        <translation>Dirección web</translation>
+    </message>
+    <message>
+        <source>Collaboration Room</source>
+        <translation>Sala de colaboración</translation>
     </message>
 </context>
 </TS>

@@ -78,10 +78,19 @@ bool registerUrlScheme(const QString& scheme, const QString& displayName,
                        const QString& executablePath) {
   if (sanitizeSchemeName(scheme).isEmpty()) return false;
   const QString path = urlSchemeEntryPath(scheme);
+  const QByteArray entry = urlSchemeEntry(scheme, displayName, executablePath).toUtf8();
+  {
+    // Registered at every start: an entry that already says this is left
+    // alone, so the desktop has nothing to re-read and nothing is written.
+    QFile existing(path);
+    if (existing.open(QIODevice::ReadOnly) && existing.size() == entry.size() &&
+        existing.readAll() == entry)
+      return true;
+  }
   if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
-  file.write(urlSchemeEntry(scheme, displayName, executablePath).toUtf8());
+  file.write(entry);
   return file.commit();
 }
 

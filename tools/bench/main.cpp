@@ -6,7 +6,7 @@
 // program is reused. A "warm" start is the second start in the same home.
 //
 // The program reports its windows with ZENT_BENCH_MARKERS=1 (one line per
-// first frame: "zent-bench <marker> <CLOCK_MONOTONIC ms> <resident kB>") and
+// first frame: "zent-bench <marker> <CLOCK_MONOTONIC ms> <resident kB> <processor ms>") and
 // signs in by itself with ZENT_BENCH_SIGNIN and exits after the last marker
 // with ZENT_BENCH_EXIT_AFTER; the benchmark reads the lines.
 //
@@ -43,12 +43,14 @@ struct Markers {
   double started = 0;                // our clock just before the start
   QMap<QString, double> time;        // marker -> CLOCK_MONOTONIC ms
   QMap<QString, qint64> residentKb;  // marker -> resident set size
+  QMap<QString, double> cpuMs;       // marker -> processor time of the program so far
   QString error;                     // empty when the start reached its last marker
 
   double since(const QString& from, const QString& to) const {
     if (!time.contains(to) || (!from.isEmpty() && !time.contains(from))) return NAN;
     return time.value(to) - (from.isEmpty() ? started : time.value(from));
   }
+  double cpu(const QString& marker) const { return cpuMs.value(marker, NAN); }
   double megabytes(const QString& marker) const {
     return residentKb.contains(marker) ? double(residentKb.value(marker)) / 1024.0 : NAN;
   }
@@ -89,6 +91,7 @@ QList<Scenario> scenarios(int contacts) {
 
 QList<Row> rows(int contacts) {
   const auto firstWindow = [](const Markers& m) { return m.since(QString(), "signin-window"); };
+  const auto firstWindowCpu = [](const Markers& m) { return m.cpu("signin-window"); };
   const auto signinRss = [](const Markers& m) { return m.megabytes("signin-window"); };
   const auto signinToMain = [](const Markers& m) { return m.since("signin-start", "main-window"); };
   const auto mainRss = [](const Markers& m) { return m.megabytes("main-window"); };
@@ -96,6 +99,8 @@ QList<Row> rows(int contacts) {
   return {
       {"first window, fresh home", "start", false, firstWindow, "ms", 100},
       {"first window, warm", "start", true, firstWindow, "ms", 80},
+      {"processor time to first window, fresh home", "start", false, firstWindowCpu, "ms", NAN},
+      {"processor time to first window, warm", "start", true, firstWindowCpu, "ms", NAN},
       {"RSS at the sign-in window", "start", false, signinRss, "MB", 100},
       {"sign-in -> main window, 12 contacts", "signin-demo", false, signinToMain, "ms", NAN},
       {"RSS signed in, 12 contacts", "signin-demo", false, mainRss, "MB", NAN},
@@ -165,9 +170,11 @@ Markers startOnce(const QString& program, const QProcessEnvironment& env, const 
     while ((end = pending.indexOf('\n')) >= 0) {
       const QList<QByteArray> parts = pending.left(end).trimmed().split(' ');
       pending.remove(0, end + 1);
-      if (parts.size() == 4 && parts.at(0) == "zent-bench") {
+      if (parts.size() >= 4 && parts.at(0) == "zent-bench") {
         result.time.insert(QString::fromLatin1(parts.at(1)), parts.at(2).toDouble());
         result.residentKb.insert(QString::fromLatin1(parts.at(1)), parts.at(3).toLongLong());
+        if (parts.size() >= 5)
+          result.cpuMs.insert(QString::fromLatin1(parts.at(1)), parts.at(4).toDouble());
       }
     }
   }

@@ -14,8 +14,8 @@
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryFile>
+#include <QTimer>
 #include <QTranslator>
-#include <QWebSettings>
 
 #include <RAZ/ApiProvider/Controller.h>
 #include <RAZ/Client.h>
@@ -47,6 +47,7 @@
 #include "Utils/Retranslator.h"
 #include "Utils/SettingsKeys.h"
 #include "Utils/SettingsSeed.h"
+#include "Utils/SettingsWrite.h"
 #include "Utils/Sounds/ContactNotification.h"
 #include "Utils/Tray.h"
 #include "Utils/UserAgent.h"
@@ -277,8 +278,8 @@ bool Application::initialize() {
     TP_LOG("Application::initialize", TP::Core::Logging::LevelInformation)
         << "Detected operating system: " << osName << ", User agent: " << m_userAgent;
     RAZ::Settings app(RAZ::Settings::Application);
-    app.setValue(Utils::SettingsKey::UserAgent, m_userAgent);
-    app.setValue(Utils::SettingsKey::OsVersion, osName);
+    Utils::storeIfChanged(app, Utils::SettingsKey::UserAgent, m_userAgent);
+    Utils::storeIfChanged(app, Utils::SettingsKey::OsVersion, osName);
   }
 
   m_client = new RAZ::Client(m_menuActionProvider->action(MenuActionProvider::SignOut),  // 10
@@ -324,9 +325,10 @@ bool Application::initialize() {
     return false;
   }
 
+  // The web views' shared settings (plug-ins allowed) wait for the first
+  // web view (Utils::prepareWebViews): the sign-in window needs no web engine.
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/app_icon.ico")));  // 16
-  QWebSettings::globalSettings()->setAttribute(QWebSettings::PluginsEnabled, true);
-  QML::registerTypes();  // 17
+  QML::registerTypes();                                                  // 17
 
   QAction* signOut = m_menuActionProvider->action(MenuActionProvider::SignOut);  // 18
   QAction* exitAction = m_menuActionProvider->action(MenuActionProvider::Exit);
@@ -356,6 +358,11 @@ bool Application::initialize() {
   if (QAbstractItemModel* connectors = m_apiController->getModel(1))
     m_connectorNotification = new QML::ConnectorNotification(connectors, nullptr);
 
+  // The language is chosen before the sign-in scene is made: translators
+  // installed afterwards would have every text of the scene evaluated again.
+  I18N::loadLanguages();  // 23
+  chooseLanguage();       // 24
+
   m_loginWindow = createLoginWindow();  // 20
   if (!m_loginWindow) {
     fail(QT_TR_NOOP("Initialization error"), QT_TR_NOOP("Unable to initialize login window!"));
@@ -364,19 +371,12 @@ bool Application::initialize() {
     return false;
   }
 
-  m_tray =
-      new Tray(signOut, exitAction, m_menuActionProvider->action(MenuActionProvider::About),  // 21
-               m_menuActionProvider->action(MenuActionProvider::OpenApplication), this);
-
   m_notificationManager = new NotificationManager(nullptr);  // 22
   connect(m_client, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)),
           m_notificationManager, SLOT(removeNotifications()));
   connect(signOut, SIGNAL(triggered()), m_notificationManager, SLOT(removeNotifications()));
   connect(exitAction, SIGNAL(triggered()), m_notificationManager, SLOT(removeNotifications()));
   connect(QApplication::desktop(), SIGNAL(resized(int)), this, SLOT(screenResized(int)));
-
-  I18N::loadLanguages();  // 23
-  chooseLanguage();       // 24
 
   connect(m_client,  // 25
           SIGNAL(requestProxyCredentials(bool, const QString&, const QString&, bool, QObject*,
@@ -390,6 +390,10 @@ bool Application::initialize() {
 
   registerZentProtocol(true);  // 26
   showLoginWindow(true);       // 27
+  // The tray icon (21) and the crash service wait until the sign-in window
+  // is on screen: neither is needed to show it, and both take time (a
+  // session-bus round trip, a process start).
+  QTimer::singleShot(0, this, SLOT(startServicesAfterFirstWindow()));
   connect(this, SIGNAL(messageReceived(const QString&)), this,
           SLOT(onMessageReceived(const QString&)));  // 28
   TP_LOG("Application::initialize", TP::Core::Logging::LevelInformation)
@@ -417,8 +421,21 @@ void Application::setupBreakpad() {
   reporter->setCrashReporterExe(reporterExe.filePath());
   reporter->setRestartCommand(AppPaths::executablePath(), QCoreApplication::arguments().mid(1));
   reporter->setVersion(QString::fromLatin1(kVersion));
-  if (!reporter->installExceptionHandler(exeDir + QStringLiteral("/ZentCrashService")))
+  // The service itself is started once the first window shows.
+  m_crashReporter = reporter;
+}
+
+void Application::startServicesAfterFirstWindow() {
+  if (m_servicesStarted) return;
+  m_servicesStarted = true;
+  if (m_crashReporter && !m_crashReporter->installExceptionHandler(
+                             AppPaths::executableDir() + QStringLiteral("/ZentCrashService")))
     qDebug("Unable to setup Breakpad exception handler. Crash reporting will be unavailable.");
+  if (!m_tray)
+    m_tray = new Tray(m_menuActionProvider->action(MenuActionProvider::SignOut),
+                      m_menuActionProvider->action(MenuActionProvider::Exit),
+                      m_menuActionProvider->action(MenuActionProvider::About),
+                      m_menuActionProvider->action(MenuActionProvider::OpenApplication), this);
 }
 
 void Application::prepareDataDirectory(const QString& dataDir) {

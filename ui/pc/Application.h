@@ -20,6 +20,7 @@
 #include <tp/core/SmartPtr.h>
 
 #include "SessionScope.h"
+#include "Utils/CrashReporter.h"
 #include "Utils/ExternalServiceVerification.h"
 #include "Utils/WindowManager.h"
 #include "libqml/components/CallSettings.h"
@@ -166,6 +167,7 @@ class Application : public QtSingleApplication {
   Utils::WindowManager* windowManager() { return &m_windowManager; }
   RAZ::Client* client() const { return m_client; }
   Tray* tray() const { return m_tray; }
+  CrashReporter* crashReporter() const { return m_crashReporter; }
   NotificationManager* notificationManager() const { return m_notificationManager; }
   Preferences::Watcher* watcher() const { return m_watcher; }
   QMap<int, QSharedPointer<QTranslator>> translators() const { return m_translators; }
@@ -298,6 +300,9 @@ class Application : public QtSingleApplication {
   void showSessionError(bool critical, const QString& title, const QString& text);
 
  private slots:
+  // Starts what start-up leaves until the sign-in window shows: the crash
+  // service and the tray icon. Runs once.
+  void startServicesAfterFirstWindow();
   // A changed password from the password-change window, stored only when
   // the user asked to remember the password.
   void storeChangedCredentials(const RAZ::Utils::Credentials::UserCredentials& credentials);
@@ -305,6 +310,9 @@ class Application : public QtSingleApplication {
  private:
   TP::Core::Logging::LogSink* m_logSink = nullptr;
   Tray* m_tray = nullptr;
+  // Configured by setupBreakpad, its service started after the first window.
+  QPointer<CrashReporter> m_crashReporter;
+  bool m_servicesStarted = false;
   QDir m_userDir;
   TP::Crypto::Blowfish m_cipher;
   QPointer<QML::LoginWindow> m_loginWindow;

@@ -231,7 +231,7 @@ void Application::cbActionPreferences() {
   if (!m_preferencesWindow) {
     Dialogs::PreferencesWindow* window = Dialogs::PreferencesWindow::create(
         m_watcher, sessionManager(), m_translators, page,
-        m_apiController ? m_apiController->getModel(0) : nullptr, nullptr);
+        m_apiController ? m_apiController->getModel(0) : nullptr, isAlwaysOnTop(), nullptr);
     m_preferencesWindow = window;
     if (m_loginWindow)
       connect(m_loginWindow,

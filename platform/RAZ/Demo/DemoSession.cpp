@@ -19,6 +19,9 @@
 #include "RAZ/Presence/PresenceData.h"
 #include "RAZ/Services/Xmpp/XmppService.h"
 #include "RAZ/Utils/Location.h"
+#include "RAZ/Xsi/GranitewayAnywhere.h"
+#include "RAZ/Xsi/SimultaneousRing.h"
+#include "RAZ/Xsi/SupplementaryServices.h"
 #include "RAZ/Xsi/XsiCredentialsControl.h"
 
 namespace RAZ {
@@ -106,9 +109,17 @@ void DemoSession::open(const QString& username, const QString& password) {
   parts.xsiEngine = new RAZ::Xsi::XsiEngine(address, this);
   auto* xmppService = new RAZ::Services::Xmpp::XmppService(this);
   parts.xmppService = xmppService;
+  // The call settings the demo service keeps per account across sign-ins.
+  parts.supplementaryServices =
+      new RAZ::Controllers::XsiSupplementaryServicesController2(address, this);
+  parts.anywhere = new RAZ::Controllers::GranitewayAnywhereController(address, this);
+  parts.simultaneousRing = new RAZ::Controllers::SimultaneousRingController(address, this);
+  // The service's list of the account's services follows the sign-in.
+  parts.supplementaryServices->fetchServicesList();
 
   m_audio.reset(new RAZ::MediaEngine::MediaHandlerAudio());
   auto* video = new RAZ::MediaEngine::MediaHandlerVideo(this);
+  video->addSystemOrDemoCameras();
   parts.calls = new RAZ::MediaEngine::CallControllerBase(m_audio.get(), video, this);
 
   auto* xsiCredentials = new RAZ::Xsi::XsiCredentialsControl(this);

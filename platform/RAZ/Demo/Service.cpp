@@ -12,6 +12,9 @@
 #include "RAZ/Contacts/Contacts.h"
 #include "RAZ/Controllers/CommsSessionController.h"
 #include "RAZ/Demo/DemoSession.h"
+#include "RAZ/MediaEngine/CallControllerBase.h"
+#include "RAZ/MediaEngine/IMediaHandlerVideo.h"
+#include "RAZ/Xsi/CallSettingsStore.h"
 #include "RAZ/Xsi/XsiCredentialsControl.h"
 
 namespace RAZ {
@@ -172,6 +175,7 @@ void Service::reset() {
   // The data is read again on its next use (ZENT_DEMO_CONTACTS may have
   // changed); a session open now keeps what it was built from.
   m_loaded = false;
+  RAZ::Xsi::CallSettingsStore::instance().reset();
 }
 
 void Service::failNextSignin(RAZ::Sessions::Error error) { m_nextError = error; }
@@ -212,6 +216,62 @@ bool noClient(const char* what) {
 bool Service::dropConnection() {
   if (!openSession()) return noSession("connection drop");
   m_client->closeSession(false, RAZ::Sessions::ErrorConnectionLost);
+  return true;
+}
+
+namespace {
+RAZ::MediaEngine::CallControllerBase* callsOf(RAZ::Sessions::SessionManagerBase* session) {
+  return session ? session->callController() : nullptr;
+}
+RAZ::MediaEngine::MediaHandlerAudio* audioOf(RAZ::Sessions::SessionManagerBase* session) {
+  RAZ::MediaEngine::CallControllerBase* calls = callsOf(session);
+  return calls ? qobject_cast<RAZ::MediaEngine::MediaHandlerAudio*>(calls->GetMediaHandlerAudio())
+               : nullptr;
+}
+RAZ::MediaEngine::MediaHandlerVideo* videoOf(RAZ::Sessions::SessionManagerBase* session) {
+  RAZ::MediaEngine::CallControllerBase* calls = callsOf(session);
+  return calls ? qobject_cast<RAZ::MediaEngine::MediaHandlerVideo*>(calls->GetMediaHandlerVideo())
+               : nullptr;
+}
+}  // namespace
+
+bool Service::setAudioDevices(const QList<RAZ::MediaEngine::AudioDevice>& playback,
+                              const QList<RAZ::MediaEngine::AudioDevice>& recording,
+                              RAZ::Sessions::SessionManagerBase* session) {
+  RAZ::MediaEngine::MediaHandlerAudio* audio = audioOf(session ? session : openSession());
+  if (!audio) return noSession("audio device change");
+  audio->setDevices(playback, recording);
+  return true;
+}
+
+bool Service::setMicrophoneLevel(long level, RAZ::Sessions::SessionManagerBase* session) {
+  RAZ::MediaEngine::MediaHandlerAudio* audio = audioOf(session ? session : openSession());
+  if (!audio) return noSession("microphone level");
+  audio->setScriptedLevel(level);
+  return true;
+}
+
+bool Service::plugCamera(const QByteArray& id, const QString& name, const QList<int>& levels,
+                         RAZ::Sessions::SessionManagerBase* session) {
+  RAZ::MediaEngine::MediaHandlerVideo* video = videoOf(session ? session : openSession());
+  if (!video) return noSession("camera plugged");
+  video->plugCamera(new RAZ::MediaEngine::SimpleCamera(id, -1, name, levels));
+  return true;
+}
+
+bool Service::unplugCamera(const QByteArray& id, RAZ::Sessions::SessionManagerBase* session) {
+  RAZ::MediaEngine::MediaHandlerVideo* video = videoOf(session ? session : openSession());
+  if (!video) return noSession("camera unplugged");
+  return video->removeCamera(id);
+}
+
+bool Service::setCallCount(int count, RAZ::Sessions::SessionManagerBase* session) {
+  RAZ::MediaEngine::CallControllerBase* calls = callsOf(session ? session : openSession());
+  if (!calls) return noSession("call count");
+  QPointer<RAZ::MediaEngine::CallControllerBase> guard(calls);
+  QTimer::singleShot(0, calls, [guard, count] {
+    if (guard) guard->setCallCount(count);
+  });
   return true;
 }
 

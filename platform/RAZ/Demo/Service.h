@@ -9,6 +9,7 @@
 #include <QVariantMap>
 
 #include "RAZ/Controllers/CommunicationSession.h"
+#include "RAZ/MediaEngine/IMediaHandlerAudio.h"
 #include "RAZ/Sessions/SessionManagerBase.h"
 
 namespace RAZ {
@@ -71,6 +72,24 @@ class Service : public QObject {
   bool changePresence(int contactId, int state, const QString& statusText);
   // A party starts a communication session with the user.
   bool incomingSession(int contactId, RAZ::Controllers::CommunicationSession::Kind kind);
+
+  // --- Devices of a session's media engine ---
+  // Each acts on `session`, or on the open session when that is null, and is
+  // false when there is neither (or it has no such media handler). Device
+  // changes are reported by the handler from the event loop.
+  // The system's playback and recording devices become these.
+  bool setAudioDevices(const QList<RAZ::MediaEngine::AudioDevice>& playback,
+                       const QList<RAZ::MediaEngine::AudioDevice>& recording,
+                       RAZ::Sessions::SessionManagerBase* session = nullptr);
+  // The microphone gives this absolute level (0..32768) while it is measured;
+  // a negative level returns to the real or synthetic one.
+  bool setMicrophoneLevel(long level, RAZ::Sessions::SessionManagerBase* session = nullptr);
+  // A camera is plugged in (with its capture levels) or unplugged.
+  bool plugCamera(const QByteArray& id, const QString& name, const QList<int>& levels,
+                  RAZ::Sessions::SessionManagerBase* session = nullptr);
+  bool unplugCamera(const QByteArray& id, RAZ::Sessions::SessionManagerBase* session = nullptr);
+  // The number of calls the session's call controller holds.
+  bool setCallCount(int count, RAZ::Sessions::SessionManagerBase* session = nullptr);
 
   // --- Client prompts (each false without a client) ---
   // A newer version exists. Only http and https addresses are passed on.

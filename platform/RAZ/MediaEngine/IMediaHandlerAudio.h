@@ -1,14 +1,32 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QPointer>
 #include <QString>
+
+class QAudioInput;
+class QIODevice;
+class QTimer;
 
 namespace RAZ {
 namespace MediaEngine {
 
+// One playback or recording device: what the user sees and what the engine
+// is told.
+struct AudioDevice {
+  QString name;
+  QByteArray id;
+  bool operator==(const AudioDevice& o) const { return name == o.name && id == o.id; }
+};
+
 // The audio side of the media engine, as the program configures it.
-class IMediaHandlerAudio {
+class IMediaHandlerAudio : public QObject {
+  Q_OBJECT
  public:
-  virtual ~IMediaHandlerAudio() = default;
+  explicit IMediaHandlerAudio(QObject* parent = nullptr) : QObject(parent) {}
+
   // Re-reads the audio devices of the system.
   virtual void refreshDevices() = 0;
   virtual void setEchoCancellation(bool on) = 0;
@@ -16,29 +34,94 @@ class IMediaHandlerAudio {
   virtual void setNoiseSuppression(bool on) = 0;
   // Folder where recorded calls are written.
   virtual void setRecordingFolder(const QString& folder) = 0;
+
+  virtual QList<AudioDevice> playbackDevices() const = 0;
+  virtual QList<AudioDevice> recordingDevices() const = 0;
+  // The devices in use; empty means the system's default.
+  virtual QByteArray currentPlaybackDevice() const = 0;
+  virtual QByteArray currentRecordingDevice() const = 0;
+  virtual void setPlaybackDevice(const QByteArray& id) = 0;
+  virtual void setRecordingDevice(const QByteArray& id) = 0;
+
+  // The microphone level measurement: start, read (absolute: 0..32768,
+  // otherwise 0..100), stop. Reading without a running measurement gives 0.
+  virtual void startSignalLevelMeasurement(bool microphone) = 0;
+  virtual bool getSignalLevel(long& level, bool absolute) = 0;
+  virtual void stopSignalLevelMeasurement() = 0;
+
+ signals:
+  // The system's device lists changed.
+  void audioDeviceAvailabilityChanged(bool available);
 };
 
-// A media engine's audio handler that keeps what it was told.
+// The stand-in media engine's audio handler. Its device lists come from Qt
+// Multimedia where the system has devices (and the process is not told to
+// stay silent), else from the demo's two of each. The level is the real
+// microphone peak where a microphone can be opened, else a synthetic wave;
+// the demo scripting interface can replace both.
 class MediaHandlerAudio : public IMediaHandlerAudio {
+  Q_OBJECT
  public:
-  void refreshDevices() override { ++m_refreshCount; }
+  explicit MediaHandlerAudio(QObject* parent = nullptr);
+  ~MediaHandlerAudio() override;
+
+  void refreshDevices() override;
   void setEchoCancellation(bool on) override { m_echoCancellation = on; }
   void setAutomaticGainControl(bool on) override { m_agc = on; }
   void setNoiseSuppression(bool on) override { m_noiseSuppression = on; }
   void setRecordingFolder(const QString& folder) override { m_recordingFolder = folder; }
+
+  QList<AudioDevice> playbackDevices() const override { return m_playback; }
+  QList<AudioDevice> recordingDevices() const override { return m_recording; }
+  QByteArray currentPlaybackDevice() const override { return m_currentPlayback; }
+  QByteArray currentRecordingDevice() const override { return m_currentRecording; }
+  void setPlaybackDevice(const QByteArray& id) override { m_currentPlayback = id; }
+  void setRecordingDevice(const QByteArray& id) override { m_currentRecording = id; }
+
+  void startSignalLevelMeasurement(bool microphone) override;
+  bool getSignalLevel(long& level, bool absolute) override;
+  void stopSignalLevelMeasurement() override;
+
+  // Scripting: replaces the device lists and reports the change from the
+  // event loop.
+  void setDevices(const QList<AudioDevice>& playback, const QList<AudioDevice>& recording);
+  // Scripting: a fixed microphone level (absolute); negative returns to the
+  // real or synthetic level.
+  void setScriptedLevel(long level) { m_scriptedLevel = level; }
+
+  static QList<AudioDevice> demoPlaybackDevices();
+  static QList<AudioDevice> demoRecordingDevices();
 
   int refreshCount() const { return m_refreshCount; }
   bool echoCancellation() const { return m_echoCancellation; }
   bool automaticGainControl() const { return m_agc; }
   bool noiseSuppression() const { return m_noiseSuppression; }
   QString recordingFolder() const { return m_recordingFolder; }
+  bool isMeasuring() const { return m_measuring; }
+
+ private slots:
+  void readMicrophone();
+  void reportDevices();
 
  private:
+  bool openMicrophone();
+  void closeMicrophone();
+
   int m_refreshCount = 0;
   bool m_echoCancellation = false;
   bool m_agc = false;
   bool m_noiseSuppression = false;
   QString m_recordingFolder;
+  QList<AudioDevice> m_playback;
+  QList<AudioDevice> m_recording;
+  QByteArray m_currentPlayback;
+  QByteArray m_currentRecording;
+  bool m_measuring = false;
+  long m_scriptedLevel = -1;
+  long m_peak = 0;
+  int m_phase = 0;
+  QAudioInput* m_input = nullptr;
+  QPointer<QIODevice> m_inputDevice;
 };
 
 }  // namespace MediaEngine

@@ -1,5 +1,7 @@
 #include "IMediaHandlerVideo.h"
 
+#include <QCameraInfo>
+
 namespace RAZ {
 namespace MediaEngine {
 
@@ -20,6 +22,25 @@ QSize sizeOf(int level) {
 }
 }  // namespace
 
+IMediaHandlerVideo::Camera* IMediaHandlerVideo::findCamera(const QByteArray& name) const {
+  for (Camera* c : cameras())
+    if (c && c->name() == name) return c;
+  return nullptr;
+}
+
+SimpleCamera::SimpleCamera(const QByteArray& name, int selectedLevel, const QString& displayName,
+                           const QList<int>& levels)
+    : m_name(name),
+      m_level(selectedLevel),
+      m_displayName(displayName.isEmpty() ? QString::fromUtf8(name) : displayName),
+      m_levels(levels) {}
+
+QMap<int, QSize> SimpleCamera::getProfileLevels() const {
+  QMap<int, QSize> out;
+  for (int level : m_levels) out.insert(level, sizeOf(level));
+  return out;
+}
+
 int SimpleCamera::selectedProfileLevel(QSize* minimum, QSize* maximum) const {
   if (minimum) *minimum = sizeOf(m_level);
   if (maximum) *maximum = sizeOf(m_level);
@@ -33,6 +54,39 @@ MediaHandlerVideo::~MediaHandlerVideo() { qDeleteAll(m_cameras); }
 void MediaHandlerVideo::addCamera(SimpleCamera* camera) {
   m_cameras << camera;
   if (!m_current) m_current = camera;
+}
+
+void MediaHandlerVideo::addSystemOrDemoCameras() {
+  if (qEnvironmentVariable("ZENT_SOUND_BACKEND") != QLatin1String("silent")) {
+    for (const QCameraInfo& info : QCameraInfo::availableCameras())
+      addCamera(new SimpleCamera(info.deviceName().toUtf8(), ProfileLevel20, info.description()));
+  }
+  if (!m_cameras.isEmpty()) return;
+  addCamera(new SimpleCamera("demo-camera", ProfileLevel20, QStringLiteral("Demo Camera")));
+  addCamera(new SimpleCamera("demo-document-camera", ProfileLevel12,
+                             QStringLiteral("Demo Document Camera"),
+                             {ProfileLevel12, ProfileLevel20}));
+}
+
+bool MediaHandlerVideo::removeCamera(const QByteArray& name) {
+  for (int i = 0; i < m_cameras.size(); ++i) {
+    if (m_cameras.at(i)->name() != name) continue;
+    SimpleCamera* gone = m_cameras.takeAt(i);
+    if (m_current == gone) m_current = m_cameras.isEmpty() ? nullptr : m_cameras.first();
+    delete gone;
+    QMetaObject::invokeMethod(this, "reportCameras", Qt::QueuedConnection);
+    return true;
+  }
+  return false;
+}
+
+void MediaHandlerVideo::plugCamera(SimpleCamera* camera) {
+  addCamera(camera);
+  QMetaObject::invokeMethod(this, "reportCameras", Qt::QueuedConnection);
+}
+
+void MediaHandlerVideo::reportCameras() {
+  emit videoDeviceAvailabilityChanged(!m_cameras.isEmpty());
 }
 
 QList<IMediaHandlerVideo::Camera*> MediaHandlerVideo::cameras() const {

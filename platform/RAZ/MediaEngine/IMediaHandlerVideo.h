@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QMap>
 #include <QObject>
 #include <QSize>
 
@@ -23,7 +24,12 @@ class IMediaHandlerVideo : public QObject {
   class Camera {
    public:
     virtual ~Camera() = default;
+    // The camera's id.
     virtual QByteArray name() const = 0;
+    // The name the user sees.
+    virtual QString dispname() const = 0;
+    // The capture sizes the camera offers, by level (ascending).
+    virtual QMap<int, QSize> getProfileLevels() const = 0;
     // The selected level (-1 when none is selected); the sizes of that
     // level are written through the pointers that are not null.
     virtual int selectedProfileLevel(QSize* minimum, QSize* maximum) const = 0;
@@ -33,6 +39,8 @@ class IMediaHandlerVideo : public QObject {
   explicit IMediaHandlerVideo(QObject* parent = nullptr) : QObject(parent) {}
 
   virtual QList<Camera*> cameras() const = 0;
+  // The camera with the id, or null.
+  Camera* findCamera(const QByteArray& name) const;
   // True when `camera` is now the one in use.
   virtual bool setCurrentCamera(Camera* camera) = 0;
   virtual Camera* currentCamera() const = 0;
@@ -41,20 +49,30 @@ class IMediaHandlerVideo : public QObject {
  signals:
   // The user's preferences changed; the engine re-reads what concerns it.
   void preferencesChanged();
+  // The system's camera list changed.
+  void videoDeviceAvailabilityChanged(bool available);
 };
 
 // A camera of the stand-in media engine.
 class SimpleCamera : public IMediaHandlerVideo::Camera {
  public:
-  explicit SimpleCamera(const QByteArray& name, int selectedLevel = -1)
-      : m_name(name), m_level(selectedLevel) {}
+  // Without levels the camera offers the four standard sizes; without a
+  // display name it shows its id.
+  explicit SimpleCamera(const QByteArray& name, int selectedLevel = -1,
+                        const QString& displayName = QString(),
+                        const QList<int>& levels = QList<int>{ProfileLevel12, ProfileLevel20,
+                                                              ProfileLevel30, ProfileLevel31});
   QByteArray name() const override { return m_name; }
+  QString dispname() const override { return m_displayName; }
+  QMap<int, QSize> getProfileLevels() const override;
   int selectedProfileLevel(QSize* minimum, QSize* maximum) const override;
   void setSelectedProfileLevel(ProfileLevel level) override { m_level = level; }
 
  private:
   QByteArray m_name;
   int m_level;
+  QString m_displayName;
+  QList<int> m_levels;
 };
 
 // The stand-in media engine's video handler: a fixed list of cameras.
@@ -66,6 +84,14 @@ class MediaHandlerVideo : public IMediaHandlerVideo {
 
   // Takes ownership. The first camera added becomes the current one.
   void addCamera(SimpleCamera* camera);
+  // The system's cameras from Qt Multimedia where there are any (and the
+  // process is not told to stay silent), else the demo's two.
+  void addSystemOrDemoCameras();
+  // Scripting: removes the camera with the id and reports the change from
+  // the event loop; false when there is none.
+  bool removeCamera(const QByteArray& name);
+  // Scripting: adds a camera and reports the change from the event loop.
+  void plugCamera(SimpleCamera* camera);
   void setCurrentProfileLevel(int level) { m_level = level; }
 
   QList<Camera*> cameras() const override;
@@ -74,6 +100,8 @@ class MediaHandlerVideo : public IMediaHandlerVideo {
   int currentProfileLevel() const override { return m_level; }
 
  private:
+  Q_INVOKABLE void reportCameras();
+
   QList<SimpleCamera*> m_cameras;
   Camera* m_current = nullptr;
   int m_level = ProfileLevel20;

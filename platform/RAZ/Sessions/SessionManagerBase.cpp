@@ -12,6 +12,10 @@
 #include "RAZ/MediaEngine/CallControllerBase.h"
 #include "RAZ/Services/Xmpp/XmppService.h"
 #include "RAZ/Utils/Location.h"
+#include "RAZ/Xsi/GranitewayAnywhere.h"
+#include "RAZ/Xsi/SimultaneousRing.h"
+#include "RAZ/Xsi/SupplementaryServices.h"
+#include "RAZ/Xsi/XsiComponent.h"
 #include "RAZ/Xsi/XsiCredentialsControl.h"
 
 namespace RAZ {
@@ -32,6 +36,9 @@ void SessionManagerBase::registerMetaTypes() {
   qRegisterMetaType<const RAZ::Sessions::SubSession*>("const RAZ::Sessions::SubSession*");
   qRegisterMetaType<RAZ::Utils::Location::Info>("RAZ::Utils::Location::Info");
   qRegisterMetaType<RAZ::Xsi::XsiErrorInfo>("RAZ::Xsi::XsiErrorInfo");
+  qRegisterMetaType<RAZ::Xsi::XsiComponent::Error>("RAZ::Xsi::XsiComponent::Error");
+  qRegisterMetaType<RAZ::Controllers::SupplementaryService>(
+      "RAZ::Controllers::SupplementaryService");
   qRegisterMetaType<RAZ::Contacts::ContactPtr>("RAZ::Contacts::ContactPtr");
   qRegisterMetaType<RAZ::Contacts::Const::ContactPtr>("RAZ::Contacts::Const::ContactPtr");
   qRegisterMetaType<QList<RAZ::Contacts::ContactPtr>>("QList<RAZ::Contacts::ContactPtr>");
@@ -69,6 +76,18 @@ RAZ::Controllers::FtController* SessionManagerBase::ftController() const { retur
 RAZ::Controllers::CommsSessionController* SessionManagerBase::commsSessionController() const {
   return m_comms;
 }
+RAZ::Controllers::XsiSupplementaryServicesController2*
+SessionManagerBase::xsiSupplementaryServicesController() const {
+  return m_supplementaryServices;
+}
+RAZ::Controllers::GranitewayAnywhereController* SessionManagerBase::granitewayAnywhereController()
+    const {
+  return m_anywhere;
+}
+RAZ::Controllers::SimultaneousRingController* SessionManagerBase::simultaneousRingController()
+    const {
+  return m_simultaneousRing;
+}
 RAZ::Utils::Location::Publisher* SessionManagerBase::locationPublisher() const {
   return m_publisher;
 }
@@ -84,6 +103,12 @@ RAZ::Sessions::SubSession* SessionManagerBase::subSession(int type) const {
   for (const auto& sub : m_subSessions)
     if (sub && sub->type() == type) return sub.data();
   return nullptr;
+}
+
+void SessionManagerBase::setState(RAZ::Sessions::State state) {
+  if (state == m_state) return;
+  m_state = state;
+  emit stateChange(this, state);
 }
 
 void SessionManagerBase::setReconnecting(bool on) {
@@ -107,6 +132,9 @@ void SessionManagerBase::setParts(const Parts& parts) {
   m_xsiCredentials = parts.xsiCredentials;
   m_ft = parts.ft;
   m_comms = parts.comms;
+  m_supplementaryServices = parts.supplementaryServices;
+  m_anywhere = parts.anywhere;
+  m_simultaneousRing = parts.simultaneousRing;
   m_publisher = parts.publisher;
   m_locationSources.clear();
   for (auto* source : parts.locationSources) m_locationSources.append(source);

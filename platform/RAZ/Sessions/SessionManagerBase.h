@@ -26,6 +26,9 @@ class FtController;
 class IChatController;
 class MyRoomController;
 class XmppChatController;
+class XsiSupplementaryServicesController2;
+class GranitewayAnywhereController;
+class SimultaneousRingController;
 namespace Search {
 class ContactSearch;
 }
@@ -125,6 +128,11 @@ class SessionManagerBase : public QObject {
   RAZ::Xsi::XsiCredentialsControl* xsiCredentialsControl() const;
   RAZ::Controllers::FtController* ftController() const;
   RAZ::Controllers::CommsSessionController* commsSessionController() const;
+  // The telephony service's call settings (each null when the account has
+  // no access to them).
+  RAZ::Controllers::XsiSupplementaryServicesController2* xsiSupplementaryServicesController() const;
+  RAZ::Controllers::GranitewayAnywhereController* granitewayAnywhereController() const;
+  RAZ::Controllers::SimultaneousRingController* simultaneousRingController() const;
   RAZ::Utils::Location::Publisher* locationPublisher() const;
   QList<RAZ::Utils::Location::Source*> locationSources() const;
   RAZ::Sessions::SessionCloser* sessionClosingObject() const;
@@ -140,7 +148,8 @@ class SessionManagerBase : public QObject {
   void setCredentialsManager(RAZ::Utils::Credentials::CredentialsManager* manager) {
     m_credentialsManager = manager;
   }
-  void setState(RAZ::Sessions::State state) { m_state = state; }
+  // Tells stateChange() when the state differs.
+  void setState(RAZ::Sessions::State state);
   void setUserName(const QString& name) { m_userName = name; }
   void setReconnecting(bool on);
 
@@ -150,6 +159,7 @@ class SessionManagerBase : public QObject {
 
  signals:
   void forceLogout();
+  void stateChange(RAZ::Sessions::SessionManagerBase* session, RAZ::Sessions::State state);
   void reconnectingFinished();
   void reconnectionStateChanged(RAZ::Sessions::SessionManagerBase* session, bool reconnecting);
   void subSessionStateChanged(RAZ::Sessions::SessionManagerBase* session,
@@ -173,6 +183,9 @@ class SessionManagerBase : public QObject {
     RAZ::Xsi::XsiCredentialsControl* xsiCredentials = nullptr;
     RAZ::Controllers::FtController* ft = nullptr;
     RAZ::Controllers::CommsSessionController* comms = nullptr;
+    RAZ::Controllers::XsiSupplementaryServicesController2* supplementaryServices = nullptr;
+    RAZ::Controllers::GranitewayAnywhereController* anywhere = nullptr;
+    RAZ::Controllers::SimultaneousRingController* simultaneousRing = nullptr;
     RAZ::Utils::Location::Publisher* publisher = nullptr;
     QList<RAZ::Utils::Location::Source*> locationSources;
     RAZ::Sessions::SessionCloser* closer = nullptr;
@@ -202,6 +215,9 @@ class SessionManagerBase : public QObject {
   QPointer<RAZ::Xsi::XsiCredentialsControl> m_xsiCredentials;
   QPointer<RAZ::Controllers::FtController> m_ft;
   QPointer<RAZ::Controllers::CommsSessionController> m_comms;
+  QPointer<RAZ::Controllers::XsiSupplementaryServicesController2> m_supplementaryServices;
+  QPointer<RAZ::Controllers::GranitewayAnywhereController> m_anywhere;
+  QPointer<RAZ::Controllers::SimultaneousRingController> m_simultaneousRing;
   QPointer<RAZ::Utils::Location::Publisher> m_publisher;
   QList<QPointer<RAZ::Utils::Location::Source>> m_locationSources;
   QPointer<RAZ::Sessions::SessionCloser> m_closer;

@@ -282,6 +282,23 @@ void CredentialsManager::updateCredentials(const UserCredentials& credentials) {
   addCredentials(credentials);
 }
 
+void CredentialsManager::removeCredentials(const UserCredentials& credentials) {
+  QList<int> types = credentials.types();
+  if (types.removeAll(m_loginType) > 0) types.prepend(m_loginType);
+  for (int t : types) {
+    QString name = credentials.getCredentials(t).getUsername();
+    toFullUri(name);
+    const int index = indexOf(t, name);
+    if (index < 0) continue;
+    m_accounts.removeAt(index);
+    save();
+    emit credentialsChanged();
+    return;
+  }
+  TP_LOG("RAZ::Utils::Credentials::CredentialsManager::removeCredentials", 3)
+      << "No stored account to remove";
+}
+
 void CredentialsManager::setConfiguration(const RAZ::Configuration::Config* config) {
   m_config = config;
 }

@@ -27,6 +27,10 @@ namespace Credentials {
 // Login types: which service an account's data signs in to.
 enum LoginType { LoginSip = 0, LoginXmpp = 1, LoginXsi = 2 };
 
+// Every kind of stored credentials: the login types, then the directory
+// (LDAP) and web-collaboration accounts.
+enum Type { TypeSip = 0, TypeXmpp = 1, TypeXsi = 2, TypeLdap = 3, TypeWebCollab = 4 };
+
 // The data of one account for one login type.
 class CredentialsData {
  public:
@@ -69,6 +73,8 @@ class UserCredentials {
   bool hasCredentials(int type) const { return m_data.contains(type); }
   QList<int> types() const { return m_data.keys(); }
   bool isEmpty() const { return m_data.isEmpty(); }
+  // Forgets the data of the type.
+  void removeCredentials(int type) { m_data.remove(type); }
 
   bool operator==(const UserCredentials& o) const { return m_data == o.m_data; }
 
@@ -117,6 +123,12 @@ class CredentialsManager : public QObject {
   bool savesBlocked() const { return m_saveBlocked; }
 
   int loginType() const { return m_loginType; }
+  // The kinds of credentials this installation keeps (all five unless set).
+  QList<int> availableTypes() const { return m_availableTypes; }
+  void setAvailableTypes(const QList<int>& types) { m_availableTypes = types; }
+  // Writes the accounts to the file; false (logged) when they could not be
+  // written.
+  bool save();
   void setLoginType(int type) { m_loginType = type; }
 
   // Completes a user name in place: surrounding blanks and a "sip:" scheme are
@@ -132,6 +144,7 @@ class CredentialsManager : public QObject {
   CredentialsData getCurrentCredentials(int type) const;
 
   QString loginUsername() const { return m_loginUsername; }
+  QString getLoginUsername() const { return m_loginUsername; }
   bool savePassword() const { return m_savePassword; }
   const RAZ::Configuration::Config* configuration() const { return m_config; }
 
@@ -141,6 +154,9 @@ class CredentialsManager : public QObject {
   void addCredentials(const RAZ::Utils::Credentials::UserCredentials& given);
   // Same as addCredentials; kept for callers that change an account.
   void updateCredentials(const RAZ::Utils::Credentials::UserCredentials& credentials);
+  // Removes the stored account these credentials belong to (found by the
+  // login type's user name, else by any of its types) and writes the file.
+  void removeCredentials(const RAZ::Utils::Credentials::UserCredentials& credentials);
   void setConfiguration(const RAZ::Configuration::Config* config);
   void setSavePassword(bool save);
   void setLoginUsername(const QString& fullName);
@@ -150,7 +166,6 @@ class CredentialsManager : public QObject {
 
  private:
   int indexOf(int type, const QString& name) const;
-  bool save();
   QFile* newFile(const QString& name);
   void keepUnreadFile(LoadProblem problem, const QString& detail);
 
@@ -159,6 +174,7 @@ class CredentialsManager : public QObject {
   FileFactory m_fileFactory;
   QList<UserCredentials> m_accounts;
   int m_loginType = LoginSip;
+  QList<int> m_availableTypes{TypeSip, TypeXmpp, TypeXsi, TypeLdap, TypeWebCollab};
   QString m_loginUsername;
   bool m_savePassword = false;
   bool m_saveBlocked = false;
@@ -174,3 +190,4 @@ class CredentialsManager : public QObject {
 
 Q_DECLARE_METATYPE(RAZ::Utils::Credentials::UserCredentials)
 Q_DECLARE_METATYPE(RAZ::Utils::Credentials::CredentialsData)
+Q_DECLARE_METATYPE(RAZ::Utils::Credentials::Type)

@@ -10,12 +10,16 @@ namespace Location {
 
 // A location of the user as the service reports or publishes it.
 struct Info {
+  double latitude = 0.0;
+  double longitude = 0.0;
   QString ipAddress;
   QString timeZone;
   QString manualLocation;
   QString city;
   QString country;
   QString state;
+  // Carried along unread by the client (the service's own locality code).
+  QString locality;
 
   // True when nothing but the address is known.
   bool isEmpty() const {

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import Vantre 1.0 as Vantre
 import "qrc:/controls"
+import "qrc:/windows/MainWindow/CallSettingsToolbar"
 
 // The first scene of a signed-in session: who the user is and how they
 // appear to others, their contacts with presence, a search over them and
@@ -81,6 +82,7 @@ Rectangle {
                 objectName: "ownPresenceText"
                 width: parent.width
                 text: root.presenceText(root.own ? root.own.presence : Vantre.PresenceState.Unknown) + " \u25BE"
+                      + (mainWindow.ownLocation !== "" ? "   " + mainWindow.ownLocation : "")
                 elide: Text.ElideRight
                 color: ZPalette.accentText
                 opacity: presenceMouse.containsMouse ? 1.0 : 0.85
@@ -98,11 +100,17 @@ Rectangle {
         }
     }
 
+    // --- Call-settings toolbar ----------------------------------------------
+    CallSettingsToolbar {
+        id: callSettingsToolbar
+        anchors { left: parent.left; right: parent.right; top: header.bottom }
+    }
+
     // --- Search ------------------------------------------------------------
     ZTextField {
         id: search
         objectName: "searchField"
-        anchors { left: parent.left; right: parent.right; top: header.bottom; margins: ZPalette.unit * 2 }
+        anchors { left: parent.left; right: parent.right; top: callSettingsToolbar.bottom; margins: ZPalette.unit * 2 }
         placeholderText: qsTr("Search contacts") + lc
         onTextChanged: mainWindow.setSearchText(text)
     }

@@ -39,7 +39,7 @@ PresenceAction::PresenceAction(int state, const QIcon& icon, QObject* parent)
 PresenceHelper::PresenceHelper(RAZ::Presence::PresenceData* presence, QObject* parent)
     : QObject(parent), m_presence(presence) {
   buildMenu();
-  m_locationDialog = new Dialogs::LocationPublish(false, nullptr);
+  m_locationDialog = new Dialogs::LocationPublish(nullptr);
   // The dialog answers and is hidden again: it lives as long as the helper.
   m_locationDialog->setAttribute(Qt::WA_DeleteOnClose, false);
   connect(m_locationDialog, SIGNAL(locationChanged(const RAZ::Utils::Location::Info&, bool, bool)),
@@ -169,7 +169,7 @@ void PresenceHelper::setLocation(const RAZ::Utils::Location::Info& info) {
 
 void PresenceHelper::showLocationPublishDialog() {
   if (!m_locationDialog) return;
-  m_locationDialog->reloadSettings();
+  m_locationDialog->prepareToShow();
   m_locationDialog->show();
   m_locationDialog->raise();
   m_locationDialog->activateWindow();

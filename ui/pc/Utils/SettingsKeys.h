@@ -54,5 +54,37 @@ inline const QString LocationPublishPrefix = QStringLiteral("presence/location_p
 inline const QString ThemeLogoX = QStringLiteral("window/logo_x");
 inline const QString ThemeLogoY = QStringLiteral("window/logo_y");
 
+// Preferences pages.
+inline const QString ConfirmHistoryRecord = QStringLiteral("settings/confirmations/historyRecord");
+inline const QString ConfirmDeleteChatRoom =
+    QStringLiteral("settings/confirmations/deleteChatRoom");
+inline const QString LocationPublishDontAskAgain =
+    QStringLiteral("presence/location_publish/dontAskAgain");
+inline const QString DefaultRingDevice = QStringLiteral("settings/actions/defaultRingDevice");
+inline const QString OutlookCalendarEnabled = QStringLiteral("settings/outlook_calendar_enabled");
+inline const QString OutlookSearchEnabled = QStringLiteral("settings/outlook_search_enabled");
+inline const QString LdapSearchEnabled = QStringLiteral("settings/ldap_search_enabled");
+inline const QString AudioCallPlaybackDevice = QStringLiteral("settings/audio/duringacalldevice");
+inline const QString AudioRecordingDevice = QStringLiteral("settings/audio/recordingdevice");
+inline const QString AudioRingingDevice = QStringLiteral("settings/audio/withoutacalldevice");
+inline const QString VideoQualityDetection = QStringLiteral("settings/video/qualitydetection");
+inline const QString MyRoomDialInNumber = QStringLiteral("security/myRoomDialInNumber");
+inline const QString MyRoomHostPin = QStringLiteral("security/myRoomHostPin");
+inline const QString MyRoomPin1 = QStringLiteral("security/myRoomPin1");
+inline const QString MyRoomPin2 = QStringLiteral("security/myRoomPin2");
+inline const QString ShowResetWarning = QStringLiteral("security/showResetWarning");
+inline const QString AdvancedLoggingEnabled = QStringLiteral("settings/advloggingenabled");
+inline const QString ApiProviderAllowConnectors =
+    QStringLiteral("settings/api_provider_allow_connectors");
+inline const QString ApiConnectionNoConfirmation =
+    QStringLiteral("settings/api_connection_no_confirmation");
+inline const QString ApiConnectionAcceptByDefault =
+    QStringLiteral("settings/api_connection_accept_by_default");
+inline const QString ProxyType = QStringLiteral("proxy_settings/type");
+inline const QString ProxyHttpServer = QStringLiteral("proxy_settings/httpserver");
+inline const QString ProxyHttpPort = QStringLiteral("proxy_settings/httpport");
+inline const QString ProxyHttpsServer = QStringLiteral("proxy_settings/httpsserver");
+inline const QString ProxyHttpsPort = QStringLiteral("proxy_settings/httpsport");
+
 }  // namespace SettingsKey
 }  // namespace Utils

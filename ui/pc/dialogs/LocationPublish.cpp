@@ -1,78 +1,155 @@
 #include "dialogs/LocationPublish.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
-#include <QDialogButtonBox>
 #include <QEvent>
+#include <QFile>
+#include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QStandardItemModel>
+#include <QTextStream>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include <RAZ/Settings.h>
-#include "Utils/SettingsKeys.h"
+
+#include "Utils/StringHelper.h"
 
 namespace Dialogs {
 
 namespace {
+
+const int kRefreshMs = 60000;
+const char kForm[] = "LocationPublishDialog";
+
 QString key(const char* name) {
-  return Utils::SettingsKey::LocationPublishPrefix + QLatin1String(name);
+  return QStringLiteral("presence/location_publish/") + QLatin1String(name);
 }
 
-QString describe(const RAZ::Utils::Location::Info& info) {
-  QStringList parts;
-  for (const QString& p : {info.city, info.state, info.country})
-    if (!p.isEmpty()) parts << p;
-  if (parts.isEmpty() && !info.manualLocation.isEmpty()) parts << info.manualLocation;
-  return parts.join(QStringLiteral(", "));
+QString formText(const char* text) { return QCoreApplication::translate(kForm, text); }
+
+bool isOffset(const QString& offset) {
+  static const QRegularExpression pattern(QStringLiteral("^[+-]\\d\\d:\\d\\d$"));
+  return pattern.match(offset).hasMatch();
 }
+
 }  // namespace
 
-LocationPublish::LocationPublish(bool alwaysOnTop, QWidget* parent)
-    : Widgets::Window(parent, alwaysOnTop, false) {
-  setObjectName(QStringLiteral("locationPublish"));
+LocationPublish::LocationPublish(QWidget* parent) : Widgets::Window(parent, false, false) {
+  setObjectName(QStringLiteral("LocationPublishDialog"));
   auto* layout = new QVBoxLayout(this);
-  m_intro = new QLabel(this);
-  m_intro->setWordWrap(true);
-  layout->addWidget(m_intro);
-  m_detected = new QRadioButton(this);
-  m_detectedText = new QLabel(this);
-  m_detectedText->setTextFormat(Qt::PlainText);
+  m_label = new QLabel(this);
+  m_label->setObjectName(QStringLiteral("label"));
+  m_label->setWordWrap(true);
+  m_label->setTextFormat(Qt::PlainText);
+  layout->addWidget(m_label);
+  m_group = new QButtonGroup(this);
+  m_group->setObjectName(QStringLiteral("buttonGroup"));
+  m_auto = new QRadioButton(this);
+  m_auto->setObjectName(QStringLiteral("autoLocation"));
+  m_auto->setChecked(true);
   m_manual = new QRadioButton(this);
-  m_manualText = new QLineEdit(this);
-  m_askAgain = new QCheckBox(this);
-  m_clock = new QLabel(this);
-  layout->addWidget(m_detected);
-  layout->addWidget(m_detectedText);
+  m_manual->setObjectName(QStringLiteral("manualLocation"));
+  m_group->addButton(m_auto);
+  m_group->addButton(m_manual);
+  layout->addWidget(m_auto);
   layout->addWidget(m_manual);
-  layout->addWidget(m_manualText);
-  layout->addWidget(m_clock);
-  layout->addWidget(m_askAgain);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  layout->addWidget(buttons);
-  connect(buttons, SIGNAL(accepted()), this, SLOT(accept()));
-  connect(buttons, SIGNAL(rejected()), this, SLOT(reject()));
-  connect(m_manual, SIGNAL(toggled(bool)), m_manualText, SLOT(setEnabled(bool)));
-  m_detected->setChecked(true);
-  m_manualText->setEnabled(false);
-  m_clockTimer = new QTimer(this);
-  m_clockTimer->setInterval(1000);
-  connect(m_clockTimer, SIGNAL(timeout()), this, SLOT(refreshForm()));
+  auto* row = new QHBoxLayout();
+  row->setObjectName(QStringLiteral("horizontalLayout"));
+  row->setContentsMargins(16, 0, 0, 0);
+  m_region = new QLineEdit(this);
+  m_region->setObjectName(QStringLiteral("regionEdit"));
+  m_region->setMinimumWidth(240);
+  m_region->setMaxLength(100);
+  m_time = new QComboBox(this);
+  m_time->setObjectName(QStringLiteral("timeComboBox"));
+  m_time->setMinimumWidth(100);
+  row->addWidget(m_region);
+  row->addWidget(m_time);
+  row->addSpacing(30);
+  layout->addLayout(row);
+  m_alwaysAsk = new QCheckBox(this);
+  m_alwaysAsk->setObjectName(QStringLiteral("alwaysAskCheckbox"));
+  m_alwaysAsk->setChecked(true);
+  layout->addWidget(m_alwaysAsk);
+  auto* line = new QFrame(this);
+  line->setObjectName(QStringLiteral("line"));
+  line->setFrameShape(QFrame::HLine);
+  line->setFrameShadow(QFrame::Sunken);
+  layout->addWidget(line);
+  m_toPublish = new QLabel(this);
+  m_toPublish->setObjectName(QStringLiteral("locationToPublish"));
+  m_toPublish->setTextFormat(Qt::PlainText);
+  m_toPublish->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  m_toPublish->setWordWrap(true);
+  layout->addWidget(m_toPublish);
+  auto* buttons = new QHBoxLayout();
+  buttons->setObjectName(QStringLiteral("horizontalLayout_2"));
+  buttons->addStretch();
+  m_setButton = new QPushButton(this);
+  m_setButton->setObjectName(QStringLiteral("setLocationButton"));
+  m_setButton->setDefault(true);
+  m_setButton->setAutoDefault(true);
+  m_clearButton = new QPushButton(this);
+  m_clearButton->setObjectName(QStringLiteral("clearLocationButton"));
+  buttons->addWidget(m_setButton);
+  buttons->addWidget(m_clearButton);
+  layout->addLayout(buttons);
+  resize(564, 255);
+  setMaximumSize(800, 600);
+
+  connect(m_setButton, SIGNAL(clicked()), this, SLOT(setLocation()));
+  connect(m_clearButton, SIGNAL(clicked()), this, SLOT(clearLocation()));
+  connect(m_region, SIGNAL(textChanged(const QString&)), this, SLOT(locationTextChanged()));
+  connect(m_time, SIGNAL(currentIndexChanged(const QString&)), this, SLOT(timezoneIndexChanged()));
+  connect(m_auto, SIGNAL(clicked()), this, SLOT(updateUi()));
+  connect(m_manual, SIGNAL(clicked()), this, SLOT(updateUi()));
+
+  setCanMaximize(false);
+  setResizable(false);
+  QFile file(QStringLiteral(":/location_data/timezone.csv"));
+  if (file.open(QIODevice::ReadOnly | QIODevice::Text)) m_timeZones = readTimeZones(&file);
+  m_timer = new QTimer(this);
+  m_timer->setInterval(kRefreshMs);
+  connect(m_timer, SIGNAL(timeout()), this, SLOT(updateTimeRelatedText()));
+  m_alwaysAsk->setChecked(
+      !RAZ::Settings(RAZ::Settings::User).value(key("dontAskAgain"), false).toBool());
   retranslate();
+  m_setButton->setFocus();
 }
 
 LocationPublish::~LocationPublish() = default;
 
+QString LocationPublish::helpContext() const { return QStringLiteral("locationPublish"); }
+
+bool LocationPublish::canClose() {
+  resetAndHide();
+  return false;
+}
+
 void LocationPublish::retranslate() {
-  setTitle(tr("Location"));
-  m_intro->setText(tr("Your network has changed. Which location should your contacts see?"));
-  m_detected->setText(tr("Detected location"));
-  m_manual->setText(tr("My own location:"));
-  m_askAgain->setText(tr("Ask me when my network changes"));
-  refreshForm();
+  setTitle(tr("My Location"));
+  m_label->setText(formText(
+      "Your location is automatically determined when a location change is detected. You can "
+      "choose to publish the automatically determined location or manually set the location "
+      "description and time zone."));
+  m_manual->setText(formText("Use manual location"));
+  m_region->setPlaceholderText(formText("Set Location"));
+  m_alwaysAsk->setText(formText("Always ask before publishing new location information"));
+  m_setButton->setText(formText("Publish Location"));
+  m_clearButton->setText(formText("No Location"));
+  const int index = m_time->currentIndex();
+  buildTimeList();
+  if (index >= 0 && index < m_time->count()) m_time->setCurrentIndex(index);
+  updateTimeRelatedText();
 }
 
 void LocationPublish::changeEvent(QEvent* e) {
@@ -80,55 +157,185 @@ void LocationPublish::changeEvent(QEvent* e) {
   Widgets::Window::changeEvent(e);
 }
 
-QString LocationPublish::helpContext() const { return QStringLiteral("locationPublish"); }
+QStringList LocationPublish::readTimeZones(QIODevice* file) {
+  QStringList zones;
+  QTextStream in(file);
+  while (!in.atEnd()) {
+    QString line = in.readLine();
+    if (line.isEmpty()) continue;
+    line.remove(0, 1);
+    const int quote = line.indexOf(QLatin1Char('"'));
+    // A line without its closing quote has no name to read.
+    if (quote < 0) continue;
+    const QString name = line.left(quote);
+    const QStringList parts = line.mid(quote + 2).split(QLatin1Char(','));
+    if (parts.size() < 2) continue;
+    const QString offset = parts.at(1).trimmed();
+    const QString entry = QStringLiteral("(UTC%1) %2").arg(offset, name);
+    if (offset.startsWith(QLatin1Char('-')))
+      zones.prepend(entry);
+    else
+      zones.append(entry);
+  }
+  return zones;
+}
 
-void LocationPublish::reloadSettings() {
+QString LocationPublish::utcText(int offsetSeconds) {
+  const int minutes = qAbs(offsetSeconds) / 60;
+  return QStringLiteral("(UTC%1%2:%3)")
+      .arg(offsetSeconds < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+      .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+      .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString LocationPublish::locationText(const RAZ::Utils::Location::Info& info) {
+  if (!info.manualLocation.isEmpty()) return info.manualLocation;
+  QString text = info.city;
+  const bool unitedStates =
+      info.country.compare(QLatin1String("UNITED STATES"), Qt::CaseInsensitive) == 0;
+  const QString second = unitedStates ? info.state : info.country;
+  if (!second.isEmpty()) text += QStringLiteral(", ") + second;
+  return text;
+}
+
+QString LocationPublish::timeText(const RAZ::Utils::Location::Info& info) {
+  // An offset that does not read as one gives no time rather than a wrong one.
+  if (!isOffset(info.timeZone)) return QString();
+  return Utils::StringHelper::formatTime(
+      Utils::StringHelper::dateTimeForUtcOffset(info.timeZone).time());
+}
+
+void LocationPublish::buildTimeList() {
+  const RAZ::Settings user(RAZ::Settings::User);
+  QStringList suggested;
+  suggested << tr("No Time") << tr("Suggested times");
+  const QDateTime now = QDateTime::currentDateTime();
+  suggested << utcText(now.offsetFromUtc()) + tr(" (Computer time)");
+  if (!m_automatic.timeZone.isEmpty())
+    suggested << QStringLiteral("(UTC%1)").arg(m_automatic.timeZone) + tr(" (Automatic time)");
+  const QString lastUsed = user.value(key("last_published_timezone")).toString();
+  int lastUsedRow = -1;
+  if (!lastUsed.isEmpty()) {
+    lastUsedRow = suggested.size();
+    suggested << QStringLiteral("(UTC%1)").arg(lastUsed) + tr(" (Last used)");
+  }
+  auto* model = new QStandardItemModel(m_time);
+  for (const QString& text : suggested + m_timeZones) model->appendRow(new QStandardItem(text));
+  const bool blocked = m_time->blockSignals(true);
+  // The combo box deletes the list it made the one before.
+  m_time->setModel(model);
+  m_time->insertSeparator(1);
+  m_time->insertSeparator(suggested.size() + 1);
+  if (QStandardItem* header = model->item(2)) {
+    QFont font = header->font();
+    font.setItalic(true);
+    header->setFont(font);
+    header->setEnabled(false);
+  }
+  m_time->setCurrentIndex(0);
+  if (user.value(key("manually_published"), false).toBool() && lastUsedRow >= 0)
+    m_time->setCurrentIndex(lastUsedRow + 1);  // one separator above it
+  m_time->blockSignals(blocked);
+}
+
+QString LocationPublish::chosenOffset() const {
+  if (m_time->currentIndex() == 0) return QString();
+  const QString text = m_time->currentText();
+  const int start = text.indexOf(QLatin1String("UTC"));
+  const int end = text.indexOf(QLatin1Char(')'));
+  if (start < 0 || end < start) return QString();
+  return text.mid(start + 3, end - start - 3);
+}
+
+RAZ::Utils::Location::Info LocationPublish::manualRecord() const {
+  RAZ::Utils::Location::Info info;
+  info.manualLocation = m_region->text().simplified();
+  if (m_time->currentIndex() != 0 && !m_time->currentText().isEmpty())
+    info.timeZone = chosenOffset();
+  return info;
+}
+
+void LocationPublish::updateTimeRelatedText() {
+  const RAZ::Utils::Location::Info current = m_auto->isChecked() ? m_automatic : manualRecord();
+  m_toPublish->setText(
+      tr("Location to be published: %1  %2").arg(locationText(current), timeText(current)));
+  m_auto->setText(
+      tr("Use automatic location: %1  %2").arg(locationText(m_automatic), timeText(m_automatic)));
+}
+
+void LocationPublish::updateUi() {
+  m_setButton->setEnabled(!(m_manual->isChecked() && locationText(manualRecord()).isEmpty() &&
+                            m_time->currentIndex() == 0));
+  updateTimeRelatedText();
+}
+
+void LocationPublish::locationTextChanged() {
+  if (!m_manual->isChecked() && !m_region->text().isEmpty()) m_manual->setChecked(true);
+  updateUi();
+}
+
+void LocationPublish::timezoneIndexChanged() {
+  if (!m_manual->isChecked() && m_time->currentIndex() > 0) m_manual->setChecked(true);
+  updateUi();
+}
+
+void LocationPublish::locationsReceived(const RAZ::Utils::Location::Info& automatic,
+                                        const RAZ::Utils::Location::Info& manual) {
+  m_automatic = automatic;
+  if (manual.manualLocation.isEmpty()) {
+    m_auto->setChecked(true);
+  } else {
+    m_manual->setChecked(true);
+    m_region->setText(manual.manualLocation);
+  }
+  updateUi();
+}
+
+void LocationPublish::setLocation() {
+  const bool manual = m_manual->isChecked();
+  const RAZ::Utils::Location::Info chosen = manual ? manualRecord() : m_automatic;
   RAZ::Settings user(RAZ::Settings::User);
-  m_askAgain->setChecked(!user.value(key("dontAskAgain"), false).toBool());
+  if (manual) {
+    user.setValue(key("last_published_manual_location"), locationText(chosen));
+    user.setValue(key("last_published_timezone"), chosenOffset());
+  }
+  user.setValue(key("last_received_ip_address"), m_automatic.ipAddress);
+  user.setValue(key("manually_published"), manual);
+  const bool dontAskAgain = !m_alwaysAsk->isChecked();
+  resetAndHide();
+  emit locationChanged(chosen, dontAskAgain, true);
+}
+
+void LocationPublish::clearLocation() {
+  const bool dontAskAgain = !m_alwaysAsk->isChecked();
+  resetAndHide();
+  emit locationChanged(RAZ::Utils::Location::Info(), dontAskAgain, false);
+}
+
+void LocationPublish::resetAndHide() {
+  m_auto->setChecked(true);
+  const bool blocked = m_region->blockSignals(true);
+  m_region->clear();
+  m_region->blockSignals(blocked);
+  const bool comboBlocked = m_time->blockSignals(true);
+  m_time->setCurrentIndex(0);
+  m_time->blockSignals(comboBlocked);
+  hide();
+  m_timer->stop();
+}
+
+void LocationPublish::prepareToShow() {
+  const RAZ::Settings user(RAZ::Settings::User);
+  m_alwaysAsk->setChecked(!user.value(key("dontAskAgain"), false).toBool());
   if (user.value(key("manually_published"), false).toBool()) {
     m_manual->setChecked(true);
-    m_manualText->setText(user.value(key("last_published_manual_location")).toString());
-  } else {
-    m_detected->setChecked(true);
+    const bool blocked = m_region->blockSignals(true);
+    m_region->setText(user.value(key("last_published_manual_location")).toString());
+    m_region->blockSignals(blocked);
   }
-  refreshForm();
-  m_clockTimer->start();
-}
-
-void LocationPublish::locationsReceived(const RAZ::Utils::Location::Info& xsi,
-                                        const RAZ::Utils::Location::Info& xmpp) {
-  m_xsi = xsi;
-  m_xmpp = xmpp;
-  refreshForm();
-}
-
-void LocationPublish::refreshForm() {
-  const QString detected = describe(m_xsi);
-  m_detectedText->setText(detected.isEmpty() ? tr("Unknown") : detected);
-  m_clock->setText(QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));
-}
-
-void LocationPublish::accept() { answer(true); }
-void LocationPublish::reject() { answer(false); }
-
-void LocationPublish::answer(bool accepted) {
-  m_clockTimer->stop();
-  const bool manual = m_manual->isChecked();
-  RAZ::Utils::Location::Info info;
-  if (manual) {
-    info.manualLocation = m_manualText->text().trimmed();
-    info.timeZone = m_xsi.timeZone;
-  } else {
-    info = m_xsi;
-  }
-  const bool dontAskAgain = !m_askAgain->isChecked();
-  RAZ::Settings user(RAZ::Settings::User);
-  user.setValue(key("manually_published"), manual);
-  user.setValue(key("last_published_manual_location"), manual ? info.manualLocation : QString());
-  user.setValue(key("last_published_timezone"), info.timeZone);
-  user.setValue(key("last_received_ip_address"), m_xsi.ipAddress);
-  hide();
-  emit locationChanged(info, dontAskAgain, accepted);
+  buildTimeList();
+  updateUi();
+  m_timer->start();
 }
 
 }  // namespace Dialogs

@@ -1,65 +1,101 @@
 #pragma once
 
+#include <QStringList>
+
 #include <RAZ/Utils/Location.h>
 
 #include "Widgets/Window.h"
 
+class QButtonGroup;
 class QCheckBox;
+class QComboBox;
+class QIODevice;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 class QTimer;
 
 namespace Dialogs {
 
-// Asks the user which location to publish: the one the service detected or
-// a text of their own. Stores the answer under "presence/location_publish/"
-// and reports it by locationChanged().
+// "My Location": what location and time zone are published with the
+// user's presence: the one found automatically, a text and time zone of the
+// user's own, or none. The presence helper owns it, hands it the locations
+// and publishes what it reports by locationChanged().
 class LocationPublish : public Widgets::Window {
   Q_OBJECT
 
  public:
-  explicit LocationPublish(bool alwaysOnTop = false, QWidget* parent = nullptr);
+  explicit LocationPublish(QWidget* parent = nullptr);
   ~LocationPublish() override;
 
   QString helpContext() const override;
-  // Fills the form from the stored answers.
-  void reloadSettings();
+  // Closing only resets and hides: the dialog lives as long as its helper.
+  bool canClose() override;
+  // Fills the form from the stored choices and starts the clock.
+  void prepareToShow();
 
-  QRadioButton* detectedChoice() const { return m_detected; }
-  QRadioButton* manualChoice() const { return m_manual; }
-  QLineEdit* manualText() const { return m_manualText; }
-  QCheckBox* askAgainBox() const { return m_askAgain; }
+  // The text a location reads as: its description, else its city with
+  // its region (in the United States) or its country.
+  static QString locationText(const RAZ::Utils::Location::Info& info);
+  // The time now at the location's offset, or empty without a usable one.
+  static QString timeText(const RAZ::Utils::Location::Info& info);
+  // The time-zone list of a file of lines "name",id,offset: negative offsets
+  // first (in reverse file order), then the others in file order.
+  static QStringList readTimeZones(QIODevice* file);
+  // "(UTC+hh:mm)" for an offset from UTC in seconds.
+  static QString utcText(int offsetSeconds);
+
+  QRadioButton* autoLocation() const { return m_auto; }
+  QRadioButton* manualLocation() const { return m_manual; }
+  QLineEdit* regionEdit() const { return m_region; }
+  QComboBox* timeComboBox() const { return m_time; }
+  QCheckBox* alwaysAskCheckbox() const { return m_alwaysAsk; }
+  QLabel* locationToPublish() const { return m_toPublish; }
+  QPushButton* setLocationButton() const { return m_setButton; }
+  QPushButton* clearLocationButton() const { return m_clearButton; }
+  QTimer* refreshTimer() const { return m_timer; }
+  QStringList timeZones() const { return m_timeZones; }
+
+  // The form's manual location (description and offset).
+  RAZ::Utils::Location::Info manualRecord() const;
+
+  Q_INVOKABLE void locationTextChanged();
+  Q_INVOKABLE void timezoneIndexChanged();
+  Q_INVOKABLE void updateTimeRelatedText();
+  Q_INVOKABLE void setLocation();
+  Q_INVOKABLE void clearLocation();
+  Q_INVOKABLE void updateUi();
 
  public slots:
-  void locationsReceived(const RAZ::Utils::Location::Info& xsi,
-                         const RAZ::Utils::Location::Info& xmpp);
-  void accept();
-  void reject();
+  void locationsReceived(const RAZ::Utils::Location::Info& automatic,
+                         const RAZ::Utils::Location::Info& manual);
 
  signals:
-  void locationChanged(const RAZ::Utils::Location::Info& info, bool dontAskAgain, bool accepted);
+  void locationChanged(const RAZ::Utils::Location::Info& info, bool dontAskAgain, bool publish);
 
  protected:
   void changeEvent(QEvent* e) override;
 
- private slots:
-  void refreshForm();
-
  private:
   void retranslate();
-  void answer(bool accepted);
+  void buildTimeList();
+  QString chosenOffset() const;
+  void resetAndHide();
 
-  RAZ::Utils::Location::Info m_xsi;
-  RAZ::Utils::Location::Info m_xmpp;
-  QLabel* m_intro = nullptr;
-  QLabel* m_detectedText = nullptr;
-  QRadioButton* m_detected = nullptr;
+  RAZ::Utils::Location::Info m_automatic;
+  QTimer* m_timer = nullptr;
+  QStringList m_timeZones;
+  QLabel* m_label = nullptr;
+  QButtonGroup* m_group = nullptr;
+  QRadioButton* m_auto = nullptr;
   QRadioButton* m_manual = nullptr;
-  QLineEdit* m_manualText = nullptr;
-  QCheckBox* m_askAgain = nullptr;
-  QLabel* m_clock = nullptr;
-  QTimer* m_clockTimer = nullptr;
+  QLineEdit* m_region = nullptr;
+  QComboBox* m_time = nullptr;
+  QCheckBox* m_alwaysAsk = nullptr;
+  QLabel* m_toPublish = nullptr;
+  QPushButton* m_setButton = nullptr;
+  QPushButton* m_clearButton = nullptr;
 };
 
 }  // namespace Dialogs

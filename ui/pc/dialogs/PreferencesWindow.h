@@ -1,18 +1,11 @@
 #pragma once
 
 #include <QMap>
-#include <QPointer>
 #include <QSharedPointer>
 
-#include <RAZ/Sessions/SessionManagerBase.h>
-#include "Utils/PreferencesWatcher.h"
-
-#include "Widgets/Window.h"
+#include "dialogs/SettingsEditor.h"
 
 class QAbstractItemModel;
-class QCheckBox;
-class QLabel;
-class QTabWidget;
 class QTranslator;
 
 namespace Preferences {
@@ -26,47 +19,33 @@ class SessionManagerBase;
 
 namespace Dialogs {
 
-// The preferences window: pages of user settings; Save writes them and
-// tells the preference watcher.
-class PreferencesWindow : public Widgets::Window {
+// The preferences window: the preferences widget with OK and Cancel. It
+// deletes itself when closed; OK tells the preference watcher.
+class PreferencesWindow : public SettingsEditor {
   Q_OBJECT
 
  public:
-  enum Page { General = 0, Sounds = 1, Language = 2, Contacts = 3, Addins = 4, Logging = 5 };
+  // Page numbers the application passes in (anything else: General).
+  enum Page { General = 0, Audio = 1, Video = 2, Credentials = 3, Proxy = 4, Addins = 5 };
 
+  // `translators` is the application's table of installed translators
+  // (0 the program's texts, 1 Qt's own, 2 the custom catalogue).
   static PreferencesWindow* create(Preferences::Watcher* watcher,
                                    RAZ::Sessions::SessionManagerBase* session,
                                    const QMap<int, QSharedPointer<QTranslator>>& translators,
-                                   int page, QAbstractItemModel* addins, QWidget* parent);
+                                   int page, QAbstractItemModel* addinsModel, bool alwaysOnTop,
+                                   QWidget* parent);
   ~PreferencesWindow() override;
 
-  int currentPage() const;
-  QTabWidget* tabs() const { return m_tabs; }
-
   QString helpContext() const override;
-
- public slots:
-  void save();
+  // The object name of the page shown ("generalTab", "proxyTab", ...).
+  QString currentPageName() const;
 
  protected:
   void changeEvent(QEvent* e) override;
 
  private:
-  PreferencesWindow(Preferences::Watcher* watcher, RAZ::Sessions::SessionManagerBase* session,
-                    QAbstractItemModel* addins, bool alwaysOnTop, QWidget* parent);
-  void retranslate();
-
-  QPointer<Preferences::Watcher> m_watcher;
-  QPointer<RAZ::Sessions::SessionManagerBase> m_session;
-  QTabWidget* m_tabs = nullptr;
-  QCheckBox* m_alwaysOnTop = nullptr;
-  QCheckBox* m_incomingCall = nullptr;
-  QCheckBox* m_incomingMessage = nullptr;
-  QCheckBox* m_contactOnline = nullptr;
-  QCheckBox* m_showStatus = nullptr;
-  QCheckBox* m_logging = nullptr;
-  QLabel* m_languageNote = nullptr;
-  QLabel* m_noAddins = nullptr;
+  PreferencesWindow(bool alwaysOnTop, QWidget* parent);
 };
 
 }  // namespace Dialogs

@@ -26,7 +26,9 @@
 // Types of other areas join as their classes arrive; until then the name
 // is declared in the module, so scenes resolve it and creating one reports
 // why it cannot be created.
+#include "Models/ContactCardFieldsModel.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
+#include "libqml/components/CallSettings.h"
 #include "libqml/components/ContactCard.h"
 #include "libqml/components/LoginWindow.h"
 
@@ -66,6 +68,8 @@ void registerTypes() {
   creatable<QmlMenu>(kVantre, "Menu");
   creatable<QmlPixmap>(kVantre, "Pixmap");
   creatable<QmlToolTip>(kKelvantic, "ToolTip");
+  qmlRegisterUncreatableType<QML::CallSettingsTabDetail>(kKelvantic, 1, 0, "CallSettingsTabDetail",
+                                                         reason("CallSettingsTabDetail"));
   creatable<DeclarativeDropArea>(kVantre, "DropArea");
   creatable<DeclarativeDragArea>(kVantre, "DragArea");
   creatable<QComboBoxQmlAdapter>(kVantre, "ComboBox");
@@ -111,7 +115,8 @@ void registerTypes() {
   notYetAvailable("ChatParticipant", reason("ChatParticipant"));
   notYetAvailable("LeftPaneButtonsModel", reason("LeftPaneButtonsModel"));
   notYetAvailable("TimelineEntry", reason("TimelineEntry"));
-  notYetAvailable("FieldData", reason("FieldData"));
+  qmlRegisterUncreatableMetaObject(Models::FieldData::staticMetaObject, kVantre, 1, 0, "FieldData",
+                                   QStringLiteral("FieldData cannot be created from QML"));
   notYetAvailable("ConnectorData", reason("ConnectorData"));
 }
 

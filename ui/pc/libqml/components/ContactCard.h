@@ -1,11 +1,16 @@
 #pragma once
 
 #include <QPointer>
+#include <QVariantMap>
 
 #include <tp/core/SharedPointer.h>
 
 #include "libqml/window/Window.h"
 
+namespace Models {
+class ContactCardFieldsModel;
+class RingerModel;
+}  // namespace Models
 namespace Providers {
 class Factory;
 }
@@ -26,12 +31,23 @@ class ContactSearch;
 
 namespace QML {
 
-// The contact card: shows a contact's details, or the form of a new one.
+// The contact card: views one contact, edits it, or adds a new contact or
+// conference contact. Edits stay in the card until saved; closing the card
+// with unsaved edits asks first.
 class ContactCard : public Window {
   Q_OBJECT
+  Q_PROPERTY(bool addMode READ addMode WRITE setAddMode NOTIFY addModeChanged)
   Q_PROPERTY(bool editMode READ editMode WRITE setEditMode NOTIFY editModeChanged)
+  Q_PROPERTY(bool readOnlyMode READ readOnlyMode CONSTANT)
+  Q_PROPERTY(bool xmppEnabled READ xmppEnabled CONSTANT)
+  Q_PROPERTY(bool syncingPossible READ syncingPossible NOTIFY syncingPossibleChanged)
+  Q_PROPERTY(bool importFromDirectoryPossible READ importFromDirectoryPossible NOTIFY
+                 importFromDirectoryPossibleChanged)
+  Q_PROPERTY(QObject* fieldsModel READ fieldsModelObject CONSTANT)
   Q_PROPERTY(QObject* contact READ contactObject CONSTANT)
   Q_PROPERTY(bool conference READ isConference CONSTANT)
+  Q_PROPERTY(bool hasUnsavedEdits READ hasUnsavedEdits NOTIFY editsChanged)
+  Q_PROPERTY(bool anyFieldHasValue READ anyFieldHasValue NOTIFY editsChanged)
 
  public:
   ContactCard(bool conference, RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
@@ -40,30 +56,80 @@ class ContactCard : public Window {
               bool alwaysOnTop, QWidget* parent = nullptr);
   ~ContactCard() override;
 
+  bool addMode() const { return m_addMode; }
+  void setAddMode(bool on);
   bool editMode() const { return m_editMode; }
   void setEditMode(bool on);
+  bool readOnlyMode() const;
+  bool xmppEnabled() const;
+  bool syncingPossible() const { return m_syncingPossible; }
+  bool importFromDirectoryPossible() const { return m_importPossible; }
   bool isConference() const { return m_conference; }
+  bool hasUnsavedEdits() const { return !m_edits.isEmpty(); }
+  bool anyFieldHasValue() const;
+  Models::ContactCardFieldsModel* fieldsModel() const { return m_fieldsModel; }
+  QObject* fieldsModelObject() const;
   QObject* contactObject() const;
   RAZ::Contacts::IContact* getContact() const;
-  void activate();
+  bool activate();
 
-  QSize minimumWindowSize() const override { return QSize(320, 360); }
+  QString helpContext() const override;
+  QSize minimumWindowSize() const override { return QSize(345, 450); }
+  // Unsaved edits are not thrown away without asking.
+  bool canClose() override;
+
+  // The contact property a field type reads and writes (-1: none).
+  static int propertyKey(int fieldType);
+  // The name as the deletion question shows it: at most 30 characters.
+  static QString shortName(const QString& name);
+
+  // What a field shows: the edit in progress, else the contact's value.
+  Q_INVOKABLE QString fieldValue(int fieldType) const;
+  Q_INVOKABLE void setFieldValue(int fieldType, const QString& value);
+  // Writes the edits to the contact and leaves edit mode.
+  Q_INVOKABLE void save();
+  // Drops the edits (and closes a card that was adding).
+  Q_INVOKABLE void cancel();
+
+ public slots:
+  void addContact();
+  void deleteContact();
+  void setWindowTitle();
+  void trySyncing(int fieldType);
+  void clearContactJid();
+  void showMessageBox(const QString& text, const QString& title);
+  bool checkIfContactExists();
 
  signals:
+  void addModeChanged();
   void editModeChanged();
+  void syncingPossibleChanged();
+  void importFromDirectoryPossibleChanged();
   void contactAdded();
+  void groupingsChanged();
+  void editsChanged();
 
  protected:
   void changeEvent(QEvent* e) override;
 
  private:
-  void retranslate();
+  void applyEdits();
 
   bool m_conference;
+  bool m_addMode = false;
   bool m_editMode = false;
+  bool m_syncingPossible = false;
+  bool m_importPossible = false;
+  bool m_closingAsked = false;
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> m_contacts;
   QPointer<RAZ::Contacts::IContact> m_contact;
+  // A contact made by the card: it is the card's until added.
+  bool m_ownsContact = false;
+  const RAZ::Configuration::Config* m_config;
   QPointer<Providers::Factory> m_factory;
+  Models::ContactCardFieldsModel* m_fieldsModel = nullptr;
+  Models::RingerModel* m_ringerModel = nullptr;
+  QVariantMap m_edits;  // field type (as text) -> value
 };
 
 }  // namespace QML

@@ -17,6 +17,7 @@
 #include <RAZ/Client.h>
 #include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Databases/Comms.h>
+#include <RAZ/Presence/PresenceData.h>
 #include <RAZ/Settings.h>
 #include <TP/Core/Logging.h>
 
@@ -25,9 +26,11 @@
 
 #include "Providers/Factory.h"
 #include "Providers/MenuActionProvider.h"
+#include "Utils/CallSettingsToolbarHelper.h"
 #include "Utils/CommunicationsWindowManager.h"
 #include "Utils/PresenceHelper.h"
 #include "Utils/SettingsKeys.h"
+#include "dialogs/LocationPublish.h"
 #include "libqml/window/View.h"
 
 namespace QML {
@@ -59,6 +62,10 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
     connect(m_crashShortcut, SIGNAL(activated()), this, SLOT(crash()));
   }
 
+  m_toolbarHelper = new Utils::CallSettingsToolbarHelper(m_session, this);
+  connect(m_toolbarHelper, SIGNAL(openCallSettings(Utils::CallSettingsPage)), this,
+          SLOT(openCallSettings(Utils::CallSettingsPage)));
+
   m_contactsProxy = new QSortFilterProxyModel(this);
   m_contactsProxy->setSortRole(RAZ::Contacts::Contacts::DisplayNameRole);
   m_contactsProxy->setFilterRole(RAZ::Contacts::Contacts::DisplayNameRole);
@@ -73,6 +80,8 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
     m_contactsProxy->sort(0);
     if (RAZ::Contacts::IContact* own = contacts->ownContact().data())
       connect(own, SIGNAL(changed()), this, SIGNAL(ownContactChanged()));
+    if (RAZ::Presence::PresenceData* presence = contacts->ownPresence())
+      connect(presence, SIGNAL(locationChanged()), this, SIGNAL(ownLocationChanged()));
   }
 
   m_contactSource = new RAZ::Actions::SourceComposite(nullptr);
@@ -94,6 +103,8 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
 
 MainWindow::~MainWindow() {
   if (m_geometryRestored) saveGeometry();
+  // The call settings belong to this session's window.
+  if (m_callSettings) m_callSettings->deleteLater();
   // The provider is the source's child and goes with it.
   delete m_contactSource;
 }
@@ -267,6 +278,30 @@ void MainWindow::setSearchText(const QString& text) {
 
 void MainWindow::openPresenceMenu() {
   if (m_factory && m_factory->presenceHelper()) openMenu(m_factory->presenceHelper()->getMenu());
+}
+
+QObject* MainWindow::callSettingsToolbarHelperObject() const { return m_toolbarHelper; }
+
+QString MainWindow::ownLocation() const {
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts =
+      m_session ? m_session->contactsManager()
+                : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
+  RAZ::Presence::PresenceData* presence = contacts ? contacts->ownPresence() : nullptr;
+  if (!presence) return QString();
+  const RAZ::Utils::Location::Info info = presence->getLocationInfo();
+  const QString place = Dialogs::LocationPublish::locationText(info);
+  const QString time = Dialogs::LocationPublish::timeText(info);
+  return (place + QStringLiteral("  ") + time).trimmed();
+}
+
+void MainWindow::openCallSettings() { openCallSettings(Utils::DefaultPage); }
+
+void MainWindow::openCallSettings(Utils::CallSettingsPage page) {
+  if (!m_callSettings)
+    m_callSettings =
+        new QML::CallSettings(m_session, m_factory && m_factory->isAlwaysOnTop(), nullptr);
+  m_callSettings->showAndActivate();
+  m_callSettings->showPage(int(page));
 }
 
 void MainWindow::signOut() {

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QVariant>
 
+#include "libqml/components/CallSettings.h"
 #include "libqml/window/Window.h"
 
 class QShortcut;
@@ -27,8 +28,9 @@ class SessionManagerBase;
 }
 }  // namespace RAZ
 namespace Utils {
+class CallSettingsToolbarHelper;
 class CommunicationsWindowManager;
-}
+}  // namespace Utils
 
 namespace QML {
 
@@ -43,6 +45,8 @@ class MainWindow : public Window {
       int voiceMailMessagesCount READ voiceMailMessagesCount NOTIFY voiceMailMessagesCountChanged)
   Q_PROPERTY(bool showStatus READ showStatus NOTIFY showStatusChanged)
   Q_PROPERTY(bool myRoomReady READ isMyRoomReady NOTIFY myRoomReadyChanged)
+  Q_PROPERTY(QObject* callSettingsToolbarHelper READ callSettingsToolbarHelperObject CONSTANT)
+  Q_PROPERTY(QString ownLocation READ ownLocation NOTIFY ownLocationChanged)
 
  public:
   MainWindow(RAZ::Client* client, Providers::Factory* factory,
@@ -69,6 +73,11 @@ class MainWindow : public Window {
   Providers::Factory* factory() const;
   RAZ::Actions::Provider* actionsProvider() const { return m_actionsProvider; }
   QShortcut* crashShortcut() const { return m_crashShortcut; }
+  QML::CallSettings* callSettingsWindow() const { return m_callSettings; }
+  Utils::CallSettingsToolbarHelper* callSettingsToolbarHelper() const { return m_toolbarHelper; }
+  QObject* callSettingsToolbarHelperObject() const;
+  // The location the user publishes, as the own-presence panel shows it.
+  QString ownLocation() const;
 
   // Whether the rectangle (x, y, w, h) may be restored on `desktop`: not
   // empty and inside it without touching its edges.
@@ -86,9 +95,13 @@ class MainWindow : public Window {
   void openPresenceMenu();
   void signOut();
   QString availabilityText(int state) const;
+  // Opens the session's call settings (one window at a time) on a page.
+  void openCallSettings(Utils::CallSettingsPage page);
+  void openCallSettings();
 
  signals:
   void ownContactChanged();
+  void ownLocationChanged();
   void voiceMailMessagesCountChanged();
   void showStatusChanged();
   void myRoomReadyChanged();
@@ -114,6 +127,8 @@ class MainWindow : public Window {
   QPointer<Providers::MenuActionProviderWin> m_menuActionProvider;
   QPointer<RAZ::Databases::Comms> m_commsDb;
   QPointer<Utils::CommunicationsWindowManager> m_commsWindowManager;
+  QPointer<QML::CallSettings> m_callSettings;
+  Utils::CallSettingsToolbarHelper* m_toolbarHelper = nullptr;
   QSortFilterProxyModel* m_contactsProxy = nullptr;
   RAZ::Actions::SourceComposite* m_contactSource = nullptr;
   RAZ::Actions::Provider* m_actionsProvider = nullptr;

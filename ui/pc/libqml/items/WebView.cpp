@@ -19,6 +19,8 @@
 
 #include <TP/Core/Logging.h>
 
+#include "Utils/WebViews.h"
+
 namespace {
 
 // The answer to a request we do not serve: no data, an access error, and
@@ -154,6 +156,7 @@ QDeclarativeWebView2::QDeclarativeWebView2(QQuickItem* parent) : QQuickPaintedIt
   setClip(true);
   setFillColor(m_background);
 
+  Utils::prepareWebViews();
   m_page = new QDeclarativeWebPage(this);
   m_network = new RestrictedNetworkAccess(this);
   m_page->setNetworkAccessManager(m_network);

@@ -13,6 +13,7 @@
 #include <RAZ/Utils/Path.h>
 #include <TP/Core/Logging.h>
 #include "Utils/SettingsKeys.h"
+#include "Utils/SettingsWrite.h"
 
 namespace Utils {
 namespace Themes {
@@ -67,7 +68,8 @@ QString activeTheme() {
 }
 
 void setActiveTheme(const QString& name) {
-  RAZ::Settings(RAZ::Settings::Application).setValue(Utils::SettingsKey::ThemeActive, name);
+  RAZ::Settings settings(RAZ::Settings::Application);
+  Utils::storeIfChanged(settings, Utils::SettingsKey::ThemeActive, name);
 }
 
 QString themeNameFromPath(const QString& path) {

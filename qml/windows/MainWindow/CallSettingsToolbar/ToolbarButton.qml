@@ -1,0 +1,58 @@
+import QtQuick 2.15
+import Kelvantic 1.0 as Kelvantic
+import "qrc:/controls"
+
+// One button of the call-settings toolbar: the theme's picture when it has
+// one, else a sign of ours; lit while its service is on.
+Item {
+    id: button
+
+    property string imageBase
+    property string glyph
+    property string toolTip
+    property bool active: false
+    readonly property bool hovered: mouse.containsMouse
+
+    signal clicked()
+
+    width: height + 2
+    opacity: enabled ? 1 : 0.4
+    Accessible.role: Accessible.Button
+    Accessible.name: toolTip
+
+    Kelvantic.ToolTip { id: tip }
+
+    Rectangle {
+        anchors.fill: parent
+        radius: ZPalette.radius
+        color: button.active ? ZPalette.accent : (button.hovered ? ZPalette.hover : "transparent")
+        border.width: button.hovered && !button.active ? 1 : 0
+        border.color: ZPalette.border
+    }
+    Image {
+        id: picture
+        anchors.centerIn: parent
+        source: button.imageBase !== "" ? button.imageBase + (button.active ? "_active.png" : ".png") : ""
+        visible: status === Image.Ready
+    }
+    Text {
+        anchors.centerIn: parent
+        visible: picture.status !== Image.Ready
+        text: button.glyph
+        textFormat: Text.PlainText
+        font.family: ZPalette.fontFamily
+        font.pixelSize: Math.round(button.height * 0.55)
+        font.bold: true
+        color: button.active ? ZPalette.accentText : ZPalette.strongText
+    }
+    MouseArea {
+        id: mouse
+        anchors.fill: parent
+        hoverEnabled: true
+        acceptedButtons: Qt.LeftButton | Qt.RightButton
+        cursorShape: Qt.PointingHandCursor
+        onEntered: tip.showToolTip(button.toolTip)
+        onExited: tip.hideToolTip()
+        onClicked: { tip.hideToolTip(); button.clicked(); }
+    }
+}

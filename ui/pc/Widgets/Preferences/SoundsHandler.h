@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+#include <QFileDialog>
+
+namespace RAZ {
+namespace MediaEngine {
+class CallControllerBase;
+class IMediaHandlerAudio;
+}  // namespace MediaEngine
+namespace Sessions {
+class SessionManagerBase;
+}
+}  // namespace RAZ
+namespace Ui {
+class preferencesForm;
+}
+
+namespace Preferences {
+
+// The sound events (incoming call and message, each on or off, with a
+// preview) and the ring signal: the theme's signals or a WAV file of the
+// user's own.
+class SoundsHandler : public QObject {
+  Q_OBJECT
+
+ public:
+  // `session` answers whether chats (and so message sounds) are offered.
+  SoundsHandler(Ui::preferencesForm* ui, RAZ::MediaEngine::CallControllerBase* calls,
+                QObject* parent, const RAZ::Sessions::SessionManagerBase* session = nullptr);
+
+  QStringList soundFiles() const { return m_soundFiles; }
+  // The open "Select other..." file dialog, if any.
+  QFileDialog* fileDialog() const { return m_fileDialog; }
+
+  // True when the file is a WAV file the sound player can play: a RIFF/WAVE
+  // header with PCM format and a data chunk.
+  static bool isPlayableWave(const QString& path);
+
+ signals:
+  void enableSave(bool enable);
+
+ public slots:
+  void saveSettings();
+  void cancelSettings();
+  void changed();
+  void ringerChanged();
+  void soundEventSelected();
+  void playSoundEvent();
+  void playRingSignal();
+  void onActiveCalls(bool anyCalls);
+  void retranslate();
+
+ private slots:
+  void ringFileChosen(const QString& path);
+  void ringFileCancelled();
+
+ private:
+  void fillRingSignals();
+
+  Ui::preferencesForm* ui;
+  QPointer<RAZ::MediaEngine::IMediaHandlerAudio> m_audio;
+  QStringList m_soundFiles;
+  int m_ringPosition = 0;
+  QByteArray m_playbackBeforePreview;
+  bool m_previewed = false;
+  QPointer<QFileDialog> m_fileDialog;
+};
+
+}  // namespace Preferences
