@@ -781,12 +781,16 @@ class TestSessionLifecycle : public QObject {
       if (auto* p = qobject_cast<Dialogs::PasswordChangeNotification*>(w); p && p->isVisible())
         dialog = p;
     QVERIFY(dialog);
+    // The notice first asks whether to change; then the form takes the input.
+    dialog->changeButton()->click();
+    QCOMPARE(dialog->state(), int(Dialogs::PasswordChangeNotification::Expired));
     dialog->oldPasswordField()->setText("demo");
     dialog->newPasswordField()->setText("demo-2");
     dialog->confirmPasswordField()->setText("demo-2");
     QVERIFY(dialog->changeButton()->isEnabled());
     dialog->changeButton()->click();
     QTRY_COMPARE(dialog->state(), int(Dialogs::PasswordChangeNotification::Changed));
+    QCOMPARE(dialog->messageLabel()->text(), QString("The password has been changed successfully"));
     dialog->close();
     for (const auto& r : m_log.records())
       QVERIFY2(!r.message.contains("demo-2"), qPrintable(r.message));

@@ -300,6 +300,16 @@ QAbstractItemModel* Contacts::getModel(int kind) const {
   }
 }
 
+ContactPtr Contacts::getContactByJid(const QString& jid) const {
+  const QString bare = jid.section(QLatin1Char('/'), 0, 0).trimmed();
+  if (bare.isEmpty()) return ContactPtr(nullptr);
+  for (int id : contactIds()) {
+    ContactPtr contact = getContact(id);
+    if (contact && contact->getJid().compare(bare, Qt::CaseInsensitive) == 0) return contact;
+  }
+  return ContactPtr(nullptr);
+}
+
 ContactPtr Contacts::getContact(int id) const {
   if (id == 0) return ContactPtr(m_own);
   const int row = m_list->rowOf(id);

@@ -265,6 +265,9 @@ class Contacts : public QObject {
   // The contact with the id (0 the own contact); null when there is none.
   RAZ::Contacts::ContactPtr getContact(int id) const;
   RAZ::Contacts::ContactPtr ownContact() const { return getContact(0); }
+  // The contact of the list with that XMPP address (any letter case, no
+  // resource); null when there is none.
+  RAZ::Contacts::ContactPtr getContactByJid(const QString& jid) const;
   // The own contact's presence (publishInternalPresence, setStatusText).
   RAZ::Presence::PresenceData* ownPresence() const;
   QList<int> contactIds() const;

@@ -206,6 +206,20 @@ void CommsSessionController::createMyRoomSession(RAZ::Contacts::Const::ContactPt
   session->setRoomOwner(owner->getDisplayName());
 }
 
+void CommsSessionController::createMyRoomSession(const QString& call, const QString& chat,
+                                                 const QString& webcollab) {
+  if (call.isEmpty() && chat.isEmpty() && webcollab.isEmpty()) {
+    TP_LOG("RAZ::Controllers::CommsSessionController::createMyRoomSession",
+           TP::Core::Logging::LevelWarning)
+        << "Empty room";
+    return;
+  }
+  const QString address = chat.isEmpty() ? call : chat;
+  CommunicationSession* session =
+      startSession(-1, address, address, CommunicationSession::KindMyRoom, false);
+  session->setConference(!call.isEmpty());
+}
+
 void CommsSessionController::createWebCollabSession(const QStringList& participants) {
   if (participants.isEmpty()) {
     TP_LOG("RAZ::Controllers::CommsSessionController::createWebCollabSession",

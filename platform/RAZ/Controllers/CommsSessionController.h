@@ -54,6 +54,9 @@ class CommsSessionController : public QObject {
   // Joins a chat room: a group chat session with the room.
   void joinRoom(const QString& roomJid, const QString& roomName);
   void createMyRoomSession(RAZ::Contacts::Const::ContactPtr owner, const QString& reason);
+  // Joins somebody's personal room named by a product link: its call
+  // address, chat room and web collaboration (any may be empty, not all).
+  void createMyRoomSession(const QString& call, const QString& chat, const QString& webcollab);
   void createWebCollabSession(const QStringList& participants);
   void actionTriggered(RAZ::Actions::ActionData& data, RAZ::Actions::Source& source);
   void handleCommsCustomActions();

@@ -19,6 +19,7 @@
 #include "RAZ/MediaEngine/IMediaHandlerVideo.h"
 #include "RAZ/Models/Timeline.h"
 #include "RAZ/Presence/PresenceData.h"
+#include "RAZ/Services/Xmpp/XmppService.h"
 #include "RAZ/Utils/Location.h"
 #include "RAZ/Xsi/GranitewayAnywhere.h"
 #include "RAZ/Xsi/SimultaneousRing.h"
@@ -186,6 +187,8 @@ void DemoSession::open(const QString& username, const QString& password) {
           QStringLiteral("@conference.demo.zent"),
       this);
   parts.xsiEngine = new RAZ::Xsi::XsiEngine(address, this);
+  auto* xmppService = new RAZ::Services::Xmpp::XmppService(this);
+  parts.xmppService = xmppService;
   // The call settings the demo service keeps per account across sign-ins.
   parts.supplementaryServices =
       new RAZ::Controllers::XsiSupplementaryServicesController2(address, this);
@@ -218,6 +221,7 @@ void DemoSession::open(const QString& username, const QString& password) {
   }
   setParts(parts);
   for (auto* sub : parts.subSessions) sub->setState(RAZ::Sessions::Session::Active);
+  xmppService->setConnected(true);
 
   m_presenceTimer = new QTimer(this);
   connect(m_presenceTimer, &QTimer::timeout, this, &DemoSession::changeSomePresence);

@@ -12,6 +12,7 @@
 #include "RAZ/Controllers/XmppChatController.h"
 #include "RAZ/MediaEngine/CallBasePtr.h"
 #include "RAZ/MediaEngine/CallControllerBase.h"
+#include "RAZ/Services/Xmpp/XmppService.h"
 #include "RAZ/Utils/Location.h"
 #include "RAZ/Xsi/GranitewayAnywhere.h"
 #include "RAZ/Xsi/SimultaneousRing.h"
@@ -66,6 +67,8 @@ RAZ::Controllers::XmppChatController* SessionManagerBase::xmppChatController() c
 RAZ::Controllers::MyRoomController* SessionManagerBase::myroomController() const {
   return m_myRoom;
 }
+
+RAZ::Services::Xmpp::XmppService* SessionManagerBase::xmppService() const { return m_xmppService; }
 RAZ::Xsi::XsiEngine* SessionManagerBase::xsiEngine() const { return m_xsiEngine; }
 RAZ::MediaEngine::CallControllerBase* SessionManagerBase::callController() const { return m_calls; }
 RAZ::Xsi::XsiCredentialsControl* SessionManagerBase::xsiCredentialsControl() const {
@@ -127,6 +130,7 @@ void SessionManagerBase::setParts(const Parts& parts) {
   m_sipChat = parts.sipChat;
   m_xmppChat = parts.xmppChat;
   m_myRoom = parts.myRoom;
+  m_xmppService = parts.xmppService;
   m_xsiEngine = parts.xsiEngine;
   m_calls = parts.calls;
   m_xsiCredentials = parts.xsiCredentials;

@@ -39,6 +39,11 @@ class CallControllerBase;
 namespace Models {
 class CallLog;
 }
+namespace Services {
+namespace Xmpp {
+class XmppService;
+}
+}  // namespace Services
 namespace Xsi {
 class XsiCredentialsControl;
 class XsiEngine;
@@ -117,6 +122,7 @@ class SessionManagerBase : public QObject {
   RAZ::Controllers::IChatController* sipChatController() const;
   RAZ::Controllers::XmppChatController* xmppChatController() const;
   RAZ::Controllers::MyRoomController* myroomController() const;
+  RAZ::Services::Xmpp::XmppService* xmppService() const;
   RAZ::Xsi::XsiEngine* xsiEngine() const;
   RAZ::Utils::Credentials::CredentialsManager* credentialsManager() const {
     return m_credentialsManager;
@@ -176,6 +182,7 @@ class SessionManagerBase : public QObject {
     RAZ::Controllers::IChatController* sipChat = nullptr;
     RAZ::Controllers::XmppChatController* xmppChat = nullptr;
     RAZ::Controllers::MyRoomController* myRoom = nullptr;
+    RAZ::Services::Xmpp::XmppService* xmppService = nullptr;
     RAZ::Xsi::XsiEngine* xsiEngine = nullptr;
     RAZ::MediaEngine::CallControllerBase* calls = nullptr;
     RAZ::Xsi::XsiCredentialsControl* xsiCredentials = nullptr;
@@ -208,6 +215,7 @@ class SessionManagerBase : public QObject {
   QPointer<RAZ::Controllers::IChatController> m_sipChat;
   QPointer<RAZ::Controllers::XmppChatController> m_xmppChat;
   QPointer<RAZ::Controllers::MyRoomController> m_myRoom;
+  QPointer<RAZ::Services::Xmpp::XmppService> m_xmppService;
   QPointer<RAZ::Xsi::XsiEngine> m_xsiEngine;
   QPointer<RAZ::MediaEngine::CallControllerBase> m_calls;
   QPointer<RAZ::Xsi::XsiCredentialsControl> m_xsiCredentials;
