@@ -371,23 +371,31 @@ void TestI18nSwitch::switchRetranslatesSettingsAndPromptWindows() {
   const int page = tabs->currentIndex();
 
   RAZ::Utils::Credentials::UserCredentials account;
+  RAZ::Utils::Credentials::CredentialsData xsi;
+  xsi.setUsername(QStringLiteral("user"));
+  xsi.setPassword(QStringLiteral("old"));
+  account.setCredentials(0, xsi);
   QPointer<Dialogs::PasswordChangeNotification> password =
-      new Dialogs::PasswordChangeNotification(account, 0, nullptr);
+      new Dialogs::PasswordChangeNotification(account, 0, false);
   password->showExpiryWarning(QStringLiteral("service text"));
   QCOMPARE(password->changeButton()->text(), QStringLiteral("Cambiar contraseña"));
+  password->changeButton()->click();
+  QCOMPARE(password->messageLabel()->text(), QStringLiteral("Introduzca su contraseña nueva"));
+  QCOMPARE(password->oldPasswordWarning()->text(), QStringLiteral("(Compruebe la contraseña)"));
   QSignalSpy sent(password.data(), SIGNAL(sendCredentials(QString, QString)));
   password->oldPasswordField()->setText(QStringLiteral("old"));
   password->newPasswordField()->setText(QStringLiteral("new"));
   password->confirmPasswordField()->setText(QStringLiteral("new"));
-  QVERIFY(password->changeButton()->isEnabled());
   password->changeButton()->click();
   QCOMPARE(sent.count(), 1);
   password->passwordChangeResult(true, RAZ::Xsi::XsiErrorInfo());
   QCOMPARE(password->state(), int(Dialogs::PasswordChangeNotification::Changed));
-  QCOMPARE(password->messageLabel()->text(), QStringLiteral("Se ha cambiado su contraseña."));
+  QCOMPARE(password->messageLabel()->text(),
+           QStringLiteral("La contraseña se ha cambiado correctamente"));
+  QCOMPARE(password->changeButton()->text(), QStringLiteral("Cerrar"));
 
   QPointer<Dialogs::PasswordChangeNotification> warned =
-      new Dialogs::PasswordChangeNotification(account, 0, nullptr);
+      new Dialogs::PasswordChangeNotification(account, 0, false);
   // A text from the service is shown as sent, whatever the language.
   warned->showExpired(QStringLiteral("Kennwort abgelaufen"));
 
@@ -415,10 +423,12 @@ void TestI18nSwitch::switchRetranslatesSettingsAndPromptWindows() {
   QCOMPARE(preferences->okButton()->text(), QStringLiteral("OK"));
   // The user's page choice survives the switch.
   QCOMPARE(tabs->currentIndex(), page);
-  QTRY_COMPARE(password->changeButton()->text(), QStringLiteral("Change Password"));
+  QTRY_COMPARE(password->changeButton()->text(), QStringLiteral("Close"));
   QCOMPARE(password->windowTitle(), QStringLiteral("Password change notification"));
-  QCOMPARE(password->messageLabel()->text(), QStringLiteral("Your password has been changed."));
-  QTRY_COMPARE(warned->changeButton()->text(), QStringLiteral("Change Password"));
+  QCOMPARE(password->messageLabel()->text(),
+           QStringLiteral("The password has been changed successfully"));
+  QCOMPARE(password->oldPasswordWarning()->text(), QStringLiteral("(Check Password)"));
+  QTRY_COMPARE(warned->changeButton()->text(), QStringLiteral("OK"));
   QCOMPARE(warned->messageLabel()->text(), QStringLiteral("Kennwort abgelaufen"));
   QTRY_COMPARE(location->windowTitle(), QStringLiteral("My Location"));
   QCOMPARE(location->manualLocation()->text(), QStringLiteral("Use manual location"));

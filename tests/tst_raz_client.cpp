@@ -643,7 +643,10 @@ class TestRazClient : public QObject {
     QVERIFY(controller.InitializeController());
     QVERIFY(controller.getModel(0));
     QCOMPARE(controller.getModel(0)->rowCount(), 0);
-    QCOMPARE(controller.getModel(1), nullptr);
+    // Add-ins waiting for a decision: none until one announces itself.
+    QVERIFY(controller.getModel(1));
+    QCOMPARE(controller.getModel(1)->rowCount(), 0);
+    QCOMPARE(controller.getModel(2), nullptr);
     QVERIFY(!controller.Initialize(nullptr, nullptr, nullptr));
 
     RAZ::Databases::Comms comms;

@@ -4,11 +4,16 @@
 // session ends (Sign Out from the scene, the server closing it, a dropped
 // connection, a forced log-out) removes each per-session object exactly once
 // and brings the sign-in window back. Then the prompts of a session.
+#include <RAZ/Contacts/Contacts.h>
+#include <RAZ/Controllers/CommsSessionController.h>
+#include <RAZ/Presence/PresenceData.h>
+#include <RAZ/Sessions/SessionManagerBase.h>
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QQuickItem>
 #include <QSortFilterProxyModel>
@@ -34,10 +39,13 @@
 #include "SessionScope.h"
 #include "TestSupport.h"
 #include "Utils/AppPaths.h"
+#include "Utils/BadgeHandler.h"
 #include "Utils/CommunicationsWindowManager.h"
+#include "Utils/MenuHandler.h"
 #include "Utils/PresenceHelper.h"
 #include "Utils/SettingsKeys.h"
 #include "Utils/Sounds/ContactNotification.h"
+#include "Utils/Tray.h"
 #include "Utils/ZentUrlHandler.h"
 #include "dialogs/LocationPublish.h"
 #include "dialogs/MessageWindow.h"
@@ -148,6 +156,8 @@ class TestSessionLifecycle : public QObject {
 
  private:
   TP::Core::Logging::MemorySink m_log;
+  // The last menu the main window was handed (its popup menus).
+  QPointer<QMenu> m_lastMenu;
   QML::Style* m_style = nullptr;
 
   void closeMessages() {
@@ -325,7 +335,9 @@ class TestSessionLifecycle : public QObject {
       main->view()->grab().save(qEnvironmentVariable("ZENT_TEST_GRAB_DIR") + "/main-window.png");
     // Searching narrows the list; a name nobody has empties it.
     const int all = main->contactModel()->rowCount();
-    const QString first = main->contactModel()->index(0, 0).data().toString();
+    // The list shows contacts by group: the first row is a group's header.
+    QVERIFY(main->contactModel()->index(0, 0).data(340).toBool());
+    const QString first = main->contactModel()->index(1, 0).data(300).toString();
     main->setSearchText(first);
     QVERIFY(main->contactModel()->rowCount() >= 1);
     QVERIFY(main->contactModel()->rowCount() <= all);
@@ -346,15 +358,115 @@ class TestSessionLifecycle : public QObject {
     QVERIFY(main->isVisible());
   }
 
+  // The main window as a user meets it: the frame icon's menu, a contact's
+  // menu acting on the demo service, favourites, own presence from the window
+  // and the tray, and the history with its missed count.
+  void mainWindowAsAUser() {
+    REQUIRE(signIn("bob@example.org"));
+    QML::MainWindow* main = app()->mainWindow();
+    QVERIFY(main);
+    const QString grabDir = qEnvironmentVariable("ZENT_TEST_GRAB_DIR");
+    QPointer<QMenu>& menu = m_lastMenu;
+    connect(main->menuHandler(), &Utils::MenuHandler::openMenu, this,
+            [this](QMenu* m) { m_lastMenu = m; });
+    auto texts = [&menu] {
+      QStringList out;
+      if (menu)
+        for (QAction* a : menu->actions())
+          if (!a->isSeparator()) out << a->text().remove('&');
+      return out;
+    };
+    QQuickItem* root = main->view()->rootObject();
+    QVERIFY(QMetaObject::invokeMethod(root->findChild<QQuickItem*>("windowFrameIcon"), "clicked"));
+    for (const char* entry :
+         {"About", "Preferences...", "Call Settings...", "Help", "Sign Out", "Exit"})
+      QVERIFY2(texts().contains(entry), entry);
+    if (!grabDir.isEmpty()) menu->grab().save(grabDir + "/application-menu.png");
+    menu->hide();
+
+    // Right-click a contact: its menu acts on the demo service.
+    RAZ::Contacts::Contacts* contacts = app()->sessionManager()->contactsManager().data();
+    const int chloeRow = 1;  // the first contact of the first group
+    QCOMPARE(main->contactModel()->index(chloeRow, 0).data(300).toString(), QString("Chloe Duval"));
+    main->selectContactRow(chloeRow);
+    main->showCurrentContactMenu();
+    QVERIFY(texts().contains("Set as Favorite"));
+    if (!grabDir.isEmpty()) menu->grab().save(grabDir + "/contact-menu.png");
+    for (QAction* a : menu->actions())
+      if (a->text() == "Set as Favorite") a->trigger();
+    QVERIFY(contacts->getContact(103)->isFavourite());
+    // ... and is found among the favourites.
+    main->showFavoritesGroupTriggered(true);
+    QCOMPARE(main->contactModel()->index(0, 0).data(341).toInt(),
+             int(RAZ::Contacts::IGroup::FavouritesId));
+    bool listed = false;
+    for (int row = 1; row < main->contactModel()->rowCount(); ++row) {
+      if (main->contactModel()->index(row, 0).data(340).toBool()) break;
+      if (main->contactModel()->index(row, 0).data(294).toInt() == 103) listed = true;
+    }
+    QVERIFY(listed);
+    // Call from the menu: one session on the demo service.
+    main->selectContactRow(main->contactModel()->rowCount() - 1);
+    main->showCurrentContactMenu();
+    for (QAction* a : menu->actions())
+      if (a->text() == "Chat") a->trigger();
+    QTRY_COMPARE(app()->sessionManager()->commsSessionController()->commsList().size(), 1);
+
+    // Own presence from the window's presence menu and from the tray.
+    Utils::PresenceHelper* presence = app()->factory()->presenceHelper();
+    QVERIFY(presence);
+    RAZ::Presence::PresenceData* own = contacts->ownPresence();
+    for (QAction* a : presence->getMenu()->actions())
+      if (a->data().toInt() == 5) a->trigger();
+    QCOMPARE(own->state(), 5);
+    QVERIFY(app()->tray());
+    QMenu* availability = nullptr;
+    for (QAction* a : app()->tray()->menu()->actions())
+      if (a->menu() == presence->getMenu()) availability = a->menu();
+    QVERIFY(availability);
+    for (QAction* a : availability->actions())
+      if (a->data().toInt() == 17) a->trigger();
+    QCOMPARE(own->state(), 17);
+
+    // History with the demo's calls and the missed count on its button.
+    QCOMPARE(main->badgeHandler()->badgeCount(), 3);
+    root->findChild<QQuickItem*>("activeView")->setProperty("state", "historyView");
+    QCOMPARE(main->activeView(), QString("historyView"));
+    auto* history = root->findChild<QQuickItem*>("historyList");
+    QVERIFY(history);
+    QTRY_VERIFY(history->property("count").toInt() >= 7);
+    if (!grabDir.isEmpty()) {
+      // The scene draws on its next frame: let the queued updates through.
+      for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+      main->view()->grab().save(grabDir + "/history.png");
+    }
+    main->setTimelineFilter(1);
+    QTRY_COMPARE(history->property("count").toInt(), 3);
+    // Leaving the history with "Missed" chosen marks the missed calls seen.
+    root->findChild<QQuickItem*>("activeView")->setProperty("state", "contactsView");
+    QCOMPARE(main->badgeHandler()->badgeCount(), 1);  // the missed chat stays new
+    main->setTimelineFilter(0);
+  }
+
   void signOutFromTheSceneEndsEverySessionObjectOnce() {
     REQUIRE(signIn());
     const QList<Watched> objects = sessionObjects();
     QVERIFY(objects.size() >= 4);
-    // The scene's own Sign Out: the window is deleted from its own handler.
-    QQuickItem* button =
-        app()->mainWindow()->view()->rootObject()->findChild<QQuickItem*>("signOutButton");
-    QVERIFY(button);
-    QVERIFY(QMetaObject::invokeMethod(button, "clicked"));
+    // Sign Out from the menu behind the window's frame icon: the window is
+    // deleted from its own handler.
+    QQuickItem* frameIcon =
+        app()->mainWindow()->view()->rootObject()->findChild<QQuickItem*>("windowFrameIcon");
+    QVERIFY(frameIcon);
+    QPointer<QMenu>& menu = m_lastMenu;
+    connect(app()->mainWindow()->menuHandler(), &Utils::MenuHandler::openMenu, this,
+            [this](QMenu* m) { m_lastMenu = m; });
+    QVERIFY(QMetaObject::invokeMethod(frameIcon, "clicked"));
+    QVERIFY(menu);
+    QAction* signOut = nullptr;
+    for (QAction* a : menu->actions())
+      if (a->text().remove(QLatin1Char(38)) == QString("Sign Out")) signOut = a;
+    QVERIFY(signOut);
+    signOut->trigger();
     QVERIFY(!app()->mainWindow());
     REQUIRE(verifySignedOut(objects));
   }
@@ -669,12 +781,16 @@ class TestSessionLifecycle : public QObject {
       if (auto* p = qobject_cast<Dialogs::PasswordChangeNotification*>(w); p && p->isVisible())
         dialog = p;
     QVERIFY(dialog);
+    // The notice first asks whether to change; then the form takes the input.
+    dialog->changeButton()->click();
+    QCOMPARE(dialog->state(), int(Dialogs::PasswordChangeNotification::Expired));
     dialog->oldPasswordField()->setText("demo");
     dialog->newPasswordField()->setText("demo-2");
     dialog->confirmPasswordField()->setText("demo-2");
     QVERIFY(dialog->changeButton()->isEnabled());
     dialog->changeButton()->click();
     QTRY_COMPARE(dialog->state(), int(Dialogs::PasswordChangeNotification::Changed));
+    QCOMPARE(dialog->messageLabel()->text(), QString("The password has been changed successfully"));
     dialog->close();
     for (const auto& r : m_log.records())
       QVERIFY2(!r.message.contains("demo-2"), qPrintable(r.message));

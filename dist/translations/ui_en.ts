@@ -420,28 +420,59 @@
         <translation>Password change notification</translation>
     </message>
     <message>
-        <source>Current password:</source>
-        <translation>Current password:</translation>
-    </message>
-    <message>
-        <source>New password:</source>
-        <translation>New password:</translation>
-    </message>
-    <message>
-        <source>Confirm new password:</source>
-        <translation>Confirm new password:</translation>
-    </message>
-    <message>
         <source>Change Password</source>
         <translation>Change Password</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Sending request, please wait...</source>
+        <translation>Sending request, please wait...</translation>
     </message>
     <message>
         <source>The password could not be changed.</source>
         <translation>The password could not be changed.</translation>
     </message>
     <message>
-        <source>Your password has been changed.</source>
-        <translation>Your password has been changed.</translation>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Please input your new password</source>
+        <translation>Please input your new password</translation>
+    </message>
+    <message>
+        <source>The password has been changed successfully</source>
+        <translation>The password has been changed successfully</translation>
+    </message>
+    <message>
+        <source>Cannot change password:</source>
+        <translation>Cannot change password:</translation>
+    </message>
+    <message>
+        <source>Error Code:</source>
+        <translation>Error Code:</translation>
+    </message>
+</context>
+<context>
+    <name>passwordChange</name>
+    <message>
+        <source>Old Password</source>
+        <translation>Old Password</translation>
+    </message>
+    <message>
+        <source>(Check Password)</source>
+        <translation>(Check Password)</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>New Password</translation>
+    </message>
+    <message>
+        <source>Retype New Password</source>
+        <translation>Retype New Password</translation>
     </message>
 </context>
 <context>

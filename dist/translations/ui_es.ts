@@ -516,28 +516,59 @@
         <translation>Aviso de cambio de contraseña</translation>
     </message>
     <message>
-        <source>Current password:</source>
-        <translation>Contraseña actual:</translation>
-    </message>
-    <message>
-        <source>New password:</source>
-        <translation>Contraseña nueva:</translation>
-    </message>
-    <message>
-        <source>Confirm new password:</source>
-        <translation>Confirme la contraseña nueva:</translation>
-    </message>
-    <message>
         <source>Change Password</source>
         <translation>Cambiar contraseña</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Sending request, please wait...</source>
+        <translation>Enviando la solicitud, espere...</translation>
     </message>
     <message>
         <source>The password could not be changed.</source>
         <translation>No se pudo cambiar la contraseña.</translation>
     </message>
     <message>
-        <source>Your password has been changed.</source>
-        <translation>Se ha cambiado su contraseña.</translation>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Please input your new password</source>
+        <translation>Introduzca su contraseña nueva</translation>
+    </message>
+    <message>
+        <source>The password has been changed successfully</source>
+        <translation>La contraseña se ha cambiado correctamente</translation>
+    </message>
+    <message>
+        <source>Cannot change password:</source>
+        <translation>No se puede cambiar la contraseña:</translation>
+    </message>
+    <message>
+        <source>Error Code:</source>
+        <translation>Código de error:</translation>
+    </message>
+</context>
+<context>
+    <name>passwordChange</name>
+    <message>
+        <source>Old Password</source>
+        <translation>Contraseña anterior</translation>
+    </message>
+    <message>
+        <source>(Check Password)</source>
+        <translation>(Compruebe la contraseña)</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>Contraseña nueva</translation>
+    </message>
+    <message>
+        <source>Retype New Password</source>
+        <translation>Repita la contraseña nueva</translation>
     </message>
 </context>
 <context>

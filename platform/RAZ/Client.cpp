@@ -119,6 +119,8 @@ bool Client::signin(const RAZ::Utils::Credentials::UserCredentials& credentials,
                                  : static_cast<int>(RAZ::Utils::Credentials::LoginSip);
   const RAZ::Utils::Credentials::CredentialsData data = credentials.getCredentials(type);
   m_userCredentials = credentials;
+  // The demo service's XSI account is the sign-in account itself.
+  if (!m_userCredentials.hasCredentials(2)) m_userCredentials.setCredentials(2, data);
   if (m_credentials) m_credentials->setSavePassword(savePassword);
 
   auto* attempt = new RAZ::Demo::DemoSession(config, this);

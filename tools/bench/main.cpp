@@ -190,6 +190,38 @@ Markers startOnce(const QString& program, const QProcessEnvironment& env, const 
   return result;
 }
 
+// A row measured by another benchmark program of ours.
+struct ProgramRow {
+  QString label;
+  double value;
+  double target;
+};
+
+// The chat transcript rows: tools/bench/chat runs in-process (no program
+// start) and prints "zent-bench-chat <id> <median ms> <target ms>" lines.
+QList<ProgramRow> transcriptRows(int runs, QStringList& failures) {
+  const QString path = QCoreApplication::applicationDirPath() + "/chat/zent-bench-chat";
+  QList<ProgramRow> rows;
+  QProcess process;
+  process.start(path, {"--runs", QString::number(runs)});
+  if (!process.waitForFinished(600000) || process.exitCode() != 0) {
+    failures << "transcript: " + path + " did not finish";
+    process.kill();
+    return rows;
+  }
+  for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
+    const QList<QByteArray> parts = line.trimmed().split(' ');
+    if (parts.size() != 4 || parts.at(0) != "zent-bench-chat") continue;
+    const QString id = QString::fromLatin1(parts.at(1));
+    const QString label = id.startsWith("transcript-open-")
+                              ? "open chat transcript, " + id.mid(16) + " messages, painted"
+                              : QString("append one chat message, painted");
+    rows.append({label, parts.at(2).toDouble(), parts.at(3).toDouble()});
+  }
+  if (rows.isEmpty()) failures << "transcript: no measures from " + path;
+  return rows;
+}
+
 double median(QList<double> values) {
   values.erase(std::remove_if(values.begin(), values.end(), [](double v) { return std::isnan(v); }),
                values.end());
@@ -258,8 +290,10 @@ int main(int argc, char** argv) {
   err << "\n";
 
   const QList<Row> table = rows(contacts);
+  const QList<ProgramRow> transcript = transcriptRows(runs, failures);
   int width = 0;
   for (const Row& row : table) width = std::max(width, int(row.label.size() + row.unit.size() + 3));
+  for (const ProgramRow& row : transcript) width = std::max(width, int(row.label.size() + 5));
   out << "Zent start-up, median of " << runs << (runs == 1 ? " run" : " runs")
       << ", fresh home each\n";
   out << QString("%1 | %2 | %3\n").arg("measure", -width).arg("median", 8).arg("target");
@@ -276,6 +310,14 @@ int main(int argc, char** argv) {
       if (!std::isnan(value)) target += value <= row.target ? "  met" : "  over";
     }
     out << QString("%1 | %2 | %3\n").arg(label, -width).arg(shown, 8).arg(target);
+  }
+  for (const ProgramRow& row : transcript) {
+    const QString target = QString::fromUtf8("≤ ") + QString::number(row.target) +
+                           (row.value <= row.target ? "  met" : "  over");
+    out << QString("%1 | %2 | %3\n")
+               .arg(row.label + " (ms)", -width)
+               .arg(QString::number(row.value, 'f', 1), 8)
+               .arg(target);
   }
   out.flush();
   for (const QString& failure : failures) err << "zent-bench: " << failure << "\n";

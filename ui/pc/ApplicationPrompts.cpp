@@ -275,8 +275,7 @@ void Application::xsiCredentialsDaysLeft(int days) {
     return;
   }
   RAZ::Xsi::XsiCredentialsControl* control = session->xsiCredentialsControl();
-  auto* dialog =
-      new Dialogs::PasswordChangeNotification(m_client->getUserCredentials(), 2, nullptr);
+  auto* dialog = new Dialogs::PasswordChangeNotification(m_client->getUserCredentials(), 2, false);
   connect(dialog, SIGNAL(saveCredentials(const RAZ::Utils::Credentials::UserCredentials&)), this,
           SLOT(storeChangedCredentials(const RAZ::Utils::Credentials::UserCredentials&)));
   if (control) {

@@ -269,7 +269,7 @@ void Application::connectHistory(RAZ::Sessions::SessionManagerBase& session) {
 
 void Application::createCommsWindowManager(RAZ::Sessions::SessionManagerBase& session) {
   m_session->commsWindowManager.reset(new Utils::CommunicationsWindowManager(
-      &m_windowManager, session.contactsManager(), m_watcher, &m_commsDb));
+      m_notificationManager, session.contactsManager(), m_watcher));
 }
 
 void Application::createContactOnlinePlayer(RAZ::Sessions::SessionManagerBase& session) {
@@ -434,7 +434,7 @@ void Application::connectPresence(RAZ::Sessions::SessionManagerBase& session) {
 
 void Application::initializeCommsWindowManager() {
   Utils::CommunicationsWindowManager* manager = m_session->commsWindowManager;
-  manager->initialize(m_session->sessionManager, m_session->factory, m_smileys);
+  manager->initialize(m_session->sessionManager, m_session->factory);
   if (m_apiController)
     connect(m_apiController, SIGNAL(callVoicemail()), manager, SLOT(checkVoiceMails()));
 }

@@ -4,8 +4,6 @@
 #include <QMetaType>
 #include <QVariant>
 
-#include "RAZ/Actions/Action.h"
-
 namespace RAZ {
 namespace Actions {
 
@@ -14,10 +12,10 @@ namespace Actions {
 class ActionData {
  public:
   ActionData() = default;
-  explicit ActionData(Action::Id id, int propertyType = 0, const QVariant& value = QVariant())
+  explicit ActionData(int id, int propertyType = 0, const QVariant& value = QVariant())
       : m_id(id), m_propertyType(propertyType), m_value(value) {}
 
-  Action::Id getId() const { return m_id; }
+  int getId() const { return m_id; }
   int getPropertyType() const { return m_propertyType; }
   QVariant getValue() const { return m_value; }
   QList<ActionData> getSubActions() const { return m_subActions; }
@@ -29,7 +27,7 @@ class ActionData {
   }
 
  private:
-  Action::Id m_id = 0;
+  int m_id = 0;
   int m_propertyType = 0;
   QVariant m_value;
   QList<ActionData> m_subActions;

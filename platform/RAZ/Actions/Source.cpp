@@ -1,15 +1,44 @@
 #include "RAZ/Actions/Source.h"
 
+#include "RAZ/Controllers/CommunicationSession.h"
+
 namespace RAZ {
 namespace Actions {
 
 void SourceComposite::addSource(QObject* source) {
-  if (source && !sources().contains(source)) m_sources.append(source);
+  if (!source || sources().contains(source)) return;
+  m_sources.append(source);
+  connect(source, SIGNAL(destroyed(QObject*)), this, SLOT(onSourceDestroyed(QObject*)));
+  if (qobject_cast<Source*>(source))
+    connect(source, SIGNAL(actionsChanged()), this, SIGNAL(actionsChanged()));
+  emit actionsChanged();
 }
 
 void SourceComposite::removeSource(QObject* source) {
+  bool removed = false;
+  for (int i = m_sources.size() - 1; i >= 0; --i) {
+    if (m_sources.at(i) == source || m_sources.at(i).isNull()) {
+      if (m_sources.at(i)) disconnect(m_sources.at(i), nullptr, this, nullptr);
+      m_sources.removeAt(i);
+      removed = true;
+    }
+  }
+  if (removed) emit actionsChanged();
+}
+
+void SourceComposite::clearSources() {
+  if (m_sources.isEmpty()) return;
+  for (const QPointer<QObject>& s : qAsConst(m_sources))
+    if (s) disconnect(s, nullptr, this, nullptr);
+  m_sources.clear();
+  emit actionsChanged();
+}
+
+void SourceComposite::onSourceDestroyed(QObject* source) {
   for (int i = m_sources.size() - 1; i >= 0; --i)
-    if (m_sources.at(i) == source || m_sources.at(i).isNull()) m_sources.removeAt(i);
+    if (m_sources.at(i).isNull() || m_sources.at(i) == source) m_sources.removeAt(i);
+  emit sourceDestroyed();
+  emit actionsChanged();
 }
 
 QList<QObject*> SourceComposite::sources() const {
@@ -19,9 +48,17 @@ QList<QObject*> SourceComposite::sources() const {
   return result;
 }
 
+QList<RAZ::Controllers::CommunicationSession*> SourceComposite::getCommunicationSessions() const {
+  QList<RAZ::Controllers::CommunicationSession*> result;
+  for (QObject* o : sources())
+    if (auto* s = qobject_cast<RAZ::Controllers::CommunicationSession*>(o)) result.append(s);
+  return result;
+}
+
 QList<ActionData> SourceComposite::getActions() const {
   QList<ActionData> result;
   bool first = true;
+  const bool several = sources().size() > 1;
   for (QObject* object : sources()) {
     const auto* source = qobject_cast<const Source*>(object);
     if (!source) continue;
@@ -39,7 +76,60 @@ QList<ActionData> SourceComposite::getActions() const {
       if (!shared) result.removeAt(i);
     }
   }
+  if (several) {
+    // Numbers belong to one party: with several, each is reached its own way.
+    for (ActionData& a : result) a = ActionData(a.getId());
+  }
   return result;
+}
+
+bool SourceComposite::needsConfirmation(int actionId) const {
+  for (QObject* object : sources())
+    if (const auto* source = qobject_cast<const Source*>(object))
+      if (source->needsConfirmation(actionId)) return true;
+  return false;
+}
+
+MixedSourceComposite::MixedSourceComposite(const RAZ::Configuration::Config* config,
+                                           SourceComposite* contacts, SourceComposite* sessions,
+                                           QObject* owner)
+    : SourceComposite(owner), m_config(config), m_contacts(contacts), m_sessions(sessions) {
+  if (contacts) connect(contacts, SIGNAL(actionsChanged()), this, SLOT(rebuild()));
+  if (sessions) connect(sessions, SIGNAL(actionsChanged()), this, SLOT(rebuild()));
+  rebuild();
+}
+
+void MixedSourceComposite::rebuild() {
+  const bool blocked = blockSignals(true);
+  clearSources();
+  if (m_contacts)
+    for (QObject* o : m_contacts->sources()) addSource(o);
+  if (m_sessions)
+    for (QObject* o : m_sessions->sources()) addSource(o);
+  blockSignals(blocked);
+  emit actionsChanged();
+}
+
+QList<ActionData> MixedSourceComposite::getActions() const {
+  // Contacts with a running communication: call or chat them into it.
+  if (!m_contacts || !m_sessions || m_contacts->sources().isEmpty() ||
+      m_sessions->sources().isEmpty())
+    return {};
+  return {ActionData(1), ActionData(2), ActionData(24)};
+}
+
+QList<ActionData> DialStringSource::getActions() const {
+  if (m_number.isEmpty()) return {};
+  return {ActionData(2, 13, m_number), ActionData(3, 13, m_number), ActionData(4, 13, m_number)};
+}
+
+bool DialStringSource::setData(int role, const QVariant& value) {
+  if (role != NumberRole) return false;
+  const QString number = value.toString();
+  if (number == m_number) return true;
+  m_number = number;
+  emit actionsChanged();
+  return true;
 }
 
 }  // namespace Actions

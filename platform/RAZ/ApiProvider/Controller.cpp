@@ -4,12 +4,19 @@
 
 #include <TP/Core/Logging.h>
 
+#include "RAZ/ApiProvider/ConnectorData.h"
+#include "RAZ/Demo/Service.h"
 #include "RAZ/Sessions/SessionManagerBase.h"
 
 namespace RAZ {
 namespace ApiProvider {
 
-Controller::Controller(QObject* parent) : QObject(parent), m_addins(new QStandardItemModel(this)) {}
+Controller::Controller(QObject* parent)
+    : QObject(parent),
+      m_addins(new QStandardItemModel(this)),
+      m_connectors(new ConnectorModel(this)) {
+  RAZ::Demo::Service::instance().setApiController(this);
+}
 
 Controller::~Controller() = default;
 
@@ -40,7 +47,16 @@ void Controller::Uninitialize() {
 }
 
 QAbstractItemModel* Controller::getModel(int type) const {
-  return type == AddinsModel ? m_addins : nullptr;
+  if (type == AddinsModel) return m_addins;
+  if (type == ConnectorsModel) return m_connectors;
+  return nullptr;
+}
+
+ConnectorData* Controller::addConnector(const QString& name, const QString& vendor,
+                                        const QString& description, const QString& version) {
+  auto* connector = new ConnectorData(name, vendor, description, version);
+  m_connectors->append(connector);
+  return connector;
 }
 
 void Controller::languageChanged() {}

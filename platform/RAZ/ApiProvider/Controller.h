@@ -21,10 +21,13 @@ class SessionManagerBase;
 
 namespace ApiProvider {
 
-// The add-in interface: local programs that drive the client. The demo
-// installation has no add-ins, so the add-ins model (kind 0) is an empty
-// list and there is no connector model (kind 1 gives null): the "New
-// Add-ins" window is never created.
+class ConnectorData;
+class ConnectorModel;
+
+// The add-in interface: local programs that drive the client. The add-ins
+// model (kind 0) lists the installed add-ins; the connector model (kind 1)
+// those waiting for the user's decision (ConnectorData rows; none in the
+// demo until the scripting interface announces one).
 class Controller : public QObject {
   Q_OBJECT
 
@@ -51,6 +54,9 @@ class Controller : public QObject {
 
   void languageChanged();
   void clearLogs();
+  // An add-in asks to connect (the demo service's scripting interface).
+  RAZ::ApiProvider::ConnectorData* addConnector(const QString& name, const QString& vendor,
+                                                const QString& description, const QString& version);
 
  public slots:
   void preferencesChanged();
@@ -69,6 +75,7 @@ class Controller : public QObject {
  private:
   bool m_controllerInitialized = false;
   QStandardItemModel* m_addins;
+  RAZ::ApiProvider::ConnectorModel* m_connectors;
   QPointer<RAZ::Sessions::SessionManagerBase> m_session;
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> m_contacts;
 };

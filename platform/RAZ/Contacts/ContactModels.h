@@ -4,12 +4,14 @@
 #include <QList>
 #include <QPointer>
 #include <QSortFilterProxyModel>
+#include <functional>
 
 namespace RAZ {
 namespace Contacts {
 
 class IContact;
 class IGroup;
+class Contacts;
 
 // A list of contacts with the roles of Contacts (not owning the contacts).
 class ContactListModel : public QAbstractListModel {
@@ -44,9 +46,80 @@ class GroupListModel : public QAbstractListModel {
   QVariant data(const QModelIndex& index, int role) const override;
   QHash<int, QByteArray> roleNames() const override;
   void append(RAZ::Contacts::IGroup* group);
+  void remove(RAZ::Contacts::IGroup* group);
+  void move(int from, int to);
 
  private:
   QList<QPointer<RAZ::Contacts::IGroup>> m_groups;
+};
+
+// The favourite contacts of a contact list.
+class FavouritesFilterModel : public QSortFilterProxyModel {
+  Q_OBJECT
+
+ public:
+  explicit FavouritesFilterModel(QObject* parent = nullptr);
+
+ protected:
+  bool filterAcceptsRow(int row, const QModelIndex& parent) const override;
+};
+
+// The contact list by group: for each group (favourites first when shown,
+// then the groups in order, then "all contacts" for contacts in no group) a
+// header row followed by its contacts, sorted by first or last name. A
+// contact in two groups is listed in both. Filter 16 hides offline contacts
+// (their groups' headers stay). Extra roles: 340 is a header (bool), 341
+// group id, 342 group name, 343 the group (QObject*; also under 329 for a
+// header), 344 online contacts of the group, 345 contacts of the group.
+class ContactGroupsModel : public QAbstractListModel {
+  Q_OBJECT
+  Q_PROPERTY(int filter READ filter WRITE setFilter NOTIFY filterChanged)
+
+ public:
+  enum Role {
+    IsGroupRole = 340,
+    GroupIdRole = 341,
+    GroupNameRole = 342,
+    GroupObjectRole = 343,
+    GroupOnlineRole = 344,
+    GroupTotalRole = 345
+  };
+  static constexpr int HideOfflineFilter = 16;
+
+  ContactGroupsModel(RAZ::Contacts::Contacts* contacts, QObject* parent = nullptr);
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QHash<int, QByteArray> roleNames() const override;
+
+  int filter() const { return m_filter; }
+  void setFilter(int filter);
+  // 0 sorts by first name, 1 by last name.
+  void setSortField(int field);
+  int sortField() const { return m_sortField; }
+  // The row of a contact's first listing, or -1.
+  int rowOfContact(int id) const;
+
+ public slots:
+  void rebuild();
+  void contactChanged(int id);
+
+ signals:
+  void filterChanged();
+
+ private:
+  struct Row {
+    QPointer<RAZ::Contacts::IGroup> group;
+    QPointer<RAZ::Contacts::IContact> contact;
+    int online = 0;
+    int total = 0;
+  };
+  QList<Row> build() const;
+
+  RAZ::Contacts::Contacts* m_contacts;
+  QList<Row> m_rows;
+  int m_filter = 0;
+  int m_sortField = 1;
 };
 
 // The online contacts of a contact list.

@@ -2,11 +2,19 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 namespace RAZ {
+namespace Models {
+class ChatModel;
+class ChatParticipants;
+class FTModel;
+}  // namespace Models
 namespace Controllers {
 
-// The chat of a communication session (one to one or a room).
+// The chat of a communication session (one to one or a room). It keeps the
+// chat's messages, its parties and, one to one, the file transfers with the
+// peer; sent and received messages reach its chat model.
 class ChatInterface : public QObject {
   Q_OBJECT
 
@@ -47,10 +55,11 @@ class ChatInterface : public QObject {
   QString m_ownerAddress;
   QString m_lastMessage;
   Q_PROPERTY(QString roomOwner READ roomOwner NOTIFY roomOwnerChanged)
+  Q_PROPERTY(bool isTyping READ isTyping WRITE setIsTyping NOTIFY isTypingChanged)
 
  public:
-  ChatInterface(const QString& peer, bool isRoom, QObject* parent = nullptr)
-      : QObject(parent), m_peer(peer), m_room(isRoom) {}
+  ChatInterface(const QString& peer, bool isRoom, QObject* parent = nullptr);
+  ~ChatInterface() override;
 
   QString peer() const { return m_peer; }
   bool isRoom() const { return m_room; }
@@ -65,26 +74,46 @@ class ChatInterface : public QObject {
   int ownAffiliation() const { return m_affiliation; }
   void setOwnAffiliation(int a) { m_affiliation = a; }
 
+  Q_INVOKABLE RAZ::Models::ChatModel* getChatModel() const { return m_chatModel; }
+  Q_INVOKABLE RAZ::Models::ChatParticipants* getParticipants() const { return m_participants; }
+  // The transfers with the peer; null in rooms.
+  Q_INVOKABLE RAZ::Models::FTModel* getFtModel() const { return m_ftModel; }
+
+  // Whether the user is typing (the peer is told).
+  bool isTyping() const { return m_typing; }
+  void setIsTyping(bool typing);
+  // The parties typing now, by id.
+  QStringList typers() const { return m_typers; }
+  void setTypers(const QStringList& typers);
+
  public slots:
   // Sends a message; empty text is not sent (false).
-  bool sendMessage(const QString& text) {
-    if (text.trimmed().isEmpty()) return false;
-    emit messageSent(text);
-    return true;
-  }
+  bool sendMessage(const QString& text);
   void requestRoomConfiguration() { emit roomConfigurationRequested(); }
+  // Deletes a message of the transcript by id (unknown ids are ignored).
+  void deleteMessage(int id);
 
  signals:
   void roomOwnerChanged();
   void messageSent(const QString& text);
   void messageReceived(const QString& from, const QString& text);
   void roomConfigurationRequested();
+  void isTypingChanged();
+  void typersChanged(QStringList typers);
+
+ private slots:
+  void storeReceived(const QString& from, const QString& text);
 
  private:
   QString m_peer;
   bool m_room;
   QString m_owner;
   int m_affiliation = 0;
+  bool m_typing = false;
+  QStringList m_typers;
+  RAZ::Models::ChatModel* m_chatModel;
+  RAZ::Models::ChatParticipants* m_participants;
+  RAZ::Models::FTModel* m_ftModel = nullptr;
 };
 
 }  // namespace Controllers

@@ -4,9 +4,14 @@
 
 #include <TP/Core/Logging.h>
 
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QUrl>
 #include "RAZ/Actions/ActionData.h"
+#include "RAZ/Actions/Source.h"
 #include "RAZ/Controllers/ChatInterface.h"
 #include "RAZ/MediaEngine/CallControllerBase.h"
+#include "RAZ/Models/Timeline.h"
 #include "RAZ/Webcollab/WebcollabBase.h"
 
 namespace RAZ {
@@ -33,6 +38,7 @@ CommunicationSession* CommsSessionController::startSession(int contactId, const 
                                                            CommunicationSession::Kind kind,
                                                            bool incoming) {
   auto* session = new CommunicationSession(contactId, name, uri, kind, incoming, this);
+  session->setProperty("startedAt", QDateTime::currentDateTime());
   m_sessions.append(session);
   if (m_contacts && contactId > 0) session->setContact(m_contacts->getContact(contactId).data());
   connect(session, &QObject::destroyed, this, &CommsSessionController::onSessionDestroyed);
@@ -103,6 +109,14 @@ CommunicationSession* CommsSessionController::receiveSession(int contactId,
 void CommsSessionController::closeSession(CommunicationSession* session) {
   if (!session || !m_sessions.contains(session)) return;
   m_sessions.removeAll(session);
+  const QDateTime started = session->property("startedAt").toDateTime();
+  const int seconds = started.isValid() ? int(started.secsTo(QDateTime::currentDateTime())) : 0;
+  const int kind =
+      session->chatActive() && !session->callActive()
+          ? RAZ::Models::CallLog::Chat
+          : (session->isVideoCall() ? RAZ::Models::CallLog::Video : RAZ::Models::CallLog::Audio);
+  emit sessionEnded(session->contactId(), session->uri(), session->contactName(), kind,
+                    session->isIncoming(), seconds);
   if (session->getCall()) {
     session->getCall()->close(0);
     if (m_calls) m_calls->setCallCount(m_calls->callCount() - 1);
@@ -133,6 +147,8 @@ void CommsSessionController::createCall(const QList<RAZ::Contacts::ContactPtr>& 
   const RAZ::Contacts::ContactPtr first = valid.first();
   QString address = first->getProperty(key).toString();
   if (address.isEmpty()) address = first->getSipUri();
+  if (address.isEmpty() && !first->numberTypes().isEmpty())
+    address = first->getProperty(first->numberTypes().first()).toString();
   CommunicationSession* session =
       startSession(first->getId(), first->getDisplayName(), address, kind, false);
   session->setConference(valid.size() > 1);
@@ -169,6 +185,13 @@ void CommsSessionController::createChat() {
       << "Chat without participants: nothing to start";
 }
 
+void CommsSessionController::joinRoom(const QString& roomJid, const QString& roomName) {
+  if (roomJid.isEmpty()) return;
+  CommunicationSession* session = startSession(-1, roomName.isEmpty() ? roomJid : roomName, roomJid,
+                                               CommunicationSession::KindGroupChat, false);
+  session->setGroupChatSubject(roomName);
+}
+
 void CommsSessionController::createMyRoomSession(RAZ::Contacts::Const::ContactPtr owner,
                                                  const QString& reason) {
   if (!owner) {
@@ -182,6 +205,20 @@ void CommsSessionController::createMyRoomSession(RAZ::Contacts::Const::ContactPt
                    CommunicationSession::KindMyRoom, false);
   session->setInviteReason(reason);
   session->setRoomOwner(owner->getDisplayName());
+}
+
+void CommsSessionController::createMyRoomSession(const QString& call, const QString& chat,
+                                                 const QString& webcollab) {
+  if (call.isEmpty() && chat.isEmpty() && webcollab.isEmpty()) {
+    TP_LOG("RAZ::Controllers::CommsSessionController::createMyRoomSession",
+           TP::Core::Logging::LevelWarning)
+        << "Empty room";
+    return;
+  }
+  const QString address = chat.isEmpty() ? call : chat;
+  CommunicationSession* session =
+      startSession(-1, address, address, CommunicationSession::KindMyRoom, false);
+  session->setConference(!call.isEmpty());
 }
 
 void CommsSessionController::createWebCollabSession(const QStringList& participants) {
@@ -198,12 +235,119 @@ void CommsSessionController::createWebCollabSession(const QStringList& participa
   collab->setState(RAZ::Webcollab::WebcollabBase::StateConnecting);
 }
 
+QList<RAZ::Contacts::ContactPtr> CommsSessionController::contactsOf(
+    RAZ::Actions::Source& source) const {
+  QList<RAZ::Contacts::ContactPtr> result;
+  QList<QObject*> objects;
+  if (auto* composite = qobject_cast<RAZ::Actions::SourceComposite*>(&source))
+    objects = composite->sources();
+  else
+    objects << &source;
+  for (QObject* o : objects) {
+    if (auto* c = qobject_cast<RAZ::Contacts::IContact*>(o))
+      result << RAZ::Contacts::ContactPtr(c);
+    else if (auto* e = qobject_cast<RAZ::Models::TimelineEntry*>(o))
+      result << RAZ::Contacts::ContactPtr(e->getContact());
+    else if (auto* d = qobject_cast<RAZ::Actions::DialStringSource*>(o))
+      if (m_contacts && !d->number().isEmpty())
+        result << RAZ::Contacts::ContactPtr(m_contacts->createTemporaryContact(
+            {{QString::number(RAZ::Contacts::Properties::KeyWork), d->number()}}));
+  }
+  return result;
+}
+
+void CommsSessionController::actOnSession(CommunicationSession* session, int id) {
+  switch (id) {
+    case 1:
+      if (session->chatActive())
+        session->closeChat();
+      else
+        session->openChat();
+      break;
+    case 2:
+    case 4:
+      if (!session->callActive()) {
+        auto* call =
+            new RAZ::MediaEngine::CallBasePtr(session->uri(),
+                                              id == 4 ? RAZ::MediaEngine::CallBasePtr::TypeVideo
+                                                      : RAZ::MediaEngine::CallBasePtr::TypeAudio,
+                                              false);
+        session->setCall(call);
+        call->setCallState(RAZ::MediaEngine::CallBasePtr::StateInCall);
+        if (m_calls) m_calls->setCallCount(m_calls->callCount() + 1);
+      }
+      break;
+    case 5:
+      if (session->webCollabActive())
+        session->closeWebcollab();
+      else
+        session->setWebCollab(new RAZ::Webcollab::WebcollabBase({session->uri()}));
+      break;
+    case 22:
+      if (session->callActive()) {
+        session->getCall()->close(0);
+        session->setCall(nullptr);
+        if (m_calls) m_calls->setCallCount(m_calls->callCount() - 1);
+      }
+      break;
+    case 23:
+      session->closeChat();
+      break;
+    default:
+      TP_LOG("RAZ::Controllers::CommsSessionController::actOnSession", 2)
+          << "Action " << id << " has no effect on the demo service";
+      return;
+  }
+  // Nothing left running: the session ends.
+  if (session->getState() == CommunicationSession::StateNothing ||
+      session->getState() == CommunicationSession::StateGroup)
+    closeSession(session);
+}
+
 void CommsSessionController::actionTriggered(RAZ::Actions::ActionData& data,
                                              RAZ::Actions::Source& source) {
-  Q_UNUSED(source);
-  TP_LOG("RAZ::Controllers::CommsSessionController::actionTriggered",
-         TP::Core::Logging::LevelDetail)
-      << "Action " << data.getId();
+  const int id = data.getId();
+  if (!RAZ::Actions::Action::isCommunicationAction(id) && id != 8) return;
+  TP_LOG("RAZ::Controllers::CommsSessionController::actionTriggered", 1) << "Action " << id;
+  // Actions on running sessions (the active-communications list).
+  QList<CommunicationSession*> sessions;
+  if (auto* composite = qobject_cast<RAZ::Actions::SourceComposite*>(&source))
+    sessions = composite->getCommunicationSessions();
+  else if (auto* s = qobject_cast<CommunicationSession*>(&source))
+    sessions << s;
+  const QList<RAZ::Contacts::ContactPtr> contacts = contactsOf(source);
+  if (!sessions.isEmpty() && contacts.isEmpty()) {
+    for (const QPointer<CommunicationSession>& s :
+         QList<QPointer<CommunicationSession>>(sessions.begin(), sessions.end()))
+      if (s) actOnSession(s, id);
+    return;
+  }
+  if (contacts.isEmpty()) return;
+  switch (id) {
+    case 1:
+      createChat(contacts);
+      break;
+    case 2:
+    case 3:
+    case 4: {
+      const int type = data.getPropertyType();
+      const auto key = type >= RAZ::Contacts::Properties::KeyWork
+                           ? static_cast<RAZ::Contacts::Properties::Key>(type)
+                           : RAZ::Contacts::Properties::KeyUri;
+      createCall(contacts, key, id);
+      break;
+    }
+    case 8: {
+      const QString mail =
+          contacts.first()->getProperty(RAZ::Contacts::Properties::KeyEmail).toString();
+      if (!mail.isEmpty()) QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + mail));
+      break;
+    }
+    default:
+      TP_LOG("RAZ::Controllers::CommsSessionController::actionTriggered", 2)
+          << "Action " << id << " needs a running communication";
+      break;
+  }
 }
 
 void CommsSessionController::handleCommsCustomActions() {}

@@ -35,6 +35,7 @@ class CommsSessionController : public QObject {
                          RAZ::MediaEngine::CallControllerBase* calls, QObject* parent = nullptr);
   ~CommsSessionController() override;
 
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts() const { return m_contacts; }
   // The sessions that run, oldest first.
   QList<RAZ::Controllers::CommunicationSession*> commsList() const;
   void setCallPark(RAZ::Actions::Enabler* enabler) { m_callPark = enabler; }
@@ -50,7 +51,12 @@ class CommsSessionController : public QObject {
                   RAZ::Contacts::Properties::Key key, RAZ::Actions::Action::Id action);
   void createChat(const QList<RAZ::Contacts::ContactPtr>& contacts);
   void createChat();
+  // Joins a chat room: a group chat session with the room.
+  void joinRoom(const QString& roomJid, const QString& roomName);
   void createMyRoomSession(RAZ::Contacts::Const::ContactPtr owner, const QString& reason);
+  // Joins somebody's personal room named by a product link: its call
+  // address, chat room and web collaboration (any may be empty, not all).
+  void createMyRoomSession(const QString& call, const QString& chat, const QString& webcollab);
   void createWebCollabSession(const QStringList& participants);
   void actionTriggered(RAZ::Actions::ActionData& data, RAZ::Actions::Source& source);
   void handleCommsCustomActions();
@@ -62,6 +68,9 @@ class CommsSessionController : public QObject {
   void sessionReady(RAZ::Controllers::CommunicationSession* session);
   void failedToAddContacts(QStringList contacts);
   void projectRoomCreated();
+  // A session ended: what the history records of it.
+  void sessionEnded(int contactId, const QString& address, const QString& name, int kind,
+                    bool incoming, int durationSec);
   void groupCommunicationError(int error, bool group);
 
  private:
@@ -70,6 +79,8 @@ class CommsSessionController : public QObject {
       RAZ::Controllers::CommunicationSession::Kind kind, bool incoming);
   void announce(RAZ::Controllers::CommunicationSession* session, bool incoming);
   void onSessionDestroyed(QObject* session);
+  QList<RAZ::Contacts::ContactPtr> contactsOf(RAZ::Actions::Source& source) const;
+  void actOnSession(RAZ::Controllers::CommunicationSession* session, int actionId);
 
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> m_contacts;
   QPointer<RAZ::MediaEngine::CallControllerBase> m_calls;

@@ -1,6 +1,8 @@
 #include "RAZ/Controllers/CommunicationSession.h"
 
+#include "RAZ/Contacts/Contacts.h"
 #include "RAZ/Controllers/ChatInterface.h"
+#include "RAZ/Controllers/CommsSessionController.h"
 #include "RAZ/Webcollab/WebcollabBase.h"
 
 namespace RAZ {
@@ -16,14 +18,65 @@ namespace Controllers {
 CommunicationSession::CommunicationSession(int contactId, const QString& contactName,
                                            const QString& uri, Kind kind, bool incoming,
                                            QObject* parent)
-    : QObject(parent),
+    : RAZ::Actions::Source(parent),
       m_contactId(contactId),
       m_contactName(contactName),
       m_callerName(contactName),
       m_uri(uri),
       m_kind(kind),
       m_incoming(incoming),
-      m_videoCall(kind == KindVideoCall) {}
+      m_videoCall(kind == KindVideoCall) {
+  m_state = getState();
+  connect(this, &CommunicationSession::isConferenceChanged, this,
+          &CommunicationSession::updateState);
+}
+
+uint CommunicationSession::getState() const {
+  uint state = StateNothing;
+  if (chatActive()) state |= StateChat;
+  if (callActive()) state |= StateCall;
+  if (webCollabActive()) state |= StateWebCollab;
+  if (isGroup()) state |= StateGroup;
+  return state;
+}
+
+void CommunicationSession::updateState() {
+  const uint now = getState();
+  if (now == m_state) return;
+  const uint before = m_state;
+  m_state = now;
+  emit sessionStateChanged(this, before, now, m_incoming);
+  emit actionsChanged();
+}
+
+RAZ::Contacts::IContact* CommunicationSession::getContact() const {
+  if (m_contactObject) return qobject_cast<RAZ::Contacts::IContact*>(m_contactObject.data());
+  auto* controller = qobject_cast<CommsSessionController*>(parent());
+  if (!controller || !controller->contacts() || m_contactId <= 0) return nullptr;
+  return controller->contacts()->getContact(m_contactId).data();
+}
+
+QList<RAZ::Actions::ActionData> CommunicationSession::getActions() const {
+  using RAZ::Actions::ActionData;
+  QList<ActionData> actions{ActionData(1), ActionData(2), ActionData(4)};
+  // The party's own entries (profile, or adding a party outside the list).
+  if (RAZ::Contacts::IContact* contact = getContact())
+    actions << ActionData(11) << ActionData(contact->isInStore() ? 12 : 13);
+  if (callActive() || chatActive()) actions << ActionData(5);
+  if (callActive()) actions << ActionData(22);
+  if (chatActive()) actions << ActionData(23);
+  if (callActive()) actions << ActionData(24) << ActionData(25);
+  return actions;
+}
+
+bool CommunicationSession::needsConfirmation(int actionId) const {
+  if (actionId != 5 || webCollabActive()) return false;
+  auto* controller = qobject_cast<CommsSessionController*>(parent());
+  if (!controller) return false;
+  for (CommunicationSession* other : controller->commsList())
+    if (other != this && other->webCollabActive()) return true;
+  return false;
+}
 
 CommunicationSession::~CommunicationSession() {
   // The call may be held elsewhere as well; it ends with the session.
@@ -46,7 +99,7 @@ void CommunicationSession::setCall(RAZ::MediaEngine::CallBasePtr* call) {
     }
   }
   emit callChanged();
-  reportStateChange();
+  updateState();
 }
 
 void CommunicationSession::openChat() {
@@ -54,7 +107,7 @@ void CommunicationSession::openChat() {
   m_chat = new ChatInterface(m_uri, m_kind == KindGroupChat || m_kind == KindMyRoom, this);
   connect(m_chat, &ChatInterface::closeRequested, this, &CommunicationSession::closeChat);
   emit chatActiveChanged();
-  reportStateChange();
+  updateState();
 }
 
 void CommunicationSession::closeChat() {
@@ -62,7 +115,7 @@ void CommunicationSession::closeChat() {
   m_chat->deleteLater();
   m_chat = nullptr;
   emit chatActiveChanged();
-  reportStateChange();
+  updateState();
 }
 
 void CommunicationSession::setWebCollab(RAZ::Webcollab::WebcollabBase* collab) {
@@ -71,7 +124,7 @@ void CommunicationSession::setWebCollab(RAZ::Webcollab::WebcollabBase* collab) {
   m_webcollab = collab;
   if (collab) collab->setParent(this);
   emit shareAvailableChanged();
-  reportStateChange();
+  updateState();
 }
 
 void CommunicationSession::closeWebcollab() { setWebCollab(nullptr); }
@@ -83,7 +136,6 @@ void CommunicationSession::setConference(bool on) {
   if (on == m_conference) return;
   m_conference = on;
   emit isConferenceChanged();
-  reportStateChange();
 }
 ZENT_SETTER(setInviteReason, const QString&, m_inviteReason, inviteReasonChanged)
 ZENT_SETTER(setSubject, const QString&, m_subject, subjectChanged)

@@ -9,6 +9,7 @@
 
 #include <tp/core/SmartPtr.h>
 
+#include "RAZ/Actions/Source.h"
 #include "RAZ/MediaEngine/CallBasePtr.h"
 
 namespace RAZ {
@@ -27,8 +28,9 @@ class ChatInterface;
 
 // One communication with a party or a group: call, chat and web
 // collaboration together. The notification popups read its properties by
-// name. Owned by the communication-session controller.
-class CommunicationSession : public QObject {
+// name. Owned by the communication-session controller. It is an action
+// source: what can be added to it or ended in it.
+class CommunicationSession : public RAZ::Actions::Source {
   Q_OBJECT
   Q_PROPERTY(QString contactName READ contactName NOTIFY contactNameChanged)
   Q_PROPERTY(QString callerName READ callerName NOTIFY callerNameChanged)
@@ -61,6 +63,15 @@ class CommunicationSession : public QObject {
   };
   Q_ENUM(Kind)
 
+  // What runs in the session (getState): a set of these bits.
+  enum StateBit {
+    StateNothing = 0,
+    StateChat = 1,
+    StateCall = 2,
+    StateWebCollab = 4,
+    StateGroup = 8
+  };
+
   CommunicationSession(int contactId, const QString& contactName, const QString& uri, Kind kind,
                        bool incoming, QObject* parent = nullptr);
   ~CommunicationSession() override;
@@ -89,6 +100,21 @@ class CommunicationSession : public QObject {
   QUrl presenceIcon() const { return m_presenceIcon; }
 
   bool callActive() const { return !m_call.isNull(); }
+  uint getState() const;
+  // The party's contact of the list, or null (a number, a group).
+  Q_INVOKABLE RAZ::Contacts::IContact* getContact() const;
+  // Rooms (My Room too) and conferences have several parties.
+  bool isGroup() const { return m_kind == KindGroupChat || m_kind == KindMyRoom || m_conference; }
+  bool isMyRoomSession() const { return isMyRoom(); }
+  bool isAllowedToInvite() const { return m_allowedToInvite && !isMyRoom(); }
+  // A consultation call of a transfer has the transferred call as its first.
+  bool getHasAssociatedFirstCall() const { return m_associatedFirstCall; }
+  int getCallRecordMode() const { return 0; }
+
+  QList<RAZ::Actions::ActionData> getActions() const override;
+  int getSourceType() const override { return SessionType; }
+  // A second desktop share asks first.
+  bool needsConfirmation(int actionId) const override;
   bool webCollabActive() const { return m_webcollab != nullptr; }
 
   // The session's call: a pointer to the held call object (the popups read
@@ -99,25 +125,11 @@ class CommunicationSession : public QObject {
   Q_INVOKABLE RAZ::Controllers::ChatInterface* getChatInterface() const { return m_chat; }
 
   // ---- What a communications window asks of its session ----
-  // The activity (getState) is a set of these bits.
-  enum StateBit {
-    StateNothing = 0,
-    StateChat = 1,
-    StateCall = 2,
-    StateWebCollab = 4,
-    StateGroup = 8
-  };
-  uint getState() const;
   RAZ::Controllers::ChatInterface* getChat() const { return m_chat; }
-  // The party's contact of the list, or null (a number, a group).
-  RAZ::Contacts::IContact* getContact() const;
+  // The party's contact, given by whoever built the session (else looked up
+  // in the list, see getContact).
   void setContact(RAZ::Contacts::IContact* contact);
-  bool isGroup() const;
-  bool isMyRoomSession() const { return m_kind == KindMyRoom; }
-  bool isAllowedToInvite() const { return m_allowedToInvite; }
   void setAllowedToInvite(bool on) { m_allowedToInvite = on; }
-  // A consultation call of a transfer has the transferred call as its first.
-  bool getHasAssociatedFirstCall() const { return m_associatedFirstCall; }
   void setHasAssociatedFirstCall(bool on);
   // Opens or closes the chat of the session.
   void setChatActive(bool on);
@@ -184,12 +196,12 @@ class CommunicationSession : public QObject {
   void callStateChanged(RAZ::MediaEngine::CallBasePtr* call,
                         RAZ::MediaEngine::CallBasePtr::CallState state);
   void callChanged();
+  void sessionStateChanged(RAZ::Controllers::CommunicationSession* session, uint oldState,
+                           uint newState, bool incoming);
   // The session ended; the controller deletes it afterwards.
   void closed(RAZ::Controllers::CommunicationSession* session);
 
   // What a communications window follows.
-  void sessionStateChanged(RAZ::Controllers::CommunicationSession* session, uint oldState,
-                           uint newState, bool incoming);
   void contactChanged();
   void activated();
   void participantUpdated();
@@ -201,6 +213,8 @@ class CommunicationSession : public QObject {
   void callSecurityClassificationChanged();
 
  private:
+  void updateState();
+
   int m_contactId;
   QString m_contactName;
   QString m_callerName;
@@ -220,10 +234,8 @@ class CommunicationSession : public QObject {
   bool m_shareOrphan = false;
   QUrl m_contactPicture;
   QUrl m_presenceIcon;
-  // Window side (see getState and below).
-  void reportStateChange();
+  // Window side (see setContact and below).
   void forwardCallVideoState();
-  uint m_reportedState = StateNothing;
   // Held as QObjects: the types are only declared here.
   QPointer<QObject> m_contactObject;
   bool m_allowedToInvite = true;
@@ -237,6 +249,7 @@ class CommunicationSession : public QObject {
   TP::Core::Refcounting::SmartPtr<RAZ::MediaEngine::CallBasePtr> m_call;
   RAZ::Controllers::ChatInterface* m_chat = nullptr;
   RAZ::Webcollab::WebcollabBase* m_webcollab = nullptr;
+  uint m_state = StateNothing;
 };
 
 }  // namespace Controllers

@@ -14,34 +14,9 @@
 namespace RAZ {
 namespace Controllers {
 
-uint CommunicationSession::getState() const {
-  uint state = StateNothing;
-  if (chatActive()) state |= StateChat;
-  if (callActive()) state |= StateCall;
-  if (webCollabActive()) state |= StateWebCollab;
-  if (isGroup()) state |= StateGroup;
-  return state;
-}
-
-bool CommunicationSession::isGroup() const {
-  return m_kind == KindGroupChat || m_kind == KindMyRoom || m_conference;
-}
-
-void CommunicationSession::reportStateChange() {
-  const uint now = getState();
-  if (now == m_reportedState) return;
-  const uint before = m_reportedState;
-  m_reportedState = now;
-  emit sessionStateChanged(this, before, now, m_incoming);
-}
-
 void CommunicationSession::forwardCallVideoState() {
   if (RAZ::MediaEngine::CallBasePtr* call = getCall())
     emit videoStateChanged(call, call->getCallState());
-}
-
-RAZ::Contacts::IContact* CommunicationSession::getContact() const {
-  return qobject_cast<RAZ::Contacts::IContact*>(m_contactObject.data());
 }
 
 RAZ::Actions::Provider* CommunicationSession::actionsProvider() const {

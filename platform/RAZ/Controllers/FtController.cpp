@@ -5,6 +5,7 @@
 #include <TP/Core/Logging.h>
 
 #include "RAZ/Controllers/ChatInterface.h"
+#include "RAZ/Demo/ChatDemo.h"
 
 namespace RAZ {
 namespace Controllers {
@@ -22,6 +23,7 @@ void FtController::startFileTransfer(RAZ::Controllers::ChatInterface* chat, cons
   TP_LOG("RAZ::Controllers::FtController::startFileTransfer", TP::Core::Logging::LevelInformation)
       << "Offering " << name;
   emit transferStarted(name);
+  RAZ::Demo::ChatDemo::sendFile(chat, path);
 }
 
 }  // namespace Controllers

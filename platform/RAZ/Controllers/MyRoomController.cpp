@@ -15,7 +15,7 @@ void MyRoomController::startMyRoom(const QString reason) {
   }
   TP_LOG("RAZ::Controllers::MyRoomController::startMyRoom", TP::Core::Logging::LevelInformation)
       << "Opening the room" << (reason.isEmpty() ? "" : " with an invitation text");
-  QTimer::singleShot(0, this, [this] { emit myRoomReady(); });
+  QTimer::singleShot(0, this, [this] { setReady(); });
 }
 
 }  // namespace Controllers

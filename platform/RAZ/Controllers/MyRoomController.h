@@ -3,16 +3,18 @@
 #include <QObject>
 #include <QString>
 
+#include "RAZ/MyRoom/Controller.h"
+
 namespace RAZ {
 namespace Controllers {
 
 // The user's personal meeting room ("My Room").
-class MyRoomController : public QObject {
+class MyRoomController : public RAZ::MyRoom::Controller {
   Q_OBJECT
 
  public:
   explicit MyRoomController(const QString& roomJid, QObject* parent = nullptr)
-      : QObject(parent), m_roomJid(roomJid) {}
+      : RAZ::MyRoom::Controller(parent), m_roomJid(roomJid) {}
   QString roomJid() const { return m_roomJid; }
   bool hasMyRoom() const { return !m_roomJid.isEmpty(); }
   int preferencesChangedCount() const { return m_prefs; }
@@ -22,9 +24,6 @@ class MyRoomController : public QObject {
   // from the event loop.
   void startMyRoom(const QString reason);
   void preferencesChanged() { ++m_prefs; }
-
- signals:
-  void myRoomReady();
 
  private:
   QString m_roomJid;

@@ -65,5 +65,15 @@ bool XmppChatController::demoteParticipant(const QString& roomJid, const QString
   return true;
 }
 
+bool XmppChatController::removeRoom(const QString& jid) {
+  for (int row = 0; row < m_rooms->rowCount(); ++row) {
+    if (m_rooms->index(row, 0).data(RoomJidRole).toString() == jid) {
+      m_rooms->removeRow(row);
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace Controllers
 }  // namespace RAZ

@@ -28,6 +28,8 @@ class XmppChatController : public IChatController {
   QString mucServer() const { return m_mucServer; }
   void setMucServer(const QString& server);
   void addRoom(const QString& jid, const QString& name, const QString& subject, int participants);
+  // Removes a room from the list; false for an unknown room.
+  bool removeRoom(const QString& jid);
 
  public slots:
   bool kickParticipant(const QString& roomJid, const QString& nick);

@@ -1,5 +1,6 @@
 #include "RAZ/Demo/DemoSession.h"
 
+#include <QDateTime>
 #include <QRandomGenerator>
 #include <QTimer>
 
@@ -16,7 +17,9 @@
 #include "RAZ/MediaEngine/CallControllerBase.h"
 #include "RAZ/MediaEngine/IMediaHandlerAudio.h"
 #include "RAZ/MediaEngine/IMediaHandlerVideo.h"
+#include "RAZ/Models/Timeline.h"
 #include "RAZ/Presence/PresenceData.h"
+#include "RAZ/Services/Xmpp/XmppService.h"
 #include "RAZ/Utils/Location.h"
 #include "RAZ/Xsi/GranitewayAnywhere.h"
 #include "RAZ/Xsi/SimultaneousRing.h"
@@ -32,27 +35,33 @@ using RAZ::Contacts::Properties::Key;
 
 QString k(int key) { return QString::number(key); }
 
-RAZ::Contacts::IContact* makeContact(const QVariantMap& entry) {
+}  // namespace
+
+RAZ::Contacts::IContact* DemoSession::makeContact(const QVariantMap& entry) {
   QVariantMap p;
-  p.insert(k(Key::KeyFirstName), entry.value(QStringLiteral("first")));
-  p.insert(k(Key::KeyLastName), entry.value(QStringLiteral("last")));
-  p.insert(k(Key::KeyJid), entry.value(QStringLiteral("jid")));
-  p.insert(k(Key::KeySipUri), entry.value(QStringLiteral("sip")));
-  p.insert(k(Key::KeyEmail), entry.value(QStringLiteral("email")));
-  if (entry.contains(QStringLiteral("work")))
-    p.insert(k(Key::KeyWork), entry.value(QStringLiteral("work")));
-  if (entry.contains(QStringLiteral("mobile")))
-    p.insert(k(Key::KeyMobile), entry.value(QStringLiteral("mobile")));
-  if (entry.contains(QStringLiteral("extension")))
-    p.insert(k(Key::KeyExtension), entry.value(QStringLiteral("extension")));
-  p.insert(k(Key::KeyGroupIds), entry.value(QStringLiteral("groups")).toList());
-  p.insert(k(Key::KeyDirectory), entry.value(QStringLiteral("email")));
+  // Only what the entry holds: a missing field is no property.
+  auto put = [&](const char* field, int key) {
+    const QVariant value = entry.value(QLatin1String(field));
+    if (value.isValid() && !value.toString().isEmpty()) p.insert(k(key), value);
+  };
+  put("first", Key::KeyFirstName);
+  put("last", Key::KeyLastName);
+  put("jid", Key::KeyJid);
+  put("sip", Key::KeySipUri);
+  put("email", Key::KeyEmail);
+  put("work", Key::KeyWork);
+  put("mobile", Key::KeyMobile);
+  put("extension", Key::KeyExtension);
+  if (entry.contains(QStringLiteral("groups")))
+    p.insert(k(Key::KeyGroupIds), entry.value(QStringLiteral("groups")).toList());
   auto* contact = new RAZ::Contacts::IContact(entry.value(QStringLiteral("id")).toInt(), p);
   contact->presenceData()->setReceived(entry.value(QStringLiteral("presence")).toInt(),
                                        entry.value(QStringLiteral("status")).toString());
   contact->setFavourite(entry.value(QStringLiteral("favourite")).toBool());
   return contact;
 }
+
+namespace {
 
 // Presence states the demo contacts move between.
 const int kStates[] = {10, 10, 5, 17, 12, 14, 2};
@@ -62,7 +71,68 @@ const int kStates[] = {10, 10, 5, 17, 12, 14, 2};
 DemoSession::DemoSession(const RAZ::Configuration::Config* config, QObject* parent)
     : SessionManagerBase(config, parent) {}
 
-DemoSession::~DemoSession() = default;
+DemoSession::~DemoSession() {
+  // The service keeps the account's list for its next session.
+  if (m_built && contactsManager())
+    Service::instance().setAccountState(userName(), contactsManager()->snapshot());
+}
+
+void DemoSession::buildContacts(RAZ::Contacts::Contacts* contacts, const QString& username,
+                                const QString& address) {
+  Service& service = Service::instance();
+  QVariantMap own;
+  own.insert(QStringLiteral("id"), 0);
+  own.insert(QStringLiteral("first"), username.section(QLatin1Char('@'), 0, 0));
+  own.insert(QStringLiteral("jid"), address);
+  own.insert(QStringLiteral("sip"), QStringLiteral("sip:") + address);
+  own.insert(QStringLiteral("presence"), 10);
+  contacts->setOwnContact(makeContact(own));
+  for (const QVariantMap& r : service.presenceRequests())
+    contacts->addPresenceRequest(makeContact(r));
+
+  const QVariantMap kept = service.accountState(username);
+  if (kept.isEmpty()) {
+    for (const QVariantMap& g : service.groups())
+      contacts->addGroup(g.value(QStringLiteral("id")).toInt(),
+                         g.value(QStringLiteral("name")).toString());
+    for (const QVariantMap& c : service.contacts()) contacts->addContact(makeContact(c));
+    return;
+  }
+  // The list as the account left it; presence comes from the service anew.
+  QHash<int, QVariantMap> demo;
+  for (const QVariantMap& c : service.contacts())
+    demo.insert(c.value(QStringLiteral("id")).toInt(), c);
+  for (const QVariant& g : kept.value(QStringLiteral("groups")).toList()) {
+    const QVariantMap group = g.toMap();
+    contacts->addGroup(group.value(QStringLiteral("id")).toInt(),
+                       group.value(QStringLiteral("name")).toString());
+  }
+  for (const QVariant& v : kept.value(QStringLiteral("contacts")).toList()) {
+    const QVariantMap entry = v.toMap();
+    const int id = entry.value(QStringLiteral("id")).toInt();
+    auto* contact =
+        new RAZ::Contacts::IContact(id, entry.value(QStringLiteral("properties")).toMap());
+    const QVariantMap d = demo.value(id);
+    contact->presenceData()->setReceived(d.value(QStringLiteral("presence"), 2).toInt(),
+                                         d.value(QStringLiteral("status")).toString());
+    contact->setFavourite(entry.value(QStringLiteral("favourite")).toBool());
+    contacts->addContact(contact);
+  }
+}
+
+void DemoSession::recordEnded(int contactId, const QString& address, const QString& name, int kind,
+                              bool incoming, int durationSec) {
+  if (!callLog()) return;
+  RAZ::Models::CallLog::Record r;
+  r.contactId = contactId > 0 ? contactId : 0;
+  r.address = address;
+  r.name = name;
+  r.kind = kind;
+  r.direction = incoming ? RAZ::Models::CallLog::Incoming : RAZ::Models::CallLog::Outgoing;
+  r.start = QDateTime::currentDateTime().addSecs(-durationSec);
+  r.durationSec = durationSec;
+  callLog()->add(r);
+}
 
 void DemoSession::open(const QString& username, const QString& password) {
   if (m_built) return;
@@ -77,20 +147,31 @@ void DemoSession::open(const QString& username, const QString& password) {
   parts.ownAddress = new TP::Sip::UriPtr(QStringLiteral("sip:") + address);
 
   auto* contacts = new RAZ::Contacts::Contacts(this);
-  for (const QVariantMap& g : service.groups())
-    contacts->addGroup(g.value(QStringLiteral("id")).toInt(),
-                       g.value(QStringLiteral("name")).toString());
-  QVariantMap own;
-  own.insert(QStringLiteral("id"), 0);
-  own.insert(QStringLiteral("first"), username.section(QLatin1Char('@'), 0, 0));
-  own.insert(QStringLiteral("jid"), address);
-  own.insert(QStringLiteral("sip"), QStringLiteral("sip:") + address);
-  own.insert(QStringLiteral("presence"), 10);
-  contacts->setOwnContact(makeContact(own));
-  for (const QVariantMap& c : service.contacts()) contacts->addContact(makeContact(c));
-  for (const QVariantMap& r : service.presenceRequests())
-    contacts->addPresenceRequest(makeContact(r));
+  buildContacts(contacts, username, address);
   parts.contacts = contacts;
+
+  auto* log = new RAZ::Models::CallLog(this);
+  for (const QVariantMap& h : service.callHistory()) {
+    RAZ::Models::CallLog::Record r;
+    r.contactId = h.value(QStringLiteral("contactId")).toInt();
+    r.address = h.value(QStringLiteral("address")).toString();
+    r.name = h.value(QStringLiteral("name")).toString();
+    const QString direction = h.value(QStringLiteral("direction")).toString();
+    r.direction = direction == QLatin1String("outgoing")
+                      ? RAZ::Models::CallLog::Outgoing
+                      : (direction == QLatin1String("missed") ? RAZ::Models::CallLog::Missed
+                                                              : RAZ::Models::CallLog::Incoming);
+    const QString type = h.value(QStringLiteral("type")).toString();
+    r.kind = type == QLatin1String("video")
+                 ? RAZ::Models::CallLog::Video
+                 : (type == QLatin1String("chat") ? RAZ::Models::CallLog::Chat
+                                                  : RAZ::Models::CallLog::Audio);
+    r.start = QDateTime::fromString(h.value(QStringLiteral("start")).toString(), Qt::ISODate);
+    r.durationSec = h.value(QStringLiteral("durationSec")).toInt();
+    r.isNew = r.direction == RAZ::Models::CallLog::Missed;
+    log->add(r);
+  }
+  parts.callLog = log;
 
   parts.search = new RAZ::Controllers::Search::ContactSearch(service.directory(), this);
   parts.sipChat = new RAZ::Controllers::IChatController(this);
@@ -106,6 +187,8 @@ void DemoSession::open(const QString& username, const QString& password) {
           QStringLiteral("@conference.demo.zent"),
       this);
   parts.xsiEngine = new RAZ::Xsi::XsiEngine(address, this);
+  auto* xmppService = new RAZ::Services::Xmpp::XmppService(this);
+  parts.xmppService = xmppService;
   // The call settings the demo service keeps per account across sign-ins.
   parts.supplementaryServices =
       new RAZ::Controllers::XsiSupplementaryServicesController2(address, this);
@@ -114,10 +197,10 @@ void DemoSession::open(const QString& username, const QString& password) {
   // The service's list of the account's services follows the sign-in.
   parts.supplementaryServices->fetchServicesList();
 
-  m_audio.reset(new RAZ::MediaEngine::MediaHandlerAudio());
+  m_audio = new RAZ::MediaEngine::MediaHandlerAudio(this);
   auto* video = new RAZ::MediaEngine::MediaHandlerVideo(this);
   video->addSystemOrDemoCameras();
-  parts.calls = new RAZ::MediaEngine::CallControllerBase(m_audio.get(), video, this);
+  parts.calls = new RAZ::MediaEngine::CallControllerBase(m_audio, video, this);
 
   auto* xsiCredentials = new RAZ::Xsi::XsiCredentialsControl(this);
   xsiCredentials->setCurrentPassword(password);
@@ -125,6 +208,8 @@ void DemoSession::open(const QString& username, const QString& password) {
   parts.ft = new RAZ::Controllers::FtController(this);
   parts.comms = new RAZ::Controllers::CommsSessionController(
       RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>(contacts), parts.calls, this);
+  connect(parts.comms, &RAZ::Controllers::CommsSessionController::sessionEnded, this,
+          &DemoSession::recordEnded);
   parts.publisher = new RAZ::Utils::Location::Publisher(this);
   parts.locationSources << new RAZ::Utils::Location::Source(this);
   parts.closer = new RAZ::Sessions::SessionCloser(this);
@@ -136,6 +221,7 @@ void DemoSession::open(const QString& username, const QString& password) {
   }
   setParts(parts);
   for (auto* sub : parts.subSessions) sub->setState(RAZ::Sessions::Session::Active);
+  xmppService->setConnected(true);
 
   m_presenceTimer = new QTimer(this);
   connect(m_presenceTimer, &QTimer::timeout, this, &DemoSession::changeSomePresence);

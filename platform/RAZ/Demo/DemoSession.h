@@ -2,13 +2,20 @@
 
 #include <QString>
 
-#include <memory>
-
 #include "RAZ/Sessions/SessionManagerBase.h"
 
 class QTimer;
 
 namespace RAZ {
+namespace Contacts {
+class Contacts;
+}
+}  // namespace RAZ
+
+namespace RAZ {
+namespace Contacts {
+class IContact;
+}
 namespace MediaEngine {
 class MediaHandlerAudio;
 class MediaHandlerVideo;
@@ -25,6 +32,10 @@ class DemoSession : public RAZ::Sessions::SessionManagerBase {
   explicit DemoSession(const RAZ::Configuration::Config* config, QObject* parent = nullptr);
   ~DemoSession() override;
 
+  // A contact from an entry of the demo data (id, first, last, jid, sip,
+  // email, work, mobile, extension, groups, presence, status, favourite).
+  static RAZ::Contacts::IContact* makeContact(const QVariantMap& entry);
+
   // Builds the session's objects for the account; called once, before the
   // client reports the session open.
   void open(const QString& username, const QString& password);
@@ -36,8 +47,13 @@ class DemoSession : public RAZ::Sessions::SessionManagerBase {
   void changeSomePresence();
 
  private:
+  void buildContacts(RAZ::Contacts::Contacts* contacts, const QString& username,
+                     const QString& address);
+  void recordEnded(int contactId, const QString& address, const QString& name, int kind,
+                   bool incoming, int durationSec);
+
   bool m_built = false;
-  std::unique_ptr<RAZ::MediaEngine::MediaHandlerAudio> m_audio;
+  RAZ::MediaEngine::MediaHandlerAudio* m_audio = nullptr;
   QTimer* m_presenceTimer = nullptr;
   quint32 m_seed = 20240601u;
 };

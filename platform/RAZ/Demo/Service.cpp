@@ -1,5 +1,6 @@
 #include "RAZ/Demo/Service.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -8,12 +9,15 @@
 
 #include <TP/Core/Logging.h>
 
+#include "RAZ/ApiProvider/Controller.h"
 #include "RAZ/Client.h"
 #include "RAZ/Contacts/Contacts.h"
 #include "RAZ/Controllers/CommsSessionController.h"
 #include "RAZ/Demo/DemoSession.h"
 #include "RAZ/MediaEngine/CallControllerBase.h"
+#include "RAZ/MediaEngine/IMediaHandlerAudio.h"
 #include "RAZ/MediaEngine/IMediaHandlerVideo.h"
+#include "RAZ/Models/Timeline.h"
 #include "RAZ/Xsi/CallSettingsStore.h"
 #include "RAZ/Xsi/XsiCredentialsControl.h"
 
@@ -176,6 +180,15 @@ void Service::reset() {
   // changed); a session open now keeps what it was built from.
   m_loaded = false;
   RAZ::Xsi::CallSettingsStore::instance().reset();
+  m_accounts.clear();
+}
+
+QVariantMap Service::accountState(const QString& username) const {
+  return m_accounts.value(username.trimmed().toLower());
+}
+
+void Service::setAccountState(const QString& username, const QVariantMap& state) {
+  m_accounts.insert(username.trimmed().toLower(), state);
 }
 
 void Service::failNextSignin(RAZ::Sessions::Error error) { m_nextError = error; }
@@ -325,6 +338,108 @@ bool Service::incomingSession(int contactId, RAZ::Controllers::CommunicationSess
   QPointer<RAZ::Controllers::CommsSessionController> comms(session->commsSessionController());
   QTimer::singleShot(0, comms, [comms, contactId, kind] {
     if (comms) comms->receiveSession(contactId, kind);
+  });
+  return true;
+}
+
+namespace {
+bool addMissed(RAZ::Sessions::SessionManagerBase* session, int contactId, const QString& address,
+               int kind) {
+  if (!session || !session->callLog()) return noSession("missed communication");
+  QPointer<RAZ::Models::CallLog> log(session->callLog());
+  RAZ::Models::CallLog::Record r;
+  r.contactId = contactId;
+  r.address = address;
+  r.kind = kind;
+  r.direction = RAZ::Models::CallLog::Missed;
+  r.start = QDateTime::currentDateTime();
+  r.isNew = true;
+  if (contactId != 0 && session->contactsManager()) {
+    RAZ::Contacts::ContactPtr c = session->contactsManager()->getContact(contactId);
+    if (!c) {
+      TP_LOG("RAZ::Demo::Service", 3) << "No contact with id " << contactId;
+      return false;
+    }
+    r.address = c->getSipUri();
+    r.name = c->getDisplayName();
+  }
+  QTimer::singleShot(0, log, [log, r] {
+    if (log) log->add(r);
+  });
+  return true;
+}
+}  // namespace
+
+void Service::setApiController(RAZ::ApiProvider::Controller* controller) { m_api = controller; }
+
+bool Service::announceAddin(const QString& name, const QString& vendor, const QString& description,
+                            const QString& version) {
+  if (!m_api) return noClient("add-in");
+  QPointer<RAZ::ApiProvider::Controller> api(m_api);
+  QTimer::singleShot(0, m_api, [api, name, vendor, description, version] {
+    if (api) api->addConnector(name, vendor, description, version);
+  });
+  return true;
+}
+
+bool Service::missedCall(int contactId, const QString& address) {
+  return addMissed(openSession(), contactId, address, RAZ::Models::CallLog::Audio);
+}
+
+bool Service::missedChat(int contactId) {
+  return addMissed(openSession(), contactId, QString(), RAZ::Models::CallLog::Chat);
+}
+
+bool Service::presenceRequest(const QVariantMap& entry) {
+  RAZ::Sessions::SessionManagerBase* session = openSession();
+  if (!session || !session->contactsManager()) return noSession("presence request");
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts = session->contactsManager();
+  QTimer::singleShot(0, session, [contacts, entry] {
+    if (contacts) contacts->addPresenceRequest(DemoSession::makeContact(entry));
+  });
+  return true;
+}
+
+bool Service::setContactsReadOnly(bool on) {
+  RAZ::Sessions::SessionManagerBase* session = openSession();
+  if (!session || !session->contactsManager()) return noSession("read-only change");
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts = session->contactsManager();
+  QTimer::singleShot(0, session, [contacts, on] {
+    if (contacts) contacts->setReadOnly(on);
+  });
+  return true;
+}
+
+bool Service::setReconnecting(bool on) {
+  RAZ::Sessions::SessionManagerBase* session = openSession();
+  if (!session) return noSession("reconnection");
+  QPointer<RAZ::Sessions::SessionManagerBase> guard(session);
+  QTimer::singleShot(0, session, [guard, on] {
+    if (guard) guard->setReconnecting(on);
+  });
+  return true;
+}
+
+bool Service::setSubSessionState(int type, int state) {
+  RAZ::Sessions::SessionManagerBase* session = openSession();
+  if (!session || !session->subSession(type)) return noSession("connection state");
+  QPointer<RAZ::Sessions::SubSession> sub(session->subSession(type));
+  QTimer::singleShot(0, session, [sub, state] {
+    if (sub) sub->setState(static_cast<RAZ::Sessions::Session::State>(state));
+  });
+  return true;
+}
+
+bool Service::setSpeaker(int volume, bool mute) {
+  RAZ::Sessions::SessionManagerBase* session = openSession();
+  if (!session || !session->callController() || !session->callController()->GetMediaHandlerAudio())
+    return noSession("speaker change");
+  QPointer<RAZ::MediaEngine::IMediaHandlerAudio> audio(
+      session->callController()->GetMediaHandlerAudio());
+  QTimer::singleShot(0, session, [audio, volume, mute] {
+    if (!audio) return;
+    audio->setOutputVolume(volume);
+    audio->setOutputMute(mute);
   });
   return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -14,6 +15,9 @@
 
 namespace RAZ {
 class Client;
+namespace ApiProvider {
+class Controller;
+}
 namespace Demo {
 
 class ProxyCredentialsReceiver;
@@ -73,6 +77,32 @@ class Service : public QObject {
   // A party starts a communication session with the user.
   bool incomingSession(int contactId, RAZ::Controllers::CommunicationSession::Kind kind);
 
+  // A call (or a chat) from the contact (0 with `address`: a party outside
+  // the list) was missed: a new entry of the history.
+  bool missedCall(int contactId, const QString& address = QString());
+  bool missedChat(int contactId);
+  // Someone asks to see the user's presence (properties as in the demo
+  // data: id, first, last, jid, sip).
+  bool presenceRequest(const QVariantMap& entry);
+  // The contact list becomes read-only (or writable again).
+  bool setContactsReadOnly(bool on);
+  // The session starts (true) or ends (false) reconnecting.
+  bool setReconnecting(bool on);
+  // A connection of the session (SubSession::Type) changes state.
+  bool setSubSessionState(int type, int state);
+  // The speaker's volume or mute changes outside the program.
+  bool setSpeaker(int volume, bool mute);
+
+  // An add-in asks to connect: the add-in interface lists it for a
+  // decision (false without one).
+  bool announceAddin(const QString& name, const QString& vendor, const QString& description,
+                     const QString& version);
+  void setApiController(RAZ::ApiProvider::Controller* controller);
+
+  // What an account's contact list is between its sessions (the service
+  // keeps it; empty before the account's first sign-out).
+  QVariantMap accountState(const QString& username) const;
+  void setAccountState(const QString& username, const QVariantMap& state);
   // --- Devices of a session's media engine ---
   // Each acts on `session`, or on the open session when that is null, and is
   // false when there is neither (or it has no such media handler). Device
@@ -154,6 +184,8 @@ class Service : public QObject {
   QPointer<RAZ::Client> m_client;
   ProxyCredentialsReceiver* m_proxyReceiver;
 
+  QHash<QString, QVariantMap> m_accounts;
+  QPointer<RAZ::ApiProvider::Controller> m_api;
   mutable bool m_loaded = false;
   mutable QList<QVariantMap> m_contacts, m_groups, m_requests, m_history, m_directory, m_rooms;
   mutable QVariantMap m_callSettings;

@@ -35,6 +35,11 @@ class IMediaHandlerAudio : public QObject {
   // Folder where recorded calls are written.
   virtual void setRecordingFolder(const QString& folder) = 0;
 
+  virtual int getOutputVolume() const = 0;
+  virtual void setOutputVolume(int volume) = 0;
+  virtual bool getOutputMute() const = 0;
+  virtual void setOutputMute(bool mute) = 0;
+
   virtual QList<AudioDevice> playbackDevices() const = 0;
   virtual QList<AudioDevice> recordingDevices() const = 0;
   // The devices in use; empty means the system's default.
@@ -50,6 +55,9 @@ class IMediaHandlerAudio : public QObject {
   virtual void stopSignalLevelMeasurement() = 0;
 
  signals:
+  // The speaker's volume (0 to 100) or mute changed, whoever changed it.
+  void outputVolumeChanged();
+  void outputMuteChanged();
   // The system's device lists changed.
   void audioDeviceAvailabilityChanged(bool available);
 };
@@ -71,6 +79,20 @@ class MediaHandlerAudio : public IMediaHandlerAudio {
   void setNoiseSuppression(bool on) override { m_noiseSuppression = on; }
   void setRecordingFolder(const QString& folder) override { m_recordingFolder = folder; }
 
+  int getOutputVolume() const override { return m_volume; }
+  // Values outside 0..100 are clamped.
+  void setOutputVolume(int volume) override {
+    volume = qBound(0, volume, 100);
+    if (volume == m_volume) return;
+    m_volume = volume;
+    emit outputVolumeChanged();
+  }
+  bool getOutputMute() const override { return m_mute; }
+  void setOutputMute(bool mute) override {
+    if (mute == m_mute) return;
+    m_mute = mute;
+    emit outputMuteChanged();
+  }
   QList<AudioDevice> playbackDevices() const override { return m_playback; }
   QList<AudioDevice> recordingDevices() const override { return m_recording; }
   QByteArray currentPlaybackDevice() const override { return m_currentPlayback; }
@@ -112,6 +134,8 @@ class MediaHandlerAudio : public IMediaHandlerAudio {
   bool m_agc = false;
   bool m_noiseSuppression = false;
   QString m_recordingFolder;
+  int m_volume = 70;
+  bool m_mute = false;
   QList<AudioDevice> m_playback;
   QList<AudioDevice> m_recording;
   QByteArray m_currentPlayback;

@@ -22,6 +22,17 @@ class SmileysPtr : public QObject, public TP::Core::RefCountable {
   QStringList codes() const;
   // The resource path of the emoticon's picture, or empty.
   QString imageFor(const QString& code) const;
+
+  // Replaces every emoticon text by a token of the set. Tokens are single
+  // characters of Unicode's private-use area; any such character already in
+  // the text is removed first, so typed text can never pass for a token.
+  // Tokens contain no blank, markup character or letter: escaping and link
+  // detection leave them as they are.
+  QString replaceSmileysWithUid(const QString& text) const;
+  // Replaces every token by the emoticon's image markup of the given size.
+  QString replaceUidsWithImgs(const QString& text, int width, int height) const;
+  // True for a character that replaceSmileysWithUid uses (or removes).
+  static bool isTokenCharacter(QChar c);
 };
 
 }  // namespace Models

@@ -34,6 +34,9 @@ class SubSession : public QObject {
 
   explicit SubSession(int type, QObject* parent = nullptr) : QObject(parent), m_type(type) {}
   int type() const { return m_type; }
+  // A connection the account does not use is disabled; nothing waits for it.
+  bool enabled() const { return m_enabled; }
+  void setEnabled(bool on) { m_enabled = on; }
   RAZ::Sessions::Session::State state() const { return m_state; }
   bool isConnected() const { return m_state == Session::Active; }
   void setState(RAZ::Sessions::Session::State state) {
@@ -53,6 +56,7 @@ class SubSession : public QObject {
 
  private:
   int m_type;
+  bool m_enabled = true;
   RAZ::Sessions::Session::State m_state = Session::Idle;
 };
 

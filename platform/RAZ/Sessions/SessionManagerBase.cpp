@@ -1,5 +1,7 @@
 #include "RAZ/Sessions/SessionManagerBase.h"
 
+#include "RAZ/Models/Timeline.h"
+
 #include "RAZ/Contacts/Contacts.h"
 #include "RAZ/Controllers/CommsSessionController.h"
 #include "RAZ/Controllers/CommunicationSession.h"
@@ -10,6 +12,7 @@
 #include "RAZ/Controllers/XmppChatController.h"
 #include "RAZ/MediaEngine/CallBasePtr.h"
 #include "RAZ/MediaEngine/CallControllerBase.h"
+#include "RAZ/Services/Xmpp/XmppService.h"
 #include "RAZ/Utils/Location.h"
 #include "RAZ/Xsi/GranitewayAnywhere.h"
 #include "RAZ/Xsi/SimultaneousRing.h"
@@ -64,12 +67,16 @@ RAZ::Controllers::XmppChatController* SessionManagerBase::xmppChatController() c
 RAZ::Controllers::MyRoomController* SessionManagerBase::myroomController() const {
   return m_myRoom;
 }
+
+RAZ::Services::Xmpp::XmppService* SessionManagerBase::xmppService() const { return m_xmppService; }
 RAZ::Xsi::XsiEngine* SessionManagerBase::xsiEngine() const { return m_xsiEngine; }
 RAZ::MediaEngine::CallControllerBase* SessionManagerBase::callController() const { return m_calls; }
 RAZ::Xsi::XsiCredentialsControl* SessionManagerBase::xsiCredentialsControl() const {
   return m_xsiCredentials;
 }
 RAZ::Controllers::FtController* SessionManagerBase::ftController() const { return m_ft; }
+RAZ::Models::CallLog* SessionManagerBase::callLog() const { return m_callLog; }
+
 RAZ::Controllers::CommsSessionController* SessionManagerBase::commsSessionController() const {
   return m_comms;
 }
@@ -123,6 +130,7 @@ void SessionManagerBase::setParts(const Parts& parts) {
   m_sipChat = parts.sipChat;
   m_xmppChat = parts.xmppChat;
   m_myRoom = parts.myRoom;
+  m_xmppService = parts.xmppService;
   m_xsiEngine = parts.xsiEngine;
   m_calls = parts.calls;
   m_xsiCredentials = parts.xsiCredentials;
@@ -136,6 +144,7 @@ void SessionManagerBase::setParts(const Parts& parts) {
   for (auto* source : parts.locationSources) m_locationSources.append(source);
   m_closer = parts.closer;
   m_messages = parts.messages;
+  m_callLog = parts.callLog;
   m_subSessions.clear();
   for (auto* sub : parts.subSessions) {
     m_subSessions.append(sub);

@@ -36,6 +36,14 @@ class ContactSearch;
 namespace MediaEngine {
 class CallControllerBase;
 }
+namespace Models {
+class CallLog;
+}
+namespace Services {
+namespace Xmpp {
+class XmppService;
+}
+}  // namespace Services
 namespace Xsi {
 class XsiCredentialsControl;
 class XsiEngine;
@@ -114,6 +122,7 @@ class SessionManagerBase : public QObject {
   RAZ::Controllers::IChatController* sipChatController() const;
   RAZ::Controllers::XmppChatController* xmppChatController() const;
   RAZ::Controllers::MyRoomController* myroomController() const;
+  RAZ::Services::Xmpp::XmppService* xmppService() const;
   RAZ::Xsi::XsiEngine* xsiEngine() const;
   RAZ::Utils::Credentials::CredentialsManager* credentialsManager() const {
     return m_credentialsManager;
@@ -122,6 +131,8 @@ class SessionManagerBase : public QObject {
   RAZ::Xsi::XsiCredentialsControl* xsiCredentialsControl() const;
   RAZ::Controllers::FtController* ftController() const;
   RAZ::Controllers::CommsSessionController* commsSessionController() const;
+  // The record of the session's calls and chats (the history).
+  RAZ::Models::CallLog* callLog() const;
   // The telephony service's call settings (each null when the account has
   // no access to them).
   RAZ::Controllers::XsiSupplementaryServicesController2* xsiSupplementaryServicesController() const;
@@ -171,6 +182,7 @@ class SessionManagerBase : public QObject {
     RAZ::Controllers::IChatController* sipChat = nullptr;
     RAZ::Controllers::XmppChatController* xmppChat = nullptr;
     RAZ::Controllers::MyRoomController* myRoom = nullptr;
+    RAZ::Services::Xmpp::XmppService* xmppService = nullptr;
     RAZ::Xsi::XsiEngine* xsiEngine = nullptr;
     RAZ::MediaEngine::CallControllerBase* calls = nullptr;
     RAZ::Xsi::XsiCredentialsControl* xsiCredentials = nullptr;
@@ -183,6 +195,7 @@ class SessionManagerBase : public QObject {
     QList<RAZ::Utils::Location::Source*> locationSources;
     RAZ::Sessions::SessionCloser* closer = nullptr;
     RAZ::Sessions::MessagesSource* messages = nullptr;
+    RAZ::Models::CallLog* callLog = nullptr;
     QList<RAZ::Sessions::SubSession*> subSessions;
   };
   void setParts(const Parts& parts);
@@ -202,6 +215,7 @@ class SessionManagerBase : public QObject {
   QPointer<RAZ::Controllers::IChatController> m_sipChat;
   QPointer<RAZ::Controllers::XmppChatController> m_xmppChat;
   QPointer<RAZ::Controllers::MyRoomController> m_myRoom;
+  QPointer<RAZ::Services::Xmpp::XmppService> m_xmppService;
   QPointer<RAZ::Xsi::XsiEngine> m_xsiEngine;
   QPointer<RAZ::MediaEngine::CallControllerBase> m_calls;
   QPointer<RAZ::Xsi::XsiCredentialsControl> m_xsiCredentials;
@@ -214,6 +228,7 @@ class SessionManagerBase : public QObject {
   QList<QPointer<RAZ::Utils::Location::Source>> m_locationSources;
   QPointer<RAZ::Sessions::SessionCloser> m_closer;
   QPointer<RAZ::Sessions::MessagesSource> m_messages;
+  QPointer<RAZ::Models::CallLog> m_callLog;
   QList<QPointer<RAZ::Sessions::SubSession>> m_subSessions;
 };
 

@@ -20,7 +20,10 @@ void XsiCredentialsControl::updateCredentialsStatus() {
 
 void XsiCredentialsControl::changePassword(const QString& oldPassword, const QString& newPassword) {
   XsiErrorInfo error;
-  if (oldPassword != m_password) {
+  if (m_nextError.isError()) {
+    error = m_nextError;
+    m_nextError = XsiErrorInfo();
+  } else if (oldPassword != m_password) {
     error.code = 401;
     error.message = QStringLiteral("The current password is not correct.");
   } else if (newPassword.isEmpty() || newPassword == oldPassword) {

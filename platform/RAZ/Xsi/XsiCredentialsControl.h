@@ -31,6 +31,8 @@ class XsiCredentialsControl : public QObject {
   void clearDaysLeft() { m_hasDaysLeft = false; }
   // The password the account holds now (the one signed in with).
   void setCurrentPassword(const QString& password) { m_password = password; }
+  // The next change is refused with this error (demo scripting).
+  void failNextChange(const RAZ::Xsi::XsiErrorInfo& error) { m_nextError = error; }
 
  public slots:
   // Asks the service for the password's expiry: credentialsDaysLeft follows
@@ -48,6 +50,7 @@ class XsiCredentialsControl : public QObject {
   bool m_hasDaysLeft = false;
   int m_daysLeft = 0;
   QString m_password;
+  RAZ::Xsi::XsiErrorInfo m_nextError;
 };
 
 // The XSI engine of the session (call park and other telephony-service

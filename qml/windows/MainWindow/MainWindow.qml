@@ -3,29 +3,38 @@ import Vantre 1.0 as Vantre
 import "qrc:/controls"
 import "qrc:/windows/MainWindow/CallSettingsToolbar"
 
-// The first scene of a signed-in session: who the user is and how they
-// appear to others, their contacts with presence, a search over them and
-// Sign Out. Texts from the service (names, status texts) are shown as plain
-// text only.
+// The window of a signed-in session: a left pane of views, the own presence,
+// the search with its Add menu, and the active view (contacts by group with
+// favourites, rooms, history with its missed count, dial pad). Names and
+// texts from the service are shown as plain text only. Every list works from
+// the keyboard: Tab or Down from the search enters the list, arrows move,
+// Enter runs the default action, the menu key or Shift+F10 opens the menu,
+// Esc clears the search.
 Rectangle {
     id: root
 
     readonly property string lc: rootWindow.languageChangeProperty
     readonly property var helper: (typeof presenceHelper !== "undefined") ? presenceHelper : null
     readonly property var own: mainWindow.ownContact
+    readonly property var volume: (typeof mediaVolumeHelper !== "undefined") ? mediaVolumeHelper : null
+    readonly property var rooms: (typeof chatRoomsFilter !== "undefined") ? chatRoomsFilter : null
+    property int voiceMailMessagesCount: mainWindow.voiceMailMessagesCount
 
     width: 300
-    height: 520
-    color: ZPalette.background
+    height: 560
+    color: pal.background
+
+    // The shared palette under a short name.
+    readonly property QtObject pal: ZPalette
 
     // How a presence state looks is decided in one place (PresenceState);
-    // the colour itself comes from the style, so a style change repaints it.
+    // the colour itself comes from the style.
     function presenceColor(state) {
         return ZPalette.pick(Vantre.PresenceState.colorName(state), Vantre.PresenceState.color(state));
     }
     function presenceText(state) {
         var t = mainWindow.availabilityText(state);
-        return (t !== "" ? t : Vantre.PresenceState.text(Vantre.PresenceState.Offline)) + lc;
+        return t !== "" ? t : qsTr("Offline") + lc;
     }
     function initials(name) {
         var parts = String(name).trim().split(/\s+/);
@@ -34,67 +43,146 @@ Rectangle {
             s += parts[parts.length - 1][0];
         return s.toUpperCase();
     }
+    function clearSearchField() { search.text = ""; }
+    function showView(name) { activeView.state = name; }
+    // Opens the list's menu at its current row (keyboard).
+    function currentRowMenu(list) {
+        var item = list.currentItem;
+        if (item) {
+            var p = item.mapToItem(root, item.width / 3, item.height / 2);
+            mainWindow.openMenuAt(p.x, p.y);
+        }
+    }
 
-    // --- Own presence panel -------------------------------------------------
+    // --- Left pane of views ---------------------------------------------
+    Rectangle {
+        id: leftPane
+        objectName: "leftPane"
+        anchors { left: parent.left; top: parent.top; bottom: parent.bottom }
+        width: 33
+        color: Qt.darker(pal.accent, 1.35)
+
+        Column {
+            anchors { left: parent.left; right: parent.right; top: parent.top; topMargin: 4 }
+            spacing: 2
+
+            PaneButton {
+                objectName: "windowFrameIcon"
+                glyph: "\u2630"
+                tip: qsTr("Menu") + root.lc
+                onClicked: rootWindow.openWindowMenu()
+            }
+            Item { width: 1; height: 8 }
+            PaneButton {
+                objectName: "contactsButton"
+                glyph: "\u263A"
+                tip: qsTr("Contacts") + root.lc
+                selected: activeView.state === "contactsView"
+                onClicked: root.showView("contactsView")
+                onRightClicked: menuHandler.showContactsMenu()
+            }
+            PaneButton {
+                objectName: "roomsButton"
+                visible: root.rooms !== null
+                glyph: "#"
+                tip: qsTr("Rooms") + root.lc
+                selected: activeView.state === "roomsView"
+                onClicked: root.showView("roomsView")
+                onRightClicked: menuHandler.showMyRoomMenu(true)
+            }
+            PaneButton {
+                objectName: "historyButton"
+                glyph: "\u25F7"
+                tip: qsTr("History") + root.lc
+                selected: activeView.state === "historyView"
+                badge: badgeHandler.badgeCount
+                onClicked: root.showView("historyView")
+                onRightClicked: menuHandler.showHistoryMenu()
+            }
+            PaneButton {
+                objectName: "dialpadButton"
+                glyph: "\u260E"
+                tip: qsTr("Dial Pad") + root.lc
+                selected: activeView.state === "dialpadView"
+                onClicked: root.showView("dialpadView")
+            }
+        }
+    }
+
+    // --- Own presence panel ---------------------------------------------
     Rectangle {
         id: header
-        anchors { left: parent.left; right: parent.right; top: parent.top }
+        anchors { left: leftPane.right; right: parent.right; top: parent.top }
         height: 63
-        color: ZPalette.accent
+        color: pal.accent
 
         Rectangle {
             id: avatar
-            anchors { left: parent.left; leftMargin: ZPalette.unit * 3; verticalCenter: parent.verticalCenter }
+            anchors { left: parent.left; leftMargin: pal.unit * 3; verticalCenter: parent.verticalCenter }
             width: 40; height: 40; radius: 20
-            color: Qt.darker(ZPalette.accent, 1.25)
-            ZLabel {
+            color: Qt.darker(pal.accent, 1.25)
+            Text {
                 anchors.centerIn: parent
                 text: root.initials(mainWindow.userName)
-                color: ZPalette.accentText
-                font.family: ZPalette.fontFamily
-                font.pixelSize: ZPalette.fontPixelSize * 1.1
+                textFormat: Text.PlainText
+                color: pal.accentText
+                font.family: pal.fontFamily
+                font.pixelSize: pal.fontPixelSize * 1.1
                 font.bold: true
             }
             Rectangle {
                 anchors { right: parent.right; bottom: parent.bottom }
                 width: 12; height: 12; radius: 6
-                border.width: 2; border.color: ZPalette.accent
-                color: root.presenceColor(root.own ? root.own.presence : Vantre.PresenceState.Unknown)
+                border.width: 2; border.color: pal.accent
+                color: root.presenceColor(root.own ? root.own.presence : 0)
+            }
+            MouseArea {
+                anchors.fill: parent
+                acceptedButtons: Qt.LeftButton | Qt.RightButton
+                onClicked: menuHandler.showOwnContactMenu(mainWindow.xmppConnected || mainWindow.offlineMode)
             }
         }
 
         Column {
-            anchors { left: avatar.right; leftMargin: ZPalette.unit * 3; right: parent.right; rightMargin: ZPalette.unit * 3
+            anchors { left: avatar.right; leftMargin: pal.unit * 3; right: parent.right; rightMargin: pal.unit * 3
                       verticalCenter: parent.verticalCenter }
             spacing: 2
-            ZLabel {
+            Text {
                 objectName: "userNameText"
                 width: parent.width
                 text: mainWindow.userName
+                textFormat: Text.PlainText
                 elide: Text.ElideRight
-                color: ZPalette.accentText
-                font.family: ZPalette.fontFamily
-                font.pixelSize: ZPalette.fontPixelSize * 1.1
+                color: pal.accentText
+                font.family: pal.fontFamily
+                font.pixelSize: pal.fontPixelSize * 1.1
                 font.bold: true
             }
-            ZLabel {
+            Text {
                 id: ownPresence
                 objectName: "ownPresenceText"
                 width: parent.width
                 text: root.presenceText(root.own ? root.own.presence : Vantre.PresenceState.Unknown) + " \u25BE"
                       + (mainWindow.ownLocation !== "" ? "   " + mainWindow.ownLocation : "")
+                textFormat: Text.PlainText
                 elide: Text.ElideRight
-                color: ZPalette.accentText
+                color: pal.accentText
                 opacity: presenceMouse.containsMouse ? 1.0 : 0.85
-                font.family: ZPalette.fontFamily
-                font.pixelSize: ZPalette.fontPixelSize
+                font.family: pal.fontFamily
+                font.pixelSize: pal.fontPixelSize
                 MouseArea {
                     id: presenceMouse
                     anchors.fill: parent
                     hoverEnabled: true
+                    acceptedButtons: Qt.LeftButton | Qt.RightButton
                     enabled: root.helper !== null
                     cursorShape: enabled ? Qt.PointingHandCursor : Qt.ArrowCursor
-                    onClicked: mainWindow.openPresenceMenu()
+                    onClicked: function(mouse) {
+                        if (mouse.button === Qt.RightButton)
+                            menuHandler.showOwnContactMenu(false);
+                        else
+                            mainWindow.openPresenceMenu();
+                    }
                 }
             }
         }
@@ -103,112 +191,488 @@ Rectangle {
     // --- Call-settings toolbar ----------------------------------------------
     CallSettingsToolbar {
         id: callSettingsToolbar
-        anchors { left: parent.left; right: parent.right; top: header.bottom }
+        anchors { left: leftPane.right; right: parent.right; top: header.bottom }
     }
 
-    // --- Search ------------------------------------------------------------
-    ZTextField {
-        id: search
-        objectName: "searchField"
-        anchors { left: parent.left; right: parent.right; top: callSettingsToolbar.bottom; margins: ZPalette.unit * 2 }
-        placeholderText: qsTr("Search contacts") + lc
-        onTextChanged: mainWindow.setSearchText(text)
+    // --- Search and Add ---------------------------------------------------
+    Item {
+        id: searchBar
+        anchors { left: leftPane.right; right: parent.right; top: callSettingsToolbar.bottom; margins: pal.unit * 2 }
+        height: search.height
+        visible: activeView.state !== "historyView" && activeView.state !== "dialpadView"
+
+        ZTextField {
+            id: search
+            objectName: "searchField"
+            anchors { left: parent.left; right: addButton.left; rightMargin: pal.unit * 2 }
+            placeholderText: qsTr("Search or dial") + root.lc
+            onTextChanged: mainWindow.searchTextChanged(text, true)
+            onContextMenuRequested: menuHandler.openSearchFieldMenu()
+            onAccepted: if (mainWindow.selectedContactCount > 0 || text !== "") mainWindow.triggerDefaultAction()
+            keyFilter: function(event) {
+                if (event.key === Qt.Key_Escape) {
+                    search.text = "";
+                    event.accepted = true;
+                } else if (event.key === Qt.Key_Down || event.key === Qt.Key_Tab) {
+                    contactList.forceActiveFocus();
+                    if (mainWindow.currentContactRow < 0)
+                        mainWindow.moveSelection(false, true);
+                    event.accepted = true;
+                }
+            }
+        }
+        ZButton {
+            id: addButton
+            objectName: "addButton"
+            anchors { right: parent.right; verticalCenter: parent.verticalCenter }
+            width: height
+            text: "+"
+            primary: menuHandler.addMenuVisible
+            onClicked: menuHandler.showAddMenu()
+        }
     }
 
-    // --- Contacts ----------------------------------------------------------
+    // --- The active view --------------------------------------------------
     Item {
         id: activeView
         objectName: "activeView"
-        anchors { left: parent.left; right: parent.right; top: search.bottom; topMargin: ZPalette.unit * 2
-                  bottom: footer.top }
+        anchors { left: leftPane.right; right: parent.right; bottom: footer.top
+                  top: searchBar.visible ? searchBar.bottom : callSettingsToolbar.bottom
+                  topMargin: searchBar.visible ? pal.unit * 2 : 0 }
         state: "contactsView"
-        states: [ State { name: "contactsView" } ]
+        states: [
+            State { name: "contactsView" },
+            State { name: "roomsView" },
+            State { name: "historyView" },
+            State { name: "directoryView" },
+            State { name: "dialpadView" }
+        ]
+        onStateChanged: {
+            if (state === "roomsView")
+                mainWindow.clearAndFetchRooms();
+        }
 
+        // Contacts by group (and the search's matches).
         ListView {
-            id: contacts
+            id: contactList
             objectName: "contactList"
             anchors.fill: parent
+            visible: activeView.state === "contactsView" || activeView.state === "directoryView"
             clip: true
             model: contactModel
+            currentIndex: mainWindow.currentContactRow
             boundsBehavior: Flickable.StopAtBounds
+            activeFocusOnTab: true
+            highlightFollowsCurrentItem: false
+            Keys.onUpPressed: mainWindow.moveSelection(true, true)
+            Keys.onDownPressed: mainWindow.moveSelection(false, true)
+            Keys.onReturnPressed: mainWindow.triggerDefaultAction()
+            Keys.onEnterPressed: mainWindow.triggerDefaultAction()
+            Keys.onEscapePressed: { search.text = ""; search.forceActiveFocus(); }
+            Keys.onPressed: function(event) {
+                if (event.key === Qt.Key_Menu || (event.key === Qt.Key_F10 && (event.modifiers & Qt.ShiftModifier))) {
+                    root.currentRowMenu(contactList);
+                    mainWindow.showCurrentContactMenu();
+                    event.accepted = true;
+                } else if (event.key === Qt.Key_Backtab) {
+                    search.forceActiveFocus();
+                    event.accepted = true;
+                }
+            }
 
             delegate: Rectangle {
-                width: contacts.width
-                height: ZPalette.controlHeight * 1.6
-                color: rowMouse.containsMouse ? ZPalette.hover : "transparent"
+                id: row
+                readonly property bool header: model.isGroup === true
+                readonly property bool selected: !header && mainWindow.selectedContactCount >= 0
+                                                 && mainWindow.currentContactRow >= -1
+                                                 && mainWindow.isContactRowSelected(index)
+                width: contactList.width
+                height: header ? pal.controlHeight * 1.1 : pal.controlHeight * 1.6
+                color: header ? pal.disabledBackground
+                              : (selected ? pal.selection : (rowMouse.containsMouse ? pal.hover : "transparent"))
 
+                // Group header.
+                Row {
+                    visible: row.header
+                    anchors { left: parent.left; leftMargin: pal.unit * 3; verticalCenter: parent.verticalCenter }
+                    spacing: pal.unit * 2
+                    Text {
+                        text: row.header ? (model.groupId === 16777204 ? qsTr("Favorites") + root.lc
+                                                                       : (model.groupId === 16777203 ? qsTr("Other Contacts") + root.lc
+                                                                                                     : model.groupName)) : ""
+                        textFormat: Text.PlainText
+                        color: pal.strongText
+                        font.family: pal.fontFamily
+                        font.pixelSize: pal.fontPixelSize * 0.9
+                        font.bold: true
+                    }
+                    Text {
+                        text: row.header ? "(" + model.groupOnline + "/" + model.groupTotal + ")" : ""
+                        color: pal.mutedText
+                        font.family: pal.fontFamily
+                        font.pixelSize: pal.fontPixelSize * 0.85
+                    }
+                }
+
+                // Contact.
                 Rectangle {
                     id: dot
-                    anchors { left: parent.left; leftMargin: ZPalette.unit * 3; verticalCenter: parent.verticalCenter }
+                    visible: !row.header
+                    anchors { left: parent.left; leftMargin: pal.unit * 3; verticalCenter: parent.verticalCenter }
                     width: 10; height: 10; radius: 5
-                    color: root.presenceColor(model.presence === undefined ? Vantre.PresenceState.Unknown : model.presence)
+                    color: root.presenceColor(model.presence === undefined ? 0 : model.presence)
                 }
                 Column {
-                    anchors { left: dot.right; leftMargin: ZPalette.unit * 3; right: parent.right; rightMargin: ZPalette.unit * 3
+                    visible: !row.header
+                    anchors { left: dot.right; leftMargin: pal.unit * 3; right: star.left; rightMargin: pal.unit
                               verticalCenter: parent.verticalCenter }
-                    ZLabel {
+                    Text {
                         width: parent.width
                         text: model.displayName === undefined ? "" : model.displayName
+                        textFormat: Text.PlainText
                         elide: Text.ElideRight
-                        color: ZPalette.strongText
-                        font.family: ZPalette.fontFamily
-                        font.pixelSize: ZPalette.fontPixelSize
+                        color: pal.strongText
+                        font.family: pal.fontFamily
+                        font.pixelSize: pal.fontPixelSize
                     }
-                    ZLabel {
+                    Text {
                         width: parent.width
-                        text: (model.statusText !== undefined && model.statusText !== "")
-                              ? model.statusText : root.presenceText(model.presence === undefined ? Vantre.PresenceState.Unknown : model.presence)
+                        text: (mainWindow.showStatus && model.statusText !== undefined && model.statusText !== "")
+                              ? model.statusText : root.presenceText(model.presence === undefined ? 0 : model.presence)
+                        textFormat: Text.PlainText
                         elide: Text.ElideRight
-                        color: ZPalette.mutedText
-                        font.family: ZPalette.fontFamily
-                        font.pixelSize: ZPalette.fontPixelSize * 0.85
+                        color: pal.mutedText
+                        font.family: pal.fontFamily
+                        font.pixelSize: pal.fontPixelSize * 0.85
                     }
                 }
+                Text {
+                    id: star
+                    visible: !row.header
+                    anchors { right: parent.right; rightMargin: pal.unit * 3; verticalCenter: parent.verticalCenter }
+                    text: model.favourite === true ? "\u2605" : ""
+                    color: "#E8A33D"
+                    font.pixelSize: pal.fontPixelSize
+                }
                 Rectangle {
-                    anchors { left: parent.left; right: parent.right; bottom: parent.bottom; leftMargin: ZPalette.unit * 3 }
+                    anchors { left: parent.left; right: parent.right; bottom: parent.bottom; leftMargin: pal.unit * 3 }
                     height: 1
-                    color: ZPalette.border
+                    color: pal.border
                     opacity: 0.5
                 }
                 MouseArea {
                     id: rowMouse
                     anchors.fill: parent
                     hoverEnabled: true
+                    acceptedButtons: Qt.LeftButton | Qt.RightButton
+                    onClicked: function(mouse) {
+                        contactList.forceActiveFocus();
+                        if (row.header) {
+                            if (mouse.button === Qt.RightButton)
+                                menuHandler.popupGroupMenu(model.group);
+                            return;
+                        }
+                        if (mouse.button === Qt.RightButton) {
+                            if (!row.selected)
+                                mainWindow.selectContactRow(index, false);
+                            menuHandler.showPopupMenu(false, false);
+                        } else {
+                            mainWindow.selectContactRow(index, (mouse.modifiers & Qt.ControlModifier) !== 0);
+                        }
+                    }
+                    onDoubleClicked: if (!row.header) mainWindow.triggerDefaultAction()
                 }
             }
 
             Text {
                 anchors.centerIn: parent
-                visible: contacts.count === 0
-                text: (search.text !== "" ? qsTr("No matching contacts") : qsTr("No contacts yet")) + lc
-                color: ZPalette.mutedText
-                font.family: ZPalette.fontFamily
-                font.pixelSize: ZPalette.fontPixelSize
+                visible: contactList.count === 0
+                text: (search.text !== "" ? qsTr("No matching contacts") : qsTr("No contacts yet")) + root.lc
+                color: pal.mutedText
+                font.family: pal.fontFamily
+                font.pixelSize: pal.fontPixelSize
+            }
+        }
+
+        // Rooms.
+        ListView {
+            id: roomList
+            objectName: "roomList"
+            anchors.fill: parent
+            visible: activeView.state === "roomsView"
+            clip: true
+            model: root.rooms
+            activeFocusOnTab: true
+            delegate: Rectangle {
+                width: roomList.width
+                height: pal.controlHeight * 1.6
+                color: roomList.currentIndex === index ? pal.selection : (roomMouse.containsMouse ? pal.hover : "transparent")
+                Column {
+                    anchors { left: parent.left; leftMargin: pal.unit * 3; right: parent.right; rightMargin: pal.unit * 3
+                              verticalCenter: parent.verticalCenter }
+                    Text {
+                        width: parent.width
+                        text: model.name === undefined ? "" : model.name
+                        textFormat: Text.PlainText
+                        elide: Text.ElideRight
+                        color: pal.strongText
+                        font.family: pal.fontFamily
+                        font.pixelSize: pal.fontPixelSize
+                    }
+                    Text {
+                        width: parent.width
+                        text: model.subject === undefined ? "" : model.subject
+                        textFormat: Text.PlainText
+                        elide: Text.ElideRight
+                        color: pal.mutedText
+                        font.family: pal.fontFamily
+                        font.pixelSize: pal.fontPixelSize * 0.85
+                    }
+                }
+                MouseArea {
+                    id: roomMouse
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    acceptedButtons: Qt.LeftButton | Qt.RightButton
+                    onClicked: function(mouse) {
+                        roomList.currentIndex = index;
+                        mainWindow.roomsSelectionChanged(index);
+                        if (mouse.button === Qt.RightButton)
+                            menuHandler.showChatRoomMenu(model.jid, model.name);
+                    }
+                }
+            }
+            Keys.onPressed: function(event) {
+                if ((event.key === Qt.Key_Menu || (event.key === Qt.Key_F10 && (event.modifiers & Qt.ShiftModifier)))
+                        && roomList.currentItem) {
+                    root.currentRowMenu(roomList);
+                    var i = roomList.model.index(roomList.currentIndex, 0);
+                    menuHandler.showChatRoomMenu(roomList.model.data(i, 400), roomList.model.data(i, 0));
+                    event.accepted = true;
+                }
+            }
+        }
+
+        // History.
+        Item {
+            anchors.fill: parent
+            visible: activeView.state === "historyView"
+
+            Row {
+                id: historyFilter
+                objectName: "historyFilter"
+                anchors { left: parent.left; right: parent.right; top: parent.top; margins: pal.unit * 2 }
+                spacing: pal.unit
+                Repeater {
+                    model: 4
+                    Rectangle {
+                        readonly property bool chosen: mainWindow.timelinefilterflag === index
+                        width: label.implicitWidth + pal.unit * 3
+                        height: label.implicitHeight + pal.unit * 2
+                        radius: pal.radius
+                        color: chosen ? pal.accent : (filterMouse.containsMouse ? pal.hover : "transparent")
+                        Text {
+                            id: label
+                            anchors.centerIn: parent
+                            text: [qsTr("All"), qsTr("Missed %1").arg(badgeHandler.badgeCount), qsTr("Calls"), qsTr("Chat")][index] + root.lc
+                            color: parent.chosen ? pal.accentText : pal.strongText
+                            font.family: pal.fontFamily
+                            font.pixelSize: pal.fontPixelSize * 0.9
+                        }
+                        MouseArea {
+                            id: filterMouse
+                            anchors.fill: parent
+                            hoverEnabled: true
+                            acceptedButtons: Qt.LeftButton | Qt.RightButton
+                            onClicked: function(mouse) {
+                                if (mouse.button === Qt.RightButton)
+                                    menuHandler.showHistoryMenu();
+                                else
+                                    mainWindow.setTimelineFilter(index);
+                            }
+                        }
+                    }
+                }
+            }
+
+            ListView {
+                id: historyList
+                objectName: "historyList"
+                anchors { left: parent.left; right: parent.right; top: historyFilter.bottom; bottom: parent.bottom
+                          topMargin: pal.unit * 2 }
+                clip: true
+                model: proxytimelineModel
+                activeFocusOnTab: true
+                boundsBehavior: Flickable.StopAtBounds
+                onCurrentIndexChanged: mainWindow.historySelectionChanged(currentIndex)
+                Keys.onReturnPressed: mainWindow.triggerDefaultAction()
+                Keys.onEnterPressed: mainWindow.triggerDefaultAction()
+                Keys.onPressed: function(event) {
+                    if ((event.key === Qt.Key_Menu || (event.key === Qt.Key_F10 && (event.modifiers & Qt.ShiftModifier)))
+                            && historyList.currentItem) {
+                        root.currentRowMenu(historyList);
+                        menuHandler.showPopupMenu(true, historyList.currentItem.isNew);
+                        event.accepted = true;
+                    }
+                }
+                delegate: Rectangle {
+                    readonly property bool isNew: model.isNew === true
+                    width: historyList.width
+                    height: pal.controlHeight * 1.6
+                    color: historyList.currentIndex === index ? pal.selection
+                                                             : (historyMouse.containsMouse ? pal.hover : "transparent")
+                    Text {
+                        id: arrow
+                        anchors { left: parent.left; leftMargin: pal.unit * 3; verticalCenter: parent.verticalCenter }
+                        text: model.kind === 2 ? "\u2709" : (model.direction === 1 ? "\u2197" : "\u2199")
+                        color: model.direction === 2 ? pal.error : pal.mutedText
+                        font.pixelSize: pal.fontPixelSize
+                    }
+                    Column {
+                        anchors { left: arrow.right; leftMargin: pal.unit * 3; right: parent.right; rightMargin: pal.unit * 3
+                                  verticalCenter: parent.verticalCenter }
+                        Text {
+                            width: parent.width
+                            text: model.name === undefined ? "" : model.name
+                            textFormat: Text.PlainText
+                            elide: Text.ElideRight
+                            color: model.direction === 2 ? pal.error : pal.strongText
+                            font.family: pal.fontFamily
+                            font.pixelSize: pal.fontPixelSize
+                            font.bold: parent.parent.isNew
+                        }
+                        Text {
+                            width: parent.width
+                            text: (model.start ? Qt.formatDateTime(model.start, "d MMM, hh:mm") : "")
+                                  + (model.duration > 0 ? "  \u00B7  " + Math.floor(model.duration / 60) + ":"
+                                                          + ("0" + model.duration % 60).slice(-2) : "")
+                            color: pal.mutedText
+                            font.family: pal.fontFamily
+                            font.pixelSize: pal.fontPixelSize * 0.85
+                        }
+                    }
+                    MouseArea {
+                        id: historyMouse
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        acceptedButtons: Qt.LeftButton | Qt.RightButton
+                        onClicked: function(mouse) {
+                            historyList.forceActiveFocus();
+                            historyList.currentIndex = index;
+                            mainWindow.historySelectionChanged(index);
+                            if (mouse.button === Qt.RightButton)
+                                menuHandler.showPopupMenu(true, parent.isNew);
+                        }
+                        onDoubleClicked: mainWindow.triggerDefaultAction()
+                    }
+                }
+                Text {
+                    anchors.centerIn: parent
+                    visible: historyList.count === 0
+                    text: qsTr("No history") + root.lc
+                    color: pal.mutedText
+                    font.family: pal.fontFamily
+                    font.pixelSize: pal.fontPixelSize
+                }
+            }
+        }
+
+        // Dial pad.
+        Column {
+            id: dialpad
+            objectName: "dialpad"
+            anchors { top: parent.top; topMargin: pal.unit * 4; horizontalCenter: parent.horizontalCenter }
+            visible: activeView.state === "dialpadView"
+            spacing: pal.unit * 2
+            width: Math.min(parent.width - pal.unit * 6, 220)
+
+            ZTextField {
+                id: dialField
+                objectName: "dialField"
+                width: parent.width
+                horizontalAlignment: TextInput.AlignHCenter
+                placeholderText: qsTr("Number") + root.lc
+                onTextChanged: mainWindow.dialpadTextChanged(text)
+                onAccepted: actionsProvider.triggerAction(2)
+                onContextMenuRequested: menuHandler.openTextFieldMenu()
+                keyFilter: function(event) {
+                    if (event.key === Qt.Key_Escape) {
+                        dialField.text = "";
+                        event.accepted = true;
+                    }
+                }
+            }
+            Grid {
+                columns: 3
+                spacing: pal.unit
+                Repeater {
+                    model: ["1", "2", "3", "4", "5", "6", "7", "8", "9", "*", "0", "#"]
+                    ZButton {
+                        width: (dialpad.width - pal.unit * 2) / 3
+                        text: modelData
+                        onClicked: dialField.text += modelData
+                    }
+                }
+            }
+            ZButton {
+                objectName: "dialCallButton"
+                width: parent.width
+                primary: true
+                text: qsTr("Call") + root.lc
+                enabled: dialField.text !== ""
+                onClicked: actionsProvider.triggerAction(2)
             }
         }
     }
 
-    // --- Bottom bar --------------------------------------------------------
+    Connections {
+        target: mainWindow
+        function onDialpadText(text) { if (dialField.text !== text) dialField.text = text; }
+    }
+
+    // --- Bottom bar -------------------------------------------------------
     Rectangle {
         id: footer
-        anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
-        height: ZPalette.controlHeight + ZPalette.unit * 4
-        color: ZPalette.disabledBackground
+        anchors { left: leftPane.right; right: parent.right; bottom: parent.bottom }
+        height: pal.controlHeight + pal.unit * 4
+        color: pal.disabledBackground
 
-        Rectangle { anchors { left: parent.left; right: parent.right; top: parent.top } height: 1; color: ZPalette.border }
+        Rectangle { anchors { left: parent.left; right: parent.right; top: parent.top } height: 1; color: pal.border }
 
-        Text {
-            anchors { left: parent.left; leftMargin: ZPalette.unit * 3; verticalCenter: parent.verticalCenter }
-            text: qsTr("%n contact(s)", "", contacts.count) + lc
-            color: ZPalette.mutedText
-            font.family: ZPalette.fontFamily
-            font.pixelSize: ZPalette.fontPixelSize * 0.85
+        Row {
+            anchors { left: parent.left; leftMargin: pal.unit * 3; verticalCenter: parent.verticalCenter }
+            spacing: pal.unit * 2
+            visible: root.volume !== null
+            Text {
+                text: root.volume && root.volume.systemMute ? "\u2715" : "\u266A"
+                color: pal.mutedText
+                font.pixelSize: pal.fontPixelSize
+                MouseArea { anchors.fill: parent; onClicked: root.volume.setSystemMute(!root.volume.systemMute) }
+            }
+            Rectangle {
+                id: volumeTrack
+                width: 70; height: 4; radius: 2
+                anchors.verticalCenter: parent.verticalCenter
+                color: pal.border
+                Rectangle {
+                    width: root.volume ? parent.width * root.volume.systemVolume / 100 : 0
+                    height: parent.height; radius: 2
+                    color: pal.accent
+                }
+                MouseArea {
+                    anchors.fill: parent
+                    anchors.margins: -6
+                    onPressed: root.volume.setSystemVolume(Math.round(100 * Math.max(0, Math.min(1, (mouse.x - 6) / volumeTrack.width))))
+                    onPositionChanged: if (pressed) root.volume.setSystemVolume(Math.round(100 * Math.max(0, Math.min(1, (mouse.x - 6) / volumeTrack.width))))
+                }
+            }
         }
         ZButton {
-            objectName: "signOutButton"
-            anchors { right: parent.right; rightMargin: ZPalette.unit * 3; verticalCenter: parent.verticalCenter }
-            text: qsTr("Sign Out") + lc
-            onClicked: mainWindow.signOut()
+            objectName: "optionsButton"
+            anchors { right: parent.right; rightMargin: pal.unit * 3; verticalCenter: parent.verticalCenter }
+            text: qsTr("Options") + root.lc
+            primary: menuHandler.optionsMenuVisible
+            onClicked: menuHandler.showOptionsMenu()
         }
     }
 }

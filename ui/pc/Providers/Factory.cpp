@@ -1,28 +1,38 @@
 #include "Providers/Factory.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QMenu>
 
 #include <RAZ/Actions/Action.h>
 #include <RAZ/Actions/ActionData.h>
+#include <RAZ/Actions/Enablers.h>
 #include <RAZ/Actions/Provider.h>
 #include <RAZ/Actions/Source.h>
 #include <RAZ/Configuration/Config.h>
+#include <RAZ/Contacts/ContactSynchronizer.h>
 #include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Controllers/CommsSessionController.h>
+#include <RAZ/Controllers/CommunicationSession.h>
 #include <RAZ/Controllers/FtController.h>
+#include <RAZ/MediaEngine/CallControllerBase.h>
+#include <RAZ/Models/Timeline.h>
 #include <RAZ/Presence/PresenceData.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
 #include <RAZ/Settings.h>
+#include <RAZ/Utils/Parsers.h>
+#include <RAZ/Xsi/XsiCredentialsControl.h>
 #include <TP/Core/Logging.h>
 
-#include <QDialog>
-#include <QMenu>
 #include "Application.h"
+#include "Providers/QmlProviders.h"
 #include "Utils/AggregationEnabler.h"
 #include "Utils/CommunicationsWindowManager.h"
 #include "Utils/ConfigIds.h"
 #include "Utils/PresenceHelper.h"
+#include "Utils/SessionStateWatcherEnabler.h"
 #include "Utils/SettingsKeys.h"
+#include "dialogs/GroupNameInput.h"
 #include "dialogs/MessageWindow.h"
 #include "libqml/components/ContactCard.h"
 #include "libqml/components/MainWindow.h"
@@ -30,11 +40,17 @@
 namespace Providers {
 
 namespace {
-bool configFlag(RAZ::Sessions::SessionManagerBase* session, int id) {
-  const RAZ::Configuration::Config* config = session ? session->configuration() : nullptr;
-  return config && config->getBool(id);
+void checked(bool ok, const char* tag) {
+  if (!ok)
+    TP_LOG(tag, 4) << "___check___"
+                   << " failed";
 }
 }  // namespace
+
+bool Factory::configFlag(int id) const {
+  const RAZ::Configuration::Config* config = m_session ? m_session->configuration() : nullptr;
+  return config && config->getBool(id);
+}
 
 Factory::Factory(RAZ::Sessions::SessionManagerBase* session,
                  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
@@ -46,6 +62,14 @@ Factory::Factory(RAZ::Sessions::SessionManagerBase* session,
       m_fileTransferController(fileTransferController),
       m_commsWindowManager(commsWindowManager),
       m_contacts(contacts) {
+  const RAZ::Configuration::Config* config = session ? session->configuration() : nullptr;
+  m_sipUriParser = new RAZ::Utils::SipUriParser(config);
+  m_configXml = new ConfigXML(this);
+  m_profilePictureHelper = new ProfilePictureHelper(this);
+  RAZ::MediaEngine::CallControllerBase* calls = session ? session->callController() : nullptr;
+  if ((configFlag(79) || configFlag(94)) && calls && calls->GetMediaHandlerAudio())
+    m_mediaVolumeHelper = new MediaVolumeHelper(calls->GetMediaHandlerAudio(), this);
+
   if (m_fileTransferController && m_commsWindowManager)
     connect(m_commsWindowManager,
             SIGNAL(startFileTransfer(RAZ::Controllers::ChatInterface*, const QString&)),
@@ -53,12 +77,49 @@ Factory::Factory(RAZ::Sessions::SessionManagerBase* session,
             SLOT(startFileTransfer(RAZ::Controllers::ChatInterface*, const QString&)));
   m_aggregationEnabler = new Utils::AggregationEnabler(this);
 
-  if (configFlag(session, Utils::ConfigId::PresenceEnabled) && m_contacts) {
+  m_deviceWatcher =
+      new RAZ::Actions::DeviceWatcher(calls ? calls->GetMediaHandlerVideo() : nullptr, this);
+  m_deviceWatcherEnabler = new RAZ::Actions::DeviceWatcherEnabler(this);
+  m_deviceWatcherEnabler->init(m_deviceWatcher->deviceFound());
+  connect(m_deviceWatcher, SIGNAL(deviceChanged(bool)), m_deviceWatcherEnabler,
+          SLOT(cbDeviceChanged(bool)));
+
+  m_sessionEnabler = new RAZ::Actions::SessionEnabler(config, this);
+  if (session) {
+    connect(session,
+            SIGNAL(subSessionStateChanged(RAZ::Sessions::SessionManagerBase*,
+                                          const RAZ::Sessions::SubSession*,
+                                          RAZ::Sessions::Session::State)),
+            m_sessionEnabler,
+            SLOT(subSessionStateChanged(RAZ::Sessions::SessionManagerBase*,
+                                        const RAZ::Sessions::SubSession*,
+                                        RAZ::Sessions::Session::State)));
+    connect(session, SIGNAL(reconnectionStateChanged(RAZ::Sessions::SessionManagerBase*, bool)),
+            m_sessionEnabler,
+            SLOT(reconnectionStateChanged(RAZ::Sessions::SessionManagerBase*, bool)));
+  }
+
+  m_contactModificationEnabler = new RAZ::Actions::ContactModificationEnabler(this);
+  m_contactModificationEnabler->init(m_contacts && m_contacts->isReadOnly());
+  if (m_contacts)
+    connect(m_contacts.data(), SIGNAL(readOnlyChanged(bool)), m_contactModificationEnabler,
+            SLOT(contactsReadOnlyChanged(bool)));
+
+  m_callParkEnabler =
+      new RAZ::Actions::CallParkEnabler(session ? session->xsiEngine() : nullptr, this);
+  if (session && session->commsSessionController())
+    session->commsSessionController()->setCallPark(m_callParkEnabler);
+  connect(m_callParkEnabler, SIGNAL(enable(const RAZ::Actions::Enabler*)), this,
+          SLOT(onCallParkEnabled(const RAZ::Actions::Enabler*)));
+
+  if (configFlag(4) && m_contacts) {
     if (RAZ::Presence::PresenceData* own = m_contacts->ownPresence()) {
       m_presenceHelper = new Utils::PresenceHelper(own, this);
       connect(session, SIGNAL(reconnectionStateChanged(RAZ::Sessions::SessionManagerBase*, bool)),
               m_presenceHelper,
               SLOT(sessionReconnectionStateChanged(RAZ::Sessions::SessionManagerBase*, bool)));
+      // Offline mode (the user chose Offline) also decides the menu's state.
+      connect(own, SIGNAL(presenceChanged()), this, SLOT(onXmppConnectStateChanged()));
     }
     if (RAZ::Sessions::SubSession* xmpp =
             session->subSession(RAZ::Sessions::SubSession::TypeXmpp)) {
@@ -73,7 +134,9 @@ Factory::Factory(RAZ::Sessions::SessionManagerBase* session,
 }
 
 Factory::~Factory() {
-  // Cards still open belong to the session that ends.
+  delete m_sipUriParser;
+  // Cards still open belong to the session that ends. Their destruction
+  // would edit the hash being walked: take it out first.
   const QList<QObject*> cards = m_contactCards.values();
   m_contactCards.clear();
   for (QObject* card : cards) {
@@ -94,6 +157,11 @@ RAZ::Actions::Provider* Factory::createActionProvider(RAZ::Actions::Source* sour
             SLOT(actionTriggered(RAZ::Actions::ActionData&, RAZ::Actions::Source&)));
   connect(provider, SIGNAL(actionConfirmationRequired(RAZ::Actions::Action&)), this,
           SLOT(onActionConfirmationRequired(RAZ::Actions::Action&)));
+  provider->registerActionEnabler(m_sessionEnabler);
+  provider->registerActionEnabler(m_deviceWatcherEnabler);
+  provider->registerActionEnabler(m_contactModificationEnabler);
+  if (m_webcollabEnabler) provider->registerActionEnabler(m_webcollabEnabler);
+  provider->registerActionEnabler(m_callParkEnabler);
   return provider;
 }
 
@@ -109,32 +177,98 @@ void Factory::setAlwaysOnTop(bool onTop) {
   if (m_presenceHelper) m_presenceHelper->setAlwaysOnTop(onTop);
 }
 
+bool Factory::isOutlookFirstRunNeeded() const {
+  const bool search = configFlag(164);
+  const bool calendar = configFlag(378);
+  RAZ::Settings user(RAZ::Settings::User);
+  return (search && !user.contains(QStringLiteral("settings/outlook_search_enabled"))) ||
+         (calendar && !user.contains(QStringLiteral("settings/outlook_calendar_enabled")));
+}
+
 void Factory::showOutlookFirstRunDialog() {
-  // Outlook is not offered on this platform: nothing to ask.
-  emit outlookFirstRunQueryAccepted();
+  if (!isOutlookFirstRunNeeded()) {
+    emit outlookFirstRunQueryAccepted();
+    return;
+  }
+  Dialogs::MessageWindow* question = Dialogs::MessageWindow::showQuestion(
+      tr("Outlook integration"),
+      tr("If you have Outlook installed on your computer, you can allow the client to search your "
+         "Outlook contacts and observe calendar events. To do this you need to allow %1 to access "
+         "the information in Outlook.\n\nYou can change these settings later through Preferences "
+         "in the General tab.\nAllow? ")
+          .arg(QCoreApplication::applicationName()),
+      isAlwaysOnTop(), QDialogButtonBox::Yes | QDialogButtonBox::No, false, false, nullptr);
+  checked(connect(question, SIGNAL(messageAccepted(bool)), this,
+                  SIGNAL(outlookFirstRunQueryAccepted())),
+          "Providers::Factory::showOutlookFirstRunDialog");
+  for (QObject* controller : {m_session ? m_session->outlookCalendarService() : nullptr,
+                              m_session ? m_session->outlookContactService() : nullptr})
+    if (controller)
+      checked(connect(question, SIGNAL(accepted(bool, bool)), controller,
+                      SLOT(outlookQueryResponse(bool))),
+              "Providers::Factory::showOutlookFirstRunDialog");
+}
+
+void Factory::showOutlookAcceptanceDialog(bool available) {
+  if (!available) return;
+  if (!isOutlookFirstRunNeeded()) {
+    emit readyToProcessOutlook();
+    return;
+  }
+  Dialogs::MessageWindow* question = Dialogs::MessageWindow::showQuestion(
+      tr("Outlook detected"),
+      tr("Microsoft Outlook was detected in your system. %1 can include Outlook address book in "
+         "your contacts search and update your availability based on your Outlook calendar "
+         "entries.\n\nPlease note that you may be asked for additional permissions from Outlook "
+         "if you proceed. These features can be enabled or disabled later in application "
+         "preferences.\nDo you want to enable these features? ")
+          .arg(QCoreApplication::applicationName()),
+      isAlwaysOnTop(), QDialogButtonBox::Yes | QDialogButtonBox::No, false, false, nullptr);
+  for (QObject* controller : {m_session ? m_session->outlookCalendarService() : nullptr,
+                              m_session ? m_session->outlookContactService() : nullptr})
+    if (controller)
+      checked(connect(question, SIGNAL(messageAccepted(bool)), controller,
+                      SLOT(outlookCalendarChecked(bool))),
+              "Providers::Factory::showOutlookAcceptanceDialog");
 }
 
 QString Factory::shownName(const QString& name) {
   return name.size() > 30 ? name.left(30) + QStringLiteral("...") : name;
 }
 
+QList<RAZ::Contacts::IContact*> Factory::contactsOf(RAZ::Actions::Source& source) const {
+  QList<RAZ::Contacts::IContact*> contacts;
+  if (source.getSourceType() == RAZ::Actions::Source::CommsCompositeType) {
+    if (auto* comms = qobject_cast<RAZ::Actions::ActiveCommsSourceComposite*>(&source))
+      for (QObject* o : comms->sources())
+        if (auto* s = qobject_cast<RAZ::Controllers::CommunicationSession*>(o))
+          if (RAZ::Contacts::IContact* c = s->getContact()) contacts << c;
+    return contacts;
+  }
+  if (auto* composite = qobject_cast<RAZ::Actions::ContactSourceComposite*>(&source)) {
+    for (QObject* o : composite->sources()) {
+      if (auto* c = qobject_cast<RAZ::Contacts::IContact*>(o))
+        contacts << c;
+      else if (auto* e = qobject_cast<RAZ::Models::TimelineEntry*>(o))
+        if (RAZ::Contacts::IContact* c = e->getContact()) contacts << c;
+    }
+    return contacts;
+  }
+  if (auto* c = qobject_cast<RAZ::Contacts::IContact*>(&source)) contacts << c;
+  return contacts;
+}
+
 void Factory::onActionTriggered(RAZ::Actions::ActionData& data, RAZ::Actions::Source& source) {
   if (RAZ::Actions::Action::isCommunicationAction(data.getId())) return;
-  QList<RAZ::Contacts::IContact*> contacts;
-  if (auto* composite = qobject_cast<RAZ::Actions::SourceComposite*>(&source)) {
-    for (QObject* o : composite->sources())
-      if (auto* c = qobject_cast<RAZ::Contacts::IContact*>(o)) contacts << c;
-  } else if (auto* c = qobject_cast<RAZ::Contacts::IContact*>(static_cast<QObject*>(&source))) {
-    contacts << c;
-  }
+  const QList<RAZ::Contacts::IContact*> contacts = contactsOf(source);
   if (contacts.size() != 1) return;
   RAZ::Contacts::IContact* contact = contacts.first();
   switch (data.getId()) {
     case 9:
-      contact->setFavourite(true);
+      if (m_contacts) m_contacts->addToFavourites(contact->getId());
       break;
     case 10:
-      contact->setFavourite(false);
+      if (m_contacts) m_contacts->removeFromFavourites(contact->getId());
       break;
     case 11:
       showContactCard(false, contact, false);
@@ -142,22 +276,56 @@ void Factory::onActionTriggered(RAZ::Actions::ActionData& data, RAZ::Actions::So
     case 12:
       showContactCard(false, contact, true);
       break;
+    case 13:
+      if (contact->isTemporary()) syncContact(contact);
+      if (m_contacts) m_contacts->addContact(contact, true, false);
+      break;
+    case 14:
+      contact->subscribe();
+      break;
+    case 15:
+      contact->unsubscribe();
+      break;
     case 16:
       removeContact(contact);
       break;
     default:
-      TP_LOG("Providers::Factory::onActionTriggered", TP::Core::Logging::LevelInformation)
-          << "Action " << data.getId() << " is not handled here";
       break;
   }
 }
 
+void Factory::syncContact(RAZ::Contacts::IContact* contact) {
+  if (!contact || !m_session) return;
+  const QString identifier = contact->getIdentifier();
+  if (identifier.isEmpty() ||
+      !identifier.startsWith(contact->getDisplayName(), Qt::CaseInsensitive))
+    return;
+  auto* sync =
+      new RAZ::Contacts::ContactSynchronizer(m_session->contactSearchController(), configFlag(350));
+  connect(sync, SIGNAL(syncDone()), this, SLOT(onContactSynchronized()));
+  connect(sync, SIGNAL(syncError()), sync, SLOT(deleteLater()));
+  if (!sync->syncWithDirectory(contact, 0)) delete sync;
+}
+
+void Factory::onContactSynchronized() {
+  auto* sync = qobject_cast<RAZ::Contacts::ContactSynchronizer*>(sender());
+  if (!sync) return;
+  if (RAZ::Contacts::IContact* contact = sync->contact()) {
+    if (!sync->hasMultipleMatches()) {
+      contact->setNickname(QString());
+      contact->updateProperties(sync->getProperties(), QVariantMap(), false);
+    }
+  }
+  sync->deleteLater();
+}
+
 void Factory::removeContact(RAZ::Contacts::IContact* contact) {
   if (!contact) return;
+  // The question runs its own loop: the contact and the session may go.
   QPointer<RAZ::Contacts::IContact> guard(contact);
-  const int id = contact->getId();
+  QPointer<Factory> self(this);
   QString name = contact->getDisplayName();
-  if (name.isEmpty()) name = contact->getJid();
+  if (name.isEmpty()) name = contact->getIdentifier();
   if (RAZ::Settings(RAZ::Settings::User)
           .value(Utils::SettingsKey::ConfirmRemoveContact, true)
           .toBool()) {
@@ -168,8 +336,7 @@ void Factory::removeContact(RAZ::Contacts::IContact* contact) {
         QDialogButtonBox::No, nullptr);
     if (result != QDialog::Accepted) return;
   }
-  // The question runs its own loop: the session may have gone meanwhile.
-  if (guard && m_contacts) m_contacts->removeContact(id);
+  if (self && guard && m_contacts) m_contacts->removeContact(guard.data());
 }
 
 void Factory::showContactCard(bool conference, RAZ::Contacts::IContact* c, bool edit) {
@@ -203,38 +370,126 @@ void Factory::contactCardClosed(QObject* card) {
   }
 }
 
+void Factory::addToGroupTriggered() {
+  auto* a = qobject_cast<QAction*>(sender());
+  if (!a || !m_contacts) return;
+  bool ok = false;
+  const int contactId = a->property("CONTACT_ID").toInt(&ok);
+  if (!ok) return;
+  if (RAZ::Contacts::ContactPtr c = m_contacts->getContact(contactId))
+    c->joinGroup(a->data().toInt());
+}
+
+void Factory::removeFromGroupTriggered() {
+  auto* a = qobject_cast<QAction*>(sender());
+  if (!a || !m_contacts) return;
+  bool ok = false;
+  const int contactId = a->property("CONTACT_ID").toInt(&ok);
+  if (!ok) return;
+  if (RAZ::Contacts::ContactPtr c = m_contacts->getContact(contactId))
+    c->leaveGroup(a->data().toInt());
+}
+
+void Factory::editGroupTriggered() {
+  auto* a = qobject_cast<QAction*>(sender());
+  if (!a || !m_contacts) return;
+  RAZ::Contacts::IGroup* group = m_contacts->getGroup(a->data().toInt());
+  if (!group) return;
+  auto* input = new Widgets::GroupNameInput(group->getName(), isAlwaysOnTop(), nullptr);
+  connect(input, SIGNAL(accepted(const QString&)), group, SLOT(setName(const QString&)));
+  connect(this, SIGNAL(destroyed()), input, SLOT(close()));
+  input->show();
+}
+
+void Factory::removeGroupTriggered() {
+  auto* a = qobject_cast<QAction*>(sender());
+  if (!a || !m_contacts) return;
+  RAZ::Contacts::IGroup* group = m_contacts->getGroup(a->data().toInt());
+  if (!group) return;
+  if (!RAZ::Settings(RAZ::Settings::User)
+           .value(QStringLiteral("settings/confirmations/removeGroup"), true)
+           .toBool()) {
+    m_contacts->removeGroup(group->getId());
+    return;
+  }
+  Dialogs::MessageWindow* question = Dialogs::MessageWindow::showQuestion(
+      tr("Confirm Deletion"),
+      tr("Are you sure you want to remove %1 group from your list?")
+          .arg(shownName(group->getName())),
+      isAlwaysOnTop(), QDialogButtonBox::Yes | QDialogButtonBox::No, false, false, nullptr);
+  question->setUserData(group->getId());
+  connect(question, SIGNAL(messageAccepted(bool)), this, SLOT(removeGroupAccepted()));
+}
+
+void Factory::removeGroupAccepted() {
+  auto* window = qobject_cast<Dialogs::MessageWindow*>(sender());
+  if (!window || !m_contacts) return;
+  m_contacts->removeGroup(window->userData().toInt());
+}
+
 void Factory::cbGroupCommunicationError(int max, bool existingSession) {
   QString text;
   if (existingSession && max > 0)
     text = tr("Failed to add contacts to the communication. You cannot add more than %1 contacts "
-              "to your group "
-              "communication. Check your selection and try again.")
-               .arg(max);
+              "to your group communication. Check your selection and try again.")
+               .arg(max, 0, 10);
   else if (existingSession)
     text =
-        tr("Failed to add contacts to the communication. You cannot add any more contacts to your "
-           "group "
-           "communication.");
+        tr("Failed to add contacts to the communication. You cannot add any more contacts to "
+           "your group communication.");
   else
     text = tr("Initiating group communication failed. You cannot select more than %1 contacts to "
-              "start a group "
-              "communication with. Check your selection and try again.")
-               .arg(max);
+              "start a group communication with. Check your selection and try again.")
+               .arg(max, 0, 10);
   Dialogs::MessageWindow::showInformation(tr("Error"), text, isAlwaysOnTop(), QDialogButtonBox::Ok,
                                           false, nullptr);
 }
 
-void Factory::showProfilePhotosTriggered(bool show) { m_showProfilePictures = show; }
+void Factory::showProfilePhotosTriggered(bool show) {
+  if (m_profilePictureHelper) m_profilePictureHelper->setShowProfilePictures(show);
+}
+
+void Factory::onSupplementaryServicesReady() {
+  const RAZ::Configuration::Config* config = m_session ? m_session->configuration() : nullptr;
+  const bool prerequisites =
+      !config || (config->getBool(170) && config->getBool(171) && config->getBool(359));
+  auto* watcher = new Utils::SessionStateWatcherEnabler(m_session, 2, this);
+  bool services = false;
+  if (prerequisites && config)
+    for (int id : {172, 174, 175, 176, 177, 179, 178, 173, 180})
+      if (config->getBool(id)) {
+        services = true;
+        break;
+      }
+  m_aggregationEnabler->setSourceEnabled(prerequisites && services, this);
+  watcher->connectAggregation(m_aggregationEnabler);
+}
 
 void Factory::onActionConfirmationRequired(RAZ::Actions::Action& a) {
-  TP_LOG("Providers::Factory::onActionConfirmationRequired", TP::Core::Logging::LevelInformation)
-      << "Confirmation asked for action " << a.getId();
+  if (a.getId() != 5) return;
+  const QString text =
+      configFlag(271)
+          ? tr("You have selected to start multiple shares. By selecting Yes you will stream your "
+               "desktop in multiple communications. Note that ending one sharing session will not "
+               "end all sharing session. Each session needs to be closed individually.")
+          : tr("Starting a share will end ongoing share. Continue?");
+  Dialogs::MessageWindow* question = Dialogs::MessageWindow::showQuestion(
+      tr("Confirm Share"), text, isAlwaysOnTop(), QDialogButtonBox::Yes | QDialogButtonBox::No,
+      false, false, nullptr);
+  connect(question, SIGNAL(messageAccepted(bool)), &a, SLOT(trigger()));
+  connect(question, SIGNAL(messageRejected(bool)), &a, SLOT(reject()));
 }
+
+void Factory::onCallParkEnabled(const RAZ::Actions::Enabler*) {}
 
 void Factory::onXmppConnectStateChanged() {
   if (!m_session || !m_presenceHelper || !m_presenceHelper->getMenu()) return;
   RAZ::Sessions::SubSession* xmpp = m_session->subSession(RAZ::Sessions::SubSession::TypeXmpp);
-  m_presenceHelper->getMenu()->setEnabled(xmpp && xmpp->isConnected());
+  const bool connected = xmpp && xmpp->isConnected();
+  // Offline mode: the user published Offline; the menu brings them back.
+  RAZ::Presence::PresenceData* own = m_contacts ? m_contacts->ownPresence() : nullptr;
+  const bool offline = own && own->state() == 2;
+  m_presenceHelper->getMenu()->setEnabled(connected || offline);
 }
 
 }  // namespace Providers

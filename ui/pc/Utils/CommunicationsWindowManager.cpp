@@ -12,6 +12,7 @@
 #include <TP/Core/Logging.h>
 
 #include "Providers/Factory.h"
+#include "Utils/NotificationManager.h"
 #include "Utils/PreferencesWatcher.h"
 #include "Utils/Sounds/SettingsBoolPlayer.h"
 #include "Utils/WindowManager.h"
@@ -20,9 +21,9 @@ namespace Utils {
 
 // ---------------------------------------------------------------------------
 
-WindowManagerChatHelper::WindowManagerChatHelper(Utils::WindowManager* windowManager,
+WindowManagerChatHelper::WindowManagerChatHelper(NotificationManager* notifications,
                                                  QObject* parent)
-    : QObject(parent), m_windowManager(windowManager) {}
+    : QObject(parent), m_notifications(notifications) {}
 
 void WindowManagerChatHelper::initialize(
     RAZ::Sessions::SessionManagerBase* session,
@@ -75,11 +76,10 @@ void WindowManagerCallHelper::onPreferencesChanged() {
 // ---------------------------------------------------------------------------
 
 CommunicationsWindowManager::CommunicationsWindowManager(
-    Utils::WindowManager* windowManager,
-    RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts, Preferences::Watcher* watcher,
-    RAZ::Databases::Comms* db)
-    : m_windowManager(windowManager), m_contacts(contacts), m_watcher(watcher), m_db(db) {
-  m_chatHelper = new WindowManagerChatHelper(windowManager, this);
+    NotificationManager* notifications, RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
+    Preferences::Watcher* watcher)
+    : m_notifications(notifications), m_contacts(contacts), m_watcher(watcher) {
+  m_chatHelper = new WindowManagerChatHelper(notifications, this);
   m_callHelper = new WindowManagerCallHelper(this);
   if (watcher)
     connect(watcher, SIGNAL(preferencesChanged()), m_callHelper, SLOT(onPreferencesChanged()));
@@ -90,13 +90,11 @@ CommunicationsWindowManager::~CommunicationsWindowManager() {
     if (w) w->close();
 }
 
-bool CommunicationsWindowManager::initialize(
-    RAZ::Sessions::SessionManagerBase* session, Providers::Factory* hub,
-    TP::Core::Refcounting::SmartPtr<RAZ::Models::SmileysPtr> smileys) {
+bool CommunicationsWindowManager::initialize(RAZ::Sessions::SessionManagerBase* session,
+                                             Providers::Factory* hub) {
   if (!session) return false;
   m_session = session;
   m_hub = hub;
-  m_smileys = smileys;
   m_chatHelper->initialize(session, m_contacts);
   m_callHelper->initialize(session, m_contacts);
   connect(m_chatHelper, SIGNAL(chatAccepted(RAZ::Controllers::CommunicationSession*)), this,

@@ -9,6 +9,7 @@
 #include <tp/core/SmartPtr.h>
 
 class QAction;
+class NotificationManager;
 
 namespace Preferences {
 class Watcher;
@@ -55,7 +56,9 @@ class WindowManagerChatHelper : public QObject {
   Q_OBJECT
 
  public:
-  explicit WindowManagerChatHelper(Utils::WindowManager* windowManager, QObject* parent = nullptr);
+  // Built with the notification manager (chat notifications) and the
+  // communications window manager as parent.
+  explicit WindowManagerChatHelper(NotificationManager* notifications, QObject* parent = nullptr);
   void initialize(RAZ::Sessions::SessionManagerBase* session,
                   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts);
   QStringList failedContacts() const { return m_failed; }
@@ -67,7 +70,7 @@ class WindowManagerChatHelper : public QObject {
   void chatAccepted(RAZ::Controllers::CommunicationSession* session);
 
  private:
-  QPointer<Utils::WindowManager> m_windowManager;
+  QPointer<NotificationManager> m_notifications;
   QPointer<RAZ::Sessions::SessionManagerBase> m_session;
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> m_contacts;
   QStringList m_failed;
@@ -111,14 +114,13 @@ class CommunicationsWindowManager : public QObject {
   Q_OBJECT
 
  public:
-  CommunicationsWindowManager(Utils::WindowManager* windowManager,
+  CommunicationsWindowManager(NotificationManager* notifications,
                               RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
-                              Preferences::Watcher* watcher, RAZ::Databases::Comms* db);
+                              Preferences::Watcher* watcher);
   ~CommunicationsWindowManager() override;
 
   // Binds the manager to the session; false without one.
-  bool initialize(RAZ::Sessions::SessionManagerBase* session, Providers::Factory* hub,
-                  TP::Core::Refcounting::SmartPtr<RAZ::Models::SmileysPtr> smileys);
+  bool initialize(RAZ::Sessions::SessionManagerBase* session, Providers::Factory* hub);
 
   bool isAnyWindowAlwaysOnTop() const;
   // The menu actions of the window shown for the session, or null.
@@ -142,13 +144,11 @@ class CommunicationsWindowManager : public QObject {
   void primarySortFieldChanged();
 
  private:
-  QPointer<Utils::WindowManager> m_windowManager;
+  QPointer<NotificationManager> m_notifications;
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> m_contacts;
   QPointer<Preferences::Watcher> m_watcher;
-  QPointer<RAZ::Databases::Comms> m_db;
   QPointer<RAZ::Sessions::SessionManagerBase> m_session;
   QPointer<Providers::Factory> m_hub;
-  TP::Core::Refcounting::SmartPtr<RAZ::Models::SmileysPtr> m_smileys;
   WindowManagerChatHelper* m_chatHelper = nullptr;
   WindowManagerCallHelper* m_callHelper = nullptr;
   QList<QPointer<RAZ::Controllers::CommunicationSession>> m_shown;

@@ -1,37 +1,225 @@
 #include "Utils/ZentUrlHandler.h"
 
-#include <QRegularExpression>
+#include <QDialogButtonBox>
+#include <QUrl>
 
+#include <RAZ/Controllers/CommsSessionController.h>
+#include <RAZ/Controllers/MyRoomController.h>
+#include <RAZ/Services/Xmpp/XmppJidValidator.h>
+#include <RAZ/Sessions/SessionManagerBase.h>
 #include <TP/Core/Logging.h>
+
+#include "dialogs/MessageWindow.h"
 
 namespace Utils {
 
-ZentUrlHandler::ZentUrlHandler(const QString& link, QObject* parent)
-    : QObject(parent), m_link(link) {
-  m_timeout.setSingleShot(true);
-  m_timeout.setInterval(20000);
-  connect(&m_timeout, SIGNAL(timeout()), this, SIGNAL(timedOut()));
-  m_timeout.start();
+namespace {
+// The contact property that holds the owner's personal room.
+const int kConferenceRoomProperty = 47;
+}  // namespace
+
+ZentUrlHandler::ZentUrlHandler(const QString& payload, QObject* parent)
+    : QObject(parent), m_payload(payload) {
+  m_timer.setSingleShot(true);
+  m_timer.setInterval(kJoinTimeoutMs);
+  connect(&m_timer, SIGNAL(timeout()), this, SLOT(onTimeout()));
 }
 
 ZentUrlHandler::~ZentUrlHandler() = default;
 
-QMap<QString, QString> ZentUrlHandler::parseAttributes(const QString& link) {
-  QMap<QString, QString> out;
-  static const QRegularExpression re(QStringLiteral("([A-Za-z]+)\\s*=\\s*\"([^\"]*)\""));
-  auto it = re.globalMatch(link);
-  while (it.hasNext()) {
-    const QRegularExpressionMatch m = it.next();
-    out.insert(m.captured(1).toLower(), m.captured(2));
-  }
-  return out;
+QString ZentUrlHandler::decodePayload(const QString& payload) {
+  // A desktop or browser may hand the link over percent-encoded or in the
+  // "zent://" form; Base64 has no "%" and an attribute text never encodes
+  // to a leading "/", so neither can be mistaken for payload.
+  QString text = payload.trimmed();
+  if (text.contains(QLatin1Char('%'))) text = QUrl::fromPercentEncoding(text.toLatin1());
+  while (text.startsWith(QLatin1Char('/'))) text.remove(0, 1);
+  const QByteArray bytes = QByteArray::fromBase64(
+      text.toLatin1(), QByteArray::Base64Encoding | QByteArray::AbortOnBase64DecodingErrors);
+  // The writer encodes Latin-1: read it back the same way.
+  return QString::fromLatin1(bytes);
 }
 
-void ZentUrlHandler::initialize(RAZ::Sessions::SessionManagerBase* session) {
-  m_attributes = parseAttributes(m_link);
-  if (!session) return;  // pending until a session exists
+QString ZentUrlHandler::attribute(const QString& text, const QString& key) {
+  const QString start = key + QStringLiteral("=\"");
+  const int from = text.indexOf(start);
+  if (from < 0) return QString();
+  const int begin = from + start.size();
+  const int end = text.indexOf(QLatin1Char('"'), begin);
+  if (end < 0) return QString();
+  return text.mid(begin, end - begin);
+}
+
+QString ZentUrlHandler::encodePayload(const QString& call, const QString& chat,
+                                      const QString& webcollab, const QString& jid) {
+  QStringList parts;
+  const QList<QPair<QString, QString>> values = {{QStringLiteral("call"), call},
+                                                 {QStringLiteral("chat"), chat},
+                                                 {QStringLiteral("webcollab"), webcollab},
+                                                 {QStringLiteral("jid"), jid}};
+  for (const auto& v : values)
+    if (!v.second.isEmpty()) parts << v.first + QStringLiteral("=\"") + v.second + QLatin1Char('"');
+  return QString::fromLatin1(parts.join(QLatin1Char(';')).toLatin1().toBase64());
+}
+
+void ZentUrlHandler::initialize(RAZ::Sessions::SessionManagerBase* sessionManager) {
+  if (!sessionManager) {
+    TP_LOG("Utils::ZentUrlHandler::initialize", TP::Core::Logging::LevelInformation)
+        << "Nobody is signed in: the link is dropped";
+    m_initialized = true;
+    return;
+  }
+  if (m_initialized) return;
+  m_initialized = true;
+
+  // Only looked up in, through a guard: the manager may go before the handler.
+  m_contacts = const_cast<RAZ::Contacts::Contacts*>(sessionManager->contactsManager().data());
+  m_xmpp = sessionManager->xmppService();
+
+  const QString text = decodePayload(m_payload);
   TP_LOG("Utils::ZentUrlHandler::initialize", TP::Core::Logging::LevelInformation)
-      << "Product link with " << int(m_attributes.size()) << " attributes";
+      << "uri: " << text;
+  m_call = attribute(text, QStringLiteral("call"));
+  m_webcollab = attribute(text, QStringLiteral("webcollab"));
+  m_ContactJid = attribute(text, QStringLiteral("jid"));
+  TP_LOG("Utils::ZentUrlHandler::initialize", TP::Core::Logging::LevelInformation)
+      << "m_ContactJid: " << m_ContactJid;
+
+  if (m_ContactJid.isEmpty()) {
+    m_Chat = attribute(text, QStringLiteral("chat"));
+  } else {
+    if (m_contacts) {
+      RAZ::Contacts::ContactPtr owner = m_contacts->getContactByJid(m_ContactJid);
+      if (owner) {
+        m_Chat = owner->getProperty(kConferenceRoomProperty).toString();
+        TP_LOG("Utils::ZentUrlHandler::initialize", TP::Core::Logging::LevelInformation)
+            << "m_Chat: " << m_Chat;
+      }
+    }
+    if (m_Chat.isEmpty() && !requestVCard() && m_xmpp)
+      connect(m_xmpp, SIGNAL(connected()), this, SLOT(requestVCard()), Qt::UniqueConnection);
+  }
+
+  RAZ::Controllers::CommsSessionController* comms = sessionManager->commsSessionController();
+  if (!comms) return;
+  connect(this, SIGNAL(createMyRoomSession(const QString&, const QString&, const QString&)), comms,
+          SLOT(createMyRoomSession(const QString&, const QString&, const QString&)));
+  if (!m_call.isEmpty())
+    addSubsession(sessionManager->subSession(RAZ::Sessions::SubSession::TypeSip), m_sipReady);
+  if (!m_Chat.isEmpty() || !m_webcollab.isEmpty())
+    addSubsession(sessionManager->subSession(RAZ::Sessions::SubSession::TypeXmpp), m_xmppReady);
+  RAZ::MyRoom::Controller* myRoom = sessionManager->myroomController();
+  if (myRoom && myRoom->isMyRoomChat(m_Chat)) {
+    m_myRoom = myRoom;
+    m_myRoomReady = myRoom->isReady();
+    TP_LOG("Utils::ZentUrlHandler::initialize", TP::Core::Logging::LevelInformation)
+        << "is MyRoom: " << static_cast<const void*>(myRoom)
+        << " ready: " << m_myRoomReady.toBool();
+    connect(myRoom, SIGNAL(myRoomReady()), this, SLOT(onMyRoomReady()));
+  }
+  checkReady();
+}
+
+void ZentUrlHandler::addSubsession(RAZ::Sessions::SubSession* subSession, QVariant& flag) {
+  if (!subSession || !subSession->enabled()) return;
+  m_subSessions << subSession;
+  flag = subSession->state() == RAZ::Sessions::Session::Active;
+  TP_LOG("Utils::ZentUrlHandler::addSubsession", TP::Core::Logging::LevelInformation)
+      << "Subsession included: " << static_cast<const void*>(subSession)
+      << ")  ready: " << flag.toBool();
+  connect(subSession, SIGNAL(stateChanged(RAZ::Sessions::Session::State)), this,
+          SLOT(subSessionStateChanged(RAZ::Sessions::Session::State)));
+}
+
+void ZentUrlHandler::subSessionStateChanged(RAZ::Sessions::Session::State state) {
+  onStateChanged(qobject_cast<RAZ::Sessions::SubSession*>(sender()), state);
+}
+
+void ZentUrlHandler::onStateChanged(const RAZ::Sessions::SubSession* subSession,
+                                    RAZ::Sessions::Session::State state) {
+  if (!subSession) return;
+  TP_LOG("Utils::ZentUrlHandler::onStateChanged", TP::Core::Logging::LevelInformation)
+      << static_cast<const void*>(subSession) << ") in state: " << int(state);
+  const bool ready = state == RAZ::Sessions::Session::Active;
+  if (subSession->type() == RAZ::Sessions::SubSession::TypeSip && m_sipReady.isValid())
+    m_sipReady = ready;
+  else if (subSession->type() == RAZ::Sessions::SubSession::TypeXmpp && m_xmppReady.isValid())
+    m_xmppReady = ready;
+  checkReady();
+}
+
+void ZentUrlHandler::onMyRoomReady() {
+  TP_LOG("Utils::ZentUrlHandler::onMyRoomReady", TP::Core::Logging::LevelInformation)
+      << static_cast<const void*>(sender());
+  m_myRoomReady = true;
+  checkReady();
+}
+
+void ZentUrlHandler::checkReady() {
+  if (m_Chat.isEmpty() || m_emitted) return;
+  m_timer.start();
+  for (const QVariant* flag : {&m_sipReady, &m_xmppReady, &m_myRoomReady})
+    if (flag->isValid() && !flag->toBool()) return;
+  cleanup();
+  m_emitted = true;
+  emit createMyRoomSession(m_call, m_Chat, m_webcollab);
+}
+
+void ZentUrlHandler::cleanup() {
+  for (const auto& sub : m_subSessions)
+    if (sub) disconnect(sub, nullptr, this, nullptr);
+  m_subSessions.clear();
+  if (m_myRoom) disconnect(m_myRoom, nullptr, this, nullptr);
+  m_myRoom = nullptr;
+  // A later reconnect must not ask for the vCard, and so join, again.
+  if (m_xmpp) disconnect(m_xmpp, nullptr, this, nullptr);
+  if (m_contactData) disconnect(m_contactData, nullptr, this, nullptr);
+  m_timer.stop();
+}
+
+bool ZentUrlHandler::requestVCard() {
+  RAZ::Services::Xmpp::XmppContactDataService* data =
+      m_xmpp ? m_xmpp->getXmppContactDataService() : nullptr;
+  if (!data) return false;
+  if (m_xmpp) disconnect(m_xmpp, SIGNAL(connected()), this, SLOT(requestVCard()));
+  m_contactData = data;
+  qRegisterMetaType<RAZ::Services::Xmpp::VCardIq>("RAZ::Services::Xmpp::VCardIq");
+  connect(data, SIGNAL(vCardReceived(const QString&, const RAZ::Services::Xmpp::VCardIq&)), this,
+          SLOT(vCardReceived(const QString&, const RAZ::Services::Xmpp::VCardIq&)),
+          Qt::ConnectionType(Qt::UniqueConnection | Qt::QueuedConnection));
+  return data->requestVCard(m_ContactJid);
+}
+
+void ZentUrlHandler::vCardReceived(const QString& jid, const RAZ::Services::Xmpp::VCardIq& vCard) {
+  if (jid != m_ContactJid) return;
+  m_Chat = QString::fromUtf8(QByteArray::fromBase64(vCard.confChat()));
+  TP_LOG("Utils::ZentUrlHandler::vCardReceived", TP::Core::Logging::LevelInformation)
+      << "m_Chat: " << m_Chat;
+  if (QObject* source = sender()) disconnect(source, nullptr, this, nullptr);
+  if (m_Chat.isEmpty()) return;
+  // The chat room is known only now: watch what it needs.
+  checkReady();
+}
+
+void ZentUrlHandler::onTimeout() {
+  cleanup();
+  using RAZ::Services::Xmpp::XmppJidValidator;
+  QString name = XmppJidValidator::getRoomJidPart(m_Chat, XmppJidValidator::RoomMyRoom);
+  if (!name.isEmpty()) {
+    RAZ::Contacts::ContactPtr owner =
+        m_contacts ? m_contacts->getContactByJid(name) : RAZ::Contacts::ContactPtr(nullptr);
+    if (owner) name = owner->getDisplayName();
+  } else {
+    name = m_Chat;
+  }
+  TP_LOG("Utils::ZentUrlHandler::onTimeout", TP::Core::Logging::LevelWarning)
+      << "Joining the room timed out";
+  Dialogs::MessageWindow::showInformation(
+      tr("Failed to Join Room"),
+      tr("Failed to join %1's room due to network connection issues. Please try again after the "
+         "connection is restored")
+          .arg(name),
+      false, QDialogButtonBox::Ok, false, nullptr);
 }
 
 }  // namespace Utils

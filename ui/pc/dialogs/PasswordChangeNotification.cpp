@@ -2,7 +2,6 @@
 
 #include <QDialogButtonBox>
 #include <QEvent>
-#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,146 +9,218 @@
 
 #include <TP/Core/Logging.h>
 
+#include "ui_passwordChange.h"
+
 namespace Dialogs {
+
+namespace {
+const char kRejectedStyle[] = "QLineEdit {border: 2px solid red}";
+}
 
 PasswordChangeNotification::PasswordChangeNotification(
     const RAZ::Utils::Credentials::UserCredentials& credentials, int credentialsType,
-    QWidget* parent)
-    : PopupWindow(false, parent), m_credentials(credentials), m_type(credentialsType) {
+    bool alwaysOnTop)
+    : PopupWindow(alwaysOnTop, nullptr),
+      m_form(new Ui::passwordChange),
+      m_content(new QWidget(this)),
+      m_credentials(credentials),
+      m_type(credentialsType) {
   setObjectName(QStringLiteral("passwordChangeNotification"));
-  auto* content = new QWidget(this);
-  auto* layout = new QVBoxLayout(content);
-  m_message = new QLabel(content);
-  m_message->setTextFormat(Qt::PlainText);
-  m_message->setWordWrap(true);
-  layout->addWidget(m_message);
-  auto* form = new QFormLayout();
-  m_old = new QLineEdit(content);
-  m_new = new QLineEdit(content);
-  m_confirm = new QLineEdit(content);
-  for (QLineEdit* e : {m_old, m_new, m_confirm}) {
-    e->setEchoMode(QLineEdit::Password);
-    connect(e, SIGNAL(textChanged(QString)), this, SLOT(fieldsEdited()));
-  }
-  m_oldLabel = new QLabel(content);
-  m_newLabel = new QLabel(content);
-  m_confirmLabel = new QLabel(content);
-  form->addRow(m_oldLabel, m_old);
-  form->addRow(m_newLabel, m_new);
-  form->addRow(m_confirmLabel, m_confirm);
-  layout->addLayout(form);
-  m_error = new QLabel(content);
-  m_error->setTextFormat(Qt::PlainText);
-  m_error->setWordWrap(true);
-  layout->addWidget(m_error);
-  auto* buttons = new QDialogButtonBox(content);
-  m_change = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
-  QPushButton* later = buttons->addButton(QDialogButtonBox::Close);
-  later->setObjectName(QStringLiteral("cancelButton"));
-  layout->addWidget(buttons);
-  connect(m_change, SIGNAL(clicked()), this, SLOT(changeClicked()));
-  connect(later, SIGNAL(clicked()), this, SLOT(close()));
-  setContent(content, 0);
-  retranslate();
-  fieldsEdited();
+  setWindowFlags(windowFlags() | Qt::Window);
+  setWindowModality(Qt::ApplicationModal);
+  setCanMinimize(false);
+  setCanMaximize(false);
+  setResizable(false);
+  setTitle(tr("Password change notification"));
+  m_form->setupUi(m_content);
+  setContent(m_content, 0);
+  // Nothing has been checked yet.
+  m_form->warningLabel1->hide();
+  m_form->warningLabel2->hide();
+
+  connect(changeButton(), SIGNAL(clicked()), this, SLOT(okClicked()));
+  connect(cancelButton(), SIGNAL(clicked()), this, SLOT(close()));
+  connect(m_form->oldPassEdit, SIGNAL(returnPressed()), m_form->newPassEdit, SLOT(setFocus()));
+  connect(m_form->newPassEdit, SIGNAL(returnPressed()), m_form->newPassEdit2, SLOT(setFocus()));
+  connect(m_form->newPassEdit2, SIGNAL(returnPressed()), this, SLOT(okClicked()));
+  setState(ExpiryWarning);
 }
 
 PasswordChangeNotification::~PasswordChangeNotification() = default;
 
-void PasswordChangeNotification::retranslate() {
-  setTitle(tr("Password change notification"));
-  m_oldLabel->setText(tr("Current password:"));
-  m_newLabel->setText(tr("New password:"));
-  m_confirmLabel->setText(tr("Confirm new password:"));
-  m_change->setText(tr("Change Password"));
-  // The service's own texts stay as sent; ours follow the language.
-  if (m_state == Changed) m_message->setText(tr("Your password has been changed."));
-  showError(m_errorKind, m_errorKind == ServiceError ? m_error->text() : QString());
+QLabel* PasswordChangeNotification::messageLabel() const { return m_form->textLabel; }
+QLineEdit* PasswordChangeNotification::oldPasswordField() const { return m_form->oldPassEdit; }
+QLineEdit* PasswordChangeNotification::newPasswordField() const { return m_form->newPassEdit; }
+QLineEdit* PasswordChangeNotification::confirmPasswordField() const { return m_form->newPassEdit2; }
+QLabel* PasswordChangeNotification::oldPasswordWarning() const { return m_form->warningLabel1; }
+QLabel* PasswordChangeNotification::confirmPasswordWarning() const { return m_form->warningLabel2; }
+QWidget* PasswordChangeNotification::inputArea() const { return m_form->inputWidget; }
+QPushButton* PasswordChangeNotification::changeButton() const {
+  return m_form->buttons->button(QDialogButtonBox::Ok);
+}
+QPushButton* PasswordChangeNotification::cancelButton() const {
+  return m_form->buttons->button(QDialogButtonBox::Cancel);
 }
 
-void PasswordChangeNotification::showError(int kind, const QString& serviceText) {
-  m_errorKind = kind;
-  switch (kind) {
-    case Mismatch:
-      showError(Mismatch, QString());
+bool PasswordChangeNotification::canClose() {
+  return m_state != Changing && PopupWindow::canClose();
+}
+
+void PasswordChangeNotification::showExpiryWarning(const QString& text) {
+  m_form->textLabel->setText(text);
+  m_message = CallerText;
+  setState(ExpiryWarning);
+  show();
+  activateWindow();
+}
+
+void PasswordChangeNotification::showExpired(const QString& text) {
+  m_form->textLabel->setText(text);
+  m_message = CallerText;
+  setState(Expired);
+  show();
+  activateWindow();
+}
+
+void PasswordChangeNotification::setState(int state) {
+  m_state = state;
+  QPushButton* ok = changeButton();
+  QPushButton* cancel = cancelButton();
+  ok->setEnabled(true);
+  cancel->setEnabled(true);
+  cancel->show();
+  m_form->inputWidget->hide();
+  m_form->mainLayout->removeWidget(m_form->inputWidget);
+  resize(333, 200);
+  switch (state) {
+    case ExpiryWarning:
+      ok->setText(tr("Change Password"));
       break;
-    case Refused:
-      m_error->setText(tr("The password could not be changed."));
+    case Expired:
+      ok->setText(tr("OK"));
+      m_form->inputWidget->show();
+      m_form->mainLayout->insertWidget(2, m_form->inputWidget, 1);
+      resize(333, 230);
       break;
-    case ServiceError:
-      m_error->setText(serviceText);
+    case Changing:
+      showMessage(StateText);
+      ok->setEnabled(false);
+      cancel->setEnabled(false);
+      break;
+    case Changed:
+      showMessage(StateText);
+      cancel->hide();
+      ok->setText(tr("Close"));
       break;
     default:
-      m_error->clear();
       break;
+  }
+}
+
+void PasswordChangeNotification::showMessage(int message) {
+  m_message = message;
+  switch (message) {
+    case InputPrompt:
+      m_form->textLabel->setText(tr("Please input your new password"));
+      break;
+    case StateText:
+      m_form->textLabel->setText(m_state == Changing ? tr("Sending request, please wait...")
+                                                     : QString());
+      break;
+    case Success:
+      m_form->textLabel->setText(tr("The password has been changed successfully"));
+      break;
+    case Failure:
+      m_form->textLabel->setText(tr("Cannot change password:") + QLatin1Char('\n') +
+                                 m_error.message + QLatin1Char('\n') + tr("Error Code:") +
+                                 QString::number(m_error.code));
+      break;
+    default:
+      break;
+  }
+}
+
+void PasswordChangeNotification::retranslateState() {
+  const QString shown = m_form->textLabel->text();
+  const int message = m_message;
+  setState(m_state);
+  if (message == CallerText)
+    m_form->textLabel->setText(shown);
+  else
+    showMessage(message);
+}
+
+void PasswordChangeNotification::markField(QLineEdit* field, bool rejected) {
+  field->setStyleSheet(rejected ? QString::fromLatin1(kRejectedStyle) : QString());
+}
+
+void PasswordChangeNotification::okClicked() {
+  switch (m_state) {
+    case ExpiryWarning:
+      setState(Expired);
+      showMessage(InputPrompt);
+      return;
+    case Expired: {
+      const RAZ::Utils::Credentials::CredentialsData stored = m_credentials.getCredentials(m_type);
+      if (m_form->oldPassEdit->text() != stored.getPassword()) {
+        m_form->warningLabel1->show();
+        m_form->warningLabel2->hide();
+        markField(m_form->oldPassEdit, true);
+        markField(m_form->newPassEdit2, false);
+      } else if (m_form->newPassEdit->text() == m_form->newPassEdit2->text()) {
+        setState(Changing);
+        TP_LOG("Dialogs::PasswordChangeNotification::okClicked",
+               TP::Core::Logging::LevelInformation)
+            << "Sending a password change";
+        emit sendCredentials(m_form->oldPassEdit->text(), m_form->newPassEdit2->text());
+      } else {
+        m_form->warningLabel2->show();
+        m_form->warningLabel1->hide();
+        markField(m_form->newPassEdit2, true);
+        markField(m_form->oldPassEdit, false);
+      }
+      return;
+    }
+    default:
+      close();
+  }
+}
+
+void PasswordChangeNotification::passwordChangeResult(bool succeeded,
+                                                      const RAZ::Xsi::XsiErrorInfo& error) {
+  // Only the answer to our own request counts: another window's request
+  // must not store a password typed here.
+  if (m_state != Changing) return;
+  if (succeeded) {
+    RAZ::Utils::Credentials::CredentialsData record;
+    record.setUsername(m_credentials.getCredentials(m_type).getUsername());
+    record.setPassword(m_form->newPassEdit2->text());
+    m_credentials.setCredentials(m_type, record);
+    emit saveCredentials(m_credentials);
+    setState(Changed);
+    showMessage(Success);
+    TP_LOG("Dialogs::PasswordChangeNotification::passwordChangeResult",
+           TP::Core::Logging::LevelInformation)
+        << "Password changed";
+  } else {
+    m_error = error;
+    setState(Changed);
+    showMessage(Failure);
+    TP_LOG("Dialogs::PasswordChangeNotification::passwordChangeResult",
+           TP::Core::Logging::LevelWarning)
+        << "Password change refused: " << error.code;
   }
 }
 
 void PasswordChangeNotification::changeEvent(QEvent* e) {
-  if (e->type() == QEvent::LanguageChange) retranslate();
+  if (e->type() == QEvent::LanguageChange) {
+    m_form->retranslateUi(m_content);
+    setTitle(tr("Password change notification"));
+    // The button box puts its standard texts back on the same event: ours
+    // follow once every widget has seen it.
+    QMetaObject::invokeMethod(this, "retranslateState", Qt::QueuedConnection);
+  }
   PopupWindow::changeEvent(e);
-}
-
-void PasswordChangeNotification::showState(int state, const QString& message) {
-  m_state = state;
-  m_message->setText(message);
-  showError(NoError, QString());
-  adjustSize();
-  show();
-  raise();
-  activateWindow();
-}
-
-void PasswordChangeNotification::showExpiryWarning(const QString& message) {
-  showState(ExpiryWarning, message);
-}
-
-void PasswordChangeNotification::showExpired(const QString& message) {
-  showState(Expired, message);
-}
-
-void PasswordChangeNotification::fieldsEdited() {
-  m_change->setEnabled(m_state != Changing && !m_old->text().isEmpty() &&
-                       !m_new->text().isEmpty() && m_new->text() == m_confirm->text());
-}
-
-void PasswordChangeNotification::changeClicked() {
-  if (m_new->text() != m_confirm->text()) {
-    showError(Mismatch, QString());
-    return;
-  }
-  m_pendingPassword = m_new->text();
-  m_state = Changing;
-  fieldsEdited();
-  emit sendCredentials(m_old->text(), m_pendingPassword);
-}
-
-void PasswordChangeNotification::passwordChangeResult(bool success,
-                                                      const RAZ::Xsi::XsiErrorInfo& error) {
-  if (m_state != Changing) return;
-  if (!success) {
-    m_state = ExpiryWarning;
-    m_pendingPassword.clear();
-    if (error.message.isEmpty())
-      showError(Refused, QString());
-    else
-      showError(ServiceError, error.message);
-    TP_LOG("Dialogs::PasswordChangeNotification::passwordChangeResult",
-           TP::Core::Logging::LevelWarning)
-        << "Password change refused: " << error.code;
-    fieldsEdited();
-    return;
-  }
-  RAZ::Utils::Credentials::CredentialsData data = m_credentials.getCredentials(m_type);
-  data.setPassword(m_pendingPassword);
-  m_credentials.setCredentials(m_type, data);
-  m_pendingPassword.clear();
-  m_state = Changed;
-  emit saveCredentials(m_credentials);
-  m_message->setText(tr("Your password has been changed."));
-  showError(NoError, QString());
-  for (QLineEdit* e : {m_old, m_new, m_confirm}) e->clear();
-  m_change->setEnabled(false);
 }
 
 }  // namespace Dialogs

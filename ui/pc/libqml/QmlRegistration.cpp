@@ -5,6 +5,7 @@
 #include <QtQml>
 
 #include <RAZ/Actions/Action.h>
+#include <RAZ/ApiProvider/ConnectorData.h>
 #include <RAZ/Controllers/CommunicationSession.h>
 #include <RAZ/MediaEngine/CallBasePtr.h>
 #include <RAZ/Presence/PresenceData.h>
@@ -92,6 +93,7 @@ void registerTypes() {
                                               reason("CommunicationNotification"));
   uncreatable<QML::ContactCard>("ContactCard", reason("ContactCard"));
   uncreatable<RAZ::MediaEngine::CallBasePtr>("Call", reason("Call"));
+  uncreatable<RAZ::ApiProvider::ConnectorData>("ConnectorData", reason("ConnectorData"));
   notYetAvailable("MessageModel", reason("MessageModel"));
   uncreatable<QML::View>("View", reason("View"));
   notYetAvailable("ConfigXML", reason("ConfigXML"));
@@ -117,7 +119,6 @@ void registerTypes() {
   notYetAvailable("TimelineEntry", reason("TimelineEntry"));
   qmlRegisterUncreatableMetaObject(Models::FieldData::staticMetaObject, kVantre, 1, 0, "FieldData",
                                    QStringLiteral("FieldData cannot be created from QML"));
-  notYetAvailable("ConnectorData", reason("ConnectorData"));
 }
 
 }  // namespace QML

@@ -15,6 +15,20 @@ int XmppJidValidator::getRoomType(const QString& roomUserPart) {
   return RoomNamed;
 }
 
+QString XmppJidValidator::getRoomJidPart(const QString& roomJid, RoomType type) {
+  const QString user = roomJid.section(QLatin1Char('@'), 0, 0).trimmed();
+  const QString domain = roomJid.section(QLatin1Char('@'), 1).section(QLatin1Char('/'), 0, 0);
+  if (user.isEmpty() || domain.isEmpty() || getRoomType(user) != type) return QString();
+  if (type != RoomMyRoom) return user;
+  static const QLatin1String prefix("myroom.");
+  if (!user.startsWith(prefix, Qt::CaseInsensitive) || user.size() == prefix.size())
+    return QString();
+  QString host = domain;
+  if (host.startsWith(QLatin1String("conference."), Qt::CaseInsensitive))
+    host = host.mid(int(qstrlen("conference.")));
+  return user.mid(prefix.size()) + QLatin1Char('@') + host;
+}
+
 bool XmppJidValidator::isValidJid(const QString& jid) {
   static const QRegularExpression re(QStringLiteral("^[^@/\\s]+@[^@/\\s]+(/\\S+)?$"));
   return re.match(jid).hasMatch();

@@ -19,6 +19,12 @@ class XmppJidValidator {
   // True for "user@domain" or "user@domain/resource" with non-empty parts and
   // no blanks.
   static bool isValidJid(const QString& jid);
+
+  // The part of a room address that names what the room type is about. For
+  // a personal room ("myroom.<owner>@conference.<domain>") that is the
+  // owner's address "<owner>@<domain>"; for the other types the room's user
+  // part. Empty when the address is not of that type.
+  static QString getRoomJidPart(const QString& roomJid, RoomType type);
 };
 
 }  // namespace Xmpp

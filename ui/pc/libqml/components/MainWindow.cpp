@@ -2,12 +2,18 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopWidget>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QItemSelectionModel>
 #include <QMenu>
+#include <QMimeData>
 #include <QQmlContext>
 #include <QQuickItem>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QStandardPaths>
@@ -15,10 +21,18 @@
 #include <RAZ/Actions/Provider.h>
 #include <RAZ/Actions/Source.h>
 #include <RAZ/Client.h>
+#include <RAZ/Configuration/Config.h>
+#include <RAZ/Contacts/ContactModels.h>
 #include <RAZ/Contacts/Contacts.h>
+#include <RAZ/Controllers/CommsSessionController.h>
+#include <RAZ/Controllers/MyRoomController.h>
+#include <RAZ/Controllers/XmppChatController.h>
 #include <RAZ/Databases/Comms.h>
+#include <RAZ/Models/Timeline.h>
 #include <RAZ/Presence/PresenceData.h>
+#include <RAZ/Sessions/SessionManagerBase.h>
 #include <RAZ/Settings.h>
+#include <RAZ/Utils/Parsers.h>
 #include <TP/Core/Logging.h>
 
 #include <csignal>
@@ -26,14 +40,31 @@
 
 #include "Providers/Factory.h"
 #include "Providers/MenuActionProvider.h"
+#include "Providers/QmlProviders.h"
+#include "Utils/BadgeHandler.h"
 #include "Utils/CallSettingsToolbarHelper.h"
+#include "Utils/ChatRoomActions.h"
 #include "Utils/CommunicationsWindowManager.h"
+#include "Utils/MenuHandler.h"
 #include "Utils/PresenceHelper.h"
 #include "Utils/SettingsKeys.h"
+#include "dialogs/FileDialog.h"
+#include "dialogs/GroupNameInput.h"
 #include "dialogs/LocationPublish.h"
+#include "dialogs/MessageWindow.h"
+#include "libqml/components/CallSettings.h"
+#include "libqml/utils/FocusHelper.h"
 #include "libqml/window/View.h"
 
 namespace QML {
+
+namespace {
+const int kSourceRole = 329;
+const int kTimelineSourceRole = 353;
+const int kIsGroupRole = 340;
+
+RAZ::Settings user() { return RAZ::Settings(RAZ::Settings::User); }
+}  // namespace
 
 MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
                        Providers::MenuActionProviderWin* menuActionProvider,
@@ -65,58 +96,187 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
   m_toolbarHelper = new Utils::CallSettingsToolbarHelper(m_session, this);
   connect(m_toolbarHelper, SIGNAL(openCallSettings(Utils::CallSettingsPage)), this,
           SLOT(openCallSettings(Utils::CallSettingsPage)));
-
-  m_contactsProxy = new QSortFilterProxyModel(this);
-  m_contactsProxy->setSortRole(RAZ::Contacts::Contacts::DisplayNameRole);
-  m_contactsProxy->setFilterRole(RAZ::Contacts::Contacts::DisplayNameRole);
-  m_contactsProxy->setSortCaseSensitivity(Qt::CaseInsensitive);
-  m_contactsProxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
-  m_contactsProxy->setDynamicSortFilter(true);
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts =
       m_session ? m_session->contactsManager()
                 : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
+  const RAZ::Configuration::Config* config = m_session ? m_session->configuration() : nullptr;
+
+  // The search over the whole list: the typed text is matched literally.
+  m_searchFilter = new QSortFilterProxyModel(this);
+  m_searchFilter->setSortRole(RAZ::Contacts::Contacts::DisplayNameRole);
+  m_searchFilter->setFilterRole(RAZ::Contacts::Contacts::DisplayNameRole);
+  m_searchFilter->setSortCaseSensitivity(Qt::CaseInsensitive);
+  m_searchFilter->setFilterCaseSensitivity(Qt::CaseInsensitive);
+  m_searchFilter->setDynamicSortFilter(true);
+  m_contactSource = new RAZ::Actions::ContactSourceComposite(config, nullptr);
+  m_activeSource = new RAZ::Actions::ActiveCommsSourceComposite(config, nullptr);
+  m_dialString = new RAZ::Actions::DialStringSource(this);
   if (contacts) {
-    m_contactsProxy->setSourceModel(contacts->getModel(RAZ::Contacts::Contacts::ContactListKind));
-    m_contactsProxy->sort(0);
-    if (RAZ::Contacts::IContact* own = contacts->ownContact().data())
+    m_searchFilter->setSourceModel(contacts->getModel(RAZ::Contacts::Contacts::ContactListKind));
+    m_searchFilter->sort(0);
+    m_groups = contacts->groupsModel();
+    if (RAZ::Contacts::IContact* own = contacts->ownContact().data()) {
       connect(own, SIGNAL(changed()), this, SIGNAL(ownContactChanged()));
-    if (RAZ::Presence::PresenceData* presence = contacts->ownPresence())
-      connect(presence, SIGNAL(locationChanged()), this, SIGNAL(ownLocationChanged()));
-  }
-
-  m_contactSource = new RAZ::Actions::SourceComposite(nullptr);
-  if (m_factory) m_actionsProvider = m_factory->createActionProvider(m_contactSource);
-
-  if (m_menuActionProvider) {
-    if (QAction* a = m_menuActionProvider->action(Providers::MenuActionProvider::AlwaysOnTop)) {
-      a->setCheckable(true);
-      a->setChecked(isAlwaysOnTop());
-      connect(a, SIGNAL(triggered()), this, SLOT(alwaysOnTopTriggered()));
+      connect(own, SIGNAL(presenceChanged()), this, SIGNAL(ownContactChanged()));
     }
+    if (RAZ::Presence::PresenceData* presence = contacts->ownPresence()) {
+      connect(presence, SIGNAL(locationChanged()), this, SIGNAL(ownLocationChanged()));
+    }
+    QAbstractItemModel* online = contacts->getModel(RAZ::Contacts::Contacts::OnlineContactsKind);
+    connect(online, SIGNAL(rowsInserted(QModelIndex, int, int)), this,
+            SIGNAL(onlineContactsCountChanged()));
+    connect(online, SIGNAL(rowsRemoved(QModelIndex, int, int)), this,
+            SIGNAL(onlineContactsCountChanged()));
   }
+  m_contactSelection = new QItemSelectionModel(nullptr, this);
+  connect(m_contactSelection, SIGNAL(selectionChanged(QItemSelection, QItemSelection)), this,
+          SLOT(contactSelectionChanged(QItemSelection, QItemSelection)));
+  connect(m_contactSelection, SIGNAL(currentChanged(QModelIndex, QModelIndex)), this,
+          SIGNAL(currentContactRowChanged()));
+  setListModel(m_groups ? static_cast<QAbstractItemModel*>(m_groups) : m_searchFilter);
+
+  if (m_factory) {
+    m_actionsProvider = m_factory->createActionProvider(m_contactSource);
+    m_actionsProvider->setAcceptedActions({1, 2, 3, 4, 11, 12}, false);
+    m_actionsProvider->setActionSource(m_contactSource);
+    connect(m_actionsProvider,
+            SIGNAL(actionTriggered(RAZ::Actions::ActionData&, RAZ::Actions::Source&)), this,
+            SLOT(commActionTriggered(RAZ::Actions::ActionData&)));
+  }
+
+  m_timeline =
+      new RAZ::Models::Timeline(m_session ? m_session->callLog() : nullptr, contacts, this);
+  m_badgeHandler = new Utils::BadgeHandler(m_timeline, nullptr, this);
+  connect(this, SIGNAL(fetchCallLogs()), m_timeline, SLOT(fetchCallLogs()));
+  const int flag = user().value(QStringLiteral("timeline/filterFlag"), 0).toInt();
+  setTimelineFilter(flag >= 0 && flag <= 3 ? flag : 0);
+
+  m_chatRoomActions =
+      new Utils::ChatRoomActions(m_session ? m_session->xmppChatController() : nullptr,
+                                 m_session ? m_session->commsSessionController() : nullptr, this);
+  m_menuHandler =
+      new Utils::MenuHandler(m_session, m_factory, m_menuActionProvider, config, m_activeSource,
+                             m_contactSource, m_chatRoomActions, m_commsWindowManager, this);
+  m_menuHandler->setActionChecked(Providers::MenuActionProvider::AlwaysOnTop, isAlwaysOnTop());
+
+  // The contact-list options as the user left them.
+  m_showOfflineContacts =
+      user().value(QStringLiteral("contactlist/showOfflineContacts"), true).toBool();
+  m_showFavorite = user().value(QStringLiteral("contactlist/showFavoritesGroup"), false).toBool();
+  if (m_groups) {
+    m_groups->setFilter(
+        m_showOfflineContacts ? 0 : RAZ::Contacts::ContactGroupsModel::HideOfflineFilter);
+    m_groups->setSortField(primarySortField());
+  }
+  if (contacts) contacts->showFavouritesGroup(m_showFavorite);
+
   if (m_commsWindowManager) {
     connect(this, SIGNAL(checkVoiceMails()), m_commsWindowManager, SLOT(checkVoiceMails()));
     connect(this, SIGNAL(primarySortFieldChanged()), m_commsWindowManager,
             SIGNAL(primarySortFieldChanged()));
   }
+  if (m_client)
+    connect(m_client, SIGNAL(xmppConnectStateChanged()), this, SLOT(onXmppConnectStateChanged()));
+  if (hasProjectRooms() && m_session && m_session->xmppChatController())
+    connect(m_session->xmppChatController(), SIGNAL(mucServerChanged(const QString&)), this,
+            SLOT(clearAndFetchRooms()));
+  if (m_menuActionProvider) {
+    auto hook = [this](int id, const char* signal, const char* slot) {
+      if (QAction* a = m_menuActionProvider->action(id)) connect(a, signal, this, slot);
+    };
+    hook(Providers::MenuActionProvider::CallSettings, SIGNAL(triggered()),
+         SLOT(openCallSettings()));
+    hook(Providers::MenuActionProvider::AlwaysOnTop, SIGNAL(triggered()),
+         SLOT(alwaysOnTopTriggered()));
+    hook(Providers::MenuActionProvider::SortByFirstName, SIGNAL(triggered()),
+         SLOT(contactSortByFirstNameTriggered()));
+    hook(Providers::MenuActionProvider::SortByLastName, SIGNAL(triggered()),
+         SLOT(contactSortByLastNameTriggered()));
+    hook(Providers::MenuActionProvider::ShowFavoritesGroup, SIGNAL(triggered(bool)),
+         SLOT(showFavoritesGroupTriggered(bool)));
+    if (xmppEnabled() || !config) {
+      hook(Providers::MenuActionProvider::ShowOfflineContacts, SIGNAL(triggered(bool)),
+           SLOT(showOfflineContactsTriggered(bool)));
+      hook(Providers::MenuActionProvider::ShowStatus, SIGNAL(triggered(bool)),
+           SLOT(showStatusTriggered(bool)));
+      if (m_factory)
+        if (QAction* a =
+                m_menuActionProvider->action(Providers::MenuActionProvider::ShowProfilePhotos))
+          connect(a, SIGNAL(triggered(bool)), m_factory, SLOT(showProfilePhotosTriggered(bool)));
+    }
+    hook(Providers::MenuActionProvider::TestCall, SIGNAL(triggered()), SLOT(testCallTriggered()));
+  }
+  connect(this, SIGNAL(windowFrameIconClicked()), m_menuHandler, SLOT(openApplicationMenu()));
+  connect(m_menuHandler, SIGNAL(openMenu(QMenu*)), this, SLOT(openMenu(QMenu*)));
+  connect(m_menuHandler, SIGNAL(commActionTriggered(RAZ::Actions::ActionData&)), this,
+          SLOT(commActionTriggered(RAZ::Actions::ActionData&)));
+  connect(m_menuHandler, SIGNAL(startMyRoom()), this, SIGNAL(startMyRoom()));
+  connect(m_menuHandler, SIGNAL(copyMyRoomInvitation()), this, SLOT(copyInvitation()));
+  connect(m_menuHandler, SIGNAL(changeAvatarTriggered()), this, SLOT(changeAvatar()));
+  connect(m_menuHandler, SIGNAL(clearAvatarTriggered()), this, SLOT(clearAvatar()));
+  connect(m_menuHandler, SIGNAL(addContactTriggered()), this, SLOT(addContactTriggered()));
+  connect(m_menuHandler, SIGNAL(addGroupTriggered()), this, SLOT(displayAddGroup()));
+  connect(m_menuHandler, SIGNAL(addContactsToGroup(int)), this,
+          SLOT(addContactsToGroupTriggered(int)));
+  connect(m_menuHandler, SIGNAL(removeContactsFromGroup(int)), this,
+          SLOT(removeContactsFromGroupTriggered(int)));
+  connect(m_menuHandler, SIGNAL(removeContactsTriggered()), this, SLOT(removeContactsTriggered()));
+  connect(m_menuHandler, SIGNAL(clearMissedHistory()), m_timeline, SLOT(clearMissedHistory()));
+  connect(m_menuHandler, SIGNAL(clearMissedChats()), m_timeline, SLOT(clearMissedChatItems()));
+  connect(m_menuHandler, SIGNAL(clearMissedCalls()), m_timeline, SLOT(clearMissedCalls()));
+  onXmppConnectStateChanged();
 }
 
 MainWindow::~MainWindow() {
   if (m_geometryRestored) saveGeometry();
+  // The menu handler and the providers watch the sources: they go first.
+  delete m_menuHandler;
+  m_menuHandler = nullptr;
   // The call settings belong to this session's window.
   if (m_callSettings) m_callSettings->deleteLater();
-  // The provider is the source's child and goes with it.
-  delete m_contactSource;
+  delete m_contactSource;  // the actions provider is its child
+  delete m_activeSource;
+}
+
+bool MainWindow::configBool(int id) const {
+  const RAZ::Configuration::Config* config = m_session ? m_session->configuration() : nullptr;
+  return config && config->getBool(id);
+}
+
+QVariant MainWindow::configValue(int id) const {
+  const RAZ::Configuration::Config* config = m_session ? m_session->configuration() : nullptr;
+  return config ? config->value(id) : QVariant();
 }
 
 bool MainWindow::activate() {
   if (QQmlContext* context = view()->rootContext()) {
-    context->setContextProperty(QStringLiteral("contactModel"), m_contactsProxy);
+    context->setContextProperty(QStringLiteral("contactModel"), m_listModel);
+    context->setContextProperty(QStringLiteral("selectionHandler"), m_contactSelection);
     context->setContextProperty(QStringLiteral("actionsProvider"), m_actionsProvider);
+    context->setContextProperty(QStringLiteral("proxytimelineModel"), m_timelineProxy);
+    context->setContextProperty(QStringLiteral("timelineModel"), m_timeline);
+    context->setContextProperty(QStringLiteral("badgeHandler"), m_badgeHandler);
+    context->setContextProperty(
+        QStringLiteral("chatRoomsFilter"),
+        m_session && m_session->xmppChatController()
+            ? static_cast<QObject*>(m_session->xmppChatController()->chatRoomsFilterModel())
+            : nullptr);
+    context->setContextProperty(QStringLiteral("menuHandler"), m_menuHandler);
+    QAbstractItemModel* favourites =
+        m_session && m_session->contactsManager()
+            ? m_session->contactsManager()->getModel(RAZ::Contacts::Contacts::FavouritesKind)
+            : nullptr;
+    context->setContextProperty(QStringLiteral("favoriteModel"), favourites);
+    context->setContextProperty(QStringLiteral("profilePictureHelper"),
+                                m_factory ? m_factory->profilePictureHelper() : nullptr);
+    context->setContextProperty(QStringLiteral("mediaVolumeHelper"),
+                                m_factory ? m_factory->mediaVolumeHelper() : nullptr);
     context->setContextProperty(QStringLiteral("mainWindow"), this);
     context->setContextProperty(
         QStringLiteral("presenceHelper"),
         QVariant::fromValue<QObject*>(m_factory ? m_factory->presenceHelper() : nullptr));
+    context->setContextProperty(QStringLiteral("focusHelper"),
+                                QVariant::fromValue<QObject*>(new FocusHelper(this)));
   }
   if (!setSource(QStringLiteral("qrc:/windows/MainWindow/MainWindow.qml")))
     TP_LOG("QML::MainWindow::activate", TP::Core::Logging::LevelError)
@@ -135,6 +295,8 @@ bool MainWindow::activate() {
 }
 
 Providers::Factory* MainWindow::factory() const { return m_factory; }
+
+QSortFilterProxyModel* MainWindow::timelineProxy() const { return m_timelineProxy; }
 
 QSize MainWindow::minimumWindowSize() const { return QSize(245, 425); }
 
@@ -187,9 +349,59 @@ QObject* MainWindow::ownContact() const {
   return contacts ? contacts->ownContact().data() : nullptr;
 }
 
+bool MainWindow::isSearching() const { return m_listModel == m_searchFilter; }
+
+QObject* MainWindow::contactListObject() const { return m_listModel; }
+
+bool MainWindow::hasMyRoom() const { return m_session && m_session->myroomController(); }
+
+bool MainWindow::voiceMailEnabled() const { return !configValue(115).toString().isEmpty(); }
+
+QString MainWindow::bannerUrl() const { return configValue(380).toString(); }
+
+int MainWindow::bannerHeight() const { return configValue(381).toInt(); }
+
+bool MainWindow::xmppConnected() const {
+  RAZ::Sessions::SubSession* xmpp =
+      m_session ? m_session->subSession(RAZ::Sessions::SubSession::TypeXmpp) : nullptr;
+  return xmpp && xmpp->isConnected();
+}
+
+int MainWindow::onlineContactsCount() const {
+  if (!m_session || !m_session->contactsManager()) return 0;
+  return m_session->contactsManager()
+      ->getModel(RAZ::Contacts::Contacts::OnlineContactsKind)
+      ->rowCount();
+}
+
+int MainWindow::currentContactRow() const {
+  const QModelIndex current = m_contactSelection->currentIndex();
+  return current.isValid() ? current.row() : -1;
+}
+
+int MainWindow::selectedContactCount() const { return m_contactSelection->selectedRows().size(); }
+
 QString MainWindow::availabilityText(int state) const {
   return Utils::PresenceHelper::textForState(state);
 }
+
+int MainWindow::primarySortField() const {
+  return user().value(QStringLiteral("contactlist/sort")).toString() == QLatin1String("first name")
+             ? 0
+             : 1;
+}
+
+void MainWindow::setListModel(QAbstractItemModel* model) {
+  if (model == m_listModel) return;
+  m_listModel = model;
+  m_contactSelection->setModel(model);
+  if (QQmlContext* context = view() ? view()->rootContext() : nullptr)
+    context->setContextProperty(QStringLiteral("contactModel"), m_listModel);
+  emit searchingChanged();
+  emit currentContactRowChanged();
+}
+
+// --- geometry ---
 
 bool MainWindow::canRestoreGeometry(const QRect& desktop, const QRect& saved) {
   if (saved.isEmpty()) return false;
@@ -236,48 +448,405 @@ void MainWindow::cbSessionClosed() {
   deleteLater();
 }
 
-void MainWindow::showContactList() {
-  if (QQuickItem* root = view()->rootObject()) {
-    if (QQuickItem* active = root->findChild<QQuickItem*>(QStringLiteral("activeView")))
-      active->setProperty("state", QStringLiteral("contactsView"));
-  }
-}
-
-void MainWindow::onMessages(QVariant, QVariant texts) {
-  const int count = texts.toList().size();
-  if (count == m_voiceMailMessagesCount) return;
-  m_voiceMailMessagesCount = count;
-  emit voiceMailMessagesCountChanged();
-}
-
-void MainWindow::myRoomReady() {
-  if (m_myRoomReady) return;
-  m_myRoomReady = true;
-  emit myRoomReadyChanged();
-}
-
-void MainWindow::alwaysOnTopTriggered() {
-  QAction* a = m_menuActionProvider
-                   ? m_menuActionProvider->action(Providers::MenuActionProvider::AlwaysOnTop)
-                   : nullptr;
-  const bool on = a ? a->isChecked() : !isAlwaysOnTop();
-  RAZ::Settings(RAZ::Settings::User).setValue(Utils::SettingsKey::AlwaysOnTop, on);
-  setAlwaysOnTop(on);
-}
-
 void MainWindow::crash() {
   // An abnormal end on purpose, so that the crash report can be tried out.
   std::raise(SIGSEGV);
   std::abort();
 }
 
-void MainWindow::setSearchText(const QString& text) {
+// --- views and selection ---
+
+void MainWindow::activeViewChanged(const QString& view) {
+  m_contactSource->reset();
+  m_activeView = view;
+  m_activeViewSince = QDateTime::currentDateTimeUtc();
+  if (view == QLatin1String("dialpadView")) {
+    m_savedSelection = m_contactSelection->selectedRows();
+    const QString text = property("dialpadText").toString();
+    dialpadTextChanged(text);
+    emit dialpadText(text);
+  } else if (view == QLatin1String("historyView")) {
+    emit fetchCallLogs();
+  } else {
+    if (view == QLatin1String("contactsView")) {
+      if (m_groups) m_groups->setSortField(primarySortField());
+      for (const QModelIndex& i : qAsConst(m_savedSelection))
+        if (i.isValid()) m_contactSelection->select(i, QItemSelectionModel::Select);
+      m_savedSelection.clear();
+    }
+    searchTextChanged(m_searchText, view != QLatin1String("contactsView"));
+    if (m_timelineFilterFlag == 0 || m_timelineFilterFlag == 1) m_timeline->clearMissedCalls();
+  }
+  emit selectActiveSession();
+}
+
+void MainWindow::showRoomsList() {
+  if (QQuickItem* root = view()->rootObject())
+    if (QQuickItem* active = root->findChild<QQuickItem*>(QStringLiteral("activeView")))
+      active->setProperty("state", QStringLiteral("roomsView"));
+}
+
+void MainWindow::showContactList() {
+  if (QQuickItem* root = view()->rootObject())
+    if (QQuickItem* active = root->findChild<QQuickItem*>(QStringLiteral("activeView")))
+      active->setProperty("state", QStringLiteral("contactsView"));
+}
+
+void MainWindow::contactSelectionChanged(const QItemSelection&, const QItemSelection&) {
+  // The composite follows the list's selection exactly.
+  const bool blocked = m_contactSource->blockSignals(true);
+  m_contactSource->reset();
+  for (const QModelIndex& i : m_contactSelection->selectedRows()) {
+    auto* source = qobject_cast<RAZ::Actions::Source*>(i.data(kSourceRole).value<QObject*>());
+    if (source && !i.data(kIsGroupRole).toBool()) m_contactSource->addSource(source);
+  }
+  m_contactSource->blockSignals(blocked);
+  emit m_contactSource->actionsChanged();
+  if (!m_contactSource->sources().isEmpty() &&
+      !(QApplication::keyboardModifiers() & Qt::ControlModifier))
+    m_activeSource->reset();
+  emit currentContactRowChanged();
+}
+
+void MainWindow::historySelectionChanged(int row) {
+  m_activeSource->reset();
+  m_contactSource->reset();
+  const QModelIndex i = m_timelineProxy->index(row, 0);
+  if (!i.isValid()) return;
+  if (auto* source =
+          qobject_cast<RAZ::Actions::Source*>(i.data(kTimelineSourceRole).value<QObject*>()))
+    m_contactSource->addSource(source);
+}
+
+void MainWindow::roomsSelectionChanged(int) { m_activeSource->reset(); }
+
+void MainWindow::selectContactRow(int row, bool add) {
+  if (!m_listModel) return;
+  const QModelIndex i = m_listModel->index(row, 0);
+  if (!i.isValid() || i.data(kIsGroupRole).toBool()) return;
+  m_contactSelection->setCurrentIndex(
+      i, add ? QItemSelectionModel::Toggle | QItemSelectionModel::Rows
+             : QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void MainWindow::moveSelection(bool up, bool inContacts) {
+  if (!inContacts || !m_listModel) return;
+  const int rows = m_listModel->rowCount();
+  int row = currentContactRow();
+  for (;;) {
+    row += up ? -1 : 1;
+    if (row < 0 || row >= rows) return;  // nothing past either end
+    if (!m_listModel->index(row, 0).data(kIsGroupRole).toBool()) break;
+  }
+  selectContactRow(row, false);
+}
+
+bool MainWindow::isContactRowSelected(int row) const {
+  return m_listModel && m_contactSelection->isRowSelected(row, QModelIndex());
+}
+
+void MainWindow::showCurrentContactMenu() {
+  const int row = currentContactRow();
+  if (row < 0 || !m_listModel) return;
+  const QModelIndex i = m_listModel->index(row, 0);
+  if (i.data(kIsGroupRole).toBool())
+    m_menuHandler->popupGroupMenu(i.data(kSourceRole));
+  else
+    m_menuHandler->showPopupMenu();
+}
+
+void MainWindow::triggerDefaultAction() {
+  if (m_actionsProvider) m_actionsProvider->triggerDefaultAction();
+}
+
+// --- search and dial string ---
+
+void MainWindow::searchTextChanged(const QString& text, bool clearSelection) {
   m_searchText = text;
-  m_contactsProxy->setFilterFixedString(text.trimmed());
+  if (m_activeView == QLatin1String("roomsView")) {
+    if (m_session && m_session->xmppChatController())
+      m_session->xmppChatController()->chatRoomsFilterModel()->setFilterRegularExpression(
+          QRegularExpression(QRegularExpression::escape(text),
+                             QRegularExpression::CaseInsensitiveOption));
+    return;
+  }
+  if (clearSelection) m_contactSelection->clear();
+  const QString number = RAZ::Utils::PhoneNumberParser::normalizePhoneNumber(m_searchText);
+  m_contactSource->removeSource(m_dialString);
+  if (!text.trimmed().isEmpty()) {
+    m_dialString->setData(
+        RAZ::Actions::DialStringSource::NumberRole,
+        RAZ::Utils::PhoneNumberParser::isValidPhoneNumber(number) ? number : QString());
+    if (!m_dialString->number().isEmpty()) m_contactSource->addSource(m_dialString);
+  }
+  // Typed text is matched as it stands: "+44" or "(555" are no patterns.
+  m_searchFilter->setFilterFixedString(text.trimmed());
+  QAbstractItemModel* shown = text.trimmed().isEmpty() && m_groups
+                                  ? static_cast<QAbstractItemModel*>(m_groups)
+                                  : m_searchFilter;
+  setListModel(shown);
+}
+
+void MainWindow::dialpadTextChanged(const QString& text) {
+  setProperty("dialpadText", text);
+  const QString number = RAZ::Utils::PhoneNumberParser::normalizePhoneNumber(text);
+  m_contactSource->removeSource(m_dialString);
+  if (text.trimmed().isEmpty()) return;
+  m_dialString->setData(
+      RAZ::Actions::DialStringSource::NumberRole,
+      RAZ::Utils::PhoneNumberParser::isValidPhoneNumber(number) ? number : QString());
+  m_contactSource->addSource(m_dialString);
+}
+
+void MainWindow::commActionTriggered(RAZ::Actions::ActionData& action) {
+  if (!RAZ::Actions::Action::isCommunicationAction(action.getId())) return;
+  if (QQuickItem* root = view()->rootObject()) QMetaObject::invokeMethod(root, "clearSearchField");
+  emit dialpadText(QString());
+}
+
+// --- contact-list options ---
+
+void MainWindow::contactSortByFirstNameTriggered() {
+  user().setValue(QStringLiteral("contactlist/sort"), QStringLiteral("first name"));
+  if (m_groups && m_activeView == QLatin1String("contactsView")) m_groups->setSortField(0);
+  m_menuHandler->setActionChecked(Providers::MenuActionProvider::SortByFirstName, true);
+  m_menuHandler->setActionChecked(Providers::MenuActionProvider::SortByLastName, false);
+  emit primarySortFieldChanged();
+}
+
+void MainWindow::contactSortByLastNameTriggered() {
+  user().setValue(QStringLiteral("contactlist/sort"), QStringLiteral("last name"));
+  if (m_groups && m_activeView == QLatin1String("contactsView")) m_groups->setSortField(1);
+  m_menuHandler->setActionChecked(Providers::MenuActionProvider::SortByFirstName, false);
+  m_menuHandler->setActionChecked(Providers::MenuActionProvider::SortByLastName, true);
+  emit primarySortFieldChanged();
+}
+
+void MainWindow::showOfflineContactsTriggered(bool show) {
+  m_contactSelection->clear();
+  if (m_groups)
+    m_groups->setFilter(show ? 0 : RAZ::Contacts::ContactGroupsModel::HideOfflineFilter);
+  user().setValue(QStringLiteral("contactlist/showOfflineContacts"), show);
+  m_showOfflineContacts = show;
+  emit showOfflineContactsChanged();
+}
+
+void MainWindow::showFavoritesGroupTriggered(bool show) {
+  m_contactSelection->clear();
+  if (m_session && m_session->contactsManager())
+    m_session->contactsManager()->showFavouritesGroup(show);
+  user().setValue(QStringLiteral("contactlist/showFavoritesGroup"), show);
+  m_showFavorite = show;
+  emit showFavoriteChanged();
+}
+
+void MainWindow::showStatusTriggered(bool show) {
+  m_showStatus = show;
+  user().setValue(QStringLiteral("contactlist/showPresenceStatus"), show);
+  emit showStatusChanged();
+}
+
+void MainWindow::alwaysOnTopTriggered() {
+  const bool on = !user().value(QStringLiteral("mainWindow/alwaysontop"), false).toBool();
+  setAlwaysOnTop(on);
+  user().setValue(QStringLiteral("mainWindow/alwaysontop"), on);
+  m_menuHandler->setActionChecked(Providers::MenuActionProvider::AlwaysOnTop, on);
+}
+
+// --- history ---
+
+void MainWindow::setTimelineFilter(int flag) {
+  if (flag != 1 && (m_timelineFilterFlag == 0 || m_timelineFilterFlag == 1) && m_timelineProxy)
+    m_timeline->clearMissedCalls();
+  m_timelineFilterFlag = flag;
+  emit timelineFilterFlagChanged();
+  if (!m_timelineProxy) {
+    m_timelineProxy = new RAZ::Models::TimelineFilter(this);
+    m_timelineProxy->setSourceModel(m_timeline);
+  }
+  m_timelineProxy->setFlag(flag);
+  if (QQmlContext* context = view() ? view()->rootContext() : nullptr)
+    context->setContextProperty(QStringLiteral("proxytimelineModel"), m_timelineProxy);
+  user().setValue(QStringLiteral("timeline/filterFlag"), flag);
+}
+
+// --- contacts and groups ---
+
+QList<RAZ::Contacts::IContact*> MainWindow::selectedContacts() const {
+  QList<RAZ::Contacts::IContact*> contacts;
+  for (const QModelIndex& i : m_contactSelection->selectedRows())
+    if (auto* c = qobject_cast<RAZ::Contacts::IContact*>(i.data(kSourceRole).value<QObject*>()))
+      contacts << c;
+  return contacts;
+}
+
+void MainWindow::addContactTriggered() {
+  if (!m_factory) return;
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts =
+      m_session ? m_session->contactsManager()
+                : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
+  bool any = false;
+  for (RAZ::Contacts::IContact* c : selectedContacts()) {
+    if (!c->isSearchResult() && !c->isTemporary()) continue;
+    any = true;
+    RAZ::Contacts::ContactPtr existing = contacts ? contacts->getSimilarContact(c) : nullptr;
+    if (!existing) {
+      m_factory->showContactCard(false, c, false);
+    } else {
+      Dialogs::MessageWindow::showInformation(
+          tr("Contact Already Exists"),
+          tr("This person is already in your contact list under display name %1")
+              .arg(existing->getDisplayName()),
+          m_factory->isAlwaysOnTop(), QDialogButtonBox::Ok, false, nullptr);
+    }
+  }
+  if (!any) m_factory->showContactCard(false, nullptr, false);
+}
+
+void MainWindow::addContactsToGroupTriggered(int group) {
+  for (RAZ::Contacts::IContact* c : selectedContacts()) c->joinGroup(group);
+}
+
+void MainWindow::removeContactsFromGroupTriggered(int group) {
+  for (RAZ::Contacts::IContact* c : selectedContacts()) c->leaveGroup(group);
+}
+
+void MainWindow::removeContactsTriggered() {
+  // The question runs its own loop: keep watching what was selected.
+  QList<QPointer<RAZ::Contacts::IContact>> chosen;
+  for (RAZ::Contacts::IContact* c : selectedContacts()) chosen << c;
+  if (chosen.isEmpty()) return;
+  QPointer<MainWindow> self(this);
+  const int answer = Dialogs::MessageWindow::question(
+      tr("Confirm Deletion"),
+      tr("Are you sure you want to remove the selected contacts from your contact list?"), true,
+      m_factory && m_factory->isAlwaysOnTop(), QDialogButtonBox::Yes | QDialogButtonBox::No,
+      nullptr, QDialogButtonBox::No, nullptr);
+  if (answer != QDialog::Accepted || !self || !m_session || !m_session->contactsManager()) return;
+  for (const QPointer<RAZ::Contacts::IContact>& c : chosen)
+    if (c) m_session->contactsManager()->removeContact(c.data());
+}
+
+void MainWindow::displayAddGroup() {
+  auto* input =
+      new Widgets::GroupNameInput(QString(), m_factory && m_factory->isAlwaysOnTop(), nullptr);
+  connect(input, SIGNAL(accepted(const QString&)), this, SLOT(groupDialogAccepted(const QString&)));
+  connect(this, SIGNAL(destroyed()), input, SLOT(close()));
+  input->show();
+}
+
+void MainWindow::groupDialogAccepted(const QString& name) { addNewGroup(name); }
+
+void MainWindow::addNewGroup(const QString& name) {
+  if (m_session && m_session->contactsManager())
+    m_session->contactsManager()->createGroup(name, {});
+}
+
+// --- avatar, My Room, call settings ---
+
+void MainWindow::changeAvatar() {
+  RAZ::Contacts::IContact* own = qobject_cast<RAZ::Contacts::IContact*>(ownContact());
+  if (!own) return;
+  TP_LOG("QML::MainWindow::changeAvatar", 2) << "Contact obj ok.";
+  auto* dialog = new Dialogs::FileDialog(this, 1, QString());
+  connect(dialog, SIGNAL(fileSelected(QString)), own->presenceData(),
+          SLOT(setAvatarPath(const QString&)));
+  dialog->start();
+}
+
+void MainWindow::clearAvatar() {
+  RAZ::Contacts::IContact* own = qobject_cast<RAZ::Contacts::IContact*>(ownContact());
+  if (!own) return;
+  TP_LOG("QML::MainWindow::clearAvatar", 2) << "Contact obj ok.";
+  own->presenceData()->setAvatarPath(QString());
+}
+
+void MainWindow::myRoomReady() {
+  m_myRoomReady = true;
+  emit myRoomReadyChanged();
+}
+
+QString MainWindow::getMyRoomToolTip() const {
+  if (!m_session || !m_session->myroomController()) return QString();
+  return tr("My Room") + QLatin1Char('\n') + m_session->myroomController()->roomJid();
+}
+
+void MainWindow::sendInvitation() { copyInvitation(); }
+
+void MainWindow::copyInvitation() {
+  const QString text = getMyRoomToolTip();
+  if (text.isEmpty()) return;
+  auto* mime = new QMimeData();
+  mime->setText(text);
+  mime->setHtml(text.toHtmlEscaped().replace(QLatin1Char('\n'), QLatin1String("<br>")));
+  QApplication::clipboard()->setMimeData(mime);
+}
+
+void MainWindow::showLocationPublishDialog() {
+  if (m_factory && m_factory->presenceHelper())
+    m_factory->presenceHelper()->showLocationPublishDialog();
+}
+
+void MainWindow::testCallTriggered() {
+  if (!m_actionsProvider) return;
+  RAZ::Actions::Action* video = m_actionsProvider->getActionById(4);
+  if (video && video->isEnabled())
+    m_actionsProvider->trigger(4);
+  else
+    m_actionsProvider->trigger(2);
+}
+
+void MainWindow::clearAndFetchRooms() {
+  if (m_activeView != QLatin1String("roomsView")) return;
+  if (m_session && m_session->xmppChatController())
+    m_session->xmppChatController()->chatRoomsFilterModel()->invalidate();
+}
+
+void MainWindow::onMessages(QVariant count, QVariant) {
+  const int n = count.type() == QVariant::List ? count.toList().size() : count.toInt();
+  if (n == m_voiceMailMessagesCount) return;
+  m_voiceMailMessagesCount = n;
+  emit voiceMailMessagesCountChanged();
+}
+
+void MainWindow::onXmppConnectStateChanged() {
+  if (m_session && m_session->contactsManager()) {
+    RAZ::Presence::PresenceData* own = m_session->contactsManager()->ownPresence();
+    const bool offline = own && own->state() == 2;
+    if (offline != m_offlineMode) {
+      m_offlineMode = offline;
+      emit offlineModeChanged();
+    }
+  }
+  emit xmppConnectStateChanged();
+}
+
+// --- menus ---
+
+void MainWindow::openMenuAt(int x, int y) {
+  m_nextMenuPosition = view()->mapToGlobal(QPoint(x, y));
+  m_hasNextMenuPosition = true;
+}
+
+void MainWindow::openMenu(QMenu* menu) {
+  if (!menu) return;
+  if (menu->isEmpty()) {
+    delete menu;
+    m_hasNextMenuPosition = false;
+    return;
+  }
+  connect(menu, SIGNAL(aboutToHide()), menu, SLOT(deleteLater()));
+  menu->popup(m_hasNextMenuPosition ? m_nextMenuPosition : QCursor::pos());
+  m_hasNextMenuPosition = false;
 }
 
 void MainWindow::openPresenceMenu() {
-  if (m_factory && m_factory->presenceHelper()) openMenu(m_factory->presenceHelper()->getMenu());
+  // The availability menu belongs to the presence helper: shown, never
+  // deleted here.
+  Utils::PresenceHelper* presence = m_factory ? m_factory->presenceHelper() : nullptr;
+  if (!presence || !presence->getMenu()) return;
+  presence->getMenu()->popup(m_hasNextMenuPosition ? m_nextMenuPosition : QCursor::pos());
+  m_hasNextMenuPosition = false;
 }
 
 QObject* MainWindow::callSettingsToolbarHelperObject() const { return m_toolbarHelper; }
@@ -309,12 +878,6 @@ void MainWindow::signOut() {
                        ? m_menuActionProvider->action(Providers::MenuActionProvider::SignOut)
                        : nullptr)
     a->trigger();
-}
-
-void MainWindow::activeViewChanged(const QString& view) {
-  m_activeView = view;
-  m_activeViewSince = QDateTime::currentDateTimeUtc();
-  if (view == QLatin1String("historyView")) emit fetchCallLogs();
 }
 
 void MainWindow::changeEvent(QEvent* event) { Window::changeEvent(event); }

@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QDateTime>
+#include <QItemSelection>
 #include <QPointer>
 #include <QVariant>
 
 #include "libqml/components/CallSettings.h"
 #include "libqml/window/Window.h"
 
+class QAbstractItemModel;
+class QItemSelectionModel;
+class QMenu;
 class QShortcut;
 class QSortFilterProxyModel;
 
@@ -14,37 +18,75 @@ namespace Providers {
 class Factory;
 class MenuActionProviderWin;
 }  // namespace Providers
+namespace QML {
+class CallSettings;
+}
 namespace RAZ {
 class Client;
 namespace Actions {
+class ActionData;
+class ActiveCommsSourceComposite;
+class ContactSourceComposite;
+class DialStringSource;
 class Provider;
-class SourceComposite;
+class Source;
 }  // namespace Actions
+namespace Contacts {
+class ContactGroupsModel;
+class IContact;
+}  // namespace Contacts
 namespace Databases {
 class Comms;
 }
+namespace Models {
+class Timeline;
+class TimelineFilter;
+}  // namespace Models
 namespace Sessions {
 class SessionManagerBase;
 }
 }  // namespace RAZ
 namespace Utils {
+class BadgeHandler;
 class CallSettingsToolbarHelper;
+class ChatRoomActions;
 class CommunicationsWindowManager;
+class MenuHandler;
 }  // namespace Utils
 
 namespace QML {
 
-// The window of a signed-in session: the user's own name and presence, the
-// contact list with presence, search, and the session's commands. Closing it
-// by its frame only hides it; the session goes on in the tray.
+// The window of a signed-in session: own presence, contacts by group with
+// favourites, history with its missed count, rooms, dial pad, and the
+// session's commands. The scene calls its slots; the application menu and
+// the popup menus reach the same slots. Closing it by its frame only hides
+// it; the session goes on in the tray.
 class MainWindow : public Window {
   Q_OBJECT
   Q_PROPERTY(QString userName READ userName NOTIFY ownContactChanged)
   Q_PROPERTY(QObject* ownContact READ ownContact NOTIFY ownContactChanged)
   Q_PROPERTY(
       int voiceMailMessagesCount READ voiceMailMessagesCount NOTIFY voiceMailMessagesCountChanged)
-  Q_PROPERTY(bool showStatus READ showStatus NOTIFY showStatusChanged)
+  Q_PROPERTY(int timelinefilterflag READ getTimelineFilterFlag NOTIFY timelineFilterFlagChanged)
   Q_PROPERTY(bool myRoomReady READ isMyRoomReady NOTIFY myRoomReadyChanged)
+  Q_PROPERTY(bool searching READ isSearching NOTIFY searchingChanged)
+  Q_PROPERTY(bool hasMyRoom READ hasMyRoom CONSTANT)
+  Q_PROPERTY(bool hasProjectRooms READ hasProjectRooms CONSTANT)
+  Q_PROPERTY(bool xmppEnabled READ xmppEnabled CONSTANT)
+  Q_PROPERTY(bool voiceMailEnabled READ voiceMailEnabled CONSTANT)
+  Q_PROPERTY(bool bannerEnabled READ bannerEnabled CONSTANT)
+  Q_PROPERTY(QString bannerUrl READ bannerUrl CONSTANT)
+  Q_PROPERTY(int bannerHeight READ bannerHeight CONSTANT)
+  Q_PROPERTY(bool locationEnabled READ locationEnabled CONSTANT)
+  Q_PROPERTY(bool xmppConnected READ xmppConnected NOTIFY xmppConnectStateChanged)
+  Q_PROPERTY(bool offlineMode READ offlineMode NOTIFY offlineModeChanged)
+  Q_PROPERTY(bool showFavorite READ showFavorite NOTIFY showFavoriteChanged)
+  Q_PROPERTY(bool showOfflineContacts READ showOfflineContacts NOTIFY showOfflineContactsChanged)
+  Q_PROPERTY(bool showStatus READ showStatus NOTIFY showStatusChanged)
+  Q_PROPERTY(int onlineContactsCount READ onlineContactsCount NOTIFY onlineContactsCountChanged)
+  Q_PROPERTY(QObject* contactListModel READ contactListObject NOTIFY searchingChanged)
+  Q_PROPERTY(int currentContactRow READ currentContactRow NOTIFY currentContactRowChanged)
+  Q_PROPERTY(int selectedContactCount READ selectedContactCount NOTIFY currentContactRowChanged)
   Q_PROPERTY(QObject* callSettingsToolbarHelper READ callSettingsToolbarHelperObject CONSTANT)
   Q_PROPERTY(QString ownLocation READ ownLocation NOTIFY ownLocationChanged)
 
@@ -66,13 +108,41 @@ class MainWindow : public Window {
   QString userName() const;
   QObject* ownContact() const;
   int voiceMailMessagesCount() const { return m_voiceMailMessagesCount; }
-  bool showStatus() const { return m_showStatus; }
+  Q_INVOKABLE int getTimelineFilterFlag() const { return m_timelineFilterFlag; }
   bool isMyRoomReady() const { return m_myRoomReady; }
+  bool isSearching() const;
+  bool hasMyRoom() const;
+  bool hasProjectRooms() const { return configBool(59); }
+  bool xmppEnabled() const { return configBool(350); }
+  bool voiceMailEnabled() const;
+  bool bannerEnabled() const { return configBool(379); }
+  QString bannerUrl() const;
+  int bannerHeight() const;
+  bool locationEnabled() const { return configBool(382); }
+  bool xmppConnected() const;
+  bool offlineMode() const { return m_offlineMode; }
+  bool showFavorite() const { return m_showFavorite; }
+  bool showOfflineContacts() const { return m_showOfflineContacts; }
+  bool showStatus() const { return m_showStatus; }
+  int onlineContactsCount() const;
+  int currentContactRow() const;
+  int selectedContactCount() const;
+
   QString activeView() const { return m_activeView; }
-  QSortFilterProxyModel* contactModel() const { return m_contactsProxy; }
+  // The model the contact list shows: contacts by group, or the matches of
+  // the search.
+  QAbstractItemModel* contactModel() const { return m_listModel; }
+  QObject* contactListObject() const;
   Providers::Factory* factory() const;
   RAZ::Actions::Provider* actionsProvider() const { return m_actionsProvider; }
+  Utils::MenuHandler* menuHandler() const { return m_menuHandler; }
+  RAZ::Models::Timeline* timeline() const { return m_timeline; }
+  QSortFilterProxyModel* timelineProxy() const;
+  RAZ::Actions::ContactSourceComposite* contactSource() const { return m_contactSource; }
+  RAZ::Actions::ActiveCommsSourceComposite* activeSource() const { return m_activeSource; }
+  QItemSelectionModel* contactSelectionModel() const { return m_contactSelection; }
   QShortcut* crashShortcut() const { return m_crashShortcut; }
+  Utils::BadgeHandler* badgeHandler() const { return m_badgeHandler; }
   QML::CallSettings* callSettingsWindow() const { return m_callSettings; }
   Utils::CallSettingsToolbarHelper* callSettingsToolbarHelper() const { return m_toolbarHelper; }
   QObject* callSettingsToolbarHelperObject() const;
@@ -86,12 +156,60 @@ class MainWindow : public Window {
  public slots:
   void preferencesChanged();
   void cbSessionClosed();
-  void showContactList();
-  void onMessages(QVariant titles, QVariant texts);
-  void myRoomReady();
-  void alwaysOnTopTriggered();
   void crash();
-  void setSearchText(const QString& text);
+  // Views and selection.
+  void activeViewChanged(const QString& view);
+  void showRoomsList();
+  void showContactList();
+  void contactSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
+  void historySelectionChanged(int row);
+  void roomsSelectionChanged(int row);
+  void moveSelection(bool up, bool inContacts = true);
+  // Selects a row of the contact list (with `add`, Control-click: toggles it
+  // in the selection); header rows are not selectable.
+  void selectContactRow(int row, bool add = false);
+  void triggerDefaultAction();
+  bool isContactRowSelected(int row) const;
+  // The context menu of the current row of the list (menu key, Shift+F10).
+  void showCurrentContactMenu();
+  // Search and dial string.
+  void searchTextChanged(const QString& text, bool clearSelection = true);
+  void setSearchText(const QString& text) { searchTextChanged(text); }
+  void dialpadTextChanged(const QString& text);
+  void commActionTriggered(RAZ::Actions::ActionData& action);
+  // Contact-list options.
+  void contactSortByFirstNameTriggered();
+  void contactSortByLastNameTriggered();
+  void showOfflineContactsTriggered(bool show);
+  void showFavoritesGroupTriggered(bool show);
+  void showStatusTriggered(bool show);
+  void alwaysOnTopTriggered();
+  // History.
+  void setTimelineFilter(int flag);
+  // Contacts and groups.
+  void addContactTriggered();
+  void addContactsToGroupTriggered(int group);
+  void removeContactsFromGroupTriggered(int group);
+  void removeContactsTriggered();
+  void displayAddGroup();
+  void groupDialogAccepted(const QString& name);
+  void addNewGroup(const QString& name);
+  // Own avatar, My Room, call settings.
+  void changeAvatar();
+  void clearAvatar();
+  void myRoomReady();
+  void sendInvitation();
+  void copyInvitation();
+  QString getMyRoomToolTip() const;
+  void showLocationPublishDialog();
+  void testCallTriggered();
+  void clearAndFetchRooms();
+  void onMessages(QVariant count, QVariant second);
+  void onXmppConnectStateChanged();
+  // Menus: the popup menus open at the pointer, or at the scene's current
+  // item when asked from the keyboard.
+  void openMenu(QMenu* menu);
+  void openMenuAt(int x, int y);
   void openPresenceMenu();
   void signOut();
   QString availabilityText(int state) const;
@@ -103,21 +221,32 @@ class MainWindow : public Window {
   void ownContactChanged();
   void ownLocationChanged();
   void voiceMailMessagesCountChanged();
-  void showStatusChanged();
+  void timelineFilterFlagChanged();
   void myRoomReadyChanged();
-  void startMyRoom(const QString reason);
+  void searchingChanged();
+  void startMyRoom(const QString reason = QString());
+  void fetchCallLogs();
+  void xmppConnectStateChanged();
+  void offlineModeChanged();
+  void showFavoriteChanged();
+  void showOfflineContactsChanged();
+  void showStatusChanged();
+  void onlineContactsCountChanged();
+  void dialpadText(QString text);
   void checkVoiceMails();
   void primarySortFieldChanged();
-  void fetchCallLogs();
   void selectActiveSession();
-
- private slots:
-  void activeViewChanged(const QString& view);
+  void currentContactRowChanged();
 
  protected:
   void changeEvent(QEvent* event) override;
 
  private:
+  bool configBool(int id) const;
+  QVariant configValue(int id) const;
+  int primarySortField() const;
+  void setListModel(QAbstractItemModel* model);
+  QList<RAZ::Contacts::IContact*> selectedContacts() const;
   void restoreGeometry();
   void saveGeometry();
 
@@ -129,17 +258,34 @@ class MainWindow : public Window {
   QPointer<Utils::CommunicationsWindowManager> m_commsWindowManager;
   QPointer<QML::CallSettings> m_callSettings;
   Utils::CallSettingsToolbarHelper* m_toolbarHelper = nullptr;
-  QSortFilterProxyModel* m_contactsProxy = nullptr;
-  RAZ::Actions::SourceComposite* m_contactSource = nullptr;
+  QSortFilterProxyModel* m_searchFilter = nullptr;
+  RAZ::Contacts::ContactGroupsModel* m_groups = nullptr;
+  QAbstractItemModel* m_listModel = nullptr;
+  QItemSelectionModel* m_contactSelection = nullptr;
+  RAZ::Actions::ContactSourceComposite* m_contactSource = nullptr;
+  RAZ::Actions::ActiveCommsSourceComposite* m_activeSource = nullptr;
+  RAZ::Actions::DialStringSource* m_dialString = nullptr;
   RAZ::Actions::Provider* m_actionsProvider = nullptr;
+  RAZ::Models::Timeline* m_timeline = nullptr;
+  RAZ::Models::TimelineFilter* m_timelineProxy = nullptr;
+  Utils::BadgeHandler* m_badgeHandler = nullptr;
+  Utils::ChatRoomActions* m_chatRoomActions = nullptr;
+  Utils::MenuHandler* m_menuHandler = nullptr;
   QShortcut* m_crashShortcut = nullptr;
   QString m_activeView;
   QDateTime m_activeViewSince;
   QString m_searchText;
+  QModelIndexList m_savedSelection;
   bool m_showStatus = false;
+  bool m_showFavorite = false;
+  bool m_showOfflineContacts = true;
+  bool m_offlineMode = false;
   bool m_myRoomReady = false;
+  int m_timelineFilterFlag = 0;
   int m_voiceMailMessagesCount = 0;
   bool m_geometryRestored = false;
+  QPoint m_nextMenuPosition;
+  bool m_hasNextMenuPosition = false;
 };
 
 }  // namespace QML

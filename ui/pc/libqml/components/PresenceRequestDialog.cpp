@@ -1,8 +1,12 @@
 #include "libqml/components/PresenceRequestDialog.h"
 
+#include <QPointer>
+
 #include <QAbstractItemModel>
 #include <QEvent>
 
+#include <RAZ/Configuration/Config.h>
+#include <RAZ/Contacts/ContactSynchronizer.h>
 #include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
 #include <TP/Core/Logging.h>
@@ -19,6 +23,8 @@ PresenceRequestDialog::PresenceRequestDialog(
   setTitle(tr("Presence Request"));
   m_model = contacts ? contacts->getModel(RAZ::Contacts::Contacts::PresenceRequestsKind) : nullptr;
   if (m_model) {
+    connect(m_model, SIGNAL(rowsInserted(QModelIndex, int, int)), this,
+            SLOT(searchContacts(QModelIndex, int, int)));
     connect(m_model, SIGNAL(rowsInserted(QModelIndex, int, int)), this, SLOT(modelDataChanged()));
     connect(m_model, SIGNAL(rowsRemoved(QModelIndex, int, int)), this, SLOT(modelDataChanged()));
     connect(m_model, SIGNAL(dataChanged(QModelIndex, QModelIndex)), this, SLOT(modelDataChanged()));
@@ -45,16 +51,17 @@ bool PresenceRequestDialog::add(QObject* object) {
   if (!contact) return false;
   TP_LOG("QML::PresenceRequestDialog::add", TP::Core::Logging::LevelInformation)
       << "Presence request accepted";
-  contact->updateProperties({{QString::number(RAZ::Contacts::Properties::KeyIgnored), false}}, {},
-                            true);
-  return true;
+  // Allow the requester to see the user's presence, then see theirs.
+  QPointer<RAZ::Contacts::IContact> guard(contact);
+  contact->authorize(0);
+  return guard && guard->subscribe();
 }
 
 void PresenceRequestDialog::ignore(QObject* object) {
   auto* contact = qobject_cast<RAZ::Contacts::IContact*>(object);
   if (!contact) return;
-  contact->updateProperties({{QString::number(RAZ::Contacts::Properties::KeyIgnored), true}}, {},
-                            true);
+  // Ignoring is a mark of its own: no property of the contact is touched.
+  contact->setIgnored(true);
 }
 
 void PresenceRequestDialog::modelDataChanged() {
@@ -71,6 +78,56 @@ void PresenceRequestDialog::modelDataChanged() {
 void PresenceRequestDialog::changeEvent(QEvent* event) {
   Window::changeEvent(event);
   if (event->type() == QEvent::LanguageChange) setTitle(tr("Presence Request"));
+}
+
+void PresenceRequestDialog::searchContacts(const QModelIndex& parent, int first, int last) {
+  if (!m_model || !m_session) return;
+  const bool useIm = m_session->configuration() && m_session->configuration()->getBool(350);
+  for (int row = first; row <= last; ++row) {
+    const QModelIndex i = m_model->index(row, 0, parent);
+    if (!i.isValid()) break;
+    auto* contact = qobject_cast<RAZ::Contacts::IContact*>(i.data(329).value<QObject*>());
+    if (!contact) continue;
+    auto* sync =
+        new RAZ::Contacts::ContactSynchronizer(m_session->contactSearchController(), useIm, this);
+    connect(sync, SIGNAL(syncDone()), this, SLOT(contactSynchronized()));
+    connect(sync, SIGNAL(syncError()), this, SLOT(contactSynchronized()));
+    m_waiting.insert(sync, contact->getId());
+  }
+  startNextSearch();
+}
+
+void PresenceRequestDialog::startNextSearch() {
+  // One search at a time. One that cannot start is dropped and the next
+  // waiting one tried, so no request stays without its directory details.
+  while (!m_running && !m_waiting.isEmpty()) {
+    RAZ::Contacts::ContactSynchronizer* sync = m_waiting.begin().key();
+    RAZ::Contacts::ContactPtr contact =
+        m_contacts ? m_contacts->getContact(m_waiting.value(sync)) : RAZ::Contacts::ContactPtr();
+    if (contact &&
+        sync->syncWithDirectory(contact.data(), RAZ::Contacts::Properties::KeyImAddress)) {
+      m_running = sync;
+      return;
+    }
+    m_waiting.remove(sync);
+    sync->deleteLater();
+  }
+}
+
+void PresenceRequestDialog::contactSynchronized() {
+  auto* sync = qobject_cast<RAZ::Contacts::ContactSynchronizer*>(sender());
+  if (!sync || !m_waiting.contains(sync)) return;
+  const int id = m_waiting.take(sync);
+  if (sync == m_running) m_running = nullptr;
+  if (RAZ::Contacts::ContactPtr contact = m_contacts ? m_contacts->getContact(id) : nullptr) {
+    // Only what the contact lacks is added; its own values stay.
+    QVariantMap found = sync->getProperties();
+    const QVariantMap current = contact->getProperties(QList<int>());
+    for (auto it = current.begin(); it != current.end(); ++it) found.remove(it.key());
+    if (!found.isEmpty()) contact->updateProperties(found, QVariantMap(), false);
+  }
+  sync->deleteLater();
+  startNextSearch();
 }
 
 }  // namespace QML

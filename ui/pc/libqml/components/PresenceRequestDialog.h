@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QPointer>
 
 #include <tp/core/SharedPointer.h>
@@ -11,8 +12,9 @@ class QModelIndex;
 
 namespace RAZ {
 namespace Contacts {
+class ContactSynchronizer;
 class Contacts;
-}
+}  // namespace Contacts
 namespace Sessions {
 class SessionManagerBase;
 }
@@ -42,11 +44,15 @@ class PresenceRequestDialog : public Window {
   void setHeightExtraSpacing(int h);
 
   QSize minimumWindowSize() const override { return QSize(450, 80); }
+  // Directory searches waiting (the first of them running).
+  int waitingSearches() const { return m_waiting.size(); }
 
  public slots:
   bool add(QObject* contact);
   void ignore(QObject* contact);
   void modelDataChanged();
+  void searchContacts(const QModelIndex& parent, int first, int last);
+  void contactSynchronized();
 
  signals:
   void itemHeightChanged();
@@ -56,11 +62,15 @@ class PresenceRequestDialog : public Window {
   void changeEvent(QEvent* event) override;
 
  private:
+  void startNextSearch();
+
   QPointer<RAZ::Sessions::SessionManagerBase> m_session;
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> m_contacts;
   QPointer<QAbstractItemModel> m_model;
   int m_itemHeight = 0;
   int m_heightExtraSpacing = 0;
+  QHash<RAZ::Contacts::ContactSynchronizer*, int> m_waiting;
+  RAZ::Contacts::ContactSynchronizer* m_running = nullptr;
 };
 
 }  // namespace QML

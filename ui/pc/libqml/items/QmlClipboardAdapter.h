@@ -3,8 +3,10 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QObject>
+#include <QRegularExpression>
 
-// Element "QmlClipboardAdapter": lets a scene put text on the clipboard.
+// Element "QmlClipboardAdapter": lets a scene put text on the clipboard and
+// paste numbers into the dial pads.
 class QmlClipboardAdapter : public QObject {
   Q_OBJECT
 
@@ -12,6 +14,22 @@ class QmlClipboardAdapter : public QObject {
   explicit QmlClipboardAdapter(QObject* parent = nullptr) : QObject(parent) {}
 
   Q_INVOKABLE void setText(const QString& text) {
-    if (QClipboard* c = QGuiApplication::clipboard()) c->setText(text);
+    QClipboard* c = QGuiApplication::clipboard();
+    if (!c) return;
+    c->setText(text, QClipboard::Clipboard);
+    if (c->supportsSelection()) c->setText(text, QClipboard::Selection);
+  }
+  Q_INVOKABLE QString getText() const {
+    QClipboard* c = QGuiApplication::clipboard();
+    return c ? c->text(QClipboard::Clipboard) : QString();
+  }
+  // The clipboard text as a dial string: only "1234567890+#*," kept, and a
+  // "+" only as the first character.
+  Q_INVOKABLE QString getDialpadText() const { return dialpadText(getText()); }
+  static QString dialpadText(QString text) {
+    static const QRegularExpression notDialable(QStringLiteral("[^1234567890+#*,]"));
+    static const QRegularExpression innerPlus(QStringLiteral("(.)\\+*"));
+    text.remove(notDialable);
+    return text.replace(innerPlus, QStringLiteral("\\1"));
   }
 };

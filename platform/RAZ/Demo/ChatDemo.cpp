@@ -1,0 +1,181 @@
+#include "RAZ/Demo/ChatDemo.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <TP/Core/Logging.h>
+
+#include "RAZ/Client.h"
+#include "RAZ/Controllers/ChatInterface.h"
+#include "RAZ/Demo/Service.h"
+#include "RAZ/Models/FTModel.h"
+#include "RAZ/Xsi/XsiCredentialsControl.h"
+
+namespace RAZ {
+namespace Demo {
+
+using RAZ::Controllers::ChatInterface;
+using RAZ::Data::FTAdapter;
+
+namespace {
+bool g_autoTransfer = true;
+int g_nextTransfer = 1;
+
+// Received demo files go to a folder of their own, never over user files.
+QString downloadFolder() {
+  QString base = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+  if (base.isEmpty()) base = QDir::tempPath();
+  const QString folder = base + QStringLiteral("/Zent demo files");
+  QDir().mkpath(folder);
+  return folder;
+}
+}  // namespace
+
+ChatDemo::ChatDemo(ChatInterface* chat) : QObject(chat), m_chat(chat) {
+  setObjectName(QStringLiteral("chatDemo"));
+  connect(chat, &ChatInterface::messageSent, this, &ChatDemo::onMessageSent);
+  if (RAZ::Models::FTModel* ft = chat->getFtModel()) {
+    connect(ft, &RAZ::Models::FTModel::acceptRequested, this, &ChatDemo::runTransfer);
+    m_offerTimer = new QTimer(this);
+    m_offerTimer->setInterval(kOfferIntervalMs);
+    connect(m_offerTimer, &QTimer::timeout, this, &ChatDemo::offerSomething);
+    if (Service::instance().presenceChanges()) m_offerTimer->start();
+  }
+}
+
+void ChatDemo::attach(ChatInterface* chat) {
+  if (!chat || chat->findChild<ChatDemo*>(QString(), Qt::FindDirectChildrenOnly)) return;
+  new ChatDemo(chat);
+}
+
+void ChatDemo::onMessageSent() {
+  if (!m_chat || m_chat->isRoom()) return;
+  QPointer<ChatInterface> chat = m_chat;
+  const QString peer = chat->peer();
+  QTimer::singleShot(kTypingDelayMs, this, [chat, peer] {
+    if (chat) chat->setTypers({peer});
+  });
+  // A peer that does not answer stops typing after a while.
+  QTimer::singleShot(kTypingTimeoutMs, this, [chat] {
+    if (chat) chat->setTypers({});
+  });
+}
+
+void ChatDemo::offerSomething() {
+  if (!m_chat || !Service::instance().presenceChanges()) return;
+  ++m_offers;
+  offerFile(m_chat, QStringLiteral("notes-%1.txt").arg(m_offers), 2048 + 512 * m_offers, 0);
+}
+
+void ChatDemo::runTransfer(FTAdapter* transfer) {
+  if (!transfer || !g_autoTransfer) return;
+  QPointer<FTAdapter> guard(transfer);
+  QTimer::singleShot(0, this, [this, guard] {
+    if (!guard) return;
+    guard->setState(FTAdapter::StateTransferring);
+    stepTransfer(guard);
+  });
+}
+
+void ChatDemo::stepTransfer(QPointer<FTAdapter> transfer) {
+  QTimer::singleShot(kProgressStepMs, this, [this, transfer] {
+    if (!transfer || transfer->getState() != FTAdapter::StateTransferring) return;
+    const int next = transfer->getPercent() + 20;
+    transfer->setProgress(next);
+    if (next < 100) {
+      stepTransfer(transfer);
+      return;
+    }
+    if (transfer->getDirection() == FTAdapter::Sending) {
+      transfer->setState(FTAdapter::StateSent);
+      return;
+    }
+    // Only the base name of what the peer called the file is used.
+    QString name = QFileInfo(transfer->getFileName()).fileName();
+    if (name.isEmpty() || name == QLatin1String("..")) name = QStringLiteral("received-file");
+    QString path = downloadFolder() + QLatin1Char('/') + name;
+    for (int n = 2; QFileInfo::exists(path); ++n)
+      path = downloadFolder() + QStringLiteral("/%1-%2").arg(n).arg(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+      TP_LOG("RAZ::Demo::ChatDemo", TP::Core::Logging::LevelError)
+          << "Cannot store the received file";
+      transfer->setState(FTAdapter::StateFailed);
+      return;
+    }
+    file.write(QByteArray("A file of the Zent demo service.\n"));
+    file.close();
+    transfer->setFilePath(path);
+    transfer->setState(FTAdapter::StateReceived);
+  });
+}
+
+void ChatDemo::receiveMessage(ChatInterface* chat, const QString& from, const QString& text) {
+  QPointer<ChatInterface> guard(chat);
+  QTimer::singleShot(0, chat, [guard, from, text] {
+    if (guard) emit guard->messageReceived(from.isEmpty() ? guard->peer() : from, text);
+  });
+}
+
+void ChatDemo::setTypers(ChatInterface* chat, const QStringList& typers) {
+  QPointer<ChatInterface> guard(chat);
+  QTimer::singleShot(0, chat, [guard, typers] {
+    if (guard) guard->setTypers(typers);
+  });
+}
+
+FTAdapter* ChatDemo::offerFile(ChatInterface* chat, const QString& fileName, qint64 size,
+                               int direction, const QString& id) {
+  if (!chat || !chat->getFtModel()) return nullptr;
+  const QString transferId = id.isEmpty() ? QStringLiteral("ft%1").arg(g_nextTransfer++) : id;
+  auto* transfer = new FTAdapter(transferId, chat->peer(), direction, fileName, size);
+  transfer->setState(FTAdapter::StateOffered);
+  chat->getFtModel()->addTransfer(transfer);
+  return transfer;
+}
+
+FTAdapter* ChatDemo::sendFile(ChatInterface* chat, const QString& path) {
+  if (!chat || !chat->getFtModel()) return nullptr;
+  const QFileInfo info(path);
+  auto* transfer = new FTAdapter(QStringLiteral("ft%1").arg(g_nextTransfer++), chat->peer(),
+                                 FTAdapter::Sending, info.fileName(), info.size());
+  transfer->setFilePath(info.absoluteFilePath());
+  transfer->setState(FTAdapter::StateRequested);
+  chat->getFtModel()->addTransfer(transfer);
+  ChatDemo* demo = chat->findChild<ChatDemo*>(QString(), Qt::FindDirectChildrenOnly);
+  if (demo && g_autoTransfer) {
+    QPointer<FTAdapter> guard(transfer);
+    QTimer::singleShot(kPeerAcceptDelayMs, demo, [demo, guard] {
+      if (guard && guard->getState() == FTAdapter::StateRequested) demo->runTransfer(guard);
+    });
+  }
+  return transfer;
+}
+
+void ChatDemo::setTransferState(FTAdapter* transfer, FTAdapter::State state) {
+  if (transfer) transfer->setState(state);
+}
+
+void ChatDemo::setTransferProgress(FTAdapter* transfer, int percent) {
+  if (transfer) transfer->setProgress(percent);
+}
+
+void ChatDemo::setAutoTransfer(bool on) { g_autoTransfer = on; }
+
+bool ChatDemo::failNextPasswordChange(int code, const QString& text) {
+  RAZ::Client* client = Service::instance().client();
+  RAZ::Sessions::SessionManagerBase* session = client ? client->openSession() : nullptr;
+  RAZ::Xsi::XsiCredentialsControl* control = session ? session->xsiCredentialsControl() : nullptr;
+  if (!control) return false;
+  RAZ::Xsi::XsiErrorInfo error;
+  error.code = code;
+  error.message = text;
+  control->failNextChange(error);
+  return true;
+}
+
+}  // namespace Demo
+}  // namespace RAZ

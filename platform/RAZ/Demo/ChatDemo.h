@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+#include "RAZ/Data/FTAdapter.h"
+
+class QTimer;
+
+namespace RAZ {
+namespace Controllers {
+class ChatInterface;
+}
+namespace Demo {
+
+// The demo service's side of one chat: the peer types before answering,
+// offers a file now and then (while the demo's spontaneous events are on),
+// and accepted files arrive with progress. Lives as a child of the chat.
+class ChatDemo : public QObject {
+  Q_OBJECT
+
+ public:
+  // Gives the chat its demo behaviour (once).
+  static void attach(RAZ::Controllers::ChatInterface* chat);
+
+  // Demo timings.
+  static constexpr int kTypingDelayMs = 300;
+  static constexpr int kTypingTimeoutMs = 4000;
+  static constexpr int kOfferIntervalMs = 180000;
+  static constexpr int kProgressStepMs = 150;
+  static constexpr int kPeerAcceptDelayMs = 1500;
+
+  // The user sends a file to the chat's peer (the file-transfer controller's
+  // offer): a transfer in the one-to-one chat's model that the peer accepts
+  // after a moment. Null in a room.
+  static RAZ::Data::FTAdapter* sendFile(RAZ::Controllers::ChatInterface* chat, const QString& path);
+
+  // --- Scripting interface for tests (each acts from the event loop) ---
+  // The chat's peer (or `from`) sends a message.
+  static void receiveMessage(RAZ::Controllers::ChatInterface* chat, const QString& from,
+                             const QString& text);
+  // The parties typing now.
+  static void setTypers(RAZ::Controllers::ChatInterface* chat, const QStringList& typers);
+  // Adds a transfer to a one-to-one chat at once and returns it (null in a
+  // room): direction 0 an offer from the peer, 1 a file the user sends.
+  static RAZ::Data::FTAdapter* offerFile(RAZ::Controllers::ChatInterface* chat,
+                                         const QString& fileName, qint64 size, int direction = 0,
+                                         const QString& id = QString());
+  // Moves a transfer (as the service would report it).
+  static void setTransferState(RAZ::Data::FTAdapter* transfer, RAZ::Data::FTAdapter::State state);
+  static void setTransferProgress(RAZ::Data::FTAdapter* transfer, int percent);
+  // Accepted offers run by themselves (default) or wait for the script.
+  static void setAutoTransfer(bool on);
+  // The next XSI password change of the open session fails with this error
+  // (false when no session is open).
+  static bool failNextPasswordChange(int code, const QString& text);
+
+ private:
+  explicit ChatDemo(RAZ::Controllers::ChatInterface* chat);
+  void onMessageSent();
+  void offerSomething();
+  void runTransfer(RAZ::Data::FTAdapter* transfer);
+  void stepTransfer(QPointer<RAZ::Data::FTAdapter> transfer);
+
+  QPointer<RAZ::Controllers::ChatInterface> m_chat;
+  QTimer* m_offerTimer = nullptr;
+  int m_offers = 0;
+};
+
+}  // namespace Demo
+}  // namespace RAZ

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QVariant>
+
+#include "RAZ/Data/FTAdapter.h"
+
+namespace RAZ {
+namespace Models {
+
+// The file transfers with one contact, oldest first. Owns its transfers.
+class FTModel : public QObject {
+  Q_OBJECT
+
+ public:
+  enum TransferAge { Session = 0, Yesterday = 1, LastWeek = 2, LastMonth = 3, All = 4 };
+
+  explicit FTModel(QObject* parent = nullptr);
+  ~FTModel() override;
+
+  RAZ::Data::FTAdapter* getFt(const QString& id) const;
+  RAZ::Data::FTAdapter* getLastFt() const;
+  QList<RAZ::Data::FTAdapter*> getTransfersFrom(int age) const;
+  int count() const { return m_transfers.size(); }
+
+  // --- Service side ---
+  // Takes the transfer and reports it with newFTAdded.
+  void addTransfer(RAZ::Data::FTAdapter* transfer);
+
+ public slots:
+  void deleteHistory();
+  // The user accepted or declined / cancelled a transfer (by id). An id the
+  // model does not hold is ignored.
+  void acceptFtClicked(const QVariant& id);
+  void cancelFtClicked(const QVariant& id);
+
+ signals:
+  void newFTAdded(RAZ::Data::FTAdapter* transfer);
+  void acceptRequested(RAZ::Data::FTAdapter* transfer);
+
+ private:
+  QList<QPointer<RAZ::Data::FTAdapter>> m_transfers;
+};
+
+}  // namespace Models
+}  // namespace RAZ

@@ -1,0 +1,225 @@
+#include "RAZ/Models/Timeline.h"
+
+#include "RAZ/Contacts/Contacts.h"
+#include "RAZ/Presence/PresenceData.h"
+
+namespace RAZ {
+namespace Models {
+
+// --- CallLog ---
+
+int CallLog::indexOf(int recordId) const {
+  for (int i = 0; i < m_records.size(); ++i)
+    if (m_records.at(i).id == recordId) return i;
+  return -1;
+}
+
+int CallLog::add(Record record) {
+  record.id = m_nextId++;
+  m_records.append(record);
+  emit recordAdded(m_records.size() - 1);
+  if (record.isNew) emit newCountChanged();
+  return record.id;
+}
+
+bool CallLog::setNew(int recordId, bool isNew) {
+  const int i = indexOf(recordId);
+  if (i < 0 || m_records.at(i).isNew == isNew) return false;
+  m_records[i].isNew = isNew;
+  emit recordChanged(i);
+  emit newCountChanged();
+  return true;
+}
+
+int CallLog::newCount() const {
+  int n = 0;
+  for (const Record& r : m_records)
+    if (r.isNew) ++n;
+  return n;
+}
+
+// --- TimelineEntry ---
+
+TimelineEntry::TimelineEntry(CallLog* log, int recordId,
+                             RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
+                             QObject* parent)
+    : RAZ::Actions::Source(parent), m_log(log), m_recordId(recordId), m_contacts(contacts) {}
+
+CallLog::Record TimelineEntry::record() const {
+  if (!m_log) return CallLog::Record();
+  const int i = m_log->indexOf(m_recordId);
+  return i < 0 ? CallLog::Record() : m_log->records().at(i);
+}
+
+RAZ::Contacts::IContact* TimelineEntry::getContact() const {
+  if (m_contact) return m_contact;
+  if (!m_contacts) return nullptr;
+  const CallLog::Record r = record();
+  if (r.contactId != 0) {
+    if (RAZ::Contacts::ContactPtr c = m_contacts->getContact(r.contactId)) m_contact = c.data();
+  }
+  if (!m_contact && !r.address.isEmpty()) {
+    // A party outside the list: a contact of its own for the number.
+    QVariantMap p;
+    const bool sip = r.address.startsWith(QLatin1String("sip:"));
+    p.insert(QString::number(sip ? RAZ::Contacts::Properties::KeyUri
+                                 : RAZ::Contacts::Properties::KeyWork),
+             r.address);
+    if (!r.name.isEmpty())
+      p.insert(QString::number(RAZ::Contacts::Properties::KeyDisplayName), r.name);
+    m_contact = m_contacts->createTemporaryContact(p);
+  }
+  if (m_contact)
+    connect(m_contact.data(), SIGNAL(actionsChanged()), this, SIGNAL(actionsChanged()),
+            Qt::UniqueConnection);
+  return m_contact;
+}
+
+QList<RAZ::Actions::ActionData> TimelineEntry::getActions() const {
+  RAZ::Contacts::IContact* c = getContact();
+  return c ? c->getActions() : QList<RAZ::Actions::ActionData>();
+}
+
+void TimelineEntry::dismissUnreadMessages() {
+  if (m_log && record().kind == CallLog::Chat) m_log->setNew(m_recordId, false);
+}
+
+void TimelineEntry::resetMissedCalls() {
+  if (m_log && record().kind != CallLog::Chat) m_log->setNew(m_recordId, false);
+}
+
+// --- Timeline ---
+
+Timeline::Timeline(CallLog* log, RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
+                   QObject* parent)
+    : QAbstractListModel(parent), m_log(log), m_contacts(contacts) {
+  if (!log) return;
+  for (const CallLog::Record& r : log->records())
+    m_entries.prepend(new TimelineEntry(log, r.id, contacts, this));
+  connect(log, &CallLog::recordAdded, this, &Timeline::onRecordAdded);
+  connect(log, &CallLog::recordChanged, this, &Timeline::onRecordChanged);
+  connect(log, &CallLog::newCountChanged, this, &Timeline::newCommsCountChanged);
+  if (contacts)
+    connect(contacts.data(), &RAZ::Contacts::Contacts::contactPresenceChanged, this, [this] {
+      if (!m_entries.isEmpty()) emit dataChanged(index(0), index(m_entries.size() - 1));
+    });
+}
+
+Timeline::~Timeline() = default;
+
+int Timeline::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : m_entries.size();
+}
+
+QVariant Timeline::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= m_entries.size()) return QVariant();
+  TimelineEntry* e = m_entries.at(index.row());
+  const CallLog::Record r = e->record();
+  switch (role) {
+    case Qt::DisplayRole:
+    case NameRole: {
+      if (r.contactId != 0 && m_contacts)
+        if (RAZ::Contacts::ContactPtr c = m_contacts->getContact(r.contactId))
+          return c->getDisplayName();
+      return r.name.isEmpty() ? r.address : r.name;
+    }
+    case EntryRole:
+    case SourceRole:
+      return QVariant::fromValue(static_cast<QObject*>(e));
+    case DirectionRole:
+      return r.direction;
+    case KindRole:
+      return r.kind;
+    case StartRole:
+      return r.start;
+    case DurationRole:
+      return r.durationSec;
+    case IsNewRole:
+      return r.isNew;
+    case AddressRole:
+      return r.address;
+    case PresenceRole:
+      if (r.contactId != 0 && m_contacts)
+        if (RAZ::Contacts::ContactPtr c = m_contacts->getContact(r.contactId))
+          return c->getPresenceState();
+      return 0;
+    default:
+      return QVariant();
+  }
+}
+
+QHash<int, QByteArray> Timeline::roleNames() const {
+  return {{NameRole, "name"},    {EntryRole, "entry"},     {DirectionRole, "direction"},
+          {KindRole, "kind"},    {StartRole, "start"},     {DurationRole, "duration"},
+          {IsNewRole, "isNew"},  {AddressRole, "address"}, {PresenceRole, "presence"},
+          {SourceRole, "source"}};
+}
+
+int Timeline::newCommsCount() const { return m_log ? m_log->newCount() : 0; }
+
+TimelineEntry* Timeline::entryAt(int row) const {
+  return row >= 0 && row < m_entries.size() ? m_entries.at(row) : nullptr;
+}
+
+void Timeline::fetchCallLogs() {
+  // The log is kept current by the service: nothing to fetch again.
+}
+
+void Timeline::clearNew(bool calls, bool chats) {
+  if (!m_log) return;
+  for (const CallLog::Record& r : m_log->records()) {
+    const bool chat = r.kind == CallLog::Chat;
+    if (r.isNew && ((chat && chats) || (!chat && calls))) m_log->setNew(r.id, false);
+  }
+}
+
+void Timeline::clearMissedHistory() { clearNew(true, true); }
+void Timeline::clearMissedChatItems() { clearNew(false, true); }
+void Timeline::clearMissedCalls() { clearNew(true, false); }
+
+int Timeline::rowOfIndex(int logIndex) const {
+  if (!m_log || logIndex < 0) return -1;
+  const int id = m_log->records().at(logIndex).id;
+  for (int row = 0; row < m_entries.size(); ++row)
+    if (m_entries.at(row)->recordId() == id) return row;
+  return -1;
+}
+
+void Timeline::onRecordAdded(int logIndex) {
+  if (!m_log) return;
+  beginInsertRows(QModelIndex(), 0, 0);
+  m_entries.prepend(new TimelineEntry(m_log, m_log->records().at(logIndex).id, m_contacts, this));
+  endInsertRows();
+}
+
+void Timeline::onRecordChanged(int logIndex) {
+  const int row = rowOfIndex(logIndex);
+  if (row < 0) return;
+  emit dataChanged(index(row), index(row));
+  emit m_entries.at(row)->changed();
+}
+
+// --- TimelineFilter ---
+
+void TimelineFilter::setFlag(int flag) {
+  m_flag = flag;
+  invalidateFilter();
+  emit flagChanged();
+}
+
+bool TimelineFilter::filterAcceptsRow(int row, const QModelIndex& parent) const {
+  const QModelIndex i = sourceModel()->index(row, 0, parent);
+  switch (m_flag) {
+    case 1:
+      return i.data(Timeline::DirectionRole).toInt() == CallLog::Missed;
+    case 2:
+      return i.data(Timeline::KindRole).toInt() != CallLog::Chat;
+    case 3:
+      return i.data(Timeline::KindRole).toInt() == CallLog::Chat;
+    default:
+      return true;
+  }
+}
+
+}  // namespace Models
+}  // namespace RAZ

@@ -1,0 +1,172 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QDateTime>
+#include <QList>
+#include <QPointer>
+#include <QSortFilterProxyModel>
+#include <QString>
+
+#include <tp/core/SharedPointer.h>
+
+#include "RAZ/Actions/Source.h"
+
+namespace RAZ {
+namespace Contacts {
+class Contacts;
+class IContact;
+}  // namespace Contacts
+namespace Models {
+
+// The session's record of communications (calls and chats), newest last.
+// Missed ones stay "new" until the user has seen them.
+class CallLog : public QObject {
+  Q_OBJECT
+
+ public:
+  enum Direction { Incoming = 0, Outgoing = 1, Missed = 2 };
+  enum Kind { Audio = 0, Video = 1, Chat = 2 };
+  struct Record {
+    int id = 0;
+    int contactId = 0;  // 0: a party outside the contact list
+    QString address;
+    QString name;
+    int direction = Incoming;
+    int kind = Audio;
+    QDateTime start;
+    int durationSec = 0;
+    bool isNew = false;
+  };
+
+  explicit CallLog(QObject* parent = nullptr) : QObject(parent) {}
+
+  QList<Record> records() const { return m_records; }
+  int indexOf(int recordId) const;
+  // Adds a record (its id is given here) and returns the id.
+  int add(Record record);
+  // Marks a record seen or new; false for an unknown id or no change.
+  bool setNew(int recordId, bool isNew);
+  int newCount() const;
+
+ signals:
+  void recordAdded(int index);
+  void recordChanged(int index);
+  void newCountChanged();
+
+ private:
+  QList<Record> m_records;
+  int m_nextId = 1;
+};
+
+// One communication of the history; an action source (call back, chat,
+// add the number as a contact).
+class TimelineEntry : public RAZ::Actions::Source {
+  Q_OBJECT
+  Q_PROPERTY(bool isNew READ isNew NOTIFY changed)
+
+ public:
+  TimelineEntry(RAZ::Models::CallLog* log, int recordId,
+                RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
+                QObject* parent = nullptr);
+
+  int recordId() const { return m_recordId; }
+  RAZ::Models::CallLog::Record record() const;
+  bool isNew() const { return record().isNew; }
+  // The contact of the entry: the listed contact, or one made for the
+  // number; null when neither exists.
+  Q_INVOKABLE RAZ::Contacts::IContact* getContact() const;
+
+  QList<RAZ::Actions::ActionData> getActions() const override;
+  int getSourceType() const override { return TimelineEntryType; }
+
+ public slots:
+  void dismissUnreadMessages();
+  void resetMissedCalls();
+
+ signals:
+  void changed();
+
+ private:
+  QPointer<RAZ::Models::CallLog> m_log;
+  int m_recordId;
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> m_contacts;
+  mutable QPointer<RAZ::Contacts::IContact> m_contact;
+};
+
+// The history as a list model, newest first. Roles: Qt::DisplayRole and 300
+// the party's name, 329 and 353 the entry (an action source), 360
+// direction, 361 kind, 362 start (QDateTime), 363 duration in seconds, 364
+// new (bool), 365 address, 366 the party's presence state.
+class Timeline : public QAbstractListModel {
+  Q_OBJECT
+  Q_PROPERTY(int newCommsCount READ newCommsCount NOTIFY newCommsCountChanged)
+
+ public:
+  enum Roles {
+    NameRole = 300,
+    EntryRole = 329,
+    SourceRole = 353,
+    DirectionRole = 360,
+    KindRole = 361,
+    StartRole = 362,
+    DurationRole = 363,
+    IsNewRole = 364,
+    AddressRole = 365,
+    PresenceRole = 366
+  };
+
+  Timeline(RAZ::Models::CallLog* log, RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
+           QObject* parent = nullptr);
+  ~Timeline() override;
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QHash<int, QByteArray> roleNames() const override;
+
+  Q_INVOKABLE int newCommsCount() const;
+  RAZ::Models::TimelineEntry* entryAt(int row) const;
+
+ public slots:
+  void fetchCallLogs();
+  void clearMissedHistory();
+  void clearMissedChatItems();
+  void clearMissedCalls();
+
+ signals:
+  void newCommsCountChanged();
+
+ private slots:
+  void onRecordAdded(int index);
+  void onRecordChanged(int index);
+
+ private:
+  int rowOfIndex(int logIndex) const;
+  void clearNew(bool calls, bool chats);
+
+  QPointer<RAZ::Models::CallLog> m_log;
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> m_contacts;
+  QList<RAZ::Models::TimelineEntry*> m_entries;  // newest first
+};
+
+// The history by filter: 0 all, 1 missed, 2 calls, 3 chats.
+class TimelineFilter : public QSortFilterProxyModel {
+  Q_OBJECT
+  Q_PROPERTY(int flag READ flag NOTIFY flagChanged)
+
+ public:
+  explicit TimelineFilter(QObject* parent = nullptr) : QSortFilterProxyModel(parent) {}
+  int flag() const { return m_flag; }
+  void setFlag(int flag);
+
+ signals:
+  void flagChanged();
+
+ protected:
+  bool filterAcceptsRow(int row, const QModelIndex& parent) const override;
+
+ private:
+  int m_flag = 0;
+};
+
+}  // namespace Models
+}  // namespace RAZ

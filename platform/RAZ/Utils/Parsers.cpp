@@ -1,0 +1,48 @@
+#include "RAZ/Utils/Parsers.h"
+
+#include <QRegularExpression>
+
+namespace RAZ {
+namespace Utils {
+
+QString PhoneNumberParser::normalizePhoneNumber(const QString& text) {
+  const QString trimmed = text.trimmed();
+  QString out;
+  for (int i = 0; i < trimmed.size(); ++i) {
+    const QChar c = trimmed.at(i);
+    if (c.isDigit() || c == QLatin1Char('*') || c == QLatin1Char('#')) {
+      out.append(c);
+    } else if (c == QLatin1Char('+')) {
+      if (!out.isEmpty()) return trimmed;  // a "+" inside is not a number
+      out.append(c);
+    } else if (c.isSpace() || QStringLiteral("-./()").contains(c)) {
+      continue;
+    } else {
+      return trimmed;
+    }
+  }
+  return out;
+}
+
+bool PhoneNumberParser::isValidPhoneNumber(const QString& text) {
+  static const QRegularExpression pattern(QStringLiteral("^\\+?[0-9*#]{2,20}$"));
+  return pattern.match(normalizePhoneNumber(text)).hasMatch();
+}
+
+QString SipUriParser::normalize(const QString& text) const {
+  QString s = text.trimmed();
+  if (s.startsWith(QLatin1Char('<')) && s.endsWith(QLatin1Char('>'))) s = s.mid(1, s.size() - 2);
+  if (s.startsWith(QLatin1String("sip:"), Qt::CaseInsensitive)) s = s.mid(4);
+  static const QRegularExpression pattern(
+      QStringLiteral("^[A-Za-z0-9._%+\\-]+@[A-Za-z0-9.\\-]+\\.[A-Za-z]{2,}$"));
+  if (!pattern.match(s).hasMatch()) return QString();
+  return QStringLiteral("sip:") + s;
+}
+
+QString SipUriParser::userPart(const QString& text) const {
+  const QString uri = normalize(text);
+  return uri.isEmpty() ? QString() : uri.mid(4).section(QLatin1Char('@'), 0, 0);
+}
+
+}  // namespace Utils
+}  // namespace RAZ

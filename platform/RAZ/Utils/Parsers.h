@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+namespace RAZ {
+namespace Configuration {
+class Config;
+}
+namespace Utils {
+
+// Telephone numbers as the user types them: "+49 (30) 100-101" normalises to
+// "+4930100101".
+class PhoneNumberParser {
+ public:
+  // Drops blanks and the usual separators (- . / ( )); keeps digits, a
+  // leading "+", "*" and "#". Text with any other character is returned
+  // trimmed but otherwise unchanged (it is not a number).
+  static QString normalizePhoneNumber(const QString& text);
+  // A dialable number: an optional leading "+" and 2 to 20 digits, "*" or
+  // "#", after normalising.
+  static bool isValidPhoneNumber(const QString& text);
+};
+
+// SIP addresses: "alice@demo.zent", "sip:alice@demo.zent" and
+// "<sip:alice@demo.zent>" name the same address.
+class SipUriParser {
+ public:
+  explicit SipUriParser(const RAZ::Configuration::Config* config = nullptr) : m_config(config) {}
+  // The address as "sip:user@host", or empty when the text is none.
+  QString normalize(const QString& text) const;
+  bool isValid(const QString& text) const { return !normalize(text).isEmpty(); }
+  // The user part of an address ("alice"), or empty.
+  QString userPart(const QString& text) const;
+
+ private:
+  const RAZ::Configuration::Config* m_config;
+};
+
+}  // namespace Utils
+}  // namespace RAZ

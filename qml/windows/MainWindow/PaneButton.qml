@@ -1,0 +1,66 @@
+import QtQuick 2.15
+import "qrc:/controls"
+
+// A view button of the main window's left pane: a glyph, a tooltip-like
+// name for accessibility, an optional count badge.
+Item {
+    id: button
+
+    property string glyph
+    property string tip
+    property bool selected: false
+    property int badge: 0
+
+    signal clicked()
+    signal rightClicked()
+
+    width: 33
+    height: 33
+    Accessible.role: Accessible.Button
+    Accessible.name: tip
+
+    // The shared palette under a short name.
+    readonly property QtObject pal: ZPalette
+
+    Rectangle {
+        anchors.fill: parent
+        anchors.margins: 2
+        radius: pal.radius
+        color: button.selected ? Qt.rgba(1, 1, 1, 0.25) : (mouse.containsMouse ? Qt.rgba(1, 1, 1, 0.12) : "transparent")
+    }
+    Text {
+        anchors.centerIn: parent
+        text: button.glyph
+        color: pal.accentText
+        font.pixelSize: Math.round(button.height * 0.5)
+    }
+    Rectangle {
+        objectName: "badge"
+        visible: button.badge > 0
+        anchors { right: parent.right; top: parent.top; rightMargin: 1; topMargin: 1 }
+        width: Math.max(height, count.implicitWidth + 6)
+        height: 14
+        radius: 7
+        color: "#D9534F"
+        Text {
+            id: count
+            anchors.centerIn: parent
+            text: button.badge
+            color: "#FFFFFF"
+            font.pixelSize: 9
+            font.bold: true
+        }
+    }
+    MouseArea {
+        id: mouse
+        anchors.fill: parent
+        hoverEnabled: true
+        acceptedButtons: Qt.LeftButton | Qt.RightButton
+        onClicked: function(m) {
+            if (m.button === Qt.RightButton)
+                button.rightClicked();
+            else
+                button.clicked();
+        }
+    }
+}

@@ -1,0 +1,479 @@
+// The stand-in platform's action model, contact operations and history, as
+// the menus and the main window use them, driven through the demo service.
+#include "TestSupport.h"
+
+#include <RAZ/Actions/Enablers.h>
+#include <RAZ/Actions/Provider.h>
+#include <RAZ/Actions/Source.h>
+#include <RAZ/Client.h>
+#include <RAZ/ConfigContainer.h>
+#include <RAZ/Contacts/ContactModels.h>
+#include <RAZ/Contacts/ContactSynchronizer.h>
+#include <RAZ/Contacts/Contacts.h>
+#include <RAZ/Controllers/CommsSessionController.h>
+#include <RAZ/Controllers/CommunicationSession.h>
+#include <RAZ/Demo/Service.h>
+#include <RAZ/Models/Timeline.h>
+#include <RAZ/ProgramKey.h>
+#include <RAZ/Sessions/SessionManagerBase.h>
+#include <RAZ/Utils/Credentials.h>
+#include <RAZ/Utils/Parsers.h>
+#include <RAZ/Utils/Path.h>
+#include <TP/Crypto/Blowfish.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <memory>
+
+using RAZ::Demo::Service;
+using RAZ::Sessions::SessionManagerBase;
+
+namespace {
+
+RAZ::Utils::Credentials::UserCredentials account(const QString& user) {
+  RAZ::Utils::Credentials::CredentialsData data;
+  data.setUsername(user);
+  data.setPassword("demo");
+  RAZ::Utils::Credentials::UserCredentials credentials;
+  credentials.setCredentials(0, data);
+  return credentials;
+}
+
+QList<int> rowIds(const RAZ::Actions::Provider& provider) {
+  QList<int> ids;
+  for (int row = 0; row < provider.rowCount(); ++row) ids << provider.getAction(row)->getId();
+  return ids;
+}
+
+}  // namespace
+
+class TestRazActions : public QObject {
+  Q_OBJECT
+
+ private:
+  TP::Crypto::Blowfish m_cipher;
+  QString m_dataDir;
+  std::unique_ptr<QTemporaryDir> m_exeDir;
+  std::unique_ptr<RAZ::ConfigContainer> m_container;
+  std::unique_ptr<RAZ::Client> m_client;
+  QAction m_signOut, m_exit;
+
+  SessionManagerBase* open(const QString& user = "tester") {
+    int opened = 0;
+    QMetaObject::Connection c = connect(m_client.get(), &RAZ::Client::sessionOpened, this,
+                                        [&opened](SessionManagerBase&) { ++opened; });
+    const bool ok = m_client->signin(account(user), nullptr, QString(), true) &&
+                    QTest::qWaitFor([&opened] { return opened > 0; }, 5000);
+    disconnect(c);
+    return ok ? m_client->openSession() : nullptr;
+  }
+
+  bool signOut() {
+    int closed = 0;
+    QMetaObject::Connection c = connect(m_client.get(), &RAZ::Client::sessionClosed, this,
+                                        [&closed](SessionManagerBase&) { ++closed; });
+    m_client->signOut();
+    const bool ok = QTest::qWaitFor([&closed] { return closed > 0; }, 5000);
+    disconnect(c);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return ok;
+  }
+
+ private slots:
+  void initTestCase() {
+    ZentTest::installStrictMessageHandler();
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName("ZentTestOrg");
+    QCoreApplication::setApplicationName("ZentRazActionsTest");
+    QVERIFY(m_cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode()));
+    m_dataDir = RAZ::Utils::Path::writableDataPath();
+  }
+
+  void init() {
+    QDir(m_dataDir).removeRecursively();
+    Service::instance().reset();
+    Service::instance().setStepDelay(0);
+    Service::instance().setPresenceChanges(false);
+    m_exeDir = std::make_unique<QTemporaryDir>();
+    m_container = std::make_unique<RAZ::ConfigContainer>();
+    m_client = std::make_unique<RAZ::Client>(&m_signOut, &m_exit, m_exeDir->path());
+    QVERIFY(m_client->Initialize(m_container.get(), m_dataDir + "/credentials.dat", &m_cipher,
+                                 nullptr, {}));
+  }
+
+  void cleanup() {
+    m_client.reset();
+    m_container.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QDir(m_dataDir).removeRecursively();
+  }
+
+  // What a contact offers follows what is known of it.
+  void contactOffers_data() {
+    QTest::addColumn<QVariantMap>("properties");
+    QTest::addColumn<bool>("listed");
+    QTest::addColumn<QList<int>>("expected");
+    const QList<int> all{1, 2, 3, 4, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+    QTest::newRow("listed, everything") << QVariantMap{{"25", "a@x.example"},
+                                                       {"2", "sip:a@x.example"},
+                                                       {"13", "+4930100"},
+                                                       {"6", "a@x.example"}}
+                                        << true << QList<int>{1, 2, 3, 4, 8, 9, 11, 12, 15, 16};
+    QTest::newRow("number only, not listed")
+        << QVariantMap{{"14", "+49170"}} << false << QList<int>{2, 3, 11, 13};
+    QTest::newRow("no number, no address: no call")
+        << QVariantMap{{"1", "Somebody"}} << false << QList<int>{11, 13};
+    QTest::newRow("IM only, listed")
+        << QVariantMap{{"25", "b@x.example"}} << true << QList<int>{1, 9, 11, 12, 15, 16};
+  }
+  void contactOffers() {
+    QFETCH(QVariantMap, properties);
+    QFETCH(bool, listed);
+    QFETCH(QList<int>, expected);
+    RAZ::Contacts::Contacts contacts;
+    auto* contact = new RAZ::Contacts::IContact(7, properties);
+    if (listed)
+      QVERIFY(contacts.addContact(contact));
+    else
+      contact->setParent(&contacts);
+    RAZ::Actions::Provider provider(nullptr);
+    provider.setAcceptedActions({1, 2, 3, 4, 5, 8, 9, 10, 11, 12, 13, 14, 15, 16}, false);
+    provider.setActionSource(contact);
+    QCOMPARE(rowIds(provider), expected);
+    for (int id : {5, 22}) QVERIFY(!provider.isEnabled(id));
+  }
+
+  void numbersAreSubActionsAndRunTheChosenOne() {
+    SessionManagerBase* s = open();
+    QVERIFY(s);
+    RAZ::Contacts::ContactPtr alice = s->contactsManager()->getContact(101);
+    RAZ::Actions::ContactSourceComposite selection(nullptr);
+    selection.addSource(alice.data());
+    QCOMPARE(selection.getSourceType(), 5);
+    RAZ::Actions::Provider provider(nullptr);
+    provider.setAcceptedActions({2}, false);
+    provider.setActionSource(&selection);
+    const QList<RAZ::Actions::ActionData> numbers =
+        provider.getActionById(2)->getActionData().getSubActions();
+    QCOMPARE(numbers.size(), 3);  // work, mobile, extension
+    QCOMPARE(numbers.at(1).getPropertyType(), 14);
+    connect(&provider, SIGNAL(actionTriggered(RAZ::Actions::ActionData&, RAZ::Actions::Source&)),
+            s->commsSessionController(),
+            SLOT(actionTriggered(RAZ::Actions::ActionData&, RAZ::Actions::Source&)));
+    QSignalSpy created(s->commsSessionController(),
+                       &RAZ::Controllers::CommsSessionController::sessionCreated);
+    QAction mobile;
+    mobile.setProperty("SUBMENU_ACTION", 1);
+    QVERIFY(provider.linkQAction(&mobile, 2));
+    QVERIFY(provider.linkQAction(&mobile, 2));  // a second link runs nothing twice
+    mobile.trigger();
+    QVERIFY(created.wait(2000));
+    QCoreApplication::processEvents();
+    QCOMPARE(created.count(), 1);
+    QCOMPARE(s->commsSessionController()->commsList().size(), 1);
+    QCOMPARE(s->commsSessionController()->commsList().first()->uri(), QString("+491701000101"));
+  }
+
+  void chatOnAContactStartsASessionWithStateBits() {
+    SessionManagerBase* s = open();
+    QVERIFY(s);
+    RAZ::Actions::Provider provider(nullptr);
+    provider.setAcceptedActions({1, 2, 22, 23}, false);
+    connect(&provider, SIGNAL(actionTriggered(RAZ::Actions::ActionData&, RAZ::Actions::Source&)),
+            s->commsSessionController(),
+            SLOT(actionTriggered(RAZ::Actions::ActionData&, RAZ::Actions::Source&)));
+    provider.setActionSource(s->contactsManager()->getContact(102).data());
+    QSignalSpy created(s->commsSessionController(),
+                       &RAZ::Controllers::CommsSessionController::sessionCreated);
+    QVERIFY(provider.trigger(1));
+    QVERIFY(created.wait(2000));
+    auto* session = s->commsSessionController()->commsList().first();
+    QCOMPARE(session->getState(), uint(RAZ::Controllers::CommunicationSession::StateChat));
+    QCOMPARE(session->getContact(), s->contactsManager()->getContact(102).data());
+
+    // Acting on the running session: add a call, then end the chat.
+    QSignalSpy states(session, &RAZ::Controllers::CommunicationSession::sessionStateChanged);
+    provider.setActionSource(session);
+    QCOMPARE(rowIds(provider), (QList<int>{1, 2, 23}));
+    QVERIFY(provider.trigger(2));
+    QCOMPARE(states.count(), 1);
+    QCOMPARE(states.last().at(2).toUInt(), 3u);
+    QCOMPARE(rowIds(provider), (QList<int>{1, 2, 22, 23}));
+    QVERIFY(provider.trigger(23));
+    QCOMPARE(states.last().at(1).toUInt(), 3u);
+    QCOMPARE(states.last().at(2).toUInt(), 2u);
+  }
+
+  void secondShareAsksFirst() {
+    SessionManagerBase* s = open();
+    QVERIFY(s);
+    auto* comms = s->commsSessionController();
+    QVERIFY(
+        Service::instance().incomingSession(101, RAZ::Controllers::CommunicationSession::KindCall));
+    QVERIFY(
+        Service::instance().incomingSession(102, RAZ::Controllers::CommunicationSession::KindCall));
+    QTRY_COMPARE(comms->commsList().size(), 2);
+    RAZ::Actions::Provider provider(nullptr);
+    provider.setAcceptedActions({5}, false);
+    connect(&provider, SIGNAL(actionTriggered(RAZ::Actions::ActionData&, RAZ::Actions::Source&)),
+            comms, SLOT(actionTriggered(RAZ::Actions::ActionData&, RAZ::Actions::Source&)));
+    int asked = 0;
+    connect(&provider, &RAZ::Actions::Provider::actionConfirmationRequired, this,
+            [&asked](RAZ::Actions::Action&) { ++asked; });
+    auto* first = comms->commsList().at(0);
+    auto* second = comms->commsList().at(1);
+    provider.setActionSource(first);
+    QVERIFY(provider.trigger(5));
+    QCOMPARE(asked, 0);
+    QVERIFY(first->webCollabActive());
+    provider.setActionSource(second);
+    QVERIFY(provider.trigger(5));
+    QCOMPARE(asked, 1);
+    QVERIFY(!second->webCollabActive());
+    provider.getActionById(5)->reject();
+    provider.getActionById(5)->trigger();  // nothing waits any more: asks again
+    QCOMPARE(asked, 2);
+    provider.getActionById(5)->trigger();  // the answer Yes
+    QVERIFY(second->webCollabActive());
+  }
+
+  void enablersSwitchActions() {
+    RAZ::Contacts::Contacts contacts;
+    auto* contact =
+        new RAZ::Contacts::IContact(7, {{"25", "a@x.example"}, {"2", "sip:a@x.example"}});
+    QVERIFY(contacts.addContact(contact));
+    RAZ::Actions::Provider provider(nullptr);
+    provider.setAcceptedActions({1, 2, 4, 9, 16}, false);
+    provider.setActionSource(contact);
+    RAZ::Actions::SessionEnabler session(nullptr);
+    RAZ::Actions::DeviceWatcherEnabler camera;
+    camera.init(false);
+    RAZ::Actions::ContactModificationEnabler modification;
+    provider.registerActionEnabler(&session);
+    provider.registerActionEnabler(&camera);
+    provider.registerActionEnabler(&modification);
+    QAction call, video, remove;
+    provider.linkQAction(&call, 2);
+    provider.linkQAction(&video, 4);
+    provider.linkQAction(&remove, 16);
+    QVERIFY(call.isEnabled());
+    QVERIFY(!video.isEnabled());
+    camera.cbDeviceChanged(true);
+    QVERIFY(video.isEnabled());
+    session.reconnectionStateChanged(nullptr, true);
+    QVERIFY(!call.isEnabled());
+    QVERIFY(remove.isEnabled());
+    session.reconnectionStateChanged(nullptr, false);
+    QVERIFY(call.isEnabled());
+    modification.contactsReadOnlyChanged(true);
+    QVERIFY(!remove.isEnabled());
+    QVERIFY(!provider.getActionById(16)->isEnabledByEnablers());
+    QVERIFY(!provider.trigger(16));
+  }
+
+  void favouritesAndGroupsSurviveSignOut() {
+    SessionManagerBase* s = open("keeper");
+    QVERIFY(s);
+    RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts = s->contactsManager();
+    QVERIFY(contacts->addToFavourites(102));
+    QVERIFY(!contacts->addToFavourites(102));
+    QVERIFY(contacts->removeFromFavourites(101));
+    RAZ::Contacts::IGroup* friends = contacts->createGroup("  Friends ", {301, 202});
+    QVERIFY(friends);
+    QCOMPARE(friends->getName(), QString("Friends"));
+    const int friendsId = friends->getId();
+    QVERIFY(contacts->removeGroup(2));
+    friends->moveFirst();
+    QCOMPARE(friends->position(), 0);
+    QVERIFY(contacts->isFirstPosition(friends->position()));
+    QVERIFY(contacts->getContact(202)->getGroupIds() == QList<int>{friendsId});
+    QVERIFY(signOut());
+
+    s = open("keeper");
+    QVERIFY(s);
+    contacts = s->contactsManager();
+    QVERIFY(contacts->getContact(102)->isFavourite());
+    QVERIFY(!contacts->getContact(101)->isFavourite());
+    QCOMPARE(contacts->groups().size(), 3);
+    QCOMPARE(contacts->groups().first()->getName(), QString("Friends"));
+    QVERIFY(!contacts->getGroup(2));
+    QVERIFY(contacts->getContact(301)->getGroupIds().contains(friendsId));
+    QVERIFY(signOut());
+
+    // Another account has its own list.
+    s = open("someone.else");
+    QVERIFY(s);
+    QVERIFY(s->contactsManager()->getGroup(2));
+    QVERIFY(s->contactsManager()->getContact(101)->isFavourite());
+  }
+
+  void groupedModelHeadersFilterAndFavourites() {
+    SessionManagerBase* s = open();
+    QVERIFY(s);
+    RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts = s->contactsManager();
+    RAZ::Contacts::ContactGroupsModel* model = contacts->groupsModel();
+    // 3 headers; Leo is in two groups.
+    QCOMPARE(model->rowCount(), 3 + 13);
+    QVERIFY(model->index(0, 0).data(340).toBool());
+    QCOMPARE(model->index(0, 0).data(342).toString(), QString("Team"));
+    QCOMPARE(model->index(0, 0).data(345).toInt(), 6);
+    // Sorted by last name: Duval first among the team.
+    QCOMPARE(model->index(1, 0).data(300).toString(), QString("Chloe Duval"));
+    model->setFilter(16);
+    for (int row = 0; row < model->rowCount(); ++row)
+      if (!model->index(row, 0).data(340).toBool())
+        QVERIFY(model->index(row, 0).data(314).toBool());
+    const int hidden = model->rowCount();
+    QVERIFY(Service::instance().changePresence(105, 10, "back"));
+    QTRY_COMPARE(model->rowCount(), hidden + 1);
+    model->setFilter(0);
+    contacts->showFavouritesGroup(true);
+    QCOMPARE(model->index(0, 0).data(341).toInt(), RAZ::Contacts::IGroup::FavouritesId);
+    QCOMPARE(model->index(0, 0).data(345).toInt(), 2);
+    QVERIFY(contacts->addToFavourites(303));
+    QCOMPARE(model->index(0, 0).data(345).toInt(), 3);
+  }
+
+  void readOnlyListRefusesChanges() {
+    SessionManagerBase* s = open();
+    QVERIFY(s);
+    RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts = s->contactsManager();
+    QSignalSpy readOnly(contacts.data(), &RAZ::Contacts::Contacts::readOnlyChanged);
+    QVERIFY(Service::instance().setContactsReadOnly(true));
+    QVERIFY(readOnly.wait(2000));
+    QVERIFY(!contacts->addToFavourites(102));
+    QVERIFY(!contacts->createGroup("X", {}));
+    QVERIFY(!contacts->removeGroup(1));
+    QVERIFY(!contacts->getContact(101)->joinGroup(2));
+    contacts->getGroup(1)->setName("Renamed");
+    QCOMPARE(contacts->getGroup(1)->getName(), QString("Team"));
+  }
+
+  void historyCountsNewItems() {
+    SessionManagerBase* s = open();
+    QVERIFY(s);
+    RAZ::Models::Timeline timeline(s->callLog(), s->contactsManager());
+    QCOMPARE(timeline.rowCount(), Service::instance().callHistory().size());
+    QCOMPARE(timeline.newCommsCount(), 3);  // two missed calls, one missed chat
+    // Newest first; a number outside the list has a contact of its own.
+    QCOMPARE(timeline.index(0, 0).data(361).toInt(), int(RAZ::Models::CallLog::Chat));
+    QSignalSpy count(&timeline, &RAZ::Models::Timeline::newCommsCountChanged);
+    QVERIFY(Service::instance().missedCall(0, "+4989555999"));
+    QVERIFY(count.wait(2000));
+    QCOMPARE(timeline.newCommsCount(), 4);
+    RAZ::Models::TimelineEntry* entry = timeline.entryAt(0);
+    QVERIFY(entry->getContact());
+    QVERIFY(entry->getContact()->isTemporary());
+    RAZ::Actions::Provider provider(nullptr);
+    provider.setAcceptedActions({1, 2, 13}, false);
+    provider.setActionSource(entry);
+    QCOMPARE(rowIds(provider), (QList<int>{2, 13}));
+
+    RAZ::Models::TimelineFilter filter;
+    filter.setSourceModel(&timeline);
+    filter.setFlag(1);
+    QCOMPARE(filter.rowCount(), 4);
+    filter.setFlag(3);
+    QCOMPARE(filter.rowCount(), 1);
+    timeline.clearMissedCalls();
+    QCOMPARE(timeline.newCommsCount(), 1);
+    timeline.entryAt(1)->dismissUnreadMessages();
+    QCOMPARE(timeline.newCommsCount(), 0);
+
+    // An ended call is recorded.
+    QVERIFY(
+        Service::instance().incomingSession(101, RAZ::Controllers::CommunicationSession::KindCall));
+    QTRY_COMPARE(s->commsSessionController()->commsList().size(), 1);
+    const int rows = timeline.rowCount();
+    s->commsSessionController()->closeSession(s->commsSessionController()->commsList().first());
+    QCOMPARE(timeline.rowCount(), rows + 1);
+    QCOMPARE(timeline.index(0, 0).data(300).toString(), QString("Alice Moreno"));
+  }
+
+  void presenceRequestsReachThePlatform() {
+    SessionManagerBase* s = open();
+    QVERIFY(s);
+    RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts = s->contactsManager();
+    QAbstractItemModel* requests = contacts->getModel(132);
+    QCOMPARE(requests->rowCount(), 1);
+    QVERIFY(Service::instance().presenceRequest(
+        {{"id", 902}, {"first", "Nils"}, {"last", "Ek"}, {"jid", "nils@x.example"}}));
+    QTRY_COMPARE(requests->rowCount(), 2);
+    auto* mara =
+        qobject_cast<RAZ::Contacts::IContact*>(requests->index(0, 0).data(329).value<QObject*>());
+    auto* nils =
+        qobject_cast<RAZ::Contacts::IContact*>(requests->index(1, 0).data(329).value<QObject*>());
+    const int listed = contacts->contactIds().size();
+    QVERIFY(mara->authorize(0));
+    QVERIFY(mara->subscribe());
+    QCOMPARE(requests->rowCount(), 1);
+    QCOMPARE(contacts->contactIds().size(), listed + 1);
+    const QVariant uri = nils->getProperty(2);
+    nils->setIgnored(true);
+    QCOMPARE(requests->rowCount(), 0);
+    QCOMPARE(nils->getProperty(2), uri);  // ignoring touches no property
+    QCOMPARE(contacts->contactIds().size(), listed + 1);
+  }
+
+  void synchronizerCompletesFromTheDirectory() {
+    SessionManagerBase* s = open();
+    QVERIFY(s);
+    RAZ::Contacts::IContact* known =
+        s->contactsManager()->createTemporaryContact({{"25", "nora.albrecht@demo.zent"}});
+    RAZ::Contacts::ContactSynchronizer sync(s->contactSearchController(), true);
+    QSignalSpy done(&sync, &RAZ::Contacts::ContactSynchronizer::syncDone);
+    QVERIFY(sync.syncWithDirectory(known, 25));
+    QVERIFY(!sync.syncWithDirectory(known, 25));  // one at a time
+    QVERIFY(done.wait(2000));
+    QCOMPARE(sync.getProperties().value("5").toString(), QString("Albrecht"));
+    RAZ::Contacts::ContactSynchronizer miss(s->contactSearchController(), true);
+    QSignalSpy error(&miss, &RAZ::Contacts::ContactSynchronizer::syncError);
+    RAZ::Contacts::IContact* unknown =
+        s->contactsManager()->createTemporaryContact({{"25", "nobody@nowhere.example"}});
+    QVERIFY(miss.syncWithDirectory(unknown, 25));
+    QVERIFY(error.wait(2000));
+    QVERIFY(!miss.syncWithDirectory(nullptr, 25));
+  }
+
+  void phoneNumbers_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("normalized");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("spaced") << "+49 (30) 100-101"
+                            << "+4930100101" << true;
+    QTest::newRow("star code") << "*21#"
+                               << "*21#" << true;
+    QTest::newRow("plus inside") << "1+2"
+                                 << "1+2" << false;
+    QTest::newRow("letters") << "call me"
+                             << "call me" << false;
+    QTest::newRow("one digit") << "5"
+                               << "5" << false;
+    QTest::newRow("empty") << ""
+                           << "" << false;
+  }
+  void phoneNumbers() {
+    QFETCH(QString, text);
+    QFETCH(QString, normalized);
+    QFETCH(bool, valid);
+    QCOMPARE(RAZ::Utils::PhoneNumberParser::normalizePhoneNumber(text), normalized);
+    QCOMPARE(RAZ::Utils::PhoneNumberParser::isValidPhoneNumber(text), valid);
+  }
+
+  void sipAddresses() {
+    RAZ::Utils::SipUriParser parser;
+    QCOMPARE(parser.normalize("<sip:a.b@demo.zent>"), QString("sip:a.b@demo.zent"));
+    QCOMPARE(parser.normalize("a.b@demo.zent"), QString("sip:a.b@demo.zent"));
+    QCOMPARE(parser.userPart("SIP:a.b@demo.zent"), QString("a.b"));
+    QVERIFY(!parser.isValid("a.b"));
+    QVERIFY(!parser.isValid("sip:@demo.zent"));
+  }
+};
+
+ZENT_TEST_MAIN(TestRazActions, QApplication)
+#include "tst_raz_actions.moc"
