@@ -154,6 +154,70 @@
         <source>Connection to server failed. Try again later. If the problem persists please contact your service provider.</source>
         <translation>Connection to server failed. Try again later. If the problem persists please contact your service provider.</translation>
     </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation>it cannot be opened: %1</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>it is larger than %1 MiB</translation>
+    </message>
+    <message>
+        <source>its content cannot be deciphered</source>
+        <translation>its content cannot be deciphered</translation>
+    </message>
+    <message>
+        <source>The stored accounts in %1 could not be read: %2. The file was left as it is and no account is stored until it can be read.</source>
+        <translation>The stored accounts in %1 could not be read: %2. The file was left as it is and no account is stored until it can be read.</translation>
+    </message>
+    <message>
+        <source>The stored accounts in %1 could not be read: %2. The file was kept as %3. Sign in again to store your account.</source>
+        <translation>The stored accounts in %1 could not be read: %2. The file was kept as %3. Sign in again to store your account.</translation>
+    </message>
+    <message>
+        <source>Data Folder Error</source>
+        <translation>Data Folder Error</translation>
+    </message>
+    <message>
+        <source>The folder for your settings and accounts cannot be used: %1.</source>
+        <translation>The folder for your settings and accounts cannot be used: %1.</translation>
+    </message>
+    <message>
+        <source>the system offers no folder for your data</source>
+        <translation>the system offers no folder for your data</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder and cannot be made one</source>
+        <translation>%1 is not a folder and cannot be made one</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot start because %2.</source>
+        <translation>%1 cannot start because %2.</translation>
+    </message>
+    <message>
+        <source>Start-up Error</source>
+        <translation>Start-up Error</translation>
+    </message>
+    <message>
+        <source>%1 is already running but does not answer (its lock is %2). Close it, or end its process, and start %1 again.</source>
+        <translation>%1 is already running but does not answer (its lock is %2). Close it, or end its process, and start %1 again.</translation>
+    </message>
+    <message>
+        <source>No configuration could be loaded (looked in %1). Signing in is not possible until the program is reinstalled.</source>
+        <translation>No configuration could be loaded (looked in %1). Signing in is not possible until the program is reinstalled.</translation>
+    </message>
+    <message>
+        <source>These configuration files could not be read:</source>
+        <translation>These configuration files could not be read:</translation>
+    </message>
+    <message>
+        <source>Configuration Error</source>
+        <translation>Configuration Error</translation>
+    </message>
 </context>
 <context>
     <name>CallAnswerNotification</name>
@@ -306,6 +370,26 @@
         <source>Close</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>Add to Contact List</source>
+        <translation>Add to Contact List</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Edit Contact</source>
+        <translation>Edit Contact</translation>
+    </message>
+    <message>
+        <source>Delete Contact</source>
+        <translation>Delete Contact</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs::LocationPublish</name>
@@ -332,6 +416,38 @@
     <message>
         <source>Unknown</source>
         <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>My Location</source>
+        <translation>My Location</translation>
+    </message>
+    <message>
+        <source>No Time</source>
+        <translation>No Time</translation>
+    </message>
+    <message>
+        <source>Suggested times</source>
+        <translation>Suggested times</translation>
+    </message>
+    <message>
+        <source> (Computer time)</source>
+        <translation> (Computer time)</translation>
+    </message>
+    <message>
+        <source> (Automatic time)</source>
+        <translation> (Automatic time)</translation>
+    </message>
+    <message>
+        <source> (Last used)</source>
+        <translation> (Last used)</translation>
+    </message>
+    <message>
+        <source>Location to be published: %1  %2</source>
+        <translation>Location to be published: %1  %2</translation>
+    </message>
+    <message>
+        <source>Use automatic location: %1  %2</source>
+        <translation>Use automatic location: %1  %2</translation>
     </message>
 </context>
 <context>
@@ -886,6 +1002,54 @@
         <source>Remote Office</source>
         <translation>Remote Office</translation>
     </message>
+    <message>
+        <source>Graniteway Anywhere</source>
+        <translation>Graniteway Anywhere</translation>
+    </message>
+    <message>
+        <source>Graniteway Remote Office</source>
+        <translation>Graniteway Remote Office</translation>
+    </message>
+    <message>
+        <source>Forward Calls</source>
+        <translation>Forward Calls</translation>
+    </message>
+    <message>
+        <source>Hide Number</source>
+        <translation>Hide Number</translation>
+    </message>
+    <message>
+        <source>Simultaneous Ring Personal</source>
+        <translation>Simultaneous Ring Personal</translation>
+    </message>
+    <message>
+        <source>Error Code:</source>
+        <translation>Error Code:</translation>
+    </message>
+    <message>
+        <source>Connection Refused</source>
+        <translation>Connection Refused</translation>
+    </message>
+    <message>
+        <source>Host Not Found</source>
+        <translation>Host Not Found</translation>
+    </message>
+    <message>
+        <source>Timeout Error</source>
+        <translation>Timeout Error</translation>
+    </message>
+    <message>
+        <source>Operation Canceled</source>
+        <translation>Operation Canceled</translation>
+    </message>
+    <message>
+        <source>Authentication Required</source>
+        <translation>Authentication Required</translation>
+    </message>
+    <message>
+        <source>Unknown Error %1</source>
+        <translation>Unknown Error %1</translation>
+    </message>
 </context>
 <context>
     <name>QML::ConnectorNotification</name>
@@ -899,6 +1063,38 @@
     <message>
         <source>Add Contact</source>
         <translation>Add Contact</translation>
+    </message>
+    <message>
+        <source>Add Conference Contact</source>
+        <translation>Add Conference Contact</translation>
+    </message>
+    <message>
+        <source>Error Adding Contact</source>
+        <translation>Error Adding Contact</translation>
+    </message>
+    <message>
+        <source>A contact in your contact list with the same IM Address has been found (%1). Please enter a different IM Address to add a new contact.</source>
+        <translation>A contact in your contact list with the same IM Address has been found (%1). Please enter a different IM Address to add a new contact.</translation>
+    </message>
+    <message>
+        <source>The contact could not be added.</source>
+        <translation>The contact could not be added.</translation>
+    </message>
+    <message>
+        <source>Confirm Deletion</source>
+        <translation>Confirm Deletion</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove %1 from your contact list?</source>
+        <translation>Are you sure you want to remove %1 from your contact list?</translation>
+    </message>
+    <message>
+        <source>Unsaved Changes</source>
+        <translation>Unsaved Changes</translation>
+    </message>
+    <message>
+        <source>Close the card and discard your changes to this contact?</source>
+        <translation>Close the card and discard your changes to this contact?</translation>
     </message>
 </context>
 <context>
@@ -1738,6 +1934,471 @@
     <message>
         <source>You need to restart your client for any changes made to take effect.</source>
         <translation>You need to restart your client for any changes made to take effect.</translation>
+    </message>
+</context>
+<context>
+    <name>LocationPublishDialog</name>
+    <message>
+        <source>Your location is automatically determined when a location change is detected. You can choose to publish the automatically determined location or manually set the location description and time zone.</source>
+        <translation>Your location is automatically determined when a location change is detected. You can choose to publish the automatically determined location or manually set the location description and time zone.</translation>
+    </message>
+    <message>
+        <source>Use manual location</source>
+        <translation>Use manual location</translation>
+    </message>
+    <message>
+        <source>Set Location</source>
+        <translation>Set Location</translation>
+    </message>
+    <message>
+        <source>Always ask before publishing new location information</source>
+        <translation>Always ask before publishing new location information</translation>
+    </message>
+    <message>
+        <source>Publish Location</source>
+        <translation>Publish Location</translation>
+    </message>
+    <message>
+        <source>No Location</source>
+        <translation>No Location</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Authentication failed</source>
+        <translation>Authentication failed</translation>
+    </message>
+    <message>
+        <source>Server Error</source>
+        <translation>Server Error</translation>
+    </message>
+    <message>
+        <source>Deleting Location</source>
+        <translation>Deleting Location</translation>
+    </message>
+    <message>
+        <source>You are about to delete a location.
+Are you sure you want to continue?</source>
+        <translation>You are about to delete a location.
+Are you sure you want to continue?</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Enabled</translation>
+    </message>
+    <message>
+        <source>Enable to hide number</source>
+        <translation>Enable to hide number</translation>
+    </message>
+    <message>
+        <source>If you activate this service all calls will be blocked by the server. You can forward all or some calls if you choose to use other call forwarding services.</source>
+        <translation>If you activate this service all calls will be blocked by the server. You can forward all or some calls if you choose to use other call forwarding services.</translation>
+    </message>
+    <message>
+        <source>You can hide or display your number when calling/ communicating with other parties or contacts. Enable to hide number and disable to show number.</source>
+        <translation>You can hide or display your number when calling/ communicating with other parties or contacts. Enable to hide number and disable to show number.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>Popup2Buttons</name>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceItem</name>
+    <message>
+        <source>Service update error</source>
+        <translation>Service update error</translation>
+    </message>
+    <message>
+        <source>Service fetch error</source>
+        <translation>Service fetch error</translation>
+    </message>
+    <message>
+        <source>Service is not available for this account</source>
+        <translation>Service is not available for this account</translation>
+    </message>
+    <message>
+        <source>Fetching service state...</source>
+        <translation>Fetching service state...</translation>
+    </message>
+    <message>
+        <source>Disabled </source>
+        <translation>Disabled </translation>
+    </message>
+    <message>
+        <source>Enabled </source>
+        <translation>Enabled </translation>
+    </message>
+    <message>
+        <source>to </source>
+        <translation>to </translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Enable service</source>
+        <translation>Enable service</translation>
+    </message>
+    <message>
+        <source>Phone number</source>
+        <translation>Phone number</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>SimpleServicePage</name>
+    <message>
+        <source>Service update error</source>
+        <translation>Service update error</translation>
+    </message>
+    <message>
+        <source>Service fetch error</source>
+        <translation>Service fetch error</translation>
+    </message>
+    <message>
+        <source>Service is not available for this account</source>
+        <translation>Service is not available for this account</translation>
+    </message>
+    <message>
+        <source>Fetching service state...</source>
+        <translation>Fetching service state...</translation>
+    </message>
+</context>
+<context>
+    <name>ForwardingPage</name>
+    <message>
+        <source>Always forward: </source>
+        <translation>Always forward: </translation>
+    </message>
+    <message>
+        <source>Forward when busy: </source>
+        <translation>Forward when busy: </translation>
+    </message>
+    <message>
+        <source>Forward when unanswered: </source>
+        <translation>Forward when unanswered: </translation>
+    </message>
+    <message>
+        <source>Forward when unreachable: </source>
+        <translation>Forward when unreachable: </translation>
+    </message>
+    <message>
+        <source>No forwarding services available for this account</source>
+        <translation>No forwarding services available for this account</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteOfficePage</name>
+    <message>
+        <source>Service: </source>
+        <translation>Service: </translation>
+    </message>
+    <message>
+        <source>This service allows you to use your home phone, your cell phone, or even a hotel phone as your business phone. This application allows you to make phone calls from this remote phone and have them billed to your business. This service also directs all calls coming to your business phone number to ring the remote office phone.</source>
+        <translation>This service allows you to use your home phone, your cell phone, or even a hotel phone as your business phone. This application allows you to make phone calls from this remote phone and have them billed to your business. This service also directs all calls coming to your business phone number to ring the remote office phone.</translation>
+    </message>
+</context>
+<context>
+    <name>AnywherePage</name>
+    <message>
+        <source>Service update error</source>
+        <translation>Service update error</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Alert all enabled locations for Click-To-Dial</source>
+        <translation>Alert all enabled locations for Click-To-Dial</translation>
+    </message>
+    <message>
+        <source>Locations</source>
+        <translation>Locations</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Enabled</translation>
+    </message>
+    <message>
+        <source>Configure</source>
+        <translation>Configure</translation>
+    </message>
+    <message>
+        <source>Add New Location</source>
+        <translation>Add New Location</translation>
+    </message>
+    <message>
+        <source>Phone number</source>
+        <translation>Phone number</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Location:</translation>
+    </message>
+    <message>
+        <source>Diversion Inhibitor</source>
+        <translation>Diversion Inhibitor</translation>
+    </message>
+    <message>
+        <source>Answer Confirmation</source>
+        <translation>Answer Confirmation</translation>
+    </message>
+    <message>
+        <source>Call Control</source>
+        <translation>Call Control</translation>
+    </message>
+    <message>
+        <source>Criteria Active</source>
+        <translation>Criteria Active</translation>
+    </message>
+    <message>
+        <source>Delete Location</source>
+        <translation>Delete Location</translation>
+    </message>
+    <message>
+        <source>This service allows users to enable their mobile phones to behave as if the phones were an extension of the telephony exchange. The locations added are the mobile phone numbers for these devices. They can be activated or deactivated and the user can also notify all phones on a Click-To-Dial or just their primary phone</source>
+        <translation>This service allows users to enable their mobile phones to behave as if the phones were an extension of the telephony exchange. The locations added are the mobile phone numbers for these devices. They can be activated or deactivated and the user can also notify all phones on a Click-To-Dial or just their primary phone</translation>
+    </message>
+</context>
+<context>
+    <name>SimRingPage</name>
+    <message>
+        <source>Service update error</source>
+        <translation>Service update error</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Enabled</translation>
+    </message>
+    <message>
+        <source>Do not ring my simultaneously ringing numbers if I&apos;m already on a call.</source>
+        <translation>Do not ring my simultaneously ringing numbers if I&apos;m already on a call.</translation>
+    </message>
+    <message>
+        <source>Phone Number / SIP-URI</source>
+        <translation>Phone Number / SIP-URI</translation>
+    </message>
+    <message>
+        <source>Answer confirmation required</source>
+        <translation>Answer confirmation required</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Add Number</source>
+        <translation>Add Number</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>This service allows you to list up to 10 phone numbers or SIP URI addresses you would like to ring in addition to your primary phone when you receive a call. This feature is helpful when you are not at your phone but you would like your cell phone to ring when you get a call. You can also turn this service off at your desk on a call.</source>
+        <translation>This service allows you to list up to 10 phone numbers or SIP URI addresses you would like to ring in addition to your primary phone when you receive a call. This feature is helpful when you are not at your phone but you would like your cell phone to ring when you get a call. You can also turn this service off at your desk on a call.</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::CallSettingsInput</name>
+    <message>
+        <source>&quot;%1&quot; is not a phone number. Enter digits only, optionally starting with +.</source>
+        <translation>&quot;%1&quot; is not a phone number. Enter digits only, optionally starting with +.</translation>
+    </message>
+    <message>
+        <source>Enter the number of your remote office phone to switch the service on.</source>
+        <translation>Enter the number of your remote office phone to switch the service on.</translation>
+    </message>
+    <message>
+        <source>Enter the phone number of the new location.</source>
+        <translation>Enter the phone number of the new location.</translation>
+    </message>
+    <message>
+        <source>A location with the number %1 exists already.</source>
+        <translation>A location with the number %1 exists already.</translation>
+    </message>
+    <message>
+        <source>At most %1 numbers can ring at the same time.</source>
+        <translation>At most %1 numbers can ring at the same time.</translation>
+    </message>
+    <message>
+        <source>Enter a phone number or SIP address in every row.</source>
+        <translation>Enter a phone number or SIP address in every row.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a phone number nor a SIP address.</source>
+        <translation>&quot;%1&quot; is neither a phone number nor a SIP address.</translation>
+    </message>
+    <message>
+        <source>The number %1 is listed twice.</source>
+        <translation>The number %1 is listed twice.</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::CallSettingsToolbarHelper</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Configure...</source>
+        <translation>Configure...</translation>
+    </message>
+    <message>
+        <source>Remote Office</source>
+        <translation>Remote Office</translation>
+    </message>
+    <message>
+        <source>Call Forward Always</source>
+        <translation>Call Forward Always</translation>
+    </message>
+    <message>
+        <source>Call Forward Busy</source>
+        <translation>Call Forward Busy</translation>
+    </message>
+    <message>
+        <source>Call Forward Not Reachable</source>
+        <translation>Call Forward Not Reachable</translation>
+    </message>
+    <message>
+        <source>Call Forward No Answer</source>
+        <translation>Call Forward No Answer</translation>
+    </message>
+</context>
+<context>
+    <name>CallSettingsToolbar</name>
+    <message>
+        <source>Call Settings</source>
+        <translation>Call Settings</translation>
+    </message>
+    <message>
+        <source>Graniteway Anywhere</source>
+        <translation>Graniteway Anywhere</translation>
+    </message>
+    <message>
+        <source>Remote Office</source>
+        <translation>Remote Office</translation>
+    </message>
+    <message>
+        <source>Simultaneous Ring</source>
+        <translation>Simultaneous Ring</translation>
+    </message>
+    <message>
+        <source>Call Forwarding</source>
+        <translation>Call Forwarding</translation>
+    </message>
+    <message>
+        <source>Do Not Disturb</source>
+        <translation>Do Not Disturb</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Display Name</source>
+        <translation>Display Name</translation>
+    </message>
+    <message>
+        <source>First Name</source>
+        <translation>First Name</translation>
+    </message>
+    <message>
+        <source>Last Name</source>
+        <translation>Last Name</translation>
+    </message>
+    <message>
+        <source>Work Phone</source>
+        <translation>Work Phone</translation>
+    </message>
+    <message>
+        <source>Work Extension</source>
+        <translation>Work Extension</translation>
+    </message>
+    <message>
+        <source>Mobile Phone</source>
+        <translation>Mobile Phone</translation>
+    </message>
+    <message>
+        <source>Personal Phone</source>
+        <translation>Personal Phone</translation>
+    </message>
+    <message>
+        <source>Street Address</source>
+        <translation>Street Address</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>City</translation>
+    </message>
+    <message>
+        <source>Postal Code</source>
+        <translation>Postal Code</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Country</translation>
+    </message>
+    <message>
+        <source>Email Address</source>
+        <translation>Email Address</translation>
+    </message>
+    <message>
+        <source>IM Address</source>
+        <translation>IM Address</translation>
+    </message>
+    <message>
+        <source>Dial-in Number</source>
+        <translation>Dial-in Number</translation>
+    </message>
+    <message>
+        <source>Conference ID</source>
+        <translation>Conference ID</translation>
+    </message>
+    <message>
+        <source>Security PIN</source>
+        <translation>Security PIN</translation>
+    </message>
+    <message>
+        <source>Web Address</source>
+        <translation>Web Address</translation>
+    </message>
+    <message>
+        <source>Collaboration Room</source>
+        <translation>Collaboration Room</translation>
     </message>
 </context>
 </TS>
