@@ -359,6 +359,14 @@
         <source>Version: %1</source>
         <translation>Version: %1</translation>
     </message>
+    <message>
+        <source>Disable</source>
+        <translation>Disable</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Enable</translation>
+    </message>
 </context>
 <context>
     <name>ContactCard</name>
@@ -719,6 +727,70 @@
         <source>Sign Out</source>
         <translation>Sign Out</translation>
     </message>
+    <message>
+        <source>All</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Call</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Calls</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contacts</translation>
+    </message>
+    <message>
+        <source>Dial Pad</source>
+        <translation>Dial Pad</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favorites</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Missed %1</source>
+        <translation>Missed %1</translation>
+    </message>
+    <message>
+        <source>No history</source>
+        <translation>No history</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Other Contacts</source>
+        <translation>Other Contacts</translation>
+    </message>
+    <message>
+        <source>Rooms</source>
+        <translation>Rooms</translation>
+    </message>
+    <message>
+        <source>Search or dial</source>
+        <translation>Search or dial</translation>
+    </message>
 </context>
 <context>
     <name>MediaEngineConfigurator</name>
@@ -869,6 +941,50 @@
     <message>
         <source>Error</source>
         <translation>Error</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove %1 group from your list?</source>
+        <translation>Are you sure you want to remove %1 group from your list?</translation>
+    </message>
+    <message>
+        <source>Confirm Share</source>
+        <translation>Confirm Share</translation>
+    </message>
+    <message>
+        <source>If you have Outlook installed on your computer, you can allow the client to search your Outlook contacts and observe calendar events. To do this you need to allow %1 to access the information in Outlook.
+
+You can change these settings later through Preferences in the General tab.
+Allow? </source>
+        <translation>If you have Outlook installed on your computer, you can allow the client to search your Outlook contacts and observe calendar events. To do this you need to allow %1 to access the information in Outlook.
+
+You can change these settings later through Preferences in the General tab.
+Allow? </translation>
+    </message>
+    <message>
+        <source>Microsoft Outlook was detected in your system. %1 can include Outlook address book in your contacts search and update your availability based on your Outlook calendar entries.
+
+Please note that you may be asked for additional permissions from Outlook if you proceed. These features can be enabled or disabled later in application preferences.
+Do you want to enable these features? </source>
+        <translation>Microsoft Outlook was detected in your system. %1 can include Outlook address book in your contacts search and update your availability based on your Outlook calendar entries.
+
+Please note that you may be asked for additional permissions from Outlook if you proceed. These features can be enabled or disabled later in application preferences.
+Do you want to enable these features? </translation>
+    </message>
+    <message>
+        <source>Outlook detected</source>
+        <translation>Outlook detected</translation>
+    </message>
+    <message>
+        <source>Outlook integration</source>
+        <translation>Outlook integration</translation>
+    </message>
+    <message>
+        <source>Starting a share will end ongoing share. Continue?</source>
+        <translation>Starting a share will end ongoing share. Continue?</translation>
+    </message>
+    <message>
+        <source>You have selected to start multiple shares. By selecting Yes you will stream your desktop in multiple communications. Note that ending one sharing session will not end all sharing session. Each session needs to be closed individually.</source>
+        <translation>You have selected to start multiple shares. By selecting Yes you will stream your desktop in multiple communications. Note that ending one sharing session will not end all sharing session. Each session needs to be closed individually.</translation>
     </message>
 </context>
 <context>
@@ -1285,6 +1401,46 @@
     <message>
         <source>Transfer</source>
         <translation>Transfer</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Edit %1</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>Extension</translation>
+    </message>
+    <message>
+        <source>Mobile</source>
+        <translation>Mobile</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Move Down</translation>
+    </message>
+    <message>
+        <source>Move First</source>
+        <translation>Move First</translation>
+    </message>
+    <message>
+        <source>Move Last</source>
+        <translation>Move Last</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Move Up</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Personal</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Remove %1</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Work</translation>
     </message>
 </context>
 <context>
@@ -2399,6 +2555,504 @@ Are you sure you want to continue?</translation>
     <message>
         <source>Collaboration Room</source>
         <translation>Collaboration Room</translation>
+    </message>
+</context>
+<context>
+    <name>CallWidget</name>
+    <message>
+        <source>Answer</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>Decline</source>
+        <translation>Decline</translation>
+    </message>
+    <message>
+        <source>Dial Pad</source>
+        <translation>Dial Pad</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Hold</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Mute</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>Stop Video</source>
+        <translation>Stop Video</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Transfer</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Unmute</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+</context>
+<context>
+    <name>ChatWidget</name>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+</context>
+<context>
+    <name>Footer</name>
+    <message>
+        <source>Hide my video</source>
+        <translation>Hide my video</translation>
+    </message>
+    <message>
+        <source>Show my video</source>
+        <translation>Show my video</translation>
+    </message>
+</context>
+<context>
+    <name>GroupParticipants</name>
+    <message>
+        <source>Participants</source>
+        <translation>Participants</translation>
+    </message>
+</context>
+<context>
+    <name>Models::Chat::MessageModel</name>
+    <message>
+        <source> Sending SMS...</source>
+        <translation> Sending SMS...</translation>
+    </message>
+    <message>
+        <source> sent an SMS</source>
+        <translation> sent an SMS</translation>
+    </message>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 are typing...</source>
+        <translation>%1 are typing...</translation>
+    </message>
+    <message>
+        <source>%1 has joined chat %2</source>
+        <translation>%1 has joined chat %2</translation>
+    </message>
+    <message>
+        <source>%1 has left chat %2</source>
+        <translation>%1 has left chat %2</translation>
+    </message>
+    <message>
+        <source>%1 is typing...</source>
+        <translation>%1 is typing...</translation>
+    </message>
+    <message>
+        <source>%1 joined Desktop Share %2</source>
+        <translation>%1 joined Desktop Share %2</translation>
+    </message>
+    <message>
+        <source>%1 left Desktop Share %2</source>
+        <translation>%1 left Desktop Share %2</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <source>Cancel Transfer</source>
+        <translation>Cancel Transfer</translation>
+    </message>
+    <message>
+        <source>Decline</source>
+        <translation>Decline</translation>
+    </message>
+    <message>
+        <source>Drag and drop contacts from the contact list to add them as participants to this chat.</source>
+        <translation>Drag and drop contacts from the contact list to add them as participants to this chat.</translation>
+    </message>
+    <message>
+        <source>File Size %1</source>
+        <translation>File Size %1</translation>
+    </message>
+    <message>
+        <source>File Size %1. The incoming file is too large. The transfer has been cancelled.</source>
+        <translation>File Size %1. The incoming file is too large. The transfer has been cancelled.</translation>
+    </message>
+    <message>
+        <source>File Size %1. The outgoing file is too large. The transfer has been cancelled.</source>
+        <translation>File Size %1. The outgoing file is too large. The transfer has been cancelled.</translation>
+    </message>
+    <message>
+        <source>File received, click to open</source>
+        <translation>File received, click to open</translation>
+    </message>
+    <message>
+        <source>File sent</source>
+        <translation>File sent</translation>
+    </message>
+    <message>
+        <source>Me</source>
+        <translation>Me</translation>
+    </message>
+    <message>
+        <source>Receiving file %1 of %2</source>
+        <translation>Receiving file %1 of %2</translation>
+    </message>
+    <message>
+        <source>Request timed out, message wasn&apos;t sent.</source>
+        <translation>Request timed out, message wasn&apos;t sent.</translation>
+    </message>
+    <message>
+        <source>Sending file %1 of %2</source>
+        <translation>Sending file %1 of %2</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Show in Folder</translation>
+    </message>
+    <message>
+        <source>The file does not exist</source>
+        <translation>The file does not exist</translation>
+    </message>
+    <message>
+        <source>Transfer cancelled</source>
+        <translation>Transfer cancelled</translation>
+    </message>
+    <message>
+        <source>Transfer failed</source>
+        <translation>Transfer failed</translation>
+    </message>
+    <message>
+        <source>Transfer failed. Incompatible encryption level.</source>
+        <translation>Transfer failed. Incompatible encryption level.</translation>
+    </message>
+    <message>
+        <source>Transfer timed out</source>
+        <translation>Transfer timed out</translation>
+    </message>
+    <message>
+        <source>Waiting...</source>
+        <translation>Waiting...</translation>
+    </message>
+    <message>
+        <source>Your share has been closed.</source>
+        <translation>Your share has been closed.</translation>
+    </message>
+    <message>
+        <source>Your share will close in %1 minute(s) due to inactivity unless you continue using the share before that.</source>
+        <translation>Your share will close in %1 minute(s) due to inactivity unless you continue using the share before that.</translation>
+    </message>
+</context>
+<context>
+    <name>Overlays</name>
+    <message>
+        <source>Add people...</source>
+        <translation>Add people...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Park the call on...</source>
+        <translation>Park the call on...</translation>
+    </message>
+    <message>
+        <source>Transfer the call to...</source>
+        <translation>Transfer the call to...</translation>
+    </message>
+</context>
+<context>
+    <name>QML::CommunicationsWindow</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: </source>
+        <translation>%1: </translation>
+    </message>
+    <message>
+        <source>*.wav *.amr</source>
+        <translation>*.wav *.amr</translation>
+    </message>
+    <message>
+        <source>Closing this communication window will end the call. Are you sure you want to end the call and close the window?</source>
+        <translation>Closing this communication window will end the call. Are you sure you want to end the call and close the window?</translation>
+    </message>
+    <message>
+        <source>Dismissed from Chat</source>
+        <translation>Dismissed from Chat</translation>
+    </message>
+    <message>
+        <source>Dismissed from Chat and Share</source>
+        <translation>Dismissed from Chat and Share</translation>
+    </message>
+    <message>
+        <source>Dismissed from Share</source>
+        <translation>Dismissed from Share</translation>
+    </message>
+    <message>
+        <source>Error Sending Message</source>
+        <translation>Error Sending Message</translation>
+    </message>
+    <message>
+        <source>Select File to Send...</source>
+        <translation>Select File to Send...</translation>
+    </message>
+    <message>
+        <source>Transfer Call</source>
+        <translation>Transfer Call</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>Warning - End Call?</source>
+        <translation>Warning - End Call?</translation>
+    </message>
+    <message>
+        <source>You have been dismissed from chat and share by %1.</source>
+        <translation>You have been dismissed from chat and share by %1.</translation>
+    </message>
+    <message>
+        <source>You have been dismissed from chat by %1.</source>
+        <translation>You have been dismissed from chat by %1.</translation>
+    </message>
+    <message>
+        <source>You have been dismissed from share.</source>
+        <translation>You have been dismissed from share.</translation>
+    </message>
+    <message>
+        <source>Your message could not be sent due to a network issue. Because of this some chat messages might not be visible in the history.</source>
+        <translation>Your message could not be sent due to a network issue. Because of this some chat messages might not be visible in the history.</translation>
+    </message>
+</context>
+<context>
+    <name>QML::MainWindow</name>
+    <message>
+        <source>Are you sure you want to remove the selected contacts from your contact list?</source>
+        <translation>Are you sure you want to remove the selected contacts from your contact list?</translation>
+    </message>
+    <message>
+        <source>Confirm Deletion</source>
+        <translation>Confirm Deletion</translation>
+    </message>
+    <message>
+        <source>Contact Already Exists</source>
+        <translation>Contact Already Exists</translation>
+    </message>
+    <message>
+        <source>My Room</source>
+        <translation>My Room</translation>
+    </message>
+    <message>
+        <source>This person is already in your contact list under display name %1</source>
+        <translation>This person is already in your contact list under display name %1</translation>
+    </message>
+</context>
+<context>
+    <name>SecurityBar</name>
+    <message>
+        <source>Unclassified</source>
+        <translation>Unclassified</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::ChatRoomActions</name>
+    <message>
+        <source>Delete Room</source>
+        <translation>Delete Room</translation>
+    </message>
+    <message>
+        <source>Edit Room</source>
+        <translation>Edit Room</translation>
+    </message>
+    <message>
+        <source>Join Room</source>
+        <translation>Join Room</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::CommunicationSessionUiHelper</name>
+    <message>
+        <source>%1&apos;s Room</source>
+        <translation>%1&apos;s Room</translation>
+    </message>
+    <message>
+        <source>(Owner)</source>
+        <translation>(Owner)</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Call</translation>
+    </message>
+    <message>
+        <source>Call Active</source>
+        <translation>Call Active</translation>
+    </message>
+    <message>
+        <source>Call from phone</source>
+        <translation>Call from phone</translation>
+    </message>
+    <message>
+        <source>Calling</source>
+        <translation>Calling</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Disconnected</translation>
+    </message>
+    <message>
+        <source>Group Communications</source>
+        <translation>Group Communications</translation>
+    </message>
+    <message>
+        <source>Incoming Call</source>
+        <translation>Incoming Call</translation>
+    </message>
+    <message>
+        <source>My Room</source>
+        <translation>My Room</translation>
+    </message>
+    <message>
+        <source>On Hold</source>
+        <translation>On Hold</translation>
+    </message>
+    <message>
+        <source>Pull Call</source>
+        <translation>Pull Call</translation>
+    </message>
+    <message>
+        <source>Retrieve Parked Call</source>
+        <translation>Retrieve Parked Call</translation>
+    </message>
+    <message>
+        <source>Sharing Desktop</source>
+        <translation>Sharing Desktop</translation>
+    </message>
+    <message>
+        <source>Transfer Call: %1</source>
+        <translation>Transfer Call: %1</translation>
+    </message>
+    <message>
+        <source>Viewing Share</source>
+        <translation>Viewing Share</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::MenuHandler</name>
+    <message>
+        <source>Add Conference Contact</source>
+        <translation>Add Conference Contact</translation>
+    </message>
+    <message>
+        <source>Add Contact</source>
+        <translation>Add Contact</translation>
+    </message>
+    <message>
+        <source>Add Group</source>
+        <translation>Add Group</translation>
+    </message>
+    <message>
+        <source>Add Room</source>
+        <translation>Add Room</translation>
+    </message>
+    <message>
+        <source>Add to Group</source>
+        <translation>Add to Group</translation>
+    </message>
+    <message>
+        <source>Change Profile Photo</source>
+        <translation>Change Profile Photo</translation>
+    </message>
+    <message>
+        <source>Clear All Missed</source>
+        <translation>Clear All Missed</translation>
+    </message>
+    <message>
+        <source>Clear Missed Calls</source>
+        <translation>Clear Missed Calls</translation>
+    </message>
+    <message>
+        <source>Clear Missed Chats</source>
+        <translation>Clear Missed Chats</translation>
+    </message>
+    <message>
+        <source>Clear Profile Photo</source>
+        <translation>Clear Profile Photo</translation>
+    </message>
+    <message>
+        <source>Configure My Room</source>
+        <translation>Configure My Room</translation>
+    </message>
+    <message>
+        <source>Copy My Room Invitation</source>
+        <translation>Copy My Room Invitation</translation>
+    </message>
+    <message>
+        <source>Join My Room</source>
+        <translation>Join My Room</translation>
+    </message>
+    <message>
+        <source>Mark as Seen</source>
+        <translation>Mark as Seen</translation>
+    </message>
+    <message>
+        <source>Remove Contacts</source>
+        <translation>Remove Contacts</translation>
+    </message>
+    <message>
+        <source>Remove from Group</source>
+        <translation>Remove from Group</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::ZentUrlHandler</name>
+    <message>
+        <source>Failed to Join Room</source>
+        <translation>Failed to Join Room</translation>
+    </message>
+    <message>
+        <source>Failed to join %1&apos;s room due to network connection issues. Please try again after the connection is restored</source>
+        <translation>Failed to join %1&apos;s room due to network connection issues. Please try again after the connection is restored</translation>
+    </message>
+</context>
+<context>
+    <name>WebCollabWidget</name>
+    <message>
+        <source>Waiting for the shared screen...</source>
+        <translation>Waiting for the shared screen...</translation>
+    </message>
+    <message>
+        <source>You are sharing your desktop</source>
+        <translation>You are sharing your desktop</translation>
     </message>
 </context>
 </TS>

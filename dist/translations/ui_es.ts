@@ -344,6 +344,14 @@
         <source>Version: %1</source>
         <translation>Versión: %1</translation>
     </message>
+    <message>
+        <source>Disable</source>
+        <translation>Desactivar</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activar</translation>
+    </message>
 </context>
 <context>
     <name>ContactCard</name>
@@ -699,6 +707,70 @@
         <source>Sign Out</source>
         <translation>Cerrar sesión</translation>
     </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Llamar</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Llamadas</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contactos</translation>
+    </message>
+    <message>
+        <source>Dial Pad</source>
+        <translation>Teclado de marcación</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoritos</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Missed %1</source>
+        <translation>Perdidas %1</translation>
+    </message>
+    <message>
+        <source>No history</source>
+        <translation>Sin historial</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Other Contacts</source>
+        <translation>Otros contactos</translation>
+    </message>
+    <message>
+        <source>Rooms</source>
+        <translation>Salas</translation>
+    </message>
+    <message>
+        <source>Search or dial</source>
+        <translation>Buscar o marcar</translation>
+    </message>
 </context>
 <context>
     <name>MediaEngineConfigurator</name>
@@ -849,6 +921,50 @@
     <message>
         <source>Error</source>
         <translation>Error</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove %1 group from your list?</source>
+        <translation>¿Seguro que desea quitar el grupo %1 de su lista?</translation>
+    </message>
+    <message>
+        <source>Confirm Share</source>
+        <translation>Confirmar uso compartido</translation>
+    </message>
+    <message>
+        <source>If you have Outlook installed on your computer, you can allow the client to search your Outlook contacts and observe calendar events. To do this you need to allow %1 to access the information in Outlook.
+
+You can change these settings later through Preferences in the General tab.
+Allow? </source>
+        <translation>Si tiene Outlook instalado en su equipo, puede permitir que el cliente busque en sus contactos de Outlook y consulte los eventos del calendario. Para ello, debe permitir que %1 acceda a la información de Outlook.
+
+Puede cambiar esta configuración más adelante en Preferencias, en la pestaña General.
+¿Permitir? </translation>
+    </message>
+    <message>
+        <source>Microsoft Outlook was detected in your system. %1 can include Outlook address book in your contacts search and update your availability based on your Outlook calendar entries.
+
+Please note that you may be asked for additional permissions from Outlook if you proceed. These features can be enabled or disabled later in application preferences.
+Do you want to enable these features? </source>
+        <translation>Se ha detectado Microsoft Outlook en su sistema. %1 puede incluir la libreta de direcciones de Outlook en la búsqueda de contactos y actualizar su disponibilidad según las entradas del calendario de Outlook.
+
+Tenga en cuenta que, si continúa, es posible que Outlook le solicite permisos adicionales. Estas funciones se pueden activar o desactivar más adelante en las preferencias de la aplicación.
+¿Desea activar estas funciones? </translation>
+    </message>
+    <message>
+        <source>Outlook detected</source>
+        <translation>Outlook detectado</translation>
+    </message>
+    <message>
+        <source>Outlook integration</source>
+        <translation>Integración con Outlook</translation>
+    </message>
+    <message>
+        <source>Starting a share will end ongoing share. Continue?</source>
+        <translation>Al iniciar un uso compartido finalizará el uso compartido en curso. ¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>You have selected to start multiple shares. By selecting Yes you will stream your desktop in multiple communications. Note that ending one sharing session will not end all sharing session. Each session needs to be closed individually.</source>
+        <translation>Ha elegido iniciar varios usos compartidos. Si selecciona Sí, transmitirá su escritorio en varias comunicaciones. Tenga en cuenta que finalizar una sesión de uso compartido no finaliza todas las sesiones. Cada sesión debe cerrarse por separado.</translation>
     </message>
 </context>
 <context>
@@ -1253,6 +1369,46 @@
     <message>
         <source>Transfer</source>
         <translation>Transferir</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>Editar %1</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>Extensión</translation>
+    </message>
+    <message>
+        <source>Mobile</source>
+        <translation>Móvil</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Move First</source>
+        <translation>Mover al principio</translation>
+    </message>
+    <message>
+        <source>Move Last</source>
+        <translation>Mover al final</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Personal</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Quitar %1</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <translation>Trabajo</translation>
     </message>
 </context>
 <context>
@@ -2340,6 +2496,504 @@ Are you sure you want to continue?</source>
     <message>
         <source>Collaboration Room</source>
         <translation>Sala de colaboración</translation>
+    </message>
+</context>
+<context>
+    <name>CallWidget</name>
+    <message>
+        <source>Answer</source>
+        <translation>Responder</translation>
+    </message>
+    <message>
+        <source>Decline</source>
+        <translation>Rechazar</translation>
+    </message>
+    <message>
+        <source>Dial Pad</source>
+        <translation>Teclado de marcación</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Finalizar</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Poner en espera</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reanudar</translation>
+    </message>
+    <message>
+        <source>Stop Video</source>
+        <translation>Detener vídeo</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Transferir</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Activar sonido</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+</context>
+<context>
+    <name>ChatWidget</name>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+</context>
+<context>
+    <name>Footer</name>
+    <message>
+        <source>Hide my video</source>
+        <translation>Ocultar mi vídeo</translation>
+    </message>
+    <message>
+        <source>Show my video</source>
+        <translation>Mostrar mi vídeo</translation>
+    </message>
+</context>
+<context>
+    <name>GroupParticipants</name>
+    <message>
+        <source>Participants</source>
+        <translation>Participantes</translation>
+    </message>
+</context>
+<context>
+    <name>Models::Chat::MessageModel</name>
+    <message>
+        <source> Sending SMS...</source>
+        <translation> Enviando SMS...</translation>
+    </message>
+    <message>
+        <source> sent an SMS</source>
+        <translation> envió un SMS</translation>
+    </message>
+    <message>
+        <source>%1 B</source>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 are typing...</source>
+        <translation>%1 están escribiendo...</translation>
+    </message>
+    <message>
+        <source>%1 has joined chat %2</source>
+        <translation>%1 se ha unido al chat %2</translation>
+    </message>
+    <message>
+        <source>%1 has left chat %2</source>
+        <translation>%1 ha salido del chat %2</translation>
+    </message>
+    <message>
+        <source>%1 is typing...</source>
+        <translation>%1 está escribiendo...</translation>
+    </message>
+    <message>
+        <source>%1 joined Desktop Share %2</source>
+        <translation>%1 se ha unido al uso compartido del escritorio %2</translation>
+    </message>
+    <message>
+        <source>%1 left Desktop Share %2</source>
+        <translation>%1 ha salido del uso compartido del escritorio %2</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel Transfer</source>
+        <translation>Cancelar transferencia</translation>
+    </message>
+    <message>
+        <source>Decline</source>
+        <translation>Rechazar</translation>
+    </message>
+    <message>
+        <source>Drag and drop contacts from the contact list to add them as participants to this chat.</source>
+        <translation>Arrastre contactos desde la lista de contactos y suéltelos aquí para agregarlos como participantes a este chat.</translation>
+    </message>
+    <message>
+        <source>File Size %1</source>
+        <translation>Tamaño del archivo: %1</translation>
+    </message>
+    <message>
+        <source>File Size %1. The incoming file is too large. The transfer has been cancelled.</source>
+        <translation>Tamaño del archivo: %1. El archivo entrante es demasiado grande. Se ha cancelado la transferencia.</translation>
+    </message>
+    <message>
+        <source>File Size %1. The outgoing file is too large. The transfer has been cancelled.</source>
+        <translation>Tamaño del archivo: %1. El archivo saliente es demasiado grande. Se ha cancelado la transferencia.</translation>
+    </message>
+    <message>
+        <source>File received, click to open</source>
+        <translation>Archivo recibido, haga clic para abrirlo</translation>
+    </message>
+    <message>
+        <source>File sent</source>
+        <translation>Archivo enviado</translation>
+    </message>
+    <message>
+        <source>Me</source>
+        <translation>Yo</translation>
+    </message>
+    <message>
+        <source>Receiving file %1 of %2</source>
+        <translation>Recibiendo archivo %1 de %2</translation>
+    </message>
+    <message>
+        <source>Request timed out, message wasn&apos;t sent.</source>
+        <translation>Se agotó el tiempo de espera de la solicitud; no se envió el mensaje.</translation>
+    </message>
+    <message>
+        <source>Sending file %1 of %2</source>
+        <translation>Enviando archivo %1 de %2</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Mostrar en la carpeta</translation>
+    </message>
+    <message>
+        <source>The file does not exist</source>
+        <translation>El archivo no existe</translation>
+    </message>
+    <message>
+        <source>Transfer cancelled</source>
+        <translation>Transferencia cancelada</translation>
+    </message>
+    <message>
+        <source>Transfer failed</source>
+        <translation>Error en la transferencia</translation>
+    </message>
+    <message>
+        <source>Transfer failed. Incompatible encryption level.</source>
+        <translation>Error en la transferencia. Nivel de cifrado incompatible.</translation>
+    </message>
+    <message>
+        <source>Transfer timed out</source>
+        <translation>Se agotó el tiempo de espera de la transferencia</translation>
+    </message>
+    <message>
+        <source>Waiting...</source>
+        <translation>Esperando...</translation>
+    </message>
+    <message>
+        <source>Your share has been closed.</source>
+        <translation>Se ha cerrado su uso compartido.</translation>
+    </message>
+    <message>
+        <source>Your share will close in %1 minute(s) due to inactivity unless you continue using the share before that.</source>
+        <translation>Su uso compartido se cerrará en %1 minuto(s) por inactividad, a menos que siga usándolo antes de ese momento.</translation>
+    </message>
+</context>
+<context>
+    <name>Overlays</name>
+    <message>
+        <source>Add people...</source>
+        <translation>Agregar personas...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Park the call on...</source>
+        <translation>Aparcar la llamada en...</translation>
+    </message>
+    <message>
+        <source>Transfer the call to...</source>
+        <translation>Transferir la llamada a...</translation>
+    </message>
+</context>
+<context>
+    <name>QML::CommunicationsWindow</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: </source>
+        <translation>%1: </translation>
+    </message>
+    <message>
+        <source>*.wav *.amr</source>
+        <translation>*.wav *.amr</translation>
+    </message>
+    <message>
+        <source>Closing this communication window will end the call. Are you sure you want to end the call and close the window?</source>
+        <translation>Si cierra esta ventana de comunicación, finalizará la llamada. ¿Seguro que desea finalizar la llamada y cerrar la ventana?</translation>
+    </message>
+    <message>
+        <source>Dismissed from Chat</source>
+        <translation>Expulsado del chat</translation>
+    </message>
+    <message>
+        <source>Dismissed from Chat and Share</source>
+        <translation>Expulsado del chat y del uso compartido</translation>
+    </message>
+    <message>
+        <source>Dismissed from Share</source>
+        <translation>Expulsado del uso compartido</translation>
+    </message>
+    <message>
+        <source>Error Sending Message</source>
+        <translation>Error al enviar el mensaje</translation>
+    </message>
+    <message>
+        <source>Select File to Send...</source>
+        <translation>Seleccionar archivo para enviar...</translation>
+    </message>
+    <message>
+        <source>Transfer Call</source>
+        <translation>Transferir llamada</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>Warning - End Call?</source>
+        <translation>Advertencia: ¿finalizar la llamada?</translation>
+    </message>
+    <message>
+        <source>You have been dismissed from chat and share by %1.</source>
+        <translation>%1 le ha expulsado del chat y del uso compartido.</translation>
+    </message>
+    <message>
+        <source>You have been dismissed from chat by %1.</source>
+        <translation>%1 le ha expulsado del chat.</translation>
+    </message>
+    <message>
+        <source>You have been dismissed from share.</source>
+        <translation>Se le ha expulsado del uso compartido.</translation>
+    </message>
+    <message>
+        <source>Your message could not be sent due to a network issue. Because of this some chat messages might not be visible in the history.</source>
+        <translation>No se pudo enviar su mensaje debido a un problema de red. Por este motivo, es posible que algunos mensajes del chat no se muestren en el historial.</translation>
+    </message>
+</context>
+<context>
+    <name>QML::MainWindow</name>
+    <message>
+        <source>Are you sure you want to remove the selected contacts from your contact list?</source>
+        <translation>¿Seguro que desea quitar los contactos seleccionados de su lista de contactos?</translation>
+    </message>
+    <message>
+        <source>Confirm Deletion</source>
+        <translation>Confirmar eliminación</translation>
+    </message>
+    <message>
+        <source>Contact Already Exists</source>
+        <translation>El contacto ya existe</translation>
+    </message>
+    <message>
+        <source>My Room</source>
+        <translation>Mi sala</translation>
+    </message>
+    <message>
+        <source>This person is already in your contact list under display name %1</source>
+        <translation>Esta persona ya está en su lista de contactos con el nombre para mostrar %1</translation>
+    </message>
+</context>
+<context>
+    <name>SecurityBar</name>
+    <message>
+        <source>Unclassified</source>
+        <translation>Sin clasificar</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::ChatRoomActions</name>
+    <message>
+        <source>Delete Room</source>
+        <translation>Eliminar sala</translation>
+    </message>
+    <message>
+        <source>Edit Room</source>
+        <translation>Editar sala</translation>
+    </message>
+    <message>
+        <source>Join Room</source>
+        <translation>Unirse a la sala</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::CommunicationSessionUiHelper</name>
+    <message>
+        <source>%1&apos;s Room</source>
+        <translation>Sala de %1</translation>
+    </message>
+    <message>
+        <source>(Owner)</source>
+        <translation>(Propietario)</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Llamada</translation>
+    </message>
+    <message>
+        <source>Call Active</source>
+        <translation>Llamada activa</translation>
+    </message>
+    <message>
+        <source>Call from phone</source>
+        <translation>Llamar desde el teléfono</translation>
+    </message>
+    <message>
+        <source>Calling</source>
+        <translation>Llamando</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Desconectado</translation>
+    </message>
+    <message>
+        <source>Group Communications</source>
+        <translation>Comunicaciones de grupo</translation>
+    </message>
+    <message>
+        <source>Incoming Call</source>
+        <translation>Llamada entrante</translation>
+    </message>
+    <message>
+        <source>My Room</source>
+        <translation>Mi sala</translation>
+    </message>
+    <message>
+        <source>On Hold</source>
+        <translation>En espera</translation>
+    </message>
+    <message>
+        <source>Pull Call</source>
+        <translation>Traer la llamada aquí</translation>
+    </message>
+    <message>
+        <source>Retrieve Parked Call</source>
+        <translation>Recuperar llamada aparcada</translation>
+    </message>
+    <message>
+        <source>Sharing Desktop</source>
+        <translation>Compartiendo escritorio</translation>
+    </message>
+    <message>
+        <source>Transfer Call: %1</source>
+        <translation>Transferir llamada: %1</translation>
+    </message>
+    <message>
+        <source>Viewing Share</source>
+        <translation>Viendo uso compartido</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::MenuHandler</name>
+    <message>
+        <source>Add Conference Contact</source>
+        <translation>Agregar contacto de conferencia</translation>
+    </message>
+    <message>
+        <source>Add Contact</source>
+        <translation>Agregar contacto</translation>
+    </message>
+    <message>
+        <source>Add Group</source>
+        <translation>Agregar grupo</translation>
+    </message>
+    <message>
+        <source>Add Room</source>
+        <translation>Agregar sala</translation>
+    </message>
+    <message>
+        <source>Add to Group</source>
+        <translation>Agregar al grupo</translation>
+    </message>
+    <message>
+        <source>Change Profile Photo</source>
+        <translation>Cambiar foto de perfil</translation>
+    </message>
+    <message>
+        <source>Clear All Missed</source>
+        <translation>Borrar todas las perdidas</translation>
+    </message>
+    <message>
+        <source>Clear Missed Calls</source>
+        <translation>Borrar llamadas perdidas</translation>
+    </message>
+    <message>
+        <source>Clear Missed Chats</source>
+        <translation>Borrar chats perdidos</translation>
+    </message>
+    <message>
+        <source>Clear Profile Photo</source>
+        <translation>Quitar foto de perfil</translation>
+    </message>
+    <message>
+        <source>Configure My Room</source>
+        <translation>Configurar Mi sala</translation>
+    </message>
+    <message>
+        <source>Copy My Room Invitation</source>
+        <translation>Copiar invitación a Mi sala</translation>
+    </message>
+    <message>
+        <source>Join My Room</source>
+        <translation>Unirse a Mi sala</translation>
+    </message>
+    <message>
+        <source>Mark as Seen</source>
+        <translation>Marcar como visto</translation>
+    </message>
+    <message>
+        <source>Remove Contacts</source>
+        <translation>Quitar contactos</translation>
+    </message>
+    <message>
+        <source>Remove from Group</source>
+        <translation>Quitar del grupo</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::ZentUrlHandler</name>
+    <message>
+        <source>Failed to Join Room</source>
+        <translation>No se pudo unir a la sala</translation>
+    </message>
+    <message>
+        <source>Failed to join %1&apos;s room due to network connection issues. Please try again after the connection is restored</source>
+        <translation>No se pudo unir a la sala de %1 debido a problemas de conexión de red. Vuelva a intentarlo cuando se restablezca la conexión</translation>
+    </message>
+</context>
+<context>
+    <name>WebCollabWidget</name>
+    <message>
+        <source>Waiting for the shared screen...</source>
+        <translation>Esperando la pantalla compartida...</translation>
+    </message>
+    <message>
+        <source>You are sharing your desktop</source>
+        <translation>Está compartiendo su escritorio</translation>
     </message>
 </context>
 </TS>
