@@ -99,7 +99,7 @@ class TestDemoService : public QObject {
         connect(m_client.get(), &RAZ::Client::sessionOpened, this,
                 [&opened](RAZ::Sessions::SessionManagerBase&) { ++opened; });
     const bool started = m_client->signin(account("tester", "demo"), nullptr, QString(), true);
-    const bool ok = started && QTest::qWaitFor([&opened] { return opened > 0; }, 5000);
+    const bool ok = started && QTest::qWaitFor([&opened] { return opened > 0; }, 30000);
     disconnect(c);
     return ok ? m_client->openSession() : nullptr;
   }

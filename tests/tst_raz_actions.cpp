@@ -68,7 +68,7 @@ class TestRazActions : public QObject {
     QMetaObject::Connection c = connect(m_client.get(), &RAZ::Client::sessionOpened, this,
                                         [&opened](SessionManagerBase&) { ++opened; });
     const bool ok = m_client->signin(account(user), nullptr, QString(), true) &&
-                    QTest::qWaitFor([&opened] { return opened > 0; }, 5000);
+                    QTest::qWaitFor([&opened] { return opened > 0; }, 30000);
     disconnect(c);
     return ok ? m_client->openSession() : nullptr;
   }
@@ -78,7 +78,7 @@ class TestRazActions : public QObject {
     QMetaObject::Connection c = connect(m_client.get(), &RAZ::Client::sessionClosed, this,
                                         [&closed](SessionManagerBase&) { ++closed; });
     m_client->signOut();
-    const bool ok = QTest::qWaitFor([&closed] { return closed > 0; }, 5000);
+    const bool ok = QTest::qWaitFor([&closed] { return closed > 0; }, 30000);
     disconnect(c);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return ok;

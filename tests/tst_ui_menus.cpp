@@ -157,7 +157,7 @@ class TestUiMenus : public QObject {
     connect(m_client.get(), &RAZ::Client::sessionOpened, this,
             [&opened](SessionManagerBase&) { ++opened; });
     QVERIFY(m_client->signin(account("tester"), nullptr, QString(), true));
-    QVERIFY(QTest::qWaitFor([&opened] { return opened > 0; }, 5000));
+    QVERIFY(QTest::qWaitFor([&opened] { return opened > 0; }, 30000));
     m_session = m_client->openSession();
     QVERIFY(m_session);
     m_factory = std::make_unique<Providers::Factory>(m_session, m_session->contactsManager(),
