@@ -312,6 +312,40 @@ class TestRazActions : public QObject {
     QVERIFY(s->contactsManager()->getContact(101)->isFavourite());
   }
 
+  // A whole book is grouped once, however many contacts it has: building it
+  // per contact made signing in with a large book quadratic.
+  void bookAddedAtOnceIsGroupedOnce() {
+    SessionManagerBase* s = open();
+    QVERIFY(s);
+    RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts = s->contactsManager();
+    RAZ::Contacts::ContactGroupsModel* model = contacts->groupsModel();
+    const int before = model->rowCount();
+    QSignalSpy resets(model, &QAbstractItemModel::modelReset);
+    QList<RAZ::Contacts::IContact*> book;
+    for (int i = 0; i < 40; ++i) {
+      QVariantMap properties;
+      properties.insert(QString::number(RAZ::Contacts::Properties::KeyFirstName),
+                        QStringLiteral("Bulk%1").arg(39 - i, 2, 10, QLatin1Char('0')));
+      properties.insert(QString::number(RAZ::Contacts::Properties::KeyLastName),
+                        QStringLiteral("Aardvark"));
+      book.append(new RAZ::Contacts::IContact(9000 + i, properties));
+    }
+    book.append(new RAZ::Contacts::IContact(9000, {}));  // an id in use: refused
+    QCOMPARE(contacts->addContacts(book), 40);
+    QCOMPARE(resets.count(), 1);
+    QVERIFY(model->rowCount() > before);
+    // Sorted by last name, then first: the new ones in order among themselves.
+    QStringList firstNames;
+    for (int row = 0; row < model->rowCount(); ++row) {
+      const QString name = model->index(row, 0).data(300).toString();
+      if (name.startsWith("Bulk")) firstNames << name;
+    }
+    QCOMPARE(firstNames.size(), 40);
+    QStringList sorted = firstNames;
+    std::sort(sorted.begin(), sorted.end());
+    QCOMPARE(firstNames, sorted);
+  }
+
   void groupedModelHeadersFilterAndFavourites() {
     SessionManagerBase* s = open();
     QVERIFY(s);

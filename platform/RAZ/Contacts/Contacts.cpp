@@ -5,6 +5,8 @@
 #include <TP/Core/Logging.h>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "RAZ/Contacts/ContactModels.h"
 #include "RAZ/Presence/PresenceData.h"
@@ -505,7 +507,7 @@ bool Contacts::addContact(IContact* contact) {
   const int id = contact->getId();
   connect(contact, &IContact::changed, this, [this, id] {
     m_list->contactChanged(id);
-    m_grouped->rebuild();
+    if (!m_addingBook) m_grouped->rebuild();
   });
   connect(contact, &IContact::presenceChanged, this, [this, id] {
     m_list->contactChanged(id);
@@ -515,9 +517,19 @@ bool Contacts::addContact(IContact* contact) {
   contact->m_subscribed = !contact->getJid().isEmpty();
   contact->setInStore(true);
   m_list->append(contact);
-  m_grouped->rebuild();
+  if (!m_addingBook) m_grouped->rebuild();
   emit contactAdded(id);
   return true;
+}
+
+int Contacts::addContacts(const QList<IContact*>& contacts) {
+  int added = 0;
+  m_addingBook = true;
+  for (IContact* contact : contacts)
+    if (addContact(contact)) ++added;
+  m_addingBook = false;
+  m_grouped->rebuild();
+  return added;
 }
 
 bool Contacts::removeContact(int id) {
@@ -842,9 +854,13 @@ QList<ContactGroupsModel::Row> ContactGroupsModel::build() const {
     if (first.isEmpty() && last.isEmpty()) return c->getDisplayName();
     return field == 0 ? first + QLatin1Char(' ') + last : last + QLatin1Char(' ') + first;
   };
-  std::stable_sort(all.begin(), all.end(), [&](IContact* a, IContact* b) {
-    return collator.compare(sortKey(a), sortKey(b)) < 0;
-  });
+  // One collation key per contact, not two strings built per comparison.
+  std::vector<std::pair<QCollatorSortKey, IContact*>> keyed;
+  keyed.reserve(all.size());
+  for (IContact* c : all) keyed.emplace_back(collator.sortKey(sortKey(c)), c);
+  std::stable_sort(keyed.begin(), keyed.end(),
+                   [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
+  for (int i = 0; i < all.size(); ++i) all[i] = keyed[i].second;
 
   const bool hideOffline = (m_filter & HideOfflineFilter) != 0;
   QList<Row> rows;

@@ -313,6 +313,10 @@ class Contacts : public QObject {
   // refused (false, logged).
   void setOwnContact(RAZ::Contacts::IContact* own);
   bool addContact(RAZ::Contacts::IContact* contact);
+  // Adds a whole book at once: the grouped view is built once at the end, not
+  // once per contact (which made a large book quadratic to sign in with).
+  // Returns how many were added.
+  int addContacts(const QList<RAZ::Contacts::IContact*>& contacts);
   bool removeContact(int id);
   RAZ::Contacts::IGroup* addGroup(int id, const QString& name);
   void addPresenceRequest(RAZ::Contacts::IContact* contact);
@@ -356,6 +360,7 @@ class Contacts : public QObject {
   QList<RAZ::Contacts::IContact*> m_temporary;
   bool m_readOnly = false;
   bool m_showFavourites = false;
+  bool m_addingBook = false;
 };
 
 }  // namespace Contacts

@@ -95,7 +95,9 @@ void DemoSession::buildContacts(RAZ::Contacts::Contacts* contacts, const QString
     for (const QVariantMap& g : service.groups())
       contacts->addGroup(g.value(QStringLiteral("id")).toInt(),
                          g.value(QStringLiteral("name")).toString());
-    for (const QVariantMap& c : service.contacts()) contacts->addContact(makeContact(c));
+    QList<RAZ::Contacts::IContact*> book;
+    for (const QVariantMap& c : service.contacts()) book.append(makeContact(c));
+    contacts->addContacts(book);
     return;
   }
   // The list as the account left it; presence comes from the service anew.
@@ -107,6 +109,7 @@ void DemoSession::buildContacts(RAZ::Contacts::Contacts* contacts, const QString
     contacts->addGroup(group.value(QStringLiteral("id")).toInt(),
                        group.value(QStringLiteral("name")).toString());
   }
+  QList<RAZ::Contacts::IContact*> book;
   for (const QVariant& v : kept.value(QStringLiteral("contacts")).toList()) {
     const QVariantMap entry = v.toMap();
     const int id = entry.value(QStringLiteral("id")).toInt();
@@ -116,8 +119,9 @@ void DemoSession::buildContacts(RAZ::Contacts::Contacts* contacts, const QString
     contact->presenceData()->setReceived(d.value(QStringLiteral("presence"), 2).toInt(),
                                          d.value(QStringLiteral("status")).toString());
     contact->setFavourite(entry.value(QStringLiteral("favourite")).toBool());
-    contacts->addContact(contact);
+    book.append(contact);
   }
+  contacts->addContacts(book);
 }
 
 void DemoSession::recordEnded(int contactId, const QString& address, const QString& name, int kind,
