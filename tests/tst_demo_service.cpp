@@ -37,15 +37,6 @@ using RAZ::Sessions::SessionManagerBase;
 
 namespace {
 
-RAZ::Utils::Credentials::UserCredentials account(const QString& user, const QString& password) {
-  RAZ::Utils::Credentials::CredentialsData data;
-  data.setUsername(user);
-  data.setPassword(password);
-  RAZ::Utils::Credentials::UserCredentials credentials;
-  credentials.setCredentials(0, data);
-  return credentials;
-}
-
 // Stands in for the application's prompt slots, with its signatures.
 class Prompts : public QObject {
   Q_OBJECT
@@ -98,7 +89,8 @@ class TestDemoService : public QObject {
     QMetaObject::Connection c =
         connect(m_client.get(), &RAZ::Client::sessionOpened, this,
                 [&opened](RAZ::Sessions::SessionManagerBase&) { ++opened; });
-    const bool started = m_client->signin(account("tester", "demo"), nullptr, QString(), true);
+    const bool started =
+        m_client->signin(ZentTest::demoAccount("tester", "demo"), nullptr, QString(), true);
     const bool ok = started && QTest::qWaitFor([&opened] { return opened > 0; }, 30000);
     disconnect(c);
     return ok ? m_client->openSession() : nullptr;

@@ -35,15 +35,6 @@ using RAZ::Sessions::SessionManagerBase;
 
 namespace {
 
-RAZ::Utils::Credentials::UserCredentials account(const QString& user) {
-  RAZ::Utils::Credentials::CredentialsData data;
-  data.setUsername(user);
-  data.setPassword("demo");
-  RAZ::Utils::Credentials::UserCredentials credentials;
-  credentials.setCredentials(0, data);
-  return credentials;
-}
-
 QList<int> rowIds(const RAZ::Actions::Provider& provider) {
   QList<int> ids;
   for (int row = 0; row < provider.rowCount(); ++row) ids << provider.getAction(row)->getId();
@@ -67,7 +58,7 @@ class TestRazActions : public QObject {
     int opened = 0;
     QMetaObject::Connection c = connect(m_client.get(), &RAZ::Client::sessionOpened, this,
                                         [&opened](SessionManagerBase&) { ++opened; });
-    const bool ok = m_client->signin(account(user), nullptr, QString(), true) &&
+    const bool ok = m_client->signin(ZentTest::demoAccount(user), nullptr, QString(), true) &&
                     QTest::qWaitFor([&opened] { return opened > 0; }, 30000);
     disconnect(c);
     return ok ? m_client->openSession() : nullptr;

@@ -57,15 +57,6 @@ using RAZ::Sessions::SessionManagerBase;
 
 namespace {
 
-RAZ::Utils::Credentials::UserCredentials account(const QString& user) {
-  RAZ::Utils::Credentials::CredentialsData data;
-  data.setUsername(user);
-  data.setPassword("demo");
-  RAZ::Utils::Credentials::UserCredentials credentials;
-  credentials.setCredentials(0, data);
-  return credentials;
-}
-
 // A menu as text: entries by text ("-" a separator, "*" marks a disabled
 // entry, "[n]" a submenu of n entries).
 QStringList describe(QMenu* menu) {
@@ -156,7 +147,7 @@ class TestUiMenus : public QObject {
     int opened = 0;
     connect(m_client.get(), &RAZ::Client::sessionOpened, this,
             [&opened](SessionManagerBase&) { ++opened; });
-    QVERIFY(m_client->signin(account("tester"), nullptr, QString(), true));
+    QVERIFY(m_client->signin(ZentTest::demoAccount("tester"), nullptr, QString(), true));
     QVERIFY(QTest::qWaitFor([&opened] { return opened > 0; }, 30000));
     m_session = m_client->openSession();
     QVERIFY(m_session);

@@ -109,4 +109,13 @@ void answerNextMessage(QDialogButtonBox::StandardButton button,
   timer->start();
 }
 
+RAZ::Utils::Credentials::UserCredentials demoAccount(const QString& user, const QString& password) {
+  RAZ::Utils::Credentials::CredentialsData data;
+  data.setUsername(user);
+  data.setPassword(password);
+  RAZ::Utils::Credentials::UserCredentials credentials;
+  credentials.setCredentials(0, data);
+  return credentials;
+}
+
 }  // namespace ZentTest

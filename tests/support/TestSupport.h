@@ -7,6 +7,8 @@
 
 #include <functional>
 
+#include "RAZ/Utils/Credentials.h"
+
 namespace Dialogs {
 class MessageWindow;
 }
@@ -38,6 +40,10 @@ bool useTemporaryHome(const QByteArray& instancePrefix, bool cLocale);
 // `shown` sees the window just before the click.
 void answerNextMessage(QDialogButtonBox::StandardButton button,
                        std::function<void(Dialogs::MessageWindow*)> shown = {});
+
+// A sign-in account of the demo service (any user name signs in with "demo").
+RAZ::Utils::Credentials::UserCredentials demoAccount(const QString& user,
+                                                     const QString& password = "demo");
 
 }  // namespace ZentTest
 
