@@ -82,12 +82,17 @@ Rectangle {
                 Row {
                     width: parent.width
                     spacing: ZPalette.unit
-                    Image {
+                    // The presence dot, coloured as in the contact list.
+                    Rectangle {
                         id: presenceIcon
                         objectName: "presenceIcon"
-                        visible: root.card.xmppEnabled && source != ""
+                        visible: root.card.xmppEnabled && root.person !== null
                         anchors.verticalCenter: parent.verticalCenter
-                        source: root.person && typeof qmlHelper !== "undefined" ? qmlHelper.getPresenceIcon(root.person.presence, false) : ""
+                        width: Math.round(ZPalette.fontPixelSize * 0.8)
+                        height: width
+                        radius: width / 2
+                        readonly property int state: root.person ? root.person.presence : 0
+                        color: ZPalette.pick(Vantre.PresenceState.colorName(state), Vantre.PresenceState.color(state))
                     }
                     Text {
                         id: nameText
@@ -185,7 +190,16 @@ Rectangle {
                     readonly property bool groupStart: index > 0 && rows.itemAt(index - 1) !== null
                                                        && rows.itemAt(index - 1).group !== fieldGroup
                     readonly property int group: fieldGroup
-                    function takeFocus() { editor.input.forceActiveFocus(); editor.input.selectAll(); }
+                    function takeFocus() {
+                        editor.input.forceActiveFocus();
+                        editor.input.selectAll();
+                        // The field comes into view when the list is longer than the card.
+                        if (y < fields.contentY)
+                            fields.contentY = y;
+                        else if (y + height > fields.contentY + fields.height)
+                            fields.contentY = Math.min(y + height - fields.height,
+                                                       Math.max(0, fields.contentHeight - fields.height));
+                    }
                     width: fieldColumn.width
                     height: visible ? column.implicitHeight + (groupStart ? ZPalette.unit * 2 : 0) : 0
                     visible: value !== "" || root.editing
