@@ -477,9 +477,11 @@ class TestContactCard : public QObject {
     QTRY_VERIFY(!guard);
     c = card(nullptr);
     guard = c;
-    c->setFieldValue(FieldData::DisplayNameField, "Half Typed");
-    // Leaving the field hands the text to the card's contact: still unsaved.
-    c->trySyncing(FieldData::DisplayNameField);
+    c->setFieldValue(FieldData::WorkPhoneField, "+4930999000");
+    // Leaving a number field hands the text to the card's contact for the
+    // directory look-up: still unsaved.
+    c->trySyncing(FieldData::WorkPhoneField);
+    QCOMPARE(c->getContact()->getProperty(Key::KeyWork).toString(), QString("+4930999000"));
     QVERIFY(c->hasUnsavedEdits());
     ZentTest::answerNextMessage(QDialogButtonBox::No);
     QVERIFY(!c->close());
