@@ -288,12 +288,12 @@ class TestRazSettings : public QObject {
     QTest::newRow("continued line") << QByteArray("k=one \\\n two\nm=\"x\ny\"\r\nn=3\r\n");
     QTest::newRow("escaped keys") << QByteArray("[a%20b]\nc\\d=1\n%U263A=2\n%4=3\n%zz=4\n");
     QTest::newRow("general section names") << QByteArray("[%General]\nx=1\n[GENERAL]\ny=2\n");
-    QTest::newRow("typed values")
-        << QByteArray("r=@Rect(1 2 3 4)\ns=@Size(5 6)\np=@Point(7 8)\nb=@ByteArray(\\0\\xff)\n"
-                      "i=@Invalid()\nat=@@x\nbad=@Rect(1 2)\nl=@@a, @Size(1 2)\nm=@@a, b\n");
+    QTest::newRow("typed values") << QByteArray(
+        "r=@Rect(1 2 3 4)\ns=@Size(5 6)\np=@Point(7 8)\nb=@ByteArray(\\0\\xff)\n"
+        "i=@Invalid()\nat=@@x\nbad=@Rect(1 2)\nl=@@a, @Size(1 2)\nm=@@a, b\n");
     QTest::newRow("latin-1") << QByteArray("k=caf\xe9\n");
-    QTest::newRow("utf-8 mark")
-        << QByteArray("\xef\xbb\xbfk=caf\xc3\xa9 \xe2\x82\xac\n[s]\n\xc3\xa9=\xc3\xa9\n");
+    QTest::newRow("utf-8 mark") << QByteArray(
+        "\xef\xbb\xbfk=caf\xc3\xa9 \xe2\x82\xac\n[s]\n\xc3\xa9=\xc3\xa9\n");
     QTest::newRow("blank lines and spaces") << QByteArray("\r\n\r\n   k\t =\t v\t\n");
   }
   void iniTextReadsWhatQtReads() {
@@ -317,15 +317,18 @@ class TestRazSettings : public QObject {
   void iniTextWritesWhatQtWrites_data() {
     QTest::addColumn<QVariantMap>("values");
     QTest::newRow("nothing") << QVariantMap();
-    QTest::newRow("plain")
-        << QVariantMap{{"top", "1"}, {"a/x", "alice@example.org"}, {"z/y", 2}, {"a/b/c", true}};
-    QTest::newRow("escaped text")
-        << QVariantMap{{"s/specials", QString("x = \"y\"; z,\n\tü € \\")},
-                       {"s/blank ends", " v "},
-                       {"s/nul", QString::fromLatin1("a\0b", 3)},
-                       {"s/hex after code", QString::fromLatin1("\x01" "a" "\xe9" "F")},
-                       {"s/at", "@home"},
-                       {"s/emoji", QString::fromUtf8("\xf0\x9f\x98\x80")}};
+    QTest::newRow("plain") << QVariantMap{
+        {"top", "1"}, {"a/x", "alice@example.org"}, {"z/y", 2}, {"a/b/c", true}};
+    QTest::newRow("escaped text") << QVariantMap{
+        {"s/specials", QString("x = \"y\"; z,\n\tü € \\")},
+        {"s/blank ends", " v "},
+        {"s/nul", QString::fromLatin1("a\0b", 3)},
+        {"s/hex after code", QString::fromLatin1("\x01"
+                                                 "a"
+                                                 "\xe9"
+                                                 "F")},
+        {"s/at", "@home"},
+        {"s/emoji", QString::fromUtf8("\xf0\x9f\x98\x80")}};
     QTest::newRow("lists") << QVariantMap{{"l/strings", QStringList{"a", "b,c", "", " d"}},
                                           {"l/empty", QStringList()},
                                           {"l/one", QStringList{"only"}},

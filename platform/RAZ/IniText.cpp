@@ -148,8 +148,7 @@ QVariant textValue(const QString& text) {
   if (text.endsWith(QLatin1Char(')'))) {
     if (text.startsWith(QLatin1String("@ByteArray(")))
       return QVariant(text.mid(11, text.size() - 12).toLatin1());
-    if (text.startsWith(QLatin1String("@String(")))
-      return QVariant(text.mid(8, text.size() - 9));
+    if (text.startsWith(QLatin1String("@String("))) return QVariant(text.mid(8, text.size() - 9));
     const bool dateTime = text.startsWith(QLatin1String("@DateTime("));
     if (dateTime || text.startsWith(QLatin1String("@Variant("))) {
       QByteArray bytes = text.mid(dateTime ? 10 : 9).toLatin1();
@@ -303,8 +302,8 @@ bool readValue(const QByteArray& text, int from, int to, bool utf8, QString& val
         break;
       }
       const char code = text.at(i++);
-      static const char kSimple[][2] = {{'a', '\a'}, {'b', '\b'}, {'f', '\f'},   {'n', '\n'},
-                                        {'r', '\r'}, {'t', '\t'}, {'v', '\v'},   {'"', '"'},
+      static const char kSimple[][2] = {{'a', '\a'}, {'b', '\b'},  {'f', '\f'}, {'n', '\n'},
+                                        {'r', '\r'}, {'t', '\t'},  {'v', '\v'}, {'"', '"'},
                                         {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
       bool simple = false;
       for (const auto& pair : kSimple) {
@@ -327,9 +326,10 @@ bool readValue(const QByteArray& text, int from, int to, bool utf8, QString& val
             continue;
           }
           uint number = hex ? 0 : uint(code - '0');
-          while (i < to && (hex ? isHexDigit(uchar(text.at(i)))
-                                : (text.at(i) >= '0' && text.at(i) <= '7'))) {
-            number = hex ? (number << 4) + hexValue(text.at(i)) : (number << 3) + uint(text.at(i) - '0');
+          while (i < to &&
+                 (hex ? isHexDigit(uchar(text.at(i))) : (text.at(i) >= '0' && text.at(i) <= '7'))) {
+            number =
+                hex ? (number << 4) + hexValue(text.at(i)) : (number << 3) + uint(text.at(i) - '0');
             ++i;
           }
           value += QChar(ushort(number & 0xFFFF));

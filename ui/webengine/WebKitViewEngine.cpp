@@ -21,9 +21,8 @@ class HostedPage : public QWebPage {
  public:
   HostedPage(WebViewHost* host, QObject* parent) : QWebPage(parent), m_host(host) {
     setLinkDelegationPolicy(QWebPage::DelegateAllLinks);
-    connect(this, &QWebPage::linkClicked, this, [this](const QUrl& url) {
-      m_host->linkClicked(url);
-    });
+    connect(this, &QWebPage::linkClicked, this,
+            [this](const QUrl& url) { m_host->linkClicked(url); });
   }
 
  protected:
@@ -69,7 +68,9 @@ class WebKitViewEngine : public WebViewEngine {
   QString title() const override { return frame()->title(); }
   QIcon icon() const override { return frame()->icon(); }
   QString toHtml() const override { return frame()->toHtml(); }
-  void setHtml(const QString& html, const QUrl& baseUrl) override { frame()->setHtml(html, baseUrl); }
+  void setHtml(const QString& html, const QUrl& baseUrl) override {
+    frame()->setHtml(html, baseUrl);
+  }
   void load(const QUrl& url) override { frame()->load(url); }
   QUrl url() const override { return frame()->url(); }
   QSize preferredContentsSize() const override { return m_page->preferredContentsSize(); }

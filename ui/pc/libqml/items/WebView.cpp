@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QLibrary>
 #include <QMenu>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -11,7 +12,6 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickWindow>
-#include <QLibrary>
 #include <QStyleHints>
 #include <QTimer>
 
@@ -76,8 +76,8 @@ WebViewEngineFactory engineFactory() {
     for (const QString& place : engineLocations()) {
       if (!QFileInfo::exists(place)) continue;
       QLibrary library(place);
-      if (auto entry = reinterpret_cast<WebViewEngineFactory>(
-              library.resolve(ZENT_WEB_ENGINE_ENTRY)))
+      if (auto entry =
+              reinterpret_cast<WebViewEngineFactory>(library.resolve(ZENT_WEB_ENGINE_ENTRY)))
         return entry;
       errors << library.errorString();
     }
@@ -213,8 +213,7 @@ QDeclarativeWebView2::QDeclarativeWebView2(QQuickItem* parent) : QQuickPaintedIt
   setFillColor(m_background);
 
   m_network = new RestrictedNetworkAccess(this);
-  if (WebViewEngineFactory create = engineFactory())
-    m_engine.reset(create(this, this, m_network));
+  if (WebViewEngineFactory create = engineFactory()) m_engine.reset(create(this, this, m_network));
   if (!m_engine) m_engine.reset(new NoWebEngine);
   m_settings = new QDeclarativeWebSettings(m_engine.get(), this);
 
