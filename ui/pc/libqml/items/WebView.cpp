@@ -57,15 +57,15 @@ const char kProductScheme[] = "zent";
 
 const char kEngineLibrary[] = "libzent_webengine.so";
 
-// Beside the program; programs of the build that live elsewhere (tests,
-// tools) find it in the build's program folder.
+// Beside the program. Programs of the build that live elsewhere (tests,
+// tools) are pointed at the build's program folder by ZENT_DIST_DIR; no
+// folder of the build machine is written into the program.
 QStringList engineLocations() {
   QStringList places;
   if (QCoreApplication::instance())
     places << QCoreApplication::applicationDirPath() + QLatin1Char('/') + kEngineLibrary;
-#ifdef ZENT_WEB_ENGINE_BUILD_DIR
-  places << QStringLiteral(ZENT_WEB_ENGINE_BUILD_DIR "/") + kEngineLibrary;
-#endif
+  const QString dist = qEnvironmentVariable("ZENT_DIST_DIR");
+  if (!dist.isEmpty()) places << dist + QLatin1Char('/') + kEngineLibrary;
   return places;
 }
 
