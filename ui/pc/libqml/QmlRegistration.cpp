@@ -28,6 +28,7 @@
 // is declared in the module, so scenes resolve it and creating one reports
 // why it cannot be created.
 #include "Models/ContactCardFieldsModel.h"
+#include "Models/LeftPaneButtonsModel.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
 #include "libqml/components/CallSettings.h"
 #include "libqml/components/ContactCard.h"
@@ -92,6 +93,8 @@ void registerTypes() {
   uncreatable<QML::CommunicationNotification>("CommunicationNotification",
                                               reason("CommunicationNotification"));
   uncreatable<QML::ContactCard>("ContactCard", reason("ContactCard"));
+  uncreatable<Models::LeftPaneButtonsModel>("LeftPaneButtonsModel",
+                                            reason("LeftPaneButtonsModel"));
   uncreatable<RAZ::MediaEngine::CallBasePtr>("Call", reason("Call"));
   uncreatable<RAZ::ApiProvider::ConnectorData>("ConnectorData", reason("ConnectorData"));
   notYetAvailable("MessageModel", reason("MessageModel"));
