@@ -93,8 +93,6 @@ void registerTypes() {
   uncreatable<QML::CommunicationNotification>("CommunicationNotification",
                                               reason("CommunicationNotification"));
   uncreatable<QML::ContactCard>("ContactCard", reason("ContactCard"));
-  uncreatable<Models::LeftPaneButtonsModel>("LeftPaneButtonsModel",
-                                            reason("LeftPaneButtonsModel"));
   uncreatable<RAZ::MediaEngine::CallBasePtr>("Call", reason("Call"));
   uncreatable<RAZ::ApiProvider::ConnectorData>("ConnectorData", reason("ConnectorData"));
   notYetAvailable("MessageModel", reason("MessageModel"));
@@ -118,7 +116,8 @@ void registerTypes() {
   uncreatable<QML::LoginWindow>("LoginWindow", reason("LoginWindow"));
   notYetAvailable("ChatRoomsModel", reason("ChatRoomsModel"));
   notYetAvailable("ChatParticipant", reason("ChatParticipant"));
-  notYetAvailable("LeftPaneButtonsModel", reason("LeftPaneButtonsModel"));
+  uncreatable<Models::LeftPaneButtonsModel>("LeftPaneButtonsModel",
+                                            reason("LeftPaneButtonsModel"));
   notYetAvailable("TimelineEntry", reason("TimelineEntry"));
   qmlRegisterUncreatableMetaObject(Models::FieldData::staticMetaObject, kVantre, 1, 0, "FieldData",
                                    QStringLiteral("FieldData cannot be created from QML"));
