@@ -11,6 +11,7 @@
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QSortFilterProxyModel>
+#include <QSystemTrayIcon>
 #include <QtTest>
 
 #include <RAZ/Actions/Source.h>
@@ -193,6 +194,15 @@ class TestMainWindowSession : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(main->activeView(), QString("historyView"), kWait);
     QCOMPARE(RAZ::Settings(RAZ::Settings::User).value("mainWindow/leftpane").toString(),
              QString("history"));
+    // Closing never ends the session; with no tray to bring the window
+    // back it is minimised rather than hidden.
+    QVERIFY(!main->canClose());
+    QVERIFY(app()->client()->hasSession());
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+      QVERIFY(main->windowState() & Qt::WindowMinimized);
+      QVERIFY(!main->isHidden());
+    }
+    main->showNormal();
   }
 
   void lastViewOpensInTheNextSession() {

@@ -17,6 +17,7 @@
 #include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QStandardPaths>
+#include <QSystemTrayIcon>
 
 #include <RAZ/Actions/Provider.h>
 #include <RAZ/Actions/Source.h>
@@ -399,7 +400,9 @@ QSize MainWindow::maximumWindowSize() const {
 }
 
 bool MainWindow::canClose() {
-  if (isPinnedToTaskbar())
+  // Hidden, the window comes back only through the tray icon: without a
+  // tray it is minimised instead, so the user can always reach it again.
+  if (isPinnedToTaskbar() || !QSystemTrayIcon::isSystemTrayAvailable())
     showMinimized();
   else
     hide();
