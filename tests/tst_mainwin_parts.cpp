@@ -645,6 +645,18 @@ class TestMainWindowParts : public QObject {
     QCOMPARE(alone.rowCount(), 0);
   }
 
+  void textPairsInTheConfiguration() {
+    RAZ::Configuration::Config config(
+        "<config name=\"T\"><value id=\"67\" type=\"pairs\">en=;es=555; de = 777 ;fr"
+        "</value></config>",
+        QString());
+    const QVariantList pairs = config.value(67).toList();
+    QCOMPARE(pairs.size(), 4);
+    QCOMPARE(pairs.at(0).toStringList(), QStringList({"en", ""}));
+    QCOMPARE(pairs.at(2).toStringList(), QStringList({"de", "777"}));
+    QCOMPARE(pairs.at(3).toStringList(), QStringList({"fr", ""}));
+  }
+
   // --- left pane -------------------------------------------------------
 
   void leftPaneOrderFromConfiguration_data() {

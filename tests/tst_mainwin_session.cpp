@@ -304,6 +304,38 @@ class TestMainWindowSession : public QObject {
     QVERIFY(drops->question()->findChild<QPushButton*>("conferenceButton"));
   }
 
+  void testCallFollowsTheLanguage() {
+    RAZ::Settings app_(RAZ::Settings::Application);
+    app_.setValue("settings/language/active", "en");
+    REQUIRE(signIn());
+    QML::MainWindow* main = app()->mainWindow();
+    QCOMPARE(main->testCallNumber(), QString("*611"));
+    QVERIFY(main->testCallContact());
+    QVERIFY(main->testCallProvider());
+    QCOMPARE(main->testCallContact()->getProperty(13).toString(), QString("*611"));
+    app_.setValue("settings/language/active", "es");
+    main->preferencesChanged();
+    QCOMPARE(main->testCallContact()->getProperty(13).toString(), QString("*612"));
+    // A language without a number of its own takes the first one.
+    app_.setValue("settings/language/active", "fr");
+    QCOMPARE(main->testCallNumber(), QString("*611"));
+    // The test call dials that contact, whatever the list selects.
+    main->contactSelectionHandler()->select(
+        rowOf(main->contactSelectionListModel(),
+              app()->sessionManager()->contactsManager()->contactIds().at(1)),
+        0);
+    main->testCallTriggered();
+    QTRY_COMPARE_WITH_TIMEOUT(main->activeCommsModel()->rowCount(), 1, kWait);
+    auto* session = main->activeCommsModel()
+                        ->index(0, 0)
+                        .data(RAZ::Models::ActiveCommsModel::SessionRole)
+                        .value<QObject*>();
+    QVERIFY(session);
+    QCOMPARE(qobject_cast<CommunicationSession*>(session)->contactId(),
+             main->testCallContact()->getId());
+    app_.remove("settings/language/active");
+  }
+
   void signOutEndsEveryPartOnce() {
     REQUIRE(signIn());
     QML::MainWindow* main = app()->mainWindow();

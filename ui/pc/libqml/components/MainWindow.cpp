@@ -74,6 +74,7 @@ const int kIsGroupRole = 340;
 // Configuration ids the window reads at construction.
 const int kTransferAllowed = 68;
 const int kExternalResource = 397;
+const int kTestCallNumbers = 67;
 
 RAZ::Settings user() { return RAZ::Settings(RAZ::Settings::User); }
 }  // namespace
@@ -154,6 +155,7 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
           SIGNAL(currentContactRowChanged()));
   m_contactListModel->setSelectionModel(m_contactSelection);
   createActiveCommunications();
+  setupTestCall();
   createSearchManager();
 
   if (m_factory) {
@@ -273,6 +275,46 @@ void MainWindow::createActiveCommunications() {
           SLOT(activeSelectionSessionLookup()));
   connect(this, SIGNAL(selectActiveSession()), m_activeSelection,
           SLOT(activeSelectionSessionLookup()));
+}
+
+QString MainWindow::testCallNumber() const {
+  const RAZ::Configuration::Config* config =
+      m_client && m_client->getConfig() ? m_client->getConfig()
+                                        : (m_session ? m_session->configuration() : nullptr);
+  if (!config) return QString();
+  const QString language = RAZ::Settings(RAZ::Settings::Application)
+                               .value(Utils::SettingsKey::LanguageActive, QStringLiteral("es"))
+                               .toString();
+  QString first;
+  for (const QVariant& entry : config->value(kTestCallNumbers).toList()) {
+    const QStringList pair = entry.toStringList();
+    if (pair.size() != 2 || pair.at(1).isEmpty()) continue;
+    if (pair.at(0) == language) return pair.at(1);
+    if (first.isEmpty()) first = pair.at(1);
+  }
+  return first;
+}
+
+RAZ::Contacts::IContact* MainWindow::testCallContact() const {
+  return qobject_cast<RAZ::Contacts::IContact*>(m_testCallContact.data());
+}
+
+RAZ::Actions::Provider* MainWindow::testCallProvider() const {
+  return qobject_cast<RAZ::Actions::Provider*>(m_testCallProvider.data());
+}
+
+void MainWindow::setupTestCall() {
+  const QString number = testCallNumber();
+  RAZ::Contacts::Contacts* contacts = m_session ? m_session->contactsManager().data() : nullptr;
+  if (number.isEmpty() || !contacts || !m_factory) return;
+  RAZ::Contacts::IContact* contact = contacts->createTemporaryContact(
+      {{QString::number(RAZ::Contacts::Properties::KeyWork), number}});
+  m_testCallContact = contact;
+  RAZ::Actions::Provider* provider = m_factory->createActionProvider(contact);
+  // The test call is a call or a video call, nothing else.
+  provider->setAcceptedActions({2, 4}, false);
+  provider->setActionSource(contact);
+  m_testCallProvider = provider;
 }
 
 void MainWindow::createSearchManager() {
@@ -529,6 +571,9 @@ void MainWindow::saveGeometry() {
 }
 
 void MainWindow::preferencesChanged() {
+  // The number may depend on the language just chosen.
+  if (RAZ::Contacts::IContact* contact = testCallContact())
+    contact->setProperty(RAZ::Contacts::Properties::KeyWork, testCallNumber());
   const bool show = RAZ::Settings(RAZ::Settings::User)
                         .value(Utils::SettingsKey::ShowPresenceStatus, false)
                         .toBool();
@@ -891,12 +936,14 @@ void MainWindow::showLocationPublishDialog() {
 }
 
 void MainWindow::testCallTriggered() {
-  if (!m_actionsProvider) return;
-  RAZ::Actions::Action* video = m_actionsProvider->getActionById(4);
+  // Only the test-call contact is called: never whatever the list selects.
+  RAZ::Actions::Provider* provider = testCallProvider();
+  if (!provider) return;
+  RAZ::Actions::Action* video = provider->getActionById(4);
   if (video && video->isEnabled())
-    m_actionsProvider->trigger(4);
+    provider->trigger(4);
   else
-    m_actionsProvider->trigger(2);
+    provider->trigger(2);
 }
 
 void MainWindow::clearAndFetchRooms() {

@@ -191,6 +191,14 @@ class MainWindow : public Window {
   QObject* externalResourceButtonHelperObject() const;
   QObject* commsSessionUiHelperObject() const;
 
+  // The test-call number of the active language, or else the first one
+  // configured; empty when there is none.
+  QString testCallNumber() const;
+  // The contact the test call dials and the provider that calls it (both
+  // null without a test-call number).
+  RAZ::Contacts::IContact* testCallContact() const;
+  RAZ::Actions::Provider* testCallProvider() const;
+
   // Whether the rectangle (x, y, w, h) may be restored on `desktop`: not
   // empty and inside it without touching its edges.
   static bool canRestoreGeometry(const QRect& desktop, const QRect& saved);
@@ -286,6 +294,7 @@ class MainWindow : public Window {
 
  private:
   void createActiveCommunications();
+  void setupTestCall();
   void createSearchManager();
   void createBannerAndLeftPane();
   bool configBool(int id) const;
@@ -321,6 +330,8 @@ class MainWindow : public Window {
   QSortFilterProxyModel* m_leftPaneSorted = nullptr;
   Utils::ExternalResourceButtonHelper* m_externalResourceHelper = nullptr;
   Utils::CommunicationSessionUiHelper* m_commsUiHelper = nullptr;
+  QPointer<QObject> m_testCallContact;
+  QPointer<QObject> m_testCallProvider;
   RAZ::Actions::ContactSourceComposite* m_contactSource = nullptr;
   RAZ::Actions::ActiveCommsSourceComposite* m_activeSource = nullptr;
   RAZ::Actions::DialStringSource* m_dialString = nullptr;
