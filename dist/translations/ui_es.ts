@@ -3020,7 +3020,7 @@ Are you sure you want to continue?</source>
     </message>
     <message>
         <source>Service not connected. %1 unavailable</source>
-        <translation>Servicio no conectado. %1 no disponible</translation>
+        <translation>Servicio no conectado. Sin disponibilidad: %1</translation>
     </message>
     <message>
         <source>Network connection lost</source>

@@ -30,8 +30,17 @@ Rectangle {
         model: activeModel
         boundsBehavior: Flickable.StopAtBounds
         currentIndex: activeSelectionHandler.currentIndex
+        activeFocusOnTab: true
         Keys.onUpPressed: mainWindow.moveSelection(true, false)
         Keys.onDownPressed: mainWindow.moveSelection(false, false)
+        Keys.onPressed: function(event) {
+            if (event.key === Qt.Key_Menu || (event.key === Qt.Key_F10 && (event.modifiers & Qt.ShiftModifier))) {
+                if (activeSelectionHandler.currentIndex < 0)
+                    mainWindow.moveSelection(false, false);
+                menuHandler.showActiveCommsPopupMenu(false);
+                event.accepted = true;
+            }
+        }
 
         delegate: Rectangle {
             id: row
@@ -42,6 +51,8 @@ Rectangle {
             height: comms.rowHeight
             color: dropWelcome ? comms.pal.accent
                                : (model.selected ? comms.pal.selection : "transparent")
+            border.width: list.activeFocus && index === list.currentIndex ? comms.pal.focusWidth : 0
+            border.color: comms.pal.accent
             Accessible.role: Accessible.ListItem
             Accessible.name: model.display
 
