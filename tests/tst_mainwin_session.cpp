@@ -35,6 +35,7 @@
 #include "Utils/ActiveCommsDragDropHandler.h"
 #include "Utils/ActiveSelectionHandler.h"
 #include "Utils/AppPaths.h"
+#include "Utils/BadgeHandler.h"
 #include "Utils/CommunicationSessionUiHelper.h"
 #include "Utils/SelectionHandlerBase.h"
 #include "dialogs/MessageWindow.h"
@@ -194,6 +195,11 @@ class TestMainWindowSession : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(main->activeView(), QString("historyView"), kWait);
     QCOMPARE(RAZ::Settings(RAZ::Settings::User).value("mainWindow/leftpane").toString(),
              QString("history"));
+    // The history's badge counts the service's messages beside new calls.
+    const int before = main->badgeHandler()->badgeCount();
+    emit app()->sessionManager()->messagesSource()->messages(QVariant(2), QVariant());
+    QCOMPARE(main->badgeHandler()->badgeCount(), before + 2);
+    emit app()->sessionManager()->messagesSource()->messages(QVariant(0), QVariant());
     // Closing never ends the session; with no tray to bring the window
     // back it is minimised rather than hidden.
     QVERIFY(!main->canClose());

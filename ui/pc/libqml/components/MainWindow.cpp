@@ -169,15 +169,19 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
 
   m_timeline =
       new RAZ::Models::Timeline(m_session ? m_session->callLog() : nullptr, contacts, this);
-  m_badgeHandler = new Utils::BadgeHandler(m_timeline, nullptr, this);
+  // The history's badge counts the service's messages too.
+  m_badgeHandler = new Utils::BadgeHandler(
+      m_timeline, m_session ? m_session->messagesSource().data() : nullptr, this);
   connect(this, SIGNAL(fetchCallLogs()), m_timeline, SLOT(fetchCallLogs()));
   const int flag = user().value(QStringLiteral("timeline/filterFlag"), 0).toInt();
   setTimelineFilter(flag >= 0 && flag <= 3 ? flag : 0);
 
   createBannerAndLeftPane();
-  m_chatRoomActions =
-      new Utils::ChatRoomActions(m_session ? m_session->xmppChatController() : nullptr,
-                                 m_session ? m_session->commsSessionController() : nullptr, this);
+  // Rooms exist only with the XMPP chat service; without it the menus get
+  // no room actions.
+  if (m_session && m_session->xmppChatController())
+    m_chatRoomActions = new Utils::ChatRoomActions(m_session->xmppChatController(),
+                                                   m_session->commsSessionController(), this);
   m_menuHandler =
       new Utils::MenuHandler(m_session, m_factory, m_menuActionProvider, config, m_activeSource,
                              m_contactSource, m_chatRoomActions, m_commsWindowManager, this);
