@@ -356,7 +356,6 @@ void ErrorInfoModel::showExtendedInfo(int row) {
         entry.opensPreferences ? QDialogButtonBox::Ok | QDialogButtonBox::Cancel
                                : QDialogButtonBox::Ok,
         false, false, false);
-    window->setAttribute(Qt::WA_DeleteOnClose);
     entry.window = window;
     if (entry.opensPreferences == 1 && m_session && m_session->commsSessionController()) {
       // Accepting leads to the page where the credentials are changed.
