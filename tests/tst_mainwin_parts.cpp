@@ -137,9 +137,15 @@ struct Stage {
   RAZ::Controllers::CommsSessionController controller{&contacts, nullptr};
   Stage() {
     const QList<QVariantMap> entries = {
-        {{"id", 1}, {"first", "Ana"}, {"last", "Ruiz"}, {"jid", "ana@example.org"},
+        {{"id", 1},
+         {"first", "Ana"},
+         {"last", "Ruiz"},
+         {"jid", "ana@example.org"},
          {"sip", "sip:ana@example.org"}},
-        {{"id", 2}, {"first", "Ben"}, {"last", "Ode"}, {"jid", "ben@example.org"},
+        {{"id", 2},
+         {"first", "Ben"},
+         {"last", "Ode"},
+         {"jid", "ben@example.org"},
          {"sip", "sip:ben@example.org"}},
         {{"id", 3}, {"first", "Cy"}, {"last", "Chatonly"}, {"jid", "cy@example.org"}},
         {{"id", 4}, {"first", "Di"}, {"last", "<b>Phone</b>"}, {"sip", "sip:di@example.org"}},
@@ -151,8 +157,8 @@ struct Stage {
     CommunicationSession* s = controller.receiveSession(contactId, p.kind);
     if (!s) return nullptr;
     if (p.callState >= 0 && !s->getCall())
-      s->setCall(new CallBasePtr(QStringLiteral("sip:x@example.org"), CallBasePtr::TypeAudio,
-                                 false));
+      s->setCall(
+          new CallBasePtr(QStringLiteral("sip:x@example.org"), CallBasePtr::TypeAudio, false));
     if (s->getCall()) {
       s->getCall()->setCallKind(p.callKind);
       s->getCall()->setCallState(static_cast<CallBasePtr::CallState>(p.callState));
@@ -204,7 +210,8 @@ class TestMainWindowParts : public QObject {
   void clicksWithModifiers() {
     QObject owner;
     QList<QObject*> objects;
-    QStandardItemModel* model = contactList({false, false, false, false, false, false, false, false}, &objects, &owner);
+    QStandardItemModel* model =
+        contactList({false, false, false, false, false, false, false, false}, &objects, &owner);
     QItemSelectionModel selection(model);
     Utils::ContactSelectionHandler handler(model, &selection);
     handler.select(2, 0);
@@ -288,7 +295,7 @@ class TestMainWindowParts : public QObject {
   void listWrapperGivesTypesAndSelection() {
     RAZ::Contacts::Contacts contacts;
     contacts.addContact(RAZ::Demo::DemoSession::makeContact(
-                            {{"id", 7}, {"first", "Eve"}, {"last", "Io"}, {"groups", QVariantList{1}}}));
+        {{"id", 7}, {"first", "Eve"}, {"last", "Io"}, {"groups", QVariantList{1}}}));
     RAZ::Models::SelectionHandler list(contacts.groupsModel(), RAZ::Models::Groups::ItemContact,
                                        nullptr);
     QItemSelectionModel selection(&list);
@@ -437,8 +444,8 @@ class TestMainWindowParts : public QObject {
         << true << true << "Transfer or Conference" << QStringList{"Conference", "Transfer"};
     QTest::newRow("transfer switched off")
         << false << true << "Conference" << QStringList{"Conference"};
-    QTest::newRow("a contact without a call") << true << false << "Conference"
-                                             << QStringList{"Conference"};
+    QTest::newRow("a contact without a call")
+        << true << false << "Conference" << QStringList{"Conference"};
   }
 
   void singleDropAsks() {
@@ -449,8 +456,7 @@ class TestMainWindowParts : public QObject {
     Stage stage;
     CommunicationSession* target = stage.make(kParties[0], 2);
     if (draggedCall) stage.make(kParties[1], 4);
-    Utils::ActiveCommsDragDropHandler handler(&stage.controller, &stage.contacts,
-                                              transferAllowed);
+    Utils::ActiveCommsDragDropHandler handler(&stage.controller, &stage.contacts, transferAllowed);
     handler.handleDropOnActiveComm(target, "4", true);
     Dialogs::MessageWindow* question = handler.question();
     QVERIFY(question);
@@ -554,10 +560,14 @@ class TestMainWindowParts : public QObject {
   }
 
   void bannersFollowTheConnections() {
-    RAZ::Configuration::Config config(
-        configText({{4, true}, {7, false}, {79, true}, {116, true}, {118, QString("sip")},
-                    {376, true}, {170, true}}),
-        QString());
+    RAZ::Configuration::Config config(configText({{4, true},
+                                                  {7, false},
+                                                  {79, true},
+                                                  {116, true},
+                                                  {118, QString("sip")},
+                                                  {376, true},
+                                                  {170, true}}),
+                                      QString());
     RAZ::Contacts::Contacts contacts;
     FakeSession session(&config, &contacts);
     Models::ErrorInfoModel model(&session, nullptr);
@@ -663,8 +673,7 @@ class TestMainWindowParts : public QObject {
     QTest::addColumn<QByteArray>("config");
     QTest::addColumn<QList<int>>("order");
     QTest::newRow("as configured")
-        << configText({{59, true}, {14, 5}, {16, 1}, {17, 3}, {15, 2}})
-        << QList<int>({2, 1, 3, 0});
+        << configText({{59, true}, {14, 5}, {16, 1}, {17, 3}, {15, 2}}) << QList<int>({2, 1, 3, 0});
     QTest::newRow("equal orders keep the building order")
         << configText({{142, true}, {397, true}}) << QList<int>({0, 2, 3, 4, 5});
     QTest::newRow("no rooms, no directory") << configText({}) << QList<int>({0, 2, 3});
@@ -713,12 +722,14 @@ class TestMainWindowParts : public QObject {
   void externalLinkNeedsAValidAddress_data() {
     QTest::addColumn<QByteArray>("config");
     QTest::addColumn<bool>("enabled");
-    QTest::newRow("link") << configText({{397, true}, {398, QString("Portal")},
+    QTest::newRow("link") << configText({{397, true},
+                                         {398, QString("Portal")},
                                          {399, QString("https://portal.example.org")}})
                           << true;
     QTest::newRow("no link") << configText({{397, true}}) << false;
-    QTest::newRow("switched off")
-        << configText({{397, false}, {399, QString("https://portal.example.org")}}) << false;
+    QTest::newRow("switched off") << configText({{397, false},
+                                                 {399, QString("https://portal.example.org")}})
+                                  << false;
   }
 
   void externalLinkNeedsAValidAddress() {

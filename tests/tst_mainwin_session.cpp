@@ -126,8 +126,7 @@ class TestMainWindowSession : public QObject {
   CommunicationSession* answeredCall(int contactId) {
     RAZ::Controllers::CommsSessionController* comms =
         app()->sessionManager()->commsSessionController();
-    CommunicationSession* s =
-        comms->receiveSession(contactId, CommunicationSession::KindCall);
+    CommunicationSession* s = comms->receiveSession(contactId, CommunicationSession::KindCall);
     if (s && s->getCall()) s->getCall()->setCallState(RAZ::MediaEngine::CallBasePtr::StateInCall);
     return s;
   }
@@ -186,8 +185,8 @@ class TestMainWindowSession : public QObject {
     QCOMPARE(contextObject(main, "errorInfoModel"), main->errorInfoModel());
     QCOMPARE(contextObject(main, "activeCommsDragDropHandler"), main->dragDropHandler());
     QQuickItem* root = main->view()->rootObject();
-    for (const char* button : {"leftPaneButton0", "leftPaneButton1", "leftPaneButton2",
-                               "leftPaneButton3"})
+    for (const char* button :
+         {"leftPaneButton0", "leftPaneButton1", "leftPaneButton2", "leftPaneButton3"})
       QVERIFY2(sceneItem(root, button), button);
     QVERIFY(!sceneItem(root, "leftPaneButton4"));
     // A click on a view button shows the view and keeps it for next time.
@@ -227,10 +226,11 @@ class TestMainWindowSession : public QObject {
     QVERIFY(banner);
     QVERIFY(!banner->isVisible());
     QVERIFY(demo().loseService());
-    QTRY_VERIFY_WITH_TIMEOUT(errors->types().contains(Models::ErrorInfoModel::NetworkLost) &&
-                                 errors->types().contains(Models::ErrorInfoModel::CallsUnavailable) &&
-                                 errors->types().contains(Models::ErrorInfoModel::ChatUnavailable),
-                             kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        errors->types().contains(Models::ErrorInfoModel::NetworkLost) &&
+            errors->types().contains(Models::ErrorInfoModel::CallsUnavailable) &&
+            errors->types().contains(Models::ErrorInfoModel::ChatUnavailable),
+        kWait);
     QTRY_VERIFY_WITH_TIMEOUT(banner->isVisible(), kWait);
     QTRY_COMPARE_WITH_TIMEOUT(sceneItems(banner, "errorRow").size(), errors->rowCount(), kWait);
     // The explanation of a row opens on "More".

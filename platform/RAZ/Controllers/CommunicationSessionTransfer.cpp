@@ -26,8 +26,7 @@ CommunicationSession* CommunicationSession::callTransferAssociatedSession() cons
 bool CommunicationSession::transferCall(const QString& address) {
   CommunicationSession* other = callTransferAssociatedSession();
   if (!callActive() || (address.isEmpty() && (!other || !other->callActive()))) {
-    TP_LOG("RAZ::Controllers::CommunicationSession::transferCall",
-           TP::Core::Logging::LevelWarning)
+    TP_LOG("RAZ::Controllers::CommunicationSession::transferCall", TP::Core::Logging::LevelWarning)
         << "Nothing to transfer the call to";
     return false;
   }

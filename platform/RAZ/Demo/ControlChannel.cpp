@@ -26,10 +26,8 @@ bool runCommand(const QString& line) {
   const int id = words.at(1).toInt(&ok);
   if (!ok || words.size() != 2) return false;
   using Kind = RAZ::Controllers::CommunicationSession::Kind;
-  if (command == QLatin1String("incoming-call"))
-    return demo.incomingSession(id, Kind::KindCall);
-  if (command == QLatin1String("incoming-chat"))
-    return demo.incomingSession(id, Kind::KindChat);
+  if (command == QLatin1String("incoming-call")) return demo.incomingSession(id, Kind::KindCall);
+  if (command == QLatin1String("incoming-chat")) return demo.incomingSession(id, Kind::KindChat);
   if (command == QLatin1String("missed-call")) return demo.missedCall(id);
   return false;
 }

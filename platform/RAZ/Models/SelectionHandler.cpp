@@ -31,8 +31,7 @@ void SelectionHandler::selectionChanged() {
 }
 
 QVariant SelectionHandler::data(const QModelIndex& index, int role) const {
-  if (role == SelectedRole)
-    return m_selection && index.isValid() && m_selection->isSelected(index);
+  if (role == SelectedRole) return m_selection && index.isValid() && m_selection->isSelected(index);
   if (role == ItemTypeRole) {
     const QVariant given = QIdentityProxyModel::data(index, role);
     if (given.isValid() || !index.isValid()) return given;
@@ -47,8 +46,8 @@ QVariant SelectionHandler::data(const QModelIndex& index, int role) const {
 }
 
 QHash<int, QByteArray> SelectionHandler::roleNames() const {
-  QHash<int, QByteArray> roles = sourceModel() ? sourceModel()->roleNames()
-                                               : QIdentityProxyModel::roleNames();
+  QHash<int, QByteArray> roles =
+      sourceModel() ? sourceModel()->roleNames() : QIdentityProxyModel::roleNames();
   roles.insert(ItemTypeRole, "itemType");
   roles.insert(SelectedRole, "selected");
   return roles;

@@ -4,7 +4,6 @@
 #include <QItemSelectionModel>
 #include <QPointer>
 
-
 namespace RAZ {
 namespace Models {
 

@@ -154,8 +154,7 @@ void ErrorInfoModel::fillTexts(ErrorEntry* entry, bool ldapSecondForm) {
     }
     case HistoryError:
       entry->title = tr("Error retrieving history");
-      entry->detail =
-          tr("Failed to retrieve some call logs in history. Please try again later.");
+      entry->detail = tr("Failed to retrieve some call logs in history. Please try again later.");
       break;
     case DesktopShareError:
       if (m_enabler && m_enabler->hasConnectionFailed()) {
@@ -351,11 +350,11 @@ void ErrorInfoModel::showExtendedInfo(int row) {
   if (row < 0 || row >= m_entries.size()) return;
   ErrorEntry& entry = m_entries[row];
   if (!entry.window) {
-    auto* window = new Dialogs::MessageWindow(
-        nullptr, entry.title, entry.detail, false,
-        entry.opensPreferences ? QDialogButtonBox::Ok | QDialogButtonBox::Cancel
-                               : QDialogButtonBox::Ok,
-        false, false, false);
+    auto* window = new Dialogs::MessageWindow(nullptr, entry.title, entry.detail, false,
+                                              entry.opensPreferences
+                                                  ? QDialogButtonBox::Ok | QDialogButtonBox::Cancel
+                                                  : QDialogButtonBox::Ok,
+                                              false, false, false);
     entry.window = window;
     if (entry.opensPreferences == 1 && m_session && m_session->commsSessionController()) {
       // Accepting leads to the page where the credentials are changed.

@@ -46,8 +46,7 @@ LeftPaneButtonsModel::LeftPaneButtonsModel(const RAZ::Configuration::Config* con
   if (config->getBool(kDirectory)) addButton(DirectoryButton, kDirectoryOrder, "directory");
   if (config->getBool(kWebButton)) addButton(WebButton, kWebOrder, "webbutton");
 
-  QString last =
-      RAZ::Settings(RAZ::Settings::User).value(QLatin1String(kLastViewKey)).toString();
+  QString last = RAZ::Settings(RAZ::Settings::User).value(QLatin1String(kLastViewKey)).toString();
   if (last.isEmpty()) last = config->getString(kDefaultView);
   for (const Button& button : m_buttons)
     if (button.name == last) m_lastActiveView = button.type;

@@ -127,12 +127,10 @@ bool ActiveCommsDragDropHandler::sessionDropAllowed(CommunicationSession* target
                                                     int draggedId) const {
   CommunicationSession* dragged = m_controller ? m_controller->getSession(draggedId) : nullptr;
   if (!dragged || dragged == target) return false;
-  const bool compatible =
-      (target->chatActive() && dragged->chatActive()) ||
-      (target->callActive() && dragged->callActive() &&
-       placedFromPhone(target) == placedFromPhone(dragged));
-  if ((target->isMyRoomSession() && !target->callActive()) || !dragged->callActive())
-    return false;
+  const bool compatible = (target->chatActive() && dragged->chatActive()) ||
+                          (target->callActive() && dragged->callActive() &&
+                           placedFromPhone(target) == placedFromPhone(dragged));
+  if ((target->isMyRoomSession() && !target->callActive()) || !dragged->callActive()) return false;
   if ((dragged->isMyRoomSession() && target->isOwnMyRoomSession()) ||
       (target->isMyRoomSession() && !target->isOwnMyRoomSession()))
     return false;
@@ -171,9 +169,8 @@ void ActiveCommsDragDropHandler::handleDropOnActiveComm(CommunicationSession* ta
 void ActiveCommsDragDropHandler::singleDrop(CommunicationSession* target, const QString& items) {
   RAZ::Contacts::IContact* targetContact = target->getContact();
   const QString dropped = items.trimmed();
-  const QString mapping =
-      (targetContact ? QString::number(targetContact->getId()) : QString()) + QLatin1Char(',') +
-      dropped;
+  const QString mapping = (targetContact ? QString::number(targetContact->getId()) : QString()) +
+                          QLatin1Char(',') + dropped;
   bool conference = target->isAllowedToInvite();
   bool transfer = m_transferAllowed && target->callActive();
   const RAZ::Contacts::ContactPtr contact =
@@ -206,7 +203,8 @@ void ActiveCommsDragDropHandler::singleDrop(CommunicationSession* target, const 
   QString text;
   if (transfer && conference) {
     title = tr("Transfer or Conference");
-    text = tr("Do you want to transfer %1 to %2 or start a conference?").arg(draggedName, targetName);
+    text =
+        tr("Do you want to transfer %1 to %2 or start a conference?").arg(draggedName, targetName);
   } else if (transfer) {
     title = tr("Transfer");
     text = tr("Do you want to transfer %1 to %2?").arg(draggedName, targetName);

@@ -77,8 +77,8 @@ class ActiveCommsDragDropHandler : public QObject {
  public slots:
   bool checkDropAllowed(RAZ::Controllers::CommunicationSession* target, const QString& items,
                         bool isContacts);
-  void handleDropOnActiveComm(RAZ::Controllers::CommunicationSession* target,
-                              const QString& items, bool isContacts);
+  void handleDropOnActiveComm(RAZ::Controllers::CommunicationSession* target, const QString& items,
+                              bool isContacts);
   QString mergeSelections(const QString& a, const QString& b);
   void transferButtonClicked(const QString& mapping);
   void conferenceButtonClicked(const QString& mapping);

@@ -19,6 +19,7 @@
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
 
+#include <RAZ/Actions/Enablers.h>
 #include <RAZ/Actions/Provider.h>
 #include <RAZ/Actions/Source.h>
 #include <RAZ/Client.h>
@@ -26,12 +27,11 @@
 #include <RAZ/Contacts/ContactModels.h>
 #include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Controllers/CommsSessionController.h>
-#include <RAZ/Actions/Enablers.h>
 #include <RAZ/Controllers/MyRoomController.h>
-#include <RAZ/Models/ActiveComms.h>
-#include <RAZ/Models/SelectionHandler.h>
 #include <RAZ/Controllers/XmppChatController.h>
 #include <RAZ/Databases/Comms.h>
+#include <RAZ/Models/ActiveComms.h>
+#include <RAZ/Models/SelectionHandler.h>
 #include <RAZ/Models/Timeline.h>
 #include <RAZ/Presence/PresenceData.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
@@ -42,11 +42,11 @@
 #include <csignal>
 #include <cstdlib>
 
+#include "Models/ErrorInfoModel.h"
+#include "Models/LeftPaneButtonsModel.h"
 #include "Providers/Factory.h"
 #include "Providers/MenuActionProvider.h"
 #include "Providers/QmlProviders.h"
-#include "Models/ErrorInfoModel.h"
-#include "Models/LeftPaneButtonsModel.h"
 #include "Utils/ActiveCommsDragDropHandler.h"
 #include "Utils/ActiveSelectionHandler.h"
 #include "Utils/BadgeHandler.h"
@@ -270,8 +270,7 @@ void MainWindow::createActiveCommunications() {
   m_activeModel = new RAZ::Models::SelectionHandler(m_activeCommsFilter,
                                                     RAZ::Models::Groups::ItemSession, this);
   m_activeItemSelection = new QItemSelectionModel(m_activeModel, this);
-  m_activeSelection =
-      new Utils::ActiveSelectionHandler(m_activeModel, m_activeItemSelection, this);
+  m_activeSelection = new Utils::ActiveSelectionHandler(m_activeModel, m_activeItemSelection, this);
   connect(m_activeItemSelection, SIGNAL(selectionChanged(QItemSelection, QItemSelection)), this,
           SLOT(activeSelectionChanged(QItemSelection, QItemSelection)));
   m_activeModel->setSelectionModel(m_activeItemSelection);
@@ -327,9 +326,8 @@ void MainWindow::createSearchManager() {
 }
 
 void MainWindow::createBannerAndLeftPane() {
-  m_errorInfoModel =
-      new Models::ErrorInfoModel(m_session, m_factory ? m_factory->webcollabEnabler() : nullptr,
-                                 this);
+  m_errorInfoModel = new Models::ErrorInfoModel(
+      m_session, m_factory ? m_factory->webcollabEnabler() : nullptr, this);
   // Problems that exist already when the window opens show at once.
   m_errorInfoModel->updateSessionStatuses();
   const RAZ::Configuration::Config* config = m_session ? m_session->configuration() : nullptr;
@@ -346,9 +344,7 @@ QObject* MainWindow::activeCommsModelObject() const { return m_activeCommsModel;
 QObject* MainWindow::activeCommsFilterObject() const { return m_activeCommsFilter; }
 QObject* MainWindow::leftpaneButtonsModelObject() const { return m_leftPaneModel; }
 QObject* MainWindow::leftpaneButtonsSortedObject() const { return m_leftPaneSorted; }
-QObject* MainWindow::externalResourceButtonHelperObject() const {
-  return m_externalResourceHelper;
-}
+QObject* MainWindow::externalResourceButtonHelperObject() const { return m_externalResourceHelper; }
 QObject* MainWindow::commsSessionUiHelperObject() const { return m_commsUiHelper; }
 
 MainWindow::~MainWindow() {

@@ -105,8 +105,7 @@ class MainWindow : public Window {
   Q_PROPERTY(QObject* activeCommsFilter READ activeCommsFilterObject CONSTANT)
   Q_PROPERTY(QObject* leftpaneButtonsModel READ leftpaneButtonsModelObject CONSTANT)
   Q_PROPERTY(QObject* leftpaneButtonsSorted READ leftpaneButtonsSortedObject CONSTANT)
-  Q_PROPERTY(
-      QObject* externalResourceButtonHelper READ externalResourceButtonHelperObject CONSTANT)
+  Q_PROPERTY(QObject* externalResourceButtonHelper READ externalResourceButtonHelperObject CONSTANT)
   Q_PROPERTY(QObject* commsSessionUiHelper READ commsSessionUiHelperObject CONSTANT)
 
  public:
@@ -175,7 +174,9 @@ class MainWindow : public Window {
   Utils::ActiveSelectionHandler* activeSelectionHandler() const { return m_activeSelection; }
   // The contact list as its selection sees it, and that selection.
   RAZ::Models::SelectionHandler* contactSelectionListModel() const { return m_contactListModel; }
-  Utils::ContactSelectionHandler* contactSelectionHandler() const { return m_contactSelectionHandler; }
+  Utils::ContactSelectionHandler* contactSelectionHandler() const {
+    return m_contactSelectionHandler;
+  }
   Models::ErrorInfoModel* errorInfoModel() const { return m_errorInfoModel; }
   Models::LeftPaneButtonsModel* leftPaneButtonsModel() const { return m_leftPaneModel; }
   QSortFilterProxyModel* leftPaneButtonsSorted() const { return m_leftPaneSorted; }
