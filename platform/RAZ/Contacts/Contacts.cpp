@@ -115,6 +115,17 @@ QList<int> IContact::numberTypes() const {
   return types;
 }
 
+QStringList IContact::getCallAddresses() const {
+  QStringList addresses;
+  if (!getSipUri().isEmpty()) addresses << getSipUri();
+  for (int type : numberTypes()) addresses << getProperty(type).toString().trimmed();
+  return addresses;
+}
+
+QStringList IContact::getChatAddresses() const {
+  return getJid().isEmpty() ? QStringList() : QStringList(getJid());
+}
+
 void IContact::notifyChanged() {
   emit changed();
   emit actionsChanged();

@@ -138,6 +138,10 @@ class IContact : public RAZ::Actions::Source {
   void setFavourite(bool on);
   // The numbers of the contact (property types 13-16, 39) with a value.
   QList<int> numberTypes() const;
+  // Where the contact can be called (SIP address, then numbers) and chatted
+  // with (IM address); empty when nowhere.
+  QStringList getCallAddresses() const;
+  QStringList getChatAddresses() const;
 
   // Property by number (Properties::Key); invalid when not set.
   QVariant getProperty(int key) const;
