@@ -498,6 +498,16 @@ class CommsManagerTest : public QObject {
     QVERIFY(openMessage("Call to Phone failed!"));
     openMessage("Call to Phone failed!")->close();
 
+    // "Call from Phone" to a party without any address: the service says so.
+    RAZ::Contacts::IContact* nobody = session()->contactsManager()->createTemporaryContact({});
+    comms()->createCall({RAZ::Contacts::ContactPtr(nobody)}, RAZ::Contacts::Properties::KeyWork,
+                        3);
+    QTRY_VERIFY_WITH_TIMEOUT(openMessage("Call to Phone failed!"), kWait);
+    QCOMPARE(openMessage("Call to Phone failed!")->messageLabel()->text(),
+             QString("Client encountered an error when trying locate participant. "
+                     "Call/Participant not found."));
+    openMessage("Call to Phone failed!")->close();
+
     // The camera: reported from the event loop.
     session()->callController()->reportVideoStartFailure();
     QTRY_VERIFY_WITH_TIMEOUT(openMessage("Video Call Failed"), kWait);
@@ -513,6 +523,45 @@ class CommsManagerTest : public QObject {
     QPointer<Dialogs::MessageWindow> transfer = openMessage("Error Transferring Call");
     QVERIFY(CommsScript::fail(s));
     QTRY_VERIFY_WITH_TIMEOUT(transfer.isNull() || !transfer->isVisible(), kWait);
+  }
+
+  // One ringer serves every call: a call that is answered must not silence
+  // another one that still waits.
+  void ringerKeepsGoingWhileASecondCallWaits() {
+    QVERIFY(signIn());
+    QSignalSpy ringerOff(calls()->stopIncomingAction(), SIGNAL(triggered(bool)));
+    QPointer<CommunicationSession> a = ringIn(201);
+    QPointer<CommunicationSession> b = ringIn(204);
+    QVERIFY(a && b);
+    QVERIFY(CommsScript::answer(a));
+    QTRY_COMPARE_WITH_TIMEOUT(a->getCall()->getCallState(), CallBasePtr::StateInCall, kWait);
+    QCOMPARE(ringerOff.count(), 0);
+    QVERIFY(callPopup(b));
+    QVERIFY(CommsScript::fail(b));
+    QTRY_VERIFY_WITH_TIMEOUT(ringerOff.count() >= 1, kWait);
+  }
+
+  // Left to themselves, demo parties answer after a ring or two, decline
+  // from a meeting and are busy while on a call (the demo's own timing).
+  void demoPartiesTakeCallsOnTheirOwn() {
+    QVERIFY(signIn());
+    comms()->setPartiesAnswerCalls(true);
+    QSignalSpy toneOn(calls()->playCallingAction(), SIGNAL(triggered(bool)));
+    QPointer<CommunicationSession> alice = callContact(101);
+    QVERIFY(alice);
+    QTRY_VERIFY_WITH_TIMEOUT(toneOn.count() >= 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(alice->getCall()->getCallState(), CallBasePtr::StateInCall, kWait);
+    alice->getCall()->close(0);
+    QTRY_VERIFY_WITH_TIMEOUT(alice.isNull(), kWait);
+
+    QPointer<CommunicationSession> greta = callContact(202);  // on a call
+    QPointer<CommunicationSession> bruno;
+    QVERIFY(greta);
+    QTRY_VERIFY_WITH_TIMEOUT(greta.isNull(), kWait);
+    bruno = callContact(102);  // in a workshop
+    QVERIFY(bruno);
+    QTRY_VERIFY_WITH_TIMEOUT(bruno.isNull(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(m_manager->windows().isEmpty(), kWait);
   }
 
   void deletingTheManagerDeletesEveryWindow() {

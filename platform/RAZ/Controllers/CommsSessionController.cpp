@@ -15,14 +15,17 @@
 #include "RAZ/MediaEngine/CallControllerBase.h"
 #include "RAZ/Models/Timeline.h"
 #include "RAZ/Presence/PresenceData.h"
+#include "RAZ/Sessions/SessionManagerBase.h"
+#include "RAZ/Xsi/XsiCredentialsControl.h"
 #include "RAZ/Webcollab/WebcollabBase.h"
 
 namespace RAZ {
 namespace Controllers {
 
 namespace {
-// Platform action 4 starts a video call.
+// Platform action 4 starts a video call, 3 a call from the user's phone.
 const int kVideoCallAction = 4;
+const int kCallFromPhoneAction = 3;
 // How long a demo party takes to answer a chat message.
 const int kAnswerDelayMs = 1200;
 // A demo party's phone: how long until it rings, and one ring.
@@ -247,9 +250,25 @@ void CommsSessionController::createCall(const QList<RAZ::Contacts::ContactPtr>& 
     QTimer::singleShot(0, this, [this] { emit emergencyCallNotification(); });
     return;
   }
+  const bool fromPhone = action == kCallFromPhoneAction;
+  if (address.isEmpty()) {
+    TP_LOG("RAZ::Controllers::CommsSessionController::createCall", TP::Core::Logging::LevelWarning)
+        << "The party has no address to call";
+    // The telephony service reports a call it cannot place from the phone.
+    auto* account = qobject_cast<RAZ::Sessions::SessionManagerBase*>(parent());
+    QPointer<RAZ::Xsi::XsiEngine> xsi(account ? account->xsiEngine() : nullptr);
+    if (fromPhone && xsi)
+      QTimer::singleShot(0, xsi, [xsi] {
+        if (xsi) xsi->reportCallError(RAZ::Xsi::XsiCallback::ParticipantNotFound);
+      });
+    return;
+  }
   CommunicationSession* session =
       startSession(first->getId(), first->getDisplayName(), address, kind, false);
-  if (session) session->setConference(valid.size() > 1);
+  if (!session) return;
+  session->setConference(valid.size() > 1);
+  if (fromPhone && session->getCall())
+    session->getCall()->setCallKind(RAZ::MediaEngine::CallBasePtr::KindClickToDial);
 }
 
 void CommsSessionController::createChat(const QList<RAZ::Contacts::ContactPtr>& contacts) {

@@ -220,6 +220,10 @@ void WindowManagerCallHelper::stopIncomingRinger() {
     disconnect(call, SIGNAL(opened()), this, SLOT(stopIncomingRinger()));
     m_ringingCalls.removeAll(call);
   }
+  stopRingerUnlessAnotherWaits();
+}
+
+void WindowManagerCallHelper::stopRingerUnlessAnotherWaits() {
   m_ringingCalls.removeAll(nullptr);
   // A second call that still waits keeps the ringer going.
   for (const QPointer<CallBasePtr>& waiting : qAsConst(m_ringingCalls))
@@ -237,6 +241,8 @@ void WindowManagerCallHelper::notificationAccepted() {
     auto* session = qobject_cast<CommunicationSession*>(notification->session());
     QML::CommunicationsWindow* window = session ? m_manager->findCommsWindow(session) : nullptr;
     CallBasePtr* call = session ? session->getCall() : nullptr;
+    // This call no longer needs the ringer, whatever the answer leads to.
+    m_ringingCalls.removeAll(call);
     const QString how = notification->answer();
     if (session && call && how == QLatin1String("chat")) {
       // Answered with a chat: the call is turned away, the chat opens.
@@ -255,7 +261,7 @@ void WindowManagerCallHelper::notificationAccepted() {
       }
     }
   }
-  m_stopIncoming->trigger();
+  stopRingerUnlessAnotherWaits();
 }
 
 void WindowManagerCallHelper::confirmNewCall(Call call, Call otherCall, bool& ok) {

@@ -107,6 +107,7 @@ class WindowManagerCallHelper : public QObject {
 
  private:
   bool alwaysOnTop() const;
+  void stopRingerUnlessAnotherWaits();
   bool showAtOnce() const;
   RAZ::Controllers::CommunicationSession* sessionOf(RAZ::MediaEngine::CallBasePtr* call) const;
   RAZ::Contacts::IContact* findContact(const QString& address) const;
