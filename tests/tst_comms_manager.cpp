@@ -541,6 +541,23 @@ class CommsManagerTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(ringerOff.count() >= 1, kWait);
   }
 
+  // The party asks to add video: the ringer sounds and the window comes up.
+  void addVideoRequestRings() {
+    QVERIFY(signIn());
+    QPointer<CommunicationSession> s = callContact(101);
+    QTRY_VERIFY_WITH_TIMEOUT(m_manager->findCommsWindow(s), kWait);
+    QVERIFY(CommsScript::answer(s));
+    QTRY_COMPARE_WITH_TIMEOUT(s->getCall()->getCallState(), CallBasePtr::StateInCall, kWait);
+    QPointer<CommunicationsWindow> window = m_manager->findCommsWindow(s);
+    window->hide();
+    QSignalSpy ringerOn(calls()->playIncomingAction(), SIGNAL(triggered(bool)));
+    QVERIFY(CommsScript::requestVideo(s));
+    QTRY_VERIFY_WITH_TIMEOUT(ringerOn.count() >= 1, kWait);
+    QVERIFY(s->updatingToVideo());
+    QTRY_VERIFY_WITH_TIMEOUT(window->isVisible(), kWait);
+    QCOMPARE(m_manager->windows().size(), 1);
+  }
+
   // Left to themselves, demo parties answer after a ring or two, decline
   // from a meeting and are busy while on a call (the demo's own timing).
   void demoPartiesTakeCallsOnTheirOwn() {

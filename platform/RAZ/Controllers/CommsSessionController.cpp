@@ -194,14 +194,14 @@ void CommsSessionController::partyTakesCall(CommunicationSession* session, int c
       if (guard && guard->getCall()) step(guard.data());
     });
   };
-  using Call = RAZ::MediaEngine::CallBasePtr;
+  using Engine = RAZ::MediaEngine::CallBasePtr;
   // On another call: busy at once.
   if (presence == 14 || presence == 15) {
     later(kDialMs, [](CommunicationSession* s) { s->getCall()->close(kBusy); });
     return;
   }
   later(kDialMs, [](CommunicationSession* s) {
-    if (s->getCall()->getCallState() == Call::StateDialing) s->reportRinging();
+    if (s->getCall()->getCallState() == Engine::StateDialing) s->reportRinging();
   });
   const bool offline = !RAZ::Presence::PresenceData::isOnlineState(presence);
   const bool inMeeting = (presence >= 11 && presence <= 13) || (presence >= 16 && presence <= 19);
@@ -213,8 +213,8 @@ void CommsSessionController::partyTakesCall(CommunicationSession* session, int c
     // One ring or two, always the same for a party.
     const int rings = 1 + (contactId > 0 ? contactId % 2 : 0);
     later(kDialMs + rings * kRingMs, [](CommunicationSession* s) {
-      if (s->getCall()->getCallState() == Call::StateDialing)
-        s->getCall()->setCallState(Call::StateInCall);
+      if (s->getCall()->getCallState() == Engine::StateDialing)
+        s->getCall()->setCallState(Engine::StateInCall);
     });
   }
 }

@@ -1,11 +1,11 @@
 #include "RAZ/Controllers/CommunicationSession.h"
 
-#include <QRegularExpression>
 #include <QTimer>
 
 #include "RAZ/Contacts/Contacts.h"
 #include "RAZ/Controllers/ChatInterface.h"
 #include "RAZ/Controllers/CommsSessionController.h"
+#include "RAZ/Utils/Parsers.h"
 #include "RAZ/Webcollab/WebcollabBase.h"
 
 namespace RAZ {
@@ -80,11 +80,9 @@ bool CommunicationSession::transferCall(const QString& address) {
   if (!m_call) return false;
   RAZ::MediaEngine::Call call = m_call;
   const QString target = address.trimmed();
-  static const QRegularExpression number(QStringLiteral("^\\+?[0-9*#]{2,20}$"));
-  static const QRegularExpression sip(
-      QStringLiteral("^(sip:)?[A-Za-z0-9._%+\\-]+@[A-Za-z0-9.\\-]+\\.[A-Za-z]{2,}$"));
   QPointer<CommunicationSession> guard(this);
-  if (!number.match(target).hasMatch() && !sip.match(target).hasMatch()) {
+  if (!RAZ::Utils::PhoneNumberParser::isValidPhoneNumber(target) &&
+      !RAZ::Utils::SipUriParser().isValid(target)) {
     QTimer::singleShot(0, this, [guard, call] {
       if (guard) emit guard->transferFailed(call, 404);
     });

@@ -249,9 +249,16 @@ void WindowManagerCallHelper::notificationAccepted() {
       session->openChat();
       call->close(603);
     } else if (call && !how.isEmpty()) {
-      if (how == QLatin1String("audio") && call->isVideoCall()) session->setUpdatingToVideo(false);
-      // The platform asks first when another call runs.
-      call->answer();
+      const bool video = how == QLatin1String("video");
+      if (session->updatingToVideo()) {
+        // The answer to the party's wish to add video to a running call.
+        session->setUpdatingToVideo(false);
+        if (video) call->startVideo();
+      } else {
+        // The platform asks first when another call runs.
+        call->answer();
+        if (video && call->getCallState() == CallBasePtr::StateInCall) call->startVideo();
+      }
     }
     if (window && !m_confirmWindow) {
       const bool audioOnly = session->isOnlyAudioCall();
