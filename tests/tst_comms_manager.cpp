@@ -26,6 +26,7 @@
 #include <RAZ/ProgramKey.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
 #include <RAZ/Utils/Path.h>
+#include <RAZ/Webcollab/WebcollabBase.h>
 #include <RAZ/Xsi/XsiCredentialsControl.h>
 #include <TP/Crypto/Blowfish.h>
 
@@ -539,6 +540,36 @@ class CommsManagerTest : public QObject {
     QVERIFY(callPopup(b));
     QVERIFY(CommsScript::fail(b));
     QTRY_VERIFY_WITH_TIMEOUT(ringerOff.count() >= 1, kWait);
+  }
+
+  void shareInvitationPopsUp_data() {
+    QTest::addColumn<bool>("accept");
+    QTest::newRow("accepted") << true;
+    QTest::newRow("turned down") << false;
+  }
+  void shareInvitationPopsUp() {
+    QFETCH(bool, accept);
+    QVERIFY(signIn());
+    QSignalSpy created(comms(),
+                       SIGNAL(sessionCreated(RAZ::Controllers::CommunicationSession*, bool)));
+    QVERIFY(RAZ::Demo::Service::instance().incomingSession(201, CommunicationSession::KindWebCollab));
+    QVERIFY(created.wait(kWait));
+    QPointer<CommunicationSession> s = qvariant_cast<CommunicationSession*>(created.last().at(0));
+    QPointer<CommunicationsWindow> window = m_manager->findCommsWindow(s);
+    QVERIFY(window);
+    QVERIFY(!window->isVisible());
+    QPointer<CommunicationNotification> popup = m_notifications->findCommunicationNotification(
+        s, CommunicationNotification::WebcollabNotification);
+    QVERIFY(popup);
+    if (accept) {
+      emit popup->webcollabNotificationAccepted();
+      QTRY_VERIFY_WITH_TIMEOUT(window->isVisible(), kWait);
+      QCOMPARE(s->getWebCollab()->getState(), int(RAZ::Webcollab::WebcollabBase::ViewingShare));
+    } else {
+      emit popup->webcollabNotificationIgnored();
+      QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), kWait);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(popup.isNull(), kWait);
   }
 
   // The party asks to add video: the ringer sounds and the window comes up.

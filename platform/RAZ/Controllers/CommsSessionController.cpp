@@ -99,6 +99,12 @@ CommunicationSession* CommsSessionController::startSession(int contactId, const 
       });
     });
   }
+  if (kind == CommunicationSession::KindWebCollab && incoming) {
+    // The party invites the user to see a screen: the share waits for an answer.
+    auto* collab = new RAZ::Webcollab::WebcollabBase(QStringList{name});
+    session->setWebCollab(collab);
+    collab->setState(RAZ::Webcollab::WebcollabBase::StateInvited);
+  }
   announce(session, incoming);
   return session;
 }

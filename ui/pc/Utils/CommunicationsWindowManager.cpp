@@ -272,7 +272,26 @@ void CommunicationsWindowManager::sessionCreated(CommunicationSession* session, 
     if (session->getCall()) m_callHelper->showCallNotification(session);
   } else if (session->chatActive()) {
     chatHelperCall("showChatNotification", session, window, true);
+  } else if (session->webCollabActive()) {
+    showShareNotification(session, window);
   }
+}
+
+void CommunicationsWindowManager::showShareNotification(CommunicationSession* session,
+                                                        QML::CommunicationsWindow* window) {
+  if (!m_notifications || !window) return;
+  QML::CommunicationNotification* notification = m_notifications->addCommunicationNotification(
+      session, QML::CommunicationNotification::WebcollabNotification);
+  if (!notification) return;
+  // The window takes the answer to the share (it wires the share to it);
+  // turning the invitation down ends the session and its window.
+  connect(notification, SIGNAL(webcollabNotificationAccepted()), window,
+          SIGNAL(webcollabNotificationAccepted()));
+  connect(notification, SIGNAL(webcollabNotificationAccepted()), window, SLOT(showAndActivate()));
+  connect(notification, SIGNAL(webcollabNotificationIgnored()), window,
+          SIGNAL(webcollabNotificationIgnored()));
+  connect(notification, SIGNAL(webcollabNotificationIgnored()), window, SLOT(close()));
+  connect(window, SIGNAL(destroyed()), notification, SLOT(close()));
 }
 
 void CommunicationsWindowManager::sessionStateChanged(CommunicationSession* session, uint oldState,

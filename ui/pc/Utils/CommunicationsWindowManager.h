@@ -147,6 +147,10 @@ class CommunicationsWindowManager : public QObject {
   bool configBool(int id) const;
   QString configString(int id) const;
   void setUpVoiceMail();
+  // An incoming share invitation's popup (file and chat popups belong to the
+  // chat half).
+  void showShareNotification(RAZ::Controllers::CommunicationSession* session,
+                             QML::CommunicationsWindow* window);
   // The chat half's operations, when it offers them.
   bool chatHelperCall(const char* method, RAZ::Controllers::CommunicationSession* session,
                       QML::CommunicationsWindow* window, bool withNotifications);
