@@ -625,6 +625,43 @@ class CommsManagerTest : public QObject {
     for (const auto& w : windows) QVERIFY(w.isNull());
   }
 
+  // Signing out in the middle of things: a call runs, another rings with its
+  // popup and the answer question is open. The session's objects go first,
+  // then the manager, as the application does; nothing is answered on the way.
+  void signingOutWithCallsGoingOn_data() {
+    QTest::addColumn<bool>("managerFirst");
+    QTest::newRow("session first") << false;
+    QTest::newRow("manager first") << true;
+  }
+  void signingOutWithCallsGoingOn() {
+    QFETCH(bool, managerFirst);
+    QVERIFY(signIn());
+    QPointer<CommunicationSession> first = callContact(101);
+    QVERIFY(CommsScript::answer(first));
+    QTRY_COMPARE_WITH_TIMEOUT(first->getCall()->getCallState(), CallBasePtr::StateInCall, kWait);
+    QPointer<CommunicationSession> in = ringIn(201);
+    QPointer<CommunicationSession> other = ringIn(204);
+    QVERIFY(in && other);
+    QPointer<CommunicationNotification> popup = callPopup(other);
+    QVERIFY(popup);
+    in->getCall()->answer();
+    QPointer<Dialogs::MessageWindow> question = calls()->confirmWindow();
+    QVERIFY(question);
+    QList<QPointer<CommunicationsWindow>> windows;
+    for (CommunicationsWindow* w : m_manager->windows()) windows << w;
+    QCOMPARE(windows.size(), 3);
+    QSignalSpy closed(m_client.get(), SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)));
+    if (managerFirst) m_manager.reset();
+    m_client->signOut();
+    QTRY_COMPARE_WITH_TIMEOUT(closed.count(), 1, kWait);
+    m_manager.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QTRY_VERIFY_WITH_TIMEOUT(question.isNull() || !question->isVisible(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(popup.isNull(), kWait);
+    for (const auto& w : windows) QTRY_VERIFY_WITH_TIMEOUT(w.isNull(), kWait);
+    QVERIFY(openMessages().isEmpty());
+  }
+
   void voiceMailCallsTheConfiguredAddress() {
     QVERIFY(signIn());
     // No address in this configuration: nothing is called, nothing breaks.
