@@ -240,6 +240,13 @@ class CommsManagerTest : public QObject {
     QVERIFY(busy ? CommsScript::busy(s) : CommsScript::decline(s));
     QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), kWait);
     QVERIFY(toneOff.count() >= 1);
+    // The user is told why, as plain text.
+    const QList<QWidget*> toasts = m_notifications->notificationWidgets();
+    QCOMPARE(toasts.size(), 1);
+    QLabel* text = toasts.first()->findChild<QLabel*>("notificationText");
+    QVERIFY(text);
+    QCOMPARE(text->text(), busy ? QString("Bruno Keller is busy")
+                                : QString("Bruno Keller declined the call"));
     QTRY_COMPARE_WITH_TIMEOUT(session()->callController()->callCount(), 0, kWait);
   }
 

@@ -3105,5 +3105,17 @@ Are you sure you want to continue?</translation>
         <source>There was an error while transferring your call. Please check the number and try again.</source>
         <translation>There was an error while transferring your call. Please check the number and try again.</translation>
     </message>
+    <message>
+        <source>%1 is busy</source>
+        <translation>%1 is busy</translation>
+    </message>
+    <message>
+        <source>%1 declined the call</source>
+        <translation>%1 declined the call</translation>
+    </message>
+    <message>
+        <source>%1 did not answer</source>
+        <translation>%1 did not answer</translation>
+    </message>
 </context>
 </TS>

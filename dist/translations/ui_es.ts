@@ -3046,5 +3046,17 @@ Are you sure you want to continue?</source>
         <source>There was an error while transferring your call. Please check the number and try again.</source>
         <translation>Se produjo un error al transferir la llamada. Compruebe el número e inténtelo de nuevo.</translation>
     </message>
+    <message>
+        <source>%1 is busy</source>
+        <translation>%1 está ocupado</translation>
+    </message>
+    <message>
+        <source>%1 declined the call</source>
+        <translation>%1 rechazó la llamada</translation>
+    </message>
+    <message>
+        <source>%1 did not answer</source>
+        <translation>%1 no contestó</translation>
+    </message>
 </context>
 </TS>

@@ -31,10 +31,10 @@ const int kAnswerDelayMs = 1200;
 // A demo party's phone: how long until it rings, and one ring.
 const int kDialMs = 700;
 const int kRingMs = 2500;
-// Why a party's side ends a call (the call's close reason).
-const int kBusy = 486;
-const int kDeclined = 603;
-const int kNoAnswer = 408;
+// Why a party's side ends a call.
+const int kBusy = RAZ::MediaEngine::CallBasePtr::CloseBusy;
+const int kDeclined = RAZ::MediaEngine::CallBasePtr::CloseDeclined;
+const int kNoAnswer = RAZ::MediaEngine::CallBasePtr::CloseNoAnswer;
 }  // namespace
 
 CommsSessionController::CommsSessionController(

@@ -107,13 +107,13 @@ bool CommsScript::earlyMedia(CommunicationSession* session) {
 
 bool CommsScript::decline(CommunicationSession* session) {
   return later(session, "decline", [](CommunicationSession* s) {
-    if (CallBasePtr* call = s->getCall()) call->close(603);
+    if (CallBasePtr* call = s->getCall()) call->close(CallBasePtr::CloseDeclined);
   });
 }
 
 bool CommsScript::busy(CommunicationSession* session) {
   return later(session, "busy", [](CommunicationSession* s) {
-    if (CallBasePtr* call = s->getCall()) call->close(486);
+    if (CallBasePtr* call = s->getCall()) call->close(CallBasePtr::CloseBusy);
   });
 }
 

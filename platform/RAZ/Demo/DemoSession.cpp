@@ -268,7 +268,7 @@ int DemoSession::ringSomeoneIn() {
   QTimer::singleShot(kCallerGivesUpMs, this, [guard] {
     if (!guard || !guard->getCall()) return;
     RAZ::MediaEngine::CallBasePtr* call = guard->getCall();
-    if (call->getCallState() == RAZ::MediaEngine::CallBasePtr::StateIncoming) call->close(487);
+    if (call->getCallState() == RAZ::MediaEngine::CallBasePtr::StateIncoming) call->close(RAZ::MediaEngine::CallBasePtr::CloseCallerGaveUp);
   });
   return id;
 }

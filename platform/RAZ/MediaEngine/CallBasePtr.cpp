@@ -180,7 +180,8 @@ void CallBasePtr::setOwnVideoWindow(WId own) {
 }
 
 void CallBasePtr::close(int reason) {
-  Q_UNUSED(reason);
+  if (m_state == StateClosed) return;
+  m_closeReason = reason;
   setCallState(StateClosed);
 }
 

@@ -113,6 +113,17 @@ class CallBasePtr : public QObject, public TP::Core::RefCountable {
   bool isConferenceCall() const { return m_conference; }
   // The conference's own address (the remote address of a conference call).
   QString getConferenceAddress() const { return m_conference ? m_remote : QString(); }
+  // Why the call ended (close reason): the party was busy, declined, did not
+  // answer, or the caller gave up; 0 for an ordinary end.
+  enum CloseReason {
+    CloseNormal = 0,
+    CloseFailed = 1,
+    CloseNoAnswer = 408,
+    CloseBusy = 486,
+    CloseCallerGaveUp = 487,
+    CloseDeclined = 603
+  };
+  int getCloseReason() const { return m_closeReason; }
   // The name the program shows for the remote party.
   QString getRemoteDisplayName() const { return m_remoteDisplayName; }
   void setRemoteDisplayName(const QString& name);
@@ -176,6 +187,7 @@ class CallBasePtr : public QObject, public TP::Core::RefCountable {
   QStringList m_alternatives;
   QString m_remoteDisplayName;
   QPointer<QObject> m_controller;
+  int m_closeReason = CloseNormal;
 };
 
 // A call as the controllers hand it around: counted, so a call that a

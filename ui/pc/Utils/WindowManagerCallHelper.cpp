@@ -201,7 +201,7 @@ void WindowManagerCallHelper::showCallNotification(CommunicationSession* session
           [declined] {
             if (declined && (declined->getCallState() == CallBasePtr::StateIncoming ||
                              declined->getCallState() == CallBasePtr::StateRinging))
-              declined->close(603);
+              declined->close(CallBasePtr::CloseDeclined);
           });
   startIncomingRinger(call);
 }
@@ -247,7 +247,7 @@ void WindowManagerCallHelper::notificationAccepted() {
     if (session && call && how == QLatin1String("chat")) {
       // Answered with a chat: the call is turned away, the chat opens.
       session->openChat();
-      call->close(603);
+      call->close(CallBasePtr::CloseDeclined);
     } else if (call && !how.isEmpty()) {
       const bool video = how == QLatin1String("video");
       if (session->updatingToVideo()) {
@@ -363,6 +363,25 @@ void WindowManagerCallHelper::cbCallOpened() {
 
 void WindowManagerCallHelper::cbCallClosed() {
   CommunicationSession* session = senderSession(sender());
+  // A call the party never took: say why, for the window goes with it.
+  CallBasePtr* call = session ? session->getCall() : nullptr;
+  if (call && m_notifications && !call->isIncoming() && !call->connectedAt().isValid()) {
+    QString text;
+    switch (call->getCloseReason()) {
+      case CallBasePtr::CloseBusy:
+        text = tr("%1 is busy").arg(session->contactName());
+        break;
+      case CallBasePtr::CloseDeclined:
+        text = tr("%1 declined the call").arg(session->contactName());
+        break;
+      case CallBasePtr::CloseNoAnswer:
+        text = tr("%1 did not answer").arg(session->contactName());
+        break;
+      default:
+        break;
+    }
+    if (!text.isEmpty()) m_notifications->addNotification(text);
+  }
   QML::CommunicationsWindow* window =
       (session && m_manager) ? m_manager->findCommsWindow(session) : nullptr;
   if (window) window->view()->setUpdatesEnabled(true);
