@@ -398,6 +398,22 @@
         <source>Delete Contact</source>
         <translation>Delete Contact</translation>
     </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Import Telephone Directory Information to Profile</source>
+        <translation>Import Telephone Directory Information to Profile</translation>
+    </message>
+    <message>
+        <source>Set as Favorite</source>
+        <translation>Set as Favorite</translation>
+    </message>
+    <message>
+        <source>Remove from Favorites</source>
+        <translation>Remove from Favorites</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs::LocationPublish</name>
@@ -1211,6 +1227,38 @@ Do you want to enable these features? </translation>
     <message>
         <source>Close the card and discard your changes to this contact?</source>
         <translation>Close the card and discard your changes to this contact?</translation>
+    </message>
+    <message>
+        <source>Multiple Matches Found</source>
+        <translation>Multiple Matches Found</translation>
+    </message>
+    <message>
+        <source>Multiple matching contacts were found in Telephone Directory. To make sure you import the correct information, please search the directory by name and add a contact from the search results.</source>
+        <translation>Multiple matching contacts were found in Telephone Directory. To make sure you import the correct information, please search the directory by name and add a contact from the search results.</translation>
+    </message>
+    <message>
+        <source>Match Found</source>
+        <translation>Match Found</translation>
+    </message>
+    <message>
+        <source>A matching contact with the same IM Address was found in Telephone Directory. Do you want to overwrite this contact&apos;s information with the information of %1 %2 from Telephone Directory?</source>
+        <translation>A matching contact with the same IM Address was found in Telephone Directory. Do you want to overwrite this contact&apos;s information with the information of %1 %2 from Telephone Directory?</translation>
+    </message>
+    <message>
+        <source>A matching contact with the same contact information was found in Telephone Directory. Do you want to overwrite this contact&apos;s information with the information of %1 %2 from Telephone Directory?</source>
+        <translation>A matching contact with the same contact information was found in Telephone Directory. Do you want to overwrite this contact&apos;s information with the information of %1 %2 from Telephone Directory?</translation>
+    </message>
+    <message>
+        <source>Import Information</source>
+        <translation>Import Information</translation>
+    </message>
+    <message>
+        <source>Do you want to overwrite this contact&apos;s information with the information from Telephone Directory?</source>
+        <translation>Do you want to overwrite this contact&apos;s information with the information from Telephone Directory?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Overwrite</translation>
     </message>
 </context>
 <context>

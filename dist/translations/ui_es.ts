@@ -375,6 +375,22 @@
         <source>Delete Contact</source>
         <translation>Eliminar contacto</translation>
     </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Import Telephone Directory Information to Profile</source>
+        <translation>Importar al perfil la información del directorio telefónico</translation>
+    </message>
+    <message>
+        <source>Set as Favorite</source>
+        <translation>Marcar como favorito</translation>
+    </message>
+    <message>
+        <source>Remove from Favorites</source>
+        <translation>Quitar de favoritos</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs::LocationPublish</name>
@@ -1179,6 +1195,38 @@ Tenga en cuenta que, si continúa, es posible que Outlook le solicite permisos a
     <message>
         <source>Close the card and discard your changes to this contact?</source>
         <translation>¿Cerrar la ficha y descartar los cambios de este contacto?</translation>
+    </message>
+    <message>
+        <source>Multiple Matches Found</source>
+        <translation>Se encontraron varias coincidencias</translation>
+    </message>
+    <message>
+        <source>Multiple matching contacts were found in Telephone Directory. To make sure you import the correct information, please search the directory by name and add a contact from the search results.</source>
+        <translation>Se encontraron varios contactos coincidentes en el directorio telefónico. Para asegurarse de importar la información correcta, busque en el directorio por nombre y agregue un contacto desde los resultados de la búsqueda.</translation>
+    </message>
+    <message>
+        <source>Match Found</source>
+        <translation>Coincidencia encontrada</translation>
+    </message>
+    <message>
+        <source>A matching contact with the same IM Address was found in Telephone Directory. Do you want to overwrite this contact&apos;s information with the information of %1 %2 from Telephone Directory?</source>
+        <translation>Se encontró en el directorio telefónico un contacto con la misma dirección de MI. ¿Desea sobrescribir la información de este contacto con la de %1 %2 del directorio telefónico?</translation>
+    </message>
+    <message>
+        <source>A matching contact with the same contact information was found in Telephone Directory. Do you want to overwrite this contact&apos;s information with the information of %1 %2 from Telephone Directory?</source>
+        <translation>Se encontró en el directorio telefónico un contacto con la misma información de contacto. ¿Desea sobrescribir la información de este contacto con la de %1 %2 del directorio telefónico?</translation>
+    </message>
+    <message>
+        <source>Import Information</source>
+        <translation>Importar información</translation>
+    </message>
+    <message>
+        <source>Do you want to overwrite this contact&apos;s information with the information from Telephone Directory?</source>
+        <translation>¿Desea sobrescribir la información de este contacto con la del directorio telefónico?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Sobrescribir</translation>
     </message>
 </context>
 <context>

@@ -278,8 +278,13 @@ class Contacts : public QObject {
   // Whether the list holds this very contact object.
   bool contains(const RAZ::Contacts::IContact* contact) const;
   // A contact of the list that is the same party (same IM address, SIP
-  // address or work number), or null.
-  RAZ::Contacts::ContactPtr getSimilarContact(const RAZ::Contacts::IContact* contact) const;
+  // address or work number), or null. With `byName` a contact with the same
+  // display name (any letter case) counts too.
+  RAZ::Contacts::ContactPtr getSimilarContact(const RAZ::Contacts::IContact* contact,
+                                              bool byName = false) const;
+  // The contact of the list reached at an address: its IM address, SIP
+  // address ("sip:" optional) or one of its numbers; null when none is.
+  RAZ::Contacts::ContactPtr getContactByAddress(const QString& address) const;
 
   // Groups, in list order (position).
   QList<RAZ::Contacts::IGroup*> groups() const { return m_groups; }
@@ -317,6 +322,11 @@ class Contacts : public QObject {
   RAZ::Contacts::IContact* findContactByAddress(const QString& address) const;
   // The same, or a new party outside the list with that address.
   RAZ::Contacts::IContact* findOrCreateContact(const QString& address);
+  // A new, empty contact that the list does not hold (yet): `id` -1 gives it
+  // an id no other contact has. The caller owns it (the manager is only its
+  // parent, so that it goes with the session at the latest); adding it
+  // (addContact(contact, subscribe, silent)) lists a copy.
+  RAZ::Contacts::IContact* createContact(int id);
 
   // --- Building the list (the demo service and tests) ---
   // The manager owns what it is given. A second contact with an id in use is
@@ -357,6 +367,7 @@ class Contacts : public QObject {
   void renumberGroups();
   int nextContactId() const;
   int nextGroupId() const;
+  int m_lastCreatedId = 0;
 
   RAZ::Contacts::IContact* m_own = nullptr;
   QList<RAZ::Contacts::IGroup*> m_groups;
