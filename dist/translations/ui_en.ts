@@ -3104,6 +3104,69 @@ Are you sure you want to continue?</translation>
     </message>
 </context>
 <context>
+    <name>Utils::WindowManagerCallHelper</name>
+    <message>
+        <source>Confirm Call</source>
+        <translation>Confirm Call</translation>
+    </message>
+    <message>
+        <source>Starting a call will put ongoing call on hold. Continue?</source>
+        <translation>Starting a call will put ongoing call on hold. Continue?</translation>
+    </message>
+    <message>
+        <source>Answering a call will put ongoing call on hold. Continue?</source>
+        <translation>Answering a call will put ongoing call on hold. Continue?</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Transfer</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>Video Call Failed</source>
+        <translation>Video Call Failed</translation>
+    </message>
+    <message>
+        <source>Unable to start video, please check that other applications are not using the camera. Please also ensure that your web-camera drivers are up to date.</source>
+        <translation>Unable to start video, please check that other applications are not using the camera. Please also ensure that your web-camera drivers are up to date.</translation>
+    </message>
+    <message>
+        <source>Call Failed</source>
+        <translation>Call Failed</translation>
+    </message>
+    <message>
+        <source>Emergency calls are not supported. Please use another phone.</source>
+        <translation>Emergency calls are not supported. Please use another phone.</translation>
+    </message>
+    <message>
+        <source>Call to Phone failed!</source>
+        <translation>Call to Phone failed!</translation>
+    </message>
+    <message>
+        <source>Error Transferring Call</source>
+        <translation>Error Transferring Call</translation>
+    </message>
+    <message>
+        <source>There was an error while transferring your call. Please check the number and try again.</source>
+        <translation>There was an error while transferring your call. Please check the number and try again.</translation>
+    </message>
+    <message>
+        <source>%1 is busy</source>
+        <translation>%1 is busy</translation>
+    </message>
+    <message>
+        <source>%1 declined the call</source>
+        <translation>%1 declined the call</translation>
+    </message>
+    <message>
+        <source>%1 did not answer</source>
+        <translation>%1 did not answer</translation>
+    </message>
+</context>
+<context>
     <name>Models::ErrorInfoModel</name>
     <message>
         <source>Chat</source>

@@ -3045,6 +3045,69 @@ Are you sure you want to continue?</source>
     </message>
 </context>
 <context>
+    <name>Utils::WindowManagerCallHelper</name>
+    <message>
+        <source>Confirm Call</source>
+        <translation>Confirmar llamada</translation>
+    </message>
+    <message>
+        <source>Starting a call will put ongoing call on hold. Continue?</source>
+        <translation>Al iniciar una llamada, la llamada en curso quedará en espera. ¿Continuar?</translation>
+    </message>
+    <message>
+        <source>Answering a call will put ongoing call on hold. Continue?</source>
+        <translation>Al contestar una llamada, la llamada en curso quedará en espera. ¿Continuar?</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Transferencia</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>Video Call Failed</source>
+        <translation>Error en la videollamada</translation>
+    </message>
+    <message>
+        <source>Unable to start video, please check that other applications are not using the camera. Please also ensure that your web-camera drivers are up to date.</source>
+        <translation>No se pudo iniciar el vídeo. Compruebe que ninguna otra aplicación esté usando la cámara y que los controladores de la cámara web estén actualizados.</translation>
+    </message>
+    <message>
+        <source>Call Failed</source>
+        <translation>Error en la llamada</translation>
+    </message>
+    <message>
+        <source>Emergency calls are not supported. Please use another phone.</source>
+        <translation>No se admiten llamadas de emergencia. Utilice otro teléfono.</translation>
+    </message>
+    <message>
+        <source>Call to Phone failed!</source>
+        <translation>¡Error en la llamada al teléfono!</translation>
+    </message>
+    <message>
+        <source>Error Transferring Call</source>
+        <translation>Error al transferir la llamada</translation>
+    </message>
+    <message>
+        <source>There was an error while transferring your call. Please check the number and try again.</source>
+        <translation>Se produjo un error al transferir la llamada. Compruebe el número e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>%1 is busy</source>
+        <translation>%1 está ocupado</translation>
+    </message>
+    <message>
+        <source>%1 declined the call</source>
+        <translation>%1 rechazó la llamada</translation>
+    </message>
+    <message>
+        <source>%1 did not answer</source>
+        <translation>%1 no contestó</translation>
+    </message>
+</context>
+<context>
     <name>Models::ErrorInfoModel</name>
     <message>
         <source>Chat</source>

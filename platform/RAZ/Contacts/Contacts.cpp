@@ -1,5 +1,7 @@
 #include "RAZ/Contacts/Contacts.h"
 
+#include "RAZ/Utils/Parsers.h"
+
 #include <QCollator>
 
 #include <TP/Core/Logging.h>
@@ -517,6 +519,37 @@ IContact* Contacts::createTemporaryContact(const QVariantMap& properties) {
   contact->setTemporary(true);
   m_temporary.append(contact);
   return contact;
+}
+
+IContact* Contacts::findContactByAddress(const QString& address) const {
+  const RAZ::Utils::SipUriParser parser;
+  const QString wanted = parser.matchableUri(address);
+  if (wanted.isEmpty()) return nullptr;
+  auto matches = [&parser, &wanted](const IContact* c) {
+    for (int key : {int(Properties::KeyUri), int(Properties::KeyImAddress),
+                    int(Properties::KeyWork), int(Properties::KeyMobile),
+                    int(Properties::KeyPersonal), int(Properties::KeyExtension)}) {
+      const QString value = c->getProperty(key).toString();
+      if (!value.isEmpty() && parser.matchableUri(value) == wanted) return true;
+    }
+    return false;
+  };
+  for (int id : contactIds()) {
+    ContactPtr contact = getContact(id);
+    if (contact && matches(contact.data())) return contact.data();
+  }
+  for (IContact* t : m_temporary)
+    if (matches(t)) return t;
+  return nullptr;
+}
+
+IContact* Contacts::findOrCreateContact(const QString& address) {
+  if (IContact* found = findContactByAddress(address)) return found;
+  const QString trimmed = address.trimmed();
+  if (trimmed.isEmpty()) return nullptr;
+  const bool number = RAZ::Utils::PhoneNumberParser::isValidPhoneNumber(trimmed);
+  const int key = number ? Properties::KeyWork : Properties::KeyUri;
+  return createTemporaryContact({{QString::number(key), trimmed}});
 }
 
 IContact* Contacts::createContact(int id) {

@@ -161,6 +161,10 @@ class IContact : public RAZ::Actions::Source {
   void setSearchResult(bool on);
   // Whether the contact list holds this object (set by the manager).
   bool isInStore() const { return m_inStore; }
+  // Whether the client may change what is known of the contact (its name,
+  // its number): a party outside the list; listed contacts belong to the
+  // user and the directory.
+  bool isClientUpdatable() const { return m_temporary; }
 
   // Presence subscription.
   bool isSubscribed() const { return m_subscribed; }
@@ -316,6 +320,12 @@ class Contacts : public QObject {
   // A contact for a party outside the list (a dialled number, a history
   // entry); owned by the manager, never listed.
   RAZ::Contacts::IContact* createTemporaryContact(const QVariantMap& properties);
+  // The contact known by the address (SIP or IM address, or one of its
+  // numbers, in any of their spellings), among the list and the parties
+  // outside it; null when none.
+  RAZ::Contacts::IContact* findContactByAddress(const QString& address) const;
+  // The same, or a new party outside the list with that address.
+  RAZ::Contacts::IContact* findOrCreateContact(const QString& address);
   // A new, empty contact that the list does not hold (yet): `id` -1 gives it
   // an id no other contact has. The caller owns it (the manager is only its
   // parent, so that it goes with the session at the latest); adding it

@@ -100,6 +100,8 @@ class CommunicationSession : public RAZ::Actions::Source {
   QUrl presenceIcon() const { return m_presenceIcon; }
 
   bool callActive() const { return !m_call.isNull(); }
+  // A call with audio alone: no video, chat, share or further parties.
+  bool isOnlyAudioCall() const;
   uint getState() const;
   // The party's contact of the list, or null (a number, a group).
   Q_INVOKABLE RAZ::Contacts::IContact* getContact() const;
@@ -164,6 +166,22 @@ class CommunicationSession : public RAZ::Actions::Source {
   void setSecurityClassificationsEnabled(bool chat, bool call);
   Q_INVOKABLE QString currentCallSecurityClassification() const { return m_callClassification; }
   void setCurrentCallSecurityClassification(const QString& classification);
+  // Hands the call over to `address` (a SIP address or a number). Refused
+  // addresses are reported by transferFailed from the event loop.
+  bool transferCall(const QString& address);
+  // What the call's far end reports, for the demo service and tests: the
+  // remote party's phone rings, early media (a tone of the network) arrives,
+  // the party asks to add video.
+  void reportRinging();
+  void reportEarlyMedia();
+  void requestVideo();
+  // A room chat may show its window when created here only once it is
+  // joined or being configured; other rooms stay hidden (see ChatInterface).
+  bool roomMayShow() const;
+  // The two room states above: the user is in the room, or its
+  // configuration form is being filled in.
+  void setRoomJoined(bool on) { m_roomJoined = on; }
+  void setRoomBeingConfigured(bool on) { m_roomConfiguring = on; }
   // Asks the window to show itself (activated()).
   void activate() { emit activated(); }
   // Ends the session: through the controller when there is one.
@@ -215,6 +233,15 @@ class CommunicationSession : public RAZ::Actions::Source {
                            uint newState, bool incoming);
   // The session ended; the controller deletes it afterwards.
   void closed(RAZ::Controllers::CommunicationSession* session);
+  // The session's call connected, and the session's call ended.
+  void opened();
+  void closed();
+  // The remote phone rings (outgoing call); early media arrived.
+  void ringing(RAZ::MediaEngine::Call call);
+  void earlymediaReceived();
+  // The party asks to add video to the call.
+  void addVideoRequest(RAZ::MediaEngine::Call call);
+  void transferFailed(RAZ::MediaEngine::Call call, int code);
 
   // What a communications window follows.
   void contactChanged();
@@ -271,6 +298,8 @@ class CommunicationSession : public RAZ::Actions::Source {
   RAZ::Controllers::ChatInterface* m_chat = nullptr;
   RAZ::Webcollab::WebcollabBase* m_webcollab = nullptr;
   uint m_state = StateNothing;
+  bool m_roomJoined = false;
+  bool m_roomConfiguring = false;
 };
 
 }  // namespace Controllers

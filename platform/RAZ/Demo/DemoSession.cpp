@@ -1,6 +1,7 @@
 #include "RAZ/Demo/DemoSession.h"
 
 #include <QDateTime>
+#include <QPointer>
 #include <QHash>
 #include <QMetaMethod>
 #include <QRandomGenerator>
@@ -16,6 +17,7 @@
 #include "RAZ/Controllers/Search/ContactSearch.h"
 #include "RAZ/Controllers/XmppChatController.h"
 #include "RAZ/Demo/Service.h"
+#include "RAZ/MediaEngine/CallBasePtr.h"
 #include "RAZ/MediaEngine/CallControllerBase.h"
 #include "RAZ/MediaEngine/IMediaHandlerAudio.h"
 #include "RAZ/MediaEngine/IMediaHandlerVideo.h"
@@ -111,6 +113,11 @@ namespace {
 
 // Presence states the demo contacts move between.
 const int kStates[] = {10, 10, 5, 17, 12, 14, 2};
+// A demo contact calls the user a while after sign-in, then now and then;
+// an unanswered caller hangs up after a while.
+const int kFirstIncomingCallMs = 45000;
+const int kIncomingCallIntervalMs = 180000;
+const int kCallerGivesUpMs = 30000;
 
 }  // namespace
 
@@ -280,6 +287,40 @@ void DemoSession::open(const QString& username, const QString& password) {
   m_presenceTimer = new QTimer(this);
   connect(m_presenceTimer, &QTimer::timeout, this, &DemoSession::changeSomePresence);
   setPresenceChanges(service.presenceChanges(), service.presenceInterval());
+
+  if (qEnvironmentVariable("ZENT_DEMO_INCOMING_CALLS") != QLatin1String("0") &&
+      qEnvironmentVariable("ZENT_DEMO_PRESENCE_CHANGES") != QLatin1String("0")) {
+    m_incomingCallTimer = new QTimer(this);
+    m_incomingCallTimer->setInterval(kFirstIncomingCallMs);
+    connect(m_incomingCallTimer, &QTimer::timeout, this, [this] {
+      m_incomingCallTimer->setInterval(kIncomingCallIntervalMs);
+      ringSomeoneIn();
+    });
+    m_incomingCallTimer->start();
+  }
+}
+
+int DemoSession::ringSomeoneIn() {
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts = contactsManager();
+  RAZ::Controllers::CommsSessionController* comms = commsSessionController();
+  if (!contacts || !comms) return 0;
+  QList<int> online;
+  for (int id : contacts->contactIds()) {
+    RAZ::Contacts::ContactPtr c = contacts->getContact(id);
+    if (c && c->isOnline() && !c->getSipUri().isEmpty()) online << id;
+  }
+  if (online.isEmpty()) return 0;
+  const int id = online.at(m_nextCaller++ % online.size());
+  RAZ::Controllers::CommunicationSession* session =
+      comms->receiveSession(id, RAZ::Controllers::CommunicationSession::KindCall);
+  if (!session) return 0;
+  QPointer<RAZ::Controllers::CommunicationSession> guard(session);
+  QTimer::singleShot(kCallerGivesUpMs, this, [guard] {
+    if (!guard || !guard->getCall()) return;
+    RAZ::MediaEngine::CallBasePtr* call = guard->getCall();
+    if (call->getCallState() == RAZ::MediaEngine::CallBasePtr::StateIncoming) call->close(RAZ::MediaEngine::CallBasePtr::CloseCallerGaveUp);
+  });
+  return id;
 }
 
 void DemoSession::setPresenceChanges(bool on, int intervalMs) {
