@@ -1,5 +1,7 @@
 #include "RAZ/Models/FTModel.h"
 
+#include <QMetaMethod>
+
 #include <QDate>
 
 #include <TP/Core/Logging.h>
@@ -67,6 +69,15 @@ void FTModel::acceptFtClicked(const QVariant& id) {
   if (!ft) {
     TP_LOG("RAZ::Models::FTModel::acceptFtClicked", TP::Core::Logging::LevelWarning)
         << "No transfer " << id.toString();
+    return;
+  }
+  static const QMetaMethod ask = QMetaMethod::fromSignal(&FTModel::askSaveLocation);
+  if (ft->getDirection() == FTAdapter::Receiving && isSignalConnected(ask)) {
+    QPointer<FTModel> self(this);
+    connect(ft, &FTAdapter::accepted, this, [self, ft] {
+      if (self) emit self->acceptRequested(ft);
+    }, Qt::UniqueConnection);
+    emit askSaveLocation(ft);
     return;
   }
   emit acceptRequested(ft);
