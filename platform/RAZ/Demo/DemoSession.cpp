@@ -86,7 +86,17 @@ void DemoSession::buildContacts(RAZ::Contacts::Contacts* contacts, const QString
   own.insert(QStringLiteral("jid"), address);
   own.insert(QStringLiteral("sip"), QStringLiteral("sip:") + address);
   own.insert(QStringLiteral("presence"), 10);
-  contacts->setOwnContact(makeContact(own));
+  RAZ::Contacts::IContact* ownContact = makeContact(own);
+  // The account's personal conference room.
+  const QString room = QStringLiteral("myroom.") + username.section(QLatin1Char('@'), 0, 0);
+  ownContact->setProperty(Key::KeyMyRoomDialIn, QStringLiteral("+1 555 0100"));
+  ownContact->setProperty(Key::KeyMyRoomConferenceId, QStringLiteral("4477120"));
+  ownContact->setProperty(Key::KeyMyRoomSecurityPin, QStringLiteral("2468"));
+  ownContact->setProperty(Key::KeyMyRoomModeratorPin, QStringLiteral("1357"));
+  ownContact->setProperty(Key::KeyMyRoomWebcollab,
+                          QStringLiteral("https://collab.demo.zent/room/") + room);
+  ownContact->setProperty(Key::KeyMyRoomChat, room + QStringLiteral("@conference.demo.zent"));
+  contacts->setOwnContact(ownContact);
   for (const QVariantMap& r : service.presenceRequests())
     contacts->addPresenceRequest(makeContact(r));
 
