@@ -365,7 +365,8 @@ void CommunicationsWindowMenuActions::parkTriggered() {
 void CommunicationsWindowMenuActions::createContactActions() {
   for (const auto& e : kContactEntries) delete m_actions.take(e.first);
   RAZ::Actions::Provider* provider = m_window ? m_window->menuActionsProvider() : nullptr;
-  if (!provider || !m_session) return;
+  // A party outside any contact (a room, a share) has no profile to offer.
+  if (!provider || !m_session || !m_session->getContact()) return;
   provider->setActionSource(m_session->getContact());
   Utils::ActionsHelper helper(m_contacts, m_comms.data(), nullptr);
   for (const auto& e : kContactEntries) {

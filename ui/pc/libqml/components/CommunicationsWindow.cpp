@@ -74,6 +74,7 @@ const QString kFilesMime = QStringLiteral("text/uri-list");
 // Platform actions of the window's toolbar and options menu.
 const QList<RAZ::Actions::Action::Id> kToolbarActions = {1, 2, 3, 4, 5, 7, 17};
 const QList<RAZ::Actions::Action::Id> kMenuActions = {6, 11, 12, 13};
+const QList<RAZ::Actions::Action::Id> kParticipantActions = {11, 12, 13};
 const RAZ::Actions::Action::Id kChatAction = 1;
 const RAZ::Actions::Action::Id kFileTransferAction = 7;
 // Call states of the stand-in engine in which no debug window is offered.
@@ -216,6 +217,7 @@ CommunicationsWindow::CommunicationsWindow(RAZ::Sessions::SessionManagerBase* se
   connect(this, SIGNAL(showOwnVideoChanged()), m_menuActions, SLOT(refreshCallSpecificActions()));
   RAZ::Actions::Provider* participantProvider =
       factory ? factory->createActionProvider(this) : new RAZ::Actions::Provider(config, this);
+  participantProvider->setAcceptedActions(kParticipantActions, false);
   m_participantMenuActions = new Utils::Actions::ParticipantMenuActions(
       sessionManager ? sessionManager->xmppChatController() : nullptr, participantProvider, this);
   m_textFieldActionsHandler = new Utils::TextFieldActionsHandler(this);
