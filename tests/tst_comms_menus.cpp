@@ -190,17 +190,17 @@ class TestCommsMenus : public QObject {
     // additions, transfer, recording, history, chat over XMPP.
     QFile config(m_exeDir->path() + "/config_demo.xml");
     QVERIFY(config.open(QIODevice::WriteOnly));
-    config.write(m_cipher.Encrypt(QByteArray(
-        "<config name=\"Demo\">"
-        "<value id=\"68\" type=\"bool\">true</value>"
-        "<value id=\"71\" type=\"bool\">true</value>"
-        "<value id=\"79\" type=\"bool\">true</value>"
-        "<value id=\"94\" type=\"bool\">true</value>"
-        "<value id=\"109\" type=\"string\">*</value>"
-        "<value id=\"116\" type=\"bool\">true</value>"
-        "<value id=\"350\" type=\"bool\">true</value>"
-        "<value id=\"376\" type=\"bool\">true</value>"
-        "</config>")));
+    config.write(
+        m_cipher.Encrypt(QByteArray("<config name=\"Demo\">"
+                                    "<value id=\"68\" type=\"bool\">true</value>"
+                                    "<value id=\"71\" type=\"bool\">true</value>"
+                                    "<value id=\"79\" type=\"bool\">true</value>"
+                                    "<value id=\"94\" type=\"bool\">true</value>"
+                                    "<value id=\"109\" type=\"string\">*</value>"
+                                    "<value id=\"116\" type=\"bool\">true</value>"
+                                    "<value id=\"350\" type=\"bool\">true</value>"
+                                    "<value id=\"376\" type=\"bool\">true</value>"
+                                    "</config>")));
     config.close();
     m_container = std::make_unique<RAZ::ConfigContainer>();
     m_client = std::make_unique<RAZ::Client>(&m_signOut, &m_exit, m_exeDir->path());
@@ -239,39 +239,61 @@ class TestCommsMenus : public QObject {
     QTest::addColumn<bool>("endEnabled");
     QTest::addColumn<QStringList>("expected");
     // A new window shows the own video, so its entry offers to hide it.
-    // Parking is offered only where the service parks calls.
+    // Parking is offered for calls; a chat has no call to park.
     const QStringList tail{"-", "Hide Window", "Always on Top"};
     const QStringList profile{"-", "View Profile", "Edit Profile"};
-    QTest::newRow("chat") << "chat" << "End Chat" << true
+    QTest::newRow("chat") << "chat"
+                          << "End Chat" << true
                           << QStringList{"*Hold Call", "-", "*Hide My Video",
-                                         "Delete Chat History"} + profile + tail;
-    QTest::newRow("ringing") << "ringing" << "End Call" << false
-                             << QStringList{"*Hold Call", "-", "*Hide My Video",
-                                            "*Delete Chat History"} + profile + tail;
-    QTest::newRow("call") << "call" << "End Call" << true
-                          << QStringList{"Hold Call", "Conference with[1]", "Transfer to[1]", "-",
-                                         "*Hide My Video", "*Delete Chat History"} +
+                                         "Delete Chat History"} +
                                  profile + tail;
-    QTest::newRow("held") << "held" << "End Call" << true
-                          << QStringList{"Unhold Call", "Conference with[1]", "Transfer to[1]",
-                                         "-", "*Hide My Video", "*Delete Chat History"} +
-                                 profile + tail;
-    QTest::newRow("video") << "video" << "End Call" << true
-                           << QStringList{"Hold Call", "Conference with[1]", "Transfer to[1]",
-                                          "-", "Hide My Video", "*Delete Chat History"} +
-                                  profile + tail;
+    QTest::newRow("ringing") << "ringing"
+                             << "End Call" << false
+                             << QStringList{"*Hold Call", "*Park Call", "-", "*Hide My Video",
+                                            "*Delete Chat History"} +
+                                    profile + tail;
+    QTest::newRow("call")
+        << "call"
+        << "End Call" << true
+        << QStringList{"Hold Call", "Conference with[1]", "Transfer to[1]",      "Park Call",
+                       "-",         "*Hide My Video",     "*Delete Chat History"} +
+               profile + tail;
+    QTest::newRow("held")
+        << "held"
+        << "End Call" << true
+        << QStringList{"Unhold Call", "Conference with[1]", "Transfer to[1]",      "Park Call",
+                       "-",           "*Hide My Video",     "*Delete Chat History"} +
+               profile + tail;
+    QTest::newRow("video")
+        << "video"
+        << "End Call" << true
+        << QStringList{"Hold Call", "Conference with[1]", "Transfer to[1]",      "Park Call",
+                       "-",         "Hide My Video",      "*Delete Chat History"} +
+               profile + tail;
     // A conference is a group: no contact entries apply to it.
-    QTest::newRow("conference") << "conference" << "End Call" << true
-                                << QStringList{"Hold Call", "Conference with[1]",
-                                               "Transfer to[1]", "-", "*Hide My Video",
-                                               "*Delete Chat History", "-", "*View Profile",
-                                               "*Edit Profile"} + tail;
-    QTest::newRow("share") << "share" << "End communications" << true
+    QTest::newRow("conference") << "conference"
+                                << "End Call" << true
+                                << QStringList{"Hold Call",
+                                               "Conference with[1]",
+                                               "Transfer to[1]",
+                                               "Park Call",
+                                               "-",
+                                               "*Hide My Video",
+                                               "*Delete Chat History",
+                                               "-",
+                                               "*View Profile",
+                                               "*Edit Profile"} +
+                                       tail;
+    QTest::newRow("share") << "share"
+                           << "End communications" << true
                            << QStringList{"*Hold Call", "-", "*Hide My Video",
-                                          "*Delete Chat History"} + tail;
-    QTest::newRow("group") << "group" << "End Chat" << true
+                                          "*Delete Chat History"} +
+                                  tail;
+    QTest::newRow("group") << "group"
+                           << "End Chat" << true
                            << QStringList{"*Hold Call", "-", "*Hide My Video",
-                                          "Delete Chat History"} + tail;
+                                          "Delete Chat History"} +
+                                  tail;
   }
   void optionsMenuByState() {
     QFETCH(QString, state);
@@ -445,25 +467,26 @@ class TestCommsMenus : public QObject {
     QTest::addColumn<bool>("share");
     QTest::addColumn<QStringList>("expected");
     const QStringList contact{"-", "View Profile", "Edit Profile"};
-    QTest::newRow("owner on member") << 4 << 2 << false << false
-                                     << QStringList{"Dismiss from Chat", "Promote to Moderator"} +
-                                            contact;
-    QTest::newRow("owner on moderator") << 4 << 3 << false << false
-                                        << QStringList{"Dismiss from Chat",
-                                                       "Demote from Moderator"} + contact;
-    QTest::newRow("owner on none") << 4 << 0 << false << false
-                                   << QStringList{"Dismiss from Chat", "*Promote to Moderator"} +
-                                          contact;
+    QTest::newRow("owner on member")
+        << 4 << 2 << false << false
+        << QStringList{"Dismiss from Chat", "Promote to Moderator"} + contact;
+    QTest::newRow("owner on moderator")
+        << 4 << 3 << false << false
+        << QStringList{"Dismiss from Chat", "Demote from Moderator"} + contact;
+    QTest::newRow("owner on none")
+        << 4 << 0 << false << false
+        << QStringList{"Dismiss from Chat", "*Promote to Moderator"} + contact;
     // Without a moderation entry the menu starts with the profile.
     const QStringList profileOnly{"View Profile", "Edit Profile"};
     QTest::newRow("moderator on moderator") << 3 << 3 << false << false << profileOnly;
-    QTest::newRow("moderator on member") << 3 << 2 << false << false
-                                         << QStringList{"Dismiss from Chat"} + contact;
-    QTest::newRow("owner in My Room") << 4 << 2 << true << false
-                                      << QStringList{"Dismiss from Chat"} + contact;
+    QTest::newRow("moderator on member")
+        << 3 << 2 << false << false << QStringList{"Dismiss from Chat"} + contact;
+    QTest::newRow("owner in My Room")
+        << 4 << 2 << true << false << QStringList{"Dismiss from Chat"} + contact;
     QTest::newRow("with a share") << 4 << 3 << false << true
                                   << QStringList{"Dismiss from Chat and Share",
-                                                 "Demote from Moderator"} + contact;
+                                                 "Demote from Moderator"} +
+                                         contact;
     QTest::newRow("outcast") << 4 << 1 << false << false << profileOnly;
     QTest::newRow("member on member") << 2 << 2 << false << false << profileOnly;
   }
@@ -564,8 +587,8 @@ class TestCommsMenus : public QObject {
     QCOMPARE(ft->getFilePath(), chosen);
     // Detached, the window asks no more: the transfer starts at once.
     w->deactivateFileTransfer();
-    auto* second = new RAZ::Data::FTAdapter("ft2", "alice", RAZ::Data::FTAdapter::Receiving,
-                                            "b.txt", 10);
+    auto* second =
+        new RAZ::Data::FTAdapter("ft2", "alice", RAZ::Data::FTAdapter::Receiving, "b.txt", 10);
     model->addTransfer(second);
     model->acceptFtClicked("ft2");
     QCOMPARE(started.count(), 2);

@@ -22,11 +22,21 @@ namespace {
 QByteArray configText(bool calls, bool chat, const QString& chatKind, bool collab) {
   auto b = [](bool on) { return on ? QByteArray("true") : QByteArray("false"); };
   return "<config name=\"Test\">"
-         "<value id=\"79\" type=\"bool\">" + b(calls) + "</value>"
-         "<value id=\"116\" type=\"bool\">" + b(chat) + "</value>"
-         "<value id=\"118\" type=\"string\">" + chatKind.toUtf8() + "</value>"
-         "<value id=\"270\" type=\"bool\">" + b(collab) + "</value>"
-         "<value id=\"271\" type=\"bool\">" + b(collab) + "</value>"
+         "<value id=\"79\" type=\"bool\">" +
+         b(calls) +
+         "</value>"
+         "<value id=\"116\" type=\"bool\">" +
+         b(chat) +
+         "</value>"
+         "<value id=\"118\" type=\"string\">" +
+         chatKind.toUtf8() +
+         "</value>"
+         "<value id=\"270\" type=\"bool\">" +
+         b(collab) +
+         "</value>"
+         "<value id=\"271\" type=\"bool\">" +
+         b(collab) +
+         "</value>"
          "</config>";
 }
 
@@ -86,7 +96,8 @@ class TestMyRoom : public QObject {
     const QString link = MyRoomHelper::productLink("sip:1\";webcollab=\"http://evil", {}, {}, {});
     const QString text = payloadOf(link);
     QCOMPARE(Utils::ZentUrlHandler::attribute(text, "webcollab"), QString());
-    QCOMPARE(Utils::ZentUrlHandler::attribute(text, "call"), QString("sip:1;webcollab=http://evil"));
+    QCOMPARE(Utils::ZentUrlHandler::attribute(text, "call"),
+             QString("sip:1;webcollab=http://evil"));
   }
 
   void tooltip() {
@@ -107,18 +118,24 @@ class TestMyRoom : public QObject {
     QTest::addColumn<QString>("pin");
     QTest::addColumn<QString>("dialSection");
     QTest::addColumn<QString>("call");
-    QTest::newRow("closing keys added") << "4477" << "2468"
+    QTest::newRow("closing keys added") << "4477"
+                                        << "2468"
                                         << "Dial-In Number: +1 555 0100, Conference ID: 4477#, "
                                            "Security PIN: 2468#"
                                         << "sip:+15550100;4477#2468#";
-    QTest::newRow("closing keys kept") << "4477*" << "2468#"
+    QTest::newRow("closing keys kept") << "4477*"
+                                       << "2468#"
                                        << "Dial-In Number: +1 555 0100, Conference ID: 4477*, "
                                           "Security PIN: 2468#"
                                        << "sip:+15550100;4477*#2468##";
-    QTest::newRow("PIN alone") << "" << "2468"
+    QTest::newRow("PIN alone") << ""
+                               << "2468"
                                << "Dial-In Number: +1 555 0100, Security PIN: 2468#"
                                << "sip:+15550100;2468#";
-    QTest::newRow("neither") << "" << "" << "Dial-In Number: +1 555 0100" << "sip:+15550100";
+    QTest::newRow("neither") << ""
+                             << ""
+                             << "Dial-In Number: +1 555 0100"
+                             << "sip:+15550100";
   }
   void plainInvitation() {
     QFETCH(QString, id);

@@ -63,6 +63,9 @@ QList<RAZ::Actions::ActionData> CommunicationSession::getActions() const {
   if (RAZ::Contacts::IContact* contact = getContact())
     actions << ActionData(11) << ActionData(contact->isInStore() ? 12 : 13);
   if (callActive() || chatActive()) actions << ActionData(5);
+  // Files go to one party at a time; a call in progress may be parked.
+  if (chatActive() && !isGroup()) actions << ActionData(7);
+  if (callActive()) actions << ActionData(17);
   if (callActive()) actions << ActionData(22);
   if (chatActive()) actions << ActionData(23);
   if (callActive()) actions << ActionData(24) << ActionData(25);

@@ -169,8 +169,8 @@ void CommunicationsWindowMenuActions::setTexts() {
   };
   set(End, endText());
   set(Mute, call && call->microphoneMuted() ? tr("Unmute Microphone") : tr("Mute Microphone"));
-  set(Hold, call && call->getCallState() == CallBasePtr::StateHeld ? tr("Unhold Call")
-                                                                    : tr("Hold Call"));
+  set(Hold,
+      call && call->getCallState() == CallBasePtr::StateHeld ? tr("Unhold Call") : tr("Hold Call"));
   set(ConferenceWith, tr("Conference with"));
   set(ConferenceNew, tr("New"));
   set(TransferTo, tr("Transfer to"));
@@ -213,8 +213,8 @@ void CommunicationsWindowMenuActions::refreshChatSpecificActions() {
             Qt::UniqueConnection);
   if (QAction* a = m_actions.value(DeleteHistory)) a->setEnabled(chat);
   if (QAction* a = m_actions.value(EditRoom)) {
-    const bool owner = chat && chatInterface && chatInterface->isRoom() &&
-                       chatInterface->isRoomOwner();
+    const bool owner =
+        chat && chatInterface && chatInterface->isRoom() && chatInterface->isRoomOwner();
     a->setVisible(owner);
     a->setEnabled(owner);
   }
@@ -444,8 +444,7 @@ QMenu* CommunicationsWindowMenuActions::createOptionsMenu() {
   for (QAction* a : entries) {
     const int id = m_actions.key(a);
     const bool separated = id == OwnVideo || id == JoinRoom || id == ViewProfile ||
-                           id == HideWindow ||
-                           (id == AlwaysOnTop && !before(HideWindow));
+                           id == HideWindow || (id == AlwaysOnTop && !before(HideWindow));
     if (separated) menu->addSeparator();
     menu->addAction(a);
   }

@@ -31,8 +31,7 @@ QString property(const RAZ::Contacts::ContactPtr& contact, int key) {
 QString attributeValue(const QString& value) {
   QString out;
   for (const QChar c : value)
-    if (c != QLatin1Char('"') && c.unicode() < 256 && c.isPrint())
-      out += c;
+    if (c != QLatin1Char('"') && c.unicode() < 256 && c.isPrint()) out += c;
   return out;
 }
 
@@ -145,18 +144,20 @@ QString MyRoomHelper::buildInvitation(const RAZ::Contacts::ContactPtr& contact, 
     QString section = html ? QStringLiteral("<b>") + text(others) + QStringLiteral("</b>") : others;
     const QString shown = tr("Collaboration Session");
     section += br + link(text(shown), html, webcollab);
-    if (!html) section += QStringLiteral(": ") + webcollab;
-    else if (!isWebAddress(webcollab)) section += QStringLiteral(": ") + text(webcollab);
+    if (!html)
+      section += QStringLiteral(": ") + webcollab;
+    else if (!isWebAddress(webcollab))
+      section += QStringLiteral(": ") + text(webcollab);
     sections << section;
   }
   if (!dialIn.isEmpty()) {
     QString section = tr("Dial-In Number") + QStringLiteral(": ") + dialIn;
     if (!id.isEmpty())
-      section += QStringLiteral(", ") + tr("Conference ID") + QStringLiteral(": ") +
-                 withClosingKey(id);
+      section +=
+          QStringLiteral(", ") + tr("Conference ID") + QStringLiteral(": ") + withClosingKey(id);
     if (!pin.isEmpty())
-      section += QStringLiteral(", ") + tr("Security PIN") + QStringLiteral(": ") +
-                 withClosingKey(pin);
+      section +=
+          QStringLiteral(", ") + tr("Security PIN") + QStringLiteral(": ") + withClosingKey(pin);
     sections << text(section);
   }
   Q_UNUSED(forClipboard);
@@ -168,8 +169,8 @@ QString MyRoomHelper::mailUrl(const RAZ::Contacts::ContactPtr& contact,
   if (!contact) return QString();
   // The whole body is percent-encoded: a "#" of a PIN would otherwise end
   // the address there, an "&" start another field.
-  return QStringLiteral("mailto:?body=") + escape(buildInvitation(contact, false, false, config),
-                                                  false);
+  return QStringLiteral("mailto:?body=") +
+         escape(buildInvitation(contact, false, false, config), false);
 }
 
 void MyRoomHelper::sendInvitation(const RAZ::Contacts::ContactPtr& contact,

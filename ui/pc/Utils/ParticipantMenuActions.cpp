@@ -30,9 +30,8 @@ const int kNone = RAZ::Data::ChatParticipant::None;
 
 }  // namespace
 
-ParticipantMenuActions::ParticipantMenuActions(
-    RAZ::Controllers::XmppChatController* chatController, RAZ::Actions::Provider* provider,
-    QObject* parent)
+ParticipantMenuActions::ParticipantMenuActions(RAZ::Controllers::XmppChatController* chatController,
+                                               RAZ::Actions::Provider* provider, QObject* parent)
     : QObject(parent), m_chatController(chatController), m_provider(provider) {}
 
 QMenu* ParticipantMenuActions::createMenu(RAZ::Controllers::CommunicationSession* session,
@@ -50,8 +49,7 @@ QMenu* ParticipantMenuActions::createMenu(RAZ::Controllers::CommunicationSession
     QAction* dismiss =
         menu->addAction(share ? tr("Dismiss from Chat and Share") : tr("Dismiss from Chat"));
     if (share)
-      dismiss->setProperty(kWebcollab,
-                           QVariant::fromValue<QObject*>(session->getWebCollab()));
+      dismiss->setProperty(kWebcollab, QVariant::fromValue<QObject*>(session->getWebCollab()));
     dismiss->setEnabled(chatActive);
     connect(dismiss, SIGNAL(triggered()), this, SLOT(dismissTriggered()));
   }

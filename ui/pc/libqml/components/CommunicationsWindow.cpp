@@ -434,7 +434,8 @@ void CommunicationsWindow::setMessageModel(QObject* model) {
   }
   connect(model, SIGNAL(messageAdded(QVariant)), this, SLOT(updateSession()), unique);
   connect(model, SIGNAL(incomingMessage()), this, SLOT(incomingMessage()), unique);
-  if (m_menuActions)
+  // A transcript that keeps no history has nothing to delete.
+  if (m_menuActions && model->metaObject()->indexOfSlot("deleteHistory()") >= 0)
     connect(m_menuActions, SIGNAL(deleteChatHistory()), model, SLOT(deleteHistory()), unique);
   if (m_session && m_session->getChatInterface() && m_session->getChatInterface()->isRoom())
     connect(m_session->getChatInterface(), SIGNAL(kicked(const QString&)), this,
