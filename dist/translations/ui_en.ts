@@ -2614,6 +2614,10 @@ Are you sure you want to continue?</translation>
 <context>
     <name>Footer</name>
     <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
         <source>Hide my video</source>
         <translation>Hide my video</translation>
     </message>

@@ -2555,6 +2555,10 @@ Are you sure you want to continue?</source>
 <context>
     <name>Footer</name>
     <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
         <source>Hide my video</source>
         <translation>Ocultar mi vídeo</translation>
     </message>
@@ -3064,11 +3068,11 @@ Are you sure you want to continue?</source>
     </message>
     <message>
         <source>Show My Video</source>
-        <translation>Mostrar mi video</translation>
+        <translation>Mostrar mi vídeo</translation>
     </message>
     <message>
         <source>Hide My Video</source>
-        <translation>Ocultar mi video</translation>
+        <translation>Ocultar mi vídeo</translation>
     </message>
     <message>
         <source>Delete Chat History</source>
