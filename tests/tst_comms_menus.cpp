@@ -5,12 +5,14 @@
 // targets between two calls.
 #include "TestSupport.h"
 
+#include <RAZ/Actions/Provider.h>
 #include <RAZ/Client.h>
 #include <RAZ/ConfigContainer.h>
 #include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Controllers/ChatInterface.h>
 #include <RAZ/Controllers/CommsSessionController.h>
 #include <RAZ/Controllers/CommunicationSession.h>
+#include <RAZ/Controllers/SecurityClassificationController.h>
 #include <RAZ/Controllers/XmppChatController.h>
 #include <RAZ/Data/ChatParticipant.h>
 #include <RAZ/Data/FTAdapter.h>
@@ -32,6 +34,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
+#include <QQmlContext>
+#include <QQuickWidget>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -39,6 +43,7 @@
 #include <memory>
 
 #include "Providers/Factory.h"
+#include "Providers/QmlProviders.h"
 #include "Utils/CommunicationsWindowMenuActions.h"
 #include "Utils/ParticipantMenuActions.h"
 #include "Utils/SettingsKeys.h"
@@ -531,6 +536,42 @@ class TestCommsMenus : public QObject {
     }
     // No session, or a session without chat: no menu.
     QVERIFY(!w->participantMenuActions()->createMenu(nullptr, bruno));
+  }
+
+  void hubHelpersReachTheScenes() {
+    CommunicationSession* s = incoming(101, CommunicationSession::KindCall);
+    QML::CommunicationsWindow* w = window(s);
+    // The toolbar acts on the session, through the hub.
+    QCOMPARE(w->actionsProvider()->getActionSource(), static_cast<RAZ::Actions::Source*>(s));
+    QCOMPARE(w->configXml(), static_cast<QObject*>(m_factory->configXml()));
+    auto context = [w](QML::CommsLayout::Pane pane, const char* name) {
+      auto* view = qobject_cast<QQuickWidget*>(w->pane(pane));
+      return view ? view->rootContext()->contextProperty(name).value<QObject*>() : nullptr;
+    };
+    QVERIFY(m_factory->profilePictureHelper());
+    QCOMPARE(context(QML::CommsLayout::CallPane, "profilePictureHelper"),
+             static_cast<QObject*>(m_factory->profilePictureHelper()));
+    QCOMPARE(context(QML::CommsLayout::ParticipantsPane, "profilePictureHelper"),
+             static_cast<QObject*>(m_factory->profilePictureHelper()));
+    QCOMPARE(context(QML::CommsLayout::SecurityBarPane, "callClassificationsModel"),
+             static_cast<QObject*>(
+                 m_session->securityClassificationController()->getCallClassificationsModel()));
+    auto* footer = qobject_cast<QQuickWidget*>(w->footerView());
+    QCOMPARE(footer->rootContext()->contextProperty("mediaVolumeHelper").value<QObject*>(),
+             static_cast<QObject*>(m_factory->mediaVolumeHelper()));
+  }
+
+  void callClassifications() {
+    CommunicationSession* s = answered(101, CommunicationSession::KindCall);
+    QVERIFY(s);
+    QML::CommunicationsWindow* w = window(s);
+    std::unique_ptr<QMenu> menu(w->callClassificationsMenu());
+    QCOMPARE(describe(menu.get()), (QStringList{"Unclassified", "Restricted", "Confidential"}));
+    entry(menu.get(), "Confidential")->trigger();
+    QCOMPARE(s->currentCallSecurityClassification(), QString("Confidential"));
+    std::unique_ptr<QMenu> again(w->callClassificationsMenu());
+    QVERIFY(entry(again.get(), "Confidential")->isChecked());
+    QVERIFY(!entry(again.get(), "Restricted")->isChecked());
   }
 
   void delayedAddParticipantSurvivesTheSession() {

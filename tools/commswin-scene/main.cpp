@@ -4,8 +4,8 @@
 // communications script, so the windows can be looked at and used without
 // signing in: a ringing call (Enter answers it), a call in progress with
 // its controls, a video call with the moving test picture and the own
-// preview, somebody's screen being viewed, and a chat. With --grab, each window is also saved as a picture in the
-// folder once it shows what it should, and the program ends.
+// preview, somebody's screen being viewed, and a chat. With --grab, each window is also saved as a
+// picture in the folder once it shows what it should, and the program ends.
 //
 // "menus" signs in to the demo service first (user "tester") and opens the
 // windows the way the signed-in program does, with the session's action
@@ -87,9 +87,9 @@ struct SignedIn {
     }
     session = client->openSession();
     if (!session) return false;
-    factory = std::make_unique<Providers::Factory>(session, session->contactsManager(), nullptr,
-                                                   session->ftController(),
-                                                   session->sipChatController());
+    factory =
+        std::make_unique<Providers::Factory>(session, session->contactsManager(), nullptr,
+                                             session->ftController(), session->sipChatController());
     return true;
   }
 
@@ -134,9 +134,9 @@ int main(int argc, char** argv) {
     QObject::connect(comms, &RAZ::Controllers::CommsSessionController::sessionCreated,
                      [&windows, &account, places](CommunicationSession* s, bool) {
                        const QPoint at = places.value(windows.size(), QPoint(40, 40));
-                       windows << qMakePair(QStringLiteral("call%1").arg(windows.size() + 1),
-                                            QPointer<QML::CommunicationsWindow>(
-                                                account->open(s, at)));
+                       windows << qMakePair(
+                           QStringLiteral("call%1").arg(windows.size() + 1),
+                           QPointer<QML::CommunicationsWindow>(account->open(s, at)));
                        CommsScript::answer(s);
                      });
     RAZ::Demo::Service::instance().incomingSession(101, CommunicationSession::KindCall);

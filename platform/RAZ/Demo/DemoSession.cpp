@@ -1,5 +1,7 @@
 #include "RAZ/Demo/DemoSession.h"
 
+#include "RAZ/Controllers/SecurityClassificationController.h"
+
 #include <QDateTime>
 #include <QRandomGenerator>
 #include <QTimer>
@@ -220,6 +222,10 @@ void DemoSession::open(const QString& username, const QString& password) {
   xsiCredentials->setCurrentPassword(password);
   parts.xsiCredentials = xsiCredentials;
   parts.ft = new RAZ::Controllers::FtController(this);
+  parts.securityClassification = new RAZ::Controllers::SecurityClassificationController(
+      {QStringLiteral("Unclassified"), QStringLiteral("Restricted"),
+       QStringLiteral("Confidential")},
+      this);
   parts.comms = new RAZ::Controllers::CommsSessionController(
       RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>(contacts), parts.calls, this);
   connect(parts.comms, &RAZ::Controllers::CommsSessionController::sessionEnded, this,

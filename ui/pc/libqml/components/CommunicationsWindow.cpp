@@ -28,6 +28,7 @@
 #include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Controllers/ChatInterface.h>
 #include <RAZ/Controllers/CommsSessionController.h>
+#include <RAZ/Controllers/SecurityClassificationController.h>
 #include <RAZ/Controllers/XmppChatController.h>
 #include <RAZ/Data/FTAdapter.h>
 #include <RAZ/Models/ChatParticipants.h>
@@ -150,9 +151,11 @@ CommunicationsWindow::CommunicationsWindow(RAZ::Sessions::SessionManagerBase* se
   m_participantsView->rootContext()->setContextProperty(QStringLiteral("profilePictureHelper"),
                                                         pictures);
   m_securityBarView->setFixedHeight(L::kSecurityBarHeight);
-  // No security-classification controller in this platform yet: no model.
-  m_securityBarView->rootContext()->setContextProperty(QStringLiteral("callClassificationsModel"),
-                                                       nullptr);
+  RAZ::Controllers::SecurityClassificationController* classification =
+      sessionManager ? sessionManager->securityClassificationController() : nullptr;
+  m_securityBarView->rootContext()->setContextProperty(
+      QStringLiteral("callClassificationsModel"),
+      classification ? classification->getCallClassificationsModel() : nullptr);
 
   auto* outer = new QVBoxLayout;
   m_contentLayout = new QHBoxLayout;
@@ -717,6 +720,20 @@ void CommunicationsWindow::addParticipantClicked(QString uri, int contactId) {
 
 QMenu* CommunicationsWindow::callClassificationsMenu() {
   auto* menu = new QMenu;
+  // One entry per classification the service allows, the current one checked.
+  RAZ::Controllers::SecurityClassificationController* classification =
+      m_sessionManager ? m_sessionManager->securityClassificationController() : nullptr;
+  if (QAbstractItemModel* model =
+          classification ? classification->getCallClassificationsModel() : nullptr) {
+    const QString current = m_session ? m_session->currentCallSecurityClassification() : QString();
+    for (int row = 0; row < model->rowCount(); ++row) {
+      const QString text = model->index(row, 0).data().toString();
+      QAction* entry = menu->addAction(text);
+      entry->setData(text);
+      entry->setCheckable(true);
+      entry->setChecked(text == current);
+    }
+  }
   connect(menu, SIGNAL(triggered(QAction*)), this,
           SLOT(callClassificationsMenuTriggered(QAction*)));
   return menu;
