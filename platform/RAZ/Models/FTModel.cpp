@@ -73,14 +73,15 @@ void FTModel::acceptFtClicked(const QVariant& id) {
   }
   static const QMetaMethod ask = QMetaMethod::fromSignal(&FTModel::askSaveLocation);
   if (ft->getDirection() == FTAdapter::Receiving && isSignalConnected(ask)) {
-    QPointer<FTModel> self(this);
-    connect(ft, &FTAdapter::accepted, this, [self, ft] {
-      if (self) emit self->acceptRequested(ft);
-    }, Qt::UniqueConnection);
+    connect(ft, &FTAdapter::accepted, this, &FTModel::onTransferAccepted, Qt::UniqueConnection);
     emit askSaveLocation(ft);
     return;
   }
   emit acceptRequested(ft);
+}
+
+void FTModel::onTransferAccepted() {
+  if (auto* ft = qobject_cast<FTAdapter*>(sender())) emit acceptRequested(ft);
 }
 
 void FTModel::cancelFtClicked(const QVariant& id) {

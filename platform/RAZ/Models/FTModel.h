@@ -45,6 +45,10 @@ class FTModel : public QObject {
   // ask, accepting starts the transfer at once (into the download folder).
   void askSaveLocation(RAZ::Data::FTAdapter* transfer);
 
+ private slots:
+  // The user chose where a received file goes: it may start now.
+  void onTransferAccepted();
+
  private:
   QList<QPointer<RAZ::Data::FTAdapter>> m_transfers;
 };
