@@ -583,10 +583,13 @@ class TestCommsMenus : public QObject {
     QSignalSpy added(&later, SIGNAL(participantsAdded()));
     later.addParticipants();
     QCOMPARE(s->invitedParticipants(), QStringList{"101,102"});
+    later.addParticipants();  // a second answer invites nobody again
+    QCOMPARE(s->invitedParticipants(), QStringList{"101,102"});
     delete s;
     QVERIFY(!later.session());
+    later.setParticipants(QString("103"));
     later.addParticipants();  // nobody to add to, no crash
-    QCOMPARE(added.count(), 2);
+    QCOMPARE(added.count(), 3);
     QSignalSpy aborted(&later, SIGNAL(aborted()));
     later.abort();
     QCOMPARE(aborted.count(), 1);

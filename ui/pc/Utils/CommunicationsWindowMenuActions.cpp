@@ -475,8 +475,12 @@ RAZ::Controllers::CommunicationSession* DelayedAddParticipant::session() const {
 }
 
 void DelayedAddParticipant::addParticipants() {
-  // A session that ended while the user was asked gets nobody.
-  if (m_session) m_session->addParticipants(m_participants, QString());
+  // A session that ended while the user was asked gets nobody; the parties
+  // are handed over once, however often the answer arrives.
+  if (m_session && !m_participants.isEmpty()) {
+    m_session->addParticipants(m_participants, QString());
+    m_participants.clear();
+  }
   emit participantsAdded();
 }
 

@@ -127,8 +127,9 @@ class CommunicationsWindowMenuActions : public QObject {
 
 }  // namespace Actions
 
-// Adds participants to a session once the user has said yes; a "no" drops
-// them. One per question, deleted by whoever asked.
+// Adds participants to a session once the user has said yes; a "no" (or a
+// question closed unanswered) drops them. One per question, deleted by
+// whoever asked.
 class DelayedAddParticipant : public QObject {
   Q_OBJECT
 
