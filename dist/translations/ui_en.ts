@@ -2669,6 +2669,10 @@ Are you sure you want to continue?</translation>
         <source>Show my video</source>
         <translation>Show my video</translation>
     </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
 </context>
 <context>
     <name>GroupParticipants</name>
@@ -3386,6 +3390,191 @@ Are you sure you want to continue?</translation>
     <message>
         <source>Chat</source>
         <translation>Chat</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::Actions::CommunicationsWindowMenuActions</name>
+    <message>
+        <source>End communications</source>
+        <translation>End communications</translation>
+    </message>
+    <message>
+        <source>End Call</source>
+        <translation>End Call</translation>
+    </message>
+    <message>
+        <source>End Chat</source>
+        <translation>End Chat</translation>
+    </message>
+    <message>
+        <source>Mute Microphone</source>
+        <translation>Mute Microphone</translation>
+    </message>
+    <message>
+        <source>Unmute Microphone</source>
+        <translation>Unmute Microphone</translation>
+    </message>
+    <message>
+        <source>Hold Call</source>
+        <translation>Hold Call</translation>
+    </message>
+    <message>
+        <source>Unhold Call</source>
+        <translation>Unhold Call</translation>
+    </message>
+    <message>
+        <source>Conference with</source>
+        <translation>Conference with</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Transfer to</source>
+        <translation>Transfer to</translation>
+    </message>
+    <message>
+        <source>Park Call</source>
+        <translation>Park Call</translation>
+    </message>
+    <message>
+        <source>Record Call</source>
+        <translation>Record Call</translation>
+    </message>
+    <message>
+        <source>Start Recording</source>
+        <translation>Start Recording</translation>
+    </message>
+    <message>
+        <source>Pause Recording</source>
+        <translation>Pause Recording</translation>
+    </message>
+    <message>
+        <source>Resume Recording</source>
+        <translation>Resume Recording</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Stop Recording</translation>
+    </message>
+    <message>
+        <source>Show My Video</source>
+        <translation>Show My Video</translation>
+    </message>
+    <message>
+        <source>Hide My Video</source>
+        <translation>Hide My Video</translation>
+    </message>
+    <message>
+        <source>Delete Chat History</source>
+        <translation>Delete Chat History</translation>
+    </message>
+    <message>
+        <source>Edit Room</source>
+        <translation>Edit Room</translation>
+    </message>
+    <message>
+        <source>Show Window</source>
+        <translation>Show Window</translation>
+    </message>
+    <message>
+        <source>Hide Window</source>
+        <translation>Hide Window</translation>
+    </message>
+    <message>
+        <source>Always on Top</source>
+        <translation>Always on Top</translation>
+    </message>
+    <message>
+        <source>Group Communications</source>
+        <translation>Group Communications</translation>
+    </message>
+    <message>
+        <source>Confirm Removal</source>
+        <translation>Confirm Removal</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the chat history?</source>
+        <translation>Are you sure you want to delete the chat history?</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::Actions::ParticipantMenuActions</name>
+    <message>
+        <source>Dismiss from Chat</source>
+        <translation>Dismiss from Chat</translation>
+    </message>
+    <message>
+        <source>Dismiss from Chat and Share</source>
+        <translation>Dismiss from Chat and Share</translation>
+    </message>
+    <message>
+        <source>Promote to Moderator</source>
+        <translation>Promote to Moderator</translation>
+    </message>
+    <message>
+        <source>Demote from Moderator</source>
+        <translation>Demote from Moderator</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::MyRoomHelper</name>
+    <message>
+        <source>My Room
+</source>
+        <translation>My Room
+</translation>
+    </message>
+    <message>
+        <source>Dial-in Number: %1
+</source>
+        <translation>Dial-in Number: %1
+</translation>
+    </message>
+    <message>
+        <source>Conference ID: %1
+</source>
+        <translation>Conference ID: %1
+</translation>
+    </message>
+    <message>
+        <source>Security PIN: %1
+</source>
+        <translation>Security PIN: %1
+</translation>
+    </message>
+    <message>
+        <source>Moderator PIN: %1</source>
+        <translation>Moderator PIN: %1</translation>
+    </message>
+    <message>
+        <source>Users:</source>
+        <translation>Users:</translation>
+    </message>
+    <message>
+        <source>%1's Session</source>
+        <translation>%1's Session</translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation>Others</translation>
+    </message>
+    <message>
+        <source>Collaboration Session</source>
+        <translation>Collaboration Session</translation>
+    </message>
+    <message>
+        <source>Dial-In Number</source>
+        <translation>Dial-In Number</translation>
+    </message>
+    <message>
+        <source>Conference ID</source>
+        <translation>Conference ID</translation>
+    </message>
+    <message>
+        <source>Security PIN</source>
+        <translation>Security PIN</translation>
     </message>
 </context>
 </TS>

@@ -2610,6 +2610,10 @@ Are you sure you want to continue?</source>
         <source>Show my video</source>
         <translation>Mostrar mi vídeo</translation>
     </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
 </context>
 <context>
     <name>GroupParticipants</name>
@@ -3327,6 +3331,191 @@ Are you sure you want to continue?</source>
     <message>
         <source>Chat</source>
         <translation>Chat</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::Actions::CommunicationsWindowMenuActions</name>
+    <message>
+        <source>End communications</source>
+        <translation>Terminar comunicaciones</translation>
+    </message>
+    <message>
+        <source>End Call</source>
+        <translation>Terminar llamada</translation>
+    </message>
+    <message>
+        <source>End Chat</source>
+        <translation>Terminar chat</translation>
+    </message>
+    <message>
+        <source>Mute Microphone</source>
+        <translation>Silenciar micrófono</translation>
+    </message>
+    <message>
+        <source>Unmute Microphone</source>
+        <translation>Activar micrófono</translation>
+    </message>
+    <message>
+        <source>Hold Call</source>
+        <translation>Retener llamada</translation>
+    </message>
+    <message>
+        <source>Unhold Call</source>
+        <translation>Reanudar llamada</translation>
+    </message>
+    <message>
+        <source>Conference with</source>
+        <translation>Conferencia con</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Transfer to</source>
+        <translation>Transferir a</translation>
+    </message>
+    <message>
+        <source>Park Call</source>
+        <translation>Aparcar llamada</translation>
+    </message>
+    <message>
+        <source>Record Call</source>
+        <translation>Grabar llamada</translation>
+    </message>
+    <message>
+        <source>Start Recording</source>
+        <translation>Iniciar grabación</translation>
+    </message>
+    <message>
+        <source>Pause Recording</source>
+        <translation>Pausar grabación</translation>
+    </message>
+    <message>
+        <source>Resume Recording</source>
+        <translation>Reanudar grabación</translation>
+    </message>
+    <message>
+        <source>Stop Recording</source>
+        <translation>Detener grabación</translation>
+    </message>
+    <message>
+        <source>Show My Video</source>
+        <translation>Mostrar mi vídeo</translation>
+    </message>
+    <message>
+        <source>Hide My Video</source>
+        <translation>Ocultar mi vídeo</translation>
+    </message>
+    <message>
+        <source>Delete Chat History</source>
+        <translation>Eliminar historial de chat</translation>
+    </message>
+    <message>
+        <source>Edit Room</source>
+        <translation>Editar sala</translation>
+    </message>
+    <message>
+        <source>Show Window</source>
+        <translation>Mostrar ventana</translation>
+    </message>
+    <message>
+        <source>Hide Window</source>
+        <translation>Ocultar ventana</translation>
+    </message>
+    <message>
+        <source>Always on Top</source>
+        <translation>Siempre visible</translation>
+    </message>
+    <message>
+        <source>Group Communications</source>
+        <translation>Comunicaciones de grupo</translation>
+    </message>
+    <message>
+        <source>Confirm Removal</source>
+        <translation>Confirmar eliminación</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the chat history?</source>
+        <translation>¿Está seguro de que desea eliminar el historial de chat?</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::Actions::ParticipantMenuActions</name>
+    <message>
+        <source>Dismiss from Chat</source>
+        <translation>Expulsar del chat</translation>
+    </message>
+    <message>
+        <source>Dismiss from Chat and Share</source>
+        <translation>Expulsar del chat y de la pantalla compartida</translation>
+    </message>
+    <message>
+        <source>Promote to Moderator</source>
+        <translation>Ascender a moderador</translation>
+    </message>
+    <message>
+        <source>Demote from Moderator</source>
+        <translation>Quitar como moderador</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::MyRoomHelper</name>
+    <message>
+        <source>My Room
+</source>
+        <translation>Mi sala
+</translation>
+    </message>
+    <message>
+        <source>Dial-in Number: %1
+</source>
+        <translation>Número de acceso: %1
+</translation>
+    </message>
+    <message>
+        <source>Conference ID: %1
+</source>
+        <translation>ID de conferencia: %1
+</translation>
+    </message>
+    <message>
+        <source>Security PIN: %1
+</source>
+        <translation>PIN de seguridad: %1
+</translation>
+    </message>
+    <message>
+        <source>Moderator PIN: %1</source>
+        <translation>PIN de moderador: %1</translation>
+    </message>
+    <message>
+        <source>Users:</source>
+        <translation>Usuarios:</translation>
+    </message>
+    <message>
+        <source>%1's Session</source>
+        <translation>Sesión de %1</translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation>Otros</translation>
+    </message>
+    <message>
+        <source>Collaboration Session</source>
+        <translation>Sesión de colaboración</translation>
+    </message>
+    <message>
+        <source>Dial-In Number</source>
+        <translation>Número de acceso</translation>
+    </message>
+    <message>
+        <source>Conference ID</source>
+        <translation>ID de conferencia</translation>
+    </message>
+    <message>
+        <source>Security PIN</source>
+        <translation>PIN de seguridad</translation>
     </message>
 </context>
 </TS>

@@ -50,6 +50,13 @@ enum Key {
   KeyConference = 39,  // conference number
   KeyConferenceId = 40,
   KeySecurityPin = 41,
+  // The user's own My Room (own contact only).
+  KeyMyRoomDialIn = 42,
+  KeyMyRoomConferenceId = 43,
+  KeyMyRoomSecurityPin = 44,
+  KeyMyRoomModeratorPin = 45,
+  KeyMyRoomWebcollab = 46,
+  KeyMyRoomChat = 47,
   KeyStatusText = 60,
   KeyAvatar = 61,
   // Older names of the same keys.

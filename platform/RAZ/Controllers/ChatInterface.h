@@ -28,7 +28,11 @@ class ChatInterface : public QObject {
     emit subjectChanged();
   }
   bool isRoomOwner() const { return m_roomOwnerFlag; }
-  void setIsRoomOwner(bool on) { m_roomOwnerFlag = on; }
+  void setIsRoomOwner(bool on) {
+    if (on == m_roomOwnerFlag) return;
+    m_roomOwnerFlag = on;
+    emit roomOwnerChanged();
+  }
   // The two names a My Room owner may go by (display name, then address).
   QString getOwnerName() const { return m_ownerName; }
   QString getOwnerAddress() const { return m_ownerAddress; }

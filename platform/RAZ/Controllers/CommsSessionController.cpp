@@ -6,6 +6,7 @@
 
 #include <TP/Core/Logging.h>
 
+#include <QAction>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QUrl>
@@ -475,7 +476,59 @@ void CommsSessionController::actionTriggered(RAZ::Actions::ActionData& data,
   }
 }
 
-void CommsSessionController::handleCommsCustomActions() {}
+namespace {
+
+bool callInProgress(const CommunicationSession* session) {
+  const RAZ::MediaEngine::CallBasePtr* call = session ? session->getCall() : nullptr;
+  if (!call) return false;
+  const int state = call->getCallState();
+  return state == RAZ::MediaEngine::CallBasePtr::StateInCall ||
+         state == RAZ::MediaEngine::CallBasePtr::StateHeld;
+}
+
+}  // namespace
+
+int CommsSessionController::getConferencingOptions(CommunicationSession* other, bool,
+                                                   const QString&) const {
+  return m_sessions.contains(other) && callInProgress(other) ? 1 : 0;
+}
+
+bool CommsSessionController::canTransferWith(CommunicationSession* other, bool,
+                                             const QString&) const {
+  return m_sessions.contains(other) && callInProgress(other) && !other->isGroup();
+}
+
+CommunicationSession* CommsSessionController::sessionByUri(const QString& uri) const {
+  for (CommunicationSession* s : m_sessions)
+    if (s && s->uri() == uri) return s;
+  return nullptr;
+}
+
+void CommsSessionController::handleCommsCustomActions() {
+  auto* entry = qobject_cast<QAction*>(sender());
+  if (!entry) return;
+  const int action = entry->data().toInt();
+  const QString from = entry->property(getOriginatorKey().toLatin1().constData()).toString();
+  const QString to = entry->property(getDestinationKey().toLatin1().constData()).toString();
+  CommunicationSession* origin = sessionByUri(from);
+  CommunicationSession* target = sessionByUri(to);
+  if (!origin || !target || origin == target) {
+    TP_LOG("RAZ::Controllers::CommsSessionController", TP::Core::Logging::LevelWarning)
+        << "No sessions for the custom action " << action;
+    return;
+  }
+  if (action == 24) {
+    // The other party joins this call: one conference, the other call ends.
+    origin->setConference(true);
+    if (RAZ::MediaEngine::CallBasePtr* call = target->getCall()) call->close(0);
+  } else if (action == 25) {
+    // This party is handed over to the other: the user leaves this call.
+    if (RAZ::MediaEngine::CallBasePtr* call = origin->getCall()) call->close(0);
+  } else {
+    return;
+  }
+  emit customActionHandled(action, from, to);
+}
 
 }  // namespace Controllers
 }  // namespace RAZ

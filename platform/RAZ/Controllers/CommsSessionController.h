@@ -44,6 +44,19 @@ class CommsSessionController : public QObject {
   RAZ::Controllers::CommunicationSession* getSession(int id) const;
   void setCallPark(RAZ::Actions::Enabler* enabler) { m_callPark = enabler; }
 
+  // Whether the session's call can be joined with `other`'s call into a
+  // conference (non-zero) or handed over to it. Both need two calls in
+  // progress or held; `xmpp` and `text` are the caller's configuration and
+  // contact wording, which the demo does not use.
+  int getConferencingOptions(RAZ::Controllers::CommunicationSession* other, bool xmpp,
+                             const QString& text) const;
+  bool canTransferWith(RAZ::Controllers::CommunicationSession* other, bool xmpp,
+                       const QString& text) const;
+  // The dynamic property names a custom menu entry carries: the address of
+  // the session it was made for, and of the session it joins or transfers to.
+  static QString getOriginatorKey() { return QStringLiteral("originatorUri"); }
+  static QString getDestinationKey() { return QStringLiteral("destinationUri"); }
+
   // A session a party starts (the demo service): announced as incoming.
   RAZ::Controllers::CommunicationSession* receiveSession(
       int contactId, RAZ::Controllers::CommunicationSession::Kind kind);
@@ -89,6 +102,8 @@ class CommsSessionController : public QObject {
   void groupCommunicationError(int error, bool group);
   // The user tried to call an emergency number, which this service cannot.
   void emergencyCallNotification();
+  // A conference (24) or transfer (25) entry was carried out.
+  void customActionHandled(int action, const QString& originator, const QString& destination);
 
  private:
   RAZ::Controllers::CommunicationSession* startSession(
@@ -103,6 +118,7 @@ class CommsSessionController : public QObject {
   void followCall(RAZ::Controllers::CommunicationSession* session,
                   RAZ::MediaEngine::CallBasePtr* call);
   void partyTakesCall(RAZ::Controllers::CommunicationSession* session, int contactId);
+  RAZ::Controllers::CommunicationSession* sessionByUri(const QString& uri) const;
 
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> m_contacts;
   QPointer<RAZ::MediaEngine::CallControllerBase> m_calls;

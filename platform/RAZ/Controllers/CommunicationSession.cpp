@@ -90,6 +90,9 @@ QList<RAZ::Actions::ActionData> CommunicationSession::getActions() const {
   if (RAZ::Contacts::IContact* contact = getContact())
     actions << ActionData(11) << ActionData(contact->isInStore() ? 12 : 13);
   if (callActive() || chatActive()) actions << ActionData(5);
+  // Files go to one party at a time; a call in progress may be parked.
+  if (chatActive() && !isGroup()) actions << ActionData(7);
+  if (callActive()) actions << ActionData(17);
   if (callActive()) actions << ActionData(22);
   if (chatActive()) actions << ActionData(23);
   if (callActive()) actions << ActionData(24) << ActionData(25);
@@ -123,6 +126,8 @@ void CommunicationSession::setCall(RAZ::MediaEngine::CallBasePtr* call) {
             &CommunicationSession::callStateChanged);
     connect(call, &RAZ::MediaEngine::CallBasePtr::videoStateChanged, this,
             &CommunicationSession::forwardCallVideoState);
+    connect(call, &RAZ::MediaEngine::CallBasePtr::recordingStateChanged, this,
+            &CommunicationSession::callRecordingStateChanged);
     const bool video = call->getType() == RAZ::MediaEngine::CallBasePtr::TypeVideo;
     if (video != m_videoCall) {
       m_videoCall = video;
@@ -131,6 +136,26 @@ void CommunicationSession::setCall(RAZ::MediaEngine::CallBasePtr* call) {
   }
   emit callChanged();
   updateState();
+}
+
+void CommunicationSession::setAllowedToInvite(bool on) {
+  if (on == m_allowedToInvite) return;
+  m_allowedToInvite = on;
+  emit allowedToInviteChanged();
+}
+
+void CommunicationSession::callRecordClicked() {
+  if (!m_call) return;
+  // Mode 3 pauses and resumes a recording that runs from the start.
+  const int state = m_call->getRecordingState();
+  if (state == 1)
+    m_call->setRecordingState(2);
+  else
+    m_call->setRecordingState(1);
+}
+
+void CommunicationSession::callRecordStopClicked() {
+  if (m_call) m_call->setRecordingState(0);
 }
 
 void CommunicationSession::openChat() {

@@ -127,7 +127,10 @@ class CommunicationSession : public RAZ::Actions::Source {
   bool transferCall(const QString& address);
   // A consultation call of a transfer has the transferred call as its first.
   bool getHasAssociatedFirstCall() const { return m_associatedFirstCall; }
-  int getCallRecordMode() const { return 0; }
+  // How calls may be recorded: below 3 not at all; 3 and 4 one toggling
+  // entry; 5 start/pause and stop.
+  int getCallRecordMode() const { return m_recordMode; }
+  void setCallRecordMode(int mode) { m_recordMode = mode; }
 
   QList<RAZ::Actions::ActionData> getActions() const override;
   int getSourceType() const override { return SessionType; }
@@ -147,7 +150,7 @@ class CommunicationSession : public RAZ::Actions::Source {
   // The party's contact, given by whoever built the session (else looked up
   // in the list, see getContact).
   void setContact(RAZ::Contacts::IContact* contact);
-  void setAllowedToInvite(bool on) { m_allowedToInvite = on; }
+  void setAllowedToInvite(bool on);
   void setHasAssociatedFirstCall(bool on);
   // Opens or closes the chat of the session.
   void setChatActive(bool on);
@@ -185,6 +188,12 @@ class CommunicationSession : public RAZ::Actions::Source {
   // Ends the session: through the controller when there is one.
   void close();
 
+ public slots:
+  // Recording of the call: start, pause or resume by the record mode; stop.
+  void callRecordClicked();
+  void callRecordStopClicked();
+
+ public:
   // Building and changing the session (controller and demo service).
   void setCall(RAZ::MediaEngine::CallBasePtr* call);
   void openChat();
@@ -253,6 +262,8 @@ class CommunicationSession : public RAZ::Actions::Source {
   // The call went to another party (its address or the associated session's).
   void callTransferred(RAZ::Controllers::CommunicationSession* session, const QString& to);
   void callSecurityClassificationChanged();
+  void allowedToInviteChanged();
+  void callRecordingStateChanged();
 
  private:
   void updateState();
@@ -281,6 +292,7 @@ class CommunicationSession : public RAZ::Actions::Source {
   // Held as QObjects: the types are only declared here.
   QPointer<QObject> m_contactObject;
   bool m_allowedToInvite = true;
+  int m_recordMode = 0;
   bool m_ownMyRoom = true;
   bool m_sessionOwner = true;
   QPointer<QObject> m_transferAssociated;

@@ -28,6 +28,12 @@ void FTAdapter::setProgress(int percent) {
   emit progressChanged(m_id, m_percent, m_fileSize * m_percent / 100);
 }
 
+void FTAdapter::accept(const QString& path) {
+  if (path.isEmpty()) return;
+  m_filePath = path;
+  emit accepted(path);
+}
+
 void FTAdapter::cancel() {
   ++m_cancels;
   QTimer::singleShot(0, this, [this] {

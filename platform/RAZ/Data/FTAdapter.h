@@ -61,8 +61,11 @@ class FTAdapter : public QObject {
   // Cancels a transfer that has not ended; the state change follows from
   // the event loop.
   void cancel();
+  // The user chose where a received file goes: the transfer runs into it.
+  void accept(const QString& path);
 
  signals:
+  void accepted(const QString& path);
   void stateChanged(RAZ::Data::FTAdapter::State state);
   void progressChanged(QString id, int percent, qint64 bytes);
 

@@ -96,9 +96,13 @@ void ChatDemo::stepTransfer(QPointer<FTAdapter> transfer) {
     // Only the base name of what the peer called the file is used.
     QString name = QFileInfo(transfer->getFileName()).fileName();
     if (name.isEmpty() || name == QLatin1String("..")) name = QStringLiteral("received-file");
-    QString path = downloadFolder() + QLatin1Char('/') + name;
-    for (int n = 2; QFileInfo::exists(path); ++n)
-      path = downloadFolder() + QStringLiteral("/%1-%2").arg(n).arg(name);
+    // Where the user chose to save it, else a fresh name in the folder.
+    QString path = transfer->getFilePath();
+    if (path.isEmpty()) {
+      path = downloadFolder() + QLatin1Char('/') + name;
+      for (int n = 2; QFileInfo::exists(path); ++n)
+        path = downloadFolder() + QStringLiteral("/%1-%2").arg(n).arg(name);
+    }
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
       TP_LOG("RAZ::Demo::ChatDemo", TP::Core::Logging::LevelError)

@@ -1,5 +1,7 @@
 #include "RAZ/Demo/DemoSession.h"
 
+#include "RAZ/Controllers/SecurityClassificationController.h"
+
 #include <QDateTime>
 #include <QPointer>
 #include <QHash>
@@ -139,7 +141,17 @@ void DemoSession::buildContacts(RAZ::Contacts::Contacts* contacts, const QString
   own.insert(QStringLiteral("jid"), address);
   own.insert(QStringLiteral("sip"), QStringLiteral("sip:") + address);
   own.insert(QStringLiteral("presence"), 10);
-  contacts->setOwnContact(makeContact(own));
+  RAZ::Contacts::IContact* ownContact = makeContact(own);
+  // The account's personal conference room.
+  const QString room = QStringLiteral("myroom.") + username.section(QLatin1Char('@'), 0, 0);
+  ownContact->setProperty(Key::KeyMyRoomDialIn, QStringLiteral("+1 555 0100"));
+  ownContact->setProperty(Key::KeyMyRoomConferenceId, QStringLiteral("4477120"));
+  ownContact->setProperty(Key::KeyMyRoomSecurityPin, QStringLiteral("2468"));
+  ownContact->setProperty(Key::KeyMyRoomModeratorPin, QStringLiteral("1357"));
+  ownContact->setProperty(Key::KeyMyRoomWebcollab,
+                          QStringLiteral("https://collab.demo.zent/room/") + room);
+  ownContact->setProperty(Key::KeyMyRoomChat, room + QStringLiteral("@conference.demo.zent"));
+  contacts->setOwnContact(ownContact);
   for (const QVariantMap& r : service.presenceRequests())
     contacts->addPresenceRequest(makeContact(r));
 
@@ -263,6 +275,10 @@ void DemoSession::open(const QString& username, const QString& password) {
   xsiCredentials->setCurrentPassword(password);
   parts.xsiCredentials = xsiCredentials;
   parts.ft = new RAZ::Controllers::FtController(this);
+  parts.securityClassification = new RAZ::Controllers::SecurityClassificationController(
+      {QStringLiteral("Unclassified"), QStringLiteral("Restricted"),
+       QStringLiteral("Confidential")},
+      this);
   parts.comms = new RAZ::Controllers::CommsSessionController(
       RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>(contacts), parts.calls, this);
   connect(parts.comms, &RAZ::Controllers::CommsSessionController::sessionEnded, this,

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QString>
 
+#include "RAZ/Data/ChatParticipant.h"
+
 namespace RAZ {
 namespace Models {
 
@@ -15,6 +17,19 @@ class ChatParticipants : public QObject {
   explicit ChatParticipants(QObject* parent = nullptr) : QObject(parent) {}
 
   QMap<QString, QString> participants() const { return m_names; }
+
+  // The party of a room by its nickname (its rank, its contact), or null.
+  RAZ::Data::ChatParticipant* getParticipant(const QString& nick) const {
+    return m_parties.value(nick);
+  }
+  // --- Service side --- A party with a rank (replaces one of the nickname).
+  RAZ::Data::ChatParticipant* addParticipant(const QString& nick, int affiliation,
+                                             RAZ::Contacts::IContact* contact) {
+    delete m_parties.take(nick);
+    auto* party = new RAZ::Data::ChatParticipant(nick, affiliation, contact, this);
+    m_parties.insert(nick, party);
+    return party;
+  }
 
   // --- Service side ---
   void add(const QString& id, const QString& name) {
@@ -37,6 +52,7 @@ class ChatParticipants : public QObject {
 
  private:
   QMap<QString, QString> m_names;
+  QMap<QString, RAZ::Data::ChatParticipant*> m_parties;
 };
 
 }  // namespace Models

@@ -1,5 +1,7 @@
 #include "RAZ/Models/FTModel.h"
 
+#include <QMetaMethod>
+
 #include <QDate>
 
 #include <TP/Core/Logging.h>
@@ -69,7 +71,17 @@ void FTModel::acceptFtClicked(const QVariant& id) {
         << "No transfer " << id.toString();
     return;
   }
+  static const QMetaMethod ask = QMetaMethod::fromSignal(&FTModel::askSaveLocation);
+  if (ft->getDirection() == FTAdapter::Receiving && isSignalConnected(ask)) {
+    connect(ft, &FTAdapter::accepted, this, &FTModel::onTransferAccepted, Qt::UniqueConnection);
+    emit askSaveLocation(ft);
+    return;
+  }
   emit acceptRequested(ft);
+}
+
+void FTModel::onTransferAccepted() {
+  if (auto* ft = qobject_cast<FTAdapter*>(sender())) emit acceptRequested(ft);
 }
 
 void FTModel::cancelFtClicked(const QVariant& id) {

@@ -40,6 +40,14 @@ class FTModel : public QObject {
  signals:
   void newFTAdded(RAZ::Data::FTAdapter* transfer);
   void acceptRequested(RAZ::Data::FTAdapter* transfer);
+  // A received file was accepted and the user is to say where it goes; the
+  // transfer starts once its accept(path) is called. Without anybody to
+  // ask, accepting starts the transfer at once (into the download folder).
+  void askSaveLocation(RAZ::Data::FTAdapter* transfer);
+
+ private slots:
+  // The user chose where a received file goes: it may start now.
+  void onTransferAccepted();
 
  private:
   QList<QPointer<RAZ::Data::FTAdapter>> m_transfers;

@@ -1,5 +1,7 @@
 #include "RAZ/Sessions/SessionManagerBase.h"
 
+#include "RAZ/Controllers/SecurityClassificationController.h"
+
 #include "RAZ/Models/Timeline.h"
 
 #include "RAZ/Contacts/Contacts.h"
@@ -75,6 +77,11 @@ RAZ::Xsi::XsiCredentialsControl* SessionManagerBase::xsiCredentialsControl() con
   return m_xsiCredentials;
 }
 RAZ::Controllers::FtController* SessionManagerBase::ftController() const { return m_ft; }
+
+RAZ::Controllers::SecurityClassificationController*
+SessionManagerBase::securityClassificationController() const {
+  return m_securityClassification;
+}
 RAZ::Models::CallLog* SessionManagerBase::callLog() const { return m_callLog; }
 
 RAZ::Controllers::CommsSessionController* SessionManagerBase::commsSessionController() const {
@@ -135,6 +142,7 @@ void SessionManagerBase::setParts(const Parts& parts) {
   m_calls = parts.calls;
   m_xsiCredentials = parts.xsiCredentials;
   m_ft = parts.ft;
+  m_securityClassification = parts.securityClassification;
   m_comms = parts.comms;
   m_supplementaryServices = parts.supplementaryServices;
   m_anywhere = parts.anywhere;

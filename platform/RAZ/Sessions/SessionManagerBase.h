@@ -23,6 +23,7 @@ class Contacts;
 namespace Controllers {
 class CommsSessionController;
 class FtController;
+class SecurityClassificationController;
 class IChatController;
 class MyRoomController;
 class XmppChatController;
@@ -130,6 +131,9 @@ class SessionManagerBase : public QObject {
   RAZ::MediaEngine::CallControllerBase* callController() const;
   RAZ::Xsi::XsiCredentialsControl* xsiCredentialsControl() const;
   RAZ::Controllers::FtController* ftController() const;
+  // The classifications calls may be marked with; null where the service
+  // classifies nothing.
+  RAZ::Controllers::SecurityClassificationController* securityClassificationController() const;
   RAZ::Controllers::CommsSessionController* commsSessionController() const;
   // The record of the session's calls and chats (the history).
   RAZ::Models::CallLog* callLog() const;
@@ -187,6 +191,7 @@ class SessionManagerBase : public QObject {
     RAZ::MediaEngine::CallControllerBase* calls = nullptr;
     RAZ::Xsi::XsiCredentialsControl* xsiCredentials = nullptr;
     RAZ::Controllers::FtController* ft = nullptr;
+    RAZ::Controllers::SecurityClassificationController* securityClassification = nullptr;
     RAZ::Controllers::CommsSessionController* comms = nullptr;
     RAZ::Controllers::XsiSupplementaryServicesController2* supplementaryServices = nullptr;
     RAZ::Controllers::GranitewayAnywhereController* anywhere = nullptr;
@@ -220,6 +225,7 @@ class SessionManagerBase : public QObject {
   QPointer<RAZ::MediaEngine::CallControllerBase> m_calls;
   QPointer<RAZ::Xsi::XsiCredentialsControl> m_xsiCredentials;
   QPointer<RAZ::Controllers::FtController> m_ft;
+  QPointer<RAZ::Controllers::SecurityClassificationController> m_securityClassification;
   QPointer<RAZ::Controllers::CommsSessionController> m_comms;
   QPointer<RAZ::Controllers::XsiSupplementaryServicesController2> m_supplementaryServices;
   QPointer<RAZ::Controllers::GranitewayAnywhereController> m_anywhere;

@@ -39,6 +39,14 @@ QString SipUriParser::normalize(const QString& text) const {
   return QStringLiteral("sip:") + s;
 }
 
+QString SipUriParser::parseUriTp(const QString& text) const {
+  const QString uri = normalize(text);
+  if (!uri.isEmpty()) return uri;
+  const QString number = PhoneNumberParser::normalizePhoneNumber(text);
+  if (!PhoneNumberParser::isValidPhoneNumber(number)) return QString();
+  return QStringLiteral("sip:") + number;
+}
+
 QString SipUriParser::userPart(const QString& text) const {
   const QString uri = normalize(text);
   return uri.isEmpty() ? QString() : uri.mid(4).section(QLatin1Char('@'), 0, 0);

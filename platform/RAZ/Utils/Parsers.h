@@ -32,6 +32,9 @@ class SipUriParser {
   explicit SipUriParser(const RAZ::Configuration::Config* config = nullptr) : m_config(config) {}
   // The address as "sip:user@host", or empty when the text is none.
   QString normalize(const QString& text) const;
+  // An address or a telephone number as a SIP URI text ("sip:..."); empty
+  // for anything else.
+  QString parseUriTp(const QString& text) const;
   bool isValid(const QString& text) const { return !normalize(text).isEmpty(); }
   // The user part of an address ("alice"), or empty.
   QString userPart(const QString& text) const;

@@ -37,10 +37,21 @@ Rectangle {
         id: videoToggle
         objectName: "ownVideoToggle"
         anchors.verticalCenter: parent.verticalCenter
-        anchors.right: parent.right
+        anchors.right: optionsLink.left
         anchors.rightMargin: ZPalette.unit * 2
         visible: rootWindow.session !== null && rootWindow.session.isVideoCall
         text: (rootWindow.showOwnVideo ? qsTr("Hide my video") : qsTr("Show my video")) + footer.lc
         onClicked: rootWindow.toggleShowOwnVideo()
+    }
+    // The window's options menu: the call, the chat, the party and the window.
+    ZLink {
+        id: optionsLink
+        objectName: "optionsMenuButton"
+        anchors.verticalCenter: parent.verticalCenter
+        anchors.right: parent.right
+        anchors.rightMargin: ZPalette.unit * 2
+        font.bold: rootWindow.optionsMenuVisible
+        text: qsTr("Options") + footer.lc
+        onClicked: rootWindow.showOptionsMenu()
     }
 }

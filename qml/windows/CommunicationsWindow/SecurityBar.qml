@@ -20,4 +20,12 @@ Rectangle {
         color: ZPalette.accentText
         text: (bar.current !== "" ? bar.current : qsTr("Unclassified")) + bar.lc
     }
+    // Where the service classifies calls, a click chooses the classification.
+    MouseArea {
+        objectName: "classificationArea"
+        anchors.fill: parent
+        enabled: typeof callClassificationsModel !== "undefined" && callClassificationsModel !== null
+        cursorShape: enabled ? Qt.PointingHandCursor : Qt.ArrowCursor
+        onClicked: rootWindow.openMenu(rootWindow.callClassificationsMenu())
+    }
 }

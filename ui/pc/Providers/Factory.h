@@ -65,6 +65,8 @@ class Factory : public QObject {
           RAZ::Controllers::IChatController* sipChatController, QObject* parent = nullptr);
   ~Factory() override;
 
+  // A new provider owned by `parent`, with the hub's enablers, dispatch and
+  // confirmations; the caller sets its accepted actions and its source.
   RAZ::Actions::Provider* createActionProvider(QObject* parent);
 
   Utils::PresenceHelper* presenceHelper() const { return m_presenceHelper; }

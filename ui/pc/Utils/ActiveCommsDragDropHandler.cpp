@@ -1,5 +1,7 @@
 #include "Utils/ActiveCommsDragDropHandler.h"
 
+#include "Utils/CommunicationsWindowMenuActions.h"
+
 #include <QPushButton>
 
 #include <RAZ/Contacts/Contacts.h>
@@ -46,22 +48,6 @@ bool placedFromPhone(const CommunicationSession* session) {
 }
 
 }  // namespace
-
-DelayedAddParticipant::DelayedAddParticipant(CommunicationSession* target, const QString& items,
-                                             QObject* parent)
-    : QObject(parent), m_target(target), m_items(items) {}
-
-void DelayedAddParticipant::addParticipants() {
-  if (m_done) return;
-  m_done = true;
-  if (m_target) m_target->addParticipants(m_items, QString());
-}
-
-void DelayedAddParticipant::abort() {
-  // The question closes after a click too: only an unanswered one aborts,
-  // but either way this object has done its part.
-  emit aborted();
-}
 
 ActiveCommsDragDropHandler::ActiveCommsDragDropHandler(
     RAZ::Controllers::CommsSessionController* controller,
@@ -243,7 +229,9 @@ void ActiveCommsDragDropHandler::singleDrop(CommunicationSession* target, const 
         question->addButton(chat ? tr("Chat") : tr("Conference"), QDialogButtonBox::AcceptRole);
     button->setObjectName(QStringLiteral("conferenceButton"));
     if (group) {
-      auto* delayed = new DelayedAddParticipant(target, dropped, this);
+      auto* delayed = new DelayedAddParticipant(this);
+      delayed->setSession(target);
+      delayed->setParticipants(dropped);
       connect(button, &QPushButton::clicked, delayed, &DelayedAddParticipant::addParticipants);
       connect(question, &QObject::destroyed, delayed, &DelayedAddParticipant::abort);
       connect(delayed, &DelayedAddParticipant::aborted, delayed, &QObject::deleteLater);

@@ -23,29 +23,6 @@ namespace Utils {
 
 class CommunicationSessionUiHelper;
 
-// Adds the dragged parties to a group session once the user agrees; held
-// while the question is open and dropped when the question goes away
-// unanswered.
-class DelayedAddParticipant : public QObject {
-  Q_OBJECT
-
- public:
-  DelayedAddParticipant(RAZ::Controllers::CommunicationSession* target, const QString& items,
-                        QObject* parent);
-
- public slots:
-  void addParticipants();
-  void abort();
-
- signals:
-  void aborted();
-
- private:
-  QPointer<RAZ::Controllers::CommunicationSession> m_target;
-  QString m_items;
-  bool m_done = false;
-};
-
 // Decides what a drop of contacts or of an active communication onto
 // another active communication of the main window does: whether the list
 // may accept it while the user drags, and on drop either invites the

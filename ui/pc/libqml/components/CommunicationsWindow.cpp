@@ -28,6 +28,11 @@
 #include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Controllers/ChatInterface.h>
 #include <RAZ/Controllers/CommsSessionController.h>
+#include <RAZ/Controllers/SecurityClassificationController.h>
+#include <RAZ/Controllers/XmppChatController.h>
+#include <RAZ/Data/FTAdapter.h>
+#include <RAZ/Models/ChatParticipants.h>
+#include <RAZ/Models/FTModel.h>
 #include <RAZ/Sessions/Session.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
 #include <RAZ/Settings.h>
@@ -35,7 +40,10 @@
 #include <TP/Core/Logging.h>
 
 #include "Providers/Factory.h"
+#include "Providers/QmlProviders.h"
 #include "Utils/CommunicationSessionUiHelper.h"
+#include "Utils/CommunicationsWindowMenuActions.h"
+#include "Utils/ParticipantMenuActions.h"
 #include "Utils/ConfigIds.h"
 #include "Utils/FileNames.h"
 #include "Utils/PresenceState.h"
@@ -67,6 +75,7 @@ const QString kFilesMime = QStringLiteral("text/uri-list");
 // Platform actions of the window's toolbar and options menu.
 const QList<RAZ::Actions::Action::Id> kToolbarActions = {1, 2, 3, 4, 5, 7, 17};
 const QList<RAZ::Actions::Action::Id> kMenuActions = {6, 11, 12, 13};
+const QList<RAZ::Actions::Action::Id> kParticipantActions = {11, 12, 13};
 const RAZ::Actions::Action::Id kChatAction = 1;
 const RAZ::Actions::Action::Id kFileTransferAction = 7;
 // Call states of the stand-in engine in which no debug window is offered.
@@ -133,16 +142,20 @@ CommunicationsWindow::CommunicationsWindow(RAZ::Sessions::SessionManagerBase* se
   }
   m_callView->setMinimumSize(L::kCallViewMinWidth, L::kCallViewMinHeight);
   m_callView->setMaximumSize(L::kUnbounded, L::kUnbounded);
-  // The factory's scene helpers join here once the action hub offers them.
-  m_callView->rootContext()->setContextProperty(QStringLiteral("profilePictureHelper"), nullptr);
+  // The action hub's scene helpers (null without a hub, e.g. in tests).
+  QObject* pictures = factory ? factory->profilePictureHelper() : nullptr;
+  QObject* volume = factory ? factory->mediaVolumeHelper() : nullptr;
+  m_callView->rootContext()->setContextProperty(QStringLiteral("profilePictureHelper"), pictures);
   m_footerView->setFixedHeight(L::kFooterHeight);
-  m_footerView->rootContext()->setContextProperty(QStringLiteral("mediaVolumeHelper"), nullptr);
+  m_footerView->rootContext()->setContextProperty(QStringLiteral("mediaVolumeHelper"), volume);
   m_participantsView->rootContext()->setContextProperty(QStringLiteral("profilePictureHelper"),
-                                                        nullptr);
+                                                        pictures);
   m_securityBarView->setFixedHeight(L::kSecurityBarHeight);
-  // No security-classification controller in this platform yet: no model.
-  m_securityBarView->rootContext()->setContextProperty(QStringLiteral("callClassificationsModel"),
-                                                       nullptr);
+  RAZ::Controllers::SecurityClassificationController* classification =
+      sessionManager ? sessionManager->securityClassificationController() : nullptr;
+  m_securityBarView->rootContext()->setContextProperty(
+      QStringLiteral("callClassificationsModel"),
+      classification ? classification->getCallClassificationsModel() : nullptr);
 
   auto* outer = new QVBoxLayout;
   m_contentLayout = new QHBoxLayout;
@@ -180,9 +193,14 @@ CommunicationsWindow::CommunicationsWindow(RAZ::Sessions::SessionManagerBase* se
 
   const RAZ::Configuration::Config* config =
       sessionManager ? sessionManager->configuration() : nullptr;
-  m_actionsProvider = new RAZ::Actions::Provider(config, this);
+  // Through the action hub the providers carry its enablers, dispatch and
+  // confirmations; without one they only list what the session offers.
+  m_actionsProvider =
+      factory ? factory->createActionProvider(this) : new RAZ::Actions::Provider(config, this);
   m_actionsProvider->setAcceptedActions(kToolbarActions, false);
-  m_menuActionsProvider = new RAZ::Actions::Provider(config, this);
+  m_actionsProvider->setActionSource(m_session.data());
+  m_menuActionsProvider =
+      factory ? factory->createActionProvider(this) : new RAZ::Actions::Provider(config, this);
   m_menuActionsProvider->setAcceptedActions(kMenuActions, false);
   if (m_session) m_session->setActionsProvider(m_actionsProvider);
 
@@ -195,8 +213,18 @@ CommunicationsWindow::CommunicationsWindow(RAZ::Sessions::SessionManagerBase* se
   else
     contactChanged();
 
-  // The options and participant menus join with the action hub's menus.
+  m_menuActions = new Utils::Actions::CommunicationsWindowMenuActions(
+      sessionManager ? sessionManager->contactsManager()
+                     : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>(),
+      sessionManager ? sessionManager->commsSessionController() : nullptr, this, this);
+  connect(this, SIGNAL(showOwnVideoChanged()), m_menuActions, SLOT(refreshCallSpecificActions()));
+  RAZ::Actions::Provider* participantProvider =
+      factory ? factory->createActionProvider(this) : new RAZ::Actions::Provider(config, this);
+  participantProvider->setAcceptedActions(kParticipantActions, false);
+  m_participantMenuActions = new Utils::Actions::ParticipantMenuActions(
+      sessionManager ? sessionManager->xmppChatController() : nullptr, participantProvider, this);
   m_textFieldActionsHandler = new Utils::TextFieldActionsHandler(this);
+  if (factory) m_configXml = factory->configXml();
 
   if (sessionManager) {
     if (RAZ::Sessions::SubSession* xmpp =
@@ -228,6 +256,8 @@ CommunicationsWindow::~CommunicationsWindow() {
   delete m_videoSurface;
   delete m_shareView;
   delete m_overlay;
+  delete m_menuActions;
+  m_menuActions = nullptr;
   emit windowVisible(false, this);
 }
 
@@ -315,6 +345,7 @@ void CommunicationsWindow::Activate() {
 
 void CommunicationsWindow::ActivateCall() {
   TP_LOG(kLog, TP::Core::Logging::LevelInformation) << "CommunicationsWindow::Activate";
+  if (m_menuActions) m_menuActions->connectCallSignals();
   if (m_contactModel) return;
   m_contactModel = new QSortFilterProxyModel(this);
   m_contactModel->setFilterCaseSensitivity(Qt::CaseInsensitive);
@@ -333,10 +364,26 @@ void CommunicationsWindow::activateChat() {
               Qt::UniqueConnection);
     }
   }
-  // Received files are asked about once the chat's transfer model is here.
+  // Where a received file goes is asked here, one to one only: a room's
+  // files are not offered through its window.
+  deactivateFileTransfer();
+  RAZ::Controllers::ChatInterface* chat = m_session->getChatInterface();
+  if (!chat || chat->isRoom() || !m_session->getContact() || !chat->getFtModel()) return;
+  m_ftModel = chat->getFtModel();
+  connect(m_ftModel.data(), SIGNAL(askSaveLocation(RAZ::Data::FTAdapter*)), this,
+          SLOT(askSaveLocation(RAZ::Data::FTAdapter*)), Qt::UniqueConnection);
 }
 
-void CommunicationsWindow::deactivateFileTransfer() {}
+void CommunicationsWindow::deactivateFileTransfer() {
+  if (m_ftModel)
+    disconnect(m_ftModel.data(), SIGNAL(askSaveLocation(RAZ::Data::FTAdapter*)), this,
+               SLOT(askSaveLocation(RAZ::Data::FTAdapter*)));
+  m_ftModel = nullptr;
+}
+
+const RAZ::Configuration::Config* CommunicationsWindow::configuration() const {
+  return m_sessionManager ? m_sessionManager->configuration() : nullptr;
+}
 
 void CommunicationsWindow::activateShare() {
   connectSession();
@@ -390,7 +437,9 @@ void CommunicationsWindow::setMessageModel(QObject* model) {
   }
   connect(model, SIGNAL(messageAdded(QVariant)), this, SLOT(updateSession()), unique);
   connect(model, SIGNAL(incomingMessage()), this, SLOT(incomingMessage()), unique);
-  // The options menu's "delete history" joins with the action hub's menus.
+  // A transcript that keeps no history has nothing to delete.
+  if (m_menuActions && model->metaObject()->indexOfSlot("deleteHistory()") >= 0)
+    connect(m_menuActions, SIGNAL(deleteChatHistory()), model, SLOT(deleteHistory()), unique);
   if (m_session && m_session->getChatInterface() && m_session->getChatInterface()->isRoom())
     connect(m_session->getChatInterface(), SIGNAL(kicked(const QString&)), this,
             SLOT(onKickedFromChat(const QString&)), unique);
@@ -634,16 +683,25 @@ void CommunicationsWindow::updateSession() {
 }
 
 void CommunicationsWindow::showParticipantPopupMenu(QString nick) {
-  // The participant menu joins with the action hub's menus.
-  Q_UNUSED(nick);
+  if (!m_session || !m_participantMenuActions) return;
+  RAZ::Controllers::ChatInterface* chat = m_session->getChatInterface();
+  RAZ::Models::ChatParticipants* parties = chat ? chat->getParticipants() : nullptr;
+  RAZ::Data::ChatParticipant* participant = parties ? parties->getParticipant(nick) : nullptr;
+  if (!participant) {
+    TP_LOG(kLog, TP::Core::Logging::LevelWarning) << "No participant to show a menu for";
+    return;
+  }
+  QMenu* menu = m_participantMenuActions->createMenu(m_session.data(), participant);
+  if (!menu) return;
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  openMenu(menu);
 }
 
 void CommunicationsWindow::toggleShowOwnVideo() { setShowOwnVideo(!showOwnVideo()); }
 
 void CommunicationsWindow::showOptionsMenu() {
-  // The options menu joins with the action hub's menus; until then an empty
-  // menu keeps the scene's button honest about what it opens.
-  auto* menu = new QMenu;
+  if (!m_menuActions) return;
+  QMenu* menu = m_menuActions->createOptionsMenu();
   menu->setAttribute(Qt::WA_DeleteOnClose);
   m_optionsMenu = menu;
   connect(menu, SIGNAL(destroyed()), this, SIGNAL(optionsMenuVisibleChanged()),
@@ -662,6 +720,20 @@ void CommunicationsWindow::addParticipantClicked(QString uri, int contactId) {
 
 QMenu* CommunicationsWindow::callClassificationsMenu() {
   auto* menu = new QMenu;
+  // One entry per classification the service allows, the current one checked.
+  RAZ::Controllers::SecurityClassificationController* classification =
+      m_sessionManager ? m_sessionManager->securityClassificationController() : nullptr;
+  if (QAbstractItemModel* model =
+          classification ? classification->getCallClassificationsModel() : nullptr) {
+    const QString current = m_session ? m_session->currentCallSecurityClassification() : QString();
+    for (int row = 0; row < model->rowCount(); ++row) {
+      const QString text = model->index(row, 0).data().toString();
+      QAction* entry = menu->addAction(text);
+      entry->setData(text);
+      entry->setCheckable(true);
+      entry->setChecked(text == current);
+    }
+  }
   connect(menu, SIGNAL(triggered(QAction*)), this,
           SLOT(callClassificationsMenuTriggered(QAction*)));
   return menu;
@@ -994,13 +1066,12 @@ void CommunicationsWindow::fileSelected(const QString& path) {
     emit startFileTransfer(m_session->getChatInterface(), path);
 }
 
-void CommunicationsWindow::askSaveLocation(QObject* adapter) {
+void CommunicationsWindow::askSaveLocation(RAZ::Data::FTAdapter* adapter) {
   if (!adapter) return;
   if (m_lastSaveFolder.isEmpty()) m_lastSaveFolder = QDir::homePath();
   // The name comes from the sender: only its last part is offered, so a
   // save can never land outside the folder the user picks.
-  const QString suggested =
-      Utils::FileNames::safeBaseName(adapter->property("fileName").toString());
+  const QString suggested = Utils::FileNames::safeBaseName(adapter->getFileName());
   auto* dialog = new Dialogs::FileDialog(this, 3, suggested);
   connect(dialog, SIGNAL(fileSelected(const QString&)), adapter, SLOT(accept(const QString&)));
   connect(dialog, SIGNAL(fileSelected(const QString&)), this,

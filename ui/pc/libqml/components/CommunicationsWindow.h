@@ -29,6 +29,9 @@ namespace RAZ {
 namespace Actions {
 class Provider;
 }
+namespace Configuration {
+class Config;
+}
 namespace Controllers {
 class ChatInterface;
 }
@@ -42,6 +45,10 @@ class SessionManagerBase;
 namespace Utils {
 class CommunicationSessionUiHelper;
 class TextFieldActionsHandler;
+namespace Actions {
+class CommunicationsWindowMenuActions;
+class ParticipantMenuActions;
+}  // namespace Actions
 }  // namespace Utils
 namespace Widgets {
 namespace Custom {
@@ -108,12 +115,21 @@ class CommunicationsWindow : public QML::Window {
   void setDialpadVisible(bool visible);
 
   RAZ::Controllers::CommunicationSession* getSession() const;
+  // The window's menu entries (its options menu; the main window borrows
+  // entries for the session's row of the active communications).
+  Utils::Actions::CommunicationsWindowMenuActions* getMenuActions() const { return m_menuActions; }
+  Utils::Actions::ParticipantMenuActions* participantMenuActions() const {
+    return m_participantMenuActions;
+  }
+  // The signed-in session's platform configuration (null without one).
+  const RAZ::Configuration::Config* configuration() const;
   Widgets::Custom::VideoCall* getVideoSurface() const { return m_videoSurface; }
   bool isAlwaysOnTop() const { return m_alwaysOnTop; }
 
   // Property readers.
   QObject* actionsProviderObject() const;
   RAZ::Actions::Provider* actionsProvider() const { return m_actionsProvider; }
+  RAZ::Actions::Provider* menuActionsProvider() const { return m_menuActionsProvider; }
   QObject* sessionObject() const;
   QObject* configXml() const { return m_configXml; }
   QAbstractItemModel* contactModel() const;
@@ -169,7 +185,7 @@ class CommunicationsWindow : public QML::Window {
   void fileSelected(const QString& path);
   // A received file's adapter asks where to save (its fileName property,
   // its accept(QString) slot).
-  void askSaveLocation(QObject* adapter);
+  void askSaveLocation(RAZ::Data::FTAdapter* adapter);
   void saveAcceptedFolder(const QString& fileName);
   void insertFileIntoCall(const QString& path);
   void fileSelectedToInsert(const QString& path);
@@ -266,6 +282,10 @@ class CommunicationsWindow : public QML::Window {
   bool m_closeDialogOpen = false;
   bool m_closeConfirmed = false;
   Utils::TextFieldActionsHandler* m_textFieldActionsHandler = nullptr;
+  Utils::Actions::CommunicationsWindowMenuActions* m_menuActions = nullptr;
+  Utils::Actions::ParticipantMenuActions* m_participantMenuActions = nullptr;
+  // The transfers whose save questions this window answers.
+  QPointer<QObject> m_ftModel;
   QPointer<QMenu> m_optionsMenu;
   QString m_ussError;
   bool m_alwaysOnTop;

@@ -55,6 +55,7 @@
 #include "Utils/CommunicationSessionUiHelper.h"
 #include "Utils/CommunicationsWindowManager.h"
 #include "Utils/MenuHandler.h"
+#include "Utils/MyRoomHelper.h"
 #include "Utils/PresenceHelper.h"
 #include "Utils/SettingsKeys.h"
 #include "dialogs/FileDialog.h"
@@ -915,19 +916,20 @@ void MainWindow::myRoomReady() {
 }
 
 QString MainWindow::getMyRoomToolTip() const {
-  if (!m_session || !m_session->myroomController()) return QString();
-  return tr("My Room") + QLatin1Char('\n') + m_session->myroomController()->roomJid();
+  if (!m_session || !m_session->contactsManager()) return QString();
+  return Utils::MyRoomHelper::invitationText(m_session->contactsManager()->ownContact(), false);
 }
 
-void MainWindow::sendInvitation() { copyInvitation(); }
+void MainWindow::sendInvitation() {
+  if (!m_session || !m_session->contactsManager()) return;
+  Utils::MyRoomHelper::sendInvitation(m_session->contactsManager()->ownContact(),
+                                      m_session->configuration());
+}
 
 void MainWindow::copyInvitation() {
-  const QString text = getMyRoomToolTip();
-  if (text.isEmpty()) return;
-  auto* mime = new QMimeData();
-  mime->setText(text);
-  mime->setHtml(text.toHtmlEscaped().replace(QLatin1Char('\n'), QLatin1String("<br>")));
-  QApplication::clipboard()->setMimeData(mime);
+  if (!m_session || !m_session->contactsManager()) return;
+  Utils::MyRoomHelper::copyInvitation(m_session->contactsManager()->ownContact(),
+                                      m_session->configuration());
 }
 
 void MainWindow::showLocationPublishDialog() {
