@@ -34,6 +34,7 @@
 
 #include "TestSupport.h"
 #include "Utils/CommunicationsWindowManager.h"
+#include "Utils/CommunicationsWindowMenuActions.h"
 #include "Utils/NotificationManager.h"
 #include "Utils/WindowManagerCallHelper.h"
 #include "dialogs/MessageWindow.h"
@@ -196,6 +197,11 @@ class CommsManagerTest : public QObject {
     // A second announcement of the same session makes no second window.
     m_manager->sessionCreated(s, false);
     QCOMPARE(m_manager->windows().size(), 1);
+    // The main window's menus reach the session through its window.
+    QVERIFY(window->getMenuActions());
+    QCOMPARE(m_manager->getMenuActionsForSession(s), window->getMenuActions());
+    QCOMPARE(m_manager->getMenuActionsForSession(nullptr),
+             static_cast<Utils::Actions::CommunicationsWindowMenuActions*>(nullptr));
 
     // Ending from the window asks first, then the session and window go.
     QString asked;

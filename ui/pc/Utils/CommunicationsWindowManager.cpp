@@ -20,6 +20,7 @@
 
 #include "Application.h"
 #include "Providers/Factory.h"
+#include "Utils/CommunicationsWindowMenuActions.h"
 #include "Utils/ConfigIds.h"
 #include "Utils/NotificationManager.h"
 #include "Utils/PreferencesWatcher.h"
@@ -139,9 +140,9 @@ bool CommunicationsWindowManager::isAnyWindowAlwaysOnTop() const {
 }
 
 Utils::Actions::CommunicationsWindowMenuActions* CommunicationsWindowManager::getMenuActionsForSession(
-    CommunicationSession*) const {
-  // The windows' own menus come with the menu work; no window offers one yet.
-  return nullptr;
+    CommunicationSession* session) const {
+  QML::CommunicationsWindow* window = findCommsWindow(session);
+  return window ? window->getMenuActions() : nullptr;
 }
 
 QList<CommunicationSession*> CommunicationsWindowManager::shownSessions() const {
