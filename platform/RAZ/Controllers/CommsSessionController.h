@@ -72,6 +72,8 @@ class CommsSessionController : public QObject {
   void sessionEnded(int contactId, const QString& address, const QString& name, int kind,
                     bool incoming, int durationSec);
   void groupCommunicationError(int error, bool group);
+  // A new chat room is wanted ("Add Room": a chat without participants).
+  void newRoomRequested();
 
  private:
   RAZ::Controllers::CommunicationSession* startSession(

@@ -3,6 +3,7 @@
 #include "RAZ/Contacts/Contacts.h"
 #include "RAZ/Controllers/ChatInterface.h"
 #include "RAZ/Controllers/CommsSessionController.h"
+#include "RAZ/Controllers/XmppChat.h"
 #include "RAZ/Webcollab/WebcollabBase.h"
 
 namespace RAZ {
@@ -104,7 +105,10 @@ void CommunicationSession::setCall(RAZ::MediaEngine::CallBasePtr* call) {
 
 void CommunicationSession::openChat() {
   if (m_chat) return;
-  m_chat = new ChatInterface(m_uri, m_kind == KindGroupChat || m_kind == KindMyRoom, this);
+  if (m_kind == KindGroupChat || m_kind == KindMyRoom)
+    m_chat = new XmppChat(m_uri, this);
+  else
+    m_chat = new ChatInterface(m_uri, false, this);
   connect(m_chat, &ChatInterface::closeRequested, this, &CommunicationSession::closeChat);
   emit chatActiveChanged();
   updateState();

@@ -8,6 +8,8 @@
 #include <tp/core/SharedPointer.h>
 #include <tp/core/SmartPtr.h>
 
+#include "Utils/WindowManagerChatHelper.h"
+
 class QAction;
 class NotificationManager;
 
@@ -49,32 +51,6 @@ namespace Sounds {
 class IncomingCallPlayer;
 class TemporaryFilePlayer;
 }  // namespace Sounds
-
-// The chat side of the communications windows: follows the session's chats
-// and asks for a window when a chat is accepted.
-class WindowManagerChatHelper : public QObject {
-  Q_OBJECT
-
- public:
-  // Built with the notification manager (chat notifications) and the
-  // communications window manager as parent.
-  explicit WindowManagerChatHelper(NotificationManager* notifications, QObject* parent = nullptr);
-  void initialize(RAZ::Sessions::SessionManagerBase* session,
-                  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts);
-  QStringList failedContacts() const { return m_failed; }
-
- public slots:
-  void failedToAddContacts(QStringList contacts);
-
- signals:
-  void chatAccepted(RAZ::Controllers::CommunicationSession* session);
-
- private:
-  QPointer<NotificationManager> m_notifications;
-  QPointer<RAZ::Sessions::SessionManagerBase> m_session;
-  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> m_contacts;
-  QStringList m_failed;
-};
 
 // The call side of the communications windows: the ringing and calling
 // sounds, started and stopped through two actions.
@@ -129,7 +105,13 @@ class CommunicationsWindowManager : public QObject {
   // The sessions that have been shown, in order.
   QList<RAZ::Controllers::CommunicationSession*> shownSessions() const;
 
+  // The smiley set handed to every chat (before initialize).
+  void setSmileys(TP::Core::Refcounting::SmartPtr<RAZ::Models::SmileysPtr> smileys) {
+    m_smileys = smileys;
+  }
+
   WindowManagerChatHelper* chatHelper() const { return m_chatHelper; }
+  WindowManagerChatHelper* getChatHelper() const { return m_chatHelper; }
   WindowManagerCallHelper* callHelper() const { return m_callHelper; }
   bool isInitialized() const { return !m_session.isNull(); }
 
@@ -149,6 +131,7 @@ class CommunicationsWindowManager : public QObject {
   QPointer<Preferences::Watcher> m_watcher;
   QPointer<RAZ::Sessions::SessionManagerBase> m_session;
   QPointer<Providers::Factory> m_hub;
+  TP::Core::Refcounting::SmartPtr<RAZ::Models::SmileysPtr> m_smileys;
   WindowManagerChatHelper* m_chatHelper = nullptr;
   WindowManagerCallHelper* m_callHelper = nullptr;
   QList<QPointer<RAZ::Controllers::CommunicationSession>> m_shown;

@@ -36,6 +36,18 @@ void TranscriptBridge::showInFolderClicked(const QString& transferId) {
     QMetaObject::invokeMethod(m_model, "showFileInFolderClicked", Q_ARG(QVariant, transferId));
 }
 
+QObject* TranscriptBridge::modelObject() const { return m_model.data(); }
+void TranscriptBridge::setModelObject(QObject* model) {
+  m_model = qobject_cast<MessageModel*>(model);
+}
+QObject* TranscriptBridge::chatObject() const { return m_chat.data(); }
+void TranscriptBridge::setChatObject(QObject* chat) {
+  m_chat = qobject_cast<RAZ::Controllers::ChatInterface*>(chat);
+}
+QString TranscriptBridge::scriptString(const QString& text) const {
+  return TranscriptPage::jsString(text);
+}
+
 void TranscriptBridge::performHtmlCommand(const QString& command, int id) {
   if (command != QLatin1String("delete") || !m_chat) return;
   m_chat->deleteMessage(id);

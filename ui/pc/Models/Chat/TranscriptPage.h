@@ -19,12 +19,22 @@ class MessageModel;
 class TranscriptBridge : public QObject {
   Q_OBJECT
   Q_PROPERTY(QString lastMessage READ lastMessage WRITE setLastMessage)
+  // The scene's way in: the transcript model and the session's chat.
+  Q_PROPERTY(QObject* model READ modelObject WRITE setModelObject)
+  Q_PROPERTY(QObject* chat READ chatObject WRITE setChatObject)
 
  public:
   explicit TranscriptBridge(QObject* parent = nullptr) : QObject(parent) {}
 
   void setModel(Models::Chat::MessageModel* model) { m_model = model; }
   void setChat(RAZ::Controllers::ChatInterface* chat) { m_chat = chat; }
+  QObject* modelObject() const;
+  void setModelObject(QObject* model);
+  QObject* chatObject() const;
+  void setChatObject(QObject* chat);
+  // A text as a script string literal (see TranscriptPage::jsString), for
+  // the scene's calls into the page.
+  Q_INVOKABLE QString scriptString(const QString& text) const;
   QString lastMessage() const { return m_lastMessage; }
   void setLastMessage(const QString& html) { m_lastMessage = html; }
 

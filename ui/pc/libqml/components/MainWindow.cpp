@@ -151,9 +151,10 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
   const int flag = user().value(QStringLiteral("timeline/filterFlag"), 0).toInt();
   setTimelineFilter(flag >= 0 && flag <= 3 ? flag : 0);
 
-  m_chatRoomActions =
-      new Utils::ChatRoomActions(m_session ? m_session->xmppChatController() : nullptr,
-                                 m_session ? m_session->commsSessionController() : nullptr, this);
+  // Joining and editing go to the room service, deleting asks first.
+  RAZ::Controllers::XmppChatController* rooms = m_session ? m_session->xmppChatController() : nullptr;
+  m_chatRoomActions = new Utils::ChatRoomActions(
+      rooms, rooms, m_commsWindowManager ? m_commsWindowManager->getChatHelper() : nullptr, this);
   m_menuHandler =
       new Utils::MenuHandler(m_session, m_factory, m_menuActionProvider, config, m_activeSource,
                              m_contactSource, m_chatRoomActions, m_commsWindowManager, this);

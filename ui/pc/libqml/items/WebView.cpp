@@ -210,7 +210,7 @@ QString QDeclarativeWebView2::html() const { return m_page->mainFrame()->toHtml(
 void QDeclarativeWebView2::setHtml(const QString& html, const QUrl& baseUrl) {
   updatePreferredContentsSize();
   if (isComponentComplete()) {
-    m_page->mainFrame()->setHtml(html, baseUrl);
+    m_page->mainFrame()->setHtml(html, baseUrl.isEmpty() ? m_baseUrl : baseUrl);
   } else {
     m_pending = Pending::Html;
     m_pendingHtml = html;
@@ -412,7 +412,7 @@ void QDeclarativeWebView2::componentComplete() {
       break;
     case Pending::Html:
       m_pending = Pending::None;
-      m_page->mainFrame()->setHtml(m_pendingHtml, QUrl());
+      m_page->mainFrame()->setHtml(m_pendingHtml, m_baseUrl);
       break;
     case Pending::None:
       break;
