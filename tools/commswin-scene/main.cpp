@@ -1,10 +1,13 @@
-// zent-commswin-scene [call|active|video|share|chat|all] [--grab folder]
+// zent-commswin-scene [call|active|video|share|chat|demochat|all] [--grab folder]
 //
 // Opens communications windows on demo sessions driven by the demo's
 // communications script, so the windows can be looked at and used without
 // signing in: a ringing call (Enter answers it), a call in progress with
 // its controls, a video call with the moving test picture and the own
-// preview, somebody's screen being viewed, and a chat. With --grab, each window is also saved as a picture in the
+// preview, somebody's screen being viewed, and a chat. "demochat" signs in
+// to the demo service and chats with a demo contact through the chat-room
+// handler, as the program does: type in the field, Return sends, the
+// contact answers in the transcript. With --grab, each window is also saved as a picture in the
 // folder once it shows what it should, and the program ends.
 #include <QApplication>
 #include <QDir>
@@ -15,6 +18,12 @@
 #include <RAZ/MediaEngine/CallBasePtr.h>
 #include <RAZ/Webcollab/WebcollabBase.h>
 
+#include <RAZ/Contacts/Contacts.h>
+#include <RAZ/Controllers/CommsSessionController.h>
+#include <RAZ/Demo/DemoSession.h>
+#include <RAZ/Demo/Service.h>
+
+#include "Utils/WindowManagerChatHelper.h"
 #include "libqml/QmlRegistration.h"
 #include "libqml/components/CommunicationsWindow.h"
 
@@ -86,6 +95,26 @@ int main(int argc, char** argv) {
     windows << qMakePair(QStringLiteral("chat"),
                          QPointer<QML::CommunicationsWindow>(open(s, QPoint(700, 300))));
   }
+  RAZ::Demo::DemoSession* demo = nullptr;
+  Utils::WindowManagerChatHelper* chatHelper = nullptr;
+  if (what == QLatin1String("demochat")) {
+    RAZ::Demo::Service::instance().setPresenceChanges(false);
+    demo = new RAZ::Demo::DemoSession(nullptr);
+    demo->open(QStringLiteral("demo"), RAZ::Demo::Service::demoPassword());
+    chatHelper = new Utils::WindowManagerChatHelper(nullptr);
+    chatHelper->initialize(demo->contactsManager(), demo, nullptr,
+                           new RAZ::Models::SmileysPtr);
+    RAZ::Contacts::ContactPtr alice = demo->contactsManager()->getContact(101);
+    demo->commsSessionController()->createChat({alice});
+    CommunicationSession* s = demo->commsSessionController()->commsList().last();
+    auto* w = new QML::CommunicationsWindow(demo, s, nullptr, false);
+    w->Activate();
+    chatHelper->connectChat(s, w);
+    w->move(QPoint(40, 40));
+    w->resize(520, 560);
+    w->show();
+    windows << qMakePair(QStringLiteral("demochat"), QPointer<QML::CommunicationsWindow>(w));
+  }
   if (!grabDir.isEmpty()) {
     QDir().mkpath(grabDir);
     // Long enough for the scripted steps and a few frames of each picture.
@@ -97,6 +126,8 @@ int main(int argc, char** argv) {
   }
   const int rc = app.exec();
   for (const auto& w : windows) delete w.second.data();
+  delete chatHelper;
+  delete demo;
   delete sessions;
   return rc;
 }
