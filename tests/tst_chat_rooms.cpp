@@ -491,6 +491,64 @@ class TestChatRooms : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(view->page()->mainFrame()->toPlainText().contains("Sounds good."), kWait);
   }
 
+  void returnSendsShiftReturnBreaksTheLine() {
+    RAZ::Contacts::ContactPtr alice = m_session->contactsManager()->getContact(101);
+    m_session->commsSessionController()->createChat({alice});
+    CommunicationSession* session = lastSession();
+    std::unique_ptr<QML::CommunicationsWindow> window(windowFor(session));
+    QVERIFY(m_helper->connectChat(session, window.get()));
+    auto* view = qobject_cast<QQuickWidget*>(window->pane(QML::CommsLayout::ChatPane));
+    QQuickItem* root = view->rootObject();
+    auto* input = root->findChild<QQuickItem*>("messageInput");
+    QVERIFY(input);
+    QVERIFY(!input->property("readOnly").toBool());
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::OtherFocusReason);
+    QCoreApplication::sendEvent(view, &focusIn);
+    input->forceActiveFocus();
+    auto press = [view](Qt::KeyboardModifiers modifiers) {
+      QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, modifiers);
+      QCoreApplication::sendEvent(view, &key);
+    };
+    QSignalSpy sent(session->getChatInterface(), &RAZ::Controllers::ChatInterface::messageSent);
+    // Nothing typed: nothing sent.
+    press(Qt::NoModifier);
+    QCOMPARE(sent.count(), 0);
+    input->setProperty("text", "ab");
+    input->setProperty("cursorPosition", 1);
+    press(Qt::ShiftModifier);
+    QCOMPARE(input->property("text").toString(), QString("a\nb"));
+    QCOMPARE(sent.count(), 0);
+    press(Qt::NoModifier);
+    QCOMPARE(sent.count(), 1);
+    QCOMPARE(sent.at(0).at(0).toString(), QString("a\nb"));
+    QCOMPARE(input->property("text").toString(), QString());
+    // An emoticon goes in as its first text, where the cursor is.
+    input->setProperty("text", "xy");
+    input->setProperty("cursorPosition", 1);
+    QVERIFY(QMetaObject::invokeMethod(root, "insertSmiley", Q_ARG(QVariant, QString(":-) :)"))));
+    QCOMPARE(input->property("text").toString(), QString("x:-)y"));
+    // The history choice is offered one to one.
+    QVERIFY(root->findChild<QQuickItem*>("historySelection")->isVisible());
+  }
+
+  void roomChatHasNoHistoryChoiceAndListsItsParties() {
+    rooms()->createGroupChat(kOwnRoom);
+    CommunicationSession* session = lastSession();
+    std::unique_ptr<QML::CommunicationsWindow> window(windowFor(session));
+    QVERIFY(m_helper->connectChat(session, window.get()));
+    XmppChat* chat = rooms()->roomChat(kOwnRoom);
+    QTRY_COMPARE_WITH_TIMEOUT(chat->state(), int(XmppChat::StateJoined), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(window->participants()->rowCount() >= 4, kWait);
+    QQuickItem* root =
+        qobject_cast<QQuickWidget*>(window->pane(QML::CommsLayout::ChatPane))->rootObject();
+    QVERIFY(!root->findChild<QQuickItem*>("historySelection")->isVisible());
+    // Once the room is gone the history can still be read, nothing sent.
+    chat->setRoomNotExistent(true);
+    QVERIFY(root->findChild<QQuickItem*>("historySelection")->isVisible());
+    QVERIFY(root->findChild<QQuickItem*>("roomGoneWarning")->isVisible());
+    QVERIFY(root->findChild<QQuickItem*>("messageInput")->property("readOnly").toBool());
+  }
+
   void messageFieldKeepsToTheMaximumLength() {
     QSettings ini(m_install.path() + "/" + RAZ::Settings::fileName(RAZ::Settings::Installation),
                   QSettings::IniFormat);

@@ -2,30 +2,45 @@
 
 #include <QMap>
 #include <QObject>
+#include <QStandardItemModel>
 #include <QString>
 
 namespace RAZ {
 namespace Models {
 
-// The parties of a chat (id to nickname or display name).
+// The parties of a chat (id to nickname or display name), also as a list
+// for windows: one row per party, its name as display text, its id under
+// Qt::UserRole.
 class ChatParticipants : public QObject {
   Q_OBJECT
 
  public:
-  explicit ChatParticipants(QObject* parent = nullptr) : QObject(parent) {}
+  explicit ChatParticipants(QObject* parent = nullptr)
+      : QObject(parent), m_model(new QStandardItemModel(this)) {}
 
   QMap<QString, QString> participants() const { return m_names; }
+  QAbstractItemModel* model() const { return m_model; }
 
   // --- Service side ---
   void add(const QString& id, const QString& name) {
+    if (QStandardItem* row = rowOf(id)) {
+      row->setText(name);
+    } else {
+      auto* item = new QStandardItem(name);
+      item->setData(id, Qt::UserRole);
+      item->setEditable(false);
+      m_model->appendRow(item);
+    }
     m_names.insert(id, name);
     emit participantAdded(id, name);
   }
   void remove(const QString& id) {
+    if (QStandardItem* row = rowOf(id)) m_model->removeRow(row->row());
     const QString name = m_names.take(id);
     emit participantRemoved(name.isEmpty() ? id : name);
   }
   void rename(const QString& id, const QString& name) {
+    if (QStandardItem* row = rowOf(id)) row->setText(name);
     m_names.insert(id, name);
     emit participantNameChanged(id, name);
   }
@@ -36,7 +51,14 @@ class ChatParticipants : public QObject {
   void participantRemoved(const QString& name);
 
  private:
+  QStandardItem* rowOf(const QString& id) const {
+    for (int r = 0; r < m_model->rowCount(); ++r)
+      if (m_model->item(r)->data(Qt::UserRole).toString() == id) return m_model->item(r);
+    return nullptr;
+  }
+
   QMap<QString, QString> m_names;
+  QStandardItemModel* m_model;
 };
 
 }  // namespace Models

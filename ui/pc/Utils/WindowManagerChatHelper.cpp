@@ -7,6 +7,7 @@
 #include <RAZ/Controllers/FtController.h>
 #include <RAZ/Controllers/XmppChat.h>
 #include <RAZ/Controllers/XmppChatController.h>
+#include <RAZ/Models/ChatParticipants.h>
 #include <RAZ/Controllers/MyRoomController.h>
 #include <RAZ/MyRoom/Controller.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
@@ -275,6 +276,8 @@ bool WindowManagerChatHelper::connectChat(CommunicationSession* session,
   if (!chat || !window) return false;
   const Qt::ConnectionType unique = Qt::UniqueConnection;
 
+  // The window lists the chat's parties (rooms show them beside the chat).
+  if (chat->getParticipants()) window->setParticipantsModel(chat->getParticipants()->model());
   auto* model = qobject_cast<Models::Chat::MessageModel*>(window->messageModel());
   const bool sameChat = model && model->property(kChatProperty).value<QObject*>() == chat;
   if (!sameChat) {
