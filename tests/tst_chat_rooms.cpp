@@ -101,8 +101,14 @@ class RoomReceiver : public QObject {
   QString joined, configured, deleted, deletedName;
   int calls = 0;
  public slots:
-  void createGroupChat(const QString& jid) { joined = jid; ++calls; }
-  void requestRoomConfiguration(const QString& jid) { configured = jid; ++calls; }
+  void createGroupChat(const QString& jid) {
+    joined = jid;
+    ++calls;
+  }
+  void requestRoomConfiguration(const QString& jid) {
+    configured = jid;
+    ++calls;
+  }
   void deleteRoom(const QString& jid, const QString& name) {
     deleted = jid;
     deletedName = name;
@@ -177,7 +183,8 @@ class TestChatRooms : public QObject {
     QVERIFY(!model.setData(model.index(4), Qt::Checked, Qt::CheckStateRole));
     QVERIFY(!model.setData(model.index(0), Qt::Checked, Qt::DisplayRole));
     QVERIFY(model.flags(model.index(0)).testFlag(Qt::ItemIsUserCheckable));
-    for (int row : {0, 2, 3}) QVERIFY(model.setData(model.index(row), Qt::Checked, Qt::CheckStateRole));
+    for (int row : {0, 2, 3})
+      QVERIFY(model.setData(model.index(row), Qt::Checked, Qt::CheckStateRole));
     QCOMPARE(model.checkedJids(), QStringList({"alice.moreno@demo.zent", "c@x", "d@x"}));
     QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
     model.removeChecked();
@@ -217,7 +224,8 @@ class TestChatRooms : public QObject {
 
   void formFieldsAreWrittenWithTheirTypesOnce() {
     QXmppDataForm form = XmppChatController::defaultRoomForm("Old name");
-    form.fields() << QXmppDataForm::Field(QXmppDataForm::Field::TextSingleField, "x#custom", "keep");
+    form.fields() << QXmppDataForm::Field(QXmppDataForm::Field::TextSingleField, "x#custom",
+                                          "keep");
     QPointer<Dialogs::ConfigureRoom> dialog =
         new Dialogs::ConfigureRoom("r@x", form, false, 20, m_session->contactsManager());
     dialog->show();
@@ -476,7 +484,8 @@ class TestChatRooms : public QObject {
     session->getChatInterface()->setTypers({});
 
     // Sending from the scene; the demo contact answers in the transcript.
-    QQuickItem* root = qobject_cast<QQuickWidget*>(window->pane(QML::CommsLayout::ChatPane))->rootObject();
+    QQuickItem* root =
+        qobject_cast<QQuickWidget*>(window->pane(QML::CommsLayout::ChatPane))->rootObject();
     QVERIFY(root);
     auto* input = root->findChild<QQuickItem*>("messageInput");
     QVERIFY(input);
@@ -487,8 +496,10 @@ class TestChatRooms : public QObject {
     QCOMPARE(input->property("text").toString(), QString());
     auto* view = root->findChild<QDeclarativeWebView2*>("transcriptView");
     QVERIFY(view);
-    QTRY_VERIFY_WITH_TIMEOUT(view->page()->mainFrame()->toPlainText().contains("Lunch at noon?"), kWait);
-    QTRY_VERIFY_WITH_TIMEOUT(view->page()->mainFrame()->toPlainText().contains("Sounds good."), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(view->page()->mainFrame()->toPlainText().contains("Lunch at noon?"),
+                             kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(view->page()->mainFrame()->toPlainText().contains("Sounds good."),
+                             kWait);
   }
 
   void returnSendsShiftReturnBreaksTheLine() {
@@ -563,7 +574,8 @@ class TestChatRooms : public QObject {
     ini.remove("chat/maxMessageLength");
     ini.sync();
     QCOMPARE(model->maxMessageLength(), 5);
-    QQuickItem* root = qobject_cast<QQuickWidget*>(window->pane(QML::CommsLayout::ChatPane))->rootObject();
+    QQuickItem* root =
+        qobject_cast<QQuickWidget*>(window->pane(QML::CommsLayout::ChatPane))->rootObject();
     auto* input = root->findChild<QQuickItem*>("messageInput");
     input->setProperty("text", "abcde");
     QCOMPARE(input->property("text").toString(), QString("abcde"));
@@ -592,33 +604,41 @@ class TestChatRooms : public QObject {
     RAZ::MediaEngine::Spirit::CallDebugInfo* info = window->debugInfo();
     QVERIFY(info);
     // Every value the scene reads exists (none reads as undefined).
-    const QStringList names = QString(
-        "CpuParmEnabled CpuParmMaxProcess CpuParmMaxTotal CpuStateEnabled CpuStateProcess "
-        "CpuStateTotal acMicBoost acMicGain acMicMute acSpeakerGain acSpeakerMute acSystemMicGain "
-        "acSystemMicMute acSystemSpeakerGain acSystemSpeakerMute aec aecAutoMode aecCNG aecMode "
-        "aecNLP agc arsAutoFec arsFeedbackOverRTCP arsFrameResize arsHiBitrate arsHiFramerate "
-        "arsInitialBitrate arsLoBitrate arsLoFramerate arsProfile audioInputDevice "
-        "audioOutputDevice channelMicGain channelMicMute channelSpeakerGain channelSpeakerMute "
-        "disableConfControl disableRTCP disableSendArsFeedback enableARS enableQOS keepAliveSec "
-        "lastError ns recvStreamBitrate recvStreamBitrateFull recvStreamCodecName "
-        "recvStreamFrameRate recvStreamFramesDecoded recvStreamInactiveTime "
-        "recvStreamIntraFramesDecoded recvStreamJitter recvStreamOnlineTime recvStreamPacketRate "
-        "recvStreamPacketsLost recvStreamPacketsReceived recvStreamPacketsRecovered "
-        "recvStreamPacketsRetransmitted recvStreamPayloadReceived recvStreamPayloadType "
-        "recvStreamQueueTimeLength recvStreamResetCount recvStreamResolution recvStreamRtxDelay "
-        "recvStreamTotalReceived sendStreamAverageJitter sendStreamAverageRtxDelay "
-        "sendStreamCodecName sendStreamCurrentQueueLength sendStreamDropFPS sendStreamDropFrames "
-        "sendStreamEfficientJitter sendStreamFPS sendStreamFrames sendStreamIntraFrames "
-        "sendStreamPayloadType sendStreamPeakJitter sendStreamPeakRtxDelay "
-        "sendStreamRTPLostPacketsRate sendStreamRTPLostPacketsTotal sendStreamResetCount "
-        "sendStreamResolution videoCaptureDevice videoEncoderBitrate videoEncoderCodecFlags "
-        "videoEncoderCodecName videoEncoderFECCheckPackets videoEncoderFECInfoPackets "
-        "videoEncoderFramerate videoEncoderImageSize videoEncoderKeyPeriod videoEncoderPayloadType "
-        "videoEncoderRedundancy videoEncoderVEQProfile voiceEncoderBitrate voiceEncoderCN "
-        "voiceEncoderCodecFlags voiceEncoderCodecName voiceEncoderFECCheckPackets "
-        "voiceEncoderFECInfoPackets voiceEncoderFECInterleaving voiceEncoderFrameLength "
-        "voiceEncoderPayloadType voiceEncoderSamplingFreq")
-                                  .split(' ');
+    const QStringList names =
+        QString(
+            "CpuParmEnabled CpuParmMaxProcess CpuParmMaxTotal CpuStateEnabled CpuStateProcess "
+            "CpuStateTotal acMicBoost acMicGain acMicMute acSpeakerGain acSpeakerMute "
+            "acSystemMicGain "
+            "acSystemMicMute acSystemSpeakerGain acSystemSpeakerMute aec aecAutoMode aecCNG "
+            "aecMode "
+            "aecNLP agc arsAutoFec arsFeedbackOverRTCP arsFrameResize arsHiBitrate arsHiFramerate "
+            "arsInitialBitrate arsLoBitrate arsLoFramerate arsProfile audioInputDevice "
+            "audioOutputDevice channelMicGain channelMicMute channelSpeakerGain channelSpeakerMute "
+            "disableConfControl disableRTCP disableSendArsFeedback enableARS enableQOS "
+            "keepAliveSec "
+            "lastError ns recvStreamBitrate recvStreamBitrateFull recvStreamCodecName "
+            "recvStreamFrameRate recvStreamFramesDecoded recvStreamInactiveTime "
+            "recvStreamIntraFramesDecoded recvStreamJitter recvStreamOnlineTime "
+            "recvStreamPacketRate "
+            "recvStreamPacketsLost recvStreamPacketsReceived recvStreamPacketsRecovered "
+            "recvStreamPacketsRetransmitted recvStreamPayloadReceived recvStreamPayloadType "
+            "recvStreamQueueTimeLength recvStreamResetCount recvStreamResolution "
+            "recvStreamRtxDelay "
+            "recvStreamTotalReceived sendStreamAverageJitter sendStreamAverageRtxDelay "
+            "sendStreamCodecName sendStreamCurrentQueueLength sendStreamDropFPS "
+            "sendStreamDropFrames "
+            "sendStreamEfficientJitter sendStreamFPS sendStreamFrames sendStreamIntraFrames "
+            "sendStreamPayloadType sendStreamPeakJitter sendStreamPeakRtxDelay "
+            "sendStreamRTPLostPacketsRate sendStreamRTPLostPacketsTotal sendStreamResetCount "
+            "sendStreamResolution videoCaptureDevice videoEncoderBitrate videoEncoderCodecFlags "
+            "videoEncoderCodecName videoEncoderFECCheckPackets videoEncoderFECInfoPackets "
+            "videoEncoderFramerate videoEncoderImageSize videoEncoderKeyPeriod "
+            "videoEncoderPayloadType "
+            "videoEncoderRedundancy videoEncoderVEQProfile voiceEncoderBitrate voiceEncoderCN "
+            "voiceEncoderCodecFlags voiceEncoderCodecName voiceEncoderFECCheckPackets "
+            "voiceEncoderFECInfoPackets voiceEncoderFECInterleaving voiceEncoderFrameLength "
+            "voiceEncoderPayloadType voiceEncoderSamplingFreq")
+            .split(' ');
     for (const QString& name : names) {
       const int index = info->metaObject()->indexOfProperty(name.toLatin1().constData());
       QVERIFY2(index >= 0, qPrintable(name));

@@ -102,8 +102,7 @@ int main(int argc, char** argv) {
     demo = new RAZ::Demo::DemoSession(nullptr);
     demo->open(QStringLiteral("demo"), RAZ::Demo::Service::demoPassword());
     chatHelper = new Utils::WindowManagerChatHelper(nullptr);
-    chatHelper->initialize(demo->contactsManager(), demo, nullptr,
-                           new RAZ::Models::SmileysPtr);
+    chatHelper->initialize(demo->contactsManager(), demo, nullptr, new RAZ::Models::SmileysPtr);
     RAZ::Contacts::ContactPtr alice = demo->contactsManager()->getContact(101);
     demo->commsSessionController()->createChat({alice});
     CommunicationSession* s = demo->commsSessionController()->commsList().last();

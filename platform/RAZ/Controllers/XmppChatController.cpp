@@ -147,14 +147,11 @@ QStringList XmppChatController::roomMembers(const QString& jid) const {
   return m_access.value(jid).members;
 }
 
-bool XmppChatController::isRoomOwned(const QString& jid) const {
-  return m_access.value(jid).owned;
-}
+bool XmppChatController::isRoomOwned(const QString& jid) const { return m_access.value(jid).owned; }
 
 QString XmppChatController::roomName(const QString& jid) const {
   for (int row = 0; row < m_rooms->rowCount(); ++row)
-    if (m_rooms->item(row)->data(RoomJidRole).toString() == jid)
-      return m_rooms->item(row)->text();
+    if (m_rooms->item(row)->data(RoomJidRole).toString() == jid) return m_rooms->item(row)->text();
   return QString();
 }
 
@@ -223,22 +220,24 @@ void XmppChatController::enter(XmppChat* chat) {
   chat->setIsRoomOwner(room.owned);
   chat->setRoomName(roomName(jid).isEmpty() ? jid.section(QLatin1Char('@'), 0, 0) : roomName(jid));
   if (RAZ::Models::ChatParticipants* people = chat->getParticipants()) {
-    if (!m_ownJid.isEmpty()) people->add(m_ownJid, m_ownJid.section(QLatin1Char('@'), 0, 0));
-    for (const QString& member : room.members)
-      if (member != m_ownJid) people->add(member, member.section(QLatin1Char('@'), 0, 0));
+    QStringList present;
+    if (!m_ownJid.isEmpty()) present << m_ownJid;
+    present << room.members;
+    for (const QString& jid : present)
+      if (!people->participants().contains(jid))
+        people->add(jid, jid.section(QLatin1Char('@'), 0, 0));
   }
-  // A member answers in the room now and then.
+  // A member answers what the user says (once per chat, however often the
+  // user got in again after a refused password).
   const QStringList others = room.members;
+  if (others.isEmpty() || chat->property("zentMemberAnswers").toBool()) return;
+  chat->setProperty("zentMemberAnswers", true);
   QPointer<XmppChat> guard(chat);
-  connect(chat, &ChatInterface::messageSent, this,
-          [guard, others](const QString&) {
-            if (others.isEmpty()) return;
-            QTimer::singleShot(kMemberAnswerDelayMs, guard.data(), [guard, others] {
-              if (guard)
-                emit guard->messageReceived(others.first(), QStringLiteral("Noted, thanks."));
-            });
-          },
-          Qt::UniqueConnection);
+  connect(chat, &ChatInterface::messageSent, this, [guard, others](const QString&) {
+    QTimer::singleShot(kMemberAnswerDelayMs, guard.data(), [guard, others] {
+      if (guard) emit guard->messageReceived(others.first(), QStringLiteral("Noted, thanks."));
+    });
+  });
 }
 
 void XmppChatController::passwordEntered(const QString& roomJid, const QString& password) {
@@ -263,8 +262,8 @@ void XmppChatController::passwordEnterCanceled(const QString& roomJid) {
 }
 
 void XmppChatController::createRoom() {
-  const QString own = m_ownJid.isEmpty() ? QStringLiteral("user")
-                                         : m_ownJid.section(QLatin1Char('@'), 0, 0);
+  const QString own =
+      m_ownJid.isEmpty() ? QStringLiteral("user") : m_ownJid.section(QLatin1Char('@'), 0, 0);
   const QString server =
       m_mucServer.isEmpty() ? QStringLiteral("conference.demo.zent") : m_mucServer;
   QString jid;
@@ -361,7 +360,8 @@ void XmppChatController::destroyRoom(const QString& roomJid) {
 void XmppChatController::requestRoomMembers(const QString& roomJid) {
   QStringList members = m_access.value(roomJid).members;
   members.removeAll(m_ownJid);
-  QTimer::singleShot(0, this, [this, roomJid, members] { emit memberListReceived(roomJid, members); });
+  QTimer::singleShot(0, this,
+                     [this, roomJid, members] { emit memberListReceived(roomJid, members); });
 }
 
 void XmppChatController::removeParticipantsFromChat(const QString& roomJid,

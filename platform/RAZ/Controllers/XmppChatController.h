@@ -8,8 +8,8 @@
 #include <QXmppDataForm.h>
 
 #include "RAZ/Controllers/ChatError.h"
-#include "RAZ/Controllers/IChatController.h"
 #include "RAZ/Controllers/CommsSessionController.h"
+#include "RAZ/Controllers/IChatController.h"
 #include "RAZ/Controllers/XmppChat.h"
 
 class QAbstractItemModel;

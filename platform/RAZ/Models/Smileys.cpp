@@ -22,7 +22,8 @@ const QHash<QString, QString>& table() {
 }  // namespace
 
 SmileysPtr::SmileysPtr(QObject* parent)
-    : QAbstractListModel(parent), TP::Core::RefCountable(true, QStringLiteral("RAZ::Models::SmileysPtr")) {}
+    : QAbstractListModel(parent),
+      TP::Core::RefCountable(true, QStringLiteral("RAZ::Models::SmileysPtr")) {}
 
 SmileysPtr::~SmileysPtr() = default;
 

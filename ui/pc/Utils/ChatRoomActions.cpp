@@ -18,13 +18,11 @@ ChatRoomActions::ChatRoomActions(QObject* groupChatReceiver, QObject* roomConfig
       !connect(this, SIGNAL(requestRoomConfig(const QString&)), roomConfigReceiver,
                SLOT(requestRoomConfiguration(const QString&))))
     TP_LOG(kLog, TP::Core::Logging::LevelError) << "Room configuration requests not wired";
-  if (groupChatReceiver &&
-      !connect(this, SIGNAL(createGroupChat(const QString&)), groupChatReceiver,
-               SLOT(createGroupChat(const QString&))))
+  if (groupChatReceiver && !connect(this, SIGNAL(createGroupChat(const QString&)),
+                                    groupChatReceiver, SLOT(createGroupChat(const QString&))))
     TP_LOG(kLog, TP::Core::Logging::LevelError) << "Joining rooms not wired";
-  if (deleteReceiver &&
-      !connect(this, SIGNAL(deleteRoom(const QString&, const QString&)), deleteReceiver,
-               SLOT(deleteRoom(const QString&, const QString&))))
+  if (deleteReceiver && !connect(this, SIGNAL(deleteRoom(const QString&, const QString&)),
+                                 deleteReceiver, SLOT(deleteRoom(const QString&, const QString&))))
     TP_LOG(kLog, TP::Core::Logging::LevelError) << "Deleting rooms not wired";
 }
 

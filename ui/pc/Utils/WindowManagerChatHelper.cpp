@@ -5,10 +5,10 @@
 #include <RAZ/Controllers/ChatInterface.h>
 #include <RAZ/Controllers/CommunicationSession.h>
 #include <RAZ/Controllers/FtController.h>
+#include <RAZ/Controllers/MyRoomController.h>
 #include <RAZ/Controllers/XmppChat.h>
 #include <RAZ/Controllers/XmppChatController.h>
 #include <RAZ/Models/ChatParticipants.h>
-#include <RAZ/Controllers/MyRoomController.h>
 #include <RAZ/MyRoom/Controller.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
 #include <RAZ/Settings.h>
@@ -85,8 +85,8 @@ bool WindowManagerChatHelper::initialize(
           unique);
   connect(this, SIGNAL(roomConfigured(const QString&, const QXmppDataForm&)), rooms,
           SLOT(roomConfigured(const QString&, const QXmppDataForm&)), unique);
-  connect(rooms, SIGNAL(roomDestructionFailed(const QString&)), this,
-          SLOT(roomDestructionFailed()), unique);
+  connect(rooms, SIGNAL(roomDestructionFailed(const QString&)), this, SLOT(roomDestructionFailed()),
+          unique);
   connect(rooms, SIGNAL(roomConfigurationForbidden()), this, SLOT(roomConfigurationForbidden()),
           unique);
   connect(rooms, SIGNAL(memberListReceived(const QString&, const QStringList&)), this,
@@ -103,7 +103,9 @@ Widgets::Conference::XmppPasswordDialog* WindowManagerChatHelper::passwordDialog
   return m_passwordDialogs.value(roomJid).data();
 }
 
-bool WindowManagerChatHelper::alwaysOnTop() const { return m_factory && m_factory->isAlwaysOnTop(); }
+bool WindowManagerChatHelper::alwaysOnTop() const {
+  return m_factory && m_factory->isAlwaysOnTop();
+}
 
 void WindowManagerChatHelper::showError(const QString& title, const QString& text) {
   Dialogs::MessageWindow* box = Dialogs::MessageWindow::showCritical(title, text, alwaysOnTop());
@@ -191,7 +193,8 @@ void WindowManagerChatHelper::xmppRoomConfigReceived(const QString& roomJid,
   const int maxHistory = config ? config->value(Utils::ConfigId::RoomHistorySize).toInt() : 0;
   auto* dialog = new Dialogs::ConfigureRoom(roomJid, form, creation, maxHistory, m_contacts);
   if (session) {
-    if (RAZ::Sessions::SubSession* xmpp = session->subSession(RAZ::Sessions::SubSession::TypeXmpp)) {
+    if (RAZ::Sessions::SubSession* xmpp =
+            session->subSession(RAZ::Sessions::SubSession::TypeXmpp)) {
       connect(xmpp, SIGNAL(online()), dialog, SLOT(enableCreate()));
       connect(xmpp, SIGNAL(offline()), dialog, SLOT(disableCreate()));
       if (!xmpp->isConnected()) dialog->disableCreate();
@@ -309,11 +312,12 @@ bool WindowManagerChatHelper::connectChat(CommunicationSession* session,
     if (old && old->parent() == window) old->deleteLater();
   }
   window->setSmileys(m_smileys);
-  connect(chat,
-          SIGNAL(authorizationFailed(const QString&, RAZ::Controllers::ChatError::ChatRoomJoinError)),
-          this,
-          SLOT(handleAuthFailError(const QString&, RAZ::Controllers::ChatError::ChatRoomJoinError)),
-          unique);
+  connect(
+      chat,
+      SIGNAL(authorizationFailed(const QString&, RAZ::Controllers::ChatError::ChatRoomJoinError)),
+      this,
+      SLOT(handleAuthFailError(const QString&, RAZ::Controllers::ChatError::ChatRoomJoinError)),
+      unique);
   connect(chat, SIGNAL(messageSendingFailed()), window, SLOT(messageSendingFailed()), unique);
   connect(window, SIGNAL(playIncomingMessageSound()), m_player, SLOT(play()), unique);
   return true;
@@ -325,7 +329,8 @@ void WindowManagerChatHelper::showChatNotification(CommunicationSession* session
   ChatInterface* chat = session ? session->getChatInterface() : nullptr;
   if (!chat || !notifications) return;
   if (RAZ::Webcollab::WebcollabControllerBase::containsShareTags(chat->getLastMessage())) return;
-  auto* model = window ? qobject_cast<Models::Chat::MessageModel*>(window->messageModel()) : nullptr;
+  auto* model =
+      window ? qobject_cast<Models::Chat::MessageModel*>(window->messageModel()) : nullptr;
   const auto type = model && model->lastActivityIsFileOffer()
                         ? QML::CommunicationNotification::FiletransferNotification
                         : QML::CommunicationNotification::ChatNotification;
@@ -340,17 +345,19 @@ void WindowManagerChatHelper::showChatNotification(CommunicationSession* session
     connect(window, SIGNAL(windowVisible(bool, const QML::CommunicationsWindow*)), note,
             SLOT(close()), unique);
   connect(chat, SIGNAL(closed(RAZ::Controllers::ChatInterface*, int)), note, SLOT(close()), unique);
-  connect(chat,
-          SIGNAL(authorizationFailed(const QString&, RAZ::Controllers::ChatError::ChatRoomJoinError)),
-          this,
-          SLOT(handleAuthFailError(const QString&, RAZ::Controllers::ChatError::ChatRoomJoinError)),
-          unique);
+  connect(
+      chat,
+      SIGNAL(authorizationFailed(const QString&, RAZ::Controllers::ChatError::ChatRoomJoinError)),
+      this,
+      SLOT(handleAuthFailError(const QString&, RAZ::Controllers::ChatError::ChatRoomJoinError)),
+      unique);
 }
 
 void WindowManagerChatHelper::detachFileTransfers(CommunicationSession*,
                                                   QML::CommunicationsWindow* window,
                                                   Providers::Factory*) {
-  auto* model = window ? qobject_cast<Models::Chat::MessageModel*>(window->messageModel()) : nullptr;
+  auto* model =
+      window ? qobject_cast<Models::Chat::MessageModel*>(window->messageModel()) : nullptr;
   if (model) model->detachFtModel();
 }
 

@@ -127,8 +127,7 @@ void ConfigureRoom::enableCreateIfValidName() {
   }
   QString candidate = clean.trimmed();
   int pos = 0;
-  const bool valid =
-      m_validator->validate(candidate, pos) == QValidator::Acceptable;
+  const bool valid = m_validator->validate(candidate, pos) == QValidator::Acceptable;
   // Once accepted nothing is created or saved a second time.
   m_ui->createButton->setEnabled(valid && m_online && !m_accepting);
   m_ui->editButton->setEnabled(valid && !m_accepting);
@@ -204,8 +203,7 @@ void ConfigureRoom::closeEvent(QCloseEvent* event) {
 
 // ---------------------------------------------------------------------------
 
-DeleteRoomDialog::DeleteRoomDialog(const QString& roomJid, const QString& roomName,
-                                   QWidget* parent)
+DeleteRoomDialog::DeleteRoomDialog(const QString& roomJid, const QString& roomName, QWidget* parent)
     : Widgets::Window(parent, false, true),
       m_ui(new Ui::ConfirmRoomDeletion),
       m_roomJid(roomJid),
@@ -227,9 +225,9 @@ DeleteRoomDialog::DeleteRoomDialog(const QString& roomJid, const QString& roomNa
 DeleteRoomDialog::~DeleteRoomDialog() { delete m_ui; }
 
 void DeleteRoomDialog::setTexts() {
-  m_ui->label->setText(QCoreApplication::translate("ConfirmRoomDeletion",
-                                                   "Are you sure you want to delete %1?")
-                           .arg(m_roomName));
+  m_ui->label->setText(
+      QCoreApplication::translate("ConfirmRoomDeletion", "Are you sure you want to delete %1?")
+          .arg(m_roomName));
   setTitle(QCoreApplication::translate("ConfirmRoomDeletion", "Delete Room?"));
 }
 

@@ -17,8 +17,8 @@ CallDebugWindowBase::CallDebugWindowBase(QWidget* parent) : QML::Window(false, p
   setTitle(tr("Call debug"));
 }
 
-CallDebugWindow::CallDebugWindow(TP::Core::Refcounting::SmartPtr<RAZ::MediaEngine::CallBasePtr> call,
-                                 QWidget* parent)
+CallDebugWindow::CallDebugWindow(
+    TP::Core::Refcounting::SmartPtr<RAZ::MediaEngine::CallBasePtr> call, QWidget* parent)
     : CallDebugWindowBase(parent),
       m_debugInfo(new RAZ::MediaEngine::Spirit::CallDebugInfo(call, this)),
       m_source(QString::fromLatin1(SourceUrl)) {}

@@ -40,8 +40,9 @@ class CallDebugWindow : public CallDebugWindowBase {
                   QWidget* parent = nullptr);
   ~CallDebugWindow() override;
 
-  static CallDebugWindow* create(TP::Core::Refcounting::SmartPtr<RAZ::MediaEngine::CallBasePtr> call,
-                                 QWidget* parent = nullptr);
+  static CallDebugWindow* create(
+      TP::Core::Refcounting::SmartPtr<RAZ::MediaEngine::CallBasePtr> call,
+      QWidget* parent = nullptr);
 
   bool activate() override;
   // The scene loaded instead of the usual one (tests).

@@ -1,7 +1,5 @@
 #include "libqml/components/CommunicationsWindow.h"
 
-#include "libqml/components/CallDebugWindow.h"
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QBoxLayout>
@@ -51,6 +49,7 @@
 #include "Widgets/Notifications/WebcollabSharingNotification.h"
 #include "dialogs/FileDialog.h"
 #include "dialogs/MessageWindow.h"
+#include "libqml/components/CallDebugWindow.h"
 #include "libqml/window/View.h"
 
 namespace QML {

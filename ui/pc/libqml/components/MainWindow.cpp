@@ -152,7 +152,8 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
   setTimelineFilter(flag >= 0 && flag <= 3 ? flag : 0);
 
   // Joining and editing go to the room service, deleting asks first.
-  RAZ::Controllers::XmppChatController* rooms = m_session ? m_session->xmppChatController() : nullptr;
+  RAZ::Controllers::XmppChatController* rooms =
+      m_session ? m_session->xmppChatController() : nullptr;
   m_chatRoomActions = new Utils::ChatRoomActions(
       rooms, rooms, m_commsWindowManager ? m_commsWindowManager->getChatHelper() : nullptr, this);
   m_menuHandler =
