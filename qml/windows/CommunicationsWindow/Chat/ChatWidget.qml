@@ -52,6 +52,22 @@ FocusScope {
                                    + Number(percent) + ", " + bridge.scriptString(String(bytes)) + ");");
     }
 
+    // ---- Scrolling the page ----
+    // Whether the transcript shows its end; a view that does keeps showing
+    // it when it grows or the window is resized.
+    property bool scrolledToEnd: true
+    function pageAtEnd() {
+        return webView.evaluateJavaScript(
+            "window.pageYOffset + window.innerHeight >= document.body.scrollHeight - 2") === true;
+    }
+    function scrollPage(delta) {
+        webView.evaluateJavaScript("window.scrollBy(0, " + Math.round(-delta / 3) + ");");
+        scrolledToEnd = pageAtEnd();
+    }
+    function keepAtEnd() {
+        if (scrolledToEnd) webView.evaluateJavaScript("scrollToEnd();");
+    }
+
     function contactName() {
         if (contact && contact.displayName) return contact.displayName;
         return session ? session.contactName : "";
@@ -204,7 +220,14 @@ FocusScope {
             pressGrabTime: 0
             opacity: 0.01
             javaScriptWindowObjects: [bridge]
-            onLoadFinished: if (chat.model) chat.model.pageLoadFinished()
+            onLoadFinished: {
+                if (chat.model) chat.model.pageLoadFinished();
+                chat.keepAtEnd();
+            }
+            onWheel: chat.scrollPage(delta)
+            onWidthChanged: chat.keepAtEnd()
+            onHeightChanged: chat.keepAtEnd()
+            onContentsSizeChanged: chat.keepAtEnd()
             onMousePressed: {
                 webView.forceActiveFocus();
                 if (rootWindow.overlay) rootWindow.overlay.closeContactList();
