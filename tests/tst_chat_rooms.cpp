@@ -28,13 +28,16 @@
 #include <RAZ/MediaEngine/CallBasePtr.h>
 #include <RAZ/MediaEngine/Spirit/CallDebugInfo.h>
 #include <RAZ/Settings.h>
+#include <RAZ/Webcollab/WebcollabControllerBase.h>
 
 #include "Models/Chat/MessageModel.h"
 #include "Models/Chat/RoomMembersModel.h"
 #include "TestSupport.h"
 #include "Utils/ChatRoomActions.h"
+#include "Utils/NotificationManager.h"
 #include "Utils/SettingsKeys.h"
 #include "Utils/WindowManagerChatHelper.h"
+#include "Widgets/Notifications/CommunicationNotification.h"
 #include "dialogs/ConfigureRoom.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/XmppPasswordDialog.h"
@@ -558,6 +561,34 @@ class TestChatRooms : public QObject {
     QVERIFY(root->findChild<QQuickItem*>("historySelection")->isVisible());
     QVERIFY(root->findChild<QQuickItem*>("roomGoneWarning")->isVisible());
     QVERIFY(root->findChild<QQuickItem*>("messageInput")->property("readOnly").toBool());
+  }
+
+  void chatNotificationShowsOnceAndClosesWithTheWindow() {
+    NotificationManager notes;
+    RAZ::Contacts::ContactPtr alice = m_session->contactsManager()->getContact(101);
+    m_session->commsSessionController()->createChat({alice});
+    CommunicationSession* session = lastSession();
+    RAZ::Controllers::ChatInterface* chat = session->getChatInterface();
+    std::unique_ptr<QML::CommunicationsWindow> window(windowFor(session));
+    QVERIFY(m_helper->connectChat(session, window.get()));
+    // A message that is a share invitation has a notification of its own.
+    chat->setLastMessage(RAZ::Webcollab::WebcollabControllerBase::shareInvitationTag("s1"));
+    m_helper->showChatNotification(session, &notes, window.get());
+    QCOMPARE(notes.notificationWidgets().size(), 0);
+    chat->setLastMessage("Are you there?");
+    m_helper->showChatNotification(session, &notes, window.get());
+    m_helper->showChatNotification(session, &notes, window.get());
+    QCOMPARE(notes.notificationWidgets().size(), 1);
+    QPointer<QML::CommunicationNotification> note = notes.findCommunicationNotification(
+        session, QML::CommunicationNotification::ChatNotification);
+    QVERIFY(note);
+    QSignalSpy accepted(m_helper, &Utils::WindowManagerChatHelper::chatAccepted);
+    emit note->chatNotificationAccepted();
+    QCOMPARE(accepted.count(), 1);
+    QVERIFY(chat->isAccepted());
+    // Showing the window takes the notification away.
+    emit window->windowVisible(true, window.get());
+    QTRY_VERIFY_WITH_TIMEOUT(note.isNull() || !note->isVisible(), kWait);
   }
 
   void messageFieldKeepsToTheMaximumLength() {
