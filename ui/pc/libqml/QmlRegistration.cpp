@@ -14,7 +14,7 @@
 #include <RAZ/Webcollab/WebcollabBase.h>
 
 #include "Models/Chat/MessageModel.h"
-#include "Models/Chat/TranscriptPage.h"
+#include "Models/Chat/TranscriptBridge.h"
 #include "Utils/PresenceState.h"
 #include "libqml/items/CenteredFlow.h"
 #include "libqml/items/ComboBoxAdapters.h"
