@@ -115,6 +115,17 @@ QList<int> IContact::numberTypes() const {
   return types;
 }
 
+QStringList IContact::getCallAddresses() const {
+  QStringList addresses;
+  if (!getSipUri().isEmpty()) addresses << getSipUri();
+  for (int type : numberTypes()) addresses << getProperty(type).toString().trimmed();
+  return addresses;
+}
+
+QStringList IContact::getChatAddresses() const {
+  return getJid().isEmpty() ? QStringList() : QStringList(getJid());
+}
+
 void IContact::notifyChanged() {
   emit changed();
   emit actionsChanged();
@@ -339,18 +350,36 @@ bool Contacts::contains(const IContact* contact) const {
   return row >= 0 && m_list->at(row) == contact;
 }
 
-ContactPtr Contacts::getSimilarContact(const IContact* contact) const {
+ContactPtr Contacts::getSimilarContact(const IContact* contact, bool byName) const {
   if (!contact) return ContactPtr();
-  const QString jid = contact->getJid().toLower();
-  const QString sip = contact->getSipUri().toLower();
-  const QString work = contact->getProperty(Properties::KeyWork).toString();
+  const QString jid = contact->getJid().trimmed().toLower();
+  const QString sip = contact->getSipUri().trimmed().toLower();
+  const QString work = contact->getProperty(Properties::KeyWork).toString().trimmed();
+  const QString name = byName ? contact->getDisplayName().trimmed() : QString();
   for (int row = 0; row < m_list->rowCount(); ++row) {
     IContact* c = m_list->at(row);
     if (!c || c == contact) continue;
     if ((!jid.isEmpty() && c->getJid().toLower() == jid) ||
         (!sip.isEmpty() && c->getSipUri().toLower() == sip) ||
-        (!work.isEmpty() && c->getProperty(Properties::KeyWork).toString() == work))
+        (!work.isEmpty() && c->getProperty(Properties::KeyWork).toString() == work) ||
+        (!name.isEmpty() && c->getDisplayName().compare(name, Qt::CaseInsensitive) == 0))
       return ContactPtr(c);
+  }
+  return ContactPtr();
+}
+
+ContactPtr Contacts::getContactByAddress(const QString& address) const {
+  QString wanted = address.trimmed();
+  if (wanted.startsWith(QLatin1String("sip:"), Qt::CaseInsensitive)) wanted = wanted.mid(4);
+  if (wanted.isEmpty()) return ContactPtr();
+  if (ContactPtr byJid = getContactByJid(wanted)) return byJid;
+  for (int row = 0; row < m_list->rowCount(); ++row) {
+    IContact* c = m_list->at(row);
+    QString sip = c->getSipUri();
+    if (sip.startsWith(QLatin1String("sip:"), Qt::CaseInsensitive)) sip = sip.mid(4);
+    if (!sip.isEmpty() && sip.compare(wanted, Qt::CaseInsensitive) == 0) return ContactPtr(c);
+    for (int type : c->numberTypes())
+      if (c->getProperty(type).toString().trimmed() == wanted) return ContactPtr(c);
   }
   return ContactPtr();
 }
@@ -405,7 +434,9 @@ void Contacts::showFavouritesGroup(bool show) {
 }
 
 int Contacts::nextContactId() const {
-  int id = kFirstAddedContactId;
+  // Past the ids created contacts hold too, so a listed copy never shares
+  // an id with a contact still outside the list.
+  int id = qMax(kFirstAddedContactId, m_lastCreatedId + 1);
   for (int existing : contactIds()) id = qMax(id, existing + 1);
   return id;
 }
@@ -486,6 +517,15 @@ IContact* Contacts::createTemporaryContact(const QVariantMap& properties) {
   contact->setTemporary(true);
   m_temporary.append(contact);
   return contact;
+}
+
+IContact* Contacts::createContact(int id) {
+  if (id < 0) {
+    // Never an id the list holds, nor one handed out before.
+    id = nextContactId();
+    m_lastCreatedId = id;
+  }
+  return new IContact(id, QVariantMap(), this);
 }
 
 void Contacts::setOwnContact(IContact* own) {

@@ -138,6 +138,10 @@ class IContact : public RAZ::Actions::Source {
   void setFavourite(bool on);
   // The numbers of the contact (property types 13-16, 39) with a value.
   QList<int> numberTypes() const;
+  // Where the contact can be called (SIP address, then numbers) and chatted
+  // with (IM address); empty when nowhere.
+  QStringList getCallAddresses() const;
+  QStringList getChatAddresses() const;
 
   // Property by number (Properties::Key); invalid when not set.
   QVariant getProperty(int key) const;
@@ -274,8 +278,13 @@ class Contacts : public QObject {
   // Whether the list holds this very contact object.
   bool contains(const RAZ::Contacts::IContact* contact) const;
   // A contact of the list that is the same party (same IM address, SIP
-  // address or work number), or null.
-  RAZ::Contacts::ContactPtr getSimilarContact(const RAZ::Contacts::IContact* contact) const;
+  // address or work number), or null. With `byName` a contact with the same
+  // display name (any letter case) counts too.
+  RAZ::Contacts::ContactPtr getSimilarContact(const RAZ::Contacts::IContact* contact,
+                                              bool byName = false) const;
+  // The contact of the list reached at an address: its IM address, SIP
+  // address ("sip:" optional) or one of its numbers; null when none is.
+  RAZ::Contacts::ContactPtr getContactByAddress(const QString& address) const;
 
   // Groups, in list order (position).
   QList<RAZ::Contacts::IGroup*> groups() const { return m_groups; }
@@ -307,6 +316,11 @@ class Contacts : public QObject {
   // A contact for a party outside the list (a dialled number, a history
   // entry); owned by the manager, never listed.
   RAZ::Contacts::IContact* createTemporaryContact(const QVariantMap& properties);
+  // A new, empty contact that the list does not hold (yet): `id` -1 gives it
+  // an id no other contact has. The caller owns it (the manager is only its
+  // parent, so that it goes with the session at the latest); adding it
+  // (addContact(contact, subscribe, silent)) lists a copy.
+  RAZ::Contacts::IContact* createContact(int id);
 
   // --- Building the list (the demo service and tests) ---
   // The manager owns what it is given. A second contact with an id in use is
@@ -347,6 +361,7 @@ class Contacts : public QObject {
   void renumberGroups();
   int nextContactId() const;
   int nextGroupId() const;
+  int m_lastCreatedId = 0;
 
   RAZ::Contacts::IContact* m_own = nullptr;
   QList<RAZ::Contacts::IGroup*> m_groups;

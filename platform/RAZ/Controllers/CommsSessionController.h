@@ -38,6 +38,9 @@ class CommsSessionController : public QObject {
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts() const { return m_contacts; }
   // The sessions that run, oldest first.
   QList<RAZ::Controllers::CommunicationSession*> commsList() const;
+  // The running session with the contact of this identifier (the number the
+  // active-communications list drags), or null.
+  RAZ::Controllers::CommunicationSession* getSession(int id) const;
   void setCallPark(RAZ::Actions::Enabler* enabler) { m_callPark = enabler; }
 
   // A session a party starts (the demo service): announced as incoming.

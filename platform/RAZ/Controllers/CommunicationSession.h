@@ -107,6 +107,21 @@ class CommunicationSession : public RAZ::Actions::Source {
   bool isGroup() const { return m_kind == KindGroupChat || m_kind == KindMyRoom || m_conference; }
   bool isMyRoomSession() const { return isMyRoom(); }
   bool isAllowedToInvite() const { return m_allowedToInvite && !isMyRoom(); }
+  // My Room: whether the room is the user's own; any session: whether the
+  // user started (owns) it.
+  bool isOwnMyRoomSession() const { return isMyRoom() && m_ownMyRoom; }
+  void setOwnMyRoomSession(bool on) { m_ownMyRoom = on; }
+  bool isSessionOwner() const { return m_sessionOwner; }
+  void setSessionOwner(bool on) { m_sessionOwner = on; }
+  // Attended transfer: the session whose party receives this session's
+  // call (`target` false) or whose call is handed to it (`target` true).
+  void setCallTransferAssociatedSession(RAZ::Controllers::CommunicationSession* session,
+                                        bool target);
+  RAZ::Controllers::CommunicationSession* callTransferAssociatedSession() const;
+  // Hands the call over to `address`, or, when it is empty, to the party of
+  // the associated session; both calls of the user then end. False when
+  // there is no call or nowhere to hand it to.
+  bool transferCall(const QString& address);
   // A consultation call of a transfer has the transferred call as its first.
   bool getHasAssociatedFirstCall() const { return m_associatedFirstCall; }
   int getCallRecordMode() const { return 0; }
@@ -210,6 +225,8 @@ class CommunicationSession : public RAZ::Actions::Source {
   void hasAssociatedFirstCallChanged();
   void participantsInvited(const QString& contactIds, const QString& address);
   void fileOffered(const QUrl& file);
+  // The call went to another party (its address or the associated session's).
+  void callTransferred(RAZ::Controllers::CommunicationSession* session, const QString& to);
   void callSecurityClassificationChanged();
 
  private:
@@ -239,6 +256,10 @@ class CommunicationSession : public RAZ::Actions::Source {
   // Held as QObjects: the types are only declared here.
   QPointer<QObject> m_contactObject;
   bool m_allowedToInvite = true;
+  bool m_ownMyRoom = true;
+  bool m_sessionOwner = true;
+  QPointer<QObject> m_transferAssociated;
+  bool m_transferTarget = false;
   bool m_associatedFirstCall = false;
   QPointer<QObject> m_actionsProvider;
   QList<QUrl> m_droppedFiles;

@@ -1,6 +1,8 @@
 #include "RAZ/Demo/DemoSession.h"
 
 #include <QDateTime>
+#include <QHash>
+#include <QMetaMethod>
 #include <QRandomGenerator>
 #include <QTimer>
 
@@ -28,6 +30,50 @@
 
 namespace RAZ {
 namespace Demo {
+
+namespace {
+
+// The locations users published, per account, for the life of the process.
+QHash<QString, RAZ::Utils::Location::Info>& publishedLocations() {
+  static QHash<QString, RAZ::Utils::Location::Info> locations;
+  return locations;
+}
+
+// The service's reports of where the user is: the location it finds from
+// the user's address (XSI) and the one the user published last (XMPP
+// publish-subscribe, empty before the first). They arrive once the program
+// listens, in the order the service sends them. ZENT_DEMO_LOCATION=0 keeps
+// them back (tests that sign in do not want the location question).
+class DemoLocationSource : public RAZ::Utils::Location::Source {
+ public:
+  DemoLocationSource(const QString& account, QObject* parent)
+      : RAZ::Utils::Location::Source(parent), m_account(account.toLower()) {}
+
+ protected:
+  void connectNotify(const QMetaMethod& signal) override {
+    if (m_sent || qEnvironmentVariable("ZENT_DEMO_LOCATION") == QLatin1String("0") ||
+        signal != QMetaMethod::fromSignal(&RAZ::Utils::Location::Source::xsiLocationReceived))
+      return;
+    m_sent = true;
+    QTimer::singleShot(0, this, [this] {
+      emit pubsubLocationReceived(publishedLocations().value(m_account));
+      RAZ::Utils::Location::Info found;
+      found.ipAddress = QStringLiteral("198.51.100.23");
+      found.timeZone = QStringLiteral("+01:00");
+      found.city = QStringLiteral("Berlin");
+      found.country = QStringLiteral("GERMANY");
+      found.state = QStringLiteral("Berlin");
+      emit xsiLocationReceived(found);
+    });
+  }
+
+ private:
+  QString m_account;
+  bool m_sent = false;
+};
+
+}  // namespace
+
 
 namespace {
 
@@ -226,7 +272,11 @@ void DemoSession::open(const QString& username, const QString& password) {
   connect(parts.comms, &RAZ::Controllers::CommsSessionController::newRoomRequested, xmpp,
           &RAZ::Controllers::XmppChatController::createRoom);
   parts.publisher = new RAZ::Utils::Location::Publisher(this);
-  parts.locationSources << new RAZ::Utils::Location::Source(this);
+  parts.locationSources << new DemoLocationSource(address, this);
+  // What the user publishes is what the service reports on the next sign-in.
+  if (RAZ::Presence::PresenceData* own = contacts->ownPresence())
+    connect(own, &RAZ::Presence::PresenceData::locationChanged, this,
+            [own, address] { publishedLocations()[address.toLower()] = own->getLocationInfo(); });
   parts.closer = new RAZ::Sessions::SessionCloser(this);
   parts.messages = new RAZ::Sessions::MessagesSource(this);
   for (int type : {RAZ::Sessions::SubSession::TypeSip, RAZ::Sessions::SubSession::TypeXmpp,
