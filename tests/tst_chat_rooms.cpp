@@ -359,6 +359,7 @@ class TestChatRooms : public QObject {
     QCOMPARE(rooms()->roomName(jid), QString("Team lunch"));
     QCOMPARE(chat->state(), int(XmppChat::StateJoined));
     QVERIFY(chat->isRoomOwner());
+    QCOMPARE(session->contactName(), QString("Team lunch"));
     QTRY_COMPARE_WITH_TIMEOUT(m_helper->configureWindowCount(), 0, kWait);
     // The service keeps the form as sent, with its types.
     QCOMPARE(field(rooms()->roomForm(jid), "muc#roomconfig_membersonly").userType(),

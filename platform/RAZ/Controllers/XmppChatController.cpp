@@ -329,6 +329,11 @@ void XmppChatController::roomConfigured(const QString& roomJid, const QXmppDataF
   room.created = true;
   QPointer<XmppChat> chat = roomChat(roomJid);
   QTimer::singleShot(0, this, [this, roomJid, name, isNew, chat] {
+    // The room's session goes by the room's name (lists, window titles).
+    if (auto* session = chat ? qobject_cast<CommunicationSession*>(chat->parent()) : nullptr) {
+      session->setContactName(name);
+      session->setGroupChatSubject(name);
+    }
     if (isNew) {
       addRoom(roomJid, name, QString(), 1);
       if (chat) enter(chat);
