@@ -2658,6 +2658,38 @@ Are you sure you want to continue?</translation>
         <source>Chat</source>
         <translation>Chat</translation>
     </message>
+    <message>
+        <source>You are offline</source>
+        <translation>You are offline</translation>
+    </message>
+    <message>
+        <source>%1 is offline. The messages are delivered when %2 comes online.</source>
+        <translation>%1 is offline. The messages are delivered when %2 comes online.</translation>
+    </message>
+    <message>
+        <source>%1 is offline. The messages might not be delivered.</source>
+        <translation>%1 is offline. The messages might not be delivered.</translation>
+    </message>
+    <message>
+        <source>Chat room no longer exists</source>
+        <translation>Chat room no longer exists</translation>
+    </message>
+    <message>
+        <source>Audio conference information has not been provided. To enable audio functionality, please enter your conference information under %1 Preferences%2.</source>
+        <translation>Audio conference information has not been provided. To enable audio functionality, please enter your conference information under %1 Preferences%2.</translation>
+    </message>
+    <message>
+        <source>Last message received %1</source>
+        <translation>Last message received %1</translation>
+    </message>
+    <message>
+        <source>Emoticons</source>
+        <translation>Emoticons</translation>
+    </message>
+    <message>
+        <source>Send File</source>
+        <translation>Send File</translation>
+    </message>
 </context>
 <context>
     <name>Footer</name>
@@ -3390,6 +3422,171 @@ Are you sure you want to continue?</translation>
     <message>
         <source>Chat</source>
         <translation>Chat</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::WindowManagerChatHelper</name>
+    <message>
+        <source>Private Room</source>
+        <translation>Private Room</translation>
+    </message>
+    <message>
+        <source>This private room is restricted to members only. Since you are not a member of this room, you are not able to join.</source>
+        <translation>This private room is restricted to members only. Since you are not a member of this room, you are not able to join.</translation>
+    </message>
+    <message>
+        <source>Error joining room</source>
+        <translation>Error joining room</translation>
+    </message>
+    <message>
+        <source>You are banned from the room and cannot join</source>
+        <translation>You are banned from the room and cannot join</translation>
+    </message>
+    <message>
+        <source>Unable to Join</source>
+        <translation>Unable to Join</translation>
+    </message>
+    <message>
+        <source>It seems the room you have selected has not been configured. We are sorry for the inconvenience.</source>
+        <translation>It seems the room you have selected has not been configured. We are sorry for the inconvenience.</translation>
+    </message>
+    <message>
+        <source>Error Deleting Room</source>
+        <translation>Error Deleting Room</translation>
+    </message>
+    <message>
+        <source>You are not the owner of this room. Only the owner can delete the room.</source>
+        <translation>You are not the owner of this room. Only the owner can delete the room.</translation>
+    </message>
+    <message>
+        <source>Error Editing Room</source>
+        <translation>Error Editing Room</translation>
+    </message>
+    <message>
+        <source>You are not the owner of this room. Only the owner can edit the room.</source>
+        <translation>You are not the owner of this room. Only the owner can edit the room.</translation>
+    </message>
+    <message>
+        <source>Error adding people</source>
+        <translation>Error adding people</translation>
+    </message>
+    <message>
+        <source>Unable to add the following people to the session because they have no IM address:
+%1</source>
+        <translation>Unable to add the following people to the session because they have no IM address:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigureRoomDialog</name>
+    <message>
+        <source>Edit Room</source>
+        <translation>Edit Room</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Private Room</source>
+        <translation>Private Room</translation>
+    </message>
+    <message>
+        <source>Public Room</source>
+        <translation>Public Room</translation>
+    </message>
+    <message>
+        <source>Enable History</source>
+        <translation>Enable History</translation>
+    </message>
+    <message>
+        <source>Remove participants from room:</source>
+        <translation>Remove participants from room:</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>If you enable the history anyone joining this room will see the last %1 messages sent</source>
+        <translation>If you enable the history anyone joining this room will see the last %1 messages sent</translation>
+    </message>
+    <message>
+        <source>Create Room</source>
+        <translation>Create Room</translation>
+    </message>
+    <message>
+        <source>Room Changed to Private Room</source>
+        <translation>Room Changed to Private Room</translation>
+    </message>
+    <message>
+        <source>Chat room changed to private room, re-invite members to chat room.</source>
+        <translation>Chat room changed to private room, re-invite members to chat room.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmRoomDeletion</name>
+    <message>
+        <source>Delete Room?</source>
+        <translation>Delete Room?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete ?</source>
+        <translation>Are you sure you want to delete ?</translation>
+    </message>
+    <message>
+        <source>Always ask before deleting room</source>
+        <translation>Always ask before deleting room</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete %1?</source>
+        <translation>Are you sure you want to delete %1?</translation>
+    </message>
+</context>
+<context>
+    <name>QML::CallDebugWindowBase</name>
+    <message>
+        <source>Call debug</source>
+        <translation>Call debug</translation>
+    </message>
+</context>
+<context>
+    <name>HistorySelection</name>
+    <message>
+        <source>Yesterday</source>
+        <translation>Yesterday</translation>
+    </message>
+    <message>
+        <source>Last Week</source>
+        <translation>Last Week</translation>
+    </message>
+    <message>
+        <source>Last Month</source>
+        <translation>Last Month</translation>
+    </message>
+    <message>
+        <source>All History</source>
+        <translation>All History</translation>
     </message>
 </context>
 <context>

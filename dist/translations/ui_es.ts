@@ -2599,6 +2599,38 @@ Are you sure you want to continue?</source>
         <source>Chat</source>
         <translation>Chat</translation>
     </message>
+    <message>
+        <source>You are offline</source>
+        <translation>No está conectado</translation>
+    </message>
+    <message>
+        <source>%1 is offline. The messages are delivered when %2 comes online.</source>
+        <translation>%1 no está conectado. Los mensajes se entregarán cuando %2 se conecte.</translation>
+    </message>
+    <message>
+        <source>%1 is offline. The messages might not be delivered.</source>
+        <translation>%1 no está conectado. Es posible que los mensajes no se entreguen.</translation>
+    </message>
+    <message>
+        <source>Chat room no longer exists</source>
+        <translation>La sala de chat ya no existe</translation>
+    </message>
+    <message>
+        <source>Audio conference information has not been provided. To enable audio functionality, please enter your conference information under %1 Preferences%2.</source>
+        <translation>No se ha indicado la información de la conferencia de audio. Para activar el audio, introduzca los datos de su conferencia en %1 Preferencias%2.</translation>
+    </message>
+    <message>
+        <source>Last message received %1</source>
+        <translation>Último mensaje recibido %1</translation>
+    </message>
+    <message>
+        <source>Emoticons</source>
+        <translation>Emoticonos</translation>
+    </message>
+    <message>
+        <source>Send File</source>
+        <translation>Enviar archivo</translation>
+    </message>
 </context>
 <context>
     <name>Footer</name>
@@ -3331,6 +3363,171 @@ Are you sure you want to continue?</source>
     <message>
         <source>Chat</source>
         <translation>Chat</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::WindowManagerChatHelper</name>
+    <message>
+        <source>Private Room</source>
+        <translation>Sala privada</translation>
+    </message>
+    <message>
+        <source>This private room is restricted to members only. Since you are not a member of this room, you are not able to join.</source>
+        <translation>Esta sala privada está restringida a sus miembros. Como no es miembro de esta sala, no puede unirse.</translation>
+    </message>
+    <message>
+        <source>Error joining room</source>
+        <translation>Error al unirse a la sala</translation>
+    </message>
+    <message>
+        <source>You are banned from the room and cannot join</source>
+        <translation>Tiene prohibida la entrada a la sala y no puede unirse</translation>
+    </message>
+    <message>
+        <source>Unable to Join</source>
+        <translation>No se puede unir</translation>
+    </message>
+    <message>
+        <source>It seems the room you have selected has not been configured. We are sorry for the inconvenience.</source>
+        <translation>Parece que la sala seleccionada no se ha configurado. Lamentamos las molestias.</translation>
+    </message>
+    <message>
+        <source>Error Deleting Room</source>
+        <translation>Error al eliminar la sala</translation>
+    </message>
+    <message>
+        <source>You are not the owner of this room. Only the owner can delete the room.</source>
+        <translation>No es el propietario de esta sala. Solo el propietario puede eliminarla.</translation>
+    </message>
+    <message>
+        <source>Error Editing Room</source>
+        <translation>Error al editar la sala</translation>
+    </message>
+    <message>
+        <source>You are not the owner of this room. Only the owner can edit the room.</source>
+        <translation>No es el propietario de esta sala. Solo el propietario puede editarla.</translation>
+    </message>
+    <message>
+        <source>Error adding people</source>
+        <translation>Error al añadir personas</translation>
+    </message>
+    <message>
+        <source>Unable to add the following people to the session because they have no IM address:
+%1</source>
+        <translation>No se puede añadir a las siguientes personas a la sesión porque no tienen dirección de mensajería:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigureRoomDialog</name>
+    <message>
+        <source>Edit Room</source>
+        <translation>Editar sala</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Private Room</source>
+        <translation>Sala privada</translation>
+    </message>
+    <message>
+        <source>Public Room</source>
+        <translation>Sala pública</translation>
+    </message>
+    <message>
+        <source>Enable History</source>
+        <translation>Activar historial</translation>
+    </message>
+    <message>
+        <source>Remove participants from room:</source>
+        <translation>Quitar participantes de la sala:</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crear</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>If you enable the history anyone joining this room will see the last %1 messages sent</source>
+        <translation>Si activa el historial, quien se una a esta sala verá los últimos %1 mensajes enviados</translation>
+    </message>
+    <message>
+        <source>Create Room</source>
+        <translation>Crear sala</translation>
+    </message>
+    <message>
+        <source>Room Changed to Private Room</source>
+        <translation>La sala ahora es privada</translation>
+    </message>
+    <message>
+        <source>Chat room changed to private room, re-invite members to chat room.</source>
+        <translation>La sala de chat ahora es privada; vuelva a invitar a los miembros a la sala.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfirmRoomDeletion</name>
+    <message>
+        <source>Delete Room?</source>
+        <translation>¿Eliminar sala?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete ?</source>
+        <translation>¿Seguro que desea eliminar ?</translation>
+    </message>
+    <message>
+        <source>Always ask before deleting room</source>
+        <translation>Preguntar siempre antes de eliminar una sala</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete %1?</source>
+        <translation>¿Seguro que desea eliminar %1?</translation>
+    </message>
+</context>
+<context>
+    <name>QML::CallDebugWindowBase</name>
+    <message>
+        <source>Call debug</source>
+        <translation>Depuración de llamada</translation>
+    </message>
+</context>
+<context>
+    <name>HistorySelection</name>
+    <message>
+        <source>Yesterday</source>
+        <translation>Ayer</translation>
+    </message>
+    <message>
+        <source>Last Week</source>
+        <translation>La semana pasada</translation>
+    </message>
+    <message>
+        <source>Last Month</source>
+        <translation>El mes pasado</translation>
+    </message>
+    <message>
+        <source>All History</source>
+        <translation>Todo el historial</translation>
     </message>
 </context>
 <context>

@@ -1,11 +1,14 @@
-// zent-commswin-scene [call|active|video|share|chat|all|menus] [--grab folder]
+// zent-commswin-scene [call|active|video|share|chat|demochat|all|menus] [--grab folder]
 //
 // Opens communications windows on demo sessions driven by the demo's
 // communications script, so the windows can be looked at and used without
 // signing in: a ringing call (Enter answers it), a call in progress with
 // its controls, a video call with the moving test picture and the own
-// preview, somebody's screen being viewed, and a chat. With --grab, each window is also saved as a
-// picture in the folder once it shows what it should, and the program ends.
+// preview, somebody's screen being viewed, and a chat. "demochat" signs in
+// to the demo service and chats with a demo contact through the chat-room
+// handler, as the program does: type in the field, Return sends, the
+// contact answers in the transcript. With --grab, each window is also saved as a picture in the
+// folder once it shows what it should, and the program ends.
 //
 // "menus" signs in to the demo service first (user "tester") and opens the
 // windows the way the signed-in program does, with the session's action
@@ -41,6 +44,10 @@
 
 #include <memory>
 
+#include <RAZ/Contacts/Contacts.h>
+#include <RAZ/Demo/DemoSession.h>
+
+#include "Utils/WindowManagerChatHelper.h"
 #include "libqml/QmlRegistration.h"
 #include "libqml/components/CommunicationsWindow.h"
 
@@ -198,6 +205,25 @@ int main(int argc, char** argv) {
     windows << qMakePair(QStringLiteral("chat"),
                          QPointer<QML::CommunicationsWindow>(open(s, QPoint(700, 300))));
   }
+  RAZ::Demo::DemoSession* demo = nullptr;
+  Utils::WindowManagerChatHelper* chatHelper = nullptr;
+  if (what == QLatin1String("demochat")) {
+    RAZ::Demo::Service::instance().setPresenceChanges(false);
+    demo = new RAZ::Demo::DemoSession(nullptr);
+    demo->open(QStringLiteral("demo"), RAZ::Demo::Service::demoPassword());
+    chatHelper = new Utils::WindowManagerChatHelper(nullptr);
+    chatHelper->initialize(demo->contactsManager(), demo, nullptr, new RAZ::Models::SmileysPtr);
+    RAZ::Contacts::ContactPtr alice = demo->contactsManager()->getContact(101);
+    demo->commsSessionController()->createChat({alice});
+    CommunicationSession* s = demo->commsSessionController()->commsList().last();
+    auto* w = new QML::CommunicationsWindow(demo, s, nullptr, false);
+    w->Activate();
+    chatHelper->connectChat(s, w);
+    w->move(QPoint(40, 40));
+    w->resize(520, 560);
+    w->show();
+    windows << qMakePair(QStringLiteral("demochat"), QPointer<QML::CommunicationsWindow>(w));
+  }
   if (!grabDir.isEmpty()) {
     QDir().mkpath(grabDir);
     // Long enough for the scripted steps and a few frames of each picture.
@@ -209,6 +235,8 @@ int main(int argc, char** argv) {
   }
   const int rc = app.exec();
   for (const auto& w : windows) delete w.second.data();
+  delete chatHelper;
+  delete demo;
   delete sessions;
   return rc;
 }

@@ -434,6 +434,7 @@ void Application::connectPresence(RAZ::Sessions::SessionManagerBase& session) {
 
 void Application::initializeCommsWindowManager() {
   Utils::CommunicationsWindowManager* manager = m_session->commsWindowManager;
+  manager->setSmileys(m_smileys);
   manager->initialize(m_session->sessionManager, m_session->factory);
   if (m_apiController)
     connect(m_apiController, SIGNAL(callVoicemail()), manager, SLOT(checkVoiceMails()));

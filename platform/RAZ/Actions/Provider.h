@@ -80,6 +80,10 @@ class Provider : public QAbstractListModel {
   // else chat, video, call from phone, join room. False when none applies.
   Q_INVOKABLE bool triggerDefaultAction();
   Q_INVOKABLE bool triggerAction(int id) { return trigger(id); }
+  // The action of an accepted id for scenes (its `enabled`), or null.
+  Q_INVOKABLE QVariant getActionAsVariant(int id) const {
+    return QVariant::fromValue<QObject*>(static_cast<QObject*>(action(id)));
+  }
 
  signals:
   void actionTriggered(RAZ::Actions::ActionData& data, RAZ::Actions::Source& source);

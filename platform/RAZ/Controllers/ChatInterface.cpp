@@ -19,7 +19,7 @@ ChatInterface::ChatInterface(const QString& peer, bool isRoom, QObject* parent)
   RAZ::Demo::ChatDemo::attach(this);
 }
 
-ChatInterface::~ChatInterface() = default;
+ChatInterface::~ChatInterface() { emit closed(this, 0); }
 
 void ChatInterface::setIsTyping(bool typing) {
   if (typing == m_typing) return;
@@ -43,6 +43,12 @@ bool ChatInterface::sendMessage(const QString& text) {
 }
 
 void ChatInterface::deleteMessage(int id) { m_chatModel->removeMessage(id); }
+
+void ChatInterface::accept() {
+  if (m_accepted) return;
+  m_accepted = true;
+  emit accepted();
+}
 
 void ChatInterface::storeReceived(const QString& from, const QString& text) {
   // A party that sends has stopped typing.

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "RAZ/Controllers/ChatError.h"
+
 namespace RAZ {
 namespace Models {
 class ChatModel;
@@ -60,6 +62,10 @@ class ChatInterface : public QObject {
   QString m_lastMessage;
   Q_PROPERTY(QString roomOwner READ roomOwner NOTIFY roomOwnerChanged)
   Q_PROPERTY(bool isTyping READ isTyping WRITE setIsTyping NOTIFY isTypingChanged)
+  Q_PROPERTY(bool isGroupChat READ isGroupChat CONSTANT)
+  Q_PROPERTY(bool isRoomOwner READ isRoomOwner NOTIFY roomOwnerChanged)
+  Q_PROPERTY(bool roomNotExistent READ roomNotExistent NOTIFY roomNotExistentChanged)
+  Q_PROPERTY(bool supportsOfflineMessages READ supportsOfflineMessages CONSTANT)
 
  public:
   ChatInterface(const QString& peer, bool isRoom, QObject* parent = nullptr);
@@ -67,6 +73,19 @@ class ChatInterface : public QObject {
 
   QString peer() const { return m_peer; }
   bool isRoom() const { return m_room; }
+  // Rooms (and My Room) are group chats.
+  bool isGroupChat() const { return m_room; }
+  // The room has been destroyed on the service (its chat stays for reading).
+  bool roomNotExistent() const { return m_roomGone; }
+  void setRoomNotExistent(bool gone) {
+    if (gone == m_roomGone) return;
+    m_roomGone = gone;
+    emit roomNotExistentChanged();
+  }
+  // One-to-one chats keep messages for a peer that is offline.
+  bool supportsOfflineMessages() const { return !m_room; }
+  // Whether the user accepted the chat (its notification, or by opening it).
+  bool isAccepted() const { return m_accepted; }
   QString roomJid() const { return m_room ? m_peer : QString(); }
   QString roomOwner() const { return m_owner; }
   void setRoomOwner(const QString& owner) {
@@ -96,6 +115,10 @@ class ChatInterface : public QObject {
   void requestRoomConfiguration() { emit roomConfigurationRequested(); }
   // Deletes a message of the transcript by id (unknown ids are ignored).
   void deleteMessage(int id);
+  // The user accepted the chat that a party started.
+  void accept();
+  // The service could not deliver the last message (the demo reports it).
+  void reportSendingFailed() { emit messageSendingFailed(); }
 
  signals:
   void roomOwnerChanged();
@@ -104,6 +127,14 @@ class ChatInterface : public QObject {
   void roomConfigurationRequested();
   void isTypingChanged();
   void typersChanged(QStringList typers);
+  void roomNotExistentChanged();
+  void accepted();
+  // Joining the room failed (password needed or refused, members only, banned).
+  void authorizationFailed(const QString& roomJid,
+                           RAZ::Controllers::ChatError::ChatRoomJoinError error);
+  void messageSendingFailed();
+  // The chat ended (reason 0: left by the user).
+  void closed(RAZ::Controllers::ChatInterface* chat, int reason);
 
  private slots:
   void storeReceived(const QString& from, const QString& text);
@@ -113,6 +144,8 @@ class ChatInterface : public QObject {
   bool m_room;
   QString m_owner;
   int m_affiliation = 0;
+  bool m_roomGone = false;
+  bool m_accepted = false;
   bool m_typing = false;
   QStringList m_typers;
   RAZ::Models::ChatModel* m_chatModel;

@@ -305,8 +305,8 @@ void CommsSessionController::createChat(const QList<RAZ::Contacts::ContactPtr>& 
 }
 
 void CommsSessionController::createChat() {
-  TP_LOG("RAZ::Controllers::CommsSessionController::createChat", TP::Core::Logging::LevelDetail)
-      << "Chat without participants: nothing to start";
+  // A chat without participants is a new room; the room service builds it.
+  emit newRoomRequested();
 }
 
 void CommsSessionController::joinRoom(const QString& roomJid, const QString& roomName) {

@@ -104,6 +104,8 @@ class CommsSessionController : public QObject {
   void emergencyCallNotification();
   // A conference (24) or transfer (25) entry was carried out.
   void customActionHandled(int action, const QString& originator, const QString& destination);
+  // A new chat room is wanted ("Add Room": a chat without participants).
+  void newRoomRequested();
 
  private:
   RAZ::Controllers::CommunicationSession* startSession(

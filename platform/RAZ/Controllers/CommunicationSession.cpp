@@ -6,6 +6,7 @@
 #include "RAZ/Controllers/ChatInterface.h"
 #include "RAZ/Controllers/CommsSessionController.h"
 #include "RAZ/Utils/Parsers.h"
+#include "RAZ/Controllers/XmppChat.h"
 #include "RAZ/Webcollab/WebcollabBase.h"
 
 namespace RAZ {
@@ -160,7 +161,10 @@ void CommunicationSession::callRecordStopClicked() {
 
 void CommunicationSession::openChat() {
   if (m_chat) return;
-  m_chat = new ChatInterface(m_uri, m_kind == KindGroupChat || m_kind == KindMyRoom, this);
+  if (m_kind == KindGroupChat || m_kind == KindMyRoom)
+    m_chat = new XmppChat(m_uri, this);
+  else
+    m_chat = new ChatInterface(m_uri, false, this);
   connect(m_chat, &ChatInterface::closeRequested, this, &CommunicationSession::closeChat);
   emit chatActiveChanged();
   updateState();

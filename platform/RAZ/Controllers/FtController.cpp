@@ -4,8 +4,10 @@
 
 #include <TP/Core/Logging.h>
 
+#include "RAZ/Contacts/Contacts.h"
 #include "RAZ/Controllers/ChatInterface.h"
 #include "RAZ/Demo/ChatDemo.h"
+#include "RAZ/Models/FTModel.h"
 
 namespace RAZ {
 namespace Controllers {
@@ -24,6 +26,19 @@ void FtController::startFileTransfer(RAZ::Controllers::ChatInterface* chat, cons
       << "Offering " << name;
   emit transferStarted(name);
   RAZ::Demo::ChatDemo::sendFile(chat, path);
+}
+
+}  // namespace Controllers
+}  // namespace RAZ
+
+namespace RAZ {
+namespace Controllers {
+
+RAZ::Models::FTModel* FtController::getCreateFTModel(RAZ::Contacts::IContact* contact) {
+  if (!contact) return nullptr;
+  QPointer<RAZ::Models::FTModel>& model = m_models[contact->getId()];
+  if (!model) model = new RAZ::Models::FTModel(this);
+  return model;
 }
 
 }  // namespace Controllers

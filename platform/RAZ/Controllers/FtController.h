@@ -6,6 +6,17 @@
 
 #include "RAZ/Databases/Comms.h"
 
+#include <QHash>
+
+namespace RAZ {
+namespace Contacts {
+class IContact;
+}
+namespace Models {
+class FTModel;
+}
+}  // namespace RAZ
+
 namespace RAZ {
 namespace Controllers {
 
@@ -20,6 +31,9 @@ class FtController : public QObject {
 
   void setCommsDb(RAZ::Databases::Comms* db) { m_db = db; }
   RAZ::Databases::Comms* commsDb() const { return m_db; }
+  // The transfers with a contact (one model per contact, made when first
+  // asked for); null without a contact.
+  RAZ::Models::FTModel* getCreateFTModel(RAZ::Contacts::IContact* contact);
 
  public slots:
   // Offers the file to the chat's peer. A missing chat, or a path that is
@@ -32,6 +46,7 @@ class FtController : public QObject {
 
  private:
   QPointer<RAZ::Databases::Comms> m_db;
+  QHash<int, QPointer<RAZ::Models::FTModel>> m_models;
 };
 
 }  // namespace Controllers

@@ -245,11 +245,19 @@ void DemoSession::open(const QString& username, const QString& password) {
   parts.search = new RAZ::Controllers::Search::ContactSearch(service.directory(), this);
   parts.sipChat = new RAZ::Controllers::IChatController(this);
   auto* xmpp = new RAZ::Controllers::XmppChatController(this);
-  for (const QVariantMap& room : service.chatRooms())
-    xmpp->addRoom(room.value(QStringLiteral("jid")).toString(),
-                  room.value(QStringLiteral("name")).toString(),
+  xmpp->setOwnJid(address);
+  for (const QVariantMap& room : service.chatRooms()) {
+    const QString jid = room.value(QStringLiteral("jid")).toString();
+    xmpp->addRoom(jid, room.value(QStringLiteral("name")).toString(),
                   room.value(QStringLiteral("subject")).toString(),
                   room.value(QStringLiteral("participants")).toInt());
+    // The user's own rooms, protected and private ones, as the data say.
+    xmpp->setRoomAccess(jid, room.value(QStringLiteral("password")).toString(),
+                        room.value(QStringLiteral("membersOnly")).toBool(),
+                        room.value(QStringLiteral("owned")).toBool(),
+                        room.value(QStringLiteral("members")).toStringList(),
+                        room.value(QStringLiteral("banned")).toBool());
+  }
   parts.xmppChat = xmpp;
   parts.myRoom = new RAZ::Controllers::MyRoomController(
       QStringLiteral("myroom.") + username.section(QLatin1Char('@'), 0, 0) +
@@ -283,6 +291,9 @@ void DemoSession::open(const QString& username, const QString& password) {
       RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>(contacts), parts.calls, this);
   connect(parts.comms, &RAZ::Controllers::CommsSessionController::sessionEnded, this,
           &DemoSession::recordEnded);
+  xmpp->setCommsSessions(parts.comms);
+  connect(parts.comms, &RAZ::Controllers::CommsSessionController::newRoomRequested, xmpp,
+          &RAZ::Controllers::XmppChatController::createRoom);
   parts.publisher = new RAZ::Utils::Location::Publisher(this);
   parts.locationSources << new DemoLocationSource(address, this);
   // What the user publishes is what the service reports on the next sign-in.

@@ -2,6 +2,7 @@
 
 #include <QMap>
 #include <QObject>
+#include <QStandardItemModel>
 #include <QString>
 
 #include "RAZ/Data/ChatParticipant.h"
@@ -9,14 +10,18 @@
 namespace RAZ {
 namespace Models {
 
-// The parties of a chat (id to nickname or display name).
+// The parties of a chat (id to nickname or display name), also as a list
+// for windows: one row per party, its name as display text, its id under
+// Qt::UserRole.
 class ChatParticipants : public QObject {
   Q_OBJECT
 
  public:
-  explicit ChatParticipants(QObject* parent = nullptr) : QObject(parent) {}
+  explicit ChatParticipants(QObject* parent = nullptr)
+      : QObject(parent), m_model(new QStandardItemModel(this)) {}
 
   QMap<QString, QString> participants() const { return m_names; }
+  QAbstractItemModel* model() const { return m_model; }
 
   // The party of a room by its nickname (its rank, its contact), or null.
   RAZ::Data::ChatParticipant* getParticipant(const QString& nick) const {
@@ -33,14 +38,24 @@ class ChatParticipants : public QObject {
 
   // --- Service side ---
   void add(const QString& id, const QString& name) {
+    if (QStandardItem* row = rowOf(id)) {
+      row->setText(name);
+    } else {
+      auto* item = new QStandardItem(name);
+      item->setData(id, Qt::UserRole);
+      item->setEditable(false);
+      m_model->appendRow(item);
+    }
     m_names.insert(id, name);
     emit participantAdded(id, name);
   }
   void remove(const QString& id) {
+    if (QStandardItem* row = rowOf(id)) m_model->removeRow(row->row());
     const QString name = m_names.take(id);
     emit participantRemoved(name.isEmpty() ? id : name);
   }
   void rename(const QString& id, const QString& name) {
+    if (QStandardItem* row = rowOf(id)) row->setText(name);
     m_names.insert(id, name);
     emit participantNameChanged(id, name);
   }
@@ -51,8 +66,15 @@ class ChatParticipants : public QObject {
   void participantRemoved(const QString& name);
 
  private:
+  QStandardItem* rowOf(const QString& id) const {
+    for (int r = 0; r < m_model->rowCount(); ++r)
+      if (m_model->item(r)->data(Qt::UserRole).toString() == id) return m_model->item(r);
+    return nullptr;
+  }
+
   QMap<QString, QString> m_names;
   QMap<QString, RAZ::Data::ChatParticipant*> m_parties;
+  QStandardItemModel* m_model;
 };
 
 }  // namespace Models

@@ -1,6 +1,8 @@
 #include "RAZ/Models/Smileys.h"
 
 #include <QHash>
+#include <QMap>
+#include <QPair>
 
 #include <algorithm>
 
@@ -20,7 +22,8 @@ const QHash<QString, QString>& table() {
 }  // namespace
 
 SmileysPtr::SmileysPtr(QObject* parent)
-    : QObject(parent), TP::Core::RefCountable(true, QStringLiteral("RAZ::Models::SmileysPtr")) {}
+    : QAbstractListModel(parent),
+      TP::Core::RefCountable(true, QStringLiteral("RAZ::Models::SmileysPtr")) {}
 
 SmileysPtr::~SmileysPtr() = default;
 
@@ -31,6 +34,43 @@ QStringList SmileysPtr::codes() const {
 }
 
 QString SmileysPtr::imageFor(const QString& code) const { return table().value(code); }
+
+namespace {
+// One entry per picture, in a fixed order, with its texts (the longest,
+// the usual way to type it, first).
+const QList<QPair<QString, QString>>& pictures() {
+  static const QList<QPair<QString, QString>> list = [] {
+    QMap<QString, QStringList> byImage;
+    for (auto it = table().cbegin(); it != table().cend(); ++it) byImage[it.value()] << it.key();
+    QList<QPair<QString, QString>> out;
+    for (auto it = byImage.begin(); it != byImage.end(); ++it) {
+      QStringList texts = it.value();
+      std::sort(texts.begin(), texts.end(), [](const QString& a, const QString& b) {
+        return a.size() != b.size() ? a.size() > b.size() : a < b;
+      });
+      out << qMakePair(QStringLiteral("qrc") + it.key(), texts.join(QLatin1Char(' ')));
+    }
+    return out;
+  }();
+  return list;
+}
+}  // namespace
+
+int SmileysPtr::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : pictures().size();
+}
+
+QVariant SmileysPtr::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() < 0 || index.row() >= pictures().size()) return QVariant();
+  const auto& entry = pictures().at(index.row());
+  if (role == FileNameRole) return entry.first;
+  if (role == TextRole || role == Qt::DisplayRole) return entry.second;
+  return QVariant();
+}
+
+QHash<int, QByteArray> SmileysPtr::roleNames() const {
+  return {{FileNameRole, "fileName"}, {TextRole, "text"}};
+}
 
 namespace {
 constexpr ushort kTokenBase = 0xE000;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractListModel>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -10,13 +11,21 @@ namespace RAZ {
 namespace Models {
 
 // The emoticon set of chat transcripts; created for each session and shared
-// through TP::Core::Refcounting::SmartPtr (the last holder deletes it).
-class SmileysPtr : public QObject, public TP::Core::RefCountable {
+// through TP::Core::Refcounting::SmartPtr (the last holder deletes it). As a
+// list it has one row per picture: "fileName" (its qrc: address) and "text"
+// (the emoticon texts of the picture, separated by blanks).
+class SmileysPtr : public QAbstractListModel, public TP::Core::RefCountable {
   Q_OBJECT
 
  public:
+  enum Roles { FileNameRole = Qt::UserRole + 1, TextRole };
+
   explicit SmileysPtr(QObject* parent = nullptr);
   ~SmileysPtr() override;
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  QHash<int, QByteArray> roleNames() const override;
 
   // The emoticon texts the set knows, e.g. ":-)".
   QStringList codes() const;

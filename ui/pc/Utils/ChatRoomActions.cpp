@@ -3,15 +3,28 @@
 #include <QAction>
 #include <QMenu>
 
-#include <RAZ/Controllers/CommsSessionController.h>
-#include <RAZ/Controllers/XmppChatController.h>
 #include <TP/Core/Logging.h>
 
 namespace Utils {
 
-ChatRoomActions::ChatRoomActions(RAZ::Controllers::XmppChatController* rooms,
-                                 RAZ::Controllers::CommsSessionController* comms, QObject* parent)
-    : QObject(parent), m_rooms(rooms), m_comms(comms) {}
+namespace {
+const char kLog[] = "Utils::ChatRoomActions";
+}
+
+ChatRoomActions::ChatRoomActions(QObject* groupChatReceiver, QObject* roomConfigReceiver,
+                                 QObject* deleteReceiver, QObject* parent)
+    : QObject(parent) {
+  if (roomConfigReceiver &&
+      !connect(this, SIGNAL(requestRoomConfig(const QString&)), roomConfigReceiver,
+               SLOT(requestRoomConfiguration(const QString&))))
+    TP_LOG(kLog, TP::Core::Logging::LevelError) << "Room configuration requests not wired";
+  if (groupChatReceiver && !connect(this, SIGNAL(createGroupChat(const QString&)),
+                                    groupChatReceiver, SLOT(createGroupChat(const QString&))))
+    TP_LOG(kLog, TP::Core::Logging::LevelError) << "Joining rooms not wired";
+  if (deleteReceiver && !connect(this, SIGNAL(deleteRoom(const QString&, const QString&)),
+                                 deleteReceiver, SLOT(deleteRoom(const QString&, const QString&))))
+    TP_LOG(kLog, TP::Core::Logging::LevelError) << "Deleting rooms not wired";
+}
 
 QMenu* ChatRoomActions::createRoomMenu(const QString& roomJid, const QString& roomName) {
   auto* menu = new QMenu();
@@ -29,21 +42,21 @@ QMenu* ChatRoomActions::createRoomMenu(const QString& roomJid, const QString& ro
 }
 
 void ChatRoomActions::joinRoom() {
-  QObject* s = sender();
-  if (!s || !m_comms) return;
-  m_comms->joinRoom(s->property("roomJid").toString(), s->property("roomName").toString());
+  auto* action = qobject_cast<QAction*>(sender());
+  if (!action) return;
+  emit createGroupChat(action->property("roomJid").toString());
 }
 
 void ChatRoomActions::editRoom() {
-  QObject* s = sender();
-  if (!s) return;
-  emit editRoomRequested(s->property("roomJid").toString(), s->property("roomName").toString());
+  auto* action = qobject_cast<QAction*>(sender());
+  if (!action) return;
+  emit requestRoomConfig(action->property("roomJid").toString());
 }
 
 void ChatRoomActions::deleteRoom() {
-  QObject* s = sender();
-  if (!s || !m_rooms) return;
-  m_rooms->removeRoom(s->property("roomJid").toString());
+  auto* action = qobject_cast<QAction*>(sender());
+  if (!action) return;
+  emit deleteRoom(action->property("roomJid").toString(), action->property("roomName").toString());
 }
 
 }  // namespace Utils

@@ -1,44 +1,36 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
 class QMenu;
 
-namespace RAZ {
-namespace Controllers {
-class CommsSessionController;
-class XmppChatController;
-}  // namespace Controllers
-}  // namespace RAZ
-
 namespace Utils {
 
-// The entries of a chat room's menu in the rooms list. Each entry carries
-// the room ("roomJid", "roomName") that its slot reads from the sender.
+// The entries of a chat room's menu in the rooms list ("Join Room", "Edit
+// Room", "Delete Room"). Each entry carries its room ("roomJid",
+// "roomName"), which its slot reads from the sender and forwards to the
+// receiver fixed at construction.
 class ChatRoomActions : public QObject {
   Q_OBJECT
 
  public:
-  ChatRoomActions(RAZ::Controllers::XmppChatController* rooms,
-                  RAZ::Controllers::CommsSessionController* comms, QObject* parent = nullptr);
+  ChatRoomActions(QObject* groupChatReceiver, QObject* roomConfigReceiver, QObject* deleteReceiver,
+                  QObject* parent = nullptr);
 
-  // "Join Room", "Edit Room", a separator and "Delete Room"; parentless.
+  // "Join Room", "Edit Room", a separator and "Delete Room"; parentless,
+  // owned by the caller.
   QMenu* createRoomMenu(const QString& roomJid, const QString& roomName);
+
+ signals:
+  void requestRoomConfig(const QString& roomJid);
+  void createGroupChat(const QString& roomJid);
+  void deleteRoom(const QString& roomJid, const QString& roomName);
 
  public slots:
   void joinRoom();
   void editRoom();
   void deleteRoom();
-
- signals:
-  // The room's settings are wanted (its configuration window opens).
-  void editRoomRequested(const QString& roomJid, const QString& roomName);
-
- private:
-  QPointer<RAZ::Controllers::XmppChatController> m_rooms;
-  QPointer<RAZ::Controllers::CommsSessionController> m_comms;
 };
 
 }  // namespace Utils

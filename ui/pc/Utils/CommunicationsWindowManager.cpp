@@ -35,23 +35,6 @@ namespace Utils {
 
 // ---------------------------------------------------------------------------
 
-WindowManagerChatHelper::WindowManagerChatHelper(NotificationManager* notifications,
-                                                 QObject* parent)
-    : QObject(parent), m_notifications(notifications) {}
-
-void WindowManagerChatHelper::initialize(
-    RAZ::Sessions::SessionManagerBase* session,
-    RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts) {
-  m_session = session;
-  m_contacts = contacts;
-}
-
-void WindowManagerChatHelper::failedToAddContacts(QStringList contacts) {
-  m_failed = contacts;
-  TP_LOG("Utils::WindowManagerChatHelper::failedToAddContacts", TP::Core::Logging::LevelWarning)
-      << "Could not add " << contacts.size() << " contacts to the chat";
-}
-
 // ---------------------------------------------------------------------------
 
 CommunicationsWindowManager::CommunicationsWindowManager(
@@ -80,7 +63,7 @@ bool CommunicationsWindowManager::initialize(RAZ::Sessions::SessionManagerBase* 
   if (!session) return false;
   m_session = session;
   m_hub = hub;
-  m_chatHelper->initialize(session, m_contacts);
+  m_chatHelper->initialize(m_contacts, session, hub, m_smileys);
   m_callHelper->initialize(m_contacts, session, hub, this, m_notifications);
   connect(m_chatHelper, SIGNAL(chatAccepted(RAZ::Controllers::CommunicationSession*)), this,
           SLOT(showCommsWindow(RAZ::Controllers::CommunicationSession*)), Qt::UniqueConnection);

@@ -9,6 +9,7 @@
 #include <tp/core/SmartPtr.h>
 
 #include "Utils/WindowManagerCallHelper.h"
+#include "Utils/WindowManagerChatHelper.h"
 
 class QAction;
 class NotificationManager;
@@ -59,32 +60,6 @@ class IncomingCallPlayer;
 class TemporaryFilePlayer;
 }  // namespace Sounds
 
-// The chat side of the communications windows: follows the session's chats
-// and asks for a window when a chat is accepted.
-class WindowManagerChatHelper : public QObject {
-  Q_OBJECT
-
- public:
-  // Built with the notification manager (chat notifications) and the
-  // communications window manager as parent.
-  explicit WindowManagerChatHelper(NotificationManager* notifications, QObject* parent = nullptr);
-  void initialize(RAZ::Sessions::SessionManagerBase* session,
-                  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts);
-  QStringList failedContacts() const { return m_failed; }
-
- public slots:
-  void failedToAddContacts(QStringList contacts);
-
- signals:
-  void chatAccepted(RAZ::Controllers::CommunicationSession* session);
-
- private:
-  QPointer<NotificationManager> m_notifications;
-  QPointer<RAZ::Sessions::SessionManagerBase> m_session;
-  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> m_contacts;
-  QStringList m_failed;
-};
-
 // Gives every communication session of the signed-in user one
 // communications window: created with the session (hidden), shown when the
 // session's activity or the user asks, forgotten when the window goes (it
@@ -116,6 +91,10 @@ class CommunicationsWindowManager : public QObject {
   }
   // The sessions whose windows have been shown, in order.
   QList<RAZ::Controllers::CommunicationSession*> shownSessions() const;
+  // The smiley set handed to every chat (before initialize).
+  void setSmileys(TP::Core::Refcounting::SmartPtr<RAZ::Models::SmileysPtr> smileys) {
+    m_smileys = smileys;
+  }
 
   WindowManagerChatHelper* getChatHelper() const { return m_chatHelper; }
   WindowManagerChatHelper* chatHelper() const { return m_chatHelper; }
@@ -160,6 +139,7 @@ class CommunicationsWindowManager : public QObject {
   QPointer<Preferences::Watcher> m_watcher;
   QPointer<RAZ::Sessions::SessionManagerBase> m_session;
   QPointer<Providers::Factory> m_hub;
+  TP::Core::Refcounting::SmartPtr<RAZ::Models::SmileysPtr> m_smileys;
   WindowManagerChatHelper* m_chatHelper = nullptr;
   WindowManagerCallHelper* m_callHelper = nullptr;
   QList<QML::CommunicationsWindow*> m_windows;

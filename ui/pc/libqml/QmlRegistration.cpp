@@ -6,11 +6,15 @@
 
 #include <RAZ/Actions/Action.h>
 #include <RAZ/ApiProvider/ConnectorData.h>
+#include <RAZ/Contacts/Contacts.h>
+#include <RAZ/Controllers/ChatInterface.h>
 #include <RAZ/Controllers/CommunicationSession.h>
 #include <RAZ/MediaEngine/CallBasePtr.h>
 #include <RAZ/Presence/PresenceData.h>
 #include <RAZ/Webcollab/WebcollabBase.h>
 
+#include "Models/Chat/MessageModel.h"
+#include "Models/Chat/TranscriptBridge.h"
 #include "Utils/PresenceState.h"
 #include "libqml/items/CenteredFlow.h"
 #include "libqml/items/ComboBoxAdapters.h"
@@ -95,7 +99,11 @@ void registerTypes() {
   uncreatable<QML::ContactCard>("ContactCard", reason("ContactCard"));
   uncreatable<RAZ::MediaEngine::CallBasePtr>("Call", reason("Call"));
   uncreatable<RAZ::ApiProvider::ConnectorData>("ConnectorData", reason("ConnectorData"));
-  notYetAvailable("MessageModel", reason("MessageModel"));
+  uncreatable<Models::Chat::MessageModel>("MessageModel", reason("MessageModel"));
+  creatable<Models::Chat::TranscriptBridge>(kVantre, "TranscriptBridge");
+  // What the chat scene asks of its session by invokable methods.
+  qRegisterMetaType<RAZ::Controllers::ChatInterface*>();
+  qRegisterMetaType<RAZ::Contacts::IContact*>();
   uncreatable<QML::View>("View", reason("View"));
   notYetAvailable("ConfigXML", reason("ConfigXML"));
   uncreatable<QAbstractItemModel>("QAbstractItemModel", reason("QAbstractItemModel"));

@@ -1,24 +1,420 @@
 import QtQuick 2.15
+import Vantre 1.0
+import Kelvantic 1.0 as K
 import "qrc:/controls"
 
-// The chat pane. The transcript page and the message field come with the
-// chat scene; until then this pane offers the functions and the signal the
-// window wires (addMessage and the transfer updates), and says what it is.
-Rectangle {
+// The chat pane: warnings, the history choice and the transcript page on
+// top, the status bar (typing notice or time of the last message, emoticons,
+// send file) and the message field below. Texts of other people (names,
+// typing notices) are shown as plain text.
+FocusScope {
     id: chat
-    color: ZPalette.background
+    objectName: "chatWidget"
     readonly property string lc: rootWindow.languageChangeProperty
 
     signal preferenceActivated()
+    property alias smileyOpen: smileyButton.active
 
-    function addMessage(fragment, prepend) {}
-    function ftStateChanged(id, state) {}
-    function ftProgressChanged(id, percent, bytes) {}
-    function contactNameChanged(id, name) {}
+    readonly property var session: rootWindow.session
+    readonly property var model: rootWindow.messageModel
+    readonly property var chatInterface: session ? (session.chatActive, session.getChatInterface()) : null
+    readonly property var contact: session ? (session.contactName, session.getContact()) : null
+    readonly property var actions: rootWindow.actionsProvider
+    readonly property var chatAction: actions ? (actions.count, actions.getActionAsVariant(1)) : null
+    readonly property var fileAction: actions ? (actions.count, actions.getActionAsVariant(7)) : null
+    readonly property bool chatEnabled: chatAction !== null && chatAction.enabled
+    readonly property bool isGroupChat: chatInterface !== null && chatInterface.isGroupChat
+    readonly property bool roomGone: chatInterface !== null && chatInterface.roomNotExistent
+    readonly property int maxLength: model ? model.maxMessageLength : 0
+    readonly property bool inputEnabled: chatEnabled && rootWindow.xmppConnected
+                                         && chatInterface !== null && !roomGone
+    property int inputHeight: 70
+    readonly property int fontSize: 11
+    readonly property string fontFamily: ZPalette.fontFamily
 
-    ZLabel {
-        anchors.centerIn: parent
-        color: ZPalette.mutedText
-        text: qsTr("Chat") + chat.lc
+    function color(name, fallback) { return ZPalette.pick(name, fallback); }
+
+    // ---- The page bridge (the window connects the model's signals here) ----
+    function addMessage(message, prepend) {
+        bridge.lastMessage = message;
+        webView.evaluateJavaScript("addMessage(" + (prepend ? "true" : "false") + ");");
+    }
+    function contactNameChanged(contactId, name) {
+        bridge.lastMessage = name;
+        webView.evaluateJavaScript("changeName(" + bridge.scriptString(contactId) + ");");
+    }
+    function ftStateChanged(id, innerHtml) {
+        bridge.lastMessage = innerHtml;
+        webView.evaluateJavaScript("updateFt(" + bridge.scriptString(id) + ");");
+    }
+    function ftProgressChanged(id, percent, bytes) {
+        webView.evaluateJavaScript("setFtProgress(" + bridge.scriptString(id) + ", "
+                                   + Number(percent) + ", " + bridge.scriptString(String(bytes)) + ");");
+    }
+
+    // ---- Scrolling the page ----
+    // Whether the transcript shows its end; a view that does keeps showing
+    // it when it grows or the window is resized.
+    property bool scrolledToEnd: true
+    function pageAtEnd() {
+        return webView.evaluateJavaScript(
+            "window.pageYOffset + window.innerHeight >= document.body.scrollHeight - 2") === true;
+    }
+    function scrollPage(delta) {
+        webView.evaluateJavaScript("window.scrollBy(0, " + Math.round(-delta / 3) + ");");
+        scrolledToEnd = pageAtEnd();
+    }
+    function keepAtEnd() {
+        if (scrolledToEnd) webView.evaluateJavaScript("scrollToEnd();");
+    }
+
+    function contactName() {
+        if (contact && contact.displayName) return contact.displayName;
+        return session ? session.contactName : "";
+    }
+    function getOfflineMessage() {
+        if (!chatEnabled) return qsTr("You are offline") + lc;
+        var name = contactName();
+        if (chatInterface && chatInterface.supportsOfflineMessages)
+            return (qsTr("%1 is offline. The messages are delivered when %2 comes online.") + lc)
+                   .arg(name).arg(name);
+        return (qsTr("%1 is offline. The messages might not be delivered.") + lc).arg(name);
+    }
+    readonly property bool showOffline: chatInterface !== null && !isGroupChat
+                                        && contact !== null && !contact.online
+                                        && (!rootWindow.configXML || rootWindow.configXML.offlineMsgIndicatorEnabled)
+
+    // ---- Typing and sending ----
+    // The text cut to the maximum length, the cursor kept where it can be.
+    function limitText() {
+        if (maxLength <= 0 || input.text.length <= maxLength) return;
+        var cursor = input.cursorPosition;
+        input.text = input.text.substring(0, maxLength);
+        input.cursorPosition = cursor > maxLength ? maxLength : Math.max(0, cursor - 1);
+    }
+    function textChanged() {
+        limitText();
+        if (!chatInterface) return;
+        if (input.text.length > 0) {
+            chatInterface.isTyping = true;
+            typingTimer.restart();
+        } else {
+            typingTimer.stop();
+            chatInterface.isTyping = false;
+        }
+    }
+    function send() {
+        if (!chatInterface || input.text.length === 0) return false;
+        chatInterface.sendMessage(input.text);
+        input.text = "";
+        return true;
+    }
+    function insertSmiley(text) {
+        var word = String(text).split(" ")[0];
+        var at = input.cursorPosition >= 0 ? input.cursorPosition : input.text.length;
+        input.insert(at, word);
+        input.cursorPosition = at + word.length;
+        smileyButton.active = false;
+        input.forceActiveFocus();
+    }
+
+    Timer {
+        id: typingTimer
+        interval: 10000
+        onTriggered: if (chat.chatInterface) chat.chatInterface.isTyping = false
+    }
+
+    TranscriptBridge {
+        id: bridge
+        WebView2.windowObjectName: "qml"
+        model: chat.model
+        chat: chat.chatInterface
+    }
+
+    // ---- Message list ----
+    Rectangle {
+        id: messageList
+        anchors { left: parent.left; right: parent.right; top: parent.top; bottom: handle.top }
+        color: chat.color("whiteBackground", "#FFFFFF")
+
+        Rectangle {
+            id: warningArea
+            objectName: "warningArea"
+            anchors { left: parent.left; right: parent.right; top: parent.top }
+            readonly property bool conferenceMissing: rootWindow.audioEnabled && session
+                && chatInterface && chatInterface.isRoomOwner && !roomGone
+                && session.myRoomConferenceNumber !== undefined && session.myRoomConferenceNumber === ""
+            readonly property bool shareError: rootWindow.ussError !== ""
+            visible: chat.showOffline || chat.roomGone || conferenceMissing || shareError
+            height: visible ? Math.max(20, warnings.height + 6) : 0
+            color: chat.color("lightBackground", "#F7F7F7")
+            Column {
+                id: warnings
+                anchors { left: parent.left; right: parent.right; verticalCenter: parent.verticalCenter; margins: 6 }
+                Text {
+                    objectName: "offlineWarning"
+                    visible: chat.showOffline
+                    width: parent.width
+                    wrapMode: Text.Wrap
+                    textFormat: Text.PlainText
+                    text: chat.showOffline ? chat.getOfflineMessage() : ""
+                    font { family: chat.fontFamily; pixelSize: chat.fontSize }
+                    color: chat.color("blackText", "#000000")
+                }
+                Text {
+                    objectName: "roomGoneWarning"
+                    visible: chat.roomGone
+                    width: parent.width
+                    wrapMode: Text.Wrap
+                    textFormat: Text.PlainText
+                    text: qsTr("Chat room no longer exists") + chat.lc
+                    font { family: chat.fontFamily; pixelSize: chat.fontSize }
+                    color: chat.color("blackText", "#000000")
+                }
+                Text {
+                    visible: warningArea.conferenceMissing
+                    width: parent.width
+                    wrapMode: Text.Wrap
+                    textFormat: Text.RichText
+                    text: (qsTr("Audio conference information has not been provided. To enable audio functionality, please enter your conference information under %1 Preferences%2.") + chat.lc)
+                          .arg("<a href='#' style='text-decoration: none; color: " + chat.color("highlightText", "#006699") + ";'>")
+                          .arg("</a>")
+                    font { family: chat.fontFamily; pixelSize: chat.fontSize }
+                    color: chat.color("blackText", "#000000")
+                    onLinkActivated: chat.preferenceActivated()
+                }
+                Text {
+                    visible: warningArea.shareError
+                    width: parent.width
+                    wrapMode: Text.Wrap
+                    textFormat: Text.PlainText
+                    text: rootWindow.ussError
+                    font { family: chat.fontFamily; pixelSize: chat.fontSize }
+                    color: chat.color("blackText", "#000000")
+                }
+            }
+            Rectangle {
+                anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
+                height: 1
+                color: chat.color("mediumDivider", "#CCCCCC")
+            }
+        }
+
+        HistorySelection {
+            id: historySelection
+            objectName: "historySelection"
+            anchors { left: parent.left; right: parent.right; top: warningArea.bottom }
+            visible: chat.chatInterface !== null && (!chat.isGroupChat || chat.roomGone)
+            height: visible ? implicitHeight : 0
+            implicitHeight: 20
+            model: chat.model
+            lc: chat.lc
+        }
+
+        WebView2 {
+            id: webView
+            objectName: "transcriptView"
+            anchors { left: parent.left; right: parent.right; top: historySelection.bottom; bottom: parent.bottom }
+            baseUrl: "qrc:/windows/CommunicationsWindow/Chat/"
+            html: chat.model ? chat.model.htmlContent : ""
+            pressGrabTime: 0
+            opacity: 0.01
+            javaScriptWindowObjects: [bridge]
+            onLoadFinished: {
+                if (chat.model) chat.model.pageLoadFinished();
+                chat.keepAtEnd();
+            }
+            onWheel: chat.scrollPage(delta)
+            onWidthChanged: chat.keepAtEnd()
+            onHeightChanged: chat.keepAtEnd()
+            onContentsSizeChanged: chat.keepAtEnd()
+            onMousePressed: {
+                webView.forceActiveFocus();
+                if (rootWindow.overlay) rootWindow.overlay.closeContactList();
+                smileyButton.active = false;
+            }
+            Keys.onPressed: {
+                var copyKey = (event.modifiers & Qt.ControlModifier)
+                              && (event.key === Qt.Key_C || event.key === Qt.Key_Insert);
+                if (copyKey) { webView.copy.trigger(); event.accepted = true; }
+                else if ((event.modifiers & Qt.ControlModifier) && event.key === Qt.Key_A) {
+                    webView.selectAll.trigger(); event.accepted = true;
+                }
+            }
+            Timer {
+                interval: 500
+                running: true
+                onTriggered: webView.opacity = 1
+            }
+        }
+    }
+
+    // ---- Resize handle ----
+    Rectangle {
+        id: handle
+        anchors { left: parent.left; right: parent.right; bottom: inputArea.top }
+        height: 5
+        color: chat.color("darkDivider", "#999999")
+        Row {
+            anchors.centerIn: parent
+            spacing: 2
+            Repeater {
+                model: 3
+                Rectangle { width: 2; height: 2; radius: 1; color: chat.color("mediumText", "#666666") }
+            }
+        }
+        MouseArea {
+            anchors.fill: parent
+            cursorShape: Qt.SizeVerCursor
+            property real startY: 0
+            property int startHeight: 0
+            onPressed: { startY = mouse.y + handle.y; startHeight = chat.inputHeight; }
+            onPositionChanged: {
+                var wanted = startHeight - ((mouse.y + handle.y) - startY);
+                chat.inputHeight = Math.max(70, Math.min(chat.height / 2, wanted));
+            }
+        }
+    }
+
+    // ---- Input area: status bar and the message field ----
+    Rectangle {
+        id: inputArea
+        anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
+        height: Math.max(70, Math.min(chat.height / 2, chat.inputHeight))
+        color: chat.color("inputFieldBackground", "#FFFFFF")
+
+        Rectangle {
+            id: statusBar
+            anchors { left: parent.left; right: parent.right; top: parent.top }
+            height: 20
+            color: chat.color("lightDivider", "#EEEEEE")
+            Text {
+                objectName: "statusText"
+                anchors { left: parent.left; leftMargin: 6; right: buttons.left; verticalCenter: parent.verticalCenter }
+                elide: Text.ElideRight
+                textFormat: Text.PlainText
+                font { family: chat.fontFamily; pixelSize: chat.fontSize }
+                color: chat.color("mediumText", "#666666")
+                text: {
+                    if (!chat.model) return "";
+                    if (chat.model.typingNotification !== "") return chat.model.typingNotification;
+                    if (chat.model.lastMessageReceived && !isNaN(chat.model.lastMessageReceived.getTime()))
+                        return (qsTr("Last message received %1") + chat.lc)
+                               .arg(qmlHelper.formatDateTime(chat.model.lastMessageReceived));
+                    return "";
+                }
+            }
+            Row {
+                id: buttons
+                anchors { right: parent.right; rightMargin: 6; verticalCenter: parent.verticalCenter }
+                spacing: 8
+                Rectangle {
+                    id: smileyButton
+                    objectName: "smileyButton"
+                    property bool active: false
+                    width: 18; height: 18; radius: 3
+                    enabled: chat.inputEnabled
+                    opacity: enabled ? 1 : 0.4
+                    color: active ? chat.color("lightBackground", "#F7F7F7") : "transparent"
+                    Image { anchors.centerIn: parent; source: "qrc:/smileys/smile.png"; width: 16; height: 16 }
+                    MouseArea {
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        onClicked: smileyButton.active = !smileyButton.active
+                        onContainsMouseChanged: containsMouse ? tip.showToolTip(qsTr("Emoticons") + chat.lc) : tip.hideToolTip()
+                    }
+                }
+                Rectangle {
+                    objectName: "sendFileButton"
+                    width: 18; height: 18; radius: 3
+                    visible: chat.fileAction !== null && chat.fileAction.enabled
+                    color: "transparent"
+                    border.color: chat.color("mediumDivider", "#CCCCCC")
+                    Text { anchors.centerIn: parent; text: "+"; font.pixelSize: 13; color: chat.color("mediumText", "#666666") }
+                    MouseArea {
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        onClicked: rootWindow.openFileSelectDialog()
+                        onContainsMouseChanged: containsMouse ? tip.showToolTip(qsTr("Send File") + chat.lc) : tip.hideToolTip()
+                    }
+                }
+            }
+        }
+
+        Flickable {
+            id: inputFlick
+            anchors { left: parent.left; right: parent.right; top: statusBar.bottom; bottom: parent.bottom; margins: 4 }
+            contentWidth: width
+            contentHeight: input.paintedHeight
+            clip: true
+            function ensureVisible(r) {
+                if (contentY >= r.y) contentY = r.y;
+                else if (contentY + height <= r.y + r.height) contentY = r.y + r.height - height;
+            }
+            TextEdit {
+                id: input
+                objectName: "messageInput"
+                width: inputFlick.width
+                height: Math.max(inputFlick.height, paintedHeight)
+                textFormat: TextEdit.PlainText
+                wrapMode: TextEdit.Wrap
+                selectByMouse: true
+                readOnly: !chat.inputEnabled
+                focus: true
+                font { family: chat.fontFamily; pixelSize: 12 }
+                color: chat.color("blackText", "#000000")
+                onTextChanged: chat.textChanged()
+                onCursorRectangleChanged: {
+                    inputFlick.ensureVisible(cursorRectangle);
+                    smileyButton.active = false;
+                }
+                onSelectedTextChanged: if (activeFocus && rootWindow.textFieldActionsHandler)
+                                           rootWindow.textFieldActionsHandler.selectedText = selectedText
+                Keys.onPressed: {
+                    if (chat.roomGone || !chat.inputEnabled) { event.accepted = true; return; }
+                    if (event.key !== Qt.Key_Return && event.key !== Qt.Key_Enter) return;
+                    event.accepted = true;
+                    if (event.modifiers & (Qt.ShiftModifier | Qt.ControlModifier | Qt.AltModifier)) {
+                        input.insert(input.cursorPosition, "\n");
+                        return;
+                    }
+                    chat.send();
+                }
+                Connections {
+                    target: rootWindow.textFieldActionsHandler
+                    ignoreUnknownSignals: true
+                    function onCopy() { if (input.activeFocus) input.copy(); }
+                    function onCut() { if (input.activeFocus) input.cut(); }
+                    function onPaste() { if (input.activeFocus) input.paste(); }
+                    function onSelectAll() { if (input.activeFocus) input.selectAll(); }
+                }
+                MouseArea {
+                    anchors.fill: parent
+                    acceptedButtons: Qt.RightButton
+                    cursorShape: Qt.IBeamCursor
+                    onClicked: { input.forceActiveFocus(); rootWindow.openTextFieldMenu(); }
+                }
+            }
+        }
+    }
+
+    SmileySelector {
+        id: smileySelector
+        objectName: "smileySelector"
+        z: 10
+        anchors { right: parent.right; rightMargin: 4; bottom: inputArea.top }
+        visible: opacity > 0
+        opacity: smileyButton.active ? 1 : 0
+        Behavior on opacity { NumberAnimation { duration: 200 } }
+        model: rootWindow.smileys
+        onSmileyChosen: chat.insertSmiley(text)
+    }
+
+    K.ToolTip { id: tip }
+
+    onVisibleChanged: if (visible) input.forceActiveFocus()
+    Component.onCompleted: {
+        if (chatInterface && session && session.chatActive && !rootWindow.isFullscreen)
+            input.forceActiveFocus();
     }
 }

@@ -19,32 +19,6 @@ const char kBaseUrl[] = "qrc:/windows/CommunicationsWindow/Chat/";
 
 // ---------------------------------------------------------------------------
 
-void TranscriptBridge::acceptClicked(const QString& transferId) {
-  if (m_model) QMetaObject::invokeMethod(m_model, "acceptFtClicked", Q_ARG(QVariant, transferId));
-}
-
-void TranscriptBridge::cancelClicked(const QString& transferId) {
-  if (m_model) QMetaObject::invokeMethod(m_model, "cancelFtClicked", Q_ARG(QVariant, transferId));
-}
-
-void TranscriptBridge::openFileClicked(const QString& transferId) {
-  if (m_model) QMetaObject::invokeMethod(m_model, "openFileClicked", Q_ARG(QVariant, transferId));
-}
-
-void TranscriptBridge::showInFolderClicked(const QString& transferId) {
-  if (m_model)
-    QMetaObject::invokeMethod(m_model, "showFileInFolderClicked", Q_ARG(QVariant, transferId));
-}
-
-void TranscriptBridge::performHtmlCommand(const QString& command, int id) {
-  if (command != QLatin1String("delete") || !m_chat) return;
-  m_chat->deleteMessage(id);
-}
-
-// ---------------------------------------------------------------------------
-
-// ---------------------------------------------------------------------------
-
 TranscriptPage::TranscriptPage(MessageModel* model, QWebPage* page, QObject* parent)
     : QObject(parent), m_model(model), m_page(page), m_bridge(new TranscriptBridge(this)) {
   m_bridge->setModel(model);
@@ -70,22 +44,7 @@ TranscriptPage::TranscriptPage(MessageModel* model, QWebPage* page, QObject* par
 
 TranscriptPage::~TranscriptPage() = default;
 
-QString TranscriptPage::jsString(const QString& text) {
-  QString out;
-  out.reserve(text.size() + 2);
-  out += QLatin1Char('"');
-  for (QChar c : text) {
-    const ushort u = c.unicode();
-    if (u == '"' || u == '\\' || u == '\'' || u == '<' || u == '>' || u == '&' || u < 0x20 ||
-        u == 0x2028 || u == 0x2029 || u == 0x7f) {
-      out += QStringLiteral("\\u%1").arg(u, 4, 16, QLatin1Char('0'));
-    } else {
-      out += c;
-    }
-  }
-  out += QLatin1Char('"');
-  return out;
-}
+QString TranscriptPage::jsString(const QString& text) { return TranscriptBridge::jsString(text); }
 
 void TranscriptPage::reload() {
   if (!m_page || !m_model) return;

@@ -8,39 +8,12 @@
 
 #include <RAZ/Controllers/ChatInterface.h>
 
+#include "Models/Chat/TranscriptBridge.h"
+
 #include "Models/Chat/MessageModel.h"
 
 namespace Models {
 namespace Chat {
-
-// The object the transcript page's script sees as window.qml: it hands
-// fragments over (lastMessage / getLatestMessage) and takes the page's
-// clicks back to the transcript model and the chat.
-class TranscriptBridge : public QObject {
-  Q_OBJECT
-  Q_PROPERTY(QString lastMessage READ lastMessage WRITE setLastMessage)
-
- public:
-  explicit TranscriptBridge(QObject* parent = nullptr) : QObject(parent) {}
-
-  void setModel(Models::Chat::MessageModel* model) { m_model = model; }
-  void setChat(RAZ::Controllers::ChatInterface* chat) { m_chat = chat; }
-  QString lastMessage() const { return m_lastMessage; }
-  void setLastMessage(const QString& html) { m_lastMessage = html; }
-
-  Q_INVOKABLE QString getLatestMessage() const { return m_lastMessage; }
-  Q_INVOKABLE void acceptClicked(const QString& transferId);
-  Q_INVOKABLE void cancelClicked(const QString& transferId);
-  Q_INVOKABLE void openFileClicked(const QString& transferId);
-  Q_INVOKABLE void showInFolderClicked(const QString& transferId);
-  // "delete" asks the chat to delete the message; other commands are ignored.
-  Q_INVOKABLE void performHtmlCommand(const QString& command, int id);
-
- private:
-  QPointer<Models::Chat::MessageModel> m_model;
-  QPointer<RAZ::Controllers::ChatInterface> m_chat;
-  QString m_lastMessage;
-};
 
 // Shows a transcript model in a web page and runs the page's side of the
 // bridge: the document is reloaded whenever the model rebuilds it, and each

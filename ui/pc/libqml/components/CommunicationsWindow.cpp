@@ -57,6 +57,7 @@
 #include "Widgets/Notifications/WebcollabSharingNotification.h"
 #include "dialogs/FileDialog.h"
 #include "dialogs/MessageWindow.h"
+#include "libqml/components/CallDebugWindow.h"
 #include "libqml/window/View.h"
 
 namespace QML {
@@ -1143,9 +1144,15 @@ void CommunicationsWindow::showDebugWindow() {
   CallBasePtr* call = m_session ? m_session->getCall() : nullptr;
   if (!call || call->getCallState() == kIncomingState || call->getCallState() == kEarlyMediaState)
     return;
-  // The call debug window is built elsewhere; this is where it opens.
   ++m_debugRequests;
   TP_LOG(kLog, TP::Core::Logging::LevelInformation) << "Call debug window asked for";
+  QML::CallDebugWindow* debug =
+      QML::CallDebugWindow::create(TP::Core::Refcounting::SmartPtr<CallBasePtr>(call), nullptr);
+  if (!debug) return;
+  debug->setAttribute(Qt::WA_DeleteOnClose);
+  // It closes with the window it was opened from.
+  connect(this, SIGNAL(destroyed()), debug, SLOT(close()));
+  if (!debug->activate()) debug->deleteLater();
 }
 
 }  // namespace QML

@@ -179,10 +179,12 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
 
   createBannerAndLeftPane();
   // Rooms exist only with the XMPP chat service; without it the menus get
-  // no room actions.
+  // no room actions. Joining and editing go to the room service, deleting
+  // asks first (the chat-room handler).
   if (m_session && m_session->xmppChatController())
-    m_chatRoomActions = new Utils::ChatRoomActions(m_session->xmppChatController(),
-                                                   m_session->commsSessionController(), this);
+    m_chatRoomActions = new Utils::ChatRoomActions(
+        m_session->xmppChatController(), m_session->xmppChatController(),
+        m_commsWindowManager ? m_commsWindowManager->getChatHelper() : nullptr, this);
   m_menuHandler =
       new Utils::MenuHandler(m_session, m_factory, m_menuActionProvider, config, m_activeSource,
                              m_contactSource, m_chatRoomActions, m_commsWindowManager, this);

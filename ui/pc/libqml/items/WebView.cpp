@@ -256,7 +256,7 @@ QString QDeclarativeWebView2::html() const { return m_engine->toHtml(); }
 void QDeclarativeWebView2::setHtml(const QString& html, const QUrl& baseUrl) {
   updatePreferredContentsSize();
   if (isComponentComplete()) {
-    m_engine->setHtml(html, baseUrl);
+    m_engine->setHtml(html, baseUrl.isEmpty() ? m_baseUrl : baseUrl);
   } else {
     m_pending = Pending::Html;
     m_pendingHtml = html;
@@ -456,7 +456,7 @@ void QDeclarativeWebView2::componentComplete() {
       break;
     case Pending::Html:
       m_pending = Pending::None;
-      m_engine->setHtml(m_pendingHtml, QUrl());
+      m_engine->setHtml(m_pendingHtml, m_baseUrl);
       break;
     case Pending::None:
       break;

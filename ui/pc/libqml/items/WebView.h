@@ -230,6 +230,8 @@ class QDeclarativeWebView2 : public QQuickPaintedItem, private WebViewHost {
   Q_PROPERTY(QVariant icon READ icon NOTIFY iconChanged)
   Q_PROPERTY(QString statusText READ statusText NOTIFY statusTextChanged)
   Q_PROPERTY(QString html READ html WRITE setHtml NOTIFY htmlChanged)
+  // Where the relative addresses of `html` lead (e.g. a page's own qrc: folder).
+  Q_PROPERTY(QUrl baseUrl READ baseUrl WRITE setBaseUrl)
   Q_PROPERTY(
       int pressGrabTime READ pressGrabTime WRITE setPressGrabTime NOTIFY pressGrabTimeChanged)
   Q_PROPERTY(
@@ -273,6 +275,8 @@ class QDeclarativeWebView2 : public QQuickPaintedItem, private WebViewHost {
   QString statusText() const { return m_statusText; }
   QString html() const;
   void setHtml(const QString& html, const QUrl& baseUrl = QUrl());
+  QUrl baseUrl() const { return m_baseUrl; }
+  void setBaseUrl(const QUrl& url) { m_baseUrl = url; }
   int pressGrabTime() const { return m_pressGrabTime; }
   void setPressGrabTime(int ms);
   int preferredWidth() const { return m_preferredWidth; }
@@ -418,6 +422,7 @@ class QDeclarativeWebView2 : public QQuickPaintedItem, private WebViewHost {
   QTimer m_pressGrabTimer;
   QPointF m_pressPos;
   QColor m_background = Qt::white;
+  QUrl m_baseUrl;
 };
 
 QML_DECLARE_TYPEINFO(QDeclarativeWebView2, QML_HAS_ATTACHED_PROPERTIES)

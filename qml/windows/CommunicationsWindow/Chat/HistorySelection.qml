@@ -1,0 +1,50 @@
+import QtQuick 2.15
+import Vantre 1.0
+import "qrc:/controls"
+
+// The history choice above the transcript: "Yesterday", "Last Week",
+// "Last Month", "All History". None is active at the start.
+Item {
+    id: history
+    property var model: null
+    property string lc: ""
+    property int active: -1
+    height: row.height + 4
+
+    readonly property var ages: [MessageModel.Yesterday, MessageModel.LastWeek,
+                                 MessageModel.LastMonth, MessageModel.All]
+
+    Row {
+        id: row
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.top: parent.top
+        anchors.topMargin: 2
+        spacing: 5
+        Repeater {
+            model: [qsTr("Yesterday") + history.lc, qsTr("Last Week") + history.lc,
+                    qsTr("Last Month") + history.lc, qsTr("All History") + history.lc]
+            delegate: Text {
+                objectName: "historyChoice" + index
+                text: modelData
+                textFormat: Text.PlainText
+                font.family: ZPalette.fontFamily
+                font.pixelSize: 11
+                color: (history.active === index || area.containsMouse)
+                       ? ZPalette.pick("highlightText", "#006699")
+                       : ZPalette.pick("mediumText", "#666666")
+                MouseArea {
+                    id: area
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: history.choose(index)
+                }
+            }
+        }
+    }
+
+    function choose(i) {
+        active = i;
+        if (model) model.updateMessagesFrom(ages[i]);
+    }
+}
