@@ -697,6 +697,10 @@
 <context>
     <name>MainWindow</name>
     <message>
+        <source>Searching...</source>
+        <translation>Searching...</translation>
+    </message>
+    <message>
         <source>Available</source>
         <translation>Available</translation>
     </message>
@@ -2857,6 +2861,14 @@ Are you sure you want to continue?</translation>
 <context>
     <name>QML::MainWindow</name>
     <message>
+        <source>Directory</source>
+        <translation>Directory</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contacts</translation>
+    </message>
+    <message>
         <source>Are you sure you want to remove the selected contacts from your contact list?</source>
         <translation>Are you sure you want to remove the selected contacts from your contact list?</translation>
     </message>
@@ -3053,6 +3065,57 @@ Are you sure you want to continue?</translation>
     <message>
         <source>You are sharing your desktop</source>
         <translation>You are sharing your desktop</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::Search::SearchManager</name>
+    <message>
+        <source>Telephony Directory</source>
+        <translation>Telephony Directory</translation>
+    </message>
+    <message>
+        <source>Directory</source>
+        <translation>Directory</translation>
+    </message>
+    <message>
+        <source>Outlook</source>
+        <translation>Outlook</translation>
+    </message>
+    <message>
+        <source>Corporate Directory</source>
+        <translation>Corporate Directory</translation>
+    </message>
+    <message>
+        <source>The directory server refused the credentials</source>
+        <translation>The directory server refused the credentials</translation>
+    </message>
+    <message>
+        <source>No directory server is configured</source>
+        <translation>No directory server is configured</translation>
+    </message>
+    <message>
+        <source>The directory server did not answer in time</source>
+        <translation>The directory server did not answer in time</translation>
+    </message>
+    <message>
+        <source>The directory server cannot be reached</source>
+        <translation>The directory server cannot be reached</translation>
+    </message>
+    <message>
+        <source>The directory search failed</source>
+        <translation>The directory search failed</translation>
+    </message>
+    <message>
+        <source>Outlook search is initializing</source>
+        <translation>Outlook search is initializing</translation>
+    </message>
+    <message>
+        <source>Operation timeout</source>
+        <translation>Operation timeout</translation>
+    </message>
+    <message>
+        <source>Unknown error while obtaining contacts from Outlook</source>
+        <translation>Unknown error while obtaining contacts from Outlook</translation>
     </message>
 </context>
 </TS>

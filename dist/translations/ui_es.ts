@@ -677,6 +677,10 @@
 <context>
     <name>MainWindow</name>
     <message>
+        <source>Searching...</source>
+        <translation>Buscando...</translation>
+    </message>
+    <message>
         <source>Available</source>
         <translation>Disponible</translation>
     </message>
@@ -2798,6 +2802,14 @@ Are you sure you want to continue?</source>
 <context>
     <name>QML::MainWindow</name>
     <message>
+        <source>Directory</source>
+        <translation>Directorio</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contactos</translation>
+    </message>
+    <message>
         <source>Are you sure you want to remove the selected contacts from your contact list?</source>
         <translation>¿Seguro que desea quitar los contactos seleccionados de su lista de contactos?</translation>
     </message>
@@ -2994,6 +3006,57 @@ Are you sure you want to continue?</source>
     <message>
         <source>You are sharing your desktop</source>
         <translation>Está compartiendo su escritorio</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::Search::SearchManager</name>
+    <message>
+        <source>Telephony Directory</source>
+        <translation>Directorio telefónico</translation>
+    </message>
+    <message>
+        <source>Directory</source>
+        <translation>Directorio</translation>
+    </message>
+    <message>
+        <source>Outlook</source>
+        <translation>Outlook</translation>
+    </message>
+    <message>
+        <source>Corporate Directory</source>
+        <translation>Directorio corporativo</translation>
+    </message>
+    <message>
+        <source>The directory server refused the credentials</source>
+        <translation>El servidor de directorio rechazó las credenciales</translation>
+    </message>
+    <message>
+        <source>No directory server is configured</source>
+        <translation>No hay ningún servidor de directorio configurado</translation>
+    </message>
+    <message>
+        <source>The directory server did not answer in time</source>
+        <translation>El servidor de directorio no respondió a tiempo</translation>
+    </message>
+    <message>
+        <source>The directory server cannot be reached</source>
+        <translation>No se puede contactar con el servidor de directorio</translation>
+    </message>
+    <message>
+        <source>The directory search failed</source>
+        <translation>La búsqueda en el directorio ha fallado</translation>
+    </message>
+    <message>
+        <source>Outlook search is initializing</source>
+        <translation>La búsqueda de Outlook se está iniciando</translation>
+    </message>
+    <message>
+        <source>Operation timeout</source>
+        <translation>Se agotó el tiempo de la operación</translation>
+    </message>
+    <message>
+        <source>Unknown error while obtaining contacts from Outlook</source>
+        <translation>Error desconocido al obtener los contactos de Outlook</translation>
     </message>
 </context>
 </TS>

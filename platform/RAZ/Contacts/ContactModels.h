@@ -26,6 +26,7 @@ class ContactListModel : public QAbstractListModel {
 
   void append(RAZ::Contacts::IContact* contact);
   bool remove(int id);
+  void clear();
   int rowOf(int id) const;
   RAZ::Contacts::IContact* at(int row) const;
   // Reports a change of the contact's row (all roles).

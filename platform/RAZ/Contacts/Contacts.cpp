@@ -36,6 +36,24 @@ void IGroup::setPosition(int position) {
   emit positionChanged();
 }
 
+void IGroup::setOpen(bool open) {
+  if (open == m_open) return;
+  m_open = open;
+  emit openChanged();
+}
+
+void IGroup::setSearching(bool searching) {
+  if (searching == m_searching) return;
+  m_searching = searching;
+  emit searchingChanged();
+}
+
+void IGroup::setErrorText(const QString& text) {
+  if (text == m_errorText) return;
+  m_errorText = text;
+  emit errorTextChanged();
+}
+
 void IGroup::setName(const QString& name) {
   const QString trimmed = name.trimmed();
   if (trimmed == m_name || trimmed.isEmpty()) return;
@@ -166,6 +184,25 @@ void IContact::setSearchResult(bool on) {
   if (on == m_searchResult) return;
   m_searchResult = on;
   notifyChanged();
+}
+
+void IContact::setSearchText(const QString& text) {
+  if (text == m_searchText) return;
+  m_searchText = text;
+  notifyChanged();
+}
+
+QString IContact::searchHitString() const {
+  QString needle = m_searchText.trimmed();
+  while (needle.endsWith(QLatin1Char('*'))) needle.chop(1);
+  if (needle.isEmpty()) return QString();
+  const int keys[] = {Properties::KeyDisplayName, Properties::KeyImAddress, Properties::KeyEmail,
+                      Properties::KeyWork,        Properties::KeyMobile,    Properties::KeyExtension};
+  for (int key : keys) {
+    const QString value = getProperty(key).toString();
+    if (value.contains(needle, Qt::CaseInsensitive)) return value;
+  }
+  return QString();
 }
 
 void IContact::setInStore(bool on) {
@@ -677,6 +714,13 @@ void ContactListModel::append(IContact* contact) {
   beginInsertRows(QModelIndex(), m_contacts.size(), m_contacts.size());
   m_contacts.append(contact);
   endInsertRows();
+}
+
+void ContactListModel::clear() {
+  if (m_contacts.isEmpty()) return;
+  beginResetModel();
+  m_contacts.clear();
+  endResetModel();
 }
 
 bool ContactListModel::remove(int id) {

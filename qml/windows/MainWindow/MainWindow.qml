@@ -307,7 +307,14 @@ Rectangle {
                         font.bold: true
                     }
                     Text {
-                        text: row.header ? "(" + model.groupOnline + "/" + model.groupTotal + ")" : ""
+                        // Search-result groups tell that their source is busy
+                        // or why it failed; contact groups count who is online.
+                        text: !row.header ? ""
+                              : (model.groupError !== undefined && model.groupError !== "") ? model.groupError
+                              : model.groupSearching === true ? qsTr("Searching...") + root.lc
+                              : model.groupOnline === undefined ? "(" + model.groupTotal + ")"
+                              : "(" + model.groupOnline + "/" + model.groupTotal + ")"
+                        textFormat: Text.PlainText
                         color: pal.mutedText
                         font.family: pal.fontFamily
                         font.pixelSize: pal.fontPixelSize * 0.85

@@ -28,6 +28,7 @@
 #include <RAZ/Controllers/MyRoomController.h>
 #include <RAZ/Controllers/XmppChatController.h>
 #include <RAZ/Databases/Comms.h>
+#include <RAZ/Models/SearchGroups.h>
 #include <RAZ/Models/Timeline.h>
 #include <RAZ/Presence/PresenceData.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
@@ -47,6 +48,7 @@
 #include "Utils/CommunicationsWindowManager.h"
 #include "Utils/MenuHandler.h"
 #include "Utils/PresenceHelper.h"
+#include "Utils/Search/SearchManager.h"
 #include "Utils/SettingsKeys.h"
 #include "dialogs/FileDialog.h"
 #include "dialogs/GroupNameInput.h"
@@ -133,7 +135,34 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
           SLOT(contactSelectionChanged(QItemSelection, QItemSelection)));
   connect(m_contactSelection, SIGNAL(currentChanged(QModelIndex, QModelIndex)), this,
           SIGNAL(currentContactRowChanged()));
-  setListModel(m_groups ? static_cast<QAbstractItemModel*>(m_groups) : m_searchFilter);
+  // What typing finds: the own contacts, then each directory as a group of
+  // its own. The enterprise directory is loaded once and matched here.
+  m_searchGroups = new RAZ::Models::SearchGroups(contacts, this);
+  if (RAZ::Utils::SharedPointer<RAZ::Contacts::IGroup> own =
+          m_searchGroups->addSearchModel(m_searchFilter))
+  {
+    own->setName(tr("Contacts"));
+    m_ownSearchGroup = own.data();
+  }
+  m_searchManager = new Utils::Search::SearchManager(m_searchGroups, m_session, m_factory, this);
+  if (QAbstractItemModel* directory = m_searchManager->setupEnterpriseSearch()) {
+    m_directoryFilter = new QSortFilterProxyModel(this);
+    m_directoryFilter->setSourceModel(directory);
+    m_directoryFilter->setFilterRole(RAZ::Contacts::Contacts::DisplayNameRole);
+    m_directoryFilter->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    m_directoryFilter->setSortRole(RAZ::Contacts::Contacts::DisplayNameRole);
+    m_directoryFilter->setSortCaseSensitivity(Qt::CaseInsensitive);
+    m_directoryFilter->sort(0);
+    if (RAZ::Utils::SharedPointer<RAZ::Contacts::IGroup> group =
+            m_searchGroups->addSearchModel(m_directoryFilter)) {
+      group->setName(tr("Directory"));
+      group->setBoolOption(true);
+      m_directoryGroup = group.data();
+      connect(m_searchManager, SIGNAL(enterpriseSearching(bool)), group.data(),
+              SLOT(setSearching(bool)));
+    }
+  }
+  setListModel(m_groups ? static_cast<QAbstractItemModel*>(m_groups) : m_searchGroups);
 
   if (m_factory) {
     m_actionsProvider = m_factory->createActionProvider(m_contactSource);
@@ -229,6 +258,7 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
 
 MainWindow::~MainWindow() {
   if (m_geometryRestored) saveGeometry();
+  if (m_searchManager) m_searchManager->resetSearches();
   // The menu handler and the providers watch the sources: they go first.
   delete m_menuHandler;
   m_menuHandler = nullptr;
@@ -349,7 +379,7 @@ QObject* MainWindow::ownContact() const {
   return contacts ? contacts->ownContact().data() : nullptr;
 }
 
-bool MainWindow::isSearching() const { return m_listModel == m_searchFilter; }
+bool MainWindow::isSearching() const { return m_listModel == m_searchGroups; }
 
 QObject* MainWindow::contactListObject() const { return m_listModel; }
 
@@ -581,9 +611,11 @@ void MainWindow::searchTextChanged(const QString& text, bool clearSelection) {
   }
   // Typed text is matched as it stands: "+44" or "(555" are no patterns.
   m_searchFilter->setFilterFixedString(text.trimmed());
+  if (m_directoryFilter) m_directoryFilter->setFilterFixedString(text.trimmed());
+  if (m_searchManager) m_searchManager->search(text.trimmed());
   QAbstractItemModel* shown = text.trimmed().isEmpty() && m_groups
                                   ? static_cast<QAbstractItemModel*>(m_groups)
-                                  : m_searchFilter;
+                                  : m_searchGroups;
   setListModel(shown);
 }
 
@@ -880,6 +912,13 @@ void MainWindow::signOut() {
     a->trigger();
 }
 
-void MainWindow::changeEvent(QEvent* event) { Window::changeEvent(event); }
+void MainWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange && m_searchManager) {
+    m_searchManager->retranslateSearchGroups();
+    if (m_ownSearchGroup) m_ownSearchGroup->setName(tr("Contacts"));
+    if (m_directoryGroup) m_directoryGroup->setName(tr("Directory"));
+  }
+  Window::changeEvent(event);
+}
 
 }  // namespace QML

@@ -34,11 +34,13 @@ class Source;
 namespace Contacts {
 class ContactGroupsModel;
 class IContact;
+class IGroup;
 }  // namespace Contacts
 namespace Databases {
 class Comms;
 }
 namespace Models {
+class SearchGroups;
 class Timeline;
 class TimelineFilter;
 }  // namespace Models
@@ -52,6 +54,9 @@ class CallSettingsToolbarHelper;
 class ChatRoomActions;
 class CommunicationsWindowManager;
 class MenuHandler;
+namespace Search {
+class SearchManager;
+}
 }  // namespace Utils
 
 namespace QML {
@@ -141,6 +146,9 @@ class MainWindow : public Window {
   RAZ::Actions::ContactSourceComposite* contactSource() const { return m_contactSource; }
   RAZ::Actions::ActiveCommsSourceComposite* activeSource() const { return m_activeSource; }
   QItemSelectionModel* contactSelectionModel() const { return m_contactSelection; }
+  // The search results: own contacts and each directory as a group.
+  RAZ::Models::SearchGroups* searchGroups() const { return m_searchGroups; }
+  Utils::Search::SearchManager* searchManager() const { return m_searchManager; }
   QShortcut* crashShortcut() const { return m_crashShortcut; }
   Utils::BadgeHandler* badgeHandler() const { return m_badgeHandler; }
   QML::CallSettings* callSettingsWindow() const { return m_callSettings; }
@@ -259,6 +267,11 @@ class MainWindow : public Window {
   QPointer<QML::CallSettings> m_callSettings;
   Utils::CallSettingsToolbarHelper* m_toolbarHelper = nullptr;
   QSortFilterProxyModel* m_searchFilter = nullptr;
+  RAZ::Models::SearchGroups* m_searchGroups = nullptr;
+  Utils::Search::SearchManager* m_searchManager = nullptr;
+  QSortFilterProxyModel* m_directoryFilter = nullptr;
+  QPointer<RAZ::Contacts::IGroup> m_ownSearchGroup;
+  QPointer<RAZ::Contacts::IGroup> m_directoryGroup;
   RAZ::Contacts::ContactGroupsModel* m_groups = nullptr;
   QAbstractItemModel* m_listModel = nullptr;
   QItemSelectionModel* m_contactSelection = nullptr;
