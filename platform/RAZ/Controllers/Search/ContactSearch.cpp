@@ -94,6 +94,7 @@ int ContactSearch::search(const QString& text) {
 
 void ContactSearch::search(RAZ::Controllers::Search::ContactSearchData data) {
   ++m_started;
+  m_lastText = data.text();
   if (data.isDefault()) {
     m_pending = m_directory;
   } else {

@@ -102,8 +102,10 @@ class ContactSearch : public QObject {
   int answerDelay() const { return m_answerDelay; }
   // Makes the next directory searches fail with this error (NoError: answer).
   void setFailure(RAZ::Xsi::XsiComponent::Error error) { m_failure = error; }
-  // Directory searches started so far (cancelled ones included).
+  // Directory searches started so far (cancelled ones included), and the
+  // text of the last one.
   int searchesStarted() const { return m_started; }
+  QString lastSearchText() const { return m_lastText; }
   bool isSearching() const;
 
   static void registerMetaTypes();
@@ -124,6 +126,7 @@ class ContactSearch : public QObject {
   int m_running = 0;
   int m_answerDelay = 0;
   int m_started = 0;
+  QString m_lastText;
   RAZ::Xsi::XsiComponent::Error m_failure = RAZ::Xsi::XsiComponent::NoError;
   QTimer* m_answer;
   QList<QVariantMap> m_pending;

@@ -310,10 +310,14 @@ void SearchManager::search(const QString& text) {
   }
   for (Search* s : qAsConst(m_searches)) {
     if (!s) continue;
-    if (s->isEnabled())
+    if (s->isEnabled()) {
       s->attach(this);
-    else
+      // What is out was asked for an older text: its answer would only be
+      // replaced when the pause ends.
+      if (s->controller()) s->controller()->cancel();
+    } else {
       s->detach(this);
+    }
   }
   m_timer->start();
 }
