@@ -260,6 +260,9 @@ Rectangle {
             visible: activeView.state === "contactsView" || activeView.state === "directoryView"
             clip: true
             model: contactModel
+            // Rows scrolled out are reused for the rows scrolled in: large
+            // books scroll without building (and collecting) delegates.
+            reuseItems: true
             currentIndex: mainWindow.currentContactRow
             boundsBehavior: Flickable.StopAtBounds
             activeFocusOnTab: true

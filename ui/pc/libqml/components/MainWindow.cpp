@@ -42,6 +42,7 @@
 #include "Providers/Factory.h"
 #include "Providers/MenuActionProvider.h"
 #include "Providers/QmlProviders.h"
+#include "Models/ContactSearchFilter.h"
 #include "Utils/BadgeHandler.h"
 #include "Utils/CallSettingsToolbarHelper.h"
 #include "Utils/ChatRoomActions.h"
@@ -103,19 +104,14 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
                 : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
   const RAZ::Configuration::Config* config = m_session ? m_session->configuration() : nullptr;
 
-  // The search over the whole list: the typed text is matched literally.
-  m_searchFilter = new QSortFilterProxyModel(this);
-  m_searchFilter->setSortRole(RAZ::Contacts::Contacts::DisplayNameRole);
-  m_searchFilter->setFilterRole(RAZ::Contacts::Contacts::DisplayNameRole);
-  m_searchFilter->setSortCaseSensitivity(Qt::CaseInsensitive);
-  m_searchFilter->setFilterCaseSensitivity(Qt::CaseInsensitive);
-  m_searchFilter->setDynamicSortFilter(true);
   m_contactSource = new RAZ::Actions::ContactSourceComposite(config, nullptr);
   m_activeSource = new RAZ::Actions::ActiveCommsSourceComposite(config, nullptr);
   m_dialString = new RAZ::Actions::DialStringSource(this);
+  // The search over the whole list: the typed text is matched literally.
+  m_searchFilter = new Models::ContactSearchFilter(
+      contacts ? contacts->getModel(RAZ::Contacts::Contacts::ContactListKind) : nullptr,
+      RAZ::Contacts::Contacts::DisplayNameRole, this);
   if (contacts) {
-    m_searchFilter->setSourceModel(contacts->getModel(RAZ::Contacts::Contacts::ContactListKind));
-    m_searchFilter->sort(0);
     m_groups = contacts->groupsModel();
     if (RAZ::Contacts::IContact* own = contacts->ownContact().data()) {
       connect(own, SIGNAL(changed()), this, SIGNAL(ownContactChanged()));
@@ -610,7 +606,7 @@ void MainWindow::searchTextChanged(const QString& text, bool clearSelection) {
     if (!m_dialString->number().isEmpty()) m_contactSource->addSource(m_dialString);
   }
   // Typed text is matched as it stands: "+44" or "(555" are no patterns.
-  m_searchFilter->setFilterFixedString(text.trimmed());
+  m_searchFilter->setFilterText(text.trimmed());
   if (m_directoryFilter) m_directoryFilter->setFilterFixedString(text.trimmed());
   if (m_searchManager) m_searchManager->search(text.trimmed());
   QAbstractItemModel* shown = text.trimmed().isEmpty() && m_groups

@@ -14,6 +14,9 @@ class QMenu;
 class QShortcut;
 class QSortFilterProxyModel;
 
+namespace Models {
+class ContactSearchFilter;
+}
 namespace Providers {
 class Factory;
 class MenuActionProviderWin;
@@ -266,7 +269,7 @@ class MainWindow : public Window {
   QPointer<Utils::CommunicationsWindowManager> m_commsWindowManager;
   QPointer<QML::CallSettings> m_callSettings;
   Utils::CallSettingsToolbarHelper* m_toolbarHelper = nullptr;
-  QSortFilterProxyModel* m_searchFilter = nullptr;
+  Models::ContactSearchFilter* m_searchFilter = nullptr;
   RAZ::Models::SearchGroups* m_searchGroups = nullptr;
   Utils::Search::SearchManager* m_searchManager = nullptr;
   QSortFilterProxyModel* m_directoryFilter = nullptr;
