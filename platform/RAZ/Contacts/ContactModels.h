@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QHash>
 #include <QList>
 #include <QPointer>
 #include <QSortFilterProxyModel>
@@ -33,7 +34,10 @@ class ContactListModel : public QAbstractListModel {
   void contactChanged(int id);
 
  private:
+  void reindex();
+
   QList<QPointer<RAZ::Contacts::IContact>> m_contacts;
+  QHash<int, int> m_rowOfId;  // contact id -> row
 };
 
 // The groups, one row each: Qt::DisplayRole name, 294 id.

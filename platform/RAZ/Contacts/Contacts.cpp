@@ -713,6 +713,8 @@ QHash<int, QByteArray> ContactListModel::roleNames() const { return contactRoleN
 void ContactListModel::append(IContact* contact) {
   beginInsertRows(QModelIndex(), m_contacts.size(), m_contacts.size());
   m_contacts.append(contact);
+  if (contact && !m_rowOfId.contains(contact->getId()))
+    m_rowOfId.insert(contact->getId(), m_contacts.size() - 1);
   endInsertRows();
 }
 
@@ -720,6 +722,7 @@ void ContactListModel::clear() {
   if (m_contacts.isEmpty()) return;
   beginResetModel();
   m_contacts.clear();
+  m_rowOfId.clear();
   endResetModel();
 }
 
@@ -728,14 +731,26 @@ bool ContactListModel::remove(int id) {
   if (row < 0) return false;
   beginRemoveRows(QModelIndex(), row, row);
   m_contacts.removeAt(row);
+  reindex();
   endRemoveRows();
   return true;
 }
 
 int ContactListModel::rowOf(int id) const {
-  for (int i = 0; i < m_contacts.size(); ++i)
-    if (m_contacts.at(i) && m_contacts.at(i)->getId() == id) return i;
+  // Looked up by id: every change of a contact asks, and a large book made a
+  // scan of the list quadratic to sign in with.
+  const int row = m_rowOfId.value(id, -1);
+  if (row >= 0 && row < m_contacts.size() && m_contacts.at(row) &&
+      m_contacts.at(row)->getId() == id)
+    return row;
   return -1;
+}
+
+void ContactListModel::reindex() {
+  m_rowOfId.clear();
+  for (int i = 0; i < m_contacts.size(); ++i)
+    if (m_contacts.at(i) && !m_rowOfId.contains(m_contacts.at(i)->getId()))
+      m_rowOfId.insert(m_contacts.at(i)->getId(), i);
 }
 
 IContact* ContactListModel::at(int row) const {
