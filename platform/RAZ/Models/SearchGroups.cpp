@@ -104,7 +104,7 @@ QHash<int, QByteArray> SearchGroups::roleNames() const {
 
 int SearchGroups::indexOf(const QAbstractItemModel* model) const {
   for (int i = 0; i < m_entries.size(); ++i)
-    if (m_entries.at(i).model == model) return i;
+    if (m_entries.at(i).key == model) return i;
   return -1;
 }
 
@@ -127,6 +127,7 @@ RAZ::Utils::SharedPointer<IGroup> SearchGroups::addSearchModel(QAbstractItemMode
   Entry e;
   e.group = group;
   e.model = model;
+  e.key = model;
   e.rows = model->rowCount();
   e.open = group->isOpen();
   e.listed = false;

@@ -58,6 +58,9 @@ class SearchGroups : public QAbstractListModel {
   struct Entry {
     QPointer<RAZ::Contacts::IGroup> group;
     QPointer<QAbstractItemModel> model;
+    // The model as it was added: still names the entry while the model is
+    // being destroyed (when its guarded pointer is already null).
+    const QAbstractItemModel* key = nullptr;
     bool listed = false;
     bool open = true;  // the group's open state as this list shows it
     int rows = 0;  // the rows this list shows of the model
