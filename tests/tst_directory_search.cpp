@@ -70,6 +70,13 @@ QByteArray configText(int debounceMs, int minimumLength, bool ldap, const QStrin
 }
 
 // The rows of the search results: group headers as "#name", contacts by name.
+// The groups listed (shown or waiting for rows), by name.
+QStringList groupNames(const RAZ::Models::SearchGroups* groups) {
+  QStringList out;
+  for (RAZ::Contacts::IGroup* g : groups->groups()) out << QLatin1Char('#') + g->getName();
+  return out;
+}
+
 QStringList rows(const QAbstractItemModel* model) {
   QStringList out;
   for (int r = 0; r < model->rowCount(); ++r) {
@@ -335,7 +342,7 @@ class TestDirectorySearch : public QObject {
     f.manager->search(QStringLiteral("nor"));
     QVERIFY(!f.manager->searchOf(SearchManager::KindLdap)->isEnabled());
     QVERIFY(!f.manager->searchOf(SearchManager::KindLdap)->isAttached());
-    QCOMPARE(rows(f.groups.get()).filter("#"), QStringList({"#Telephony Directory"}));
+    QCOMPARE(groupNames(f.groups.get()), QStringList({"#Telephony Directory"}));
   }
 
   void aSourceThatGoesAwayLosesItsGroup() {
@@ -346,10 +353,10 @@ class TestDirectorySearch : public QObject {
     f.ldap->setChecked(false);
     f.manager->search(QStringLiteral("nora"));
     QVERIFY(!f.manager->searchOf(SearchManager::KindLdap)->isAttached());
-    QCOMPARE(rows(f.groups.get()).filter("#"), QStringList({"#Telephony Directory"}));
+    QCOMPARE(groupNames(f.groups.get()), QStringList({"#Telephony Directory"}));
     f.ldap->setChecked(true);
     f.manager->search(QStringLiteral("nor"));
-    QCOMPARE(rows(f.groups.get()).filter("#"),
+    QCOMPARE(groupNames(f.groups.get()),
              QStringList({"#Telephony Directory", "#Corporate Directory"}));
   }
 

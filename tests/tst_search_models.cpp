@@ -102,9 +102,13 @@ class TestSearchModels : public QObject {
     first->setName("Mine");
     auto second = groups.addSearchModel(results.getModel(3));
     second->setName("Found");
-    QCOMPARE(groups.rowCount(), 4);
+    // A group with nothing in it shows only while it searches.
+    QCOMPARE(names(&groups), QStringList({"#Mine", "", ""}));
     QCOMPARE(groups.index(1, 0).data(Qt::DisplayRole).toString(), QStringLiteral("a"));
+    second->setSearching(true);
     QCOMPARE(names(&groups).last(), QStringLiteral("#Found"));
+    second->setSearching(false);
+    QCOMPARE(groups.rowCount(), 3);
 
     // Results arrive, are closed, opened, removed and listed again.
     for (int i = 0; i < 3; ++i) {
@@ -130,12 +134,13 @@ class TestSearchModels : public QObject {
     groups.addGroup(first);  // listed already: nothing changes
     QCOMPARE(groups.groups().size(), 2);
     results.reset();
+    QCOMPARE(names(&groups), QStringList({"#Mine"}));
+    // Header state reaches the view; an error shows the empty group.
+    second->setErrorText("down");
     QCOMPARE(names(&groups), QStringList({"#Mine", "#Found"}));
-    // Header state reaches the view.
     QSignalSpy changed(&groups, &QAbstractItemModel::dataChanged);
     second->setSearching(true);
-    second->setErrorText("down");
-    QCOMPARE(changed.count(), 2);
+    QCOMPARE(changed.count(), 1);
     QVERIFY(groups.index(1, 0).data(SearchGroups::GroupSearchingRole).toBool());
     QCOMPARE(groups.index(1, 0).data(SearchGroups::GroupErrorRole).toString(), QStringLiteral("down"));
     // Results deleted from the event loop never leave dangling rows.
@@ -150,6 +155,14 @@ class TestSearchModels : public QObject {
     groups.addSearchModel(own.get());
     auto kept = groups.addSearchModel(&other);
     QCOMPARE(groups.rowCount(), 5);
+    QStringListModel empty;
+    auto none = groups.addSearchModel(&empty);
+    QCOMPARE(groups.rowCount(), 5);
+    empty.insertRows(0, 2);  // rows arrive: header and rows show at once
+    QCOMPARE(groups.rowCount(), 8);
+    empty.removeRows(0, 2);
+    QCOMPARE(groups.rowCount(), 5);
+    groups.removeGroup(none);
     own.reset();
     QCOMPARE(groups.rowCount(), 3);
     QCOMPARE(groups.groups().size(), 1);

@@ -20,7 +20,7 @@ SearchGroups::~SearchGroups() {
 }
 
 int SearchGroups::shownRows(const Entry& e) const {
-  if (!e.listed) return 0;
+  if (!e.listed || !e.visible) return 0;
   return 1 + (e.open ? e.rows : 0);
 }
 
@@ -114,9 +114,34 @@ int SearchGroups::indexOfGroup(const IGroup* group) const {
   return -1;
 }
 
+bool SearchGroups::wantsVisible(const Entry& e) const {
+  return e.listed && e.group &&
+         (e.rows > 0 || e.group->isSearching() || !e.group->errorText().isEmpty());
+}
+
+void SearchGroups::updateVisibility(int i) {
+  Entry& e = m_entries[i];
+  const bool want = wantsVisible(e);
+  if (want == e.visible) return;
+  const int first = headerRow(i);
+  if (want) {
+    const int count = 1 + (e.open ? e.rows : 0);
+    beginInsertRows(QModelIndex(), first, first + count - 1);
+    m_entries[i].visible = true;
+    endInsertRows();
+  } else {
+    const int count = shownRows(e);
+    beginRemoveRows(QModelIndex(), first, first + count - 1);
+    m_entries[i].visible = false;
+    endRemoveRows();
+  }
+}
+
 void SearchGroups::headerChanged(const IGroup* group) {
   const int i = indexOfGroup(group);
   if (i < 0 || !m_entries.at(i).listed) return;
+  updateVisibility(i);
+  if (!m_entries.at(i).visible) return;
   const QModelIndex header = index(headerRow(i), 0);
   emit dataChanged(header, header);
 }
@@ -143,21 +168,24 @@ void SearchGroups::addGroup(RAZ::Utils::SharedPointer<IGroup> group) {
   Entry& e = m_entries[i];
   e.rows = e.model ? e.model->rowCount() : 0;
   e.open = e.group->isOpen();
-  const int first = headerRow(i);
-  const int count = 1 + (e.open ? e.rows : 0);
-  beginInsertRows(QModelIndex(), first, first + count - 1);
   e.listed = true;
-  endInsertRows();
+  e.visible = false;
+  updateVisibility(i);
 }
 
 void SearchGroups::removeGroup(RAZ::Utils::SharedPointer<IGroup> group) {
   const int i = indexOfGroup(group.data());
   if (i < 0 || !m_entries.at(i).listed) return;
-  const int first = headerRow(i);
   const int count = shownRows(m_entries.at(i));
-  beginRemoveRows(QModelIndex(), first, first + count - 1);
-  m_entries[i].listed = false;
-  endRemoveRows();
+  if (count > 0) {
+    const int first = headerRow(i);
+    beginRemoveRows(QModelIndex(), first, first + count - 1);
+    m_entries[i].listed = false;
+    m_entries[i].visible = false;
+    endRemoveRows();
+  } else {
+    m_entries[i].listed = false;
+  }
 }
 
 QList<IGroup*> SearchGroups::groups() const {
@@ -173,7 +201,7 @@ void SearchGroups::watch(int entry) {
   // Whether the entry's rows are on show, i.e. its changes are this list's.
   auto shows = [this](int i) {
     const Entry& e = m_entries.at(i);
-    return e.listed && e.open;
+    return e.listed && e.visible && e.open;
   };
 
   connect(model, &QAbstractItemModel::rowsAboutToBeInserted, this,
@@ -182,13 +210,17 @@ void SearchGroups::watch(int entry) {
             if (i < 0 || parent.isValid() || !shows(i)) return;
             const int header = headerRow(i);
             beginInsertRows(QModelIndex(), header + 1 + first, header + 1 + last);
+            m_entries[i].resetting = true;  // an insertion of ours is open
           });
   connect(model, &QAbstractItemModel::rowsInserted, this,
-          [this, model, shows](const QModelIndex& parent, int first, int last) {
+          [this, model](const QModelIndex& parent, int first, int last) {
             const int i = indexOf(model);
             if (i < 0 || parent.isValid()) return;
             m_entries[i].rows += last - first + 1;
-            if (shows(i)) endInsertRows();
+            if (m_entries.at(i).resetting) {
+              m_entries[i].resetting = false;
+              endInsertRows();
+            }
             headerChanged(m_entries.at(i).group);
           });
   connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this,
@@ -197,27 +229,36 @@ void SearchGroups::watch(int entry) {
             if (i < 0 || parent.isValid() || !shows(i)) return;
             const int header = headerRow(i);
             beginRemoveRows(QModelIndex(), header + 1 + first, header + 1 + last);
+            m_entries[i].resetting = true;  // a removal of ours is open
           });
   connect(model, &QAbstractItemModel::rowsRemoved, this,
-          [this, model, shows](const QModelIndex& parent, int first, int last) {
+          [this, model](const QModelIndex& parent, int first, int last) {
             const int i = indexOf(model);
             if (i < 0 || parent.isValid()) return;
             m_entries[i].rows -= last - first + 1;
-            if (shows(i)) endRemoveRows();
+            if (m_entries.at(i).resetting) {
+              m_entries[i].resetting = false;
+              endRemoveRows();
+            }
             headerChanged(m_entries.at(i).group);
           });
   // Reordering and resets are taken whole: the list is small next to the
   // cost of mapping every persistent index.
   auto begin = [this, model, shows] {
     const int i = indexOf(model);
-    if (i >= 0 && shows(i)) beginResetModel();
+    if (i < 0 || !shows(i)) return;
+    beginResetModel();
+    m_entries[i].resetting = true;
   };
-  auto end = [this, model, shows] {
+  auto end = [this, model] {
     const int i = indexOf(model);
     if (i < 0) return;
-    const bool shown = shows(i);
     m_entries[i].rows = model->rowCount();
-    if (shown) endResetModel();
+    if (m_entries.at(i).resetting) {
+      m_entries[i].resetting = false;
+      m_entries[i].visible = wantsVisible(m_entries.at(i));
+      endResetModel();
+    }
     headerChanged(m_entries.at(i).group);
   };
   connect(model, &QAbstractItemModel::modelAboutToBeReset, this, begin);
@@ -259,7 +300,7 @@ void SearchGroups::watch(int entry) {
     Entry& e = m_entries[i];
     const bool open = group->isOpen();
     if (open == e.open) return;
-    if (!e.listed || e.rows == 0) {
+    if (!e.listed || !e.visible || e.rows == 0) {
       e.open = open;
       headerChanged(group);
       return;

@@ -15,7 +15,9 @@ namespace Models {
 
 // The results of a search as one list: for each source model a header row
 // (its group) followed, while the group is open, by the model's rows. Groups
-// are listed in the order they were added. Header rows have the roles of the
+// are listed in the order they were added; a group with no rows shows only
+// while its search is out or to tell why it failed, so a text nobody matches
+// leaves the list empty. Header rows have the roles of the
 // contact list's group headers (340 is a header, 341 group id, 342 name, 343
 // and 329 the group, 345 the number of rows of its model) plus 346 searching
 // (bool) and 347 the group's error text; other rows pass the source model's
@@ -62,6 +64,8 @@ class SearchGroups : public QAbstractListModel {
     // being destroyed (when its guarded pointer is already null).
     const QAbstractItemModel* key = nullptr;
     bool listed = false;
+    bool visible = false;  // listed, and with rows, a search out or an error
+    bool resetting = false;
     bool open = true;  // the group's open state as this list shows it
     int rows = 0;  // the rows this list shows of the model
   };
@@ -72,6 +76,9 @@ class SearchGroups : public QAbstractListModel {
   int shownRows(const Entry& entry) const;
   void watch(int entry);
   void headerChanged(const RAZ::Contacts::IGroup* group);
+  bool wantsVisible(const Entry& entry) const;
+  // Shows or hides the entry's block (header and open rows) as it asks.
+  void updateVisibility(int entry);
 
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> m_contacts;
   QList<Entry> m_entries;
