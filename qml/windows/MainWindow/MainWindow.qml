@@ -347,7 +347,11 @@ Rectangle {
                     }
                     Text {
                         width: parent.width
-                        text: (mainWindow.showStatus && model.statusText !== undefined && model.statusText !== "")
+                        // A directory entry has no presence: it shows what the
+                        // text was found in, when that is not its name.
+                        text: (model.contact && model.contact.isSearchResult)
+                              ? (model.contact.searchHitString !== model.displayName ? model.contact.searchHitString : "")
+                              : (mainWindow.showStatus && model.statusText !== undefined && model.statusText !== "")
                               ? model.statusText : root.presenceText(model.presence === undefined ? 0 : model.presence)
                         textFormat: Text.PlainText
                         elide: Text.ElideRight
