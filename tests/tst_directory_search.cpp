@@ -153,8 +153,8 @@ class TestDirectorySearch : public QObject {
     SearchManager::Search* telephony = f.manager->searchOf(SearchManager::KindXsi);
     QVERIFY(telephony && telephony->isAttached());
     QTRY_COMPARE_WITH_TIMEOUT(telephony->results()->count(), 2, kWait);
-    QCOMPARE(rows(f.groups.get()), QStringList({"#Telephony Directory", "Nora Albrecht",
-                                                "Norbert Sauer"}));
+    QCOMPARE(rows(f.groups.get()),
+             QStringList({"#Telephony Directory", "Nora Albrecht", "Norbert Sauer"}));
     QVERIFY(!telephony->group()->isSearching());
     // Results carry the search text and are marked as results.
     RAZ::Contacts::IContact* nora = telephony->results()->contacts().first();
@@ -261,18 +261,13 @@ class TestDirectorySearch : public QObject {
       QCOMPARE(telephony->group()->isOpen(), size <= 10);
       // A closed group shows its header only.
       QCOMPARE(f.groups->rowCount(), size <= 10 ? size + 1 : 1);
-      QCOMPARE(f.groups->index(0, 0).data(RAZ::Models::SearchGroups::GroupTotalRole).toInt(),
-               size);
+      QCOMPARE(f.groups->index(0, 0).data(RAZ::Models::SearchGroups::GroupTotalRole).toInt(), size);
     }
   }
 
   void propertiesFollowTheRules() {
-    QVariantMap more{{"email", "a@x"},
-                     {"mail", "b@x"},
-                     {"addressLine1", "Main 1"},
-                     {"addressLine2", ""},
-                     {"l", "Madrid"},
-                     {"jid", "Mixed@Case.Test"}};
+    QVariantMap more{{"email", "a@x"},     {"mail", "b@x"}, {"addressLine1", "Main 1"},
+                     {"addressLine2", ""}, {"l", "Madrid"}, {"jid", "Mixed@Case.Test"}};
     Fixture f(configText(0, 2, false), {entry("Rita Ruiz", "+34", more)});
     f.manager->search(QStringLiteral("rit"));
     f.manager->startSearches();
@@ -294,11 +289,12 @@ class TestDirectorySearch : public QObject {
     Fixture f(configText(600000, 2, false));
     f.manager->search(QStringLiteral("nor"));
     ContactSearch stranger(directory());
-    connect(&stranger, SIGNAL(searchContactsResults(
-                           QList<RAZ::Controllers::Search::ContactSearchResult>, quint32)),
-            f.manager.get(),
-            SLOT(searchContactsResults(QList<RAZ::Controllers::Search::ContactSearchResult>,
-                                       quint32)));
+    connect(
+        &stranger,
+        SIGNAL(
+            searchContactsResults(QList<RAZ::Controllers::Search::ContactSearchResult>, quint32)),
+        f.manager.get(),
+        SLOT(searchContactsResults(QList<RAZ::Controllers::Search::ContactSearchResult>, quint32)));
     QSignalSpy answers(&stranger, &ContactSearch::searchContactsResults);
     stranger.search(RAZ::Controllers::Search::ContactSearchData("osk*", 0xFFFFFFFFu, 0));
     QTRY_COMPARE_WITH_TIMEOUT(answers.count(), 1, kWait);
@@ -320,8 +316,7 @@ class TestDirectorySearch : public QObject {
     QCOMPARE(telephony->group()->errorText(), QStringLiteral("The directory search failed"));
     QVERIFY(!telephony->group()->isSearching());
     QTRY_COMPARE_WITH_TIMEOUT(ldapFailed.count(), 1, kWait);
-    QCOMPARE(ldap->group()->errorText(),
-             QStringLiteral("The directory server cannot be reached"));
+    QCOMPARE(ldap->group()->errorText(), QStringLiteral("The directory server cannot be reached"));
     QVERIFY(!ldap->group()->isSearching());
     QCOMPARE(ldap->results()->count(), 0);
     // A working source next time clears its own error only.
@@ -346,8 +341,8 @@ class TestDirectorySearch : public QObject {
   }
 
   void aSourceThatGoesAwayLosesItsGroup() {
-    Fixture f(configText(0, 2, true,
-                         "<value id=\"170\" type=\"string\">ldap://127.0.0.1:1</value>"));
+    Fixture f(
+        configText(0, 2, true, "<value id=\"170\" type=\"string\">ldap://127.0.0.1:1</value>"));
     f.manager->search(QStringLiteral("nor"));
     QVERIFY(f.manager->searchOf(SearchManager::KindLdap)->isAttached());
     f.ldap->setChecked(false);
@@ -368,7 +363,8 @@ class TestDirectorySearch : public QObject {
     f.manager->outlookSearchError(OutlookContactSearch::Other, QStringLiteral("Profile locked"));
     f.manager->outlookSearchError(OutlookContactSearch::Initializing, QString());
     TP::Core::Logging::removeLogger(&log);
-    QVERIFY(log.containsMessage("Outlook error: Unknown error while obtaining contacts from Outlook"));
+    QVERIFY(
+        log.containsMessage("Outlook error: Unknown error while obtaining contacts from Outlook"));
     QVERIFY(log.containsMessage("Outlook error: Profile locked"));
     QVERIFY(log.containsMessage("Outlook error: Outlook search is initializing"));
     QCOMPARE(log.find(QString(), "Utils::Search::SearchManager::outlookSearchError", 2).size(), 3);

@@ -24,9 +24,7 @@ namespace {
 constexpr int kWait = 20000;
 const char kLogin[] = "ana@demo.zent";
 
-QString sourceDir() {
-  return QString::fromLocal8Bit(qgetenv("ZENT_SOURCE_DIR"));
-}
+QString sourceDir() { return QString::fromLocal8Bit(qgetenv("ZENT_SOURCE_DIR")); }
 
 QString findTool(const QString& name) {
   return QStandardPaths::findExecutable(name, {"/usr/sbin", "/usr/bin", "/usr/local/sbin"});
@@ -152,7 +150,8 @@ class TestLdapSearch : public QObject {
     QCOMPARE(failed.count(), 0);
     QCOMPARE(names(results, 0), QStringList({"Mario Robles", "Marta Rossi"}));
     const auto found = results.at(0).at(0).value<QList<ContactSearchResult>>();
-    ContactSearchResult marta = found.at(0)->displayName() == "Marta Rossi" ? found.at(0) : found.at(1);
+    ContactSearchResult marta =
+        found.at(0)->displayName() == "Marta Rossi" ? found.at(0) : found.at(1);
     QCOMPARE(marta->firstName(), QStringLiteral("Marta"));
     QCOMPARE(marta->lastName(), QStringLiteral("Rossi"));
     QCOMPARE(marta->phone(), QStringLiteral("+34 910 000 101"));

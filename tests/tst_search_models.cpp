@@ -49,7 +49,8 @@ class TestSearchModels : public QObject {
                       person(4, "+44 Desk"), person(5, "Bo")});
     Models::ContactSearchFilter filter(book.getModel(Contacts::ContactListKind),
                                        Contacts::DisplayNameRole);
-    QAbstractItemModelTester tester(&filter, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester tester(&filter,
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
     QCOMPARE(names(&filter),
              QStringList({"+44 Desk", "Anders (Sales)", "anna Berg", "Bo", "Zoë Ünal"}));
     filter.setFilterText("AN");
@@ -74,7 +75,8 @@ class TestSearchModels : public QObject {
     book.addContacts({person(1, "Anna"), person(2, "Bert")});
     Models::ContactSearchFilter filter(book.getModel(Contacts::ContactListKind),
                                        Contacts::DisplayNameRole);
-    QAbstractItemModelTester tester(&filter, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester tester(&filter,
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
     filter.setFilterText("an");
     QCOMPARE(names(&filter), QStringList({"Anna"}));
     // A contact added later, renamed, or removed.
@@ -97,7 +99,8 @@ class TestSearchModels : public QObject {
     QStringListModel own({"a", "b"});
     RAZ::Contacts::ContactsImpl results(nullptr);
     SearchGroups groups{RAZ::Utils::SharedPointer<Contacts>()};
-    QAbstractItemModelTester tester(&groups, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester tester(&groups,
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
     auto first = groups.addSearchModel(&own);
     first->setName("Mine");
     auto second = groups.addSearchModel(results.getModel(3));
@@ -142,14 +145,16 @@ class TestSearchModels : public QObject {
     second->setSearching(true);
     QCOMPARE(changed.count(), 1);
     QVERIFY(groups.index(1, 0).data(SearchGroups::GroupSearchingRole).toBool());
-    QCOMPARE(groups.index(1, 0).data(SearchGroups::GroupErrorRole).toString(), QStringLiteral("down"));
+    QCOMPARE(groups.index(1, 0).data(SearchGroups::GroupErrorRole).toString(),
+             QStringLiteral("down"));
     // Results deleted from the event loop never leave dangling rows.
     QTRY_COMPARE_WITH_TIMEOUT(results.count(), 0, 20000);
   }
 
   void aModelThatGoesAwayLeavesTheList() {
     SearchGroups groups{RAZ::Utils::SharedPointer<Contacts>()};
-    QAbstractItemModelTester tester(&groups, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester tester(&groups,
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
     auto own = std::make_unique<QStringListModel>(QStringList{"a"});
     QStringListModel other({"x", "y"});
     groups.addSearchModel(own.get());

@@ -67,7 +67,7 @@ class SearchGroups : public QAbstractListModel {
     bool visible = false;  // listed, and with rows, a search out or an error
     bool resetting = false;
     bool open = true;  // the group's open state as this list shows it
-    int rows = 0;  // the rows this list shows of the model
+    int rows = 0;      // the rows this list shows of the model
   };
   int indexOf(const QAbstractItemModel* model) const;
   int indexOfGroup(const RAZ::Contacts::IGroup* group) const;

@@ -17,10 +17,10 @@
 #include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Demo/Service.h>
 
+#include <unistd.h>
 #include <algorithm>
 #include <cstdio>
 #include <memory>
-#include <unistd.h>
 
 #include "Application.h"
 #include "Utils/AppPaths.h"
@@ -78,10 +78,10 @@ int main(int argc, char** argv) {
   parser.process(app);
   QTextStream out(stdout);
   QTextStream err(stderr);
-  const QString dist = parser.isSet("dist")
-                           ? parser.value("dist")
-                           : QDir(QCoreApplication::applicationDirPath() + "/../../../dist")
-                                 .absolutePath();
+  const QString dist =
+      parser.isSet("dist")
+          ? parser.value("dist")
+          : QDir(QCoreApplication::applicationDirPath() + "/../../../dist").absolutePath();
   AppPaths::setExecutableDirOverride(dist);
   if (!app.initialize()) {
     err << "zent-bench-search: the program did not start from " << dist << "\n";
@@ -105,13 +105,15 @@ int main(int argc, char** argv) {
     return 1;
   }
   view->grabFramebuffer();
-  const int contacts = main->contactModel() ? qEnvironmentVariableIntValue("ZENT_DEMO_CONTACTS") : 0;
+  const int contacts =
+      main->contactModel() ? qEnvironmentVariableIntValue("ZENT_DEMO_CONTACTS") : 0;
 
   // Texts typed: prefixes of names in the book, then erased letter by letter.
   QStringList names;
   QAbstractItemModel* model = main->contactModel();
   for (int row = 0; row < model->rowCount() && names.size() < 40; row += 97) {
-    const QString name = model->index(row, 0).data(RAZ::Contacts::Contacts::DisplayNameRole).toString();
+    const QString name =
+        model->index(row, 0).data(RAZ::Contacts::Contacts::DisplayNameRole).toString();
     if (name.size() >= 4) names << name;
   }
   const int runs = std::max(1, parser.value("runs").toInt());
@@ -155,8 +157,9 @@ int main(int argc, char** argv) {
   };
   const QString book = QString::number(contacts);
   const QList<Measure> measures{
-      {"keystroke-filter", "keystroke -> own-contacts filter updated, " + book + " contacts, median",
-       median(filterMs), 10},
+      {"keystroke-filter",
+       "keystroke -> own-contacts filter updated, " + book + " contacts, median", median(filterMs),
+       10},
       {"keystroke-painted", "keystroke -> list painted, " + book + " contacts, median",
        median(paintedMs), 16},
       {"scroll-frame-median", "scrolling the list, frame, " + book + " contacts, median",

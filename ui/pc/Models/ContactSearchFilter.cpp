@@ -4,16 +4,14 @@
 
 namespace Models {
 
-ContactSearchFilter::ContactSearchFilter(QAbstractItemModel* source, int nameRole,
-                                         QObject* parent)
+ContactSearchFilter::ContactSearchFilter(QAbstractItemModel* source, int nameRole, QObject* parent)
     : QAbstractListModel(parent), m_source(source), m_nameRole(nameRole) {
   if (source) {
     connect(source, &QAbstractItemModel::rowsInserted, this, &ContactSearchFilter::sourceChanged);
     connect(source, &QAbstractItemModel::rowsRemoved, this, &ContactSearchFilter::sourceChanged);
     connect(source, &QAbstractItemModel::rowsMoved, this, &ContactSearchFilter::sourceChanged);
     connect(source, &QAbstractItemModel::modelReset, this, &ContactSearchFilter::sourceChanged);
-    connect(source, &QAbstractItemModel::layoutChanged, this,
-            &ContactSearchFilter::sourceChanged);
+    connect(source, &QAbstractItemModel::layoutChanged, this, &ContactSearchFilter::sourceChanged);
     connect(source, &QAbstractItemModel::dataChanged, this,
             &ContactSearchFilter::sourceDataChanged);
     connect(source, &QObject::destroyed, this, [this] {

@@ -44,10 +44,10 @@ class ContactSearchFilter : public QAbstractListModel {
   int m_nameRole;
   QString m_text;
   QString m_folded;
-  QVector<QString> m_names;   // per source row, case-folded
-  QVector<int> m_sorted;      // source rows by name
-  QVector<int> m_rows;        // source rows shown, in order
-  QVector<int> m_shownAt;     // per source row: its row here, or -1
+  QVector<QString> m_names;  // per source row, case-folded
+  QVector<int> m_sorted;     // source rows by name
+  QVector<int> m_rows;       // source rows shown, in order
+  QVector<int> m_shownAt;    // per source row: its row here, or -1
 };
 
 }  // namespace Models

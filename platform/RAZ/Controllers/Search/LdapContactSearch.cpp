@@ -1,7 +1,7 @@
 #include "RAZ/Controllers/Search/LdapContactSearch.h"
 
-#include <QDebug>
 #include <QDeadlineTimer>
+#include <QDebug>
 #include <QMetaObject>
 #include <QThread>
 #include <atomic>
@@ -338,8 +338,8 @@ void LdapContactSearch::search(RAZ::Controllers::Search::ContactSearchData data)
 
 void LdapContactSearch::cancel() { ++m_shared->generation; }
 
-void LdapContactSearch::onAnswer(quint64 generation, const QList<QVariantMap>& entries,
-                                 int failure, const QString& error) {
+void LdapContactSearch::onAnswer(quint64 generation, const QList<QVariantMap>& entries, int failure,
+                                 const QString& error) {
   if (generation != m_shared->generation.load()) return;
   m_failure = Failure(failure);
   m_error = error;

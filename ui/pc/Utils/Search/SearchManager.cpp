@@ -25,7 +25,6 @@ constexpr unsigned int kAllFields = 4294967295u;
 // Groups of more results than this start closed.
 constexpr int kOpenGroupLimit = 10;
 
-
 QVariant configValue(const RAZ::Configuration::Config* config, int id) {
   return config ? config->value(id) : QVariant();
 }
@@ -83,11 +82,10 @@ void SearchManager::Search::attach(QObject* receiver) {
   if (m_controller)
     m_resultsConnection = QObject::connect(
         m_controller,
-        SIGNAL(searchContactsResults(QList<RAZ::Controllers::Search::ContactSearchResult>,
-                                     quint32)),
+        SIGNAL(
+            searchContactsResults(QList<RAZ::Controllers::Search::ContactSearchResult>, quint32)),
         receiver,
-        SLOT(searchContactsResults(QList<RAZ::Controllers::Search::ContactSearchResult>,
-                                   quint32)));
+        SLOT(searchContactsResults(QList<RAZ::Controllers::Search::ContactSearchResult>, quint32)));
   m_attached = true;
 }
 
@@ -114,7 +112,8 @@ void SearchManager::Search::start(const QString& text) {
   }
   // Only one request per source is out: the controller drops the running
   // one, so its late answer cannot replace this one's.
-  m_controller->search(RAZ::Controllers::Search::ContactSearchData(request, kAllFields, 0, nullptr));
+  m_controller->search(
+      RAZ::Controllers::Search::ContactSearchData(request, kAllFields, 0, nullptr));
 }
 
 void SearchManager::Search::stop() {
@@ -423,7 +422,8 @@ void SearchManager::outlookSearchError(RAZ::Controllers::Search::OutlookContactS
       text = tr("Operation timeout");
       break;
     case RAZ::Controllers::Search::OutlookContactSearch::Other:
-      text = message.isEmpty() ? tr("Unknown error while obtaining contacts from Outlook") : message;
+      text =
+          message.isEmpty() ? tr("Unknown error while obtaining contacts from Outlook") : message;
       break;
     default:
       text = tr("Unknown error while obtaining contacts from Outlook");
@@ -461,13 +461,12 @@ QAbstractItemModel* SearchManager::setupEnterpriseSearch() {
   RAZ::Controllers::Search::ContactSearch* controller = m_enterprise->controller();
   connect(controller, SIGNAL(searching(bool)), this, SIGNAL(enterpriseSearching(bool)),
           Qt::UniqueConnection);
-  connect(controller,
-          SIGNAL(searchContactsResults(QList<RAZ::Controllers::Search::ContactSearchResult>,
-                                       quint32)),
-          this,
-          SLOT(searchContactsResults(QList<RAZ::Controllers::Search::ContactSearchResult>,
-                                     quint32)),
-          Qt::UniqueConnection);
+  connect(
+      controller,
+      SIGNAL(searchContactsResults(QList<RAZ::Controllers::Search::ContactSearchResult>, quint32)),
+      this,
+      SLOT(searchContactsResults(QList<RAZ::Controllers::Search::ContactSearchResult>, quint32)),
+      Qt::UniqueConnection);
   m_enterprise->firstTimeSearch();
   return model;
 }

@@ -135,8 +135,7 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
   // its own. The enterprise directory is loaded once and matched here.
   m_searchGroups = new RAZ::Models::SearchGroups(contacts, this);
   if (RAZ::Utils::SharedPointer<RAZ::Contacts::IGroup> own =
-          m_searchGroups->addSearchModel(m_searchFilter))
-  {
+          m_searchGroups->addSearchModel(m_searchFilter)) {
     own->setName(tr("Contacts"));
     m_ownSearchGroup = own.data();
   }
