@@ -3,6 +3,8 @@
 // theme look-up, languages, the operating-system layer and Qt message routing.
 #include <QDir>
 #include <QFile>
+#include <QLibrary>
+#include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -28,6 +30,7 @@
 #include "Utils/UserAgent.h"
 #include "Utils/WebViews.h"
 #include "Utils/file_utils.h"
+#include "libqml/items/WebViewEngine.h"
 #include "libqml/utils/Themes.h"
 
 namespace {
@@ -529,6 +532,22 @@ class TestAppStartup : public QObject {
     QVERIFY(QWebSettings::globalSettings()->testAttribute(QWebSettings::PluginsEnabled));
     Utils::prepareWebViews();
     QVERIFY(QWebSettings::globalSettings()->testAttribute(QWebSettings::PluginsEnabled));
+  }
+
+  void programLeavesTheWebEngineOut() {
+    // The web engine costs a start a dozen milliseconds and megabytes: the
+    // program links none of it, the first web view loads it from beside
+    // the program.
+    const QString dist = qEnvironmentVariable("ZENT_DIST_DIR");
+    QVERIFY(!dist.isEmpty());
+    QProcess objdump;
+    objdump.start("objdump", {"-p", dist + "/zent"});
+    QVERIFY(objdump.waitForFinished(20000));
+    const QString headers = QString::fromLocal8Bit(objdump.readAllStandardOutput());
+    QVERIFY2(headers.contains(QRegularExpression("NEEDED\\s+libQt5Core")), qPrintable(headers));
+    QVERIFY2(!headers.contains("WebKit", Qt::CaseInsensitive), qPrintable(headers));
+    QLibrary engine(dist + "/libzent_webengine.so");
+    QVERIFY2(engine.resolve(ZENT_WEB_ENGINE_ENTRY), qPrintable(engine.errorString()));
   }
 
   void qtMessagesRouteToLogger() {

@@ -380,6 +380,33 @@ class TestCallSettings : public QObject {
     }
   }
 
+  // Forwarding switched on in the window is on again in the window of the
+  // next session of the same user (signed out and in, one process).
+  void forwardingSwitchedOnStaysOnAfterSigningOutAndIn() {
+    QVERIFY(openWindow());
+    QVERIFY(showTab(Utils::ForwardingPage));
+    QQuickItem* always = item(m_window, "forwardAlways");
+    QVERIFY(always);
+    XsiServiceObject* service = this->service(SupplementaryService::CallForwardingAlways);
+    QTRY_COMPARE(service->state(), 0);
+    call(always, "startEditing");
+    always->setProperty("editNumber", "+4930555");
+    always->setProperty("editEnabled", true);
+    QVERIFY(call(always, "save").toBool());
+    QVERIFY(waitFor(service, SIGNAL(ready())));
+    QCOMPARE(service->state(), 1);
+
+    delete m_window.data();
+    QVERIFY(openSession());
+    QVERIFY(openWindow());
+    QVERIFY(showTab(Utils::ForwardingPage));
+    always = item(m_window, "forwardAlways");
+    QVERIFY(always);
+    QTRY_COMPARE(always->findChild<QQuickItem*>("summary")->property("text").toString(),
+                 QString("Always forward: Enabled to +4930555"));
+    QCOMPARE(this->service(SupplementaryService::CallForwardingAlways)->state(), 1);
+  }
+
   void emptyForwardingNumberSavesTheServiceOff() {
     QVERIFY(openWindow());
     QVERIFY(showTab(Utils::ForwardingPage));

@@ -18,6 +18,11 @@
 #include <RAZ/Presence/PresenceData.h>
 #include <RAZ/Settings.h>
 
+#include <RAZ/Configuration/Config.h>
+#include <RAZ/Contacts/Contacts.h>
+#include <RAZ/Demo/DemoSession.h>
+#include <RAZ/Demo/Service.h>
+
 #include "TestSupport.h"
 #include "Utils/PresenceHelper.h"
 #include "dialogs/LocationPublish.h"
@@ -237,6 +242,61 @@ class TestLocationPublish : public QObject {
     QCOMPARE(published.count(), 1);
     QCOMPARE(own.getLocationInfo().manualLocation, QString("Lab"));
     QCOMPARE(own.getLocationInfo().timeZone, QString("+09:00"));
+  }
+
+  // The demo service reports where the user is when a session starts; the
+  // manual location and time zone the user publishes are asked for once and
+  // published again on the next sign-in, without a question.
+  void choiceIsKeptAndPublishedAgainAtTheNextSignIn() {
+    qputenv("ZENT_DEMO_LOCATION", "1");
+    RAZ::Demo::Service::instance().reset();
+    RAZ::Demo::Service::instance().setStepDelay(0);
+    RAZ::Configuration::Config config(QByteArray("<config name=\"T\"/>"), QString());
+    auto signIn = [&config](std::unique_ptr<RAZ::Demo::DemoSession>& session,
+                            std::unique_ptr<Utils::PresenceHelper>& helper) {
+      helper.reset();
+      session.reset(new RAZ::Demo::DemoSession(&config));
+      session->open(QStringLiteral("traveller"), QStringLiteral("demo"));
+      helper.reset(new Utils::PresenceHelper(session->contactsManager()->ownPresence()));
+      for (RAZ::Utils::Location::Source* source : session->locationSources()) {
+        QObject::connect(source, SIGNAL(xsiLocationReceived(const RAZ::Utils::Location::Info&)),
+                         helper.get(),
+                         SLOT(cbXsiLocationReceived(const RAZ::Utils::Location::Info&)));
+        QObject::connect(source,
+                         SIGNAL(pubsubLocationReceived(const RAZ::Utils::Location::Info&)),
+                         helper.get(),
+                         SLOT(cbXmppLocationReceived(const RAZ::Utils::Location::Info&)));
+      }
+    };
+    std::unique_ptr<RAZ::Demo::DemoSession> session;
+    std::unique_ptr<Utils::PresenceHelper> helper;
+    signIn(session, helper);
+    LocationPublish* dialog = helper->locationDialog();
+    // A new address: the user is asked, the service's place offered.
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->isVisible(), 20000);
+    QVERIFY(dialog->autoLocation()->text().contains("Berlin, GERMANY"));
+    dialog->manualLocation()->click();
+    dialog->regionEdit()->setText("Lisbon office");
+    dialog->timeComboBox()->setCurrentIndex(
+        dialog->timeComboBox()->findText("(UTC+00:00) Dublin, Edinburgh, Lisbon, London"));
+    dialog->setLocationButton()->click();
+    RAZ::Presence::PresenceData* own = session->contactsManager()->ownPresence();
+    QCOMPARE(own->getLocationInfo().manualLocation, QString("Lisbon office"));
+    QCOMPARE(own->getLocationInfo().timeZone, QString("+00:00"));
+    RAZ::Settings user(RAZ::Settings::User);
+    QCOMPARE(user.value(key("last_published_timezone")).toString(), QString("+00:00"));
+    QCOMPARE(user.value(key("last_received_ip_address")).toString(), QString("198.51.100.23"));
+
+    // Signed out and in: same address, so no question; the choice is published.
+    signIn(session, helper);
+    own = session->contactsManager()->ownPresence();
+    QTRY_COMPARE_WITH_TIMEOUT(own->getLocationInfo().manualLocation, QString("Lisbon office"),
+                              20000);
+    QCOMPARE(own->getLocationInfo().timeZone, QString("+00:00"));
+    QVERIFY(!helper->locationDialog()->isVisible());
+    helper.reset();
+    session.reset();
+    qputenv("ZENT_DEMO_LOCATION", "0");
   }
 };
 

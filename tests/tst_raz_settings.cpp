@@ -1,9 +1,11 @@
 #include "TestSupport.h"
 
+#include <RAZ/IniText.h>
 #include <RAZ/Settings.h>
 #include <RAZ/Utils/Path.h>
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QRect>
@@ -15,6 +17,21 @@
 #include <sys/resource.h>
 
 namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(bytes);
+}
+
+// What Qt's own INI format reads from a file: every key with its value.
+QSettings::SettingsMap readByQt(const QString& path, QSettings::Status* status = nullptr) {
+  QSettings ini(path, QSettings::IniFormat);
+  QSettings::SettingsMap map;
+  const QStringList keys = ini.allKeys();
+  for (const QString& key : keys) map.insert(key, ini.value(key));
+  if (status) *status = ini.status();
+  return map;
+}
 
 QByteArray contentOf(const QString& path) {
   QFile f(path);
@@ -256,6 +273,99 @@ class TestRazSettings : public QObject {
     QCOMPARE(raw.value(key), readByQt);
     QCOMPARE(raw.value("other/key").toString(), QString("changed"));
     QCOMPARE(raw.allKeys().size(), 2);
+  }
+
+  // The store's INI text is Qt's: whatever Qt's INI format reads from a
+  // file, the store reads the same from it, odd files included.
+  void iniTextReadsWhatQtReads_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("empty") << QByteArray("");
+    QTest::newRow("sections") << QByteArray("[General]\na=1\n\n[s]\nb = two words \nc=\n");
+    QTest::newRow("comments") << QByteArray(";c\n  ; indented\n[s];x\nk=v ; tail\nq=\"a;b\"\n");
+    QTest::newRow("no equals sign") << QByteArray("[s]\njunk\nk=v\n");
+    QTest::newRow("quotes and lists") << QByteArray("l=a, \"b,c\" ,  d  \ne=\" x \"\nq=\"\",\n");
+    QTest::newRow("escapes") << QByteArray("e=\\a\\t\\\"\\x41\\x263a\\101\\0\\q\\x\nf=a\\\n");
+    QTest::newRow("continued line") << QByteArray("k=one \\\n two\nm=\"x\ny\"\r\nn=3\r\n");
+    QTest::newRow("escaped keys") << QByteArray("[a%20b]\nc\\d=1\n%U263A=2\n%4=3\n%zz=4\n");
+    QTest::newRow("general section names") << QByteArray("[%General]\nx=1\n[GENERAL]\ny=2\n");
+    QTest::newRow("typed values") << QByteArray(
+        "r=@Rect(1 2 3 4)\ns=@Size(5 6)\np=@Point(7 8)\nb=@ByteArray(\\0\\xff)\n"
+        "i=@Invalid()\nat=@@x\nbad=@Rect(1 2)\nl=@@a, @Size(1 2)\nm=@@a, b\n");
+    QTest::newRow("latin-1") << QByteArray("k=caf\xe9\n");
+    QTest::newRow("utf-8 mark") << QByteArray(
+        "\xef\xbb\xbfk=caf\xc3\xa9 \xe2\x82\xac\n[s]\n\xc3\xa9=\xc3\xa9\n");
+    QTest::newRow("blank lines and spaces") << QByteArray("\r\n\r\n   k\t =\t v\t\n");
+  }
+  void iniTextReadsWhatQtReads() {
+    QFETCH(QByteArray, text);
+    QTemporaryDir data;
+    const QString file = data.path() + "/qt.ini";
+    writeFile(file, text);
+    QSettings::SettingsMap ours;
+    QVERIFY(RAZ::IniText::parse(text, ours));
+    QCOMPARE(ours, readByQt(file));
+  }
+
+  void iniTextRefusesASectionWithoutItsBracket() {
+    QSettings::SettingsMap map{{"stale", 1}};
+    QVERIFY(!RAZ::IniText::parse("[s\nk=v\n", map));
+    QVERIFY(map.isEmpty());
+  }
+
+  // Text rendered by the store is what Qt writes for the same values, byte
+  // for byte, so files of either kind stay interchangeable.
+  void iniTextWritesWhatQtWrites_data() {
+    QTest::addColumn<QVariantMap>("values");
+    QTest::newRow("nothing") << QVariantMap();
+    QTest::newRow("plain") << QVariantMap{
+        {"top", "1"}, {"a/x", "alice@example.org"}, {"z/y", 2}, {"a/b/c", true}};
+    QTest::newRow("escaped text") << QVariantMap{
+        {"s/specials", QString("x = \"y\"; z,\n\tü € \\")},
+        {"s/blank ends", " v "},
+        {"s/nul", QString::fromLatin1("a\0b", 3)},
+        {"s/hex after code", QString::fromLatin1("\x01"
+                                                 "a"
+                                                 "\xe9"
+                                                 "F")},
+        {"s/at", "@home"},
+        {"s/emoji", QString::fromUtf8("\xf0\x9f\x98\x80")}};
+    QTest::newRow("lists") << QVariantMap{{"l/strings", QStringList{"a", "b,c", "", " d"}},
+                                          {"l/empty", QStringList()},
+                                          {"l/one", QStringList{"only"}},
+                                          {"l/variants", QVariantList{1, "two", QSize(3, 4)}},
+                                          {"l/one variant", QVariantList{5}}};
+    QTest::newRow("typed") << QVariantMap{{"t/rect", QRect(1, -2, 300, 400)},
+                                          {"t/size", QSize(5, 6)},
+                                          {"t/point", QPoint(-7, 8)},
+                                          {"t/bytes", QByteArray("\0\x01\xff=\n", 5)},
+                                          {"t/real", 0.1},
+                                          {"t/big", Q_INT64_C(123456789012)},
+                                          {"t/none", QVariant()},
+                                          {"t/map", QVariantMap{{"k", 1}}},
+                                          {"t/when", QDateTime(QDate(2026, 1, 2), QTime(3, 4))}};
+    QTest::newRow("odd keys") << QVariantMap{{"general/x", 1},
+                                             {"some group/some key", "v"},
+                                             {QString::fromUtf8("\xc3\xa9t\xc3\xa9/%k"), "v"},
+                                             {QString::fromUtf8("\xe2\x98\xba"), "v"}};
+  }
+  void iniTextWritesWhatQtWrites() {
+    QFETCH(QVariantMap, values);
+    QTemporaryDir data;
+    const QString file = data.path() + "/qt.ini";
+    {
+      QSettings ini(file, QSettings::IniFormat);
+      for (auto it = values.constBegin(); it != values.constEnd(); ++it)
+        ini.setValue(it.key(), it.value());
+    }
+    const QByteArray rendered = RAZ::IniText::render(values);
+    QCOMPARE(rendered, contentOf(file));
+    // Read back as Qt reads the text from disk (a file of a new name: Qt
+    // keeps the values it wrote itself in memory).
+    const QString copy = data.path() + "/copy.ini";
+    writeFile(copy, rendered);
+    QSettings::SettingsMap back;
+    QVERIFY(RAZ::IniText::parse(rendered, back));
+    QCOMPARE(back, readByQt(copy));
   }
 
   void failedWriteLeavesTheOldFileWhole_data() {

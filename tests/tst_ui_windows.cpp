@@ -20,6 +20,7 @@
 #include <QUrlQuery>
 #include <QVBoxLayout>
 
+#include <RAZ/ApiProvider/ConnectorData.h>
 #include <RAZ/Settings.h>
 
 #include "TestSupport.h"
@@ -31,6 +32,7 @@
 #include "Widgets/PopupWindow.h"
 #include "dialogs/MessageWindow.h"
 #include "libqml/QmlRegistration.h"
+#include "libqml/components/ConnectorNotification.h"
 #include "libqml/utils/QmlHelper.h"
 #include "libqml/utils/Style.h"
 #include "libqml/utils/StyleView.h"
@@ -936,6 +938,30 @@ class TestUiWindows : public QObject {
               QUrl("file:///snippet.qml"));
     QVERIFY(c.isError());
     QVERIFY2(c.errorString().contains(reason), qPrintable(c.errorString()));
+  }
+
+  // The "New Add-ins" window is made at start but its scene only for the
+  // first add-in to decide on: the sign-in window does not wait for it.
+  void addinsWindowMakesItsSceneForTheFirstAddin() {
+    RAZ::ApiProvider::ConnectorModel model;
+    QPointer<QML::ConnectorNotification> window = new QML::ConnectorNotification(&model, nullptr);
+    QVERIFY(!window->isVisible());
+    QVERIFY(!window->view()->rootObject());
+
+    auto* first = new RAZ::ApiProvider::ConnectorData("Notes", "Vendor", "Takes notes", "1.0");
+    model.append(first);
+    QVERIFY(window->view()->rootObject());
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->view()->rootObject()->findChildren<QQuickItem*>().isEmpty(), false);
+
+    // Decided: the window goes, and comes back with its scene for the next.
+    first->setState(RAZ::ApiProvider::ConnectorData::Accepted);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 20000);
+    QQuickItem* scene = window->view()->rootObject();
+    model.append(new RAZ::ApiProvider::ConnectorData("Dial", "Vendor", "Dials", "2.0"));
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->view()->rootObject(), scene);
+    delete window.data();
   }
 
   void modulesAreSeparate() {

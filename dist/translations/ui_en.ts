@@ -398,6 +398,22 @@
         <source>Delete Contact</source>
         <translation>Delete Contact</translation>
     </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Import Telephone Directory Information to Profile</source>
+        <translation>Import Telephone Directory Information to Profile</translation>
+    </message>
+    <message>
+        <source>Set as Favorite</source>
+        <translation>Set as Favorite</translation>
+    </message>
+    <message>
+        <source>Remove from Favorites</source>
+        <translation>Remove from Favorites</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs::LocationPublish</name>
@@ -1215,6 +1231,38 @@ Do you want to enable these features? </translation>
     <message>
         <source>Close the card and discard your changes to this contact?</source>
         <translation>Close the card and discard your changes to this contact?</translation>
+    </message>
+    <message>
+        <source>Multiple Matches Found</source>
+        <translation>Multiple Matches Found</translation>
+    </message>
+    <message>
+        <source>Multiple matching contacts were found in Telephone Directory. To make sure you import the correct information, please search the directory by name and add a contact from the search results.</source>
+        <translation>Multiple matching contacts were found in Telephone Directory. To make sure you import the correct information, please search the directory by name and add a contact from the search results.</translation>
+    </message>
+    <message>
+        <source>Match Found</source>
+        <translation>Match Found</translation>
+    </message>
+    <message>
+        <source>A matching contact with the same IM Address was found in Telephone Directory. Do you want to overwrite this contact&apos;s information with the information of %1 %2 from Telephone Directory?</source>
+        <translation>A matching contact with the same IM Address was found in Telephone Directory. Do you want to overwrite this contact&apos;s information with the information of %1 %2 from Telephone Directory?</translation>
+    </message>
+    <message>
+        <source>A matching contact with the same contact information was found in Telephone Directory. Do you want to overwrite this contact&apos;s information with the information of %1 %2 from Telephone Directory?</source>
+        <translation>A matching contact with the same contact information was found in Telephone Directory. Do you want to overwrite this contact&apos;s information with the information of %1 %2 from Telephone Directory?</translation>
+    </message>
+    <message>
+        <source>Import Information</source>
+        <translation>Import Information</translation>
+    </message>
+    <message>
+        <source>Do you want to overwrite this contact&apos;s information with the information from Telephone Directory?</source>
+        <translation>Do you want to overwrite this contact&apos;s information with the information from Telephone Directory?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Overwrite</translation>
     </message>
 </context>
 <context>
@@ -3065,6 +3113,291 @@ Are you sure you want to continue?</translation>
     <message>
         <source>You are sharing your desktop</source>
         <translation>You are sharing your desktop</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::WindowManagerCallHelper</name>
+    <message>
+        <source>Confirm Call</source>
+        <translation>Confirm Call</translation>
+    </message>
+    <message>
+        <source>Starting a call will put ongoing call on hold. Continue?</source>
+        <translation>Starting a call will put ongoing call on hold. Continue?</translation>
+    </message>
+    <message>
+        <source>Answering a call will put ongoing call on hold. Continue?</source>
+        <translation>Answering a call will put ongoing call on hold. Continue?</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Transfer</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>Video Call Failed</source>
+        <translation>Video Call Failed</translation>
+    </message>
+    <message>
+        <source>Unable to start video, please check that other applications are not using the camera. Please also ensure that your web-camera drivers are up to date.</source>
+        <translation>Unable to start video, please check that other applications are not using the camera. Please also ensure that your web-camera drivers are up to date.</translation>
+    </message>
+    <message>
+        <source>Call Failed</source>
+        <translation>Call Failed</translation>
+    </message>
+    <message>
+        <source>Emergency calls are not supported. Please use another phone.</source>
+        <translation>Emergency calls are not supported. Please use another phone.</translation>
+    </message>
+    <message>
+        <source>Call to Phone failed!</source>
+        <translation>Call to Phone failed!</translation>
+    </message>
+    <message>
+        <source>Error Transferring Call</source>
+        <translation>Error Transferring Call</translation>
+    </message>
+    <message>
+        <source>There was an error while transferring your call. Please check the number and try again.</source>
+        <translation>There was an error while transferring your call. Please check the number and try again.</translation>
+    </message>
+    <message>
+        <source>%1 is busy</source>
+        <translation>%1 is busy</translation>
+    </message>
+    <message>
+        <source>%1 declined the call</source>
+        <translation>%1 declined the call</translation>
+    </message>
+    <message>
+        <source>%1 did not answer</source>
+        <translation>%1 did not answer</translation>
+    </message>
+</context>
+<context>
+    <name>Models::ErrorInfoModel</name>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>Presence</source>
+        <translation>Presence</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Calls</translation>
+    </message>
+    <message>
+        <source>Desktop Share</source>
+        <translation>Desktop Share</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>Service not connected. %1 unavailable</source>
+        <translation>Service not connected. %1 unavailable</translation>
+    </message>
+    <message>
+        <source>Network connection lost</source>
+        <translation>Network connection lost</translation>
+    </message>
+    <message>
+        <source>Calls unavailable</source>
+        <translation>Calls unavailable</translation>
+    </message>
+    <message>
+        <source>Chat unavailable</source>
+        <translation>Chat unavailable</translation>
+    </message>
+    <message>
+        <source>Some events are unavailable</source>
+        <translation>Some events are unavailable</translation>
+    </message>
+    <message>
+        <source>Call settings and calling from phone is currently not available.</source>
+        <translation>Call settings and calling from phone is currently not available.</translation>
+    </message>
+    <message>
+        <source>Some settings are unavailable</source>
+        <translation>Some settings are unavailable</translation>
+    </message>
+    <message>
+        <source>Call settings is currently not available.</source>
+        <translation>Call settings is currently not available.</translation>
+    </message>
+    <message>
+        <source>Calling from phone unavailable</source>
+        <translation>Calling from phone unavailable</translation>
+    </message>
+    <message>
+        <source>Calling from phone is currently not available.</source>
+        <translation>Calling from phone is currently not available.</translation>
+    </message>
+    <message>
+        <source>Error retrieving history</source>
+        <translation>Error retrieving history</translation>
+    </message>
+    <message>
+        <source>Failed to retrieve some call logs in history. Please try again later.</source>
+        <translation>Failed to retrieve some call logs in history. Please try again later.</translation>
+    </message>
+    <message>
+        <source>Desktop share unavailable</source>
+        <translation>Desktop share unavailable</translation>
+    </message>
+    <message>
+        <source>Unable to start desktop share. Please try again later. If the problem persists, please contact your service provider.</source>
+        <translation>Unable to start desktop share. Please try again later. If the problem persists, please contact your service provider.</translation>
+    </message>
+    <message>
+        <source>Desktop share credential error</source>
+        <translation>Desktop share credential error</translation>
+    </message>
+    <message>
+        <source>Your Desktop Share credentials seem to be unavailable or invalid.</source>
+        <translation>Your Desktop Share credentials seem to be unavailable or invalid.</translation>
+    </message>
+    <message>
+        <source>Your Desktop Share credentials seem to be unavailable or invalid. You can update your credentials from the Preferences.</source>
+        <translation>Your Desktop Share credentials seem to be unavailable or invalid. You can update your credentials from the Preferences.</translation>
+    </message>
+    <message>
+        <source>Corporate Directory (LDAP) Error</source>
+        <translation>Corporate Directory (LDAP) Error</translation>
+    </message>
+    <message>
+        <source>Corporate directory credential error</source>
+        <translation>Corporate directory credential error</translation>
+    </message>
+    <message>
+        <source>Your LDAP credentials seem to be unavailable or invalid. You can update your credentials from the Preferences.</source>
+        <translation>Your LDAP credentials seem to be unavailable or invalid. You can update your credentials from the Preferences.</translation>
+    </message>
+    <message>
+        <source>Outlook not detected</source>
+        <translation>Outlook not detected</translation>
+    </message>
+    <message>
+        <source>There was an error locating Microsoft Outlook on your system. If you have Outlook installed, please exit and restart your client. If you do not have Outlook installed, you can disable Outlook features via Preferences.</source>
+        <translation>There was an error locating Microsoft Outlook on your system. If you have Outlook installed, please exit and restart your client. If you do not have Outlook installed, you can disable Outlook features via Preferences.</translation>
+    </message>
+    <message>
+        <source>Emergency calls unavailable</source>
+        <translation>Emergency calls unavailable</translation>
+    </message>
+    <message>
+        <source>Emergency calls are not supported. Please use another phone.</source>
+        <translation>Emergency calls are not supported. Please use another phone.</translation>
+    </message>
+    <message>
+        <source>Contact list version mismatch</source>
+        <translation>Contact list version mismatch</translation>
+    </message>
+    <message>
+        <source>Contact list version mismatch - contact list is read only.</source>
+        <translation>Contact list version mismatch - contact list is read only.</translation>
+    </message>
+</context>
+<context>
+    <name>Models::LeftPaneButtonsModel</name>
+    <message>
+        <source>Contacts</source>
+        <translation>Contacts</translation>
+    </message>
+    <message>
+        <source>Communication History</source>
+        <translation>Communication History</translation>
+    </message>
+    <message>
+        <source>Dialpad</source>
+        <translation>Dialpad</translation>
+    </message>
+    <message>
+        <source>Directory</source>
+        <translation>Directory</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::ActiveCommsDragDropHandler</name>
+    <message>
+        <source>Transfer or Conference</source>
+        <translation>Transfer or Conference</translation>
+    </message>
+    <message>
+        <source>Do you want to transfer %1 to %2 or start a conference?</source>
+        <translation>Do you want to transfer %1 to %2 or start a conference?</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Transfer</translation>
+    </message>
+    <message>
+        <source>Do you want to transfer %1 to %2?</source>
+        <translation>Do you want to transfer %1 to %2?</translation>
+    </message>
+    <message>
+        <source>Chat room</source>
+        <translation>Chat room</translation>
+    </message>
+    <message>
+        <source>Conference</source>
+        <translation>Conference</translation>
+    </message>
+    <message>
+        <source>Add %1 to %2?</source>
+        <translation>Add %1 to %2?</translation>
+    </message>
+    <message>
+        <source>chat room</source>
+        <translation>chat room</translation>
+    </message>
+    <message>
+        <source>conference call</source>
+        <translation>conference call</translation>
+    </message>
+    <message>
+        <source>Do you want to %1?</source>
+        <translation>Do you want to %1?</translation>
+    </message>
+    <message>
+        <source>create a chat room</source>
+        <translation>create a chat room</translation>
+    </message>
+    <message>
+        <source>start a conference call</source>
+        <translation>start a conference call</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorInfo</name>
+    <message>
+        <source>More</source>
+        <translation>More</translation>
+    </message>
+</context>
+<context>
+    <name>LeftPane</name>
+    <message>
+        <source>Rooms</source>
+        <translation>Rooms</translation>
+    </message>
+</context>
+<context>
+    <name>ActiveComms</name>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
     </message>
 </context>
 <context>

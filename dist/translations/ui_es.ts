@@ -375,6 +375,22 @@
         <source>Delete Contact</source>
         <translation>Eliminar contacto</translation>
     </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Import Telephone Directory Information to Profile</source>
+        <translation>Importar al perfil la información del directorio telefónico</translation>
+    </message>
+    <message>
+        <source>Set as Favorite</source>
+        <translation>Marcar como favorito</translation>
+    </message>
+    <message>
+        <source>Remove from Favorites</source>
+        <translation>Quitar de favoritos</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs::LocationPublish</name>
@@ -1183,6 +1199,38 @@ Tenga en cuenta que, si continúa, es posible que Outlook le solicite permisos a
     <message>
         <source>Close the card and discard your changes to this contact?</source>
         <translation>¿Cerrar la ficha y descartar los cambios de este contacto?</translation>
+    </message>
+    <message>
+        <source>Multiple Matches Found</source>
+        <translation>Se encontraron varias coincidencias</translation>
+    </message>
+    <message>
+        <source>Multiple matching contacts were found in Telephone Directory. To make sure you import the correct information, please search the directory by name and add a contact from the search results.</source>
+        <translation>Se encontraron varios contactos coincidentes en el directorio telefónico. Para asegurarse de importar la información correcta, busque en el directorio por nombre y agregue un contacto desde los resultados de la búsqueda.</translation>
+    </message>
+    <message>
+        <source>Match Found</source>
+        <translation>Coincidencia encontrada</translation>
+    </message>
+    <message>
+        <source>A matching contact with the same IM Address was found in Telephone Directory. Do you want to overwrite this contact&apos;s information with the information of %1 %2 from Telephone Directory?</source>
+        <translation>Se encontró en el directorio telefónico un contacto con la misma dirección de MI. ¿Desea sobrescribir la información de este contacto con la de %1 %2 del directorio telefónico?</translation>
+    </message>
+    <message>
+        <source>A matching contact with the same contact information was found in Telephone Directory. Do you want to overwrite this contact&apos;s information with the information of %1 %2 from Telephone Directory?</source>
+        <translation>Se encontró en el directorio telefónico un contacto con la misma información de contacto. ¿Desea sobrescribir la información de este contacto con la de %1 %2 del directorio telefónico?</translation>
+    </message>
+    <message>
+        <source>Import Information</source>
+        <translation>Importar información</translation>
+    </message>
+    <message>
+        <source>Do you want to overwrite this contact&apos;s information with the information from Telephone Directory?</source>
+        <translation>¿Desea sobrescribir la información de este contacto con la del directorio telefónico?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Sobrescribir</translation>
     </message>
 </context>
 <context>
@@ -3006,6 +3054,291 @@ Are you sure you want to continue?</source>
     <message>
         <source>You are sharing your desktop</source>
         <translation>Está compartiendo su escritorio</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::WindowManagerCallHelper</name>
+    <message>
+        <source>Confirm Call</source>
+        <translation>Confirmar llamada</translation>
+    </message>
+    <message>
+        <source>Starting a call will put ongoing call on hold. Continue?</source>
+        <translation>Al iniciar una llamada, la llamada en curso quedará en espera. ¿Continuar?</translation>
+    </message>
+    <message>
+        <source>Answering a call will put ongoing call on hold. Continue?</source>
+        <translation>Al contestar una llamada, la llamada en curso quedará en espera. ¿Continuar?</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Transferencia</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>Video Call Failed</source>
+        <translation>Error en la videollamada</translation>
+    </message>
+    <message>
+        <source>Unable to start video, please check that other applications are not using the camera. Please also ensure that your web-camera drivers are up to date.</source>
+        <translation>No se pudo iniciar el vídeo. Compruebe que ninguna otra aplicación esté usando la cámara y que los controladores de la cámara web estén actualizados.</translation>
+    </message>
+    <message>
+        <source>Call Failed</source>
+        <translation>Error en la llamada</translation>
+    </message>
+    <message>
+        <source>Emergency calls are not supported. Please use another phone.</source>
+        <translation>No se admiten llamadas de emergencia. Utilice otro teléfono.</translation>
+    </message>
+    <message>
+        <source>Call to Phone failed!</source>
+        <translation>¡Error en la llamada al teléfono!</translation>
+    </message>
+    <message>
+        <source>Error Transferring Call</source>
+        <translation>Error al transferir la llamada</translation>
+    </message>
+    <message>
+        <source>There was an error while transferring your call. Please check the number and try again.</source>
+        <translation>Se produjo un error al transferir la llamada. Compruebe el número e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>%1 is busy</source>
+        <translation>%1 está ocupado</translation>
+    </message>
+    <message>
+        <source>%1 declined the call</source>
+        <translation>%1 rechazó la llamada</translation>
+    </message>
+    <message>
+        <source>%1 did not answer</source>
+        <translation>%1 no contestó</translation>
+    </message>
+</context>
+<context>
+    <name>Models::ErrorInfoModel</name>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>Presence</source>
+        <translation>Presencia</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Llamadas</translation>
+    </message>
+    <message>
+        <source>Desktop Share</source>
+        <translation>Compartir escritorio</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> y </translation>
+    </message>
+    <message>
+        <source>Service not connected. %1 unavailable</source>
+        <translation>Servicio no conectado. Sin disponibilidad: %1</translation>
+    </message>
+    <message>
+        <source>Network connection lost</source>
+        <translation>Se perdió la conexión de red</translation>
+    </message>
+    <message>
+        <source>Calls unavailable</source>
+        <translation>Llamadas no disponibles</translation>
+    </message>
+    <message>
+        <source>Chat unavailable</source>
+        <translation>Chat no disponible</translation>
+    </message>
+    <message>
+        <source>Some events are unavailable</source>
+        <translation>Algunos eventos no están disponibles</translation>
+    </message>
+    <message>
+        <source>Call settings and calling from phone is currently not available.</source>
+        <translation>La configuración de llamadas y las llamadas desde el teléfono no están disponibles en este momento.</translation>
+    </message>
+    <message>
+        <source>Some settings are unavailable</source>
+        <translation>Algunas opciones no están disponibles</translation>
+    </message>
+    <message>
+        <source>Call settings is currently not available.</source>
+        <translation>La configuración de llamadas no está disponible en este momento.</translation>
+    </message>
+    <message>
+        <source>Calling from phone unavailable</source>
+        <translation>Llamadas desde el teléfono no disponibles</translation>
+    </message>
+    <message>
+        <source>Calling from phone is currently not available.</source>
+        <translation>Las llamadas desde el teléfono no están disponibles en este momento.</translation>
+    </message>
+    <message>
+        <source>Error retrieving history</source>
+        <translation>Error al obtener el historial</translation>
+    </message>
+    <message>
+        <source>Failed to retrieve some call logs in history. Please try again later.</source>
+        <translation>No se pudieron obtener algunos registros de llamadas del historial. Vuelva a intentarlo más tarde.</translation>
+    </message>
+    <message>
+        <source>Desktop share unavailable</source>
+        <translation>Compartir escritorio no disponible</translation>
+    </message>
+    <message>
+        <source>Unable to start desktop share. Please try again later. If the problem persists, please contact your service provider.</source>
+        <translation>No se puede iniciar la compartición del escritorio. Vuelva a intentarlo más tarde. Si el problema continúa, póngase en contacto con su proveedor de servicios.</translation>
+    </message>
+    <message>
+        <source>Desktop share credential error</source>
+        <translation>Error de credenciales de compartir escritorio</translation>
+    </message>
+    <message>
+        <source>Your Desktop Share credentials seem to be unavailable or invalid.</source>
+        <translation>Sus credenciales de compartir escritorio parecen no estar disponibles o no ser válidas.</translation>
+    </message>
+    <message>
+        <source>Your Desktop Share credentials seem to be unavailable or invalid. You can update your credentials from the Preferences.</source>
+        <translation>Sus credenciales de compartir escritorio parecen no estar disponibles o no ser válidas. Puede actualizarlas en Preferencias.</translation>
+    </message>
+    <message>
+        <source>Corporate Directory (LDAP) Error</source>
+        <translation>Error del directorio corporativo (LDAP)</translation>
+    </message>
+    <message>
+        <source>Corporate directory credential error</source>
+        <translation>Error de credenciales del directorio corporativo</translation>
+    </message>
+    <message>
+        <source>Your LDAP credentials seem to be unavailable or invalid. You can update your credentials from the Preferences.</source>
+        <translation>Sus credenciales LDAP parecen no estar disponibles o no ser válidas. Puede actualizarlas en Preferencias.</translation>
+    </message>
+    <message>
+        <source>Outlook not detected</source>
+        <translation>Outlook no detectado</translation>
+    </message>
+    <message>
+        <source>There was an error locating Microsoft Outlook on your system. If you have Outlook installed, please exit and restart your client. If you do not have Outlook installed, you can disable Outlook features via Preferences.</source>
+        <translation>Se produjo un error al buscar Microsoft Outlook en su sistema. Si tiene Outlook instalado, salga y reinicie el cliente. Si no lo tiene instalado, puede desactivar las funciones de Outlook en Preferencias.</translation>
+    </message>
+    <message>
+        <source>Emergency calls unavailable</source>
+        <translation>Llamadas de emergencia no disponibles</translation>
+    </message>
+    <message>
+        <source>Emergency calls are not supported. Please use another phone.</source>
+        <translation>No se admiten llamadas de emergencia. Utilice otro teléfono.</translation>
+    </message>
+    <message>
+        <source>Contact list version mismatch</source>
+        <translation>La versión de la lista de contactos no coincide</translation>
+    </message>
+    <message>
+        <source>Contact list version mismatch - contact list is read only.</source>
+        <translation>La versión de la lista de contactos no coincide: la lista de contactos es de solo lectura.</translation>
+    </message>
+</context>
+<context>
+    <name>Models::LeftPaneButtonsModel</name>
+    <message>
+        <source>Contacts</source>
+        <translation>Contactos</translation>
+    </message>
+    <message>
+        <source>Communication History</source>
+        <translation>Historial de comunicaciones</translation>
+    </message>
+    <message>
+        <source>Dialpad</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>Directory</source>
+        <translation>Directorio</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::ActiveCommsDragDropHandler</name>
+    <message>
+        <source>Transfer or Conference</source>
+        <translation>Transferir o conferencia</translation>
+    </message>
+    <message>
+        <source>Do you want to transfer %1 to %2 or start a conference?</source>
+        <translation>¿Desea transferir a %1 a %2 o iniciar una conferencia?</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Transferir</translation>
+    </message>
+    <message>
+        <source>Do you want to transfer %1 to %2?</source>
+        <translation>¿Desea transferir a %1 a %2?</translation>
+    </message>
+    <message>
+        <source>Chat room</source>
+        <translation>Sala de chat</translation>
+    </message>
+    <message>
+        <source>Conference</source>
+        <translation>Conferencia</translation>
+    </message>
+    <message>
+        <source>Add %1 to %2?</source>
+        <translation>¿Añadir a %1 a %2?</translation>
+    </message>
+    <message>
+        <source>chat room</source>
+        <translation>la sala de chat</translation>
+    </message>
+    <message>
+        <source>conference call</source>
+        <translation>la llamada de conferencia</translation>
+    </message>
+    <message>
+        <source>Do you want to %1?</source>
+        <translation>¿Desea %1?</translation>
+    </message>
+    <message>
+        <source>create a chat room</source>
+        <translation>crear una sala de chat</translation>
+    </message>
+    <message>
+        <source>start a conference call</source>
+        <translation>iniciar una llamada de conferencia</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorInfo</name>
+    <message>
+        <source>More</source>
+        <translation>Más</translation>
+    </message>
+</context>
+<context>
+    <name>LeftPane</name>
+    <message>
+        <source>Rooms</source>
+        <translation>Salas</translation>
+    </message>
+</context>
+<context>
+    <name>ActiveComms</name>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
     </message>
 </context>
 <context>

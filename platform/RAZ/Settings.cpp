@@ -1,14 +1,13 @@
 #include "RAZ/Settings.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <QFileDevice>
 #include <QHash>
 #include <QMutex>
 #include <QMutexLocker>
-#include <QTemporaryFile>
 
 #include <TP/Core/Logging.h>
+
+#include "RAZ/IniText.h"
 
 namespace RAZ {
 
@@ -30,79 +29,21 @@ QHash<int, QString>& folders() {
 
 bool validScope(int scope) { return scope >= Settings::User && scope <= Settings::Proxy; }
 
-// The format functions below let Qt's own INI code do the text, through a
-// private scratch file beside the settings file: the file format stays
-// exactly Qt's. What they add is the check Qt leaves out: QSettings replaces
-// the file through a QSaveFile, but the last buffered bytes are written only
-// when the save file closes and a failure there goes unnoticed, so on a full
-// disk a truncated or empty file replaced a whole one. Here every byte is
-// written and flushed before the write is reported good, and a failure
-// leaves the old file in place.
-
-QString scratchFolder(const QIODevice& device) {
-  if (const auto* file = qobject_cast<const QFileDevice*>(&device)) {
-    const QString folder = QFileInfo(file->fileName()).absolutePath();
-    if (QFileInfo(folder).isDir()) return folder;
-  }
-  return QDir::tempPath();
-}
-
-// Parses INI text with Qt's own reader. A fresh scratch name every time:
-// QSettings caches files by name.
-bool parseIni(const QByteArray& text, const QString& folder, QSettings::SettingsMap& map) {
-  map.clear();
-  if (text.isEmpty()) return true;
-  QTemporaryFile scratch(folder + QStringLiteral("/.settings-XXXXXX"));
-  if (!scratch.open() || scratch.write(text) != text.size() || !scratch.flush()) {
-    TP_LOG("RAZ::Settings::parseIni", TP::Core::Logging::LevelError)
-        << "Cannot prepare settings text for reading in " << folder << ": "
-        << scratch.errorString();
-    return false;
-  }
-  scratch.close();
-  QSettings ini(scratch.fileName(), QSettings::IniFormat);
-  if (ini.status() != QSettings::NoError) return false;
-  const QStringList keys = ini.allKeys();
-  for (const QString& key : keys) map.insert(key, ini.value(key));
-  return true;
-}
+// The format functions below keep Qt's INI text (see IniText.h) and read
+// and write it in memory: no file but the settings file itself is touched,
+// so a start that reads its settings reads each file once. What they add is
+// the check Qt leaves out: QSettings replaces the file through a QSaveFile,
+// but the last buffered bytes are written only when the save file closes and
+// a failure there goes unnoticed, so on a full disk a truncated or empty file
+// replaced a whole one. Here every byte is written and flushed before the
+// write is reported good, and a failure leaves the old file in place.
 
 bool readSafeIni(QIODevice& device, QSettings::SettingsMap& map) {
-  const QByteArray text = device.readAll();
-  return parseIni(text, scratchFolder(device), map);
-}
-
-// Renders the values as Qt's INI text: written by Qt into a scratch file,
-// then read back and checked before it is used.
-bool renderIni(const QSettings::SettingsMap& map, const QString& folder, QByteArray& text) {
-  QTemporaryFile scratch(folder + QStringLiteral("/.settings-XXXXXX"));
-  if (!scratch.open()) return false;
-  scratch.close();
-  {
-    QSettings ini(scratch.fileName(), QSettings::IniFormat);
-    for (auto it = map.constBegin(); it != map.constEnd(); ++it) ini.setValue(it.key(), it.value());
-    ini.sync();
-    if (ini.status() != QSettings::NoError) return false;
-  }
-  QFile rendered(scratch.fileName());
-  if (!rendered.open(QIODevice::ReadOnly)) return false;
-  text = rendered.readAll();
-  if (rendered.error() != QFileDevice::NoError) return false;
-  // A scratch file cut short by a full disk ends inside a line or lacks a
-  // key: every line Qt writes ends with a line break, and every key is there.
-  if (map.isEmpty()) return true;
-  if (!text.endsWith('\n')) return false;
-  QSettings::SettingsMap check;
-  return parseIni(text, folder, check) && check.keys() == map.keys();
+  return IniText::parse(device.readAll(), map);
 }
 
 bool writeSafeIni(QIODevice& device, const QSettings::SettingsMap& map) {
-  QByteArray text;
-  if (!renderIni(map, scratchFolder(device), text)) {
-    TP_LOG("RAZ::Settings::writeSafeIni", TP::Core::Logging::LevelError)
-        << "Settings not written: the text could not be prepared in " << scratchFolder(device);
-    return false;
-  }
+  const QByteArray text = IniText::render(map);
   bool written = device.write(text) == text.size();
   if (auto* file = qobject_cast<QFileDevice*>(&device)) written = written && file->flush();
   if (!written) {

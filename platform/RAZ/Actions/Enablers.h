@@ -101,9 +101,20 @@ class WebcollabEnabler : public Enabler {
   explicit WebcollabEnabler(QObject* webcollabController, QObject* parent = nullptr)
       : Enabler(parent), m_controller(webcollabController) {}
   bool isEnabled(RAZ::Actions::Action::Id id) const override { return id != 5 || m_controller; }
+  // Whether the service refused the user's share credentials, or could not
+  // be reached; each change is announced by enable().
+  bool hasAuthorizationFailed() const { return m_authorizationFailed; }
+  bool hasConnectionFailed() const { return m_connectionFailed; }
+  void setFailures(bool authorization, bool connection) {
+    m_authorizationFailed = authorization;
+    m_connectionFailed = connection;
+    emit enable(this);
+  }
 
  private:
   QPointer<QObject> m_controller;
+  bool m_authorizationFailed = false;
+  bool m_connectionFailed = false;
 };
 
 // Call parking needs the telephony service's XSI interface.

@@ -83,6 +83,15 @@ void Config::parse() {
     } else if (type == QLatin1String("string") || type.isEmpty()) {
       v = text;
       ok = true;
+    } else if (type == QLatin1String("pairs")) {
+      QVariantList pairs;
+      for (const QString& entry : text.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const int equals = entry.indexOf(QLatin1Char('='));
+        pairs << QVariant(QStringList{entry.left(equals).trimmed(),
+                                      equals < 0 ? QString() : entry.mid(equals + 1).trimmed()});
+      }
+      v = pairs;
+      ok = true;
     }
     if (!ok) {
       TP_LOG("RAZ::Configuration::Config::parse", TP::Core::Logging::LevelWarning)

@@ -36,6 +36,11 @@ namespace Configuration {
 //   getBool/getInt/getString(id, def)
 //                       the stored value when it has that type, else def
 //                       (a value of another type is never converted).
+//
+// Type "pairs" holds a list of text pairs, written "a=b;c=d" (for example
+// the test-call numbers by language: "en=*611;es=*612"); it reads as a
+// QVariantList of two-element QStringLists, in the written order. An entry
+// without "=" has an empty second text.
 class Config {
  public:
   Config(const QByteArray& deciphered, const QString& path);

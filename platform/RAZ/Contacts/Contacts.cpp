@@ -1,5 +1,7 @@
 #include "RAZ/Contacts/Contacts.h"
 
+#include "RAZ/Utils/Parsers.h"
+
 #include <QCollator>
 
 #include <TP/Core/Logging.h>
@@ -131,6 +133,17 @@ QList<int> IContact::numberTypes() const {
   for (int type : kNumberTypes)
     if (!getProperty(type).toString().trimmed().isEmpty()) types.append(type);
   return types;
+}
+
+QStringList IContact::getCallAddresses() const {
+  QStringList addresses;
+  if (!getSipUri().isEmpty()) addresses << getSipUri();
+  for (int type : numberTypes()) addresses << getProperty(type).toString().trimmed();
+  return addresses;
+}
+
+QStringList IContact::getChatAddresses() const {
+  return getJid().isEmpty() ? QStringList() : QStringList(getJid());
 }
 
 void IContact::notifyChanged() {
@@ -376,18 +389,36 @@ bool Contacts::contains(const IContact* contact) const {
   return row >= 0 && m_list->at(row) == contact;
 }
 
-ContactPtr Contacts::getSimilarContact(const IContact* contact) const {
+ContactPtr Contacts::getSimilarContact(const IContact* contact, bool byName) const {
   if (!contact) return ContactPtr();
-  const QString jid = contact->getJid().toLower();
-  const QString sip = contact->getSipUri().toLower();
-  const QString work = contact->getProperty(Properties::KeyWork).toString();
+  const QString jid = contact->getJid().trimmed().toLower();
+  const QString sip = contact->getSipUri().trimmed().toLower();
+  const QString work = contact->getProperty(Properties::KeyWork).toString().trimmed();
+  const QString name = byName ? contact->getDisplayName().trimmed() : QString();
   for (int row = 0; row < m_list->rowCount(); ++row) {
     IContact* c = m_list->at(row);
     if (!c || c == contact) continue;
     if ((!jid.isEmpty() && c->getJid().toLower() == jid) ||
         (!sip.isEmpty() && c->getSipUri().toLower() == sip) ||
-        (!work.isEmpty() && c->getProperty(Properties::KeyWork).toString() == work))
+        (!work.isEmpty() && c->getProperty(Properties::KeyWork).toString() == work) ||
+        (!name.isEmpty() && c->getDisplayName().compare(name, Qt::CaseInsensitive) == 0))
       return ContactPtr(c);
+  }
+  return ContactPtr();
+}
+
+ContactPtr Contacts::getContactByAddress(const QString& address) const {
+  QString wanted = address.trimmed();
+  if (wanted.startsWith(QLatin1String("sip:"), Qt::CaseInsensitive)) wanted = wanted.mid(4);
+  if (wanted.isEmpty()) return ContactPtr();
+  if (ContactPtr byJid = getContactByJid(wanted)) return byJid;
+  for (int row = 0; row < m_list->rowCount(); ++row) {
+    IContact* c = m_list->at(row);
+    QString sip = c->getSipUri();
+    if (sip.startsWith(QLatin1String("sip:"), Qt::CaseInsensitive)) sip = sip.mid(4);
+    if (!sip.isEmpty() && sip.compare(wanted, Qt::CaseInsensitive) == 0) return ContactPtr(c);
+    for (int type : c->numberTypes())
+      if (c->getProperty(type).toString().trimmed() == wanted) return ContactPtr(c);
   }
   return ContactPtr();
 }
@@ -442,7 +473,9 @@ void Contacts::showFavouritesGroup(bool show) {
 }
 
 int Contacts::nextContactId() const {
-  int id = kFirstAddedContactId;
+  // Past the ids created contacts hold too, so a listed copy never shares
+  // an id with a contact still outside the list.
+  int id = qMax(kFirstAddedContactId, m_lastCreatedId + 1);
   for (int existing : contactIds()) id = qMax(id, existing + 1);
   return id;
 }
@@ -523,6 +556,46 @@ IContact* Contacts::createTemporaryContact(const QVariantMap& properties) {
   contact->setTemporary(true);
   m_temporary.append(contact);
   return contact;
+}
+
+IContact* Contacts::findContactByAddress(const QString& address) const {
+  const RAZ::Utils::SipUriParser parser;
+  const QString wanted = parser.matchableUri(address);
+  if (wanted.isEmpty()) return nullptr;
+  auto matches = [&parser, &wanted](const IContact* c) {
+    for (int key : {int(Properties::KeyUri), int(Properties::KeyImAddress),
+                    int(Properties::KeyWork), int(Properties::KeyMobile),
+                    int(Properties::KeyPersonal), int(Properties::KeyExtension)}) {
+      const QString value = c->getProperty(key).toString();
+      if (!value.isEmpty() && parser.matchableUri(value) == wanted) return true;
+    }
+    return false;
+  };
+  for (int id : contactIds()) {
+    ContactPtr contact = getContact(id);
+    if (contact && matches(contact.data())) return contact.data();
+  }
+  for (IContact* t : m_temporary)
+    if (matches(t)) return t;
+  return nullptr;
+}
+
+IContact* Contacts::findOrCreateContact(const QString& address) {
+  if (IContact* found = findContactByAddress(address)) return found;
+  const QString trimmed = address.trimmed();
+  if (trimmed.isEmpty()) return nullptr;
+  const bool number = RAZ::Utils::PhoneNumberParser::isValidPhoneNumber(trimmed);
+  const int key = number ? Properties::KeyWork : Properties::KeyUri;
+  return createTemporaryContact({{QString::number(key), trimmed}});
+}
+
+IContact* Contacts::createContact(int id) {
+  if (id < 0) {
+    // Never an id the list holds, nor one handed out before.
+    id = nextContactId();
+    m_lastCreatedId = id;
+  }
+  return new IContact(id, QVariantMap(), this);
 }
 
 void Contacts::setOwnContact(IContact* own) {

@@ -160,6 +160,10 @@ class IContact : public RAZ::Actions::Source {
   void setFavourite(bool on);
   // The numbers of the contact (property types 13-16, 39) with a value.
   QList<int> numberTypes() const;
+  // Where the contact can be called (SIP address, then numbers) and chatted
+  // with (IM address); empty when nowhere.
+  QStringList getCallAddresses() const;
+  QStringList getChatAddresses() const;
 
   // Property by number (Properties::Key); invalid when not set.
   QVariant getProperty(int key) const;
@@ -183,6 +187,10 @@ class IContact : public RAZ::Actions::Source {
   QString searchHitString() const;
   // Whether the contact list holds this object (set by the manager).
   bool isInStore() const { return m_inStore; }
+  // Whether the client may change what is known of the contact (its name,
+  // its number): a party outside the list; listed contacts belong to the
+  // user and the directory.
+  bool isClientUpdatable() const { return m_temporary; }
 
   // Presence subscription.
   bool isSubscribed() const { return m_subscribed; }
@@ -301,8 +309,13 @@ class Contacts : public QObject {
   // Whether the list holds this very contact object.
   bool contains(const RAZ::Contacts::IContact* contact) const;
   // A contact of the list that is the same party (same IM address, SIP
-  // address or work number), or null.
-  RAZ::Contacts::ContactPtr getSimilarContact(const RAZ::Contacts::IContact* contact) const;
+  // address or work number), or null. With `byName` a contact with the same
+  // display name (any letter case) counts too.
+  RAZ::Contacts::ContactPtr getSimilarContact(const RAZ::Contacts::IContact* contact,
+                                              bool byName = false) const;
+  // The contact of the list reached at an address: its IM address, SIP
+  // address ("sip:" optional) or one of its numbers; null when none is.
+  RAZ::Contacts::ContactPtr getContactByAddress(const QString& address) const;
 
   // Groups, in list order (position).
   QList<RAZ::Contacts::IGroup*> groups() const { return m_groups; }
@@ -334,6 +347,17 @@ class Contacts : public QObject {
   // A contact for a party outside the list (a dialled number, a history
   // entry); owned by the manager, never listed.
   RAZ::Contacts::IContact* createTemporaryContact(const QVariantMap& properties);
+  // The contact known by the address (SIP or IM address, or one of its
+  // numbers, in any of their spellings), among the list and the parties
+  // outside it; null when none.
+  RAZ::Contacts::IContact* findContactByAddress(const QString& address) const;
+  // The same, or a new party outside the list with that address.
+  RAZ::Contacts::IContact* findOrCreateContact(const QString& address);
+  // A new, empty contact that the list does not hold (yet): `id` -1 gives it
+  // an id no other contact has. The caller owns it (the manager is only its
+  // parent, so that it goes with the session at the latest); adding it
+  // (addContact(contact, subscribe, silent)) lists a copy.
+  RAZ::Contacts::IContact* createContact(int id);
 
   // --- Building the list (the demo service and tests) ---
   // The manager owns what it is given. A second contact with an id in use is
@@ -374,6 +398,7 @@ class Contacts : public QObject {
   void renumberGroups();
   int nextContactId() const;
   int nextGroupId() const;
+  int m_lastCreatedId = 0;
 
   RAZ::Contacts::IContact* m_own = nullptr;
   QList<RAZ::Contacts::IGroup*> m_groups;

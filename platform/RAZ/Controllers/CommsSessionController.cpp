@@ -2,6 +2,8 @@
 
 #include <QTimer>
 
+#include <functional>
+
 #include <TP/Core/Logging.h>
 
 #include <QDateTime>
@@ -12,16 +14,27 @@
 #include "RAZ/Controllers/ChatInterface.h"
 #include "RAZ/MediaEngine/CallControllerBase.h"
 #include "RAZ/Models/Timeline.h"
+#include "RAZ/Presence/PresenceData.h"
+#include "RAZ/Sessions/SessionManagerBase.h"
+#include "RAZ/Xsi/XsiCredentialsControl.h"
 #include "RAZ/Webcollab/WebcollabBase.h"
 
 namespace RAZ {
 namespace Controllers {
 
 namespace {
-// Platform action 4 starts a video call.
+// Platform action 4 starts a video call, 3 a call from the user's phone.
 const int kVideoCallAction = 4;
-// How long a demo party takes to answer a call or a chat message.
+const int kCallFromPhoneAction = 3;
+// How long a demo party takes to answer a chat message.
 const int kAnswerDelayMs = 1200;
+// A demo party's phone: how long until it rings, and one ring.
+const int kDialMs = 700;
+const int kRingMs = 2500;
+// Why a party's side ends a call.
+const int kBusy = RAZ::MediaEngine::CallBasePtr::CloseBusy;
+const int kDeclined = RAZ::MediaEngine::CallBasePtr::CloseDeclined;
+const int kNoAnswer = RAZ::MediaEngine::CallBasePtr::CloseNoAnswer;
 }  // namespace
 
 CommsSessionController::CommsSessionController(
@@ -55,17 +68,22 @@ CommunicationSession* CommsSessionController::startSession(int contactId, const 
                                                        ? RAZ::MediaEngine::CallBasePtr::TypeVideo
                                                        : RAZ::MediaEngine::CallBasePtr::TypeAudio,
                                                    incoming);
-    // Held by count: the session's reference, and any the windows take.
+    // Held by count: the session's reference, the controller's, and any the
+    // windows take.
     session->setCall(call);
-    if (m_calls) m_calls->setCallCount(m_calls->callCount() + 1);
+    followCall(session, call);
     if (!incoming) {
-      // Demo parties that are online answer after a moment; others do not.
-      QPointer<CommunicationSession> guard(session);
-      QTimer::singleShot(kAnswerDelayMs, this, [guard, online] {
-        if (!guard || !guard->getCall()) return;
-        guard->getCall()->setCallState(online ? RAZ::MediaEngine::CallBasePtr::StateInCall
-                                              : RAZ::MediaEngine::CallBasePtr::StateRinging);
-      });
+      // Another call runs: the user is asked first, and that call is held.
+      if (m_calls && !m_calls->confirmNewCall(call)) {
+        TP_LOG("RAZ::Controllers::CommsSessionController::startSession",
+               TP::Core::Logging::LevelInformation)
+            << "The user kept the running call; the new one is not placed";
+        m_sessions.removeAll(session);
+        call->close(0);
+        session->deleteLater();
+        return nullptr;
+      }
+      partyTakesCall(session, contactId);
     }
   } else if (kind == CommunicationSession::KindChat ||
              kind == CommunicationSession::KindGroupChat ||
@@ -81,6 +99,12 @@ CommunicationSession* CommsSessionController::startSession(int contactId, const 
       });
     });
   }
+  if (kind == CommunicationSession::KindWebCollab && incoming) {
+    // The party invites the user to see a screen: the share waits for an answer.
+    auto* collab = new RAZ::Webcollab::WebcollabBase(QStringList{name});
+    session->setWebCollab(collab);
+    collab->setState(RAZ::Webcollab::WebcollabBase::StateInvited);
+  }
   announce(session, incoming);
   return session;
 }
@@ -90,7 +114,10 @@ void CommsSessionController::announce(CommunicationSession* session, bool incomi
   QTimer::singleShot(0, this, [this, guard, incoming] {
     if (!guard) return;
     emit sessionCreated(guard, incoming);
-    if (guard) emit sessionReady(guard);
+    // A session the user started is ready to be shown at once; one a party
+    // starts waits for the user's answer, and a plain audio call is looked
+    // after from the contact list unless the configuration says otherwise.
+    if (guard && !incoming && !guard->isOnlyAudioCall()) emit sessionReady(guard);
   });
 }
 
@@ -117,12 +144,85 @@ void CommsSessionController::closeSession(CommunicationSession* session) {
           : (session->isVideoCall() ? RAZ::Models::CallLog::Video : RAZ::Models::CallLog::Audio);
   emit sessionEnded(session->contactId(), session->uri(), session->contactName(), kind,
                     session->isIncoming(), seconds);
-  if (session->getCall()) {
-    session->getCall()->close(0);
-    if (m_calls) m_calls->setCallCount(m_calls->callCount() - 1);
+  if (RAZ::MediaEngine::CallBasePtr* call = session->getCall()) {
+    call->close(0);
+    if (m_calls) m_calls->removeCall(call);
   }
   emit session->closed(session);
   session->deleteLater();
+}
+
+CommunicationSession* CommsSessionController::getSession(
+    RAZ::MediaEngine::CallBasePtr* call) const {
+  if (!call) return nullptr;
+  for (CommunicationSession* s : m_sessions)
+    if (s->getCall() == call) return s;
+  return nullptr;
+}
+
+CommunicationSession* CommsSessionController::getSession(const RAZ::MediaEngine::Call& call) const {
+  return getSession(call.Raw());
+}
+
+bool CommsSessionController::isEmergencyNumber(const QString& address) {
+  QString number = address.trimmed();
+  if (number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive)) number = number.mid(4);
+  number = number.section(QLatin1Char('@'), 0, 0);
+  if (number.startsWith(QLatin1String("sip:"), Qt::CaseInsensitive)) number = number.mid(4);
+  static const QStringList emergency{QStringLiteral("112"), QStringLiteral("911"),
+                                     QStringLiteral("999"), QStringLiteral("110"),
+                                     QStringLiteral("000")};
+  return emergency.contains(number);
+}
+
+void CommsSessionController::followCall(CommunicationSession* session,
+                                        RAZ::MediaEngine::CallBasePtr* call) {
+  if (m_calls) m_calls->addCall(call);
+  QPointer<CommunicationSession> guard(session);
+  QPointer<RAZ::MediaEngine::CallBasePtr> callGuard(call);
+  connect(call, &RAZ::MediaEngine::CallBasePtr::closed, this, [this, guard, callGuard] {
+    if (!guard || !callGuard || guard->getCall() != callGuard.data()) return;
+    // The call part ends; a session with nothing else running ends too.
+    guard->setCall(nullptr);
+    const uint state = guard->getState();
+    if (state == CommunicationSession::StateNothing || state == CommunicationSession::StateGroup)
+      closeSession(guard);
+  });
+}
+
+void CommsSessionController::partyTakesCall(CommunicationSession* session, int contactId) {
+  if (!m_partiesAnswer) return;
+  RAZ::Contacts::ContactPtr contact = m_contacts ? m_contacts->getContact(contactId) : nullptr;
+  const int presence = contact ? contact->getPresenceState() : 0;
+  QPointer<CommunicationSession> guard(session);
+  auto later = [this, guard](int ms, std::function<void(CommunicationSession*)> step) {
+    QTimer::singleShot(ms, this, [guard, step] {
+      if (guard && guard->getCall()) step(guard.data());
+    });
+  };
+  using Engine = RAZ::MediaEngine::CallBasePtr;
+  // On another call: busy at once.
+  if (presence == 14 || presence == 15) {
+    later(kDialMs, [](CommunicationSession* s) { s->getCall()->close(kBusy); });
+    return;
+  }
+  later(kDialMs, [](CommunicationSession* s) {
+    if (s->getCall()->getCallState() == Engine::StateDialing) s->reportRinging();
+  });
+  const bool offline = !RAZ::Presence::PresenceData::isOnlineState(presence);
+  const bool inMeeting = (presence >= 11 && presence <= 13) || (presence >= 16 && presence <= 19);
+  if (offline) {
+    later(kDialMs + 3 * kRingMs, [](CommunicationSession* s) { s->getCall()->close(kNoAnswer); });
+  } else if (inMeeting) {
+    later(kDialMs + kRingMs, [](CommunicationSession* s) { s->getCall()->close(kDeclined); });
+  } else {
+    // One ring or two, always the same for a party.
+    const int rings = 1 + (contactId > 0 ? contactId % 2 : 0);
+    later(kDialMs + rings * kRingMs, [](CommunicationSession* s) {
+      if (s->getCall()->getCallState() == Engine::StateDialing)
+        s->getCall()->setCallState(Engine::StateInCall);
+    });
+  }
 }
 
 void CommsSessionController::onSessionDestroyed(QObject* session) {
@@ -149,9 +249,32 @@ void CommsSessionController::createCall(const QList<RAZ::Contacts::ContactPtr>& 
   if (address.isEmpty()) address = first->getSipUri();
   if (address.isEmpty() && !first->numberTypes().isEmpty())
     address = first->getProperty(first->numberTypes().first()).toString();
+  if (isEmergencyNumber(address)) {
+    TP_LOG("RAZ::Controllers::CommsSessionController::createCall",
+           TP::Core::Logging::LevelWarning)
+        << "Emergency numbers are not called from this client";
+    QTimer::singleShot(0, this, [this] { emit emergencyCallNotification(); });
+    return;
+  }
+  const bool fromPhone = action == kCallFromPhoneAction;
+  if (address.isEmpty()) {
+    TP_LOG("RAZ::Controllers::CommsSessionController::createCall", TP::Core::Logging::LevelWarning)
+        << "The party has no address to call";
+    // The telephony service reports a call it cannot place from the phone.
+    auto* account = qobject_cast<RAZ::Sessions::SessionManagerBase*>(parent());
+    QPointer<RAZ::Xsi::XsiEngine> xsi(account ? account->xsiEngine() : nullptr);
+    if (fromPhone && xsi)
+      QTimer::singleShot(0, xsi, [xsi] {
+        if (xsi) xsi->reportCallError(RAZ::Xsi::XsiCallback::ParticipantNotFound);
+      });
+    return;
+  }
   CommunicationSession* session =
       startSession(first->getId(), first->getDisplayName(), address, kind, false);
+  if (!session) return;
   session->setConference(valid.size() > 1);
+  if (fromPhone && session->getCall())
+    session->getCall()->setCallKind(RAZ::MediaEngine::CallBasePtr::KindClickToDial);
 }
 
 void CommsSessionController::createChat(const QList<RAZ::Contacts::ContactPtr>& contacts) {
@@ -190,6 +313,7 @@ void CommsSessionController::joinRoom(const QString& roomJid, const QString& roo
   CommunicationSession* session = startSession(-1, roomName.isEmpty() ? roomJid : roomName, roomJid,
                                                CommunicationSession::KindGroupChat, false);
   session->setGroupChatSubject(roomName);
+  session->setRoomJoined(true);
 }
 
 void CommsSessionController::createMyRoomSession(RAZ::Contacts::Const::ContactPtr owner,
@@ -273,8 +397,12 @@ void CommsSessionController::actOnSession(CommunicationSession* session, int id)
                                                       : RAZ::MediaEngine::CallBasePtr::TypeAudio,
                                               false);
         session->setCall(call);
+        followCall(session, call);
+        if (m_calls && !m_calls->confirmNewCall(call)) {
+          call->close(0);
+          return;
+        }
         call->setCallState(RAZ::MediaEngine::CallBasePtr::StateInCall);
-        if (m_calls) m_calls->setCallCount(m_calls->callCount() + 1);
       }
       break;
     case 5:
@@ -284,12 +412,9 @@ void CommsSessionController::actOnSession(CommunicationSession* session, int id)
         session->setWebCollab(new RAZ::Webcollab::WebcollabBase({session->uri()}));
       break;
     case 22:
-      if (session->callActive()) {
-        session->getCall()->close(0);
-        session->setCall(nullptr);
-        if (m_calls) m_calls->setCallCount(m_calls->callCount() - 1);
-      }
-      break;
+      // The call's end takes the call part (or the session) with it.
+      if (session->callActive()) session->getCall()->close(0);
+      return;
     case 23:
       session->closeChat();
       break;

@@ -24,7 +24,8 @@ namespace Controllers {
 // Creates and keeps the communication sessions of a signed-in session:
 // calls, chats, My Room and web-collaboration sessions, started by the user
 // (the slots) or by a party (the demo service). Each new session is
-// announced by sessionCreated and, once it can be shown, sessionReady; both
+// announced by sessionCreated and, once it can be shown, sessionReady (a
+// session the user started, other than a plain audio call); both
 // arrive from the event loop. A session that ends is reported by its
 // closed() signal and deleted later by the controller.
 class CommsSessionController : public QObject {
@@ -38,6 +39,9 @@ class CommsSessionController : public QObject {
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts() const { return m_contacts; }
   // The sessions that run, oldest first.
   QList<RAZ::Controllers::CommunicationSession*> commsList() const;
+  // The running session with the contact of this identifier (the number the
+  // active-communications list drags), or null.
+  RAZ::Controllers::CommunicationSession* getSession(int id) const;
   void setCallPark(RAZ::Actions::Enabler* enabler) { m_callPark = enabler; }
 
   // A session a party starts (the demo service): announced as incoming.
@@ -45,6 +49,17 @@ class CommsSessionController : public QObject {
       int contactId, RAZ::Controllers::CommunicationSession::Kind kind);
   // Ends a session: closes its call and chat, emits closed(), deletes it later.
   void closeSession(RAZ::Controllers::CommunicationSession* session);
+  // The session whose call this is, or null.
+  RAZ::Controllers::CommunicationSession* getSession(RAZ::MediaEngine::CallBasePtr* call) const;
+  RAZ::Controllers::CommunicationSession* getSession(const RAZ::MediaEngine::Call& call) const;
+
+  // How demo parties take the user's calls: on their own (after a ring or
+  // two: most answer, those in a meeting decline, those on a call are busy,
+  // offline ones do not answer), or only as a script tells them (tests).
+  void setPartiesAnswerCalls(bool on) { m_partiesAnswer = on; }
+  bool partiesAnswerCalls() const { return m_partiesAnswer; }
+  // Numbers this service does not connect (emergency services).
+  static bool isEmergencyNumber(const QString& address);
 
  public slots:
   void createCall(const QList<RAZ::Contacts::ContactPtr>& contacts,
@@ -72,6 +87,8 @@ class CommsSessionController : public QObject {
   void sessionEnded(int contactId, const QString& address, const QString& name, int kind,
                     bool incoming, int durationSec);
   void groupCommunicationError(int error, bool group);
+  // The user tried to call an emergency number, which this service cannot.
+  void emergencyCallNotification();
 
  private:
   RAZ::Controllers::CommunicationSession* startSession(
@@ -81,11 +98,17 @@ class CommsSessionController : public QObject {
   void onSessionDestroyed(QObject* session);
   QList<RAZ::Contacts::ContactPtr> contactsOf(RAZ::Actions::Source& source) const;
   void actOnSession(RAZ::Controllers::CommunicationSession* session, int actionId);
+  // Takes the session's new call into the call controller and ends the
+  // session's call part (or the session) when the call ends.
+  void followCall(RAZ::Controllers::CommunicationSession* session,
+                  RAZ::MediaEngine::CallBasePtr* call);
+  void partyTakesCall(RAZ::Controllers::CommunicationSession* session, int contactId);
 
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> m_contacts;
   QPointer<RAZ::MediaEngine::CallControllerBase> m_calls;
   QList<RAZ::Controllers::CommunicationSession*> m_sessions;
   RAZ::Actions::Enabler* m_callPark = nullptr;
+  bool m_partiesAnswer = true;
 };
 
 }  // namespace Controllers

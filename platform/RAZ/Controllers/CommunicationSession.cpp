@@ -1,8 +1,11 @@
 #include "RAZ/Controllers/CommunicationSession.h"
 
+#include <QTimer>
+
 #include "RAZ/Contacts/Contacts.h"
 #include "RAZ/Controllers/ChatInterface.h"
 #include "RAZ/Controllers/CommsSessionController.h"
+#include "RAZ/Utils/Parsers.h"
 #include "RAZ/Webcollab/WebcollabBase.h"
 
 namespace RAZ {
@@ -49,6 +52,49 @@ void CommunicationSession::updateState() {
   emit actionsChanged();
 }
 
+bool CommunicationSession::isOnlyAudioCall() const {
+  return callActive() && !m_call->isVideoCall() && !chatActive() && !webCollabActive() &&
+         !isGroup();
+}
+
+bool CommunicationSession::roomMayShow() const {
+  if (!m_chat || !m_chat->isRoom()) return true;
+  return m_roomJoined || m_roomConfiguring;
+}
+
+void CommunicationSession::reportRinging() {
+  if (m_call) emit ringing(m_call);
+}
+
+void CommunicationSession::reportEarlyMedia() {
+  if (m_call) emit earlymediaReceived();
+}
+
+void CommunicationSession::requestVideo() {
+  if (!m_call) return;
+  setUpdatingToVideo(true);
+  emit addVideoRequest(m_call);
+}
+
+bool CommunicationSession::transferCall(const QString& address) {
+  if (!m_call) return false;
+  RAZ::MediaEngine::Call call = m_call;
+  const QString target = address.trimmed();
+  QPointer<CommunicationSession> guard(this);
+  if (!RAZ::Utils::PhoneNumberParser::isValidPhoneNumber(target) &&
+      !RAZ::Utils::SipUriParser().isValid(target)) {
+    QTimer::singleShot(0, this, [guard, call] {
+      if (guard) emit guard->transferFailed(call, 404);
+    });
+    return false;
+  }
+  // Handed over: the call leaves this client.
+  QTimer::singleShot(0, this, [call] {
+    if (call) call->close(0);
+  });
+  return true;
+}
+
 RAZ::Contacts::IContact* CommunicationSession::getContact() const {
   if (m_contactObject) return qobject_cast<RAZ::Contacts::IContact*>(m_contactObject.data());
   auto* controller = qobject_cast<CommsSessionController*>(parent());
@@ -88,6 +134,10 @@ void CommunicationSession::setCall(RAZ::MediaEngine::CallBasePtr* call) {
   if (m_call) disconnect(m_call.Raw(), nullptr, this, nullptr);
   m_call = call;
   if (call) {
+    connect(call, &RAZ::MediaEngine::CallBasePtr::opened, this,
+            [this] { emit opened(); });
+    connect(call, &RAZ::MediaEngine::CallBasePtr::closed, this,
+            [this] { emit closed(); });
     connect(call, &RAZ::MediaEngine::CallBasePtr::callStateChanged, this,
             &CommunicationSession::callStateChanged);
     connect(call, &RAZ::MediaEngine::CallBasePtr::videoStateChanged, this,

@@ -100,6 +100,8 @@ class CommunicationSession : public RAZ::Actions::Source {
   QUrl presenceIcon() const { return m_presenceIcon; }
 
   bool callActive() const { return !m_call.isNull(); }
+  // A call with audio alone: no video, chat, share or further parties.
+  bool isOnlyAudioCall() const;
   uint getState() const;
   // The party's contact of the list, or null (a number, a group).
   Q_INVOKABLE RAZ::Contacts::IContact* getContact() const;
@@ -107,6 +109,21 @@ class CommunicationSession : public RAZ::Actions::Source {
   bool isGroup() const { return m_kind == KindGroupChat || m_kind == KindMyRoom || m_conference; }
   bool isMyRoomSession() const { return isMyRoom(); }
   bool isAllowedToInvite() const { return m_allowedToInvite && !isMyRoom(); }
+  // My Room: whether the room is the user's own; any session: whether the
+  // user started (owns) it.
+  bool isOwnMyRoomSession() const { return isMyRoom() && m_ownMyRoom; }
+  void setOwnMyRoomSession(bool on) { m_ownMyRoom = on; }
+  bool isSessionOwner() const { return m_sessionOwner; }
+  void setSessionOwner(bool on) { m_sessionOwner = on; }
+  // Attended transfer: the session whose party receives this session's
+  // call (`target` false) or whose call is handed to it (`target` true).
+  void setCallTransferAssociatedSession(RAZ::Controllers::CommunicationSession* session,
+                                        bool target);
+  RAZ::Controllers::CommunicationSession* callTransferAssociatedSession() const;
+  // Hands the call over to `address`, or, when it is empty, to the party of
+  // the associated session; both calls of the user then end. False when
+  // there is no call or nowhere to hand it to.
+  bool transferCall(const QString& address);
   // A consultation call of a transfer has the transferred call as its first.
   bool getHasAssociatedFirstCall() const { return m_associatedFirstCall; }
   int getCallRecordMode() const { return 0; }
@@ -149,6 +166,22 @@ class CommunicationSession : public RAZ::Actions::Source {
   void setSecurityClassificationsEnabled(bool chat, bool call);
   Q_INVOKABLE QString currentCallSecurityClassification() const { return m_callClassification; }
   void setCurrentCallSecurityClassification(const QString& classification);
+  // Hands the call over to `address` (a SIP address or a number). Refused
+  // addresses are reported by transferFailed from the event loop.
+  bool transferCall(const QString& address);
+  // What the call's far end reports, for the demo service and tests: the
+  // remote party's phone rings, early media (a tone of the network) arrives,
+  // the party asks to add video.
+  void reportRinging();
+  void reportEarlyMedia();
+  void requestVideo();
+  // A room chat may show its window when created here only once it is
+  // joined or being configured; other rooms stay hidden (see ChatInterface).
+  bool roomMayShow() const;
+  // The two room states above: the user is in the room, or its
+  // configuration form is being filled in.
+  void setRoomJoined(bool on) { m_roomJoined = on; }
+  void setRoomBeingConfigured(bool on) { m_roomConfiguring = on; }
   // Asks the window to show itself (activated()).
   void activate() { emit activated(); }
   // Ends the session: through the controller when there is one.
@@ -200,6 +233,15 @@ class CommunicationSession : public RAZ::Actions::Source {
                            uint newState, bool incoming);
   // The session ended; the controller deletes it afterwards.
   void closed(RAZ::Controllers::CommunicationSession* session);
+  // The session's call connected, and the session's call ended.
+  void opened();
+  void closed();
+  // The remote phone rings (outgoing call); early media arrived.
+  void ringing(RAZ::MediaEngine::Call call);
+  void earlymediaReceived();
+  // The party asks to add video to the call.
+  void addVideoRequest(RAZ::MediaEngine::Call call);
+  void transferFailed(RAZ::MediaEngine::Call call, int code);
 
   // What a communications window follows.
   void contactChanged();
@@ -210,6 +252,8 @@ class CommunicationSession : public RAZ::Actions::Source {
   void hasAssociatedFirstCallChanged();
   void participantsInvited(const QString& contactIds, const QString& address);
   void fileOffered(const QUrl& file);
+  // The call went to another party (its address or the associated session's).
+  void callTransferred(RAZ::Controllers::CommunicationSession* session, const QString& to);
   void callSecurityClassificationChanged();
 
  private:
@@ -239,6 +283,10 @@ class CommunicationSession : public RAZ::Actions::Source {
   // Held as QObjects: the types are only declared here.
   QPointer<QObject> m_contactObject;
   bool m_allowedToInvite = true;
+  bool m_ownMyRoom = true;
+  bool m_sessionOwner = true;
+  QPointer<QObject> m_transferAssociated;
+  bool m_transferTarget = false;
   bool m_associatedFirstCall = false;
   QPointer<QObject> m_actionsProvider;
   QList<QUrl> m_droppedFiles;
@@ -250,6 +298,8 @@ class CommunicationSession : public RAZ::Actions::Source {
   RAZ::Controllers::ChatInterface* m_chat = nullptr;
   RAZ::Webcollab::WebcollabBase* m_webcollab = nullptr;
   uint m_state = StateNothing;
+  bool m_roomJoined = false;
+  bool m_roomConfiguring = false;
 };
 
 }  // namespace Controllers

@@ -97,6 +97,30 @@ bool CommsScript::fail(CommunicationSession* session) {
   });
 }
 
+bool CommsScript::ringOut(CommunicationSession* session) {
+  return later(session, "ringing", [](CommunicationSession* s) { s->reportRinging(); });
+}
+
+bool CommsScript::earlyMedia(CommunicationSession* session) {
+  return later(session, "early media", [](CommunicationSession* s) { s->reportEarlyMedia(); });
+}
+
+bool CommsScript::decline(CommunicationSession* session) {
+  return later(session, "decline", [](CommunicationSession* s) {
+    if (CallBasePtr* call = s->getCall()) call->close(CallBasePtr::CloseDeclined);
+  });
+}
+
+bool CommsScript::busy(CommunicationSession* session) {
+  return later(session, "busy", [](CommunicationSession* s) {
+    if (CallBasePtr* call = s->getCall()) call->close(CallBasePtr::CloseBusy);
+  });
+}
+
+bool CommsScript::requestVideo(CommunicationSession* session) {
+  return later(session, "video request", [](CommunicationSession* s) { s->requestVideo(); });
+}
+
 bool CommsScript::startVideo(CommunicationSession* session, const QSize& localSize) {
   return later(session, "video start", [localSize](CommunicationSession* s) {
     CallBasePtr* call = s->getCall();

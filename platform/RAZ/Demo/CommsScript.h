@@ -31,6 +31,14 @@ class CommsScript {
   static bool answer(RAZ::Controllers::CommunicationSession* session);
   static bool hold(RAZ::Controllers::CommunicationSession* session);
   static bool fail(RAZ::Controllers::CommunicationSession* session);
+  // The party's phone rings (an outgoing call still dialling), early media
+  // arrives, the party declines the call or is busy (the call closes), or
+  // asks to add video.
+  static bool ringOut(RAZ::Controllers::CommunicationSession* session);
+  static bool earlyMedia(RAZ::Controllers::CommunicationSession* session);
+  static bool decline(RAZ::Controllers::CommunicationSession* session);
+  static bool busy(RAZ::Controllers::CommunicationSession* session);
+  static bool requestVideo(RAZ::Controllers::CommunicationSession* session);
   // Video starts on the call, with a local camera picture of `localSize`.
   static bool startVideo(RAZ::Controllers::CommunicationSession* session,
                          const QSize& localSize = QSize(640, 480));

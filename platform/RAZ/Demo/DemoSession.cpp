@@ -1,6 +1,9 @@
 #include "RAZ/Demo/DemoSession.h"
 
 #include <QDateTime>
+#include <QPointer>
+#include <QHash>
+#include <QMetaMethod>
 #include <QRandomGenerator>
 #include <QTimer>
 
@@ -15,6 +18,7 @@
 #include "RAZ/Controllers/Search/LdapContactSearch.h"
 #include "RAZ/Controllers/XmppChatController.h"
 #include "RAZ/Demo/Service.h"
+#include "RAZ/MediaEngine/CallBasePtr.h"
 #include "RAZ/MediaEngine/CallControllerBase.h"
 #include "RAZ/MediaEngine/IMediaHandlerAudio.h"
 #include "RAZ/MediaEngine/IMediaHandlerVideo.h"
@@ -29,6 +33,50 @@
 
 namespace RAZ {
 namespace Demo {
+
+namespace {
+
+// The locations users published, per account, for the life of the process.
+QHash<QString, RAZ::Utils::Location::Info>& publishedLocations() {
+  static QHash<QString, RAZ::Utils::Location::Info> locations;
+  return locations;
+}
+
+// The service's reports of where the user is: the location it finds from
+// the user's address (XSI) and the one the user published last (XMPP
+// publish-subscribe, empty before the first). They arrive once the program
+// listens, in the order the service sends them. ZENT_DEMO_LOCATION=0 keeps
+// them back (tests that sign in do not want the location question).
+class DemoLocationSource : public RAZ::Utils::Location::Source {
+ public:
+  DemoLocationSource(const QString& account, QObject* parent)
+      : RAZ::Utils::Location::Source(parent), m_account(account.toLower()) {}
+
+ protected:
+  void connectNotify(const QMetaMethod& signal) override {
+    if (m_sent || qEnvironmentVariable("ZENT_DEMO_LOCATION") == QLatin1String("0") ||
+        signal != QMetaMethod::fromSignal(&RAZ::Utils::Location::Source::xsiLocationReceived))
+      return;
+    m_sent = true;
+    QTimer::singleShot(0, this, [this] {
+      emit pubsubLocationReceived(publishedLocations().value(m_account));
+      RAZ::Utils::Location::Info found;
+      found.ipAddress = QStringLiteral("198.51.100.23");
+      found.timeZone = QStringLiteral("+01:00");
+      found.city = QStringLiteral("Berlin");
+      found.country = QStringLiteral("GERMANY");
+      found.state = QStringLiteral("Berlin");
+      emit xsiLocationReceived(found);
+    });
+  }
+
+ private:
+  QString m_account;
+  bool m_sent = false;
+};
+
+}  // namespace
+
 
 namespace {
 
@@ -68,6 +116,11 @@ namespace {
 const int kStates[] = {10, 10, 5, 17, 12, 14, 2};
 // How long the demo's directories take to answer a search.
 constexpr int kDirectoryAnswerMs = 250;
+// A demo contact calls the user a while after sign-in, then now and then;
+// an unanswered caller hangs up after a while.
+const int kFirstIncomingCallMs = 45000;
+const int kIncomingCallIntervalMs = 180000;
+const int kCallerGivesUpMs = 30000;
 
 }  // namespace
 
@@ -225,7 +278,11 @@ void DemoSession::open(const QString& username, const QString& password) {
   connect(parts.comms, &RAZ::Controllers::CommsSessionController::sessionEnded, this,
           &DemoSession::recordEnded);
   parts.publisher = new RAZ::Utils::Location::Publisher(this);
-  parts.locationSources << new RAZ::Utils::Location::Source(this);
+  parts.locationSources << new DemoLocationSource(address, this);
+  // What the user publishes is what the service reports on the next sign-in.
+  if (RAZ::Presence::PresenceData* own = contacts->ownPresence())
+    connect(own, &RAZ::Presence::PresenceData::locationChanged, this,
+            [own, address] { publishedLocations()[address.toLower()] = own->getLocationInfo(); });
   parts.closer = new RAZ::Sessions::SessionCloser(this);
   parts.messages = new RAZ::Sessions::MessagesSource(this);
   for (int type : {RAZ::Sessions::SubSession::TypeSip, RAZ::Sessions::SubSession::TypeXmpp,
@@ -240,6 +297,40 @@ void DemoSession::open(const QString& username, const QString& password) {
   m_presenceTimer = new QTimer(this);
   connect(m_presenceTimer, &QTimer::timeout, this, &DemoSession::changeSomePresence);
   setPresenceChanges(service.presenceChanges(), service.presenceInterval());
+
+  if (qEnvironmentVariable("ZENT_DEMO_INCOMING_CALLS") != QLatin1String("0") &&
+      qEnvironmentVariable("ZENT_DEMO_PRESENCE_CHANGES") != QLatin1String("0")) {
+    m_incomingCallTimer = new QTimer(this);
+    m_incomingCallTimer->setInterval(kFirstIncomingCallMs);
+    connect(m_incomingCallTimer, &QTimer::timeout, this, [this] {
+      m_incomingCallTimer->setInterval(kIncomingCallIntervalMs);
+      ringSomeoneIn();
+    });
+    m_incomingCallTimer->start();
+  }
+}
+
+int DemoSession::ringSomeoneIn() {
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts = contactsManager();
+  RAZ::Controllers::CommsSessionController* comms = commsSessionController();
+  if (!contacts || !comms) return 0;
+  QList<int> online;
+  for (int id : contacts->contactIds()) {
+    RAZ::Contacts::ContactPtr c = contacts->getContact(id);
+    if (c && c->isOnline() && !c->getSipUri().isEmpty()) online << id;
+  }
+  if (online.isEmpty()) return 0;
+  const int id = online.at(m_nextCaller++ % online.size());
+  RAZ::Controllers::CommunicationSession* session =
+      comms->receiveSession(id, RAZ::Controllers::CommunicationSession::KindCall);
+  if (!session) return 0;
+  QPointer<RAZ::Controllers::CommunicationSession> guard(session);
+  QTimer::singleShot(kCallerGivesUpMs, this, [guard] {
+    if (!guard || !guard->getCall()) return;
+    RAZ::MediaEngine::CallBasePtr* call = guard->getCall();
+    if (call->getCallState() == RAZ::MediaEngine::CallBasePtr::StateIncoming) call->close(RAZ::MediaEngine::CallBasePtr::CloseCallerGaveUp);
+  });
+  return id;
 }
 
 void DemoSession::setPresenceChanges(bool on, int intervalMs) {

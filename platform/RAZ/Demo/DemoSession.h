@@ -45,6 +45,11 @@ class DemoSession : public RAZ::Sessions::SessionManagerBase {
   void setPresenceChanges(bool on, int intervalMs);
   // One presence change of the fixed sequence (what the timer does).
   void changeSomePresence();
+  // A demo contact who is online calls the user, in a fixed order; the
+  // caller hangs up when nobody answers for a while. Now and then on its
+  // own, unless ZENT_DEMO_INCOMING_CALLS=0 or ZENT_DEMO_PRESENCE_CHANGES=0.
+  // Returns the contact's id, or 0 when nobody can call.
+  int ringSomeoneIn();
 
  private:
   void buildContacts(RAZ::Contacts::Contacts* contacts, const QString& username,
@@ -55,6 +60,8 @@ class DemoSession : public RAZ::Sessions::SessionManagerBase {
   bool m_built = false;
   RAZ::MediaEngine::MediaHandlerAudio* m_audio = nullptr;
   QTimer* m_presenceTimer = nullptr;
+  QTimer* m_incomingCallTimer = nullptr;
+  int m_nextCaller = 0;
   quint32 m_seed = 20240601u;
 };
 

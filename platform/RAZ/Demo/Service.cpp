@@ -205,7 +205,10 @@ RAZ::Sessions::Error Service::signinOutcome(const QString& username, const QStri
   return RAZ::Sessions::ErrorNone;
 }
 
-void Service::setClient(RAZ::Client* client) { m_client = client; }
+void Service::setClient(RAZ::Client* client) {
+  m_client = client;
+  if (client) startControlChannel();
+}
 
 RAZ::Client* Service::client() const { return m_client; }
 
@@ -427,6 +430,22 @@ bool Service::setSubSessionState(int type, int state) {
   QTimer::singleShot(0, session, [sub, state] {
     if (sub) sub->setState(static_cast<RAZ::Sessions::Session::State>(state));
   });
+  return true;
+}
+
+bool Service::loseService() {
+  if (!openSession()) return noSession("service loss");
+  setReconnecting(true);
+  setSubSessionState(RAZ::Sessions::SubSession::TypeSip, RAZ::Sessions::Session::Closed);
+  setSubSessionState(RAZ::Sessions::SubSession::TypeXmpp, RAZ::Sessions::Session::Closed);
+  return true;
+}
+
+bool Service::restoreService() {
+  if (!openSession()) return noSession("service return");
+  setSubSessionState(RAZ::Sessions::SubSession::TypeSip, RAZ::Sessions::Session::Active);
+  setSubSessionState(RAZ::Sessions::SubSession::TypeXmpp, RAZ::Sessions::Session::Active);
+  setReconnecting(false);
   return true;
 }
 

@@ -90,6 +90,11 @@ class Service : public QObject {
   bool setReconnecting(bool on);
   // A connection of the session (SubSession::Type) changes state.
   bool setSubSessionState(int type, int state);
+  // The service is lost: the session starts reconnecting and its call and
+  // chat connections close. restoreService() brings both back and ends the
+  // reconnection.
+  bool loseService();
+  bool restoreService();
   // The speaker's volume or mute changes outside the program.
   bool setSpeaker(int volume, bool mute);
 
@@ -164,6 +169,12 @@ class Service : public QObject {
 
   // The client scripted events go to (the last one initialised).
   void setClient(RAZ::Client* client);
+  // Scripting from outside the process: with ZENT_DEMO_CONTROL set, the
+  // service listens on a local socket of that name for one command a line
+  // ("lose-service", "restore-service", "incoming-call ID", "incoming-chat
+  // ID", "missed-call ID"), so that a person trying the program can cause
+  // what tests cause. Started once, by the first client.
+  void startControlChannel();
   RAZ::Client* client() const;
 
  signals:

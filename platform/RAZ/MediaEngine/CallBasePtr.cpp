@@ -1,6 +1,8 @@
 #include "RAZ/MediaEngine/CallBasePtr.h"
 
+#include "RAZ/MediaEngine/CallControllerBase.h"
 #include "RAZ/MediaEngine/VideoTestPicture.h"
+#include "RAZ/Utils/Parsers.h"
 
 namespace RAZ {
 namespace MediaEngine {
@@ -16,6 +18,7 @@ CallBasePtr::CallBasePtr(const QString& remoteAddress, CallType type, bool incom
       m_conference(type == TypeConference) {
   qRegisterMetaType<RAZ::MediaEngine::CallBasePtr::CallState>(
       "RAZ::MediaEngine::CallBasePtr::CallState");
+  qRegisterMetaType<RAZ::MediaEngine::Call>("RAZ::MediaEngine::Call");
 }
 
 CallBasePtr::~CallBasePtr() {
@@ -26,11 +29,16 @@ CallBasePtr::~CallBasePtr() {
 bool CallBasePtr::setCallState(CallState state) {
   if (m_state == StateClosed || state == m_state) return false;
   m_state = state;
-  if (state == StateInCall && !m_connectedAt.isValid())
-    m_connectedAt = QDateTime::currentDateTime();
+  const bool opening = state == StateInCall && !m_connectedAt.isValid();
+  if (opening) m_connectedAt = QDateTime::currentDateTime();
   if (state == StateClosed) setVideoState(VideoNone);
+  // Receivers of these may drop the last count of the call; a call that
+  // nobody counts yet (built by hand) is not counted here either.
+  Call keep(ReferenceCount() > 0 ? this : nullptr);
   emit callStateChanged(this, state);
   emit stateChanged();
+  if (opening) emit opened();
+  if (state == StateClosed) emit closed();
   return true;
 }
 
@@ -117,11 +125,63 @@ void CallBasePtr::toggleHold() {
 }
 
 void CallBasePtr::answer() {
-  if (m_state == StateIncoming || m_state == StateRinging) setCallState(StateInCall);
+  if (m_state != StateIncoming && m_state != StateRinging) return;
+  if (CallControllerBase* calls = controller())
+    if (calls->askBeforeAnswering(this)) return;
+  setCallState(StateInCall);
+}
+
+void CallBasePtr::cbCallConfirmed() {
+  if (m_state != StateIncoming && m_state != StateRinging) return;
+  if (CallControllerBase* calls = controller()) calls->holdOthers(this);
+  setCallState(StateInCall);
+}
+
+void CallBasePtr::setController(CallControllerBase* controller) { m_controller = controller; }
+
+CallControllerBase* CallBasePtr::controller() const {
+  return static_cast<CallControllerBase*>(m_controller.data());
+}
+
+namespace {
+// A bare number (what the network gives for a phone) is read as "tel:".
+TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr> parseAddress(const QString& text) {
+  TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr> uri(new TP::Sip::UriPtr(text));
+  if (!uri->IsValid() && RAZ::Utils::PhoneNumberParser::isValidPhoneNumber(text))
+    uri = new TP::Sip::UriPtr(QStringLiteral("tel:") +
+                              RAZ::Utils::PhoneNumberParser::normalizePhoneNumber(text));
+  return uri;
+}
+}  // namespace
+
+TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr> CallBasePtr::getFromUri() const {
+  return parseAddress(getFromAddress());
+}
+
+TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr> CallBasePtr::getTransferredFromUri() const {
+  if (m_transferredFrom.isEmpty()) return nullptr;
+  return parseAddress(m_transferredFrom);
+}
+
+void CallBasePtr::setRemoteDisplayName(const QString& name) {
+  if (name == m_remoteDisplayName) return;
+  m_remoteDisplayName = name;
+  emit remoteDisplayNameChanged();
+}
+
+void CallBasePtr::setRemoteVideoWindow(WId remote) {
+  m_remoteWindow = remote ? QWidget::find(remote) : nullptr;
+  updateTestPictures();
+}
+
+void CallBasePtr::setOwnVideoWindow(WId own) {
+  m_ownWindow = own ? QWidget::find(own) : nullptr;
+  updateTestPictures();
 }
 
 void CallBasePtr::close(int reason) {
-  Q_UNUSED(reason);
+  if (m_state == StateClosed) return;
+  m_closeReason = reason;
   setCallState(StateClosed);
 }
 

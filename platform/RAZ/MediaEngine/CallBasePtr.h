@@ -8,10 +8,16 @@
 #include <QString>
 #include <QWidget>
 
+#include <QStringList>
+
+#include <TP/Sip/Uri.h>
 #include <tp/core/RefCountable.h>
+#include <tp/core/SmartPtr.h>
 
 namespace RAZ {
 namespace MediaEngine {
+
+class CallControllerBase;
 
 // One call of the media engine, shared by reference count
 // (TP::Core::Refcounting::SmartPtr<CallBasePtr>). The last holder deletes it.
@@ -96,13 +102,53 @@ class CallBasePtr : public QObject, public TP::Core::RefCountable {
   QString getFromAddress() const { return m_from.isEmpty() ? m_remote : m_from; }
   QString getTransferredFromAddress() const { return m_transferredFrom; }
   void setFromAddress(const QString& from, const QString& transferredFrom);
+  // The same addresses parsed (display name, user part); the transferred-from
+  // one is null when the call was not handed over.
+  TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr> getFromUri() const;
+  TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr> getTransferredFromUri() const;
+  // Further addresses the remote party is known by (other numbers).
+  QStringList getAlternativeAddresses() const { return m_alternatives; }
+  void setAlternativeAddresses(const QStringList& addresses) { m_alternatives = addresses; }
+  bool isVideoCall() const { return m_type == TypeVideo; }
+  bool isConferenceCall() const { return m_conference; }
+  // The conference's own address (the remote address of a conference call).
+  QString getConferenceAddress() const { return m_conference ? m_remote : QString(); }
+  // Why the call ended (close reason): the party was busy, declined, did not
+  // answer, or the caller gave up; 0 for an ordinary end.
+  enum CloseReason {
+    CloseNormal = 0,
+    CloseFailed = 1,
+    CloseNoAnswer = 408,
+    CloseBusy = 486,
+    CloseCallerGaveUp = 487,
+    CloseDeclined = 603
+  };
+  int getCloseReason() const { return m_closeReason; }
+  // The name the program shows for the remote party.
+  QString getRemoteDisplayName() const { return m_remoteDisplayName; }
+  void setRemoteDisplayName(const QString& name);
+  // Where video is drawn: the remote picture and the own preview, one at a
+  // time (see setVideoWindows).
+  void setRemoteVideoWindow(WId remote);
+  void setOwnVideoWindow(WId own);
+
+  // The controller that holds the call and decides about answering while
+  // another call runs; null for a call of its own (tests).
+  void setController(RAZ::MediaEngine::CallControllerBase* controller);
+  RAZ::MediaEngine::CallControllerBase* controller() const;
 
  public slots:
   void muteMicrophone();
   void unmuteMicrophone();
   void toggleHold();
+  // Answers a ringing call. While another call runs the controller asks
+  // first (confirmIncomingCall); the call then waits for cbCallConfirmed().
   void answer();
+  // The user agreed to answer while another call runs: the other calls are
+  // held and this one is answered.
+  void cbCallConfirmed();
   void close(int reason);
+  void close() { close(0); }
   void startVideo();
   void stopVideo();
 
@@ -114,6 +160,10 @@ class CallBasePtr : public QObject, public TP::Core::RefCountable {
   void videoStateChanged();
   void recordingStateChanged();
   void conferenceChanged();
+  // The call connected (first time), and the call ended.
+  void opened();
+  void closed();
+  void remoteDisplayNameChanged();
 
  private:
   void updateTestPictures();
@@ -134,9 +184,18 @@ class CallBasePtr : public QObject, public TP::Core::RefCountable {
   bool m_conference = false;
   QString m_from;
   QString m_transferredFrom;
+  QStringList m_alternatives;
+  QString m_remoteDisplayName;
+  QPointer<QObject> m_controller;
+  int m_closeReason = CloseNormal;
 };
+
+// A call as the controllers hand it around: counted, so a call that a
+// window or a question still holds outlives its session's reference.
+using Call = TP::Core::Refcounting::SmartPtr<CallBasePtr>;
 
 }  // namespace MediaEngine
 }  // namespace RAZ
 
 Q_DECLARE_METATYPE(RAZ::MediaEngine::CallBasePtr*)
+Q_DECLARE_METATYPE(RAZ::MediaEngine::Call)

@@ -44,5 +44,37 @@ QString SipUriParser::userPart(const QString& text) const {
   return uri.isEmpty() ? QString() : uri.mid(4).section(QLatin1Char('@'), 0, 0);
 }
 
+QString SipUriParser::matchableUri(const QString& text) const {
+  const QString sip = normalize(text);
+  if (!sip.isEmpty()) return sip.toLower();
+  QString bare = text.trimmed();
+  if (bare.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive)) bare = bare.mid(4);
+  if (PhoneNumberParser::isValidPhoneNumber(bare))
+    return PhoneNumberParser::normalizePhoneNumber(bare);
+  return text.trimmed();
+}
+
+QString SipUriParser::displayNameFromUri(const QString& text) const {
+  const QString trimmed = text.trimmed();
+  if (trimmed.isEmpty()) return QString();
+  TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr> uri(new TP::Sip::UriPtr(trimmed));
+  if (!uri->IsValid()) return trimmed;
+  return displayNameFromUri(uri);
+}
+
+QString SipUriParser::displayNameFromUri(
+    const TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr>& uri) const {
+  if (uri.isNull() || !uri->IsValid()) return QString();
+  const QString name = QString::fromUtf8(uri->DisplayName().toByteArray()).trimmed();
+  if (!name.isEmpty()) return name;
+  return QString::fromUtf8(uri->Username().toByteArray());
+}
+
 }  // namespace Utils
 }  // namespace RAZ
+
+QString UTQS(const TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr>& uri, bool withDisplayName) {
+  return uri.isNull() ? QString() : uri->toString(withDisplayName);
+}
+
+TP::Bytes QSTB(const QString& text) { return TP::Bytes(text.toUtf8()); }

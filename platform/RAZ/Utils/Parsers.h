@@ -2,6 +2,10 @@
 
 #include <QString>
 
+#include <TP/Bytes.h>
+#include <TP/Sip/Uri.h>
+#include <tp/core/SmartPtr.h>
+
 namespace RAZ {
 namespace Configuration {
 class Config;
@@ -31,6 +35,13 @@ class SipUriParser {
   bool isValid(const QString& text) const { return !normalize(text).isEmpty(); }
   // The user part of an address ("alice"), or empty.
   QString userPart(const QString& text) const;
+  // The form two addresses of one party share: "sip:user@host" for a SIP
+  // address, the bare number for a number; other text trimmed.
+  QString matchableUri(const QString& text) const;
+  // A name to show for an address: its display name when it has one, else
+  // its user part (a number stays a number); the text itself otherwise.
+  QString displayNameFromUri(const QString& text) const;
+  QString displayNameFromUri(const TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr>& uri) const;
 
  private:
   const RAZ::Configuration::Config* m_config;
@@ -38,3 +49,8 @@ class SipUriParser {
 
 }  // namespace Utils
 }  // namespace RAZ
+
+// A parsed address as text (with its display name when asked), and text as
+// the base library's bytes.
+QString UTQS(const TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr>& uri, bool withDisplayName);
+TP::Bytes QSTB(const QString& text);

@@ -53,6 +53,23 @@ class XsiCredentialsControl : public QObject {
   RAZ::Xsi::XsiErrorInfo m_nextError;
 };
 
+// What a telephony-service request placed for the user (a call from the
+// user's phone) reports back.
+class XsiCallback {
+  Q_GADGET
+ public:
+  enum Error {
+    NoError = 0,
+    CredentialsMissing = 1,
+    AuthenticationFailed = 2,
+    NetworkError = 3,
+    MaximumActiveCalls = 100019,
+    ParticipantNotFound = 101002,
+    MaximumParticipants = 110649
+  };
+  Q_ENUM(Error)
+};
+
 // The XSI engine of the session (call park and other telephony-service
 // requests go through it).
 class XsiEngine : public QObject {
@@ -63,6 +80,13 @@ class XsiEngine : public QObject {
       : QObject(parent), m_userId(userId) {}
   QString userId() const { return m_userId; }
   bool callParkAvailable() const { return true; }
+  // A call the service was asked to place from the user's phone failed.
+  void reportCallError(RAZ::Xsi::XsiCallback::Error error) {
+    emit requestXsiCallErrorDialog(error);
+  }
+
+ signals:
+  void requestXsiCallErrorDialog(RAZ::Xsi::XsiCallback::Error error);
 
  private:
   QString m_userId;

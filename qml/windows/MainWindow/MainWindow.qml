@@ -2,6 +2,8 @@ import QtQuick 2.15
 import Vantre 1.0 as Vantre
 import "qrc:/controls"
 import "qrc:/windows/MainWindow/CallSettingsToolbar"
+import "qrc:/windows/MainWindow/ErrorInfo"
+import "qrc:/windows/MainWindow/LeftPane"
 
 // The window of a signed-in session: a left pane of views, the own presence,
 // the search with its Add menu, and the active view (contacts by group with
@@ -73,38 +75,8 @@ Rectangle {
                 onClicked: rootWindow.openWindowMenu()
             }
             Item { width: 1; height: 8 }
-            PaneButton {
-                objectName: "contactsButton"
-                glyph: "\u263A"
-                tip: qsTr("Contacts") + root.lc
-                selected: activeView.state === "contactsView"
-                onClicked: root.showView("contactsView")
-                onRightClicked: menuHandler.showContactsMenu()
-            }
-            PaneButton {
-                objectName: "roomsButton"
-                visible: root.rooms !== null
-                glyph: "#"
-                tip: qsTr("Rooms") + root.lc
-                selected: activeView.state === "roomsView"
-                onClicked: root.showView("roomsView")
-                onRightClicked: menuHandler.showMyRoomMenu(true)
-            }
-            PaneButton {
-                objectName: "historyButton"
-                glyph: "\u25F7"
-                tip: qsTr("History") + root.lc
-                selected: activeView.state === "historyView"
-                badge: badgeHandler.badgeCount
-                onClicked: root.showView("historyView")
-                onRightClicked: menuHandler.showHistoryMenu()
-            }
-            PaneButton {
-                objectName: "dialpadButton"
-                glyph: "\u260E"
-                tip: qsTr("Dial Pad") + root.lc
-                selected: activeView.state === "dialpadView"
-                onClicked: root.showView("dialpadView")
+            LeftPane {
+                viewItem: activeView
             }
         }
     }
@@ -189,15 +161,27 @@ Rectangle {
     }
 
     // --- Call-settings toolbar ----------------------------------------------
+    // --- Service problems ---------------------------------------------------
+    ErrorInfo {
+        id: errorBanner
+        anchors { left: leftPane.right; right: parent.right; top: header.bottom }
+    }
+
     CallSettingsToolbar {
         id: callSettingsToolbar
-        anchors { left: leftPane.right; right: parent.right; top: header.bottom }
+        anchors { left: leftPane.right; right: parent.right; top: errorBanner.visible ? errorBanner.bottom : header.bottom }
+    }
+
+    // --- Active communications -------------------------------------------
+    ActiveComms {
+        id: activeComms
+        anchors { left: leftPane.right; right: parent.right; top: callSettingsToolbar.bottom }
     }
 
     // --- Search and Add ---------------------------------------------------
     Item {
         id: searchBar
-        anchors { left: leftPane.right; right: parent.right; top: callSettingsToolbar.bottom; margins: pal.unit * 2 }
+        anchors { left: leftPane.right; right: parent.right; top: activeComms.bottom; margins: pal.unit * 2 }
         height: search.height
         visible: activeView.state !== "historyView" && activeView.state !== "dialpadView"
 
@@ -237,7 +221,7 @@ Rectangle {
         id: activeView
         objectName: "activeView"
         anchors { left: leftPane.right; right: parent.right; bottom: footer.top
-                  top: searchBar.visible ? searchBar.bottom : callSettingsToolbar.bottom
+                  top: searchBar.visible ? searchBar.bottom : activeComms.bottom
                   topMargin: searchBar.visible ? pal.unit * 2 : 0 }
         state: "contactsView"
         states: [
@@ -286,9 +270,7 @@ Rectangle {
             delegate: Rectangle {
                 id: row
                 readonly property bool header: model.isGroup === true
-                readonly property bool selected: !header && mainWindow.selectedContactCount >= 0
-                                                 && mainWindow.currentContactRow >= -1
-                                                 && mainWindow.isContactRowSelected(index)
+                readonly property bool selected: !header && model.selected === true
                 width: contactList.width
                 height: header ? pal.controlHeight * 1.1 : pal.controlHeight * 1.6
                 color: header ? pal.disabledBackground
@@ -374,27 +356,45 @@ Rectangle {
                     color: pal.border
                     opacity: 0.5
                 }
+                // A left press selects (with Ctrl and Shift as usual) and
+                // can start dragging the selected contacts, for example onto
+                // an active call.
+                Vantre.DragArea {
+                    id: contactDrag
+                    anchors.fill: parent
+                    enabled: !row.header
+                    mimeType: "application/zent.contact"
+                    onPressed: function(button, modifiers) {
+                        contactList.forceActiveFocus();
+                        if (row.header) return;
+                        if (!(row.selected && modifiers === 0))
+                            selectionHandler.select(index, modifiers);
+                        activeComms.draggingContacts = true;
+                        contactDrag.data = selectionHandler.selectionAsString();
+                    }
+                    onClicked: function(button, modifiers) {
+                        // A press on a selected row kept the selection for a
+                        // drag; a click without one selects the row alone.
+                        if (!row.header && modifiers === 0 && selectionHandler.selection.length > 1)
+                            selectionHandler.select(index, 0);
+                    }
+                    onDoubleClicked: if (!row.header) mainWindow.triggerDefaultAction()
+                }
                 MouseArea {
                     id: rowMouse
                     anchors.fill: parent
                     hoverEnabled: true
-                    acceptedButtons: Qt.LeftButton | Qt.RightButton
+                    acceptedButtons: Qt.RightButton
                     onClicked: function(mouse) {
                         contactList.forceActiveFocus();
                         if (row.header) {
-                            if (mouse.button === Qt.RightButton)
-                                menuHandler.popupGroupMenu(model.group);
+                            menuHandler.popupGroupMenu(model.group);
                             return;
                         }
-                        if (mouse.button === Qt.RightButton) {
-                            if (!row.selected)
-                                mainWindow.selectContactRow(index, false);
-                            menuHandler.showPopupMenu(false, false);
-                        } else {
-                            mainWindow.selectContactRow(index, (mouse.modifiers & Qt.ControlModifier) !== 0);
-                        }
+                        if (!row.selected)
+                            selectionHandler.select(index, 0);
+                        menuHandler.showPopupMenu(false, false);
                     }
-                    onDoubleClicked: if (!row.header) mainWindow.triggerDefaultAction()
                 }
             }
 

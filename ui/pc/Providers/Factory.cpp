@@ -146,9 +146,9 @@ Factory::~Factory() {
   }
 }
 
-RAZ::Actions::Provider* Factory::createActionProvider(RAZ::Actions::Source* source) {
+RAZ::Actions::Provider* Factory::createActionProvider(QObject* parent) {
   auto* app = qobject_cast<Application*>(qApp);
-  auto* provider = new RAZ::Actions::Provider(app ? app->getConfig() : nullptr, source);
+  auto* provider = new RAZ::Actions::Provider(app ? app->getConfig() : nullptr, parent);
   connect(provider, SIGNAL(actionTriggered(RAZ::Actions::ActionData&, RAZ::Actions::Source&)), this,
           SLOT(onActionTriggered(RAZ::Actions::ActionData&, RAZ::Actions::Source&)));
   if (m_session && m_session->commsSessionController())

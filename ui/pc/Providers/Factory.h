@@ -65,7 +65,7 @@ class Factory : public QObject {
           RAZ::Controllers::IChatController* sipChatController, QObject* parent = nullptr);
   ~Factory() override;
 
-  RAZ::Actions::Provider* createActionProvider(RAZ::Actions::Source* source);
+  RAZ::Actions::Provider* createActionProvider(QObject* parent);
 
   Utils::PresenceHelper* presenceHelper() const { return m_presenceHelper; }
   Providers::ConfigXML* configXml() const { return m_configXml; }

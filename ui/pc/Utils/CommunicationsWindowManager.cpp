@@ -1,21 +1,34 @@
 #include "Utils/CommunicationsWindowManager.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QQmlEngine>
 #include <QWidget>
 
+#include <RAZ/Actions/Action.h>
+#include <RAZ/Actions/Provider.h>
+#include <RAZ/Configuration/Config.h>
 #include <RAZ/Contacts/Contacts.h>
+#include <RAZ/Controllers/ChatInterface.h>
 #include <RAZ/Controllers/CommsSessionController.h>
 #include <RAZ/Controllers/CommunicationSession.h>
 #include <RAZ/Databases/Comms.h>
 #include <RAZ/MediaEngine/CallControllerBase.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
+#include <RAZ/Webcollab/WebcollabBase.h>
 #include <TP/Core/Logging.h>
 
+#include "Application.h"
 #include "Providers/Factory.h"
+#include "Utils/ConfigIds.h"
 #include "Utils/NotificationManager.h"
 #include "Utils/PreferencesWatcher.h"
 #include "Utils/Sounds/SettingsBoolPlayer.h"
 #include "Utils/WindowManager.h"
+#include "libqml/components/CommunicationsWindow.h"
+#include "libqml/components/MainWindow.h"
+
+using RAZ::Controllers::CommunicationSession;
 
 namespace Utils {
 
@@ -40,41 +53,6 @@ void WindowManagerChatHelper::failedToAddContacts(QStringList contacts) {
 
 // ---------------------------------------------------------------------------
 
-WindowManagerCallHelper::WindowManagerCallHelper(QObject* parent) : QObject(parent) {
-  m_incomingCallPlayer = new Utils::Sounds::IncomingCallPlayer(this);
-  m_incomingCallPlayer->setLoops(-1);
-  m_callingPlayer =
-      new Utils::Sounds::TemporaryFilePlayer(QStringLiteral(":/sounds/calling.wav"), this);
-  m_callingPlayer->setLoops(-1);
-  m_playIncoming = new QAction(this);
-  m_stopIncoming = new QAction(this);
-  m_playCalling = new QAction(this);
-  m_stopCalling = new QAction(this);
-  connect(m_playIncoming, SIGNAL(triggered(bool)), m_incomingCallPlayer, SLOT(play()));
-  connect(m_stopIncoming, SIGNAL(triggered(bool)), m_incomingCallPlayer, SLOT(stop()));
-  connect(m_playCalling, SIGNAL(triggered(bool)), m_callingPlayer, SLOT(play()));
-  connect(m_stopCalling, SIGNAL(triggered(bool)), m_callingPlayer, SLOT(stop()));
-  connect(this, SIGNAL(preferencesChanged(bool)), m_incomingCallPlayer,
-          SLOT(onPreferencesChanged(bool)));
-}
-
-WindowManagerCallHelper::~WindowManagerCallHelper() = default;
-
-void WindowManagerCallHelper::initialize(RAZ::Sessions::SessionManagerBase* session,
-                                         RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>) {
-  if (m_calls) disconnect(m_calls, nullptr, m_incomingCallPlayer, nullptr);
-  m_calls = session ? session->callController() : nullptr;
-  if (m_calls)
-    connect(m_calls, SIGNAL(activeCalls(bool)), m_incomingCallPlayer,
-            SLOT(onPreferencesChanged(bool)), Qt::QueuedConnection);
-}
-
-void WindowManagerCallHelper::onPreferencesChanged() {
-  emit preferencesChanged(m_calls && m_calls->callCount() > 0);
-}
-
-// ---------------------------------------------------------------------------
-
 CommunicationsWindowManager::CommunicationsWindowManager(
     NotificationManager* notifications, RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
     Preferences::Watcher* watcher)
@@ -86,8 +64,14 @@ CommunicationsWindowManager::CommunicationsWindowManager(
 }
 
 CommunicationsWindowManager::~CommunicationsWindowManager() {
-  for (const QPointer<QWidget>& w : qAsConst(m_windows))
-    if (w) w->close();
+  // Deleting a window reports its end to comWindowDestroyed, which edits the
+  // list: the windows are taken out of it first, and deleted last first.
+  const QList<QML::CommunicationsWindow*> windows = m_windows;
+  m_windows.clear();
+  for (int i = windows.size() - 1; i >= 0; --i) {
+    disconnect(windows.at(i), nullptr, this, nullptr);
+    delete windows.at(i);
+  }
 }
 
 bool CommunicationsWindowManager::initialize(RAZ::Sessions::SessionManagerBase* session,
@@ -96,7 +80,7 @@ bool CommunicationsWindowManager::initialize(RAZ::Sessions::SessionManagerBase* 
   m_session = session;
   m_hub = hub;
   m_chatHelper->initialize(session, m_contacts);
-  m_callHelper->initialize(session, m_contacts);
+  m_callHelper->initialize(m_contacts, session, hub, this, m_notifications);
   connect(m_chatHelper, SIGNAL(chatAccepted(RAZ::Controllers::CommunicationSession*)), this,
           SLOT(showCommsWindow(RAZ::Controllers::CommunicationSession*)), Qt::UniqueConnection);
   if (RAZ::Controllers::CommsSessionController* comms = session->commsSessionController()) {
@@ -104,55 +88,318 @@ bool CommunicationsWindowManager::initialize(RAZ::Sessions::SessionManagerBase* 
             SLOT(sessionCreated(RAZ::Controllers::CommunicationSession*, bool)),
             Qt::UniqueConnection);
     connect(comms, SIGNAL(sessionReady(RAZ::Controllers::CommunicationSession*)), this,
-            SLOT(sessionReady(RAZ::Controllers::CommunicationSession*)), Qt::UniqueConnection);
+            SLOT(showCommsWindow(RAZ::Controllers::CommunicationSession*)), Qt::UniqueConnection);
     connect(comms, SIGNAL(failedToAddContacts(QStringList)), m_chatHelper,
             SLOT(failedToAddContacts(QStringList)), Qt::UniqueConnection);
   }
+  setUpVoiceMail();
+  if (auto* app = qobject_cast<Application*>(QCoreApplication::instance()))
+    if (QML::MainWindow* main = app->mainWindow())
+      if (m_chatHelper->metaObject()->indexOfSignal("projectRoomCreated()") >= 0)
+        connect(m_chatHelper, SIGNAL(projectRoomCreated()), main, SLOT(showRoomsList()),
+                Qt::UniqueConnection);
   return true;
 }
 
-bool CommunicationsWindowManager::isAnyWindowAlwaysOnTop() const {
-  for (const QPointer<QWidget>& w : m_windows)
-    if (w && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) return true;
-  return false;
+bool CommunicationsWindowManager::configBool(int id) const {
+  const RAZ::Configuration::Config* config = m_session ? m_session->configuration() : nullptr;
+  if (!config)
+    if (auto* app = qobject_cast<Application*>(QCoreApplication::instance()))
+      config = app->getConfig();
+  return config && config->getBool(id, false);
 }
 
-Utils::Actions::CommunicationsWindowMenuActions* CommunicationsWindowManager::menuActions(
-    RAZ::Controllers::CommunicationSession*) const {
-  // The communications windows and their menus come with their own work.
+QString CommunicationsWindowManager::configString(int id) const {
+  const RAZ::Configuration::Config* config = m_session ? m_session->configuration() : nullptr;
+  if (!config)
+    if (auto* app = qobject_cast<Application*>(QCoreApplication::instance()))
+      config = app->getConfig();
+  return config ? config->getString(id) : QString();
+}
+
+// ---- Queries ----
+
+QML::CommunicationsWindow* CommunicationsWindowManager::findCommsWindow(
+    const CommunicationSession* session) const {
+  // A window whose session has gone reports null and matches nothing.
+  if (!session) return nullptr;
+  for (QML::CommunicationsWindow* w : m_windows)
+    if (w->getSession() == session) return w;
   return nullptr;
 }
 
-QList<RAZ::Controllers::CommunicationSession*> CommunicationsWindowManager::shownSessions() const {
-  QList<RAZ::Controllers::CommunicationSession*> out;
+QList<QML::CommunicationsWindow*> CommunicationsWindowManager::windows() const {
+  return m_windows;
+}
+
+bool CommunicationsWindowManager::isAnyWindowAlwaysOnTop() const {
+  for (QML::CommunicationsWindow* w : m_windows)
+    if (w->isAlwaysOnTop()) return true;
+  return false;
+}
+
+Utils::Actions::CommunicationsWindowMenuActions* CommunicationsWindowManager::getMenuActionsForSession(
+    CommunicationSession*) const {
+  // The windows' own menus come with the menu work; no window offers one yet.
+  return nullptr;
+}
+
+QList<CommunicationSession*> CommunicationsWindowManager::shownSessions() const {
+  QList<CommunicationSession*> out;
   for (const auto& s : m_shown)
     if (s) out << s.data();
   return out;
 }
 
-void CommunicationsWindowManager::showCommsWindow(RAZ::Controllers::CommunicationSession* session) {
-  if (!session) return;
-  for (const auto& s : qAsConst(m_shown))
-    if (s == session) return;
-  m_shown << session;
+RAZ::Actions::Provider* CommunicationsWindowManager::voiceMailActions() const {
+  return qobject_cast<RAZ::Actions::Provider*>(m_voiceMailActions.data());
+}
+
+RAZ::Contacts::IContact* CommunicationsWindowManager::voiceMailContact() const {
+  return m_voiceMailContact.data();
+}
+
+// ---- Windows ----
+
+bool CommunicationsWindowManager::chatHelperCall(const char* method, CommunicationSession* session,
+                                                 QML::CommunicationsWindow* window,
+                                                 bool withNotifications) {
+  const QByteArray name(method);
+  const QByteArray signature =
+      withNotifications
+          ? name + "(RAZ::Controllers::CommunicationSession*,NotificationManager*,"
+                   "QML::CommunicationsWindow*)"
+          : name + "(RAZ::Controllers::CommunicationSession*,QML::CommunicationsWindow*)";
+  if (m_chatHelper->metaObject()->indexOfMethod(signature.constData()) < 0) {
+    TP_LOG("Utils::CommunicationsWindowManager", TP::Core::Logging::LevelDetail)
+        << "The chat half does not offer " << name;
+    return false;
+  }
+  if (withNotifications)
+    return QMetaObject::invokeMethod(m_chatHelper, method, Qt::DirectConnection,
+                                     Q_ARG(RAZ::Controllers::CommunicationSession*, session),
+                                     Q_ARG(NotificationManager*, m_notifications.data()),
+                                     Q_ARG(QML::CommunicationsWindow*, window));
+  return QMetaObject::invokeMethod(m_chatHelper, method, Qt::DirectConnection,
+                                   Q_ARG(RAZ::Controllers::CommunicationSession*, session),
+                                   Q_ARG(QML::CommunicationsWindow*, window));
+}
+
+QML::CommunicationsWindow* CommunicationsWindowManager::createCommsWindow(
+    CommunicationSession* session) {
+  if (!session) return nullptr;
+  if (QML::CommunicationsWindow* existing = findCommsWindow(session)) return existing;
+  // The scenes read the session and its call; neither belongs to them.
+  QQmlEngine::setObjectOwnership(session, QQmlEngine::CppOwnership);
+  if (RAZ::MediaEngine::CallBasePtr* call = session->getCall())
+    QQmlEngine::setObjectOwnership(call, QQmlEngine::CppOwnership);
+  auto* window = new QML::CommunicationsWindow(m_session, session, m_hub,
+                                               m_hub && m_hub->isAlwaysOnTop(), nullptr);
+  connect(window, SIGNAL(destroyed()), this, SLOT(comWindowDestroyed()));
+  connect(window, SIGNAL(startFileTransfer(RAZ::Controllers::ChatInterface*, QString)), this,
+          SIGNAL(startFileTransfer(RAZ::Controllers::ChatInterface*, QString)));
+  connect(window, SIGNAL(windowVisible(bool, const QML::CommunicationsWindow*)), this,
+          SIGNAL(windowVisible(bool, const QML::CommunicationsWindow*)));
+  connect(window, SIGNAL(addParticipant(RAZ::Controllers::CommunicationSession*, QString, int)),
+          this, SLOT(addParticipant(RAZ::Controllers::CommunicationSession*, QString, int)));
+  connect(this, SIGNAL(primarySortFieldChanged()), window, SLOT(primarySortFieldChanged()));
+  m_windows.append(window);
+  window->Activate();
+  m_callHelper->connectSessionSignals(session);
+  if (session->getChat()) {
+    chatHelperCall("connectChat", session, window, false);
+    window->activateChat();
+  }
+  if (session->getCall()) {
+    m_callHelper->connectWindowCallSignals(session, window);
+    window->ActivateCall();
+  }
+  return window;
+}
+
+void CommunicationsWindowManager::showCommsWindow(CommunicationSession* session) {
+  QML::CommunicationsWindow* window = findCommsWindow(session);
+  if (!window) return;
+  if (!m_shown.contains(session)) m_shown << session;
   TP_LOG("Utils::CommunicationsWindowManager::showCommsWindow", TP::Core::Logging::LevelInformation)
       << "Communication with " << session->contactName();
+  window->showAndActivate();
 }
 
-void CommunicationsWindowManager::sessionCreated(RAZ::Controllers::CommunicationSession* session,
-                                                 bool incoming) {
-  if (!session) return;
-  TP_LOG("Utils::CommunicationsWindowManager::sessionCreated", TP::Core::Logging::LevelInformation)
-      << (incoming ? "Incoming" : "Outgoing") << " communication with " << session->contactName();
-}
-
-void CommunicationsWindowManager::sessionReady(RAZ::Controllers::CommunicationSession* session) {
+void CommunicationsWindowManager::sessionReady(CommunicationSession* session) {
   showCommsWindow(session);
 }
 
+void CommunicationsWindowManager::comWindowDestroyed() {
+  // Compared as a plain object: by now the window part of the sender is gone.
+  QObject* gone = sender();
+  for (int i = m_windows.size() - 1; i >= 0; --i)
+    if (static_cast<QObject*>(m_windows.at(i)) == gone) m_windows.removeAt(i);
+}
+
+void CommunicationsWindowManager::onAssociatedFirstCallChanged() {
+  auto* session = qobject_cast<CommunicationSession*>(sender());
+  if (session && session->getHasAssociatedFirstCall()) showCommsWindow(session);
+}
+
+// ---- Sessions ----
+
+void CommunicationsWindowManager::sessionCreated(CommunicationSession* session, bool incoming) {
+  if (!session) return;
+  TP_LOG("Utils::CommunicationsWindowManager::sessionCreated", TP::Core::Logging::LevelInformation)
+      << (incoming ? "Incoming" : "Outgoing") << " communication with " << session->contactName();
+  // Unique: a session announced twice must not have its changes handled twice.
+  connect(session,
+          SIGNAL(sessionStateChanged(RAZ::Controllers::CommunicationSession*, uint, uint, bool)),
+          this,
+          SLOT(sessionStateChanged(RAZ::Controllers::CommunicationSession*, uint, uint, bool)),
+          Qt::UniqueConnection);
+  const bool atOnce = configBool(ConfigId::ShowCommsWindowAtOnce);
+  if (!atOnce)
+    connect(session, SIGNAL(hasAssociatedFirstCallChanged()), this,
+            SLOT(onAssociatedFirstCallChanged()), Qt::UniqueConnection);
+  QML::CommunicationsWindow* window = createCommsWindow(session);
+  if (!incoming) {
+    bool show = atOnce;
+    if (!show && !session->isOnlyAudioCall()) show = configBool(ConfigId::XmppPresenceAndChat);
+    if (!show) return;
+    RAZ::Controllers::ChatInterface* chat = session->getChat();
+    if (chat && chat->isRoom() && !session->roomMayShow()) return;
+    showCommsWindow(session);
+    return;
+  }
+  if (session->callActive()) {
+    if (session->getCall()) m_callHelper->showCallNotification(session);
+  } else if (session->chatActive()) {
+    chatHelperCall("showChatNotification", session, window, true);
+  } else if (session->webCollabActive()) {
+    showShareNotification(session, window);
+  }
+}
+
+void CommunicationsWindowManager::showShareNotification(CommunicationSession* session,
+                                                        QML::CommunicationsWindow* window) {
+  if (!m_notifications || !window) return;
+  QML::CommunicationNotification* notification = m_notifications->addCommunicationNotification(
+      session, QML::CommunicationNotification::WebcollabNotification);
+  if (!notification) return;
+  // The window takes the answer to the share (it wires the share to it);
+  // turning the invitation down ends the session and its window.
+  connect(notification, SIGNAL(webcollabNotificationAccepted()), window,
+          SIGNAL(webcollabNotificationAccepted()));
+  connect(notification, SIGNAL(webcollabNotificationAccepted()), window, SLOT(showAndActivate()));
+  connect(notification, SIGNAL(webcollabNotificationIgnored()), window,
+          SIGNAL(webcollabNotificationIgnored()));
+  connect(notification, SIGNAL(webcollabNotificationIgnored()), window, SLOT(close()));
+  connect(window, SIGNAL(destroyed()), notification, SLOT(close()));
+}
+
+void CommunicationsWindowManager::sessionStateChanged(CommunicationSession* session, uint oldState,
+                                                      uint newState, bool incoming) {
+  QML::CommunicationsWindow* window = findCommsWindow(session);
+  if (!window) return;
+  using S = CommunicationSession;
+  auto began = [oldState, newState](uint bit) { return !(oldState & bit) && (newState & bit); };
+  auto ended = [oldState, newState](uint bit) { return (oldState & bit) && !(newState & bit); };
+
+  if (began(S::StateChat)) {
+    chatHelperCall("connectChat", session, window, false);
+    window->activateChat();
+    if (!window->isVisible() && incoming)
+      chatHelperCall("showChatNotification", session, window, true);
+  }
+
+  RAZ::Webcollab::WebcollabBase* collab = session->getWebCollab();
+  if (collab) QQmlEngine::setObjectOwnership(collab, QQmlEngine::CppOwnership);
+  if (collab && collab->isOwner()) {
+    if (began(S::StateWebCollab))
+      window->activateShare();
+    else if (ended(S::StateWebCollab))
+      window->deactivateShare();
+    else if (collab->getState() == 0)
+      window->deactivateShare();
+  }
+
+  if (began(S::StateGroup)) {
+    window->deactivateFileTransfer();
+    if (m_chatHelper->metaObject()->indexOfMethod(
+            "detachFileTransfers(RAZ::Controllers::CommunicationSession*,"
+            "QML::CommunicationsWindow*,Providers::Factory*)") >= 0)
+      QMetaObject::invokeMethod(m_chatHelper, "detachFileTransfers", Qt::DirectConnection,
+                                Q_ARG(RAZ::Controllers::CommunicationSession*, session),
+                                Q_ARG(QML::CommunicationsWindow*, window),
+                                Q_ARG(Providers::Factory*, m_hub.data()));
+  }
+
+  if (RAZ::MediaEngine::CallBasePtr* call = session->getCall()) {
+    QQmlEngine::setObjectOwnership(call, QQmlEngine::CppOwnership);
+    const bool callBegins = began(S::StateCall);
+    const bool callBecomesGroup =
+        (oldState & S::StateCall) && (newState & S::StateCall) && began(S::StateGroup);
+    if (callBegins || callBecomesGroup) {
+      m_callHelper->connectWindowCallSignals(session, window);
+      if (incoming) {
+        window->showAndActivate();
+        m_callHelper->startIncomingRinger(call);
+      }
+      window->ActivateCall();
+    } else if (call->isVideoCall()) {
+      m_callHelper->connectWindowCallSignals(session, window);
+    }
+  }
+
+  window->updateSession();
+  if (!incoming && newState != 0 && newState != S::StateGroup) {
+    if (!m_shown.contains(session)) m_shown << session;
+    window->showAndActivate();
+  }
+}
+
+// ---- Participants and voice mail ----
+
+void CommunicationsWindowManager::addParticipant(CommunicationSession* session,
+                                                 const QString& address, const int identifier) {
+  if (!session) return;
+  int id = identifier;
+  if (id == -1) {
+    RAZ::Contacts::IContact* contact = m_contacts ? m_contacts->findOrCreateContact(address) : nullptr;
+    if (!contact) return;
+    if (contact->isClientUpdatable())
+      contact->setProperty(RAZ::Contacts::Properties::KeyWork, address);
+    id = contact->getId();
+    if (id == -1) return;
+  }
+  session->addParticipants(QString::number(id), address);
+}
+
+void CommunicationsWindowManager::setUpVoiceMail() {
+  const QString address = configString(ConfigId::VoiceMailNumber);
+  if (address.isEmpty() || !m_contacts) return;
+  RAZ::Contacts::IContact* contact = m_contacts->findOrCreateContact(address);
+  if (!contact) return;
+  m_voiceMailContact = contact;
+  if (contact->isClientUpdatable())
+    contact->setProperty(RAZ::Contacts::Properties::KeyWork, address);
+  if (!m_hub) return;
+  RAZ::Actions::Provider* actions = m_hub->createActionProvider(contact);
+  m_voiceMailActions = actions;
+  if (actions) actions->setActionSource(contact);
+}
+
 void CommunicationsWindowManager::checkVoiceMails() {
-  TP_LOG("Utils::CommunicationsWindowManager::checkVoiceMails", TP::Core::Logging::LevelInformation)
-      << "Voice mail requested";
+  RAZ::Actions::Provider* actions = voiceMailActions();
+  if (!actions) {
+    TP_LOG("Utils::CommunicationsWindowManager::checkVoiceMails",
+           TP::Core::Logging::LevelInformation)
+        << "No voice mail configured";
+    return;
+  }
+  if (configBool(ConfigId::CallsOnThisClient)) {
+    RAZ::Actions::Action* video = actions->getActionById(4);
+    actions->triggerAction(video && video->isEnabled() ? 4 : 2);
+  } else {
+    actions->triggerAction(3);
+  }
 }
 
 }  // namespace Utils

@@ -8,6 +8,8 @@
 #include <tp/core/SharedPointer.h>
 #include <tp/core/SmartPtr.h>
 
+#include "Utils/WindowManagerCallHelper.h"
+
 class QAction;
 class NotificationManager;
 
@@ -17,9 +19,16 @@ class Watcher;
 namespace Providers {
 class Factory;
 }
+namespace QML {
+class CommunicationsWindow;
+}
 namespace RAZ {
+namespace Actions {
+class Provider;
+}
 namespace Contacts {
 class Contacts;
+class IContact;
 }
 namespace Controllers {
 class ChatInterface;
@@ -76,40 +85,11 @@ class WindowManagerChatHelper : public QObject {
   QStringList m_failed;
 };
 
-// The call side of the communications windows: the ringing and calling
-// sounds, started and stopped through two actions.
-class WindowManagerCallHelper : public QObject {
-  Q_OBJECT
-
- public:
-  explicit WindowManagerCallHelper(QObject* parent = nullptr);
-  ~WindowManagerCallHelper() override;
-  void initialize(RAZ::Sessions::SessionManagerBase* session,
-                  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts);
-
-  Utils::Sounds::IncomingCallPlayer* incomingCallPlayer() const { return m_incomingCallPlayer; }
-  Utils::Sounds::TemporaryFilePlayer* callingPlayer() const { return m_callingPlayer; }
-  QAction* playIncomingAction() const { return m_playIncoming; }
-  QAction* stopIncomingAction() const { return m_stopIncoming; }
-
- public slots:
-  void onPreferencesChanged();
-
- signals:
-  void preferencesChanged(bool activeCalls);
-
- private:
-  QPointer<RAZ::MediaEngine::CallControllerBase> m_calls;
-  Utils::Sounds::IncomingCallPlayer* m_incomingCallPlayer = nullptr;
-  Utils::Sounds::TemporaryFilePlayer* m_callingPlayer = nullptr;
-  QAction* m_playIncoming = nullptr;
-  QAction* m_stopIncoming = nullptr;
-  QAction* m_playCalling = nullptr;
-  QAction* m_stopCalling = nullptr;
-};
-
-// Keeps the communications windows of a session (calls, chats) and what
-// they share: the sounds, the chat helper, the stay-on-top question.
+// Gives every communication session of the signed-in user one
+// communications window: created with the session (hidden), shown when the
+// session's activity or the user asks, forgotten when the window goes (it
+// closes itself with its session). Wires each window to the call and chat
+// halves, and serves voice mail and participant additions.
 class CommunicationsWindowManager : public QObject {
   Q_OBJECT
 
@@ -122,28 +102,59 @@ class CommunicationsWindowManager : public QObject {
   // Binds the manager to the session; false without one.
   bool initialize(RAZ::Sessions::SessionManagerBase* session, Providers::Factory* hub);
 
+  // The session's window, or null (a session that has gone matches none).
+  QML::CommunicationsWindow* findCommsWindow(
+      const RAZ::Controllers::CommunicationSession* session) const;
+  QList<QML::CommunicationsWindow*> windows() const;
   bool isAnyWindowAlwaysOnTop() const;
-  // The menu actions of the window shown for the session, or null.
-  Utils::Actions::CommunicationsWindowMenuActions* menuActions(
+  // The menu actions of the session's window, or null.
+  Utils::Actions::CommunicationsWindowMenuActions* getMenuActionsForSession(
       RAZ::Controllers::CommunicationSession* session) const;
-  // The sessions that have been shown, in order.
+  Utils::Actions::CommunicationsWindowMenuActions* menuActions(
+      RAZ::Controllers::CommunicationSession* session) const {
+    return getMenuActionsForSession(session);
+  }
+  // The sessions whose windows have been shown, in order.
   QList<RAZ::Controllers::CommunicationSession*> shownSessions() const;
 
+  WindowManagerChatHelper* getChatHelper() const { return m_chatHelper; }
   WindowManagerChatHelper* chatHelper() const { return m_chatHelper; }
   WindowManagerCallHelper* callHelper() const { return m_callHelper; }
   bool isInitialized() const { return !m_session.isNull(); }
+  // The voice-mail party, once configured.
+  RAZ::Contacts::IContact* voiceMailContact() const;
+  RAZ::Actions::Provider* voiceMailActions() const;
 
  public slots:
-  void showCommsWindow(RAZ::Controllers::CommunicationSession* session);
-  void checkVoiceMails();
   void sessionCreated(RAZ::Controllers::CommunicationSession* session, bool incoming);
+  void sessionStateChanged(RAZ::Controllers::CommunicationSession* session, uint oldState,
+                           uint newState, bool incoming);
+  QML::CommunicationsWindow* createCommsWindow(RAZ::Controllers::CommunicationSession* session);
+  void showCommsWindow(RAZ::Controllers::CommunicationSession* session);
+  void onAssociatedFirstCallChanged();
+  void comWindowDestroyed();
+  void addParticipant(RAZ::Controllers::CommunicationSession* session, const QString& address,
+                      const int identifier);
+  void checkVoiceMails();
   void sessionReady(RAZ::Controllers::CommunicationSession* session);
 
  signals:
-  void startFileTransfer(RAZ::Controllers::ChatInterface* chat, const QString& path);
   void primarySortFieldChanged();
+  void windowVisible(bool visible, const QML::CommunicationsWindow* window);
+  void startFileTransfer(RAZ::Controllers::ChatInterface* chat, const QString& path);
 
  private:
+  bool configBool(int id) const;
+  QString configString(int id) const;
+  void setUpVoiceMail();
+  // An incoming share invitation's popup (file and chat popups belong to the
+  // chat half).
+  void showShareNotification(RAZ::Controllers::CommunicationSession* session,
+                             QML::CommunicationsWindow* window);
+  // The chat half's operations, when it offers them.
+  bool chatHelperCall(const char* method, RAZ::Controllers::CommunicationSession* session,
+                      QML::CommunicationsWindow* window, bool withNotifications);
+
   QPointer<NotificationManager> m_notifications;
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> m_contacts;
   QPointer<Preferences::Watcher> m_watcher;
@@ -151,8 +162,11 @@ class CommunicationsWindowManager : public QObject {
   QPointer<Providers::Factory> m_hub;
   WindowManagerChatHelper* m_chatHelper = nullptr;
   WindowManagerCallHelper* m_callHelper = nullptr;
+  QList<QML::CommunicationsWindow*> m_windows;
   QList<QPointer<RAZ::Controllers::CommunicationSession>> m_shown;
-  QHash<RAZ::Controllers::CommunicationSession*, QPointer<QWidget>> m_windows;
+  RAZ::Utils::SharedPointer<RAZ::Contacts::IContact> m_voiceMailContact;
+  // Owned by the voice-mail contact, which may go first.
+  QPointer<QObject> m_voiceMailActions;
 };
 
 }  // namespace Utils

@@ -28,6 +28,7 @@
 // is declared in the module, so scenes resolve it and creating one reports
 // why it cannot be created.
 #include "Models/ContactCardFieldsModel.h"
+#include "Models/LeftPaneButtonsModel.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
 #include "libqml/components/CallSettings.h"
 #include "libqml/components/ContactCard.h"
@@ -115,7 +116,8 @@ void registerTypes() {
   uncreatable<QML::LoginWindow>("LoginWindow", reason("LoginWindow"));
   notYetAvailable("ChatRoomsModel", reason("ChatRoomsModel"));
   notYetAvailable("ChatParticipant", reason("ChatParticipant"));
-  notYetAvailable("LeftPaneButtonsModel", reason("LeftPaneButtonsModel"));
+  uncreatable<Models::LeftPaneButtonsModel>("LeftPaneButtonsModel",
+                                            reason("LeftPaneButtonsModel"));
   notYetAvailable("TimelineEntry", reason("TimelineEntry"));
   qmlRegisterUncreatableMetaObject(Models::FieldData::staticMetaObject, kVantre, 1, 0, "FieldData",
                                    QStringLiteral("FieldData cannot be created from QML"));

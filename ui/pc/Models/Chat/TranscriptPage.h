@@ -8,10 +8,10 @@
 
 #include <RAZ/Controllers/ChatInterface.h>
 
+#include "Models/Chat/MessageModel.h"
+
 namespace Models {
 namespace Chat {
-
-class MessageModel;
 
 // The object the transcript page's script sees as window.qml: it hands
 // fragments over (lastMessage / getLatestMessage) and takes the page's

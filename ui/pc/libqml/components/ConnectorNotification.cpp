@@ -19,7 +19,7 @@ ConnectorNotification::ConnectorNotification(QAbstractItemModel* model, QWidget*
   setMaximumSize(360, 200);
   setWantsFullscreen(false);
   retranslate();
-  if (setSource(QStringLiteral("qrc:/components/ConnectorList.qml"))) onModelChanged();
+  onModelChanged();
 }
 
 ConnectorNotification::~ConnectorNotification() = default;
@@ -34,6 +34,12 @@ void ConnectorNotification::changeEvent(QEvent* e) {
 void ConnectorNotification::onModelChanged() {
   TP::Core::Logging::CTraceScope trace("QML::ConnectorNotification::onModelChanged");
   const bool show = m_model && m_model->rowCount(QModelIndex()) > 0;
+  // The scene is made for the first add-in to show: most runs have none,
+  // and the sign-in window does not wait for a hidden one. A window whose
+  // scene cannot be made stays hidden (Window::setSource logs why).
+  if (show && !m_sceneLoaded)
+    m_sceneLoaded = setSource(QStringLiteral("qrc:/components/ConnectorList.qml"));
+  if (show && !m_sceneLoaded) return;
   setVisible(show);
   if (show) showAndActivate();
 }

@@ -30,6 +30,7 @@ class ConnectorNotification : public QML::Window {
   void retranslate();
 
   QPointer<QAbstractItemModel> m_model;
+  bool m_sceneLoaded = false;
 };
 
 }  // namespace QML

@@ -17,7 +17,9 @@
 #include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QStandardPaths>
+#include <QSystemTrayIcon>
 
+#include <RAZ/Actions/Enablers.h>
 #include <RAZ/Actions/Provider.h>
 #include <RAZ/Actions/Source.h>
 #include <RAZ/Client.h>
@@ -28,7 +30,9 @@
 #include <RAZ/Controllers/MyRoomController.h>
 #include <RAZ/Controllers/XmppChatController.h>
 #include <RAZ/Databases/Comms.h>
+#include <RAZ/Models/ActiveComms.h>
 #include <RAZ/Models/SearchGroups.h>
+#include <RAZ/Models/SelectionHandler.h>
 #include <RAZ/Models/Timeline.h>
 #include <RAZ/Presence/PresenceData.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
@@ -39,13 +43,18 @@
 #include <csignal>
 #include <cstdlib>
 
+#include "Models/ErrorInfoModel.h"
+#include "Models/LeftPaneButtonsModel.h"
 #include "Providers/Factory.h"
 #include "Providers/MenuActionProvider.h"
 #include "Providers/QmlProviders.h"
 #include "Models/ContactSearchFilter.h"
+#include "Utils/ActiveCommsDragDropHandler.h"
+#include "Utils/ActiveSelectionHandler.h"
 #include "Utils/BadgeHandler.h"
 #include "Utils/CallSettingsToolbarHelper.h"
 #include "Utils/ChatRoomActions.h"
+#include "Utils/CommunicationSessionUiHelper.h"
 #include "Utils/CommunicationsWindowManager.h"
 #include "Utils/MenuHandler.h"
 #include "Utils/PresenceHelper.h"
@@ -65,6 +74,10 @@ namespace {
 const int kSourceRole = 329;
 const int kTimelineSourceRole = 353;
 const int kIsGroupRole = 340;
+// Configuration ids the window reads at construction.
+const int kTransferAllowed = 68;
+const int kExternalResource = 397;
+const int kTestCallNumbers = 67;
 
 RAZ::Settings user() { return RAZ::Settings(RAZ::Settings::User); }
 }  // namespace
@@ -126,38 +139,22 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
     connect(online, SIGNAL(rowsRemoved(QModelIndex, int, int)), this,
             SIGNAL(onlineContactsCountChanged()));
   }
-  m_contactSelection = new QItemSelectionModel(nullptr, this);
+  // One selection of the contact list for the scene, the menus, the
+  // actions and drag and drop.
+  m_listModel = m_groups ? static_cast<QAbstractItemModel*>(m_groups) : m_searchFilter;
+  m_contactListModel =
+      new RAZ::Models::SelectionHandler(m_listModel, RAZ::Models::Groups::ItemContact, this);
+  m_contactSelection = new QItemSelectionModel(m_contactListModel, this);
+  m_contactSelectionHandler =
+      new Utils::ContactSelectionHandler(m_contactListModel, m_contactSelection, this);
   connect(m_contactSelection, SIGNAL(selectionChanged(QItemSelection, QItemSelection)), this,
           SLOT(contactSelectionChanged(QItemSelection, QItemSelection)));
   connect(m_contactSelection, SIGNAL(currentChanged(QModelIndex, QModelIndex)), this,
           SIGNAL(currentContactRowChanged()));
-  // What typing finds: the own contacts, then each directory as a group of
-  // its own. The enterprise directory is loaded once and matched here.
-  m_searchGroups = new RAZ::Models::SearchGroups(contacts, this);
-  if (RAZ::Utils::SharedPointer<RAZ::Contacts::IGroup> own =
-          m_searchGroups->addSearchModel(m_searchFilter)) {
-    own->setName(tr("Contacts"));
-    m_ownSearchGroup = own.data();
-  }
-  m_searchManager = new Utils::Search::SearchManager(m_searchGroups, m_session, m_factory, this);
-  if (QAbstractItemModel* directory = m_searchManager->setupEnterpriseSearch()) {
-    m_directoryFilter = new QSortFilterProxyModel(this);
-    m_directoryFilter->setSourceModel(directory);
-    m_directoryFilter->setFilterRole(RAZ::Contacts::Contacts::DisplayNameRole);
-    m_directoryFilter->setFilterCaseSensitivity(Qt::CaseInsensitive);
-    m_directoryFilter->setSortRole(RAZ::Contacts::Contacts::DisplayNameRole);
-    m_directoryFilter->setSortCaseSensitivity(Qt::CaseInsensitive);
-    m_directoryFilter->sort(0);
-    if (RAZ::Utils::SharedPointer<RAZ::Contacts::IGroup> group =
-            m_searchGroups->addSearchModel(m_directoryFilter)) {
-      group->setName(tr("Directory"));
-      group->setBoolOption(true);
-      m_directoryGroup = group.data();
-      connect(m_searchManager, SIGNAL(enterpriseSearching(bool)), group.data(),
-              SLOT(setSearching(bool)));
-    }
-  }
-  setListModel(m_groups ? static_cast<QAbstractItemModel*>(m_groups) : m_searchGroups);
+  m_contactListModel->setSelectionModel(m_contactSelection);
+  createActiveCommunications();
+  setupTestCall();
+  createSearchManager();
 
   if (m_factory) {
     m_actionsProvider = m_factory->createActionProvider(m_contactSource);
@@ -170,14 +167,19 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
 
   m_timeline =
       new RAZ::Models::Timeline(m_session ? m_session->callLog() : nullptr, contacts, this);
-  m_badgeHandler = new Utils::BadgeHandler(m_timeline, nullptr, this);
+  // The history's badge counts the service's messages too.
+  m_badgeHandler = new Utils::BadgeHandler(
+      m_timeline, m_session ? m_session->messagesSource().data() : nullptr, this);
   connect(this, SIGNAL(fetchCallLogs()), m_timeline, SLOT(fetchCallLogs()));
   const int flag = user().value(QStringLiteral("timeline/filterFlag"), 0).toInt();
   setTimelineFilter(flag >= 0 && flag <= 3 ? flag : 0);
 
-  m_chatRoomActions =
-      new Utils::ChatRoomActions(m_session ? m_session->xmppChatController() : nullptr,
-                                 m_session ? m_session->commsSessionController() : nullptr, this);
+  createBannerAndLeftPane();
+  // Rooms exist only with the XMPP chat service; without it the menus get
+  // no room actions.
+  if (m_session && m_session->xmppChatController())
+    m_chatRoomActions = new Utils::ChatRoomActions(m_session->xmppChatController(),
+                                                   m_session->commsSessionController(), this);
   m_menuHandler =
       new Utils::MenuHandler(m_session, m_factory, m_menuActionProvider, config, m_activeSource,
                              m_contactSource, m_chatRoomActions, m_commsWindowManager, this);
@@ -248,12 +250,141 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
   connect(m_menuHandler, SIGNAL(clearMissedHistory()), m_timeline, SLOT(clearMissedHistory()));
   connect(m_menuHandler, SIGNAL(clearMissedChats()), m_timeline, SLOT(clearMissedChatItems()));
   connect(m_menuHandler, SIGNAL(clearMissedCalls()), m_timeline, SLOT(clearMissedCalls()));
+  if (m_factory) m_commsUiHelper->setCallParkEnabler(m_factory->callParkEnabler());
   onXmppConnectStateChanged();
 }
+
+void MainWindow::createActiveCommunications() {
+  RAZ::Controllers::CommsSessionController* comms =
+      m_session ? m_session->commsSessionController() : nullptr;
+  m_commsUiHelper = new Utils::CommunicationSessionUiHelper(
+      m_session ? m_session->contactsManager()
+                : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>(),
+      this);
+  m_activeCommsModel = new RAZ::Models::ActiveCommsModel(comms, this);
+  m_activeCommsFilter = new RAZ::Models::ActiveCommsFilter(this);
+  m_activeCommsFilter->setSourceModel(m_activeCommsModel);
+  m_activeCommsFilter->sort(0, Qt::AscendingOrder);
+  m_activeModel = new RAZ::Models::SelectionHandler(m_activeCommsFilter,
+                                                    RAZ::Models::Groups::ItemSession, this);
+  m_activeItemSelection = new QItemSelectionModel(m_activeModel, this);
+  m_activeSelection = new Utils::ActiveSelectionHandler(m_activeModel, m_activeItemSelection, this);
+  connect(m_activeItemSelection, SIGNAL(selectionChanged(QItemSelection, QItemSelection)), this,
+          SLOT(activeSelectionChanged(QItemSelection, QItemSelection)));
+  m_activeModel->setSelectionModel(m_activeItemSelection);
+  connect(m_activeCommsModel, SIGNAL(selectActiveSession()), m_activeSelection,
+          SLOT(activeSelectionSessionLookup()));
+  connect(this, SIGNAL(selectActiveSession()), m_activeSelection,
+          SLOT(activeSelectionSessionLookup()));
+}
+
+QString MainWindow::testCallNumber() const {
+  const RAZ::Configuration::Config* config =
+      m_client && m_client->getConfig() ? m_client->getConfig()
+                                        : (m_session ? m_session->configuration() : nullptr);
+  if (!config) return QString();
+  const QString language = RAZ::Settings(RAZ::Settings::Application)
+                               .value(Utils::SettingsKey::LanguageActive, QStringLiteral("es"))
+                               .toString();
+  QString first;
+  for (const QVariant& entry : config->value(kTestCallNumbers).toList()) {
+    const QStringList pair = entry.toStringList();
+    if (pair.size() != 2 || pair.at(1).isEmpty()) continue;
+    if (pair.at(0) == language) return pair.at(1);
+    if (first.isEmpty()) first = pair.at(1);
+  }
+  return first;
+}
+
+RAZ::Contacts::IContact* MainWindow::testCallContact() const {
+  return qobject_cast<RAZ::Contacts::IContact*>(m_testCallContact.data());
+}
+
+RAZ::Actions::Provider* MainWindow::testCallProvider() const {
+  return qobject_cast<RAZ::Actions::Provider*>(m_testCallProvider.data());
+}
+
+void MainWindow::setupTestCall() {
+  const QString number = testCallNumber();
+  RAZ::Contacts::Contacts* contacts = m_session ? m_session->contactsManager().data() : nullptr;
+  if (number.isEmpty() || !contacts || !m_factory) return;
+  RAZ::Contacts::IContact* contact = contacts->createTemporaryContact(
+      {{QString::number(RAZ::Contacts::Properties::KeyWork), number}});
+  m_testCallContact = contact;
+  RAZ::Actions::Provider* provider = m_factory->createActionProvider(contact);
+  // The test call is a call or a video call, nothing else.
+  provider->setAcceptedActions({2, 4}, false);
+  provider->setActionSource(contact);
+  m_testCallProvider = provider;
+}
+
+void MainWindow::createSearchManager() {
+  // The directory search joins the own-contacts filter here: it takes the
+  // same typed text and adds its results as groups of their own.
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts =
+      m_session ? m_session->contactsManager()
+                : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
+  // What typing finds: the own contacts, then each directory as a group of
+  // its own. The enterprise directory is loaded once and matched here.
+  m_searchGroups = new RAZ::Models::SearchGroups(contacts, this);
+  if (RAZ::Utils::SharedPointer<RAZ::Contacts::IGroup> own =
+          m_searchGroups->addSearchModel(m_searchFilter)) {
+    own->setName(tr("Contacts"));
+    m_ownSearchGroup = own.data();
+  }
+  m_searchManager = new Utils::Search::SearchManager(m_searchGroups, m_session, m_factory, this);
+  if (QAbstractItemModel* directory = m_searchManager->setupEnterpriseSearch()) {
+    m_directoryFilter = new QSortFilterProxyModel(this);
+    m_directoryFilter->setSourceModel(directory);
+    m_directoryFilter->setFilterRole(RAZ::Contacts::Contacts::DisplayNameRole);
+    m_directoryFilter->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    m_directoryFilter->setSortRole(RAZ::Contacts::Contacts::DisplayNameRole);
+    m_directoryFilter->setSortCaseSensitivity(Qt::CaseInsensitive);
+    m_directoryFilter->sort(0);
+    if (RAZ::Utils::SharedPointer<RAZ::Contacts::IGroup> group =
+            m_searchGroups->addSearchModel(m_directoryFilter)) {
+      group->setName(tr("Directory"));
+      group->setBoolOption(true);
+      m_directoryGroup = group.data();
+      connect(m_searchManager, SIGNAL(enterpriseSearching(bool)), group.data(),
+              SLOT(setSearching(bool)));
+    }
+  }
+  if (!m_groups) setListModel(m_searchGroups);
+}
+
+void MainWindow::createBannerAndLeftPane() {
+  m_errorInfoModel = new Models::ErrorInfoModel(
+      m_session, m_factory ? m_factory->webcollabEnabler() : nullptr, this);
+  // Problems that exist already when the window opens show at once.
+  m_errorInfoModel->updateSessionStatuses();
+  const RAZ::Configuration::Config* config = m_session ? m_session->configuration() : nullptr;
+  m_leftPaneModel = new Models::LeftPaneButtonsModel(config, this);
+  m_leftPaneSorted = new QSortFilterProxyModel(this);
+  m_leftPaneSorted->setSourceModel(m_leftPaneModel);
+  m_leftPaneSorted->setSortRole(Models::LeftPaneButtonsModel::OrderRole);
+  m_leftPaneSorted->sort(0, Qt::AscendingOrder);
+  if (config && config->getBool(kExternalResource))
+    m_externalResourceHelper = new Utils::ExternalResourceButtonHelper(config, this);
+}
+
+QObject* MainWindow::activeCommsModelObject() const { return m_activeCommsModel; }
+QObject* MainWindow::activeCommsFilterObject() const { return m_activeCommsFilter; }
+QObject* MainWindow::leftpaneButtonsModelObject() const { return m_leftPaneModel; }
+QObject* MainWindow::leftpaneButtonsSortedObject() const { return m_leftPaneSorted; }
+QObject* MainWindow::externalResourceButtonHelperObject() const { return m_externalResourceHelper; }
+QObject* MainWindow::commsSessionUiHelperObject() const { return m_commsUiHelper; }
 
 MainWindow::~MainWindow() {
   if (m_geometryRestored) saveGeometry();
   if (m_searchManager) m_searchManager->resetSearches();
+  // The lists go with the window's children, later, and clear their
+  // selections as they go: nothing of that may reach this half-destroyed
+  // window or the sources deleted below.
+  disconnect(m_contactSelection, nullptr, this, nullptr);
+  disconnect(m_activeItemSelection, nullptr, this, nullptr);
+  delete m_dragDropHandler;
+  m_dragDropHandler = nullptr;
   // The menu handler and the providers watch the sources: they go first.
   delete m_menuHandler;
   m_menuHandler = nullptr;
@@ -275,8 +406,18 @@ QVariant MainWindow::configValue(int id) const {
 
 bool MainWindow::activate() {
   if (QQmlContext* context = view()->rootContext()) {
-    context->setContextProperty(QStringLiteral("contactModel"), m_listModel);
-    context->setContextProperty(QStringLiteral("selectionHandler"), m_contactSelection);
+    if (!m_dragDropHandler)
+      m_dragDropHandler = new Utils::ActiveCommsDragDropHandler(
+          m_session ? m_session->commsSessionController() : nullptr,
+          m_session ? m_session->contactsManager()
+                    : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>(),
+          configBool(kTransferAllowed), this);
+    context->setContextProperty(QStringLiteral("contactModel"), m_contactListModel);
+    context->setContextProperty(QStringLiteral("selectionHandler"), m_contactSelectionHandler);
+    context->setContextProperty(QStringLiteral("activeModel"), m_activeModel);
+    context->setContextProperty(QStringLiteral("activeSelectionHandler"), m_activeSelection);
+    context->setContextProperty(QStringLiteral("errorInfoModel"), m_errorInfoModel);
+    context->setContextProperty(QStringLiteral("activeCommsDragDropHandler"), m_dragDropHandler);
     context->setContextProperty(QStringLiteral("actionsProvider"), m_actionsProvider);
     context->setContextProperty(QStringLiteral("proxytimelineModel"), m_timelineProxy);
     context->setContextProperty(QStringLiteral("timelineModel"), m_timeline);
@@ -330,7 +471,9 @@ QSize MainWindow::maximumWindowSize() const {
 }
 
 bool MainWindow::canClose() {
-  if (isPinnedToTaskbar())
+  // Hidden, the window comes back only through the tray icon: without a
+  // tray it is minimised instead, so the user can always reach it again.
+  if (isPinnedToTaskbar() || !QSystemTrayIcon::isSystemTrayAvailable())
     showMinimized();
   else
     hide();
@@ -376,7 +519,7 @@ QObject* MainWindow::ownContact() const {
 
 bool MainWindow::isSearching() const { return m_listModel == m_searchGroups; }
 
-QObject* MainWindow::contactListObject() const { return m_listModel; }
+QObject* MainWindow::contactListObject() const { return m_contactListModel; }
 
 bool MainWindow::hasMyRoom() const { return m_session && m_session->myroomController(); }
 
@@ -419,9 +562,8 @@ int MainWindow::primarySortField() const {
 void MainWindow::setListModel(QAbstractItemModel* model) {
   if (model == m_listModel) return;
   m_listModel = model;
-  m_contactSelection->setModel(model);
-  if (QQmlContext* context = view() ? view()->rootContext() : nullptr)
-    context->setContextProperty(QStringLiteral("contactModel"), m_listModel);
+  // The list's selection model stays; the reset of its rows clears it.
+  m_contactListModel->setSourceModel(model);
   emit searchingChanged();
   emit currentContactRowChanged();
 }
@@ -458,6 +600,9 @@ void MainWindow::saveGeometry() {
 }
 
 void MainWindow::preferencesChanged() {
+  // The number may depend on the language just chosen.
+  if (RAZ::Contacts::IContact* contact = testCallContact())
+    contact->setProperty(RAZ::Contacts::Properties::KeyWork, testCallNumber());
   const bool show = RAZ::Settings(RAZ::Settings::User)
                         .value(Utils::SettingsKey::ShowPresenceStatus, false)
                         .toBool();
@@ -486,7 +631,9 @@ void MainWindow::activeViewChanged(const QString& view) {
   m_activeView = view;
   m_activeViewSince = QDateTime::currentDateTimeUtc();
   if (view == QLatin1String("dialpadView")) {
-    m_savedSelection = m_contactSelection->selectedRows();
+    // Kept by object: the rows may be rebuilt while the dial pad shows.
+    m_savedSelection.clear();
+    for (QObject* object : m_contactSelectionHandler->selection()) m_savedSelection << object;
     const QString text = property("dialpadText").toString();
     dialpadTextChanged(text);
     emit dialpadText(text);
@@ -495,9 +642,11 @@ void MainWindow::activeViewChanged(const QString& view) {
   } else {
     if (view == QLatin1String("contactsView")) {
       if (m_groups) m_groups->setSortField(primarySortField());
-      for (const QModelIndex& i : qAsConst(m_savedSelection))
-        if (i.isValid()) m_contactSelection->select(i, QItemSelectionModel::Select);
+      QList<QObject*> saved;
+      for (const QPointer<QObject>& object : qAsConst(m_savedSelection))
+        if (object) saved << object.data();
       m_savedSelection.clear();
+      if (!saved.isEmpty()) m_contactSelectionHandler->setSelection(saved);
     }
     searchTextChanged(m_searchText, view != QLatin1String("contactsView"));
     if (m_timelineFilterFlag == 0 || m_timelineFilterFlag == 1) m_timeline->clearMissedCalls();
@@ -521,16 +670,28 @@ void MainWindow::contactSelectionChanged(const QItemSelection&, const QItemSelec
   // The composite follows the list's selection exactly.
   const bool blocked = m_contactSource->blockSignals(true);
   m_contactSource->reset();
-  for (const QModelIndex& i : m_contactSelection->selectedRows()) {
-    auto* source = qobject_cast<RAZ::Actions::Source*>(i.data(kSourceRole).value<QObject*>());
-    if (source && !i.data(kIsGroupRole).toBool()) m_contactSource->addSource(source);
-  }
+  for (QObject* object : m_contactSelectionHandler->selection())
+    if (auto* source = qobject_cast<RAZ::Actions::Source*>(object))
+      m_contactSource->addSource(source);
   m_contactSource->blockSignals(blocked);
   emit m_contactSource->actionsChanged();
   if (!m_contactSource->sources().isEmpty() &&
-      !(QApplication::keyboardModifiers() & Qt::ControlModifier))
-    m_activeSource->reset();
+      !(m_contactSelectionHandler->lastModifiers() & Qt::ControlModifier))
+    m_activeSelection->clear();
   emit currentContactRowChanged();
+}
+
+void MainWindow::activeSelectionChanged(const QItemSelection&, const QItemSelection&) {
+  // The active-communications menu acts on exactly what the list selects.
+  const bool blocked = m_activeSource->blockSignals(true);
+  m_activeSource->reset();
+  for (QObject* session : m_activeSelection->selection()) m_activeSource->addSource(session);
+  m_activeSource->blockSignals(blocked);
+  emit m_activeSource->actionsChanged();
+  // A plain click on a session leaves the contacts; Ctrl keeps both.
+  if (!m_activeSource->sources().isEmpty() &&
+      !(m_activeSelection->lastModifiers() & Qt::ControlModifier))
+    m_contactSelectionHandler->clear();
 }
 
 void MainWindow::historySelectionChanged(int row) {
@@ -546,34 +707,26 @@ void MainWindow::historySelectionChanged(int row) {
 void MainWindow::roomsSelectionChanged(int) { m_activeSource->reset(); }
 
 void MainWindow::selectContactRow(int row, bool add) {
-  if (!m_listModel) return;
-  const QModelIndex i = m_listModel->index(row, 0);
-  if (!i.isValid() || i.data(kIsGroupRole).toBool()) return;
-  m_contactSelection->setCurrentIndex(
-      i, add ? QItemSelectionModel::Toggle | QItemSelectionModel::Rows
-             : QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  const QModelIndex i = m_contactListModel->index(row, 0);
+  if (!i.isValid() || !m_contactSelectionHandler->isSelectableItem(i)) return;
+  m_contactSelectionHandler->select(row, add ? int(Qt::ControlModifier) : 0);
 }
 
 void MainWindow::moveSelection(bool up, bool inContacts) {
-  if (!inContacts || !m_listModel) return;
-  const int rows = m_listModel->rowCount();
-  int row = currentContactRow();
-  for (;;) {
-    row += up ? -1 : 1;
-    if (row < 0 || row >= rows) return;  // nothing past either end
-    if (!m_listModel->index(row, 0).data(kIsGroupRole).toBool()) break;
-  }
-  selectContactRow(row, false);
+  if (inContacts)
+    m_contactSelectionHandler->moveCurrent(up);
+  else
+    m_activeSelection->moveCurrent(up);
 }
 
 bool MainWindow::isContactRowSelected(int row) const {
-  return m_listModel && m_contactSelection->isRowSelected(row, QModelIndex());
+  return m_contactSelectionHandler->isSelected(row);
 }
 
 void MainWindow::showCurrentContactMenu() {
   const int row = currentContactRow();
-  if (row < 0 || !m_listModel) return;
-  const QModelIndex i = m_listModel->index(row, 0);
+  if (row < 0) return;
+  const QModelIndex i = m_contactListModel->index(row, 0);
   if (i.data(kIsGroupRole).toBool())
     m_menuHandler->popupGroupMenu(i.data(kSourceRole));
   else
@@ -701,9 +854,8 @@ void MainWindow::setTimelineFilter(int flag) {
 
 QList<RAZ::Contacts::IContact*> MainWindow::selectedContacts() const {
   QList<RAZ::Contacts::IContact*> contacts;
-  for (const QModelIndex& i : m_contactSelection->selectedRows())
-    if (auto* c = qobject_cast<RAZ::Contacts::IContact*>(i.data(kSourceRole).value<QObject*>()))
-      contacts << c;
+  for (QObject* object : m_contactSelectionHandler->selection())
+    if (auto* c = qobject_cast<RAZ::Contacts::IContact*>(object)) contacts << c;
   return contacts;
 }
 
@@ -815,12 +967,14 @@ void MainWindow::showLocationPublishDialog() {
 }
 
 void MainWindow::testCallTriggered() {
-  if (!m_actionsProvider) return;
-  RAZ::Actions::Action* video = m_actionsProvider->getActionById(4);
+  // Only the test-call contact is called: never whatever the list selects.
+  RAZ::Actions::Provider* provider = testCallProvider();
+  if (!provider) return;
+  RAZ::Actions::Action* video = provider->getActionById(4);
   if (video && video->isEnabled())
-    m_actionsProvider->trigger(4);
+    provider->trigger(4);
   else
-    m_actionsProvider->trigger(2);
+    provider->trigger(2);
 }
 
 void MainWindow::clearAndFetchRooms() {

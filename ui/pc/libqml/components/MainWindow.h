@@ -43,7 +43,10 @@ namespace Databases {
 class Comms;
 }
 namespace Models {
+class ActiveCommsFilter;
+class ActiveCommsModel;
 class SearchGroups;
+class SelectionHandler;
 class Timeline;
 class TimelineFilter;
 }  // namespace Models
@@ -51,8 +54,17 @@ namespace Sessions {
 class SessionManagerBase;
 }
 }  // namespace RAZ
+namespace Models {
+class ErrorInfoModel;
+class LeftPaneButtonsModel;
+}  // namespace Models
 namespace Utils {
+class ActiveCommsDragDropHandler;
+class ActiveSelectionHandler;
 class BadgeHandler;
+class CommunicationSessionUiHelper;
+class ContactSelectionHandler;
+class ExternalResourceButtonHelper;
 class CallSettingsToolbarHelper;
 class ChatRoomActions;
 class CommunicationsWindowManager;
@@ -97,6 +109,12 @@ class MainWindow : public Window {
   Q_PROPERTY(int selectedContactCount READ selectedContactCount NOTIFY currentContactRowChanged)
   Q_PROPERTY(QObject* callSettingsToolbarHelper READ callSettingsToolbarHelperObject CONSTANT)
   Q_PROPERTY(QString ownLocation READ ownLocation NOTIFY ownLocationChanged)
+  Q_PROPERTY(QObject* activeCommsModel READ activeCommsModelObject CONSTANT)
+  Q_PROPERTY(QObject* activeCommsFilter READ activeCommsFilterObject CONSTANT)
+  Q_PROPERTY(QObject* leftpaneButtonsModel READ leftpaneButtonsModelObject CONSTANT)
+  Q_PROPERTY(QObject* leftpaneButtonsSorted READ leftpaneButtonsSortedObject CONSTANT)
+  Q_PROPERTY(QObject* externalResourceButtonHelper READ externalResourceButtonHelperObject CONSTANT)
+  Q_PROPERTY(QObject* commsSessionUiHelper READ commsSessionUiHelperObject CONSTANT)
 
  public:
   MainWindow(RAZ::Client* client, Providers::Factory* factory,
@@ -160,6 +178,39 @@ class MainWindow : public Window {
   // The location the user publishes, as the own-presence panel shows it.
   QString ownLocation() const;
 
+  // The active communications and their selection.
+  RAZ::Models::ActiveCommsModel* activeCommsModel() const { return m_activeCommsModel; }
+  RAZ::Models::ActiveCommsFilter* activeCommsFilter() const { return m_activeCommsFilter; }
+  RAZ::Models::SelectionHandler* activeSelectionModel() const { return m_activeModel; }
+  Utils::ActiveSelectionHandler* activeSelectionHandler() const { return m_activeSelection; }
+  // The contact list as its selection sees it, and that selection.
+  RAZ::Models::SelectionHandler* contactSelectionListModel() const { return m_contactListModel; }
+  Utils::ContactSelectionHandler* contactSelectionHandler() const {
+    return m_contactSelectionHandler;
+  }
+  Models::ErrorInfoModel* errorInfoModel() const { return m_errorInfoModel; }
+  Models::LeftPaneButtonsModel* leftPaneButtonsModel() const { return m_leftPaneModel; }
+  QSortFilterProxyModel* leftPaneButtonsSorted() const { return m_leftPaneSorted; }
+  Utils::ExternalResourceButtonHelper* externalResourceButtonHelper() const {
+    return m_externalResourceHelper;
+  }
+  Utils::CommunicationSessionUiHelper* commsSessionUiHelper() const { return m_commsUiHelper; }
+  Utils::ActiveCommsDragDropHandler* dragDropHandler() const { return m_dragDropHandler; }
+  QObject* activeCommsModelObject() const;
+  QObject* activeCommsFilterObject() const;
+  QObject* leftpaneButtonsModelObject() const;
+  QObject* leftpaneButtonsSortedObject() const;
+  QObject* externalResourceButtonHelperObject() const;
+  QObject* commsSessionUiHelperObject() const;
+
+  // The test-call number of the active language, or else the first one
+  // configured; empty when there is none.
+  QString testCallNumber() const;
+  // The contact the test call dials and the provider that calls it (both
+  // null without a test-call number).
+  RAZ::Contacts::IContact* testCallContact() const;
+  RAZ::Actions::Provider* testCallProvider() const;
+
   // Whether the rectangle (x, y, w, h) may be restored on `desktop`: not
   // empty and inside it without touching its edges.
   static bool canRestoreGeometry(const QRect& desktop, const QRect& saved);
@@ -173,6 +224,7 @@ class MainWindow : public Window {
   void showRoomsList();
   void showContactList();
   void contactSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
+  void activeSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
   void historySelectionChanged(int row);
   void roomsSelectionChanged(int row);
   void moveSelection(bool up, bool inContacts = true);
@@ -253,6 +305,10 @@ class MainWindow : public Window {
   void changeEvent(QEvent* event) override;
 
  private:
+  void createActiveCommunications();
+  void setupTestCall();
+  void createSearchManager();
+  void createBannerAndLeftPane();
   bool configBool(int id) const;
   QVariant configValue(int id) const;
   int primarySortField() const;
@@ -277,7 +333,22 @@ class MainWindow : public Window {
   QPointer<RAZ::Contacts::IGroup> m_directoryGroup;
   RAZ::Contacts::ContactGroupsModel* m_groups = nullptr;
   QAbstractItemModel* m_listModel = nullptr;
+  RAZ::Models::SelectionHandler* m_contactListModel = nullptr;
   QItemSelectionModel* m_contactSelection = nullptr;
+  Utils::ContactSelectionHandler* m_contactSelectionHandler = nullptr;
+  RAZ::Models::ActiveCommsModel* m_activeCommsModel = nullptr;
+  RAZ::Models::ActiveCommsFilter* m_activeCommsFilter = nullptr;
+  RAZ::Models::SelectionHandler* m_activeModel = nullptr;
+  QItemSelectionModel* m_activeItemSelection = nullptr;
+  Utils::ActiveSelectionHandler* m_activeSelection = nullptr;
+  Utils::ActiveCommsDragDropHandler* m_dragDropHandler = nullptr;
+  Models::ErrorInfoModel* m_errorInfoModel = nullptr;
+  Models::LeftPaneButtonsModel* m_leftPaneModel = nullptr;
+  QSortFilterProxyModel* m_leftPaneSorted = nullptr;
+  Utils::ExternalResourceButtonHelper* m_externalResourceHelper = nullptr;
+  Utils::CommunicationSessionUiHelper* m_commsUiHelper = nullptr;
+  QPointer<QObject> m_testCallContact;
+  QPointer<QObject> m_testCallProvider;
   RAZ::Actions::ContactSourceComposite* m_contactSource = nullptr;
   RAZ::Actions::ActiveCommsSourceComposite* m_activeSource = nullptr;
   RAZ::Actions::DialStringSource* m_dialString = nullptr;
@@ -291,7 +362,7 @@ class MainWindow : public Window {
   QString m_activeView;
   QDateTime m_activeViewSince;
   QString m_searchText;
-  QModelIndexList m_savedSelection;
+  QList<QPointer<QObject>> m_savedSelection;
   bool m_showStatus = false;
   bool m_showFavorite = false;
   bool m_showOfflineContacts = true;

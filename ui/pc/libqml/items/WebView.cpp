@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QLibrary>
 #include <QMenu>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -13,13 +14,8 @@
 #include <QQuickWindow>
 #include <QStyleHints>
 #include <QTimer>
-#include <QWebElement>
-#include <QWebFrame>
-#include <QWebHitTestResult>
 
 #include <TP/Core/Logging.h>
-
-#include "Utils/WebViews.h"
 
 namespace {
 
@@ -58,6 +54,82 @@ WebLinkRouter::Handler& productHandler() {
 }
 
 const char kProductScheme[] = "zent";
+
+const char kEngineLibrary[] = "libzent_webengine.so";
+
+// Beside the program. Programs of the build that live elsewhere (tests,
+// tools) are pointed at the build's program folder by ZENT_DIST_DIR; no
+// folder of the build machine is written into the program.
+QStringList engineLocations() {
+  QStringList places;
+  if (QCoreApplication::instance())
+    places << QCoreApplication::applicationDirPath() + QLatin1Char('/') + kEngineLibrary;
+  const QString dist = qEnvironmentVariable("ZENT_DIST_DIR");
+  if (!dist.isEmpty()) places << dist + QLatin1Char('/') + kEngineLibrary;
+  return places;
+}
+
+// Loaded once, on the first web view, and kept for the program's life.
+WebViewEngineFactory engineFactory() {
+  static const WebViewEngineFactory factory = []() -> WebViewEngineFactory {
+    QStringList errors;
+    for (const QString& place : engineLocations()) {
+      if (!QFileInfo::exists(place)) continue;
+      QLibrary library(place);
+      if (auto entry =
+              reinterpret_cast<WebViewEngineFactory>(library.resolve(ZENT_WEB_ENGINE_ENTRY)))
+        return entry;
+      errors << library.errorString();
+    }
+    TP_LOG("QDeclarativeWebView2::engineFactory", TP::Core::Logging::LevelError)
+        << "The web engine cannot be loaded, web pages stay empty: "
+        << (errors.isEmpty() ? QStringLiteral("%1 not found in %2")
+                                   .arg(QLatin1String(kEngineLibrary),
+                                        engineLocations().join(QStringLiteral(", ")))
+                             : errors.join(QStringLiteral("; ")));
+    return nullptr;
+  }();
+  return factory;
+}
+
+// The engine of a program whose engine library is missing: an empty page.
+class NoWebEngine : public WebViewEngine {
+ public:
+  QObject* page() const override { return nullptr; }
+  QObject* mainFrame() const override { return nullptr; }
+  QString title() const override { return QString(); }
+  QIcon icon() const override { return QIcon(); }
+  QString toHtml() const override { return QString(); }
+  void setHtml(const QString&, const QUrl&) override {}
+  void load(const QUrl&) override {}
+  QUrl url() const override { return QUrl(); }
+  QSize preferredContentsSize() const override { return QSize(); }
+  void setPreferredContentsSize(const QSize&) override {}
+  void setViewportSize(const QSize&) override {}
+  QSize contentsSize() const override { return QSize(); }
+  qreal zoomFactor() const override { return 1.0; }
+  void setZoomFactor(qreal) override {}
+  QPalette palette() const override { return m_palette; }
+  void setPalette(const QPalette& palette) override { m_palette = palette; }
+  QAction* action(int) const override { return nullptr; }
+  void addToJavaScriptWindowObject(const QString&, QObject*) override {}
+  QVariant evaluateJavaScript(const QString&) override { return QVariant(); }
+  void render(QPainter*, const QRegion&) override {}
+  bool event(QEvent*) override { return false; }
+  QVariant inputMethodQuery(int) const override { return QVariant(); }
+  bool isContentEditableAt(const QPoint&) const override { return false; }
+  QUrl linkUrlAt(const QPoint&) const override { return QUrl(); }
+  QList<QRect> enclosingBlocksAt(const QPoint&) const override { return {}; }
+  QString fontFamily(int) const override { return QString(); }
+  void setFontFamily(int, const QString&) override {}
+  int fontSize(int) const override { return 0; }
+  void setFontSize(int, int) override {}
+  bool testAttribute(int) const override { return false; }
+  void setAttribute(int, bool) override {}
+
+ private:
+  QPalette m_palette;
+};
 
 }  // namespace
 
@@ -123,29 +195,13 @@ void WebLinkRouter::setDesktopOpener(Handler opener) { desktopOpener() = std::mo
 
 void WebLinkRouter::setProductHandler(Handler handler) { productHandler() = std::move(handler); }
 
-QDeclarativeWebPage::QDeclarativeWebPage(QDeclarativeWebView2* parent)
-    : QWebPage(parent), m_view(parent) {
-  setLinkDelegationPolicy(QWebPage::DelegateAllLinks);
-  connect(this, SIGNAL(linkClicked(QUrl)), this, SLOT(linkClicked(QUrl)));
+QObject* QDeclarativeWebView2::createWindowPage(int type) {
+  return createWindow(static_cast<QWebPage::WebWindowType>(type));
 }
 
-void QDeclarativeWebPage::linkClicked(const QUrl& url) { WebLinkRouter::open(url); }
+void QDeclarativeWebView2::javaScriptAlert(const QString& message) { emit alert(message); }
 
-QWebPage* QDeclarativeWebPage::createWindow(WebWindowType type) {
-  return m_view->createWindow(type);
-}
-
-void QDeclarativeWebPage::javaScriptAlert(QWebFrame*, const QString& msg) {
-  emit m_view->alert(msg);
-}
-
-bool QDeclarativeWebPage::javaScriptConfirm(QWebFrame*, const QString&) { return false; }
-
-bool QDeclarativeWebPage::javaScriptPrompt(QWebFrame*, const QString&, const QString&, QString*) {
-  return false;
-}
-
-QString QDeclarativeWebPage::chooseFile(QWebFrame*, const QString& oldFile) { return oldFile; }
+void QDeclarativeWebView2::linkClicked(const QUrl& url) { WebLinkRouter::open(url); }
 
 QDeclarativeWebView2::QDeclarativeWebView2(QQuickItem* parent) : QQuickPaintedItem(parent) {
   setAcceptedMouseButtons(Qt::LeftButton | Qt::RightButton);
@@ -156,37 +212,27 @@ QDeclarativeWebView2::QDeclarativeWebView2(QQuickItem* parent) : QQuickPaintedIt
   setClip(true);
   setFillColor(m_background);
 
-  Utils::prepareWebViews();
-  m_page = new QDeclarativeWebPage(this);
   m_network = new RestrictedNetworkAccess(this);
-  m_page->setNetworkAccessManager(m_network);
-  m_settings = new QDeclarativeWebSettings(this);
-  m_settings->s = m_page->settings();
-  // Nothing of a transcript is kept on disk between runs.
-  m_page->settings()->setAttribute(QWebSettings::LocalStorageEnabled, false);
-  m_page->settings()->setAttribute(QWebSettings::OfflineStorageDatabaseEnabled, false);
-  m_page->settings()->setAttribute(QWebSettings::OfflineWebApplicationCacheEnabled, false);
-  m_page->settings()->setAttribute(QWebSettings::LocalContentCanAccessRemoteUrls, false);
-  m_page->settings()->setAttribute(QWebSettings::PluginsEnabled, false);
-  m_page->settings()->setAttribute(QWebSettings::JavaEnabled, false);
-  // Not even a name look-up for the links a page holds.
-  m_page->settings()->setAttribute(QWebSettings::DnsPrefetchEnabled, false);
+  if (WebViewEngineFactory create = engineFactory()) m_engine.reset(create(this, this, m_network));
+  if (!m_engine) m_engine.reset(new NoWebEngine);
+  m_settings = new QDeclarativeWebSettings(m_engine.get(), this);
 
-  QWebFrame* frame = m_page->mainFrame();
-  frame->setScrollBarPolicy(Qt::Horizontal, Qt::ScrollBarAlwaysOff);
-  frame->setScrollBarPolicy(Qt::Vertical, Qt::ScrollBarAlwaysOff);
-  connect(frame, SIGNAL(urlChanged(QUrl)), this, SLOT(pageUrlChanged()));
-  connect(frame, SIGNAL(titleChanged(QString)), this, SIGNAL(titleChanged(QString)));
-  connect(frame, SIGNAL(iconChanged()), this, SIGNAL(iconChanged()));
-  connect(frame, SIGNAL(initialLayoutCompleted()), this, SLOT(initialLayout()));
-  connect(frame, SIGNAL(contentsSizeChanged(QSize)), this, SIGNAL(contentsSizeChanged(QSize)));
-  connect(frame, SIGNAL(javaScriptWindowObjectCleared()), this, SLOT(windowObjectCleared()));
-  connect(m_page, SIGNAL(loadStarted()), this, SLOT(doLoadStarted()));
-  connect(m_page, SIGNAL(loadProgress(int)), this, SLOT(doLoadProgress(int)));
-  connect(m_page, SIGNAL(loadFinished(bool)), this, SLOT(doLoadFinished(bool)));
-  connect(m_page, SIGNAL(statusBarMessage(QString)), this, SLOT(setStatusText(QString)));
-  connect(m_page, SIGNAL(repaintRequested(QRect)), this, SLOT(repaintRequested(QRect)));
-  connect(m_page, SIGNAL(scrollRequested(int, int, QRect)), this, SLOT(update()));
+  if (QObject* frame = m_engine->mainFrame()) {
+    connect(frame, SIGNAL(urlChanged(QUrl)), this, SLOT(pageUrlChanged()));
+    connect(frame, SIGNAL(titleChanged(QString)), this, SIGNAL(titleChanged(QString)));
+    connect(frame, SIGNAL(iconChanged()), this, SIGNAL(iconChanged()));
+    connect(frame, SIGNAL(initialLayoutCompleted()), this, SLOT(initialLayout()));
+    connect(frame, SIGNAL(contentsSizeChanged(QSize)), this, SIGNAL(contentsSizeChanged(QSize)));
+    connect(frame, SIGNAL(javaScriptWindowObjectCleared()), this, SLOT(windowObjectCleared()));
+  }
+  if (QObject* page = m_engine->page()) {
+    connect(page, SIGNAL(loadStarted()), this, SLOT(doLoadStarted()));
+    connect(page, SIGNAL(loadProgress(int)), this, SLOT(doLoadProgress(int)));
+    connect(page, SIGNAL(loadFinished(bool)), this, SLOT(doLoadFinished(bool)));
+    connect(page, SIGNAL(statusBarMessage(QString)), this, SLOT(setStatusText(QString)));
+    connect(page, SIGNAL(repaintRequested(QRect)), this, SLOT(repaintRequested(QRect)));
+    connect(page, SIGNAL(scrollRequested(int, int, QRect)), this, SLOT(update()));
+  }
   connect(m_network, SIGNAL(finished(QNetworkReply*)), this, SLOT(onFinished(QNetworkReply*)));
 
   m_pressGrabTimer.setSingleShot(true);
@@ -199,18 +245,18 @@ QDeclarativeWebViewAttached* QDeclarativeWebView2::qmlAttachedProperties(QObject
   return new QDeclarativeWebViewAttached(object);
 }
 
-QString QDeclarativeWebView2::title() const { return m_page->mainFrame()->title(); }
+QString QDeclarativeWebView2::title() const { return m_engine->title(); }
 
 QVariant QDeclarativeWebView2::icon() const {
-  return QVariant::fromValue(m_page->mainFrame()->icon().pixmap(QSize(16, 16)));
+  return QVariant::fromValue(m_engine->icon().pixmap(QSize(16, 16)));
 }
 
-QString QDeclarativeWebView2::html() const { return m_page->mainFrame()->toHtml(); }
+QString QDeclarativeWebView2::html() const { return m_engine->toHtml(); }
 
 void QDeclarativeWebView2::setHtml(const QString& html, const QUrl& baseUrl) {
   updatePreferredContentsSize();
   if (isComponentComplete()) {
-    m_page->mainFrame()->setHtml(html, baseUrl);
+    m_engine->setHtml(html, baseUrl);
   } else {
     m_pending = Pending::Html;
     m_pendingHtml = html;
@@ -242,8 +288,8 @@ void QDeclarativeWebView2::updatePreferredContentsSize() {
   const int w = m_preferredWidth > 0 ? m_preferredWidth : int(width());
   const int h = m_preferredHeight > 0 ? m_preferredHeight : int(height());
   if (w > 0 && h > 0) {
-    m_page->setPreferredContentsSize(QSize(w, h));
-    m_page->setViewportSize(QSize(int(width()), int(height())));
+    m_engine->setPreferredContentsSize(QSize(w, h));
+    m_engine->setViewportSize(QSize(int(width()), int(height())));
   }
 }
 
@@ -257,7 +303,7 @@ void QDeclarativeWebView2::setUrl(const QUrl& url) {
   }
   m_url = url;
   updatePreferredContentsSize();
-  m_page->mainFrame()->load(url.isEmpty() ? QUrl(QStringLiteral("about:blank")) : url);
+  m_engine->load(url.isEmpty() ? QUrl(QStringLiteral("about:blank")) : url);
   emit urlChanged();
 }
 
@@ -267,9 +313,10 @@ void QDeclarativeWebView2::refresh() {
   setUrl(previous);
 }
 
-QDeclarativeWebSettings* QDeclarativeWebView2::settingsObject() const {
-  m_settings->s = m_page->settings();
-  return m_settings;
+QDeclarativeWebSettings* QDeclarativeWebView2::settingsObject() const { return m_settings; }
+
+QAction* QDeclarativeWebView2::pageAction(QWebPage::WebAction action) const {
+  return m_engine->action(int(action));
 }
 
 QQmlListProperty<QObject> QDeclarativeWebView2::javaScriptWindowObjects() {
@@ -282,7 +329,7 @@ void QDeclarativeWebView2::windowObjectCleared() {
     auto* attached = qobject_cast<QDeclarativeWebViewAttached*>(
         qmlAttachedPropertiesObject<QDeclarativeWebView2>(object, false));
     if (attached && !attached->windowObjectName().isEmpty())
-      m_page->mainFrame()->addToJavaScriptWindowObject(attached->windowObjectName(), object);
+      m_engine->addToJavaScriptWindowObject(attached->windowObjectName(), object);
   }
 }
 
@@ -334,13 +381,13 @@ void QDeclarativeWebView2::setRenderingEnabled(bool enabled) {
   if (enabled) update();
 }
 
-QSize QDeclarativeWebView2::contentsSize() const { return m_page->mainFrame()->contentsSize(); }
+QSize QDeclarativeWebView2::contentsSize() const { return m_engine->contentsSize(); }
 
-qreal QDeclarativeWebView2::contentsScale() const { return m_page->mainFrame()->zoomFactor(); }
+qreal QDeclarativeWebView2::contentsScale() const { return m_engine->zoomFactor(); }
 
 void QDeclarativeWebView2::setContentsScale(qreal scale) {
   if (qFuzzyCompare(scale, contentsScale())) return;
-  m_page->mainFrame()->setZoomFactor(scale);
+  m_engine->setZoomFactor(scale);
   emit contentsScaleChanged();
   update();
 }
@@ -350,16 +397,16 @@ QColor QDeclarativeWebView2::backgroundColor() const { return m_background; }
 void QDeclarativeWebView2::setBackgroundColor(const QColor& color) {
   if (color == m_background) return;
   m_background = color;
-  QPalette palette = m_page->palette();
+  QPalette palette = m_engine->palette();
   palette.setBrush(QPalette::Base, color);
-  m_page->setPalette(palette);
+  m_engine->setPalette(palette);
   setFillColor(color);
   emit backgroundColorChanged();
   update();
 }
 
 QVariant QDeclarativeWebView2::evaluateJavaScript(const QString& script) {
-  return m_page->mainFrame()->evaluateJavaScript(script);
+  return m_engine->evaluateJavaScript(script);
 }
 
 bool QDeclarativeWebView2::heuristicZoom(int clickX, int clickY, qreal maxZoom) {
@@ -367,15 +414,12 @@ bool QDeclarativeWebView2::heuristicZoom(int clickX, int clickY, qreal maxZoom) 
   if (contentsScale() >= maxZoom / itemScale) return false;
   const qreal current = contentsScale();
   const QPoint point(int(clickX / current), int(clickY / current));
-  QWebElement element = m_page->mainFrame()->hitTestContent(point).enclosingBlockElement();
-  const QSize preferred = m_page->preferredContentsSize();
+  const QSize preferred = m_engine->preferredContentsSize();
   const qreal fitWidth = preferred.width() > 0 ? preferred.width() / maxZoom : width() / maxZoom;
   QRect block;
-  while (!element.isNull()) {
-    const QRect geometry = element.geometry();
+  for (const QRect& geometry : m_engine->enclosingBlocksAt(point)) {
     if (geometry.width() > fitWidth) break;
     block = geometry;
-    element = element.parent();
   }
   if (block.isEmpty() || block.width() <= 0) return false;
   qreal zoom = width() / block.width();
@@ -395,8 +439,8 @@ void QDeclarativeWebView2::showMenu() {
 
 void QDeclarativeWebView2::showContextMenu(const QPoint& globalPos) {
   QMenu menu;
-  QAction* copy = m_page->action(QWebPage::Copy);
-  QAction* selectAll = m_page->action(QWebPage::SelectAll);
+  QAction* copy = pageAction(QWebPage::Copy);
+  QAction* selectAll = pageAction(QWebPage::SelectAll);
   if (copy && copy->isEnabled()) menu.addAction(copy);
   if (selectAll && selectAll->isEnabled()) menu.addAction(selectAll);
   if (!menu.isEmpty()) menu.exec(globalPos);
@@ -412,7 +456,7 @@ void QDeclarativeWebView2::componentComplete() {
       break;
     case Pending::Html:
       m_pending = Pending::None;
-      m_page->mainFrame()->setHtml(m_pendingHtml, QUrl());
+      m_engine->setHtml(m_pendingHtml, QUrl());
       break;
     case Pending::None:
       break;
@@ -465,7 +509,7 @@ void QDeclarativeWebView2::setStatusText(const QString& text) {
 }
 
 void QDeclarativeWebView2::pageUrlChanged() {
-  const QUrl frameUrl = m_page->mainFrame()->url();
+  const QUrl frameUrl = m_engine->url();
   const QUrl blank(QStringLiteral("about:blank"));
   if ((m_url.isEmpty() && frameUrl != blank) || (m_url != frameUrl && !frameUrl.isEmpty())) {
     m_url = frameUrl == blank ? QUrl() : frameUrl;
@@ -482,18 +526,18 @@ void QDeclarativeWebView2::repaintRequested(const QRect& rect) {
 void QDeclarativeWebView2::paint(QPainter* painter) {
   if (!m_renderingEnabled) return;
   const QRect clip = QRect(0, 0, int(width()), int(height()));
-  m_page->mainFrame()->render(painter, QWebFrame::AllLayers, QRegion(clip));
+  m_engine->render(painter, QRegion(clip));
 }
 
 void QDeclarativeWebView2::geometryChanged(const QRectF& newGeometry, const QRectF& oldGeometry) {
   QQuickPaintedItem::geometryChanged(newGeometry, oldGeometry);
   if (newGeometry.size() != oldGeometry.size()) {
-    m_page->setViewportSize(newGeometry.size().toSize());
+    m_engine->setViewportSize(newGeometry.size().toSize());
     updatePreferredContentsSize();
   }
 }
 
-bool QDeclarativeWebView2::sendToPage(QEvent* event) { return m_page->event(event); }
+bool QDeclarativeWebView2::sendToPage(QEvent* event) { return m_engine->event(event); }
 
 void QDeclarativeWebView2::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::RightButton) {
@@ -509,8 +553,7 @@ void QDeclarativeWebView2::mousePressEvent(QMouseEvent* event) {
   else
     setKeepMouseGrab(true);
   sendToPage(event);
-  const QWebHitTestResult hit = m_page->mainFrame()->hitTestContent(event->pos());
-  if (hit.isContentEditable()) forceActiveFocus(Qt::MouseFocusReason);
+  if (m_engine->isContentEditableAt(event->pos())) forceActiveFocus(Qt::MouseFocusReason);
   setFocus(true);
   event->accept();
   emit mousePressed();
@@ -559,8 +602,7 @@ void QDeclarativeWebView2::hoverMoveEvent(QHoverEvent* event) {
   sendToPage(&move);
   // The page tells the cursor it wants through its view; without a widget
   // view we follow links ourselves.
-  const QWebHitTestResult hit = m_page->mainFrame()->hitTestContent(event->pos());
-  setCursor(hit.linkUrl().isEmpty() ? Qt::ArrowCursor : Qt::PointingHandCursor);
+  setCursor(m_engine->linkUrlAt(event->pos()).isEmpty() ? Qt::ArrowCursor : Qt::PointingHandCursor);
 }
 
 void QDeclarativeWebView2::wheelEvent(QWheelEvent* event) {
@@ -590,7 +632,7 @@ void QDeclarativeWebView2::focusOutEvent(QFocusEvent* event) {
 void QDeclarativeWebView2::inputMethodEvent(QInputMethodEvent* event) { sendToPage(event); }
 
 QVariant QDeclarativeWebView2::inputMethodQuery(Qt::InputMethodQuery query) const {
-  return m_page->inputMethodQuery(query);
+  return m_engine->inputMethodQuery(int(query));
 }
 
 void QDeclarativeWebView2::dragEnterEvent(QDragEnterEvent* event) {

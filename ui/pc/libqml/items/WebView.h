@@ -9,11 +9,16 @@
 #include <QQuickPaintedItem>
 #include <QTimer>
 #include <QUrl>
+// Enums and declarations only: no engine function is called from here
+// (see WebViewEngine.h).
 #include <QWebPage>
 #include <QWebSettings>
 #include <QtQml>
 
 #include <functional>
+#include <memory>
+
+#include "libqml/items/WebViewEngine.h"
 
 class QDeclarativeWebView2;
 
@@ -72,29 +77,6 @@ class QDeclarativeWebViewAttached : public QObject {
   QString m_name;
 };
 
-// The page of a web view item: delegates every link to WebLinkRouter,
-// reports alerts to the item, says no to confirm and prompt.
-class QDeclarativeWebPage : public QWebPage {
-  Q_OBJECT
-
- public:
-  explicit QDeclarativeWebPage(QDeclarativeWebView2* parent);
-
- public slots:
-  void linkClicked(const QUrl& url);
-
- protected:
-  QWebPage* createWindow(WebWindowType type) override;
-  void javaScriptAlert(QWebFrame* frame, const QString& msg) override;
-  bool javaScriptConfirm(QWebFrame* frame, const QString& msg) override;
-  bool javaScriptPrompt(QWebFrame* frame, const QString& msg, const QString& defaultValue,
-                        QString* result) override;
-  QString chooseFile(QWebFrame* frame, const QString& oldFile) override;
-
- private:
-  QDeclarativeWebView2* m_view;
-};
-
 // The settings of a web view's page, by name.
 class QDeclarativeWebSettings : public QObject {
   Q_OBJECT
@@ -136,110 +118,113 @@ class QDeclarativeWebSettings : public QObject {
                  set_localContentCanAccessRemoteUrls)
 
  public:
-  QString standardFontFamily() const { return s->fontFamily(QWebSettings::StandardFont); }
-  void set_standardFontFamily(const QString& f) { s->setFontFamily(QWebSettings::StandardFont, f); }
-  QString fixedFontFamily() const { return s->fontFamily(QWebSettings::FixedFont); }
-  void set_fixedFontFamily(const QString& f) { s->setFontFamily(QWebSettings::FixedFont, f); }
-  QString serifFontFamily() const { return s->fontFamily(QWebSettings::SerifFont); }
-  void set_serifFontFamily(const QString& f) { s->setFontFamily(QWebSettings::SerifFont, f); }
-  QString sansSerifFontFamily() const { return s->fontFamily(QWebSettings::SansSerifFont); }
+  QString standardFontFamily() const { return e->fontFamily(QWebSettings::StandardFont); }
+  void set_standardFontFamily(const QString& f) { e->setFontFamily(QWebSettings::StandardFont, f); }
+  QString fixedFontFamily() const { return e->fontFamily(QWebSettings::FixedFont); }
+  void set_fixedFontFamily(const QString& f) { e->setFontFamily(QWebSettings::FixedFont, f); }
+  QString serifFontFamily() const { return e->fontFamily(QWebSettings::SerifFont); }
+  void set_serifFontFamily(const QString& f) { e->setFontFamily(QWebSettings::SerifFont, f); }
+  QString sansSerifFontFamily() const { return e->fontFamily(QWebSettings::SansSerifFont); }
   void set_sansSerifFontFamily(const QString& f) {
-    s->setFontFamily(QWebSettings::SansSerifFont, f);
+    e->setFontFamily(QWebSettings::SansSerifFont, f);
   }
-  QString cursiveFontFamily() const { return s->fontFamily(QWebSettings::CursiveFont); }
-  void set_cursiveFontFamily(const QString& f) { s->setFontFamily(QWebSettings::CursiveFont, f); }
-  QString fantasyFontFamily() const { return s->fontFamily(QWebSettings::FantasyFont); }
-  void set_fantasyFontFamily(const QString& f) { s->setFontFamily(QWebSettings::FantasyFont, f); }
-  int minimumFontSize() const { return s->fontSize(QWebSettings::MinimumFontSize); }
-  void set_minimumFontSize(int v) { s->setFontSize(QWebSettings::MinimumFontSize, v); }
-  int minimumLogicalFontSize() const { return s->fontSize(QWebSettings::MinimumLogicalFontSize); }
+  QString cursiveFontFamily() const { return e->fontFamily(QWebSettings::CursiveFont); }
+  void set_cursiveFontFamily(const QString& f) { e->setFontFamily(QWebSettings::CursiveFont, f); }
+  QString fantasyFontFamily() const { return e->fontFamily(QWebSettings::FantasyFont); }
+  void set_fantasyFontFamily(const QString& f) { e->setFontFamily(QWebSettings::FantasyFont, f); }
+  int minimumFontSize() const { return e->fontSize(QWebSettings::MinimumFontSize); }
+  void set_minimumFontSize(int v) { e->setFontSize(QWebSettings::MinimumFontSize, v); }
+  int minimumLogicalFontSize() const { return e->fontSize(QWebSettings::MinimumLogicalFontSize); }
   void set_minimumLogicalFontSize(int v) {
-    s->setFontSize(QWebSettings::MinimumLogicalFontSize, v);
+    e->setFontSize(QWebSettings::MinimumLogicalFontSize, v);
   }
-  int defaultFontSize() const { return s->fontSize(QWebSettings::DefaultFontSize); }
-  void set_defaultFontSize(int v) { s->setFontSize(QWebSettings::DefaultFontSize, v); }
-  int defaultFixedFontSize() const { return s->fontSize(QWebSettings::DefaultFixedFontSize); }
-  void set_defaultFixedFontSize(int v) { s->setFontSize(QWebSettings::DefaultFixedFontSize, v); }
-  bool autoLoadImages() const { return s->testAttribute(QWebSettings::AutoLoadImages); }
-  void set_autoLoadImages(bool on) { s->setAttribute(QWebSettings::AutoLoadImages, on); }
-  bool javascriptEnabled() const { return s->testAttribute(QWebSettings::JavascriptEnabled); }
-  void set_javascriptEnabled(bool on) { s->setAttribute(QWebSettings::JavascriptEnabled, on); }
-  bool javaEnabled() const { return s->testAttribute(QWebSettings::JavaEnabled); }
-  void set_javaEnabled(bool on) { s->setAttribute(QWebSettings::JavaEnabled, on); }
-  bool pluginsEnabled() const { return s->testAttribute(QWebSettings::PluginsEnabled); }
-  void set_pluginsEnabled(bool on) { s->setAttribute(QWebSettings::PluginsEnabled, on); }
+  int defaultFontSize() const { return e->fontSize(QWebSettings::DefaultFontSize); }
+  void set_defaultFontSize(int v) { e->setFontSize(QWebSettings::DefaultFontSize, v); }
+  int defaultFixedFontSize() const { return e->fontSize(QWebSettings::DefaultFixedFontSize); }
+  void set_defaultFixedFontSize(int v) { e->setFontSize(QWebSettings::DefaultFixedFontSize, v); }
+  bool autoLoadImages() const { return e->testAttribute(QWebSettings::AutoLoadImages); }
+  void set_autoLoadImages(bool on) { e->setAttribute(QWebSettings::AutoLoadImages, on); }
+  bool javascriptEnabled() const { return e->testAttribute(QWebSettings::JavascriptEnabled); }
+  void set_javascriptEnabled(bool on) { e->setAttribute(QWebSettings::JavascriptEnabled, on); }
+  bool javaEnabled() const { return e->testAttribute(QWebSettings::JavaEnabled); }
+  void set_javaEnabled(bool on) { e->setAttribute(QWebSettings::JavaEnabled, on); }
+  bool pluginsEnabled() const { return e->testAttribute(QWebSettings::PluginsEnabled); }
+  void set_pluginsEnabled(bool on) { e->setAttribute(QWebSettings::PluginsEnabled, on); }
   bool privateBrowsingEnabled() const {
-    return s->testAttribute(QWebSettings::PrivateBrowsingEnabled);
+    return e->testAttribute(QWebSettings::PrivateBrowsingEnabled);
   }
   void set_privateBrowsingEnabled(bool on) {
-    s->setAttribute(QWebSettings::PrivateBrowsingEnabled, on);
+    e->setAttribute(QWebSettings::PrivateBrowsingEnabled, on);
   }
   bool javascriptCanOpenWindows() const {
-    return s->testAttribute(QWebSettings::JavascriptCanOpenWindows);
+    return e->testAttribute(QWebSettings::JavascriptCanOpenWindows);
   }
   void set_javascriptCanOpenWindows(bool on) {
-    s->setAttribute(QWebSettings::JavascriptCanOpenWindows, on);
+    e->setAttribute(QWebSettings::JavascriptCanOpenWindows, on);
   }
   bool javascriptCanAccessClipboard() const {
-    return s->testAttribute(QWebSettings::JavascriptCanAccessClipboard);
+    return e->testAttribute(QWebSettings::JavascriptCanAccessClipboard);
   }
   void set_javascriptCanAccessClipboard(bool on) {
-    s->setAttribute(QWebSettings::JavascriptCanAccessClipboard, on);
+    e->setAttribute(QWebSettings::JavascriptCanAccessClipboard, on);
   }
   bool developerExtrasEnabled() const {
-    return s->testAttribute(QWebSettings::DeveloperExtrasEnabled);
+    return e->testAttribute(QWebSettings::DeveloperExtrasEnabled);
   }
   void set_developerExtrasEnabled(bool on) {
-    s->setAttribute(QWebSettings::DeveloperExtrasEnabled, on);
+    e->setAttribute(QWebSettings::DeveloperExtrasEnabled, on);
   }
   bool linksIncludedInFocusChain() const {
-    return s->testAttribute(QWebSettings::LinksIncludedInFocusChain);
+    return e->testAttribute(QWebSettings::LinksIncludedInFocusChain);
   }
   void set_linksIncludedInFocusChain(bool on) {
-    s->setAttribute(QWebSettings::LinksIncludedInFocusChain, on);
+    e->setAttribute(QWebSettings::LinksIncludedInFocusChain, on);
   }
-  bool zoomTextOnly() const { return s->testAttribute(QWebSettings::ZoomTextOnly); }
-  void set_zoomTextOnly(bool on) { s->setAttribute(QWebSettings::ZoomTextOnly, on); }
+  bool zoomTextOnly() const { return e->testAttribute(QWebSettings::ZoomTextOnly); }
+  void set_zoomTextOnly(bool on) { e->setAttribute(QWebSettings::ZoomTextOnly, on); }
   bool printElementBackgrounds() const {
-    return s->testAttribute(QWebSettings::PrintElementBackgrounds);
+    return e->testAttribute(QWebSettings::PrintElementBackgrounds);
   }
   void set_printElementBackgrounds(bool on) {
-    s->setAttribute(QWebSettings::PrintElementBackgrounds, on);
+    e->setAttribute(QWebSettings::PrintElementBackgrounds, on);
   }
   bool offlineStorageDatabaseEnabled() const {
-    return s->testAttribute(QWebSettings::OfflineStorageDatabaseEnabled);
+    return e->testAttribute(QWebSettings::OfflineStorageDatabaseEnabled);
   }
   void set_offlineStorageDatabaseEnabled(bool on) {
-    s->setAttribute(QWebSettings::OfflineStorageDatabaseEnabled, on);
+    e->setAttribute(QWebSettings::OfflineStorageDatabaseEnabled, on);
   }
   bool offlineWebApplicationCacheEnabled() const {
-    return s->testAttribute(QWebSettings::OfflineWebApplicationCacheEnabled);
+    return e->testAttribute(QWebSettings::OfflineWebApplicationCacheEnabled);
   }
   void set_offlineWebApplicationCacheEnabled(bool on) {
-    s->setAttribute(QWebSettings::OfflineWebApplicationCacheEnabled, on);
+    e->setAttribute(QWebSettings::OfflineWebApplicationCacheEnabled, on);
   }
   bool localStorageDatabaseEnabled() const {
-    return s->testAttribute(QWebSettings::LocalStorageDatabaseEnabled);
+    return e->testAttribute(QWebSettings::LocalStorageDatabaseEnabled);
   }
   void set_localStorageDatabaseEnabled(bool on) {
-    s->setAttribute(QWebSettings::LocalStorageDatabaseEnabled, on);
+    e->setAttribute(QWebSettings::LocalStorageDatabaseEnabled, on);
   }
   bool localContentCanAccessRemoteUrls() const {
-    return s->testAttribute(QWebSettings::LocalContentCanAccessRemoteUrls);
+    return e->testAttribute(QWebSettings::LocalContentCanAccessRemoteUrls);
   }
   void set_localContentCanAccessRemoteUrls(bool on) {
-    s->setAttribute(QWebSettings::LocalContentCanAccessRemoteUrls, on);
+    e->setAttribute(QWebSettings::LocalContentCanAccessRemoteUrls, on);
   }
 
-  explicit QDeclarativeWebSettings(QObject* parent = nullptr) : QObject(parent) {}
-  QWebSettings* s = nullptr;
+  explicit QDeclarativeWebSettings(WebViewEngine* engine, QObject* parent = nullptr)
+      : QObject(parent), e(engine) {}
+
+ private:
+  WebViewEngine* e;  // the item's, never null
 };
 
 // Element "WebView2": a web page painted into the scene. It owns its
 // QWebPage, paints its main frame, passes mouse and key input to it and
 // reports wheel turns as `wheel` for the surrounding flickable to scroll.
 // Values set before the component is complete are applied once it is.
-class QDeclarativeWebView2 : public QQuickPaintedItem {
+class QDeclarativeWebView2 : public QQuickPaintedItem, private WebViewHost {
   Q_OBJECT
   Q_PROPERTY(QString title READ title NOTIFY titleChanged)
   Q_PROPERTY(QVariant icon READ icon NOTIFY iconChanged)
@@ -298,12 +283,12 @@ class QDeclarativeWebView2 : public QQuickPaintedItem {
   void setUrl(const QUrl& url);
   qreal progress() const { return m_progress; }
   Status status() const { return m_status; }
-  QAction* reloadAction() const { return m_page->action(QWebPage::Reload); }
-  QAction* backAction() const { return m_page->action(QWebPage::Back); }
-  QAction* forwardAction() const { return m_page->action(QWebPage::Forward); }
-  QAction* stopAction() const { return m_page->action(QWebPage::Stop); }
-  QAction* copyAction() const { return m_page->action(QWebPage::Copy); }
-  QAction* selectAllAction() const { return m_page->action(QWebPage::SelectAll); }
+  QAction* reloadAction() const { return pageAction(QWebPage::Reload); }
+  QAction* backAction() const { return pageAction(QWebPage::Back); }
+  QAction* forwardAction() const { return pageAction(QWebPage::Forward); }
+  QAction* stopAction() const { return pageAction(QWebPage::Stop); }
+  QAction* copyAction() const { return pageAction(QWebPage::Copy); }
+  QAction* selectAllAction() const { return pageAction(QWebPage::SelectAll); }
   QDeclarativeWebSettings* settingsObject() const;
   QQmlListProperty<QObject> javaScriptWindowObjects();
   QQmlComponent* newWindowComponent() const { return m_newWindowComponent; }
@@ -318,7 +303,8 @@ class QDeclarativeWebView2 : public QQuickPaintedItem {
   QColor backgroundColor() const;
   void setBackgroundColor(const QColor& color);
 
-  QWebPage* page() const { return m_page; }
+  // The engine's page; null when the engine could not be loaded.
+  QWebPage* page() const { return static_cast<QWebPage*>(m_engine->page()); }
   RestrictedNetworkAccess* networkAccess() const { return m_network; }
   // The error of the last main request (a QNetworkReply error code, 0 none).
   int networkError() const { return m_networkError; }
@@ -404,8 +390,14 @@ class QDeclarativeWebView2 : public QQuickPaintedItem {
   void showContextMenu(const QPoint& globalPos);
   bool sendToPage(QEvent* event);
   void setStatus(Status status);
+  QAction* pageAction(QWebPage::WebAction action) const;
 
-  QDeclarativeWebPage* m_page = nullptr;
+  QObject* createWindowPage(int type) override;
+  void javaScriptAlert(const QString& message) override;
+  void linkClicked(const QUrl& url) override;
+
+  // Never null: without the engine library, an engine that shows nothing.
+  std::unique_ptr<WebViewEngine> m_engine;
   RestrictedNetworkAccess* m_network = nullptr;
   QDeclarativeWebSettings* m_settings = nullptr;
   QUrl m_url;

@@ -1,0 +1,66 @@
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QPointer>
+
+#include <TP/Core/Logging.h>
+
+#include "RAZ/Demo/Service.h"
+
+namespace RAZ {
+namespace Demo {
+
+namespace {
+
+// Carries out one command line; false for an unknown or malformed one.
+bool runCommand(const QString& line) {
+  const QStringList words = line.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  if (words.isEmpty()) return false;
+  Service& demo = Service::instance();
+  const QString command = words.first();
+  if (words.size() == 1) {
+    if (command == QLatin1String("lose-service")) return demo.loseService();
+    if (command == QLatin1String("restore-service")) return demo.restoreService();
+    return false;
+  }
+  bool ok = false;
+  const int id = words.at(1).toInt(&ok);
+  if (!ok || words.size() != 2) return false;
+  using Kind = RAZ::Controllers::CommunicationSession::Kind;
+  if (command == QLatin1String("incoming-call")) return demo.incomingSession(id, Kind::KindCall);
+  if (command == QLatin1String("incoming-chat")) return demo.incomingSession(id, Kind::KindChat);
+  if (command == QLatin1String("missed-call")) return demo.missedCall(id);
+  return false;
+}
+
+}  // namespace
+
+void Service::startControlChannel() {
+  static QPointer<QLocalServer> server;
+  const QString name = qEnvironmentVariable("ZENT_DEMO_CONTROL");
+  if (server || name.isEmpty()) return;
+  server = new QLocalServer(this);
+  server->setSocketOptions(QLocalServer::UserAccessOption);
+  QLocalServer::removeServer(name);
+  if (!server->listen(name)) {
+    TP_LOG("RAZ::Demo::Service", TP::Core::Logging::LevelWarning)
+        << "Control channel not available: " << server->errorString();
+    return;
+  }
+  connect(server.data(), &QLocalServer::newConnection, this, [] {
+    while (QLocalSocket* socket = server ? server->nextPendingConnection() : nullptr) {
+      connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+      connect(socket, &QLocalSocket::readyRead, socket, [socket] {
+        while (socket->canReadLine()) {
+          // Commands are short; anything longer is not one of them.
+          const QString line = QString::fromUtf8(socket->readLine(256)).trimmed();
+          const bool done = runCommand(line);
+          TP_LOG("RAZ::Demo::Service", 1) << "Control command " << (done ? "run" : "refused");
+          socket->write(done ? "ok\n" : "refused\n");
+        }
+      });
+    }
+  });
+}
+
+}  // namespace Demo
+}  // namespace RAZ

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QList>
+#include <QPointer>
+#include <QSortFilterProxyModel>
+
+namespace RAZ {
+namespace Controllers {
+class CommsSessionController;
+class CommunicationSession;
+}  // namespace Controllers
+namespace Models {
+
+// The running communication sessions of a signed-in session, one row each,
+// oldest first: what the main window lists as active communications.
+//
+// Roles: Qt::DisplayRole the party's name, 317 item type (2), 350 the
+// session object, 351 the session's activity bits, 352 the call's state
+// (-1 without a call), 353 the party's contact identifier.
+class ActiveCommsModel : public QAbstractListModel {
+  Q_OBJECT
+
+ public:
+  enum Role {
+    ItemTypeRole = 317,
+    SessionRole = 350,
+    ActivityRole = 351,
+    CallStateRole = 352,
+    ContactIdRole = 353
+  };
+
+  ActiveCommsModel(RAZ::Controllers::CommsSessionController* controller, QObject* parent = nullptr);
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QHash<int, QByteArray> roleNames() const override;
+  RAZ::Controllers::CommunicationSession* sessionAt(int row) const;
+
+ signals:
+  // A call was answered: the list's selection should move to it.
+  void selectActiveSession();
+
+ private:
+  void add(RAZ::Controllers::CommunicationSession* session);
+  void remove(QObject* session);
+  void changed(QObject* session);
+
+  QPointer<RAZ::Controllers::CommsSessionController> m_controller;
+  QList<QPointer<RAZ::Controllers::CommunicationSession>> m_sessions;
+};
+
+// The active communications in display order.
+class ActiveCommsFilter : public QSortFilterProxyModel {
+  Q_OBJECT
+
+ public:
+  explicit ActiveCommsFilter(QObject* parent = nullptr);
+
+ protected:
+  bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
+};
+
+}  // namespace Models
+}  // namespace RAZ

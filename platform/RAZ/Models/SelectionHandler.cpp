@@ -1,0 +1,57 @@
+#include "RAZ/Models/SelectionHandler.h"
+
+#include <QItemSelectionModel>
+
+namespace RAZ {
+namespace Models {
+
+namespace {
+const int kContactRole = 329;
+const int kSessionRole = 350;
+const int kIsGroupRole = 340;
+}  // namespace
+
+SelectionHandler::SelectionHandler(QAbstractItemModel* source, Groups::ItemType type,
+                                   QObject* parent)
+    : QIdentityProxyModel(parent), m_type(type) {
+  setSourceModel(source);
+}
+
+void SelectionHandler::setSelectionModel(QItemSelectionModel* selection) {
+  if (m_selection) disconnect(m_selection, nullptr, this, nullptr);
+  m_selection = selection;
+  if (selection)
+    connect(selection, &QItemSelectionModel::selectionChanged, this,
+            &SelectionHandler::selectionChanged);
+}
+
+void SelectionHandler::selectionChanged() {
+  const int rows = rowCount();
+  if (rows > 0) emit dataChanged(index(0, 0), index(rows - 1, 0), {SelectedRole});
+}
+
+QVariant SelectionHandler::data(const QModelIndex& index, int role) const {
+  if (role == SelectedRole) return m_selection && index.isValid() && m_selection->isSelected(index);
+  if (role == ItemTypeRole) {
+    const QVariant given = QIdentityProxyModel::data(index, role);
+    if (given.isValid() || !index.isValid()) return given;
+    // Sources without an item type: a row is an item when it holds an
+    // object of the list's kind and is not a group header.
+    const int objectRole = m_type == Groups::ItemSession ? kSessionRole : kContactRole;
+    const bool item = QIdentityProxyModel::data(index, objectRole).value<QObject*>() &&
+                      !QIdentityProxyModel::data(index, kIsGroupRole).toBool();
+    return item ? int(m_type) : 0;
+  }
+  return QIdentityProxyModel::data(index, role);
+}
+
+QHash<int, QByteArray> SelectionHandler::roleNames() const {
+  QHash<int, QByteArray> roles =
+      sourceModel() ? sourceModel()->roleNames() : QIdentityProxyModel::roleNames();
+  roles.insert(ItemTypeRole, "itemType");
+  roles.insert(SelectedRole, "selected");
+  return roles;
+}
+
+}  // namespace Models
+}  // namespace RAZ

@@ -1,0 +1,65 @@
+import QtQuick 2.15
+import Kelvantic 1.0 as K
+import Vantre 1.0 as Vantre
+import "qrc:/controls"
+
+// One field of the card: its label and its value, or an editor for it while
+// the card edits or adds. Tab and Backtab go on round the editable fields.
+Item {
+    id: row
+    // The card's scene (its window, the edit revision and the focus order).
+    property var scene
+    objectName: "field" + fieldType
+    readonly property int type: fieldType
+    readonly property string value: (scene.revision, scene.card.fieldValue(fieldType))
+    readonly property bool canEdit: (scene.revision, scene.card.canEditField(fieldType, fieldEditable))
+    // The group changes between rows get a little more room.
+    readonly property bool groupStart: index > 0 && scene.groupOfRow(index - 1) !== fieldGroup
+    readonly property int group: fieldGroup
+    function takeFocus() {
+        editor.input.forceActiveFocus();
+        editor.input.selectAll();
+        scene.showField(row);
+    }
+    width: fieldColumn.width
+    height: visible ? column.implicitHeight + (groupStart ? ZPalette.unit * 2 : 0) : 0
+    visible: value !== "" || scene.editing
+    Column {
+        id: column
+        y: row.groupStart ? ZPalette.unit * 2 : 0
+        width: parent.width
+        Text {
+            text: fieldName
+            textFormat: Text.PlainText
+            color: ZPalette.mutedText
+            font.family: ZPalette.fontFamily
+            font.pixelSize: Math.round(ZPalette.fontPixelSize * 0.85)
+        }
+        Text {
+            visible: !row.canEdit
+            width: parent.width
+            text: row.value
+            textFormat: Text.PlainText
+            elide: Text.ElideRight
+            color: ZPalette.text
+            font.family: ZPalette.fontFamily
+            font.pixelSize: ZPalette.fontPixelSize
+        }
+        ZTextField {
+            id: editor
+            objectName: "editor" + fieldType
+            visible: row.canEdit
+            width: parent.width
+            maximumLength: 256
+            text: row.value
+            password: false
+            keyFilter: function(event) {
+                if (event.key === Qt.Key_Tab || event.key === Qt.Key_Backtab)
+                    event.accepted = scene.moveFocus(index, event.key === Qt.Key_Tab
+                                                   && !(event.modifiers & Qt.ShiftModifier));
+            }
+            onTextChanged: if (row.canEdit && text !== row.value) scene.card.setFieldValue(fieldType, text)
+            onEditingFinished: if (scene.card.addMode && scene.card.syncingPossible) scene.card.trySyncing(fieldType)
+        }
+    }
+}

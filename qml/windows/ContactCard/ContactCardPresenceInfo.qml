@@ -1,0 +1,128 @@
+import QtQuick 2.15
+import Kelvantic 1.0 as K
+import Vantre 1.0 as Vantre
+import "qrc:/controls"
+
+// The contact's picture, name, availability, favourite star, presence,
+// status and location, as the card shows them in view mode.
+Column {
+    id: presenceBlock
+    objectName: "presenceBlock"
+    // The card's scene: its window, contact, presence helper and tooltip.
+    property var scene
+    spacing: ZPalette.unit
+
+    Row {
+        width: parent.width
+        spacing: ZPalette.unit * 2
+        Rectangle {
+            id: avatarFrame
+            width: ZPalette.controlHeight * 1.6
+            height: width
+            radius: ZPalette.radius
+            color: ZPalette.hover
+            border.color: ZPalette.border
+            Image {
+                anchors.fill: parent
+                anchors.margins: 1
+                source: scene.person ? scene.person.avatarUrl : ""
+                fillMode: Image.PreserveAspectCrop
+                visible: status === Image.Ready
+            }
+            Text {
+                anchors.centerIn: parent
+                visible: !scene.person || scene.person.avatarUrl === ""
+                text: scene.person && scene.person.displayName !== "" ? scene.person.displayName.charAt(0).toUpperCase() : ""
+                textFormat: Text.PlainText
+                color: ZPalette.mutedText
+                font.family: ZPalette.fontFamily
+                font.pixelSize: ZPalette.fontPixelSize * 1.6
+            }
+        }
+        Column {
+            width: parent.width - avatarFrame.width - parent.spacing
+            spacing: ZPalette.unit
+            Row {
+                width: parent.width
+                spacing: ZPalette.unit
+                // The presence dot, coloured as in the contact list.
+                Rectangle {
+                    id: presenceIcon
+                    objectName: "presenceIcon"
+                    visible: scene.card.xmppEnabled && scene.person !== null
+                    anchors.verticalCenter: parent.verticalCenter
+                    width: Math.round(ZPalette.fontPixelSize * 0.8)
+                    height: width
+                    radius: width / 2
+                    readonly property int state: scene.person ? scene.person.presence : 0
+                    color: ZPalette.pick(Vantre.PresenceState.colorName(state), Vantre.PresenceState.color(state))
+                }
+                Text {
+                    id: nameText
+                    objectName: "contactName"
+                    width: parent.width - star.width - (presenceIcon.visible ? presenceIcon.width + parent.spacing : 0) - parent.spacing
+                    text: scene.person ? scene.person.displayName : ""
+                    textFormat: Text.PlainText
+                    elide: Text.ElideRight
+                    color: ZPalette.strongText
+                    font.family: ZPalette.fontFamily
+                    font.pixelSize: ZPalette.fontPixelSize * 1.4
+                    font.bold: true
+                }
+                Text {
+                    id: star
+                    objectName: "favouriteStar"
+                    visible: scene.listed
+                    width: visible ? implicitWidth : 0
+                    text: scene.person && scene.person.favourite ? "\u2605" : "\u2606"
+                    color: scene.person && scene.person.favourite ? ZPalette.accent : ZPalette.mutedText
+                    font.pixelSize: ZPalette.fontPixelSize * 1.4
+                    Accessible.role: Accessible.CheckBox
+                    Accessible.name: scene.person && scene.person.favourite ? qsTranslate("ContactCard", "Remove from Favorites") + scene.lc : qsTranslate("ContactCard", "Set as Favorite") + scene.lc
+                    MouseArea {
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        cursorShape: scene.card.readOnlyMode ? Qt.ArrowCursor : Qt.PointingHandCursor
+                        onEntered: scene.toolTip.showToolTip(star.Accessible.name)
+                        onExited: scene.toolTip.hideToolTip()
+                        onClicked: if (!scene.card.readOnlyMode) scene.card.toggleFavourite()
+                    }
+                }
+            }
+            Text {
+                objectName: "availability"
+                text: {
+                    var t = scene.person && scene.helper ? scene.helper.availabilityText(scene.person.presence) : "";
+                    return t !== "" ? "(" + t + ")" : "";
+                }
+                textFormat: Text.PlainText
+                color: ZPalette.mutedText
+                font.family: ZPalette.fontFamily
+                font.pixelSize: ZPalette.fontPixelSize
+            }
+            Text {
+                objectName: "statusText"
+                visible: scene.card.xmppEnabled && text !== ""
+                width: parent.width
+                text: scene.person ? scene.person.statusText : ""
+                textFormat: Text.PlainText
+                elide: Text.ElideRight
+                color: ZPalette.text
+                font.family: ZPalette.fontFamily
+                font.pixelSize: ZPalette.fontPixelSize
+            }
+            Text {
+                objectName: "contactLocation"
+                visible: scene.card.xmppEnabled && scene.person !== null && scene.person.online && text !== ""
+                width: parent.width
+                text: scene.card.contactLocation
+                textFormat: Text.PlainText
+                elide: Text.ElideRight
+                color: ZPalette.mutedText
+                font.family: ZPalette.fontFamily
+                font.pixelSize: ZPalette.fontPixelSize
+            }
+        }
+    }
+    Rectangle { width: parent.width; height: 1; color: ZPalette.border }
+}

@@ -1,0 +1,131 @@
+import QtQuick 2.15
+import Vantre 1.0 as Vantre
+import "qrc:/controls"
+
+// The active communications above the lists: one row per running call or
+// chat, selected like the contact list (click, Ctrl+click, Shift+click),
+// with its menu on a right click. Contacts or another communication
+// dragged onto a row are added to it, or transferred or conferenced after
+// a question; the drop handler decides what each row accepts.
+Rectangle {
+    id: comms
+    objectName: "activeComms"
+
+    readonly property string lc: rootWindow.languageChangeProperty
+    readonly property QtObject pal: ZPalette
+    readonly property real rowHeight: pal.controlHeight * 1.3
+    readonly property var texts: mainWindow.commsSessionUiHelper
+    // What the drag under way carries (set where it starts).
+    property bool draggingContacts: true
+
+    visible: list.count > 0
+    height: visible ? Math.min(list.count, 3) * rowHeight + 1 : 0
+    color: pal.hover
+
+    ListView {
+        id: list
+        objectName: "activeCommsList"
+        anchors { fill: parent; bottomMargin: 1 }
+        clip: true
+        model: activeModel
+        boundsBehavior: Flickable.StopAtBounds
+        currentIndex: activeSelectionHandler.currentIndex
+        activeFocusOnTab: true
+        Keys.onUpPressed: mainWindow.moveSelection(true, false)
+        Keys.onDownPressed: mainWindow.moveSelection(false, false)
+        Keys.onPressed: function(event) {
+            if (event.key === Qt.Key_Menu || (event.key === Qt.Key_F10 && (event.modifiers & Qt.ShiftModifier))) {
+                if (activeSelectionHandler.currentIndex < 0)
+                    mainWindow.moveSelection(false, false);
+                menuHandler.showActiveCommsPopupMenu(false);
+                event.accepted = true;
+            }
+        }
+
+        delegate: Rectangle {
+            id: row
+            objectName: "activeCommRow"
+            readonly property var session: model.session
+            property bool dropWelcome: false
+            width: list.width
+            height: comms.rowHeight
+            color: dropWelcome ? comms.pal.accent
+                               : (model.selected ? comms.pal.selection : "transparent")
+            border.width: list.activeFocus && index === list.currentIndex ? comms.pal.focusWidth : 0
+            border.color: comms.pal.accent
+            Accessible.role: Accessible.ListItem
+            Accessible.name: model.display
+
+            Text {
+                id: icon
+                anchors { left: parent.left; leftMargin: comms.pal.unit * 3; verticalCenter: parent.verticalCenter }
+                text: (model.activity & 2) ? "\u260E" : "\u2709"
+                color: row.dropWelcome ? comms.pal.accentText : comms.pal.accent
+                font.pixelSize: comms.pal.fontPixelSize * 1.2
+            }
+            Column {
+                anchors { left: icon.right; leftMargin: comms.pal.unit * 3; right: parent.right
+                          rightMargin: comms.pal.unit * 3; verticalCenter: parent.verticalCenter }
+                Text {
+                    width: parent.width
+                    text: comms.texts && row.session ? comms.texts.getFormCommunicationTitle(row.session) + comms.lc
+                                                     : (model.display === undefined ? "" : model.display)
+                    textFormat: Text.PlainText
+                    elide: Text.ElideRight
+                    color: row.dropWelcome ? comms.pal.accentText : comms.pal.strongText
+                    font.family: comms.pal.fontFamily
+                    font.pixelSize: comms.pal.fontPixelSize
+                }
+                Text {
+                    width: parent.width
+                    text: (comms.texts && model.callState >= 0 ? comms.texts.getCallStateText(model.callState)
+                                                                : qsTr("Chat")) + comms.lc
+                    textFormat: Text.PlainText
+                    elide: Text.ElideRight
+                    color: row.dropWelcome ? comms.pal.accentText : comms.pal.mutedText
+                    font.family: comms.pal.fontFamily
+                    font.pixelSize: comms.pal.fontPixelSize * 0.85
+                }
+            }
+
+            // Dragging this communication onto another one.
+            Vantre.DragArea {
+                id: drag
+                anchors.fill: parent
+                mimeType: "application/zent.activecomm.contact"
+                onPressed: function(button, modifiers) {
+                    list.forceActiveFocus();
+                    activeSelectionHandler.select(index, modifiers);
+                    comms.draggingContacts = false;
+                    drag.data = activeSelectionHandler.selectionAsString();
+                }
+            }
+            MouseArea {
+                anchors.fill: parent
+                acceptedButtons: Qt.RightButton
+                onClicked: {
+                    if (!model.selected) activeSelectionHandler.select(index, 0);
+                    menuHandler.showActiveCommsPopupMenu(false);
+                }
+            }
+            Vantre.DropArea {
+                anchors.fill: parent
+                mimeTypes: ["application/zent.contact", "application/zent.activecomm.contact"]
+                onDragEnter: function(event) {
+                    var allowed = activeCommsDragDropHandler.checkDropAllowed(row.session, event.data.text,
+                                                                             comms.draggingContacts);
+                    row.dropWelcome = allowed;
+                    if (allowed) event.accept(Qt.MoveAction);
+                    else event.setAccepted(false);
+                }
+                onDragLeave: row.dropWelcome = false
+                onDrop: function(event) {
+                    row.dropWelcome = false;
+                    activeCommsDragDropHandler.handleDropOnActiveComm(row.session, event.data.text,
+                                                                      comms.draggingContacts);
+                }
+            }
+        }
+    }
+    Rectangle { anchors { left: parent.left; right: parent.right; bottom: parent.bottom } height: 1; color: comms.pal.border }
+}

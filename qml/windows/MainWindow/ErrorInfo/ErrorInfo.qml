@@ -1,0 +1,60 @@
+import QtQuick 2.15
+import "qrc:/controls"
+
+// The error banner: one 20-pixel row per current service problem, its
+// title and, when there is more to say, a "More" link that opens the
+// explanation. Titles come from the program; shown as plain text anyway.
+Column {
+    id: banner
+    objectName: "errorBanner"
+
+    readonly property string lc: rootWindow.languageChangeProperty
+    readonly property QtObject pal: ZPalette
+    readonly property var errors: (typeof errorInfoModel !== "undefined") ? errorInfoModel : null
+
+    visible: repeater.count > 0
+
+    Repeater {
+        id: repeater
+        model: banner.errors
+        delegate: Rectangle {
+            objectName: "errorRow"
+            width: banner.width
+            height: 20
+            color: banner.pal.errorBackground
+            Accessible.role: Accessible.AlertMessage
+            Accessible.name: model.display
+
+            Text {
+                anchors { left: parent.left; leftMargin: banner.pal.unit * 2; right: more.left
+                          rightMargin: banner.pal.unit; verticalCenter: parent.verticalCenter }
+                text: model.display
+                textFormat: Text.PlainText
+                elide: Text.ElideRight
+                color: banner.pal.error
+                font.family: banner.pal.fontFamily
+                font.pixelSize: banner.pal.fontPixelSize * 0.85
+            }
+            Text {
+                id: more
+                objectName: "errorMoreLink"
+                anchors { right: parent.right; rightMargin: banner.pal.unit * 2; verticalCenter: parent.verticalCenter }
+                visible: model.statusTip !== undefined && model.statusTip !== ""
+                width: visible ? implicitWidth : 0
+                text: qsTr("More") + banner.lc
+                font.underline: true
+                color: banner.pal.link
+                font.family: banner.pal.fontFamily
+                font.pixelSize: banner.pal.fontPixelSize * 0.85
+                Accessible.role: Accessible.Link
+                Accessible.name: text
+                MouseArea {
+                    anchors.fill: parent
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: banner.errors.showExtendedInfo(index)
+                }
+            }
+            Rectangle { anchors { left: parent.left; right: parent.right; bottom: parent.bottom } height: 1; color: banner.pal.border }
+        }
+    }
+}
