@@ -680,10 +680,17 @@ class TestSessionLifecycle : public QObject {
     dialog->timeComboBox()->setCurrentIndex(zone);
     dialog->setLocationButton()->click();
     QVERIFY(app()->mainWindow()->ownLocation().startsWith("Harbour office  "));
-    QQuickItem* presence =
-        app()->mainWindow()->view()->rootObject()->findChild<QQuickItem*>("ownPresenceText");
-    QVERIFY(presence);
-    QTRY_VERIFY(presence->property("text").toString().contains("Harbour office"));
+    QQuickItem* location =
+        app()->mainWindow()->view()->rootObject()->findChild<QQuickItem*>("ownLocationText");
+    QVERIFY(location);
+    QTRY_VERIFY(location->property("text").toString().contains("Harbour office"));
+    QVERIFY(location->isVisible());
+    // The line also reopens the dialog to change the location.
+    dialog->hide();
+    QVERIFY(QMetaObject::invokeMethod(app()->mainWindow(), "showLocationPublishDialog"));
+    QTRY_VERIFY(dialog->isVisible());
+    QCOMPARE(dialog->regionEdit()->text(), QString("Harbour office"));
+    dialog->hide();
     REQUIRE(signedOut());
   }
 

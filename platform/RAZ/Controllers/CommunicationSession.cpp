@@ -76,25 +76,6 @@ void CommunicationSession::requestVideo() {
   emit addVideoRequest(m_call);
 }
 
-bool CommunicationSession::transferCall(const QString& address) {
-  if (!m_call) return false;
-  RAZ::MediaEngine::Call call = m_call;
-  const QString target = address.trimmed();
-  QPointer<CommunicationSession> guard(this);
-  if (!RAZ::Utils::PhoneNumberParser::isValidPhoneNumber(target) &&
-      !RAZ::Utils::SipUriParser().isValid(target)) {
-    QTimer::singleShot(0, this, [guard, call] {
-      if (guard) emit guard->transferFailed(call, 404);
-    });
-    return false;
-  }
-  // Handed over: the call leaves this client.
-  QTimer::singleShot(0, this, [call] {
-    if (call) call->close(0);
-  });
-  return true;
-}
-
 RAZ::Contacts::IContact* CommunicationSession::getContact() const {
   if (m_contactObject) return qobject_cast<RAZ::Contacts::IContact*>(m_contactObject.data());
   auto* controller = qobject_cast<CommsSessionController*>(parent());

@@ -120,9 +120,10 @@ class CommunicationSession : public RAZ::Actions::Source {
   void setCallTransferAssociatedSession(RAZ::Controllers::CommunicationSession* session,
                                         bool target);
   RAZ::Controllers::CommunicationSession* callTransferAssociatedSession() const;
-  // Hands the call over to `address`, or, when it is empty, to the party of
-  // the associated session; both calls of the user then end. False when
-  // there is no call or nowhere to hand it to.
+  // Hands the call over to `address` (a SIP address or a number), or, when it
+  // is empty, to the party of the associated session; the user's calls then
+  // end. False when there is no call or nowhere to hand it to; an address
+  // that is neither is also reported by transferFailed from the event loop.
   bool transferCall(const QString& address);
   // A consultation call of a transfer has the transferred call as its first.
   bool getHasAssociatedFirstCall() const { return m_associatedFirstCall; }
@@ -166,9 +167,6 @@ class CommunicationSession : public RAZ::Actions::Source {
   void setSecurityClassificationsEnabled(bool chat, bool call);
   Q_INVOKABLE QString currentCallSecurityClassification() const { return m_callClassification; }
   void setCurrentCallSecurityClassification(const QString& classification);
-  // Hands the call over to `address` (a SIP address or a number). Refused
-  // addresses are reported by transferFailed from the event loop.
-  bool transferCall(const QString& address);
   // What the call's far end reports, for the demo service and tests: the
   // remote party's phone rings, early media (a tone of the network) arrives,
   // the party asks to add video.

@@ -3,6 +3,10 @@
 #include "RAZ/Controllers/CommsSessionController.h"
 #include "RAZ/Controllers/CommunicationSession.h"
 #include "RAZ/MediaEngine/CallBasePtr.h"
+#include "RAZ/Utils/Parsers.h"
+
+#include <QPointer>
+#include <QTimer>
 
 namespace RAZ {
 namespace Controllers {
@@ -25,17 +29,27 @@ CommunicationSession* CommunicationSession::callTransferAssociatedSession() cons
 
 bool CommunicationSession::transferCall(const QString& address) {
   CommunicationSession* other = callTransferAssociatedSession();
-  if (!callActive() || (address.isEmpty() && (!other || !other->callActive()))) {
+  const QString target = address.trimmed();
+  if (!m_call || !callActive() || (target.isEmpty() && (!other || !other->callActive()))) {
     TP_LOG("RAZ::Controllers::CommunicationSession::transferCall", TP::Core::Logging::LevelWarning)
         << "Nothing to transfer the call to";
     return false;
   }
-  const QString to = address.isEmpty() ? other->uri() : address;
+  if (!target.isEmpty() && !RAZ::Utils::PhoneNumberParser::isValidPhoneNumber(target) &&
+      !RAZ::Utils::SipUriParser().isValid(target)) {
+    RAZ::MediaEngine::Call call = m_call;
+    QPointer<CommunicationSession> guard(this);
+    QTimer::singleShot(0, this, [guard, call] {
+      if (guard) emit guard->transferFailed(call, 404);
+    });
+    return false;
+  }
+  const QString to = target.isEmpty() ? other->uri() : target;
   TP_LOG("RAZ::Controllers::CommunicationSession::transferCall", 2) << "Transferred";
   emit callTransferred(this, to);
   // The parties now talk to each other: the user's own legs end.
   QPointer<CommunicationSession> self(this);
-  QPointer<CommunicationSession> peer(address.isEmpty() ? other : nullptr);
+  QPointer<CommunicationSession> peer(target.isEmpty() ? other : nullptr);
   if (peer) peer->close();
   if (self) self->close();
   return true;

@@ -25,7 +25,7 @@ void ActiveCommsModel::add(CommunicationSession* session) {
   beginInsertRows(QModelIndex(), m_sessions.size(), m_sessions.size());
   m_sessions.append(session);
   endInsertRows();
-  connect(session, &CommunicationSession::closed, this,
+  connect(session, QOverload<CommunicationSession*>::of(&CommunicationSession::closed), this,
           [this](CommunicationSession* s) { remove(s); });
   connect(session, &QObject::destroyed, this, &ActiveCommsModel::remove);
   connect(session, &CommunicationSession::sessionStateChanged, this,

@@ -135,7 +135,6 @@ Rectangle {
                 objectName: "ownPresenceText"
                 width: parent.width
                 text: root.presenceText(root.own ? root.own.presence : Vantre.PresenceState.Unknown) + " \u25BE"
-                      + (mainWindow.ownLocation !== "" ? "   " + mainWindow.ownLocation : "")
                 textFormat: Text.PlainText
                 elide: Text.ElideRight
                 color: pal.accentText
@@ -155,6 +154,28 @@ Rectangle {
                         else
                             mainWindow.openPresenceMenu();
                     }
+                }
+            }
+            // The published location, on a line of its own so that a long one
+            // does not push the presence out; a click changes it.
+            Text {
+                objectName: "ownLocationText"
+                width: parent.width
+                visible: mainWindow.ownLocation !== ""
+                text: "\u2316 " + mainWindow.ownLocation
+                textFormat: Text.PlainText
+                elide: Text.ElideRight
+                color: pal.accentText
+                opacity: locationMouse.containsMouse ? 1.0 : 0.75
+                font.family: pal.fontFamily
+                font.pixelSize: pal.fontPixelSize * 0.9
+                MouseArea {
+                    id: locationMouse
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    enabled: root.helper !== null
+                    cursorShape: enabled ? Qt.PointingHandCursor : Qt.ArrowCursor
+                    onClicked: mainWindow.showLocationPublishDialog()
                 }
             }
         }

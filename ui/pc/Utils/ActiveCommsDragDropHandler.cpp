@@ -224,7 +224,7 @@ void ActiveCommsDragDropHandler::singleDrop(CommunicationSession* target, const 
   // A question about a call that has ended is moot.
   for (CommunicationSession* session : {target, dragged}) {
     if (!session) continue;
-    connect(session, &CommunicationSession::closed, question,
+    connect(session, QOverload<CommunicationSession*>::of(&CommunicationSession::closed), question,
             &Dialogs::MessageWindow::closeMessage);
     connect(session, &CommunicationSession::callStateChanged, question,
             [question](CallBasePtr*, CallBasePtr::CallState state) {
