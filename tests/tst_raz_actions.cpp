@@ -13,6 +13,8 @@
 #include <RAZ/Controllers/CommsSessionController.h>
 #include <RAZ/Controllers/CommunicationSession.h>
 #include <RAZ/Demo/Service.h>
+#include <RAZ/Contacts/ContactsImpl.h>
+#include <RAZ/Models/SearchGroups.h>
 #include <RAZ/Models/Timeline.h>
 #include <RAZ/ProgramKey.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
@@ -29,6 +31,8 @@
 #include <QTemporaryDir>
 
 #include <memory>
+
+#include "Utils/Search/SearchManager.h"
 
 using RAZ::Demo::Service;
 using RAZ::Sessions::SessionManagerBase;
@@ -168,6 +172,41 @@ class TestRazActions : public QObject {
     QCOMPARE(created.count(), 1);
     QCOMPARE(s->commsSessionController()->commsList().size(), 1);
     QCOMPARE(s->commsSessionController()->commsList().first()->uri(), QString("+491701000101"));
+  }
+
+  void aDirectoryEntryCanBeCalledAndAdded() {
+    SessionManagerBase* s = open();
+    QVERIFY(s);
+    RAZ::Models::SearchGroups groups(s->contactsManager());
+    Utils::Search::SearchManager search(&groups, s, nullptr);
+    search.search(QStringLiteral("oskar"));
+    search.startSearches();
+    Utils::Search::SearchManager::Search* telephony =
+        search.searchOf(Utils::Search::SearchManager::KindXsi);
+    QVERIFY(telephony);
+    QTRY_COMPARE_WITH_TIMEOUT(telephony->results()->count(), 1, 20000);
+    RAZ::Contacts::IContact* oskar = telephony->results()->contacts().first();
+    QVERIFY(!s->contactsManager()->getSimilarContact(oskar));
+
+    RAZ::Actions::Provider provider(nullptr);
+    provider.setAcceptedActions({2, 13}, false);
+    provider.setActionSource(oskar);
+    connect(&provider, SIGNAL(actionTriggered(RAZ::Actions::ActionData&, RAZ::Actions::Source&)),
+            s->commsSessionController(),
+            SLOT(actionTriggered(RAZ::Actions::ActionData&, RAZ::Actions::Source&)));
+    QSignalSpy created(s->commsSessionController(),
+                       &RAZ::Controllers::CommsSessionController::sessionCreated);
+    QVERIFY(provider.trigger(2));
+    QTRY_COMPARE_WITH_TIMEOUT(created.count(), 1, 20000);
+    QCOMPARE(s->commsSessionController()->commsList().first()->uri(), QString("+4930100202"));
+    // Adding is offered (the factory runs it as the contacts manager's add,
+    // which keeps a copy: the result may go with the next search).
+    QVERIFY(provider.getActionById(13));
+    QVERIFY(s->contactsManager()->addContact(oskar, true, false));
+    QVERIFY(s->contactsManager()->getSimilarContact(oskar));
+    QVERIFY(!s->contactsManager()->contains(oskar));
+    search.resetSearches();
+    QCOMPARE(telephony->results()->count(), 0);
   }
 
   void chatOnAContactStartsASessionWithStateBits() {

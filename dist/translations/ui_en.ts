@@ -807,6 +807,10 @@
         <source>Search or dial</source>
         <translation>Search or dial</translation>
     </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Searching...</translation>
+    </message>
 </context>
 <context>
     <name>MediaEngineConfigurator</name>
@@ -2960,6 +2964,14 @@ Are you sure you want to continue?</translation>
         <source>This person is already in your contact list under display name %1</source>
         <translation>This person is already in your contact list under display name %1</translation>
     </message>
+    <message>
+        <source>Directory</source>
+        <translation>Directory</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contacts</translation>
+    </message>
 </context>
 <context>
     <name>SecurityBar</name>
@@ -3422,6 +3434,57 @@ Are you sure you want to continue?</translation>
     <message>
         <source>Chat</source>
         <translation>Chat</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::Search::SearchManager</name>
+    <message>
+        <source>Telephony Directory</source>
+        <translation>Telephony Directory</translation>
+    </message>
+    <message>
+        <source>Directory</source>
+        <translation>Directory</translation>
+    </message>
+    <message>
+        <source>Outlook</source>
+        <translation>Outlook</translation>
+    </message>
+    <message>
+        <source>Corporate Directory</source>
+        <translation>Corporate Directory</translation>
+    </message>
+    <message>
+        <source>The directory server refused the credentials</source>
+        <translation>The directory server refused the credentials</translation>
+    </message>
+    <message>
+        <source>No directory server is configured</source>
+        <translation>No directory server is configured</translation>
+    </message>
+    <message>
+        <source>The directory server did not answer in time</source>
+        <translation>The directory server did not answer in time</translation>
+    </message>
+    <message>
+        <source>The directory server cannot be reached</source>
+        <translation>The directory server cannot be reached</translation>
+    </message>
+    <message>
+        <source>The directory search failed</source>
+        <translation>The directory search failed</translation>
+    </message>
+    <message>
+        <source>Outlook search is initializing</source>
+        <translation>Outlook search is initializing</translation>
+    </message>
+    <message>
+        <source>Operation timeout</source>
+        <translation>Operation timeout</translation>
+    </message>
+    <message>
+        <source>Unknown error while obtaining contacts from Outlook</source>
+        <translation>Unknown error while obtaining contacts from Outlook</translation>
     </message>
 </context>
 <context>

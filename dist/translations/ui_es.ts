@@ -787,6 +787,10 @@
         <source>Search or dial</source>
         <translation>Buscar o marcar</translation>
     </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Buscando...</translation>
+    </message>
 </context>
 <context>
     <name>MediaEngineConfigurator</name>
@@ -2901,6 +2905,14 @@ Are you sure you want to continue?</source>
         <source>This person is already in your contact list under display name %1</source>
         <translation>Esta persona ya está en su lista de contactos con el nombre para mostrar %1</translation>
     </message>
+    <message>
+        <source>Directory</source>
+        <translation>Directorio</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>Contactos</translation>
+    </message>
 </context>
 <context>
     <name>SecurityBar</name>
@@ -3363,6 +3375,57 @@ Are you sure you want to continue?</source>
     <message>
         <source>Chat</source>
         <translation>Chat</translation>
+    </message>
+</context>
+<context>
+    <name>Utils::Search::SearchManager</name>
+    <message>
+        <source>Telephony Directory</source>
+        <translation>Directorio telefónico</translation>
+    </message>
+    <message>
+        <source>Directory</source>
+        <translation>Directorio</translation>
+    </message>
+    <message>
+        <source>Outlook</source>
+        <translation>Outlook</translation>
+    </message>
+    <message>
+        <source>Corporate Directory</source>
+        <translation>Directorio corporativo</translation>
+    </message>
+    <message>
+        <source>The directory server refused the credentials</source>
+        <translation>El servidor de directorio rechazó las credenciales</translation>
+    </message>
+    <message>
+        <source>No directory server is configured</source>
+        <translation>No hay ningún servidor de directorio configurado</translation>
+    </message>
+    <message>
+        <source>The directory server did not answer in time</source>
+        <translation>El servidor de directorio no respondió a tiempo</translation>
+    </message>
+    <message>
+        <source>The directory server cannot be reached</source>
+        <translation>No se puede contactar con el servidor de directorio</translation>
+    </message>
+    <message>
+        <source>The directory search failed</source>
+        <translation>La búsqueda en el directorio ha fallado</translation>
+    </message>
+    <message>
+        <source>Outlook search is initializing</source>
+        <translation>La búsqueda de Outlook se está iniciando</translation>
+    </message>
+    <message>
+        <source>Operation timeout</source>
+        <translation>Se agotó el tiempo de la operación</translation>
+    </message>
+    <message>
+        <source>Unknown error while obtaining contacts from Outlook</source>
+        <translation>Error desconocido al obtener los contactos de Outlook</translation>
     </message>
 </context>
 <context>

@@ -82,10 +82,14 @@ QList<Scenario> scenarios(int contacts) {
                                       {"ZENT_DEMO_PRESENCE_CHANGES", "0"}};
   QMap<QString, QString> many = signIn;
   many.insert("ZENT_DEMO_CONTACTS", QString::number(contacts));
+  // As a user meets it: the demo service's own delays between sign-in steps.
+  QMap<QString, QString> manyWithDelays = many;
+  manyWithDelays.remove("ZENT_DEMO_STEP_DELAY_MS");
   return {
       {"start", {}, "signin-window", true},
       {"signin-demo", signIn, "main-window", false},
       {"signin-many", many, "main-window", false},
+      {"signin-many-delays", manyWithDelays, "main-window", false},
   };
 }
 
@@ -107,6 +111,8 @@ QList<Row> rows(int contacts) {
       {"sign-in -> main window, " + many + " contacts", "signin-many", false, signinToMain, "ms",
        NAN},
       {"RSS signed in, " + many + " contacts", "signin-many", false, mainRss, "MB", NAN},
+      {"sign-in -> painted main window, " + many + " contacts, demo delays", "signin-many-delays",
+       false, signinToMain, "ms", 1500},
   };
 }
 
@@ -222,6 +228,38 @@ QList<ProgramRow> transcriptRows(int runs, QStringList& failures) {
   return rows;
 }
 
+// The search and scrolling rows: tools/bench/search signs in in-process with
+// the large book and prints "zent-bench-search <id> <ms> <target ms>" lines.
+QList<ProgramRow> searchRows(int runs, int contacts, QStringList& failures) {
+  const QString path = QCoreApplication::applicationDirPath() + "/search/zent-bench-search";
+  QList<ProgramRow> rows;
+  QProcess process;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("ZENT_DEMO_CONTACTS", QString::number(contacts));
+  process.setProcessEnvironment(env);
+  process.setStandardErrorFile(QProcess::nullDevice());
+  process.start(path, {"--runs", QString::number(runs)});
+  if (!process.waitForFinished(600000) || process.exitCode() != 0) {
+    failures << "search: " + path + " did not finish";
+    process.kill();
+    return rows;
+  }
+  const QMap<QString, QString> labels{
+      {"keystroke-filter", "keystroke -> own-contacts filter updated, median"},
+      {"keystroke-painted", "keystroke -> contact list painted, median"},
+      {"scroll-frame-median", "scrolling the contact list, frame, median"},
+      {"scroll-frame-max", "scrolling the contact list, slowest frame"}};
+  for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
+    const QList<QByteArray> parts = line.trimmed().split(' ');
+    if (parts.size() != 4 || parts.at(0) != "zent-bench-search") continue;
+    const QString id = QString::fromLatin1(parts.at(1));
+    rows.append({labels.value(id, id) + ", " + QString::number(contacts) + " contacts",
+                 parts.at(2).toDouble(), parts.at(3).toDouble()});
+  }
+  if (rows.isEmpty()) failures << "search: no measures from " + path;
+  return rows;
+}
+
 double median(QList<double> values) {
   values.erase(std::remove_if(values.begin(), values.end(), [](double v) { return std::isnan(v); }),
                values.end());
@@ -242,7 +280,7 @@ int main(int argc, char** argv) {
   parser.addOption({"program", "The program to measure.", "path"});
   parser.addOption({"runs", "Runs per measure (median), default 5.", "n", "5"});
   parser.addOption(
-      {"contacts", "Generated contacts of the large rows, default 5000.", "n", "5000"});
+      {"contacts", "Generated contacts of the large rows, default 10000.", "n", "10000"});
   parser.addOption({"timeout", "Longest wait for a window, ms, default 60000.", "ms", "60000"});
   parser.process(app);
 
@@ -290,7 +328,8 @@ int main(int argc, char** argv) {
   err << "\n";
 
   const QList<Row> table = rows(contacts);
-  const QList<ProgramRow> transcript = transcriptRows(runs, failures);
+  QList<ProgramRow> transcript = searchRows(runs, contacts, failures);
+  transcript += transcriptRows(runs, failures);
   int width = 0;
   for (const Row& row : table) width = std::max(width, int(row.label.size() + row.unit.size() + 3));
   for (const ProgramRow& row : transcript) width = std::max(width, int(row.label.size() + 5));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QHash>
 #include <QList>
 #include <QPointer>
 #include <QSortFilterProxyModel>
@@ -26,13 +27,17 @@ class ContactListModel : public QAbstractListModel {
 
   void append(RAZ::Contacts::IContact* contact);
   bool remove(int id);
+  void clear();
   int rowOf(int id) const;
   RAZ::Contacts::IContact* at(int row) const;
   // Reports a change of the contact's row (all roles).
   void contactChanged(int id);
 
  private:
+  void reindex();
+
   QList<QPointer<RAZ::Contacts::IContact>> m_contacts;
+  QHash<int, int> m_rowOfId;  // contact id -> row
 };
 
 // The groups, one row each: Qt::DisplayRole name, 294 id.

@@ -38,6 +38,24 @@ void IGroup::setPosition(int position) {
   emit positionChanged();
 }
 
+void IGroup::setOpen(bool open) {
+  if (open == m_open) return;
+  m_open = open;
+  emit openChanged();
+}
+
+void IGroup::setSearching(bool searching) {
+  if (searching == m_searching) return;
+  m_searching = searching;
+  emit searchingChanged();
+}
+
+void IGroup::setErrorText(const QString& text) {
+  if (text == m_errorText) return;
+  m_errorText = text;
+  emit errorTextChanged();
+}
+
 void IGroup::setName(const QString& name) {
   const QString trimmed = name.trimmed();
   if (trimmed == m_name || trimmed.isEmpty()) return;
@@ -179,6 +197,25 @@ void IContact::setSearchResult(bool on) {
   if (on == m_searchResult) return;
   m_searchResult = on;
   notifyChanged();
+}
+
+void IContact::setSearchText(const QString& text) {
+  if (text == m_searchText) return;
+  m_searchText = text;
+  notifyChanged();
+}
+
+QString IContact::searchHitString() const {
+  QString needle = m_searchText.trimmed();
+  while (needle.endsWith(QLatin1Char('*'))) needle.chop(1);
+  if (needle.isEmpty()) return QString();
+  const int keys[] = {Properties::KeyDisplayName, Properties::KeyImAddress, Properties::KeyEmail,
+                      Properties::KeyWork,        Properties::KeyMobile,    Properties::KeyExtension};
+  for (int key : keys) {
+    const QString value = getProperty(key).toString();
+    if (value.contains(needle, Qt::CaseInsensitive)) return value;
+  }
+  return QString();
 }
 
 void IContact::setInStore(bool on) {
@@ -749,7 +786,17 @@ QHash<int, QByteArray> ContactListModel::roleNames() const { return contactRoleN
 void ContactListModel::append(IContact* contact) {
   beginInsertRows(QModelIndex(), m_contacts.size(), m_contacts.size());
   m_contacts.append(contact);
+  if (contact && !m_rowOfId.contains(contact->getId()))
+    m_rowOfId.insert(contact->getId(), m_contacts.size() - 1);
   endInsertRows();
+}
+
+void ContactListModel::clear() {
+  if (m_contacts.isEmpty()) return;
+  beginResetModel();
+  m_contacts.clear();
+  m_rowOfId.clear();
+  endResetModel();
 }
 
 bool ContactListModel::remove(int id) {
@@ -757,14 +804,26 @@ bool ContactListModel::remove(int id) {
   if (row < 0) return false;
   beginRemoveRows(QModelIndex(), row, row);
   m_contacts.removeAt(row);
+  reindex();
   endRemoveRows();
   return true;
 }
 
 int ContactListModel::rowOf(int id) const {
-  for (int i = 0; i < m_contacts.size(); ++i)
-    if (m_contacts.at(i) && m_contacts.at(i)->getId() == id) return i;
+  // Looked up by id: every change of a contact asks, and a large book made a
+  // scan of the list quadratic to sign in with.
+  const int row = m_rowOfId.value(id, -1);
+  if (row >= 0 && row < m_contacts.size() && m_contacts.at(row) &&
+      m_contacts.at(row)->getId() == id)
+    return row;
   return -1;
+}
+
+void ContactListModel::reindex() {
+  m_rowOfId.clear();
+  for (int i = 0; i < m_contacts.size(); ++i)
+    if (m_contacts.at(i) && !m_rowOfId.contains(m_contacts.at(i)->getId()))
+      m_rowOfId.insert(m_contacts.at(i)->getId(), i);
 }
 
 IContact* ContactListModel::at(int row) const {

@@ -74,6 +74,9 @@ class IGroup : public RAZ::Actions::Source {
   Q_PROPERTY(int id READ getId CONSTANT)
   Q_PROPERTY(QString name READ getName WRITE setName NOTIFY nameChanged)
   Q_PROPERTY(int position READ position NOTIFY positionChanged)
+  Q_PROPERTY(bool open READ isOpen WRITE setOpen NOTIFY openChanged)
+  Q_PROPERTY(bool searching READ isSearching WRITE setSearching NOTIFY searchingChanged)
+  Q_PROPERTY(QString errorText READ errorText WRITE setErrorText NOTIFY errorTextChanged)
 
  public:
   static constexpr int AllContactsId = 16777203;
@@ -90,9 +93,20 @@ class IGroup : public RAZ::Actions::Source {
   // The favourites group offers no menu of its own (the list opens it anyway).
   Q_INVOKABLE bool hasMenu() const { return m_id != FavouritesId; }
   int getSourceType() const override { return GroupType; }
+  // A group of search results: open shows its contacts, searching tells
+  // that a search for it is out, the error text why its source failed.
+  bool isOpen() const { return m_open; }
+  bool isSearching() const { return m_searching; }
+  QString errorText() const { return m_errorText; }
+  // The boolean option (the directory group's mark).
+  bool getBoolOption() const { return m_boolOption; }
+  void setBoolOption(bool on) { m_boolOption = on; }
 
  public slots:
   void setName(const QString& name);
+  void setOpen(bool open);
+  void setSearching(bool searching);
+  void setErrorText(const QString& text);
   void moveFirst();
   void moveUp();
   void moveDown();
@@ -101,11 +115,18 @@ class IGroup : public RAZ::Actions::Source {
  signals:
   void nameChanged();
   void positionChanged();
+  void openChanged();
+  void searchingChanged();
+  void errorTextChanged();
 
  private:
   int m_id;
   QString m_name;
   int m_position = 0;
+  bool m_open = true;
+  bool m_searching = false;
+  bool m_boolOption = false;
+  QString m_errorText;
 };
 
 // One contact (id 0 is the user's own contact). A contact is an action
@@ -125,6 +146,7 @@ class IContact : public RAZ::Actions::Source {
   Q_PROPERTY(bool favourite READ isFavourite NOTIFY changed)
   Q_PROPERTY(bool isTemporary READ isTemporary NOTIFY changed)
   Q_PROPERTY(bool isSearchResult READ isSearchResult NOTIFY changed)
+  Q_PROPERTY(QString searchHitString READ searchHitString NOTIFY changed)
 
  public:
   IContact(int id, const QVariantMap& properties, QObject* parent = nullptr);
@@ -166,6 +188,10 @@ class IContact : public RAZ::Actions::Source {
   void setTemporary(bool on);
   bool isSearchResult() const { return m_searchResult; }
   void setSearchResult(bool on);
+  // The search text that found the contact; the hit string is the first of
+  // its name, IM address, e-mail or number that holds the text.
+  void setSearchText(const QString& text);
+  QString searchHitString() const;
   // Whether the contact list holds this object (set by the manager).
   bool isInStore() const { return m_inStore; }
   // Whether the client may change what is known of the contact (its name,
@@ -215,6 +241,7 @@ class IContact : public RAZ::Actions::Source {
   bool m_favourite = false;
   bool m_temporary = false;
   bool m_searchResult = false;
+  QString m_searchText;
   bool m_inStore = false;
   bool m_subscribed = false;
   bool m_ignored = false;

@@ -17,6 +17,7 @@
 #include "RAZ/Controllers/IChatController.h"
 #include "RAZ/Controllers/MyRoomController.h"
 #include "RAZ/Controllers/Search/ContactSearch.h"
+#include "RAZ/Controllers/Search/LdapContactSearch.h"
 #include "RAZ/Controllers/XmppChatController.h"
 #include "RAZ/Demo/Service.h"
 #include "RAZ/MediaEngine/CallBasePtr.h"
@@ -115,6 +116,8 @@ namespace {
 
 // Presence states the demo contacts move between.
 const int kStates[] = {10, 10, 5, 17, 12, 14, 2};
+// How long the demo's directories take to answer a search.
+constexpr int kDirectoryAnswerMs = 250;
 // A demo contact calls the user a while after sign-in, then now and then;
 // an unanswered caller hangs up after a while.
 const int kFirstIncomingCallMs = 45000;
@@ -243,6 +246,13 @@ void DemoSession::open(const QString& username, const QString& password) {
   parts.callLog = log;
 
   parts.search = new RAZ::Controllers::Search::ContactSearch(service.directory(), this);
+  parts.search->setAnswerDelay(kDirectoryAnswerMs);
+  parts.fullSearch = new RAZ::Controllers::Search::XsiContactFullSearch(service.directory(), this);
+  parts.fullSearch->setAnswerDelay(kDirectoryAnswerMs);
+  parts.outlookSearch = new RAZ::Controllers::Search::OutlookContactSearch(this);
+  // The demo configuration names no LDAP server: the source stays unavailable.
+  parts.ldapSearch =
+      new RAZ::Controllers::Search::LdapContactSearch(configuration(), credentialsManager(), this);
   parts.sipChat = new RAZ::Controllers::IChatController(this);
   auto* xmpp = new RAZ::Controllers::XmppChatController(this);
   xmpp->setOwnJid(address);

@@ -1,6 +1,8 @@
 #include "RAZ/Sessions/SessionManagerBase.h"
 
 #include "RAZ/Controllers/SecurityClassificationController.h"
+#include "RAZ/Controllers/Search/ContactSearch.h"
+#include "RAZ/Controllers/Search/LdapContactSearch.h"
 
 #include "RAZ/Models/Timeline.h"
 
@@ -59,6 +61,21 @@ RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> SessionManagerBase::contactsM
 }
 RAZ::Controllers::Search::ContactSearch* SessionManagerBase::contactSearchController() const {
   return m_search;
+}
+
+RAZ::Controllers::Search::XsiContactFullSearch* SessionManagerBase::contactFullSearchController()
+    const {
+  return m_fullSearch;
+}
+
+RAZ::Controllers::Search::OutlookContactSearch*
+SessionManagerBase::outlookContactSearchController() const {
+  return m_outlookSearch;
+}
+
+RAZ::Controllers::Search::LdapContactSearch* SessionManagerBase::ldapContactSearchController()
+    const {
+  return m_ldapSearch;
 }
 RAZ::Controllers::IChatController* SessionManagerBase::sipChatController() const {
   return m_sipChat;
@@ -134,6 +151,9 @@ void SessionManagerBase::setParts(const Parts& parts) {
   m_ownAddress = parts.ownAddress;
   m_contacts = parts.contacts;
   m_search = parts.search;
+  m_fullSearch = parts.fullSearch;
+  m_outlookSearch = parts.outlookSearch;
+  m_ldapSearch = parts.ldapSearch;
   m_sipChat = parts.sipChat;
   m_xmppChat = parts.xmppChat;
   m_myRoom = parts.myRoom;

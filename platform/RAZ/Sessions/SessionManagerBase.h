@@ -32,6 +32,9 @@ class GranitewayAnywhereController;
 class SimultaneousRingController;
 namespace Search {
 class ContactSearch;
+class LdapContactSearch;
+class OutlookContactSearch;
+class XsiContactFullSearch;
 }
 }  // namespace Controllers
 namespace MediaEngine {
@@ -119,7 +122,13 @@ class SessionManagerBase : public QObject {
   TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr> ownSipAddress() const { return m_ownAddress; }
 
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contactsManager() const;
+  // The telephony directory (also what contact synchronisers search).
   RAZ::Controllers::Search::ContactSearch* contactSearchController() const;
+  // The enterprise directory, loaded in full.
+  RAZ::Controllers::Search::XsiContactFullSearch* contactFullSearchController() const;
+  RAZ::Controllers::Search::OutlookContactSearch* outlookContactSearchController() const;
+  // The corporate (LDAP) directory.
+  RAZ::Controllers::Search::LdapContactSearch* ldapContactSearchController() const;
   RAZ::Controllers::IChatController* sipChatController() const;
   RAZ::Controllers::XmppChatController* xmppChatController() const;
   RAZ::Controllers::MyRoomController* myroomController() const;
@@ -183,6 +192,9 @@ class SessionManagerBase : public QObject {
     TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr> ownAddress;
     RAZ::Contacts::Contacts* contacts = nullptr;
     RAZ::Controllers::Search::ContactSearch* search = nullptr;
+    RAZ::Controllers::Search::XsiContactFullSearch* fullSearch = nullptr;
+    RAZ::Controllers::Search::OutlookContactSearch* outlookSearch = nullptr;
+    RAZ::Controllers::Search::LdapContactSearch* ldapSearch = nullptr;
     RAZ::Controllers::IChatController* sipChat = nullptr;
     RAZ::Controllers::XmppChatController* xmppChat = nullptr;
     RAZ::Controllers::MyRoomController* myRoom = nullptr;
@@ -217,6 +229,9 @@ class SessionManagerBase : public QObject {
   TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr> m_ownAddress;
   QPointer<RAZ::Contacts::Contacts> m_contacts;
   QPointer<RAZ::Controllers::Search::ContactSearch> m_search;
+  QPointer<RAZ::Controllers::Search::XsiContactFullSearch> m_fullSearch;
+  QPointer<RAZ::Controllers::Search::OutlookContactSearch> m_outlookSearch;
+  QPointer<RAZ::Controllers::Search::LdapContactSearch> m_ldapSearch;
   QPointer<RAZ::Controllers::IChatController> m_sipChat;
   QPointer<RAZ::Controllers::XmppChatController> m_xmppChat;
   QPointer<RAZ::Controllers::MyRoomController> m_myRoom;

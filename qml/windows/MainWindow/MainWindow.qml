@@ -265,6 +265,9 @@ Rectangle {
             visible: activeView.state === "contactsView" || activeView.state === "directoryView"
             clip: true
             model: contactModel
+            // Rows scrolled out are reused for the rows scrolled in: large
+            // books scroll without building (and collecting) delegates.
+            reuseItems: true
             currentIndex: mainWindow.currentContactRow
             boundsBehavior: Flickable.StopAtBounds
             activeFocusOnTab: true
@@ -310,7 +313,14 @@ Rectangle {
                         font.bold: true
                     }
                     Text {
-                        text: row.header ? "(" + model.groupOnline + "/" + model.groupTotal + ")" : ""
+                        // Search-result groups tell that their source is busy
+                        // or why it failed; contact groups count who is online.
+                        text: !row.header ? ""
+                              : (model.groupError !== undefined && model.groupError !== "") ? model.groupError
+                              : model.groupSearching === true ? qsTr("Searching...") + root.lc
+                              : model.groupOnline === undefined ? "(" + model.groupTotal + ")"
+                              : "(" + model.groupOnline + "/" + model.groupTotal + ")"
+                        textFormat: Text.PlainText
                         color: pal.mutedText
                         font.family: pal.fontFamily
                         font.pixelSize: pal.fontPixelSize * 0.85
@@ -340,7 +350,11 @@ Rectangle {
                     }
                     Text {
                         width: parent.width
-                        text: (mainWindow.showStatus && model.statusText !== undefined && model.statusText !== "")
+                        // A directory entry has no presence: it shows what the
+                        // text was found in, when that is not its name.
+                        text: (model.contact && model.contact.isSearchResult)
+                              ? (model.contact.searchHitString !== model.displayName ? model.contact.searchHitString : "")
+                              : (mainWindow.showStatus && model.statusText !== undefined && model.statusText !== "")
                               ? model.statusText : root.presenceText(model.presence === undefined ? 0 : model.presence)
                         textFormat: Text.PlainText
                         elide: Text.ElideRight

@@ -31,6 +31,7 @@
 #include <RAZ/Controllers/XmppChatController.h>
 #include <RAZ/Databases/Comms.h>
 #include <RAZ/Models/ActiveComms.h>
+#include <RAZ/Models/SearchGroups.h>
 #include <RAZ/Models/SelectionHandler.h>
 #include <RAZ/Models/Timeline.h>
 #include <RAZ/Presence/PresenceData.h>
@@ -47,6 +48,7 @@
 #include "Providers/Factory.h"
 #include "Providers/MenuActionProvider.h"
 #include "Providers/QmlProviders.h"
+#include "Models/ContactSearchFilter.h"
 #include "Utils/ActiveCommsDragDropHandler.h"
 #include "Utils/ActiveSelectionHandler.h"
 #include "Utils/BadgeHandler.h"
@@ -57,6 +59,7 @@
 #include "Utils/MenuHandler.h"
 #include "Utils/MyRoomHelper.h"
 #include "Utils/PresenceHelper.h"
+#include "Utils/Search/SearchManager.h"
 #include "Utils/SettingsKeys.h"
 #include "dialogs/FileDialog.h"
 #include "dialogs/GroupNameInput.h"
@@ -115,19 +118,14 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
                 : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
   const RAZ::Configuration::Config* config = m_session ? m_session->configuration() : nullptr;
 
-  // The search over the whole list: the typed text is matched literally.
-  m_searchFilter = new QSortFilterProxyModel(this);
-  m_searchFilter->setSortRole(RAZ::Contacts::Contacts::DisplayNameRole);
-  m_searchFilter->setFilterRole(RAZ::Contacts::Contacts::DisplayNameRole);
-  m_searchFilter->setSortCaseSensitivity(Qt::CaseInsensitive);
-  m_searchFilter->setFilterCaseSensitivity(Qt::CaseInsensitive);
-  m_searchFilter->setDynamicSortFilter(true);
   m_contactSource = new RAZ::Actions::ContactSourceComposite(config, nullptr);
   m_activeSource = new RAZ::Actions::ActiveCommsSourceComposite(config, nullptr);
   m_dialString = new RAZ::Actions::DialStringSource(this);
+  // The search over the whole list: the typed text is matched literally.
+  m_searchFilter = new Models::ContactSearchFilter(
+      contacts ? contacts->getModel(RAZ::Contacts::Contacts::ContactListKind) : nullptr,
+      RAZ::Contacts::Contacts::DisplayNameRole, this);
   if (contacts) {
-    m_searchFilter->setSourceModel(contacts->getModel(RAZ::Contacts::Contacts::ContactListKind));
-    m_searchFilter->sort(0);
     m_groups = contacts->groupsModel();
     if (RAZ::Contacts::IContact* own = contacts->ownContact().data()) {
       connect(own, SIGNAL(changed()), this, SIGNAL(ownContactChanged()));
@@ -326,6 +324,36 @@ void MainWindow::setupTestCall() {
 void MainWindow::createSearchManager() {
   // The directory search joins the own-contacts filter here: it takes the
   // same typed text and adds its results as groups of their own.
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts =
+      m_session ? m_session->contactsManager()
+                : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
+  // What typing finds: the own contacts, then each directory as a group of
+  // its own. The enterprise directory is loaded once and matched here.
+  m_searchGroups = new RAZ::Models::SearchGroups(contacts, this);
+  if (RAZ::Utils::SharedPointer<RAZ::Contacts::IGroup> own =
+          m_searchGroups->addSearchModel(m_searchFilter)) {
+    own->setName(tr("Contacts"));
+    m_ownSearchGroup = own.data();
+  }
+  m_searchManager = new Utils::Search::SearchManager(m_searchGroups, m_session, m_factory, this);
+  if (QAbstractItemModel* directory = m_searchManager->setupEnterpriseSearch()) {
+    m_directoryFilter = new QSortFilterProxyModel(this);
+    m_directoryFilter->setSourceModel(directory);
+    m_directoryFilter->setFilterRole(RAZ::Contacts::Contacts::DisplayNameRole);
+    m_directoryFilter->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    m_directoryFilter->setSortRole(RAZ::Contacts::Contacts::DisplayNameRole);
+    m_directoryFilter->setSortCaseSensitivity(Qt::CaseInsensitive);
+    m_directoryFilter->sort(0);
+    if (RAZ::Utils::SharedPointer<RAZ::Contacts::IGroup> group =
+            m_searchGroups->addSearchModel(m_directoryFilter)) {
+      group->setName(tr("Directory"));
+      group->setBoolOption(true);
+      m_directoryGroup = group.data();
+      connect(m_searchManager, SIGNAL(enterpriseSearching(bool)), group.data(),
+              SLOT(setSearching(bool)));
+    }
+  }
+  if (!m_groups) setListModel(m_searchGroups);
 }
 
 void MainWindow::createBannerAndLeftPane() {
@@ -352,6 +380,7 @@ QObject* MainWindow::commsSessionUiHelperObject() const { return m_commsUiHelper
 
 MainWindow::~MainWindow() {
   if (m_geometryRestored) saveGeometry();
+  if (m_searchManager) m_searchManager->resetSearches();
   // The lists go with the window's children, later, and clear their
   // selections as they go: nothing of that may reach this half-destroyed
   // window or the sources deleted below.
@@ -491,7 +520,7 @@ QObject* MainWindow::ownContact() const {
   return contacts ? contacts->ownContact().data() : nullptr;
 }
 
-bool MainWindow::isSearching() const { return m_listModel == m_searchFilter; }
+bool MainWindow::isSearching() const { return m_listModel == m_searchGroups; }
 
 QObject* MainWindow::contactListObject() const { return m_contactListModel; }
 
@@ -732,10 +761,12 @@ void MainWindow::searchTextChanged(const QString& text, bool clearSelection) {
     if (!m_dialString->number().isEmpty()) m_contactSource->addSource(m_dialString);
   }
   // Typed text is matched as it stands: "+44" or "(555" are no patterns.
-  m_searchFilter->setFilterFixedString(text.trimmed());
+  m_searchFilter->setFilterText(text.trimmed());
+  if (m_directoryFilter) m_directoryFilter->setFilterFixedString(text.trimmed());
+  if (m_searchManager) m_searchManager->search(text.trimmed());
   QAbstractItemModel* shown = text.trimmed().isEmpty() && m_groups
                                   ? static_cast<QAbstractItemModel*>(m_groups)
-                                  : m_searchFilter;
+                                  : m_searchGroups;
   setListModel(shown);
 }
 
@@ -1034,6 +1065,13 @@ void MainWindow::signOut() {
     a->trigger();
 }
 
-void MainWindow::changeEvent(QEvent* event) { Window::changeEvent(event); }
+void MainWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange && m_searchManager) {
+    m_searchManager->retranslateSearchGroups();
+    if (m_ownSearchGroup) m_ownSearchGroup->setName(tr("Contacts"));
+    if (m_directoryGroup) m_directoryGroup->setName(tr("Directory"));
+  }
+  Window::changeEvent(event);
+}
 
 }  // namespace QML

@@ -14,6 +14,9 @@ class QMenu;
 class QShortcut;
 class QSortFilterProxyModel;
 
+namespace Models {
+class ContactSearchFilter;
+}
 namespace Providers {
 class Factory;
 class MenuActionProviderWin;
@@ -34,6 +37,7 @@ class Source;
 namespace Contacts {
 class ContactGroupsModel;
 class IContact;
+class IGroup;
 }  // namespace Contacts
 namespace Databases {
 class Comms;
@@ -41,6 +45,7 @@ class Comms;
 namespace Models {
 class ActiveCommsFilter;
 class ActiveCommsModel;
+class SearchGroups;
 class SelectionHandler;
 class Timeline;
 class TimelineFilter;
@@ -64,6 +69,9 @@ class CallSettingsToolbarHelper;
 class ChatRoomActions;
 class CommunicationsWindowManager;
 class MenuHandler;
+namespace Search {
+class SearchManager;
+}
 }  // namespace Utils
 
 namespace QML {
@@ -159,6 +167,9 @@ class MainWindow : public Window {
   RAZ::Actions::ContactSourceComposite* contactSource() const { return m_contactSource; }
   RAZ::Actions::ActiveCommsSourceComposite* activeSource() const { return m_activeSource; }
   QItemSelectionModel* contactSelectionModel() const { return m_contactSelection; }
+  // The search results: own contacts and each directory as a group.
+  RAZ::Models::SearchGroups* searchGroups() const { return m_searchGroups; }
+  Utils::Search::SearchManager* searchManager() const { return m_searchManager; }
   QShortcut* crashShortcut() const { return m_crashShortcut; }
   Utils::BadgeHandler* badgeHandler() const { return m_badgeHandler; }
   QML::CallSettings* callSettingsWindow() const { return m_callSettings; }
@@ -314,7 +325,12 @@ class MainWindow : public Window {
   QPointer<Utils::CommunicationsWindowManager> m_commsWindowManager;
   QPointer<QML::CallSettings> m_callSettings;
   Utils::CallSettingsToolbarHelper* m_toolbarHelper = nullptr;
-  QSortFilterProxyModel* m_searchFilter = nullptr;
+  Models::ContactSearchFilter* m_searchFilter = nullptr;
+  RAZ::Models::SearchGroups* m_searchGroups = nullptr;
+  Utils::Search::SearchManager* m_searchManager = nullptr;
+  QSortFilterProxyModel* m_directoryFilter = nullptr;
+  QPointer<RAZ::Contacts::IGroup> m_ownSearchGroup;
+  QPointer<RAZ::Contacts::IGroup> m_directoryGroup;
   RAZ::Contacts::ContactGroupsModel* m_groups = nullptr;
   QAbstractItemModel* m_listModel = nullptr;
   RAZ::Models::SelectionHandler* m_contactListModel = nullptr;
