@@ -10,7 +10,9 @@
 #include <QLocale>
 #include <QMimeData>
 #include <QPixmapCache>
+#include <QQuickWindow>
 #include <QResource>
+#include <QSGRendererInterface>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryFile>
@@ -66,6 +68,13 @@ using Providers::MenuActionProvider;
 const char* const Application::kInstanceId = "ZENT";
 const char* const Application::kVersion = "20.1.1.231";
 const char* const Application::kActivateMessage = "activate!";
+
+bool Application::chooseSceneGraphBackend() {
+  if (qEnvironmentVariableIsSet("QT_QUICK_BACKEND") || qEnvironmentVariableIsSet("QMLSCENE_DEVICE"))
+    return false;
+  QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
+  return true;
+}
 
 Application::Application(int& argc, char** argv)
     : QtSingleApplication(QString::fromLatin1(kInstanceId), argc, argv) {

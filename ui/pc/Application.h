@@ -107,6 +107,14 @@ class Application : public QtSingleApplication {
   Application(int& argc, char** argv);
   ~Application() override;
 
+  // Our scenes are flat 2D: the software scene graph draws them without
+  // loading the OpenGL stack, which costs start-up time and tens of MB. A
+  // backend the user chose is kept (Qt would let ours override it). Call it
+  // before the application object exists; true when the software scene graph
+  // was chosen. Everything that shows our scenes (the program, its
+  // benchmarks) chooses through here, so that they draw alike.
+  static bool chooseSceneGraphBackend();
+
   bool initialize();
   bool event(QEvent* event) override;
 

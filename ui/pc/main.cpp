@@ -2,20 +2,9 @@
 #include "Utils/BenchMarkers.h"
 #include "libqml/utils/Style.h"
 
-#include <QQuickWindow>
-#include <QSGRendererInterface>
-
 #include <memory>
 
 namespace {
-
-// Our scenes are flat 2D: the software scene graph draws them without
-// loading the OpenGL stack, which costs start-up time and tens of MB. A
-// backend the user chose is kept (Qt would let ours override it).
-bool userChoseSceneGraphBackend() {
-  return qEnvironmentVariableIsSet("QT_QUICK_BACKEND") ||
-         qEnvironmentVariableIsSet("QMLSCENE_DEVICE");
-}
 
 // On X11 every top-level widget window asks for an OpenGL-capable surface,
 // which loads the GLX integration and the whole Mesa stack even when nothing
@@ -39,10 +28,8 @@ class NoGlIntegrationForStartUp {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const bool softwareScenes = !userChoseSceneGraphBackend();
   std::unique_ptr<NoGlIntegrationForStartUp> noGl;
-  if (softwareScenes) {
-    QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
+  if (Application::chooseSceneGraphBackend()) {
     noGl = std::make_unique<NoGlIntegrationForStartUp>();
   } else {
     // An OpenGL QQuickWidget needs the shared context decided before the

@@ -70,6 +70,10 @@ QTemporaryDir* freshHome() {
 
 int main(int argc, char** argv) {
   std::unique_ptr<QTemporaryDir> home(freshHome());
+  // The scene graph the program draws with (the software one unless
+  // QT_QUICK_BACKEND says otherwise): frames are timed as the user gets them.
+  if (!Application::chooseSceneGraphBackend())
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   Application app(argc, argv);
   QCommandLineParser parser;
   parser.addHelpOption();
