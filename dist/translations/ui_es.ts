@@ -2577,7 +2577,7 @@ Are you sure you want to continue?</source>
     </message>
     <message>
         <source>Dial Pad</source>
-        <translation>Teclado de marcación</translation>
+        <translation>Teclado</translation>
     </message>
     <message>
         <source>End</source>
@@ -2585,7 +2585,7 @@ Are you sure you want to continue?</source>
     </message>
     <message>
         <source>Hold</source>
-        <translation>Poner en espera</translation>
+        <translation>Retener</translation>
     </message>
     <message>
         <source>Mute</source>

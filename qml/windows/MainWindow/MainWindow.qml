@@ -162,7 +162,7 @@ Rectangle {
                 objectName: "ownLocationText"
                 width: parent.width
                 visible: mainWindow.ownLocation !== ""
-                text: "\u2316 " + mainWindow.ownLocation
+                text: mainWindow.ownLocation
                 textFormat: Text.PlainText
                 elide: Text.ElideRight
                 color: pal.accentText
