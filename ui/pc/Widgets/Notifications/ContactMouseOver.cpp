@@ -1,6 +1,5 @@
 #include "Widgets/Notifications/ContactMouseOver.h"
 
-#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
@@ -9,6 +8,7 @@
 #include <RAZ/Contacts/Contacts.h>
 #include <TP/Core/Logging.h>
 
+#include "Utils/ActionsHelper.h"
 #include "Utils/PresenceHelper.h"
 
 namespace QML {
@@ -70,19 +70,10 @@ QStringList ContactMouseOver::numbers() const {
   auto* contact = qobject_cast<RAZ::Contacts::IContact*>(m_contact.data());
   if (!contact) return lines;
   // The labels are those of the call menus, so both read alike.
-  static const struct {
-    int type;
-    const char* label;
-  } kinds[] = {{13, QT_TRANSLATE_NOOP("Utils::ActionsHelper", "Work")},
-               {14, QT_TRANSLATE_NOOP("Utils::ActionsHelper", "Mobile")},
-               {15, QT_TRANSLATE_NOOP("Utils::ActionsHelper", "Personal")},
-               {16, QT_TRANSLATE_NOOP("Utils::ActionsHelper", "Extension")},
-               {39, QT_TRANSLATE_NOOP("Utils::ActionsHelper", "Conference")}};
-  for (const auto& kind : kinds) {
-    const QString number = contact->getProperty(kind.type).toString().trimmed();
-    if (number.isEmpty()) continue;
-    lines << QCoreApplication::translate("Utils::ActionsHelper", kind.label) +
-                 QStringLiteral(": ") + number;
+  for (int type : {13, 14, 15, 16, 39}) {
+    const QString number = contact->getProperty(type).toString().trimmed();
+    if (!number.isEmpty())
+      lines << Utils::ActionsHelper::numberLabel(type) + QStringLiteral(": ") + number;
   }
   return lines;
 }
