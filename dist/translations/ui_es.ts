@@ -1722,6 +1722,21 @@ Tenga en cuenta que, si continúa, es posible que Outlook le solicite permisos a
     </message>
 </context>
 <context>
+    <name>ContactMouseOver</name>
+    <message>
+        <source>Owner</source>
+        <translation>Propietario</translation>
+    </message>
+    <message>
+        <source>Moderator</source>
+        <translation>Moderador</translation>
+    </message>
+    <message>
+        <source>Member</source>
+        <translation>Miembro</translation>
+    </message>
+</context>
+<context>
     <name>WebcollabSharingNotification</name>
     <message>
         <source>You are now sharing your desktop. Stop the sharing from the communications window.</source>
