@@ -45,10 +45,10 @@ MultimediaBackend* multimediaBackend() {
     TP_LOG("RAZ::MediaEngine::multimediaBackend", TP::Core::Logging::LevelError)
         << "Qt Multimedia cannot be loaded, sounds are silent and only the demo devices "
            "are listed: "
-        << (errors.isEmpty() ? QStringLiteral("%1 not found in %2")
-                                   .arg(QLatin1String(kLibrary),
-                                        locations().join(QStringLiteral(", ")))
-                             : errors.join(QStringLiteral("; ")));
+        << (errors.isEmpty()
+                ? QStringLiteral("%1 not found in %2")
+                      .arg(QLatin1String(kLibrary), locations().join(QStringLiteral(", ")))
+                : errors.join(QStringLiteral("; ")));
     return nullptr;
   }();
   return backend;
