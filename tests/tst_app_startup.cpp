@@ -11,6 +11,7 @@
 #include <QWebSettings>
 #include <QtTest>
 
+#include <RAZ/MediaEngine/MultimediaBackend.h>
 #include <RAZ/Settings.h>
 #include <RAZ/Utils/Path.h>
 #include <TP/Core/Logging.h>
@@ -546,8 +547,12 @@ class TestAppStartup : public QObject {
     const QString headers = QString::fromLocal8Bit(objdump.readAllStandardOutput());
     QVERIFY2(headers.contains(QRegularExpression("NEEDED\\s+libQt5Core")), qPrintable(headers));
     QVERIFY2(!headers.contains("WebKit", Qt::CaseInsensitive), qPrintable(headers));
+    // Nor Qt Multimedia: the first sound loads it (tst_svc_soundstartup).
+    QVERIFY2(!headers.contains("Multimedia", Qt::CaseInsensitive), qPrintable(headers));
     QLibrary engine(dist + "/libzent_webengine.so");
     QVERIFY2(engine.resolve(ZENT_WEB_ENGINE_ENTRY), qPrintable(engine.errorString()));
+    QLibrary multimedia(dist + "/libzent_multimedia.so");
+    QVERIFY2(multimedia.resolve(ZENT_MULTIMEDIA_ENTRY), qPrintable(multimedia.errorString()));
   }
 
   void qtMessagesRouteToLogger() {

@@ -47,6 +47,7 @@
 #include "Utils/CommunicationsWindowMenuActions.h"
 #include "Utils/ParticipantMenuActions.h"
 #include "Utils/SettingsKeys.h"
+#include "Widgets/Notifications/ContactMouseOver.h"
 #include "libqml/QmlRegistration.h"
 #include "libqml/components/CommunicationsWindow.h"
 
@@ -536,6 +537,78 @@ class TestCommsMenus : public QObject {
     }
     // No session, or a session without chat: no menu.
     QVERIFY(!w->participantMenuActions()->createMenu(nullptr, bruno));
+  }
+
+  void participantCardFollowsTheRoom() {
+    auto* s = CommsScript::makeSession(CommunicationSession::KindGroupChat, true, "Project room",
+                                       m_ownSessions.get());
+    RAZ::Controllers::ChatInterface* chat = s->getChatInterface();
+    RAZ::Contacts::IContact* contact = m_session->contactsManager()->getContact(102).data();
+    QVERIFY(contact);
+    RAZ::Data::ChatParticipant* bruno = chat->getParticipants()->addParticipant("bruno", 2, contact);
+    RAZ::Data::ChatParticipant* guest = chat->getParticipants()->addParticipant("guest", 2, nullptr);
+    QML::CommunicationsWindow* w = window(s);
+    QCOMPARE(w->participant("bruno"), static_cast<QObject*>(bruno));
+    QVERIFY(!w->participant("nobody"));
+    const QVariant party = QVariant::fromValue<QObject*>(bruno);
+
+    // Not the active window: no card.
+    w->showParticipantMouseOver(party);
+    QVERIFY(!w->participantMouseOver());
+
+    w->show();
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w, 20000));
+    w->showParticipantMouseOver(party);
+    QPointer<QML::ContactMouseOver> card = w->participantMouseOver();
+    QVERIFY(card);
+    QVERIFY(card->isVisible());
+    QCOMPARE(card->contact(), static_cast<QObject*>(contact));
+    QCOMPARE(card->affiliation(), 2);
+    QVERIFY(card->hideTimer()->isActive());
+    // The rank shown follows the room.
+    bruno->setAffiliation(3);
+    QCOMPARE(card->affiliation(), 3);
+    // The keyboard stays with the window.
+    QCoreApplication::processEvents();
+    QCOMPARE(QApplication::activeWindow(), static_cast<QWidget*>(w));
+
+    // Showing again replaces the card; leaving removes it.
+    w->showParticipantMouseOver(party);
+    QTRY_VERIFY_WITH_TIMEOUT(!card, 20000);
+    card = w->participantMouseOver();
+    QVERIFY(card);
+    w->hideParticipantMouseOver();
+    QVERIFY(!w->participantMouseOver());
+    QTRY_VERIFY_WITH_TIMEOUT(!card, 20000);
+
+    // A party without a known contact, or anything but a party: no card.
+    w->showParticipantMouseOver(QVariant::fromValue<QObject*>(guest));
+    QVERIFY(!w->participantMouseOver());
+    w->showParticipantMouseOver(QVariant::fromValue<QObject*>(contact));
+    QVERIFY(!w->participantMouseOver());
+    w->showParticipantMouseOver(QVariant());
+    QVERIFY(!w->participantMouseOver());
+
+    // Turning to another window removes it.
+    w->showParticipantMouseOver(party);
+    card = w->participantMouseOver();
+    QVERIFY(card);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other, 20000));
+    QTRY_VERIFY_WITH_TIMEOUT(!card, 20000);
+    QVERIFY(!w->participantMouseOver());
+
+    // It goes with its window at the latest.
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w, 20000));
+    w->showParticipantMouseOver(party);
+    card = w->participantMouseOver();
+    QVERIFY(card);
+    delete w;
+    QVERIFY(!card);
   }
 
   void hubHelpersReachTheScenes() {

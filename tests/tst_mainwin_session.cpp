@@ -2,7 +2,8 @@
 // helper, publishing them to its scene; the banner following the demo
 // service's connections; one selection shared by the lists, the menus'
 // sources and drag and drop; a contact dropped on an active call offering
-// transfer or conference; and every part of it ending exactly once when the
+// transfer or conference; the contact card shown for a contact row of the
+// active window only; and every part of it ending exactly once when the
 // session ends.
 #include <QAction>
 #include <QApplication>
@@ -16,6 +17,7 @@
 
 #include <RAZ/Actions/Source.h>
 #include <RAZ/Client.h>
+#include <RAZ/Contacts/ContactModels.h>
 #include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Controllers/CommsSessionController.h>
 #include <RAZ/Controllers/CommunicationSession.h>
@@ -38,6 +40,7 @@
 #include "Utils/BadgeHandler.h"
 #include "Utils/CommunicationSessionUiHelper.h"
 #include "Utils/SelectionHandlerBase.h"
+#include "Widgets/Notifications/ContactMouseOver.h"
 #include "dialogs/MessageWindow.h"
 #include "libqml/components/LoginWindow.h"
 #include "libqml/components/MainWindow.h"
@@ -340,6 +343,96 @@ class TestMainWindowSession : public QObject {
     QCOMPARE(qobject_cast<CommunicationSession*>(session)->contactId(),
              main->testCallContact()->getId());
     app_.remove("settings/language/active");
+  }
+
+  void hoverCardFollowsTheWindow() {
+    REQUIRE(signIn());
+    QML::MainWindow* main = app()->mainWindow();
+    QPointer<QML::ContactMouseOver> card = main->contactMouseOver();
+    QVERIFY(card);
+    // A tool tip of its own, waiting hidden, with its scene loaded.
+    QVERIFY(!card->isVisible());
+    QVERIFY(!card->parent());
+    QCOMPARE(card->windowFlags() & Qt::ToolTip, Qt::ToolTip);
+    QVERIFY(card->rootObject());
+    QVERIFY(card->rootContext()->contextProperty("profilePictureHelper").value<QObject*>());
+
+    QAbstractItemModel* list = main->contactSelectionListModel();
+    const QList<int> ids = app()->sessionManager()->contactsManager()->contactIds();
+    const int row = rowOf(list, ids.at(1));
+    QVERIFY(row >= 0);
+    const QVariant contact = list->index(row, 0).data(RAZ::Contacts::Contacts::ContactObjectRole);
+    QVERIFY(contact.value<QObject*>());
+    int header = -1;
+    for (int r = 0; r < list->rowCount() && header < 0; ++r)
+      if (list->index(r, 0).data(RAZ::Contacts::ContactGroupsModel::IsGroupRole).toBool()) header = r;
+    QVERIFY(header >= 0);
+
+    // Behind another window it shows nothing.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other, kWait));
+    QVERIFY(!main->isActiveWindow());
+    main->showContactMouseOver(contact);
+    QVERIFY(!card->isVisible());
+
+    main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main, kWait));
+    main->showContactMouseOver(contact);
+    QVERIFY(card->isVisible());
+    QCOMPARE(card->contact(), contact.value<QObject*>());
+    QVERIFY(card->hideTimer()->isActive());
+    QCOMPARE(card->hideTimer()->interval(), QML::ContactMouseOver::HideAfterMs);
+    // The keyboard stays with the list.
+    QCoreApplication::processEvents();
+    QVERIFY(main->isActiveWindow());
+    QVERIFY(!card->isActiveWindow());
+    // Resting on the same contact only restarts the timer.
+    QSignalSpy changed(card.data(), SIGNAL(contactChanged()));
+    card->hideTimer()->stop();
+    main->showContactMouseOver(contact);
+    QCOMPARE(changed.count(), 0);
+    QVERIFY(card->hideTimer()->isActive());
+
+    // A group header (and a row without a contact) has no card, and puts
+    // away the one of the row before.
+    const QModelIndex headerIndex = list->index(header, 0);
+    main->showContactMouseOver(headerIndex.data(RAZ::Contacts::Contacts::ContactObjectRole));
+    QVERIFY(!card->isVisible());
+    main->showContactMouseOver(contact);
+    QVERIFY(card->isVisible());
+    main->showContactMouseOver(headerIndex.data(RAZ::Contacts::ContactGroupsModel::GroupObjectRole));
+    QVERIFY(!card->isVisible());
+    main->showContactMouseOver(QVariant());
+    QVERIFY(!card->isVisible());
+
+    // Leaving the row puts it away.
+    main->showContactMouseOver(contact);
+    QVERIFY(card->isVisible());
+    main->hideContactMouseOver();
+    QVERIFY(!card->isVisible());
+    QVERIFY(!card->hideTimer()->isActive());
+
+    // Typing a search puts it away.
+    main->showContactMouseOver(contact);
+    main->searchTextChanged(QStringLiteral("a"));
+    QVERIFY(!card->isVisible());
+    main->searchTextChanged(QString());
+
+    // Turning to another window puts it away.
+    main->showContactMouseOver(contact);
+    QVERIFY(card->isVisible());
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other, kWait));
+    QVERIFY(!card->isVisible());
+
+    // The card goes with the window.
+    QSignalSpy destroyed(card.data(), SIGNAL(destroyed(QObject*)));
+    REQUIRE(signedOut());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QTRY_VERIFY_WITH_TIMEOUT(!card, kWait);
+    QCOMPARE(destroyed.count(), 1);
   }
 
   void signOutEndsEveryPartOnce() {

@@ -6,7 +6,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Controllers/CommunicationSession.h>
+#include <RAZ/Presence/PresenceData.h>
 #include <RAZ/MediaEngine/CallBasePtr.h>
 
 #include "TestSupport.h"
@@ -66,6 +68,9 @@ class TestNotifyPopups : public QObject {
   void overlayAttentionBringsTheWindowForward();
   void overlayWithoutSessionDoesNothing();
   void hoverCardRestartsItsTimerOnTheSameContact();
+  void hoverCardShowsHostileTextsAsTyped();
+  void hoverCardFollowsItsContact();
+  void hoverCardStaysOnTheCursorsScreen();
 
  private:
   QString writeDialpadScene(QTemporaryDir& dir);
@@ -426,6 +431,81 @@ void TestNotifyPopups::hoverCardRestartsItsTimerOnTheSameContact() {
   card->hideTimer()->start(1);
   QTRY_VERIFY(!card->isVisible());
   delete card.data();
+}
+
+void TestNotifyPopups::hoverCardShowsHostileTextsAsTyped() {
+  const QString name = QStringLiteral("<img src=\"http://evil.example/x.png\"><b>Mallory</b>");
+  const QString status = QStringLiteral("<a href=\"http://evil.example\">click</a>");
+  RAZ::Contacts::IContact contact(7, {{QString::number(RAZ::Contacts::Properties::KeyDisplayName),
+                                       name},
+                                      {QString::number(RAZ::Contacts::Properties::KeyWork),
+                                       QStringLiteral("<i>100</i>")}});
+  contact.presenceData()->setReceived(1, status);
+  QML::ContactMouseOver card;
+  QVERIFY(card.activate());
+  QVERIFY(card.rootObject());
+  card.setContact(&contact);
+  const auto shown = texts(card.rootObject());
+  QStringList seen;
+  for (const auto& t : shown) {
+    seen << t.first;
+    // Every text the service sent is shown, and as typed, never as markup.
+    if (t.first.contains(QLatin1Char('<'))) QCOMPARE(t.second, kPlainText);
+  }
+  QVERIFY2(seen.contains(name), qPrintable(seen.join(QLatin1Char('|'))));
+  QVERIFY(seen.contains(status));
+  QVERIFY(seen.contains(QStringLiteral("Work: <i>100</i>")));
+}
+
+void TestNotifyPopups::hoverCardFollowsItsContact() {
+  QPointer<RAZ::Contacts::IContact> contact = new RAZ::Contacts::IContact(
+      8, {{QString::number(RAZ::Contacts::Properties::KeyDisplayName), QStringLiteral("Ann")},
+          {QString::number(RAZ::Contacts::Properties::KeyMobile), QStringLiteral("600")},
+          {QString::number(RAZ::Contacts::Properties::KeyExtension), QStringLiteral("21")}});
+  QML::ContactMouseOver card;
+  QVERIFY(card.activate());
+  QVERIFY(card.presenceText().isEmpty());
+  QVERIFY(card.numbers().isEmpty());
+  card.setContact(contact);
+  QCOMPARE(card.numbers(), QStringList({"Mobile: 600", "Extension: 21"}));
+  const QString before = card.presenceText();
+  QVERIFY(!before.isEmpty());
+  // A presence arriving while the card shows updates it.
+  QSignalSpy details(&card, SIGNAL(detailsChanged()));
+  contact->presenceData()->setReceived(10, QStringLiteral("in a meeting"));
+  QVERIFY(details.count() >= 1);
+  QVERIFY(card.presenceText() != before);
+  // Not every contact object is a list contact: nothing to number then.
+  QObject plain;
+  card.setContact(&plain);
+  QVERIFY(card.numbers().isEmpty());
+  QVERIFY(card.presenceText().isEmpty());
+  // A contact going away while shown leaves the card empty, not dangling.
+  card.setContact(contact);
+  delete contact.data();
+  QVERIFY(!card.contact());
+  QVERIFY(card.numbers().isEmpty());
+  // Room ranks reach the card's scene.
+  card.setAffiliation(4);
+  bool ownerShown = false;
+  for (const auto& t : texts(card.rootObject())) ownerShown |= t.first == QLatin1String("Owner");
+  QVERIFY(ownerShown);
+}
+
+void TestNotifyPopups::hoverCardStaysOnTheCursorsScreen() {
+  const QSize card(260, 100);
+  const QRect first(0, 0, 1000, 800);
+  // Room to the right and below: beside the cursor.
+  QCOMPARE(QML::ContactMouseOver::placeFor(QPoint(100, 100), card, first), QPoint(105, 100));
+  // At the right edge the card goes to the cursor's left, at the bottom above it.
+  QCOMPARE(QML::ContactMouseOver::placeFor(QPoint(900, 750), card, first), QPoint(635, 650));
+  // Exactly fitting stays beside the cursor.
+  QCOMPARE(QML::ContactMouseOver::placeFor(QPoint(735, 700), card, first), QPoint(740, 700));
+  // A second screen to the right and below: its edges count, not its size.
+  const QRect second(1000, 800, 1000, 800);
+  QCOMPARE(QML::ContactMouseOver::placeFor(QPoint(1100, 900), card, second), QPoint(1105, 900));
+  QCOMPARE(QML::ContactMouseOver::placeFor(QPoint(1900, 1550), card, second),
+           QPoint(1635, 1450));
 }
 
 ZENT_TEST_MAIN(TestNotifyPopups, QApplication)

@@ -7,6 +7,7 @@
 #include <RAZ/ConfigContainer.h>
 #include <RAZ/MediaEngine/FakeSoundFacility.h>
 #include <RAZ/MediaEngine/MediaHandlerBase.h>
+#include <RAZ/MediaEngine/MultimediaBackend.h>
 #include <RAZ/MediaEngine/QtSoundFacility.h>
 #include <RAZ/MediaEngine/Sound.h>
 #include <RAZ/ProgramKey.h>
@@ -47,6 +48,18 @@ bool writeWav(const QString& path) {
   out << quint32(samples * 2);
   for (quint32 i = 0; i < samples; ++i) out << qint16((i % 16) < 8 ? 800 : -800);
   return out.status() == QDataStream::Ok;
+}
+
+// Whether a library whose file name starts with `name` is mapped into this
+// process.
+bool isLibraryLoaded(const QByteArray& name) {
+  QFile maps("/proc/self/maps");
+  if (!maps.open(QIODevice::ReadOnly)) qFatal("cannot read /proc/self/maps");
+  for (const QByteArray& line : maps.readAll().split('\n')) {
+    const int slash = line.lastIndexOf('/');
+    if (slash >= 0 && line.mid(slash + 1).startsWith(name)) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -101,6 +114,29 @@ class TestSoundStartup : public QObject {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QDir(m_dataDir).removeRecursively();
     qputenv("ZENT_SOUND_BACKEND", "silent");
+  }
+
+  // Qt Multimedia and what it brings (the sound server's client, codecs)
+  // wait for the first sound: the start-up builds a working facility without
+  // them, and the first sound loads them. Runs first: once loaded, the
+  // library stays for the process's life.
+  void multimediaWaitsForTheFirstSound() {
+    qunsetenv("ZENT_SOUND_BACKEND");
+    QVERIFY(!isLibraryLoaded("libQt5Multimedia"));
+    QVERIFY(startClient());
+    MediaHandlerBase* engine = MediaHandlerBase::m_This;
+    QVERIFY(engine);
+    QVERIFY(dynamic_cast<QtSoundFacility*>(engine->soundFacility()));
+    QVERIFY(!isLibraryLoaded("libQt5Multimedia"));
+    QVERIFY(!isLibraryLoaded("libzent_multimedia"));
+
+    std::unique_ptr<Sound> sound(engine->soundFacility()->createSound(m_wav));
+    QVERIFY(sound);
+    QVERIFY(sound->start(false));
+    sound->stop();
+    QVERIFY(isLibraryLoaded("libzent_multimedia"));
+    QVERIFY(isLibraryLoaded("libQt5Multimedia"));
+    QVERIFY(!m_log.containsMessage("Qt Multimedia cannot be loaded"));
   }
 
   // Without the switch the program plays through Qt Multimedia; with it,

@@ -1754,6 +1754,21 @@ Do you want to enable these features? </translation>
     </message>
 </context>
 <context>
+    <name>ContactMouseOver</name>
+    <message>
+        <source>Owner</source>
+        <translation>Owner</translation>
+    </message>
+    <message>
+        <source>Moderator</source>
+        <translation>Moderator</translation>
+    </message>
+    <message>
+        <source>Member</source>
+        <translation>Member</translation>
+    </message>
+</context>
+<context>
     <name>WebcollabSharingNotification</name>
     <message>
         <source>You are now sharing your desktop. Stop the sharing from the communications window.</source>

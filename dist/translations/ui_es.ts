@@ -1722,6 +1722,21 @@ Tenga en cuenta que, si continúa, es posible que Outlook le solicite permisos a
     </message>
 </context>
 <context>
+    <name>ContactMouseOver</name>
+    <message>
+        <source>Owner</source>
+        <translation>Propietario</translation>
+    </message>
+    <message>
+        <source>Moderator</source>
+        <translation>Moderador</translation>
+    </message>
+    <message>
+        <source>Member</source>
+        <translation>Miembro</translation>
+    </message>
+</context>
+<context>
     <name>WebcollabSharingNotification</name>
     <message>
         <source>You are now sharing your desktop. Stop the sharing from the communications window.</source>
@@ -2562,7 +2577,7 @@ Are you sure you want to continue?</source>
     </message>
     <message>
         <source>Dial Pad</source>
-        <translation>Teclado de marcación</translation>
+        <translation>Teclado</translation>
     </message>
     <message>
         <source>End</source>
@@ -2570,7 +2585,7 @@ Are you sure you want to continue?</source>
     </message>
     <message>
         <source>Hold</source>
-        <translation>Poner en espera</translation>
+        <translation>Retener</translation>
     </message>
     <message>
         <source>Mute</source>

@@ -11,6 +11,8 @@ FocusScope {
     readonly property bool hovered: mouse.containsMouse
     property bool keyDown: false
     property alias font: label.font
+    // What the label needs, for rows that size buttons to their texts.
+    readonly property real labelWidth: label.implicitWidth
 
     signal clicked()
 

@@ -286,9 +286,8 @@ bool Application::initialize() {
     m_userAgent = Utils::buildUserAgent(templ, QString::fromLatin1(kVersion), osName);
     TP_LOG("Application::initialize", TP::Core::Logging::LevelInformation)
         << "Detected operating system: " << osName << ", User agent: " << m_userAgent;
-    RAZ::Settings app(RAZ::Settings::Application);
-    Utils::storeIfChanged(app, Utils::SettingsKey::UserAgent, m_userAgent);
-    Utils::storeIfChanged(app, Utils::SettingsKey::OsVersion, osName);
+    // Stored with the language (chooseLanguage): one write of the file.
+    m_osName = osName;
   }
 
   m_client = new RAZ::Client(m_menuActionProvider->action(MenuActionProvider::SignOut),  // 10
@@ -498,7 +497,8 @@ bool Application::loadTheme() {
       break;
     }
   }
-  if (registered) Utils::Themes::setActiveTheme(asked);
+  // Stored with the language (storeStartSettings): one write of the file.
+  if (registered) m_activeTheme = asked;
   return registered;
 }
 
@@ -515,12 +515,23 @@ void Application::chooseLanguage() {
   TP_LOG("Application::initialize", TP::Core::Logging::LevelInformation)
       << "language: " << m_language;
   if (!stored.isValid() || stored.toString() != m_language) app.setValue(key, m_language);
+  storeStartSettings(app);
 
   const QString folder = AppPaths::translationsDir();
   loadTranslator(0, QStringLiteral("ui_") + m_language, folder);
   loadTranslator(1, QStringLiteral("qt_") + m_language,
                  I18N::qtCatalogueFolder(m_language, folder));
   loadTranslator(2, QStringLiteral("ui_custom_") + m_language, folder);
+}
+
+// What the start found out (user agent, system, theme) goes into the write
+// of the language: each replacement of the file is synced to disk, and a
+// first start would otherwise write it three times before the first window.
+void Application::storeStartSettings(RAZ::Settings& app) {
+  Utils::storeIfChanged(app, Utils::SettingsKey::UserAgent, m_userAgent);
+  Utils::storeIfChanged(app, Utils::SettingsKey::OsVersion, m_osName);
+  if (!m_activeTheme.isEmpty())
+    Utils::storeIfChanged(app, Utils::SettingsKey::ThemeActive, m_activeTheme);
 }
 
 void Application::loadTranslator(int slot, const QString& name, const QString& folder) {

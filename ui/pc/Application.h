@@ -44,6 +44,7 @@ class LogSink;
 
 namespace RAZ {
 class Client;
+class Settings;
 class ConfigContainer;
 namespace ApiProvider {
 class Controller;
@@ -262,6 +263,7 @@ class Application : public QtSingleApplication {
   bool fail(const char* title, const char* text, const QString& arg1 = QString(),
             const QString& arg2 = QString(), const QString& detail = QString());
   void chooseLanguage();
+  void storeStartSettings(RAZ::Settings& app);
   bool prepareSettingsStore();
   bool loadTheme();
   void reportUnreadableCredentials();
@@ -343,5 +345,7 @@ class Application : public QtSingleApplication {
   std::unique_ptr<SessionScope> m_session;
   QPointer<Dialogs::MessageWindow> m_sessionErrorMessage;
   QString m_userAgent;
+  QString m_osName;       // the system's name, as the user agent gives it
+  QString m_activeTheme;  // the theme the start registered
   QString m_language;
 };

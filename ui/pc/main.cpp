@@ -2,7 +2,10 @@
 #include "Utils/BenchMarkers.h"
 #include "libqml/utils/Style.h"
 
+#include <TP/Crypto/Blowfish.h>
+
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -25,6 +28,22 @@ class NoGlIntegrationForStartUp {
   bool m_set;
 };
 
+// The shipped configuration is ciphered and read before the sign-in window
+// shows, and the cipher lives in OpenSSL's legacy provider: it is loaded on a
+// thread of its own while the application object connects to the display,
+// instead of after it on the way to the first window.
+class CipherProviderPreload {
+ public:
+  CipherProviderPreload() : m_thread([] { TP::Crypto::Blowfish::isAvailable(); }) {}
+  ~CipherProviderPreload() { wait(); }
+  void wait() {
+    if (m_thread.joinable()) m_thread.join();
+  }
+
+ private:
+  std::thread m_thread;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -36,6 +55,7 @@ int main(int argc, char** argv) {
     // application object exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   }
+  CipherProviderPreload cipherProvider;
   Application app(argc, argv);
   if (app.instanceState() == QtSingleApplication::InstanceFailed) {
     QML::Style style(nullptr);
@@ -52,6 +72,7 @@ int main(int argc, char** argv) {
   int result = 1;
   {
     QML::Style style(nullptr);
+    cipherProvider.wait();
     const bool initialized = app.initialize();
     noGl.reset();
     if (initialized) result = app.exec();

@@ -3,11 +3,8 @@
 #include <QByteArray>
 #include <QList>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
-class QAudioInput;
-class QIODevice;
 class QTimer;
 
 namespace RAZ {
@@ -122,10 +119,10 @@ class MediaHandlerAudio : public IMediaHandlerAudio {
   bool isMeasuring() const { return m_measuring; }
 
  private slots:
-  void readMicrophone();
   void reportDevices();
 
  private:
+  void readMicrophone(const QByteArray& data);
   bool openMicrophone();
   void closeMicrophone();
 
@@ -144,8 +141,7 @@ class MediaHandlerAudio : public IMediaHandlerAudio {
   long m_scriptedLevel = -1;
   long m_peak = 0;
   int m_phase = 0;
-  QAudioInput* m_input = nullptr;
-  QPointer<QIODevice> m_inputDevice;
+  QObject* m_input = nullptr;  // the open input of the measurement
 };
 
 }  // namespace MediaEngine

@@ -1,6 +1,6 @@
 #include "IMediaHandlerVideo.h"
 
-#include <QCameraInfo>
+#include "MultimediaBackend.h"
 
 namespace RAZ {
 namespace MediaEngine {
@@ -58,8 +58,10 @@ void MediaHandlerVideo::addCamera(SimpleCamera* camera) {
 
 void MediaHandlerVideo::addSystemOrDemoCameras() {
   if (qEnvironmentVariable("ZENT_SOUND_BACKEND") != QLatin1String("silent")) {
-    for (const QCameraInfo& info : QCameraInfo::availableCameras())
-      addCamera(new SimpleCamera(info.deviceName().toUtf8(), ProfileLevel20, info.description()));
+    if (MultimediaBackend* backend = multimediaBackend()) {
+      for (const auto& camera : backend->cameras())
+        addCamera(new SimpleCamera(camera.first.toUtf8(), ProfileLevel20, camera.second));
+    }
   }
   if (!m_cameras.isEmpty()) return;
   addCamera(new SimpleCamera("demo-camera", ProfileLevel20, QStringLiteral("Demo Camera")));

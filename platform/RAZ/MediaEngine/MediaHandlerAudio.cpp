@@ -1,7 +1,7 @@
 #include "RAZ/MediaEngine/IMediaHandlerAudio.h"
 
-#include <QAudioDeviceInfo>
-#include <QAudioInput>
+#include "RAZ/MediaEngine/MultimediaBackend.h"
+
 #include <QTimer>
 #include <QtEndian>
 
@@ -17,11 +17,12 @@ bool useSystemDevices() {
   return qEnvironmentVariable("ZENT_SOUND_BACKEND") != QLatin1String("silent");
 }
 
-QList<AudioDevice> systemDevices(QAudio::Mode mode) {
+QList<AudioDevice> systemDevices(bool output) {
   QList<AudioDevice> out;
   if (!useSystemDevices()) return out;
-  for (const QAudioDeviceInfo& info : QAudioDeviceInfo::availableDevices(mode)) {
-    const QString name = info.deviceName();
+  MultimediaBackend* backend = multimediaBackend();
+  if (!backend) return out;
+  for (const QString& name : backend->audioDeviceNames(output)) {
     if (name.isEmpty()) continue;
     AudioDevice d{name, name.toUtf8()};
     if (!out.contains(d)) out << d;
@@ -34,9 +35,9 @@ const long kLevelLimit = 32768;
 }  // namespace
 
 MediaHandlerAudio::MediaHandlerAudio(QObject* parent) : IMediaHandlerAudio(parent) {
-  m_playback = systemDevices(QAudio::AudioOutput);
+  m_playback = systemDevices(true);
   if (m_playback.isEmpty()) m_playback = demoPlaybackDevices();
-  m_recording = systemDevices(QAudio::AudioInput);
+  m_recording = systemDevices(false);
   if (m_recording.isEmpty()) m_recording = demoRecordingDevices();
 }
 
@@ -99,40 +100,19 @@ bool MediaHandlerAudio::getSignalLevel(long& level, bool absolute) {
 
 bool MediaHandlerAudio::openMicrophone() {
   if (!useSystemDevices()) return false;
-  QAudioDeviceInfo chosen = QAudioDeviceInfo::defaultInputDevice();
-  if (!m_currentRecording.isEmpty()) {
-    for (const QAudioDeviceInfo& info : QAudioDeviceInfo::availableDevices(QAudio::AudioInput))
-      if (info.deviceName().toUtf8() == m_currentRecording) chosen = info;
-  }
-  if (chosen.isNull()) return false;
-  QAudioFormat format;
-  format.setSampleRate(8000);
-  format.setChannelCount(1);
-  format.setSampleSize(16);
-  format.setSampleType(QAudioFormat::SignedInt);
-  format.setByteOrder(QAudioFormat::LittleEndian);
-  format.setCodec(QStringLiteral("audio/pcm"));
-  if (!chosen.isFormatSupported(format)) return false;
-  m_input = new QAudioInput(chosen, format, this);
-  m_inputDevice = m_input->start();
-  if (!m_inputDevice) {
-    closeMicrophone();
-    return false;
-  }
-  connect(m_inputDevice.data(), &QIODevice::readyRead, this, &MediaHandlerAudio::readMicrophone);
-  return true;
+  MultimediaBackend* backend = multimediaBackend();
+  if (!backend) return false;
+  m_input = backend->openMicrophone(m_currentRecording, this,
+                                    [this](const QByteArray& data) { readMicrophone(data); });
+  return m_input != nullptr;
 }
 
 void MediaHandlerAudio::closeMicrophone() {
-  if (!m_input) return;
-  m_input->stop();
   delete m_input;
   m_input = nullptr;
 }
 
-void MediaHandlerAudio::readMicrophone() {
-  if (!m_inputDevice) return;
-  const QByteArray data = m_inputDevice->readAll();
+void MediaHandlerAudio::readMicrophone(const QByteArray& data) {
   const int samples = data.size() / 2;
   const uchar* p = reinterpret_cast<const uchar*>(data.constData());
   for (int i = 0; i < samples; ++i) {

@@ -2,6 +2,7 @@
 
 #include "FakeSoundFacility.h"
 #include "MediaHandlerBase.h"
+#include "MultimediaBackend.h"
 
 #include <TP/Core/Logging.h>
 
@@ -9,11 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
-#include <QUrl>
-#include <QtMultimedia/QAudioDeviceInfo>
-#include <QtMultimedia/QMediaPlayer>
-#include <QtMultimedia/QMediaPlaylist>
-#include <QtMultimedia/QSoundEffect>
 
 #include <memory>
 
@@ -25,89 +21,30 @@ bool isResource(const QString& name) {
   return name.startsWith(QLatin1Char(':')) || name.startsWith(QLatin1String("qrc:"));
 }
 
-QUrl urlFor(const QString& name) {
-  if (name.startsWith(QLatin1String("qrc:"))) return QUrl(name);
-  if (name.startsWith(QLatin1Char(':'))) return QUrl(QStringLiteral("qrc") + name);
-  return QUrl::fromLocalFile(QFileInfo(name).absoluteFilePath());
-}
-
-class EffectSound : public Sound {
+// A sound played from a temporary copy of a resource, which goes with it.
+class CopySound : public Sound {
  public:
-  explicit EffectSound(const QString& file) : m_file(file) {
-    m_effect.setSource(urlFor(file));
-    QObject::connect(&m_effect, &QSoundEffect::statusChanged, [this] {
-      if (m_effect.status() == QSoundEffect::Error) {
-        TP_LOG("EffectSound::statusChanged", TP::Core::Logging::LevelError)
-            << "sound cannot be played: " << m_file;
-      }
-    });
-  }
-  ~EffectSound() override { m_effect.stop(); }
+  CopySound(Sound* played, std::unique_ptr<QTemporaryFile> copy)
+      : m_copy(std::move(copy)), m_played(played) {}
 
-  bool start(bool loop) override {
-    if (m_effect.status() == QSoundEffect::Error) {
-      TP_LOG("EffectSound::start", TP::Core::Logging::LevelError)
-          << "sound cannot be played: " << m_file;
-      return false;
-    }
-    m_effect.stop();
-    m_effect.setLoopCount(loop ? int(QSoundEffect::Infinite) : 1);
-    m_effect.play();  // a sound still loading starts once it is loaded
-    return true;
-  }
-  void stop() override { m_effect.stop(); }
-  bool isPlaying() const override { return m_effect.isPlaying(); }
-  QString fileName() const override { return m_file; }
+  bool start(bool loop) override { return m_played->start(loop); }
+  void stop() override { m_played->stop(); }
+  bool isPlaying() const override { return m_played->isPlaying(); }
+  QString fileName() const override { return m_played->fileName(); }
 
  private:
-  QString m_file;
-  QSoundEffect m_effect;
-};
-
-class PlayerSound : public Sound {
- public:
-  PlayerSound(const QString& file, const QString& localPath, std::unique_ptr<QTemporaryFile> copy)
-      : m_file(file), m_copy(std::move(copy)) {
-    m_playlist.addMedia(QUrl::fromLocalFile(localPath));
-    m_player.setPlaylist(&m_playlist);
-    QObject::connect(&m_player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error),
-                     [this](QMediaPlayer::Error) {
-                       TP_LOG("PlayerSound::error", TP::Core::Logging::LevelError)
-                           << "sound cannot be played: " << m_file << ": "
-                           << m_player.errorString();
-                     });
-  }
-  ~PlayerSound() override { m_player.stop(); }
-
-  bool start(bool loop) override {
-    m_player.stop();
-    m_playlist.setPlaybackMode(loop ? QMediaPlaylist::CurrentItemInLoop
-                                    : QMediaPlaylist::CurrentItemOnce);
-    m_playlist.setCurrentIndex(0);
-    m_player.play();
-    if (m_player.error() != QMediaPlayer::NoError) {
-      TP_LOG("PlayerSound::start", TP::Core::Logging::LevelError)
-          << "sound cannot be played: " << m_file << ": " << m_player.errorString();
-      return false;
-    }
-    return true;
-  }
-  void stop() override { m_player.stop(); }
-  bool isPlaying() const override { return m_player.state() == QMediaPlayer::PlayingState; }
-  QString fileName() const override { return m_file; }
-
- private:
-  QString m_file;
-  std::unique_ptr<QTemporaryFile> m_copy;
-  QMediaPlaylist m_playlist;
-  QMediaPlayer m_player;
+  std::unique_ptr<QTemporaryFile> m_copy;  // declared first: outlives the sound
+  std::unique_ptr<Sound> m_played;
 };
 
 }  // namespace
 
 QtSoundFacility::QtSoundFacility(OutputProbe hasAudioOutput) : m_probe(std::move(hasAudioOutput)) {
   if (!m_probe) {
-    m_probe = [] { return !QAudioDeviceInfo::availableDevices(QAudio::AudioOutput).isEmpty(); };
+    m_probe = [] {
+      MultimediaBackend* backend = multimediaBackend();
+      return backend && backend->hasAudioOutput();
+    };
   }
 }
 
@@ -132,10 +69,18 @@ Sound* QtSoundFacility::createSound(const QString& fileName) {
     return nullptr;
   }
   if (!hasAudioOutput()) return m_silent->createSound(fileName);
-  if (path.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive)) return new EffectSound(path);
+  // An output was found through the library, or a probe of the caller's own
+  // said so: the library may still be missing.
+  MultimediaBackend* backend = multimediaBackend();
+  if (!backend) {
+    if (!m_silent) m_silent = std::make_unique<FakeSoundFacility>();
+    return m_silent->createSound(fileName);
+  }
+  if (path.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive))
+    return backend->createEffectSound(path);
 
   if (!isResource(path))
-    return new PlayerSound(fileName, QFileInfo(path).absoluteFilePath(), nullptr);
+    return backend->createPlayerSound(fileName, QFileInfo(path).absoluteFilePath());
 
   // The media back end reads real files only: copy the resource out.
   auto copy = std::make_unique<QTemporaryFile>();
@@ -149,7 +94,7 @@ Sound* QtSoundFacility::createSound(const QString& fileName) {
     return nullptr;
   }
   const QString local = copy->fileName();
-  return new PlayerSound(fileName, local, std::move(copy));
+  return new CopySound(backend->createPlayerSound(fileName, local), std::move(copy));
 }
 
 SoundFacility* createDefaultSoundFacility() {

@@ -1,18 +1,34 @@
 import QtQuick 2.15
+import Vantre 1.0 as Vantre
 import "qrc:/controls"
 import "../Notifications/NotificationSession.js" as S
 
-// The card shown while the mouse rests over a contact. The card (rootView)
-// gives the contact; names and status texts are shown as plain text.
+// The card shown while the mouse rests over a contact: its picture, name,
+// availability, status text and numbers, and in a room the party's rank
+// there. The card (rootView) gives the contact; every text from the service
+// is shown as plain text.
 Rectangle {
     id: card
+    objectName: "contactMouseOver"
     width: 260
-    height: 72
+    height: Math.max(72, details.implicitHeight + 20)
 
     readonly property var contact: rootView.contact
     readonly property string name: {
         var n = S.text(contact, "displayName");
         return n !== "" ? n : S.text(contact, "name");
+    }
+    readonly property int presence: {
+        var p = S.value(contact, "presence", 0);
+        return typeof p === "number" ? p : 0;
+    }
+    readonly property string affiliationText: {
+        switch (rootView.affiliation) {
+        case 4: return qsTr("Owner");
+        case 3: return qsTr("Moderator");
+        case 2: return qsTr("Member");
+        default: return "";
+        }
     }
 
     color: ZPalette.pick("whiteBackground", "#FFFFFF")
@@ -25,7 +41,8 @@ Rectangle {
         height: 48
         anchors.left: parent.left
         anchors.leftMargin: 12
-        anchors.verticalCenter: parent.verticalCenter
+        anchors.top: parent.top
+        anchors.topMargin: 12
 
         Rectangle {
             anchors.fill: parent
@@ -50,11 +67,13 @@ Rectangle {
     }
 
     Column {
+        id: details
         anchors.left: picture.right
         anchors.leftMargin: 10
         anchors.right: parent.right
         anchors.rightMargin: 10
-        anchors.verticalCenter: parent.verticalCenter
+        anchors.top: parent.top
+        anchors.topMargin: 10
         spacing: 3
 
         ZLabel {
@@ -67,10 +86,50 @@ Rectangle {
             font.bold: true
             color: ZPalette.pick("blackText", "#000000")
         }
+        Row {
+            spacing: 5
+            visible: rootView.presenceText !== ""
+            Rectangle {
+                anchors.verticalCenter: parent.verticalCenter
+                width: 8; height: 8; radius: 4
+                color: ZPalette.pick(Vantre.PresenceState.colorName(card.presence),
+                                     Vantre.PresenceState.color(card.presence))
+            }
+            ZLabel {
+                objectName: "presence"
+                text: rootView.presenceText
+                font.family: ZPalette.fontFamily
+                font.pixelSize: 12
+                color: ZPalette.pick("mediumText", "#868686")
+            }
+        }
         ZLabel {
+            objectName: "statusText"
             width: parent.width
             elide: Text.ElideRight
             text: S.text(card.contact, "statusText")
+            visible: text !== ""
+            font.family: ZPalette.fontFamily
+            font.pixelSize: 12
+            font.italic: true
+            color: ZPalette.pick("mediumText", "#868686")
+        }
+        Repeater {
+            model: rootView.numbers
+            ZLabel {
+                objectName: "number"
+                width: details.width
+                elide: Text.ElideRight
+                text: modelData
+                font.family: ZPalette.fontFamily
+                font.pixelSize: 12
+                color: ZPalette.pick("blackText", "#000000")
+            }
+        }
+        ZLabel {
+            objectName: "affiliation"
+            width: parent.width
+            text: card.affiliationText
             visible: text !== ""
             font.family: ZPalette.fontFamily
             font.pixelSize: 12

@@ -162,7 +162,7 @@ Rectangle {
                 objectName: "ownLocationText"
                 width: parent.width
                 visible: mainWindow.ownLocation !== ""
-                text: "\u2316 " + mainWindow.ownLocation
+                text: mainWindow.ownLocation
                 textFormat: Text.PlainText
                 elide: Text.ElideRight
                 color: pal.accentText
@@ -292,10 +292,24 @@ Rectangle {
                 id: row
                 readonly property bool header: model.isGroup === true
                 readonly property bool selected: !header && model.selected === true
+                // Only a contact has a card: not a group header, nor a
+                // directory row without one.
+                readonly property bool hasCard: !header && !!model.contact
+                function putAwayCard() {
+                    if (hoverDelay.running) hoverDelay.stop();
+                    else mainWindow.hideContactMouseOver();
+                }
                 width: contactList.width
                 height: header ? pal.controlHeight * 1.1 : pal.controlHeight * 1.6
                 color: header ? pal.disabledBackground
                               : (selected ? pal.selection : (rowMouse.containsMouse ? pal.hover : "transparent"))
+
+                Timer {
+                    id: hoverDelay
+                    interval: 500
+                    onTriggered: if (row.hasCard && rowMouse.containsMouse) mainWindow.showContactMouseOver(model.contact)
+                }
+                ListView.onPooled: hoverDelay.stop()
 
                 // Group header.
                 Row {
@@ -387,6 +401,7 @@ Rectangle {
                     mimeType: "application/zent.contact"
                     onPressed: function(button, modifiers) {
                         contactList.forceActiveFocus();
+                        row.putAwayCard();
                         if (row.header) return;
                         if (!(row.selected && modifiers === 0))
                             selectionHandler.select(index, modifiers);
@@ -406,8 +421,15 @@ Rectangle {
                     anchors.fill: parent
                     hoverEnabled: true
                     acceptedButtons: Qt.RightButton
+                    // Resting on a contact shows its card after a moment;
+                    // passing over rows on the way elsewhere shows none.
+                    onContainsMouseChanged: {
+                        if (containsMouse && row.hasCard) hoverDelay.restart();
+                        else row.putAwayCard();
+                    }
                     onClicked: function(mouse) {
                         contactList.forceActiveFocus();
+                        row.putAwayCard();
                         if (row.header) {
                             menuHandler.popupGroupMenu(model.group);
                             return;

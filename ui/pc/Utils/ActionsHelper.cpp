@@ -111,31 +111,28 @@ bool ActionsHelper::isActionActive(int id, RAZ::Actions::Provider* provider) {
   return source && isSessionKindActive(id, source);
 }
 
+QString ActionsHelper::numberLabel(int propertyType) {
+  switch (propertyType) {
+    case 13:
+      return tr("Work");
+    case 14:
+      return tr("Mobile");
+    case 15:
+      return tr("Personal");
+    case 16:
+      return tr("Extension");
+    case 39:
+      return tr("Conference");
+    default:
+      return QString();
+  }
+}
+
 QString ActionsHelper::phoneEntryText(const RAZ::Actions::ActionData& subAction,
                                       RAZ::Contacts::IContact* contact) {
-  QString label;
-  switch (subAction.getPropertyType()) {
-    case 13:
-      label = tr("Work");
-      break;
-    case 14:
-      label = tr("Mobile");
-      break;
-    case 15:
-      label = tr("Personal");
-      break;
-    case 16:
-      label = tr("Extension");
-      break;
-    case 39:
-      label = tr("Conference");
-      break;
-    default:
-      break;
-  }
   const QString value =
       contact ? contact->getProperty(subAction.getPropertyType()).toString() : QString();
-  return label + QStringLiteral(": ") + value;
+  return numberLabel(subAction.getPropertyType()) + QStringLiteral(": ") + value;
 }
 
 QAction* ActionsHelper::createActionById(int id, RAZ::Actions::Provider* provider, QObject* parent,

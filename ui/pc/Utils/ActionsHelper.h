@@ -55,6 +55,9 @@ class ActionsHelper : public QObject {
   // Whether the action's kind is active in the one session behind the
   // provider's source.
   static bool isActionActive(int id, RAZ::Actions::Provider* provider);
+  // The label of a number kind (property 13 work, 14 mobile, 15 personal,
+  // 16 extension, 39 conference); empty for any other property.
+  static QString numberLabel(int propertyType);
   static QString phoneEntryText(const RAZ::Actions::ActionData& subAction,
                                 RAZ::Contacts::IContact* contact);
   static QAction* createActionById(int id, RAZ::Actions::Provider* provider, QObject* parent,

@@ -17,9 +17,14 @@ Rectangle {
     readonly property bool connected: call !== null && call.connectedAt !== undefined
                                       && !isNaN(call.connectedAt.getTime())
     readonly property bool held: state_ >= 6 && state_ <= 9
-    // Six controls share the width of the smallest call window.
+    // Six controls share the width of the smallest call window; a label that
+    // does not fit (a long translation) widens its button and the row wraps,
+    // rather than cutting the label short.
     readonly property real buttonWidth: Math.max(ZPalette.controlHeight * 2,
                                                  (width - ZPalette.unit * 9) / 6)
+    function widthFor(labelWidth) {
+        return Math.max(scene.buttonWidth, labelWidth + ZPalette.unit * 3)
+    }
 
     Timer {
         interval: 1000
@@ -63,17 +68,18 @@ Rectangle {
         }
     }
 
-    Row {
+    Flow {
         id: controls
         objectName: "callControls"
         anchors.left: parent.left
+        anchors.right: parent.right
         anchors.bottom: parent.bottom
         anchors.margins: ZPalette.unit * 2
         spacing: ZPalette.unit
         visible: scene.call !== null
 
         ZButton {
-            width: scene.buttonWidth
+            width: scene.widthFor(labelWidth)
             objectName: "answerButton"
             visible: scene.ringing
             primary: true
@@ -81,42 +87,42 @@ Rectangle {
             onClicked: scene.call.answer()
         }
         ZButton {
-            width: scene.buttonWidth
+            width: scene.widthFor(labelWidth)
             objectName: "endButton"
             primary: !scene.ringing
             text: (scene.ringing ? qsTr("Decline") : qsTr("End")) + scene.lc
             onClicked: rootWindow.close()
         }
         ZButton {
-            width: scene.buttonWidth
+            width: scene.widthFor(labelWidth)
             objectName: "muteButton"
             visible: !scene.ringing
             text: (scene.call && scene.call.microphoneMuted ? qsTr("Unmute") : qsTr("Mute")) + scene.lc
             onClicked: scene.call.microphoneMuted ? scene.call.unmuteMicrophone() : scene.call.muteMicrophone()
         }
         ZButton {
-            width: scene.buttonWidth
+            width: scene.widthFor(labelWidth)
             objectName: "holdButton"
             visible: !scene.ringing
             text: (scene.held ? qsTr("Resume") : qsTr("Hold")) + scene.lc
             onClicked: scene.call.toggleHold()
         }
         ZButton {
-            width: scene.buttonWidth
+            width: scene.widthFor(labelWidth)
             objectName: "dialpadButton"
             visible: !scene.ringing
             text: qsTr("Dial Pad") + scene.lc
             onClicked: rootWindow.dialpadVisible = !rootWindow.dialpadVisible
         }
         ZButton {
-            width: scene.buttonWidth
+            width: scene.widthFor(labelWidth)
             objectName: "videoButton"
             visible: !scene.ringing
             text: (scene.call && scene.call.videoState !== 0 ? qsTr("Stop Video") : qsTr("Video")) + scene.lc
             onClicked: scene.call.videoState !== 0 ? scene.call.stopVideo() : scene.call.startVideo()
         }
         ZButton {
-            width: scene.buttonWidth
+            width: scene.widthFor(labelWidth)
             objectName: "transferButton"
             visible: !scene.ringing
             text: qsTr("Transfer") + scene.lc

@@ -1,7 +1,8 @@
 import QtQuick 2.15
 import "qrc:/controls"
 
-// The room's participants, sorted; a click opens the participant's menu.
+// The room's participants, sorted; a click opens the participant's menu,
+// resting on one shows its card.
 Rectangle {
     id: participants
     color: ZPalette.hover
@@ -24,13 +25,36 @@ Rectangle {
         clip: true
         model: rootWindow.participants
         delegate: ZLabel {
+            id: party
             width: ListView.view.width
             elide: Text.ElideRight
             text: model.display !== undefined ? model.display : ""
+            // Resting on a party shows its card after a moment.
+            Timer {
+                id: hoverDelay
+                interval: 500
+                onTriggered: if (partyMouse.containsMouse)
+                                 rootWindow.showParticipantMouseOver(rootWindow.participant(party.text))
+            }
             MouseArea {
+                id: partyMouse
                 anchors.fill: parent
+                hoverEnabled: true
                 acceptedButtons: Qt.RightButton
-                onClicked: rootWindow.showParticipantPopupMenu(parent.text)
+                onContainsMouseChanged: {
+                    if (containsMouse) {
+                        hoverDelay.restart();
+                    } else if (hoverDelay.running) {
+                        hoverDelay.stop();
+                    } else {
+                        rootWindow.hideParticipantMouseOver();
+                    }
+                }
+                onClicked: {
+                    hoverDelay.stop();
+                    rootWindow.hideParticipantMouseOver();
+                    rootWindow.showParticipantPopupMenu(parent.text);
+                }
             }
         }
     }

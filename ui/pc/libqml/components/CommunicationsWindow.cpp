@@ -54,6 +54,7 @@
 #include "Widgets/Custom/VideoCall.h"
 #include "Widgets/Notifications/CommunicationOverlay.h"
 #include "Widgets/Notifications/CommunicationWindowDialpad.h"
+#include "Widgets/Notifications/ContactMouseOver.h"
 #include "Widgets/Notifications/WebcollabSharingNotification.h"
 #include "dialogs/FileDialog.h"
 #include "dialogs/MessageWindow.h"
@@ -257,6 +258,7 @@ CommunicationsWindow::~CommunicationsWindow() {
   delete m_videoSurface;
   delete m_shareView;
   delete m_overlay;
+  delete m_participantMouseOver.data();
   delete m_menuActions;
   m_menuActions = nullptr;
   emit windowVisible(false, this);
@@ -683,6 +685,41 @@ void CommunicationsWindow::updateSession() {
   if (!m_session) return;
 }
 
+QObject* CommunicationsWindow::participant(const QString& nick) const {
+  RAZ::Controllers::ChatInterface* chat = m_session ? m_session->getChatInterface() : nullptr;
+  RAZ::Models::ChatParticipants* parties = chat ? chat->getParticipants() : nullptr;
+  return parties ? parties->getParticipant(nick) : nullptr;
+}
+
+void CommunicationsWindow::showParticipantMouseOver(QVariant participant) {
+  if (QApplication::activeWindow() != this) return;
+  auto* party = qobject_cast<RAZ::Data::ChatParticipant*>(participant.value<QObject*>());
+  // A party whose contact is not known has nothing to show.
+  if (!party || !party->getContact()) return;
+  hideParticipantMouseOver();
+  auto* card = new ContactMouseOver(nullptr);
+  card->rootContext()->setContextProperty(
+      QStringLiteral("profilePictureHelper"),
+      m_factory ? m_factory->profilePictureHelper() : nullptr);
+  card->activate();
+  card->setContact(party->getContact());
+  card->setAffiliation(party->getAffiliation());
+  connect(party, SIGNAL(affiliationChanged(int)), card, SLOT(setAffiliation(int)));
+  m_participantMouseOver = card;
+  card->showAtCursor();
+}
+
+ContactMouseOver* CommunicationsWindow::participantMouseOver() const {
+  return m_participantMouseOver.data();
+}
+
+void CommunicationsWindow::hideParticipantMouseOver() {
+  if (!m_participantMouseOver) return;
+  m_participantMouseOver->hide();
+  m_participantMouseOver->deleteLater();
+  m_participantMouseOver = nullptr;
+}
+
 void CommunicationsWindow::showParticipantPopupMenu(QString nick) {
   if (!m_session || !m_participantMenuActions) return;
   RAZ::Controllers::ChatInterface* chat = m_session->getChatInterface();
@@ -918,6 +955,8 @@ void CommunicationsWindow::hideEvent(QHideEvent* e) {
 
 void CommunicationsWindow::changeEvent(QEvent* e) {
   if (e->type() == QEvent::LanguageChange) contactNameOrPresenceChanged();
+  if (e->type() == QEvent::ActivationChange && m_participantMouseOver && !isActiveWindow())
+    hideParticipantMouseOver();
   Window::changeEvent(e);
 }
 

@@ -60,6 +60,7 @@ namespace QML {
 
 class CommunicationOverlay;
 class CommunicationWindowDialpad;
+class ContactMouseOver;
 class View;
 
 // The one window of a communication session: call, video, chat, room
@@ -121,6 +122,8 @@ class CommunicationsWindow : public QML::Window {
   Utils::Actions::ParticipantMenuActions* participantMenuActions() const {
     return m_participantMenuActions;
   }
+  // The card of the room party the mouse rests on, or null.
+  ContactMouseOver* participantMouseOver() const;
   // The signed-in session's platform configuration (null without one).
   const RAZ::Configuration::Config* configuration() const;
   Widgets::Custom::VideoCall* getVideoSurface() const { return m_videoSurface; }
@@ -209,6 +212,13 @@ class CommunicationsWindow : public QML::Window {
   void updateOwnVideoSize();
 
   Q_INVOKABLE void showOptionsMenu();
+  // The room party of a nickname (its rank and contact), or null: what the
+  // participant list hands to the card below.
+  Q_INVOKABLE QObject* participant(const QString& nick) const;
+  // The card of a room party, beside the pointer, while this window is the
+  // active one; anything but a party shows none.
+  Q_INVOKABLE void showParticipantMouseOver(QVariant participant);
+  Q_INVOKABLE void hideParticipantMouseOver();
   Q_INVOKABLE void searchTextChanged(const QString& text);
   Q_INVOKABLE void addParticipantClicked(QString uri, int contactId);
   Q_INVOKABLE QMenu* callClassificationsMenu();
@@ -293,6 +303,8 @@ class CommunicationsWindow : public QML::Window {
   QML::View* m_chatView = nullptr;
   QML::View* m_footerView = nullptr;
   QML::View* m_participantsView = nullptr;
+  // A top-level tool tip of its own; it goes with the window at the latest.
+  QPointer<ContactMouseOver> m_participantMouseOver;
   QML::View* m_securityBarView = nullptr;
   Widgets::Custom::VideoCall* m_videoSurface = nullptr;
   QML::View* m_shareView = nullptr;

@@ -18,6 +18,7 @@
 #include <QSortFilterProxyModel>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 #include <RAZ/Actions/Enablers.h>
 #include <RAZ/Actions/Provider.h>
@@ -61,6 +62,7 @@
 #include "Utils/PresenceHelper.h"
 #include "Utils/Search/SearchManager.h"
 #include "Utils/SettingsKeys.h"
+#include "Widgets/Notifications/ContactMouseOver.h"
 #include "dialogs/FileDialog.h"
 #include "dialogs/GroupNameInput.h"
 #include "dialogs/LocationPublish.h"
@@ -254,6 +256,14 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
   connect(m_menuHandler, SIGNAL(clearMissedChats()), m_timeline, SLOT(clearMissedChatItems()));
   connect(m_menuHandler, SIGNAL(clearMissedCalls()), m_timeline, SLOT(clearMissedCalls()));
   if (m_factory) m_commsUiHelper->setCallParkEnabler(m_factory->callParkEnabler());
+  // The hover card is a window of its own: as a child it would be clipped
+  // to this one. It waits hidden until the list asks for it.
+  m_contactMouseOver = new ContactMouseOver(nullptr);
+  m_contactMouseOver->rootContext()->setContextProperty(
+      QStringLiteral("profilePictureHelper"),
+      m_factory ? m_factory->profilePictureHelper() : nullptr);
+  m_contactMouseOver->activate();
+  m_contactMouseOver->hide();
   onXmppConnectStateChanged();
 }
 
@@ -395,6 +405,8 @@ MainWindow::~MainWindow() {
   if (m_callSettings) m_callSettings->deleteLater();
   delete m_contactSource;  // the actions provider is its child
   delete m_activeSource;
+  delete m_contactMouseOver;
+  m_contactMouseOver = nullptr;
 }
 
 bool MainWindow::configBool(int id) const {
@@ -744,6 +756,7 @@ void MainWindow::triggerDefaultAction() {
 
 void MainWindow::searchTextChanged(const QString& text, bool clearSelection) {
   m_searchText = text;
+  hideContactMouseOver();
   if (m_activeView == QLatin1String("roomsView")) {
     if (m_session && m_session->xmppChatController())
       m_session->xmppChatController()->chatRoomsFilterModel()->setFilterRegularExpression(
@@ -1058,6 +1071,25 @@ void MainWindow::openCallSettings(Utils::CallSettingsPage page) {
   m_callSettings->showPage(int(page));
 }
 
+void MainWindow::showContactMouseOver(QVariant contact) {
+  if (!m_contactMouseOver || !isActiveWindow()) return;
+  auto* shown = qobject_cast<RAZ::Contacts::IContact*>(contact.value<QObject*>());
+  if (!shown) {
+    // Only a contact has a card; a header or an empty row puts away one
+    // still showing for the row before.
+    hideContactMouseOver();
+    return;
+  }
+  m_contactMouseOver->setContact(shown);
+  m_contactMouseOver->showAtCursor();
+}
+
+void MainWindow::hideContactMouseOver() {
+  if (!m_contactMouseOver) return;
+  m_contactMouseOver->hideTimer()->stop();
+  m_contactMouseOver->hide();
+}
+
 void MainWindow::signOut() {
   if (QAction* a = m_menuActionProvider
                        ? m_menuActionProvider->action(Providers::MenuActionProvider::SignOut)
@@ -1071,6 +1103,9 @@ void MainWindow::changeEvent(QEvent* event) {
     if (m_ownSearchGroup) m_ownSearchGroup->setName(tr("Contacts"));
     if (m_directoryGroup) m_directoryGroup->setName(tr("Directory"));
   }
+  // A card left over a window in the background would float over
+  // whatever the user turned to.
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow()) hideContactMouseOver();
   Window::changeEvent(event);
 }
 

@@ -23,6 +23,7 @@ class MenuActionProviderWin;
 }  // namespace Providers
 namespace QML {
 class CallSettings;
+class ContactMouseOver;
 }
 namespace RAZ {
 class Client;
@@ -195,6 +196,8 @@ class MainWindow : public Window {
     return m_externalResourceHelper;
   }
   Utils::CommunicationSessionUiHelper* commsSessionUiHelper() const { return m_commsUiHelper; }
+  // The card shown while the mouse rests over a contact of the list.
+  ContactMouseOver* contactMouseOver() const { return m_contactMouseOver; }
   Utils::ActiveCommsDragDropHandler* dragDropHandler() const { return m_dragDropHandler; }
   QObject* activeCommsModelObject() const;
   QObject* activeCommsFilterObject() const;
@@ -279,6 +282,11 @@ class MainWindow : public Window {
   // Opens the session's call settings (one window at a time) on a page.
   void openCallSettings(Utils::CallSettingsPage page);
   void openCallSettings();
+  // The contact card: shown beside the pointer for a contact of the list
+  // (anything else, a group header or an empty directory row, shows none)
+  // while this window is the active one.
+  void showContactMouseOver(QVariant contact);
+  void hideContactMouseOver();
 
  signals:
   void ownContactChanged();
@@ -359,6 +367,8 @@ class MainWindow : public Window {
   Utils::ChatRoomActions* m_chatRoomActions = nullptr;
   Utils::MenuHandler* m_menuHandler = nullptr;
   QShortcut* m_crashShortcut = nullptr;
+  // A top-level tool tip of its own (no parent); deleted with the window.
+  ContactMouseOver* m_contactMouseOver = nullptr;
   QString m_activeView;
   QDateTime m_activeViewSince;
   QString m_searchText;

@@ -1,0 +1,186 @@
+// The program's use of Qt Multimedia, built as libzent_multimedia.so and
+// loaded on first use (see RAZ/MediaEngine/MultimediaBackend.h). It links no
+// library of the program's own: what it has to report goes through the log
+// function it is given.
+#include "RAZ/MediaEngine/MultimediaBackend.h"
+
+#include <QAudioDeviceInfo>
+#include <QAudioInput>
+#include <QCameraInfo>
+#include <QFileInfo>
+#include <QIODevice>
+#include <QMediaPlayer>
+#include <QMediaPlaylist>
+#include <QPointer>
+#include <QSoundEffect>
+#include <QUrl>
+
+#include <memory>
+
+namespace RAZ {
+namespace MediaEngine {
+namespace {
+
+// The log's levels (TP::Core::Logging::Level).
+const int kLevelError = 4;
+
+MultimediaBackend::Log g_log = nullptr;
+
+void logError(const char* where, const QString& text) {
+  if (g_log) g_log(where, kLevelError, text);
+}
+
+QUrl urlFor(const QString& name) {
+  if (name.startsWith(QLatin1String("qrc:"))) return QUrl(name);
+  if (name.startsWith(QLatin1Char(':'))) return QUrl(QStringLiteral("qrc") + name);
+  return QUrl::fromLocalFile(QFileInfo(name).absoluteFilePath());
+}
+
+class EffectSound : public Sound {
+ public:
+  explicit EffectSound(const QString& file) : m_file(file) {
+    m_effect.setSource(urlFor(file));
+    QObject::connect(&m_effect, &QSoundEffect::statusChanged, [this] {
+      if (m_effect.status() == QSoundEffect::Error)
+        logError("EffectSound::statusChanged", QStringLiteral("sound cannot be played: ") + m_file);
+    });
+  }
+  ~EffectSound() override { m_effect.stop(); }
+
+  bool start(bool loop) override {
+    if (m_effect.status() == QSoundEffect::Error) {
+      logError("EffectSound::start", QStringLiteral("sound cannot be played: ") + m_file);
+      return false;
+    }
+    m_effect.stop();
+    m_effect.setLoopCount(loop ? int(QSoundEffect::Infinite) : 1);
+    m_effect.play();  // a sound still loading starts once it is loaded
+    return true;
+  }
+  void stop() override { m_effect.stop(); }
+  bool isPlaying() const override { return m_effect.isPlaying(); }
+  QString fileName() const override { return m_file; }
+
+ private:
+  QString m_file;
+  QSoundEffect m_effect;
+};
+
+class PlayerSound : public Sound {
+ public:
+  PlayerSound(const QString& file, const QString& localPath) : m_file(file) {
+    m_playlist.addMedia(QUrl::fromLocalFile(localPath));
+    m_player.setPlaylist(&m_playlist);
+    QObject::connect(&m_player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error),
+                     [this](QMediaPlayer::Error) {
+                       logError("PlayerSound::error", QStringLiteral("sound cannot be played: ") +
+                                                          m_file + QStringLiteral(": ") +
+                                                          m_player.errorString());
+                     });
+  }
+  ~PlayerSound() override { m_player.stop(); }
+
+  bool start(bool loop) override {
+    m_player.stop();
+    m_playlist.setPlaybackMode(loop ? QMediaPlaylist::CurrentItemInLoop
+                                    : QMediaPlaylist::CurrentItemOnce);
+    m_playlist.setCurrentIndex(0);
+    m_player.play();
+    if (m_player.error() != QMediaPlayer::NoError) {
+      logError("PlayerSound::start", QStringLiteral("sound cannot be played: ") + m_file +
+                                         QStringLiteral(": ") + m_player.errorString());
+      return false;
+    }
+    return true;
+  }
+  void stop() override { m_player.stop(); }
+  bool isPlaying() const override { return m_player.state() == QMediaPlayer::PlayingState; }
+  QString fileName() const override { return m_file; }
+
+ private:
+  QString m_file;
+  QMediaPlaylist m_playlist;
+  QMediaPlayer m_player;
+};
+
+// An open input; its destruction closes it.
+class Microphone : public QObject {
+ public:
+  Microphone(const QAudioDeviceInfo& device, const QAudioFormat& format, QObject* parent,
+             std::function<void(const QByteArray&)> samples)
+      : QObject(parent), m_input(device, format, this), m_samples(std::move(samples)) {}
+  ~Microphone() override { m_input.stop(); }
+
+  bool open() {
+    m_device = m_input.start();
+    if (!m_device) return false;
+    connect(m_device.data(), &QIODevice::readyRead, this, [this] {
+      if (m_device) m_samples(m_device->readAll());
+    });
+    return true;
+  }
+
+ private:
+  QAudioInput m_input;
+  QPointer<QIODevice> m_device;
+  std::function<void(const QByteArray&)> m_samples;
+};
+
+class QtMultimediaBackend : public MultimediaBackend {
+ public:
+  bool hasAudioOutput() override {
+    return !QAudioDeviceInfo::availableDevices(QAudio::AudioOutput).isEmpty();
+  }
+
+  QStringList audioDeviceNames(bool output) override {
+    QStringList names;
+    for (const QAudioDeviceInfo& info :
+         QAudioDeviceInfo::availableDevices(output ? QAudio::AudioOutput : QAudio::AudioInput))
+      names << info.deviceName();
+    return names;
+  }
+
+  QList<QPair<QString, QString>> cameras() override {
+    QList<QPair<QString, QString>> out;
+    for (const QCameraInfo& info : QCameraInfo::availableCameras())
+      out << qMakePair(info.deviceName(), info.description());
+    return out;
+  }
+
+  Sound* createEffectSound(const QString& path) override { return new EffectSound(path); }
+
+  Sound* createPlayerSound(const QString& fileName, const QString& localPath) override {
+    return new PlayerSound(fileName, localPath);
+  }
+
+  QObject* openMicrophone(const QByteArray& device, QObject* parent,
+                          std::function<void(const QByteArray&)> samples) override {
+    QAudioDeviceInfo chosen = QAudioDeviceInfo::defaultInputDevice();
+    if (!device.isEmpty()) {
+      for (const QAudioDeviceInfo& info : QAudioDeviceInfo::availableDevices(QAudio::AudioInput))
+        if (info.deviceName().toUtf8() == device) chosen = info;
+    }
+    if (chosen.isNull()) return nullptr;
+    QAudioFormat format;
+    format.setSampleRate(8000);
+    format.setChannelCount(1);
+    format.setSampleSize(16);
+    format.setSampleType(QAudioFormat::SignedInt);
+    format.setByteOrder(QAudioFormat::LittleEndian);
+    format.setCodec(QStringLiteral("audio/pcm"));
+    if (!chosen.isFormatSupported(format)) return nullptr;
+    auto microphone = std::make_unique<Microphone>(chosen, format, parent, std::move(samples));
+    if (!microphone->open()) return nullptr;
+    return microphone.release();
+  }
+};
+
+}  // namespace
+}  // namespace MediaEngine
+}  // namespace RAZ
+
+extern "C" Q_DECL_EXPORT RAZ::MediaEngine::MultimediaBackend* zentCreateMultimediaBackend(
+    RAZ::MediaEngine::MultimediaBackend::Log log) {
+  RAZ::MediaEngine::g_log = log;
+  return new RAZ::MediaEngine::QtMultimediaBackend;
+}
