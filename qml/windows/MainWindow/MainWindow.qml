@@ -368,7 +368,7 @@ Rectangle {
                         // text was found in, when that is not its name.
                         text: (model.contact && model.contact.isSearchResult)
                               ? (model.contact.searchHitString !== model.displayName ? model.contact.searchHitString : "")
-                              : (mainWindow.showStatus && model.statusText !== undefined && model.statusText !== "")
+                              : (mainWindow && mainWindow.showStatus && model.statusText !== undefined && model.statusText !== "")
                               ? model.statusText : root.presenceText(model.presence === undefined ? 0 : model.presence)
                         textFormat: Text.PlainText
                         elide: Text.ElideRight
@@ -523,7 +523,7 @@ Rectangle {
                 Repeater {
                     model: 4
                     Rectangle {
-                        readonly property bool chosen: mainWindow.timelinefilterflag === index
+                        readonly property bool chosen: !!mainWindow && mainWindow.timelinefilterflag === index
                         width: label.implicitWidth + pal.unit * 3
                         height: label.implicitHeight + pal.unit * 2
                         radius: pal.radius
