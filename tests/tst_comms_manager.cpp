@@ -133,13 +133,8 @@ class CommsManagerTest : public QObject {
 
  private slots:
   void initTestCase() {
-    ZentTest::installStrictMessageHandler();
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName("ZentTestOrg");
-    QCoreApplication::setApplicationName("ZentCommsManagerTest");
+    QVERIFY(ZentTest::startDemoClientTest("ZentCommsManagerTest", m_cipher, &m_dataDir));
     QML::registerTypes();
-    QVERIFY(m_cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode()));
-    m_dataDir = RAZ::Utils::Path::writableDataPath();
   }
 
   void init() {

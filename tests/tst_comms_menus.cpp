@@ -174,13 +174,8 @@ class TestCommsMenus : public QObject {
 
  private slots:
   void initTestCase() {
-    ZentTest::installStrictMessageHandler();
+    QVERIFY(ZentTest::startDemoClientTest("ZentCommsMenusTest", m_cipher, &m_dataDir));
     QML::registerTypes();
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName("ZentTestOrg");
-    QCoreApplication::setApplicationName("ZentCommsMenusTest");
-    QVERIFY(m_cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode()));
-    m_dataDir = RAZ::Utils::Path::writableDataPath();
     QVERIFY(m_settingsDir.isValid());
     RAZ::Settings::setPath(RAZ::Settings::User, m_settingsDir.path());
     RAZ::Settings::setPath(RAZ::Settings::Application, m_settingsDir.path());

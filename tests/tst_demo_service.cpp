@@ -108,12 +108,7 @@ class TestDemoService : public QObject {
 
  private slots:
   void initTestCase() {
-    ZentTest::installStrictMessageHandler();
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName("ZentTestOrg");
-    QCoreApplication::setApplicationName("ZentDemoServiceTest");
-    QVERIFY(m_cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode()));
-    m_dataDir = RAZ::Utils::Path::writableDataPath();
+    QVERIFY(ZentTest::startDemoClientTest("ZentDemoServiceTest", m_cipher, &m_dataDir));
   }
 
   void init() {

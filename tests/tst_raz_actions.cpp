@@ -81,12 +81,7 @@ class TestRazActions : public QObject {
 
  private slots:
   void initTestCase() {
-    ZentTest::installStrictMessageHandler();
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName("ZentTestOrg");
-    QCoreApplication::setApplicationName("ZentRazActionsTest");
-    QVERIFY(m_cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode()));
-    m_dataDir = RAZ::Utils::Path::writableDataPath();
+    QVERIFY(ZentTest::startDemoClientTest("ZentRazActionsTest", m_cipher, &m_dataDir));
   }
 
   void init() {

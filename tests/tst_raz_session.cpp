@@ -149,13 +149,7 @@ class TestRazSession : public QObject {
 
  private slots:
   void initTestCase() {
-    ZentTest::installStrictMessageHandler();
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName("ZentTestOrg");
-    QCoreApplication::setApplicationName("ZentRazSessionTest");
-    QVERIFY(m_cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode()));
-    m_dataDir = RAZ::Utils::Path::writableDataPath();
-    QVERIFY(!m_dataDir.isEmpty());
+    QVERIFY(ZentTest::startDemoClientTest("ZentRazSessionTest", m_cipher, &m_dataDir));
   }
 
   void init() {

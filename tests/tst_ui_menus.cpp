@@ -122,13 +122,8 @@ class TestUiMenus : public QObject {
 
  private slots:
   void initTestCase() {
-    ZentTest::installStrictMessageHandler();
+    QVERIFY(ZentTest::startDemoClientTest("ZentUiMenusTest", m_cipher, &m_dataDir));
     QML::registerTypes();
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName("ZentTestOrg");
-    QCoreApplication::setApplicationName("ZentUiMenusTest");
-    QVERIFY(m_cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode()));
-    m_dataDir = RAZ::Utils::Path::writableDataPath();
     QVERIFY(m_settingsDir.isValid());
     RAZ::Settings::setPath(RAZ::Settings::User, m_settingsDir.path());
     RAZ::Settings::setPath(RAZ::Settings::Application, m_settingsDir.path());
