@@ -11,6 +11,7 @@
 #include <QWebSettings>
 #include <QtTest>
 
+#include <RAZ/Controllers/Search/LdapClient.h>
 #include <RAZ/MediaEngine/MultimediaBackend.h>
 #include <RAZ/Settings.h>
 #include <RAZ/Utils/Path.h>
@@ -549,10 +550,16 @@ class TestAppStartup : public QObject {
     QVERIFY2(!headers.contains("WebKit", Qt::CaseInsensitive), qPrintable(headers));
     // Nor Qt Multimedia: the first sound loads it (tst_svc_soundstartup).
     QVERIFY2(!headers.contains("Multimedia", Qt::CaseInsensitive), qPrintable(headers));
+    // Nor OpenLDAP's client with its SASL and TLS libraries: the first
+    // directory search loads it.
+    QVERIFY2(!headers.contains(QRegularExpression("NEEDED\\s+lib(ldap|lber)")),
+             qPrintable(headers));
     QLibrary engine(dist + "/libzent_webengine.so");
     QVERIFY2(engine.resolve(ZENT_WEB_ENGINE_ENTRY), qPrintable(engine.errorString()));
     QLibrary multimedia(dist + "/libzent_multimedia.so");
     QVERIFY2(multimedia.resolve(ZENT_MULTIMEDIA_ENTRY), qPrintable(multimedia.errorString()));
+    QLibrary ldap(dist + "/libzent_ldap.so");
+    QVERIFY2(ldap.resolve(ZENT_LDAP_ENTRY), qPrintable(ldap.errorString()));
   }
 
   void qtMessagesRouteToLogger() {

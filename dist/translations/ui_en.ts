@@ -3486,6 +3486,10 @@ Are you sure you want to continue?</translation>
         <translation>The directory server cannot be reached</translation>
     </message>
     <message>
+        <source>The directory search is unavailable: its library cannot be loaded</source>
+        <translation>The directory search is unavailable: its library cannot be loaded</translation>
+    </message>
+    <message>
         <source>The directory search failed</source>
         <translation>The directory search failed</translation>
     </message>

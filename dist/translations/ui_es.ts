@@ -3427,6 +3427,10 @@ Are you sure you want to continue?</source>
         <translation>No se puede contactar con el servidor de directorio</translation>
     </message>
     <message>
+        <source>The directory search is unavailable: its library cannot be loaded</source>
+        <translation>La búsqueda en el directorio no está disponible: no se puede cargar su biblioteca</translation>
+    </message>
+    <message>
         <source>The directory search failed</source>
         <translation>La búsqueda en el directorio ha fallado</translation>
     </message>

@@ -1,15 +1,12 @@
 #include "RAZ/Controllers/Search/LdapContactSearch.h"
 
-#include <QDeadlineTimer>
 #include <QDebug>
 #include <QMetaObject>
 #include <QThread>
 #include <atomic>
 
-#include <lber.h>
-#include <ldap.h>
-
 #include "RAZ/Configuration/Config.h"
+#include "RAZ/Controllers/Search/LdapClient.h"
 #include "RAZ/Utils/Credentials.h"
 
 namespace RAZ {
@@ -24,20 +21,9 @@ constexpr int kFilterId = 172;
 constexpr int kBindRequiredId = 173;
 constexpr int kTimeoutId = 174;
 constexpr int kDefaultTimeoutSeconds = 10;
-// How often the worker looks for a newer search while the server is busy.
-constexpr int kPollMs = 50;
 constexpr int kSizeLimit = 200;
 const char* const kDefaultFilter =
     "(|(cn=%1)(sn=%1)(givenName=%1)(mail=%1)(telephoneNumber=%1)(mobile=%1))";
-
-struct Request {
-  QString server;
-  QString base;
-  QString filter;
-  QString bindName;
-  QString password;
-  int timeoutSeconds = kDefaultTimeoutSeconds;
-};
 }  // namespace
 
 // What the controller and its worker share: the number of the search that
@@ -52,13 +38,22 @@ class LdapWorker : public QObject {
  public:
   explicit LdapWorker(std::shared_ptr<LdapShared> shared) : m_shared(std::move(shared)) {}
 
-  void run(quint64 generation, const Request& request) {
+  void run(quint64 generation, const LdapClient::Request& request) {
     if (!current(generation)) return;
+    QString whyNot;
+    LdapClient* client = ldapClient(&whyNot);
+    if (!client) {
+      emit answer(generation, {}, LdapContactSearch::Unavailable,
+                  QStringLiteral("the LDAP client cannot be loaded: ") + whyNot);
+      return;
+    }
+    const LdapClient::Answer found =
+        client->search(request, [this, generation] { return !current(generation); });
+    if (found.outcome == LdapClient::Abandoned) return;  // nobody waits for it
     QList<QVariantMap> entries;
-    QString error;
-    const int failure = execute(generation, request, entries, error);
-    if (failure < 0) return;  // abandoned: nobody waits for it
-    emit answer(generation, entries, failure, error);
+    entries.reserve(found.entries.size());
+    for (const QVariantMap& attributes : found.entries) entries.append(entryOf(attributes));
+    emit answer(generation, entries, failureOf(found.outcome), found.error);
   }
 
  signals:
@@ -68,69 +63,26 @@ class LdapWorker : public QObject {
  private:
   bool current(quint64 generation) const { return m_shared->generation.load() == generation; }
 
-  static int failureOf(int rc) {
-    switch (rc) {
-      case LDAP_INVALID_CREDENTIALS:
-      case LDAP_INAPPROPRIATE_AUTH:
-      case LDAP_STRONG_AUTH_REQUIRED:
+  static int failureOf(LdapClient::Outcome outcome) {
+    switch (outcome) {
+      case LdapClient::Found:
+        return LdapContactSearch::NoFailure;
+      case LdapClient::BadServer:
+        return LdapContactSearch::NotConfigured;
+      case LdapClient::Refused:
         return LdapContactSearch::AuthenticationFailed;
-      case LDAP_SERVER_DOWN:
-      case LDAP_CONNECT_ERROR:
+      case LdapClient::Unreachable:
         return LdapContactSearch::ServerDown;
-      case LDAP_TIMEOUT:
-      case LDAP_TIMELIMIT_EXCEEDED:
+      case LdapClient::TimedOut:
         return LdapContactSearch::Timeout;
-      default:
-        return LdapContactSearch::Other;
+      case LdapClient::Abandoned:
+      case LdapClient::Failed:
+        break;
     }
+    return LdapContactSearch::Other;
   }
 
-  static int resultCode(LDAP* ld) {
-    int rc = LDAP_OTHER;
-    ldap_get_option(ld, LDAP_OPT_RESULT_CODE, &rc);
-    return rc;
-  }
-
-  // Waits for the answer to `msgid`, one message at a time. Returns 1 with a
-  // message, 0 when the search was superseded (abandoned), -1 on an error or
-  // at the deadline (rc set).
-  int wait(LDAP* ld, int msgid, quint64 generation, const QDeadlineTimer& deadline,
-           LDAPMessage** message, int* rc) {
-    for (;;) {
-      if (!current(generation)) {
-        ldap_abandon_ext(ld, msgid, nullptr, nullptr);
-        return 0;
-      }
-      if (deadline.hasExpired()) {
-        ldap_abandon_ext(ld, msgid, nullptr, nullptr);
-        *rc = LDAP_TIMEOUT;
-        return -1;
-      }
-      timeval poll{0, kPollMs * 1000};
-      const int type = ldap_result(ld, msgid, LDAP_MSG_ONE, &poll, message);
-      if (type == 0) continue;
-      if (type < 0) {
-        *rc = resultCode(ld);
-        return -1;
-      }
-      return 1;
-    }
-  }
-
-  static QVariantMap entryOf(LDAP* ld, LDAPMessage* message) {
-    QVariantMap attributes;
-    BerElement* ber = nullptr;
-    for (char* attribute = ldap_first_attribute(ld, message, &ber); attribute;
-         attribute = ldap_next_attribute(ld, message, ber)) {
-      berval** values = ldap_get_values_len(ld, message, attribute);
-      if (values && values[0])
-        attributes.insert(QString::fromUtf8(attribute).toLower(),
-                          QString::fromUtf8(values[0]->bv_val, int(values[0]->bv_len)));
-      ldap_value_free_len(values);
-      ldap_memfree(attribute);
-    }
-    if (ber) ber_free(ber, 0);
-
+  static QVariantMap entryOf(const QVariantMap& attributes) {
     QVariantMap entry;
     for (auto it = attributes.begin(); it != attributes.end(); ++it) {
       // "title" is a job title here, not the department the entry's other
@@ -152,91 +104,6 @@ class LdapWorker : public QObject {
     if (!entry.contains(QStringLiteral("jid")))
       entry.insert(QStringLiteral("jid"), attributes.value(QStringLiteral("mail")));
     return entry;
-  }
-
-  // Runs the whole exchange; returns a LdapContactSearch::Failure, or -1
-  // when the search was abandoned.
-  int execute(quint64 generation, const Request& request, QList<QVariantMap>& entries,
-              QString& error) {
-    LDAP* ld = nullptr;
-    int rc = ldap_initialize(&ld, request.server.toUtf8().constData());
-    if (rc != LDAP_SUCCESS || !ld) {
-      error = QString::fromUtf8(ldap_err2string(rc));
-      return LdapContactSearch::NotConfigured;
-    }
-    struct Closer {
-      LDAP* ld;
-      ~Closer() { ldap_unbind_ext_s(ld, nullptr, nullptr); }
-    } closer{ld};
-
-    int version = LDAP_VERSION3;
-    ldap_set_option(ld, LDAP_OPT_PROTOCOL_VERSION, &version);
-    ldap_set_option(ld, LDAP_OPT_REFERRALS, LDAP_OPT_OFF);
-    timeval timeout{request.timeoutSeconds, 0};
-    ldap_set_option(ld, LDAP_OPT_NETWORK_TIMEOUT, &timeout);
-    ldap_set_option(ld, LDAP_OPT_TIMEOUT, &timeout);
-    const QDeadlineTimer deadline(qint64(request.timeoutSeconds) * 1000);
-
-    // Bind: with the stored name and password, or anonymously.
-    const QByteArray name = request.bindName.toUtf8();
-    QByteArray password = request.password.toUtf8();
-    berval credentials{ber_len_t(password.size()), password.data()};
-    int msgid = 0;
-    rc = ldap_sasl_bind(ld, name.isEmpty() ? nullptr : name.constData(), LDAP_SASL_SIMPLE,
-                        &credentials, nullptr, nullptr, &msgid);
-    if (rc != LDAP_SUCCESS) {
-      error = QString::fromUtf8(ldap_err2string(rc));
-      return failureOf(rc);
-    }
-    LDAPMessage* message = nullptr;
-    int waited = wait(ld, msgid, generation, deadline, &message, &rc);
-    if (waited == 0) return -1;
-    if (waited < 0) {
-      error = QString::fromUtf8(ldap_err2string(rc));
-      return failureOf(rc);
-    }
-    int bindResult = LDAP_OTHER;
-    rc = ldap_parse_result(ld, message, &bindResult, nullptr, nullptr, nullptr, nullptr, 1);
-    if (rc != LDAP_SUCCESS) bindResult = rc;
-    if (bindResult != LDAP_SUCCESS) {
-      error = QString::fromUtf8(ldap_err2string(bindResult));
-      return failureOf(bindResult);
-    }
-
-    const QByteArray base = request.base.toUtf8();
-    const QByteArray filter = request.filter.toUtf8();
-    rc = ldap_search_ext(ld, base.constData(), LDAP_SCOPE_SUBTREE, filter.constData(), nullptr, 0,
-                         nullptr, nullptr, &timeout, kSizeLimit, &msgid);
-    if (rc != LDAP_SUCCESS) {
-      error = QString::fromUtf8(ldap_err2string(rc));
-      return failureOf(rc);
-    }
-    for (;;) {
-      waited = wait(ld, msgid, generation, deadline, &message, &rc);
-      if (waited == 0) return -1;
-      if (waited < 0) {
-        error = QString::fromUtf8(ldap_err2string(rc));
-        return failureOf(rc);
-      }
-      const int type = ldap_msgtype(message);
-      if (type == LDAP_RES_SEARCH_ENTRY) {
-        entries.append(entryOf(ld, message));
-        ldap_msgfree(message);
-        continue;
-      }
-      if (type != LDAP_RES_SEARCH_RESULT) {
-        ldap_msgfree(message);
-        continue;
-      }
-      int searchResult = LDAP_OTHER;
-      rc = ldap_parse_result(ld, message, &searchResult, nullptr, nullptr, nullptr, nullptr, 1);
-      if (rc != LDAP_SUCCESS) searchResult = rc;
-      // A size limit still gives the entries found up to it.
-      if (searchResult == LDAP_SUCCESS || searchResult == LDAP_SIZELIMIT_EXCEEDED)
-        return LdapContactSearch::NoFailure;
-      error = QString::fromUtf8(ldap_err2string(searchResult));
-      return failureOf(searchResult);
-    }
   }
 
   std::shared_ptr<LdapShared> m_shared;
@@ -304,7 +171,9 @@ QString LdapContactSearch::escapeFilterText(const QString& text) {
 
 void LdapContactSearch::search(RAZ::Controllers::Search::ContactSearchData data) {
   const quint64 generation = ++m_shared->generation;
-  Request request;
+  LdapClient::Request request;
+  request.timeoutSeconds = kDefaultTimeoutSeconds;
+  request.sizeLimit = kSizeLimit;
   if (m_config) {
     request.server = m_config->value(kServerId).toString().trimmed();
     request.base = m_config->value(kBaseId).toString();

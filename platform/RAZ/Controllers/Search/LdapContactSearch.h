@@ -28,7 +28,9 @@ struct LdapShared;
 // The corporate directory: an LDAP server searched with OpenLDAP's client
 // library on a thread of its own, so a slow or unreachable server never holds
 // up the window. A new search or cancel() abandons the running one; its answer
-// is never delivered.
+// is never delivered. The client library is loaded by the first search, on
+// that thread (see LdapClient.h); where it cannot be, every search fails
+// with Unavailable.
 //
 // Read from the configuration: 165 the source exists (bool), 170 the server
 // ("ldap://host:port"), 171 the search base, 172 the search filter with "%1"
@@ -45,7 +47,16 @@ class LdapContactSearch : public ContactSearch {
 
  public:
   // Why the last search failed.
-  enum Failure { NoFailure = 0, NotConfigured, ServerDown, AuthenticationFailed, Timeout, Other };
+  enum Failure {
+    NoFailure = 0,
+    NotConfigured,
+    ServerDown,
+    AuthenticationFailed,
+    Timeout,
+    Other,
+    // The LDAP client library cannot be loaded.
+    Unavailable
+  };
   Q_ENUM(Failure)
 
   LdapContactSearch(const RAZ::Configuration::Config* config,

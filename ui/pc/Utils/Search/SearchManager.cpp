@@ -233,6 +233,8 @@ QString SearchManager::SearchLdap::failureText() const {
       return tr("The directory server did not answer in time");
     case LdapContactSearch::ServerDown:
       return tr("The directory server cannot be reached");
+    case LdapContactSearch::Unavailable:
+      return tr("The directory search is unavailable: its library cannot be loaded");
     case LdapContactSearch::Other:
       break;
   }
