@@ -4,7 +4,6 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QGuiApplication>
-#include <QLibrary>
 #include <QMenu>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -16,6 +15,7 @@
 #include <QTimer>
 
 #include <TP/Core/Logging.h>
+#include <os/Module.h>
 
 namespace {
 
@@ -55,38 +55,15 @@ WebLinkRouter::Handler& productHandler() {
 
 const char kProductScheme[] = "zent";
 
-const char kEngineLibrary[] = "libzent_webengine.so";
-
-// Beside the program. Programs of the build that live elsewhere (tests,
-// tools) are pointed at the build's program folder by ZENT_DIST_DIR; no
-// folder of the build machine is written into the program.
-QStringList engineLocations() {
-  QStringList places;
-  if (QCoreApplication::instance())
-    places << QCoreApplication::applicationDirPath() + QLatin1Char('/') + kEngineLibrary;
-  const QString dist = qEnvironmentVariable("ZENT_DIST_DIR");
-  if (!dist.isEmpty()) places << dist + QLatin1Char('/') + kEngineLibrary;
-  return places;
-}
-
 // Loaded once, on the first web view, and kept for the program's life.
 WebViewEngineFactory engineFactory() {
   static const WebViewEngineFactory factory = []() -> WebViewEngineFactory {
-    QStringList errors;
-    for (const QString& place : engineLocations()) {
-      if (!QFileInfo::exists(place)) continue;
-      QLibrary library(place);
-      if (auto entry =
-              reinterpret_cast<WebViewEngineFactory>(library.resolve(ZENT_WEB_ENGINE_ENTRY)))
-        return entry;
-      errors << library.errorString();
-    }
+    QString error;
+    if (auto entry = reinterpret_cast<WebViewEngineFactory>(
+            Os::moduleEntry("libzent_webengine.so", ZENT_WEB_ENGINE_ENTRY, &error)))
+      return entry;
     TP_LOG("QDeclarativeWebView2::engineFactory", TP::Core::Logging::LevelError)
-        << "The web engine cannot be loaded, web pages stay empty: "
-        << (errors.isEmpty() ? QStringLiteral("%1 not found in %2")
-                                   .arg(QLatin1String(kEngineLibrary),
-                                        engineLocations().join(QStringLiteral(", ")))
-                             : errors.join(QStringLiteral("; ")));
+        << "The web engine cannot be loaded, web pages stay empty: " << error;
     return nullptr;
   }();
   return factory;
