@@ -32,6 +32,8 @@
 #include "dialogs/MessageWindow.h"
 #include "libqml/components/LoginWindow.h"
 #include "libqml/utils/Style.h"
+#include "libqml/window/FirstFrame.h"
+#include "libqml/window/View.h"
 
 namespace {
 
@@ -362,6 +364,13 @@ class TestAppApplication : public QObject {
     m_log.clear();
     const bool ok = app()->initialize();
     const bool trayDuringStartUp = app()->tray();
+    bool firstFrameShown = false;
+    bool trayBeforeFirstFrame = false;
+    if (app()->loginWindow())
+      QML::FirstFrame::watch(app()->loginWindow()->view(), this, [&] {
+        firstFrameShown = true;
+        trayBeforeFirstFrame = app()->tray();
+      });
     ZentTest::installStrictMessageHandler();
     QVERIFY(ok);
     QTRY_VERIFY(!seen.text.isEmpty());
@@ -375,9 +384,11 @@ class TestAppApplication : public QObject {
         "Application initialization is complete. User agent is: Zent/20.1.1.231 ("));
     QVERIFY(app()->loginWindow());
     QVERIFY(app()->loginWindow()->isVisible());
-    // The tray icon and the crash service follow once the sign-in window is
-    // on screen, from the event loop.
+    // The tray icon and the crash service follow once the sign-in window's
+    // first frame is on screen, from the event loop.
     QVERIFY(!trayDuringStartUp);
+    QTRY_VERIFY(firstFrameShown);
+    QVERIFY(!trayBeforeFirstFrame);
     QTRY_VERIFY(app()->tray());
     QVERIFY(app()->crashReporter());
     QTRY_VERIFY_WITH_TIMEOUT(app()->crashReporter()->isInstalled(), 30000);

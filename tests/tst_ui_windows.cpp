@@ -12,6 +12,7 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
+#include <QQuickWindow>
 #include <QResource>
 #include <QScreen>
 #include <QSettings>
@@ -36,6 +37,7 @@
 #include "libqml/utils/QmlHelper.h"
 #include "libqml/utils/Style.h"
 #include "libqml/utils/StyleView.h"
+#include "libqml/window/FirstFrame.h"
 #include "libqml/window/View.h"
 #include "libqml/window/Window.h"
 
@@ -76,6 +78,23 @@ Dialogs::MessageWindow* findMessageWindow() {
   }
   return nullptr;
 }
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+ public:
+  PaintCounter(QWidget* widget, int* paints) : m_paints(paints) {
+    widget->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++*m_paints;
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  int* m_paints;
+};
 
 class MinWindow : public QML::Window {
  public:
@@ -684,6 +703,70 @@ class TestUiWindows : public QObject {
     QVERIFY(w->setSource(writeQml(
         dir, "warn.qml", "import QtQuick 2.15\nItem { width: 10; height: noSuchName }\n")));
     QVERIFY(!warnings.take().isEmpty());
+    delete w;
+  }
+
+  // ---- first frame ----
+  // The first frame is told once, after the scene has been rendered, and
+  // only while the one told still exists.
+  void firstFrameToldOnceAfterRendering() {
+    QTemporaryDir dir;
+    auto* w = new MinWindow;
+    QVERIFY(w->setSource(
+        writeQml(dir, "frame.qml", "import QtQuick 2.15\nRectangle { width: 60; height: 40 }\n")));
+    int renderings = 0;
+    connect(
+        w->view()->quickWindow(), &QQuickWindow::afterRendering, this,
+        [&renderings] { ++renderings; }, Qt::DirectConnection);
+    int told = 0;
+    int renderingsWhenTold = -1;
+    QML::FirstFrame::watch(w->view(), this, [&] {
+      ++told;
+      renderingsWhenTold = renderings;
+    });
+    // Nothing is on screen while the window is hidden.
+    QCoreApplication::processEvents();
+    QCOMPARE(told, 0);
+    w->show();
+    QTRY_COMPARE(told, 1);
+    QVERIFY(renderingsWhenTold > 0);
+    // Later frames are not first frames.
+    int paints = 0;
+    PaintCounter counter(w->view(), &paints);
+    w->view()->rootObject()->setProperty("color", QColor(Qt::red));
+    w->view()->update();
+    QTRY_VERIFY(paints > 0);
+    QCOMPARE(told, 1);
+    delete w;
+  }
+
+  void firstFrameNotToldToTheGone() {
+    QTemporaryDir dir;
+    const QString scene =
+        writeQml(dir, "gone.qml", "import QtQuick 2.15\nRectangle { width: 50; height: 30 }\n");
+    // The one to tell goes before the frame: nothing is called.
+    auto* w = new MinWindow;
+    QVERIFY(w->setSource(scene));
+    int told = 0;
+    auto* context = new QObject;
+    QML::FirstFrame::watch(w->view(), context, [&told] { ++told; });
+    delete context;
+    // A second watcher, still wanted, says when the frame is on screen.
+    bool witnessed = false;
+    QML::FirstFrame::watch(w->view(), this, [&witnessed] { witnessed = true; });
+    w->show();
+    QTRY_VERIFY(witnessed);
+    QCOMPARE(told, 0);
+    // The view goes before its frame: the watcher goes with it.
+    auto* hidden = new MinWindow;
+    QVERIFY(hidden->setSource(scene));
+    QML::FirstFrame::watch(hidden->view(), this, [&told] { ++told; });
+    QPointer<QObject> watcher = hidden->view()->findChild<QML::FirstFrame*>();
+    QVERIFY(watcher);
+    delete hidden;
+    QVERIFY(!watcher);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(told, 0);
     delete w;
   }
 

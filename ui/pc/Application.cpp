@@ -62,6 +62,8 @@
 #include "libqml/components/ConnectorNotification.h"
 #include "libqml/components/LoginWindow.h"
 #include "libqml/utils/Themes.h"
+#include "libqml/window/FirstFrame.h"
+#include "libqml/window/View.h"
 
 using Providers::MenuActionProvider;
 
@@ -248,13 +250,13 @@ int Application::reportUnansweredSecondStart() {
 }
 
 bool Application::initialize() {
-  setupApplicationInfo();          // 1
-  setupBreakpad();                 // 2
-  QPixmapCache::setCacheLimit(0);  // 3
+  setupApplicationInfo();
+  setupBreakpad();
+  QPixmapCache::setCacheLimit(0);
   setQuitOnLastWindowClosed(false);
-  m_cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode());  // 4
-  updateClientPathEnvironment();                                                // 5
-  if (!prepareSettingsStore()) {                                                // 6
+  m_cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode());
+  updateClientPathEnvironment();
+  if (!prepareSettingsStore()) {
     fail(QT_TR_NOOP("UI setting error"), QT_TR_NOOP("Couldn't find UI settings file"));
     TP_LOG("Application::initialize", TP::Core::Logging::LevelFatal)
         << "Couldn't find UI settings file";
@@ -271,38 +273,89 @@ bool Application::initialize() {
     return false;
   }
 
-  m_configContainer = new RAZ::ConfigContainer(this);            // 7
-  const QString dataDir = RAZ::Utils::Path::writableDataPath();  // 8
+  readConfigurationFiles();
+  detectUserAgent();
+  if (!createClient()) return false;
+  reportUnreadableCredentials();
+  reportConfigurationProblem();
+  m_watcher = Preferences::createWatcher(this);
+
+  if (!loadTheme()) {
+    fail(QT_TR_NOOP("Theme Loading Error"),
+         QT_TR_NOOP("Default theme not found. Please reinstall the client.\n Looked in %1 and %2"),
+         AppPaths::executableDir(), Utils::Themes::defaultTheme());
+    TP_LOG("Application::initialize", TP::Core::Logging::LevelFatal) << "Default theme not found.";
+    return false;
+  }
+
+  // The web views' shared settings (plug-ins allowed) wait for the first
+  // web view (Utils::prepareWebViews): the sign-in window needs no web engine.
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/app_icon.ico")));
+  QML::registerTypes();
+  connectClient();
+  createApiController();
+
+  // The language is chosen before the sign-in scene is made: translators
+  // installed afterwards would have every text of the scene evaluated again.
+  I18N::loadLanguages();
+  chooseLanguage();
+
+  m_loginWindow = createLoginWindow();
+  if (!m_loginWindow) {
+    fail(QT_TR_NOOP("Initialization error"), QT_TR_NOOP("Unable to initialize login window!"));
+    TP_LOG("Application::initialize", TP::Core::Logging::LevelFatal)
+        << "Unable to initialize login window!";
+    return false;
+  }
+  createNotificationManager();
+  connectProxyAndDisclaimer();
+
+  registerZentProtocol(true);
+  showLoginWindow(true);
+  startServicesOnceShown();
+  connect(this, SIGNAL(messageReceived(const QString&)), this,
+          SLOT(onMessageReceived(const QString&)));
+  TP_LOG("Application::initialize", TP::Core::Logging::LevelInformation)
+      << "Application initialization is complete. User agent is: " << m_userAgent;
+  return true;
+}
+
+void Application::readConfigurationFiles() {
+  m_configContainer = new RAZ::ConfigContainer(this);
   const QString exeDir = AppPaths::executableDir();
-  for (const QString& folder : {dataDir, exeDir, exeDir + QStringLiteral("/../")}) {
+  // The user's own files first, then those shipped beside the program.
+  for (const QString& folder :
+       {RAZ::Utils::Path::writableDataPath(), exeDir, exeDir + QStringLiteral("/../")}) {
     if (!scanConfigurationFiles(folder).isEmpty()) break;
   }
+}
 
-  {  // 9
-    RAZ::Settings installation(RAZ::Settings::Installation);
-    const QString templ =
-        installation.value(Utils::SettingsKey::DefaultUserAgentTemplate).toString();
-    const QString osName = Utils::operatingSystemName();
-    m_userAgent = Utils::buildUserAgent(templ, QString::fromLatin1(kVersion), osName);
-    TP_LOG("Application::initialize", TP::Core::Logging::LevelInformation)
-        << "Detected operating system: " << osName << ", User agent: " << m_userAgent;
-    // Stored with the language (chooseLanguage): one write of the file.
-    m_osName = osName;
-  }
+void Application::detectUserAgent() {
+  RAZ::Settings installation(RAZ::Settings::Installation);
+  const QString templ = installation.value(Utils::SettingsKey::DefaultUserAgentTemplate).toString();
+  const QString osName = Utils::operatingSystemName();
+  m_userAgent = Utils::buildUserAgent(templ, QString::fromLatin1(kVersion), osName);
+  TP_LOG("Application::initialize", TP::Core::Logging::LevelInformation)
+      << "Detected operating system: " << osName << ", User agent: " << m_userAgent;
+  // Stored with the language (chooseLanguage): one write of the file.
+  m_osName = osName;
+}
 
-  m_client = new RAZ::Client(m_menuActionProvider->action(MenuActionProvider::SignOut),  // 10
-                             m_menuActionProvider->action(MenuActionProvider::Exit), exeDir);
-  connect(this, SIGNAL(basicLoggingEnabled(bool)), m_client,
-          SIGNAL(basicLoggingEnabled(bool)));  // 11
+bool Application::createClient() {
+  m_client = new RAZ::Client(m_menuActionProvider->action(MenuActionProvider::SignOut),
+                             m_menuActionProvider->action(MenuActionProvider::Exit),
+                             AppPaths::executableDir());
+  connect(this, SIGNAL(basicLoggingEnabled(bool)), m_client, SIGNAL(basicLoggingEnabled(bool)));
   connect(this, SIGNAL(advancedLoggingEnabled(bool)), m_client,
           SIGNAL(advancedLoggingEnabled(bool)));
   connect(this, SIGNAL(clearLogs()), m_client, SIGNAL(clearLogs()));
-  {  // 12
+  {
     RAZ::Settings app(RAZ::Settings::Application);
     enableBasicLogging(app.value(Utils::SettingsKey::LoggingEnabled, false).toBool());
   }
-  const QString credentialsPath = dataDir + QStringLiteral("/credentials.dat");
-  const bool initialized = m_client->Initialize(  // 13
+  const QString credentialsPath =
+      RAZ::Utils::Path::writableDataPath() + QStringLiteral("/credentials.dat");
+  const bool initialized = m_client->Initialize(
       m_configContainer, credentialsPath, &m_cipher,
       [](const QString& name, QObject* parent) { return new QFile(name, parent); },
       {QStringLiteral(":/sounds/busy.wav"), QStringLiteral(":/sounds/congestion.wav")});
@@ -312,33 +365,20 @@ bool Application::initialize() {
          m_client->initializeError());
     TP_LOG("Application::initialize", TP::Core::Logging::LevelFatal)
         << "Initialization of the application failed! " << m_client->initializeError();
-    return false;
   }
+  return initialized;
+}
 
-  reportUnreadableCredentials();
-  const QString configurationProblem = configurationProblemText(*m_configContainer);
-  if (!configurationProblem.isEmpty()) {
-    TP_LOG("Application::initialize", TP::Core::Logging::LevelError) << configurationProblem;
-    Dialogs::MessageWindow::showWarning(tr("Configuration Error"), configurationProblem, false,
-                                        QDialogButtonBox::Ok, nullptr);
-  }
+void Application::reportConfigurationProblem() {
+  const QString problem = configurationProblemText(*m_configContainer);
+  if (problem.isEmpty()) return;
+  TP_LOG("Application::initialize", TP::Core::Logging::LevelError) << problem;
+  Dialogs::MessageWindow::showWarning(tr("Configuration Error"), problem, false,
+                                      QDialogButtonBox::Ok, nullptr);
+}
 
-  m_watcher = Preferences::createWatcher(this);  // 14
-
-  if (!loadTheme()) {  // 15
-    fail(QT_TR_NOOP("Theme Loading Error"),
-         QT_TR_NOOP("Default theme not found. Please reinstall the client.\n Looked in %1 and %2"),
-         exeDir, Utils::Themes::defaultTheme());
-    TP_LOG("Application::initialize", TP::Core::Logging::LevelFatal) << "Default theme not found.";
-    return false;
-  }
-
-  // The web views' shared settings (plug-ins allowed) wait for the first
-  // web view (Utils::prepareWebViews): the sign-in window needs no web engine.
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/app_icon.ico")));  // 16
-  QML::registerTypes();                                                  // 17
-
-  QAction* signOut = m_menuActionProvider->action(MenuActionProvider::SignOut);  // 18
+void Application::connectClient() {
+  QAction* signOut = m_menuActionProvider->action(MenuActionProvider::SignOut);
   QAction* exitAction = m_menuActionProvider->action(MenuActionProvider::Exit);
   connect(m_client, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)), this,
           SLOT(cbSessionClosed(RAZ::Sessions::SessionManagerBase&)));
@@ -359,34 +399,29 @@ bool Application::initialize() {
           SLOT(newVersionFound(bool, const QUrl&)));
   connect(m_client, SIGNAL(ensureUserSettingsDirExists(QDir&, const QString&)), this,
           SLOT(ensureUserSettingsDirExists(QDir&, const QString&)));
+}
 
-  m_apiController = new RAZ::ApiProvider::Controller(this);  // 19
+void Application::createApiController() {
+  m_apiController = new RAZ::ApiProvider::Controller(this);
   m_apiController->InitializeController();
   connect(m_watcher, SIGNAL(preferencesChanged()), m_apiController, SLOT(preferencesChanged()));
   if (QAbstractItemModel* connectors = m_apiController->getModel(1))
     m_connectorNotification = new QML::ConnectorNotification(connectors, nullptr);
+}
 
-  // The language is chosen before the sign-in scene is made: translators
-  // installed afterwards would have every text of the scene evaluated again.
-  I18N::loadLanguages();  // 23
-  chooseLanguage();       // 24
-
-  m_loginWindow = createLoginWindow();  // 20
-  if (!m_loginWindow) {
-    fail(QT_TR_NOOP("Initialization error"), QT_TR_NOOP("Unable to initialize login window!"));
-    TP_LOG("Application::initialize", TP::Core::Logging::LevelFatal)
-        << "Unable to initialize login window!";
-    return false;
-  }
-
-  m_notificationManager = new NotificationManager(nullptr);  // 22
+void Application::createNotificationManager() {
+  QAction* signOut = m_menuActionProvider->action(MenuActionProvider::SignOut);
+  QAction* exitAction = m_menuActionProvider->action(MenuActionProvider::Exit);
+  m_notificationManager = new NotificationManager(nullptr);
   connect(m_client, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)),
           m_notificationManager, SLOT(removeNotifications()));
   connect(signOut, SIGNAL(triggered()), m_notificationManager, SLOT(removeNotifications()));
   connect(exitAction, SIGNAL(triggered()), m_notificationManager, SLOT(removeNotifications()));
   connect(QApplication::desktop(), SIGNAL(resized(int)), this, SLOT(screenResized(int)));
+}
 
-  connect(m_client,  // 25
+void Application::connectProxyAndDisclaimer() {
+  connect(m_client,
           SIGNAL(requestProxyCredentials(bool, const QString&, const QString&, bool, QObject*,
                                          const QString&)),
           this,
@@ -395,19 +430,6 @@ bool Application::initialize() {
   connect(m_client, SIGNAL(showDisclaimerDialog()), this, SLOT(onShowDisclaimerDialog()));
   connect(this, SIGNAL(disclaimerAccepted()), m_client, SIGNAL(disclaimerAccepted()));
   connect(this, SIGNAL(disclaimerRejected()), m_client, SIGNAL(disclaimerRejected()));
-
-  registerZentProtocol(true);  // 26
-  showLoginWindow(true);       // 27
-  // The tray icon (21) and the crash service wait until the sign-in window
-  // is on screen: neither is needed to show it, and both take time (a
-  // session-bus round trip, a process start).
-  QTimer::singleShot(0, this, SLOT(startServicesAfterFirstWindow()));
-  connect(this, SIGNAL(messageReceived(const QString&)), this,
-          SLOT(onMessageReceived(const QString&)));  // 28
-  TP_LOG("Application::initialize", TP::Core::Logging::LevelInformation)
-      << "Application initialization is complete. User agent is: "  // 29
-      << m_userAgent;
-  return true;
 }
 
 void Application::setupApplicationInfo() {
@@ -431,6 +453,19 @@ void Application::setupBreakpad() {
   reporter->setVersion(QString::fromLatin1(kVersion));
   // The service itself is started once the first window shows.
   m_crashReporter = reporter;
+}
+
+void Application::startServicesOnceShown() {
+  // The tray icon and the crash service wait until the sign-in window's
+  // first frame is on screen: neither is needed to show it, and both take
+  // time (a session-bus round trip, a process start that copies the
+  // program's page tables). A window that never paints (no display to
+  // show it on) holds them back only so long.
+  if (m_loginWindow)
+    QML::FirstFrame::watch(m_loginWindow->view(), this, [this] {
+      QTimer::singleShot(0, this, SLOT(startServicesAfterFirstWindow()));
+    });
+  QTimer::singleShot(kServicesAtTheLatestMs, this, SLOT(startServicesAfterFirstWindow()));
 }
 
 void Application::startServicesAfterFirstWindow() {

@@ -104,6 +104,8 @@ class Application : public QtSingleApplication {
   static const char* const kVersion;          // "20.1.1.231"
   static const char* const kActivateMessage;  // "activate!"
   static const int kSendTimeoutMs = 5000;
+  // The latest the tray icon and crash service wait for the first window.
+  static const int kServicesAtTheLatestMs = 2000;
 
   Application(int& argc, char** argv);
   ~Application() override;
@@ -262,6 +264,16 @@ class Application : public QtSingleApplication {
   // Shows a start-up failure; `detail` (what and where) goes on a line of its own.
   bool fail(const char* title, const char* text, const QString& arg1 = QString(),
             const QString& arg2 = QString(), const QString& detail = QString());
+  // The start, in the order initialize runs it.
+  void readConfigurationFiles();
+  void detectUserAgent();
+  bool createClient();
+  void reportConfigurationProblem();
+  void connectClient();
+  void createApiController();
+  void createNotificationManager();
+  void connectProxyAndDisclaimer();
+  void startServicesOnceShown();
   void chooseLanguage();
   void storeStartSettings(RAZ::Settings& app);
   bool prepareSettingsStore();

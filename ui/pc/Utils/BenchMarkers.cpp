@@ -5,7 +5,6 @@
 #include <QEvent>
 #include <QFile>
 #include <QPointer>
-#include <QQuickWindow>
 #include <QTimer>
 
 #include <sys/resource.h>
@@ -16,6 +15,7 @@
 #include "Application.h"
 #include "Providers/MenuActionProvider.h"
 #include "libqml/components/LoginWindow.h"
+#include "libqml/window/FirstFrame.h"
 #include "libqml/window/View.h"
 
 namespace Utils {
@@ -86,23 +86,11 @@ void BenchMarkers::mark(const char* marker) {
   }
 }
 
-// A scene widget paints an empty picture until its scene has been rendered
-// once: only a paint after the first rendering shows the window.
-void BenchMarkers::watchRendering(QObject* object) {
-  auto* view = qobject_cast<QML::View*>(object);
-  if (!view || !view->quickWindow()) return;
-  m_watched.insert(object);
-  QPointer<QML::View> guard(view);
-  connect(
-      view->quickWindow(), &QQuickWindow::afterRendering, this,
-      [this, guard] {
-        if (guard) m_rendered.insert(guard);
-      },
-      Qt::DirectConnection);
-  connect(view, &QObject::destroyed, this, [this, object] {
-    m_watched.remove(object);
-    m_rendered.remove(object);
-  });
+void BenchMarkers::firstFrameShown(QWidget* window) {
+  const char* marker = markerFor(window);
+  if (!marker) return;
+  mark(marker);
+  if (!m_signin.isEmpty() && window->inherits("QML::LoginWindow")) signInAutomatically(window);
 }
 
 void BenchMarkers::signInAutomatically(QObject* loginWindow) {
@@ -124,13 +112,14 @@ void BenchMarkers::signInAutomatically(QObject* loginWindow) {
 bool BenchMarkers::eventFilter(QObject* watched, QEvent* event) {
   // Watched from its first event: a scene may be rendered before its widget
   // is shown, and not again when nothing in it changes.
-  if (!m_watched.contains(watched) && qobject_cast<QML::View*>(watched)) watchRendering(watched);
-  if (event->type() == QEvent::Paint && m_rendered.contains(watched)) {
-    QWidget* window = static_cast<QWidget*>(watched)->window();
-    if (const char* marker = markerFor(window)) {
-      mark(marker);
-      if (!m_signin.isEmpty() && window->inherits("QML::LoginWindow")) signInAutomatically(window);
-    }
+  auto* view = qobject_cast<QML::View*>(watched);
+  if (view && !m_watched.contains(view)) {
+    m_watched.insert(view);
+    connect(view, &QObject::destroyed, this, [this, view] { m_watched.remove(view); });
+    QPointer<QML::View> guard(view);
+    QML::FirstFrame::watch(view, this, [this, guard] {
+      if (guard) firstFrameShown(guard->window());
+    });
   }
   return QObject::eventFilter(watched, event);
 }

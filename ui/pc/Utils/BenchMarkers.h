@@ -4,6 +4,7 @@
 #include <QSet>
 
 class QApplication;
+class QWidget;
 
 namespace Utils {
 
@@ -34,11 +35,10 @@ class BenchMarkers : public QObject {
  private:
   explicit BenchMarkers(QObject* parent);
   void mark(const char* marker);
-  void watchRendering(QObject* view);
+  void firstFrameShown(QWidget* window);
   void signInAutomatically(QObject* loginWindow);
 
   QSet<QObject*> m_watched;
-  QSet<QObject*> m_rendered;
   QSet<QByteArray> m_marked;
   QByteArray m_signin;
   QByteArray m_exitAfter;
