@@ -34,18 +34,21 @@ struct Home {
   }
 };
 
-// Reads the program's error output until `text` shows; false when the
-// program ends first.
+// Reads the program's output (both channels) until `text` shows; false when
+// the program ends first, with how it ended added to `seen`.
 bool waitForError(QProcess& program, const QString& text, QString& seen) {
   while (!seen.contains(text)) {
-    if (program.state() != QProcess::Running && program.bytesAvailable() == 0) return false;
-    if (!program.waitForReadyRead(60000)) {
-      seen += QString::fromLocal8Bit(program.readAllStandardError());
-      return seen.contains(text);
-    }
-    seen += QString::fromLocal8Bit(program.readAllStandardError());
+    if (program.state() != QProcess::Running && program.bytesAvailable() == 0) break;
+    const bool more = program.waitForReadyRead(60000);
+    seen += QString::fromLocal8Bit(program.readAll());
+    if (!more) break;
   }
-  return true;
+  if (seen.contains(text)) return true;
+  if (program.state() == QProcess::NotRunning)
+    seen += QString("\n[the program ended: %1 %2]")
+                .arg(program.exitStatus() == QProcess::CrashExit ? "crashed, signal" : "exit code")
+                .arg(program.exitCode());
+  return false;
 }
 
 }  // namespace
@@ -76,7 +79,7 @@ class TestAppSmoke : public QObject {
 
     QProcess start;
     start.setProcessEnvironment(home.env);
-    start.setReadChannel(QProcess::StandardError);
+    start.setProcessChannelMode(QProcess::MergedChannels);
     start.start(program, QStringList());
     QVERIFY(start.waitForStarted(30000));
     // The program says what failed and where, and waits in its message
