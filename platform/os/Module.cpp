@@ -3,14 +3,45 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibrary>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QStringList>
 
 namespace Os {
+namespace {
+
+// The program's folder, taken on the application's thread as each
+// application object is made. The search worker loads its library on a
+// thread of its own, and QCoreApplication::applicationDirPath() is not safe
+// there: the first call fills a cache inside Qt without a lock, and the
+// application object may be going away while the worker asks.
+QMutex& folderMutex() {
+  static QMutex mutex;
+  return mutex;
+}
+
+QString& programFolder() {
+  static QString folder;
+  return folder;
+}
+
+void rememberProgramFolder() {
+  const QString folder = QCoreApplication::applicationDirPath();
+  QMutexLocker lock(&folderMutex());
+  programFolder() = folder;
+}
+
+}  // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(rememberProgramFolder)
 
 QFunctionPointer moduleEntry(const char* library, const char* entry, QString* error) {
   QStringList places;
-  if (QCoreApplication::instance())
-    places << QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(library);
+  {
+    QMutexLocker lock(&folderMutex());
+    if (!programFolder().isEmpty())
+      places << programFolder() + QLatin1Char('/') + QLatin1String(library);
+  }
   const QString dist = qEnvironmentVariable("ZENT_DIST_DIR");
   if (!dist.isEmpty()) places << dist + QLatin1Char('/') + QLatin1String(library);
 

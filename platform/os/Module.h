@@ -12,7 +12,9 @@ namespace Os {
 // into the program. Returns the library's exported function `entry` from the
 // first place that has it; the library then stays loaded for the process's
 // life. Null when no place has it, with what went wrong in `error`: the load
-// errors, or the places looked at.
+// errors, or the places looked at. Callable on any thread (the directory
+// search loads its library on its worker's): the program's folder is the one
+// taken as the application object was made.
 QFunctionPointer moduleEntry(const char* library, const char* entry, QString* error);
 
 }  // namespace Os
