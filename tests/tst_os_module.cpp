@@ -3,6 +3,8 @@
 // a QCoreApplication: nothing on the main thread has asked Qt for the
 // program's folder before the workers look for their libraries.
 #include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
@@ -62,6 +64,28 @@ class TestOsModule : public QObject {
   void aWorkerLoadsALibraryOfTheBuild() {
     const std::vector<Lookup> results = onWorkers(3, "libzent_ldap.so", ZENT_LDAP_ENTRY);
     for (const Lookup& result : results) QVERIFY2(result.found, qPrintable(result.error));
+  }
+
+  void aLibraryWithoutTheEntryTellsWhy() {
+    QString error;
+    QVERIFY(!Os::moduleEntry("libzent_ldap.so", "zentNoSuchEntry", &error));
+    QVERIFY2(error.contains("zentNoSuchEntry"), qPrintable(error));
+    QVERIFY2(!error.contains("not found in"), qPrintable(error));
+    QVERIFY2(!error.contains("Unknown error"), qPrintable(error));
+  }
+
+  void aFileThatIsNoLibraryTellsTheLoadError() {
+    QTemporaryDir dist;
+    QVERIFY(dist.isValid());
+    QFile fake(dist.filePath("libzent_fake.so"));
+    QVERIFY(fake.open(QIODevice::WriteOnly));
+    fake.write("not a library");
+    fake.close();
+    qputenv("ZENT_DIST_DIR", dist.path().toLocal8Bit());
+    QString error;
+    QVERIFY(!Os::moduleEntry("libzent_fake.so", "zentEntry", &error));
+    QVERIFY2(error.contains(fake.fileName()), qPrintable(error));
+    QVERIFY2(!error.contains("has no function"), qPrintable(error));
   }
 };
 

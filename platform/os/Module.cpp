@@ -51,7 +51,11 @@ QFunctionPointer moduleEntry(const char* library, const char* entry, QString* er
     // Never unloaded: the QLibrary going out of scope leaves it loaded.
     QLibrary module(place);
     if (QFunctionPointer found = module.resolve(entry)) return found;
-    errors << module.errorString();
+    // A library that loaded but lacks the function leaves QLibrary's error
+    // empty ("Unknown error"): say what is missing.
+    errors << (module.isLoaded()
+                   ? QStringLiteral("%1 has no function %2").arg(place, QLatin1String(entry))
+                   : module.errorString());
   }
   if (error)
     *error = errors.isEmpty() ? QStringLiteral("%1 not found in %2")
