@@ -203,61 +203,63 @@ struct ProgramRow {
   double target;
 };
 
-// The chat transcript rows: tools/bench/chat runs in-process (no program
-// start) and prints "zent-bench-chat <id> <median ms> <target ms>" lines.
-QList<ProgramRow> transcriptRows(int runs, QStringList& failures) {
-  const QString path = QCoreApplication::applicationDirPath() + "/chat/zent-bench-chat";
+// Runs another benchmark program of ours (`folder`/zent-bench-`folder`, beside
+// this one) and reads its "zent-bench-<folder> <id> <ms> <target ms>" lines;
+// `label` names the row of an id.
+QList<ProgramRow> programRows(const QString& folder, const QProcessEnvironment& env, int runs,
+                              const std::function<QString(const QString&)>& label,
+                              QStringList& failures) {
+  const QByteArray tag = "zent-bench-" + folder.toLatin1();
+  const QString path = QCoreApplication::applicationDirPath() + "/" + folder + "/" + tag;
   QList<ProgramRow> rows;
   QProcess process;
+  process.setProcessEnvironment(env);
+  process.setStandardErrorFile(QProcess::nullDevice());
   process.start(path, {"--runs", QString::number(runs)});
   if (!process.waitForFinished(600000) || process.exitCode() != 0) {
-    failures << "transcript: " + path + " did not finish";
+    failures << folder + ": " + path + " did not finish";
     process.kill();
     return rows;
   }
   for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
     const QList<QByteArray> parts = line.trimmed().split(' ');
-    if (parts.size() != 4 || parts.at(0) != "zent-bench-chat") continue;
-    const QString id = QString::fromLatin1(parts.at(1));
-    const QString label = id.startsWith("transcript-open-")
-                              ? "open chat transcript, " + id.mid(16) + " messages, painted"
-                              : QString("append one chat message, painted");
-    rows.append({label, parts.at(2).toDouble(), parts.at(3).toDouble()});
+    if (parts.size() != 4 || parts.at(0) != tag) continue;
+    rows.append(
+        {label(QString::fromLatin1(parts.at(1))), parts.at(2).toDouble(), parts.at(3).toDouble()});
   }
-  if (rows.isEmpty()) failures << "transcript: no measures from " + path;
+  if (rows.isEmpty()) failures << folder + ": no measures from " + path;
   return rows;
 }
 
+// The chat transcript rows: tools/bench/chat runs in-process (no program
+// start).
+QList<ProgramRow> transcriptRows(int runs, QStringList& failures) {
+  return programRows(
+      "chat", QProcessEnvironment::systemEnvironment(), runs,
+      [](const QString& id) {
+        return id.startsWith("transcript-open-")
+                   ? "open chat transcript, " + id.mid(16) + " messages, painted"
+                   : QString("append one chat message, painted");
+      },
+      failures);
+}
+
 // The search and scrolling rows: tools/bench/search signs in in-process with
-// the large book and prints "zent-bench-search <id> <ms> <target ms>" lines.
+// the large book.
 QList<ProgramRow> searchRows(int runs, int contacts, QStringList& failures) {
-  const QString path = QCoreApplication::applicationDirPath() + "/search/zent-bench-search";
-  QList<ProgramRow> rows;
-  QProcess process;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert("ZENT_DEMO_CONTACTS", QString::number(contacts));
-  process.setProcessEnvironment(env);
-  process.setStandardErrorFile(QProcess::nullDevice());
-  process.start(path, {"--runs", QString::number(runs)});
-  if (!process.waitForFinished(600000) || process.exitCode() != 0) {
-    failures << "search: " + path + " did not finish";
-    process.kill();
-    return rows;
-  }
   const QMap<QString, QString> labels{
       {"keystroke-filter", "keystroke -> own-contacts filter updated, median"},
       {"keystroke-painted", "keystroke -> contact list painted, median"},
       {"scroll-frame-median", "scrolling the contact list, frame, median"},
       {"scroll-frame-max", "scrolling the contact list, slowest frame"}};
-  for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
-    const QList<QByteArray> parts = line.trimmed().split(' ');
-    if (parts.size() != 4 || parts.at(0) != "zent-bench-search") continue;
-    const QString id = QString::fromLatin1(parts.at(1));
-    rows.append({labels.value(id, id) + ", " + QString::number(contacts) + " contacts",
-                 parts.at(2).toDouble(), parts.at(3).toDouble()});
-  }
-  if (rows.isEmpty()) failures << "search: no measures from " + path;
-  return rows;
+  return programRows(
+      "search", env, runs,
+      [&labels, contacts](const QString& id) {
+        return labels.value(id, id) + ", " + QString::number(contacts) + " contacts";
+      },
+      failures);
 }
 
 double median(QList<double> values) {
