@@ -282,6 +282,8 @@ class TestRazSettings : public QObject {
     QTest::newRow("empty") << QByteArray("");
     QTest::newRow("sections") << QByteArray("[General]\na=1\n\n[s]\nb = two words \nc=\n");
     QTest::newRow("comments") << QByteArray(";c\n  ; indented\n[s];x\nk=v ; tail\nq=\"a;b\"\n");
+    QTest::newRow("indented line after a comment")
+        << QByteArray(";c\n  k=v\n[s]\n; x\r\n\t\n\tm=1\n");
     QTest::newRow("no equals sign") << QByteArray("[s]\njunk\nk=v\n");
     QTest::newRow("quotes and lists") << QByteArray("l=a, \"b,c\" ,  d  \ne=\" x \"\nq=\"\",\n");
     QTest::newRow("escapes") << QByteArray("e=\\a\\t\\\"\\x41\\x263a\\101\\0\\q\\x\nf=a\\\n");

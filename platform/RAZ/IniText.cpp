@@ -414,6 +414,8 @@ bool nextLine(const QByteArray& data, int& pos, int& start, int& length, int& eq
       inQuotes = !inQuotes;
     } else if (i == start + 1) {  // ';' starting the line: a comment
       while (i < size && data.at(i) != '\n' && data.at(i) != '\r') ++i;
+      // The next line starts at its first character, as at the top.
+      while (i < size && isLineSpace(data.at(i))) ++i;
       start = i;
     } else if (!inQuotes) {  // ';' after text ends the line
       --i;
