@@ -130,9 +130,6 @@ class CommunicationsWindowManager : public QObject {
   // chat half).
   void showShareNotification(RAZ::Controllers::CommunicationSession* session,
                              QML::CommunicationsWindow* window);
-  // The chat half's operations, when it offers them.
-  bool chatHelperCall(const char* method, RAZ::Controllers::CommunicationSession* session,
-                      QML::CommunicationsWindow* window, bool withNotifications);
 
   QPointer<NotificationManager> m_notifications;
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> m_contacts;
