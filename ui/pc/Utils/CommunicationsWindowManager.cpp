@@ -84,19 +84,21 @@ bool CommunicationsWindowManager::initialize(RAZ::Sessions::SessionManagerBase* 
   return true;
 }
 
-bool CommunicationsWindowManager::configBool(int id) const {
+const RAZ::Configuration::Config* CommunicationsWindowManager::config() const {
   const RAZ::Configuration::Config* config = m_session ? m_session->configuration() : nullptr;
   if (!config)
     if (auto* app = qobject_cast<Application*>(QCoreApplication::instance()))
       config = app->getConfig();
+  return config;
+}
+
+bool CommunicationsWindowManager::configBool(int id) const {
+  const RAZ::Configuration::Config* config = this->config();
   return config && config->getBool(id, false);
 }
 
 QString CommunicationsWindowManager::configString(int id) const {
-  const RAZ::Configuration::Config* config = m_session ? m_session->configuration() : nullptr;
-  if (!config)
-    if (auto* app = qobject_cast<Application*>(QCoreApplication::instance()))
-      config = app->getConfig();
+  const RAZ::Configuration::Config* config = this->config();
   return config ? config->getString(id) : QString();
 }
 

@@ -27,6 +27,9 @@ namespace RAZ {
 namespace Actions {
 class Provider;
 }
+namespace Configuration {
+class Config;
+}
 namespace Contacts {
 class Contacts;
 class IContact;
@@ -123,6 +126,8 @@ class CommunicationsWindowManager : public QObject {
   void startFileTransfer(RAZ::Controllers::ChatInterface* chat, const QString& path);
 
  private:
+  // The signed-in session's configuration, else the program's.
+  const RAZ::Configuration::Config* config() const;
   bool configBool(int id) const;
   QString configString(int id) const;
   void setUpVoiceMail();
