@@ -92,12 +92,6 @@ int rowOf(QAbstractItemModel* list, int contactId) {
 
 }  // namespace
 
-#define REQUIRE(expression)                             \
-  do {                                                  \
-    const QString problem_ = (expression);              \
-    QVERIFY2(problem_.isEmpty(), qPrintable(problem_)); \
-  } while (false)
-
 class TestMainWindowSession : public QObject {
   Q_OBJECT
 
