@@ -474,8 +474,10 @@ QAbstractItemModel* SearchManager::setupEnterpriseSearch() {
 }
 
 void SearchManager::retranslateSearchGroups() {
+  // A source switched off keeps its group for when it is back: that group
+  // takes the new language too.
   for (Search* s : qAsConst(m_searches))
-    if (s && s->isEnabled() && s->group()) s->group()->setName(s->name());
+    if (s && s->group()) s->group()->setName(s->name());
 }
 
 void SearchManager::resetSearches() {
