@@ -374,18 +374,15 @@ void SearchManager::addResult(Search* search,
   setIfAny(KeySecurityPin, text(data, "securitypin"));
   set(KeyExtension, text(data, "extension"));
 
-  // The properties go on before the store takes the contact: a contact the
-  // store refuses is deleted here, and one it accepted is never deleted
-  // behind its back.
+  // The contact is whole before the store takes it: nobody watches it yet,
+  // so nothing is told of each change, and a contact the store refuses is
+  // deleted here while one it accepted is never deleted behind its back.
   RAZ::Contacts::IContact* contact = search->results()->createContact(-1);
   if (!contact) return;
   contact->updateProperties(properties, QVariantMap(), false);
-  if (!search->results()->addContact(contact, false, true)) {
-    delete contact;
-    return;
-  }
   contact->setSearchResult(true);
   contact->setSearchText(s_searchText);
+  if (!search->results()->addContact(contact, false, true)) delete contact;
 }
 
 void SearchManager::searchContactsResults(
