@@ -127,6 +127,15 @@ void CommsTextsTest::titles_data() {
                             << ""
                             << ""
                             << "Transfer Call: Ada Park";
+  // A dialled number has no contact: the session's own name for the party.
+  QTest::newRow("no contact") << call << "" << -1 << false << "" << false << ""
+                              << ""
+                              << ""
+                              << "x";
+  QTest::newRow("transfer, no contact") << call << "" << -1 << true << "" << false << ""
+                                        << ""
+                                        << ""
+                                        << "Transfer Call: x";
   QTest::newRow("retrieve code") << call << "*88" << 5 << false << "" << false << ""
                                  << "*88"
                                  << "*87"

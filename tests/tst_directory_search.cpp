@@ -355,6 +355,24 @@ class TestDirectorySearch : public QObject {
              QStringList({"#Telephony Directory", "#Corporate Directory"}));
   }
 
+  void aSourceSwitchedOffIsRenamedToo() {
+    Fixture f(
+        configText(0, 2, true, "<value id=\"170\" type=\"string\">ldap://127.0.0.1:1</value>"));
+    f.manager->search(QStringLiteral("nor"));
+    SearchManager::Search* ldap = f.manager->searchOf(SearchManager::KindLdap);
+    QVERIFY(ldap->isAttached());
+    f.ldap->setChecked(false);
+    f.manager->search(QStringLiteral("nora"));
+    QVERIFY(!ldap->isAttached());
+    // The name of the language before the switch.
+    ldap->group()->setName(QStringLiteral("Firmenverzeichnis"));
+    f.manager->retranslateSearchGroups();
+    f.ldap->setChecked(true);
+    f.manager->search(QStringLiteral("nor"));
+    QCOMPARE(groupNames(f.groups.get()),
+             QStringList({"#Telephony Directory", "#Corporate Directory"}));
+  }
+
   void outlookErrorsAreLoggedOnly() {
     Fixture f(configText(0, 2, false));
     TP::Core::Logging::MemorySink log;

@@ -92,12 +92,6 @@ int rowOf(QAbstractItemModel* list, int contactId) {
 
 }  // namespace
 
-#define REQUIRE(expression)                             \
-  do {                                                  \
-    const QString problem_ = (expression);              \
-    QVERIFY2(problem_.isEmpty(), qPrintable(problem_)); \
-  } while (false)
-
 class TestMainWindowSession : public QObject {
   Q_OBJECT
 
@@ -289,6 +283,39 @@ class TestMainWindowSession : public QObject {
     QVERIFY(main->activeSelectionHandler()->selection().isEmpty());
   }
 
+  // The history list moves its current row whenever the history changes,
+  // also while the contacts show: the menus and Enter must not pick up a
+  // history entry the user cannot see.
+  void hiddenHistoryRowIsNotActedOn() {
+    REQUIRE(signIn());
+    QML::MainWindow* main = app()->mainWindow();
+    QCOMPARE(main->activeView(), QString("contactsView"));
+    auto* history = main->view()->rootObject()->findChild<QQuickItem*>("historyList");
+    QVERIFY(history);
+    QTRY_VERIFY_WITH_TIMEOUT(history->property("count").toInt() > 0, kWait);
+    main->historySelectionChanged(0);
+    QVERIFY(main->contactSource()->sources().isEmpty());
+    // With a search typed and nothing selected, Enter starts nothing.
+    auto* search = main->view()->rootObject()->findChild<QQuickItem*>("searchField");
+    QVERIFY(search);
+    search->setProperty("text", QString("nora"));
+    main->triggerDefaultAction();
+    QCoreApplication::processEvents();
+    QVERIFY(app()->sessionManager()->commsSessionController()->commsList().isEmpty());
+    search->setProperty("text", QString());
+
+    // Shown, the history's current row is what the menus act on.
+    main->view()
+        ->rootObject()
+        ->findChild<QQuickItem*>("activeView")
+        ->setProperty("state", "historyView");
+    QTRY_COMPARE_WITH_TIMEOUT(main->activeView(), QString("historyView"), kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(main->contactSource()->sources().size(), 1, kWait);
+    main->showContactList();
+    QTRY_COMPARE_WITH_TIMEOUT(main->activeView(), QString("contactsView"), kWait);
+    QVERIFY(main->contactSource()->sources().isEmpty());
+  }
+
   void contactDroppedOnAnActiveCall() {
     REQUIRE(signIn());
     QML::MainWindow* main = app()->mainWindow();
@@ -365,7 +392,8 @@ class TestMainWindowSession : public QObject {
     QVERIFY(contact.value<QObject*>());
     int header = -1;
     for (int r = 0; r < list->rowCount() && header < 0; ++r)
-      if (list->index(r, 0).data(RAZ::Contacts::ContactGroupsModel::IsGroupRole).toBool()) header = r;
+      if (list->index(r, 0).data(RAZ::Contacts::ContactGroupsModel::IsGroupRole).toBool())
+        header = r;
     QVERIFY(header >= 0);
 
     // Behind another window it shows nothing.
@@ -402,7 +430,8 @@ class TestMainWindowSession : public QObject {
     QVERIFY(!card->isVisible());
     main->showContactMouseOver(contact);
     QVERIFY(card->isVisible());
-    main->showContactMouseOver(headerIndex.data(RAZ::Contacts::ContactGroupsModel::GroupObjectRole));
+    main->showContactMouseOver(
+        headerIndex.data(RAZ::Contacts::ContactGroupsModel::GroupObjectRole));
     QVERIFY(!card->isVisible());
     main->showContactMouseOver(QVariant());
     QVERIFY(!card->isVisible());

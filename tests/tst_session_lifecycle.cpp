@@ -138,14 +138,6 @@ bool signInWindowIsBack() {
 
 }  // namespace
 
-// Test helpers report a problem as text, empty when all is well, so that the
-// test function itself fails where it called them.
-#define REQUIRE(expression)                             \
-  do {                                                  \
-    const QString problem_ = (expression);              \
-    QVERIFY2(problem_.isEmpty(), qPrintable(problem_)); \
-  } while (false)
-
 class TestSessionLifecycle : public QObject {
   Q_OBJECT
 

@@ -60,6 +60,14 @@ bool startDemoClientTest(const char* applicationName, TP::Crypto::Blowfish& ciph
 
 }  // namespace ZentTest
 
+// Test helpers report a problem as text, empty when all is well, so that the
+// test function itself fails where it called them.
+#define REQUIRE(expression)                             \
+  do {                                                  \
+    const QString problem_ = (expression);              \
+    QVERIFY2(problem_.isEmpty(), qPrintable(problem_)); \
+  } while (false)
+
 // Like QTEST_MAIN, but with the strict message handler installed first.
 #define ZENT_TEST_MAIN(TestObject, AppClass) \
   int main(int argc, char** argv) {          \

@@ -407,22 +407,6 @@ ContactPtr Contacts::getSimilarContact(const IContact* contact, bool byName) con
   return ContactPtr();
 }
 
-ContactPtr Contacts::getContactByAddress(const QString& address) const {
-  QString wanted = address.trimmed();
-  if (wanted.startsWith(QLatin1String("sip:"), Qt::CaseInsensitive)) wanted = wanted.mid(4);
-  if (wanted.isEmpty()) return ContactPtr();
-  if (ContactPtr byJid = getContactByJid(wanted)) return byJid;
-  for (int row = 0; row < m_list->rowCount(); ++row) {
-    IContact* c = m_list->at(row);
-    QString sip = c->getSipUri();
-    if (sip.startsWith(QLatin1String("sip:"), Qt::CaseInsensitive)) sip = sip.mid(4);
-    if (!sip.isEmpty() && sip.compare(wanted, Qt::CaseInsensitive) == 0) return ContactPtr(c);
-    for (int type : c->numberTypes())
-      if (c->getProperty(type).toString().trimmed() == wanted) return ContactPtr(c);
-  }
-  return ContactPtr();
-}
-
 IGroup* Contacts::getGroup(int id) const {
   if (id == IGroup::FavouritesId) return m_favouritesGroup;
   for (IGroup* group : m_groups)

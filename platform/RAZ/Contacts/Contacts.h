@@ -320,9 +320,6 @@ class Contacts : public QObject {
   // display name (any letter case) counts too.
   RAZ::Contacts::ContactPtr getSimilarContact(const RAZ::Contacts::IContact* contact,
                                               bool byName = false) const;
-  // The contact of the list reached at an address: its IM address, SIP
-  // address ("sip:" optional) or one of its numbers; null when none is.
-  RAZ::Contacts::ContactPtr getContactByAddress(const QString& address) const;
 
   // Groups, in list order (position).
   QList<RAZ::Contacts::IGroup*> groups() const { return m_groups; }

@@ -67,11 +67,13 @@ void XmppChatController::addRoom(const QString& jid, const QString& name, const 
   }
 }
 
-bool XmppChatController::hasRoom(const QString& jid) const {
+QStandardItem* XmppChatController::roomItem(const QString& jid) const {
   for (int row = 0; row < m_rooms->rowCount(); ++row)
-    if (m_rooms->item(row)->data(RoomJidRole).toString() == jid) return true;
-  return false;
+    if (m_rooms->item(row)->data(RoomJidRole).toString() == jid) return m_rooms->item(row);
+  return nullptr;
 }
+
+bool XmppChatController::hasRoom(const QString& jid) const { return roomItem(jid) != nullptr; }
 
 bool XmppChatController::kickParticipant(const QString& roomJid, const QString& nick) {
   if (!hasRoom(roomJid) || nick.isEmpty()) return false;
@@ -92,13 +94,10 @@ bool XmppChatController::demoteParticipant(const QString& roomJid, const QString
 }
 
 bool XmppChatController::removeRoom(const QString& jid) {
-  for (int row = 0; row < m_rooms->rowCount(); ++row) {
-    if (m_rooms->index(row, 0).data(RoomJidRole).toString() == jid) {
-      m_rooms->removeRow(row);
-      return true;
-    }
-  }
-  return false;
+  QStandardItem* item = roomItem(jid);
+  if (!item) return false;
+  m_rooms->removeRow(item->row());
+  return true;
 }
 
 // ---- The demo service's rooms ----
@@ -150,9 +149,8 @@ QStringList XmppChatController::roomMembers(const QString& jid) const {
 bool XmppChatController::isRoomOwned(const QString& jid) const { return m_access.value(jid).owned; }
 
 QString XmppChatController::roomName(const QString& jid) const {
-  for (int row = 0; row < m_rooms->rowCount(); ++row)
-    if (m_rooms->item(row)->data(RoomJidRole).toString() == jid) return m_rooms->item(row)->text();
-  return QString();
+  const QStandardItem* item = roomItem(jid);
+  return item ? item->text() : QString();
 }
 
 XmppChat* XmppChatController::roomChat(const QString& jid) const {
@@ -339,9 +337,7 @@ void XmppChatController::roomConfigured(const QString& roomJid, const QXmppDataF
       if (chat) enter(chat);
       emit roomCreated(roomJid);
     } else {
-      for (int row = 0; row < m_rooms->rowCount(); ++row)
-        if (m_rooms->item(row)->data(RoomJidRole).toString() == roomJid)
-          m_rooms->item(row)->setText(name);
+      if (QStandardItem* item = roomItem(roomJid)) item->setText(name);
       if (chat) chat->setRoomName(name);
       emit roomChanged(roomJid);
     }

@@ -14,6 +14,7 @@
 
 class QAbstractItemModel;
 class QSortFilterProxyModel;
+class QStandardItem;
 class QStandardItemModel;
 
 namespace RAZ {
@@ -111,6 +112,8 @@ class XmppChatController : public IChatController {
   void enter(RAZ::Controllers::XmppChat* chat);
   void failJoin(RAZ::Controllers::XmppChat* chat, RAZ::Controllers::ChatError::ChatRoomJoinError e);
   RAZ::Controllers::XmppChat* startRoomSession(const QString& jid, const QString& name);
+  // The list's row of a room, or null.
+  QStandardItem* roomItem(const QString& jid) const;
 
   QStandardItemModel* m_rooms;
   QSortFilterProxyModel* m_filter;

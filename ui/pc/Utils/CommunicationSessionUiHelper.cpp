@@ -64,10 +64,12 @@ QString CommunicationSessionUiHelper::getFormCommunicationTitle(QObject* object)
   RAZ::Contacts::IContact* contact = session->getContact();
   RAZ::Controllers::ChatInterface* chat = session->getChatInterface();
   if (!session->isGroup()) {
-    if (contact) {
-      title = contact->getDisplayName();
-      if (session->getHasAssociatedFirstCall()) title = tr("Transfer Call: %1").arg(title);
-    }
+    if (contact) title = contact->getDisplayName();
+    // A party outside the contact list (a dialled number): its name as the
+    // session knows it, as the communications window titles it.
+    if (title.isEmpty()) title = session->contactName();
+    if (!title.isEmpty() && session->getHasAssociatedFirstCall())
+      title = tr("Transfer Call: %1").arg(title);
     if (!title.isEmpty() && m_callParkEnabler) {
       const QString retrieve = callParkCode("getRetrieveCallParkCode");
       const QString pull = callParkCode("getCallPullCode");

@@ -79,25 +79,26 @@ bool CommunicationsWindowManager::initialize(RAZ::Sessions::SessionManagerBase* 
   setUpVoiceMail();
   if (auto* app = qobject_cast<Application*>(QCoreApplication::instance()))
     if (QML::MainWindow* main = app->mainWindow())
-      if (m_chatHelper->metaObject()->indexOfSignal("projectRoomCreated()") >= 0)
-        connect(m_chatHelper, SIGNAL(projectRoomCreated()), main, SLOT(showRoomsList()),
-                Qt::UniqueConnection);
+      connect(m_chatHelper, SIGNAL(projectRoomCreated()), main, SLOT(showRoomsList()),
+              Qt::UniqueConnection);
   return true;
 }
 
-bool CommunicationsWindowManager::configBool(int id) const {
+const RAZ::Configuration::Config* CommunicationsWindowManager::config() const {
   const RAZ::Configuration::Config* config = m_session ? m_session->configuration() : nullptr;
   if (!config)
     if (auto* app = qobject_cast<Application*>(QCoreApplication::instance()))
       config = app->getConfig();
+  return config;
+}
+
+bool CommunicationsWindowManager::configBool(int id) const {
+  const RAZ::Configuration::Config* config = this->config();
   return config && config->getBool(id, false);
 }
 
 QString CommunicationsWindowManager::configString(int id) const {
-  const RAZ::Configuration::Config* config = m_session ? m_session->configuration() : nullptr;
-  if (!config)
-    if (auto* app = qobject_cast<Application*>(QCoreApplication::instance()))
-      config = app->getConfig();
+  const RAZ::Configuration::Config* config = this->config();
   return config ? config->getString(id) : QString();
 }
 
@@ -145,30 +146,6 @@ RAZ::Contacts::IContact* CommunicationsWindowManager::voiceMailContact() const {
 
 // ---- Windows ----
 
-bool CommunicationsWindowManager::chatHelperCall(const char* method, CommunicationSession* session,
-                                                 QML::CommunicationsWindow* window,
-                                                 bool withNotifications) {
-  const QByteArray name(method);
-  const QByteArray signature =
-      withNotifications
-          ? name + "(RAZ::Controllers::CommunicationSession*,NotificationManager*,"
-                   "QML::CommunicationsWindow*)"
-          : name + "(RAZ::Controllers::CommunicationSession*,QML::CommunicationsWindow*)";
-  if (m_chatHelper->metaObject()->indexOfMethod(signature.constData()) < 0) {
-    TP_LOG("Utils::CommunicationsWindowManager", TP::Core::Logging::LevelDetail)
-        << "The chat half does not offer " << name;
-    return false;
-  }
-  if (withNotifications)
-    return QMetaObject::invokeMethod(m_chatHelper, method, Qt::DirectConnection,
-                                     Q_ARG(RAZ::Controllers::CommunicationSession*, session),
-                                     Q_ARG(NotificationManager*, m_notifications.data()),
-                                     Q_ARG(QML::CommunicationsWindow*, window));
-  return QMetaObject::invokeMethod(m_chatHelper, method, Qt::DirectConnection,
-                                   Q_ARG(RAZ::Controllers::CommunicationSession*, session),
-                                   Q_ARG(QML::CommunicationsWindow*, window));
-}
-
 QML::CommunicationsWindow* CommunicationsWindowManager::createCommsWindow(
     CommunicationSession* session) {
   if (!session) return nullptr;
@@ -191,7 +168,7 @@ QML::CommunicationsWindow* CommunicationsWindowManager::createCommsWindow(
   window->Activate();
   m_callHelper->connectSessionSignals(session);
   if (session->getChat()) {
-    chatHelperCall("connectChat", session, window, false);
+    m_chatHelper->connectChat(session, window);
     window->activateChat();
   }
   if (session->getCall()) {
@@ -255,7 +232,7 @@ void CommunicationsWindowManager::sessionCreated(CommunicationSession* session, 
   if (session->callActive()) {
     if (session->getCall()) m_callHelper->showCallNotification(session);
   } else if (session->chatActive()) {
-    chatHelperCall("showChatNotification", session, window, true);
+    m_chatHelper->showChatNotification(session, m_notifications, window);
   } else if (session->webCollabActive()) {
     showShareNotification(session, window);
   }
@@ -287,10 +264,10 @@ void CommunicationsWindowManager::sessionStateChanged(CommunicationSession* sess
   auto ended = [oldState, newState](uint bit) { return (oldState & bit) && !(newState & bit); };
 
   if (began(S::StateChat)) {
-    chatHelperCall("connectChat", session, window, false);
+    m_chatHelper->connectChat(session, window);
     window->activateChat();
     if (!window->isVisible() && incoming)
-      chatHelperCall("showChatNotification", session, window, true);
+      m_chatHelper->showChatNotification(session, m_notifications, window);
   }
 
   RAZ::Webcollab::WebcollabBase* collab = session->getWebCollab();
@@ -306,13 +283,7 @@ void CommunicationsWindowManager::sessionStateChanged(CommunicationSession* sess
 
   if (began(S::StateGroup)) {
     window->deactivateFileTransfer();
-    if (m_chatHelper->metaObject()->indexOfMethod(
-            "detachFileTransfers(RAZ::Controllers::CommunicationSession*,"
-            "QML::CommunicationsWindow*,Providers::Factory*)") >= 0)
-      QMetaObject::invokeMethod(m_chatHelper, "detachFileTransfers", Qt::DirectConnection,
-                                Q_ARG(RAZ::Controllers::CommunicationSession*, session),
-                                Q_ARG(QML::CommunicationsWindow*, window),
-                                Q_ARG(Providers::Factory*, m_hub.data()));
+    m_chatHelper->detachFileTransfers(session, window, m_hub);
   }
 
   if (RAZ::MediaEngine::CallBasePtr* call = session->getCall()) {

@@ -27,6 +27,9 @@ namespace RAZ {
 namespace Actions {
 class Provider;
 }
+namespace Configuration {
+class Config;
+}
 namespace Contacts {
 class Contacts;
 class IContact;
@@ -123,6 +126,8 @@ class CommunicationsWindowManager : public QObject {
   void startFileTransfer(RAZ::Controllers::ChatInterface* chat, const QString& path);
 
  private:
+  // The signed-in session's configuration, else the program's.
+  const RAZ::Configuration::Config* config() const;
   bool configBool(int id) const;
   QString configString(int id) const;
   void setUpVoiceMail();
@@ -130,9 +135,6 @@ class CommunicationsWindowManager : public QObject {
   // chat half).
   void showShareNotification(RAZ::Controllers::CommunicationSession* session,
                              QML::CommunicationsWindow* window);
-  // The chat half's operations, when it offers them.
-  bool chatHelperCall(const char* method, RAZ::Controllers::CommunicationSession* session,
-                      QML::CommunicationsWindow* window, bool withNotifications);
 
   QPointer<NotificationManager> m_notifications;
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> m_contacts;

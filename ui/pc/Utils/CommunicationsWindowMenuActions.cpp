@@ -430,7 +430,6 @@ QMenu* CommunicationsWindowMenuActions::createOptionsMenu() {
   auto* menu = new QMenu;
   createContactActions();
   const QList<QAction*> custom = customActions(menu, m_session.data());
-  QList<QAction*> entries;
   for (auto it = m_actions.constBegin(); it != m_actions.constEnd(); ++it) {
     const int id = it.key();
     if (id == End || id == Mute || id == ConferenceNew || id == TransferNew || id == ShowWindow)
@@ -438,17 +437,13 @@ QMenu* CommunicationsWindowMenuActions::createOptionsMenu() {
     if ((id == RecordToggle || id == RecordStop) && m_actions.contains(Record)) continue;
     // The headers come only with targets to offer.
     if ((id == ConferenceWith || id == TransferTo) && !custom.contains(it.value())) continue;
-    entries << it.value();
-  }
-  auto before = [this](int id) -> QAction* { return m_actions.value(id); };
-  for (QAction* a : entries) {
-    const int id = m_actions.key(a);
     const bool separated = id == OwnVideo || id == JoinRoom || id == ViewProfile ||
-                           id == HideWindow || (id == AlwaysOnTop && !before(HideWindow));
+                           id == HideWindow ||
+                           (id == AlwaysOnTop && !m_actions.contains(HideWindow));
     if (separated) menu->addSeparator();
-    menu->addAction(a);
+    menu->addAction(it.value());
   }
-  if (!before(OwnVideo)) menu->addSeparator();
+  if (!m_actions.contains(OwnVideo)) menu->addSeparator();
   return menu;
 }
 

@@ -260,13 +260,7 @@ void WindowManagerCallHelper::notificationAccepted() {
         if (video && call->getCallState() == CallBasePtr::StateInCall) call->startVideo();
       }
     }
-    if (window && !m_confirmWindow) {
-      const bool audioOnly = session->isOnlyAudioCall();
-      if (!audioOnly || showAtOnce()) {
-        window->show();
-        window->raise();
-      }
-    }
+    if (!m_confirmWindow) showAnsweredWindow(session, window);
   }
   stopRingerUnlessAnotherWaits();
 }
@@ -308,9 +302,15 @@ void WindowManagerCallHelper::confirmIncomingCall(Call call, Call otherCall) {
 
 void WindowManagerCallHelper::handleCallAccepted() {
   CommunicationSession* session = sessionOf(m_confirmedCall.data());
-  QML::CommunicationsWindow* window =
-      (session && m_manager) ? m_manager->findCommsWindow(session) : nullptr;
-  if (!window) return;
+  showAnsweredWindow(session,
+                     (session && m_manager) ? m_manager->findCommsWindow(session) : nullptr);
+}
+
+void WindowManagerCallHelper::showAnsweredWindow(CommunicationSession* session,
+                                                 QML::CommunicationsWindow* window) {
+  if (!session || !window) return;
+  // A plain audio call stays with the contact list unless the configuration
+  // shows every window at once.
   if (session->isOnlyAudioCall() && !showAtOnce()) return;
   window->show();
   window->raise();

@@ -109,6 +109,9 @@ class WindowManagerCallHelper : public QObject {
   bool alwaysOnTop() const;
   void stopRingerUnlessAnotherWaits();
   bool showAtOnce() const;
+  // The window of a call the user has just answered.
+  void showAnsweredWindow(RAZ::Controllers::CommunicationSession* session,
+                          QML::CommunicationsWindow* window);
   RAZ::Controllers::CommunicationSession* sessionOf(RAZ::MediaEngine::CallBasePtr* call) const;
   RAZ::Contacts::IContact* findContact(const QString& address) const;
 

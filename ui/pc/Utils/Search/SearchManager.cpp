@@ -374,18 +374,15 @@ void SearchManager::addResult(Search* search,
   setIfAny(KeySecurityPin, text(data, "securitypin"));
   set(KeyExtension, text(data, "extension"));
 
-  // The properties go on before the store takes the contact: a contact the
-  // store refuses is deleted here, and one it accepted is never deleted
-  // behind its back.
+  // The contact is whole before the store takes it: nobody watches it yet,
+  // so nothing is told of each change, and a contact the store refuses is
+  // deleted here while one it accepted is never deleted behind its back.
   RAZ::Contacts::IContact* contact = search->results()->createContact(-1);
   if (!contact) return;
   contact->updateProperties(properties, QVariantMap(), false);
-  if (!search->results()->addContact(contact, false, true)) {
-    delete contact;
-    return;
-  }
   contact->setSearchResult(true);
   contact->setSearchText(s_searchText);
+  if (!search->results()->addContact(contact, false, true)) delete contact;
 }
 
 void SearchManager::searchContactsResults(
@@ -474,8 +471,10 @@ QAbstractItemModel* SearchManager::setupEnterpriseSearch() {
 }
 
 void SearchManager::retranslateSearchGroups() {
+  // A source switched off keeps its group for when it is back: that group
+  // takes the new language too.
   for (Search* s : qAsConst(m_searches))
-    if (s && s->isEnabled() && s->group()) s->group()->setName(s->name());
+    if (s && s->group()) s->group()->setName(s->name());
 }
 
 void SearchManager::resetSearches() {

@@ -156,6 +156,7 @@ class SearchManager : public QObject {
   // The enterprise directory's model (loaded once, in full), or null when the
   // session has no enterprise directory.
   QAbstractItemModel* setupEnterpriseSearch();
+  // Names every source's group in the current language.
   void retranslateSearchGroups();
   void resetSearches();
   // A new search of the kind, or null for a kind outside 1 to 4 or one the

@@ -722,14 +722,12 @@ void CommunicationsWindow::hideParticipantMouseOver() {
 
 void CommunicationsWindow::showParticipantPopupMenu(QString nick) {
   if (!m_session || !m_participantMenuActions) return;
-  RAZ::Controllers::ChatInterface* chat = m_session->getChatInterface();
-  RAZ::Models::ChatParticipants* parties = chat ? chat->getParticipants() : nullptr;
-  RAZ::Data::ChatParticipant* participant = parties ? parties->getParticipant(nick) : nullptr;
-  if (!participant) {
+  auto* party = qobject_cast<RAZ::Data::ChatParticipant*>(participant(nick));
+  if (!party) {
     TP_LOG(kLog, TP::Core::Logging::LevelWarning) << "No participant to show a menu for";
     return;
   }
-  QMenu* menu = m_participantMenuActions->createMenu(m_session.data(), participant);
+  QMenu* menu = m_participantMenuActions->createMenu(m_session.data(), party);
   if (!menu) return;
   menu->setAttribute(Qt::WA_DeleteOnClose);
   openMenu(menu);

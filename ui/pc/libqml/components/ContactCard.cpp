@@ -352,25 +352,14 @@ void ContactCard::clearContactJid() {
 void ContactCard::trySyncing(int fieldType) {
   if (xmppEnabled() && fieldType == FieldData::JidField && checkIfContactExists()) return;
   if (!m_syncingPossible || !m_sync || !m_contact) return;
-  int key = 0;
+  // Only the numbers and addresses find a contact in the directory.
   switch (fieldType) {
     case FieldData::WorkPhoneField:
-      key = Key::KeyWork;
-      break;
     case FieldData::ExtensionField:
-      key = Key::KeyExtension;
-      break;
     case FieldData::MobilePhoneField:
-      key = Key::KeyMobile;
-      break;
     case FieldData::PersonalPhoneField:
-      key = Key::KeyPersonal;
-      break;
     case FieldData::EmailField:
-      key = Key::KeyEmail;
-      break;
     case FieldData::JidField:
-      key = Key::KeyImAddress;
       break;
     default:
       return;
@@ -378,7 +367,7 @@ void ContactCard::trySyncing(int fieldType) {
   // The directory is asked for what the contact holds: what was typed into
   // a new contact goes to it first (it is the card's own until added).
   if (m_addMode) applyEdits();
-  m_sync->syncWithDirectory(m_contact, key);
+  m_sync->syncWithDirectory(m_contact, propertyKey(fieldType));
 }
 
 void ContactCard::onSyncDone() {

@@ -44,12 +44,12 @@
 #include <csignal>
 #include <cstdlib>
 
+#include "Models/ContactSearchFilter.h"
 #include "Models/ErrorInfoModel.h"
 #include "Models/LeftPaneButtonsModel.h"
 #include "Providers/Factory.h"
 #include "Providers/MenuActionProvider.h"
 #include "Providers/QmlProviders.h"
-#include "Models/ContactSearchFilter.h"
 #include "Utils/ActiveCommsDragDropHandler.h"
 #include "Utils/ActiveSelectionHandler.h"
 #include "Utils/BadgeHandler.h"
@@ -654,6 +654,7 @@ void MainWindow::activeViewChanged(const QString& view) {
     emit dialpadText(text);
   } else if (view == QLatin1String("historyView")) {
     emit fetchCallLogs();
+    followHistoryRow();
   } else {
     if (view == QLatin1String("contactsView")) {
       if (m_groups) m_groups->setSortField(primarySortField());
@@ -710,9 +711,17 @@ void MainWindow::activeSelectionChanged(const QItemSelection&, const QItemSelect
 }
 
 void MainWindow::historySelectionChanged(int row) {
+  m_historyRow = row;
+  // The history list keeps a current row while another view shows (it moves
+  // whenever the history changes): only the list on screen decides what the
+  // menus and Enter act on.
+  if (m_activeView == QLatin1String("historyView")) followHistoryRow();
+}
+
+void MainWindow::followHistoryRow() {
   m_activeSource->reset();
   m_contactSource->reset();
-  const QModelIndex i = m_timelineProxy->index(row, 0);
+  const QModelIndex i = m_timelineProxy->index(m_historyRow, 0);
   if (!i.isValid()) return;
   if (auto* source =
           qobject_cast<RAZ::Actions::Source*>(i.data(kTimelineSourceRole).value<QObject*>()))

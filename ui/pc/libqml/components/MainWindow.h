@@ -24,7 +24,7 @@ class MenuActionProviderWin;
 namespace QML {
 class CallSettings;
 class ContactMouseOver;
-}
+}  // namespace QML
 namespace RAZ {
 class Client;
 namespace Actions {
@@ -314,6 +314,7 @@ class MainWindow : public Window {
 
  private:
   void createActiveCommunications();
+  void followHistoryRow();
   void setupTestCall();
   void createSearchManager();
   void createBannerAndLeftPane();
@@ -373,6 +374,8 @@ class MainWindow : public Window {
   QDateTime m_activeViewSince;
   QString m_searchText;
   QList<QPointer<QObject>> m_savedSelection;
+  // The history list's current row, acted on while the history shows.
+  int m_historyRow = -1;
   bool m_showStatus = false;
   bool m_showFavorite = false;
   bool m_showOfflineContacts = true;
