@@ -7,8 +7,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
-#include <QPushButton>
 #include <QPointer>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -128,7 +128,8 @@ class CommsManagerTest : public QObject {
   }
 
   CommunicationNotification* callPopup(CommunicationSession* s) const {
-    return m_notifications->findCommunicationNotification(s, CommunicationNotification::CallNotification);
+    return m_notifications->findCommunicationNotification(
+        s, CommunicationNotification::CallNotification);
   }
 
  private slots:
@@ -246,8 +247,8 @@ class CommsManagerTest : public QObject {
     QCOMPARE(toasts.size(), 1);
     QLabel* text = toasts.first()->findChild<QLabel*>("notificationText");
     QVERIFY(text);
-    QCOMPARE(text->text(), busy ? QString("Bruno Keller is busy")
-                                : QString("Bruno Keller declined the call"));
+    QCOMPARE(text->text(),
+             busy ? QString("Bruno Keller is busy") : QString("Bruno Keller declined the call"));
     QTRY_COMPARE_WITH_TIMEOUT(session()->callController()->callCount(), 0, kWait);
   }
 
@@ -437,19 +438,30 @@ class CommsManagerTest : public QObject {
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("transferredFrom");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("display name") << "\"Nora Quist\" <sip:nora@elsewhere.example>" << ""
+    QTest::newRow("display name") << "\"Nora Quist\" <sip:nora@elsewhere.example>"
+                                  << ""
                                   << "Nora Quist";
-    QTest::newRow("anonymous") << "\"anonymous\" <sip:anon@elsewhere.example>" << ""
+    QTest::newRow("anonymous") << "\"anonymous\" <sip:anon@elsewhere.example>"
+                               << ""
                                << "Unknown";
-    QTest::newRow("Anonymous is a name") << "\"Anonymous\" <sip:anon@elsewhere.example>" << ""
+    QTest::newRow("Anonymous is a name") << "\"Anonymous\" <sip:anon@elsewhere.example>"
+                                         << ""
                                          << "Anonymous";
     QTest::newRow("transfer in any case") << "\"tRaNsFeR\" <sip:+4930999111@elsewhere.example>"
-                                          << "" << "+4930999111";
-    QTest::newRow("no display name") << "sip:+4930555@elsewhere.example" << "" << "+4930555";
+                                          << ""
+                                          << "+4930999111";
+    QTest::newRow("no display name") << "sip:+4930555@elsewhere.example"
+                                     << ""
+                                     << "+4930555";
     QTest::newRow("handed over") << "\"Transfer\" <sip:desk@elsewhere.example>"
-                                 << "\"Olga Berg\" <sip:olga@elsewhere.example>" << "Olga Berg";
-    QTest::newRow("known party") << "sip:alice.moreno@demo.zent" << "" << "Alice Moreno";
-    QTest::newRow("nothing") << "" << "" << "Unknown";
+                                 << "\"Olga Berg\" <sip:olga@elsewhere.example>"
+                                 << "Olga Berg";
+    QTest::newRow("known party") << "sip:alice.moreno@demo.zent"
+                                 << ""
+                                 << "Alice Moreno";
+    QTest::newRow("nothing") << ""
+                             << ""
+                             << "Unknown";
   }
   void remotePartyNames() {
     QFETCH(QString, from);
@@ -509,8 +521,7 @@ class CommsManagerTest : public QObject {
 
     // "Call from Phone" to a party without any address: the service says so.
     RAZ::Contacts::IContact* nobody = session()->contactsManager()->createTemporaryContact({});
-    comms()->createCall({RAZ::Contacts::ContactPtr(nobody)}, RAZ::Contacts::Properties::KeyWork,
-                        3);
+    comms()->createCall({RAZ::Contacts::ContactPtr(nobody)}, RAZ::Contacts::Properties::KeyWork, 3);
     QTRY_VERIFY_WITH_TIMEOUT(openMessage("Call to Phone failed!"), kWait);
     QCOMPARE(openMessage("Call to Phone failed!")->messageLabel()->text(),
              QString("Client encountered an error when trying locate participant. "
@@ -560,7 +571,8 @@ class CommsManagerTest : public QObject {
     QVERIFY(signIn());
     QSignalSpy created(comms(),
                        SIGNAL(sessionCreated(RAZ::Controllers::CommunicationSession*, bool)));
-    QVERIFY(RAZ::Demo::Service::instance().incomingSession(201, CommunicationSession::KindWebCollab));
+    QVERIFY(
+        RAZ::Demo::Service::instance().incomingSession(201, CommunicationSession::KindWebCollab));
     QVERIFY(created.wait(kWait));
     QPointer<CommunicationSession> s = qvariant_cast<CommunicationSession*>(created.last().at(0));
     QPointer<CommunicationsWindow> window = m_manager->findCommsWindow(s);

@@ -540,8 +540,10 @@ class TestCommsMenus : public QObject {
     RAZ::Controllers::ChatInterface* chat = s->getChatInterface();
     RAZ::Contacts::IContact* contact = m_session->contactsManager()->getContact(102).data();
     QVERIFY(contact);
-    RAZ::Data::ChatParticipant* bruno = chat->getParticipants()->addParticipant("bruno", 2, contact);
-    RAZ::Data::ChatParticipant* guest = chat->getParticipants()->addParticipant("guest", 2, nullptr);
+    RAZ::Data::ChatParticipant* bruno =
+        chat->getParticipants()->addParticipant("bruno", 2, contact);
+    RAZ::Data::ChatParticipant* guest =
+        chat->getParticipants()->addParticipant("guest", 2, nullptr);
     QML::CommunicationsWindow* w = window(s);
     QCOMPARE(w->participant("bruno"), static_cast<QObject*>(bruno));
     QVERIFY(!w->participant("nobody"));

@@ -104,15 +104,15 @@ class TestContactCard : public QObject {
     m_factory.reset();
     m_session.reset(new RAZ::Demo::DemoSession(config));
     m_session->open(QStringLiteral("tester"), QStringLiteral("demo"));
-    m_factory = std::make_unique<Providers::Factory>(
-        m_session.get(), m_session->contactsManager(), nullptr, m_session->ftController(),
-        m_session->sipChatController());
+    m_factory = std::make_unique<Providers::Factory>(m_session.get(), m_session->contactsManager(),
+                                                     nullptr, m_session->ftController(),
+                                                     m_session->sipChatController());
   }
 
   ContactCard* card(IContact* c, bool conference = false) {
-    auto* card = new ContactCard(conference, m_session->contactsManager(), c,
-                                 m_session->configuration(), m_factory.get(),
-                                 m_session->contactSearchController(), false, nullptr);
+    auto* card =
+        new ContactCard(conference, m_session->contactsManager(), c, m_session->configuration(),
+                        m_factory.get(), m_session->contactSearchController(), false, nullptr);
     card->activate();
     card->show();
     return card;
@@ -198,21 +198,15 @@ class TestContactCard : public QObject {
   void everyFieldReadsAndWritesItsProperty_data() {
     QTest::addColumn<int>("field");
     QTest::addColumn<int>("key");
-    const QList<QPair<int, int>> pairs{{FieldData::FirstNameField, 4},
-                                       {FieldData::LastNameField, 5},
-                                       {FieldData::WorkPhoneField, 13},
-                                       {FieldData::ExtensionField, 16},
-                                       {FieldData::MobilePhoneField, 14},
-                                       {FieldData::PersonalPhoneField, 15},
-                                       {FieldData::StreetField, 8},
-                                       {FieldData::CityField, 11},
-                                       {FieldData::PostalCodeField, 9},
-                                       {FieldData::CountryField, 12},
-                                       {FieldData::EmailField, 6},
-                                       {FieldData::ConferencePhoneField, 39},
-                                       {FieldData::ConferenceIdField, 40},
-                                       {FieldData::ConferencePinField, 41},
-                                       {FieldData::WebUrlField, 7}};
+    const QList<QPair<int, int>> pairs{
+        {FieldData::FirstNameField, 4},     {FieldData::LastNameField, 5},
+        {FieldData::WorkPhoneField, 13},    {FieldData::ExtensionField, 16},
+        {FieldData::MobilePhoneField, 14},  {FieldData::PersonalPhoneField, 15},
+        {FieldData::StreetField, 8},        {FieldData::CityField, 11},
+        {FieldData::PostalCodeField, 9},    {FieldData::CountryField, 12},
+        {FieldData::EmailField, 6},         {FieldData::ConferencePhoneField, 39},
+        {FieldData::ConferenceIdField, 40}, {FieldData::ConferencePinField, 41},
+        {FieldData::WebUrlField, 7}};
     for (const auto& p : pairs)
       QTest::newRow(qPrintable(FieldData::labelFor(p.first))) << p.first << p.second;
   }
@@ -494,9 +488,8 @@ class TestContactCard : public QObject {
     ContactCard* c = card(contact(kAlice));
     QPointer<ContactCard> guard(c);
     QString text;
-    ZentTest::answerNextMessage(QDialogButtonBox::No, [&](Dialogs::MessageWindow* m) {
-      text = m->messageLabel()->text();
-    });
+    ZentTest::answerNextMessage(
+        QDialogButtonBox::No, [&](Dialogs::MessageWindow* m) { text = m->messageLabel()->text(); });
     c->deleteContact();
     QCOMPARE(text, QString("Are you sure you want to remove Alice Moreno from your contact list?"));
     QVERIFY(contact(kAlice));
@@ -553,8 +546,8 @@ class TestContactCard : public QObject {
     QVERIFY(!sceneItem(c, "actionButtons")->isVisible());
     // A new contact has nothing to call yet: no buttons in add mode.
     ContactCard* fresh = card(nullptr);
-    QVERIFY(!sceneItem(fresh, "actionButtons")->isVisible() ||
-            !sceneItem(fresh, "action2") || !sceneItem(fresh, "action2")->isEnabled());
+    QVERIFY(!sceneItem(fresh, "actionButtons")->isVisible() || !sceneItem(fresh, "action2") ||
+            !sceneItem(fresh, "action2")->isEnabled());
   }
 
   void tabGoesRoundTheEditableFields() {

@@ -262,8 +262,7 @@ class TestLocationPublish : public QObject {
         QObject::connect(source, SIGNAL(xsiLocationReceived(const RAZ::Utils::Location::Info&)),
                          helper.get(),
                          SLOT(cbXsiLocationReceived(const RAZ::Utils::Location::Info&)));
-        QObject::connect(source,
-                         SIGNAL(pubsubLocationReceived(const RAZ::Utils::Location::Info&)),
+        QObject::connect(source, SIGNAL(pubsubLocationReceived(const RAZ::Utils::Location::Info&)),
                          helper.get(),
                          SLOT(cbXmppLocationReceived(const RAZ::Utils::Location::Info&)));
       }

@@ -8,8 +8,8 @@
 
 #include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Controllers/CommunicationSession.h>
-#include <RAZ/Presence/PresenceData.h>
 #include <RAZ/MediaEngine/CallBasePtr.h>
+#include <RAZ/Presence/PresenceData.h>
 
 #include "TestSupport.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
@@ -436,10 +436,9 @@ void TestNotifyPopups::hoverCardRestartsItsTimerOnTheSameContact() {
 void TestNotifyPopups::hoverCardShowsHostileTextsAsTyped() {
   const QString name = QStringLiteral("<img src=\"http://evil.example/x.png\"><b>Mallory</b>");
   const QString status = QStringLiteral("<a href=\"http://evil.example\">click</a>");
-  RAZ::Contacts::IContact contact(7, {{QString::number(RAZ::Contacts::Properties::KeyDisplayName),
-                                       name},
-                                      {QString::number(RAZ::Contacts::Properties::KeyWork),
-                                       QStringLiteral("<i>100</i>")}});
+  RAZ::Contacts::IContact contact(
+      7, {{QString::number(RAZ::Contacts::Properties::KeyDisplayName), name},
+          {QString::number(RAZ::Contacts::Properties::KeyWork), QStringLiteral("<i>100</i>")}});
   contact.presenceData()->setReceived(1, status);
   QML::ContactMouseOver card;
   QVERIFY(card.activate());
@@ -504,8 +503,7 @@ void TestNotifyPopups::hoverCardStaysOnTheCursorsScreen() {
   // A second screen to the right and below: its edges count, not its size.
   const QRect second(1000, 800, 1000, 800);
   QCOMPARE(QML::ContactMouseOver::placeFor(QPoint(1100, 900), card, second), QPoint(1105, 900));
-  QCOMPARE(QML::ContactMouseOver::placeFor(QPoint(1900, 1550), card, second),
-           QPoint(1635, 1450));
+  QCOMPARE(QML::ContactMouseOver::placeFor(QPoint(1900, 1550), card, second), QPoint(1635, 1450));
 }
 
 ZENT_TEST_MAIN(TestNotifyPopups, QApplication)

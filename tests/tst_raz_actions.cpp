@@ -10,10 +10,10 @@
 #include <RAZ/Contacts/ContactModels.h>
 #include <RAZ/Contacts/ContactSynchronizer.h>
 #include <RAZ/Contacts/Contacts.h>
+#include <RAZ/Contacts/ContactsImpl.h>
 #include <RAZ/Controllers/CommsSessionController.h>
 #include <RAZ/Controllers/CommunicationSession.h>
 #include <RAZ/Demo/Service.h>
-#include <RAZ/Contacts/ContactsImpl.h>
 #include <RAZ/Models/SearchGroups.h>
 #include <RAZ/Models/Timeline.h>
 #include <RAZ/ProgramKey.h>

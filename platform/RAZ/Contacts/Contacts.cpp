@@ -209,8 +209,9 @@ QString IContact::searchHitString() const {
   QString needle = m_searchText.trimmed();
   while (needle.endsWith(QLatin1Char('*'))) needle.chop(1);
   if (needle.isEmpty()) return QString();
-  const int keys[] = {Properties::KeyDisplayName, Properties::KeyImAddress, Properties::KeyEmail,
-                      Properties::KeyWork,        Properties::KeyMobile,    Properties::KeyExtension};
+  const int keys[] = {Properties::KeyDisplayName, Properties::KeyImAddress,
+                      Properties::KeyEmail,       Properties::KeyWork,
+                      Properties::KeyMobile,      Properties::KeyExtension};
   for (int key : keys) {
     const QString value = getProperty(key).toString();
     if (value.contains(needle, Qt::CaseInsensitive)) return value;

@@ -17,8 +17,8 @@
 #include "RAZ/Models/Timeline.h"
 #include "RAZ/Presence/PresenceData.h"
 #include "RAZ/Sessions/SessionManagerBase.h"
-#include "RAZ/Xsi/XsiCredentialsControl.h"
 #include "RAZ/Webcollab/WebcollabBase.h"
+#include "RAZ/Xsi/XsiCredentialsControl.h"
 
 namespace RAZ {
 namespace Controllers {
@@ -251,8 +251,7 @@ void CommsSessionController::createCall(const QList<RAZ::Contacts::ContactPtr>& 
   if (address.isEmpty() && !first->numberTypes().isEmpty())
     address = first->getProperty(first->numberTypes().first()).toString();
   if (isEmergencyNumber(address)) {
-    TP_LOG("RAZ::Controllers::CommsSessionController::createCall",
-           TP::Core::Logging::LevelWarning)
+    TP_LOG("RAZ::Controllers::CommsSessionController::createCall", TP::Core::Logging::LevelWarning)
         << "Emergency numbers are not called from this client";
     QTimer::singleShot(0, this, [this] { emit emergencyCallNotification(); });
     return;

@@ -5,8 +5,8 @@
 #include "RAZ/Contacts/Contacts.h"
 #include "RAZ/Controllers/ChatInterface.h"
 #include "RAZ/Controllers/CommsSessionController.h"
-#include "RAZ/Utils/Parsers.h"
 #include "RAZ/Controllers/XmppChat.h"
+#include "RAZ/Utils/Parsers.h"
 #include "RAZ/Webcollab/WebcollabBase.h"
 
 namespace RAZ {
@@ -119,10 +119,8 @@ void CommunicationSession::setCall(RAZ::MediaEngine::CallBasePtr* call) {
   if (m_call) disconnect(m_call.Raw(), nullptr, this, nullptr);
   m_call = call;
   if (call) {
-    connect(call, &RAZ::MediaEngine::CallBasePtr::opened, this,
-            [this] { emit opened(); });
-    connect(call, &RAZ::MediaEngine::CallBasePtr::closed, this,
-            [this] { emit closed(); });
+    connect(call, &RAZ::MediaEngine::CallBasePtr::opened, this, [this] { emit opened(); });
+    connect(call, &RAZ::MediaEngine::CallBasePtr::closed, this, [this] { emit closed(); });
     connect(call, &RAZ::MediaEngine::CallBasePtr::callStateChanged, this,
             &CommunicationSession::callStateChanged);
     connect(call, &RAZ::MediaEngine::CallBasePtr::videoStateChanged, this,

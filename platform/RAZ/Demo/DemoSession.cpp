@@ -3,9 +3,9 @@
 #include "RAZ/Controllers/SecurityClassificationController.h"
 
 #include <QDateTime>
-#include <QPointer>
 #include <QHash>
 #include <QMetaMethod>
+#include <QPointer>
 #include <QRandomGenerator>
 #include <QTimer>
 
@@ -78,7 +78,6 @@ class DemoLocationSource : public RAZ::Utils::Location::Source {
 };
 
 }  // namespace
-
 
 namespace {
 
@@ -355,7 +354,8 @@ int DemoSession::ringSomeoneIn() {
   QTimer::singleShot(kCallerGivesUpMs, this, [guard] {
     if (!guard || !guard->getCall()) return;
     RAZ::MediaEngine::CallBasePtr* call = guard->getCall();
-    if (call->getCallState() == RAZ::MediaEngine::CallBasePtr::StateIncoming) call->close(RAZ::MediaEngine::CallBasePtr::CloseCallerGaveUp);
+    if (call->getCallState() == RAZ::MediaEngine::CallBasePtr::StateIncoming)
+      call->close(RAZ::MediaEngine::CallBasePtr::CloseCallerGaveUp);
   });
   return id;
 }

@@ -1,8 +1,8 @@
 #include "RAZ/Sessions/SessionManagerBase.h"
 
-#include "RAZ/Controllers/SecurityClassificationController.h"
 #include "RAZ/Controllers/Search/ContactSearch.h"
 #include "RAZ/Controllers/Search/LdapContactSearch.h"
+#include "RAZ/Controllers/SecurityClassificationController.h"
 
 #include "RAZ/Models/Timeline.h"
 
@@ -68,8 +68,8 @@ RAZ::Controllers::Search::XsiContactFullSearch* SessionManagerBase::contactFullS
   return m_fullSearch;
 }
 
-RAZ::Controllers::Search::OutlookContactSearch*
-SessionManagerBase::outlookContactSearchController() const {
+RAZ::Controllers::Search::OutlookContactSearch* SessionManagerBase::outlookContactSearchController()
+    const {
   return m_outlookSearch;
 }
 

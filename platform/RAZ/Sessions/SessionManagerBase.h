@@ -35,7 +35,7 @@ class ContactSearch;
 class LdapContactSearch;
 class OutlookContactSearch;
 class XsiContactFullSearch;
-}
+}  // namespace Search
 }  // namespace Controllers
 namespace MediaEngine {
 class CallControllerBase;

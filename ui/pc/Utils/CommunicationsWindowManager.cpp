@@ -113,9 +113,7 @@ QML::CommunicationsWindow* CommunicationsWindowManager::findCommsWindow(
   return nullptr;
 }
 
-QList<QML::CommunicationsWindow*> CommunicationsWindowManager::windows() const {
-  return m_windows;
-}
+QList<QML::CommunicationsWindow*> CommunicationsWindowManager::windows() const { return m_windows; }
 
 bool CommunicationsWindowManager::isAnyWindowAlwaysOnTop() const {
   for (QML::CommunicationsWindow* w : m_windows)
@@ -123,8 +121,8 @@ bool CommunicationsWindowManager::isAnyWindowAlwaysOnTop() const {
   return false;
 }
 
-Utils::Actions::CommunicationsWindowMenuActions* CommunicationsWindowManager::getMenuActionsForSession(
-    CommunicationSession* session) const {
+Utils::Actions::CommunicationsWindowMenuActions*
+CommunicationsWindowManager::getMenuActionsForSession(CommunicationSession* session) const {
   QML::CommunicationsWindow* window = findCommsWindow(session);
   return window ? window->getMenuActions() : nullptr;
 }
@@ -317,7 +315,8 @@ void CommunicationsWindowManager::addParticipant(CommunicationSession* session,
   if (!session) return;
   int id = identifier;
   if (id == -1) {
-    RAZ::Contacts::IContact* contact = m_contacts ? m_contacts->findOrCreateContact(address) : nullptr;
+    RAZ::Contacts::IContact* contact =
+        m_contacts ? m_contacts->findOrCreateContact(address) : nullptr;
     if (!contact) return;
     if (contact->isClientUpdatable())
       contact->setProperty(RAZ::Contacts::Properties::KeyWork, address);

@@ -33,7 +33,7 @@ class Config;
 namespace Contacts {
 class Contacts;
 class IContact;
-}
+}  // namespace Contacts
 namespace Controllers {
 class ChatInterface;
 class CommunicationSession;

@@ -75,14 +75,14 @@ bool WindowManagerCallHelper::initialize(
   m_factory = factory;
   m_manager = manager;
   m_notifications = notifications;
-  m_uriParser = RAZ::Utils::SipUriParser(sessionManager ? sessionManager->configuration() : nullptr);
+  m_uriParser =
+      RAZ::Utils::SipUriParser(sessionManager ? sessionManager->configuration() : nullptr);
   if (!sessionManager) return true;
 
   if (m_calls) disconnect(m_calls, nullptr, this, nullptr);
   m_calls = sessionManager->callController();
   if (RAZ::MediaEngine::CallControllerBase* calls = m_calls) {
-    connect(calls,
-            SIGNAL(confirmCall(RAZ::MediaEngine::Call, RAZ::MediaEngine::Call, bool&)), this,
+    connect(calls, SIGNAL(confirmCall(RAZ::MediaEngine::Call, RAZ::MediaEngine::Call, bool&)), this,
             SLOT(confirmNewCall(RAZ::MediaEngine::Call, RAZ::MediaEngine::Call, bool&)),
             Qt::UniqueConnection);
     connect(calls, SIGNAL(confirmIncomingCall(RAZ::MediaEngine::Call, RAZ::MediaEngine::Call)),
@@ -107,7 +107,9 @@ Dialogs::MessageWindow* WindowManagerCallHelper::confirmWindow() const {
   return m_confirmWindow.data();
 }
 
-bool WindowManagerCallHelper::alwaysOnTop() const { return m_factory && m_factory->isAlwaysOnTop(); }
+bool WindowManagerCallHelper::alwaysOnTop() const {
+  return m_factory && m_factory->isAlwaysOnTop();
+}
 
 bool WindowManagerCallHelper::showAtOnce() const {
   const RAZ::Configuration::Config* config =
@@ -133,8 +135,8 @@ void WindowManagerCallHelper::onPreferencesChanged() {
 void WindowManagerCallHelper::connectSessionSignals(CommunicationSession* session) {
   if (!session) return;
   const Qt::ConnectionType unique = Qt::UniqueConnection;
-  connect(session, SIGNAL(addVideoRequest(RAZ::MediaEngine::Call)), m_playIncoming,
-          SLOT(trigger()), unique);
+  connect(session, SIGNAL(addVideoRequest(RAZ::MediaEngine::Call)), m_playIncoming, SLOT(trigger()),
+          unique);
   connect(session, SIGNAL(addVideoRequest(RAZ::MediaEngine::Call)), this,
           SLOT(addVideoRequest(RAZ::MediaEngine::Call)), unique);
   connect(session, SIGNAL(ringing(RAZ::MediaEngine::Call)), this,
@@ -197,12 +199,11 @@ void WindowManagerCallHelper::showCallNotification(CommunicationSession* session
         connect(notification, SIGNAL(callNotificationAccepted()), main, SLOT(raise()));
   // Declining in the popup turns the call away.
   QPointer<CallBasePtr> declined(call);
-  connect(notification, &QML::CommunicationNotification::callNotificationIgnored, this,
-          [declined] {
-            if (declined && (declined->getCallState() == CallBasePtr::StateIncoming ||
-                             declined->getCallState() == CallBasePtr::StateRinging))
-              declined->close(CallBasePtr::CloseDeclined);
-          });
+  connect(notification, &QML::CommunicationNotification::callNotificationIgnored, this, [declined] {
+    if (declined && (declined->getCallState() == CallBasePtr::StateIncoming ||
+                     declined->getCallState() == CallBasePtr::StateRinging))
+      declined->close(CallBasePtr::CloseDeclined);
+  });
   startIncomingRinger(call);
 }
 
@@ -396,14 +397,17 @@ RAZ::Contacts::IContact* WindowManagerCallHelper::findContact(const QString& add
 
 RAZ::Contacts::IContact* WindowManagerCallHelper::getContact(CallBasePtr* call) const {
   if (!m_contacts || !call) return nullptr;
-  if (call->isConferenceCall()) return findContact(m_uriParser.matchableUri(call->getConferenceAddress()));
-  const TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr> transferred = call->getTransferredFromUri();
+  if (call->isConferenceCall())
+    return findContact(m_uriParser.matchableUri(call->getConferenceAddress()));
+  const TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr> transferred =
+      call->getTransferredFromUri();
   const TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr> from = call->getFromUri();
   const QString transferredText = UTQS(transferred, false);
   const QString fromText = UTQS(from, false);
   RAZ::Contacts::IContact* found = findContact(transferredText);
   if (!found) {
-    TP_LOG(kLog, TP::Core::Logging::LevelDetail) << "No transferred URI lookup with normal from URI.";
+    TP_LOG(kLog, TP::Core::Logging::LevelDetail)
+        << "No transferred URI lookup with normal from URI.";
     found = findContact(fromText);
   }
   QStringList candidates;

@@ -124,8 +124,7 @@ void registerTypes() {
   uncreatable<QML::LoginWindow>("LoginWindow", reason("LoginWindow"));
   notYetAvailable("ChatRoomsModel", reason("ChatRoomsModel"));
   notYetAvailable("ChatParticipant", reason("ChatParticipant"));
-  uncreatable<Models::LeftPaneButtonsModel>("LeftPaneButtonsModel",
-                                            reason("LeftPaneButtonsModel"));
+  uncreatable<Models::LeftPaneButtonsModel>("LeftPaneButtonsModel", reason("LeftPaneButtonsModel"));
   notYetAvailable("TimelineEntry", reason("TimelineEntry"));
   qmlRegisterUncreatableMetaObject(Models::FieldData::staticMetaObject, kVantre, 1, 0, "FieldData",
                                    QStringLiteral("FieldData cannot be created from QML"));

@@ -33,8 +33,10 @@ class CallDebugInfo : public QObject {
   Q_PROPERTY(bool acSpeakerMute READ acSpeakerMute WRITE setAcSpeakerMute NOTIFY changed)
   Q_PROPERTY(int acSystemMicGain READ acSystemMicGain WRITE setAcSystemMicGain NOTIFY changed)
   Q_PROPERTY(bool acSystemMicMute READ acSystemMicMute WRITE setAcSystemMicMute NOTIFY changed)
-  Q_PROPERTY(int acSystemSpeakerGain READ acSystemSpeakerGain WRITE setAcSystemSpeakerGain NOTIFY changed)
-  Q_PROPERTY(bool acSystemSpeakerMute READ acSystemSpeakerMute WRITE setAcSystemSpeakerMute NOTIFY changed)
+  Q_PROPERTY(
+      int acSystemSpeakerGain READ acSystemSpeakerGain WRITE setAcSystemSpeakerGain NOTIFY changed)
+  Q_PROPERTY(
+      bool acSystemSpeakerMute READ acSystemSpeakerMute WRITE setAcSystemSpeakerMute NOTIFY changed)
   Q_PROPERTY(bool aec READ aec WRITE setAec NOTIFY changed)
   Q_PROPERTY(bool aecAutoMode READ aecAutoMode WRITE setAecAutoMode NOTIFY changed)
   Q_PROPERTY(bool aecCNG READ aecCNG WRITE setAecCNG NOTIFY changed)
@@ -42,7 +44,8 @@ class CallDebugInfo : public QObject {
   Q_PROPERTY(bool aecNLP READ aecNLP WRITE setAecNLP NOTIFY changed)
   Q_PROPERTY(bool agc READ agc WRITE setAgc NOTIFY changed)
   Q_PROPERTY(bool arsAutoFec READ arsAutoFec WRITE setArsAutoFec NOTIFY changed)
-  Q_PROPERTY(bool arsFeedbackOverRTCP READ arsFeedbackOverRTCP WRITE setArsFeedbackOverRTCP NOTIFY changed)
+  Q_PROPERTY(
+      bool arsFeedbackOverRTCP READ arsFeedbackOverRTCP WRITE setArsFeedbackOverRTCP NOTIFY changed)
   Q_PROPERTY(bool arsFrameResize READ arsFrameResize WRITE setArsFrameResize NOTIFY changed)
   Q_PROPERTY(int arsHiBitrate READ arsHiBitrate WRITE setArsHiBitrate NOTIFY changed)
   Q_PROPERTY(int arsHiFramerate READ arsHiFramerate WRITE setArsHiFramerate NOTIFY changed)
@@ -50,80 +53,140 @@ class CallDebugInfo : public QObject {
   Q_PROPERTY(int arsLoBitrate READ arsLoBitrate WRITE setArsLoBitrate NOTIFY changed)
   Q_PROPERTY(int arsLoFramerate READ arsLoFramerate WRITE setArsLoFramerate NOTIFY changed)
   Q_PROPERTY(int arsProfile READ arsProfile WRITE setArsProfile NOTIFY changed)
-  Q_PROPERTY(QString audioInputDevice READ audioInputDevice WRITE setAudioInputDevice NOTIFY changed)
-  Q_PROPERTY(QString audioOutputDevice READ audioOutputDevice WRITE setAudioOutputDevice NOTIFY changed)
+  Q_PROPERTY(
+      QString audioInputDevice READ audioInputDevice WRITE setAudioInputDevice NOTIFY changed)
+  Q_PROPERTY(
+      QString audioOutputDevice READ audioOutputDevice WRITE setAudioOutputDevice NOTIFY changed)
   Q_PROPERTY(int channelMicGain READ channelMicGain WRITE setChannelMicGain NOTIFY changed)
   Q_PROPERTY(bool channelMicMute READ channelMicMute WRITE setChannelMicMute NOTIFY changed)
-  Q_PROPERTY(int channelSpeakerGain READ channelSpeakerGain WRITE setChannelSpeakerGain NOTIFY changed)
-  Q_PROPERTY(bool channelSpeakerMute READ channelSpeakerMute WRITE setChannelSpeakerMute NOTIFY changed)
-  Q_PROPERTY(bool disableConfControl READ disableConfControl WRITE setDisableConfControl NOTIFY changed)
+  Q_PROPERTY(
+      int channelSpeakerGain READ channelSpeakerGain WRITE setChannelSpeakerGain NOTIFY changed)
+  Q_PROPERTY(
+      bool channelSpeakerMute READ channelSpeakerMute WRITE setChannelSpeakerMute NOTIFY changed)
+  Q_PROPERTY(
+      bool disableConfControl READ disableConfControl WRITE setDisableConfControl NOTIFY changed)
   Q_PROPERTY(bool disableRTCP READ disableRTCP WRITE setDisableRTCP NOTIFY changed)
-  Q_PROPERTY(bool disableSendArsFeedback READ disableSendArsFeedback WRITE setDisableSendArsFeedback NOTIFY changed)
+  Q_PROPERTY(bool disableSendArsFeedback READ disableSendArsFeedback WRITE setDisableSendArsFeedback
+                 NOTIFY changed)
   Q_PROPERTY(bool enableARS READ enableARS WRITE setEnableARS NOTIFY changed)
   Q_PROPERTY(bool enableQOS READ enableQOS WRITE setEnableQOS NOTIFY changed)
   Q_PROPERTY(int keepAliveSec READ keepAliveSec WRITE setKeepAliveSec NOTIFY changed)
   Q_PROPERTY(QString lastError READ lastError WRITE setLastError NOTIFY changed)
   Q_PROPERTY(bool ns READ ns WRITE setNs NOTIFY changed)
   Q_PROPERTY(int recvStreamBitrate READ recvStreamBitrate WRITE setRecvStreamBitrate NOTIFY changed)
-  Q_PROPERTY(int recvStreamBitrateFull READ recvStreamBitrateFull WRITE setRecvStreamBitrateFull NOTIFY changed)
-  Q_PROPERTY(QString recvStreamCodecName READ recvStreamCodecName WRITE setRecvStreamCodecName NOTIFY changed)
-  Q_PROPERTY(int recvStreamFrameRate READ recvStreamFrameRate WRITE setRecvStreamFrameRate NOTIFY changed)
-  Q_PROPERTY(int recvStreamFramesDecoded READ recvStreamFramesDecoded WRITE setRecvStreamFramesDecoded NOTIFY changed)
-  Q_PROPERTY(int recvStreamInactiveTime READ recvStreamInactiveTime WRITE setRecvStreamInactiveTime NOTIFY changed)
-  Q_PROPERTY(int recvStreamIntraFramesDecoded READ recvStreamIntraFramesDecoded WRITE setRecvStreamIntraFramesDecoded NOTIFY changed)
+  Q_PROPERTY(int recvStreamBitrateFull READ recvStreamBitrateFull WRITE setRecvStreamBitrateFull
+                 NOTIFY changed)
+  Q_PROPERTY(QString recvStreamCodecName READ recvStreamCodecName WRITE setRecvStreamCodecName
+                 NOTIFY changed)
+  Q_PROPERTY(
+      int recvStreamFrameRate READ recvStreamFrameRate WRITE setRecvStreamFrameRate NOTIFY changed)
+  Q_PROPERTY(int recvStreamFramesDecoded READ recvStreamFramesDecoded WRITE
+                 setRecvStreamFramesDecoded NOTIFY changed)
+  Q_PROPERTY(int recvStreamInactiveTime READ recvStreamInactiveTime WRITE setRecvStreamInactiveTime
+                 NOTIFY changed)
+  Q_PROPERTY(int recvStreamIntraFramesDecoded READ recvStreamIntraFramesDecoded WRITE
+                 setRecvStreamIntraFramesDecoded NOTIFY changed)
   Q_PROPERTY(int recvStreamJitter READ recvStreamJitter WRITE setRecvStreamJitter NOTIFY changed)
-  Q_PROPERTY(int recvStreamOnlineTime READ recvStreamOnlineTime WRITE setRecvStreamOnlineTime NOTIFY changed)
-  Q_PROPERTY(int recvStreamPacketRate READ recvStreamPacketRate WRITE setRecvStreamPacketRate NOTIFY changed)
-  Q_PROPERTY(int recvStreamPacketsLost READ recvStreamPacketsLost WRITE setRecvStreamPacketsLost NOTIFY changed)
-  Q_PROPERTY(int recvStreamPacketsReceived READ recvStreamPacketsReceived WRITE setRecvStreamPacketsReceived NOTIFY changed)
-  Q_PROPERTY(int recvStreamPacketsRecovered READ recvStreamPacketsRecovered WRITE setRecvStreamPacketsRecovered NOTIFY changed)
-  Q_PROPERTY(int recvStreamPacketsRetransmitted READ recvStreamPacketsRetransmitted WRITE setRecvStreamPacketsRetransmitted NOTIFY changed)
-  Q_PROPERTY(int recvStreamPayloadReceived READ recvStreamPayloadReceived WRITE setRecvStreamPayloadReceived NOTIFY changed)
-  Q_PROPERTY(int recvStreamPayloadType READ recvStreamPayloadType WRITE setRecvStreamPayloadType NOTIFY changed)
-  Q_PROPERTY(int recvStreamQueueTimeLength READ recvStreamQueueTimeLength WRITE setRecvStreamQueueTimeLength NOTIFY changed)
-  Q_PROPERTY(int recvStreamResetCount READ recvStreamResetCount WRITE setRecvStreamResetCount NOTIFY changed)
-  Q_PROPERTY(QString recvStreamResolution READ recvStreamResolution WRITE setRecvStreamResolution NOTIFY changed)
-  Q_PROPERTY(int recvStreamRtxDelay READ recvStreamRtxDelay WRITE setRecvStreamRtxDelay NOTIFY changed)
-  Q_PROPERTY(int recvStreamTotalReceived READ recvStreamTotalReceived WRITE setRecvStreamTotalReceived NOTIFY changed)
-  Q_PROPERTY(int sendStreamAverageJitter READ sendStreamAverageJitter WRITE setSendStreamAverageJitter NOTIFY changed)
-  Q_PROPERTY(int sendStreamAverageRtxDelay READ sendStreamAverageRtxDelay WRITE setSendStreamAverageRtxDelay NOTIFY changed)
-  Q_PROPERTY(QString sendStreamCodecName READ sendStreamCodecName WRITE setSendStreamCodecName NOTIFY changed)
-  Q_PROPERTY(int sendStreamCurrentQueueLength READ sendStreamCurrentQueueLength WRITE setSendStreamCurrentQueueLength NOTIFY changed)
+  Q_PROPERTY(int recvStreamOnlineTime READ recvStreamOnlineTime WRITE setRecvStreamOnlineTime NOTIFY
+                 changed)
+  Q_PROPERTY(int recvStreamPacketRate READ recvStreamPacketRate WRITE setRecvStreamPacketRate NOTIFY
+                 changed)
+  Q_PROPERTY(int recvStreamPacketsLost READ recvStreamPacketsLost WRITE setRecvStreamPacketsLost
+                 NOTIFY changed)
+  Q_PROPERTY(int recvStreamPacketsReceived READ recvStreamPacketsReceived WRITE
+                 setRecvStreamPacketsReceived NOTIFY changed)
+  Q_PROPERTY(int recvStreamPacketsRecovered READ recvStreamPacketsRecovered WRITE
+                 setRecvStreamPacketsRecovered NOTIFY changed)
+  Q_PROPERTY(int recvStreamPacketsRetransmitted READ recvStreamPacketsRetransmitted WRITE
+                 setRecvStreamPacketsRetransmitted NOTIFY changed)
+  Q_PROPERTY(int recvStreamPayloadReceived READ recvStreamPayloadReceived WRITE
+                 setRecvStreamPayloadReceived NOTIFY changed)
+  Q_PROPERTY(int recvStreamPayloadType READ recvStreamPayloadType WRITE setRecvStreamPayloadType
+                 NOTIFY changed)
+  Q_PROPERTY(int recvStreamQueueTimeLength READ recvStreamQueueTimeLength WRITE
+                 setRecvStreamQueueTimeLength NOTIFY changed)
+  Q_PROPERTY(int recvStreamResetCount READ recvStreamResetCount WRITE setRecvStreamResetCount NOTIFY
+                 changed)
+  Q_PROPERTY(QString recvStreamResolution READ recvStreamResolution WRITE setRecvStreamResolution
+                 NOTIFY changed)
+  Q_PROPERTY(
+      int recvStreamRtxDelay READ recvStreamRtxDelay WRITE setRecvStreamRtxDelay NOTIFY changed)
+  Q_PROPERTY(int recvStreamTotalReceived READ recvStreamTotalReceived WRITE
+                 setRecvStreamTotalReceived NOTIFY changed)
+  Q_PROPERTY(int sendStreamAverageJitter READ sendStreamAverageJitter WRITE
+                 setSendStreamAverageJitter NOTIFY changed)
+  Q_PROPERTY(int sendStreamAverageRtxDelay READ sendStreamAverageRtxDelay WRITE
+                 setSendStreamAverageRtxDelay NOTIFY changed)
+  Q_PROPERTY(QString sendStreamCodecName READ sendStreamCodecName WRITE setSendStreamCodecName
+                 NOTIFY changed)
+  Q_PROPERTY(int sendStreamCurrentQueueLength READ sendStreamCurrentQueueLength WRITE
+                 setSendStreamCurrentQueueLength NOTIFY changed)
   Q_PROPERTY(int sendStreamDropFPS READ sendStreamDropFPS WRITE setSendStreamDropFPS NOTIFY changed)
-  Q_PROPERTY(int sendStreamDropFrames READ sendStreamDropFrames WRITE setSendStreamDropFrames NOTIFY changed)
-  Q_PROPERTY(int sendStreamEfficientJitter READ sendStreamEfficientJitter WRITE setSendStreamEfficientJitter NOTIFY changed)
+  Q_PROPERTY(int sendStreamDropFrames READ sendStreamDropFrames WRITE setSendStreamDropFrames NOTIFY
+                 changed)
+  Q_PROPERTY(int sendStreamEfficientJitter READ sendStreamEfficientJitter WRITE
+                 setSendStreamEfficientJitter NOTIFY changed)
   Q_PROPERTY(int sendStreamFPS READ sendStreamFPS WRITE setSendStreamFPS NOTIFY changed)
   Q_PROPERTY(int sendStreamFrames READ sendStreamFrames WRITE setSendStreamFrames NOTIFY changed)
-  Q_PROPERTY(int sendStreamIntraFrames READ sendStreamIntraFrames WRITE setSendStreamIntraFrames NOTIFY changed)
-  Q_PROPERTY(int sendStreamPayloadType READ sendStreamPayloadType WRITE setSendStreamPayloadType NOTIFY changed)
-  Q_PROPERTY(int sendStreamPeakJitter READ sendStreamPeakJitter WRITE setSendStreamPeakJitter NOTIFY changed)
-  Q_PROPERTY(int sendStreamPeakRtxDelay READ sendStreamPeakRtxDelay WRITE setSendStreamPeakRtxDelay NOTIFY changed)
-  Q_PROPERTY(int sendStreamRTPLostPacketsRate READ sendStreamRTPLostPacketsRate WRITE setSendStreamRTPLostPacketsRate NOTIFY changed)
-  Q_PROPERTY(int sendStreamRTPLostPacketsTotal READ sendStreamRTPLostPacketsTotal WRITE setSendStreamRTPLostPacketsTotal NOTIFY changed)
-  Q_PROPERTY(int sendStreamResetCount READ sendStreamResetCount WRITE setSendStreamResetCount NOTIFY changed)
-  Q_PROPERTY(QString sendStreamResolution READ sendStreamResolution WRITE setSendStreamResolution NOTIFY changed)
-  Q_PROPERTY(QString videoCaptureDevice READ videoCaptureDevice WRITE setVideoCaptureDevice NOTIFY changed)
-  Q_PROPERTY(int videoEncoderBitrate READ videoEncoderBitrate WRITE setVideoEncoderBitrate NOTIFY changed)
-  Q_PROPERTY(int videoEncoderCodecFlags READ videoEncoderCodecFlags WRITE setVideoEncoderCodecFlags NOTIFY changed)
-  Q_PROPERTY(QString videoEncoderCodecName READ videoEncoderCodecName WRITE setVideoEncoderCodecName NOTIFY changed)
-  Q_PROPERTY(int videoEncoderFECCheckPackets READ videoEncoderFECCheckPackets WRITE setVideoEncoderFECCheckPackets NOTIFY changed)
-  Q_PROPERTY(int videoEncoderFECInfoPackets READ videoEncoderFECInfoPackets WRITE setVideoEncoderFECInfoPackets NOTIFY changed)
-  Q_PROPERTY(int videoEncoderFramerate READ videoEncoderFramerate WRITE setVideoEncoderFramerate NOTIFY changed)
-  Q_PROPERTY(QString videoEncoderImageSize READ videoEncoderImageSize WRITE setVideoEncoderImageSize NOTIFY changed)
-  Q_PROPERTY(int videoEncoderKeyPeriod READ videoEncoderKeyPeriod WRITE setVideoEncoderKeyPeriod NOTIFY changed)
-  Q_PROPERTY(int videoEncoderPayloadType READ videoEncoderPayloadType WRITE setVideoEncoderPayloadType NOTIFY changed)
-  Q_PROPERTY(int videoEncoderRedundancy READ videoEncoderRedundancy WRITE setVideoEncoderRedundancy NOTIFY changed)
-  Q_PROPERTY(int videoEncoderVEQProfile READ videoEncoderVEQProfile WRITE setVideoEncoderVEQProfile NOTIFY changed)
-  Q_PROPERTY(int voiceEncoderBitrate READ voiceEncoderBitrate WRITE setVoiceEncoderBitrate NOTIFY changed)
+  Q_PROPERTY(int sendStreamIntraFrames READ sendStreamIntraFrames WRITE setSendStreamIntraFrames
+                 NOTIFY changed)
+  Q_PROPERTY(int sendStreamPayloadType READ sendStreamPayloadType WRITE setSendStreamPayloadType
+                 NOTIFY changed)
+  Q_PROPERTY(int sendStreamPeakJitter READ sendStreamPeakJitter WRITE setSendStreamPeakJitter NOTIFY
+                 changed)
+  Q_PROPERTY(int sendStreamPeakRtxDelay READ sendStreamPeakRtxDelay WRITE setSendStreamPeakRtxDelay
+                 NOTIFY changed)
+  Q_PROPERTY(int sendStreamRTPLostPacketsRate READ sendStreamRTPLostPacketsRate WRITE
+                 setSendStreamRTPLostPacketsRate NOTIFY changed)
+  Q_PROPERTY(int sendStreamRTPLostPacketsTotal READ sendStreamRTPLostPacketsTotal WRITE
+                 setSendStreamRTPLostPacketsTotal NOTIFY changed)
+  Q_PROPERTY(int sendStreamResetCount READ sendStreamResetCount WRITE setSendStreamResetCount NOTIFY
+                 changed)
+  Q_PROPERTY(QString sendStreamResolution READ sendStreamResolution WRITE setSendStreamResolution
+                 NOTIFY changed)
+  Q_PROPERTY(
+      QString videoCaptureDevice READ videoCaptureDevice WRITE setVideoCaptureDevice NOTIFY changed)
+  Q_PROPERTY(
+      int videoEncoderBitrate READ videoEncoderBitrate WRITE setVideoEncoderBitrate NOTIFY changed)
+  Q_PROPERTY(int videoEncoderCodecFlags READ videoEncoderCodecFlags WRITE setVideoEncoderCodecFlags
+                 NOTIFY changed)
+  Q_PROPERTY(QString videoEncoderCodecName READ videoEncoderCodecName WRITE setVideoEncoderCodecName
+                 NOTIFY changed)
+  Q_PROPERTY(int videoEncoderFECCheckPackets READ videoEncoderFECCheckPackets WRITE
+                 setVideoEncoderFECCheckPackets NOTIFY changed)
+  Q_PROPERTY(int videoEncoderFECInfoPackets READ videoEncoderFECInfoPackets WRITE
+                 setVideoEncoderFECInfoPackets NOTIFY changed)
+  Q_PROPERTY(int videoEncoderFramerate READ videoEncoderFramerate WRITE setVideoEncoderFramerate
+                 NOTIFY changed)
+  Q_PROPERTY(QString videoEncoderImageSize READ videoEncoderImageSize WRITE setVideoEncoderImageSize
+                 NOTIFY changed)
+  Q_PROPERTY(int videoEncoderKeyPeriod READ videoEncoderKeyPeriod WRITE setVideoEncoderKeyPeriod
+                 NOTIFY changed)
+  Q_PROPERTY(int videoEncoderPayloadType READ videoEncoderPayloadType WRITE
+                 setVideoEncoderPayloadType NOTIFY changed)
+  Q_PROPERTY(int videoEncoderRedundancy READ videoEncoderRedundancy WRITE setVideoEncoderRedundancy
+                 NOTIFY changed)
+  Q_PROPERTY(int videoEncoderVEQProfile READ videoEncoderVEQProfile WRITE setVideoEncoderVEQProfile
+                 NOTIFY changed)
+  Q_PROPERTY(
+      int voiceEncoderBitrate READ voiceEncoderBitrate WRITE setVoiceEncoderBitrate NOTIFY changed)
   Q_PROPERTY(bool voiceEncoderCN READ voiceEncoderCN WRITE setVoiceEncoderCN NOTIFY changed)
-  Q_PROPERTY(int voiceEncoderCodecFlags READ voiceEncoderCodecFlags WRITE setVoiceEncoderCodecFlags NOTIFY changed)
-  Q_PROPERTY(QString voiceEncoderCodecName READ voiceEncoderCodecName WRITE setVoiceEncoderCodecName NOTIFY changed)
-  Q_PROPERTY(int voiceEncoderFECCheckPackets READ voiceEncoderFECCheckPackets WRITE setVoiceEncoderFECCheckPackets NOTIFY changed)
-  Q_PROPERTY(int voiceEncoderFECInfoPackets READ voiceEncoderFECInfoPackets WRITE setVoiceEncoderFECInfoPackets NOTIFY changed)
-  Q_PROPERTY(int voiceEncoderFECInterleaving READ voiceEncoderFECInterleaving WRITE setVoiceEncoderFECInterleaving NOTIFY changed)
-  Q_PROPERTY(int voiceEncoderFrameLength READ voiceEncoderFrameLength WRITE setVoiceEncoderFrameLength NOTIFY changed)
-  Q_PROPERTY(int voiceEncoderPayloadType READ voiceEncoderPayloadType WRITE setVoiceEncoderPayloadType NOTIFY changed)
-  Q_PROPERTY(int voiceEncoderSamplingFreq READ voiceEncoderSamplingFreq WRITE setVoiceEncoderSamplingFreq NOTIFY changed)
+  Q_PROPERTY(int voiceEncoderCodecFlags READ voiceEncoderCodecFlags WRITE setVoiceEncoderCodecFlags
+                 NOTIFY changed)
+  Q_PROPERTY(QString voiceEncoderCodecName READ voiceEncoderCodecName WRITE setVoiceEncoderCodecName
+                 NOTIFY changed)
+  Q_PROPERTY(int voiceEncoderFECCheckPackets READ voiceEncoderFECCheckPackets WRITE
+                 setVoiceEncoderFECCheckPackets NOTIFY changed)
+  Q_PROPERTY(int voiceEncoderFECInfoPackets READ voiceEncoderFECInfoPackets WRITE
+                 setVoiceEncoderFECInfoPackets NOTIFY changed)
+  Q_PROPERTY(int voiceEncoderFECInterleaving READ voiceEncoderFECInterleaving WRITE
+                 setVoiceEncoderFECInterleaving NOTIFY changed)
+  Q_PROPERTY(int voiceEncoderFrameLength READ voiceEncoderFrameLength WRITE
+                 setVoiceEncoderFrameLength NOTIFY changed)
+  Q_PROPERTY(int voiceEncoderPayloadType READ voiceEncoderPayloadType WRITE
+                 setVoiceEncoderPayloadType NOTIFY changed)
+  Q_PROPERTY(int voiceEncoderSamplingFreq READ voiceEncoderSamplingFreq WRITE
+                 setVoiceEncoderSamplingFreq NOTIFY changed)
 
  public:
   CallDebugInfo(TP::Core::Refcounting::SmartPtr<RAZ::MediaEngine::CallBasePtr> call,

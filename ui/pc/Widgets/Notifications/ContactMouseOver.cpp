@@ -78,15 +78,14 @@ QStringList ContactMouseOver::numbers() const {
   return lines;
 }
 
-QPoint ContactMouseOver::placeFor(const QPoint& cursor, const QSize& card,
-                                  const QRect& available) {
+QPoint ContactMouseOver::placeFor(const QPoint& cursor, const QSize& card, const QRect& available) {
   // Compared with the area's edges, not its size: on a screen right of or
   // below another one, the size alone would flip every card.
   const int x = cursor.x() + card.width() + 5 > available.right() + 1
                     ? cursor.x() - card.width() - 5
                     : cursor.x() + 5;
-  const int y = cursor.y() + card.height() > available.bottom() + 1 ? cursor.y() - card.height()
-                                                                     : cursor.y();
+  const int y =
+      cursor.y() + card.height() > available.bottom() + 1 ? cursor.y() - card.height() : cursor.y();
   return QPoint(x, y);
 }
 

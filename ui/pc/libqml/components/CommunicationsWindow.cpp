@@ -43,9 +43,9 @@
 #include "Providers/QmlProviders.h"
 #include "Utils/CommunicationSessionUiHelper.h"
 #include "Utils/CommunicationsWindowMenuActions.h"
-#include "Utils/ParticipantMenuActions.h"
 #include "Utils/ConfigIds.h"
 #include "Utils/FileNames.h"
+#include "Utils/ParticipantMenuActions.h"
 #include "Utils/PresenceState.h"
 #include "Utils/SettingsKeys.h"
 #include "Utils/StringHelper.h"
@@ -698,9 +698,8 @@ void CommunicationsWindow::showParticipantMouseOver(QVariant participant) {
   if (!party || !party->getContact()) return;
   hideParticipantMouseOver();
   auto* card = new ContactMouseOver(nullptr);
-  card->rootContext()->setContextProperty(
-      QStringLiteral("profilePictureHelper"),
-      m_factory ? m_factory->profilePictureHelper() : nullptr);
+  card->rootContext()->setContextProperty(QStringLiteral("profilePictureHelper"),
+                                          m_factory ? m_factory->profilePictureHelper() : nullptr);
   card->activate();
   card->setContact(party->getContact());
   card->setAffiliation(party->getAffiliation());

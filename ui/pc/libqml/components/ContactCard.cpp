@@ -48,14 +48,14 @@ ContactCard::ContactCard(bool conference,
   m_fromSearchResult = contact && contact->isSearchResult();
   if (contact && !contact->isTemporary() && !contact->isSearchResult()) {
     m_contact = contact;
-  } else if (RAZ::Contacts::ContactPtr similar =
-                 m_contacts ? m_contacts->getSimilarContact(contact, false)
-                            : RAZ::Contacts::ContactPtr()) {
+  } else if (RAZ::Contacts::ContactPtr similar = m_contacts
+                                                     ? m_contacts->getSimilarContact(contact, false)
+                                                     : RAZ::Contacts::ContactPtr()) {
     // The person is in the list already: the card shows that contact.
     m_contact = similar.data();
   } else {
-    RAZ::Contacts::IContact* made = m_contacts ? m_contacts->createContact(-1)
-                                               : new RAZ::Contacts::IContact(-1, QVariantMap());
+    RAZ::Contacts::IContact* made =
+        m_contacts ? m_contacts->createContact(-1) : new RAZ::Contacts::IContact(-1, QVariantMap());
     made->setTemporary(true);
     if (contact) made->updateProperties(contact->getProperties(), QVariantMap(), false);
     if (conference) made->setProperty(Key::KeyConferenceMark, true);
@@ -66,8 +66,8 @@ ContactCard::ContactCard(bool conference,
   }
   m_jidGiven = m_contact && !m_contact->getJid().isEmpty();
 
-  const bool syncing = (!contact || (!contact->isSearchResult() && !contact->isTemporary())) &&
-                       !readOnlyMode();
+  const bool syncing =
+      (!contact || (!contact->isSearchResult() && !contact->isTemporary())) && !readOnlyMode();
   m_syncingPossible = syncing;
   if (syncing) {
     m_sync = new RAZ::Contacts::ContactSynchronizer(search, xmppEnabled(), this);
@@ -415,8 +415,9 @@ void ContactCard::importFromDirectory() {
     text = text.arg(first, last);
   } else {
     title = tr("Import Information");
-    text = tr("Do you want to overwrite this contact's information with the information from "
-              "Telephone Directory?");
+    text =
+        tr("Do you want to overwrite this contact's information with the information from "
+           "Telephone Directory?");
   }
   Dialogs::MessageWindow* question = Dialogs::MessageWindow::showQuestion(
       title, text, isAlwaysOnTop(), QDialogButtonBox::No, false, false, nullptr);
