@@ -17,12 +17,16 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_CI_SECONDS ?= 15
 FUZZ_SECONDS ?= 600
 
-.PHONY: all deps build build-asan run test test-normal test-asan bench bench-search bench-chat clean fuzz fuzz-ci fuzz-build
+.PHONY: all deps lint build build-asan run test test-normal test-asan bench bench-search bench-chat clean fuzz fuzz-ci fuzz-build
 
 all: build
 
 deps:
 	@scripts/install-deps
+
+# The format of every tracked C++ file (.clang-format); CI runs it before the tests.
+lint: deps
+	@scripts/lint
 
 $(BUILD)/CMakeCache.txt:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
