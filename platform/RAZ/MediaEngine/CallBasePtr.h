@@ -32,19 +32,23 @@ class CallBasePtr : public QObject, public TP::Core::RefCountable {
   Q_PROPERTY(bool conference READ isConference NOTIFY conferenceChanged)
 
  public:
+  // The engine's call states. The numbers are the ones the whole client
+  // reads (state texts, menus, drops): 1 and 11 are calls being placed, 2
+  // and 12 calls waiting for the user, 3 and 5 calls with media, 7 to 10
+  // held or handed over, and 0, 4 and 6 calls with no connection.
   enum CallState {
     StateIdle = 0,
     StateDialing = 1,
     StateIncoming = 2,
     StateInCall = 3,
-    StateRinging = 4,
+    StateClosing = 4,
     StateEarlyMedia = 5,
-    StateHolding = 6,
+    StateClosed = 6,
     StateHeld = 7,
     StateRemoteHeld = 8,
-    StateTransferring = 9,
-    StateClosing = 10,
-    StateClosed = 11,
+    StateHolding = 9,
+    StateTransferring = 10,
+    StateRinging = 11,
     StateAttention = 12
   };
   Q_ENUM(CallState)

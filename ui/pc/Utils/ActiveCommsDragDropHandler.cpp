@@ -214,7 +214,7 @@ void ActiveCommsDragDropHandler::singleDrop(CommunicationSession* target, const 
             &Dialogs::MessageWindow::closeMessage);
     connect(session, &CommunicationSession::callStateChanged, question,
             [question](CallBasePtr*, CallBasePtr::CallState state) {
-              if (state >= CallBasePtr::StateClosing && state <= CallBasePtr::StateClosed)
+              if (state == CallBasePtr::StateClosing || state == CallBasePtr::StateClosed)
                 question->closeMessage();
             });
   }
