@@ -19,6 +19,7 @@
 #include "Utils/ActionsHelper.h"
 #include "Utils/ChatRoomActions.h"
 #include "Utils/CommunicationsWindowManager.h"
+#include "Utils/CommunicationsWindowMenuActions.h"
 #include "Utils/PresenceHelper.h"
 #include "Utils/TextFieldActionsHandler.h"
 
@@ -304,10 +305,54 @@ void MenuHandler::showMixedPopupMenu() {
   emit openMenu(menu);
 }
 
-QList<QAction*> MenuHandler::sessionCallActions(RAZ::Controllers::CommunicationSession*, QObject*) {
-  // The call entries come from the session's communications window, which
-  // registers its menu actions with the window manager when it exists.
-  return {};
+QList<QAction*> MenuHandler::sessionCallActions(RAZ::Controllers::CommunicationSession* session,
+                                                QObject* parent) {
+  using Entries = Utils::Actions::CommunicationsWindowMenuActions;
+  Entries* entries = windowMenuActions(session);
+  if (!entries) return {};
+  QList<QAction*> out;
+  auto* separator = new QAction(parent);
+  separator->setSeparator(true);
+  out << separator;
+  out << entries->customActions(parent, session);
+  if (QAction* record = entries->action(Entries::Record)) {
+    out << record;
+  } else {
+    for (int id : {Entries::RecordToggle, Entries::RecordStop})
+      if (QAction* a = entries->action(id)) out << a;
+  }
+  if (QAction* park = entries->action(Entries::Park)) out << park;
+  return out;
+}
+
+Utils::Actions::CommunicationsWindowMenuActions* MenuHandler::windowMenuActions(
+    RAZ::Controllers::CommunicationSession* session) const {
+  if (!session || !m_commsWindowManager) return nullptr;
+  return m_commsWindowManager->getMenuActionsForSession(session);
+}
+
+void MenuHandler::addWindowEntries(QMenu* menu, RAZ::Controllers::CommunicationSession* session,
+                                   bool moreButtonClicked) {
+  using Entries = Utils::Actions::CommunicationsWindowMenuActions;
+  Entries* entries = windowMenuActions(session);
+  if (!entries) return;
+  QList<QAction*> top;
+  if (!moreButtonClicked) {
+    if (QAction* end = entries->action(Entries::End)) top << end;
+    if (session->callActive()) {
+      for (int id : {Entries::Hold, Entries::Mute})
+        if (QAction* a = entries->action(id)) top << a;
+    }
+  } else if (session->chatActive()) {
+    if (QAction* chat = ActionsHelper::createActionById(1, m_provider, menu, true)) top << chat;
+  }
+  QAction* first = menu->actions().isEmpty() ? nullptr : menu->actions().first();
+  QAction* separator = menu->insertSeparator(first);
+  menu->insertActions(separator, top);
+  if (QAction* show = entries->action(Entries::ShowWindow)) {
+    menu->addSeparator();
+    menu->addAction(show);
+  }
 }
 
 void MenuHandler::showActiveCommsPopupMenu(bool moreButtonClicked) {
@@ -334,16 +379,12 @@ void MenuHandler::showActiveCommsPopupMenu(bool moreButtonClicked) {
       QAction* before = separatorIndex >= 0 && separatorIndex < menu->actions().size()
                             ? menu->actions().at(separatorIndex)
                             : nullptr;
-      menu->insertSeparator(before);
+      auto* separator = new QAction(menu);
+      separator->setSeparator(true);
+      menu->insertAction(before, separator);
       menu->insertActions(before, calls);
     }
-    if (moreButtonClicked && session->chatActive()) {
-      if (QAction* chat = ActionsHelper::createActionById(1, m_provider, menu, true)) {
-        QAction* first = menu->actions().isEmpty() ? nullptr : menu->actions().first();
-        menu->insertAction(first, chat);
-        menu->insertSeparator(first);
-      }
-    }
+    addWindowEntries(menu, session, moreButtonClicked);
     connect(session, SIGNAL(destroyed(QObject*)), menu, SLOT(close()));
   } else if (m_activeSelection) {
     connect(m_activeSelection, SIGNAL(sourceDestroyed()), menu, SLOT(close()));

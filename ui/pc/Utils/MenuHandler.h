@@ -45,6 +45,9 @@ namespace Utils {
 class ChatRoomActions;
 class TextFieldActionsHandler;
 class CommunicationsWindowManager;
+namespace Actions {
+class CommunicationsWindowMenuActions;
+}
 
 // Builds and opens the popup menus of the main window (application, add,
 // options, history, My Room, chat-room, contact-list view, own contact,
@@ -137,6 +140,12 @@ class MenuHandler : public QObject {
                                        const QList<RAZ::Contacts::IGroup*>& groups);
   QList<QAction*> sessionCallActions(RAZ::Controllers::CommunicationSession* session,
                                      QObject* parent);
+  // The menu entries of the session's communications window, or null.
+  Utils::Actions::CommunicationsWindowMenuActions* windowMenuActions(
+      RAZ::Controllers::CommunicationSession* session) const;
+  // End, hold and mute first, "Show Window" last: the window's own entries.
+  void addWindowEntries(QMenu* menu, RAZ::Controllers::CommunicationSession* session,
+                        bool moreButtonClicked);
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts() const;
 
   QPointer<RAZ::Sessions::SessionManagerBase> m_session;
