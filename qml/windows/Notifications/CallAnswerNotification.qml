@@ -21,6 +21,12 @@ Item {
         rootWindow.answerWith(how);
     }
 
+    // Enter: the first answer the popup offers (with video for a video
+    // call or a request to add video, else audio).
+    function acceptByKey() {
+        call.answer(call.video ? "video" : "audio");
+    }
+
     K.ToolTip { id: tip }
 
     Row {

@@ -5,6 +5,9 @@ import "NotificationSession.js" as S
 // A chat invitation: a click anywhere accepts it.
 Item {
     id: chat
+
+    // Enter in the popup: the same as a click.
+    function acceptByKey() { rootWindow.chatNotificationAccepted(); }
     height: 60
 
     readonly property var session: rootWindow.session

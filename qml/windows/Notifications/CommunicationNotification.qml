@@ -38,6 +38,19 @@ Rectangle {
             rootWindow.chatNotificationIgnored();
     }
 
+    // By keyboard (once the popup has it: a click, or the main window's
+    // Ctrl+Shift+A): Enter accepts what the popup offers first, Esc turns
+    // it away. A focused button keeps Enter and Space for itself.
+    focus: true
+    Keys.onReturnPressed: root.acceptByKey()
+    Keys.onEnterPressed: root.acceptByKey()
+    Keys.onEscapePressed: root.ignore()
+
+    function acceptByKey() {
+        if (content.item && content.item.acceptByKey)
+            content.item.acceptByKey();
+    }
+
     function ignoreText() {
         return kind === callKind ? qsTr("Decline") : "";
     }

@@ -5,6 +5,9 @@ import "NotificationSession.js" as S
 // A file offered by the other party: a click anywhere accepts it.
 Item {
     id: ft
+
+    // Enter in the popup: the same as a click.
+    function acceptByKey() { rootWindow.chatNotificationAccepted(); }
     height: 60
 
     readonly property var session: rootWindow.session

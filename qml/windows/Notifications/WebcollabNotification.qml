@@ -6,6 +6,9 @@ import "NotificationSession.js" as S
 // cannot be viewed; it says so and offers only to dismiss it.
 Item {
     id: share
+
+    // Enter in the popup: the same as a click.
+    function acceptByKey() { if (share.available) rootWindow.webcollabNotificationAccepted(); }
     height: available ? 80 : 70
 
     readonly property var session: rootWindow.session

@@ -121,6 +121,10 @@ bool CommunicationsWindowManager::isAnyWindowAlwaysOnTop() const {
   return false;
 }
 
+bool CommunicationsWindowManager::focusRingingCall() {
+  return m_notifications && m_notifications->focusCallNotification();
+}
+
 Utils::Actions::CommunicationsWindowMenuActions*
 CommunicationsWindowManager::getMenuActionsForSession(CommunicationSession* session) const {
   QML::CommunicationsWindow* window = findCommsWindow(session);
@@ -166,6 +170,8 @@ QML::CommunicationsWindow* CommunicationsWindowManager::createCommsWindow(
   window->Activate();
   m_callHelper->connectSessionSignals(session);
   if (session->getChat()) {
+    // The chat learns that its window exists but is not shown yet.
+    session->getChat()->setWindowShown(false);
     m_chatHelper->connectChat(session, window);
     window->activateChat();
   }
@@ -292,6 +298,11 @@ void CommunicationsWindowManager::sessionStateChanged(CommunicationSession* sess
     if (callBegins || callBecomesGroup) {
       m_callHelper->connectWindowCallSignals(session, window);
       if (incoming) {
+        // The call takes over from a chat notification still showing.
+        if (m_notifications && session->getChatInterface() &&
+            m_notifications->findCommunicationNotification(
+                session, QML::CommunicationNotification::ChatNotification))
+          session->getChatInterface()->callStartedWhileNotified();
         window->showAndActivate();
         m_callHelper->startIncomingRinger(call);
       }

@@ -118,6 +118,8 @@ class CommunicationsWindowManager : public QObject {
   void addParticipant(RAZ::Controllers::CommunicationSession* session, const QString& address,
                       const int identifier);
   void checkVoiceMails();
+  // The ringing call's popup takes the keyboard (false when none rings).
+  bool focusRingingCall();
   void sessionReady(RAZ::Controllers::CommunicationSession* session);
 
  signals:

@@ -1,6 +1,7 @@
 #include "Utils/NotificationManager.h"
 
 #include <QGuiApplication>
+#include <QQuickItem>
 #include <QScreen>
 #include <QTimeLine>
 
@@ -103,6 +104,21 @@ void NotificationManager::addToStack(QWidget* popup, bool prepend) {
   }
   connect(popup, SIGNAL(destroyed(QObject*)), this, SLOT(closed(QObject*)));
   repositionNotifications();
+}
+
+bool NotificationManager::focusCallNotification() {
+  for (int i = m_notifications.size() - 1; i >= 0; --i) {
+    QML::CommunicationNotification* popup = m_notifications.at(i).communication.data();
+    if (!popup || popup->type() != QML::CommunicationNotification::CallNotification) continue;
+    // The popup shows without taking the keyboard from what the user
+    // does; asked for, it takes it.
+    popup->raise();
+    popup->activateWindow();
+    popup->setFocus(Qt::ShortcutFocusReason);
+    if (QQuickItem* root = popup->rootObject()) root->forceActiveFocus(Qt::ShortcutFocusReason);
+    return true;
+  }
+  return false;
 }
 
 QList<QWidget*> NotificationManager::notificationWidgets() const {

@@ -81,6 +81,8 @@ const int kIsGroupRole = 340;
 const int kTransferAllowed = 68;
 const int kExternalResource = 397;
 const int kTestCallNumbers = 67;
+// Gives the keyboard to the ringing call's popup (see README).
+const QKeySequence kFocusRingingCallKey(Qt::CTRL + Qt::SHIFT + Qt::Key_A);
 
 RAZ::Settings user() { return RAZ::Settings(RAZ::Settings::User); }
 }  // namespace
@@ -111,6 +113,13 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
     m_crashShortcut->setContext(Qt::ApplicationShortcut);
     connect(m_crashShortcut, SIGNAL(activated()), this, SLOT(crash()));
   }
+
+  // The incoming-call popup never takes the keyboard by itself; this key
+  // hands it over (Enter then answers, Esc declines).
+  auto* ringingCall = new QShortcut(kFocusRingingCallKey, this);
+  ringingCall->setObjectName(QStringLiteral("focusRingingCallShortcut"));
+  ringingCall->setContext(Qt::WindowShortcut);
+  connect(ringingCall, SIGNAL(activated()), this, SLOT(focusRingingCall()));
 
   m_toolbarHelper = new Utils::CallSettingsToolbarHelper(m_session, this);
   connect(m_toolbarHelper, SIGNAL(openCallSettings(Utils::CallSettingsPage)), this,
@@ -1116,6 +1125,10 @@ void MainWindow::changeEvent(QEvent* event) {
   // whatever the user turned to.
   if (event->type() == QEvent::ActivationChange && !isActiveWindow()) hideContactMouseOver();
   Window::changeEvent(event);
+}
+
+void MainWindow::focusRingingCall() {
+  if (m_commsWindowManager) m_commsWindowManager->focusRingingCall();
 }
 
 }  // namespace QML

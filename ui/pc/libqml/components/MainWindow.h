@@ -222,6 +222,8 @@ class MainWindow : public Window {
   void preferencesChanged();
   void cbSessionClosed();
   void crash();
+  // Ctrl+Shift+A: the ringing call's popup takes the keyboard.
+  void focusRingingCall();
   // Views and selection.
   void activeViewChanged(const QString& view);
   void showRoomsList();
