@@ -117,7 +117,9 @@ class WebcollabEnabler : public Enabler {
   bool m_connectionFailed = false;
 };
 
-// Call parking needs the telephony service's XSI interface.
+// Call parking needs the telephony service's XSI interface. The service's
+// feature codes: a call to the retrieve code takes back a parked call, one
+// to the pull code takes over a call from the user's other device.
 class CallParkEnabler : public Enabler {
   Q_OBJECT
 
@@ -125,6 +127,8 @@ class CallParkEnabler : public Enabler {
   explicit CallParkEnabler(QObject* xsiEngine, QObject* parent = nullptr)
       : Enabler(parent), m_xsi(xsiEngine) {}
   bool isEnabled(RAZ::Actions::Action::Id id) const override { return id != 17 || m_xsi; }
+  Q_INVOKABLE QString getRetrieveCallParkCode() const { return QStringLiteral("*88"); }
+  Q_INVOKABLE QString getCallPullCode() const { return QStringLiteral("*11"); }
 
  private:
   QPointer<QObject> m_xsi;

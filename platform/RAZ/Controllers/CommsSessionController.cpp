@@ -11,6 +11,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 #include "RAZ/Actions/ActionData.h"
+#include "RAZ/Actions/Enablers.h"
 #include "RAZ/Actions/Source.h"
 #include "RAZ/Controllers/ChatInterface.h"
 #include "RAZ/MediaEngine/CallControllerBase.h"
@@ -18,6 +19,8 @@
 #include "RAZ/Presence/PresenceData.h"
 #include "RAZ/Sessions/SessionManagerBase.h"
 #include "RAZ/Webcollab/WebcollabBase.h"
+#include "RAZ/Xsi/CallSettingsStore.h"
+#include "RAZ/Xsi/SupplementaryServices.h"
 #include "RAZ/Xsi/XsiCredentialsControl.h"
 
 namespace RAZ {
@@ -36,6 +39,13 @@ const int kRingMs = 2500;
 const int kBusy = RAZ::MediaEngine::CallBasePtr::CloseBusy;
 const int kDeclined = RAZ::MediaEngine::CallBasePtr::CloseDeclined;
 const int kNoAnswer = RAZ::MediaEngine::CallBasePtr::CloseNoAnswer;
+// Platform actions of the parked-call and call-pull entries.
+const int kRetrieveParkedHere = 18;
+const int kRetrieveParkedPhone = 19;
+const int kPullCall = 20;
+// Dynamic properties of a session that the history reads when it ends.
+const char* const kCallPlaced = "callPlaced";
+const char* const kConnectedAt = "connectedAt";
 }  // namespace
 
 CommsSessionController::CommsSessionController(
@@ -56,6 +66,15 @@ CommunicationSession* CommsSessionController::startSession(int contactId, const 
   m_sessions.append(session);
   if (m_contacts && contactId > 0) session->setContact(m_contacts->getContact(contactId).data());
   connect(session, &QObject::destroyed, this, &CommsSessionController::onSessionDestroyed);
+  // Parties invited to a call join it (the service answers from the event
+  // loop); a chat's invitations stay the chat service's.
+  QPointer<CommunicationSession> invited(session);
+  connect(session, &CommunicationSession::participantsInvited, this,
+          [this, invited](const QString& ids, const QString& address) {
+            QTimer::singleShot(0, this, [this, invited, ids, address] {
+              if (invited && invited->getCall()) joinParties(invited, ids, address);
+            });
+          });
 
   const bool online = [&] {
     if (!m_contacts) return false;
@@ -131,20 +150,67 @@ CommunicationSession* CommsSessionController::receiveSession(int contactId,
         << "No contact with id " << contactId;
     return nullptr;
   }
+  const bool call =
+      kind == CommunicationSession::KindCall || kind == CommunicationSession::KindVideoCall;
+  const QString note = call ? turnAwayNote() : QString();
+  if (!note.isEmpty()) {
+    TP_LOG("RAZ::Controllers::CommsSessionController::receiveSession",
+           TP::Core::Logging::LevelInformation)
+        << "The call settings turn the call away";
+    const int logKind = kind == CommunicationSession::KindVideoCall ? RAZ::Models::CallLog::Video
+                                                                    : RAZ::Models::CallLog::Audio;
+    const QString address = contact->getSipUri();
+    const QString name = contact->getDisplayName();
+    QTimer::singleShot(0, this, [this, contactId, address, name, logKind, note] {
+      emit callTurnedAway(contactId, address, name, logKind, note);
+    });
+    return nullptr;
+  }
   return startSession(contactId, contact->getDisplayName(), contact->getSipUri(), kind, true);
+}
+
+QString CommsSessionController::turnAwayNote() const {
+  if (m_callSettingsUser.isEmpty()) return QString();
+  using Service = RAZ::Controllers::SupplementaryService;
+  const RAZ::Xsi::StoredCallSettings& settings =
+      RAZ::Xsi::CallSettingsStore::instance().account(m_callSettingsUser);
+  auto active = [&settings](int id) {
+    return settings.services.contains(id) && settings.services.value(id).state == 1;
+  };
+  // Do Not Disturb wins: the service rejects before it forwards.
+  if (active(Service::DoNotDisturb)) return QStringLiteral("Rejected: Do Not Disturb");
+  if (active(Service::CallForwardingAlways)) {
+    const QString number = settings.services.value(Service::CallForwardingAlways)
+                               .attributes.value(QStringLiteral("forwardToPhoneNumber"));
+    if (!number.isEmpty()) return QStringLiteral("Forwarded to %1").arg(number);
+  }
+  return QString();
+}
+
+void CommsSessionController::updateSession(CommunicationSession* session) {
+  if (!session || !m_sessions.contains(session)) return;
+  ++m_sessionUpdates;
+  session->refresh();
+  emit sessionUpdated(session);
 }
 
 void CommsSessionController::closeSession(CommunicationSession* session) {
   if (!session || !m_sessions.contains(session)) return;
   m_sessions.removeAll(session);
-  const QDateTime started = session->property("startedAt").toDateTime();
-  const int seconds = started.isValid() ? int(started.secsTo(QDateTime::currentDateTime())) : 0;
-  const int kind =
-      session->chatActive() && !session->callActive()
-          ? RAZ::Models::CallLog::Chat
-          : (session->isVideoCall() ? RAZ::Models::CallLog::Video : RAZ::Models::CallLog::Audio);
+  const bool hadCall = session->property(kCallPlaced).toBool();
+  const QDateTime begun = session->property("startedAt").toDateTime();
+  const QDateTime connected = session->property(kConnectedAt).toDateTime();
+  // A call's time counts from its answer; a chat's from its start.
+  const QDateTime talking = hadCall ? connected : begun;
+  const int seconds = talking.isValid() ? int(talking.secsTo(QDateTime::currentDateTime())) : 0;
+  const bool chatOnly = !hadCall && session->chatActive();
+  const int kind = chatOnly ? RAZ::Models::CallLog::Chat
+                            : (session->isVideoCall() ? RAZ::Models::CallLog::Video
+                                                      : RAZ::Models::CallLog::Audio);
+  const bool missed = hadCall && session->isIncoming() && !connected.isValid();
   emit sessionEnded(session->contactId(), session->uri(), session->contactName(), kind,
-                    session->isIncoming(), seconds);
+                    session->isIncoming(), begun.isValid() ? begun : QDateTime::currentDateTime(),
+                    seconds, missed);
   if (RAZ::MediaEngine::CallBasePtr* call = session->getCall()) {
     call->close(0);
     if (m_calls) m_calls->removeCall(call);
@@ -181,6 +247,13 @@ void CommsSessionController::followCall(CommunicationSession* session,
   if (m_calls) m_calls->addCall(call);
   QPointer<CommunicationSession> guard(session);
   QPointer<RAZ::MediaEngine::CallBasePtr> callGuard(call);
+  // What the history needs once the call has gone: that there was one, and
+  // when it was answered.
+  session->setProperty(kCallPlaced, true);
+  connect(call, &RAZ::MediaEngine::CallBasePtr::opened, this, [guard] {
+    if (guard && !guard->property(kConnectedAt).toDateTime().isValid())
+      guard->setProperty(kConnectedAt, QDateTime::currentDateTime());
+  });
   connect(call, &RAZ::MediaEngine::CallBasePtr::closed, this, [this, guard, callGuard] {
     if (!guard || !callGuard || guard->getCall() != callGuard.data()) return;
     // The call part ends; a session with nothing else running ends too.
@@ -212,10 +285,18 @@ void CommsSessionController::partyTakesCall(CommunicationSession* session, int c
   });
   const bool offline = !RAZ::Presence::PresenceData::isOnlineState(presence);
   const bool inMeeting = (presence >= 11 && presence <= 13) || (presence >= 16 && presence <= 19);
+  // Only a call still ringing goes unanswered or is declined.
+  auto ringing = [](CommunicationSession* s) {
+    return s->getCall()->getCallState() == Engine::StateDialing;
+  };
   if (offline) {
-    later(kDialMs + 3 * kRingMs, [](CommunicationSession* s) { s->getCall()->close(kNoAnswer); });
+    later(kDialMs + 3 * kRingMs, [ringing](CommunicationSession* s) {
+      if (ringing(s)) s->getCall()->close(kNoAnswer);
+    });
   } else if (inMeeting) {
-    later(kDialMs + kRingMs, [](CommunicationSession* s) { s->getCall()->close(kDeclined); });
+    later(kDialMs + kRingMs, [ringing](CommunicationSession* s) {
+      if (ringing(s)) s->getCall()->close(kDeclined);
+    });
   } else {
     // One ring or two, always the same for a party.
     const int rings = 1 + (contactId > 0 ? contactId % 2 : 0);
@@ -429,9 +510,43 @@ void CommsSessionController::actOnSession(CommunicationSession* session, int id)
     closeSession(session);
 }
 
+void CommsSessionController::callFeatureCode(int actionId) {
+  auto* park = qobject_cast<RAZ::Actions::CallParkEnabler*>(m_callPark);
+  if (!park || !m_contacts) {
+    TP_LOG("RAZ::Controllers::CommsSessionController::callFeatureCode",
+           TP::Core::Logging::LevelWarning)
+        << "No call-park service for action " << actionId;
+    return;
+  }
+  const QString code =
+      actionId == kPullCall ? park->getCallPullCode() : park->getRetrieveCallParkCode();
+  // The service's feature code is dialled like a number; the session's
+  // party is the code itself, which the lists name by what it does.
+  RAZ::Contacts::IContact* party = m_contacts->createTemporaryContact(
+      {{QString::number(RAZ::Contacts::Properties::KeyWork), code},
+       {QString::number(RAZ::Contacts::Properties::KeyDisplayName), code}});
+  CommunicationSession* session =
+      startSession(party->getId(), code, code, CommunicationSession::KindCall, false);
+  if (!session) return;
+  session->setContact(party);
+  if (actionId == kRetrieveParkedPhone && session->getCall())
+    session->getCall()->setCallKind(RAZ::MediaEngine::CallBasePtr::KindClickToDial);
+  // The service itself answers: the parked or pulled call is put through.
+  QPointer<CommunicationSession> guard(session);
+  QTimer::singleShot(kDialMs, this, [guard] {
+    if (guard && guard->getCall() &&
+        guard->getCall()->getCallState() == RAZ::MediaEngine::CallBasePtr::StateDialing)
+      guard->getCall()->setCallState(RAZ::MediaEngine::CallBasePtr::StateInCall);
+  });
+}
+
 void CommsSessionController::actionTriggered(RAZ::Actions::ActionData& data,
                                              RAZ::Actions::Source& source) {
   const int id = data.getId();
+  if (id == kRetrieveParkedHere || id == kRetrieveParkedPhone || id == kPullCall) {
+    callFeatureCode(id);
+    return;
+  }
   if (!RAZ::Actions::Action::isCommunicationAction(id) && id != 8) return;
   TP_LOG("RAZ::Controllers::CommsSessionController::actionTriggered", 1) << "Action " << id;
   // Actions on running sessions (the active-communications list).
@@ -497,6 +612,45 @@ bool CommsSessionController::canTransferWith(CommunicationSession* other, bool,
   return m_sessions.contains(other) && callInProgress(other) && !other->isGroup();
 }
 
+void CommsSessionController::joinParties(CommunicationSession* session, const QString& contactIds,
+                                         const QString& address) {
+  if (!session || !m_sessions.contains(session) || !callInProgress(session)) {
+    TP_LOG("RAZ::Controllers::CommsSessionController::joinParties", 2)
+        << "No call in progress to join parties to";
+    return;
+  }
+  QStringList parties = session->conferenceParties();
+  if (parties.isEmpty()) parties << session->contactName();
+  const int before = parties.size();
+  QList<int> ids;
+  for (const QString& id : contactIds.split(QLatin1Char(','), Qt::SkipEmptyParts))
+    ids << id.toInt();
+  if (ids.isEmpty() && !address.isEmpty() && m_contacts)
+    if (RAZ::Contacts::IContact* c = m_contacts->findOrCreateContact(address)) ids << c->getId();
+  for (int id : ids) {
+    if (id == session->contactId()) continue;
+    RAZ::Contacts::ContactPtr contact = m_contacts ? m_contacts->getContact(id) : nullptr;
+    CommunicationSession* other = nullptr;
+    for (CommunicationSession* s : m_sessions)
+      if (s != session && s->contactId() == id && s->getCall()) other = s;
+    QString name = contact ? contact->getDisplayName() : QString();
+    if (other) {
+      if (name.isEmpty()) name = other->contactName();
+      // The party leaves the user's other call for the conference.
+      other->getCall()->close(0);
+    } else if (!contact || !contact->isOnline()) {
+      TP_LOG("RAZ::Controllers::CommsSessionController::joinParties", 2)
+          << "Party " << id << " does not answer the conference call";
+      continue;
+    }
+    if (name.isEmpty()) name = address;
+    if (!name.isEmpty() && !parties.contains(name)) parties << name;
+  }
+  if (parties.size() > before || !session->isConference()) {
+    if (parties.size() > 1) session->joinConference(parties);
+  }
+}
+
 CommunicationSession* CommsSessionController::sessionByUri(const QString& uri) const {
   for (CommunicationSession* s : m_sessions)
     if (s && s->uri() == uri) return s;
@@ -518,8 +672,7 @@ void CommsSessionController::handleCommsCustomActions() {
   }
   if (action == 24) {
     // The other party joins this call: one conference, the other call ends.
-    origin->setConference(true);
-    if (RAZ::MediaEngine::CallBasePtr* call = target->getCall()) call->close(0);
+    joinParties(origin, QString::number(target->contactId()), target->uri());
   } else if (action == 25) {
     // This party is handed over to the other: the user leaves this call.
     if (RAZ::MediaEngine::CallBasePtr* call = origin->getCall()) call->close(0);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -58,8 +59,20 @@ class CommsSessionController : public QObject {
   static QString getDestinationKey() { return QStringLiteral("destinationUri"); }
 
   // A session a party starts (the demo service): announced as incoming.
+  // The service first applies the user's call settings to a call: with Do
+  // Not Disturb on the caller hears busy, with Always Forward the call goes
+  // to the forwarding number; either way no session starts (null) and
+  // callTurnedAway reports it from the event loop.
   RAZ::Controllers::CommunicationSession* receiveSession(
       int contactId, RAZ::Controllers::CommunicationSession::Kind kind);
+  // The account whose call settings incoming calls follow (the user's
+  // address); none: every call rings.
+  void setCallSettingsUser(const QString& user) { m_callSettingsUser = user; }
+  // Reads the session afresh from the service (what runs in it, what can
+  // be done with it) and reports it by sessionUpdated; a session this
+  // controller does not keep is ignored.
+  void updateSession(RAZ::Controllers::CommunicationSession* session);
+  int sessionUpdates() const { return m_sessionUpdates; }
   // Ends a session: closes its call and chat, emits closed(), deletes it later.
   void closeSession(RAZ::Controllers::CommunicationSession* session);
   // The session whose call this is, or null.
@@ -96,16 +109,25 @@ class CommsSessionController : public QObject {
   void sessionReady(RAZ::Controllers::CommunicationSession* session);
   void failedToAddContacts(QStringList contacts);
   void projectRoomCreated();
-  // A session ended: what the history records of it.
+  // A session ended: what the history records of it. It began at `start`
+  // (a call's first ring); the duration counts from when the call
+  // connected (or the chat began), 0 for a call never answered; `missed` is
+  // a call from a party that the user never answered (it rang out, the
+  // caller gave up, or the user declined).
   void sessionEnded(int contactId, const QString& address, const QString& name, int kind,
-                    bool incoming, int durationSec);
+                    bool incoming, const QDateTime& start, int durationSec, bool missed);
   void groupCommunicationError(int error, bool group);
+  // A call to the user that the service did not put through (see
+  // receiveSession), with what it did instead.
+  void callTurnedAway(int contactId, const QString& address, const QString& name, int kind,
+                      const QString& note);
   // The user tried to call an emergency number, which this service cannot.
   void emergencyCallNotification();
   // A conference (24) or transfer (25) entry was carried out.
   void customActionHandled(int action, const QString& originator, const QString& destination);
   // A new chat room is wanted ("Add Room": a chat without participants).
   void newRoomRequested();
+  void sessionUpdated(RAZ::Controllers::CommunicationSession* session);
 
  private:
   RAZ::Controllers::CommunicationSession* startSession(
@@ -121,12 +143,26 @@ class CommsSessionController : public QObject {
                   RAZ::MediaEngine::CallBasePtr* call);
   void partyTakesCall(RAZ::Controllers::CommunicationSession* session, int contactId);
   RAZ::Controllers::CommunicationSession* sessionByUri(const QString& uri) const;
+  // Why the user's call settings keep an incoming call from ringing (the
+  // history's note), or empty when it rings.
+  QString turnAwayNote() const;
+  // Joins the parties (contact ids, comma separated, and an address) to
+  // the session's call: a party on a call of the user's of its own is
+  // taken from that call (which ends), an idle party who is online is
+  // called in by the service; the session becomes one conference.
+  void joinParties(RAZ::Controllers::CommunicationSession* session, const QString& contactIds,
+                   const QString& address);
+  // Dials the service's code for taking back a parked call (here or on the
+  // phone) or pulling a call from another device.
+  void callFeatureCode(int actionId);
 
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> m_contacts;
   QPointer<RAZ::MediaEngine::CallControllerBase> m_calls;
   QList<RAZ::Controllers::CommunicationSession*> m_sessions;
   RAZ::Actions::Enabler* m_callPark = nullptr;
   bool m_partiesAnswer = true;
+  QString m_callSettingsUser;
+  int m_sessionUpdates = 0;
 };
 
 }  // namespace Controllers

@@ -6,6 +6,7 @@
 #include "RAZ/Controllers/ChatInterface.h"
 #include "RAZ/Controllers/CommsSessionController.h"
 #include "RAZ/Controllers/XmppChat.h"
+#include "RAZ/Models/ChatParticipants.h"
 #include "RAZ/Utils/Parsers.h"
 #include "RAZ/Webcollab/WebcollabBase.h"
 
@@ -49,7 +50,25 @@ void CommunicationSession::updateState() {
   if (now == m_state) return;
   const uint before = m_state;
   m_state = now;
-  emit sessionStateChanged(this, before, now, m_incoming);
+  emit sessionStateChanged(this, before, now, m_incoming && !m_userChange);
+  emit actionsChanged();
+}
+
+void CommunicationSession::joinConference(const QStringList& parties) {
+  m_conferenceParties = parties;
+  if (!m_conferenceList) m_conferenceList = new RAZ::Models::ChatParticipants(this);
+  for (const QString& party : parties) m_conferenceList->add(party, party);
+  m_userChange = true;
+  setContactName(parties.join(QStringLiteral(", ")));
+  setCallerName(contactName());
+  if (m_call) m_call->setConference(true);
+  setConference(true);
+  m_userChange = false;
+  emit participantUpdated();
+}
+
+void CommunicationSession::refresh() {
+  updateState();
   emit actionsChanged();
 }
 

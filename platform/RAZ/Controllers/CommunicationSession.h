@@ -19,6 +19,9 @@ class Provider;
 namespace Contacts {
 class IContact;
 }
+namespace Models {
+class ChatParticipants;
+}
 namespace Webcollab {
 class WebcollabBase;
 }
@@ -187,6 +190,16 @@ class CommunicationSession : public RAZ::Actions::Source {
   void activate() { emit activated(); }
   // Ends the session: through the controller when there is one.
   void close();
+  // The call became a conference of these parties (the user joined them):
+  // the session is named after all of them and counts as a group.
+  void joinConference(const QStringList& parties);
+  QStringList conferenceParties() const { return m_conferenceParties; }
+  // The parties of a conference call as a list for the window (null before
+  // the call became one); a room's parties are its chat's.
+  RAZ::Models::ChatParticipants* getConferenceParticipants() const { return m_conferenceList; }
+  // Reads what runs in the session again: a change is reported as ever
+  // (sessionStateChanged), and the actions it offers are read anew.
+  void refresh();
 
  public slots:
   // Recording of the call: start, pause or resume by the record mode; stop.
@@ -308,6 +321,10 @@ class CommunicationSession : public RAZ::Actions::Source {
   RAZ::Controllers::ChatInterface* m_chat = nullptr;
   RAZ::Webcollab::WebcollabBase* m_webcollab = nullptr;
   uint m_state = StateNothing;
+  // A change the user made (not the party): reported as not incoming.
+  bool m_userChange = false;
+  QStringList m_conferenceParties;
+  RAZ::Models::ChatParticipants* m_conferenceList = nullptr;
   bool m_roomJoined = false;
   bool m_roomConfiguring = false;
 };

@@ -123,6 +123,75 @@ const int kFirstIncomingCallMs = 45000;
 const int kIncomingCallIntervalMs = 180000;
 const int kCallerGivesUpMs = 30000;
 
+// The presence states of a party on a call (14, 15) or in a meeting
+// (11 to 13, 16 to 19).
+bool busyOrInMeeting(int presence) { return presence >= 11 && presence <= 19; }
+
+}  // namespace
+
+namespace {
+
+const QString kHistoryKey = QStringLiteral("history");
+
+// A record of the demo data's history file.
+RAZ::Models::CallLog::Record seedRecord(const QVariantMap& h) {
+  RAZ::Models::CallLog::Record r;
+  r.contactId = h.value(QStringLiteral("contactId")).toInt();
+  r.address = h.value(QStringLiteral("address")).toString();
+  r.name = h.value(QStringLiteral("name")).toString();
+  const QString direction = h.value(QStringLiteral("direction")).toString();
+  r.direction = direction == QLatin1String("outgoing")
+                    ? RAZ::Models::CallLog::Outgoing
+                    : (direction == QLatin1String("missed") ? RAZ::Models::CallLog::Missed
+                                                            : RAZ::Models::CallLog::Incoming);
+  const QString type = h.value(QStringLiteral("type")).toString();
+  r.kind = type == QLatin1String("video")
+               ? RAZ::Models::CallLog::Video
+               : (type == QLatin1String("chat") ? RAZ::Models::CallLog::Chat
+                                                : RAZ::Models::CallLog::Audio);
+  r.start = QDateTime::fromString(h.value(QStringLiteral("start")).toString(), Qt::ISODate);
+  r.durationSec = h.value(QStringLiteral("durationSec")).toInt();
+  r.isNew = r.direction == RAZ::Models::CallLog::Missed;
+  return r;
+}
+
+QVariant historyToVariant(const QList<RAZ::Models::CallLog::Record>& records) {
+  QVariantList out;
+  for (const RAZ::Models::CallLog::Record& r : records) {
+    QVariantMap m;
+    m.insert(QStringLiteral("contactId"), r.contactId);
+    m.insert(QStringLiteral("address"), r.address);
+    m.insert(QStringLiteral("name"), r.name);
+    m.insert(QStringLiteral("direction"), r.direction);
+    m.insert(QStringLiteral("kind"), r.kind);
+    m.insert(QStringLiteral("start"), r.start);
+    m.insert(QStringLiteral("durationSec"), r.durationSec);
+    m.insert(QStringLiteral("isNew"), r.isNew);
+    m.insert(QStringLiteral("note"), r.note);
+    out << m;
+  }
+  return out;
+}
+
+QList<RAZ::Models::CallLog::Record> historyFromVariant(const QVariant& v) {
+  QList<RAZ::Models::CallLog::Record> out;
+  for (const QVariant& item : v.toList()) {
+    const QVariantMap m = item.toMap();
+    RAZ::Models::CallLog::Record r;
+    r.contactId = m.value(QStringLiteral("contactId")).toInt();
+    r.address = m.value(QStringLiteral("address")).toString();
+    r.name = m.value(QStringLiteral("name")).toString();
+    r.direction = m.value(QStringLiteral("direction")).toInt();
+    r.kind = m.value(QStringLiteral("kind")).toInt();
+    r.start = m.value(QStringLiteral("start")).toDateTime();
+    r.durationSec = m.value(QStringLiteral("durationSec")).toInt();
+    r.isNew = m.value(QStringLiteral("isNew")).toBool();
+    r.note = m.value(QStringLiteral("note")).toString();
+    out << r;
+  }
+  return out;
+}
+
 }  // namespace
 
 DemoSession::DemoSession(const RAZ::Configuration::Config* config, QObject* parent)
@@ -130,8 +199,14 @@ DemoSession::DemoSession(const RAZ::Configuration::Config* config, QObject* pare
 
 DemoSession::~DemoSession() {
   // The service keeps the account's list for its next session.
-  if (m_built && contactsManager())
-    Service::instance().setAccountState(userName(), contactsManager()->snapshot());
+  // The service keeps the account's history too, with what the user has
+  // seen of it: a missed call seen once is not new again at the next
+  // sign-in.
+  if (m_built && contactsManager()) {
+    QVariantMap state = contactsManager()->snapshot();
+    if (callLog()) state.insert(kHistoryKey, historyToVariant(callLog()->records()));
+    Service::instance().setAccountState(userName(), state);
+  }
 }
 
 void DemoSession::buildContacts(RAZ::Contacts::Contacts* contacts, const QString& username,
@@ -192,16 +267,35 @@ void DemoSession::buildContacts(RAZ::Contacts::Contacts* contacts, const QString
 }
 
 void DemoSession::recordEnded(int contactId, const QString& address, const QString& name, int kind,
-                              bool incoming, int durationSec) {
+                              bool incoming, const QDateTime& start, int durationSec, bool missed) {
   if (!callLog()) return;
   RAZ::Models::CallLog::Record r;
   r.contactId = contactId > 0 ? contactId : 0;
   r.address = address;
   r.name = name;
   r.kind = kind;
-  r.direction = incoming ? RAZ::Models::CallLog::Incoming : RAZ::Models::CallLog::Outgoing;
-  r.start = QDateTime::currentDateTime().addSecs(-durationSec);
+  r.direction = missed
+                    ? RAZ::Models::CallLog::Missed
+                    : (incoming ? RAZ::Models::CallLog::Incoming : RAZ::Models::CallLog::Outgoing);
+  r.start = start;
   r.durationSec = durationSec;
+  // A missed call waits for the user to see it (the badge counts it).
+  r.isNew = missed;
+  callLog()->add(r);
+}
+
+void DemoSession::recordTurnedAway(int contactId, const QString& address, const QString& name,
+                                   int kind, const QString& note) {
+  if (!callLog()) return;
+  RAZ::Models::CallLog::Record r;
+  r.contactId = contactId > 0 ? contactId : 0;
+  r.address = address;
+  r.name = name;
+  r.kind = kind;
+  r.direction = RAZ::Models::CallLog::Missed;
+  r.start = QDateTime::currentDateTime();
+  r.note = note;
+  r.isNew = true;
   callLog()->add(r);
 }
 
@@ -222,25 +316,12 @@ void DemoSession::open(const QString& username, const QString& password) {
   parts.contacts = contacts;
 
   auto* log = new RAZ::Models::CallLog(this);
-  for (const QVariantMap& h : service.callHistory()) {
-    RAZ::Models::CallLog::Record r;
-    r.contactId = h.value(QStringLiteral("contactId")).toInt();
-    r.address = h.value(QStringLiteral("address")).toString();
-    r.name = h.value(QStringLiteral("name")).toString();
-    const QString direction = h.value(QStringLiteral("direction")).toString();
-    r.direction = direction == QLatin1String("outgoing")
-                      ? RAZ::Models::CallLog::Outgoing
-                      : (direction == QLatin1String("missed") ? RAZ::Models::CallLog::Missed
-                                                              : RAZ::Models::CallLog::Incoming);
-    const QString type = h.value(QStringLiteral("type")).toString();
-    r.kind = type == QLatin1String("video")
-                 ? RAZ::Models::CallLog::Video
-                 : (type == QLatin1String("chat") ? RAZ::Models::CallLog::Chat
-                                                  : RAZ::Models::CallLog::Audio);
-    r.start = QDateTime::fromString(h.value(QStringLiteral("start")).toString(), Qt::ISODate);
-    r.durationSec = h.value(QStringLiteral("durationSec")).toInt();
-    r.isNew = r.direction == RAZ::Models::CallLog::Missed;
-    log->add(r);
+  const QVariantMap kept = service.accountState(username);
+  if (kept.contains(kHistoryKey)) {
+    for (const RAZ::Models::CallLog::Record& r : historyFromVariant(kept.value(kHistoryKey)))
+      log->add(r);
+  } else {
+    for (const QVariantMap& h : service.callHistory()) log->add(seedRecord(h));
   }
   parts.callLog = log;
 
@@ -300,6 +381,10 @@ void DemoSession::open(const QString& username, const QString& password) {
       RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>(contacts), parts.calls, this);
   connect(parts.comms, &RAZ::Controllers::CommsSessionController::sessionEnded, this,
           &DemoSession::recordEnded);
+  // Incoming calls follow the call settings the user keeps with the service.
+  parts.comms->setCallSettingsUser(address);
+  connect(parts.comms, &RAZ::Controllers::CommsSessionController::callTurnedAway, this,
+          &DemoSession::recordTurnedAway);
   xmpp->setCommsSessions(parts.comms);
   connect(parts.comms, &RAZ::Controllers::CommsSessionController::newRoomRequested, xmpp,
           &RAZ::Controllers::XmppChatController::createRoom);
@@ -343,7 +428,9 @@ int DemoSession::ringSomeoneIn() {
   QList<int> online;
   for (int id : contacts->contactIds()) {
     RAZ::Contacts::ContactPtr c = contacts->getContact(id);
-    if (c && c->isOnline() && !c->getSipUri().isEmpty()) online << id;
+    // Somebody busy on a call or in a meeting does not call the user.
+    if (c && c->isOnline() && !c->getSipUri().isEmpty() && !busyOrInMeeting(c->getPresenceState()))
+      online << id;
   }
   if (online.isEmpty()) return 0;
   const int id = online.at(m_nextCaller++ % online.size());

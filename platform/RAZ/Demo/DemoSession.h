@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 #include "RAZ/Sessions/SessionManagerBase.h"
@@ -55,7 +56,9 @@ class DemoSession : public RAZ::Sessions::SessionManagerBase {
   void buildContacts(RAZ::Contacts::Contacts* contacts, const QString& username,
                      const QString& address);
   void recordEnded(int contactId, const QString& address, const QString& name, int kind,
-                   bool incoming, int durationSec);
+                   bool incoming, const QDateTime& start, int durationSec, bool missed);
+  void recordTurnedAway(int contactId, const QString& address, const QString& name, int kind,
+                        const QString& note);
 
   bool m_built = false;
   RAZ::MediaEngine::MediaHandlerAudio* m_audio = nullptr;

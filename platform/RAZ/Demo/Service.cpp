@@ -338,6 +338,13 @@ bool Service::changePresence(int contactId, int state, const QString& statusText
 bool Service::incomingSession(int contactId, RAZ::Controllers::CommunicationSession::Kind kind) {
   RAZ::Sessions::SessionManagerBase* session = openSession();
   if (!session || !session->commsSessionController()) return noSession("incoming session");
+  // Only the account's contacts call: an id nobody has is refused now, not
+  // dropped later in silence.
+  if (!session->contactsManager() || !session->contactsManager()->getContact(contactId)) {
+    TP_LOG("RAZ::Demo::Service", TP::Core::Logging::LevelWarning)
+        << "No contact with id " << contactId << " to start a session";
+    return false;
+  }
   QPointer<RAZ::Controllers::CommsSessionController> comms(session->commsSessionController());
   QTimer::singleShot(0, comms, [comms, contactId, kind] {
     if (comms) comms->receiveSession(contactId, kind);

@@ -95,7 +95,7 @@ Timeline::Timeline(CallLog* log, RAZ::Utils::SharedPointer<RAZ::Contacts::Contac
     : QAbstractListModel(parent), m_log(log), m_contacts(contacts) {
   if (!log) return;
   for (const CallLog::Record& r : log->records())
-    m_entries.prepend(new TimelineEntry(log, r.id, contacts, this));
+    m_entries.insert(rowFor(r.start), new TimelineEntry(log, r.id, contacts, this));
   connect(log, &CallLog::recordAdded, this, &Timeline::onRecordAdded);
   connect(log, &CallLog::recordChanged, this, &Timeline::onRecordChanged);
   connect(log, &CallLog::newCountChanged, this, &Timeline::newCommsCountChanged);
@@ -138,6 +138,8 @@ QVariant Timeline::data(const QModelIndex& index, int role) const {
       return r.isNew;
     case AddressRole:
       return r.address;
+    case NoteRole:
+      return r.note;
     case PresenceRole:
       if (r.contactId != 0 && m_contacts)
         if (RAZ::Contacts::ContactPtr c = m_contacts->getContact(r.contactId))
@@ -149,10 +151,10 @@ QVariant Timeline::data(const QModelIndex& index, int role) const {
 }
 
 QHash<int, QByteArray> Timeline::roleNames() const {
-  return {{NameRole, "name"},    {EntryRole, "entry"},     {DirectionRole, "direction"},
-          {KindRole, "kind"},    {StartRole, "start"},     {DurationRole, "duration"},
-          {IsNewRole, "isNew"},  {AddressRole, "address"}, {PresenceRole, "presence"},
-          {SourceRole, "source"}};
+  return {{NameRole, "name"},     {EntryRole, "entry"},     {DirectionRole, "direction"},
+          {KindRole, "kind"},     {StartRole, "start"},     {DurationRole, "duration"},
+          {IsNewRole, "isNew"},   {AddressRole, "address"}, {PresenceRole, "presence"},
+          {SourceRole, "source"}, {NoteRole, "note"}};
 }
 
 int Timeline::newCommsCount() const { return m_log ? m_log->newCount() : 0; }
@@ -185,10 +187,21 @@ int Timeline::rowOfIndex(int logIndex) const {
   return -1;
 }
 
+int Timeline::rowFor(const QDateTime& start) const {
+  // Newest first by when the communication began (a long call ends after
+  // a short one that began later); of two that began together, the one
+  // recorded last comes first.
+  int row = 0;
+  while (row < m_entries.size() && m_entries.at(row)->record().start > start) ++row;
+  return row;
+}
+
 void Timeline::onRecordAdded(int logIndex) {
   if (!m_log) return;
-  beginInsertRows(QModelIndex(), 0, 0);
-  m_entries.prepend(new TimelineEntry(m_log, m_log->records().at(logIndex).id, m_contacts, this));
+  const CallLog::Record r = m_log->records().at(logIndex);
+  const int row = rowFor(r.start);
+  beginInsertRows(QModelIndex(), row, row);
+  m_entries.insert(row, new TimelineEntry(m_log, r.id, m_contacts, this));
   endInsertRows();
 }
 

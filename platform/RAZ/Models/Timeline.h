@@ -36,6 +36,9 @@ class CallLog : public QObject {
     QDateTime start;
     int durationSec = 0;
     bool isNew = false;
+    // What the service says of how it ended, when not as usual ("Declined:
+    // Do Not Disturb", "Forwarded to ..."); empty otherwise.
+    QString note;
   };
 
   explicit CallLog(QObject* parent = nullptr) : QObject(parent) {}
@@ -96,7 +99,8 @@ class TimelineEntry : public RAZ::Actions::Source {
 // The history as a list model, newest first. Roles: Qt::DisplayRole and 300
 // the party's name, 329 and 353 the entry (an action source), 360
 // direction, 361 kind, 362 start (QDateTime), 363 duration in seconds, 364
-// new (bool), 365 address, 366 the party's presence state.
+// new (bool), 365 address, 366 the party's presence state, 367 the
+// service's note on how it ended.
 class Timeline : public QAbstractListModel {
   Q_OBJECT
   Q_PROPERTY(int newCommsCount READ newCommsCount NOTIFY newCommsCountChanged)
@@ -112,7 +116,8 @@ class Timeline : public QAbstractListModel {
     DurationRole = 363,
     IsNewRole = 364,
     AddressRole = 365,
-    PresenceRole = 366
+    PresenceRole = 366,
+    NoteRole = 367
   };
 
   Timeline(RAZ::Models::CallLog* log, RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
@@ -141,6 +146,7 @@ class Timeline : public QAbstractListModel {
 
  private:
   int rowOfIndex(int logIndex) const;
+  int rowFor(const QDateTime& start) const;
   void clearNew(bool calls, bool chats);
 
   QPointer<RAZ::Models::CallLog> m_log;

@@ -573,6 +573,7 @@ Rectangle {
                     }
                 }
                 delegate: Rectangle {
+                    objectName: "historyRow"
                     readonly property bool isNew: model.isNew === true
                     width: historyList.width
                     height: pal.controlHeight * 1.6
@@ -600,9 +601,14 @@ Rectangle {
                         }
                         Text {
                             width: parent.width
+                            objectName: "historyDetails"
                             text: (model.start ? Qt.formatDateTime(model.start, "d MMM, hh:mm") : "")
                                   + (model.duration > 0 ? "  \u00B7  " + Math.floor(model.duration / 60) + ":"
                                                           + ("0" + model.duration % 60).slice(-2) : "")
+                                  + (model.direction === 2 && model.kind !== 2 ? "  \u00B7  " + qsTr("Missed") + root.lc : "")
+                                  + (model.note ? "  \u00B7  " + model.note : "")
+                            textFormat: Text.PlainText
+                            elide: Text.ElideRight
                             color: pal.mutedText
                             font.family: pal.fontFamily
                             font.pixelSize: pal.fontPixelSize * 0.85
