@@ -403,7 +403,9 @@ void CommsWindowTest::goneSessionIsNoOp() {
   QCOMPARE(w->lastLayout().arrangement, arrangement);
   QCOMPARE(w->minimumSize(), QSize(480, 150));
   // No sort chosen: participants by last name.
-  QCOMPARE(w->participants()->property("primarySortField").toString(), QStringLiteral("last name"));
+  auto* sorted = qobject_cast<RAZ::Models::ChatParticipantsSort*>(w->participants());
+  QVERIFY(sorted);
+  QCOMPARE(sorted->primarySortField(), RAZ::Models::ChatParticipantsSort::LastName);
   QPointer<CommunicationsWindow> guard(w);
   delete s;
   // Until the window has gone, it acts on nothing.

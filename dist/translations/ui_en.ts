@@ -811,6 +811,10 @@
         <source>Searching...</source>
         <translation>Searching...</translation>
     </message>
+    <message>
+        <source>Missed</source>
+        <translation>Missed</translation>
+    </message>
 </context>
 <context>
     <name>MediaEngineConfigurator</name>
@@ -2670,6 +2674,10 @@ Are you sure you want to continue?</translation>
         <source>Video</source>
         <translation>Video</translation>
     </message>
+    <message>
+        <source>Conference call</source>
+        <translation>Conference call</translation>
+    </message>
 </context>
 <context>
     <name>ChatWidget</name>
@@ -2888,6 +2896,26 @@ Are you sure you want to continue?</translation>
     <message>
         <source>Transfer the call to...</source>
         <translation>Transfer the call to...</translation>
+    </message>
+    <message>
+        <source>Transfer to</source>
+        <translation>Transfer to</translation>
+    </message>
+    <message>
+        <source>Add people</source>
+        <translation>Add people</translation>
+    </message>
+    <message>
+        <source>Name or number</source>
+        <translation>Name or number</translation>
+    </message>
+    <message>
+        <source>Transfer to %1</source>
+        <translation>Transfer to %1</translation>
+    </message>
+    <message>
+        <source>Add %1</source>
+        <translation>Add %1</translation>
     </message>
 </context>
 <context>

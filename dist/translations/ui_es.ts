@@ -791,6 +791,10 @@
         <source>Searching...</source>
         <translation>Buscando...</translation>
     </message>
+    <message>
+        <source>Missed</source>
+        <translation>Perdida</translation>
+    </message>
 </context>
 <context>
     <name>MediaEngineConfigurator</name>
@@ -2611,6 +2615,10 @@ Are you sure you want to continue?</source>
         <source>Video</source>
         <translation>Vídeo</translation>
     </message>
+    <message>
+        <source>Conference call</source>
+        <translation>Llamada de conferencia</translation>
+    </message>
 </context>
 <context>
     <name>ChatWidget</name>
@@ -2829,6 +2837,26 @@ Are you sure you want to continue?</source>
     <message>
         <source>Transfer the call to...</source>
         <translation>Transferir la llamada a...</translation>
+    </message>
+    <message>
+        <source>Transfer to</source>
+        <translation>Transferir a</translation>
+    </message>
+    <message>
+        <source>Add people</source>
+        <translation>Agregar personas</translation>
+    </message>
+    <message>
+        <source>Name or number</source>
+        <translation>Nombre o número</translation>
+    </message>
+    <message>
+        <source>Transfer to %1</source>
+        <translation>Transferir a %1</translation>
+    </message>
+    <message>
+        <source>Add %1</source>
+        <translation>Agregar %1</translation>
     </message>
 </context>
 <context>

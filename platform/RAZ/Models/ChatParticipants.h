@@ -2,6 +2,7 @@
 
 #include <QMap>
 #include <QObject>
+#include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QString>
 
@@ -75,6 +76,44 @@ class ChatParticipants : public QObject {
   QMap<QString, QString> m_names;
   QMap<QString, RAZ::Data::ChatParticipant*> m_parties;
   QStandardItemModel* m_model;
+};
+
+// The parties of a room sorted by name, first or last name first (the
+// user's choice for the contact list): "Ada Lovelace" sorts under L by last
+// name. A name of one word sorts by that word either way.
+class ChatParticipantsSort : public QSortFilterProxyModel {
+  Q_OBJECT
+
+ public:
+  enum PrimaryField { FirstName = 0, LastName = 1 };
+  Q_ENUM(PrimaryField)
+
+  explicit ChatParticipantsSort(PrimaryField field, QObject* parent = nullptr)
+      : QSortFilterProxyModel(parent), m_field(field) {
+    setSortCaseSensitivity(Qt::CaseInsensitive);
+    setDynamicSortFilter(true);
+  }
+  PrimaryField primarySortField() const { return m_field; }
+  void changePrimarySortField(PrimaryField field) {
+    if (field == m_field) return;
+    m_field = field;
+    invalidate();
+  }
+
+ protected:
+  bool lessThan(const QModelIndex& left, const QModelIndex& right) const override {
+    return QString::localeAwareCompare(key(left), key(right)) < 0;
+  }
+
+ private:
+  QString key(const QModelIndex& index) const {
+    const QString name = index.data(Qt::DisplayRole).toString().simplified().toLower();
+    if (m_field == FirstName) return name;
+    const int space = name.lastIndexOf(QLatin1Char(' '));
+    return space < 0 ? name : name.mid(space + 1) + QLatin1Char(' ') + name.left(space);
+  }
+
+  PrimaryField m_field;
 };
 
 }  // namespace Models

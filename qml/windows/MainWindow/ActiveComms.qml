@@ -78,8 +78,12 @@ Rectangle {
                 }
                 Text {
                     width: parent.width
+                    objectName: "activeCommDetails"
+                    // A conference names its parties after the call's state.
                     text: (comms.texts && model.callState >= 0 ? comms.texts.getCallStateText(model.callState)
-                                                                : qsTr("Chat")) + comms.lc
+                                                                : qsTr("Chat"))
+                          + (row.session && row.session.isConference ? " \u00B7 " + row.session.contactName : "")
+                          + comms.lc
                     textFormat: Text.PlainText
                     elide: Text.ElideRight
                     color: row.dropWelcome ? comms.pal.accentText : comms.pal.mutedText

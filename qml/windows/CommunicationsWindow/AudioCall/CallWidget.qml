@@ -12,11 +12,13 @@ Rectangle {
     readonly property var call: rootWindow.activeCall
     property int seconds: 0
 
+    // The engine's call states: 2 and 11 ring, 7 to 10 are held or handed
+    // over, 6 is closed.
     readonly property int state_: call ? call.callState : 0
-    readonly property bool ringing: call !== null && call.isIncoming() && (state_ === 2 || state_ === 4)
+    readonly property bool ringing: call !== null && call.isIncoming() && (state_ === 2 || state_ === 11)
     readonly property bool connected: call !== null && call.connectedAt !== undefined
                                       && !isNaN(call.connectedAt.getTime())
-    readonly property bool held: state_ >= 6 && state_ <= 9
+    readonly property bool held: state_ >= 7 && state_ <= 10
     // Six controls share the width of the smallest call window; a label that
     // does not fit (a long translation) widens its button and the row wraps,
     // rather than cutting the label short.
@@ -29,7 +31,7 @@ Rectangle {
     Timer {
         interval: 1000
         repeat: true
-        running: scene.connected && scene.state_ !== 11
+        running: scene.connected && scene.state_ !== 6
         triggeredOnStart: true
         onTriggered: scene.seconds = Math.max(0, Math.floor((Date.now() - scene.call.connectedAt.getTime()) / 1000))
     }
@@ -56,6 +58,13 @@ Rectangle {
             font.bold: true
             color: ZPalette.strongText
             text: scene.session ? scene.session.contactName : ""
+        }
+        ZLabel {
+            objectName: "conferenceCaption"
+            width: parent.width
+            visible: scene.session !== null && scene.session.isConference
+            color: ZPalette.mutedText
+            text: qsTr("Conference call") + scene.lc
         }
         ZLabel {
             objectName: "callState"

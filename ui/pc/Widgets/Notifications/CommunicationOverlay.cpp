@@ -17,7 +17,11 @@ const char* const kCallStateChanged =
 
 CommunicationOverlay::CommunicationOverlay(QObject* session, QWidget* parent)
     : View(parent), m_session(session) {
-  setWindowFlags(Qt::Sheet | Qt::FramelessWindowHint);
+  // A panel inside its window, over the window's top edge: as a window of
+  // its own it would open wherever the system put it (the screen's corner
+  // here), not over the call it belongs to.
+  setWindowFlags(Qt::Widget);
+  setFocusPolicy(Qt::StrongFocus);
 
   if (session) {
     if (Calls::hasSignal(session, kCallStateChanged)) {
@@ -105,6 +109,12 @@ void CommunicationOverlay::checkIfNeedsToBeVisible() {
   QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
   const bool ownerVisible = owner && owner->isVisible();
   setVisible((attention || panels) && ownerVisible);
+  if (isVisible()) {
+    raise();
+    // A list just opened takes the keyboard, so that typing searches at once.
+    if (panels && !m_panelsOpen) setFocus(Qt::OtherFocusReason);
+  }
+  m_panelsOpen = panels && isVisible();
 
   if (attention && ownerVisible) {
     owner->show();

@@ -57,6 +57,7 @@ class CommunicationOverlay : public View {
   bool m_callTransferVisible = false;
   bool m_callParkVisible = false;
   bool m_attention = false;
+  bool m_panelsOpen = false;
 };
 
 }  // namespace QML

@@ -189,9 +189,7 @@ CommunicationsWindow::CommunicationsWindow(RAZ::Sessions::SessionManagerBase* se
 
   TP_LOG(kLog, TP::Core::Logging::LevelInformation) << "CommunicationsWindow";
 
-  m_participants = new QSortFilterProxyModel(this);
-  m_participants->setSortCaseSensitivity(Qt::CaseInsensitive);
-  primarySortFieldChanged();
+  m_participants = new RAZ::Models::ChatParticipantsSort(primarySortField(), this);
 
   const RAZ::Configuration::Config* config =
       sessionManager ? sessionManager->configuration() : nullptr;
@@ -522,13 +520,16 @@ QSize CommunicationsWindow::minimumWindowSize() const { return QSize(420, 310); 
 
 // ---- Small slots ----
 
-void CommunicationsWindow::primarySortFieldChanged() {
+RAZ::Models::ChatParticipantsSort::PrimaryField CommunicationsWindow::primarySortField() {
   RAZ::Settings settings(RAZ::Settings::User);
-  const bool firstName =
-      settings.value(Utils::SettingsKey::ContactListSort).toString() == QLatin1String("first name");
-  // The participants model names its fields by column: 0 last name, 1 first.
-  m_participants->setProperty(
-      "primarySortField", firstName ? QStringLiteral("first name") : QStringLiteral("last name"));
+  return settings.value(Utils::SettingsKey::ContactListSort).toString() ==
+                 QLatin1String("first name")
+             ? RAZ::Models::ChatParticipantsSort::FirstName
+             : RAZ::Models::ChatParticipantsSort::LastName;
+}
+
+void CommunicationsWindow::primarySortFieldChanged() {
+  m_participants->changePrimarySortField(primarySortField());
 }
 
 void CommunicationsWindow::callClassificationsMenuTriggered(QAction* action) {
@@ -547,6 +548,10 @@ void CommunicationsWindow::sessionStateChanged(CommunicationSession*, uint oldSt
     setRoomTitle();
   else if (m_session->getContact())
     contactNameOrPresenceChanged();
+  // A conference call without a room lists its parties itself.
+  RAZ::Models::ChatParticipants* parties = m_session->getConferenceParticipants();
+  if ((newState & CommunicationSession::StateGroup) && !m_session->getChatInterface() && parties)
+    setParticipantsModel(parties->model());
   updateLayout(newState);
   if (!isActiveWindow() && !incoming && !(oldState > newState)) {
     raise();
@@ -653,11 +658,19 @@ void CommunicationsWindow::showSharingNotification() {
   note->show();
   QScreen* screen = QGuiApplication::primaryScreen();
   const QRect area = screen ? screen->availableGeometry() : QRect();
-  note->move((area.width() - note->width()) / 2, (area.height() - note->height()) / 2);
+  // Centred in the screen's free area, wherever that screen lies.
+  note->move(area.x() + (area.width() - note->width()) / 2,
+             area.y() + (area.height() - note->height()) / 2);
 }
 
 void CommunicationsWindow::webcollabStateChanged() {
-  if (m_session) updateLayout(m_session->getState());
+  if (!m_session) return;
+  // The user who starts presenting is told once where the share is stopped.
+  RAZ::Webcollab::WebcollabBase* collab = m_session->getWebCollab();
+  const bool presenting = collab && collab->isOwner() && collab->getState() == kShareSharing;
+  if (presenting && !m_presenting) showSharingNotification();
+  m_presenting = presenting;
+  updateLayout(m_session->getState());
 }
 
 void CommunicationsWindow::openTextFieldMenu() {
@@ -680,9 +693,9 @@ void CommunicationsWindow::openPreferences() { emit preferenceActivated(3); }
 void CommunicationsWindow::windowSizeChanged(int width, int height) { resize(width, height); }
 
 void CommunicationsWindow::updateSession() {
-  // The session controller refreshes its lists when asked; nothing to do
-  // without a session.
-  if (!m_session) return;
+  RAZ::Controllers::CommsSessionController* comms =
+      m_sessionManager ? m_sessionManager->commsSessionController() : nullptr;
+  if (m_session && comms) comms->updateSession(m_session.data());
 }
 
 QObject* CommunicationsWindow::participant(const QString& nick) const {
@@ -751,6 +764,26 @@ void CommunicationsWindow::searchTextChanged(const QString& text) {
 
 void CommunicationsWindow::addParticipantClicked(QString uri, int contactId) {
   emit addParticipant(m_session.data(), uri, contactId);
+}
+
+void CommunicationsWindow::transferToClicked(QString uri, int contactId) {
+  if (!m_session) return;
+  QString address = uri.trimmed();
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts =
+      m_sessionManager ? m_sessionManager->contactsManager()
+                       : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
+  if (contactId != -1 && contacts) {
+    if (RAZ::Contacts::ContactPtr contact = contacts->getContact(contactId)) {
+      address = contact->getSipUri();
+      if (address.isEmpty() && !contact->numberTypes().isEmpty())
+        address = contact->getProperty(contact->numberTypes().first()).toString();
+    }
+  }
+  if (address.isEmpty()) return;
+  emit transferCall(m_session.data(), address);
+  // A bad address is reported by the session (transferFailed), which the
+  // call handler turns into its message.
+  m_session->transferCall(address);
 }
 
 QMenu* CommunicationsWindow::callClassificationsMenu() {

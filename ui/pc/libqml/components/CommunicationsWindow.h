@@ -7,6 +7,7 @@
 
 #include <RAZ/Controllers/CommunicationSession.h>
 #include <RAZ/MediaEngine/CallBasePtr.h>
+#include <RAZ/Models/ChatParticipants.h>
 #include <RAZ/Models/Smileys.h>
 #include <RAZ/Webcollab/USSClient.h>
 #include <tp/core/SmartPtr.h>
@@ -221,6 +222,9 @@ class CommunicationsWindow : public QML::Window {
   Q_INVOKABLE void hideParticipantMouseOver();
   Q_INVOKABLE void searchTextChanged(const QString& text);
   Q_INVOKABLE void addParticipantClicked(QString uri, int contactId);
+  // The transfer list's pick: the call goes to the contact (its address or
+  // first number) or to the typed address.
+  Q_INVOKABLE void transferToClicked(QString uri, int contactId);
   Q_INVOKABLE QMenu* callClassificationsMenu();
 
  signals:
@@ -269,6 +273,8 @@ class CommunicationsWindow : public QML::Window {
 
  private:
   void connectSession();
+  // The contact list's sort order (first or last name), for the room's parties.
+  static RAZ::Models::ChatParticipantsSort::PrimaryField primarySortField();
   void openCloseConfirmation();
   void disconnectDialogSignaling();
   void markTranscriptRead();
@@ -281,7 +287,7 @@ class CommunicationsWindow : public QML::Window {
   QPointer<RAZ::Controllers::CommunicationSession> m_session;
   RAZ::Actions::Provider* m_actionsProvider = nullptr;
   RAZ::Actions::Provider* m_menuActionsProvider = nullptr;
-  QSortFilterProxyModel* m_participants = nullptr;
+  RAZ::Models::ChatParticipantsSort* m_participants = nullptr;
   QObject* m_configXml = nullptr;
   QSortFilterProxyModel* m_contactModel = nullptr;
   QPointer<QObject> m_messageModel;
@@ -317,6 +323,8 @@ class CommunicationsWindow : public QML::Window {
   QBoxLayout* m_columnLayout = nullptr;
   QML::CommsLayout::Plan m_lastPlan;
   int m_debugRequests = 0;
+  // The user presents the share (the hint was shown for it).
+  bool m_presenting = false;
 };
 
 }  // namespace QML
