@@ -530,6 +530,7 @@ Rectangle {
                         color: chosen ? pal.accent : (filterMouse.containsMouse ? pal.hover : "transparent")
                         Text {
                             id: label
+                            objectName: "historyFilterLabel"
                             anchors.centerIn: parent
                             text: [qsTr("All"), qsTr("Missed %1").arg(badgeHandler.badgeCount), qsTr("Calls"), qsTr("Chat")][index] + root.lc
                             color: parent.chosen ? pal.accentText : pal.strongText
