@@ -279,7 +279,7 @@ class TestAppFiles : public QObject {
     QVERIFY(cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode()));
     QTemporaryDir dir;
     QRandomGenerator random(20261209);
-    for (int kill = 0; kill < 12; ++kill) {
+    for (int kill = 0; kill < 8; ++kill) {
       QProcess writer;
       writer.setProcessChannelMode(QProcess::SeparateChannels);
       writer.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
