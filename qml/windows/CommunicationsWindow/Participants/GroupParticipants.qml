@@ -26,6 +26,7 @@ Rectangle {
         model: rootWindow.participants
         delegate: ZLabel {
             id: party
+            objectName: "participantRow"
             width: ListView.view.width
             elide: Text.ElideRight
             text: model.display !== undefined ? model.display : ""
