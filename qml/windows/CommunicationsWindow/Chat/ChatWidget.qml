@@ -38,6 +38,9 @@ FocusScope {
     function addMessage(message, prepend) {
         bridge.lastMessage = message;
         webView.evaluateJavaScript("addMessage(" + (prepend ? "true" : "false") + ");");
+        // Laid out now (the page grows at once), then kept at the end.
+        webView.evaluateJavaScript("document.body.scrollHeight");
+        keepAtEnd();
     }
     function contactNameChanged(contactId, name) {
         bridge.lastMessage = name;
