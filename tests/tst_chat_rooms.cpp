@@ -442,11 +442,12 @@ class TestChatRooms : public QObject {
     // A protected room: one prompt, even with the chat wired twice.
     rooms()->createGroupChat(kProtectedRoom);
     CommunicationSession* session = lastSession();
-    std::unique_ptr<QML::CommunicationsWindow> window(windowFor(session));
-    QVERIFY(m_helper->connectChat(session, window.get()));
+    // Windows close (and go) with their sessions: held by guards.
+    QPointer<QML::CommunicationsWindow> window(windowFor(session));
+    QVERIFY(m_helper->connectChat(session, window.data()));
     QObject* model = window->messageModel();
     QVERIFY(model);
-    QVERIFY(m_helper->connectChat(session, window.get()));
+    QVERIFY(m_helper->connectChat(session, window.data()));
     QCOMPARE(window->messageModel(), model);
     XmppChat* chat = rooms()->roomChat(kProtectedRoom);
     QTRY_VERIFY_WITH_TIMEOUT(m_helper->passwordDialog(kProtectedRoom), kWait);
@@ -462,13 +463,39 @@ class TestChatRooms : public QObject {
     QTest::keyClicks(edit, "demo-room");
     prompt->okClicked();
     QTRY_COMPARE_WITH_TIMEOUT(chat->state(), int(XmppChat::StateJoined), kWait);
+    session->close();
+    QTRY_VERIFY_WITH_TIMEOUT(!rooms()->roomChat(kProtectedRoom), kWait);
+
+    // A wrong password typed into the prompt: the prompt that answered
+    // closes and a new one, titled with the room's name, says why; its
+    // Cancel leaves nothing of the room behind.
+    rooms()->createGroupChat(kProtectedRoom);
+    QPointer<CommunicationSession> second = lastSession();
+    QPointer<QML::CommunicationsWindow> secondWindow(windowFor(second));
+    QVERIFY(m_helper->connectChat(second, secondWindow.data()));
+    QTRY_VERIFY_WITH_TIMEOUT(m_helper->passwordDialog(kProtectedRoom), kWait);
+    prompt = m_helper->passwordDialog(kProtectedRoom);
+    QCOMPARE(prompt->windowTitle(), QString("Support desk"));
+    QTest::keyClicks(prompt->findChild<QLineEdit*>("passwordEdit"), "wrong");
+    prompt->okClicked();
+    QTRY_VERIFY_WITH_TIMEOUT(
+        m_helper->passwordDialog(kProtectedRoom) &&
+            m_helper->passwordDialog(kProtectedRoom)->isVisible() &&
+            m_helper->passwordDialog(kProtectedRoom)->reasonText() == QString("Incorrect password"),
+        kWait);
+    m_helper->passwordDialog(kProtectedRoom)->cancelClicked();
+    QTRY_VERIFY_WITH_TIMEOUT(second.isNull(), kWait);
 
     // A private room the user is no member of.
     rooms()->createGroupChat(kPrivateRoom);
     CommunicationSession* privateSession = lastSession();
-    std::unique_ptr<QML::CommunicationsWindow> privateWindow(windowFor(privateSession));
-    QVERIFY(m_helper->connectChat(privateSession, privateWindow.get()));
+    QPointer<QML::CommunicationsWindow> privateWindow(windowFor(privateSession));
+    QVERIFY(m_helper->connectChat(privateSession, privateWindow.data()));
     QTRY_VERIFY_WITH_TIMEOUT(messageShown("Private Room"), kWait);
+    // A refused room is left: its session ends and its window with it.
+    QTRY_VERIFY_WITH_TIMEOUT(privateWindow.isNull(), kWait);
+    delete window.data();
+    delete secondWindow.data();
   }
 
   void oneToOneChatIsWiredOnceAndAnswered() {

@@ -137,15 +137,20 @@ class TstLinkHandler : public QObject {
   void nobodySignedIn() {
     Session s;
     ZentUrlHandler handler(b64("chat=\"room@conference.demo.zent\""));
-    QSignalSpy created(s.comms(),
-                       SIGNAL(sessionCreated(RAZ::Controllers::CommunicationSession*, bool)));
+    QSignalSpy emitted(&handler, SIGNAL(createMyRoomSession(QString, QString, QString)));
+    // Nobody signed in: nothing happens, and the link stays pending.
     handler.initialize(nullptr);
-    QVERIFY(!handler.isWaiting());
-    // A session that opens later does not act on the old link.
-    handler.initialize(&s.manager);
     QVERIFY(!handler.isWaiting());
     QVERIFY(!handler.hasEmitted());
     QVERIFY(handler.chat().isEmpty());
+    // The session that opens later carries it out.
+    handler.initialize(&s.manager);
+    QCOMPARE(handler.chat(), QString("room@conference.demo.zent"));
+    QTRY_COMPARE(emitted.count(), 1);
+    QCOMPARE(emitted.at(0).at(1).toString(), QString("room@conference.demo.zent"));
+    // Once carried out, a further session does not act on it again.
+    handler.initialize(&s.manager);
+    QCOMPARE(emitted.count(), 1);
   }
 
   void callOnlyNeverJoins() {

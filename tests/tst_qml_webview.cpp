@@ -289,6 +289,38 @@ class TestQmlWebView : public QObject {
     QCOMPARE(scene.web->page()->mainFrame()->scrollPosition(), QPoint(0, 0));
   }
 
+  // A page that grows and scrolls itself (a chat's newest message) is shown
+  // whole at its new place: not only the grown part, over the picture from
+  // before the scroll.
+  void pageScrollRepaintsTheWholeView() {
+    const QStringList colours = {"#ff0000", "#0000ff", "#00ff00", "#ff00ff", "#ffff00"};
+    QString page = "<body style='margin:0'>";
+    for (int i = 0; i < 3; ++i)
+      page += QString("<div style='height:50px;background:%1'></div>").arg(colours.at(i));
+    WebScene scene("html: " + qmlString(page + "</body>"));
+    QVERIFY(scene.web);
+    QVERIFY(scene.show());
+    QTRY_VERIFY(scene.loads() > 0);
+    QTRY_COMPARE(QColor(scene.view->grabFramebuffer().pixel(10, 10)), QColor(colours.at(0)));
+    // Two blocks more: the view (200 high) shows the first of them, then the
+    // page scrolls by 50 to its end.
+    scene.web->evaluateJavaScript(
+        QString("for (var c of ['%1', '%2']) { var d = document.createElement('div');"
+                "d.style.height = '50px'; d.style.background = c; document.body.appendChild(d); }"
+                "window.scrollTo(0, document.body.scrollHeight);")
+            .arg(colours.at(3), colours.at(4)));
+    QTRY_COMPARE(scene.web->contentY(), 50);
+    QTRY_COMPARE(QColor(scene.view->grabFramebuffer().pixel(10, 190)), QColor(colours.at(4)));
+    QCOMPARE(QColor(scene.view->grabFramebuffer().pixel(10, 10)), QColor(colours.at(1)));
+    QCOMPARE(QColor(scene.view->grabFramebuffer().pixel(10, 60)), QColor(colours.at(2)));
+    // Scrolled by the scene: the page moves and is painted at its new place.
+    scene.web->setContentY(0);
+    QTRY_COMPARE(QColor(scene.view->grabFramebuffer().pixel(10, 10)), QColor(colours.at(0)));
+    QCOMPARE(scene.web->contentY(), 0);
+    scene.web->setContentY(1000);  // bounded by the page's end
+    QCOMPARE(scene.web->contentY(), 50);
+  }
+
   void alertsAreSignalsAndQuestionsAreRefused() {
     WebScene scene("html: \"<p>x</p>\"");
     QVERIFY(scene.web);

@@ -79,6 +79,8 @@ class WebKitViewEngine : public WebViewEngine {
   }
   void setViewportSize(const QSize& size) override { m_page->setViewportSize(size); }
   QSize contentsSize() const override { return frame()->contentsSize(); }
+  QPoint scrollPosition() const override { return frame()->scrollPosition(); }
+  void setScrollPosition(const QPoint& position) override { frame()->setScrollPosition(position); }
   qreal zoomFactor() const override { return frame()->zoomFactor(); }
   void setZoomFactor(qreal factor) override { frame()->setZoomFactor(factor); }
   QPalette palette() const override { return m_page->palette(); }

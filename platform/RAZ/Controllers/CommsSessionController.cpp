@@ -15,8 +15,10 @@
 #include "RAZ/Actions/Source.h"
 #include "RAZ/Controllers/ChatInterface.h"
 #include "RAZ/MediaEngine/CallControllerBase.h"
+#include "RAZ/Models/ChatParticipants.h"
 #include "RAZ/Models/Timeline.h"
 #include "RAZ/Presence/PresenceData.h"
+#include "RAZ/Services/Xmpp/XmppJidValidator.h"
 #include "RAZ/Sessions/SessionManagerBase.h"
 #include "RAZ/Webcollab/WebcollabBase.h"
 #include "RAZ/Xsi/CallSettingsStore.h"
@@ -65,6 +67,9 @@ CommunicationSession* CommsSessionController::startSession(int contactId, const 
   session->setProperty("startedAt", QDateTime::currentDateTime());
   m_sessions.append(session);
   if (m_contacts && contactId > 0) session->setContact(m_contacts->getContact(contactId).data());
+  if (RAZ::Contacts::ContactPtr own = m_contacts ? m_contacts->ownContact() : nullptr)
+    session->setMyRoomConferenceNumber(
+        own->getProperty(RAZ::Contacts::Properties::KeyMyRoomDialIn).toString());
   connect(session, &QObject::destroyed, this, &CommsSessionController::onSessionDestroyed);
   // Parties invited to a call join it (the service answers from the event
   // loop); a chat's invitations stay the chat service's.
@@ -111,7 +116,9 @@ CommunicationSession* CommsSessionController::startSession(int contactId, const 
     session->openChat();
     ChatInterface* chat = session->getChatInterface();
     QPointer<ChatInterface> chatGuard(chat);
-    const QString party = name;
+    // The peer writes under its address; its name is known to the chat.
+    const QString party = chat->peer();
+    if (!chat->isRoom() && !name.isEmpty()) chat->getParticipants()->rename(party, name);
     connect(chat, &ChatInterface::messageSent, this, [chatGuard, party, online](const QString&) {
       if (!online) return;
       QTimer::singleShot(kAnswerDelayMs, chatGuard.data(), [chatGuard, party] {
@@ -126,6 +133,15 @@ CommunicationSession* CommsSessionController::startSession(int contactId, const 
     collab->setState(RAZ::Webcollab::WebcollabBase::StateInvited);
   }
   announce(session, incoming);
+  // A party that starts a chat says something (after the session is known).
+  ChatInterface* chat = session->getChatInterface();
+  if (incoming && chat && !chat->isRoom()) {
+    QPointer<ChatInterface> guard(chat);
+    const QString party = chat->peer();
+    QTimer::singleShot(0, chat, [guard, party] {
+      if (guard) emit guard->messageReceived(party, QStringLiteral("Hi, have you got a minute?"));
+    });
+  }
   return session;
 }
 
@@ -137,7 +153,18 @@ void CommsSessionController::announce(CommunicationSession* session, bool incomi
     // A session the user started is ready to be shown at once; one a party
     // starts waits for the user's answer, and a plain audio call is looked
     // after from the contact list unless the configuration says otherwise.
-    if (guard && !incoming && !guard->isOnlyAudioCall()) emit sessionReady(guard);
+    // A room waits until the user is in it (or the new room exists).
+    if (guard && !incoming && !guard->isOnlyAudioCall() && guard->roomMayShow())
+      emit sessionReady(guard);
+  });
+}
+
+void CommsSessionController::roomEntered(CommunicationSession* session) {
+  if (!session) return;
+  session->setRoomJoined(true);
+  QPointer<CommunicationSession> guard(session);
+  QTimer::singleShot(0, this, [this, guard] {
+    if (guard) emit sessionReady(guard);
   });
 }
 
@@ -394,7 +421,8 @@ void CommsSessionController::joinRoom(const QString& roomJid, const QString& roo
   CommunicationSession* session = startSession(-1, roomName.isEmpty() ? roomJid : roomName, roomJid,
                                                CommunicationSession::KindGroupChat, false);
   session->setGroupChatSubject(roomName);
-  session->setRoomJoined(true);
+  // The room is known by its name while it is being joined.
+  if (ChatInterface* chat = session->getChatInterface()) chat->setRoomName(roomName);
 }
 
 void CommsSessionController::createMyRoomSession(RAZ::Contacts::Const::ContactPtr owner,
@@ -410,6 +438,8 @@ void CommsSessionController::createMyRoomSession(RAZ::Contacts::Const::ContactPt
                    CommunicationSession::KindMyRoom, false);
   session->setInviteReason(reason);
   session->setRoomOwner(owner->getDisplayName());
+  // A personal room is entered as it opens: no password, no members list.
+  session->setRoomJoined(true);
 }
 
 void CommsSessionController::createMyRoomSession(const QString& call, const QString& chat,
@@ -421,9 +451,19 @@ void CommsSessionController::createMyRoomSession(const QString& call, const QStr
     return;
   }
   const QString address = chat.isEmpty() ? call : chat;
-  CommunicationSession* session =
-      startSession(-1, address, address, CommunicationSession::KindMyRoom, false);
+  // The room's owner, by the room's address: a known contact's name, else
+  // the owner's address.
+  using RAZ::Services::Xmpp::XmppJidValidator;
+  const QString ownerJid = XmppJidValidator::getRoomJidPart(chat, XmppJidValidator::RoomMyRoom);
+  const RAZ::Contacts::ContactPtr owner =
+      m_contacts && !ownerJid.isEmpty() ? m_contacts->getContactByJid(ownerJid) : nullptr;
+  const QString ownerName = owner ? owner->getDisplayName() : QString();
+  CommunicationSession* session = startSession(-1, ownerName.isEmpty() ? address : ownerName,
+                                               address, CommunicationSession::KindMyRoom, false);
   session->setConference(!call.isEmpty());
+  session->setRoomJoined(true);
+  if (ChatInterface* room = session->getChatInterface())
+    room->setOwnerNames(ownerName, ownerJid.isEmpty() ? address : ownerJid);
 }
 
 void CommsSessionController::createWebCollabSession(const QStringList& participants) {

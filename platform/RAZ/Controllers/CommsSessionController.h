@@ -86,6 +86,9 @@ class CommsSessionController : public QObject {
   bool partiesAnswerCalls() const { return m_partiesAnswer; }
   // Numbers this service does not connect (emergency services).
   static bool isEmergencyNumber(const QString& address);
+  // The user is in the room of this session now (joined, or the new room
+  // exists): its window may show (sessionReady, from the event loop).
+  void roomEntered(RAZ::Controllers::CommunicationSession* session);
 
  public slots:
   void createCall(const QList<RAZ::Contacts::ContactPtr>& contacts,

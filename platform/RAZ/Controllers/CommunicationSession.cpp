@@ -189,10 +189,22 @@ void CommunicationSession::openChat() {
 
 void CommunicationSession::closeChat() {
   if (!m_chat) return;
+  const bool room = m_chat->isRoom();
   m_chat->deleteLater();
   m_chat = nullptr;
   emit chatActiveChanged();
   updateState();
+  // A room left (or never entered: a refused password, a cancelled new
+  // room) with nothing else running is over; its controller ends it, so no
+  // empty session stays behind in the lists.
+  if (!room || m_call || m_webcollab) return;
+  QPointer<CommunicationSession> self(this);
+  QTimer::singleShot(0, this, [self] {
+    auto* controller = self ? qobject_cast<CommsSessionController*>(self->parent()) : nullptr;
+    if (controller && !self->m_chat && !self->m_call && !self->m_webcollab &&
+        controller->commsList().contains(self.data()))
+      controller->closeSession(self);
+  });
 }
 
 void CommunicationSession::setWebCollab(RAZ::Webcollab::WebcollabBase* collab) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <QVariant>
 
 #include <tp/core/SmartPtr.h>
 
@@ -52,6 +53,10 @@ class CommunicationSession : public RAZ::Actions::Source {
   Q_PROPERTY(bool chatActive READ chatActive NOTIFY chatActiveChanged)
   Q_PROPERTY(QUrl contactPicture READ contactPicture NOTIFY contactPictureChanged)
   Q_PROPERTY(QUrl presenceIcon READ presenceIcon NOTIFY presenceIconChanged)
+  // The dial-in number of the user's own My Room (its audio conference);
+  // undefined (an invalid value) while the user has not provided one.
+  Q_PROPERTY(QVariant myRoomConferenceNumber READ myRoomConferenceNumber NOTIFY
+                 myRoomConferenceNumberChanged)
 
  public:
   // What a session starts with.
@@ -186,6 +191,14 @@ class CommunicationSession : public RAZ::Actions::Source {
   // configuration form is being filled in.
   void setRoomJoined(bool on) { m_roomJoined = on; }
   void setRoomBeingConfigured(bool on) { m_roomConfiguring = on; }
+  QVariant myRoomConferenceNumber() const {
+    return m_conferenceNumber.isEmpty() ? QVariant() : QVariant(m_conferenceNumber);
+  }
+  void setMyRoomConferenceNumber(const QString& number) {
+    if (number == m_conferenceNumber) return;
+    m_conferenceNumber = number;
+    emit myRoomConferenceNumberChanged();
+  }
   // Asks the window to show itself (activated()).
   void activate() { emit activated(); }
   // Ends the session: through the controller when there is one.
@@ -244,6 +257,7 @@ class CommunicationSession : public RAZ::Actions::Source {
   void shareAvailableChanged();
   void chatActionAvailableChanged();
   void chatActiveChanged();
+  void myRoomConferenceNumberChanged();
   void contactPictureChanged();
   void presenceIconChanged();
   void callStateChanged(RAZ::MediaEngine::CallBasePtr* call,
@@ -327,6 +341,7 @@ class CommunicationSession : public RAZ::Actions::Source {
   RAZ::Models::ChatParticipants* m_conferenceList = nullptr;
   bool m_roomJoined = false;
   bool m_roomConfiguring = false;
+  QString m_conferenceNumber;
 };
 
 }  // namespace Controllers

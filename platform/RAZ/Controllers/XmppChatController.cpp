@@ -8,6 +8,7 @@
 
 #include "RAZ/Controllers/CommsSessionController.h"
 #include "RAZ/Controllers/CommunicationSession.h"
+#include "RAZ/Data/ChatParticipant.h"
 #include "RAZ/Models/ChatParticipants.h"
 
 namespace RAZ {
@@ -166,7 +167,11 @@ XmppChat* XmppChatController::startRoomSession(const QString& jid, const QString
   const QList<CommunicationSession*> sessions = m_comms->commsList();
   CommunicationSession* session = sessions.isEmpty() ? nullptr : sessions.last();
   auto* chat = session ? qobject_cast<XmppChat*>(session->getChatInterface()) : nullptr;
-  if (chat) m_chats.insert(jid, chat);
+  if (!chat) return nullptr;
+  m_chats.insert(jid, chat);
+  // "Edit Room" in the room's window asks the service for the room's form.
+  connect(chat, &ChatInterface::roomConfigurationRequested, this,
+          [this, jid] { requestRoomConfiguration(jid); });
   return chat;
 }
 
@@ -217,17 +222,37 @@ void XmppChatController::enter(XmppChat* chat) {
   chat->setState(XmppChat::StateJoined);
   chat->setIsRoomOwner(room.owned);
   chat->setRoomName(roomName(jid).isEmpty() ? jid.section(QLatin1Char('@'), 0, 0) : roomName(jid));
+  auto* session = qobject_cast<CommunicationSession*>(chat->parent());
+  if (m_comms && session) m_comms->roomEntered(session);
   if (RAZ::Models::ChatParticipants* people = chat->getParticipants()) {
     QStringList present;
     if (!m_ownJid.isEmpty()) present << m_ownJid;
     present << room.members;
-    for (const QString& jid : present)
-      if (!people->participants().contains(jid))
-        people->add(jid, jid.section(QLatin1Char('@'), 0, 0));
+    RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts =
+        m_comms ? m_comms->contacts() : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
+    for (const QString& member : present) {
+      if (people->participants().contains(member)) continue;
+      // A party the contact list knows goes by its name, with its contact
+      // (the participant menu and hover card need it); others by address.
+      const bool own = member == m_ownJid;
+      RAZ::Contacts::ContactPtr contact =
+          !contacts ? nullptr : (own ? contacts->ownContact() : contacts->getContactByJid(member));
+      const QString name = contact && !contact->getDisplayName().isEmpty()
+                               ? contact->getDisplayName()
+                               : member.section(QLatin1Char('@'), 0, 0);
+      const int rank = own && room.owned ? RAZ::Data::ChatParticipant::Owner
+                                         : RAZ::Data::ChatParticipant::Member;
+      people->addParticipant(name, rank, contact.data());
+      people->add(member, name);
+      // Messages and typing notices name the party.
+      people->rename(member, name);
+    }
   }
   // A member answers what the user says (once per chat, however often the
-  // user got in again after a refused password).
-  const QStringList others = room.members;
+  // user got in again after a refused password); the user alone hears
+  // nothing back.
+  QStringList others = room.members;
+  others.removeAll(m_ownJid);
   if (others.isEmpty() || chat->property("zentMemberAnswers").toBool()) return;
   chat->setProperty("zentMemberAnswers", true);
   QPointer<XmppChat> guard(chat);

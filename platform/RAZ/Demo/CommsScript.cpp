@@ -161,8 +161,8 @@ bool CommsScript::dismissFromShare(CommunicationSession* session) {
 bool CommsScript::shareError(CommunicationSession* session, int code, int kind) {
   return later(session, "share error", [code, kind](CommunicationSession* s) {
     if (auto* collab = s->getWebCollab())
-      emit collab->ussError(static_cast<USSClient::USSLIBERROR>(code),
-                            static_cast<USSClient::ErrorType>(kind));
+      collab->reportError(static_cast<USSClient::USSLIBERROR>(code),
+                          static_cast<USSClient::ErrorType>(kind));
   });
 }
 

@@ -406,6 +406,12 @@ void DemoSession::open(const QString& username, const QString& password) {
   setParts(parts);
   for (auto* sub : parts.subSessions) sub->setState(RAZ::Sessions::Session::Active);
   xmppService->setConnected(true);
+  // The personal-room service answers once the session is up: anybody's My
+  // Room (the user's own included) can be joined from then on.
+  QPointer<RAZ::MyRoom::Controller> myRoom(parts.myRoom);
+  QTimer::singleShot(0, this, [myRoom] {
+    if (myRoom) myRoom->setReady();
+  });
 
   m_presenceTimer = new QTimer(this);
   connect(m_presenceTimer, &QTimer::timeout, this, &DemoSession::changeSomePresence);

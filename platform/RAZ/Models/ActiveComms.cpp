@@ -1,5 +1,6 @@
 #include "RAZ/Models/ActiveComms.h"
 
+#include "RAZ/Controllers/ChatInterface.h"
 #include "RAZ/Controllers/CommsSessionController.h"
 #include "RAZ/Controllers/CommunicationSession.h"
 #include "RAZ/MediaEngine/CallBasePtr.h"
@@ -32,6 +33,9 @@ void ActiveCommsModel::add(CommunicationSession* session) {
           [this, session] { changed(session); });
   connect(session, &CommunicationSession::contactNameChanged, this,
           [this, session] { changed(session); });
+  connect(session, &CommunicationSession::chatActiveChanged, this,
+          [this, session] { watchChat(session); });
+  watchChat(session);
   connect(session, &CommunicationSession::callStateChanged, this,
           [this, session](RAZ::MediaEngine::CallBasePtr*,
                           RAZ::MediaEngine::CallBasePtr::CallState state) {
@@ -40,7 +44,20 @@ void ActiveCommsModel::add(CommunicationSession* session) {
           });
 }
 
+void ActiveCommsModel::watchChat(CommunicationSession* session) {
+  RAZ::Controllers::ChatInterface* chat = session->getChatInterface();
+  if (!chat || m_watchedChats.value(session) == chat) return;
+  m_watchedChats.insert(session, chat);
+  QPointer<CommunicationSession> guard(session);
+  auto update = [this, guard] {
+    if (guard) changed(guard);
+  };
+  connect(chat, &RAZ::Controllers::ChatInterface::subjectChanged, this, update);
+  connect(chat, &RAZ::Controllers::ChatInterface::roomOwnerChanged, this, update);
+}
+
 void ActiveCommsModel::remove(QObject* session) {
+  m_watchedChats.remove(session);
   for (int row = 0; row < m_sessions.size(); ++row) {
     // A destroyed session's guard is already null: drop those rows as well.
     if (m_sessions.at(row) == session || m_sessions.at(row).isNull()) {

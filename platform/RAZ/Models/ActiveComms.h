@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QHash>
 #include <QList>
 #include <QPointer>
 #include <QSortFilterProxyModel>
@@ -45,9 +46,12 @@ class ActiveCommsModel : public QAbstractListModel {
   void add(RAZ::Controllers::CommunicationSession* session);
   void remove(QObject* session);
   void changed(QObject* session);
+  // A room's row shows the room's name and whether the user owns it.
+  void watchChat(RAZ::Controllers::CommunicationSession* session);
 
   QPointer<RAZ::Controllers::CommsSessionController> m_controller;
   QList<QPointer<RAZ::Controllers::CommunicationSession>> m_sessions;
+  QHash<QObject*, QPointer<QObject>> m_watchedChats;  // session -> its chat
 };
 
 // The active communications in display order.

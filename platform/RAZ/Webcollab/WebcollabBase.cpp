@@ -34,9 +34,16 @@ void WebcollabBase::setState(int state) {
   if (state == m_state) return;
   const bool wasViewing = isViewing(m_state);
   m_state = state;
+  m_error = false;
   updateFrameTimer();
   emit stateChanged();
   if (wasViewing && state == StateClosed) emit shareStopped();
+}
+
+void WebcollabBase::reportError(USSClient::USSLIBERROR code, USSClient::ErrorType kind) {
+  m_error = true;
+  emit stateChanged();
+  emit ussError(code, kind);
 }
 
 void WebcollabBase::setMismatchedTags(const QStringList& tags) {

@@ -19,6 +19,7 @@ class WebcollabBase : public QObject {
   Q_OBJECT
   Q_PROPERTY(int state READ state NOTIFY stateChanged)
   Q_PROPERTY(bool owner READ isOwner NOTIFY ownerChanged)
+  Q_PROPERTY(bool errorState READ isInErrorState NOTIFY stateChanged)
 
  public:
   enum State {
@@ -53,6 +54,11 @@ class WebcollabBase : public QObject {
   void setOwner(bool owner);
   // Every stand-in share delivers frames as pictures.
   Q_INVOKABLE bool isUsingNewLibrary() const { return true; }
+  // The sharing library reported an error (ussError) and the share has not
+  // changed state since.
+  bool isInErrorState() const { return m_error; }
+  // --- Service side: the sharing library fails (the error state, ussError).
+  void reportError(USSClient::USSLIBERROR code, USSClient::ErrorType kind);
   // The size the viewer shows frames at; frames are rendered to fit it.
   QSize viewSize() const { return m_viewSize; }
   Q_INVOKABLE void setViewSize(const QSize& size);
@@ -87,6 +93,7 @@ class WebcollabBase : public QObject {
   void updateFrameTimer();
 
   int m_state = StateIdle;
+  bool m_error = false;
   QStringList m_participants;
   QStringList m_mismatched;
   bool m_owner = false;

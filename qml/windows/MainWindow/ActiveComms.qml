@@ -46,6 +46,10 @@ Rectangle {
             id: row
             objectName: "activeCommRow"
             readonly property var session: model.session
+            // Read again whenever the row changes (a room named or renamed,
+            // its owner known): the session object itself stays the same.
+            readonly property string title: (model.display, model.activity,
+                                             comms.texts && session ? comms.texts.getFormCommunicationTitle(session) : "")
             property bool dropWelcome: false
             width: list.width
             height: comms.rowHeight
@@ -68,7 +72,7 @@ Rectangle {
                           rightMargin: comms.pal.unit * 2; verticalCenter: parent.verticalCenter }
                 Text {
                     width: parent.width
-                    text: comms.texts && row.session ? comms.texts.getFormCommunicationTitle(row.session) + comms.lc
+                    text: comms.texts && row.session ? row.title + comms.lc
                                                      : (model.display === undefined ? "" : model.display)
                     textFormat: Text.PlainText
                     elide: Text.ElideRight
@@ -104,6 +108,7 @@ Rectangle {
                     comms.draggingContacts = false;
                     drag.data = activeSelectionHandler.selectionAsString();
                 }
+                onDoubleClicked: mainWindow.showActiveCommunication(row.session)
             }
             MouseArea {
                 anchors.fill: parent

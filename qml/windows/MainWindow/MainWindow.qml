@@ -612,8 +612,11 @@ Rectangle {
                 }
             }
             delegate: Rectangle {
+                objectName: "roomRow"
                 width: roomList.width
                 height: pal.controlHeight * 1.6
+                Accessible.role: Accessible.ListItem
+                Accessible.name: model.name === undefined ? "" : model.name
                 color: roomList.currentIndex === index ? pal.selection : (roomMouse.containsMouse ? pal.hover : "transparent")
                 Column {
                     anchors { left: parent.left; leftMargin: pal.unit * 3; right: parent.right; rightMargin: pal.unit * 3
@@ -647,6 +650,9 @@ Rectangle {
                         mainWindow.roomsSelectionChanged(index);
                         if (mouse.button === Qt.RightButton)
                             menuHandler.showChatRoomMenu(model.jid, model.name);
+                    }
+                    onDoubleClicked: function(mouse) {
+                        if (mouse.button === Qt.LeftButton) mainWindow.joinRoom(model.jid);
                     }
                 }
             }

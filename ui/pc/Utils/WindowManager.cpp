@@ -1,5 +1,6 @@
 #include "Utils/WindowManager.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QRandomGenerator>
 #include <QScreen>
@@ -57,6 +58,23 @@ void WindowManager::placeWindow(QWidget* window) {
   QRandomGenerator* rng = QRandomGenerator::global();
   window->move(
       placement(screen->availableGeometry(), window->size(), rng->generate(), rng->generate()));
+}
+
+QWidget* WindowManager::placeOver(QWidget* dialog, QWidget* owner) {
+  if (!dialog) return nullptr;
+  if (!owner) owner = QApplication::activeWindow();
+  if (owner) owner = owner->window();
+  if (owner == dialog || (owner && !owner->isVisible())) owner = nullptr;
+  QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return owner;
+  const QRect area = screen->availableGeometry();
+  QRect frame = dialog->frameGeometry();
+  frame.moveCenter(owner ? owner->frameGeometry().center() : area.center());
+  // Never partly off the screen, even over a window that is.
+  frame.moveLeft(qMax(area.left(), qMin(frame.left(), area.right() - frame.width() + 1)));
+  frame.moveTop(qMax(area.top(), qMin(frame.top(), area.bottom() - frame.height() + 1)));
+  dialog->move(frame.topLeft());
+  return owner;
 }
 
 }  // namespace Utils

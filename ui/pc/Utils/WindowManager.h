@@ -26,6 +26,10 @@ class WindowManager : public QObject {
 
   // Moves a window to a random place on the screen that holds it.
   static void placeWindow(QWidget* window);
+  // Centres a dialog over the window it belongs to (`owner`; when null or
+  // hidden, the window the user works in), else on the screen; never partly
+  // off the screen. Returns the owner it was placed over, or null.
+  static QWidget* placeOver(QWidget* dialog, QWidget* owner = nullptr);
   // The top-left corner for a window of `size` inside `available`, from two
   // random numbers: at least a quarter of the area in from its left and top
   // edges where there is room, always inside the area where the window fits,

@@ -21,6 +21,7 @@
 #include "Utils/NotificationManager.h"
 #include "Utils/SettingsKeys.h"
 #include "Utils/Sounds/SettingsBoolPlayer.h"
+#include "Utils/WindowManager.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
 #include "dialogs/ConfigureRoom.h"
 #include "dialogs/MessageWindow.h"
@@ -34,6 +35,17 @@ using RAZ::Controllers::CommunicationSession;
 
 namespace {
 const char kLog[] = "Utils::WindowManagerChatHelper";
+
+// A room dialog comes up over the window the user works in (the main
+// window's room list, or the room's own window), active, so that the user
+// can type into it at once.
+void present(QWidget* dialog) {
+  dialog->adjustSize();
+  Utils::WindowManager::placeOver(dialog);
+  dialog->show();
+  dialog->raise();
+  dialog->activateWindow();
+}
 // The transcript model a window got from this handler carries its chat, so
 // that wiring the same chat again keeps it.
 const char kChatProperty[] = "zentTranscriptChat";
@@ -103,6 +115,15 @@ Widgets::Conference::XmppPasswordDialog* WindowManagerChatHelper::passwordDialog
   return m_passwordDialogs.value(roomJid).data();
 }
 
+QString WindowManagerChatHelper::roomName(const QString& roomJid) const {
+  RAZ::Controllers::XmppChatController* rooms =
+      m_sessionManager ? m_sessionManager->xmppChatController() : nullptr;
+  if (!rooms) return QString();
+  if (RAZ::Controllers::XmppChat* chat = rooms->roomChat(roomJid))
+    if (!chat->getRoomName().isEmpty()) return chat->getRoomName();
+  return rooms->roomName(roomJid);
+}
+
 bool WindowManagerChatHelper::alwaysOnTop() const {
   return m_factory && m_factory->isAlwaysOnTop();
 }
@@ -141,19 +162,23 @@ void WindowManagerChatHelper::handleAuthFailError(
     case PasswordRequired:
     case PasswordWrong: {
       // One prompt per room: a second report raises the one that is open.
-      if (Widgets::Conference::XmppPasswordDialog* open = m_passwordDialogs.value(roomJid)) {
+      // A prompt that has answered is closing; the service's verdict on
+      // that answer (a wrong password) gets a prompt of its own.
+      Widgets::Conference::XmppPasswordDialog* open = m_passwordDialogs.value(roomJid);
+      if (open && open->isVisible() && !open->hasAnswered()) {
         open->raise();
         open->activateWindow();
         return;
       }
       auto* dialog =
           new Widgets::Conference::XmppPasswordDialog(roomJid, int(error), alwaysOnTop());
+      dialog->setRoomName(roomName(roomJid));
       connect(dialog, SIGNAL(passwordEnterCanceled(QString)), this,
               SIGNAL(passwordEnterCanceled(const QString&)));
       connect(dialog, SIGNAL(passwordEntered(QString, QString)), this,
               SIGNAL(passwordEntered(const QString&, const QString&)));
       m_passwordDialogs.insert(roomJid, dialog);
-      dialog->show();
+      present(dialog);
       return;
     }
     case MembersOnly:
@@ -212,7 +237,7 @@ void WindowManagerChatHelper::xmppRoomConfigReceived(const QString& roomJid,
             SLOT(removeParticipantsFromChat(const QString&, const QStringList&)));
   }
   m_configureWindows.insert(roomJid, dialog);
-  dialog->show();
+  present(dialog);
 }
 
 void WindowManagerChatHelper::deleteRoom(const QString& roomJid, const QString& roomName) {
@@ -231,7 +256,7 @@ void WindowManagerChatHelper::deleteRoom(const QString& roomJid, const QString& 
   }
   auto* dialog = new Dialogs::DeleteRoomDialog(roomJid, roomName);
   connect(dialog, SIGNAL(accepted(const QString&)), rooms, SLOT(destroyRoom(const QString&)));
-  dialog->show();
+  present(dialog);
 }
 
 void WindowManagerChatHelper::roomDestructionFailed() {

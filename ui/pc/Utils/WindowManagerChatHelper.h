@@ -74,6 +74,8 @@ class WindowManagerChatHelper : public QObject {
   int configureWindowCount() const { return m_configureWindows.size(); }
   // The open password prompt of a room, or null.
   Widgets::Conference::XmppPasswordDialog* passwordDialog(const QString& roomJid) const;
+  // The name a room goes by (its chat's, else the room list's), or empty.
+  QString roomName(const QString& roomJid) const;
   Utils::Sounds::IncomingMessagePlayer* incomingMessagePlayer() const { return m_player; }
 
  public slots:

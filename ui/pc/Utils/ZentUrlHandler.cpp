@@ -65,8 +65,7 @@ QString ZentUrlHandler::encodePayload(const QString& call, const QString& chat,
 void ZentUrlHandler::initialize(RAZ::Sessions::SessionManagerBase* sessionManager) {
   if (!sessionManager) {
     TP_LOG("Utils::ZentUrlHandler::initialize", TP::Core::Logging::LevelInformation)
-        << "Nobody is signed in: the link is dropped";
-    m_initialized = true;
+        << "Nobody is signed in: the link waits for the session";
     return;
   }
   if (m_initialized) return;

@@ -37,9 +37,9 @@ class ZentUrlHandler : public QObject {
   explicit ZentUrlHandler(const QString& payload, QObject* parent = nullptr);
   ~ZentUrlHandler() override;
 
-  // Starts on the signed-in session. Null (nobody signed in) does nothing,
-  // and so does every call after the first: a link is acted on only by the
-  // session that was there when it arrived.
+  // Starts on the signed-in session. Null (nobody signed in) does nothing:
+  // the link waits for the session that opens next. Once started, later
+  // calls do nothing, so a link is acted on at most once.
   void initialize(RAZ::Sessions::SessionManagerBase* sessionManager);
 
   QString link() const { return m_payload; }

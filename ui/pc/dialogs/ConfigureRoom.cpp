@@ -1,8 +1,12 @@
 #include "dialogs/ConfigureRoom.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QRegExp>
 #include <QRegExpValidator>
 
@@ -86,6 +90,8 @@ ConfigureRoom::ConfigureRoom(const QString& roomJid, const QXmppDataForm& form, 
   }
   enableCreateIfValidName();
   connect(m_ui->nameEdit, SIGNAL(textEdited(QString)), this, SLOT(enableCreateIfValidName()));
+  // The name is what the user came to type.
+  m_ui->nameEdit->setFocus(Qt::OtherFocusReason);
 }
 
 ConfigureRoom::~ConfigureRoom() { delete m_ui; }
@@ -194,6 +200,20 @@ void ConfigureRoom::changeEvent(QEvent* event) {
     setTexts();
   }
   Widgets::Window::changeEvent(event);
+}
+
+void ConfigureRoom::keyPressEvent(QKeyEvent* event) {
+  // Enter presses the button that has the focus, else the dialog's own:
+  // Create, or Save; a disabled one does nothing.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    auto* button = qobject_cast<QAbstractButton*>(focusWidget());
+    if (!button || qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button))
+      button = m_creationMode ? m_ui->createButton : m_ui->editButton;
+    if (button->isEnabled()) button->click();
+    event->accept();
+    return;
+  }
+  Widgets::Window::keyPressEvent(event);
 }
 
 void ConfigureRoom::closeEvent(QCloseEvent* event) {

@@ -71,6 +71,7 @@ class ConfigureRoom : public Widgets::Window {
  protected:
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void setTexts();

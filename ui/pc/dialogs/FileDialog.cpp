@@ -41,12 +41,13 @@ void FileDialog::start() {
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setOption(QFileDialog::DontConfirmOverwrite, false);
-    if (!m_initialDirectory.isEmpty()) dialog->setDirectory(m_initialDirectory);
-    if (!m_fileName.isEmpty()) dialog->selectFile(m_fileName);
   } else {
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
   }
+  // Without a folder of its own the dialog opens where the process runs.
+  if (!m_initialDirectory.isEmpty()) dialog->setDirectory(m_initialDirectory);
+  if (save && !m_fileName.isEmpty()) dialog->selectFile(m_fileName);
   if (m_mode == OpenImage) {
     dialog->setNameFilter(QStringLiteral("*.png *.jpg *.gif (*.png *.jpg *.gif)"));
   } else if (m_mode == OpenCsv || m_mode == SaveCsv) {

@@ -28,7 +28,7 @@ class FileDialog : public QObject {
   FileDialog(QWidget* parent, int mode, const QString& fileName);
   ~FileDialog() override;
 
-  // Where save dialogs start; set before start().
+  // Where the dialog starts (open and save); set before start().
   void setInitialDirectory(const QString& directory);
   QString initialDirectory() const { return m_initialDirectory; }
 

@@ -18,6 +18,7 @@
 
 #include <RAZ/Settings.h>
 #include "Utils/SettingsKeys.h"
+#include "Utils/WindowManager.h"
 
 #include "libqml/utils/Style.h"
 
@@ -235,19 +236,8 @@ void MessageWindow::applyStyle() {
 void MessageWindow::placeOverOwner() {
   // Over the window it speaks for: its parent's window, else the window the
   // user works in; centred on the screen when there is neither.
-  QWidget* owner = parentWidget() ? parentWidget()->window() : QApplication::activeWindow();
-  if (owner == this || (owner && !owner->isVisible())) owner = nullptr;
-  m_owner = owner;
-  QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-  if (!screen) return;
-  const QRect area = screen->availableGeometry();
-  const QPoint centre = owner ? owner->frameGeometry().center() : area.center();
-  QRect frame = frameGeometry();
-  frame.moveCenter(centre);
-  // Never partly off the screen, even over a window that is.
-  frame.moveLeft(qMax(area.left(), qMin(frame.left(), area.right() - frame.width() + 1)));
-  frame.moveTop(qMax(area.top(), qMin(frame.top(), area.bottom() - frame.height() + 1)));
-  move(frame.topLeft());
+  m_owner =
+      Utils::WindowManager::placeOver(this, parentWidget() ? parentWidget()->window() : nullptr);
 }
 
 MessageWindow::~MessageWindow() = default;

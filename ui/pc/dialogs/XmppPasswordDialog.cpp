@@ -44,17 +44,25 @@ XmppPasswordDialog::XmppPasswordDialog(const QString& room, int reason, bool alw
   connect(m_form->passwordEdit, SIGNAL(textEdited(QString)), this, SLOT(passwordEdited(QString)));
   connect(m_form->passwordEdit, SIGNAL(returnPressed()), this, SLOT(okClicked()));
 
-  if (roomType(room) == kGroupChatRoomType) {
-    setTitle(tr("Group Chat"));
-  } else {
-    setTitle(room);
-  }
+  setTexts();
   setContent(content, 0);
   setMinimumWidth(250);
   adjustSize();
 }
 
 XmppPasswordDialog::~XmppPasswordDialog() { delete m_form; }
+
+void XmppPasswordDialog::setTexts() {
+  if (roomType(m_room) == kGroupChatRoomType)
+    setTitle(tr("Group Chat"));
+  else
+    setTitle(m_roomName.isEmpty() ? m_room : m_roomName);
+}
+
+void XmppPasswordDialog::setRoomName(const QString& name) {
+  m_roomName = name;
+  setTexts();
+}
 
 QString XmppPasswordDialog::reasonText() const {
   switch (m_reason) {
@@ -103,6 +111,7 @@ void XmppPasswordDialog::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) {
     m_form->retranslateUi(this->findChild<QWidget*>(QStringLiteral("ChatroomPassword")));
     m_form->errorLabel->setText(reasonText());
+    setTexts();
   }
   PopupWindow::changeEvent(event);
 }

@@ -25,6 +25,11 @@ class XmppPasswordDialog : public PopupWindow {
   bool canClose() override;
 
   QString reasonText() const;
+  // Titles the prompt with the room's name (the user knows rooms by name);
+  // an empty name keeps the title the address gives.
+  void setRoomName(const QString& name);
+  // The password or the cancellation has been reported.
+  bool hasAnswered() const { return m_reported; }
 
  signals:
   void passwordEnterCanceled(QString room);
@@ -39,10 +44,13 @@ class XmppPasswordDialog : public PopupWindow {
   void changeEvent(QEvent* event) override;
 
  private:
+  void setTexts();
+
   Ui::ChatroomPassword* m_form = nullptr;
   QString m_room;
   int m_reason = NoReason;
   bool m_reported = false;
+  QString m_roomName;
 };
 
 }  // namespace Conference

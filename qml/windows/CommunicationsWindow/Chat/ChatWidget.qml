@@ -38,6 +38,9 @@ FocusScope {
     function addMessage(message, prepend) {
         bridge.lastMessage = message;
         webView.evaluateJavaScript("addMessage(" + (prepend ? "true" : "false") + ");");
+        // Laid out now (the page grows at once), then kept at the end.
+        webView.evaluateJavaScript("document.body.scrollHeight");
+        keepAtEnd();
     }
     function contactNameChanged(contactId, name) {
         bridge.lastMessage = name;
@@ -53,19 +56,29 @@ FocusScope {
     }
 
     // ---- Scrolling the page ----
+    // The page never scrolls itself: the scene moves it (webView.contentY)
+    // by the wheel, the scroll bar and a selection dragged beyond the view.
     // Whether the transcript shows its end; a view that does keeps showing
     // it when it grows or the window is resized.
     property bool scrolledToEnd: true
-    function pageAtEnd() {
-        return webView.evaluateJavaScript(
-            "window.pageYOffset + window.innerHeight >= document.body.scrollHeight - 2") === true;
+    readonly property int contentHeight: webView.contentsSize.height
+    readonly property int maxContentY: Math.max(0, contentHeight - Math.round(webView.height))
+    readonly property bool scrollable: maxContentY > 0
+    function pageAtEnd() { return webView.contentY >= maxContentY - 2; }
+    function scrollTo(y) {
+        webView.contentY = Math.max(0, Math.min(maxContentY, Math.round(y)));
     }
     function scrollPage(delta) {
-        webView.evaluateJavaScript("window.scrollBy(0, " + Math.round(-delta / 3) + ");");
+        var up = delta > 0;
+        if ((up && webView.contentY <= 0) || (!up && pageAtEnd())) return;
+        scrollTo(webView.contentY - delta / 3);
         scrolledToEnd = pageAtEnd();
     }
     function keepAtEnd() {
-        if (scrolledToEnd) webView.evaluateJavaScript("scrollToEnd();");
+        if (!scrolledToEnd) return;
+        scrollTo(maxContentY);
+        // The page may still be laying out: once more when that fell short.
+        if (!pageAtEnd()) Qt.callLater(function() { if (chat.scrolledToEnd) chat.scrollTo(chat.maxContentY); });
     }
 
     function contactName() {
@@ -141,10 +154,14 @@ FocusScope {
             id: warningArea
             objectName: "warningArea"
             anchors { left: parent.left; right: parent.right; top: parent.top }
-            readonly property bool conferenceMissing: rootWindow.audioEnabled && session
-                && chatInterface && chatInterface.isRoomOwner && !roomGone
-                && session.myRoomConferenceNumber !== undefined && session.myRoomConferenceNumber === ""
-            readonly property bool shareError: rootWindow.ussError !== ""
+            // The user's own room without its audio conference number.
+            readonly property bool conferenceMissing: rootWindow.audioEnabled && session !== null
+                && chatInterface !== null && chatInterface.isRoomOwner && !roomGone
+                && (session.myRoomConferenceNumber === undefined || session.myRoomConferenceNumber === "")
+            // A share of the new sharing library that failed, with the failure's text.
+            readonly property var share: session ? (rootWindow.ussError, session.getWebCollab()) : null
+            readonly property bool shareError: rootWindow.ussError !== "" && share !== null
+                && share.isUsingNewLibrary() && share.errorState
             visible: chat.showOffline || chat.roomGone || conferenceMissing || shareError
             height: visible ? Math.max(20, warnings.height + 6) : 0
             color: chat.color("lightBackground", "#F7F7F7")
@@ -172,6 +189,7 @@ FocusScope {
                     color: chat.color("blackText", "#000000")
                 }
                 Text {
+                    objectName: "conferenceWarning"
                     visible: warningArea.conferenceMissing
                     width: parent.width
                     wrapMode: Text.Wrap
@@ -184,6 +202,7 @@ FocusScope {
                     onLinkActivated: chat.preferenceActivated()
                 }
                 Text {
+                    objectName: "shareErrorWarning"
                     visible: warningArea.shareError
                     width: parent.width
                     wrapMode: Text.Wrap
@@ -206,7 +225,6 @@ FocusScope {
             anchors { left: parent.left; right: parent.right; top: warningArea.bottom }
             visible: chat.chatInterface !== null && (!chat.isGroupChat || chat.roomGone)
             height: visible ? implicitHeight : 0
-            implicitHeight: 20
             model: chat.model
             lc: chat.lc
         }
@@ -214,7 +232,8 @@ FocusScope {
         WebView2 {
             id: webView
             objectName: "transcriptView"
-            anchors { left: parent.left; right: parent.right; top: historySelection.bottom; bottom: parent.bottom }
+            anchors { left: parent.left; right: scrollBar.visible ? scrollBar.left : parent.right
+                      top: historySelection.bottom; bottom: parent.bottom }
             baseUrl: "qrc:/windows/CommunicationsWindow/Chat/"
             html: chat.model ? chat.model.htmlContent : ""
             pressGrabTime: 0
@@ -232,7 +251,12 @@ FocusScope {
                 webView.forceActiveFocus();
                 if (rootWindow.overlay) rootWindow.overlay.closeContactList();
                 smileyButton.active = false;
+                if (scrollBar.visible) {
+                    selectionScroll.pressY = webView.mousePosition.y;
+                    selectionScroll.start();
+                }
             }
+            onMouseReleased: selectionScroll.stop()
             Keys.onPressed: {
                 var copyKey = (event.modifiers & Qt.ControlModifier)
                               && (event.key === Qt.Key_C || event.key === Qt.Key_Insert);
@@ -245,6 +269,65 @@ FocusScope {
                 interval: 500
                 running: true
                 onTriggered: webView.opacity = 1
+            }
+        }
+
+        // A selection dragged below or above the view scrolls the page.
+        Timer {
+            id: selectionScroll
+            objectName: "selectionScroll"
+            property real pressY: 0
+            interval: 30
+            repeat: true
+            onTriggered: {
+                var y = webView.mousePosition.y;
+                var sceneY = webView.mapToItem(chat, 0, y).y;
+                var bottom = chat.height - inputArea.height - 10;
+                if (y > pressY && sceneY > bottom)
+                    chat.scrollTo(webView.contentY + Math.max(5, (sceneY - bottom) / 10));
+                else if (y <= pressY && sceneY < 30)
+                    chat.scrollTo(webView.contentY - Math.max(5, (30 - sceneY) / 10));
+                chat.scrolledToEnd = chat.pageAtEnd();
+            }
+        }
+
+        // The transcript's scroll bar, shown while the page is taller than the view.
+        Rectangle {
+            id: scrollBar
+            objectName: "transcriptScrollBar"
+            anchors { right: parent.right; top: webView.top; bottom: webView.bottom }
+            width: 8
+            visible: chat.scrollable
+            color: chat.color("lightBackground", "#F7F7F7")
+            readonly property real span: Math.max(1, height - scrollHandle.height)
+            Rectangle {
+                id: scrollHandle
+                objectName: "transcriptScrollHandle"
+                x: 1
+                width: parent.width - 2
+                radius: width / 2
+                height: Math.max(16, scrollBar.height * webView.height / Math.max(1, chat.contentHeight))
+                y: scrollBar.span * webView.contentY / Math.max(1, chat.maxContentY)
+                color: dragArea.grab >= 0 ? chat.color("darkDivider", "#999999") : chat.color("mediumDivider", "#CCCCCC")
+            }
+            MouseArea {
+                id: dragArea
+                anchors.fill: parent
+                // Where in the handle it was taken (-1: not dragging).
+                property real grab: -1
+                onPressed: {
+                    if (mouse.y >= scrollHandle.y && mouse.y <= scrollHandle.y + scrollHandle.height) {
+                        grab = mouse.y - scrollHandle.y;
+                        return;
+                    }
+                    // A click beside the handle pages towards the click.
+                    chat.scrollTo(webView.contentY + (mouse.y < scrollHandle.y ? -webView.height : webView.height));
+                }
+                onPositionChanged: if (grab >= 0) chat.scrollTo((mouse.y - grab) / scrollBar.span * chat.maxContentY)
+                onReleased: {
+                    grab = -1;
+                    chat.scrolledToEnd = chat.pageAtEnd();
+                }
             }
         }
     }

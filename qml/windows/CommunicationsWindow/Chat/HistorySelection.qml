@@ -9,16 +9,16 @@ Item {
     property var model: null
     property string lc: ""
     property int active: -1
-    height: row.height + 4
+    implicitHeight: row.height + 4
 
     readonly property var ages: [MessageModel.Yesterday, MessageModel.LastWeek,
                                  MessageModel.LastMonth, MessageModel.All]
 
-    Row {
+    // Centred, and wrapped into a second line when the pane is narrow.
+    CenteredFlow {
         id: row
-        anchors.horizontalCenter: parent.horizontalCenter
-        anchors.top: parent.top
-        anchors.topMargin: 2
+        objectName: "historyChoices"
+        anchors { left: parent.left; right: parent.right; top: parent.top; topMargin: 2 }
         spacing: 5
         Repeater {
             model: [qsTr("Yesterday") + history.lc, qsTr("Last Week") + history.lc,

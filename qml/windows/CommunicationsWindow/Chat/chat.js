@@ -25,9 +25,9 @@ function addMessage(prepend) {
         for (var i = 0; i < nodes.length; ++i)
             list.insertBefore(nodes[i], first);
     } else {
+        // The scene keeps the end in view when it showed the end before.
         for (var j = 0; j < nodes.length; ++j)
             list.appendChild(nodes[j]);
-        scrollToEnd();
     }
 }
 

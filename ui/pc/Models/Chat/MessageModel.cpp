@@ -176,6 +176,12 @@ void MessageModel::setParticipants(RAZ::Models::ChatParticipants* participants) 
   if (m_participants) disconnect(m_participants, nullptr, this, nullptr);
   m_participants = participants;
   if (!participants) return;
+  // The names the chat already knows (its peer, the room's parties present
+  // when the window opened): headers and typing notices show them too.
+  const QMap<QString, QString> known = participants->participants();
+  for (auto it = known.cbegin(); it != known.cend(); ++it)
+    if (!it.value().isEmpty() && !m_participantNames.contains(it.key()))
+      m_participantNames.insert(it.key(), it.value());
   connect(participants, SIGNAL(participantNameChanged(QString, QString)), this,
           SLOT(participantNameChanged(QString, QString)));
   connect(participants, SIGNAL(participantAdded(const QString&, const QString&)), this,
@@ -626,9 +632,9 @@ void MessageModel::typersChanged(QStringList typers) {
     m_typingNotification = tr("%1 is typing...");
   else
     m_typingNotification = tr("%1 are typing...");
-  // Remote names: shown as text whatever the scene's text format.
+  // The notice is shown as plain text (never markup): names go in as they are.
   if (!names.isEmpty())
-    m_typingNotification = fill(esc(m_typingNotification), {esc(names.join(QStringLiteral(", ")))});
+    m_typingNotification = fill(m_typingNotification, {names.join(QStringLiteral(", "))});
   emit typingNotificationChanged();
 }
 

@@ -70,7 +70,6 @@ class MessageModel : public QObject {
   void setParticipants(RAZ::Models::ChatParticipants* participants);
   void setSmileys(const TP::Core::Refcounting::SmartPtr<RAZ::Models::SmileysPtr>& smileys);
   void setOwnDisplayName(const QString& name);
-  void setMessagesRead(bool read);
   void setFtModel(RAZ::Models::FTModel* model);
   void detachFtModel();
   bool lastActivityIsFileOffer() const;
@@ -101,6 +100,8 @@ class MessageModel : public QObject {
   static QString fill(const QString& templ, const QStringList& args);
 
  public slots:
+  // Marks the chat's messages read (the window asks when the chat is seen).
+  void setMessagesRead(bool read);
   void pageLoadFinished();
   void updateMessagesFrom(int age);
   void deleteHistory();

@@ -362,6 +362,8 @@ void CommunicationsWindow::activateChat() {
   if (RAZ::Controllers::ChatInterface* chat = m_session->getChatInterface()) {
     if (chat->isRoom()) {
       connect(chat, SIGNAL(subjectChanged()), this, SLOT(setRoomTitle()), Qt::UniqueConnection);
+      // "(Owner)" follows the service's word on who owns the room.
+      connect(chat, SIGNAL(roomOwnerChanged()), this, SLOT(setRoomTitle()), Qt::UniqueConnection);
       connect(chat, SIGNAL(kicked(const QString&)), this, SLOT(onKickedFromChat(const QString&)),
               Qt::UniqueConnection);
     }
@@ -445,6 +447,13 @@ void CommunicationsWindow::setMessageModel(QObject* model) {
   if (m_session && m_session->getChatInterface() && m_session->getChatInterface()->isRoom())
     connect(m_session->getChatInterface(), SIGNAL(kicked(const QString&)), this,
             SLOT(onKickedFromChat(const QString&)), unique);
+  // A one-to-one chat shows what was said before its transcript existed
+  // (the first message of a chat a party started).
+  RAZ::Controllers::ChatInterface* chat = m_session ? m_session->getChatInterface() : nullptr;
+  if (chat && !chat->isGroupChat() &&
+      model->metaObject()->indexOfSlot("updateMessagesFrom(int)") >= 0)
+    QMetaObject::invokeMethod(model, "updateMessagesFrom", Q_ARG(int, 0));
+  markTranscriptRead();
 }
 
 void CommunicationsWindow::setSmileys(TP::Core::Refcounting::SmartPtr<RAZ::Models::SmileysPtr> s) {
@@ -1129,7 +1138,15 @@ void CommunicationsWindow::closeChatAndShare() {
 void CommunicationsWindow::openFileSelectDialog() {
   auto* dialog = new Dialogs::FileDialog(this, 0, QString());
   connect(dialog, SIGNAL(fileSelected(const QString&)), this, SLOT(fileSelected(const QString&)));
+  // Files to send are the user's documents, never the program's own data
+  // folder (where the process happens to run, with the stored credentials).
+  dialog->setInitialDirectory(documentsFolder());
   dialog->start();
+}
+
+QString CommunicationsWindow::documentsFolder() {
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return documents.isEmpty() ? QDir::homePath() : documents;
 }
 
 void CommunicationsWindow::fileSelected(const QString& path) {

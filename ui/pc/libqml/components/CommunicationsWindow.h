@@ -129,6 +129,8 @@ class CommunicationsWindow : public QML::Window {
   const RAZ::Configuration::Config* configuration() const;
   Widgets::Custom::VideoCall* getVideoSurface() const { return m_videoSurface; }
   bool isAlwaysOnTop() const { return m_alwaysOnTop; }
+  // Where "Send File" starts looking: the user's documents folder.
+  static QString documentsFolder();
 
   // Property readers.
   QObject* actionsProviderObject() const;

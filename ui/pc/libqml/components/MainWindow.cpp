@@ -28,6 +28,7 @@
 #include <RAZ/Contacts/ContactModels.h>
 #include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Controllers/CommsSessionController.h>
+#include <RAZ/Controllers/CommunicationSession.h>
 #include <RAZ/Controllers/MyRoomController.h>
 #include <RAZ/Controllers/XmppChatController.h>
 #include <RAZ/Databases/Comms.h>
@@ -806,6 +807,16 @@ void MainWindow::followHistoryRow() {
 }
 
 void MainWindow::roomsSelectionChanged(int) { m_activeSource->reset(); }
+
+void MainWindow::showActiveCommunication(QObject* session) {
+  auto* comms = qobject_cast<RAZ::Controllers::CommunicationSession*>(session);
+  if (comms && m_commsWindowManager) m_commsWindowManager->showCommsWindow(comms);
+}
+
+void MainWindow::joinRoom(const QString& roomJid) {
+  if (!roomJid.isEmpty() && m_session && m_session->xmppChatController())
+    m_session->xmppChatController()->createGroupChat(roomJid);
+}
 
 void MainWindow::selectContactRow(int row, bool add) {
   const QModelIndex i = m_contactListModel->index(row, 0);

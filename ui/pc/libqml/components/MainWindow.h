@@ -240,6 +240,10 @@ class MainWindow : public Window {
   void activeSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
   void historySelectionChanged(int row);
   void roomsSelectionChanged(int row);
+  // A double click on a running communication brings its window forward; on
+  // a room, joins it (or brings the window of a room already joined forward).
+  void showActiveCommunication(QObject* session);
+  void joinRoom(const QString& roomJid);
   void moveSelection(bool up, bool inContacts = true);
   // Selects a row of the contact list (with `add`, Control-click: toggles it
   // in the selection); header rows are not selectable.

@@ -84,6 +84,8 @@ class NoWebEngine : public WebViewEngine {
   void setPreferredContentsSize(const QSize&) override {}
   void setViewportSize(const QSize&) override {}
   QSize contentsSize() const override { return QSize(); }
+  QPoint scrollPosition() const override { return QPoint(); }
+  void setScrollPosition(const QPoint&) override {}
   qreal zoomFactor() const override { return 1.0; }
   void setZoomFactor(qreal) override {}
   QPalette palette() const override { return m_palette; }
@@ -200,6 +202,7 @@ QDeclarativeWebView2::QDeclarativeWebView2(QQuickItem* parent) : QQuickPaintedIt
     connect(frame, SIGNAL(iconChanged()), this, SIGNAL(iconChanged()));
     connect(frame, SIGNAL(initialLayoutCompleted()), this, SLOT(initialLayout()));
     connect(frame, SIGNAL(contentsSizeChanged(QSize)), this, SIGNAL(contentsSizeChanged(QSize)));
+    connect(frame, SIGNAL(contentsSizeChanged(QSize)), this, SIGNAL(contentYChanged()));
     connect(frame, SIGNAL(javaScriptWindowObjectCleared()), this, SLOT(windowObjectCleared()));
   }
   if (QObject* page = m_engine->page()) {
@@ -208,7 +211,7 @@ QDeclarativeWebView2::QDeclarativeWebView2(QQuickItem* parent) : QQuickPaintedIt
     connect(page, SIGNAL(loadFinished(bool)), this, SLOT(doLoadFinished(bool)));
     connect(page, SIGNAL(statusBarMessage(QString)), this, SLOT(setStatusText(QString)));
     connect(page, SIGNAL(repaintRequested(QRect)), this, SLOT(repaintRequested(QRect)));
-    connect(page, SIGNAL(scrollRequested(int, int, QRect)), this, SLOT(update()));
+    connect(page, SIGNAL(scrollRequested(int, int, QRect)), this, SLOT(pageScrolled()));
   }
   connect(m_network, SIGNAL(finished(QNetworkReply*)), this, SLOT(onFinished(QNetworkReply*)));
 
@@ -500,6 +503,26 @@ void QDeclarativeWebView2::repaintRequested(const QRect& rect) {
   if (m_renderingEnabled) update(rect);
 }
 
+void QDeclarativeWebView2::pageScrolled() {
+  // Every pixel shown moved: the whole picture is painted again. The rect
+  // is spelt out: a null one leaves a pending partial repaint (the new
+  // message's area before the scroll) as the only area painted, and the
+  // rest of the view would keep the picture from before the scroll.
+  if (m_renderingEnabled) update(boundingRect().toAlignedRect());
+  emit contentYChanged();
+}
+
+int QDeclarativeWebView2::contentY() const { return m_engine->scrollPosition().y(); }
+
+void QDeclarativeWebView2::setContentY(int y) {
+  const int bottom = qMax(0, m_engine->contentsSize().height() - int(height()));
+  const int wanted = qBound(0, y, bottom);
+  if (wanted == contentY()) return;
+  m_engine->setScrollPosition(QPoint(m_engine->scrollPosition().x(), wanted));
+  // An engine that reports no scroll paints and notifies here as well.
+  pageScrolled();
+}
+
 void QDeclarativeWebView2::paint(QPainter* painter) {
   if (!m_renderingEnabled) return;
   const QRect clip = QRect(0, 0, int(width()), int(height()));
@@ -525,6 +548,7 @@ void QDeclarativeWebView2::mousePressEvent(QMouseEvent* event) {
     return;
   }
   m_pressPos = event->localPos();
+  m_mousePos = m_pressPos;
   if (m_pressGrabTime > 0)
     m_pressGrabTimer.start(m_pressGrabTime);
   else
@@ -541,6 +565,7 @@ void QDeclarativeWebView2::mouseMoveEvent(QMouseEvent* event) {
                                          QGuiApplication::styleHints()->startDragDistance())
     m_pressGrabTimer.stop();
   if (keepMouseGrab()) {
+    m_mousePos = event->localPos();
     sendToPage(event);
     emit mouseMoved();
   }

@@ -256,6 +256,13 @@ class QDeclarativeWebView2 : public QQuickPaintedItem, private WebViewHost {
   Q_PROPERTY(bool renderingEnabled READ renderingEnabled WRITE setRenderingEnabled NOTIFY
                  renderingEnabledChanged)
   Q_PROPERTY(QSize contentsSize READ contentsSize NOTIFY contentsSizeChanged)
+  // How far the page is scrolled down within the view (0 at the top; at
+  // most the contents' height less the view's). The page is scrolled here,
+  // by the scene, never by the page's own scroll bars.
+  Q_PROPERTY(int contentY READ contentY WRITE setContentY NOTIFY contentYChanged)
+  // Where the mouse was last pressed or dragged over the view (item
+  // coordinates; a drag may leave the view).
+  Q_PROPERTY(QPointF mousePosition READ mousePosition NOTIFY mouseMoved)
   Q_PROPERTY(
       qreal contentsScale READ contentsScale WRITE setContentsScale NOTIFY contentsScaleChanged)
   Q_PROPERTY(QColor backgroundColor READ backgroundColor WRITE setBackgroundColor NOTIFY
@@ -302,6 +309,9 @@ class QDeclarativeWebView2 : public QQuickPaintedItem, private WebViewHost {
   bool renderingEnabled() const { return m_renderingEnabled; }
   void setRenderingEnabled(bool enabled);
   QSize contentsSize() const;
+  int contentY() const;
+  void setContentY(int y);
+  QPointF mousePosition() const { return m_mousePos; }
   qreal contentsScale() const;
   void setContentsScale(qreal scale);
   QColor backgroundColor() const;
@@ -346,6 +356,7 @@ class QDeclarativeWebView2 : public QQuickPaintedItem, private WebViewHost {
   void newWindowParentChanged();
   void renderingEnabledChanged();
   void contentsSizeChanged(const QSize& size);
+  void contentYChanged();
   void contentsScaleChanged();
   void backgroundColorChanged();
   void loadStarted();
@@ -370,6 +381,7 @@ class QDeclarativeWebView2 : public QQuickPaintedItem, private WebViewHost {
   void onFinished(QNetworkReply* reply);
   void pressGrabTimeout();
   void repaintRequested(const QRect& rect);
+  void pageScrolled();
 
  public slots:
   void refresh();
@@ -426,6 +438,7 @@ class QDeclarativeWebView2 : public QQuickPaintedItem, private WebViewHost {
   int m_pressGrabTime = DefaultPressGrabTime;
   QTimer m_pressGrabTimer;
   QPointF m_pressPos;
+  QPointF m_mousePos;
   QColor m_background = Qt::white;
   QUrl m_baseUrl;
 };

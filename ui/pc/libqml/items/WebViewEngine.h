@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QList>
 #include <QPalette>
+#include <QPoint>
 #include <QRect>
 #include <QRegion>
 #include <QSize>
@@ -64,6 +65,9 @@ class WebViewEngine {
   virtual void setPreferredContentsSize(const QSize& size) = 0;
   virtual void setViewportSize(const QSize& size) = 0;
   virtual QSize contentsSize() const = 0;
+  // Where the page's own viewport stands within its contents (pixels).
+  virtual QPoint scrollPosition() const = 0;
+  virtual void setScrollPosition(const QPoint& position) = 0;
   virtual qreal zoomFactor() const = 0;
   virtual void setZoomFactor(qreal factor) = 0;
   virtual QPalette palette() const = 0;
