@@ -290,6 +290,7 @@ Rectangle {
 
             delegate: Rectangle {
                 id: row
+                objectName: header ? "contactGroupRow" : "contactRow"
                 readonly property bool header: model.isGroup === true
                 readonly property bool selected: !header && model.selected === true
                 // Only a contact has a card: not a group header, nor a
@@ -461,6 +462,7 @@ Rectangle {
             model: root.rooms
             activeFocusOnTab: true
             delegate: Rectangle {
+                objectName: "roomRow"
                 width: roomList.width
                 height: pal.controlHeight * 1.6
                 color: roomList.currentIndex === index ? pal.selection : (roomMouse.containsMouse ? pal.hover : "transparent")
@@ -573,6 +575,7 @@ Rectangle {
                     }
                 }
                 delegate: Rectangle {
+                    objectName: "historyRow"
                     readonly property bool isNew: model.isNew === true
                     width: historyList.width
                     height: pal.controlHeight * 1.6
