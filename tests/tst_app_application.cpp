@@ -262,10 +262,13 @@ class TestAppApplication : public QObject {
     const QString dataDir = RAZ::Utils::Path::writableDataPath();
     qputenv("XDG_DATA_HOME", oldData);
     QVERIFY(!ok);
-    QCOMPARE(seen.title, QString("Zent: Data Folder Error"));
-    QVERIFY2(seen.text.startsWith("The folder for your settings and accounts cannot be used: " +
-                                  dataDir + " is not a folder"),
-             qPrintable(seen.text));
+    // Nothing usable in the "C" locale: the interface, and so the start-up
+    // error before any window, is Spanish.
+    QCOMPARE(seen.title, QString("Zent: Error de la carpeta de datos"));
+    QVERIFY2(
+        seen.text.startsWith("No se puede usar la carpeta de su configuración y sus cuentas: " +
+                             dataDir + " no es una carpeta"),
+        qPrintable(seen.text));
     QCOMPARE(
         m_log.find("AppLogger", "Application::initialize", TP::Core::Logging::LevelFatal).size(),
         1);
@@ -296,7 +299,12 @@ class TestAppApplication : public QObject {
     container.setSearchFolders({dir.path()});
     QCOMPARE(container.reloadConfigFiles(), 0);
     QString text = Application::configurationProblemText(container);
-    QVERIFY2(text.startsWith("No configuration could be loaded (looked in " + dir.path() + ")."),
+    // Signing in still works on the service's own settings: the text says
+    // so rather than that it is impossible.
+    QVERIFY2(text.startsWith(Application::tr("No configuration could be loaded (looked in %1). "
+                                             "Signing in uses the service's own settings; if it "
+                                             "fails, reinstall the program.")
+                                 .arg(dir.path())),
              qPrintable(text));
     QVERIFY2(text.contains(dir.filePath("config_broken.xml") + ": does not decipher"),
              qPrintable(text));
@@ -306,7 +314,9 @@ class TestAppApplication : public QObject {
     container.setSearchFolders({dir.path(), qEnvironmentVariable("ZENT_DIST_DIR")});
     QVERIFY(container.reloadConfigFiles() > 0);
     text = Application::configurationProblemText(container);
-    QVERIFY2(text.startsWith("These configuration files could not be read:\n"), qPrintable(text));
+    QVERIFY2(
+        text.startsWith(Application::tr("These configuration files could not be read:") + "\n"),
+        qPrintable(text));
     QVERIFY(text.contains("config_broken.xml"));
 
     // All well: nothing to say.
@@ -333,13 +343,13 @@ class TestAppApplication : public QObject {
     ZentTest::installStrictMessageHandler();
     ZentTest::takeMessages();
     QCOMPARE(code, 1);
-    QCOMPARE(seen.title, QString("Zent: Start-up Error"));
+    QCOMPARE(seen.title, QString("Zent: Error de inicio"));
     if (unanswered)
-      QVERIFY2(seen.text.startsWith("Zent is already running but does not answer (its lock is " +
+      QVERIFY2(seen.text.startsWith("Zent ya se está ejecutando pero no responde (su bloqueo es " +
                                     app()->lockPath() + ")"),
                qPrintable(seen.text));
     else
-      QVERIFY2(seen.text.startsWith("Zent cannot start because "), qPrintable(seen.text));
+      QVERIFY2(seen.text.startsWith("Zent no puede iniciarse porque "), qPrintable(seen.text));
   }
 
   void startUpRunsEveryStepOnTheShippedTree() {
@@ -374,10 +384,9 @@ class TestAppApplication : public QObject {
     ZentTest::installStrictMessageHandler();
     QVERIFY(ok);
     QTRY_VERIFY(!seen.text.isEmpty());
-    QCOMPARE(seen.title, QString("Stored Accounts"));
-    QVERIFY2(seen.text.contains(credentials + " could not be read: it is larger than 4 MiB"),
-             qPrintable(seen.text));
-    QVERIFY2(seen.text.contains("kept as " + credentials + ".unreadable"), qPrintable(seen.text));
+    QCOMPARE(seen.title, QString("Cuentas guardadas"));
+    QVERIFY2(seen.text.contains(credentials + ": ocupa más de 4 MiB"), qPrintable(seen.text));
+    QVERIFY2(seen.text.contains(credentials + ".unreadable"), qPrintable(seen.text));
     QCOMPARE(QFileInfo(credentials + ".unreadable").size(), qint64(4 * 1024 * 1024 + 1));
     QCOMPARE(QCoreApplication::applicationName(), QString("Zent"));
     QVERIFY(m_log.containsMessage(

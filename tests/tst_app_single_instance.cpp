@@ -5,11 +5,14 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 
+#include <memory>
 #include <thread>
+#include <vector>
 
 #include <app/QtSingleApplication.h>
 #include <sys/stat.h>
@@ -124,7 +127,7 @@ class TestAppSingleInstance : public QObject {
     QCOMPARE(modeOf(folder) & 077, 0);
   }
 
-  void aFolderPreparedByAnotherHandIsRefused_data() {
+  void aFolderPreparedByAnotherHandIsPassedBy_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
     QTest::newRow("open to others") << "open"
@@ -134,14 +137,16 @@ class TestAppSingleInstance : public QObject {
     QTest::newRow("a file") << "file"
                             << "is not a folder";
   }
-  void aFolderPreparedByAnotherHandIsRefused() {
+  void aFolderPreparedByAnotherHandIsPassedBy() {
     QFETCH(QString, kind);
     QFETCH(QString, reason);
-    EnvGuard xdg("XDG_RUNTIME_DIR"), tmp("TMPDIR");
+    EnvGuard xdg("XDG_RUNTIME_DIR"), tmp("TMPDIR"), cache("XDG_CACHE_HOME");
     QTemporaryDir dir;
     qunsetenv("XDG_RUNTIME_DIR");
-    qputenv("TMPDIR", QFile::encodeName(dir.path()));
-    const QString own = dir.filePath(QString("zent-%1").arg(::geteuid()));
+    qputenv("TMPDIR", QFile::encodeName(dir.filePath("tmp")));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(dir.filePath("cache")));
+    QVERIFY(QDir().mkpath(dir.filePath("tmp")));
+    const QString own = dir.filePath(QString("tmp/zent-%1").arg(::geteuid()));
     if (kind == "open") {
       QVERIFY(QDir().mkpath(own));
       QVERIFY(::chmod(QFile::encodeName(own).constData(), 0777) == 0);
@@ -153,11 +158,25 @@ class TestAppSingleInstance : public QObject {
       QFile f(own);
       QVERIFY(f.open(QIODevice::WriteOnly));
     }
+    // Someone else's name in the shared folder does not keep Zent from
+    // starting: a private folder in the user's own cache serves instead.
     QString error;
-    QVERIFY(QtSingleApplication::instanceFolder(&error).isEmpty());
-    QVERIFY2(error.contains(own) && error.contains(reason), qPrintable(error));
+    const QString folder = QtSingleApplication::instanceFolder(&error);
+    ZentTest::takeMessages();
+    QCOMPARE(folder, dir.filePath("cache/zent-instance"));
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QVERIFY(QtSingleApplication::isPrivateFolder(folder));
     // Never made private behind the user's back.
     if (kind == "open") QCOMPARE(modeOf(own), 0777);
+
+    // With the cache taken as well, the start is refused with both reasons.
+    QVERIFY(QDir(folder).removeRecursively());
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0777) == 0);
+    QVERIFY(QtSingleApplication::instanceFolder(&error).isEmpty());
+    ZentTest::takeMessages();
+    QVERIFY2(error.contains(own) && error.contains(reason) && error.contains(folder),
+             qPrintable(error));
   }
 
   void lockStates_data() {
@@ -200,6 +219,50 @@ class TestAppSingleInstance : public QObject {
       QVERIFY(error.isEmpty());
     // What was in the way is left as it was.
     if (kind == "folder") QVERIFY(QFileInfo(path + "/inside").isDir());
+  }
+
+  void aLockLeftByAnEndedProcessIsNeverTakenForARunningOne() {
+    // Qt takes a stale lock over only when it can make a second lock file
+    // beside it, which a full disk refuses: something in that file's place
+    // does the same here.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("zent.lock");
+    {
+      QFile f(path);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      f.write("999999999\nzent\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    }
+    QVERIFY(QDir().mkpath(path + ".rmlock/inside"));
+    QLockFile lock(path);
+    QString error;
+    QCOMPARE(int(QtSingleApplication::takeLock(lock, path, &error)),
+             int(QtSingleApplication::InstancePrimary));
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    qint64 pid = 0;
+    QString host, application;
+    QVERIFY(lock.getLockInfo(&pid, &host, &application));
+    QCOMPARE(pid, QCoreApplication::applicationPid());
+  }
+
+  void stalledConnectionsDoNotKeepASecondStartOut() {
+    // The user's own programs hold more connections open than are served
+    // at once, and send nothing; a real second start still gets through,
+    // long before the stalled ones time out.
+    const QString server = QtSingleApplication::serverNameFor(app()->id());
+    std::vector<std::unique_ptr<QLocalSocket>> stalled;
+    for (int i = 0; i < 20; ++i) {
+      stalled.push_back(std::make_unique<QLocalSocket>());
+      stalled.back()->connectToServer(server);
+      QVERIFY(stalled.back()->waitForConnected(5000));
+    }
+    QTest::qWait(0);
+    QSignalSpy received(app(), SIGNAL(messageReceived(QString)));
+    bool sent = false;
+    std::thread client([&] { sent = QtSingleApplication::sendMessageTo(server, "real", 5000); });
+    const bool arrived = received.wait(5000);
+    client.join();
+    QVERIFY(arrived && sent);
+    QCOMPARE(received.first().first().toString(), QString("real"));
   }
 
   void socketOfAnotherUserIsNeverSpokenTo() {

@@ -28,6 +28,10 @@ struct Home {
     env.insert("XDG_RUNTIME_DIR", dir.filePath("run"));
     env.insert("ZENT_INSTANCE_ID", id);
     env.insert("QT_QPA_PLATFORM", "offscreen");
+    // A Spanish desktop: what the program says before its first window
+    // speaks Spanish too.
+    env.insert("LANG", "es_ES.UTF-8");
+    env.insert("LC_ALL", "es_ES.UTF-8");
   }
   QString lockPath() const {
     return QtSingleApplication::serverPathFor(id, dir.filePath("run")) + ".lock";
@@ -60,9 +64,9 @@ class TestAppSmoke : public QObject {
   void startFailuresAreShownNotSilent_data() {
     QTest::addColumn<bool>("unanswered");
     QTest::addColumn<QString>("text");
-    QTest::newRow("a folder in place of the lock") << false << "cannot start because";
+    QTest::newRow("a folder in place of the lock") << false << "no puede iniciarse porque";
     QTest::newRow("a running instance that does not answer")
-        << true << "is already running but does not answer";
+        << true << "pero no responde (su bloqueo es";
   }
   void startFailuresAreShownNotSilent() {
     QFETCH(bool, unanswered);
@@ -90,6 +94,41 @@ class TestAppSmoke : public QObject {
     QCOMPARE(start.state(), QProcess::Running);
     start.kill();
     QVERIFY(start.waitForFinished(30000));
+  }
+
+  void anUnknownThemeNameStillStarts() {
+    // An installation whose default theme is misnamed: the shipped theme
+    // shows the program, and no start-up error stops it.
+    QTemporaryDir tree;
+    QVERIFY(tree.isValid());
+    QProcess copy;
+    copy.start("cp", {"-a", qEnvironmentVariable("ZENT_DIST_DIR") + "/.", tree.path()});
+    QVERIFY(copy.waitForFinished(60000) && copy.exitCode() == 0);
+    const QString settings = tree.filePath("settings/application_setting.ini");
+    QFile file(settings);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArray text = file.readAll();
+    file.close();
+    QVERIFY(text.contains("theme=default\n"));
+    text.replace("theme=default\n", "theme=Night Blue\n");
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+    file.close();
+
+    Home home;
+    QProcess program;
+    program.setProcessEnvironment(home.env);
+    program.setProcessChannelMode(QProcess::MergedChannels);
+    program.start(tree.filePath("zent"), QStringList());
+    QVERIFY(program.waitForStarted(30000));
+    bool up = false;
+    for (int attempt = 0; attempt < 12 && !up && program.state() == QProcess::Running; ++attempt)
+      up = QtSingleApplication::sendMessageTo(
+          QtSingleApplication::serverPathFor(home.id, home.dir.filePath("run")), "activate!", 5000);
+    const QString seen = QString::fromLocal8Bit(program.readAll());
+    QVERIFY2(up, qPrintable("the program never answered: " + seen));
+    program.terminate();
+    QVERIFY(program.waitForFinished(30000));
   }
 
   void programStartsAndAnswersASecondStart() {

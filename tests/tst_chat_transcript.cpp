@@ -109,35 +109,39 @@ class TstChatTranscript : public QObject {
     QTest::newRow("mail capitals") << "X@Y.COM"
                                    << "<a href=\"mailto:X@Y.COM\">X@Y.COM</a>";
     QTest::newRow("web then comma") << "see http://a.b/c, ok"
-                                    << "see <a href=\"http://a.b/c\">http://a.b/c</a> , ok";
+                                    << "see <a href=\"http://a.b/c\">http://a.b/c</a>, ok";
     QTest::newRow("www") << "www2.x.org"
-                         << "<a href=\"http://www2.x.org\">www2.x.org</a> ";
+                         << "<a href=\"http://www2.x.org\">www2.x.org</a>";
     QTest::newRow("bare host") << "example.com"
                                << "example.com";
     QTest::newRow("bare host path is text") << "example.com/path"
-                                            << "example.com/path ";
+                                            << "example.com/path";
     QTest::newRow("capital url") << "HTTP://A.B/C"
                                  << "HTTP://A.B/C";
     QTest::newRow("guillemets") << QString::fromUtf8("«http://a.b/c»")
-                                << QString::fromUtf8(
-                                       "<a href=\"http://a.b/c\">«http://a.b/c</a> »");
-    QTest::newRow("ampersand")
-        << "http://a.b/?x=1&y=2"
-        << "<a href=\"http://a.b/?x=1&amp;y=2\">http://a.b/?x=1&amp;y=2</a> ";
+                                << QString::fromUtf8("«<a href=\"http://a.b/c\">http://a.b/c</a>»");
+    QTest::newRow("ampersand") << "http://a.b/?x=1&y=2"
+                               << "<a href=\"http://a.b/?x=1&amp;y=2\">http://a.b/?x=1&amp;y=2</a>";
     QTest::newRow("quote in address") << "http://a.b/\"onmouseover=\"x"
                                       << "<a "
                                          "href=\"http://a.b/&quot;onmouseover=&quot;x\">http://a.b/"
-                                         "&quot;onmouseover=&quot;x</a> ";
+                                         "&quot;onmouseover=&quot;x</a>";
     QTest::newRow("script scheme") << "javascript://alert(1)"
-                                   << "javascript://alert(1) ";
+                                   << "javascript://alert(1)";
     QTest::newRow("product scheme") << "zent://x/y"
-                                    << "zent://x/y ";
+                                    << "zent://x/y";
     QTest::newRow("script before address")
         << "javascript:alert(1)//http://a.b/c"
-        << "<a href=\"http://a.b/c\">javascript:alert(1)//http://a.b/c</a> ";
-    QTest::newRow("address at line end")
-        << "go http://a.b/c\nnext"
-        << "go <a href=\"http://a.b/c\">http://a.b/c</a> <br/>next";
+        << "javascript:alert(1)//<a href=\"http://a.b/c\">http://a.b/c</a>";
+    QTest::newRow("address at line end") << "go http://a.b/c\nnext"
+                                         << "go <a href=\"http://a.b/c\">http://a.b/c</a><br/>next";
+    // What follows an address is shown as typed, with nothing put between.
+    QTest::newRow("markup right after an address")
+        << "http://a.b/<x>"
+        << "<a href=\"http://a.b/\">http://a.b/</a>&lt;x&gt;";
+    QTest::newRow("mail then markup") << "a@b.cc<x> y@z.org,"
+                                      << "<a href=\"mailto:a@b.cc\">a@b.cc</a>&lt;x&gt; "
+                                         "<a href=\"mailto:y@z.org\">y@z.org</a>,";
     QTest::newRow("smiley") << "hi :-)"
                             << "hi " + kSmile;
     QTest::newRow("short smiley") << ":)x" << kSmile + "x";

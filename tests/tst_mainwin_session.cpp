@@ -168,8 +168,8 @@ class TestMainWindowSession : public QObject {
     QVERIFY(main->commsSessionUiHelper());
     QVERIFY(main->dragDropHandler());
     QCOMPARE(main->leftPaneButtonsSorted()->sourceModel(), main->leftPaneButtonsModel());
-    // The demo offers project rooms and no provider page.
-    QCOMPARE(main->leftPaneButtonsSorted()->rowCount(), 4);
+    // The demo offers project rooms and the directory, no provider page.
+    QCOMPARE(main->leftPaneButtonsSorted()->rowCount(), 5);
     QVERIFY(!main->externalResourceButtonHelper());
     QVERIFY(!main->property("externalResourceButtonHelper").value<QObject*>());
     QCOMPARE(main->property("leftpaneButtonsSorted").value<QObject*>(),
@@ -182,10 +182,10 @@ class TestMainWindowSession : public QObject {
     QCOMPARE(contextObject(main, "errorInfoModel"), main->errorInfoModel());
     QCOMPARE(contextObject(main, "activeCommsDragDropHandler"), main->dragDropHandler());
     QQuickItem* root = main->view()->rootObject();
-    for (const char* button :
-         {"leftPaneButton0", "leftPaneButton1", "leftPaneButton2", "leftPaneButton3"})
+    for (const char* button : {"leftPaneButton0", "leftPaneButton1", "leftPaneButton2",
+                               "leftPaneButton3", "leftPaneButton4"})
       QVERIFY2(sceneItem(root, button), button);
-    QVERIFY(!sceneItem(root, "leftPaneButton4"));
+    QVERIFY(!sceneItem(root, "leftPaneButton5"));
     // A click on a view button shows the view and keeps it for next time.
     QVERIFY(QMetaObject::invokeMethod(sceneItem(root, "leftPaneButton2"), "clicked"));
     QTRY_COMPARE_WITH_TIMEOUT(main->activeView(), QString("historyView"), kWait);

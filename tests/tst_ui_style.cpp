@@ -6,6 +6,7 @@
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QResource>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -294,6 +295,42 @@ class TestUiStyle : public QObject {
     install.sync();
   }
 
+  void aBadThemeNameFallsBackToTheShippedTheme_data() {
+    QTest::addColumn<QString>("asked");
+    QTest::addColumn<QString>("installationDefault");
+    QTest::newRow("unknown default") << ""
+                                     << "nosuchtheme";
+    QTest::newRow("unknown asked and default") << "alsomissing"
+                                               << "nosuchtheme";
+    QTest::newRow("a path for a default") << ""
+                                          << "../../etc";
+  }
+  void aBadThemeNameFallsBackToTheShippedTheme() {
+    QFETCH(QString, asked);
+    QFETCH(QString, installationDefault);
+    QTemporaryDir tmp;
+    const QString prog = tmp.path() + "/bin";
+    QVERIFY(makeTheme(prog + "/themes/default", "shipped"));
+    QSettings install(RAZ::Settings::filePath(RAZ::Settings::Installation), QSettings::IniFormat);
+    install.setValue(Utils::SettingsKey::DefaultTheme, installationDefault);
+    install.sync();
+    if (asked.isEmpty())
+      RAZ::Settings(RAZ::Settings::Application).remove(Utils::SettingsKey::ThemeActive);
+    else
+      Utils::Themes::setActiveTheme(asked);
+    const Utils::Themes::Registration r =
+        Utils::Themes::registerActiveThemeIn(prog, tmp.path() + "/data");
+    install.remove(Utils::SettingsKey::DefaultTheme);
+    install.sync();
+    QVERIFY(r.ok);
+    QCOMPARE(r.registeredName, QString("default"));
+    QVERIFY(QFile::exists(":/theme_marker_shipped.txt"));
+    // The name asked for is kept while the shipped theme is shown.
+    QCOMPARE(Utils::Themes::activeTheme(), asked.isEmpty() ? installationDefault : asked);
+    QVERIFY(QResource::unregisterResource(r.registeredPath));
+    RAZ::Settings(RAZ::Settings::Application).remove(Utils::SettingsKey::ThemeActive);
+  }
+
   void registrationFromFullPathStoresBareName() {
     QTemporaryDir tmp;
     const QString prog = tmp.path() + "/bin";
@@ -314,9 +351,10 @@ class TestUiStyle : public QObject {
         Utils::Themes::registerActiveThemeIn(tmp.path(), tmp.path() + "/data");
     QVERIFY(!r.ok);
     QCOMPARE(r.defaultName, QString("default"));
-    QCOMPARE(Utils::Themes::notFoundText("/opt/zent", "default"),
-             QString("Default theme not found. Please reinstall the client.\n Looked in /opt/zent "
-                     "and default"));
+    QCOMPARE(Utils::Themes::notFoundText("/opt/zent", "/home/u/data", "default"),
+             QString("Default theme not found. Please reinstall the client.\nLooked for the theme "
+                     "\"default\" in the folders /opt/zent/themes, /opt/themes, "
+                     "/home/u/data/themes."));
     RAZ::Settings(RAZ::Settings::Application).remove(Utils::SettingsKey::ThemeActive);
   }
 

@@ -35,12 +35,6 @@
         <translation>Theme Loading Error</translation>
     </message>
     <message>
-        <source>Default theme not found. Please reinstall the client.
- Looked in %1 and %2</source>
-        <translation>Default theme not found. Please reinstall the client.
- Looked in %1 and %2</translation>
-    </message>
-    <message>
         <source>Initialization error</source>
         <translation>Initialization error</translation>
     </message>
@@ -207,16 +201,38 @@
         <translation>%1 is already running but does not answer (its lock is %2). Close it, or end its process, and start %1 again.</translation>
     </message>
     <message>
-        <source>No configuration could be loaded (looked in %1). Signing in is not possible until the program is reinstalled.</source>
-        <translation>No configuration could be loaded (looked in %1). Signing in is not possible until the program is reinstalled.</translation>
-    </message>
-    <message>
         <source>These configuration files could not be read:</source>
         <translation>These configuration files could not be read:</translation>
     </message>
     <message>
         <source>Configuration Error</source>
         <translation>Configuration Error</translation>
+    </message>
+    <message>
+        <source>Your settings in %1 could not be read (%2). The defaults are used, and the file is left as it is: changes to your settings cannot be saved until it can be read.</source>
+        <translation>Your settings in %1 could not be read (%2). The defaults are used, and the file is left as it is: changes to your settings cannot be saved until it can be read.</translation>
+    </message>
+    <message>
+        <source>Your settings in %1 could not be read (%2). The defaults are used; the file was kept as %3.</source>
+        <translation>Your settings in %1 could not be read (%2). The defaults are used; the file was kept as %3.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than %2 MiB: only its beginning was read and the rest is ignored.</source>
+        <translation>The settings file %1 is larger than %2 MiB: only its beginning was read and the rest is ignored.</translation>
+    </message>
+    <message>
+        <source>Default theme not found. Please reinstall the client.
+Looked for the theme &quot;%1&quot; in the folders %2.</source>
+        <translation>Default theme not found. Please reinstall the client.
+Looked for the theme &quot;%1&quot; in the folders %2.</translation>
+    </message>
+    <message>
+        <source>No configuration could be loaded (looked in %1). Signing in uses the service's own settings; if it fails, reinstall the program.</source>
+        <translation>No configuration could be loaded (looked in %1). Signing in uses the service's own settings; if it fails, reinstall the program.</translation>
     </message>
 </context>
 <context>
@@ -631,6 +647,14 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved (%1). Make room or fix the problem, then press OK again.</source>
+        <translation>Your settings could not be saved (%1). Make room or fix the problem, then press OK again.</translation>
+    </message>
+    <message>
+        <source>Not Saved</source>
+        <translation>Not Saved</translation>
     </message>
 </context>
 <context>
@@ -1274,6 +1298,14 @@ Do you want to enable these features? </translation>
     <message>
         <source>Close</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>Your account and sign-in options could not be saved (%1). Signing in goes on, but they will not be remembered next time.</source>
+        <translation>Your account and sign-in options could not be saved (%1). Signing in goes on, but they will not be remembered next time.</translation>
+    </message>
+    <message>
+        <source>Not Saved</source>
+        <translation>Not Saved</translation>
     </message>
 </context>
 <context>
@@ -2869,6 +2901,10 @@ Are you sure you want to continue?</translation>
     <message>
         <source>Your share will close in %1 minute(s) due to inactivity unless you continue using the share before that.</source>
         <translation>Your share will close in %1 minute(s) due to inactivity unless you continue using the share before that.</translation>
+    </message>
+    <message>
+        <source>Transfer failed. The file could not be saved: %1</source>
+        <translation>Transfer failed. The file could not be saved: %1</translation>
     </message>
 </context>
 <context>

@@ -35,12 +35,6 @@
         <translation>Error al cargar el tema</translation>
     </message>
     <message>
-        <source>Default theme not found. Please reinstall the client.
- Looked in %1 and %2</source>
-        <translation>No se encontró el tema predeterminado. Vuelva a instalar el cliente.
- Se buscó en %1 y %2</translation>
-    </message>
-    <message>
         <source>Initialization error</source>
         <translation>Error de inicialización</translation>
     </message>
@@ -103,10 +97,6 @@
     <message>
         <source>%1 is already running but does not answer (its lock is %2). Close it, or end its process, and start %1 again.</source>
         <translation>%1 ya se está ejecutando pero no responde (su bloqueo es %2). Ciérrelo, o termine su proceso, y vuelva a iniciar %1.</translation>
-    </message>
-    <message>
-        <source>No configuration could be loaded (looked in %1). Signing in is not possible until the program is reinstalled.</source>
-        <translation>No se pudo cargar ninguna configuración (se buscó en %1). No es posible iniciar sesión hasta que se reinstale el programa.</translation>
     </message>
     <message>
         <source>These configuration files could not be read:</source>
@@ -213,6 +203,32 @@
     <message>
         <source>Connection to server failed. Try again later. If the problem persists please contact your service provider.</source>
         <translation>No se pudo conectar con el servidor. Inténtelo de nuevo más tarde. Si el problema continúa, póngase en contacto con su proveedor de servicios.</translation>
+    </message>
+    <message>
+        <source>Your settings in %1 could not be read (%2). The defaults are used, and the file is left as it is: changes to your settings cannot be saved until it can be read.</source>
+        <translation>No se pudo leer su configuración en %1 (%2). Se usan los valores predeterminados y el archivo se deja tal como está: los cambios en su configuración no se podrán guardar hasta que pueda leerse.</translation>
+    </message>
+    <message>
+        <source>Your settings in %1 could not be read (%2). The defaults are used; the file was kept as %3.</source>
+        <translation>No se pudo leer su configuración en %1 (%2). Se usan los valores predeterminados; el archivo se guardó como %3.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than %2 MiB: only its beginning was read and the rest is ignored.</source>
+        <translation>El archivo de configuración %1 ocupa más de %2 MiB: solo se leyó su comienzo y se ignora el resto.</translation>
+    </message>
+    <message>
+        <source>Default theme not found. Please reinstall the client.
+Looked for the theme &quot;%1&quot; in the folders %2.</source>
+        <translation>No se encontró el tema predeterminado. Vuelva a instalar el cliente.
+Se buscó el tema «%1» en las carpetas %2.</translation>
+    </message>
+    <message>
+        <source>No configuration could be loaded (looked in %1). Signing in uses the service's own settings; if it fails, reinstall the program.</source>
+        <translation>No se pudo cargar ninguna configuración (se buscó en %1). El inicio de sesión usa la configuración del propio servicio; si falla, vuelva a instalar el programa.</translation>
     </message>
 </context>
 <context>
@@ -611,6 +627,14 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved (%1). Make room or fix the problem, then press OK again.</source>
+        <translation>No se pudo guardar su configuración (%1). Libere espacio o corrija el problema y vuelva a pulsar Aceptar.</translation>
+    </message>
+    <message>
+        <source>Not Saved</source>
+        <translation>No guardado</translation>
     </message>
 </context>
 <context>
@@ -1242,6 +1266,14 @@ Tenga en cuenta que, si continúa, es posible que Outlook le solicite permisos a
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Your account and sign-in options could not be saved (%1). Signing in goes on, but they will not be remembered next time.</source>
+        <translation>No se pudieron guardar su cuenta ni sus opciones de inicio de sesión (%1). El inicio de sesión continúa, pero no se recordarán la próxima vez.</translation>
+    </message>
+    <message>
+        <source>Not Saved</source>
+        <translation>No guardado</translation>
     </message>
 </context>
 <context>
@@ -2810,6 +2842,10 @@ Are you sure you want to continue?</source>
     <message>
         <source>Your share will close in %1 minute(s) due to inactivity unless you continue using the share before that.</source>
         <translation>Su uso compartido se cerrará en %1 minuto(s) por inactividad, a menos que siga usándolo antes de ese momento.</translation>
+    </message>
+    <message>
+        <source>Transfer failed. The file could not be saved: %1</source>
+        <translation>Error en la transferencia. No se pudo guardar el archivo: %1</translation>
     </message>
 </context>
 <context>

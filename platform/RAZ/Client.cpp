@@ -127,6 +127,14 @@ bool Client::signin(const RAZ::Utils::Credentials::UserCredentials& credentials,
   attempt->setCredentialsManager(m_credentials);
   attempt->setState(RAZ::Sessions::StateDetectingProxy);
   m_session = attempt;
+  // Whatever follows the chat service (the rooms, the presence menu) hears
+  // of each change of its connection, in both directions.
+  connect(attempt, &SessionManagerBase::subSessionStateChanged, this,
+          [this](SessionManagerBase*, const RAZ::Sessions::SubSession* sub,
+                 RAZ::Sessions::Session::State) {
+            if (sub && sub->type() == RAZ::Sessions::SubSession::TypeXmpp)
+              emit xmppConnectStateChanged();
+          });
   TP_LOG("RAZ::Client::signin", TP::Core::Logging::LevelInformation)
       << "Signing in " << data.getUsername()
       << (xsiAddress.isEmpty() ? QString() : " via " + xsiAddress);

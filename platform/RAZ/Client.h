@@ -129,6 +129,7 @@ class Client : public QObject {
   void requestProxyCredentials(bool noPrompt, const QString& username, const QString& password,
                                bool secure, QObject* receiver, const QString& replySlot);
   void showDisclaimerDialog();
+  // The running session's chat (XMPP) connection went up or down.
   void xmppConnectStateChanged();
 
   // Emitted by the application (forwarded signal to signal); the client acts

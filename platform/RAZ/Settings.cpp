@@ -1,6 +1,10 @@
 #include "RAZ/Settings.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QFileDevice>
+#include <QFileInfo>
 #include <QHash>
 #include <QMutex>
 #include <QMutexLocker>
@@ -8,6 +12,9 @@
 #include <TP/Core/Logging.h>
 
 #include "RAZ/IniText.h"
+#include "RAZ/Utils/FileWrites.h"
+
+#include <cstdio>
 
 namespace RAZ {
 
@@ -38,17 +45,40 @@ bool validScope(int scope) { return scope >= Settings::User && scope <= Settings
 // replaced a whole one. Here every byte is written and flushed before the
 // write is reported good, and a failure leaves the old file in place.
 
+QStringList& cappedFileList() {
+  static QStringList files;
+  return files;
+}
+
+// A settings file is read up to the cap, to its last whole line: a file far
+// beyond any settings file (a mistake, or a file grown without end) must
+// not stall every read of the settings nor be carried into the user's copy.
+QByteArray readCapped(QIODevice& device) {
+  QByteArray text = device.read(Settings::kMaxFileBytes + 1);
+  if (text.size() <= Settings::kMaxFileBytes) return text;
+  text.truncate(Settings::kMaxFileBytes);
+  const int lastLine = text.lastIndexOf('\n');
+  text.truncate(lastLine < 0 ? 0 : lastLine + 1);
+  const auto* file = qobject_cast<QFileDevice*>(&device);
+  Settings::noteCapped(file ? file->fileName() : QString());
+  return text;
+}
+
 bool readSafeIni(QIODevice& device, QSettings::SettingsMap& map) {
-  return IniText::parse(device.readAll(), map);
+  return IniText::parse(readCapped(device), map);
 }
 
 bool writeSafeIni(QIODevice& device, const QSettings::SettingsMap& map) {
   const QByteArray text = IniText::render(map);
-  bool written = device.write(text) == text.size();
-  if (auto* file = qobject_cast<QFileDevice*>(&device)) written = written && file->flush();
-  if (!written) {
+  auto* file = qobject_cast<QFileDevice*>(&device);
+  if (!file) return device.write(text) == text.size();
+  // Settings hold secrets (PINs, addresses): the user's alone, whatever
+  // the mode of the file they replace.
+  file->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+  QString error;
+  if (!Utils::FileWrites::write(*file, text, &error)) {
     TP_LOG("RAZ::Settings::writeSafeIni", TP::Core::Logging::LevelError)
-        << "Settings not written, the old file is kept: " << device.errorString();
+        << "Settings not written, the old file is kept: " << error;
     return false;
   }
   return true;
@@ -68,13 +98,33 @@ Settings::Settings(int scope, QObject* parent)
 }
 
 Settings::Settings(SettingsType scope, bool valid, QObject* parent)
-    : QSettings(
-          openPath(scope, valid),
-          valid && scope != Installation && scope != Theme ? safeIniFormat() : QSettings::IniFormat,
-          parent),
+    : QSettings(openPath(scope, valid),
+                valid && scope != Theme ? safeIniFormat() : QSettings::IniFormat, parent),
       m_scope(scope),
       m_valid(valid),
-      m_pathSet(valid && !filePath(scope).isEmpty()) {}
+      m_pathSet(valid && !filePath(scope).isEmpty()),
+      // Qt writes over a file it could not parse with only the values set
+      // since: what could not be read would be lost at the first save.
+      m_unreadable(status() == QSettings::FormatError) {}
+
+Settings::~Settings() {
+  if (m_changed) sync();
+}
+
+void Settings::sync() {
+  const quint64 before = Utils::FileWrites::failureCount();
+  QSettings::sync();
+  const bool changed = m_changed;
+  m_changed = false;
+  // A file that could not even be created or put in place never reaches
+  // the writer: record it here, so that the user hears of it.
+  if (changed && status() != QSettings::NoError && Utils::FileWrites::failureCount() == before)
+    Utils::FileWrites::recordFailure(
+        QDir::toNativeSeparators(QSettings::fileName()),
+        QFileInfo::exists(QSettings::fileName()) && !QFileInfo(QSettings::fileName()).isFile()
+            ? QStringLiteral("not a file")
+            : QStringLiteral("the file could not be replaced"));
+}
 
 QString Settings::openPath(SettingsType scope, bool valid) {
   if (!valid) return QString::fromLatin1(kUnsetFile);
@@ -138,24 +188,104 @@ bool Settings::isWritable() const {
   return m_valid && m_pathSet && m_scope != Installation && m_scope != Theme;
 }
 
+bool Settings::refuseUnreadable(const QString& key) {
+  if (!m_unreadable) return false;
+  TP_LOG("RAZ::Settings::setValue", TP::Core::Logging::LevelError)
+      << "Refused to change " << key << ": the settings file could not be read";
+  if (!m_refusalRecorded)
+    Utils::FileWrites::recordFailure(QDir::toNativeSeparators(QSettings::fileName()),
+                                     QStringLiteral("the file could not be read, so it is not "
+                                                    "written over"));
+  m_refusalRecorded = true;
+  return true;
+}
+
 void Settings::setValue(const QString& key, const QVariant& value) {
+  if (refuseUnreadable(key)) return;
   if (!isWritable()) {
     TP_LOG("RAZ::Settings::setValue", TP::Core::Logging::LevelWarning)
         << "Refused to write " << key << " into read-only or unset settings scope "
         << static_cast<int>(m_scope);
     return;
   }
+  m_changed = true;
   QSettings::setValue(key, value);
 }
 
 void Settings::remove(const QString& key) {
+  if (refuseUnreadable(key)) return;
   if (!isWritable()) {
     TP_LOG("RAZ::Settings::remove", TP::Core::Logging::LevelWarning)
         << "Refused to remove " << key << " from read-only or unset settings scope "
         << static_cast<int>(m_scope);
     return;
   }
+  m_changed = true;
   QSettings::remove(key);
+}
+
+void Settings::noteCapped(const QString& file) {
+  {
+    QMutexLocker lock(&pathMutex());
+    if (cappedFileList().contains(file)) return;
+    cappedFileList() << file;
+  }
+  TP_LOG("RAZ::Settings::readCapped", TP::Core::Logging::LevelError)
+      << "Settings file " << file << " is larger than " << Settings::kMaxFileBytes
+      << " bytes: only its beginning is read";
+}
+
+QStringList Settings::cappedFiles() {
+  QMutexLocker lock(&pathMutex());
+  return cappedFileList();
+}
+
+QString Settings::readProblem(SettingsType scope) {
+  const QString file = filePath(scope);
+  if (file.isEmpty()) return QString();
+  const QFileInfo info(file);
+  if (!info.exists() && !info.isSymLink()) return QString();
+  if (!info.isFile()) return QStringLiteral("not a file");
+  QFile device(file);
+  if (!device.open(QIODevice::ReadOnly)) return device.errorString();
+  QSettings::SettingsMap map;
+  if (!IniText::parse(readCapped(device), map)) return QStringLiteral("not a settings file");
+  if (device.error() != QFileDevice::NoError) return device.errorString();
+  return QString();
+}
+
+int Settings::removeLeftovers(const QString& folder) {
+  if (folder.isEmpty()) return 0;
+  int removed = 0;
+  const QDir dir(folder);
+  for (SettingsType scope : {User, Application, Proxy}) {
+    // The temporary names a replacement uses: "<file>.XXXXXX".
+    const QString name = fileName(scope);
+    for (const QFileInfo& info :
+         dir.entryInfoList({name + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden)) {
+      const QString tail = info.fileName().mid(name.size() + 1);
+      bool plain = true;
+      for (QChar c : tail) plain = plain && c.isLetterOrNumber() && c.unicode() < 128;
+      if (plain && QFile::remove(info.filePath())) ++removed;
+    }
+  }
+  if (removed > 0)
+    TP_LOG("RAZ::Settings::removeLeftovers", TP::Core::Logging::LevelInformation)
+        << "Removed " << removed << " unfinished settings file(s) in " << folder;
+  return removed;
+}
+
+QString Settings::keepAside(SettingsType scope) {
+  const QString file = filePath(scope);
+  if (file.isEmpty()) return QString();
+  QString aside = file + QStringLiteral(".unreadable");
+  // An earlier unreadable file may hold what this one lost: never replace it.
+  if (QFileInfo::exists(aside) || QFileInfo(aside).isSymLink())
+    aside += QLatin1Char('.') +
+             QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmsszzz"));
+  if (std::rename(QFile::encodeName(file).constData(), QFile::encodeName(aside).constData()) != 0)
+    return QString();
+  return aside;
 }
 
 }  // namespace RAZ

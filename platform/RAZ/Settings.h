@@ -2,6 +2,7 @@
 
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 namespace RAZ {
@@ -27,6 +28,13 @@ namespace RAZ {
 // status() reports the failure). The files keep Qt's INI format: a file
 // written by QSettings::IniFormat reads the same, and the other way round.
 //
+// A file whose text cannot be read is never written over (Qt would replace
+// it with the values set since, losing the rest): changes to it are refused
+// and recorded as failed writes (RAZ::Utils::FileWrites), as are writes that
+// fail, so that the window that saved can say so. Files are created and
+// replaced readable by the user only. A file larger than kMaxFileBytes is
+// read up to that size (see cappedFiles).
+//
 // setValue() and remove() hide the QSettings functions of the same name so
 // that the read-only scopes can refuse them; call them on a RAZ::Settings.
 class Settings : public QSettings {
@@ -40,6 +48,27 @@ class Settings : public QSettings {
   // For callers holding the scope as a number; a number outside 0..4 gives a
   // store that reads nothing and refuses writes.
   explicit Settings(int scope, QObject* parent = nullptr);
+  // Writes what was changed, and records a failure that the writer could not.
+  ~Settings() override;
+  // QSettings::sync(), recording a failed write of what was changed.
+  void sync();
+
+  // The largest part of a settings file that is read.
+  static constexpr int kMaxFileBytes = 1024 * 1024;
+  // The files read so far that were larger than kMaxFileBytes.
+  static QStringList cappedFiles();
+  // Adds a file that was read only up to kMaxFileBytes outside the store.
+  static void noteCapped(const QString& file);
+  // Why the scope's file, which exists, cannot be read (empty when it can
+  // or when there is none).
+  static QString readProblem(SettingsType scope);
+  // Moves the scope's file aside as "<file>.unreadable" (a dated name when
+  // that exists already) and returns where it went; empty when it could not
+  // be moved.
+  static QString keepAside(SettingsType scope);
+  // Removes the temporary files of replacements that never finished (the
+  // program ended mid-write) from a settings folder; returns how many.
+  static int removeLeftovers(const QString& folder);
 
   // Points a scope at a folder. An empty folder unsets the scope.
   static void setPath(SettingsType scope, const QString& folder);
@@ -65,10 +94,14 @@ class Settings : public QSettings {
  private:
   Settings(SettingsType scope, bool valid, QObject* parent);
   static QString openPath(SettingsType scope, bool valid);
+  bool refuseUnreadable(const QString& key);
 
   SettingsType m_scope;
   bool m_valid;
   bool m_pathSet;
+  bool m_unreadable;
+  bool m_changed = false;
+  bool m_refusalRecorded = false;
 };
 
 }  // namespace RAZ

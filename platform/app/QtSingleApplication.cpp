@@ -10,6 +10,7 @@
 #include <QLockFile>
 #include <QPointer>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QThread>
 #include <QTimer>
 #include <QtEndian>
@@ -19,6 +20,7 @@
 #include <memory>
 
 #ifdef Q_OS_UNIX
+#include <signal.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -65,6 +67,34 @@ bool peerIsOwnUser(const QLocalSocket& socket) {
 #endif
 }
 
+// True when the lock's owner surely no longer runs: a process of this
+// machine that does not exist. A lock from another host, or whose owner
+// cannot be asked, counts as held.
+bool ownerIsGone(qint64 pid, const QString& host) {
+#ifdef Q_OS_UNIX
+  if (pid <= 0) return false;
+  if (!host.isEmpty() && host != QSysInfo::machineHostName()) return false;
+  return ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
+#else
+  Q_UNUSED(pid);
+  Q_UNUSED(host);
+  return false;
+#endif
+}
+
+// Removes the lock file at `path` when it still names the ended process
+// `pid` (another start may have taken it over meanwhile).
+bool removeStaleLock(const QString& path, qint64 pid) {
+  QLockFile again(path);
+  qint64 now = 0;
+  QString host, application;
+  if (!again.getLockInfo(&now, &host, &application) || now != pid) {
+    errno = EAGAIN;
+    return false;
+  }
+  return ::unlink(QFile::encodeName(path).constData()) == 0;
+}
+
 }  // namespace
 
 QtSingleApplication::QtSingleApplication(const QString& id, int& argc, char** argv)
@@ -100,8 +130,25 @@ QtSingleApplication::InstanceState QtSingleApplication::takeLock(QLockFile& lock
       // Held, or something that is no lock at all lies in its place (a
       // folder, an unreadable file): only a readable lock means a running
       // instance.
-      if (lock.getLockInfo(&pid, &host, &application)) return InstanceSecondary;
-      why = tr("%1 is in the way of the lock file and is not one").arg(path);
+      if (!lock.getLockInfo(&pid, &host, &application)) {
+        why = tr("%1 is in the way of the lock file and is not one").arg(path);
+        break;
+      }
+      if (!ownerIsGone(pid, host)) return InstanceSecondary;
+      // Its owner is gone, yet Qt could not take it over (it needs room for
+      // a second lock file to do so, which a full disk does not give):
+      // remove it ourselves, once, and try again. What stops the second
+      // try is what the user is told, never "already running".
+      if (!removeStaleLock(path, pid)) {
+        why = tr("the lock file %1 of an instance that has ended cannot be removed: %2")
+                  .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+        break;
+      }
+      errno = 0;
+      if (lock.tryLock(0)) return InstancePrimary;
+      why = tr("the lock file %1 cannot be written: %2")
+                .arg(path,
+                     errno ? QString::fromLocal8Bit(std::strerror(errno)) : tr("unknown error"));
       break;
     case QLockFile::PermissionError:
       why = tr("the lock file %1 cannot be created: permission denied").arg(path);
@@ -178,6 +225,17 @@ bool QtSingleApplication::isOwnSocket(const QString& path, QString* why) {
 #endif
 }
 
+// Makes `path` a folder only the user may use and says whether it is one:
+// made private from the start, an existing one checked, never changed.
+static bool privateFolderAt(const QString& path, QString* why) {
+#ifdef Q_OS_UNIX
+  ::mkdir(QFile::encodeName(path).constData(), 0700);
+#else
+  QDir().mkpath(path);
+#endif
+  return QtSingleApplication::isPrivateFolder(path, why);
+}
+
 QString QtSingleApplication::instanceFolder(QString* error) {
   QString why;
   const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
@@ -187,14 +245,18 @@ QString QtSingleApplication::instanceFolder(QString* error) {
     qWarning("The runtime folder is not used for the single instance: %s", qPrintable(why));
   }
   const QString own = QDir::tempPath() + QStringLiteral("/zent-") + userKey();
-#ifdef Q_OS_UNIX
-  // Created private from the start; an existing one is checked below.
-  ::mkdir(QFile::encodeName(own).constData(), 0700);
-#else
-  QDir().mkpath(own);
-#endif
-  if (isPrivateFolder(own, &why)) return own;
-  if (error) *error = why;
+  if (privateFolderAt(own, &why)) return own;
+  // Anyone may make that name in the shared temporary folder first: then a
+  // folder in the user's own cache, which nobody else can make, serves.
+  qWarning("The temporary folder is not used for the single instance: %s", qPrintable(why));
+  const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+  QString whyNot = tr("there is no cache folder");
+  if (!cache.isEmpty()) {
+    QDir().mkpath(cache);
+    const QString inCache = cache + QStringLiteral("/zent-instance");
+    if (privateFolderAt(inCache, &whyNot)) return inCache;
+  }
+  if (error) *error = tr("%1, and %2").arg(why, whyNot);
   return QString();
 }
 
@@ -230,10 +292,16 @@ void QtSingleApplication::startServer() {
 
 void QtSingleApplication::onNewConnection() {
   while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-    if (m_connections >= kMaxConnections || !peerIsOwnUser(*socket)) {
+    if (!peerIsOwnUser(*socket)) {
       socket->abort();
       socket->deleteLater();
       continue;
+    }
+    // Connections that stall fill the places a real second start needs:
+    // the oldest one waiting gives way to the newcomer.
+    if (m_waiting.size() >= kMaxConnections) {
+      QPointer<QLocalSocket> oldest = m_waiting.takeFirst();
+      if (oldest) oldest->abort();
     }
     serve(socket);
   }
@@ -242,13 +310,15 @@ void QtSingleApplication::onNewConnection() {
 void QtSingleApplication::serve(QLocalSocket* socket) {
   // Each connection reads asynchronously: a slow or silent client never
   // blocks the running program, and one that stalls is dropped.
-  ++m_connections;
+  m_waiting.append(socket);
   auto expected = std::make_shared<qint64>(-1);
   auto* stall = new QTimer(socket);
   stall->setSingleShot(true);
   connect(stall, &QTimer::timeout, socket, &QLocalSocket::abort);
   stall->start(m_stallTimeoutMs);
-  connect(socket, &QObject::destroyed, this, [this] { --m_connections; });
+  // Gone, its place is free (the guard is null by now).
+  connect(socket, &QObject::destroyed, this,
+          [this] { m_waiting.removeAll(QPointer<QLocalSocket>()); });
   connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
   connect(socket, &QLocalSocket::readyRead, this, [this, socket, expected, stall]() {
     if (*expected == -2) return;
@@ -268,6 +338,7 @@ void QtSingleApplication::serve(QLocalSocket* socket) {
     const QByteArray payload = socket->read(*expected);
     *expected = -2;  // done; ignore anything further
     stall->stop();
+    m_waiting.removeAll(socket);
     // The length is explicit: a NUL inside the text is part of it.
     const QString message = QString::fromUtf8(payload.constData(), payload.size());
     QPointer<QLocalSocket> guard(socket);

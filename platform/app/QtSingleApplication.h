@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QApplication>
+#include <QList>
+#include <QLocalSocket>
+#include <QPointer>
 #include <QString>
 
 class QLocalServer;
@@ -13,7 +16,8 @@ class QLockFile;
 //
 // The lock and the socket lie side by side in a folder only the user can use:
 // the user's runtime folder (XDG_RUNTIME_DIR) when it is private, else a
-// private folder of the user's own in the temporary folder. A socket that
+// private folder of the user's own in the temporary folder, else (when
+// someone else made that name first) one in the user's cache folder. A socket that
 // another user owns is never spoken to, and a server only listens to
 // processes of its own user.
 //
@@ -21,7 +25,8 @@ class QLockFile;
 // UTF-8 text; the receiver answers with one acknowledgement byte once it has
 // emitted messageReceived, so sendMessage only reports success after delivery.
 // A message larger than kMaxMessageBytes is refused, and a connection that
-// has not delivered its message within stallTimeoutMs() is dropped.
+// has not delivered its message within stallTimeoutMs() is dropped; of more
+// than kMaxConnections waiting at once, the oldest is dropped.
 class QtSingleApplication : public QApplication {
   Q_OBJECT
 
@@ -63,8 +68,9 @@ class QtSingleApplication : public QApplication {
 
   // The folder the lock and the socket live in: XDG_RUNTIME_DIR when it is a
   // folder of the user's that no one else may enter, else
-  // "<temporary folder>/zent-<user id>", created private. Empty, with the
-  // reason in `error`, when neither is private to the user.
+  // "<temporary folder>/zent-<user id>", created private, else
+  // "<cache folder>/zent-instance", created private. Empty, with the reasons
+  // in `error`, when none is private to the user.
   static QString instanceFolder(QString* error = nullptr);
   // True when `path` is a real folder (not a link) that the user owns and no
   // one else may read, write or enter; otherwise false with the reason.
@@ -74,7 +80,8 @@ class QtSingleApplication : public QApplication {
 
   // Takes the lock at `path` (the file `lock` was made for) at once: primary when taken, secondary
   // when a live instance holds it, failed (with what and where in `error`) when it cannot be taken
-  // at all: a full disk, a folder or an unreadable file in its place.
+  // at all: a full disk, a folder or an unreadable file in its place. A lock left by a process of
+  // this machine that has ended is taken over, never taken for a running instance.
   static InstanceState takeLock(QLockFile& lock, const QString& path, QString* error = nullptr);
 
   // Replaces every id given to later constructors (tests); empty restores.
@@ -109,5 +116,6 @@ class QtSingleApplication : public QApplication {
   QLocalServer* m_server = nullptr;
   InstanceState m_state = InstanceFailed;
   int m_stallTimeoutMs = 10000;
-  int m_connections = 0;
+  // Connections that have not delivered their message yet, oldest first.
+  QList<QPointer<QLocalSocket>> m_waiting;
 };

@@ -28,6 +28,25 @@ void checkMarkup(const QString& html) {
     ZentFuzz::fail("unescaped text", text.left(200));
 }
 
+// The text stripped of our tags and unescaped is the text that was sent (a
+// carriage return reads as the line break it is shown as).
+void checkRoundTrip(const QString& sent, const QString& html) {
+  QString text = html;
+  text.replace(QStringLiteral("<br/>"), QStringLiteral("\n"));
+  text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+  text.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
+  text.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
+  text.replace(QStringLiteral("&quot;"), QStringLiteral("\""));
+  text.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+  QString expected;
+  for (QChar c : sent) {
+    if (RAZ::Models::SmileysPtr::isTokenCharacter(c)) continue;
+    expected += c == QLatin1Char('\r') ? QLatin1Char('\n') : c;
+  }
+  if (text != expected)
+    ZentFuzz::fail("text not shown as sent", sent.left(200) + "\n" + html.left(400));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -35,6 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static RAZ::Models::SmileysPtr smileys;
   const QString text = QString::fromUtf8(ZentFuzz::bytes(data, size));
   checkMarkup(Models::Chat::MessageModel::textToHtml(text, &smileys));
-  checkMarkup(Models::Chat::MessageModel::textToHtml(text, nullptr));
+  const QString plain = Models::Chat::MessageModel::textToHtml(text, nullptr);
+  checkMarkup(plain);
+  checkRoundTrip(text, plain);
   return 0;
 }

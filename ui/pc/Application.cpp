@@ -213,8 +213,8 @@ QString Application::configurationProblemText(const RAZ::ConfigContainer& contai
     for (const QString& folder : container.searchFolders())
       folders << QDir::toNativeSeparators(QDir::cleanPath(folder));
     //: %1 lists folders
-    parts << tr("No configuration could be loaded (looked in %1). Signing in is not possible until "
-                "the program is reinstalled.")
+    parts << tr("No configuration could be loaded (looked in %1). Signing in uses the service's "
+                "own settings; if it fails, reinstall the program.")
                  .arg(folders.join(QStringLiteral(", ")));
   }
   if (!container.unreadableFiles().isEmpty())
@@ -225,6 +225,7 @@ QString Application::configurationProblemText(const RAZ::ConfigContainer& contai
 
 int Application::reportInstanceFailure() {
   setupApplicationInfo();
+  loadStartupTranslator();
   const QString name = QCoreApplication::applicationName();
   //: %1 is the application's name, %2 what failed and where
   const QString text = tr("%1 cannot start because %2.").arg(name, instanceError());
@@ -237,6 +238,7 @@ int Application::reportInstanceFailure() {
 
 int Application::reportUnansweredSecondStart() {
   setupApplicationInfo();
+  loadStartupTranslator();
   const QString name = QCoreApplication::applicationName();
   //: %1 is the application's name, %2 the lock file of the running one
   const QString text = tr("%1 is already running but does not answer (its lock is %2). Close it, "
@@ -256,7 +258,9 @@ bool Application::initialize() {
   setQuitOnLastWindowClosed(false);
   m_cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode());
   updateClientPathEnvironment();
-  if (!prepareSettingsStore()) {
+  const bool settingsFound = prepareSettingsStore();
+  loadStartupTranslator();
+  if (!settingsFound) {
     fail(QT_TR_NOOP("UI setting error"), QT_TR_NOOP("Couldn't find UI settings file"));
     TP_LOG("Application::initialize", TP::Core::Logging::LevelFatal)
         << "Couldn't find UI settings file";
@@ -276,14 +280,14 @@ bool Application::initialize() {
   readConfigurationFiles();
   detectUserAgent();
   if (!createClient()) return false;
-  reportUnreadableCredentials();
-  reportConfigurationProblem();
   m_watcher = Preferences::createWatcher(this);
 
   if (!loadTheme()) {
-    fail(QT_TR_NOOP("Theme Loading Error"),
-         QT_TR_NOOP("Default theme not found. Please reinstall the client.\n Looked in %1 and %2"),
-         AppPaths::executableDir(), Utils::Themes::defaultTheme());
+    Dialogs::MessageWindow::critical(
+        QCoreApplication::applicationName() + QStringLiteral(": ") + tr("Theme Loading Error"),
+        Utils::Themes::notFoundText(AppPaths::executableDir(), RAZ::Utils::Path::writableDataPath(),
+                                    Utils::Themes::defaultTheme()),
+        isAlwaysOnTop(), QDialogButtonBox::Ok, nullptr, nullptr);
     TP_LOG("Application::initialize", TP::Core::Logging::LevelFatal) << "Default theme not found.";
     return false;
   }
@@ -299,6 +303,11 @@ bool Application::initialize() {
   // installed afterwards would have every text of the scene evaluated again.
   I18N::loadLanguages();
   chooseLanguage();
+  // Told once the interface speaks the user's language.
+  reportSettingsProblems(m_unreadableSettings);
+  m_unreadableSettings.clear();
+  reportUnreadableCredentials();
+  reportConfigurationProblem();
 
   m_loginWindow = createLoginWindow();
   if (!m_loginWindow) {
@@ -509,8 +518,12 @@ bool Application::prepareSettingsStore() {
     }
   }
   prepareDataDirectory(dataDir);
+  RAZ::Settings::removeLeftovers(dataDir);
   RAZ::Settings::setPath(RAZ::Settings::Application, dataDir);
   RAZ::Settings::setPath(RAZ::Settings::Proxy, dataDir);
+  // Set aside before anything is stored in it (the seeding below, too); the
+  // user is told once the interface speaks the user's language.
+  m_unreadableSettings = setAsideUnreadableSettings(RAZ::Settings::Application);
   const QString installDir = AppPaths::installSettingsDir();
   Utils::seedUserSettings(AppPaths::installSettingsFile(),
                           dataDir + QStringLiteral("/application_setting.ini"), dataDir);
@@ -522,19 +535,10 @@ bool Application::prepareSettingsStore() {
 }
 
 bool Application::loadTheme() {
-  const QString defaultName = Utils::Themes::defaultTheme();
-  const QString asked = Utils::Themes::themeNameFromPath(Utils::Themes::activeTheme());
-  bool registered = false;
-  for (const QString& name : {asked, defaultName}) {
-    const QString path = Utils::Themes::themePath(name);
-    if (!path.isEmpty() && QResource::registerResource(path)) {
-      registered = true;
-      break;
-    }
-  }
+  const Utils::Themes::Registration theme = Utils::Themes::registerActiveTheme(false);
   // Stored with the language (storeStartSettings): one write of the file.
-  if (registered) m_activeTheme = asked;
-  return registered;
+  if (theme.ok) m_activeTheme = theme.askedName;
+  return theme.ok;
 }
 
 void Application::chooseLanguage() {
@@ -567,6 +571,67 @@ void Application::storeStartSettings(RAZ::Settings& app) {
   Utils::storeIfChanged(app, Utils::SettingsKey::OsVersion, m_osName);
   if (!m_activeTheme.isEmpty())
     Utils::storeIfChanged(app, Utils::SettingsKey::ThemeActive, m_activeTheme);
+}
+
+void Application::loadStartupTranslator() {
+  if (m_translators.contains(0)) return;
+  const QString folder = AppPaths::translationsDir();
+  QStringList available;
+  const QString prefix = QStringLiteral("ui_");
+  for (const QString& file :
+       QDir(folder).entryList({QStringLiteral("ui_*.qm")}, QDir::Files | QDir::Readable)) {
+    const QString language = file.mid(prefix.size(), file.size() - prefix.size() - 3);
+    if (!language.startsWith(QLatin1String("custom"))) available << language;
+  }
+  if (available.isEmpty()) return;
+  // Before the settings store is set up only the system's choice is known.
+  QVariant stored;
+  if (!RAZ::Settings::path(RAZ::Settings::Application).isEmpty()) {
+    RAZ::Settings app(RAZ::Settings::Application);
+    if (app.contains(Utils::SettingsKey::LanguageActive))
+      stored = app.value(Utils::SettingsKey::LanguageActive);
+  }
+  const QString localeName =
+      Utils::preferredLocaleName(QLocale::system().uiLanguages(), QLocale::system().name());
+  const QString language =
+      Utils::chooseLanguage(available, I18N::getInstallerLanguage(), stored, localeName);
+  if (available.contains(language)) loadTranslator(0, prefix + language, folder);
+}
+
+QString Application::setAsideUnreadableSettings(RAZ::Settings::SettingsType scope) {
+  const QString file = QDir::toNativeSeparators(RAZ::Settings::filePath(scope));
+  const QString problem = RAZ::Settings::readProblem(scope);
+  if (problem.isEmpty()) return QString();
+  const QString aside = RAZ::Settings::keepAside(scope);
+  TP_LOG("Application::setAsideUnreadableSettings", TP::Core::Logging::LevelError)
+      << "Settings file " << file << " unreadable (" << problem << "), "
+      << (aside.isEmpty() ? QStringLiteral("left in place") : "kept as " + aside);
+  if (aside.isEmpty())
+    //: %1 is a file, %2 the reason it could not be read
+    return tr("Your settings in %1 could not be read (%2). The defaults are used, and the file is "
+              "left as it is: changes to your settings cannot be saved until it can be read.")
+        .arg(file, problem);
+  //: %1 is a file, %2 the reason it could not be read, %3 where it is kept
+  return tr("Your settings in %1 could not be read (%2). The defaults are used; the file was "
+            "kept as %3.")
+      .arg(file, problem, QDir::toNativeSeparators(aside));
+}
+
+void Application::reportSettingsProblems(const QString& unreadable) {
+  if (!unreadable.isEmpty())
+    Dialogs::MessageWindow::showWarning(tr("Settings"), unreadable, false, QDialogButtonBox::Ok,
+                                        nullptr);
+  for (const QString& capped : RAZ::Settings::cappedFiles()) {
+    if (m_reportedCappedFiles.contains(capped)) continue;
+    m_reportedCappedFiles << capped;
+    //: %1 is a file, %2 a size in MiB
+    const QString text = tr("The settings file %1 is larger than %2 MiB: only its beginning was "
+                            "read and the rest is ignored.")
+                             .arg(QDir::toNativeSeparators(capped))
+                             .arg(RAZ::Settings::kMaxFileBytes / (1024 * 1024));
+    TP_LOG("Application::reportSettingsProblems", TP::Core::Logging::LevelError) << text;
+    Dialogs::MessageWindow::showWarning(tr("Settings"), text, false, QDialogButtonBox::Ok, nullptr);
+  }
 }
 
 void Application::loadTranslator(int slot, const QString& name, const QString& folder) {
@@ -766,7 +831,9 @@ void Application::ensureUserSettingsDirExists(QDir& dir, const QString& name) {
     TP_LOG("Application::ensureUserSettingsDirExists", TP::Core::Logging::LevelInformation)
         << "Datapath created";
   }
+  RAZ::Settings::removeLeftovers(path);
   RAZ::Settings::setPath(RAZ::Settings::User, path);
+  reportSettingsProblems(setAsideUnreadableSettings(RAZ::Settings::User));
   dir = m_userDir;
 }
 

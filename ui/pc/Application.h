@@ -14,6 +14,7 @@
 #include <RAZ/Databases/Comms.h>
 #include <RAZ/Models/Smileys.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
+#include <RAZ/Settings.h>
 #include <RAZ/Utils/Credentials.h>
 #include <TP/Crypto/Blowfish.h>
 #include <app/QtSingleApplication.h>
@@ -279,6 +280,17 @@ class Application : public QtSingleApplication {
   bool prepareSettingsStore();
   bool loadTheme();
   void reportUnreadableCredentials();
+  // Start-up errors may come before the theme's language list: they are
+  // shown in the language chosen at the last start (else the installer's or
+  // the system's) when the program has a catalogue for it.
+  void loadStartupTranslator();
+  // A settings file that cannot be read is moved aside before anything is
+  // stored in its place; returns what the user is to be told (empty when
+  // the file reads well).
+  QString setAsideUnreadableSettings(RAZ::Settings::SettingsType scope);
+  // Tells the user `unreadable` and names the settings files cut at the
+  // read limit (each once).
+  void reportSettingsProblems(const QString& unreadable);
 
   // The wiring of an opened session, in the order cbSessionOpened runs it.
   // Each step puts what it makes into the session scope and registers there
@@ -360,4 +372,7 @@ class Application : public QtSingleApplication {
   QString m_osName;       // the system's name, as the user agent gives it
   QString m_activeTheme;  // the theme the start registered
   QString m_language;
+  QStringList m_reportedCappedFiles;
+  QString m_unreadableSettings;  // what start-up found of the application settings  // settings
+                                 // files cut at the read limit, told once
 };

@@ -308,8 +308,6 @@ void Application::connectMainWindow(RAZ::Sessions::SessionManagerBase& session) 
   QML::MainWindow* window = m_session->mainWindow;
   connect(m_menuActionProvider->action(MenuActionProvider::OpenApplication), SIGNAL(triggered()),
           window, SLOT(showAndActivate()));
-  if (QAction* callSettings = m_menuActionProvider->action(MenuActionProvider::CallSettings))
-    connect(callSettings, SIGNAL(triggered()), window, SLOT(openCallSettings()));
   if (!m_watcher) return;
   connect(m_watcher, SIGNAL(preferencesChanged()), window, SLOT(preferencesChanged()));
   if (RAZ::Controllers::CommsSessionController* comms = session.commsSessionController())

@@ -46,12 +46,16 @@ class FTAdapter : public QObject {
   int getPercent() const { return m_percent; }
   qint64 getFileSize() const { return m_fileSize; }
   bool isValid() const { return m_valid; }
+  // Why the transfer failed, when the service knows (e.g. the system's
+  // reason a received file could not be stored); empty otherwise.
+  QString getError() const { return m_error; }
   int cancelCount() const { return m_cancels; }
 
   // --- Service side ---
   void setTime(const QDateTime& time) { m_time = time; }
   void setFilePath(const QString& path) { m_filePath = path; }
   void setValid(bool valid) { m_valid = valid; }
+  void setError(const QString& error) { m_error = error; }
   // Changes the state and reports it (nothing when unchanged).
   void setState(RAZ::Data::FTAdapter::State state);
   // Moves the progress and reports it (percent limited to 0..100).
@@ -76,6 +80,7 @@ class FTAdapter : public QObject {
   RAZ::Data::FTAdapter::State m_state = StateNew;
   QString m_fileName;
   QString m_filePath;
+  QString m_error;
   int m_direction;
   int m_percent = 0;
   qint64 m_fileSize;

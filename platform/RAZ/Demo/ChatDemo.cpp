@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -12,6 +13,7 @@
 #include "RAZ/Controllers/ChatInterface.h"
 #include "RAZ/Demo/Service.h"
 #include "RAZ/Models/FTModel.h"
+#include "RAZ/Utils/FileWrites.h"
 #include "RAZ/Xsi/XsiCredentialsControl.h"
 
 namespace RAZ {
@@ -33,6 +35,25 @@ QString downloadFolder() {
   return folder;
 }
 }  // namespace
+
+QString ChatDemo::storeReceivedFile(const QString& path, const QByteArray& content) {
+  // The file appears under its name only once all of it is on the disk: a
+  // full disk, or the program ending half-way, leaves no partial file there.
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) {
+    const QString reason = file.errorString();
+    RAZ::Utils::FileWrites::recordFailure(path, reason);
+    return reason;
+  }
+  QString reason;
+  if (!RAZ::Utils::FileWrites::write(file, content, &reason)) return reason;
+  if (!file.commit()) {
+    reason = file.errorString();
+    RAZ::Utils::FileWrites::recordFailure(path, reason);
+    return reason;
+  }
+  return QString();
+}
 
 ChatDemo::ChatDemo(ChatInterface* chat) : QObject(chat), m_chat(chat) {
   setObjectName(QStringLiteral("chatDemo"));
@@ -103,15 +124,12 @@ void ChatDemo::stepTransfer(QPointer<FTAdapter> transfer) {
       for (int n = 2; QFileInfo::exists(path); ++n)
         path = downloadFolder() + QStringLiteral("/%1-%2").arg(n).arg(name);
     }
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-      TP_LOG("RAZ::Demo::ChatDemo", TP::Core::Logging::LevelError)
-          << "Cannot store the received file";
+    const QString error = storeReceivedFile(path, QByteArray("A file of the Zent demo service.\n"));
+    if (!error.isEmpty()) {
+      transfer->setError(error);
       transfer->setState(FTAdapter::StateFailed);
       return;
     }
-    file.write(QByteArray("A file of the Zent demo service.\n"));
-    file.close();
     transfer->setFilePath(path);
     transfer->setState(FTAdapter::StateReceived);
   });

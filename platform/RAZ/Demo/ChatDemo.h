@@ -53,6 +53,9 @@ class ChatDemo : public QObject {
   static void setTransferProgress(RAZ::Data::FTAdapter* transfer, int percent);
   // Accepted offers run by themselves (default) or wait for the script.
   static void setAutoTransfer(bool on);
+  // Stores a received file's content at `path`; the system's reason when it
+  // could not (nothing is then left under that name).
+  static QString storeReceivedFile(const QString& path, const QByteArray& content);
   // The next XSI password change of the open session fails with this error
   // (false when no session is open).
   static bool failNextPasswordChange(int code, const QString& text);

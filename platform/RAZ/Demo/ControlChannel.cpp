@@ -20,6 +20,12 @@ bool runCommand(const QString& line) {
   if (words.size() == 1) {
     if (command == QLatin1String("lose-service")) return demo.loseService();
     if (command == QLatin1String("restore-service")) return demo.restoreService();
+    if (command == QLatin1String("fail-call-logs")) return demo.failCallLogRetrieval(true);
+    if (command == QLatin1String("fetch-call-logs")) return demo.failCallLogRetrieval(false);
+    if (command == QLatin1String("ldap-credentials-error"))
+      return demo.reportLdapCredentialsError(true);
+    if (command == QLatin1String("ldap-credentials-fixed"))
+      return demo.reportLdapCredentialsError(false);
     return false;
   }
   bool ok = false;

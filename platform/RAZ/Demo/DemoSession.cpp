@@ -31,6 +31,7 @@
 #include "RAZ/Xsi/GranitewayAnywhere.h"
 #include "RAZ/Xsi/SimultaneousRing.h"
 #include "RAZ/Xsi/SupplementaryServices.h"
+#include "RAZ/Xsi/XsiCallHistory.h"
 #include "RAZ/Xsi/XsiCredentialsControl.h"
 
 namespace RAZ {
@@ -243,6 +244,7 @@ void DemoSession::open(const QString& username, const QString& password) {
     log->add(r);
   }
   parts.callLog = log;
+  parts.callHistory = new RAZ::Controllers::XsiCallHistory(log, this);
 
   parts.search = new RAZ::Controllers::Search::ContactSearch(service.directory(), this);
   parts.search->setAnswerDelay(kDirectoryAnswerMs);

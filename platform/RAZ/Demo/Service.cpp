@@ -13,12 +13,14 @@
 #include "RAZ/Client.h"
 #include "RAZ/Contacts/Contacts.h"
 #include "RAZ/Controllers/CommsSessionController.h"
+#include "RAZ/Controllers/Search/LdapContactSearch.h"
 #include "RAZ/Demo/DemoSession.h"
 #include "RAZ/MediaEngine/CallControllerBase.h"
 #include "RAZ/MediaEngine/IMediaHandlerAudio.h"
 #include "RAZ/MediaEngine/IMediaHandlerVideo.h"
 #include "RAZ/Models/Timeline.h"
 #include "RAZ/Xsi/CallSettingsStore.h"
+#include "RAZ/Xsi/XsiCallHistory.h"
 #include "RAZ/Xsi/XsiCredentialsControl.h"
 
 namespace RAZ {
@@ -409,6 +411,31 @@ bool Service::setContactsReadOnly(bool on) {
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts = session->contactsManager();
   QTimer::singleShot(0, session, [contacts, on] {
     if (contacts) contacts->setReadOnly(on);
+  });
+  return true;
+}
+
+bool Service::failCallLogRetrieval(bool on) {
+  RAZ::Sessions::SessionManagerBase* session = openSession();
+  if (!session || !session->xsiCallHistoryController()) return noSession("call-log failure");
+  // Takes effect for the next fetch: a fetch under way ends as it began.
+  session->xsiCallHistoryController()->setFailure(on ? RAZ::Xsi::XsiComponent::NetworkError
+                                                     : RAZ::Xsi::XsiComponent::NoError);
+  return true;
+}
+
+bool Service::reportLdapCredentialsError(bool on) {
+  RAZ::Sessions::SessionManagerBase* session = openSession();
+  if (!session || !session->ldapContactSearchController())
+    return noSession("directory credentials report");
+  QPointer<RAZ::Controllers::Search::LdapContactSearch> ldap(
+      session->ldapContactSearchController());
+  QTimer::singleShot(0, session, [ldap, on] {
+    if (!ldap) return;
+    if (on)
+      emit ldap->requestLdapCredentials();
+    else
+      emit ldap->hideLdapCredentialsError();
   });
   return true;
 }

@@ -86,6 +86,13 @@ class Service : public QObject {
   bool presenceRequest(const QVariantMap& entry);
   // The contact list becomes read-only (or writable again).
   bool setContactsReadOnly(bool on);
+  // The service's call logs cannot be fetched (true) or can again (false):
+  // the next fetches of the XSI call history fail.
+  bool failCallLogRetrieval(bool on);
+  // The corporate directory refuses the user's credentials (true) or takes
+  // them again (false): its requestLdapCredentials() or
+  // hideLdapCredentialsError().
+  bool reportLdapCredentialsError(bool on);
   // The session starts (true) or ends (false) reconnecting.
   bool setReconnecting(bool on);
   // A connection of the session (SubSession::Type) changes state.
@@ -171,9 +178,10 @@ class Service : public QObject {
   void setClient(RAZ::Client* client);
   // Scripting from outside the process: with ZENT_DEMO_CONTROL set, the
   // service listens on a local socket of that name for one command a line
-  // ("lose-service", "restore-service", "incoming-call ID", "incoming-chat
-  // ID", "missed-call ID"), so that a person trying the program can cause
-  // what tests cause. Started once, by the first client.
+  // ("lose-service", "restore-service", "fail-call-logs", "fetch-call-logs",
+  // "ldap-credentials-error", "ldap-credentials-fixed", "incoming-call ID",
+  // "incoming-chat ID", "missed-call ID"), so that a person trying the
+  // program can cause what tests cause. Started once, by the first client.
   void startControlChannel();
   RAZ::Client* client() const;
 

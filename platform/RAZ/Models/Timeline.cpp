@@ -2,6 +2,7 @@
 
 #include "RAZ/Contacts/Contacts.h"
 #include "RAZ/Presence/PresenceData.h"
+#include "RAZ/Xsi/XsiCallHistory.h"
 
 namespace RAZ {
 namespace Models {
@@ -92,10 +93,20 @@ void TimelineEntry::resetMissedCalls() {
 
 Timeline::Timeline(CallLog* log, RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
                    QObject* parent)
-    : QAbstractListModel(parent), m_log(log), m_contacts(contacts) {
+    : Timeline(log, contacts, nullptr, false, true, parent) {}
+
+Timeline::Timeline(CallLog* log, RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
+                   RAZ::Controllers::XsiCallHistory* history, bool callsFromServiceOnly,
+                   bool keepChats, QObject* parent)
+    : QAbstractListModel(parent),
+      m_log(log),
+      m_contacts(contacts),
+      m_history(history),
+      m_callsFromServiceOnly(callsFromServiceOnly),
+      m_keepChats(keepChats) {
   if (!log) return;
   for (const CallLog::Record& r : log->records())
-    m_entries.prepend(new TimelineEntry(log, r.id, contacts, this));
+    if (listed(r)) m_entries.prepend(new TimelineEntry(log, r.id, contacts, this));
   connect(log, &CallLog::recordAdded, this, &Timeline::onRecordAdded);
   connect(log, &CallLog::recordChanged, this, &Timeline::onRecordChanged);
   connect(log, &CallLog::newCountChanged, this, &Timeline::newCommsCountChanged);
@@ -161,8 +172,16 @@ TimelineEntry* Timeline::entryAt(int row) const {
   return row >= 0 && row < m_entries.size() ? m_entries.at(row) : nullptr;
 }
 
+RAZ::Controllers::XsiCallHistory* Timeline::callHistory() const { return m_history; }
+
+bool Timeline::listed(const CallLog::Record& record) const {
+  return m_keepChats || record.kind != CallLog::Chat;
+}
+
 void Timeline::fetchCallLogs() {
-  // The log is kept current by the service: nothing to fetch again.
+  // The own log is kept current as calls end; the service's logs (calls of
+  // the account's other devices) are asked for each time.
+  if (m_history) m_history->fetchCallLogs();
 }
 
 void Timeline::clearNew(bool calls, bool chats) {
@@ -186,7 +205,7 @@ int Timeline::rowOfIndex(int logIndex) const {
 }
 
 void Timeline::onRecordAdded(int logIndex) {
-  if (!m_log) return;
+  if (!m_log || !listed(m_log->records().at(logIndex))) return;
   beginInsertRows(QModelIndex(), 0, 0);
   m_entries.prepend(new TimelineEntry(m_log, m_log->records().at(logIndex).id, m_contacts, this));
   endInsertRows();

@@ -16,6 +16,9 @@ namespace Contacts {
 class Contacts;
 class IContact;
 }  // namespace Contacts
+namespace Controllers {
+class XsiCallHistory;
+}
 namespace Models {
 
 // The session's record of communications (calls and chats), newest last.
@@ -117,6 +120,13 @@ class Timeline : public QAbstractListModel {
 
   Timeline(RAZ::Models::CallLog* log, RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
            QObject* parent = nullptr);
+  // With the service's call logs (fetched on fetchCallLogs(), may be null)
+  // and two switches: `callsFromServiceOnly`, the client places no calls of
+  // its own, so the service's logs are the calls' only record; `keepChats`,
+  // chats are part of the history (false: only calls are listed).
+  Timeline(RAZ::Models::CallLog* log, RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
+           RAZ::Controllers::XsiCallHistory* history, bool callsFromServiceOnly, bool keepChats,
+           QObject* parent = nullptr);
   ~Timeline() override;
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -124,6 +134,9 @@ class Timeline : public QAbstractListModel {
   QHash<int, QByteArray> roleNames() const override;
 
   Q_INVOKABLE int newCommsCount() const;
+  bool callsFromServiceOnly() const { return m_callsFromServiceOnly; }
+  bool keepsChats() const { return m_keepChats; }
+  RAZ::Controllers::XsiCallHistory* callHistory() const;
   RAZ::Models::TimelineEntry* entryAt(int row) const;
 
  public slots:
@@ -143,8 +156,13 @@ class Timeline : public QAbstractListModel {
   int rowOfIndex(int logIndex) const;
   void clearNew(bool calls, bool chats);
 
+  bool listed(const RAZ::Models::CallLog::Record& record) const;
+
   QPointer<RAZ::Models::CallLog> m_log;
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> m_contacts;
+  QPointer<RAZ::Controllers::XsiCallHistory> m_history;
+  bool m_callsFromServiceOnly = false;
+  bool m_keepChats = true;
   QList<RAZ::Models::TimelineEntry*> m_entries;  // newest first
 };
 

@@ -21,6 +21,7 @@
 #include "RAZ/Xsi/GranitewayAnywhere.h"
 #include "RAZ/Xsi/SimultaneousRing.h"
 #include "RAZ/Xsi/SupplementaryServices.h"
+#include "RAZ/Xsi/XsiCallHistory.h"
 #include "RAZ/Xsi/XsiComponent.h"
 #include "RAZ/Xsi/XsiCredentialsControl.h"
 
@@ -45,6 +46,7 @@ void SessionManagerBase::registerMetaTypes() {
   qRegisterMetaType<RAZ::Xsi::XsiComponent::Error>("RAZ::Xsi::XsiComponent::Error");
   qRegisterMetaType<RAZ::Controllers::SupplementaryService>(
       "RAZ::Controllers::SupplementaryService");
+  qRegisterMetaType<RAZ::Controllers::CallInfoList>("RAZ::Controllers::CallInfoList");
   qRegisterMetaType<RAZ::Contacts::ContactPtr>("RAZ::Contacts::ContactPtr");
   qRegisterMetaType<RAZ::Contacts::Const::ContactPtr>("RAZ::Contacts::Const::ContactPtr");
   qRegisterMetaType<QList<RAZ::Contacts::ContactPtr>>("QList<RAZ::Contacts::ContactPtr>");
@@ -100,6 +102,9 @@ SessionManagerBase::securityClassificationController() const {
   return m_securityClassification;
 }
 RAZ::Models::CallLog* SessionManagerBase::callLog() const { return m_callLog; }
+RAZ::Controllers::XsiCallHistory* SessionManagerBase::xsiCallHistoryController() const {
+  return m_callHistory;
+}
 
 RAZ::Controllers::CommsSessionController* SessionManagerBase::commsSessionController() const {
   return m_comms;
@@ -173,6 +178,7 @@ void SessionManagerBase::setParts(const Parts& parts) {
   m_closer = parts.closer;
   m_messages = parts.messages;
   m_callLog = parts.callLog;
+  m_callHistory = parts.callHistory;
   m_subSessions.clear();
   for (auto* sub : parts.subSessions) {
     m_subSessions.append(sub);

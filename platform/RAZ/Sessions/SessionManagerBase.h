@@ -28,6 +28,7 @@ class IChatController;
 class MyRoomController;
 class XmppChatController;
 class XsiSupplementaryServicesController2;
+class XsiCallHistory;
 class GranitewayAnywhereController;
 class SimultaneousRingController;
 namespace Search {
@@ -146,6 +147,8 @@ class SessionManagerBase : public QObject {
   RAZ::Controllers::CommsSessionController* commsSessionController() const;
   // The record of the session's calls and chats (the history).
   RAZ::Models::CallLog* callLog() const;
+  // The call logs the telephony service keeps (null without XSI).
+  RAZ::Controllers::XsiCallHistory* xsiCallHistoryController() const;
   // The telephony service's call settings (each null when the account has
   // no access to them).
   RAZ::Controllers::XsiSupplementaryServicesController2* xsiSupplementaryServicesController() const;
@@ -213,6 +216,7 @@ class SessionManagerBase : public QObject {
     RAZ::Sessions::SessionCloser* closer = nullptr;
     RAZ::Sessions::MessagesSource* messages = nullptr;
     RAZ::Models::CallLog* callLog = nullptr;
+    RAZ::Controllers::XsiCallHistory* callHistory = nullptr;
     QList<RAZ::Sessions::SubSession*> subSessions;
   };
   void setParts(const Parts& parts);
@@ -250,6 +254,7 @@ class SessionManagerBase : public QObject {
   QPointer<RAZ::Sessions::SessionCloser> m_closer;
   QPointer<RAZ::Sessions::MessagesSource> m_messages;
   QPointer<RAZ::Models::CallLog> m_callLog;
+  QPointer<RAZ::Controllers::XsiCallHistory> m_callHistory;
   QList<QPointer<RAZ::Sessions::SubSession>> m_subSessions;
 };
 

@@ -11,7 +11,11 @@
 #include <TP/Core/Logging.h>
 #include <TP/Crypto/Blowfish.h>
 
+#include "RAZ/Utils/FileWrites.h"
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 namespace RAZ {
@@ -194,16 +198,23 @@ bool CredentialsManager::save() {
       !file->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
     TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", TP::Core::Logging::LevelError)
         << "Cannot create " << temp << ": " << file->errorString();
+    FileWrites::recordFailure(QDir::toNativeSeparators(m_path), file->errorString());
     file->close();
     QFile::remove(temp);
     return false;
   }
-  const bool written = file->write(enciphered) == enciphered.size() && file->flush();
+  const bool written = FileWrites::write(*file, enciphered);
   file->close();
-  if (!written || std::rename(QFile::encodeName(temp).constData(),
-                              QFile::encodeName(m_path).constData()) != 0) {
+  int renameError = 0;
+  if (written &&
+      std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(m_path).constData()) != 0)
+    renameError = errno;
+  if (!written || renameError != 0) {
     TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", TP::Core::Logging::LevelError)
         << "Cannot write the credentials file " << m_path;
+    if (written)
+      FileWrites::recordFailure(QDir::toNativeSeparators(m_path),
+                                QString::fromLocal8Bit(std::strerror(renameError)));
     QFile::remove(temp);
     return false;
   }

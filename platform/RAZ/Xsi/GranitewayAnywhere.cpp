@@ -64,7 +64,13 @@ void GWALocation::setFromService(const QString& description, bool active, bool d
 }
 
 void GWALocation::setActive(bool on) {
-  if (m_controller) m_controller->pushActive(this, on);
+  if (m_controller) {
+    m_controller->pushActive(this, on);
+    return;
+  }
+  if (on == m_active) return;
+  m_active = on;
+  emit locationChanged();
 }
 
 // ---------------------------------------------------------------------------

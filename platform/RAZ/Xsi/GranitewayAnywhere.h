@@ -33,6 +33,9 @@ class GWALocation : public QObject {
  public:
   GWALocation(GranitewayAnywhereController* controller, const QString& number,
               QObject* parent = nullptr);
+  // A location of the client's own (a scene's "Location" element): not the
+  // service's, so switching it changes only this copy.
+  explicit GWALocation(QObject* parent = nullptr) : GWALocation(nullptr, QString(), parent) {}
 
   bool getActive() const { return m_active; }
   QString getPhoneNumber() const { return m_number; }

@@ -64,8 +64,8 @@ Rectangle {
                 font.pixelSize: comms.pal.fontPixelSize * 1.2
             }
             Column {
-                anchors { left: icon.right; leftMargin: comms.pal.unit * 3; right: parent.right
-                          rightMargin: comms.pal.unit * 3; verticalCenter: parent.verticalCenter }
+                anchors { left: icon.right; leftMargin: comms.pal.unit * 3; right: more.left
+                          rightMargin: comms.pal.unit * 2; verticalCenter: parent.verticalCenter }
                 Text {
                     width: parent.width
                     text: comms.texts && row.session ? comms.texts.getFormCommunicationTitle(row.session) + comms.lc
@@ -96,6 +96,7 @@ Rectangle {
                 onPressed: function(button, modifiers) {
                     list.forceActiveFocus();
                     activeSelectionHandler.select(index, modifiers);
+                    focusHelper.activeCommsItemSelected();
                     comms.draggingContacts = false;
                     drag.data = activeSelectionHandler.selectionAsString();
                 }
@@ -105,7 +106,44 @@ Rectangle {
                 acceptedButtons: Qt.RightButton
                 onClicked: {
                     if (!model.selected) activeSelectionHandler.select(index, 0);
+                    focusHelper.activeCommsItemSelected();
                     menuHandler.showActiveCommsPopupMenu(false);
+                }
+            }
+            // The communication's own commands (end, hold, mute, the
+            // window), drawn pressed while its menu is open.
+            Rectangle {
+                id: more
+                objectName: "activeCommMoreButton"
+                anchors { right: parent.right; rightMargin: comms.pal.unit * 2; verticalCenter: parent.verticalCenter }
+                width: comms.rowHeight * 0.8
+                height: width
+                radius: comms.pal.radius
+                readonly property bool pressedLook: menuHandler.activeCommsMenuVisible && model.selected
+                color: pressedLook ? comms.pal.selection
+                                   : (moreMouse.containsMouse ? comms.pal.background : "transparent")
+                border.width: moreMouse.containsMouse || pressedLook ? 1 : 0
+                border.color: comms.pal.border
+                Accessible.role: Accessible.ButtonMenu
+                Accessible.name: qsTr("More") + comms.lc
+                Text {
+                    anchors.centerIn: parent
+                    text: "\u22EF"
+                    color: row.dropWelcome ? comms.pal.accentText : comms.pal.strongText
+                    font.pixelSize: comms.pal.fontPixelSize * 1.2
+                    font.bold: true
+                }
+                MouseArea {
+                    id: moreMouse
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    acceptedButtons: Qt.LeftButton | Qt.RightButton
+                    onClicked: {
+                        list.forceActiveFocus();
+                        if (!model.selected) activeSelectionHandler.select(index, 0);
+                        focusHelper.activeCommsItemSelected();
+                        menuHandler.showActiveCommsPopupMenu(true);
+                    }
                 }
             }
             Vantre.DropArea {

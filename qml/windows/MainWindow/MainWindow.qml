@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import Vantre 1.0 as Vantre
+import Kelvantic 1.0 as Kelvantic
 import "qrc:/controls"
 import "qrc:/windows/MainWindow/CallSettingsToolbar"
 import "qrc:/windows/MainWindow/ErrorInfo"
@@ -20,6 +21,9 @@ Rectangle {
     readonly property var own: mainWindow.ownContact
     readonly property var volume: (typeof mediaVolumeHelper !== "undefined") ? mediaVolumeHelper : null
     readonly property var rooms: (typeof chatRoomsFilter !== "undefined") ? chatRoomsFilter : null
+    readonly property var photos: (typeof profilePictureHelper !== "undefined") ? profilePictureHelper : null
+    // Show Profile Photos: the contacts' pictures (or initials) in the lists.
+    readonly property bool showPhotos: photos !== null && photos.showProfilePictures
     property int voiceMailMessagesCount: mainWindow.voiceMailMessagesCount
 
     width: 300
@@ -45,6 +49,46 @@ Rectangle {
             s += parts[parts.length - 1][0];
         return s.toUpperCase();
     }
+    // The edit entries of the search and dial fields' menus (Cut, Copy,
+    // Paste, Select All) act on the field the menu was opened for.
+    readonly property var editActions: menuHandler.textfieldActionsHandler
+    property Item editField: null
+    function openEditMenu(field, withContactActions) {
+        editField = field;
+        if (editActions)
+            editActions.selectedText = field.selectedText;
+        if (withContactActions)
+            menuHandler.openSearchFieldMenu();
+        else
+            menuHandler.openTextFieldMenu();
+    }
+    function followSelection(field) {
+        if (field.activeFocus && editActions)
+            editActions.selectedText = field.selectedText;
+    }
+    Connections {
+        target: root.editActions
+        ignoreUnknownSignals: true
+        function onCopy() { if (root.editField) root.editField.copy(); }
+        function onCut() { if (root.editField) root.editField.cut(); }
+        function onPaste() { if (root.editField) root.editField.paste(); }
+        function onSelectAll() {
+            if (!root.editField) return;
+            root.editField.forceActiveFocus();
+            root.editField.selectAll();
+        }
+    }
+
+    // Selecting an active communication leaves no history or room row
+    // selected: the menus and Enter then act on the communication alone.
+    Connections {
+        target: focusHelper
+        function onFocusItemChanged() {
+            historyList.currentIndex = -1;
+            roomList.currentIndex = -1;
+        }
+    }
+
     function clearSearchField() { search.text = ""; }
     function showView(name) { activeView.state = name; }
     // Opens the list's menu at its current row (keyboard).
@@ -93,8 +137,20 @@ Rectangle {
             anchors { left: parent.left; leftMargin: pal.unit * 3; verticalCenter: parent.verticalCenter }
             width: 40; height: 40; radius: 20
             color: Qt.darker(pal.accent, 1.25)
+            // The own picture (Change Profile Photo), else the initials.
+            Vantre.Pixmap {
+                id: ownPicture
+                objectName: "ownAvatarPicture"
+                anchors.centerIn: parent
+                pixmap: root.photos && root.own && root.own.avatarUrl ? root.photos.picture(root.own.avatarUrl) : undefined
+                maxSize: Qt.size(avatar.width, avatar.height)
+                crop: true
+                width: size.width
+                height: size.height
+            }
             Text {
                 anchors.centerIn: parent
+                visible: ownPicture.size.width === 0
                 text: root.initials(mainWindow.userName)
                 textFormat: Text.PlainText
                 color: pal.accentText
@@ -130,6 +186,12 @@ Rectangle {
                 font.pixelSize: pal.fontPixelSize * 1.1
                 font.bold: true
             }
+            // The availability menu of the presence helper, below the text.
+            Vantre.Menu {
+                id: presenceMenu
+                objectName: "presenceMenu"
+                menu: root.helper ? root.helper.menu : null
+            }
             Text {
                 id: ownPresence
                 objectName: "ownPresenceText"
@@ -149,10 +211,12 @@ Rectangle {
                     enabled: root.helper !== null
                     cursorShape: enabled ? Qt.PointingHandCursor : Qt.ArrowCursor
                     onClicked: function(mouse) {
-                        if (mouse.button === Qt.RightButton)
+                        if (mouse.button === Qt.RightButton) {
                             menuHandler.showOwnContactMenu(false);
-                        else
-                            mainWindow.openPresenceMenu();
+                        } else {
+                            var p = ownPresence.mapToItem(null, 0, ownPresence.height);
+                            presenceMenu.showPopup(Qt.point(p.x, p.y));
+                        }
                     }
                 }
             }
@@ -212,7 +276,8 @@ Rectangle {
             anchors { left: parent.left; right: addButton.left; rightMargin: pal.unit * 2 }
             placeholderText: qsTr("Search or dial") + root.lc
             onTextChanged: mainWindow.searchTextChanged(text, true)
-            onContextMenuRequested: menuHandler.openSearchFieldMenu()
+            onContextMenuRequested: root.openEditMenu(search, true)
+            onSelectedTextChanged: root.followSelection(search)
             onAccepted: if (mainWindow.selectedContactCount > 0 || text !== "") mainWindow.triggerDefaultAction()
             keyFilter: function(event) {
                 if (event.key === Qt.Key_Escape) {
@@ -290,7 +355,7 @@ Rectangle {
 
             delegate: Rectangle {
                 id: row
-                objectName: header ? "contactGroupRow" : "contactRow"
+                objectName: "contactRow"
                 readonly property bool header: model.isGroup === true
                 readonly property bool selected: !header && model.selected === true
                 // Only a contact has a card: not a group header, nor a
@@ -350,9 +415,43 @@ Rectangle {
                     width: 10; height: 10; radius: 5
                     color: root.presenceColor(model.presence === undefined ? 0 : model.presence)
                 }
+                Item {
+                    id: contactAvatar
+                    objectName: "contactAvatar"
+                    visible: !row.header && root.showPhotos
+                    anchors { left: dot.right; leftMargin: pal.unit * 2; verticalCenter: parent.verticalCenter }
+                    width: visible ? Math.round(pal.controlHeight * 1.1) : 0
+                    height: width
+                    readonly property var picture: visible && root.photos && model.avatarUrl
+                                                   ? root.photos.picture(model.avatarUrl) : undefined
+                    Rectangle {
+                        anchors.fill: parent
+                        radius: width / 2
+                        visible: avatarPicture.size.width === 0
+                        color: Qt.darker(pal.disabledBackground, 1.08)
+                        Text {
+                            anchors.centerIn: parent
+                            text: root.initials(model.displayName === undefined ? "" : model.displayName)
+                            textFormat: Text.PlainText
+                            color: pal.mutedText
+                            font.family: pal.fontFamily
+                            font.pixelSize: Math.round(parent.height * 0.4)
+                            font.bold: true
+                        }
+                    }
+                    Vantre.Pixmap {
+                        id: avatarPicture
+                        anchors.centerIn: parent
+                        pixmap: contactAvatar.picture
+                        maxSize: Qt.size(contactAvatar.width, contactAvatar.height)
+                        crop: true
+                        width: size.width
+                        height: size.height
+                    }
+                }
                 Column {
                     visible: !row.header
-                    anchors { left: dot.right; leftMargin: pal.unit * 3; right: star.left; rightMargin: pal.unit
+                    anchors { left: contactAvatar.right; leftMargin: pal.unit * 3; right: star.left; rightMargin: pal.unit
                               verticalCenter: parent.verticalCenter }
                     Text {
                         width: parent.width
@@ -461,6 +560,57 @@ Rectangle {
             clip: true
             model: root.rooms
             activeFocusOnTab: true
+            // The user's own room heads the list: a click joins it, the
+            // right button opens its menu (join, copy the invitation).
+            header: Rectangle {
+                id: myRoomRow
+                objectName: "myRoomRow"
+                visible: mainWindow.hasMyRoom
+                width: roomList.width
+                height: visible ? pal.controlHeight * 1.6 : 0
+                color: myRoomMouse.containsMouse ? pal.hover : "transparent"
+                Accessible.role: Accessible.ListItem
+                Accessible.name: qsTr("My Room") + root.lc
+                Column {
+                    anchors { left: parent.left; leftMargin: pal.unit * 3; right: parent.right; rightMargin: pal.unit * 3
+                              verticalCenter: parent.verticalCenter }
+                    Text {
+                        width: parent.width
+                        text: qsTr("My Room") + root.lc
+                        textFormat: Text.PlainText
+                        elide: Text.ElideRight
+                        color: pal.strongText
+                        font.family: pal.fontFamily
+                        font.pixelSize: pal.fontPixelSize
+                        font.bold: true
+                    }
+                    Text {
+                        width: parent.width
+                        text: (mainWindow.myRoomReady ? qsTr("Open") : qsTr("Click to join")) + root.lc
+                        textFormat: Text.PlainText
+                        elide: Text.ElideRight
+                        color: pal.mutedText
+                        font.family: pal.fontFamily
+                        font.pixelSize: pal.fontPixelSize * 0.85
+                    }
+                }
+                Kelvantic.ToolTip { id: myRoomTip }
+                MouseArea {
+                    id: myRoomMouse
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    acceptedButtons: Qt.LeftButton | Qt.RightButton
+                    onEntered: myRoomTip.showToolTip(mainWindow.getMyRoomToolTip())
+                    onExited: myRoomTip.hideToolTip()
+                    onClicked: function(mouse) {
+                        myRoomTip.hideToolTip();
+                        if (mouse.button === Qt.RightButton)
+                            menuHandler.showMyRoomMenu(false);
+                        else
+                            mainWindow.startMyRoom();
+                    }
+                }
+            }
             delegate: Rectangle {
                 objectName: "roomRow"
                 width: roomList.width
@@ -654,7 +804,8 @@ Rectangle {
                 placeholderText: qsTr("Number") + root.lc
                 onTextChanged: mainWindow.dialpadTextChanged(text)
                 onAccepted: actionsProvider.triggerAction(2)
-                onContextMenuRequested: menuHandler.openTextFieldMenu()
+                onContextMenuRequested: root.openEditMenu(dialField, false)
+                onSelectedTextChanged: root.followSelection(dialField)
                 keyFilter: function(event) {
                     if (event.key === Qt.Key_Escape) {
                         dialField.text = "";
@@ -693,7 +844,7 @@ Rectangle {
     // --- Bottom bar -------------------------------------------------------
     Rectangle {
         id: footer
-        anchors { left: leftPane.right; right: parent.right; bottom: parent.bottom }
+        anchors { left: leftPane.right; right: parent.right; bottom: banner.top }
         height: pal.controlHeight + pal.unit * 4
         color: pal.disabledBackground
 
@@ -733,6 +884,63 @@ Rectangle {
             text: qsTr("Options") + root.lc
             primary: menuHandler.optionsMenuVisible
             onClicked: menuHandler.showOptionsMenu()
+        }
+    }
+    // --- The provider's banner ----------------------------------------------
+    // Shown once loaded; when it cannot be loaded (the view reaches nothing
+    // outside the program) a line says so, and a click tries again.
+    Item {
+        id: banner
+        objectName: "banner"
+        readonly property bool wanted: mainWindow.bannerEnabled && mainWindow.bannerUrl !== ""
+                                       && mainWindow.bannerHeight > 0
+        property bool failed: false
+        anchors { left: leftPane.right; right: parent.right; bottom: parent.bottom }
+        visible: wanted
+        height: wanted ? mainWindow.bannerHeight : 0
+
+        Loader {
+            id: bannerLoader
+            anchors.fill: parent
+            active: banner.wanted
+            sourceComponent: Vantre.WebView2 {
+                id: bannerView
+                objectName: "bannerView"
+                url: mainWindow.bannerUrl
+                visible: !banner.failed
+                onLoadFinished: banner.failed = false
+                onLoadFailed: banner.failed = true
+            }
+        }
+        Rectangle {
+            anchors.fill: parent
+            visible: banner.failed
+            color: pal.disabledBackground
+            Text {
+                objectName: "bannerFailedText"
+                anchors.fill: parent
+                anchors.margins: pal.unit
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                text: qsTr("Failed to load banner, click here to refresh") + root.lc
+                textFormat: Text.PlainText
+                wrapMode: Text.WordWrap
+                elide: Text.ElideRight
+                color: pal.mutedText
+                font.family: pal.fontFamily
+                font.pixelSize: pal.fontPixelSize * 0.9
+            }
+            MouseArea {
+                anchors.fill: parent
+                acceptedButtons: Qt.LeftButton
+                cursorShape: Qt.PointingHandCursor
+                onClicked: {
+                    // A view of its own loads the address afresh.
+                    banner.failed = false;
+                    bannerLoader.active = false;
+                    bannerLoader.active = Qt.binding(function() { return banner.wanted; });
+                }
+            }
         }
     }
 }

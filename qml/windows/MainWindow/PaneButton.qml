@@ -1,8 +1,9 @@
 import QtQuick 2.15
+import Kelvantic 1.0 as Kelvantic
 import "qrc:/controls"
 
-// A view button of the main window's left pane: a glyph, a tooltip-like
-// name for accessibility, an optional count badge.
+// A view button of the main window's left pane: a glyph, its name as a
+// tooltip on hover and for accessibility, an optional count badge.
 Item {
     id: button
 
@@ -21,6 +22,8 @@ Item {
 
     // The shared palette under a short name.
     readonly property QtObject pal: ZPalette
+
+    Kelvantic.ToolTip { id: toolTip }
 
     Rectangle {
         anchors.fill: parent
@@ -56,7 +59,10 @@ Item {
         anchors.fill: parent
         hoverEnabled: true
         acceptedButtons: Qt.LeftButton | Qt.RightButton
+        onEntered: toolTip.showToolTip(button.tip)
+        onExited: toolTip.hideToolTip()
         onClicked: function(m) {
+            toolTip.hideToolTip();
             if (m.button === Qt.RightButton)
                 button.rightClicked();
             else

@@ -7,10 +7,13 @@
 #include <RAZ/Configuration/Config.h>
 #include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Controllers/CommsSessionController.h>
+#include <RAZ/Controllers/Search/LdapContactSearch.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
+#include <RAZ/Xsi/XsiCallHistory.h>
 #include <RAZ/Xsi/XsiCredentialsControl.h>
 #include <TP/Core/Logging.h>
 
+#include "Utils/PresenceHelper.h"
 #include "dialogs/MessageWindow.h"
 
 namespace Models {
@@ -54,6 +57,21 @@ ErrorInfoModel::ErrorInfoModel(RAZ::Sessions::SessionManagerBase* session,
             this, SLOT(updateSessionStatuses()));
     connect(session, SIGNAL(reconnectionStateChanged(RAZ::Sessions::SessionManagerBase*, bool)),
             this, SLOT(reconnectionStateChanged(RAZ::Sessions::SessionManagerBase*, bool)));
+    if (RAZ::Controllers::XsiCallHistory* history = session->xsiCallHistoryController()) {
+      connect(history, SIGNAL(xsiCallLogsReceived(const RAZ::Controllers::CallInfoList&)), this,
+              SLOT(xsiCallLogsReceived()));
+      connect(history,
+              SIGNAL(xsiCallLogsRetrievalFailed(RAZ::Xsi::XsiComponent::Error,
+                                                const RAZ::Xsi::XsiErrorInfo&)),
+              this,
+              SLOT(xsiCallLogsRetrievalFailed(RAZ::Xsi::XsiComponent::Error,
+                                              const RAZ::Xsi::XsiErrorInfo&)));
+    }
+    if (RAZ::Controllers::Search::LdapContactSearch* ldap =
+            session->ldapContactSearchController()) {
+      connect(ldap, SIGNAL(requestLdapCredentials()), this, SLOT(ldapQueryAuthenticationFailed()));
+      connect(ldap, SIGNAL(hideLdapCredentialsError()), this, SLOT(ldapQueryAuthenticationFixed()));
+    }
     // Outlook does not exist on this desktop: both objects are null here,
     // but a platform that has them is followed.
     if (QObject* calendar = session->outlookCalendarService()) {
@@ -276,8 +294,10 @@ void ErrorInfoModel::updateSessionStatuses() {
     const ErrorEntry xsi = build(XsiUnavailable);
     if (!xsi.title.isEmpty()) wanted << xsi;
   }
+  // Offline mode is the user's choice: chat being away is then no problem.
   const SubSession* xmpp = m_session->subSession(SubSession::TypeXmpp);
-  const bool chatAvailable = xmpp && (!xmpp->enabled() || !disconnected(xmpp));
+  const bool chatAvailable = Utils::PresenceHelper::isOfflineMode(m_session) ||
+                             (xmpp && (!xmpp->enabled() || !disconnected(xmpp)));
   if (!chatAvailable) wanted << build(ChatUnavailable);
   const SubSession* sip = m_session->subSession(SubSession::TypeSip);
   const bool callsAvailable = sip && (!sip->enabled() || !disconnected(sip));
@@ -285,6 +305,13 @@ void ErrorInfoModel::updateSessionStatuses() {
   if (configBool(kEmergencyWarning) && !configBool(kEmergencySupported))
     wanted << build(EmergencyCallsUnavailable);
   if (wantDesktopShare()) wanted << build(DesktopShareError);
+  if (RAZ::Controllers::Search::LdapContactSearch* ldap = m_session->ldapContactSearchController())
+    if (ldap->isChecked() && ldap->getAuthenticationRequired()) {
+      if (!ldap->getLdapCredentials())
+        wanted << build(LdapCredentialError);
+      else if (ldap->getAuthenticationFailed())
+        wanted << build(LdapCredentialError, true);
+    }
   if (wantOutlook()) wanted << build(OutlookNotDetected);
   RAZ::Contacts::Contacts* contacts = m_session->contactsManager().data();
   if (contacts && contacts->isReadOnly()) wanted << build(ContactListReadOnly);

@@ -21,6 +21,7 @@
 #include <RAZ/Sessions/SessionManagerBase.h>
 #include <RAZ/Settings.h>
 #include <RAZ/Utils/Parsers.h>
+#include <RAZ/Xsi/SupplementaryServices.h>
 #include <RAZ/Xsi/XsiCredentialsControl.h>
 #include <TP/Core/Logging.h>
 
@@ -75,6 +76,9 @@ Factory::Factory(RAZ::Sessions::SessionManagerBase* session,
             SIGNAL(startFileTransfer(RAZ::Controllers::ChatInterface*, const QString&)),
             m_fileTransferController,
             SLOT(startFileTransfer(RAZ::Controllers::ChatInterface*, const QString&)));
+  if (session && session->xsiSupplementaryServicesController())
+    connect(session->xsiSupplementaryServicesController(), SIGNAL(servicesReady()), this,
+            SLOT(onSupplementaryServicesReady()));
   m_aggregationEnabler = new Utils::AggregationEnabler(this);
 
   m_deviceWatcher =
@@ -131,6 +135,11 @@ Factory::Factory(RAZ::Sessions::SessionManagerBase* session,
   if (session && session->commsSessionController())
     connect(session->commsSessionController(), SIGNAL(groupCommunicationError(int, bool)), this,
             SLOT(cbGroupCommunicationError(int, bool)));
+  // The services list may have come while the session opened, before this
+  // hub existed: the call settings follow it all the same.
+  if (session && session->xsiSupplementaryServicesController() &&
+      session->xsiSupplementaryServicesController()->isReady())
+    onSupplementaryServicesReady();
 }
 
 Factory::~Factory() {
@@ -455,7 +464,9 @@ void Factory::onSupplementaryServicesReady() {
       !config || (config->getBool(170) && config->getBool(171) && config->getBool(359));
   auto* watcher = new Utils::SessionStateWatcherEnabler(m_session, 2, this);
   bool services = false;
-  if (prerequisites && config)
+  RAZ::Controllers::XsiSupplementaryServicesController2* xsi =
+      m_session ? m_session->xsiSupplementaryServicesController() : nullptr;
+  if (xsi && xsi->servicesCount() > 0 && prerequisites && config)
     for (int id : {172, 174, 175, 176, 177, 179, 178, 173, 180})
       if (config->getBool(id)) {
         services = true;
@@ -487,9 +498,8 @@ void Factory::onXmppConnectStateChanged() {
   RAZ::Sessions::SubSession* xmpp = m_session->subSession(RAZ::Sessions::SubSession::TypeXmpp);
   const bool connected = xmpp && xmpp->isConnected();
   // Offline mode: the user published Offline; the menu brings them back.
-  RAZ::Presence::PresenceData* own = m_contacts ? m_contacts->ownPresence() : nullptr;
-  const bool offline = own && own->state() == 2;
-  m_presenceHelper->getMenu()->setEnabled(connected || offline);
+  m_presenceHelper->getMenu()->setEnabled(connected ||
+                                          Utils::PresenceHelper::isOfflineMode(m_session));
 }
 
 }  // namespace Providers

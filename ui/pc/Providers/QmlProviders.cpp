@@ -1,6 +1,7 @@
 #include "Providers/QmlProviders.h"
 
 #include <QCoreApplication>
+#include <QUrl>
 
 #include <RAZ/Configuration/Config.h>
 #include <RAZ/MediaEngine/IMediaHandlerAudio.h>
@@ -47,6 +48,15 @@ void MediaVolumeHelper::setSystemMute(bool mute) {
 ProfilePictureHelper::ProfilePictureHelper(QObject* parent) : QObject(parent) {
   setShowProfilePictures(
       RAZ::Settings(RAZ::Settings::User).value(QLatin1String(kProfilePhotosKey), true).toBool());
+}
+
+QPixmap ProfilePictureHelper::picture(const QString& avatar) const {
+  if (avatar.isEmpty()) return QPixmap();
+  // Only files on this machine: an address of the network is never fetched.
+  const QUrl url(avatar);
+  if (url.isLocalFile()) return QPixmap(url.toLocalFile());
+  if (avatar.startsWith(QLatin1Char('/'))) return QPixmap(avatar);
+  return QPixmap();
 }
 
 void ProfilePictureHelper::setShowProfilePictures(bool show) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPixmap>
 #include <QPointer>
 
 #include "libqml/utils/ConfigXML.h"
@@ -54,6 +55,10 @@ class ProfilePictureHelper : public QObject {
   explicit ProfilePictureHelper(QObject* parent = nullptr);
   bool showProfilePictures() const { return m_show; }
   void setShowProfilePictures(bool show);
+  // The picture of an avatar address (a "file:" URL or a local path) for a
+  // scene's Pixmap element; a null pixmap when there is none or it cannot
+  // be read.
+  Q_INVOKABLE QPixmap picture(const QString& avatar) const;
 
  signals:
   void showProfilePicturesChanged();

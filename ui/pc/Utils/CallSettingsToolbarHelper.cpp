@@ -52,6 +52,10 @@ CallSettingsToolbarHelper::CallSettingsToolbarHelper(RAZ::Sessions::SessionManag
           SLOT(supplementaryServicesReady()));
   connect(m_session, SIGNAL(reconnectionStateChanged(RAZ::Sessions::SessionManagerBase*, bool)),
           this, SLOT(cbReconnectionStateChanged(RAZ::Sessions::SessionManagerBase*, bool)));
+  // The services list usually arrives while the session opens, before any
+  // window exists: what came already is taken as it stands.
+  if (m_session->xsiSupplementaryServicesController()->isReady()) supplementaryServicesReady();
+  m_sessionOffline = m_session->isReconnecting();
 }
 
 CallSettingsToolbarHelper::~CallSettingsToolbarHelper() {
@@ -121,6 +125,10 @@ void CallSettingsToolbarHelper::supplementaryServicesReady() {
     emit granitewayAnywhereEnabledChanged();
     connect(m_session->granitewayAnywhereController(), SIGNAL(serviceStatusReady()), this,
             SLOT(rebuildGranitewayAnywhereMenu()), Qt::UniqueConnection);
+    // The button tells whether a location rings: the list is needed for
+    // that even before the call settings are opened.
+    rebuildGranitewayAnywhereMenu();
+    m_session->granitewayAnywhereController()->updateLists();
   }
   if (config(ConfigId::RemoteOfficeButton)) {
     discard(m_remoteOfficeMenu);

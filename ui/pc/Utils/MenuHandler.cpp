@@ -233,13 +233,8 @@ void MenuHandler::openSearchFieldMenu() {
   ActionsHelper helper(contacts(), m_factory);
   QMenu* menu = helper.createContextMenu(m_provider, nullptr, true, false, false, nullptr);
   if (m_textFieldActions) {
-    QList<QAction*> edits;
-    if (QMetaObject::invokeMethod(m_textFieldActions, "createActions",
-                                  Q_RETURN_ARG(QList<QAction*>, edits), Q_ARG(QObject*, menu),
-                                  Q_ARG(bool, false))) {
-      menu->addSeparator();
-      menu->addActions(edits);
-    }
+    menu->addSeparator();
+    menu->addActions(m_textFieldActions->createActions(menu, false));
   }
   emit openMenu(menu);
 }

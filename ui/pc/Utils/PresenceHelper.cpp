@@ -3,7 +3,9 @@
 #include <QEvent>
 #include <QMenu>
 
+#include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Presence/PresenceData.h>
+#include <RAZ/Sessions/SessionManagerBase.h>
 #include <RAZ/Settings.h>
 #include <TP/Core/Logging.h>
 
@@ -81,6 +83,13 @@ bool PresenceHelper::event(QEvent* e) {
 QString PresenceHelper::availabilityText(int state) { return textForState(state); }
 
 QString PresenceHelper::textForState(int state) { return PresenceState::text(state); }
+
+bool PresenceHelper::isOfflineMode(const RAZ::Sessions::SessionManagerBase* session) {
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts =
+      session ? session->contactsManager() : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
+  const RAZ::Presence::PresenceData* own = contacts ? contacts->ownPresence() : nullptr;
+  return own && own->state() == PresenceState::Offline;
+}
 
 void PresenceHelper::actionTriggered(QAction* action) {
   TP::Core::Logging::CTraceScope trace("Utils::PresenceHelper::actionTriggered");

@@ -47,6 +47,9 @@ class PresenceHelper : public QObject {
   QMenu* getMenu() const { return m_menu; }
   // The text of a presence state (empty outside 0..19).
   static QString textForState(int state);
+  // Offline mode: the user published Offline on purpose, so the chat
+  // service being out of reach is no fault (false without a session).
+  static bool isOfflineMode(const RAZ::Sessions::SessionManagerBase* session);
   Dialogs::LocationPublish* locationDialog() const { return m_locationDialog; }
   bool isHandled() const { return m_handled; }
 

@@ -28,7 +28,7 @@ class TextFieldActionsHandler : public QObject {
   // New entries owned by `parent` (typically the menu that shows them):
   // Cut and Copy when something is selected (disabled in a password field),
   // Paste when the clipboard holds text, a separator and Select All.
-  QList<QAction*> createActions(QObject* parent, bool isPassword) const;
+  Q_INVOKABLE QList<QAction*> createActions(QObject* parent, bool isPassword) const;
 
  signals:
   void copy();

@@ -7,6 +7,10 @@
 #include <QSpacerItem>
 #include <QVBoxLayout>
 
+#include <RAZ/Utils/FileWrites.h>
+
+#include "dialogs/MessageWindow.h"
+
 namespace Dialogs {
 
 SettingsEditor::SettingsEditor(bool alwaysOnTop, QWidget* parent)
@@ -53,7 +57,20 @@ void SettingsEditor::enableSave(bool) {}
 void SettingsEditor::okPressed() {
   if (m_saved || m_cancelled) return;
   m_saved = true;
+  const RAZ::Utils::FailureWatch watch;
   emit saveSettings();
+  if (watch.failed()) {
+    // Nothing said would be lost: the window stays, so that OK can be
+    // pressed again once there is room, or Cancel.
+    m_saved = false;
+    //: %1 names the file and why it could not be written
+    const QString text =
+        tr("Your settings could not be saved (%1). Make room or fix the problem, then press OK "
+           "again.")
+            .arg(watch.failure());
+    Dialogs::MessageWindow::showWarning(tr("Not Saved"), text, false, QDialogButtonBox::Ok, this);
+    return;
+  }
   close();
 }
 

@@ -9,9 +9,13 @@
 #include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Controllers/ChatInterface.h>
 #include <RAZ/Controllers/CommunicationSession.h>
+#include <RAZ/Controllers/SecurityClassificationController.h>
+#include <RAZ/Data/ChatParticipant.h>
 #include <RAZ/MediaEngine/CallBasePtr.h>
+#include <RAZ/Models/Timeline.h>
 #include <RAZ/Presence/PresenceData.h>
 #include <RAZ/Webcollab/WebcollabBase.h>
+#include <RAZ/Xsi/GranitewayAnywhere.h>
 
 #include "Models/Chat/MessageModel.h"
 #include "Models/Chat/TranscriptBridge.h"
@@ -25,6 +29,7 @@
 #include "libqml/items/QmlToolTip.h"
 #include "libqml/items/ViewShare.h"
 #include "libqml/items/WebView.h"
+#include "libqml/utils/ConfigXML.h"
 #include "libqml/utils/QmlHelper.h"
 #include "libqml/window/View.h"
 
@@ -35,6 +40,7 @@
 #include "Models/LeftPaneButtonsModel.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
 #include "libqml/components/CallSettings.h"
+#include "libqml/components/CommunicationsWindow.h"
 #include "libqml/components/ContactCard.h"
 #include "libqml/components/LoginWindow.h"
 
@@ -88,12 +94,12 @@ void registerTypes() {
   creatable<QmlClipboardAdapter>(kVantre, "QmlClipboardAdapter");
   creatable<ViewShare>(kVantre, "ViewShare");
   creatable<ViewShareUss>(kVantre, "ViewShareUss");
-  notYetAvailable("Location", QStringLiteral("Location is not available yet"));
+  creatable<RAZ::Controllers::GWALocation>(kVantre, "Location");
   qmlRegisterSingletonType<Utils::PresenceState>(
       kVantre, 1, 0, "PresenceState",
       [](QQmlEngine*, QJSEngine*) -> QObject* { return new Utils::PresenceState; });
 
-  notYetAvailable("CommunicationsWindow", reason("CommunicationsWindow"));
+  uncreatable<QML::CommunicationsWindow>("CommunicationsWindow", reason("CommunicationsWindow"));
   uncreatable<QML::CommunicationNotification>("CommunicationNotification",
                                               reason("CommunicationNotification"));
   uncreatable<QML::ContactCard>("ContactCard", reason("ContactCard"));
@@ -105,7 +111,7 @@ void registerTypes() {
   qRegisterMetaType<RAZ::Controllers::ChatInterface*>();
   qRegisterMetaType<RAZ::Contacts::IContact*>();
   uncreatable<QML::View>("View", reason("View"));
-  notYetAvailable("ConfigXML", reason("ConfigXML"));
+  uncreatable<QML::ConfigXML>("ConfigXML", reason("ConfigXML"));
   uncreatable<QAbstractItemModel>("QAbstractItemModel", reason("QAbstractItemModel"));
   uncreatable<QMenu>("QMenu", reason("QMenu"));
   notYetAvailable("Message", reason("Message"));
@@ -118,14 +124,15 @@ void registerTypes() {
   uncreatable<RAZ::Presence::PresenceData>("Presence", reason("Presence"));
   notYetAvailable("GroupsModel", reason("GroupsModel"));
   uncreatable<RAZ::Webcollab::WebcollabBase>("WebcollabBase", reason("WebcollabBase"));
-  notYetAvailable("SecurityClassificationController", reason("SecurityClassificationController"));
+  uncreatable<RAZ::Controllers::SecurityClassificationController>(
+      "SecurityClassificationController", reason("SecurityClassificationController"));
   uncreatable<RAZ::Controllers::CommunicationSession>("CommunicationSession",
                                                       reason("CommunicationSession"));
   uncreatable<QML::LoginWindow>("LoginWindow", reason("LoginWindow"));
   notYetAvailable("ChatRoomsModel", reason("ChatRoomsModel"));
-  notYetAvailable("ChatParticipant", reason("ChatParticipant"));
+  uncreatable<RAZ::Data::ChatParticipant>("ChatParticipant", reason("ChatParticipant"));
   uncreatable<Models::LeftPaneButtonsModel>("LeftPaneButtonsModel", reason("LeftPaneButtonsModel"));
-  notYetAvailable("TimelineEntry", reason("TimelineEntry"));
+  uncreatable<RAZ::Models::TimelineEntry>("TimelineEntry", reason("TimelineEntry"));
   qmlRegisterUncreatableMetaObject(Models::FieldData::staticMetaObject, kVantre, 1, 0, "FieldData",
                                    QStringLiteral("FieldData cannot be created from QML"));
 }

@@ -31,6 +31,7 @@ Item {
     }
     Image {
         id: picture
+        objectName: "toolbarPicture"
         anchors.centerIn: parent
         source: button.imageBase !== "" ? button.imageBase + (button.active ? "_active.png" : ".png") : ""
         visible: status === Image.Ready

@@ -61,8 +61,10 @@ Column {
             glyph: pane.glyphOf(type)
             tip: isWeb ? (pane.web ? pane.web.tooltip : "")
                        : (isRooms ? qsTr("Rooms") + pane.lc : model.toolTip + pane.lc)
+            // Rooms need the chat service, and rooms or My Room to go to.
             enabled: isWeb ? (pane.web !== null && pane.web.enabled)
-                           : (!isRooms || mainWindow.xmppConnected)
+                           : (!isRooms || (mainWindow.xmppConnected
+                                           && (mainWindow.hasProjectRooms || mainWindow.hasMyRoom)))
             opacity: enabled ? 1 : 0.4
             selected: !isWeb && pane.viewItem !== null && pane.viewItem.state === pane.viewOf(type)
             badge: type === Vantre.LeftPaneButtonsModel.HistoryButton ? badgeHandler.badgeCount : 0

@@ -104,16 +104,6 @@ QRegExp mailExpression() {
   static const QRegExp e(mailPattern(), Qt::CaseInsensitive, QRegExp::RegExp);
   return e;
 }
-QRegExp lineBreakExpression() {
-  static const QRegExp e(QStringLiteral("\n|\r"), Qt::CaseSensitive, QRegExp::RegExp);
-  return e;
-}
-QRegExp mailLinkExpression() {
-  static const QRegExp e(QStringLiteral("(") + mailPattern() + QStringLiteral(") "),
-                         Qt::CaseInsensitive, QRegExp::RegExp);
-  return e;
-}
-
 // The link target of an address the web expression found, or empty when it
 // must stay text. The expression takes any "word:/" prefix ("javascript://",
 // "file:/", the product's own scheme) and bare host names with a path; only
@@ -361,49 +351,72 @@ QString MessageModel::textToHtml(const QString& text) const {
 
 QString MessageModel::textToHtml(const QString& text, const RAZ::Models::SmileysPtr* smileys) {
   // Without a set, characters that would pass for smiley tokens go.
-  QString out = smileys ? smileys->replaceSmileysWithUid(text) : withoutSmileyTokens(text);
-  const bool web = mayHoldWebAddress(out);
-  const bool mail = mayHoldMailAddress(out);
-  if (web) out.replace(webExpression(), QStringLiteral("\\1 "));
-  if (mail) out.replace(mailExpression(), QStringLiteral("\\1 "));
-
-  QStringList lines = out.split(lineBreakExpression());
-  QRegExp webInWord = webExpression();
-  for (QString& line : lines) {
-    QStringList words = line.split(QLatin1Char(' '));
-    for (QString& word : words) {
-      const QString escaped = esc(word);
-      const QString target = web && mayHoldWebAddress(word) && webInWord.indexIn(word) >= 0
-                                 ? linkTarget(withoutSmileyTokens(webInWord.cap(1)))
-                                 : QString();
-      if (!target.isEmpty()) {
-        // The attribute gets the escaped address: a quote in it cannot end
-        // the attribute. The whole word stays the link's text.
-        word = QStringLiteral("<a href=\"") + esc(target) + QStringLiteral("\">") + escaped +
-               QStringLiteral("</a>");
-      } else {
-        word = escaped;
+  const QString in = smileys ? smileys->replaceSmileysWithUid(text) : withoutSmileyTokens(text);
+  // One pass over the text: each address the expressions find becomes a
+  // link and everything between them is escaped as it is. Nothing is added
+  // or dropped, so the text stripped of our tags reads as it was typed.
+  QRegExp webExp = webExpression();
+  QRegExp mailExp = mailExpression();
+  int nextWeb = mayHoldWebAddress(in) ? webExp.indexIn(in, 0) : -1;
+  int nextMail = mayHoldMailAddress(in) ? mailExp.indexIn(in, 0) : -1;
+  QString out;
+  out.reserve(in.size() + in.size() / 4);
+  auto plain = [&out](const QStringRef& part) {
+    for (QChar c : part) {
+      switch (c.unicode()) {
+        case '\n':
+        case '\r':
+          out += QStringLiteral("<br/>");
+          break;
+        case '<':
+          out += QStringLiteral("&lt;");
+          break;
+        case '>':
+          out += QStringLiteral("&gt;");
+          break;
+        case '&':
+          out += QStringLiteral("&amp;");
+          break;
+        case '"':
+          out += QStringLiteral("&quot;");
+          break;
+        default:
+          out += c;
       }
     }
-    line = words.join(QLatin1Char(' '));
-  }
-  out = lines.join(QLatin1Char('\n'));
-  if (mail) {
-    // The expression's last character may be a smiley token: it stays in the
-    // link's text but never in its address, where its picture would land.
-    QRegExp link = mailLinkExpression();
-    QString linked;
-    int last = 0;
-    for (int at = link.indexIn(out, 0); at >= 0; at = link.indexIn(out, last)) {
-      const QString address = link.cap(1);
-      linked += out.midRef(last, at - last);
-      linked += QStringLiteral("<a href=\"mailto:") + withoutSmileyTokens(address) +
-                QStringLiteral("\">") + address + QStringLiteral("</a>");
-      last = at + link.matchedLength();
+  };
+  int at = 0;
+  while (nextWeb >= 0 || nextMail >= 0) {
+    // The address that starts first wins; of two at one place, the longer.
+    const bool isWeb = nextWeb >= 0 &&
+                       (nextMail < 0 || nextWeb < nextMail ||
+                        (nextWeb == nextMail && webExp.matchedLength() >= mailExp.matchedLength()));
+    const int start = isWeb ? nextWeb : nextMail;
+    const int length = qMax(1, isWeb ? webExp.matchedLength() : mailExp.matchedLength());
+    plain(in.midRef(at, start - at));
+    const QString address = isWeb ? webExp.cap(1) : mailExp.cap(1);
+    const QString shown = address.toHtmlEscaped();
+    if (isWeb) {
+      const QString target = linkTarget(withoutSmileyTokens(address));
+      // The attribute gets the escaped address: a quote in it cannot end
+      // the attribute.
+      if (target.isEmpty())
+        plain(in.midRef(start, length));
+      else
+        out += QStringLiteral("<a href=\"") + esc(target) + QStringLiteral("\">") + shown +
+               QStringLiteral("</a>");
+    } else {
+      // The expression's last character may be a smiley token: it stays in
+      // the link's text but never in its address, where its picture would
+      // land.
+      out += QStringLiteral("<a href=\"mailto:") + esc(withoutSmileyTokens(address)) +
+             QStringLiteral("\">") + shown + QStringLiteral("</a>");
     }
-    out = linked + out.midRef(last);
+    at = start + length;
+    if (nextWeb >= 0 && nextWeb < at) nextWeb = webExp.indexIn(in, at);
+    if (nextMail >= 0 && nextMail < at) nextMail = mailExp.indexIn(in, at);
   }
-  out.replace(QLatin1Char('\n'), QStringLiteral("<br/>"));
+  plain(in.midRef(at));
   if (smileys) out = smileys->replaceUidsWithImgs(out, 16, 16);
   return out;
 }
@@ -708,6 +721,14 @@ QString MessageModel::transferStatusLine(FTAdapter* ft, const QString& size) con
   return fill(T(kFtStatusCancel), {id, statusText, esc(tr("Cancel Transfer"))});
 }
 
+QString MessageModel::failedText(const FTAdapter* ft) const {
+  // A received file that could not be stored (a full disk) says why: the
+  // user has to make room before asking for it again.
+  if (ft->getError().isEmpty()) return tr("Transfer failed");
+  //: %1 is the system's reason, e.g. "No space left on device"
+  return tr("Transfer failed. The file could not be saved: %1").arg(ft->getError());
+}
+
 QString MessageModel::fileMissingDetails(const FTAdapter* ft) const {
   return fill(T(kFtDetails),
               {esc(ft->getFileName()), QString(), esc(tr("The file does not exist"))});
@@ -774,7 +795,7 @@ QString MessageModel::fileTransferHtml(FTAdapter* ft) {
                               : tr("Transfer cancelled"))});
       break;
     case FTAdapter::StateFailed:
-      details = fill(T(kFtDetails), {name, QString(), esc(tr("Transfer failed"))});
+      details = fill(T(kFtDetails), {name, QString(), esc(failedText(ft))});
       break;
     case FTAdapter::StateTimedOut:
       details = fill(T(kFtDetails), {name, QString(), esc(tr("Transfer timed out"))});
@@ -827,7 +848,7 @@ void MessageModel::ftStateChanged(FTAdapter::State state) {
         status = esc(tr("Transfer cancelled"));
       break;
     case FTAdapter::StateFailed:
-      status = esc(tr("Transfer failed"));
+      status = esc(failedText(ft));
       break;
     case FTAdapter::StateTimedOut:
       status = esc(tr("Transfer timed out"));

@@ -153,6 +153,7 @@ class MessageModel : public QObject {
   bool isIncomingFileTooLarge(const RAZ::Data::FTAdapter* ft) const;
   bool isOutgoingFileTooLarge(const RAZ::Data::FTAdapter* ft) const;
   QString fileMissingDetails(const RAZ::Data::FTAdapter* ft) const;
+  QString failedText(const RAZ::Data::FTAdapter* ft) const;
 
   QPointer<RAZ::Models::ChatModel> m_chatModel;
   QPointer<RAZ::Models::FTModel> m_ftModel;

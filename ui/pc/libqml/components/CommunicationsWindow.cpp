@@ -19,6 +19,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QSortFilterProxyModel>
+#include <QStandardPaths>
 #include <QTemporaryFile>
 
 #include <RAZ/Actions/Action.h>
@@ -1105,7 +1106,13 @@ void CommunicationsWindow::fileSelected(const QString& path) {
 
 void CommunicationsWindow::askSaveLocation(RAZ::Data::FTAdapter* adapter) {
   if (!adapter) return;
-  if (m_lastSaveFolder.isEmpty()) m_lastSaveFolder = QDir::homePath();
+  if (m_lastSaveFolder.isEmpty()) {
+    // Received files go where the desktop keeps downloads, when it has
+    // such a folder.
+    const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    m_lastSaveFolder =
+        !downloads.isEmpty() && QFileInfo(downloads).isDir() ? downloads : QDir::homePath();
+  }
   // The name comes from the sender: only its last part is offered, so a
   // save can never land outside the folder the user picks.
   const QString suggested = Utils::FileNames::safeBaseName(adapter->getFileName());

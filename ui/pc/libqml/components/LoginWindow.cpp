@@ -18,9 +18,11 @@
 #include <RAZ/Configuration/Config.h>
 #include <RAZ/Settings.h>
 #include <RAZ/Utils/Credentials.h>
+#include <RAZ/Utils/FileWrites.h>
 #include <TP/Core/Logging.h>
 
 #include "Utils/SettingsKeys.h"
+#include "dialogs/MessageWindow.h"
 #include "libqml/window/View.h"
 
 #include "Utils/TextFieldActionsHandler.h"
@@ -356,12 +358,23 @@ void LoginWindow::selectConfiguration(bool reset) {
 
 void LoginWindow::onSigninClicked() {
   TP_LOG("QML::LoginWindow::onSigninClicked", TP::Core::Logging::LevelDetail) << "Sign-in clicked";
+  // The sign-in stores the options and the account (the latter while the
+  // signin signal is handled): one failure or many, the user hears once.
+  const RAZ::Utils::FailureWatch watch;
   writeSetting(RAZ::Settings::Application, Utils::SettingsKey::LoginAutoLogin, m_autologinChecked);
   writeSetting(RAZ::Settings::Application, Utils::SettingsKey::LoginSavePassword,
                m_rememberPasswordChecked);
   if (!m_xsiAddress.isEmpty())
     writeSetting(RAZ::Settings::Application, Utils::SettingsKey::DefaultDmConfigFile, m_xsiAddress);
   proceedSignin(QString());
+  if (watch.failed()) {
+    //: %1 names the file and why it could not be written
+    const QString text = tr("Your account and sign-in options could not be saved (%1). Signing in "
+                            "goes on, but they will not be remembered next time.")
+                             .arg(watch.failure());
+    // Not a child of this window, which closes once the session opens.
+    Dialogs::MessageWindow::showWarning(tr("Not Saved"), text, false);
+  }
 }
 
 void LoginWindow::proceedSignin(QString config) {

@@ -81,9 +81,42 @@ const int kIsGroupRole = 340;
 const int kTransferAllowed = 68;
 const int kExternalResource = 397;
 const int kTestCallNumbers = 67;
+const int kOwnCalls = 79;
+const int kCommsHistory = 116;
+const int kDirectoryView = 4;
 
 RAZ::Settings user() { return RAZ::Settings(RAZ::Settings::User); }
 }  // namespace
+
+// The enterprise directory sorted as the contact list is: by first name or
+// by last name (the contact-list sort field), then by the other, then by
+// the whole name, ignoring case.
+class DirectorySortProxy : public QSortFilterProxyModel {
+ public:
+  explicit DirectorySortProxy(QObject* parent) : QSortFilterProxyModel(parent) {}
+  void setPrimaryField(int field) {
+    if (field == m_field) return;
+    m_field = field;
+    invalidate();
+  }
+
+ protected:
+  bool lessThan(const QModelIndex& left, const QModelIndex& right) const override {
+    const int first = RAZ::Contacts::Contacts::FirstNameRole;
+    const int last = RAZ::Contacts::Contacts::LastNameRole;
+    const int roles[] = {m_field == 0 ? first : last, m_field == 0 ? last : first,
+                         RAZ::Contacts::Contacts::DisplayNameRole};
+    for (int role : roles) {
+      const int order = QString::localeAwareCompare(left.data(role).toString().toCaseFolded(),
+                                                    right.data(role).toString().toCaseFolded());
+      if (order != 0) return order < 0;
+    }
+    return false;
+  }
+
+ private:
+  int m_field = 1;
+};
 
 MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
                        Providers::MenuActionProviderWin* menuActionProvider,
@@ -98,6 +131,7 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
       m_commsDb(commsDb),
       m_commsWindowManager(commsWindowManager) {
   setObjectName(QStringLiteral("mainWindow"));
+  m_sipUriParser = new RAZ::Utils::SipUriParser(client ? client->getConfig() : nullptr);
   setTitle(QCoreApplication::applicationName());
   setSystemMenuSuppressed(true);
   if (stayOnTop) setAlwaysOnTop(true);
@@ -168,16 +202,30 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
             SLOT(commActionTriggered(RAZ::Actions::ActionData&)));
   }
 
+  // The service's call logs come in with the history; without calls of its
+  // own (79) the client lists only what the service logged, and chats only
+  // where the communications history is kept (116).
   m_timeline =
-      new RAZ::Models::Timeline(m_session ? m_session->callLog() : nullptr, contacts, this);
+      new RAZ::Models::Timeline(m_session ? m_session->callLog() : nullptr, contacts,
+                                m_session ? m_session->xsiCallHistoryController() : nullptr,
+                                !configBool(kOwnCalls), configBool(kCommsHistory), this);
   // The history's badge counts the service's messages too.
   m_badgeHandler = new Utils::BadgeHandler(
       m_timeline, m_session ? m_session->messagesSource().data() : nullptr, this);
   connect(this, SIGNAL(fetchCallLogs()), m_timeline, SLOT(fetchCallLogs()));
+  // A stored filter this version does not know stays stored as it is (a
+  // later version may know it); the history shows everything meanwhile.
   const int flag = user().value(QStringLiteral("timeline/filterFlag"), 0).toInt();
-  setTimelineFilter(flag >= 0 && flag <= 3 ? flag : 0);
+  if (flag >= 0 && flag <= 3)
+    setTimelineFilter(flag);
+  else
+    applyTimelineFilter(0);
 
   createBannerAndLeftPane();
+  if (m_leftPaneModel->lastActiveView() == kDirectoryView) {
+    m_activeView = QStringLiteral("directoryView");
+    setListModel(currentContactsModel());
+  }
   // Rooms exist only with the XMPP chat service; without it the menus get
   // no room actions. Joining and editing go to the room service, deleting
   // asks first (the chat-room handler).
@@ -264,6 +312,9 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
       m_factory ? m_factory->profilePictureHelper() : nullptr);
   m_contactMouseOver->activate();
   m_contactMouseOver->hide();
+  // A room started before this window existed is ready all the same.
+  m_myRoomReady =
+      m_session && m_session->myroomController() && m_session->myroomController()->isReady();
   onXmppConnectStateChanged();
 }
 
@@ -342,20 +393,22 @@ void MainWindow::createSearchManager() {
   m_searchGroups = new RAZ::Models::SearchGroups(contacts, this);
   if (RAZ::Utils::SharedPointer<RAZ::Contacts::IGroup> own =
           m_searchGroups->addSearchModel(m_searchFilter)) {
-    own->setName(tr("Contacts"));
+    own->setName(tr("Own Contacts"));
     m_ownSearchGroup = own.data();
   }
   m_searchManager = new Utils::Search::SearchManager(m_searchGroups, m_session, m_factory, this);
   if (QAbstractItemModel* directory = m_searchManager->setupEnterpriseSearch()) {
-    m_directoryFilter = new QSortFilterProxyModel(this);
+    // The directory view lists the whole enterprise directory in groups of
+    // its own, sorted as the contact list is; typing narrows it.
+    m_directoryFilter = new DirectorySortProxy(this);
     m_directoryFilter->setSourceModel(directory);
     m_directoryFilter->setFilterRole(RAZ::Contacts::Contacts::DisplayNameRole);
     m_directoryFilter->setFilterCaseSensitivity(Qt::CaseInsensitive);
-    m_directoryFilter->setSortRole(RAZ::Contacts::Contacts::DisplayNameRole);
-    m_directoryFilter->setSortCaseSensitivity(Qt::CaseInsensitive);
+    m_directoryFilter->setPrimaryField(primarySortField());
     m_directoryFilter->sort(0);
+    m_directoryGroups = new RAZ::Models::SearchGroups(contacts, this);
     if (RAZ::Utils::SharedPointer<RAZ::Contacts::IGroup> group =
-            m_searchGroups->addSearchModel(m_directoryFilter)) {
+            m_directoryGroups->addSearchModel(m_directoryFilter)) {
       group->setName(tr("Directory"));
       group->setBoolOption(true);
       m_directoryGroup = group.data();
@@ -407,6 +460,8 @@ MainWindow::~MainWindow() {
   delete m_activeSource;
   delete m_contactMouseOver;
   m_contactMouseOver = nullptr;
+  delete m_sipUriParser;
+  m_sipUriParser = nullptr;
 }
 
 bool MainWindow::configBool(int id) const {
@@ -532,11 +587,24 @@ QObject* MainWindow::ownContact() const {
   return contacts ? contacts->ownContact().data() : nullptr;
 }
 
-bool MainWindow::isSearching() const { return m_listModel == m_searchGroups; }
+bool MainWindow::isSearching() const {
+  return m_listModel == m_searchGroups || m_listModel == m_directoryGroups;
+}
+
+QAbstractItemModel* MainWindow::currentContactsModel() const {
+  // Without the enterprise directory the directory view has nothing of its
+  // own: it shows what the search finds.
+  if (m_activeView == QLatin1String("directoryView"))
+    return m_directoryGroups ? static_cast<QAbstractItemModel*>(m_directoryGroups) : m_searchGroups;
+  if (m_searchText.trimmed().isEmpty() && m_groups) return m_groups;
+  return m_searchGroups;
+}
 
 QObject* MainWindow::contactListObject() const { return m_contactListModel; }
 
-bool MainWindow::hasMyRoom() const { return m_session && m_session->myroomController(); }
+bool MainWindow::hasMyRoom() const {
+  return m_session && m_session->myroomController() && m_session->myroomController()->hasMyRoom();
+}
 
 bool MainWindow::voiceMailEnabled() const { return !configValue(115).toString().isEmpty(); }
 
@@ -786,10 +854,7 @@ void MainWindow::searchTextChanged(const QString& text, bool clearSelection) {
   m_searchFilter->setFilterText(text.trimmed());
   if (m_directoryFilter) m_directoryFilter->setFilterFixedString(text.trimmed());
   if (m_searchManager) m_searchManager->search(text.trimmed());
-  QAbstractItemModel* shown = text.trimmed().isEmpty() && m_groups
-                                  ? static_cast<QAbstractItemModel*>(m_groups)
-                                  : m_searchGroups;
-  setListModel(shown);
+  setListModel(currentContactsModel());
 }
 
 void MainWindow::dialpadTextChanged(const QString& text) {
@@ -812,6 +877,7 @@ void MainWindow::commActionTriggered(RAZ::Actions::ActionData& action) {
 // --- contact-list options ---
 
 void MainWindow::contactSortByFirstNameTriggered() {
+  if (m_directoryFilter) m_directoryFilter->setPrimaryField(0);
   user().setValue(QStringLiteral("contactlist/sort"), QStringLiteral("first name"));
   if (m_groups && m_activeView == QLatin1String("contactsView")) m_groups->setSortField(0);
   m_menuHandler->setActionChecked(Providers::MenuActionProvider::SortByFirstName, true);
@@ -820,6 +886,7 @@ void MainWindow::contactSortByFirstNameTriggered() {
 }
 
 void MainWindow::contactSortByLastNameTriggered() {
+  if (m_directoryFilter) m_directoryFilter->setPrimaryField(1);
   user().setValue(QStringLiteral("contactlist/sort"), QStringLiteral("last name"));
   if (m_groups && m_activeView == QLatin1String("contactsView")) m_groups->setSortField(1);
   m_menuHandler->setActionChecked(Providers::MenuActionProvider::SortByFirstName, false);
@@ -861,6 +928,11 @@ void MainWindow::alwaysOnTopTriggered() {
 // --- history ---
 
 void MainWindow::setTimelineFilter(int flag) {
+  applyTimelineFilter(flag);
+  user().setValue(QStringLiteral("timeline/filterFlag"), flag);
+}
+
+void MainWindow::applyTimelineFilter(int flag) {
   if (flag != 1 && (m_timelineFilterFlag == 0 || m_timelineFilterFlag == 1) && m_timelineProxy)
     m_timeline->clearMissedCalls();
   m_timelineFilterFlag = flag;
@@ -872,7 +944,6 @@ void MainWindow::setTimelineFilter(int flag) {
   m_timelineProxy->setFlag(flag);
   if (QQmlContext* context = view() ? view()->rootContext() : nullptr)
     context->setContextProperty(QStringLiteral("proxytimelineModel"), m_timelineProxy);
-  user().setValue(QStringLiteral("timeline/filterFlag"), flag);
 }
 
 // --- contacts and groups ---
@@ -936,6 +1007,13 @@ void MainWindow::displayAddGroup() {
       new Widgets::GroupNameInput(QString(), m_factory && m_factory->isAlwaysOnTop(), nullptr);
   connect(input, SIGNAL(accepted(const QString&)), this, SLOT(groupDialogAccepted(const QString&)));
   connect(this, SIGNAL(destroyed()), input, SLOT(close()));
+  // Groups live on the chat service: while it is away nothing can be added.
+  if (RAZ::Sessions::SubSession* xmpp =
+          m_session ? m_session->subSession(RAZ::Sessions::SubSession::TypeXmpp) : nullptr) {
+    connect(xmpp, SIGNAL(online()), input, SLOT(enableAddGroup()));
+    connect(xmpp, SIGNAL(offline()), input, SLOT(disableAddGroup()));
+    if (!xmpp->isConnected()) input->disableAddGroup();
+  }
   input->show();
 }
 
@@ -1017,13 +1095,10 @@ void MainWindow::onMessages(QVariant count, QVariant) {
 }
 
 void MainWindow::onXmppConnectStateChanged() {
-  if (m_session && m_session->contactsManager()) {
-    RAZ::Presence::PresenceData* own = m_session->contactsManager()->ownPresence();
-    const bool offline = own && own->state() == 2;
-    if (offline != m_offlineMode) {
-      m_offlineMode = offline;
-      emit offlineModeChanged();
-    }
+  const bool offline = Utils::PresenceHelper::isOfflineMode(m_session);
+  if (offline != m_offlineMode) {
+    m_offlineMode = offline;
+    emit offlineModeChanged();
   }
   emit xmppConnectStateChanged();
 }
@@ -1109,7 +1184,7 @@ void MainWindow::signOut() {
 void MainWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange && m_searchManager) {
     m_searchManager->retranslateSearchGroups();
-    if (m_ownSearchGroup) m_ownSearchGroup->setName(tr("Contacts"));
+    if (m_ownSearchGroup) m_ownSearchGroup->setName(tr("Own Contacts"));
     if (m_directoryGroup) m_directoryGroup->setName(tr("Directory"));
   }
   // A card left over a window in the background would float over

@@ -24,6 +24,7 @@ class MenuActionProviderWin;
 namespace QML {
 class CallSettings;
 class ContactMouseOver;
+class DirectorySortProxy;
 }  // namespace QML
 namespace RAZ {
 class Client;
@@ -53,6 +54,9 @@ class TimelineFilter;
 }  // namespace Models
 namespace Sessions {
 class SessionManagerBase;
+}
+namespace Utils {
+class SipUriParser;
 }
 }  // namespace RAZ
 namespace Models {
@@ -170,6 +174,10 @@ class MainWindow : public Window {
   QItemSelectionModel* contactSelectionModel() const { return m_contactSelection; }
   // The search results: own contacts and each directory as a group.
   RAZ::Models::SearchGroups* searchGroups() const { return m_searchGroups; }
+  // The enterprise directory as the directory view lists it (null without
+  // one).
+  RAZ::Models::SearchGroups* directoryGroups() const { return m_directoryGroups; }
+  RAZ::Utils::SipUriParser* sipUriParser() const { return m_sipUriParser; }
   Utils::Search::SearchManager* searchManager() const { return m_searchManager; }
   QShortcut* crashShortcut() const { return m_crashShortcut; }
   Utils::BadgeHandler* badgeHandler() const { return m_badgeHandler; }
@@ -322,6 +330,10 @@ class MainWindow : public Window {
   QVariant configValue(int id) const;
   int primarySortField() const;
   void setListModel(QAbstractItemModel* model);
+  // What the contact list shows in the current view for the current text.
+  QAbstractItemModel* currentContactsModel() const;
+  // Shows the history by `flag` without storing it.
+  void applyTimelineFilter(int flag);
   QList<RAZ::Contacts::IContact*> selectedContacts() const;
   void restoreGeometry();
   void saveGeometry();
@@ -337,7 +349,10 @@ class MainWindow : public Window {
   Models::ContactSearchFilter* m_searchFilter = nullptr;
   RAZ::Models::SearchGroups* m_searchGroups = nullptr;
   Utils::Search::SearchManager* m_searchManager = nullptr;
-  QSortFilterProxyModel* m_directoryFilter = nullptr;
+  DirectorySortProxy* m_directoryFilter = nullptr;
+  RAZ::Models::SearchGroups* m_directoryGroups = nullptr;
+  // No parent: deleted by the destructor.
+  RAZ::Utils::SipUriParser* m_sipUriParser = nullptr;
   QPointer<RAZ::Contacts::IGroup> m_ownSearchGroup;
   QPointer<RAZ::Contacts::IGroup> m_directoryGroup;
   RAZ::Contacts::ContactGroupsModel* m_groups = nullptr;

@@ -121,31 +121,53 @@ QString themePath(const QString& name) {
   return themePathIn(AppPaths::executableDir(), RAZ::Utils::Path::writableDataPath(), name);
 }
 
-Registration registerActiveThemeIn(const QString& programDir, const QString& dataDir) {
+Registration registerActiveThemeIn(const QString& programDir, const QString& dataDir,
+                                   bool storeName) {
   Registration result;
   result.defaultName = defaultTheme();
   result.askedName = themeNameFromPath(activeTheme());
-  if (!tryRegister(programDir, dataDir, result.askedName, result) &&
-      result.defaultName != result.askedName) {
-    tryRegister(programDir, dataDir, result.defaultName, result);
+  // The asked theme, then the installation's default, then the theme every
+  // installation ships: a wrong name in either setting must not stop the
+  // program while a theme is there to show it with.
+  QStringList tried;
+  for (const QString& name :
+       {result.askedName, result.defaultName, QString::fromLatin1(kFallbackTheme)}) {
+    if (name.isEmpty() || tried.contains(name)) continue;
+    tried << name;
+    if (tryRegister(programDir, dataDir, name, result)) break;
   }
   if (!result.ok) {
     TP_LOG("Application::initialize", TP::Core::Logging::LevelFatal) << "Default theme not found.";
     return result;
   }
-  setActiveTheme(result.askedName);
+  if (result.registeredName != result.askedName)
+    TP_LOG("Utils::Themes::registerActiveTheme", TP::Core::Logging::LevelWarning)
+        << "unknown theme \"" << result.askedName << "\": showing \"" << result.registeredName
+        << "\" instead";
+  if (storeName) setActiveTheme(result.askedName);
   return result;
 }
 
-Registration registerActiveTheme() {
-  return registerActiveThemeIn(AppPaths::executableDir(), RAZ::Utils::Path::writableDataPath());
+Registration registerActiveTheme(bool storeName) {
+  return registerActiveThemeIn(AppPaths::executableDir(), RAZ::Utils::Path::writableDataPath(),
+                               storeName);
 }
 
-QString notFoundText(const QString& programDir, const QString& defaultName) {
-  return QCoreApplication::translate(
-             "Application",
-             "Default theme not found. Please reinstall the client.\n Looked in %1 and %2")
-      .arg(programDir, defaultName);
+static const char* notFoundSource() {
+  return QT_TRANSLATE_NOOP("Application",
+                           "Default theme not found. Please reinstall the client.\nLooked for the "
+                           "theme \"%1\" in the folders %2.");
+}
+
+QString notFoundText(const QString& programDir, const QString& dataDir,
+                     const QString& defaultName) {
+  QStringList folders;
+  for (const QString& root :
+       {programDir + QStringLiteral("/themes"), programDir + QStringLiteral("/../themes"),
+        dataDir + QStringLiteral("/themes")})
+    folders << QDir::toNativeSeparators(QDir::cleanPath(root));
+  return QCoreApplication::translate("Application", notFoundSource())
+      .arg(defaultName, folders.join(QStringLiteral(", ")));
 }
 
 Description readDescription(const QString& themeFolder) {

@@ -38,16 +38,20 @@ struct Registration {
   QString registeredPath;
 };
 
-// Registers the active theme's package, or the default theme's when the
-// active one cannot be registered; on success records the asked name as the
-// active theme. A package that Qt refuses counts as missing. On failure it
-// logs "Default theme not found." and leaves showing the message to the
-// caller (notFoundText()).
-Registration registerActiveTheme();
-Registration registerActiveThemeIn(const QString& programDir, const QString& dataDir);
+// Registers the active theme's package; when it cannot be registered, the
+// installation's default theme's, and then the "default" theme's that every
+// installation ships. A package that Qt refuses counts as missing. On
+// success the asked name is kept as the active theme (when `storeName`),
+// also when another theme had to be shown. On failure it logs "Default
+// theme not found." and leaves showing the message to the caller
+// (notFoundText()).
+Registration registerActiveTheme(bool storeName = true);
+Registration registerActiveThemeIn(const QString& programDir, const QString& dataDir,
+                                   bool storeName = true);
 
-// "Default theme not found. Please reinstall the client.\n Looked in %1 and %2".
-QString notFoundText(const QString& programDir, const QString& defaultName);
+// The message shown when no theme registers: the theme looked for and the
+// folders it was looked for in.
+QString notFoundText(const QString& programDir, const QString& dataDir, const QString& defaultName);
 
 // What a theme's "description.xml" says. A missing or malformed file gives
 // the folder's name and an empty description, with `error` telling why.

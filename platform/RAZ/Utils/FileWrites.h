@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+class QFileDevice;
+
+namespace RAZ {
+namespace Utils {
+
+// Every write of a file that holds the user's data (settings, stored
+// accounts, received files) goes through here. It checks that each byte
+// reached the file, so that a full disk is seen at the write and not later
+// as a truncated file; it keeps a count of the writes that failed, so that
+// the window that asked for a save can tell the user (see FailureWatch); and
+// it lets tests give the program a full disk without any privilege.
+//
+// All functions may be called from any thread.
+namespace FileWrites {
+
+// Writes `data` to the open `file` and flushes it. False when not all of it
+// reached the file; the failure is recorded (with `file`'s name and the
+// system's reason, also returned in `error`).
+bool write(QFileDevice& file, const QByteArray& data, QString* error = nullptr);
+
+// Records a failed write or replacement of `path` that did not go through
+// write() (a file that could not be created or renamed into place).
+void recordFailure(const QString& path, const QString& reason);
+
+// Failures recorded since the program started.
+quint64 failureCount();
+// The text of the last failure: "<file>: <reason>".
+QString lastFailure();
+
+// The system's text for a full disk, as the writes report it.
+QString fullDiskText();
+
+// Tests only: from now on writes through write() behave as on a disk that
+// has `bytesLeft` bytes free (they write that much, then fail as a full disk
+// does). A negative value lifts it.
+void simulateFullDisk(qint64 bytesLeft);
+bool diskFullSimulated();
+
+}  // namespace FileWrites
+
+// Tells whether a write failed since it was made: a window makes one before
+// it saves and asks it afterwards, so that one save tells the user once
+// however many files it wrote.
+class FailureWatch {
+ public:
+  FailureWatch() : m_start(FileWrites::failureCount()) {}
+  bool failed() const { return FileWrites::failureCount() != m_start; }
+  // The last failure's text, empty when none happened since construction.
+  QString failure() const { return failed() ? FileWrites::lastFailure() : QString(); }
+
+ private:
+  quint64 m_start;
+};
+
+}  // namespace Utils
+}  // namespace RAZ
