@@ -65,6 +65,8 @@
 namespace {
 
 const bool g_environment = ZentTest::useTemporaryHome("zent-test-session-", true);
+// Bounds a wait for the demo service; a busy machine may take seconds.
+const int kWait = 20000;
 
 Application* app() { return static_cast<Application*>(qApp); }
 RAZ::Demo::Service& demo() { return RAZ::Demo::Service::instance(); }
@@ -163,9 +165,10 @@ class TestSessionLifecycle : public QObject {
   QString signedOut() {
     if (app()->client()->hasSession())
       app()->menuActionProvider()->action(Providers::MenuActionProvider::SignOut)->trigger();
-    if (!QTest::qWaitFor([] { return !app()->client()->hasSession() && !app()->sessionScope(); }))
+    if (!QTest::qWaitFor([] { return !app()->client()->hasSession() && !app()->sessionScope(); },
+                         kWait))
       return QStringLiteral("the session did not end");
-    if (!QTest::qWaitFor(signInWindowIsBack)) return QStringLiteral("no sign-in window");
+    if (!QTest::qWaitFor(signInWindowIsBack, kWait)) return QStringLiteral("no sign-in window");
     return QString();
   }
 
@@ -177,7 +180,8 @@ class TestSessionLifecycle : public QObject {
     login->setPassword(RAZ::Demo::Service::demoPassword());
     login->setRememberPasswordChecked(remember);
     login->onSigninClicked();
-    if (!QTest::qWaitFor([] { return app()->mainWindow() && app()->mainWindow()->isVisible(); }))
+    if (!QTest::qWaitFor([] { return app()->mainWindow() && app()->mainWindow()->isVisible(); },
+                         kWait))
       return QStringLiteral("the main window did not show");
     if (!app()->sessionManager()) return QStringLiteral("no session");
     return QString();
@@ -192,8 +196,8 @@ class TestSessionLifecycle : public QObject {
   }
 
   QString verifySignedOut(const QList<Watched>& objects) {
-    if (!QTest::qWaitFor(signInWindowIsBack)) return QStringLiteral("no sign-in window");
-    if (!QTest::qWaitFor([] { return !app()->sessionScope(); }))
+    if (!QTest::qWaitFor(signInWindowIsBack, kWait)) return QStringLiteral("no sign-in window");
+    if (!QTest::qWaitFor([] { return !app()->sessionScope(); }, kWait))
       return QStringLiteral("the session's objects are still in place");
     if (app()->sessionManager() || app()->factory() || app()->commsWindowManager() ||
         app()->contactOnlinePlayer() || app()->presenceRequestDialog() || app()->mainWindow() ||

@@ -1,0 +1,131 @@
+#include "Scenario.h"
+
+#include <QApplication>
+#include <QMenu>
+
+#include <RAZ/Client.h>
+#include <RAZ/Controllers/CommsSessionController.h>
+#include <RAZ/Controllers/CommunicationSession.h>
+#include <RAZ/Demo/Service.h>
+#include <RAZ/Sessions/SessionManagerBase.h>
+
+#include "Application.h"
+#include "TestSupport.h"
+#include "Utils/AppPaths.h"
+#include "dialogs/MessageWindow.h"
+#include "libqml/components/LoginWindow.h"
+#include "libqml/components/MainWindow.h"
+#include "libqml/window/View.h"
+
+namespace ZentTest {
+
+namespace {
+
+bool signInWindowIsBack() {
+  QML::LoginWindow* login = Scenario::app()->loginWindow();
+  return login && login->isVisible() && login->getLoginState() == QML::LoginWindow::None;
+}
+
+}  // namespace
+
+bool Scenario::prepare(const QByteArray& instancePrefix, const QByteArray& language) {
+  const bool ok = useTemporaryHome(instancePrefix, false);
+  // The interface follows the system's language at a first start.
+  const QByteArray locale = language == "es" ? "es_ES.UTF-8" : "en_US.UTF-8";
+  qputenv("LANG", locale);
+  qputenv("LC_ALL", locale);
+  qputenv("LANGUAGE", language);
+  return ok;
+}
+
+QString Scenario::start() {
+  AppPaths::setExecutableDirOverride(qEnvironmentVariable("ZENT_DIST_DIR"));
+  demo().reset();
+  demo().setStepDelay(0);
+  demo().setPresenceChanges(false);
+  const bool ok = app()->initialize();
+  installStrictMessageHandler();
+  if (!ok) return QStringLiteral("the application did not initialise");
+  // The reset above runs before the service reads its environment: repeat
+  // what a test relies on.
+  demo().setStepDelay(0);
+  demo().setPresenceChanges(false);
+  if (!QTest::qWaitFor([] { return app()->loginWindow() && app()->loginWindow()->isVisible(); },
+                       kWaitMs))
+    return QStringLiteral("no sign-in window; visible: %1").arg(describeWindows());
+  return QString();
+}
+
+void Scenario::finish() {
+  tidy();
+  AppPaths::setExecutableDirOverride(QString());
+}
+
+Application* Scenario::app() { return static_cast<Application*>(qApp); }
+
+RAZ::Demo::Service& Scenario::demo() { return RAZ::Demo::Service::instance(); }
+
+QString Scenario::signIn(const QString& user) {
+  if (app()->client()->hasSession() && mainWindow() && mainWindow()->isVisible()) return QString();
+  SceneDriver login = loginScene();
+  if (!login.isValid()) return QStringLiteral("no sign-in window");
+  QString problem = login.waitVisible(QStringLiteral("usernameCombo"));
+  if (!problem.isEmpty()) return problem;
+  problem = login.focus(QStringLiteral("usernameCombo"));
+  if (!problem.isEmpty()) return problem;
+  // Whatever a previous sign-in left in the field goes first.
+  login.press(Qt::Key_A, Qt::ControlModifier);
+  login.press(Qt::Key_Backspace);
+  login.type(user);
+  login.press(Qt::Key_Tab);
+  login.type(RAZ::Demo::Service::demoPassword());
+  login.press(Qt::Key_Return);
+  if (!QTest::qWaitFor([] { return mainWindow() && mainWindow()->isVisible(); }, kWaitMs))
+    return QStringLiteral("the main window did not show; sign-in status \"%1\"; visible: %2")
+        .arg(login.text(QStringLiteral("statusLabel")), describeWindows());
+  return QString();
+}
+
+QString Scenario::signOut() {
+  tidy();
+  if (!app()->client()->hasSession()) return QString();
+  SceneDriver main = mainScene();
+  QString problem = main.click(QStringLiteral("windowFrameIcon"));
+  if (!problem.isEmpty()) return problem;
+  QMenu* menu = nullptr;
+  problem = waitForMenu(&menu);
+  if (!problem.isEmpty()) return problem;
+  problem = triggerMenuEntry(menu, {QStringLiteral("Sign Out")});
+  if (!problem.isEmpty()) return problem;
+  if (!QTest::qWaitFor([] { return !app()->client()->hasSession() && !app()->sessionScope(); },
+                       kWaitMs))
+    return QStringLiteral("the session did not end");
+  if (!QTest::qWaitFor(signInWindowIsBack, kWaitMs)) return QStringLiteral("no sign-in window");
+  return QString();
+}
+
+void Scenario::tidy() {
+  closeMenus();
+  // Calls and chats a test left behind end without questions.
+  if (app()->client()->hasSession()) {
+    RAZ::Controllers::CommsSessionController* comms =
+        app()->sessionManager()->commsSessionController();
+    const QList<RAZ::Controllers::CommunicationSession*> open = comms->commsList();
+    for (RAZ::Controllers::CommunicationSession* s : open) comms->closeSession(s);
+    (void)QTest::qWaitFor([comms] { return comms->commsList().isEmpty(); }, kWaitMs);
+  }
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (qobject_cast<Dialogs::MessageWindow*>(w) && w->isVisible()) w->close();
+}
+
+SceneDriver Scenario::loginScene() {
+  return SceneDriver(app()->loginWindow() ? app()->loginWindow()->view() : nullptr);
+}
+
+SceneDriver Scenario::mainScene() {
+  return SceneDriver(mainWindow() ? mainWindow()->view() : nullptr);
+}
+
+QML::MainWindow* Scenario::mainWindow() { return app()->mainWindow(); }
+
+}  // namespace ZentTest

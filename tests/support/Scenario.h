@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "SceneDriver.h"
+
+class Application;
+namespace QML {
+class MainWindow;
+}
+namespace RAZ {
+namespace Demo {
+class Service;
+}
+}  // namespace RAZ
+
+namespace ZentTest {
+
+// The whole program on the demo service, for tests that go through its
+// windows as a user does. A scenario program runs the real application
+// object (ZENT_TEST_MAIN(Test, Application)) and, before it exists, calls
+// Scenario::prepare from a namespace-scope initialiser:
+//
+//   const bool g_environment = ZentTest::Scenario::prepare("zent-scenario-calls-");
+//
+// The demo service answers at once (no step delay), its contacts keep their
+// presence and do not call, so that every event a test waits for is one the
+// test asked for.
+class Scenario {
+ public:
+  // A temporary home, an instance id of its own, and a system whose
+  // language is `language` ("en" or "es"), which a first start takes.
+  static bool prepare(const QByteArray& instancePrefix, const QByteArray& language = "en");
+
+  // From initTestCase: the application initialised as `main` does, with the
+  // strict message handler and the demo's test defaults.
+  static QString start();
+  // From cleanupTestCase.
+  static void finish();
+
+  static Application* app();
+  static RAZ::Demo::Service& demo();
+
+  // Signs in by typing `user` and the demo password into the sign-in window
+  // and pressing Enter; waits for the main window.
+  static QString signIn(const QString& user = QStringLiteral("carol"));
+  // Signs out through the main window's menu; waits for the sign-in window.
+  // Does nothing when nobody is signed in.
+  static QString signOut();
+  // Closes what a test may have left open: menus, message windows, calls
+  // and chats (ended without questions).
+  static void tidy();
+
+  static SceneDriver loginScene();
+  static SceneDriver mainScene();
+  static QML::MainWindow* mainWindow();
+};
+
+}  // namespace ZentTest

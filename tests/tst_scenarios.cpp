@@ -1,0 +1,217 @@
+// The user's main road through the whole program on the demo service, each
+// journey through the windows only: typed, clicked and read back as the user
+// does, with the demo service told what its parties do.
+#include <QApplication>
+#include <QMenu>
+#include <QQuickItem>
+#include <QtTest>
+
+#include <RAZ/Client.h>
+#include <RAZ/Controllers/CommsSessionController.h>
+#include <RAZ/Controllers/CommunicationSession.h>
+#include <RAZ/Demo/CommsScript.h>
+#include <RAZ/Demo/Service.h>
+#include <RAZ/Sessions/SessionManagerBase.h>
+
+#include "Application.h"
+#include "Scenario.h"
+#include "TestSupport.h"
+#include "Widgets/Notifications/CommunicationNotification.h"
+#include "dialogs/MessageWindow.h"
+#include "libqml/components/CommunicationsWindow.h"
+#include "libqml/components/MainWindow.h"
+#include "libqml/window/View.h"
+
+using RAZ::Controllers::CommunicationSession;
+using ZentTest::Scenario;
+using ZentTest::SceneDriver;
+
+namespace {
+
+const bool g_environment = Scenario::prepare("zent-scenarios-");
+
+const int kAlice = 101;
+const char kAliceName[] = "Alice Moreno";
+
+QML::CommunicationsWindow* commsWindowWith(const QString& party) {
+  return ZentTest::findWindow<QML::CommunicationsWindow>(
+      [&party](QML::CommunicationsWindow* w) { return w->windowTitle().contains(party); });
+}
+
+QString waitForCommsWindow(const QString& party, QML::CommunicationsWindow** out) {
+  return ZentTest::waitForWindow<QML::CommunicationsWindow>(
+      out, [&party](QML::CommunicationsWindow* w) { return w->windowTitle().contains(party); });
+}
+
+QString waitForCallPopup(QML::CommunicationNotification** out) {
+  return ZentTest::waitForWindow<QML::CommunicationNotification>(
+      out, [](QML::CommunicationNotification* n) {
+        return n->type() == QML::CommunicationNotification::CallNotification;
+      });
+}
+
+// Ends a call through its window's End button and the question that follows.
+QString endCallFrom(QML::CommunicationsWindow* window) {
+  QPointer<QML::CommunicationsWindow> guard(window);
+  SceneDriver scene = SceneDriver::of(window);
+  ZentTest::answerNextMessage(QDialogButtonBox::Yes);
+  QString problem = scene.click(QStringLiteral("endButton"));
+  if (!problem.isEmpty()) return problem;
+  if (!QTest::qWaitFor([&guard] { return !guard || !guard->isVisible(); }, ZentTest::kWaitMs))
+    return QStringLiteral("the call window stayed after End");
+  return QString();
+}
+
+}  // namespace
+
+class ScenarioTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(g_environment);
+    REQUIRE(Scenario::start());
+  }
+
+  void cleanupTestCase() { Scenario::finish(); }
+
+  void cleanup() {
+    Scenario::tidy();
+    QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
+  }
+
+  // Typed into the sign-in window and Enter: the main window lists the
+  // demo's contacts by group with their names; signing out through the
+  // main window's menu brings the sign-in window back.
+  void signInListsContactsAndSignOutReturns() {
+    REQUIRE(Scenario::signOut());
+    REQUIRE(Scenario::signIn());
+    SceneDriver main = Scenario::mainScene();
+    REQUIRE(main.waitVisible(QStringLiteral("contactRow")));
+    QString problem;
+    QVERIFY2(main.row(QStringLiteral("contactRow"), QString::fromLatin1(kAliceName), &problem),
+             qPrintable(problem));
+    QVERIFY2(main.row(QStringLiteral("contactRow"), QStringLiteral("Bruno Keller"), &problem),
+             qPrintable(problem));
+    QVERIFY(main.items(QStringLiteral("contactRow")).size() > 2);
+    QCOMPARE(main.text(QStringLiteral("userNameText")).isEmpty(), false);
+    REQUIRE(Scenario::signOut());
+    QVERIFY(!Scenario::app()->client()->hasSession());
+    QVERIFY(Scenario::loginScene().isVisible(QStringLiteral("signinButton")));
+  }
+
+  // A wrong password is refused and said so in the sign-in window.
+  void wrongPasswordIsRefusedInTheWindow() {
+    REQUIRE(Scenario::signOut());
+    SceneDriver login = Scenario::loginScene();
+    REQUIRE(login.focus(QStringLiteral("usernameCombo")));
+    REQUIRE(login.press(Qt::Key_A, Qt::ControlModifier));
+    REQUIRE(login.type(QStringLiteral("carol")));
+    REQUIRE(login.press(Qt::Key_Tab));
+    REQUIRE(login.type(QStringLiteral("not-the-password")));
+    REQUIRE(login.press(Qt::Key_Return));
+    Dialogs::MessageWindow* refusal = nullptr;
+    REQUIRE(ZentTest::waitForWindow<Dialogs::MessageWindow>(
+        &refusal, [](Dialogs::MessageWindow* m) { return m->windowTitle() == "Invalid User"; }));
+    QVERIFY(!Scenario::app()->client()->hasSession());
+    QVERIFY(!Scenario::mainWindow());
+    REQUIRE(ZentTest::clickButton(refusal, QStringLiteral("OK")));
+    QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<Dialogs::MessageWindow>(), ZentTest::kWaitMs);
+    // The sign-in window takes the next attempt.
+    REQUIRE(Scenario::signIn());
+  }
+
+  // Right-click a contact, Call ▸ Work: the call window shows the contact,
+  // the demo party answers; Hold and Resume; End asks, then the window goes.
+  void callAContactHoldResumeAndEnd() {
+    REQUIRE(Scenario::signIn());
+    SceneDriver main = Scenario::mainScene();
+    REQUIRE(main.waitVisible(QStringLiteral("contactRow")));
+    QString problem;
+    QQuickItem* alice = main.row(QStringLiteral("contactRow"), kAliceName, &problem);
+    QVERIFY2(alice, qPrintable(problem));
+    REQUIRE(main.rightClick(alice));
+    QMenu* menu = nullptr;
+    REQUIRE(ZentTest::waitForMenu(&menu));
+    const QStringList entries = ZentTest::menuTexts(menu);
+    QVERIFY2(entries.contains(QStringLiteral("Call")), qPrintable(entries.join(", ")));
+    REQUIRE(ZentTest::triggerMenuEntry(
+        menu, {QStringLiteral("Call"), QStringLiteral("Work: +4930100101")}));
+
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(waitForCommsWindow(kAliceName, &window));
+    REQUIRE(ZentTest::liesOnScreen(window));
+    SceneDriver call = SceneDriver::of(window);
+    REQUIRE(call.waitText(QStringLiteral("party"), kAliceName));
+    // Alice answers after a ring or two.
+    REQUIRE(call.waitText(QStringLiteral("callState"), QStringLiteral("Call Active")));
+    REQUIRE(call.click(QStringLiteral("holdButton")));
+    REQUIRE(call.waitText(QStringLiteral("callState"), QStringLiteral("On Hold")));
+    REQUIRE(call.click(QStringLiteral("holdButton")));
+    REQUIRE(call.waitText(QStringLiteral("callState"), QStringLiteral("Call Active")));
+    // The main window lists the call while it lasts.
+    QVERIFY2(main.row(QStringLiteral("activeCommRow"), kAliceName, &problem), qPrintable(problem));
+    REQUIRE(endCallFrom(window));
+    REQUIRE(main.waitHidden(QStringLiteral("activeCommRow")));
+  }
+
+  // A contact calls: the popup names the caller; a click on its answer
+  // button opens the call, which is then ended. A second call is declined
+  // from its popup: no call window, the popup goes.
+  void incomingCallsAnsweredAndDeclinedFromThePopup() {
+    REQUIRE(Scenario::signIn());
+    QVERIFY(RAZ::Demo::CommsScript::ringIn(kAlice, false));
+    QML::CommunicationNotification* popup = nullptr;
+    REQUIRE(waitForCallPopup(&popup));
+    SceneDriver ring(popup);
+    REQUIRE(ring.waitText(QStringLiteral("title"), kAliceName));
+    REQUIRE(ring.click(QStringLiteral("audioButton")));
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(waitForCommsWindow(kAliceName, &window));
+    SceneDriver call = SceneDriver::of(window);
+    REQUIRE(call.waitText(QStringLiteral("callState"), QStringLiteral("Call Active")));
+    QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationNotification>(),
+                             ZentTest::kWaitMs);
+    REQUIRE(endCallFrom(window));
+
+    QVERIFY(RAZ::Demo::CommsScript::ringIn(kAlice, false));
+    popup = nullptr;
+    REQUIRE(waitForCallPopup(&popup));
+    REQUIRE(SceneDriver(popup).click(QStringLiteral("declineButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationNotification>(),
+                             ZentTest::kWaitMs);
+    QVERIFY(!commsWindowWith(kAliceName));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        Scenario::app()->sessionManager()->commsSessionController()->commsList().isEmpty(),
+        ZentTest::kWaitMs);
+  }
+
+  // Chat from a contact's menu: the message typed and sent with Enter shows
+  // in the transcript as typed, and the contact's answer follows.
+  void chatSentAndAnswered() {
+    REQUIRE(Scenario::signIn());
+    SceneDriver main = Scenario::mainScene();
+    QString problem;
+    QQuickItem* alice = main.row(QStringLiteral("contactRow"), kAliceName, &problem);
+    QVERIFY2(alice, qPrintable(problem));
+    REQUIRE(main.rightClick(alice));
+    QMenu* menu = nullptr;
+    REQUIRE(ZentTest::waitForMenu(&menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Chat")}));
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(waitForCommsWindow(kAliceName, &window));
+    SceneDriver chat = SceneDriver::of(window);
+    REQUIRE(chat.waitVisible(QStringLiteral("messageInput")));
+    REQUIRE(chat.focus(QStringLiteral("messageInput")));
+    const QString typed = QStringLiteral("Lunch at <b>noon</b>?");
+    REQUIRE(chat.type(typed));
+    REQUIRE(chat.press(Qt::Key_Return));
+    REQUIRE(chat.waitPageText(QStringLiteral("transcriptView"), typed));
+    QCOMPARE(chat.text(QStringLiteral("messageInput")), QString());
+    // The demo contact answers in a moment.
+    REQUIRE(chat.waitPageText(QStringLiteral("transcriptView"), QStringLiteral("Sounds good")));
+  }
+};
+
+ZENT_TEST_MAIN(ScenarioTest, Application)
+#include "tst_scenarios.moc"
