@@ -50,6 +50,16 @@ QString waitForCallPopup(QML::CommunicationNotification** out) {
       });
 }
 
+// Right-clicks the contact's row in the main window and waits for its menu.
+QString openContactMenu(SceneDriver main, const QString& name, QMenu** menu) {
+  QString problem = main.waitVisible(QStringLiteral("contactRow"));
+  if (!problem.isEmpty()) return problem;
+  QQuickItem* row = main.row(QStringLiteral("contactRow"), name, &problem);
+  if (!row) return problem;
+  problem = main.rightClick(row);
+  return problem.isEmpty() ? ZentTest::waitForMenu(menu) : problem;
+}
+
 // Ends a call through its window's End button and the question that follows.
 QString endCallFrom(QML::CommunicationsWindow* window) {
   QPointer<QML::CommunicationsWindow> guard(window);
@@ -126,13 +136,9 @@ class ScenarioTest : public QObject {
   void callAContactHoldResumeAndEnd() {
     REQUIRE(Scenario::signIn());
     SceneDriver main = Scenario::mainScene();
-    REQUIRE(main.waitVisible(QStringLiteral("contactRow")));
-    QString problem;
-    QQuickItem* alice = main.row(QStringLiteral("contactRow"), kAliceName, &problem);
-    QVERIFY2(alice, qPrintable(problem));
-    REQUIRE(main.rightClick(alice));
     QMenu* menu = nullptr;
-    REQUIRE(ZentTest::waitForMenu(&menu));
+    REQUIRE(openContactMenu(main, kAliceName, &menu));
+    QString problem;
     const QStringList entries = ZentTest::menuTexts(menu);
     QVERIFY2(entries.contains(QStringLiteral("Call")), qPrintable(entries.join(", ")));
     REQUIRE(ZentTest::triggerMenuEntry(
@@ -190,13 +196,8 @@ class ScenarioTest : public QObject {
   // in the transcript as typed, and the contact's answer follows.
   void chatSentAndAnswered() {
     REQUIRE(Scenario::signIn());
-    SceneDriver main = Scenario::mainScene();
-    QString problem;
-    QQuickItem* alice = main.row(QStringLiteral("contactRow"), kAliceName, &problem);
-    QVERIFY2(alice, qPrintable(problem));
-    REQUIRE(main.rightClick(alice));
     QMenu* menu = nullptr;
-    REQUIRE(ZentTest::waitForMenu(&menu));
+    REQUIRE(openContactMenu(Scenario::mainScene(), kAliceName, &menu));
     REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Chat")}));
     QML::CommunicationsWindow* window = nullptr;
     REQUIRE(waitForCommsWindow(kAliceName, &window));
