@@ -197,6 +197,9 @@ class TestAppStartup : public QObject {
                                   << "";
     QTest::newRow("control characters") << QByteArray("A\tpp\nO\x01rg\n") << "App"
                                         << "Org";
+    // U+0080..U+009F are control characters too (found by fuzzing).
+    QTest::newRow("C1 control characters") << QByteArray("A\xc2\x80pp\nOrg\xc2\x9f\n") << "App"
+                                           << "Org";
     QTest::newRow("dots inside a name kept") << QByteArray("Zent..Pro\nZ. Org\n") << "Zent..Pro"
                                              << "Z. Org";
   }

@@ -20,7 +20,7 @@ QString pathSafeName(const QString& name) {
   for (const QChar c : name) {
     if (c == QLatin1Char('/') || c == QLatin1Char('\\'))
       safe += QLatin1Char('_');
-    else if (c.unicode() >= 0x20 && c.unicode() != 0x7f)
+    else if (c.category() != QChar::Other_Control)  // C0, DEL and C1 alike
       safe += c;
   }
   safe = safe.trimmed();
