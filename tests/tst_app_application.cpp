@@ -23,6 +23,7 @@
 #include <TP/Crypto/Blowfish.h>
 
 #include "Application.h"
+#include "DemoFixture.h"
 #include "Providers/MenuActionProvider.h"
 #include "TestSupport.h"
 #include "Utils/AppPaths.h"
@@ -292,8 +293,7 @@ class TestAppApplication : public QObject {
       QFile empty(dir.filePath("config_empty.xml"));
       QVERIFY(empty.open(QIODevice::WriteOnly));
     }
-    TP::Crypto::Blowfish cipher;
-    QVERIFY(cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode()));
+    TP::Crypto::Blowfish cipher = ZentTest::programCipher();
     RAZ::ConfigContainer container;
     container.setCipher(&cipher);
     container.setSearchFolders({dir.path()});

@@ -24,6 +24,7 @@
 #include <sys/stat.h>
 #include <cstdio>
 
+#include "DemoFixture.h"
 #include "TestSupport.h"
 #include "Utils/SettingsSeed.h"
 
@@ -71,8 +72,7 @@ struct FullDisk {
 // file again and again into `folder`, saying after each round how many it
 // has done, until it is killed.
 int runWriter(const QString& folder) {
-  TP::Crypto::Blowfish cipher;
-  if (!cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode())) return 2;
+  TP::Crypto::Blowfish cipher = ZentTest::programCipher();
   RAZ::Settings::setPath(RAZ::Settings::User, folder);
   CredentialsManager credentials(folder + "/credentials.dat", &cipher);
   if (!credentials.load()) return 3;
@@ -251,8 +251,7 @@ class TestAppFiles : public QObject {
 
   void storedAccountsSurviveAFullDisk() {
     QTemporaryDir dir;
-    TP::Crypto::Blowfish cipher;
-    QVERIFY(cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode()));
+    TP::Crypto::Blowfish cipher = ZentTest::programCipher();
     const QString path = dir.filePath("credentials.dat");
     CredentialsManager manager(path, &cipher);
     QVERIFY(manager.load());
@@ -275,8 +274,7 @@ class TestAppFiles : public QObject {
     // settings file, the stored accounts or a received file truncated,
     // emptied or gone; what an unfinished write leaves beside them goes at
     // the next start.
-    TP::Crypto::Blowfish cipher;
-    QVERIFY(cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode()));
+    TP::Crypto::Blowfish cipher = ZentTest::programCipher();
     QTemporaryDir dir;
     QRandomGenerator random(20261209);
     for (int kill = 0; kill < 8; ++kill) {

@@ -21,6 +21,7 @@
 #include <RAZ/Xsi/SimultaneousRing.h>
 #include <RAZ/Xsi/SupplementaryServices.h>
 
+#include "DemoFixture.h"
 #include "TestSupport.h"
 #include "Utils/CallSettingsInput.h"
 #include "Utils/CallSettingsToolbarHelper.h"
@@ -40,20 +41,8 @@ const char kUser[] = "alice@demo.zent";
 
 CallSettingsStore& store() { return CallSettingsStore::instance(); }
 
-QByteArray configXml(const QString& v364) {
-  return QStringLiteral("<config name=\"T\"><value id=\"364\" type=\"string\">%1</value></config>")
-      .arg(v364)
-      .toUtf8();
-}
-
-// A configuration with the toolbar switches given as id=value pairs.
-QByteArray toolbarConfig(const QList<QPair<int, bool>>& values) {
-  QString xml = QStringLiteral("<config name=\"T\">");
-  for (const auto& v : values)
-    xml += QStringLiteral("<value id=\"%1\" type=\"bool\">%2</value>")
-               .arg(v.first)
-               .arg(v.second ? "true" : "false");
-  return (xml + QStringLiteral("</config>")).toUtf8();
+QByteArray configXml(const QString& xsiVersion) {
+  return ZentTest::configText({{ConfigId::XsiVersion, xsiVersion}});
 }
 
 QStringList texts(QMenu* menu) {
@@ -611,17 +600,18 @@ class TestCallSettings : public QObject {
   // --- The toolbar -------------------------------------------------------------
 
   void toolbarSwitchedOffWithoutButtons() {
-    RAZ::Configuration::Config config(toolbarConfig({{386, true},
-                                                     {387, false},
-                                                     {388, false},
-                                                     {390, false},
-                                                     {391, true},
-                                                     {392, false},
-                                                     {393, false},
-                                                     {394, false},
-                                                     {395, false},
-                                                     {396, false}}),
-                                      QString());
+    RAZ::Configuration::Config config(
+        ZentTest::configText({{ConfigId::CallSettingsToolbar, true},
+                              {ConfigId::CallSettingsButton, false},
+                              {ConfigId::AnywhereButton, false},
+                              {ConfigId::RemoteOfficeButton, false},
+                              {ConfigId::ForwardingButton, true},
+                              {ConfigId::ForwardAlwaysOption, false},
+                              {ConfigId::ForwardBusyOption, false},
+                              {ConfigId::ForwardNoAnswerOption, false},
+                              {ConfigId::ForwardNotReachableOption, false},
+                              {ConfigId::DoNotDisturbButton, false}}),
+        QString());
     RAZ::Demo::DemoSession session(&config);
     session.open(QLatin1String(kUser), "demo");
     Utils::CallSettingsToolbarHelper helper(&session);
@@ -645,15 +635,17 @@ class TestCallSettings : public QObject {
                                          "Call Forward No Answer", "Call Forward Not Reachable",
                                          "-", "Configure..."});
     QTest::newRow("busy and no answer")
-        << QList<int>({393, 394})
+        << QList<int>({ConfigId::ForwardBusyOption, ConfigId::ForwardNoAnswerOption})
         << QStringList({"Call Forward Busy", "Call Forward No Answer", "-", "Configure..."});
   }
   void forwardingMenuFollowsTheOptions() {
     QFETCH(QList<int>, switches);
     QFETCH(QStringList, expected);
-    QList<QPair<int, bool>> values = {{386, true}, {387, true}, {391, true}};
-    for (int id : switches) values << qMakePair(id, true);
-    RAZ::Configuration::Config config(toolbarConfig(values), QString());
+    ZentTest::ConfigValues values = {{ConfigId::CallSettingsToolbar, true},
+                                     {ConfigId::CallSettingsButton, true},
+                                     {ConfigId::ForwardingButton, true}};
+    for (int id : switches) values.append({id, true});
+    RAZ::Configuration::Config config(ZentTest::configText(values), QString());
     RAZ::Demo::DemoSession session(&config);
     session.open(QLatin1String(kUser), "demo");
     Utils::CallSettingsToolbarHelper helper(&session);
@@ -675,9 +667,12 @@ class TestCallSettings : public QObject {
   }
 
   void toolbarTogglesReflectTheServiceAfterAFailure() {
-    RAZ::Configuration::Config config(
-        toolbarConfig({{386, true}, {390, true}, {391, true}, {393, true}, {396, true}}),
-        QString());
+    RAZ::Configuration::Config config(ZentTest::configText({{ConfigId::CallSettingsToolbar, true},
+                                                            {ConfigId::RemoteOfficeButton, true},
+                                                            {ConfigId::ForwardingButton, true},
+                                                            {ConfigId::ForwardBusyOption, true},
+                                                            {ConfigId::DoNotDisturbButton, true}}),
+                                      QString());
     RAZ::Demo::DemoSession session(&config);
     session.open(QLatin1String(kUser), "demo");
     Utils::CallSettingsToolbarHelper helper(&session);
@@ -719,7 +714,9 @@ class TestCallSettings : public QObject {
   }
 
   void anywhereMenuTexts() {
-    RAZ::Configuration::Config config(toolbarConfig({{386, true}, {388, true}}), QString());
+    RAZ::Configuration::Config config(ZentTest::configText({{ConfigId::CallSettingsToolbar, true},
+                                                            {ConfigId::AnywhereButton, true}}),
+                                      QString());
     auto& stored = store().account(kUser).anywhere;
     stored.append(RAZ::Xsi::StoredAnywhereLocation{"+4930777", "", false});
     stored.append(RAZ::Xsi::StoredAnywhereLocation{"", "Desk", false});

@@ -19,6 +19,7 @@
 #include <RAZ/Models/Smileys.h>
 #include <RAZ/Webcollab/WebcollabControllerBase.h>
 
+#include "DemoFixture.h"
 #include "Models/Chat/MessageModel.h"
 #include "Models/Chat/TranscriptPage.h"
 #include "TestSupport.h"
@@ -560,8 +561,8 @@ class TstChatTranscript : public QObject {
 
   void sizeLimits() {
     const RAZ::Configuration::Config limits(
-        "<config name='t'><value id='153' type='int'>1000</value>"
-        "<value id='154' type='int'>1000</value></config>",
+        ZentTest::configText(
+            {{ConfigId::OutgoingFileSizeLimit, 1000}, {ConfigId::IncomingFileSizeLimit, 1000}}),
         QString());
     {
       Transcript t(&limits);
@@ -579,7 +580,7 @@ class TstChatTranscript : public QObject {
       QVERIFY(t.listText().contains("File Size 4.9 KB. The incoming file is too large"));
     }
     const RAZ::Configuration::Config none(
-        "<config name='t'><value id='153' type='int'>0</value></config>", QString());
+        ZentTest::configText({{ConfigId::OutgoingFileSizeLimit, 0}}), QString());
     Transcript t(&none);
     FTAdapter* big = ChatDemo::offerFile(&t.chat, "b", 1 << 30, 1);
     QCOMPARE(big->cancelCount(), 0);

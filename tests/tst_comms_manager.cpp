@@ -32,6 +32,7 @@
 
 #include <memory>
 
+#include "DemoFixture.h"
 #include "TestSupport.h"
 #include "Utils/CommunicationsWindowManager.h"
 #include "Utils/CommunicationsWindowMenuActions.h"
@@ -71,17 +72,11 @@ class CommsManagerTest : public QObject {
   Q_OBJECT
 
  private:
-  TP::Crypto::Blowfish m_cipher;
-  QString m_dataDir;
-  std::unique_ptr<QTemporaryDir> m_exeDir;
-  std::unique_ptr<RAZ::ConfigContainer> m_container;
-  std::unique_ptr<RAZ::Client> m_client;
-  std::unique_ptr<RAZ::Configuration::Config> m_config;
+  ZentTest::DemoFixture m_demo;
   std::unique_ptr<NotificationManager> m_notifications;
   std::unique_ptr<Utils::CommunicationsWindowManager> m_manager;
-  QAction m_signOut, m_exit;
 
-  RAZ::Sessions::SessionManagerBase* session() const { return m_client->openSession(); }
+  RAZ::Sessions::SessionManagerBase* session() const { return m_demo.session(); }
   RAZ::Controllers::CommsSessionController* comms() const {
     return session()->commsSessionController();
   }
@@ -90,18 +85,10 @@ class CommsManagerTest : public QObject {
   // Signs in with a configuration of our own: every window shows at once
   // when `atOnce`, else only sessions that are not plain audio calls.
   bool signIn(bool atOnce = true) {
-    const QByteArray xml = QByteArray("<config name=\"Test\"><value id=\"75\" type=\"bool\">") +
-                           (atOnce ? "true" : "false") +
-                           "</value><value id=\"350\" type=\"bool\">true</value></config>";
-    m_config = std::make_unique<RAZ::Configuration::Config>(xml, QStringLiteral("test.xml"));
-    int opened = 0;
-    QMetaObject::Connection c =
-        connect(m_client.get(), &RAZ::Client::sessionOpened, this,
-                [&opened](RAZ::Sessions::SessionManagerBase&) { ++opened; });
-    const bool started =
-        m_client->signin(ZentTest::demoAccount("tester", "demo"), m_config.get(), QString(), true);
-    const bool ok = started && QTest::qWaitFor([&opened] { return opened > 0; }, kWait);
-    disconnect(c);
+    const bool ok =
+        nullptr != m_demo.signIn(QStringLiteral("tester"),
+                                 m_demo.ownConfig({{ConfigId::ShowCommsWindowAtOnce, atOnce},
+                                                   {ConfigId::XmppPresenceAndChat, true}}));
     if (!ok) return false;
     comms()->setPartiesAnswerCalls(false);
     m_notifications = std::make_unique<NotificationManager>();
@@ -134,31 +121,17 @@ class CommsManagerTest : public QObject {
 
  private slots:
   void initTestCase() {
-    QVERIFY(ZentTest::startDemoClientTest("ZentCommsManagerTest", m_cipher, &m_dataDir));
+    REQUIRE(m_demo.start("ZentCommsManagerTest"));
     QML::registerTypes();
   }
 
-  void init() {
-    QDir(m_dataDir).removeRecursively();
-    RAZ::Demo::Service::instance().reset();
-    RAZ::Demo::Service::instance().setStepDelay(0);
-    RAZ::Demo::Service::instance().setPresenceChanges(false);
-    m_exeDir = std::make_unique<QTemporaryDir>();
-    m_container = std::make_unique<RAZ::ConfigContainer>();
-    m_client = std::make_unique<RAZ::Client>(&m_signOut, &m_exit, m_exeDir->path());
-    QVERIFY(m_client->Initialize(m_container.get(), m_dataDir + "/credentials.dat", &m_cipher,
-                                 nullptr, {}));
-  }
+  void init() { REQUIRE(m_demo.startClient()); }
 
   void cleanup() {
     for (Dialogs::MessageWindow* m : openMessages()) m->close();
     m_manager.reset();
     m_notifications.reset();
-    m_client.reset();
-    m_container.reset();
-    m_config.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QDir(m_dataDir).removeRecursively();
+    m_demo.stopClient();
   }
 
   // A call from start to end keeps one window, which goes with the session.
@@ -670,9 +643,9 @@ class CommsManagerTest : public QObject {
     QList<QPointer<CommunicationsWindow>> windows;
     for (CommunicationsWindow* w : m_manager->windows()) windows << w;
     QCOMPARE(windows.size(), 3);
-    QSignalSpy closed(m_client.get(), SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)));
+    QSignalSpy closed(m_demo.client(), SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)));
     if (managerFirst) m_manager.reset();
-    m_client->signOut();
+    m_demo.client()->signOut();
     QTRY_COMPARE_WITH_TIMEOUT(closed.count(), 1, kWait);
     m_manager.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

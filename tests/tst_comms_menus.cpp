@@ -3,6 +3,7 @@
 // show, their texts and enabled states as the session changes, what they
 // do to the session, the history question, and the conference and transfer
 // targets between two calls.
+#include "DemoFixture.h"
 #include "TestSupport.h"
 
 #include <RAZ/Actions/Provider.h>
@@ -99,13 +100,8 @@ class TestCommsMenus : public QObject {
   Q_OBJECT
 
  private:
-  TP::Crypto::Blowfish m_cipher;
-  QString m_dataDir;
+  ZentTest::DemoFixture m_demo;
   QTemporaryDir m_settingsDir;
-  std::unique_ptr<QTemporaryDir> m_exeDir;
-  std::unique_ptr<RAZ::ConfigContainer> m_container;
-  std::unique_ptr<RAZ::Client> m_client;
-  QAction m_signOut, m_exit;
   SessionManagerBase* m_session = nullptr;
   std::unique_ptr<Providers::Factory> m_factory;
   QList<QPointer<QML::CommunicationsWindow>> m_windows;
@@ -114,11 +110,7 @@ class TestCommsMenus : public QObject {
   RAZ::Controllers::CommsSessionController* comms() { return m_session->commsSessionController(); }
 
   CommunicationSession* incoming(int contactId, CommunicationSession::Kind kind) {
-    const int before = comms()->commsList().size();
-    if (!Service::instance().incomingSession(contactId, kind)) return nullptr;
-    if (!QTest::qWaitFor([&] { return comms()->commsList().size() > before; }, 20000))
-      return nullptr;
-    return comms()->commsList().last();
+    return m_demo.incoming(contactId, kind);
   }
 
   static bool waitForCallState(CommunicationSession* s, int state) {
@@ -174,7 +166,7 @@ class TestCommsMenus : public QObject {
 
  private slots:
   void initTestCase() {
-    QVERIFY(ZentTest::startDemoClientTest("ZentCommsMenusTest", m_cipher, &m_dataDir));
+    REQUIRE(m_demo.start("ZentCommsMenusTest"));
     QML::registerTypes();
     QVERIFY(m_settingsDir.isValid());
     RAZ::Settings::setPath(RAZ::Settings::User, m_settingsDir.path());
@@ -182,39 +174,18 @@ class TestCommsMenus : public QObject {
   }
 
   void init() {
-    QDir(m_dataDir).removeRecursively();
-    Service::instance().reset();
-    Service::instance().setStepDelay(0);
-    Service::instance().setPresenceChanges(false);
-    m_exeDir = std::make_unique<QTemporaryDir>();
     // The switches the menus read: calls, video, other devices, conference
     // additions, transfer, recording, history, chat over XMPP.
-    QFile config(m_exeDir->path() + "/config_demo.xml");
-    QVERIFY(config.open(QIODevice::WriteOnly));
-    config.write(
-        m_cipher.Encrypt(QByteArray("<config name=\"Demo\">"
-                                    "<value id=\"68\" type=\"bool\">true</value>"
-                                    "<value id=\"71\" type=\"bool\">true</value>"
-                                    "<value id=\"79\" type=\"bool\">true</value>"
-                                    "<value id=\"94\" type=\"bool\">true</value>"
-                                    "<value id=\"109\" type=\"string\">*</value>"
-                                    "<value id=\"116\" type=\"bool\">true</value>"
-                                    "<value id=\"350\" type=\"bool\">true</value>"
-                                    "<value id=\"376\" type=\"bool\">true</value>"
-                                    "</config>")));
-    config.close();
-    m_container = std::make_unique<RAZ::ConfigContainer>();
-    m_client = std::make_unique<RAZ::Client>(&m_signOut, &m_exit, m_exeDir->path());
-    QVERIFY(m_client->Initialize(m_container.get(), m_dataDir + "/credentials.dat", &m_cipher,
-                                 nullptr, {}));
-    int opened = 0;
-    connect(m_client.get(), &RAZ::Client::sessionOpened, this,
-            [&opened](SessionManagerBase&) { ++opened; });
-    QVERIFY(m_container->config("Demo"));
-    QVERIFY(m_client->signin(ZentTest::demoAccount("tester"), m_container->config("Demo"),
-                             QString(), true));
-    QVERIFY(QTest::qWaitFor([&opened] { return opened > 0; }, 30000));
-    m_session = m_client->openSession();
+    REQUIRE(m_demo.startClient({{ConfigId::CallTransfer, true},
+                                {ConfigId::CallRecording, true},
+                                {ConfigId::CallsOnThisClient, true},
+                                {ConfigId::VideoCalls, true},
+                                {ConfigId::ConferenceAdd, QStringLiteral("*")},
+                                {ConfigId::CommsHistory, true},
+                                {ConfigId::XmppPresenceAndChat, true},
+                                {ConfigId::OtherDevicesTakeCalls, true}}));
+    QVERIFY(m_demo.demoConfig());
+    m_session = m_demo.signIn(QStringLiteral("tester"), m_demo.demoConfig());
     QVERIFY(m_session);
     m_factory = std::make_unique<Providers::Factory>(m_session, m_session->contactsManager(),
                                                      nullptr, m_session->ftController(),
@@ -228,10 +199,7 @@ class TestCommsMenus : public QObject {
     m_windows.clear();
     m_ownSessions.reset();
     m_factory.reset();
-    m_client.reset();
-    m_container.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QDir(m_dataDir).removeRecursively();
+    m_demo.stopClient();
   }
 
   void optionsMenuByState_data() {

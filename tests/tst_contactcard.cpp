@@ -21,6 +21,7 @@
 #include <RAZ/Demo/Service.h>
 #include <RAZ/Settings.h>
 
+#include "DemoFixture.h"
 #include "Models/ContactCardFieldsModel.h"
 #include "Providers/Factory.h"
 #include "TestSupport.h"
@@ -41,14 +42,15 @@ namespace {
 const int kAlice = 101;  // in the list and in the directory (one match)
 
 QByteArray config(const QString& syncMode) {
-  QString xml = QStringLiteral("<config name=\"T\">");
-  // Every field but the collaboration room shown; all but the IM address
+  ZentTest::ConfigValues values;
+  // Every field but the collaboration room shown (21 to 37 show a field, 39
+  // to 55 make it editable, 38 shows the room); all but the IM address
   // editable after adding.
   for (int id = 21; id <= 55; ++id)
-    if (id != 38) xml += QStringLiteral("<value id=\"%1\" type=\"bool\">true</value>").arg(id);
-  xml += QStringLiteral("<value id=\"350\" type=\"bool\">true</value>");
-  xml += QStringLiteral("<value id=\"20\" type=\"string\">%1</value>").arg(syncMode);
-  return (xml + QStringLiteral("</config>")).toUtf8();
+    if (id != 38) values.append({id, true});
+  values.append({ConfigId::XmppPresenceAndChat, true});
+  values.append({ConfigId::DirectorySyncMode, syncMode});
+  return ZentTest::configText(values);
 }
 
 // Clicks the button with `text` of the next message window shown and

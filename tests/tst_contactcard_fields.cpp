@@ -5,6 +5,7 @@
 
 #include <RAZ/Configuration/Config.h>
 
+#include "DemoFixture.h"
 #include "Models/ContactCardFieldsModel.h"
 #include "TestSupport.h"
 
@@ -13,10 +14,11 @@ using Models::FieldData;
 
 namespace {
 
+// A configuration with the switches `on` set.
 QByteArray xml(const QList<int>& on) {
-  QString text = QStringLiteral("<config name=\"T\">");
-  for (int id : on) text += QStringLiteral("<value id=\"%1\" type=\"bool\">true</value>").arg(id);
-  return (text + QStringLiteral("</config>")).toUtf8();
+  ZentTest::ConfigValues values;
+  for (int id : on) values.append({id, true});
+  return ZentTest::configText(values);
 }
 
 QList<int> column(const ContactCardFieldsModel& m, int role) {

@@ -1,3 +1,4 @@
+#include "DemoFixture.h"
 #include "TestSupport.h"
 
 #include <RAZ/Client.h>
@@ -77,24 +78,9 @@ class TestDemoService : public QObject {
   Q_OBJECT
 
  private:
-  TP::Crypto::Blowfish m_cipher;
-  QString m_dataDir;
-  std::unique_ptr<QTemporaryDir> m_exeDir;
-  std::unique_ptr<RAZ::ConfigContainer> m_container;
-  std::unique_ptr<RAZ::Client> m_client;
-  QAction m_signOut, m_exit;
+  ZentTest::DemoFixture m_demo;
 
-  SessionManagerBase* open() {
-    int opened = 0;
-    QMetaObject::Connection c =
-        connect(m_client.get(), &RAZ::Client::sessionOpened, this,
-                [&opened](RAZ::Sessions::SessionManagerBase&) { ++opened; });
-    const bool started =
-        m_client->signin(ZentTest::demoAccount("tester", "demo"), nullptr, QString(), true);
-    const bool ok = started && QTest::qWaitFor([&opened] { return opened > 0; }, 30000);
-    disconnect(c);
-    return ok ? m_client->openSession() : nullptr;
-  }
+  SessionManagerBase* open() { return m_demo.signIn(); }
 
   QAbstractItemModel* contactList(SessionManagerBase* s) {
     return s->contactsManager()->getModel(RAZ::Contacts::Contacts::ContactListKind);
@@ -107,29 +93,14 @@ class TestDemoService : public QObject {
   }
 
  private slots:
-  void initTestCase() {
-    QVERIFY(ZentTest::startDemoClientTest("ZentDemoServiceTest", m_cipher, &m_dataDir));
-  }
+  void initTestCase() { REQUIRE(m_demo.start("ZentDemoServiceTest")); }
 
   void init() {
-    QDir(m_dataDir).removeRecursively();
-    Service::instance().reset();
-    Service::instance().setStepDelay(0);
-    Service::instance().setPresenceChanges(false);
-    m_exeDir = std::make_unique<QTemporaryDir>();
-    m_container = std::make_unique<RAZ::ConfigContainer>();
-    m_client = std::make_unique<RAZ::Client>(&m_signOut, &m_exit, m_exeDir->path());
-    QVERIFY(m_client->Initialize(m_container.get(), m_dataDir + "/credentials.dat", &m_cipher,
-                                 nullptr, {}));
-    QCOMPARE(Service::instance().client(), m_client.get());
+    REQUIRE(m_demo.startClient());
+    QCOMPARE(Service::instance().client(), m_demo.client());
   }
 
-  void cleanup() {
-    m_client.reset();
-    m_container.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QDir(m_dataDir).removeRecursively();
-  }
+  void cleanup() { m_demo.stopClient(); }
 
   void demoDataFromTheResources() {
     Service& s = Service::instance();
@@ -199,9 +170,9 @@ class TestDemoService : public QObject {
 
     // The contacts manager pointer observes the session's lifetime.
     int closedCount = 0;
-    connect(m_client.get(), &RAZ::Client::sessionClosed, this,
+    connect(m_demo.client(), &RAZ::Client::sessionClosed, this,
             [&closedCount](RAZ::Sessions::SessionManagerBase&) { ++closedCount; });
-    m_client->signOut();
+    m_demo.client()->signOut();
     QTRY_COMPARE(closedCount, 1);
     QTRY_VERIFY(contacts.isNull());
     QVERIFY(!contact);
@@ -347,13 +318,7 @@ class TestDemoService : public QObject {
         firstRun = seen.mid(0, 3);
       else
         QCOMPARE(seen.mid(0, 3), firstRun);
-      int closedCount = 0;
-      const QMetaObject::Connection c =
-          connect(m_client.get(), &RAZ::Client::sessionClosed, this,
-                  [&closedCount](RAZ::Sessions::SessionManagerBase&) { ++closedCount; });
-      m_client->signOut();
-      QTRY_COMPARE(closedCount, 1);
-      disconnect(c);
+      QVERIFY(m_demo.signOut());
     }
   }
 
@@ -365,14 +330,14 @@ class TestDemoService : public QObject {
                     Qt::QueuedConnection));
     QSignalSpy forced(session, SIGNAL(forceLogout()));
     int closedCount = 0;
-    connect(m_client.get(), &RAZ::Client::sessionClosed, this,
+    connect(m_demo.client(), &RAZ::Client::sessionClosed, this,
             [&closedCount](RAZ::Sessions::SessionManagerBase&) { ++closedCount; });
     QVERIFY(Service::instance().forceLogout());
     QCOMPARE(forced.count(), 0);
     QTRY_COMPARE(closedCount, 1);
     QCOMPARE(forced.count(), 1);
     QTRY_COMPARE(prompts.forced, 1);
-    QVERIFY(!m_client->hasSession());
+    QVERIFY(!m_demo.client()->hasSession());
   }
 
   void passwordExpiryAndChange() {
@@ -409,7 +374,7 @@ class TestDemoService : public QObject {
 
   void newVersionOnlyOverHttp() {
     Prompts prompts;
-    QVERIFY(connect(m_client.get(), SIGNAL(newVersionFound(bool, const QUrl&)), &prompts,
+    QVERIFY(connect(m_demo.client(), SIGNAL(newVersionFound(bool, const QUrl&)), &prompts,
                     SLOT(newVersionFound(bool, const QUrl&))));
     QVERIFY(!Service::instance().announceNewVersion(true, QUrl("file:///tmp/setup.sh")));
     QVERIFY(!Service::instance().announceNewVersion(true, QUrl("javascript:alert(1)")));
@@ -430,7 +395,7 @@ class TestDemoService : public QObject {
 
   void proxyCredentialsAnswerGoesBackToTheCaller() {
     Prompts prompts;
-    QVERIFY(connect(m_client.get(),
+    QVERIFY(connect(m_demo.client(),
                     SIGNAL(requestProxyCredentials(bool, const QString&, const QString&, bool,
                                                    QObject*, const QString&)),
                     &prompts,
@@ -454,17 +419,17 @@ class TestDemoService : public QObject {
 
   void disclaimerAnswerIsRecorded() {
     Prompts prompts;
-    QVERIFY(connect(m_client.get(), SIGNAL(showDisclaimerDialog()), &prompts,
+    QVERIFY(connect(m_demo.client(), SIGNAL(showDisclaimerDialog()), &prompts,
                     SLOT(onShowDisclaimerDialog())));
     QVERIFY(Service::instance().showDisclaimer());
     QCOMPARE(prompts.disclaimers, 0);
     QTRY_COMPARE(prompts.disclaimers, 1);
     // The application forwards its own signals to the client's, signal to signal.
     QObject app;
-    QVERIFY(QMetaObject::invokeMethod(m_client.get(), "disclaimerAccepted"));
-    QVERIFY(m_client->isDisclaimerAccepted());
-    QVERIFY(QMetaObject::invokeMethod(m_client.get(), "disclaimerRejected"));
-    QVERIFY(!m_client->isDisclaimerAccepted());
+    QVERIFY(QMetaObject::invokeMethod(m_demo.client(), "disclaimerAccepted"));
+    QVERIFY(m_demo.client()->isDisclaimerAccepted());
+    QVERIFY(QMetaObject::invokeMethod(m_demo.client(), "disclaimerRejected"));
+    QVERIFY(!m_demo.client()->isDisclaimerAccepted());
   }
 
   void incomingCommunicationSession() {

@@ -6,6 +6,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "DemoFixture.h"
 #include "RAZ/Configuration/Config.h"
 #include "RAZ/Contacts/Contacts.h"
 #include "RAZ/Contacts/ContactsImpl.h"
@@ -56,18 +57,17 @@ QList<QVariantMap> directory() {
           entry("Paula Costa", "+4930100203")};
 }
 
-QByteArray configText(int debounceMs, int minimumLength, bool ldap, const QString& extra = {}) {
-  return QStringLiteral(
-             "<config name=\"Test\">"
-             "<value id=\"165\" type=\"bool\">%1</value>"
-             "<value id=\"168\" type=\"int\">%2</value>"
-             "<value id=\"169\" type=\"int\">%3</value>%4</config>")
-      .arg(ldap ? "true" : "false")
-      .arg(debounceMs)
-      .arg(minimumLength)
-      .arg(extra)
-      .toUtf8();
+QByteArray configText(int debounceMs, int minimumLength, bool ldap,
+                      const ZentTest::ConfigValues& more = {}) {
+  return ZentTest::configText(
+      ZentTest::ConfigValues{{ConfigId::LdapContactSearch, ldap},
+                             {ConfigId::SearchDelay, debounceMs},
+                             {ConfigId::SearchMinimumLength, minimumLength}} +
+      more);
 }
+
+const ZentTest::ConfigValue kUnreachableLdap{ConfigId::LdapServer,
+                                             QStringLiteral("ldap://127.0.0.1:1")};
 
 // The rows of the search results: group headers as "#name", contacts by name.
 // The groups listed (shown or waiting for rows), by name.
@@ -303,9 +303,9 @@ class TestDirectorySearch : public QObject {
 
   void errorsShowOnTheirOwnSource() {
     // The corporate directory is on but its server is not there.
-    Fixture f(configText(0, 2, true,
-                         "<value id=\"170\" type=\"string\">ldap://127.0.0.1:1</value>"
-                         "<value id=\"171\" type=\"string\">dc=zent,dc=test</value>"));
+    Fixture f(configText(
+        0, 2, true,
+        {kUnreachableLdap, {ConfigId::LdapSearchBase, QStringLiteral("dc=zent,dc=test")}}));
     f.telephony->setFailure(RAZ::Xsi::XsiComponent::ServerError);
     QSignalSpy ldapFailed(f.ldap, &LdapContactSearch::searchFailed);
     f.manager->search(QStringLiteral("nor"));
@@ -331,9 +331,7 @@ class TestDirectorySearch : public QObject {
   }
 
   void ldapWithoutRequiredCredentialsTakesNoPart() {
-    Fixture f(configText(0, 2, true,
-                         "<value id=\"170\" type=\"string\">ldap://127.0.0.1:1</value>"
-                         "<value id=\"173\" type=\"bool\">true</value>"));
+    Fixture f(configText(0, 2, true, {kUnreachableLdap, {ConfigId::LdapBindRequired, true}}));
     f.manager->search(QStringLiteral("nor"));
     QVERIFY(!f.manager->searchOf(SearchManager::KindLdap)->isEnabled());
     QVERIFY(!f.manager->searchOf(SearchManager::KindLdap)->isAttached());
@@ -341,8 +339,7 @@ class TestDirectorySearch : public QObject {
   }
 
   void aSourceThatGoesAwayLosesItsGroup() {
-    Fixture f(
-        configText(0, 2, true, "<value id=\"170\" type=\"string\">ldap://127.0.0.1:1</value>"));
+    Fixture f(configText(0, 2, true, {kUnreachableLdap}));
     f.manager->search(QStringLiteral("nor"));
     QVERIFY(f.manager->searchOf(SearchManager::KindLdap)->isAttached());
     f.ldap->setChecked(false);
@@ -356,8 +353,7 @@ class TestDirectorySearch : public QObject {
   }
 
   void aSourceSwitchedOffIsRenamedToo() {
-    Fixture f(
-        configText(0, 2, true, "<value id=\"170\" type=\"string\">ldap://127.0.0.1:1</value>"));
+    Fixture f(configText(0, 2, true, {kUnreachableLdap}));
     f.manager->search(QStringLiteral("nor"));
     SearchManager::Search* ldap = f.manager->searchOf(SearchManager::KindLdap);
     QVERIFY(ldap->isAttached());

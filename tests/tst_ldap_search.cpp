@@ -10,6 +10,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "DemoFixture.h"
 #include "RAZ/Configuration/Config.h"
 #include "RAZ/Controllers/Search/LdapContactSearch.h"
 #include "RAZ/Utils/Credentials.h"
@@ -58,16 +59,12 @@ class TestLdapSearch : public QObject {
   quint16 m_port = 0;
 
   QByteArray configText(const QString& server, int timeoutSeconds = 10) const {
-    return QStringLiteral(
-               "<config name=\"Test\">"
-               "<value id=\"165\" type=\"bool\">true</value>"
-               "<value id=\"170\" type=\"string\">%1</value>"
-               "<value id=\"171\" type=\"string\">ou=people,dc=zent,dc=test</value>"
-               "<value id=\"173\" type=\"bool\">true</value>"
-               "<value id=\"174\" type=\"int\">%2</value></config>")
-        .arg(server)
-        .arg(timeoutSeconds)
-        .toUtf8();
+    return ZentTest::configText(
+        {{ConfigId::LdapContactSearch, true},
+         {ConfigId::LdapServer, server},
+         {ConfigId::LdapSearchBase, QStringLiteral("ou=people,dc=zent,dc=test")},
+         {ConfigId::LdapBindRequired, true},
+         {ConfigId::LdapTimeout, timeoutSeconds}});
   }
   QString server() const { return QStringLiteral("ldap://127.0.0.1:%1").arg(m_port); }
 

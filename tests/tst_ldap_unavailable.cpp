@@ -10,6 +10,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "DemoFixture.h"
 #include "RAZ/Configuration/Config.h"
 #include "RAZ/Contacts/Contacts.h"
 #include "RAZ/Contacts/ContactsImpl.h"
@@ -34,15 +35,11 @@ const char kShown[] = "The directory search is unavailable: its library cannot b
 // A directory that is on, with a server nobody would reach anyway: the search
 // must fail before it gets that far.
 QByteArray configText(const QString& server = QStringLiteral("ldap://127.0.0.1:1")) {
-  return QStringLiteral(
-             "<config name=\"Test\">"
-             "<value id=\"165\" type=\"bool\">true</value>"
-             "<value id=\"168\" type=\"int\">0</value>"
-             "<value id=\"169\" type=\"int\">2</value>"
-             "<value id=\"170\" type=\"string\">%1</value>"
-             "<value id=\"171\" type=\"string\">dc=zent,dc=test</value></config>")
-      .arg(server)
-      .toUtf8();
+  return ZentTest::configText({{ConfigId::LdapContactSearch, true},
+                               {ConfigId::SearchDelay, 0},
+                               {ConfigId::SearchMinimumLength, 2},
+                               {ConfigId::LdapServer, server},
+                               {ConfigId::LdapSearchBase, QStringLiteral("dc=zent,dc=test")}});
 }
 
 ContactSearchData request(const QString& text) { return ContactSearchData(text, 0xFFFFFFFFu, 0); }

@@ -22,6 +22,7 @@
 #include <RAZ/Settings.h>
 #include <RAZ/Xsi/XsiCredentialsControl.h>
 
+#include "DemoFixture.h"
 #include "Models/ErrorInfoModel.h"
 #include "Models/LeftPaneButtonsModel.h"
 #include "TestSupport.h"
@@ -37,19 +38,7 @@ namespace {
 
 const bool g_environment = ZentTest::useTemporaryHome("zent-test-mainwin-parts-", true);
 
-QByteArray configText(const QList<QPair<int, QVariant>>& values) {
-  QString xml = QStringLiteral("<config name=\"T\">");
-  for (const auto& v : values) {
-    const bool isBool = v.second.type() == QVariant::Bool;
-    const bool isInt = v.second.type() == QVariant::Int;
-    xml += QStringLiteral("<value id=\"%1\" type=\"%2\">%3</value>")
-               .arg(v.first)
-               .arg(isBool ? "bool" : (isInt ? "int" : "string"))
-               .arg(isBool ? (v.second.toBool() ? "true" : "false")
-                           : v.second.toString().toHtmlEscaped());
-  }
-  return (xml + QStringLiteral("</config>")).toUtf8();
-}
+using ZentTest::configText;
 
 // A list like the contact list: contacts (type 1) under group headers (0).
 QStandardItemModel* contactList(const QList<bool>& headers, QList<QObject*>* objects,

@@ -1,5 +1,6 @@
 // My Room invitations: the product link, the tooltip, the clipboard texts
 // and the e-mail address, over ordinary and hostile room data and names.
+#include "DemoFixture.h"
 #include "TestSupport.h"
 
 #include <QApplication>
@@ -20,24 +21,11 @@ namespace P = RAZ::Contacts::Properties;
 namespace {
 
 QByteArray configText(bool calls, bool chat, const QString& chatKind, bool collab) {
-  auto b = [](bool on) { return on ? QByteArray("true") : QByteArray("false"); };
-  return "<config name=\"Test\">"
-         "<value id=\"79\" type=\"bool\">" +
-         b(calls) +
-         "</value>"
-         "<value id=\"116\" type=\"bool\">" +
-         b(chat) +
-         "</value>"
-         "<value id=\"118\" type=\"string\">" +
-         chatKind.toUtf8() +
-         "</value>"
-         "<value id=\"270\" type=\"bool\">" +
-         b(collab) +
-         "</value>"
-         "<value id=\"271\" type=\"bool\">" +
-         b(collab) +
-         "</value>"
-         "</config>";
+  return ZentTest::configText({{ConfigId::CallsOnThisClient, calls},
+                               {ConfigId::CommsHistory, chat},
+                               {ConfigId::ChatProtocols, chatKind},
+                               {ConfigId::WebCollabCredentialsEditable, collab},
+                               {ConfigId::SeveralDesktopShares, collab}});
 }
 
 struct Room {

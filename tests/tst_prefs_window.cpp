@@ -2,6 +2,7 @@
 // load, change, save and cancel, and what the pages write outside the
 // settings (desktop entries) in a temporary home.
 
+#include "DemoFixture.h"
 #include "TestSupport.h"
 
 #include <RAZ/Configuration/Config.h>
@@ -104,20 +105,13 @@ const char kProxySeed[] =
     "httpsserver=old.secure\n"
     "httpsport=8443\n";
 
-const char kConfig[] =
-    "<config name=\"Demo\">"
-    "<value id=\"4\" type=\"bool\">true</value>"
-    "<value id=\"59\" type=\"bool\">true</value>"
-    "<value id=\"79\" type=\"bool\">true</value>"
-    "<value id=\"94\" type=\"bool\">true</value>"
-    "<value id=\"116\" type=\"bool\">true</value>"
-    "<value id=\"164\" type=\"bool\">true</value>"
-    "<value id=\"165\" type=\"bool\">true</value>"
-    "<value id=\"277\" type=\"bool\">true</value>"
-    "<value id=\"375\" type=\"bool\">true</value>"
-    "<value id=\"376\" type=\"bool\">true</value>"
-    "<value id=\"382\" type=\"bool\">true</value>"
-    "</config>";
+const ZentTest::ConfigValues kConfig = {
+    {ConfigId::PresenceEnabled, true},   {ConfigId::ProjectRooms, true},
+    {ConfigId::CallsOnThisClient, true}, {ConfigId::VideoCalls, true},
+    {ConfigId::CommsHistory, true},      {ConfigId::OutlookContactSearch, true},
+    {ConfigId::LdapContactSearch, true}, {ConfigId::AddinApi, true},
+    {ConfigId::ClickToCall, true},       {ConfigId::OtherDevicesTakeCalls, true},
+    {ConfigId::LocationPublishing, true}};
 
 // A short silent PCM WAV file.
 QByteArray waveBytes() {
@@ -145,7 +139,7 @@ class TestPrefsWindow : public QObject {
 
   std::unique_ptr<QTemporaryDir> m_dir;
   std::unique_ptr<RAZ::Configuration::Config> m_config;
-  TP::Crypto::Blowfish m_cipher;
+  TP::Crypto::Blowfish m_cipher = ZentTest::programCipher();
   std::unique_ptr<RAZ::Utils::Credentials::CredentialsManager> m_credentials;
   QPointer<RAZ::Demo::DemoSession> m_session;
   QPointer<PreferencesWindow> m_window;
@@ -157,7 +151,7 @@ class TestPrefsWindow : public QObject {
     if (f.open(QIODevice::WriteOnly)) f.write(text);
   }
 
-  RAZ::Demo::DemoSession* openSession(const QByteArray& config = kConfig) {
+  RAZ::Demo::DemoSession* openSession(const QByteArray& config = ZentTest::configText(kConfig)) {
     m_config = std::make_unique<RAZ::Configuration::Config>(config, QStringLiteral("demo.xml"));
     m_session = new RAZ::Demo::DemoSession(m_config.get());
     m_session->open(QStringLiteral("alice@demo.zent"), QStringLiteral("demo"));
@@ -188,7 +182,6 @@ class TestPrefsWindow : public QObject {
   void initTestCase() {
     QVERIFY(g_home);
     ZentTest::installStrictMessageHandler();
-    QVERIFY(m_cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode()));
     RAZ::Demo::Service::instance().setPresenceChanges(false);
   }
 
@@ -302,13 +295,11 @@ class TestPrefsWindow : public QObject {
     QTest::addColumn<QByteArray>("config");
     QTest::addColumn<QStringList>("absent");
     QTest::addColumn<bool>("outlookOnly");
-    QTest::newRow("nothing offered")
-        << QByteArray("<config name=\"D\"><value id=\"116\" type=\"bool\">true</value></config>")
-        << QStringList{"videoTab", "audioTab", "addinsTab"} << false;
+    QTest::newRow("nothing offered") << ZentTest::configText({{ConfigId::CommsHistory, true}})
+                                     << QStringList{"videoTab", "audioTab", "addinsTab"} << false;
     QTest::newRow("outlook search only")
-        << QByteArray(
-               "<config name=\"D\"><value id=\"164\" type=\"bool\">true</value>"
-               "<value id=\"79\" type=\"bool\">true</value></config>")
+        << ZentTest::configText(
+               {{ConfigId::OutlookContactSearch, true}, {ConfigId::CallsOnThisClient, true}})
         << QStringList{"videoTab"} << true;
   }
   void tabsFollowTheConfiguration() {

@@ -1,5 +1,6 @@
 // The stand-in platform's action model, contact operations and history, as
 // the menus and the main window use them, driven through the demo service.
+#include "DemoFixture.h"
 #include "TestSupport.h"
 
 #include <RAZ/Actions/Enablers.h>
@@ -51,57 +52,17 @@ class TestRazActions : public QObject {
   Q_OBJECT
 
  private:
-  TP::Crypto::Blowfish m_cipher;
-  QString m_dataDir;
-  std::unique_ptr<QTemporaryDir> m_exeDir;
-  std::unique_ptr<RAZ::ConfigContainer> m_container;
-  std::unique_ptr<RAZ::Client> m_client;
-  QAction m_signOut, m_exit;
+  ZentTest::DemoFixture m_demo;
 
-  SessionManagerBase* open(const QString& user = "tester") {
-    int opened = 0;
-    QMetaObject::Connection c = connect(m_client.get(), &RAZ::Client::sessionOpened, this,
-                                        [&opened](SessionManagerBase&) { ++opened; });
-    const bool ok = m_client->signin(ZentTest::demoAccount(user), nullptr, QString(), true) &&
-                    QTest::qWaitFor([&opened] { return opened > 0; }, 30000);
-    disconnect(c);
-    return ok ? m_client->openSession() : nullptr;
-  }
-
-  bool signOut() {
-    int closed = 0;
-    QMetaObject::Connection c = connect(m_client.get(), &RAZ::Client::sessionClosed, this,
-                                        [&closed](SessionManagerBase&) { ++closed; });
-    m_client->signOut();
-    const bool ok = QTest::qWaitFor([&closed] { return closed > 0; }, 30000);
-    disconnect(c);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return ok;
-  }
+  SessionManagerBase* open(const QString& user = "tester") { return m_demo.signIn(user); }
+  bool signOut() { return m_demo.signOut(); }
 
  private slots:
-  void initTestCase() {
-    QVERIFY(ZentTest::startDemoClientTest("ZentRazActionsTest", m_cipher, &m_dataDir));
-  }
+  void initTestCase() { REQUIRE(m_demo.start("ZentRazActionsTest")); }
 
-  void init() {
-    QDir(m_dataDir).removeRecursively();
-    Service::instance().reset();
-    Service::instance().setStepDelay(0);
-    Service::instance().setPresenceChanges(false);
-    m_exeDir = std::make_unique<QTemporaryDir>();
-    m_container = std::make_unique<RAZ::ConfigContainer>();
-    m_client = std::make_unique<RAZ::Client>(&m_signOut, &m_exit, m_exeDir->path());
-    QVERIFY(m_client->Initialize(m_container.get(), m_dataDir + "/credentials.dat", &m_cipher,
-                                 nullptr, {}));
-  }
+  void init() { REQUIRE(m_demo.startClient()); }
 
-  void cleanup() {
-    m_client.reset();
-    m_container.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QDir(m_dataDir).removeRecursively();
-  }
+  void cleanup() { m_demo.stopClient(); }
 
   // What a contact offers follows what is known of it.
   void contactOffers_data() {

@@ -1,3 +1,4 @@
+#include "DemoFixture.h"
 #include "TestSupport.h"
 
 #include <RAZ/Actions/Enabler.h>
@@ -33,13 +34,6 @@ using RAZ::Utils::Credentials::CredentialsManager;
 using RAZ::Utils::Credentials::UserCredentials;
 
 namespace {
-
-TP::Crypto::Blowfish programCipher() {
-  TP::Crypto::Blowfish cipher;
-  if (!cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode()))
-    qFatal("cannot key the program cipher");
-  return cipher;
-}
 
 UserCredentials account(const QString& user, const QString& password, int type = 0) {
   CredentialsData data;
@@ -106,12 +100,12 @@ class TestRazClient : public QObject {
   Q_OBJECT
 
  private:
-  TP::Crypto::Blowfish m_cipher = programCipher();
-  std::unique_ptr<QTemporaryDir> m_exeDir;
+  ZentTest::DemoFixture m_demo;
+  TP::Crypto::Blowfish& m_cipher = m_demo.cipher();
   QString m_dataDir;
 
   std::unique_ptr<RAZ::Client> makeClient(QAction* signOut = nullptr, QAction* exit = nullptr) {
-    return std::make_unique<RAZ::Client>(signOut, exit, m_exeDir->path());
+    return std::make_unique<RAZ::Client>(signOut, exit, m_demo.executableDir());
   }
 
   bool initialize(RAZ::Client& client, RAZ::ConfigContainer& container) {
@@ -163,27 +157,13 @@ class TestRazClient : public QObject {
 
  private slots:
   void initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName("ZentTestOrg");
-    QCoreApplication::setApplicationName("ZentRazClientTest");
-    m_dataDir = RAZ::Utils::Path::writableDataPath();
-    QVERIFY(!m_dataDir.isEmpty());
+    REQUIRE(m_demo.start("ZentRazClientTest"));
+    m_dataDir = m_demo.dataDir();
   }
 
-  void init() {
-    QDir(m_dataDir).removeRecursively();
-    m_exeDir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_exeDir->isValid());
-    RAZ::Demo::Service::instance().reset();
-    RAZ::Demo::Service::instance().setStepDelay(0);
-    RAZ::Demo::Service::instance().setPresenceChanges(false);
-    QFile f(m_exeDir->path() + "/config_demo.xml");
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(m_cipher.Encrypt(QByteArray(
-        "<config name=\"Demo\"><value id=\"400\" type=\"bool\">false</value></config>")));
-  }
+  void init() { REQUIRE(m_demo.startDemo({{ConfigId::AddressVerification, false}})); }
 
-  void cleanup() { QDir(m_dataDir).removeRecursively(); }
+  void cleanup() { m_demo.stopClient(); }
 
   void initializeLoadsConfigurationsAndAccounts() {
     auto client = makeClient();

@@ -1,3 +1,4 @@
+#include "DemoFixture.h"
 #include "TestSupport.h"
 
 #include <RAZ/ConfigContainer.h>
@@ -18,13 +19,6 @@
 using RAZ::Configuration::Config;
 
 namespace {
-
-TP::Crypto::Blowfish programCipher() {
-  TP::Crypto::Blowfish cipher;
-  if (!cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode()))
-    qFatal("cannot key the program cipher");
-  return cipher;
-}
 
 QByteArray configText(const QString& name, const QString& values = QString()) {
   return QStringLiteral("<config name=\"%1\">%2</config>").arg(name, values).toUtf8();
@@ -47,7 +41,7 @@ class TestRazConfig : public QObject {
   Q_OBJECT
 
  private:
-  TP::Crypto::Blowfish m_cipher = programCipher();
+  TP::Crypto::Blowfish m_cipher = ZentTest::programCipher();
   TP::Core::Logging::MemorySink m_log;
 
  private slots:

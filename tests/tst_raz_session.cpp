@@ -1,3 +1,4 @@
+#include "DemoFixture.h"
 #include "TestSupport.h"
 
 #include <RAZ/Adapters/FactoryPtr.h>
@@ -103,17 +104,12 @@ class TestRazSession : public QObject {
   Q_OBJECT
 
  private:
-  TP::Crypto::Blowfish m_cipher;
-  std::unique_ptr<QTemporaryDir> m_exeDir;
-  QString m_dataDir;
-  QAction m_signOut, m_exit;
-  std::unique_ptr<RAZ::ConfigContainer> m_container;
-  std::unique_ptr<RAZ::Client> m_client;
+  ZentTest::DemoFixture m_demo;
   std::unique_ptr<Recorder> m_rec;
 
   [[nodiscard]] bool connectRecorder() {
     bool ok = true;
-    RAZ::Client* c = m_client.get();
+    RAZ::Client* c = m_demo.client();
     Recorder* r = m_rec.get();
     ok &= bool(connect(
         c, SIGNAL(sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State)), r,
@@ -138,8 +134,8 @@ class TestRazSession : public QObject {
   SessionManagerBase* openSession(const QString& user = "alice@demo.zent") {
     m_rec->session = nullptr;
     m_rec->insideCall = true;
-    const bool started =
-        m_client->signin(account(user, "demo"), m_client->getConfig(), QString(), true);
+    const bool started = m_demo.client()->signin(account(user, "demo"),
+                                                 m_demo.client()->getConfig(), QString(), true);
     m_rec->insideCall = false;
     if (!started) return nullptr;
     QPointer<Recorder> rec(m_rec.get());
@@ -148,35 +144,18 @@ class TestRazSession : public QObject {
   }
 
  private slots:
-  void initTestCase() {
-    QVERIFY(ZentTest::startDemoClientTest("ZentRazSessionTest", m_cipher, &m_dataDir));
-  }
+  void initTestCase() { REQUIRE(m_demo.start("ZentRazSessionTest")); }
 
   void init() {
-    QDir(m_dataDir).removeRecursively();
-    RAZ::Demo::Service::instance().reset();
-    RAZ::Demo::Service::instance().setStepDelay(0);
-    RAZ::Demo::Service::instance().setPresenceChanges(false);
-    m_exeDir = std::make_unique<QTemporaryDir>();
-    QFile f(m_exeDir->path() + "/config_demo.xml");
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(m_cipher.Encrypt(
-        QByteArray("<config name=\"Demo\"><value id=\"116\" type=\"bool\">true</value></config>")));
-    f.close();
-    m_container = std::make_unique<RAZ::ConfigContainer>();
-    m_client = std::make_unique<RAZ::Client>(&m_signOut, &m_exit, m_exeDir->path());
-    QVERIFY(m_client->Initialize(m_container.get(), m_dataDir + "/credentials.dat", &m_cipher,
-                                 nullptr, {":/sounds/busy.wav", ":/sounds/congestion.wav"}));
+    REQUIRE(m_demo.startClient({{ConfigId::CommsHistory, true}},
+                               {":/sounds/busy.wav", ":/sounds/congestion.wav"}));
     m_rec = std::make_unique<Recorder>();
     QVERIFY(connectRecorder());
   }
 
   void cleanup() {
-    m_client.reset();
+    m_demo.stopClient();
     m_rec.reset();
-    m_container.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QDir(m_dataDir).removeRecursively();
   }
 
   void successfulSigninReportsStatesInOrderFromTheEventLoop() {
@@ -187,8 +166,8 @@ class TestRazSession : public QObject {
     // The account folder is settled before the session is announced.
     QCOMPARE(m_rec->events.mid(m_rec->events.size() - 2), (QStringList{"dir", "opened"}));
     QCOMPARE(m_rec->dirAccount, QString("alice@demo.zent"));
-    QCOMPARE(m_client->openSession(), session);
-    QVERIFY(m_client->isXmppConnected());
+    QCOMPARE(m_demo.client()->openSession(), session);
+    QVERIFY(m_demo.client()->isXmppConnected());
     QCOMPARE(session->state(), RAZ::Sessions::StateSignedIn);
 
     // Every object the session offers exists in the demo, except Outlook.
@@ -201,7 +180,7 @@ class TestRazSession : public QObject {
     QVERIFY(session->xmppChatController());
     QVERIFY(session->myroomController());
     QVERIFY(session->xsiEngine());
-    QCOMPARE(session->credentialsManager(), m_client->getCredentialsManager());
+    QCOMPARE(session->credentialsManager(), m_demo.client()->getCredentialsManager());
     QVERIFY(session->callController());
     QVERIFY(session->callController()->GetMediaHandlerAudio());
     QVERIFY(session->callController()->GetMediaHandlerVideo());
@@ -217,16 +196,16 @@ class TestRazSession : public QObject {
     QVERIFY(session->subSession(RAZ::Sessions::SubSession::TypeXmpp));
 
     // Only one session at a time.
-    QVERIFY(!m_client->signin(account("bob", "demo"), nullptr, QString(), true));
+    QVERIFY(!m_demo.client()->signin(account("bob", "demo"), nullptr, QString(), true));
   }
 
   void refusedSigninReportsTheAuthenticationError() {
     m_rec->insideCall = true;
-    QVERIFY(m_client->signin(account("alice", "not-demo"), nullptr, QString(), true));
+    QVERIFY(m_demo.client()->signin(account("alice", "not-demo"), nullptr, QString(), true));
     m_rec->insideCall = false;
-    QVERIFY(m_client->hasSession());
-    QVERIFY(!m_client->openSession());
-    QSignalSpy error(m_client.get(),
+    QVERIFY(m_demo.client()->hasSession());
+    QVERIFY(!m_demo.client()->openSession());
+    QSignalSpy error(m_demo.client(),
                      SIGNAL(sessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State,
                                          RAZ::Sessions::Error)));
     QVERIFY(error.wait(5000));
@@ -235,7 +214,7 @@ class TestRazSession : public QObject {
     QCOMPARE(m_rec->events.last(), QString("error 5/2"));
     QVERIFY(!m_rec->events.contains("opened"));
     QVERIFY(!m_rec->events.contains("dir"));
-    QVERIFY(!m_client->hasSession());
+    QVERIFY(!m_demo.client()->hasSession());
     // The failed attempt is released after its report.
     auto* failed = qvariant_cast<SessionManagerBase*>(error.first().at(0));
     QPointer<SessionManagerBase> guard(failed);
@@ -259,7 +238,7 @@ class TestRazSession : public QObject {
     m_rec->states.clear();
 
     m_rec->insideCall = true;
-    m_signOut.trigger();
+    m_demo.signOutAction().trigger();
     m_rec->insideCall = false;
     QVERIFY(!m_rec->signalInsideCall);
     QCOMPARE(m_rec->events.size(), 0);
@@ -268,7 +247,7 @@ class TestRazSession : public QObject {
     QVERIFY(!m_rec->events.contains("quit"));
     // The session's objects were all there while the close was delivered.
     QVERIFY(m_rec->contactsAliveAtClose);
-    QVERIFY(!m_client->hasSession());
+    QVERIFY(!m_demo.client()->hasSession());
     QTRY_VERIFY(guard.isNull());
     for (const auto& p : owned) QVERIFY(p.isNull());
     QCOMPARE(destroyedCount.size(), owned.size());
@@ -304,16 +283,16 @@ class TestRazSession : public QObject {
 
   void exitSignsOutThenQuitsAndMaybeQuitWaits() {
     QVERIFY(openSession());
-    m_client->maybeQuit();
+    m_demo.client()->maybeQuit();
     QVERIFY(!m_rec->events.contains("quit"));
     m_rec->events.clear();
-    m_exit.trigger();
+    m_demo.exitAction().trigger();
     QCOMPARE(m_rec->events.size(), 0);
     QTRY_VERIFY(m_rec->events.contains("quit"));
     QVERIFY(m_rec->events.indexOf("closed") >= 0);
     QVERIFY(m_rec->events.indexOf("closed") < m_rec->events.indexOf("quit"));
     QCOMPARE(m_rec->events.count("quit"), 1);
-    m_client->maybeQuit();
+    m_demo.client()->maybeQuit();
     QCOMPARE(m_rec->events.count("quit"), 2);
   }
 
@@ -321,7 +300,7 @@ class TestRazSession : public QObject {
     QPointer<SessionManagerBase> session(openSession());
     QVERIFY(session);
     m_rec->events.clear();
-    m_client.reset();
+    m_demo.stopClient();
     QVERIFY(session.isNull());
     QCoreApplication::processEvents();
     QCOMPARE(m_rec->events.size(), 0);

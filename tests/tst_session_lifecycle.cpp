@@ -35,6 +35,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include "Application.h"
+#include "DemoFixture.h"
 #include "Providers/Factory.h"
 #include "Providers/MenuActionProvider.h"
 #include "SessionScope.h"
@@ -121,8 +122,7 @@ struct Stored {
 Stored storedAccount(const QString& user) {
   Stored out;
   RAZ::Utils::Credentials::CredentialsManager* live = app()->client()->getCredentialsManager();
-  TP::Crypto::Blowfish cipher;
-  if (!cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode())) return out;
+  TP::Crypto::Blowfish cipher = ZentTest::programCipher();
   RAZ::Utils::Credentials::CredentialsManager store(live->path(), &cipher);
   if (!store.load()) return out;
   RAZ::Utils::Credentials::UserCredentials account;

@@ -1,6 +1,7 @@
 // The media engine the running program starts with: the platform client
 // builds it while it initialises, with the Qt Multimedia sound facility
 // unless sounds are switched off or the machine has no audio output.
+#include "DemoFixture.h"
 #include "TestSupport.h"
 
 #include <RAZ/Client.h>
@@ -68,34 +69,18 @@ class TestSoundStartup : public QObject {
   Q_OBJECT
 
  private:
-  TP::Crypto::Blowfish m_cipher;
-  QString m_dataDir;
+  ZentTest::DemoFixture m_demo;
   QTemporaryDir m_files;
   QString m_wav;
   TP::Core::Logging::MemorySink m_log;
-  std::unique_ptr<QTemporaryDir> m_exeDir;
-  std::unique_ptr<RAZ::ConfigContainer> m_container;
-  std::unique_ptr<RAZ::Client> m_client;
-  QAction m_signOut, m_exit;
 
   // The client initialised as the program's start-up does it; false when
   // initialising fails.
-  bool startClient() {
-    m_exeDir = std::make_unique<QTemporaryDir>();
-    m_container = std::make_unique<RAZ::ConfigContainer>();
-    m_client = std::make_unique<RAZ::Client>(&m_signOut, &m_exit, m_exeDir->path());
-    return m_client->Initialize(m_container.get(), m_dataDir + "/credentials.dat", &m_cipher,
-                                nullptr, {});
-  }
+  bool startClient() { return m_demo.startClient().isEmpty(); }
 
  private slots:
   void initTestCase() {
-    ZentTest::installStrictMessageHandler();
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName("ZentTestOrg");
-    QCoreApplication::setApplicationName("ZentSoundStartupTest");
-    QVERIFY(m_cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode()));
-    m_dataDir = RAZ::Utils::Path::writableDataPath();
+    REQUIRE(m_demo.start("ZentSoundStartupTest"));
     m_wav = m_files.filePath("tone.wav");
     QVERIFY(writeWav(m_wav));
     TP::Core::Logging::addLogger(&m_log);
@@ -109,10 +94,7 @@ class TestSoundStartup : public QObject {
   }
 
   void cleanup() {
-    m_client.reset();
-    m_container.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QDir(m_dataDir).removeRecursively();
+    m_demo.stopClient();
     qputenv("ZENT_SOUND_BACKEND", "silent");
   }
 
@@ -160,7 +142,7 @@ class TestSoundStartup : public QObject {
     QVERIFY(startClient());
     MediaHandlerBase* engine = MediaHandlerBase::m_This;
     QVERIFY(engine);
-    QCOMPARE(engine->parent(), m_client.get());
+    QCOMPARE(engine->parent(), m_demo.client());
     QVERIFY(engine->soundFacility());
     QCOMPARE(dynamic_cast<QtSoundFacility*>(engine->soundFacility()) != nullptr, qtMultimedia);
     QCOMPARE(dynamic_cast<FakeSoundFacility*>(engine->soundFacility()) != nullptr, !qtMultimedia);
@@ -179,7 +161,7 @@ class TestSoundStartup : public QObject {
     }
 
     // The engine goes with the client.
-    m_client.reset();
+    m_demo.stopClient();
     QCOMPARE(MediaHandlerBase::m_This, nullptr);
   }
 

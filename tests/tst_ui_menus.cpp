@@ -2,6 +2,7 @@
 // service: what each menu offers for a contact, a group, a history entry and
 // a session in each state, how enablers switch entries, the hub's
 // confirmations, and that one click runs one action.
+#include "DemoFixture.h"
 #include "TestSupport.h"
 
 #include <RAZ/Actions/Enablers.h>
@@ -92,13 +93,8 @@ class TestUiMenus : public QObject {
   Q_OBJECT
 
  private:
-  TP::Crypto::Blowfish m_cipher;
-  QString m_dataDir;
+  ZentTest::DemoFixture m_demo;
   QTemporaryDir m_settingsDir;
-  std::unique_ptr<QTemporaryDir> m_exeDir;
-  std::unique_ptr<RAZ::ConfigContainer> m_container;
-  std::unique_ptr<RAZ::Client> m_client;
-  QAction m_signOut, m_exit;
   SessionManagerBase* m_session = nullptr;
   std::unique_ptr<Providers::Factory> m_factory;
   std::unique_ptr<RAZ::Actions::ContactSourceComposite> m_contactSelection;
@@ -113,16 +109,12 @@ class TestUiMenus : public QObject {
   QMenu* lastMenu() { return m_menus.isEmpty() ? nullptr : m_menus.last(); }
 
   CommunicationSession* incoming(int contactId, CommunicationSession::Kind kind) {
-    auto* comms = m_session->commsSessionController();
-    const int before = comms->commsList().size();
-    if (!Service::instance().incomingSession(contactId, kind)) return nullptr;
-    if (!QTest::qWaitFor([&] { return comms->commsList().size() > before; }, 2000)) return nullptr;
-    return comms->commsList().last();
+    return m_demo.incoming(contactId, kind);
   }
 
  private slots:
   void initTestCase() {
-    QVERIFY(ZentTest::startDemoClientTest("ZentUiMenusTest", m_cipher, &m_dataDir));
+    REQUIRE(m_demo.start("ZentUiMenusTest"));
     QML::registerTypes();
     QVERIFY(m_settingsDir.isValid());
     RAZ::Settings::setPath(RAZ::Settings::User, m_settingsDir.path());
@@ -130,21 +122,8 @@ class TestUiMenus : public QObject {
   }
 
   void init() {
-    QDir(m_dataDir).removeRecursively();
-    Service::instance().reset();
-    Service::instance().setStepDelay(0);
-    Service::instance().setPresenceChanges(false);
-    m_exeDir = std::make_unique<QTemporaryDir>();
-    m_container = std::make_unique<RAZ::ConfigContainer>();
-    m_client = std::make_unique<RAZ::Client>(&m_signOut, &m_exit, m_exeDir->path());
-    QVERIFY(m_client->Initialize(m_container.get(), m_dataDir + "/credentials.dat", &m_cipher,
-                                 nullptr, {}));
-    int opened = 0;
-    connect(m_client.get(), &RAZ::Client::sessionOpened, this,
-            [&opened](SessionManagerBase&) { ++opened; });
-    QVERIFY(m_client->signin(ZentTest::demoAccount("tester"), nullptr, QString(), true));
-    QVERIFY(QTest::qWaitFor([&opened] { return opened > 0; }, 30000));
-    m_session = m_client->openSession();
+    REQUIRE(m_demo.startClient());
+    m_session = m_demo.signIn();
     QVERIFY(m_session);
     m_factory = std::make_unique<Providers::Factory>(m_session, m_session->contactsManager(),
                                                      nullptr, m_session->ftController(),
@@ -165,10 +144,7 @@ class TestUiMenus : public QObject {
     m_contactSelection.reset();
     m_activeSelection.reset();
     m_factory.reset();
-    m_client.reset();
-    m_container.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QDir(m_dataDir).removeRecursively();
+    m_demo.stopClient();
   }
 
   void contactMenus_data() {

@@ -2,11 +2,6 @@
 
 #include "dialogs/MessageWindow.h"
 
-#include <RAZ/ProgramKey.h>
-#include <RAZ/Utils/Path.h>
-#include <TP/Bytes.h>
-#include <TP/Crypto/Blowfish.h>
-
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
@@ -121,17 +116,6 @@ RAZ::Utils::Credentials::UserCredentials demoAccount(const QString& user, const 
   RAZ::Utils::Credentials::UserCredentials credentials;
   credentials.setCredentials(0, data);
   return credentials;
-}
-
-bool startDemoClientTest(const char* applicationName, TP::Crypto::Blowfish& cipher,
-                         QString* dataDir) {
-  installStrictMessageHandler();
-  QStandardPaths::setTestModeEnabled(true);
-  QCoreApplication::setOrganizationName("ZentTestOrg");
-  QCoreApplication::setApplicationName(applicationName);
-  if (!cipher.Initialize(TP::Bytes(RAZ::programKey()), RAZ::programCipherMode())) return false;
-  *dataDir = RAZ::Utils::Path::writableDataPath();
-  return !dataDir->isEmpty();
 }
 
 }  // namespace ZentTest

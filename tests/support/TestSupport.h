@@ -12,11 +12,6 @@
 namespace Dialogs {
 class MessageWindow;
 }
-namespace TP {
-namespace Crypto {
-class Blowfish;
-}
-}  // namespace TP
 
 namespace ZentTest {
 
@@ -49,14 +44,6 @@ void answerNextMessage(QDialogButtonBox::StandardButton button,
 // A sign-in account of the demo service (any user name signs in with "demo").
 RAZ::Utils::Credentials::UserCredentials demoAccount(const QString& user,
                                                      const QString& password = "demo");
-
-// The start of a test that signs in to the demo service: the strict message
-// handler, test-mode folders under the organisation "ZentTestOrg" and
-// `applicationName`, `cipher` keyed with the program's key, and the data
-// folder (emptied by each test's init) in `dataDir`. False when the cipher
-// cannot be prepared.
-bool startDemoClientTest(const char* applicationName, TP::Crypto::Blowfish& cipher,
-                         QString* dataDir);
 
 }  // namespace ZentTest
 

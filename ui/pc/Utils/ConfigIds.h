@@ -14,6 +14,7 @@ constexpr int RoomsMayBeAdded = 60;           // bool
 constexpr int RoomHistorySize = 61;           // int: messages kept per room
 constexpr int MyRoomByService = 64;           // bool: My Room is configured by the service
 constexpr int TestCall = 66;                  // bool
+constexpr int TestCallNumbers = 67;           // pairs: the test-call number by language
 constexpr int CallTransfer = 68;              // bool: transfer and drag-and-drop of calls
 constexpr int TransferType = 69;              // text
 constexpr int CallRecording = 71;             // bool
@@ -26,9 +27,21 @@ constexpr int VideoCalls = 94;                // bool
 constexpr int ConferenceAdd = 109;            // text
 constexpr int VoiceMailNumber = 115;          // text
 constexpr int CommsHistory = 116;             // bool: the communications history is kept
+constexpr int ChatProtocols = 118;            // text: the chat protocols offered ("im", "xmpp")
 constexpr int OfflineMessageIndicator = 119;  // bool
+constexpr int OutgoingFileSizeLimit = 153;    // int: bytes; below 1 no limit
+constexpr int IncomingFileSizeLimit = 154;    // int: bytes; below 1 no limit
 constexpr int OutlookContactSearch = 164;     // bool
 constexpr int LdapContactSearch = 165;        // bool
+constexpr int SearchDelay = 168;              // int: ms between the last key and the search
+constexpr int SearchMinimumLength = 169;      // int: characters a search needs
+// The stand-in platform's corporate directory reads 170 to 174 as its
+// server; the call-settings services read 170 and 171 as switches.
+constexpr int LdapServer = 170;        // text: "ldap://host:port"
+constexpr int LdapSearchBase = 171;    // text
+constexpr int LdapFilter = 172;        // text
+constexpr int LdapBindRequired = 173;  // bool: a search needs the user's credentials
+constexpr int LdapTimeout = 174;       // int: seconds
 constexpr int WebCollabCredentialsEditable =
     270;                                    // bool: web-collaboration credentials are edited here
 constexpr int SeveralDesktopShares = 271;   // bool

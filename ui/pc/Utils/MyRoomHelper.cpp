@@ -20,7 +20,6 @@ namespace Utils {
 namespace {
 
 const char* const kLog = "Utils::MyRoomHelper";
-const int kChatAddressKind = 118;
 
 QString property(const RAZ::Contacts::ContactPtr& contact, int key) {
   return contact ? contact->getProperty(key).toString() : QString();
@@ -119,7 +118,7 @@ QString MyRoomHelper::buildInvitation(const RAZ::Contacts::ContactPtr& contact, 
   QString chat;
   if (flag(ConfigId::CommsHistory) && config &&
       QRegularExpression(QStringLiteral("im|xmpp"))
-          .match(config->getString(kChatAddressKind))
+          .match(config->getString(ConfigId::ChatProtocols))
           .hasMatch())
     chat = property(contact, KeyMyRoomChat);
 

@@ -13,6 +13,7 @@
 #include <RAZ/Settings.h>
 
 #include "Models/Chat/RoomMembersModel.h"
+#include "Utils/GlobalConstants.h"
 #include "Utils/SettingsKeys.h"
 #include "dialogs/MessageWindow.h"
 #include "ui_ConfigureRoomDialog.h"
@@ -24,12 +25,12 @@ namespace {
 // Characters a room name may not hold (the vertical bar is one of them);
 // typed or pasted, each becomes a blank.
 const QRegExp& forbiddenCharacters() {
-  static const QRegExp pattern(QStringLiteral("[\f|\n|\r|\t|\v]"), Qt::CaseSensitive,
+  static const QRegExp pattern(Utils::Constants::RoomNameForbidden, Qt::CaseSensitive,
                                QRegExp::RegExp);
   return pattern;
 }
 const QRegExp& validName() {
-  static const QRegExp pattern(QStringLiteral("^[^\f|\n|\r|\t|\v]+$"), Qt::CaseSensitive,
+  static const QRegExp pattern(Utils::Constants::RoomNamePattern, Qt::CaseSensitive,
                                QRegExp::RegExp);
   return pattern;
 }

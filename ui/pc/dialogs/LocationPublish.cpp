@@ -21,6 +21,7 @@
 
 #include <RAZ/Settings.h>
 
+#include "Utils/GlobalConstants.h"
 #include "Utils/StringHelper.h"
 
 namespace Dialogs {
@@ -128,7 +129,7 @@ LocationPublish::LocationPublish(QWidget* parent) : Widgets::Window(parent, fals
 
 LocationPublish::~LocationPublish() = default;
 
-QString LocationPublish::helpContext() const { return QStringLiteral("locationPublish"); }
+QString LocationPublish::helpContext() const { return Utils::Constants::LocationHelpContext; }
 
 bool LocationPublish::canClose() {
   resetAndHide();

@@ -16,6 +16,8 @@
 #include <TP/Core/Logging.h>
 
 #include "Application.h"
+#include "Utils/ConfigIds.h"
+#include "Utils/GlobalConstants.h"
 #include "Utils/StringHelper.h"
 #include "libqml/utils/Style.h"
 
@@ -27,7 +29,9 @@ using RAZ::Data::Message::Data;
 
 namespace {
 
-// --- Page templates (filled in one pass with MessageModel::fill) ---
+// --- Page templates (filled in one pass with MessageModel::fill); those
+// the program shares are its constants ---
+namespace Shared = Utils::Constants::Chat;
 const char kPageHead[] =
     "<html><head><style type='text/css'><!--%1--></style>"
     "<script language='javascript' type='text/javascript' "
@@ -36,74 +40,34 @@ const char kPageHead[] =
     "src='qrc:/windows/CommunicationsWindow/Chat/chat.js'></script></head>\n";
 const char kBodyStart[] = "<body><div id='messagelist'>";
 const char kBodyEnd[] = "</div></body>";
-const char kDate[] = "<div class='date'>%1</div>";
-const char kLocalSender[] =
-    "<span class='local_sender'><span class='sender %1'>%2</span> %3</span>";
-const char kRemoteSender[] =
-    "<div class ='remote_sender_bg'><span class='remote_sender'><span class='sender "
-    "%1'>%2</span> %3</span></div>";
-const char kSmsSender[] =
-    "<span class='local_sender'><img id='msgicon-%1' class='msgicon' "
-    "src='qrc:/windows/CommunicationsWindow/Chat/loading_small.gif' style='%2'/><span "
-    "class='sender %3'>%4</span> %5</span><span><a class='msgaction' "
-    "onclick='performHtmlCommand(\"delete\", %1)'>delete</a></span>";
-const char kContent[] = "<div class='%1_content'>%2</div>";
-const char kAddUsersInfo[] = "<div class='addusersinfo'>%1</div>";
-const char kJoinPart[] = "<div class='joinpart'>%1</div>";
-const char kShareNote[] = "<div class='shareparticipants'>%1</div>";
-const char kRoomClosing[] = "<div class='roomclosing'>%1</div>";
+const QString& kDate = Shared::DateLine;
+const QString& kLocalSender = Shared::LocalSender;
+const QString& kRemoteSender = Shared::RemoteSender;
+const QString& kSmsSender = Shared::LocalSenderWithIcon;
+const QString& kContent = Shared::MessageBody;
+const QString& kAddUsersInfo = Shared::AddParticipantsHint;
+const QString& kJoinPart = Shared::JoinLeaveLine;
+const QString& kShareNote = Shared::ShareParticipantsLine;
+const QString& kRoomClosing = Shared::RoomClosingLine;
 
-const char kFtEntry[] = "<div class='filetransfer' id='filetransfer-%1'>%2</div>";
-const char kFtDetails[] =
-    "<div class='filename'><span>%1</span><span>%2</span></div><div class='filedetails'>%3</div>";
-const char kFtProgressBar[] =
-    "<img class='progressbar' id='progressbar-%1' "
-    "src='qrc:/windows/CommunicationsWindow/Chat/progressbar_stroke.png' "
-    "style='background-position: %2px 0px;' />";
-const char kFtAcceptDecline[] =
-    "<div class='ft_buttons'><span class='ft_button' onclick='window.qml.acceptClicked(\"%1\"); "
-    "return false;'>%2</span> | <span class='ft_button' "
-    "onclick='window.qml.cancelClicked(\"%1\"); return false;'>%3</span></div>";
-const char kFtStatusCancel[] =
-    "%2 | <span class='ft_button' onclick='window.qml.cancelClicked(\"%1\"); return "
-    "false;'>%3</span>";
-const char kFtOpenShow[] =
-    "<span class='ft_button' onclick='window.qml.openFileClicked(\"%1\"); return "
-    "false;'>%2</span> | <span class='ft_button' onclick='window.qml.showInFolderClicked(\"%1\"); "
-    "return false;'>%3</span>";
+const QString& kFtEntry = Shared::TransferBlock;
+const QString& kFtDetails = Shared::TransferFileLine;
+const QString& kFtProgressBar = Shared::TransferProgressBar;
+const QString& kFtAcceptDecline = Shared::IncomingTransferButtons;
+const QString& kFtStatusCancel = Shared::RunningTransferButton;
+const QString& kFtOpenShow = Shared::FinishedTransferButtons;
 const char kFtLoaded[] = "<span id='ft_loaded-%1'>0</span>";
 
 const char kCssResource[] = ":/windows/CommunicationsWindow/Chat/chatstyle.css.in";
 
-// Configuration ids of the file-size limits (bytes; below 1: no limit).
-const int kOutgoingFileSizeLimitId = 153;
-const int kIncomingFileSizeLimitId = 154;
-
 QString T(const char* templ) { return QString::fromLatin1(templ); }
+const QString& T(const QString& templ) { return templ; }
 
-// --- The three expressions of the message text, built once ---
-const QString& webPattern() {
-  static const QString p =
-      QString::fromLatin1(
-          R"re(\b((?:(?:([a-z][\w-]+:/{1,3})|www\d{0,3}[.]|[a-z0-9.\-]+[.][a-z]{2,4}/)(?:[^\s()<>]+|\(([^\s()<>]+|(\([^\s()<>]+\)))*\))+(?:\(([^\s()<>]+|(\([^\s()<>]+\)))*\)|\}\]|[^\s`!()\[\]{};:'".,<>?%1%2%3%4%5%6]))))re")
-          .arg(QChar(0x00AB), QChar(0x00BB), QChar(0x201C), QChar(0x201D), QChar(0x2018),
-               QChar(0x2019));
-  return p;
-}
-const QString& mailPattern() {
-  static const QString p = QString::fromLatin1(
-      R"re(\b([a-z0-9.\-+_]+@[a-z0-9.\-]+[.][a-z]{1,5}[^\s/`!()\[\]{};:'".,<>?]))re");
-  return p;
-}
+// --- The expressions of the message text ---
 // QRegExp keeps match state: every use works on its own copy.
-QRegExp webExpression() {
-  static const QRegExp e(webPattern(), Qt::CaseSensitive, QRegExp::RegExp);
-  return e;
-}
-QRegExp mailExpression() {
-  static const QRegExp e(mailPattern(), Qt::CaseInsensitive, QRegExp::RegExp);
-  return e;
-}
+QRegExp webExpression() { return Shared::LinkExpression; }
+QRegExp mailExpression() { return Shared::EmailExpression; }
+
 // The link target of an address the web expression found, or empty when it
 // must stay text. The expression takes any "word:/" prefix ("javascript://",
 // "file:/", the product's own scheme) and bare host names with a path; only
@@ -710,12 +674,12 @@ int MessageModel::configLimit(int id) const {
 }
 
 bool MessageModel::isIncomingFileTooLarge(const FTAdapter* ft) const {
-  const int limit = configLimit(kIncomingFileSizeLimitId);
+  const int limit = configLimit(Utils::ConfigId::IncomingFileSizeLimit);
   return limit >= 1 && ft->getFileSize() > limit;
 }
 
 bool MessageModel::isOutgoingFileTooLarge(const FTAdapter* ft) const {
-  const int limit = configLimit(kOutgoingFileSizeLimitId);
+  const int limit = configLimit(Utils::ConfigId::OutgoingFileSizeLimit);
   return limit >= 1 && ft->getFileSize() > limit;
 }
 

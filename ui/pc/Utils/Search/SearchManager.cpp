@@ -12,14 +12,12 @@
 #include <TP/Core/Logging.h>
 
 #include "Providers/Factory.h"
+#include "Utils/ConfigIds.h"
 
 namespace Utils {
 namespace Search {
 
 namespace {
-constexpr int kLdapAvailableId = 165;
-constexpr int kDebounceId = 168;
-constexpr int kMinimumLengthId = 169;
 // Every field, no flags: what a directory request asks for.
 constexpr unsigned int kAllFields = 4294967295u;
 // Groups of more results than this start closed.
@@ -32,7 +30,7 @@ QVariant configValue(const RAZ::Configuration::Config* config, int id) {
 // The minimum length of a text that a directory is searched with. A value
 // below 1 would make clearing the search field ask for the whole directory.
 int minimumLengthFrom(const RAZ::Configuration::Config* config) {
-  return qMax(1, configValue(config, kMinimumLengthId).toInt());
+  return qMax(1, configValue(config, ConfigId::SearchMinimumLength).toInt());
 }
 
 QString text(const QVariantMap& data, const char* key) {
@@ -206,7 +204,7 @@ SearchManager::SearchLdap::SearchLdap(RAZ::Controllers::Search::ContactSearch* c
 }
 
 bool SearchManager::SearchLdap::isAvailable() const {
-  return configValue(m_config, kLdapAvailableId).toBool();
+  return configValue(m_config, ConfigId::LdapContactSearch).toBool();
 }
 
 bool SearchManager::SearchLdap::isEnabled() const {
@@ -261,7 +259,7 @@ SearchManager::SearchManager(RAZ::Models::SearchGroups* groups,
   for (int kind : {KindXsi, KindOutlook, KindLdap})
     if (Search* s = createSearch(kind)) m_searches.insert(kind, s);
   m_timer->setSingleShot(true);
-  m_timer->setInterval(configValue(m_config, kDebounceId).toInt());
+  m_timer->setInterval(configValue(m_config, ConfigId::SearchDelay).toInt());
   connect(m_timer, SIGNAL(timeout()), this, SLOT(startSearches()));
 }
 
