@@ -32,7 +32,15 @@ Rectangle {
 
     // The window fills the screen while somebody's screen shows in it, and
     // returns to its size when the share stops (or the pane is left).
-    onViewingChanged: if (!viewing) rootWindow.restoreAfterShare()
+    onViewingChanged: {
+        if (viewing) return
+        rootWindow.restoreAfterShare()
+        // A closed share of the older library ends the session's share (what
+        // its viewer's endSession asks for): the pane may have let go of the
+        // viewer before the viewer heard of the end.
+        if (collab && !collab.isUsingNewLibrary() && !collab.owner && collabState === 4)
+            share.endSession()
+    }
     function shareStarted(frames) {
         frames.resizeViewShare(frames.parent.width, frames.parent.height)
         rootWindow.maximizeForShare()
