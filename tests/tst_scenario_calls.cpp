@@ -77,6 +77,16 @@ SceneDriver footerOf(QML::CommunicationsWindow* window) {
   return SceneDriver(qobject_cast<QQuickWidget*>(window->footerView()));
 }
 
+// With ZENT_TEST_GRAB_DIR set, pictures of the window to look at, numbered
+// in the order they were taken.
+void grabFor(QWidget* window, const QString& name) {
+  static int taken = 0;
+  const QString folder = qEnvironmentVariable("ZENT_TEST_GRAB_DIR");
+  if (!folder.isEmpty())
+    window->grab().save(
+        QStringLiteral("%1/%2-%3.png").arg(folder).arg(++taken, 2, 10, QLatin1Char('0')).arg(name));
+}
+
 // The call's controls: each shown whole inside the window's footer, none
 // over another or over the Options link.
 QString controlsReachableNow(QML::CommunicationsWindow* window) {
@@ -127,6 +137,10 @@ QString controlsReachableAtEverySize(QML::CommunicationsWindow* window) {
     if (!QTest::qWaitFor([&] { return footer->width() == window->width(); }, ZentTest::kWaitMs))
       return QStringLiteral("the footer did not follow the window");
     const QString problem = controlsReachable(window);
+    grabFor(window, QStringLiteral("%1-%2x%3")
+                        .arg(QString::fromLatin1(QTest::currentTestFunction()))
+                        .arg(window->width())
+                        .arg(window->height()));
     if (!problem.isEmpty())
       return QStringLiteral("at %1x%2: ").arg(window->width()).arg(window->height()) + problem;
   }
