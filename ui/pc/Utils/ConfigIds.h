@@ -35,13 +35,6 @@ constexpr int OutlookContactSearch = 164;     // bool
 constexpr int LdapContactSearch = 165;        // bool
 constexpr int SearchDelay = 168;              // int: ms between the last key and the search
 constexpr int SearchMinimumLength = 169;      // int: characters a search needs
-// The stand-in platform's corporate directory reads 170 to 174 as its
-// server; the call-settings services read 170 and 171 as switches.
-constexpr int LdapServer = 170;        // text: "ldap://host:port"
-constexpr int LdapSearchBase = 171;    // text
-constexpr int LdapFilter = 172;        // text
-constexpr int LdapBindRequired = 173;  // bool: a search needs the user's credentials
-constexpr int LdapTimeout = 174;       // int: seconds
 constexpr int WebCollabCredentialsEditable =
     270;                                    // bool: web-collaboration credentials are edited here
 constexpr int SeveralDesktopShares = 271;   // bool
@@ -72,6 +65,12 @@ constexpr int ForwardNotReachableOption = 395;   // bool
 constexpr int DoNotDisturbButton = 396;          // bool
 constexpr int AddressVerification = 400;         // bool
 constexpr int AddressVerificationUrl = 401;      // text
+// The corporate directory's server, read by the stand-in platform.
+constexpr int LdapServer = 410;        // text: "ldap://host:port"
+constexpr int LdapSearchBase = 411;    // text
+constexpr int LdapFilter = 412;        // text
+constexpr int LdapBindRequired = 413;  // bool: a search needs the user's credentials
+constexpr int LdapTimeout = 414;       // int: seconds
 
 }  // namespace ConfigId
 }  // namespace Utils
