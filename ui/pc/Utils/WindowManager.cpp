@@ -60,6 +60,18 @@ void WindowManager::placeWindow(QWidget* window) {
       placement(screen->availableGeometry(), window->size(), rng->generate(), rng->generate()));
 }
 
+void WindowManager::keepOnScreen(QWidget* window) {
+  if (!window) return;
+  QScreen* screen = QGuiApplication::screenAt(window->frameGeometry().center());
+  if (!screen) screen = window->screen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  QRect frame = window->frameGeometry();
+  frame.moveLeft(qMax(area.left(), qMin(frame.left(), area.right() - frame.width() + 1)));
+  frame.moveTop(qMax(area.top(), qMin(frame.top(), area.bottom() - frame.height() + 1)));
+  if (frame.topLeft() != window->frameGeometry().topLeft()) window->move(frame.topLeft());
+}
+
 QWidget* WindowManager::placeOver(QWidget* dialog, QWidget* owner) {
   if (!dialog) return nullptr;
   if (!owner) owner = QApplication::activeWindow();
