@@ -85,8 +85,15 @@ QList<Scenario> scenarios(int contacts) {
   // As a user meets it: the demo service's own delays between sign-in steps.
   QMap<QString, QString> manyWithDelays = many;
   manyWithDelays.remove("ZENT_DEMO_STEP_DELAY_MS");
+  // The service sending 10 presence changes a second to the large book.
+  QMap<QString, QString> storm = many;
+  storm.insert("ZENT_DEMO_PRESENCE_CHANGES", "1");
+  storm.insert("ZENT_DEMO_PRESENCE_INTERVAL_MS", "100");
+  storm.insert("ZENT_DEMO_INCOMING_CALLS", "0");
+  storm.insert("ZENT_BENCH_WATCH_MS", "10000");
   return {
       {"start", {}, "signin-window", true},
+      {"presence-storm", storm, "watch-end", false},
       {"signin-demo", signIn, "main-window", false},
       {"signin-many", many, "main-window", false},
       {"signin-many-delays", manyWithDelays, "main-window", false},
@@ -100,6 +107,11 @@ QList<Row> rows(int contacts) {
   const auto signinToMain = [](const Markers& m) { return m.since("signin-start", "main-window"); };
   const auto mainRss = [](const Markers& m) { return m.megabytes("main-window"); };
   const QString many = QString::number(contacts);
+  // Processor time over wall time between two markers, in % of one core.
+  const auto coreShare = [](const Markers& m) {
+    const double wall = m.since("watch-start", "watch-end");
+    return wall > 0 ? (m.cpu("watch-end") - m.cpu("watch-start")) / wall * 100.0 : NAN;
+  };
   return {
       {"first window, fresh home", "start", false, firstWindow, "ms", 100},
       {"first window, warm", "start", true, firstWindow, "ms", 80},
@@ -113,6 +125,8 @@ QList<Row> rows(int contacts) {
       {"RSS signed in, " + many + " contacts", "signin-many", false, mainRss, "MB", NAN},
       {"sign-in -> painted main window, " + many + " contacts, demo delays", "signin-many-delays",
        false, signinToMain, "ms", 1500},
+      {"processor, 10 presence changes/s, " + many + " contacts", "presence-storm", false,
+       coreShare, "% core", 5},
   };
 }
 
@@ -201,6 +215,7 @@ struct ProgramRow {
   QString label;
   double value;
   double target;
+  QString unit = "ms";
 };
 
 // Runs another benchmark program of ours (`folder`/zent-bench-`folder`, beside
@@ -260,6 +275,23 @@ QList<ProgramRow> searchRows(int runs, int contacts, QStringList& failures) {
         return labels.value(id, id) + ", " + QString::number(contacts) + " contacts";
       },
       failures);
+}
+
+// The call rows: tools/bench/calls signs in in-process with the small book
+// and places and receives calls.
+QList<ProgramRow> callRows(int runs, QStringList& failures) {
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.remove("ZENT_DEMO_CONTACTS");
+  const QString memory = "memory growth, 50 calls placed and ended";
+  const QMap<QString, QString> labels{
+      {"call-window", "click on Call -> call window painted, median"},
+      {"call-popup", "incoming call -> popup painted, median"},
+      {"call-memory", memory}};
+  QList<ProgramRow> rows = programRows(
+      "calls", env, runs, [&labels](const QString& id) { return labels.value(id, id); }, failures);
+  for (ProgramRow& row : rows)
+    if (row.label == memory) row.unit = "MB";
+  return rows;
 }
 
 double median(QList<double> values) {
@@ -332,9 +364,11 @@ int main(int argc, char** argv) {
   const QList<Row> table = rows(contacts);
   QList<ProgramRow> transcript = searchRows(runs, contacts, failures);
   transcript += transcriptRows(runs, failures);
+  transcript += callRows(runs, failures);
   int width = 0;
   for (const Row& row : table) width = std::max(width, int(row.label.size() + row.unit.size() + 3));
-  for (const ProgramRow& row : transcript) width = std::max(width, int(row.label.size() + 5));
+  for (const ProgramRow& row : transcript)
+    width = std::max(width, int(row.label.size() + row.unit.size() + 3));
   out << "Zent start-up, median of " << runs << (runs == 1 ? " run" : " runs")
       << ", fresh home each\n";
   out << QString("%1 | %2 | %3\n").arg("measure", -width).arg("median", 8).arg("target");
@@ -356,7 +390,7 @@ int main(int argc, char** argv) {
     const QString target = QString::fromUtf8("≤ ") + QString::number(row.target) +
                            (row.value <= row.target ? "  met" : "  over");
     out << QString("%1 | %2 | %3\n")
-               .arg(row.label + " (ms)", -width)
+               .arg(row.label + " (" + row.unit + ")", -width)
                .arg(QString::number(row.value, 'f', 1), 8)
                .arg(target);
   }

@@ -143,6 +143,16 @@ QXmppDataForm XmppChatController::roomForm(const QString& jid) const {
   return m_access.value(jid).form;
 }
 
+bool XmppChatController::setRoomForm(const QString& jid, const QXmppDataForm& form) {
+  if (!m_access.contains(jid)) return false;
+  m_access[jid].form = form;
+  return true;
+}
+
+QXmppDataForm XmppChatController::submittedRoomForm(const QString& jid) const {
+  return m_access.value(jid).submitted;
+}
+
 QStringList XmppChatController::roomMembers(const QString& jid) const {
   return m_access.value(jid).members;
 }
@@ -337,6 +347,7 @@ void XmppChatController::roomConfigured(const QString& roomJid, const QXmppDataF
     return;
   }
   Room& room = m_access[roomJid];
+  room.submitted = form;
   // The service keeps the values the owner sent; fields it does not know of
   // are not added.
   for (QXmppDataForm::Field& kept : room.form.fields()) {
@@ -367,6 +378,28 @@ void XmppChatController::roomConfigured(const QString& roomJid, const QXmppDataF
       emit roomChanged(roomJid);
     }
   });
+}
+
+bool XmppChatController::changeRoom(const QString& jid, const QString& name,
+                                    const QString& subject) {
+  QStandardItem* item = roomItem(jid);
+  if (!item) return false;
+  item->setText(name);
+  item->setData(subject, RoomSubjectRole);
+  if (m_access.contains(jid)) {
+    QXmppDataForm& form = m_access[jid].form;
+    for (QXmppDataForm::Field& field : form.fields())
+      if (field.key() == QLatin1String("muc#roomconfig_roomname")) field.setValue(name);
+  }
+  if (XmppChat* chat = roomChat(jid)) {
+    if (auto* session = qobject_cast<CommunicationSession*>(chat->parent())) {
+      session->setContactName(name);
+      session->setGroupChatSubject(name);
+    }
+    chat->setRoomName(name);
+  }
+  emit roomChanged(jid);
+  return true;
 }
 
 void XmppChatController::destroyRoom(const QString& roomJid) {

@@ -378,6 +378,8 @@ Rectangle {
                 // Only a contact has a card: not a group header, nor a
                 // directory row without one.
                 readonly property bool hasCard: !header && !!model.contact
+                // The row's contact (none for a group header), for its card and menus.
+                readonly property QtObject contactObject: header || !model.contact ? null : model.contact
                 function putAwayCard() {
                     if (hoverDelay.running) hoverDelay.stop();
                     else mainWindow.hideContactMouseOver();
@@ -400,6 +402,7 @@ Rectangle {
                     anchors { left: parent.left; leftMargin: pal.unit * 3; verticalCenter: parent.verticalCenter }
                     spacing: pal.unit * 2
                     Text {
+                        objectName: "groupHeaderName"
                         text: row.header ? (model.groupId === 16777204 ? qsTr("Favorites") + root.lc
                                                                        : (model.groupId === 16777203 ? qsTr("Other Contacts") + root.lc
                                                                                                      : model.groupName)) : ""
@@ -410,11 +413,13 @@ Rectangle {
                         font.bold: true
                     }
                     Text {
+                        objectName: "groupHeaderStatus"
                         // Search-result groups tell that their source is busy
                         // or why it failed; contact groups count who is online.
                         text: !row.header ? ""
                               : (model.groupError !== undefined && model.groupError !== "") ? model.groupError
                               : model.groupSearching === true ? qsTr("Searching...") + root.lc
+                              : model.groupMore === true ? qsTr("(first %1 shown, more exist)").arg(model.groupTotal) + root.lc
                               : model.groupOnline === undefined ? "(" + model.groupTotal + ")"
                               : "(" + model.groupOnline + "/" + model.groupTotal + ")"
                         textFormat: Text.PlainText

@@ -21,6 +21,10 @@
 #include <QSortFilterProxyModel>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <QTimer>
+#include <QtMath>
+
+#include <algorithm>
 
 #include <RAZ/Actions/Action.h>
 #include <RAZ/Actions/Provider.h>
@@ -40,6 +44,7 @@
 #include <RAZ/Webcollab/WebcollabBase.h>
 #include <TP/Core/Logging.h>
 
+#include "Application.h"
 #include "Providers/Factory.h"
 #include "Providers/QmlProviders.h"
 #include "Utils/CommunicationSessionUiHelper.h"
@@ -60,6 +65,7 @@
 #include "dialogs/FileDialog.h"
 #include "dialogs/MessageWindow.h"
 #include "libqml/components/CallDebugWindow.h"
+#include "libqml/components/MainWindow.h"
 #include "libqml/window/View.h"
 
 namespace QML {
@@ -72,6 +78,15 @@ namespace {
 
 const char* const kLog = "QML::CommunicationsWindow";
 const QString kScenes = QStringLiteral("qrc:/windows/CommunicationsWindow/");
+
+// The window a new communications window opens from: the one the user works
+// in, else the main window.
+QWidget* ownerWindow(QWidget* window) {
+  QWidget* active = QApplication::activeWindow();
+  if (active && active != window) return active;
+  auto* app = qobject_cast<Application*>(QCoreApplication::instance());
+  return app ? app->mainWindow() : nullptr;
+}
 const QString kContactMime = QStringLiteral("application/zent.contact");
 const QString kFilesMime = QStringLiteral("text/uri-list");
 
@@ -316,8 +331,16 @@ bool CommunicationsWindow::loadScene(View* v, const QString& url) {
 
 void CommunicationsWindow::Activate() {
   TP_LOG(kLog, TP::Core::Logging::LevelInformation) << "CommunicationsWindow::Activate";
-  loadScene(m_dialpad, QStringLiteral("Dialpad/Dialpad.qml"));
-  loadScene(m_callView, QStringLiteral("AudioCall/CallWidget.qml"));
+  if (loadScene(m_dialpad, QStringLiteral("Dialpad/Dialpad.qml"))) {
+    // A window of its own takes the size its scene asks for.
+    const QQuickItem* pad = m_dialpad->rootObject();
+    m_dialpad->resize(qRound(pad->width()), qRound(pad->height()));
+  }
+  if (loadScene(m_callView, QStringLiteral("AudioCall/CallWidget.qml"))) {
+    QQuickItem* scene = m_callView->rootObject();
+    connect(scene, SIGNAL(implicitWidthChanged()), this, SLOT(relayout()));
+    connect(scene, SIGNAL(implicitHeightChanged()), this, SLOT(relayout()));
+  }
   loadScene(m_chatView, QStringLiteral("Chat/ChatWidget.qml"));
   view()->rootContext()->setContextProperty(QStringLiteral("textFieldActionsHandler"),
                                             m_textFieldActionsHandler);
@@ -342,7 +365,8 @@ void CommunicationsWindow::Activate() {
   }
   if (!connect(m_dialpad, SIGNAL(dialpadVisibleChanged()), this, SIGNAL(dialpadVisibleChanged())))
     TP_LOG(kLog, TP::Core::Logging::LevelError) << "Dial pad visibility not wired";
-  Utils::WindowManager::placeWindow(this);
+  relayout();
+  Utils::WindowManager::placeWindow(this, ownerWindow(this));
 }
 
 void CommunicationsWindow::ActivateCall() {
@@ -633,6 +657,26 @@ void CommunicationsWindow::videoStateChanged(CallBasePtr* call) {
 
 void CommunicationsWindow::videoDoubleClicked() { setWantsFullscreen(!isFullScreen()); }
 
+void CommunicationsWindow::maximizeForShare() {
+  if (isMaximized() || isFullScreen()) return;
+  m_maximizedForShare = true;
+  showMaximized();
+}
+
+void CommunicationsWindow::endShare() {
+  // Asked from within the share's own signal: the share object must not go
+  // while it is still reporting.
+  QTimer::singleShot(0, this, [this] {
+    if (m_session && m_session->webCollabActive()) m_session->closeWebcollab();
+  });
+}
+
+void CommunicationsWindow::restoreAfterShare() {
+  if (!m_maximizedForShare) return;
+  m_maximizedForShare = false;
+  if (isMaximized()) showNormal();
+}
+
 void CommunicationsWindow::incomingMessage() {
   if (!m_session) return;
   if (!m_session->chatActive()) {
@@ -824,16 +868,32 @@ void CommunicationsWindow::setShowOwnVideo(bool show) {
   if (show) updateOwnVideoSize();
 }
 
+QPoint CommunicationsWindow::dialpadPosition(const QPoint& cursor, const QRect& window,
+                                             const QSize& pad, const QRect& area) {
+  // Opened from the keyboard the pointer may be anywhere: the pad then
+  // goes to the right of the window, level with its top.
+  QPoint pos = window.contains(cursor) ? cursor : QPoint(window.right() + 1, window.top());
+  // Flipped to the other side of the point when it would leave the screen
+  // (measured from the screen's own edges: a second screen does not start
+  // at 0), then held inside the screen whatever its size.
+  if (pos.x() + pad.width() > area.x() + area.width()) pos.rx() -= pad.width();
+  if (pos.y() + pad.height() > area.y() + area.height()) pos.ry() -= pad.height();
+  if (area.isValid()) {
+    pos.setX(qBound(area.left(), pos.x(), std::max(area.left(), area.right() + 1 - pad.width())));
+    pos.setY(qBound(area.top(), pos.y(), std::max(area.top(), area.bottom() + 1 - pad.height())));
+  }
+  return pos;
+}
+
 void CommunicationsWindow::setDialpadVisible(bool visible) {
   if (!m_dialpad) return;
   if (visible) {
-    QPoint pos = QCursor::pos();
-    QScreen* screen = QGuiApplication::screenAt(pos);
+    const QPoint cursor = QCursor::pos();
+    QScreen* screen = QGuiApplication::screenAt(cursor);
+    if (!screen || !frameGeometry().contains(cursor)) screen = this->screen();
     if (!screen) screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect();
-    if (pos.x() + m_dialpad->width() > area.width()) pos.rx() -= m_dialpad->width();
-    if (pos.y() + m_dialpad->height() > area.height()) pos.ry() -= m_dialpad->height();
-    m_dialpad->move(pos);
+    m_dialpad->move(dialpadPosition(cursor, frameGeometry(), m_dialpad->size(), area));
     m_dialpad->setAlwaysOnTop(m_alwaysOnTop);
   }
   if (visible == m_dialpad->isVisible()) return;
@@ -874,7 +934,7 @@ void CommunicationsWindow::applyLimits(QWidget* widget, const L::PaneLimits& lim
 void CommunicationsWindow::updateLayout(uint state) {
   if (!m_session) return;
   const L::Flags flags = layoutFlags(state);
-  const L::Plan plan = L::plan(flags, m_securityBarView->height());
+  const L::Plan plan = L::plan(flags, m_securityBarView->height(), callViewMinimum());
   if (plan.switchChatOn) m_session->setChatActive(true);
 
   const QSize oldMinimum = minimumSize();
@@ -900,8 +960,23 @@ void CommunicationsWindow::updateLayout(uint state) {
   if (!flags.video && isFullScreen()) setWantsFullscreen(false);
   setMinimumSize(plan.minimumWindow);
   if (!isVisible() || current == oldMinimum) resize(plan.minimumWindow);
+  // Grown where it stands, it may reach past the screen's edge.
+  if (isVisible() && size() != current) Utils::WindowManager::keepOnScreen(this);
   m_lastPlan = plan;
   emit layoutChanged();
+}
+
+QSize CommunicationsWindow::callViewMinimum() const {
+  const QSize atRest(L::kCallViewMinWidth, L::kCallViewMinHeight);
+  const QQuickItem* scene = m_callView->rootObject();
+  if (!scene) return atRest;
+  int width = qCeil(scene->implicitWidth());
+  // No wider than the screen: there the controls wrap, and the scene asks
+  // for the height that takes.
+  // The window's frame, once it has one, takes its share of the screen too.
+  if (QScreen* s = screen())
+    width = qMin(width, s->availableGeometry().width() - (frameGeometry().width() - this->width()));
+  return QSize(width, qCeil(scene->implicitHeight())).expandedTo(atRest);
 }
 
 void CommunicationsWindow::relayout() {
@@ -984,6 +1059,13 @@ void CommunicationsWindow::resizeEvent(QResizeEvent* e) {
 }
 
 void CommunicationsWindow::showEvent(QShowEvent* e) {
+  // Placed while smaller than the session now needs, the window may reach
+  // past the screen's edge.
+  if (!e->spontaneous()) {
+    // Only a window shown has its frame, which the screen must hold too.
+    relayout();
+    Utils::WindowManager::keepOnScreen(this);
+  }
   Window::showEvent(e);
   emit windowVisible(true, this);
 }
@@ -1146,7 +1228,9 @@ void CommunicationsWindow::openFileSelectDialog() {
 
 QString CommunicationsWindow::documentsFolder() {
   const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  return documents.isEmpty() ? QDir::homePath() : documents;
+  // A folder that does not exist would leave the dialog where the process
+  // runs: the home folder then, never the program's data.
+  return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }
 
 void CommunicationsWindow::fileSelected(const QString& path) {
