@@ -910,6 +910,14 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
 <context>
     <name>Preferences::SoundsHandler</name>
     <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <source>No audio device: the sound cannot be played.</source>
+        <translation>No audio device: the sound cannot be played.</translation>
+    </message>
+    <message>
         <source>Select other...</source>
         <translation>Select other...</translation>
     </message>
@@ -3962,6 +3970,13 @@ Are you sure you want to continue?</translation>
     <message>
         <source>Security PIN</source>
         <translation>Security PIN</translation>
+    </message>
+</context>
+<context>
+    <name>Tray</name>
+    <message>
+        <source>%1 keeps running here. Double-click the icon to open it again, or choose Exit to leave.</source>
+        <translation>%1 keeps running here. Double-click the icon to open it again, or choose Exit to leave.</translation>
     </message>
 </context>
 </TS>

@@ -890,6 +890,14 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
 <context>
     <name>Preferences::SoundsHandler</name>
     <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>No audio device: the sound cannot be played.</source>
+        <translation>Sin dispositivo de audio: el sonido no se puede reproducir.</translation>
+    </message>
+    <message>
         <source>Select other...</source>
         <translation>Seleccionar otro...</translation>
     </message>
@@ -3903,6 +3911,13 @@ Are you sure you want to continue?</source>
     <message>
         <source>Security PIN</source>
         <translation>PIN de seguridad</translation>
+    </message>
+</context>
+<context>
+    <name>Tray</name>
+    <message>
+        <source>%1 keeps running here. Double-click the icon to open it again, or choose Exit to leave.</source>
+        <translation>%1 sigue funcionando aquí. Haga doble clic en el icono para volver a abrirlo, o elija Salir para cerrarlo.</translation>
     </message>
 </context>
 </TS>
