@@ -229,7 +229,7 @@ class TestAppApplication : public QObject {
       seen.title = m->windowTitle();
       seen.text = m->messageLabel()->text();
       if (auto* icon = m->findChild<QLabel*>(QStringLiteral("icon")))
-        if (icon->isVisible() && icon->pixmap()) seen.picture = icon->pixmap()->toImage();
+        if (icon->isVisible()) seen.picture = icon->pixmap(Qt::ReturnByValue).toImage();
     });
     m_log.clear();
     QVERIFY(!app()->initialize());

@@ -733,6 +733,10 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
         <source>Forgot Password?</source>
         <translation>Forgot Password?</translation>
     </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuration</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -785,7 +789,7 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
     </message>
     <message>
         <source>Contacts</source>
-        <translation type="vanished">Contacts</translation>
+        <translation>Contacts</translation>
     </message>
     <message>
         <source>Dial Pad</source>
@@ -797,7 +801,7 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="vanished">History</translation>
+        <translation>History</translation>
     </message>
     <message>
         <source>Menu</source>
@@ -825,7 +829,7 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
     </message>
     <message>
         <source>Rooms</source>
-        <translation type="vanished">Rooms</translation>
+        <translation>Rooms</translation>
     </message>
     <message>
         <source>Search or dial</source>
@@ -854,6 +858,14 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
     <message>
         <source>Failed to load banner, click here to refresh</source>
         <translation>Failed to load banner, click here to refresh</translation>
+    </message>
+    <message>
+        <source>%1 found</source>
+        <translation>%1 found</translation>
+    </message>
+    <message>
+        <source>%1 of %2 online</source>
+        <translation>%1 of %2 online</translation>
     </message>
 </context>
 <context>

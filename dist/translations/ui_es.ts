@@ -713,6 +713,10 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
         <source>Forgot Password?</source>
         <translation>¿Olvidó su contraseña?</translation>
     </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuración</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -765,7 +769,7 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
     </message>
     <message>
         <source>Contacts</source>
-        <translation type="vanished">Contactos</translation>
+        <translation>Contactos</translation>
     </message>
     <message>
         <source>Dial Pad</source>
@@ -777,7 +781,7 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="vanished">Historial</translation>
+        <translation>Historial</translation>
     </message>
     <message>
         <source>Menu</source>
@@ -805,7 +809,7 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
     </message>
     <message>
         <source>Rooms</source>
-        <translation type="vanished">Salas</translation>
+        <translation>Salas</translation>
     </message>
     <message>
         <source>Search or dial</source>
@@ -834,6 +838,14 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
     <message>
         <source>Failed to load banner, click here to refresh</source>
         <translation>No se pudo cargar el banner; haga clic aquí para actualizarlo</translation>
+    </message>
+    <message>
+        <source>%1 found</source>
+        <translation>%1 encontrados</translation>
+    </message>
+    <message>
+        <source>%1 of %2 online</source>
+        <translation>%1 de %2 conectados</translation>
     </message>
 </context>
 <context>
