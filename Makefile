@@ -17,7 +17,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_CI_SECONDS ?= 15
 FUZZ_SECONDS ?= 600
 
-.PHONY: all deps lint build build-asan run test test-normal test-asan bench bench-search bench-chat clean fuzz fuzz-ci fuzz-build
+.PHONY: all deps lint build build-asan run test test-normal test-asan bench bench-search bench-chat bench-calls clean fuzz fuzz-ci fuzz-build
 
 all: build
 
@@ -51,7 +51,8 @@ test-asan: build-asan
 
 test: test-normal test-asan
 
-# The start-up table ends with the chat transcript rows (tools/bench/chat).
+# The start-up table ends with the search, chat transcript and call rows
+# (tools/bench/search, tools/bench/chat, tools/bench/calls).
 bench: build
 	$(BENCH_SESSION) xvfb-run -a -s "-screen 0 1280x800x24" $(BUILD)/tools/bench/zent-bench \
 	  --program $(BUILD)/dist/zent --runs $(BENCH_RUNS) --contacts $(BENCH_CONTACTS)
@@ -67,6 +68,13 @@ bench-search: build
 # and append one (target 5 ms); medians of BENCH_RUNS runs.
 bench-chat: build
 	$(BUILD)/tools/bench/chat/zent-bench-chat --runs $(BENCH_RUNS)
+
+# Calls alone: a click on a contact's Call until the call window is painted
+# (target 100 ms), an incoming call until its popup is painted (50 ms), and the
+# memory growth over 50 calls placed and ended (5 MB).
+bench-calls: build
+	xvfb-run -a -s "-screen 0 1280x800x24" \
+	  $(BUILD)/tools/bench/calls/zent-bench-calls --runs $(BENCH_RUNS)
 
 # libFuzzer targets (clang with the sanitizers): text to HTML, product links,
 # configuration files, style files, ring-signal lists, verification status.

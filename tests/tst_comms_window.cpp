@@ -112,6 +112,8 @@ class CommsWindowTest : public QObject {
   void shareErrors_data();
   void shareErrors();
   void videoCallGetsTheTestPicture();
+  void dialpadPlacement_data();
+  void dialpadPlacement();
 };
 
 void CommsWindowTest::initTestCase() {
@@ -763,6 +765,44 @@ void CommsWindowTest::videoCallGetsTheTestPicture() {
     w->grab().save(qEnvironmentVariable("ZENT_TEST_GRAB_DIR") + "/video-call.png");
   }
   delete w;
+}
+
+// The dial pad lies wholly on the screen that holds its window: at the
+// pointer when the pointer is over the window, else beside the window;
+// flipped over the point near an edge, measured from the screen's own
+// edges (a second screen does not start at 0).
+void CommsWindowTest::dialpadPlacement_data() {
+  QTest::addColumn<QPoint>("cursor");
+  QTest::addColumn<QRect>("window");
+  QTest::addColumn<QRect>("area");
+  QTest::addColumn<QPoint>("expected");
+  const QRect first(0, 0, 1280, 800);
+  const QRect second(1280, 0, 1920, 1080);
+  QTest::newRow("at the pointer over the window")
+      << QPoint(300, 200) << QRect(100, 100, 480, 310) << first << QPoint(300, 200);
+  QTest::newRow("near the right and bottom edges: flipped")
+      << QPoint(1200, 760) << QRect(800, 450, 480, 340) << first << QPoint(1020, 540);
+  QTest::newRow("second screen, pointer over the window")
+      << QPoint(1500, 300) << QRect(1400, 200, 480, 310) << second << QPoint(1500, 300);
+  QTest::newRow("second screen, near its right edge")
+      << QPoint(3150, 300) << QRect(2700, 200, 480, 310) << second << QPoint(2970, 300);
+  QTest::newRow("pointer elsewhere: beside the window")
+      << QPoint(5, 5) << QRect(100, 100, 480, 310) << first << QPoint(580, 100);
+  QTest::newRow("pointer elsewhere, window at the right edge: over its right side")
+      << QPoint(5, 5) << QRect(800, 100, 480, 310) << first << QPoint(1100, 100);
+  QTest::newRow("window partly above the screen: held inside")
+      << QPoint(5, 500) << QRect(300, -150, 480, 310) << first << QPoint(780, 0);
+}
+
+void CommsWindowTest::dialpadPlacement() {
+  QFETCH(QPoint, cursor);
+  QFETCH(QRect, window);
+  QFETCH(QRect, area);
+  QFETCH(QPoint, expected);
+  const QSize pad(180, 220);
+  const QPoint at = CommunicationsWindow::dialpadPosition(cursor, window, pad, area);
+  QCOMPARE(at, expected);
+  QVERIFY(area.contains(QRect(at, pad)));
 }
 
 ZENT_TEST_MAIN(CommsWindowTest, QApplication)

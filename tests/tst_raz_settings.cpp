@@ -345,7 +345,7 @@ class TestRazSettings : public QObject {
                                           {"t/none", QVariant()},
                                           {"t/map", QVariantMap{{"k", 1}}},
                                           {"t/when", QDateTime(QDate(2026, 1, 2), QTime(3, 4))}};
-    QTest::newRow("odd keys") << QVariantMap{{"general/x", 1},
+    QTest::newRow("odd keys") << QVariantMap{{"General/x", 1},
                                              {"some group/some key", "v"},
                                              {QString::fromUtf8("\xc3\xa9t\xc3\xa9/%k"), "v"},
                                              {QString::fromUtf8("\xe2\x98\xba"), "v"}};
@@ -368,6 +368,41 @@ class TestRazSettings : public QObject {
     QSettings::SettingsMap back;
     QVERIFY(RAZ::IniText::parse(rendered, back));
     QCOMPARE(back, readByQt(copy));
+  }
+
+  // Qt's own writer spells every "general" section "%General", which reads
+  // back as another key: ours keeps the spelling, in a form Qt reads alike.
+  void iniTextKeepsTheCaseOfAGeneralSection() {
+    const QVariantMap values{{"general/x", 1}, {"a/y", 2}};
+    const QByteArray rendered = RAZ::IniText::render(values);
+    QSettings::SettingsMap back;
+    QVERIFY(RAZ::IniText::parse(rendered, back));
+    QCOMPARE(back, QSettings::SettingsMap({{"general/x", "1"}, {"a/y", "2"}}));
+    QTemporaryDir data;
+    writeFile(data.path() + "/ours.ini", rendered);
+    QCOMPARE(readByQt(data.path() + "/ours.ini"), back);
+  }
+
+  // "[]" and a leading "/" name top-level keys, as the store's keys do: a
+  // key written both ways is one key, never two lines of one name.
+  void iniTextTakesTopLevelKeysHoweverSpelt_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("empty section") << QByteArray("k=1\n[]\nk=top\n") << "top";
+    QTest::newRow("leading slash") << QByteArray("\\k=one\nj=2\n") << "one";
+    QTest::newRow("both") << QByteArray("[]\n\\k=x\n[General]\nk=y\n") << "y";
+  }
+  void iniTextTakesTopLevelKeysHoweverSpelt() {
+    QFETCH(QByteArray, text);
+    QFETCH(QString, value);
+    QSettings::SettingsMap read;
+    QVERIFY(RAZ::IniText::parse(text, read));
+    QVERIFY2(read.value("k").toString() == value, qPrintable(read.keys().join('|')));
+    for (const QString& key : read.keys()) QVERIFY2(!key.startsWith('/'), qPrintable(key));
+    const QByteArray rendered = RAZ::IniText::render(read);
+    QSettings::SettingsMap again;
+    QVERIFY(RAZ::IniText::parse(rendered, again));
+    QCOMPARE(again, read);
   }
 
   void failedWriteLeavesTheOldFileWhole_data() {

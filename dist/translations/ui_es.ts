@@ -2730,6 +2730,50 @@ Are you sure you want to continue?</source>
         <translation>Mostrar mi vídeo</translation>
     </message>
     <message>
+        <source>Answer</source>
+        <translation>Responder</translation>
+    </message>
+    <message>
+        <source>Decline</source>
+        <translation>Rechazar</translation>
+    </message>
+    <message>
+        <source>Dial Pad</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Finalizar</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Retener</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reanudar</translation>
+    </message>
+    <message>
+        <source>Stop Video</source>
+        <translation>Detener vídeo</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Transferir</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Activar sonido</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
         <source>Options</source>
         <translation>Opciones</translation>
     </message>

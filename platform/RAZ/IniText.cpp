@@ -88,6 +88,16 @@ QString readKey(const QByteArray& text, int from, int to) {
   return key;
 }
 
+// The key as the store names it: "/a//b/" is "a/b". Read otherwise, two
+// spellings of one key would be written on one line, one of them lost, and a
+// trailing "/" would be written as a "\" that escapes the "=" after it.
+QString storeKey(const QString& key) {
+  if (!key.startsWith(QLatin1Char('/')) && !key.endsWith(QLatin1Char('/')) &&
+      !key.contains(QLatin1String("//")))
+    return key;
+  return key.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/'));
+}
+
 // ---- Values as text, and back.
 
 QString valueText(const QVariant& value) {
@@ -458,14 +468,15 @@ bool parse(const QByteArray& text, QSettings::SettingsMap& map) {
         prefix = qstricmp(section.constData(), "%general") == 0
                      ? QString::fromLatin1(section.constData() + 1)
                      : readKey(section, 0, section.size());
-        prefix += QLatin1Char('/');
+        // "[]" holds top-level keys, as the settings store names them.
+        if (!prefix.isEmpty()) prefix += QLatin1Char('/');
       }
       continue;
     }
     if (equals == -1) continue;
     int keyEnd = equals;
     while (keyEnd > start && isBlank(text.at(keyEnd - 1))) --keyEnd;
-    const QString key = prefix + readKey(text, start, keyEnd);
+    const QString key = storeKey(prefix + readKey(text, start, keyEnd));
     QString value;
     list.clear();
     if (readValue(text, equals + 1, start + length, utf8, value, list))
@@ -497,7 +508,7 @@ QByteArray render(const QSettings::SettingsMap& map) {
     if (name.isEmpty())
       text += "[General]";
     else if (qstricmp(name.constData(), "general") == 0)
-      text += "[%General]";
+      text += "[%" + name + ']';  // as spelt: "general" and "General" are two sections
     else
       text += '[' + name + ']';
     text += '\n';

@@ -140,6 +140,9 @@ QString SceneDriver::notFound(const QString& name) const {
 QString SceneDriver::centreOf(QQuickItem* item, QPoint* centre) const {
   if (!m_view) return QStringLiteral("no scene");
   if (!item) return QStringLiteral("no item");
+  // A row added a moment ago moves the others only when the scene is next
+  // laid out: lay it out now, so the pointer lands where the item is drawn.
+  if (m_view->isVisible()) m_view->grabFramebuffer();
   if (!shown(item)) return QStringLiteral("'%1' is not visible").arg(item->objectName());
   if (item->width() <= 0 || item->height() <= 0)
     return QStringLiteral("'%1' has no size").arg(item->objectName());
@@ -178,13 +181,13 @@ QString SceneDriver::click(const QString& name) {
 
 QString SceneDriver::click(QQuickItem* target, Qt::MouseButton button,
                            Qt::KeyboardModifiers modifiers) {
-  QPoint centre;
-  const QString problem = centreOf(target, &centre);
-  if (!problem.isEmpty()) return problem;
-  if (button == Qt::LeftButton) {
+  if (button == Qt::LeftButton && target) {
     const QString inactive = activate();
     if (!inactive.isEmpty()) return inactive;
   }
+  QPoint centre;
+  const QString problem = centreOf(target, &centre);
+  if (!problem.isEmpty()) return problem;
   QPointer<QQuickItem> guard(target);
   // A press that opens a window or ends the scene may destroy the view
   // before the release: the release then has nobody to go to.
@@ -200,10 +203,10 @@ QString SceneDriver::doubleClick(const QString& name) {
 }
 
 QString SceneDriver::doubleClick(QQuickItem* target) {
+  if (target) activate();
   QPoint centre;
   const QString problem = centreOf(target, &centre);
   if (!problem.isEmpty()) return problem;
-  activate();
   QTest::mouseClick(m_view, Qt::LeftButton, Qt::NoModifier, centre);
   if (m_view) QTest::mouseDClick(m_view, Qt::LeftButton, Qt::NoModifier, centre);
   return QString();

@@ -201,6 +201,7 @@ struct ProgramRow {
   QString label;
   double value;
   double target;
+  QString unit = "ms";
 };
 
 // Runs another benchmark program of ours (`folder`/zent-bench-`folder`, beside
@@ -260,6 +261,23 @@ QList<ProgramRow> searchRows(int runs, int contacts, QStringList& failures) {
         return labels.value(id, id) + ", " + QString::number(contacts) + " contacts";
       },
       failures);
+}
+
+// The call rows: tools/bench/calls signs in in-process with the small book
+// and places and receives calls.
+QList<ProgramRow> callRows(int runs, QStringList& failures) {
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.remove("ZENT_DEMO_CONTACTS");
+  const QString memory = "memory growth, 50 calls placed and ended";
+  const QMap<QString, QString> labels{
+      {"call-window", "click on Call -> call window painted, median"},
+      {"call-popup", "incoming call -> popup painted, median"},
+      {"call-memory", memory}};
+  QList<ProgramRow> rows = programRows(
+      "calls", env, runs, [&labels](const QString& id) { return labels.value(id, id); }, failures);
+  for (ProgramRow& row : rows)
+    if (row.label == memory) row.unit = "MB";
+  return rows;
 }
 
 double median(QList<double> values) {
@@ -332,9 +350,11 @@ int main(int argc, char** argv) {
   const QList<Row> table = rows(contacts);
   QList<ProgramRow> transcript = searchRows(runs, contacts, failures);
   transcript += transcriptRows(runs, failures);
+  transcript += callRows(runs, failures);
   int width = 0;
   for (const Row& row : table) width = std::max(width, int(row.label.size() + row.unit.size() + 3));
-  for (const ProgramRow& row : transcript) width = std::max(width, int(row.label.size() + 5));
+  for (const ProgramRow& row : transcript)
+    width = std::max(width, int(row.label.size() + row.unit.size() + 3));
   out << "Zent start-up, median of " << runs << (runs == 1 ? " run" : " runs")
       << ", fresh home each\n";
   out << QString("%1 | %2 | %3\n").arg("measure", -width).arg("median", 8).arg("target");
@@ -356,7 +376,7 @@ int main(int argc, char** argv) {
     const QString target = QString::fromUtf8("≤ ") + QString::number(row.target) +
                            (row.value <= row.target ? "  met" : "  over");
     out << QString("%1 | %2 | %3\n")
-               .arg(row.label + " (ms)", -width)
+               .arg(row.label + " (" + row.unit + ")", -width)
                .arg(QString::number(row.value, 'f', 1), 8)
                .arg(target);
   }

@@ -328,8 +328,10 @@ void CommsSessionController::partyTakesCall(CommunicationSession* session, int c
     // One ring or two, always the same for a party.
     const int rings = 1 + (contactId > 0 ? contactId % 2 : 0);
     later(kDialMs + rings * kRingMs, [](CommunicationSession* s) {
-      if (s->getCall()->getCallState() == Engine::StateDialing)
-        s->getCall()->setCallState(Engine::StateInCall);
+      if (s->getCall()->getCallState() != Engine::StateDialing) return;
+      s->getCall()->setCallState(Engine::StateInCall);
+      // A party called with video takes it: the pictures start at once.
+      if (s->getCall()->isVideoCall()) s->getCall()->startVideo();
     });
   }
 }
@@ -524,6 +526,7 @@ void CommsSessionController::actOnSession(CommunicationSession* session, int id)
           return;
         }
         call->setCallState(RAZ::MediaEngine::CallBasePtr::StateInCall);
+        if (id == 4) call->startVideo();
       }
       break;
     case 5:

@@ -81,6 +81,11 @@ bool CommsScript::answer(CommunicationSession* session) {
   });
 }
 
+QString CommsScript::tonesHeard(CommunicationSession* session) {
+  CallBasePtr* call = session ? session->getCall() : nullptr;
+  return call ? call->sentTones() : QString();
+}
+
 bool CommsScript::hold(CommunicationSession* session) {
   return later(session, "hold", [](CommunicationSession* s) {
     CallBasePtr* call = s->getCall();
@@ -130,12 +135,13 @@ bool CommsScript::startVideo(CommunicationSession* session, const QSize& localSi
   });
 }
 
-bool CommsScript::shareScreen(CommunicationSession* session, bool userPresents) {
-  return later(session, "share", [userPresents](CommunicationSession* s) {
+bool CommsScript::shareScreen(CommunicationSession* session, bool userPresents, bool olderLibrary) {
+  return later(session, "share", [userPresents, olderLibrary](CommunicationSession* s) {
     auto* collab = s->getWebCollab();
     if (!collab) {
       collab = new RAZ::Webcollab::WebcollabBase(QStringList{s->contactName()});
       collab->setOwner(userPresents);
+      collab->setUsingNewLibrary(!olderLibrary);
       s->setWebCollab(collab);
     }
     collab->setOwner(userPresents);
@@ -143,6 +149,12 @@ bool CommsScript::shareScreen(CommunicationSession* session, bool userPresents) 
                                   : RAZ::Webcollab::WebcollabBase::ViewingShare);
     // The first picture at once; the share's timer delivers the next.
     collab->deliverFrame();
+  });
+}
+
+bool CommsScript::stopSharing(CommunicationSession* session) {
+  return later(session, "end of share", [](CommunicationSession* s) {
+    if (auto* collab = s->getWebCollab()) collab->closeWebcollab();
   });
 }
 

@@ -44,13 +44,20 @@ class CommsScript {
                          const QSize& localSize = QSize(640, 480));
   // The party shares a screen with the user (a viewer's share with moving
   // frames), or the user presents (owner).
-  static bool shareScreen(RAZ::Controllers::CommunicationSession* session, bool userPresents);
+  // `olderLibrary`: the share comes through the older sharing library.
+  static bool shareScreen(RAZ::Controllers::CommunicationSession* session, bool userPresents,
+                          bool olderLibrary = false);
+  // The party stops sharing its screen: the share closes.
+  static bool stopSharing(RAZ::Controllers::CommunicationSession* session);
   // A moderator dismisses the user from the room's chat, or from the share.
   static bool dismissFromChat(RAZ::Controllers::CommunicationSession* session,
                               const QString& kickerName);
   static bool dismissFromShare(RAZ::Controllers::CommunicationSession* session);
   // The share library reports an error (code, kind as its enumerations).
   static bool shareError(RAZ::Controllers::CommunicationSession* session, int code, int kind);
+  // The touch tones the party has heard on the session's call so far
+  // (empty without a call).
+  static QString tonesHeard(RAZ::Controllers::CommunicationSession* session);
   // The session's chat starts (a message arrives) or, in a room, the
   // participants change.
   static bool openChat(RAZ::Controllers::CommunicationSession* session);

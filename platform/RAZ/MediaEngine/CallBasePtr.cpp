@@ -88,6 +88,16 @@ void CallBasePtr::startVideo() {
 
 void CallBasePtr::stopVideo() { setVideoState(VideoNone); }
 
+bool CallBasePtr::sendDtmf(const QString& tones) {
+  static const QString kTones = QStringLiteral("0123456789*#,");
+  if (tones.isEmpty() || getMediaState() != 1) return false;
+  for (const QChar c : tones)
+    if (!kTones.contains(c)) return false;
+  m_sentTones += tones;
+  emit dtmfSent(tones);
+  return true;
+}
+
 void CallBasePtr::setRecordingState(int state) {
   if (state == m_recording) return;
   m_recording = state;

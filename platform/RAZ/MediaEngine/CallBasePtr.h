@@ -92,6 +92,10 @@ class CallBasePtr : public QObject, public TP::Core::RefCountable {
   QWidget* remoteVideoWindow() const { return m_remoteWindow; }
   QWidget* ownVideoWindow() const { return m_ownWindow; }
 
+  // Touch tones the user sent on the call, in order (what the far end
+  // heard); a "," stands for a pause the dial string asked for.
+  QString sentTones() const { return m_sentTones; }
+
   // 0 not recorded, 1 recording, 2 paused.
   int getRecordingState() const { return m_recording; }
   void setRecordingState(int state);
@@ -155,6 +159,10 @@ class CallBasePtr : public QObject, public TP::Core::RefCountable {
   void close() { close(0); }
   void startVideo();
   void stopVideo();
+  // Sends touch tones: the digits, "*" and "#", with "," for a pause. Only
+  // a call that carries media takes them; a text with anything else sends
+  // nothing at all (false), so a paste never reaches the far end in part.
+  bool sendDtmf(const QString& tones);
 
  signals:
   void callStateChanged(RAZ::MediaEngine::CallBasePtr* call,
@@ -168,6 +176,8 @@ class CallBasePtr : public QObject, public TP::Core::RefCountable {
   void opened();
   void closed();
   void remoteDisplayNameChanged();
+  // Tones went out on the call (sendDtmf), as sent.
+  void dtmfSent(const QString& tones);
 
  private:
   void updateTestPictures();
@@ -192,6 +202,7 @@ class CallBasePtr : public QObject, public TP::Core::RefCountable {
   QString m_remoteDisplayName;
   QPointer<QObject> m_controller;
   int m_closeReason = CloseNormal;
+  QString m_sentTones;
 };
 
 // A call as the controllers hand it around: counted, so a call that a

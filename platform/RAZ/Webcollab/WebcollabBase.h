@@ -52,8 +52,11 @@ class WebcollabBase : public QObject {
   // True when the user presents the share.
   Q_INVOKABLE bool isOwner() const { return m_owner; }
   void setOwner(bool owner);
-  // Every stand-in share delivers frames as pictures.
-  Q_INVOKABLE bool isUsingNewLibrary() const { return true; }
+  // Shares of the newer sharing library (the default) and of the older one
+  // both deliver frames as pictures here; the viewer the window picks and
+  // what it does when the share ends differ.
+  Q_INVOKABLE bool isUsingNewLibrary() const { return m_newLibrary; }
+  void setUsingNewLibrary(bool on) { m_newLibrary = on; }
   // The sharing library reported an error (ussError) and the share has not
   // changed state since.
   bool isInErrorState() const { return m_error; }
@@ -101,6 +104,7 @@ class WebcollabBase : public QObject {
   QSize m_screenSize = QSize(1280, 800);
   QTimer* m_frameTimer;
   int m_frames = 0;
+  bool m_newLibrary = true;
 };
 
 }  // namespace Webcollab

@@ -61,6 +61,7 @@ Rectangle {
             VolumeSelector { label: "Channel mic gain"; value: debugInfo.channelMicGain; onApply: debugInfo.channelMicGain = value }
             Text { text: "Audio channel parameters (not editable)"; font.bold: true; font.pixelSize: 12; topPadding: 8; textFormat: Text.PlainText }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "Keep alive (s): " + debugInfo.keepAliveSec }
+            Text { objectName: "dtmfSent"; width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "Touch tones sent: " + debugInfo.dtmfSent }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "QoS: " + debugInfo.enableQOS }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "RTCP disabled: " + debugInfo.disableRTCP }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "Conference control disabled: " + debugInfo.disableConfControl }

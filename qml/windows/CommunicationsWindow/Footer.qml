@@ -2,7 +2,10 @@ import QtQuick 2.15
 import "qrc:/controls"
 
 // The strip under every communications window: the last share error, or
-// what the session is doing.
+// what the session is doing. While a call runs and its own scene is not
+// shown (video, a chat or a share beside the call), the call's controls are
+// here instead, so that a call can always be ended, muted, held, sent tones
+// and transferred.
 Rectangle {
     id: footer
     color: ZPalette.disabledBackground
@@ -14,6 +17,45 @@ Rectangle {
         function onLayoutChanged() { footer.activity++ }
     }
 
+    // The call, as the call scene reads it: 2 and 11 ring, 7 to 10 are held
+    // or handed over, 6 is closed.
+    readonly property var call: rootWindow.activeCall
+    readonly property int callState: call ? call.callState : 0
+    readonly property bool ringing: call !== null && call.isIncoming() && (callState === 2 || callState === 11)
+    readonly property bool held: callState >= 7 && callState <= 10
+    readonly property bool callControls: call !== null && callState !== 6 && !rootWindow.callPaneShown
+
+    // The buttons take the width their labels need; where the footer is too
+    // narrow for that (a small window, a long translation) they share what
+    // there is evenly and their labels are shortened.
+    readonly property real gap: ZPalette.unit
+    readonly property real padding: ZPalette.unit * 3
+    readonly property var shownButtons: {
+        var all = [answerButton, endButton, muteButton, holdButton, dialpadButton, videoButton, transferButton]
+        var shown = []
+        for (var i = 0; i < all.length; ++i)
+            if (all[i].visible) shown.push(all[i])
+        return shown
+    }
+    readonly property real naturalWidth: {
+        var total = 0
+        for (var i = 0; i < shownButtons.length; ++i)
+            total += shownButtons[i].labelWidth + padding
+        return total + gap * Math.max(0, shownButtons.length - 1)
+    }
+    readonly property real roomBeside: width - optionsLink.implicitWidth - ZPalette.unit * 5
+    readonly property bool ownVideoToggle: rootWindow.session !== null && rootWindow.session.isVideoCall
+                                           && (!callControls
+                                               || naturalWidth + videoToggle.implicitWidth + ZPalette.unit * 2 <= roomBeside)
+    readonly property real controlsRoom: roomBeside - (ownVideoToggle ? videoToggle.implicitWidth + ZPalette.unit * 2 : 0)
+    readonly property bool roomy: naturalWidth <= controlsRoom
+    readonly property real buttonHeight: Math.min(ZPalette.controlHeight, height - ZPalette.unit)
+    function buttonWidth(labelWidth) {
+        if (roomy) return labelWidth + padding
+        var n = Math.max(1, shownButtons.length)
+        return Math.max(ZPalette.unit * 2, (controlsRoom - gap * (n - 1)) / n)
+    }
+
     Rectangle {
         anchors.left: parent.left
         anchors.right: parent.right
@@ -21,12 +63,88 @@ Rectangle {
         height: 1
         color: ZPalette.border
     }
+    Row {
+        id: controls
+        objectName: "footerCallControls"
+        anchors.verticalCenter: parent.verticalCenter
+        anchors.left: parent.left
+        anchors.leftMargin: ZPalette.unit
+        spacing: footer.gap
+        visible: footer.callControls
+
+        ZButton {
+            id: answerButton
+            objectName: "answerButton"
+            width: footer.buttonWidth(labelWidth)
+            height: footer.buttonHeight
+            visible: footer.callControls && footer.ringing
+            primary: true
+            text: qsTr("Answer") + footer.lc
+            onClicked: footer.call.answer()
+        }
+        ZButton {
+            id: endButton
+            objectName: "endButton"
+            width: footer.buttonWidth(labelWidth)
+            height: footer.buttonHeight
+            visible: footer.callControls
+            primary: !footer.ringing
+            text: (footer.ringing ? qsTr("Decline") : qsTr("End")) + footer.lc
+            onClicked: rootWindow.close()
+        }
+        ZButton {
+            id: muteButton
+            objectName: "muteButton"
+            width: footer.buttonWidth(labelWidth)
+            height: footer.buttonHeight
+            visible: footer.callControls && !footer.ringing
+            text: (footer.call && footer.call.microphoneMuted ? qsTr("Unmute") : qsTr("Mute")) + footer.lc
+            onClicked: footer.call.microphoneMuted ? footer.call.unmuteMicrophone() : footer.call.muteMicrophone()
+        }
+        ZButton {
+            id: holdButton
+            objectName: "holdButton"
+            width: footer.buttonWidth(labelWidth)
+            height: footer.buttonHeight
+            visible: footer.callControls && !footer.ringing
+            text: (footer.held ? qsTr("Resume") : qsTr("Hold")) + footer.lc
+            onClicked: footer.call.toggleHold()
+        }
+        ZButton {
+            id: dialpadButton
+            objectName: "dialpadButton"
+            width: footer.buttonWidth(labelWidth)
+            height: footer.buttonHeight
+            visible: footer.callControls && !footer.ringing
+            text: qsTr("Dial Pad") + footer.lc
+            onClicked: rootWindow.dialpadVisible = !rootWindow.dialpadVisible
+        }
+        ZButton {
+            id: videoButton
+            objectName: "videoButton"
+            width: footer.buttonWidth(labelWidth)
+            height: footer.buttonHeight
+            visible: footer.callControls && !footer.ringing
+            text: (footer.call && footer.call.videoState !== 0 ? qsTr("Stop Video") : qsTr("Video")) + footer.lc
+            onClicked: footer.call.videoState !== 0 ? footer.call.stopVideo() : footer.call.startVideo()
+        }
+        ZButton {
+            id: transferButton
+            objectName: "transferButton"
+            width: footer.buttonWidth(labelWidth)
+            height: footer.buttonHeight
+            visible: footer.callControls && !footer.ringing
+            text: qsTr("Transfer") + footer.lc
+            onClicked: if (rootWindow.overlay) rootWindow.overlay.transferCallTriggered()
+        }
+    }
     ZLabel {
         objectName: "footerText"
         anchors.verticalCenter: parent.verticalCenter
-        anchors.left: parent.left
-        anchors.right: videoToggle.left
+        anchors.left: controls.visible ? controls.right : parent.left
+        anchors.right: videoToggle.visible ? videoToggle.left : optionsLink.left
         anchors.leftMargin: ZPalette.unit * 2
+        anchors.rightMargin: ZPalette.unit * 2
         elide: Text.ElideRight
         color: rootWindow.ussError !== "" ? ZPalette.error : ZPalette.mutedText
         text: rootWindow.ussError !== "" ? rootWindow.ussError
@@ -39,7 +157,7 @@ Rectangle {
         anchors.verticalCenter: parent.verticalCenter
         anchors.right: optionsLink.left
         anchors.rightMargin: ZPalette.unit * 2
-        visible: rootWindow.session !== null && rootWindow.session.isVideoCall
+        visible: footer.ownVideoToggle
         text: (rootWindow.showOwnVideo ? qsTr("Hide my video") : qsTr("Show my video")) + footer.lc
         onClicked: rootWindow.toggleShowOwnVideo()
     }

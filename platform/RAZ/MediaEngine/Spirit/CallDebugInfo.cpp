@@ -7,6 +7,9 @@ namespace Spirit {
 CallDebugInfo::CallDebugInfo(TP::Core::Refcounting::SmartPtr<RAZ::MediaEngine::CallBasePtr> call,
                              QObject* parent)
     : QObject(parent), m_call(call) {
+  // Tones are shown as they go out, not only at the next read.
+  if (m_call)
+    connect(m_call.Raw(), &RAZ::MediaEngine::CallBasePtr::dtmfSent, this, &CallDebugInfo::changed);
   // What the demo engine starts a call with; the tester changes it.
   m_aec = true;
   m_aecAutoMode = true;

@@ -70,6 +70,8 @@ class CallDebugInfo : public QObject {
                  NOTIFY changed)
   Q_PROPERTY(bool enableARS READ enableARS WRITE setEnableARS NOTIFY changed)
   Q_PROPERTY(bool enableQOS READ enableQOS WRITE setEnableQOS NOTIFY changed)
+  // The touch tones sent on the call so far (read only).
+  Q_PROPERTY(QString dtmfSent READ dtmfSent NOTIFY changed)
   Q_PROPERTY(int keepAliveSec READ keepAliveSec WRITE setKeepAliveSec NOTIFY changed)
   Q_PROPERTY(QString lastError READ lastError WRITE setLastError NOTIFY changed)
   Q_PROPERTY(bool ns READ ns WRITE setNs NOTIFY changed)
@@ -196,6 +198,7 @@ class CallDebugInfo : public QObject {
   // How often init() ran (the demo engine's reads).
   int initCount() const { return m_initCount; }
   RAZ::MediaEngine::CallBasePtr* call() const { return m_call.Raw(); }
+  QString dtmfSent() const { return m_call ? m_call->sentTones() : QString(); }
 
   Q_INVOKABLE void init();
 

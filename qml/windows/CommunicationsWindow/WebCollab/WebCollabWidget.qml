@@ -30,11 +30,35 @@ Rectangle {
     readonly property bool viewing: collab !== null && !collab.owner
                                     && (collabState === 5 || collabState === 6)
 
+    // The window fills the screen while somebody's screen shows in it, and
+    // returns to its size when the share stops (or the pane is left).
+    onViewingChanged: {
+        if (viewing) return
+        rootWindow.restoreAfterShare()
+        // A closed share of the older library ends the session's share (what
+        // its viewer's endSession asks for): the pane may have let go of the
+        // viewer before the viewer heard of the end.
+        if (collab && !collab.isUsingNewLibrary() && !collab.owner && collabState === 4)
+            share.endSession()
+    }
+    function shareStarted(frames) {
+        frames.resizeViewShare(frames.parent.width, frames.parent.height)
+        rootWindow.maximizeForShare()
+    }
+    function shareStopped() { rootWindow.restoreAfterShare() }
+    function endSession() { rootWindow.endShare() }
+
     Loader {
         id: viewer
         anchors.fill: parent
         active: share.viewing
-        sourceComponent: Item {
+        // Frames as pictures from the newer sharing library, else the
+        // older library's viewer.
+        sourceComponent: share.collab && share.collab.isUsingNewLibrary() ? ussViewer : oldViewer
+    }
+    Component {
+        id: ussViewer
+        Item {
             Vantre.ViewShareUss {
                 id: frames
                 objectName: "shareFrames"
@@ -44,7 +68,27 @@ Rectangle {
                 width: Math.min(parent.width, parent.height * ratio)
                 height: Math.min(parent.height, parent.width / ratio)
                 anchors.centerIn: parent
-                onShareStarted: frames.resizeViewShare(parent.width, parent.height)
+                onShareStarted: share.shareStarted(frames)
+                onShareStopped: share.shareStopped()
+            }
+            onWidthChanged: frames.resizeViewShare(width, height)
+            onHeightChanged: frames.resizeViewShare(width, height)
+        }
+    }
+    Component {
+        id: oldViewer
+        Item {
+            Vantre.ViewShare {
+                id: frames
+                objectName: "shareFrames"
+                webcollab: share.collab
+                readonly property real ratio: aspectRatio > 0 ? aspectRatio : 1
+                width: Math.min(parent.width, parent.height * ratio)
+                height: Math.min(parent.height, parent.width / ratio)
+                anchors.centerIn: parent
+                onShareStarted: share.shareStarted(frames)
+                onShareStopped: share.shareStopped()
+                onEndSession: share.endSession()
             }
             onWidthChanged: frames.resizeViewShare(width, height)
             onHeightChanged: frames.resizeViewShare(width, height)

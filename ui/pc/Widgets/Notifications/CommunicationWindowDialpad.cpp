@@ -4,6 +4,8 @@
 #include <QQmlContext>
 #include <QQuickItem>
 
+#include <RAZ/Controllers/CommunicationSession.h>
+#include <RAZ/MediaEngine/CallBasePtr.h>
 #include <TP/Core/Logging.h>
 
 namespace QML {
@@ -12,7 +14,16 @@ CommunicationWindowDialpad::CommunicationWindowDialpad(QObject* session, QWidget
     : View(parent), m_session(session) {
   setResizeMode(QQuickWidget::SizeRootObjectToView);
   rootContext()->setContextProperty(QStringLiteral("rootWindow"), this);
-  setWindowFlags(Qt::FramelessWindowHint);
+  // A tool window: frameless alone would make the pad a child drawn inside
+  // the call window, at the cursor's screen position taken as a place in it.
+  setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+}
+
+bool CommunicationWindowDialpad::sendTones(const QString& tones) {
+  auto* session = qobject_cast<RAZ::Controllers::CommunicationSession*>(m_session.data());
+  RAZ::MediaEngine::CallBasePtr* call = session ? session->getCall() : nullptr;
+  if (!call) return false;
+  return call->sendDtmf(tones);
 }
 
 bool CommunicationWindowDialpad::event(QEvent* e) {

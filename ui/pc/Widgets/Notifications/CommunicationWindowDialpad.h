@@ -9,7 +9,9 @@ class QKeyEvent;
 namespace QML {
 
 // The dial pad of a communications window: keys become tone digits sent by
-// its scene. The owner loads the scene and places the pad.
+// its scene. The owner loads the scene and places the pad. It is a small
+// frameless window of its own beside its owner, so that it can lie over the
+// call window or next to it wherever the screen has room.
 class CommunicationWindowDialpad : public View {
   Q_OBJECT
   Q_PROPERTY(QObject* session READ session CONSTANT)
@@ -25,6 +27,9 @@ class CommunicationWindowDialpad : public View {
 
   void hideDialpad();
   void handleKeyEvent(QKeyEvent* key);
+  // Sends touch tones on the session's call (what the scene's keys and a
+  // paste send); false when there is no call to take them.
+  Q_INVOKABLE bool sendTones(const QString& tones);
 
  signals:
   void dialpadVisibleChanged();

@@ -21,6 +21,9 @@
 #include <QSortFilterProxyModel>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <QTimer>
+
+#include <algorithm>
 
 #include <RAZ/Actions/Action.h>
 #include <RAZ/Actions/Provider.h>
@@ -316,7 +319,11 @@ bool CommunicationsWindow::loadScene(View* v, const QString& url) {
 
 void CommunicationsWindow::Activate() {
   TP_LOG(kLog, TP::Core::Logging::LevelInformation) << "CommunicationsWindow::Activate";
-  loadScene(m_dialpad, QStringLiteral("Dialpad/Dialpad.qml"));
+  if (loadScene(m_dialpad, QStringLiteral("Dialpad/Dialpad.qml"))) {
+    // A window of its own takes the size its scene asks for.
+    const QQuickItem* pad = m_dialpad->rootObject();
+    m_dialpad->resize(qRound(pad->width()), qRound(pad->height()));
+  }
   loadScene(m_callView, QStringLiteral("AudioCall/CallWidget.qml"));
   loadScene(m_chatView, QStringLiteral("Chat/ChatWidget.qml"));
   view()->rootContext()->setContextProperty(QStringLiteral("textFieldActionsHandler"),
@@ -633,6 +640,26 @@ void CommunicationsWindow::videoStateChanged(CallBasePtr* call) {
 
 void CommunicationsWindow::videoDoubleClicked() { setWantsFullscreen(!isFullScreen()); }
 
+void CommunicationsWindow::maximizeForShare() {
+  if (isMaximized() || isFullScreen()) return;
+  m_maximizedForShare = true;
+  showMaximized();
+}
+
+void CommunicationsWindow::endShare() {
+  // Asked from within the share's own signal: the share object must not go
+  // while it is still reporting.
+  QTimer::singleShot(0, this, [this] {
+    if (m_session && m_session->webCollabActive()) m_session->closeWebcollab();
+  });
+}
+
+void CommunicationsWindow::restoreAfterShare() {
+  if (!m_maximizedForShare) return;
+  m_maximizedForShare = false;
+  if (isMaximized()) showNormal();
+}
+
 void CommunicationsWindow::incomingMessage() {
   if (!m_session) return;
   if (!m_session->chatActive()) {
@@ -824,16 +851,32 @@ void CommunicationsWindow::setShowOwnVideo(bool show) {
   if (show) updateOwnVideoSize();
 }
 
+QPoint CommunicationsWindow::dialpadPosition(const QPoint& cursor, const QRect& window,
+                                             const QSize& pad, const QRect& area) {
+  // Opened from the keyboard the pointer may be anywhere: the pad then
+  // goes to the right of the window, level with its top.
+  QPoint pos = window.contains(cursor) ? cursor : QPoint(window.right() + 1, window.top());
+  // Flipped to the other side of the point when it would leave the screen
+  // (measured from the screen's own edges: a second screen does not start
+  // at 0), then held inside the screen whatever its size.
+  if (pos.x() + pad.width() > area.x() + area.width()) pos.rx() -= pad.width();
+  if (pos.y() + pad.height() > area.y() + area.height()) pos.ry() -= pad.height();
+  if (area.isValid()) {
+    pos.setX(qBound(area.left(), pos.x(), std::max(area.left(), area.right() + 1 - pad.width())));
+    pos.setY(qBound(area.top(), pos.y(), std::max(area.top(), area.bottom() + 1 - pad.height())));
+  }
+  return pos;
+}
+
 void CommunicationsWindow::setDialpadVisible(bool visible) {
   if (!m_dialpad) return;
   if (visible) {
-    QPoint pos = QCursor::pos();
-    QScreen* screen = QGuiApplication::screenAt(pos);
+    const QPoint cursor = QCursor::pos();
+    QScreen* screen = QGuiApplication::screenAt(cursor);
+    if (!screen || !frameGeometry().contains(cursor)) screen = this->screen();
     if (!screen) screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect();
-    if (pos.x() + m_dialpad->width() > area.width()) pos.rx() -= m_dialpad->width();
-    if (pos.y() + m_dialpad->height() > area.height()) pos.ry() -= m_dialpad->height();
-    m_dialpad->move(pos);
+    m_dialpad->move(dialpadPosition(cursor, frameGeometry(), m_dialpad->size(), area));
     m_dialpad->setAlwaysOnTop(m_alwaysOnTop);
   }
   if (visible == m_dialpad->isVisible()) return;

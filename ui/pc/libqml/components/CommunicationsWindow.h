@@ -93,6 +93,9 @@ class CommunicationsWindow : public QML::Window {
   // The session's call for the scenes. A property, not the session's
   // getCall(): a scene must never come to own the shared call object.
   Q_PROPERTY(QObject* activeCall READ activeCall NOTIFY activeCallChanged)
+  // Whether the call scene shows: where it does not (video, a chat or a
+  // share beside the call), the footer carries the call's controls.
+  Q_PROPERTY(bool callPaneShown READ callPaneShown NOTIFY layoutChanged)
 
  public:
   CommunicationsWindow(RAZ::Sessions::SessionManagerBase* sessionManager,
@@ -155,6 +158,14 @@ class CommunicationsWindow : public QML::Window {
   QString ussError() const { return m_ussError; }
   bool xmppConnected() const;
   QObject* activeCall() const;
+  bool callPaneShown() const { return m_lastPlan.visible[QML::CommsLayout::CallPane]; }
+  // The dial pad's window (for the layout and for tests).
+  CommunicationWindowDialpad* dialpadWindow() const { return m_dialpad; }
+  // Where the dial pad goes for a cursor at `cursor`: at the cursor when it
+  // lies over `window` (a click on the window's Dial Pad), else beside the
+  // window; then moved wholly into `area`, the free area of the screen.
+  static QPoint dialpadPosition(const QPoint& cursor, const QRect& window, const QSize& pad,
+                                const QRect& area);
 
   // The panes, for the layout and for tests.
   QWidget* pane(QML::CommsLayout::Pane pane) const;
@@ -213,6 +224,14 @@ class CommunicationsWindow : public QML::Window {
   void closeChatAndShare();
   void updateLayout(uint state);
   void updateOwnVideoSize();
+  // Somebody else's shared screen fills the screen while it shows, and the
+  // window returns to its size when it stops (unless the user maximised it
+  // before the share began).
+  void maximizeForShare();
+  void restoreAfterShare();
+  // The share of somebody else ended for good: the session's collaboration
+  // is closed (after the share's own report has been delivered).
+  void endShare();
 
   Q_INVOKABLE void showOptionsMenu();
   // The room party of a nickname (its rank and contact), or null: what the
@@ -327,6 +346,8 @@ class CommunicationsWindow : public QML::Window {
   int m_debugRequests = 0;
   // The user presents the share (the hint was shown for it).
   bool m_presenting = false;
+  // The window was maximised for a share being viewed.
+  bool m_maximizedForShare = false;
 };
 
 }  // namespace QML

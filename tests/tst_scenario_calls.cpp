@@ -1,0 +1,389 @@
+// Calls through the windows: a call put on video (or beside a chat or a
+// share) keeps its controls, a video call from a contact's menu shows video,
+// the dial pad sends tones on the call, and a shared screen fills the screen
+// while it shows.
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QQuickItem>
+#include <QQuickWidget>
+#include <QtTest>
+
+#include <RAZ/Client.h>
+#include <RAZ/Controllers/CommsSessionController.h>
+#include <RAZ/Controllers/CommunicationSession.h>
+#include <RAZ/Demo/CommsScript.h>
+#include <RAZ/Demo/Service.h>
+#include <RAZ/MediaEngine/CallBasePtr.h>
+#include <RAZ/Sessions/SessionManagerBase.h>
+#include <RAZ/Webcollab/WebcollabBase.h>
+
+#include "Application.h"
+#include "Scenario.h"
+#include "TestSupport.h"
+#include "Widgets/Custom/VideoCall.h"
+#include "Widgets/Notifications/CommunicationWindowDialpad.h"
+#include "libqml/components/CallDebugWindow.h"
+#include "libqml/components/CommunicationsWindow.h"
+#include "libqml/components/MainWindow.h"
+
+using RAZ::Controllers::CommunicationSession;
+using RAZ::Demo::CommsScript;
+using RAZ::MediaEngine::CallBasePtr;
+using ZentTest::Scenario;
+using ZentTest::SceneDriver;
+
+namespace {
+
+const bool g_environment = Scenario::prepare("zent-scenario-calls-");
+
+const char kAliceName[] = "Alice Moreno";
+const char kAliceWork[] = "Work: +4930100101";
+
+const QStringList kCallControls = {"endButton", "muteButton", "holdButton", "dialpadButton",
+                                   "transferButton"};
+
+QString waitForCommsWindow(const QString& party, QML::CommunicationsWindow** out) {
+  return ZentTest::waitForWindow<QML::CommunicationsWindow>(
+      out, [&party](QML::CommunicationsWindow* w) { return w->windowTitle().contains(party); });
+}
+
+// Right-clicks the contact's row in the main window and waits for its menu.
+QString openContactMenu(const QString& name, QMenu** menu) {
+  SceneDriver main = Scenario::mainScene();
+  QString problem = main.waitVisible(QStringLiteral("contactRow"));
+  if (!problem.isEmpty()) return problem;
+  QQuickItem* row = main.row(QStringLiteral("contactRow"), name, &problem);
+  if (!row) return problem;
+  problem = main.rightClick(row);
+  return problem.isEmpty() ? ZentTest::waitForMenu(menu) : problem;
+}
+
+// Right-click Alice ▸ `entry` ▸ her work number; waits for the call window.
+QString callAlice(const QString& entry, QML::CommunicationsWindow** window) {
+  QMenu* menu = nullptr;
+  QString problem = openContactMenu(kAliceName, &menu);
+  if (!problem.isEmpty()) return problem;
+  // An entry with one number has no submenu of numbers.
+  QStringList path{entry};
+  for (const ZentTest::MenuEntry& e : ZentTest::menuEntries(menu))
+    if (e.text == entry && e.hasSubmenu) path << QString::fromLatin1(kAliceWork);
+  problem = ZentTest::triggerMenuEntry(menu, path);
+  if (!problem.isEmpty()) return problem;
+  return waitForCommsWindow(kAliceName, window);
+}
+
+SceneDriver footerOf(QML::CommunicationsWindow* window) {
+  return SceneDriver(qobject_cast<QQuickWidget*>(window->footerView()));
+}
+
+// With ZENT_TEST_GRAB_DIR set, pictures of the window to look at, numbered
+// in the order they were taken.
+void grabFor(QWidget* window, const QString& name) {
+  static int taken = 0;
+  const QString folder = qEnvironmentVariable("ZENT_TEST_GRAB_DIR");
+  if (!folder.isEmpty())
+    window->grab().save(
+        QStringLiteral("%1/%2-%3.png").arg(folder).arg(++taken, 2, 10, QLatin1Char('0')).arg(name));
+}
+
+// The call's controls: each shown whole inside the window's footer, none
+// over another or over the Options link.
+QString controlsReachableNow(QML::CommunicationsWindow* window) {
+  SceneDriver footer = footerOf(window);
+  if (!footer.isValid() || !footer.view()->isVisible()) return QStringLiteral("no footer shown");
+  QString problem = footer.waitVisible(QStringLiteral("endButton"));
+  if (!problem.isEmpty()) return problem;
+  const QRectF area(QPointF(0, 0), QSizeF(footer.view()->size()));
+  QList<QRectF> taken;
+  QStringList names = kCallControls;
+  names << QStringLiteral("optionsMenuButton");
+  for (const QString& name : qAsConst(names)) {
+    QQuickItem* item = footer.item(name, &problem);
+    if (!item) return problem;
+    const QRectF box = item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+    if (box.width() < 8 || !area.contains(box))
+      return QStringLiteral("%1 at %2,%3 %4x%5 is not whole in the footer of %6x%7")
+          .arg(name)
+          .arg(box.x())
+          .arg(box.y())
+          .arg(box.width())
+          .arg(box.height())
+          .arg(area.width())
+          .arg(area.height());
+    for (const QRectF& other : qAsConst(taken))
+      if (other.intersects(box)) return name + QStringLiteral(" lies over another control");
+    taken << box;
+  }
+  return QString();
+}
+
+// The same, once the footer's scene has laid itself out for the window's
+// present size and activity.
+QString controlsReachable(QML::CommunicationsWindow* window) {
+  QString problem;
+  (void)QTest::qWaitFor([&] { return (problem = controlsReachableNow(window)).isEmpty(); },
+                        ZentTest::kWaitMs);
+  return problem;
+}
+
+// The controls at the window's smallest size and at larger ones.
+QString controlsReachableAtEverySize(QML::CommunicationsWindow* window) {
+  const QSize original = window->size();
+  const QList<QSize> sizes = {window->minimumSize(), QSize(640, 420), QSize(1000, 700)};
+  for (const QSize& size : sizes) {
+    window->resize(size.expandedTo(window->minimumSize()));
+    QWidget* footer = window->footerView();
+    if (!QTest::qWaitFor([&] { return footer->width() == window->width(); }, ZentTest::kWaitMs))
+      return QStringLiteral("the footer did not follow the window");
+    const QString problem = controlsReachable(window);
+    grabFor(window, QStringLiteral("%1-%2x%3")
+                        .arg(QString::fromLatin1(QTest::currentTestFunction()))
+                        .arg(window->width())
+                        .arg(window->height()));
+    if (!problem.isEmpty())
+      return QStringLiteral("at %1x%2: ").arg(window->width()).arg(window->height()) + problem;
+  }
+  window->resize(original);
+  return QString();
+}
+
+// Ends the call through the End button of `scene` and the question that
+// follows; waits for the window to go.
+QString endCallWith(QML::CommunicationsWindow* window, SceneDriver scene) {
+  QPointer<QML::CommunicationsWindow> guard(window);
+  ZentTest::answerNextMessage(QDialogButtonBox::Yes);
+  QString problem = scene.click(QStringLiteral("endButton"));
+  if (!problem.isEmpty()) return problem;
+  if (!QTest::qWaitFor([&guard] { return !guard || !guard->isVisible(); }, ZentTest::kWaitMs))
+    return QStringLiteral("the call window stayed after End");
+  return QString();
+}
+
+bool videoShows(QML::CommunicationsWindow* window) {
+  Widgets::Custom::VideoCall* surface = window->getVideoSurface();
+  return surface && surface->isVisible() && window->getSession() &&
+         window->getSession()->getCall() &&
+         window->getSession()->getCall()->getVideoState() == CallBasePtr::VideoActive;
+}
+
+}  // namespace
+
+class ScenarioCallsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(g_environment);
+    REQUIRE(Scenario::start());
+  }
+
+  void cleanupTestCase() { Scenario::finish(); }
+
+  void cleanup() {
+    Scenario::tidy();
+    QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
+  }
+
+  // A call put on video keeps End, Mute, Hold, Dial Pad and Transfer at
+  // every window size; so does a call beside a chat or a share, with or
+  // without video. Mute and Hold work from there, and End ends the call.
+  void callOnVideoKeepsItsControlsInEveryLayout() {
+    REQUIRE(Scenario::signIn());
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(callAlice(QStringLiteral("Call"), &window));
+    SceneDriver call = SceneDriver::of(window);
+    REQUIRE(call.waitText(QStringLiteral("callState"), QStringLiteral("Call Active")));
+    CommunicationSession* session = window->getSession();
+    QVERIFY(session);
+
+    REQUIRE(call.click(QStringLiteral("videoButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(videoShows(window), ZentTest::kWaitMs);
+    QVERIFY(!window->callPaneShown());
+    REQUIRE(controlsReachableAtEverySize(window));
+
+    // The party writes: the chat opens beside the video.
+    QVERIFY(CommsScript::openChat(session));
+    QTRY_VERIFY_WITH_TIMEOUT(window->pane(QML::CommsLayout::ChatPane)->isVisible(),
+                             ZentTest::kWaitMs);
+    QVERIFY(videoShows(window));
+    REQUIRE(controlsReachableAtEverySize(window));
+
+    // Video stops: chat beside an audio call, no call scene either.
+    SceneDriver footer = footerOf(window);
+    REQUIRE(footer.click(QStringLiteral("videoButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(!window->getVideoSurface()->isVisible(), ZentTest::kWaitMs);
+    QVERIFY(!window->callPaneShown());
+    REQUIRE(controlsReachableAtEverySize(window));
+
+    // The party shares a screen beside the chat and the call (the window
+    // fills the screen meanwhile).
+    QVERIFY(CommsScript::shareScreen(session, false));
+    QTRY_VERIFY_WITH_TIMEOUT(window->pane(QML::CommsLayout::SharePane)->isVisible(),
+                             ZentTest::kWaitMs);
+    REQUIRE(controlsReachable(window));
+    QVERIFY(CommsScript::stopSharing(session));
+    QTRY_VERIFY_WITH_TIMEOUT(!window->pane(QML::CommsLayout::SharePane)->isVisible(),
+                             ZentTest::kWaitMs);
+
+    // The footer's controls act on the call.
+    CallBasePtr* engineCall = session->getCall();
+    QVERIFY(engineCall);
+    REQUIRE(footer.click(QStringLiteral("muteButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(engineCall->microphoneMuted(), ZentTest::kWaitMs);
+    REQUIRE(footer.waitText(QStringLiteral("muteButton"), QStringLiteral("Unmute")));
+    REQUIRE(footer.click(QStringLiteral("holdButton")));
+    QTRY_COMPARE_WITH_TIMEOUT(int(engineCall->getCallState()), int(CallBasePtr::StateHeld),
+                              ZentTest::kWaitMs);
+    REQUIRE(footer.waitText(QStringLiteral("holdButton"), QStringLiteral("Resume")));
+    REQUIRE(footer.click(QStringLiteral("dialpadButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(window->dialpadWindow()->isVisible(), ZentTest::kWaitMs);
+    REQUIRE(SceneDriver(window->dialpadWindow()).press(Qt::Key_Escape));
+    QTRY_VERIFY_WITH_TIMEOUT(!window->dialpadWindow()->isVisible(), ZentTest::kWaitMs);
+    REQUIRE(endCallWith(window, footer));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        Scenario::app()->sessionManager()->commsSessionController()->commsList().isEmpty(),
+        ZentTest::kWaitMs);
+  }
+
+  // An audio call shows its controls in the call scene, not twice.
+  void audioCallShowsItsControlsOnce() {
+    REQUIRE(Scenario::signIn());
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(callAlice(QStringLiteral("Call"), &window));
+    SceneDriver call =
+        SceneDriver(qobject_cast<QQuickWidget*>(window->pane(QML::CommsLayout::CallPane)));
+    REQUIRE(call.waitText(QStringLiteral("callState"), QStringLiteral("Call Active")));
+    QVERIFY(window->callPaneShown());
+    QVERIFY(call.isVisible(QStringLiteral("endButton")));
+    QVERIFY(!footerOf(window).isVisible(QStringLiteral("endButton")));
+    QVERIFY(footerOf(window).isVisible(QStringLiteral("optionsMenuButton")));
+  }
+
+  // "Video Call" from a contact's menu: once the party answers, the call
+  // shows video (a moving picture on the surface), and it ends by its End.
+  void videoCallFromTheContactMenuShowsVideo() {
+    REQUIRE(Scenario::signIn());
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(callAlice(QStringLiteral("Video Call"), &window));
+    CommunicationSession* session = window->getSession();
+    QVERIFY(session && session->getCall());
+    QCOMPARE(session->getCall()->getType(), int(CallBasePtr::TypeVideo));
+    QTRY_VERIFY_WITH_TIMEOUT(videoShows(window), ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        window->getVideoSurface()->findChild<QObject*>(QStringLiteral("zentRemoteTestPicture")),
+        ZentTest::kWaitMs);
+    SceneDriver footer = footerOf(window);
+    REQUIRE(footer.waitText(QStringLiteral("videoButton"), QStringLiteral("Stop Video")));
+    REQUIRE(controlsReachable(window));
+    REQUIRE(endCallWith(window, footer));
+  }
+
+  // Dial Pad opens the pad over the call window and on the screen; its keys,
+  // keys typed on it and a paste go to the party as tones, which the call's
+  // debug window lists. A paste with nothing to dial sends nothing; Escape
+  // closes the pad.
+  void dialPadSendsTonesToTheCall() {
+    REQUIRE(Scenario::signIn());
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(callAlice(QStringLiteral("Call"), &window));
+    SceneDriver call = SceneDriver::of(window);
+    REQUIRE(call.waitText(QStringLiteral("callState"), QStringLiteral("Call Active")));
+    CommunicationSession* session = window->getSession();
+
+    REQUIRE(call.click(QStringLiteral("dialpadButton")));
+    QML::CommunicationWindowDialpad* pad = window->dialpadWindow();
+    QTRY_VERIFY_WITH_TIMEOUT(pad->isVisible(), ZentTest::kWaitMs);
+    QVERIFY(pad->isWindow());
+    REQUIRE(ZentTest::liesOnScreen(pad));
+    const QRect around = window->frameGeometry().adjusted(-1, -1, 1, 1);
+    QVERIFY2(around.intersects(pad->frameGeometry()),
+             qPrintable(QStringLiteral("pad at %1,%2, window at %3,%4 %5x%6")
+                            .arg(pad->x())
+                            .arg(pad->y())
+                            .arg(window->x())
+                            .arg(window->y())
+                            .arg(window->width())
+                            .arg(window->height())));
+
+    SceneDriver keys(pad);
+    for (const QString& key : {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("#")}) {
+      QString problem;
+      QQuickItem* button = keys.row(QStringLiteral("dialpadKey"), key, &problem);
+      QVERIFY2(button, qPrintable(problem));
+      REQUIRE(keys.click(button));
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(CommsScript::tonesHeard(session), QStringLiteral("12#"),
+                              ZentTest::kWaitMs);
+    REQUIRE(keys.waitText(QStringLiteral("dialled"), QStringLiteral("12#")));
+    REQUIRE(keys.type(QStringLiteral("5")));
+    QTRY_COMPARE_WITH_TIMEOUT(CommsScript::tonesHeard(session), QStringLiteral("12#5"),
+                              ZentTest::kWaitMs);
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("+1 (2) 3 ext. 4"));
+    REQUIRE(keys.press(Qt::Key_V, Qt::ControlModifier));
+    QTRY_COMPARE_WITH_TIMEOUT(CommsScript::tonesHeard(session), QStringLiteral("12#51234"),
+                              ZentTest::kWaitMs);
+    REQUIRE(keys.waitText(QStringLiteral("dialled"), QStringLiteral("12#51234")));
+    QGuiApplication::clipboard()->setText(QStringLiteral("call me"));
+    REQUIRE(keys.press(Qt::Key_V, Qt::ControlModifier));
+    REQUIRE(keys.press(Qt::Key_Escape));
+    QTRY_VERIFY_WITH_TIMEOUT(!pad->isVisible(), ZentTest::kWaitMs);
+    QCOMPARE(CommsScript::tonesHeard(session), QStringLiteral("12#51234"));
+
+    // The call's debug window (Control+D) lists what went out.
+    REQUIRE(call.press(Qt::Key_D, Qt::ControlModifier));
+    QML::CallDebugWindow* debug = nullptr;
+    REQUIRE(ZentTest::waitForWindow<QML::CallDebugWindow>(&debug));
+    REQUIRE(
+        SceneDriver::of(debug).waitText(QStringLiteral("dtmfSent"), QStringLiteral("12#51234")));
+    debug->close();
+
+    // A call on hold takes no tones.
+    REQUIRE(call.click(QStringLiteral("holdButton")));
+    REQUIRE(call.waitText(QStringLiteral("callState"), QStringLiteral("On Hold")));
+    REQUIRE(call.click(QStringLiteral("dialpadButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(pad->isVisible(), ZentTest::kWaitMs);
+    REQUIRE(keys.type(QStringLiteral("9")));
+    REQUIRE(keys.press(Qt::Key_Escape));
+    QTRY_VERIFY_WITH_TIMEOUT(!pad->isVisible(), ZentTest::kWaitMs);
+    QCOMPARE(CommsScript::tonesHeard(session), QStringLiteral("12#51234"));
+  }
+
+  // A party's shared screen maximises the window when its first picture
+  // shows; the window returns to its size when the share stops. Through the
+  // older sharing library the share's end also ends the session's share.
+  void sharedScreenFillsTheScreenWhileItShows_data() {
+    QTest::addColumn<bool>("olderLibrary");
+    QTest::newRow("newer library") << false;
+    QTest::newRow("older library") << true;
+  }
+  void sharedScreenFillsTheScreenWhileItShows() {
+    QFETCH(bool, olderLibrary);
+    REQUIRE(Scenario::signIn());
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(callAlice(QStringLiteral("Call"), &window));
+    REQUIRE(SceneDriver::of(window).waitText(QStringLiteral("callState"),
+                                             QStringLiteral("Call Active")));
+    CommunicationSession* session = window->getSession();
+    QTRY_VERIFY_WITH_TIMEOUT(window->isVisible() && !window->isMaximized(), ZentTest::kWaitMs);
+
+    QVERIFY(CommsScript::shareScreen(session, false, olderLibrary));
+    QTRY_VERIFY_WITH_TIMEOUT(window->isMaximized(), ZentTest::kWaitMs);
+    SceneDriver share(qobject_cast<QQuickWidget*>(window->pane(QML::CommsLayout::SharePane)));
+    QVERIFY(share.isVisible(QStringLiteral("shareFrames")));
+    // The call stays in reach while the share fills the window.
+    REQUIRE(controlsReachable(window));
+
+    QVERIFY(CommsScript::stopSharing(session));
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isMaximized(), ZentTest::kWaitMs);
+    // Back to the call alone: its scene with its controls.
+    SceneDriver call(qobject_cast<QQuickWidget*>(window->pane(QML::CommsLayout::CallPane)));
+    REQUIRE(call.waitVisible(QStringLiteral("endButton")));
+    if (olderLibrary) QTRY_VERIFY_WITH_TIMEOUT(!session->webCollabActive(), ZentTest::kWaitMs);
+    QVERIFY(session->callActive());
+  }
+};
+
+ZENT_TEST_MAIN(ScenarioCallsTest, Application)
+#include "tst_scenario_calls.moc"
