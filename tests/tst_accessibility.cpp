@@ -385,9 +385,9 @@ class TestAccessibility : public QObject {
     press->doAction(QAccessibleActionInterface::pressAction());
     QTRY_COMPARE(activeView->property("state").toString(), QStringLiteral("historyView"));
 
-    // Tab from the search field comes round to the pane's Contacts button,
-    // and Space presses it.
-    REQUIRE(scene.focus(QStringLiteral("searchField")));
+    // Tab from the history comes round to the pane's Contacts button, and
+    // Space presses it.
+    REQUIRE(scene.focus(QStringLiteral("historyList")));
     QQuickWindow* sceneWindow = scene.view()->quickWindow();
     QStringList passed;
     for (int i = 0; i < 40; ++i) {
@@ -426,14 +426,22 @@ class TestAccessibility : public QObject {
       QWidget* field = label->buddy();
       if (!field) continue;
       ++labelled;
-      const QString expected = label->text().remove(QLatin1Char('&'));
-      QCOMPARE(accessibleOf(field)->text(QAccessible::Name), expected);
+      QAccessibleInterface* iface = accessibleOf(field);
+      // Every field names its label as what labels it; a text field is
+      // also named by it (a combo box on this desktop is named by its
+      // choice, and read with its label through that relation).
+      bool labelledBy = false;
+      for (const auto& relation : iface->relations(QAccessible::Label))
+        labelledBy = labelledBy || relation.first->object() == label;
+      QVERIFY2(labelledBy, qPrintable(field->objectName()));
+      if (!field->inherits("QComboBox"))
+        QCOMPARE(iface->text(QAccessible::Name), label->text().remove(QLatin1Char('&')));
     }
     QVERIFY(labelled >= 10);
     // And no field takes its group's title for a name where the group
     // labels its fields.
     for (QWidget* field : prefs->findChildren<QWidget*>()) {
-      if (!field->inherits("QLineEdit") && !field->inherits("QComboBox")) continue;
+      if (!field->inherits("QLineEdit")) continue;
       const QString name = accessibleOf(field)->text(QAccessible::Name);
       for (QWidget* p = field->parentWidget(); p && p != prefs; p = p->parentWidget()) {
         auto* box = qobject_cast<QGroupBox*>(p);

@@ -97,7 +97,9 @@ FocusScope {
         selectionColor: ZPalette.selection
         selectedTextColor: ZPalette.text
         // The text input itself is what a screen reader meets: it has the
-        // keyboard focus and the text.
+        // keyboard focus and the text. Qt withholds a password field's
+        // Accessible.name; the field's own accessibleName stands in for it.
+        readonly property string accessibleName: control.accessibleName
         Accessible.role: Accessible.EditableText
         Accessible.name: control.accessibleName
         Accessible.passwordEdit: control.password

@@ -35,6 +35,14 @@ bool isAccessibleItem(QQuickItem* item) {
   return false;
 }
 
+// The item a screen reader is told has the focus: the one that takes the
+// keys, or the nearest around it that a screen reader sees.
+QQuickItem* focusedItem(QQuickWindow* scene) {
+  QQuickItem* focus = scene ? scene->activeFocusItem() : nullptr;
+  while (focus && !isAccessibleItem(focus)) focus = focus->parentItem();
+  return focus;
+}
+
 // The items of `item`'s subtree that a screen reader sees, nearest first:
 // an item without an interface of its own passes its children on, as Qt's
 // item interfaces do among themselves.
@@ -54,34 +62,51 @@ void accessibleItems(QQuickItem* item, QList<QQuickItem*>* out) {
 // ancestors are visible and none of them is fully transparent; it is off
 // screen when it lies wholly outside what its clipping ancestors and its
 // view show (a row scrolled away).
+//
+// Qt Quick may make an item's interface before the item is placed in its
+// scene (while a screen reader runs, as the scene is built), so the item's
+// view is looked up when asked; an item of any other window keeps Qt
+// Quick's answer.
 class ItemAccessible : public QAccessibleQuickItem {
  public:
-  ItemAccessible(QQuickItem* item, QML::View* view) : QAccessibleQuickItem(item), m_view(view) {}
+  explicit ItemAccessible(QQuickItem* item) : QAccessibleQuickItem(item) {}
 
   QAccessible::State state() const override {
     QAccessible::State st = QAccessibleQuickItem::state();
-    st.invisible = !isShown();
-    st.offscreen = !st.invisible && !onScreen();
-    if (st.invisible) st.focused = false;
+    QML::View* view = item()->window() ? viewOfScene(item()->window()) : nullptr;
+    if (!view) return st;
+    st.invisible = !isShown(view);
+    st.offscreen = !st.invisible && !onScreen(view);
+    // Qt Quick says so of every focus scope around the focused item too;
+    // a screen reader wants the one item that takes the keys.
+    st.focused = !st.invisible && item() == focusedItem(item()->window());
     return st;
   }
 
+  QString text(QAccessible::Text t) const override {
+    const QString text = QAccessibleQuickItem::text(t);
+    // Qt Quick keeps a password field's name to itself, though the name
+    // says what the field is for, never what it holds: the scene gives it
+    // again as the field's own "accessibleName".
+    if (t == QAccessible::Name && text.isEmpty())
+      return item()->property("accessibleName").toString();
+    return text;
+  }
+
  private:
-  bool isShown() const {
-    if (!m_view || !m_view->isVisible()) return false;
+  bool isShown(QML::View* view) const {
+    if (!view->isVisible()) return false;
     for (QQuickItem* i = item(); i; i = i->parentItem())
       if (!i->isVisible() || qFuzzyIsNull(i->opacity())) return false;
     return true;
   }
-  bool onScreen() const {
+  bool onScreen(QML::View* view) const {
     const QRectF own = item()->mapRectToScene(QRectF(0, 0, item()->width(), item()->height()));
-    QRectF visible(0, 0, m_view->width(), m_view->height());
+    QRectF visible(0, 0, view->width(), view->height());
     for (QQuickItem* i = item()->parentItem(); i; i = i->parentItem())
       if (i->clip()) visible &= i->mapRectToScene(QRectF(0, 0, i->width(), i->height()));
     return own.intersects(visible) || (own.isEmpty() && visible.contains(own.topLeft()));
   }
-
-  QPointer<QML::View> m_view;
 };
 
 // The offscreen window of a view, in the view's place.
@@ -118,8 +143,7 @@ class SceneAccessible : public QAccessibleObject {
     return nullptr;
   }
   QAccessibleInterface* focusChild() const override {
-    QQuickItem* focus = scene()->activeFocusItem();
-    while (focus && !QAccessible::queryAccessibleInterface(focus)) focus = focus->parentItem();
+    QQuickItem* focus = focusedItem(scene());
     return focus ? QAccessible::queryAccessibleInterface(focus) : nullptr;
   }
   QAccessible::Role role() const override { return QAccessible::Client; }
@@ -225,11 +249,21 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
     if (QML::View* view = viewOfScene(scene)) return new SceneAccessible(scene, view);
     return nullptr;
   }
-  if (auto* item = qobject_cast<QQuickItem*>(object)) {
-    QML::View* view = item->window() ? viewOfScene(item->window()) : nullptr;
-    if (view && isAccessibleItem(item)) return new ItemAccessible(item, view);
-  }
+  if (auto* item = qobject_cast<QQuickItem*>(object))
+    return isAccessibleItem(item) ? new ItemAccessible(item) : nullptr;
   return nullptr;
+}
+
+// Items whose interfaces Qt Quick made before ours was asked get ours.
+void replaceItemInterfaces(QQuickItem* item) {
+  for (QQuickItem* child : item->childItems()) {
+    if (isAccessibleItem(child)) {
+      QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(child);
+      if (iface && !dynamic_cast<ItemAccessible*>(iface))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
+    }
+    replaceItemInterfaces(child);
+  }
 }
 
 }  // namespace
@@ -254,14 +288,7 @@ void registerScene(QML::View* view, QQuickWindow* scene) {
   QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(scene);
   if (iface && !dynamic_cast<SceneAccessible*>(iface))
     QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
-  if (QQuickItem* content = scene->contentItem()) {
-    for (QQuickItem* item : content->findChildren<QQuickItem*>()) {
-      if (!isAccessibleItem(item)) continue;
-      QAccessibleInterface* itemIface = QAccessible::queryAccessibleInterface(item);
-      if (itemIface && !dynamic_cast<ItemAccessible*>(itemIface))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(itemIface));
-    }
-  }
+  if (QQuickItem* content = scene->contentItem()) replaceItemInterfaces(content);
 }
 
 }  // namespace Accessibility

@@ -24,8 +24,12 @@ namespace Utils {
 // view's lists the scene as its one child; the scene's (the offscreen
 // window's) names the view as its parent, takes the view's place, size,
 // visibility and focus, and lists the scene's accessible items. The items
-// keep Qt's own interfaces, whose parent is the offscreen window: so the
-// tree is whole both ways, window -> view -> scene -> items and back.
+// keep Qt Quick's interfaces (roles, names, actions, text), whose parent is
+// the offscreen window, so the tree is whole both ways: window -> view ->
+// scene -> items and back. Only their visibility is ours: Qt Quick takes an
+// item for hidden whenever its window is, and the offscreen window never
+// shows, so it would call every item hidden; ours follows the view, the
+// item and its ancestors as the user sees them.
 // Showing the scene in a native window through a window container instead
 // would make the same tree, but a child native window breaks what relies on
 // the view being a plain widget: grabbing the scene (tests, the headless
