@@ -25,11 +25,13 @@ Rectangle {
     readonly property bool held: callState >= 7 && callState <= 10
     readonly property bool callControls: call !== null && callState !== 6 && !rootWindow.callPaneShown
 
-    // The buttons take the width their labels need; where the footer is too
-    // narrow for that (a small window, a long translation) they share what
-    // there is evenly and their labels are shortened.
+    // The buttons take the width their labels need, with less room around
+    // the labels when the footer is narrow (a small window, a long
+    // translation); where even that is too wide, the short labels keep their
+    // width and the long ones share what is left, shortened.
     readonly property real gap: ZPalette.unit
-    readonly property real padding: ZPalette.unit * 3
+    readonly property real roomyPadding: ZPalette.unit * 3
+    readonly property real tightPadding: ZPalette.unit * 2 + 2
     readonly property var shownButtons: {
         var all = [answerButton, endButton, muteButton, holdButton, dialpadButton, videoButton, transferButton]
         var shown = []
@@ -37,7 +39,7 @@ Rectangle {
             if (all[i].visible) shown.push(all[i])
         return shown
     }
-    readonly property real naturalWidth: {
+    function totalWidth(padding) {
         var total = 0
         for (var i = 0; i < shownButtons.length; ++i)
             total += shownButtons[i].labelWidth + padding
@@ -46,15 +48,26 @@ Rectangle {
     readonly property real roomBeside: width - optionsLink.implicitWidth - ZPalette.unit * 5
     readonly property bool ownVideoToggle: rootWindow.session !== null && rootWindow.session.isVideoCall
                                            && (!callControls
-                                               || naturalWidth + videoToggle.implicitWidth + ZPalette.unit * 2 <= roomBeside)
+                                               || totalWidth(tightPadding) + videoToggle.implicitWidth + ZPalette.unit * 2 <= roomBeside)
     readonly property real controlsRoom: roomBeside - (ownVideoToggle ? videoToggle.implicitWidth + ZPalette.unit * 2 : 0)
-    readonly property bool roomy: naturalWidth <= controlsRoom
-    readonly property real buttonHeight: Math.min(ZPalette.controlHeight, height - ZPalette.unit)
-    function buttonWidth(labelWidth) {
-        if (roomy) return labelWidth + padding
-        var n = Math.max(1, shownButtons.length)
-        return Math.max(ZPalette.unit * 2, (controlsRoom - gap * (n - 1)) / n)
+    readonly property real padding: totalWidth(roomyPadding) <= controlsRoom ? roomyPadding : tightPadding
+    // The widest a button may be: none while all fit.
+    readonly property real widest: {
+        if (totalWidth(padding) <= controlsRoom) return Number.POSITIVE_INFINITY
+        var widths = []
+        for (var i = 0; i < shownButtons.length; ++i)
+            widths.push(shownButtons[i].labelWidth + padding)
+        widths.sort(function(a, b) { return a - b })
+        var room = controlsRoom - gap * Math.max(0, widths.length - 1)
+        for (var j = 0; j < widths.length; ++j) {
+            var left = widths.length - j
+            if (widths[j] * left > room) return Math.max(ZPalette.unit * 2, room / left)
+            room -= widths[j]
+        }
+        return Number.POSITIVE_INFINITY
     }
+    readonly property real buttonHeight: Math.min(ZPalette.controlHeight, height - ZPalette.unit)
+    function buttonWidth(labelWidth) { return Math.min(labelWidth + padding, widest) }
 
     Rectangle {
         anchors.left: parent.left

@@ -10,7 +10,8 @@ Rectangle {
     id: pad
     objectName: "dialpad"
     width: 180
-    height: 220
+    // As tall as the line of tones and the keys.
+    height: keyGrid.y + keyGrid.height + ZPalette.unit * 2
     color: ZPalette.background
     border.color: ZPalette.border
 
@@ -47,6 +48,7 @@ Rectangle {
         text: pad.typed
     }
     Grid {
+        id: keyGrid
         anchors.top: display.bottom
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.topMargin: ZPalette.unit
