@@ -369,6 +369,28 @@ void XmppChatController::roomConfigured(const QString& roomJid, const QXmppDataF
   });
 }
 
+bool XmppChatController::changeRoom(const QString& jid, const QString& name,
+                                    const QString& subject) {
+  QStandardItem* item = roomItem(jid);
+  if (!item) return false;
+  item->setText(name);
+  item->setData(subject, RoomSubjectRole);
+  if (m_access.contains(jid)) {
+    QXmppDataForm& form = m_access[jid].form;
+    for (QXmppDataForm::Field& field : form.fields())
+      if (field.key() == QLatin1String("muc#roomconfig_roomname")) field.setValue(name);
+  }
+  if (XmppChat* chat = roomChat(jid)) {
+    if (auto* session = qobject_cast<CommunicationSession*>(chat->parent())) {
+      session->setContactName(name);
+      session->setGroupChatSubject(name);
+    }
+    chat->setRoomName(name);
+  }
+  emit roomChanged(jid);
+  return true;
+}
+
 void XmppChatController::destroyRoom(const QString& roomJid) {
   const bool allowed = m_access.contains(roomJid) && m_access.value(roomJid).owned;
   QTimer::singleShot(0, this, [this, allowed, roomJid] {

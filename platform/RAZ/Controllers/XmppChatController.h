@@ -65,6 +65,9 @@ class XmppChatController : public IChatController {
   RAZ::Controllers::XmppChat* roomChat(const QString& jid) const;
   // The owner form of a new room, as the service sends it.
   static QXmppDataForm defaultRoomForm(const QString& name);
+  // Its owner, elsewhere, names the room and gives it a subject: the list,
+  // the joined chat and its session follow. False for an unknown room.
+  bool changeRoom(const QString& jid, const QString& name, const QString& subject);
 
  public slots:
   bool kickParticipant(const QString& roomJid, const QString& nick);

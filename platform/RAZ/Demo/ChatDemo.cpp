@@ -11,8 +11,12 @@
 
 #include "RAZ/Client.h"
 #include "RAZ/Controllers/ChatInterface.h"
+#include "RAZ/Controllers/XmppChatController.h"
+#include "RAZ/Data/ChatParticipant.h"
 #include "RAZ/Demo/Service.h"
+#include "RAZ/Models/ChatParticipants.h"
 #include "RAZ/Models/FTModel.h"
+#include "RAZ/Sessions/SessionManagerBase.h"
 #include "RAZ/Utils/FileWrites.h"
 #include "RAZ/Xsi/XsiCredentialsControl.h"
 
@@ -140,6 +144,33 @@ void ChatDemo::receiveMessage(ChatInterface* chat, const QString& from, const QS
   QTimer::singleShot(0, chat, [guard, from, text] {
     if (guard) emit guard->messageReceived(from.isEmpty() ? guard->peer() : from, text);
   });
+}
+
+bool ChatDemo::enterRoom(ChatInterface* chat, const QString& jid, const QString& name) {
+  if (!chat || !chat->isRoom() || !chat->getParticipants()) return false;
+  QPointer<ChatInterface> guard(chat);
+  QTimer::singleShot(0, chat, [guard, jid, name] {
+    if (!guard) return;
+    RAZ::Models::ChatParticipants* people = guard->getParticipants();
+    if (!people) return;
+    people->addParticipant(name, RAZ::Data::ChatParticipant::Member, nullptr);
+    people->add(jid, name);
+    people->rename(jid, name);
+  });
+  return true;
+}
+
+bool ChatDemo::changeRoom(ChatInterface* chat, const QString& name, const QString& subject) {
+  RAZ::Client* client = Service::instance().client();
+  RAZ::Sessions::SessionManagerBase* session = client ? client->openSession() : nullptr;
+  RAZ::Controllers::XmppChatController* rooms = session ? session->xmppChatController() : nullptr;
+  if (!chat || !chat->isRoom() || !rooms || !rooms->hasRoom(chat->roomJid())) return false;
+  QPointer<RAZ::Controllers::XmppChatController> guard(rooms);
+  const QString jid = chat->roomJid();
+  QTimer::singleShot(0, rooms, [guard, jid, name, subject] {
+    if (guard) guard->changeRoom(jid, name, subject);
+  });
+  return true;
 }
 
 void ChatDemo::setTypers(ChatInterface* chat, const QStringList& typers) {

@@ -41,6 +41,14 @@ class ChatDemo : public QObject {
   // The chat's peer (or `from`) sends a message.
   static void receiveMessage(RAZ::Controllers::ChatInterface* chat, const QString& from,
                              const QString& text);
+  // A party enters the room: its address and the name it goes by there
+  // (false when the chat is no room).
+  static bool enterRoom(RAZ::Controllers::ChatInterface* chat, const QString& jid,
+                        const QString& name);
+  // The room's owner names the room and gives it a subject (false when the
+  // chat is no room of the open session).
+  static bool changeRoom(RAZ::Controllers::ChatInterface* chat, const QString& name,
+                         const QString& subject);
   // The parties typing now.
   static void setTypers(RAZ::Controllers::ChatInterface* chat, const QStringList& typers);
   // Adds a transfer to a one-to-one chat at once and returns it (null in a

@@ -358,6 +358,23 @@ void DemoSession::open(const QString& username, const QString& password) {
   parts.xsiEngine = new RAZ::Xsi::XsiEngine(address, this);
   auto* xmppService = new RAZ::Services::Xmpp::XmppService(this);
   parts.xmppService = xmppService;
+  // The user and every demo party own a personal room, named in the vCards
+  // of the owner and of the room itself (invitations name the room where
+  // they name its owner), so that a link that names only the owner can be
+  // followed.
+  QStringList owners{address};
+  for (const QVariantMap& c : Service::instance().contacts())
+    owners << c.value(QStringLiteral("jid")).toString();
+  for (const QString& jid : qAsConst(owners)) {
+    if (jid.isEmpty()) continue;
+    const QString room = QStringLiteral("myroom.") + jid.section(QLatin1Char('@'), 0, 0) +
+                         QStringLiteral("@conference.demo.zent");
+    for (const QString& holder : {jid, room}) {
+      RAZ::Services::Xmpp::VCardIq card(holder);
+      card.setConfChat(room.toUtf8().toBase64());
+      xmppService->contactData()->setVCard(holder, card);
+    }
+  }
   // The call settings the demo service keeps per account across sign-ins.
   parts.supplementaryServices =
       new RAZ::Controllers::XsiSupplementaryServicesController2(address, this);

@@ -412,6 +412,17 @@ bool Service::presenceRequest(const QVariantMap& entry) {
   return true;
 }
 
+bool Service::setOwnConferenceNumber(const QString& number) {
+  RAZ::Sessions::SessionManagerBase* session = openSession();
+  if (!session || !session->contactsManager()) return noSession("conference number");
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts = session->contactsManager();
+  QTimer::singleShot(0, session, [contacts, number] {
+    RAZ::Contacts::ContactPtr own = contacts ? contacts->ownContact() : nullptr;
+    if (own) own->setProperty(RAZ::Contacts::Properties::KeyMyRoomDialIn, number);
+  });
+  return true;
+}
+
 bool Service::setContactsReadOnly(bool on) {
   RAZ::Sessions::SessionManagerBase* session = openSession();
   if (!session || !session->contactsManager()) return noSession("read-only change");

@@ -84,6 +84,9 @@ class Service : public QObject {
   // Someone asks to see the user's presence (properties as in the demo
   // data: id, first, last, jid, sip).
   bool presenceRequest(const QVariantMap& entry);
+  // The user's own audio conference (My Room dial-in) number becomes this;
+  // empty: the user has provided none. Sessions started later read it.
+  bool setOwnConferenceNumber(const QString& number);
   // The contact list becomes read-only (or writable again).
   bool setContactsReadOnly(bool on);
   // The service's call logs cannot be fetched (true) or can again (false):

@@ -1189,7 +1189,9 @@ void CommunicationsWindow::openFileSelectDialog() {
 
 QString CommunicationsWindow::documentsFolder() {
   const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  return documents.isEmpty() ? QDir::homePath() : documents;
+  // A folder that does not exist would leave the dialog where the process
+  // runs: the home folder then, never the program's data.
+  return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }
 
 void CommunicationsWindow::fileSelected(const QString& path) {
