@@ -119,6 +119,13 @@ class CommsWindowTest : public QObject {
 void CommsWindowTest::initTestCase() {
   ZentTest::installStrictMessageHandler();
   QML::registerTypes();
+  // Text small enough for the call scene to need no more than its size at
+  // rest, so that the sizes below are the layout's own; a scene that needs
+  // more (long labels, large text) widens the window, which the call
+  // window's scenario tests check.
+  QFont small = QApplication::font();
+  small.setPixelSize(10);
+  QApplication::setFont(small);
 }
 
 // Every arrangement the window knows, with the minimum size it gives.

@@ -122,6 +122,14 @@ bool CommsScript::busy(CommunicationSession* session) {
   });
 }
 
+bool CommsScript::giveUp(CommunicationSession* session) {
+  return later(session, "caller giving up", [](CommunicationSession* s) {
+    CallBasePtr* call = s->getCall();
+    if (call && call->getCallState() == CallBasePtr::StateIncoming)
+      call->close(CallBasePtr::CloseCallerGaveUp);
+  });
+}
+
 bool CommsScript::requestVideo(CommunicationSession* session) {
   return later(session, "video request", [](CommunicationSession* s) { s->requestVideo(); });
 }

@@ -38,6 +38,9 @@ class CommsScript {
   static bool earlyMedia(RAZ::Controllers::CommunicationSession* session);
   static bool decline(RAZ::Controllers::CommunicationSession* session);
   static bool busy(RAZ::Controllers::CommunicationSession* session);
+  // The party calling the user hangs up before the call is answered (it
+  // rang out on the caller's side).
+  static bool giveUp(RAZ::Controllers::CommunicationSession* session);
   static bool requestVideo(RAZ::Controllers::CommunicationSession* session);
   // Video starts on the call, with a local camera picture of `localSize`.
   static bool startVideo(RAZ::Controllers::CommunicationSession* session,

@@ -146,11 +146,12 @@ FocusScope {
         anchors { left: parent.left; right: parent.right; top: summary.bottom; leftMargin: ZPalette.unit * 4 }
         spacing: ZPalette.unit
         visible: item.editing
-        ZCheckBox { id: enableBox; text: qsTr("Enable service") + item.lc }
+        ZCheckBox { id: enableBox; objectName: "enableServiceBox"; text: qsTr("Enable service") + item.lc }
         Row {
             spacing: ZPalette.unit * 2
             ZTextField {
                 id: numberField
+                objectName: "serviceNumberField"
                 width: 150
                 height: 26
                 maximumLength: 64

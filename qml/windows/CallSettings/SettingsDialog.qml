@@ -94,6 +94,7 @@ Rectangle {
             interactive: false
             model: menuHeaders
             delegate: Rectangle {
+                objectName: "tabRow"
                 width: menu.width
                 height: 40
                 readonly property bool current: tabType === root.currentTabType

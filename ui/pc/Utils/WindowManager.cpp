@@ -49,15 +49,36 @@ QPoint WindowManager::placement(const QRect& available, const QSize& size, quint
                 placeOnAxis(available.top(), available.height(), size.height(), randomY));
 }
 
-void WindowManager::placeWindow(QWidget* window) {
+void WindowManager::placeWindow(QWidget* window, QWidget* owner) {
   if (!window) return;
-  QScreen* screen = QGuiApplication::screenAt(window->geometry().center());
+  if (owner) owner = owner->window();
+  QScreen* screen = owner && owner != window && owner->isVisible()
+                        ? QGuiApplication::screenAt(owner->frameGeometry().center())
+                        : nullptr;
+  if (!screen) screen = QGuiApplication::screenAt(window->geometry().center());
   if (!screen) screen = window->screen();
   if (!screen) screen = QGuiApplication::primaryScreen();
   if (!screen) return;
   QRandomGenerator* rng = QRandomGenerator::global();
   window->move(
       placement(screen->availableGeometry(), window->size(), rng->generate(), rng->generate()));
+}
+
+void WindowManager::keepOnScreen(QWidget* window) {
+  if (!window || window->isMaximized() || window->isFullScreen()) return;
+  QRect frame = window->frameGeometry();
+  QScreen* screen = QGuiApplication::screenAt(frame.center());
+  if (!screen) screen = window->screen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  if (area.contains(frame)) return;
+  // The far edges first, so that a window larger than the screen keeps its
+  // top-left corner (its title and controls) on it.
+  frame.moveRight(qMin(frame.right(), area.right()));
+  frame.moveBottom(qMin(frame.bottom(), area.bottom()));
+  frame.moveLeft(qMax(frame.left(), area.left()));
+  frame.moveTop(qMax(frame.top(), area.top()));
+  window->move(frame.topLeft());
 }
 
 QWidget* WindowManager::placeOver(QWidget* dialog, QWidget* owner) {

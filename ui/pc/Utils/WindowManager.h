@@ -24,8 +24,12 @@ class WindowManager : public QObject {
 
   void registerWindow(QWidget* window);
 
-  // Moves a window to a random place on the screen that holds it.
-  static void placeWindow(QWidget* window);
+  // Moves a window to a random place on the screen that holds `owner` (the
+  // window it was opened from), or without one the screen that holds it.
+  static void placeWindow(QWidget* window, QWidget* owner = nullptr);
+  // Moves a window that reaches past the free area of its screen (it grew
+  // after it was placed) back inside, as far as its size allows.
+  static void keepOnScreen(QWidget* window);
   // Centres a dialog over the window it belongs to (`owner`; when null or
   // hidden, the window the user works in), else on the screen; never partly
   // off the screen. Returns the owner it was placed over, or null.

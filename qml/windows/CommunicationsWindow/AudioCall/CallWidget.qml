@@ -19,14 +19,49 @@ Rectangle {
     readonly property bool connected: call !== null && call.connectedAt !== undefined
                                       && !isNaN(call.connectedAt.getTime())
     readonly property bool held: state_ >= 7 && state_ <= 10
-    // Six controls share the width of the smallest call window; a label that
-    // does not fit (a long translation) widens its button and the row wraps,
-    // rather than cutting the label short.
-    readonly property real buttonWidth: Math.max(ZPalette.controlHeight * 2,
-                                                 (width - ZPalette.unit * 9) / 6)
-    function widthFor(labelWidth) {
-        return Math.max(scene.buttonWidth, labelWidth + ZPalette.unit * 3)
+    // The controls keep their row under the call's state: each button is as
+    // wide as its label needs (a long translation widens it, never cuts it
+    // short), and a wider window shares its width evenly between them. What
+    // the row and the text above it need is the scene's implicit size, which
+    // the window takes as the least its call pane may have; only a screen
+    // too narrow for the whole row makes it wrap, and then the window grows
+    // in height for it, never over the text.
+    readonly property real gap: ZPalette.unit
+    readonly property real padding: ZPalette.unit * 3
+    readonly property var shownButtons: ringing ? [answerButton, endButton]
+                                                : [endButton, muteButton, holdButton, dialpadButton,
+                                                   videoButton, transferButton]
+    function natural(button) {
+        return Math.max(ZPalette.controlHeight * 2, button.labelWidth + padding)
     }
+    readonly property real naturalRowWidth: {
+        var total = 0
+        for (var i = 0; i < shownButtons.length; ++i)
+            total += natural(shownButtons[i])
+        return total + gap * Math.max(0, shownButtons.length - 1)
+    }
+    // The width of every button whose label needs less: what is left of the
+    // row once the wider ones have theirs, shared evenly.
+    readonly property real sharedWidth: {
+        var widths = []
+        for (var i = 0; i < shownButtons.length; ++i)
+            widths.push(natural(shownButtons[i]))
+        widths.sort(function(a, b) { return b - a })
+        var room = controls.width - gap * Math.max(0, widths.length - 1)
+        var rest = widths.length
+        for (var j = 0; j < widths.length && rest > 0; ++j) {
+            if (widths[j] <= room / rest)
+                break
+            room -= widths[j]
+            --rest
+        }
+        return rest > 0 ? room / rest : 0
+    }
+    function widthFor(button) {
+        return Math.min(controls.width, Math.max(natural(button), sharedWidth))
+    }
+    implicitWidth: naturalRowWidth + ZPalette.unit * 4
+    implicitHeight: info.implicitHeight + controls.height + ZPalette.unit * 6
 
     Timer {
         interval: 1000
@@ -84,11 +119,12 @@ Rectangle {
         anchors.right: parent.right
         anchors.bottom: parent.bottom
         anchors.margins: ZPalette.unit * 2
-        spacing: ZPalette.unit
+        spacing: scene.gap
         visible: scene.call !== null
 
         ZButton {
-            width: scene.widthFor(labelWidth)
+            id: answerButton
+            width: scene.widthFor(answerButton)
             objectName: "answerButton"
             visible: scene.ringing
             primary: true
@@ -96,42 +132,48 @@ Rectangle {
             onClicked: scene.call.answer()
         }
         ZButton {
-            width: scene.widthFor(labelWidth)
+            id: endButton
+            width: scene.widthFor(endButton)
             objectName: "endButton"
             primary: !scene.ringing
             text: (scene.ringing ? qsTr("Decline") : qsTr("End")) + scene.lc
             onClicked: rootWindow.close()
         }
         ZButton {
-            width: scene.widthFor(labelWidth)
+            id: muteButton
+            width: scene.widthFor(muteButton)
             objectName: "muteButton"
             visible: !scene.ringing
             text: (scene.call && scene.call.microphoneMuted ? qsTr("Unmute") : qsTr("Mute")) + scene.lc
             onClicked: scene.call.microphoneMuted ? scene.call.unmuteMicrophone() : scene.call.muteMicrophone()
         }
         ZButton {
-            width: scene.widthFor(labelWidth)
+            id: holdButton
+            width: scene.widthFor(holdButton)
             objectName: "holdButton"
             visible: !scene.ringing
             text: (scene.held ? qsTr("Resume") : qsTr("Hold")) + scene.lc
             onClicked: scene.call.toggleHold()
         }
         ZButton {
-            width: scene.widthFor(labelWidth)
+            id: dialpadButton
+            width: scene.widthFor(dialpadButton)
             objectName: "dialpadButton"
             visible: !scene.ringing
             text: qsTr("Dial Pad") + scene.lc
             onClicked: rootWindow.dialpadVisible = !rootWindow.dialpadVisible
         }
         ZButton {
-            width: scene.widthFor(labelWidth)
+            id: videoButton
+            width: scene.widthFor(videoButton)
             objectName: "videoButton"
             visible: !scene.ringing
             text: (scene.call && scene.call.videoState !== 0 ? qsTr("Stop Video") : qsTr("Video")) + scene.lc
             onClicked: scene.call.videoState !== 0 ? scene.call.stopVideo() : scene.call.startVideo()
         }
         ZButton {
-            width: scene.widthFor(labelWidth)
+            id: transferButton
+            width: scene.widthFor(transferButton)
             objectName: "transferButton"
             visible: !scene.ringing
             text: qsTr("Transfer") + scene.lc

@@ -22,6 +22,7 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QTimer>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -43,6 +44,7 @@
 #include <RAZ/Webcollab/WebcollabBase.h>
 #include <TP/Core/Logging.h>
 
+#include "Application.h"
 #include "Providers/Factory.h"
 #include "Providers/QmlProviders.h"
 #include "Utils/CommunicationSessionUiHelper.h"
@@ -63,6 +65,7 @@
 #include "dialogs/FileDialog.h"
 #include "dialogs/MessageWindow.h"
 #include "libqml/components/CallDebugWindow.h"
+#include "libqml/components/MainWindow.h"
 #include "libqml/window/View.h"
 
 namespace QML {
@@ -75,6 +78,15 @@ namespace {
 
 const char* const kLog = "QML::CommunicationsWindow";
 const QString kScenes = QStringLiteral("qrc:/windows/CommunicationsWindow/");
+
+// The window a new communications window opens from: the one the user works
+// in, else the main window.
+QWidget* ownerWindow(QWidget* window) {
+  QWidget* active = QApplication::activeWindow();
+  if (active && active != window) return active;
+  auto* app = qobject_cast<Application*>(QCoreApplication::instance());
+  return app ? app->mainWindow() : nullptr;
+}
 const QString kContactMime = QStringLiteral("application/zent.contact");
 const QString kFilesMime = QStringLiteral("text/uri-list");
 
@@ -324,7 +336,11 @@ void CommunicationsWindow::Activate() {
     const QQuickItem* pad = m_dialpad->rootObject();
     m_dialpad->resize(qRound(pad->width()), qRound(pad->height()));
   }
-  loadScene(m_callView, QStringLiteral("AudioCall/CallWidget.qml"));
+  if (loadScene(m_callView, QStringLiteral("AudioCall/CallWidget.qml"))) {
+    QQuickItem* scene = m_callView->rootObject();
+    connect(scene, SIGNAL(implicitWidthChanged()), this, SLOT(relayout()));
+    connect(scene, SIGNAL(implicitHeightChanged()), this, SLOT(relayout()));
+  }
   loadScene(m_chatView, QStringLiteral("Chat/ChatWidget.qml"));
   view()->rootContext()->setContextProperty(QStringLiteral("textFieldActionsHandler"),
                                             m_textFieldActionsHandler);
@@ -349,7 +365,8 @@ void CommunicationsWindow::Activate() {
   }
   if (!connect(m_dialpad, SIGNAL(dialpadVisibleChanged()), this, SIGNAL(dialpadVisibleChanged())))
     TP_LOG(kLog, TP::Core::Logging::LevelError) << "Dial pad visibility not wired";
-  Utils::WindowManager::placeWindow(this);
+  relayout();
+  Utils::WindowManager::placeWindow(this, ownerWindow(this));
 }
 
 void CommunicationsWindow::ActivateCall() {
@@ -917,7 +934,7 @@ void CommunicationsWindow::applyLimits(QWidget* widget, const L::PaneLimits& lim
 void CommunicationsWindow::updateLayout(uint state) {
   if (!m_session) return;
   const L::Flags flags = layoutFlags(state);
-  const L::Plan plan = L::plan(flags, m_securityBarView->height());
+  const L::Plan plan = L::plan(flags, m_securityBarView->height(), callViewMinimum());
   if (plan.switchChatOn) m_session->setChatActive(true);
 
   const QSize oldMinimum = minimumSize();
@@ -943,8 +960,21 @@ void CommunicationsWindow::updateLayout(uint state) {
   if (!flags.video && isFullScreen()) setWantsFullscreen(false);
   setMinimumSize(plan.minimumWindow);
   if (!isVisible() || current == oldMinimum) resize(plan.minimumWindow);
+  // Grown where it stands, it may reach past the screen's edge.
+  if (isVisible() && size() != current) Utils::WindowManager::keepOnScreen(this);
   m_lastPlan = plan;
   emit layoutChanged();
+}
+
+QSize CommunicationsWindow::callViewMinimum() const {
+  const QSize atRest(L::kCallViewMinWidth, L::kCallViewMinHeight);
+  const QQuickItem* scene = m_callView->rootObject();
+  if (!scene) return atRest;
+  int width = qCeil(scene->implicitWidth());
+  // No wider than the screen: there the controls wrap, and the scene asks
+  // for the height that takes.
+  if (QScreen* s = screen()) width = qMin(width, s->availableGeometry().width());
+  return QSize(width, qCeil(scene->implicitHeight())).expandedTo(atRest);
 }
 
 void CommunicationsWindow::relayout() {
@@ -1027,6 +1057,9 @@ void CommunicationsWindow::resizeEvent(QResizeEvent* e) {
 }
 
 void CommunicationsWindow::showEvent(QShowEvent* e) {
+  // Placed while smaller than the session now needs, the window may reach
+  // past the screen's edge.
+  if (!e->spontaneous()) Utils::WindowManager::keepOnScreen(this);
   Window::showEvent(e);
   emit windowVisible(true, this);
 }

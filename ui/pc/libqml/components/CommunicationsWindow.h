@@ -174,6 +174,8 @@ class CommunicationsWindow : public QML::Window {
   const QML::CommsLayout::Plan& lastLayout() const { return m_lastPlan; }
   // The flags the layout reads, computed from the session now.
   QML::CommsLayout::Flags layoutFlags(uint state) const;
+  // The least the call scene needs for its text and its row of controls.
+  QSize callViewMinimum() const;
   // How often the debug window was asked for (its window is another's).
   int debugWindowRequests() const { return m_debugRequests; }
   bool isCloseQuestionOpen() const { return m_closeDialogOpen; }
@@ -279,7 +281,8 @@ class CommunicationsWindow : public QML::Window {
   void layoutChanged();
 
  private slots:
-  // The panes' limits again, after the base window reset its own.
+  // The panes' limits again, after the base window reset its own (or the
+  // call scene came to need another size: a label in another language).
   void relayout();
 
  protected:

@@ -7,10 +7,7 @@ namespace CommsLayout {
 
 namespace {
 
-QSize minimumOf(const Plan& p, Pane pane) {
-  if (pane == CallPane) return QSize(kCallViewMinWidth, kCallViewMinHeight);
-  return p.limits[pane].minimum;
-}
+QSize minimumOf(const Plan& p, Pane pane) { return p.limits[pane].minimum; }
 
 void setLimits(Plan& p, Pane pane, QSize minimum, QSize maximum) {
   p.limits[pane].set = true;
@@ -73,9 +70,11 @@ const QList<Arrangement>& arrangements() {
 
 }  // namespace
 
-Plan plan(const Flags& f, int securityBarHeight) {
+Plan plan(const Flags& f, int securityBarHeight, QSize callView) {
   Plan p;
   const QSize unbounded(kUnbounded, kUnbounded);
+  callView = callView.expandedTo(QSize(kCallViewMinWidth, kCallViewMinHeight));
+  setLimits(p, CallPane, callView, unbounded);
   p.switchChatOn = f.video && f.share;
 
   p.visible[ChatPane] = f.chat;
@@ -97,7 +96,7 @@ Plan plan(const Flags& f, int securityBarHeight) {
     if (f.share && f.viewer)
       setLimits(p, VideoPane, QSize(240, 180), QSize(240, 180));
     else
-      setLimits(p, VideoPane, QSize(kCallViewMinWidth, 275), unbounded);
+      setLimits(p, VideoPane, QSize(callView.width(), 275), unbounded);
   }
   if (f.share) {
     if (!f.viewer && f.chat)
@@ -133,7 +132,7 @@ Plan plan(const Flags& f, int securityBarHeight) {
   QSize content = column;
   for (Pane pane : qAsConst(p.row)) {
     QSize m = minimumOf(p, pane);
-    if (p.arrangement == 16) m = QSize(std::max(m.width(), kCallViewMinWidth), m.height());
+    if (p.arrangement == 16) m = QSize(std::max(m.width(), callView.width()), m.height());
     content = QSize(content.width() + m.width(), std::max(content.height(), m.height()));
   }
   p.minimumContent = content;

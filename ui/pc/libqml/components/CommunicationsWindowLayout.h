@@ -59,7 +59,10 @@ constexpr int kCallViewMinHeight = 115;
 constexpr int kFooterHeight = 35;
 constexpr int kSecurityBarHeight = 20;
 
-Plan plan(const Flags& flags, int securityBarHeight = kSecurityBarHeight);
+// `callView`: the least the call scene needs (its controls' row and the
+// call's state above it); never less than the size at rest.
+Plan plan(const Flags& flags, int securityBarHeight = kSecurityBarHeight,
+          QSize callView = QSize(kCallViewMinWidth, kCallViewMinHeight));
 
 }  // namespace CommsLayout
 }  // namespace QML

@@ -1,0 +1,695 @@
+// What a user does with a running call, through the windows only: hand it
+// on with the picker, merge two calls into one conference, work a call from
+// its row in the main window, see the calls that were missed, have the call
+// settings turn calls away, and answer or decline the ringing popup without
+// the mouse. The demo service plays the other parties.
+#include <QApplication>
+#include <QDateTime>
+#include <QLocalSocket>
+#include <QMenu>
+#include <QQuickItem>
+#include <QQuickWidget>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <algorithm>
+
+#include <RAZ/Client.h>
+#include <RAZ/Controllers/CommsSessionController.h>
+#include <RAZ/Controllers/CommunicationSession.h>
+#include <RAZ/Demo/CommsScript.h>
+#include <RAZ/Demo/Service.h>
+#include <RAZ/Sessions/SessionManagerBase.h>
+#include <RAZ/Xsi/CallSettingsStore.h>
+
+#include "Application.h"
+#include "Scenario.h"
+#include "TestSupport.h"
+#include "Widgets/Notifications/CommunicationNotification.h"
+#include "dialogs/MessageWindow.h"
+#include "libqml/components/CallSettings.h"
+#include "libqml/components/CommunicationsWindow.h"
+#include "libqml/components/MainWindow.h"
+#include "libqml/window/View.h"
+
+using RAZ::Controllers::CommunicationSession;
+using RAZ::Demo::CommsScript;
+using ZentTest::Scenario;
+using ZentTest::SceneDriver;
+
+namespace {
+
+const QByteArray kControlName = "zent-scenario-callfeatures-control";
+
+const bool g_environment = [] {
+  // The demo's control channel, which a person trying the program uses.
+  qputenv("ZENT_DEMO_CONTROL",
+          kControlName + QByteArray::number(QCoreApplication::applicationPid()));
+  return Scenario::prepare("zent-scenario-callfeatures-");
+}();
+
+const int kAlice = 101;
+const int kFelix = 201;
+const char kAliceName[] = "Alice Moreno";
+const char kBrunoName[] = "Bruno Keller";
+const char kFelixName[] = "Felix Brandt";
+const char kAliceWork[] = "Work: +4930100101";
+const char kFelixWork[] = "Work: +4940200201";
+
+RAZ::Controllers::CommsSessionController* comms() {
+  return Scenario::app()->sessionManager()->commsSessionController();
+}
+
+QString waitForCommsWindow(const QString& party, QML::CommunicationsWindow** out) {
+  return ZentTest::waitForWindow<QML::CommunicationsWindow>(
+      out, [&party](QML::CommunicationsWindow* w) { return w->windowTitle().contains(party); });
+}
+
+QString waitForCallPopup(QML::CommunicationNotification** out) {
+  return ZentTest::waitForWindow<QML::CommunicationNotification>(
+      out, [](QML::CommunicationNotification* n) {
+        return n->type() == QML::CommunicationNotification::CallNotification;
+      });
+}
+
+bool noCallPopup() {
+  return !ZentTest::findWindow<QML::CommunicationNotification>(
+      [](QML::CommunicationNotification* n) {
+        return n->type() == QML::CommunicationNotification::CallNotification;
+      });
+}
+
+// Finds the contact by typing its name into the main window's search field
+// (the list may be longer than the window) and right-clicks its row.
+QString openContactMenu(SceneDriver main, const QString& name, QMenu** menu) {
+  QString problem = main.click(QStringLiteral("leftPaneButton0"));  // the contacts
+  if (!problem.isEmpty()) return problem;
+  problem = main.focus(QStringLiteral("searchField"));
+  if (!problem.isEmpty()) return problem;
+  main.press(Qt::Key_A, Qt::ControlModifier);
+  main.type(name);
+  QQuickItem* row = nullptr;
+  if (!QTest::qWaitFor(
+          [&] {
+            row = main.row(QStringLiteral("contactRow"), name);
+            QPoint centre;
+            return row && main.centreOf(row, &centre).isEmpty();
+          },
+          ZentTest::kWaitMs))
+    return QStringLiteral("no row of %1 to click").arg(name);
+  problem = main.rightClick(row);
+  return problem.isEmpty() ? ZentTest::waitForMenu(menu) : problem;
+}
+
+// Right-click the contact ▸ Call ▸ its work number; the call window shows
+// and the party answers. With another call running the program first asks
+// to put that one on hold, and `holdOther` says yes.
+QString callAndWaitForAnswer(const QString& name, const QString& number,
+                             QML::CommunicationsWindow** window, bool holdOther = false) {
+  QMenu* menu = nullptr;
+  QString problem = openContactMenu(Scenario::mainScene(), name, &menu);
+  if (!problem.isEmpty()) return problem;
+  if (holdOther) {
+    ZentTest::answerNextMessage(QDialogButtonBox::Yes, [](Dialogs::MessageWindow* question) {
+      QCOMPARE(question->windowTitle(), QString("Confirm Call"));
+    });
+  }
+  problem = ZentTest::triggerMenuEntry(menu, {QStringLiteral("Call"), number});
+  if (!problem.isEmpty()) return problem;
+  problem = waitForCommsWindow(name, window);
+  if (!problem.isEmpty()) return problem;
+  return SceneDriver::of(*window).waitText(QStringLiteral("callState"),
+                                           QStringLiteral("Call Active"));
+}
+
+// Right-clicks the main window's row of the running communication with
+// `party` and waits for its menu.
+QString openActiveRowMenu(const QString& party, QMenu** menu) {
+  SceneDriver main = Scenario::mainScene();
+  QString problem = main.waitVisible(QStringLiteral("activeCommRow"));
+  if (!problem.isEmpty()) return problem;
+  QQuickItem* row = main.row(QStringLiteral("activeCommRow"), party, &problem);
+  if (!row) return problem;
+  problem = main.rightClick(row);
+  return problem.isEmpty() ? ZentTest::waitForMenu(menu) : problem;
+}
+
+// The scene of the window that shows an item of that name (the call, the
+// footer, the participants are scenes of their own).
+SceneDriver sceneWith(QWidget* window, const QString& name) {
+  for (QQuickWidget* view : window->findChildren<QQuickWidget*>())
+    if (view->isVisible() && SceneDriver(view).item(name)) return SceneDriver(view);
+  return SceneDriver::of(window);
+}
+
+// Opens the call window's options menu.
+QString openOptions(QWidget* window, QMenu** menu) {
+  QString problem = sceneWith(window, QStringLiteral("optionsMenuButton"))
+                        .click(QStringLiteral("optionsMenuButton"));
+  return problem.isEmpty() ? ZentTest::waitForMenu(menu) : problem;
+}
+
+QString textsOf(QMenu* menu) { return ZentTest::menuTexts(menu).join(QStringLiteral(" | ")); }
+
+// The history rows as the main window shows them, top to bottom: name and
+// details.
+QStringList historyRows() {
+  QStringList rows;
+  SceneDriver main = Scenario::mainScene();
+  QList<QQuickItem*> shown = main.items(QStringLiteral("historyRow"));
+  std::sort(shown.begin(), shown.end(), [](QQuickItem* a, QQuickItem* b) {
+    return a->mapToScene(QPointF(0, 0)).y() < b->mapToScene(QPointF(0, 0)).y();
+  });
+  for (QQuickItem* row : qAsConst(shown)) {
+    QStringList texts;
+    for (QQuickItem* child : row->findChildren<QQuickItem*>()) {
+      const QVariant t = child->property("text");
+      // The direction's arrow aside, what the row says.
+      if (child->isVisible() && t.isValid() && t.type() == QVariant::String &&
+          t.toString().size() > 1)
+        texts << t.toString();
+    }
+    rows << texts.join(QStringLiteral(" / "));
+  }
+  return rows;
+}
+
+// Within one service of the call settings: its edit button, its "Enable
+// service" box switched over, the number typed over (when given), Enter.
+QString editService(SceneDriver page, QQuickItem* service, const QString& number) {
+  auto inService = [&page, service](const char* name) -> QQuickItem* {
+    for (QQuickItem* i : page.items(QString::fromLatin1(name)))
+      if (service->isAncestorOf(i)) return i;
+    return nullptr;
+  };
+  QQuickItem* edit = inService("editButton");
+  if (!edit || !QTest::qWaitFor([edit] { return edit->isEnabled(); }, ZentTest::kWaitMs))
+    return QStringLiteral("%1 cannot be edited").arg(service->objectName());
+  QString problem = page.click(edit);
+  if (!problem.isEmpty()) return problem;
+  if (!QTest::qWaitFor([service] { return service->property("editing").toBool(); },
+                       ZentTest::kWaitMs))
+    return QStringLiteral("%1 is not being edited").arg(service->objectName());
+  QQuickItem* box = nullptr;
+  QQuickItem* field = nullptr;
+  if (!QTest::qWaitFor(
+          [&] {
+            return (box = inService("enableServiceBox")) &&
+                   (field = inService("serviceNumberField"));
+          },
+          ZentTest::kWaitMs))
+    return QStringLiteral("no form in %1").arg(service->objectName());
+  problem = page.click(box);
+  if (problem.isEmpty()) problem = page.click(field);
+  if (!problem.isEmpty()) return problem;
+  if (!number.isEmpty()) {
+    page.press(Qt::Key_A, Qt::ControlModifier);
+    page.type(number);
+  }
+  return page.press(Qt::Key_Return);
+}
+
+// Whether the name of the history's row `index` (top to bottom) is set in
+// bold: a communication the user has not seen yet.
+bool historyNameIsBold(int index) {
+  QList<QQuickItem*> shown = Scenario::mainScene().items(QStringLiteral("historyRow"));
+  std::sort(shown.begin(), shown.end(), [](QQuickItem* a, QQuickItem* b) {
+    return a->mapToScene(QPointF(0, 0)).y() < b->mapToScene(QPointF(0, 0)).y();
+  });
+  if (index >= shown.size()) return false;
+  bool bold = false;
+  for (QQuickItem* child : shown.at(index)->findChildren<QQuickItem*>())
+    if (child->objectName().isEmpty() && child->property("font").isValid() &&
+        child->property("text").toString().size() > 1 &&
+        child->property("font").value<QFont>().bold())
+      bold = true;
+  return bold;
+}
+
+QString historyBadge() {
+  SceneDriver main = Scenario::mainScene();
+  QQuickItem* button = main.item(QStringLiteral("leftPaneButton2"));
+  if (!button) return QStringLiteral("no history button");
+  for (QQuickItem* child : button->findChildren<QQuickItem*>())
+    if (child->objectName() == QLatin1String("badge"))
+      return child->isVisible()
+                 ? child->findChildren<QQuickItem*>().value(0)->property("text").toString()
+                 : QStringLiteral("0");
+  return QStringLiteral("no badge");
+}
+
+// One command to the demo's control channel, and its answer.
+QString control(const QByteArray& command) {
+  QLocalSocket socket;
+  socket.connectToServer(QString::fromLocal8Bit(qgetenv("ZENT_DEMO_CONTROL")));
+  if (!socket.waitForConnected(ZentTest::kWaitMs)) return QStringLiteral("(no control channel)");
+  socket.write(command + '\n');
+  if (!QTest::qWaitFor([&socket] { return socket.canReadLine(); }, ZentTest::kWaitMs))
+    return QStringLiteral("(no answer)");
+  return QString::fromUtf8(socket.readLine()).trimmed();
+}
+
+}  // namespace
+
+class ScenarioCallFeatures : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(g_environment);
+    REQUIRE(Scenario::start());
+  }
+
+  void cleanupTestCase() { Scenario::finish(); }
+
+  void init() { REQUIRE(Scenario::signIn()); }
+
+  void cleanup() {
+    Scenario::tidy();
+    for (QWidget* w : ZentTest::visibleWindows())
+      if (qobject_cast<QML::CallSettings*>(w)) w->close();
+    // What a failed test left switched on in the service (calls turned
+    // away) must not reach the next: signed out, the service forgets it.
+    if (QTest::currentTestFailed()) {
+      REQUIRE(Scenario::signOut());
+      RAZ::Xsi::CallSettingsStore::instance().reset();
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
+  }
+
+  // Transfer opens a picker over the call window: a name typed into its
+  // search field narrows the contacts, Enter hands the call to the first,
+  // and the user's part of the call ends. A number typed is offered as
+  // itself.
+  void transferThroughThePicker() {
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(callAndWaitForAnswer(kAliceName, kAliceWork, &window));
+    QPointer<QML::CommunicationsWindow> guard(window);
+    SceneDriver call = SceneDriver::of(window);
+    REQUIRE(call.click(QStringLiteral("transferButton")));
+
+    auto* overlay = qobject_cast<QQuickWidget*>(window->overlayObject());
+    QVERIFY(overlay);
+    SceneDriver picker(overlay);
+    REQUIRE(picker.waitVisible(QStringLiteral("pickerSearch")));
+    REQUIRE(ZentTest::liesOver(overlay->window(), window));
+    const QRect over(overlay->mapToGlobal(QPoint(0, 0)), overlay->size());
+    QVERIFY2(window->frameGeometry().contains(over.center()), "the picker is not over its call");
+    // The search field has the keyboard at once: typing needs no click.
+    QTRY_VERIFY_WITH_TIMEOUT(overlay->hasFocus(), ZentTest::kWaitMs);
+    QTest::keyClicks(overlay, QStringLiteral("5550"));
+    REQUIRE(picker.waitText(QStringLiteral("pickerTyped"), QString()));
+    QVERIFY(picker.isVisible(QStringLiteral("pickerTyped")));
+    for (int i = 0; i < 4; ++i) QTest::keyClick(overlay, Qt::Key_Backspace);
+    REQUIRE(picker.waitHidden(QStringLiteral("pickerTyped")));
+
+    QTest::keyClicks(overlay, QStringLiteral("brun"));
+    QTRY_VERIFY_WITH_TIMEOUT(picker.items(QStringLiteral("pickerRow")).size() == 1,
+                             ZentTest::kWaitMs);
+    QString problem;
+    QVERIFY2(picker.row(QStringLiteral("pickerRow"), kBrunoName, &problem), qPrintable(problem));
+
+    QSignalSpy handedOn(window->getSession(),
+                        SIGNAL(callTransferred(RAZ::Controllers::CommunicationSession*, QString)));
+    QTest::keyClick(overlay, Qt::Key_Return);
+    QTRY_COMPARE_WITH_TIMEOUT(handedOn.count(), 1, ZentTest::kWaitMs);
+    QCOMPARE(handedOn.at(0).at(1).toString(), QString("sip:bruno.keller@demo.zent"));
+    // The parties talk to each other now: the user's call and window end.
+    QTRY_VERIFY_WITH_TIMEOUT(!guard || !guard->isVisible(), ZentTest::kWaitMs);
+    REQUIRE(Scenario::mainScene().waitHidden(QStringLiteral("activeCommRow")));
+  }
+
+  // Esc closes the picker and the call goes on; a click on a row picks too.
+  void pickerClosesAndPicksByMouse() {
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(callAndWaitForAnswer(kAliceName, kAliceWork, &window));
+    SceneDriver call = SceneDriver::of(window);
+    REQUIRE(call.click(QStringLiteral("transferButton")));
+    auto* overlay = qobject_cast<QQuickWidget*>(window->overlayObject());
+    SceneDriver picker(overlay);
+    REQUIRE(picker.waitVisible(QStringLiteral("pickerSearch")));
+    QTRY_VERIFY_WITH_TIMEOUT(overlay->hasFocus(), ZentTest::kWaitMs);
+    QTest::keyClick(overlay, Qt::Key_Escape);
+    QTRY_VERIFY_WITH_TIMEOUT(!overlay->isVisible(), ZentTest::kWaitMs);
+    QCOMPARE(call.text(QStringLiteral("callState")).startsWith(QStringLiteral("Call Active")),
+             true);
+
+    REQUIRE(call.click(QStringLiteral("transferButton")));
+    REQUIRE(picker.waitVisible(QStringLiteral("pickerSearch")));
+    QTest::keyClicks(overlay, QStringLiteral("felix"));
+    QTRY_VERIFY_WITH_TIMEOUT(picker.items(QStringLiteral("pickerRow")).size() == 1,
+                             ZentTest::kWaitMs);
+    QString problem;
+    QQuickItem* felix = picker.row(QStringLiteral("pickerRow"), kFelixName, &problem);
+    QVERIFY2(felix, qPrintable(problem));
+    QSignalSpy handedOn(window->getSession(),
+                        SIGNAL(callTransferred(RAZ::Controllers::CommunicationSession*, QString)));
+    REQUIRE(picker.click(felix));
+    QTRY_COMPARE_WITH_TIMEOUT(handedOn.count(), 1, ZentTest::kWaitMs);
+    QCOMPARE(handedOn.at(0).at(1).toString(), QString("sip:felix.brandt@client.example"));
+  }
+
+  // Two calls, then Options ▸ "Conference with" ▸ the other party in one of
+  // them: one call with both parties, named so in its window, listing them
+  // in the contact list's order, and one row in the main window.
+  void twoCallsMergeIntoAConference() {
+    QML::CommunicationsWindow* alice = nullptr;
+    REQUIRE(callAndWaitForAnswer(kAliceName, kAliceWork, &alice));
+    QPointer<QML::CommunicationsWindow> aliceGuard(alice);
+    QML::CommunicationsWindow* felix = nullptr;
+    REQUIRE(callAndWaitForAnswer(kFelixName, kFelixWork, &felix, true));
+    REQUIRE(
+        SceneDriver::of(alice).waitText(QStringLiteral("callState"), QStringLiteral("On Hold")));
+    SceneDriver main = Scenario::mainScene();
+    QTRY_COMPARE_WITH_TIMEOUT(main.items(QStringLiteral("activeCommRow")).size(), 2,
+                              ZentTest::kWaitMs);
+
+    SceneDriver call = SceneDriver::of(felix);
+    QMenu* options = nullptr;
+    REQUIRE(openOptions(felix, &options));
+    REQUIRE(ZentTest::triggerMenuEntry(options, {QStringLiteral("Conference with"), kAliceName}));
+
+    // Alice's own call ends: she is in Felix's now.
+    QTRY_VERIFY_WITH_TIMEOUT(!aliceGuard || !aliceGuard->isVisible(), ZentTest::kWaitMs);
+    REQUIRE(call.waitVisible(QStringLiteral("conferenceCaption")));
+    REQUIRE(call.waitText(QStringLiteral("callState"), QStringLiteral("Call Active")));
+    QTRY_COMPARE_WITH_TIMEOUT(main.items(QStringLiteral("activeCommRow")).size(), 1,
+                              ZentTest::kWaitMs);
+    REQUIRE(main.waitText(QStringLiteral("activeCommDetails"), kAliceName));
+    QVERIFY2(main.text(QStringLiteral("activeCommDetails")).contains(kFelixName),
+             qPrintable(main.text(QStringLiteral("activeCommDetails"))));
+    QCOMPARE(comms()->commsList().size(), 1);
+
+    // The parties, by last name as the contact list sorts by default.
+    QTRY_VERIFY_WITH_TIMEOUT(sceneWith(felix, QStringLiteral("participantRow"))
+                                     .items(QStringLiteral("participantRow"))
+                                     .size() == 2,
+                             ZentTest::kWaitMs);
+    SceneDriver parties = sceneWith(felix, QStringLiteral("participantRow"));
+    auto order = [&parties] {
+      QStringList names;
+      for (QQuickItem* row : parties.items(QStringLiteral("participantRow")))
+        names << row->property("text").toString();
+      return names;
+    };
+    QCOMPARE(order().value(0), QString(kFelixName));  // Brandt before Moreno
+    // Sorted by first name from the main window's menu, the list follows.
+    REQUIRE(main.click(QStringLiteral("windowFrameIcon")));
+    QMenu* menu = nullptr;
+    REQUIRE(ZentTest::waitForMenu(&menu));
+    REQUIRE(ZentTest::triggerMenuEntry(
+        menu, {QStringLiteral("Sort Contacts"), QStringLiteral("Sort by First Name")}));
+    QTRY_COMPARE_WITH_TIMEOUT(order().value(0), QString(kAliceName), ZentTest::kWaitMs);
+    REQUIRE(main.click(QStringLiteral("windowFrameIcon")));
+    REQUIRE(ZentTest::waitForMenu(&menu));
+    REQUIRE(ZentTest::triggerMenuEntry(
+        menu, {QStringLiteral("Sort Contacts"), QStringLiteral("Sort by Last Name")}));
+    QTRY_COMPARE_WITH_TIMEOUT(order().value(0), QString(kFelixName), ZentTest::kWaitMs);
+  }
+
+  // The right-click menu of a running call's row: End, Hold, Mute first,
+  // "Show Window" last; each does what it says to the call and its window.
+  void activeCallRowMenu() {
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(callAndWaitForAnswer(kAliceName, kAliceWork, &window));
+    QPointer<QML::CommunicationsWindow> guard(window);
+    SceneDriver call = SceneDriver::of(window);
+
+    QMenu* menu = nullptr;
+    REQUIRE(openActiveRowMenu(kAliceName, &menu));
+    const QStringList entries = ZentTest::menuTexts(menu);
+    QVERIFY2(entries.mid(0, 3) == QStringList({"End Call", "Hold Call", "Mute Microphone"}),
+             qPrintable(textsOf(menu)));
+    QVERIFY2(entries.last() == QStringLiteral("Show Window"), qPrintable(textsOf(menu)));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Hold Call")}));
+    REQUIRE(call.waitText(QStringLiteral("callState"), QStringLiteral("On Hold")));
+
+    REQUIRE(openActiveRowMenu(kAliceName, &menu));
+    QVERIFY2(ZentTest::menuTexts(menu).contains(QStringLiteral("Unhold Call")),
+             qPrintable(textsOf(menu)));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Unhold Call")}));
+    REQUIRE(call.waitText(QStringLiteral("callState"), QStringLiteral("Call Active")));
+
+    REQUIRE(openActiveRowMenu(kAliceName, &menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Mute Microphone")}));
+    REQUIRE(call.waitText(QStringLiteral("muteButton"), QStringLiteral("Unmute")));
+    REQUIRE(openActiveRowMenu(kAliceName, &menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Unmute Microphone")}));
+    REQUIRE(call.waitText(QStringLiteral("muteButton"), QStringLiteral("Mute")));
+
+    // Hidden from its own options menu, the window comes back to the front.
+    REQUIRE(openOptions(window, &menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Hide Window")}));
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), ZentTest::kWaitMs);
+    REQUIRE(openActiveRowMenu(kAliceName, &menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Show Window")}));
+    QTRY_VERIFY_WITH_TIMEOUT(window->isVisible() && window->isActiveWindow(), ZentTest::kWaitMs);
+
+    // End asks nothing more: the user chose it from the menu.
+    REQUIRE(openActiveRowMenu(kAliceName, &menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("End Call")}));
+    QTRY_VERIFY_WITH_TIMEOUT(!guard || !guard->isVisible(), ZentTest::kWaitMs);
+    REQUIRE(Scenario::mainScene().waitHidden(QStringLiteral("activeCommRow")));
+  }
+
+  // A call that rings out and one the user declines both raise the missed
+  // badge and show in the history as missed, newest first, without a
+  // duration; what was seen is not new again at the next sign-in.
+  void missedCallsRaiseTheBadgeAndKeepTheirOrder() {
+    SceneDriver main = Scenario::mainScene();
+    REQUIRE(main.click(QStringLiteral("leftPaneButton0")));
+    const int before = historyBadge().toInt();
+
+    QSignalSpy rang(comms(), SIGNAL(sessionCreated(RAZ::Controllers::CommunicationSession*, bool)));
+    QVERIFY(CommsScript::ringIn(kAlice, false));
+    QML::CommunicationNotification* popup = nullptr;
+    REQUIRE(waitForCallPopup(&popup));
+    auto* session = qobject_cast<CommunicationSession*>(popup->session());
+    QVERIFY(session);
+    // Nobody answers: the caller gives up.
+    QVERIFY(CommsScript::giveUp(session));
+    QTRY_VERIFY_WITH_TIMEOUT(noCallPopup(), ZentTest::kWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(historyBadge().toInt(), before + 1, ZentTest::kWaitMs);
+
+    QVERIFY(CommsScript::ringIn(kFelix, false));
+    REQUIRE(waitForCallPopup(&popup));
+    REQUIRE(SceneDriver(popup).click(QStringLiteral("declineButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(noCallPopup(), ZentTest::kWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(historyBadge().toInt(), before + 2, ZentTest::kWaitMs);
+    QCOMPARE(rang.count(), 2);
+
+    REQUIRE(main.click(QStringLiteral("leftPaneButton2")));
+    REQUIRE(main.waitVisible(QStringLiteral("historyRow")));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        main.text(QStringLiteral("historyFilterLabel")).isEmpty() ||
+            main.row(QStringLiteral("historyFilter"), QStringLiteral("Missed %1").arg(before + 2)),
+        ZentTest::kWaitMs);
+    QString problem;
+    QVERIFY2(main.row(QStringLiteral("historyFilter"), QStringLiteral("Missed %1").arg(before + 2),
+                      &problem),
+             qPrintable(problem));
+    const QStringList rows = historyRows();
+    QVERIFY2(rows.size() >= 4, qPrintable(rows.join('\n')));
+    // Newest first: Felix, then Alice, then the older history in time order.
+    QVERIFY2(rows.at(0).startsWith(kFelixName) && rows.at(0).contains(QStringLiteral("Missed")),
+             qPrintable(rows.join('\n')));
+    QVERIFY2(rows.at(1).startsWith(kAliceName) && rows.at(1).contains(QStringLiteral("Missed")),
+             qPrintable(rows.join('\n')));
+    QVERIFY(historyNameIsBold(0) && historyNameIsBold(1));  // not seen yet
+    for (int i : {0, 1})                                    // never answered: no talking time
+      QVERIFY2(!rows.at(i).contains(QRegularExpression(QStringLiteral("\\x{B7}\\s+\\d+:\\d\\d"))),
+               qPrintable(rows.at(i)));
+    // The history the account had before, after everything of today and in
+    // its own time order.
+    QStringList names;
+    for (const QString& row : rows) names << row.section(QStringLiteral(" / "), 0, 0);
+    const QStringList earlier = {"Ines Haddad", "Greta Lindqvist", "Katja Weber", "+4989555010",
+                                 "Chloe Duval", "Felix Brandt",    "Alice Moreno"};
+    const int first = names.indexOf(earlier.first());
+    const QStringList shownEarlier = names.mid(first);
+    QVERIFY2(first >= 2 && shownEarlier.size() >= 2 &&
+                 earlier.mid(0, shownEarlier.size()) == shownEarlier,
+             qPrintable(rows.join('\n')));
+
+    // Seen, the missed calls are no longer new (a missed chat waits for its
+    // chat), now or after signing in again.
+    REQUIRE(main.click(QStringLiteral("leftPaneButton0")));
+    QTRY_VERIFY_WITH_TIMEOUT(historyBadge().toInt() <= before, ZentTest::kWaitMs);
+    const QString seen = historyBadge();
+    REQUIRE(Scenario::signOut());
+    REQUIRE(Scenario::signIn());
+    SceneDriver again = Scenario::mainScene();
+    REQUIRE(again.waitVisible(QStringLiteral("leftPaneButton2")));
+    QCOMPARE(historyBadge(), seen);
+    REQUIRE(again.click(QStringLiteral("leftPaneButton2")));
+    REQUIRE(again.waitVisible(QStringLiteral("historyRow")));
+    QVERIFY2(historyRows().value(0).startsWith(kFelixName), qPrintable(historyRows().join('\n')));
+    QVERIFY(!historyNameIsBold(0));
+    QVERIFY(!historyNameIsBold(1));
+    REQUIRE(again.click(QStringLiteral("leftPaneButton0")));
+  }
+
+  // Do Not Disturb, switched on in the Call Settings window, turns a call
+  // away without a popup; so does Always Forward with its number. The
+  // history says what became of each call.
+  void callSettingsTurnCallsAway() {
+    SceneDriver main = Scenario::mainScene();
+    REQUIRE(main.click(QStringLiteral("optionsButton")));
+    QMenu* menu = nullptr;
+    REQUIRE(ZentTest::waitForMenu(&menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Call Settings...")}));
+    QML::CallSettings* settings = nullptr;
+    REQUIRE(ZentTest::waitForWindow<QML::CallSettings>(&settings));
+    SceneDriver page = SceneDriver::of(settings);
+    // The pages wait under a shade until the service's settings are read.
+    REQUIRE(page.waitHidden(QStringLiteral("shade")));
+
+    REQUIRE(page.click(page.row(QStringLiteral("tabRow"), QStringLiteral("Do Not Disturb"))));
+    REQUIRE(page.waitHidden(QStringLiteral("shade")));
+    REQUIRE(page.waitVisible(QStringLiteral("dndPage")));
+    REQUIRE(page.waitVisible(QStringLiteral("serviceCheck")));
+    QTRY_VERIFY_WITH_TIMEOUT(page.isEnabled(QStringLiteral("serviceCheck")), ZentTest::kWaitMs);
+    QQuickItem* dnd = page.item(QStringLiteral("serviceCheck"));
+    QVERIFY(!dnd->property("checked").toBool());
+    REQUIRE(page.click(dnd));
+    QTRY_VERIFY_WITH_TIMEOUT(dnd->property("checked").toBool() && dnd->isEnabled(),
+                             ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        main.item(QStringLiteral("doNotDisturbButton"))->property("active").toBool(),
+        ZentTest::kWaitMs);
+
+    QSignalSpy rang(comms(), SIGNAL(sessionCreated(RAZ::Controllers::CommunicationSession*, bool)));
+    QSignalSpy turnedAway(comms(), SIGNAL(callTurnedAway(int, QString, QString, int, QString)));
+    QVERIFY(CommsScript::ringIn(kAlice, false));
+    QVERIFY(turnedAway.wait(ZentTest::kWaitMs));
+    QCOMPARE(rang.count(), 0);
+    QVERIFY(noCallPopup());
+    REQUIRE(main.click(QStringLiteral("leftPaneButton2")));
+    REQUIRE(main.waitVisible(QStringLiteral("historyRow")));
+    QTRY_VERIFY2_WITH_TIMEOUT(historyRows().value(0).contains(QStringLiteral("Do Not Disturb")),
+                              qPrintable(historyRows().join('\n')), ZentTest::kWaitMs);
+
+    // Do Not Disturb off again; Always Forward on, to a number.
+    REQUIRE(page.click(page.row(QStringLiteral("tabRow"), QStringLiteral("Do Not Disturb"))));
+    REQUIRE(page.waitHidden(QStringLiteral("shade")));
+    REQUIRE(page.click(dnd));
+    QTRY_VERIFY_WITH_TIMEOUT(!dnd->property("checked").toBool() && dnd->isEnabled(),
+                             ZentTest::kWaitMs);
+    REQUIRE(page.click(page.row(QStringLiteral("tabRow"), QStringLiteral("Forward Calls"))));
+    REQUIRE(page.waitHidden(QStringLiteral("shade")));
+    // The page it replaces has faded out: nothing lies over this one.
+    REQUIRE(page.waitHidden(QStringLiteral("dndPage")));
+    REQUIRE(page.waitVisible(QStringLiteral("forwardAlways")));
+    QQuickItem* always = page.item(QStringLiteral("forwardAlways"));
+    // The page has read every service (each shows once it is known).
+    QTRY_VERIFY_WITH_TIMEOUT(
+        page.items(QStringLiteral("summary")).size() == 4 &&
+            !page.row(QStringLiteral("forwardingPage"), QStringLiteral("Fetching")),
+        ZentTest::kWaitMs);
+    REQUIRE(editService(page, always, QStringLiteral("+4930999000")));
+    REQUIRE(page.waitText(QStringLiteral("summary"), QStringLiteral("+4930999000")));
+
+    QVERIFY(CommsScript::ringIn(kAlice, false));
+    QVERIFY(turnedAway.wait(ZentTest::kWaitMs));
+    QCOMPARE(rang.count(), 0);
+    QVERIFY(noCallPopup());
+    QTRY_VERIFY_WITH_TIMEOUT(historyRows().value(0).contains(QStringLiteral("+4930999000")),
+                             ZentTest::kWaitMs);
+
+    // Forwarding off: calls ring again.
+    REQUIRE(editService(page, always, QString()));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        page.text(QStringLiteral("summary")).contains(QStringLiteral("Disabled")),
+        ZentTest::kWaitMs);
+    settings->close();
+    QVERIFY(CommsScript::ringIn(kAlice, false));
+    QML::CommunicationNotification* popup = nullptr;
+    REQUIRE(waitForCallPopup(&popup));
+    REQUIRE(SceneDriver(popup).click(QStringLiteral("declineButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(noCallPopup(), ZentTest::kWaitMs);
+  }
+
+  // The ringing popup never takes the keyboard by itself; Ctrl+Shift+A in
+  // the main window gives it, then Enter answers. Another call: Esc
+  // declines it.
+  void ringingPopupByKeyboard() {
+    QML::MainWindow* mainWindow = Scenario::mainWindow();
+    SceneDriver main = Scenario::mainScene();
+    REQUIRE(main.click(QStringLiteral("leftPaneButton0")));
+    QVERIFY(CommsScript::ringIn(kAlice, false));
+    QML::CommunicationNotification* popup = nullptr;
+    REQUIRE(waitForCallPopup(&popup));
+    // The user works on in the main window, the keyboard there.
+    REQUIRE(main.focus(QStringLiteral("searchField")));
+    QTRY_VERIFY_WITH_TIMEOUT(mainWindow->isActiveWindow(), ZentTest::kWaitMs);
+    QVERIFY(!popup->isActiveWindow());
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A,
+                    Qt::ControlModifier | Qt::ShiftModifier);
+    QTRY_VERIFY_WITH_TIMEOUT(popup->isActiveWindow(), ZentTest::kWaitMs);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(waitForCommsWindow(kAliceName, &window));
+    REQUIRE(SceneDriver::of(window).waitText(QStringLiteral("callState"),
+                                             QStringLiteral("Call Active")));
+    QTRY_VERIFY_WITH_TIMEOUT(noCallPopup(), ZentTest::kWaitMs);
+    Scenario::tidy();
+    QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
+
+    QVERIFY(CommsScript::ringIn(kFelix, false));
+    REQUIRE(waitForCallPopup(&popup));
+    REQUIRE(main.focus(QStringLiteral("searchField")));
+    QTRY_VERIFY_WITH_TIMEOUT(mainWindow->isActiveWindow(), ZentTest::kWaitMs);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A,
+                    Qt::ControlModifier | Qt::ShiftModifier);
+    QTRY_VERIFY_WITH_TIMEOUT(popup->isActiveWindow(), ZentTest::kWaitMs);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTRY_VERIFY_WITH_TIMEOUT(noCallPopup(), ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(comms()->commsList().isEmpty(), ZentTest::kWaitMs);
+    QVERIFY(!ZentTest::findWindow<QML::CommunicationsWindow>());
+  }
+
+  // Pull Call from the main window's menu dials the service's code, and the
+  // call is named for what it does; a call being placed reads "Calling"
+  // until it is answered.
+  void pullCallIsNamedAndPlacedCallsReadCalling() {
+    SceneDriver main = Scenario::mainScene();
+    REQUIRE(main.click(QStringLiteral("windowFrameIcon")));
+    QMenu* menu = nullptr;
+    REQUIRE(ZentTest::waitForMenu(&menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Pull Call")}));
+    REQUIRE(main.waitVisible(QStringLiteral("activeCommRow")));
+    QString problem;
+    QVERIFY2(main.row(QStringLiteral("activeCommRow"), QStringLiteral("Pull Call"), &problem),
+             qPrintable(problem));
+    Scenario::tidy();
+    REQUIRE(main.waitHidden(QStringLiteral("activeCommRow")));
+
+    QMenu* contact = nullptr;
+    REQUIRE(openContactMenu(main, kAliceName, &contact));
+    REQUIRE(ZentTest::triggerMenuEntry(contact, {QStringLiteral("Call"), kAliceWork}));
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(waitForCommsWindow(kAliceName, &window));
+    SceneDriver call = SceneDriver::of(window);
+    REQUIRE(call.waitText(QStringLiteral("callState"), QStringLiteral("Calling")));
+    REQUIRE(call.waitText(QStringLiteral("callState"), QStringLiteral("Call Active")));
+  }
+
+  // The demo's control channel, which a person trying the program uses,
+  // refuses a caller nobody has in the list instead of saying "ok".
+  void unknownCallerIsRefused() {
+    QSignalSpy rang(comms(), SIGNAL(sessionCreated(RAZ::Controllers::CommunicationSession*, bool)));
+    const QString refused = control("incoming-call 999");
+    QVERIFY2(refused != QStringLiteral("ok") && !refused.startsWith('('), qPrintable(refused));
+    QCOMPARE(control("incoming-call 101"), QString("ok"));
+    QML::CommunicationNotification* popup = nullptr;
+    REQUIRE(waitForCallPopup(&popup));
+    QCOMPARE(rang.count(), 1);
+    REQUIRE(SceneDriver(popup).click(QStringLiteral("declineButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(noCallPopup(), ZentTest::kWaitMs);
+  }
+};
+
+ZENT_TEST_MAIN(ScenarioCallFeatures, Application)
+#include "tst_scenario_callfeatures.moc"
