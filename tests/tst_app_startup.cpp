@@ -467,6 +467,48 @@ class TestAppStartup : public QObject {
     Os::Store::setFilePath(QString());
   }
 
+  // Where the desktop has no update-desktop-database, registering makes the
+  // entry the scheme's default in mimeapps.list, and removing it takes only
+  // that line away; a default another program set is left alone.
+  void urlSchemeDefaultInMimeAppsList() {
+    QTemporaryDir data, config, bin;
+    const QByteArray oldXdg = qgetenv("XDG_DATA_HOME");
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    qputenv("PATH", bin.path().toLocal8Bit());  // no tools at all
+    const QString list = config.path() + "/mimeapps.list";
+    QCOMPARE(Os::mimeAppsListPath(), list);
+    QVERIFY(writeFile(list,
+                      "[Added Associations]\ntext/plain=editor.desktop;\n\n"
+                      "[Default Applications]\nx-scheme-handler/tel=phone.desktop\n"));
+    QVERIFY(Os::registerUrlScheme("zent", "ZENT", "/opt/zent/zent"));
+    QCOMPARE(Os::defaultSchemeHandler("zent"), QString("zent-url-handler.desktop"));
+    QCOMPARE(Os::defaultSchemeHandler("tel"), QString("phone.desktop"));
+    QVERIFY(readFile(list).contains("text/plain=editor.desktop;"));
+    // The entry runs the program with the link alone, no shell between.
+    const QString entry = QString::fromUtf8(readFile(Os::urlSchemeEntryPath("zent")));
+    QVERIFY2(entry.contains("\nExec=\"/opt/zent/zent\" %u\n"), qPrintable(entry));
+    QVERIFY(!entry.contains("/bin/sh"));
+    // A default lost since (another program took it) is made ours again at
+    // the next start, though the entry itself is unchanged.
+    QVERIFY(writeFile(
+        list, QByteArray(readFile(list)).replace("zent-url-handler.desktop", "other.desktop")));
+    QVERIFY(Os::registerUrlScheme("zent", "ZENT", "/opt/zent/zent"));
+    QCOMPARE(Os::defaultSchemeHandler("zent"), QString("zent-url-handler.desktop"));
+    QVERIFY(Os::unregisterUrlScheme("zent"));
+    QCOMPARE(Os::defaultSchemeHandler("zent"), QString());
+    QVERIFY(Os::registerUrlScheme("tel", "Tel", "/opt/zent/zent"));
+    QCOMPARE(Os::defaultSchemeHandler("tel"), QString("tel-url-handler.desktop"));
+    QVERIFY(Os::unregisterUrlScheme("tel"));
+    QCOMPARE(Os::defaultSchemeHandler("tel"), QString());
+    QVERIFY(readFile(list).contains("text/plain=editor.desktop;"));
+    qputenv("PATH", oldPath);
+    qputenv("XDG_CONFIG_HOME", oldConfig);
+    qputenv("XDG_DATA_HOME", oldXdg);
+  }
+
   void urlSchemeDesktopEntry() {
     QTemporaryDir dir;
     const QByteArray oldXdg = qgetenv("XDG_DATA_HOME");
@@ -511,7 +553,7 @@ class TestAppStartup : public QObject {
 
   void urlSchemeEntryDeliversPrefixedLink() {
     // Run the entry's command the way a desktop would: the program must
-    // receive one argument "--zent:..." whatever the link holds.
+    // receive the link as its one argument, whatever the link holds.
     QTemporaryDir dir;
     const QString fake = dir.filePath("fake zent");
     QVERIFY(
@@ -521,14 +563,15 @@ class TestAppStartup : public QObject {
     QString exec = entry.section("Exec=", 1).section('\n', 0, 0);
     exec.replace("\\\\", "\\");  // the entry format's own escaping
     QStringList args = splitExec(exec.replace(" %u", ""));
-    QVERIFY(args.size() >= 3);
+    QCOMPARE(args.size(), 1);  // the program alone: no shell in between
     const QString program = args.takeFirst();
+    QCOMPARE(program, fake);
     args << "zent:call=\"a b\";x=$(id)";
     QProcess p;
     p.start(program, args);
     QVERIFY(p.waitForFinished(10000));
     QCOMPARE(QString::fromUtf8(readFile(dir.filePath("args"))),
-             QString("1|--zent:call=\"a b\";x=$(id)|"));
+             QString("1|zent:call=\"a b\";x=$(id)|"));
   }
 
   void webViewsAllowPlugins() {
@@ -601,6 +644,25 @@ class TestAppStartup : public QObject {
     QCOMPARE(Application::zentLinksInMessage("--ZENT:x --zent:y"), QStringList({"x", "y"}));
     QCOMPARE(Application::zentLinksInMessage("---zent:z"), QStringList({"z"}));
     QVERIFY(Application::zentLinksInMessage("zent:nothing").isEmpty());
+    // Links as the desktop hands them over, bare, travel in the "--" form.
+    QCOMPARE(Application::secondInstanceMessage(QStringList{"/opt/zent", "zent:abc="}),
+             QString("--zent:abc="));
+    QCOMPARE(Application::secondInstanceMessage(QStringList{"/opt/zent", "TEL:+1555"}),
+             QString("--tel:+1555"));
+    QCOMPARE(Application::linkArgument("--callto:1"), QString("--callto:1"));
+    QCOMPARE(Application::linkArgument("/opt/zent"), QString("/opt/zent"));
+    QCOMPARE(Application::linkArgument("telephone"), QString("telephone"));
+    QCOMPARE(Application::callLinksInMessage("--zent:a --callto:+123 --TEL:999"),
+             QStringList({"+123", "999"}));
+    // The dialable number of a link, or nothing.
+    QCOMPARE(Application::callLinkNumber("callto:+1-555-0100"), QString("+15550100"));
+    QCOMPARE(Application::callLinkNumber("callto://+49 30 100101"), QString("+4930100101"));
+    QCOMPARE(Application::callLinkNumber("tel:+1-201-555-0123;ext=12"), QString("+12015550123"));
+    QCOMPARE(Application::callLinkNumber("tel:%2B49%2030%20100"), QString("+4930100"));
+    QCOMPARE(Application::callLinkNumber("tel:*86#"), QString("*86#"));
+    QCOMPARE(Application::callLinkNumber("callto:alice"), QString());
+    QCOMPARE(Application::callLinkNumber("tel:"), QString());
+    QCOMPARE(Application::callLinkNumber("tel:1;2"), QString());
     QCOMPARE(Application::preferencesPage(7), 0);
     QCOMPARE(Application::preferencesPage(-1), 0);
     QCOMPARE(Application::preferencesPage(5), 5);

@@ -252,9 +252,10 @@ class TestChatRooms : public QObject {
     QCOMPARE(accepted.at(0).at(2).toBool(), false);
     const QXmppDataForm sent = accepted.at(0).at(1).value<QXmppDataForm>();
     QCOMPARE(sent.type(), QXmppDataForm::Submit);
+    // What the dialog does not show stays as the room has it.
     const QList<QPair<QString, QVariant>> expected = {
-        {"muc#roomconfig_publicroom", true},
-        {"muc#roomconfig_persistentroom", true},
+        {"muc#roomconfig_publicroom", false},
+        {"muc#roomconfig_persistentroom", false},
         {"muc#roomconfig_passwordprotectedroom", false},
         {"muc#roomconfig_membersonly", false},
         {"muc#maxhistoryfetch", 20},

@@ -304,8 +304,8 @@ class TestDirectorySearch : public QObject {
   void errorsShowOnTheirOwnSource() {
     // The corporate directory is on but its server is not there.
     Fixture f(configText(0, 2, true,
-                         "<value id=\"170\" type=\"string\">ldap://127.0.0.1:1</value>"
-                         "<value id=\"171\" type=\"string\">dc=zent,dc=test</value>"));
+                         "<value id=\"410\" type=\"string\">ldap://127.0.0.1:1</value>"
+                         "<value id=\"411\" type=\"string\">dc=zent,dc=test</value>"));
     f.telephony->setFailure(RAZ::Xsi::XsiComponent::ServerError);
     QSignalSpy ldapFailed(f.ldap, &LdapContactSearch::searchFailed);
     f.manager->search(QStringLiteral("nor"));
@@ -332,8 +332,8 @@ class TestDirectorySearch : public QObject {
 
   void ldapWithoutRequiredCredentialsTakesNoPart() {
     Fixture f(configText(0, 2, true,
-                         "<value id=\"170\" type=\"string\">ldap://127.0.0.1:1</value>"
-                         "<value id=\"173\" type=\"bool\">true</value>"));
+                         "<value id=\"410\" type=\"string\">ldap://127.0.0.1:1</value>"
+                         "<value id=\"413\" type=\"bool\">true</value>"));
     f.manager->search(QStringLiteral("nor"));
     QVERIFY(!f.manager->searchOf(SearchManager::KindLdap)->isEnabled());
     QVERIFY(!f.manager->searchOf(SearchManager::KindLdap)->isAttached());
@@ -342,7 +342,7 @@ class TestDirectorySearch : public QObject {
 
   void aSourceThatGoesAwayLosesItsGroup() {
     Fixture f(
-        configText(0, 2, true, "<value id=\"170\" type=\"string\">ldap://127.0.0.1:1</value>"));
+        configText(0, 2, true, "<value id=\"410\" type=\"string\">ldap://127.0.0.1:1</value>"));
     f.manager->search(QStringLiteral("nor"));
     QVERIFY(f.manager->searchOf(SearchManager::KindLdap)->isAttached());
     f.ldap->setChecked(false);
@@ -357,7 +357,7 @@ class TestDirectorySearch : public QObject {
 
   void aSourceSwitchedOffIsRenamedToo() {
     Fixture f(
-        configText(0, 2, true, "<value id=\"170\" type=\"string\">ldap://127.0.0.1:1</value>"));
+        configText(0, 2, true, "<value id=\"410\" type=\"string\">ldap://127.0.0.1:1</value>"));
     f.manager->search(QStringLiteral("nor"));
     SearchManager::Search* ldap = f.manager->searchOf(SearchManager::KindLdap);
     QVERIFY(ldap->isAttached());

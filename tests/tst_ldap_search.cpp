@@ -61,10 +61,10 @@ class TestLdapSearch : public QObject {
     return QStringLiteral(
                "<config name=\"Test\">"
                "<value id=\"165\" type=\"bool\">true</value>"
-               "<value id=\"170\" type=\"string\">%1</value>"
-               "<value id=\"171\" type=\"string\">ou=people,dc=zent,dc=test</value>"
-               "<value id=\"173\" type=\"bool\">true</value>"
-               "<value id=\"174\" type=\"int\">%2</value></config>")
+               "<value id=\"410\" type=\"string\">%1</value>"
+               "<value id=\"411\" type=\"string\">ou=people,dc=zent,dc=test</value>"
+               "<value id=\"413\" type=\"bool\">true</value>"
+               "<value id=\"414\" type=\"int\">%2</value></config>")
         .arg(server)
         .arg(timeoutSeconds)
         .toUtf8();
@@ -184,6 +184,38 @@ class TestLdapSearch : public QObject {
     ldap.search(request("Jan <b>*"));
     QTRY_COMPARE_WITH_TIMEOUT(results.count() + failed.count(), 3, kWait);
     QCOMPARE(names(results, 2), QStringList({"Jan <b>Doe</b>"}));
+  }
+
+  // The server sends at most 3 entries: the search says more match. An
+  // entry's second number and second address are kept, not dropped.
+  void aSizeLimitAndSeveralValuesAreKept() {
+    RAZ::Configuration::Config config(configText(server()), "t.xml");
+    auto store = credentials("cn=reader,dc=zent,dc=test", "readpass");
+    LdapContactSearch ldap(&config, store.get());
+    QSignalSpy results(&ldap, &LdapContactSearch::searchContactsResults);
+    QSignalSpy failed(&ldap, &LdapContactSearch::searchFailed);
+    ldap.search(request("quinn*"));
+    QTRY_COMPARE_WITH_TIMEOUT(results.count() + failed.count(), 1, kWait);
+    QCOMPARE(failed.count(), 0);
+    QCOMPARE(results.at(0).at(0).value<QList<ContactSearchResult>>().size(), 3);
+    QVERIFY(ldap.moreResults());
+    ldap.search(request("ada*"));
+    QTRY_COMPARE_WITH_TIMEOUT(results.count(), 2, kWait);
+    QVERIFY(!ldap.moreResults());
+    const auto found = results.at(1).at(0).value<QList<ContactSearchResult>>();
+    QCOMPARE(found.size(), 1);
+    const ContactSearchResult ada = found.first();
+    QCOMPARE(ada->phone(), QStringLiteral("+34 910 000 201"));
+    QCOMPARE(ada->additionalData().value("mobile").toString(), QStringLiteral("+34 910 000 211"));
+    QCOMPARE(ada->additionalData().value("mail").toString(),
+             QStringLiteral("ada.quinn@zent.test, ada@quinn.example"));
+    QCOMPARE(ada->jid(), QStringLiteral("ada.quinn@zent.test"));
+    // An entry of one value each reads as before.
+    ldap.search(request("bea*"));
+    QTRY_COMPARE_WITH_TIMEOUT(results.count(), 3, kWait);
+    const ContactSearchResult bea = results.at(2).at(0).value<QList<ContactSearchResult>>().first();
+    QCOMPARE(bea->additionalData().value("mail").toString(), QStringLiteral("bea.quinn@zent.test"));
+    QCOMPARE(bea->additionalData().value("mobile"), QVariant());
   }
 
   void escapingKeepsOnlyTheWildcard() {

@@ -39,8 +39,8 @@ QByteArray configText(const QString& server = QStringLiteral("ldap://127.0.0.1:1
              "<value id=\"165\" type=\"bool\">true</value>"
              "<value id=\"168\" type=\"int\">0</value>"
              "<value id=\"169\" type=\"int\">2</value>"
-             "<value id=\"170\" type=\"string\">%1</value>"
-             "<value id=\"171\" type=\"string\">dc=zent,dc=test</value></config>")
+             "<value id=\"410\" type=\"string\">%1</value>"
+             "<value id=\"411\" type=\"string\">dc=zent,dc=test</value></config>")
       .arg(server)
       .toUtf8();
 }

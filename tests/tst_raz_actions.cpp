@@ -398,6 +398,49 @@ class TestRazActions : public QObject {
     QCOMPARE(model->index(0, 0).data(345).toInt(), 3);
   }
 
+  // A presence change touches its contact's rows and its sections' counts:
+  // the list is never reset for it, and what it shows is what a fresh
+  // build shows, offline contacts hidden or not.
+  void presenceChangesTouchTheirOwnRows() {
+    SessionManagerBase* s = open();
+    QVERIFY(s);
+    RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts = s->contactsManager();
+    RAZ::Contacts::ContactGroupsModel* model = contacts->groupsModel();
+    contacts->showFavouritesGroup(true);
+    auto listing = [model] {
+      QStringList rows;
+      for (int row = 0; row < model->rowCount(); ++row) {
+        const QModelIndex i = model->index(row, 0);
+        rows << (i.data(340).toBool() ? QStringLiteral("#%1 %2/%3")
+                                            .arg(i.data(342).toString())
+                                            .arg(i.data(344).toInt())
+                                            .arg(i.data(345).toInt())
+                                      : i.data(300).toString());
+      }
+      return rows;
+    };
+    // Contacts in two groups, a favourite, and ones in no group meet here.
+    const QList<QPair<int, int>> changes = {{105, 10}, {303, 10}, {101, 2}, {303, 2},
+                                            {203, 10}, {101, 10}, {105, 2}, {203, 2}};
+    for (const int filter : {16, 0}) {
+      model->setFilter(filter);
+      QSignalSpy resets(model, &QAbstractItemModel::modelReset);
+      for (const auto& change : changes) {
+        QVERIFY(Service::instance().changePresence(change.first, change.second, QString()));
+        QTRY_COMPARE(contacts->getContact(change.first)->getPresenceState(), change.second);
+        const QStringList shown = listing();
+        model->rebuild();
+        QCOMPARE(shown, listing());
+        resets.clear();
+      }
+      QVERIFY(Service::instance().changePresence(101, 2, QString()));
+      QTRY_COMPARE(contacts->getContact(101)->getPresenceState(), 2);
+      QVERIFY(Service::instance().changePresence(101, 10, QString()));
+      QTRY_COMPARE(contacts->getContact(101)->getPresenceState(), 10);
+      QCOMPARE(resets.count(), 0);
+    }
+  }
+
   void readOnlyListRefusesChanges() {
     SessionManagerBase* s = open();
     QVERIFY(s);

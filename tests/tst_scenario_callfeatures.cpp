@@ -5,8 +5,10 @@
 // the mouse. The demo service plays the other parties.
 #include <QApplication>
 #include <QDateTime>
+#include <QDragEnterEvent>
 #include <QLocalSocket>
 #include <QMenu>
+#include <QMimeData>
 #include <QQuickItem>
 #include <QQuickWidget>
 #include <QRegularExpression>
@@ -406,6 +408,40 @@ class ScenarioCallFeatures : public QObject {
     REQUIRE(ZentTest::triggerMenuEntry(
         menu, {QStringLiteral("Sort Contacts"), QStringLiteral("Sort by Last Name")}));
     QTRY_COMPARE_WITH_TIMEOUT(order().value(0), QString(kFelixName), ZentTest::kWaitMs);
+  }
+
+  // A contact dropped from the list onto the row of a running call: asked
+  // whether to start a conference, "Conference" calls the contact in.
+  void droppedContactJoinsTheCall() {
+    QML::CommunicationsWindow* alice = nullptr;
+    REQUIRE(callAndWaitForAnswer(kAliceName, kAliceWork, &alice));
+    SceneDriver main = Scenario::mainScene();
+    QString problem;
+    QQuickItem* row = main.row(QStringLiteral("activeCommRow"), kAliceName, &problem);
+    QVERIFY2(row, qPrintable(problem));
+    QPoint at;
+    REQUIRE(main.centreOf(row, &at));
+    // What the window system hands over when a contact row is dropped there.
+    QMimeData data;
+    data.setData(QStringLiteral("application/zent.contact"), QByteArray::number(kFelix));
+    data.setText(QString::number(kFelix));
+    const Qt::DropActions actions = Qt::MoveAction | Qt::CopyAction;
+    QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(main.view(), &enter);
+    QDragMoveEvent move(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(main.view(), &move);
+    QVERIFY2(move.isAccepted(), "the call's row refuses the contact");
+    QDropEvent drop(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(main.view(), &drop);
+
+    Dialogs::MessageWindow* question = nullptr;
+    REQUIRE(ZentTest::waitForWindow<Dialogs::MessageWindow>(&question));
+    QCOMPARE(question->windowTitle(), QString("Conference"));
+    REQUIRE(ZentTest::clickButton(question, QStringLiteral("Conference")));
+    SceneDriver call = SceneDriver::of(alice);
+    REQUIRE(call.waitVisible(QStringLiteral("conferenceCaption")));
+    REQUIRE(main.waitText(QStringLiteral("activeCommDetails"), kFelixName));
+    QCOMPARE(main.items(QStringLiteral("activeCommRow")).size(), 1);
   }
 
   // The right-click menu of a running call's row: End, Hold, Mute first,

@@ -123,7 +123,8 @@ bool Client::signin(const RAZ::Utils::Credentials::UserCredentials& credentials,
   if (!m_userCredentials.hasCredentials(2)) m_userCredentials.setCredentials(2, data);
   if (m_credentials) m_credentials->setSavePassword(savePassword);
 
-  auto* attempt = new RAZ::Demo::DemoSession(config, this);
+  auto* attempt =
+      new RAZ::Demo::DemoSession(RAZ::Demo::Service::instance().sessionConfiguration(config), this);
   attempt->setCredentialsManager(m_credentials);
   attempt->setState(RAZ::Sessions::StateDetectingProxy);
   m_session = attempt;

@@ -4,6 +4,8 @@
 // own: everything it has to report goes into the answer.
 #include "RAZ/Controllers/Search/LdapClient.h"
 
+#include <QStringList>
+
 #include <QDeadlineTimer>
 
 #include <lber.h>
@@ -87,9 +89,13 @@ QVariantMap attributesOf(LDAP* ld, LDAPMessage* message) {
   for (char* attribute = ldap_first_attribute(ld, message, &ber); attribute;
        attribute = ldap_next_attribute(ld, message, ber)) {
     berval** values = ldap_get_values_len(ld, message, attribute);
-    if (values && values[0])
-      attributes.insert(QString::fromUtf8(attribute).toLower(),
-                        QString::fromUtf8(values[0]->bv_val, int(values[0]->bv_len)));
+    QStringList texts;
+    for (int i = 0; values && values[i]; ++i)
+      texts << QString::fromUtf8(values[i]->bv_val, int(values[i]->bv_len));
+    if (texts.size() == 1)
+      attributes.insert(QString::fromUtf8(attribute).toLower(), texts.first());
+    else if (texts.size() > 1)
+      attributes.insert(QString::fromUtf8(attribute).toLower(), texts);
     ldap_value_free_len(values);
     ldap_memfree(attribute);
   }
@@ -173,6 +179,7 @@ class OpenLdapClient : public LdapClient {
       if (searchResult != LDAP_SUCCESS && searchResult != LDAP_SIZELIMIT_EXCEEDED)
         return failure(searchResult);
       answer.outcome = Found;
+      answer.truncated = searchResult == LDAP_SIZELIMIT_EXCEEDED;
       return answer;
     }
   }

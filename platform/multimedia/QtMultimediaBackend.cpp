@@ -6,11 +6,13 @@
 
 #include <QAudioDeviceInfo>
 #include <QAudioInput>
+#include <QAudioOutputSelectorControl>
 #include <QCameraInfo>
 #include <QFileInfo>
 #include <QIODevice>
 #include <QMediaPlayer>
 #include <QMediaPlaylist>
+#include <QMediaService>
 #include <QPointer>
 #include <QSoundEffect>
 #include <QUrl>
@@ -36,39 +38,74 @@ QUrl urlFor(const QString& name) {
   return QUrl::fromLocalFile(QFileInfo(name).absoluteFilePath());
 }
 
+// The output named `device`, or the default one.
+QAudioDeviceInfo outputDevice(const QByteArray& device) {
+  if (!device.isEmpty())
+    for (const QAudioDeviceInfo& info : QAudioDeviceInfo::availableDevices(QAudio::AudioOutput))
+      if (info.deviceName().toUtf8() == device) return info;
+  return QAudioDeviceInfo::defaultOutputDevice();
+}
+
+// What a mixer shows a sound as: a looping sound is a ringer, any other one
+// a notification. The sound server takes it as the stream's role.
+QString categoryFor(bool loop) {
+  return loop ? QStringLiteral("ringtone") : QStringLiteral("notification");
+}
+
 class EffectSound : public Sound {
  public:
-  explicit EffectSound(const QString& file) : m_file(file) {
-    m_effect.setSource(urlFor(file));
-    QObject::connect(&m_effect, &QSoundEffect::statusChanged, [this] {
-      if (m_effect.status() == QSoundEffect::Error)
-        logError("EffectSound::statusChanged", QStringLiteral("sound cannot be played: ") + m_file);
-    });
+  EffectSound(const QString& file, std::shared_ptr<const QByteArray> device)
+      : m_file(file), m_device(std::move(device)) {}
+  ~EffectSound() override {
+    if (m_effect) m_effect->stop();
   }
-  ~EffectSound() override { m_effect.stop(); }
 
   bool start(bool loop) override {
-    if (m_effect.status() == QSoundEffect::Error) {
+    // An effect is bound to its output and its stream's role when it is
+    // made: a new output or role makes a new one.
+    const QByteArray device = m_device ? *m_device : QByteArray();
+    if (!m_effect || device != m_effectDevice || m_effect->category() != categoryFor(loop))
+      make(device, loop);
+    if (m_effect->status() == QSoundEffect::Error) {
       logError("EffectSound::start", QStringLiteral("sound cannot be played: ") + m_file);
       return false;
     }
-    m_effect.stop();
-    m_effect.setLoopCount(loop ? int(QSoundEffect::Infinite) : 1);
-    m_effect.play();  // a sound still loading starts once it is loaded
+    m_effect->stop();
+    m_effect->setLoopCount(loop ? int(QSoundEffect::Infinite) : 1);
+    m_effect->play();  // a sound still loading starts once it is loaded
     return true;
   }
-  void stop() override { m_effect.stop(); }
-  bool isPlaying() const override { return m_effect.isPlaying(); }
+  void stop() override {
+    if (m_effect) m_effect->stop();
+  }
+  bool isPlaying() const override { return m_effect && m_effect->isPlaying(); }
   QString fileName() const override { return m_file; }
 
  private:
+  void make(const QByteArray& device, bool loop) {
+    if (m_effect) m_effect->stop();
+    m_effect = std::make_unique<QSoundEffect>(outputDevice(device));
+    m_effectDevice = device;
+    m_effect->setCategory(categoryFor(loop));
+    m_effect->setSource(urlFor(m_file));
+    QSoundEffect* effect = m_effect.get();
+    QObject::connect(effect, &QSoundEffect::statusChanged, [this, effect] {
+      if (effect->status() == QSoundEffect::Error)
+        logError("EffectSound::statusChanged", QStringLiteral("sound cannot be played: ") + m_file);
+    });
+  }
+
   QString m_file;
-  QSoundEffect m_effect;
+  std::shared_ptr<const QByteArray> m_device;
+  QByteArray m_effectDevice;
+  std::unique_ptr<QSoundEffect> m_effect;
 };
 
 class PlayerSound : public Sound {
  public:
-  PlayerSound(const QString& file, const QString& localPath) : m_file(file) {
+  PlayerSound(const QString& file, const QString& localPath,
+              std::shared_ptr<const QByteArray> device)
+      : m_file(file), m_device(std::move(device)) {
     m_playlist.addMedia(QUrl::fromLocalFile(localPath));
     m_player.setPlaylist(&m_playlist);
     QObject::connect(&m_player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error),
@@ -82,6 +119,18 @@ class PlayerSound : public Sound {
 
   bool start(bool loop) override {
     m_player.stop();
+    m_player.setAudioRole(loop ? QAudio::RingtoneRole : QAudio::NotificationRole);
+    // Where the media back end lets the output be chosen.
+    if (QMediaService* service = m_player.service()) {
+      if (auto* outputs = service->requestControl<QAudioOutputSelectorControl*>()) {
+        const QByteArray device = m_device ? *m_device : QByteArray();
+        const QString wanted = QString::fromUtf8(device);
+        outputs->setActiveOutput(!wanted.isEmpty() && outputs->availableOutputs().contains(wanted)
+                                     ? wanted
+                                     : outputs->defaultOutput());
+        service->releaseControl(outputs);
+      }
+    }
     m_playlist.setPlaybackMode(loop ? QMediaPlaylist::CurrentItemInLoop
                                     : QMediaPlaylist::CurrentItemOnce);
     m_playlist.setCurrentIndex(0);
@@ -99,6 +148,7 @@ class PlayerSound : public Sound {
 
  private:
   QString m_file;
+  std::shared_ptr<const QByteArray> m_device;
   QMediaPlaylist m_playlist;
   QMediaPlayer m_player;
 };
@@ -147,10 +197,13 @@ class QtMultimediaBackend : public MultimediaBackend {
     return out;
   }
 
-  Sound* createEffectSound(const QString& path) override { return new EffectSound(path); }
+  Sound* createEffectSound(const QString& path, std::shared_ptr<const QByteArray> device) override {
+    return new EffectSound(path, std::move(device));
+  }
 
-  Sound* createPlayerSound(const QString& fileName, const QString& localPath) override {
-    return new PlayerSound(fileName, localPath);
+  Sound* createPlayerSound(const QString& fileName, const QString& localPath,
+                           std::shared_ptr<const QByteArray> device) override {
+    return new PlayerSound(fileName, localPath, std::move(device));
   }
 
   QObject* openMicrophone(const QByteArray& device, QObject* parent,

@@ -3,11 +3,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
 
 namespace Os {
 namespace {
+
+const int kRefreshTimeoutMs = 5000;
 
 // Quotes one argument of a desktop entry's Exec key: inside double quotes
 // the characters " ` $ and \ are escaped with a back-slash; then the value
@@ -43,6 +46,99 @@ QString sanitizeSchemeName(const QString& scheme) {
   return out;
 }
 
+const char kDefaultsSection[] = "[Default Applications]";
+
+QString schemeMimeType(const QString& scheme) {
+  return QStringLiteral("x-scheme-handler/") + sanitizeSchemeName(scheme);
+}
+
+QString entryFileName(const QString& scheme) {
+  return sanitizeSchemeName(scheme) + QStringLiteral("-url-handler.desktop");
+}
+
+// Sets (or, with an empty handler, removes) the scheme's default in the
+// user's mimeapps.list, keeping every other line as it was. A default that
+// names another program's entry is not taken away on removal.
+bool writeDefaultHandler(const QString& scheme, const QString& handler) {
+  const QString path = mimeAppsListPath();
+  QStringList lines;
+  {
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly | QIODevice::Text))
+      lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+  }
+  while (!lines.isEmpty() && lines.last().trimmed().isEmpty()) lines.removeLast();
+  const QString key = schemeMimeType(scheme) + QLatin1Char('=');
+  const QString ours = key + entryFileName(scheme);
+  bool inDefaults = false;
+  int section = -1;
+  int found = -1;
+  for (int i = 0; i < lines.size(); ++i) {
+    const QString line = lines.at(i).trimmed();
+    if (line.startsWith(QLatin1Char('['))) {
+      inDefaults = line == QLatin1String(kDefaultsSection);
+      if (inDefaults && section < 0) section = i;
+      continue;
+    }
+    if (inDefaults && line.startsWith(key)) found = i;
+  }
+  const QStringList before = lines;
+  if (!handler.isEmpty()) {
+    const QString wanted = key + handler;
+    if (found >= 0)
+      lines[found] = wanted;
+    else if (section >= 0)
+      lines.insert(section + 1, wanted);
+    else
+      lines << QString::fromLatin1(kDefaultsSection) << wanted;
+  } else if (found >= 0 && lines.at(found).trimmed().startsWith(ours)) {
+    lines.removeAt(found);
+  }
+  if (lines == before) return true;
+  if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
+  file.write((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+  return file.commit();
+}
+
+// The desktop's link launchers (GLib's among them) look handlers up in the
+// applications folder's cache, which only update-desktop-database rebuilds;
+// where that tool is missing, the default in mimeapps.list is what they
+// read instead.
+bool refreshDesktop(const QString& scheme, bool add) {
+  const QString tool = QStandardPaths::findExecutable(QStringLiteral("update-desktop-database"));
+  if (!tool.isEmpty()) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(tool, {QFileInfo(urlSchemeEntryPath(scheme)).absolutePath()});
+    if (process.waitForFinished(kRefreshTimeoutMs) &&
+        process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
+      return true;
+    process.kill();
+    process.waitForFinished(kRefreshTimeoutMs);
+  }
+  return writeDefaultHandler(scheme, add ? entryFileName(scheme) : QString());
+}
+
+// Whether the launchers find the entry: the cache names it, or the default does.
+bool desktopKnowsEntry(const QString& scheme) {
+  const QString cachePath =
+      QFileInfo(urlSchemeEntryPath(scheme)).absolutePath() + QStringLiteral("/mimeinfo.cache");
+  QFile cache(cachePath);
+  if (cache.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    const QString key = schemeMimeType(scheme) + QLatin1Char('=');
+    for (const QByteArray& raw : cache.readAll().split('\n')) {
+      const QString line = QString::fromUtf8(raw).trimmed();
+      if (line.startsWith(key) && line.mid(key.size())
+                                      .split(QLatin1Char(';'), Qt::SkipEmptyParts)
+                                      .contains(entryFileName(scheme)))
+        return true;
+    }
+  }
+  return defaultSchemeHandler(scheme) == entryFileName(scheme);
+}
+
 }  // namespace
 
 QString urlSchemeEntryPath(const QString& scheme) {
@@ -54,12 +150,10 @@ QString urlSchemeEntryPath(const QString& scheme) {
 QString urlSchemeEntry(const QString& scheme, const QString& displayName,
                        const QString& executablePath) {
   const QString s = sanitizeSchemeName(scheme);
-  // The desktop hands the link over as %u, a field code that must stand as
-  // an argument of its own; a shell glues the two hyphens to it so the
-  // program receives "--<link>" as its argument convention expects.
-  const QString exec = QStringLiteral("/bin/sh -c ") +
-                       execArgument(QStringLiteral("exec \"$0\" \"--$1\"")) + QLatin1Char(' ') +
-                       execArgument(executablePath) + QStringLiteral(" %u");
+  // The link is the program's only argument, as the desktop hands it over
+  // (%u): no shell in between, so every launcher's own parser of the Exec
+  // key reads the line alike.
+  const QString exec = execArgument(executablePath) + QStringLiteral(" %u");
   QString text;
   text += QStringLiteral("[Desktop Entry]\n");
   text += QStringLiteral("Type=Application\n");
@@ -70,7 +164,7 @@ QString urlSchemeEntry(const QString& scheme, const QString& displayName,
   text += QStringLiteral("Icon=") + entryValueEscape(executablePath) + QLatin1Char('\n');
   text += QStringLiteral("NoDisplay=true\n");
   text += QStringLiteral("Terminal=false\n");
-  text += QStringLiteral("MimeType=x-scheme-handler/") + s + QStringLiteral(";\n");
+  text += QStringLiteral("MimeType=") + schemeMimeType(s) + QStringLiteral(";\n");
   return text;
 }
 
@@ -84,19 +178,43 @@ bool registerUrlScheme(const QString& scheme, const QString& displayName,
     // alone, so the desktop has nothing to re-read and nothing is written.
     QFile existing(path);
     if (existing.open(QIODevice::ReadOnly) && existing.size() == entry.size() &&
-        existing.readAll() == entry)
+        existing.readAll() == entry && desktopKnowsEntry(scheme))
       return true;
   }
   if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
   file.write(entry);
-  return file.commit();
+  if (!file.commit()) return false;
+  return refreshDesktop(scheme, true);
 }
 
 bool unregisterUrlScheme(const QString& scheme) {
   const QString path = urlSchemeEntryPath(scheme);
-  return !QFile::exists(path) || QFile::remove(path);
+  if (QFile::exists(path) && !QFile::remove(path)) return false;
+  return refreshDesktop(scheme, false);
+}
+
+QString mimeAppsListPath() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+         QStringLiteral("/mimeapps.list");
+}
+
+QString defaultSchemeHandler(const QString& scheme) {
+  QFile file(mimeAppsListPath());
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return QString();
+  const QString key = schemeMimeType(scheme) + QLatin1Char('=');
+  bool inDefaults = false;
+  for (const QByteArray& raw : file.readAll().split('\n')) {
+    const QString line = QString::fromUtf8(raw).trimmed();
+    if (line.startsWith(QLatin1Char('['))) {
+      inDefaults = line == QLatin1String(kDefaultsSection);
+      continue;
+    }
+    if (inDefaults && line.startsWith(key))
+      return line.mid(key.size()).section(QLatin1Char(';'), 0, 0).trimmed();
+  }
+  return QString();
 }
 
 QString windowsOpenCommand(const QString& executablePath) {

@@ -85,8 +85,15 @@ QList<Scenario> scenarios(int contacts) {
   // As a user meets it: the demo service's own delays between sign-in steps.
   QMap<QString, QString> manyWithDelays = many;
   manyWithDelays.remove("ZENT_DEMO_STEP_DELAY_MS");
+  // The service sending 10 presence changes a second to the large book.
+  QMap<QString, QString> storm = many;
+  storm.insert("ZENT_DEMO_PRESENCE_CHANGES", "1");
+  storm.insert("ZENT_DEMO_PRESENCE_INTERVAL_MS", "100");
+  storm.insert("ZENT_DEMO_INCOMING_CALLS", "0");
+  storm.insert("ZENT_BENCH_WATCH_MS", "10000");
   return {
       {"start", {}, "signin-window", true},
+      {"presence-storm", storm, "watch-end", false},
       {"signin-demo", signIn, "main-window", false},
       {"signin-many", many, "main-window", false},
       {"signin-many-delays", manyWithDelays, "main-window", false},
@@ -100,6 +107,11 @@ QList<Row> rows(int contacts) {
   const auto signinToMain = [](const Markers& m) { return m.since("signin-start", "main-window"); };
   const auto mainRss = [](const Markers& m) { return m.megabytes("main-window"); };
   const QString many = QString::number(contacts);
+  // Processor time over wall time between two markers, in % of one core.
+  const auto coreShare = [](const Markers& m) {
+    const double wall = m.since("watch-start", "watch-end");
+    return wall > 0 ? (m.cpu("watch-end") - m.cpu("watch-start")) / wall * 100.0 : NAN;
+  };
   return {
       {"first window, fresh home", "start", false, firstWindow, "ms", 100},
       {"first window, warm", "start", true, firstWindow, "ms", 80},
@@ -113,6 +125,8 @@ QList<Row> rows(int contacts) {
       {"RSS signed in, " + many + " contacts", "signin-many", false, mainRss, "MB", NAN},
       {"sign-in -> painted main window, " + many + " contacts, demo delays", "signin-many-delays",
        false, signinToMain, "ms", 1500},
+      {"processor, 10 presence changes/s, " + many + " contacts", "presence-storm", false,
+       coreShare, "% core", 5},
   };
 }
 

@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QPixmapCache>
 #include <QQuickWindow>
+#include <QRegularExpression>
 #include <QResource>
 #include <QSGRendererInterface>
 #include <QScreen>
@@ -18,13 +19,18 @@
 #include <QTemporaryFile>
 #include <QTimer>
 #include <QTranslator>
+#include <QUrl>
 
 #include <RAZ/ApiProvider/Controller.h>
 #include <RAZ/Client.h>
 #include <RAZ/ConfigContainer.h>
 #include <RAZ/Configuration/Config.h>
+#include <RAZ/Contacts/Contacts.h>
+#include <RAZ/Controllers/CommsSessionController.h>
 #include <RAZ/ProgramKey.h>
+#include <RAZ/Sessions/SessionManagerBase.h>
 #include <RAZ/Settings.h>
+#include <RAZ/Utils/Parsers.h>
 #include <RAZ/Utils/Path.h>
 #include <TP/Bytes.h>
 #include <TP/Core/Logging.h>
@@ -71,6 +77,11 @@ const char* const Application::kInstanceId = "ZENT";
 const char* const Application::kVersion = "20.1.1.231";
 const char* const Application::kActivateMessage = "activate!";
 
+namespace {
+// The platform's action of an audio call.
+const int kAudioCallAction = 2;
+}  // namespace
+
 bool Application::chooseSceneGraphBackend() {
   if (qEnvironmentVariableIsSet("QT_QUICK_BACKEND") || qEnvironmentVariableIsSet("QMLSCENE_DEVICE"))
     return false;
@@ -101,9 +112,10 @@ Application::Application(int& argc, char** argv)
           SLOT(cbActionPreferences()));
 
   for (int i = 0; i < argc; ++i) {
-    const QString arg = argv[i] ? QString::fromLocal8Bit(argv[i]) : QString();
-    if (arg.startsWith(QLatin1String("--callto:"))) {
-      // Recognised and dropped: call links are not acted on at start-up.
+    const QString arg = linkArgument(argv[i] ? QString::fromLocal8Bit(argv[i]) : QString());
+    if (arg.startsWith(QLatin1String("--callto:")) || arg.startsWith(QLatin1String("--tel:"))) {
+      // Dialled once the user is signed in; a second start only forwards it.
+      m_pendingCallNumber = callLinkNumber(arg.mid(2));
       continue;
     }
     if (arg.startsWith(QLatin1String("--zent:"))) handleZentUrl(arg.mid(7).trimmed());
@@ -148,7 +160,9 @@ Application::~Application() {
 
 QString Application::secondInstanceMessage(const QStringList& arguments) {
   if (arguments.size() <= 1) return QString::fromLatin1(kActivateMessage);
-  return arguments.mid(1).join(QLatin1Char(' '));
+  QStringList sent;
+  for (int k = 1; k < arguments.size(); ++k) sent << linkArgument(arguments.at(k));
+  return sent.join(QLatin1Char(' '));
 }
 
 QString Application::secondInstanceMessage(int argc, char** argv) {
@@ -157,8 +171,12 @@ QString Application::secondInstanceMessage(int argc, char** argv) {
   return secondInstanceMessage(args);
 }
 
-QStringList Application::zentLinksInMessage(const QString& message) {
-  QStringList links;
+namespace {
+
+// The message cut at every "--" (each search one character after the last
+// find), each piece running to the next.
+QStringList linkPieces(const QString& message) {
+  QStringList pieces;
   QList<int> starts;
   int from = 0;
   for (;;) {
@@ -170,10 +188,50 @@ QStringList Application::zentLinksInMessage(const QString& message) {
   for (int i = 0; i < starts.size(); ++i) {
     const int begin = starts.at(i);
     const int end = i + 1 < starts.size() ? starts.at(i + 1) : message.size();
-    const QString piece = message.mid(begin, end - begin);
-    if (piece.toLower().startsWith(QLatin1String("--zent:"))) links << piece.mid(7).trimmed();
+    pieces << message.mid(begin, end - begin);
   }
+  return pieces;
+}
+
+const char* const kBareLinkSchemes[] = {"zent:", "callto:", "tel:"};
+
+}  // namespace
+
+QString Application::linkArgument(const QString& argument) {
+  for (const char* scheme : kBareLinkSchemes)
+    if (argument.startsWith(QLatin1String(scheme), Qt::CaseInsensitive))
+      return QStringLiteral("--") + QLatin1String(scheme) + argument.mid(int(qstrlen(scheme)));
+  return argument;
+}
+
+QStringList Application::zentLinksInMessage(const QString& message) {
+  QStringList links;
+  for (const QString& piece : linkPieces(message))
+    if (piece.toLower().startsWith(QLatin1String("--zent:"))) links << piece.mid(7).trimmed();
   return links;
+}
+
+QStringList Application::callLinksInMessage(const QString& message) {
+  QStringList numbers;
+  for (const QString& piece : linkPieces(message)) {
+    const QString lower = piece.toLower();
+    if (lower.startsWith(QLatin1String("--callto:")) || lower.startsWith(QLatin1String("--tel:")))
+      numbers << callLinkNumber(piece.mid(2));
+  }
+  return numbers;
+}
+
+QString Application::callLinkNumber(const QString& link) {
+  const int colon = link.indexOf(QLatin1Char(':'));
+  if (colon < 0) return QString();
+  QString rest = link.mid(colon + 1).trimmed();
+  if (rest.startsWith(QLatin1String("//"))) rest = rest.mid(2);
+  // Parameters (";phone-context=...", "?call") say nothing about the number.
+  const int end = rest.indexOf(QRegularExpression(QStringLiteral("[;?]")));
+  if (end >= 0) rest.truncate(end);
+  rest = QUrl::fromPercentEncoding(rest.toUtf8());
+  const QString number = RAZ::Utils::PhoneNumberParser::normalizePhoneNumber(rest);
+  return RAZ::Utils::PhoneNumberParser::isValidPhoneNumber(number) ? number : QString();
 }
 
 int Application::preferencesPage(int tab) { return (tab >= 0 && tab <= 5) ? tab : 0; }
@@ -447,6 +505,16 @@ void Application::setupApplicationInfo() {
   QCoreApplication::setApplicationName(b.applicationName);
   QCoreApplication::setOrganizationName(b.organizationName);
   QCoreApplication::setOrganizationDomain(b.organizationDomain);
+  nameAudioStreams(b.applicationName);
+}
+
+void Application::nameAudioStreams(const QString& name) {
+  // The sound server's mixer lists the program's sounds under its client
+  // name, which Qt Multimedia makes "QtPulseAudio:<pid>"; the server lets
+  // the environment set it instead (read when the audio back end connects,
+  // on the first sound). A name the user set is kept.
+  if (name.isEmpty() || qEnvironmentVariableIsSet("PULSE_PROP_application.name")) return;
+  qputenv("PULSE_PROP_application.name", name.toUtf8());
 }
 
 void Application::setupBreakpad() {
@@ -847,6 +915,39 @@ void Application::handleZentUrl(const QString& link) {
   m_pendingUrlHandler->initialize(sessionManager());
 }
 
+void Application::handleCallLink(const QString& number) {
+  if (number.isEmpty()) {
+    TP_LOG("Application::handleCallLink", TP::Core::Logging::LevelWarning)
+        << "A call link without a number to dial was ignored";
+    return;
+  }
+  m_pendingCallNumber = number;
+  if (mainWindow()) {
+    // Out of the message's own handler: placing a call may ask a question.
+    QTimer::singleShot(0, this, [this] { carryOutPendingCall(); });
+  } else if (m_loginWindow) {
+    // Dialled when the user has signed in.
+    m_loginWindow->showAndActivate();
+  }
+}
+
+void Application::carryOutPendingCall() {
+  const QString number = m_pendingCallNumber;
+  m_pendingCallNumber.clear();
+  RAZ::Sessions::SessionManagerBase* session = sessionManager();
+  if (number.isEmpty() || !session || !mainWindow()) return;
+  RAZ::Controllers::CommsSessionController* comms = session->commsSessionController();
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts = session->contactsManager();
+  if (!comms || !contacts) return;
+  mainWindow()->showAndActivate();
+  RAZ::Contacts::IContact* party = contacts->createTemporaryContact(
+      {{QString::number(RAZ::Contacts::Properties::KeyWork), number}});
+  TP_LOG("Application::carryOutPendingCall", TP::Core::Logging::LevelInformation)
+      << "Dialling the number of a call link";
+  comms->createCall({RAZ::Contacts::ContactPtr(party)}, RAZ::Contacts::Properties::KeyWork,
+                    kAudioCallAction);
+}
+
 void Application::onMessageReceived(const QString& message) {
   if (message.isEmpty()) return;
   if (message.toLower().startsWith(QLatin1String("activate!"))) {
@@ -856,8 +957,12 @@ void Application::onMessageReceived(const QString& message) {
       m_loginWindow->showAndActivate();
     return;
   }
-  const QStringList links = zentLinksInMessage(message);
+  const QString linked = linkArgument(message);
+  const QStringList links = zentLinksInMessage(linked);
+  const QStringList numbers = callLinksInMessage(linked);
+  if (!numbers.isEmpty()) handleCallLink(numbers.last());
   if (links.isEmpty()) {
+    if (!numbers.isEmpty()) return;
     TP_LOG("Application::onMessageReceived", TP::Core::Logging::LevelWarning)
         << "A second start sent nothing this program acts on (" << message.size() << " characters)";
     return;

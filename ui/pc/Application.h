@@ -149,6 +149,16 @@ class Application : public QtSingleApplication {
       const RAZ::Utils::Credentials::CredentialsManager& manager);
   // The product links a second-instance message carries, in order.
   static QStringList zentLinksInMessage(const QString& message);
+  // The numbers of the call links ("--callto:", "--tel:") a message
+  // carries, in order; a link without a dialable number gives an empty one.
+  static QStringList callLinksInMessage(const QString& message);
+  // The dialable number of a "callto:" or "tel:" link ("tel:+1-555-0100;
+  // ext=2" gives "+15550100"), or empty.
+  static QString callLinkNumber(const QString& link);
+  // A link as the desktop hands it over ("zent:...", "callto:...", "tel:...",
+  // any letter case) in the "--" form that start-up and the second-instance
+  // message read; any other argument unchanged.
+  static QString linkArgument(const QString& argument);
   // The page openPreferences opens for a requested page.
   static int preferencesPage(int tab);
 
@@ -161,8 +171,14 @@ class Application : public QtSingleApplication {
   void registerZentProtocol(bool add);
   void updateClientPathEnvironment();
   void setupApplicationInfo();
+  // Names the program's sound streams for the sound server's mixer.
+  static void nameAudioStreams(const QString& name);
   void prepareDataDirectory(const QString& dataDir);
   void handleZentUrl(const QString& link);
+  // Dials the number of a call link now when signed in, else once the user
+  // has signed in; the platform asks first when another call runs.
+  void handleCallLink(const QString& number);
+  QString pendingCallNumber() const { return m_pendingCallNumber; }
   QList<QByteArray> scanConfigurationFiles(const QString& folder);
   void loadTranslator(int slot, const QString& name, const QString& folder);
   void setupBreakpad();
@@ -319,6 +335,7 @@ class Application : public QtSingleApplication {
   void connectPresence(RAZ::Sessions::SessionManagerBase& session);
   void initializeCommsWindowManager();
   void carryOutPendingLink();
+  void carryOutPendingCall();
   void offerOutlookFirstRun(RAZ::Sessions::SessionManagerBase& session);
 
   // The end of a session.
@@ -360,6 +377,7 @@ class Application : public QtSingleApplication {
   NotificationManager* m_notificationManager = nullptr;
   Utils::WindowManager m_windowManager;
   Utils::ZentUrlHandler* m_pendingUrlHandler = nullptr;
+  QString m_pendingCallNumber;
   TP::Core::Refcounting::SmartPtr<RAZ::Models::SmileysPtr> m_smileys;
   RAZ::ApiProvider::Controller* m_apiController = nullptr;
   Providers::MenuActionProviderWin* m_menuActionProvider = nullptr;

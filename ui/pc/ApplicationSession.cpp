@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDesktopWidget>
 #include <QFile>
+#include <QTimer>
 
 #include <RAZ/Adapters/FactoryPtr.h>
 #include <RAZ/ApiProvider/Controller.h>
@@ -440,6 +441,8 @@ void Application::initializeCommsWindowManager() {
 
 void Application::carryOutPendingLink() {
   if (m_pendingUrlHandler) m_pendingUrlHandler->initialize(m_session->sessionManager);
+  if (!m_pendingCallNumber.isEmpty())
+    QTimer::singleShot(0, this, [this] { carryOutPendingCall(); });
 }
 
 void Application::offerOutlookFirstRun(RAZ::Sessions::SessionManagerBase& session) {
@@ -503,6 +506,7 @@ void Application::dropPendingLink() {
   // A link is carried out in the session it arrived for, or not at all.
   delete m_pendingUrlHandler;
   m_pendingUrlHandler = nullptr;
+  m_pendingCallNumber.clear();
 }
 
 void Application::letAddInsRaiseSignInWindow() {

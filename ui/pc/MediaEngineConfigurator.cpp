@@ -4,6 +4,8 @@
 
 #include <RAZ/MediaEngine/IMediaHandlerAudio.h>
 #include <RAZ/MediaEngine/IMediaHandlerVideo.h>
+#include <RAZ/MediaEngine/MediaHandlerBase.h>
+#include <RAZ/MediaEngine/Sound.h>
 #include <RAZ/Settings.h>
 #include <TP/Core/Logging.h>
 
@@ -62,6 +64,14 @@ void MediaEngineConfigurator::configChanged() {
   }
 
   m_audio->refreshDevices();
+  // The program's own sounds (ringers, notifications, previews) play on the
+  // ringing device; "Use Output Device" means the calls' output.
+  QByteArray ringing = settings.value(Utils::SettingsKey::AudioRingingDevice).toByteArray();
+  if (ringing.isEmpty())
+    ringing = settings.value(Utils::SettingsKey::AudioCallPlaybackDevice).toByteArray();
+  if (RAZ::MediaEngine::MediaHandlerBase* engine = RAZ::MediaEngine::MediaHandlerBase::m_This)
+    if (RAZ::MediaEngine::SoundFacility* sounds = engine->soundFacility())
+      sounds->setOutputDevice(ringing);
   m_audio->setEchoCancellation(true);
   m_audio->setAutomaticGainControl(
       settings.value(Utils::SettingsKey::AudioAutomaticGainControl, false).toBool());

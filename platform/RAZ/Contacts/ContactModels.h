@@ -119,10 +119,19 @@ class ContactGroupsModel : public QAbstractListModel {
     int online = 0;
     int total = 0;
   };
-  QList<Row> build() const;
+  // The rows, and of every contact its place in the sort order and
+  // whether it is online.
+  QList<Row> build(QHash<int, int>* rank, QHash<int, bool>* online) const;
+  // Whether the contact is listed under the section that `group` heads.
+  bool inSection(const RAZ::Contacts::IGroup* group, RAZ::Contacts::IContact* contact) const;
 
   RAZ::Contacts::Contacts* m_contacts;
   QList<Row> m_rows;
+  // What the rows were built from: a presence change moves no contact in
+  // the order, so it only adds or takes away the contact's rows and
+  // corrects the counts.
+  QHash<int, int> m_rank;
+  QHash<int, bool> m_online;
   int m_filter = 0;
   int m_sortField = 1;
 };

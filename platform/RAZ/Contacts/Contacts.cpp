@@ -56,6 +56,12 @@ void IGroup::setErrorText(const QString& text) {
   emit errorTextChanged();
 }
 
+void IGroup::setMoreResults(bool more) {
+  if (more == m_moreResults) return;
+  m_moreResults = more;
+  emit moreResultsChanged();
+}
+
 void IGroup::setName(const QString& name) {
   const QString trimmed = name.trimmed();
   if (trimmed == m_name || trimmed.isEmpty()) return;
@@ -955,7 +961,8 @@ int ContactGroupsModel::rowOfContact(int id) const {
   return -1;
 }
 
-QList<ContactGroupsModel::Row> ContactGroupsModel::build() const {
+QList<ContactGroupsModel::Row> ContactGroupsModel::build(QHash<int, int>* rank,
+                                                         QHash<int, bool>* online) const {
   QList<IContact*> all;
   QAbstractItemModel* list = m_contacts->getModel(Contacts::ContactListKind);
   for (int r = 0; r < list->rowCount(); ++r)
@@ -978,6 +985,12 @@ QList<ContactGroupsModel::Row> ContactGroupsModel::build() const {
   std::stable_sort(keyed.begin(), keyed.end(),
                    [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
   for (int i = 0; i < all.size(); ++i) all[i] = keyed[i].second;
+  if (rank) rank->clear();
+  if (online) online->clear();
+  for (int i = 0; i < all.size(); ++i) {
+    if (rank) rank->insert(all.at(i)->getId(), i);
+    if (online) online->insert(all.at(i)->getId(), all.at(i)->isOnline());
+  }
 
   const bool hideOffline = (m_filter & HideOfflineFilter) != 0;
   QList<Row> rows;
@@ -1031,37 +1044,80 @@ QList<ContactGroupsModel::Row> ContactGroupsModel::build() const {
 
 void ContactGroupsModel::rebuild() {
   beginResetModel();
-  m_rows = build();
+  m_rows = build(&m_rank, &m_online);
   endResetModel();
 }
 
+bool ContactGroupsModel::inSection(const IGroup* group, IContact* contact) const {
+  if (!group || !contact) return false;
+  if (group == m_contacts->favouritesGroup()) return contact->isFavourite();
+  const QList<int> ids = contact->getGroupIds();
+  if (group->getId() != IGroup::AllContactsId) return ids.contains(group->getId());
+  // "Other Contacts": the contacts of no group of the list.
+  for (IGroup* g : m_contacts->groups())
+    if (ids.contains(g->getId())) return false;
+  return true;
+}
+
 void ContactGroupsModel::contactChanged(int id) {
-  // A hidden offline contact coming online (or the reverse) changes rows.
-  if (m_filter & HideOfflineFilter) {
-    const QList<Row> rows = build();
-    bool same = rows.size() == m_rows.size();
-    for (int i = 0; same && i < rows.size(); ++i)
-      same = rows.at(i).contact == m_rows.at(i).contact && rows.at(i).group == m_rows.at(i).group;
-    if (!same) {
-      beginResetModel();
-      m_rows = rows;
-      endResetModel();
-      return;
+  // A presence change: the order (by name) stays. The contact's rows are
+  // told, the online counts of its sections corrected, and with offline
+  // contacts hidden its rows come or go, at their place in the order. Each
+  // change thus costs a walk of the rows, never a sort of the list.
+  IContact* contact = nullptr;
+  for (const Row& row : qAsConst(m_rows))
+    if (row.contact && row.contact->getId() == id) {
+      contact = row.contact;
+      break;
+    }
+  if (!contact) contact = m_contacts->getContact(id).data();
+  if (!contact || !m_rank.contains(id)) {
+    // A contact the rows were not built with.
+    rebuild();
+    return;
+  }
+  const bool online = contact->isOnline();
+  const bool was = m_online.value(id, online);
+  m_online.insert(id, online);
+  if (online != was) {
+    const bool hide = (m_filter & HideOfflineFilter) != 0;
+    const int rank = m_rank.value(id);
+    QList<int> headers;
+    for (int i = 0; i < m_rows.size(); ++i)
+      if (!m_rows.at(i).contact) headers << i;
+    // From the last section up: rows added or taken in one leave the
+    // places of the sections above as they were.
+    for (int h = headers.size() - 1; h >= 0; --h) {
+      const int header = headers.at(h);
+      const int end = h + 1 < headers.size() ? headers.at(h + 1) : m_rows.size();
+      IGroup* group = m_rows.at(header).group;
+      if (!inSection(group, contact)) continue;
+      m_rows[header].online += online ? 1 : -1;
+      if (hide && online) {
+        int at = header + 1;
+        while (at < end && m_rows.at(at).contact &&
+               m_rank.value(m_rows.at(at).contact->getId(), -1) < rank)
+          ++at;
+        beginInsertRows(QModelIndex(), at, at);
+        Row row;
+        row.group = group;
+        row.contact = contact;
+        m_rows.insert(at, row);
+        endInsertRows();
+      } else if (hide) {
+        for (int at = header + 1; at < end; ++at) {
+          if (m_rows.at(at).contact != contact) continue;
+          beginRemoveRows(QModelIndex(), at, at);
+          m_rows.removeAt(at);
+          endRemoveRows();
+          break;
+        }
+      }
+      emit dataChanged(index(header), index(header));
     }
   }
-  // Same rows: refresh the contact's rows and the online counts of headers.
-  const QList<Row> counts = build();
-  for (int i = 0; i < m_rows.size() && i < counts.size(); ++i) {
-    Row& row = m_rows[i];
-    bool changed = false;
-    if (!row.contact && (row.online != counts.at(i).online || row.total != counts.at(i).total)) {
-      row.online = counts.at(i).online;
-      row.total = counts.at(i).total;
-      changed = true;
-    }
-    if (row.contact && row.contact->getId() == id) changed = true;
-    if (changed) emit dataChanged(index(i), index(i));
-  }
+  for (int i = 0; i < m_rows.size(); ++i)
+    if (m_rows.at(i).contact == contact) emit dataChanged(index(i), index(i));
 }
 
 }  // namespace Contacts

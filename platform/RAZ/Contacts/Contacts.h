@@ -77,6 +77,7 @@ class IGroup : public RAZ::Actions::Source {
   Q_PROPERTY(bool open READ isOpen WRITE setOpen NOTIFY openChanged)
   Q_PROPERTY(bool searching READ isSearching WRITE setSearching NOTIFY searchingChanged)
   Q_PROPERTY(QString errorText READ errorText WRITE setErrorText NOTIFY errorTextChanged)
+  Q_PROPERTY(bool moreResults READ hasMoreResults WRITE setMoreResults NOTIFY moreResultsChanged)
 
  public:
   static constexpr int AllContactsId = 16777203;
@@ -98,6 +99,8 @@ class IGroup : public RAZ::Actions::Source {
   bool isOpen() const { return m_open; }
   bool isSearching() const { return m_searching; }
   QString errorText() const { return m_errorText; }
+  // The source had more matches than it sent (a server's size limit).
+  bool hasMoreResults() const { return m_moreResults; }
   // The boolean option (the directory group's mark).
   bool getBoolOption() const { return m_boolOption; }
   void setBoolOption(bool on) { m_boolOption = on; }
@@ -107,6 +110,7 @@ class IGroup : public RAZ::Actions::Source {
   void setOpen(bool open);
   void setSearching(bool searching);
   void setErrorText(const QString& text);
+  void setMoreResults(bool more);
   void moveFirst();
   void moveUp();
   void moveDown();
@@ -118,6 +122,7 @@ class IGroup : public RAZ::Actions::Source {
   void openChanged();
   void searchingChanged();
   void errorTextChanged();
+  void moreResultsChanged();
 
  private:
   int m_id;
@@ -126,6 +131,7 @@ class IGroup : public RAZ::Actions::Source {
   bool m_open = true;
   bool m_searching = false;
   bool m_boolOption = false;
+  bool m_moreResults = false;
   QString m_errorText;
 };
 

@@ -143,6 +143,16 @@ QXmppDataForm XmppChatController::roomForm(const QString& jid) const {
   return m_access.value(jid).form;
 }
 
+bool XmppChatController::setRoomForm(const QString& jid, const QXmppDataForm& form) {
+  if (!m_access.contains(jid)) return false;
+  m_access[jid].form = form;
+  return true;
+}
+
+QXmppDataForm XmppChatController::submittedRoomForm(const QString& jid) const {
+  return m_access.value(jid).submitted;
+}
+
 QStringList XmppChatController::roomMembers(const QString& jid) const {
   return m_access.value(jid).members;
 }
@@ -337,6 +347,7 @@ void XmppChatController::roomConfigured(const QString& roomJid, const QXmppDataF
     return;
   }
   Room& room = m_access[roomJid];
+  room.submitted = form;
   // The service keeps the values the owner sent; fields it does not know of
   // are not added.
   for (QXmppDataForm::Field& kept : room.form.fields()) {

@@ -58,6 +58,11 @@ class XmppChatController : public IChatController {
                      const QStringList& members, bool banned = false);
   // The configuration form the room keeps (its last submitted form).
   QXmppDataForm roomForm(const QString& jid) const;
+  // Gives an existing room the owner form another server would send (tests
+  // offer real servers' forms this way); false for a room not known.
+  bool setRoomForm(const QString& jid, const QXmppDataForm& form);
+  // The last form the owner submitted for the room, exactly as it came.
+  QXmppDataForm submittedRoomForm(const QString& jid) const;
   QStringList roomMembers(const QString& jid) const;
   bool isRoomOwned(const QString& jid) const;
   QString roomName(const QString& jid) const;
@@ -111,6 +116,7 @@ class XmppChatController : public IChatController {
     bool created = false;  // configured at least once (a new room until then)
     QStringList members;
     QXmppDataForm form;
+    QXmppDataForm submitted;
   };
   void enter(RAZ::Controllers::XmppChat* chat);
   void failJoin(RAZ::Controllers::XmppChat* chat, RAZ::Controllers::ChatError::ChatRoomJoinError e);

@@ -1,5 +1,7 @@
 #include "RAZ/Demo/Service.h"
 
+#include "RAZ/Configuration/Config.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QJsonArray>
@@ -35,6 +37,14 @@ int defaultStepDelay() {
   bool ok = false;
   const int ms = qEnvironmentVariableIntValue("ZENT_DEMO_STEP_DELAY_MS", &ok);
   return ok && ms >= 0 ? ms : kDefaultStepDelayMs;
+}
+
+// How often a demo contact changes presence: ZENT_DEMO_PRESENCE_INTERVAL_MS
+// (10 or more), else every 15 s.
+int defaultPresenceInterval() {
+  bool ok = false;
+  const int ms = qEnvironmentVariableIntValue("ZENT_DEMO_PRESENCE_INTERVAL_MS", &ok);
+  return ok && ms > 0 ? qMax(10, ms) : kDefaultPresenceIntervalMs;
 }
 
 bool defaultPresenceChanges() {
@@ -164,7 +174,7 @@ Service& Service::instance() {
 Service::Service()
     : m_stepDelay(defaultStepDelay()),
       m_presenceChanges(defaultPresenceChanges()),
-      m_presenceInterval(kDefaultPresenceIntervalMs),
+      m_presenceInterval(defaultPresenceInterval()),
       m_proxyReceiver(new ProxyCredentialsReceiver(this)) {
   connect(m_proxyReceiver, &ProxyCredentialsReceiver::received, this,
           &Service::proxyCredentialsReceived);
@@ -172,11 +182,24 @@ Service::Service()
 
 Service::~Service() = default;
 
+const RAZ::Configuration::Config* Service::sessionConfiguration(
+    const RAZ::Configuration::Config* chosen) {
+  if (!chosen || m_configurationValues.isEmpty()) return chosen;
+  QByteArray source = chosen->source();
+  // The values go first: a configuration keeps the first value of an id.
+  const int open = source.indexOf("<config");
+  const int end = open < 0 ? -1 : source.indexOf('>', open);
+  if (end < 0) return chosen;
+  source.insert(end + 1, m_configurationValues);
+  m_configurations << std::make_shared<RAZ::Configuration::Config>(source, chosen->getPath());
+  return m_configurations.last().get();
+}
+
 void Service::reset() {
   m_nextError = RAZ::Sessions::ErrorNone;
   m_signinAttempts = 0;
   m_stepDelay = defaultStepDelay();
-  m_presenceInterval = kDefaultPresenceIntervalMs;
+  m_presenceInterval = defaultPresenceInterval();
   setPresenceChanges(defaultPresenceChanges());
   // The data is read again on its next use (ZENT_DEMO_CONTACTS may have
   // changed); a session open now keeps what it was built from.

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QUrl>
 #include <QVariantMap>
+#include <memory>
 
 #include "RAZ/Controllers/CommunicationSession.h"
 #include "RAZ/MediaEngine/IMediaHandlerAudio.h"
@@ -177,6 +178,16 @@ class Service : public QObject {
   QList<QVariantMap> chatRooms() const;
   QVariantMap callSettings() const;
 
+  // Configuration values the next sessions hold before the configuration
+  // signed in with (the values' XML elements, `<value id=... type=...>`;
+  // empty: the configuration as it is): tests point the corporate
+  // directory at a server of their own this way.
+  void setConfigurationValues(const QByteArray& values) { m_configurationValues = values; }
+  // The configuration a session signed in with `chosen` runs on: `chosen`
+  // itself, or a copy holding those values first. Copies live as long as
+  // the service, since the session's objects read them up to their end.
+  const RAZ::Configuration::Config* sessionConfiguration(const RAZ::Configuration::Config* chosen);
+
   // The client scripted events go to (the last one initialised).
   void setClient(RAZ::Client* client);
   // Scripting from outside the process: with ZENT_DEMO_CONTROL set, the
@@ -211,6 +222,8 @@ class Service : public QObject {
   mutable bool m_loaded = false;
   mutable QList<QVariantMap> m_contacts, m_groups, m_requests, m_history, m_directory, m_rooms;
   mutable QVariantMap m_callSettings;
+  QByteArray m_configurationValues;
+  QList<std::shared_ptr<RAZ::Configuration::Config>> m_configurations;
 };
 
 // Receives the answer to a proxy-credentials request (the reply slot the

@@ -14,8 +14,9 @@ struct FakeSoundFacility::State {
 
 class FakeSound : public Sound {
  public:
-  FakeSound(const QString& file, std::shared_ptr<FakeSoundFacility::State> state)
-      : m_file(file), m_state(std::move(state)) {
+  FakeSound(const QString& file, std::shared_ptr<FakeSoundFacility::State> state,
+            std::shared_ptr<QByteArray> device)
+      : m_file(file), m_state(std::move(state)), m_device(std::move(device)) {
     m_state->sounds << this;
     m_state->events << FakeSoundFacility::Event{FakeSoundFacility::Event::Create, m_file, false};
   }
@@ -24,7 +25,8 @@ class FakeSound : public Sound {
     m_state->events << FakeSoundFacility::Event{FakeSoundFacility::Event::Destroy, m_file, false};
   }
   bool start(bool loop) override {
-    m_state->events << FakeSoundFacility::Event{FakeSoundFacility::Event::Start, m_file, loop};
+    m_state->events << FakeSoundFacility::Event{FakeSoundFacility::Event::Start, m_file, loop,
+                                                *m_device};
     if (m_state->failStart) {
       TP_LOG("FakeSound::start", TP::Core::Logging::LevelError)
           << "sound could not start: " << m_file;
@@ -45,6 +47,7 @@ class FakeSound : public Sound {
  private:
   QString m_file;
   std::shared_ptr<FakeSoundFacility::State> m_state;
+  std::shared_ptr<QByteArray> m_device;
   bool m_playing = false;
 };
 
@@ -57,7 +60,7 @@ Sound* FakeSoundFacility::createSound(const QString& fileName) {
         << "no such sound: " << fileName;
     return nullptr;
   }
-  return new FakeSound(fileName, m_state);
+  return new FakeSound(fileName, m_state, m_device);
 }
 
 QList<FakeSoundFacility::Event> FakeSoundFacility::events() const { return m_state->events; }

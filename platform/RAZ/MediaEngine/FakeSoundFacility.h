@@ -20,6 +20,8 @@ class FakeSoundFacility : public SoundFacility {
     Kind kind;
     QString file;
     bool loop;
+    // The output a start played on.
+    QByteArray device = QByteArray();
   };
 
   FakeSoundFacility();

@@ -4,6 +4,9 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 class QTimer;
 
@@ -110,6 +113,15 @@ class MediaHandlerAudio : public IMediaHandlerAudio {
 
   static QList<AudioDevice> demoPlaybackDevices();
   static QList<AudioDevice> demoRecordingDevices();
+
+  // Device names that are no device of their own (ALSA's converting
+  // plug-ins such as "samplerate" or "upmix"): left out of the lists.
+  static bool isPseudoDevice(const QString& name);
+  // Where the system's device names come from (outputs when the argument is
+  // true); tests stand in for the machine's sound system with it. Unset:
+  // Qt Multimedia's lists.
+  using DeviceProbe = std::function<QStringList(bool output)>;
+  static void setDeviceProbe(DeviceProbe probe);
 
   int refreshCount() const { return m_refreshCount; }
   bool echoCancellation() const { return m_echoCancellation; }

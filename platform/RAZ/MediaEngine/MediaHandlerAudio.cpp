@@ -17,13 +17,24 @@ bool useSystemDevices() {
   return qEnvironmentVariable("ZENT_SOUND_BACKEND") != QLatin1String("silent");
 }
 
+MediaHandlerAudio::DeviceProbe& deviceProbe() {
+  static MediaHandlerAudio::DeviceProbe probe;
+  return probe;
+}
+
 QList<AudioDevice> systemDevices(bool output) {
   QList<AudioDevice> out;
-  if (!useSystemDevices()) return out;
-  MultimediaBackend* backend = multimediaBackend();
-  if (!backend) return out;
-  for (const QString& name : backend->audioDeviceNames(output)) {
-    if (name.isEmpty()) continue;
+  QStringList names;
+  if (deviceProbe()) {
+    names = deviceProbe()(output);
+  } else {
+    if (!useSystemDevices()) return out;
+    MultimediaBackend* backend = multimediaBackend();
+    if (!backend) return out;
+    names = backend->audioDeviceNames(output);
+  }
+  for (const QString& name : qAsConst(names)) {
+    if (name.isEmpty() || MediaHandlerAudio::isPseudoDevice(name)) continue;
     AudioDevice d{name, name.toUtf8()};
     if (!out.contains(d)) out << d;
   }
@@ -53,7 +64,46 @@ QList<AudioDevice> MediaHandlerAudio::demoRecordingDevices() {
           {QStringLiteral("Demo Headset Microphone"), QByteArrayLiteral("demo-headset-in")}};
 }
 
-void MediaHandlerAudio::refreshDevices() { ++m_refreshCount; }
+bool MediaHandlerAudio::isPseudoDevice(const QString& name) {
+  // ALSA's plug-ins that convert what passes through them (rates, channel
+  // mixes) or hand it to another sound system: they are listed as outputs
+  // beside the cards but are no place of their own to hear a sound. The
+  // "default" one is what "Use Default" chooses already.
+  static const QStringList plugins = {QStringLiteral("default"),
+                                      QStringLiteral("lavrate"),
+                                      QStringLiteral("lavcrate"),
+                                      QStringLiteral("samplerate"),
+                                      QStringLiteral("samplerate_best"),
+                                      QStringLiteral("samplerate_linear"),
+                                      QStringLiteral("samplerate_medium"),
+                                      QStringLiteral("samplerate_order"),
+                                      QStringLiteral("speexrate"),
+                                      QStringLiteral("speexrate_best"),
+                                      QStringLiteral("speexrate_medium"),
+                                      QStringLiteral("upmix"),
+                                      QStringLiteral("vdownmix"),
+                                      QStringLiteral("jack"),
+                                      QStringLiteral("oss"),
+                                      QStringLiteral("a52"),
+                                      QStringLiteral("dmix"),
+                                      QStringLiteral("dsnoop"),
+                                      QStringLiteral("null")};
+  return plugins.contains(name.trimmed(), Qt::CaseInsensitive);
+}
+
+void MediaHandlerAudio::setDeviceProbe(DeviceProbe probe) { deviceProbe() = std::move(probe); }
+
+void MediaHandlerAudio::refreshDevices() {
+  ++m_refreshCount;
+  // Machines without devices of their own keep the demo's lists.
+  const QList<AudioDevice> playback = systemDevices(true);
+  const QList<AudioDevice> recording = systemDevices(false);
+  if ((playback.isEmpty() || playback == m_playback) &&
+      (recording.isEmpty() || recording == m_recording))
+    return;
+  setDevices(playback.isEmpty() ? m_playback : playback,
+             recording.isEmpty() ? m_recording : recording);
+}
 
 void MediaHandlerAudio::setDevices(const QList<AudioDevice>& playback,
                                    const QList<AudioDevice>& recording) {

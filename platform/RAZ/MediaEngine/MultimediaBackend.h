@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class QObject;
 
@@ -34,11 +35,15 @@ class MultimediaBackend {
   // The machine's cameras: (device name, description).
   virtual QList<QPair<QString, QString>> cameras() = 0;
 
-  // A short WAV sound played from memory; `path` may be a resource.
-  virtual Sound* createEffectSound(const QString& path) = 0;
+  // A short WAV sound played from memory; `path` may be a resource. Each
+  // start plays on the output `device` names then (a device name as
+  // audioDeviceNames gives it, in UTF-8; empty or unknown: the default).
+  virtual Sound* createEffectSound(const QString& path,
+                                   std::shared_ptr<const QByteArray> device) = 0;
   // A sound of any format the media back end decodes, from the real file
   // `localPath`; `fileName` is the name the sound reports.
-  virtual Sound* createPlayerSound(const QString& fileName, const QString& localPath) = 0;
+  virtual Sound* createPlayerSound(const QString& fileName, const QString& localPath,
+                                   std::shared_ptr<const QByteArray> device) = 0;
 
   // Reads 16-bit mono samples at 8 kHz from the input named `device` (the
   // default input where it is empty or unknown) and hands each block read to

@@ -56,9 +56,15 @@ bool QtSoundFacility::hasAudioOutput() {
     if (!m_output) {
       TP_LOG("QtSoundFacility::hasAudioOutput", 3) << "no audio output: sounds are silent";
       m_silent = std::make_unique<FakeSoundFacility>();
+      m_silent->setOutputDevice(*m_device);
     }
   }
   return m_output == 1;
+}
+
+void QtSoundFacility::setOutputDevice(const QByteArray& device) {
+  SoundFacility::setOutputDevice(device);
+  if (m_silent) m_silent->setOutputDevice(device);
 }
 
 Sound* QtSoundFacility::createSound(const QString& fileName) {
@@ -73,14 +79,17 @@ Sound* QtSoundFacility::createSound(const QString& fileName) {
   // said so: the library may still be missing.
   MultimediaBackend* backend = multimediaBackend();
   if (!backend) {
-    if (!m_silent) m_silent = std::make_unique<FakeSoundFacility>();
+    if (!m_silent) {
+      m_silent = std::make_unique<FakeSoundFacility>();
+      m_silent->setOutputDevice(*m_device);
+    }
     return m_silent->createSound(fileName);
   }
   if (path.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive))
-    return backend->createEffectSound(path);
+    return backend->createEffectSound(path, m_device);
 
   if (!isResource(path))
-    return backend->createPlayerSound(fileName, QFileInfo(path).absoluteFilePath());
+    return backend->createPlayerSound(fileName, QFileInfo(path).absoluteFilePath(), m_device);
 
   // The media back end reads real files only: copy the resource out.
   auto copy = std::make_unique<QTemporaryFile>();
@@ -94,7 +103,7 @@ Sound* QtSoundFacility::createSound(const QString& fileName) {
     return nullptr;
   }
   const QString local = copy->fileName();
-  return new CopySound(backend->createPlayerSound(fileName, local), std::move(copy));
+  return new CopySound(backend->createPlayerSound(fileName, local, m_device), std::move(copy));
 }
 
 SoundFacility* createDefaultSoundFacility() {

@@ -27,6 +27,7 @@ class QtSoundFacility : public SoundFacility {
   ~QtSoundFacility() override;
 
   Sound* createSound(const QString& fileName) override;
+  void setOutputDevice(const QByteArray& device) override;
 
   // Whether sounds are audible (asks the probe the first time).
   bool hasAudioOutput();

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+
+#include <memory>
 
 class QObject;
 
@@ -27,6 +30,16 @@ class SoundFacility {
   virtual ~SoundFacility() = default;
   // Null when the file does not exist or cannot be decoded (logged).
   virtual Sound* createSound(const QString& fileName) = 0;
+  // The audio output the facility's sounds play on, from each sound's next
+  // start: an id of the audio handler's playback devices, or empty for the
+  // system's default output. A sound that loops (a ringer) is told apart
+  // from one played once (a notification) where the output can name them.
+  virtual void setOutputDevice(const QByteArray& device) { *m_device = device; }
+  QByteArray outputDevice() const { return *m_device; }
+
+ protected:
+  // Shared with the sounds the facility makes, which read it as they start.
+  std::shared_ptr<QByteArray> m_device = std::make_shared<QByteArray>();
 };
 
 // The facility this process uses: audio through Qt Multimedia (silent where

@@ -79,6 +79,8 @@ QVariant SearchGroups::data(const QModelIndex& index, int role) const {
           return group->isSearching();
         case GroupErrorRole:
           return group->errorText();
+        case GroupMoreRole:
+          return group->hasMoreResults();
         default:
           return QVariant();
       }
@@ -99,6 +101,7 @@ QHash<int, QByteArray> SearchGroups::roleNames() const {
   roles.insert(GroupTotalRole, "groupTotal");
   roles.insert(GroupSearchingRole, "groupSearching");
   roles.insert(GroupErrorRole, "groupError");
+  roles.insert(GroupMoreRole, "groupMore");
   return roles;
 }
 
@@ -293,6 +296,7 @@ void SearchGroups::watch(int entry) {
   connect(group, &IGroup::nameChanged, this, [this, group] { headerChanged(group); });
   connect(group, &IGroup::searchingChanged, this, [this, group] { headerChanged(group); });
   connect(group, &IGroup::errorTextChanged, this, [this, group] { headerChanged(group); });
+  connect(group, &IGroup::moreResultsChanged, this, [this, group] { headerChanged(group); });
   // Opening or closing shows or hides the group's rows.
   connect(group, &IGroup::openChanged, this, [this, group] {
     const int i = indexOfGroup(group);

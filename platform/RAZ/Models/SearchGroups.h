@@ -33,7 +33,9 @@ class SearchGroups : public QAbstractListModel {
     GroupObjectRole = 343,
     GroupTotalRole = 345,
     GroupSearchingRole = 346,
-    GroupErrorRole = 347
+    GroupErrorRole = 347,
+    // The group's source had more matches than it sent.
+    GroupMoreRole = 348
   };
 
   SearchGroups(RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,

@@ -2,6 +2,8 @@
 
 #include <QItemSelectionModel>
 
+#include "RAZ/Models/SearchGroups.h"
+
 namespace RAZ {
 namespace Models {
 
@@ -48,6 +50,13 @@ QVariant SelectionHandler::data(const QModelIndex& index, int role) const {
 QHash<int, QByteArray> SelectionHandler::roleNames() const {
   QHash<int, QByteArray> roles =
       sourceModel() ? sourceModel()->roleNames() : QIdentityProxyModel::roleNames();
+  // A scene learns the role names once, from the first source; the list
+  // swaps the contact groups for the search results under it, so the
+  // search groups' own roles are named whatever the source is now.
+  roles.insert(SearchGroups::GroupTotalRole, "groupTotal");
+  roles.insert(SearchGroups::GroupSearchingRole, "groupSearching");
+  roles.insert(SearchGroups::GroupErrorRole, "groupError");
+  roles.insert(SearchGroups::GroupMoreRole, "groupMore");
   roles.insert(ItemTypeRole, "itemType");
   roles.insert(SelectedRole, "selected");
   return roles;

@@ -44,11 +44,13 @@ Rectangle {
     }
     // A group header as a screen reader says it: its name and its count,
     // or what its search is doing.
-    function groupAccessibleName(title, error, searching, online, total) {
+    function groupAccessibleName(title, error, searching, online, total, more) {
         if (error !== undefined && error !== "")
             return title + ", " + error;
         if (searching === true)
             return title + ", " + qsTr("Searching...") + lc;
+        if (more === true)
+            return title + ", " + qsTr("(first %1 shown, more exist)").arg(total) + lc;
         if (online === undefined)
             return title + ", " + qsTr("%1 found").arg(total) + lc;
         return title + ", " + qsTr("%1 of %2 online").arg(online).arg(total) + lc;
@@ -387,6 +389,8 @@ Rectangle {
                 readonly property string presenceLine: isSearchResult
                     ? (model.contact.searchHitString !== model.displayName ? model.contact.searchHitString : "")
                     : (statusLine !== "" ? statusLine : presenceName)
+                // The row's contact (none for a group header), for its card and menus.
+                readonly property QtObject contactObject: header || !model.contact ? null : model.contact
                 function putAwayCard() {
                     if (hoverDelay.running) hoverDelay.stop();
                     else mainWindow.hideContactMouseOver();
@@ -404,7 +408,7 @@ Rectangle {
                 // how many are in it.
                 Accessible.role: header ? Accessible.Heading : Accessible.ListItem
                 Accessible.name: header ? root.groupAccessibleName(row.groupTitle, model.groupError, model.groupSearching,
-                                                                   model.groupOnline, model.groupTotal)
+                                                                   model.groupOnline, model.groupTotal, model.groupMore)
                                         : [model.displayName === undefined ? "" : model.displayName,
                                            row.isSearchResult ? row.presenceLine : row.presenceName]
                                           .filter(function(part) { return part !== ""; }).join(", ")
@@ -426,6 +430,7 @@ Rectangle {
                     anchors { left: parent.left; leftMargin: pal.unit * 3; verticalCenter: parent.verticalCenter }
                     spacing: pal.unit * 2
                     Text {
+                        objectName: "groupHeaderName"
                         text: row.groupTitle
                         textFormat: Text.PlainText
                         color: pal.strongText
@@ -434,11 +439,13 @@ Rectangle {
                         font.bold: true
                     }
                     Text {
+                        objectName: "groupHeaderStatus"
                         // Search-result groups tell that their source is busy
                         // or why it failed; contact groups count who is online.
                         text: !row.header ? ""
                               : (model.groupError !== undefined && model.groupError !== "") ? model.groupError
                               : model.groupSearching === true ? qsTr("Searching...") + root.lc
+                              : model.groupMore === true ? qsTr("(first %1 shown, more exist)").arg(model.groupTotal) + root.lc
                               : model.groupOnline === undefined ? "(" + model.groupTotal + ")"
                               : "(" + model.groupOnline + "/" + model.groupTotal + ")"
                         textFormat: Text.PlainText

@@ -7,7 +7,8 @@
 namespace AppPaths {
 namespace {
 QString g_override;
-}
+QString g_nameOverride;
+}  // namespace
 
 QString executableDir() {
   if (!g_override.isEmpty()) return g_override;
@@ -16,7 +17,9 @@ QString executableDir() {
 
 QString executablePath() {
   if (!g_override.isEmpty()) {
-    QString name = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    QString name = g_nameOverride.isEmpty()
+                       ? QFileInfo(QCoreApplication::applicationFilePath()).fileName()
+                       : g_nameOverride;
     if (name.isEmpty()) name = QStringLiteral("zent");
     return g_override + QLatin1Char('/') + name;
   }
@@ -27,6 +30,8 @@ void setExecutableDirOverride(const QString& dir) {
   g_override = dir;
   while (g_override.size() > 1 && g_override.endsWith(QLatin1Char('/'))) g_override.chop(1);
 }
+
+void setExecutableNameOverride(const QString& name) { g_nameOverride = name; }
 
 QString installSettingsDir() {
   const QString exe = executableDir();

@@ -15,6 +15,10 @@ QString executablePath();
 // Replaces the executable's folder for everything that reads beside it
 // (tests); an empty path restores the real one.
 void setExecutableDirOverride(const QString& dir);
+// With the folder overridden, the program's file name in it (a test that
+// stands for the program names the real one, which links start); empty:
+// the running program's own name.
+void setExecutableNameOverride(const QString& name);
 
 // The installation's settings folder: "<exe>/settings/", else
 // "<exe>/../settings/" when only that exists; empty when neither exists.

@@ -60,6 +60,7 @@ const char* markerFor(const QWidget* window) {
 BenchMarkers::BenchMarkers(QObject* parent) : QObject(parent) {
   m_signin = qgetenv("ZENT_BENCH_SIGNIN");
   m_exitAfter = qgetenv("ZENT_BENCH_EXIT_AFTER");
+  m_watchMs = qEnvironmentVariableIntValue("ZENT_BENCH_WATCH_MS");
 }
 
 void BenchMarkers::installIfAsked(QApplication* app) {
@@ -91,6 +92,12 @@ void BenchMarkers::firstFrameShown(QWidget* window) {
   if (!marker) return;
   mark(marker);
   if (!m_signin.isEmpty() && window->inherits("QML::LoginWindow")) signInAutomatically(window);
+  // The signed-in program left running for a while (what it costs when the
+  // user does nothing, or while the service sends presence changes).
+  if (m_watchMs > 0 && window->inherits("QML::MainWindow")) {
+    mark("watch-start");
+    QTimer::singleShot(m_watchMs, this, [this] { mark("watch-end"); });
+  }
 }
 
 void BenchMarkers::signInAutomatically(QObject* loginWindow) {

@@ -19,7 +19,10 @@ namespace Utils {
 // credentials as soon as the sign-in window is shown (meant for the demo
 // service; the password is never printed). With ZENT_BENCH_EXIT_AFTER=<marker>
 // the program exits as the user's Exit does once that marker is printed, so
-// the next start finds what a normal exit leaves behind. Without
+// the next start finds what a normal exit leaves behind. With
+// ZENT_BENCH_WATCH_MS=N, "watch-start" is printed with "main-window" and
+// "watch-end" N ms later: the processor time between the two is what the
+// signed-in program costs over that time. Without
 // ZENT_BENCH_MARKERS nothing
 // is installed, so normal runs pay nothing for it.
 class BenchMarkers : public QObject {
@@ -42,6 +45,7 @@ class BenchMarkers : public QObject {
   QSet<QByteArray> m_marked;
   QByteArray m_signin;
   QByteArray m_exitAfter;
+  int m_watchMs = 0;
 };
 
 }  // namespace Utils

@@ -37,6 +37,7 @@ const QRegExp& validName() {
 const char kRoomName[] = "muc#roomconfig_roomname";
 const char kMembersOnly[] = "muc#roomconfig_membersonly";
 const char kHistory[] = "muc#maxhistoryfetch";
+const char kHistoryLength[] = "muc#roomconfig_historylength";
 
 QVariant formValue(const QXmppDataForm& form, const QString& key) {
   for (const QXmppDataForm::Field& f : form.fields())
@@ -50,6 +51,43 @@ bool formBool(const QXmppDataForm& form, const QString& key) {
   if (v.type() == QVariant::Bool) return v.toBool();
   const QString text = v.toString().trimmed().toLower();
   return text == QLatin1String("1") || text == QLatin1String("true");
+}
+
+// The history a form keeps for joining users: the larger of its two fields.
+int formHistory(const QXmppDataForm& form) {
+  return qMax(formValue(form, QLatin1String(kHistory)).toString().trimmed().toInt(),
+              formValue(form, QLatin1String(kHistoryLength)).toString().trimmed().toInt());
+}
+
+// A number written as the field takes it: a list offers its own values, so
+// the largest of them not above the number is chosen (the smallest when
+// none is); any other field takes the number itself.
+void setNumber(QXmppDataForm::Field& field, int number) {
+  if (field.type() != QXmppDataForm::Field::ListSingleField || field.options().isEmpty()) {
+    field.setValue(number);
+    return;
+  }
+  QString best;
+  int bestValue = 0;
+  QString smallest;
+  int smallestValue = 0;
+  for (const QPair<QString, QString>& option : field.options()) {
+    bool ok = false;
+    const int value = option.second.trimmed().toInt(&ok);
+    if (!ok) continue;
+    if (smallest.isNull() || value < smallestValue) {
+      smallest = option.second;
+      smallestValue = value;
+    }
+    if (value <= number && (best.isNull() || value > bestValue)) {
+      best = option.second;
+      bestValue = value;
+    }
+  }
+  if (!best.isNull())
+    field.setValue(best);
+  else if (!smallest.isNull())
+    field.setValue(smallest);
 }
 
 // The form's texts; each caller marks its text with the form's context
@@ -105,8 +143,12 @@ void ConfigureRoom::loadForm() {
   else
     m_ui->publicRoomButton->setChecked(true);
   privateStatusChanged(membersOnly);
-  m_ui->enableHistory->setChecked(formValue(m_form, QLatin1String(kHistory)).toInt() > 0);
+  m_ui->enableHistory->setChecked(formHistory(m_form) > 0);
   m_ui->nameEdit->setText(formValue(m_form, QLatin1String(kRoomName)).toString());
+  // What the form said, so that Save changes only what the user changed.
+  m_loadedPrivate = membersOnly;
+  m_loadedHistory = m_ui->enableHistory->isChecked();
+  m_loadedName = m_ui->nameEdit->text().trimmed();
 }
 
 void ConfigureRoom::setTexts() {
@@ -175,20 +217,31 @@ void ConfigureRoom::accepted() {
   m_ui->editButton->setEnabled(false);
   const bool wasMembersOnly = formBool(m_form, QLatin1String(kMembersOnly));
   const bool isPrivate = m_ui->privateRoomButton->isChecked();
+  const bool history = m_ui->enableHistory->isChecked();
+  const QString name = m_ui->nameEdit->text().trimmed();
+  // A new room is set up as this program's rooms are: listed, kept when
+  // empty, without a password. An existing room keeps every setting the
+  // dialog does not show and every one the user left as it was, so that an
+  // unchanged Save sends back exactly what came.
+  const bool setUp = m_creationMode;
+  const bool privateChanged = setUp || isPrivate != m_loadedPrivate;
+  const bool historyChanged = setUp || history != m_loadedHistory;
+  const bool nameChanged = setUp || name != m_loadedName;
   for (QXmppDataForm::Field& field : m_form.fields()) {
     const QString key = field.key();
-    if (key == QLatin1String("muc#roomconfig_publicroom"))
+    if (setUp && key == QLatin1String("muc#roomconfig_publicroom"))
       field.setValue(true);
-    else if (key == QLatin1String("muc#roomconfig_persistentroom"))
+    else if (setUp && key == QLatin1String("muc#roomconfig_persistentroom"))
       field.setValue(true);
-    else if (key == QLatin1String("muc#roomconfig_passwordprotectedroom"))
+    else if (setUp && key == QLatin1String("muc#roomconfig_passwordprotectedroom"))
       field.setValue(false);
-    else if (key == QLatin1String(kMembersOnly))
+    else if (privateChanged && key == QLatin1String(kMembersOnly))
       field.setValue(isPrivate);
-    else if (key == QLatin1String(kHistory))
-      field.setValue(m_ui->enableHistory->isChecked() ? m_maximumHistory : 0);
-    else if (key == QLatin1String(kRoomName))
-      field.setValue(m_ui->nameEdit->text().trimmed());
+    else if (historyChanged &&
+             (key == QLatin1String(kHistory) || key == QLatin1String(kHistoryLength)))
+      setNumber(field, history ? m_maximumHistory : 0);
+    else if (nameChanged && key == QLatin1String(kRoomName))
+      field.setValue(name);
   }
   m_form.setType(QXmppDataForm::Submit);
   emit roomConfigAccepted(m_roomJid, m_form, m_creationMode);

@@ -33,9 +33,12 @@ namespace Dialogs {
 // Creates or edits a multi-user chat room: its name, private (members only)
 // or public, and its history; editing a private room also lets the owner
 // remove members. The room's configuration form, as the service sent it,
-// is filled in and handed back by roomConfigAccepted; only the fields this
-// dialog knows are written, with the types the form's fields have (booleans
-// as booleans, the history size as a number, the name as text).
+// is filled in and handed back by roomConfigAccepted. A new room gets this
+// program's set-up; an existing one changes only in what the user changed
+// here, so an unchanged Save sends back the form as it came. Fields are
+// written with the types they have (booleans as booleans, the history size
+// as a number or one of a list's values, the name as text); the history is
+// "muc#maxhistoryfetch" and "muc#roomconfig_historylength" alike.
 class ConfigureRoom : public Widgets::Window {
   Q_OBJECT
 
@@ -84,6 +87,10 @@ class ConfigureRoom : public Widgets::Window {
   bool m_online = true;
   bool m_accepting = false;
   int m_maximumHistory;
+  // The form's settings as loaded (edit mode).
+  bool m_loadedPrivate = false;
+  bool m_loadedHistory = false;
+  QString m_loadedName;
   Models::Chat::RoomMembersModel* m_members = nullptr;
   QRegExpValidator* m_validator = nullptr;
 };

@@ -53,8 +53,12 @@ class LdapClient {
 
   struct Answer {
     Outcome outcome = Failed;
-    // One map per entry: attribute names in lower case, the first value of each.
+    // One map per entry: attribute names in lower case, each with its value
+    // as text, or with all its values as a string list when it has several.
     QList<QVariantMap> entries;
+    // Found, but the size limit (the request's or the server's) cut the
+    // entries short: more match than were sent.
+    bool truncated = false;
     // The library's text for what went wrong.
     QString error;
   };

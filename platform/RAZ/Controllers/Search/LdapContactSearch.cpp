@@ -2,6 +2,7 @@
 
 #include <QDebug>
 #include <QMetaObject>
+#include <QStringList>
 #include <QThread>
 #include <atomic>
 
@@ -15,11 +16,14 @@ namespace Search {
 
 namespace {
 constexpr int kAvailableId = 165;
-constexpr int kServerId = 170;
-constexpr int kBaseId = 171;
-constexpr int kFilterId = 172;
-constexpr int kBindRequiredId = 173;
-constexpr int kTimeoutId = 174;
+// The service's own settings of its directory server. 170 and the ids after
+// it belong to the call settings (what they need of the service, which
+// services they offer), so the server's settings live apart from them.
+constexpr int kServerId = 410;
+constexpr int kBaseId = 411;
+constexpr int kFilterId = 412;
+constexpr int kBindRequiredId = 413;
+constexpr int kTimeoutId = 414;
 constexpr int kDefaultTimeoutSeconds = 10;
 constexpr int kSizeLimit = 200;
 const char* const kDefaultFilter =
@@ -44,7 +48,7 @@ class LdapWorker : public QObject {
     LdapClient* client = ldapClient(&whyNot);
     if (!client) {
       emit answer(generation, {}, LdapContactSearch::Unavailable,
-                  QStringLiteral("the LDAP client cannot be loaded: ") + whyNot);
+                  QStringLiteral("the LDAP client cannot be loaded: ") + whyNot, false);
       return;
     }
     const LdapClient::Answer found =
@@ -53,12 +57,12 @@ class LdapWorker : public QObject {
     QList<QVariantMap> entries;
     entries.reserve(found.entries.size());
     for (const QVariantMap& attributes : found.entries) entries.append(entryOf(attributes));
-    emit answer(generation, entries, failureOf(found.outcome), found.error);
+    emit answer(generation, entries, failureOf(found.outcome), found.error, found.truncated);
   }
 
  signals:
   void answer(quint64 generation, const QList<QVariantMap>& entries, int failure,
-              const QString& error);
+              const QString& error, bool truncated);
 
  private:
   bool current(quint64 generation) const { return m_shared->generation.load() == generation; }
@@ -82,15 +86,29 @@ class LdapWorker : public QObject {
     return LdapContactSearch::Other;
   }
 
+  // Every value of an attribute (one of several values comes as a list),
+  // and the first.
+  static QStringList valuesOf(const QVariant& value) {
+    if (value.type() == QVariant::StringList) return value.toStringList();
+    const QString text = value.toString();
+    return text.isEmpty() ? QStringList() : QStringList(text);
+  }
+  static QString firstOf(const QVariant& value) {
+    const QStringList values = valuesOf(value);
+    return values.isEmpty() ? QString() : values.first();
+  }
+
   static QVariantMap entryOf(const QVariantMap& attributes) {
     QVariantMap entry;
     for (auto it = attributes.begin(); it != attributes.end(); ++it) {
       // "title" is a job title here, not the department the entry's other
       // sources mean by it.
-      if (it.key() != QLatin1String("title")) entry.insert(it.key(), it.value());
+      if (it.key() == QLatin1String("title")) continue;
+      // An attribute of several values (two mail addresses) reads as all of them.
+      entry.insert(it.key(), valuesOf(it.value()).join(QStringLiteral(", ")));
     }
     auto take = [&](const char* key, const char* from) {
-      const QString value = attributes.value(QLatin1String(from)).toString();
+      const QString value = firstOf(attributes.value(QLatin1String(from)));
       if (!value.isEmpty()) entry.insert(QLatin1String(key), value);
     };
     take("name", "cn");
@@ -98,11 +116,23 @@ class LdapWorker : public QObject {
     take("first", "givenname");
     take("last", "sn");
     take("work", "telephonenumber");
+    take("mobile", "mobile");
+    take("homephone", "homephone");
     take("streetaddress", "street");
     take("department", "departmentnumber");
     take("department", "ou");
+    // Numbers are called, so each stays whole: a contact has one work, one
+    // mobile and one personal number, and the numbers past the first of
+    // their kind take the slots left free (a second office number becomes
+    // the mobile one of an entry without one, else the personal one).
+    QStringList spare = valuesOf(attributes.value(QStringLiteral("telephonenumber"))).mid(1) +
+                        valuesOf(attributes.value(QStringLiteral("mobile"))).mid(1) +
+                        valuesOf(attributes.value(QStringLiteral("homephone"))).mid(1);
+    for (const char* slot : {"mobile", "homephone"})
+      if (!spare.isEmpty() && firstOf(attributes.value(QLatin1String(slot))).isEmpty())
+        entry.insert(QLatin1String(slot), spare.takeFirst());
     if (!entry.contains(QStringLiteral("jid")))
-      entry.insert(QStringLiteral("jid"), attributes.value(QStringLiteral("mail")));
+      entry.insert(QStringLiteral("jid"), firstOf(attributes.value(QStringLiteral("mail"))));
     return entry;
   }
 
@@ -195,7 +225,8 @@ void LdapContactSearch::search(RAZ::Controllers::Search::ContactSearchData data)
     QMetaObject::invokeMethod(
         this,
         [this, generation] {
-          onAnswer(generation, {}, NotConfigured, QStringLiteral("no directory server configured"));
+          onAnswer(generation, {}, NotConfigured, QStringLiteral("no directory server configured"),
+                   false);
         },
         Qt::QueuedConnection);
     return;
@@ -208,10 +239,11 @@ void LdapContactSearch::search(RAZ::Controllers::Search::ContactSearchData data)
 void LdapContactSearch::cancel() { ++m_shared->generation; }
 
 void LdapContactSearch::onAnswer(quint64 generation, const QList<QVariantMap>& entries, int failure,
-                                 const QString& error) {
+                                 const QString& error, bool truncated) {
   if (generation != m_shared->generation.load()) return;
   m_failure = Failure(failure);
   m_error = error;
+  m_moreResults = m_failure == NoFailure && truncated;
   if (m_failure != NoFailure) {
     qWarning().noquote() << "Corporate directory search failed:" << error;
     if (m_failure == AuthenticationFailed) {

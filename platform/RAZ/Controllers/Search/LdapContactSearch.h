@@ -32,16 +32,19 @@ struct LdapShared;
 // that thread (see LdapClient.h); where it cannot be, every search fails
 // with Unavailable.
 //
-// Read from the configuration: 165 the source exists (bool), 170 the server
-// ("ldap://host:port"), 171 the search base, 172 the search filter with "%1"
-// for the text (default: name, surname, given name, e-mail or number), 173
-// the server requires a bind (bool), 174 the time-out of one request in
+// Read from the configuration: 165 the source exists (bool), 410 the server
+// ("ldap://host:port"), 411 the search base, 412 the search filter with "%1"
+// for the text (default: name, surname, given name, e-mail or number), 413
+// the server requires a bind (bool), 414 the time-out of one request in
 // seconds (default 10). The bind name and password are the LDAP credentials
 // (type 3) of the credentials store.
 //
-// Results carry the entry's attributes in lower case as additional data (first
-// value of each), with cn as the display name, givenName, sn, mail as IM
-// address when "jid" is not given, and telephoneNumber as the number.
+// Results carry the entry's attributes in lower case as additional data, an
+// attribute of several values as all of them joined by ", ", with cn as the
+// display name, givenName, sn, mail (its first value) as IM address when
+// "jid" is not given, and telephoneNumber as the number; further numbers
+// take the mobile and personal slots an entry leaves free. At most 200
+// entries are asked for; moreResults() tells when the server had more.
 class LdapContactSearch : public ContactSearch {
   Q_OBJECT
 
@@ -77,6 +80,8 @@ class LdapContactSearch : public ContactSearch {
   Failure lastFailure() const { return m_failure; }
   // The library's own text for the last failure (for the log and the user).
   QString lastError() const { return m_error; }
+  // The last results were cut short by a size limit: more entries match.
+  bool moreResults() const { return m_moreResults; }
 
   void search(RAZ::Controllers::Search::ContactSearchData data) override;
   void cancel() override;
@@ -92,12 +97,13 @@ class LdapContactSearch : public ContactSearch {
 
  private:
   void onAnswer(quint64 generation, const QList<QVariantMap>& entries, int failure,
-                const QString& error);
+                const QString& error, bool truncated);
 
   const RAZ::Configuration::Config* m_config;
   RAZ::Utils::Credentials::CredentialsManager* m_credentials;
   bool m_checked = true;
   bool m_authenticationFailed = false;
+  bool m_moreResults = false;
   Failure m_failure = NoFailure;
   QString m_error;
   std::shared_ptr<LdapShared> m_shared;

@@ -109,6 +109,7 @@ void SearchManager::Search::start(const QString& text) {
   if (m_group) {
     m_group->setSearching(true);
     m_group->setErrorText(QString());
+    m_group->setMoreResults(false);
   }
   // Only one request per source is out: the controller drops the running
   // one, so its late answer cannot replace this one's.
@@ -124,6 +125,7 @@ void SearchManager::Search::stop() {
 void SearchManager::Search::showFailure(const QString& text) {
   if (m_group) {
     m_group->setSearching(false);
+    m_group->setMoreResults(false);
     m_group->setErrorText(text);
   }
 }
@@ -239,6 +241,11 @@ QString SearchManager::SearchLdap::failureText() const {
       break;
   }
   return tr("The directory search failed");
+}
+
+bool SearchManager::SearchLdap::hasMoreResults() const {
+  auto* ldap = qobject_cast<RAZ::Controllers::Search::LdapContactSearch*>(m_controller);
+  return ldap && ldap->moreResults();
 }
 
 QMetaObject::Connection SearchManager::SearchLdap::connectError(QObject* receiver) {
@@ -394,6 +401,7 @@ void SearchManager::searchContactsResults(
   if (group) {
     group->setSearching(false);
     group->setErrorText(QString());
+    group->setMoreResults(s->hasMoreResults());
   }
   if (!s->results()) return;
   s->clearResults();

@@ -72,6 +72,8 @@ class SearchManager : public QObject {
     // Why the source's last search failed, for its group; empty when it did
     // not fail.
     virtual QString failureText() const { return QString(); }
+    // The source's last answer held only part of what matches.
+    virtual bool hasMoreResults() const { return false; }
 
     void start(const QString& text);
     void stop();
@@ -143,6 +145,7 @@ class SearchManager : public QObject {
     bool isEnabled() const override;
     QString name() const override;
     QString failureText() const override;
+    bool hasMoreResults() const override;
 
    protected:
     QMetaObject::Connection connectError(QObject* receiver) override;

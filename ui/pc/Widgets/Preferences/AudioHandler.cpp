@@ -13,16 +13,25 @@ namespace Preferences {
 
 namespace {
 
+// How often the system's devices are looked at while the page is open: a
+// headset plugged in shows up without reopening the window.
+const int kDeviceCheckMs = 2000;
+
+// Fills the list and selects the stored device; a list filled again (a
+// device came or went) keeps the choice the user made and has not saved,
+// as long as that device is still there.
 void fill(QComboBox* box, const QString& defaultText,
           const QList<RAZ::MediaEngine::AudioDevice>& devices, const QString& key) {
+  const bool refill = box->count() > 0;
+  const QByteArray chosen = box->currentData().toByteArray();
   box->clear();
   box->addItem(defaultText, QByteArray());
   for (const RAZ::MediaEngine::AudioDevice& device : devices) box->addItem(device.name, device.id);
   RAZ::Settings settings(RAZ::Settings::User);
-  const QByteArray stored = settings.value(key).toByteArray();
+  const QByteArray wanted = refill ? chosen : settings.value(key).toByteArray();
   int index = 0;
   for (int i = 1; i < box->count(); ++i) {
-    if (box->itemData(i).toByteArray() == stored) {
+    if (box->itemData(i).toByteArray() == wanted) {
       index = i;
       break;
     }
@@ -43,6 +52,15 @@ AudioHandler::AudioHandler(Ui::preferencesForm* form, RAZ::MediaEngine::IMediaHa
   connect(ui->recordingSelect, SIGNAL(currentIndexChanged(int)), this, SLOT(changed()));
   connect(audio, SIGNAL(audioDeviceAvailabilityChanged(bool)), this, SLOT(onDevicesChanged()));
   onDevicesChanged();
+  // The lists are the system's as the window opens, and follow it while the
+  // window stays open.
+  audio->refreshDevices();
+  auto* deviceCheck = new QTimer(this);
+  deviceCheck->setInterval(kDeviceCheckMs);
+  connect(deviceCheck, &QTimer::timeout, this, [this] {
+    if (m_audio) m_audio->refreshDevices();
+  });
+  deviceCheck->start();
   connect(ui->TestMicrophone, SIGNAL(clicked(bool)), this, SLOT(onTestSignalLevel()));
   connect(audio, SIGNAL(destroyed(QObject*)), this, SLOT(onAudioHandlerDestroyed()));
 }

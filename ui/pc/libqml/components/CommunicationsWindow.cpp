@@ -973,7 +973,9 @@ QSize CommunicationsWindow::callViewMinimum() const {
   int width = qCeil(scene->implicitWidth());
   // No wider than the screen: there the controls wrap, and the scene asks
   // for the height that takes.
-  if (QScreen* s = screen()) width = qMin(width, s->availableGeometry().width());
+  // The window's frame, once it has one, takes its share of the screen too.
+  if (QScreen* s = screen())
+    width = qMin(width, s->availableGeometry().width() - (frameGeometry().width() - this->width()));
   return QSize(width, qCeil(scene->implicitHeight())).expandedTo(atRest);
 }
 
@@ -1059,7 +1061,11 @@ void CommunicationsWindow::resizeEvent(QResizeEvent* e) {
 void CommunicationsWindow::showEvent(QShowEvent* e) {
   // Placed while smaller than the session now needs, the window may reach
   // past the screen's edge.
-  if (!e->spontaneous()) Utils::WindowManager::keepOnScreen(this);
+  if (!e->spontaneous()) {
+    // Only a window shown has its frame, which the screen must hold too.
+    relayout();
+    Utils::WindowManager::keepOnScreen(this);
+  }
   Window::showEvent(e);
   emit windowVisible(true, this);
 }

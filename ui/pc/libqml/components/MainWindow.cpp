@@ -740,7 +740,19 @@ void MainWindow::activeViewChanged(const QString& view) {
       for (const QPointer<QObject>& object : qAsConst(m_savedSelection))
         if (object) saved << object.data();
       m_savedSelection.clear();
-      if (!saved.isEmpty()) m_contactSelectionHandler->setSelection(saved);
+      if (!saved.isEmpty()) {
+        m_contactSelectionHandler->setSelection(saved);
+      } else {
+        // The list kept its selection while another view showed: the menus
+        // act on it again, as they did before (a right click on a selected
+        // row otherwise finds nothing to offer).
+        const bool blocked = m_contactSource->blockSignals(true);
+        for (QObject* object : m_contactSelectionHandler->selection())
+          if (auto* source = qobject_cast<RAZ::Actions::Source*>(object))
+            m_contactSource->addSource(source);
+        m_contactSource->blockSignals(blocked);
+        emit m_contactSource->actionsChanged();
+      }
     }
     searchTextChanged(m_searchText, view != QLatin1String("contactsView"));
     if (m_timelineFilterFlag == 0 || m_timelineFilterFlag == 1) m_timeline->clearMissedCalls();

@@ -1,0 +1,669 @@
+// The program among the desktop software around it, through its windows:
+// links handed over by the desktop's launchers, the corporate directory
+// against a real LDAP server, room forms as real servers send them, the
+// sound devices chosen in Preferences, and a contact list under a storm of
+// presence changes.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDomDocument>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProcess>
+#include <QQuickItem>
+#include <QStandardPaths>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <RAZ/Client.h>
+#include <RAZ/Contacts/Contacts.h>
+#include <RAZ/Controllers/CommsSessionController.h>
+#include <RAZ/Controllers/CommunicationSession.h>
+#include <RAZ/Controllers/XmppChatController.h>
+#include <RAZ/Demo/CommsScript.h>
+#include <RAZ/Demo/Service.h>
+#include <RAZ/MediaEngine/FakeSoundFacility.h>
+#include <RAZ/MediaEngine/IMediaHandlerAudio.h>
+#include <RAZ/MediaEngine/MediaHandlerBase.h>
+#include <RAZ/Sessions/SessionManagerBase.h>
+#include <RAZ/Utils/Credentials.h>
+#include <os/UrlScheme.h>
+
+#include "Application.h"
+#include "Scenario.h"
+#include "TestSupport.h"
+#include "Utils/AppPaths.h"
+#include "Utils/ZentUrlHandler.h"
+#include "Widgets/Notifications/CommunicationNotification.h"
+#include "dialogs/ConfigureRoom.h"
+#include "dialogs/MessageWindow.h"
+#include "dialogs/PreferencesWindow.h"
+#include "libqml/components/CommunicationsWindow.h"
+#include "libqml/components/MainWindow.h"
+
+using ZentTest::Scenario;
+using ZentTest::SceneDriver;
+
+namespace {
+
+const bool g_environment = Scenario::prepare("zent-scenario-desktop-");
+
+const char kAliceName[] = "Alice Moreno";
+
+QString readText(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The Exec line of a desktop entry, without the key.
+QString execLine(const QString& entry) {
+  for (const QString& line : entry.split(QLatin1Char('\n')))
+    if (line.startsWith(QLatin1String("Exec="))) return line.mid(5);
+  return QString();
+}
+
+// What GLib's launcher answers for a scheme: its default handler.
+QString gioHandler(const QString& scheme) {
+  QProcess gio;
+  gio.start(QStringLiteral("gio"), {QStringLiteral("mime"), "x-scheme-handler/" + scheme});
+  if (!gio.waitForFinished(ZentTest::kWaitMs)) return QString();
+  return QString::fromUtf8(gio.readAllStandardOutput());
+}
+
+// Opens a link as the desktop does (GLib's launcher reads the desktop entry
+// and starts the program it names with the link); answers a problem.
+QString openWithDesktop(const QString& link) {
+  QProcess gio;
+  gio.setProcessChannelMode(QProcess::MergedChannels);
+  gio.start(QStringLiteral("gio"), {QStringLiteral("open"), link});
+  if (!gio.waitForFinished(ZentTest::kWaitMs)) return QStringLiteral("gio open did not end");
+  if (gio.exitCode() != 0)
+    return QStringLiteral("gio open %1: %2").arg(link, QString::fromUtf8(gio.readAll()));
+  return QString();
+}
+
+QString waitForCommsWindow(const QString& party, QML::CommunicationsWindow** out) {
+  return ZentTest::waitForWindow<QML::CommunicationsWindow>(
+      out, [&party](QML::CommunicationsWindow* w) { return w->windowTitle().contains(party); });
+}
+
+// Opens Preferences from the main window's menu and waits for it.
+QString openPreferences(Dialogs::PreferencesWindow** out) {
+  SceneDriver main = Scenario::mainScene();
+  QString problem = main.click(QStringLiteral("windowFrameIcon"));
+  if (!problem.isEmpty()) return problem;
+  QMenu* menu = nullptr;
+  problem = ZentTest::waitForMenu(&menu);
+  if (!problem.isEmpty()) return problem;
+  problem = ZentTest::triggerMenuEntry(menu, {QStringLiteral("Preferences...")});
+  if (!problem.isEmpty()) return problem;
+  return ZentTest::waitForWindow<Dialogs::PreferencesWindow>(out);
+}
+
+// A slapd of the test's own on a loopback port, with the small directory of
+// tests/data/ldap (its size limit is 3 entries).
+class Slapd {
+ public:
+  ~Slapd() {
+    if (m_process.state() == QProcess::NotRunning) return;
+    m_process.terminate();
+    if (!m_process.waitForFinished(ZentTest::kWaitMs)) m_process.kill();
+  }
+
+  QString start() {
+    const auto tool = [](const QString& name) {
+      return QStandardPaths::findExecutable(name, {"/usr/sbin", "/usr/bin", "/usr/local/sbin"});
+    };
+    const QString slapd = tool(QStringLiteral("slapd"));
+    const QString slapadd = tool(QStringLiteral("slapadd"));
+    if (slapd.isEmpty() || slapadd.isEmpty())
+      return QStringLiteral("slapd and slapadd are needed: run scripts/install-deps");
+    const QString data = qEnvironmentVariable("ZENT_SOURCE_DIR") + "/tests/data/ldap";
+    QString conf = readText(data + "/slapd.conf.in");
+    if (conf.isEmpty()) return QStringLiteral("no slapd.conf.in under ZENT_SOURCE_DIR");
+    conf.replace("@DIR@", m_dir.path())
+        .replace("@SCHEMA@", QStringLiteral("/etc/ldap/schema"))
+        .replace("@MODULES@", QStringLiteral("/usr/lib/ldap"));
+    QFile out(m_dir.filePath("slapd.conf"));
+    if (!out.open(QIODevice::WriteOnly)) return QStringLiteral("cannot write slapd.conf");
+    out.write(conf.toUtf8());
+    out.close();
+    QDir(m_dir.path()).mkdir("db");
+    QProcess add;
+    add.start(slapadd, {"-q", "-f", out.fileName(), "-l", data + "/directory.ldif"});
+    if (!add.waitForFinished(ZentTest::kWaitMs) || add.exitCode() != 0)
+      return QStringLiteral("slapadd: ") + QString::fromUtf8(add.readAllStandardError());
+    QTcpServer probe;
+    if (!probe.listen(QHostAddress::LocalHost, 0)) return QStringLiteral("no free port");
+    m_port = probe.serverPort();
+    probe.close();
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_process.start(slapd, {"-d", "0", "-f", out.fileName(), "-h", url() + "/"});
+    if (!m_process.waitForStarted(ZentTest::kWaitMs)) return QStringLiteral("slapd did not start");
+    if (!QTest::qWaitFor(
+            [this] {
+              QTcpSocket socket;
+              socket.connectToHost(QHostAddress::LocalHost, m_port);
+              return socket.waitForConnected(1000);
+            },
+            ZentTest::kWaitMs))
+      return QStringLiteral("slapd does not take connections");
+    return QString();
+  }
+  QString url() const { return QStringLiteral("ldap://127.0.0.1:%1").arg(m_port); }
+
+ private:
+  QTemporaryDir m_dir;
+  QProcess m_process;
+  quint16 m_port = 0;
+};
+
+// The configuration values that point the corporate directory at `server`.
+QByteArray directoryValues(const QString& server, bool bind, int timeoutSeconds) {
+  return QStringLiteral(
+             "<value id=\"165\" type=\"bool\">true</value>"
+             "<value id=\"410\" type=\"string\">%1</value>"
+             "<value id=\"411\" type=\"string\">ou=people,dc=zent,dc=test</value>"
+             "<value id=\"413\" type=\"bool\">%2</value>"
+             "<value id=\"414\" type=\"int\">%3</value>")
+      .arg(server, bind ? QStringLiteral("true") : QStringLiteral("false"))
+      .arg(timeoutSeconds)
+      .toUtf8();
+}
+
+// A new session whose directory is `values`, with these LDAP credentials
+// stored for the account (none when the name is empty).
+QString signInWithDirectory(const QByteArray& values, const QString& name = QString(),
+                            const QString& password = QString()) {
+  QString problem = Scenario::signOut();
+  if (!problem.isEmpty()) return problem;
+  Scenario::demo().setConfigurationValues(values);
+  problem = Scenario::signIn();
+  Scenario::demo().setConfigurationValues(QByteArray());
+  if (!problem.isEmpty() || name.isEmpty()) return problem;
+  RAZ::Utils::Credentials::CredentialsManager* store =
+      Scenario::app()->sessionManager()->credentialsManager();
+  RAZ::Utils::Credentials::UserCredentials account;
+  if (!store->getCredentials(store->loginType(), store->getLoginUsername(), account))
+    return QStringLiteral("the signed-in account is not stored");
+  RAZ::Utils::Credentials::CredentialsData ldap;
+  ldap.setUsername(name);
+  ldap.setPassword(password);
+  account.setCredentials(RAZ::Utils::Credentials::TypeLdap, ldap);
+  store->addCredentials(account);
+  return QString();
+}
+
+QQuickItem* childNamed(QQuickItem* item, const QString& name) {
+  if (!item) return nullptr;
+  for (QQuickItem* child : item->childItems()) {
+    if (child->objectName() == name) return child;
+    if (QQuickItem* found = childNamed(child, name)) return found;
+  }
+  return nullptr;
+}
+
+// What the header of a search-result group says after its name. A list
+// keeps rows it scrolled away or dropped for reuse, still "visible" to a
+// lookup, with what they last showed: every header of the group is read.
+QString groupStatus(const SceneDriver& scene, const QString& group) {
+  QStringList said;
+  for (QQuickItem* row : scene.items(QStringLiteral("contactRow"))) {
+    QQuickItem* name = childNamed(row, QStringLiteral("groupHeaderName"));
+    QQuickItem* status = childNamed(row, QStringLiteral("groupHeaderStatus"));
+    if (name && status && name->property("text").toString() == group)
+      said << status->property("text").toString();
+  }
+  return said.join(QStringLiteral(" | "));
+}
+
+QString waitGroupStatus(const SceneDriver& scene, const QString& group, const QString& text) {
+  if (QTest::qWaitFor([&] { return groupStatus(scene, group).contains(text); }, ZentTest::kWaitMs))
+    return QString();
+  return QStringLiteral("the group \"%1\" says \"%2\", not \"%3\"")
+      .arg(group, groupStatus(scene, group), text);
+}
+
+QString searchFor(const QString& text) {
+  SceneDriver main = Scenario::mainScene();
+  QString problem = main.click(QStringLiteral("leftPaneButton0"));  // the contacts
+  if (!problem.isEmpty()) return problem;
+  problem = main.focus(QStringLiteral("searchField"));
+  if (!problem.isEmpty()) return problem;
+  main.press(Qt::Key_A, Qt::ControlModifier);
+  main.press(Qt::Key_Backspace);
+  return main.type(text);
+}
+
+const char kCorporate[] = "Corporate Directory";
+
+// Brings a page of the preferences to the front by its tab, as a click does.
+QString showTab(Dialogs::PreferencesWindow* prefs, const QString& page) {
+  auto* tabs = prefs->findChild<QTabWidget*>(QStringLiteral("preferencesTabs"));
+  QWidget* wanted = prefs->findChild<QWidget*>(page);
+  if (!tabs || !wanted) return QStringLiteral("no page ") + page;
+  const int index = tabs->indexOf(wanted);
+  if (index < 0) return QStringLiteral("no tab for ") + page;
+  QTabBar* bar = tabs->tabBar();
+  QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(index).center());
+  if (!QTest::qWaitFor([wanted] { return wanted->isVisible(); }, ZentTest::kWaitMs))
+    return QStringLiteral("the page did not show: ") + page;
+  return QString();
+}
+
+QStringList itemTexts(const QComboBox* box) {
+  QStringList out;
+  for (int i = 0; i < box->count(); ++i) out << box->itemText(i);
+  return out;
+}
+
+RAZ::MediaEngine::FakeSoundFacility* sounds() {
+  RAZ::MediaEngine::MediaHandlerBase* engine = RAZ::MediaEngine::MediaHandlerBase::m_This;
+  return engine ? dynamic_cast<RAZ::MediaEngine::FakeSoundFacility*>(engine->soundFacility())
+                : nullptr;
+}
+
+// Saves the preferences with OK and waits for the window to go.
+QString saveAndClose(Dialogs::PreferencesWindow* prefs) {
+  QPointer<Dialogs::PreferencesWindow> guard(prefs);
+  QString problem = ZentTest::clickButton(prefs, QStringLiteral("OK"));
+  if (!problem.isEmpty()) return problem;
+  if (!QTest::qWaitFor([&guard] { return !guard || !guard->isVisible(); }, ZentTest::kWaitMs))
+    return QStringLiteral("the preferences stayed open");
+  return QString();
+}
+
+const char kOwnRoom[] = "release-planning@conference.demo.zent";
+
+// An owner form of the kind XEP-0045 shows and real servers send: every
+// field type, a password-protected private room, a history of 50 offered
+// as a list.
+QXmppDataForm serverRoomForm() {
+  const char xml[] = R"(<x xmlns="jabber:x:data" type="form">
+    <title>Configuration for "planning" Room</title>
+    <instructions>Complete this form to modify the configuration of your room.</instructions>
+    <field type="hidden" var="FORM_TYPE"><value>http://jabber.org/protocol/muc#roomconfig</value></field>
+    <field type="fixed"><value>Room settings</value></field>
+    <field label="Natural-Language Room Name" type="text-single" var="muc#roomconfig_roomname"><value>Planning</value></field>
+    <field label="Short Description of Room" type="text-single" var="muc#roomconfig_roomdesc"><value>The release, week by week</value></field>
+    <field label="Rules" type="text-multi" var="x#rules"><value>Be kind.</value><value>Stay on topic.</value></field>
+    <field label="Enable Public Logging?" type="boolean" var="muc#roomconfig_enablelogging"><value>0</value></field>
+    <field label="Allow Occupants to Change Subject?" type="boolean" var="muc#roomconfig_changesubject"><value>1</value></field>
+    <field label="Maximum Number of Occupants" type="list-single" var="muc#roomconfig_maxusers"><value>20</value>
+      <option label="10"><value>10</value></option><option label="20"><value>20</value></option><option label="30"><value>30</value></option></field>
+    <field label="Roles for which Presence is Broadcasted" type="list-multi" var="muc#roomconfig_presencebroadcast">
+      <value>moderator</value><value>participant</value>
+      <option label="Moderator"><value>moderator</value></option><option label="Participant"><value>participant</value></option><option label="Visitor"><value>visitor</value></option></field>
+    <field label="Make Room Publicly Searchable?" type="boolean" var="muc#roomconfig_publicroom"><value>0</value></field>
+    <field label="Make Room Persistent?" type="boolean" var="muc#roomconfig_persistentroom"><value>0</value></field>
+    <field label="Make Room Moderated?" type="boolean" var="muc#roomconfig_moderatedroom"><value>1</value></field>
+    <field label="Make Room Members-Only?" type="boolean" var="muc#roomconfig_membersonly"><value>1</value></field>
+    <field label="Password Required to Enter?" type="boolean" var="muc#roomconfig_passwordprotectedroom"><value>1</value></field>
+    <field label="Password" type="text-private" var="muc#roomconfig_roomsecret"><value>cauldronburn</value></field>
+    <field label="Room Admins" type="jid-multi" var="muc#roomconfig_roomadmins"><value>wiccarocks@shakespeare.lit</value><value>hecate@shakespeare.lit</value></field>
+    <field label="Contact Addresses" type="jid-single" var="x#contact"><value>owner@shakespeare.lit</value></field>
+    <field label="Messages Kept for Joining Occupants" type="list-single" var="muc#roomconfig_historylength"><value>50</value>
+      <option label="None"><value>0</value></option><option label="10"><value>10</value></option><option label="20"><value>20</value></option><option label="50"><value>50</value></option></field>
+  </x>)";
+  QDomDocument document;
+  document.setContent(QByteArray(xml), true);
+  QXmppDataForm form;
+  form.parse(document.documentElement());
+  return form;
+}
+
+// The keys of the fields in which two forms differ ("#n" for a field
+// added or lost at n).
+QStringList differingFields(const QXmppDataForm& a, const QXmppDataForm& b) {
+  QStringList out;
+  for (int i = 0; i < qMax(a.fields().size(), b.fields().size()); ++i) {
+    if (i >= a.fields().size() || i >= b.fields().size()) {
+      out << QStringLiteral("#%1").arg(i);
+      continue;
+    }
+    if (!(a.fields().at(i) == b.fields().at(i))) out << a.fields().at(i).key();
+  }
+  return out;
+}
+
+QXmppDataForm::Field fieldOf(const QXmppDataForm& form, const QString& key) {
+  for (const QXmppDataForm::Field& f : form.fields())
+    if (f.key() == key) return f;
+  return QXmppDataForm::Field();
+}
+
+// Opens the room's configuration from its row in the rooms view.
+QString editRoom(const QString& name, Dialogs::ConfigureRoom** out) {
+  SceneDriver main = Scenario::mainScene();
+  QString problem = main.click(QStringLiteral("leftPaneButton1"));
+  if (!problem.isEmpty()) return problem;
+  problem = main.waitVisible(QStringLiteral("roomRow"));
+  if (!problem.isEmpty()) return problem;
+  QQuickItem* row = nullptr;
+  (void)QTest::qWaitFor([&] { return (row = main.row(QStringLiteral("roomRow"), name)); },
+                        ZentTest::kWaitMs);
+  if (!row) return QStringLiteral("no room row \"%1\"").arg(name);
+  problem = main.rightClick(row);
+  if (!problem.isEmpty()) return problem;
+  QMenu* menu = nullptr;
+  problem = ZentTest::waitForMenu(&menu);
+  if (!problem.isEmpty()) return problem;
+  problem = ZentTest::triggerMenuEntry(menu, {QStringLiteral("Edit Room")});
+  if (!problem.isEmpty()) return problem;
+  return ZentTest::waitForWindow<Dialogs::ConfigureRoom>(out);
+}
+
+// Saves the dialog and waits for the form to reach the service.
+QString saveRoom(Dialogs::ConfigureRoom* dialog, RAZ::Controllers::XmppChatController* rooms,
+                 QXmppDataForm* submitted) {
+  const QXmppDataForm before = rooms->submittedRoomForm(QString::fromLatin1(kOwnRoom));
+  QPointer<Dialogs::ConfigureRoom> guard(dialog);
+  QString problem = ZentTest::clickButton(dialog, QStringLiteral("Save"));
+  if (!problem.isEmpty()) return problem;
+  if (!QTest::qWaitFor(
+          [&] {
+            return !guard && !(rooms->submittedRoomForm(QString::fromLatin1(kOwnRoom)).fields() ==
+                                   before.fields() &&
+                               rooms->submittedRoomForm(QString::fromLatin1(kOwnRoom)).type() ==
+                                   before.type());
+          },
+          ZentTest::kWaitMs))
+    return QStringLiteral("no form reached the service");
+  *submitted = rooms->submittedRoomForm(QString::fromLatin1(kOwnRoom));
+  return QString();
+}
+
+}  // namespace
+
+class DesktopScenarioTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(g_environment);
+    // The desktop's launchers start the real program for a link; it hands
+    // the link to this test, the running instance.
+    AppPaths::setExecutableNameOverride(QStringLiteral("zent"));
+    REQUIRE(Scenario::start());
+  }
+
+  void cleanupTestCase() {
+    Scenario::finish();
+    AppPaths::setExecutableNameOverride(QString());
+  }
+
+  void cleanup() {
+    Scenario::tidy();
+    QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
+  }
+
+  // The ringing device chosen in Preferences is where the ringer rings.
+  void theRingerRingsOnTheChosenDevice() {
+    REQUIRE(Scenario::signIn());
+    QVERIFY(sounds());
+    Dialogs::PreferencesWindow* prefs = nullptr;
+    REQUIRE(openPreferences(&prefs));
+    REQUIRE(showTab(prefs, QStringLiteral("audioTab")));
+    auto* ring = prefs->findChild<QComboBox*>(QStringLiteral("ringDeviceSelect"));
+    QVERIFY(ring);
+    QCOMPARE(itemTexts(ring), QStringList({"Use Output Device", "Demo Speakers", "Demo Headset"}));
+    ring->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(ring, Qt::Key_End);
+    QCOMPARE(ring->currentText(), QStringLiteral("Demo Headset"));
+    REQUIRE(saveAndClose(prefs));
+
+    sounds()->clearEvents();
+    QVERIFY(RAZ::Demo::CommsScript::ringIn(101, false));
+    QML::CommunicationNotification* popup = nullptr;
+    REQUIRE(ZentTest::waitForWindow<QML::CommunicationNotification>(&popup));
+    QByteArray device;
+    QVERIFY(QTest::qWaitFor(
+        [&device] {
+          for (const auto& e : sounds()->events())
+            if (e.kind == RAZ::MediaEngine::FakeSoundFacility::Event::Start && e.loop) {
+              device = e.device;
+              return true;
+            }
+          return false;
+        },
+        ZentTest::kWaitMs));
+    QCOMPARE(device, QByteArray("demo-headset-out"));
+  }
+
+  // The lists leave out ALSA's plug-ins, and a device that appears while
+  // Preferences is open shows up in them.
+  void deviceListsFollowTheSystem() {
+    QStringList outputs = {"default", "lavrate",  "samplerate",       "speexrate",
+                           "upmix",   "vdownmix", "Built-in Speakers"};
+    RAZ::MediaEngine::MediaHandlerAudio::setDeviceProbe([&outputs](bool output) {
+      return output ? outputs : QStringList({"default", "Built-in Microphone"});
+    });
+    struct Restore {
+      ~Restore() { RAZ::MediaEngine::MediaHandlerAudio::setDeviceProbe(nullptr); }
+    } restore;
+    REQUIRE(Scenario::signOut());
+    REQUIRE(Scenario::signIn());
+    Dialogs::PreferencesWindow* prefs = nullptr;
+    REQUIRE(openPreferences(&prefs));
+    REQUIRE(showTab(prefs, QStringLiteral("audioTab")));
+    auto* ring = prefs->findChild<QComboBox*>(QStringLiteral("ringDeviceSelect"));
+    auto* microphone = prefs->findChild<QComboBox*>(QStringLiteral("recordingSelect"));
+    QTRY_COMPARE_WITH_TIMEOUT(itemTexts(ring),
+                              QStringList({"Use Output Device", "Built-in Speakers"}),
+                              ZentTest::kWaitMs);
+    QCOMPARE(itemTexts(microphone), QStringList({"Use Default", "Built-in Microphone"}));
+    outputs << QStringLiteral("USB Headset");
+    QTRY_COMPARE_WITH_TIMEOUT(
+        itemTexts(ring), QStringList({"Use Output Device", "Built-in Speakers", "USB Headset"}),
+        ZentTest::kWaitMs);
+    prefs->close();
+    REQUIRE(Scenario::signOut());
+  }
+
+  // The sound server's mixer shows the program's name, not Qt's.
+  void soundStreamsCarryTheProgramsName() {
+    QCOMPARE(qEnvironmentVariable("PULSE_PROP_application.name"),
+             QCoreApplication::applicationName());
+    QVERIFY(!QCoreApplication::applicationName().isEmpty());
+  }
+
+  // A real server's owner form: an unchanged Save sends it back as it came
+  // (submitted); a new name changes the name alone; history switched off
+  // takes the list's "none" and leaves the password, privacy and
+  // persistence as they were.
+  void roomFormsComeBackAsTheyCame() {
+    REQUIRE(Scenario::signIn());
+    RAZ::Controllers::XmppChatController* rooms =
+        Scenario::app()->sessionManager()->xmppChatController();
+    QVERIFY(rooms);
+    const QXmppDataForm original = serverRoomForm();
+    QCOMPARE(original.fields().size(), 18);
+    QVERIFY(rooms->setRoomForm(QString::fromLatin1(kOwnRoom), original));
+
+    Dialogs::ConfigureRoom* dialog = nullptr;
+    REQUIRE(editRoom(QStringLiteral("Release planning"), &dialog));
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("nameEdit"));
+    QCOMPARE(name->text(), QStringLiteral("Planning"));
+    QVERIFY(dialog->findChild<QAbstractButton*>(QStringLiteral("privateRoomButton"))->isChecked());
+    auto* history = dialog->findChild<QCheckBox*>(QStringLiteral("enableHistory"));
+    QVERIFY(history->isChecked());
+    QXmppDataForm sent;
+    REQUIRE(saveRoom(dialog, rooms, &sent));
+    QCOMPARE(sent.type(), QXmppDataForm::Submit);
+    QCOMPARE(differingFields(original, sent), QStringList());
+
+    REQUIRE(editRoom(QStringLiteral("Planning"), &dialog));
+    name = dialog->findChild<QLineEdit*>(QStringLiteral("nameEdit"));
+    REQUIRE(ZentTest::typeInto(name, QStringLiteral(" 2027")));
+    REQUIRE(saveRoom(dialog, rooms, &sent));
+    QCOMPARE(differingFields(original, sent), QStringList({"muc#roomconfig_roomname"}));
+    QCOMPARE(fieldOf(sent, "muc#roomconfig_roomname").value().toString(),
+             QStringLiteral("Planning 2027"));
+
+    REQUIRE(editRoom(QStringLiteral("Planning 2027"), &dialog));
+    history = dialog->findChild<QCheckBox*>(QStringLiteral("enableHistory"));
+    history->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(history, Qt::Key_Space);
+    QVERIFY(!history->isChecked());
+    REQUIRE(saveRoom(dialog, rooms, &sent));
+    QCOMPARE(differingFields(original, sent),
+             QStringList({"muc#roomconfig_roomname", "muc#roomconfig_historylength"}));
+    QCOMPARE(fieldOf(sent, "muc#roomconfig_historylength").value().toString(), QStringLiteral("0"));
+    QCOMPARE(fieldOf(sent, "muc#roomconfig_roomsecret").value().toString(),
+             QStringLiteral("cauldronburn"));
+  }
+
+  // The corporate directory's group says what its server did: searching
+  // while a black-holed server keeps quiet, then that it did not answer; a
+  // server that is down; a refused bind, which also raises the banner; a
+  // size limit (more exist); and an entry's second number kept.
+  void directoryGroupSaysWhatTheServerDid() {
+    Slapd slapd;
+    REQUIRE(slapd.start());
+    SceneDriver main;
+
+    // Takes connections and never answers.
+    QTcpServer blackHole;
+    QVERIFY(blackHole.listen(QHostAddress::LocalHost, 0));
+    REQUIRE(signInWithDirectory(directoryValues(
+        QStringLiteral("ldap://127.0.0.1:%1").arg(blackHole.serverPort()), false, 3)));
+    main = Scenario::mainScene();
+    REQUIRE(searchFor(QStringLiteral("quinn")));
+    REQUIRE(waitGroupStatus(main, kCorporate, QStringLiteral("Searching...")));
+    REQUIRE(waitGroupStatus(main, kCorporate, QStringLiteral("did not answer in time")));
+
+    blackHole.close();  // nobody listens there now
+    REQUIRE(searchFor(QStringLiteral("quin")));
+    REQUIRE(waitGroupStatus(main, kCorporate, QStringLiteral("cannot be reached")));
+
+    // A server that lets anyone search, and a stored password it refuses.
+    REQUIRE(signInWithDirectory(directoryValues(slapd.url(), false, 10),
+                                QStringLiteral("cn=reader,dc=zent,dc=test"),
+                                QStringLiteral("wrong")));
+    main = Scenario::mainScene();
+    REQUIRE(searchFor(QStringLiteral("quinn")));
+    REQUIRE(waitGroupStatus(main, kCorporate, QStringLiteral("refused the credentials")));
+    QVERIFY(QTest::qWaitFor(
+        [&main] {
+          return main.row(QStringLiteral("errorRow"),
+                          QStringLiteral("Corporate Directory (LDAP) Error")) != nullptr;
+        },
+        ZentTest::kWaitMs));
+
+    REQUIRE(signInWithDirectory(directoryValues(slapd.url(), true, 10),
+                                QStringLiteral("cn=reader,dc=zent,dc=test"),
+                                QStringLiteral("readpass")));
+    main = Scenario::mainScene();
+    REQUIRE(searchFor(QStringLiteral("quinn")));
+    REQUIRE(waitGroupStatus(main, kCorporate, QStringLiteral("more exist")));
+    QVERIFY2(groupStatus(main, kCorporate).contains(QStringLiteral("3")),
+             qPrintable(groupStatus(main, kCorporate)));
+    REQUIRE(searchFor(QStringLiteral("ada q")));
+    REQUIRE(waitGroupStatus(main, kCorporate, QStringLiteral("(1)")));
+    QString problem;
+    QQuickItem* ada = main.row(QStringLiteral("contactRow"), QStringLiteral("Ada Quinn"), &problem);
+    QVERIFY2(ada, qPrintable(problem));
+    auto* contact = qobject_cast<RAZ::Contacts::IContact*>(
+        qvariant_cast<QObject*>(ada->property("contactObject")));
+    QVERIFY(contact);
+    QCOMPARE(contact->getProperty(RAZ::Contacts::Properties::KeyWork).toString(),
+             QStringLiteral("+34 910 000 201"));
+    QCOMPARE(contact->getProperty(RAZ::Contacts::Properties::KeyMobile).toString(),
+             QStringLiteral("+34 910 000 211"));
+    QCOMPARE(contact->getProperty(RAZ::Contacts::Properties::KeyEmail).toString(),
+             QStringLiteral("ada.quinn@zent.test, ada@quinn.example"));
+    REQUIRE(Scenario::signOut());
+  }
+
+  // The desktop entry a start writes names the program and the link alone,
+  // and GLib's launcher knows it at once: a zent: link opened on the
+  // desktop reaches the running program.
+  void zentLinksFromTheDesktop() {
+    if (QStandardPaths::findExecutable(QStringLiteral("gio")).isEmpty())
+      QSKIP("GLib's launcher (gio) is not installed");
+    const QString entry = readText(Os::urlSchemeEntryPath(QStringLiteral("zent")));
+    QCOMPARE(execLine(entry), '"' + AppPaths::executablePath() + "\" %u");
+    QVERIFY2(gioHandler(QStringLiteral("zent")).contains("zent-url-handler.desktop"),
+             qPrintable(gioHandler(QStringLiteral("zent"))));
+    const QString payload =
+        QString::fromLatin1(QByteArray("chat=\"room@muc.demo.zent\"").toBase64());
+    REQUIRE(openWithDesktop("zent:" + payload));
+    QTRY_VERIFY_WITH_TIMEOUT(Scenario::app()->pendingUrlHandler() &&
+                                 Scenario::app()->pendingUrlHandler()->link() == payload,
+                             ZentTest::kWaitMs);
+  }
+
+  // Click-to-call switched on in Preferences registers callto: and tel:
+  // with the desktop; a tel: link opened there during a call asks first,
+  // then dials the number; a second start with the older "--callto:" form
+  // dials too.
+  void callLinksDialAfterTheQuestion() {
+    if (QStandardPaths::findExecutable(QStringLiteral("gio")).isEmpty())
+      QSKIP("GLib's launcher (gio) is not installed");
+    REQUIRE(Scenario::signIn());
+    REQUIRE(searchFor(QString()));  // the whole contact list
+    Dialogs::PreferencesWindow* prefs = nullptr;
+    REQUIRE(openPreferences(&prefs));
+    auto* box = prefs->findChild<QCheckBox*>(QStringLiteral("enableCallToHandler"));
+    QVERIFY(box);
+    QVERIFY(box->isVisible());
+    if (!box->isChecked()) {
+      box->setFocus(Qt::OtherFocusReason);
+      QTest::keyClick(box, Qt::Key_Space);
+    }
+    QVERIFY(box->isChecked());
+    QPointer<Dialogs::PreferencesWindow> guard(prefs);
+    REQUIRE(ZentTest::clickButton(prefs, QStringLiteral("OK")));
+    QTRY_VERIFY_WITH_TIMEOUT(!guard || !guard->isVisible(), ZentTest::kWaitMs);
+    for (const QString& scheme : {QStringLiteral("callto"), QStringLiteral("tel")}) {
+      QVERIFY2(!readText(Os::urlSchemeEntryPath(scheme)).contains("/bin/sh"), qPrintable(scheme));
+      QVERIFY2(gioHandler(scheme).contains(scheme + "-url-handler.desktop"),
+               qPrintable(gioHandler(scheme)));
+    }
+
+    // A call runs: the link's call asks before it holds that one.
+    QVERIFY(Scenario::app()->sessionManager()->commsSessionController());
+    SceneDriver main = Scenario::mainScene();
+    REQUIRE(main.waitVisible(QStringLiteral("contactRow")));
+    QString problem;
+    QQuickItem* row = main.row(QStringLiteral("contactRow"), kAliceName, &problem);
+    QVERIFY2(row, qPrintable(problem));
+    REQUIRE(main.rightClick(row));
+    QMenu* menu = nullptr;
+    REQUIRE(ZentTest::waitForMenu(&menu));
+    REQUIRE(ZentTest::triggerMenuEntry(
+        menu, {QStringLiteral("Call"), QStringLiteral("Work: +4930100101")}));
+    QML::CommunicationsWindow* aliceCall = nullptr;
+    REQUIRE(waitForCommsWindow(kAliceName, &aliceCall));
+    REQUIRE(SceneDriver::of(aliceCall).waitText(QStringLiteral("callState"),
+                                                QStringLiteral("Call Active")));
+
+    // The question blocks until answered: its answer is set up first.
+    QString asked;
+    ZentTest::answerNextMessage(QDialogButtonBox::Yes,
+                                [&asked](Dialogs::MessageWindow* m) { asked = m->windowTitle(); });
+    REQUIRE(openWithDesktop(QStringLiteral("tel:+1-555-0100;phone-context=example.com")));
+    QML::CommunicationsWindow* linked = nullptr;
+    REQUIRE(waitForCommsWindow(QStringLiteral("+15550100"), &linked));
+    QCOMPARE(asked, QStringLiteral("Confirm Call"));
+    Scenario::tidy();
+    QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
+
+    // The form Windows' shell and older entries use, given to a second start.
+    QProcess second;
+    second.setProcessChannelMode(QProcess::ForwardedChannels);
+    QSignalSpy ended(&second, SIGNAL(finished(int, QProcess::ExitStatus)));
+    second.start(AppPaths::executablePath(), {QStringLiteral("--callto:+4930100199")});
+    // This program answers it from its event loop, which the wait runs.
+    QVERIFY(ended.wait(ZentTest::kWaitMs));
+    QCOMPARE(second.exitCode(), 0);
+    REQUIRE(waitForCommsWindow(QStringLiteral("+4930100199"), &linked));
+  }
+};
+
+ZENT_TEST_MAIN(DesktopScenarioTest, Application)
+#include "tst_scenario_desktop.moc"
