@@ -867,6 +867,10 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
         <source>%1 of %2 online</source>
         <translation>%1 of %2 online</translation>
     </message>
+    <message>
+        <source>(first %1 shown, more exist)</source>
+        <translation>(first %1 shown, more exist)</translation>
+    </message>
 </context>
 <context>
     <name>MediaEngineConfigurator</name>

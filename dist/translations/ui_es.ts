@@ -847,6 +847,10 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
         <source>%1 of %2 online</source>
         <translation>%1 de %2 conectados</translation>
     </message>
+    <message>
+        <source>(first %1 shown, more exist)</source>
+        <translation>(se muestran los primeros %1; hay más)</translation>
+    </message>
 </context>
 <context>
     <name>MediaEngineConfigurator</name>
