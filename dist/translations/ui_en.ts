@@ -844,6 +844,18 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
         <translation>Missed</translation>
     </message>
     <message>
+        <source>(first %1 shown, more exist)</source>
+        <translation>(first %1 shown, more exist)</translation>
+    </message>
+    <message>
+        <source>%1 found</source>
+        <translation>%1 found</translation>
+    </message>
+    <message>
+        <source>%1 of %2 online</source>
+        <translation>%1 of %2 online</translation>
+    </message>
+    <message>
         <source>My Room</source>
         <translation>My Room</translation>
     </message>
@@ -858,18 +870,6 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
     <message>
         <source>Failed to load banner, click here to refresh</source>
         <translation>Failed to load banner, click here to refresh</translation>
-    </message>
-    <message>
-        <source>%1 found</source>
-        <translation>%1 found</translation>
-    </message>
-    <message>
-        <source>%1 of %2 online</source>
-        <translation>%1 of %2 online</translation>
-    </message>
-    <message>
-        <source>(first %1 shown, more exist)</source>
-        <translation>(first %1 shown, more exist)</translation>
     </message>
 </context>
 <context>
@@ -941,6 +941,14 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
 </context>
 <context>
     <name>Preferences::SoundsHandler</name>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <source>No audio device: the sound cannot be played.</source>
+        <translation>No audio device: the sound cannot be played.</translation>
+    </message>
     <message>
         <source>Select other...</source>
         <translation>Select other...</translation>
@@ -4002,6 +4010,13 @@ Are you sure you want to continue?</translation>
     <message>
         <source>Security PIN</source>
         <translation>Security PIN</translation>
+    </message>
+</context>
+<context>
+    <name>Tray</name>
+    <message>
+        <source>%1 keeps running here. Double-click the icon to open it again, or choose Exit to leave.</source>
+        <translation>%1 keeps running here. Double-click the icon to open it again, or choose Exit to leave.</translation>
     </message>
 </context>
 <context>

@@ -824,6 +824,18 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
         <translation>Perdida</translation>
     </message>
     <message>
+        <source>(first %1 shown, more exist)</source>
+        <translation>(se muestran los primeros %1; hay más)</translation>
+    </message>
+    <message>
+        <source>%1 found</source>
+        <translation>%1 encontrados</translation>
+    </message>
+    <message>
+        <source>%1 of %2 online</source>
+        <translation>%1 de %2 conectados</translation>
+    </message>
+    <message>
         <source>My Room</source>
         <translation>Mi sala</translation>
     </message>
@@ -838,18 +850,6 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
     <message>
         <source>Failed to load banner, click here to refresh</source>
         <translation>No se pudo cargar el banner; haga clic aquí para actualizarlo</translation>
-    </message>
-    <message>
-        <source>%1 found</source>
-        <translation>%1 encontrados</translation>
-    </message>
-    <message>
-        <source>%1 of %2 online</source>
-        <translation>%1 de %2 conectados</translation>
-    </message>
-    <message>
-        <source>(first %1 shown, more exist)</source>
-        <translation>(se muestran los primeros %1; hay más)</translation>
     </message>
 </context>
 <context>
@@ -921,6 +921,14 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
 </context>
 <context>
     <name>Preferences::SoundsHandler</name>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>No audio device: the sound cannot be played.</source>
+        <translation>Sin dispositivo de audio: el sonido no se puede reproducir.</translation>
+    </message>
     <message>
         <source>Select other...</source>
         <translation>Seleccionar otro...</translation>
@@ -3943,6 +3951,13 @@ Are you sure you want to continue?</source>
     <message>
         <source>Security PIN</source>
         <translation>PIN de seguridad</translation>
+    </message>
+</context>
+<context>
+    <name>Tray</name>
+    <message>
+        <source>%1 keeps running here. Double-click the icon to open it again, or choose Exit to leave.</source>
+        <translation>%1 sigue funcionando aquí. Haga doble clic en el icono para volver a abrirlo, o elija Salir para cerrarlo.</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,8 @@ FocusScope {
     property alias font: label.font
     // What the label needs, for rows that size buttons to their texts.
     readonly property real labelWidth: label.implicitWidth
+    // The label did not fit and is shown cut short.
+    readonly property alias truncated: label.truncated
 
     signal clicked()
 

@@ -8,6 +8,9 @@ FocusScope {
     property bool checked: false
     readonly property bool hovered: mouse.containsMouse
     property alias font: label.font
+    // A long label wraps within the box's width instead of being cut.
+    property bool wrap: false
+    readonly property alias truncated: label.truncated
 
     // Emitted only for user changes (click, Space), not for bindings.
     signal toggled()
@@ -19,7 +22,7 @@ FocusScope {
 
     activeFocusOnTab: true
     implicitWidth: box.width + ZPalette.unit * 2 + label.implicitWidth + ZPalette.focusWidth * 2
-    implicitHeight: Math.max(box.height, label.implicitHeight) + ZPalette.unit
+    implicitHeight: Math.max(box.height, wrap ? label.contentHeight : label.implicitHeight) + ZPalette.unit
 
     Accessible.role: Accessible.CheckBox
     Accessible.name: text
@@ -89,7 +92,8 @@ FocusScope {
         anchors.right: parent.right
         anchors.verticalCenter: parent.verticalCenter
         text: control.text
-        elide: Text.ElideRight
+        elide: control.wrap ? Text.ElideNone : Text.ElideRight
+        wrapMode: control.wrap ? Text.Wrap : Text.NoWrap
         font.family: ZPalette.fontFamily
         font.pixelSize: ZPalette.fontPixelSize
         color: control.enabled ? ZPalette.strongText : ZPalette.disabledText

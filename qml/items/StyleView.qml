@@ -11,6 +11,15 @@ Rectangle {
 
     property bool fontSelectorVisible: false
 
+    function run(command) {
+        switch (command) {
+        case "invertAll": zentStyle.invertAll(); break
+        case "defaults": zentStyle.setDefaults(); break
+        case "import": rootWindow.importCsv(); break
+        case "export": rootWindow.exportCsv(root.fontSelectorVisible); break
+        }
+    }
+
     Keys.onPressed: {
         if (event.key === Qt.Key_F && (event.modifiers & Qt.ControlModifier)
                 && (event.modifiers & Qt.ShiftModifier)) {
@@ -24,22 +33,35 @@ Rectangle {
         anchors { left: parent.left; right: parent.right; top: parent.top; margins: 10 }
         spacing: 8
 
-        Row {
+        // Wraps, so that longer translations stay inside the window.
+        Flow {
+            width: parent.width
             spacing: 8
             Repeater {
+                // Qt drops functions put into an array model: each button
+                // names its command, and run() carries it out.
                 model: [
-                    { label: qsTr("Invert all"), command: function() { zentStyle.invertAll() } },
-                    { label: qsTr("Defaults"), command: function() { zentStyle.setDefaults() } },
-                    { label: qsTr("Import"), command: function() { rootWindow.importCsv() } },
-                    { label: qsTr("Export"), command: function() { rootWindow.exportCsv(root.fontSelectorVisible) } }
+                    { name: "invertAllButton", label: qsTr("Invert all"), command: "invertAll" },
+                    { name: "defaultsButton", label: qsTr("Defaults"), command: "defaults" },
+                    { name: "importButton", label: qsTr("Import"), command: "import" },
+                    { name: "exportButton", label: qsTr("Export"), command: "export" }
                 ]
                 delegate: Rectangle {
+                    objectName: modelData.name
                     width: buttonText.implicitWidth + 20
                     height: 28
                     radius: 4
-                    color: buttonArea.containsMouse ? zentStyle.colors.hoverButton : zentStyle.colors.activeBackground
+                    color: buttonArea.containsMouse || activeFocus ? zentStyle.colors.hoverButton : zentStyle.colors.activeBackground
+                    activeFocusOnTab: true
+                    Accessible.role: Accessible.Button
+                    Accessible.name: modelData.label
+                    Accessible.onPressAction: root.run(modelData.command)
+                    Keys.onSpacePressed: root.run(modelData.command)
+                    Keys.onReturnPressed: root.run(modelData.command)
+                    Keys.onEnterPressed: root.run(modelData.command)
                     Text {
                         id: buttonText
+                        objectName: modelData.name + "Text"
                         anchors.centerIn: parent
                         text: modelData.label
                         color: zentStyle.colors.whiteText
@@ -50,7 +72,7 @@ Rectangle {
                         id: buttonArea
                         anchors.fill: parent
                         hoverEnabled: true
-                        onClicked: modelData.command()
+                        onClicked: root.run(modelData.command)
                     }
                 }
             }

@@ -623,6 +623,7 @@ void Application::chooseLanguage() {
       << "language: " << m_language;
   if (!stored.isValid() || stored.toString() != m_language) app.setValue(key, m_language);
   storeStartSettings(app);
+  Utils::applyInterfaceLocale(m_language);
 
   const QString folder = AppPaths::translationsDir();
   loadTranslator(0, QStringLiteral("ui_") + m_language, folder);

@@ -19,13 +19,16 @@
 #include "Application.h"
 #include "Providers/Factory.h"
 #include "Providers/MenuActionProvider.h"
+#include "SessionScope.h"
 #include "Utils/ConfigIds.h"
+#include "Utils/WindowManager.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/PasswordChangeNotification.h"
 #include "dialogs/PreferencesWindow.h"
 #include "dialogs/SimpleCredentialsDialog.h"
 #include "libqml/components/About.h"
 #include "libqml/components/LoginWindow.h"
+#include "libqml/components/MainWindow.h"
 #include "libqml/components/PresenceRequestDialog.h"
 
 bool Application::isWebAddress(const QUrl& url) {
@@ -215,9 +218,17 @@ void Application::onShowDisclaimerDialog() {
 // Menu slots
 
 void Application::cbActionAbout() {
-  if (!m_aboutWindow) m_aboutWindow = new QML::About(isAlwaysOnTop(), nullptr);
+  if (!m_aboutWindow) {
+    m_aboutWindow = new QML::About(isAlwaysOnTop(), nullptr);
+    // Over the window it was asked from: the main window, or the sign-in
+    // window before a session.
+    QWidget* owner = mainWindow() && mainWindow()->isVisible() ? static_cast<QWidget*>(mainWindow())
+                                                               : loginWindow();
+    Utils::WindowManager::placeOver(m_aboutWindow, owner);
+  }
   m_aboutWindow->show();
   m_aboutWindow->raise();
+  m_aboutWindow->activateWindow();
 }
 
 void Application::cbActionPreferences() {

@@ -309,6 +309,7 @@ void Application::connectMainWindow(RAZ::Sessions::SessionManagerBase& session) 
   QML::MainWindow* window = m_session->mainWindow;
   connect(m_menuActionProvider->action(MenuActionProvider::OpenApplication), SIGNAL(triggered()),
           window, SLOT(showAndActivate()));
+  if (m_tray) connect(window, SIGNAL(hiddenToTray()), m_tray, SLOT(mainWindowHidden()));
   if (!m_watcher) return;
   connect(m_watcher, SIGNAL(preferencesChanged()), window, SLOT(preferencesChanged()));
   if (RAZ::Controllers::CommsSessionController* comms = session.commsSessionController())

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import Kelvantic 1.0 as Kelvantic
 import "qrc:/controls"
 
 // One forwarding or remote-office service: its state and number, and a
@@ -137,8 +138,14 @@ FocusScope {
             anchors.verticalCenter: parent.verticalCenter
             text: "\u270E"
             enabled: item.available && item.serviceState !== -1 && !item.editing
-            onClicked: item.startEditing()
+            onClicked: {
+                editTip.hideToolTip();
+                item.startEditing();
+            }
+            // The pen alone does not say what it does.
+            onHoveredChanged: hovered ? editTip.showToolTip(Accessible.name) : editTip.hideToolTip()
             Accessible.name: qsTr("Edit") + item.lc
+            Kelvantic.ToolTip { id: editTip }
         }
     }
 

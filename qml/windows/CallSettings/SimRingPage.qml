@@ -46,6 +46,9 @@ Item {
             onToggled: if (page.controller) page.controller.simRingMainActive = checked
         }
         ZCheckBox {
+            objectName: "doNotRingBox"
+            width: parent.width
+            wrap: true
             text: qsTr("Do not ring my simultaneously ringing numbers if I'm already on a call.") + page.lc
             checked: page.controller ? page.controller.doNotRingActive : false
             onToggled: if (page.controller) page.controller.doNotRingActive = checked

@@ -258,22 +258,22 @@ Rectangle {
         }
     }
 
-    // --- Call-settings toolbar ----------------------------------------------
-    // --- Service problems ---------------------------------------------------
-    ErrorInfo {
-        id: errorBanner
+    // --- Call-settings toolbar, above the service problems -------------------
+    CallSettingsToolbar {
+        id: callSettingsToolbar
         anchors { left: leftPane.right; right: parent.right; top: header.bottom }
     }
 
-    CallSettingsToolbar {
-        id: callSettingsToolbar
-        anchors { left: leftPane.right; right: parent.right; top: errorBanner.visible ? errorBanner.bottom : header.bottom }
+    // --- Service problems ---------------------------------------------------
+    ErrorInfo {
+        id: errorBanner
+        anchors { left: leftPane.right; right: parent.right; top: callSettingsToolbar.bottom }
     }
 
     // --- Active communications -------------------------------------------
     ActiveComms {
         id: activeComms
-        anchors { left: leftPane.right; right: parent.right; top: callSettingsToolbar.bottom }
+        anchors { left: leftPane.right; right: parent.right; top: errorBanner.visible ? errorBanner.bottom : callSettingsToolbar.bottom }
     }
 
     // --- Search and Add ---------------------------------------------------
@@ -333,6 +333,23 @@ Rectangle {
         onStateChanged: {
             if (state === "roomsView")
                 mainWindow.clearAndFetchRooms();
+        }
+
+        // A call or chat row added above (or taken away) moves the view; the
+        // row the pointer rests on stays under it, so that a click meant for
+        // it does not land on its neighbour.
+        property real lastY: y
+        onYChanged: {
+            var shift = y - lastY;
+            lastY = y;
+            if (shift === 0 || !contactList.visible)
+                return;
+            var pointer = rootWindow.mousePos;
+            var over = contactList.contains(contactList.mapFromItem(null, pointer.x, pointer.y));
+            if (over)
+                contactList.contentY = Math.max(contactList.originY, contactList.contentY + shift);
+            else
+                contactList.returnToBounds();
         }
 
         // Contacts by group (and the search's matches).
@@ -818,7 +835,8 @@ Rectangle {
                             id: historyDetails
                             width: parent.width
                             objectName: "historyDetails"
-                            text: (model.start ? Qt.formatDateTime(model.start, "d MMM, hh:mm") : "")
+                            // In the interface's language, whatever the system's.
+                            text: (model.start ? model.start.toLocaleString(Qt.locale(), "d MMM, hh:mm") + root.lc : "")
                                   + (model.duration > 0 ? "  \u00B7  " + Math.floor(model.duration / 60) + ":"
                                                           + ("0" + model.duration % 60).slice(-2) : "")
                                   + (model.direction === 2 && model.kind !== 2 ? "  \u00B7  " + qsTr("Missed") + root.lc : "")

@@ -105,9 +105,14 @@ QAction* MenuActionProvider::insertAction(int id, QAction* action) {
     case CallSettings:
       action->setMenuRole(QAction::ApplicationSpecificRole);
       break;
-    case Exit:
-      action->setShortcut(QKeySequence(QKeySequence::Quit));
+    case Exit: {
+      // Desktops whose conventions name no quit key (Windows' among them)
+      // still get the one the menu shows beside Exit.
+      QKeySequence quit(QKeySequence::Quit);
+      if (quit.isEmpty()) quit = QKeySequence(Qt::CTRL + Qt::Key_Q);
+      action->setShortcut(quit);
       break;
+    }
     case Help:
       action->setShortcut(QKeySequence(QKeySequence::HelpContents));
       action->setShortcutContext(Qt::ApplicationShortcut);

@@ -22,4 +22,14 @@ QString chooseLanguage(const QStringList& available, const QString& installerLan
   return QStringLiteral("es");
 }
 
+QLocale interfaceLocale(const QString& language, const QLocale& system) {
+  const QLocale wanted(language);
+  if (language.isEmpty() || wanted.language() == QLocale::C) return system;
+  return wanted.language() == system.language() ? system : wanted;
+}
+
+void applyInterfaceLocale(const QString& language) {
+  QLocale::setDefault(interfaceLocale(language, QLocale::system()));
+}
+
 }  // namespace Utils

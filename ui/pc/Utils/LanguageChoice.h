@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -16,5 +17,11 @@ QString preferredLocaleName(const QStringList& uiLanguages, const QString& fallb
 // the locale name's first two characters; otherwise "es".
 QString chooseLanguage(const QStringList& available, const QString& installerLanguage,
                        const QVariant& stored, const QString& localeName);
+
+// Dates, times and numbers follow the interface language: the system's own
+// formats when the system speaks that language, the language's otherwise.
+// Sets the default locale (QLocale() and Qt.locale() in the scenes).
+QLocale interfaceLocale(const QString& language, const QLocale& system);
+void applyInterfaceLocale(const QString& language);
 
 }  // namespace Utils

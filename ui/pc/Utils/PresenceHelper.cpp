@@ -12,6 +12,7 @@
 #include "Utils/PresenceState.h"
 #include "Utils/Retranslator.h"
 #include "Utils/SettingsKeys.h"
+#include "Utils/WindowManager.h"
 #include "dialogs/LocationPublish.h"
 
 namespace Utils {
@@ -179,6 +180,8 @@ void PresenceHelper::setLocation(const RAZ::Utils::Location::Info& info) {
 void PresenceHelper::showLocationPublishDialog() {
   if (!m_locationDialog) return;
   m_locationDialog->prepareToShow();
+  // Over the window that asked (the main window), wherever it stands.
+  if (!m_locationDialog->isVisible()) Utils::WindowManager::placeOver(m_locationDialog);
   m_locationDialog->show();
   m_locationDialog->raise();
   m_locationDialog->activateWindow();

@@ -21,8 +21,7 @@ QString StringHelper::timeFormatWithoutSeconds(QString format) {
 }
 
 QString StringHelper::formatTime(const QTime& time) {
-  return time.toString(
-      timeFormatWithoutSeconds(QLocale::system().timeFormat(QLocale::ShortFormat)));
+  return time.toString(timeFormatWithoutSeconds(QLocale().timeFormat(QLocale::ShortFormat)));
 }
 
 QDateTime StringHelper::dateTimeForUtcOffset(const QString& offset) {

@@ -101,6 +101,16 @@ void Tray::activated(QSystemTrayIcon::ActivationReason reason) {
   if (reason == QSystemTrayIcon::DoubleClick && m_openAction) m_openAction->trigger();
 }
 
+void Tray::mainWindowHidden() {
+  if (m_toldHidden || !isSystemTrayAvailable() || !m_trayIcon->isVisible()) return;
+  m_toldHidden = true;
+  m_trayIcon->showMessage(
+      QApplication::applicationName(),
+      tr("%1 keeps running here. Double-click the icon to open it again, or choose Exit to leave.")
+          .arg(QApplication::applicationName()),
+      QSystemTrayIcon::Information);
+}
+
 void Tray::onLastWindowClosed() {
   if (isSystemTrayAvailable() || !m_openAction) return;
   // The closing window may still be on its way out (deleted later); show the

@@ -33,6 +33,8 @@ class Tray : public QObject {
 
   QMenu* menu() const { return m_menu; }
   QSystemTrayIcon* trayIcon() const { return m_trayIcon; }
+  // Whether the icon has said that the main window keeps running in it.
+  bool toldHidden() const { return m_toldHidden; }
 
   // Tooltip and icon follow the language and theme (the application calls
   // these on language and style changes).
@@ -41,6 +43,9 @@ class Tray : public QObject {
 
  public slots:
   void activated(QSystemTrayIcon::ActivationReason reason);
+  // The main window went into the notification area: the first time in a
+  // run the icon says so, so that closing never looks like leaving.
+  void mainWindowHidden();
 
  private slots:
   void onLastWindowClosed();
@@ -56,4 +61,5 @@ class Tray : public QObject {
   QPointer<QAction> m_aboutAction;
   QPointer<QAction> m_openAction;
   QPointer<QMenu> m_presenceMenu;
+  bool m_toldHidden = false;
 };

@@ -74,6 +74,10 @@ LocationPublish::LocationPublish(QWidget* parent) : Widgets::Window(parent, fals
   m_time = new QComboBox(this);
   m_time->setObjectName(QStringLiteral("timeComboBox"));
   m_time->setMinimumWidth(100);
+  // The longest zone name would make the dialog wider than a small screen:
+  // the list shows names whole, the box a beginning of them.
+  m_time->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  m_time->setMinimumContentsLength(22);
   row->addWidget(m_region);
   row->addWidget(m_time);
   row->addSpacing(30);
@@ -337,6 +341,10 @@ void LocationPublish::prepareToShow() {
     const bool blocked = m_region->blockSignals(true);
     m_region->setText(user.value(key("last_published_manual_location")).toString());
     m_region->blockSignals(blocked);
+  } else if (m_region->text().isEmpty()) {
+    // Nothing typed and nothing published by hand: the found place is the
+    // one offered, so that Publish works at once.
+    m_auto->setChecked(true);
   }
   buildTimeList();
   updateUi();

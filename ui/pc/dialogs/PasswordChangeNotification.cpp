@@ -9,6 +9,7 @@
 
 #include <TP/Core/Logging.h>
 
+#include "Utils/WindowManager.h"
 #include "ui_passwordChange.h"
 
 namespace Dialogs {
@@ -70,15 +71,22 @@ void PasswordChangeNotification::showExpiryWarning(const QString& text) {
   m_form->textLabel->setText(text);
   m_message = CallerText;
   setState(ExpiryWarning);
-  show();
-  activateWindow();
+  showOverActiveWindow();
 }
 
 void PasswordChangeNotification::showExpired(const QString& text) {
   m_form->textLabel->setText(text);
   m_message = CallerText;
   setState(Expired);
+  showOverActiveWindow();
+}
+
+void PasswordChangeNotification::showOverActiveWindow() {
+  // The service's news comes without an owner: it shows over what the user
+  // is looking at, or in the middle of the screen.
+  if (!isVisible()) Utils::WindowManager::placeOver(this);
   show();
+  raise();
   activateWindow();
 }
 
@@ -101,6 +109,8 @@ void PasswordChangeNotification::setState(int state) {
       m_form->inputWidget->show();
       m_form->mainLayout->insertWidget(2, m_form->inputWidget, 1);
       resize(333, 230);
+      // What is typed next is the old password.
+      m_form->oldPassEdit->setFocus();
       break;
     case Changing:
       showMessage(StateText);

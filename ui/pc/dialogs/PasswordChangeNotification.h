@@ -74,6 +74,7 @@ class PasswordChangeNotification : public PopupWindow {
   enum Message { CallerText, InputPrompt, StateText, Success, Failure };
 
   void setState(int state);
+  void showOverActiveWindow();
   void markField(QLineEdit* field, bool rejected);
   void showMessage(int message);
 

@@ -4,9 +4,11 @@
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
+#include <QShortcut>
 #include <QTabWidget>
 
 #include "Utils/PreferencesWatcher.h"
+#include "Utils/WindowManager.h"
 #include "Widgets/PreferencesWidget.h"
 
 namespace Dialogs {
@@ -19,11 +21,19 @@ PreferencesWindow* PreferencesWindow::create(
   auto* widget = new Widgets::PreferencesWidget(session, translators, page, addinsModel, window);
   // The form carries no size of its own: it takes what its pages ask for,
   // within the screen (the pages scroll beyond that).
+  auto* tabs = widget->findChild<QTabWidget*>(QStringLiteral("preferencesTabs"));
+  if (tabs)
+    for (int i = 0; i < tabs->count(); ++i)
+      if (!tabs->isTabEnabled(i))
+        tabs->widget(i)->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
   QSize wanted = widget->sizeHint();
-  if (auto* tabs = widget->findChild<QTabWidget*>(QStringLiteral("preferencesTabs"))) {
-    // Every page, not only the current one, must fit across.
+  if (tabs) {
+    // Every page the user can open, not only the current one, must fit;
+    // pages that stay closed (before sign-in, all but the proxy) ask for no
+    // room, here and in the tabs' own size above.
     QSize pages;
     for (int i = 0; i < tabs->count(); ++i) {
+      if (!tabs->isTabEnabled(i)) continue;
       QWidget* page = tabs->widget(i);
       page->ensurePolished();
       if (page->layout()) page->layout()->activate();
@@ -40,16 +50,21 @@ PreferencesWindow* PreferencesWindow::create(
   // Kept by the popup's layout too, which adds its margins around it.
   widget->setMinimumSize(wanted);
   window->setMinimumSize(widget->size());
-  if (screen) {
-    const QRect available = screen->availableVirtualGeometry();
-    window->move(((available.left() + available.right()) / 2) / 2, available.top() + 30);
-  }
   window->setContent(widget);
   // The popup's content area does not constrain the window: make room for
   // the form with the frame's margins and the button row.
   if (QLayout* layout = window->layout()) {
     window->setMinimumSize(layout->totalMinimumSize().expandedTo(window->minimumSize()));
     window->resize(window->minimumSize());
+  }
+  if (screen) {
+    const QRect available = screen->availableVirtualGeometry();
+    QPoint at(((available.left() + available.right()) / 2) / 2, available.top() + 30);
+    // On a small screen that place would push the window off its right or
+    // bottom edge: it moves in as far as it must.
+    at.setX(qMax(available.left(), qMin(at.x(), available.right() + 1 - window->width())));
+    at.setY(qMax(available.top(), qMin(at.y(), available.bottom() + 1 - window->height())));
+    window->move(at);
   }
   if (watcher) {
     connect(window, SIGNAL(saveSettings()), watcher, SLOT(changed()));
@@ -65,6 +80,10 @@ PreferencesWindow::PreferencesWindow(bool alwaysOnTop, QWidget* parent)
   setTitle(tr("Preferences"));
   setCanMinimize(true);
   setCanMaximize(true);
+  // Esc leaves the window as Ctrl+W does: nothing is saved.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  escape->setContext(Qt::WindowShortcut);
+  connect(escape, SIGNAL(activated()), this, SLOT(close()));
 }
 
 PreferencesWindow::~PreferencesWindow() = default;
@@ -78,6 +97,12 @@ QString PreferencesWindow::helpContext() const {
 QString PreferencesWindow::currentPageName() const {
   auto* tabs = findChild<QTabWidget*>(QStringLiteral("preferencesTabs"));
   return tabs && tabs->currentWidget() ? tabs->currentWidget()->objectName() : QString();
+}
+
+void PreferencesWindow::showEvent(QShowEvent* e) {
+  SettingsEditor::showEvent(e);
+  // The form settles its size as it is shown: it stays on the screen.
+  Utils::WindowManager::keepOnScreen(this);
 }
 
 void PreferencesWindow::changeEvent(QEvent* e) {

@@ -42,6 +42,7 @@ class PreferencesWindow : public SettingsEditor {
   QString currentPageName() const;
 
  protected:
+  void showEvent(QShowEvent* e) override;
   void changeEvent(QEvent* e) override;
 
  private:

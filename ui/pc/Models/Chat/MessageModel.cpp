@@ -345,7 +345,7 @@ QString MessageModel::transferIdFromPage(const QString& id) {
 }
 
 QString MessageModel::dateSeparator(const QDateTime& time) const {
-  return fill(T(kDate), {esc(QLocale::system().toString(time.date(), QLocale::ShortFormat))});
+  return fill(T(kDate), {esc(QLocale().toString(time.date(), QLocale::ShortFormat))});
 }
 
 // ---------------------------------------------------------------------------

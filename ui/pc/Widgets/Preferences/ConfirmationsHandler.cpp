@@ -62,6 +62,9 @@ ConfirmationsHandler::ConfirmationsHandler(Ui::preferencesForm* form,
     setupConfirmations();
     setupMiscellaneousWidgets();
   }
+  // Its only choice belongs to a signed-in account that offers the
+  // directory search: otherwise the group would stand empty or do nothing.
+  ui->miscellaneousBox->setVisible(m_session && m_ldapOffered);
 }
 
 QStringList ConfirmationsHandler::callToSchemes() {

@@ -12,6 +12,7 @@
 #include "I18N.h"
 #include "Utils/AppPaths.h"
 #include "Utils/CrashReporter.h"
+#include "Utils/LanguageChoice.h"
 #include "Utils/SettingsKeys.h"
 #include "ui_preferences.h"
 
@@ -74,6 +75,8 @@ void LanguageHandler::saveSettings() {
   const QString lang = I18N::languages().contains(code) ? code : QStringLiteral("es");
   const QString dir = translationsFolder();
   if (dir.isEmpty()) return;
+  // Before the texts change, so that what they show is in the new language.
+  Utils::applyInterfaceLocale(lang);
   // Loading an installed translator again sends the language-change event
   // that retranslates every open window.
   own->load(QStringLiteral("ui_") + lang, dir);

@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
 
 #include <RAZ/MediaEngine/CallControllerBase.h>
 #include <RAZ/MediaEngine/IMediaHandlerAudio.h>
@@ -12,7 +15,9 @@
 
 #include "Utils/ConfigIds.h"
 #include "Utils/SettingsKeys.h"
+#include "Utils/Sounds/PlayerList.h"
 #include "Utils/Sounds/RingSignals.h"
+#include "Utils/Sounds/TemporaryFilePlayer.h"
 #include "Widgets/Preferences/PreferencesConfig.h"
 #include "dialogs/MessageWindow.h"
 #include "ui_preferences.h"
@@ -28,6 +33,18 @@ const int kStandardRole = Qt::UserRole + 1;
 
 bool isResourcePath(const QString& path) {
   return path.startsWith(QLatin1String(":/")) || path.startsWith(QLatin1String("qrc:/"));
+}
+
+// Whether a preview started from this page (or any other) still sounds.
+bool previewPlaying() {
+  for (Utils::Sounds::TemporaryFilePlayer* player : Utils::Sounds::PlayerList::entries())
+    if (player && !player->isIdle()) return true;
+  return false;
+}
+
+void stopPreviews() {
+  for (Utils::Sounds::TemporaryFilePlayer* player : Utils::Sounds::PlayerList::entries())
+    if (player) player->stop();
 }
 
 quint32 le32(const QByteArray& b, int at) {
@@ -98,6 +115,14 @@ SoundsHandler::SoundsHandler(Ui::preferencesForm* form, RAZ::MediaEngine::CallCo
   connect(ui->soundEventsWidget, SIGNAL(itemActivated(QListWidgetItem*)), this,
           SLOT(playSoundEvent()));
   connect(ui->previewSoundEvent, SIGNAL(pressed()), this, SLOT(playSoundEvent()));
+  // A preview has no end the page would hear of: it looks while one plays.
+  m_previewWatch = new QTimer(this);
+  m_previewWatch->setInterval(250);
+  connect(m_previewWatch, SIGNAL(timeout()), this, SLOT(watchPreview()));
+  m_previewStatus = new QLabel(ui->previewSoundEvent->parentWidget());
+  m_previewStatus->setObjectName(QStringLiteral("soundPreviewStatus"));
+  m_previewStatus->hide();
+  ui->soundButtons->insertWidget(1, m_previewStatus);
   connect(calls, SIGNAL(activeCalls(bool)), this, SLOT(onActiveCalls(bool)));
 
   ui->ringSignalSelect->clear();
@@ -150,16 +175,50 @@ void SoundsHandler::soundEventSelected() { ui->previewSoundEvent->setEnabled(tru
 
 void SoundsHandler::onActiveCalls(bool anyCalls) { ui->previewRingSignal->setEnabled(!anyCalls); }
 
+bool SoundsHandler::stopPreviewOf(QPushButton* button) {
+  if (m_playing != button || !previewPlaying()) return false;
+  stopPreviews();
+  previewEnded();
+  return true;
+}
+
+void SoundsHandler::previewStarted(QPushButton* button) {
+  previewEnded();
+  if (!previewPlaying()) {
+    m_previewStatus->setText(tr("No audio device: the sound cannot be played."));
+    m_previewStatus->show();
+    return;
+  }
+  m_previewStatus->hide();
+  m_playing = button;
+  m_playText = button->text();
+  button->setText(tr("&Stop"));
+  m_previewWatch->start();
+}
+
+void SoundsHandler::previewEnded() {
+  m_previewWatch->stop();
+  if (m_playing) m_playing->setText(m_playText);
+  m_playing = nullptr;
+}
+
+void SoundsHandler::watchPreview() {
+  if (!previewPlaying()) previewEnded();
+}
+
 void SoundsHandler::playSoundEvent() {
+  if (stopPreviewOf(ui->previewSoundEvent)) return;
   const QList<QListWidgetItem*> selected = ui->soundEventsWidget->selectedItems();
   for (QListWidgetItem* item : selected) {
     const int index = item->data(Qt::UserRole).toInt();
     if (index >= 0 && index < m_soundFiles.size())
       Utils::Sounds::play(m_soundFiles.at(index), this, true);
   }
+  if (!selected.isEmpty()) previewStarted(ui->previewSoundEvent);
 }
 
 void SoundsHandler::playRingSignal() {
+  if (stopPreviewOf(ui->previewRingSignal)) return;
   const QVariantList data = ui->ringSignalSelect->currentData().toList();
   if (data.size() < 2) return;
   if (m_audio) {
@@ -172,8 +231,10 @@ void SoundsHandler::playRingSignal() {
     m_audio->setPlaybackDevice(device);
   }
   const int index = data.at(0).toInt();
-  if (index >= 0 && index < m_soundFiles.size())
+  if (index >= 0 && index < m_soundFiles.size()) {
     Utils::Sounds::play(m_soundFiles.at(index), this, true);
+    previewStarted(ui->previewRingSignal);
+  }
 }
 
 void SoundsHandler::ringerChanged() {

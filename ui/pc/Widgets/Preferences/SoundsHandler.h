@@ -7,6 +7,10 @@
 
 #include <QFileDialog>
 
+class QLabel;
+class QPushButton;
+class QTimer;
+
 namespace RAZ {
 namespace MediaEngine {
 class CallControllerBase;
@@ -58,9 +62,16 @@ class SoundsHandler : public QObject {
  private slots:
   void ringFileChosen(const QString& path);
   void ringFileCancelled();
+  // Turns a Stop back into Play once the preview has ended by itself.
+  void watchPreview();
 
  private:
   void fillRingSignals();
+  // What a press of Play shows: Stop while the sound plays, or why nothing
+  // can be heard. False when the press stopped a playing preview instead.
+  bool stopPreviewOf(QPushButton* button);
+  void previewStarted(QPushButton* button);
+  void previewEnded();
 
   Ui::preferencesForm* ui;
   QPointer<RAZ::MediaEngine::IMediaHandlerAudio> m_audio;
@@ -69,6 +80,10 @@ class SoundsHandler : public QObject {
   QByteArray m_playbackBeforePreview;
   bool m_previewed = false;
   QPointer<QFileDialog> m_fileDialog;
+  QPointer<QPushButton> m_playing;
+  QString m_playText;
+  QTimer* m_previewWatch = nullptr;
+  QLabel* m_previewStatus = nullptr;
 };
 
 }  // namespace Preferences

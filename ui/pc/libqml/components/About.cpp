@@ -7,6 +7,8 @@
 #include <QLocale>
 #include <QShortcut>
 
+#include "libqml/window/View.h"
+
 namespace QML {
 
 About::About(bool alwaysOnTop, QWidget* parent) : Window(alwaysOnTop, parent) {
@@ -16,6 +18,7 @@ About::About(bool alwaysOnTop, QWidget* parent) : Window(alwaysOnTop, parent) {
   setSource(QStringLiteral("qrc:/windows/About/About.qml"));
   auto* close = new QShortcut(QKeySequence::Close, this);
   connect(close, SIGNAL(activated()), this, SLOT(close()));
+  connect(view(), SIGNAL(keyEscapePressed()), this, SLOT(close()));
 }
 
 About::~About() = default;

@@ -124,6 +124,7 @@ CallSettings::CallSettings(RAZ::Sessions::SessionManagerBase* session, bool alwa
   auto* close = new QShortcut(QKeySequence::Close, this);
   close->setContext(Qt::WindowShortcut);
   connect(close, SIGNAL(activated()), this, SLOT(close()));
+  connect(view(), SIGNAL(keyEscapePressed()), this, SLOT(close()));
 }
 
 CallSettings::~CallSettings() {

@@ -102,6 +102,7 @@ ContactCard::ContactCard(bool conference,
   auto* close = new QShortcut(QKeySequence::Close, this);
   close->setContext(Qt::WindowShortcut);
   connect(close, SIGNAL(activated()), this, SLOT(close()));
+  connect(view(), SIGNAL(keyEscapePressed()), this, SLOT(close()));
 }
 
 ContactCard::~ContactCard() {
@@ -150,6 +151,12 @@ void ContactCard::setWindowTitle() {
   if (m_contact) setTitle(m_contact->getDisplayName());
 }
 
+void ContactCard::showEvent(QShowEvent* e) {
+  Window::showEvent(e);
+  // The scene settles the card's size as it is shown.
+  Utils::WindowManager::keepOnScreen(this);
+}
+
 void ContactCard::changeEvent(QEvent* e) {
   if (e->type() == QEvent::LanguageChange) setWindowTitle();
   Window::changeEvent(e);
@@ -163,7 +170,8 @@ bool ContactCard::activate() {
   context->setContextProperty(QStringLiteral("contact"), m_contact.data());
   context->setContextProperty(QStringLiteral("ringerModel"), m_ringerModel);
   const bool loaded = setSource(QStringLiteral("qrc:/windows/ContactCard/ContactCard.qml"));
-  Utils::WindowManager::placeWindow(this);
+  // Over the window it was opened from, on the screen.
+  Utils::WindowManager::placeOver(this);
   return loaded;
 }
 

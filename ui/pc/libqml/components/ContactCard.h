@@ -140,6 +140,7 @@ class ContactCard : public Window {
   void canAddChanged();
 
  protected:
+  void showEvent(QShowEvent* e) override;
   void changeEvent(QEvent* e) override;
 
  private:

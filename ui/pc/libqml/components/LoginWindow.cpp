@@ -6,9 +6,11 @@
 #include <QDesktopServices>
 #include <QEvent>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QQmlContext>
 #include <QQuickItem>
+#include <QScreen>
 #include <QStringListModel>
 #include <QTemporaryFile>
 #include <QUrl>
@@ -473,8 +475,12 @@ void LoginWindow::cbSessionOpened() {
 void LoginWindow::showLogin(bool autologin, bool noRaise) {
   m_listMenuAction = true;
   refreshUserNames();
+  placeOnce();
   showNormal();
-  if (!noRaise) raise();
+  if (!noRaise) {
+    raise();
+    activateWindow();
+  }
   if (autologin && m_autologinChecked && !m_password.isEmpty()) onSigninClicked();
 }
 
@@ -486,7 +492,23 @@ void LoginWindow::cbSessionClosed() {
 
 void LoginWindow::cbActionSignout() {
   refreshUserNames();
+  placeOnce();
   show();
+  raise();
+  activateWindow();
+}
+
+void LoginWindow::placeOnce() {
+  // Without a window manager a new window would open in the corner and
+  // wait for a click before taking keys: it opens centred, and its callers
+  // activate it.
+  if (m_placed) return;
+  m_placed = true;
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+  }
 }
 
 void LoginWindow::cbActionQuit() {

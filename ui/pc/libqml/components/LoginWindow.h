@@ -148,6 +148,7 @@ class LoginWindow : public Window {
   void changeEvent(QEvent* event) override;
 
  private:
+  void placeOnce();
   QString savedPassword(const QString& username) const;
   QStringList userNames();
   QStringList filteredUserNames() const;
@@ -180,6 +181,8 @@ class LoginWindow : public Window {
   // Set while the window closes itself because the session opened: that
   // close is not the user's and must not be reported as windowClosed().
   bool m_closingForSession = false;
+  // Placed once, at its first showing; later showings keep where the user put it.
+  bool m_placed = false;
 };
 
 }  // namespace QML

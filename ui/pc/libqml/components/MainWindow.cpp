@@ -63,6 +63,7 @@
 #include "Utils/PresenceHelper.h"
 #include "Utils/Search/SearchManager.h"
 #include "Utils/SettingsKeys.h"
+#include "Utils/WindowManager.h"
 #include "Widgets/Notifications/ContactMouseOver.h"
 #include "dialogs/FileDialog.h"
 #include "dialogs/GroupNameInput.h"
@@ -156,6 +157,12 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
   ringingCall->setContext(Qt::WindowShortcut);
   connect(ringingCall, SIGNAL(activated()), this, SLOT(focusRingingCall()));
 
+  // Exit's shortcut, shown beside it in the menus, works wherever the main
+  // window has the keyboard, not only while a menu is open.
+  if (m_menuActionProvider)
+    if (QAction* exit = m_menuActionProvider->action(Providers::MenuActionProvider::Exit))
+      addAction(exit);
+
   m_toolbarHelper = new Utils::CallSettingsToolbarHelper(m_session, this);
   connect(m_toolbarHelper, SIGNAL(openCallSettings(Utils::CallSettingsPage)), this,
           SLOT(openCallSettings(Utils::CallSettingsPage)));
@@ -179,6 +186,7 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
     }
     if (RAZ::Presence::PresenceData* presence = contacts->ownPresence()) {
       connect(presence, SIGNAL(locationChanged()), this, SIGNAL(ownLocationChanged()));
+      startLocationClock();
     }
     QAbstractItemModel* online = contacts->getModel(RAZ::Contacts::Contacts::OnlineContactsKind);
     connect(online, SIGNAL(rowsInserted(QModelIndex, int, int)), this,
@@ -553,11 +561,24 @@ QSize MainWindow::maximumWindowSize() const {
 bool MainWindow::canClose() {
   // Hidden, the window comes back only through the tray icon: without a
   // tray it is minimised instead, so the user can always reach it again.
-  if (isPinnedToTaskbar() || !QSystemTrayIcon::isSystemTrayAvailable())
+  if (isPinnedToTaskbar() || !QSystemTrayIcon::isSystemTrayAvailable()) {
     showMinimized();
-  else
+  } else {
+    // Shown again where it was: the desktop need not remember it.
+    m_hiddenAt = pos();
+    m_hasHiddenAt = true;
     hide();
+    emit hiddenToTray();
+  }
   return false;
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  if (m_hasHiddenAt) {
+    m_hasHiddenAt = false;
+    move(m_hiddenAt);
+  }
+  Window::showEvent(event);
 }
 
 bool MainWindow::isPinnedToTaskbar() const {
@@ -1177,12 +1198,34 @@ QString MainWindow::ownLocation() const {
   return (place + QStringLiteral("  ") + time).trimmed();
 }
 
+void MainWindow::startLocationClock() {
+  // The header shows the time at the published place: it turns with each
+  // minute, however long the window stays open.
+  auto* clock = new QTimer(this);
+  clock->setObjectName(QStringLiteral("locationClock"));
+  clock->setSingleShot(true);
+  clock->setTimerType(Qt::PreciseTimer);
+  const auto toNextMinute = [] {
+    const QTime now = QTime::currentTime();
+    return (60 - now.second()) * 1000 - now.msec() + 50;
+  };
+  connect(clock, &QTimer::timeout, this, [this, clock, toNextMinute] {
+    emit ownLocationChanged();
+    clock->start(toNextMinute());
+  });
+  clock->start(toNextMinute());
+}
+
 void MainWindow::openCallSettings() { openCallSettings(Utils::DefaultPage); }
 
 void MainWindow::openCallSettings(Utils::CallSettingsPage page) {
-  if (!m_callSettings)
+  if (!m_callSettings) {
     m_callSettings =
         new QML::CallSettings(m_session, m_factory && m_factory->isAlwaysOnTop(), nullptr);
+    // It belongs to this window: it opens over it, not where the desktop
+    // puts new windows.
+    Utils::WindowManager::placeOver(m_callSettings, this);
+  }
   m_callSettings->showAndActivate();
   m_callSettings->showPage(int(page));
 }

@@ -305,6 +305,8 @@ class MainWindow : public Window {
  signals:
   void ownContactChanged();
   void ownLocationChanged();
+  // Closing hid the window into the notification area.
+  void hiddenToTray();
   void voiceMailMessagesCountChanged();
   void timelineFilterFlagChanged();
   void myRoomReadyChanged();
@@ -325,8 +327,11 @@ class MainWindow : public Window {
 
  protected:
   void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
+  // Refreshes the header's time at the published place every minute.
+  void startLocationClock();
   void createActiveCommunications();
   void followHistoryRow();
   void setupTestCall();
@@ -407,6 +412,9 @@ class MainWindow : public Window {
   bool m_geometryRestored = false;
   QPoint m_nextMenuPosition;
   bool m_hasNextMenuPosition = false;
+  // Where the window stood when closing hid it; it comes back there.
+  QPoint m_hiddenAt;
+  bool m_hasHiddenAt = false;
 };
 
 }  // namespace QML

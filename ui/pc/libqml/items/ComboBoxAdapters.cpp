@@ -74,6 +74,9 @@ void QComboBoxQmlAdapter::init(bool editable) {
     connect(style, SIGNAL(fontFamilyChanged()), this, SLOT(styleChanged()));
   }
   QComboBoxQmlAdapter::loadCss();
+  // The focus rests on the text field inside, so the box itself hears of
+  // no focus event: its frame and placeholder follow the focus from here.
+  connect(this, &QQuickItem::activeFocusChanged, this, [this] { update(); });
 }
 
 void QComboBoxQmlAdapter::styleChanged() { loadCss(); }
@@ -231,7 +234,11 @@ void QComboBoxQmlAdapter::fieldTextEdited() {
 
 void QComboBoxQmlAdapter::onEditTextChanged(const QString& text) {
   if (text == m_text) return;
+  // The placeholder is painted under the field: it goes with the first
+  // character and comes back when the field is emptied.
+  const bool placeholderChanges = text.isEmpty() != m_text.isEmpty();
   m_text = text;
+  if (placeholderChanges) update();
   emit textChanged(text);
 }
 

@@ -98,13 +98,12 @@ QString QmlHelper::formatTime(const QDateTime& dateTime) const {
 QString QmlHelper::formatDateTime(const QDateTime& dateTime) const {
   if (!dateTime.isValid()) return QString();
   return tr("%1 %2", "Date and time")
-      .arg(QLocale::system().toString(dateTime.date(), QLocale::NarrowFormat),
-           formatTime(dateTime));
+      .arg(QLocale().toString(dateTime.date(), QLocale::NarrowFormat), formatTime(dateTime));
 }
 
 QString QmlHelper::formatHistoryEntryTime(const QDateTime& dateTime) const {
   if (dateTime.date() == QDateTime::currentDateTime().date()) return formatTime(dateTime);
-  return QLocale::system().toString(dateTime.date(), QLocale::NarrowFormat);
+  return QLocale().toString(dateTime.date(), QLocale::NarrowFormat);
 }
 
 QString QmlHelper::formatActiveCommsEntryTime(const QTime& time) const {
