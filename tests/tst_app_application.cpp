@@ -46,6 +46,7 @@ const bool g_environment = ZentTest::useTemporaryHome("zent-test-application-", 
 struct SeenMessage {
   QString title;
   QString text;
+  QImage picture;
 };
 
 Application* app() { return static_cast<Application*>(qApp); }
@@ -228,6 +229,8 @@ class TestAppApplication : public QObject {
     ZentTest::answerNextMessage(QDialogButtonBox::Ok, [&seen](Dialogs::MessageWindow* m) {
       seen.title = m->windowTitle();
       seen.text = m->messageLabel()->text();
+      if (auto* icon = m->findChild<QLabel*>(QStringLiteral("icon")))
+        if (icon->isVisible()) seen.picture = icon->pixmap(Qt::ReturnByValue).toImage();
     });
     m_log.clear();
     QVERIFY(!app()->initialize());
@@ -235,6 +238,9 @@ class TestAppApplication : public QObject {
     // No branding file there: the built-in names title the message.
     QCOMPARE(seen.title, QString("VOV Quorvel: UI setting error"));
     QCOMPARE(seen.text, QString("Couldn't find UI settings file"));
+    // No theme either: still the picture of a critical message.
+    QVERIFY(!seen.picture.isNull());
+    QCOMPARE(seen.picture, Dialogs::MessageWindow::iconPixmap(QMessageBox::Critical, 1).toImage());
     const auto fatal =
         m_log.find("AppLogger", "Application::initialize", TP::Core::Logging::LevelFatal);
     QCOMPARE(fatal.size(), 1);

@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>The stored accounts could not be read. The file was kept as %1. Sign in again to store your account.</source>
-        <translation>The stored accounts could not be read. The file was kept as %1. Sign in again to store your account.</translation>
+        <translation type="vanished">The stored accounts could not be read. The file was kept as %1. Sign in again to store your account.</translation>
     </message>
     <message>
         <source>%1 Connectivity</source>
@@ -243,7 +243,7 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation>Video</translation>
+        <translation type="vanished">Video</translation>
     </message>
     <message>
         <source>Answer with Video</source>
@@ -274,11 +274,11 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
     <name>CallSettings</name>
     <message>
         <source>These services are managed by your service provider.</source>
-        <translation>These services are managed by your service provider.</translation>
+        <translation type="vanished">These services are managed by your service provider.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation>Close</translation>
+        <translation type="vanished">Close</translation>
     </message>
 </context>
 <context>
@@ -388,11 +388,11 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
     <name>ContactCard</name>
     <message>
         <source>New contact</source>
-        <translation>New contact</translation>
+        <translation type="vanished">New contact</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation>Close</translation>
+        <translation type="vanished">Close</translation>
     </message>
     <message>
         <source>Add to Contact List</source>
@@ -435,27 +435,27 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
     <name>Dialogs::LocationPublish</name>
     <message>
         <source>Location</source>
-        <translation>Location</translation>
+        <translation type="vanished">Location</translation>
     </message>
     <message>
         <source>Your network has changed. Which location should your contacts see?</source>
-        <translation>Your network has changed. Which location should your contacts see?</translation>
+        <translation type="vanished">Your network has changed. Which location should your contacts see?</translation>
     </message>
     <message>
         <source>Detected location</source>
-        <translation>Detected location</translation>
+        <translation type="vanished">Detected location</translation>
     </message>
     <message>
         <source>My own location:</source>
-        <translation>My own location:</translation>
+        <translation type="vanished">My own location:</translation>
     </message>
     <message>
         <source>Ask me when my network changes</source>
-        <translation>Ask me when my network changes</translation>
+        <translation type="vanished">Ask me when my network changes</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation>Unknown</translation>
+        <translation type="vanished">Unknown</translation>
     </message>
     <message>
         <source>My Location</source>
@@ -589,7 +589,7 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
     </message>
     <message>
         <source>The password could not be changed.</source>
-        <translation>The password could not be changed.</translation>
+        <translation type="vanished">The password could not be changed.</translation>
     </message>
     <message>
         <source>Close</source>
@@ -733,12 +733,16 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
         <source>Forgot Password?</source>
         <translation>Forgot Password?</translation>
     </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuration</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Available</source>
-        <translation>Available</translation>
+        <translation type="vanished">Available</translation>
     </message>
     <message>
         <source>Offline</source>
@@ -746,7 +750,7 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
     </message>
     <message>
         <source>Search contacts</source>
-        <translation>Search contacts</translation>
+        <translation type="vanished">Search contacts</translation>
     </message>
     <message>
         <source>No matching contacts</source>
@@ -758,14 +762,14 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s)</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%n contact</numerusform>
             <numerusform>%n contacts</numerusform>
         </translation>
     </message>
     <message>
         <source>Sign Out</source>
-        <translation>Sign Out</translation>
+        <translation type="vanished">Sign Out</translation>
     </message>
     <message>
         <source>All</source>
@@ -789,7 +793,7 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
     </message>
     <message>
         <source>Dial Pad</source>
-        <translation>Dial Pad</translation>
+        <translation type="vanished">Dial Pad</translation>
     </message>
     <message>
         <source>Favorites</source>
@@ -838,6 +842,34 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
     <message>
         <source>Missed</source>
         <translation>Missed</translation>
+    </message>
+    <message>
+        <source>(first %1 shown, more exist)</source>
+        <translation>(first %1 shown, more exist)</translation>
+    </message>
+    <message>
+        <source>%1 found</source>
+        <translation>%1 found</translation>
+    </message>
+    <message>
+        <source>%1 of %2 online</source>
+        <translation>%1 of %2 online</translation>
+    </message>
+    <message>
+        <source>My Room</source>
+        <translation>My Room</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Click to join</source>
+        <translation>Click to join</translation>
+    </message>
+    <message>
+        <source>Failed to load banner, click here to refresh</source>
+        <translation>Failed to load banner, click here to refresh</translation>
     </message>
 </context>
 <context>
@@ -1160,11 +1192,11 @@ Do you want to enable these features? </translation>
     </message>
     <message>
         <source>General</source>
-        <translation>General</translation>
+        <translation type="vanished">General</translation>
     </message>
     <message>
         <source>Call Forwarding</source>
-        <translation>Call Forwarding</translation>
+        <translation type="vanished">Call Forwarding</translation>
     </message>
     <message>
         <source>Do Not Disturb</source>
@@ -1172,7 +1204,7 @@ Do you want to enable these features? </translation>
     </message>
     <message>
         <source>Remote Office</source>
-        <translation>Remote Office</translation>
+        <translation type="vanished">Remote Office</translation>
     </message>
     <message>
         <source>Graniteway Anywhere</source>
@@ -1354,7 +1386,7 @@ Do you want to enable these features? </translation>
     <name>QML::StyleView</name>
     <message>
         <source>Style files (*.csv)</source>
-        <translation>Style files (*.csv)</translation>
+        <translation type="vanished">Style files (*.csv)</translation>
     </message>
     <message>
         <source>The style file &quot;%1&quot; could not be read.</source>
@@ -2723,7 +2755,7 @@ Are you sure you want to continue?</translation>
     <name>ChatWidget</name>
     <message>
         <source>Chat</source>
-        <translation>Chat</translation>
+        <translation type="vanished">Chat</translation>
     </message>
     <message>
         <source>You are offline</source>
@@ -2971,7 +3003,7 @@ Are you sure you want to continue?</translation>
     <name>Overlays</name>
     <message>
         <source>Add people...</source>
-        <translation>Add people...</translation>
+        <translation type="vanished">Add people...</translation>
     </message>
     <message>
         <source>Close</source>
@@ -2983,7 +3015,7 @@ Are you sure you want to continue?</translation>
     </message>
     <message>
         <source>Transfer the call to...</source>
-        <translation>Transfer the call to...</translation>
+        <translation type="vanished">Transfer the call to...</translation>
     </message>
     <message>
         <source>Transfer to</source>
@@ -3089,7 +3121,7 @@ Are you sure you want to continue?</translation>
     </message>
     <message>
         <source>My Room</source>
-        <translation>My Room</translation>
+        <translation type="vanished">My Room</translation>
     </message>
     <message>
         <source>This person is already in your contact list under display name %1</source>
@@ -3101,7 +3133,11 @@ Are you sure you want to continue?</translation>
     </message>
     <message>
         <source>Contacts</source>
-        <translation>Contacts</translation>
+        <translation type="vanished">Contacts</translation>
+    </message>
+    <message>
+        <source>Own Contacts</source>
+        <translation>Own Contacts</translation>
     </message>
 </context>
 <context>
@@ -3566,6 +3602,10 @@ Are you sure you want to continue?</translation>
         <source>Chat</source>
         <translation>Chat</translation>
     </message>
+    <message>
+        <source>More</source>
+        <translation>More</translation>
+    </message>
 </context>
 <context>
     <name>Utils::Search::SearchManager</name>
@@ -3977,6 +4017,98 @@ Are you sure you want to continue?</translation>
     <message>
         <source>%1 keeps running here. Double-click the icon to open it again, or choose Exit to leave.</source>
         <translation>%1 keeps running here. Double-click the icon to open it again, or choose Exit to leave.</translation>
+    </message>
+</context>
+<context>
+    <name>CrashReporter</name>
+    <message>
+        <source>Crash Report</source>
+        <translation>Crash Report</translation>
+    </message>
+    <message>
+        <source>The program closed unexpectedly.</source>
+        <translation>The program closed unexpectedly.</translation>
+    </message>
+    <message>
+        <source>A report was saved to:
+%1</source>
+        <translation>A report was saved to:
+%1</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Restart</translation>
+    </message>
+    <message>
+        <source>Show Report</source>
+        <translation>Show Report</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>The program could not be started.</source>
+        <translation>The program could not be started.</translation>
+    </message>
+</context>
+<context>
+    <name>QtSingleApplication</name>
+    <message>
+        <source>%1 is in the way of the lock file and is not one</source>
+        <translation>%1 is in the way of the lock file and is not one</translation>
+    </message>
+    <message>
+        <source>the lock file %1 of an instance that has ended cannot be removed: %2</source>
+        <translation>the lock file %1 of an instance that has ended cannot be removed: %2</translation>
+    </message>
+    <message>
+        <source>the lock file %1 cannot be written: %2</source>
+        <translation>the lock file %1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>unknown error</translation>
+    </message>
+    <message>
+        <source>the lock file %1 cannot be created: permission denied</source>
+        <translation>the lock file %1 cannot be created: permission denied</translation>
+    </message>
+    <message>
+        <source>no folder given</source>
+        <translation>no folder given</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <translation>%1 cannot be used: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 is not a folder</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 belongs to another user</translation>
+    </message>
+    <message>
+        <source>%1 is open to other users</source>
+        <translation>%1 is open to other users</translation>
+    </message>
+    <message>
+        <source>no socket at %1</source>
+        <translation>no socket at %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a socket</source>
+        <translation>%1 is not a socket</translation>
+    </message>
+    <message>
+        <source>there is no cache folder</source>
+        <translation>there is no cache folder</translation>
+    </message>
+    <message>
+        <source>%1, and %2</source>
+        <translation>%1, and %2</translation>
     </message>
 </context>
 </TS>

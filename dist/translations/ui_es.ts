@@ -239,7 +239,7 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation>Vídeo</translation>
+        <translation type="vanished">Vídeo</translation>
     </message>
     <message>
         <source>Answer with Video</source>
@@ -569,7 +569,7 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
     </message>
     <message>
         <source>The password could not be changed.</source>
-        <translation>No se pudo cambiar la contraseña.</translation>
+        <translation type="vanished">No se pudo cambiar la contraseña.</translation>
     </message>
     <message>
         <source>Close</source>
@@ -713,12 +713,16 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
         <source>Forgot Password?</source>
         <translation>¿Olvidó su contraseña?</translation>
     </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuración</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Available</source>
-        <translation>Disponible</translation>
+        <translation type="vanished">Disponible</translation>
     </message>
     <message>
         <source>Offline</source>
@@ -726,7 +730,7 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
     </message>
     <message>
         <source>Search contacts</source>
-        <translation>Buscar contactos</translation>
+        <translation type="vanished">Buscar contactos</translation>
     </message>
     <message>
         <source>No matching contacts</source>
@@ -738,14 +742,14 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s)</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%n contacto</numerusform>
             <numerusform>%n contactos</numerusform>
         </translation>
     </message>
     <message>
         <source>Sign Out</source>
-        <translation>Cerrar sesión</translation>
+        <translation type="vanished">Cerrar sesión</translation>
     </message>
     <message>
         <source>All</source>
@@ -769,7 +773,7 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
     </message>
     <message>
         <source>Dial Pad</source>
-        <translation>Teclado de marcación</translation>
+        <translation type="vanished">Teclado de marcación</translation>
     </message>
     <message>
         <source>Favorites</source>
@@ -818,6 +822,34 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
     <message>
         <source>Missed</source>
         <translation>Perdida</translation>
+    </message>
+    <message>
+        <source>(first %1 shown, more exist)</source>
+        <translation>(se muestran los primeros %1; hay más)</translation>
+    </message>
+    <message>
+        <source>%1 found</source>
+        <translation>%1 encontrados</translation>
+    </message>
+    <message>
+        <source>%1 of %2 online</source>
+        <translation>%1 de %2 conectados</translation>
+    </message>
+    <message>
+        <source>My Room</source>
+        <translation>Mi sala</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Click to join</source>
+        <translation>Haga clic para unirse</translation>
+    </message>
+    <message>
+        <source>Failed to load banner, click here to refresh</source>
+        <translation>No se pudo cargar el banner; haga clic aquí para actualizarlo</translation>
     </message>
 </context>
 <context>
@@ -1322,7 +1354,7 @@ Tenga en cuenta que, si continúa, es posible que Outlook le solicite permisos a
     <name>QML::StyleView</name>
     <message>
         <source>Style files (*.csv)</source>
-        <translation>Archivos de estilo (*.csv)</translation>
+        <translation type="vanished">Archivos de estilo (*.csv)</translation>
     </message>
     <message>
         <source>The style file &quot;%1&quot; could not be read.</source>
@@ -2664,7 +2696,7 @@ Are you sure you want to continue?</source>
     <name>ChatWidget</name>
     <message>
         <source>Chat</source>
-        <translation>Chat</translation>
+        <translation type="vanished">Chat</translation>
     </message>
     <message>
         <source>You are offline</source>
@@ -2912,7 +2944,7 @@ Are you sure you want to continue?</source>
     <name>Overlays</name>
     <message>
         <source>Add people...</source>
-        <translation>Agregar personas...</translation>
+        <translation type="vanished">Agregar personas...</translation>
     </message>
     <message>
         <source>Close</source>
@@ -2924,7 +2956,7 @@ Are you sure you want to continue?</source>
     </message>
     <message>
         <source>Transfer the call to...</source>
-        <translation>Transferir la llamada a...</translation>
+        <translation type="vanished">Transferir la llamada a...</translation>
     </message>
     <message>
         <source>Transfer to</source>
@@ -3030,7 +3062,7 @@ Are you sure you want to continue?</source>
     </message>
     <message>
         <source>My Room</source>
-        <translation>Mi sala</translation>
+        <translation type="vanished">Mi sala</translation>
     </message>
     <message>
         <source>This person is already in your contact list under display name %1</source>
@@ -3042,7 +3074,11 @@ Are you sure you want to continue?</source>
     </message>
     <message>
         <source>Contacts</source>
-        <translation>Contactos</translation>
+        <translation type="vanished">Contactos</translation>
+    </message>
+    <message>
+        <source>Own Contacts</source>
+        <translation>Contactos propios</translation>
     </message>
 </context>
 <context>
@@ -3507,6 +3543,10 @@ Are you sure you want to continue?</source>
         <source>Chat</source>
         <translation>Chat</translation>
     </message>
+    <message>
+        <source>More</source>
+        <translation>Más</translation>
+    </message>
 </context>
 <context>
     <name>Utils::Search::SearchManager</name>
@@ -3918,6 +3958,98 @@ Are you sure you want to continue?</source>
     <message>
         <source>%1 keeps running here. Double-click the icon to open it again, or choose Exit to leave.</source>
         <translation>%1 sigue funcionando aquí. Haga doble clic en el icono para volver a abrirlo, o elija Salir para cerrarlo.</translation>
+    </message>
+</context>
+<context>
+    <name>CrashReporter</name>
+    <message>
+        <source>Crash Report</source>
+        <translation>Informe de fallo</translation>
+    </message>
+    <message>
+        <source>The program closed unexpectedly.</source>
+        <translation>El programa se cerró de forma inesperada.</translation>
+    </message>
+    <message>
+        <source>A report was saved to:
+%1</source>
+        <translation>Se guardó un informe en:
+%1</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Reiniciar</translation>
+    </message>
+    <message>
+        <source>Show Report</source>
+        <translation>Mostrar informe</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>The program could not be started.</source>
+        <translation>No se pudo iniciar el programa.</translation>
+    </message>
+</context>
+<context>
+    <name>QtSingleApplication</name>
+    <message>
+        <source>%1 is in the way of the lock file and is not one</source>
+        <translation>%1 ocupa el lugar del archivo de bloqueo y no es uno</translation>
+    </message>
+    <message>
+        <source>the lock file %1 of an instance that has ended cannot be removed: %2</source>
+        <translation>no se puede eliminar el archivo de bloqueo %1 de una instancia que ya terminó: %2</translation>
+    </message>
+    <message>
+        <source>the lock file %1 cannot be written: %2</source>
+        <translation>no se puede escribir el archivo de bloqueo %1: %2</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>error desconocido</translation>
+    </message>
+    <message>
+        <source>the lock file %1 cannot be created: permission denied</source>
+        <translation>no se puede crear el archivo de bloqueo %1: permiso denegado</translation>
+    </message>
+    <message>
+        <source>no folder given</source>
+        <translation>no se indicó ninguna carpeta</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2</source>
+        <translation>no se puede usar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 no es una carpeta</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>%1 is open to other users</source>
+        <translation>%1 está abierta a otros usuarios</translation>
+    </message>
+    <message>
+        <source>no socket at %1</source>
+        <translation>no hay ningún socket en %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a socket</source>
+        <translation>%1 no es un socket</translation>
+    </message>
+    <message>
+        <source>there is no cache folder</source>
+        <translation>no hay ninguna carpeta de caché</translation>
+    </message>
+    <message>
+        <source>%1, and %2</source>
+        <translation>%1, y %2</translation>
     </message>
 </context>
 </TS>

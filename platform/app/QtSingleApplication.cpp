@@ -95,11 +95,44 @@ bool removeStaleLock(const QString& path, qint64 pid) {
   return ::unlink(QFile::encodeName(path).constData()) == 0;
 }
 
+using Reason = QtSingleApplication::Reason;
+
+Reason plain(const QString& text) { return Reason::plain(text); }
+
+Reason systemError(int error) { return plain(QString::fromLocal8Bit(std::strerror(error))); }
+
+// Hands a reason out as text to the callers that take one.
+template <class Check>
+auto withTextReason(QString* why, Check check) {
+  Reason reason;
+  const auto result = check(&reason);
+  if (why) *why = reason.text();
+  return result;
+}
+
 }  // namespace
+
+QtSingleApplication::Reason::Reason(const char* source, std::vector<Reason> args)
+    : m_source(source), m_args(std::move(args)) {}
+
+QtSingleApplication::Reason QtSingleApplication::Reason::plain(const QString& text) {
+  Reason reason;
+  reason.m_plain = text;
+  return reason;
+}
+
+QString QtSingleApplication::Reason::text() const {
+  if (!m_source) return m_plain;
+  const QString text = QCoreApplication::translate("QtSingleApplication", m_source);
+  // One arg() call for all markers: a path that holds "%1" stays as it is.
+  if (m_args.size() == 1) return text.arg(m_args[0].text());
+  if (m_args.size() >= 2) return text.arg(m_args[0].text(), m_args[1].text());
+  return text;
+}
 
 QtSingleApplication::QtSingleApplication(const QString& id, int& argc, char** argv)
     : QApplication(argc, argv), m_id(effectiveId(id)) {
-  QString why;
+  Reason why;
   const QString folder = instanceFolder(&why);
   if (folder.isEmpty()) {
     m_state = InstanceFailed;
@@ -116,6 +149,12 @@ QtSingleApplication::QtSingleApplication(const QString& id, int& argc, char** ar
 QtSingleApplication::InstanceState QtSingleApplication::takeLock(QLockFile& lock,
                                                                  const QString& path,
                                                                  QString* error) {
+  return withTextReason(error, [&](Reason* reason) { return takeLock(lock, path, reason); });
+}
+
+QtSingleApplication::InstanceState QtSingleApplication::takeLock(QLockFile& lock,
+                                                                 const QString& path,
+                                                                 Reason* error) {
   // A lock whose owner died is taken over at once instead of waiting for it
   // to age: the stale check looks at the owning process id.
   lock.setStaleLockTime(0);
@@ -124,14 +163,16 @@ QtSingleApplication::InstanceState QtSingleApplication::takeLock(QLockFile& lock
   const int savedErrno = errno;
   qint64 pid = 0;
   QString host, application;
-  QString why;
+  Reason why;
   switch (lock.error()) {
     case QLockFile::LockFailedError:
       // Held, or something that is no lock at all lies in its place (a
       // folder, an unreadable file): only a readable lock means a running
       // instance.
       if (!lock.getLockInfo(&pid, &host, &application)) {
-        why = tr("%1 is in the way of the lock file and is not one").arg(path);
+        why = Reason(QT_TRANSLATE_NOOP("QtSingleApplication",
+                                       "%1 is in the way of the lock file and is not one"),
+                     {plain(path)});
         break;
       }
       if (!ownerIsGone(pid, host)) return InstanceSecondary;
@@ -140,24 +181,31 @@ QtSingleApplication::InstanceState QtSingleApplication::takeLock(QLockFile& lock
       // remove it ourselves, once, and try again. What stops the second
       // try is what the user is told, never "already running".
       if (!removeStaleLock(path, pid)) {
-        why = tr("the lock file %1 of an instance that has ended cannot be removed: %2")
-                  .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+        why = Reason(QT_TRANSLATE_NOOP(
+                         "QtSingleApplication",
+                         "the lock file %1 of an instance that has ended cannot be removed: %2"),
+                     {plain(path), systemError(errno)});
         break;
       }
       errno = 0;
       if (lock.tryLock(0)) return InstancePrimary;
-      why = tr("the lock file %1 cannot be written: %2")
-                .arg(path,
-                     errno ? QString::fromLocal8Bit(std::strerror(errno)) : tr("unknown error"));
+      why = Reason(
+          QT_TRANSLATE_NOOP("QtSingleApplication", "the lock file %1 cannot be written: %2"),
+          {plain(path), errno ? systemError(errno)
+                              : Reason(QT_TRANSLATE_NOOP("QtSingleApplication", "unknown error"))});
       break;
     case QLockFile::PermissionError:
-      why = tr("the lock file %1 cannot be created: permission denied").arg(path);
+      why = Reason(QT_TRANSLATE_NOOP("QtSingleApplication",
+                                     "the lock file %1 cannot be created: permission denied"),
+                   {plain(path)});
       break;
     case QLockFile::NoError:
     case QLockFile::UnknownError:
-      why = tr("the lock file %1 cannot be written: %2")
-                .arg(path, savedErrno ? QString::fromLocal8Bit(std::strerror(savedErrno))
-                                      : tr("unknown error"));
+      why =
+          Reason(QT_TRANSLATE_NOOP("QtSingleApplication", "the lock file %1 cannot be written: %2"),
+                 {plain(path),
+                  savedErrno ? systemError(savedErrno)
+                             : Reason(QT_TRANSLATE_NOOP("QtSingleApplication", "unknown error"))});
       break;
   }
   if (error) *error = why;
@@ -185,38 +233,58 @@ void QtSingleApplication::setIdOverride(const QString& id) { g_idOverride = id; 
 QString QtSingleApplication::id() const { return m_id; }
 
 bool QtSingleApplication::isPrivateFolder(const QString& path, QString* why) {
-  auto fail = [why](const QString& reason) {
+  return withTextReason(why, [&](Reason* reason) { return isPrivateFolder(path, reason); });
+}
+
+bool QtSingleApplication::isPrivateFolder(const QString& path, Reason* why) {
+  auto fail = [why](const Reason& reason) {
     if (why) *why = reason;
     return false;
   };
-  if (path.isEmpty()) return fail(tr("no folder given"));
+  if (path.isEmpty())
+    return fail(Reason(QT_TRANSLATE_NOOP("QtSingleApplication", "no folder given")));
 #ifdef Q_OS_UNIX
   struct stat info {};
   if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+    return fail(Reason(QT_TRANSLATE_NOOP("QtSingleApplication", "%1 cannot be used: %2"),
+                       {plain(path), systemError(errno)}));
+  if (!S_ISDIR(info.st_mode))
     return fail(
-        tr("%1 cannot be used: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
-  if (!S_ISDIR(info.st_mode)) return fail(tr("%1 is not a folder").arg(path));
-  if (info.st_uid != ::geteuid()) return fail(tr("%1 belongs to another user").arg(path));
+        Reason(QT_TRANSLATE_NOOP("QtSingleApplication", "%1 is not a folder"), {plain(path)}));
+  if (info.st_uid != ::geteuid())
+    return fail(Reason(QT_TRANSLATE_NOOP("QtSingleApplication", "%1 belongs to another user"),
+                       {plain(path)}));
   if ((info.st_mode & (S_IRWXG | S_IRWXO)) != 0)
-    return fail(tr("%1 is open to other users").arg(path));
+    return fail(Reason(QT_TRANSLATE_NOOP("QtSingleApplication", "%1 is open to other users"),
+                       {plain(path)}));
   return true;
 #else
-  if (!QFileInfo(path).isDir()) return fail(tr("%1 is not a folder").arg(path));
+  if (!QFileInfo(path).isDir())
+    return fail(
+        Reason(QT_TRANSLATE_NOOP("QtSingleApplication", "%1 is not a folder"), {plain(path)}));
   return true;
 #endif
 }
 
 bool QtSingleApplication::isOwnSocket(const QString& path, QString* why) {
-  auto fail = [why](const QString& reason) {
+  return withTextReason(why, [&](Reason* reason) { return isOwnSocket(path, reason); });
+}
+
+bool QtSingleApplication::isOwnSocket(const QString& path, Reason* why) {
+  auto fail = [why](const Reason& reason) {
     if (why) *why = reason;
     return false;
   };
 #ifdef Q_OS_UNIX
   struct stat info {};
   if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
-    return fail(tr("no socket at %1").arg(path));
-  if (!S_ISSOCK(info.st_mode)) return fail(tr("%1 is not a socket").arg(path));
-  if (info.st_uid != ::geteuid()) return fail(tr("%1 belongs to another user").arg(path));
+    return fail(Reason(QT_TRANSLATE_NOOP("QtSingleApplication", "no socket at %1"), {plain(path)}));
+  if (!S_ISSOCK(info.st_mode))
+    return fail(
+        Reason(QT_TRANSLATE_NOOP("QtSingleApplication", "%1 is not a socket"), {plain(path)}));
+  if (info.st_uid != ::geteuid())
+    return fail(Reason(QT_TRANSLATE_NOOP("QtSingleApplication", "%1 belongs to another user"),
+                       {plain(path)}));
   return true;
 #else
   Q_UNUSED(path);
@@ -227,7 +295,7 @@ bool QtSingleApplication::isOwnSocket(const QString& path, QString* why) {
 
 // Makes `path` a folder only the user may use and says whether it is one:
 // made private from the start, an existing one checked, never changed.
-static bool privateFolderAt(const QString& path, QString* why) {
+static bool privateFolderAt(const QString& path, Reason* why) {
 #ifdef Q_OS_UNIX
   ::mkdir(QFile::encodeName(path).constData(), 0700);
 #else
@@ -237,26 +305,30 @@ static bool privateFolderAt(const QString& path, QString* why) {
 }
 
 QString QtSingleApplication::instanceFolder(QString* error) {
-  QString why;
+  return withTextReason(error, [](Reason* reason) { return instanceFolder(reason); });
+}
+
+QString QtSingleApplication::instanceFolder(Reason* error) {
+  Reason why;
   const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
   if (!runtime.isEmpty()) {
     const QString clean = QDir::cleanPath(runtime);
     if (isPrivateFolder(clean, &why)) return clean;
-    qWarning("The runtime folder is not used for the single instance: %s", qPrintable(why));
+    qWarning("The runtime folder is not used for the single instance: %s", qPrintable(why.text()));
   }
   const QString own = QDir::tempPath() + QStringLiteral("/zent-") + userKey();
   if (privateFolderAt(own, &why)) return own;
   // Anyone may make that name in the shared temporary folder first: then a
   // folder in the user's own cache, which nobody else can make, serves.
-  qWarning("The temporary folder is not used for the single instance: %s", qPrintable(why));
+  qWarning("The temporary folder is not used for the single instance: %s", qPrintable(why.text()));
   const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-  QString whyNot = tr("there is no cache folder");
+  Reason whyNot(QT_TRANSLATE_NOOP("QtSingleApplication", "there is no cache folder"));
   if (!cache.isEmpty()) {
     QDir().mkpath(cache);
     const QString inCache = cache + QStringLiteral("/zent-instance");
     if (privateFolderAt(inCache, &whyNot)) return inCache;
   }
-  if (error) *error = tr("%1, and %2").arg(why, whyNot);
+  if (error) *error = Reason(QT_TRANSLATE_NOOP("QtSingleApplication", "%1, and %2"), {why, whyNot});
   return QString();
 }
 

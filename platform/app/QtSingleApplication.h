@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QString>
 
+#include <vector>
+
 class QLocalServer;
 class QLocalSocket;
 class QLockFile;
@@ -37,6 +39,29 @@ class QtSingleApplication : public QApplication {
     InstanceFailed      // the lock could not be taken at all (see instanceError)
   };
 
+  // Why the instance could not be claimed, kept in its source language until
+  // it is read: the instance is claimed while the application object is
+  // built, before any translator is installed, and the reason is shown to
+  // the user after one is.
+  class Reason {
+   public:
+    Reason() = default;
+    // `source` is a text of this class's translation context, marked where
+    // it is written (QT_TRANSLATE_NOOP) so that lupdate finds it; its %1 and
+    // %2 take the texts of `args`.
+    explicit Reason(const char* source, std::vector<Reason> args = {});
+    // Text that is not translated: a path, the system's own message.
+    static Reason plain(const QString& text);
+    // The reason in the language installed now.
+    QString text() const;
+    bool isEmpty() const { return !m_source && m_plain.isEmpty(); }
+
+   private:
+    const char* m_source = nullptr;
+    QString m_plain;
+    std::vector<Reason> m_args;
+  };
+
   // Largest message accepted, in UTF-8 bytes: far above any command line.
   static constexpr quint32 kMaxMessageBytes = 1024u * 1024u;
 
@@ -46,8 +71,9 @@ class QtSingleApplication : public QApplication {
   // True when another process holds the instance for this id.
   bool isRunning() const;
   InstanceState instanceState() const { return m_state; }
-  // What went wrong and where, when instanceState() is InstanceFailed.
-  QString instanceError() const { return m_error; }
+  // What went wrong and where, when instanceState() is InstanceFailed, in
+  // the language installed when it is asked for.
+  QString instanceError() const { return m_error.text(); }
   // The lock file this instance took or found taken (empty without a folder).
   QString lockPath() const { return m_lockPath; }
 
@@ -72,17 +98,21 @@ class QtSingleApplication : public QApplication {
   // "<cache folder>/zent-instance", created private. Empty, with the reasons
   // in `error`, when none is private to the user.
   static QString instanceFolder(QString* error = nullptr);
+  static QString instanceFolder(Reason* error);
   // True when `path` is a real folder (not a link) that the user owns and no
   // one else may read, write or enter; otherwise false with the reason.
   static bool isPrivateFolder(const QString& path, QString* why = nullptr);
+  static bool isPrivateFolder(const QString& path, Reason* why);
   // True when `path` is a local socket that belongs to the user.
   static bool isOwnSocket(const QString& path, QString* why = nullptr);
+  static bool isOwnSocket(const QString& path, Reason* why);
 
   // Takes the lock at `path` (the file `lock` was made for) at once: primary when taken, secondary
   // when a live instance holds it, failed (with what and where in `error`) when it cannot be taken
   // at all: a full disk, a folder or an unreadable file in its place. A lock left by a process of
   // this machine that has ended is taken over, never taken for a running instance.
   static InstanceState takeLock(QLockFile& lock, const QString& path, QString* error = nullptr);
+  static InstanceState takeLock(QLockFile& lock, const QString& path, Reason* error);
 
   // Replaces every id given to later constructors (tests); empty restores.
   static void setIdOverride(const QString& id);
@@ -111,7 +141,7 @@ class QtSingleApplication : public QApplication {
   QString m_id;
   QString m_serverName;
   QString m_lockPath;
-  QString m_error;
+  Reason m_error;
   QLockFile* m_lock = nullptr;
   QLocalServer* m_server = nullptr;
   InstanceState m_state = InstanceFailed;

@@ -19,6 +19,9 @@ FocusScope {
     readonly property alias acceptableInput: input.acceptableInput
     readonly property bool hovered: hoverArea.containsMouse
     property bool error: false
+    // What a screen reader calls the field: its placeholder unless a form
+    // gives it a label.
+    property string accessibleName: placeholderText
     // Room on the right for an embedded button (the combo box arrow).
     property real rightPadding: Math.round(ZPalette.unit * 2.5)
     property alias input: input
@@ -40,10 +43,6 @@ FocusScope {
     implicitWidth: ZPalette.controlHeight * 6
     implicitHeight: ZPalette.controlHeight
     opacity: enabled ? 1 : 0.6
-
-    Accessible.role: Accessible.EditableText
-    Accessible.name: placeholderText
-    Accessible.passwordEdit: password
 
     Rectangle {
         anchors.fill: parent
@@ -97,6 +96,15 @@ FocusScope {
         color: control.enabled ? ZPalette.text : ZPalette.mutedText
         selectionColor: ZPalette.selection
         selectedTextColor: ZPalette.text
+        // The text input itself is what a screen reader meets: it has the
+        // keyboard focus and the text. Qt withholds a password field's
+        // Accessible.name; the field's own accessibleName stands in for it.
+        readonly property string accessibleName: control.accessibleName
+        Accessible.role: Accessible.EditableText
+        Accessible.name: control.accessibleName
+        Accessible.passwordEdit: control.password
+        Accessible.editable: !control.readOnly
+        Accessible.focusable: true
         onAccepted: control.accepted()
         onEditingFinished: control.editingFinished()
         Keys.onPressed: function(event) {

@@ -627,6 +627,7 @@ void Application::chooseLanguage() {
 
   const QString folder = AppPaths::translationsDir();
   loadTranslator(0, QStringLiteral("ui_") + m_language, folder);
+  CrashReporter::setLanguage(m_language);
   loadTranslator(1, QStringLiteral("qt_") + m_language,
                  I18N::qtCatalogueFolder(m_language, folder));
   loadTranslator(2, QStringLiteral("ui_custom_") + m_language, folder);

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include <execinfo.h>
 #include <fcntl.h>
 #include <sys/prctl.h>
@@ -41,6 +43,11 @@ HandlerState g_state;
 volatile sig_atomic_t g_installed = 0;
 volatile sig_atomic_t g_handling = 0;
 ExceptionHandler* g_handler = nullptr;
+// The interface language, for the crash reporter's dialog. Kept apart from
+// the installation state: the language is chosen after the handler is
+// installed and may change while the program runs.
+constexpr size_t kLanguageMax = 16;
+char g_language[kLanguageMax];
 
 bool copyPath(char* target, const QString& source) {
   const QByteArray bytes = QFileInfo(source).absoluteFilePath().toLocal8Bit();
@@ -118,7 +125,7 @@ void handleCrash(int signo, siginfo_t* info, void*) {
                         g_state.pid,     signoText,
                         tidText,         g_state.info,
                         g_state.reports, g_state.logs,
-                        nullptr};
+                        g_language,      nullptr};
 
   int fds[2];
   if (pipe(fds) == 0) {
@@ -257,5 +264,16 @@ ExceptionHandler::~ExceptionHandler() {
 }
 
 bool ExceptionHandler::isInstalled() { return g_installed != 0; }
+
+void ExceptionHandler::setLanguage(const QString& code) {
+  // A language code is short Latin text; anything else is not passed on.
+  const QByteArray bytes = code.toLatin1();
+  const bool usable =
+      size_t(bytes.size()) < kLanguageMax && std::all_of(bytes.begin(), bytes.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+      });
+  std::memset(g_language, 0, kLanguageMax);
+  if (usable) std::memcpy(g_language, bytes.constData(), size_t(bytes.size()));
+}
 
 }  // namespace Crash

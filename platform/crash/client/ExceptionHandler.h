@@ -32,6 +32,9 @@ class ExceptionHandler {
   ExceptionHandler& operator=(const ExceptionHandler&) = delete;
 
   static bool isInstalled();
+  // The interface language ("es", "en") the crash reporter speaks; set when
+  // the program chooses or changes its language, installed or not.
+  static void setLanguage(const QString& code);
 
  private:
   ExceptionHandler() = default;

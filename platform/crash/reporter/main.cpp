@@ -1,7 +1,10 @@
 // The crash reporter: tells the user that the program ended unexpectedly,
 // where the report lies, and offers to start the program again.
 //
-//   crashreporter <report file> [<program to restart>]
+//   crashreporter [--language <code>] <report file> [<program to restart>]
+//
+// The language is the one the program spoke; its catalogue lies beside the
+// reporter, in translations/.
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -13,39 +16,40 @@
 
 #include <cstdio>
 
+#include "CrashDialog.h"
+#include "icons/MessageIcons.h"
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  const QStringList args = app.arguments();
-  if (args.size() < 2) {
-    std::fprintf(stderr, "usage: crashreporter <report file> [<program to restart>]\n");
+  QStringList args = app.arguments().mid(1);
+  QString language;
+  if (args.size() >= 2 && args.first() == QLatin1String("--language")) {
+    language = args.at(1);
+    args = args.mid(2);
+  }
+  if (args.isEmpty()) {
+    std::fprintf(stderr,
+                 "usage: crashreporter [--language <code>] <report file> [<program to restart>]\n");
     return 2;
   }
-  const QString reportFile = args.at(1);
-  const QString restart = args.size() > 2 ? args.at(2) : QString();
+  const QString reportFile = args.at(0);
+  const QString restart = args.size() > 1 ? args.at(1) : QString();
+  Crash::installReporterTranslator(
+      &app, QCoreApplication::applicationDirPath() + QStringLiteral("/translations"), language);
 
   QMessageBox box;
-  box.setIcon(QMessageBox::Warning);
-  box.setWindowTitle(QCoreApplication::translate("CrashReporter", "Crash Report"));
-  box.setText(QCoreApplication::translate("CrashReporter", "The program closed unexpectedly."));
-  box.setInformativeText(
-      QCoreApplication::translate("CrashReporter", "A report was saved to:\n%1").arg(reportFile));
-  QPushButton* restartButton = nullptr;
-  if (!restart.isEmpty() && QFileInfo(restart).isExecutable()) {
-    restartButton = box.addButton(QCoreApplication::translate("CrashReporter", "Restart"),
-                                  QMessageBox::AcceptRole);
-  }
-  QPushButton* showButton = box.addButton(
-      QCoreApplication::translate("CrashReporter", "Show Report"), QMessageBox::ActionRole);
-  box.addButton(QMessageBox::Close);
+  const Crash::ReportBox buttons = Crash::prepareReportBox(
+      &box, reportFile, !restart.isEmpty() && QFileInfo(restart).isExecutable());
   box.exec();
 
-  if (box.clickedButton() == showButton) {
+  if (box.clickedButton() == buttons.showReport) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(reportFile));
-  } else if (restartButton && box.clickedButton() == restartButton) {
+  } else if (buttons.restart && box.clickedButton() == buttons.restart) {
     if (!QProcess::startDetached(restart, {})) {
-      QMessageBox::critical(
-          nullptr, box.windowTitle(),
-          QCoreApplication::translate("CrashReporter", "The program could not be started."));
+      QMessageBox failed(QMessageBox::NoIcon, box.windowTitle(), Crash::restartFailedText(),
+                         QMessageBox::Ok);
+      failed.setIconPixmap(Icons::messagePixmap(QMessageBox::Critical, failed.devicePixelRatioF()));
+      failed.exec();
       return 1;
     }
   }

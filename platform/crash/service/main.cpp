@@ -6,10 +6,12 @@
 //       instance already serves, and with 0 when the program is gone.
 //
 //   ZentCrashService --report <pid> <signal> <thread> <info file> <report folder> <log folder>
+//                    [<language>]
 //       Started by the program's crash handler at the moment of a crash.
 //       Reads the crash details from its standard input, collects the stacks
 //       of every thread of the crashed process, writes the report into the
-//       report folder and offers the user to restart the program.
+//       report folder and offers the user to restart the program, in the
+//       program's language when it is given.
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -117,6 +119,7 @@ int report(const QStringList& args) {
   }
   const QString pid = args.at(2), signo = args.at(3), thread = args.at(4);
   const QString infoFile = args.at(5), reportFolder = args.at(6), logFolder = args.at(7);
+  const QString language = args.size() > 8 ? args.at(8) : QString();
 
   // The crash handler writes the details and then closes the pipe.
   QFile input;
@@ -163,7 +166,9 @@ int report(const QStringList& args) {
 
   const QString reporter = info.value(QStringLiteral("CrashReporterExe"));
   if (!reporter.isEmpty() && QFileInfo(reporter).isExecutable()) {
-    QStringList reporterArgs{path};
+    QStringList reporterArgs;
+    if (!language.isEmpty()) reporterArgs << QStringLiteral("--language") << language;
+    reporterArgs << path;
     const QString restart = info.value(QStringLiteral("RestartExecutable"));
     if (!restart.isEmpty()) reporterArgs << restart;
     if (!QProcess::startDetached(reporter, reporterArgs)) {

@@ -164,6 +164,7 @@ FocusScope {
         z: 1
         Accessible.role: Accessible.ButtonMenu
         Accessible.name: qsTr("Window menu") + root.lc
+        Accessible.onPressAction: rootWindow.openWindowMenu()
         Rectangle {
             anchors.fill: parent
             radius: ZPalette.radius
@@ -266,6 +267,10 @@ FocusScope {
                         enabled: credentials.usable
                         editable: true
                         placeholderText: root.usernamePlaceholder
+                        Accessible.role: Accessible.ComboBox
+                        Accessible.name: root.usernamePlaceholder
+                        Accessible.editable: true
+                        Accessible.focusable: true
                         onTextChanged: if (rootItem.username !== text.trim()) rootItem.username = text
                         onSelectedTextChanged: if (activeFocus && root.editActions) root.editActions.selectedText = selectedText
                         onActiveFocusChanged: root.trackEditField(userCombo, activeFocus)
@@ -359,6 +364,9 @@ FocusScope {
                 height: ZPalette.controlHeight
                 editable: false
                 visible: root.configsAnnounced && root.configsCount > 1 && root.state === "signin"
+                Accessible.role: Accessible.ComboBox
+                Accessible.name: qsTr("Configuration") + root.lc
+                Accessible.focusable: true
                 onActivatedIdxChanged: function(index) {
                     rootItem.configName = text;
                     rootItem.configIdx = index;

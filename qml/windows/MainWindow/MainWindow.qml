@@ -42,6 +42,19 @@ Rectangle {
         var t = mainWindow.availabilityText(state);
         return t !== "" ? t : qsTr("Offline") + lc;
     }
+    // A group header as a screen reader says it: its name and its count,
+    // or what its search is doing.
+    function groupAccessibleName(title, error, searching, online, total, more) {
+        if (error !== undefined && error !== "")
+            return title + ", " + error;
+        if (searching === true)
+            return title + ", " + qsTr("Searching...") + lc;
+        if (more === true)
+            return title + ", " + qsTr("(first %1 shown, more exist)").arg(total) + lc;
+        if (online === undefined)
+            return title + ", " + qsTr("%1 found").arg(total) + lc;
+        return title + ", " + qsTr("%1 of %2 online").arg(online).arg(total) + lc;
+    }
     function initials(name) {
         var parts = String(name).trim().split(/\s+/);
         var s = parts.length > 0 && parts[0].length > 0 ? parts[0][0] : "?";
@@ -354,6 +367,8 @@ Rectangle {
             boundsBehavior: Flickable.StopAtBounds
             activeFocusOnTab: true
             highlightFollowsCurrentItem: false
+            Accessible.role: Accessible.List
+            Accessible.name: qsTr("Contacts") + root.lc
             Keys.onUpPressed: mainWindow.moveSelection(true, true)
             Keys.onDownPressed: mainWindow.moveSelection(false, true)
             Keys.onReturnPressed: mainWindow.triggerDefaultAction()
@@ -378,6 +393,19 @@ Rectangle {
                 // Only a contact has a card: not a group header, nor a
                 // directory row without one.
                 readonly property bool hasCard: !header && !!model.contact
+                readonly property string groupTitle: !header ? ""
+                    : model.groupId === 16777204 ? qsTr("Favorites") + root.lc
+                    : model.groupId === 16777203 ? qsTr("Other Contacts") + root.lc
+                    : model.groupName
+                readonly property bool isSearchResult: !header && !!model.contact && model.contact.isSearchResult
+                readonly property string presenceName: root.presenceText(model.presence === undefined ? 0 : model.presence)
+                readonly property string statusLine: (mainWindow && mainWindow.showStatus && model.statusText !== undefined)
+                                                     ? model.statusText : ""
+                // A directory entry has no presence: it shows what the text
+                // was found in, when that is not its name.
+                readonly property string presenceLine: isSearchResult
+                    ? (model.contact.searchHitString !== model.displayName ? model.contact.searchHitString : "")
+                    : (statusLine !== "" ? statusLine : presenceName)
                 // The row's contact (none for a group header), for its card and menus.
                 readonly property QtObject contactObject: header || !model.contact ? null : model.contact
                 function putAwayCard() {
@@ -388,6 +416,23 @@ Rectangle {
                 height: header ? pal.controlHeight * 1.1 : pal.controlHeight * 1.6
                 color: header ? pal.disabledBackground
                               : (selected ? pal.selection : (rowMouse.containsMouse ? pal.hover : "transparent"))
+                // The current row holds the list's keyboard focus, so that
+                // moving with the arrows moves the focus (and a screen
+                // reader's) from row to row.
+                focus: ListView.isCurrentItem
+                // What a screen reader says of a row: a contact's name and
+                // presence ("Alice Moreno, Available"), a group's name and
+                // how many are in it.
+                Accessible.role: header ? Accessible.Heading : Accessible.ListItem
+                Accessible.name: header ? root.groupAccessibleName(row.groupTitle, model.groupError, model.groupSearching,
+                                                                   model.groupOnline, model.groupTotal, model.groupMore)
+                                        : [model.displayName === undefined ? "" : model.displayName,
+                                           row.isSearchResult ? row.presenceLine : row.presenceName]
+                                          .filter(function(part) { return part !== ""; }).join(", ")
+                Accessible.description: header || row.isSearchResult ? "" : row.statusLine
+                Accessible.selectable: !header
+                Accessible.selected: selected
+                Accessible.focusable: true
 
                 Timer {
                     id: hoverDelay
@@ -403,9 +448,7 @@ Rectangle {
                     spacing: pal.unit * 2
                     Text {
                         objectName: "groupHeaderName"
-                        text: row.header ? (model.groupId === 16777204 ? qsTr("Favorites") + root.lc
-                                                                       : (model.groupId === 16777203 ? qsTr("Other Contacts") + root.lc
-                                                                                                     : model.groupName)) : ""
+                        text: row.groupTitle
                         textFormat: Text.PlainText
                         color: pal.strongText
                         font.family: pal.fontFamily
@@ -486,12 +529,7 @@ Rectangle {
                     }
                     Text {
                         width: parent.width
-                        // A directory entry has no presence: it shows what the
-                        // text was found in, when that is not its name.
-                        text: (model.contact && model.contact.isSearchResult)
-                              ? (model.contact.searchHitString !== model.displayName ? model.contact.searchHitString : "")
-                              : (mainWindow && mainWindow.showStatus && model.statusText !== undefined && model.statusText !== "")
-                              ? model.statusText : root.presenceText(model.presence === undefined ? 0 : model.presence)
+                        text: row.presenceLine
                         textFormat: Text.PlainText
                         elide: Text.ElideRight
                         color: pal.mutedText
@@ -582,6 +620,8 @@ Rectangle {
             clip: true
             model: root.rooms
             activeFocusOnTab: true
+            Accessible.role: Accessible.List
+            Accessible.name: qsTr("Rooms") + root.lc
             // The user's own room heads the list: a click joins it, the
             // right button opens its menu (join, copy the invitation).
             header: Rectangle {
@@ -740,6 +780,8 @@ Rectangle {
                 clip: true
                 model: proxytimelineModel
                 activeFocusOnTab: true
+                Accessible.role: Accessible.List
+                Accessible.name: qsTr("History") + root.lc
                 boundsBehavior: Flickable.StopAtBounds
                 onCurrentIndexChanged: mainWindow.historySelectionChanged(currentIndex)
                 Keys.onReturnPressed: mainWindow.triggerDefaultAction()
@@ -756,6 +798,15 @@ Rectangle {
                     objectName: "historyRow"
                     readonly property bool isNew: model.isNew === true
                     width: historyList.width
+                    // As in the contact list: the current row has the focus,
+                    // and a screen reader reads who and when.
+                    focus: ListView.isCurrentItem
+                    Accessible.role: Accessible.ListItem
+                    Accessible.name: [historyName.text, historyDetails.text]
+                                     .filter(function(part) { return part !== ""; }).join(", ")
+                    Accessible.selectable: true
+                    Accessible.selected: historyList.currentIndex === index
+                    Accessible.focusable: true
                     height: pal.controlHeight * 1.6
                     color: historyList.currentIndex === index ? pal.selection
                                                              : (historyMouse.containsMouse ? pal.hover : "transparent")
@@ -770,6 +821,7 @@ Rectangle {
                         anchors { left: arrow.right; leftMargin: pal.unit * 3; right: parent.right; rightMargin: pal.unit * 3
                                   verticalCenter: parent.verticalCenter }
                         Text {
+                            id: historyName
                             width: parent.width
                             text: model.name === undefined ? "" : model.name
                             textFormat: Text.PlainText
@@ -780,6 +832,7 @@ Rectangle {
                             font.bold: parent.parent.isNew
                         }
                         Text {
+                            id: historyDetails
                             width: parent.width
                             objectName: "historyDetails"
                             // In the interface's language, whatever the system's.

@@ -17,14 +17,35 @@ Item {
 
     width: 33
     height: 33
+    // Reached with Tab, pressed with Space or Enter, and by a screen
+    // reader's press action, as a click does.
+    activeFocusOnTab: enabled
     Accessible.role: Accessible.Button
     Accessible.name: tip
+    Accessible.focusable: true
+    Accessible.onPressAction: button.clicked()
+    Keys.onPressed: function(event) {
+        if (event.isAutoRepeat)
+            return;
+        if (event.key === Qt.Key_Space || event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
+            event.accepted = true;
+            button.clicked();
+        }
+    }
 
     // The shared palette under a short name.
     readonly property QtObject pal: ZPalette
 
     Kelvantic.ToolTip { id: toolTip }
 
+    Rectangle {
+        anchors.fill: parent
+        radius: pal.radius + 2
+        color: "transparent"
+        border.width: pal.focusWidth
+        border.color: pal.accentText
+        visible: button.activeFocus
+    }
     Rectangle {
         anchors.fill: parent
         anchors.margins: 2

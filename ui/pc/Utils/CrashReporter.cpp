@@ -53,6 +53,8 @@ QString CrashReporter::infoFilePath() const {
 
 QString CrashReporter::reportFolder() const { return m_dataFolder + QStringLiteral("/crashes"); }
 
+void CrashReporter::setLanguage(const QString& code) { Crash::ExceptionHandler::setLanguage(code); }
+
 QString CrashReporter::buildId(const QString& version) {
   const int number = version.section(QLatin1Char('.'), -1).toInt();
   return QString::asprintf("%02d%02d%02d%05d", 2014, 9, 17, number);

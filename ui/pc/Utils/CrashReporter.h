@@ -40,6 +40,9 @@ class CrashReporter : public QObject {
 
   // "%04d%02d%02d%05d" of the build date and the version's last dotted part.
   static QString buildId(const QString& version);
+  // The language the crash reporter's dialog speaks after a crash: the
+  // interface language, told whenever it is chosen or changed.
+  static void setLanguage(const QString& code);
 
  signals:
   void initError();

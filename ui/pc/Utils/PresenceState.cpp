@@ -46,27 +46,27 @@ PresenceState::Kind PresenceState::kindOf(int state) {
 
 QString PresenceState::text(int state) {
   // The texts belong to the presence helper's translation context, where
-  // the catalogues have always kept them.
-  const char* const context = "Utils::PresenceHelper";
+  // the catalogues have always kept them (written out at each text, so that
+  // lupdate finds them).
   switch (kindOf(state)) {
     case KindOffline:
-      return QCoreApplication::translate(context, "Offline");
+      return QCoreApplication::translate("Utils::PresenceHelper", "Offline");
     case KindPending:
-      return QCoreApplication::translate(context, "Pending");
+      return QCoreApplication::translate("Utils::PresenceHelper", "Pending");
     case KindAway:
-      return QCoreApplication::translate(context, "Away");
+      return QCoreApplication::translate("Utils::PresenceHelper", "Away");
     case KindAvailable:
-      return QCoreApplication::translate(context, "Available");
+      return QCoreApplication::translate("Utils::PresenceHelper", "Available");
     case KindDeskphone:
-      return QCoreApplication::translate(context, "Deskphone");
+      return QCoreApplication::translate("Utils::PresenceHelper", "Deskphone");
     case KindMobile:
-      return QCoreApplication::translate(context, "Mobile");
+      return QCoreApplication::translate("Utils::PresenceHelper", "Mobile");
     case KindBusy:
-      return QCoreApplication::translate(context, "Busy");
+      return QCoreApplication::translate("Utils::PresenceHelper", "Busy");
     case KindMeeting:
-      return QCoreApplication::translate(context, "Meeting");
+      return QCoreApplication::translate("Utils::PresenceHelper", "Meeting");
     case KindCall:
-      return QCoreApplication::translate(context, "Call");
+      return QCoreApplication::translate("Utils::PresenceHelper", "Call");
     case KindNone:
       break;
   }

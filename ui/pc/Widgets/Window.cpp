@@ -14,6 +14,7 @@
 #include <TP/Core/Logging.h>
 #include "libqml/window/StayOnTop.h"
 
+#include "Utils/Accessibility.h"
 #include "Utils/SettingsKeys.h"
 #include "Utils/WindowManager.h"
 
@@ -38,6 +39,7 @@ bool settingSwitch(const QVariant& v, bool fallback, const QString& key) {
 
 Window::Window(QWidget* parent, bool alwaysOnTop, bool registerWithWindowManager)
     : Utils::HelpInterface(parent, Qt::Window) {
+  Utils::Accessibility::install();
   setAttribute(Qt::WA_DeleteOnClose);
   if (!alwaysOnTop) {
     const QVariant v = RAZ::Settings(RAZ::Settings::User).value(Utils::SettingsKey::AlwaysOnTop);

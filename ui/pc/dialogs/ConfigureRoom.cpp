@@ -91,6 +91,8 @@ void setNumber(QXmppDataForm::Field& field, int number) {
     field.setValue(smallest);
 }
 
+// The form's texts; each caller marks its text with the form's context
+// (QT_TRANSLATE_NOOP), which is how lupdate finds it.
 QString tx(const char* text) { return QCoreApplication::translate("ConfigureRoomDialog", text); }
 }  // namespace
 
@@ -153,10 +155,13 @@ void ConfigureRoom::loadForm() {
 void ConfigureRoom::setTexts() {
   if (m_maximumHistory > 0)
     m_ui->enableHistory->setToolTip(
-        tx("If you enable the history anyone joining this room will see the last %1 messages "
-           "sent")
+        tx(QT_TRANSLATE_NOOP(
+               "ConfigureRoomDialog",
+               "If you enable the history anyone joining this room will see the last %1 messages "
+               "sent"))
             .arg(m_maximumHistory));
-  setTitle(m_creationMode ? tx("Create Room") : tx("Edit Room"));
+  setTitle(m_creationMode ? tx(QT_TRANSLATE_NOOP("ConfigureRoomDialog", "Create Room"))
+                          : tx(QT_TRANSLATE_NOOP("ConfigureRoomDialog", "Edit Room")));
 }
 
 QString ConfigureRoom::helpContext() const {
@@ -243,8 +248,10 @@ void ConfigureRoom::accepted() {
   emit roomConfigAccepted(m_roomJid, m_form, m_creationMode);
   if (!m_creationMode && !wasMembersOnly && isPrivate)
     MessageWindow::showInformation(
-        tx("Room Changed to Private Room"),
-        tx("Chat room changed to private room, re-invite members to chat room."), false);
+        tx(QT_TRANSLATE_NOOP("ConfigureRoomDialog", "Room Changed to Private Room")),
+        tx(QT_TRANSLATE_NOOP("ConfigureRoomDialog",
+                             "Chat room changed to private room, re-invite members to chat room.")),
+        false);
   close();
 }
 

@@ -35,6 +35,8 @@ QString key(const char* name) {
   return QStringLiteral("presence/location_publish/") + QLatin1String(name);
 }
 
+// Each caller marks its text with the form's context (QT_TRANSLATE_NOOP),
+// which is how lupdate finds it.
 QString formText(const char* text) { return QCoreApplication::translate(kForm, text); }
 
 bool isOffset(const QString& offset) {
@@ -142,15 +144,18 @@ bool LocationPublish::canClose() {
 
 void LocationPublish::retranslate() {
   setTitle(tr("My Location"));
-  m_label->setText(formText(
+  m_label->setText(formText(QT_TRANSLATE_NOOP(
+      "LocationPublishDialog",
       "Your location is automatically determined when a location change is detected. You can "
       "choose to publish the automatically determined location or manually set the location "
-      "description and time zone."));
-  m_manual->setText(formText("Use manual location"));
-  m_region->setPlaceholderText(formText("Set Location"));
-  m_alwaysAsk->setText(formText("Always ask before publishing new location information"));
-  m_setButton->setText(formText("Publish Location"));
-  m_clearButton->setText(formText("No Location"));
+      "description and time zone.")));
+  m_manual->setText(formText(QT_TRANSLATE_NOOP("LocationPublishDialog", "Use manual location")));
+  m_region->setPlaceholderText(
+      formText(QT_TRANSLATE_NOOP("LocationPublishDialog", "Set Location")));
+  m_alwaysAsk->setText(formText(QT_TRANSLATE_NOOP(
+      "LocationPublishDialog", "Always ask before publishing new location information")));
+  m_setButton->setText(formText(QT_TRANSLATE_NOOP("LocationPublishDialog", "Publish Location")));
+  m_clearButton->setText(formText(QT_TRANSLATE_NOOP("LocationPublishDialog", "No Location")));
   const int index = m_time->currentIndex();
   buildTimeList();
   if (index >= 0 && index < m_time->count()) m_time->setCurrentIndex(index);

@@ -7,16 +7,15 @@
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpacerItem>
 #include <QStyle>
-#include <QSvgRenderer>
 #include <QVBoxLayout>
 
 #include <RAZ/Settings.h>
+#include <icons/MessageIcons.h>
 #include "Utils/SettingsKeys.h"
 #include "Utils/WindowManager.h"
 
@@ -28,6 +27,7 @@ QMap<MessageWindow*, int> MessageWindow::s_clickedButtons;
 
 namespace {
 
+// The picture's side, as the pictures are drawn (see Icons::messagePixmap).
 const int kIconSize = 32;
 
 // The look of the style object: its background, text and accent colours and
@@ -45,57 +45,10 @@ const char kStyleSheet[] =
     "#messageWindowDialog QPushButton#noButton, #messageWindowDialog QPushButton#cancelButton {"
     " background: %%colors:mediumBackground%%; color: %%colors:loginDarkText%%; }";
 
-QString themeIconPath(QMessageBox::Icon kind) {
-  switch (kind) {
-    case QMessageBox::Information:
-      return QStringLiteral(":/icons/message_information.svg");
-    case QMessageBox::Warning:
-      return QStringLiteral(":/icons/message_warning.svg");
-    case QMessageBox::Critical:
-      return QStringLiteral(":/icons/message_critical.svg");
-    case QMessageBox::Question:
-      return QStringLiteral(":/icons/message_question.svg");
-    default:
-      return QString();
-  }
-}
-
-QStyle::StandardPixmap styleIcon(QMessageBox::Icon kind) {
-  switch (kind) {
-    case QMessageBox::Warning:
-      return QStyle::SP_MessageBoxWarning;
-    case QMessageBox::Critical:
-      return QStyle::SP_MessageBoxCritical;
-    case QMessageBox::Question:
-      return QStyle::SP_MessageBoxQuestion;
-    default:
-      return QStyle::SP_MessageBoxInformation;
-  }
-}
-
 }  // namespace
 
 QPixmap MessageWindow::iconPixmap(QMessageBox::Icon kind, qreal devicePixelRatio) {
-  if (kind == QMessageBox::NoIcon) return QPixmap();
-  const qreal dpr = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
-  const QSize devicePixels = QSize(kIconSize, kIconSize) * dpr;
-  QSvgRenderer renderer(themeIconPath(kind));
-  if (renderer.isValid()) {
-    QImage image(devicePixels, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    renderer.render(&painter);
-    painter.end();
-    QPixmap pixmap = QPixmap::fromImage(image);
-    pixmap.setDevicePixelRatio(dpr);
-    return pixmap;
-  }
-  // The style may have no picture that large: show what it has at the
-  // same on-screen size rather than blow it up.
-  const QIcon icon = QApplication::style()->standardIcon(styleIcon(kind));
-  QPixmap pixmap = icon.pixmap(devicePixels);
-  if (!pixmap.isNull()) pixmap.setDevicePixelRatio(qreal(pixmap.width()) / kIconSize);
-  return pixmap;
+  return Icons::messagePixmap(kind, devicePixelRatio);
 }
 
 MessageWindow::MessageWindow(QWidget* parent, const QString& title, const QString& text,

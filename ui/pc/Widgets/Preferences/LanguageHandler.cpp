@@ -11,6 +11,7 @@
 #include "Application.h"
 #include "I18N.h"
 #include "Utils/AppPaths.h"
+#include "Utils/CrashReporter.h"
 #include "Utils/LanguageChoice.h"
 #include "Utils/SettingsKeys.h"
 #include "ui_preferences.h"
@@ -79,6 +80,7 @@ void LanguageHandler::saveSettings() {
   // Loading an installed translator again sends the language-change event
   // that retranslates every open window.
   own->load(QStringLiteral("ui_") + lang, dir);
+  CrashReporter::setLanguage(lang);
   qt->load(QStringLiteral("qt_") + lang, I18N::qtCatalogueFolder(lang, dir));
   if (auto* application = qobject_cast<Application*>(QCoreApplication::instance()))
     application->loadTranslator(2, QStringLiteral("ui_custom_") + lang, dir);

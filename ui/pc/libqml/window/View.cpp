@@ -9,6 +9,7 @@
 #include <TP/Core/Logging.h>
 #include "libqml/window/StayOnTop.h"
 
+#include "Utils/Accessibility.h"
 #include "libqml/QmlRegistration.h"
 #include "libqml/utils/QmlHelper.h"
 #include "libqml/utils/Style.h"
@@ -20,6 +21,8 @@ View::View(QWidget* parent) : QQuickWidget(parent) {
   // Every scene may use the program's own elements; registering them is
   // done once, whichever view comes first.
   registerTypes();
+  Utils::Accessibility::install();
+  Utils::Accessibility::registerScene(this, quickWindow());
   m_qmlHelper = new QmlHelper(this);
   m_style = Style::instance();
   if (!m_style)
@@ -148,6 +151,8 @@ void View::keyReleaseEvent(QKeyEvent* e) {
 }
 
 void View::showEvent(QShowEvent* e) {
+  // Before a screen reader can meet any item of the scene.
+  Utils::Accessibility::registerScene(this, quickWindow());
   emit visibleChanged();
   QQuickWidget::showEvent(e);
 }

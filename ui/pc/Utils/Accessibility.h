@@ -1,0 +1,53 @@
+#pragma once
+
+class QObject;
+class QQuickWindow;
+
+namespace QML {
+class View;
+}
+
+namespace Utils {
+
+// How our windows appear to screen readers (through QAccessible, which the
+// desktop's accessibility bridge reads).
+//
+// A QML scene is shown by a QML::View, a QQuickWidget: Qt draws the scene in
+// an offscreen QQuickWindow and shows the picture in the widget. Left to
+// itself, Qt gives that offscreen window an accessible interface of its own
+// that belongs to no visible window: the scene's items hang under a frame
+// that is never shown, and the widget that is shown is an empty filler. So
+// a screen reader can neither reach the items from the window the user sees
+// nor tell a hidden item from a shown one.
+//
+// We keep the scene in the widget and give both an interface of ours: the
+// view's lists the scene as its one child; the scene's (the offscreen
+// window's) names the view as its parent, takes the view's place, size,
+// visibility and focus, and lists the scene's accessible items. The items
+// keep Qt Quick's interfaces (roles, names, actions, text), whose parent is
+// the offscreen window, so the tree is whole both ways: window -> view ->
+// scene -> items and back. Only their visibility is ours: Qt Quick takes an
+// item for hidden whenever its window is, and the offscreen window never
+// shows, so it would call every item hidden; ours follows the view, the
+// item and its ancestors as the user sees them.
+// Showing the scene in a native window through a window container instead
+// would make the same tree, but a child native window breaks what relies on
+// the view being a plain widget: grabbing the scene (tests, the headless
+// platform), popups stacked over it and keyboard focus moving between the
+// scene and the widgets around it.
+//
+// Top-level windows get their roles: a QML window is a frame, a widget
+// window of ours a dialog, named by its title (a message window without a
+// title by its message).
+namespace Accessibility {
+
+// Installs the interfaces above, once; every view and window calls it
+// before it can be asked for.
+void install();
+
+// Marks the offscreen window of `view` as its scene; again whenever the view
+// is shown, after its scene is loaded.
+void registerScene(QML::View* view, QQuickWindow* scene);
+
+}  // namespace Accessibility
+}  // namespace Utils
