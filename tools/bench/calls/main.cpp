@@ -37,6 +37,7 @@
 #include <memory>
 
 #include "Application.h"
+#include "InProcess.h"
 #include "Utils/AppPaths.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
 #include "libqml/components/CommunicationsWindow.h"
@@ -47,30 +48,12 @@
 
 namespace {
 
+using BenchInProcess::median;
+using BenchInProcess::waitFor;
+
 const char kParty[] = "Alice Moreno";
 const int kPartyId = 101;
 const int kCallsForMemory = 50;
-
-double median(QList<double> values) {
-  if (values.isEmpty()) return 0;
-  std::sort(values.begin(), values.end());
-  return values.at(values.size() / 2);
-}
-
-// The benchmark runs outside an event loop of its own, where objects
-// deleted later (closed windows, ended sessions) would never go: they are
-// deleted here as the event loop would.
-template <typename Predicate>
-bool waitFor(Predicate done, int timeoutMs) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!done()) {
-    if (clock.elapsed() > timeoutMs) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-  return true;
-}
 
 // Everything the last steps left for later (windows and sessions deleted
 // late) is done now.
@@ -91,18 +74,10 @@ qint64 residentKb() {
 
 // A fresh home for this run, set before the application object exists.
 QTemporaryDir* freshHome() {
-  auto* home = new QTemporaryDir;
-  const QByteArray path = home->path().toLocal8Bit();
-  qputenv("HOME", path);
-  qputenv("XDG_CONFIG_HOME", path + "/.config");
-  qputenv("XDG_DATA_HOME", path + "/.local/share");
-  qputenv("XDG_CACHE_HOME", path + "/.cache");
-  qputenv("ZENT_INSTANCE_ID", "bench-calls-" + QByteArray::number(qint64(getpid())));
-  qputenv("ZENT_DEMO_PRESENCE_CHANGES", "0");
+  QTemporaryDir* home = BenchInProcess::freshHome("bench-calls-");
   qputenv("ZENT_DEMO_STEP_DELAY_MS", "0");
   // Only the calls the benchmark makes ring.
   qputenv("ZENT_DEMO_INCOMING_CALLS", "0");
-  qputenv("ZENT_SOUND_BACKEND", "silent");
   // The menu entry clicked is found by its English text.
   qputenv("LANG", "en_US.UTF-8");
   qputenv("LC_ALL", "en_US.UTF-8");
@@ -218,29 +193,13 @@ int main(int argc, char** argv) {
   Application app(argc, argv);
   QCommandLineParser parser;
   parser.addHelpOption();
-  parser.addOption({"dist", "The program's folder (default: the build's dist).", "path"});
+  BenchInProcess::addDistOption(parser);
   parser.addOption({"runs", "Calls timed of each kind (median over all), default 5.", "n", "5"});
   parser.process(app);
   QTextStream out(stdout);
   QTextStream err(stderr);
-  const QString dist =
-      parser.isSet("dist")
-          ? parser.value("dist")
-          : QDir(QCoreApplication::applicationDirPath() + "/../../../dist").absolutePath();
-  AppPaths::setExecutableDirOverride(dist);
-  if (!app.initialize()) {
-    err << "zent-bench-calls: the program did not start from " << dist << "\n";
-    return 2;
-  }
-  QML::LoginWindow* login = app.loginWindow();
-  login->setUsername(QStringLiteral("bench"));
-  login->setPassword(RAZ::Demo::Service::demoPassword());
-  login->onSigninClicked();
-  if (!waitFor([&app] { return app.mainWindow() && app.mainWindow()->isVisible(); }, 120000)) {
-    err << "zent-bench-calls: the main window did not show\n";
-    return 1;
-  }
-  QML::MainWindow* main = app.mainWindow();
+  QML::MainWindow* main = BenchInProcess::signIn(app, parser, "zent-bench-calls");
+  if (!main) return 1;
   QAbstractItemModel* list = main->contactSelectionListModel();
   int row = -1;
   for (int r = 0; list && r < list->rowCount() && row < 0; ++r) {

@@ -23,6 +23,7 @@
 #include <memory>
 
 #include "Application.h"
+#include "InProcess.h"
 #include "Utils/AppPaths.h"
 #include "libqml/components/LoginWindow.h"
 #include "libqml/components/MainWindow.h"
@@ -30,38 +31,16 @@
 
 namespace {
 
-double median(QList<double> values) {
-  if (values.isEmpty()) return 0;
-  std::sort(values.begin(), values.end());
-  return values.at(values.size() / 2);
-}
+using BenchInProcess::median;
+using BenchInProcess::waitFor;
 
 double maximum(const QList<double>& values) {
   return values.isEmpty() ? 0 : *std::max_element(values.begin(), values.end());
 }
 
-template <typename Predicate>
-bool waitFor(Predicate done, int timeoutMs) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!done()) {
-    if (clock.elapsed() > timeoutMs) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-  }
-  return true;
-}
-
 // A fresh home for this run, set before the application object exists.
 QTemporaryDir* freshHome() {
-  auto* home = new QTemporaryDir;
-  const QByteArray path = home->path().toLocal8Bit();
-  qputenv("HOME", path);
-  qputenv("XDG_CONFIG_HOME", path + "/.config");
-  qputenv("XDG_DATA_HOME", path + "/.local/share");
-  qputenv("XDG_CACHE_HOME", path + "/.cache");
-  qputenv("ZENT_INSTANCE_ID", "bench-search-" + QByteArray::number(qint64(getpid())));
-  qputenv("ZENT_DEMO_PRESENCE_CHANGES", "0");
-  qputenv("ZENT_SOUND_BACKEND", "silent");
+  QTemporaryDir* home = BenchInProcess::freshHome("bench-search-");
   if (qEnvironmentVariableIsEmpty("ZENT_DEMO_CONTACTS")) qputenv("ZENT_DEMO_CONTACTS", "10000");
   return home;
 }
@@ -77,29 +56,13 @@ int main(int argc, char** argv) {
   Application app(argc, argv);
   QCommandLineParser parser;
   parser.addHelpOption();
-  parser.addOption({"dist", "The program's folder (default: the build's dist).", "path"});
+  BenchInProcess::addDistOption(parser);
   parser.addOption({"runs", "Keystroke sequences typed (median over all), default 5.", "n", "5"});
   parser.process(app);
   QTextStream out(stdout);
   QTextStream err(stderr);
-  const QString dist =
-      parser.isSet("dist")
-          ? parser.value("dist")
-          : QDir(QCoreApplication::applicationDirPath() + "/../../../dist").absolutePath();
-  AppPaths::setExecutableDirOverride(dist);
-  if (!app.initialize()) {
-    err << "zent-bench-search: the program did not start from " << dist << "\n";
-    return 2;
-  }
-  QML::LoginWindow* login = app.loginWindow();
-  login->setUsername(QStringLiteral("bench"));
-  login->setPassword(RAZ::Demo::Service::demoPassword());
-  login->onSigninClicked();
-  if (!waitFor([&app] { return app.mainWindow() && app.mainWindow()->isVisible(); }, 120000)) {
-    err << "zent-bench-search: the main window did not show\n";
-    return 1;
-  }
-  QML::MainWindow* main = app.mainWindow();
+  QML::MainWindow* main = BenchInProcess::signIn(app, parser, "zent-bench-search");
+  if (!main) return 1;
   QML::View* view = main->view();
   QQuickItem* root = view->rootObject();
   QQuickItem* search = root ? root->findChild<QQuickItem*>("searchField") : nullptr;
