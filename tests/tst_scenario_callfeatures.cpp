@@ -63,18 +63,6 @@ RAZ::Controllers::CommsSessionController* comms() {
   return Scenario::app()->sessionManager()->commsSessionController();
 }
 
-QString waitForCommsWindow(const QString& party, QML::CommunicationsWindow** out) {
-  return ZentTest::waitForWindow<QML::CommunicationsWindow>(
-      out, [&party](QML::CommunicationsWindow* w) { return w->windowTitle().contains(party); });
-}
-
-QString waitForCallPopup(QML::CommunicationNotification** out) {
-  return ZentTest::waitForWindow<QML::CommunicationNotification>(
-      out, [](QML::CommunicationNotification* n) {
-        return n->type() == QML::CommunicationNotification::CallNotification;
-      });
-}
-
 bool noCallPopup() {
   return !ZentTest::findWindow<QML::CommunicationNotification>(
       [](QML::CommunicationNotification* n) {
@@ -119,7 +107,7 @@ QString callAndWaitForAnswer(const QString& name, const QString& number,
   }
   problem = ZentTest::triggerMenuEntry(menu, {QStringLiteral("Call"), number});
   if (!problem.isEmpty()) return problem;
-  problem = waitForCommsWindow(name, window);
+  problem = Scenario::waitForCommsWindow(name, window);
   if (!problem.isEmpty()) return problem;
   return SceneDriver::of(*window).waitText(QStringLiteral("callState"),
                                            QStringLiteral("Call Active"));
@@ -500,7 +488,7 @@ class ScenarioCallFeatures : public QObject {
     QSignalSpy rang(comms(), SIGNAL(sessionCreated(RAZ::Controllers::CommunicationSession*, bool)));
     QVERIFY(CommsScript::ringIn(kAlice, false));
     QML::CommunicationNotification* popup = nullptr;
-    REQUIRE(waitForCallPopup(&popup));
+    REQUIRE(Scenario::waitForCallPopup(&popup));
     auto* session = qobject_cast<CommunicationSession*>(popup->session());
     QVERIFY(session);
     // Nobody answers: the caller gives up.
@@ -509,7 +497,7 @@ class ScenarioCallFeatures : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(historyBadge().toInt(), before + 1, ZentTest::kWaitMs);
 
     QVERIFY(CommsScript::ringIn(kFelix, false));
-    REQUIRE(waitForCallPopup(&popup));
+    REQUIRE(Scenario::waitForCallPopup(&popup));
     REQUIRE(SceneDriver(popup).click(QStringLiteral("declineButton")));
     QTRY_VERIFY_WITH_TIMEOUT(noCallPopup(), ZentTest::kWaitMs);
     QTRY_COMPARE_WITH_TIMEOUT(historyBadge().toInt(), before + 2, ZentTest::kWaitMs);
@@ -641,7 +629,7 @@ class ScenarioCallFeatures : public QObject {
     settings->close();
     QVERIFY(CommsScript::ringIn(kAlice, false));
     QML::CommunicationNotification* popup = nullptr;
-    REQUIRE(waitForCallPopup(&popup));
+    REQUIRE(Scenario::waitForCallPopup(&popup));
     REQUIRE(SceneDriver(popup).click(QStringLiteral("declineButton")));
     QTRY_VERIFY_WITH_TIMEOUT(noCallPopup(), ZentTest::kWaitMs);
   }
@@ -655,7 +643,7 @@ class ScenarioCallFeatures : public QObject {
     REQUIRE(main.click(QStringLiteral("leftPaneButton0")));
     QVERIFY(CommsScript::ringIn(kAlice, false));
     QML::CommunicationNotification* popup = nullptr;
-    REQUIRE(waitForCallPopup(&popup));
+    REQUIRE(Scenario::waitForCallPopup(&popup));
     // The user works on in the main window, the keyboard there.
     REQUIRE(main.focus(QStringLiteral("searchField")));
     QTRY_VERIFY_WITH_TIMEOUT(mainWindow->isActiveWindow(), ZentTest::kWaitMs);
@@ -666,7 +654,7 @@ class ScenarioCallFeatures : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(popup->isActiveWindow(), ZentTest::kWaitMs);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QML::CommunicationsWindow* window = nullptr;
-    REQUIRE(waitForCommsWindow(kAliceName, &window));
+    REQUIRE(Scenario::waitForCommsWindow(kAliceName, &window));
     REQUIRE(SceneDriver::of(window).waitText(QStringLiteral("callState"),
                                              QStringLiteral("Call Active")));
     QTRY_VERIFY_WITH_TIMEOUT(noCallPopup(), ZentTest::kWaitMs);
@@ -674,7 +662,7 @@ class ScenarioCallFeatures : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
 
     QVERIFY(CommsScript::ringIn(kFelix, false));
-    REQUIRE(waitForCallPopup(&popup));
+    REQUIRE(Scenario::waitForCallPopup(&popup));
     REQUIRE(main.focus(QStringLiteral("searchField")));
     QTRY_VERIFY_WITH_TIMEOUT(mainWindow->isActiveWindow(), ZentTest::kWaitMs);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_A,
@@ -706,7 +694,7 @@ class ScenarioCallFeatures : public QObject {
     REQUIRE(openContactMenu(main, kAliceName, &contact));
     REQUIRE(ZentTest::triggerMenuEntry(contact, {QStringLiteral("Call"), kAliceWork}));
     QML::CommunicationsWindow* window = nullptr;
-    REQUIRE(waitForCommsWindow(kAliceName, &window));
+    REQUIRE(Scenario::waitForCommsWindow(kAliceName, &window));
     SceneDriver call = SceneDriver::of(window);
     REQUIRE(call.waitText(QStringLiteral("callState"), QStringLiteral("Calling")));
     REQUIRE(call.waitText(QStringLiteral("callState"), QStringLiteral("Call Active")));
@@ -720,7 +708,7 @@ class ScenarioCallFeatures : public QObject {
     QVERIFY2(refused != QStringLiteral("ok") && !refused.startsWith('('), qPrintable(refused));
     QCOMPARE(control("incoming-call 101"), QString("ok"));
     QML::CommunicationNotification* popup = nullptr;
-    REQUIRE(waitForCallPopup(&popup));
+    REQUIRE(Scenario::waitForCallPopup(&popup));
     QCOMPARE(rang.count(), 1);
     REQUIRE(SceneDriver(popup).click(QStringLiteral("declineButton")));
     QTRY_VERIFY_WITH_TIMEOUT(noCallPopup(), ZentTest::kWaitMs);

@@ -43,26 +43,10 @@ const char kAliceWork[] = "Work: +4930100101";
 const QStringList kCallControls = {"endButton", "muteButton", "holdButton", "dialpadButton",
                                    "transferButton"};
 
-QString waitForCommsWindow(const QString& party, QML::CommunicationsWindow** out) {
-  return ZentTest::waitForWindow<QML::CommunicationsWindow>(
-      out, [&party](QML::CommunicationsWindow* w) { return w->windowTitle().contains(party); });
-}
-
-// Right-clicks the contact's row in the main window and waits for its menu.
-QString openContactMenu(const QString& name, QMenu** menu) {
-  SceneDriver main = Scenario::mainScene();
-  QString problem = main.waitVisible(QStringLiteral("contactRow"));
-  if (!problem.isEmpty()) return problem;
-  QQuickItem* row = main.row(QStringLiteral("contactRow"), name, &problem);
-  if (!row) return problem;
-  problem = main.rightClick(row);
-  return problem.isEmpty() ? ZentTest::waitForMenu(menu) : problem;
-}
-
 // Right-click Alice ▸ `entry` ▸ her work number; waits for the call window.
 QString callAlice(const QString& entry, QML::CommunicationsWindow** window) {
   QMenu* menu = nullptr;
-  QString problem = openContactMenu(kAliceName, &menu);
+  QString problem = Scenario::openContactMenu(kAliceName, &menu);
   if (!problem.isEmpty()) return problem;
   // An entry with one number has no submenu of numbers.
   QStringList path{entry};
@@ -70,7 +54,7 @@ QString callAlice(const QString& entry, QML::CommunicationsWindow** window) {
     if (e.text == entry && e.hasSubmenu) path << QString::fromLatin1(kAliceWork);
   problem = ZentTest::triggerMenuEntry(menu, path);
   if (!problem.isEmpty()) return problem;
-  return waitForCommsWindow(kAliceName, window);
+  return Scenario::waitForCommsWindow(kAliceName, window);
 }
 
 SceneDriver footerOf(QML::CommunicationsWindow* window) {

@@ -72,11 +72,6 @@ QList<CommunicationSession*> openSessions() {
   return comms() ? comms()->commsList() : QList<CommunicationSession*>();
 }
 
-QString waitForCommsWindow(const QString& title, QML::CommunicationsWindow** out) {
-  return ZentTest::waitForWindow<QML::CommunicationsWindow>(
-      out, [&title](QML::CommunicationsWindow* w) { return w->windowTitle().contains(title); });
-}
-
 // The scene of the window's panes (chat, footer, participants) that shows
 // an item of that name, once one does.
 QString sceneWith(QWidget* window, const QString& name, SceneDriver* out) {
@@ -116,28 +111,14 @@ ChatInterface* chatOf(QML::CommunicationsWindow* window) {
   return session ? session->getChatInterface() : nullptr;
 }
 
-// Right-clicks the contact's row and waits for its menu.
-QString openContactMenu(const QString& name, QMenu** menu) {
-  SceneDriver main = mainScene();
-  QString problem = main.click(QStringLiteral("leftPaneButton0"));
-  if (!problem.isEmpty()) return problem;
-  problem = main.waitVisible(QStringLiteral("contactRow"));
-  if (!problem.isEmpty()) return problem;
-  main = mainScene();
-  QQuickItem* row = main.row(QStringLiteral("contactRow"), name, &problem);
-  if (!row) return problem;
-  problem = main.rightClick(row);
-  return problem.isEmpty() ? ZentTest::waitForMenu(menu) : problem;
-}
-
 // A chat with the contact from the contact's menu, its transcript loaded.
 QString openChatWith(const QString& name, QML::CommunicationsWindow** out) {
   QMenu* menu = nullptr;
-  QString problem = openContactMenu(name, &menu);
+  QString problem = Scenario::openContactMenu(name, &menu);
   if (!problem.isEmpty()) return problem;
   problem = ZentTest::triggerMenuEntry(menu, {QStringLiteral("Chat")});
   if (!problem.isEmpty()) return problem;
-  problem = waitForCommsWindow(name, out);
+  problem = Scenario::waitForCommsWindow(name, out);
   if (!problem.isEmpty()) return problem;
   return SceneDriver::of(*out).waitVisible(QStringLiteral("messageInput"));
 }
@@ -438,7 +419,7 @@ class ScenarioChatsTest : public QObject {
                                QStringLiteral("demo-room")));
     REQUIRE(ZentTest::clickButton(prompt, QStringLiteral("okButton")));
     QML::CommunicationsWindow* room = nullptr;
-    REQUIRE(waitForCommsWindow(kSupportDesk, &room));
+    REQUIRE(Scenario::waitForCommsWindow(kSupportDesk, &room));
     REQUIRE(waitForActiveRow(kSupportDesk));
   }
 
@@ -467,7 +448,7 @@ class ScenarioChatsTest : public QObject {
     QTest::keyClicks(name, QStringLiteral("Design review"));
     QTest::keyClick(name, Qt::Key_Return);
     QML::CommunicationsWindow* room = nullptr;
-    REQUIRE(waitForCommsWindow(QStringLiteral("Design review"), &room));
+    REQUIRE(Scenario::waitForCommsWindow(QStringLiteral("Design review"), &room));
     REQUIRE(
         waitForActiveRow(QStringLiteral("Design review"), QStringLiteral("Group Communications")));
     REQUIRE(showRooms(main));
@@ -548,7 +529,7 @@ class ScenarioChatsTest : public QObject {
     QVERIFY(!ZentTest::findWindow<QML::CommunicationsWindow>());
     REQUIRE(Scenario::signIn());
     QML::CommunicationsWindow* room = nullptr;
-    REQUIRE(waitForCommsWindow(QStringLiteral("release-planning"), &room));
+    REQUIRE(Scenario::waitForCommsWindow(QStringLiteral("release-planning"), &room));
     QVERIFY(!ZentTest::findWindow<Dialogs::MessageWindow>(
         [](Dialogs::MessageWindow* m) { return m->windowTitle() == "Failed to Join Room"; }));
   }
@@ -594,7 +575,7 @@ class ScenarioChatsTest : public QObject {
           Utils::ZentUrlHandler::encodePayload(l.call, l.chat, l.webcollab, l.jid);
       emit Scenario::app()->messageReceived(QStringLiteral("--zent:") + payload);
       QML::CommunicationsWindow* room = nullptr;
-      QString problem = waitForCommsWindow(l.title, &room);
+      QString problem = Scenario::waitForCommsWindow(l.title, &room);
       QVERIFY2(problem.isEmpty(), qPrintable(l.what + ": " + problem));
       QVERIFY2(!ZentTest::findWindow<Dialogs::MessageWindow>(), qPrintable(l.what));
       Scenario::tidy();
@@ -631,7 +612,7 @@ class ScenarioChatsTest : public QObject {
     QML::CommunicationsWindow* window = nullptr;
     // A click on the popup accepts the chat.
     REQUIRE(note.click(QStringLiteral("line")));
-    REQUIRE(waitForCommsWindow(kInesName, &window));
+    REQUIRE(Scenario::waitForCommsWindow(kInesName, &window));
     SceneDriver chat = SceneDriver::of(window);
     ChatInterface* ines = chatOf(window);
     QVERIFY(ines);
@@ -667,7 +648,7 @@ class ScenarioChatsTest : public QObject {
     ZentTest::takeMessages();
     REQUIRE(joinFromList(kReleasePlanning));
     QML::CommunicationsWindow* room = nullptr;
-    REQUIRE(waitForCommsWindow(kReleasePlanning, &room));
+    REQUIRE(Scenario::waitForCommsWindow(kReleasePlanning, &room));
     SceneDriver scene = SceneDriver::of(room);
     SceneDriver parties;
     REQUIRE(sceneWith(room, QStringLiteral("participantRow"), &parties));
@@ -704,10 +685,10 @@ class ScenarioChatsTest : public QObject {
   void selectedContactKeepsItsMenuAfterTheRooms() {
     REQUIRE(Scenario::signIn());
     QMenu* menu = nullptr;
-    REQUIRE(openContactMenu(kAliceName, &menu));
+    REQUIRE(Scenario::openContactMenu(kAliceName, &menu));
     ZentTest::closeMenus();
     REQUIRE(showRooms(mainScene()));
-    REQUIRE(openContactMenu(kAliceName, &menu));
+    REQUIRE(Scenario::openContactMenu(kAliceName, &menu));
     QVERIFY2(ZentTest::menuTexts(menu).contains(QStringLiteral("Chat")),
              qPrintable(ZentTest::menuTexts(menu).join(", ")));
   }
@@ -719,7 +700,7 @@ class ScenarioChatsTest : public QObject {
     QVERIFY(Scenario::demo().setOwnConferenceNumber(QString()));
     REQUIRE(joinFromList(kReleasePlanning));
     QML::CommunicationsWindow* room = nullptr;
-    REQUIRE(waitForCommsWindow(kReleasePlanning, &room));
+    REQUIRE(Scenario::waitForCommsWindow(kReleasePlanning, &room));
     SceneDriver scene = SceneDriver::of(room);
     REQUIRE(scene.waitText(QStringLiteral("conferenceWarning"),
                            QStringLiteral("Audio conference information has not been provided")));
@@ -727,7 +708,7 @@ class ScenarioChatsTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
     QVERIFY(Scenario::demo().setOwnConferenceNumber(QStringLiteral("+1 555 0100")));
     REQUIRE(joinFromList(kReleasePlanning));
-    REQUIRE(waitForCommsWindow(kReleasePlanning, &room));
+    REQUIRE(Scenario::waitForCommsWindow(kReleasePlanning, &room));
     scene = SceneDriver::of(room);
     REQUIRE(scene.waitVisible(QStringLiteral("messageInput")));
     QVERIFY(!scene.isVisible(QStringLiteral("conferenceWarning")));
@@ -795,7 +776,7 @@ class ScenarioChatsTest : public QObject {
     // subject.
     REQUIRE(joinFromList(kReleasePlanning));
     QML::CommunicationsWindow* room = nullptr;
-    REQUIRE(waitForCommsWindow(kReleasePlanning, &room));
+    REQUIRE(Scenario::waitForCommsWindow(kReleasePlanning, &room));
     SceneDriver scene = SceneDriver::of(room);
     ChatInterface* roomChat = chatOf(room);
     QVERIFY(roomChat);

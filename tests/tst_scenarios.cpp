@@ -38,28 +38,6 @@ QML::CommunicationsWindow* commsWindowWith(const QString& party) {
       [&party](QML::CommunicationsWindow* w) { return w->windowTitle().contains(party); });
 }
 
-QString waitForCommsWindow(const QString& party, QML::CommunicationsWindow** out) {
-  return ZentTest::waitForWindow<QML::CommunicationsWindow>(
-      out, [&party](QML::CommunicationsWindow* w) { return w->windowTitle().contains(party); });
-}
-
-QString waitForCallPopup(QML::CommunicationNotification** out) {
-  return ZentTest::waitForWindow<QML::CommunicationNotification>(
-      out, [](QML::CommunicationNotification* n) {
-        return n->type() == QML::CommunicationNotification::CallNotification;
-      });
-}
-
-// Right-clicks the contact's row in the main window and waits for its menu.
-QString openContactMenu(SceneDriver main, const QString& name, QMenu** menu) {
-  QString problem = main.waitVisible(QStringLiteral("contactRow"));
-  if (!problem.isEmpty()) return problem;
-  QQuickItem* row = main.row(QStringLiteral("contactRow"), name, &problem);
-  if (!row) return problem;
-  problem = main.rightClick(row);
-  return problem.isEmpty() ? ZentTest::waitForMenu(menu) : problem;
-}
-
 // Ends a call through its window's End button and the question that follows.
 QString endCallFrom(QML::CommunicationsWindow* window) {
   QPointer<QML::CommunicationsWindow> guard(window);
@@ -137,7 +115,7 @@ class ScenarioTest : public QObject {
     REQUIRE(Scenario::signIn());
     SceneDriver main = Scenario::mainScene();
     QMenu* menu = nullptr;
-    REQUIRE(openContactMenu(main, kAliceName, &menu));
+    REQUIRE(Scenario::openContactMenu(kAliceName, &menu));
     QString problem;
     const QStringList entries = ZentTest::menuTexts(menu);
     QVERIFY2(entries.contains(QStringLiteral("Call")), qPrintable(entries.join(", ")));
@@ -145,7 +123,7 @@ class ScenarioTest : public QObject {
         menu, {QStringLiteral("Call"), QStringLiteral("Work: +4930100101")}));
 
     QML::CommunicationsWindow* window = nullptr;
-    REQUIRE(waitForCommsWindow(kAliceName, &window));
+    REQUIRE(Scenario::waitForCommsWindow(kAliceName, &window));
     REQUIRE(ZentTest::liesOnScreen(window));
     SceneDriver call = SceneDriver::of(window);
     REQUIRE(call.waitText(QStringLiteral("party"), kAliceName));
@@ -168,12 +146,12 @@ class ScenarioTest : public QObject {
     REQUIRE(Scenario::signIn());
     QVERIFY(RAZ::Demo::CommsScript::ringIn(kAlice, false));
     QML::CommunicationNotification* popup = nullptr;
-    REQUIRE(waitForCallPopup(&popup));
+    REQUIRE(Scenario::waitForCallPopup(&popup));
     SceneDriver ring(popup);
     REQUIRE(ring.waitText(QStringLiteral("title"), kAliceName));
     REQUIRE(ring.click(QStringLiteral("audioButton")));
     QML::CommunicationsWindow* window = nullptr;
-    REQUIRE(waitForCommsWindow(kAliceName, &window));
+    REQUIRE(Scenario::waitForCommsWindow(kAliceName, &window));
     SceneDriver call = SceneDriver::of(window);
     REQUIRE(call.waitText(QStringLiteral("callState"), QStringLiteral("Call Active")));
     QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationNotification>(),
@@ -182,7 +160,7 @@ class ScenarioTest : public QObject {
 
     QVERIFY(RAZ::Demo::CommsScript::ringIn(kAlice, false));
     popup = nullptr;
-    REQUIRE(waitForCallPopup(&popup));
+    REQUIRE(Scenario::waitForCallPopup(&popup));
     REQUIRE(SceneDriver(popup).click(QStringLiteral("declineButton")));
     QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationNotification>(),
                              ZentTest::kWaitMs);
@@ -197,10 +175,10 @@ class ScenarioTest : public QObject {
   void chatSentAndAnswered() {
     REQUIRE(Scenario::signIn());
     QMenu* menu = nullptr;
-    REQUIRE(openContactMenu(Scenario::mainScene(), kAliceName, &menu));
+    REQUIRE(Scenario::openContactMenu(kAliceName, &menu));
     REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Chat")}));
     QML::CommunicationsWindow* window = nullptr;
-    REQUIRE(waitForCommsWindow(kAliceName, &window));
+    REQUIRE(Scenario::waitForCommsWindow(kAliceName, &window));
     SceneDriver chat = SceneDriver::of(window);
     REQUIRE(chat.waitVisible(QStringLiteral("messageInput")));
     REQUIRE(chat.focus(QStringLiteral("messageInput")));

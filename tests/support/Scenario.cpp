@@ -12,7 +12,9 @@
 #include "Application.h"
 #include "TestSupport.h"
 #include "Utils/AppPaths.h"
+#include "Widgets/Notifications/CommunicationNotification.h"
 #include "dialogs/MessageWindow.h"
+#include "libqml/components/CommunicationsWindow.h"
 #include "libqml/components/LoginWindow.h"
 #include "libqml/components/MainWindow.h"
 #include "libqml/window/View.h"
@@ -127,5 +129,27 @@ SceneDriver Scenario::mainScene() {
 }
 
 QML::MainWindow* Scenario::mainWindow() { return app()->mainWindow(); }
+
+QString Scenario::openContactMenu(const QString& name, QMenu** menu) {
+  SceneDriver main = mainScene();
+  QString problem = main.click(QStringLiteral("leftPaneButton0"));  // the contacts
+  if (problem.isEmpty()) problem = main.waitVisible(QStringLiteral("contactRow"));
+  if (!problem.isEmpty()) return problem;
+  QQuickItem* row = main.row(QStringLiteral("contactRow"), name, &problem);
+  if (!row) return problem;
+  problem = main.rightClick(row);
+  return problem.isEmpty() ? waitForMenu(menu) : problem;
+}
+
+QString Scenario::waitForCommsWindow(const QString& title, QML::CommunicationsWindow** out) {
+  return waitForWindow<QML::CommunicationsWindow>(
+      out, [&title](QML::CommunicationsWindow* w) { return w->windowTitle().contains(title); });
+}
+
+QString Scenario::waitForCallPopup(QML::CommunicationNotification** out) {
+  return waitForWindow<QML::CommunicationNotification>(out, [](QML::CommunicationNotification* n) {
+    return n->type() == QML::CommunicationNotification::CallNotification;
+  });
+}
 
 }  // namespace ZentTest

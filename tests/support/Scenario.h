@@ -6,9 +6,12 @@
 #include "SceneDriver.h"
 
 class Application;
+class QMenu;
 namespace QML {
+class CommunicationNotification;
+class CommunicationsWindow;
 class MainWindow;
-}
+}  // namespace QML
 namespace RAZ {
 namespace Demo {
 class Service;
@@ -51,6 +54,14 @@ class Scenario {
   // Closes what a test may have left open: menus, message windows, calls
   // and chats (ended without questions).
   static void tidy();
+
+  // The main window's contacts shown, the contact's row right-clicked; waits
+  // for its menu.
+  static QString openContactMenu(const QString& name, QMenu** menu);
+  // Waits for a communications window whose title holds `title`.
+  static QString waitForCommsWindow(const QString& title, QML::CommunicationsWindow** out);
+  // Waits for the popup of an incoming call.
+  static QString waitForCallPopup(QML::CommunicationNotification** out);
 
   static SceneDriver loginScene();
   static SceneDriver mainScene();
