@@ -279,7 +279,8 @@ class TestAppFiles : public QObject {
     QRandomGenerator random(20261209);
     for (int kill = 0; kill < 8; ++kill) {
       QProcess writer;
-      writer.setProcessChannelMode(QProcess::SeparateChannels);
+      // Its complaints go on to ours: a pipe nobody reads would stall it.
+      writer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
       writer.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
       writer.start(QCoreApplication::applicationFilePath(), {"--writer", dir.path()});
       QVERIFY(writer.waitForStarted(30000));
@@ -287,7 +288,9 @@ class TestAppFiles : public QObject {
       const int rounds = 1 + int(random.bounded(2));
       int seen = 0;
       while (seen < rounds) {
-        if (!writer.canReadLine() && !writer.waitForReadyRead(30000)) break;
+        // Long: a round syncs its files to disk, which a busy disk can hold
+        // up for many seconds; only a writer that is stuck reaches the end.
+        if (!writer.canReadLine() && !writer.waitForReadyRead(120000)) break;
         while (writer.canReadLine() && seen < rounds) {
           writer.readLine();
           ++seen;
