@@ -52,6 +52,10 @@ QtObject {
     readonly property color disabledText: pick("lightText", "#CCCCCC")
     readonly property color error: pick("errorText", "#9C0C0C")
     readonly property color errorBackground: pick("errorBgColor", "#EFE3E5")
+    // A count that waits for the user, and a favourite's star: the theme
+    // has no colours of their own for them, and lends its presence colours.
+    readonly property color alert: pick("presenceBusy", "#D9534F")
+    readonly property color favourite: pick("presenceAway", "#E8A33D")
 
     // The type scale: a label takes its size and weight from one of these
     // roles (ZLabel's "type") and never states a size of its own, so every

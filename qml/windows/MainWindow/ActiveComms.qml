@@ -60,8 +60,9 @@ Rectangle {
             Accessible.role: Accessible.ListItem
             Accessible.name: model.display
 
-            Text {
+            ZLabel {
                 id: icon
+                textFormat: Text.AutoText
                 anchors { left: parent.left; leftMargin: comms.pal.unit * 3; verticalCenter: parent.verticalCenter }
                 text: (model.activity & 2) ? "\u260E" : "\u2709"
                 color: row.dropWelcome ? comms.pal.accentText : comms.pal.accent
@@ -70,17 +71,14 @@ Rectangle {
             Column {
                 anchors { left: icon.right; leftMargin: comms.pal.unit * 3; right: more.left
                           rightMargin: comms.pal.unit * 2; verticalCenter: parent.verticalCenter }
-                Text {
+                ZLabel {
                     width: parent.width
                     text: comms.texts && row.session ? row.title + comms.lc
                                                      : (model.display === undefined ? "" : model.display)
-                    textFormat: Text.PlainText
                     elide: Text.ElideRight
                     color: row.dropWelcome ? comms.pal.accentText : comms.pal.strongText
-                    font.family: comms.pal.fontFamily
-                    font.pixelSize: comms.pal.fontPixelSize
                 }
-                Text {
+                ZLabel {
                     width: parent.width
                     objectName: "activeCommDetails"
                     // A conference names its parties after the call's state.
@@ -88,11 +86,9 @@ Rectangle {
                                                                 : qsTr("Chat"))
                           + (row.session && row.session.isConference ? " \u00B7 " + row.session.contactName : "")
                           + comms.lc
-                    textFormat: Text.PlainText
                     elide: Text.ElideRight
                     color: row.dropWelcome ? comms.pal.accentText : comms.pal.mutedText
-                    font.family: comms.pal.fontFamily
-                    font.pixelSize: comms.pal.fontPixelSize * 0.85
+                    type: ZPalette.caption
                 }
             }
 
@@ -135,12 +131,13 @@ Rectangle {
                 border.color: comms.pal.border
                 Accessible.role: Accessible.ButtonMenu
                 Accessible.name: qsTr("More") + comms.lc
-                Text {
+                ZLabel {
+                    textFormat: Text.AutoText
                     anchors.centerIn: parent
                     text: "\u22EF"
                     color: row.dropWelcome ? comms.pal.accentText : comms.pal.strongText
                     font.pixelSize: comms.pal.fontPixelSize * 1.2
-                    font.bold: true
+                    font.weight: Font.Bold
                 }
                 MouseArea {
                     id: moreMouse

@@ -76,16 +76,14 @@ Rectangle {
         visible: row.header
         anchors { left: parent.left; leftMargin: pal.unit * 3; verticalCenter: parent.verticalCenter }
         spacing: pal.unit * 2
-        Text {
+        ZLabel {
             objectName: "groupHeaderName"
             text: row.groupTitle
-            textFormat: Text.PlainText
             color: pal.strongText
-            font.family: pal.fontFamily
-            font.pixelSize: pal.fontPixelSize * 0.9
-            font.bold: true
+            type: ZPalette.caption
+            font.weight: Font.Bold
         }
-        Text {
+        ZLabel {
             objectName: "groupHeaderStatus"
             // Search-result groups tell that their source is busy
             // or why it failed; contact groups count who is online.
@@ -95,10 +93,8 @@ Rectangle {
                   : model.groupMore === true ? qsTr("(first %1 shown, more exist)").arg(model.groupTotal) + row.lc
                   : model.groupOnline === undefined ? "(" + model.groupTotal + ")"
                   : "(" + model.groupOnline + "/" + model.groupTotal + ")"
-            textFormat: Text.PlainText
             color: pal.mutedText
-            font.family: pal.fontFamily
-            font.pixelSize: pal.fontPixelSize * 0.85
+            type: ZPalette.caption
         }
     }
 
@@ -107,7 +103,7 @@ Rectangle {
         id: dot
         visible: !row.header
         anchors { left: parent.left; leftMargin: pal.unit * 3; verticalCenter: parent.verticalCenter }
-        width: 10; height: 10; radius: 5
+        width: Math.round(pal.unit * 2.5); height: width; radius: width / 2
         color: row.scene.presenceColor(model.presence === undefined ? 0 : model.presence)
     }
     Item {
@@ -124,14 +120,12 @@ Rectangle {
             radius: width / 2
             visible: avatarPicture.size.width === 0
             color: Qt.darker(pal.disabledBackground, 1.08)
-            Text {
+            ZLabel {
                 anchors.centerIn: parent
                 text: row.scene.initials(model.displayName === undefined ? "" : model.displayName)
-                textFormat: Text.PlainText
                 color: pal.mutedText
-                font.family: pal.fontFamily
                 font.pixelSize: Math.round(parent.height * 0.4)
-                font.bold: true
+                font.weight: Font.Bold
             }
         }
         Vantre.Pixmap {
@@ -148,32 +142,27 @@ Rectangle {
         visible: !row.header
         anchors { left: contactAvatar.right; leftMargin: pal.unit * 3; right: star.left; rightMargin: pal.unit
                   verticalCenter: parent.verticalCenter }
-        Text {
+        ZLabel {
             width: parent.width
             text: model.displayName === undefined ? "" : model.displayName
-            textFormat: Text.PlainText
             elide: Text.ElideRight
             color: pal.strongText
-            font.family: pal.fontFamily
-            font.pixelSize: pal.fontPixelSize
         }
-        Text {
+        ZLabel {
             width: parent.width
             text: row.presenceLine
-            textFormat: Text.PlainText
             elide: Text.ElideRight
             color: pal.mutedText
-            font.family: pal.fontFamily
-            font.pixelSize: pal.fontPixelSize * 0.85
+            type: ZPalette.caption
         }
     }
-    Text {
+    ZLabel {
         id: star
+        textFormat: Text.AutoText
         visible: !row.header
         anchors { right: parent.right; rightMargin: pal.unit * 3; verticalCenter: parent.verticalCenter }
         text: model.favourite === true ? "\u2605" : ""
-        color: "#E8A33D"
-        font.pixelSize: pal.fontPixelSize
+        color: pal.favourite
     }
     Rectangle {
         anchors { left: parent.left; right: parent.right; bottom: parent.bottom; leftMargin: pal.unit * 3 }

@@ -53,12 +53,11 @@ ListView {
         activeCommsView: contactList.activeCommsView
     }
 
-    Text {
+    ZLabel {
+        textFormat: Text.AutoText
         anchors.centerIn: parent
         visible: contactList.count === 0
         text: (contactList.searchField.text !== "" ? qsTr("No matching contacts") : qsTr("No contacts yet")) + contactList.lc
         color: pal.mutedText
-        font.family: pal.fontFamily
-        font.pixelSize: pal.fontPixelSize
     }
 }

@@ -28,14 +28,14 @@ Item {
                 height: label.implicitHeight + pal.unit * 2
                 radius: pal.radius
                 color: chosen ? pal.accent : (filterMouse.containsMouse ? pal.hover : "transparent")
-                Text {
+                ZLabel {
                     id: label
                     objectName: "historyFilterLabel"
+                    textFormat: Text.AutoText
                     anchors.centerIn: parent
                     text: [qsTr("All"), qsTr("Missed %1").arg(badgeHandler.badgeCount), qsTr("Calls"), qsTr("Chat")][index] + history.lc
                     color: parent.chosen ? pal.accentText : pal.strongText
-                    font.family: pal.fontFamily
-                    font.pixelSize: pal.fontPixelSize * 0.9
+                    type: ZPalette.caption
                 }
                 MouseArea {
                     id: filterMouse
@@ -91,28 +91,25 @@ Item {
             height: pal.controlHeight * 1.6
             color: historyList.currentIndex === index ? pal.selection
                                                      : (historyMouse.containsMouse ? pal.hover : "transparent")
-            Text {
+            ZLabel {
                 id: arrow
+                textFormat: Text.AutoText
                 anchors { left: parent.left; leftMargin: pal.unit * 3; verticalCenter: parent.verticalCenter }
                 text: model.kind === 2 ? "\u2709" : (model.direction === 1 ? "\u2197" : "\u2199")
                 color: model.direction === 2 ? pal.error : pal.mutedText
-                font.pixelSize: pal.fontPixelSize
             }
             Column {
                 anchors { left: arrow.right; leftMargin: pal.unit * 3; right: parent.right; rightMargin: pal.unit * 3
                           verticalCenter: parent.verticalCenter }
-                Text {
+                ZLabel {
                     id: historyName
                     width: parent.width
                     text: model.name === undefined ? "" : model.name
-                    textFormat: Text.PlainText
                     elide: Text.ElideRight
                     color: model.direction === 2 ? pal.error : pal.strongText
-                    font.family: pal.fontFamily
-                    font.pixelSize: pal.fontPixelSize
-                    font.bold: parent.parent.isNew
+                    font.weight: parent.parent.isNew ? Font.Bold : Font.Normal
                 }
-                Text {
+                ZLabel {
                     id: historyDetails
                     width: parent.width
                     objectName: "historyDetails"
@@ -122,11 +119,9 @@ Item {
                                                   + ("0" + model.duration % 60).slice(-2) : "")
                           + (model.direction === 2 && model.kind !== 2 ? "  \u00B7  " + qsTr("Missed") + history.lc : "")
                           + (model.note ? "  \u00B7  " + model.note : "")
-                    textFormat: Text.PlainText
                     elide: Text.ElideRight
                     color: pal.mutedText
-                    font.family: pal.fontFamily
-                    font.pixelSize: pal.fontPixelSize * 0.85
+                    type: ZPalette.caption
                 }
             }
             MouseArea {
@@ -144,13 +139,12 @@ Item {
                 onDoubleClicked: mainWindow.triggerDefaultAction()
             }
         }
-        Text {
+        ZLabel {
+            textFormat: Text.AutoText
             anchors.centerIn: parent
             visible: historyList.count === 0
             text: qsTr("No history") + history.lc
             color: pal.mutedText
-            font.family: pal.fontFamily
-            font.pixelSize: pal.fontPixelSize
         }
     }
 }

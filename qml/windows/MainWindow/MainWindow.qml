@@ -118,12 +118,12 @@ Rectangle {
         id: leftPane
         objectName: "leftPane"
         anchors { left: parent.left; top: parent.top; bottom: parent.bottom }
-        width: 33
+        width: pal.unit * 8
         color: Qt.darker(pal.accent, 1.35)
 
         Column {
-            anchors { left: parent.left; right: parent.right; top: parent.top; topMargin: 4 }
-            spacing: 2
+            anchors { left: parent.left; right: parent.right; top: parent.top; topMargin: pal.unit }
+            spacing: pal.unit / 2
 
             PaneButton {
                 objectName: "windowFrameIcon"
@@ -131,7 +131,7 @@ Rectangle {
                 tip: qsTr("Menu") + root.lc
                 onClicked: rootWindow.openWindowMenu()
             }
-            Item { width: 1; height: 8 }
+            Item { width: 1; height: pal.unit * 2 }
             LeftPane {
                 viewItem: activeView
             }
@@ -148,7 +148,7 @@ Rectangle {
         Rectangle {
             id: avatar
             anchors { left: parent.left; leftMargin: pal.unit * 3; verticalCenter: parent.verticalCenter }
-            width: 40; height: 40; radius: 20
+            width: pal.unit * 10; height: width; radius: width / 2
             color: Qt.darker(pal.accent, 1.25)
             // The own picture (Change Profile Photo), else the initials.
             Vantre.Pixmap {
@@ -161,20 +161,17 @@ Rectangle {
                 width: size.width
                 height: size.height
             }
-            Text {
+            ZLabel {
                 anchors.centerIn: parent
                 visible: ownPicture.size.width === 0
                 text: root.initials(mainWindow.userName)
-                textFormat: Text.PlainText
                 color: pal.accentText
-                font.family: pal.fontFamily
-                font.pixelSize: pal.fontPixelSize * 1.1
-                font.bold: true
+                type: ZPalette.title
             }
             Rectangle {
                 anchors { right: parent.right; bottom: parent.bottom }
-                width: 12; height: 12; radius: 6
-                border.width: 2; border.color: pal.accent
+                width: pal.unit * 3; height: width; radius: width / 2
+                border.width: pal.unit / 2; border.color: pal.accent
                 color: root.presenceColor(root.own ? root.own.presence : 0)
             }
             MouseArea {
@@ -187,17 +184,14 @@ Rectangle {
         Column {
             anchors { left: avatar.right; leftMargin: pal.unit * 3; right: parent.right; rightMargin: pal.unit * 3
                       verticalCenter: parent.verticalCenter }
-            spacing: 2
-            Text {
+            spacing: pal.unit / 2
+            ZLabel {
                 objectName: "userNameText"
                 width: parent.width
                 text: mainWindow.userName
-                textFormat: Text.PlainText
                 elide: Text.ElideRight
                 color: pal.accentText
-                font.family: pal.fontFamily
-                font.pixelSize: pal.fontPixelSize * 1.1
-                font.bold: true
+                type: ZPalette.title
             }
             // The availability menu of the presence helper, below the text.
             Vantre.Menu {
@@ -205,17 +199,14 @@ Rectangle {
                 objectName: "presenceMenu"
                 menu: root.helper ? root.helper.menu : null
             }
-            Text {
+            ZLabel {
                 id: ownPresence
                 objectName: "ownPresenceText"
                 width: parent.width
                 text: root.presenceText(root.own ? root.own.presence : Vantre.PresenceState.Unknown) + " \u25BE"
-                textFormat: Text.PlainText
                 elide: Text.ElideRight
                 color: pal.accentText
                 opacity: presenceMouse.containsMouse ? 1.0 : 0.85
-                font.family: pal.fontFamily
-                font.pixelSize: pal.fontPixelSize
                 MouseArea {
                     id: presenceMouse
                     anchors.fill: parent
@@ -235,17 +226,15 @@ Rectangle {
             }
             // The published location, on a line of its own so that a long one
             // does not push the presence out; a click changes it.
-            Text {
+            ZLabel {
                 objectName: "ownLocationText"
                 width: parent.width
                 visible: mainWindow.ownLocation !== ""
                 text: mainWindow.ownLocation
-                textFormat: Text.PlainText
                 elide: Text.ElideRight
                 color: pal.accentText
                 opacity: locationMouse.containsMouse ? 1.0 : 0.75
-                font.family: pal.fontFamily
-                font.pixelSize: pal.fontPixelSize * 0.9
+                type: ZPalette.caption
                 MouseArea {
                     id: locationMouse
                     anchors.fill: parent
@@ -397,20 +386,20 @@ Rectangle {
             anchors { left: parent.left; leftMargin: pal.unit * 3; verticalCenter: parent.verticalCenter }
             spacing: pal.unit * 2
             visible: root.volume !== null
-            Text {
+            ZLabel {
+                textFormat: Text.AutoText
                 text: root.volume && root.volume.systemMute ? "\u2715" : "\u266A"
                 color: pal.mutedText
-                font.pixelSize: pal.fontPixelSize
                 MouseArea { anchors.fill: parent; onClicked: root.volume.setSystemMute(!root.volume.systemMute) }
             }
             Rectangle {
                 id: volumeTrack
-                width: 70; height: 4; radius: 2
+                width: pal.unit * 18; height: pal.unit; radius: height / 2
                 anchors.verticalCenter: parent.verticalCenter
                 color: pal.border
                 Rectangle {
                     width: root.volume ? parent.width * root.volume.systemVolume / 100 : 0
-                    height: parent.height; radius: 2
+                    height: parent.height; radius: parent.radius
                     color: pal.accent
                 }
                 MouseArea {
@@ -459,19 +448,17 @@ Rectangle {
             anchors.fill: parent
             visible: banner.failed
             color: pal.disabledBackground
-            Text {
+            ZLabel {
                 objectName: "bannerFailedText"
                 anchors.fill: parent
                 anchors.margins: pal.unit
                 horizontalAlignment: Text.AlignHCenter
                 verticalAlignment: Text.AlignVCenter
                 text: qsTr("Failed to load banner, click here to refresh") + root.lc
-                textFormat: Text.PlainText
                 wrapMode: Text.WordWrap
                 elide: Text.ElideRight
                 color: pal.mutedText
-                font.family: pal.fontFamily
-                font.pixelSize: pal.fontPixelSize * 0.9
+                type: ZPalette.caption
             }
             MouseArea {
                 anchors.fill: parent

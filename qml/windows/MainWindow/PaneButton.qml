@@ -15,8 +15,8 @@ Item {
     signal clicked()
     signal rightClicked()
 
-    width: 33
-    height: 33
+    width: pal.unit * 8
+    height: width
     // Reached with Tab, pressed with Space or Enter, and by a screen
     // reader's press action, as a click does.
     activeFocusOnTab: enabled
@@ -48,11 +48,12 @@ Item {
     }
     Rectangle {
         anchors.fill: parent
-        anchors.margins: 2
+        anchors.margins: pal.unit / 2
         radius: pal.radius
         color: button.selected ? Qt.rgba(1, 1, 1, 0.25) : (mouse.containsMouse ? Qt.rgba(1, 1, 1, 0.12) : "transparent")
     }
-    Text {
+    ZLabel {
+        textFormat: Text.AutoText
         anchors.centerIn: parent
         text: button.glyph
         color: pal.accentText
@@ -62,17 +63,18 @@ Item {
         objectName: "badge"
         visible: button.badge > 0
         anchors { right: parent.right; top: parent.top; rightMargin: 1; topMargin: 1 }
-        width: Math.max(height, count.implicitWidth + 6)
-        height: 14
-        radius: 7
-        color: "#D9534F"
-        Text {
+        width: Math.max(height, count.implicitWidth + pal.unit * 1.5)
+        height: Math.round(count.implicitHeight * 1.2)
+        radius: height / 2
+        color: pal.alert
+        ZLabel {
             id: count
+            textFormat: Text.AutoText
             anchors.centerIn: parent
             text: button.badge
-            color: "#FFFFFF"
-            font.pixelSize: 9
-            font.bold: true
+            color: pal.accentText
+            type: ZPalette.caption
+            font.weight: Font.Bold
         }
     }
     MouseArea {

@@ -32,24 +32,19 @@ ListView {
         Column {
             anchors { left: parent.left; leftMargin: pal.unit * 3; right: parent.right; rightMargin: pal.unit * 3
                       verticalCenter: parent.verticalCenter }
-            Text {
+            ZLabel {
                 width: parent.width
                 text: qsTr("My Room") + roomList.lc
-                textFormat: Text.PlainText
                 elide: Text.ElideRight
                 color: pal.strongText
-                font.family: pal.fontFamily
-                font.pixelSize: pal.fontPixelSize
-                font.bold: true
+                font.weight: Font.Bold
             }
-            Text {
+            ZLabel {
                 width: parent.width
                 text: (mainWindow.myRoomReady ? qsTr("Open") : qsTr("Click to join")) + roomList.lc
-                textFormat: Text.PlainText
                 elide: Text.ElideRight
                 color: pal.mutedText
-                font.family: pal.fontFamily
-                font.pixelSize: pal.fontPixelSize * 0.85
+                type: ZPalette.caption
             }
         }
         Kelvantic.ToolTip { id: myRoomTip }
@@ -79,23 +74,18 @@ ListView {
         Column {
             anchors { left: parent.left; leftMargin: pal.unit * 3; right: parent.right; rightMargin: pal.unit * 3
                       verticalCenter: parent.verticalCenter }
-            Text {
+            ZLabel {
                 width: parent.width
                 text: model.name === undefined ? "" : model.name
-                textFormat: Text.PlainText
                 elide: Text.ElideRight
                 color: pal.strongText
-                font.family: pal.fontFamily
-                font.pixelSize: pal.fontPixelSize
             }
-            Text {
+            ZLabel {
                 width: parent.width
                 text: model.subject === undefined ? "" : model.subject
-                textFormat: Text.PlainText
                 elide: Text.ElideRight
                 color: pal.mutedText
-                font.family: pal.fontFamily
-                font.pixelSize: pal.fontPixelSize * 0.85
+                type: ZPalette.caption
             }
         }
         MouseArea {

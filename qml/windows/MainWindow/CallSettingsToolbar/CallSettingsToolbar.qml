@@ -18,7 +18,7 @@ Item {
     Row {
         anchors.centerIn: parent
         height: parent.height - 4
-        spacing: 6
+        spacing: ZPalette.unit * 1.5
         ToolbarButton {
             objectName: "callSettingsButton"
             height: parent.height

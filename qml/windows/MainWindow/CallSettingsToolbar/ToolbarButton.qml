@@ -36,14 +36,12 @@ Item {
         source: button.imageBase !== "" ? button.imageBase + (button.active ? "_active.png" : ".png") : ""
         visible: status === Image.Ready
     }
-    Text {
+    ZLabel {
         anchors.centerIn: parent
         visible: picture.status !== Image.Ready
         text: button.glyph
-        textFormat: Text.PlainText
-        font.family: ZPalette.fontFamily
         font.pixelSize: Math.round(button.height * 0.55)
-        font.bold: true
+        font.weight: Font.Bold
         color: button.active ? ZPalette.accentText : ZPalette.strongText
     }
     MouseArea {

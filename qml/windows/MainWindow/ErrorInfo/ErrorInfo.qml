@@ -20,32 +20,30 @@ Column {
         delegate: Rectangle {
             objectName: "errorRow"
             width: banner.width
-            height: 20
+            height: banner.pal.unit * 5
             color: banner.pal.errorBackground
             Accessible.role: Accessible.AlertMessage
             Accessible.name: model.display
 
-            Text {
+            ZLabel {
                 anchors { left: parent.left; leftMargin: banner.pal.unit * 2; right: more.left
                           rightMargin: banner.pal.unit; verticalCenter: parent.verticalCenter }
                 text: model.display
-                textFormat: Text.PlainText
                 elide: Text.ElideRight
                 color: banner.pal.error
-                font.family: banner.pal.fontFamily
-                font.pixelSize: banner.pal.fontPixelSize * 0.85
+                type: ZPalette.caption
             }
-            Text {
+            ZLabel {
                 id: more
                 objectName: "errorMoreLink"
+                textFormat: Text.AutoText
                 anchors { right: parent.right; rightMargin: banner.pal.unit * 2; verticalCenter: parent.verticalCenter }
                 visible: model.statusTip !== undefined && model.statusTip !== ""
                 width: visible ? implicitWidth : 0
                 text: qsTr("More") + banner.lc
                 font.underline: true
                 color: banner.pal.link
-                font.family: banner.pal.fontFamily
-                font.pixelSize: banner.pal.fontPixelSize * 0.85
+                type: ZPalette.caption
                 Accessible.role: Accessible.Link
                 Accessible.name: text
                 MouseArea {

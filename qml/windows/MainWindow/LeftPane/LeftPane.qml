@@ -17,7 +17,7 @@ Column {
     readonly property var buttons: mainWindow.leftpaneButtonsSorted
     readonly property var web: mainWindow.externalResourceButtonHelper
 
-    spacing: 3
+    spacing: ZPalette.unit * 0.75
 
     function viewOf(type) {
         switch (type) {
