@@ -318,8 +318,8 @@ bool ContactCard::toggleFavourite() {
                                   : m_contacts->addToFavourites(m_contact->getId());
 }
 
-void ContactCard::contactActionTriggered(RAZ::Actions::ActionData& data, RAZ::Actions::Source&) {
-  if (data.getId() == 13) emit contactAdded();
+void ContactCard::contactActionTriggered(RAZ::Actions::ActionData& action, RAZ::Actions::Source&) {
+  if (action.getId() == 13) emit contactAdded();
 }
 
 void ContactCard::setSyncingPossible(bool on) {
