@@ -165,8 +165,8 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
                 : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
   const RAZ::Configuration::Config* config = m_session ? m_session->configuration() : nullptr;
 
-  m_contactSource = new RAZ::Actions::ContactSourceComposite(config, nullptr);
-  m_activeSource = new RAZ::Actions::ActiveCommsSourceComposite(config, nullptr);
+  m_contactSource = std::make_unique<RAZ::Actions::ContactSourceComposite>(config, nullptr);
+  m_activeSource = std::make_unique<RAZ::Actions::ActiveCommsSourceComposite>(config, nullptr);
   m_dialString = new RAZ::Actions::DialStringSource(this);
   // The search over the whole list: the typed text is matched literally.
   m_searchFilter = new Models::ContactSearchFilter(
@@ -206,13 +206,13 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
   createSearchManager();
 
   if (m_factory) {
-    m_actionsProvider = m_factory->createActionProvider(m_contactSource);
+    m_actionsProvider = m_factory->createActionProvider(m_contactSource.get());
     m_actionsProvider->setAcceptedActions(
         {RAZ::Actions::Action::Chat, RAZ::Actions::Action::Call,
          RAZ::Actions::Action::CallFromPhone, RAZ::Actions::Action::VideoCall,
          RAZ::Actions::Action::ViewProfile, RAZ::Actions::Action::EditProfile},
         false);
-    m_actionsProvider->setActionSource(m_contactSource);
+    m_actionsProvider->setActionSource(m_contactSource.get());
     connect(m_actionsProvider,
             SIGNAL(actionTriggered(RAZ::Actions::ActionData&, RAZ::Actions::Source&)), this,
             SLOT(commActionTriggered(RAZ::Actions::ActionData&)));
@@ -250,9 +250,9 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
     m_chatRoomActions = new Utils::ChatRoomActions(
         m_session->xmppChatController(), m_session->xmppChatController(),
         m_commsWindowManager ? m_commsWindowManager->getChatHelper() : nullptr, this);
-  m_menuHandler =
-      new Utils::MenuHandler(m_session, m_factory, m_menuActionProvider, config, m_activeSource,
-                             m_contactSource, m_chatRoomActions, m_commsWindowManager, this);
+  m_menuHandler = new Utils::MenuHandler(m_session, m_factory, m_menuActionProvider, config,
+                                         m_activeSource.get(), m_contactSource.get(),
+                                         m_chatRoomActions, m_commsWindowManager, this);
   m_menuHandler->setActionChecked(Providers::MenuActionProvider::AlwaysOnTop, isAlwaysOnTop());
 
   // The contact-list options as the user left them.
@@ -273,7 +273,7 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
   if (m_client)
     connect(m_client, SIGNAL(xmppConnectStateChanged()), this, SLOT(onXmppConnectStateChanged()));
   if (hasProjectRooms() && m_session && m_session->xmppChatController())
-    connect(m_session->xmppChatController(), SIGNAL(mucServerChanged(const QString&)), this,
+    connect(m_session->xmppChatController(), SIGNAL(mucServerChanged(QString)), this,
             SLOT(clearAndFetchRooms()));
   if (m_menuActionProvider) {
     auto hook = [this](int id, const char* signal, const char* slot) {
@@ -473,8 +473,6 @@ MainWindow::~MainWindow() {
   m_menuHandler = nullptr;
   // The call settings belong to this session's window.
   if (m_callSettings) m_callSettings->deleteLater();
-  delete m_contactSource;  // the actions provider is its child
-  delete m_activeSource;
   delete m_contactMouseOver;
   m_contactMouseOver = nullptr;
   delete m_sipUriParser;
@@ -539,8 +537,8 @@ bool MainWindow::activate() {
     if (QQuickItem* active = root->findChild<QQuickItem*>(QStringLiteral("activeView"))) {
       m_activeView = active->property("state").toString();
       m_activeViewSince = QDateTime::currentDateTimeUtc();
-      connected = connect(active, SIGNAL(stateChanged(const QString&)), this,
-                          SLOT(activeViewChanged(const QString&)));
+      connected =
+          connect(active, SIGNAL(stateChanged(QString)), this, SLOT(activeViewChanged(QString)));
     }
   }
   restoreGeometry();
@@ -1057,7 +1055,7 @@ void MainWindow::removeContactsTriggered() {
 void MainWindow::displayAddGroup() {
   auto* input =
       new Widgets::GroupNameInput(QString(), m_factory && m_factory->isAlwaysOnTop(), nullptr);
-  connect(input, SIGNAL(accepted(const QString&)), this, SLOT(groupDialogAccepted(const QString&)));
+  connect(input, SIGNAL(accepted(QString)), this, SLOT(groupDialogAccepted(QString)));
   connect(this, SIGNAL(destroyed()), input, SLOT(close()));
   // Groups live on the chat service: while it is away nothing can be added.
   if (RAZ::Sessions::SubSession* xmpp =
@@ -1083,8 +1081,7 @@ void MainWindow::changeAvatar() {
   if (!own) return;
   TP_LOG("QML::MainWindow::changeAvatar", TP::Core::Logging::LevelInformation) << "Contact obj ok.";
   auto* dialog = new Dialogs::FileDialog(this, 1, QString());
-  connect(dialog, SIGNAL(fileSelected(QString)), own->presenceData(),
-          SLOT(setAvatarPath(const QString&)));
+  connect(dialog, SIGNAL(fileSelected(QString)), own->presenceData(), SLOT(setAvatarPath(QString)));
   dialog->start();
 }
 
