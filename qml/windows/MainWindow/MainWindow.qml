@@ -619,6 +619,8 @@ Rectangle {
             visible: activeView.state === "roomsView"
             clip: true
             model: root.rooms
+            // No row is chosen until the user chooses one.
+            currentIndex: -1
             activeFocusOnTab: true
             Accessible.role: Accessible.List
             Accessible.name: qsTr("Rooms") + root.lc
