@@ -34,9 +34,14 @@ inline QString scratchFile(const QByteArray& content, const char* name) {
 
 }  // namespace ZentFuzz
 
+#ifdef ZENT_FUZZ_REPLAY
+// The replay program makes the one application all targets share.
+#define ZENT_FUZZ_APPLICATION(AppClass)
+#else
 #define ZENT_FUZZ_APPLICATION(AppClass)                          \
   extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) { \
     qputenv("QT_QPA_PLATFORM", "offscreen");                     \
     static AppClass app(*argc, *argv);                           \
     return 0;                                                    \
   }
+#endif
