@@ -762,11 +762,11 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
     </message>
     <message>
         <source>No matching contacts</source>
-        <translation>No matching contacts</translation>
+        <translation type="vanished">No matching contacts</translation>
     </message>
     <message>
         <source>No contacts yet</source>
-        <translation>No contacts yet</translation>
+        <translation type="vanished">No contacts yet</translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s)</source>
@@ -781,23 +781,23 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
     </message>
     <message>
         <source>All</source>
-        <translation>All</translation>
+        <translation type="vanished">All</translation>
     </message>
     <message>
         <source>Call</source>
-        <translation>Call</translation>
+        <translation type="vanished">Call</translation>
     </message>
     <message>
         <source>Calls</source>
-        <translation>Calls</translation>
+        <translation type="vanished">Calls</translation>
     </message>
     <message>
         <source>Chat</source>
-        <translation>Chat</translation>
+        <translation type="vanished">Chat</translation>
     </message>
     <message>
         <source>Contacts</source>
-        <translation>Contacts</translation>
+        <translation type="vanished">Contacts</translation>
     </message>
     <message>
         <source>Dial Pad</source>
@@ -805,11 +805,11 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation>Favorites</translation>
+        <translation type="vanished">Favorites</translation>
     </message>
     <message>
         <source>History</source>
-        <translation>History</translation>
+        <translation type="vanished">History</translation>
     </message>
     <message>
         <source>Menu</source>
@@ -817,15 +817,15 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
     </message>
     <message>
         <source>Missed %1</source>
-        <translation>Missed %1</translation>
+        <translation type="vanished">Missed %1</translation>
     </message>
     <message>
         <source>No history</source>
-        <translation>No history</translation>
+        <translation type="vanished">No history</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation>Number</translation>
+        <translation type="vanished">Number</translation>
     </message>
     <message>
         <source>Options</source>
@@ -833,11 +833,11 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
     </message>
     <message>
         <source>Other Contacts</source>
-        <translation>Other Contacts</translation>
+        <translation type="vanished">Other Contacts</translation>
     </message>
     <message>
         <source>Rooms</source>
-        <translation>Rooms</translation>
+        <translation type="vanished">Rooms</translation>
     </message>
     <message>
         <source>Search or dial</source>
@@ -849,7 +849,7 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
     </message>
     <message>
         <source>Missed</source>
-        <translation>Missed</translation>
+        <translation type="vanished">Missed</translation>
     </message>
     <message>
         <source>(first %1 shown, more exist)</source>
@@ -865,6 +865,63 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
     </message>
     <message>
         <source>My Room</source>
+        <translation type="vanished">My Room</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="vanished">Open</translation>
+    </message>
+    <message>
+        <source>Click to join</source>
+        <translation type="vanished">Click to join</translation>
+    </message>
+    <message>
+        <source>Failed to load banner, click here to refresh</source>
+        <translation>Failed to load banner, click here to refresh</translation>
+    </message>
+</context>
+<context>
+    <name>ContactsView</name>
+    <message>
+        <source>Contacts</source>
+        <translation>Contacts</translation>
+    </message>
+    <message>
+        <source>No matching contacts</source>
+        <translation>No matching contacts</translation>
+    </message>
+    <message>
+        <source>No contacts yet</source>
+        <translation>No contacts yet</translation>
+    </message>
+</context>
+<context>
+    <name>ContactRow</name>
+    <message>
+        <source>Favorites</source>
+        <translation>Favorites</translation>
+    </message>
+    <message>
+        <source>Other Contacts</source>
+        <translation>Other Contacts</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Searching...</translation>
+    </message>
+    <message>
+        <source>(first %1 shown, more exist)</source>
+        <translation>(first %1 shown, more exist)</translation>
+    </message>
+</context>
+<context>
+    <name>RoomsView</name>
+    <message>
+        <source>Rooms</source>
+        <translation>Rooms</translation>
+    </message>
+    <message>
+        <source>My Room</source>
         <translation>My Room</translation>
     </message>
     <message>
@@ -875,9 +932,47 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
         <source>Click to join</source>
         <translation>Click to join</translation>
     </message>
+</context>
+<context>
+    <name>HistoryView</name>
     <message>
-        <source>Failed to load banner, click here to refresh</source>
-        <translation>Failed to load banner, click here to refresh</translation>
+        <source>All</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Missed %1</source>
+        <translation>Missed %1</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Calls</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Missed</translation>
+    </message>
+    <message>
+        <source>No history</source>
+        <translation>No history</translation>
+    </message>
+</context>
+<context>
+    <name>DialPad</name>
+    <message>
+        <source>Number</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Call</translation>
     </message>
 </context>
 <context>

@@ -742,11 +742,11 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
     </message>
     <message>
         <source>No matching contacts</source>
-        <translation>Ningún contacto coincide</translation>
+        <translation type="vanished">Ningún contacto coincide</translation>
     </message>
     <message>
         <source>No contacts yet</source>
-        <translation>Todavía no tiene contactos</translation>
+        <translation type="vanished">Todavía no tiene contactos</translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s)</source>
@@ -761,23 +761,23 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
     </message>
     <message>
         <source>All</source>
-        <translation>Todos</translation>
+        <translation type="vanished">Todos</translation>
     </message>
     <message>
         <source>Call</source>
-        <translation>Llamar</translation>
+        <translation type="vanished">Llamar</translation>
     </message>
     <message>
         <source>Calls</source>
-        <translation>Llamadas</translation>
+        <translation type="vanished">Llamadas</translation>
     </message>
     <message>
         <source>Chat</source>
-        <translation>Chat</translation>
+        <translation type="vanished">Chat</translation>
     </message>
     <message>
         <source>Contacts</source>
-        <translation>Contactos</translation>
+        <translation type="vanished">Contactos</translation>
     </message>
     <message>
         <source>Dial Pad</source>
@@ -785,11 +785,11 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
     </message>
     <message>
         <source>Favorites</source>
-        <translation>Favoritos</translation>
+        <translation type="vanished">Favoritos</translation>
     </message>
     <message>
         <source>History</source>
-        <translation>Historial</translation>
+        <translation type="vanished">Historial</translation>
     </message>
     <message>
         <source>Menu</source>
@@ -797,15 +797,15 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
     </message>
     <message>
         <source>Missed %1</source>
-        <translation>Perdidas %1</translation>
+        <translation type="vanished">Perdidas %1</translation>
     </message>
     <message>
         <source>No history</source>
-        <translation>Sin historial</translation>
+        <translation type="vanished">Sin historial</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation>Número</translation>
+        <translation type="vanished">Número</translation>
     </message>
     <message>
         <source>Options</source>
@@ -813,11 +813,11 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
     </message>
     <message>
         <source>Other Contacts</source>
-        <translation>Otros contactos</translation>
+        <translation type="vanished">Otros contactos</translation>
     </message>
     <message>
         <source>Rooms</source>
-        <translation>Salas</translation>
+        <translation type="vanished">Salas</translation>
     </message>
     <message>
         <source>Search or dial</source>
@@ -829,7 +829,7 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
     </message>
     <message>
         <source>Missed</source>
-        <translation>Perdida</translation>
+        <translation type="vanished">Perdida</translation>
     </message>
     <message>
         <source>(first %1 shown, more exist)</source>
@@ -845,6 +845,63 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
     </message>
     <message>
         <source>My Room</source>
+        <translation type="vanished">Mi sala</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="vanished">Abrir</translation>
+    </message>
+    <message>
+        <source>Click to join</source>
+        <translation type="vanished">Haga clic para unirse</translation>
+    </message>
+    <message>
+        <source>Failed to load banner, click here to refresh</source>
+        <translation>No se pudo cargar el banner; haga clic aquí para actualizarlo</translation>
+    </message>
+</context>
+<context>
+    <name>ContactsView</name>
+    <message>
+        <source>Contacts</source>
+        <translation>Contactos</translation>
+    </message>
+    <message>
+        <source>No matching contacts</source>
+        <translation>Ningún contacto coincide</translation>
+    </message>
+    <message>
+        <source>No contacts yet</source>
+        <translation>Todavía no tiene contactos</translation>
+    </message>
+</context>
+<context>
+    <name>ContactRow</name>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoritos</translation>
+    </message>
+    <message>
+        <source>Other Contacts</source>
+        <translation>Otros contactos</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Buscando...</translation>
+    </message>
+    <message>
+        <source>(first %1 shown, more exist)</source>
+        <translation>(se muestran los primeros %1; hay más)</translation>
+    </message>
+</context>
+<context>
+    <name>RoomsView</name>
+    <message>
+        <source>Rooms</source>
+        <translation>Salas</translation>
+    </message>
+    <message>
+        <source>My Room</source>
         <translation>Mi sala</translation>
     </message>
     <message>
@@ -855,9 +912,47 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
         <source>Click to join</source>
         <translation>Haga clic para unirse</translation>
     </message>
+</context>
+<context>
+    <name>HistoryView</name>
     <message>
-        <source>Failed to load banner, click here to refresh</source>
-        <translation>No se pudo cargar el banner; haga clic aquí para actualizarlo</translation>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>Missed %1</source>
+        <translation>Perdidas %1</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Llamadas</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Perdida</translation>
+    </message>
+    <message>
+        <source>No history</source>
+        <translation>Sin historial</translation>
+    </message>
+</context>
+<context>
+    <name>DialPad</name>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Llamar</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,64 @@
+import QtQuick 2.15
+import "qrc:/controls"
+
+// The contacts by group, and the search's matches (the directory view): one
+// ContactRow each. Up and Down move the selection, Enter runs the default
+// action, the menu key or Shift+F10 opens the current row's menu, Esc and
+// Shift+Tab go back to the search field.
+ListView {
+    id: contactList
+    objectName: "contactList"
+
+    readonly property string lc: rootWindow.languageChangeProperty
+    readonly property QtObject pal: ZPalette
+    // The main window's scene, whose helpers (presence texts and colours,
+    // initials, photos, the row menu's position) the rows share.
+    property Item scene: null
+    // The search field above: Esc and Shift+Tab return to it, and whether
+    // it holds text decides what an empty list says.
+    property Item searchField: null
+    // The active communications: a drag started here tells them it carries contacts.
+    property Item activeCommsView: null
+
+    clip: true
+    model: contactModel
+    // Rows scrolled out are reused for the rows scrolled in: large
+    // books scroll without building (and collecting) delegates.
+    reuseItems: true
+    currentIndex: mainWindow.currentContactRow
+    boundsBehavior: Flickable.StopAtBounds
+    activeFocusOnTab: true
+    highlightFollowsCurrentItem: false
+    Accessible.role: Accessible.List
+    Accessible.name: qsTr("Contacts") + contactList.lc
+    Keys.onUpPressed: mainWindow.moveSelection(true, true)
+    Keys.onDownPressed: mainWindow.moveSelection(false, true)
+    Keys.onReturnPressed: mainWindow.triggerDefaultAction()
+    Keys.onEnterPressed: mainWindow.triggerDefaultAction()
+    Keys.onEscapePressed: { contactList.searchField.text = ""; contactList.searchField.forceActiveFocus(); }
+    Keys.onPressed: function(event) {
+        if (event.key === Qt.Key_Menu || (event.key === Qt.Key_F10 && (event.modifiers & Qt.ShiftModifier))) {
+            contactList.scene.currentRowMenu(contactList);
+            mainWindow.showCurrentContactMenu();
+            event.accepted = true;
+        } else if (event.key === Qt.Key_Backtab) {
+            contactList.searchField.forceActiveFocus();
+            event.accepted = true;
+        }
+    }
+
+    delegate: ContactRow {
+        list: contactList
+        scene: contactList.scene
+        activeCommsView: contactList.activeCommsView
+    }
+
+    Text {
+        anchors.centerIn: parent
+        visible: contactList.count === 0
+        text: (contactList.searchField.text !== "" ? qsTr("No matching contacts") : qsTr("No contacts yet")) + contactList.lc
+        color: pal.mutedText
+        font.family: pal.fontFamily
+        font.pixelSize: pal.fontPixelSize
+    }
+}

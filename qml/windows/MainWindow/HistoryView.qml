@@ -1,0 +1,156 @@
+import QtQuick 2.15
+import "qrc:/controls"
+
+// The history: a filter (all, missed with their count, calls, chats) over
+// the list of past calls and chats, newest first. Enter or a double click
+// runs the default action; the right button or the menu key opens the menu,
+// which can mark a new entry as read.
+Item {
+    id: history
+
+    readonly property string lc: rootWindow.languageChangeProperty
+    readonly property QtObject pal: ZPalette
+    // The main window's scene, which places the menu of the current row.
+    property Item scene: null
+    // The selected row, cleared when an active communication is selected.
+    property alias currentIndex: historyList.currentIndex
+
+    Row {
+        id: historyFilter
+        objectName: "historyFilter"
+        anchors { left: parent.left; right: parent.right; top: parent.top; margins: pal.unit * 2 }
+        spacing: pal.unit
+        Repeater {
+            model: 4
+            Rectangle {
+                readonly property bool chosen: !!mainWindow && mainWindow.timelinefilterflag === index
+                width: label.implicitWidth + pal.unit * 3
+                height: label.implicitHeight + pal.unit * 2
+                radius: pal.radius
+                color: chosen ? pal.accent : (filterMouse.containsMouse ? pal.hover : "transparent")
+                Text {
+                    id: label
+                    objectName: "historyFilterLabel"
+                    anchors.centerIn: parent
+                    text: [qsTr("All"), qsTr("Missed %1").arg(badgeHandler.badgeCount), qsTr("Calls"), qsTr("Chat")][index] + history.lc
+                    color: parent.chosen ? pal.accentText : pal.strongText
+                    font.family: pal.fontFamily
+                    font.pixelSize: pal.fontPixelSize * 0.9
+                }
+                MouseArea {
+                    id: filterMouse
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    acceptedButtons: Qt.LeftButton | Qt.RightButton
+                    onClicked: function(mouse) {
+                        if (mouse.button === Qt.RightButton)
+                            menuHandler.showHistoryMenu();
+                        else
+                            mainWindow.setTimelineFilter(index);
+                    }
+                }
+            }
+        }
+    }
+
+    ListView {
+        id: historyList
+        objectName: "historyList"
+        anchors { left: parent.left; right: parent.right; top: historyFilter.bottom; bottom: parent.bottom
+                  topMargin: pal.unit * 2 }
+        clip: true
+        model: proxytimelineModel
+        activeFocusOnTab: true
+        Accessible.role: Accessible.List
+        Accessible.name: qsTr("History") + history.lc
+        boundsBehavior: Flickable.StopAtBounds
+        onCurrentIndexChanged: mainWindow.historySelectionChanged(currentIndex)
+        Keys.onReturnPressed: mainWindow.triggerDefaultAction()
+        Keys.onEnterPressed: mainWindow.triggerDefaultAction()
+        Keys.onPressed: function(event) {
+            if ((event.key === Qt.Key_Menu || (event.key === Qt.Key_F10 && (event.modifiers & Qt.ShiftModifier)))
+                    && historyList.currentItem) {
+                history.scene.currentRowMenu(historyList);
+                menuHandler.showPopupMenu(true, historyList.currentItem.isNew);
+                event.accepted = true;
+            }
+        }
+        delegate: Rectangle {
+            objectName: "historyRow"
+            readonly property bool isNew: model.isNew === true
+            width: historyList.width
+            // As in the contact list: the current row has the focus,
+            // and a screen reader reads who and when.
+            focus: ListView.isCurrentItem
+            Accessible.role: Accessible.ListItem
+            Accessible.name: [historyName.text, historyDetails.text]
+                             .filter(function(part) { return part !== ""; }).join(", ")
+            Accessible.selectable: true
+            Accessible.selected: historyList.currentIndex === index
+            Accessible.focusable: true
+            height: pal.controlHeight * 1.6
+            color: historyList.currentIndex === index ? pal.selection
+                                                     : (historyMouse.containsMouse ? pal.hover : "transparent")
+            Text {
+                id: arrow
+                anchors { left: parent.left; leftMargin: pal.unit * 3; verticalCenter: parent.verticalCenter }
+                text: model.kind === 2 ? "\u2709" : (model.direction === 1 ? "\u2197" : "\u2199")
+                color: model.direction === 2 ? pal.error : pal.mutedText
+                font.pixelSize: pal.fontPixelSize
+            }
+            Column {
+                anchors { left: arrow.right; leftMargin: pal.unit * 3; right: parent.right; rightMargin: pal.unit * 3
+                          verticalCenter: parent.verticalCenter }
+                Text {
+                    id: historyName
+                    width: parent.width
+                    text: model.name === undefined ? "" : model.name
+                    textFormat: Text.PlainText
+                    elide: Text.ElideRight
+                    color: model.direction === 2 ? pal.error : pal.strongText
+                    font.family: pal.fontFamily
+                    font.pixelSize: pal.fontPixelSize
+                    font.bold: parent.parent.isNew
+                }
+                Text {
+                    id: historyDetails
+                    width: parent.width
+                    objectName: "historyDetails"
+                    // In the interface's language, whatever the system's.
+                    text: (model.start ? model.start.toLocaleString(Qt.locale(), "d MMM, hh:mm") + history.lc : "")
+                          + (model.duration > 0 ? "  \u00B7  " + Math.floor(model.duration / 60) + ":"
+                                                  + ("0" + model.duration % 60).slice(-2) : "")
+                          + (model.direction === 2 && model.kind !== 2 ? "  \u00B7  " + qsTr("Missed") + history.lc : "")
+                          + (model.note ? "  \u00B7  " + model.note : "")
+                    textFormat: Text.PlainText
+                    elide: Text.ElideRight
+                    color: pal.mutedText
+                    font.family: pal.fontFamily
+                    font.pixelSize: pal.fontPixelSize * 0.85
+                }
+            }
+            MouseArea {
+                id: historyMouse
+                anchors.fill: parent
+                hoverEnabled: true
+                acceptedButtons: Qt.LeftButton | Qt.RightButton
+                onClicked: function(mouse) {
+                    historyList.forceActiveFocus();
+                    historyList.currentIndex = index;
+                    mainWindow.historySelectionChanged(index);
+                    if (mouse.button === Qt.RightButton)
+                        menuHandler.showPopupMenu(true, parent.isNew);
+                }
+                onDoubleClicked: mainWindow.triggerDefaultAction()
+            }
+        }
+        Text {
+            anchors.centerIn: parent
+            visible: historyList.count === 0
+            text: qsTr("No history") + history.lc
+            color: pal.mutedText
+            font.family: pal.fontFamily
+            font.pixelSize: pal.fontPixelSize
+        }
+    }
+}
