@@ -1,6 +1,7 @@
 #include "DemoFixture.h"
 #include "TestSupport.h"
 
+#include <RAZ/Actions/Action.h>
 #include <RAZ/Actions/Enabler.h>
 #include <RAZ/Actions/Provider.h>
 #include <RAZ/Actions/Source.h>
@@ -29,6 +30,7 @@
 
 #include <memory>
 
+using RAZ::Actions::Action;
 using RAZ::Utils::Credentials::CredentialsData;
 using RAZ::Utils::Credentials::CredentialsManager;
 using RAZ::Utils::Credentials::UserCredentials;
@@ -549,23 +551,27 @@ class TestRazClient : public QObject {
     class Menu : public RAZ::Actions::Source {
      public:
       QList<RAZ::Actions::ActionData> getActions() const override {
-        return {RAZ::Actions::ActionData(13)};
+        return {RAZ::Actions::ActionData(Action::AddContact)};
       }
       int getSourceType() const override { return 9; }
     } menu;
     class Refuse21 : public RAZ::Actions::Enabler {
      public:
-      bool isEnabled(RAZ::Actions::Action::Id id) const override { return id != 21 || allow; }
+      bool isEnabled(RAZ::Actions::Action::Id id) const override {
+        return id != Action::TestCall || allow;
+      }
       bool allow = false;
     } enabler;
 
     RAZ::Actions::Provider provider(nullptr);
-    provider.setAcceptedActions({18, 19, 20, 13, 21}, false);
+    provider.setAcceptedActions({Action::RetrieveParkedCallHere, Action::RetrieveParkedCallOnPhone,
+                                 Action::PullCall, Action::AddContact, Action::TestCall},
+                                false);
     QAction addContact, testCall, other;
-    QVERIFY(provider.linkQAction(&addContact, 13));
-    QVERIFY(provider.linkQAction(&testCall, 21));
-    QVERIFY(!provider.linkQAction(&other, 99));
-    QVERIFY(!provider.linkQAction(nullptr, 13));
+    QVERIFY(provider.linkQAction(&addContact, Action::AddContact));
+    QVERIFY(provider.linkQAction(&testCall, Action::TestCall));
+    QVERIFY(!provider.linkQAction(&other, Action::Id(99)));
+    QVERIFY(!provider.linkQAction(nullptr, Action::AddContact));
     provider.registerActionEnabler(&enabler);
     QVERIFY(addContact.isEnabled());
     QVERIFY(!testCall.isEnabled());
@@ -589,9 +595,9 @@ class TestRazClient : public QObject {
     QCOMPARE(triggered, 1);
     QCOMPARE(seenId, 13);
     QCOMPARE(seenSource, &menu);
-    provider.action(13)->setEnabled(false);
+    provider.action(Action::AddContact)->setEnabled(false);
     QVERIFY(!addContact.isEnabled());
-    QVERIFY(!provider.trigger(13));
+    QVERIFY(!provider.trigger(Action::AddContact));
     QCOMPARE(triggered, 1);
 
     RAZ::Actions::SourceComposite composite;

@@ -1,6 +1,7 @@
 #include "DemoFixture.h"
 #include "TestSupport.h"
 
+#include <RAZ/Actions/Action.h>
 #include <RAZ/Adapters/FactoryPtr.h>
 #include <RAZ/ApiProvider/Controller.h>
 #include <RAZ/Client.h>
@@ -39,6 +40,7 @@
 
 #include <memory>
 
+using RAZ::Actions::Action;
 using RAZ::Sessions::SessionManagerBase;
 using RAZ::Utils::Credentials::CredentialsData;
 using RAZ::Utils::Credentials::UserCredentials;
@@ -332,7 +334,7 @@ class TestRazSession : public QObject {
     QSignalSpy ready(comms, SIGNAL(sessionReady(RAZ::Controllers::CommunicationSession*)));
     RAZ::Contacts::ContactPtr alice = session->contactsManager()->getContact(101);
     QVERIFY(alice);
-    emit api.createCall({alice}, RAZ::Contacts::Properties::KeyWork, 4);
+    emit api.createCall({alice}, RAZ::Contacts::Properties::KeyWork, Action::VideoCall);
     QCOMPARE(created.count(), 0);
     QVERIFY(created.wait(5000));
     QCOMPARE(ready.count(), 1);

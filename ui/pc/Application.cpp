@@ -77,11 +77,6 @@ const char* const Application::kInstanceId = "ZENT";
 const char* const Application::kVersion = "20.1.1.231";
 const char* const Application::kActivateMessage = "activate!";
 
-namespace {
-// The platform's action of an audio call.
-const int kAudioCallAction = 2;
-}  // namespace
-
 bool Application::chooseSceneGraphBackend() {
   if (qEnvironmentVariableIsSet("QT_QUICK_BACKEND") || qEnvironmentVariableIsSet("QMLSCENE_DEVICE"))
     return false;
@@ -946,7 +941,7 @@ void Application::carryOutPendingCall() {
   TP_LOG("Application::carryOutPendingCall", TP::Core::Logging::LevelInformation)
       << "Dialling the number of a call link";
   comms->createCall({RAZ::Contacts::ContactPtr(party)}, RAZ::Contacts::Properties::KeyWork,
-                    kAudioCallAction);
+                    RAZ::Actions::Action::Call);
 }
 
 void Application::onMessageReceived(const QString& message) {

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "RAZ/Actions/Action.h"
 #include "RAZ/Contacts/ContactModels.h"
 #include "RAZ/Presence/PresenceData.h"
 
@@ -295,6 +296,7 @@ bool IContact::leaveGroup(int groupId) {
 }
 
 QList<RAZ::Actions::ActionData> IContact::getActions() const {
+  using RAZ::Actions::Action;
   using RAZ::Actions::ActionData;
   QList<ActionData> actions;
   if (m_id == 0 || m_ignored) return actions;
@@ -304,20 +306,22 @@ QList<RAZ::Actions::ActionData> IContact::getActions() const {
     for (int type : numbers) data.addSubAction(ActionData(id, type, getProperty(type)));
     return data;
   };
-  if (!getJid().isEmpty()) actions << ActionData(1);
+  if (!getJid().isEmpty()) actions << ActionData(Action::Chat);
   // A call needs somewhere to go: a SIP address or a number.
-  if (!getSipUri().isEmpty() || !numbers.isEmpty()) actions << withNumbers(2);
-  if (!numbers.isEmpty()) actions << withNumbers(3);
-  if (!getSipUri().isEmpty()) actions << ActionData(4);
-  if (!getProperty(Properties::KeyEmail).toString().isEmpty()) actions << ActionData(8);
-  if (m_inStore) actions << ActionData(m_favourite ? 10 : 9);
-  actions << ActionData(11);
+  if (!getSipUri().isEmpty() || !numbers.isEmpty()) actions << withNumbers(Action::Call);
+  if (!numbers.isEmpty()) actions << withNumbers(Action::CallFromPhone);
+  if (!getSipUri().isEmpty()) actions << ActionData(Action::VideoCall);
+  if (!getProperty(Properties::KeyEmail).toString().isEmpty()) actions << ActionData(Action::Email);
   if (m_inStore)
-    actions << ActionData(12);
+    actions << ActionData(m_favourite ? Action::RemoveFavourite : Action::SetFavourite);
+  actions << ActionData(Action::ViewProfile);
+  if (m_inStore)
+    actions << ActionData(Action::EditProfile);
   else
-    actions << ActionData(13);  // only a contact the list does not hold yet
-  if (m_inStore && !getJid().isEmpty()) actions << ActionData(m_subscribed ? 15 : 14);
-  if (m_inStore) actions << ActionData(16);
+    actions << ActionData(Action::AddContact);  // only a contact the list does not hold yet
+  if (m_inStore && !getJid().isEmpty())
+    actions << ActionData(m_subscribed ? Action::Unsubscribe : Action::Subscribe);
+  if (m_inStore) actions << ActionData(Action::Remove);
   return actions;
 }
 
@@ -433,7 +437,8 @@ void Contacts::setReadOnly(bool on) {
 
 bool Contacts::refuseReadOnly(const char* what) const {
   if (!m_readOnly) return false;
-  TP_LOG("RAZ::Contacts::Contacts", 3) << "The contact list is read-only: cannot " << what;
+  TP_LOG("RAZ::Contacts::Contacts", TP::Core::Logging::LevelWarning)
+      << "The contact list is read-only: cannot " << what;
   return true;
 }
 
@@ -481,7 +486,8 @@ bool Contacts::addContact(IContact* contact, bool subscribe, bool silent) {
   Q_UNUSED(silent);
   if (!contact || contains(contact) || refuseReadOnly("add a contact")) return false;
   if (getSimilarContact(contact)) {
-    TP_LOG("RAZ::Contacts::Contacts::addContact", 2) << "The list already holds this party";
+    TP_LOG("RAZ::Contacts::Contacts::addContact", TP::Core::Logging::LevelInformation)
+        << "The list already holds this party";
     return false;
   }
   QVariantMap properties = contact->getProperties();

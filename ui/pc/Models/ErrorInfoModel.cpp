@@ -245,7 +245,8 @@ Dialogs::MessageWindow* ErrorInfoModel::windowAt(int row) const {
 
 void ErrorInfoModel::add(const ErrorEntry& entry) {
   if (rowOf(entry.type) >= 0) return;
-  TP_LOG("Models::ErrorInfoModel", 1) << "Banner shown: " << entry.type;
+  TP_LOG("Models::ErrorInfoModel", TP::Core::Logging::LevelDetail)
+      << "Banner shown: " << entry.type;
   beginInsertRows(QModelIndex(), m_entries.size(), m_entries.size());
   m_entries.append(entry);
   endInsertRows();
@@ -254,7 +255,7 @@ void ErrorInfoModel::add(const ErrorEntry& entry) {
 void ErrorInfoModel::remove(int type) {
   const int row = rowOf(type);
   if (row < 0) return;
-  TP_LOG("Models::ErrorInfoModel", 1) << "Banner cleared: " << type;
+  TP_LOG("Models::ErrorInfoModel", TP::Core::Logging::LevelDetail) << "Banner cleared: " << type;
   beginRemoveRows(QModelIndex(), row, row);
   const ErrorEntry entry = m_entries.takeAt(row);
   endRemoveRows();

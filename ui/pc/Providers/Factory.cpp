@@ -43,8 +43,8 @@ namespace Providers {
 namespace {
 void checked(bool ok, const char* tag) {
   if (!ok)
-    TP_LOG(tag, 4) << "___check___"
-                   << " failed";
+    TP_LOG(tag, TP::Core::Logging::LevelError) << "___check___"
+                                               << " failed";
 }
 }  // namespace
 
@@ -273,29 +273,29 @@ void Factory::onActionTriggered(RAZ::Actions::ActionData& data, RAZ::Actions::So
   if (contacts.size() != 1) return;
   RAZ::Contacts::IContact* contact = contacts.first();
   switch (data.getId()) {
-    case 9:
+    case RAZ::Actions::Action::SetFavourite:
       if (m_contacts) m_contacts->addToFavourites(contact->getId());
       break;
-    case 10:
+    case RAZ::Actions::Action::RemoveFavourite:
       if (m_contacts) m_contacts->removeFromFavourites(contact->getId());
       break;
-    case 11:
+    case RAZ::Actions::Action::ViewProfile:
       showContactCard(false, contact, false);
       break;
-    case 12:
+    case RAZ::Actions::Action::EditProfile:
       showContactCard(false, contact, true);
       break;
-    case 13:
+    case RAZ::Actions::Action::AddContact:
       if (contact->isTemporary()) syncContact(contact);
       if (m_contacts) m_contacts->addContact(contact, true, false);
       break;
-    case 14:
+    case RAZ::Actions::Action::Subscribe:
       contact->subscribe();
       break;
-    case 15:
+    case RAZ::Actions::Action::Unsubscribe:
       contact->unsubscribe();
       break;
-    case 16:
+    case RAZ::Actions::Action::Remove:
       removeContact(contact);
       break;
     default:

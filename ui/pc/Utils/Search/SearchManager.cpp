@@ -433,7 +433,8 @@ void SearchManager::outlookSearchError(RAZ::Controllers::Search::OutlookContactS
     default:
       text = tr("Unknown error while obtaining contacts from Outlook");
   }
-  TP_LOG("Utils::Search::SearchManager::outlookSearchError", 2) << "Outlook error: " << text;
+  TP_LOG("Utils::Search::SearchManager::outlookSearchError", TP::Core::Logging::LevelInformation)
+      << "Outlook error: " << text;
 }
 
 void SearchManager::ldapSearchError() {

@@ -255,7 +255,7 @@ void CredentialsHandler::saveSettings() {
                       ? Os::Autostart::enable(name, AppPaths::executablePath())
                       : Os::Autostart::disable(name);
   if (!ok)
-    TP_LOG("Preferences::CredentialsHandler::saveSettings", 4)
+    TP_LOG("Preferences::CredentialsHandler::saveSettings", TP::Core::Logging::LevelError)
         << "Could not change the autostart entry " << Os::Autostart::entryPath(name);
 }
 

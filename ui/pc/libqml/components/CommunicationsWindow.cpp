@@ -91,11 +91,14 @@ const QString kContactMime = QStringLiteral("application/zent.contact");
 const QString kFilesMime = QStringLiteral("text/uri-list");
 
 // Platform actions of the window's toolbar and options menu.
-const QList<RAZ::Actions::Action::Id> kToolbarActions = {1, 2, 3, 4, 5, 7, 17};
-const QList<RAZ::Actions::Action::Id> kMenuActions = {6, 11, 12, 13};
-const QList<RAZ::Actions::Action::Id> kParticipantActions = {11, 12, 13};
-const RAZ::Actions::Action::Id kChatAction = 1;
-const RAZ::Actions::Action::Id kFileTransferAction = 7;
+using RAZ::Actions::Action;
+const QList<Action::Id> kToolbarActions = {
+    Action::Chat,         Action::Call,         Action::CallFromPhone, Action::VideoCall,
+    Action::DesktopShare, Action::FileTransfer, Action::ParkCall};
+const QList<Action::Id> kMenuActions = {Action::JoinRoom, Action::ViewProfile, Action::EditProfile,
+                                        Action::AddContact};
+const QList<Action::Id> kParticipantActions = {Action::ViewProfile, Action::EditProfile,
+                                               Action::AddContact};
 // Call states of the stand-in engine in which no debug window is offered.
 const int kIncomingState = CallBasePtr::StateIncoming;
 const int kEarlyMediaState = CallBasePtr::StateEarlyMedia;
@@ -918,7 +921,7 @@ L::Flags CommunicationsWindow::layoutFlags(uint state) const {
   f.viewer = collab && !collab->isOwner();
   f.chat = f.chatBit && m_session->chatActive();
   RAZ::Actions::Action* chatAction =
-      m_actionsProvider ? m_actionsProvider->action(kChatAction) : nullptr;
+      m_actionsProvider ? m_actionsProvider->action(Action::Chat) : nullptr;
   f.chatAction = chatAction && chatAction->isEnabled();
   f.classified = (m_session->getChatSecurityClassificationsEnabled() && f.chat) ||
                  (m_session->getCallSecurityClassificationsEnabled() && (f.audio || f.video));
@@ -1087,7 +1090,7 @@ void CommunicationsWindow::changeEvent(QEvent* e) {
 void CommunicationsWindow::dragEnterEvent(QDragEnterEvent* e) {
   const QStringList formats = e->mimeData()->formats();
   if (formats.contains(kFilesMime) && m_actionsProvider) {
-    RAZ::Actions::Action* files = m_actionsProvider->action(kFileTransferAction);
+    RAZ::Actions::Action* files = m_actionsProvider->action(Action::FileTransfer);
     if (files && files->isEnabled()) e->acceptProposedAction();
   } else if (formats.contains(kContactMime)) {
     if (m_session && m_session->isAllowedToInvite()) e->acceptProposedAction();
