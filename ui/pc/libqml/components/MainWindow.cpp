@@ -165,8 +165,8 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
                 : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
   const RAZ::Configuration::Config* config = m_session ? m_session->configuration() : nullptr;
 
-  m_contactSource = new RAZ::Actions::ContactSourceComposite(config, nullptr);
-  m_activeSource = new RAZ::Actions::ActiveCommsSourceComposite(config, nullptr);
+  m_contactSource = std::make_unique<RAZ::Actions::ContactSourceComposite>(config, nullptr);
+  m_activeSource = std::make_unique<RAZ::Actions::ActiveCommsSourceComposite>(config, nullptr);
   m_dialString = new RAZ::Actions::DialStringSource(this);
   // The search over the whole list: the typed text is matched literally.
   m_searchFilter = new Models::ContactSearchFilter(
@@ -206,13 +206,13 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
   createSearchManager();
 
   if (m_factory) {
-    m_actionsProvider = m_factory->createActionProvider(m_contactSource);
+    m_actionsProvider = m_factory->createActionProvider(m_contactSource.get());
     m_actionsProvider->setAcceptedActions(
         {RAZ::Actions::Action::Chat, RAZ::Actions::Action::Call,
          RAZ::Actions::Action::CallFromPhone, RAZ::Actions::Action::VideoCall,
          RAZ::Actions::Action::ViewProfile, RAZ::Actions::Action::EditProfile},
         false);
-    m_actionsProvider->setActionSource(m_contactSource);
+    m_actionsProvider->setActionSource(m_contactSource.get());
     connect(m_actionsProvider,
             SIGNAL(actionTriggered(RAZ::Actions::ActionData&, RAZ::Actions::Source&)), this,
             SLOT(commActionTriggered(RAZ::Actions::ActionData&)));
@@ -250,9 +250,9 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
     m_chatRoomActions = new Utils::ChatRoomActions(
         m_session->xmppChatController(), m_session->xmppChatController(),
         m_commsWindowManager ? m_commsWindowManager->getChatHelper() : nullptr, this);
-  m_menuHandler =
-      new Utils::MenuHandler(m_session, m_factory, m_menuActionProvider, config, m_activeSource,
-                             m_contactSource, m_chatRoomActions, m_commsWindowManager, this);
+  m_menuHandler = new Utils::MenuHandler(m_session, m_factory, m_menuActionProvider, config,
+                                         m_activeSource.get(), m_contactSource.get(),
+                                         m_chatRoomActions, m_commsWindowManager, this);
   m_menuHandler->setActionChecked(Providers::MenuActionProvider::AlwaysOnTop, isAlwaysOnTop());
 
   // The contact-list options as the user left them.
@@ -473,8 +473,6 @@ MainWindow::~MainWindow() {
   m_menuHandler = nullptr;
   // The call settings belong to this session's window.
   if (m_callSettings) m_callSettings->deleteLater();
-  delete m_contactSource;  // the actions provider is its child
-  delete m_activeSource;
   delete m_contactMouseOver;
   m_contactMouseOver = nullptr;
   delete m_sipUriParser;
