@@ -273,7 +273,7 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
   if (m_client)
     connect(m_client, SIGNAL(xmppConnectStateChanged()), this, SLOT(onXmppConnectStateChanged()));
   if (hasProjectRooms() && m_session && m_session->xmppChatController())
-    connect(m_session->xmppChatController(), SIGNAL(mucServerChanged(const QString&)), this,
+    connect(m_session->xmppChatController(), SIGNAL(mucServerChanged(QString)), this,
             SLOT(clearAndFetchRooms()));
   if (m_menuActionProvider) {
     auto hook = [this](int id, const char* signal, const char* slot) {
@@ -537,8 +537,8 @@ bool MainWindow::activate() {
     if (QQuickItem* active = root->findChild<QQuickItem*>(QStringLiteral("activeView"))) {
       m_activeView = active->property("state").toString();
       m_activeViewSince = QDateTime::currentDateTimeUtc();
-      connected = connect(active, SIGNAL(stateChanged(const QString&)), this,
-                          SLOT(activeViewChanged(const QString&)));
+      connected =
+          connect(active, SIGNAL(stateChanged(QString)), this, SLOT(activeViewChanged(QString)));
     }
   }
   restoreGeometry();
@@ -1055,7 +1055,7 @@ void MainWindow::removeContactsTriggered() {
 void MainWindow::displayAddGroup() {
   auto* input =
       new Widgets::GroupNameInput(QString(), m_factory && m_factory->isAlwaysOnTop(), nullptr);
-  connect(input, SIGNAL(accepted(const QString&)), this, SLOT(groupDialogAccepted(const QString&)));
+  connect(input, SIGNAL(accepted(QString)), this, SLOT(groupDialogAccepted(QString)));
   connect(this, SIGNAL(destroyed()), input, SLOT(close()));
   // Groups live on the chat service: while it is away nothing can be added.
   if (RAZ::Sessions::SubSession* xmpp =
@@ -1081,8 +1081,7 @@ void MainWindow::changeAvatar() {
   if (!own) return;
   TP_LOG("QML::MainWindow::changeAvatar", TP::Core::Logging::LevelInformation) << "Contact obj ok.";
   auto* dialog = new Dialogs::FileDialog(this, Dialogs::FileDialog::OpenImage, QString());
-  connect(dialog, SIGNAL(fileSelected(QString)), own->presenceData(),
-          SLOT(setAvatarPath(const QString&)));
+  connect(dialog, SIGNAL(fileSelected(QString)), own->presenceData(), SLOT(setAvatarPath(QString)));
   dialog->start();
 }
 
