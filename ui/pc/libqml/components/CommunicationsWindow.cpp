@@ -1097,18 +1097,18 @@ void CommunicationsWindow::dragEnterEvent(QDragEnterEvent* e) {
 
 void CommunicationsWindow::dropEvent(QDropEvent* e) {
   if (!m_session) return;
-  const QMimeData* data = e->mimeData();
-  if (data->formats().contains(kFilesMime)) {
+  const QMimeData* mime = e->mimeData();
+  if (mime->formats().contains(kFilesMime)) {
     // Only files of this computer are offered: a web address or a remote
     // share is not a file the party can be sent.
-    for (const QUrl& url : data->urls()) {
+    for (const QUrl& url : mime->urls()) {
       if (url.isLocalFile() && !url.toLocalFile().isEmpty())
         m_session->fileDropped(url);
       else
         TP_LOG(kLog, TP::Core::Logging::LevelWarning) << "Dropped item is not a local file";
     }
-  } else if (data->formats().contains(kContactMime)) {
-    m_session->addParticipants(QString::fromUtf8(data->data(kContactMime)), QString());
+  } else if (mime->formats().contains(kContactMime)) {
+    m_session->addParticipants(QString::fromUtf8(mime->data(kContactMime)), QString());
   }
   e->acceptProposedAction();
 }
@@ -1219,7 +1219,7 @@ void CommunicationsWindow::closeChatAndShare() {
 // ---- Files ----
 
 void CommunicationsWindow::openFileSelectDialog() {
-  auto* dialog = new Dialogs::FileDialog(this, 0, QString());
+  auto* dialog = new Dialogs::FileDialog(this, Dialogs::FileDialog::OpenAny, QString());
   connect(dialog, SIGNAL(fileSelected(QString)), this, SLOT(fileSelected(QString)));
   // Files to send are the user's documents, never the program's own data
   // folder (where the process happens to run, with the stored credentials).
@@ -1251,7 +1251,7 @@ void CommunicationsWindow::askSaveLocation(RAZ::Data::FTAdapter* adapter) {
   // The name comes from the sender: only its last part is offered, so a
   // save can never land outside the folder the user picks.
   const QString suggested = Utils::FileNames::safeBaseName(adapter->getFileName());
-  auto* dialog = new Dialogs::FileDialog(this, 3, suggested);
+  auto* dialog = new Dialogs::FileDialog(this, Dialogs::FileDialog::SaveAny, suggested);
   connect(dialog, SIGNAL(fileSelected(QString)), adapter, SLOT(accept(QString)));
   connect(dialog, SIGNAL(fileSelected(QString)), this, SLOT(saveAcceptedFolder(QString)));
   dialog->setInitialDirectory(m_lastSaveFolder);
