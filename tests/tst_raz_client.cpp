@@ -134,16 +134,13 @@ class TestRazClient : public QObject {
         SIGNAL(sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State)), &r,
         SLOT(sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State))));
     ok &= bool(QObject::connect(&client, SIGNAL(quit()), &r, SLOT(cbQuit())));
-    ok &= bool(QObject::connect(&client, SIGNAL(newVersionFound(bool, const QUrl&)), &r,
-                                SLOT(newVersionFound(bool, const QUrl&))));
-    ok &= bool(QObject::connect(&client, SIGNAL(ensureUserSettingsDirExists(QDir&, const QString&)),
-                                &r, SLOT(ensureUserSettingsDirExists(QDir&, const QString&))));
-    ok &= bool(QObject::connect(&client,
-                                SIGNAL(requestProxyCredentials(bool, const QString&, const QString&,
-                                                               bool, QObject*, const QString&)),
-                                &r,
-                                SLOT(onRequestProxyCredentials(bool, const QString&, const QString&,
-                                                               bool, QObject*, const QString&))));
+    ok &= bool(QObject::connect(&client, SIGNAL(newVersionFound(bool, QUrl)), &r,
+                                SLOT(newVersionFound(bool, QUrl))));
+    ok &= bool(QObject::connect(&client, SIGNAL(ensureUserSettingsDirExists(QDir&, QString)), &r,
+                                SLOT(ensureUserSettingsDirExists(QDir&, QString))));
+    ok &= bool(QObject::connect(
+        &client, SIGNAL(requestProxyCredentials(bool, QString, QString, bool, QObject*, QString)),
+        &r, SLOT(onRequestProxyCredentials(bool, QString, QString, bool, QObject*, QString))));
     ok &= bool(QObject::connect(&client, SIGNAL(showDisclaimerDialog()), &r,
                                 SLOT(onShowDisclaimerDialog())));
     ok &= bool(QObject::connect(&client, SIGNAL(xmppConnectStateChanged()), &r,

@@ -126,8 +126,8 @@ class TestRazSession : public QObject {
                        r,
                        SLOT(cbSessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State,
                                            RAZ::Sessions::Error))));
-    ok &= bool(connect(c, SIGNAL(ensureUserSettingsDirExists(QDir&, const QString&)), r,
-                       SLOT(ensureUserSettingsDirExists(QDir&, const QString&))));
+    ok &= bool(connect(c, SIGNAL(ensureUserSettingsDirExists(QDir&, QString)), r,
+                       SLOT(ensureUserSettingsDirExists(QDir&, QString))));
     ok &= bool(connect(c, SIGNAL(quit()), r, SLOT(cbQuit())));
     return ok;
   }
@@ -317,18 +317,17 @@ class TestRazSession : public QObject {
     QVERIFY(api.isInitialized());
     QObject* comms = session->commsSessionController();
     QVERIFY(connect(&api,
-                    SIGNAL(createCall(const QList<RAZ::Contacts::ContactPtr>&,
+                    SIGNAL(createCall(QList<RAZ::Contacts::ContactPtr>,
                                       RAZ::Contacts::Properties::Key, RAZ::Actions::Action::Id)),
                     comms,
-                    SLOT(createCall(const QList<RAZ::Contacts::ContactPtr>&,
+                    SLOT(createCall(QList<RAZ::Contacts::ContactPtr>,
                                     RAZ::Contacts::Properties::Key, RAZ::Actions::Action::Id))));
-    QVERIFY(connect(&api, SIGNAL(createChat(const QList<RAZ::Contacts::ContactPtr>&)), comms,
-                    SLOT(createChat(const QList<RAZ::Contacts::ContactPtr>&))));
-    QVERIFY(connect(
-        &api, SIGNAL(createMyRoomSession(RAZ::Contacts::Const::ContactPtr, const QString&)), comms,
-        SLOT(createMyRoomSession(RAZ::Contacts::Const::ContactPtr, const QString&))));
-    QVERIFY(connect(&api, SIGNAL(createWebCollabSession(const QStringList&)), comms,
-                    SLOT(createWebCollabSession(const QStringList&))));
+    QVERIFY(connect(&api, SIGNAL(createChat(QList<RAZ::Contacts::ContactPtr>)), comms,
+                    SLOT(createChat(QList<RAZ::Contacts::ContactPtr>))));
+    QVERIFY(connect(&api, SIGNAL(createMyRoomSession(RAZ::Contacts::Const::ContactPtr, QString)),
+                    comms, SLOT(createMyRoomSession(RAZ::Contacts::Const::ContactPtr, QString))));
+    QVERIFY(connect(&api, SIGNAL(createWebCollabSession(QStringList)), comms,
+                    SLOT(createWebCollabSession(QStringList))));
     QSignalSpy created(comms,
                        SIGNAL(sessionCreated(RAZ::Controllers::CommunicationSession*, bool)));
     QSignalSpy ready(comms, SIGNAL(sessionReady(RAZ::Controllers::CommunicationSession*)));

@@ -58,14 +58,13 @@ ErrorInfoModel::ErrorInfoModel(RAZ::Sessions::SessionManagerBase* session,
     connect(session, SIGNAL(reconnectionStateChanged(RAZ::Sessions::SessionManagerBase*, bool)),
             this, SLOT(reconnectionStateChanged(RAZ::Sessions::SessionManagerBase*, bool)));
     if (RAZ::Controllers::XsiCallHistory* history = session->xsiCallHistoryController()) {
-      connect(history, SIGNAL(xsiCallLogsReceived(const RAZ::Controllers::CallInfoList&)), this,
+      connect(history, SIGNAL(xsiCallLogsReceived(RAZ::Controllers::CallInfoList)), this,
               SLOT(xsiCallLogsReceived()));
-      connect(history,
-              SIGNAL(xsiCallLogsRetrievalFailed(RAZ::Xsi::XsiComponent::Error,
-                                                const RAZ::Xsi::XsiErrorInfo&)),
-              this,
-              SLOT(xsiCallLogsRetrievalFailed(RAZ::Xsi::XsiComponent::Error,
-                                              const RAZ::Xsi::XsiErrorInfo&)));
+      connect(
+          history,
+          SIGNAL(xsiCallLogsRetrievalFailed(RAZ::Xsi::XsiComponent::Error, RAZ::Xsi::XsiErrorInfo)),
+          this,
+          SLOT(xsiCallLogsRetrievalFailed(RAZ::Xsi::XsiComponent::Error, RAZ::Xsi::XsiErrorInfo)));
     }
     if (RAZ::Controllers::Search::LdapContactSearch* ldap =
             session->ldapContactSearchController()) {

@@ -73,9 +73,9 @@ Factory::Factory(RAZ::Sessions::SessionManagerBase* session,
 
   if (m_fileTransferController && m_commsWindowManager)
     connect(m_commsWindowManager,
-            SIGNAL(startFileTransfer(RAZ::Controllers::ChatInterface*, const QString&)),
+            SIGNAL(startFileTransfer(RAZ::Controllers::ChatInterface*, QString)),
             m_fileTransferController,
-            SLOT(startFileTransfer(RAZ::Controllers::ChatInterface*, const QString&)));
+            SLOT(startFileTransfer(RAZ::Controllers::ChatInterface*, QString)));
   if (session && session->xsiSupplementaryServicesController())
     connect(session->xsiSupplementaryServicesController(), SIGNAL(servicesReady()), this,
             SLOT(onSupplementaryServicesReady()));
@@ -405,7 +405,7 @@ void Factory::editGroupTriggered() {
   RAZ::Contacts::IGroup* group = m_contacts->getGroup(a->data().toInt());
   if (!group) return;
   auto* input = new Widgets::GroupNameInput(group->getName(), isAlwaysOnTop(), nullptr);
-  connect(input, SIGNAL(accepted(const QString&)), group, SLOT(setName(const QString&)));
+  connect(input, SIGNAL(accepted(QString)), group, SLOT(setName(QString)));
   connect(this, SIGNAL(destroyed()), input, SLOT(close()));
   input->show();
 }

@@ -57,7 +57,7 @@ ConfirmationsHandler::ConfirmationsHandler(Ui::preferencesForm* form,
        {static_cast<QObject*>(ui->proxyhostfield), static_cast<QObject*>(ui->proxyportfield),
         static_cast<QObject*>(ui->secureproxyhostfield),
         static_cast<QObject*>(ui->secureproxyportfield)})
-    connect(field, SIGNAL(textEdited(const QString&)), this, SLOT(changed()));
+    connect(field, SIGNAL(textEdited(QString)), this, SLOT(changed()));
   if (m_session) {
     setupConfirmations();
     setupMiscellaneousWidgets();

@@ -321,7 +321,7 @@ void MainWindow::connectServices() {
   if (m_client)
     connect(m_client, SIGNAL(xmppConnectStateChanged()), this, SLOT(onXmppConnectStateChanged()));
   if (hasProjectRooms() && m_session && m_session->xmppChatController())
-    connect(m_session->xmppChatController(), SIGNAL(mucServerChanged(const QString&)), this,
+    connect(m_session->xmppChatController(), SIGNAL(mucServerChanged(QString)), this,
             SLOT(clearAndFetchRooms()));
 }
 
@@ -590,8 +590,8 @@ bool MainWindow::activate() {
     if (QQuickItem* active = root->findChild<QQuickItem*>(QStringLiteral("activeView"))) {
       m_activeView = active->property("state").toString();
       m_activeViewSince = QDateTime::currentDateTimeUtc();
-      connected = connect(active, SIGNAL(stateChanged(const QString&)), this,
-                          SLOT(activeViewChanged(const QString&)));
+      connected =
+          connect(active, SIGNAL(stateChanged(QString)), this, SLOT(activeViewChanged(QString)));
     }
   }
   restoreGeometry();
@@ -1108,7 +1108,7 @@ void MainWindow::removeContactsTriggered() {
 void MainWindow::displayAddGroup() {
   auto* input =
       new Widgets::GroupNameInput(QString(), m_factory && m_factory->isAlwaysOnTop(), nullptr);
-  connect(input, SIGNAL(accepted(const QString&)), this, SLOT(groupDialogAccepted(const QString&)));
+  connect(input, SIGNAL(accepted(QString)), this, SLOT(groupDialogAccepted(QString)));
   connect(this, SIGNAL(destroyed()), input, SLOT(close()));
   // Groups live on the chat service: while it is away nothing can be added.
   if (RAZ::Sessions::SubSession* xmpp =
@@ -1134,8 +1134,7 @@ void MainWindow::changeAvatar() {
   if (!own) return;
   TP_LOG("QML::MainWindow::changeAvatar", TP::Core::Logging::LevelInformation) << "Contact obj ok.";
   auto* dialog = new Dialogs::FileDialog(this, 1, QString());
-  connect(dialog, SIGNAL(fileSelected(QString)), own->presenceData(),
-          SLOT(setAvatarPath(const QString&)));
+  connect(dialog, SIGNAL(fileSelected(QString)), own->presenceData(), SLOT(setAvatarPath(QString)));
   dialog->start();
 }
 
