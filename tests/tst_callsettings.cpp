@@ -192,8 +192,8 @@ class TestCallSettings : public QObject {
 
   void scriptedListFailureReportsTheError() {
     store().failNextFetch(XsiComponent::ServerError, RAZ::Xsi::XsiErrorInfo{500, "Down"});
-    QSignalSpy failed(
-        xsi(), SIGNAL(fetchFailed(RAZ::Xsi::XsiComponent::Error, const RAZ::Xsi::XsiErrorInfo&)));
+    QSignalSpy failed(xsi(),
+                      SIGNAL(fetchFailed(RAZ::Xsi::XsiComponent::Error, RAZ::Xsi::XsiErrorInfo)));
     xsi()->fetchServicesList();
     QVERIFY(failed.wait(5000));
     QVERIFY(!xsi()->isReady());

@@ -326,7 +326,7 @@ class TestChatRooms : public QObject {
     QCOMPARE(child<QLabel>(dialog, "label")->textFormat(), Qt::PlainText);
     QCOMPARE(child<QLabel>(dialog, "label")->text(),
              QString("Are you sure you want to delete <b>Room</b>?"));
-    QSignalSpy accepted(dialog, SIGNAL(accepted(const QString&)));
+    QSignalSpy accepted(dialog, SIGNAL(accepted(QString)));
     child<QCheckBox>(dialog, "alwaysAskCheckBox")->setChecked(false);
     child<QPushButton>(dialog, "noButton")->click();
     QCOMPARE(accepted.count(), 0);

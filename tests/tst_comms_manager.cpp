@@ -13,6 +13,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <RAZ/Actions/Action.h>
 #include <RAZ/Client.h>
 #include <RAZ/ConfigContainer.h>
 #include <RAZ/Configuration/Config.h>
@@ -44,6 +45,7 @@
 
 using QML::CommunicationNotification;
 using QML::CommunicationsWindow;
+using RAZ::Actions::Action;
 using RAZ::Controllers::CommunicationSession;
 using RAZ::Demo::CommsScript;
 using RAZ::MediaEngine::CallBasePtr;
@@ -102,7 +104,7 @@ class CommsManagerTest : public QObject {
     const int before = comms()->commsList().size();
     RAZ::Contacts::ContactPtr contact = session()->contactsManager()->getContact(id);
     if (!contact) return nullptr;
-    comms()->createCall({contact}, RAZ::Contacts::Properties::KeyWork, 2);
+    comms()->createCall({contact}, RAZ::Contacts::Properties::KeyWork, Action::Call);
     if (comms()->commsList().size() == before) return nullptr;
     return comms()->commsList().last();
   }
@@ -478,7 +480,7 @@ class CommsManagerTest : public QObject {
     RAZ::Contacts::IContact* emergency = session()->contactsManager()->createTemporaryContact(
         {{QString::number(RAZ::Contacts::Properties::KeyWork), "112"}});
     comms()->createCall({RAZ::Contacts::ContactPtr(emergency)}, RAZ::Contacts::Properties::KeyWork,
-                        2);
+                        Action::Call);
     QTRY_VERIFY_WITH_TIMEOUT(openMessage("Call Failed"), kWait);
     QCOMPARE(openMessage("Call Failed")->messageLabel()->text(),
              QString("Emergency calls are not supported. Please use another phone."));
@@ -494,7 +496,8 @@ class CommsManagerTest : public QObject {
 
     // "Call from Phone" to a party without any address: the service says so.
     RAZ::Contacts::IContact* nobody = session()->contactsManager()->createTemporaryContact({});
-    comms()->createCall({RAZ::Contacts::ContactPtr(nobody)}, RAZ::Contacts::Properties::KeyWork, 3);
+    comms()->createCall({RAZ::Contacts::ContactPtr(nobody)}, RAZ::Contacts::Properties::KeyWork,
+                        Action::CallFromPhone);
     QTRY_VERIFY_WITH_TIMEOUT(openMessage("Call to Phone failed!"), kWait);
     QCOMPARE(openMessage("Call to Phone failed!")->messageLabel()->text(),
              QString("Client encountered an error when trying locate participant. "

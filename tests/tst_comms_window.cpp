@@ -32,6 +32,7 @@
 #include "libqml/components/CommunicationsWindowLayout.h"
 
 using QML::CommunicationsWindow;
+using RAZ::Actions::Action;
 using RAZ::Controllers::CommunicationSession;
 using RAZ::Demo::CommsScript;
 using RAZ::MediaEngine::CallBasePtr;
@@ -435,7 +436,7 @@ void CommsWindowTest::drops() {
       CommsScript::makeSession(CommunicationSession::KindChat, false, QStringLiteral("E"), &owner);
   s->setAllowedToInvite(mayInvite);
   CommunicationsWindow* w = windowFor(s);
-  w->actionsProvider()->action(7)->setEnabled(fileActionEnabled);
+  w->actionsProvider()->action(Action::FileTransfer)->setEnabled(fileActionEnabled);
 
   QMimeData data;
   QTemporaryDir dir;

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <RAZ/Actions/Action.h>
 #include <RAZ/Actions/Provider.h>
 #include <RAZ/Configuration/Config.h>
 #include <RAZ/Contacts/Contacts.h>
@@ -34,6 +35,7 @@
 
 using Models::FieldData;
 using QML::ContactCard;
+using RAZ::Actions::Action;
 using RAZ::Contacts::IContact;
 namespace Key = RAZ::Contacts::Properties;
 
@@ -188,7 +190,7 @@ class TestContactCard : public QObject {
     QCOMPARE(c->fieldsModel()->rowCount(), 17);
     QCOMPARE(c->getContact()->isTemporary(), !existing);
     QCOMPARE(c->getContact()->getProperty(Key::KeyConferenceMark).toBool(), conference);
-    QCOMPARE(c->actionsProvider()->acceptedActions().contains(13), !existing);
+    QCOMPARE(c->actionsProvider()->acceptedActions().contains(Action::AddContact), !existing);
     QCOMPARE(c->canAdd(), !existing);
     // A new card waits for something to look up; a listed one looks at once.
     if (existing)
@@ -309,7 +311,7 @@ class TestContactCard : public QObject {
     QCOMPARE(c->getContact(), contact(kAlice));
     QVERIFY(!c->addMode());
     QVERIFY(!c->canAdd());
-    QVERIFY(!c->actionsProvider()->acceptedActions().contains(13));
+    QVERIFY(!c->actionsProvider()->acceptedActions().contains(Action::AddContact));
     QCOMPARE(listed(), before);
   }
 

@@ -358,7 +358,7 @@ class TestDemoService : public QObject {
     control->updateCredentialsStatus();  // asked again: the same answer
     QTRY_COMPARE(prompts.daysLeftCalls, 2);
 
-    QSignalSpy result(control, SIGNAL(passwordChangeResult(bool, const RAZ::Xsi::XsiErrorInfo&)));
+    QSignalSpy result(control, SIGNAL(passwordChangeResult(bool, RAZ::Xsi::XsiErrorInfo)));
     control->changePassword("wrong", "new-one");
     QCOMPARE(result.count(), 0);
     QVERIFY(result.wait(5000));
@@ -374,8 +374,8 @@ class TestDemoService : public QObject {
 
   void newVersionOnlyOverHttp() {
     Prompts prompts;
-    QVERIFY(connect(m_demo.client(), SIGNAL(newVersionFound(bool, const QUrl&)), &prompts,
-                    SLOT(newVersionFound(bool, const QUrl&))));
+    QVERIFY(connect(m_demo.client(), SIGNAL(newVersionFound(bool, QUrl)), &prompts,
+                    SLOT(newVersionFound(bool, QUrl))));
     QVERIFY(!Service::instance().announceNewVersion(true, QUrl("file:///tmp/setup.sh")));
     QVERIFY(!Service::instance().announceNewVersion(true, QUrl("javascript:alert(1)")));
     QVERIFY(!Service::instance().announceNewVersion(true, QUrl("file://host/tmp/setup.sh")));
@@ -395,13 +395,11 @@ class TestDemoService : public QObject {
 
   void proxyCredentialsAnswerGoesBackToTheCaller() {
     Prompts prompts;
-    QVERIFY(connect(m_demo.client(),
-                    SIGNAL(requestProxyCredentials(bool, const QString&, const QString&, bool,
-                                                   QObject*, const QString&)),
-                    &prompts,
-                    SLOT(onRequestProxyCredentials(bool, const QString&, const QString&, bool,
-                                                   QObject*, const QString&))));
-    QSignalSpy received(&Service::instance(), SIGNAL(proxyCredentialsReceived(const QString&)));
+    QVERIFY(connect(
+        m_demo.client(),
+        SIGNAL(requestProxyCredentials(bool, QString, QString, bool, QObject*, QString)), &prompts,
+        SLOT(onRequestProxyCredentials(bool, QString, QString, bool, QObject*, QString))));
+    QSignalSpy received(&Service::instance(), SIGNAL(proxyCredentialsReceived(QString)));
     const int before = Service::instance().proxyAnswers();
     QVERIFY(Service::instance().requestProxyCredentials(false, "proxyuser", true));
     QCOMPARE(prompts.proxies, 0);
@@ -457,7 +455,7 @@ class TestDemoService : public QObject {
     auto* chat = qvariant_cast<RAZ::Controllers::CommunicationSession*>(created.last().at(0));
     RAZ::Controllers::ChatInterface* chatInterface = chat->getChatInterface();
     QVERIFY(chatInterface);
-    QSignalSpy reply(chatInterface, SIGNAL(messageReceived(const QString&, const QString&)));
+    QSignalSpy reply(chatInterface, SIGNAL(messageReceived(QString, QString)));
     QVERIFY(!chatInterface->sendMessage("  "));
     QVERIFY(chatInterface->sendMessage("Hello"));
     // The party may open with a greeting of its own: its answer is the one
@@ -488,7 +486,7 @@ class TestDemoService : public QObject {
   void directorySearchAndRooms() {
     SessionManagerBase* session = open();
     RAZ::Controllers::Search::ContactSearch* search = session->contactSearchController();
-    QSignalSpy finished(search, SIGNAL(searchFinished(int, const QList<QVariantMap>&)));
+    QSignalSpy finished(search, SIGNAL(searchFinished(int, QList<QVariantMap>)));
     QCOMPARE(search->search("   "), 0);
     const int stale = search->search("o");
     const int id = search->search("ber");  // replaces the first

@@ -165,8 +165,7 @@ class TstDialogPassword : public QObject {
     QFETCH(bool, succeeded);
     QFETCH(QString, text);
     QPointer<PasswordChangeNotification> d = inputDialog();
-    QSignalSpy saved(d.data(),
-                     SIGNAL(saveCredentials(const RAZ::Utils::Credentials::UserCredentials&)));
+    QSignalSpy saved(d.data(), SIGNAL(saveCredentials(RAZ::Utils::Credentials::UserCredentials)));
     fill(d, "old-pw", "new-pw", "new-pw");
     d->changeButton()->click();
     // While the request is out the dialog cannot be closed.
@@ -213,12 +212,11 @@ class TstDialogPassword : public QObject {
       service.failNextChange(error);
     }
     std::unique_ptr<PasswordChangeNotification> d(inputDialog());
-    connect(d.get(), SIGNAL(sendCredentials(const QString&, const QString&)), &service,
-            SLOT(changePassword(const QString&, const QString&)));
-    connect(&service, SIGNAL(passwordChangeResult(bool, const RAZ::Xsi::XsiErrorInfo&)), d.get(),
-            SLOT(passwordChangeResult(bool, const RAZ::Xsi::XsiErrorInfo&)));
-    QSignalSpy saved(d.get(),
-                     SIGNAL(saveCredentials(const RAZ::Utils::Credentials::UserCredentials&)));
+    connect(d.get(), SIGNAL(sendCredentials(QString, QString)), &service,
+            SLOT(changePassword(QString, QString)));
+    connect(&service, SIGNAL(passwordChangeResult(bool, RAZ::Xsi::XsiErrorInfo)), d.get(),
+            SLOT(passwordChangeResult(bool, RAZ::Xsi::XsiErrorInfo)));
+    QSignalSpy saved(d.get(), SIGNAL(saveCredentials(RAZ::Utils::Credentials::UserCredentials)));
     fill(d.get(), "old-pw", "brand-new", "brand-new");
     d->changeButton()->click();
     QTRY_COMPARE(d->state(), 3);

@@ -259,12 +259,10 @@ class TestLocationPublish : public QObject {
       session->open(QStringLiteral("traveller"), QStringLiteral("demo"));
       helper.reset(new Utils::PresenceHelper(session->contactsManager()->ownPresence()));
       for (RAZ::Utils::Location::Source* source : session->locationSources()) {
-        QObject::connect(source, SIGNAL(xsiLocationReceived(const RAZ::Utils::Location::Info&)),
-                         helper.get(),
-                         SLOT(cbXsiLocationReceived(const RAZ::Utils::Location::Info&)));
-        QObject::connect(source, SIGNAL(pubsubLocationReceived(const RAZ::Utils::Location::Info&)),
-                         helper.get(),
-                         SLOT(cbXmppLocationReceived(const RAZ::Utils::Location::Info&)));
+        QObject::connect(source, SIGNAL(xsiLocationReceived(RAZ::Utils::Location::Info)),
+                         helper.get(), SLOT(cbXsiLocationReceived(RAZ::Utils::Location::Info)));
+        QObject::connect(source, SIGNAL(pubsubLocationReceived(RAZ::Utils::Location::Info)),
+                         helper.get(), SLOT(cbXmppLocationReceived(RAZ::Utils::Location::Info)));
       }
     };
     std::unique_ptr<RAZ::Demo::DemoSession> session;

@@ -3,6 +3,7 @@
 #include "DemoFixture.h"
 #include "TestSupport.h"
 
+#include <RAZ/Actions/Action.h>
 #include <RAZ/Actions/Enablers.h>
 #include <RAZ/Actions/Provider.h>
 #include <RAZ/Actions/Source.h>
@@ -35,6 +36,7 @@
 
 #include "Utils/Search/SearchManager.h"
 
+using RAZ::Actions::Action;
 using RAZ::Demo::Service;
 using RAZ::Sessions::SessionManagerBase;
 
@@ -93,10 +95,16 @@ class TestRazActions : public QObject {
     else
       contact->setParent(&contacts);
     RAZ::Actions::Provider provider(nullptr);
-    provider.setAcceptedActions({1, 2, 3, 4, 5, 8, 9, 10, 11, 12, 13, 14, 15, 16}, false);
+    provider.setAcceptedActions(
+        {Action::Chat, Action::Call, Action::CallFromPhone, Action::VideoCall, Action::DesktopShare,
+         Action::Email, Action::SetFavourite, Action::RemoveFavourite, Action::ViewProfile,
+         Action::EditProfile, Action::AddContact, Action::Subscribe, Action::Unsubscribe,
+         Action::Remove},
+        false);
     provider.setActionSource(contact);
     QCOMPARE(rowIds(provider), expected);
-    for (int id : {5, 22}) QVERIFY(!provider.isEnabled(id));
+    for (Action::Id id : {Action::DesktopShare, Action::EndAllCalls})
+      QVERIFY(!provider.isEnabled(id));
   }
 
   void numbersAreSubActionsAndRunTheChosenOne() {
@@ -107,10 +115,10 @@ class TestRazActions : public QObject {
     selection.addSource(alice.data());
     QCOMPARE(selection.getSourceType(), 5);
     RAZ::Actions::Provider provider(nullptr);
-    provider.setAcceptedActions({2}, false);
+    provider.setAcceptedActions({Action::Call}, false);
     provider.setActionSource(&selection);
     const QList<RAZ::Actions::ActionData> numbers =
-        provider.getActionById(2)->getActionData().getSubActions();
+        provider.getActionById(Action::Call)->getActionData().getSubActions();
     QCOMPARE(numbers.size(), 3);  // work, mobile, extension
     QCOMPARE(numbers.at(1).getPropertyType(), 14);
     connect(&provider, SIGNAL(actionTriggered(RAZ::Actions::ActionData&, RAZ::Actions::Source&)),
@@ -120,8 +128,8 @@ class TestRazActions : public QObject {
                        &RAZ::Controllers::CommsSessionController::sessionCreated);
     QAction mobile;
     mobile.setProperty("SUBMENU_ACTION", 1);
-    QVERIFY(provider.linkQAction(&mobile, 2));
-    QVERIFY(provider.linkQAction(&mobile, 2));  // a second link runs nothing twice
+    QVERIFY(provider.linkQAction(&mobile, Action::Call));
+    QVERIFY(provider.linkQAction(&mobile, Action::Call));  // a second link runs nothing twice
     mobile.trigger();
     QVERIFY(created.wait(2000));
     QCoreApplication::processEvents();
@@ -145,19 +153,19 @@ class TestRazActions : public QObject {
     QVERIFY(!s->contactsManager()->getSimilarContact(oskar));
 
     RAZ::Actions::Provider provider(nullptr);
-    provider.setAcceptedActions({2, 13}, false);
+    provider.setAcceptedActions({Action::Call, Action::AddContact}, false);
     provider.setActionSource(oskar);
     connect(&provider, SIGNAL(actionTriggered(RAZ::Actions::ActionData&, RAZ::Actions::Source&)),
             s->commsSessionController(),
             SLOT(actionTriggered(RAZ::Actions::ActionData&, RAZ::Actions::Source&)));
     QSignalSpy created(s->commsSessionController(),
                        &RAZ::Controllers::CommsSessionController::sessionCreated);
-    QVERIFY(provider.trigger(2));
+    QVERIFY(provider.trigger(Action::Call));
     QTRY_COMPARE_WITH_TIMEOUT(created.count(), 1, 20000);
     QCOMPARE(s->commsSessionController()->commsList().first()->uri(), QString("+4930100202"));
     // Adding is offered (the factory runs it as the contacts manager's add,
     // which keeps a copy: the result may go with the next search).
-    QVERIFY(provider.getActionById(13));
+    QVERIFY(provider.getActionById(Action::AddContact));
     QVERIFY(s->contactsManager()->addContact(oskar, true, false));
     QVERIFY(s->contactsManager()->getSimilarContact(oskar));
     QVERIFY(!s->contactsManager()->contains(oskar));
@@ -169,14 +177,15 @@ class TestRazActions : public QObject {
     SessionManagerBase* s = open();
     QVERIFY(s);
     RAZ::Actions::Provider provider(nullptr);
-    provider.setAcceptedActions({1, 2, 22, 23}, false);
+    provider.setAcceptedActions({Action::Chat, Action::Call, Action::EndAllCalls, Action::EndChats},
+                                false);
     connect(&provider, SIGNAL(actionTriggered(RAZ::Actions::ActionData&, RAZ::Actions::Source&)),
             s->commsSessionController(),
             SLOT(actionTriggered(RAZ::Actions::ActionData&, RAZ::Actions::Source&)));
     provider.setActionSource(s->contactsManager()->getContact(102).data());
     QSignalSpy created(s->commsSessionController(),
                        &RAZ::Controllers::CommsSessionController::sessionCreated);
-    QVERIFY(provider.trigger(1));
+    QVERIFY(provider.trigger(Action::Chat));
     QVERIFY(created.wait(2000));
     auto* session = s->commsSessionController()->commsList().first();
     QCOMPARE(session->getState(), uint(RAZ::Controllers::CommunicationSession::StateChat));
@@ -186,11 +195,11 @@ class TestRazActions : public QObject {
     QSignalSpy states(session, &RAZ::Controllers::CommunicationSession::sessionStateChanged);
     provider.setActionSource(session);
     QCOMPARE(rowIds(provider), (QList<int>{1, 2, 23}));
-    QVERIFY(provider.trigger(2));
+    QVERIFY(provider.trigger(Action::Call));
     QCOMPARE(states.count(), 1);
     QCOMPARE(states.last().at(2).toUInt(), 3u);
     QCOMPARE(rowIds(provider), (QList<int>{1, 2, 22, 23}));
-    QVERIFY(provider.trigger(23));
+    QVERIFY(provider.trigger(Action::EndChats));
     QCOMPARE(states.last().at(1).toUInt(), 3u);
     QCOMPARE(states.last().at(2).toUInt(), 2u);
   }
@@ -205,7 +214,7 @@ class TestRazActions : public QObject {
         Service::instance().incomingSession(102, RAZ::Controllers::CommunicationSession::KindCall));
     QTRY_COMPARE(comms->commsList().size(), 2);
     RAZ::Actions::Provider provider(nullptr);
-    provider.setAcceptedActions({5}, false);
+    provider.setAcceptedActions({Action::DesktopShare}, false);
     connect(&provider, SIGNAL(actionTriggered(RAZ::Actions::ActionData&, RAZ::Actions::Source&)),
             comms, SLOT(actionTriggered(RAZ::Actions::ActionData&, RAZ::Actions::Source&)));
     int asked = 0;
@@ -214,17 +223,17 @@ class TestRazActions : public QObject {
     auto* first = comms->commsList().at(0);
     auto* second = comms->commsList().at(1);
     provider.setActionSource(first);
-    QVERIFY(provider.trigger(5));
+    QVERIFY(provider.trigger(Action::DesktopShare));
     QCOMPARE(asked, 0);
     QVERIFY(first->webCollabActive());
     provider.setActionSource(second);
-    QVERIFY(provider.trigger(5));
+    QVERIFY(provider.trigger(Action::DesktopShare));
     QCOMPARE(asked, 1);
     QVERIFY(!second->webCollabActive());
-    provider.getActionById(5)->reject();
-    provider.getActionById(5)->trigger();  // nothing waits any more: asks again
+    provider.getActionById(Action::DesktopShare)->reject();
+    provider.getActionById(Action::DesktopShare)->trigger();  // nothing waits any more: asks again
     QCOMPARE(asked, 2);
-    provider.getActionById(5)->trigger();  // the answer Yes
+    provider.getActionById(Action::DesktopShare)->trigger();  // the answer Yes
     QVERIFY(second->webCollabActive());
   }
 
@@ -234,7 +243,9 @@ class TestRazActions : public QObject {
         new RAZ::Contacts::IContact(7, {{"25", "a@x.example"}, {"2", "sip:a@x.example"}});
     QVERIFY(contacts.addContact(contact));
     RAZ::Actions::Provider provider(nullptr);
-    provider.setAcceptedActions({1, 2, 4, 9, 16}, false);
+    provider.setAcceptedActions(
+        {Action::Chat, Action::Call, Action::VideoCall, Action::SetFavourite, Action::Remove},
+        false);
     provider.setActionSource(contact);
     RAZ::Actions::SessionEnabler session(nullptr);
     RAZ::Actions::DeviceWatcherEnabler camera;
@@ -244,9 +255,9 @@ class TestRazActions : public QObject {
     provider.registerActionEnabler(&camera);
     provider.registerActionEnabler(&modification);
     QAction call, video, remove;
-    provider.linkQAction(&call, 2);
-    provider.linkQAction(&video, 4);
-    provider.linkQAction(&remove, 16);
+    provider.linkQAction(&call, Action::Call);
+    provider.linkQAction(&video, Action::VideoCall);
+    provider.linkQAction(&remove, Action::Remove);
     QVERIFY(call.isEnabled());
     QVERIFY(!video.isEnabled());
     camera.cbDeviceChanged(true);
@@ -258,8 +269,8 @@ class TestRazActions : public QObject {
     QVERIFY(call.isEnabled());
     modification.contactsReadOnlyChanged(true);
     QVERIFY(!remove.isEnabled());
-    QVERIFY(!provider.getActionById(16)->isEnabledByEnablers());
-    QVERIFY(!provider.trigger(16));
+    QVERIFY(!provider.getActionById(Action::Remove)->isEnabledByEnablers());
+    QVERIFY(!provider.trigger(Action::Remove));
   }
 
   void favouritesAndGroupsSurviveSignOut() {
@@ -433,7 +444,7 @@ class TestRazActions : public QObject {
     QVERIFY(entry->getContact());
     QVERIFY(entry->getContact()->isTemporary());
     RAZ::Actions::Provider provider(nullptr);
-    provider.setAcceptedActions({1, 2, 13}, false);
+    provider.setAcceptedActions({Action::Chat, Action::Call, Action::AddContact}, false);
     provider.setActionSource(entry);
     QCOMPARE(rowIds(provider), (QList<int>{2, 13}));
 

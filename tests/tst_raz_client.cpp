@@ -1,6 +1,7 @@
 #include "DemoFixture.h"
 #include "TestSupport.h"
 
+#include <RAZ/Actions/Action.h>
 #include <RAZ/Actions/Enabler.h>
 #include <RAZ/Actions/Provider.h>
 #include <RAZ/Actions/Source.h>
@@ -29,6 +30,7 @@
 
 #include <memory>
 
+using RAZ::Actions::Action;
 using RAZ::Utils::Credentials::CredentialsData;
 using RAZ::Utils::Credentials::CredentialsManager;
 using RAZ::Utils::Credentials::UserCredentials;
@@ -132,16 +134,13 @@ class TestRazClient : public QObject {
         SIGNAL(sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State)), &r,
         SLOT(sessionStateChange(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State))));
     ok &= bool(QObject::connect(&client, SIGNAL(quit()), &r, SLOT(cbQuit())));
-    ok &= bool(QObject::connect(&client, SIGNAL(newVersionFound(bool, const QUrl&)), &r,
-                                SLOT(newVersionFound(bool, const QUrl&))));
-    ok &= bool(QObject::connect(&client, SIGNAL(ensureUserSettingsDirExists(QDir&, const QString&)),
-                                &r, SLOT(ensureUserSettingsDirExists(QDir&, const QString&))));
-    ok &= bool(QObject::connect(&client,
-                                SIGNAL(requestProxyCredentials(bool, const QString&, const QString&,
-                                                               bool, QObject*, const QString&)),
-                                &r,
-                                SLOT(onRequestProxyCredentials(bool, const QString&, const QString&,
-                                                               bool, QObject*, const QString&))));
+    ok &= bool(QObject::connect(&client, SIGNAL(newVersionFound(bool, QUrl)), &r,
+                                SLOT(newVersionFound(bool, QUrl))));
+    ok &= bool(QObject::connect(&client, SIGNAL(ensureUserSettingsDirExists(QDir&, QString)), &r,
+                                SLOT(ensureUserSettingsDirExists(QDir&, QString))));
+    ok &= bool(QObject::connect(
+        &client, SIGNAL(requestProxyCredentials(bool, QString, QString, bool, QObject*, QString)),
+        &r, SLOT(onRequestProxyCredentials(bool, QString, QString, bool, QObject*, QString))));
     ok &= bool(QObject::connect(&client, SIGNAL(showDisclaimerDialog()), &r,
                                 SLOT(onShowDisclaimerDialog())));
     ok &= bool(QObject::connect(&client, SIGNAL(xmppConnectStateChanged()), &r,
@@ -549,23 +548,27 @@ class TestRazClient : public QObject {
     class Menu : public RAZ::Actions::Source {
      public:
       QList<RAZ::Actions::ActionData> getActions() const override {
-        return {RAZ::Actions::ActionData(13)};
+        return {RAZ::Actions::ActionData(Action::AddContact)};
       }
       int getSourceType() const override { return 9; }
     } menu;
     class Refuse21 : public RAZ::Actions::Enabler {
      public:
-      bool isEnabled(RAZ::Actions::Action::Id id) const override { return id != 21 || allow; }
+      bool isEnabled(RAZ::Actions::Action::Id id) const override {
+        return id != Action::TestCall || allow;
+      }
       bool allow = false;
     } enabler;
 
     RAZ::Actions::Provider provider(nullptr);
-    provider.setAcceptedActions({18, 19, 20, 13, 21}, false);
+    provider.setAcceptedActions({Action::RetrieveParkedCallHere, Action::RetrieveParkedCallOnPhone,
+                                 Action::PullCall, Action::AddContact, Action::TestCall},
+                                false);
     QAction addContact, testCall, other;
-    QVERIFY(provider.linkQAction(&addContact, 13));
-    QVERIFY(provider.linkQAction(&testCall, 21));
-    QVERIFY(!provider.linkQAction(&other, 99));
-    QVERIFY(!provider.linkQAction(nullptr, 13));
+    QVERIFY(provider.linkQAction(&addContact, Action::AddContact));
+    QVERIFY(provider.linkQAction(&testCall, Action::TestCall));
+    QVERIFY(!provider.linkQAction(&other, Action::Id(99)));
+    QVERIFY(!provider.linkQAction(nullptr, Action::AddContact));
     provider.registerActionEnabler(&enabler);
     QVERIFY(addContact.isEnabled());
     QVERIFY(!testCall.isEnabled());
@@ -589,9 +592,9 @@ class TestRazClient : public QObject {
     QCOMPARE(triggered, 1);
     QCOMPARE(seenId, 13);
     QCOMPARE(seenSource, &menu);
-    provider.action(13)->setEnabled(false);
+    provider.action(Action::AddContact)->setEnabled(false);
     QVERIFY(!addContact.isEnabled());
-    QVERIFY(!provider.trigger(13));
+    QVERIFY(!provider.trigger(Action::AddContact));
     QCOMPARE(triggered, 1);
 
     RAZ::Actions::SourceComposite composite;

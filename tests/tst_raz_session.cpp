@@ -1,6 +1,7 @@
 #include "DemoFixture.h"
 #include "TestSupport.h"
 
+#include <RAZ/Actions/Action.h>
 #include <RAZ/Adapters/FactoryPtr.h>
 #include <RAZ/ApiProvider/Controller.h>
 #include <RAZ/Client.h>
@@ -39,6 +40,7 @@
 
 #include <memory>
 
+using RAZ::Actions::Action;
 using RAZ::Sessions::SessionManagerBase;
 using RAZ::Utils::Credentials::CredentialsData;
 using RAZ::Utils::Credentials::UserCredentials;
@@ -124,8 +126,8 @@ class TestRazSession : public QObject {
                        r,
                        SLOT(cbSessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State,
                                            RAZ::Sessions::Error))));
-    ok &= bool(connect(c, SIGNAL(ensureUserSettingsDirExists(QDir&, const QString&)), r,
-                       SLOT(ensureUserSettingsDirExists(QDir&, const QString&))));
+    ok &= bool(connect(c, SIGNAL(ensureUserSettingsDirExists(QDir&, QString)), r,
+                       SLOT(ensureUserSettingsDirExists(QDir&, QString))));
     ok &= bool(connect(c, SIGNAL(quit()), r, SLOT(cbQuit())));
     return ok;
   }
@@ -315,24 +317,23 @@ class TestRazSession : public QObject {
     QVERIFY(api.isInitialized());
     QObject* comms = session->commsSessionController();
     QVERIFY(connect(&api,
-                    SIGNAL(createCall(const QList<RAZ::Contacts::ContactPtr>&,
+                    SIGNAL(createCall(QList<RAZ::Contacts::ContactPtr>,
                                       RAZ::Contacts::Properties::Key, RAZ::Actions::Action::Id)),
                     comms,
-                    SLOT(createCall(const QList<RAZ::Contacts::ContactPtr>&,
+                    SLOT(createCall(QList<RAZ::Contacts::ContactPtr>,
                                     RAZ::Contacts::Properties::Key, RAZ::Actions::Action::Id))));
-    QVERIFY(connect(&api, SIGNAL(createChat(const QList<RAZ::Contacts::ContactPtr>&)), comms,
-                    SLOT(createChat(const QList<RAZ::Contacts::ContactPtr>&))));
-    QVERIFY(connect(
-        &api, SIGNAL(createMyRoomSession(RAZ::Contacts::Const::ContactPtr, const QString&)), comms,
-        SLOT(createMyRoomSession(RAZ::Contacts::Const::ContactPtr, const QString&))));
-    QVERIFY(connect(&api, SIGNAL(createWebCollabSession(const QStringList&)), comms,
-                    SLOT(createWebCollabSession(const QStringList&))));
+    QVERIFY(connect(&api, SIGNAL(createChat(QList<RAZ::Contacts::ContactPtr>)), comms,
+                    SLOT(createChat(QList<RAZ::Contacts::ContactPtr>))));
+    QVERIFY(connect(&api, SIGNAL(createMyRoomSession(RAZ::Contacts::Const::ContactPtr, QString)),
+                    comms, SLOT(createMyRoomSession(RAZ::Contacts::Const::ContactPtr, QString))));
+    QVERIFY(connect(&api, SIGNAL(createWebCollabSession(QStringList)), comms,
+                    SLOT(createWebCollabSession(QStringList))));
     QSignalSpy created(comms,
                        SIGNAL(sessionCreated(RAZ::Controllers::CommunicationSession*, bool)));
     QSignalSpy ready(comms, SIGNAL(sessionReady(RAZ::Controllers::CommunicationSession*)));
     RAZ::Contacts::ContactPtr alice = session->contactsManager()->getContact(101);
     QVERIFY(alice);
-    emit api.createCall({alice}, RAZ::Contacts::Properties::KeyWork, 4);
+    emit api.createCall({alice}, RAZ::Contacts::Properties::KeyWork, Action::VideoCall);
     QCOMPARE(created.count(), 0);
     QVERIFY(created.wait(5000));
     QCOMPARE(ready.count(), 1);

@@ -5,6 +5,7 @@
 #include "DemoFixture.h"
 #include "TestSupport.h"
 
+#include <RAZ/Actions/Action.h>
 #include <RAZ/Actions/Enablers.h>
 #include <RAZ/Actions/Provider.h>
 #include <RAZ/Actions/Source.h>
@@ -52,6 +53,7 @@
 #include "libqml/items/QmlClipboardAdapter.h"
 #include "libqml/window/View.h"
 
+using RAZ::Actions::Action;
 using RAZ::Controllers::CommunicationSession;
 using RAZ::Demo::Service;
 using RAZ::Sessions::SessionManagerBase;
@@ -443,9 +445,9 @@ class TestUiMenus : public QObject {
     two.addSource(contact(103));
     two.addSource(contact(104));
     RAZ::Actions::Provider* provider = m_factory->createActionProvider(&two);
-    provider->setAcceptedActions({9}, false);
+    provider->setAcceptedActions({Action::SetFavourite}, false);
     provider->setActionSource(&two);
-    QVERIFY(provider->trigger(9));
+    QVERIFY(provider->trigger(Action::SetFavourite));
     QVERIFY(!contact(103)->isFavourite());
     QVERIFY(!contact(104)->isFavourite());
   }

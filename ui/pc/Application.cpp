@@ -77,11 +77,6 @@ const char* const Application::kInstanceId = "ZENT";
 const char* const Application::kVersion = "20.1.1.231";
 const char* const Application::kActivateMessage = "activate!";
 
-namespace {
-// The platform's action of an audio call.
-const int kAudioCallAction = 2;
-}  // namespace
-
 bool Application::chooseSceneGraphBackend() {
   if (qEnvironmentVariableIsSet("QT_QUICK_BACKEND") || qEnvironmentVariableIsSet("QMLSCENE_DEVICE"))
     return false;
@@ -380,8 +375,7 @@ bool Application::initialize() {
   registerZentProtocol(true);
   showLoginWindow(true);
   startServicesOnceShown();
-  connect(this, SIGNAL(messageReceived(const QString&)), this,
-          SLOT(onMessageReceived(const QString&)));
+  connect(this, SIGNAL(messageReceived(QString)), this, SLOT(onMessageReceived(QString)));
   TP_LOG("Application::initialize", TP::Core::Logging::LevelInformation)
       << "Application initialization is complete. User agent is: " << m_userAgent;
   return true;
@@ -462,10 +456,9 @@ void Application::connectClient() {
           this,
           SLOT(cbSessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State,
                               RAZ::Sessions::Error)));
-  connect(m_client, SIGNAL(newVersionFound(bool, const QUrl&)), this,
-          SLOT(newVersionFound(bool, const QUrl&)));
-  connect(m_client, SIGNAL(ensureUserSettingsDirExists(QDir&, const QString&)), this,
-          SLOT(ensureUserSettingsDirExists(QDir&, const QString&)));
+  connect(m_client, SIGNAL(newVersionFound(bool, QUrl)), this, SLOT(newVersionFound(bool, QUrl)));
+  connect(m_client, SIGNAL(ensureUserSettingsDirExists(QDir&, QString)), this,
+          SLOT(ensureUserSettingsDirExists(QDir&, QString)));
 }
 
 void Application::createApiController() {
@@ -489,11 +482,8 @@ void Application::createNotificationManager() {
 
 void Application::connectProxyAndDisclaimer() {
   connect(m_client,
-          SIGNAL(requestProxyCredentials(bool, const QString&, const QString&, bool, QObject*,
-                                         const QString&)),
-          this,
-          SLOT(onRequestProxyCredentials(bool, const QString&, const QString&, bool, QObject*,
-                                         const QString&)));
+          SIGNAL(requestProxyCredentials(bool, QString, QString, bool, QObject*, QString)), this,
+          SLOT(onRequestProxyCredentials(bool, QString, QString, bool, QObject*, QString)));
   connect(m_client, SIGNAL(showDisclaimerDialog()), this, SLOT(onShowDisclaimerDialog()));
   connect(this, SIGNAL(disclaimerAccepted()), m_client, SIGNAL(disclaimerAccepted()));
   connect(this, SIGNAL(disclaimerRejected()), m_client, SIGNAL(disclaimerRejected()));
@@ -838,11 +828,8 @@ QML::LoginWindow* Application::createLoginWindow() {
   QAction* signOut = m_menuActionProvider->action(MenuActionProvider::SignOut);
   QAction* exitAction = m_menuActionProvider->action(MenuActionProvider::Exit);
   connect(window, SIGNAL(destroyed()), this, SLOT(cbLoginWindowDestroyed()));
-  connect(
-      window,
-      SIGNAL(signin(const QString&, const QString&, const RAZ::Configuration::Config*, QString)),
-      this,
-      SLOT(signin(const QString&, const QString&, const RAZ::Configuration::Config*, QString)));
+  connect(window, SIGNAL(signin(QString, QString, const RAZ::Configuration::Config*, QString)),
+          this, SLOT(signin(QString, QString, const RAZ::Configuration::Config*, QString)));
   connect(window, SIGNAL(signoutClicked()), signOut, SLOT(trigger()));
   connect(exitAction, SIGNAL(triggered()), window, SLOT(cbActionQuit()));
   if (m_client) {
@@ -946,7 +933,7 @@ void Application::carryOutPendingCall() {
   TP_LOG("Application::carryOutPendingCall", TP::Core::Logging::LevelInformation)
       << "Dialling the number of a call link";
   comms->createCall({RAZ::Contacts::ContactPtr(party)}, RAZ::Contacts::Properties::KeyWork,
-                    kAudioCallAction);
+                    RAZ::Actions::Action::Call);
 }
 
 void Application::onMessageReceived(const QString& message) {

@@ -114,8 +114,7 @@ void Application::onRequestProxyCredentials(bool error, const QString& username,
           .arg(word);
   auto* dialog = new Dialogs::SimpleCredentialsDialog(title, text, username, password, false);
   const QByteArray slot = callback.toLatin1();
-  if (!connect(dialog, SIGNAL(credentialsProvided(const QString&, const QString&)), caller,
-               slot.constData()))
+  if (!connect(dialog, SIGNAL(credentialsProvided(QString, QString)), caller, slot.constData()))
     TP_LOG("Application::onRequestProxyCredentials", TP::Core::Logging::LevelError)
         << "The receiver cannot take the answer " << callback;
   dialog->show();
@@ -245,8 +244,7 @@ void Application::cbActionPreferences() {
         m_apiController ? m_apiController->getModel(0) : nullptr, isAlwaysOnTop(), nullptr);
     m_preferencesWindow = window;
     if (m_loginWindow)
-      connect(m_loginWindow,
-              SIGNAL(signin(const QString&, const QString&, const RAZ::Configuration::Config*)),
+      connect(m_loginWindow, SIGNAL(signin(QString, QString, const RAZ::Configuration::Config*)),
               window, SLOT(close()));
   }
   m_preferencesWindow->showNormal();
@@ -287,13 +285,13 @@ void Application::xsiCredentialsDaysLeft(int days) {
   }
   RAZ::Xsi::XsiCredentialsControl* control = session->xsiCredentialsControl();
   auto* dialog = new Dialogs::PasswordChangeNotification(m_client->getUserCredentials(), 2, false);
-  connect(dialog, SIGNAL(saveCredentials(const RAZ::Utils::Credentials::UserCredentials&)), this,
-          SLOT(storeChangedCredentials(const RAZ::Utils::Credentials::UserCredentials&)));
+  connect(dialog, SIGNAL(saveCredentials(RAZ::Utils::Credentials::UserCredentials)), this,
+          SLOT(storeChangedCredentials(RAZ::Utils::Credentials::UserCredentials)));
   if (control) {
-    connect(dialog, SIGNAL(sendCredentials(const QString&, const QString&)), control,
-            SLOT(changePassword(const QString&, const QString&)));
-    connect(control, SIGNAL(passwordChangeResult(bool, const RAZ::Xsi::XsiErrorInfo&)), dialog,
-            SLOT(passwordChangeResult(bool, const RAZ::Xsi::XsiErrorInfo&)));
+    connect(dialog, SIGNAL(sendCredentials(QString, QString)), control,
+            SLOT(changePassword(QString, QString)));
+    connect(control, SIGNAL(passwordChangeResult(bool, RAZ::Xsi::XsiErrorInfo)), dialog,
+            SLOT(passwordChangeResult(bool, RAZ::Xsi::XsiErrorInfo)));
   }
   if (days > 0)
     dialog->showExpiryWarning(

@@ -320,7 +320,7 @@ void Application::connectMyRoom(RAZ::Sessions::SessionManagerBase& session) {
   RAZ::Controllers::MyRoomController* myRoom = session.myroomController();
   if (!myRoom) return;
   QML::MainWindow* window = m_session->mainWindow;
-  connect(window, SIGNAL(startMyRoom(const QString)), myRoom, SLOT(startMyRoom(const QString)));
+  connect(window, SIGNAL(startMyRoom(QString)), myRoom, SLOT(startMyRoom(QString)));
   connect(myRoom, SIGNAL(myRoomReady()), window, SLOT(myRoomReady()));
   if (m_watcher)
     connect(m_watcher, SIGNAL(preferencesChanged()), myRoom, SLOT(preferencesChanged()));
@@ -390,18 +390,17 @@ void Application::connectAddIns(RAZ::Sessions::SessionManagerBase& session) {
   RAZ::Controllers::CommsSessionController* comms = session.commsSessionController();
   if (!comms) return;
   connect(m_apiController,
-          SIGNAL(createCall(const QList<RAZ::Contacts::ContactPtr>&, RAZ::Contacts::Properties::Key,
+          SIGNAL(createCall(QList<RAZ::Contacts::ContactPtr>, RAZ::Contacts::Properties::Key,
                             RAZ::Actions::Action::Id)),
           comms,
-          SLOT(createCall(const QList<RAZ::Contacts::ContactPtr>&, RAZ::Contacts::Properties::Key,
+          SLOT(createCall(QList<RAZ::Contacts::ContactPtr>, RAZ::Contacts::Properties::Key,
                           RAZ::Actions::Action::Id)));
-  connect(m_apiController, SIGNAL(createChat(const QList<RAZ::Contacts::ContactPtr>&)), comms,
-          SLOT(createChat(const QList<RAZ::Contacts::ContactPtr>&)));
-  connect(m_apiController,
-          SIGNAL(createMyRoomSession(RAZ::Contacts::Const::ContactPtr, const QString&)), comms,
-          SLOT(createMyRoomSession(RAZ::Contacts::Const::ContactPtr, const QString&)));
-  connect(m_apiController, SIGNAL(createWebCollabSession(const QStringList&)), comms,
-          SLOT(createWebCollabSession(const QStringList&)));
+  connect(m_apiController, SIGNAL(createChat(QList<RAZ::Contacts::ContactPtr>)), comms,
+          SLOT(createChat(QList<RAZ::Contacts::ContactPtr>)));
+  connect(m_apiController, SIGNAL(createMyRoomSession(RAZ::Contacts::Const::ContactPtr, QString)),
+          comms, SLOT(createMyRoomSession(RAZ::Contacts::Const::ContactPtr, QString)));
+  connect(m_apiController, SIGNAL(createWebCollabSession(QStringList)), comms,
+          SLOT(createWebCollabSession(QStringList)));
 }
 
 void Application::connectPresence(RAZ::Sessions::SessionManagerBase& session) {
@@ -417,18 +416,17 @@ void Application::connectPresence(RAZ::Sessions::SessionManagerBase& session) {
   RAZ::Utils::Location::Publisher* publisher = session.locationPublisher();
   if (!publisher) return;
   for (RAZ::Utils::Location::Source* source : session.locationSources()) {
-    connect(source, SIGNAL(xsiLocationReceived(const RAZ::Utils::Location::Info&)), helper,
-            SLOT(cbXsiLocationReceived(const RAZ::Utils::Location::Info&)));
-    connect(source, SIGNAL(pubsubLocationReceived(const RAZ::Utils::Location::Info&)), helper,
-            SLOT(cbXmppLocationReceived(const RAZ::Utils::Location::Info&)));
+    connect(source, SIGNAL(xsiLocationReceived(RAZ::Utils::Location::Info)), helper,
+            SLOT(cbXsiLocationReceived(RAZ::Utils::Location::Info)));
+    connect(source, SIGNAL(pubsubLocationReceived(RAZ::Utils::Location::Info)), helper,
+            SLOT(cbXmppLocationReceived(RAZ::Utils::Location::Info)));
   }
   connect(helper, SIGNAL(ownLocationChanged()), publisher, SLOT(ownLocationChanged()));
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts = session.contactsManager();
   if (!m_apiController || !contacts) return;
   if (RAZ::Presence::PresenceData* own = contacts->ownPresence()) {
     connect(m_apiController, SIGNAL(setPresence(int)), own, SLOT(publishInternalPresence(int)));
-    connect(m_apiController, SIGNAL(setFreeText(QString)), own,
-            SLOT(setStatusText(const QString&)));
+    connect(m_apiController, SIGNAL(setFreeText(QString)), own, SLOT(setStatusText(QString)));
   }
 }
 

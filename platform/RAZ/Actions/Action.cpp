@@ -39,10 +39,11 @@ bool Action::linkQAction(QAction* action) {
   return m_provider && m_provider->linkQAction(action, m_id);
 }
 
-bool Action::isCommunicationAction(Id id) {
+bool Action::isCommunicationAction(int id) {
   // Chat, calls, video, share, rooms, park, and the calls and chats of a
   // running communication (end all, end chats, conference, transfer).
-  return (id >= 1 && id <= 7) || id == 17 || (id >= 22 && id <= 25);
+  return (id >= Chat && id <= FileTransfer) || id == ParkCall ||
+         (id >= EndAllCalls && id <= Transfer);
 }
 
 void Action::trigger() {

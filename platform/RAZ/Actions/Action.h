@@ -23,13 +23,37 @@ class Action : public QObject {
   Q_PROPERTY(bool enabled READ isEnabled NOTIFY changed)
 
  public:
-  // Platform action ids: 1 chat, 2 call, 3 call from phone, 4 video call,
-  // 5 desktop share, 6 join room, 8 e-mail, 9 set as favourite, 10 remove
-  // from favourites, 11 view profile, 12 edit profile, 13 add contact,
-  // 14 subscribe, 15 unsubscribe, 16 remove, 17 call park, 18/19 parked-call
-  // retrieval, 20 call pull, 21 test call, 22 end all calls, 23 end chats,
-  // 24 conference, 25 transfer.
-  using Id = int;
+  // Platform action ids. The numbers are the platform's own: they travel as
+  // plain ints through ActionData, QAction data and the add-in interface, so a
+  // value never changes. Scenes read them as Action.Chat and the like.
+  enum Id : int {
+    Chat = 1,
+    Call = 2,
+    CallFromPhone = 3,
+    VideoCall = 4,
+    DesktopShare = 5,
+    JoinRoom = 6,
+    FileTransfer = 7,
+    Email = 8,
+    SetFavourite = 9,
+    RemoveFavourite = 10,
+    ViewProfile = 11,
+    EditProfile = 12,
+    AddContact = 13,
+    Subscribe = 14,
+    Unsubscribe = 15,
+    Remove = 16,
+    ParkCall = 17,
+    RetrieveParkedCallHere = 18,
+    RetrieveParkedCallOnPhone = 19,
+    PullCall = 20,
+    TestCall = 21,
+    EndAllCalls = 22,
+    EndChats = 23,
+    Conference = 24,
+    Transfer = 25
+  };
+  Q_ENUM(Id)
 
   explicit Action(Id id, QObject* parent = nullptr);
 
@@ -49,7 +73,7 @@ class Action : public QObject {
 
   // True for the actions that start, change or end a communication; the
   // communication-session controller carries those out.
-  static bool isCommunicationAction(Id id);
+  static bool isCommunicationAction(int id);
 
  public slots:
   // Runs the action; after a confirmation was asked, runs what was asked.

@@ -12,7 +12,7 @@ SessionEnabler::SessionEnabler(const RAZ::Configuration::Config* config, QObject
 bool SessionEnabler::isEnabled(Action::Id id) const {
   if (!Action::isCommunicationAction(id)) return true;
   if (m_reconnecting) return false;
-  if (id == 1 || id == 6 || id == 23) return m_xmppUp;
+  if (id == Action::Chat || id == Action::JoinRoom || id == Action::EndChats) return m_xmppUp;
   return m_sipUp;
 }
 
@@ -62,7 +62,8 @@ void DeviceWatcherEnabler::cbDeviceChanged(bool found) {
 
 bool ContactModificationEnabler::isEnabled(Action::Id id) const {
   if (!m_readOnly) return true;
-  return id != 9 && id != 10 && id != 12 && id != 13 && id != 16;
+  return id != Action::SetFavourite && id != Action::RemoveFavourite && id != Action::EditProfile &&
+         id != Action::AddContact && id != Action::Remove;
 }
 
 void ContactModificationEnabler::contactsReadOnlyChanged(bool readOnly) {

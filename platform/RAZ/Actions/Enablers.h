@@ -67,7 +67,9 @@ class DeviceWatcherEnabler : public Enabler {
  public:
   explicit DeviceWatcherEnabler(QObject* parent = nullptr) : Enabler(parent) {}
   void init(bool found) { m_found = found; }
-  bool isEnabled(RAZ::Actions::Action::Id id) const override { return id != 4 || m_found; }
+  bool isEnabled(RAZ::Actions::Action::Id id) const override {
+    return id != RAZ::Actions::Action::VideoCall || m_found;
+  }
 
  public slots:
   void cbDeviceChanged(bool found);
@@ -100,7 +102,9 @@ class WebcollabEnabler : public Enabler {
  public:
   explicit WebcollabEnabler(QObject* webcollabController, QObject* parent = nullptr)
       : Enabler(parent), m_controller(webcollabController) {}
-  bool isEnabled(RAZ::Actions::Action::Id id) const override { return id != 5 || m_controller; }
+  bool isEnabled(RAZ::Actions::Action::Id id) const override {
+    return id != RAZ::Actions::Action::DesktopShare || m_controller;
+  }
   // Whether the service refused the user's share credentials, or could not
   // be reached; each change is announced by enable().
   bool hasAuthorizationFailed() const { return m_authorizationFailed; }
@@ -126,7 +130,9 @@ class CallParkEnabler : public Enabler {
  public:
   explicit CallParkEnabler(QObject* xsiEngine, QObject* parent = nullptr)
       : Enabler(parent), m_xsi(xsiEngine) {}
-  bool isEnabled(RAZ::Actions::Action::Id id) const override { return id != 17 || m_xsi; }
+  bool isEnabled(RAZ::Actions::Action::Id id) const override {
+    return id != RAZ::Actions::Action::ParkCall || m_xsi;
+  }
   Q_INVOKABLE QString getRetrieveCallParkCode() const { return QStringLiteral("*88"); }
   Q_INVOKABLE QString getCallPullCode() const { return QStringLiteral("*11"); }
 

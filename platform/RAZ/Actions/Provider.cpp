@@ -69,7 +69,7 @@ bool Provider::linkQAction(QAction* qaction, Action::Id id) {
     if (link.first == qaction) {
       // One QAction runs one platform action: a second link would run twice.
       if (link.second == id) return true;
-      TP_LOG("RAZ::Actions::Provider::linkQAction", 3)
+      TP_LOG("RAZ::Actions::Provider::linkQAction", TP::Core::Logging::LevelWarning)
           << "Action already linked to platform action " << link.second;
       return false;
     }
@@ -136,7 +136,7 @@ ActionData Provider::actionData(Action::Id id) const { return m_offered.value(id
 void Provider::rebuildRows() {
   QMap<Action::Id, ActionData> offered;
   if (m_source)
-    for (const ActionData& d : m_source->getActions()) offered.insert(d.getId(), d);
+    for (const ActionData& d : m_source->getActions()) offered.insert(Action::Id(d.getId()), d);
   QList<Action*> rows;
   for (Action::Id id : qAsConst(m_accepted))
     if (offered.contains(id)) rows.append(m_actions.value(id));
@@ -198,7 +198,8 @@ void Provider::run(Action::Id id, const ActionData& data) {
 }
 
 bool Provider::triggerDefaultAction() {
-  for (Action::Id id : {2, 1, 4, 3, 6})
+  for (Action::Id id :
+       {Action::Call, Action::Chat, Action::VideoCall, Action::CallFromPhone, Action::JoinRoom})
     if (isEnabled(id) && m_source) return trigger(id);
   return false;
 }

@@ -79,10 +79,12 @@ class Provider : public QAbstractListModel {
   // Runs the action a double click or Enter means for the source: call,
   // else chat, video, call from phone, join room. False when none applies.
   Q_INVOKABLE bool triggerDefaultAction();
-  Q_INVOKABLE bool triggerAction(int id) { return trigger(id); }
+  // Scenes pass ids as numbers (Action.Call and the like).
+  Q_INVOKABLE bool triggerAction(int id) { return trigger(RAZ::Actions::Action::Id(id)); }
   // The action of an accepted id for scenes (its `enabled`), or null.
   Q_INVOKABLE QVariant getActionAsVariant(int id) const {
-    return QVariant::fromValue<QObject*>(static_cast<QObject*>(action(id)));
+    return QVariant::fromValue<QObject*>(
+        static_cast<QObject*>(action(RAZ::Actions::Action::Id(id))));
   }
 
  signals:

@@ -1,5 +1,6 @@
 #include "RAZ/Actions/Source.h"
 
+#include "RAZ/Actions/Action.h"
 #include "RAZ/Controllers/CommunicationSession.h"
 
 namespace RAZ {
@@ -115,12 +116,13 @@ QList<ActionData> MixedSourceComposite::getActions() const {
   if (!m_contacts || !m_sessions || m_contacts->sources().isEmpty() ||
       m_sessions->sources().isEmpty())
     return {};
-  return {ActionData(1), ActionData(2), ActionData(24)};
+  return {ActionData(Action::Chat), ActionData(Action::Call), ActionData(Action::Conference)};
 }
 
 QList<ActionData> DialStringSource::getActions() const {
   if (m_number.isEmpty()) return {};
-  return {ActionData(2, 13, m_number), ActionData(3, 13, m_number), ActionData(4, 13, m_number)};
+  return {ActionData(Action::Call, 13, m_number), ActionData(Action::CallFromPhone, 13, m_number),
+          ActionData(Action::VideoCall, 13, m_number)};
 }
 
 bool DialStringSource::setData(int role, const QVariant& value) {

@@ -2,14 +2,9 @@
 
 #include "RAZ/Utils/Parsers.h"
 
-#include <QCollator>
-
 #include <TP/Core/Logging.h>
 
-#include <algorithm>
-#include <utility>
-#include <vector>
-
+#include "RAZ/Actions/Action.h"
 #include "RAZ/Contacts/ContactModels.h"
 #include "RAZ/Presence/PresenceData.h"
 
@@ -295,6 +290,7 @@ bool IContact::leaveGroup(int groupId) {
 }
 
 QList<RAZ::Actions::ActionData> IContact::getActions() const {
+  using RAZ::Actions::Action;
   using RAZ::Actions::ActionData;
   QList<ActionData> actions;
   if (m_id == 0 || m_ignored) return actions;
@@ -304,20 +300,22 @@ QList<RAZ::Actions::ActionData> IContact::getActions() const {
     for (int type : numbers) data.addSubAction(ActionData(id, type, getProperty(type)));
     return data;
   };
-  if (!getJid().isEmpty()) actions << ActionData(1);
+  if (!getJid().isEmpty()) actions << ActionData(Action::Chat);
   // A call needs somewhere to go: a SIP address or a number.
-  if (!getSipUri().isEmpty() || !numbers.isEmpty()) actions << withNumbers(2);
-  if (!numbers.isEmpty()) actions << withNumbers(3);
-  if (!getSipUri().isEmpty()) actions << ActionData(4);
-  if (!getProperty(Properties::KeyEmail).toString().isEmpty()) actions << ActionData(8);
-  if (m_inStore) actions << ActionData(m_favourite ? 10 : 9);
-  actions << ActionData(11);
+  if (!getSipUri().isEmpty() || !numbers.isEmpty()) actions << withNumbers(Action::Call);
+  if (!numbers.isEmpty()) actions << withNumbers(Action::CallFromPhone);
+  if (!getSipUri().isEmpty()) actions << ActionData(Action::VideoCall);
+  if (!getProperty(Properties::KeyEmail).toString().isEmpty()) actions << ActionData(Action::Email);
   if (m_inStore)
-    actions << ActionData(12);
+    actions << ActionData(m_favourite ? Action::RemoveFavourite : Action::SetFavourite);
+  actions << ActionData(Action::ViewProfile);
+  if (m_inStore)
+    actions << ActionData(Action::EditProfile);
   else
-    actions << ActionData(13);  // only a contact the list does not hold yet
-  if (m_inStore && !getJid().isEmpty()) actions << ActionData(m_subscribed ? 15 : 14);
-  if (m_inStore) actions << ActionData(16);
+    actions << ActionData(Action::AddContact);  // only a contact the list does not hold yet
+  if (m_inStore && !getJid().isEmpty())
+    actions << ActionData(m_subscribed ? Action::Unsubscribe : Action::Subscribe);
+  if (m_inStore) actions << ActionData(Action::Remove);
   return actions;
 }
 
@@ -433,7 +431,8 @@ void Contacts::setReadOnly(bool on) {
 
 bool Contacts::refuseReadOnly(const char* what) const {
   if (!m_readOnly) return false;
-  TP_LOG("RAZ::Contacts::Contacts", 3) << "The contact list is read-only: cannot " << what;
+  TP_LOG("RAZ::Contacts::Contacts", TP::Core::Logging::LevelWarning)
+      << "The contact list is read-only: cannot " << what;
   return true;
 }
 
@@ -481,7 +480,8 @@ bool Contacts::addContact(IContact* contact, bool subscribe, bool silent) {
   Q_UNUSED(silent);
   if (!contact || contains(contact) || refuseReadOnly("add a contact")) return false;
   if (getSimilarContact(contact)) {
-    TP_LOG("RAZ::Contacts::Contacts::addContact", 2) << "The list already holds this party";
+    TP_LOG("RAZ::Contacts::Contacts::addContact", TP::Core::Logging::LevelInformation)
+        << "The list already holds this party";
     return false;
   }
   QVariantMap properties = contact->getProperties();
@@ -702,422 +702,6 @@ QVariantMap Contacts::snapshot() const {
                                 {QStringLiteral("subscribed"), c->isSubscribed()}});
   }
   return QVariantMap{{QStringLiteral("groups"), groups}, {QStringLiteral("contacts"), contacts}};
-}
-
-// --- models ---
-
-namespace {
-QVariant contactData(IContact* c, int role) {
-  switch (role) {
-    case Qt::DisplayRole:
-    case Contacts::DisplayNameRole:
-      return c->getDisplayName();
-    case Contacts::IdRole:
-      return c->getId();
-    case Contacts::OnlineRole:
-      // No state before the first presence arrives.
-      return c->getPresenceState() == 0 ? QVariant() : QVariant(c->isOnline());
-    case Contacts::PresenceStateRole:
-      return c->getPresenceState();
-    case Contacts::StatusTextRole:
-      return c->getStatusText();
-    case Contacts::AvatarRole:
-      return c->getAvatarUrl();
-    case Contacts::GroupIdsRole:
-      return c->getProperty(Properties::KeyGroupIds);
-    case Contacts::JidRole:
-      return c->getJid();
-    case Contacts::SipUriRole:
-      return c->getSipUri();
-    case Contacts::FavouriteRole:
-      return c->isFavourite();
-    case Contacts::FirstNameRole:
-      return c->getProperty(Properties::KeyFirstName);
-    case Contacts::LastNameRole:
-      return c->getProperty(Properties::KeyLastName);
-    case Contacts::ContactObjectRole:
-      return QVariant::fromValue(static_cast<QObject*>(c));
-    default:
-      return QVariant();
-  }
-}
-
-QHash<int, QByteArray> contactRoleNames() {
-  return {{Qt::DisplayRole, "display"},
-          {Contacts::DisplayNameRole, "displayName"},
-          {Contacts::IdRole, "contactId"},
-          {Contacts::OnlineRole, "online"},
-          {Contacts::PresenceStateRole, "presence"},
-          {Contacts::StatusTextRole, "statusText"},
-          {Contacts::AvatarRole, "avatarUrl"},
-          {Contacts::GroupIdsRole, "groupIds"},
-          {Contacts::JidRole, "jid"},
-          {Contacts::SipUriRole, "sipUri"},
-          {Contacts::FavouriteRole, "favourite"},
-          {Contacts::FirstNameRole, "firstName"},
-          {Contacts::LastNameRole, "lastName"},
-          {Contacts::ContactObjectRole, "contact"}};
-}
-}  // namespace
-
-ContactListModel::ContactListModel(QObject* parent) : QAbstractListModel(parent) {}
-
-int ContactListModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : m_contacts.size();
-}
-
-QVariant ContactListModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || index.row() >= m_contacts.size()) return QVariant();
-  IContact* c = m_contacts.at(index.row());
-  return c ? contactData(c, role) : QVariant();
-}
-
-QHash<int, QByteArray> ContactListModel::roleNames() const { return contactRoleNames(); }
-
-void ContactListModel::append(IContact* contact) {
-  beginInsertRows(QModelIndex(), m_contacts.size(), m_contacts.size());
-  m_contacts.append(contact);
-  if (contact && !m_rowOfId.contains(contact->getId()))
-    m_rowOfId.insert(contact->getId(), m_contacts.size() - 1);
-  endInsertRows();
-}
-
-void ContactListModel::clear() {
-  if (m_contacts.isEmpty()) return;
-  beginResetModel();
-  m_contacts.clear();
-  m_rowOfId.clear();
-  endResetModel();
-}
-
-bool ContactListModel::remove(int id) {
-  const int row = rowOf(id);
-  if (row < 0) return false;
-  beginRemoveRows(QModelIndex(), row, row);
-  m_contacts.removeAt(row);
-  reindex();
-  endRemoveRows();
-  return true;
-}
-
-int ContactListModel::rowOf(int id) const {
-  // Looked up by id: every change of a contact asks, and a large book made a
-  // scan of the list quadratic to sign in with.
-  const int row = m_rowOfId.value(id, -1);
-  if (row >= 0 && row < m_contacts.size() && m_contacts.at(row) &&
-      m_contacts.at(row)->getId() == id)
-    return row;
-  return -1;
-}
-
-void ContactListModel::reindex() {
-  m_rowOfId.clear();
-  for (int i = 0; i < m_contacts.size(); ++i)
-    if (m_contacts.at(i) && !m_rowOfId.contains(m_contacts.at(i)->getId()))
-      m_rowOfId.insert(m_contacts.at(i)->getId(), i);
-}
-
-IContact* ContactListModel::at(int row) const {
-  return row >= 0 && row < m_contacts.size() ? m_contacts.at(row).data() : nullptr;
-}
-
-void ContactListModel::contactChanged(int id) {
-  const int row = rowOf(id);
-  if (row < 0) return;
-  const QModelIndex i = index(row, 0);
-  emit dataChanged(i, i);
-}
-
-GroupListModel::GroupListModel(QObject* parent) : QAbstractListModel(parent) {}
-
-int GroupListModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : m_groups.size();
-}
-
-QVariant GroupListModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || index.row() >= m_groups.size() || !m_groups.at(index.row()))
-    return QVariant();
-  IGroup* g = m_groups.at(index.row());
-  if (role == Qt::DisplayRole) return g->getName();
-  if (role == Contacts::IdRole) return g->getId();
-  if (role == Contacts::ContactObjectRole) return QVariant::fromValue(static_cast<QObject*>(g));
-  return QVariant();
-}
-
-QHash<int, QByteArray> GroupListModel::roleNames() const {
-  return {{Qt::DisplayRole, "name"},
-          {Contacts::IdRole, "groupId"},
-          {Contacts::ContactObjectRole, "group"}};
-}
-
-void GroupListModel::append(IGroup* group) {
-  beginInsertRows(QModelIndex(), m_groups.size(), m_groups.size());
-  m_groups.append(group);
-  endInsertRows();
-  connect(group, &IGroup::nameChanged, this, [this, group] {
-    const int row = m_groups.indexOf(group);
-    if (row >= 0) emit dataChanged(index(row, 0), index(row, 0));
-  });
-}
-
-void GroupListModel::remove(IGroup* group) {
-  const int row = m_groups.indexOf(group);
-  if (row < 0) return;
-  beginRemoveRows(QModelIndex(), row, row);
-  m_groups.removeAt(row);
-  endRemoveRows();
-}
-
-void GroupListModel::move(int from, int to) {
-  if (from == to || from < 0 || to < 0 || from >= m_groups.size() || to >= m_groups.size()) return;
-  beginMoveRows(QModelIndex(), from, from, QModelIndex(), to > from ? to + 1 : to);
-  m_groups.move(from, to);
-  endMoveRows();
-}
-
-OnlineFilterModel::OnlineFilterModel(QObject* parent) : QSortFilterProxyModel(parent) {
-  setDynamicSortFilter(true);
-}
-
-bool OnlineFilterModel::filterAcceptsRow(int row, const QModelIndex& parent) const {
-  return sourceModel()->index(row, 0, parent).data(Contacts::OnlineRole).toBool();
-}
-
-FavouritesFilterModel::FavouritesFilterModel(QObject* parent) : QSortFilterProxyModel(parent) {
-  setDynamicSortFilter(true);
-  setSortRole(Contacts::DisplayNameRole);
-  setSortCaseSensitivity(Qt::CaseInsensitive);
-  sort(0);
-}
-
-bool FavouritesFilterModel::filterAcceptsRow(int row, const QModelIndex& parent) const {
-  return sourceModel()->index(row, 0, parent).data(Contacts::FavouriteRole).toBool();
-}
-
-ContactGroupsModel::ContactGroupsModel(Contacts* contacts, QObject* parent)
-    : QAbstractListModel(parent), m_contacts(contacts) {
-  connect(contacts, &Contacts::groupsChanged, this, &ContactGroupsModel::rebuild);
-  connect(contacts, &Contacts::favouritesChanged, this, &ContactGroupsModel::rebuild);
-  connect(contacts, &Contacts::favouritesGroupShownChanged, this, &ContactGroupsModel::rebuild);
-}
-
-int ContactGroupsModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : m_rows.size();
-}
-
-QVariant ContactGroupsModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || index.row() >= m_rows.size()) return QVariant();
-  const Row& row = m_rows.at(index.row());
-  switch (role) {
-    case IsGroupRole:
-      return row.contact.isNull();
-    case GroupIdRole:
-      return row.group ? row.group->getId() : 0;
-    case GroupNameRole:
-      return row.group ? row.group->getName() : QString();
-    case GroupObjectRole:
-      return QVariant::fromValue(static_cast<QObject*>(row.group.data()));
-    case GroupOnlineRole:
-      return row.online;
-    case GroupTotalRole:
-      return row.total;
-    default:
-      break;
-  }
-  if (row.contact) return contactData(row.contact, role);
-  if (role == Contacts::ContactObjectRole)
-    return QVariant::fromValue(static_cast<QObject*>(row.group.data()));
-  if (role == Qt::DisplayRole && row.group) return row.group->getName();
-  return QVariant();
-}
-
-QHash<int, QByteArray> ContactGroupsModel::roleNames() const {
-  QHash<int, QByteArray> roles = contactRoleNames();
-  roles.insert(IsGroupRole, "isGroup");
-  roles.insert(GroupIdRole, "groupId");
-  roles.insert(GroupNameRole, "groupName");
-  roles.insert(GroupObjectRole, "group");
-  roles.insert(GroupOnlineRole, "groupOnline");
-  roles.insert(GroupTotalRole, "groupTotal");
-  return roles;
-}
-
-void ContactGroupsModel::setFilter(int filter) {
-  if (filter == m_filter) return;
-  m_filter = filter;
-  rebuild();
-  emit filterChanged();
-}
-
-void ContactGroupsModel::setSortField(int field) {
-  if (field == m_sortField) return;
-  m_sortField = field;
-  rebuild();
-}
-
-int ContactGroupsModel::rowOfContact(int id) const {
-  for (int i = 0; i < m_rows.size(); ++i)
-    if (m_rows.at(i).contact && m_rows.at(i).contact->getId() == id) return i;
-  return -1;
-}
-
-QList<ContactGroupsModel::Row> ContactGroupsModel::build(QHash<int, int>* rank,
-                                                         QHash<int, bool>* online) const {
-  QList<IContact*> all;
-  QAbstractItemModel* list = m_contacts->getModel(Contacts::ContactListKind);
-  for (int r = 0; r < list->rowCount(); ++r)
-    if (auto* c = qobject_cast<IContact*>(
-            list->index(r, 0).data(Contacts::ContactObjectRole).value<QObject*>()))
-      all.append(c);
-  QCollator collator;
-  collator.setCaseSensitivity(Qt::CaseInsensitive);
-  const int field = m_sortField;
-  auto sortKey = [field](IContact* c) {
-    const QString first = c->getProperty(Properties::KeyFirstName).toString();
-    const QString last = c->getProperty(Properties::KeyLastName).toString();
-    if (first.isEmpty() && last.isEmpty()) return c->getDisplayName();
-    return field == 0 ? first + QLatin1Char(' ') + last : last + QLatin1Char(' ') + first;
-  };
-  // One collation key per contact, not two strings built per comparison.
-  std::vector<std::pair<QCollatorSortKey, IContact*>> keyed;
-  keyed.reserve(all.size());
-  for (IContact* c : all) keyed.emplace_back(collator.sortKey(sortKey(c)), c);
-  std::stable_sort(keyed.begin(), keyed.end(),
-                   [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
-  for (int i = 0; i < all.size(); ++i) all[i] = keyed[i].second;
-  if (rank) rank->clear();
-  if (online) online->clear();
-  for (int i = 0; i < all.size(); ++i) {
-    if (rank) rank->insert(all.at(i)->getId(), i);
-    if (online) online->insert(all.at(i)->getId(), all.at(i)->isOnline());
-  }
-
-  const bool hideOffline = (m_filter & HideOfflineFilter) != 0;
-  QList<Row> rows;
-  auto section = [&](IGroup* group, const std::function<bool(IContact*)>& member) {
-    Row header;
-    header.group = group;
-    const int headerRow = rows.size();
-    rows.append(header);
-    for (IContact* c : all) {
-      if (!member(c)) continue;
-      ++rows[headerRow].total;
-      if (c->isOnline()) ++rows[headerRow].online;
-      if (hideOffline && !c->isOnline()) continue;
-      Row row;
-      row.group = group;
-      row.contact = c;
-      rows.append(row);
-    }
-    return rows.at(headerRow).total;
-  };
-  if (m_contacts->isFavouritesGroupShown())
-    section(m_contacts->favouritesGroup(), [](IContact* c) { return c->isFavourite(); });
-  QList<int> known;
-  for (IGroup* g : m_contacts->groups()) {
-    known.append(g->getId());
-    const int id = g->getId();
-    section(g, [id](IContact* c) { return c->getGroupIds().contains(id); });
-  }
-  // Contacts in no group still belong to the list.
-  bool ungrouped = false;
-  for (IContact* c : all) {
-    bool inGroup = false;
-    for (int id : c->getGroupIds())
-      if (known.contains(id)) inGroup = true;
-    if (!inGroup) ungrouped = true;
-  }
-  if (ungrouped) {
-    IGroup* others = m_contacts->findChild<IGroup*>(QStringLiteral("allContactsGroup"));
-    if (!others) {
-      others = new IGroup(IGroup::AllContactsId, QStringLiteral("Other Contacts"), m_contacts);
-      others->setObjectName(QStringLiteral("allContactsGroup"));
-    }
-    section(others, [known](IContact* c) {
-      for (int id : c->getGroupIds())
-        if (known.contains(id)) return false;
-      return true;
-    });
-  }
-  return rows;
-}
-
-void ContactGroupsModel::rebuild() {
-  beginResetModel();
-  m_rows = build(&m_rank, &m_online);
-  endResetModel();
-}
-
-bool ContactGroupsModel::inSection(const IGroup* group, IContact* contact) const {
-  if (!group || !contact) return false;
-  if (group == m_contacts->favouritesGroup()) return contact->isFavourite();
-  const QList<int> ids = contact->getGroupIds();
-  if (group->getId() != IGroup::AllContactsId) return ids.contains(group->getId());
-  // "Other Contacts": the contacts of no group of the list.
-  for (IGroup* g : m_contacts->groups())
-    if (ids.contains(g->getId())) return false;
-  return true;
-}
-
-void ContactGroupsModel::contactChanged(int id) {
-  // A presence change: the order (by name) stays. The contact's rows are
-  // told, the online counts of its sections corrected, and with offline
-  // contacts hidden its rows come or go, at their place in the order. Each
-  // change thus costs a walk of the rows, never a sort of the list.
-  IContact* contact = nullptr;
-  for (const Row& row : qAsConst(m_rows))
-    if (row.contact && row.contact->getId() == id) {
-      contact = row.contact;
-      break;
-    }
-  if (!contact) contact = m_contacts->getContact(id).data();
-  if (!contact || !m_rank.contains(id)) {
-    // A contact the rows were not built with.
-    rebuild();
-    return;
-  }
-  const bool online = contact->isOnline();
-  const bool was = m_online.value(id, online);
-  m_online.insert(id, online);
-  if (online != was) {
-    const bool hide = (m_filter & HideOfflineFilter) != 0;
-    const int rank = m_rank.value(id);
-    QList<int> headers;
-    for (int i = 0; i < m_rows.size(); ++i)
-      if (!m_rows.at(i).contact) headers << i;
-    // From the last section up: rows added or taken in one leave the
-    // places of the sections above as they were.
-    for (int h = headers.size() - 1; h >= 0; --h) {
-      const int header = headers.at(h);
-      const int end = h + 1 < headers.size() ? headers.at(h + 1) : m_rows.size();
-      IGroup* group = m_rows.at(header).group;
-      if (!inSection(group, contact)) continue;
-      m_rows[header].online += online ? 1 : -1;
-      if (hide && online) {
-        int at = header + 1;
-        while (at < end && m_rows.at(at).contact &&
-               m_rank.value(m_rows.at(at).contact->getId(), -1) < rank)
-          ++at;
-        beginInsertRows(QModelIndex(), at, at);
-        Row row;
-        row.group = group;
-        row.contact = contact;
-        m_rows.insert(at, row);
-        endInsertRows();
-      } else if (hide) {
-        for (int at = header + 1; at < end; ++at) {
-          if (m_rows.at(at).contact != contact) continue;
-          beginRemoveRows(QModelIndex(), at, at);
-          m_rows.removeAt(at);
-          endRemoveRows();
-          break;
-        }
-      }
-      emit dataChanged(index(header), index(header));
-    }
-  }
-  for (int i = 0; i < m_rows.size(); ++i)
-    if (m_rows.at(i).contact == contact) emit dataChanged(index(i), index(i));
 }
 
 }  // namespace Contacts

@@ -29,9 +29,6 @@ namespace RAZ {
 namespace Controllers {
 
 namespace {
-// Platform action 4 starts a video call, 3 a call from the user's phone.
-const int kVideoCallAction = 4;
-const int kCallFromPhoneAction = 3;
 // How long a demo party takes to answer a chat message.
 const int kAnswerDelayMs = 1200;
 // A demo party's phone: how long until it rings, and one ring.
@@ -41,10 +38,6 @@ const int kRingMs = 2500;
 const int kBusy = RAZ::MediaEngine::CallBasePtr::CloseBusy;
 const int kDeclined = RAZ::MediaEngine::CallBasePtr::CloseDeclined;
 const int kNoAnswer = RAZ::MediaEngine::CallBasePtr::CloseNoAnswer;
-// Platform actions of the parked-call and call-pull entries.
-const int kRetrieveParkedHere = 18;
-const int kRetrieveParkedPhone = 19;
-const int kPullCall = 20;
 // Dynamic properties of a session that the history reads when it ends.
 const char* const kCallPlaced = "callPlaced";
 const char* const kConnectedAt = "connectedAt";
@@ -353,8 +346,8 @@ void CommsSessionController::createCall(const QList<RAZ::Contacts::ContactPtr>& 
         << "No contact to call";
     return;
   }
-  const auto kind = action == kVideoCallAction ? CommunicationSession::KindVideoCall
-                                               : CommunicationSession::KindCall;
+  const auto kind = action == RAZ::Actions::Action::VideoCall ? CommunicationSession::KindVideoCall
+                                                              : CommunicationSession::KindCall;
   const RAZ::Contacts::ContactPtr first = valid.first();
   QString address = first->getProperty(key).toString();
   if (address.isEmpty()) address = first->getSipUri();
@@ -366,7 +359,7 @@ void CommsSessionController::createCall(const QList<RAZ::Contacts::ContactPtr>& 
     QTimer::singleShot(0, this, [this] { emit emergencyCallNotification(); });
     return;
   }
-  const bool fromPhone = action == kCallFromPhoneAction;
+  const bool fromPhone = action == RAZ::Actions::Action::CallFromPhone;
   if (address.isEmpty()) {
     TP_LOG("RAZ::Controllers::CommsSessionController::createCall", TP::Core::Logging::LevelWarning)
         << "The party has no address to call";
@@ -505,20 +498,20 @@ QList<RAZ::Contacts::ContactPtr> CommsSessionController::contactsOf(
 
 void CommsSessionController::actOnSession(CommunicationSession* session, int id) {
   switch (id) {
-    case 1:
+    case RAZ::Actions::Action::Chat:
       if (session->chatActive())
         session->closeChat();
       else
         session->openChat();
       break;
-    case 2:
-    case 4:
+    case RAZ::Actions::Action::Call:
+    case RAZ::Actions::Action::VideoCall:
       if (!session->callActive()) {
-        auto* call =
-            new RAZ::MediaEngine::CallBasePtr(session->uri(),
-                                              id == 4 ? RAZ::MediaEngine::CallBasePtr::TypeVideo
-                                                      : RAZ::MediaEngine::CallBasePtr::TypeAudio,
-                                              false);
+        auto* call = new RAZ::MediaEngine::CallBasePtr(
+            session->uri(),
+            id == RAZ::Actions::Action::VideoCall ? RAZ::MediaEngine::CallBasePtr::TypeVideo
+                                                  : RAZ::MediaEngine::CallBasePtr::TypeAudio,
+            false);
         session->setCall(call);
         followCall(session, call);
         if (m_calls && !m_calls->confirmNewCall(call)) {
@@ -526,24 +519,25 @@ void CommsSessionController::actOnSession(CommunicationSession* session, int id)
           return;
         }
         call->setCallState(RAZ::MediaEngine::CallBasePtr::StateInCall);
-        if (id == 4) call->startVideo();
+        if (id == RAZ::Actions::Action::VideoCall) call->startVideo();
       }
       break;
-    case 5:
+    case RAZ::Actions::Action::DesktopShare:
       if (session->webCollabActive())
         session->closeWebcollab();
       else
         session->setWebCollab(new RAZ::Webcollab::WebcollabBase({session->uri()}));
       break;
-    case 22:
+    case RAZ::Actions::Action::EndAllCalls:
       // The call's end takes the call part (or the session) with it.
       if (session->callActive()) session->getCall()->close(0);
       return;
-    case 23:
+    case RAZ::Actions::Action::EndChats:
       session->closeChat();
       break;
     default:
-      TP_LOG("RAZ::Controllers::CommsSessionController::actOnSession", 2)
+      TP_LOG("RAZ::Controllers::CommsSessionController::actOnSession",
+             TP::Core::Logging::LevelInformation)
           << "Action " << id << " has no effect on the demo service";
       return;
   }
@@ -561,8 +555,8 @@ void CommsSessionController::callFeatureCode(int actionId) {
         << "No call-park service for action " << actionId;
     return;
   }
-  const QString code =
-      actionId == kPullCall ? park->getCallPullCode() : park->getRetrieveCallParkCode();
+  const QString code = actionId == RAZ::Actions::Action::PullCall ? park->getCallPullCode()
+                                                                  : park->getRetrieveCallParkCode();
   // The service's feature code is dialled like a number; the session's
   // party is the code itself, which the lists name by what it does.
   RAZ::Contacts::IContact* party = m_contacts->createTemporaryContact(
@@ -572,7 +566,7 @@ void CommsSessionController::callFeatureCode(int actionId) {
       startSession(party->getId(), code, code, CommunicationSession::KindCall, false);
   if (!session) return;
   session->setContact(party);
-  if (actionId == kRetrieveParkedPhone && session->getCall())
+  if (actionId == RAZ::Actions::Action::RetrieveParkedCallOnPhone && session->getCall())
     session->getCall()->setCallKind(RAZ::MediaEngine::CallBasePtr::KindClickToDial);
   // The service itself answers: the parked or pulled call is put through.
   QPointer<CommunicationSession> guard(session);
@@ -585,13 +579,17 @@ void CommsSessionController::callFeatureCode(int actionId) {
 
 void CommsSessionController::actionTriggered(RAZ::Actions::ActionData& data,
                                              RAZ::Actions::Source& source) {
-  const int id = data.getId();
-  if (id == kRetrieveParkedHere || id == kRetrieveParkedPhone || id == kPullCall) {
+  const auto id = RAZ::Actions::Action::Id(data.getId());
+  if (id == RAZ::Actions::Action::RetrieveParkedCallHere ||
+      id == RAZ::Actions::Action::RetrieveParkedCallOnPhone ||
+      id == RAZ::Actions::Action::PullCall) {
     callFeatureCode(id);
     return;
   }
-  if (!RAZ::Actions::Action::isCommunicationAction(id) && id != 8) return;
-  TP_LOG("RAZ::Controllers::CommsSessionController::actionTriggered", 1) << "Action " << id;
+  if (!RAZ::Actions::Action::isCommunicationAction(id) && id != RAZ::Actions::Action::Email) return;
+  TP_LOG("RAZ::Controllers::CommsSessionController::actionTriggered",
+         TP::Core::Logging::LevelDetail)
+      << "Action " << id;
   // Actions on running sessions (the active-communications list).
   QList<CommunicationSession*> sessions;
   if (auto* composite = qobject_cast<RAZ::Actions::SourceComposite*>(&source))
@@ -607,12 +605,12 @@ void CommsSessionController::actionTriggered(RAZ::Actions::ActionData& data,
   }
   if (contacts.isEmpty()) return;
   switch (id) {
-    case 1:
+    case RAZ::Actions::Action::Chat:
       createChat(contacts);
       break;
-    case 2:
-    case 3:
-    case 4: {
+    case RAZ::Actions::Action::Call:
+    case RAZ::Actions::Action::CallFromPhone:
+    case RAZ::Actions::Action::VideoCall: {
       const int type = data.getPropertyType();
       const auto key = type >= RAZ::Contacts::Properties::KeyWork
                            ? static_cast<RAZ::Contacts::Properties::Key>(type)
@@ -620,14 +618,15 @@ void CommsSessionController::actionTriggered(RAZ::Actions::ActionData& data,
       createCall(contacts, key, id);
       break;
     }
-    case 8: {
+    case RAZ::Actions::Action::Email: {
       const QString mail =
           contacts.first()->getProperty(RAZ::Contacts::Properties::KeyEmail).toString();
       if (!mail.isEmpty()) QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + mail));
       break;
     }
     default:
-      TP_LOG("RAZ::Controllers::CommsSessionController::actionTriggered", 2)
+      TP_LOG("RAZ::Controllers::CommsSessionController::actionTriggered",
+             TP::Core::Logging::LevelInformation)
           << "Action " << id << " needs a running communication";
       break;
   }
@@ -658,7 +657,8 @@ bool CommsSessionController::canTransferWith(CommunicationSession* other, bool,
 void CommsSessionController::joinParties(CommunicationSession* session, const QString& contactIds,
                                          const QString& address) {
   if (!session || !m_sessions.contains(session) || !callInProgress(session)) {
-    TP_LOG("RAZ::Controllers::CommsSessionController::joinParties", 2)
+    TP_LOG("RAZ::Controllers::CommsSessionController::joinParties",
+           TP::Core::Logging::LevelInformation)
         << "No call in progress to join parties to";
     return;
   }
@@ -682,7 +682,8 @@ void CommsSessionController::joinParties(CommunicationSession* session, const QS
       // The party leaves the user's other call for the conference.
       other->getCall()->close(0);
     } else if (!contact || !contact->isOnline()) {
-      TP_LOG("RAZ::Controllers::CommsSessionController::joinParties", 2)
+      TP_LOG("RAZ::Controllers::CommsSessionController::joinParties",
+             TP::Core::Logging::LevelInformation)
           << "Party " << id << " does not answer the conference call";
       continue;
     }
@@ -713,10 +714,10 @@ void CommsSessionController::handleCommsCustomActions() {
         << "No sessions for the custom action " << action;
     return;
   }
-  if (action == 24) {
+  if (action == RAZ::Actions::Action::Conference) {
     // The other party joins this call: one conference, the other call ends.
     joinParties(origin, QString::number(target->contactId()), target->uri());
-  } else if (action == 25) {
+  } else if (action == RAZ::Actions::Action::Transfer) {
     // This party is handed over to the other: the user leaves this call.
     if (RAZ::MediaEngine::CallBasePtr* call = origin->getCall()) call->close(0);
   } else {

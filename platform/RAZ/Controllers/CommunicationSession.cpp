@@ -2,6 +2,7 @@
 
 #include <QTimer>
 
+#include "RAZ/Actions/Action.h"
 #include "RAZ/Contacts/Contacts.h"
 #include "RAZ/Controllers/ChatInterface.h"
 #include "RAZ/Controllers/CommsSessionController.h"
@@ -104,23 +105,26 @@ RAZ::Contacts::IContact* CommunicationSession::getContact() const {
 }
 
 QList<RAZ::Actions::ActionData> CommunicationSession::getActions() const {
+  using RAZ::Actions::Action;
   using RAZ::Actions::ActionData;
-  QList<ActionData> actions{ActionData(1), ActionData(2), ActionData(4)};
+  QList<ActionData> actions{ActionData(Action::Chat), ActionData(Action::Call),
+                            ActionData(Action::VideoCall)};
   // The party's own entries (profile, or adding a party outside the list).
   if (RAZ::Contacts::IContact* contact = getContact())
-    actions << ActionData(11) << ActionData(contact->isInStore() ? 12 : 13);
-  if (callActive() || chatActive()) actions << ActionData(5);
+    actions << ActionData(Action::ViewProfile)
+            << ActionData(contact->isInStore() ? Action::EditProfile : Action::AddContact);
+  if (callActive() || chatActive()) actions << ActionData(Action::DesktopShare);
   // Files go to one party at a time; a call in progress may be parked.
-  if (chatActive() && !isGroup()) actions << ActionData(7);
-  if (callActive()) actions << ActionData(17);
-  if (callActive()) actions << ActionData(22);
-  if (chatActive()) actions << ActionData(23);
-  if (callActive()) actions << ActionData(24) << ActionData(25);
+  if (chatActive() && !isGroup()) actions << ActionData(Action::FileTransfer);
+  if (callActive()) actions << ActionData(Action::ParkCall);
+  if (callActive()) actions << ActionData(Action::EndAllCalls);
+  if (chatActive()) actions << ActionData(Action::EndChats);
+  if (callActive()) actions << ActionData(Action::Conference) << ActionData(Action::Transfer);
   return actions;
 }
 
 bool CommunicationSession::needsConfirmation(int actionId) const {
-  if (actionId != 5 || webCollabActive()) return false;
+  if (actionId != RAZ::Actions::Action::DesktopShare || webCollabActive()) return false;
   auto* controller = qobject_cast<CommsSessionController*>(parent());
   if (!controller) return false;
   for (CommunicationSession* other : controller->commsList())

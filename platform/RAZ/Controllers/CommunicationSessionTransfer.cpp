@@ -45,7 +45,9 @@ bool CommunicationSession::transferCall(const QString& address) {
     return false;
   }
   const QString to = target.isEmpty() ? other->uri() : target;
-  TP_LOG("RAZ::Controllers::CommunicationSession::transferCall", 2) << "Transferred";
+  TP_LOG("RAZ::Controllers::CommunicationSession::transferCall",
+         TP::Core::Logging::LevelInformation)
+      << "Transferred";
   emit callTransferred(this, to);
   // The parties now talk to each other: the user's own legs end.
   QPointer<CommunicationSession> self(this);

@@ -63,7 +63,8 @@ void Service::startControlChannel() {
           // Commands are short; anything longer is not one of them.
           const QString line = QString::fromUtf8(socket->readLine(256)).trimmed();
           const bool done = runCommand(line);
-          TP_LOG("RAZ::Demo::Service", 1) << "Control command " << (done ? "run" : "refused");
+          TP_LOG("RAZ::Demo::Service", TP::Core::Logging::LevelDetail)
+              << "Control command " << (done ? "run" : "refused");
           socket->write(done ? "ok\n" : "refused\n");
         }
       });

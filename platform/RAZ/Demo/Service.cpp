@@ -392,7 +392,8 @@ bool addMissed(RAZ::Sessions::SessionManagerBase* session, int contactId, const 
   if (contactId != 0 && session->contactsManager()) {
     RAZ::Contacts::ContactPtr c = session->contactsManager()->getContact(contactId);
     if (!c) {
-      TP_LOG("RAZ::Demo::Service", 3) << "No contact with id " << contactId;
+      TP_LOG("RAZ::Demo::Service", TP::Core::Logging::LevelWarning)
+          << "No contact with id " << contactId;
       return false;
     }
     r.address = c->getSipUri();

@@ -54,7 +54,8 @@ bool QtSoundFacility::hasAudioOutput() {
   if (m_output < 0) {
     m_output = m_probe() ? 1 : 0;
     if (!m_output) {
-      TP_LOG("QtSoundFacility::hasAudioOutput", 3) << "no audio output: sounds are silent";
+      TP_LOG("QtSoundFacility::hasAudioOutput", TP::Core::Logging::LevelWarning)
+          << "no audio output: sounds are silent";
       m_silent = std::make_unique<FakeSoundFacility>();
       m_silent->setOutputDevice(*m_device);
     }
@@ -108,7 +109,7 @@ Sound* QtSoundFacility::createSound(const QString& fileName) {
 
 SoundFacility* createDefaultSoundFacility() {
   if (qEnvironmentVariable("ZENT_SOUND_BACKEND") == QLatin1String("silent")) {
-    TP_LOG("RAZ::MediaEngine::createDefaultSoundFacility", 2)
+    TP_LOG("RAZ::MediaEngine::createDefaultSoundFacility", TP::Core::Logging::LevelInformation)
         << "ZENT_SOUND_BACKEND=silent: sounds are silent";
     return new FakeSoundFacility;
   }

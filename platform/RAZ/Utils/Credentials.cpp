@@ -306,7 +306,8 @@ void CredentialsManager::removeCredentials(const UserCredentials& credentials) {
     emit credentialsChanged();
     return;
   }
-  TP_LOG("RAZ::Utils::Credentials::CredentialsManager::removeCredentials", 3)
+  TP_LOG("RAZ::Utils::Credentials::CredentialsManager::removeCredentials",
+         TP::Core::Logging::LevelWarning)
       << "No stored account to remove";
 }
 

@@ -181,7 +181,7 @@ Rectangle {
         anchors.verticalCenter: parent.verticalCenter
         anchors.right: parent.right
         anchors.rightMargin: ZPalette.unit * 2
-        font.bold: rootWindow.optionsMenuVisible
+        font.weight: rootWindow.optionsMenuVisible ? Font.Bold : Font.Normal
         text: qsTr("Options") + footer.lc
         onClicked: rootWindow.showOptionsMenu()
     }

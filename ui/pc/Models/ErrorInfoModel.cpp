@@ -58,14 +58,13 @@ ErrorInfoModel::ErrorInfoModel(RAZ::Sessions::SessionManagerBase* session,
     connect(session, SIGNAL(reconnectionStateChanged(RAZ::Sessions::SessionManagerBase*, bool)),
             this, SLOT(reconnectionStateChanged(RAZ::Sessions::SessionManagerBase*, bool)));
     if (RAZ::Controllers::XsiCallHistory* history = session->xsiCallHistoryController()) {
-      connect(history, SIGNAL(xsiCallLogsReceived(const RAZ::Controllers::CallInfoList&)), this,
+      connect(history, SIGNAL(xsiCallLogsReceived(RAZ::Controllers::CallInfoList)), this,
               SLOT(xsiCallLogsReceived()));
-      connect(history,
-              SIGNAL(xsiCallLogsRetrievalFailed(RAZ::Xsi::XsiComponent::Error,
-                                                const RAZ::Xsi::XsiErrorInfo&)),
-              this,
-              SLOT(xsiCallLogsRetrievalFailed(RAZ::Xsi::XsiComponent::Error,
-                                              const RAZ::Xsi::XsiErrorInfo&)));
+      connect(
+          history,
+          SIGNAL(xsiCallLogsRetrievalFailed(RAZ::Xsi::XsiComponent::Error, RAZ::Xsi::XsiErrorInfo)),
+          this,
+          SLOT(xsiCallLogsRetrievalFailed(RAZ::Xsi::XsiComponent::Error, RAZ::Xsi::XsiErrorInfo)));
     }
     if (RAZ::Controllers::Search::LdapContactSearch* ldap =
             session->ldapContactSearchController()) {
@@ -245,7 +244,8 @@ Dialogs::MessageWindow* ErrorInfoModel::windowAt(int row) const {
 
 void ErrorInfoModel::add(const ErrorEntry& entry) {
   if (rowOf(entry.type) >= 0) return;
-  TP_LOG("Models::ErrorInfoModel", 1) << "Banner shown: " << entry.type;
+  TP_LOG("Models::ErrorInfoModel", TP::Core::Logging::LevelDetail)
+      << "Banner shown: " << entry.type;
   beginInsertRows(QModelIndex(), m_entries.size(), m_entries.size());
   m_entries.append(entry);
   endInsertRows();
@@ -254,7 +254,7 @@ void ErrorInfoModel::add(const ErrorEntry& entry) {
 void ErrorInfoModel::remove(int type) {
   const int row = rowOf(type);
   if (row < 0) return;
-  TP_LOG("Models::ErrorInfoModel", 1) << "Banner cleared: " << type;
+  TP_LOG("Models::ErrorInfoModel", TP::Core::Logging::LevelDetail) << "Banner cleared: " << type;
   beginRemoveRows(QModelIndex(), row, row);
   const ErrorEntry entry = m_entries.takeAt(row);
   endRemoveRows();

@@ -127,7 +127,8 @@ ExternalResourceButtonHelper::ExternalResourceButtonHelper(const RAZ::Configurat
 
 void ExternalResourceButtonHelper::openLink() {
   if (!m_enabled) return;
-  TP_LOG("Utils::ExternalResourceButtonHelper::openLink", 2) << "Opening the provider's page";
+  TP_LOG("Utils::ExternalResourceButtonHelper::openLink", TP::Core::Logging::LevelInformation)
+      << "Opening the provider's page";
   QDesktopServices::openUrl(m_link);
 }
 

@@ -43,8 +43,8 @@ namespace Providers {
 namespace {
 void checked(bool ok, const char* tag) {
   if (!ok)
-    TP_LOG(tag, 4) << "___check___"
-                   << " failed";
+    TP_LOG(tag, TP::Core::Logging::LevelError) << "___check___"
+                                               << " failed";
 }
 }  // namespace
 
@@ -73,9 +73,9 @@ Factory::Factory(RAZ::Sessions::SessionManagerBase* session,
 
   if (m_fileTransferController && m_commsWindowManager)
     connect(m_commsWindowManager,
-            SIGNAL(startFileTransfer(RAZ::Controllers::ChatInterface*, const QString&)),
+            SIGNAL(startFileTransfer(RAZ::Controllers::ChatInterface*, QString)),
             m_fileTransferController,
-            SLOT(startFileTransfer(RAZ::Controllers::ChatInterface*, const QString&)));
+            SLOT(startFileTransfer(RAZ::Controllers::ChatInterface*, QString)));
   if (session && session->xsiSupplementaryServicesController())
     connect(session->xsiSupplementaryServicesController(), SIGNAL(servicesReady()), this,
             SLOT(onSupplementaryServicesReady()));
@@ -273,29 +273,29 @@ void Factory::onActionTriggered(RAZ::Actions::ActionData& data, RAZ::Actions::So
   if (contacts.size() != 1) return;
   RAZ::Contacts::IContact* contact = contacts.first();
   switch (data.getId()) {
-    case 9:
+    case RAZ::Actions::Action::SetFavourite:
       if (m_contacts) m_contacts->addToFavourites(contact->getId());
       break;
-    case 10:
+    case RAZ::Actions::Action::RemoveFavourite:
       if (m_contacts) m_contacts->removeFromFavourites(contact->getId());
       break;
-    case 11:
+    case RAZ::Actions::Action::ViewProfile:
       showContactCard(false, contact, false);
       break;
-    case 12:
+    case RAZ::Actions::Action::EditProfile:
       showContactCard(false, contact, true);
       break;
-    case 13:
+    case RAZ::Actions::Action::AddContact:
       if (contact->isTemporary()) syncContact(contact);
       if (m_contacts) m_contacts->addContact(contact, true, false);
       break;
-    case 14:
+    case RAZ::Actions::Action::Subscribe:
       contact->subscribe();
       break;
-    case 15:
+    case RAZ::Actions::Action::Unsubscribe:
       contact->unsubscribe();
       break;
-    case 16:
+    case RAZ::Actions::Action::Remove:
       removeContact(contact);
       break;
     default:
@@ -405,7 +405,7 @@ void Factory::editGroupTriggered() {
   RAZ::Contacts::IGroup* group = m_contacts->getGroup(a->data().toInt());
   if (!group) return;
   auto* input = new Widgets::GroupNameInput(group->getName(), isAlwaysOnTop(), nullptr);
-  connect(input, SIGNAL(accepted(const QString&)), group, SLOT(setName(const QString&)));
+  connect(input, SIGNAL(accepted(QString)), group, SLOT(setName(QString)));
   connect(this, SIGNAL(destroyed()), input, SLOT(close()));
   input->show();
 }

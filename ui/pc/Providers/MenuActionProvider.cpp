@@ -17,7 +17,9 @@
 namespace Providers {
 
 MenuActionProvider::MenuActionProvider(QObject* parent) : RAZ::Actions::Source(parent) {
-  m_acceptedIds << 18 << 19 << 20 << 13 << 21;
+  m_acceptedIds << RAZ::Actions::Action::RetrieveParkedCallHere
+                << RAZ::Actions::Action::RetrieveParkedCallOnPhone << RAZ::Actions::Action::PullCall
+                << RAZ::Actions::Action::AddContact << RAZ::Actions::Action::TestCall;
 }
 
 MenuActionProvider::~MenuActionProvider() {
@@ -31,7 +33,7 @@ QList<RAZ::Actions::ActionData> MenuActionProvider::getActions() const {
   return out;
 }
 
-int MenuActionProvider::getSourceType() const { return 9; }
+int MenuActionProvider::getSourceType() const { return RAZ::Actions::Source::MenuType; }
 void MenuActionProvider::setupMenuBar(int) {}
 QMenu* MenuActionProvider::menuBar() { return nullptr; }
 
@@ -186,11 +188,12 @@ void MenuActionProvider::linkActionProvider(RAZ::Actions::Provider* provider) {
   m_provider = provider;
   if (!m_provider) return;
   m_provider->setAcceptedActions(m_acceptedIds, false);
-  const QList<QPair<int, RAZ::Actions::Action::Id>> links = {{RetrieveParkedCallHere, 18},
-                                                             {RetrieveParkedCallPhone, 19},
-                                                             {PullCall, 20},
-                                                             {AddContact, 13},
-                                                             {TestCall, 21}};
+  const QList<QPair<int, RAZ::Actions::Action::Id>> links = {
+      {RetrieveParkedCallHere, RAZ::Actions::Action::RetrieveParkedCallHere},
+      {RetrieveParkedCallPhone, RAZ::Actions::Action::RetrieveParkedCallOnPhone},
+      {PullCall, RAZ::Actions::Action::PullCall},
+      {AddContact, RAZ::Actions::Action::AddContact},
+      {TestCall, RAZ::Actions::Action::TestCall}};
   for (const auto& link : links) {
     if (QAction* a = action(link.first)) m_provider->linkQAction(a, link.second);
   }

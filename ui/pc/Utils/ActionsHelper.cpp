@@ -17,9 +17,6 @@
 namespace Utils {
 
 namespace {
-const int kAllContactsGroup = 16777203;
-const int kFavouritesGroup = 16777204;
-
 // The single source of a one-source composite, or null.
 QObject* singleSource(RAZ::Actions::Source* source, int* type) {
   auto* composite = qobject_cast<RAZ::Actions::SourceComposite*>(source);
@@ -41,43 +38,43 @@ ActionsHelper::ActionsHelper(RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> 
 QString ActionsHelper::actionText(int id, RAZ::Actions::Provider* provider, bool inCommunication) {
   const bool active = inCommunication && isActionActive(id, provider);
   switch (id) {
-    case 1:
+    case RAZ::Actions::Action::Chat:
       return !inCommunication ? tr("Chat") : (active ? tr("End Chat") : tr("Add Chat"));
-    case 2:
+    case RAZ::Actions::Action::Call:
       return !inCommunication ? tr("Call") : (active ? tr("End Call") : tr("Add Call"));
-    case 3:
+    case RAZ::Actions::Action::CallFromPhone:
       return tr("Call from Phone");
-    case 4:
+    case RAZ::Actions::Action::VideoCall:
       return !inCommunication ? tr("Video Call") : (active ? tr("Remove Video") : tr("Add Video"));
-    case 5:
+    case RAZ::Actions::Action::DesktopShare:
       return active ? tr("Stop Share Desktop") : tr("Share Desktop");
-    case 6:
+    case RAZ::Actions::Action::JoinRoom:
       return tr("Join Room");
-    case 8:
+    case RAZ::Actions::Action::Email:
       return tr("Email");
-    case 9:
+    case RAZ::Actions::Action::SetFavourite:
       return tr("Set as Favorite");
-    case 10:
+    case RAZ::Actions::Action::RemoveFavourite:
       return tr("Remove from Favorites");
-    case 11:
+    case RAZ::Actions::Action::ViewProfile:
       return tr("View Profile");
-    case 12:
+    case RAZ::Actions::Action::EditProfile:
       return tr("Edit Profile");
-    case 13:
+    case RAZ::Actions::Action::AddContact:
       return tr("Add Contact");
-    case 14:
+    case RAZ::Actions::Action::Subscribe:
       return tr("Subscribe");
-    case 15:
+    case RAZ::Actions::Action::Unsubscribe:
       return tr("Unsubscribe");
-    case 16:
+    case RAZ::Actions::Action::Remove:
       return tr("Remove");
-    case 22:
+    case RAZ::Actions::Action::EndAllCalls:
       return tr("End All Calls");
-    case 23:
+    case RAZ::Actions::Action::EndChats:
       return tr("End Chats");
-    case 24:
+    case RAZ::Actions::Action::Conference:
       return tr("Conference");
-    case 25:
+    case RAZ::Actions::Action::Transfer:
       return tr("Transfer");
     default:
       return QString();
@@ -88,13 +85,13 @@ bool ActionsHelper::isSessionKindActive(int kind, QObject* object) {
   auto* session = qobject_cast<RAZ::Controllers::CommunicationSession*>(object);
   if (!session) return false;
   switch (kind) {
-    case 1:
+    case RAZ::Actions::Action::Chat:
       return session->chatActive();
-    case 2:
+    case RAZ::Actions::Action::Call:
       return session->callActive();
-    case 4:
+    case RAZ::Actions::Action::VideoCall:
       return session->callActive() && session->getCall() && session->getCall()->isVideoActive();
-    case 5:
+    case RAZ::Actions::Action::DesktopShare:
       return session->webCollabActive();
     default:
       return false;
@@ -105,7 +102,8 @@ bool ActionsHelper::isActionActive(int id, RAZ::Actions::Provider* provider) {
   if (!provider) return false;
   RAZ::Actions::Source* source = provider->getActionSource();
   if (auto* composite = qobject_cast<RAZ::Actions::SourceComposite*>(source)) {
-    return composite->sources().size() == 1 && composite->getSourceType() == 6 &&
+    return composite->sources().size() == 1 &&
+           composite->getSourceType() == RAZ::Actions::Source::CommsCompositeType &&
            isSessionKindActive(id, composite->sources().first());
   }
   return source && isSessionKindActive(id, source);
@@ -113,15 +111,15 @@ bool ActionsHelper::isActionActive(int id, RAZ::Actions::Provider* provider) {
 
 QString ActionsHelper::numberLabel(int propertyType) {
   switch (propertyType) {
-    case 13:
+    case RAZ::Contacts::Properties::KeyWork:
       return tr("Work");
-    case 14:
+    case RAZ::Contacts::Properties::KeyMobile:
       return tr("Mobile");
-    case 15:
+    case RAZ::Contacts::Properties::KeyPersonal:
       return tr("Personal");
-    case 16:
+    case RAZ::Contacts::Properties::KeyExtension:
       return tr("Extension");
-    case 39:
+    case RAZ::Contacts::Properties::KeyConference:
       return tr("Conference");
     default:
       return QString();
@@ -137,7 +135,8 @@ QString ActionsHelper::phoneEntryText(const RAZ::Actions::ActionData& subAction,
 
 QAction* ActionsHelper::createActionById(int id, RAZ::Actions::Provider* provider, QObject* parent,
                                          bool inCommunication) {
-  RAZ::Actions::Action* action = provider ? provider->getActionById(id) : nullptr;
+  RAZ::Actions::Action* action =
+      provider ? provider->getActionById(RAZ::Actions::Action::Id(id)) : nullptr;
   if (!action) return nullptr;
   auto* qaction = new QAction(actionText(id, provider, inCommunication), parent);
   action->linkQAction(qaction);
@@ -145,7 +144,10 @@ QAction* ActionsHelper::createActionById(int id, RAZ::Actions::Provider* provide
 }
 
 bool ActionsHelper::hasActiveCall(int id, RAZ::Actions::Source* source) const {
-  if (!source || !m_comms || (id != 2 && id != 3 && id != 4)) return false;
+  if (!source || !m_comms ||
+      (id != RAZ::Actions::Action::Call && id != RAZ::Actions::Action::CallFromPhone &&
+       id != RAZ::Actions::Action::VideoCall))
+    return false;
   if (auto* composite = qobject_cast<RAZ::Actions::SourceComposite*>(source)) {
     for (RAZ::Controllers::CommunicationSession* s : composite->getCommunicationSessions())
       if (s->callActive()) return true;
@@ -165,15 +167,19 @@ QAction* ActionsHelper::createAction(const RAZ::Actions::Action* action,
   int type = 0;
   if (QObject* single = singleSource(provider->getActionSource(), &type)) {
     const int id = action->getId();
-    if (type == 5) {
+    if (type == RAZ::Actions::Source::ContactCompositeType) {
       if (auto* contact = qobject_cast<RAZ::Contacts::IContact*>(single)) {
-        TP_LOG("Utils::ActionsHelper::createAction", 2) << "Action " << id << " for a contact";
+        TP_LOG("Utils::ActionsHelper::createAction", TP::Core::Logging::LevelInformation)
+            << "Action " << id << " for a contact";
         const bool listed = m_contacts && m_contacts->contains(contact);
         auto* asSource = static_cast<RAZ::Actions::Source*>(contact);
-        if ((id == 13 && listed) || hasActiveCall(id, asSource)) return nullptr;
+        if ((id == RAZ::Actions::Action::AddContact && listed) || hasActiveCall(id, asSource))
+          return nullptr;
       }
-    } else if (type == 6) {
-      if (inCommunication && (id == 1 || id == 2) && isSessionKindActive(id, single))
+    } else if (type == RAZ::Actions::Source::CommsCompositeType) {
+      if (inCommunication &&
+          (id == RAZ::Actions::Action::Chat || id == RAZ::Actions::Action::Call) &&
+          isSessionKindActive(id, single))
         return nullptr;
     }
   }
@@ -191,12 +197,12 @@ void ActionsHelper::addNumberSubmenu(QAction* qaction, const RAZ::Actions::Actio
   QObject* single = singleSource(provider->getActionSource(), &type);
   if (!single) return;
   RAZ::Contacts::IContact* contact = nullptr;
-  if (type == 5) {
+  if (type == RAZ::Actions::Source::ContactCompositeType) {
     contact = qobject_cast<RAZ::Contacts::IContact*>(single);
     if (!contact)
       if (auto* entry = qobject_cast<RAZ::Models::TimelineEntry*>(single))
         contact = entry->getContact();
-  } else if (type == 6) {
+  } else if (type == RAZ::Actions::Source::CommsCompositeType) {
     if (auto* session = qobject_cast<RAZ::Controllers::CommunicationSession*>(single))
       contact = session->getContact();
   }
@@ -241,13 +247,15 @@ QMenu* ActionsHelper::createContextMenu(RAZ::Actions::Provider* provider, QList<
     const int id = action->getId();
     const bool communication = RAZ::Actions::Action::isCommunicationAction(id);
     if ((communicationOnly && !communication) ||
-        (communicationOrProfile && !communication && id != 11 && id != 12 && id != 13)) {
+        (communicationOrProfile && !communication && id != RAZ::Actions::Action::ViewProfile &&
+         id != RAZ::Actions::Action::EditProfile && id != RAZ::Actions::Action::AddContact)) {
       delete entry;
       continue;
     }
-    if (id == 9 || id == 10 || id == 11) {
+    if (id == RAZ::Actions::Action::SetFavourite || id == RAZ::Actions::Action::RemoveFavourite ||
+        id == RAZ::Actions::Action::ViewProfile) {
       if (separatorIndex && *separatorIndex == -1) *separatorIndex = entries.size();
-      if (id == 11 && extra) entries << *extra;
+      if (id == RAZ::Actions::Action::ViewProfile && extra) entries << *extra;
       entries << separator();
       entries << entry;
     } else {
@@ -256,7 +264,7 @@ QMenu* ActionsHelper::createContextMenu(RAZ::Actions::Provider* provider, QList<
   }
   menu->addActions(entries);
   if (extra && !extra->isEmpty() && provider->getActionSource() &&
-      provider->getActionSource()->getSourceType() == 5) {
+      provider->getActionSource()->getSourceType() == RAZ::Actions::Source::ContactCompositeType) {
     bool all = true;
     for (QAction* a : *extra)
       if (!entries.contains(a)) all = false;
@@ -291,7 +299,7 @@ QList<QAction*> ActionsHelper::createGroupActions(RAZ::Contacts::IGroup* group, 
   if (!group) return entries;
   const int gid = group->getId();
   const QString name = group->getName();
-  if (gid != kFavouritesGroup) {
+  if (gid != RAZ::Contacts::IGroup::FavouritesId) {
     auto* edit = new QAction(tr("Edit %1").arg(name), parent);
     edit->setData(gid);
     auto* remove = new QAction(tr("Remove %1").arg(name), parent);
@@ -304,8 +312,8 @@ QList<QAction*> ActionsHelper::createGroupActions(RAZ::Contacts::IGroup* group, 
     separator->setSeparator(true);
     entries << edit << remove << separator;
   }
-  if (gid != kAllContactsGroup && gid != kFavouritesGroup && !group->isReorderForbidden() &&
-      m_contacts) {
+  if (gid != RAZ::Contacts::IGroup::AllContactsId && gid != RAZ::Contacts::IGroup::FavouritesId &&
+      !group->isReorderForbidden() && m_contacts) {
     const int pos = group->position();
     if (!m_contacts->isFirstPosition(pos)) {
       auto* first = new QAction(tr("Move First"), parent);

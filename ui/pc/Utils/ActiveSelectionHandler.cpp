@@ -34,14 +34,17 @@ QVariantList ActiveSelectionHandler::selectionAsContacts() {
 }
 
 void ActiveSelectionHandler::activeSelectionSessionLookup() {
-  TP_LOG("Utils::ActiveSelectionHandler::activeSelectionSessionLookup", 2) << "()";
+  TP_LOG("Utils::ActiveSelectionHandler::activeSelectionSessionLookup",
+         TP::Core::Logging::LevelInformation)
+      << "()";
   if (!model() || !selectionModel()) return;
   const QModelIndex first = model()->index(0, 0);
   auto* session = qobject_cast<CommunicationSession*>(objectAt(first));
   if (!session || !session->callActive() || !session->getCall() ||
       session->getCall()->getCallState() != RAZ::MediaEngine::CallBasePtr::StateInCall)
     return;
-  TP_LOG("Utils::ActiveSelectionHandler::activeSelectionSessionLookup", 2)
+  TP_LOG("Utils::ActiveSelectionHandler::activeSelectionSessionLookup",
+         TP::Core::Logging::LevelInformation)
       << "Found comm session to be selected!";
   // Toggled first so the selection model reports a change even when the
   // row was selected already.

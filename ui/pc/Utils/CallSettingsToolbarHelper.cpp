@@ -282,13 +282,13 @@ void CallSettingsToolbarHelper::rebuildGranitewayAnywhereMenu() {
     emit granitewayAnywhereActiveChanged();
     return;
   }
-  disconnect(model, SIGNAL(rowsInserted(const QModelIndex&, int, int)), this,
+  disconnect(model, SIGNAL(rowsInserted(QModelIndex, int, int)), this,
              SLOT(rebuildGranitewayAnywhereMenu()));
-  disconnect(model, SIGNAL(rowsRemoved(const QModelIndex&, int, int)), this,
+  disconnect(model, SIGNAL(rowsRemoved(QModelIndex, int, int)), this,
              SLOT(rebuildGranitewayAnywhereMenu()));
-  connect(model, SIGNAL(rowsInserted(const QModelIndex&, int, int)), this,
+  connect(model, SIGNAL(rowsInserted(QModelIndex, int, int)), this,
           SLOT(rebuildGranitewayAnywhereMenu()));
-  connect(model, SIGNAL(rowsRemoved(const QModelIndex&, int, int)), this,
+  connect(model, SIGNAL(rowsRemoved(QModelIndex, int, int)), this,
           SLOT(rebuildGranitewayAnywhereMenu()));
   m_anywhereMenu = new QMenu();
   for (int row = 0; row < model->rowCount(); ++row) {

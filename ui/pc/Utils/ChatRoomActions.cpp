@@ -14,15 +14,14 @@ const char kLog[] = "Utils::ChatRoomActions";
 ChatRoomActions::ChatRoomActions(QObject* groupChatReceiver, QObject* roomConfigReceiver,
                                  QObject* deleteReceiver, QObject* parent)
     : QObject(parent) {
-  if (roomConfigReceiver &&
-      !connect(this, SIGNAL(requestRoomConfig(const QString&)), roomConfigReceiver,
-               SLOT(requestRoomConfiguration(const QString&))))
+  if (roomConfigReceiver && !connect(this, SIGNAL(requestRoomConfig(QString)), roomConfigReceiver,
+                                     SLOT(requestRoomConfiguration(QString))))
     TP_LOG(kLog, TP::Core::Logging::LevelError) << "Room configuration requests not wired";
-  if (groupChatReceiver && !connect(this, SIGNAL(createGroupChat(const QString&)),
-                                    groupChatReceiver, SLOT(createGroupChat(const QString&))))
+  if (groupChatReceiver && !connect(this, SIGNAL(createGroupChat(QString)), groupChatReceiver,
+                                    SLOT(createGroupChat(QString))))
     TP_LOG(kLog, TP::Core::Logging::LevelError) << "Joining rooms not wired";
-  if (deleteReceiver && !connect(this, SIGNAL(deleteRoom(const QString&, const QString&)),
-                                 deleteReceiver, SLOT(deleteRoom(const QString&, const QString&))))
+  if (deleteReceiver && !connect(this, SIGNAL(deleteRoom(QString, QString)), deleteReceiver,
+                                 SLOT(deleteRoom(QString, QString))))
     TP_LOG(kLog, TP::Core::Logging::LevelError) << "Deleting rooms not wired";
 }
 

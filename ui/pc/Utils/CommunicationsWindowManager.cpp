@@ -360,7 +360,7 @@ void CommunicationsWindowManager::checkVoiceMails() {
     return;
   }
   if (configBool(ConfigId::CallsOnThisClient)) {
-    RAZ::Actions::Action* video = actions->getActionById(4);
+    RAZ::Actions::Action* video = actions->getActionById(RAZ::Actions::Action::VideoCall);
     actions->triggerAction(video && video->isEnabled() ? 4 : 2);
   } else {
     actions->triggerAction(3);

@@ -30,13 +30,11 @@ using RAZ::MediaEngine::CallBasePtr;
 namespace {
 
 // Platform actions behind the contact entries, by entry.
-const QList<QPair<int, int>> kContactEntries = {{CommunicationsWindowMenuActions::JoinRoom, 6},
-                                                {CommunicationsWindowMenuActions::ViewProfile, 11},
-                                                {CommunicationsWindowMenuActions::AddContact, 13},
-                                                {CommunicationsWindowMenuActions::EditProfile, 12}};
-const int kParkAction = 17;
-const int kConferenceData = 24;
-const int kTransferData = 25;
+const QList<QPair<int, RAZ::Actions::Action::Id>> kContactEntries = {
+    {CommunicationsWindowMenuActions::JoinRoom, RAZ::Actions::Action::JoinRoom},
+    {CommunicationsWindowMenuActions::ViewProfile, RAZ::Actions::Action::ViewProfile},
+    {CommunicationsWindowMenuActions::AddContact, RAZ::Actions::Action::AddContact},
+    {CommunicationsWindowMenuActions::EditProfile, RAZ::Actions::Action::EditProfile}};
 
 bool inCall(const CallBasePtr* call) {
   const int state = call->getCallState();
@@ -77,7 +75,9 @@ CommunicationsWindowMenuActions::CommunicationsWindowMenuActions(
       connect(add(TransferNew), SIGNAL(triggered()), this, SLOT(transferNewTriggered()));
     }
     RAZ::Actions::Action* park =
-        window->actionsProvider() ? window->actionsProvider()->getActionById(kParkAction) : nullptr;
+        window->actionsProvider()
+            ? window->actionsProvider()->getActionById(RAZ::Actions::Action::ParkCall)
+            : nullptr;
     if (park && park->isEnabled())
       connect(add(Park), SIGNAL(triggered()), this, SLOT(parkTriggered()));
   }
@@ -382,8 +382,9 @@ QList<QAction*> CommunicationsWindowMenuActions::customActions(QObject* parent,
                                                                CommunicationSession* session) {
   QList<QAction*> out;
   QList<QPair<int, int>> kinds;  // header, data
-  kinds << qMakePair(int(ConferenceWith), kConferenceData);
-  if (configFlag(ConfigId::CallTransfer)) kinds << qMakePair(int(TransferTo), kTransferData);
+  kinds << qMakePair(int(ConferenceWith), int(RAZ::Actions::Action::Conference));
+  if (configFlag(ConfigId::CallTransfer))
+    kinds << qMakePair(int(TransferTo), int(RAZ::Actions::Action::Transfer));
   const bool xmpp = configFlag(ConfigId::XmppPresenceAndChat);
   for (const auto& kind : kinds) {
     QAction* header = m_actions.value(kind.first);
@@ -395,7 +396,7 @@ QList<QAction*> CommunicationsWindowMenuActions::customActions(QObject* parent,
       for (CommunicationSession* other : m_comms->commsList()) {
         if (!other || other == session) continue;
         const QString partyText = other->contactName();
-        const bool offered = kind.second == kConferenceData
+        const bool offered = kind.second == RAZ::Actions::Action::Conference
                                  ? m_comms->getConferencingOptions(other, xmpp, partyText) != 0
                                  : m_comms->canTransferWith(other, xmpp, partyText);
         if (!offered) continue;

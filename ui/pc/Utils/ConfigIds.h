@@ -65,6 +65,7 @@ constexpr int ForwardNotReachableOption = 395;   // bool
 constexpr int DoNotDisturbButton = 396;          // bool
 constexpr int AddressVerification = 400;         // bool
 constexpr int AddressVerificationUrl = 401;      // text
+constexpr int ExternalResourceButton = 397;      // bool: the left pane's web button
 // The corporate directory's server, read by the stand-in platform.
 constexpr int LdapServer = 410;        // text: "ldap://host:port"
 constexpr int LdapSearchBase = 411;    // text

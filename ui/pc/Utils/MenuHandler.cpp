@@ -20,15 +20,24 @@
 #include "Utils/ChatRoomActions.h"
 #include "Utils/CommunicationsWindowManager.h"
 #include "Utils/CommunicationsWindowMenuActions.h"
+#include "Utils/ConfigIds.h"
 #include "Utils/PresenceHelper.h"
 #include "Utils/TextFieldActionsHandler.h"
 
 namespace Utils {
 
 namespace {
-const QList<RAZ::Actions::Action::Id> kOrdinaryIds{2,  1, 4, 11, 12, 13, 22, 23, 24,
-                                                   25, 3, 6, 8,  9,  10, 14, 15, 16};
-const QList<RAZ::Actions::Action::Id> kCommsIds{2, 1, 4, 11, 12, 13, 22, 23, 24, 25, 5};
+using RAZ::Actions::Action;
+const QList<Action::Id> kOrdinaryIds{
+    Action::Call,        Action::Chat,         Action::VideoCall,       Action::ViewProfile,
+    Action::EditProfile, Action::AddContact,   Action::EndAllCalls,     Action::EndChats,
+    Action::Conference,  Action::Transfer,     Action::CallFromPhone,   Action::JoinRoom,
+    Action::Email,       Action::SetFavourite, Action::RemoveFavourite, Action::Subscribe,
+    Action::Unsubscribe, Action::Remove};
+const QList<Action::Id> kCommsIds{Action::Call,        Action::Chat,        Action::VideoCall,
+                                  Action::ViewProfile, Action::EditProfile, Action::AddContact,
+                                  Action::EndAllCalls, Action::EndChats,    Action::Conference,
+                                  Action::Transfer,    Action::DesktopShare};
 }  // namespace
 
 MenuHandler::MenuHandler(RAZ::Sessions::SessionManagerBase* session, Providers::Factory* factory,
@@ -104,10 +113,12 @@ void MenuHandler::openApplicationMenu() {
 }
 
 QAction* MenuHandler::createAddRoomAction(QObject* parent) {
-  if (!m_config || !m_config->getBool(59) || !m_config->getBool(60)) return nullptr;
+  if (!m_config || !m_config->getBool(ConfigId::ProjectRooms) ||
+      !m_config->getBool(ConfigId::RoomsMayBeAdded))
+    return nullptr;
   auto* add = new QAction(tr("Add Room"), parent);
   if (m_comms) connect(add, SIGNAL(triggered()), m_comms, SLOT(createChat()));
-  RAZ::Actions::Action* chat = m_provider->getActionById(1);
+  RAZ::Actions::Action* chat = m_provider->getActionById(Action::Chat);
   RAZ::Sessions::SubSession* xmpp =
       m_session ? m_session->subSession(RAZ::Sessions::SubSession::TypeXmpp) : nullptr;
   add->setEnabled(chat && chat->isEnabledByEnablers() && xmpp && xmpp->isConnected());
@@ -128,7 +139,7 @@ void MenuHandler::showAddMenu() {
     menu->addSeparator();
     menu->addAction(room);
   }
-  RAZ::Actions::Action* add = m_provider->getActionById(13);
+  RAZ::Actions::Action* add = m_provider->getActionById(Action::AddContact);
   if (!add || !add->isEnabledByEnablers()) {
     contact->setEnabled(false);
     conference->setEnabled(false);
@@ -144,8 +155,10 @@ void MenuHandler::showMyRoomMenu(bool forLeftPaneIcon) {
   connect(menu->addAction(tr("Join My Room")), SIGNAL(triggered()), this, SIGNAL(startMyRoom()));
   connect(menu->addAction(tr("Copy My Room Invitation")), SIGNAL(triggered()), this,
           SIGNAL(copyMyRoomInvitation()));
-  QAction* preferences = m_menuActions ? m_menuActions->action(1) : nullptr;
-  if (m_config && m_config->getBool(79) && !m_config->getBool(64) && preferences) {
+  QAction* preferences =
+      m_menuActions ? m_menuActions->action(Providers::MenuActionProvider::Preferences) : nullptr;
+  if (m_config && m_config->getBool(ConfigId::CallsOnThisClient) &&
+      !m_config->getBool(ConfigId::MyRoomByService) && preferences) {
     QAction* configure = menu->addAction(tr("Configure My Room"));
     QPointer<QAction> target(preferences);
     connect(configure, &QAction::triggered, this, [target] {
@@ -168,13 +181,15 @@ void MenuHandler::showOptionsMenu() {
   m_optionsMenu = menu;
   if (m_menuActions) {
     m_menuActions->fillParkedCallMenu(menu, nullptr);
-    for (int id : {18, 2, 1})
+    for (int id :
+         {Providers::MenuActionProvider::TestCall, Providers::MenuActionProvider::CallSettings,
+          Providers::MenuActionProvider::Preferences})
       if (QAction* a = m_menuActions->action(id)) menu->addAction(a);
-    if (QAction* a = m_menuActions->action(17)) {
+    if (QAction* a = m_menuActions->action(Providers::MenuActionProvider::AlwaysOnTop)) {
       menu->addSeparator();
       menu->addAction(a);
     }
-    if (QAction* help = m_menuActions->action(16)) {
+    if (QAction* help = m_menuActions->action(Providers::MenuActionProvider::Help)) {
       menu->addSeparator();
       menu->addAction(help);
     }
@@ -250,7 +265,7 @@ void MenuHandler::openTextFieldMenu() {
 void MenuHandler::popupGroupMenu(QVariant v) {
   auto* group = qobject_cast<RAZ::Contacts::IGroup*>(v.value<QObject*>());
   if (!group) return;
-  if (!group->hasMenu() && group->getId() != FavouritesGroupId) return;
+  if (!group->hasMenu() && group->getId() != RAZ::Contacts::IGroup::FavouritesId) return;
   setupProvider(false);
   m_provider->setActionSource(group);
   ActionsHelper helper(contacts(), m_factory);
@@ -258,7 +273,7 @@ void MenuHandler::popupGroupMenu(QVariant v) {
 }
 
 void MenuHandler::showPopupMenu(bool forHistoryEntry, bool newComms) {
-  TP_LOG("Utils::MenuHandler::showPopupMenu", 2) << "";
+  TP_LOG("Utils::MenuHandler::showPopupMenu", TP::Core::Logging::LevelInformation) << "";
   if (m_contactSelection && m_activeSelection && !m_contactSelection->sources().isEmpty() &&
       !m_activeSelection->sources().isEmpty()) {
     showMixedPopupMenu();
@@ -286,7 +301,7 @@ void MenuHandler::showPopupMenu(bool forHistoryEntry, bool newComms) {
 }
 
 void MenuHandler::showMixedPopupMenu() {
-  TP_LOG("Utils::MenuHandler::showMixedPopupMenu", 2) << "";
+  TP_LOG("Utils::MenuHandler::showMixedPopupMenu", TP::Core::Logging::LevelInformation) << "";
   if (!m_contactSelection || !m_activeSelection) return;
   auto* mixed =
       new RAZ::Actions::MixedSourceComposite(m_config, m_contactSelection, m_activeSelection, this);
@@ -339,7 +354,8 @@ void MenuHandler::addWindowEntries(QMenu* menu, RAZ::Controllers::CommunicationS
         if (QAction* a = entries->action(id)) top << a;
     }
   } else if (session->chatActive()) {
-    if (QAction* chat = ActionsHelper::createActionById(1, m_provider, menu, true)) top << chat;
+    if (QAction* chat = ActionsHelper::createActionById(Action::Chat, m_provider, menu, true))
+      top << chat;
   }
   QAction* first = menu->actions().isEmpty() ? nullptr : menu->actions().first();
   QAction* separator = menu->insertSeparator(first);
@@ -351,7 +367,7 @@ void MenuHandler::addWindowEntries(QMenu* menu, RAZ::Controllers::CommunicationS
 }
 
 void MenuHandler::showActiveCommsPopupMenu(bool moreButtonClicked) {
-  TP_LOG("Utils::MenuHandler::showActiveCommsPopupMenu", 2) << "";
+  TP_LOG("Utils::MenuHandler::showActiveCommsPopupMenu", TP::Core::Logging::LevelInformation) << "";
   if (!moreButtonClicked && m_contactSelection && m_activeSelection &&
       !m_contactSelection->sources().isEmpty() && !m_activeSelection->sources().isEmpty()) {
     showMixedPopupMenu();
@@ -424,7 +440,9 @@ QList<QAction*> MenuHandler::contactGroupActions(RAZ::Contacts::IContact* contac
   if (store && !store->isReadOnly()) {
     const QList<int> member = contact->getGroupIds();
     for (RAZ::Contacts::IGroup* g : groups) {
-      if (g->getId() == AllContactsGroupId || g->getId() == FavouritesGroupId) continue;
+      if (g->getId() == RAZ::Contacts::IGroup::AllContactsId ||
+          g->getId() == RAZ::Contacts::IGroup::FavouritesId)
+        continue;
       const bool in = member.contains(g->getId());
       auto* entry = new QAction(in ? removeMenu : addMenu);
       entry->setIconText(g->getName());
@@ -474,7 +492,9 @@ QList<QAction*> MenuHandler::contactsGroupActions(const QList<QObject*>& sources
     connect(add, SIGNAL(destroyed()), addMenu, SLOT(deleteLater()));
     connect(remove, SIGNAL(destroyed()), removeMenu, SLOT(deleteLater()));
     for (RAZ::Contacts::IGroup* g : groups) {
-      if (g->getId() == AllContactsGroupId || g->getId() == FavouritesGroupId) continue;
+      if (g->getId() == RAZ::Contacts::IGroup::AllContactsId ||
+          g->getId() == RAZ::Contacts::IGroup::FavouritesId)
+        continue;
       const bool in = common.contains(g->getId());
       auto* entry = new QAction(in ? removeMenu : addMenu);
       entry->setIconText(g->getName());

@@ -65,9 +65,6 @@ class MenuHandler : public QObject {
   Q_PROPERTY(QObject* textfieldActionsHandler READ textfieldActionsHandler CONSTANT)
 
  public:
-  static constexpr int AllContactsGroupId = 16777203;
-  static constexpr int FavouritesGroupId = 16777204;
-
   MenuHandler(RAZ::Sessions::SessionManagerBase* session, Providers::Factory* factory,
               Providers::MenuActionProvider* menuActions, const RAZ::Configuration::Config* config,
               RAZ::Actions::ActiveCommsSourceComposite* activeSelection,

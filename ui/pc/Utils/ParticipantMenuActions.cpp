@@ -72,13 +72,15 @@ QMenu* ParticipantMenuActions::createMenu(RAZ::Controllers::CommunicationSession
   if (m_provider) {
     m_provider->setActionSource(participant->getContact());
     Utils::ActionsHelper helper(RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>(), nullptr);
-    if (RAZ::Actions::Action* profile = m_provider->getActionById(11)) {
+    if (RAZ::Actions::Action* profile =
+            m_provider->getActionById(RAZ::Actions::Action::ViewProfile)) {
       if (QAction* a = helper.createAction(profile, m_provider, menu, false)) {
         menu->addSeparator();
         menu->addAction(a);
       }
     }
-    for (int id : {12, 13}) {
+    for (RAZ::Actions::Action::Id id :
+         {RAZ::Actions::Action::EditProfile, RAZ::Actions::Action::AddContact}) {
       RAZ::Actions::Action* action = m_provider->getActionById(id);
       if (!action) continue;
       if (QAction* a = helper.createAction(action, m_provider, menu, false)) menu->addAction(a);

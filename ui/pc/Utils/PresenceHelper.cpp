@@ -45,14 +45,11 @@ PresenceHelper::PresenceHelper(RAZ::Presence::PresenceData* presence, QObject* p
   m_locationDialog = new Dialogs::LocationPublish(nullptr);
   // The dialog answers and is hidden again: it lives as long as the helper.
   m_locationDialog->setAttribute(Qt::WA_DeleteOnClose, false);
-  connect(m_locationDialog, SIGNAL(locationChanged(const RAZ::Utils::Location::Info&, bool, bool)),
-          this, SLOT(cbSetLocation(const RAZ::Utils::Location::Info&, bool, bool)));
-  connect(this,
-          SIGNAL(locationsReceived(const RAZ::Utils::Location::Info&,
-                                   const RAZ::Utils::Location::Info&)),
+  connect(m_locationDialog, SIGNAL(locationChanged(RAZ::Utils::Location::Info, bool, bool)), this,
+          SLOT(cbSetLocation(RAZ::Utils::Location::Info, bool, bool)));
+  connect(this, SIGNAL(locationsReceived(RAZ::Utils::Location::Info, RAZ::Utils::Location::Info)),
           m_locationDialog,
-          SLOT(locationsReceived(const RAZ::Utils::Location::Info&,
-                                 const RAZ::Utils::Location::Info&)));
+          SLOT(locationsReceived(RAZ::Utils::Location::Info, RAZ::Utils::Location::Info)));
   Utils::QObjectLanguageChange::registerObject(this);
 }
 

@@ -109,7 +109,8 @@ void SelectionHandlerBase::setSelection(const QList<QObject*>& objects) {
     const QModelIndex index = m_model->index(row, 0);
     QObject* object = objectAt(index);
     if (!object || !objects.contains(object)) continue;
-    TP_LOG("Utils::SelectionHandlerBase::setSelection", 2) << "Selecting index: " << row;
+    TP_LOG("Utils::SelectionHandlerBase::setSelection", TP::Core::Logging::LevelInformation)
+        << "Selecting index: " << row;
     m_selection->select(index, QItemSelectionModel::Toggle);
   }
 }

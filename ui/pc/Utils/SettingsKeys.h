@@ -50,6 +50,8 @@ inline const QString ShowOfflineContacts = QStringLiteral("contactlist/showOffli
 inline const QString ShowFavoritesGroup = QStringLiteral("contactlist/showFavoritesGroup");
 inline const QString ShowProfilePhotos = QStringLiteral("contactlist/showProfilePhotos");
 inline const QString ShowPresenceStatus = QStringLiteral("contactlist/showPresenceStatus");
+// int: the history's filter (0 all, 1 missed, 2 calls, 3 chats).
+inline const QString TimelineFilter = QStringLiteral("timeline/filterFlag");
 inline const QString LocationPublishPrefix = QStringLiteral("presence/location_publish/");
 inline const QString ThemeLogoX = QStringLiteral("window/logo_x");
 inline const QString ThemeLogoY = QStringLiteral("window/logo_y");

@@ -84,25 +84,22 @@ bool WindowManagerChatHelper::initialize(
       sessionManager ? sessionManager->xmppChatController() : nullptr;
   if (!rooms) return true;
   const Qt::ConnectionType unique = Qt::UniqueConnection;
-  connect(this, SIGNAL(passwordEnterCanceled(const QString&)), rooms,
-          SLOT(passwordEnterCanceled(const QString&)), unique);
-  connect(this, SIGNAL(passwordEntered(const QString&, const QString&)), rooms,
-          SLOT(passwordEntered(const QString&, const QString&)), unique);
-  connect(rooms,
-          SIGNAL(xmppRoomConfigReceived(const QString&, const QXmppDataForm&,
-                                        RAZ::Controllers::XmppChat*)),
-          this,
-          SLOT(xmppRoomConfigReceived(const QString&, const QXmppDataForm&,
-                                      RAZ::Controllers::XmppChat*)),
+  connect(this, SIGNAL(passwordEnterCanceled(QString)), rooms, SLOT(passwordEnterCanceled(QString)),
           unique);
-  connect(this, SIGNAL(roomConfigured(const QString&, const QXmppDataForm&)), rooms,
-          SLOT(roomConfigured(const QString&, const QXmppDataForm&)), unique);
-  connect(rooms, SIGNAL(roomDestructionFailed(const QString&)), this, SLOT(roomDestructionFailed()),
+  connect(this, SIGNAL(passwordEntered(QString, QString)), rooms,
+          SLOT(passwordEntered(QString, QString)), unique);
+  connect(rooms,
+          SIGNAL(xmppRoomConfigReceived(QString, QXmppDataForm, RAZ::Controllers::XmppChat*)), this,
+          SLOT(xmppRoomConfigReceived(QString, QXmppDataForm, RAZ::Controllers::XmppChat*)),
+          unique);
+  connect(this, SIGNAL(roomConfigured(QString, QXmppDataForm)), rooms,
+          SLOT(roomConfigured(QString, QXmppDataForm)), unique);
+  connect(rooms, SIGNAL(roomDestructionFailed(QString)), this, SLOT(roomDestructionFailed()),
           unique);
   connect(rooms, SIGNAL(roomConfigurationForbidden()), this, SLOT(roomConfigurationForbidden()),
           unique);
-  connect(rooms, SIGNAL(memberListReceived(const QString&, const QStringList&)), this,
-          SLOT(onMemberListReceived(const QString&, const QStringList&)), unique);
+  connect(rooms, SIGNAL(memberListReceived(QString, QStringList)), this,
+          SLOT(onMemberListReceived(QString, QStringList)), unique);
   return true;
 }
 
@@ -174,9 +171,9 @@ void WindowManagerChatHelper::handleAuthFailError(
           new Widgets::Conference::XmppPasswordDialog(roomJid, int(error), alwaysOnTop());
       dialog->setRoomName(roomName(roomJid));
       connect(dialog, SIGNAL(passwordEnterCanceled(QString)), this,
-              SIGNAL(passwordEnterCanceled(const QString&)));
+              SIGNAL(passwordEnterCanceled(QString)));
       connect(dialog, SIGNAL(passwordEntered(QString, QString)), this,
-              SIGNAL(passwordEntered(const QString&, const QString&)));
+              SIGNAL(passwordEntered(QString, QString)));
       m_passwordDialogs.insert(roomJid, dialog);
       present(dialog);
       return;
@@ -225,16 +222,16 @@ void WindowManagerChatHelper::xmppRoomConfigReceived(const QString& roomJid,
       if (!xmpp->isConnected()) dialog->disableCreate();
     }
   }
-  connect(dialog, SIGNAL(roomConfigAccepted(const QString&, const QXmppDataForm&, bool)), this,
-          SLOT(roomConfigAccepted(const QString&, const QXmppDataForm&, bool)));
+  connect(dialog, SIGNAL(roomConfigAccepted(QString, QXmppDataForm, bool)), this,
+          SLOT(roomConfigAccepted(QString, QXmppDataForm, bool)));
   connect(dialog, SIGNAL(destroyed(QObject*)), this, SLOT(roomConfigDestroyed(QObject*)));
   RAZ::Controllers::XmppChatController* rooms = session ? session->xmppChatController() : nullptr;
   if (creation) {
-    connect(dialog, SIGNAL(roomConfigCanceled(const QString&)), chat, SLOT(close()));
+    connect(dialog, SIGNAL(roomConfigCanceled(QString)), chat, SLOT(close()));
   } else if (rooms) {
     rooms->requestRoomMembers(roomJid);
-    connect(dialog, SIGNAL(removeParticipants(const QString&, const QStringList&)), rooms,
-            SLOT(removeParticipantsFromChat(const QString&, const QStringList&)));
+    connect(dialog, SIGNAL(removeParticipants(QString, QStringList)), rooms,
+            SLOT(removeParticipantsFromChat(QString, QStringList)));
   }
   m_configureWindows.insert(roomJid, dialog);
   present(dialog);
@@ -255,7 +252,7 @@ void WindowManagerChatHelper::deleteRoom(const QString& roomJid, const QString& 
     return;
   }
   auto* dialog = new Dialogs::DeleteRoomDialog(roomJid, roomName);
-  connect(dialog, SIGNAL(accepted(const QString&)), rooms, SLOT(destroyRoom(const QString&)));
+  connect(dialog, SIGNAL(accepted(QString)), rooms, SLOT(destroyRoom(QString)));
   present(dialog);
 }
 
@@ -337,12 +334,10 @@ bool WindowManagerChatHelper::connectChat(CommunicationSession* session,
     if (old && old->parent() == window) old->deleteLater();
   }
   window->setSmileys(m_smileys);
-  connect(
-      chat,
-      SIGNAL(authorizationFailed(const QString&, RAZ::Controllers::ChatError::ChatRoomJoinError)),
-      this,
-      SLOT(handleAuthFailError(const QString&, RAZ::Controllers::ChatError::ChatRoomJoinError)),
-      unique);
+  connect(chat,
+          SIGNAL(authorizationFailed(QString, RAZ::Controllers::ChatError::ChatRoomJoinError)),
+          this, SLOT(handleAuthFailError(QString, RAZ::Controllers::ChatError::ChatRoomJoinError)),
+          unique);
   connect(chat, SIGNAL(messageSendingFailed()), window, SLOT(messageSendingFailed()), unique);
   connect(window, SIGNAL(playIncomingMessageSound()), m_player, SLOT(play()), unique);
   return true;
@@ -370,12 +365,10 @@ void WindowManagerChatHelper::showChatNotification(CommunicationSession* session
     connect(window, SIGNAL(windowVisible(bool, const QML::CommunicationsWindow*)), note,
             SLOT(close()), unique);
   connect(chat, SIGNAL(closed(RAZ::Controllers::ChatInterface*, int)), note, SLOT(close()), unique);
-  connect(
-      chat,
-      SIGNAL(authorizationFailed(const QString&, RAZ::Controllers::ChatError::ChatRoomJoinError)),
-      this,
-      SLOT(handleAuthFailError(const QString&, RAZ::Controllers::ChatError::ChatRoomJoinError)),
-      unique);
+  connect(chat,
+          SIGNAL(authorizationFailed(QString, RAZ::Controllers::ChatError::ChatRoomJoinError)),
+          this, SLOT(handleAuthFailError(QString, RAZ::Controllers::ChatError::ChatRoomJoinError)),
+          unique);
 }
 
 void WindowManagerChatHelper::detachFileTransfers(CommunicationSession*,

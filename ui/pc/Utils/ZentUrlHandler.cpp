@@ -101,8 +101,8 @@ void ZentUrlHandler::initialize(RAZ::Sessions::SessionManagerBase* sessionManage
 
   RAZ::Controllers::CommsSessionController* comms = sessionManager->commsSessionController();
   if (!comms) return;
-  connect(this, SIGNAL(createMyRoomSession(const QString&, const QString&, const QString&)), comms,
-          SLOT(createMyRoomSession(const QString&, const QString&, const QString&)));
+  connect(this, SIGNAL(createMyRoomSession(QString, QString, QString)), comms,
+          SLOT(createMyRoomSession(QString, QString, QString)));
   if (!m_call.isEmpty())
     addSubsession(sessionManager->subSession(RAZ::Sessions::SubSession::TypeSip), m_sipReady);
   if (!m_Chat.isEmpty() || !m_webcollab.isEmpty())
@@ -183,8 +183,8 @@ bool ZentUrlHandler::requestVCard() {
   if (m_xmpp) disconnect(m_xmpp, SIGNAL(connected()), this, SLOT(requestVCard()));
   m_contactData = data;
   qRegisterMetaType<RAZ::Services::Xmpp::VCardIq>("RAZ::Services::Xmpp::VCardIq");
-  connect(data, SIGNAL(vCardReceived(const QString&, const RAZ::Services::Xmpp::VCardIq&)), this,
-          SLOT(vCardReceived(const QString&, const RAZ::Services::Xmpp::VCardIq&)),
+  connect(data, SIGNAL(vCardReceived(QString, RAZ::Services::Xmpp::VCardIq)), this,
+          SLOT(vCardReceived(QString, RAZ::Services::Xmpp::VCardIq)),
           Qt::ConnectionType(Qt::UniqueConnection | Qt::QueuedConnection));
   return data->requestVCard(m_ContactJid);
 }

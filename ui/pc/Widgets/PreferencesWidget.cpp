@@ -139,7 +139,8 @@ void PreferencesWidget::setupAddins(bool apiAllowed) {
   if (QML::Style::instance())
     view->setSource(QUrl(QStringLiteral("qrc:/components/ConnectorList.qml")));
   else
-    TP_LOG("Widgets::PreferencesWidget", 3) << "No style object: the add-ins list stays empty";
+    TP_LOG("Widgets::PreferencesWidget", TP::Core::Logging::LevelWarning)
+        << "No style object: the add-ins list stays empty";
   if (QQuickItem* root = view->rootObject()) root->setProperty("useAcceptanceButtons", false);
   setAddinsListVisibility();
   if (m_addinsModel) {

@@ -115,8 +115,8 @@ LocationPublish::LocationPublish(QWidget* parent) : Widgets::Window(parent, fals
 
   connect(m_setButton, SIGNAL(clicked()), this, SLOT(setLocation()));
   connect(m_clearButton, SIGNAL(clicked()), this, SLOT(clearLocation()));
-  connect(m_region, SIGNAL(textChanged(const QString&)), this, SLOT(locationTextChanged()));
-  connect(m_time, SIGNAL(currentIndexChanged(const QString&)), this, SLOT(timezoneIndexChanged()));
+  connect(m_region, SIGNAL(textChanged(QString)), this, SLOT(locationTextChanged()));
+  connect(m_time, SIGNAL(currentIndexChanged(QString)), this, SLOT(timezoneIndexChanged()));
   connect(m_auto, SIGNAL(clicked()), this, SLOT(updateUi()));
   connect(m_manual, SIGNAL(clicked()), this, SLOT(updateUi()));
 

@@ -90,7 +90,7 @@ Rectangle {
             width: parent.width
             elide: Text.ElideRight
             font.pixelSize: ZPalette.fontPixelSize * 1.4
-            font.bold: true
+            font.weight: Font.Bold
             color: ZPalette.strongText
             text: scene.session ? scene.session.contactName : ""
         }

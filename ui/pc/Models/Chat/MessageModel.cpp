@@ -148,9 +148,9 @@ void MessageModel::setParticipants(RAZ::Models::ChatParticipants* participants) 
       m_participantNames.insert(it.key(), it.value());
   connect(participants, SIGNAL(participantNameChanged(QString, QString)), this,
           SLOT(participantNameChanged(QString, QString)));
-  connect(participants, SIGNAL(participantAdded(const QString&, const QString&)), this,
+  connect(participants, SIGNAL(participantAdded(QString, QString)), this,
           SLOT(participantAdded(QString, QString)));
-  connect(participants, SIGNAL(participantRemoved(const QString&)), this,
+  connect(participants, SIGNAL(participantRemoved(QString)), this,
           SLOT(participantRemoved(QString)));
 }
 
@@ -611,8 +611,8 @@ void MessageModel::setFtModel(RAZ::Models::FTModel* model) {
   if (model) {
     connect(model, SIGNAL(newFTAdded(RAZ::Data::FTAdapter*)), this,
             SLOT(addFiletransfer(RAZ::Data::FTAdapter*)));
-    connect(this, SIGNAL(cancelFt(QVariant)), model, SLOT(cancelFtClicked(const QVariant&)));
-    connect(this, SIGNAL(acceptFt(QVariant)), model, SLOT(acceptFtClicked(const QVariant&)));
+    connect(this, SIGNAL(cancelFt(QVariant)), model, SLOT(cancelFtClicked(QVariant)));
+    connect(this, SIGNAL(acceptFt(QVariant)), model, SLOT(acceptFtClicked(QVariant)));
   }
   modelReset();
 }
@@ -621,8 +621,8 @@ void MessageModel::detachFtModel() {
   if (!m_ftModel) return;
   disconnect(m_ftModel, SIGNAL(newFTAdded(RAZ::Data::FTAdapter*)), this,
              SLOT(addFiletransfer(RAZ::Data::FTAdapter*)));
-  disconnect(this, SIGNAL(cancelFt(QVariant)), m_ftModel, SLOT(cancelFtClicked(const QVariant&)));
-  disconnect(this, SIGNAL(acceptFt(QVariant)), m_ftModel, SLOT(acceptFtClicked(const QVariant&)));
+  disconnect(this, SIGNAL(cancelFt(QVariant)), m_ftModel, SLOT(cancelFtClicked(QVariant)));
+  disconnect(this, SIGNAL(acceptFt(QVariant)), m_ftModel, SLOT(acceptFtClicked(QVariant)));
   m_ftModel = nullptr;
 }
 

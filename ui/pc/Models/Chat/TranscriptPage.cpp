@@ -29,7 +29,7 @@ TranscriptPage::TranscriptPage(MessageModel* model, QWebPage* page, QObject* par
   page->settings()->setAttribute(QWebSettings::JavaEnabled, false);
   connect(page->mainFrame(), SIGNAL(javaScriptWindowObjectCleared()), this, SLOT(publishBridge()));
   connect(page, SIGNAL(loadFinished(bool)), this, SLOT(loadFinished(bool)));
-  connect(page, SIGNAL(linkClicked(const QUrl&)), this, SLOT(linkClicked(const QUrl&)));
+  connect(page, SIGNAL(linkClicked(QUrl)), this, SLOT(linkClicked(QUrl)));
   connect(model, SIGNAL(htmlChanged()), this, SLOT(reload()));
   connect(model, SIGNAL(messageAdded(QVariant, QVariant)), this,
           SLOT(addMessage(QVariant, QVariant)));

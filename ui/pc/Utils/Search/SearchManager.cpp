@@ -142,9 +142,8 @@ QString SearchManager::SearchXsi::name() const { return tr("Telephony Directory"
 QMetaObject::Connection SearchManager::SearchXsi::connectError(QObject* receiver) {
   if (!m_controller) return QMetaObject::Connection();
   return QObject::connect(
-      m_controller,
-      SIGNAL(errorMessage(RAZ::Xsi::XsiComponent::Error, const RAZ::Xsi::XsiErrorInfo&)), receiver,
-      SLOT(xsiSearchError(RAZ::Xsi::XsiComponent::Error, const RAZ::Xsi::XsiErrorInfo&)));
+      m_controller, SIGNAL(errorMessage(RAZ::Xsi::XsiComponent::Error, RAZ::Xsi::XsiErrorInfo)),
+      receiver, SLOT(xsiSearchError(RAZ::Xsi::XsiComponent::Error, RAZ::Xsi::XsiErrorInfo)));
 }
 
 // --- SearchXsiEnterprise ---
@@ -190,10 +189,9 @@ QMetaObject::Connection SearchManager::SearchOutlook::connectError(QObject* rece
   if (!m_controller) return QMetaObject::Connection();
   return QObject::connect(
       m_controller,
-      SIGNAL(errorMessage(RAZ::Controllers::Search::OutlookContactSearch::Error, const QString&)),
+      SIGNAL(errorMessage(RAZ::Controllers::Search::OutlookContactSearch::Error, QString)),
       receiver,
-      SLOT(outlookSearchError(RAZ::Controllers::Search::OutlookContactSearch::Error,
-                              const QString&)));
+      SLOT(outlookSearchError(RAZ::Controllers::Search::OutlookContactSearch::Error, QString)));
 }
 
 // --- SearchLdap ---
@@ -433,7 +431,8 @@ void SearchManager::outlookSearchError(RAZ::Controllers::Search::OutlookContactS
     default:
       text = tr("Unknown error while obtaining contacts from Outlook");
   }
-  TP_LOG("Utils::Search::SearchManager::outlookSearchError", 2) << "Outlook error: " << text;
+  TP_LOG("Utils::Search::SearchManager::outlookSearchError", TP::Core::Logging::LevelInformation)
+      << "Outlook error: " << text;
 }
 
 void SearchManager::ldapSearchError() {

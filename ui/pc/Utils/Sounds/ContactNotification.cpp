@@ -17,12 +17,12 @@ NotificationBase::NotificationBase(QAbstractItemModel* model, int onlineRole, QO
         << "no contact list; presence sounds are off";
     return;
   }
-  connect(m_model, SIGNAL(rowsInserted(const QModelIndex&, int, int)), this,
-          SLOT(rowsInserted(const QModelIndex&, int, int)));
-  connect(m_model, SIGNAL(rowsAboutToBeRemoved(const QModelIndex&, int, int)), this,
-          SLOT(rowsRemoved(const QModelIndex&, int, int)));
-  connect(m_model, SIGNAL(dataChanged(const QModelIndex&, const QModelIndex&)), this,
-          SLOT(dataChanged(const QModelIndex&, const QModelIndex&)));
+  connect(m_model, SIGNAL(rowsInserted(QModelIndex, int, int)), this,
+          SLOT(rowsInserted(QModelIndex, int, int)));
+  connect(m_model, SIGNAL(rowsAboutToBeRemoved(QModelIndex, int, int)), this,
+          SLOT(rowsRemoved(QModelIndex, int, int)));
+  connect(m_model, SIGNAL(dataChanged(QModelIndex, QModelIndex)), this,
+          SLOT(dataChanged(QModelIndex, QModelIndex)));
 }
 
 void NotificationBase::recordSilently() {

@@ -32,8 +32,8 @@ QString portOrDefault(const QString& text, const QString& fallback) {
   bool ok = false;
   const int number = port.toInt(&ok);
   if (ok && number >= 1 && number <= 65535) return QString::number(number);
-  TP_LOG(kSaveTag, 3) << "Proxy port " << port << " is not a port number: " << fallback
-                      << " saved instead";
+  TP_LOG(kSaveTag, TP::Core::Logging::LevelWarning)
+      << "Proxy port " << port << " is not a port number: " << fallback << " saved instead";
   return fallback;
 }
 
@@ -57,7 +57,7 @@ ConfirmationsHandler::ConfirmationsHandler(Ui::preferencesForm* form,
        {static_cast<QObject*>(ui->proxyhostfield), static_cast<QObject*>(ui->proxyportfield),
         static_cast<QObject*>(ui->secureproxyhostfield),
         static_cast<QObject*>(ui->secureproxyportfield)})
-    connect(field, SIGNAL(textEdited(const QString&)), this, SLOT(changed()));
+    connect(field, SIGNAL(textEdited(QString)), this, SLOT(changed()));
   if (m_session) {
     setupConfirmations();
     setupMiscellaneousWidgets();
@@ -90,8 +90,9 @@ bool ConfirmationsHandler::setCallToHandler(bool enable) {
                                                      AppPaths::executablePath())
                              : Os::unregisterUrlScheme(scheme);
     if (!done) {
-      TP_LOG(kSaveTag, 4) << "Could not " << (enable ? "write" : "remove")
-                          << " the link handler entry " << Os::urlSchemeEntryPath(scheme);
+      TP_LOG(kSaveTag, TP::Core::Logging::LevelError)
+          << "Could not " << (enable ? "write" : "remove") << " the link handler entry "
+          << Os::urlSchemeEntryPath(scheme);
       ok = false;
     }
   }
@@ -162,34 +163,34 @@ void ConfirmationsHandler::setupMiscellaneousWidgets() {
   const QString calendarKey = Utils::SettingsKey::OutlookCalendarEnabled;
   bool a = configBool(m_session, Utils::ConfigId::OutlookCalendar) &&
            configBool(m_session, Utils::ConfigId::PresenceEnabled);
-  TP_LOG(kSetupTag, 2) << "OutlookCal: " << a;
+  TP_LOG(kSetupTag, TP::Core::Logging::LevelInformation) << "OutlookCal: " << a;
   a = a && settings.contains(calendarKey);
-  TP_LOG(kSetupTag, 2) << "OutlookCal: " << a;
+  TP_LOG(kSetupTag, TP::Core::Logging::LevelInformation) << "OutlookCal: " << a;
   ui->enableOutlookCalendar->setHidden(!a);
   m_calendarOffered = a;
   bool v = settings.value(calendarKey, false).toBool();
-  TP_LOG(kSetupTag, 2) << "OutlookCal(Settings): " << v;
+  TP_LOG(kSetupTag, TP::Core::Logging::LevelInformation) << "OutlookCal(Settings): " << v;
   ui->enableOutlookCalendar->setChecked(v);
   connect(ui->enableOutlookCalendar, SIGNAL(stateChanged(int)), this, SLOT(changed()));
 
   const QString searchKey = Utils::SettingsKey::OutlookSearchEnabled;
   a = configBool(m_session, Utils::ConfigId::OutlookContactSearch);
-  TP_LOG(kSetupTag, 2) << "OutlookSearch: " << a;
+  TP_LOG(kSetupTag, TP::Core::Logging::LevelInformation) << "OutlookSearch: " << a;
   a = a && settings.contains(searchKey);
-  TP_LOG(kSetupTag, 2) << "OutlookSearch: " << a;
+  TP_LOG(kSetupTag, TP::Core::Logging::LevelInformation) << "OutlookSearch: " << a;
   ui->enableOutlookSearch->setHidden(!a);
   m_searchOffered = a;
   v = settings.value(searchKey, false).toBool();
-  TP_LOG(kSetupTag, 2) << "OutlookSearch(Settings): " << v;
+  TP_LOG(kSetupTag, TP::Core::Logging::LevelInformation) << "OutlookSearch(Settings): " << v;
   ui->enableOutlookSearch->setChecked(v);
   connect(ui->enableOutlookSearch, SIGNAL(stateChanged(int)), this, SLOT(changed()));
 
   a = configBool(m_session, Utils::ConfigId::LdapContactSearch);
-  TP_LOG(kSetupTag, 2) << "LdapSearch: " << a;
+  TP_LOG(kSetupTag, TP::Core::Logging::LevelInformation) << "LdapSearch: " << a;
   ui->enableLdapSearch->setHidden(!a);
   m_ldapOffered = a;
   v = settings.value(Utils::SettingsKey::LdapSearchEnabled, true).toBool();
-  TP_LOG(kSetupTag, 2) << "LdapSearch(Settings): " << v;
+  TP_LOG(kSetupTag, TP::Core::Logging::LevelInformation) << "LdapSearch(Settings): " << v;
   ui->enableLdapSearch->setChecked(v);
   connect(ui->enableLdapSearch, SIGNAL(stateChanged(int)), this, SLOT(changed()));
 }
@@ -220,12 +221,14 @@ void ConfirmationsHandler::saveSettings() {
         ui->enableCallToHandler->isChecked() != isCallToHandlerRegistered())
       setCallToHandler(ui->enableCallToHandler->isChecked());
     if (m_calendarOffered) {
-      TP_LOG(kSaveTag, 2) << "Saving Outlook cal " << ui->enableOutlookCalendar->isChecked();
+      TP_LOG(kSaveTag, TP::Core::Logging::LevelInformation)
+          << "Saving Outlook cal " << ui->enableOutlookCalendar->isChecked();
       settings.setValue(Utils::SettingsKey::OutlookCalendarEnabled,
                         ui->enableOutlookCalendar->isChecked());
     }
     if (m_searchOffered) {
-      TP_LOG(kSaveTag, 2) << "Saving Outlook search " << ui->enableOutlookSearch->isChecked();
+      TP_LOG(kSaveTag, TP::Core::Logging::LevelInformation)
+          << "Saving Outlook search " << ui->enableOutlookSearch->isChecked();
       settings.setValue(Utils::SettingsKey::OutlookSearchEnabled,
                         ui->enableOutlookSearch->isChecked());
     }

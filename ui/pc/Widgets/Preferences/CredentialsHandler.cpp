@@ -64,16 +64,16 @@ CredentialsHandler::CredentialsHandler(Ui::preferencesForm* form,
   connect(parent, SIGNAL(saveSettings()), this, SLOT(saveSettings()));
   connect(parent, SIGNAL(languageChanged()), this, SLOT(setCredentialsLabel()));
 
-  const char* modify = SIGNAL(modifyCredentials(const RAZ::Utils::Credentials::UserCredentials&,
-                                                const RAZ::Utils::Credentials::CredentialsData&,
+  const char* modify = SIGNAL(modifyCredentials(RAZ::Utils::Credentials::UserCredentials,
+                                                RAZ::Utils::Credentials::CredentialsData,
                                                 RAZ::Utils::Credentials::Type));
   if (CredentialsManager* credentials = manager()) {
     connect(this, modify, credentials,
-            SLOT(addCredentials(const RAZ::Utils::Credentials::UserCredentials&)));
-    connect(this, SIGNAL(removeCredentials(const RAZ::Utils::Credentials::UserCredentials&)),
-            credentials, SLOT(removeCredentials(const RAZ::Utils::Credentials::UserCredentials&)));
-    connect(this, SIGNAL(updateCredentials(const RAZ::Utils::Credentials::UserCredentials&)),
-            credentials, SLOT(updateCredentials(const RAZ::Utils::Credentials::UserCredentials&)));
+            SLOT(addCredentials(RAZ::Utils::Credentials::UserCredentials)));
+    connect(this, SIGNAL(removeCredentials(RAZ::Utils::Credentials::UserCredentials)), credentials,
+            SLOT(removeCredentials(RAZ::Utils::Credentials::UserCredentials)));
+    connect(this, SIGNAL(updateCredentials(RAZ::Utils::Credentials::UserCredentials)), credentials,
+            SLOT(updateCredentials(RAZ::Utils::Credentials::UserCredentials)));
   }
 
   const bool webEditable = !configBool(m_session, Utils::ConfigId::WebCollabByService) &&
@@ -129,7 +129,7 @@ CredentialsHandler::CredentialsHandler(Ui::preferencesForm* form,
       field->setReadOnly(true);
   }
   for (QLineEdit* field : {ui->textDialInNumber, ui->textHostPin, ui->textPin1, ui->textPin2})
-    connect(field, SIGNAL(textEdited(const QString&)), this, SLOT(changed()));
+    connect(field, SIGNAL(textEdited(QString)), this, SLOT(changed()));
 
   ui->autoSignin->setChecked(app.value(Utils::SettingsKey::LoginAutoLogin, false).toBool());
   ui->autoStart->setChecked(Os::Autostart::isEnabled(autostartName()));
@@ -255,7 +255,7 @@ void CredentialsHandler::saveSettings() {
                       ? Os::Autostart::enable(name, AppPaths::executablePath())
                       : Os::Autostart::disable(name);
   if (!ok)
-    TP_LOG("Preferences::CredentialsHandler::saveSettings", 4)
+    TP_LOG("Preferences::CredentialsHandler::saveSettings", TP::Core::Logging::LevelError)
         << "Could not change the autostart entry " << Os::Autostart::entryPath(name);
 }
 

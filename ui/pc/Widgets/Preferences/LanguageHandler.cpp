@@ -68,7 +68,7 @@ void LanguageHandler::saveSettings() {
   QSharedPointer<QTranslator> own = m_translators.value(0);
   QSharedPointer<QTranslator> qt = m_translators.value(1);
   if (!own || !qt) {
-    TP_LOG("Preferences::LanguageHandler::saveSettings", 2)
+    TP_LOG("Preferences::LanguageHandler::saveSettings", TP::Core::Logging::LevelInformation)
         << "No installed translators: " << code << " applies at the next start";
     return;
   }

@@ -28,10 +28,8 @@ CredentialWidget::CredentialWidget(RAZ::Utils::Credentials::Type type, QWidget* 
   ui->password->setEchoMode(QLineEdit::Password);
   ui->saveButton->setEnabled(false);
   ui->removeButton->setEnabled(false);
-  connect(ui->username, SIGNAL(textEdited(const QString&)), this,
-          SLOT(usernameEdited(const QString&)));
-  connect(ui->password, SIGNAL(textEdited(const QString&)), this,
-          SLOT(passwordEdited(const QString&)));
+  connect(ui->username, SIGNAL(textEdited(QString)), this, SLOT(usernameEdited(QString)));
+  connect(ui->password, SIGNAL(textEdited(QString)), this, SLOT(passwordEdited(QString)));
   connect(ui->saveButton, SIGNAL(clicked()), this, SLOT(onClickedsaveCredentials()));
   connect(ui->removeButton, SIGNAL(clicked()), this, SLOT(removeAccountWarning()));
   if (!hasPassword(type)) {

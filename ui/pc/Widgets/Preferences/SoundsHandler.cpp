@@ -267,7 +267,8 @@ void SoundsHandler::ringFileChosen(const QString& path) {
     return;
   }
   if (!isPlayableWave(path)) {
-    TP_LOG("Preferences::SoundsHandler::ringerChanged", 3) << "Not a playable sound: " << path;
+    TP_LOG("Preferences::SoundsHandler::ringerChanged", TP::Core::Logging::LevelWarning)
+        << "Not a playable sound: " << path;
     Dialogs::MessageWindow::showWarning(
         tr("Ring Signal"),
         tr("The file %1 cannot be played. Please choose a sound file in WAV format.")

@@ -42,12 +42,14 @@ void VideoHandler::updateCaptureDeviceList(const QByteArray& id) {
   const QList<RAZ::MediaEngine::IMediaHandlerVideo::Camera*> cameras = m_video->cameras();
   for (RAZ::MediaEngine::IMediaHandlerVideo::Camera* camera : cameras) {
     if (!camera) continue;
-    TP_LOG("Preferences::VideoHandler::updateCaptureDeviceList", 2)
+    TP_LOG("Preferences::VideoHandler::updateCaptureDeviceList",
+           TP::Core::Logging::LevelInformation)
         << "device name: " << camera->name();
     ui->videoCaptureSelect->addItem(camera->dispname(), camera->name());
     if (selected < 0 && camera->name() == id) {
       selected = ui->videoCaptureSelect->count() - 1;
-      TP_LOG("Preferences::VideoHandler::updateCaptureDeviceList", 2)
+      TP_LOG("Preferences::VideoHandler::updateCaptureDeviceList",
+             TP::Core::Logging::LevelInformation)
           << "selected index: " << selected;
     }
   }
@@ -130,7 +132,8 @@ void VideoHandler::saveSettings() {
         m_video->findCamera(ui->videoCaptureSelect->currentData().toByteArray());
     for (RAZ::MediaEngine::IMediaHandlerVideo::Camera* camera : cameras) {
       if (!camera) continue;
-      TP_LOG("Preferences::VideoHandler::saveSettings", 2) << "device name: " << camera->name();
+      TP_LOG("Preferences::VideoHandler::saveSettings", TP::Core::Logging::LevelInformation)
+          << "device name: " << camera->name();
       camera->setSelectedProfileLevel(static_cast<RAZ::MediaEngine::ProfileLevel>(level));
     }
     if (chosen) {

@@ -139,9 +139,8 @@ RAZ::Controllers::XsiSupplementaryServicesController2* CallSettings::xsi() const
 void CallSettings::loadScene() {
   if (auto* controller = xsi()) {
     if (!controller->isReady()) controller->fetchServicesList();
-    connect(controller,
-            SIGNAL(fetchFailed(RAZ::Xsi::XsiComponent::Error, const RAZ::Xsi::XsiErrorInfo&)), this,
-            SLOT(onFetchFailed(RAZ::Xsi::XsiComponent::Error, RAZ::Xsi::XsiErrorInfo)));
+    connect(controller, SIGNAL(fetchFailed(RAZ::Xsi::XsiComponent::Error, RAZ::Xsi::XsiErrorInfo)),
+            this, SLOT(onFetchFailed(RAZ::Xsi::XsiComponent::Error, RAZ::Xsi::XsiErrorInfo)));
     connect(controller, SIGNAL(servicesReady()), this, SLOT(onSupplementaryServicesReady()));
     controller->resetServices();
   }
@@ -151,22 +150,20 @@ void CallSettings::loadScene() {
     connect(root, SIGNAL(closeClicked()), this, SLOT(close()));
     if (m_session) {
       if (auto* anywhere = m_session->granitewayAnywhereController()) {
-        connect(root, SIGNAL(addLocation(QString)), anywhere, SLOT(addLocation(const QString&)));
+        connect(root, SIGNAL(addLocation(QString)), anywhere, SLOT(addLocation(QString)));
         connect(root, SIGNAL(saveLocation(int, bool)), anywhere,
                 SLOT(saveLocationDetails(int, bool)));
         connect(root, SIGNAL(fetchLocationDetails(int)), anywhere, SLOT(fetchLocationDetails(int)));
-        connect(
-            anywhere,
-            SIGNAL(operationFailed(RAZ::Xsi::XsiComponent::Error, const RAZ::Xsi::XsiErrorInfo&)),
-            this, SLOT(onFetchFailed(RAZ::Xsi::XsiComponent::Error, RAZ::Xsi::XsiErrorInfo)));
+        connect(anywhere,
+                SIGNAL(operationFailed(RAZ::Xsi::XsiComponent::Error, RAZ::Xsi::XsiErrorInfo)),
+                this, SLOT(onFetchFailed(RAZ::Xsi::XsiComponent::Error, RAZ::Xsi::XsiErrorInfo)));
         anywhere->updateLists();
       }
       if (auto* ring = m_session->simultaneousRingController()) {
         connect(root, SIGNAL(saveLocations()), ring, SLOT(saveRingLocations()));
-        connect(
-            ring,
-            SIGNAL(operationFailed(RAZ::Xsi::XsiComponent::Error, const RAZ::Xsi::XsiErrorInfo&)),
-            this, SLOT(onFetchFailed(RAZ::Xsi::XsiComponent::Error, RAZ::Xsi::XsiErrorInfo)));
+        connect(ring,
+                SIGNAL(operationFailed(RAZ::Xsi::XsiComponent::Error, RAZ::Xsi::XsiErrorInfo)),
+                this, SLOT(onFetchFailed(RAZ::Xsi::XsiComponent::Error, RAZ::Xsi::XsiErrorInfo)));
         ring->updateLists();
       }
     }

@@ -91,11 +91,14 @@ const QString kContactMime = QStringLiteral("application/zent.contact");
 const QString kFilesMime = QStringLiteral("text/uri-list");
 
 // Platform actions of the window's toolbar and options menu.
-const QList<RAZ::Actions::Action::Id> kToolbarActions = {1, 2, 3, 4, 5, 7, 17};
-const QList<RAZ::Actions::Action::Id> kMenuActions = {6, 11, 12, 13};
-const QList<RAZ::Actions::Action::Id> kParticipantActions = {11, 12, 13};
-const RAZ::Actions::Action::Id kChatAction = 1;
-const RAZ::Actions::Action::Id kFileTransferAction = 7;
+using RAZ::Actions::Action;
+const QList<Action::Id> kToolbarActions = {
+    Action::Chat,         Action::Call,         Action::CallFromPhone, Action::VideoCall,
+    Action::DesktopShare, Action::FileTransfer, Action::ParkCall};
+const QList<Action::Id> kMenuActions = {Action::JoinRoom, Action::ViewProfile, Action::EditProfile,
+                                        Action::AddContact};
+const QList<Action::Id> kParticipantActions = {Action::ViewProfile, Action::EditProfile,
+                                               Action::AddContact};
 // Call states of the stand-in engine in which no debug window is offered.
 const int kIncomingState = CallBasePtr::StateIncoming;
 const int kEarlyMediaState = CallBasePtr::StateEarlyMedia;
@@ -313,8 +316,7 @@ void CommunicationsWindow::connectSession() {
           unique);
   if (RAZ::Controllers::ChatInterface* chat = s->getChatInterface()) {
     if (chat->isRoom()) {
-      connect(chat, SIGNAL(kicked(const QString&)), this, SLOT(onKickedFromChat(const QString&)),
-              unique);
+      connect(chat, SIGNAL(kicked(QString)), this, SLOT(onKickedFromChat(QString)), unique);
     }
   }
 }
@@ -388,7 +390,7 @@ void CommunicationsWindow::activateChat() {
       connect(chat, SIGNAL(subjectChanged()), this, SLOT(setRoomTitle()), Qt::UniqueConnection);
       // "(Owner)" follows the service's word on who owns the room.
       connect(chat, SIGNAL(roomOwnerChanged()), this, SLOT(setRoomTitle()), Qt::UniqueConnection);
-      connect(chat, SIGNAL(kicked(const QString&)), this, SLOT(onKickedFromChat(const QString&)),
+      connect(chat, SIGNAL(kicked(QString)), this, SLOT(onKickedFromChat(QString)),
               Qt::UniqueConnection);
     }
   }
@@ -420,11 +422,11 @@ void CommunicationsWindow::activateShare() {
   // Who joins and leaves the share, and its end, are noted in the transcript.
   QObject* model = m_messageModel.data();
   const Qt::ConnectionType unique = Qt::UniqueConnection;
-  connect(collab, SIGNAL(notifyUserJoined(const QString)), model,
-          SLOT(participantJoinedShare(const QString)), unique);
-  connect(collab, SIGNAL(notifyUserLeft(const QString)), model,
-          SLOT(participantLeftShare(const QString)), unique);
-  connect(collab, SIGNAL(roomIsClosing(unsigned)), model, SLOT(onRoomIsClosing(unsigned)), unique);
+  connect(collab, SIGNAL(notifyUserJoined(QString)), model, SLOT(participantJoinedShare(QString)),
+          unique);
+  connect(collab, SIGNAL(notifyUserLeft(QString)), model, SLOT(participantLeftShare(QString)),
+          unique);
+  connect(collab, SIGNAL(roomIsClosing(uint)), model, SLOT(onRoomIsClosing(uint)), unique);
   connect(collab, SIGNAL(roomClosed()), model, SLOT(onRoomClosed()), unique);
 }
 
@@ -432,11 +434,10 @@ void CommunicationsWindow::deactivateShare() {
   RAZ::Webcollab::WebcollabBase* collab = m_session ? m_session->getWebCollab() : nullptr;
   if (!collab || !m_messageModel) return;
   QObject* model = m_messageModel.data();
-  disconnect(collab, SIGNAL(notifyUserJoined(const QString)), model,
-             SLOT(participantJoinedShare(const QString)));
-  disconnect(collab, SIGNAL(notifyUserLeft(const QString)), model,
-             SLOT(participantLeftShare(const QString)));
-  disconnect(collab, SIGNAL(roomIsClosing(unsigned)), model, SLOT(onRoomIsClosing(unsigned)));
+  disconnect(collab, SIGNAL(notifyUserJoined(QString)), model,
+             SLOT(participantJoinedShare(QString)));
+  disconnect(collab, SIGNAL(notifyUserLeft(QString)), model, SLOT(participantLeftShare(QString)));
+  disconnect(collab, SIGNAL(roomIsClosing(uint)), model, SLOT(onRoomIsClosing(uint)));
   disconnect(collab, SIGNAL(roomClosed()), model, SLOT(onRoomClosed()));
 }
 
@@ -469,8 +470,8 @@ void CommunicationsWindow::setMessageModel(QObject* model) {
   if (m_menuActions && model->metaObject()->indexOfSlot("deleteHistory()") >= 0)
     connect(m_menuActions, SIGNAL(deleteChatHistory()), model, SLOT(deleteHistory()), unique);
   if (m_session && m_session->getChatInterface() && m_session->getChatInterface()->isRoom())
-    connect(m_session->getChatInterface(), SIGNAL(kicked(const QString&)), this,
-            SLOT(onKickedFromChat(const QString&)), unique);
+    connect(m_session->getChatInterface(), SIGNAL(kicked(QString)), this,
+            SLOT(onKickedFromChat(QString)), unique);
   // A one-to-one chat shows what was said before its transcript existed
   // (the first message of a chat a party started).
   RAZ::Controllers::ChatInterface* chat = m_session ? m_session->getChatInterface() : nullptr;
@@ -918,7 +919,7 @@ L::Flags CommunicationsWindow::layoutFlags(uint state) const {
   f.viewer = collab && !collab->isOwner();
   f.chat = f.chatBit && m_session->chatActive();
   RAZ::Actions::Action* chatAction =
-      m_actionsProvider ? m_actionsProvider->action(kChatAction) : nullptr;
+      m_actionsProvider ? m_actionsProvider->action(Action::Chat) : nullptr;
   f.chatAction = chatAction && chatAction->isEnabled();
   f.classified = (m_session->getChatSecurityClassificationsEnabled() && f.chat) ||
                  (m_session->getCallSecurityClassificationsEnabled() && (f.audio || f.video));
@@ -1087,7 +1088,7 @@ void CommunicationsWindow::changeEvent(QEvent* e) {
 void CommunicationsWindow::dragEnterEvent(QDragEnterEvent* e) {
   const QStringList formats = e->mimeData()->formats();
   if (formats.contains(kFilesMime) && m_actionsProvider) {
-    RAZ::Actions::Action* files = m_actionsProvider->action(kFileTransferAction);
+    RAZ::Actions::Action* files = m_actionsProvider->action(Action::FileTransfer);
     if (files && files->isEnabled()) e->acceptProposedAction();
   } else if (formats.contains(kContactMime)) {
     if (m_session && m_session->isAllowedToInvite()) e->acceptProposedAction();
@@ -1219,7 +1220,7 @@ void CommunicationsWindow::closeChatAndShare() {
 
 void CommunicationsWindow::openFileSelectDialog() {
   auto* dialog = new Dialogs::FileDialog(this, 0, QString());
-  connect(dialog, SIGNAL(fileSelected(const QString&)), this, SLOT(fileSelected(const QString&)));
+  connect(dialog, SIGNAL(fileSelected(QString)), this, SLOT(fileSelected(QString)));
   // Files to send are the user's documents, never the program's own data
   // folder (where the process happens to run, with the stored credentials).
   dialog->setInitialDirectory(documentsFolder());
@@ -1251,9 +1252,8 @@ void CommunicationsWindow::askSaveLocation(RAZ::Data::FTAdapter* adapter) {
   // save can never land outside the folder the user picks.
   const QString suggested = Utils::FileNames::safeBaseName(adapter->getFileName());
   auto* dialog = new Dialogs::FileDialog(this, 3, suggested);
-  connect(dialog, SIGNAL(fileSelected(const QString&)), adapter, SLOT(accept(const QString&)));
-  connect(dialog, SIGNAL(fileSelected(const QString&)), this,
-          SLOT(saveAcceptedFolder(const QString&)));
+  connect(dialog, SIGNAL(fileSelected(QString)), adapter, SLOT(accept(QString)));
+  connect(dialog, SIGNAL(fileSelected(QString)), this, SLOT(saveAcceptedFolder(QString)));
   dialog->setInitialDirectory(m_lastSaveFolder);
   dialog->start();
 }
@@ -1268,8 +1268,7 @@ void CommunicationsWindow::insertFileIntoCall(const QString& path) {
         new QFileDialog(this, tr("Select File to Send..."), QString(), tr("*.wav *.amr"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setModal(false);
-    connect(dialog, SIGNAL(fileSelected(const QString&)), this,
-            SLOT(fileSelectedToInsert(const QString&)));
+    connect(dialog, SIGNAL(fileSelected(QString)), this, SLOT(fileSelectedToInsert(QString)));
     dialog->show();
     return;
   }

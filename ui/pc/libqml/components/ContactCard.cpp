@@ -44,7 +44,9 @@ ContactCard::ContactCard(bool conference,
       m_config(config),
       m_factory(factory) {
   setObjectName(QStringLiteral("contactCard"));
-  QList<RAZ::Actions::Action::Id> accepted{1, 2, 3, 4};
+  QList<RAZ::Actions::Action::Id> accepted{RAZ::Actions::Action::Chat, RAZ::Actions::Action::Call,
+                                           RAZ::Actions::Action::CallFromPhone,
+                                           RAZ::Actions::Action::VideoCall};
   m_fromSearchResult = contact && contact->isSearchResult();
   if (contact && !contact->isTemporary() && !contact->isSearchResult()) {
     m_contact = contact;
@@ -61,7 +63,7 @@ ContactCard::ContactCard(bool conference,
     if (conference) made->setProperty(Key::KeyConferenceMark, true);
     m_contact = made;
     m_ownsContact = true;
-    accepted << 13;
+    accepted << RAZ::Actions::Action::AddContact;
     m_addMode = !contact;
   }
   m_jidGiven = m_contact && !m_contact->getJid().isEmpty();
@@ -83,7 +85,7 @@ ContactCard::ContactCard(bool conference,
   m_provider->setAcceptedActions(accepted, false);
   m_provider->setActionSource(m_contact.data());
   connect(m_provider, SIGNAL(countChanged()), this, SIGNAL(canAddChanged()));
-  if (RAZ::Actions::Action* add = m_provider->getActionById(13))
+  if (RAZ::Actions::Action* add = m_provider->getActionById(RAZ::Actions::Action::AddContact))
     connect(add, SIGNAL(changed()), this, SIGNAL(canAddChanged()));
 
   if (m_contact) {
@@ -300,7 +302,8 @@ QString ContactCard::contactLocation() const {
 
 bool ContactCard::canAdd() const {
   if (!m_contact || !(m_addMode || m_contact->isTemporary())) return false;
-  RAZ::Actions::Action* add = m_provider ? m_provider->getActionById(13) : nullptr;
+  RAZ::Actions::Action* add =
+      m_provider ? m_provider->getActionById(RAZ::Actions::Action::AddContact) : nullptr;
   return add && add->isEnabled();
 }
 
@@ -308,7 +311,9 @@ QString ContactCard::actionText(int id) const {
   return Utils::ActionsHelper::actionText(id, m_provider, false);
 }
 
-bool ContactCard::triggerAction(int id) { return m_provider && m_provider->trigger(id); }
+bool ContactCard::triggerAction(int id) {
+  return m_provider && m_provider->trigger(RAZ::Actions::Action::Id(id));
+}
 
 bool ContactCard::toggleFavourite() {
   if (!m_contact || !m_contacts || readOnlyMode() || m_contact->isTemporary() ||
@@ -319,7 +324,7 @@ bool ContactCard::toggleFavourite() {
 }
 
 void ContactCard::contactActionTriggered(RAZ::Actions::ActionData& data, RAZ::Actions::Source&) {
-  if (data.getId() == 13) emit contactAdded();
+  if (data.getId() == RAZ::Actions::Action::AddContact) emit contactAdded();
 }
 
 void ContactCard::setSyncingPossible(bool on) {
@@ -471,7 +476,8 @@ void ContactCard::addContact() {
 void ContactCard::closeAfterAdding() {
   if (!m_contact) return;
   const int before = m_contacts ? m_contacts->contactIds().size() : 0;
-  if (RAZ::Actions::Action* add = m_provider ? m_provider->getActionById(13) : nullptr)
+  if (RAZ::Actions::Action* add =
+          m_provider ? m_provider->getActionById(RAZ::Actions::Action::AddContact) : nullptr)
     add->trigger();
   // A refused add keeps the card and what was typed into it.
   if (!m_contacts || m_contacts->contactIds().size() <= before) {

@@ -58,6 +58,7 @@
 #include "Utils/ChatRoomActions.h"
 #include "Utils/CommunicationSessionUiHelper.h"
 #include "Utils/CommunicationsWindowManager.h"
+#include "Utils/ConfigIds.h"
 #include "Utils/MenuHandler.h"
 #include "Utils/MyRoomHelper.h"
 #include "Utils/PresenceHelper.h"
@@ -79,13 +80,6 @@ namespace {
 const int kSourceRole = 329;
 const int kTimelineSourceRole = 353;
 const int kIsGroupRole = 340;
-// Configuration ids the window reads at construction.
-const int kTransferAllowed = 68;
-const int kExternalResource = 397;
-const int kTestCallNumbers = 67;
-const int kOwnCalls = 79;
-const int kCommsHistory = 116;
-const int kDirectoryView = 4;
 // Gives the keyboard to the ringing call's popup (see README).
 const QKeySequence kFocusRingingCallKey(Qt::CTRL + Qt::SHIFT + Qt::Key_A);
 
@@ -171,8 +165,8 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
                 : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
   const RAZ::Configuration::Config* config = m_session ? m_session->configuration() : nullptr;
 
-  m_contactSource = new RAZ::Actions::ContactSourceComposite(config, nullptr);
-  m_activeSource = new RAZ::Actions::ActiveCommsSourceComposite(config, nullptr);
+  m_contactSource = std::make_unique<RAZ::Actions::ContactSourceComposite>(config, nullptr);
+  m_activeSource = std::make_unique<RAZ::Actions::ActiveCommsSourceComposite>(config, nullptr);
   m_dialString = new RAZ::Actions::DialStringSource(this);
   // The search over the whole list: the typed text is matched literally.
   m_searchFilter = new Models::ContactSearchFilter(
@@ -212,9 +206,13 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
   createSearchManager();
 
   if (m_factory) {
-    m_actionsProvider = m_factory->createActionProvider(m_contactSource);
-    m_actionsProvider->setAcceptedActions({1, 2, 3, 4, 11, 12}, false);
-    m_actionsProvider->setActionSource(m_contactSource);
+    m_actionsProvider = m_factory->createActionProvider(m_contactSource.get());
+    m_actionsProvider->setAcceptedActions(
+        {RAZ::Actions::Action::Chat, RAZ::Actions::Action::Call,
+         RAZ::Actions::Action::CallFromPhone, RAZ::Actions::Action::VideoCall,
+         RAZ::Actions::Action::ViewProfile, RAZ::Actions::Action::EditProfile},
+        false);
+    m_actionsProvider->setActionSource(m_contactSource.get());
     connect(m_actionsProvider,
             SIGNAL(actionTriggered(RAZ::Actions::ActionData&, RAZ::Actions::Source&)), this,
             SLOT(commActionTriggered(RAZ::Actions::ActionData&)));
@@ -226,21 +224,22 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
   m_timeline =
       new RAZ::Models::Timeline(m_session ? m_session->callLog() : nullptr, contacts,
                                 m_session ? m_session->xsiCallHistoryController() : nullptr,
-                                !configBool(kOwnCalls), configBool(kCommsHistory), this);
+                                !configBool(Utils::ConfigId::CallsOnThisClient),
+                                configBool(Utils::ConfigId::CommsHistory), this);
   // The history's badge counts the service's messages too.
   m_badgeHandler = new Utils::BadgeHandler(
       m_timeline, m_session ? m_session->messagesSource().data() : nullptr, this);
   connect(this, SIGNAL(fetchCallLogs()), m_timeline, SLOT(fetchCallLogs()));
   // A stored filter this version does not know stays stored as it is (a
   // later version may know it); the history shows everything meanwhile.
-  const int flag = user().value(QStringLiteral("timeline/filterFlag"), 0).toInt();
+  const int flag = user().value(Utils::SettingsKey::TimelineFilter, 0).toInt();
   if (flag >= 0 && flag <= 3)
     setTimelineFilter(flag);
   else
     applyTimelineFilter(0);
 
   createBannerAndLeftPane();
-  if (m_leftPaneModel->lastActiveView() == kDirectoryView) {
+  if (m_leftPaneModel->lastActiveView() == Models::LeftPaneButtonsModel::DirectoryButton) {
     m_activeView = QStringLiteral("directoryView");
     setListModel(currentContactsModel());
   }
@@ -251,15 +250,14 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
     m_chatRoomActions = new Utils::ChatRoomActions(
         m_session->xmppChatController(), m_session->xmppChatController(),
         m_commsWindowManager ? m_commsWindowManager->getChatHelper() : nullptr, this);
-  m_menuHandler =
-      new Utils::MenuHandler(m_session, m_factory, m_menuActionProvider, config, m_activeSource,
-                             m_contactSource, m_chatRoomActions, m_commsWindowManager, this);
+  m_menuHandler = new Utils::MenuHandler(m_session, m_factory, m_menuActionProvider, config,
+                                         m_activeSource.get(), m_contactSource.get(),
+                                         m_chatRoomActions, m_commsWindowManager, this);
   m_menuHandler->setActionChecked(Providers::MenuActionProvider::AlwaysOnTop, isAlwaysOnTop());
 
   // The contact-list options as the user left them.
-  m_showOfflineContacts =
-      user().value(QStringLiteral("contactlist/showOfflineContacts"), true).toBool();
-  m_showFavorite = user().value(QStringLiteral("contactlist/showFavoritesGroup"), false).toBool();
+  m_showOfflineContacts = user().value(Utils::SettingsKey::ShowOfflineContacts, true).toBool();
+  m_showFavorite = user().value(Utils::SettingsKey::ShowFavoritesGroup, false).toBool();
   if (m_groups) {
     m_groups->setFilter(
         m_showOfflineContacts ? 0 : RAZ::Contacts::ContactGroupsModel::HideOfflineFilter);
@@ -275,7 +273,7 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
   if (m_client)
     connect(m_client, SIGNAL(xmppConnectStateChanged()), this, SLOT(onXmppConnectStateChanged()));
   if (hasProjectRooms() && m_session && m_session->xmppChatController())
-    connect(m_session->xmppChatController(), SIGNAL(mucServerChanged(const QString&)), this,
+    connect(m_session->xmppChatController(), SIGNAL(mucServerChanged(QString)), this,
             SLOT(clearAndFetchRooms()));
   if (m_menuActionProvider) {
     auto hook = [this](int id, const char* signal, const char* slot) {
@@ -369,7 +367,7 @@ QString MainWindow::testCallNumber() const {
                                .value(Utils::SettingsKey::LanguageActive, QStringLiteral("es"))
                                .toString();
   QString first;
-  for (const QVariant& entry : config->value(kTestCallNumbers).toList()) {
+  for (const QVariant& entry : config->value(Utils::ConfigId::TestCallNumbers).toList()) {
     const QStringList pair = entry.toStringList();
     if (pair.size() != 2 || pair.at(1).isEmpty()) continue;
     if (pair.at(0) == language) return pair.at(1);
@@ -395,7 +393,8 @@ void MainWindow::setupTestCall() {
   m_testCallContact = contact;
   RAZ::Actions::Provider* provider = m_factory->createActionProvider(contact);
   // The test call is a call or a video call, nothing else.
-  provider->setAcceptedActions({2, 4}, false);
+  provider->setAcceptedActions({RAZ::Actions::Action::Call, RAZ::Actions::Action::VideoCall},
+                               false);
   provider->setActionSource(contact);
   m_testCallProvider = provider;
 }
@@ -448,7 +447,7 @@ void MainWindow::createBannerAndLeftPane() {
   m_leftPaneSorted->setSourceModel(m_leftPaneModel);
   m_leftPaneSorted->setSortRole(Models::LeftPaneButtonsModel::OrderRole);
   m_leftPaneSorted->sort(0, Qt::AscendingOrder);
-  if (config && config->getBool(kExternalResource))
+  if (config && config->getBool(Utils::ConfigId::ExternalResourceButton))
     m_externalResourceHelper = new Utils::ExternalResourceButtonHelper(config, this);
 }
 
@@ -474,8 +473,6 @@ MainWindow::~MainWindow() {
   m_menuHandler = nullptr;
   // The call settings belong to this session's window.
   if (m_callSettings) m_callSettings->deleteLater();
-  delete m_contactSource;  // the actions provider is its child
-  delete m_activeSource;
   delete m_contactMouseOver;
   m_contactMouseOver = nullptr;
   delete m_sipUriParser;
@@ -499,7 +496,7 @@ bool MainWindow::activate() {
           m_session ? m_session->commsSessionController() : nullptr,
           m_session ? m_session->contactsManager()
                     : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>(),
-          configBool(kTransferAllowed), this);
+          configBool(Utils::ConfigId::CallTransfer), this);
     context->setContextProperty(QStringLiteral("contactModel"), m_contactListModel);
     context->setContextProperty(QStringLiteral("selectionHandler"), m_contactSelectionHandler);
     context->setContextProperty(QStringLiteral("activeModel"), m_activeModel);
@@ -540,8 +537,8 @@ bool MainWindow::activate() {
     if (QQuickItem* active = root->findChild<QQuickItem*>(QStringLiteral("activeView"))) {
       m_activeView = active->property("state").toString();
       m_activeViewSince = QDateTime::currentDateTimeUtc();
-      connected = connect(active, SIGNAL(stateChanged(const QString&)), this,
-                          SLOT(activeViewChanged(const QString&)));
+      connected =
+          connect(active, SIGNAL(stateChanged(QString)), this, SLOT(activeViewChanged(QString)));
     }
   }
   restoreGeometry();
@@ -668,7 +665,7 @@ QString MainWindow::availabilityText(int state) const {
 }
 
 int MainWindow::primarySortField() const {
-  return user().value(QStringLiteral("contactlist/sort")).toString() == QLatin1String("first name")
+  return user().value(Utils::SettingsKey::ContactListSort).toString() == QLatin1String("first name")
              ? 0
              : 1;
 }
@@ -931,7 +928,7 @@ void MainWindow::commActionTriggered(RAZ::Actions::ActionData& action) {
 
 void MainWindow::contactSortByFirstNameTriggered() {
   if (m_directoryFilter) m_directoryFilter->setPrimaryField(0);
-  user().setValue(QStringLiteral("contactlist/sort"), QStringLiteral("first name"));
+  user().setValue(Utils::SettingsKey::ContactListSort, QStringLiteral("first name"));
   if (m_groups && m_activeView == QLatin1String("contactsView")) m_groups->setSortField(0);
   m_menuHandler->setActionChecked(Providers::MenuActionProvider::SortByFirstName, true);
   m_menuHandler->setActionChecked(Providers::MenuActionProvider::SortByLastName, false);
@@ -940,7 +937,7 @@ void MainWindow::contactSortByFirstNameTriggered() {
 
 void MainWindow::contactSortByLastNameTriggered() {
   if (m_directoryFilter) m_directoryFilter->setPrimaryField(1);
-  user().setValue(QStringLiteral("contactlist/sort"), QStringLiteral("last name"));
+  user().setValue(Utils::SettingsKey::ContactListSort, QStringLiteral("last name"));
   if (m_groups && m_activeView == QLatin1String("contactsView")) m_groups->setSortField(1);
   m_menuHandler->setActionChecked(Providers::MenuActionProvider::SortByFirstName, false);
   m_menuHandler->setActionChecked(Providers::MenuActionProvider::SortByLastName, true);
@@ -951,7 +948,7 @@ void MainWindow::showOfflineContactsTriggered(bool show) {
   m_contactSelection->clear();
   if (m_groups)
     m_groups->setFilter(show ? 0 : RAZ::Contacts::ContactGroupsModel::HideOfflineFilter);
-  user().setValue(QStringLiteral("contactlist/showOfflineContacts"), show);
+  user().setValue(Utils::SettingsKey::ShowOfflineContacts, show);
   m_showOfflineContacts = show;
   emit showOfflineContactsChanged();
 }
@@ -960,21 +957,21 @@ void MainWindow::showFavoritesGroupTriggered(bool show) {
   m_contactSelection->clear();
   if (m_session && m_session->contactsManager())
     m_session->contactsManager()->showFavouritesGroup(show);
-  user().setValue(QStringLiteral("contactlist/showFavoritesGroup"), show);
+  user().setValue(Utils::SettingsKey::ShowFavoritesGroup, show);
   m_showFavorite = show;
   emit showFavoriteChanged();
 }
 
 void MainWindow::showStatusTriggered(bool show) {
   m_showStatus = show;
-  user().setValue(QStringLiteral("contactlist/showPresenceStatus"), show);
+  user().setValue(Utils::SettingsKey::ShowPresenceStatus, show);
   emit showStatusChanged();
 }
 
 void MainWindow::alwaysOnTopTriggered() {
-  const bool on = !user().value(QStringLiteral("mainWindow/alwaysontop"), false).toBool();
+  const bool on = !user().value(Utils::SettingsKey::AlwaysOnTop, false).toBool();
   setAlwaysOnTop(on);
-  user().setValue(QStringLiteral("mainWindow/alwaysontop"), on);
+  user().setValue(Utils::SettingsKey::AlwaysOnTop, on);
   m_menuHandler->setActionChecked(Providers::MenuActionProvider::AlwaysOnTop, on);
 }
 
@@ -982,7 +979,7 @@ void MainWindow::alwaysOnTopTriggered() {
 
 void MainWindow::setTimelineFilter(int flag) {
   applyTimelineFilter(flag);
-  user().setValue(QStringLiteral("timeline/filterFlag"), flag);
+  user().setValue(Utils::SettingsKey::TimelineFilter, flag);
 }
 
 void MainWindow::applyTimelineFilter(int flag) {
@@ -1058,7 +1055,7 @@ void MainWindow::removeContactsTriggered() {
 void MainWindow::displayAddGroup() {
   auto* input =
       new Widgets::GroupNameInput(QString(), m_factory && m_factory->isAlwaysOnTop(), nullptr);
-  connect(input, SIGNAL(accepted(const QString&)), this, SLOT(groupDialogAccepted(const QString&)));
+  connect(input, SIGNAL(accepted(QString)), this, SLOT(groupDialogAccepted(QString)));
   connect(this, SIGNAL(destroyed()), input, SLOT(close()));
   // Groups live on the chat service: while it is away nothing can be added.
   if (RAZ::Sessions::SubSession* xmpp =
@@ -1082,17 +1079,16 @@ void MainWindow::addNewGroup(const QString& name) {
 void MainWindow::changeAvatar() {
   RAZ::Contacts::IContact* own = qobject_cast<RAZ::Contacts::IContact*>(ownContact());
   if (!own) return;
-  TP_LOG("QML::MainWindow::changeAvatar", 2) << "Contact obj ok.";
+  TP_LOG("QML::MainWindow::changeAvatar", TP::Core::Logging::LevelInformation) << "Contact obj ok.";
   auto* dialog = new Dialogs::FileDialog(this, 1, QString());
-  connect(dialog, SIGNAL(fileSelected(QString)), own->presenceData(),
-          SLOT(setAvatarPath(const QString&)));
+  connect(dialog, SIGNAL(fileSelected(QString)), own->presenceData(), SLOT(setAvatarPath(QString)));
   dialog->start();
 }
 
 void MainWindow::clearAvatar() {
   RAZ::Contacts::IContact* own = qobject_cast<RAZ::Contacts::IContact*>(ownContact());
   if (!own) return;
-  TP_LOG("QML::MainWindow::clearAvatar", 2) << "Contact obj ok.";
+  TP_LOG("QML::MainWindow::clearAvatar", TP::Core::Logging::LevelInformation) << "Contact obj ok.";
   own->presenceData()->setAvatarPath(QString());
 }
 
@@ -1127,11 +1123,11 @@ void MainWindow::testCallTriggered() {
   // Only the test-call contact is called: never whatever the list selects.
   RAZ::Actions::Provider* provider = testCallProvider();
   if (!provider) return;
-  RAZ::Actions::Action* video = provider->getActionById(4);
+  RAZ::Actions::Action* video = provider->getActionById(RAZ::Actions::Action::VideoCall);
   if (video && video->isEnabled())
-    provider->trigger(4);
+    provider->trigger(RAZ::Actions::Action::VideoCall);
   else
-    provider->trigger(2);
+    provider->trigger(RAZ::Actions::Action::Call);
 }
 
 void MainWindow::clearAndFetchRooms() {

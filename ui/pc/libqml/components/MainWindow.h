@@ -4,6 +4,7 @@
 #include <QItemSelection>
 #include <QPointer>
 #include <QVariant>
+#include <memory>
 
 #include "libqml/components/CallSettings.h"
 #include "libqml/window/Window.h"
@@ -169,8 +170,8 @@ class MainWindow : public Window {
   Utils::MenuHandler* menuHandler() const { return m_menuHandler; }
   RAZ::Models::Timeline* timeline() const { return m_timeline; }
   QSortFilterProxyModel* timelineProxy() const;
-  RAZ::Actions::ContactSourceComposite* contactSource() const { return m_contactSource; }
-  RAZ::Actions::ActiveCommsSourceComposite* activeSource() const { return m_activeSource; }
+  RAZ::Actions::ContactSourceComposite* contactSource() const { return m_contactSource.get(); }
+  RAZ::Actions::ActiveCommsSourceComposite* activeSource() const { return m_activeSource.get(); }
   QItemSelectionModel* contactSelectionModel() const { return m_contactSelection; }
   // The search results: own contacts and each directory as a group.
   RAZ::Models::SearchGroups* searchGroups() const { return m_searchGroups; }
@@ -384,8 +385,12 @@ class MainWindow : public Window {
   Utils::CommunicationSessionUiHelper* m_commsUiHelper = nullptr;
   QPointer<QObject> m_testCallContact;
   QPointer<QObject> m_testCallProvider;
-  RAZ::Actions::ContactSourceComposite* m_contactSource = nullptr;
-  RAZ::Actions::ActiveCommsSourceComposite* m_activeSource = nullptr;
+  // The selections as action sources. No Qt parent: they outlive the
+  // destructor's body, where the menu handler that watches them goes, and
+  // go right after it, before the window's children; the contact source
+  // (declared last) first, with the actions provider that is its child.
+  std::unique_ptr<RAZ::Actions::ActiveCommsSourceComposite> m_activeSource;
+  std::unique_ptr<RAZ::Actions::ContactSourceComposite> m_contactSource;
   RAZ::Actions::DialStringSource* m_dialString = nullptr;
   RAZ::Actions::Provider* m_actionsProvider = nullptr;
   RAZ::Models::Timeline* m_timeline = nullptr;

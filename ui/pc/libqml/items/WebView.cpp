@@ -123,7 +123,7 @@ QNetworkReply* RestrictedNetworkAccess::createRequest(Operation op, const QNetwo
                                                       QIODevice* outgoingData) {
   if (op == GetOperation && isServed(request.url()))
     return QNetworkAccessManager::createRequest(op, request, outgoingData);
-  TP_LOG("RestrictedNetworkAccess::createRequest", 2)
+  TP_LOG("RestrictedNetworkAccess::createRequest", TP::Core::Logging::LevelInformation)
       << "refused a request of scheme" << request.url().scheme();
   emit blocked(request.url());
   return new RefusedReply(op, request, this);
@@ -166,7 +166,8 @@ bool WebLinkRouter::open(const QUrl& url) {
     case Route::Refused:
       break;
   }
-  TP_LOG("WebLinkRouter::open", 3) << "refused a link of scheme" << link.scheme();
+  TP_LOG("WebLinkRouter::open", TP::Core::Logging::LevelWarning)
+      << "refused a link of scheme" << link.scheme();
   return false;
 }
 
