@@ -20,8 +20,8 @@ FocusScope {
     readonly property var chatInterface: session ? (session.chatActive, session.getChatInterface()) : null
     readonly property var contact: session ? (session.contactName, session.getContact()) : null
     readonly property var actions: rootWindow.actionsProvider
-    readonly property var chatAction: actions ? (actions.count, actions.getActionAsVariant(1)) : null
-    readonly property var fileAction: actions ? (actions.count, actions.getActionAsVariant(7)) : null
+    readonly property var chatAction: actions ? (actions.count, actions.getActionAsVariant(Action.Chat)) : null
+    readonly property var fileAction: actions ? (actions.count, actions.getActionAsVariant(Action.FileTransfer)) : null
     readonly property bool chatEnabled: chatAction !== null && chatAction.enabled
     readonly property bool isGroupChat: chatInterface !== null && chatInterface.isGroupChat
     readonly property bool roomGone: chatInterface !== null && chatInterface.roomNotExistent
