@@ -255,7 +255,8 @@ CommunicationsWindow::CommunicationsWindow(RAZ::Sessions::SessionManagerBase* se
 
   // The base window resets the minimum size when a screen changes; the
   // layout's minimum, which follows the session, is put back after it.
-  for (QScreen* screen : QGuiApplication::screens())
+  const auto screens = QGuiApplication::screens();
+  for (QScreen* screen : screens)
     connect(screen, SIGNAL(availableGeometryChanged(QRect)), this, SLOT(relayout()));
   connect(this, SIGNAL(resizableChanged()), this, SLOT(relayout()));
 
@@ -324,8 +325,8 @@ void CommunicationsWindow::connectSession() {
 bool CommunicationsWindow::loadScene(View* v, const QString& url) {
   v->setSource(QUrl(kScenes + url));
   if (v->status() == QQuickWidget::Error || !v->rootObject()) {
-    for (const QQmlError& e : v->errors())
-      TP_LOG(kLog, TP::Core::Logging::LevelError) << e.toString();
+    const auto errors = v->errors();
+    for (const QQmlError& e : errors) TP_LOG(kLog, TP::Core::Logging::LevelError) << e.toString();
     return false;
   }
   return true;
@@ -1101,7 +1102,8 @@ void CommunicationsWindow::dropEvent(QDropEvent* e) {
   if (data->formats().contains(kFilesMime)) {
     // Only files of this computer are offered: a web address or a remote
     // share is not a file the party can be sent.
-    for (const QUrl& url : data->urls()) {
+    const auto urls = data->urls();
+    for (const QUrl& url : urls) {
       if (url.isLocalFile() && !url.toLocalFile().isEmpty())
         m_session->fileDropped(url);
       else
