@@ -94,7 +94,7 @@ class TestAppApplication : public QObject {
     for (int id : {0, 1, 16, 4, 14, 15, 3, 17})
       QVERIFY2(p->action(id), qPrintable(QString::number(id)));
     for (int id : {2, 5, 6, 7, 8, 18}) QVERIFY(!p->action(id));
-    QCOMPARE(p->action(15)->text(), QString("Exit"));
+    QCOMPARE(p->action(Providers::MenuActionProvider::Exit)->text(), QString("Exit"));
     QCOMPARE(QCoreApplication::applicationVersion(), QString("20.1.1.231"));
     QVERIFY(p->menuText(19).isEmpty());
   }
@@ -199,7 +199,8 @@ class TestAppApplication : public QObject {
     QFETCH(int, tab);
     QFETCH(int, page);
     m_log.clear();
-    QAction* prefs = app()->menuActionProvider()->action(1);
+    QAction* prefs =
+        app()->menuActionProvider()->action(Providers::MenuActionProvider::Preferences);
     QVariant seen;
     auto c = connect(prefs, &QAction::triggered, this, [&] { seen = prefs->property("tab"); });
     app()->openPreferences(tab);
@@ -424,7 +425,8 @@ class TestAppApplication : public QObject {
     QVERIFY(app()->translators().contains(1));
     QVERIFY(!app()->translators().contains(2));
     // The language change reached the menu actions.
-    QCOMPARE(app()->menuActionProvider()->action(14)->text(), QString::fromUtf8("Cerrar sesión"));
+    QCOMPARE(app()->menuActionProvider()->action(Providers::MenuActionProvider::SignOut)->text(),
+             QString::fromUtf8("Cerrar sesión"));
     QVERIFY(QFile::exists(qEnvironmentVariable("XDG_DATA_HOME") +
                           "/applications/zent-url-handler.desktop"));
     QCOMPARE(qEnvironmentVariable("VODI8_CLIENT_PATH"), AppPaths::executablePath());

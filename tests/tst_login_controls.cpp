@@ -4,6 +4,8 @@
 #include "TestSupport.h"
 
 #include <QColor>
+#include <QFont>
+#include <QMetaProperty>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -12,6 +14,8 @@
 #include <QVariantMap>
 
 #include <memory>
+
+#include "libqml/utils/Style.h"
 
 namespace {
 
@@ -26,6 +30,10 @@ class FakeStyle : public QObject {
   QVariant fontFamily() const { return m_font; }
   void setColor(const QString& name, const QString& value) {
     m_colors[name] = value;
+    emit colorsChanged();
+  }
+  void setColors(const QVariantMap& colors) {
+    m_colors = colors;
     emit colorsChanged();
   }
  signals:
@@ -55,6 +63,8 @@ class TestLoginControls : public QObject {
   void controlsLoadCleanly();
   void paletteFollowsTheme();
   void paletteIsOneSingleton();
+  void paletteDefaultsAreTheThemes();
+  void labelTypeRoles();
   void labelTextIsPlain_data();
   void labelTextIsPlain();
 
@@ -208,6 +218,78 @@ void TestLoginControls::paletteIsOneSingleton() {
   QCOMPARE(item("b")->property("palette").value<QObject*>(), shared);
   QCOMPARE(item("l")->property("palette").value<QObject*>(), shared);
   QVERIFY(!load("ZPalette { }"));
+}
+
+// Every colour of the palette reads one colour of the theme, and without a
+// theme shows that colour's default in the theme itself: a scene looks the
+// same with and without the theme object, and no colour has two defaults.
+void TestLoginControls::paletteDefaultsAreTheThemes() {
+  // A theme in which every colour is different tells which one each
+  // palette colour reads.
+  const QStringList names = QML::Style().colors().keys();
+  QVariantMap unique;
+  for (int i = 0; i < names.size(); ++i)
+    unique.insert(names.at(i), QColor(0x10, 0x20, i + 1).name());
+  m_style->setColors(unique);
+  QVERIFY(load("property var palette: ZPalette"));
+  QObject* palette = m_widget->rootObject()->property("palette").value<QObject*>();
+  QVERIFY(palette);
+  QMap<QByteArray, QString> themeNameOf;
+  const QMetaObject* meta = palette->metaObject();
+  for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
+    const QMetaProperty p = meta->property(i);
+    if (p.userType() != QMetaType::QColor) continue;
+    const QColor c = p.read(palette).value<QColor>();
+    const QString name = unique.key(c.name());
+    QVERIFY2(!name.isEmpty(), p.name());
+    themeNameOf.insert(p.name(), name);
+  }
+  QVERIFY(themeNameOf.contains("secondaryText"));
+
+  QVERIFY(load("property var palette: ZPalette", false));
+  palette = m_widget->rootObject()->property("palette").value<QObject*>();
+  for (auto it = themeNameOf.constBegin(); it != themeNameOf.constEnd(); ++it) {
+    const QColor shown = palette->property(it.key()).value<QColor>();
+    const QColor theme(QML::Style::defaultColor(it.value()).toString());
+    QVERIFY2(shown == theme, qPrintable(QStringLiteral("%1 (%2): %3, the theme's %4")
+                                            .arg(QString::fromLatin1(it.key()), it.value(),
+                                                 shown.name(), theme.name())));
+  }
+  QVERIFY(qmlWarnings().isEmpty());
+}
+
+// A label's size and weight come from its type role; a label that stands out
+// within its role keeps the role's size, and a role changed later applies.
+void TestLoginControls::labelTypeRoles() {
+  QQuickItem* root = load(
+      "property bool small: false\n"
+      "ZLabel { objectName: \"body\"; text: \"a\" }\n"
+      "ZLabel { objectName: \"caption\"; text: \"a\"; type: ZPalette.caption }\n"
+      "ZLabel { objectName: \"title\"; text: \"a\"; type: ZPalette.title }\n"
+      "ZLabel { objectName: \"strong\"; text: \"a\"; font.weight: Font.Bold }\n"
+      "ZLabel { objectName: \"switch\"; text: \"a\"; type: root.small ? ZPalette.caption : "
+      "ZPalette.body;"
+      " font.italic: true }\n"
+      "ZButton { objectName: \"primary\"; text: \"Go\"; primary: true }\n"
+      "ZButton { objectName: \"plain\"; text: \"Go\" }\n");
+  QVERIFY(root);
+  auto font = [this](const char* name) { return item(name)->property("font").value<QFont>(); };
+  QCOMPARE(font("body").family(), QStringLiteral("DejaVu Sans"));
+  QVERIFY(font("caption").pixelSize() < font("body").pixelSize());
+  QVERIFY(font("body").pixelSize() < font("title").pixelSize());
+  QVERIFY(!font("body").bold());
+  QVERIFY(font("title").bold());
+  QCOMPARE(font("strong").pixelSize(), font("body").pixelSize());
+  QVERIFY(font("strong").bold());
+  QCOMPARE(font("switch").pixelSize(), font("body").pixelSize());
+  root->setProperty("small", true);
+  QCOMPARE(font("switch").pixelSize(), font("caption").pixelSize());
+  QVERIFY(font("switch").italic());
+  // The button's own emphasis survives its label's role.
+  QVERIFY(font("primary").bold());
+  QVERIFY(!font("plain").bold());
+  QCOMPARE(font("plain").pixelSize(), font("body").pixelSize());
+  QVERIFY(qmlWarnings().isEmpty());
 }
 
 // A label shows outside text as typed: markup is neither obeyed nor lost.

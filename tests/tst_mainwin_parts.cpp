@@ -729,7 +729,7 @@ class TestMainWindowParts : public QObject {
     QCOMPARE(helper.enabled(), enabled);
     // The web button is listed even when its link is unusable.
     Models::LeftPaneButtonsModel model(&c);
-    QCOMPARE(model.rowCount() == 4, c.getBool(397));
+    QCOMPARE(model.rowCount() == 4, c.getBool(Utils::ConfigId::ExternalResourceButton));
   }
 };
 

@@ -381,7 +381,8 @@ void TestNotifyDialogs::fileDialogModes() {
 
 void TestNotifyDialogs::fileDialogGoesWithItsParent() {
   auto* parent = new QWidget;
-  QPointer<Dialogs::FileDialog> fd = new Dialogs::FileDialog(parent, 0, QString());
+  QPointer<Dialogs::FileDialog> fd =
+      new Dialogs::FileDialog(parent, Dialogs::FileDialog::OpenAny, QString());
   delete parent;
   flushDeletes();
   QVERIFY(fd.isNull());

@@ -699,7 +699,7 @@ class TestSessionLifecycle : public QObject {
     QVERIFY(source.contains(off));
     source.replace(off, "<value id=\"0\" type=\"bool\">true</value>");
     const RAZ::Configuration::Config settingsOnly(source, demoConfig->getPath());
-    QVERIFY(settingsOnly.getBool(0));
+    QVERIFY(settingsOnly.getBool(Utils::ConfigId::CallSettingsOnly));
 
     for (const bool byServer : {false, true}) {
       QPointer<QML::LoginWindow> login = app()->loginWindow();

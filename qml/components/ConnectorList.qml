@@ -28,14 +28,31 @@ Rectangle {
                 id: info
                 anchors { left: parent.left; right: buttons.left; rightMargin: 6 }
                 spacing: 2
-                Text { width: parent.width; elide: Text.ElideRight; textFormat: Text.PlainText
-                       text: modelData ? modelData.name : ""; font.bold: true; font.family: pal.fontFamily; color: pal.strongText }
-                Text { width: parent.width; elide: Text.ElideRight; textFormat: Text.PlainText; visible: root.useAcceptanceButtons
-                       text: qsTr("Vendor Name: %1").arg(modelData ? modelData.vendor : "") + root.lc; font.family: pal.fontFamily; color: pal.text }
-                Text { width: parent.width; elide: Text.ElideRight; textFormat: Text.PlainText; visible: root.useAcceptanceButtons
-                       text: qsTr("Description: %1").arg(modelData ? modelData.description : "") + root.lc; font.family: pal.fontFamily; color: pal.text }
-                Text { width: parent.width; elide: Text.ElideRight; textFormat: Text.PlainText; visible: root.useAcceptanceButtons
-                       text: qsTr("Version: %1").arg(modelData ? modelData.version : "") + root.lc; font.family: pal.fontFamily; color: pal.text }
+                ZLabel {
+                    width: parent.width
+                    elide: Text.ElideRight
+                    font.weight: Font.Bold
+                    color: pal.strongText
+                    text: modelData ? modelData.name : ""
+                }
+                ZLabel {
+                    width: parent.width
+                    elide: Text.ElideRight
+                    visible: root.useAcceptanceButtons
+                    text: qsTr("Vendor Name: %1").arg(modelData ? modelData.vendor : "") + root.lc
+                }
+                ZLabel {
+                    width: parent.width
+                    elide: Text.ElideRight
+                    visible: root.useAcceptanceButtons
+                    text: qsTr("Description: %1").arg(modelData ? modelData.description : "") + root.lc
+                }
+                ZLabel {
+                    width: parent.width
+                    elide: Text.ElideRight
+                    visible: root.useAcceptanceButtons
+                    text: qsTr("Version: %1").arg(modelData ? modelData.version : "") + root.lc
+                }
             }
             Column {
                 id: buttons

@@ -63,9 +63,7 @@ FocusScope {
         elide: Text.ElideRight
         horizontalAlignment: Text.AlignHCenter
         text: control.text
-        font.family: ZPalette.fontFamily
-        font.pixelSize: ZPalette.fontPixelSize
-        font.bold: control.primary
+        font.weight: control.primary ? Font.Bold : Font.Normal
         color: !control.enabled ? ZPalette.mutedText
                                 : (control.primary ? ZPalette.accentText : ZPalette.strongText)
     }

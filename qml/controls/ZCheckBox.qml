@@ -94,8 +94,6 @@ FocusScope {
         text: control.text
         elide: control.wrap ? Text.ElideNone : Text.ElideRight
         wrapMode: control.wrap ? Text.Wrap : Text.NoWrap
-        font.family: ZPalette.fontFamily
-        font.pixelSize: ZPalette.fontPixelSize
         color: control.enabled ? ZPalette.strongText : ZPalette.disabledText
     }
 

@@ -264,8 +264,6 @@ FocusScope {
                     verticalAlignment: Text.AlignVCenter
                     elide: Text.ElideRight
                     text: modelData
-                    font.family: ZPalette.fontFamily
-                    font.pixelSize: ZPalette.fontPixelSize
                     color: ZPalette.text
                 }
                 MouseArea {

@@ -24,7 +24,6 @@ FocusScope {
         id: label
         anchors.centerIn: parent
         text: control.text
-        font.family: ZPalette.fontFamily
         font.pixelSize: Math.round(ZPalette.fontPixelSize * 0.92)
         font.underline: control.hovered || control.activeFocus
         color: !control.enabled ? ZPalette.disabledText

@@ -23,13 +23,24 @@ QtObject {
                                           ? Qt.application.font.pixelSize
                                           : Math.round(Qt.application.font.pointSize * 4 / 3)
 
+    // Every colour a scene takes from the theme, under one name each and with
+    // one default: the theme's own (ui/pc/libqml/utils/Style.cpp), so a scene
+    // looks the same with and without the theme object.
     readonly property color background: pick("loginBackground", "#FFFFFF")
+    readonly property color surface: pick("whiteBackground", "#FFFFFF")
+    readonly property color tooltipBackground: pick("blackBackground", "#000000")
     readonly property color text: pick("inputFieldText", "#333333")
+    readonly property color surfaceText: pick("blackText", "#000000")
     readonly property color strongText: pick("loginDarkText", "#4E4E4E")
     readonly property color mutedText: pick("loginMediumText", "#868686")
+    readonly property color secondaryText: pick("mediumText", "#868686")
+    readonly property color highlightText: pick("highlightText", "#66CCFF")
     readonly property color placeholder: pick("inputFieldPlaceholder", "#868686")
     readonly property color fieldBackground: pick("inputFieldBackground", "#FFFFFF")
     readonly property color border: pick("loginDivider", "#CCCCCC")
+    readonly property color divider: pick("mediumDivider", "#CCCCCC")
+    readonly property color faintDivider: pick("lightDivider", "#F1F1F1")
+    readonly property color strongDivider: pick("darkDivider", "#006699")
     readonly property color accent: pick("activeBackground", "#3399CC")
     readonly property color accentHover: pick("hoverButton", "#3399CC")
     readonly property color accentPressed: pick("darkBackground", "#006699")
@@ -41,6 +52,15 @@ QtObject {
     readonly property color disabledText: pick("lightText", "#CCCCCC")
     readonly property color error: pick("errorText", "#9C0C0C")
     readonly property color errorBackground: pick("errorBgColor", "#EFE3E5")
+
+    // The type scale: a label takes its size and weight from one of these
+    // roles (ZLabel's "type") and never states a size of its own, so every
+    // scene follows one scale, and the desktop's text size.
+    readonly property font title: Qt.font({ family: fontFamily, pixelSize: Math.round(fontPixelSize * 1.15),
+                                            weight: Font.Bold })
+    readonly property font body: Qt.font({ family: fontFamily, pixelSize: fontPixelSize, weight: Font.Normal })
+    readonly property font caption: Qt.font({ family: fontFamily, pixelSize: Math.round(fontPixelSize * 0.85),
+                                              weight: Font.Normal })
 
     // Geometry derived from the text size rather than fixed pixels.
     readonly property real unit: Math.max(4, Math.round(fontPixelSize / 3))

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import Vantre 1.0
+import "qrc:/controls"
 
 // The style editor: every colour with a swatch and an editable value, the
 // font family (Control+Shift+F), and the editor's four commands.
@@ -59,14 +60,13 @@ Rectangle {
                     Keys.onSpacePressed: root.run(modelData.command)
                     Keys.onReturnPressed: root.run(modelData.command)
                     Keys.onEnterPressed: root.run(modelData.command)
-                    Text {
+                    ZLabel {
                         id: buttonText
                         objectName: modelData.name + "Text"
+                        textFormat: Text.AutoText
                         anchors.centerIn: parent
                         text: modelData.label
                         color: zentStyle.colors.whiteText
-                        font.family: zentStyle.fontFamily
-                        font.pixelSize: 12
                     }
                     MouseArea {
                         id: buttonArea
@@ -81,11 +81,10 @@ Rectangle {
         Row {
             visible: root.fontSelectorVisible
             spacing: 8
-            Text {
+            ZLabel {
+                textFormat: Text.AutoText
                 text: qsTr("Font")
                 color: zentStyle.colors.darkText
-                font.family: zentStyle.fontFamily
-                font.pixelSize: 12
                 anchors.verticalCenter: parent.verticalCenter
             }
             Rectangle {
@@ -121,14 +120,13 @@ Rectangle {
                 color: zentStyle.colors[modelData]
                 border.color: zentStyle.colors.mediumDivider
             }
-            Text {
+            ZLabel {
+                textFormat: Text.AutoText
                 anchors { left: swatch.right; leftMargin: 8; verticalCenter: parent.verticalCenter }
                 width: 170
                 elide: Text.ElideRight
                 text: modelData
                 color: zentStyle.colors.darkText
-                font.family: zentStyle.fontFamily
-                font.pixelSize: 12
             }
             Rectangle {
                 anchors { right: parent.right; verticalCenter: parent.verticalCenter }

@@ -16,16 +16,13 @@ Rectangle {
         ZLabel {
             text: rootWindow.productName
             color: ZPalette.strongText
-            font.family: ZPalette.fontFamily
             font.pixelSize: ZPalette.fontPixelSize * 1.6
-            font.bold: true
+            font.weight: Font.Bold
         }
         ZLabel {
             objectName: "versionText"
             text: rootWindow.versionInfo + lc
             color: ZPalette.mutedText
-            font.family: ZPalette.fontFamily
-            font.pixelSize: ZPalette.fontPixelSize
         }
     }
 
@@ -39,9 +36,7 @@ Rectangle {
             id: noticeText
             width: notices.width
             wrapMode: Text.WordWrap
-            color: ZPalette.text
-            font.family: ZPalette.fontFamily
-            font.pixelSize: ZPalette.fontPixelSize * 0.9
+            type: ZPalette.caption
             text: "\u00A9 " + rootWindow.buildYear + " " + rootWindow.organizationName + "\n\n"
                   + qsTr("This product uses the Qt toolkit (LGPL version 3), OpenSSL (Apache License 2.0), "
                          + "QtWebKit (LGPL version 2.1) and QXmpp (LGPL version 2.1).") + lc

@@ -140,14 +140,10 @@ Item {
                     width: locationList.width
                     height: 32
                     readonly property var loc: model.location
-                    Text {
+                    ZLabel {
                         width: parent.width * 0.5
                         anchors.verticalCenter: parent.verticalCenter
-                        textFormat: Text.PlainText
                         elide: Text.ElideRight
-                        font.family: ZPalette.fontFamily
-                        font.pixelSize: ZPalette.fontPixelSize
-                        color: ZPalette.text
                         text: loc ? (loc.description !== "" ? loc.description + " (" + loc.phoneNumber + ")"
                                                              : loc.phoneNumber) : ""
                     }

@@ -2,16 +2,14 @@ import QtQuick 2.15
 import "qrc:/controls"
 
 // Plain wrapped text of a call-settings page.
-Text {
+ZLabel {
     property bool strong: false
     property bool problem: false
     property bool small: false
     width: parent ? parent.width : implicitWidth
-    textFormat: Text.PlainText
     wrapMode: Text.Wrap
-    font.family: ZPalette.fontFamily
-    font.pixelSize: small ? Math.round(ZPalette.fontPixelSize * 0.9) : ZPalette.fontPixelSize
-    font.bold: strong
+    type: small ? ZPalette.caption : ZPalette.body
+    font.weight: strong ? Font.Bold : Font.Normal
     color: problem ? ZPalette.error : (strong ? ZPalette.strongText : ZPalette.text)
     visible: text !== ""
 }

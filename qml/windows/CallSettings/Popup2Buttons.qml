@@ -66,25 +66,18 @@ Item {
             id: content
             anchors { left: parent.left; right: parent.right; top: parent.top; margins: ZPalette.unit * 4 }
             spacing: ZPalette.unit * 2
-            Text {
+            ZLabel {
                 width: parent.width
                 text: popup.title
-                textFormat: Text.PlainText
-                font.family: ZPalette.fontFamily
-                font.pixelSize: ZPalette.fontPixelSize * 1.15
-                font.bold: true
+                type: ZPalette.title
                 color: ZPalette.strongText
                 elide: Text.ElideRight
             }
-            Text {
+            ZLabel {
                 objectName: "messageText"
                 width: parent.width
                 text: popup.text
-                textFormat: Text.PlainText
                 wrapMode: Text.Wrap
-                font.family: ZPalette.fontFamily
-                font.pixelSize: ZPalette.fontPixelSize
-                color: ZPalette.text
             }
         }
         Row {

@@ -107,14 +107,11 @@ FocusScope {
         width: parent.width
         height: 30
         spacing: ZPalette.unit * 2
-        Text {
+        ZLabel {
             objectName: "summary"
             width: parent.width - editButton.width - parent.spacing
             anchors.verticalCenter: parent.verticalCenter
-            textFormat: Text.PlainText
             elide: Text.ElideRight
-            font.family: ZPalette.fontFamily
-            font.pixelSize: ZPalette.fontPixelSize
             color: ZPalette.strongText
             text: {
                 var t = item.label + item.lc;

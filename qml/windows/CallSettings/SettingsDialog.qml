@@ -99,17 +99,14 @@ Rectangle {
                 height: 40
                 readonly property bool current: tabType === root.currentTabType
                 color: current ? ZPalette.accent : "transparent"
-                Text {
+                ZLabel {
                     anchors { fill: parent; leftMargin: ZPalette.unit * 4; rightMargin: ZPalette.unit * 2 }
                     verticalAlignment: Text.AlignVCenter
                     text: model.tabTitle || ""
-                    textFormat: Text.PlainText
                     wrapMode: Text.WordWrap
                     maximumLineCount: 2
                     elide: Text.ElideRight
-                    font.family: ZPalette.fontFamily
-                    font.pixelSize: ZPalette.fontPixelSize
-                    font.bold: true
+                    font.weight: Font.Bold
                     color: parent.current ? ZPalette.accentText : ZPalette.strongText
                 }
                 MouseArea {

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import Vantre 1.0 as Vantre
 import "qrc:/controls"
 
 // The strip under every communications window: the last share error, or
@@ -17,13 +18,14 @@ Rectangle {
         function onLayoutChanged() { footer.activity++ }
     }
 
-    // The call, as the call scene reads it: 2 and 11 ring, 7 to 10 are held
-    // or handed over, 6 is closed.
+    // The call, as the call scene reads it: incoming and ringing calls ring,
+    // held to transferring ones are held or handed over.
     readonly property var call: rootWindow.activeCall
     readonly property int callState: call ? call.callState : 0
-    readonly property bool ringing: call !== null && call.isIncoming() && (callState === 2 || callState === 11)
-    readonly property bool held: callState >= 7 && callState <= 10
-    readonly property bool callControls: call !== null && callState !== 6 && !rootWindow.callPaneShown
+    readonly property bool ringing: call !== null && call.isIncoming() && (callState === Vantre.Call.StateIncoming
+                                                                    || callState === Vantre.Call.StateRinging)
+    readonly property bool held: callState >= Vantre.Call.StateHeld && callState <= Vantre.Call.StateTransferring
+    readonly property bool callControls: call !== null && callState !== Vantre.Call.StateClosed && !rootWindow.callPaneShown
 
     // The buttons take the width their labels need, with less room around
     // the labels when the footer is narrow (a small window, a long
@@ -181,7 +183,7 @@ Rectangle {
         anchors.verticalCenter: parent.verticalCenter
         anchors.right: parent.right
         anchors.rightMargin: ZPalette.unit * 2
-        font.bold: rootWindow.optionsMenuVisible
+        font.weight: rootWindow.optionsMenuVisible ? Font.Bold : Font.Normal
         text: qsTr("Options") + footer.lc
         onClicked: rootWindow.showOptionsMenu()
     }

@@ -28,22 +28,16 @@ Item {
         id: column
         y: row.groupStart ? ZPalette.unit * 2 : 0
         width: parent.width
-        Text {
+        ZLabel {
             text: fieldName
-            textFormat: Text.PlainText
             color: ZPalette.mutedText
-            font.family: ZPalette.fontFamily
-            font.pixelSize: Math.round(ZPalette.fontPixelSize * 0.85)
+            type: ZPalette.caption
         }
-        Text {
+        ZLabel {
             visible: !row.canEdit
             width: parent.width
             text: row.value
-            textFormat: Text.PlainText
             elide: Text.ElideRight
-            color: ZPalette.text
-            font.family: ZPalette.fontFamily
-            font.pixelSize: ZPalette.fontPixelSize
         }
         ZTextField {
             id: editor

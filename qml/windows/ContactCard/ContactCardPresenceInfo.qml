@@ -29,13 +29,11 @@ Column {
                 fillMode: Image.PreserveAspectCrop
                 visible: status === Image.Ready
             }
-            Text {
+            ZLabel {
                 anchors.centerIn: parent
                 visible: !scene.person || scene.person.avatarUrl === ""
                 text: scene.person && scene.person.displayName !== "" ? scene.person.displayName.charAt(0).toUpperCase() : ""
-                textFormat: Text.PlainText
                 color: ZPalette.mutedText
-                font.family: ZPalette.fontFamily
                 font.pixelSize: ZPalette.fontPixelSize * 1.6
             }
         }
@@ -57,21 +55,20 @@ Column {
                     readonly property int state: scene.person ? scene.person.presence : 0
                     color: ZPalette.pick(Vantre.PresenceState.colorName(state), Vantre.PresenceState.color(state))
                 }
-                Text {
+                ZLabel {
                     id: nameText
                     objectName: "contactName"
                     width: parent.width - star.width - (presenceIcon.visible ? presenceIcon.width + parent.spacing : 0) - parent.spacing
                     text: scene.person ? scene.person.displayName : ""
-                    textFormat: Text.PlainText
                     elide: Text.ElideRight
                     color: ZPalette.strongText
-                    font.family: ZPalette.fontFamily
                     font.pixelSize: ZPalette.fontPixelSize * 1.4
-                    font.bold: true
+                    font.weight: Font.Bold
                 }
-                Text {
+                ZLabel {
                     id: star
                     objectName: "favouriteStar"
+                    textFormat: Text.AutoText
                     visible: scene.listed
                     width: visible ? implicitWidth : 0
                     text: scene.person && scene.person.favourite ? "\u2605" : "\u2606"
@@ -89,38 +86,28 @@ Column {
                     }
                 }
             }
-            Text {
+            ZLabel {
                 objectName: "availability"
                 text: {
                     var t = scene.person && scene.helper ? scene.helper.availabilityText(scene.person.presence) : "";
                     return t !== "" ? "(" + t + ")" : "";
                 }
-                textFormat: Text.PlainText
                 color: ZPalette.mutedText
-                font.family: ZPalette.fontFamily
-                font.pixelSize: ZPalette.fontPixelSize
             }
-            Text {
+            ZLabel {
                 objectName: "statusText"
                 visible: scene.card.xmppEnabled && text !== ""
                 width: parent.width
                 text: scene.person ? scene.person.statusText : ""
-                textFormat: Text.PlainText
                 elide: Text.ElideRight
-                color: ZPalette.text
-                font.family: ZPalette.fontFamily
-                font.pixelSize: ZPalette.fontPixelSize
             }
-            Text {
+            ZLabel {
                 objectName: "contactLocation"
                 visible: scene.card.xmppEnabled && scene.person !== null && scene.person.online && text !== ""
                 width: parent.width
                 text: scene.card.contactLocation
-                textFormat: Text.PlainText
                 elide: Text.ElideRight
                 color: ZPalette.mutedText
-                font.family: ZPalette.fontFamily
-                font.pixelSize: ZPalette.fontPixelSize
             }
         }
     }

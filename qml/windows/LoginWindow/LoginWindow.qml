@@ -199,10 +199,10 @@ FocusScope {
         anchors.topMargin: Math.max(ZPalette.unit * 2, Math.min(ZPalette.unit * 10, root.freeSpace * 0.5))
         anchors.horizontalCenter: parent.horizontalCenter
         spacing: ZPalette.unit * 2
-        Text {
+        ZLabel {
+            textFormat: Text.AutoText
             anchors.horizontalCenter: parent.horizontalCenter
             text: Qt.application.name !== "" ? Qt.application.name : "Zent"
-            font.family: ZPalette.fontFamily
             font.pixelSize: Math.round(ZPalette.fontPixelSize * (root.compact ? 1.5 : 1.8))
             font.weight: Font.Light
             color: ZPalette.link
@@ -402,8 +402,6 @@ FocusScope {
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
                 text: root.statusText(rootItem.loginState)
-                font.family: ZPalette.fontFamily
-                font.pixelSize: ZPalette.fontPixelSize
                 color: ZPalette.mutedText
             }
         }
@@ -442,13 +440,12 @@ FocusScope {
                 text: qsTr("Help") + root.lc
                 onClicked: root.showHelpClicked()
             }
-            Text {
+            ZLabel {
+                textFormat: Text.AutoText
                 anchors.verticalCenter: parent.verticalCenter
                 visible: helpLink.visible && pwLink.visible
                 text: "\u00B7"
                 color: ZPalette.border
-                font.family: ZPalette.fontFamily
-                font.pixelSize: ZPalette.fontPixelSize
             }
             ZLink {
                 id: pwLink
@@ -463,8 +460,7 @@ FocusScope {
             objectName: "versionLabel"
             anchors.horizontalCenter: parent.horizontalCenter
             text: rootItem.versionInfo + root.lc
-            font.family: ZPalette.fontFamily
-            font.pixelSize: Math.round(ZPalette.fontPixelSize * 0.85)
+            type: ZPalette.caption
             color: ZPalette.mutedText
         }
     }

@@ -10,8 +10,8 @@ import "../Notifications/NotificationSession.js" as S
 Rectangle {
     id: card
     objectName: "contactMouseOver"
-    width: 260
-    height: Math.max(72, details.implicitHeight + 20)
+    width: ZPalette.unit * 65
+    height: Math.max(picture.height + ZPalette.unit * 6, details.implicitHeight + ZPalette.unit * 5)
 
     readonly property var contact: rootView.contact
     readonly property string name: {
@@ -31,30 +31,30 @@ Rectangle {
         }
     }
 
-    color: ZPalette.pick("whiteBackground", "#FFFFFF")
+    color: ZPalette.surface
     border.width: 1
-    border.color: ZPalette.pick("mediumDivider", "#CCCCCC")
+    border.color: ZPalette.divider
 
     Item {
         id: picture
-        width: 48
-        height: 48
+        width: ZPalette.unit * 12
+        height: width
         anchors.left: parent.left
-        anchors.leftMargin: 12
+        anchors.leftMargin: ZPalette.unit * 3
         anchors.top: parent.top
-        anchors.topMargin: 12
+        anchors.topMargin: ZPalette.unit * 3
 
         Rectangle {
             anchors.fill: parent
             radius: width / 2
-            color: ZPalette.pick("lightActiveBackground", "#99ccff")
+            color: ZPalette.selection
             visible: photo.status !== Image.Ready
             ZLabel {
                 anchors.centerIn: parent
                 text: card.name.length > 0 ? card.name.charAt(0).toUpperCase() : "?"
-                font.family: ZPalette.fontFamily
-                font.pixelSize: 20
-                color: ZPalette.pick("whiteText", "#FFFFFF")
+                // An initial fills its circle as a picture would.
+                font.pixelSize: Math.round(picture.height * 0.45)
+                color: ZPalette.accentText
             }
         }
         Image {
@@ -69,38 +69,35 @@ Rectangle {
     Column {
         id: details
         anchors.left: picture.right
-        anchors.leftMargin: 10
+        anchors.leftMargin: ZPalette.unit * 2.5
         anchors.right: parent.right
-        anchors.rightMargin: 10
+        anchors.rightMargin: ZPalette.unit * 2.5
         anchors.top: parent.top
-        anchors.topMargin: 10
-        spacing: 3
+        anchors.topMargin: ZPalette.unit * 2.5
+        spacing: ZPalette.unit * 0.75
 
         ZLabel {
             objectName: "name"
             width: parent.width
             elide: Text.ElideRight
             text: card.name
-            font.family: ZPalette.fontFamily
-            font.pixelSize: 13
-            font.bold: true
-            color: ZPalette.pick("blackText", "#000000")
+            type: ZPalette.title
+            color: ZPalette.surfaceText
         }
         Row {
-            spacing: 5
+            spacing: ZPalette.unit
             visible: rootView.presenceText !== ""
             Rectangle {
                 anchors.verticalCenter: parent.verticalCenter
-                width: 8; height: 8; radius: 4
+                width: ZPalette.unit * 2; height: width; radius: width / 2
                 color: ZPalette.pick(Vantre.PresenceState.colorName(card.presence),
                                      Vantre.PresenceState.color(card.presence))
             }
             ZLabel {
                 objectName: "presence"
                 text: rootView.presenceText
-                font.family: ZPalette.fontFamily
-                font.pixelSize: 12
-                color: ZPalette.pick("mediumText", "#868686")
+                type: ZPalette.caption
+                color: ZPalette.secondaryText
             }
         }
         ZLabel {
@@ -109,10 +106,9 @@ Rectangle {
             elide: Text.ElideRight
             text: S.text(card.contact, "statusText")
             visible: text !== ""
-            font.family: ZPalette.fontFamily
-            font.pixelSize: 12
+            type: ZPalette.caption
             font.italic: true
-            color: ZPalette.pick("mediumText", "#868686")
+            color: ZPalette.secondaryText
         }
         Repeater {
             model: rootView.numbers
@@ -121,9 +117,7 @@ Rectangle {
                 width: details.width
                 elide: Text.ElideRight
                 text: modelData
-                font.family: ZPalette.fontFamily
-                font.pixelSize: 12
-                color: ZPalette.pick("blackText", "#000000")
+                color: ZPalette.surfaceText
             }
         }
         ZLabel {
@@ -131,9 +125,8 @@ Rectangle {
             width: parent.width
             text: card.affiliationText
             visible: text !== ""
-            font.family: ZPalette.fontFamily
-            font.pixelSize: 12
-            color: ZPalette.pick("mediumText", "#868686")
+            type: ZPalette.caption
+            color: ZPalette.secondaryText
         }
     }
 }

@@ -24,8 +24,8 @@ Rectangle {
     // directory row without one.
     readonly property bool hasCard: !header && !!model.contact
     readonly property string groupTitle: !header ? ""
-        : model.groupId === 16777204 ? qsTr("Favorites") + row.lc
-        : model.groupId === 16777203 ? qsTr("Other Contacts") + row.lc
+        : model.groupId === Vantre.QmlHelper.FavouritesGroupId ? qsTr("Favorites") + row.lc
+        : model.groupId === Vantre.QmlHelper.AllContactsGroupId ? qsTr("Other Contacts") + row.lc
         : model.groupName
     readonly property bool isSearchResult: !header && !!model.contact && model.contact.isSearchResult
     readonly property string presenceName: row.scene.presenceText(model.presence === undefined ? 0 : model.presence)

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import Vantre 1.0 as Vantre
 import "qrc:/controls"
 
 // The dial pad: a number field and its keys; Enter or Call dials, Esc
@@ -21,7 +22,7 @@ Column {
         horizontalAlignment: TextInput.AlignHCenter
         placeholderText: qsTr("Number") + dialpad.lc
         onTextChanged: mainWindow.dialpadTextChanged(text)
-        onAccepted: actionsProvider.triggerAction(2)
+        onAccepted: actionsProvider.triggerAction(Vantre.Action.Call)
         onContextMenuRequested: dialpad.scene.openEditMenu(dialField, false)
         onSelectedTextChanged: dialpad.scene.followSelection(dialField)
         keyFilter: function(event) {
@@ -49,7 +50,7 @@ Column {
         primary: true
         text: qsTr("Call") + dialpad.lc
         enabled: dialField.text !== ""
-        onClicked: actionsProvider.triggerAction(2)
+        onClicked: actionsProvider.triggerAction(Vantre.Action.Call)
     }
 
     // The number chosen elsewhere (a contact's, a redial) shows in the field.

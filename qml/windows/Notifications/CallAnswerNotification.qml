@@ -31,7 +31,7 @@ Item {
 
     Row {
         anchors.centerIn: parent
-        spacing: 8
+        spacing: ZPalette.unit * 2
 
         ZButton {
             objectName: "videoButton"

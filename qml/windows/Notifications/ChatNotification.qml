@@ -32,22 +32,19 @@ Item {
         id: avatar
         source: chat.session
         anchors.left: parent.left
-        anchors.leftMargin: 10
+        anchors.leftMargin: ZPalette.unit * 2.5
         anchors.verticalCenter: parent.verticalCenter
     }
 
     ZLabel {
         objectName: "line"
         anchors.left: avatar.right
-        anchors.leftMargin: 10
+        anchors.leftMargin: ZPalette.unit * 2.5
         anchors.right: parent.right
-        anchors.rightMargin: 10
+        anchors.rightMargin: ZPalette.unit * 2.5
         anchors.verticalCenter: parent.verticalCenter
         elide: Text.ElideRight
         text: chat.line() + chat.lc
-        font.family: ZPalette.fontFamily
-        font.pixelSize: 12
-        color: ZPalette.pick("inputFieldText", "#333333")
     }
 
     MouseArea {

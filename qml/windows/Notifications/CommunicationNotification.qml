@@ -20,9 +20,11 @@ Rectangle {
     readonly property int shareKind: 3
     readonly property bool ready: content.status === Loader.Ready
 
+    // The outer size is fixed, whatever the text size: the notification
+    // stack places the popups by it.
     width: (kind === callKind || kind === shareKind) ? 400 : 350
     height: header.height + 1 + (content.item ? content.item.height : 0)
-    color: ZPalette.pick("whiteBackground", "#FFFFFF")
+    color: ZPalette.surface
     border.width: 1
     border.color: divider.color
 
@@ -84,17 +86,17 @@ Rectangle {
         width: parent.width
         height: 25
         visible: root.ready
-        color: ZPalette.pick("activeBackground", "#3399CC")
+        color: ZPalette.accent
 
         Image {
             id: logoImage
             objectName: "logo"
             anchors.left: parent.left
-            anchors.leftMargin: 4
+            anchors.leftMargin: ZPalette.unit
             anchors.verticalCenter: parent.verticalCenter
-            width: 17
-            height: 17
-            sourceSize: Qt.size(17, 17)
+            width: ZPalette.unit * 4
+            height: width
+            sourceSize: Qt.size(width, height)
             fillMode: Image.PreserveAspectFit
             source: root.logo
             visible: status === Image.Ready
@@ -104,15 +106,13 @@ Rectangle {
             id: title
             objectName: "title"
             anchors.left: logoImage.visible ? logoImage.right : parent.left
-            anchors.leftMargin: logoImage.visible ? 6 : 8
+            anchors.leftMargin: ZPalette.unit * (logoImage.visible ? 1.5 : 2)
             anchors.right: ignoreButton.left
-            anchors.rightMargin: 4
+            anchors.rightMargin: ZPalette.unit
             anchors.verticalCenter: parent.verticalCenter
             elide: Text.ElideRight
             text: root.titleText() + root.lc
-            font.family: ZPalette.fontFamily
-            font.pixelSize: 12
-            color: ZPalette.pick("whiteText", "#FFFFFF")
+            color: ZPalette.accentText
 
             // A title cut short shows in full on hover.
             MouseArea {
@@ -131,16 +131,17 @@ Rectangle {
         Rectangle {
             id: ignoreButton
             objectName: "ignoreButton"
-            width: 25
-            height: 25
+            width: header.height
+            height: header.height
             anchors.right: parent.right
-            color: ignoreArea.containsMouse ? ZPalette.pick("hoverButton", "#3399CC") : "transparent"
+            color: ignoreArea.containsMouse ? ZPalette.accentHover : "transparent"
 
             ZLabel {
                 anchors.centerIn: parent
                 text: "\u00d7"
-                font.pixelSize: 16
-                color: ZPalette.pick("whiteText", "#FFFFFF")
+                type: ZPalette.title
+                font.weight: Font.Normal
+                color: ZPalette.accentText
             }
             MouseArea {
                 id: ignoreArea
@@ -161,7 +162,7 @@ Rectangle {
         y: header.height
         width: parent.width
         height: 1
-        color: ZPalette.pick("mediumDivider", "#CCCCCC")
+        color: ZPalette.divider
     }
 
     Loader {

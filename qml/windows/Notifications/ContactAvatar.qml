@@ -7,8 +7,8 @@ import "NotificationSession.js" as S
 Item {
     id: avatar
     property var source: null
-    width: 40
-    height: 40
+    width: ZPalette.unit * 10
+    height: width
 
     readonly property string picture: S.text(source, "contactPicture")
     readonly property string name: S.partyName(source)
@@ -16,15 +16,15 @@ Item {
     Rectangle {
         anchors.fill: parent
         radius: width / 2
-        color: ZPalette.pick("lightActiveBackground", "#99ccff")
+        color: ZPalette.selection
         visible: image.status !== Image.Ready
 
         ZLabel {
             anchors.centerIn: parent
             text: avatar.name.length > 0 ? avatar.name.charAt(0).toUpperCase() : "?"
-            font.family: ZPalette.fontFamily
-            font.pixelSize: 18
-            color: ZPalette.pick("whiteText", "#FFFFFF")
+            // An initial fills its circle as a picture would.
+            font.pixelSize: Math.round(avatar.height * 0.45)
+            color: ZPalette.accentText
         }
     }
 
@@ -37,8 +37,8 @@ Item {
     }
 
     Image {
-        width: 12
-        height: 12
+        width: ZPalette.unit * 3
+        height: width
         anchors.right: parent.right
         anchors.bottom: parent.bottom
         source: S.text(avatar.source, "presenceIcon")

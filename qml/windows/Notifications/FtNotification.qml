@@ -18,34 +18,28 @@ Item {
         id: avatar
         source: ft.session
         anchors.left: parent.left
-        anchors.leftMargin: 10
+        anchors.leftMargin: ZPalette.unit * 2.5
         anchors.verticalCenter: parent.verticalCenter
     }
 
     Column {
         anchors.left: avatar.right
-        anchors.leftMargin: 10
+        anchors.leftMargin: ZPalette.unit * 2.5
         anchors.right: parent.right
-        anchors.rightMargin: 10
+        anchors.rightMargin: ZPalette.unit * 2.5
         anchors.verticalCenter: parent.verticalCenter
-        spacing: 2
+        spacing: ZPalette.unit / 2
 
         ZLabel {
             width: parent.width
             text: qsTr("Click to accept") + lc
-            font.family: ZPalette.fontFamily
-            font.pixelSize: 12
-            color: ZPalette.pick("inputFieldText", "#333333")
         }
         ZLabel {
             objectName: "fileName"
             width: parent.width
             elide: Text.ElideMiddle
             text: S.text(ft.session, "fileName")
-            font.family: ZPalette.fontFamily
-            font.pixelSize: 12
-            font.bold: true
-            color: ZPalette.pick("inputFieldText", "#333333")
+            font.weight: Font.Bold
         }
     }
 

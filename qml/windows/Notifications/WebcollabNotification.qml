@@ -24,7 +24,7 @@ Item {
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.top: parent.top
-        anchors.margins: 8
+        anchors.margins: ZPalette.unit * 2
         wrapMode: Text.WordWrap
         maximumLineCount: share.available ? 1 : 3
         elide: Text.ElideRight
@@ -32,17 +32,15 @@ Item {
               ? qsTr("Would you like to view %1's desktop share?").arg(share.owner)
               : qsTr("%1 has invited you to a desktop share. Unfortunately we can't find a share component in your client or your versions are incompatible. Please contact your service provider for more information.").arg(share.owner))
               + lc
-        font.family: ZPalette.fontFamily
-        font.pixelSize: share.available ? 12 : 10
-        color: ZPalette.pick("inputFieldText", "#333333")
+        type: share.available ? ZPalette.body : ZPalette.caption
     }
 
     Row {
         anchors.right: parent.right
-        anchors.rightMargin: 8
+        anchors.rightMargin: ZPalette.unit * 2
         anchors.bottom: parent.bottom
-        anchors.bottomMargin: 6
-        spacing: 8
+        anchors.bottomMargin: ZPalette.unit * 1.5
+        spacing: ZPalette.unit * 2
         visible: share.available
 
         ZButton {

@@ -14,13 +14,12 @@ Rectangle {
         rootWindow.heightExtraSpacing = heading.height + ZPalette.unit * 6;
     }
 
-    Text {
+    ZLabel {
         id: heading
+        textFormat: Text.AutoText
         anchors { left: parent.left; right: parent.right; top: parent.top; margins: ZPalette.unit * 3 }
         wrapMode: Text.WordWrap
         color: ZPalette.strongText
-        font.family: ZPalette.fontFamily
-        font.pixelSize: ZPalette.fontPixelSize
         text: (list.count > 1 ? qsTr("The following users want to share presence information with you:")
                               : qsTr("The following user wants to share presence information with you:")) + lc
     }
@@ -34,10 +33,9 @@ Rectangle {
             height: 50
             Column {
                 anchors { left: parent.left; right: buttons.left; verticalCenter: parent.verticalCenter }
-                ZLabel { width: parent.width; text: model.displayName; elide: Text.ElideRight
-                       color: ZPalette.strongText; font.family: ZPalette.fontFamily; font.pixelSize: ZPalette.fontPixelSize }
-                ZLabel { width: parent.width; text: model.jid; elide: Text.ElideRight
-                       color: ZPalette.mutedText; font.family: ZPalette.fontFamily; font.pixelSize: ZPalette.fontPixelSize * 0.85 }
+                ZLabel { width: parent.width; text: model.displayName; elide: Text.ElideRight; color: ZPalette.strongText }
+                ZLabel { width: parent.width; text: model.jid; elide: Text.ElideRight; type: ZPalette.caption
+                         color: ZPalette.mutedText }
             }
             Row {
                 id: buttons

@@ -462,14 +462,17 @@ void Factory::showProfilePhotosTriggered(bool show) {
 
 void Factory::onSupplementaryServicesReady() {
   const RAZ::Configuration::Config* config = m_session ? m_session->configuration() : nullptr;
-  const bool prerequisites =
-      !config || (config->getBool(170) && config->getBool(171) && config->getBool(359));
-  auto* watcher = new Utils::SessionStateWatcherEnabler(m_session, 2, this);
+  bool prerequisites = true;
+  if (config)
+    for (int id : Utils::ConfigId::CallSettingsRequirements)
+      prerequisites = prerequisites && config->getBool(id);
+  auto* watcher =
+      new Utils::SessionStateWatcherEnabler(m_session, RAZ::Sessions::SubSession::TypeXsi, this);
   bool services = false;
   RAZ::Controllers::XsiSupplementaryServicesController2* xsi =
       m_session ? m_session->xsiSupplementaryServicesController() : nullptr;
   if (xsi && xsi->servicesCount() > 0 && prerequisites && config)
-    for (int id : {172, 174, 175, 176, 177, 179, 178, 173, 180})
+    for (int id : Utils::ConfigId::CallSettingsServices)
       if (config->getBool(id)) {
         services = true;
         break;

@@ -8,6 +8,7 @@
 #include <RAZ/Settings.h>
 
 #include "Application.h"
+#include "Utils/ConfigIds.h"
 
 namespace Providers {
 
@@ -77,9 +78,9 @@ ConfigXML::ConfigXML(const RAZ::Configuration::Config* config, QObject* parent)
 
 void ConfigXML::read(const RAZ::Configuration::Config* config) {
   if (!config) return;
-  m_playingFileIntoCall = config->getBool(80);
-  m_offlineIndicator = config->getBool(119);
-  m_transferType = transferTypeOf(config->value(69).toString());
+  m_playingFileIntoCall = config->getBool(Utils::ConfigId::PlayFileIntoCall);
+  m_offlineIndicator = config->getBool(Utils::ConfigId::OfflineMessageIndicator);
+  m_transferType = transferTypeOf(config->value(Utils::ConfigId::TransferType).toString());
 }
 
 QML::ConfigXML::CallTransferType ConfigXML::transferTypeOf(const QString& value) {

@@ -361,9 +361,10 @@ void CommunicationsWindowManager::checkVoiceMails() {
   }
   if (configBool(ConfigId::CallsOnThisClient)) {
     RAZ::Actions::Action* video = actions->getActionById(RAZ::Actions::Action::VideoCall);
-    actions->triggerAction(video && video->isEnabled() ? 4 : 2);
+    actions->trigger(video && video->isEnabled() ? RAZ::Actions::Action::VideoCall
+                                                 : RAZ::Actions::Action::Call);
   } else {
-    actions->triggerAction(3);
+    actions->trigger(RAZ::Actions::Action::CallFromPhone);
   }
 }
 

@@ -35,6 +35,7 @@ constexpr int OutlookContactSearch = 164;     // bool
 constexpr int LdapContactSearch = 165;        // bool
 constexpr int SearchDelay = 168;              // int: ms between the last key and the search
 constexpr int SearchMinimumLength = 169;      // int: characters a search needs
+constexpr int CallSettingsOverXsi = 170;      // bool
 constexpr int WebCollabCredentialsEditable =
     270;                                    // bool: web-collaboration credentials are edited here
 constexpr int SeveralDesktopShares = 271;   // bool
@@ -66,6 +67,11 @@ constexpr int DoNotDisturbButton = 396;          // bool
 constexpr int AddressVerification = 400;         // bool
 constexpr int AddressVerificationUrl = 401;      // text
 constexpr int ExternalResourceButton = 397;      // bool: the left pane's web button
+// What the call settings need of the service: every one of these (call
+// settings over XSI first) and any one of the services they offer, which are
+// read in this order.
+constexpr int CallSettingsRequirements[] = {CallSettingsOverXsi, 171, 359};
+constexpr int CallSettingsServices[] = {172, 174, 175, 176, 177, 179, 178, 173, 180};
 // The corporate directory's server, read by the stand-in platform.
 constexpr int LdapServer = 410;        // text: "ldap://host:port"
 constexpr int LdapSearchBase = 411;    // text

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import Vantre 1.0 as Vantre
 import "qrc:/controls"
 
 // The call scene: who the call is with, its state and duration, and the
@@ -12,13 +13,14 @@ Rectangle {
     readonly property var call: rootWindow.activeCall
     property int seconds: 0
 
-    // The engine's call states: 2 and 11 ring, 7 to 10 are held or handed
-    // over, 6 is closed.
+    // The engine's call states: incoming and ringing calls ring, held to
+    // transferring ones are held or handed over.
     readonly property int state_: call ? call.callState : 0
-    readonly property bool ringing: call !== null && call.isIncoming() && (state_ === 2 || state_ === 11)
+    readonly property bool ringing: call !== null && call.isIncoming() && (state_ === Vantre.Call.StateIncoming
+                                                                   || state_ === Vantre.Call.StateRinging)
     readonly property bool connected: call !== null && call.connectedAt !== undefined
                                       && !isNaN(call.connectedAt.getTime())
-    readonly property bool held: state_ >= 7 && state_ <= 10
+    readonly property bool held: state_ >= Vantre.Call.StateHeld && state_ <= Vantre.Call.StateTransferring
     // The controls keep their row under the call's state: each button is as
     // wide as its label needs (a long translation widens it, never cuts it
     // short), and a wider window shares its width evenly between them. What
@@ -66,7 +68,7 @@ Rectangle {
     Timer {
         interval: 1000
         repeat: true
-        running: scene.connected && scene.state_ !== 6
+        running: scene.connected && scene.state_ !== Vantre.Call.StateClosed
         triggeredOnStart: true
         onTriggered: scene.seconds = Math.max(0, Math.floor((Date.now() - scene.call.connectedAt.getTime()) / 1000))
     }
@@ -90,7 +92,7 @@ Rectangle {
             width: parent.width
             elide: Text.ElideRight
             font.pixelSize: ZPalette.fontPixelSize * 1.4
-            font.bold: true
+            font.weight: Font.Bold
             color: ZPalette.strongText
             text: scene.session ? scene.session.contactName : ""
         }

@@ -20,19 +20,17 @@ FocusScope {
     readonly property var chatInterface: session ? (session.chatActive, session.getChatInterface()) : null
     readonly property var contact: session ? (session.contactName, session.getContact()) : null
     readonly property var actions: rootWindow.actionsProvider
-    readonly property var chatAction: actions ? (actions.count, actions.getActionAsVariant(1)) : null
-    readonly property var fileAction: actions ? (actions.count, actions.getActionAsVariant(7)) : null
+    readonly property var chatAction: actions ? (actions.count, actions.getActionAsVariant(Action.Chat)) : null
+    readonly property var fileAction: actions ? (actions.count, actions.getActionAsVariant(Action.FileTransfer)) : null
     readonly property bool chatEnabled: chatAction !== null && chatAction.enabled
     readonly property bool isGroupChat: chatInterface !== null && chatInterface.isGroupChat
     readonly property bool roomGone: chatInterface !== null && chatInterface.roomNotExistent
     readonly property int maxLength: model ? model.maxMessageLength : 0
     readonly property bool inputEnabled: chatEnabled && rootWindow.xmppConnected
                                          && chatInterface !== null && !roomGone
-    property int inputHeight: 70
-    readonly property int fontSize: 11
-    readonly property string fontFamily: ZPalette.fontFamily
-
-    function color(name, fallback) { return ZPalette.pick(name, fallback); }
+    // The message field's least height, and its height once dragged.
+    readonly property int minInputHeight: ZPalette.unit * 18
+    property int inputHeight: minInputHeight
 
     // ---- The page bridge (the window connects the model's signals here) ----
     function addMessage(message, prepend) {
@@ -148,7 +146,7 @@ FocusScope {
     Rectangle {
         id: messageList
         anchors { left: parent.left; right: parent.right; top: parent.top; bottom: handle.top }
-        color: chat.color("whiteBackground", "#FFFFFF")
+        color: ZPalette.surface
 
         Rectangle {
             id: warningArea
@@ -163,59 +161,56 @@ FocusScope {
             readonly property bool shareError: rootWindow.ussError !== "" && share !== null
                 && share.isUsingNewLibrary() && share.errorState
             visible: chat.showOffline || chat.roomGone || conferenceMissing || shareError
-            height: visible ? Math.max(20, warnings.height + 6) : 0
-            color: chat.color("lightBackground", "#F7F7F7")
+            height: visible ? Math.max(ZPalette.unit * 5, warnings.height + ZPalette.unit * 1.5) : 0
+            color: ZPalette.hover
             Column {
                 id: warnings
-                anchors { left: parent.left; right: parent.right; verticalCenter: parent.verticalCenter; margins: 6 }
-                Text {
+                anchors { left: parent.left; right: parent.right; verticalCenter: parent.verticalCenter
+                          margins: ZPalette.unit * 1.5 }
+                ZLabel {
                     objectName: "offlineWarning"
                     visible: chat.showOffline
                     width: parent.width
                     wrapMode: Text.Wrap
                     textFormat: Text.PlainText
                     text: chat.showOffline ? chat.getOfflineMessage() : ""
-                    font { family: chat.fontFamily; pixelSize: chat.fontSize }
-                    color: chat.color("blackText", "#000000")
+                    color: ZPalette.surfaceText
                 }
-                Text {
+                ZLabel {
                     objectName: "roomGoneWarning"
                     visible: chat.roomGone
                     width: parent.width
                     wrapMode: Text.Wrap
                     textFormat: Text.PlainText
                     text: qsTr("Chat room no longer exists") + chat.lc
-                    font { family: chat.fontFamily; pixelSize: chat.fontSize }
-                    color: chat.color("blackText", "#000000")
+                    color: ZPalette.surfaceText
                 }
-                Text {
+                ZLabel {
                     objectName: "conferenceWarning"
                     visible: warningArea.conferenceMissing
                     width: parent.width
                     wrapMode: Text.Wrap
                     textFormat: Text.RichText
                     text: (qsTr("Audio conference information has not been provided. To enable audio functionality, please enter your conference information under %1 Preferences%2.") + chat.lc)
-                          .arg("<a href='#' style='text-decoration: none; color: " + chat.color("highlightText", "#006699") + ";'>")
+                          .arg("<a href='#' style='text-decoration: none; color: " + ZPalette.highlightText + ";'>")
                           .arg("</a>")
-                    font { family: chat.fontFamily; pixelSize: chat.fontSize }
-                    color: chat.color("blackText", "#000000")
+                    color: ZPalette.surfaceText
                     onLinkActivated: chat.preferenceActivated()
                 }
-                Text {
+                ZLabel {
                     objectName: "shareErrorWarning"
                     visible: warningArea.shareError
                     width: parent.width
                     wrapMode: Text.Wrap
                     textFormat: Text.PlainText
                     text: rootWindow.ussError
-                    font { family: chat.fontFamily; pixelSize: chat.fontSize }
-                    color: chat.color("blackText", "#000000")
+                    color: ZPalette.surfaceText
                 }
             }
             Rectangle {
                 anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
                 height: 1
-                color: chat.color("mediumDivider", "#CCCCCC")
+                color: ZPalette.divider
             }
         }
 
@@ -296,9 +291,9 @@ FocusScope {
             id: scrollBar
             objectName: "transcriptScrollBar"
             anchors { right: parent.right; top: webView.top; bottom: webView.bottom }
-            width: 8
+            width: ZPalette.unit * 2
             visible: chat.scrollable
-            color: chat.color("lightBackground", "#F7F7F7")
+            color: ZPalette.hover
             readonly property real span: Math.max(1, height - scrollHandle.height)
             Rectangle {
                 id: scrollHandle
@@ -306,9 +301,9 @@ FocusScope {
                 x: 1
                 width: parent.width - 2
                 radius: width / 2
-                height: Math.max(16, scrollBar.height * webView.height / Math.max(1, chat.contentHeight))
+                height: Math.max(ZPalette.unit * 4, scrollBar.height * webView.height / Math.max(1, chat.contentHeight))
                 y: scrollBar.span * webView.contentY / Math.max(1, chat.maxContentY)
-                color: dragArea.grab >= 0 ? chat.color("darkDivider", "#999999") : chat.color("mediumDivider", "#CCCCCC")
+                color: dragArea.grab >= 0 ? ZPalette.strongDivider : ZPalette.divider
             }
             MouseArea {
                 id: dragArea
@@ -336,14 +331,17 @@ FocusScope {
     Rectangle {
         id: handle
         anchors { left: parent.left; right: parent.right; bottom: inputArea.top }
-        height: 5
-        color: chat.color("darkDivider", "#999999")
+        height: Math.round(ZPalette.unit * 1.25)
+        color: ZPalette.strongDivider
         Row {
             anchors.centerIn: parent
-            spacing: 2
+            spacing: ZPalette.unit / 2
             Repeater {
                 model: 3
-                Rectangle { width: 2; height: 2; radius: 1; color: chat.color("mediumText", "#666666") }
+                Rectangle {
+                    width: ZPalette.unit / 2; height: width; radius: width / 2
+                    color: ZPalette.secondaryText
+                }
             }
         }
         MouseArea {
@@ -354,7 +352,7 @@ FocusScope {
             onPressed: { startY = mouse.y + handle.y; startHeight = chat.inputHeight; }
             onPositionChanged: {
                 var wanted = startHeight - ((mouse.y + handle.y) - startY);
-                chat.inputHeight = Math.max(70, Math.min(chat.height / 2, wanted));
+                chat.inputHeight = Math.max(chat.minInputHeight, Math.min(chat.height / 2, wanted));
             }
         }
     }
@@ -363,21 +361,21 @@ FocusScope {
     Rectangle {
         id: inputArea
         anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
-        height: Math.max(70, Math.min(chat.height / 2, chat.inputHeight))
-        color: chat.color("inputFieldBackground", "#FFFFFF")
+        height: Math.max(chat.minInputHeight, Math.min(chat.height / 2, chat.inputHeight))
+        color: ZPalette.fieldBackground
 
         Rectangle {
             id: statusBar
             anchors { left: parent.left; right: parent.right; top: parent.top }
-            height: 20
-            color: chat.color("lightDivider", "#EEEEEE")
-            Text {
+            height: ZPalette.unit * 5
+            color: ZPalette.faintDivider
+            ZLabel {
                 objectName: "statusText"
-                anchors { left: parent.left; leftMargin: 6; right: buttons.left; verticalCenter: parent.verticalCenter }
+                anchors { left: parent.left; leftMargin: ZPalette.unit * 1.5; right: buttons.left
+                          verticalCenter: parent.verticalCenter }
                 elide: Text.ElideRight
-                textFormat: Text.PlainText
-                font { family: chat.fontFamily; pixelSize: chat.fontSize }
-                color: chat.color("mediumText", "#666666")
+                type: ZPalette.caption
+                color: ZPalette.secondaryText
                 text: {
                     if (!chat.model) return "";
                     if (chat.model.typingNotification !== "") return chat.model.typingNotification;
@@ -389,17 +387,21 @@ FocusScope {
             }
             Row {
                 id: buttons
-                anchors { right: parent.right; rightMargin: 6; verticalCenter: parent.verticalCenter }
-                spacing: 8
+                anchors { right: parent.right; rightMargin: ZPalette.unit * 1.5; verticalCenter: parent.verticalCenter }
+                spacing: ZPalette.unit * 2
                 Rectangle {
                     id: smileyButton
                     objectName: "smileyButton"
                     property bool active: false
-                    width: 18; height: 18; radius: 3
+                    width: ZPalette.unit * 4.5; height: width; radius: ZPalette.radius
                     enabled: chat.inputEnabled
                     opacity: enabled ? 1 : 0.4
-                    color: active ? chat.color("lightBackground", "#F7F7F7") : "transparent"
-                    Image { anchors.centerIn: parent; source: "qrc:/smileys/smile.png"; width: 16; height: 16 }
+                    color: active ? ZPalette.hover : "transparent"
+                    Image {
+                        anchors.centerIn: parent
+                        source: "qrc:/smileys/smile.png"
+                        width: ZPalette.unit * 4; height: width
+                    }
                     MouseArea {
                         anchors.fill: parent
                         hoverEnabled: true
@@ -409,11 +411,18 @@ FocusScope {
                 }
                 Rectangle {
                     objectName: "sendFileButton"
-                    width: 18; height: 18; radius: 3
+                    width: ZPalette.unit * 4.5; height: width; radius: ZPalette.radius
                     visible: chat.fileAction !== null && chat.fileAction.enabled
                     color: "transparent"
-                    border.color: chat.color("mediumDivider", "#CCCCCC")
-                    Text { anchors.centerIn: parent; text: "+"; font.pixelSize: 13; color: chat.color("mediumText", "#666666") }
+                    border.color: ZPalette.divider
+                    ZLabel {
+                        anchors.centerIn: parent
+                        text: "+"
+                        textFormat: Text.AutoText
+                        type: ZPalette.title
+                        font.weight: Font.Normal
+                        color: ZPalette.secondaryText
+                    }
                     MouseArea {
                         anchors.fill: parent
                         hoverEnabled: true
@@ -426,7 +435,8 @@ FocusScope {
 
         Flickable {
             id: inputFlick
-            anchors { left: parent.left; right: parent.right; top: statusBar.bottom; bottom: parent.bottom; margins: 4 }
+            anchors { left: parent.left; right: parent.right; top: statusBar.bottom; bottom: parent.bottom
+                      margins: ZPalette.unit }
             contentWidth: width
             contentHeight: input.paintedHeight
             clip: true
@@ -444,8 +454,8 @@ FocusScope {
                 selectByMouse: true
                 readOnly: !chat.inputEnabled
                 focus: true
-                font { family: chat.fontFamily; pixelSize: 12 }
-                color: chat.color("blackText", "#000000")
+                font: ZPalette.body
+                color: ZPalette.surfaceText
                 onTextChanged: chat.textChanged()
                 onCursorRectangleChanged: {
                     inputFlick.ensureVisible(cursorRectangle);
@@ -485,7 +495,7 @@ FocusScope {
         id: smileySelector
         objectName: "smileySelector"
         z: 10
-        anchors { right: parent.right; rightMargin: 4; bottom: inputArea.top }
+        anchors { right: parent.right; rightMargin: ZPalette.unit; bottom: inputArea.top }
         visible: opacity > 0
         opacity: smileyButton.active ? 1 : 0
         Behavior on opacity { NumberAnimation { duration: 200 } }

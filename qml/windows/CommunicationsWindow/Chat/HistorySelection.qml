@@ -9,7 +9,7 @@ Item {
     property var model: null
     property string lc: ""
     property int active: -1
-    implicitHeight: row.height + 4
+    implicitHeight: row.height + ZPalette.unit
 
     readonly property var ages: [MessageModel.Yesterday, MessageModel.LastWeek,
                                  MessageModel.LastMonth, MessageModel.All]
@@ -18,20 +18,17 @@ Item {
     CenteredFlow {
         id: row
         objectName: "historyChoices"
-        anchors { left: parent.left; right: parent.right; top: parent.top; topMargin: 2 }
-        spacing: 5
+        anchors { left: parent.left; right: parent.right; top: parent.top; topMargin: ZPalette.unit / 2 }
+        spacing: ZPalette.unit * 1.25
         Repeater {
             model: [qsTr("Yesterday") + history.lc, qsTr("Last Week") + history.lc,
                     qsTr("Last Month") + history.lc, qsTr("All History") + history.lc]
-            delegate: Text {
+            delegate: ZLabel {
                 objectName: "historyChoice" + index
                 text: modelData
-                textFormat: Text.PlainText
-                font.family: ZPalette.fontFamily
-                font.pixelSize: 11
-                color: (history.active === index || area.containsMouse)
-                       ? ZPalette.pick("highlightText", "#006699")
-                       : ZPalette.pick("mediumText", "#666666")
+                type: ZPalette.caption
+                color: (history.active === index || area.containsMouse) ? ZPalette.highlightText
+                                                                        : ZPalette.secondaryText
                 MouseArea {
                     id: area
                     anchors.fill: parent

@@ -8,20 +8,20 @@ Item {
     property string fileName
     property string smileyText
     signal chosen(string text)
-    width: 24
-    height: 24
+    width: ZPalette.unit * 6
+    height: width
 
     Rectangle {
         anchors.fill: parent
-        radius: 2
-        color: area.containsMouse ? ZPalette.pick("lightBackground", "#F7F7F7") : "transparent"
+        radius: ZPalette.radius
+        color: area.containsMouse ? ZPalette.hover : "transparent"
     }
     Image {
         anchors.centerIn: parent
-        width: 16
-        height: 16
+        width: ZPalette.unit * 4
+        height: width
         source: cell.fileName
-        sourceSize: Qt.size(16, 16)
+        sourceSize: Qt.size(width, height)
     }
     K.ToolTip { id: tip }
     MouseArea {

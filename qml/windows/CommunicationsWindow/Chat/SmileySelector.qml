@@ -6,20 +6,21 @@ Rectangle {
     id: selector
     property var model: null
     signal smileyChosen(string text)
-    width: 130
-    height: 155
-    radius: 3
-    color: ZPalette.pick("whiteBackground", "#FFFFFF")
-    border.color: ZPalette.pick("darkBackground", "#006699")
+    // Five emoticons a row, six rows before it scrolls.
+    width: grid.cellWidth * 5 + grid.anchors.margins * 2
+    height: grid.cellHeight * 6 + grid.anchors.margins * 2
+    radius: ZPalette.radius
+    color: ZPalette.surface
+    border.color: ZPalette.accentPressed
 
     GridView {
         id: grid
         objectName: "smileyGrid"
         anchors.fill: parent
-        anchors.margins: 5
+        anchors.margins: ZPalette.unit
         clip: true
-        cellWidth: 24
-        cellHeight: 24
+        cellWidth: ZPalette.unit * 6
+        cellHeight: ZPalette.unit * 6
         model: selector.model
         delegate: SmileyDelegate {
             fileName: model.fileName

@@ -13,7 +13,7 @@ Rectangle {
         anchors.top: parent.top
         anchors.left: parent.left
         anchors.margins: ZPalette.unit * 2
-        font.bold: true
+        font.weight: Font.Bold
         text: qsTr("Participants") + participants.lc
     }
     ListView {

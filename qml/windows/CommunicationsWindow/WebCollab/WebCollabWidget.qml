@@ -26,9 +26,10 @@ Rectangle {
         function onStateChanged() { share.collabState = share.collab.state }
     }
 
-    // 5: viewing a share, 6: joined as a party.
+    // Viewing a share, or joined as a party.
     readonly property bool viewing: collab !== null && !collab.owner
-                                    && (collabState === 5 || collabState === 6)
+                                    && (collabState === Vantre.WebcollabBase.ViewingShare
+                                        || collabState === Vantre.WebcollabBase.Joined)
 
     // The window fills the screen while somebody's screen shows in it, and
     // returns to its size when the share stops (or the pane is left).
@@ -38,7 +39,8 @@ Rectangle {
         // A closed share of the older library ends the session's share (what
         // its viewer's endSession asks for): the pane may have let go of the
         // viewer before the viewer heard of the end.
-        if (collab && !collab.isUsingNewLibrary() && !collab.owner && collabState === 4)
+        if (collab && !collab.isUsingNewLibrary() && !collab.owner
+            && collabState === Vantre.WebcollabBase.StateClosed)
             share.endSession()
     }
     function shareStarted(frames) {

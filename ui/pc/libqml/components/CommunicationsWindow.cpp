@@ -1221,7 +1221,7 @@ void CommunicationsWindow::closeChatAndShare() {
 // ---- Files ----
 
 void CommunicationsWindow::openFileSelectDialog() {
-  auto* dialog = new Dialogs::FileDialog(this, 0, QString());
+  auto* dialog = new Dialogs::FileDialog(this, Dialogs::FileDialog::OpenAny, QString());
   connect(dialog, SIGNAL(fileSelected(QString)), this, SLOT(fileSelected(QString)));
   // Files to send are the user's documents, never the program's own data
   // folder (where the process happens to run, with the stored credentials).
@@ -1253,7 +1253,7 @@ void CommunicationsWindow::askSaveLocation(RAZ::Data::FTAdapter* adapter) {
   // The name comes from the sender: only its last part is offered, so a
   // save can never land outside the folder the user picks.
   const QString suggested = Utils::FileNames::safeBaseName(adapter->getFileName());
-  auto* dialog = new Dialogs::FileDialog(this, 3, suggested);
+  auto* dialog = new Dialogs::FileDialog(this, Dialogs::FileDialog::SaveAny, suggested);
   connect(dialog, SIGNAL(fileSelected(QString)), adapter, SLOT(accept(QString)));
   connect(dialog, SIGNAL(fileSelected(QString)), this, SLOT(saveAcceptedFolder(QString)));
   dialog->setInitialDirectory(m_lastSaveFolder);

@@ -149,10 +149,12 @@ bool LoginWindow::activate() {
 }
 
 LoginWindow::LoginState LoginWindow::toLoginState(int sessionState) {
-  if (sessionState == 1 || sessionState == 2) return DetectingProxy;
-  if (sessionState >= 3 && sessionState <= 10) return SigningIn;
-  if (sessionState == 11) return SignedIn;
-  if (sessionState == 12) return SigningOut;
+  using namespace RAZ::Sessions;
+  if (sessionState == StateDetectingProxy || sessionState == StateProxyCredentials)
+    return DetectingProxy;
+  if (sessionState >= StateResolving && sessionState <= StateLoadingContacts) return SigningIn;
+  if (sessionState == StateSignedIn) return SignedIn;
+  if (sessionState == StateSigningOut) return SigningOut;
   return None;
 }
 

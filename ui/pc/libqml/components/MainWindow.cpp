@@ -1097,7 +1097,7 @@ void MainWindow::changeAvatar() {
   RAZ::Contacts::IContact* own = qobject_cast<RAZ::Contacts::IContact*>(ownContact());
   if (!own) return;
   TP_LOG("QML::MainWindow::changeAvatar", TP::Core::Logging::LevelInformation) << "Contact obj ok.";
-  auto* dialog = new Dialogs::FileDialog(this, 1, QString());
+  auto* dialog = new Dialogs::FileDialog(this, Dialogs::FileDialog::OpenImage, QString());
   connect(dialog, SIGNAL(fileSelected(QString)), own->presenceData(), SLOT(setAvatarPath(QString)));
   dialog->start();
 }

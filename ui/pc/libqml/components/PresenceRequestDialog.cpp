@@ -11,6 +11,8 @@
 #include <RAZ/Sessions/SessionManagerBase.h>
 #include <TP/Core/Logging.h>
 
+#include "Utils/ConfigIds.h"
+
 namespace QML {
 
 PresenceRequestDialog::PresenceRequestDialog(
@@ -82,7 +84,8 @@ void PresenceRequestDialog::changeEvent(QEvent* event) {
 
 void PresenceRequestDialog::searchContacts(const QModelIndex& parent, int first, int last) {
   if (!m_model || !m_session) return;
-  const bool useIm = m_session->configuration() && m_session->configuration()->getBool(350);
+  const bool useIm = m_session->configuration() &&
+                     m_session->configuration()->getBool(Utils::ConfigId::XmppPresenceAndChat);
   for (int row = first; row <= last; ++row) {
     const QModelIndex i = m_model->index(row, 0, parent);
     if (!i.isValid()) break;

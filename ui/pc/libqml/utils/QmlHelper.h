@@ -6,6 +6,8 @@
 #include <QTime>
 #include <QVariant>
 
+#include <RAZ/Contacts/Contacts.h>
+
 namespace QML {
 
 // Formatting and look-up for scenes ("qmlHelper"): resource checks,
@@ -15,8 +17,12 @@ class QmlHelper : public QObject {
   Q_OBJECT
 
  public:
-  static const int AllContactsGroupId = 16777203;
-  static const int FavoritesGroupId = 16777204;
+  // The special groups' ids, as scenes read them (QmlHelper.FavouritesGroupId).
+  enum GroupId {
+    AllContactsGroupId = RAZ::Contacts::IGroup::AllContactsId,
+    FavouritesGroupId = RAZ::Contacts::IGroup::FavouritesId
+  };
+  Q_ENUM(GroupId)
 
   explicit QmlHelper(QObject* parent = nullptr);
 
