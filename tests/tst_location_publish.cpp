@@ -201,6 +201,7 @@ class TestLocationPublish : public QObject {
 
   void dontAskAgainAndNoLocation() {
     LocationPublish dialog;
+    dialog.locationsReceived(place("Helsinki", "FINLAND", "", "+02:00"), Info());
     dialog.prepareToShow();
     QVERIFY(dialog.alwaysAskCheckbox()->isChecked());
     dialog.alwaysAskCheckbox()->setChecked(false);

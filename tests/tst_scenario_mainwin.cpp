@@ -346,6 +346,26 @@ class TestScenarioMainWindow : public QObject {
     REQUIRE(s.waitVisible(QStringLiteral("contactAvatar")));
   }
 
+  // The rooms list opens with no row highlighted; a row lights up once the
+  // user picks it.
+  void roomsListStartsWithNothingSelected() {
+    SceneDriver s = scene();
+    REQUIRE(s.click(QStringLiteral("leftPaneButton1")));  // rooms
+    REQUIRE(s.waitVisible(QStringLiteral("roomRow")));
+    QTRY_VERIFY(s.items(QStringLiteral("roomRow")).size() >= 2);
+    QQuickItem* list = s.item(QStringLiteral("roomList"));
+    QVERIFY(list);
+    QCOMPARE(list->property("currentIndex").toInt(), -1);
+    const QList<QQuickItem*> rows = s.items(QStringLiteral("roomRow"));
+    QList<QColor> before;
+    for (QQuickItem* row : rows) before << row->property("color").value<QColor>();
+    REQUIRE(s.click(rows.at(1)));
+    QTRY_COMPARE(list->property("currentIndex").toInt(), 1);
+    const QColor chosen = rows.at(1)->property("color").value<QColor>();
+    for (int i = 0; i < before.size(); ++i)
+      QVERIFY2(before.at(i) != chosen, qPrintable(QStringLiteral("row %1 was highlighted").arg(i)));
+  }
+
   // Add Group cannot be confirmed while the service is away.
   void addGroupWaitsForTheService() {
     SceneDriver s = scene();

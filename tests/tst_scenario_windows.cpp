@@ -602,6 +602,53 @@ class TestScenarioWindows : public QObject {
     QVERIFY(scene.text(QStringLiteral("ownLocationText")).contains(QStringLiteral("Berlin")));
   }
 
+  // A new account is offered what the service found, ready to publish; where
+  // the service finds nothing, nothing is chosen for the user and the form
+  // says what it waits for. Esc closes the window without publishing.
+  void locationWindowOffersWhatWasFound() {
+    auto pressEscape = [](QWidget* window) {
+      QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window,
+                      Qt::Key_Escape);
+    };
+    REQUIRE(Scenario::signOut());
+    qputenv("ZENT_DEMO_LOCATION", "1");
+    QString problem = Scenario::signIn(QStringLiteral("nadia"));
+    qputenv("ZENT_DEMO_LOCATION", "0");
+    REQUIRE(problem);
+    Dialogs::LocationPublish* dialog = nullptr;
+    REQUIRE(ZentTest::waitForWindow<Dialogs::LocationPublish>(&dialog));
+    QTRY_VERIFY(dialog->isActiveWindow());
+    QVERIFY(dialog->autoLocation()->isChecked());
+    QVERIFY(dialog->autoLocation()->text().contains(QStringLiteral("Berlin")));
+    QVERIFY(dialog->setLocationButton()->isEnabled());
+    QVERIFY(dialog->locationToPublish()->text().contains(QStringLiteral("Berlin")));
+    pressEscape(dialog);
+    QTRY_VERIFY(!dialog->isVisible());
+    SceneDriver scene = Scenario::mainScene();
+    QVERIFY(!scene.text(QStringLiteral("ownLocationText")).contains(QStringLiteral("Berlin")));
+
+    REQUIRE(Scenario::signOut());
+    qputenv("ZENT_DEMO_LOCATION", "nowhere");
+    problem = Scenario::signIn(QStringLiteral("olaf"));
+    qputenv("ZENT_DEMO_LOCATION", "0");
+    REQUIRE(problem);
+    REQUIRE(ZentTest::waitForWindow<Dialogs::LocationPublish>(&dialog));
+    QTRY_VERIFY(dialog->isActiveWindow());
+    QVERIFY(!dialog->autoLocation()->isChecked());
+    QVERIFY(!dialog->manualLocation()->isChecked());
+    QVERIFY(!dialog->autoLocation()->isEnabled());
+    QVERIFY(dialog->regionEdit()->text().isEmpty());
+    QVERIFY(!dialog->setLocationButton()->isEnabled());
+    QVERIFY2(dialog->locationToPublish()->text().contains(QStringLiteral("type a location")),
+             qPrintable(dialog->locationToPublish()->text()));
+    // What the user types is the choice, and can be published.
+    REQUIRE(ZentTest::typeInto(dialog->regionEdit(), QStringLiteral("Harbour office")));
+    QVERIFY(dialog->manualLocation()->isChecked());
+    QVERIFY(dialog->setLocationButton()->isEnabled());
+    pressEscape(dialog);
+    QTRY_VERIFY(!dialog->isVisible());
+  }
+
   // Switched to Spanish in Preferences (the system speaks English), the
   // history's dates are Spanish too, and the style editor's buttons fit.
   void spanishInterfaceShowsSpanishDates() {

@@ -489,6 +489,14 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
         <source>Use automatic location: %1  %2</source>
         <translation>Use automatic location: %1  %2</translation>
     </message>
+    <message>
+        <source>No location was found automatically: type a location or choose a time zone.</source>
+        <translation>No location was found automatically: type a location or choose a time zone.</translation>
+    </message>
+    <message>
+        <source>Use automatic location: none found</source>
+        <translation>Use automatic location: none found</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs::MessageWindow</name>

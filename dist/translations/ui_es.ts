@@ -442,6 +442,14 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
         <source>Use automatic location: %1  %2</source>
         <translation>Usar la ubicación automática: %1  %2</translation>
     </message>
+    <message>
+        <source>No location was found automatically: type a location or choose a time zone.</source>
+        <translation>No se encontró ninguna ubicación automáticamente: escriba una ubicación o elija una zona horaria.</translation>
+    </message>
+    <message>
+        <source>Use automatic location: none found</source>
+        <translation>Usar la ubicación automática: no se encontró ninguna</translation>
+    </message>
 </context>
 <context>
     <name>LocationPublishDialog</name>

@@ -49,7 +49,9 @@ QHash<QString, RAZ::Utils::Location::Info>& publishedLocations() {
 // the user's address (XSI) and the one the user published last (XMPP
 // publish-subscribe, empty before the first). They arrive once the program
 // listens, in the order the service sends them. ZENT_DEMO_LOCATION=0 keeps
-// them back (tests that sign in do not want the location question).
+// them back (tests that sign in do not want the location question);
+// ZENT_DEMO_LOCATION=nowhere reports the address without a place, as a
+// service does that cannot place it.
 class DemoLocationSource : public RAZ::Utils::Location::Source {
  public:
   DemoLocationSource(const QString& account, QObject* parent)
@@ -61,10 +63,15 @@ class DemoLocationSource : public RAZ::Utils::Location::Source {
         signal != QMetaMethod::fromSignal(&RAZ::Utils::Location::Source::xsiLocationReceived))
       return;
     m_sent = true;
-    QTimer::singleShot(0, this, [this] {
+    const bool placed = qEnvironmentVariable("ZENT_DEMO_LOCATION") != QLatin1String("nowhere");
+    QTimer::singleShot(0, this, [this, placed] {
       emit pubsubLocationReceived(publishedLocations().value(m_account));
       RAZ::Utils::Location::Info found;
       found.ipAddress = QStringLiteral("198.51.100.23");
+      if (!placed) {
+        emit xsiLocationReceived(found);
+        return;
+      }
       found.timeZone = QStringLiteral("+01:00");
       found.city = QStringLiteral("Berlin");
       found.country = QStringLiteral("GERMANY");

@@ -15,6 +15,8 @@ ListView {
 
     clip: true
     model: (typeof chatRoomsFilter !== "undefined") ? chatRoomsFilter : null
+    // No row is chosen until the user chooses one.
+    currentIndex: -1
     activeFocusOnTab: true
     Accessible.role: Accessible.List
     Accessible.name: qsTr("Rooms") + roomList.lc

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QStandardItemModel>
 #include <QTextStream>
 #include <QTimer>
@@ -131,6 +132,10 @@ LocationPublish::LocationPublish(QWidget* parent) : Widgets::Window(parent, fals
       !RAZ::Settings(RAZ::Settings::User).value(key("dontAskAgain"), false).toBool());
   retranslate();
   m_setButton->setFocus();
+  // Esc leaves the window as Ctrl+W does: nothing is published.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  escape->setContext(Qt::WindowShortcut);
+  connect(escape, SIGNAL(activated()), this, SLOT(close()));
 }
 
 LocationPublish::~LocationPublish() = default;
@@ -266,18 +271,42 @@ RAZ::Utils::Location::Info LocationPublish::manualRecord() const {
   return info;
 }
 
+bool LocationPublish::hasAutomatic() const {
+  return !locationText(m_automatic).isEmpty() || !m_automatic.timeZone.isEmpty();
+}
+
 void LocationPublish::updateTimeRelatedText() {
-  const RAZ::Utils::Location::Info current = m_auto->isChecked() ? m_automatic : manualRecord();
-  m_toPublish->setText(
-      tr("Location to be published: %1  %2").arg(locationText(current), timeText(current)));
-  m_auto->setText(
-      tr("Use automatic location: %1  %2").arg(locationText(m_automatic), timeText(m_automatic)));
+  if (!m_auto->isChecked() && !m_manual->isChecked()) {
+    // Nothing found and nothing typed yet: the form says what it waits for
+    // rather than offering an empty place.
+    m_toPublish->setText(
+        tr("No location was found automatically: type a location or choose a time zone."));
+  } else {
+    const RAZ::Utils::Location::Info current = m_auto->isChecked() ? m_automatic : manualRecord();
+    m_toPublish->setText(
+        tr("Location to be published: %1  %2").arg(locationText(current), timeText(current)));
+  }
+  if (hasAutomatic())
+    m_auto->setText(
+        tr("Use automatic location: %1  %2").arg(locationText(m_automatic), timeText(m_automatic)));
+  else
+    m_auto->setText(tr("Use automatic location: none found"));
 }
 
 void LocationPublish::updateUi() {
-  m_setButton->setEnabled(!(m_manual->isChecked() && locationText(manualRecord()).isEmpty() &&
-                            m_time->currentIndex() == 0));
+  m_auto->setEnabled(hasAutomatic() || m_auto->isChecked());
+  const bool manualEmpty = locationText(manualRecord()).isEmpty() && m_time->currentIndex() == 0;
+  m_setButton->setEnabled((m_auto->isChecked() && hasAutomatic()) ||
+                          (m_manual->isChecked() && !manualEmpty));
   updateTimeRelatedText();
+}
+
+void LocationPublish::clearChoice() {
+  // An exclusive group keeps one button checked: it lets go for a moment.
+  m_group->setExclusive(false);
+  m_auto->setChecked(false);
+  m_manual->setChecked(false);
+  m_group->setExclusive(true);
 }
 
 void LocationPublish::locationTextChanged() {
@@ -338,15 +367,25 @@ void LocationPublish::resetAndHide() {
 void LocationPublish::prepareToShow() {
   const RAZ::Settings user(RAZ::Settings::User);
   m_alwaysAsk->setChecked(!user.value(key("dontAskAgain"), false).toBool());
-  if (user.value(key("manually_published"), false).toBool()) {
+  const QString lastManual = user.value(key("last_published_manual_location")).toString();
+  // An account that never published anything reads as "manual" with no text
+  // and no time: that is no choice of the user's to offer again.
+  const bool publishedByHand =
+      user.value(key("manually_published"), false).toBool() &&
+      (!lastManual.isEmpty() || !user.value(key("last_published_timezone")).toString().isEmpty());
+  if (publishedByHand) {
     m_manual->setChecked(true);
     const bool blocked = m_region->blockSignals(true);
-    m_region->setText(user.value(key("last_published_manual_location")).toString());
+    m_region->setText(lastManual);
     m_region->blockSignals(blocked);
   } else if (m_region->text().isEmpty()) {
     // Nothing typed and nothing published by hand: the found place is the
-    // one offered, so that Publish works at once.
-    m_auto->setChecked(true);
+    // one offered, so that Publish works at once; without one nothing is
+    // chosen for the user.
+    if (hasAutomatic())
+      m_auto->setChecked(true);
+    else
+      clearChoice();
   }
   buildTimeList();
   updateUi();

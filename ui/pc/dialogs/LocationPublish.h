@@ -81,6 +81,9 @@ class LocationPublish : public Widgets::Window {
   void retranslate();
   void buildTimeList();
   QString chosenOffset() const;
+  // Whether the service found a place or a time zone to offer.
+  bool hasAutomatic() const;
+  void clearChoice();
   void resetAndHide();
 
   RAZ::Utils::Location::Info m_automatic;
