@@ -583,7 +583,7 @@ class TestCommsMenus : public QObject {
     QCOMPARE(w->actionsProvider()->getActionSource(), static_cast<RAZ::Actions::Source*>(s));
     QCOMPARE(w->configXml(), static_cast<QObject*>(m_factory->configXml()));
     auto context = [w](QML::CommsLayout::Pane pane, const char* name) {
-      auto* view = qobject_cast<QQuickWidget*>(w->pane(pane));
+      auto* view = qobject_cast<QML::View*>(w->pane(pane));
       return view ? view->rootContext()->contextProperty(name).value<QObject*>() : nullptr;
     };
     QVERIFY(m_factory->profilePictureHelper());
@@ -594,7 +594,7 @@ class TestCommsMenus : public QObject {
     QCOMPARE(context(QML::CommsLayout::SecurityBarPane, "callClassificationsModel"),
              static_cast<QObject*>(
                  m_session->securityClassificationController()->getCallClassificationsModel()));
-    auto* footer = qobject_cast<QQuickWidget*>(w->footerView());
+    auto* footer = qobject_cast<QML::View*>(w->footerView());
     QCOMPARE(footer->rootContext()->contextProperty("mediaVolumeHelper").value<QObject*>(),
              static_cast<QObject*>(m_factory->mediaVolumeHelper()));
   }

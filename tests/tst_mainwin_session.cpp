@@ -32,11 +32,11 @@
 #include "Models/ErrorInfoModel.h"
 #include "Models/LeftPaneButtonsModel.h"
 #include "Providers/MenuActionProvider.h"
+#include "Scenario.h"
 #include "SessionScope.h"
 #include "TestSupport.h"
 #include "Utils/ActiveCommsDragDropHandler.h"
 #include "Utils/ActiveSelectionHandler.h"
-#include "Utils/AppPaths.h"
 #include "Utils/BadgeHandler.h"
 #include "Utils/CommunicationSessionUiHelper.h"
 #include "Utils/SelectionHandlerBase.h"
@@ -54,13 +54,8 @@ namespace {
 const bool g_environment = ZentTest::useTemporaryHome("zent-test-mainwin-session-", true);
 const int kWait = 20000;
 
-Application* app() { return static_cast<Application*>(qApp); }
-RAZ::Demo::Service& demo() { return RAZ::Demo::Service::instance(); }
-
-bool signInWindowIsBack() {
-  QML::LoginWindow* login = app()->loginWindow();
-  return login && login->isVisible() && login->getLoginState() == QML::LoginWindow::None;
-}
+Application* app() { return ZentTest::Scenario::app(); }
+RAZ::Demo::Service& demo() { return ZentTest::Scenario::demo(); }
 
 QObject* contextObject(QML::MainWindow* main, const char* name) {
   return main->view()->rootContext()->contextProperty(QString::fromLatin1(name)).value<QObject*>();
@@ -103,7 +98,8 @@ class TestMainWindowSession : public QObject {
     if (!QTest::qWaitFor([] { return !app()->client()->hasSession() && !app()->sessionScope(); },
                          kWait))
       return QStringLiteral("the session did not end");
-    if (!QTest::qWaitFor(signInWindowIsBack, kWait)) return QStringLiteral("no sign-in window");
+    if (!QTest::qWaitFor(ZentTest::Scenario::signInWindowIsBack, kWait))
+      return QStringLiteral("no sign-in window");
     return QString();
   }
 
@@ -137,19 +133,13 @@ class TestMainWindowSession : public QObject {
   void initTestCase() {
     QVERIFY(g_environment);
     m_style = new QML::Style(nullptr);
-    AppPaths::setExecutableDirOverride(qEnvironmentVariable("ZENT_DIST_DIR"));
-    const bool ok = app()->initialize();
-    ZentTest::installStrictMessageHandler();
-    QVERIFY(ok);
+    REQUIRE(ZentTest::Scenario::start());
     for (const QSharedPointer<QTranslator>& t : app()->translators())
       if (t) QCoreApplication::removeTranslator(t.data());
-    demo().reset();
-    demo().setStepDelay(0);
-    demo().setPresenceChanges(false);
   }
 
   void cleanupTestCase() {
-    AppPaths::setExecutableDirOverride(QString());
+    ZentTest::Scenario::finish();
     delete m_style;
   }
 

@@ -38,9 +38,9 @@
 #include "DemoFixture.h"
 #include "Providers/Factory.h"
 #include "Providers/MenuActionProvider.h"
+#include "Scenario.h"
 #include "SessionScope.h"
 #include "TestSupport.h"
-#include "Utils/AppPaths.h"
 #include "Utils/BadgeHandler.h"
 #include "Utils/CommunicationsWindowManager.h"
 #include "Utils/MenuHandler.h"
@@ -69,8 +69,8 @@ const bool g_environment = ZentTest::useTemporaryHome("zent-test-session-", true
 // Bounds a wait for the demo service; a busy machine may take seconds.
 const int kWait = 20000;
 
-Application* app() { return static_cast<Application*>(qApp); }
-RAZ::Demo::Service& demo() { return RAZ::Demo::Service::instance(); }
+Application* app() { return ZentTest::Scenario::app(); }
+RAZ::Demo::Service& demo() { return ZentTest::Scenario::demo(); }
 
 Dialogs::MessageWindow* visibleMessage(const QString& title) {
   for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -133,11 +133,6 @@ Stored storedAccount(const QString& user) {
   return out;
 }
 
-bool signInWindowIsBack() {
-  QML::LoginWindow* login = app()->loginWindow();
-  return login && login->isVisible() && login->getLoginState() == QML::LoginWindow::None;
-}
-
 }  // namespace
 
 class TestSessionLifecycle : public QObject {
@@ -168,7 +163,8 @@ class TestSessionLifecycle : public QObject {
     if (!QTest::qWaitFor([] { return !app()->client()->hasSession() && !app()->sessionScope(); },
                          kWait))
       return QStringLiteral("the session did not end");
-    if (!QTest::qWaitFor(signInWindowIsBack, kWait)) return QStringLiteral("no sign-in window");
+    if (!QTest::qWaitFor(ZentTest::Scenario::signInWindowIsBack, kWait))
+      return QStringLiteral("no sign-in window");
     return QString();
   }
 
@@ -196,7 +192,8 @@ class TestSessionLifecycle : public QObject {
   }
 
   QString verifySignedOut(const QList<Watched>& objects) {
-    if (!QTest::qWaitFor(signInWindowIsBack, kWait)) return QStringLiteral("no sign-in window");
+    if (!QTest::qWaitFor(ZentTest::Scenario::signInWindowIsBack, kWait))
+      return QStringLiteral("no sign-in window");
     if (!QTest::qWaitFor([] { return !app()->sessionScope(); }, kWait))
       return QStringLiteral("the session's objects are still in place");
     if (app()->sessionManager() || app()->factory() || app()->commsWindowManager() ||
@@ -228,16 +225,10 @@ class TestSessionLifecycle : public QObject {
     QVERIFY(g_environment);
     TP::Core::Logging::addLogger(&m_log);
     m_style = new QML::Style(nullptr);
-    AppPaths::setExecutableDirOverride(qEnvironmentVariable("ZENT_DIST_DIR"));
-    const bool ok = app()->initialize();
-    ZentTest::installStrictMessageHandler();
-    QVERIFY(ok);
+    REQUIRE(ZentTest::Scenario::start());
     // The texts are checked in the source language.
     for (const QSharedPointer<QTranslator>& t : app()->translators())
       if (t) QCoreApplication::removeTranslator(t.data());
-    demo().reset();
-    demo().setStepDelay(0);
-    demo().setPresenceChanges(false);
     QDesktopServices::setUrlHandler("http", this, "openUrl");
     QDesktopServices::setUrlHandler("https", this, "openUrl");
   }
@@ -246,7 +237,7 @@ class TestSessionLifecycle : public QObject {
     QDesktopServices::unsetUrlHandler("http");
     QDesktopServices::unsetUrlHandler("https");
     TP::Core::Logging::removeLogger(&m_log);
-    AppPaths::setExecutableDirOverride(QString());
+    ZentTest::Scenario::finish();
     delete m_style;
   }
 
@@ -531,7 +522,7 @@ class TestSessionLifecycle : public QObject {
                qPrintable(QString("no warning after turn %1; the session closed: %2")
                               .arg(turn)
                               .arg(closed.count())));
-      if (signInWindowIsBack()) ++turnsWithSignInWindow;
+      if (ZentTest::Scenario::signInWindowIsBack()) ++turnsWithSignInWindow;
     }
     disconnect(onError);
     QCOMPARE(errors, 1);

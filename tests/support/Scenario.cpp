@@ -21,15 +21,6 @@
 
 namespace ZentTest {
 
-namespace {
-
-bool signInWindowIsBack() {
-  QML::LoginWindow* login = Scenario::app()->loginWindow();
-  return login && login->isVisible() && login->getLoginState() == QML::LoginWindow::None;
-}
-
-}  // namespace
-
 bool Scenario::prepare(const QByteArray& instancePrefix, const QByteArray& language) {
   const bool ok = useTemporaryHome(instancePrefix, false);
   // The interface follows the system's language at a first start.
@@ -61,6 +52,11 @@ QString Scenario::start() {
 void Scenario::finish() {
   tidy();
   AppPaths::setExecutableDirOverride(QString());
+}
+
+bool Scenario::signInWindowIsBack() {
+  QML::LoginWindow* login = app()->loginWindow();
+  return login && login->isVisible() && login->getLoginState() == QML::LoginWindow::None;
 }
 
 Application* Scenario::app() { return static_cast<Application*>(qApp); }

@@ -51,6 +51,8 @@ class Scenario {
   // Signs out through the main window's menu; waits for the sign-in window.
   // Does nothing when nobody is signed in.
   static QString signOut();
+  // The sign-in window shows, waiting for input (no sign-in under way).
+  static bool signInWindowIsBack();
   // Closes what a test may have left open: menus, message windows, calls
   // and chats (ended without questions).
   static void tidy();

@@ -130,6 +130,24 @@ CommunicationsWindow::CommunicationsWindow(RAZ::Sessions::SessionManagerBase* se
   // The panes are scenes of their own; the window's own view stays empty.
   view()->hide();
 
+  createPanes();
+  setupPanes();
+  layoutPanes();
+  TP_LOG(kLog, TP::Core::Logging::LevelInformation) << "CommunicationsWindow";
+
+  m_participants = new RAZ::Models::ChatParticipantsSort(primarySortField(), this);
+  createActionProviders();
+  callChanged();
+  connectSession();
+
+  showSessionState();
+  createMenus();
+  connectWindow();
+}
+
+// One scene per pane (call, chat, footer, participants, security bar,
+// shared screen), the video surface, the overlay and the dial pad.
+void CommunicationsWindow::createPanes() {
   m_callView = new View(this);
   m_chatView = new View(this);
   m_footerView = new View(this);
@@ -137,12 +155,12 @@ CommunicationsWindow::CommunicationsWindow(RAZ::Sessions::SessionManagerBase* se
   m_securityBarView = new View(this);
   m_videoSurface = new Widgets::Custom::VideoCall(this);
   m_shareView = new View(this);
-  m_overlay = new CommunicationOverlay(session, this);
-  m_dialpad = new CommunicationWindowDialpad(session, this);
+  m_overlay = new CommunicationOverlay(m_session.data(), this);
+  m_dialpad = new CommunicationWindowDialpad(m_session.data(), this);
   m_dialpad->hide();
   m_sessionUiHelper = new Utils::CommunicationSessionUiHelper(
-      sessionManager ? sessionManager->contactsManager()
-                     : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>(),
+      m_sessionManager ? m_sessionManager->contactsManager()
+                       : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>(),
       this);
   m_callView->setObjectName(QStringLiteral("callView"));
   m_chatView->setObjectName(QStringLiteral("chatView"));
@@ -150,7 +168,10 @@ CommunicationsWindow::CommunicationsWindow(RAZ::Sessions::SessionManagerBase* se
   m_participantsView->setObjectName(QStringLiteral("participantsView"));
   m_securityBarView->setObjectName(QStringLiteral("securityBarView"));
   m_shareView->setObjectName(QStringLiteral("shareView"));
+}
 
+// What every pane's scene binds to, and the fixed sizes of the bars.
+void CommunicationsWindow::setupPanes() {
   setAcceptDrops(true);
   setContentsMargins(0, 0, 0, 0);
 
@@ -164,8 +185,8 @@ CommunicationsWindow::CommunicationsWindow(RAZ::Sessions::SessionManagerBase* se
   m_callView->setMinimumSize(L::kCallViewMinWidth, L::kCallViewMinHeight);
   m_callView->setMaximumSize(L::kUnbounded, L::kUnbounded);
   // The action hub's scene helpers (null without a hub, e.g. in tests).
-  QObject* pictures = factory ? factory->profilePictureHelper() : nullptr;
-  QObject* volume = factory ? factory->mediaVolumeHelper() : nullptr;
+  QObject* pictures = m_factory ? m_factory->profilePictureHelper() : nullptr;
+  QObject* volume = m_factory ? m_factory->mediaVolumeHelper() : nullptr;
   m_callView->rootContext()->setContextProperty(QStringLiteral("profilePictureHelper"), pictures);
   m_footerView->setFixedHeight(L::kFooterHeight);
   m_footerView->rootContext()->setContextProperty(QStringLiteral("mediaVolumeHelper"), volume);
@@ -173,11 +194,15 @@ CommunicationsWindow::CommunicationsWindow(RAZ::Sessions::SessionManagerBase* se
                                                         pictures);
   m_securityBarView->setFixedHeight(L::kSecurityBarHeight);
   RAZ::Controllers::SecurityClassificationController* classification =
-      sessionManager ? sessionManager->securityClassificationController() : nullptr;
+      m_sessionManager ? m_sessionManager->securityClassificationController() : nullptr;
   m_securityBarView->rootContext()->setContextProperty(
       QStringLiteral("callClassificationsModel"),
       classification ? classification->getCallClassificationsModel() : nullptr);
+}
 
+// The security bar above, the footer below, and between them the
+// participants, the chat column, the call and the shared screen.
+void CommunicationsWindow::layoutPanes() {
   auto* outer = new QVBoxLayout;
   m_contentLayout = new QHBoxLayout;
   m_columnLayout = new QVBoxLayout;
@@ -205,49 +230,55 @@ CommunicationsWindow::CommunicationsWindow(RAZ::Sessions::SessionManagerBase* se
   m_overlay->setAcceptDrops(false);
 
   connect(m_videoSurface, SIGNAL(videoDoubleClicked()), this, SLOT(videoDoubleClicked()));
+}
 
-  TP_LOG(kLog, TP::Core::Logging::LevelInformation) << "CommunicationsWindow";
-
-  m_participants = new RAZ::Models::ChatParticipantsSort(primarySortField(), this);
-
+void CommunicationsWindow::createActionProviders() {
   const RAZ::Configuration::Config* config =
-      sessionManager ? sessionManager->configuration() : nullptr;
+      m_sessionManager ? m_sessionManager->configuration() : nullptr;
   // Through the action hub the providers carry its enablers, dispatch and
   // confirmations; without one they only list what the session offers.
   m_actionsProvider =
-      factory ? factory->createActionProvider(this) : new RAZ::Actions::Provider(config, this);
+      m_factory ? m_factory->createActionProvider(this) : new RAZ::Actions::Provider(config, this);
   m_actionsProvider->setAcceptedActions(kToolbarActions, false);
   m_actionsProvider->setActionSource(m_session.data());
   m_menuActionsProvider =
-      factory ? factory->createActionProvider(this) : new RAZ::Actions::Provider(config, this);
+      m_factory ? m_factory->createActionProvider(this) : new RAZ::Actions::Provider(config, this);
   m_menuActionsProvider->setAcceptedActions(kMenuActions, false);
   if (m_session) m_session->setActionsProvider(m_actionsProvider);
+}
 
-  callChanged();
-  connectSession();
-
+// The layout and the title of the session as it is when the window opens.
+void CommunicationsWindow::showSessionState() {
   updateLayout(m_session ? m_session->getState() : 0u);
   if (m_session && (m_session->getState() & CommunicationSession::StateGroup))
     setRoomTitle();
   else
     contactChanged();
+}
 
+void CommunicationsWindow::createMenus() {
+  const RAZ::Configuration::Config* config =
+      m_sessionManager ? m_sessionManager->configuration() : nullptr;
   m_menuActions = new Utils::Actions::CommunicationsWindowMenuActions(
-      sessionManager ? sessionManager->contactsManager()
-                     : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>(),
-      sessionManager ? sessionManager->commsSessionController() : nullptr, this, this);
+      m_sessionManager ? m_sessionManager->contactsManager()
+                       : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>(),
+      m_sessionManager ? m_sessionManager->commsSessionController() : nullptr, this, this);
   connect(this, SIGNAL(showOwnVideoChanged()), m_menuActions, SLOT(refreshCallSpecificActions()));
   RAZ::Actions::Provider* participantProvider =
-      factory ? factory->createActionProvider(this) : new RAZ::Actions::Provider(config, this);
+      m_factory ? m_factory->createActionProvider(this) : new RAZ::Actions::Provider(config, this);
   participantProvider->setAcceptedActions(kParticipantActions, false);
   m_participantMenuActions = new Utils::Actions::ParticipantMenuActions(
-      sessionManager ? sessionManager->xmppChatController() : nullptr, participantProvider, this);
+      m_sessionManager ? m_sessionManager->xmppChatController() : nullptr, participantProvider,
+      this);
   m_textFieldActionsHandler = new Utils::TextFieldActionsHandler(this);
-  if (factory) m_configXml = factory->configXml();
+  if (m_factory) m_configXml = m_factory->configXml();
+}
 
-  if (sessionManager) {
+// The chat service's state, the screens' changes and the close key.
+void CommunicationsWindow::connectWindow() {
+  if (m_sessionManager) {
     if (RAZ::Sessions::SubSession* xmpp =
-            sessionManager->subSession(RAZ::Sessions::SubSession::TypeXmpp)) {
+            m_sessionManager->subSession(RAZ::Sessions::SubSession::TypeXmpp)) {
       connect(xmpp, SIGNAL(online()), this, SIGNAL(xmppConnectedChanged()));
       connect(xmpp, SIGNAL(offline()), this, SIGNAL(xmppConnectedChanged()));
     }

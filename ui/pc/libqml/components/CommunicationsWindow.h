@@ -296,6 +296,14 @@ class CommunicationsWindow : public QML::Window {
   void changeEvent(QEvent* event) override;
 
  private:
+  // The steps of the constructor, in their order.
+  void createPanes();
+  void setupPanes();
+  void layoutPanes();
+  void createActionProviders();
+  void showSessionState();
+  void createMenus();
+  void connectWindow();
   void connectSession();
   // The contact list's sort order (first or last name), for the room's parties.
   static RAZ::Models::ChatParticipantsSort::PrimaryField primarySortField();

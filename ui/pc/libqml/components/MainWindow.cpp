@@ -128,8 +128,33 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
       m_menuActionProvider(menuActionProvider),
       m_commsDb(commsDb),
       m_commsWindowManager(commsWindowManager) {
+  setupWindow(stayOnTop);
+  createCallSettingsToolbar();
+  createContactList();
+  createActiveCommunications();
+  setupTestCall();
+  createSearchManager();
+  createActionsProvider();
+  createHistory();
+  createBannerAndLeftPane();
+  restoreActiveView();
+  createMenuHandler();
+  restoreContactListOptions();
+  connectServices();
+  connectMenuActions();
+  connectMenuHandler();
+  createContactMouseOver();
+  // A room started before this window existed is ready all the same.
+  m_myRoomReady =
+      m_session && m_session->myroomController() && m_session->myroomController()->isReady();
+  onXmppConnectStateChanged();
+}
+
+// The window itself: its title, whether it stays on top, and the keys it
+// answers wherever it has the keyboard.
+void MainWindow::setupWindow(bool stayOnTop) {
   setObjectName(QStringLiteral("mainWindow"));
-  m_sipUriParser = new RAZ::Utils::SipUriParser(client ? client->getConfig() : nullptr);
+  m_sipUriParser = new RAZ::Utils::SipUriParser(m_client ? m_client->getConfig() : nullptr);
   setTitle(QCoreApplication::applicationName());
   setSystemMenuSuppressed(true);
   if (stayOnTop) setAlwaysOnTop(true);
@@ -156,10 +181,17 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
   if (m_menuActionProvider)
     if (QAction* exit = m_menuActionProvider->action(Providers::MenuActionProvider::Exit))
       addAction(exit);
+}
 
+void MainWindow::createCallSettingsToolbar() {
   m_toolbarHelper = new Utils::CallSettingsToolbarHelper(m_session, this);
   connect(m_toolbarHelper, SIGNAL(openCallSettings(Utils::CallSettingsPage)), this,
           SLOT(openCallSettings(Utils::CallSettingsPage)));
+}
+
+// The contact list: the action sources of the selections, the search over
+// the list, the own contact's changes, and the list's selection.
+void MainWindow::createContactList() {
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts =
       m_session ? m_session->contactsManager()
                 : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
@@ -201,23 +233,26 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
   connect(m_contactSelection, SIGNAL(currentChanged(QModelIndex, QModelIndex)), this,
           SIGNAL(currentContactRowChanged()));
   m_contactListModel->setSelectionModel(m_contactSelection);
-  createActiveCommunications();
-  setupTestCall();
-  createSearchManager();
+}
 
-  if (m_factory) {
-    m_actionsProvider = m_factory->createActionProvider(m_contactSource.get());
-    m_actionsProvider->setAcceptedActions(
-        {RAZ::Actions::Action::Chat, RAZ::Actions::Action::Call,
-         RAZ::Actions::Action::CallFromPhone, RAZ::Actions::Action::VideoCall,
-         RAZ::Actions::Action::ViewProfile, RAZ::Actions::Action::EditProfile},
-        false);
-    m_actionsProvider->setActionSource(m_contactSource.get());
-    connect(m_actionsProvider,
-            SIGNAL(actionTriggered(RAZ::Actions::ActionData&, RAZ::Actions::Source&)), this,
-            SLOT(commActionTriggered(RAZ::Actions::ActionData&)));
-  }
+void MainWindow::createActionsProvider() {
+  if (!m_factory) return;
+  m_actionsProvider = m_factory->createActionProvider(m_contactSource.get());
+  m_actionsProvider->setAcceptedActions(
+      {RAZ::Actions::Action::Chat, RAZ::Actions::Action::Call, RAZ::Actions::Action::CallFromPhone,
+       RAZ::Actions::Action::VideoCall, RAZ::Actions::Action::ViewProfile,
+       RAZ::Actions::Action::EditProfile},
+      false);
+  m_actionsProvider->setActionSource(m_contactSource.get());
+  connect(m_actionsProvider,
+          SIGNAL(actionTriggered(RAZ::Actions::ActionData&, RAZ::Actions::Source&)), this,
+          SLOT(commActionTriggered(RAZ::Actions::ActionData&)));
+}
 
+void MainWindow::createHistory() {
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts =
+      m_session ? m_session->contactsManager()
+                : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
   // The service's call logs come in with the history; without calls of its
   // own (79) the client lists only what the service logged, and chats only
   // where the communications history is kept (116).
@@ -237,12 +272,18 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
     setTimelineFilter(flag);
   else
     applyTimelineFilter(0);
+}
 
-  createBannerAndLeftPane();
+// The view the user left last: the directory view shows the directory.
+void MainWindow::restoreActiveView() {
   if (m_leftPaneModel->lastActiveView() == Models::LeftPaneButtonsModel::DirectoryButton) {
     m_activeView = QStringLiteral("directoryView");
     setListModel(currentContactsModel());
   }
+}
+
+void MainWindow::createMenuHandler() {
+  const RAZ::Configuration::Config* config = m_session ? m_session->configuration() : nullptr;
   // Rooms exist only with the XMPP chat service; without it the menus get
   // no room actions. Joining and editing go to the room service, deleting
   // asks first (the chat-room handler).
@@ -254,8 +295,10 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
                                          m_activeSource.get(), m_contactSource.get(),
                                          m_chatRoomActions, m_commsWindowManager, this);
   m_menuHandler->setActionChecked(Providers::MenuActionProvider::AlwaysOnTop, isAlwaysOnTop());
+}
 
-  // The contact-list options as the user left them.
+// The contact-list options as the user left them.
+void MainWindow::restoreContactListOptions() {
   m_showOfflineContacts = user().value(Utils::SettingsKey::ShowOfflineContacts, true).toBool();
   m_showFavorite = user().value(Utils::SettingsKey::ShowFavoritesGroup, false).toBool();
   if (m_groups) {
@@ -263,8 +306,13 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
         m_showOfflineContacts ? 0 : RAZ::Contacts::ContactGroupsModel::HideOfflineFilter);
     m_groups->setSortField(primarySortField());
   }
-  if (contacts) contacts->showFavouritesGroup(m_showFavorite);
+  if (RAZ::Contacts::Contacts* contacts = m_session ? m_session->contactsManager().data() : nullptr)
+    contacts->showFavouritesGroup(m_showFavorite);
+}
 
+// The manager of the communications windows, the chat service's state and
+// its room service.
+void MainWindow::connectServices() {
   if (m_commsWindowManager) {
     connect(this, SIGNAL(checkVoiceMails()), m_commsWindowManager, SLOT(checkVoiceMails()));
     connect(this, SIGNAL(primarySortFieldChanged()), m_commsWindowManager,
@@ -275,32 +323,38 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
   if (hasProjectRooms() && m_session && m_session->xmppChatController())
     connect(m_session->xmppChatController(), SIGNAL(mucServerChanged(QString)), this,
             SLOT(clearAndFetchRooms()));
-  if (m_menuActionProvider) {
-    auto hook = [this](int id, const char* signal, const char* slot) {
-      if (QAction* a = m_menuActionProvider->action(id)) connect(a, signal, this, slot);
-    };
-    hook(Providers::MenuActionProvider::CallSettings, SIGNAL(triggered()),
-         SLOT(openCallSettings()));
-    hook(Providers::MenuActionProvider::AlwaysOnTop, SIGNAL(triggered()),
-         SLOT(alwaysOnTopTriggered()));
-    hook(Providers::MenuActionProvider::SortByFirstName, SIGNAL(triggered()),
-         SLOT(contactSortByFirstNameTriggered()));
-    hook(Providers::MenuActionProvider::SortByLastName, SIGNAL(triggered()),
-         SLOT(contactSortByLastNameTriggered()));
-    hook(Providers::MenuActionProvider::ShowFavoritesGroup, SIGNAL(triggered(bool)),
-         SLOT(showFavoritesGroupTriggered(bool)));
-    if (xmppEnabled() || !config) {
-      hook(Providers::MenuActionProvider::ShowOfflineContacts, SIGNAL(triggered(bool)),
-           SLOT(showOfflineContactsTriggered(bool)));
-      hook(Providers::MenuActionProvider::ShowStatus, SIGNAL(triggered(bool)),
-           SLOT(showStatusTriggered(bool)));
-      if (m_factory)
-        if (QAction* a =
-                m_menuActionProvider->action(Providers::MenuActionProvider::ShowProfilePhotos))
-          connect(a, SIGNAL(triggered(bool)), m_factory, SLOT(showProfilePhotosTriggered(bool)));
-    }
-    hook(Providers::MenuActionProvider::TestCall, SIGNAL(triggered()), SLOT(testCallTriggered()));
+}
+
+// The entries of the application's menus that act on this window.
+void MainWindow::connectMenuActions() {
+  if (!m_menuActionProvider) return;
+  const RAZ::Configuration::Config* config = m_session ? m_session->configuration() : nullptr;
+  auto hook = [this](int id, const char* signal, const char* slot) {
+    if (QAction* a = m_menuActionProvider->action(id)) connect(a, signal, this, slot);
+  };
+  hook(Providers::MenuActionProvider::CallSettings, SIGNAL(triggered()), SLOT(openCallSettings()));
+  hook(Providers::MenuActionProvider::AlwaysOnTop, SIGNAL(triggered()),
+       SLOT(alwaysOnTopTriggered()));
+  hook(Providers::MenuActionProvider::SortByFirstName, SIGNAL(triggered()),
+       SLOT(contactSortByFirstNameTriggered()));
+  hook(Providers::MenuActionProvider::SortByLastName, SIGNAL(triggered()),
+       SLOT(contactSortByLastNameTriggered()));
+  hook(Providers::MenuActionProvider::ShowFavoritesGroup, SIGNAL(triggered(bool)),
+       SLOT(showFavoritesGroupTriggered(bool)));
+  if (xmppEnabled() || !config) {
+    hook(Providers::MenuActionProvider::ShowOfflineContacts, SIGNAL(triggered(bool)),
+         SLOT(showOfflineContactsTriggered(bool)));
+    hook(Providers::MenuActionProvider::ShowStatus, SIGNAL(triggered(bool)),
+         SLOT(showStatusTriggered(bool)));
+    if (m_factory)
+      if (QAction* a =
+              m_menuActionProvider->action(Providers::MenuActionProvider::ShowProfilePhotos))
+        connect(a, SIGNAL(triggered(bool)), m_factory, SLOT(showProfilePhotosTriggered(bool)));
   }
+  hook(Providers::MenuActionProvider::TestCall, SIGNAL(triggered()), SLOT(testCallTriggered()));
+}
+
+void MainWindow::connectMenuHandler() {
   connect(this, SIGNAL(windowFrameIconClicked()), m_menuHandler, SLOT(openApplicationMenu()));
   connect(m_menuHandler, SIGNAL(openMenu(QMenu*)), this, SLOT(openMenu(QMenu*)));
   connect(m_menuHandler, SIGNAL(commActionTriggered(RAZ::Actions::ActionData&)), this,
@@ -319,19 +373,17 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
   connect(m_menuHandler, SIGNAL(clearMissedHistory()), m_timeline, SLOT(clearMissedHistory()));
   connect(m_menuHandler, SIGNAL(clearMissedChats()), m_timeline, SLOT(clearMissedChatItems()));
   connect(m_menuHandler, SIGNAL(clearMissedCalls()), m_timeline, SLOT(clearMissedCalls()));
-  if (m_factory) m_commsUiHelper->setCallParkEnabler(m_factory->callParkEnabler());
-  // The hover card is a window of its own: as a child it would be clipped
-  // to this one. It waits hidden until the list asks for it.
+}
+
+// The hover card is a window of its own: as a child it would be clipped
+// to this one. It waits hidden until the list asks for it.
+void MainWindow::createContactMouseOver() {
   m_contactMouseOver = new ContactMouseOver(nullptr);
   m_contactMouseOver->rootContext()->setContextProperty(
       QStringLiteral("profilePictureHelper"),
       m_factory ? m_factory->profilePictureHelper() : nullptr);
   m_contactMouseOver->activate();
   m_contactMouseOver->hide();
-  // A room started before this window existed is ready all the same.
-  m_myRoomReady =
-      m_session && m_session->myroomController() && m_session->myroomController()->isReady();
-  onXmppConnectStateChanged();
 }
 
 void MainWindow::createActiveCommunications() {
@@ -356,6 +408,7 @@ void MainWindow::createActiveCommunications() {
           SLOT(activeSelectionSessionLookup()));
   connect(this, SIGNAL(selectActiveSession()), m_activeSelection,
           SLOT(activeSelectionSessionLookup()));
+  if (m_factory) m_commsUiHelper->setCallParkEnabler(m_factory->callParkEnabler());
 }
 
 QString MainWindow::testCallNumber() const {

@@ -333,11 +333,24 @@ class MainWindow : public Window {
  private:
   // Refreshes the header's time at the published place every minute.
   void startLocationClock();
+  // The steps of the constructor, in their order.
+  void setupWindow(bool stayOnTop);
+  void createCallSettingsToolbar();
+  void createContactList();
   void createActiveCommunications();
   void followHistoryRow();
   void setupTestCall();
   void createSearchManager();
+  void createActionsProvider();
+  void createHistory();
   void createBannerAndLeftPane();
+  void restoreActiveView();
+  void createMenuHandler();
+  void restoreContactListOptions();
+  void connectServices();
+  void connectMenuActions();
+  void connectMenuHandler();
+  void createContactMouseOver();
   bool configBool(int id) const;
   QVariant configValue(int id) const;
   int primarySortField() const;

@@ -1,8 +1,12 @@
 #include "libqml/window/View.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QQmlComponent>
 #include <QQmlContext>
+#include <QQmlEngine>
 #include <QTimer>
 #include <QWindow>
 
@@ -10,6 +14,7 @@
 #include "libqml/window/StayOnTop.h"
 
 #include "Utils/Accessibility.h"
+#include "Utils/Retranslator.h"
 #include "libqml/QmlRegistration.h"
 #include "libqml/utils/QmlHelper.h"
 #include "libqml/utils/Style.h"
@@ -17,10 +22,26 @@
 
 namespace QML {
 
-View::View(QWidget* parent) : QQuickWidget(parent) {
-  // Every scene may use the program's own elements; registering them is
-  // done once, whichever view comes first.
-  registerTypes();
+namespace {
+
+QQmlEngine* sharedEngine() {
+  static QPointer<QQmlEngine> engine;
+  if (!engine) {
+    // Every scene may use the program's own elements: they are registered
+    // before the engine resolves its first import.
+    registerTypes();
+    engine = new QQmlEngine(QCoreApplication::instance());
+    // An engine of a view's own, its child, heard of a new language from
+    // it; the shared one hears of it once, and translates every scene.
+    Utils::QObjectLanguageChange::registerObject(engine);
+  }
+  return engine;
+}
+
+}  // namespace
+
+View::View(QWidget* parent) : QQuickWidget(sharedEngine(), parent) {
+  m_context = new QQmlContext(engine()->rootContext(), this);
   Utils::Accessibility::install();
   Utils::Accessibility::registerScene(this, quickWindow());
   m_qmlHelper = new QmlHelper(this);
@@ -40,13 +61,36 @@ View::View(QWidget* parent) : QQuickWidget(parent) {
   m_idleOnMoveTimer->setInterval(IdleOnMoveTimeout);
   setMouseTracking(true);
 
-  QQmlContext* ctx = rootContext();
-  ctx->setContextProperty(QStringLiteral("rootView"), this);
-  ctx->setContextProperty(QStringLiteral("zentStyle"), m_style);
-  ctx->setContextProperty(QStringLiteral("qmlHelper"), m_qmlHelper);
+  m_context->setContextProperty(QStringLiteral("rootView"), this);
+  m_context->setContextProperty(QStringLiteral("zentStyle"), m_style);
+  m_context->setContextProperty(QStringLiteral("qmlHelper"), m_qmlHelper);
 }
 
 View::~View() = default;
+
+void View::setSource(const QUrl& url) {
+  // Unloads the scene there is: the widget deletes its root item and its
+  // component (ours too, once handed over below). A scene still loading
+  // from an earlier call is dropped.
+  delete m_loading.data();
+  QQuickWidget::setSource(QUrl());
+  if (url.isEmpty()) return;
+  auto* component = new QQmlComponent(engine(), url, QQmlComponent::PreferSynchronous, this);
+  auto finish = [this, url, component] {
+    QObject* root = component->isReady() ? component->create(m_context) : nullptr;
+    QQuickWidget::setContent(url, component, root);
+  };
+  if (!component->isLoading()) {
+    finish();
+    return;
+  }
+  m_loading = component;
+  connect(component, &QQmlComponent::statusChanged, this, [this, component, finish] {
+    if (component->isLoading() || m_loading != component) return;
+    m_loading = nullptr;
+    finish();
+  });
+}
 
 void View::setIdleTimeout(int ms) {
   if (ms == m_idleTimeout) return;

@@ -5,6 +5,8 @@
 #include <QQuickWidget>
 #include <QSet>
 
+class QQmlComponent;
+class QQmlContext;
 class QTimer;
 
 namespace QML {
@@ -16,6 +18,14 @@ class Style;
 // "qmlHelper" to its root context and tells the scene when the user has
 // left it alone ("idle" after idleTimeout ms, "idleOnMove" 700 ms after the
 // last move). Used inside a QML::Window, or alone for popups.
+//
+// Every view runs on one QML engine, created with the first view and kept
+// for the life of the program: an engine of its own per view would set up
+// the JavaScript runtime and load every imported module again for each pane
+// of each window. What a view publishes goes into a context of its own
+// under the engine's root context; rootContext() and setSource() answer and
+// load in that context (reached through a QQuickWidget pointer, both would
+// use the engine's shared root context instead).
 class View : public QQuickWidget {
   Q_OBJECT
   Q_PROPERTY(bool idle READ isIdle NOTIFY idleChanged)
@@ -47,6 +57,11 @@ class View : public QQuickWidget {
   void setWindowPosY(int y);
   bool isFullscreen() const { return m_fullscreen; }
   bool isAlwaysOnTop() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+
+  // The context this view's scene is created in, a child of the engine's.
+  QQmlContext* rootContext() const { return m_context; }
+  // Loads a scene in this view's context; an empty URL unloads it.
+  void setSource(const QUrl& url);
 
   QmlHelper* qmlHelper() const { return m_qmlHelper; }
   Style* style() const { return m_style; }
@@ -82,6 +97,8 @@ class View : public QQuickWidget {
   void restartIdleTimer();
   void openStyleEditor();
 
+  QQmlContext* m_context = nullptr;
+  QPointer<QQmlComponent> m_loading;
   QmlHelper* m_qmlHelper = nullptr;
   Style* m_style = nullptr;
   bool m_fullscreen = false;
