@@ -90,14 +90,14 @@ QStringList rows(const QAbstractItemModel* model) {
 }
 
 struct Fixture {
-  explicit Fixture(const QByteArray& config, QList<QVariantMap> entries = directory(),
+  explicit Fixture(const QByteArray& configXml, QList<QVariantMap> entries = directory(),
                    bool withLdap = true)
-      : config(config, QStringLiteral("test.xml")), session(&this->config) {
+      : config(configXml, QStringLiteral("test.xml")), session(&config) {
     RAZ::Sessions::SessionManagerBase::registerMetaTypes();
     telephony = new ContactSearch(entries, &session);
     enterprise = new XsiContactFullSearch(entries, &session);
     outlook = new OutlookContactSearch(&session);
-    if (withLdap) ldap = new LdapContactSearch(&this->config, nullptr, &session);
+    if (withLdap) ldap = new LdapContactSearch(&config, nullptr, &session);
     session.build(telephony, enterprise, outlook, ldap);
     groups = std::make_unique<RAZ::Models::SearchGroups>(
         RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>());

@@ -259,7 +259,7 @@ QList<RAZ::Contacts::IContact*> Factory::contactsOf(RAZ::Actions::Source& source
       if (auto* c = qobject_cast<RAZ::Contacts::IContact*>(o))
         contacts << c;
       else if (auto* e = qobject_cast<RAZ::Models::TimelineEntry*>(o))
-        if (RAZ::Contacts::IContact* c = e->getContact()) contacts << c;
+        if (RAZ::Contacts::IContact* contact = e->getContact()) contacts << contact;
     }
     return contacts;
   }

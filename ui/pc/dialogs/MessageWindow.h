@@ -33,7 +33,7 @@ class MessageWindow : public PopupWindow {
   QPushButton* addButton(const QString& text, QDialogButtonBox::ButtonRole role);
   bool focusButton(QDialogButtonBox::StandardButton button);
   QVariant userData() const { return m_userData; }
-  void setUserData(const QVariant& data) { m_userData = data; }
+  void setUserData(const QVariant& userData) { m_userData = userData; }
   bool neverAskAgain() const { return m_neverAskAgain; }
   // Ends a question that has become moot: messageAccepted(false), then close.
   void dismiss();

@@ -34,10 +34,10 @@ PreferencesWindow* PreferencesWindow::create(
     QSize pages;
     for (int i = 0; i < tabs->count(); ++i) {
       if (!tabs->isTabEnabled(i)) continue;
-      QWidget* page = tabs->widget(i);
-      page->ensurePolished();
-      if (page->layout()) page->layout()->activate();
-      pages = pages.expandedTo(page->sizeHint());
+      QWidget* tab = tabs->widget(i);
+      tab->ensurePolished();
+      if (tab->layout()) tab->layout()->activate();
+      pages = pages.expandedTo(tab->sizeHint());
     }
     wanted = wanted.expandedTo(pages + QSize(48, 48));
   }

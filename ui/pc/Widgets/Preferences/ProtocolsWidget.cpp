@@ -88,11 +88,11 @@ void CredentialWidget::passwordEdited(const QString& text) {
 }
 
 void CredentialWidget::onClickedsaveCredentials() {
-  RAZ::Utils::Credentials::CredentialsData data;
-  data.setUsername(ui->username->text());
-  data.setPassword(ui->password->text());
+  RAZ::Utils::Credentials::CredentialsData credentials;
+  credentials.setUsername(ui->username->text());
+  credentials.setPassword(ui->password->text());
   ui->saveButton->setEnabled(false);
-  emit saveCredentials(data);
+  emit saveCredentials(credentials);
 }
 
 void CredentialWidget::removeAccountWarning() {
@@ -135,9 +135,9 @@ CredentialWidget* ProtocolsWidget::findCredentialWidget(RAZ::Utils::Credentials:
 
 bool ProtocolsWidget::isEmpty() const { return layout()->count() == 0; }
 
-void ProtocolsWidget::saveCredentials(RAZ::Utils::Credentials::CredentialsData data) {
+void ProtocolsWidget::saveCredentials(RAZ::Utils::Credentials::CredentialsData credentials) {
   if (auto* row = qobject_cast<CredentialWidget*>(sender()))
-    emit saveCredentials(row->type(), data);
+    emit saveCredentials(row->type(), credentials);
 }
 
 void ProtocolsWidget::removeAccount() {

@@ -1097,18 +1097,18 @@ void CommunicationsWindow::dragEnterEvent(QDragEnterEvent* e) {
 
 void CommunicationsWindow::dropEvent(QDropEvent* e) {
   if (!m_session) return;
-  const QMimeData* data = e->mimeData();
-  if (data->formats().contains(kFilesMime)) {
+  const QMimeData* mime = e->mimeData();
+  if (mime->formats().contains(kFilesMime)) {
     // Only files of this computer are offered: a web address or a remote
     // share is not a file the party can be sent.
-    for (const QUrl& url : data->urls()) {
+    for (const QUrl& url : mime->urls()) {
       if (url.isLocalFile() && !url.toLocalFile().isEmpty())
         m_session->fileDropped(url);
       else
         TP_LOG(kLog, TP::Core::Logging::LevelWarning) << "Dropped item is not a local file";
     }
-  } else if (data->formats().contains(kContactMime)) {
-    m_session->addParticipants(QString::fromUtf8(data->data(kContactMime)), QString());
+  } else if (mime->formats().contains(kContactMime)) {
+    m_session->addParticipants(QString::fromUtf8(mime->data(kContactMime)), QString());
   }
   e->acceptProposedAction();
 }

@@ -323,8 +323,8 @@ bool ContactCard::toggleFavourite() {
                                   : m_contacts->addToFavourites(m_contact->getId());
 }
 
-void ContactCard::contactActionTriggered(RAZ::Actions::ActionData& data, RAZ::Actions::Source&) {
-  if (data.getId() == RAZ::Actions::Action::AddContact) emit contactAdded();
+void ContactCard::contactActionTriggered(RAZ::Actions::ActionData& action, RAZ::Actions::Source&) {
+  if (action.getId() == RAZ::Actions::Action::AddContact) emit contactAdded();
 }
 
 void ContactCard::setSyncingPossible(bool on) {

@@ -98,14 +98,13 @@ bool rewritesSavedPassword(int loginType) {
 
 }  // namespace
 
-LoginWindow::LoginWindow(RAZ::ConfigContainer* configContainer,
-                         RAZ::Utils::Credentials::CredentialsManager* credentialsManager,
-                         QWidget* parent)
+LoginWindow::LoginWindow(RAZ::ConfigContainer* container,
+                         RAZ::Utils::Credentials::CredentialsManager* credentials, QWidget* parent)
     : Window(false, parent),
       usernamesModel(new QStringListModel(this)),
       configsModel(new QStringListModel(this)),
-      credentialsManager(credentialsManager),
-      configContainer(configContainer),
+      credentialsManager(credentials),
+      configContainer(container),
       textFieldActionsHandler(new Utils::TextFieldActionsHandler(this)) {
   setResizable(false);
   setSystemMenuSuppressed(true);
@@ -266,8 +265,9 @@ QString LoginWindow::savedPassword(const QString& username) const {
   const int type = credentialsManager->loginType();
   RAZ::Utils::Credentials::UserCredentials account;
   if (!credentialsManager->getCredentials(type, fullName, account)) return QString();
-  const RAZ::Utils::Credentials::CredentialsData data = account.getCredentials(type);
-  if (data.getDmUrl().isEmpty() || data.getDmUrl() == m_xsiAddress) return data.getPassword();
+  const RAZ::Utils::Credentials::CredentialsData credentials = account.getCredentials(type);
+  if (credentials.getDmUrl().isEmpty() || credentials.getDmUrl() == m_xsiAddress)
+    return credentials.getPassword();
   return QString();
 }
 
@@ -279,11 +279,11 @@ QStringList LoginWindow::userNames() {
   const QList<RAZ::Utils::Credentials::UserCredentials> accounts =
       credentialsManager->getCredentials(type);
   for (const RAZ::Utils::Credentials::UserCredentials& account : accounts) {
-    const RAZ::Utils::Credentials::CredentialsData data = account.getCredentials(type);
-    const QString name = data.getDisplayname();
+    const RAZ::Utils::Credentials::CredentialsData credentials = account.getCredentials(type);
+    const QString name = credentials.getDisplayname();
     if (name.isEmpty()) continue;
     names << name;
-    if (!dmUrlByDisplayName.contains(name)) dmUrlByDisplayName.insert(name, data.getDmUrl());
+    if (!dmUrlByDisplayName.contains(name)) dmUrlByDisplayName.insert(name, credentials.getDmUrl());
   }
   names.removeDuplicates();
   names.sort(Qt::CaseSensitive);
@@ -444,19 +444,19 @@ void LoginWindow::forgetPassword() {
     UserCredentials account;
     if (!credentialsManager->getCredentials(type, name, account)) continue;
     found = true;
-    CredentialsData data = account.getCredentials(type);
-    data.setPassword(QString());
-    if (type == LoginXsi) data.setDmUrl(m_xsiAddress);
-    account.setCredentials(type, data);
+    CredentialsData credentials = account.getCredentials(type);
+    credentials.setPassword(QString());
+    if (type == LoginXsi) credentials.setDmUrl(m_xsiAddress);
+    account.setCredentials(type, credentials);
     credentialsManager->updateCredentials(account);
   }
   if (!found && !typed.isEmpty()) {
     UserCredentials account;
-    CredentialsData data;
-    data.setUsername(typed);
-    data.setPassword(QString());
-    if (type == LoginXsi) data.setDmUrl(m_xsiAddress);
-    account.setCredentials(type, data);
+    CredentialsData credentials;
+    credentials.setUsername(typed);
+    credentials.setPassword(QString());
+    if (type == LoginXsi) credentials.setDmUrl(m_xsiAddress);
+    account.setCredentials(type, credentials);
     credentialsManager->updateCredentials(account);
   }
 }
