@@ -24,9 +24,10 @@ all: build
 deps:
 	@scripts/install-deps
 
-# The format of every tracked C++ file (.clang-format); CI runs it before the tests.
+# The format of every tracked C++ file (.clang-format) and clazy's checks over
+# our sources (a moc-only build folder, build-lint); CI runs it before the tests.
 lint: deps
-	@scripts/lint
+	@JOBS=$(JOBS) scripts/lint
 
 $(BUILD)/CMakeCache.txt:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo

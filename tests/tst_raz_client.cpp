@@ -550,7 +550,7 @@ class TestRazClient : public QObject {
       QList<RAZ::Actions::ActionData> getActions() const override {
         return {RAZ::Actions::ActionData(Action::AddContact)};
       }
-      int getSourceType() const override { return 9; }
+      int getSourceType() const override { return RAZ::Actions::Source::MenuType; }
     } menu;
     class Refuse21 : public RAZ::Actions::Enabler {
      public:

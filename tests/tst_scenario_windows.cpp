@@ -463,6 +463,23 @@ class TestScenarioWindows : public QObject {
     QTRY_VERIFY(card->isActiveWindow());
     QTest::keyClick(card->view(), Qt::Key_Escape);
     QTRY_VERIFY(!cardGuard || !cardGuard->isVisible());
+
+    // Ctrl+W closes them too: the chord goes to the scene that has the keys,
+    // and the window's own shortcut has to take it from there.
+    REQUIRE(scene.click(QStringLiteral("callSettingsButton")));
+    REQUIRE(waitForCallSettings(&settings));
+    settingsGuard = settings;
+    QTRY_VERIFY(settings->isActiveWindow());
+    QTest::keySequence(settings->view(), QKeySequence::Close);
+    QTRY_VERIFY(!settingsGuard || !settingsGuard->isVisible());
+    REQUIRE(scene.click(QStringLiteral("windowFrameIcon")));
+    REQUIRE(ZentTest::waitForMenu(&menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("About")}));
+    REQUIRE(ZentTest::waitForWindow<QML::About>(&about));
+    aboutGuard = about;
+    QTRY_VERIFY(about->isActiveWindow());
+    QTest::keySequence(about->view(), QKeySequence::Close);
+    QTRY_VERIFY(!aboutGuard || !aboutGuard->isVisible());
   }
 
   // Before sign-in: Preferences from the sign-in window's menu fits its
@@ -502,6 +519,48 @@ class TestScenarioWindows : public QObject {
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : prefs,
                     Qt::Key_Escape);
     QTRY_VERIFY(!guard || !guard->isVisible());
+  }
+
+  // Signed in, the sounds page's Play answers: it turns into Stop while the
+  // sound plays (the silent sound output plays as a device would), and
+  // Stop ends it and gives Play back.
+  void preferencesPlayGivesFeedback() {
+    REQUIRE(Scenario::signIn());
+    SceneDriver scene = Scenario::mainScene();
+    REQUIRE(scene.click(QStringLiteral("windowFrameIcon")));
+    QMenu* menu = nullptr;
+    REQUIRE(ZentTest::waitForMenu(&menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Preferences...")}));
+    Dialogs::PreferencesWindow* prefs = nullptr;
+    REQUIRE(ZentTest::waitForWindow<Dialogs::PreferencesWindow>(&prefs));
+    QPointer<Dialogs::PreferencesWindow> guard(prefs);
+    auto closePrefs = qScopeGuard([&guard] {
+      if (guard) guard->close();
+    });
+    auto* tabs = prefs->findChild<QTabWidget*>(QStringLiteral("preferencesTabs"));
+    auto* play = prefs->findChild<QPushButton*>(QStringLiteral("previewSoundEvent"));
+    auto* events = prefs->findChild<QListWidget*>(QStringLiteral("soundEventsWidget"));
+    QVERIFY(tabs && play && events);
+    int page = -1;
+    for (int i = 0; i < tabs->count(); ++i)
+      if (tabs->widget(i)->isAncestorOf(play)) page = i;
+    QVERIFY(page >= 0);
+    QVERIFY(tabs->isTabEnabled(page));
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, Qt::NoModifier,
+                      tabs->tabBar()->tabRect(page).center());
+    QTRY_VERIFY(play->isVisible());
+    QListWidgetItem* first = events->item(0);
+    QVERIFY(first);
+    QTest::mouseClick(events->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      events->visualItemRect(first).center());
+    QTRY_VERIFY(play->isEnabled());
+    const QString playText = play->text();
+    QTest::mouseClick(play, Qt::LeftButton);
+    QTRY_COMPARE(play->text().remove(QLatin1Char('&')), QStringLiteral("Stop"));
+    auto* status = prefs->findChild<QLabel*>(QStringLiteral("soundPreviewStatus"));
+    QVERIFY(!status || !status->isVisible());
+    QTest::mouseClick(play, Qt::LeftButton);
+    QTRY_COMPARE(play->text(), playText);
   }
 
   // The sign-in window opens in the middle of the screen with the keys; what

@@ -261,8 +261,9 @@ int Settings::removeLeftovers(const QString& folder) {
   for (SettingsType scope : {User, Application, Proxy}) {
     // The temporary names a replacement uses: "<file>.XXXXXX".
     const QString name = fileName(scope);
-    for (const QFileInfo& info :
-         dir.entryInfoList({name + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden)) {
+    const auto entries =
+        dir.entryInfoList({name + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo& info : entries) {
       const QString tail = info.fileName().mid(name.size() + 1);
       bool plain = true;
       for (QChar c : tail) plain = plain && c.isLetterOrNumber() && c.unicode() < 128;

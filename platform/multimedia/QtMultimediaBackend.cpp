@@ -40,9 +40,11 @@ QUrl urlFor(const QString& name) {
 
 // The output named `device`, or the default one.
 QAudioDeviceInfo outputDevice(const QByteArray& device) {
-  if (!device.isEmpty())
-    for (const QAudioDeviceInfo& info : QAudioDeviceInfo::availableDevices(QAudio::AudioOutput))
+  if (!device.isEmpty()) {
+    const auto devices = QAudioDeviceInfo::availableDevices(QAudio::AudioOutput);
+    for (const QAudioDeviceInfo& info : devices)
       if (info.deviceName().toUtf8() == device) return info;
+  }
   return QAudioDeviceInfo::defaultOutputDevice();
 }
 
@@ -89,7 +91,7 @@ class EffectSound : public Sound {
     m_effect->setCategory(categoryFor(loop));
     m_effect->setSource(urlFor(m_file));
     QSoundEffect* effect = m_effect.get();
-    QObject::connect(effect, &QSoundEffect::statusChanged, [this, effect] {
+    QObject::connect(effect, &QSoundEffect::statusChanged, effect, [this, effect] {
       if (effect->status() == QSoundEffect::Error)
         logError("EffectSound::statusChanged", QStringLiteral("sound cannot be played: ") + m_file);
     });
@@ -108,7 +110,7 @@ class PlayerSound : public Sound {
       : m_file(file), m_device(std::move(device)) {
     m_playlist.addMedia(QUrl::fromLocalFile(localPath));
     m_player.setPlaylist(&m_playlist);
-    QObject::connect(&m_player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error),
+    QObject::connect(&m_player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), &m_player,
                      [this](QMediaPlayer::Error) {
                        logError("PlayerSound::error", QStringLiteral("sound cannot be played: ") +
                                                           m_file + QStringLiteral(": ") +
@@ -184,16 +186,16 @@ class QtMultimediaBackend : public MultimediaBackend {
 
   QStringList audioDeviceNames(bool output) override {
     QStringList names;
-    for (const QAudioDeviceInfo& info :
-         QAudioDeviceInfo::availableDevices(output ? QAudio::AudioOutput : QAudio::AudioInput))
-      names << info.deviceName();
+    const auto devices =
+        QAudioDeviceInfo::availableDevices(output ? QAudio::AudioOutput : QAudio::AudioInput);
+    for (const QAudioDeviceInfo& info : devices) names << info.deviceName();
     return names;
   }
 
   QList<QPair<QString, QString>> cameras() override {
     QList<QPair<QString, QString>> out;
-    for (const QCameraInfo& info : QCameraInfo::availableCameras())
-      out << qMakePair(info.deviceName(), info.description());
+    const auto cameras = QCameraInfo::availableCameras();
+    for (const QCameraInfo& info : cameras) out << qMakePair(info.deviceName(), info.description());
     return out;
   }
 
@@ -210,7 +212,8 @@ class QtMultimediaBackend : public MultimediaBackend {
                           std::function<void(const QByteArray&)> samples) override {
     QAudioDeviceInfo chosen = QAudioDeviceInfo::defaultInputDevice();
     if (!device.isEmpty()) {
-      for (const QAudioDeviceInfo& info : QAudioDeviceInfo::availableDevices(QAudio::AudioInput))
+      const auto devices = QAudioDeviceInfo::availableDevices(QAudio::AudioInput);
+      for (const QAudioDeviceInfo& info : devices)
         if (info.deviceName().toUtf8() == device) chosen = info;
     }
     if (chosen.isNull()) return nullptr;

@@ -46,7 +46,7 @@ QFunctionPointer moduleEntry(const char* library, const char* entry, QString* er
   if (!dist.isEmpty()) places << dist + QLatin1Char('/') + QLatin1String(library);
 
   QStringList errors;
-  for (const QString& place : places) {
+  for (const QString& place : qAsConst(places)) {
     if (!QFileInfo::exists(place)) continue;
     // Never unloaded: the QLibrary going out of scope leaves it loaded.
     QLibrary module(place);

@@ -128,7 +128,8 @@ bool desktopKnowsEntry(const QString& scheme) {
   QFile cache(cachePath);
   if (cache.open(QIODevice::ReadOnly | QIODevice::Text)) {
     const QString key = schemeMimeType(scheme) + QLatin1Char('=');
-    for (const QByteArray& raw : cache.readAll().split('\n')) {
+    const auto lines = cache.readAll().split('\n');
+    for (const QByteArray& raw : lines) {
       const QString line = QString::fromUtf8(raw).trimmed();
       if (line.startsWith(key) && line.mid(key.size())
                                       .split(QLatin1Char(';'), Qt::SkipEmptyParts)
@@ -205,7 +206,8 @@ QString defaultSchemeHandler(const QString& scheme) {
   if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return QString();
   const QString key = schemeMimeType(scheme) + QLatin1Char('=');
   bool inDefaults = false;
-  for (const QByteArray& raw : file.readAll().split('\n')) {
+  const auto lines = file.readAll().split('\n');
+  for (const QByteArray& raw : lines) {
     const QString line = QString::fromUtf8(raw).trimmed();
     if (line.startsWith(QLatin1Char('['))) {
       inDefaults = line == QLatin1String(kDefaultsSection);

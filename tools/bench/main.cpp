@@ -236,7 +236,8 @@ QList<ProgramRow> programRows(const QString& folder, const QProcessEnvironment& 
     process.kill();
     return rows;
   }
-  for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
+  const auto lines = process.readAllStandardOutput().split('\n');
+  for (const QByteArray& line : lines) {
     const QList<QByteArray> parts = line.trimmed().split(' ');
     if (parts.size() != 4 || parts.at(0) != tag) continue;
     rows.append(
@@ -337,7 +338,8 @@ int main(int argc, char** argv) {
   QMap<QString, QList<Markers>> cold, warm;
   QStringList failures;
   int instance = 0;
-  for (const Scenario& scenario : scenarios(contacts)) {
+  const auto all = scenarios(contacts);
+  for (const Scenario& scenario : all) {
     for (int run = 0; run < runs; ++run) {
       QTemporaryDir home;
       if (!home.isValid() || !QDir(home.path()).mkpath("runtime") ||
@@ -367,7 +369,7 @@ int main(int argc, char** argv) {
   transcript += callRows(runs, failures);
   int width = 0;
   for (const Row& row : table) width = std::max(width, int(row.label.size() + row.unit.size() + 3));
-  for (const ProgramRow& row : transcript)
+  for (const ProgramRow& row : qAsConst(transcript))
     width = std::max(width, int(row.label.size() + row.unit.size() + 3));
   out << "Zent start-up, median of " << runs << (runs == 1 ? " run" : " runs")
       << ", fresh home each\n";
@@ -386,7 +388,7 @@ int main(int argc, char** argv) {
     }
     out << QString("%1 | %2 | %3\n").arg(label, -width).arg(shown, 8).arg(target);
   }
-  for (const ProgramRow& row : transcript) {
+  for (const ProgramRow& row : qAsConst(transcript)) {
     const QString target = QString::fromUtf8("≤ ") + QString::number(row.target) +
                            (row.value <= row.target ? "  met" : "  over");
     out << QString("%1 | %2 | %3\n")
@@ -395,6 +397,6 @@ int main(int argc, char** argv) {
                .arg(target);
   }
   out.flush();
-  for (const QString& failure : failures) err << "zent-bench: " << failure << "\n";
+  for (const QString& failure : qAsConst(failures)) err << "zent-bench: " << failure << "\n";
   return failures.isEmpty() ? 0 : 1;
 }

@@ -84,9 +84,11 @@ struct SignedIn {
     account.setPassword(QStringLiteral("demo"));
     RAZ::Utils::Credentials::UserCredentials credentials;
     credentials.setCredentials(0, account);
+    // The flag lives while this function waits, and so does the connection.
     bool opened = false;
-    QObject::connect(client.get(), &RAZ::Client::sessionOpened,
-                     [&opened](RAZ::Sessions::SessionManagerBase&) { opened = true; });
+    QObject waiting;
+    QObject::connect(client.get(), &RAZ::Client::sessionOpened, &waiting,
+                     [flag = &opened](RAZ::Sessions::SessionManagerBase&) { *flag = true; });
     if (!client->signin(credentials, container.currentConfig(), QString(), true)) return false;
     for (int i = 0; i < 600 && !opened; ++i) {
       QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
@@ -138,14 +140,14 @@ int main(int argc, char** argv) {
     }
     RAZ::Controllers::CommsSessionController* comms = account->session->commsSessionController();
     const QList<QPoint> places{QPoint(20, 20), QPoint(560, 20)};
-    QObject::connect(comms, &RAZ::Controllers::CommsSessionController::sessionCreated,
-                     [&windows, &account, places](CommunicationSession* s, bool) {
-                       const QPoint at = places.value(windows.size(), QPoint(40, 40));
-                       windows << qMakePair(
-                           QStringLiteral("call%1").arg(windows.size() + 1),
-                           QPointer<QML::CommunicationsWindow>(account->open(s, at)));
-                       CommsScript::answer(s);
-                     });
+    QObject::connect(
+        comms, &RAZ::Controllers::CommsSessionController::sessionCreated, comms,
+        [list = &windows, signedIn = account.get(), places](CommunicationSession* s, bool) {
+          const QPoint at = places.value(list->size(), QPoint(40, 40));
+          *list << qMakePair(QStringLiteral("call%1").arg(list->size() + 1),
+                             QPointer<QML::CommunicationsWindow>(signedIn->open(s, at)));
+          CommsScript::answer(s);
+        });
     RAZ::Demo::Service::instance().incomingSession(101, CommunicationSession::KindCall);
     RAZ::Demo::Service::instance().incomingSession(102, CommunicationSession::KindCall);
     // A room the user owns, with a moderator and a member.
@@ -228,13 +230,13 @@ int main(int argc, char** argv) {
     QDir().mkpath(grabDir);
     // Long enough for the scripted steps and a few frames of each picture.
     QTimer::singleShot(1500, &app, [&windows, grabDir] {
-      for (const auto& w : windows)
+      for (const auto& w : qAsConst(windows))
         if (w.second) w.second->grab().save(grabDir + QLatin1Char('/') + w.first + ".png");
       QApplication::quit();
     });
   }
   const int rc = app.exec();
-  for (const auto& w : windows) delete w.second.data();
+  for (const auto& w : qAsConst(windows)) delete w.second.data();
   delete chatHelper;
   delete demo;
   delete sessions;

@@ -201,14 +201,17 @@ QString Application::linkArgument(const QString& argument) {
 
 QStringList Application::zentLinksInMessage(const QString& message) {
   QStringList links;
-  for (const QString& piece : linkPieces(message))
-    if (piece.toLower().startsWith(QLatin1String("--zent:"))) links << piece.mid(7).trimmed();
+  const auto pieces = linkPieces(message);
+  for (const QString& piece : pieces)
+    if (piece.startsWith(QLatin1String("--zent:"), Qt::CaseInsensitive))
+      links << piece.mid(7).trimmed();
   return links;
 }
 
 QStringList Application::callLinksInMessage(const QString& message) {
   QStringList numbers;
-  for (const QString& piece : linkPieces(message)) {
+  const auto pieces = linkPieces(message);
+  for (const QString& piece : pieces) {
     const QString lower = piece.toLower();
     if (lower.startsWith(QLatin1String("--callto:")) || lower.startsWith(QLatin1String("--tel:")))
       numbers << callLinkNumber(piece.mid(2));
@@ -263,7 +266,8 @@ QString Application::configurationProblemText(const RAZ::ConfigContainer& contai
   QStringList parts;
   if (container.configNames().isEmpty()) {
     QStringList folders;
-    for (const QString& folder : container.searchFolders())
+    const auto searchFolders = container.searchFolders();
+    for (const QString& folder : searchFolders)
       folders << QDir::toNativeSeparators(QDir::cleanPath(folder));
     //: %1 lists folders
     parts << tr("No configuration could be loaded (looked in %1). Signing in uses the service's "
@@ -638,8 +642,9 @@ void Application::loadStartupTranslator() {
   const QString folder = AppPaths::translationsDir();
   QStringList available;
   const QString prefix = QStringLiteral("ui_");
-  for (const QString& file :
-       QDir(folder).entryList({QStringLiteral("ui_*.qm")}, QDir::Files | QDir::Readable)) {
+  const auto entries =
+      QDir(folder).entryList({QStringLiteral("ui_*.qm")}, QDir::Files | QDir::Readable);
+  for (const QString& file : entries) {
     const QString language = file.mid(prefix.size(), file.size() - prefix.size() - 3);
     if (!language.startsWith(QLatin1String("custom"))) available << language;
   }
@@ -681,7 +686,8 @@ void Application::reportSettingsProblems(const QString& unreadable) {
   if (!unreadable.isEmpty())
     Dialogs::MessageWindow::showWarning(tr("Settings"), unreadable, false, QDialogButtonBox::Ok,
                                         nullptr);
-  for (const QString& capped : RAZ::Settings::cappedFiles()) {
+  const auto cappedFiles = RAZ::Settings::cappedFiles();
+  for (const QString& capped : cappedFiles) {
     if (m_reportedCappedFiles.contains(capped)) continue;
     m_reportedCappedFiles << capped;
     //: %1 is a file, %2 a size in MiB
@@ -938,7 +944,7 @@ void Application::carryOutPendingCall() {
 
 void Application::onMessageReceived(const QString& message) {
   if (message.isEmpty()) return;
-  if (message.toLower().startsWith(QLatin1String("activate!"))) {
+  if (message.startsWith(QLatin1String("activate!"), Qt::CaseInsensitive)) {
     if (QML::MainWindow* window = mainWindow())
       window->showAndActivate();
     else if (m_loginWindow)

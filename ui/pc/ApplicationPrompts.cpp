@@ -319,7 +319,8 @@ void Application::storeChangedCredentials(
   if (!manager->savePassword()) {
     // The user did not ask to remember the password: the new one is not
     // written either.
-    for (int type : stored.types()) {
+    const auto types = stored.types();
+    for (int type : types) {
       RAZ::Utils::Credentials::CredentialsData data = stored.getCredentials(type);
       data.setPassword(QString());
       stored.setCredentials(type, data);

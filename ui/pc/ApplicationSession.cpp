@@ -415,7 +415,8 @@ void Application::connectPresence(RAZ::Sessions::SessionManagerBase& session) {
   }
   RAZ::Utils::Location::Publisher* publisher = session.locationPublisher();
   if (!publisher) return;
-  for (RAZ::Utils::Location::Source* source : session.locationSources()) {
+  const auto locationSources = session.locationSources();
+  for (RAZ::Utils::Location::Source* source : locationSources) {
     connect(source, SIGNAL(xsiLocationReceived(RAZ::Utils::Location::Info)), helper,
             SLOT(cbXsiLocationReceived(RAZ::Utils::Location::Info)));
     connect(source, SIGNAL(pubsubLocationReceived(RAZ::Utils::Location::Info)), helper,

@@ -135,8 +135,10 @@ ActionData Provider::actionData(Action::Id id) const { return m_offered.value(id
 
 void Provider::rebuildRows() {
   QMap<Action::Id, ActionData> offered;
-  if (m_source)
-    for (const ActionData& d : m_source->getActions()) offered.insert(Action::Id(d.getId()), d);
+  if (m_source) {
+    const auto actions = m_source->getActions();
+    for (const ActionData& d : actions) offered.insert(Action::Id(d.getId()), d);
+  }
   QList<Action*> rows;
   for (Action::Id id : qAsConst(m_accepted))
     if (offered.contains(id)) rows.append(m_actions.value(id));

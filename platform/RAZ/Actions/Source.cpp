@@ -51,7 +51,8 @@ QList<QObject*> SourceComposite::sources() const {
 
 QList<RAZ::Controllers::CommunicationSession*> SourceComposite::getCommunicationSessions() const {
   QList<RAZ::Controllers::CommunicationSession*> result;
-  for (QObject* o : sources())
+  const auto sourceList = sources();
+  for (QObject* o : sourceList)
     if (auto* s = qobject_cast<RAZ::Controllers::CommunicationSession*>(o)) result.append(s);
   return result;
 }
@@ -60,7 +61,8 @@ QList<ActionData> SourceComposite::getActions() const {
   QList<ActionData> result;
   bool first = true;
   const bool several = sources().size() > 1;
-  for (QObject* object : sources()) {
+  const auto sourceList = sources();
+  for (QObject* object : sourceList) {
     const auto* source = qobject_cast<const Source*>(object);
     if (!source) continue;
     const QList<ActionData> actions = source->getActions();
@@ -85,7 +87,8 @@ QList<ActionData> SourceComposite::getActions() const {
 }
 
 bool SourceComposite::needsConfirmation(int actionId) const {
-  for (QObject* object : sources())
+  const auto sourceList = sources();
+  for (QObject* object : sourceList)
     if (const auto* source = qobject_cast<const Source*>(object))
       if (source->needsConfirmation(actionId)) return true;
   return false;
@@ -103,10 +106,14 @@ MixedSourceComposite::MixedSourceComposite(const RAZ::Configuration::Config* con
 void MixedSourceComposite::rebuild() {
   const bool blocked = blockSignals(true);
   clearSources();
-  if (m_contacts)
-    for (QObject* o : m_contacts->sources()) addSource(o);
-  if (m_sessions)
-    for (QObject* o : m_sessions->sources()) addSource(o);
+  if (m_contacts) {
+    const auto sourceList = m_contacts->sources();
+    for (QObject* o : sourceList) addSource(o);
+  }
+  if (m_sessions) {
+    const auto sourceList = m_sessions->sources();
+    for (QObject* o : sourceList) addSource(o);
+  }
   blockSignals(blocked);
   emit actionsChanged();
 }

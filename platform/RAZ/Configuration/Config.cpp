@@ -85,7 +85,8 @@ void Config::parse() {
       ok = true;
     } else if (type == QLatin1String("pairs")) {
       QVariantList pairs;
-      for (const QString& entry : text.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+      const auto parts = text.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+      for (const QString& entry : parts) {
         const int equals = entry.indexOf(QLatin1Char('='));
         pairs << QVariant(QStringList{entry.left(equals).trimmed(),
                                       equals < 0 ? QString() : entry.mid(equals + 1).trimmed()});

@@ -305,7 +305,7 @@ QList<ContactGroupsModel::Row> ContactGroupsModel::build(QHash<int, int>* rank,
     header.group = group;
     const int headerRow = rows.size();
     rows.append(header);
-    for (IContact* c : all) {
+    for (IContact* c : qAsConst(all)) {
       if (!member(c)) continue;
       ++rows[headerRow].total;
       if (c->isOnline()) ++rows[headerRow].online;
@@ -320,16 +320,18 @@ QList<ContactGroupsModel::Row> ContactGroupsModel::build(QHash<int, int>* rank,
   if (m_contacts->isFavouritesGroupShown())
     section(m_contacts->favouritesGroup(), [](IContact* c) { return c->isFavourite(); });
   QList<int> known;
-  for (IGroup* g : m_contacts->groups()) {
+  const auto groups = m_contacts->groups();
+  for (IGroup* g : groups) {
     known.append(g->getId());
     const int id = g->getId();
     section(g, [id](IContact* c) { return c->getGroupIds().contains(id); });
   }
   // Contacts in no group still belong to the list.
   bool ungrouped = false;
-  for (IContact* c : all) {
+  for (IContact* c : qAsConst(all)) {
     bool inGroup = false;
-    for (int id : c->getGroupIds())
+    const auto groupIds = c->getGroupIds();
+    for (int id : groupIds)
       if (known.contains(id)) inGroup = true;
     if (!inGroup) ungrouped = true;
   }
@@ -340,7 +342,8 @@ QList<ContactGroupsModel::Row> ContactGroupsModel::build(QHash<int, int>* rank,
       others->setObjectName(QStringLiteral("allContactsGroup"));
     }
     section(others, [known](IContact* c) {
-      for (int id : c->getGroupIds())
+      const auto groupIds = c->getGroupIds();
+      for (int id : groupIds)
         if (known.contains(id)) return false;
       return true;
     });
@@ -360,7 +363,8 @@ bool ContactGroupsModel::inSection(const IGroup* group, IContact* contact) const
   const QList<int> ids = contact->getGroupIds();
   if (group->getId() != IGroup::AllContactsId) return ids.contains(group->getId());
   // "Other Contacts": the contacts of no group of the list.
-  for (IGroup* g : m_contacts->groups())
+  const auto groups = m_contacts->groups();
+  for (IGroup* g : groups)
     if (ids.contains(g->getId())) return false;
   return true;
 }

@@ -125,7 +125,8 @@ bool IContact::isOnline() const { return m_presence->online(); }
 
 QList<int> IContact::getGroupIds() const {
   QList<int> ids;
-  for (const QVariant& v : getProperty(Properties::KeyGroupIds).toList()) ids.append(v.toInt());
+  const auto list = getProperty(Properties::KeyGroupIds).toList();
+  for (const QVariant& v : list) ids.append(v.toInt());
   return ids;
 }
 
@@ -139,7 +140,8 @@ QList<int> IContact::numberTypes() const {
 QStringList IContact::getCallAddresses() const {
   QStringList addresses;
   if (!getSipUri().isEmpty()) addresses << getSipUri();
-  for (int type : numberTypes()) addresses << getProperty(type).toString().trimmed();
+  const auto types = numberTypes();
+  for (int type : types) addresses << getProperty(type).toString().trimmed();
   return addresses;
 }
 
@@ -360,7 +362,8 @@ QAbstractItemModel* Contacts::getModel(int kind) const {
 ContactPtr Contacts::getContactByJid(const QString& jid) const {
   const QString bare = jid.section(QLatin1Char('/'), 0, 0).trimmed();
   if (bare.isEmpty()) return ContactPtr(nullptr);
-  for (int id : contactIds()) {
+  const auto ids = contactIds();
+  for (int id : ids) {
     ContactPtr contact = getContact(id);
     if (contact && contact->getJid().compare(bare, Qt::CaseInsensitive) == 0) return contact;
   }
@@ -466,7 +469,8 @@ int Contacts::nextContactId() const {
   // Past the ids created contacts hold too, so a listed copy never shares
   // an id with a contact still outside the list.
   int id = qMax(kFirstAddedContactId, m_lastCreatedId + 1);
-  for (int existing : contactIds()) id = qMax(id, existing + 1);
+  const auto ids = contactIds();
+  for (int existing : ids) id = qMax(id, existing + 1);
   return id;
 }
 
@@ -509,7 +513,7 @@ IGroup* Contacts::createGroup(const QString& name, const QList<int>& members) {
 
 bool Contacts::removeGroup(int groupId) {
   IGroup* group = nullptr;
-  for (IGroup* g : m_groups)
+  for (IGroup* g : qAsConst(m_groups))
     if (g->getId() == groupId) group = g;
   if (!group || refuseReadOnly("remove a group")) return false;
   m_groups.removeAll(group);
@@ -542,7 +546,7 @@ void Contacts::renumberGroups() {
 
 IContact* Contacts::createTemporaryContact(const QVariantMap& properties) {
   int id = kFirstTemporaryId;
-  for (IContact* t : m_temporary) id = qMin(id, t->getId() - 1);
+  for (IContact* t : qAsConst(m_temporary)) id = qMin(id, t->getId() - 1);
   auto* contact = new IContact(id, properties, this);
   contact->setTemporary(true);
   m_temporary.append(contact);
@@ -562,7 +566,8 @@ IContact* Contacts::findContactByAddress(const QString& address) const {
     }
     return false;
   };
-  for (int id : contactIds()) {
+  const auto ids = contactIds();
+  for (int id : ids) {
     ContactPtr contact = getContact(id);
     if (contact && matches(contact.data())) return contact.data();
   }

@@ -483,7 +483,7 @@ QList<RAZ::Contacts::ContactPtr> CommsSessionController::contactsOf(
     objects = composite->sources();
   else
     objects << &source;
-  for (QObject* o : objects) {
+  for (QObject* o : qAsConst(objects)) {
     if (auto* c = qobject_cast<RAZ::Contacts::IContact*>(o))
       result << RAZ::Contacts::ContactPtr(c);
     else if (auto* e = qobject_cast<RAZ::Models::TimelineEntry*>(o))
@@ -598,8 +598,8 @@ void CommsSessionController::actionTriggered(RAZ::Actions::ActionData& data,
     sessions << s;
   const QList<RAZ::Contacts::ContactPtr> contacts = contactsOf(source);
   if (!sessions.isEmpty() && contacts.isEmpty()) {
-    for (const QPointer<CommunicationSession>& s :
-         QList<QPointer<CommunicationSession>>(sessions.begin(), sessions.end()))
+    const auto snapshot = QList<QPointer<CommunicationSession>>(sessions.begin(), sessions.end());
+    for (const QPointer<CommunicationSession>& s : snapshot)
       if (s) actOnSession(s, id);
     return;
   }
@@ -666,15 +666,15 @@ void CommsSessionController::joinParties(CommunicationSession* session, const QS
   if (parties.isEmpty()) parties << session->contactName();
   const int before = parties.size();
   QList<int> ids;
-  for (const QString& id : contactIds.split(QLatin1Char(','), Qt::SkipEmptyParts))
-    ids << id.toInt();
+  const auto parts = contactIds.split(QLatin1Char(','), Qt::SkipEmptyParts);
+  for (const QString& id : parts) ids << id.toInt();
   if (ids.isEmpty() && !address.isEmpty() && m_contacts)
     if (RAZ::Contacts::IContact* c = m_contacts->findOrCreateContact(address)) ids << c->getId();
-  for (int id : ids) {
+  for (int id : qAsConst(ids)) {
     if (id == session->contactId()) continue;
     RAZ::Contacts::ContactPtr contact = m_contacts ? m_contacts->getContact(id) : nullptr;
     CommunicationSession* other = nullptr;
-    for (CommunicationSession* s : m_sessions)
+    for (CommunicationSession* s : qAsConst(m_sessions))
       if (s != session && s->contactId() == id && s->getCall()) other = s;
     QString name = contact ? contact->getDisplayName() : QString();
     if (other) {

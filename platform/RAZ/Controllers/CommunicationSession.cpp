@@ -14,12 +14,17 @@
 namespace RAZ {
 namespace Controllers {
 
-#define ZENT_SETTER(name, Type, member, signal) \
-  void CommunicationSession::name(Type value) { \
-    if (value == member) return;                \
-    member = value;                             \
-    emit signal();                              \
-  }
+namespace {
+
+// Stores value in member; true when that changed it (and a signal is due).
+template <typename T>
+bool assign(T& member, const T& value) {
+  if (value == member) return false;
+  member = value;
+  return true;
+}
+
+}  // namespace
 
 CommunicationSession::CommunicationSession(int contactId, const QString& contactName,
                                            const QString& uri, Kind kind, bool incoming,
@@ -127,7 +132,8 @@ bool CommunicationSession::needsConfirmation(int actionId) const {
   if (actionId != RAZ::Actions::Action::DesktopShare || webCollabActive()) return false;
   auto* controller = qobject_cast<CommsSessionController*>(parent());
   if (!controller) return false;
-  for (CommunicationSession* other : controller->commsList())
+  const auto commsList = controller->commsList();
+  for (CommunicationSession* other : commsList)
     if (other != this && other->webCollabActive()) return true;
   return false;
 }
@@ -222,25 +228,47 @@ void CommunicationSession::setWebCollab(RAZ::Webcollab::WebcollabBase* collab) {
 
 void CommunicationSession::closeWebcollab() { setWebCollab(nullptr); }
 
-ZENT_SETTER(setCallerName, const QString&, m_callerName, callerNameChanged)
-ZENT_SETTER(setContactName, const QString&, m_contactName, contactNameChanged)
-ZENT_SETTER(setUpdatingToVideo, bool, m_updatingToVideo, updatingToVideoChanged)
+void CommunicationSession::setCallerName(const QString& value) {
+  if (assign(m_callerName, value)) emit callerNameChanged();
+}
+void CommunicationSession::setContactName(const QString& value) {
+  if (assign(m_contactName, value)) emit contactNameChanged();
+}
+void CommunicationSession::setUpdatingToVideo(bool value) {
+  if (assign(m_updatingToVideo, value)) emit updatingToVideoChanged();
+}
 void CommunicationSession::setConference(bool on) {
   if (on == m_conference) return;
   m_conference = on;
   emit isConferenceChanged();
 }
-ZENT_SETTER(setInviteReason, const QString&, m_inviteReason, inviteReasonChanged)
-ZENT_SETTER(setSubject, const QString&, m_subject, subjectChanged)
-ZENT_SETTER(setGroupChatSubject, const QString&, m_groupChatSubject, groupChatSubjectChanged)
-ZENT_SETTER(setFileName, const QString&, m_fileName, fileNameChanged)
-ZENT_SETTER(setRoomOwner, const QString&, m_roomOwner, roomOwnerChanged)
-ZENT_SETTER(setShareAvailable, bool, m_shareAvailable, shareAvailableChanged)
-ZENT_SETTER(setChatActionAvailable, bool, m_chatActionAvailable, chatActionAvailableChanged)
-ZENT_SETTER(setContactPicture, const QUrl&, m_contactPicture, contactPictureChanged)
-ZENT_SETTER(setPresenceIcon, const QUrl&, m_presenceIcon, presenceIconChanged)
-
-#undef ZENT_SETTER
+void CommunicationSession::setInviteReason(const QString& value) {
+  if (assign(m_inviteReason, value)) emit inviteReasonChanged();
+}
+void CommunicationSession::setSubject(const QString& value) {
+  if (assign(m_subject, value)) emit subjectChanged();
+}
+void CommunicationSession::setGroupChatSubject(const QString& value) {
+  if (assign(m_groupChatSubject, value)) emit groupChatSubjectChanged();
+}
+void CommunicationSession::setFileName(const QString& value) {
+  if (assign(m_fileName, value)) emit fileNameChanged();
+}
+void CommunicationSession::setRoomOwner(const QString& value) {
+  if (assign(m_roomOwner, value)) emit roomOwnerChanged();
+}
+void CommunicationSession::setShareAvailable(bool value) {
+  if (assign(m_shareAvailable, value)) emit shareAvailableChanged();
+}
+void CommunicationSession::setChatActionAvailable(bool value) {
+  if (assign(m_chatActionAvailable, value)) emit chatActionAvailableChanged();
+}
+void CommunicationSession::setContactPicture(const QUrl& value) {
+  if (assign(m_contactPicture, value)) emit contactPictureChanged();
+}
+void CommunicationSession::setPresenceIcon(const QUrl& value) {
+  if (assign(m_presenceIcon, value)) emit presenceIconChanged();
+}
 
 }  // namespace Controllers
 }  // namespace RAZ

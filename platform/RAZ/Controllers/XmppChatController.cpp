@@ -20,7 +20,8 @@ const char kLog[] = "RAZ::Controllers::XmppChatController";
 const int kMemberAnswerDelayMs = 1200;
 
 QVariant fieldValue(const QXmppDataForm& form, const QString& key) {
-  for (const QXmppDataForm::Field& f : form.fields())
+  const auto fields = form.fields();
+  for (const QXmppDataForm::Field& f : fields)
     if (f.key() == key) return f.value();
   return QVariant();
 }
@@ -240,7 +241,7 @@ void XmppChatController::enter(XmppChat* chat) {
     present << room.members;
     RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts =
         m_comms ? m_comms->contacts() : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
-    for (const QString& member : present) {
+    for (const QString& member : qAsConst(present)) {
       if (people->participants().contains(member)) continue;
       // A party the contact list knows goes by its name, with its contact
       // (the participant menu and hover card need it); others by address.

@@ -183,7 +183,8 @@ QVariant historyToVariant(const QList<RAZ::Models::CallLog::Record>& records) {
 
 QList<RAZ::Models::CallLog::Record> historyFromVariant(const QVariant& v) {
   QList<RAZ::Models::CallLog::Record> out;
-  for (const QVariant& item : v.toList()) {
+  const auto list = v.toList();
+  for (const QVariant& item : list) {
     const QVariantMap m = item.toMap();
     RAZ::Models::CallLog::Record r;
     r.contactId = m.value(QStringLiteral("contactId")).toInt();
@@ -237,30 +238,34 @@ void DemoSession::buildContacts(RAZ::Contacts::Contacts* contacts, const QString
                           QStringLiteral("https://collab.demo.zent/room/") + room);
   ownContact->setProperty(Key::KeyMyRoomChat, room + QStringLiteral("@conference.demo.zent"));
   contacts->setOwnContact(ownContact);
-  for (const QVariantMap& r : service.presenceRequests())
-    contacts->addPresenceRequest(makeContact(r));
+  const auto presenceRequests = service.presenceRequests();
+  for (const QVariantMap& r : presenceRequests) contacts->addPresenceRequest(makeContact(r));
 
   const QVariantMap kept = service.accountState(username);
   if (kept.isEmpty()) {
-    for (const QVariantMap& g : service.groups())
+    const auto groups = service.groups();
+    for (const QVariantMap& g : groups)
       contacts->addGroup(g.value(QStringLiteral("id")).toInt(),
                          g.value(QStringLiteral("name")).toString());
     QList<RAZ::Contacts::IContact*> book;
-    for (const QVariantMap& c : service.contacts()) book.append(makeContact(c));
+    const auto demoContacts = service.contacts();
+    for (const QVariantMap& c : demoContacts) book.append(makeContact(c));
     contacts->addContacts(book);
     return;
   }
   // The list as the account left it; presence comes from the service anew.
   QHash<int, QVariantMap> demo;
-  for (const QVariantMap& c : service.contacts())
-    demo.insert(c.value(QStringLiteral("id")).toInt(), c);
-  for (const QVariant& g : kept.value(QStringLiteral("groups")).toList()) {
+  const auto demoContacts = service.contacts();
+  for (const QVariantMap& c : demoContacts) demo.insert(c.value(QStringLiteral("id")).toInt(), c);
+  const auto keptGroups = kept.value(QStringLiteral("groups")).toList();
+  for (const QVariant& g : keptGroups) {
     const QVariantMap group = g.toMap();
     contacts->addGroup(group.value(QStringLiteral("id")).toInt(),
                        group.value(QStringLiteral("name")).toString());
   }
   QList<RAZ::Contacts::IContact*> book;
-  for (const QVariant& v : kept.value(QStringLiteral("contacts")).toList()) {
+  const auto keptContacts = kept.value(QStringLiteral("contacts")).toList();
+  for (const QVariant& v : keptContacts) {
     const QVariantMap entry = v.toMap();
     const int id = entry.value(QStringLiteral("id")).toInt();
     auto* contact =
@@ -326,10 +331,11 @@ void DemoSession::open(const QString& username, const QString& password) {
   auto* log = new RAZ::Models::CallLog(this);
   const QVariantMap kept = service.accountState(username);
   if (kept.contains(kHistoryKey)) {
-    for (const RAZ::Models::CallLog::Record& r : historyFromVariant(kept.value(kHistoryKey)))
-      log->add(r);
+    const auto history = historyFromVariant(kept.value(kHistoryKey));
+    for (const RAZ::Models::CallLog::Record& r : history) log->add(r);
   } else {
-    for (const QVariantMap& h : service.callHistory()) log->add(seedRecord(h));
+    const auto callHistory = service.callHistory();
+    for (const QVariantMap& h : callHistory) log->add(seedRecord(h));
   }
   parts.callLog = log;
   parts.callHistory = new RAZ::Controllers::XsiCallHistory(log, this);
@@ -345,7 +351,8 @@ void DemoSession::open(const QString& username, const QString& password) {
   parts.sipChat = new RAZ::Controllers::IChatController(this);
   auto* xmpp = new RAZ::Controllers::XmppChatController(this);
   xmpp->setOwnJid(address);
-  for (const QVariantMap& room : service.chatRooms()) {
+  const auto chatRooms = service.chatRooms();
+  for (const QVariantMap& room : chatRooms) {
     const QString jid = room.value(QStringLiteral("jid")).toString();
     xmpp->addRoom(jid, room.value(QStringLiteral("name")).toString(),
                   room.value(QStringLiteral("subject")).toString(),
@@ -370,8 +377,8 @@ void DemoSession::open(const QString& username, const QString& password) {
   // they name its owner), so that a link that names only the owner can be
   // followed.
   QStringList owners{address};
-  for (const QVariantMap& c : Service::instance().contacts())
-    owners << c.value(QStringLiteral("jid")).toString();
+  const auto demoContacts = Service::instance().contacts();
+  for (const QVariantMap& c : demoContacts) owners << c.value(QStringLiteral("jid")).toString();
   for (const QString& jid : qAsConst(owners)) {
     if (jid.isEmpty()) continue;
     const QString room = QStringLiteral("myroom.") + jid.section(QLatin1Char('@'), 0, 0) +
@@ -428,7 +435,7 @@ void DemoSession::open(const QString& username, const QString& password) {
     parts.subSessions << sub;
   }
   setParts(parts);
-  for (auto* sub : parts.subSessions) sub->setState(RAZ::Sessions::Session::Active);
+  for (auto* sub : qAsConst(parts.subSessions)) sub->setState(RAZ::Sessions::Session::Active);
   xmppService->setConnected(true);
   // The personal-room service answers once the session is up: anybody's My
   // Room (the user's own included) can be joined from then on.
@@ -458,7 +465,8 @@ int DemoSession::ringSomeoneIn() {
   RAZ::Controllers::CommsSessionController* comms = commsSessionController();
   if (!contacts || !comms) return 0;
   QList<int> online;
-  for (int id : contacts->contactIds()) {
+  const auto ids = contacts->contactIds();
+  for (int id : ids) {
     RAZ::Contacts::ContactPtr c = contacts->getContact(id);
     // Somebody busy on a call or in a meeting does not call the user.
     if (c && c->isOnline() && !c->getSipUri().isEmpty() && !busyOrInMeeting(c->getPresenceState()))

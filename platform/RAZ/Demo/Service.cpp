@@ -70,7 +70,8 @@ QJsonObject readJson(const QString& name) {
 
 QList<QVariantMap> maps(const QJsonValue& value) {
   QList<QVariantMap> result;
-  for (const QJsonValue& v : value.toArray())
+  const auto array = value.toArray();
+  for (const QJsonValue& v : array)
     if (v.isObject()) result.append(v.toObject().toVariantMap());
   return result;
 }

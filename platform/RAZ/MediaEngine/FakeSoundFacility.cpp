@@ -68,7 +68,7 @@ void FakeSoundFacility::clearEvents() { m_state->events.clear(); }
 
 QStringList FakeSoundFacility::started() const {
   QStringList out;
-  for (const Event& e : m_state->events) {
+  for (const Event& e : qAsConst(m_state->events)) {
     if (e.kind == Event::Start) out << (e.loop ? e.file + QStringLiteral(" (loop)") : e.file);
   }
   return out;
@@ -76,7 +76,7 @@ QStringList FakeSoundFacility::started() const {
 
 QStringList FakeSoundFacility::created() const {
   QStringList out;
-  for (const Event& e : m_state->events) {
+  for (const Event& e : qAsConst(m_state->events)) {
     if (e.kind == Event::Create) out << e.file;
   }
   return out;
@@ -84,20 +84,20 @@ QStringList FakeSoundFacility::created() const {
 
 int FakeSoundFacility::count(Event::Kind kind) const {
   int n = 0;
-  for (const Event& e : m_state->events) n += e.kind == kind ? 1 : 0;
+  for (const Event& e : qAsConst(m_state->events)) n += e.kind == kind ? 1 : 0;
   return n;
 }
 
 QStringList FakeSoundFacility::playing() const {
   QStringList out;
-  for (FakeSound* s : m_state->sounds) {
+  for (FakeSound* s : qAsConst(m_state->sounds)) {
     if (s->isPlaying()) out << s->fileName();
   }
   return out;
 }
 
 void FakeSoundFacility::finish(const QString& file) {
-  for (FakeSound* s : m_state->sounds) {
+  for (FakeSound* s : qAsConst(m_state->sounds)) {
     if (s->fileName() == file) s->finish();
   }
 }

@@ -23,7 +23,8 @@ QSize sizeOf(int level) {
 }  // namespace
 
 IMediaHandlerVideo::Camera* IMediaHandlerVideo::findCamera(const QByteArray& name) const {
-  for (Camera* c : cameras())
+  const auto found = cameras();
+  for (Camera* c : found)
     if (c && c->name() == name) return c;
   return nullptr;
 }
@@ -59,7 +60,8 @@ void MediaHandlerVideo::addCamera(SimpleCamera* camera) {
 void MediaHandlerVideo::addSystemOrDemoCameras() {
   if (qEnvironmentVariable("ZENT_SOUND_BACKEND") != QLatin1String("silent")) {
     if (MultimediaBackend* backend = multimediaBackend()) {
-      for (const auto& camera : backend->cameras())
+      const auto found = backend->cameras();
+      for (const auto& camera : found)
         addCamera(new SimpleCamera(camera.first.toUtf8(), ProfileLevel20, camera.second));
     }
   }
@@ -98,7 +100,7 @@ QList<IMediaHandlerVideo::Camera*> MediaHandlerVideo::cameras() const {
 }
 
 bool MediaHandlerVideo::setCurrentCamera(Camera* camera) {
-  for (SimpleCamera* c : m_cameras) {
+  for (SimpleCamera* c : qAsConst(m_cameras)) {
     if (c == camera) {
       m_current = camera;
       return true;

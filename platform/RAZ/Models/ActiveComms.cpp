@@ -14,14 +14,15 @@ ActiveCommsModel::ActiveCommsModel(RAZ::Controllers::CommsSessionController* con
                                    QObject* parent)
     : QAbstractListModel(parent), m_controller(controller) {
   if (!controller) return;
-  for (CommunicationSession* session : controller->commsList()) add(session);
+  const auto commsList = controller->commsList();
+  for (CommunicationSession* session : commsList) add(session);
   connect(controller, &RAZ::Controllers::CommsSessionController::sessionCreated, this,
           [this](CommunicationSession* session, bool) { add(session); });
 }
 
 void ActiveCommsModel::add(CommunicationSession* session) {
   if (!session) return;
-  for (const auto& known : m_sessions)
+  for (const auto& known : qAsConst(m_sessions))
     if (known == session) return;
   beginInsertRows(QModelIndex(), m_sessions.size(), m_sessions.size());
   m_sessions.append(session);

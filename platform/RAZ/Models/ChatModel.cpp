@@ -83,7 +83,7 @@ QDateTime ChatModel::cutOff(int age) {
 void ChatModel::rebuild() {
   const QDateTime from = cutOff(m_age);
   m_shown.clear();
-  for (const Data& d : m_history)
+  for (const Data& d : qAsConst(m_history))
     if (!from.isValid() || d.getTime() >= from) m_shown.append(d);
   m_shown.append(m_session);
   for (int i = 0; i < m_shown.size(); ++i) {

@@ -59,7 +59,7 @@ void FTModel::addTransfer(FTAdapter* transfer) {
 }
 
 void FTModel::deleteHistory() {
-  for (const auto& t : m_transfers)
+  for (const auto& t : qAsConst(m_transfers))
     if (t) t->deleteLater();
   m_transfers.clear();
 }

@@ -15,7 +15,7 @@ SearchGroups::SearchGroups(RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> co
 SearchGroups::~SearchGroups() {
   // The source models may outlive this list: nothing of theirs may reach it
   // during its destruction.
-  for (const Entry& e : m_entries)
+  for (const Entry& e : qAsConst(m_entries))
     if (e.model) disconnect(e.model, nullptr, this, nullptr);
 }
 

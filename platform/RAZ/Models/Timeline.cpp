@@ -105,7 +105,8 @@ Timeline::Timeline(CallLog* log, RAZ::Utils::SharedPointer<RAZ::Contacts::Contac
       m_callsFromServiceOnly(callsFromServiceOnly),
       m_keepChats(keepChats) {
   if (!log) return;
-  for (const CallLog::Record& r : log->records())
+  const auto records = log->records();
+  for (const CallLog::Record& r : records)
     if (listed(r)) m_entries.insert(rowFor(r.start), new TimelineEntry(log, r.id, contacts, this));
   connect(log, &CallLog::recordAdded, this, &Timeline::onRecordAdded);
   connect(log, &CallLog::recordChanged, this, &Timeline::onRecordChanged);
@@ -188,7 +189,8 @@ void Timeline::fetchCallLogs() {
 
 void Timeline::clearNew(bool calls, bool chats) {
   if (!m_log) return;
-  for (const CallLog::Record& r : m_log->records()) {
+  const auto records = m_log->records();
+  for (const CallLog::Record& r : records) {
     const bool chat = r.kind == CallLog::Chat;
     if (r.isNew && ((chat && chats) || (!chat && calls))) m_log->setNew(r.id, false);
   }

@@ -174,7 +174,8 @@ bool CredentialsManager::save() {
   QJsonArray accounts;
   for (const UserCredentials& credentials : qAsConst(m_accounts)) {
     QJsonObject account;
-    for (int type : credentials.types())
+    const auto types = credentials.types();
+    for (int type : types)
       account.insert(QString::number(type), toJson(credentials.getCredentials(type)));
     accounts.append(account);
   }
@@ -264,7 +265,8 @@ void CredentialsManager::addCredentials(const UserCredentials& given) {
   if (given.isEmpty()) return;
   // Accounts are stored under their completed user names.
   UserCredentials credentials = given;
-  for (int t : given.types()) {
+  const auto types = given.types();
+  for (int t : types) {
     CredentialsData data = given.getCredentials(t);
     QString username = data.getUsername();
     toFullUri(username);
@@ -272,7 +274,7 @@ void CredentialsManager::addCredentials(const UserCredentials& given) {
     credentials.setCredentials(t, data);
   }
   const int type =
-      credentials.hasCredentials(m_loginType) ? m_loginType : credentials.types().first();
+      credentials.hasCredentials(m_loginType) ? m_loginType : credentials.types().constFirst();
   const QString name = credentials.getCredentials(type).getUsername();
   if (name.isEmpty()) {
     TP_LOG("RAZ::Utils::Credentials::CredentialsManager::addCredentials",

@@ -47,7 +47,7 @@ class SipUriParser {
   QString displayNameFromUri(const TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr>& uri) const;
 
  private:
-  const RAZ::Configuration::Config* m_config;
+  [[maybe_unused]] const RAZ::Configuration::Config* m_config;
 };
 
 }  // namespace Utils

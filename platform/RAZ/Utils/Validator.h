@@ -22,7 +22,7 @@ class Validator {
   QString normalizeSipUserName(const QString& user) const;
 
  private:
-  const RAZ::Configuration::Config* m_config;
+  [[maybe_unused]] const RAZ::Configuration::Config* m_config;
 };
 
 }  // namespace Utils

@@ -59,7 +59,8 @@ StoredCallSettings CallSettingsStore::seed() {
     s.services.insert(19, service);
   }
   s.alertAll = data.value(QStringLiteral("anywhereAlertAll")).toBool();
-  for (const QVariant& v : data.value(QStringLiteral("anywhereLocations")).toList()) {
+  const auto anywhereLocations = data.value(QStringLiteral("anywhereLocations")).toList();
+  for (const QVariant& v : anywhereLocations) {
     const QVariantMap m = v.toMap();
     StoredAnywhereLocation l;
     l.number = m.value(QStringLiteral("number")).toString();
@@ -73,7 +74,8 @@ StoredCallSettings CallSettingsStore::seed() {
   const QVariantMap ring = data.value(QStringLiteral("simultaneousRing")).toMap();
   s.simRingActive = ring.value(QStringLiteral("enabled")).toBool();
   s.doNotRingIfOnCall = ring.value(QStringLiteral("doNotRingIfOnCall"), true).toBool();
-  for (const QVariant& v : ring.value(QStringLiteral("locations")).toList()) {
+  const auto locations = ring.value(QStringLiteral("locations")).toList();
+  for (const QVariant& v : locations) {
     const QVariantMap m = v.toMap();
     s.ringLocations.append(
         StoredRingLocation{m.value(QStringLiteral("number")).toString(),

@@ -204,7 +204,7 @@ void XsiSupplementaryServicesController2::fetchServicesList() {
 }
 
 void XsiSupplementaryServicesController2::resetServices() {
-  for (const auto& service : m_services)
+  for (const auto& service : qAsConst(m_services))
     if (service) service->reset();
 }
 

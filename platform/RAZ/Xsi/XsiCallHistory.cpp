@@ -28,15 +28,15 @@ void XsiCallHistory::fetchCallLogs() {
     }
     static const char* const kDirections[] = {"incoming", "outgoing", "missed"};
     CallInfoList logs;
-    if (m_log)
-      for (const RAZ::Models::CallLog::Record& r : m_log->records()) {
-        if (r.kind == RAZ::Models::CallLog::Chat) continue;
-        logs << QVariantMap{
-            {QStringLiteral("address"), r.address},
-            {QStringLiteral("name"), r.name},
-            {QStringLiteral("direction"), QLatin1String(kDirections[qBound(0, r.direction, 2)])},
-            {QStringLiteral("start"), r.start}};
-      }
+    const auto records = m_log ? m_log->records() : QList<RAZ::Models::CallLog::Record>();
+    for (const RAZ::Models::CallLog::Record& r : records) {
+      if (r.kind == RAZ::Models::CallLog::Chat) continue;
+      logs << QVariantMap{
+          {QStringLiteral("address"), r.address},
+          {QStringLiteral("name"), r.name},
+          {QStringLiteral("direction"), QLatin1String(kDirections[qBound(0, r.direction, 2)])},
+          {QStringLiteral("start"), r.start}};
+    }
     emit xsiCallLogsReceived(logs);
   });
 }

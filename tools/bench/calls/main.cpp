@@ -140,7 +140,8 @@ bool endCalls(Application& app) {
   const bool ended = waitFor(
       [controller] {
         if (!controller->commsList().isEmpty()) return false;
-        for (QWidget* w : QApplication::topLevelWidgets())
+        const auto topLevelWidgets = QApplication::topLevelWidgets();
+        for (QWidget* w : topLevelWidgets)
           if (w->isVisible() && (w->inherits("QML::CommunicationsWindow") ||
                                  w->inherits("QML::CommunicationNotification")))
             return false;
@@ -165,7 +166,8 @@ double placeCall(QML::MainWindow* main, int row, FrameWatch& watch) {
     return -1;
   }
   QAction* number = nullptr;
-  for (QAction* entry : menu->actions()) {
+  const auto actions = menu->actions();
+  for (QAction* entry : actions) {
     if (entry->text().remove(QLatin1Char('&')) == QLatin1String("Call") && entry->menu() &&
         !entry->menu()->actions().isEmpty())
       number = entry->menu()->actions().first();

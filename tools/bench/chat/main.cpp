@@ -107,8 +107,9 @@ Run runOnce(int messages, int appends) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM",
-          qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+  qputenv("QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
+                                 ? "offscreen"
+                                 : qgetenv("QT_QPA_PLATFORM"));
   QApplication app(argc, argv);
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Chat transcript benchmark"));

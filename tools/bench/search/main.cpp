@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
     for (int n = 1; n <= std::min(6, int(name.size())); ++n) typed << name.left(n);
     for (int n = typed.size() - 2; n >= 0; --n) typed << typed.at(n);
     typed << QString();
-    for (const QString& text : typed) {
+    for (const QString& text : qAsConst(typed)) {
       QElapsedTimer clock;
       clock.start();
       search->setProperty("text", text);  // the scene passes it on as the user's typing does

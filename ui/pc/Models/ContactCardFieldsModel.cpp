@@ -106,7 +106,7 @@ QHash<int, QByteArray> ContactCardFieldsModel::roleNames() const {
 
 bool ContactCardFieldsModel::event(QEvent* e) {
   if (e->type() == QEvent::LanguageChange && !m_rows.isEmpty()) {
-    for (FieldData* r : m_rows) r->retranslate();
+    for (FieldData* r : qAsConst(m_rows)) r->retranslate();
     emit dataChanged(index(0), index(m_rows.size() - 1), {FieldNameRole});
   }
   return QAbstractListModel::event(e);

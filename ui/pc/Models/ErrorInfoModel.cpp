@@ -92,7 +92,7 @@ ErrorInfoModel::ErrorInfoModel(RAZ::Sessions::SessionManagerBase* session,
 
 ErrorInfoModel::~ErrorInfoModel() {
   // An explanation about a session that is gone would only mislead.
-  for (const ErrorEntry& entry : m_entries)
+  for (const ErrorEntry& entry : qAsConst(m_entries))
     if (entry.window) entry.window->close();
 }
 
@@ -318,10 +318,10 @@ void ErrorInfoModel::updateSessionStatuses() {
 
   if (wanted.isEmpty() && m_entries.isEmpty()) return;
   QList<int> wantedTypes;
-  for (const ErrorEntry& entry : wanted) wantedTypes << entry.type;
+  for (const ErrorEntry& entry : qAsConst(wanted)) wantedTypes << entry.type;
   for (int row = m_entries.size() - 1; row >= 0; --row)
     if (!wantedTypes.contains(m_entries.at(row).type)) remove(m_entries.at(row).type);
-  for (const ErrorEntry& entry : wanted) add(entry);
+  for (const ErrorEntry& entry : qAsConst(wanted)) add(entry);
 }
 
 void ErrorInfoModel::reconnectionStateChanged(RAZ::Sessions::SessionManagerBase*,

@@ -48,7 +48,7 @@ LeftPaneButtonsModel::LeftPaneButtonsModel(const RAZ::Configuration::Config* con
 
   QString last = RAZ::Settings(RAZ::Settings::User).value(QLatin1String(kLastViewKey)).toString();
   if (last.isEmpty()) last = config->getString(kDefaultView);
-  for (const Button& button : m_buttons)
+  for (const Button& button : qAsConst(m_buttons))
     if (button.name == last) m_lastActiveView = button.type;
 }
 
@@ -104,7 +104,7 @@ QHash<int, QByteArray> LeftPaneButtonsModel::roleNames() const {
 }
 
 void LeftPaneButtonsModel::setLastActiveView(int type) {
-  for (const Button& button : m_buttons) {
+  for (const Button& button : qAsConst(m_buttons)) {
     if (button.type != type) continue;
     RAZ::Settings(RAZ::Settings::User).setValue(QLatin1String(kLastViewKey), button.name);
     return;

@@ -248,14 +248,16 @@ QString Factory::shownName(const QString& name) {
 QList<RAZ::Contacts::IContact*> Factory::contactsOf(RAZ::Actions::Source& source) const {
   QList<RAZ::Contacts::IContact*> contacts;
   if (source.getSourceType() == RAZ::Actions::Source::CommsCompositeType) {
-    if (auto* comms = qobject_cast<RAZ::Actions::ActiveCommsSourceComposite*>(&source))
-      for (QObject* o : comms->sources())
-        if (auto* s = qobject_cast<RAZ::Controllers::CommunicationSession*>(o))
-          if (RAZ::Contacts::IContact* c = s->getContact()) contacts << c;
+    auto* comms = qobject_cast<RAZ::Actions::ActiveCommsSourceComposite*>(&source);
+    const auto sourceList = comms ? comms->sources() : QList<QObject*>();
+    for (QObject* o : sourceList)
+      if (auto* s = qobject_cast<RAZ::Controllers::CommunicationSession*>(o))
+        if (RAZ::Contacts::IContact* c = s->getContact()) contacts << c;
     return contacts;
   }
   if (auto* composite = qobject_cast<RAZ::Actions::ContactSourceComposite*>(&source)) {
-    for (QObject* o : composite->sources()) {
+    const auto sourceList = composite->sources();
+    for (QObject* o : sourceList) {
       if (auto* c = qobject_cast<RAZ::Contacts::IContact*>(o))
         contacts << c;
       else if (auto* e = qobject_cast<RAZ::Models::TimelineEntry*>(o))

@@ -47,7 +47,8 @@ QQuickItem* focusedItem(QQuickWindow* scene) {
 // an item without an interface of its own passes its children on, as Qt's
 // item interfaces do among themselves.
 void accessibleItems(QQuickItem* item, QList<QQuickItem*>* out) {
-  for (QQuickItem* child : item->childItems()) {
+  const auto childItems = item->childItems();
+  for (QQuickItem* child : childItems) {
     if (isAccessibleItem(child))
       *out << child;
     else
@@ -256,7 +257,8 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
 
 // Items whose interfaces Qt Quick made before ours was asked get ours.
 void replaceItemInterfaces(QQuickItem* item) {
-  for (QQuickItem* child : item->childItems()) {
+  const auto childItems = item->childItems();
+  for (QQuickItem* child : childItems) {
     if (isAccessibleItem(child)) {
       QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(child);
       if (iface && !dynamic_cast<ItemAccessible*>(iface))

@@ -22,7 +22,7 @@ QObject* singleSource(RAZ::Actions::Source* source, int* type) {
   auto* composite = qobject_cast<RAZ::Actions::SourceComposite*>(source);
   if (!composite || composite->sources().size() != 1) return nullptr;
   if (type) *type = composite->getSourceType();
-  return composite->sources().first();
+  return composite->sources().constFirst();
 }
 }  // namespace
 
@@ -104,7 +104,7 @@ bool ActionsHelper::isActionActive(int id, RAZ::Actions::Provider* provider) {
   if (auto* composite = qobject_cast<RAZ::Actions::SourceComposite*>(source)) {
     return composite->sources().size() == 1 &&
            composite->getSourceType() == RAZ::Actions::Source::CommsCompositeType &&
-           isSessionKindActive(id, composite->sources().first());
+           isSessionKindActive(id, composite->sources().constFirst());
   }
   return source && isSessionKindActive(id, source);
 }
@@ -149,12 +149,14 @@ bool ActionsHelper::hasActiveCall(int id, RAZ::Actions::Source* source) const {
        id != RAZ::Actions::Action::VideoCall))
     return false;
   if (auto* composite = qobject_cast<RAZ::Actions::SourceComposite*>(source)) {
-    for (RAZ::Controllers::CommunicationSession* s : composite->getCommunicationSessions())
+    const auto communicationSessions = composite->getCommunicationSessions();
+    for (RAZ::Controllers::CommunicationSession* s : communicationSessions)
       if (s->callActive()) return true;
     return false;
   }
   if (auto* contact = qobject_cast<RAZ::Contacts::IContact*>(source)) {
-    for (RAZ::Controllers::CommunicationSession* s : m_comms->commsList())
+    const auto commsList = m_comms->commsList();
+    for (RAZ::Controllers::CommunicationSession* s : commsList)
       if (s->callActive() && s->getContact() == contact) return true;
   }
   return false;
@@ -266,7 +268,7 @@ QMenu* ActionsHelper::createContextMenu(RAZ::Actions::Provider* provider, QList<
   if (extra && !extra->isEmpty() && provider->getActionSource() &&
       provider->getActionSource()->getSourceType() == RAZ::Actions::Source::ContactCompositeType) {
     bool all = true;
-    for (QAction* a : *extra)
+    for (QAction* a : qAsConst(*extra))
       if (!entries.contains(a)) all = false;
     if (!all) {
       menu->addSeparator();

@@ -26,7 +26,8 @@ const uint kCallBit = 2;
 // The identifiers of an item text; false when any part is not a number
 // (empty parts, as left by a trailing ",", are skipped).
 bool parseIds(const QString& items, QList<int>* ids) {
-  for (const QString& part : items.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+  const auto parts = items.split(QLatin1Char(','), Qt::SkipEmptyParts);
+  for (const QString& part : parts) {
     bool ok = false;
     const int id = part.trimmed().toInt(&ok);
     if (!ok) return false;
@@ -99,7 +100,7 @@ bool ActiveCommsDragDropHandler::checkDropAllowed(CommunicationSession* target,
   if (dropKind(items, isContacts) == OneSession) return sessionDropAllowed(target, ids.first());
   if (!target->isAllowedToInvite()) return false;
   const uint activity = target->getState();
-  for (int id : ids) {
+  for (int id : qAsConst(ids)) {
     const RAZ::Contacts::ContactPtr contact =
         m_contacts ? m_contacts->getContact(id) : RAZ::Contacts::ContactPtr();
     if (!contact) continue;
@@ -141,7 +142,7 @@ void ActiveCommsDragDropHandler::handleDropOnActiveComm(CommunicationSession* ta
     if (!isContacts) {
       QList<int> ids;
       parseIds(items, &ids);
-      for (int id : ids) {
+      for (int id : qAsConst(ids)) {
         CommunicationSession* dragged = m_controller ? m_controller->getSession(id) : nullptr;
         if (dragged && dragged->chatActive()) dragged->closeChat();
       }

@@ -15,7 +15,8 @@ bool ActiveSelectionHandler::isSelectableItem(const QModelIndex& index) const {
 
 QString ActiveSelectionHandler::selectionAsString() {
   QStringList ids;
-  for (QObject* object : selection())
+  const auto selected = selection();
+  for (QObject* object : selected)
     if (auto* session = qobject_cast<CommunicationSession*>(object))
       if (RAZ::Contacts::IContact* contact = session->getContact())
         ids << QString::number(contact->getId());
@@ -24,7 +25,8 @@ QString ActiveSelectionHandler::selectionAsString() {
 
 QVariantList ActiveSelectionHandler::selectionAsContacts() {
   QList<QObject*> contacts;
-  for (QObject* object : selection())
+  const auto selected = selection();
+  for (QObject* object : selected)
     if (auto* session = qobject_cast<CommunicationSession*>(object))
       if (RAZ::Contacts::IContact* contact = session->getContact())
         if (!contacts.contains(contact)) contacts.append(contact);

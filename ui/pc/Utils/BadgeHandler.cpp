@@ -13,7 +13,6 @@ BadgeHandler::BadgeHandler(RAZ::Models::Timeline* timeline, QObject* messages, Q
   if (messages)
     connect(messages, SIGNAL(messages(QVariant, QVariant)), this,
             SLOT(onMessages(QVariant, QVariant)));
-  emit badgeCountChanged();
 }
 
 BadgeHandler::~BadgeHandler() {

@@ -100,7 +100,8 @@ bool CallSettingsToolbarHelper::remoteOfficeActive() const {
 
 bool CallSettingsToolbarHelper::callForwardingActive() const {
   if (!m_forwardingMenu) return false;
-  for (QAction* a : m_forwardingMenu->actions())
+  const auto actions = m_forwardingMenu->actions();
+  for (QAction* a : actions)
     if (a->isChecked()) return true;
   return false;
 }
@@ -151,7 +152,7 @@ void CallSettingsToolbarHelper::supplementaryServicesReady() {
   if (config(ConfigId::ForwardingButton)) {
     discard(m_forwardingMenu);
     auto* menu = new QMenu();
-    for (int id : m_forwardingOptions) {
+    for (int id : qAsConst(m_forwardingOptions)) {
       XsiServiceObject* service = xsi->getService(SupplementaryService::Id(id));
       if (!service) continue;
       connect(service, SIGNAL(ready()), this, SLOT(serviceObjectReady()), Qt::UniqueConnection);
@@ -224,7 +225,8 @@ void CallSettingsToolbarHelper::serviceObjectReady() {
     case SupplementaryService::CallForwardingNotReachable:
     case SupplementaryService::CallForwardingNoAnswer:
       if (m_forwardingMenu) {
-        for (QAction* a : m_forwardingMenu->actions()) {
+        const auto actions = m_forwardingMenu->actions();
+        for (QAction* a : actions) {
           const QVariant id = a->property(kIdProperty);
           if (!id.isValid() || id.toInt() != service->id()) continue;
           a->setChecked(on);
@@ -270,7 +272,7 @@ void CallSettingsToolbarHelper::callForwardingConfigureClicked() {
 
 void CallSettingsToolbarHelper::rebuildGranitewayAnywhereMenu() {
   if (m_anywhereMenu) {
-    for (const auto& l : m_anywhereLocations)
+    for (const auto& l : qAsConst(m_anywhereLocations))
       if (l)
         disconnect(l, SIGNAL(locationChanged()), this, SLOT(granitewayAnywhereLocationChanged()));
     discard(m_anywhereMenu);
@@ -325,7 +327,8 @@ void CallSettingsToolbarHelper::granitewayAnywhereLocationClicked() {
 void CallSettingsToolbarHelper::granitewayAnywhereLocationChanged() {
   auto* l = qobject_cast<GWALocation*>(sender());
   if (m_anywhereMenu && l) {
-    for (QAction* a : m_anywhereMenu->actions())
+    const auto actions = m_anywhereMenu->actions();
+    for (QAction* a : actions)
       if (locationOf(a) == l) a->setChecked(l->getActive());
   }
   emit granitewayAnywhereActiveChanged();
@@ -347,7 +350,8 @@ void CallSettingsToolbarHelper::retranslateMenus() {
   if (m_forwardingMenu) {
     // Only the options carry an id: the separator and "Configure..." keep
     // their own text.
-    for (QAction* a : m_forwardingMenu->actions()) {
+    const auto actions = m_forwardingMenu->actions();
+    for (QAction* a : actions) {
       const QVariant id = a->property(kIdProperty);
       if (!id.isValid()) continue;
       switch (id.toInt()) {

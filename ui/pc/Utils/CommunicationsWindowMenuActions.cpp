@@ -101,7 +101,7 @@ CommunicationsWindowMenuActions::CommunicationsWindowMenuActions(
     // the chat, which often comes after the window.
     connect(add(EditRoom), SIGNAL(triggered()), this, SLOT(editRoomTriggered()));
   }
-  for (QAction* a : m_actions) a->setEnabled(false);
+  for (QAction* a : qAsConst(m_actions)) a->setEnabled(false);
 
   if (window) {
     connect(add(HideWindow), SIGNAL(triggered()), window, SLOT(hide()));
@@ -386,14 +386,15 @@ QList<QAction*> CommunicationsWindowMenuActions::customActions(QObject* parent,
   if (configFlag(ConfigId::CallTransfer))
     kinds << qMakePair(int(TransferTo), int(RAZ::Actions::Action::Transfer));
   const bool xmpp = configFlag(ConfigId::XmppPresenceAndChat);
-  for (const auto& kind : kinds) {
+  for (const auto& kind : qAsConst(kinds)) {
     QAction* header = m_actions.value(kind.first);
     if (!header) continue;
     auto* submenu = new QMenu(qobject_cast<QWidget*>(parent));
     if (!submenu->parent() && parent)
       connect(parent, SIGNAL(destroyed()), submenu, SLOT(deleteLater()));
     if (m_comms && session && session->callActive()) {
-      for (CommunicationSession* other : m_comms->commsList()) {
+      const auto commsList = m_comms->commsList();
+      for (CommunicationSession* other : commsList) {
         if (!other || other == session) continue;
         const QString partyText = other->contactName();
         const bool offered = kind.second == RAZ::Actions::Action::Conference

@@ -202,7 +202,7 @@ void CrashReporter::onCrashServiceError(QProcess::ProcessError error) {
   qDebug() << Q_FUNC_INFO << "exit code: " << m_process.exitCode();
   qDebug() << Q_FUNC_INFO << "m_CrashServiceExe: " << m_CrashServiceExe;
   qDebug() << Q_FUNC_INFO
-           << "QFileInfo(m_CrashServiceExe).exists(): " << QFileInfo(m_CrashServiceExe).exists();
+           << "QFileInfo(m_CrashServiceExe).exists(): " << QFileInfo::exists(m_CrashServiceExe);
   qDebug() << Q_FUNC_INFO << "QFileInfo(m_CrashServiceExe).isExecutable(): "
            << QFileInfo(m_CrashServiceExe).isExecutable();
   TP_LOG("CrashReporter::onCrashServiceError", TP::Core::Logging::LevelError)

@@ -299,7 +299,7 @@ void ExternalServiceVerification::handleStatusData(const QByteArray& data) {
         << "Dropped " << m_statusBuffer.size() << " bytes of status data without a complete object";
     m_statusBuffer.clear();
   }
-  for (const QByteArray& text : objects) {
+  for (const QByteArray& text : qAsConst(objects)) {
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(text, &parseError);
     if (parseError.error != QJsonParseError::NoError || !document.isObject()) {

@@ -9,7 +9,7 @@ QString FileNames::safeBaseName(const QString& name) {
   if (cut >= 0) base = base.mid(cut + 1);
   QString clean;
   clean.reserve(base.size());
-  for (const QChar c : base)
+  for (const QChar c : qAsConst(base))
     if (c.category() != QChar::Other_Control && c != QChar::Null) clean.append(c);
   clean = clean.trimmed();
   if (clean == QLatin1String(".") || clean == QLatin1String("..")) return QString();

@@ -16,7 +16,7 @@ QString chooseLanguage(const QStringList& available, const QString& installerLan
   if (!installerLanguage.isEmpty()) candidates << installerLanguage;
   if (stored.isValid()) candidates << stored.toString();
   candidates << localeName << localeName.left(2);
-  for (const QString& c : candidates) {
+  for (const QString& c : qAsConst(candidates)) {
     if (!c.isEmpty() && available.contains(c)) return c;
   }
   return QStringLiteral("es");

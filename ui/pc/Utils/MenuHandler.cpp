@@ -285,14 +285,14 @@ void MenuHandler::showPopupMenu(bool forHistoryEntry, bool newComms) {
   ActionsHelper helper(contacts(), m_comms, m_factory);
   QMenu* menu =
       helper.createContextMenu(m_provider, &extra, false, forHistoryEntry, false, nullptr);
-  for (QAction* a : extra) a->setParent(menu);
+  for (QAction* a : qAsConst(extra)) a->setParent(menu);
   if (newComms && m_contactSelection && m_contactSelection->sources().size() == 1) {
     if (auto* entry =
             qobject_cast<RAZ::Models::TimelineEntry*>(m_contactSelection->sources().first())) {
       auto* seen = new QAction(tr("Mark as Seen"), menu);
       connect(seen, SIGNAL(triggered()), entry, SLOT(dismissUnreadMessages()));
       connect(seen, SIGNAL(triggered()), entry, SLOT(resetMissedCalls()));
-      QAction* first = menu->actions().isEmpty() ? nullptr : menu->actions().first();
+      QAction* first = menu->actions().isEmpty() ? nullptr : menu->actions().constFirst();
       menu->insertAction(first, seen);
       menu->insertSeparator(first);
     }
@@ -357,7 +357,7 @@ void MenuHandler::addWindowEntries(QMenu* menu, RAZ::Controllers::CommunicationS
     if (QAction* chat = ActionsHelper::createActionById(Action::Chat, m_provider, menu, true))
       top << chat;
   }
-  QAction* first = menu->actions().isEmpty() ? nullptr : menu->actions().first();
+  QAction* first = menu->actions().isEmpty() ? nullptr : menu->actions().constFirst();
   QAction* separator = menu->insertSeparator(first);
   menu->insertActions(separator, top);
   if (QAction* show = entries->action(Entries::ShowWindow)) {

@@ -64,7 +64,8 @@ QMenu* ParticipantMenuActions::createMenu(RAZ::Controllers::CommunicationSession
     }
     if (rank) rank->setEnabled(target != kNone && chatActive);
   }
-  for (QAction* a : menu->actions()) {
+  const auto actions = menu->actions();
+  for (QAction* a : actions) {
     a->setProperty(kRoomJid, chat->roomJid());
     a->setProperty(kNick, participant->getNickname());
   }

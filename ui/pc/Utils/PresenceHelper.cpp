@@ -70,7 +70,8 @@ void PresenceHelper::buildMenu() {
 void PresenceHelper::retranslate() {
   if (!m_menu) return;
   m_menu->setTitle(tr("Availability"));
-  for (QAction* a : m_menu->actions()) a->setText(availabilityText(a->data().toInt()));
+  const auto actions = m_menu->actions();
+  for (QAction* a : actions) a->setText(availabilityText(a->data().toInt()));
 }
 
 bool PresenceHelper::event(QEvent* e) {

@@ -26,7 +26,8 @@ QObject* SelectionHandlerBase::objectAt(const QModelIndex& index) const {
 QList<QObject*> SelectionHandlerBase::selection() const {
   QList<QObject*> objects;
   if (!m_selection) return objects;
-  for (const QModelIndex& index : m_selection->selectedIndexes()) {
+  const auto indexes = m_selection->selectedIndexes();
+  for (const QModelIndex& index : indexes) {
     QObject* object = objectAt(index);
     if (object && !objects.contains(object)) objects.append(object);
   }
@@ -35,7 +36,8 @@ QList<QObject*> SelectionHandlerBase::selection() const {
 
 QVariantList SelectionHandlerBase::selectionVariant() const {
   QVariantList list;
-  for (QObject* object : selection()) list.append(QVariant::fromValue(object));
+  const auto selected = selection();
+  for (QObject* object : selected) list.append(QVariant::fromValue(object));
   return list;
 }
 
@@ -125,7 +127,8 @@ bool ContactSelectionHandler::isSelectableItem(const QModelIndex& index) const {
 
 QString ContactSelectionHandler::selectionAsString() {
   QStringList ids;
-  for (QObject* object : selection())
+  const auto selected = selection();
+  for (QObject* object : selected)
     if (auto* contact = qobject_cast<RAZ::Contacts::IContact*>(object))
       ids << QString::number(contact->getId());
   return ids.join(QLatin1Char(','));

@@ -165,7 +165,7 @@ void ZentUrlHandler::checkReady() {
 }
 
 void ZentUrlHandler::cleanup() {
-  for (const auto& sub : m_subSessions)
+  for (const auto& sub : qAsConst(m_subSessions))
     if (sub) disconnect(sub, nullptr, this, nullptr);
   m_subSessions.clear();
   if (m_myRoom) disconnect(m_myRoom, nullptr, this, nullptr);

@@ -41,7 +41,8 @@ const char kHistory[] = "muc#maxhistoryfetch";
 const char kHistoryLength[] = "muc#roomconfig_historylength";
 
 QVariant formValue(const QXmppDataForm& form, const QString& key) {
-  for (const QXmppDataForm::Field& f : form.fields())
+  const auto fields = form.fields();
+  for (const QXmppDataForm::Field& f : fields)
     if (f.key() == key) return f.value();
   return QVariant();
 }
@@ -72,7 +73,8 @@ void setNumber(QXmppDataForm::Field& field, int number) {
   int bestValue = 0;
   QString smallest;
   int smallestValue = 0;
-  for (const QPair<QString, QString>& option : field.options()) {
+  const auto options = field.options();
+  for (const QPair<QString, QString>& option : options) {
     bool ok = false;
     const int value = option.second.trimmed().toInt(&ok);
     if (!ok) continue;

@@ -235,7 +235,8 @@ void LocationPublish::buildTimeList() {
     suggested << QStringLiteral("(UTC%1)").arg(lastUsed) + tr(" (Last used)");
   }
   auto* model = new QStandardItemModel(m_time);
-  for (const QString& text : suggested + m_timeZones) model->appendRow(new QStandardItem(text));
+  const auto all = suggested + m_timeZones;
+  for (const QString& text : all) model->appendRow(new QStandardItem(text));
   const bool blocked = m_time->blockSignals(true);
   // The combo box deletes the list it made the one before.
   m_time->setModel(model);

@@ -23,7 +23,7 @@
 
 namespace Dialogs {
 
-QMap<MessageWindow*, int> MessageWindow::s_clickedButtons;
+QHash<MessageWindow*, int> MessageWindow::s_clickedButtons;
 
 namespace {
 
@@ -129,9 +129,10 @@ MessageWindow::MessageWindow(QWidget* parent, const QString& title, const QStrin
   }
   // Words only on the buttons: some styles add pictures that clash with
   // the coloured buttons of the style object.
-  for (QAbstractButton* b : m_buttonBox->buttons()) b->setIcon(QIcon());
+  const auto shown = m_buttonBox->buttons();
+  for (QAbstractButton* b : shown) b->setIcon(QIcon());
   // Enter answers with the first accepting button, as a desktop dialog does.
-  for (QAbstractButton* b : m_buttonBox->buttons()) {
+  for (QAbstractButton* b : shown) {
     const QDialogButtonBox::ButtonRole role = m_buttonBox->buttonRole(b);
     auto* push = qobject_cast<QPushButton*>(b);
     if (push && (role == QDialogButtonBox::AcceptRole || role == QDialogButtonBox::YesRole)) {
@@ -248,7 +249,8 @@ void MessageWindow::setVisible(bool visible) {
   // nobody else activates it.
   raise();
   activateWindow();
-  for (QAbstractButton* b : m_buttonBox->buttons()) {
+  const auto buttons = m_buttonBox->buttons();
+  for (QAbstractButton* b : buttons) {
     auto* push = qobject_cast<QPushButton*>(b);
     if (push && push->isDefault()) {
       push->setFocus(Qt::ActiveWindowFocusReason);

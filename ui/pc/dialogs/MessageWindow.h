@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QDialogButtonBox>
-#include <QMap>
+#include <QHash>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPointer>
@@ -127,7 +127,7 @@ class MessageWindow : public PopupWindow {
   bool m_closedReported = false;
   QVariant m_userData;
 
-  static QMap<MessageWindow*, int> s_clickedButtons;
+  static QHash<MessageWindow*, int> s_clickedButtons;
 };
 
 }  // namespace Dialogs

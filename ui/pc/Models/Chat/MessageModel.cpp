@@ -115,7 +115,6 @@ MessageModel::MessageModel(QObject* parent) : QObject(parent), m_ownDisplayName(
   }
   generateCss();
   m_htmlContent = pageHead() + T(kBodyStart) + T(kBodyEnd);
-  emit htmlChanged();
 }
 
 MessageModel::~MessageModel() = default;

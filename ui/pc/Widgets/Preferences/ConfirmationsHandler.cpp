@@ -73,7 +73,8 @@ QStringList ConfirmationsHandler::callToSchemes() {
 
 bool ConfirmationsHandler::isCallToHandlerRegistered() {
   const QString exe = AppPaths::executablePath();
-  for (const QString& scheme : callToSchemes()) {
+  const auto schemes = callToSchemes();
+  for (const QString& scheme : schemes) {
     QFile entry(Os::urlSchemeEntryPath(scheme));
     if (!entry.open(QIODevice::ReadOnly)) return false;
     if (QString::fromUtf8(entry.readAll()) !=
@@ -85,7 +86,8 @@ bool ConfirmationsHandler::isCallToHandlerRegistered() {
 
 bool ConfirmationsHandler::setCallToHandler(bool enable) {
   bool ok = true;
-  for (const QString& scheme : callToSchemes()) {
+  const auto schemes = callToSchemes();
+  for (const QString& scheme : schemes) {
     const bool done = enable ? Os::registerUrlScheme(scheme, schemeDisplayName(scheme),
                                                      AppPaths::executablePath())
                              : Os::unregisterUrlScheme(scheme);

@@ -179,7 +179,8 @@ void CredentialsHandler::updateWidgets() {
     ui->ldap->setEnabled(true);
     ui->protocols->setEnabled(true);
   }
-  for (int t : credentials->availableTypes()) {
+  const auto availableTypes = credentials->availableTypes();
+  for (int t : availableTypes) {
     CredentialWidget* row = groupOf(ui, t)->findCredentialWidget(static_cast<Type>(t));
     if (!row) continue;
     if (!found) {

@@ -37,13 +37,15 @@ bool isResourcePath(const QString& path) {
 
 // Whether a preview started from this page (or any other) still sounds.
 bool previewPlaying() {
-  for (Utils::Sounds::TemporaryFilePlayer* player : Utils::Sounds::PlayerList::entries())
+  const auto entries = Utils::Sounds::PlayerList::entries();
+  for (Utils::Sounds::TemporaryFilePlayer* player : entries)
     if (player && !player->isIdle()) return true;
   return false;
 }
 
 void stopPreviews() {
-  for (Utils::Sounds::TemporaryFilePlayer* player : Utils::Sounds::PlayerList::entries())
+  const auto entries = Utils::Sounds::PlayerList::entries();
+  for (Utils::Sounds::TemporaryFilePlayer* player : entries)
     if (player) player->stop();
 }
 

@@ -277,7 +277,8 @@ QString CallSettings::checkRingLocations() const {
   auto* ring = m_session ? m_session->simultaneousRingController() : nullptr;
   if (!ring) return QString();
   QStringList numbers;
-  for (const auto& entry : ring->ringLocations()->entries()) numbers << entry.number;
+  const auto entries = ring->ringLocations()->entries();
+  for (const auto& entry : entries) numbers << entry.number;
   return Utils::CallSettingsInput::checkRingLocations(
       numbers, RAZ::Controllers::SimultaneousRingController::MaximumLocations);
 }

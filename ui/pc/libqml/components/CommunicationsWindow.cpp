@@ -286,7 +286,8 @@ void CommunicationsWindow::connectWindow() {
 
   // The base window resets the minimum size when a screen changes; the
   // layout's minimum, which follows the session, is put back after it.
-  for (QScreen* screen : QGuiApplication::screens())
+  const auto screens = QGuiApplication::screens();
+  for (QScreen* screen : screens)
     connect(screen, SIGNAL(availableGeometryChanged(QRect)), this, SLOT(relayout()));
   connect(this, SIGNAL(resizableChanged()), this, SLOT(relayout()));
 
@@ -355,8 +356,8 @@ void CommunicationsWindow::connectSession() {
 bool CommunicationsWindow::loadScene(View* v, const QString& url) {
   v->setSource(QUrl(kScenes + url));
   if (v->status() == QQuickWidget::Error || !v->rootObject()) {
-    for (const QQmlError& e : v->errors())
-      TP_LOG(kLog, TP::Core::Logging::LevelError) << e.toString();
+    const auto errors = v->errors();
+    for (const QQmlError& e : errors) TP_LOG(kLog, TP::Core::Logging::LevelError) << e.toString();
     return false;
   }
   return true;
@@ -1132,7 +1133,8 @@ void CommunicationsWindow::dropEvent(QDropEvent* e) {
   if (mime->formats().contains(kFilesMime)) {
     // Only files of this computer are offered: a web address or a remote
     // share is not a file the party can be sent.
-    for (const QUrl& url : mime->urls()) {
+    const auto urls = mime->urls();
+    for (const QUrl& url : urls) {
       if (url.isLocalFile() && !url.toLocalFile().isEmpty())
         m_session->fileDropped(url);
       else

@@ -84,6 +84,12 @@ const int kIsGroupRole = 340;
 const QKeySequence kFocusRingingCallKey(Qt::CTRL + Qt::SHIFT + Qt::Key_A);
 
 RAZ::Settings user() { return RAZ::Settings(RAZ::Settings::User); }
+// The store writes what was set when it goes, so it is given a name (the
+// same call on a temporary reads as if it were lost).
+void setUserValue(const QString& key, const QVariant& value) {
+  RAZ::Settings settings(RAZ::Settings::User);
+  settings.setValue(key, value);
+}
 }  // namespace
 
 // The enterprise directory sorted as the contact list is: by first name or
@@ -420,7 +426,8 @@ QString MainWindow::testCallNumber() const {
                                .value(Utils::SettingsKey::LanguageActive, QStringLiteral("es"))
                                .toString();
   QString first;
-  for (const QVariant& entry : config->value(Utils::ConfigId::TestCallNumbers).toList()) {
+  const auto list = config->value(Utils::ConfigId::TestCallNumbers).toList();
+  for (const QVariant& entry : list) {
     const QStringList pair = entry.toStringList();
     if (pair.size() != 2 || pair.at(1).isEmpty()) continue;
     if (pair.at(0) == language) return pair.at(1);
@@ -641,7 +648,8 @@ bool MainWindow::isPinnedToTaskbar() const {
   QByteArray needle = args.isEmpty() ? QByteArray() : args.first().toLatin1();
   if (needle.isEmpty()) return false;
   needle[0] = QChar::fromLatin1(needle.at(0)).toUpper().toLatin1();
-  for (const QFileInfo& info : folder.entryInfoList(QDir::Files, QDir::NoSort)) {
+  const auto entries = folder.entryInfoList(QDir::Files, QDir::NoSort);
+  for (const QFileInfo& info : entries) {
     QFile file(info.filePath());
     if (file.open(QIODevice::ReadOnly) && file.readAll().contains(needle)) return true;
   }
@@ -797,7 +805,8 @@ void MainWindow::activeViewChanged(const QString& view) {
   if (view == QLatin1String("dialpadView")) {
     // Kept by object: the rows may be rebuilt while the dial pad shows.
     m_savedSelection.clear();
-    for (QObject* object : m_contactSelectionHandler->selection()) m_savedSelection << object;
+    const auto selected = m_contactSelectionHandler->selection();
+    for (QObject* object : selected) m_savedSelection << object;
     const QString text = property("dialpadText").toString();
     dialpadTextChanged(text);
     emit dialpadText(text);
@@ -818,7 +827,8 @@ void MainWindow::activeViewChanged(const QString& view) {
         // act on it again, as they did before (a right click on a selected
         // row otherwise finds nothing to offer).
         const bool blocked = m_contactSource->blockSignals(true);
-        for (QObject* object : m_contactSelectionHandler->selection())
+        const auto selected = m_contactSelectionHandler->selection();
+        for (QObject* object : selected)
           if (auto* source = qobject_cast<RAZ::Actions::Source*>(object))
             m_contactSource->addSource(source);
         m_contactSource->blockSignals(blocked);
@@ -847,7 +857,8 @@ void MainWindow::contactSelectionChanged(const QItemSelection&, const QItemSelec
   // The composite follows the list's selection exactly.
   const bool blocked = m_contactSource->blockSignals(true);
   m_contactSource->reset();
-  for (QObject* object : m_contactSelectionHandler->selection())
+  const auto selected = m_contactSelectionHandler->selection();
+  for (QObject* object : selected)
     if (auto* source = qobject_cast<RAZ::Actions::Source*>(object))
       m_contactSource->addSource(source);
   m_contactSource->blockSignals(blocked);
@@ -862,7 +873,8 @@ void MainWindow::activeSelectionChanged(const QItemSelection&, const QItemSelect
   // The active-communications menu acts on exactly what the list selects.
   const bool blocked = m_activeSource->blockSignals(true);
   m_activeSource->reset();
-  for (QObject* session : m_activeSelection->selection()) m_activeSource->addSource(session);
+  const auto selected = m_activeSelection->selection();
+  for (QObject* session : selected) m_activeSource->addSource(session);
   m_activeSource->blockSignals(blocked);
   emit m_activeSource->actionsChanged();
   // A plain click on a session leaves the contacts; Ctrl keeps both.
@@ -981,7 +993,7 @@ void MainWindow::commActionTriggered(RAZ::Actions::ActionData& action) {
 
 void MainWindow::contactSortByFirstNameTriggered() {
   if (m_directoryFilter) m_directoryFilter->setPrimaryField(0);
-  user().setValue(Utils::SettingsKey::ContactListSort, QStringLiteral("first name"));
+  setUserValue(Utils::SettingsKey::ContactListSort, QStringLiteral("first name"));
   if (m_groups && m_activeView == QLatin1String("contactsView")) m_groups->setSortField(0);
   m_menuHandler->setActionChecked(Providers::MenuActionProvider::SortByFirstName, true);
   m_menuHandler->setActionChecked(Providers::MenuActionProvider::SortByLastName, false);
@@ -990,7 +1002,7 @@ void MainWindow::contactSortByFirstNameTriggered() {
 
 void MainWindow::contactSortByLastNameTriggered() {
   if (m_directoryFilter) m_directoryFilter->setPrimaryField(1);
-  user().setValue(Utils::SettingsKey::ContactListSort, QStringLiteral("last name"));
+  setUserValue(Utils::SettingsKey::ContactListSort, QStringLiteral("last name"));
   if (m_groups && m_activeView == QLatin1String("contactsView")) m_groups->setSortField(1);
   m_menuHandler->setActionChecked(Providers::MenuActionProvider::SortByFirstName, false);
   m_menuHandler->setActionChecked(Providers::MenuActionProvider::SortByLastName, true);
@@ -1001,7 +1013,7 @@ void MainWindow::showOfflineContactsTriggered(bool show) {
   m_contactSelection->clear();
   if (m_groups)
     m_groups->setFilter(show ? 0 : RAZ::Contacts::ContactGroupsModel::HideOfflineFilter);
-  user().setValue(Utils::SettingsKey::ShowOfflineContacts, show);
+  setUserValue(Utils::SettingsKey::ShowOfflineContacts, show);
   m_showOfflineContacts = show;
   emit showOfflineContactsChanged();
 }
@@ -1010,21 +1022,21 @@ void MainWindow::showFavoritesGroupTriggered(bool show) {
   m_contactSelection->clear();
   if (m_session && m_session->contactsManager())
     m_session->contactsManager()->showFavouritesGroup(show);
-  user().setValue(Utils::SettingsKey::ShowFavoritesGroup, show);
+  setUserValue(Utils::SettingsKey::ShowFavoritesGroup, show);
   m_showFavorite = show;
   emit showFavoriteChanged();
 }
 
 void MainWindow::showStatusTriggered(bool show) {
   m_showStatus = show;
-  user().setValue(Utils::SettingsKey::ShowPresenceStatus, show);
+  setUserValue(Utils::SettingsKey::ShowPresenceStatus, show);
   emit showStatusChanged();
 }
 
 void MainWindow::alwaysOnTopTriggered() {
   const bool on = !user().value(Utils::SettingsKey::AlwaysOnTop, false).toBool();
   setAlwaysOnTop(on);
-  user().setValue(Utils::SettingsKey::AlwaysOnTop, on);
+  setUserValue(Utils::SettingsKey::AlwaysOnTop, on);
   m_menuHandler->setActionChecked(Providers::MenuActionProvider::AlwaysOnTop, on);
 }
 
@@ -1032,7 +1044,7 @@ void MainWindow::alwaysOnTopTriggered() {
 
 void MainWindow::setTimelineFilter(int flag) {
   applyTimelineFilter(flag);
-  user().setValue(Utils::SettingsKey::TimelineFilter, flag);
+  setUserValue(Utils::SettingsKey::TimelineFilter, flag);
 }
 
 void MainWindow::applyTimelineFilter(int flag) {
@@ -1053,7 +1065,8 @@ void MainWindow::applyTimelineFilter(int flag) {
 
 QList<RAZ::Contacts::IContact*> MainWindow::selectedContacts() const {
   QList<RAZ::Contacts::IContact*> contacts;
-  for (QObject* object : m_contactSelectionHandler->selection())
+  const auto selected = m_contactSelectionHandler->selection();
+  for (QObject* object : selected)
     if (auto* c = qobject_cast<RAZ::Contacts::IContact*>(object)) contacts << c;
   return contacts;
 }
@@ -1064,7 +1077,8 @@ void MainWindow::addContactTriggered() {
       m_session ? m_session->contactsManager()
                 : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
   bool any = false;
-  for (RAZ::Contacts::IContact* c : selectedContacts()) {
+  const auto picked = selectedContacts();
+  for (RAZ::Contacts::IContact* c : picked) {
     if (!c->isSearchResult() && !c->isTemporary()) continue;
     any = true;
     RAZ::Contacts::ContactPtr existing = contacts ? contacts->getSimilarContact(c) : nullptr;
@@ -1082,17 +1096,20 @@ void MainWindow::addContactTriggered() {
 }
 
 void MainWindow::addContactsToGroupTriggered(int group) {
-  for (RAZ::Contacts::IContact* c : selectedContacts()) c->joinGroup(group);
+  const auto picked = selectedContacts();
+  for (RAZ::Contacts::IContact* c : picked) c->joinGroup(group);
 }
 
 void MainWindow::removeContactsFromGroupTriggered(int group) {
-  for (RAZ::Contacts::IContact* c : selectedContacts()) c->leaveGroup(group);
+  const auto picked = selectedContacts();
+  for (RAZ::Contacts::IContact* c : picked) c->leaveGroup(group);
 }
 
 void MainWindow::removeContactsTriggered() {
   // The question runs its own loop: keep watching what was selected.
   QList<QPointer<RAZ::Contacts::IContact>> chosen;
-  for (RAZ::Contacts::IContact* c : selectedContacts()) chosen << c;
+  const auto picked = selectedContacts();
+  for (RAZ::Contacts::IContact* c : picked) chosen << c;
   if (chosen.isEmpty()) return;
   QPointer<MainWindow> self(this);
   const int answer = Dialogs::MessageWindow::question(
@@ -1101,7 +1118,7 @@ void MainWindow::removeContactsTriggered() {
       m_factory && m_factory->isAlwaysOnTop(), QDialogButtonBox::Yes | QDialogButtonBox::No,
       nullptr, QDialogButtonBox::No, nullptr);
   if (answer != QDialog::Accepted || !self || !m_session || !m_session->contactsManager()) return;
-  for (const QPointer<RAZ::Contacts::IContact>& c : chosen)
+  for (const QPointer<RAZ::Contacts::IContact>& c : qAsConst(chosen))
     if (c) m_session->contactsManager()->removeContact(c.data());
 }
 

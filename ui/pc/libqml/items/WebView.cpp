@@ -398,7 +398,8 @@ bool QDeclarativeWebView2::heuristicZoom(int clickX, int clickY, qreal maxZoom) 
   const QSize preferred = m_engine->preferredContentsSize();
   const qreal fitWidth = preferred.width() > 0 ? preferred.width() / maxZoom : width() / maxZoom;
   QRect block;
-  for (const QRect& geometry : m_engine->enclosingBlocksAt(point)) {
+  const auto blocks = m_engine->enclosingBlocksAt(point);
+  for (const QRect& geometry : blocks) {
     if (geometry.width() > fitWidth) break;
     block = geometry;
   }

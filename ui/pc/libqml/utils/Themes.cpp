@@ -110,7 +110,8 @@ QString themePathIn(const QString& programDir, const QString& dataDir, const QSt
         << "not a theme name: " << name;
     return QString();
   }
-  for (const QString& root : themeRootsIn(programDir, dataDir, name, true)) {
+  const auto roots = themeRootsIn(programDir, dataDir, name, true);
+  for (const QString& root : roots) {
     const QFileInfo package(root + QLatin1Char('/') + QString::fromLatin1(kPackage));
     if (package.isFile()) return package.canonicalFilePath();
   }

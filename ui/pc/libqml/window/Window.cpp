@@ -52,7 +52,8 @@ Window::Window(bool alwaysOnTop, QWidget* parent) : Utils::HelpInterface(parent,
   connect(this, SIGNAL(minimizableChanged()), this, SLOT(setMinMaxSizes()));
   connect(this, SIGNAL(maximizableChanged()), this, SLOT(setMinMaxSizes()));
   connect(this, SIGNAL(resizableChanged()), this, SLOT(setMinMaxSizes()));
-  for (QScreen* screen : QGuiApplication::screens()) {
+  const auto screens = QGuiApplication::screens();
+  for (QScreen* screen : screens) {
     connect(screen, SIGNAL(availableGeometryChanged(QRect)), this, SLOT(setMinMaxSizes()));
   }
 }
@@ -72,7 +73,8 @@ bool Window::setSource(const QString& url) {
   const int rootHeight = root ? root->property("height").toInt() : 0;
   m_view->setResizeMode(QQuickWidget::SizeRootObjectToView);
   if (!root) {
-    for (const QQmlError& error : m_view->errors()) {
+    const auto errors = m_view->errors();
+    for (const QQmlError& error : errors) {
       TP_LOG("QML::Window::setSource", TP::Core::Logging::LevelError) << error.toString();
     }
     return false;
