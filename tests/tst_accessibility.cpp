@@ -409,10 +409,7 @@ class TestAccessibility : public QObject {
   void preferencesFieldsTakeTheirLabels() {
     REQUIRE(Scenario::signIn());
     SceneDriver scene = Scenario::mainScene();
-    REQUIRE(scene.click(QStringLiteral("windowFrameIcon")));
-    QMenu* menu = nullptr;
-    REQUIRE(ZentTest::waitForMenu(&menu));
-    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Preferences...")}));
+    REQUIRE(Scenario::chooseFromWindowMenu({QStringLiteral("Preferences...")}));
     Dialogs::PreferencesWindow* prefs = nullptr;
     REQUIRE(ZentTest::waitForWindow<Dialogs::PreferencesWindow>(&prefs));
     QAccessibleInterface* window = accessibleOf(prefs);

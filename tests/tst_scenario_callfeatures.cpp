@@ -679,10 +679,7 @@ class ScenarioCallFeatures : public QObject {
   // until it is answered.
   void pullCallIsNamedAndPlacedCallsReadCalling() {
     SceneDriver main = Scenario::mainScene();
-    REQUIRE(main.click(QStringLiteral("windowFrameIcon")));
-    QMenu* menu = nullptr;
-    REQUIRE(ZentTest::waitForMenu(&menu));
-    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Pull Call")}));
+    REQUIRE(Scenario::chooseFromWindowMenu({QStringLiteral("Pull Call")}));
     REQUIRE(main.waitVisible(QStringLiteral("activeCommRow")));
     QString problem;
     QVERIFY2(main.row(QStringLiteral("activeCommRow"), QStringLiteral("Pull Call"), &problem),

@@ -427,10 +427,7 @@ class TestScenarioWindows : public QObject {
     QML::MainWindow* main = Scenario::mainWindow();
     SceneDriver scene = Scenario::mainScene();
 
-    REQUIRE(scene.click(QStringLiteral("windowFrameIcon")));
-    QMenu* menu = nullptr;
-    REQUIRE(ZentTest::waitForMenu(&menu));
-    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("About")}));
+    REQUIRE(Scenario::chooseFromWindowMenu({QStringLiteral("About")}));
     QML::About* about = nullptr;
     REQUIRE(ZentTest::waitForWindow<QML::About>(&about));
     QPointer<QML::About> aboutGuard(about);
@@ -454,6 +451,7 @@ class TestScenarioWindows : public QObject {
     QQuickItem* row = scene.row(QStringLiteral("contactRow"), QStringLiteral("Alice"), &problem);
     QVERIFY2(row, qPrintable(problem));
     REQUIRE(scene.rightClick(row));
+    QMenu* menu = nullptr;
     REQUIRE(ZentTest::waitForMenu(&menu));
     REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("View Profile")}));
     QML::ContactCard* card = nullptr;
@@ -472,9 +470,7 @@ class TestScenarioWindows : public QObject {
     QTRY_VERIFY(settings->isActiveWindow());
     QTest::keySequence(settings->view(), QKeySequence::Close);
     QTRY_VERIFY(!settingsGuard || !settingsGuard->isVisible());
-    REQUIRE(scene.click(QStringLiteral("windowFrameIcon")));
-    REQUIRE(ZentTest::waitForMenu(&menu));
-    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("About")}));
+    REQUIRE(Scenario::chooseFromWindowMenu({QStringLiteral("About")}));
     REQUIRE(ZentTest::waitForWindow<QML::About>(&about));
     aboutGuard = about;
     QTRY_VERIFY(about->isActiveWindow());
@@ -527,10 +523,7 @@ class TestScenarioWindows : public QObject {
   void preferencesPlayGivesFeedback() {
     REQUIRE(Scenario::signIn());
     SceneDriver scene = Scenario::mainScene();
-    REQUIRE(scene.click(QStringLiteral("windowFrameIcon")));
-    QMenu* menu = nullptr;
-    REQUIRE(ZentTest::waitForMenu(&menu));
-    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Preferences...")}));
+    REQUIRE(Scenario::chooseFromWindowMenu({QStringLiteral("Preferences...")}));
     Dialogs::PreferencesWindow* prefs = nullptr;
     REQUIRE(ZentTest::waitForWindow<Dialogs::PreferencesWindow>(&prefs));
     QPointer<Dialogs::PreferencesWindow> guard(prefs);

@@ -137,6 +137,13 @@ QString Scenario::openContactMenu(const QString& name, QMenu** menu) {
   return problem.isEmpty() ? waitForMenu(menu) : problem;
 }
 
+QString Scenario::chooseFromWindowMenu(const QStringList& path) {
+  QString problem = mainScene().click(QStringLiteral("windowFrameIcon"));
+  QMenu* menu = nullptr;
+  if (problem.isEmpty()) problem = waitForMenu(&menu);
+  return problem.isEmpty() ? triggerMenuEntry(menu, path) : problem;
+}
+
 QString Scenario::waitForCommsWindow(const QString& title, QML::CommunicationsWindow** out) {
   return waitForWindow<QML::CommunicationsWindow>(
       out, [&title](QML::CommunicationsWindow* w) { return w->windowTitle().contains(title); });

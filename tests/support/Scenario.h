@@ -60,6 +60,8 @@ class Scenario {
   // The main window's contacts shown, the contact's row right-clicked; waits
   // for its menu.
   static QString openContactMenu(const QString& name, QMenu** menu);
+  // Opens the main window's frame menu and triggers the entry at that path.
+  static QString chooseFromWindowMenu(const QStringList& path);
   // Waits for a communications window whose title holds `title`.
   static QString waitForCommsWindow(const QString& title, QML::CommunicationsWindow** out);
   // Waits for the popup of an incoming call.
