@@ -133,6 +133,19 @@ QString waitForCallSettings(QML::CallSettings** out) {
   return ZentTest::waitForWindow<QML::CallSettings>(out);
 }
 
+// Once the window has the keys, the keys given close it.
+template <typename W>
+QString keysClose(W* window, const QKeySequence& keys) {
+  QPointer<W> guard(window);
+  const QString name = window->windowTitle();
+  if (!QTest::qWaitFor([&guard] { return guard && guard->isActiveWindow(); }, ZentTest::kWaitMs))
+    return QStringLiteral("%1 never took the keys").arg(name);
+  QTest::keySequence(window->view(), keys);
+  if (!QTest::qWaitFor([&guard] { return !guard || !guard->isVisible(); }, ZentTest::kWaitMs))
+    return QStringLiteral("%1 stayed open after %2").arg(name, keys.toString());
+  return QString();
+}
+
 // The Anywhere tab of an open call-settings window, its service fetched.
 QString openAnywhereTab(SceneDriver settings) {
   QString problem = settings.waitHidden(QStringLiteral("shade"));
@@ -426,26 +439,21 @@ class TestScenarioWindows : public QObject {
     REQUIRE(Scenario::signIn());
     QML::MainWindow* main = Scenario::mainWindow();
     SceneDriver scene = Scenario::mainScene();
+    const QKeySequence esc(Qt::Key_Escape);
 
     REQUIRE(Scenario::chooseFromWindowMenu({QStringLiteral("About")}));
     QML::About* about = nullptr;
     REQUIRE(ZentTest::waitForWindow<QML::About>(&about));
-    QPointer<QML::About> aboutGuard(about);
     REQUIRE(ZentTest::liesOver(about, main));
     REQUIRE(ZentTest::liesOnScreen(about));
-    QTRY_VERIFY(about->isActiveWindow());
-    QTest::keyClick(about->view(), Qt::Key_Escape);
-    QTRY_VERIFY(!aboutGuard || !aboutGuard->isVisible());
+    REQUIRE(keysClose(about, esc));
 
     REQUIRE(scene.click(QStringLiteral("callSettingsButton")));
     QML::CallSettings* settings = nullptr;
     REQUIRE(waitForCallSettings(&settings));
-    QPointer<QML::CallSettings> settingsGuard(settings);
     REQUIRE(ZentTest::liesOver(settings, main));
     REQUIRE(ZentTest::liesOnScreen(settings));
-    QTRY_VERIFY(settings->isActiveWindow());
-    QTest::keyClick(settings->view(), Qt::Key_Escape);
-    QTRY_VERIFY(!settingsGuard || !settingsGuard->isVisible());
+    REQUIRE(keysClose(settings, esc));
     REQUIRE(scene.waitVisible(QStringLiteral("contactRow")));
     QString problem;
     QQuickItem* row = scene.row(QStringLiteral("contactRow"), QStringLiteral("Alice"), &problem);
@@ -456,26 +464,17 @@ class TestScenarioWindows : public QObject {
     REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("View Profile")}));
     QML::ContactCard* card = nullptr;
     REQUIRE(ZentTest::waitForWindow<QML::ContactCard>(&card));
-    QPointer<QML::ContactCard> cardGuard(card);
     REQUIRE(ZentTest::liesOnScreen(card));
-    QTRY_VERIFY(card->isActiveWindow());
-    QTest::keyClick(card->view(), Qt::Key_Escape);
-    QTRY_VERIFY(!cardGuard || !cardGuard->isVisible());
+    REQUIRE(keysClose(card, esc));
 
     // Ctrl+W closes them too: the chord goes to the scene that has the keys,
     // and the window's own shortcut has to take it from there.
     REQUIRE(scene.click(QStringLiteral("callSettingsButton")));
     REQUIRE(waitForCallSettings(&settings));
-    settingsGuard = settings;
-    QTRY_VERIFY(settings->isActiveWindow());
-    QTest::keySequence(settings->view(), QKeySequence::Close);
-    QTRY_VERIFY(!settingsGuard || !settingsGuard->isVisible());
+    REQUIRE(keysClose(settings, QKeySequence(QKeySequence::Close)));
     REQUIRE(Scenario::chooseFromWindowMenu({QStringLiteral("About")}));
     REQUIRE(ZentTest::waitForWindow<QML::About>(&about));
-    aboutGuard = about;
-    QTRY_VERIFY(about->isActiveWindow());
-    QTest::keySequence(about->view(), QKeySequence::Close);
-    QTRY_VERIFY(!aboutGuard || !aboutGuard->isVisible());
+    REQUIRE(keysClose(about, QKeySequence(QKeySequence::Close)));
   }
 
   // Before sign-in: Preferences from the sign-in window's menu fits its
