@@ -70,6 +70,12 @@ Window::Window(QWidget* parent, bool alwaysOnTop, bool registerWithWindowManager
 
 Window::~Window() = default;
 
+void Window::leaveOnEscape(const char* slot) {
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  escape->setContext(Qt::WindowShortcut);
+  connect(escape, SIGNAL(activated()), this, slot);
+}
+
 bool Window::canClose() { return true; }
 
 void Window::setTitle(const QString& title) {

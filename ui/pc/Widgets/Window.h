@@ -49,6 +49,10 @@ class Window : public Utils::HelpInterface {
   void updateHeaderIcon();
 
  protected:
+  // Esc runs the slot given (close() unless said otherwise), as a dialog's
+  // Cancel would; the window must have the keys.
+  void leaveOnEscape(const char* slot = SLOT(close()));
+
   void timerEvent(QTimerEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
   void closeEvent(QCloseEvent* e) override;

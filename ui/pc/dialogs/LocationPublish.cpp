@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QShortcut>
 #include <QStandardItemModel>
 #include <QTextStream>
 #include <QTimer>
@@ -133,9 +132,7 @@ LocationPublish::LocationPublish(QWidget* parent) : Widgets::Window(parent, fals
   retranslate();
   m_setButton->setFocus();
   // Esc leaves the window as Ctrl+W does: nothing is published.
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  escape->setContext(Qt::WindowShortcut);
-  connect(escape, SIGNAL(activated()), this, SLOT(close()));
+  leaveOnEscape();
 }
 
 LocationPublish::~LocationPublish() = default;

@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
-#include <QShortcut>
 #include <QTabWidget>
 
 #include "Utils/PreferencesWatcher.h"
@@ -81,9 +80,7 @@ PreferencesWindow::PreferencesWindow(bool alwaysOnTop, QWidget* parent)
   setCanMinimize(true);
   setCanMaximize(true);
   // Esc leaves the window as Ctrl+W does: nothing is saved.
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  escape->setContext(Qt::WindowShortcut);
-  connect(escape, SIGNAL(activated()), this, SLOT(close()));
+  leaveOnEscape();
 }
 
 PreferencesWindow::~PreferencesWindow() = default;

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 
 #include <TP/Core/Logging.h>
 
@@ -45,9 +44,7 @@ XmppPasswordDialog::XmppPasswordDialog(const QString& room, int reason, bool alw
   connect(m_form->passwordEdit, SIGNAL(textEdited(QString)), this, SLOT(passwordEdited(QString)));
   connect(m_form->passwordEdit, SIGNAL(returnPressed()), this, SLOT(okClicked()));
   // Esc gives up on the room as Cancel does.
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  escape->setContext(Qt::WindowShortcut);
-  connect(escape, SIGNAL(activated()), this, SLOT(cancelClicked()));
+  leaveOnEscape(SLOT(cancelClicked()));
 
   setTexts();
   setContent(content, 0);
