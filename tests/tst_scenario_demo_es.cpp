@@ -19,12 +19,6 @@ namespace {
 
 const bool g_environment = Scenario::prepare("zent-scenario-demo-es-", "es");
 
-QStringList listed(QComboBox* combo) {
-  QStringList texts;
-  for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
-  return texts;
-}
-
 }  // namespace
 
 class ScenarioDemoSpanish : public QObject {
@@ -53,12 +47,12 @@ class ScenarioDemoSpanish : public QObject {
     QTRY_VERIFY(dialog->isActiveWindow());
     QVERIFY2(dialog->autoLocation()->text().contains(QStringLiteral("Berlín, ALEMANIA")),
              qPrintable(dialog->autoLocation()->text()));
-    const QStringList zones = listed(dialog->timeComboBox());
-    QVERIFY2(zones.contains(QStringLiteral("(UTC+01:00) Ámsterdam, Berlín, Madrid, París, Roma")),
-             qPrintable(zones.join(QLatin1Char('\n'))));
-    QVERIFY2(zones.contains(QStringLiteral("(UTC-08:00) Hora del Pacífico (EE. UU. y Canadá)")),
-             qPrintable(zones.join(QLatin1Char('\n'))));
-    QVERIFY(!zones.join(QLatin1Char('\n')).contains(QStringLiteral("Amsterdam")));
+    QComboBox* zones = dialog->timeComboBox();
+    QVERIFY(zones->findText(QStringLiteral("(UTC+01:00) Ámsterdam, Berlín, Madrid, París, Roma")) >
+            0);
+    QVERIFY(zones->findText(QStringLiteral("(UTC-08:00) Hora del Pacífico (EE. UU. y Canadá)")) >
+            0);
+    QCOMPARE(zones->findText(QStringLiteral("Amsterdam"), Qt::MatchContains), -1);
     REQUIRE(ZentTest::clickButton(dialog, QStringLiteral("setLocationButton")));
 
     SceneDriver main = Scenario::mainScene();
