@@ -20,8 +20,8 @@ namespace {
 // nobody sees them: a sign-in closes this window.
 void hideClosedPage(QWidget* page) {
   page->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-  for (QWidget* part : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-    part->hide();
+  const auto parts = page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+  for (QWidget* part : parts) part->hide();
 }
 }  // namespace
 
@@ -40,8 +40,10 @@ PreferencesWindow* PreferencesWindow::create(
   // The pages' layouts hold sizes worked out before their texts were put in
   // (nothing is laid out again while the form is hidden): ask afresh.
   widget->ensurePolished();
-  for (QWidget* part : widget->findChildren<QWidget*>()) part->updateGeometry();
-  for (QLayout* layout : widget->findChildren<QLayout*>()) layout->invalidate();
+  const auto parts = widget->findChildren<QWidget*>();
+  for (QWidget* part : parts) part->updateGeometry();
+  const auto layouts = widget->findChildren<QLayout*>();
+  for (QLayout* layout : layouts) layout->invalidate();
   QSize wanted = widget->sizeHint();
   if (tabs) {
     // Every page the user can open, not only the current one, must fit;
