@@ -272,11 +272,12 @@ class CommunicationSession : public RAZ::Actions::Source {
   void callChanged();
   void sessionStateChanged(RAZ::Controllers::CommunicationSession* session, uint oldState,
                            uint newState, bool incoming);
-  // The session ended; the controller deletes it afterwards.
-  void closed(RAZ::Controllers::CommunicationSession* session);
+  // The session ended; the controller deletes it afterwards. Listeners tell
+  // this closed from the call's closed below by signature.
+  void closed(RAZ::Controllers::CommunicationSession* session);  // clazy:exclude=overloaded-signal
   // The session's call connected, and the session's call ended.
   void opened();
-  void closed();
+  void closed();  // clazy:exclude=overloaded-signal
   // The remote phone rings (outgoing call); early media arrived.
   void ringing(RAZ::MediaEngine::Call call);
   void earlymediaReceived();

@@ -98,8 +98,10 @@ class CallSettingsToolbarHelper : public QObject {
   void callForwardingActiveChanged();
   void doNotDisturbEnabledChanged();
   void doNotDisturbActiveChanged();
-  void openCallSettings(Utils::CallSettingsPage page);
-  void openCallSettings();
+  // Both forms are connected and called by name: the scene calls the one
+  // without a page, the window connects the one with a page.
+  void openCallSettings(Utils::CallSettingsPage page);  // clazy:exclude=overloaded-signal
+  void openCallSettings();                              // clazy:exclude=overloaded-signal
 
  private slots:
   void emitDefaultPage();

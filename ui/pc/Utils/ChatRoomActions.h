@@ -25,7 +25,9 @@ class ChatRoomActions : public QObject {
  signals:
   void requestRoomConfig(const QString& roomJid);
   void createGroupChat(const QString& roomJid);
-  void deleteRoom(const QString& roomJid, const QString& roomName);
+  // Shares its name with the menu entry's slot; both are connected by signature.
+  void deleteRoom(  // clazy:exclude=overloaded-signal
+      const QString& roomJid, const QString& roomName);
 
  public slots:
   void joinRoom();

@@ -37,6 +37,7 @@ class SelectionHandlerBase : public QObject {
   QVariantList selectionVariant() const;
   int currentIndex() const;
   void setCurrentIndex(int row);
+  Q_INVOKABLE bool isSelected(int row) const;
 
   // Clears the selection and selects every row whose object is given.
   void setSelection(const QList<QObject*>& objects);
@@ -53,7 +54,6 @@ class SelectionHandlerBase : public QObject {
   // A click on `row` with the mouse event's modifiers (Qt::KeyboardModifiers).
   void select(int row, int modifiers);
   virtual QString selectionAsString() = 0;
-  bool isSelected(int row) const;
 
  signals:
   void currentIndexChanged();

@@ -108,7 +108,8 @@ class DeleteRoomDialog : public Widgets::Window {
   Ui::ConfirmRoomDeletion* ui() const { return m_ui; }
 
  signals:
-  void accepted(const QString& roomJid);
+  // Overloads the dialog's accepted(); connected by signature.
+  void accepted(const QString& roomJid);  // clazy:exclude=overloaded-signal
 
  public slots:
   void checkAlwaysAskStatus();

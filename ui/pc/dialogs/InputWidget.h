@@ -31,7 +31,8 @@ class InputWidget : public QML::Window {
   void disableAddGroup();
 
  signals:
-  void accepted(QString text);
+  // Shares its name with the confirming slot; connected by signature.
+  void accepted(QString text);  // clazy:exclude=overloaded-signal
 
  protected:
   Ui::inputWidget* m_form = nullptr;

@@ -166,8 +166,9 @@ class OutlookContactSearch : public ContactSearch {
   void search(RAZ::Controllers::Search::ContactSearchData data) override;
 
  signals:
-  void errorMessage(RAZ::Controllers::Search::OutlookContactSearch::Error error,
-                    const QString& message);
+  // Overloads the base class's errorMessage: listeners pick the source by signature.
+  void errorMessage(  // clazy:exclude=overloaded-signal
+      RAZ::Controllers::Search::OutlookContactSearch::Error error, const QString& message);
   void outlookDetectionFinished();
   void outlookSearchChecked(bool checked);
 };

@@ -131,7 +131,9 @@ class MessageModel : public QObject {
 
  signals:
   void htmlChanged();
-  void messageAdded(QVariant message, QVariant prepend = false);
+  // Shares its name with the model slot and has a one-argument form; both
+  // forms are connected by signature.
+  void messageAdded(QVariant message, QVariant prepend = false);  // clazy:exclude=overloaded-signal
   void incomingMessage();
   void acceptFt(QVariant id);
   void cancelFt(QVariant id);

@@ -66,9 +66,11 @@ class ProtocolsWidget : public QGroupBox {
   bool isEmpty() const;
 
  signals:
-  void saveCredentials(RAZ::Utils::Credentials::Type type,
+  // The rows' signals, re-emitted under the same names with the row's type;
+  // both forms are connected by signature.
+  void saveCredentials(RAZ::Utils::Credentials::Type type,  // clazy:exclude=overloaded-signal
                        RAZ::Utils::Credentials::CredentialsData data);
-  void removeAccount(RAZ::Utils::Credentials::Type type);
+  void removeAccount(RAZ::Utils::Credentials::Type type);  // clazy:exclude=overloaded-signal
 
  public slots:
   void saveCredentials(RAZ::Utils::Credentials::CredentialsData data);

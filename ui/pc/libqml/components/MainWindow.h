@@ -141,6 +141,11 @@ class MainWindow : public Window {
   QObject* ownContact() const;
   int voiceMailMessagesCount() const { return m_voiceMailMessagesCount; }
   Q_INVOKABLE int getTimelineFilterFlag() const { return m_timelineFilterFlag; }
+  // Read by the scene: whether a contact row is selected, the My Room
+  // tooltip, the text of a presence state.
+  Q_INVOKABLE bool isContactRowSelected(int row) const;
+  Q_INVOKABLE QString getMyRoomToolTip() const;
+  Q_INVOKABLE QString availabilityText(int state) const;
   bool isMyRoomReady() const { return m_myRoomReady; }
   bool isSearching() const;
   bool hasMyRoom() const;
@@ -250,7 +255,6 @@ class MainWindow : public Window {
   // in the selection); header rows are not selectable.
   void selectContactRow(int row, bool add = false);
   void triggerDefaultAction();
-  bool isContactRowSelected(int row) const;
   // The context menu of the current row of the list (menu key, Shift+F10).
   void showCurrentContactMenu();
   // Search and dial string.
@@ -281,7 +285,6 @@ class MainWindow : public Window {
   void myRoomReady();
   void sendInvitation();
   void copyInvitation();
-  QString getMyRoomToolTip() const;
   void showLocationPublishDialog();
   void testCallTriggered();
   void clearAndFetchRooms();
@@ -293,7 +296,6 @@ class MainWindow : public Window {
   void openMenuAt(int x, int y);
   void openPresenceMenu();
   void signOut();
-  QString availabilityText(int state) const;
   // Opens the session's call settings (one window at a time) on a page.
   void openCallSettings(Utils::CallSettingsPage page);
   void openCallSettings();

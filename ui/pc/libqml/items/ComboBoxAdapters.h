@@ -74,6 +74,12 @@ class QComboBoxQmlAdapter : public QQuickPaintedItem {
   QColor borderColor() const { return m_borderColor; }
   QFont font() const { return m_font; }
 
+  // Scenes ask these; being getters, they are invokables rather than slots.
+  Q_INVOKABLE int findText(const QString& text) const;
+  Q_INVOKABLE int getCount() const;
+  Q_INVOKABLE QString getItemText(int index) const;
+  Q_INVOKABLE int getSelectedIndex() const { return m_currentIndex; }
+
   void paint(QPainter* painter) override;
 
  public slots:
@@ -81,9 +87,6 @@ class QComboBoxQmlAdapter : public QQuickPaintedItem {
   void onFocusIn();
   void onFocusOut();
   virtual void loadCss();
-  int findText(const QString& text) const;
-  int getCount() const;
-  QString getItemText(int index) const;
   void setItems(const QStringList& items);
   void setModel(QAbstractItemModel* model);
   void setMaximumWidth(int width);
@@ -91,7 +94,6 @@ class QComboBoxQmlAdapter : public QQuickPaintedItem {
   void cut();
   void paste();
   void selectAll();
-  int getSelectedIndex() const { return m_currentIndex; }
   void setSelectedColor(const QColor& color);
   void showPopup();
   void hidePopup();

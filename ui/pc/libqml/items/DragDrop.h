@@ -115,7 +115,9 @@ class DeclarativeDropArea : public QQuickItem {
   void dragEnter(DeclarativeDragDropEvent* event);
   void dragLeave();
   void drop(DeclarativeDragDropEvent* event);
-  void enabledChanged();
+  // Notifies this element's own enabled (whether it takes part in drag and
+  // drop), which shadows the item's.
+  void enabledChanged();  // clazy:exclude=overridden-signal
 
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -180,7 +182,9 @@ class DeclarativeDragArea : public QQuickItem {
   void sourceChanged();
   void targetChanged();
   void dataChanged();
-  void enabledChanged();
+  // Notifies this element's own enabled (whether it takes part in drag and
+  // drop), which shadows the item's.
+  void enabledChanged();  // clazy:exclude=overridden-signal
   void drop(int action);
   void supportedActionsChanged();
   void defaultActionChanged();

@@ -355,9 +355,11 @@ class QDeclarativeWebView2 : public QQuickPaintedItem, private WebViewHost {
   void newWindowComponentChanged();
   void newWindowParentChanged();
   void renderingEnabledChanged();
-  void contentsSizeChanged(const QSize& size);
+  // The page's size and the inner view's scale, under the names scenes and
+  // connections use; they shadow the painted item's signals of these names.
+  void contentsSizeChanged(const QSize& size);  // clazy:exclude=overloaded-signal
   void contentYChanged();
-  void contentsScaleChanged();
+  void contentsScaleChanged();  // clazy:exclude=overridden-signal
   void backgroundColorChanged();
   void loadStarted();
   void loadFinished();

@@ -26,18 +26,20 @@ class QmlHelper : public QObject {
 
   explicit QmlHelper(QObject* parent = nullptr);
 
- public slots:
-  bool checkResource(const QString& path) const;
-  QString modifyStyle(const QString& text, const QString& searchText, const QString& style) const;
-  QString formatTime(const QDateTime& dateTime) const;
-  QString formatDateTime(const QDateTime& dateTime) const;
-  QString formatHistoryEntryTime(const QDateTime& dateTime) const;
-  QString formatActiveCommsEntryTime(const QTime& time) const;
-  QString stripWhiteSpaceChars(const QString& text) const;
-  QString getPresenceIcon(int state, bool large, bool own) const;
-  QString getPresenceIcon(int state, bool large) const;
-  QString getTooltip(int id, QObject* provider) const;
-  QString getGroupName(const QVariant& group) const;
+  // Scenes call these; none changes anything, so they are invokables rather
+  // than slots.
+  Q_INVOKABLE bool checkResource(const QString& path) const;
+  Q_INVOKABLE QString modifyStyle(const QString& text, const QString& searchText,
+                                  const QString& style) const;
+  Q_INVOKABLE QString formatTime(const QDateTime& dateTime) const;
+  Q_INVOKABLE QString formatDateTime(const QDateTime& dateTime) const;
+  Q_INVOKABLE QString formatHistoryEntryTime(const QDateTime& dateTime) const;
+  Q_INVOKABLE QString formatActiveCommsEntryTime(const QTime& time) const;
+  Q_INVOKABLE QString stripWhiteSpaceChars(const QString& text) const;
+  Q_INVOKABLE QString getPresenceIcon(int state, bool large, bool own) const;
+  Q_INVOKABLE QString getPresenceIcon(int state, bool large) const;
+  Q_INVOKABLE QString getTooltip(int id, QObject* provider) const;
+  Q_INVOKABLE QString getGroupName(const QVariant& group) const;
 
  private:
   QMap<int, QString> m_smallIcons;
