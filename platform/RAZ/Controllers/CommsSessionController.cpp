@@ -15,6 +15,7 @@
 #include "RAZ/Actions/Source.h"
 #include "RAZ/Controllers/ChatInterface.h"
 #include "RAZ/Controllers/PartyName.h"
+#include "RAZ/Demo/Service.h"
 #include "RAZ/MediaEngine/CallControllerBase.h"
 #include "RAZ/Models/ChatParticipants.h"
 #include "RAZ/Models/Timeline.h"
@@ -116,7 +117,8 @@ CommunicationSession* CommsSessionController::startSession(int contactId, const 
     connect(chat, &ChatInterface::messageSent, this, [chatGuard, party, online](const QString&) {
       if (!online) return;
       QTimer::singleShot(kAnswerDelayMs, chatGuard.data(), [chatGuard, party] {
-        if (chatGuard) emit chatGuard->messageReceived(party, QStringLiteral("Sounds good."));
+        if (chatGuard)
+          emit chatGuard->messageReceived(party, RAZ::Demo::Service::tr("Sounds good."));
       });
     });
   }
@@ -133,7 +135,8 @@ CommunicationSession* CommsSessionController::startSession(int contactId, const 
     QPointer<ChatInterface> guard(chat);
     const QString party = chat->peer();
     QTimer::singleShot(0, chat, [guard, party] {
-      if (guard) emit guard->messageReceived(party, QStringLiteral("Hi, have you got a minute?"));
+      if (guard)
+        emit guard->messageReceived(party, RAZ::Demo::Service::tr("Hi, have you got a minute?"));
     });
   }
   return session;
