@@ -68,7 +68,8 @@ Factory::Factory(RAZ::Sessions::SessionManagerBase* session,
   m_configXml = new ConfigXML(this);
   m_profilePictureHelper = new ProfilePictureHelper(this);
   RAZ::MediaEngine::CallControllerBase* calls = session ? session->callController() : nullptr;
-  if ((configFlag(79) || configFlag(94)) && calls && calls->GetMediaHandlerAudio())
+  if ((configFlag(Utils::ConfigId::CallsOnThisClient) || configFlag(Utils::ConfigId::VideoCalls)) &&
+      calls && calls->GetMediaHandlerAudio())
     m_mediaVolumeHelper = new MediaVolumeHelper(calls->GetMediaHandlerAudio(), this);
 
   if (m_fileTransferController && m_commsWindowManager)
@@ -116,7 +117,7 @@ Factory::Factory(RAZ::Sessions::SessionManagerBase* session,
   connect(m_callParkEnabler, SIGNAL(enable(const RAZ::Actions::Enabler*)), this,
           SLOT(onCallParkEnabled(const RAZ::Actions::Enabler*)));
 
-  if (configFlag(4) && m_contacts) {
+  if (configFlag(Utils::ConfigId::PresenceEnabled) && m_contacts) {
     if (RAZ::Presence::PresenceData* own = m_contacts->ownPresence()) {
       m_presenceHelper = new Utils::PresenceHelper(own, this);
       connect(session, SIGNAL(reconnectionStateChanged(RAZ::Sessions::SessionManagerBase*, bool)),
@@ -187,8 +188,8 @@ void Factory::setAlwaysOnTop(bool onTop) {
 }
 
 bool Factory::isOutlookFirstRunNeeded() const {
-  const bool search = configFlag(164);
-  const bool calendar = configFlag(378);
+  const bool search = configFlag(Utils::ConfigId::OutlookContactSearch);
+  const bool calendar = configFlag(Utils::ConfigId::OutlookCalendar);
   RAZ::Settings user(RAZ::Settings::User);
   return (search && !user.contains(QStringLiteral("settings/outlook_search_enabled"))) ||
          (calendar && !user.contains(QStringLiteral("settings/outlook_calendar_enabled")));
@@ -311,8 +312,8 @@ void Factory::syncContact(RAZ::Contacts::IContact* contact) {
   if (identifier.isEmpty() ||
       !identifier.startsWith(contact->getDisplayName(), Qt::CaseInsensitive))
     return;
-  auto* sync =
-      new RAZ::Contacts::ContactSynchronizer(m_session->contactSearchController(), configFlag(350));
+  auto* sync = new RAZ::Contacts::ContactSynchronizer(
+      m_session->contactSearchController(), configFlag(Utils::ConfigId::XmppPresenceAndChat));
   connect(sync, SIGNAL(syncDone()), this, SLOT(onContactSynchronized()));
   connect(sync, SIGNAL(syncError()), sync, SLOT(deleteLater()));
   if (!sync->syncWithDirectory(contact, 0)) delete sync;
@@ -484,7 +485,7 @@ void Factory::onSupplementaryServicesReady() {
 void Factory::onActionConfirmationRequired(RAZ::Actions::Action& a) {
   if (a.getId() != 5) return;
   const QString text =
-      configFlag(271)
+      configFlag(Utils::ConfigId::SeveralDesktopShares)
           ? tr("You have selected to start multiple shares. By selecting Yes you will stream your "
                "desktop in multiple communications. Note that ending one sharing session will not "
                "end all sharing session. Each session needs to be closed individually.")

@@ -695,11 +695,15 @@ bool MainWindow::hasMyRoom() const {
   return m_session && m_session->myroomController() && m_session->myroomController()->hasMyRoom();
 }
 
-bool MainWindow::voiceMailEnabled() const { return !configValue(115).toString().isEmpty(); }
+bool MainWindow::voiceMailEnabled() const {
+  return !configValue(Utils::ConfigId::VoiceMailNumber).toString().isEmpty();
+}
 
-QString MainWindow::bannerUrl() const { return configValue(380).toString(); }
+QString MainWindow::bannerUrl() const {
+  return configValue(Utils::ConfigId::BannerAddress).toString();
+}
 
-int MainWindow::bannerHeight() const { return configValue(381).toInt(); }
+int MainWindow::bannerHeight() const { return configValue(Utils::ConfigId::BannerHeight).toInt(); }
 
 bool MainWindow::xmppConnected() const {
   RAZ::Sessions::SubSession* xmpp =

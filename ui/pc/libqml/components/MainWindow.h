@@ -6,6 +6,7 @@
 #include <QVariant>
 #include <memory>
 
+#include "Utils/ConfigIds.h"
 #include "libqml/components/CallSettings.h"
 #include "libqml/window/Window.h"
 
@@ -149,13 +150,13 @@ class MainWindow : public Window {
   bool isMyRoomReady() const { return m_myRoomReady; }
   bool isSearching() const;
   bool hasMyRoom() const;
-  bool hasProjectRooms() const { return configBool(59); }
-  bool xmppEnabled() const { return configBool(350); }
+  bool hasProjectRooms() const { return configBool(Utils::ConfigId::ProjectRooms); }
+  bool xmppEnabled() const { return configBool(Utils::ConfigId::XmppPresenceAndChat); }
   bool voiceMailEnabled() const;
-  bool bannerEnabled() const { return configBool(379); }
+  bool bannerEnabled() const { return configBool(Utils::ConfigId::Banner); }
   QString bannerUrl() const;
   int bannerHeight() const;
-  bool locationEnabled() const { return configBool(382); }
+  bool locationEnabled() const { return configBool(Utils::ConfigId::LocationPublishing); }
   bool xmppConnected() const;
   bool offlineMode() const { return m_offlineMode; }
   bool showFavorite() const { return m_showFavorite; }
