@@ -27,6 +27,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -229,6 +231,31 @@ class TestPrefsWindow : public QObject {
   }
 
   // --- The window and its contract ---
+
+  // The form is as wide as its widest page, so nothing scrolls sideways;
+  // it scrolls up and down only when the screen is too low for a page
+  // (here the offscreen screen's 600 pixels: signed in, General is taller).
+  void formFitsItsScreen_data() {
+    QTest::addColumn<bool>("signedIn");
+    QTest::newRow("signed out") << false;
+    QTest::newRow("signed in") << true;
+  }
+  void formFitsItsScreen() {
+    QFETCH(bool, signedIn);
+    open(4, signedIn ? openSession() : nullptr);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    auto* scroll = child<QScrollArea>("preferencesScroll");
+    auto* tabs = child<QTabWidget>("preferencesTabs");
+    QVERIFY(scroll && tabs);
+    QTRY_COMPARE(scroll->widget()->width(), scroll->viewport()->width());
+    QVERIFY(!scroll->horizontalScrollBar()->isVisible());
+    QCOMPARE(scroll->verticalScrollBar()->isVisible(), signedIn);
+    for (const char* name : {"proxyhostfield", "secureproxyhostfield"}) {
+      auto* field = child<QLineEdit>(name);
+      QVERIFY2(field->width() >= field->sizeHint().width(), name);
+    }
+  }
 
   void opensOnTheAskedPage_data() {
     QTest::addColumn<int>("page");

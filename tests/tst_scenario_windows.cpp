@@ -19,6 +19,8 @@
 #include <QQuickWidget>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
@@ -491,6 +493,18 @@ class TestScenarioWindows : public QObject {
     REQUIRE(ZentTest::waitForWindow<Dialogs::PreferencesWindow>(&prefs));
     QPointer<Dialogs::PreferencesWindow> guard(prefs);
     REQUIRE(ZentTest::liesOnScreen(prefs));
+    // The one page that opens fits the window whole, its server fields as
+    // wide as they ask.
+    auto* scroll = prefs->findChild<QScrollArea*>(QStringLiteral("preferencesScroll"));
+    QVERIFY(scroll);
+    QTRY_COMPARE(scroll->widget()->size(), scroll->viewport()->size());
+    QVERIFY(!scroll->verticalScrollBar()->isVisible());
+    QVERIFY(!scroll->horizontalScrollBar()->isVisible());
+    for (auto* field : {prefs->findChild<QLineEdit*>(QStringLiteral("proxyhostfield")),
+                        prefs->findChild<QLineEdit*>(QStringLiteral("secureproxyhostfield"))}) {
+      QVERIFY(field);
+      QVERIFY2(field->width() >= field->sizeHint().width(), qPrintable(field->objectName()));
+    }
     for (QGroupBox* group : prefs->findChildren<QGroupBox*>()) {
       if (!group->isVisibleTo(prefs)) continue;
       bool anything = false;

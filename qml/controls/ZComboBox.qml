@@ -233,7 +233,7 @@ FocusScope {
             anchors.topMargin: 1
             anchors.bottomMargin: -3
             radius: ZPalette.radius
-            color: "#000000"
+            color: ZPalette.shade
             opacity: 0.08
         }
         Rectangle {

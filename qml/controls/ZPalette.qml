@@ -28,7 +28,10 @@ QtObject {
     // looks the same with and without the theme object.
     readonly property color background: pick("loginBackground", "#FFFFFF")
     readonly property color surface: pick("whiteBackground", "#FFFFFF")
-    readonly property color tooltipBackground: pick("blackBackground", "#000000")
+    // Behind a shared screen, and (faded) the shadow under a list or the veil
+    // over a scene that waits for an answer; text on it takes accentText.
+    readonly property color shade: pick("blackBackground", "#000000")
+    readonly property color tooltipBackground: shade
     readonly property color text: pick("inputFieldText", "#333333")
     readonly property color surfaceText: pick("blackText", "#000000")
     readonly property color strongText: pick("loginDarkText", "#4E4E4E")

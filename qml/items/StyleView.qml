@@ -63,7 +63,6 @@ Rectangle {
                     ZLabel {
                         id: buttonText
                         objectName: modelData.name + "Text"
-                        textFormat: Text.AutoText
                         anchors.centerIn: parent
                         text: modelData.label
                         color: zentStyle.colors.whiteText
@@ -82,7 +81,6 @@ Rectangle {
             visible: root.fontSelectorVisible
             spacing: 8
             ZLabel {
-                textFormat: Text.AutoText
                 text: qsTr("Font")
                 color: zentStyle.colors.darkText
                 anchors.verticalCenter: parent.verticalCenter
@@ -121,7 +119,6 @@ Rectangle {
                 border.color: zentStyle.colors.mediumDivider
             }
             ZLabel {
-                textFormat: Text.AutoText
                 anchors { left: swatch.right; leftMargin: 8; verticalCenter: parent.verticalCenter }
                 width: 170
                 elide: Text.ElideRight

@@ -10,7 +10,7 @@ Rectangle {
     width: 400
     height: 600
     focus: true
-    color: "#FFFFFF"
+    color: ZPalette.surface
     Keys.onPressed: if (event.key === Qt.Key_F5) { debugInfo.init(); event.accepted = true; }
 
     Component {
@@ -24,7 +24,7 @@ Rectangle {
         anchors { left: parent.left; right: parent.right; top: parent.top; margins: 6 }
         wrapMode: Text.Wrap
         textFormat: Text.PlainText
-        color: "#9C0C0C"
+        color: ZPalette.error
         text: debugInfo.lastError
     }
 

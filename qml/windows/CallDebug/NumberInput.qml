@@ -12,7 +12,7 @@ Row {
 
     Text { width: 230; text: input.label; font.pixelSize: 11; anchors.verticalCenter: parent.verticalCenter; textFormat: Text.PlainText }
     Rectangle {
-        width: 70; height: 20; border.color: "#999999"
+        width: 70; height: 20; border.color: ZPalette.border
         anchors.verticalCenter: parent.verticalCenter
         TextInput {
             id: field

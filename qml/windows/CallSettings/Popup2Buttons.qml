@@ -38,7 +38,7 @@ Item {
 
     Rectangle {
         anchors.fill: parent
-        color: "#000000"
+        color: ZPalette.shade
         opacity: 0.25
         MouseArea { anchors.fill: parent }
     }

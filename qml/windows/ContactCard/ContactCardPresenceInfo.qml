@@ -68,7 +68,6 @@ Column {
                 ZLabel {
                     id: star
                     objectName: "favouriteStar"
-                    textFormat: Text.AutoText
                     visible: scene.listed
                     width: visible ? implicitWidth : 0
                     text: scene.person && scene.person.favourite ? "\u2605" : "\u2606"

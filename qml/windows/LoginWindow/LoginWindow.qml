@@ -200,7 +200,6 @@ FocusScope {
         anchors.horizontalCenter: parent.horizontalCenter
         spacing: ZPalette.unit * 2
         ZLabel {
-            textFormat: Text.AutoText
             anchors.horizontalCenter: parent.horizontalCenter
             text: Qt.application.name !== "" ? Qt.application.name : "Zent"
             font.pixelSize: Math.round(ZPalette.fontPixelSize * (root.compact ? 1.5 : 1.8))
@@ -441,7 +440,6 @@ FocusScope {
                 onClicked: root.showHelpClicked()
             }
             ZLabel {
-                textFormat: Text.AutoText
                 anchors.verticalCenter: parent.verticalCenter
                 visible: helpLink.visible && pwLink.visible
                 text: "\u00B7"

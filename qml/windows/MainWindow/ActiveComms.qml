@@ -62,7 +62,6 @@ Rectangle {
 
             ZLabel {
                 id: icon
-                textFormat: Text.AutoText
                 anchors { left: parent.left; leftMargin: comms.pal.unit * 3; verticalCenter: parent.verticalCenter }
                 text: (model.activity & 2) ? "\u260E" : "\u2709"
                 color: row.dropWelcome ? comms.pal.accentText : comms.pal.accent
@@ -132,7 +131,6 @@ Rectangle {
                 Accessible.role: Accessible.ButtonMenu
                 Accessible.name: qsTr("More") + comms.lc
                 ZLabel {
-                    textFormat: Text.AutoText
                     anchors.centerIn: parent
                     text: "\u22EF"
                     color: row.dropWelcome ? comms.pal.accentText : comms.pal.strongText

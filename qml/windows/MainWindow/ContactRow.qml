@@ -158,7 +158,6 @@ Rectangle {
     }
     ZLabel {
         id: star
-        textFormat: Text.AutoText
         visible: !row.header
         anchors { right: parent.right; rightMargin: pal.unit * 3; verticalCenter: parent.verticalCenter }
         text: model.favourite === true ? "\u2605" : ""

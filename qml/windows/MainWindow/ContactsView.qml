@@ -54,7 +54,6 @@ ListView {
     }
 
     ZLabel {
-        textFormat: Text.AutoText
         anchors.centerIn: parent
         visible: contactList.count === 0
         text: (contactList.searchField.text !== "" ? qsTr("No matching contacts") : qsTr("No contacts yet")) + contactList.lc

@@ -31,7 +31,6 @@ Item {
                 ZLabel {
                     id: label
                     objectName: "historyFilterLabel"
-                    textFormat: Text.AutoText
                     anchors.centerIn: parent
                     text: [qsTr("All"), qsTr("Missed %1").arg(badgeHandler.badgeCount), qsTr("Calls"), qsTr("Chat")][index] + history.lc
                     color: parent.chosen ? pal.accentText : pal.strongText
@@ -93,7 +92,6 @@ Item {
                                                      : (historyMouse.containsMouse ? pal.hover : "transparent")
             ZLabel {
                 id: arrow
-                textFormat: Text.AutoText
                 anchors { left: parent.left; leftMargin: pal.unit * 3; verticalCenter: parent.verticalCenter }
                 text: model.kind === 2 ? "\u2709" : (model.direction === 1 ? "\u2197" : "\u2199")
                 color: model.direction === 2 ? pal.error : pal.mutedText
@@ -140,7 +138,6 @@ Item {
             }
         }
         ZLabel {
-            textFormat: Text.AutoText
             anchors.centerIn: parent
             visible: historyList.count === 0
             text: qsTr("No history") + history.lc

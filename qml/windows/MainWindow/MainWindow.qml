@@ -387,7 +387,6 @@ Rectangle {
             spacing: pal.unit * 2
             visible: root.volume !== null
             ZLabel {
-                textFormat: Text.AutoText
                 text: root.volume && root.volume.systemMute ? "\u2715" : "\u266A"
                 color: pal.mutedText
                 MouseArea { anchors.fill: parent; onClicked: root.volume.setSystemMute(!root.volume.systemMute) }

@@ -53,7 +53,6 @@ Item {
         color: button.selected ? Qt.rgba(1, 1, 1, 0.25) : (mouse.containsMouse ? Qt.rgba(1, 1, 1, 0.12) : "transparent")
     }
     ZLabel {
-        textFormat: Text.AutoText
         anchors.centerIn: parent
         text: button.glyph
         color: pal.accentText
@@ -69,7 +68,6 @@ Item {
         color: pal.alert
         ZLabel {
             id: count
-            textFormat: Text.AutoText
             anchors.centerIn: parent
             text: button.badge
             color: pal.accentText

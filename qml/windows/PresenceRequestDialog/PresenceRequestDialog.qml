@@ -16,7 +16,6 @@ Rectangle {
 
     ZLabel {
         id: heading
-        textFormat: Text.AutoText
         anchors { left: parent.left; right: parent.right; top: parent.top; margins: ZPalette.unit * 3 }
         wrapMode: Text.WordWrap
         color: ZPalette.strongText

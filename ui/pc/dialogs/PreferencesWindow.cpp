@@ -12,6 +12,19 @@
 
 namespace Dialogs {
 
+namespace {
+// A page that cannot be opened (before sign-in, all but the proxy) must ask
+// for no room. The tabs ask every page, shown or not, for its size and, when
+// the open page wraps text, for its height at the tabs' width; a page's
+// policy answers the first only. Hiding the page's parts answers both, and
+// nobody sees them: a sign-in closes this window.
+void hideClosedPage(QWidget* page) {
+  page->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+  const auto parts = page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+  for (QWidget* part : parts) part->hide();
+}
+}  // namespace
+
 PreferencesWindow* PreferencesWindow::create(
     Preferences::Watcher* watcher, RAZ::Sessions::SessionManagerBase* session,
     const QMap<int, QSharedPointer<QTranslator>>& translators, int page,
@@ -23,8 +36,14 @@ PreferencesWindow* PreferencesWindow::create(
   auto* tabs = widget->findChild<QTabWidget*>(QStringLiteral("preferencesTabs"));
   if (tabs)
     for (int i = 0; i < tabs->count(); ++i)
-      if (!tabs->isTabEnabled(i))
-        tabs->widget(i)->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+      if (!tabs->isTabEnabled(i)) hideClosedPage(tabs->widget(i));
+  // The pages' layouts hold sizes worked out before their texts were put in
+  // (nothing is laid out again while the form is hidden): ask afresh.
+  widget->ensurePolished();
+  const auto parts = widget->findChildren<QWidget*>();
+  for (QWidget* part : parts) part->updateGeometry();
+  const auto layouts = widget->findChildren<QLayout*>();
+  for (QLayout* layout : layouts) layout->invalidate();
   QSize wanted = widget->sizeHint();
   if (tabs) {
     // Every page the user can open, not only the current one, must fit;

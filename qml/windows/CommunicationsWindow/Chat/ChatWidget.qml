@@ -418,7 +418,6 @@ FocusScope {
                     ZLabel {
                         anchors.centerIn: parent
                         text: "+"
-                        textFormat: Text.AutoText
                         type: ZPalette.title
                         font.weight: Font.Normal
                         color: ZPalette.secondaryText

@@ -6,7 +6,7 @@ import "qrc:/controls"
 // letterboxed in the pane; while the user presents, a note saying so.
 Rectangle {
     id: share
-    color: "#202020"
+    color: ZPalette.shade
     readonly property string lc: rootWindow.languageChangeProperty
     property var collab: null
     property int collabState: collab ? collab.state : 0
@@ -99,7 +99,7 @@ Rectangle {
     ZLabel {
         anchors.centerIn: parent
         visible: !share.viewing
-        color: "#FFFFFF"
+        color: ZPalette.accentText
         text: (share.collab && share.collab.owner ? qsTr("You are sharing your desktop")
                                                   : qsTr("Waiting for the shared screen...")) + share.lc
     }

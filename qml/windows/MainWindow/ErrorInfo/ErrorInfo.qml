@@ -36,7 +36,6 @@ Column {
             ZLabel {
                 id: more
                 objectName: "errorMoreLink"
-                textFormat: Text.AutoText
                 anchors { right: parent.right; rightMargin: banner.pal.unit * 2; verticalCenter: parent.verticalCenter }
                 visible: model.statusTip !== undefined && model.statusTip !== ""
                 width: visible ? implicitWidth : 0

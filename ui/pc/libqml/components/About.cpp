@@ -5,7 +5,6 @@
 #include <QEvent>
 #include <QKeySequence>
 #include <QLocale>
-#include <QShortcut>
 
 #include "libqml/window/View.h"
 
@@ -16,9 +15,7 @@ About::About(bool alwaysOnTop, QWidget* parent) : Window(alwaysOnTop, parent) {
   setResizable(false);
   setTitle(tr("About %1").arg(QCoreApplication::applicationName()));
   setSource(QStringLiteral("qrc:/windows/About/About.qml"));
-  auto* close = new QShortcut(QKeySequence::Close, this);
-  connect(close, SIGNAL(activated()), this, SLOT(close()));
-  connect(view(), SIGNAL(keyEscapePressed()), this, SLOT(close()));
+  closeOnKeys(CloseKeys::CtrlWAndEscape);
 }
 
 About::~About() = default;

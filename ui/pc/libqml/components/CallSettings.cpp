@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <QQmlContext>
 #include <QQuickItem>
-#include <QShortcut>
 #include <QTimer>
 
 #include <RAZ/Configuration/Config.h>
@@ -121,10 +120,7 @@ CallSettings::CallSettings(RAZ::Sessions::SessionManagerBase* session, bool alwa
 
   loadScene();
 
-  auto* close = new QShortcut(QKeySequence::Close, this);
-  close->setContext(Qt::WindowShortcut);
-  connect(close, SIGNAL(activated()), this, SLOT(close()));
-  connect(view(), SIGNAL(keyEscapePressed()), this, SLOT(close()));
+  closeOnKeys(CloseKeys::CtrlWAndEscape);
 }
 
 CallSettings::~CallSettings() {

@@ -17,7 +17,6 @@
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QScreen>
-#include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -291,9 +290,7 @@ void CommunicationsWindow::connectWindow() {
     connect(screen, SIGNAL(availableGeometryChanged(QRect)), this, SLOT(relayout()));
   connect(this, SIGNAL(resizableChanged()), this, SLOT(relayout()));
 
-  auto* closeKey = new QShortcut(QKeySequence::Close, this);
-  closeKey->setContext(Qt::WindowShortcut);
-  connect(closeKey, SIGNAL(activated()), this, SLOT(close()));
+  closeOnKeys(CloseKeys::CtrlW);
 }
 
 CommunicationsWindow::~CommunicationsWindow() {

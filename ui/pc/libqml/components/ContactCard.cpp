@@ -2,7 +2,6 @@
 
 #include <QEvent>
 #include <QQmlContext>
-#include <QShortcut>
 #include <QTimer>
 
 #include <RAZ/Actions/Action.h>
@@ -101,10 +100,7 @@ ContactCard::ContactCard(bool conference,
 
   m_ringerModel = new Models::RingerModel(this);
   resize(345, 450);
-  auto* close = new QShortcut(QKeySequence::Close, this);
-  close->setContext(Qt::WindowShortcut);
-  connect(close, SIGNAL(activated()), this, SLOT(close()));
-  connect(view(), SIGNAL(keyEscapePressed()), this, SLOT(close()));
+  closeOnKeys(CloseKeys::CtrlWAndEscape);
 }
 
 ContactCard::~ContactCard() {

@@ -27,7 +27,7 @@ StyleView::StyleView(QWidget* parent) : Window(false, parent) {
     connect(style, SIGNAL(csvFailed(QString, bool)), this, SLOT(styleFileFailed(QString, bool)));
     connect(style, SIGNAL(fontFamilyChanged()), this, SLOT(onFontFamilyChanged()));
   }
-  connect(view(), SIGNAL(keyEscapePressed()), this, SLOT(close()));
+  closeOnKeys(CloseKeys::CtrlWAndEscape);
 }
 
 StyleView::~StyleView() {

@@ -163,6 +163,14 @@ void Window::setWantsFullscreen(bool on) {
   }
 }
 
+void Window::closeOnKeys(CloseKeys keys) {
+  auto* close = new QShortcut(QKeySequence::Close, this);
+  close->setContext(Qt::WindowShortcut);
+  connect(close, SIGNAL(activated()), this, SLOT(close()));
+  if (keys == CloseKeys::CtrlWAndEscape)
+    connect(m_view, SIGNAL(keyEscapePressed()), this, SLOT(close()));
+}
+
 bool Window::canClose() { return true; }
 
 QSize Window::minimumWindowSize() const { return QSize(-1, -1); }

@@ -93,6 +93,11 @@ class Window : public Utils::HelpInterface {
   void closeWindowFrameClicked();
 
  protected:
+  enum class CloseKeys { CtrlW, CtrlWAndEscape };
+  // Ctrl+W closes the window, and Esc too where asked; Esc comes up from the
+  // scene, so a field that takes Esc for itself keeps it.
+  void closeOnKeys(CloseKeys keys);
+
   void resizeEvent(QResizeEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
   bool nativeEvent(const QByteArray& eventType, void* message, long* result) override;
