@@ -30,6 +30,7 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include <memory>
 
@@ -505,6 +506,59 @@ class TestDemoService : public QObject {
     QCOMPARE(xmpp->chatRoomsFilterModel()->rowCount(), 1);
     QVERIFY(xmpp->kickParticipant("support@conference.demo.zent", "bob"));
     QVERIFY(!xmpp->kickParticipant("nowhere@conference.demo.zent", "bob"));
+  }
+
+  // The demo's own words are in the catalogues and speak the language
+  // installed when the service makes them: a session opened in Spanish keeps
+  // what it was given after a switch to English; the next account's speaks
+  // English. Names of people stay as they are.
+  void demoTextsSpeakTheLanguageOfTheirMaking() {
+    Service& s = Service::instance();
+    QStringList texts;
+    for (const QVariantMap& g : s.groups()) texts << g.value("name").toString();
+    for (const QVariantMap& c : s.contacts()) texts << c.value("status").toString();
+    for (const QVariantMap& r : s.chatRooms())
+      texts << r.value("name").toString() << r.value("subject").toString();
+    for (const QVariantMap& d : s.directory()) {
+      texts << d.value("title").toString();
+      if (d.value("jid").toString().isEmpty()) texts << d.value("name").toString();
+    }
+    for (const QVariant& l : s.callSettings().value("anywhereLocations").toList())
+      texts << l.toMap().value("description").toString();
+    texts.removeAll(QString());
+    QVERIFY(texts.size() > 20);
+    const QStringList known = Service::dataTexts();
+    for (const QString& text : qAsConst(texts))
+      QVERIFY2(known.contains(text), qPrintable(text + " is not in the catalogues"));
+
+    auto spanish = std::make_unique<QTranslator>();
+    QVERIFY(spanish->load("ui_es", qEnvironmentVariable("ZENT_DIST_DIR") + "/translations"));
+    QVERIFY(QCoreApplication::installTranslator(spanish.get()));
+    for (const QString& text : known)
+      QVERIFY2(Service::say(text) != text, qPrintable(text + " has no Spanish"));
+    QCOMPARE(Service::say("Alice Moreno"), QString("Alice Moreno"));
+    SessionManagerBase* session = open();
+    QVERIFY(session);
+    RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts = session->contactsManager();
+    QCOMPARE(contacts->getGroup(1)->getName(), QString("Equipo"));
+    RAZ::Contacts::ContactPtr alice = contacts->getContact(101);
+    QCOMPARE(alice->getDisplayName(), QString("Alice Moreno"));
+    QCOMPARE(alice->presenceData()->statusText(), QString("Revisando las notas de la versión"));
+    RAZ::Controllers::XmppChatController* xmpp = session->xmppChatController();
+    QCOMPARE(xmpp->roomName("release-planning@conference.demo.zent"),
+             QString("Planificación de versiones"));
+    QCOMPARE(Service::presenceNotes(14), QStringList{"En una llamada"});
+
+    spanish.reset();
+    QCOMPARE(contacts->getGroup(1)->getName(), QString("Equipo"));
+    QCOMPARE(alice->presenceData()->statusText(), QString("Revisando las notas de la versión"));
+    QCOMPARE(Service::presenceNotes(14), QStringList{"On a call"});
+    QVERIFY(m_demo.signOut());
+    session = m_demo.signIn(QStringLiteral("another"));
+    QVERIFY(session);
+    QCOMPARE(session->contactsManager()->getGroup(1)->getName(), QString("Team"));
+    QCOMPARE(session->xmppChatController()->roomName("release-planning@conference.demo.zent"),
+             QString("Release planning"));
   }
 };
 

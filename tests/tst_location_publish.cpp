@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 
 #include <RAZ/Presence/PresenceData.h>
 #include <RAZ/Settings.h>
@@ -128,6 +129,41 @@ class TestLocationPublish : public QObject {
     QCOMPARE(LocationPublish::readTimeZones(&buffer),
              QStringList({"(UTC-08:00) Second West", "(UTC-03:00) First West",
                           "(UTC+01:00) First East", "(UTC+09:00) Second East"}));
+  }
+
+  // The theme's zone names are the catalogues' texts: every one of them is
+  // given through the catalogue, and again after a language switch; a name
+  // of a theme's own is given as the theme wrote it.
+  void zoneNamesSpeakTheInterfaceLanguage() {
+    // Marks every text of the dialog's context it is asked for.
+    class Marking : public QTranslator {
+     public:
+      bool isEmpty() const override { return false; }
+      QString translate(const char* context, const char* source, const char*, int) const override {
+        return QLatin1String(context) == QLatin1String("Dialogs::LocationPublish")
+                   ? QStringLiteral("<") + QString::fromUtf8(source) + QStringLiteral(">")
+                   : QString();
+      }
+    };
+    LocationPublish dialog;
+    const QStringList english = dialog.timeZones();
+    QVERIFY(english.size() > 10);
+    for (const QString& entry : english) QVERIFY2(!entry.contains('<'), qPrintable(entry));
+    {
+      Marking marking;
+      QVERIFY(QCoreApplication::installTranslator(&marking));
+      QStringList expected;
+      for (const QString& entry : english)
+        expected << QString(entry).replace(") ", ") <") + QLatin1Char('>');
+      QTRY_COMPARE(dialog.timeZones(), expected);
+      QVERIFY(items(dialog.timeComboBox()).contains(expected.last()));
+
+      QByteArray data = "\"Harbour Time\",1,+01:00\n";
+      QBuffer buffer(&data);
+      QVERIFY(buffer.open(QIODevice::ReadOnly));
+      QCOMPARE(LocationPublish::readTimeZones(&buffer), QStringList{"(UTC+01:00) Harbour Time"});
+    }
+    QTRY_COMPARE(dialog.timeZones(), english);
   }
 
   void timeListAndManualChoice() {

@@ -497,6 +497,94 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
         <source>Use automatic location: none found</source>
         <translation>Use automatic location: none found</translation>
     </message>
+    <message>
+        <source>Hawaii</source>
+        <translation>Hawaii</translation>
+    </message>
+    <message>
+        <source>Alaska</source>
+        <translation>Alaska</translation>
+    </message>
+    <message>
+        <source>Pacific Time (US &amp; Canada)</source>
+        <translation>Pacific Time (US &amp; Canada)</translation>
+    </message>
+    <message>
+        <source>Mountain Time (US &amp; Canada)</source>
+        <translation>Mountain Time (US &amp; Canada)</translation>
+    </message>
+    <message>
+        <source>Central Time (US &amp; Canada)</source>
+        <translation>Central Time (US &amp; Canada)</translation>
+    </message>
+    <message>
+        <source>Eastern Time (US &amp; Canada)</source>
+        <translation>Eastern Time (US &amp; Canada)</translation>
+    </message>
+    <message>
+        <source>Atlantic Time (Canada)</source>
+        <translation>Atlantic Time (Canada)</translation>
+    </message>
+    <message>
+        <source>Brasilia</source>
+        <translation>Brasilia</translation>
+    </message>
+    <message>
+        <source>Azores</source>
+        <translation>Azores</translation>
+    </message>
+    <message>
+        <source>Dublin, Edinburgh, Lisbon, London</source>
+        <translation>Dublin, Edinburgh, Lisbon, London</translation>
+    </message>
+    <message>
+        <source>Amsterdam, Berlin, Madrid, Paris, Rome</source>
+        <translation>Amsterdam, Berlin, Madrid, Paris, Rome</translation>
+    </message>
+    <message>
+        <source>Athens, Helsinki, Kyiv</source>
+        <translation>Athens, Helsinki, Kyiv</translation>
+    </message>
+    <message>
+        <source>Moscow, Istanbul</source>
+        <translation>Moscow, Istanbul</translation>
+    </message>
+    <message>
+        <source>Dubai</source>
+        <translation>Dubai</translation>
+    </message>
+    <message>
+        <source>Karachi</source>
+        <translation>Karachi</translation>
+    </message>
+    <message>
+        <source>Mumbai, New Delhi</source>
+        <translation>Mumbai, New Delhi</translation>
+    </message>
+    <message>
+        <source>Dhaka</source>
+        <translation>Dhaka</translation>
+    </message>
+    <message>
+        <source>Bangkok, Jakarta</source>
+        <translation>Bangkok, Jakarta</translation>
+    </message>
+    <message>
+        <source>Beijing, Singapore</source>
+        <translation>Beijing, Singapore</translation>
+    </message>
+    <message>
+        <source>Tokyo, Seoul</source>
+        <translation>Tokyo, Seoul</translation>
+    </message>
+    <message>
+        <source>Sydney</source>
+        <translation>Sydney</translation>
+    </message>
+    <message>
+        <source>Auckland</source>
+        <translation>Auckland</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs::MessageWindow</name>
@@ -4212,6 +4300,161 @@ Are you sure you want to continue?</translation>
     <message>
         <source>%1, and %2</source>
         <translation>%1, and %2</translation>
+    </message>
+</context>
+<context>
+    <name>RAZ::Demo::Service</name>
+    <message>
+        <source>Sounds good.</source>
+        <translation>Sounds good.</translation>
+    </message>
+    <message>
+        <source>Hi, have you got a minute?</source>
+        <translation>Hi, have you got a minute?</translation>
+    </message>
+    <message>
+        <source>Noted, thanks.</source>
+        <translation>Noted, thanks.</translation>
+    </message>
+    <message>
+        <source>Berlin</source>
+        <translation>Berlin</translation>
+    </message>
+    <message>
+        <source>GERMANY</source>
+        <translation>GERMANY</translation>
+    </message>
+    <message>
+        <source>Unclassified</source>
+        <translation>Unclassified</translation>
+    </message>
+    <message>
+        <source>Restricted</source>
+        <translation>Restricted</translation>
+    </message>
+    <message>
+        <source>Confidential</source>
+        <translation>Confidential</translation>
+    </message>
+    <message>
+        <source>Available for the demo call</source>
+        <translation>Available for the demo call</translation>
+    </message>
+    <message>
+        <source>At my desk</source>
+        <translation>At my desk</translation>
+    </message>
+    <message>
+        <source>Home office</source>
+        <translation>Home office</translation>
+    </message>
+    <message>
+        <source>Lunch</source>
+        <translation>Lunch</translation>
+    </message>
+    <message>
+        <source>Out for a run</source>
+        <translation>Out for a run</translation>
+    </message>
+    <message>
+        <source>Back in ten minutes</source>
+        <translation>Back in ten minutes</translation>
+    </message>
+    <message>
+        <source>At the desk phone</source>
+        <translation>At the desk phone</translation>
+    </message>
+    <message>
+        <source>On the road, mobile only</source>
+        <translation>On the road, mobile only</translation>
+    </message>
+    <message>
+        <source>In a workshop until 3 pm</source>
+        <translation>In a workshop until 3 pm</translation>
+    </message>
+    <message>
+        <source>Focus time, please do not disturb</source>
+        <translation>Focus time, please do not disturb</translation>
+    </message>
+    <message>
+        <source>Planning meeting</source>
+        <translation>Planning meeting</translation>
+    </message>
+    <message>
+        <source>In a meeting</source>
+        <translation>In a meeting</translation>
+    </message>
+    <message>
+        <source>On a call</source>
+        <translation>On a call</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Customers</source>
+        <translation>Customers</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Family</translation>
+    </message>
+    <message>
+        <source>Reviewing the release notes</source>
+        <translation>Reviewing the release notes</translation>
+    </message>
+    <message>
+        <source>Back on Monday</source>
+        <translation>Back on Monday</translation>
+    </message>
+    <message>
+        <source>Release planning</source>
+        <translation>Release planning</translation>
+    </message>
+    <message>
+        <source>Next release: scope and dates</source>
+        <translation>Next release: scope and dates</translation>
+    </message>
+    <message>
+        <source>Support desk</source>
+        <translation>Support desk</translation>
+    </message>
+    <message>
+        <source>Open tickets</source>
+        <translation>Open tickets</translation>
+    </message>
+    <message>
+        <source>Coffee corner</source>
+        <translation>Coffee corner</translation>
+    </message>
+    <message>
+        <source>Sales</source>
+        <translation>Sales</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>Engineering</source>
+        <translation>Engineering</translation>
+    </message>
+    <message>
+        <source>Finance</source>
+        <translation>Finance</translation>
+    </message>
+    <message>
+        <source>Front desk</source>
+        <translation>Front desk</translation>
+    </message>
+    <message>
+        <source>Reception</source>
+        <translation>Reception</translation>
+    </message>
+    <message>
+        <source>Mobile</source>
+        <translation>Mobile</translation>
     </message>
 </context>
 </TS>

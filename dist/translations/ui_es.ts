@@ -450,6 +450,94 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
         <source>Use automatic location: none found</source>
         <translation>Usar la ubicación automática: no se encontró ninguna</translation>
     </message>
+    <message>
+        <source>Hawaii</source>
+        <translation>Hawái</translation>
+    </message>
+    <message>
+        <source>Alaska</source>
+        <translation>Alaska</translation>
+    </message>
+    <message>
+        <source>Pacific Time (US &amp; Canada)</source>
+        <translation>Hora del Pacífico (EE. UU. y Canadá)</translation>
+    </message>
+    <message>
+        <source>Mountain Time (US &amp; Canada)</source>
+        <translation>Hora de las Montañas Rocosas (EE. UU. y Canadá)</translation>
+    </message>
+    <message>
+        <source>Central Time (US &amp; Canada)</source>
+        <translation>Hora central (EE. UU. y Canadá)</translation>
+    </message>
+    <message>
+        <source>Eastern Time (US &amp; Canada)</source>
+        <translation>Hora del este (EE. UU. y Canadá)</translation>
+    </message>
+    <message>
+        <source>Atlantic Time (Canada)</source>
+        <translation>Hora del Atlántico (Canadá)</translation>
+    </message>
+    <message>
+        <source>Brasilia</source>
+        <translation>Brasilia</translation>
+    </message>
+    <message>
+        <source>Azores</source>
+        <translation>Azores</translation>
+    </message>
+    <message>
+        <source>Dublin, Edinburgh, Lisbon, London</source>
+        <translation>Dublín, Edimburgo, Lisboa, Londres</translation>
+    </message>
+    <message>
+        <source>Amsterdam, Berlin, Madrid, Paris, Rome</source>
+        <translation>Ámsterdam, Berlín, Madrid, París, Roma</translation>
+    </message>
+    <message>
+        <source>Athens, Helsinki, Kyiv</source>
+        <translation>Atenas, Helsinki, Kiev</translation>
+    </message>
+    <message>
+        <source>Moscow, Istanbul</source>
+        <translation>Moscú, Estambul</translation>
+    </message>
+    <message>
+        <source>Dubai</source>
+        <translation>Dubái</translation>
+    </message>
+    <message>
+        <source>Karachi</source>
+        <translation>Karachi</translation>
+    </message>
+    <message>
+        <source>Mumbai, New Delhi</source>
+        <translation>Bombay, Nueva Delhi</translation>
+    </message>
+    <message>
+        <source>Dhaka</source>
+        <translation>Daca</translation>
+    </message>
+    <message>
+        <source>Bangkok, Jakarta</source>
+        <translation>Bangkok, Yakarta</translation>
+    </message>
+    <message>
+        <source>Beijing, Singapore</source>
+        <translation>Pekín, Singapur</translation>
+    </message>
+    <message>
+        <source>Tokyo, Seoul</source>
+        <translation>Tokio, Seúl</translation>
+    </message>
+    <message>
+        <source>Sydney</source>
+        <translation>Sídney</translation>
+    </message>
+    <message>
+        <source>Auckland</source>
+        <translation>Auckland</translation>
+    </message>
 </context>
 <context>
     <name>LocationPublishDialog</name>
@@ -4153,6 +4241,161 @@ Are you sure you want to continue?</source>
     <message>
         <source>%1, and %2</source>
         <translation>%1, y %2</translation>
+    </message>
+</context>
+<context>
+    <name>RAZ::Demo::Service</name>
+    <message>
+        <source>Sounds good.</source>
+        <translation>Me parece bien.</translation>
+    </message>
+    <message>
+        <source>Hi, have you got a minute?</source>
+        <translation>Hola, ¿tienes un minuto?</translation>
+    </message>
+    <message>
+        <source>Noted, thanks.</source>
+        <translation>Anotado, gracias.</translation>
+    </message>
+    <message>
+        <source>Berlin</source>
+        <translation>Berlín</translation>
+    </message>
+    <message>
+        <source>GERMANY</source>
+        <translation>ALEMANIA</translation>
+    </message>
+    <message>
+        <source>Unclassified</source>
+        <translation>Sin clasificar</translation>
+    </message>
+    <message>
+        <source>Restricted</source>
+        <translation>Restringido</translation>
+    </message>
+    <message>
+        <source>Confidential</source>
+        <translation>Confidencial</translation>
+    </message>
+    <message>
+        <source>Available for the demo call</source>
+        <translation>Disponible para la llamada de demostración</translation>
+    </message>
+    <message>
+        <source>At my desk</source>
+        <translation>En mi puesto</translation>
+    </message>
+    <message>
+        <source>Home office</source>
+        <translation>Teletrabajo</translation>
+    </message>
+    <message>
+        <source>Lunch</source>
+        <translation>Comiendo</translation>
+    </message>
+    <message>
+        <source>Out for a run</source>
+        <translation>Salí a correr</translation>
+    </message>
+    <message>
+        <source>Back in ten minutes</source>
+        <translation>Vuelvo en diez minutos</translation>
+    </message>
+    <message>
+        <source>At the desk phone</source>
+        <translation>En el teléfono de sobremesa</translation>
+    </message>
+    <message>
+        <source>On the road, mobile only</source>
+        <translation>De viaje, solo el móvil</translation>
+    </message>
+    <message>
+        <source>In a workshop until 3 pm</source>
+        <translation>En un taller hasta las 15:00</translation>
+    </message>
+    <message>
+        <source>Focus time, please do not disturb</source>
+        <translation>Concentrado, por favor no molestar</translation>
+    </message>
+    <message>
+        <source>Planning meeting</source>
+        <translation>Reunión de planificación</translation>
+    </message>
+    <message>
+        <source>In a meeting</source>
+        <translation>En una reunión</translation>
+    </message>
+    <message>
+        <source>On a call</source>
+        <translation>En una llamada</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Customers</source>
+        <translation>Clientes</translation>
+    </message>
+    <message>
+        <source>Family</source>
+        <translation>Familia</translation>
+    </message>
+    <message>
+        <source>Reviewing the release notes</source>
+        <translation>Revisando las notas de la versión</translation>
+    </message>
+    <message>
+        <source>Back on Monday</source>
+        <translation>De vuelta el lunes</translation>
+    </message>
+    <message>
+        <source>Release planning</source>
+        <translation>Planificación de versiones</translation>
+    </message>
+    <message>
+        <source>Next release: scope and dates</source>
+        <translation>Próxima versión: alcance y fechas</translation>
+    </message>
+    <message>
+        <source>Support desk</source>
+        <translation>Mesa de soporte</translation>
+    </message>
+    <message>
+        <source>Open tickets</source>
+        <translation>Incidencias abiertas</translation>
+    </message>
+    <message>
+        <source>Coffee corner</source>
+        <translation>Rincón del café</translation>
+    </message>
+    <message>
+        <source>Sales</source>
+        <translation>Ventas</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Soporte</translation>
+    </message>
+    <message>
+        <source>Engineering</source>
+        <translation>Ingeniería</translation>
+    </message>
+    <message>
+        <source>Finance</source>
+        <translation>Finanzas</translation>
+    </message>
+    <message>
+        <source>Front desk</source>
+        <translation>Recepción</translation>
+    </message>
+    <message>
+        <source>Reception</source>
+        <translation>Recepción</translation>
+    </message>
+    <message>
+        <source>Mobile</source>
+        <translation>Móvil</translation>
     </message>
 </context>
 </TS>

@@ -14,6 +14,7 @@
 #include "RAZ/Actions/Enablers.h"
 #include "RAZ/Actions/Source.h"
 #include "RAZ/Controllers/ChatInterface.h"
+#include "RAZ/Demo/Service.h"
 #include "RAZ/MediaEngine/CallControllerBase.h"
 #include "RAZ/Models/ChatParticipants.h"
 #include "RAZ/Models/Timeline.h"
@@ -115,7 +116,8 @@ CommunicationSession* CommsSessionController::startSession(int contactId, const 
     connect(chat, &ChatInterface::messageSent, this, [chatGuard, party, online](const QString&) {
       if (!online) return;
       QTimer::singleShot(kAnswerDelayMs, chatGuard.data(), [chatGuard, party] {
-        if (chatGuard) emit chatGuard->messageReceived(party, QStringLiteral("Sounds good."));
+        if (chatGuard)
+          emit chatGuard->messageReceived(party, RAZ::Demo::Service::tr("Sounds good."));
       });
     });
   }
@@ -132,7 +134,8 @@ CommunicationSession* CommsSessionController::startSession(int contactId, const 
     QPointer<ChatInterface> guard(chat);
     const QString party = chat->peer();
     QTimer::singleShot(0, chat, [guard, party] {
-      if (guard) emit guard->messageReceived(party, QStringLiteral("Hi, have you got a minute?"));
+      if (guard)
+        emit guard->messageReceived(party, RAZ::Demo::Service::tr("Hi, have you got a minute?"));
     });
   }
   return session;

@@ -9,6 +9,7 @@
 #include "RAZ/Controllers/CommsSessionController.h"
 #include "RAZ/Controllers/CommunicationSession.h"
 #include "RAZ/Data/ChatParticipant.h"
+#include "RAZ/Demo/Service.h"
 #include "RAZ/Models/ChatParticipants.h"
 
 namespace RAZ {
@@ -269,7 +270,8 @@ void XmppChatController::enter(XmppChat* chat) {
   QPointer<XmppChat> guard(chat);
   connect(chat, &ChatInterface::messageSent, this, [guard, others](const QString&) {
     QTimer::singleShot(kMemberAnswerDelayMs, guard.data(), [guard, others] {
-      if (guard) emit guard->messageReceived(others.first(), QStringLiteral("Noted, thanks."));
+      if (guard)
+        emit guard->messageReceived(others.first(), RAZ::Demo::Service::tr("Noted, thanks."));
     });
   });
 }

@@ -73,9 +73,11 @@ class DemoLocationSource : public RAZ::Utils::Location::Source {
         return;
       }
       found.timeZone = QStringLiteral("+01:00");
-      found.city = QStringLiteral("Berlin");
-      found.country = QStringLiteral("GERMANY");
-      found.state = QStringLiteral("Berlin");
+      // Place names in the user's language, as the service's directory of
+      // places gives them (countries in capitals).
+      found.city = Service::tr("Berlin");
+      found.country = Service::tr("GERMANY");
+      found.state = found.city;
       emit xsiLocationReceived(found);
     });
   }
@@ -407,9 +409,7 @@ void DemoSession::open(const QString& username, const QString& password) {
   parts.xsiCredentials = xsiCredentials;
   parts.ft = new RAZ::Controllers::FtController(this);
   parts.securityClassification = new RAZ::Controllers::SecurityClassificationController(
-      {QStringLiteral("Unclassified"), QStringLiteral("Restricted"),
-       QStringLiteral("Confidential")},
-      this);
+      {Service::tr("Unclassified"), Service::tr("Restricted"), Service::tr("Confidential")}, this);
   parts.comms = new RAZ::Controllers::CommsSessionController(
       RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>(contacts), parts.calls, this);
   connect(parts.comms, &RAZ::Controllers::CommsSessionController::sessionEnded, this,

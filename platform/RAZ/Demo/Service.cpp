@@ -2,6 +2,7 @@
 
 #include "RAZ/Configuration/Config.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QJsonArray>
@@ -76,6 +77,45 @@ QList<QVariantMap> maps(const QJsonValue& value) {
   return result;
 }
 
+const char kTextContext[] = "RAZ::Demo::Service";
+
+// The notes that go with a presence state, as the catalogues hold them.
+QList<const char*> englishNotes(int state) {
+  switch (state) {
+    case 7:
+    case 10:
+      return {QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Available for the demo call"),
+              QT_TRANSLATE_NOOP("RAZ::Demo::Service", "At my desk"),
+              QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Home office")};
+    case 4:
+    case 5:
+    case 6:
+      return {QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Lunch"),
+              QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Out for a run"),
+              QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Back in ten minutes")};
+    case 8:
+      return {QT_TRANSLATE_NOOP("RAZ::Demo::Service", "At the desk phone")};
+    case 9:
+      return {QT_TRANSLATE_NOOP("RAZ::Demo::Service", "On the road, mobile only")};
+    case 11:
+    case 16:
+    case 17:
+    case 18:
+    case 19:
+      return {QT_TRANSLATE_NOOP("RAZ::Demo::Service", "In a workshop until 3 pm"),
+              QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Focus time, please do not disturb")};
+    case 12:
+    case 13:
+      return {QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Planning meeting"),
+              QT_TRANSLATE_NOOP("RAZ::Demo::Service", "In a meeting")};
+    case 14:
+    case 15:
+      return {QT_TRANSLATE_NOOP("RAZ::Demo::Service", "On a call")};
+    default:
+      return {};
+  }
+}
+
 // Generated address books: names from these lists, presence states in this
 // order (each with a note that fits it).
 const char* const kFirstNames[] = {"Ada",  "Ben",   "Carla", "David", "Elena", "Farid", "Greta",
@@ -107,7 +147,7 @@ QList<QVariantMap> generatedContacts(int count, const QList<QVariantMap>& groups
                          QString::number(i + 1);
     const QString address = user + QStringLiteral("@demo.zent");
     const int state = kGeneratedStates[i % countOf(kGeneratedStates)];
-    const QStringList notes = Service::presenceNotes(state);
+    const QList<const char*> notes = englishNotes(state);
     QVariantMap c;
     c.insert(QStringLiteral("id"), 100000 + i);
     c.insert(QStringLiteral("first"), first);
@@ -125,46 +165,81 @@ QList<QVariantMap> generatedContacts(int count, const QList<QVariantMap>& groups
       c.insert(QStringLiteral("groups"),
                QVariantList{groups.at(i % groups.size()).value(QStringLiteral("id"))});
     c.insert(QStringLiteral("presence"), state);
-    c.insert(QStringLiteral("status"), notes.isEmpty() ? QString() : notes.at(i % notes.size()));
+    c.insert(QStringLiteral("status"),
+             notes.isEmpty() ? QString() : QString::fromUtf8(notes.at(i % notes.size())));
     c.insert(QStringLiteral("favourite"), i < 10);
     result.append(c);
   }
   return result;
 }
 
+// The texts of data/*.json, which the catalogue tools cannot read there.
+const char* const kDataTexts[] = {
+    // contacts.json: groups and notes
+    QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Team"),
+    QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Customers"),
+    QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Family"),
+    QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Reviewing the release notes"),
+    QT_TRANSLATE_NOOP("RAZ::Demo::Service", "In a workshop until 3 pm"),
+    QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Lunch"),
+    QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Planning meeting"),
+    QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Available for the demo call"),
+    QT_TRANSLATE_NOOP("RAZ::Demo::Service", "On a call"),
+    QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Back on Monday"),
+    QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Out for a run"),
+    QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Home office"),
+    // rooms.json: names and subjects
+    QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Release planning"),
+    QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Next release: scope and dates"),
+    QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Support desk"),
+    QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Open tickets"),
+    QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Coffee corner"),
+    // directory.json: titles, and the one entry that is no person
+    QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Sales"),
+    QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Support"),
+    QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Engineering"),
+    QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Finance"),
+    QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Front desk"),
+    QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Reception"),
+    // callsettings.json: the Anywhere location's description
+    QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Mobile"),
+};
+
+// `entry` with the texts of `fields` said in the interface language.
+QVariantMap said(QVariantMap entry, std::initializer_list<const char*> fields) {
+  for (const char* field : fields) {
+    const QString name = QLatin1String(field);
+    if (entry.contains(name)) entry.insert(name, Service::say(entry.value(name).toString()));
+  }
+  return entry;
+}
+
+QList<QVariantMap> said(const QList<QVariantMap>& entries,
+                        std::initializer_list<const char*> fields) {
+  QList<QVariantMap> result;
+  result.reserve(entries.size());
+  for (const QVariantMap& entry : entries) result.append(said(entry, fields));
+  return result;
+}
+
 }  // namespace
 
+QString Service::say(const QString& english) {
+  if (english.isEmpty()) return english;
+  return QCoreApplication::translate(kTextContext, english.toUtf8().constData());
+}
+
+QStringList Service::dataTexts() {
+  QStringList texts;
+  for (const char* text : kDataTexts) texts << QString::fromUtf8(text);
+  return texts;
+}
+
 QStringList Service::presenceNotes(int state) {
-  switch (state) {
-    case 7:
-    case 10:
-      return {QStringLiteral("Available for the demo call"), QStringLiteral("At my desk"),
-              QStringLiteral("Home office")};
-    case 4:
-    case 5:
-    case 6:
-      return {QStringLiteral("Lunch"), QStringLiteral("Out for a run"),
-              QStringLiteral("Back in ten minutes")};
-    case 8:
-      return {QStringLiteral("At the desk phone")};
-    case 9:
-      return {QStringLiteral("On the road, mobile only")};
-    case 11:
-    case 16:
-    case 17:
-    case 18:
-    case 19:
-      return {QStringLiteral("In a workshop until 3 pm"),
-              QStringLiteral("Focus time, please do not disturb")};
-    case 12:
-    case 13:
-      return {QStringLiteral("Planning meeting"), QStringLiteral("In a meeting")};
-    case 14:
-    case 15:
-      return {QStringLiteral("On a call")};
-    default:
-      return {};
-  }
+  QStringList notes;
+  const auto english = englishNotes(state);
+  for (const char* note : english) notes << say(QString::fromUtf8(note));
+  return notes;
 }
 
 Service& Service::instance() {
@@ -596,11 +671,11 @@ void Service::loadData() const {
 
 QList<QVariantMap> Service::contacts() const {
   loadData();
-  return m_contacts;
+  return said(m_contacts, {"status"});
 }
 QList<QVariantMap> Service::groups() const {
   loadData();
-  return m_groups;
+  return said(m_groups, {"name"});
 }
 QList<QVariantMap> Service::presenceRequests() const {
   loadData();
@@ -612,15 +687,20 @@ QList<QVariantMap> Service::callHistory() const {
 }
 QList<QVariantMap> Service::directory() const {
   loadData();
-  return m_directory;
+  return said(m_directory, {"name", "title"});
 }
 QList<QVariantMap> Service::chatRooms() const {
   loadData();
-  return m_rooms;
+  return said(m_rooms, {"name", "subject"});
 }
 QVariantMap Service::callSettings() const {
   loadData();
-  return m_callSettings;
+  QVariantMap settings = m_callSettings;
+  const QString key = QStringLiteral("anywhereLocations");
+  QVariantList locations = settings.value(key).toList();
+  for (QVariant& location : locations) location = said(location.toMap(), {"description"});
+  if (settings.contains(key)) settings.insert(key, locations);
+  return settings;
 }
 
 void ProxyCredentialsReceiver::proxyCredentialsProvided(const QString& user,

@@ -163,10 +163,22 @@ class Service : public QObject {
 
   // Notes a demo contact may give with a presence state, so that a change
   // of state never keeps the note of the old one ("Available for the demo
-  // call" on a busy contact). Empty for the offline states: no note.
+  // call" on a busy contact). Empty for the offline states: no note. In the
+  // interface language of the moment, as every text below.
   static QStringList presenceNotes(int state);
 
-  // The demo data (parsed once from the resources). With ZENT_DEMO_CONTACTS=N
+  // The demo's own words (group, room and place names, notes, answers: never
+  // a person's name) in the interface language installed now. The service
+  // speaks the language the user chose when it makes a text; what it made
+  // before a language switch stays as it was, as a real service's data does.
+  // A text the catalogues do not know is given as it is.
+  static QString say(const QString& english);
+  // Every text of the demo data (data/*.json) said through say(): what the
+  // catalogues must hold.
+  static QStringList dataTexts();
+
+  // The demo data (parsed once from the resources), its texts said in the
+  // interface language of the moment of asking. With ZENT_DEMO_CONTACTS=N
   // (N > 0) the contacts are N generated ones (names, presence with a fitting
   // note, numbers, groups) in place of the hand-written ones, to see how the
   // program copes with a large address book.

@@ -39,6 +39,40 @@ QString key(const char* name) {
 // which is how lupdate finds it.
 QString formText(const char* text) { return QCoreApplication::translate(kForm, text); }
 
+// The zone names of the program's own theme (location_data/timezone.csv),
+// which the catalogue tools cannot read there.
+const char* const kThemeZoneNames[] = {
+    QT_TRANSLATE_NOOP("Dialogs::LocationPublish", "Hawaii"),
+    QT_TRANSLATE_NOOP("Dialogs::LocationPublish", "Alaska"),
+    QT_TRANSLATE_NOOP("Dialogs::LocationPublish", "Pacific Time (US & Canada)"),
+    QT_TRANSLATE_NOOP("Dialogs::LocationPublish", "Mountain Time (US & Canada)"),
+    QT_TRANSLATE_NOOP("Dialogs::LocationPublish", "Central Time (US & Canada)"),
+    QT_TRANSLATE_NOOP("Dialogs::LocationPublish", "Eastern Time (US & Canada)"),
+    QT_TRANSLATE_NOOP("Dialogs::LocationPublish", "Atlantic Time (Canada)"),
+    QT_TRANSLATE_NOOP("Dialogs::LocationPublish", "Brasilia"),
+    QT_TRANSLATE_NOOP("Dialogs::LocationPublish", "Azores"),
+    QT_TRANSLATE_NOOP("Dialogs::LocationPublish", "Dublin, Edinburgh, Lisbon, London"),
+    QT_TRANSLATE_NOOP("Dialogs::LocationPublish", "Amsterdam, Berlin, Madrid, Paris, Rome"),
+    QT_TRANSLATE_NOOP("Dialogs::LocationPublish", "Athens, Helsinki, Kyiv"),
+    QT_TRANSLATE_NOOP("Dialogs::LocationPublish", "Moscow, Istanbul"),
+    QT_TRANSLATE_NOOP("Dialogs::LocationPublish", "Dubai"),
+    QT_TRANSLATE_NOOP("Dialogs::LocationPublish", "Karachi"),
+    QT_TRANSLATE_NOOP("Dialogs::LocationPublish", "Mumbai, New Delhi"),
+    QT_TRANSLATE_NOOP("Dialogs::LocationPublish", "Dhaka"),
+    QT_TRANSLATE_NOOP("Dialogs::LocationPublish", "Bangkok, Jakarta"),
+    QT_TRANSLATE_NOOP("Dialogs::LocationPublish", "Beijing, Singapore"),
+    QT_TRANSLATE_NOOP("Dialogs::LocationPublish", "Tokyo, Seoul"),
+    QT_TRANSLATE_NOOP("Dialogs::LocationPublish", "Sydney"),
+    QT_TRANSLATE_NOOP("Dialogs::LocationPublish", "Auckland"),
+};
+
+QString zoneName(const QString& name) {
+  for (const char* known : kThemeZoneNames)
+    if (name == QLatin1String(known))
+      return QCoreApplication::translate("Dialogs::LocationPublish", known);
+  return name;
+}
+
 bool isOffset(const QString& offset) {
   static const QRegularExpression pattern(QStringLiteral("^[+-]\\d\\d:\\d\\d$"));
   return pattern.match(offset).hasMatch();
@@ -122,8 +156,6 @@ LocationPublish::LocationPublish(QWidget* parent) : Widgets::Window(parent, fals
 
   setCanMaximize(false);
   setResizable(false);
-  QFile file(QStringLiteral(":/location_data/timezone.csv"));
-  if (file.open(QIODevice::ReadOnly | QIODevice::Text)) m_timeZones = readTimeZones(&file);
   m_timer = new QTimer(this);
   m_timer->setInterval(kRefreshMs);
   connect(m_timer, SIGNAL(timeout()), this, SLOT(updateTimeRelatedText()));
@@ -158,6 +190,9 @@ void LocationPublish::retranslate() {
       "LocationPublishDialog", "Always ask before publishing new location information")));
   m_setButton->setText(formText(QT_TRANSLATE_NOOP("LocationPublishDialog", "Publish Location")));
   m_clearButton->setText(formText(QT_TRANSLATE_NOOP("LocationPublishDialog", "No Location")));
+  // The zone names speak the new language too.
+  QFile file(QStringLiteral(":/location_data/timezone.csv"));
+  if (file.open(QIODevice::ReadOnly | QIODevice::Text)) m_timeZones = readTimeZones(&file);
   const int index = m_time->currentIndex();
   buildTimeList();
   if (index >= 0 && index < m_time->count()) m_time->setCurrentIndex(index);
@@ -179,7 +214,7 @@ QStringList LocationPublish::readTimeZones(QIODevice* file) {
     const int quote = line.indexOf(QLatin1Char('"'));
     // A line without its closing quote has no name to read.
     if (quote < 0) continue;
-    const QString name = line.left(quote);
+    const QString name = zoneName(line.left(quote));
     const QStringList parts = line.mid(quote + 2).split(QLatin1Char(','));
     if (parts.size() < 2) continue;
     const QString offset = parts.at(1).trimmed();

@@ -41,7 +41,9 @@ class LocationPublish : public Widgets::Window {
   // The time now at the location's offset, or empty without a usable one.
   static QString timeText(const RAZ::Utils::Location::Info& info);
   // The time-zone list of a file of lines "name",id,offset: negative offsets
-  // first (in reverse file order), then the others in file order.
+  // first (in reverse file order), then the others in file order. The names
+  // of the program's own theme are given in the interface language; a name
+  // of another theme's own is given as the theme wrote it.
   static QStringList readTimeZones(QIODevice* file);
   // "(UTC+hh:mm)" for an offset from UTC in seconds.
   static QString utcText(int offsetSeconds);
