@@ -18,6 +18,7 @@
 #include <algorithm>
 
 #include <RAZ/Client.h>
+#include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Controllers/CommsSessionController.h>
 #include <RAZ/Controllers/CommunicationSession.h>
 #include <RAZ/Demo/CommsScript.h>
@@ -709,6 +710,63 @@ class ScenarioCallFeatures : public QObject {
     QCOMPARE(rang.count(), 1);
     REQUIRE(SceneDriver(popup).click(QStringLiteral("declineButton")));
     QTRY_VERIFY_WITH_TIMEOUT(noCallPopup(), ZentTest::kWaitMs);
+  }
+
+  // The caller has one name in every view: the ringing popup, the call
+  // window's title and call pane, the main window's running
+  // communications and, once the call ended, the history. A name the
+  // contact list learns meanwhile shows in all of them at once.
+  void theCallerHasOneNameEverywhere() {
+    SceneDriver main = Scenario::mainScene();
+    REQUIRE(main.click(QStringLiteral("leftPaneButton0")));
+    QVERIFY(CommsScript::ringIn(kFelix, false));
+    QML::CommunicationNotification* popup = nullptr;
+    REQUIRE(Scenario::waitForCallPopup(&popup));
+    SceneDriver ring(popup);
+    REQUIRE(
+        ring.waitText(QStringLiteral("title"), QStringLiteral("%1 is calling").arg(kFelixName)));
+    auto* session = qobject_cast<CommunicationSession*>(popup->session());
+    QVERIFY(session && session->getContact());
+    QPointer<RAZ::Contacts::IContact> felix(session->getContact());
+    const QString renamed = QStringLiteral("Felix Ortega");
+    felix->setProperty(RAZ::Contacts::Properties::KeyDisplayName, renamed);
+    REQUIRE(ring.waitText(QStringLiteral("title"), QStringLiteral("%1 is calling").arg(renamed)));
+
+    REQUIRE(ring.click(QStringLiteral("audioButton")));
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(renamed, &window));
+    QPointer<QML::CommunicationsWindow> guard(window);
+    SceneDriver call = SceneDriver::of(window);
+    REQUIRE(call.waitText(QStringLiteral("callState"), QStringLiteral("Call Active")));
+    REQUIRE(call.waitText(QStringLiteral("party"), renamed));
+    REQUIRE(main.waitVisible(QStringLiteral("activeCommRow")));
+    QString problem;
+    QVERIFY2(main.row(QStringLiteral("activeCommRow"), renamed, &problem), qPrintable(problem));
+
+    // The list gives the contact its name back: every view follows.
+    felix->setProperty(RAZ::Contacts::Properties::KeyDisplayName, QString::fromLatin1(kFelixName));
+    QTRY_VERIFY2_WITH_TIMEOUT(window->windowTitle().startsWith(kFelixName),
+                              qPrintable(window->windowTitle()), ZentTest::kWaitMs);
+    REQUIRE(call.waitText(QStringLiteral("party"), kFelixName));
+    QTRY_VERIFY_WITH_TIMEOUT(main.row(QStringLiteral("activeCommRow"), kFelixName),
+                             ZentTest::kWaitMs);
+    QVERIFY(!main.row(QStringLiteral("activeCommRow"), renamed));
+
+    // Renamed once more before the call ends: the history keeps the name
+    // the call had at its end.
+    felix->setProperty(RAZ::Contacts::Properties::KeyDisplayName, renamed);
+    REQUIRE(call.waitText(QStringLiteral("party"), renamed));
+    ZentTest::answerNextMessage(QDialogButtonBox::Yes);
+    REQUIRE(call.click(QStringLiteral("endButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(!guard || !guard->isVisible(), ZentTest::kWaitMs);
+    REQUIRE(main.click(QStringLiteral("leftPaneButton2")));
+    REQUIRE(main.waitVisible(QStringLiteral("historyRow")));
+    QTRY_VERIFY2_WITH_TIMEOUT(historyRows().value(0).startsWith(renamed),
+                              qPrintable(historyRows().join('\n')), ZentTest::kWaitMs);
+    if (felix)
+      felix->setProperty(RAZ::Contacts::Properties::KeyDisplayName,
+                         QString::fromLatin1(kFelixName));
+    REQUIRE(main.click(QStringLiteral("leftPaneButton0")));
   }
 };
 

@@ -14,6 +14,7 @@
 #include "RAZ/Actions/Enablers.h"
 #include "RAZ/Actions/Source.h"
 #include "RAZ/Controllers/ChatInterface.h"
+#include "RAZ/Controllers/PartyName.h"
 #include "RAZ/Demo/Service.h"
 #include "RAZ/MediaEngine/CallControllerBase.h"
 #include "RAZ/Models/ChatParticipants.h"
@@ -231,7 +232,7 @@ void CommsSessionController::closeSession(CommunicationSession* session) {
                             : (session->isVideoCall() ? RAZ::Models::CallLog::Video
                                                       : RAZ::Models::CallLog::Audio);
   const bool missed = hadCall && session->isIncoming() && !connected.isValid();
-  emit sessionEnded(session->contactId(), session->uri(), session->contactName(), kind,
+  emit sessionEnded(session->contactId(), session->uri(), PartyName::of(session), kind,
                     session->isIncoming(), begun.isValid() ? begun : QDateTime::currentDateTime(),
                     seconds, missed);
   if (RAZ::MediaEngine::CallBasePtr* call = session->getCall()) {
@@ -666,7 +667,7 @@ void CommsSessionController::joinParties(CommunicationSession* session, const QS
     return;
   }
   QStringList parties = session->conferenceParties();
-  if (parties.isEmpty()) parties << session->contactName();
+  if (parties.isEmpty()) parties << PartyName::of(session);
   const int before = parties.size();
   QList<int> ids;
   const auto parts = contactIds.split(QLatin1Char(','), Qt::SkipEmptyParts);
@@ -681,7 +682,7 @@ void CommsSessionController::joinParties(CommunicationSession* session, const QS
       if (s != session && s->contactId() == id && s->getCall()) other = s;
     QString name = contact ? contact->getDisplayName() : QString();
     if (other) {
-      if (name.isEmpty()) name = other->contactName();
+      if (name.isEmpty()) name = PartyName::of(other);
       // The party leaves the user's other call for the conference.
       other->getCall()->close(0);
     } else if (!contact || !contact->isOnline()) {

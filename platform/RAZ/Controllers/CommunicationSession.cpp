@@ -6,6 +6,7 @@
 #include "RAZ/Contacts/Contacts.h"
 #include "RAZ/Controllers/ChatInterface.h"
 #include "RAZ/Controllers/CommsSessionController.h"
+#include "RAZ/Controllers/PartyName.h"
 #include "RAZ/Controllers/XmppChat.h"
 #include "RAZ/Models/ChatParticipants.h"
 #include "RAZ/Utils/Parsers.h"
@@ -40,7 +41,18 @@ CommunicationSession::CommunicationSession(int contactId, const QString& contact
   m_state = getState();
   connect(this, &CommunicationSession::isConferenceChanged, this,
           &CommunicationSession::updateState);
+  // What PartyName reads of the session itself.
+  connect(this, &CommunicationSession::contactNameChanged, this,
+          &CommunicationSession::partyNameChanged);
+  connect(this, &CommunicationSession::callerNameChanged, this,
+          &CommunicationSession::partyNameChanged);
+  connect(this, &CommunicationSession::contactChanged, this,
+          &CommunicationSession::partyNameChanged);
+  connect(this, &CommunicationSession::isConferenceChanged, this,
+          &CommunicationSession::partyNameChanged);
 }
+
+QString CommunicationSession::partyName() const { return PartyName::of(this); }
 
 uint CommunicationSession::getState() const {
   uint state = StateNothing;

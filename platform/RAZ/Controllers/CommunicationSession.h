@@ -38,6 +38,9 @@ class CommunicationSession : public RAZ::Actions::Source {
   Q_OBJECT
   Q_PROPERTY(QString contactName READ contactName NOTIFY contactNameChanged)
   Q_PROPERTY(QString callerName READ callerName NOTIFY callerNameChanged)
+  // What the program calls the party (RAZ::Controllers::PartyName): what
+  // every view of the session shows.
+  Q_PROPERTY(QString partyName READ partyName NOTIFY partyNameChanged)
   Q_PROPERTY(bool isVideoCall READ isVideoCall NOTIFY isVideoCallChanged)
   Q_PROPERTY(bool updatingToVideo READ updatingToVideo NOTIFY updatingToVideoChanged)
   Q_PROPERTY(bool isConference READ isConference NOTIFY isConferenceChanged)
@@ -91,6 +94,7 @@ class CommunicationSession : public RAZ::Actions::Source {
 
   QString contactName() const { return m_contactName; }
   QString callerName() const { return m_callerName; }
+  QString partyName() const;
   bool isVideoCall() const { return m_videoCall; }
   bool updatingToVideo() const { return m_updatingToVideo; }
   bool isConference() const { return m_conference; }
@@ -244,6 +248,9 @@ class CommunicationSession : public RAZ::Actions::Source {
  signals:
   void contactNameChanged();
   void callerNameChanged();
+  // The party's name may read differently: the session's names, its
+  // contact, the contact's name or whether the session is a group changed.
+  void partyNameChanged();
   void isVideoCallChanged();
   void updatingToVideoChanged();
   void isConferenceChanged();

@@ -25,7 +25,14 @@ RAZ::Actions::Provider* CommunicationSession::actionsProvider() const {
 
 void CommunicationSession::setContact(RAZ::Contacts::IContact* contact) {
   if (static_cast<QObject*>(contact) == m_contactObject) return;
+  if (auto* before = qobject_cast<RAZ::Contacts::IContact*>(m_contactObject.data()))
+    disconnect(before, &RAZ::Contacts::IContact::changed, this,
+               &CommunicationSession::partyNameChanged);
   m_contactObject = contact;
+  // A renamed contact renames the party wherever the session is shown.
+  if (contact)
+    connect(contact, &RAZ::Contacts::IContact::changed, this,
+            &CommunicationSession::partyNameChanged);
   emit contactChanged();
 }
 

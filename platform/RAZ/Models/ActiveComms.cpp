@@ -32,7 +32,7 @@ void ActiveCommsModel::add(CommunicationSession* session) {
   connect(session, &QObject::destroyed, this, &ActiveCommsModel::remove);
   connect(session, &CommunicationSession::sessionStateChanged, this,
           [this, session] { changed(session); });
-  connect(session, &CommunicationSession::contactNameChanged, this,
+  connect(session, &CommunicationSession::partyNameChanged, this,
           [this, session] { changed(session); });
   connect(session, &CommunicationSession::chatActiveChanged, this,
           [this, session] { watchChat(session); });
@@ -88,7 +88,7 @@ QVariant ActiveCommsModel::data(const QModelIndex& index, int role) const {
   if (!session) return QVariant();
   switch (role) {
     case Qt::DisplayRole:
-      return session->contactName();
+      return session->partyName();
     case ItemTypeRole:
       return 2;
     case SessionRole:

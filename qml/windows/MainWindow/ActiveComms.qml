@@ -83,7 +83,7 @@ Rectangle {
                     // A conference names its parties after the call's state.
                     text: (comms.texts && model.callState >= 0 ? comms.texts.getCallStateText(model.callState)
                                                                 : qsTr("Chat"))
-                          + (row.session && row.session.isConference ? " \u00B7 " + row.session.contactName : "")
+                          + (row.session && row.session.isConference ? " \u00B7 " + row.session.partyName : "")
                           + comms.lc
                     elide: Text.ElideRight
                     color: row.dropWelcome ? comms.pal.accentText : comms.pal.mutedText

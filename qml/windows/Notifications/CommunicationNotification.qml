@@ -77,7 +77,7 @@ Rectangle {
         }
         if (kind === fileKind)
             return qsTr("%1 is sending you a file").arg(name);
-        var owner = S.flag(s, "isGroupChat") ? S.text(s, "roomOwner") : S.text(s, "contactName");
+        var owner = S.flag(s, "isGroupChat") ? S.text(s, "roomOwner") : name;
         return qsTr("Would you like to view %1's desktop share?").arg(owner);
     }
 

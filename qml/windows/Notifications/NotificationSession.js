@@ -20,9 +20,15 @@ function flag(obj, name) {
     return value(obj, name, false) === true;
 }
 
-// The name shown for the other party: the contact's, else the caller's.
+// The name shown for the other party: the session's own answer, which every
+// other view of the session shows as well. An object that gives no such
+// answer (a stand-in for a session) is named by its contact name, else by
+// its caller.
 function partyName(session) {
-    var n = text(session, "contactName");
+    var n = value(session, "partyName", null);
+    if (n !== null)
+        return String(n);
+    n = text(session, "contactName");
     if (n === "")
         n = text(session, "callerName");
     return n;

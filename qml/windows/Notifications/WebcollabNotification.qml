@@ -16,7 +16,7 @@ Item {
     readonly property string lc: rootWindow.languageChangeProperty
     readonly property bool available: S.value(session, "shareAvailable", true) === true
     readonly property string owner: S.flag(session, "isGroupChat") ? S.text(session, "roomOwner")
-                                                                   : S.text(session, "contactName")
+                                                                   : S.partyName(session)
 
     ZLabel {
         id: question

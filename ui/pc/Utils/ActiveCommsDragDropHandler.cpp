@@ -177,7 +177,7 @@ void ActiveCommsDragDropHandler::singleDrop(CommunicationSession* target, const 
   }
   const bool group = target->isMyRoomSession() || target->isGroup();
   if (!group) {
-    if (targetContact) targetName = targetContact->getDisplayName();
+    targetName = target->partyName();
   } else {
     conference = !target->isMyRoomSession();
     if (target->isSessionOwner() && !target->isMyRoomSession()) transfer = false;

@@ -3,6 +3,7 @@
 #include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Controllers/ChatInterface.h>
 #include <RAZ/Controllers/CommunicationSession.h>
+#include <RAZ/Controllers/PartyName.h>
 #include <RAZ/MediaEngine/CallBasePtr.h>
 #include <RAZ/Webcollab/WebcollabBase.h>
 #include <RAZ/Webcollab/WebcollabControllerBase.h>
@@ -64,10 +65,7 @@ QString CommunicationSessionUiHelper::getFormCommunicationTitle(QObject* object)
   RAZ::Contacts::IContact* contact = session->getContact();
   RAZ::Controllers::ChatInterface* chat = session->getChatInterface();
   if (!session->isGroup()) {
-    if (contact) title = contact->getDisplayName();
-    // A party outside the contact list (a dialled number): its name as the
-    // session knows it, as the communications window titles it.
-    if (title.isEmpty()) title = session->contactName();
+    title = RAZ::Controllers::PartyName::of(session);
     if (!title.isEmpty() && session->getHasAssociatedFirstCall())
       title = tr("Transfer Call: %1").arg(title);
     if (!title.isEmpty() && m_callParkEnabler) {

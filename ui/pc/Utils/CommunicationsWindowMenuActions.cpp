@@ -396,17 +396,12 @@ QList<QAction*> CommunicationsWindowMenuActions::customActions(QObject* parent,
       const auto commsList = m_comms->commsList();
       for (CommunicationSession* other : commsList) {
         if (!other || other == session) continue;
-        const QString partyText = other->contactName();
+        const QString partyText = other->partyName();
         const bool offered = kind.second == RAZ::Actions::Action::Conference
                                  ? m_comms->getConferencingOptions(other, xmpp, partyText) != 0
                                  : m_comms->canTransferWith(other, xmpp, partyText);
         if (!offered) continue;
-        QString text;
-        if (other->isGroup())
-          text = tr("Group Communications");
-        else if (RAZ::Contacts::IContact* c = other->getContact())
-          text = c->getDisplayName();
-        if (text.isEmpty()) text = other->contactName();
+        QString text = other->isGroup() ? tr("Group Communications") : partyText;
         if (text.isEmpty()) text = other->uri();
         QAction* target = submenu->addAction(text);
         target->setData(kind.second);

@@ -8,8 +8,10 @@
 #include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Controllers/CommsSessionController.h>
 #include <RAZ/Controllers/CommunicationSession.h>
+#include <RAZ/Controllers/PartyName.h>
 #include <RAZ/MediaEngine/CallControllerBase.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
+#include <RAZ/Utils/Parsers.h>
 #include <TP/Core/Logging.h>
 
 #include "Application.h"
@@ -75,8 +77,6 @@ bool WindowManagerCallHelper::initialize(
   m_factory = factory;
   m_manager = manager;
   m_notifications = notifications;
-  m_uriParser =
-      RAZ::Utils::SipUriParser(sessionManager ? sessionManager->configuration() : nullptr);
   if (!sessionManager) return true;
 
   if (m_calls) disconnect(m_calls, nullptr, this, nullptr);
@@ -370,13 +370,13 @@ void WindowManagerCallHelper::cbCallClosed() {
     QString text;
     switch (call->getCloseReason()) {
       case CallBasePtr::CloseBusy:
-        text = tr("%1 is busy").arg(session->contactName());
+        text = tr("%1 is busy").arg(session->partyName());
         break;
       case CallBasePtr::CloseDeclined:
-        text = tr("%1 declined the call").arg(session->contactName());
+        text = tr("%1 declined the call").arg(session->partyName());
         break;
       case CallBasePtr::CloseNoAnswer:
-        text = tr("%1 did not answer").arg(session->contactName());
+        text = tr("%1 did not answer").arg(session->partyName());
         break;
       default:
         break;
@@ -390,71 +390,9 @@ void WindowManagerCallHelper::cbCallClosed() {
 
 // ---- Names ----
 
-RAZ::Contacts::IContact* WindowManagerCallHelper::findContact(const QString& address) const {
-  if (!m_contacts || address.trimmed().isEmpty()) return nullptr;
-  return m_contacts->findContactByAddress(address);
-}
-
-RAZ::Contacts::IContact* WindowManagerCallHelper::getContact(CallBasePtr* call) const {
-  if (!m_contacts || !call) return nullptr;
-  if (call->isConferenceCall())
-    return findContact(m_uriParser.matchableUri(call->getConferenceAddress()));
-  const TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr> transferred =
-      call->getTransferredFromUri();
-  const TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr> from = call->getFromUri();
-  const QString transferredText = UTQS(transferred, false);
-  const QString fromText = UTQS(from, false);
-  RAZ::Contacts::IContact* found = findContact(transferredText);
-  if (!found) {
-    TP_LOG(kLog, TP::Core::Logging::LevelDetail)
-        << "No transferred URI lookup with normal from URI.";
-    found = findContact(fromText);
-  }
-  QStringList candidates;
-  if (!transferredText.isEmpty()) candidates << transferredText;
-  candidates << fromText << call->getAlternativeAddresses();
-  for (int i = 0; !found && i < candidates.size(); ++i)
-    found = findContact(m_uriParser.matchableUri(candidates.at(i)));
-  if (found) TP_LOG(kLog, TP::Core::Logging::LevelInformation) << "Found contact!";
-  return found;
-}
-
 QString WindowManagerCallHelper::getDisplayName(CallBasePtr* call, bool* replaced) const {
-  if (replaced) *replaced = false;
-  if (!call) return QString();
-  QString name;
-  if (RAZ::Contacts::IContact* contact = getContact(call)) name = contact->getDisplayName();
-  if (call->isConferenceCall() && name.isEmpty()) {
-    name = m_uriParser.displayNameFromUri(m_uriParser.matchableUri(call->getConferenceAddress()));
-  } else if (name.isEmpty()) {
-    const TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr> transferred =
-        call->getTransferredFromUri();
-    const bool useTransferred = !transferred.isNull() && !transferred->DisplayName().isEmpty();
-    const TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr> address =
-        useTransferred ? transferred : call->getFromUri();
-    if (!address.isNull()) {
-      const TP::Bytes display = address->DisplayName();
-      bool take = useTransferred;
-      if (!useTransferred && !display.isEmpty()) {
-        // A hand-over marks itself "Transfer": that is no one's name.
-        take = display.caseInsensitiveAsciiCompare(QSTB(QStringLiteral("Transfer"))) != 0 &&
-               display.caseInsensitiveAsciiCompare(QSTB(tr("Transfer"))) != 0;
-      }
-      if (take) {
-        name = m_uriParser.displayNameFromUri(address);
-        if (name == QString::fromUtf8(address->Username().toByteArray())) name.clear();
-      }
-      if (name.isEmpty() && !address->Username().isEmpty())
-        name = m_uriParser.displayNameFromUri(UTQS(address, false));
-    }
-  }
-  TP_LOG(kLog, TP::Core::Logging::LevelInformation) << "Display name: " << name;
-  if (name.isEmpty() || name == QLatin1String("unavailable") ||
-      name == QLatin1String("anonymous")) {
-    name = tr("Unknown");
-    if (replaced) *replaced = true;
-  }
-  return name;
+  return RAZ::Controllers::PartyName::ofCall(call, m_contacts.data(), tr("Unknown"), tr("Transfer"),
+                                             replaced);
 }
 
 void WindowManagerCallHelper::updateRemoteName(CommunicationSession* session) {

@@ -6,7 +6,6 @@
 #include <QString>
 
 #include <RAZ/MediaEngine/CallBasePtr.h>
-#include <RAZ/Utils/Parsers.h>
 #include <RAZ/Xsi/XsiCredentialsControl.h>
 #include <tp/core/SharedPointer.h>
 
@@ -70,10 +69,13 @@ class WindowManagerCallHelper : public QObject {
   void showCallNotification(RAZ::Controllers::CommunicationSession* session);
   void startIncomingRinger(RAZ::MediaEngine::CallBasePtr* call);
 
-  // The remote party of a call: its contact (or null), and the name shown.
-  RAZ::Contacts::IContact* getContact(RAZ::MediaEngine::CallBasePtr* call) const;
-  // `replaced` tells whether the name became "Unknown".
+  // The name a call's addresses give its remote party, in the user's
+  // language (RAZ::Controllers::PartyName::ofCall); `replaced` tells
+  // whether the name became "Unknown".
   QString getDisplayName(RAZ::MediaEngine::CallBasePtr* call, bool* replaced = nullptr) const;
+  // Gives the session's call that name, and a contact the client keeps for
+  // a party outside the list as well (a name is never overwritten by a
+  // number).
   void updateRemoteName(RAZ::Controllers::CommunicationSession* session);
 
   Utils::Sounds::IncomingCallPlayer* incomingCallPlayer() const { return m_incomingCallPlayer; }
@@ -113,11 +115,9 @@ class WindowManagerCallHelper : public QObject {
   void showAnsweredWindow(RAZ::Controllers::CommunicationSession* session,
                           QML::CommunicationsWindow* window);
   RAZ::Controllers::CommunicationSession* sessionOf(RAZ::MediaEngine::CallBasePtr* call) const;
-  RAZ::Contacts::IContact* findContact(const QString& address) const;
 
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> m_contacts;
   QPointer<RAZ::Sessions::SessionManagerBase> m_sessionManager;
-  RAZ::Utils::SipUriParser m_uriParser;
   Utils::Sounds::IncomingCallPlayer* m_incomingCallPlayer = nullptr;
   QAction* m_playIncoming = nullptr;
   QAction* m_stopIncoming = nullptr;

@@ -94,7 +94,7 @@ Rectangle {
             font.pixelSize: ZPalette.fontPixelSize * 1.4
             font.weight: Font.Bold
             color: ZPalette.strongText
-            text: scene.session ? scene.session.contactName : ""
+            text: scene.session ? scene.session.partyName : ""
         }
         ZLabel {
             objectName: "conferenceCaption"

@@ -80,8 +80,7 @@ FocusScope {
     }
 
     function contactName() {
-        if (contact && contact.displayName) return contact.displayName;
-        return session ? session.contactName : "";
+        return session ? session.partyName : "";
     }
     function getOfflineMessage() {
         if (!chatEnabled) return qsTr("You are offline") + lc;

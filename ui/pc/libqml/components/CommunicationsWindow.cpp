@@ -32,6 +32,7 @@
 #include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Controllers/ChatInterface.h>
 #include <RAZ/Controllers/CommsSessionController.h>
+#include <RAZ/Controllers/PartyName.h>
 #include <RAZ/Controllers/SecurityClassificationController.h>
 #include <RAZ/Controllers/XmppChatController.h>
 #include <RAZ/Data/FTAdapter.h>
@@ -645,15 +646,13 @@ void CommunicationsWindow::contactNameOrPresenceChanged() {
     setRoomTitle();
     return;
   }
-  RAZ::Contacts::IContact* contact = m_session->getContact();
-  QString title;
-  if (contact && !contact->getDisplayName().isEmpty()) {
+  RAZ::Contacts::IContact* contact = nullptr;
+  QString title = RAZ::Controllers::PartyName::of(m_session.data(), &contact);
+  // A contact of the list comes with its presence; another party has none.
+  if (contact) {
     const QString known = Utils::PresenceState::text(contact->getPresenceState());
     const QString presence = known.isEmpty() ? tr("Unknown") : known;
-    title = tr("%1 (%2)").arg(contact->getDisplayName(), presence);
-  } else {
-    // A party outside the contact list: its name as the session knows it.
-    title = m_session->contactName();
+    title = tr("%1 (%2)").arg(title, presence);
   }
   if (m_session->getHasAssociatedFirstCall()) title = tr("%1: ").arg(tr("Transfer Call")) + title;
   setTitle(title);
