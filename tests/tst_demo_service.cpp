@@ -508,10 +508,11 @@ class TestDemoService : public QObject {
     QVERIFY(!xmpp->kickParticipant("nowhere@conference.demo.zent", "bob"));
   }
 
-  // The demo's own words are in the catalogues and speak the language
-  // installed when the service makes them: a session opened in Spanish keeps
-  // what it was given after a switch to English; the next account's speaks
-  // English. Names of people stay as they are.
+  // The demo's own words (data, notes, the service's answers) are in the
+  // catalogues and speak the language installed when the service makes
+  // them: a session opened in Spanish keeps what it was given after a switch
+  // to English; the next account's speaks English. Names of people stay as
+  // they are.
   void demoTextsSpeakTheLanguageOfTheirMaking() {
     Service& s = Service::instance();
     QStringList texts;
@@ -548,6 +549,13 @@ class TestDemoService : public QObject {
     QCOMPARE(xmpp->roomName("release-planning@conference.demo.zent"),
              QString("Planificación de versiones"));
     QCOMPARE(Service::presenceNotes(14), QStringList{"En una llamada"});
+    // The service's answers too.
+    RAZ::Xsi::XsiCredentialsControl* control = session->xsiCredentialsControl();
+    QSignalSpy result(control, SIGNAL(passwordChangeResult(bool, RAZ::Xsi::XsiErrorInfo)));
+    control->changePassword("wrong", "new-one");
+    QVERIFY(result.wait(5000));
+    QCOMPARE(result.last().at(1).value<RAZ::Xsi::XsiErrorInfo>().message,
+             QString("La contraseña actual no es correcta."));
 
     spanish.reset();
     QCOMPARE(contacts->getGroup(1)->getName(), QString("Equipo"));

@@ -4456,5 +4456,55 @@ Are you sure you want to continue?</translation>
         <source>Mobile</source>
         <translation>Mobile</translation>
     </message>
+    <message>
+        <source>Rejected: Do Not Disturb</source>
+        <translation>Rejected: Do Not Disturb</translation>
+    </message>
+    <message>
+        <source>Forwarded to %1</source>
+        <translation>Forwarded to %1</translation>
+    </message>
+    <message>
+        <source>Demo video</source>
+        <translation>Demo video</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>You</translation>
+    </message>
+    <message>
+        <source>Shared screen
+</source>
+        <translation>Shared screen
+</translation>
+    </message>
+    <message>
+        <source>No credentials</source>
+        <translation>No credentials</translation>
+    </message>
+    <message>
+        <source>Authentication failed</source>
+        <translation>Authentication failed</translation>
+    </message>
+    <message>
+        <source>Network error</source>
+        <translation>Network error</translation>
+    </message>
+    <message>
+        <source>The location could not be added: its number is empty or listed already</source>
+        <translation>The location could not be added: its number is empty or listed already</translation>
+    </message>
+    <message>
+        <source>The service is not assigned to this account</source>
+        <translation>The service is not assigned to this account</translation>
+    </message>
+    <message>
+        <source>The current password is not correct.</source>
+        <translation>The current password is not correct.</translation>
+    </message>
+    <message>
+        <source>The new password is not accepted.</source>
+        <translation>The new password is not accepted.</translation>
+    </message>
 </context>
 </TS>

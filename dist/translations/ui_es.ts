@@ -4397,5 +4397,55 @@ Are you sure you want to continue?</source>
         <source>Mobile</source>
         <translation>Móvil</translation>
     </message>
+    <message>
+        <source>Rejected: Do Not Disturb</source>
+        <translation>Rechazada: No molestar</translation>
+    </message>
+    <message>
+        <source>Forwarded to %1</source>
+        <translation>Desviada a %1</translation>
+    </message>
+    <message>
+        <source>Demo video</source>
+        <translation>Vídeo de demostración</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Usted</translation>
+    </message>
+    <message>
+        <source>Shared screen
+</source>
+        <translation>Pantalla compartida
+</translation>
+    </message>
+    <message>
+        <source>No credentials</source>
+        <translation>Sin credenciales</translation>
+    </message>
+    <message>
+        <source>Authentication failed</source>
+        <translation>Error de autenticación</translation>
+    </message>
+    <message>
+        <source>Network error</source>
+        <translation>Error de red</translation>
+    </message>
+    <message>
+        <source>The location could not be added: its number is empty or listed already</source>
+        <translation>No se pudo agregar la ubicación: su número está vacío o ya figura en la lista</translation>
+    </message>
+    <message>
+        <source>The service is not assigned to this account</source>
+        <translation>El servicio no está asignado a esta cuenta</translation>
+    </message>
+    <message>
+        <source>The current password is not correct.</source>
+        <translation>La contraseña actual no es correcta.</translation>
+    </message>
+    <message>
+        <source>The new password is not accepted.</source>
+        <translation>La nueva contraseña no se acepta.</translation>
+    </message>
 </context>
 </TS>

@@ -202,11 +202,11 @@ QString CommsSessionController::turnAwayNote() const {
     return settings.services.contains(id) && settings.services.value(id).state == 1;
   };
   // Do Not Disturb wins: the service rejects before it forwards.
-  if (active(Service::DoNotDisturb)) return QStringLiteral("Rejected: Do Not Disturb");
+  if (active(Service::DoNotDisturb)) return RAZ::Demo::Service::tr("Rejected: Do Not Disturb");
   if (active(Service::CallForwardingAlways)) {
     const QString number = settings.services.value(Service::CallForwardingAlways)
                                .attributes.value(QStringLiteral("forwardToPhoneNumber"));
-    if (!number.isEmpty()) return QStringLiteral("Forwarded to %1").arg(number);
+    if (!number.isEmpty()) return RAZ::Demo::Service::tr("Forwarded to %1").arg(number);
   }
   return QString();
 }

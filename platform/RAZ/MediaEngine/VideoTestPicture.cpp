@@ -1,4 +1,5 @@
 #include "RAZ/MediaEngine/VideoTestPicture.h"
+#include "RAZ/Demo/Service.h"
 
 #include <QEvent>
 #include <QLinearGradient>
@@ -98,7 +99,8 @@ void VideoTestPicture::paint() {
   p.setFont(f);
   p.setPen(Qt::black);
   const QString text = QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz")).left(10);
-  const QString label = m_role == Remote ? QStringLiteral("Demo video") : QStringLiteral("You");
+  const QString label =
+      m_role == Remote ? RAZ::Demo::Service::tr("Demo video") : RAZ::Demo::Service::tr("You");
   p.drawText(r.adjusted(2, 2, 2, 2), Qt::AlignCenter, label + QLatin1Char('\n') + text);
   p.setPen(Qt::white);
   p.drawText(r, Qt::AlignCenter, label + QLatin1Char('\n') + text);

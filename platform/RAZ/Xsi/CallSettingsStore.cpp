@@ -135,11 +135,11 @@ QString CallSettingsStore::errorText(RAZ::Xsi::XsiComponent::Error error,
     case RAZ::Xsi::XsiComponent::ServerError:
       return info.message;
     case RAZ::Xsi::XsiComponent::NoCredentials:
-      return QStringLiteral("No credentials");
+      return RAZ::Demo::Service::tr("No credentials");
     case RAZ::Xsi::XsiComponent::AuthenticationFailed:
-      return QStringLiteral("Authentication failed");
+      return RAZ::Demo::Service::tr("Authentication failed");
     case RAZ::Xsi::XsiComponent::NetworkError:
-      return QStringLiteral("Network error");
+      return RAZ::Demo::Service::tr("Network error");
     default:
       return QString();
   }

@@ -4,6 +4,7 @@
 
 #include <TP/Core/Logging.h>
 
+#include "RAZ/Demo/Service.h"
 #include "RAZ/Xsi/CallSettingsStore.h"
 
 namespace RAZ {
@@ -221,8 +222,8 @@ void GranitewayAnywhereController::addLocation(const QString& number) {
     if (trimmed.isEmpty() || storedIndex(list, trimmed) >= 0) {
       RAZ::Xsi::XsiErrorInfo info;
       info.code = 409;
-      info.message =
-          QStringLiteral("The location could not be added: its number is empty or listed already");
+      info.message = RAZ::Demo::Service::tr(
+          "The location could not be added: its number is empty or listed already");
       emit operationFailed(RAZ::Xsi::XsiComponent::ServerError, info);
       return;
     }

@@ -1,4 +1,5 @@
 #include "RAZ/Xsi/XsiCredentialsControl.h"
+#include "RAZ/Demo/Service.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -25,10 +26,10 @@ void XsiCredentialsControl::changePassword(const QString& oldPassword, const QSt
     m_nextError = XsiErrorInfo();
   } else if (oldPassword != m_password) {
     error.code = 401;
-    error.message = QStringLiteral("The current password is not correct.");
+    error.message = RAZ::Demo::Service::tr("The current password is not correct.");
   } else if (newPassword.isEmpty() || newPassword == oldPassword) {
     error.code = 400;
-    error.message = QStringLiteral("The new password is not accepted.");
+    error.message = RAZ::Demo::Service::tr("The new password is not accepted.");
   }
   const bool ok = !error.isError();
   if (ok) {
