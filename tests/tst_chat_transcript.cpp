@@ -21,6 +21,7 @@
 
 #include "DemoFixture.h"
 #include "Models/Chat/MessageModel.h"
+#include "Models/Chat/TranscriptBridge.h"
 #include "Models/Chat/TranscriptPage.h"
 #include "TestSupport.h"
 #include "libqml/utils/Style.h"
@@ -218,6 +219,37 @@ class TstChatTranscript : public QObject {
     QWebPage page;
     QCOMPARE(page.mainFrame()->evaluateJavaScript(s).toString(),
              QString("a\"b'c\\d</script>\n\xe2\x80\xa8"));
+  }
+
+  // The page bridge follows the model and chat it is given until they are
+  // destroyed, and says so each time.
+  void bridgeLetsGoOfWhatIsDestroyed() {
+    Models::Chat::TranscriptBridge bridge;
+    QSignalSpy models(&bridge, SIGNAL(modelChanged()));
+    QSignalSpy chats(&bridge, SIGNAL(chatChanged()));
+    QSignalSpy messages(&bridge, SIGNAL(lastMessageChanged()));
+    auto model = std::make_unique<MessageModel>();
+    auto chat = std::make_unique<RAZ::Controllers::ChatInterface>("bob@demo.zent", false);
+    for (int twice = 0; twice < 2; ++twice) {
+      QVERIFY(bridge.setProperty("model", QVariant::fromValue<QObject*>(model.get())));
+      QVERIFY(bridge.setProperty("chat", QVariant::fromValue<QObject*>(chat.get())));
+      QVERIFY(bridge.setProperty("lastMessage", "<p>a</p>"));
+    }
+    QCOMPARE(models.count(), 1);
+    QCOMPARE(chats.count(), 1);
+    QCOMPARE(messages.count(), 1);
+    model.reset();
+    QCOMPARE(models.count(), 2);
+    QCOMPARE(bridge.property("model").value<QObject*>(), nullptr);
+    chat.reset();
+    QCOMPARE(chats.count(), 2);
+    QCOMPARE(bridge.property("chat").value<QObject*>(), nullptr);
+    // Clicks from the page after that reach nothing.
+    bridge.acceptClicked("1");
+    bridge.performHtmlCommand("delete", 1);
+    // Anything but a message model is no model.
+    QVERIFY(bridge.setProperty("model", QVariant::fromValue<QObject*>(&bridge)));
+    QCOMPARE(models.count(), 2);
   }
 
   void skeletonAndStyle() {

@@ -225,6 +225,30 @@ class TestMainWindowParts : public QObject {
     QCOMPARE(handler.currentIndex(), -1);
   }
 
+  // The selection the scene reads says when it changes: a click, the rows
+  // removed under it, a reset of the list.
+  void selectionSaysWhenItChanges() {
+    QObject owner;
+    QList<QObject*> objects;
+    QStandardItemModel* model = contactList({false, false, false}, &objects, &owner);
+    QItemSelectionModel selection(model);
+    Utils::ContactSelectionHandler handler(model, &selection);
+    QSignalSpy changed(&handler, SIGNAL(selectionChanged()));
+    handler.select(1, 0);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(handler.property("selection").toList().size(), 1);
+    handler.select(1, 0);  // the same row again: nothing changes
+    QCOMPARE(changed.count(), 1);
+    model->removeRow(2);
+    QCOMPARE(changed.count(), 2);
+    QVERIFY(handler.property("selection").toList().isEmpty());
+    handler.select(0, 0);
+    QCOMPARE(changed.count(), 3);
+    model->clear();
+    QCOMPARE(changed.count(), 4);
+    QVERIFY(handler.property("selection").toList().isEmpty());
+  }
+
   void keyboardSkipsHeaders() {
     QObject owner;
     QList<QObject*> objects;

@@ -215,9 +215,11 @@ void TestNotifyPopups::callAnswerButtonsReportHowTheCallWasAnswered() {
 
   QSignalSpy accepted(n, SIGNAL(callNotificationAccepted()));
   QSignalSpy ignored(n, SIGNAL(callNotificationIgnored()));
+  QSignalSpy answers(n, SIGNAL(answerChanged()));
   QVERIFY(QMetaObject::invokeMethod(video, "clicked"));
   QCOMPARE(accepted.count(), 1);
   QCOMPARE(n->answer(), QStringLiteral("video"));
+  QCOMPARE(answers.count(), 1);
   QVERIFY(QMetaObject::invokeMethod(decline, "clicked"));
   QCOMPARE(ignored.count(), 1);
 
@@ -232,6 +234,7 @@ void TestNotifyPopups::callAnswerButtonsReportHowTheCallWasAnswered() {
   QCOMPARE(ignored.count(), 1);
   QCOMPARE(accepted.count(), 2);
   QCOMPARE(n->answer(), QStringLiteral("audio"));
+  QCOMPARE(answers.count(), 2);
   delete n;
 }
 

@@ -795,6 +795,32 @@ class TestQmlItems : public QObject {
     QCOMPARE(scene.root()->property("drops").toInt(), enters ? 1 : 0);
   }
 
+  // The types a drop area takes and the buttons a drag area answers are
+  // followed by the scene's bindings; a write that changes nothing is quiet.
+  void dragDropChoicesAreFollowed() {
+    Scene scene(
+        "Item { property int kinds: drop.mimeTypes.length\n"
+        "  property int buttons: drag.acceptedMouseButtons\n"
+        "  DropArea { id: drop; objectName: \"drop\" }\n"
+        "  DragArea { id: drag; objectName: \"drag\" } }\n");
+    QVERIFY2(scene.root(), qPrintable(scene.errors));
+    auto* drop = scene.find<DeclarativeDropArea>("drop");
+    auto* drag = scene.find<DeclarativeDragArea>("drag");
+    QCOMPARE(scene.root()->property("buttons").toInt(), int(Qt::LeftButton));
+    QSignalSpy kinds(drop, SIGNAL(mimeTypesChanged()));
+    QSignalSpy buttons(drag, SIGNAL(acceptedMouseButtonsChanged()));
+    for (int twice = 0; twice < 2; ++twice) {
+      drop->setMimeTypes({"text/plain", "application/zent.contact"});
+      QVERIFY(drag->setProperty("acceptedMouseButtons",
+                                QVariant::fromValue(Qt::MouseButtons(Qt::RightButton))));
+    }
+    QCOMPARE(scene.root()->property("kinds").toInt(), 2);
+    QCOMPARE(scene.root()->property("buttons").toInt(), int(Qt::RightButton));
+    QCOMPARE(drag->acceptedMouseButtons(), Qt::MouseButtons(Qt::RightButton));
+    QCOMPARE(kinds.count(), 1);
+    QCOMPARE(buttons.count(), 1);
+  }
+
   void droppedFilesGiveTheirFirstUrl() {
     Scene scene(
         "Item { property url first; property string second\n"

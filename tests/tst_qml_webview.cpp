@@ -348,6 +348,66 @@ class TestQmlWebView : public QObject {
     QVERIFY(!scene.web->createWindow(QWebPage::WebBrowserWindow));
     QVERIFY(!scene.web->createWindow(QWebPage::WebModalDialog));
   }
+
+  // What a scene may bind to says when it changes, and says nothing when a
+  // write leaves it as it was.
+  void writesNotifyOnlyChanges_data() {
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QByteArray>("property");
+    QTest::addColumn<QVariant>("value");
+    QTest::newRow("base address") << "web" << QByteArray("baseUrl")
+                                  << QVariant(QUrl("qrc:/windows/CommunicationsWindow/Chat/"));
+    QTest::newRow("scripts") << "settings" << QByteArray("javascriptEnabled") << QVariant(false);
+    QTest::newRow("font size") << "settings" << QByteArray("defaultFontSize") << QVariant(23);
+    QTest::newRow("font family") << "settings" << QByteArray("standardFontFamily")
+                                 << QVariant(QString("Zent Test Sans"));
+    QTest::newRow("window object name")
+        << "attached" << QByteArray("windowObjectName") << QVariant(QString("bridge"));
+  }
+  void writesNotifyOnlyChanges() {
+    QFETCH(QString, target);
+    QFETCH(QByteArray, property);
+    QFETCH(QVariant, value);
+    WebScene scene("html: \"<p>x</p>\"");
+    QVERIFY(scene.web);
+    QObject exposed;
+    QObject* object = scene.web;
+    if (target == "settings") object = scene.web->property("settings").value<QObject*>();
+    if (target == "attached")
+      object = qmlAttachedPropertiesObject<QDeclarativeWebView2>(&exposed, true);
+    QVERIFY(object);
+    const QMetaProperty p =
+        object->metaObject()->property(object->metaObject()->indexOfProperty(property.constData()));
+    QVERIFY(p.hasNotifySignal());
+    QVERIFY(p.read(object) != value);
+    QSignalSpy changed(object, QByteArray("2" + p.notifySignal().methodSignature()).constData());
+    QVERIFY(p.write(object, value));
+    QCOMPARE(p.read(object), value);
+    QCOMPARE(changed.count(), 1);
+    QVERIFY(p.write(object, value));
+    QCOMPARE(changed.count(), 1);
+  }
+
+  // A binding to the published objects follows the list as it is filled and
+  // emptied.
+  void windowObjectListIsFollowed() {
+    WebScene scene("html: \"<p>x</p>\"; property int published: javaScriptWindowObjects.length");
+    QVERIFY(scene.web);
+    QCOMPARE(scene.web->property("published").toInt(), 0);
+    QObject first;
+    QObject second;
+    QQmlListProperty<QObject> list = scene.web->javaScriptWindowObjects();
+    list.append(&list, &first);
+    list.append(&list, &second);
+    QCOMPARE(scene.web->property("published").toInt(), 2);
+    QCOMPARE(list.at(&list, 1), &second);
+    QCOMPARE(list.at(&list, 2), nullptr);
+    QSignalSpy changed(scene.web, SIGNAL(javaScriptWindowObjectsChanged()));
+    list.clear(&list);
+    QCOMPARE(scene.web->property("published").toInt(), 0);
+    list.clear(&list);
+    QCOMPARE(changed.count(), 1);
+  }
 };
 
 ZENT_TEST_MAIN(TestQmlWebView, QApplication)

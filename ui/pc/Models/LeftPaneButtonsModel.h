@@ -23,7 +23,10 @@ namespace Models {
 // the pane sorts on.
 class LeftPaneButtonsModel : public QAbstractListModel {
   Q_OBJECT
-  Q_PROPERTY(int lastActiveView READ lastActiveView WRITE setLastActiveView)
+  // Reads the view restored at construction, which never changes; a write is
+  // only kept for the next main window, so there is nothing to notify.
+  Q_PROPERTY(  // clazy:exclude=qproperty-without-notify
+      int lastActiveView READ lastActiveView WRITE setLastActiveView)
 
  public:
   enum LeftPaneButtonType {

@@ -26,7 +26,7 @@ namespace Utils {
 // One entry of the availability menu; its data is the presence state it sets.
 class PresenceAction : public QAction {
   Q_OBJECT
-  Q_PROPERTY(QVariant data READ data)
+  Q_PROPERTY(QVariant data READ data NOTIFY changed)
 
  public:
   PresenceAction(int state, const QIcon& icon, QObject* parent = nullptr);

@@ -13,9 +13,15 @@ SelectionHandlerBase::SelectionHandlerBase(QAbstractItemModel* model,
   if (model && selection)
     connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, selection,
             &QItemSelectionModel::clearSelection);
-  if (selection)
+  // A reset empties the selection model without a signal of its own.
+  if (model)
+    connect(model, &QAbstractItemModel::modelReset, this, &SelectionHandlerBase::selectionChanged);
+  if (selection) {
     connect(selection, &QItemSelectionModel::currentChanged, this,
             &SelectionHandlerBase::currentIndexChanged);
+    connect(selection, &QItemSelectionModel::selectionChanged, this,
+            &SelectionHandlerBase::selectionChanged);
+  }
 }
 
 QObject* SelectionHandlerBase::objectAt(const QModelIndex& index) const {

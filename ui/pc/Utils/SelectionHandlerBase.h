@@ -20,7 +20,7 @@ namespace Utils {
 // selection: an index kept across it could name another row.
 class SelectionHandlerBase : public QObject {
   Q_OBJECT
-  Q_PROPERTY(QVariantList selection READ selectionVariant)
+  Q_PROPERTY(QVariantList selection READ selectionVariant NOTIFY selectionChanged)
   Q_PROPERTY(int currentIndex READ currentIndex WRITE setCurrentIndex NOTIFY currentIndexChanged)
 
  public:
@@ -57,6 +57,8 @@ class SelectionHandlerBase : public QObject {
 
  signals:
   void currentIndexChanged();
+  // The selected rows changed, or the model was reset under them.
+  void selectionChanged();
 
  protected:
   QObject* objectAt(const QModelIndex& index) const;

@@ -24,13 +24,35 @@ void TranscriptBridge::showInFolderClicked(const QString& transferId) {
     QMetaObject::invokeMethod(m_model, "showFileInFolderClicked", Q_ARG(QVariant, transferId));
 }
 
+void TranscriptBridge::setModel(MessageModel* model) {
+  if (model == m_model) return;
+  if (m_model) disconnect(m_model, &QObject::destroyed, this, &TranscriptBridge::modelChanged);
+  m_model = model;
+  if (model) connect(model, &QObject::destroyed, this, &TranscriptBridge::modelChanged);
+  emit modelChanged();
+}
+
+void TranscriptBridge::setChat(RAZ::Controllers::ChatInterface* chat) {
+  if (chat == m_chat) return;
+  if (m_chat) disconnect(m_chat, &QObject::destroyed, this, &TranscriptBridge::chatChanged);
+  m_chat = chat;
+  if (chat) connect(chat, &QObject::destroyed, this, &TranscriptBridge::chatChanged);
+  emit chatChanged();
+}
+
+void TranscriptBridge::setLastMessage(const QString& html) {
+  if (html == m_lastMessage) return;
+  m_lastMessage = html;
+  emit lastMessageChanged();
+}
+
 QObject* TranscriptBridge::modelObject() const { return m_model.data(); }
 void TranscriptBridge::setModelObject(QObject* model) {
-  m_model = qobject_cast<MessageModel*>(model);
+  setModel(qobject_cast<MessageModel*>(model));
 }
 QObject* TranscriptBridge::chatObject() const { return m_chat.data(); }
 void TranscriptBridge::setChatObject(QObject* chat) {
-  m_chat = qobject_cast<RAZ::Controllers::ChatInterface*>(chat);
+  setChat(qobject_cast<RAZ::Controllers::ChatInterface*>(chat));
 }
 
 void TranscriptBridge::performHtmlCommand(const QString& command, int id) {

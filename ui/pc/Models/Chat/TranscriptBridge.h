@@ -16,16 +16,18 @@ class MessageModel;
 // clicks back to the transcript model and the chat.
 class TranscriptBridge : public QObject {
   Q_OBJECT
-  Q_PROPERTY(QString lastMessage READ lastMessage WRITE setLastMessage)
+  Q_PROPERTY(QString lastMessage READ lastMessage WRITE setLastMessage NOTIFY lastMessageChanged)
   // The scene's way in: the transcript model and the session's chat.
-  Q_PROPERTY(QObject* model READ modelObject WRITE setModelObject)
-  Q_PROPERTY(QObject* chat READ chatObject WRITE setChatObject)
+  Q_PROPERTY(QObject* model READ modelObject WRITE setModelObject NOTIFY modelChanged)
+  Q_PROPERTY(QObject* chat READ chatObject WRITE setChatObject NOTIFY chatChanged)
 
  public:
   explicit TranscriptBridge(QObject* parent = nullptr) : QObject(parent) {}
 
-  void setModel(Models::Chat::MessageModel* model) { m_model = model; }
-  void setChat(RAZ::Controllers::ChatInterface* chat) { m_chat = chat; }
+  // Each is followed until it is replaced or destroyed; either change is
+  // notified.
+  void setModel(Models::Chat::MessageModel* model);
+  void setChat(RAZ::Controllers::ChatInterface* chat);
   QObject* modelObject() const;
   void setModelObject(QObject* model);
   QObject* chatObject() const;
@@ -36,7 +38,7 @@ class TranscriptBridge : public QObject {
   Q_INVOKABLE QString scriptString(const QString& text) const { return jsString(text); }
   static QString jsString(const QString& text);
   QString lastMessage() const { return m_lastMessage; }
-  void setLastMessage(const QString& html) { m_lastMessage = html; }
+  void setLastMessage(const QString& html);
 
   Q_INVOKABLE QString getLatestMessage() const { return m_lastMessage; }
   Q_INVOKABLE void acceptClicked(const QString& transferId);
@@ -45,6 +47,11 @@ class TranscriptBridge : public QObject {
   Q_INVOKABLE void showInFolderClicked(const QString& transferId);
   // "delete" asks the chat to delete the message; other commands are ignored.
   Q_INVOKABLE void performHtmlCommand(const QString& command, int id);
+
+ signals:
+  void lastMessageChanged();
+  void modelChanged();
+  void chatChanged();
 
  private:
   QPointer<Models::Chat::MessageModel> m_model;

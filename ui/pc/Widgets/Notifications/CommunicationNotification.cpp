@@ -53,7 +53,10 @@ QString CommunicationNotification::applicationName() const {
 }
 
 void CommunicationNotification::answerWith(const QString& how) {
-  m_answer = how;
+  if (how != m_answer) {
+    m_answer = how;
+    emit answerChanged();
+  }
   emit callNotificationAccepted();
 }
 

@@ -14,9 +14,10 @@ class CommunicationNotification : public View {
   Q_OBJECT
   Q_PROPERTY(QObject* session READ session NOTIFY sessionChanged)
   Q_PROPERTY(NotificationType type READ type CONSTANT)
-  Q_PROPERTY(QPoint mousePos READ mousePos)
+  // Follows the pointer, which sends no signal: read when needed.
+  Q_PROPERTY(QPoint mousePos READ mousePos)  // clazy:exclude=qproperty-without-notify
   Q_PROPERTY(QString applicationName READ applicationName CONSTANT)
-  Q_PROPERTY(QString answer READ answer)
+  Q_PROPERTY(QString answer READ answer NOTIFY answerChanged)
   // Always empty; texts that append it are evaluated again when the
   // interface language changes.
   Q_PROPERTY(QString languageChangeProperty READ languageChangeProperty NOTIFY languageChanged)
@@ -59,6 +60,7 @@ class CommunicationNotification : public View {
   void webcollabNotificationIgnored();
   void sessionChanged();
   void languageChanged();
+  void answerChanged();
 
  protected:
   void changeEvent(QEvent* e) override;

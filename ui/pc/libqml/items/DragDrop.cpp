@@ -96,6 +96,12 @@ void DeclarativeDropArea::setEnabled(bool enabled) {
   emit enabledChanged();
 }
 
+void DeclarativeDropArea::setMimeTypes(const QStringList& types) {
+  if (types == m_mimeTypes) return;
+  m_mimeTypes = types;
+  emit mimeTypesChanged();
+}
+
 bool DeclarativeDropArea::wants(const QMimeData* data) const {
   if (!data) return false;
   for (const QString& type : m_mimeTypes)
@@ -192,6 +198,12 @@ void DeclarativeDragArea::setDefaultAction(Qt::DropAction action) {
   if (action == m_defaultAction) return;
   m_defaultAction = action;
   emit defaultActionChanged();
+}
+
+void DeclarativeDragArea::setAcceptedButtons(Qt::MouseButtons buttons) {
+  if (buttons == acceptedMouseButtons()) return;
+  setAcceptedMouseButtons(buttons);
+  emit acceptedMouseButtonsChanged();
 }
 
 QMimeData* DeclarativeDragArea::dragMimeData(const QString& mimeType, const QByteArray& data) {

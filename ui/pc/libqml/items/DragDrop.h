@@ -98,7 +98,7 @@ class DeclarativeDragDropEvent : public QObject {
 class DeclarativeDropArea : public QQuickItem {
   Q_OBJECT
   Q_PROPERTY(bool enabled READ isEnabled WRITE setEnabled NOTIFY enabledChanged)
-  Q_PROPERTY(QStringList mimeTypes READ mimeTypes WRITE setMimeTypes)
+  Q_PROPERTY(QStringList mimeTypes READ mimeTypes WRITE setMimeTypes NOTIFY mimeTypesChanged)
 
  public:
   explicit DeclarativeDropArea(QQuickItem* parent = nullptr);
@@ -106,7 +106,7 @@ class DeclarativeDropArea : public QQuickItem {
   bool isEnabled() const { return m_enabled; }
   void setEnabled(bool enabled);
   QStringList mimeTypes() const { return m_mimeTypes; }
-  void setMimeTypes(const QStringList& types) { m_mimeTypes = types; }
+  void setMimeTypes(const QStringList& types);
 
   // Whether `data` holds one of the types this area asked for.
   bool wants(const QMimeData* data) const;
@@ -118,6 +118,7 @@ class DeclarativeDropArea : public QQuickItem {
   // Notifies this element's own enabled (whether it takes part in drag and
   // drop), which shadows the item's.
   void enabledChanged();  // clazy:exclude=overridden-signal
+  void mimeTypesChanged();
 
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -139,16 +140,20 @@ class DeclarativeDragArea : public QQuickItem {
   Q_PROPERTY(QQmlComponent* delegate READ delegate WRITE setDelegate NOTIFY delegateChanged RESET
                  resetDelegate)
   Q_PROPERTY(QQuickItem* source READ source WRITE setSource NOTIFY sourceChanged RESET resetSource)
-  Q_PROPERTY(QByteArray data READ data WRITE setData)
-  Q_PROPERTY(QString mimeType READ mimeType WRITE setMimeType)
+  // What a drag carries: the scene sets them as a press starts one, and the
+  // drag reads them then. They are stored without a change signal.
+  Q_PROPERTY(  // clazy:exclude=qproperty-without-notify
+      QByteArray data READ data WRITE setData)
+  Q_PROPERTY(  // clazy:exclude=qproperty-without-notify
+      QString mimeType READ mimeType WRITE setMimeType)
   Q_PROPERTY(QQuickItem* target READ target NOTIFY targetChanged)
   Q_PROPERTY(bool enabled READ isEnabled WRITE setEnabled NOTIFY enabledChanged)
   Q_PROPERTY(Qt::DropActions supportedActions READ supportedActions WRITE setSupportedActions NOTIFY
                  supportedActionsChanged)
   Q_PROPERTY(Qt::DropAction defaultAction READ defaultAction WRITE setDefaultAction NOTIFY
                  defaultActionChanged)
-  Q_PROPERTY(
-      Qt::MouseButtons acceptedMouseButtons READ acceptedMouseButtons WRITE setAcceptedMouseButtons)
+  Q_PROPERTY(Qt::MouseButtons acceptedMouseButtons READ acceptedMouseButtons WRITE
+                 setAcceptedButtons NOTIFY acceptedMouseButtonsChanged)
 
  public:
   explicit DeclarativeDragArea(QQuickItem* parent = nullptr);
@@ -171,6 +176,8 @@ class DeclarativeDragArea : public QQuickItem {
   void setSupportedActions(Qt::DropActions actions);
   Qt::DropAction defaultAction() const { return m_defaultAction; }
   void setDefaultAction(Qt::DropAction action);
+  // The item's accepted buttons, set with the change notified.
+  void setAcceptedButtons(Qt::MouseButtons buttons);
 
   // The MIME data a drag of `data` under `mimeType` carries: the bytes under
   // the type and as text. Null when either is empty.
@@ -191,6 +198,7 @@ class DeclarativeDragArea : public QQuickItem {
   void pressed(int button, int modifiers);
   void clicked(int button, int modifiers);
   void doubleClicked(int button, int modifiers);
+  void acceptedMouseButtonsChanged();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;

@@ -175,6 +175,30 @@ void WebLinkRouter::setDesktopOpener(Handler opener) { desktopOpener() = std::mo
 
 void WebLinkRouter::setProductHandler(Handler handler) { productHandler() = std::move(handler); }
 
+void QDeclarativeWebViewAttached::setWindowObjectName(const QString& n) {
+  if (n == m_name) return;
+  m_name = n;
+  emit windowObjectNameChanged();
+}
+
+void QDeclarativeWebSettings::setFamily(int which, const QString& family) {
+  const QString before = e->fontFamily(which);
+  e->setFontFamily(which, family);
+  if (e->fontFamily(which) != before) emit changed();
+}
+
+void QDeclarativeWebSettings::setSize(int which, int size) {
+  const int before = e->fontSize(which);
+  e->setFontSize(which, size);
+  if (e->fontSize(which) != before) emit changed();
+}
+
+void QDeclarativeWebSettings::setFlag(int which, bool on) {
+  const bool before = e->testAttribute(which);
+  e->setAttribute(which, on);
+  if (e->testAttribute(which) != before) emit changed();
+}
+
 QObject* QDeclarativeWebView2::createWindowPage(int type) {
   return createWindow(static_cast<QWebPage::WebWindowType>(type));
 }
@@ -301,7 +325,35 @@ QAction* QDeclarativeWebView2::pageAction(QWebPage::WebAction action) const {
 }
 
 QQmlListProperty<QObject> QDeclarativeWebView2::javaScriptWindowObjects() {
-  return QQmlListProperty<QObject>(this, &m_windowObjects);
+  return QQmlListProperty<QObject>(this, &m_windowObjects, &appendWindowObject, &windowObjectCount,
+                                   &windowObjectAt, &clearWindowObjects);
+}
+
+void QDeclarativeWebView2::appendWindowObject(QQmlListProperty<QObject>* list, QObject* object) {
+  auto* view = static_cast<QDeclarativeWebView2*>(list->object);
+  view->m_windowObjects.append(object);
+  emit view->javaScriptWindowObjectsChanged();
+}
+
+int QDeclarativeWebView2::windowObjectCount(QQmlListProperty<QObject>* list) {
+  return static_cast<QDeclarativeWebView2*>(list->object)->m_windowObjects.size();
+}
+
+QObject* QDeclarativeWebView2::windowObjectAt(QQmlListProperty<QObject>* list, int index) {
+  return static_cast<QDeclarativeWebView2*>(list->object)->m_windowObjects.value(index);
+}
+
+void QDeclarativeWebView2::clearWindowObjects(QQmlListProperty<QObject>* list) {
+  auto* view = static_cast<QDeclarativeWebView2*>(list->object);
+  if (view->m_windowObjects.isEmpty()) return;
+  view->m_windowObjects.clear();
+  emit view->javaScriptWindowObjectsChanged();
+}
+
+void QDeclarativeWebView2::setBaseUrl(const QUrl& url) {
+  if (url == m_baseUrl) return;
+  m_baseUrl = url;
+  emit baseUrlChanged();
 }
 
 void QDeclarativeWebView2::windowObjectCleared() {

@@ -66,12 +66,16 @@ class WebLinkRouter {
 // Attached properties of the web view element ("WebView2.windowObjectName").
 class QDeclarativeWebViewAttached : public QObject {
   Q_OBJECT
-  Q_PROPERTY(QString windowObjectName READ windowObjectName WRITE setWindowObjectName)
+  Q_PROPERTY(QString windowObjectName READ windowObjectName WRITE setWindowObjectName NOTIFY
+                 windowObjectNameChanged)
 
  public:
   explicit QDeclarativeWebViewAttached(QObject* parent = nullptr) : QObject(parent) {}
   QString windowObjectName() const { return m_name; }
-  void setWindowObjectName(const QString& n) { m_name = n; }
+  void setWindowObjectName(const QString& n);
+
+ signals:
+  void windowObjectNameChanged();
 
  private:
   QString m_name;
@@ -80,143 +84,149 @@ class QDeclarativeWebViewAttached : public QObject {
 // The settings of a web view's page, by name.
 class QDeclarativeWebSettings : public QObject {
   Q_OBJECT
-  Q_PROPERTY(QString standardFontFamily READ standardFontFamily WRITE set_standardFontFamily)
-  Q_PROPERTY(QString fixedFontFamily READ fixedFontFamily WRITE set_fixedFontFamily)
-  Q_PROPERTY(QString serifFontFamily READ serifFontFamily WRITE set_serifFontFamily)
-  Q_PROPERTY(QString sansSerifFontFamily READ sansSerifFontFamily WRITE set_sansSerifFontFamily)
-  Q_PROPERTY(QString cursiveFontFamily READ cursiveFontFamily WRITE set_cursiveFontFamily)
-  Q_PROPERTY(QString fantasyFontFamily READ fantasyFontFamily WRITE set_fantasyFontFamily)
-  Q_PROPERTY(int minimumFontSize READ minimumFontSize WRITE set_minimumFontSize)
+  Q_PROPERTY(QString standardFontFamily READ standardFontFamily WRITE set_standardFontFamily NOTIFY
+                 changed)
+  Q_PROPERTY(QString fixedFontFamily READ fixedFontFamily WRITE set_fixedFontFamily NOTIFY changed)
+  Q_PROPERTY(QString serifFontFamily READ serifFontFamily WRITE set_serifFontFamily NOTIFY changed)
+  Q_PROPERTY(QString sansSerifFontFamily READ sansSerifFontFamily WRITE set_sansSerifFontFamily
+                 NOTIFY changed)
   Q_PROPERTY(
-      int minimumLogicalFontSize READ minimumLogicalFontSize WRITE set_minimumLogicalFontSize)
-  Q_PROPERTY(int defaultFontSize READ defaultFontSize WRITE set_defaultFontSize)
-  Q_PROPERTY(int defaultFixedFontSize READ defaultFixedFontSize WRITE set_defaultFixedFontSize)
-  Q_PROPERTY(bool autoLoadImages READ autoLoadImages WRITE set_autoLoadImages)
-  Q_PROPERTY(bool javascriptEnabled READ javascriptEnabled WRITE set_javascriptEnabled)
-  Q_PROPERTY(bool javaEnabled READ javaEnabled WRITE set_javaEnabled)
-  Q_PROPERTY(bool pluginsEnabled READ pluginsEnabled WRITE set_pluginsEnabled)
+      QString cursiveFontFamily READ cursiveFontFamily WRITE set_cursiveFontFamily NOTIFY changed)
   Q_PROPERTY(
-      bool privateBrowsingEnabled READ privateBrowsingEnabled WRITE set_privateBrowsingEnabled)
+      QString fantasyFontFamily READ fantasyFontFamily WRITE set_fantasyFontFamily NOTIFY changed)
+  Q_PROPERTY(int minimumFontSize READ minimumFontSize WRITE set_minimumFontSize NOTIFY changed)
+  Q_PROPERTY(int minimumLogicalFontSize READ minimumLogicalFontSize WRITE set_minimumLogicalFontSize
+                 NOTIFY changed)
+  Q_PROPERTY(int defaultFontSize READ defaultFontSize WRITE set_defaultFontSize NOTIFY changed)
+  Q_PROPERTY(int defaultFixedFontSize READ defaultFixedFontSize WRITE set_defaultFixedFontSize
+                 NOTIFY changed)
+  Q_PROPERTY(bool autoLoadImages READ autoLoadImages WRITE set_autoLoadImages NOTIFY changed)
+  Q_PROPERTY(
+      bool javascriptEnabled READ javascriptEnabled WRITE set_javascriptEnabled NOTIFY changed)
+  Q_PROPERTY(bool javaEnabled READ javaEnabled WRITE set_javaEnabled NOTIFY changed)
+  Q_PROPERTY(bool pluginsEnabled READ pluginsEnabled WRITE set_pluginsEnabled NOTIFY changed)
+  Q_PROPERTY(bool privateBrowsingEnabled READ privateBrowsingEnabled WRITE
+                 set_privateBrowsingEnabled NOTIFY changed)
   Q_PROPERTY(bool javascriptCanOpenWindows READ javascriptCanOpenWindows WRITE
-                 set_javascriptCanOpenWindows)
+                 set_javascriptCanOpenWindows NOTIFY changed)
   Q_PROPERTY(bool javascriptCanAccessClipboard READ javascriptCanAccessClipboard WRITE
-                 set_javascriptCanAccessClipboard)
-  Q_PROPERTY(
-      bool developerExtrasEnabled READ developerExtrasEnabled WRITE set_developerExtrasEnabled)
+                 set_javascriptCanAccessClipboard NOTIFY changed)
+  Q_PROPERTY(bool developerExtrasEnabled READ developerExtrasEnabled WRITE
+                 set_developerExtrasEnabled NOTIFY changed)
   Q_PROPERTY(bool linksIncludedInFocusChain READ linksIncludedInFocusChain WRITE
-                 set_linksIncludedInFocusChain)
-  Q_PROPERTY(bool zoomTextOnly READ zoomTextOnly WRITE set_zoomTextOnly)
-  Q_PROPERTY(
-      bool printElementBackgrounds READ printElementBackgrounds WRITE set_printElementBackgrounds)
+                 set_linksIncludedInFocusChain NOTIFY changed)
+  Q_PROPERTY(bool zoomTextOnly READ zoomTextOnly WRITE set_zoomTextOnly NOTIFY changed)
+  Q_PROPERTY(bool printElementBackgrounds READ printElementBackgrounds WRITE
+                 set_printElementBackgrounds NOTIFY changed)
   Q_PROPERTY(bool offlineStorageDatabaseEnabled READ offlineStorageDatabaseEnabled WRITE
-                 set_offlineStorageDatabaseEnabled)
+                 set_offlineStorageDatabaseEnabled NOTIFY changed)
   Q_PROPERTY(bool offlineWebApplicationCacheEnabled READ offlineWebApplicationCacheEnabled WRITE
-                 set_offlineWebApplicationCacheEnabled)
+                 set_offlineWebApplicationCacheEnabled NOTIFY changed)
   Q_PROPERTY(bool localStorageDatabaseEnabled READ localStorageDatabaseEnabled WRITE
-                 set_localStorageDatabaseEnabled)
+                 set_localStorageDatabaseEnabled NOTIFY changed)
   Q_PROPERTY(bool localContentCanAccessRemoteUrls READ localContentCanAccessRemoteUrls WRITE
-                 set_localContentCanAccessRemoteUrls)
+                 set_localContentCanAccessRemoteUrls NOTIFY changed)
 
  public:
   QString standardFontFamily() const { return e->fontFamily(QWebSettings::StandardFont); }
-  void set_standardFontFamily(const QString& f) { e->setFontFamily(QWebSettings::StandardFont, f); }
+  void set_standardFontFamily(const QString& f) { setFamily(QWebSettings::StandardFont, f); }
   QString fixedFontFamily() const { return e->fontFamily(QWebSettings::FixedFont); }
-  void set_fixedFontFamily(const QString& f) { e->setFontFamily(QWebSettings::FixedFont, f); }
+  void set_fixedFontFamily(const QString& f) { setFamily(QWebSettings::FixedFont, f); }
   QString serifFontFamily() const { return e->fontFamily(QWebSettings::SerifFont); }
-  void set_serifFontFamily(const QString& f) { e->setFontFamily(QWebSettings::SerifFont, f); }
+  void set_serifFontFamily(const QString& f) { setFamily(QWebSettings::SerifFont, f); }
   QString sansSerifFontFamily() const { return e->fontFamily(QWebSettings::SansSerifFont); }
-  void set_sansSerifFontFamily(const QString& f) {
-    e->setFontFamily(QWebSettings::SansSerifFont, f);
-  }
+  void set_sansSerifFontFamily(const QString& f) { setFamily(QWebSettings::SansSerifFont, f); }
   QString cursiveFontFamily() const { return e->fontFamily(QWebSettings::CursiveFont); }
-  void set_cursiveFontFamily(const QString& f) { e->setFontFamily(QWebSettings::CursiveFont, f); }
+  void set_cursiveFontFamily(const QString& f) { setFamily(QWebSettings::CursiveFont, f); }
   QString fantasyFontFamily() const { return e->fontFamily(QWebSettings::FantasyFont); }
-  void set_fantasyFontFamily(const QString& f) { e->setFontFamily(QWebSettings::FantasyFont, f); }
+  void set_fantasyFontFamily(const QString& f) { setFamily(QWebSettings::FantasyFont, f); }
   int minimumFontSize() const { return e->fontSize(QWebSettings::MinimumFontSize); }
-  void set_minimumFontSize(int v) { e->setFontSize(QWebSettings::MinimumFontSize, v); }
+  void set_minimumFontSize(int v) { setSize(QWebSettings::MinimumFontSize, v); }
   int minimumLogicalFontSize() const { return e->fontSize(QWebSettings::MinimumLogicalFontSize); }
-  void set_minimumLogicalFontSize(int v) {
-    e->setFontSize(QWebSettings::MinimumLogicalFontSize, v);
-  }
+  void set_minimumLogicalFontSize(int v) { setSize(QWebSettings::MinimumLogicalFontSize, v); }
   int defaultFontSize() const { return e->fontSize(QWebSettings::DefaultFontSize); }
-  void set_defaultFontSize(int v) { e->setFontSize(QWebSettings::DefaultFontSize, v); }
+  void set_defaultFontSize(int v) { setSize(QWebSettings::DefaultFontSize, v); }
   int defaultFixedFontSize() const { return e->fontSize(QWebSettings::DefaultFixedFontSize); }
-  void set_defaultFixedFontSize(int v) { e->setFontSize(QWebSettings::DefaultFixedFontSize, v); }
+  void set_defaultFixedFontSize(int v) { setSize(QWebSettings::DefaultFixedFontSize, v); }
   bool autoLoadImages() const { return e->testAttribute(QWebSettings::AutoLoadImages); }
-  void set_autoLoadImages(bool on) { e->setAttribute(QWebSettings::AutoLoadImages, on); }
+  void set_autoLoadImages(bool on) { setFlag(QWebSettings::AutoLoadImages, on); }
   bool javascriptEnabled() const { return e->testAttribute(QWebSettings::JavascriptEnabled); }
-  void set_javascriptEnabled(bool on) { e->setAttribute(QWebSettings::JavascriptEnabled, on); }
+  void set_javascriptEnabled(bool on) { setFlag(QWebSettings::JavascriptEnabled, on); }
   bool javaEnabled() const { return e->testAttribute(QWebSettings::JavaEnabled); }
-  void set_javaEnabled(bool on) { e->setAttribute(QWebSettings::JavaEnabled, on); }
+  void set_javaEnabled(bool on) { setFlag(QWebSettings::JavaEnabled, on); }
   bool pluginsEnabled() const { return e->testAttribute(QWebSettings::PluginsEnabled); }
-  void set_pluginsEnabled(bool on) { e->setAttribute(QWebSettings::PluginsEnabled, on); }
+  void set_pluginsEnabled(bool on) { setFlag(QWebSettings::PluginsEnabled, on); }
   bool privateBrowsingEnabled() const {
     return e->testAttribute(QWebSettings::PrivateBrowsingEnabled);
   }
-  void set_privateBrowsingEnabled(bool on) {
-    e->setAttribute(QWebSettings::PrivateBrowsingEnabled, on);
-  }
+  void set_privateBrowsingEnabled(bool on) { setFlag(QWebSettings::PrivateBrowsingEnabled, on); }
   bool javascriptCanOpenWindows() const {
     return e->testAttribute(QWebSettings::JavascriptCanOpenWindows);
   }
   void set_javascriptCanOpenWindows(bool on) {
-    e->setAttribute(QWebSettings::JavascriptCanOpenWindows, on);
+    setFlag(QWebSettings::JavascriptCanOpenWindows, on);
   }
   bool javascriptCanAccessClipboard() const {
     return e->testAttribute(QWebSettings::JavascriptCanAccessClipboard);
   }
   void set_javascriptCanAccessClipboard(bool on) {
-    e->setAttribute(QWebSettings::JavascriptCanAccessClipboard, on);
+    setFlag(QWebSettings::JavascriptCanAccessClipboard, on);
   }
   bool developerExtrasEnabled() const {
     return e->testAttribute(QWebSettings::DeveloperExtrasEnabled);
   }
-  void set_developerExtrasEnabled(bool on) {
-    e->setAttribute(QWebSettings::DeveloperExtrasEnabled, on);
-  }
+  void set_developerExtrasEnabled(bool on) { setFlag(QWebSettings::DeveloperExtrasEnabled, on); }
   bool linksIncludedInFocusChain() const {
     return e->testAttribute(QWebSettings::LinksIncludedInFocusChain);
   }
   void set_linksIncludedInFocusChain(bool on) {
-    e->setAttribute(QWebSettings::LinksIncludedInFocusChain, on);
+    setFlag(QWebSettings::LinksIncludedInFocusChain, on);
   }
   bool zoomTextOnly() const { return e->testAttribute(QWebSettings::ZoomTextOnly); }
-  void set_zoomTextOnly(bool on) { e->setAttribute(QWebSettings::ZoomTextOnly, on); }
+  void set_zoomTextOnly(bool on) { setFlag(QWebSettings::ZoomTextOnly, on); }
   bool printElementBackgrounds() const {
     return e->testAttribute(QWebSettings::PrintElementBackgrounds);
   }
-  void set_printElementBackgrounds(bool on) {
-    e->setAttribute(QWebSettings::PrintElementBackgrounds, on);
-  }
+  void set_printElementBackgrounds(bool on) { setFlag(QWebSettings::PrintElementBackgrounds, on); }
   bool offlineStorageDatabaseEnabled() const {
     return e->testAttribute(QWebSettings::OfflineStorageDatabaseEnabled);
   }
   void set_offlineStorageDatabaseEnabled(bool on) {
-    e->setAttribute(QWebSettings::OfflineStorageDatabaseEnabled, on);
+    setFlag(QWebSettings::OfflineStorageDatabaseEnabled, on);
   }
   bool offlineWebApplicationCacheEnabled() const {
     return e->testAttribute(QWebSettings::OfflineWebApplicationCacheEnabled);
   }
   void set_offlineWebApplicationCacheEnabled(bool on) {
-    e->setAttribute(QWebSettings::OfflineWebApplicationCacheEnabled, on);
+    setFlag(QWebSettings::OfflineWebApplicationCacheEnabled, on);
   }
   bool localStorageDatabaseEnabled() const {
     return e->testAttribute(QWebSettings::LocalStorageDatabaseEnabled);
   }
   void set_localStorageDatabaseEnabled(bool on) {
-    e->setAttribute(QWebSettings::LocalStorageDatabaseEnabled, on);
+    setFlag(QWebSettings::LocalStorageDatabaseEnabled, on);
   }
   bool localContentCanAccessRemoteUrls() const {
     return e->testAttribute(QWebSettings::LocalContentCanAccessRemoteUrls);
   }
   void set_localContentCanAccessRemoteUrls(bool on) {
-    e->setAttribute(QWebSettings::LocalContentCanAccessRemoteUrls, on);
+    setFlag(QWebSettings::LocalContentCanAccessRemoteUrls, on);
   }
 
   explicit QDeclarativeWebSettings(WebViewEngine* engine, QObject* parent = nullptr)
       : QObject(parent), e(engine) {}
 
+ signals:
+  // One of the settings written here changed.
+  void changed();
+
  private:
+  // Each writes to the page's settings as asked (an explicit value stays the
+  // page's own even when it equals the default) and notifies a change.
+  void setFamily(int which, const QString& family);
+  void setSize(int which, int size);
+  void setFlag(int which, bool on);
+
   WebViewEngine* e;  // the item's, never null
 };
 
@@ -231,7 +241,7 @@ class QDeclarativeWebView2 : public QQuickPaintedItem, private WebViewHost {
   Q_PROPERTY(QString statusText READ statusText NOTIFY statusTextChanged)
   Q_PROPERTY(QString html READ html WRITE setHtml NOTIFY htmlChanged)
   // Where the relative addresses of `html` lead (e.g. a page's own qrc: folder).
-  Q_PROPERTY(QUrl baseUrl READ baseUrl WRITE setBaseUrl)
+  Q_PROPERTY(QUrl baseUrl READ baseUrl WRITE setBaseUrl NOTIFY baseUrlChanged)
   Q_PROPERTY(
       int pressGrabTime READ pressGrabTime WRITE setPressGrabTime NOTIFY pressGrabTimeChanged)
   Q_PROPERTY(
@@ -248,7 +258,8 @@ class QDeclarativeWebView2 : public QQuickPaintedItem, private WebViewHost {
   Q_PROPERTY(QAction* copy READ copyAction CONSTANT)
   Q_PROPERTY(QAction* selectAll READ selectAllAction CONSTANT)
   Q_PROPERTY(QDeclarativeWebSettings* settings READ settingsObject CONSTANT)
-  Q_PROPERTY(QQmlListProperty<QObject> javaScriptWindowObjects READ javaScriptWindowObjects)
+  Q_PROPERTY(QQmlListProperty<QObject> javaScriptWindowObjects READ javaScriptWindowObjects NOTIFY
+                 javaScriptWindowObjectsChanged)
   Q_PROPERTY(QQmlComponent* newWindowComponent READ newWindowComponent WRITE setNewWindowComponent
                  NOTIFY newWindowComponentChanged)
   Q_PROPERTY(QQuickItem* newWindowParent READ newWindowParent WRITE setNewWindowParent NOTIFY
@@ -283,7 +294,7 @@ class QDeclarativeWebView2 : public QQuickPaintedItem, private WebViewHost {
   QString html() const;
   void setHtml(const QString& html, const QUrl& baseUrl = QUrl());
   QUrl baseUrl() const { return m_baseUrl; }
-  void setBaseUrl(const QUrl& url) { m_baseUrl = url; }
+  void setBaseUrl(const QUrl& url);
   int pressGrabTime() const { return m_pressGrabTime; }
   void setPressGrabTime(int ms);
   int preferredWidth() const { return m_preferredWidth; }
@@ -371,6 +382,8 @@ class QDeclarativeWebView2 : public QQuickPaintedItem, private WebViewHost {
   void mouseReleased();
   void zoomTo(qreal zoom, int centerX, int centerY);
   void alert(const QString& message);
+  void baseUrlChanged();
+  void javaScriptWindowObjectsChanged();
 
  private slots:
   void doLoadStarted();
@@ -414,6 +427,11 @@ class QDeclarativeWebView2 : public QQuickPaintedItem, private WebViewHost {
   bool sendToPage(QEvent* event);
   void setStatus(Status status);
   QAction* pageAction(QWebPage::WebAction action) const;
+  // The list behind javaScriptWindowObjects, which notifies each change.
+  static void appendWindowObject(QQmlListProperty<QObject>* list, QObject* object);
+  static int windowObjectCount(QQmlListProperty<QObject>* list);
+  static QObject* windowObjectAt(QQmlListProperty<QObject>* list, int index);
+  static void clearWindowObjects(QQmlListProperty<QObject>* list);
 
   QObject* createWindowPage(int type) override;
   void javaScriptAlert(const QString& message) override;

@@ -29,7 +29,8 @@ class Window : public Utils::HelpInterface {
                  wantsFullscreenChanged)
   Q_PROPERTY(QML::View* view READ view CONSTANT)
   Q_PROPERTY(QString languageChangeProperty READ languageChangeProperty NOTIFY languageChanged)
-  Q_PROPERTY(QPoint mousePos READ mousePos)
+  // Follows the pointer, which sends no signal: read when needed.
+  Q_PROPERTY(QPoint mousePos READ mousePos)  // clazy:exclude=qproperty-without-notify
 
  public:
   explicit Window(bool alwaysOnTop = false, QWidget* parent = nullptr);
