@@ -8,6 +8,8 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QWebFrame>
+#include <memory>
+#include <utility>
 
 #include "TestSupport.h"
 #include "libqml/QmlRegistration.h"
@@ -118,6 +120,30 @@ class TestQmlWebView : public QObject {
     scene.web->page()->mainFrame()->setHtml("<p>again</p>");
     QCOMPARE(scene.web->evaluateJavaScript("window.bridge.objectName").toString(),
              QString("bridge"));
+  }
+
+  // An object the scene published and then destroyed is passed over when the
+  // next page gets its window objects; the one still alive reaches scripts.
+  void destroyedWindowObjectIsPassedOver() {
+    WebScene scene("html: \"<p>x</p>\"");
+    QVERIFY(scene.web);
+    QObject kept;
+    auto gone = std::make_unique<QObject>();
+    QQmlListProperty<QObject> list = scene.web->javaScriptWindowObjects();
+    for (auto [object, name] : {std::pair<QObject*, const char*>{gone.get(), "gone"},
+                                std::pair<QObject*, const char*>{&kept, "kept"}}) {
+      object->setObjectName(name);
+      auto* attached = qobject_cast<QDeclarativeWebViewAttached*>(
+          qmlAttachedPropertiesObject<QDeclarativeWebView2>(object, true));
+      QVERIFY(attached);
+      attached->setWindowObjectName(name);
+      list.append(&list, object);
+    }
+    gone.reset();
+    QCOMPARE(list.at(&list, 0), nullptr);
+    scene.web->page()->mainFrame()->setHtml("<p>again</p>");
+    QCOMPARE(scene.web->evaluateJavaScript("window.kept.objectName").toString(), QString("kept"));
+    QCOMPARE(scene.web->evaluateJavaScript("typeof window.gone").toString(), QString("undefined"));
   }
 
   void remoteLoadsAreRefused() {

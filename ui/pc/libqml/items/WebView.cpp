@@ -357,7 +357,7 @@ void QDeclarativeWebView2::setBaseUrl(const QUrl& url) {
 }
 
 void QDeclarativeWebView2::windowObjectCleared() {
-  for (QObject* object : qAsConst(m_windowObjects)) {
+  for (const QPointer<QObject>& object : qAsConst(m_windowObjects)) {
     if (!object) continue;
     auto* attached = qobject_cast<QDeclarativeWebViewAttached*>(
         qmlAttachedPropertiesObject<QDeclarativeWebView2>(object, false));

@@ -452,7 +452,9 @@ class QDeclarativeWebView2 : public QQuickPaintedItem, private WebViewHost {
   QString m_pendingHtml;
   QPointer<QQmlComponent> m_newWindowComponent;
   QPointer<QQuickItem> m_newWindowParent;
-  QList<QObject*> m_windowObjects;
+  // Guarded: a scene may destroy an object it published while the view
+  // lives on, and the next page must not be handed it.
+  QList<QPointer<QObject>> m_windowObjects;
   bool m_renderingEnabled = true;
   int m_networkError = 0;
   int m_pressGrabTime = DefaultPressGrabTime;
