@@ -16,6 +16,7 @@
 #include <RAZ/Settings.h>
 #include <RAZ/Utils/Path.h>
 #include <TP/Core/Logging.h>
+#include <os/Autostart.h>
 #include <os/Environment.h>
 #include <os/Store.h>
 #include <os/UrlScheme.h>
@@ -73,6 +74,20 @@ QStringList splitExec(const QString& exec) {
   }
   if (any || !cur.isEmpty()) args << cur;
   return args;
+}
+
+// A desktop entry's value as its reader sees it: \\ and \n undone.
+QString entryValue(const QString& written) {
+  QString value;
+  for (int i = 0; i < written.size(); ++i) {
+    if (written.at(i) == '\\' && i + 1 < written.size()) {
+      const QChar next = written.at(++i);
+      value += next == 'n' ? QChar('\n') : next;
+    } else {
+      value += written.at(i);
+    }
+  }
+  return value;
 }
 
 QByteArray readFile(const QString& path) {
@@ -572,6 +587,23 @@ class TestAppStartup : public QObject {
     QVERIFY(p.waitForFinished(10000));
     QCOMPARE(QString::fromUtf8(readFile(dir.filePath("args"))),
              QString("1|zent:call=\"a b\";x=$(id)|"));
+  }
+
+  // Both entries we write keep an odd program path on its one Exec line,
+  // and a launcher reading that line gets the path back whole.
+  void desktopEntriesKeepAnOddPathWhole() {
+    const QString path = "/opt/a \"b\" $c `d` \\e\nf/zent";
+    const QString entries[] = {Os::Autostart::entryText("Zent", path),
+                               Os::urlSchemeEntry("zent", "ZENT", path)};
+    for (const QString& entry : entries) {
+      const QStringList execs = entry.split('\n').filter(QRegularExpression("^Exec="));
+      QCOMPARE(execs.size(), 1);
+      QString exec = entryValue(execs.first().mid(5));
+      exec.remove(QRegularExpression(" %u$"));
+      QCOMPARE(splitExec(exec), QStringList{path});
+      QVERIFY(!entry.contains(
+          QRegularExpression("^[^\\[][^=]*$", QRegularExpression::MultilineOption)));
+    }
   }
 
   void webViewsAllowPlugins() {

@@ -6,6 +6,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include "os/DesktopEntry.h"
+
 namespace Os {
 namespace Autostart {
 namespace {
@@ -19,21 +21,6 @@ QString fileStem(const QString& name) {
       out += QLatin1Char('-');
   }
   return out.isEmpty() ? QStringLiteral("program") : out;
-}
-
-// One Exec argument, quoted as desktop entries want it: inside double
-// quotes " ` $ and \ are escaped, then back-slashes once more for the entry.
-QString execArgument(const QString& arg) {
-  QString quoted = QStringLiteral("\"");
-  for (const QChar c : arg) {
-    if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') ||
-        c == QLatin1Char('\\'))
-      quoted += QLatin1Char('\\');
-    quoted += c;
-  }
-  quoted += QLatin1Char('"');
-  quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-  return quoted;
 }
 
 QString oneLine(const QString& value) {
@@ -54,7 +41,9 @@ QString entryText(const QString& name, const QString& executablePath) {
   text += QStringLiteral("[Desktop Entry]\n");
   text += QStringLiteral("Type=Application\n");
   text += QStringLiteral("Name=") + oneLine(name) + QLatin1Char('\n');
-  text += QStringLiteral("Exec=") + execArgument(executablePath) + QLatin1Char('\n');
+  text += QStringLiteral("Exec=") +
+          DesktopEntry::escapedValue(DesktopEntry::quotedArgument(executablePath)) +
+          QLatin1Char('\n');
   text += QStringLiteral("Terminal=false\n");
   text += QStringLiteral("X-GNOME-Autostart-enabled=true\n");
   return text;

@@ -7,34 +7,15 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include "os/DesktopEntry.h"
+
 namespace Os {
 namespace {
 
 const int kRefreshTimeoutMs = 5000;
 
-// Quotes one argument of a desktop entry's Exec key: inside double quotes
-// the characters " ` $ and \ are escaped with a back-slash; then the value
-// as a whole gets the entry format's own escaping of back-slashes.
-QString execArgument(const QString& arg) {
-  QString quoted;
-  quoted.reserve(arg.size() + 2);
-  quoted += QLatin1Char('"');
-  for (const QChar c : arg) {
-    if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') ||
-        c == QLatin1Char('\\'))
-      quoted += QLatin1Char('\\');
-    quoted += c;
-  }
-  quoted += QLatin1Char('"');
-  return quoted;
-}
-
-QString entryValueEscape(const QString& value) {
-  QString out = value;
-  out.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-  out.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
-  return out;
-}
+using DesktopEntry::escapedValue;
+using DesktopEntry::quotedArgument;
 
 QString sanitizeSchemeName(const QString& scheme) {
   QString out;
@@ -154,15 +135,15 @@ QString urlSchemeEntry(const QString& scheme, const QString& displayName,
   // The link is the program's only argument, as the desktop hands it over
   // (%u): no shell in between, so every launcher's own parser of the Exec
   // key reads the line alike.
-  const QString exec = execArgument(executablePath) + QStringLiteral(" %u");
+  const QString exec = quotedArgument(executablePath) + QStringLiteral(" %u");
   QString text;
   text += QStringLiteral("[Desktop Entry]\n");
   text += QStringLiteral("Type=Application\n");
   text += QStringLiteral("Name=") +
-          entryValueEscape(QStringLiteral("URL:") + displayName + QStringLiteral(" Protocol")) +
+          escapedValue(QStringLiteral("URL:") + displayName + QStringLiteral(" Protocol")) +
           QLatin1Char('\n');
-  text += QStringLiteral("Exec=") + entryValueEscape(exec) + QLatin1Char('\n');
-  text += QStringLiteral("Icon=") + entryValueEscape(executablePath) + QLatin1Char('\n');
+  text += QStringLiteral("Exec=") + escapedValue(exec) + QLatin1Char('\n');
+  text += QStringLiteral("Icon=") + escapedValue(executablePath) + QLatin1Char('\n');
   text += QStringLiteral("NoDisplay=true\n");
   text += QStringLiteral("Terminal=false\n");
   text += QStringLiteral("MimeType=") + schemeMimeType(s) + QStringLiteral(";\n");

@@ -46,6 +46,15 @@ void checked(bool ok, const char* tag) {
     TP_LOG(tag, TP::Core::Logging::LevelError) << "___check___"
                                                << " failed";
 }
+
+// The contact a group menu entry was made for (its "CONTACT_ID"), if any.
+RAZ::Contacts::ContactPtr contactOfGroupEntry(const QAction* entry,
+                                              RAZ::Contacts::Contacts* contacts) {
+  if (!entry || !contacts) return RAZ::Contacts::ContactPtr();
+  bool ok = false;
+  const int contactId = entry->property("CONTACT_ID").toInt(&ok);
+  return ok ? contacts->getContact(contactId) : RAZ::Contacts::ContactPtr();
+}
 }  // namespace
 
 bool Factory::configFlag(int id) const {
@@ -383,23 +392,15 @@ void Factory::contactCardClosed(QObject* card) {
 }
 
 void Factory::addToGroupTriggered() {
-  auto* a = qobject_cast<QAction*>(sender());
-  if (!a || !m_contacts) return;
-  bool ok = false;
-  const int contactId = a->property("CONTACT_ID").toInt(&ok);
-  if (!ok) return;
-  if (RAZ::Contacts::ContactPtr c = m_contacts->getContact(contactId))
-    c->joinGroup(a->data().toInt());
+  auto* entry = qobject_cast<QAction*>(sender());
+  if (RAZ::Contacts::ContactPtr c = contactOfGroupEntry(entry, m_contacts.data()))
+    c->joinGroup(entry->data().toInt());
 }
 
 void Factory::removeFromGroupTriggered() {
-  auto* a = qobject_cast<QAction*>(sender());
-  if (!a || !m_contacts) return;
-  bool ok = false;
-  const int contactId = a->property("CONTACT_ID").toInt(&ok);
-  if (!ok) return;
-  if (RAZ::Contacts::ContactPtr c = m_contacts->getContact(contactId))
-    c->leaveGroup(a->data().toInt());
+  auto* entry = qobject_cast<QAction*>(sender());
+  if (RAZ::Contacts::ContactPtr c = contactOfGroupEntry(entry, m_contacts.data()))
+    c->leaveGroup(entry->data().toInt());
 }
 
 void Factory::editGroupTriggered() {

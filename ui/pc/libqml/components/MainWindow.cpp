@@ -995,21 +995,18 @@ void MainWindow::commActionTriggered(RAZ::Actions::ActionData& action) {
 
 // --- contact-list options ---
 
-void MainWindow::contactSortByFirstNameTriggered() {
-  if (m_directoryFilter) m_directoryFilter->setPrimaryField(0);
-  setUserValue(Utils::SettingsKey::ContactListSort, QStringLiteral("first name"));
-  if (m_groups && m_activeView == QLatin1String("contactsView")) m_groups->setSortField(0);
-  m_menuHandler->setActionChecked(Providers::MenuActionProvider::SortByFirstName, true);
-  m_menuHandler->setActionChecked(Providers::MenuActionProvider::SortByLastName, false);
-  emit primarySortFieldChanged();
-}
+void MainWindow::contactSortByFirstNameTriggered() { sortContactsBy(0); }
 
-void MainWindow::contactSortByLastNameTriggered() {
-  if (m_directoryFilter) m_directoryFilter->setPrimaryField(1);
-  setUserValue(Utils::SettingsKey::ContactListSort, QStringLiteral("last name"));
-  if (m_groups && m_activeView == QLatin1String("contactsView")) m_groups->setSortField(1);
-  m_menuHandler->setActionChecked(Providers::MenuActionProvider::SortByFirstName, false);
-  m_menuHandler->setActionChecked(Providers::MenuActionProvider::SortByLastName, true);
+void MainWindow::contactSortByLastNameTriggered() { sortContactsBy(1); }
+
+void MainWindow::sortContactsBy(int field) {
+  const bool lastName = field == 1;
+  if (m_directoryFilter) m_directoryFilter->setPrimaryField(field);
+  setUserValue(Utils::SettingsKey::ContactListSort,
+               lastName ? QStringLiteral("last name") : QStringLiteral("first name"));
+  if (m_groups && m_activeView == QLatin1String("contactsView")) m_groups->setSortField(field);
+  m_menuHandler->setActionChecked(Providers::MenuActionProvider::SortByFirstName, !lastName);
+  m_menuHandler->setActionChecked(Providers::MenuActionProvider::SortByLastName, lastName);
   emit primarySortFieldChanged();
 }
 

@@ -334,6 +334,8 @@ class MainWindow : public Window {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // 0 first name, 1 last name: the lists, the stored choice and the menu.
+  void sortContactsBy(int field);
   // Refreshes the header's time at the published place every minute.
   void startLocationClock();
   // The steps of the constructor, in their order.

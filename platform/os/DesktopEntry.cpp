@@ -1,0 +1,28 @@
+#include "os/DesktopEntry.h"
+
+namespace Os {
+namespace DesktopEntry {
+
+QString quotedArgument(const QString& arg) {
+  QString quoted;
+  quoted.reserve(arg.size() + 2);
+  quoted += QLatin1Char('"');
+  for (const QChar c : arg) {
+    if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') ||
+        c == QLatin1Char('\\'))
+      quoted += QLatin1Char('\\');
+    quoted += c;
+  }
+  quoted += QLatin1Char('"');
+  return quoted;
+}
+
+QString escapedValue(const QString& value) {
+  QString out = value;
+  out.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+  out.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+  return out;
+}
+
+}  // namespace DesktopEntry
+}  // namespace Os
