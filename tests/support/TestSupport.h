@@ -15,8 +15,10 @@ class MessageWindow;
 
 namespace ZentTest {
 
-// Aborts on a broken string-based connection, which Qt only reports as a
-// message and then carries on, and records every message for takeMessages().
+// Aborts on a broken string-based connection and on a warning from one of
+// our scenes (a binding loop, a value that cannot be assigned, a script
+// error), which Qt only reports as a message and then carries on, and
+// records every message for takeMessages().
 // QtTest replaces the handler when a run starts: call this again from
 // initTestCase() in tests that inspect messages. Safe to call repeatedly.
 // (CTest also fails any test whose output reports a broken connection.)
@@ -24,6 +26,13 @@ void installStrictMessageHandler();
 
 // Messages seen since the last call, for tests that assert on warnings.
 QStringList takeMessages();
+
+// Whether a message is the engine's warning about one of our scenes
+// (qrc:/...qml:<line>).
+bool isSceneWarning(const QString& message);
+
+// The scene warnings among the messages since the last takeMessages().
+QStringList takeSceneWarnings();
 
 // Additional substrings that make a message fatal for the current test.
 void addFatalPattern(const QString& pattern);

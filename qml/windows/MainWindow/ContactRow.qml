@@ -27,7 +27,8 @@ Rectangle {
         : model.groupId === Vantre.QmlHelper.FavouritesGroupId ? qsTr("Favorites") + row.lc
         : model.groupId === Vantre.QmlHelper.AllContactsGroupId ? qsTr("Other Contacts") + row.lc
         : model.groupName
-    readonly property bool isSearchResult: !header && !!model.contact && model.contact.isSearchResult
+    // A contact deleted before its row goes reads as undefined.
+    readonly property bool isSearchResult: !header && !!model.contact && model.contact.isSearchResult === true
     readonly property string presenceName: row.scene.presenceText(model.presence === undefined ? 0 : model.presence)
     readonly property string statusLine: (mainWindow && mainWindow.showStatus && model.statusText !== undefined)
                                          ? model.statusText : ""

@@ -61,7 +61,14 @@ FocusScope {
     property bool scrolledToEnd: true
     readonly property int contentHeight: webView.contentsSize.height
     readonly property int maxContentY: Math.max(0, contentHeight - Math.round(webView.height))
-    readonly property bool scrollable: maxContentY > 0
+    // Whether the scroll bar shows. Its showing narrows the page, which lays
+    // it out taller at once: a binding would be asked again while still
+    // giving its value. Set from the page's size when that changes instead
+    // (narrower only makes the page taller, so this settles at once).
+    property bool scrollable: false
+    function updateScrollable() {
+        scrollable = webView.contentsSize.height > Math.round(webView.height);
+    }
     function pageAtEnd() { return webView.contentY >= maxContentY - 2; }
     function scrollTo(y) {
         webView.contentY = Math.max(0, Math.min(maxContentY, Math.round(y)));
@@ -239,8 +246,11 @@ FocusScope {
             }
             onWheel: chat.scrollPage(delta)
             onWidthChanged: chat.keepAtEnd()
-            onHeightChanged: chat.keepAtEnd()
-            onContentsSizeChanged: chat.keepAtEnd()
+            // The page learns of the new height only after this handler; a
+            // page size that then changes answers here, the rest a turn later.
+            onHeightChanged: { Qt.callLater(chat.updateScrollable); chat.keepAtEnd(); }
+            onContentsSizeChanged: { chat.updateScrollable(); chat.keepAtEnd(); }
+            Component.onCompleted: chat.updateScrollable()
             onMousePressed: {
                 webView.forceActiveFocus();
                 if (rootWindow.overlay) rootWindow.overlay.closeContactList();

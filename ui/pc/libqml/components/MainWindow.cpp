@@ -521,6 +521,8 @@ QObject* MainWindow::commsSessionUiHelperObject() const { return m_commsUiHelper
 MainWindow::~MainWindow() {
   if (m_geometryRestored) saveGeometry();
   if (m_searchManager) m_searchManager->resetSearches();
+  // The scene reads the handlers deleted below: it goes before them.
+  deleteScene();
   // The lists go with the window's children, later, and clear their
   // selections as they go: nothing of that may reach this half-destroyed
   // window or the sources deleted below.
@@ -846,13 +848,13 @@ void MainWindow::activeViewChanged(const QString& view) {
 }
 
 void MainWindow::showRoomsList() {
-  if (QQuickItem* root = view()->rootObject())
+  if (QQuickItem* root = view() ? view()->rootObject() : nullptr)
     if (QQuickItem* active = root->findChild<QQuickItem*>(QStringLiteral("activeView")))
       active->setProperty("state", QStringLiteral("roomsView"));
 }
 
 void MainWindow::showContactList() {
-  if (QQuickItem* root = view()->rootObject())
+  if (QQuickItem* root = view() ? view()->rootObject() : nullptr)
     if (QQuickItem* active = root->findChild<QQuickItem*>(QStringLiteral("activeView")))
       active->setProperty("state", QStringLiteral("contactsView"));
 }
@@ -989,7 +991,8 @@ void MainWindow::dialpadTextChanged(const QString& text) {
 
 void MainWindow::commActionTriggered(RAZ::Actions::ActionData& action) {
   if (!RAZ::Actions::Action::isCommunicationAction(action.getId())) return;
-  if (QQuickItem* root = view()->rootObject()) QMetaObject::invokeMethod(root, "clearSearchField");
+  if (QQuickItem* root = view() ? view()->rootObject() : nullptr)
+    QMetaObject::invokeMethod(root, "clearSearchField");
   emit dialpadText(QString());
 }
 

@@ -24,6 +24,9 @@ PresenceRequestDialog::PresenceRequestDialog(
   setAttribute(Qt::WA_DeleteOnClose, false);
   setTitle(tr("Presence Request"));
   m_model = contacts ? contacts->getModel(RAZ::Contacts::Contacts::PresenceRequestsKind) : nullptr;
+  setSource(QStringLiteral("qrc:/windows/PresenceRequestDialog/PresenceRequestDialog.qml"));
+  // Connected after the scene's list: resizing lays the list out at once, and
+  // a list not yet told of a removed row would build a delegate for it.
   if (m_model) {
     connect(m_model, SIGNAL(rowsInserted(QModelIndex, int, int)), this,
             SLOT(searchContacts(QModelIndex, int, int)));
@@ -31,7 +34,6 @@ PresenceRequestDialog::PresenceRequestDialog(
     connect(m_model, SIGNAL(rowsRemoved(QModelIndex, int, int)), this, SLOT(modelDataChanged()));
     connect(m_model, SIGNAL(dataChanged(QModelIndex, QModelIndex)), this, SLOT(modelDataChanged()));
   }
-  setSource(QStringLiteral("qrc:/windows/PresenceRequestDialog/PresenceRequestDialog.qml"));
 }
 
 PresenceRequestDialog::~PresenceRequestDialog() = default;

@@ -58,9 +58,19 @@ Window::Window(bool alwaysOnTop, QWidget* parent) : Utils::HelpInterface(parent,
   }
 }
 
-Window::~Window() = default;
+Window::~Window() { deleteScene(); }
 
-QPoint Window::mousePos() const { return m_view->mapFromGlobal(QCursor::pos()); }
+void Window::deleteScene() {
+  // Left to the widget's own teardown the scene would outlive the window by
+  // a moment: QML lets go of "rootWindow" before the children are deleted,
+  // and every binding that reads it would run once more on null.
+  delete m_view;
+  m_view = nullptr;
+}
+
+QPoint Window::mousePos() const {
+  return m_view ? m_view->mapFromGlobal(QCursor::pos()) : QPoint();
+}
 
 bool Window::setSource(const QString& url) {
   if (!m_view) return false;
@@ -148,14 +158,14 @@ void Window::setWantsFullscreen(bool on) {
     }
     m_savedGeometry = before;
     m_wantsFullscreen = true;
-    m_view->fullscreenChanged(true);
+    if (m_view) m_view->fullscreenChanged(true);
     emit wantsFullscreenChanged();
     emit isFullscreenChanged();
   } else {
     showNormal();
     emit isFullscreenChanged();
     m_wantsFullscreen = false;
-    m_view->fullscreenChanged(false);
+    if (m_view) m_view->fullscreenChanged(false);
     emit wantsFullscreenChanged();
     setGeometry(m_savedGeometry);
     m_savedGeometry = QRect();
@@ -265,8 +275,10 @@ void Window::closeEvent(QCloseEvent* e) {
 }
 
 void Window::resizeEvent(QResizeEvent* e) {
-  m_view->move(0, 0);
-  m_view->resize(size());
+  if (m_view) {
+    m_view->move(0, 0);
+    m_view->resize(size());
+  }
   QWidget::resizeEvent(e);
 }
 

@@ -93,6 +93,10 @@ class Window : public Utils::HelpInterface {
   void closeWindowFrameClicked();
 
  protected:
+  // Deletes the scene, which then no longer reads anything of the window: a
+  // window whose own parts the scene reads calls it before they go.
+  void deleteScene();
+
   enum class CloseKeys { CtrlW, CtrlWAndEscape };
   // Ctrl+W closes the window, and Esc too where asked; Esc comes up from the
   // scene, so a field that takes Esc for itself keeps it.
