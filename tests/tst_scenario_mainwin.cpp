@@ -22,6 +22,7 @@
 #include <RAZ/Settings.h>
 
 #include "Application.h"
+#include "Models/LeftPaneButtonsModel.h"
 #include "Providers/MenuActionProvider.h"
 #include "Scenario.h"
 #include "SceneDriver.h"
@@ -41,6 +42,8 @@ namespace {
 const bool g_environment = ZentTest::Scenario::prepare("zent-test-scenario-mainwin-");
 
 RAZ::Demo::Service& demo() { return RAZ::Demo::Service::instance(); }
+
+const int kBruno = 102;  // a demo contact
 
 // The texts of the menu that opens next, closed again.
 QString menuOf(QStringList* texts, QList<ZentTest::MenuEntry>* entries = nullptr) {
@@ -220,7 +223,8 @@ class TestScenarioMainWindow : public QObject {
   void historyAndDirectoryBanners() {
     SceneDriver s = scene();
     QVERIFY(demo().failCallLogRetrieval(true));
-    REQUIRE(s.click(QStringLiteral("leftPaneButton2")));  // history
+    REQUIRE(s.click(
+        QStringLiteral("leftPaneButton%1").arg(Models::LeftPaneButtonsModel::HistoryButton)));
     REQUIRE(waitForBannerRow(s, QStringLiteral("Error retrieving history")));
     QVERIFY(demo().failCallLogRetrieval(false));
     REQUIRE(s.click(QStringLiteral("leftPaneButton0")));
@@ -364,6 +368,28 @@ class TestScenarioMainWindow : public QObject {
     const QColor chosen = rows.at(1)->property("color").value<QColor>();
     for (int i = 0; i < before.size(); ++i)
       QVERIFY2(before.at(i) != chosen, qPrintable(QStringLiteral("row %1 was highlighted").arg(i)));
+  }
+
+  // The history opens with no row chosen, and stays so when a new entry
+  // comes in at the top; a row is chosen once the user picks it.
+  void historyStartsWithNothingSelected() {
+    SceneDriver s = scene();
+    REQUIRE(s.click(
+        QStringLiteral("leftPaneButton%1").arg(Models::LeftPaneButtonsModel::HistoryButton)));
+    QQuickItem* list = s.item(QStringLiteral("historyList"));
+    QVERIFY(list);
+    QTRY_VERIFY(list->property("count").toInt() >= 2);
+    QCOMPARE(list->property("currentIndex").toInt(), -1);
+    const int before = list->property("count").toInt();
+    QVERIFY(demo().missedCall(kBruno));
+    QTRY_COMPARE(list->property("count").toInt(), before + 1);
+    QCOMPARE(list->property("currentIndex").toInt(), -1);
+    REQUIRE(s.waitVisible(QStringLiteral("historyRow")));
+    QQuickItem* picked = s.items(QStringLiteral("historyRow")).at(1);
+    REQUIRE(s.click(picked));
+    QTRY_COMPARE(list->property("currentItem").value<QQuickItem*>(), picked);
+    REQUIRE(s.click(
+        QStringLiteral("leftPaneButton%1").arg(Models::LeftPaneButtonsModel::ContactsButton)));
   }
 
   // Add Group cannot be confirmed while the service is away.

@@ -44,6 +44,7 @@
 #include "Utils/ActionsHelper.h"
 #include "Utils/AggregationEnabler.h"
 #include "Utils/BadgeHandler.h"
+#include "Utils/ConfigIds.h"
 #include "Utils/MenuHandler.h"
 #include "Utils/SessionStateWatcherEnabler.h"
 #include "dialogs/MessageWindow.h"
@@ -147,6 +148,51 @@ class TestUiMenus : public QObject {
     m_activeSelection.reset();
     m_factory.reset();
     m_demo.stopClient();
+  }
+
+  // Each Outlook question names the program and, answered Yes, lets the
+  // session go on; once the user's answer is stored nothing is asked.
+  void outlookQuestionsAskUntilAnswered() {
+    m_handler.reset();
+    m_factory.reset();
+    m_demo.stopClient();
+    REQUIRE(m_demo.startClient());
+    m_session = m_demo.signIn(QStringLiteral("tester"),
+                              m_demo.ownConfig({{Utils::ConfigId::OutlookContactSearch, true}}));
+    QVERIFY(m_session);
+    Providers::Factory factory(m_session, m_session->contactsManager(), nullptr,
+                               m_session->ftController(), m_session->sipChatController());
+    RAZ::Settings(RAZ::Settings::User).remove(QStringLiteral("settings/outlook_search_enabled"));
+    QVERIFY(factory.isOutlookFirstRunNeeded());
+    QSignalSpy accepted(&factory, SIGNAL(outlookFirstRunQueryAccepted()));
+    QSignalSpy ready(&factory, SIGNAL(readyToProcessOutlook()));
+    QStringList asked;
+    auto note = [&asked](Dialogs::MessageWindow* w) {
+      QStringList texts;
+      for (QLabel* label : w->findChildren<QLabel*>()) texts << label->text();
+      asked << w->windowTitle() + ": " + texts.join(' ');
+    };
+    ZentTest::answerNextMessage(QDialogButtonBox::Yes, note);
+    factory.showOutlookFirstRunDialog();
+    QTRY_COMPARE(accepted.count(), 1);
+    ZentTest::answerNextMessage(QDialogButtonBox::Yes, note);
+    factory.showOutlookAcceptanceDialog(true);
+    QTRY_COMPARE(asked.size(), 2);
+    QVERIFY2(asked.at(0).startsWith("Outlook integration: "), qPrintable(asked.at(0)));
+    QVERIFY2(asked.at(1).startsWith("Outlook detected: "), qPrintable(asked.at(1)));
+    for (const QString& question : asked)
+      QVERIFY2(question.contains(QCoreApplication::applicationName()) && !question.contains("%1"),
+               qPrintable(question));
+    QCOMPARE(ready.count(), 0);
+
+    // Answered: both go straight on.
+    RAZ::Settings(RAZ::Settings::User)
+        .setValue(QStringLiteral("settings/outlook_search_enabled"), true);
+    factory.showOutlookFirstRunDialog();
+    factory.showOutlookAcceptanceDialog(true);
+    QCOMPARE(accepted.count(), 2);
+    QCOMPARE(ready.count(), 1);
+    QCOMPARE(asked.size(), 2);
   }
 
   void contactMenus_data() {

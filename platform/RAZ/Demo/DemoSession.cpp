@@ -281,14 +281,23 @@ void DemoSession::buildContacts(RAZ::Contacts::Contacts* contacts, const QString
   contacts->addContacts(book);
 }
 
-void DemoSession::recordEnded(int contactId, const QString& address, const QString& name, int kind,
-                              bool incoming, const QDateTime& start, int durationSec, bool missed) {
-  if (!callLog()) return;
+namespace {
+// What the history keeps of any communication with a party.
+RAZ::Models::CallLog::Record historyRecord(int contactId, const QString& address,
+                                           const QString& name, int kind) {
   RAZ::Models::CallLog::Record r;
   r.contactId = contactId > 0 ? contactId : 0;
   r.address = address;
   r.name = name;
   r.kind = kind;
+  return r;
+}
+}  // namespace
+
+void DemoSession::recordEnded(int contactId, const QString& address, const QString& name, int kind,
+                              bool incoming, const QDateTime& start, int durationSec, bool missed) {
+  if (!callLog()) return;
+  RAZ::Models::CallLog::Record r = historyRecord(contactId, address, name, kind);
   r.direction = missed
                     ? RAZ::Models::CallLog::Missed
                     : (incoming ? RAZ::Models::CallLog::Incoming : RAZ::Models::CallLog::Outgoing);
@@ -302,11 +311,7 @@ void DemoSession::recordEnded(int contactId, const QString& address, const QStri
 void DemoSession::recordTurnedAway(int contactId, const QString& address, const QString& name,
                                    int kind, const QString& note) {
   if (!callLog()) return;
-  RAZ::Models::CallLog::Record r;
-  r.contactId = contactId > 0 ? contactId : 0;
-  r.address = address;
-  r.name = name;
-  r.kind = kind;
+  RAZ::Models::CallLog::Record r = historyRecord(contactId, address, name, kind);
   r.direction = RAZ::Models::CallLog::Missed;
   r.start = QDateTime::currentDateTime();
   r.note = note;

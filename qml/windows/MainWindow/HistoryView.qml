@@ -59,6 +59,9 @@ Item {
                   topMargin: pal.unit * 2 }
         clip: true
         model: proxytimelineModel
+        // No row is chosen until the user chooses one (nor does a new entry
+        // at the top hand the choice to the row below it).
+        currentIndex: -1
         activeFocusOnTab: true
         Accessible.role: Accessible.List
         Accessible.name: qsTr("History") + history.lc

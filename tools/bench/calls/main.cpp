@@ -190,14 +190,10 @@ double placeCall(QML::MainWindow* main, int row, FrameWatch& watch) {
 
 int main(int argc, char** argv) {
   std::unique_ptr<QTemporaryDir> home(freshHome());
-  if (!Application::chooseSceneGraphBackend())
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  BenchInProcess::chooseSceneGraph();
   Application app(argc, argv);
   QCommandLineParser parser;
-  parser.addHelpOption();
-  BenchInProcess::addDistOption(parser);
-  parser.addOption({"runs", "Calls timed of each kind (median over all), default 5.", "n", "5"});
-  parser.process(app);
+  BenchInProcess::parseOptions(parser, app, "Calls timed of each kind (median over all)");
   QTextStream out(stdout);
   QTextStream err(stderr);
   QML::MainWindow* main = BenchInProcess::signIn(app, parser, "zent-bench-calls");
@@ -218,7 +214,7 @@ int main(int argc, char** argv) {
   app.installEventFilter(watch);
   settle();
 
-  const int runs = std::max(1, parser.value("runs").toInt());
+  const int runs = BenchInProcess::runs(parser);
   QList<double> callMs, popupMs;
   double afterFirstMb = 0;
   // The first call of each kind loads what every later one reuses; both

@@ -48,9 +48,19 @@ QTemporaryDir* freshHome(const QByteArray& instancePrefix) {
   return home;
 }
 
-void addDistOption(QCommandLineParser& parser) {
-  parser.addOption({"dist", "The program's folder (default: the build's dist).", "path"});
+void chooseSceneGraph() {
+  if (!Application::chooseSceneGraphBackend())
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
+
+void parseOptions(QCommandLineParser& parser, const Application& app, const char* runsText) {
+  parser.addHelpOption();
+  parser.addOption({"dist", "The program's folder (default: the build's dist).", "path"});
+  parser.addOption({"runs", QString::fromLatin1(runsText) + ", default 5.", "n", "5"});
+  parser.process(app);
+}
+
+int runs(const QCommandLineParser& parser) { return std::max(1, parser.value("runs").toInt()); }
 
 QML::MainWindow* signIn(Application& app, const QCommandLineParser& parser, const char* tool) {
   QTextStream err(stderr);

@@ -27,8 +27,16 @@ bool waitFor(const std::function<bool()>& done, int timeoutMs);
 // the demo's contacts keeping their presence and the sounds silent.
 QTemporaryDir* freshHome(const QByteArray& instancePrefix);
 
-// Adds --dist to the parser before it is processed.
-void addDistOption(QCommandLineParser& parser);
+// Picks the scene graph the program draws with (the software one unless
+// QT_QUICK_BACKEND says otherwise), before the application object exists,
+// so frames are timed as the user gets them.
+void chooseSceneGraph();
+
+// Reads the command line: --help, --dist and --runs (what one run is, and
+// the median taken over all, in `runsText`).
+void parseOptions(QCommandLineParser& parser, const Application& app, const char* runsText);
+// --runs, at least 1.
+int runs(const QCommandLineParser& parser);
 
 // Starts the program from --dist (default: the build's dist) and signs in to
 // the demo service; the main window, or null after saying why on stderr as

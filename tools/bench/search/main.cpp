@@ -49,16 +49,10 @@ QTemporaryDir* freshHome() {
 
 int main(int argc, char** argv) {
   std::unique_ptr<QTemporaryDir> home(freshHome());
-  // The scene graph the program draws with (the software one unless
-  // QT_QUICK_BACKEND says otherwise): frames are timed as the user gets them.
-  if (!Application::chooseSceneGraphBackend())
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  BenchInProcess::chooseSceneGraph();
   Application app(argc, argv);
   QCommandLineParser parser;
-  parser.addHelpOption();
-  BenchInProcess::addDistOption(parser);
-  parser.addOption({"runs", "Keystroke sequences typed (median over all), default 5.", "n", "5"});
-  parser.process(app);
+  BenchInProcess::parseOptions(parser, app, "Keystroke sequences typed (median over all)");
   QTextStream out(stdout);
   QTextStream err(stderr);
   QML::MainWindow* main = BenchInProcess::signIn(app, parser, "zent-bench-search");
@@ -83,7 +77,7 @@ int main(int argc, char** argv) {
         model->index(row, 0).data(RAZ::Contacts::Contacts::DisplayNameRole).toString();
     if (name.size() >= 4) names << name;
   }
-  const int runs = std::max(1, parser.value("runs").toInt());
+  const int runs = BenchInProcess::runs(parser);
   QList<double> filterMs, paintedMs;
   for (int run = 0; run < runs && !names.isEmpty(); ++run) {
     const QString name = names.at(run % names.size());

@@ -209,23 +209,29 @@ void Factory::showOutlookFirstRunDialog() {
     emit outlookFirstRunQueryAccepted();
     return;
   }
-  Dialogs::MessageWindow* question = Dialogs::MessageWindow::showQuestion(
+  Dialogs::MessageWindow* question = askAboutOutlook(
       tr("Outlook integration"),
       tr("If you have Outlook installed on your computer, you can allow the client to search your "
          "Outlook contacts and observe calendar events. To do this you need to allow %1 to access "
          "the information in Outlook.\n\nYou can change these settings later through Preferences "
-         "in the General tab.\nAllow? ")
-          .arg(QCoreApplication::applicationName()),
-      isAlwaysOnTop(), QDialogButtonBox::Yes | QDialogButtonBox::No, false, false, nullptr);
+         "in the General tab.\nAllow? "),
+      SIGNAL(accepted(bool, bool)), SLOT(outlookQueryResponse(bool)));
   checked(connect(question, SIGNAL(messageAccepted(bool)), this,
                   SIGNAL(outlookFirstRunQueryAccepted())),
           "Providers::Factory::showOutlookFirstRunDialog");
-  for (QObject* controller : {m_session ? m_session->outlookCalendarService() : nullptr,
-                              m_session ? m_session->outlookContactService() : nullptr})
-    if (controller)
-      checked(connect(question, SIGNAL(accepted(bool, bool)), controller,
-                      SLOT(outlookQueryResponse(bool))),
-              "Providers::Factory::showOutlookFirstRunDialog");
+}
+
+Dialogs::MessageWindow* Factory::askAboutOutlook(const QString& title, const QString& text,
+                                                 const char* answer, const char* serviceSlot) {
+  Dialogs::MessageWindow* question = Dialogs::MessageWindow::showQuestion(
+      title, text.arg(QCoreApplication::applicationName()), isAlwaysOnTop(),
+      QDialogButtonBox::Yes | QDialogButtonBox::No, false, false, nullptr);
+  for (QObject* service : {m_session ? m_session->outlookCalendarService() : nullptr,
+                           m_session ? m_session->outlookContactService() : nullptr})
+    if (service)
+      checked(connect(question, answer, service, serviceSlot),
+              "Providers::Factory::askAboutOutlook");
+  return question;
 }
 
 void Factory::showOutlookAcceptanceDialog(bool available) {
@@ -234,21 +240,14 @@ void Factory::showOutlookAcceptanceDialog(bool available) {
     emit readyToProcessOutlook();
     return;
   }
-  Dialogs::MessageWindow* question = Dialogs::MessageWindow::showQuestion(
+  askAboutOutlook(
       tr("Outlook detected"),
       tr("Microsoft Outlook was detected in your system. %1 can include Outlook address book in "
          "your contacts search and update your availability based on your Outlook calendar "
          "entries.\n\nPlease note that you may be asked for additional permissions from Outlook "
          "if you proceed. These features can be enabled or disabled later in application "
-         "preferences.\nDo you want to enable these features? ")
-          .arg(QCoreApplication::applicationName()),
-      isAlwaysOnTop(), QDialogButtonBox::Yes | QDialogButtonBox::No, false, false, nullptr);
-  for (QObject* controller : {m_session ? m_session->outlookCalendarService() : nullptr,
-                              m_session ? m_session->outlookContactService() : nullptr})
-    if (controller)
-      checked(connect(question, SIGNAL(messageAccepted(bool)), controller,
-                      SLOT(outlookCalendarChecked(bool))),
-              "Providers::Factory::showOutlookAcceptanceDialog");
+         "preferences.\nDo you want to enable these features? "),
+      SIGNAL(messageAccepted(bool)), SLOT(outlookCalendarChecked(bool)));
 }
 
 QString Factory::shownName(const QString& name) {

@@ -36,6 +36,10 @@ class SipUriParser;
 }
 }  // namespace RAZ
 
+namespace Dialogs {
+class MessageWindow;
+}
+
 namespace Utils {
 class AggregationEnabler;
 class CommunicationsWindowManager;
@@ -123,6 +127,10 @@ class Factory : public QObject {
 
  private:
   bool configFlag(int id) const;
+  // Asks a Yes/No question about Outlook (%1 in `text`: the program's name);
+  // each Outlook service there is hears the `answer` at `serviceSlot`.
+  Dialogs::MessageWindow* askAboutOutlook(const QString& title, const QString& text,
+                                          const char* answer, const char* serviceSlot);
   QList<RAZ::Contacts::IContact*> contactsOf(RAZ::Actions::Source& source) const;
 
   QPointer<RAZ::Sessions::SessionManagerBase> m_session;

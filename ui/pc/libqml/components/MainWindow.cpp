@@ -832,19 +832,24 @@ void MainWindow::activeViewChanged(const QString& view) {
         // The list kept its selection while another view showed: the menus
         // act on it again, as they did before (a right click on a selected
         // row otherwise finds nothing to offer).
-        const bool blocked = m_contactSource->blockSignals(true);
-        const auto selected = m_contactSelectionHandler->selection();
-        for (QObject* object : selected)
-          if (auto* source = qobject_cast<RAZ::Actions::Source*>(object))
-            m_contactSource->addSource(source);
-        m_contactSource->blockSignals(blocked);
-        emit m_contactSource->actionsChanged();
+        takeContactSelection(ContactSelection::Adds);
       }
     }
     searchTextChanged(m_searchText, view != QLatin1String("contactsView"));
     if (m_timelineFilterFlag == 0 || m_timelineFilterFlag == 1) m_timeline->clearMissedCalls();
   }
   emit selectActiveSession();
+}
+
+void MainWindow::takeContactSelection(ContactSelection how) {
+  const bool blocked = m_contactSource->blockSignals(true);
+  if (how == ContactSelection::Replaces) m_contactSource->reset();
+  const auto selected = m_contactSelectionHandler->selection();
+  for (QObject* object : selected)
+    if (auto* source = qobject_cast<RAZ::Actions::Source*>(object))
+      m_contactSource->addSource(source);
+  m_contactSource->blockSignals(blocked);
+  emit m_contactSource->actionsChanged();
 }
 
 void MainWindow::showRoomsList() {
@@ -861,14 +866,7 @@ void MainWindow::showContactList() {
 
 void MainWindow::contactSelectionChanged(const QItemSelection&, const QItemSelection&) {
   // The composite follows the list's selection exactly.
-  const bool blocked = m_contactSource->blockSignals(true);
-  m_contactSource->reset();
-  const auto selected = m_contactSelectionHandler->selection();
-  for (QObject* object : selected)
-    if (auto* source = qobject_cast<RAZ::Actions::Source*>(object))
-      m_contactSource->addSource(source);
-  m_contactSource->blockSignals(blocked);
-  emit m_contactSource->actionsChanged();
+  takeContactSelection(ContactSelection::Replaces);
   if (!m_contactSource->sources().isEmpty() &&
       !(m_contactSelectionHandler->lastModifiers() & Qt::ControlModifier))
     m_activeSelection->clear();

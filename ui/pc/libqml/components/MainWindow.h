@@ -334,6 +334,10 @@ class MainWindow : public Window {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // The contact list's selected rows join (or replace) what the contact
+  // composite holds; its listeners hear of it once.
+  enum class ContactSelection { Adds, Replaces };
+  void takeContactSelection(ContactSelection how);
   // 0 first name, 1 last name: the lists, the stored choice and the menu.
   void sortContactsBy(int field);
   // Refreshes the header's time at the published place every minute.
