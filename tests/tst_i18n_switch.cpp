@@ -484,7 +484,7 @@ void TestI18nSwitch::switchRetranslatesQmlWindowTitles() {
 void TestI18nSwitch::switchRetranslatesNotificationPopups() {
   QVERIFY(switchTo(QStringLiteral("es")));
   QQmlPropertyMap session;
-  session.insert(QStringLiteral("contactName"), QStringLiteral("Ana"));
+  session.insert(QStringLiteral("partyName"), QStringLiteral("Ana"));
   QPointer<QML::CommunicationNotification> call = new QML::CommunicationNotification(
       &session, QML::CommunicationNotification::CallNotification, nullptr);
   call->load();

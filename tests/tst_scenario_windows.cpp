@@ -172,6 +172,13 @@ int drawnPixels(const QImage& image, const QRect& rect) {
   return drawn;
 }
 
+// The tab whose page holds `part`, or -1.
+int tabHolding(const QTabWidget* tabs, const QWidget* part) {
+  for (int i = 0; i < tabs->count(); ++i)
+    if (tabs->widget(i)->isAncestorOf(part)) return i;
+  return -1;
+}
+
 // Chooses the interface language in Preferences as a user does: the
 // language list by keyboard, then OK.
 QString chooseLanguage(const QString& startOfName) {
@@ -512,16 +519,12 @@ class TestScenarioWindows : public QObject {
         if (child->isVisibleTo(group)) anything = true;
       QVERIFY2(anything, qPrintable(group->title()));
     }
-    // The sounds page: Play answers with Stop, or says why nothing sounds.
+    // Before sign-in only the proxy page opens: the sounds wait for a session.
     auto* tabs = prefs->findChild<QTabWidget*>(QStringLiteral("preferencesTabs"));
     auto* play = prefs->findChild<QPushButton*>(QStringLiteral("previewSoundEvent"));
-    auto* events = prefs->findChild<QListWidget*>(QStringLiteral("soundEventsWidget"));
-    QVERIFY(tabs && play && events);
-    int page = -1;
-    for (int i = 0; i < tabs->count(); ++i)
-      if (tabs->widget(i)->isAncestorOf(play)) page = i;
+    QVERIFY(tabs && play);
+    const int page = tabHolding(tabs, play);
     QVERIFY(page >= 0);
-    // Before sign-in only the proxy page opens: the sounds wait for a session.
     QVERIFY(!tabs->isTabEnabled(page));
 
     QTRY_VERIFY(prefs->isActiveWindow());
@@ -547,9 +550,7 @@ class TestScenarioWindows : public QObject {
     auto* play = prefs->findChild<QPushButton*>(QStringLiteral("previewSoundEvent"));
     auto* events = prefs->findChild<QListWidget*>(QStringLiteral("soundEventsWidget"));
     QVERIFY(tabs && play && events);
-    int page = -1;
-    for (int i = 0; i < tabs->count(); ++i)
-      if (tabs->widget(i)->isAncestorOf(play)) page = i;
+    const int page = tabHolding(tabs, play);
     QVERIFY(page >= 0);
     QVERIFY(tabs->isTabEnabled(page));
     QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, Qt::NoModifier,

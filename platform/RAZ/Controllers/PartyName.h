@@ -38,8 +38,9 @@ class PartyName {
 
   // The list's contact of a call's remote party, or null. A conference is
   // looked up by its own address; another call by the address it was handed
-  // over from, then by the caller's, each as given and then in the form two
-  // addresses of one party share, and last by the party's other addresses.
+  // over from, then by the caller's, and last by the party's other
+  // addresses (the list compares them in the form two addresses of one
+  // party share).
   static RAZ::Contacts::IContact* contactOf(const RAZ::MediaEngine::CallBasePtr* call,
                                             const RAZ::Contacts::Contacts* contacts);
 

@@ -21,15 +21,7 @@ function flag(obj, name) {
 }
 
 // The name shown for the other party: the session's own answer, which every
-// other view of the session shows as well. An object that gives no such
-// answer (a stand-in for a session) is named by its contact name, else by
-// its caller.
+// other view of the session shows as well.
 function partyName(session) {
-    var n = value(session, "partyName", null);
-    if (n !== null)
-        return String(n);
-    n = text(session, "contactName");
-    if (n === "")
-        n = text(session, "callerName");
-    return n;
+    return text(session, "partyName");
 }

@@ -15,11 +15,10 @@ namespace Dialogs {
 namespace {
 // A page that cannot be opened (before sign-in, all but the proxy) must ask
 // for no room. The tabs ask every page, shown or not, for its size and, when
-// the open page wraps text, for its height at the tabs' width; a page's
-// policy answers the first only. Hiding the page's parts answers both, and
-// nobody sees them: a sign-in closes this window.
+// the open page wraps text, for its height at the tabs' width; a page whose
+// parts are hidden asks for none in either, and nobody sees them: a sign-in
+// closes this window.
 void hideClosedPage(QWidget* page) {
-  page->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
   const auto parts = page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
   for (QWidget* part : parts) part->hide();
 }

@@ -125,7 +125,7 @@ CallSettings::CallSettings(RAZ::Sessions::SessionManagerBase* session, bool alwa
 
 CallSettings::~CallSettings() {
   // The scene goes while the window it reads is still whole.
-  view()->setSource(QUrl());
+  deleteScene();
 }
 
 RAZ::Controllers::XsiSupplementaryServicesController2* CallSettings::xsi() const {

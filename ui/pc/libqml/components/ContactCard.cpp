@@ -105,7 +105,7 @@ ContactCard::ContactCard(bool conference,
 
 ContactCard::~ContactCard() {
   // The scene goes while the window it reads is whole.
-  view()->setSource(QUrl());
+  deleteScene();
   // A contact the card made goes with it unless the list holds that very
   // object (adding lists a copy, so the made one is always the card's).
   if (m_contact && m_ownsContact &&

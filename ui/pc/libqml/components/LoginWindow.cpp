@@ -119,7 +119,7 @@ LoginWindow::LoginWindow(RAZ::ConfigContainer* container,
 LoginWindow::~LoginWindow() {
   if (windowMenu) delete windowMenu.data();
   // Tear the scene down while the objects its bindings read still exist.
-  if (view()) view()->setSource(QUrl());
+  deleteScene();
 }
 
 bool LoginWindow::activate() {
