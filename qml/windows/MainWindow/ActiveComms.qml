@@ -123,7 +123,7 @@ Rectangle {
                 width: comms.rowHeight * 0.8
                 height: width
                 radius: comms.pal.radius
-                readonly property bool pressedLook: menuHandler.activeCommsMenuVisible && model.selected
+                readonly property bool pressedLook: menuHandler.activeCommsMenuVisible && model.selected === true
                 color: pressedLook ? comms.pal.selection
                                    : (moreMouse.containsMouse ? comms.pal.background : "transparent")
                 border.width: moreMouse.containsMouse || pressedLook ? 1 : 0
