@@ -21,6 +21,7 @@
 #include "dialogs/GroupNameInput.h"
 #include "dialogs/LocationPublish.h"
 #include "libqml/components/CallSettings.h"
+#include "libqml/components/LoginWindow.h"
 #include "libqml/components/MainWindow.h"
 #include "libqml/utils/Style.h"
 #include "libqml/utils/StyleView.h"
@@ -161,6 +162,36 @@ class TestScenarioPlacement : public QObject {
     QTRY_VERIFY(!windowMenu || !windowMenu->isVisible());
     QCOMPARE(openMenus().size(), 1);
     QVERIFY(ZentTest::menuTexts(openMenus().first()).contains(QStringLiteral("Preferences...")));
+  }
+
+  // The sign-in window's list of user names drops from its box, the window
+  // moved away from the corner.
+  void signInListDropsFromItsBox() {
+    REQUIRE(Scenario::signIn(QStringLiteral("carol")));
+    REQUIRE(Scenario::signOut());
+    moveTo(Scenario::app()->loginWindow(), 0.8, 0.6);
+    SceneDriver login = Scenario::loginScene();
+    QQuickItem* box = login.item(QStringLiteral("usernameCombo"));
+    QVERIFY(box);
+    QTRY_VERIFY(box->property("count").toInt() > 0);
+    // The arrow at the box's right end opens the list.
+    const QPointF arrow(box->width() - box->height() / 2, box->height() / 2);
+    QTest::mouseClick(login.view(), Qt::LeftButton, Qt::NoModifier,
+                      box->mapToScene(arrow).toPoint());
+    QMenu* menu = nullptr;
+    REQUIRE(ZentTest::waitForMenu(&menu));
+    // Its current entry (if any) lies at the box's lower edge.
+    const QPoint anchor = onScreen(login, box, QPointF(0, box->height()));
+    const QRect frame = menu->geometry();
+    QVERIFY2(qAbs(frame.left() - anchor.x()) <= 2 && frame.top() <= anchor.y() + 2 &&
+                 frame.bottom() >= anchor.y() - 2,
+             qPrintable(QStringLiteral("the list opens at %1,%2, the box ends at %3,%4")
+                            .arg(frame.x())
+                            .arg(frame.y())
+                            .arg(anchor.x())
+                            .arg(anchor.y())));
+    REQUIRE(ZentTest::liesOnScreen(menu));
+    ZentTest::closeMenus();
   }
 
   // --- Dialogs ---
