@@ -29,10 +29,18 @@ Item {
         if (top < scroller.contentY)
             scroller.contentY = Math.max(0, top);
     }
-    // The form that opens below the list comes into view with its buttons.
-    onEditLocationChanged: if (editLocation) Qt.callLater(ensureShown, editForm)
-    onAddingChanged: if (adding) Qt.callLater(ensureShown, addRow)
-    onMessageChanged: if (message !== "") Qt.callLater(ensureShown, messageText)
+    // What has to come into view whole: the form that opens below the list
+    // with its buttons, the row that adds a number, a message. The page lays
+    // itself out only after the form shows, so it is brought into view again
+    // as long as the page grows, until the user scrolls it.
+    property Item wantsShown: null
+    function bringIntoView(target) {
+        wantsShown = target;
+        ensureShown(target);
+    }
+    onEditLocationChanged: if (editLocation) bringIntoView(editForm)
+    onAddingChanged: if (adding) bringIntoView(addRow)
+    onMessageChanged: if (message !== "") bringIntoView(messageText)
 
     function pageActivated() {}
     // Checks the new number and asks the service to add it; false when
@@ -99,6 +107,9 @@ Item {
         contentHeight: content.height
         boundsBehavior: Flickable.StopAtBounds
         interactive: contentHeight > height
+        onContentHeightChanged: if (page.wantsShown) page.ensureShown(page.wantsShown)
+        onHeightChanged: if (page.wantsShown) page.ensureShown(page.wantsShown)
+        onMovementStarted: page.wantsShown = null
 
         Column {
             id: content
@@ -172,8 +183,10 @@ Item {
                     }
                 }
             }
-            Row {
+            // Wraps rather than cutting its last button at the page's edge.
+            Flow {
                 id: addRow
+                width: parent.width
                 spacing: ZPalette.unit * 2
                 visible: page.editIndex < 0
                 ZButton {

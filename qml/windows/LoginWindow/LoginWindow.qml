@@ -164,7 +164,12 @@ FocusScope {
         z: 1
         Accessible.role: Accessible.ButtonMenu
         Accessible.name: qsTr("Window menu") + root.lc
-        Accessible.onPressAction: rootWindow.openWindowMenu()
+        Accessible.onPressAction: frameIcon.openMenu()
+        // Drops from the button, leaving the button itself in view.
+        function openMenu() {
+            var p = mapToItem(null, 0, height);
+            rootWindow.openWindowMenuAt(p.x, p.y);
+        }
         Rectangle {
             anchors.fill: parent
             radius: ZPalette.radius
@@ -187,7 +192,7 @@ FocusScope {
             id: frameIconArea
             anchors.fill: parent
             hoverEnabled: true
-            onClicked: rootWindow.openWindowMenu()
+            onClicked: frameIcon.openMenu()
         }
     }
 

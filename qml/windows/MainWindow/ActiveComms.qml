@@ -2,7 +2,7 @@ import QtQuick 2.15
 import Vantre 1.0 as Vantre
 import "qrc:/controls"
 
-// The active communications above the lists: one row per running call or
+// The active communications below the lists: one row per running call or
 // chat, selected like the contact list (click, Ctrl+click, Shift+click),
 // with its menu on a right click. Contacts or another communication
 // dragged onto a row are added to it, or transferred or conferenced after
@@ -25,7 +25,7 @@ Rectangle {
     ListView {
         id: list
         objectName: "activeCommsList"
-        anchors { fill: parent; bottomMargin: 1 }
+        anchors { fill: parent; topMargin: 1 }
         clip: true
         model: activeModel
         boundsBehavior: Flickable.StopAtBounds
@@ -169,5 +169,5 @@ Rectangle {
             }
         }
     }
-    Rectangle { anchors { left: parent.left; right: parent.right; bottom: parent.bottom } height: 1; color: comms.pal.border }
+    Rectangle { anchors { left: parent.left; right: parent.right; top: parent.top } height: 1; color: comms.pal.border }
 }

@@ -129,7 +129,11 @@ Rectangle {
                 objectName: "windowFrameIcon"
                 glyph: "\u2630"
                 tip: qsTr("Menu") + root.lc
-                onClicked: rootWindow.openWindowMenu()
+                // Drops from the button, leaving the button itself in view.
+                onClicked: {
+                    var p = mapToItem(null, 0, height);
+                    rootWindow.openWindowMenuAt(p.x, p.y);
+                }
             }
             Item { width: 1; height: pal.unit * 2 }
             LeftPane {
@@ -260,15 +264,20 @@ Rectangle {
     }
 
     // --- Active communications -------------------------------------------
+    // Below the active view, over the bottom bar: a call or chat that comes
+    // or goes moves nothing above it, so the filter tabs, the search and the
+    // rows stay where the pointer was aimed at them.
     ActiveComms {
         id: activeComms
-        anchors { left: leftPane.right; right: parent.right; top: errorBanner.visible ? errorBanner.bottom : callSettingsToolbar.bottom }
+        anchors { left: leftPane.right; right: parent.right; bottom: footer.top }
     }
+    // The view and the search start below the toolbar and any banner.
+    readonly property Item viewsTop: errorBanner.visible ? errorBanner : callSettingsToolbar
 
     // --- Search and Add ---------------------------------------------------
     Item {
         id: searchBar
-        anchors { left: leftPane.right; right: parent.right; top: activeComms.bottom; margins: pal.unit * 2 }
+        anchors { left: leftPane.right; right: parent.right; top: root.viewsTop.bottom; margins: pal.unit * 2 }
         height: search.height
         visible: activeView.state !== "historyView" && activeView.state !== "dialpadView"
 
@@ -308,8 +317,8 @@ Rectangle {
     Item {
         id: activeView
         objectName: "activeView"
-        anchors { left: leftPane.right; right: parent.right; bottom: footer.top
-                  top: searchBar.visible ? searchBar.bottom : activeComms.bottom
+        anchors { left: leftPane.right; right: parent.right; bottom: activeComms.top
+                  top: searchBar.visible ? searchBar.bottom : root.viewsTop.bottom
                   topMargin: searchBar.visible ? pal.unit * 2 : 0 }
         state: "contactsView"
         states: [
@@ -324,9 +333,9 @@ Rectangle {
                 mainWindow.clearAndFetchRooms();
         }
 
-        // A call or chat row added above (or taken away) moves the view; the
-        // row the pointer rests on stays under it, so that a click meant for
-        // it does not land on its neighbour.
+        // A banner shown above (or taken away) moves the view; the row the
+        // pointer rests on stays under it, so that a click meant for it does
+        // not land on its neighbour.
         property real lastY: y
         onYChanged: {
             var shift = y - lastY;

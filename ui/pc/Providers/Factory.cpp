@@ -33,6 +33,7 @@
 #include "Utils/PresenceHelper.h"
 #include "Utils/SessionStateWatcherEnabler.h"
 #include "Utils/SettingsKeys.h"
+#include "Utils/WindowManager.h"
 #include "dialogs/GroupNameInput.h"
 #include "dialogs/MessageWindow.h"
 #include "libqml/components/ContactCard.h"
@@ -410,7 +411,11 @@ void Factory::editGroupTriggered() {
   auto* input = new Widgets::GroupNameInput(group->getName(), isAlwaysOnTop(), nullptr);
   connect(input, SIGNAL(accepted(QString)), group, SLOT(setName(QString)));
   connect(this, SIGNAL(destroyed()), input, SLOT(close()));
+  // Over the window the rename was asked from (the main window's list).
+  Utils::WindowManager::placeOver(input);
   input->show();
+  input->raise();
+  input->activateWindow();
 }
 
 void Factory::removeGroupTriggered() {

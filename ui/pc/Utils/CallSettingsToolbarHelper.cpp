@@ -10,6 +10,7 @@
 #include <RAZ/Xsi/SupplementaryServices.h>
 
 #include "Utils/ConfigIds.h"
+#include "libqml/window/PopupPlacement.h"
 
 namespace Utils {
 
@@ -377,7 +378,7 @@ void CallSettingsToolbarHelper::retranslateMenus() {
 }
 
 void CallSettingsToolbarHelper::popup(QMenu* menu) {
-  if (menu) menu->popup(QCursor::pos());
+  if (menu) QML::popupMenu(menu, QCursor::pos());
 }
 
 void CallSettingsToolbarHelper::showGranitewayAnywhereMenu() {

@@ -1,5 +1,6 @@
 #include "Utils/PresenceHelper.h"
 
+#include <QActionGroup>
 #include <QEvent>
 #include <QMenu>
 
@@ -61,10 +62,35 @@ PresenceHelper::~PresenceHelper() {
 void PresenceHelper::buildMenu() {
   delete m_menu;
   m_menu = new QMenu();
-  for (const Entry& e : kEntries)
-    m_menu->addAction(new PresenceAction(e.state, QIcon(QLatin1String(e.icon)), m_menu));
+  // The entry of the state the user is in is checked; a state the menu has
+  // no entry for (a meeting, a call) checks none.
+  auto* group = new QActionGroup(m_menu);
+  group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+  for (const Entry& e : kEntries) {
+    auto* action = new PresenceAction(e.state, QIcon(QLatin1String(e.icon)), m_menu);
+    action->setCheckable(true);
+    group->addAction(action);
+    m_menu->addAction(action);
+  }
   connect(m_menu, SIGNAL(triggered(QAction*)), this, SLOT(actionTriggered(QAction*)));
+  // Read again as the menu opens: a choice the service did not take must not
+  // stay checked.
+  connect(m_menu, SIGNAL(aboutToShow()), this, SLOT(markCurrentState()));
+  if (m_presence)
+    connect(m_presence, SIGNAL(presenceChanged()), this, SLOT(markCurrentState()),
+            Qt::UniqueConnection);
   retranslate();
+  markCurrentState();
+}
+
+void PresenceHelper::markCurrentState() {
+  if (!m_menu) return;
+  // Several states read alike ("Busy" for busy, presenting, out of office):
+  // the entry that reads as the state is the current one.
+  const QString current = m_presence ? textForState(m_presence->state()) : QString();
+  const auto actions = m_menu->actions();
+  for (QAction* a : actions)
+    a->setChecked(!current.isEmpty() && textForState(a->data().toInt()) == current);
 }
 
 void PresenceHelper::retranslate() {

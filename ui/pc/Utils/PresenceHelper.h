@@ -67,6 +67,8 @@ class PresenceHelper : public QObject {
  public slots:
   QString availabilityText(int state);
   void actionTriggered(QAction* action);
+  // Checks the menu entry of the user's presence.
+  void markCurrentState();
   void sessionReconnectionStateChanged(RAZ::Sessions::SessionManagerBase* session,
                                        bool reconnected);
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QMargins>
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QWidget>
@@ -22,6 +23,36 @@ int placeOnAxis(int origin, int extent, int windowExtent, quint32 random) {
   if (last <= first) return last;                   // no room for the margin
   const quint32 range = quint32(last - first) + 1u;
   return first + int(random % range);
+}
+
+// The decoration the window system puts around `window`. Before a window is
+// first shown it has none yet, and a window placed by its bare size ends up
+// a title bar lower than planned, its bottom off the screen: the decoration
+// of a window already shown (its owner, else any) stands in for it.
+QMargins frameMargins(QWidget* window, QWidget* owner) {
+  const auto marginsOf = [](const QWidget* w) {
+    const QRect frame = w->frameGeometry();
+    const QRect inner = w->geometry();
+    return QMargins(inner.left() - frame.left(), inner.top() - frame.top(),
+                    frame.right() - inner.right(), frame.bottom() - inner.bottom());
+  };
+  if (window->frameGeometry() != window->geometry()) return marginsOf(window);
+  if (owner && owner != window && owner->isVisible() && owner->frameGeometry() != owner->geometry())
+    return marginsOf(owner);
+  const QWidgetList windows = QApplication::topLevelWidgets();
+  for (const QWidget* w : windows)
+    if (w != window && w->isVisible() && !w->isFullScreen() && w->frameGeometry() != w->geometry())
+      return marginsOf(w);
+  return QMargins();
+}
+
+// The window's size cut to what fits in `area` with its decoration, as far
+// as its own minimum lets it shrink.
+void fitInto(QWidget* window, const QRect& area, const QMargins& margins) {
+  if (window->isMaximized() || window->isFullScreen()) return;
+  const QSize room = area.marginsRemoved(margins).size();
+  const QSize fitted = window->size().boundedTo(room).expandedTo(window->minimumSize());
+  if (fitted != window->size()) window->resize(fitted);
 }
 }  // namespace
 
@@ -59,9 +90,11 @@ void WindowManager::placeWindow(QWidget* window, QWidget* owner) {
   if (!screen) screen = window->screen();
   if (!screen) screen = QGuiApplication::primaryScreen();
   if (!screen) return;
+  const QMargins margins = frameMargins(window, owner);
+  fitInto(window, screen->availableGeometry(), margins);
+  const QSize frame = window->size().grownBy(margins);
   QRandomGenerator* rng = QRandomGenerator::global();
-  window->move(
-      placement(screen->availableGeometry(), window->size(), rng->generate(), rng->generate()));
+  window->move(placement(screen->availableGeometry(), frame, rng->generate(), rng->generate()));
 }
 
 void WindowManager::keepOnScreen(QWidget* window) {
@@ -86,10 +119,15 @@ QWidget* WindowManager::placeOver(QWidget* dialog, QWidget* owner) {
   if (!owner) owner = QApplication::activeWindow();
   if (owner) owner = owner->window();
   if (owner == dialog || (owner && !owner->isVisible())) owner = nullptr;
-  QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+  // The screen that shows the owner's middle: a window reaching onto a
+  // second screen belongs to the one it mostly lies on.
+  QScreen* screen = owner ? QGuiApplication::screenAt(owner->frameGeometry().center()) : nullptr;
+  if (!screen) screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
   if (!screen) return owner;
   const QRect area = screen->availableGeometry();
-  QRect frame = dialog->frameGeometry();
+  const QMargins margins = frameMargins(dialog, owner);
+  fitInto(dialog, area, margins);
+  QRect frame = dialog->geometry().marginsAdded(margins);
   frame.moveCenter(owner ? owner->frameGeometry().center() : area.center());
   // Never partly off the screen, even over a window that is.
   frame.moveLeft(qMax(area.left(), qMin(frame.left(), area.right() - frame.width() + 1)));

@@ -8,6 +8,7 @@
 #include <QLayout>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 #include <QTimerEvent>
 
 #include <RAZ/Settings.h>
@@ -34,6 +35,36 @@ bool settingSwitch(const QVariant& v, bool fallback, const QString& key) {
       << "setting " << key << " is not a switch: " << v.toString();
   return fallback;
 }
+
+// Tells whether a popup (a list, a menu) closed while the event under way
+// was handled: a key that closed a list has done its work.
+class PopupWatch : public QObject {
+ public:
+  static void install() {
+    static PopupWatch* watch = nullptr;
+    if (watch || !qApp) return;
+    watch = new PopupWatch(qApp);
+    qApp->installEventFilter(watch);
+  }
+  static bool closedJustNow() { return s_closed; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Hide && !s_closed && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->windowType() == Qt::Popup) {
+      s_closed = true;
+      // Forgotten once the event loop turns: the next key is a new one.
+      QTimer::singleShot(0, this, [] { s_closed = false; });
+    }
+    return false;
+  }
+
+ private:
+  using QObject::QObject;
+  static bool s_closed;
+};
+
+bool PopupWatch::s_closed = false;
 
 }  // namespace
 
@@ -73,7 +104,20 @@ Window::~Window() = default;
 void Window::leaveOnEscape(const char* slot) {
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   escape->setContext(Qt::WindowShortcut);
-  connect(escape, SIGNAL(activated()), this, slot);
+  // An open list of the window (a combo box's) takes Esc first: the window
+  // system hands the key to the window, not to the list, the list closes on
+  // it and the shortcut would then close the window too. Esc closes the list
+  // alone, as everywhere else.
+  PopupWatch::install();
+  connect(escape, &QShortcut::activated, this, [this] {
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+      popup->close();
+      return;
+    }
+    if (PopupWatch::closedJustNow()) return;
+    emit escapeLeaves();
+  });
+  connect(this, SIGNAL(escapeLeaves()), this, slot);
 }
 
 bool Window::canClose() { return true; }

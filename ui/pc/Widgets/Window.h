@@ -48,6 +48,11 @@ class Window : public Utils::HelpInterface {
   void showHeaderIcon(bool b);
   void updateHeaderIcon();
 
+ signals:
+  // Esc pressed with nothing of the window open over it; leaveOnEscape()
+  // connects it to the slot that leaves.
+  void escapeLeaves();
+
  protected:
   // Esc runs the slot given (close() unless said otherwise), as a dialog's
   // Cancel would; the window must have the keys.

@@ -15,10 +15,11 @@ Item {
     visible: helper !== null && helper.toolbarEnabled
     height: visible ? 29 : 0
 
+    // Each button as high as the bar, so that none reaches below it.
     Row {
         anchors.centerIn: parent
-        height: parent.height - 4
-        spacing: ZPalette.unit * 1.5
+        height: parent.height
+        spacing: 6
         ToolbarButton {
             objectName: "callSettingsButton"
             height: parent.height

@@ -72,6 +72,7 @@
 #include "dialogs/MessageWindow.h"
 #include "libqml/components/CallSettings.h"
 #include "libqml/utils/FocusHelper.h"
+#include "libqml/window/PopupPlacement.h"
 #include "libqml/window/View.h"
 
 namespace QML {
@@ -1136,7 +1137,10 @@ void MainWindow::displayAddGroup() {
     connect(xmpp, SIGNAL(offline()), input, SLOT(disableAddGroup()));
     if (!xmpp->isConnected()) input->disableAddGroup();
   }
+  Utils::WindowManager::placeOver(input, this);
   input->show();
+  input->raise();
+  input->activateWindow();
 }
 
 void MainWindow::groupDialogAccepted(const QString& name) { addNewGroup(name); }
@@ -1226,21 +1230,15 @@ void MainWindow::onXmppConnectStateChanged() {
 
 // --- menus ---
 
-void MainWindow::openMenuAt(int x, int y) {
-  m_nextMenuPosition = view()->mapToGlobal(QPoint(x, y));
-  m_hasNextMenuPosition = true;
-}
-
 void MainWindow::openMenu(QMenu* menu) {
   if (!menu) return;
   if (menu->isEmpty()) {
     delete menu;
-    m_hasNextMenuPosition = false;
+    takeMenuPosition();
     return;
   }
   connect(menu, SIGNAL(aboutToHide()), menu, SLOT(deleteLater()));
-  menu->popup(m_hasNextMenuPosition ? m_nextMenuPosition : QCursor::pos());
-  m_hasNextMenuPosition = false;
+  QML::popupMenu(menu, takeMenuPosition());
 }
 
 void MainWindow::openPresenceMenu() {
@@ -1248,8 +1246,7 @@ void MainWindow::openPresenceMenu() {
   // deleted here.
   Utils::PresenceHelper* presence = m_factory ? m_factory->presenceHelper() : nullptr;
   if (!presence || !presence->getMenu()) return;
-  presence->getMenu()->popup(m_hasNextMenuPosition ? m_nextMenuPosition : QCursor::pos());
-  m_hasNextMenuPosition = false;
+  QML::popupMenu(presence->getMenu(), takeMenuPosition());
 }
 
 QObject* MainWindow::callSettingsToolbarHelperObject() const { return m_toolbarHelper; }

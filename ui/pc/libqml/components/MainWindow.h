@@ -294,7 +294,6 @@ class MainWindow : public Window {
   // Menus: the popup menus open at the pointer, or at the scene's current
   // item when asked from the keyboard.
   void openMenu(QMenu* menu);
-  void openMenuAt(int x, int y);
   void openPresenceMenu();
   void signOut();
   // Opens the session's call settings (one window at a time) on a page.
@@ -437,8 +436,6 @@ class MainWindow : public Window {
   int m_timelineFilterFlag = 0;
   int m_voiceMailMessagesCount = 0;
   bool m_geometryRestored = false;
-  QPoint m_nextMenuPosition;
-  bool m_hasNextMenuPosition = false;
   // Where the window stood when closing hid it; it comes back there.
   QPoint m_hiddenAt;
   bool m_hasHiddenAt = false;

@@ -17,6 +17,7 @@
 
 #include <RAZ/Settings.h>
 #include "libqml/utils/Style.h"
+#include "libqml/window/PopupPlacement.h"
 
 namespace QML {
 
@@ -535,10 +536,9 @@ void QComboBoxQmlAdapter::showPopup() {
   }
   connect(m_popup.data(), SIGNAL(triggered(QAction*)), this, SLOT(popupTriggered(QAction*)));
   connect(m_popup.data(), SIGNAL(aboutToHide()), this, SLOT(popupHidden()));
-  QPoint below = mapToScene(QPointF(0, height())).toPoint();
-  if (QQuickWindow* w = window()) below = w->mapToGlobal(below);
+  const QPoint below = sceneToGlobal(this, mapToScene(QPointF(0, height())));
   QAction* current = m_currentIndex >= 0 ? m_popup->actions().value(m_currentIndex) : nullptr;
-  m_popup->popup(below, current);
+  popupMenu(m_popup.data(), below, current);
   emit popupVisibleChanged();
 }
 

@@ -6,6 +6,8 @@
 #include <QPixmap>
 #include <QQuickWindow>
 
+#include "libqml/window/PopupPlacement.h"
+
 namespace QML {
 
 QmlMenu::QmlMenu(QQuickItem* parent) : QQuickItem(parent) {}
@@ -100,14 +102,7 @@ void QmlMenu::dataChanged() {
 void QmlMenu::showPopup(const QPoint& point) {
   QMenu* menu = targetMenu();
   if (!menu || !QApplication::activeWindow()) return;
-  // The scene's window follows the widget that shows it on screen, so its
-  // mapping gives screen coordinates for embedded scenes as well.
-  QPoint global = point;
-  if (QQuickWindow* w = window())
-    global = w->mapToGlobal(point);
-  else
-    global = QApplication::activeWindow()->mapToGlobal(point);
-  menu->popup(global);
+  popupMenu(menu, sceneToGlobal(this, point));
 }
 
 void QmlMenu::setMarker(const QString& suffix, const QString& markedText) {

@@ -38,6 +38,27 @@ QQmlEngine* sharedEngine() {
   return engine;
 }
 
+// The style goes to the engine's own context as well: the palette every
+// control reads is one object for the whole engine (a singleton), made in
+// that context, and sees nothing a view publishes in its own. There it
+// reaches every scene and popup, those made later included, and follows
+// every change of the style. A style that goes is taken back out, so that
+// no binding reads it afterwards.
+void publishStyle(QQmlEngine* engine, Style* style) {
+  QQmlContext* shared = engine->rootContext();
+  const QLatin1String name("zentStyle");
+  if (shared->contextProperty(name).value<QObject*>() == style) return;
+  shared->setContextProperty(name, style);
+  if (!style) return;
+  QPointer<QQmlEngine> guard(engine);
+  QObject::connect(style, &QObject::destroyed, engine, [guard, style] {
+    if (guard &&
+        guard->rootContext()->contextProperty(QLatin1String("zentStyle")).value<QObject*>() ==
+            style)
+      guard->rootContext()->setContextProperty(QLatin1String("zentStyle"), nullptr);
+  });
+}
+
 }  // namespace
 
 View::View(QWidget* parent) : QQuickWidget(sharedEngine(), parent) {
@@ -63,6 +84,7 @@ View::View(QWidget* parent) : QQuickWidget(sharedEngine(), parent) {
 
   m_context->setContextProperty(QStringLiteral("rootView"), this);
   m_context->setContextProperty(QStringLiteral("zentStyle"), m_style);
+  publishStyle(engine(), m_style);
   m_context->setContextProperty(QStringLiteral("qmlHelper"), m_qmlHelper);
 }
 

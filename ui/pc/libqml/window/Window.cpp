@@ -18,6 +18,7 @@
 #include <QtDebug>
 
 #include <TP/Core/Logging.h>
+#include "libqml/window/PopupPlacement.h"
 #include "libqml/window/StayOnTop.h"
 
 #include "libqml/window/View.h"
@@ -200,10 +201,31 @@ void Window::openMenu(QMenu* menu) {
     return;
   }
   connect(menu, SIGNAL(aboutToHide()), menu, SLOT(deleteLater()));
-  menu->popup(m_menuAtCorner ? mapToGlobal(QPoint(0, 0)) : QCursor::pos());
+  popupMenu(menu, takeMenuPosition());
+}
+
+void Window::openMenuAt(int x, int y) {
+  // The view's own mapping: it follows the window wherever it is moved.
+  m_menuPosition = m_view ? m_view->mapToGlobal(QPoint(x, y)) : mapToGlobal(QPoint(x, y));
+  m_hasMenuPosition = true;
+}
+
+QPoint Window::takeMenuPosition() {
+  if (m_hasMenuPosition) {
+    m_hasMenuPosition = false;
+    return m_menuPosition;
+  }
+  return m_menuAtCorner ? mapToGlobal(QPoint(0, 0)) : QCursor::pos();
 }
 
 void Window::openWindowMenu() { emit windowFrameIconClicked(); }
+
+void Window::openWindowMenuAt(int x, int y) {
+  openMenuAt(x, y);
+  emit windowFrameIconClicked();
+  // A window without a menu to show leaves no point behind for the next one.
+  m_hasMenuPosition = false;
+}
 
 void Window::openWindowMenuFromKeyboard() {
   m_menuAtCorner = true;

@@ -66,6 +66,10 @@ class Window : public Utils::HelpInterface {
   void setMinMaxSizes(bool forceComponentMinMaxSize = false);
   int calcTextWidth(QString text, QString font_name, int pixel_size);
   void openMenu(QMenu* menu);
+  // The next menu the window opens drops from this point of its scene (the
+  // view's coordinates) rather than from the pointer: a menu of a button or
+  // of a row chosen by keyboard belongs under it.
+  void openMenuAt(int x, int y);
   bool event(QEvent* event) override;
   void showAndActivate();
   void setAlwaysOnTop(bool onTop = true);
@@ -76,6 +80,9 @@ class Window : public Utils::HelpInterface {
   // window systems that report no presses on the frame need both.
   void openWindowMenu();
   void openWindowMenuFromKeyboard();
+  // The window menu from the scene's own menu button, dropping from that
+  // point of the scene (its lower left corner).
+  void openWindowMenuAt(int x, int y);
 
  signals:
   void resizableChanged();
@@ -97,6 +104,11 @@ class Window : public Utils::HelpInterface {
   // window whose own parts the scene reads calls it before they go.
   void deleteScene();
 
+  // Where the next menu opens (on the screen): the point a scene asked for,
+  // else the window's corner for a menu asked for by keyboard, else the
+  // pointer. The point asked for is used once.
+  QPoint takeMenuPosition();
+
   enum class CloseKeys { CtrlW, CtrlWAndEscape };
   // Ctrl+W closes the window, and Esc too where asked; Esc comes up from the
   // scene, so a field that takes Esc for itself keeps it.
@@ -114,6 +126,8 @@ class Window : public Utils::HelpInterface {
   bool m_wantsFullscreen = false;
   QRect m_savedGeometry;
   bool m_menuAtCorner = false;
+  bool m_hasMenuPosition = false;
+  QPoint m_menuPosition;
   bool m_systemMenuSuppressed = false;
 };
 
