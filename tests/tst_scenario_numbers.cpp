@@ -290,12 +290,24 @@ class ScenarioNumbers : public QObject {
     REQUIRE(fromContactMenu(kAliceName, {QStringLiteral("Chat")}));
     QML::CommunicationsWindow* chat = nullptr;
     REQUIRE(Scenario::waitForCommsWindow(kAliceName, &chat));
+    SceneDriver talk = SceneDriver::of(chat);
+    const QString transcript = QStringLiteral("transcriptView");
+    auto send = [&talk](const QString& text) {
+      QString problem = talk.focus(QStringLiteral("messageInput"));
+      if (problem.isEmpty()) problem = talk.type(text);
+      return problem.isEmpty() ? talk.press(Qt::Key_Return) : problem;
+    };
     QVERIFY(demo.changePresence(kAlice, 2, QString()));
     QTRY_COMPARE_WITH_TIMEOUT(control("offer-file 101"), QString("refused"), ZentTest::kWaitMs);
+    // Offline, she does not answer either.
+    REQUIRE(send(QStringLiteral("Still there?")));
+    REQUIRE(talk.waitPageText(transcript, QStringLiteral("Still there?")));
     QVERIFY(demo.changePresence(kAlice, 10, QString()));
     QTRY_COMPARE_WITH_TIMEOUT(control("offer-file 101"), QString("ok"), ZentTest::kWaitMs);
-    REQUIRE(SceneDriver::of(chat).waitPageText(QStringLiteral("transcriptView"),
-                                               QStringLiteral("notes-1.txt")));
+    REQUIRE(talk.waitPageText(transcript, QStringLiteral("notes-1.txt")));
+    REQUIRE(send(QStringLiteral("Back again?")));
+    REQUIRE(talk.waitPageText(transcript, QStringLiteral("Sounds good.")));
+    QCOMPARE(talk.pageText(transcript).count(QStringLiteral("Sounds good.")), 1);
     REQUIRE(Scenario::signOut());
   }
 

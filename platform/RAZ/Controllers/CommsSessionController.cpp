@@ -86,11 +86,10 @@ CommunicationSession* CommsSessionController::startSession(int contactId, const 
             });
           });
 
-  const bool online = [&] {
-    if (!m_contacts) return false;
-    RAZ::Contacts::ContactPtr contact = m_contacts->getContact(contactId);
-    return contact && contact->isOnline();
-  }();
+  // The party as the list knows it now and later (its presence may change
+  // while the session runs).
+  QPointer<RAZ::Contacts::IContact> partyContact(
+      m_contacts ? m_contacts->getContact(contactId).data() : nullptr);
 
   if (kind == CommunicationSession::KindCall || kind == CommunicationSession::KindVideoCall) {
     auto* call = new RAZ::MediaEngine::CallBasePtr(uri,
@@ -124,13 +123,15 @@ CommunicationSession* CommsSessionController::startSession(int contactId, const 
     // The peer writes under its address; its name is known to the chat.
     const QString party = chat->peer();
     if (!chat->isRoom() && !name.isEmpty()) chat->getParticipants()->rename(party, name);
-    connect(chat, &ChatInterface::messageSent, this, [chatGuard, party, online](const QString&) {
-      if (!online) return;
-      QTimer::singleShot(kAnswerDelayMs, chatGuard.data(), [chatGuard, party] {
-        if (chatGuard)
-          emit chatGuard->messageReceived(party, RAZ::Demo::Service::tr("Sounds good."));
-      });
-    });
+    connect(chat, &ChatInterface::messageSent, this,
+            [chatGuard, party, partyContact](const QString&) {
+              // Only somebody online answers.
+              if (!partyContact || !partyContact->isOnline()) return;
+              QTimer::singleShot(kAnswerDelayMs, chatGuard.data(), [chatGuard, party] {
+                if (chatGuard)
+                  emit chatGuard->messageReceived(party, RAZ::Demo::Service::tr("Sounds good."));
+              });
+            });
   }
   if (kind == CommunicationSession::KindWebCollab && incoming) {
     // The party invites the user to see a screen: the share waits for an answer.

@@ -114,7 +114,7 @@ void DemoSession::onSessionCreated(CommunicationSession* session, bool incoming)
     return;
   }
   if (!isTestCallNumber(session->uri())) return;
-  // The echo test answers at once and plays back what the user says.
+  // The echo test picks up at once, without a ring.
   QTimer::singleShot(kEchoAnswerMs, this, [guard, callGuard] {
     if (!guard || !callGuard || guard->getCall() != callGuard.data()) return;
     if (callGuard->getCallState() == CallBasePtr::StateDialing) {
