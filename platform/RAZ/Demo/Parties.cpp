@@ -36,8 +36,8 @@ using RAZ::Controllers::CommunicationSession;
 using RAZ::MediaEngine::CallBasePtr;
 
 // The number an address dials: "tel:" and "sip:" forms of a number, and a
-// SIP address whose user is a number (an extension on the service's
-// domain), give the number; anything else is no number (empty).
+// SIP address whose user is a number (an extension), give the number;
+// anything else is no number (empty).
 QString dialledNumber(const QString& address) {
   QString bare = address.trimmed();
   if (bare.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive)) bare = bare.mid(4);
@@ -86,8 +86,8 @@ RAZ::Contacts::ContactPtr DemoSession::partyOf(const QString& address) {
     }
     return RAZ::Contacts::ContactPtr(echo.data());
   }
-  // The list's people, by any of their numbers and addresses; a number on
-  // the service's domain is its owner's extension.
+  // The list's people, by any of their numbers and addresses; a SIP address
+  // whose user is a number ("sip:102@demo.zent") reaches that number's owner.
   const QString number = dialledNumber(address);
   for (const QString& wanted : {address, number}) {
     if (wanted.isEmpty()) continue;
