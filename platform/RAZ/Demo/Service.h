@@ -78,7 +78,9 @@ class Service : public QObject {
   bool reportCredentialsDaysLeft(int days);
   // A contact's presence changes (state 0..19, status text).
   bool changePresence(int contactId, int state, const QString& statusText);
-  // A party starts a communication session with the user.
+  // A party starts a communication session with the user; a call from
+  // somebody on a call with the user already is refused (false). Every call
+  // to the user gives up after the ring time (setRingTime) unanswered.
   bool incomingSession(int contactId, RAZ::Controllers::CommunicationSession::Kind kind);
 
   // The demo's next caller, someone available and not on a call with the
