@@ -149,8 +149,10 @@ class CommsManagerTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(window->isVisible(), kWait);
     QCOMPARE(s->getCall()->getCallState(), CallBasePtr::StateDialing);
 
-    // The party's phone rings: the calling tone plays until the answer.
+    // The party's phone rings (the call moves on from dialling to ringing):
+    // the calling tone plays until the answer.
     QVERIFY(CommsScript::ringOut(s));
+    QTRY_COMPARE_WITH_TIMEOUT(s->getCall()->getCallState(), CallBasePtr::StateRinging, kWait);
     QTRY_COMPARE_WITH_TIMEOUT(toneOn.count(), 1, kWait);
     QVERIFY(CommsScript::answer(s));
     QTRY_COMPARE_WITH_TIMEOUT(s->getCall()->getCallState(), CallBasePtr::StateInCall, kWait);

@@ -484,6 +484,44 @@ class TestDemoService : public QObject {
     QCOMPARE(controller->commsList().size(), 1);
   }
 
+  // A dialled address reaches the contact that owns it, by any of its
+  // numbers, its extension or its addresses; an address nobody owns is its
+  // own party.
+  void dialledAddressesReachTheirOwners_data() {
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<int>("owner");
+    QTest::newRow("work") << "+49 30 100101" << 101;
+    QTest::newRow("mobile") << "+491701000101" << 101;
+    QTest::newRow("extension") << "102" << 102;
+    QTest::newRow("tel") << "tel:+49-30-100102" << 102;
+    QTest::newRow("sip number") << "sip:103@demo.zent" << 103;
+    QTest::newRow("sip address") << "sip:jonas.weber@home.example" << 301;
+    QTest::newRow("nobody's") << "+4930999999" << 0;
+    QTest::newRow("own room number") << "+1 555 0100" << 0;
+  }
+  void dialledAddressesReachTheirOwners() {
+    QFETCH(QString, address);
+    QFETCH(int, owner);
+    SessionManagerBase* session = open();
+    QVERIFY(session);
+    RAZ::Controllers::CommsSessionController* comms = session->commsSessionController();
+    comms->setPartiesAnswerCalls(false);
+    RAZ::Contacts::IContact* dialled = session->contactsManager()->createTemporaryContact(
+        {{QString::number(RAZ::Contacts::Properties::KeyWork), address}});
+    comms->createCall({RAZ::Contacts::ContactPtr(dialled)}, RAZ::Contacts::Properties::KeyWork,
+                      RAZ::Actions::Action::Call);
+    QCOMPARE(comms->commsList().size(), 1);
+    RAZ::Controllers::CommunicationSession* call = comms->commsList().first();
+    QCOMPARE(call->uri(), address);
+    if (owner) {
+      QCOMPARE(call->contactId(), owner);
+      QCOMPARE(call->getContact(), session->contactsManager()->getContact(owner).data());
+    } else {
+      QVERIFY(call->contactId() < 0);
+      QVERIFY(!call->getContact() || call->getContact()->isTemporary());
+    }
+  }
+
   void directorySearchAndRooms() {
     SessionManagerBase* session = open();
     RAZ::Controllers::Search::ContactSearch* search = session->contactSearchController();

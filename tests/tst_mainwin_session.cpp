@@ -357,8 +357,13 @@ class TestMainWindowSession : public QObject {
                         .data(RAZ::Models::ActiveCommsModel::SessionRole)
                         .value<QObject*>();
     QVERIFY(session);
-    QCOMPARE(qobject_cast<CommunicationSession*>(session)->contactId(),
-             main->testCallContact()->getId());
+    // The service puts the number through to its echo test, never to the
+    // selected contact.
+    auto* testCall = qobject_cast<CommunicationSession*>(session);
+    QCOMPARE(testCall->uri(), main->testCallContact()->getProperty(13).toString());
+    QVERIFY(testCall->contactId() !=
+            app()->sessionManager()->contactsManager()->contactIds().at(1));
+    QCOMPARE(testCall->partyName(), QString("Echo Test"));
     app_.remove("settings/language/active");
   }
 

@@ -982,6 +982,10 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
         <source>No contacts yet</source>
         <translation>No contacts yet</translation>
     </message>
+    <message>
+        <source>Call %1</source>
+        <translation>Call %1</translation>
+    </message>
 </context>
 <context>
     <name>ContactRow</name>
@@ -3571,6 +3575,10 @@ Are you sure you want to continue?</translation>
         <source>%1 did not answer</source>
         <translation>%1 did not answer</translation>
     </message>
+    <message>
+        <source>%1 was transferred to %2</source>
+        <translation>%1 was transferred to %2</translation>
+    </message>
 </context>
 <context>
     <name>Models::ErrorInfoModel</name>
@@ -4505,6 +4513,10 @@ Are you sure you want to continue?</translation>
     <message>
         <source>The new password is not accepted.</source>
         <translation>The new password is not accepted.</translation>
+    </message>
+    <message>
+        <source>Echo Test</source>
+        <translation>Echo Test</translation>
     </message>
 </context>
 </TS>

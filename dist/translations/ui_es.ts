@@ -962,6 +962,10 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
         <source>No contacts yet</source>
         <translation>Todavía no tiene contactos</translation>
     </message>
+    <message>
+        <source>Call %1</source>
+        <translation>Llamar a %1</translation>
+    </message>
 </context>
 <context>
     <name>ContactRow</name>
@@ -3512,6 +3516,10 @@ Are you sure you want to continue?</source>
         <source>%1 did not answer</source>
         <translation>%1 no contestó</translation>
     </message>
+    <message>
+        <source>%1 was transferred to %2</source>
+        <translation>La llamada de %1 se transfirió a %2</translation>
+    </message>
 </context>
 <context>
     <name>Models::ErrorInfoModel</name>
@@ -4446,6 +4454,10 @@ Are you sure you want to continue?</source>
     <message>
         <source>The new password is not accepted.</source>
         <translation>La nueva contraseña no se acepta.</translation>
+    </message>
+    <message>
+        <source>Echo Test</source>
+        <translation>Prueba de eco</translation>
     </message>
 </context>
 </TS>

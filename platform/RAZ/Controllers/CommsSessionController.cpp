@@ -43,6 +43,7 @@ const int kNoAnswer = RAZ::MediaEngine::CallBasePtr::CloseNoAnswer;
 // Dynamic properties of a session that the history reads when it ends.
 const char* const kCallPlaced = "callPlaced";
 const char* const kConnectedAt = "connectedAt";
+const char* const kAnsweredWithChat = "answeredWithChat";
 }  // namespace
 
 CommsSessionController::CommsSessionController(
@@ -62,9 +63,18 @@ CommunicationSession* CommsSessionController::startSession(int contactId, const 
   session->setProperty("startedAt", QDateTime::currentDateTime());
   m_sessions.append(session);
   if (m_contacts && contactId > 0) session->setContact(m_contacts->getContact(contactId).data());
-  if (RAZ::Contacts::ContactPtr own = m_contacts ? m_contacts->ownContact() : nullptr)
-    session->setMyRoomConferenceNumber(
-        own->getProperty(RAZ::Contacts::Properties::KeyMyRoomDialIn).toString());
+  if (RAZ::Contacts::ContactPtr own = m_contacts ? m_contacts->ownContact() : nullptr) {
+    // The user's audio conference number, as it is now and whenever the
+    // user or the service changes it.
+    QPointer<RAZ::Contacts::IContact> ownGuard(own.data());
+    auto readNumber = [session, ownGuard] {
+      if (ownGuard)
+        session->setMyRoomConferenceNumber(
+            ownGuard->getProperty(RAZ::Contacts::Properties::KeyMyRoomDialIn).toString());
+    };
+    readNumber();
+    connect(own.data(), &RAZ::Contacts::IContact::changed, session, readNumber);
+  }
   connect(session, &QObject::destroyed, this, &CommsSessionController::onSessionDestroyed);
   // Parties invited to a call join it (the service answers from the event
   // loop); a chat's invitations stay the chat service's.
@@ -76,11 +86,10 @@ CommunicationSession* CommsSessionController::startSession(int contactId, const 
             });
           });
 
-  const bool online = [&] {
-    if (!m_contacts) return false;
-    RAZ::Contacts::ContactPtr contact = m_contacts->getContact(contactId);
-    return contact && contact->isOnline();
-  }();
+  // The party as the list knows it now and later (its presence may change
+  // while the session runs).
+  QPointer<RAZ::Contacts::IContact> partyContact(
+      m_contacts ? m_contacts->getContact(contactId).data() : nullptr);
 
   if (kind == CommunicationSession::KindCall || kind == CommunicationSession::KindVideoCall) {
     auto* call = new RAZ::MediaEngine::CallBasePtr(uri,
@@ -114,13 +123,15 @@ CommunicationSession* CommsSessionController::startSession(int contactId, const 
     // The peer writes under its address; its name is known to the chat.
     const QString party = chat->peer();
     if (!chat->isRoom() && !name.isEmpty()) chat->getParticipants()->rename(party, name);
-    connect(chat, &ChatInterface::messageSent, this, [chatGuard, party, online](const QString&) {
-      if (!online) return;
-      QTimer::singleShot(kAnswerDelayMs, chatGuard.data(), [chatGuard, party] {
-        if (chatGuard)
-          emit chatGuard->messageReceived(party, RAZ::Demo::Service::tr("Sounds good."));
-      });
-    });
+    connect(chat, &ChatInterface::messageSent, this,
+            [chatGuard, party, partyContact](const QString&) {
+              // Only somebody online answers.
+              if (!partyContact || !partyContact->isOnline()) return;
+              QTimer::singleShot(kAnswerDelayMs, chatGuard.data(), [chatGuard, party] {
+                if (chatGuard)
+                  emit chatGuard->messageReceived(party, RAZ::Demo::Service::tr("Sounds good."));
+              });
+            });
   }
   if (kind == CommunicationSession::KindWebCollab && incoming) {
     // The party invites the user to see a screen: the share waits for an answer.
@@ -218,6 +229,31 @@ void CommsSessionController::updateSession(CommunicationSession* session) {
   emit sessionUpdated(session);
 }
 
+CommunicationSession* CommsSessionController::answerWithChat(CommunicationSession* session) {
+  RAZ::MediaEngine::CallBasePtr* call =
+      session && m_sessions.contains(session) ? session->getCall() : nullptr;
+  if (!call || !session->isIncoming()) return nullptr;
+  CommunicationSession* chat = nullptr;
+  if (session->contactId() > 0)
+    for (CommunicationSession* s : qAsConst(m_sessions))
+      if (s != session && s->contactId() == session->contactId() && s->chatActive() &&
+          !s->isGroup())
+        chat = s;
+  session->setProperty(kAnsweredWithChat, true);
+  if (!chat) {
+    chat = session;
+    session->openChat();
+  }
+  call->close(RAZ::MediaEngine::CallBasePtr::CloseDeclined);
+  if (chat != session) {
+    QPointer<CommunicationSession> guard(chat);
+    QTimer::singleShot(0, this, [guard] {
+      if (guard) emit guard->activated();
+    });
+  }
+  return chat;
+}
+
 void CommsSessionController::closeSession(CommunicationSession* session) {
   if (!session || !m_sessions.contains(session)) return;
   m_sessions.removeAll(session);
@@ -231,7 +267,8 @@ void CommsSessionController::closeSession(CommunicationSession* session) {
   const int kind = chatOnly ? RAZ::Models::CallLog::Chat
                             : (session->isVideoCall() ? RAZ::Models::CallLog::Video
                                                       : RAZ::Models::CallLog::Audio);
-  const bool missed = hadCall && session->isIncoming() && !connected.isValid();
+  const bool missed = hadCall && session->isIncoming() && !connected.isValid() &&
+                      !session->property(kAnsweredWithChat).toBool();
   emit sessionEnded(session->contactId(), session->uri(), PartyName::of(session), kind,
                     session->isIncoming(), begun.isValid() ? begun : QDateTime::currentDateTime(),
                     seconds, missed);
@@ -363,6 +400,12 @@ void CommsSessionController::createCall(const QList<RAZ::Contacts::ContactPtr>& 
     QTimer::singleShot(0, this, [this] { emit emergencyCallNotification(); });
     return;
   }
+  // A number or address typed or linked is put through to whoever owns it:
+  // the call is then a call to that party, named as the party is.
+  RAZ::Contacts::ContactPtr party = first;
+  if (m_partyLookup && !address.isEmpty() && (first->isTemporary() || !first->isInStore())) {
+    if (RAZ::Contacts::ContactPtr owner = m_partyLookup(address)) party = owner;
+  }
   const bool fromPhone = action == RAZ::Actions::Action::CallFromPhone;
   if (address.isEmpty()) {
     TP_LOG("RAZ::Controllers::CommsSessionController::createCall", TP::Core::Logging::LevelWarning)
@@ -377,8 +420,9 @@ void CommsSessionController::createCall(const QList<RAZ::Contacts::ContactPtr>& 
     return;
   }
   CommunicationSession* session =
-      startSession(first->getId(), first->getDisplayName(), address, kind, false);
+      startSession(party->getId(), party->getDisplayName(), address, kind, false);
   if (!session) return;
+  if (party != first) session->setContact(party.data());
   session->setConference(valid.size() > 1);
   if (fromPhone && session->getCall())
     session->getCall()->setCallKind(RAZ::MediaEngine::CallBasePtr::KindClickToDial);
@@ -695,7 +739,16 @@ void CommsSessionController::joinParties(CommunicationSession* session, const QS
     if (!name.isEmpty() && !parties.contains(name)) parties << name;
   }
   if (parties.size() > before || !session->isConference()) {
-    if (parties.size() > 1) session->joinConference(parties);
+    if (parties.size() > 1) {
+      // The parties talk in the conference at once: a call merged from its
+      // held side is taken back, not left on hold.
+      RAZ::MediaEngine::CallBasePtr* call = session->getCall();
+      if (call && call->getCallState() == RAZ::MediaEngine::CallBasePtr::StateHeld) {
+        if (m_calls) m_calls->holdOthers(call);
+        call->setCallState(RAZ::MediaEngine::CallBasePtr::StateInCall);
+      }
+      session->joinConference(parties);
+    }
   }
 }
 

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 #include "RAZ/Actions/Action.h"
 #include "RAZ/Contacts/Contacts.h"
 #include "RAZ/Controllers/CommunicationSession.h"
@@ -73,6 +75,13 @@ class CommsSessionController : public QObject {
   // controller does not keep is ignored.
   void updateSession(RAZ::Controllers::CommunicationSession* session);
   int sessionUpdates() const { return m_sessionUpdates; }
+  // The user answers a call that rings with a chat instead: the call is
+  // turned away (recorded as answered, not missed) and the chat opens, in
+  // the one-to-one chat already running with the party when there is one
+  // (which comes forward: one party, one chat). The chat's session, or null
+  // when `session` is no ringing call of this controller.
+  RAZ::Controllers::CommunicationSession* answerWithChat(
+      RAZ::Controllers::CommunicationSession* session);
   // Ends a session: closes its call and chat, emits closed(), deletes it later.
   void closeSession(RAZ::Controllers::CommunicationSession* session);
   // The session whose call this is, or null.
@@ -84,6 +93,13 @@ class CommsSessionController : public QObject {
   // offline ones do not answer), or only as a script tells them (tests).
   void setPartiesAnswerCalls(bool on) { m_partiesAnswer = on; }
   bool partiesAnswerCalls() const { return m_partiesAnswer; }
+  // Who a call to an address the user dialled reaches: the service knows
+  // the owners of its numbers, extensions and addresses (a contact of the
+  // list, or a party of the service's own), and gives null for an address it
+  // does not know, whose party is the address itself. Set by the service;
+  // without it every dialled address is its own party.
+  using PartyLookup = std::function<RAZ::Contacts::ContactPtr(const QString& address)>;
+  void setPartyLookup(PartyLookup lookup) { m_partyLookup = std::move(lookup); }
   // Numbers this service does not connect (emergency services).
   static bool isEmergencyNumber(const QString& address);
   // The user is in the room of this session now (joined, or the new room
@@ -164,6 +180,7 @@ class CommsSessionController : public QObject {
   QList<RAZ::Controllers::CommunicationSession*> m_sessions;
   RAZ::Actions::Enabler* m_callPark = nullptr;
   bool m_partiesAnswer = true;
+  PartyLookup m_partyLookup;
   QString m_callSettingsUser;
   int m_sessionUpdates = 0;
 };

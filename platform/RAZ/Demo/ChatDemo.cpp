@@ -90,9 +90,17 @@ void ChatDemo::onMessageSent() {
 }
 
 void ChatDemo::offerSomething() {
-  if (!m_chat || !Service::instance().presenceChanges()) return;
-  ++m_offers;
-  offerFile(m_chat, QStringLiteral("notes-%1.txt").arg(m_offers), 2048 + 512 * m_offers, 0);
+  if (m_chat && Service::instance().presenceChanges()) offerSomethingIn(m_chat);
+}
+
+FTAdapter* ChatDemo::offerSomethingIn(ChatInterface* chat) {
+  ChatDemo* demo =
+      chat ? chat->findChild<ChatDemo*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+  // Somebody shown offline sends nothing.
+  if (!demo || chat->isRoom() || !Service::instance().peerIsOnline(chat)) return nullptr;
+  ++demo->m_offers;
+  return offerFile(chat, QStringLiteral("notes-%1.txt").arg(demo->m_offers),
+                   2048 + 512 * demo->m_offers, 0);
 }
 
 void ChatDemo::runTransfer(FTAdapter* transfer) {

@@ -56,6 +56,9 @@ class ChatDemo : public QObject {
   static RAZ::Data::FTAdapter* offerFile(RAZ::Controllers::ChatInterface* chat,
                                          const QString& fileName, qint64 size, int direction = 0,
                                          const QString& id = QString());
+  // The chat's peer offers the user a file now, as it does now and then
+  // while online (an offline peer offers nothing: null).
+  static RAZ::Data::FTAdapter* offerSomethingIn(RAZ::Controllers::ChatInterface* chat);
   // Moves a transfer (as the service would report it).
   static void setTransferState(RAZ::Data::FTAdapter* transfer, RAZ::Data::FTAdapter::State state);
   static void setTransferProgress(RAZ::Data::FTAdapter* transfer, int percent);

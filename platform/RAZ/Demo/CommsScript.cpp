@@ -103,7 +103,13 @@ bool CommsScript::fail(CommunicationSession* session) {
 }
 
 bool CommsScript::ringOut(CommunicationSession* session) {
-  return later(session, "ringing", [](CommunicationSession* s) { s->reportRinging(); });
+  return later(session, "ringing", [](CommunicationSession* s) {
+    // The call the user places moves on from dialling to ringing.
+    CallBasePtr* call = s->getCall();
+    if (call && !call->isIncoming() && call->getCallState() == CallBasePtr::StateDialing)
+      call->setCallState(CallBasePtr::StateRinging);
+    s->reportRinging();
+  });
 }
 
 bool CommsScript::earlyMedia(CommunicationSession* session) {

@@ -27,6 +27,7 @@ bool runCommand(const QString& line) {
     if (command == QLatin1String("ldap-credentials-fixed"))
       return demo.reportLdapCredentialsError(false);
     if (command == QLatin1String("password-expired")) return demo.reportCredentialsDaysLeft(-1);
+    if (command == QLatin1String("someone-calls")) return demo.someoneCalls() != 0;
     return false;
   }
   bool ok = false;
@@ -36,6 +37,7 @@ bool runCommand(const QString& line) {
   if (command == QLatin1String("incoming-call")) return demo.incomingSession(id, Kind::KindCall);
   if (command == QLatin1String("incoming-chat")) return demo.incomingSession(id, Kind::KindChat);
   if (command == QLatin1String("missed-call")) return demo.missedCall(id);
+  if (command == QLatin1String("offer-file")) return demo.offerFile(id);
   if (command == QLatin1String("password-expires"))
     return id >= 0 && demo.reportCredentialsDaysLeft(id);
   return false;

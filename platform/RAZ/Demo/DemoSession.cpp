@@ -131,11 +131,6 @@ constexpr int kDirectoryAnswerMs = 250;
 // an unanswered caller hangs up after a while.
 const int kFirstIncomingCallMs = 45000;
 const int kIncomingCallIntervalMs = 180000;
-const int kCallerGivesUpMs = 30000;
-
-// The presence states of a party on a call (14, 15) or in a meeting
-// (11 to 13, 16 to 19).
-bool busyOrInMeeting(int presence) { return presence >= 11 && presence <= 19; }
 
 }  // namespace
 
@@ -419,6 +414,11 @@ void DemoSession::open(const QString& username, const QString& password) {
       RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>(contacts), parts.calls, this);
   connect(parts.comms, &RAZ::Controllers::CommsSessionController::sessionEnded, this,
           &DemoSession::recordEnded);
+  // The service puts a dialled number through to its owner, and its
+  // people's side of every call follows the demo (Parties.cpp).
+  parts.comms->setPartyLookup([this](const QString& dialled) { return partyOf(dialled); });
+  connect(parts.comms, &RAZ::Controllers::CommsSessionController::sessionCreated, this,
+          &DemoSession::onSessionCreated);
   // Incoming calls follow the call settings the user keeps with the service.
   parts.comms->setCallSettingsUser(address);
   connect(parts.comms, &RAZ::Controllers::CommsSessionController::callTurnedAway, this,
@@ -463,33 +463,6 @@ void DemoSession::open(const QString& username, const QString& password) {
     });
     m_incomingCallTimer->start();
   }
-}
-
-int DemoSession::ringSomeoneIn() {
-  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts = contactsManager();
-  RAZ::Controllers::CommsSessionController* comms = commsSessionController();
-  if (!contacts || !comms) return 0;
-  QList<int> online;
-  const auto ids = contacts->contactIds();
-  for (int id : ids) {
-    RAZ::Contacts::ContactPtr c = contacts->getContact(id);
-    // Somebody busy on a call or in a meeting does not call the user.
-    if (c && c->isOnline() && !c->getSipUri().isEmpty() && !busyOrInMeeting(c->getPresenceState()))
-      online << id;
-  }
-  if (online.isEmpty()) return 0;
-  const int id = online.at(m_nextCaller++ % online.size());
-  RAZ::Controllers::CommunicationSession* session =
-      comms->receiveSession(id, RAZ::Controllers::CommunicationSession::KindCall);
-  if (!session) return 0;
-  QPointer<RAZ::Controllers::CommunicationSession> guard(session);
-  QTimer::singleShot(kCallerGivesUpMs, this, [guard] {
-    if (!guard || !guard->getCall()) return;
-    RAZ::MediaEngine::CallBasePtr* call = guard->getCall();
-    if (call->getCallState() == RAZ::MediaEngine::CallBasePtr::StateIncoming)
-      call->close(RAZ::MediaEngine::CallBasePtr::CloseCallerGaveUp);
-  });
-  return id;
 }
 
 void DemoSession::setPresenceChanges(bool on, int intervalMs) {

@@ -1,7 +1,12 @@
 #pragma once
 
 #include <QDateTime>
+#include <QHash>
+#include <QPointer>
 #include <QString>
+
+#include "RAZ/Contacts/Contacts.h"
+#include "RAZ/Controllers/CommunicationSession.h"
 
 #include "RAZ/Sessions/SessionManagerBase.h"
 
@@ -52,7 +57,17 @@ class DemoSession : public RAZ::Sessions::SessionManagerBase {
   // Returns the contact's id, or 0 when nobody can call.
   int ringSomeoneIn();
 
+  // The party a call to this address reaches (what the service's routing
+  // knows): the contact of the list whose number, extension, SIP or IM
+  // address it is, or the service's echo test for the test-call numbers;
+  // null for an address nobody owns.
+  RAZ::Contacts::ContactPtr partyOf(const QString& address);
+
  private:
+  // What the demo's side does with a new session: a call to the user gives
+  // up after the ring time; a call to the echo test is answered at once.
+  void onSessionCreated(RAZ::Controllers::CommunicationSession* session, bool incoming);
+  bool isTestCallNumber(const QString& address) const;
   void buildContacts(RAZ::Contacts::Contacts* contacts, const QString& username,
                      const QString& address);
   void recordEnded(int contactId, const QString& address, const QString& name, int kind,
@@ -65,6 +80,8 @@ class DemoSession : public RAZ::Sessions::SessionManagerBase {
   QTimer* m_presenceTimer = nullptr;
   QTimer* m_incomingCallTimer = nullptr;
   int m_nextCaller = 0;
+  // The echo test's party, one per test-call number.
+  QHash<QString, QPointer<RAZ::Contacts::IContact>> m_echoParties;
   quint32 m_seed = 20240601u;
 };
 

@@ -277,6 +277,7 @@ void Service::reset() {
   m_stepDelay = defaultStepDelay();
   m_presenceInterval = defaultPresenceInterval();
   setPresenceChanges(defaultPresenceChanges());
+  setRingTime(0);
   // The data is read again on its next use (ZENT_DEMO_CONTACTS may have
   // changed); a session open now keeps what it was built from.
   m_loaded = false;
@@ -444,6 +445,14 @@ bool Service::incomingSession(int contactId, RAZ::Controllers::CommunicationSess
   if (!session->contactsManager() || !session->contactsManager()->getContact(contactId)) {
     TP_LOG("RAZ::Demo::Service", TP::Core::Logging::LevelWarning)
         << "No contact with id " << contactId << " to start a session";
+    return false;
+  }
+  // Somebody already on a call with the user does not call again.
+  const bool call = kind == RAZ::Controllers::CommunicationSession::KindCall ||
+                    kind == RAZ::Controllers::CommunicationSession::KindVideoCall;
+  if (call && isOnACallWithUser(contactId)) {
+    TP_LOG("RAZ::Demo::Service", TP::Core::Logging::LevelInformation)
+        << "Contact " << contactId << " is on a call with the user already";
     return false;
   }
   QPointer<RAZ::Controllers::CommsSessionController> comms(session->commsSessionController());

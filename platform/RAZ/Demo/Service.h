@@ -16,6 +16,9 @@
 
 namespace RAZ {
 class Client;
+namespace Controllers {
+class ChatInterface;
+}
 namespace ApiProvider {
 class Controller;
 }
@@ -75,8 +78,29 @@ class Service : public QObject {
   bool reportCredentialsDaysLeft(int days);
   // A contact's presence changes (state 0..19, status text).
   bool changePresence(int contactId, int state, const QString& statusText);
-  // A party starts a communication session with the user.
+  // A party starts a communication session with the user; a call from
+  // somebody on a call with the user already is refused (false). Every call
+  // to the user gives up after the ring time (setRingTime) unanswered.
   bool incomingSession(int contactId, RAZ::Controllers::CommunicationSession::Kind kind);
+
+  // The demo's next caller, someone available and not on a call with the
+  // user already, calls now (what the demo does now and then on its own).
+  // The caller's id, or 0 when nobody can call.
+  int someoneCalls();
+  // Whether the contact is on a call with the user now.
+  bool isOnACallWithUser(int contactId) const;
+  // The contact offers the user a file in the chat open with it; false
+  // (nothing offered) when there is no such chat or the contact is offline.
+  bool offerFile(int contactId);
+  // Whether the peer of a one-to-one chat of the open session is online.
+  bool peerIsOnline(const RAZ::Controllers::ChatInterface* chat) const;
+  // How long a party calling the user lets the phone ring before it gives
+  // up, for every call to the user (default 30 s; 0 or less: the default).
+  void setRingTime(int ms);
+  int ringTime() const;
+  // The presence states of a party on a call (14, 15) or in a meeting
+  // (11 to 13, 16 to 19).
+  static bool isBusyOrInMeeting(int presence);
 
   // A call (or a chat) from the contact (0 with `address`: a party outside
   // the list) was missed: a new entry of the history.
@@ -206,8 +230,9 @@ class Service : public QObject {
   // service listens on a local socket of that name for one command a line
   // ("lose-service", "restore-service", "fail-call-logs", "fetch-call-logs",
   // "ldap-credentials-error", "ldap-credentials-fixed", "incoming-call ID",
-  // "incoming-chat ID", "missed-call ID"), so that a person trying the
-  // program can cause what tests cause. Started once, by the first client.
+  // "incoming-chat ID", "missed-call ID", "someone-calls", "offer-file ID"),
+  // so that a person trying the program can cause what tests cause. Started
+  // once, by the first client.
   void startControlChannel();
   RAZ::Client* client() const;
 

@@ -47,6 +47,36 @@ ListView {
         }
     }
 
+    // A number typed into the search field can be called as it stands:
+    // the first row offers it (the service puts it through to its owner).
+    header: Rectangle {
+        id: dialRow
+        objectName: "dialRow"
+        readonly property bool shown: mainWindow !== null && mainWindow.dialNumber !== ""
+        visible: shown
+        width: contactList.width
+        height: shown ? pal.controlHeight * 1.3 : 0
+        color: dialMouse.containsMouse ? pal.hover : "transparent"
+        Accessible.role: Accessible.Button
+        Accessible.name: dialText.text
+        Accessible.onPressAction: mainWindow.callDialNumber()
+        ZLabel {
+            id: dialText
+            objectName: "dialRowText"
+            anchors { left: parent.left; right: parent.right; verticalCenter: parent.verticalCenter
+                      leftMargin: pal.unit * 2; rightMargin: pal.unit * 2 }
+            elide: Text.ElideRight
+            textFormat: Text.PlainText
+            text: dialRow.shown ? qsTr("Call %1").arg(mainWindow.dialNumber) + contactList.lc : ""
+        }
+        MouseArea {
+            id: dialMouse
+            anchors.fill: parent
+            hoverEnabled: true
+            onClicked: mainWindow.callDialNumber()
+        }
+    }
+
     delegate: ContactRow {
         list: contactList
         scene: contactList.scene

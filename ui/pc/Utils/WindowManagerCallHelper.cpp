@@ -166,15 +166,19 @@ void WindowManagerCallHelper::connectWindowCallSignals(CommunicationSession* ses
     connect(call, SIGNAL(closed()), m_stopCalling, SLOT(trigger()), unique);
   connect(session, SIGNAL(transferFailed(RAZ::MediaEngine::Call, int)), this,
           SLOT(onTransferFailed(RAZ::MediaEngine::Call, int)), unique);
+  connect(session, SIGNAL(callTransferred(RAZ::Controllers::CommunicationSession*, QString)), this,
+          SLOT(onCallTransferred(RAZ::Controllers::CommunicationSession*, QString)), unique);
 }
 
 // ---- Ringing and the calling tone ----
 
 void WindowManagerCallHelper::ringing(Call call) {
   if (call.isNull()) return;
-  // Only a call still being placed gets the tone: a report that arrives
-  // for a call that has ended would start a tone that nothing stops.
-  if (call->getCallState() != CallBasePtr::StateDialing) return;
+  // Only a call still being placed, or whose party's phone rings, gets the
+  // tone: a report that arrives for a call that has ended would start a
+  // tone that nothing stops.
+  const int state = call->getCallState();
+  if (state != CallBasePtr::StateDialing && state != CallBasePtr::StateRinging) return;
   m_playCalling->trigger();
   if (CommunicationSession* session = senderSession(sender())) updateRemoteName(session);
 }
@@ -246,9 +250,19 @@ void WindowManagerCallHelper::notificationAccepted() {
     m_ringingCalls.removeAll(call);
     const QString how = notification->answer();
     if (session && call && how == QLatin1String("chat")) {
-      // Answered with a chat: the call is turned away, the chat opens.
-      session->openChat();
-      call->close(CallBasePtr::CloseDeclined);
+      // Answered with a chat: the call is turned away and the chat opens,
+      // in the chat already running with the party when there is one.
+      RAZ::Controllers::CommsSessionController* comms =
+          m_sessionManager ? m_sessionManager->commsSessionController() : nullptr;
+      CommunicationSession* chat = comms ? comms->answerWithChat(session) : nullptr;
+      if (!chat) {
+        session->openChat();
+        call->close(CallBasePtr::CloseDeclined);
+      } else if (chat != session) {
+        // That chat's window comes forward (the session says so); the
+        // call's own session ends with its call.
+        window = nullptr;
+      }
     } else if (call && !how.isEmpty()) {
       const bool video = how == QLatin1String("video");
       if (session->updatingToVideo()) {
@@ -443,6 +457,17 @@ void WindowManagerCallHelper::onTransferFailed(Call call, int code) {
          "again."),
       alwaysOnTop(), QDialogButtonBox::Ok, false, nullptr);
   if (!call.isNull()) connect(call.Raw(), SIGNAL(closed()), message, SLOT(close()));
+}
+
+void WindowManagerCallHelper::onCallTransferred(CommunicationSession* session, const QString& to) {
+  if (!session || !m_notifications) return;
+  // The window goes with the call: a word says where the party went.
+  RAZ::Contacts::IContact* target =
+      m_contacts && !to.isEmpty() ? m_contacts->findContactByAddress(to) : nullptr;
+  const QString targetName =
+      target && !target->getDisplayName().isEmpty() ? target->getDisplayName() : to;
+  m_notifications->addNotification(
+      tr("%1 was transferred to %2").arg(session->partyName(), targetName));
 }
 
 }  // namespace Utils

@@ -103,6 +103,8 @@ class WindowManagerCallHelper : public QObject {
   void emergencyCallNotification();
   void handleXsiCallError(RAZ::Xsi::XsiCallback::Error error);
   void onTransferFailed(RAZ::MediaEngine::Call call, int code);
+  // The call was handed over to `to`: the user is told to whom.
+  void onCallTransferred(RAZ::Controllers::CommunicationSession* session, const QString& to);
 
  signals:
   void preferencesChanged(bool activeCalls);

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include <RAZ/Configuration/Config.h>
+#include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
 #include <RAZ/Settings.h>
 #include <TP/Core/Logging.h>
@@ -246,6 +247,17 @@ void CredentialsHandler::saveSettings() {
     }
   }
   user.setValue(Utils::SettingsKey::MyRoomDialInNumber, ui->textDialInNumber->text());
+  // A dial-in number the user typed is the room's number from now on: the
+  // signed-in session (and every room window that warns of its absence)
+  // learns it at once. A field the user did not touch leaves the service's
+  // number as it is.
+  if (ui->textDialInNumber->isModified() && !ui->textDialInNumber->isReadOnly() && m_session &&
+      m_session->contactsManager()) {
+    if (RAZ::Contacts::ContactPtr own = m_session->contactsManager()->ownContact())
+      own->setProperty(RAZ::Contacts::Properties::KeyMyRoomDialIn,
+                       ui->textDialInNumber->text().trimmed());
+    ui->textDialInNumber->setModified(false);
+  }
   user.setValue(Utils::SettingsKey::MyRoomHostPin, ui->textHostPin->text());
   user.setValue(Utils::SettingsKey::MyRoomPin1, ui->textPin1->text());
   user.setValue(Utils::SettingsKey::MyRoomPin2, ui->textPin2->text());

@@ -77,6 +77,26 @@ namespace L = QML::CommsLayout;
 namespace {
 
 const char* const kLog = "QML::CommunicationsWindow";
+
+// The contacts a call can be handed to or joined with: the list, without
+// the party already on the call.
+class PartyPickerModel : public QSortFilterProxyModel {
+ public:
+  PartyPickerModel(const QPointer<CommunicationSession>& session, QObject* parent)
+      : QSortFilterProxyModel(parent), m_session(session) {}
+
+ protected:
+  bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+    const int party = m_session ? m_session->contactId() : -1;
+    if (party > 0 && sourceModel() &&
+        sourceModel()->index(row, 0, parent).data(RAZ::Contacts::Contacts::IdRole).toInt() == party)
+      return false;
+    return QSortFilterProxyModel::filterAcceptsRow(row, parent);
+  }
+
+ private:
+  QPointer<CommunicationSession> m_session;
+};
 const QString kScenes = QStringLiteral("qrc:/windows/CommunicationsWindow/");
 
 // The window a new communications window opens from: the one the user works
@@ -405,7 +425,7 @@ void CommunicationsWindow::ActivateCall() {
   TP_LOG(kLog, TP::Core::Logging::LevelInformation) << "CommunicationsWindow::Activate";
   if (m_menuActions) m_menuActions->connectCallSignals();
   if (m_contactModel) return;
-  m_contactModel = new QSortFilterProxyModel(this);
+  m_contactModel = new PartyPickerModel(m_session, this);
   m_contactModel->setFilterCaseSensitivity(Qt::CaseInsensitive);
   m_contactModel->setDynamicSortFilter(true);
   if (m_sessionManager && m_sessionManager->contactsManager())

@@ -970,6 +970,11 @@ void MainWindow::searchTextChanged(const QString& text, bool clearSelection) {
         RAZ::Utils::PhoneNumberParser::isValidPhoneNumber(number) ? number : QString());
     if (!m_dialString->number().isEmpty()) m_contactSource->addSource(m_dialString);
   }
+  const QString dialable = text.trimmed().isEmpty() ? QString() : m_dialString->number();
+  if (dialable != m_dialNumber) {
+    m_dialNumber = dialable;
+    emit dialNumberChanged();
+  }
   // Typed text is matched as it stands: "+44" or "(555" are no patterns.
   m_searchFilter->setFilterText(text.trimmed());
   if (m_directoryFilter) m_directoryFilter->setFilterFixedString(text.trimmed());
@@ -986,6 +991,22 @@ void MainWindow::dialpadTextChanged(const QString& text) {
       RAZ::Actions::DialStringSource::NumberRole,
       RAZ::Utils::PhoneNumberParser::isValidPhoneNumber(number) ? number : QString());
   m_contactSource->addSource(m_dialString);
+}
+
+void MainWindow::callDialNumber() {
+  const QString number = m_dialNumber;
+  RAZ::Controllers::CommsSessionController* comms =
+      m_session ? m_session->commsSessionController() : nullptr;
+  RAZ::Contacts::Contacts* contacts = m_session ? m_session->contactsManager().data() : nullptr;
+  if (number.isEmpty() || !comms || !contacts) return;
+  // The number alone is called, whatever the list selects; the service
+  // puts it through to whoever owns it.
+  RAZ::Contacts::IContact* party = contacts->createTemporaryContact(
+      {{QString::number(RAZ::Contacts::Properties::KeyWork), number}});
+  if (QQuickItem* root = view() ? view()->rootObject() : nullptr)
+    QMetaObject::invokeMethod(root, "clearSearchField");
+  comms->createCall({RAZ::Contacts::ContactPtr(party)}, RAZ::Contacts::Properties::KeyWork,
+                    RAZ::Actions::Action::Call);
 }
 
 void MainWindow::commActionTriggered(RAZ::Actions::ActionData& action) {

@@ -122,6 +122,9 @@ class MainWindow : public Window {
   Q_PROPERTY(QObject* leftpaneButtonsSorted READ leftpaneButtonsSortedObject CONSTANT)
   Q_PROPERTY(QObject* externalResourceButtonHelper READ externalResourceButtonHelperObject CONSTANT)
   Q_PROPERTY(QObject* commsSessionUiHelper READ commsSessionUiHelperObject CONSTANT)
+  // The number typed into the search field while the text reads as one
+  // (the list offers to call it), else empty.
+  Q_PROPERTY(QString dialNumber READ dialNumber NOTIFY dialNumberChanged)
 
  public:
   MainWindow(RAZ::Client* client, Providers::Factory* factory,
@@ -147,6 +150,7 @@ class MainWindow : public Window {
   Q_INVOKABLE bool isContactRowSelected(int row) const;
   Q_INVOKABLE QString getMyRoomToolTip() const;
   Q_INVOKABLE QString availabilityText(int state) const;
+  QString dialNumber() const { return m_dialNumber; }
   bool isMyRoomReady() const { return m_myRoomReady; }
   bool isSearching() const;
   bool hasMyRoom() const;
@@ -262,6 +266,9 @@ class MainWindow : public Window {
   void searchTextChanged(const QString& text, bool clearSelection = true);
   void setSearchText(const QString& text) { searchTextChanged(text); }
   void dialpadTextChanged(const QString& text);
+  // Calls the number typed into the search field (dialNumber); the search
+  // is cleared, as after any call from the list.
+  void callDialNumber();
   void commActionTriggered(RAZ::Actions::ActionData& action);
   // Contact-list options.
   void contactSortByFirstNameTriggered();
@@ -323,6 +330,7 @@ class MainWindow : public Window {
   void showStatusChanged();
   void onlineContactsCountChanged();
   void dialpadText(QString text);
+  void dialNumberChanged();
   void checkVoiceMails();
   void primarySortFieldChanged();
   void selectActiveSession();
@@ -425,6 +433,7 @@ class MainWindow : public Window {
   QString m_activeView;
   QDateTime m_activeViewSince;
   QString m_searchText;
+  QString m_dialNumber;
   QList<QPointer<QObject>> m_savedSelection;
   // The history list's current row, acted on while the history shows.
   int m_historyRow = -1;

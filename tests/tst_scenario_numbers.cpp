@@ -1,0 +1,420 @@
+// What the demo's people do with numbers and calls, through the windows
+// and the demo's control channel only: a typed or linked number reaches the
+// person who owns it, Test Call reaches the echo test, an unanswered caller
+// gives up, people call and offer files only as their presence allows, a
+// merged conference is live, a transfer says where the call went, "Chat" on
+// a call's popup uses the chat already open, and the room's conference
+// warning follows the dial-in number typed into Preferences.
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocalSocket>
+#include <QMenu>
+#include <QQuickItem>
+#include <QQuickWidget>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QtTest>
+
+#include <algorithm>
+
+#include <RAZ/Contacts/Contacts.h>
+#include <RAZ/Controllers/CommsSessionController.h>
+#include <RAZ/Controllers/CommunicationSession.h>
+#include <RAZ/Demo/Service.h>
+#include <RAZ/Sessions/SessionManagerBase.h>
+
+#include "Application.h"
+#include "Scenario.h"
+#include "TestSupport.h"
+#include "Widgets/Notifications/CommunicationNotification.h"
+#include "dialogs/MessageWindow.h"
+#include "dialogs/PreferencesWindow.h"
+#include "libqml/components/CommunicationsWindow.h"
+
+using RAZ::Controllers::CommunicationSession;
+using ZentTest::Scenario;
+using ZentTest::SceneDriver;
+
+namespace {
+
+const QByteArray kControlName = "zent-scenario-numbers-control";
+
+const bool g_environment = [] {
+  qputenv("ZENT_DEMO_CONTROL",
+          kControlName + QByteArray::number(QCoreApplication::applicationPid()));
+  return Scenario::prepare("zent-scenario-numbers-");
+}();
+
+const int kAlice = 101;
+const char kAliceName[] = "Alice Moreno";
+const char kBrunoName[] = "Bruno Keller";
+const char kFelixName[] = "Felix Brandt";
+const char kAliceWork[] = "Work: +4930100101";
+const char kFelixWork[] = "Work: +4940200201";
+const char kReleasePlanning[] = "Release planning";
+
+// One command to the demo's control channel, and its answer.
+QString control(const QByteArray& command) {
+  QLocalSocket socket;
+  socket.connectToServer(QString::fromLocal8Bit(qgetenv("ZENT_DEMO_CONTROL")));
+  if (!socket.waitForConnected(ZentTest::kWaitMs)) return QStringLiteral("(no control channel)");
+  socket.write(command + '\n');
+  if (!QTest::qWaitFor([&socket] { return socket.canReadLine(); }, ZentTest::kWaitMs))
+    return QStringLiteral("(no answer)");
+  return QString::fromUtf8(socket.readLine()).trimmed();
+}
+
+bool noCallPopup() {
+  return !ZentTest::findWindow<QML::CommunicationNotification>(
+      [](QML::CommunicationNotification* n) {
+        return n->type() == QML::CommunicationNotification::CallNotification;
+      });
+}
+
+// Types `text` over whatever the main window's search field holds.
+QString search(const QString& text) {
+  SceneDriver main = Scenario::mainScene();
+  QString problem = main.click(QStringLiteral("leftPaneButton0"));  // the contacts
+  if (problem.isEmpty()) problem = main.focus(QStringLiteral("searchField"));
+  if (!problem.isEmpty()) return problem;
+  main.press(Qt::Key_A, Qt::ControlModifier);
+  main.press(Qt::Key_Delete);
+  return text.isEmpty() ? QString() : main.type(text);
+}
+
+// Right-click the contact (found by typing its name) ▸ `path`.
+QString fromContactMenu(const QString& name, const QStringList& path) {
+  QString problem = search(name);
+  if (!problem.isEmpty()) return problem;
+  SceneDriver main = Scenario::mainScene();
+  QQuickItem* row = nullptr;
+  if (!QTest::qWaitFor(
+          [&] {
+            row = main.row(QStringLiteral("contactRow"), name);
+            QPoint centre;
+            return row && main.centreOf(row, &centre).isEmpty();
+          },
+          ZentTest::kWaitMs))
+    return QStringLiteral("no row of %1 to click").arg(name);
+  problem = main.rightClick(row);
+  QMenu* menu = nullptr;
+  if (problem.isEmpty()) problem = ZentTest::waitForMenu(&menu);
+  return problem.isEmpty() ? ZentTest::triggerMenuEntry(menu, path) : problem;
+}
+
+// Calls the contact's work number from its menu and waits for the answer;
+// with another call running, says yes to holding it.
+QString callAndWaitForAnswer(const QString& name, const QString& number,
+                             QML::CommunicationsWindow** window, bool holdOther = false) {
+  if (holdOther) ZentTest::answerNextMessage(QDialogButtonBox::Yes);
+  QString problem = fromContactMenu(name, {QStringLiteral("Call"), number});
+  if (problem.isEmpty()) problem = Scenario::waitForCommsWindow(name, window);
+  if (!problem.isEmpty()) return problem;
+  return SceneDriver::of(*window).waitText(QStringLiteral("callState"),
+                                           QStringLiteral("Call Active"));
+}
+
+// The scene of the window that shows an item of that name.
+SceneDriver sceneWith(QWidget* window, const QString& name) {
+  for (QQuickWidget* view : window->findChildren<QQuickWidget*>())
+    if (view->isVisible() && SceneDriver(view).item(name)) return SceneDriver(view);
+  return SceneDriver::of(window);
+}
+
+// The history's rows, top to bottom, each as its texts joined by " / ".
+QStringList historyRows() {
+  SceneDriver main = Scenario::mainScene();
+  QList<QQuickItem*> shown = main.items(QStringLiteral("historyRow"));
+  std::sort(shown.begin(), shown.end(), [](QQuickItem* a, QQuickItem* b) {
+    return a->mapToScene(QPointF(0, 0)).y() < b->mapToScene(QPointF(0, 0)).y();
+  });
+  QStringList rows;
+  for (QQuickItem* row : qAsConst(shown)) {
+    QStringList texts;
+    for (QQuickItem* child : row->findChildren<QQuickItem*>()) {
+      const QVariant t = child->property("text");
+      if (child->isVisible() && t.type() == QVariant::String && t.toString().size() > 1)
+        texts << t.toString();
+    }
+    rows << texts.join(QStringLiteral(" / "));
+  }
+  return rows;
+}
+
+// Waits until the history's newest row starts with `name`; gives that row
+// (empty when it never does). The contacts are shown again afterwards.
+QString newestHistoryRow(const QString& name) {
+  SceneDriver main = Scenario::mainScene();
+  if (!main.click(QStringLiteral("leftPaneButton2")).isEmpty()) return QString();
+  QString newest;
+  const bool found = QTest::qWaitFor(
+      [&] {
+        newest = historyRows().value(0);
+        return newest.startsWith(name);
+      },
+      ZentTest::kWaitMs);
+  main.click(QStringLiteral("leftPaneButton0"));
+  return found ? newest : QStringLiteral("(newest: %1)").arg(newest);
+}
+
+// A short message the program shows on its own (a toast) with this text.
+bool toastSays(const QString& text) {
+  for (QWidget* w : ZentTest::visibleWindows())
+    for (QLabel* label : w->findChildren<QLabel*>(QStringLiteral("notificationText")))
+      if (label->text() == text) return true;
+  return false;
+}
+
+int commsWindowsNamed(const QString& name) {
+  int n = 0;
+  for (QWidget* w : ZentTest::visibleWindows())
+    if (qobject_cast<QML::CommunicationsWindow*>(w) && w->windowTitle().contains(name)) ++n;
+  return n;
+}
+
+}  // namespace
+
+class ScenarioNumbers : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(g_environment);
+    REQUIRE(Scenario::start());
+  }
+
+  void cleanupTestCase() { Scenario::finish(); }
+
+  void init() { REQUIRE(Scenario::signIn()); }
+
+  void cleanup() {
+    Scenario::demo().setRingTime(0);
+    Scenario::tidy();
+    search(QString());
+    QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
+    // What a failed test changed (presence, numbers) goes with its session.
+    if (QTest::currentTestFailed()) REQUIRE(Scenario::signOut());
+  }
+
+  // An extension typed into the search field is offered as a call, and it
+  // reaches its owner, who acts as her presence says (Bruno is in a
+  // meeting: he declines); a call link's number reaches Alice, who answers
+  // as herself in every view and in the history.
+  void numbersReachTheirOwners() {
+    REQUIRE(search(QStringLiteral("102")));
+    SceneDriver main = Scenario::mainScene();
+    REQUIRE(main.waitText(QStringLiteral("dialRowText"), QStringLiteral("Call 102")));
+    REQUIRE(main.click(QStringLiteral("dialRow")));
+    QML::CommunicationsWindow* bruno = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(kBrunoName, &bruno));
+    QTRY_VERIFY_WITH_TIMEOUT(toastSays(QStringLiteral("Bruno Keller declined the call")),
+                             ZentTest::kWaitMs);
+    QVERIFY(!toastSays(QStringLiteral("102 did not answer")));
+    const QString brunoRow = newestHistoryRow(kBrunoName);
+    QVERIFY2(brunoRow.startsWith(kBrunoName), qPrintable(brunoRow));
+
+    Scenario::app()->handleCallLink(QStringLiteral("+49 30 100101"));
+    QML::CommunicationsWindow* alice = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(kAliceName, &alice));
+    QPointer<QML::CommunicationsWindow> guard(alice);
+    SceneDriver call = SceneDriver::of(alice);
+    REQUIRE(call.waitText(QStringLiteral("callState"), QStringLiteral("Call Active")));
+    REQUIRE(call.waitText(QStringLiteral("party"), kAliceName));
+    REQUIRE(main.waitVisible(QStringLiteral("activeCommRow")));
+    QString problem;
+    QVERIFY2(main.row(QStringLiteral("activeCommRow"), kAliceName, &problem), qPrintable(problem));
+    ZentTest::answerNextMessage(QDialogButtonBox::Yes);
+    REQUIRE(call.click(QStringLiteral("endButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(!guard || !guard->isVisible(), ZentTest::kWaitMs);
+    const QString aliceRow = newestHistoryRow(kAliceName);
+    QVERIFY2(aliceRow.startsWith(kAliceName), qPrintable(aliceRow));
+
+    // Text that is no number offers no call.
+    REQUIRE(search(QStringLiteral("alice")));
+    REQUIRE(main.waitHidden(QStringLiteral("dialRow")));
+  }
+
+  // Test Call reaches the service's echo test, which answers at once.
+  void testCallIsAnswered() {
+    SceneDriver main = Scenario::mainScene();
+    REQUIRE(main.click(QStringLiteral("optionsButton")));
+    QMenu* menu = nullptr;
+    REQUIRE(ZentTest::waitForMenu(&menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Test Call")}));
+    QML::CommunicationsWindow* echo = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(QStringLiteral("Echo Test"), &echo));
+    REQUIRE(
+        SceneDriver::of(echo).waitText(QStringLiteral("callState"), QStringLiteral("Call Active")));
+  }
+
+  // A call the control channel rings in gives up like the demo's own ones
+  // and is a missed call in the history.
+  void unansweredCallerGivesUp() {
+    Scenario::demo().setRingTime(300);
+    QCOMPARE(control("incoming-call 201"), QString("ok"));
+    QML::CommunicationNotification* popup = nullptr;
+    REQUIRE(Scenario::waitForCallPopup(&popup));
+    QTRY_VERIFY_WITH_TIMEOUT(noCallPopup(), ZentTest::kWaitMs);
+    const QString row = newestHistoryRow(kFelixName);
+    QVERIFY2(row.contains(QStringLiteral("Missed")), qPrintable(row));
+  }
+
+  // Somebody on a call with the user does not call again, nor does the
+  // demo's caller pick them; an offline contact offers no files.
+  void peopleActAsTheirPresenceSays() {
+    QML::CommunicationsWindow* alice = nullptr;
+    REQUIRE(callAndWaitForAnswer(kAliceName, kAliceWork, &alice));
+    QCOMPARE(control("incoming-call 101"), QString("refused"));
+    // Everybody else is away from the phone: nobody may call now.
+    RAZ::Demo::Service& demo = Scenario::demo();
+    for (int id : {102, 103, 104, 105, 201, 202, 203, 204, 301, 302, 303})
+      QVERIFY(demo.changePresence(id, 2, QString()));
+    RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> book =
+        Scenario::app()->sessionManager()->contactsManager();
+    QTRY_VERIFY_WITH_TIMEOUT(!book->getContact(303)->isOnline(), ZentTest::kWaitMs);
+    QCOMPARE(control("someone-calls"), QString("refused"));
+    QVERIFY(noCallPopup());
+    Scenario::tidy();
+    QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
+    // Off the call, Alice is the one who calls.
+    QCOMPARE(control("someone-calls"), QString("ok"));
+    QML::CommunicationNotification* popup = nullptr;
+    REQUIRE(Scenario::waitForCallPopup(&popup));
+    SceneDriver ring(popup);
+    REQUIRE(
+        ring.waitText(QStringLiteral("title"), QStringLiteral("%1 is calling").arg(kAliceName)));
+    REQUIRE(ring.click(QStringLiteral("declineButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(noCallPopup(), ZentTest::kWaitMs);
+
+    // In a chat, a file comes only from someone online.
+    REQUIRE(fromContactMenu(kAliceName, {QStringLiteral("Chat")}));
+    QML::CommunicationsWindow* chat = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(kAliceName, &chat));
+    SceneDriver talk = SceneDriver::of(chat);
+    const QString transcript = QStringLiteral("transcriptView");
+    auto send = [&talk](const QString& text) {
+      QString problem = talk.focus(QStringLiteral("messageInput"));
+      if (problem.isEmpty()) problem = talk.type(text);
+      return problem.isEmpty() ? talk.press(Qt::Key_Return) : problem;
+    };
+    QVERIFY(demo.changePresence(kAlice, 2, QString()));
+    QTRY_COMPARE_WITH_TIMEOUT(control("offer-file 101"), QString("refused"), ZentTest::kWaitMs);
+    // Offline, she does not answer either.
+    REQUIRE(send(QStringLiteral("Still there?")));
+    REQUIRE(talk.waitPageText(transcript, QStringLiteral("Still there?")));
+    QVERIFY(demo.changePresence(kAlice, 10, QString()));
+    QTRY_COMPARE_WITH_TIMEOUT(control("offer-file 101"), QString("ok"), ZentTest::kWaitMs);
+    REQUIRE(talk.waitPageText(transcript, QStringLiteral("notes-1.txt")));
+    REQUIRE(send(QStringLiteral("Back again?")));
+    REQUIRE(talk.waitPageText(transcript, QStringLiteral("Sounds good.")));
+    QCOMPARE(talk.pageText(transcript).count(QStringLiteral("Sounds good.")), 1);
+    REQUIRE(Scenario::signOut());
+  }
+
+  // Merged from the held call's window, the conference is live at once.
+  void conferenceMergedFromTheHeldCallIsActive() {
+    QML::CommunicationsWindow* alice = nullptr;
+    REQUIRE(callAndWaitForAnswer(kAliceName, kAliceWork, &alice));
+    QML::CommunicationsWindow* felix = nullptr;
+    REQUIRE(callAndWaitForAnswer(kFelixName, kFelixWork, &felix, true));
+    SceneDriver held = SceneDriver::of(alice);
+    REQUIRE(held.waitText(QStringLiteral("callState"), QStringLiteral("On Hold")));
+    QPointer<QML::CommunicationsWindow> felixGuard(felix);
+    REQUIRE(sceneWith(alice, QStringLiteral("optionsMenuButton"))
+                .click(QStringLiteral("optionsMenuButton")));
+    QMenu* options = nullptr;
+    REQUIRE(ZentTest::waitForMenu(&options));
+    REQUIRE(ZentTest::triggerMenuEntry(options, {QStringLiteral("Conference with"), kFelixName}));
+    QTRY_VERIFY_WITH_TIMEOUT(!felixGuard || !felixGuard->isVisible(), ZentTest::kWaitMs);
+    REQUIRE(held.waitVisible(QStringLiteral("conferenceCaption")));
+    REQUIRE(held.waitText(QStringLiteral("callState"), QStringLiteral("Call Active")));
+  }
+
+  // The transfer picker leaves out the party being transferred; once the
+  // call is handed on, a word says to whom.
+  void transferSaysWhereTheCallWent() {
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(callAndWaitForAnswer(kAliceName, kAliceWork, &window));
+    REQUIRE(SceneDriver::of(window).click(QStringLiteral("transferButton")));
+    auto* overlay = qobject_cast<QQuickWidget*>(window->overlayObject());
+    QVERIFY(overlay);
+    SceneDriver picker(overlay);
+    REQUIRE(picker.waitVisible(QStringLiteral("pickerSearch")));
+    QTRY_VERIFY_WITH_TIMEOUT(picker.row(QStringLiteral("pickerRow"), kBrunoName),
+                             ZentTest::kWaitMs);
+    QVERIFY(!picker.row(QStringLiteral("pickerRow"), kAliceName));
+    QTRY_VERIFY_WITH_TIMEOUT(overlay->hasFocus(), ZentTest::kWaitMs);
+    QTest::keyClicks(overlay, QStringLiteral("brun"));
+    QTRY_COMPARE_WITH_TIMEOUT(picker.items(QStringLiteral("pickerRow")).size(), 1,
+                              ZentTest::kWaitMs);
+    QTest::keyClick(overlay, Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        toastSays(QStringLiteral("Alice Moreno was transferred to Bruno Keller")),
+        ZentTest::kWaitMs);
+  }
+
+  // "Chat" on the popup of a call from a contact whose chat is open brings
+  // that chat forward: one window, one running row, and the call is no
+  // missed one.
+  void chatFromTheCallPopupUsesTheOpenChat() {
+    REQUIRE(fromContactMenu(kAliceName, {QStringLiteral("Chat")}));
+    QML::CommunicationsWindow* chat = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(kAliceName, &chat));
+    QPointer<QML::CommunicationsWindow> chatGuard(chat);
+    QCOMPARE(control("incoming-call 101"), QString("ok"));
+    QML::CommunicationNotification* popup = nullptr;
+    REQUIRE(Scenario::waitForCallPopup(&popup));
+    REQUIRE(SceneDriver(popup).click(QStringLiteral("chatButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(noCallPopup(), ZentTest::kWaitMs);
+    SceneDriver main = Scenario::mainScene();
+    QTRY_COMPARE_WITH_TIMEOUT(main.items(QStringLiteral("activeCommRow")).size(), 1,
+                              ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(chatGuard && chatGuard->isActiveWindow(), ZentTest::kWaitMs);
+    QCOMPARE(commsWindowsNamed(kAliceName), 1);
+    const QString row = newestHistoryRow(kAliceName);
+    QVERIFY2(row.startsWith(kAliceName) && !row.contains(QStringLiteral("Missed")),
+             qPrintable(row));
+  }
+
+  // The user's own room without an audio conference number warns; the
+  // number typed into Preferences takes the warning away.
+  void dialInNumberFromPreferencesClearsTheWarning() {
+    QVERIFY(Scenario::demo().setOwnConferenceNumber(QString()));
+    SceneDriver main = Scenario::mainScene();
+    REQUIRE(main.click(QStringLiteral("leftPaneButton1")));
+    REQUIRE(main.waitVisible(QStringLiteral("roomRow")));
+    QString problem;
+    QQuickItem* row = main.row(QStringLiteral("roomRow"), kReleasePlanning, &problem);
+    QVERIFY2(row, qPrintable(problem));
+    REQUIRE(main.doubleClick(row));
+    QML::CommunicationsWindow* room = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(kReleasePlanning, &room));
+    SceneDriver scene = SceneDriver::of(room);
+    REQUIRE(scene.waitVisible(QStringLiteral("conferenceWarning")));
+
+    REQUIRE(Scenario::chooseFromWindowMenu({QStringLiteral("Preferences...")}));
+    Dialogs::PreferencesWindow* prefs = nullptr;
+    REQUIRE(ZentTest::waitForWindow<Dialogs::PreferencesWindow>(&prefs));
+    QPointer<Dialogs::PreferencesWindow> guard(prefs);
+    auto* tabs = prefs->findChild<QTabWidget*>(QStringLiteral("preferencesTabs"));
+    auto* field = prefs->findChild<QLineEdit*>(QStringLiteral("textDialInNumber"));
+    QVERIFY(tabs && field);
+    int page = -1;
+    for (int i = 0; i < tabs->count(); ++i)
+      if (tabs->widget(i)->isAncestorOf(field)) page = i;
+    QVERIFY(page >= 0);
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, Qt::NoModifier,
+                      tabs->tabBar()->tabRect(page).center());
+    QTRY_VERIFY(field->isVisible());
+    QTest::mouseClick(field, Qt::LeftButton);
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("+1 555 0199"));
+    REQUIRE(ZentTest::clickButton(prefs, QStringLiteral("OK")));
+    QTRY_VERIFY_WITH_TIMEOUT(!guard || !guard->isVisible(), ZentTest::kWaitMs);
+    REQUIRE(scene.waitHidden(QStringLiteral("conferenceWarning")));
+    REQUIRE(Scenario::signOut());
+  }
+};
+
+ZENT_TEST_MAIN(ScenarioNumbers, Application)
+#include "tst_scenario_numbers.moc"
