@@ -27,6 +27,7 @@ bool runCommand(const QString& line) {
     if (command == QLatin1String("ldap-credentials-fixed"))
       return demo.reportLdapCredentialsError(false);
     if (command == QLatin1String("password-expired")) return demo.reportCredentialsDaysLeft(-1);
+    if (command == QLatin1String("voice-mail")) return demo.leaveVoiceMail();
     return false;
   }
   bool ok = false;

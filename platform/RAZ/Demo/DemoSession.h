@@ -17,6 +17,9 @@ namespace RAZ {
 namespace Contacts {
 class IContact;
 }
+namespace Controllers {
+class CommunicationSession;
+}
 namespace MediaEngine {
 class MediaHandlerAudio;
 class MediaHandlerVideo;
@@ -51,8 +54,14 @@ class DemoSession : public RAZ::Sessions::SessionManagerBase {
   // own, unless ZENT_DEMO_INCOMING_CALLS=0 or ZENT_DEMO_PRESENCE_CHANGES=0.
   // Returns the contact's id, or 0 when nobody can call.
   int ringSomeoneIn();
+  // A caller leaves a message in the user's voice mailbox: the count of
+  // waiting messages goes up and the messages source reports it from the
+  // event loop. Now and then on its own, as incoming calls are.
+  void leaveVoiceMail();
 
  private:
+  void answerVoiceMail(RAZ::Controllers::CommunicationSession* session, bool incoming);
+
   void buildContacts(RAZ::Contacts::Contacts* contacts, const QString& username,
                      const QString& address);
   void recordEnded(int contactId, const QString& address, const QString& name, int kind,
@@ -64,6 +73,9 @@ class DemoSession : public RAZ::Sessions::SessionManagerBase {
   RAZ::MediaEngine::MediaHandlerAudio* m_audio = nullptr;
   QTimer* m_presenceTimer = nullptr;
   QTimer* m_incomingCallTimer = nullptr;
+  QTimer* m_voiceMailTimer = nullptr;
+  RAZ::Sessions::MessagesSource* m_mailbox = nullptr;
+  QString m_address;
   int m_nextCaller = 0;
   quint32 m_seed = 20240601u;
 };
