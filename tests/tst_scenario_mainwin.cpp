@@ -4,11 +4,15 @@
 // and dial fields, the active call's "more" button, My Room in the rooms
 // list, the banners of the history and the directory, the rooms button
 // after the service returns, the left pane's tooltips, the directory view,
-// profile photos, the availability menu's pictures and the Add Group dialog
-// while the service is away.
+// profile photos, the availability menu's pictures, the Add Group dialog
+// while the service is away, and a day's history, seen marks and location
+// after a restart (a history that cannot be read is kept aside and said).
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -22,6 +26,7 @@
 #include <RAZ/Demo/Service.h>
 #include <RAZ/Models/Timeline.h>
 #include <RAZ/Settings.h>
+#include <RAZ/Utils/Path.h>
 
 #include "Application.h"
 #include "Models/LeftPaneButtonsModel.h"
@@ -30,6 +35,7 @@
 #include "SceneDriver.h"
 #include "SessionScope.h"
 #include "TestSupport.h"
+#include "Utils/AppPaths.h"
 #include "dialogs/InputWidget.h"
 #include "dialogs/LocationPublish.h"
 #include "dialogs/MessageWindow.h"
@@ -483,6 +489,31 @@ class TestScenarioMainWindow : public QObject {
     qputenv("ZENT_DEMO_LOCATION", "0");
     REQUIRE(s.click(
         QStringLiteral("leftPaneButton%1").arg(Models::LeftPaneButtonsModel::ContactsButton)));
+  }
+
+  // A history that cannot be read is kept aside as it was, and the user is
+  // told where, before a new history starts.
+  void unreadableHistoryIsKeptAsideAndSaid() {
+    REQUIRE(Scenario::signOut());
+    const QString folder =
+        AppPaths::accountFolderPath(RAZ::Utils::Path::writableDataPath(), QStringLiteral("erin"));
+    QVERIFY(QDir().mkpath(folder));
+    QFile damaged(folder + QStringLiteral("/comms.db"));
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write("{\"version\":1,\"histo");
+    damaged.close();
+    REQUIRE(Scenario::signIn(QStringLiteral("erin")));
+    Dialogs::MessageWindow* said = nullptr;
+    REQUIRE(ZentTest::waitForWindow<Dialogs::MessageWindow>(
+        &said, [](Dialogs::MessageWindow* w) { return w->windowTitle().contains("History"); }));
+    QVERIFY2(said->messageLabel()->text().contains(QStringLiteral("comms.db.unreadable")),
+             qPrintable(said->messageLabel()->text()));
+    said->close();
+    QFile aside(folder + QStringLiteral("/comms.db.unreadable"));
+    QVERIFY(aside.open(QIODevice::ReadOnly));
+    QCOMPARE(aside.readAll(), QByteArray("{\"version\":1,\"histo"));
+    QTRY_VERIFY(QFileInfo(folder + QStringLiteral("/comms.db")).size() > 0);
+    QTRY_VERIFY(mainWindow()->timeline()->rowCount() > 0);
   }
 
   // Add Group cannot be confirmed while the service is away.

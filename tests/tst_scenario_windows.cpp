@@ -1,8 +1,9 @@
 // Every window as a user meets it, by keyboard and by mouse: the style
-// editor's commands, the password change the service asks for, the call
-// settings' forms and texts, Esc and Ctrl+W closing what they should, Ctrl+Q
-// leaving the program, the sign-in field drawing what is typed, windows
-// opening over the window they belong to.
+// editor's commands, the password change the service asks for (twice in a
+// run), the voice mail beside the missed calls, the call settings' forms and
+// texts, Esc and Ctrl+W closing what they should, Ctrl+Q leaving the
+// program, the sign-in field drawing what is typed, windows opening over the
+// window they belong to.
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
