@@ -33,6 +33,7 @@
 #include <RAZ/Controllers/CommunicationSession.h>
 #include <RAZ/Demo/Service.h>
 #include <RAZ/MediaEngine/CallBasePtr.h>
+#include <RAZ/Models/Timeline.h>
 
 #include "Application.h"
 #include "Models/LeftPaneButtonsModel.h"
@@ -408,6 +409,11 @@ class TestScenarioWindows : public QObject {
     QCOMPARE(demoCommand("voice-mail"), QStringLiteral("ok"));
     REQUIRE(main.waitText(QStringLiteral("voiceMailButton"), QStringLiteral("Voice Mail (2 new)")));
     QCOMPARE(Scenario::mainWindow()->badgeHandler()->badgeCount(), badge + 2);
+    // Missed still counts the missed communications alone.
+    const QString missed =
+        QStringLiteral("Missed %1").arg(Scenario::mainWindow()->timeline()->newCommsCount());
+    QVERIFY2(main.row(QStringLiteral("historyFilter"), missed),
+             qPrintable(main.text(QStringLiteral("historyFilterLabel"))));
     // The calls running, by the number called.
     auto calls = [] {
       QStringList numbers;
