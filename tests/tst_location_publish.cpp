@@ -332,6 +332,62 @@ class TestLocationPublish : public QObject {
     session.reset();
     qputenv("ZENT_DEMO_LOCATION", "0");
   }
+
+  // After a restart the service reports nothing published: the location
+  // and its mode, as the user chose them, are published again without a
+  // question.
+  void choiceOutlivesARestart_data() {
+    QTest::addColumn<bool>("manual");
+    QTest::newRow("manual location") << true;
+    QTest::newRow("automatic location") << false;
+  }
+  void choiceOutlivesARestart() {
+    QFETCH(bool, manual);
+    qputenv("ZENT_DEMO_LOCATION", "1");
+    RAZ::Configuration::Config config(QByteArray("<config name=\"T\"/>"), QString());
+    std::unique_ptr<RAZ::Demo::DemoSession> session;
+    std::unique_ptr<Utils::PresenceHelper> helper;
+    // A start of the program: the service as a new run finds it.
+    auto start = [&] {
+      helper.reset();
+      session.reset();
+      RAZ::Demo::Service::instance().reset();
+      RAZ::Demo::Service::instance().setStepDelay(0);
+      session.reset(new RAZ::Demo::DemoSession(&config));
+      session->open(QStringLiteral("commuter"), QStringLiteral("demo"));
+      helper.reset(new Utils::PresenceHelper(session->contactsManager()->ownPresence()));
+      for (RAZ::Utils::Location::Source* source : session->locationSources()) {
+        QObject::connect(source, SIGNAL(xsiLocationReceived(RAZ::Utils::Location::Info)),
+                         helper.get(), SLOT(cbXsiLocationReceived(RAZ::Utils::Location::Info)));
+        QObject::connect(source, SIGNAL(pubsubLocationReceived(RAZ::Utils::Location::Info)),
+                         helper.get(), SLOT(cbXmppLocationReceived(RAZ::Utils::Location::Info)));
+      }
+      return session->contactsManager()->ownPresence();
+    };
+    start();
+    LocationPublish* dialog = helper->locationDialog();
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->isVisible(), 20000);
+    if (manual) {
+      dialog->manualLocation()->click();
+      dialog->regionEdit()->setText("Harbour office");
+      dialog->timeComboBox()->setCurrentIndex(
+          dialog->timeComboBox()->findText("(UTC+00:00) Dublin, Edinburgh, Lisbon, London"));
+    }
+    dialog->setLocationButton()->click();
+    const Info chosen = session->contactsManager()->ownPresence()->getLocationInfo();
+    QVERIFY(!chosen.isEmpty());
+    QCOMPARE(chosen.manualLocation, manual ? QString("Harbour office") : QString());
+
+    for (int run = 0; run < 2; ++run) {
+      RAZ::Presence::PresenceData* own = start();
+      QTRY_COMPARE_WITH_TIMEOUT(own->getLocationInfo(), chosen, 20000);
+      QCOMPARE(own->getLocationInfo().city, manual ? QString() : QString("Berlin"));
+      QVERIFY(!helper->locationDialog()->isVisible());
+    }
+    helper.reset();
+    session.reset();
+    qputenv("ZENT_DEMO_LOCATION", "0");
+  }
 };
 
 ZENT_TEST_MAIN(TestLocationPublish, QApplication)

@@ -19,6 +19,7 @@
 #include <RAZ/MediaEngine/CallBasePtr.h>
 #include <RAZ/MediaEngine/CallControllerBase.h>
 #include <RAZ/Models/Smileys.h>
+#include <RAZ/Models/Timeline.h>
 #include <RAZ/ProgramKey.h>
 #include <RAZ/Services/Xmpp/XmppJidValidator.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
@@ -31,8 +32,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -376,6 +379,124 @@ class TestRazSession : public QObject {
     QVERIFY(!comms.hasDatabase());
     QCOMPARE(factory->ReferenceCount(), 1u);
     QCOMPARE(changed.count(), 2);
+  }
+
+  // The history and its seen marks outlive the program: a new run with the
+  // service's list as it was at the start finds the day as it was left.
+  // Other users' histories in the same file stay; a damaged file is kept
+  // aside (never emptied) and said; an empty one from before is no history.
+  void communicationDatabaseKeepsTheHistory() {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/comms.db";
+    auto record = [](const QString& name, int direction, bool isNew) {
+      RAZ::Models::CallLog::Record r;
+      r.name = name;
+      r.address = "sip:" + name + "@demo.zent";
+      r.direction = direction;
+      r.start = QDateTime::currentDateTime().addSecs(-60);
+      r.durationSec = 42;
+      r.isNew = isNew;
+      return r;
+    };
+    auto open = [&path](RAZ::Databases::Comms& db, RAZ::Models::CallLog& log,
+                        const QString& owner = "sip:dora@demo.zent") {
+      // What the service lists at every start: one missed call, new.
+      log.add([] {
+        RAZ::Models::CallLog::Record seed;
+        seed.name = "seed";
+        seed.direction = RAZ::Models::CallLog::Missed;
+        seed.isNew = true;
+        return seed;
+      }());
+      const bool ok = db.Initialize(path, new RAZ::Adapters::FactoryPtr(owner), nullptr);
+      db.keepHistory(&log);
+      return ok;
+    };
+    {
+      RAZ::Databases::Comms db;
+      RAZ::Models::CallLog log;
+      QVERIFY(open(db, log));
+      QCOMPARE(QFile::permissions(path) & 0x0077, QFileDevice::Permissions());
+      log.setNew(log.records().first().id, false);
+      log.add(record("bruno", RAZ::Models::CallLog::Outgoing, false));
+      log.add(record("alice", RAZ::Models::CallLog::Missed, true));
+    }  // the pending write is made as the program ends
+    QVERIFY(!QFile::exists(path + ".new"));
+    {
+      RAZ::Databases::Comms db;
+      RAZ::Models::CallLog log;
+      RAZ::Models::Timeline timeline(&log, {});
+      QVERIFY(open(db, log));
+      QCOMPARE(db.loadProblem(), RAZ::Databases::Comms::LoadProblem::None);
+      const auto records = log.records();
+      QCOMPARE(records.size(), 3);
+      QCOMPARE(timeline.rowCount(), 3);
+      QCOMPARE(records.at(0).name, QString("seed"));
+      QVERIFY(!records.at(0).isNew);
+      QCOMPARE(records.at(1).name, QString("bruno"));
+      QCOMPARE(records.at(1).direction, int(RAZ::Models::CallLog::Outgoing));
+      QCOMPARE(records.at(1).durationSec, 42);
+      QCOMPARE(records.at(2).name, QString("alice"));
+      QVERIFY(records.at(2).isNew);
+      QCOMPARE(log.newCount(), 1);
+      // When it happened, to the millisecond, in local time.
+      QVERIFY(records.at(2).start.isValid());
+      QVERIFY(qAbs(records.at(2).start.secsTo(QDateTime::currentDateTime()) - 60) <= 5);
+      // Another user of the same folder gets a history of its own.
+      RAZ::Databases::Comms other;
+      RAZ::Models::CallLog otherLog;
+      QVERIFY(open(other, otherLog, "sip:eve@demo.zent"));
+      QCOMPARE(otherLog.records().size(), 1);
+      QVERIFY(other.save());
+    }
+    {
+      RAZ::Databases::Comms db;
+      RAZ::Models::CallLog log;
+      QVERIFY(open(db, log));
+      QCOMPARE(log.records().size(), 3);
+    }
+
+    // Damaged: kept aside as it was, said, and a new history begins.
+    QFile damaged(path);
+    QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    damaged.write("{\"version\":1,\"histories\":{\"sip:dora@demo.zent\":[{\"na");
+    damaged.close();
+    {
+      RAZ::Databases::Comms db;
+      RAZ::Models::CallLog log;
+      QVERIFY(open(db, log));
+      QCOMPARE(db.loadProblem(), RAZ::Databases::Comms::LoadProblem::NotADatabase);
+      QCOMPARE(db.keptAs(), path + ".unreadable");
+      QVERIFY(!db.savesBlocked());
+      QCOMPARE(log.records().size(), 1);
+      QVERIFY(db.save());
+    }
+    QFile aside(path + ".unreadable");
+    QVERIFY(aside.open(QIODevice::ReadOnly));
+    QVERIFY(aside.readAll().endsWith("{\"na"));
+    // A second damaged file does not replace the first one kept.
+    QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    damaged.write("not a database");
+    damaged.close();
+    {
+      RAZ::Databases::Comms db;
+      RAZ::Models::CallLog log;
+      QVERIFY(open(db, log));
+      QVERIFY(db.keptAs().startsWith(path + ".unreadable."));
+    }
+    QCOMPARE(QDir(dir.path()).entryList({"comms.db.unreadable*"}).size(), 2);
+
+    // The empty file earlier versions left is no damage.
+    QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    damaged.close();
+    {
+      RAZ::Databases::Comms db;
+      RAZ::Models::CallLog log;
+      QVERIFY(open(db, log));
+      QCOMPARE(db.loadProblem(), RAZ::Databases::Comms::LoadProblem::None);
+      QVERIFY(QFileInfo(path).size() > 0);
+    }
+    QCOMPARE(QDir(dir.path()).entryList({"comms.db.unreadable*"}).size(), 2);
   }
 
   void countedPlatformObjects() {

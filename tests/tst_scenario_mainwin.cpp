@@ -4,22 +4,29 @@
 // and dial fields, the active call's "more" button, My Room in the rooms
 // list, the banners of the history and the directory, the rooms button
 // after the service returns, the left pane's tooltips, the directory view,
-// profile photos, the availability menu's pictures and the Add Group dialog
-// while the service is away.
+// profile photos, the availability menu's pictures, the Add Group dialog
+// while the service is away, and a day's history, seen marks and location
+// after a restart (a history that cannot be read is kept aside and said).
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QQuickItem>
 #include <QQuickWidget>
+#include <QRadioButton>
 #include <QtTest>
 
 #include <RAZ/Client.h>
 #include <RAZ/Demo/Service.h>
+#include <RAZ/Models/Timeline.h>
 #include <RAZ/Settings.h>
+#include <RAZ/Utils/Path.h>
 
 #include "Application.h"
 #include "Models/LeftPaneButtonsModel.h"
@@ -28,9 +35,12 @@
 #include "SceneDriver.h"
 #include "SessionScope.h"
 #include "TestSupport.h"
+#include "Utils/AppPaths.h"
 #include "dialogs/InputWidget.h"
+#include "dialogs/LocationPublish.h"
 #include "dialogs/MessageWindow.h"
 #include "libqml/components/CallSettings.h"
+#include "libqml/components/CommunicationsWindow.h"
 #include "libqml/components/MainWindow.h"
 #include "libqml/items/QmlToolTip.h"
 #include "libqml/window/View.h"
@@ -390,6 +400,120 @@ class TestScenarioMainWindow : public QObject {
     QTRY_COMPARE(list->property("currentItem").value<QQuickItem*>(), picked);
     REQUIRE(s.click(
         QStringLiteral("leftPaneButton%1").arg(Models::LeftPaneButtonsModel::ContactsButton)));
+  }
+
+  // A day outlives a restart: a call, a chat, a missed call, what was seen
+  // of the history and the location chosen are all there when the program
+  // starts again (the service then knows nothing of the last run), and My
+  // Location is reachable from the own picture's menu whatever is published.
+  void aDayOutlivesARestart() {
+    REQUIRE(Scenario::signOut());
+    qputenv("ZENT_DEMO_LOCATION", "1");
+    auto freshService = [] {
+      demo().reset();
+      demo().setStepDelay(0);
+      demo().setPresenceChanges(false);
+    };
+    freshService();
+    REQUIRE(Scenario::signIn(QStringLiteral("dora")));
+    Dialogs::LocationPublish* location = nullptr;
+    REQUIRE(ZentTest::waitForWindow<Dialogs::LocationPublish>(&location));
+    location->manualLocation()->click();
+    location->regionEdit()->setText(QStringLiteral("Harbour office"));
+    location->setLocationButton()->click();
+    SceneDriver s = scene();
+    REQUIRE(s.waitText(QStringLiteral("ownLocationText"), QStringLiteral("Harbour office")));
+
+    QMenu* menu = nullptr;
+    REQUIRE(Scenario::openContactMenu(QStringLiteral("Alice Moreno"), &menu));
+    QStringList call{QStringLiteral("Call")};
+    for (const ZentTest::MenuEntry& e : ZentTest::menuEntries(menu))
+      if (e.text == call.first() && e.hasSubmenu) call << QStringLiteral("Work: +4930100101");
+    REQUIRE(ZentTest::triggerMenuEntry(menu, call));
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(QStringLiteral("Alice Moreno"), &window));
+    Scenario::tidy();
+    REQUIRE(Scenario::openContactMenu(QStringLiteral("Alice Moreno"), &menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Chat")}));
+    REQUIRE(Scenario::waitForCommsWindow(QStringLiteral("Alice Moreno"), &window));
+    SceneDriver chat = SceneDriver::of(window);
+    REQUIRE(chat.waitVisible(QStringLiteral("messageInput")));
+    REQUIRE(chat.focus(QStringLiteral("messageInput")));
+    REQUIRE(chat.type(QStringLiteral("See you at the harbour")));
+    REQUIRE(chat.press(Qt::Key_Return));
+    Scenario::tidy();
+    QVERIFY(demo().missedCall(kBruno));
+
+    // The missed call is seen; the service's own missed ones stay new.
+    REQUIRE(s.click(
+        QStringLiteral("leftPaneButton%1").arg(Models::LeftPaneButtonsModel::HistoryButton)));
+    QTRY_VERIFY(s.row(QStringLiteral("historyRow"), QStringLiteral("Bruno Keller")));
+    REQUIRE(s.rightClick(s.row(QStringLiteral("historyRow"), QStringLiteral("Bruno Keller"))));
+    REQUIRE(ZentTest::waitForMenu(&menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Mark as Seen")}));
+    // The history as a user reads it: who, which way, what, seen or not.
+    auto history = [this] {
+      QStringList rows;
+      RAZ::Models::Timeline* timeline = mainWindow()->timeline();
+      for (int row = 0; row < timeline->rowCount(); ++row) {
+        const QModelIndex i = timeline->index(row);
+        rows << QStringLiteral("%1 %2 %3 %4")
+                    .arg(i.data(RAZ::Models::Timeline::NameRole).toString())
+                    .arg(i.data(RAZ::Models::Timeline::DirectionRole).toInt())
+                    .arg(i.data(RAZ::Models::Timeline::KindRole).toInt())
+                    .arg(i.data(RAZ::Models::Timeline::IsNewRole).toBool() ? "new" : "seen");
+      }
+      return rows;
+    };
+    QTRY_VERIFY(history().contains(QStringLiteral("Bruno Keller 2 0 seen")));
+    const QStringList day = history();
+    QVERIFY2(day.contains(QStringLiteral("Alice Moreno 1 0 seen")), qPrintable(day.join('|')));
+    QVERIFY2(day.contains(QStringLiteral("Alice Moreno 1 2 seen")), qPrintable(day.join('|')));
+    QVERIFY2(day.filter(QStringLiteral(" new")).size() > 0, qPrintable(day.join('|')));
+    const int newCount = mainWindow()->timeline()->newCommsCount();
+
+    // Quit, and start again.
+    REQUIRE(Scenario::signOut());
+    freshService();
+    REQUIRE(Scenario::signIn(QStringLiteral("dora")));
+    s = scene();
+    QCOMPARE(history(), day);
+    QCOMPARE(mainWindow()->timeline()->newCommsCount(), newCount);
+    REQUIRE(s.waitText(QStringLiteral("ownLocationText"), QStringLiteral("Harbour office")));
+    QVERIFY(!ZentTest::findWindow<Dialogs::LocationPublish>());
+    REQUIRE(s.click(QStringLiteral("ownAvatar")));
+    REQUIRE(ZentTest::waitForMenu(&menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("My Location...")}));
+    REQUIRE(ZentTest::waitForWindow<Dialogs::LocationPublish>(&location));
+    location->close();
+    qputenv("ZENT_DEMO_LOCATION", "0");
+    REQUIRE(s.click(
+        QStringLiteral("leftPaneButton%1").arg(Models::LeftPaneButtonsModel::ContactsButton)));
+  }
+
+  // A history that cannot be read is kept aside as it was, and the user is
+  // told where, before a new history starts.
+  void unreadableHistoryIsKeptAsideAndSaid() {
+    REQUIRE(Scenario::signOut());
+    const QString folder =
+        AppPaths::accountFolderPath(RAZ::Utils::Path::writableDataPath(), QStringLiteral("erin"));
+    QVERIFY(QDir().mkpath(folder));
+    QFile damaged(folder + QStringLiteral("/comms.db"));
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write("{\"version\":1,\"histo");
+    damaged.close();
+    REQUIRE(Scenario::signIn(QStringLiteral("erin")));
+    Dialogs::MessageWindow* said = nullptr;
+    REQUIRE(ZentTest::waitForWindow<Dialogs::MessageWindow>(
+        &said, [](Dialogs::MessageWindow* w) { return w->windowTitle().contains("History"); }));
+    QVERIFY2(said->messageLabel()->text().contains(QStringLiteral("comms.db.unreadable")),
+             qPrintable(said->messageLabel()->text()));
+    said->close();
+    QFile aside(folder + QStringLiteral("/comms.db.unreadable"));
+    QVERIFY(aside.open(QIODevice::ReadOnly));
+    QCOMPARE(aside.readAll(), QByteArray("{\"version\":1,\"histo"));
+    QTRY_VERIFY(QFileInfo(folder + QStringLiteral("/comms.db")).size() > 0);
+    QTRY_VERIFY(mainWindow()->timeline()->rowCount() > 0);
   }
 
   // Add Group cannot be confirmed while the service is away.

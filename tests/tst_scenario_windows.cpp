@@ -1,8 +1,9 @@
 // Every window as a user meets it, by keyboard and by mouse: the style
-// editor's commands, the password change the service asks for, the call
-// settings' forms and texts, Esc and Ctrl+W closing what they should, Ctrl+Q
-// leaving the program, the sign-in field drawing what is typed, windows
-// opening over the window they belong to.
+// editor's commands, the password change the service asks for (twice in a
+// run), the voice mail beside the missed calls, the call settings' forms and
+// texts, Esc and Ctrl+W closing what they should, Ctrl+Q leaving the
+// program, the sign-in field drawing what is typed, windows opening over the
+// window they belong to.
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -28,13 +29,18 @@
 #include <QtTest>
 
 #include <RAZ/Client.h>
+#include <RAZ/Controllers/CommsSessionController.h>
 #include <RAZ/Controllers/CommunicationSession.h>
 #include <RAZ/Demo/Service.h>
+#include <RAZ/MediaEngine/CallBasePtr.h>
+#include <RAZ/Models/Timeline.h>
 
 #include "Application.h"
+#include "Models/LeftPaneButtonsModel.h"
 #include "Providers/MenuActionProvider.h"
 #include "Scenario.h"
 #include "TestSupport.h"
+#include "Utils/BadgeHandler.h"
 #include "Utils/Tray.h"
 #include "dialogs/LocationPublish.h"
 #include "dialogs/PasswordChangeNotification.h"
@@ -345,6 +351,95 @@ class TestScenarioWindows : public QObject {
              qPrintable(dialog->messageLabel()->text()));
     REQUIRE(ZentTest::clickButton(dialog, QStringLiteral("Cancel")));
     QCOMPARE(demoCommand("password-expires soon"), QStringLiteral("refused"));
+  }
+
+  // A second change in one run checks the old password against the first
+  // change's new one; after signing in again without "Remember password"
+  // the check reads the password signed in with, not a blank one.
+  void passwordChangesAgainInTheSameRun() {
+    REQUIRE(Scenario::signOut());
+    REQUIRE(Scenario::signIn(QStringLiteral("petra")));
+    auto change = [](const QString& old, const QString& fresh) -> QString {
+      if (demoCommand("password-expired") != QLatin1String("ok")) return "command refused";
+      Dialogs::PasswordChangeNotification* dialog = nullptr;
+      QString problem = ZentTest::waitForWindow<Dialogs::PasswordChangeNotification>(&dialog);
+      if (!problem.isEmpty()) return problem;
+      QPointer<Dialogs::PasswordChangeNotification> guard(dialog);
+      for (const auto& field : {qMakePair(dialog->oldPasswordField(), old),
+                                qMakePair(dialog->newPasswordField(), fresh),
+                                qMakePair(dialog->confirmPasswordField(), fresh)}) {
+        problem = ZentTest::typeInto(field.first, field.second);
+        if (!problem.isEmpty()) return problem;
+      }
+      problem = ZentTest::clickButton(dialog, QStringLiteral("OK"));
+      if (!problem.isEmpty()) return problem;
+      if (!QTest::qWaitFor([&guard] {
+            return guard &&
+                   guard->messageLabel()->text().contains(QStringLiteral("changed successfully"));
+          }))
+        return QStringLiteral("%1 -> %2 not changed: \"%3\"%4")
+            .arg(old, fresh, guard ? guard->messageLabel()->text() : QString(),
+                 guard && guard->oldPasswordWarning()->isVisible() ? " (old password marked)" : "");
+      problem = ZentTest::clickButton(dialog, QStringLiteral("Close"));
+      if (problem.isEmpty() && !QTest::qWaitFor([&guard] { return !guard || !guard->isVisible(); }))
+        problem = QStringLiteral("the dialog stays");
+      return problem;
+    };
+    REQUIRE(change(RAZ::Demo::Service::demoPassword(), QStringLiteral("first-new")));
+    REQUIRE(change(QStringLiteral("first-new"), QStringLiteral("second-new")));
+    REQUIRE(Scenario::signOut());
+    REQUIRE(Scenario::signIn(QStringLiteral("petra")));
+    REQUIRE(change(RAZ::Demo::Service::demoPassword(), QStringLiteral("third-new")));
+    REQUIRE(Scenario::signOut());
+  }
+
+  // --- Voice mail ---
+
+  // The messages waiting in the voice mailbox show beside the missed calls
+  // (a command of the service leaves one); a click or Enter calls the
+  // mailbox, which answers and plays them: then none are waiting.
+  void voiceMailIsCountedAndCalled() {
+    REQUIRE(Scenario::signIn());
+    SceneDriver main = Scenario::mainScene();
+    REQUIRE(main.click(
+        QStringLiteral("leftPaneButton%1").arg(Models::LeftPaneButtonsModel::HistoryButton)));
+    REQUIRE(main.waitText(QStringLiteral("voiceMailButton"), QStringLiteral("Voice Mail")));
+    const int badge = Scenario::mainWindow()->badgeHandler()->badgeCount();
+    QCOMPARE(demoCommand("voice-mail"), QStringLiteral("ok"));
+    QCOMPARE(demoCommand("voice-mail"), QStringLiteral("ok"));
+    REQUIRE(main.waitText(QStringLiteral("voiceMailButton"), QStringLiteral("Voice Mail (2 new)")));
+    QCOMPARE(Scenario::mainWindow()->badgeHandler()->badgeCount(), badge + 2);
+    // Missed still counts the missed communications alone.
+    const QString missed =
+        QStringLiteral("Missed %1").arg(Scenario::mainWindow()->timeline()->newCommsCount());
+    QVERIFY2(main.row(QStringLiteral("historyFilter"), missed),
+             qPrintable(main.text(QStringLiteral("historyFilterLabel"))));
+    // The calls running, by the number called.
+    auto calls = [] {
+      QStringList numbers;
+      const auto sessions =
+          Scenario::app()->sessionManager()->commsSessionController()->commsList();
+      for (RAZ::Controllers::CommunicationSession* session : sessions)
+        if (session->getCall()) numbers << session->getCall()->remoteAddress();
+      return numbers;
+    };
+    auto mailboxCalled = [&calls] { return calls().contains(QStringLiteral("*86")); };
+    REQUIRE(main.click(QStringLiteral("voiceMailButton")));
+    QTRY_VERIFY2(mailboxCalled(), qPrintable(calls().join(", ")));
+    QTRY_COMPARE_WITH_TIMEOUT(main.text(QStringLiteral("voiceMailButton")),
+                              QStringLiteral("Voice Mail"), ZentTest::kWaitMs);
+    QCOMPARE(Scenario::mainWindow()->badgeHandler()->badgeCount(), badge);
+    Scenario::tidy();
+    QVERIFY(!mailboxCalled());
+
+    QCOMPARE(demoCommand("voice-mail"), QStringLiteral("ok"));
+    REQUIRE(main.waitText(QStringLiteral("voiceMailButton"), QStringLiteral("Voice Mail (1 new)")));
+    REQUIRE(main.focus(QStringLiteral("voiceMailButton")));
+    REQUIRE(main.press(Qt::Key_Return));
+    QTRY_VERIFY2(mailboxCalled(), qPrintable(calls().join(", ")));
+    Scenario::tidy();
+    REQUIRE(main.click(
+        QStringLiteral("leftPaneButton%1").arg(Models::LeftPaneButtonsModel::ContactsButton)));
   }
 
   // --- Call settings ---

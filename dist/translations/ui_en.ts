@@ -234,6 +234,18 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
         <source>No configuration could be loaded (looked in %1). Signing in uses the service's own settings; if it fails, reinstall the program.</source>
         <translation>No configuration could be loaded (looked in %1). Signing in uses the service's own settings; if it fails, reinstall the program.</translation>
     </message>
+    <message>
+        <source>History</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Your history in %1 could not be read. The file is left as it is, and the history of this session is not kept until it can be read.</source>
+        <translation>Your history in %1 could not be read. The file is left as it is, and the history of this session is not kept until it can be read.</translation>
+    </message>
+    <message>
+        <source>Your history in %1 could not be read. It was kept as %2, and a new history is started.</source>
+        <translation>Your history in %1 could not be read. It was kept as %2, and a new history is started.</translation>
+    </message>
 </context>
 <context>
     <name>CallAnswerNotification</name>
@@ -1054,6 +1066,18 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
     <message>
         <source>No history</source>
         <translation>No history</translation>
+    </message>
+    <message>
+        <source>Voice Mail</source>
+        <translation>Voice Mail</translation>
+    </message>
+    <message>
+        <source>Voice Mail (%1 new)</source>
+        <translation>Voice Mail (%1 new)</translation>
+    </message>
+    <message>
+        <source>Calls the voice mail</source>
+        <translation>Calls the voice mail</translation>
     </message>
 </context>
 <context>
@@ -3489,6 +3513,10 @@ Are you sure you want to continue?</translation>
     <message>
         <source>Remove from Group</source>
         <translation>Remove from Group</translation>
+    </message>
+    <message>
+        <source>My Location...</source>
+        <translation>My Location...</translation>
     </message>
 </context>
 <context>

@@ -230,6 +230,18 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
         <source>No configuration could be loaded (looked in %1). Signing in uses the service's own settings; if it fails, reinstall the program.</source>
         <translation>No se pudo cargar ninguna configuración (se buscó en %1). El inicio de sesión usa la configuración del propio servicio; si falla, vuelva a instalar el programa.</translation>
     </message>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>Your history in %1 could not be read. The file is left as it is, and the history of this session is not kept until it can be read.</source>
+        <translation>No se pudo leer su historial en %1. El archivo se dejó tal como está, y el historial de esta sesión no se guardará hasta que pueda leerse.</translation>
+    </message>
+    <message>
+        <source>Your history in %1 could not be read. It was kept as %2, and a new history is started.</source>
+        <translation>No se pudo leer su historial en %1. Se guardó como %2, y se empieza un historial nuevo.</translation>
+    </message>
 </context>
 <context>
     <name>CallAnswerNotification</name>
@@ -1034,6 +1046,18 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
     <message>
         <source>No history</source>
         <translation>Sin historial</translation>
+    </message>
+    <message>
+        <source>Voice Mail</source>
+        <translation>Buzón de voz</translation>
+    </message>
+    <message>
+        <source>Voice Mail (%1 new)</source>
+        <translation>Buzón de voz (%1 nuevos)</translation>
+    </message>
+    <message>
+        <source>Calls the voice mail</source>
+        <translation>Llama al buzón de voz</translation>
     </message>
 </context>
 <context>
@@ -3430,6 +3454,10 @@ Are you sure you want to continue?</source>
     <message>
         <source>Remove from Group</source>
         <translation>Quitar del grupo</translation>
+    </message>
+    <message>
+        <source>My Location...</source>
+        <translation>Mi ubicación...</translation>
     </message>
 </context>
 <context>

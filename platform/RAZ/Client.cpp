@@ -15,6 +15,7 @@
 #include "RAZ/Demo/Service.h"
 #include "RAZ/MediaEngine/Sound.h"
 #include "RAZ/Utils/Path.h"
+#include "RAZ/Xsi/XsiCredentialsControl.h"
 
 namespace RAZ {
 
@@ -119,8 +120,15 @@ bool Client::signin(const RAZ::Utils::Credentials::UserCredentials& credentials,
                                  : static_cast<int>(RAZ::Utils::Credentials::LoginSip);
   const RAZ::Utils::Credentials::CredentialsData data = credentials.getCredentials(type);
   m_userCredentials = credentials;
-  // The demo service's XSI account is the sign-in account itself.
-  if (!m_userCredentials.hasCredentials(2)) m_userCredentials.setCredentials(2, data);
+  // The demo service's XSI account is the sign-in account itself; a record
+  // of it stored without its password (one not to be remembered) holds the
+  // password typed now, so that what the account holds is what is checked.
+  RAZ::Utils::Credentials::CredentialsData xsi =
+      m_userCredentials.hasCredentials(RAZ::Utils::Credentials::TypeXsi)
+          ? m_userCredentials.getCredentials(RAZ::Utils::Credentials::TypeXsi)
+          : data;
+  if (xsi.getPassword().isEmpty()) xsi.setPassword(data.getPassword());
+  m_userCredentials.setCredentials(RAZ::Utils::Credentials::TypeXsi, xsi);
   if (m_credentials) m_credentials->setSavePassword(savePassword);
 
   auto* attempt =
@@ -194,8 +202,13 @@ void Client::runStep(QPointer<SessionManagerBase> attempt, int step, QString use
     }
   }
   if (state == RAZ::Sessions::StateLoadingContacts) {
-    if (auto* demo = qobject_cast<RAZ::Demo::DemoSession*>(attempt.data()))
+    if (auto* demo = qobject_cast<RAZ::Demo::DemoSession*>(attempt.data())) {
       demo->open(username, password);
+      // The service's XSI account holds the password the client knows for it.
+      if (RAZ::Xsi::XsiCredentialsControl* xsi = demo->xsiCredentialsControl())
+        xsi->setCurrentPassword(
+            m_userCredentials.getCredentials(RAZ::Utils::Credentials::TypeXsi).getPassword());
+    }
   }
   schedule(RAZ::Demo::Service::instance().stepDelay(), [this, attempt, step, username, password] {
     runStep(attempt, step + 1, username, password);

@@ -97,6 +97,12 @@ class Client : public QObject {
   }
   // The account of the last sign-in.
   RAZ::Utils::Credentials::UserCredentials getUserCredentials() const { return m_userCredentials; }
+  // The account as it is now, after a change of one of its passwords: what
+  // the next check of that password reads. In memory only; what is stored
+  // is the credentials manager's.
+  void setUserCredentials(const RAZ::Utils::Credentials::UserCredentials& credentials) {
+    m_userCredentials = credentials;
+  }
   bool isXmppConnected() const;
   // The answer to the last disclaimer shown (showDisclaimerDialog).
   bool isDisclaimerAccepted() const { return m_disclaimerAccepted; }

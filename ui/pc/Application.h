@@ -318,6 +318,9 @@ class Application : public QtSingleApplication {
   void connectXsiCredentials(RAZ::Sessions::SessionManagerBase& session);
   void createMediaEngineConfigurator(RAZ::Sessions::SessionManagerBase& session);
   void connectHistory(RAZ::Sessions::SessionManagerBase& session);
+  // Tells the user when the history database could not be read (it was kept
+  // aside, or is left in place and not written over).
+  void reportHistoryProblem();
   void createCommsWindowManager(RAZ::Sessions::SessionManagerBase& session);
   void createContactOnlinePlayer(RAZ::Sessions::SessionManagerBase& session);
   void createActionHub(RAZ::Sessions::SessionManagerBase& session);

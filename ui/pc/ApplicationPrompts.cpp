@@ -315,6 +315,9 @@ void Application::storeChangedCredentials(
         << "No session: the account is not stored";
     return;
   }
+  // The next change checks the old password against this one, whatever is
+  // stored of it.
+  m_client->setUserCredentials(credentials);
   RAZ::Utils::Credentials::UserCredentials stored = credentials;
   if (!manager->savePassword()) {
     // The user did not ask to remember the password: the new one is not

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDesktopWidget>
+#include <QDir>
 #include <QFile>
 #include <QTimer>
 
@@ -261,11 +262,34 @@ void Application::connectHistory(RAZ::Sessions::SessionManagerBase& session) {
                        TP::Core::Refcounting::SmartPtr<RAZ::Adapters::FactoryPtr>(
                            new RAZ::Adapters::FactoryPtr(ownAddress)),
                        calls);
+  reportHistoryProblem();
+  // The history the user saw before (and what of it was seen) is the
+  // history from now on, and every change of it is kept.
+  m_commsDb.keepHistory(session.callLog());
   if (RAZ::Controllers::IChatController* sipChat = session.sipChatController())
     sipChat->setCommsDb(&m_commsDb);
   if (RAZ::Controllers::XmppChatController* xmppChat = session.xmppChatController())
     xmppChat->setCommsDb(&m_commsDb);
   if (RAZ::Controllers::FtController* ft = session.ftController()) ft->setCommsDb(&m_commsDb);
+}
+
+void Application::reportHistoryProblem() {
+  if (m_commsDb.loadProblem() == RAZ::Databases::Comms::LoadProblem::None) return;
+  const QString file = QDir::toNativeSeparators(m_userDir.filePath(QStringLiteral("comms.db")));
+  QString text;
+  if (m_commsDb.savesBlocked())
+    //: %1 is a file
+    text = tr("Your history in %1 could not be read. The file is left as it is, and the history "
+              "of this session is not kept until it can be read.")
+               .arg(file);
+  else
+    //: %1 is a file, %2 where it is kept
+    text = tr("Your history in %1 could not be read. It was kept as %2, and a new history is "
+              "started.")
+               .arg(file, QDir::toNativeSeparators(m_commsDb.keptAs()));
+  TP_LOG("Application::reportHistoryProblem", TP::Core::Logging::LevelError) << text;
+  Dialogs::MessageWindow::showWarning(tr("History"), text, isAlwaysOnTop(), QDialogButtonBox::Ok,
+                                      nullptr);
 }
 
 void Application::createCommsWindowManager(RAZ::Sessions::SessionManagerBase& session) {

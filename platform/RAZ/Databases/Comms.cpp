@@ -1,49 +1,136 @@
 #include "RAZ/Databases/Comms.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTimer>
 
 #include <TP/Core/Logging.h>
+
+#include "RAZ/Utils/FileWrites.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace RAZ {
 namespace Databases {
 
-Comms::Comms(QObject* parent) : QObject(parent) {}
+namespace {
 
-Comms::~Comms() = default;
+const int kFormatVersion = 1;
+const QString kVersion = QStringLiteral("version");
+const QString kHistories = QStringLiteral("histories");
+
+using Record = RAZ::Models::CallLog::Record;
+
+QJsonObject toJson(const Record& r) {
+  QJsonObject o;
+  o.insert(QStringLiteral("contactId"), r.contactId);
+  o.insert(QStringLiteral("address"), r.address);
+  o.insert(QStringLiteral("name"), r.name);
+  o.insert(QStringLiteral("direction"), r.direction);
+  o.insert(QStringLiteral("kind"), r.kind);
+  o.insert(QStringLiteral("start"), r.start.toUTC().toString(Qt::ISODateWithMs));
+  o.insert(QStringLiteral("durationSec"), r.durationSec);
+  o.insert(QStringLiteral("isNew"), r.isNew);
+  if (!r.note.isEmpty()) o.insert(QStringLiteral("note"), r.note);
+  return o;
+}
+
+// A record as stored; values out of their range fall back to the plain ones
+// rather than reach the history's lists.
+Record fromJson(const QJsonObject& o) {
+  Record r;
+  r.contactId = o.value(QStringLiteral("contactId")).toInt();
+  r.address = o.value(QStringLiteral("address")).toString();
+  r.name = o.value(QStringLiteral("name")).toString();
+  const int direction = o.value(QStringLiteral("direction")).toInt();
+  r.direction =
+      direction >= RAZ::Models::CallLog::Incoming && direction <= RAZ::Models::CallLog::Missed
+          ? direction
+          : RAZ::Models::CallLog::Incoming;
+  const int kind = o.value(QStringLiteral("kind")).toInt();
+  r.kind = kind >= RAZ::Models::CallLog::Audio && kind <= RAZ::Models::CallLog::Chat
+               ? kind
+               : RAZ::Models::CallLog::Audio;
+  r.start = QDateTime::fromString(o.value(QStringLiteral("start")).toString(), Qt::ISODateWithMs)
+                .toLocalTime();
+  r.durationSec = qMax(0, o.value(QStringLiteral("durationSec")).toInt());
+  r.isNew = o.value(QStringLiteral("isNew")).toBool();
+  r.note = o.value(QStringLiteral("note")).toString();
+  return r;
+}
+
+// Own addresses are compared as the service does: without regard to case.
+QString ownerKey(const QString& address) { return address.trimmed().toLower(); }
+
+}  // namespace
+
+Comms::Comms(QObject* parent) : QObject(parent) {
+  m_saveTimer = new QTimer(this);
+  m_saveTimer->setSingleShot(true);
+  m_saveTimer->setInterval(0);
+  connect(m_saveTimer, &QTimer::timeout, this, [this] { save(); });
+}
+
+Comms::~Comms() {
+  if (m_saveTimer->isActive()) save();
+}
 
 bool Comms::Initialize(const QString& path,
                        TP::Core::Refcounting::SmartPtr<RAZ::Adapters::FactoryPtr> factory,
                        RAZ::MediaEngine::CallControllerBase* callController) {
   Q_UNUSED(callController);
+  reset();
   if (path.isEmpty() || !factory) {
     TP_LOG("RAZ::Databases::Comms::Initialize", TP::Core::Logging::LevelError)
         << "No database " << (path.isEmpty() ? "path" : "adapter factory");
-    reset();
     return false;
   }
   const QFileInfo info(path);
-  QFile file(path);
-  const bool existed = info.exists();
-  if (!QDir().mkpath(info.absolutePath()) || !file.open(QIODevice::ReadWrite)) {
+  if (!QDir().mkpath(info.absolutePath())) {
     TP_LOG("RAZ::Databases::Comms::Initialize", TP::Core::Logging::LevelError)
-        << "Cannot open the database " << path;
-    reset();
+        << "Cannot create the folder of the database " << path;
     return false;
   }
-  // The history is the user's own: nobody else may read it.
-  if (!existed) file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-  file.close();
   m_factory = factory;
-  setPath(info.absoluteFilePath());
+  m_path = info.absoluteFilePath();
+  load();
+  // A database that is not there yet is there from now on, empty.
+  const bool present = QFileInfo::exists(m_path) && QFileInfo(m_path).size() > 0;
+  if (!present && !save()) {
+    m_factory = nullptr;
+    m_path.clear();
+    m_records.clear();
+    m_others = QJsonObject();
+    m_stored = false;
+    return false;
+  }
+  emit databaseChanged();
   return true;
 }
 
 QString Comms::ownAddress() const { return m_factory ? m_factory->ownAddress() : QString(); }
 
 void Comms::reset() {
+  if (m_saveTimer->isActive()) {
+    m_saveTimer->stop();
+    save();
+  }
+  if (m_log) disconnect(m_log, nullptr, this, nullptr);
+  m_log = nullptr;
+  m_records.clear();
+  m_others = QJsonObject();
+  m_stored = false;
   m_factory = nullptr;
+  m_loadProblem = LoadProblem::None;
+  m_loadProblemDetail.clear();
+  m_keptAs.clear();
+  m_saveBlocked = false;
   setPath(QString());
 }
 
@@ -51,6 +138,145 @@ void Comms::setPath(const QString& path) {
   if (m_path == path) return;
   m_path = path;
   emit databaseChanged();
+}
+
+void Comms::keepUnreadFile(LoadProblem problem, const QString& detail) {
+  m_loadProblem = problem;
+  m_loadProblemDetail = detail;
+  QString aside = m_path + QStringLiteral(".unreadable");
+  // An earlier unreadable file may hold what this one lost: never replace it.
+  if (QFileInfo::exists(aside) || QFileInfo(aside).isSymLink())
+    aside += QLatin1Char('.') +
+             QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmsszzz"));
+  // A plain rename: it works for a file we may not read and for a folder.
+  const bool moved =
+      std::rename(QFile::encodeName(m_path).constData(), QFile::encodeName(aside).constData()) == 0;
+  m_saveBlocked = !moved;
+  m_keptAs = moved ? aside : m_path;
+  TP_LOG("RAZ::Databases::Comms::load", TP::Core::Logging::LevelError)
+      << "The communications database " << m_path << " could not be read ("
+      << static_cast<int>(problem) << ": " << detail << "); "
+      << (moved ? "kept aside as " + aside
+                : QStringLiteral("it could not be moved aside and is never written over"));
+}
+
+void Comms::load() {
+  const QFileInfo info(m_path);
+  // A dangling link or anything else in the file's place counts as there.
+  if (!info.exists() && !info.isSymLink()) return;
+  QFile file(m_path);
+  if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+    keepUnreadFile(LoadProblem::CannotOpen,
+                   info.isFile() ? file.errorString() : QStringLiteral("not a file"));
+    return;
+  }
+  if (file.size() > kMaxFileSize) {
+    file.close();
+    keepUnreadFile(LoadProblem::TooLarge, QString::number(info.size()));
+    return;
+  }
+  const QByteArray raw = file.readAll();
+  const bool readWell = file.error() == QFileDevice::NoError;
+  const QString readError = file.errorString();
+  file.close();
+  if (!readWell) {
+    keepUnreadFile(LoadProblem::CannotOpen, readError);
+    return;
+  }
+  // Earlier versions left an empty file: no history was ever kept in it.
+  if (raw.isEmpty()) return;
+  QJsonParseError error{};
+  const QJsonDocument doc = QJsonDocument::fromJson(raw, &error);
+  if (!doc.isObject() || doc.object().value(kVersion).toInt() != kFormatVersion ||
+      !doc.object().value(kHistories).isObject()) {
+    keepUnreadFile(LoadProblem::NotADatabase,
+                   error.error != QJsonParseError::NoError ? error.errorString() : QString());
+    return;
+  }
+  m_others = doc.object().value(kHistories).toObject();
+  const QString owner = ownerKey(ownAddress());
+  const QJsonValue mine = m_others.take(owner);
+  if (!mine.isArray()) return;
+  const QJsonArray records = mine.toArray();
+  for (const QJsonValue& value : records)
+    if (value.isObject()) m_records.append(fromJson(value.toObject()));
+  // The history as read counts as stored, even when it holds no record.
+  m_stored = true;
+}
+
+void Comms::keepHistory(RAZ::Models::CallLog* log) {
+  if (m_log) disconnect(m_log, nullptr, this, nullptr);
+  m_log = log;
+  if (!log || !hasDatabase()) return;
+  if (m_stored) {
+    log->replaceAll(m_records);
+  } else {
+    // Nothing stored for the user yet: the service's list is the start.
+    m_records = log->records();
+    scheduleSave();
+  }
+  connect(log, &RAZ::Models::CallLog::recordAdded, this, &Comms::historyChanged);
+  connect(log, &RAZ::Models::CallLog::recordChanged, this, &Comms::historyChanged);
+  connect(log, &RAZ::Models::CallLog::recordsReplaced, this, &Comms::historyChanged);
+}
+
+void Comms::historyChanged() {
+  // The records are copied at each change: the list may be gone by the time
+  // the write is made (the session ends in the same turn).
+  if (m_log) m_records = m_log->records();
+  scheduleSave();
+}
+
+void Comms::scheduleSave() {
+  if (hasDatabase()) m_saveTimer->start();
+}
+
+bool Comms::save() {
+  m_saveTimer->stop();
+  if (!hasDatabase()) return false;
+  if (m_saveBlocked) {
+    TP_LOG("RAZ::Databases::Comms::save", TP::Core::Logging::LevelError)
+        << "The unreadable database is still in place: not overwritten";
+    return false;
+  }
+  QJsonObject histories = m_others;
+  QJsonArray records;
+  for (const Record& r : qAsConst(m_records)) records.append(toJson(r));
+  histories.insert(ownerKey(ownAddress()), records);
+  QJsonObject root;
+  root.insert(kVersion, kFormatVersion);
+  root.insert(kHistories, histories);
+  const QByteArray text = QJsonDocument(root).toJson(QJsonDocument::Compact);
+
+  const QString temp = m_path + QStringLiteral(".new");
+  QFile::remove(temp);
+  QFile file(temp);
+  // Created empty, restricted to the user, and only then written.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+      !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+    TP_LOG("RAZ::Databases::Comms::save", TP::Core::Logging::LevelError)
+        << "Cannot create " << temp << ": " << file.errorString();
+    RAZ::Utils::FileWrites::recordFailure(QDir::toNativeSeparators(m_path), file.errorString());
+    file.close();
+    QFile::remove(temp);
+    return false;
+  }
+  const bool written = RAZ::Utils::FileWrites::write(file, text);
+  file.close();
+  int renameError = 0;
+  if (written &&
+      std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(m_path).constData()) != 0)
+    renameError = errno;
+  if (!written || renameError != 0) {
+    TP_LOG("RAZ::Databases::Comms::save", TP::Core::Logging::LevelError)
+        << "Cannot write the communications database " << m_path;
+    if (written)
+      RAZ::Utils::FileWrites::recordFailure(QDir::toNativeSeparators(m_path),
+                                            QString::fromLocal8Bit(std::strerror(renameError)));
+    QFile::remove(temp);
+    return false;
+  }
+  return true;
 }
 
 }  // namespace Databases

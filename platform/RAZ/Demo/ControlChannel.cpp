@@ -28,6 +28,7 @@ bool runCommand(const QString& line) {
       return demo.reportLdapCredentialsError(false);
     if (command == QLatin1String("password-expired")) return demo.reportCredentialsDaysLeft(-1);
     if (command == QLatin1String("someone-calls")) return demo.someoneCalls() != 0;
+    if (command == QLatin1String("voice-mail")) return demo.leaveVoiceMail();
     return false;
   }
   bool ok = false;

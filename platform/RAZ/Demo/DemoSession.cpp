@@ -11,8 +11,10 @@
 
 #include <TP/Core/Logging.h>
 
+#include "RAZ/Configuration/Config.h"
 #include "RAZ/Contacts/Contacts.h"
 #include "RAZ/Controllers/CommsSessionController.h"
+#include "RAZ/Controllers/CommunicationSession.h"
 #include "RAZ/Controllers/FtController.h"
 #include "RAZ/Controllers/IChatController.h"
 #include "RAZ/Controllers/MyRoomController.h"
@@ -39,12 +41,6 @@ namespace Demo {
 
 namespace {
 
-// The locations users published, per account, for the life of the process.
-QHash<QString, RAZ::Utils::Location::Info>& publishedLocations() {
-  static QHash<QString, RAZ::Utils::Location::Info> locations;
-  return locations;
-}
-
 // The service's reports of where the user is: the location it finds from
 // the user's address (XSI) and the one the user published last (XMPP
 // publish-subscribe, empty before the first). They arrive once the program
@@ -65,7 +61,7 @@ class DemoLocationSource : public RAZ::Utils::Location::Source {
     m_sent = true;
     const bool placed = qEnvironmentVariable("ZENT_DEMO_LOCATION") != QLatin1String("nowhere");
     QTimer::singleShot(0, this, [this, placed] {
-      emit pubsubLocationReceived(publishedLocations().value(m_account));
+      emit pubsubLocationReceived(Service::instance().publishedLocation(m_account));
       RAZ::Utils::Location::Info found;
       found.ipAddress = QStringLiteral("198.51.100.23");
       if (!placed) {
@@ -85,6 +81,32 @@ class DemoLocationSource : public RAZ::Utils::Location::Source {
  private:
   QString m_account;
   bool m_sent = false;
+};
+
+// The user's voice mailbox as the service reports it: the count of waiting
+// messages, once the program listens (when there are any) and at each
+// change. The count is the service's, kept between sessions.
+class DemoMailbox : public RAZ::Sessions::MessagesSource {
+ public:
+  DemoMailbox(const QString& address, QObject* parent)
+      : RAZ::Sessions::MessagesSource(parent), m_address(address) {}
+
+  void report() {
+    QTimer::singleShot(
+        0, this, [this] { emit messages(Service::instance().voiceMails(m_address), QVariant()); });
+  }
+
+ protected:
+  void connectNotify(const QMetaMethod& signal) override {
+    if (m_listened || signal != QMetaMethod::fromSignal(&RAZ::Sessions::MessagesSource::messages))
+      return;
+    m_listened = true;
+    if (Service::instance().voiceMails(m_address) > 0) report();
+  }
+
+ private:
+  QString m_address;
+  bool m_listened = false;
 };
 
 }  // namespace
@@ -131,6 +153,13 @@ constexpr int kDirectoryAnswerMs = 250;
 // an unanswered caller hangs up after a while.
 const int kFirstIncomingCallMs = 45000;
 const int kIncomingCallIntervalMs = 180000;
+// Somebody leaves a voice-mail message a while after sign-in, then now and
+// then; the mailbox answers a call after one ring.
+const int kFirstVoiceMailMs = 100000;
+const int kVoiceMailIntervalMs = 420000;
+const int kMailboxAnswersMs = 2500;
+// The configuration's voice-mail number.
+const int kVoiceMailNumberId = 115;
 
 }  // namespace
 
@@ -423,6 +452,8 @@ void DemoSession::open(const QString& username, const QString& password) {
   parts.comms->setCallSettingsUser(address);
   connect(parts.comms, &RAZ::Controllers::CommsSessionController::callTurnedAway, this,
           &DemoSession::recordTurnedAway);
+  connect(parts.comms, &RAZ::Controllers::CommsSessionController::sessionCreated, this,
+          &DemoSession::answerVoiceMail);
   xmpp->setCommsSessions(parts.comms);
   connect(parts.comms, &RAZ::Controllers::CommsSessionController::newRoomRequested, xmpp,
           &RAZ::Controllers::XmppChatController::createRoom);
@@ -430,10 +461,13 @@ void DemoSession::open(const QString& username, const QString& password) {
   parts.locationSources << new DemoLocationSource(address, this);
   // What the user publishes is what the service reports on the next sign-in.
   if (RAZ::Presence::PresenceData* own = contacts->ownPresence())
-    connect(own, &RAZ::Presence::PresenceData::locationChanged, this,
-            [own, address] { publishedLocations()[address.toLower()] = own->getLocationInfo(); });
+    connect(own, &RAZ::Presence::PresenceData::locationChanged, this, [own, address] {
+      Service::instance().setPublishedLocation(address, own->getLocationInfo());
+    });
   parts.closer = new RAZ::Sessions::SessionCloser(this);
-  parts.messages = new RAZ::Sessions::MessagesSource(this);
+  m_address = address;
+  m_mailbox = new DemoMailbox(address, this);
+  parts.messages = m_mailbox;
   for (int type : {RAZ::Sessions::SubSession::TypeSip, RAZ::Sessions::SubSession::TypeXmpp,
                    RAZ::Sessions::SubSession::TypeXsi}) {
     auto* sub = new RAZ::Sessions::SubSession(type, this);
@@ -462,7 +496,49 @@ void DemoSession::open(const QString& username, const QString& password) {
       ringSomeoneIn();
     });
     m_incomingCallTimer->start();
+    m_voiceMailTimer = new QTimer(this);
+    m_voiceMailTimer->setInterval(kFirstVoiceMailMs);
+    connect(m_voiceMailTimer, &QTimer::timeout, this, [this] {
+      m_voiceMailTimer->setInterval(kVoiceMailIntervalMs);
+      leaveVoiceMail();
+    });
+    m_voiceMailTimer->start();
   }
+}
+
+void DemoSession::leaveVoiceMail() {
+  if (!m_mailbox) return;
+  Service& service = Service::instance();
+  service.setVoiceMails(m_address, service.voiceMails(m_address) + 1);
+  static_cast<DemoMailbox*>(m_mailbox)->report();
+}
+
+namespace {
+// A dialled number as the service compares it: no scheme, no domain.
+QString bareNumber(QString number) {
+  number = number.trimmed();
+  for (const char* scheme : {"sip:", "tel:"})
+    if (number.startsWith(QLatin1String(scheme), Qt::CaseInsensitive)) number = number.mid(4);
+  return number.section(QLatin1Char('@'), 0, 0);
+}
+}  // namespace
+
+void DemoSession::answerVoiceMail(RAZ::Controllers::CommunicationSession* session, bool incoming) {
+  const QString number =
+      configuration() ? configuration()->getString(kVoiceMailNumberId) : QString();
+  RAZ::MediaEngine::CallBasePtr* call = session ? session->getCall() : nullptr;
+  if (incoming || !call || number.isEmpty() ||
+      bareNumber(call->remoteAddress()) != bareNumber(number))
+    return;
+  // The mailbox answers and plays what waits: the messages are heard.
+  QPointer<RAZ::Controllers::CommunicationSession> guard(session);
+  QTimer::singleShot(kMailboxAnswersMs, this, [this, guard] {
+    RAZ::MediaEngine::CallBasePtr* c = guard ? guard->getCall() : nullptr;
+    if (!c || c->getCallState() != RAZ::MediaEngine::CallBasePtr::StateDialing) return;
+    c->setCallState(RAZ::MediaEngine::CallBasePtr::StateInCall);
+    Service::instance().setVoiceMails(m_address, 0);
+    if (m_mailbox) static_cast<DemoMailbox*>(m_mailbox)->report();
+  });
 }
 
 void DemoSession::setPresenceChanges(bool on, int intervalMs) {

@@ -22,6 +22,9 @@ namespace RAZ {
 namespace Contacts {
 class IContact;
 }
+namespace Controllers {
+class CommunicationSession;
+}
 namespace MediaEngine {
 class MediaHandlerAudio;
 class MediaHandlerVideo;
@@ -56,6 +59,10 @@ class DemoSession : public RAZ::Sessions::SessionManagerBase {
   // own, unless ZENT_DEMO_INCOMING_CALLS=0 or ZENT_DEMO_PRESENCE_CHANGES=0.
   // Returns the contact's id, or 0 when nobody can call.
   int ringSomeoneIn();
+  // A caller leaves a message in the user's voice mailbox: the count of
+  // waiting messages goes up and the messages source reports it from the
+  // event loop. Now and then on its own, as incoming calls are.
+  void leaveVoiceMail();
 
   // The party a call to this address reaches (what the service's routing
   // knows): the contact of the list whose number, extension, SIP or IM
@@ -68,6 +75,8 @@ class DemoSession : public RAZ::Sessions::SessionManagerBase {
   // up after the ring time; a call to the echo test is answered at once.
   void onSessionCreated(RAZ::Controllers::CommunicationSession* session, bool incoming);
   bool isTestCallNumber(const QString& address) const;
+  void answerVoiceMail(RAZ::Controllers::CommunicationSession* session, bool incoming);
+
   void buildContacts(RAZ::Contacts::Contacts* contacts, const QString& username,
                      const QString& address);
   void recordEnded(int contactId, const QString& address, const QString& name, int kind,
@@ -79,6 +88,9 @@ class DemoSession : public RAZ::Sessions::SessionManagerBase {
   RAZ::MediaEngine::MediaHandlerAudio* m_audio = nullptr;
   QTimer* m_presenceTimer = nullptr;
   QTimer* m_incomingCallTimer = nullptr;
+  QTimer* m_voiceMailTimer = nullptr;
+  RAZ::Sessions::MessagesSource* m_mailbox = nullptr;
+  QString m_address;
   int m_nextCaller = 0;
   // The echo test's party, one per test-call number.
   QHash<QString, QPointer<RAZ::Contacts::IContact>> m_echoParties;

@@ -283,6 +283,8 @@ void Service::reset() {
   m_loaded = false;
   RAZ::Xsi::CallSettingsStore::instance().reset();
   m_accounts.clear();
+  m_locations.clear();
+  m_voiceMails.clear();
 }
 
 QVariantMap Service::accountState(const QString& username) const {
@@ -291,6 +293,22 @@ QVariantMap Service::accountState(const QString& username) const {
 
 void Service::setAccountState(const QString& username, const QVariantMap& state) {
   m_accounts.insert(username.trimmed().toLower(), state);
+}
+
+RAZ::Utils::Location::Info Service::publishedLocation(const QString& address) const {
+  return m_locations.value(address.trimmed().toLower());
+}
+
+void Service::setPublishedLocation(const QString& address, const RAZ::Utils::Location::Info& info) {
+  m_locations.insert(address.trimmed().toLower(), info);
+}
+
+int Service::voiceMails(const QString& address) const {
+  return m_voiceMails.value(address.trimmed().toLower());
+}
+
+void Service::setVoiceMails(const QString& address, int count) {
+  m_voiceMails.insert(address.trimmed().toLower(), qMax(0, count));
 }
 
 void Service::failNextSignin(RAZ::Sessions::Error error) { m_nextError = error; }
@@ -509,6 +527,16 @@ bool Service::missedCall(int contactId, const QString& address) {
 
 bool Service::missedChat(int contactId) {
   return addMissed(openSession(), contactId, QString(), RAZ::Models::CallLog::Chat);
+}
+
+bool Service::leaveVoiceMail() {
+  auto* session = qobject_cast<DemoSession*>(openSession());
+  if (!session) return noSession("voice mail");
+  QPointer<DemoSession> guard(session);
+  QTimer::singleShot(0, session, [guard] {
+    if (guard) guard->leaveVoiceMail();
+  });
+  return true;
 }
 
 bool Service::presenceRequest(const QVariantMap& entry) {

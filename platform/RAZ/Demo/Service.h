@@ -13,6 +13,7 @@
 #include "RAZ/Controllers/CommunicationSession.h"
 #include "RAZ/MediaEngine/IMediaHandlerAudio.h"
 #include "RAZ/Sessions/SessionManagerBase.h"
+#include "RAZ/Utils/Location.h"
 
 namespace RAZ {
 class Client;
@@ -106,6 +107,9 @@ class Service : public QObject {
   // the list) was missed: a new entry of the history.
   bool missedCall(int contactId, const QString& address = QString());
   bool missedChat(int contactId);
+  // A caller leaves a message in the user's voice mailbox: its count of
+  // waiting messages goes up by one and the session reports it.
+  bool leaveVoiceMail();
   // Someone asks to see the user's presence (properties as in the demo
   // data: id, first, last, jid, sip).
   bool presenceRequest(const QVariantMap& entry);
@@ -143,6 +147,14 @@ class Service : public QObject {
   // keeps it; empty before the account's first sign-out).
   QVariantMap accountState(const QString& username) const;
   void setAccountState(const QString& username, const QVariantMap& state);
+  // The location an account (its own address) published last, which the
+  // service reports when the account signs in again; empty before the first.
+  RAZ::Utils::Location::Info publishedLocation(const QString& address) const;
+  void setPublishedLocation(const QString& address, const RAZ::Utils::Location::Info& info);
+  // The messages waiting in an account's voice mailbox (its own address);
+  // calling the mailbox hears them (the count goes to 0).
+  int voiceMails(const QString& address) const;
+  void setVoiceMails(const QString& address, int count);
   // --- Devices of a session's media engine ---
   // Each acts on `session`, or on the open session when that is null, and is
   // false when there is neither (or it has no such media handler). Device
@@ -230,9 +242,9 @@ class Service : public QObject {
   // service listens on a local socket of that name for one command a line
   // ("lose-service", "restore-service", "fail-call-logs", "fetch-call-logs",
   // "ldap-credentials-error", "ldap-credentials-fixed", "incoming-call ID",
-  // "incoming-chat ID", "missed-call ID", "someone-calls", "offer-file ID"),
-  // so that a person trying the program can cause what tests cause. Started
-  // once, by the first client.
+  // "incoming-chat ID", "missed-call ID", "someone-calls", "offer-file ID",
+  // "voice-mail"), so that a person trying the program can cause what tests
+  // cause. Started once, by the first client.
   void startControlChannel();
   RAZ::Client* client() const;
 
@@ -255,6 +267,8 @@ class Service : public QObject {
   ProxyCredentialsReceiver* m_proxyReceiver;
 
   QHash<QString, QVariantMap> m_accounts;
+  QHash<QString, RAZ::Utils::Location::Info> m_locations;
+  QHash<QString, int> m_voiceMails;
   QPointer<RAZ::ApiProvider::Controller> m_api;
   mutable bool m_loaded = false;
   mutable QList<QVariantMap> m_contacts, m_groups, m_requests, m_history, m_directory, m_rooms;

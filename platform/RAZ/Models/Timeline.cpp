@@ -32,6 +32,16 @@ bool CallLog::setNew(int recordId, bool isNew) {
   return true;
 }
 
+void CallLog::replaceAll(const QList<Record>& records) {
+  m_records.clear();
+  for (Record record : records) {
+    record.id = m_nextId++;
+    m_records.append(record);
+  }
+  emit recordsReplaced();
+  emit newCountChanged();
+}
+
 int CallLog::newCount() const {
   int n = 0;
   for (const Record& r : m_records)
@@ -105,11 +115,10 @@ Timeline::Timeline(CallLog* log, RAZ::Utils::SharedPointer<RAZ::Contacts::Contac
       m_callsFromServiceOnly(callsFromServiceOnly),
       m_keepChats(keepChats) {
   if (!log) return;
-  const auto records = log->records();
-  for (const CallLog::Record& r : records)
-    if (listed(r)) m_entries.insert(rowFor(r.start), new TimelineEntry(log, r.id, contacts, this));
+  addEntries();
   connect(log, &CallLog::recordAdded, this, &Timeline::onRecordAdded);
   connect(log, &CallLog::recordChanged, this, &Timeline::onRecordChanged);
+  connect(log, &CallLog::recordsReplaced, this, &Timeline::onRecordsReplaced);
   connect(log, &CallLog::newCountChanged, this, &Timeline::newCommsCountChanged);
   if (contacts)
     connect(contacts.data(), &RAZ::Contacts::Contacts::contactPresenceChanged, this, [this] {
@@ -118,6 +127,13 @@ Timeline::Timeline(CallLog* log, RAZ::Utils::SharedPointer<RAZ::Contacts::Contac
 }
 
 Timeline::~Timeline() = default;
+
+void Timeline::addEntries() {
+  const auto records = m_log->records();
+  for (const CallLog::Record& r : records)
+    if (listed(r))
+      m_entries.insert(rowFor(r.start), new TimelineEntry(m_log, r.id, m_contacts, this));
+}
 
 int Timeline::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : m_entries.size();
@@ -231,6 +247,15 @@ void Timeline::onRecordChanged(int logIndex) {
   if (row < 0) return;
   emit dataChanged(index(row), index(row));
   emit m_entries.at(row)->changed();
+}
+
+void Timeline::onRecordsReplaced() {
+  beginResetModel();
+  // The entries may be held by a menu still open: they go from the event loop.
+  for (TimelineEntry* entry : qAsConst(m_entries)) entry->deleteLater();
+  m_entries.clear();
+  if (m_log) addEntries();
+  endResetModel();
 }
 
 // --- TimelineFilter ---

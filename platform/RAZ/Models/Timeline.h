@@ -53,10 +53,14 @@ class CallLog : public QObject {
   // Marks a record seen or new; false for an unknown id or no change.
   bool setNew(int recordId, bool isNew);
   int newCount() const;
+  // Every record replaced by these (in order, given new ids): the history
+  // as a database kept it. Entries made for the old records are gone.
+  void replaceAll(const QList<Record>& records);
 
  signals:
   void recordAdded(int index);
   void recordChanged(int index);
+  void recordsReplaced();
   void newCountChanged();
 
  private:
@@ -156,8 +160,10 @@ class Timeline : public QAbstractListModel {
  private slots:
   void onRecordAdded(int index);
   void onRecordChanged(int index);
+  void onRecordsReplaced();
 
  private:
+  void addEntries();
   int rowOfIndex(int logIndex) const;
   int rowFor(const QDateTime& start) const;
   void clearNew(bool calls, bool chats);

@@ -32,7 +32,9 @@ Item {
                     id: label
                     objectName: "historyFilterLabel"
                     anchors.centerIn: parent
-                    text: [qsTr("All"), qsTr("Missed %1").arg(badgeHandler.badgeCount), qsTr("Calls"), qsTr("Chat")][index] + history.lc
+                    // Missed counts the missed communications listed; the
+                    // voice mails waiting have their own button below.
+                    text: [qsTr("All"), qsTr("Missed %1").arg(timelineModel.newCommsCount), qsTr("Calls"), qsTr("Chat")][index] + history.lc
                     color: parent.chosen ? pal.accentText : pal.strongText
                     type: ZPalette.caption
                 }
@@ -52,11 +54,25 @@ Item {
         }
     }
 
+    // The voice mailbox beside the missed calls: the messages waiting, and
+    // a click (or Space, Enter) calls it.
+    ZButton {
+        id: voiceMail
+        objectName: "voiceMailButton"
+        readonly property int waiting: mainWindow ? mainWindow.voiceMailMessagesCount : 0
+        visible: !!mainWindow && mainWindow.voiceMailEnabled
+        anchors { left: parent.left; top: historyFilter.bottom; margins: pal.unit * 2 }
+        text: (waiting > 0 ? qsTr("Voice Mail (%1 new)").arg(waiting) : qsTr("Voice Mail")) + history.lc
+        primary: waiting > 0
+        Accessible.description: qsTr("Calls the voice mail") + history.lc
+        onClicked: mainWindow.checkVoiceMails()
+    }
+
     ListView {
         id: historyList
         objectName: "historyList"
-        anchors { left: parent.left; right: parent.right; top: historyFilter.bottom; bottom: parent.bottom
-                  topMargin: pal.unit * 2 }
+        anchors { left: parent.left; right: parent.right; top: voiceMail.visible ? voiceMail.bottom : historyFilter.bottom
+                  bottom: parent.bottom; topMargin: pal.unit * 2 }
         clip: true
         model: proxytimelineModel
         // No row is chosen until the user chooses one (nor does a new entry

@@ -151,6 +151,7 @@ Rectangle {
 
         Rectangle {
             id: avatar
+            objectName: "ownAvatar"
             anchors { left: parent.left; leftMargin: pal.unit * 3; verticalCenter: parent.verticalCenter }
             width: pal.unit * 10; height: width; radius: width / 2
             color: Qt.darker(pal.accent, 1.25)

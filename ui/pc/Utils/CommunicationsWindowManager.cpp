@@ -348,7 +348,12 @@ void CommunicationsWindowManager::setUpVoiceMail() {
   if (!m_hub) return;
   RAZ::Actions::Provider* actions = m_hub->createActionProvider(contact);
   m_voiceMailActions = actions;
-  if (actions) actions->setActionSource(contact);
+  if (!actions) return;
+  // A provider handles only the ids it is given: the ways to call the box.
+  actions->setAcceptedActions({RAZ::Actions::Action::Call, RAZ::Actions::Action::VideoCall,
+                               RAZ::Actions::Action::CallFromPhone},
+                              false);
+  actions->setActionSource(contact);
 }
 
 void CommunicationsWindowManager::checkVoiceMails() {

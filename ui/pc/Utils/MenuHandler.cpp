@@ -235,6 +235,13 @@ void MenuHandler::showOwnContactMenu(bool showAvailabilityMenu) {
     change->setEnabled(false);
     clear->setEnabled(false);
   }
+  // The published location can be set here whatever it is now: an empty
+  // one shows nowhere else to click.
+  if (presence) {
+    menu->addSeparator();
+    connect(menu->addAction(tr("My Location...")), SIGNAL(triggered()), this,
+            SIGNAL(myLocationTriggered()));
+  }
   emit openMenu(menu);
 }
 

@@ -113,6 +113,8 @@ class MenuHandler : public QObject {
   void copyMyRoomInvitation();
   void changeAvatarTriggered();
   void clearAvatarTriggered();
+  // The own contact's menu asks for the location dialog.
+  void myLocationTriggered();
   void addContactTriggered();
   void removeContactsTriggered();
   void alwaysOnTopTriggered();

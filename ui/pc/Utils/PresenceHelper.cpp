@@ -136,7 +136,15 @@ void PresenceHelper::cbXsiLocationReceived(const RAZ::Utils::Location::Info& inf
 
 void PresenceHelper::cbXmppLocationReceived(const RAZ::Utils::Location::Info& info) {
   m_xmppLocation.reset(new RAZ::Utils::Location::Info(info));
-  const bool manual = !info.manualLocation.isEmpty() || info.isEmpty();
+  // An empty report says only that nothing is published now (a new start,
+  // a service that lost it): it is no choice of the user's, and the choice
+  // remembered (automatic or manual, with its text and time zone) is what
+  // the handling below publishes again.
+  if (info.isEmpty()) {
+    if (m_xsiLocation && !m_handled) handleLocation();
+    return;
+  }
+  const bool manual = !info.manualLocation.isEmpty();
   RAZ::Settings user(RAZ::Settings::User);
   user.setValue(key("manually_published"), manual);
   if (manual) {

@@ -370,6 +370,7 @@ void MainWindow::connectMenuHandler() {
   connect(m_menuHandler, SIGNAL(copyMyRoomInvitation()), this, SLOT(copyInvitation()));
   connect(m_menuHandler, SIGNAL(changeAvatarTriggered()), this, SLOT(changeAvatar()));
   connect(m_menuHandler, SIGNAL(clearAvatarTriggered()), this, SLOT(clearAvatar()));
+  connect(m_menuHandler, SIGNAL(myLocationTriggered()), this, SLOT(showLocationPublishDialog()));
   connect(m_menuHandler, SIGNAL(addContactTriggered()), this, SLOT(addContactTriggered()));
   connect(m_menuHandler, SIGNAL(addGroupTriggered()), this, SLOT(displayAddGroup()));
   connect(m_menuHandler, SIGNAL(addContactsToGroup(int)), this,
