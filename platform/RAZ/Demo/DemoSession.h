@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QHash>
+#include <QPair>
+
 #include <QDateTime>
 #include <QString>
 
@@ -52,7 +55,13 @@ class DemoSession : public RAZ::Sessions::SessionManagerBase {
   // Returns the contact's id, or 0 when nobody can call.
   int ringSomeoneIn();
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  // The service's own names (groups, rooms, the place it found) in the
+  // interface language, each where the user has not changed it since.
+  void sayNamesAgain();
   void buildContacts(RAZ::Contacts::Contacts* contacts, const QString& username,
                      const QString& address);
   void recordEnded(int contactId, const QString& address, const QString& name, int kind,
@@ -66,6 +75,12 @@ class DemoSession : public RAZ::Sessions::SessionManagerBase {
   QTimer* m_incomingCallTimer = nullptr;
   int m_nextCaller = 0;
   quint32 m_seed = 20240601u;
+  // What the session last said of each name: the group's by id, the
+  // room's name and subject by JID, the place's city and country.
+  QHash<int, QString> m_saidGroups;
+  QHash<QString, QPair<QString, QString>> m_saidRooms;
+  QPair<QString, QString> m_saidPlace;
+  bool m_sayAgainPending = false;
 };
 
 }  // namespace Demo
