@@ -63,17 +63,34 @@ class TestAppSmoke : public QObject {
  private slots:
   void startFailuresAreShownNotSilent_data() {
     QTest::addColumn<bool>("unanswered");
+    QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("text");
-    QTest::newRow("a folder in place of the lock") << false << "no puede iniciarse porque";
-    QTest::newRow("a running instance that does not answer")
-        << true << "pero no responde (su bloqueo es";
+    QTest::newRow("a folder in place of the lock") << false << ""
+                                                   << "no puede iniciarse porque";
+    QTest::newRow("a running instance that does not answer") << true << ""
+                                                             << "pero no responde (su bloqueo es";
+    // The user chose English on a Spanish desktop: the second start says it
+    // in the user's language, as the running one speaks.
+    QTest::newRow("does not answer, in the language the user chose")
+        << true << "en"
+        << "is already running but does not answer (its lock is";
   }
   void startFailuresAreShownNotSilent() {
     QFETCH(bool, unanswered);
+    QFETCH(QString, chosen);
     QFETCH(QString, text);
     const QString program = qEnvironmentVariable("ZENT_DIST_DIR") + "/zent";
     Home home;
     QVERIFY(home.dir.isValid());
+    const QString userFolder = home.dir.filePath("share/Zent Communications/Zent");
+    if (!chosen.isEmpty()) {
+      QVERIFY(QDir().mkpath(userFolder));
+      QFile settings(userFolder + "/application_setting.ini");
+      QVERIFY(settings.open(QIODevice::WriteOnly));
+      settings.write("[settings]\nlanguage\\active=" + chosen.toLatin1() + "\n");
+      settings.close();
+    }
+    const QStringList before = QDir(userFolder).entryList(QDir::Files);
     // Held by this test, which serves no messages; or no lock at all.
     QLockFile held(home.lockPath());
     if (unanswered)
@@ -92,6 +109,8 @@ class TestAppSmoke : public QObject {
     QVERIFY2(waitForError(start, text, seen), qPrintable(seen));
     QVERIFY2(seen.contains(home.lockPath()), qPrintable(seen));
     QCOMPARE(start.state(), QProcess::Running);
+    // Reading the user's choice wrote nothing of the user's.
+    QCOMPARE(QDir(userFolder).entryList(QDir::Files), before);
     start.kill();
     QVERIFY(start.waitForFinished(30000));
   }

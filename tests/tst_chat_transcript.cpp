@@ -34,8 +34,12 @@ using RAZ::Demo::ChatDemo;
 
 namespace {
 
-const QString kSmile = QStringLiteral(
-    "<img class='smiley' src='qrc:/smileys/smile.png' width='16' height='16' alt='' />");
+// The picture of a smile typed as `code`: its text is the code.
+QString smile(const QString& code) {
+  return QStringLiteral(
+             "<img class='smiley' src='qrc:/smileys/smile.png' width='16' height='16' alt='%1' />")
+      .arg(code);
+}
 
 // A chat with its transcript shown in a headless page.
 struct Transcript {
@@ -145,13 +149,19 @@ class TstChatTranscript : public QObject {
                                       << "<a href=\"mailto:a@b.cc\">a@b.cc</a>&lt;x&gt; "
                                          "<a href=\"mailto:y@z.org\">y@z.org</a>,";
     QTest::newRow("smiley") << "hi :-)"
-                            << "hi " + kSmile;
-    QTest::newRow("short smiley") << ":)x" << kSmile + "x";
+                            << "hi " + smile(":-)");
+    QTest::newRow("short smiley") << ":)x" << smile(":)") + "x";
     QTest::newRow("smiley ending a mail address")
         << "w@ww2.e2.e:) x"
-        << "<a href=\"mailto:w@ww2.e2.e\">w@ww2.e2.e" + kSmile + "</a> x";
+        << "<a href=\"mailto:w@ww2.e2.e\">w@ww2.e2.e" + smile(":)") + "</a> x";
+    // Typed private-use characters read as typed, never as a picture.
     QTest::newRow("forged token") << QString("x") + QChar(0xE000) + "y"
-                                  << "xy";
+                                  << "x&#xe000;y";
+    QTest::newRow("the set's own mark") << QString("x") + QChar(0xF8FF) + QChar(0xE000) + ":)"
+                                        << "x&#xf8ff;&#xe000;" + smile(":)");
+    QTest::newRow("private use ending a mail address")
+        << QString("a@b.cc") + QChar(0xE001) + " x"
+        << QString("<a href=\"mailto:a@b.cc\">a@b.cc&#xe001;</a> x");
     QTest::newRow("empty") << ""
                            << "";
     QTest::newRow("only spaces") << "  "

@@ -756,7 +756,6 @@ class ScenarioCallFeatures : public QObject {
     // the call had at its end.
     felix->setProperty(RAZ::Contacts::Properties::KeyDisplayName, renamed);
     REQUIRE(call.waitText(QStringLiteral("party"), renamed));
-    ZentTest::answerNextMessage(QDialogButtonBox::Yes);
     REQUIRE(call.click(QStringLiteral("endButton")));
     QTRY_VERIFY_WITH_TIMEOUT(!guard || !guard->isVisible(), ZentTest::kWaitMs);
     REQUIRE(main.click(QStringLiteral("leftPaneButton2")));

@@ -7,6 +7,7 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QResource>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -23,6 +24,7 @@
 #include "Utils/ActionsHelper.h"
 #include "Utils/PresenceState.h"
 #include "Utils/SettingsKeys.h"
+#include "Utils/StringHelper.h"
 #include "libqml/QmlRegistration.h"
 #include "libqml/utils/QmlHelper.h"
 #include "libqml/utils/Style.h"
@@ -444,8 +446,26 @@ class TestUiStyle : public QObject {
     QCOMPARE(h.formatHistoryEntryTime(yesterday),
              QLocale::system().toString(yesterday.date(), QLocale::NarrowFormat));
     QVERIFY(!h.formatTime(QDateTime(now.date(), QTime(13, 45, 59))).contains("59"));
-    QVERIFY(h.formatDateTime(yesterday).startsWith(
-        QLocale::system().toString(yesterday.date(), QLocale::NarrowFormat)));
+    QVERIFY(
+        h.formatDateTime(yesterday).startsWith(Utils::StringHelper::formatDate(yesterday.date())));
+  }
+
+  // Times and dates speak the interface language, whatever the system's:
+  // "AM" and "PM" included, and a date no language reads as another day.
+  void timesAndDatesFollowTheInterfaceLocale() {
+    using Utils::StringHelper;
+    QCOMPARE(StringHelper::dateFormatWithoutWeekday("dddd, MMMM d, yyyy"), QString("MMMM d, yyyy"));
+    QCOMPARE(StringHelper::dateFormatWithoutWeekday("dddd, d 'de' MMMM 'de' yyyy"),
+             QString("d 'de' MMMM 'de' yyyy"));
+    QCOMPARE(StringHelper::dateFormatWithoutWeekday("d. MMMM yyyy"), QString("d. MMMM yyyy"));
+    const QLocale before;
+    auto restore = qScopeGuard([before] { QLocale::setDefault(before); });
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QCOMPARE(StringHelper::formatTime(QTime(13, 45, 59)), QString("1:45 PM"));
+    QCOMPARE(StringHelper::formatDate(QDate(2026, 12, 10)), QString("December 10, 2026"));
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    QCOMPARE(StringHelper::formatTime(QTime(13, 45, 59)), QString("13:45"));
+    QCOMPARE(StringHelper::formatDate(QDate(2026, 12, 10)), QString("10 de diciembre de 2026"));
   }
 
   void stripWhiteSpace() {

@@ -1047,6 +1047,44 @@ class TestUiWindows : public QObject {
     delete window.data();
   }
 
+  // Message, GroupsModel and ChatRoomsModel are types of their own: a scene
+  // holds them in typed properties and reads Message's enum; "Kelvantic"
+  // offers the tool tip alone; the controls answer to their shared names.
+  void declaredTypesAreUsable() {
+    QML::registerTypes();
+    QQmlEngine engine;
+    QQmlComponent typed(&engine);
+    typed.setData(
+        "import QtQuick 2.15\nimport Vantre 1.0\nQtObject {\n"
+        "  property GroupsModel groups: null\n  property ChatRoomsModel rooms: null\n"
+        "  property Message message: null\n  property int received: Message.Received\n}\n",
+        QUrl("file:///typed.qml"));
+    QScopedPointer<QObject> o(typed.create());
+    QVERIFY2(o, qPrintable(typed.errorString()));
+    QCOMPARE(o->property("received").toInt(), 1);
+    QQmlComponent kelvantic(&engine);
+    kelvantic.setData(
+        "import QtQuick 2.15\nimport Kelvantic 1.0 as K\nQtObject { property "
+        "K.CallSettingsTabDetail detail: null }\n",
+        QUrl("file:///k.qml"));
+    QVERIFY(kelvantic.isError());
+    QQmlComponent controls(&engine);
+    controls.setData(
+        "import QtQuick 2.15\nimport \"qrc:/controls\"\nItem {\n"
+        "  TextButton { text: \"Go\" }\n  Checkbox { objectName: \"box\"; label: \"Ok\"; checked: "
+        "true }\n"
+        "  Flickable { id: f; contentHeight: 1000; height: 100 }\n"
+        "  ScrollBar { objectName: \"bar\"; flickable: f; height: 100 }\n}\n",
+        QUrl("file:///controls.qml"));
+    QScopedPointer<QObject> c(controls.create());
+    QVERIFY2(c, qPrintable(controls.errorString()));
+    QObject* box = c->findChild<QObject*>("box");
+    QVERIFY(box);
+    QCOMPARE(box->property("text").toString(), QString("Ok"));
+    QObject* bar = c->findChild<QObject*>("bar");
+    QVERIFY(bar && bar->property("visible").toBool());
+  }
+
   void modulesAreSeparate() {
     QML::registerTypes();  // a second call changes nothing
     QQmlEngine engine;

@@ -369,6 +369,14 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
 <context>
     <name>QDeclarativeWebView2</name>
     <message>
+        <source>Select All</source>
+        <translation>Select All</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
         <source>Refresh</source>
         <translation>Refresh</translation>
     </message>
@@ -1160,6 +1168,14 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
 </context>
 <context>
     <name>Preferences::SoundsHandler</name>
+    <message>
+        <source>Soft</source>
+        <translation>Soft</translation>
+    </message>
+    <message>
+        <source>Bright</source>
+        <translation>Bright</translation>
+    </message>
     <message>
         <source>&amp;Stop</source>
         <translation>&amp;Stop</translation>
@@ -2166,6 +2182,10 @@ Do you want to enable these features? </translation>
 <context>
     <name>preferencesForm</name>
     <message>
+        <source>Sign In</source>
+        <translation>Sign In</translation>
+    </message>
+    <message>
         <source>Preferences</source>
         <translation>Preferences</translation>
     </message>
@@ -2179,7 +2199,7 @@ Do you want to enable these features? </translation>
     </message>
     <message>
         <source>Log In</source>
-        <translation>Log In</translation>
+        <translation type="vanished">Log In</translation>
     </message>
     <message>
         <source>Sign in automatically</source>
@@ -4340,6 +4360,14 @@ Are you sure you want to continue?</translation>
 </context>
 <context>
     <name>RAZ::Demo::Service</name>
+    <message>
+        <source>Demo Document Camera</source>
+        <translation>Demo Document Camera</translation>
+    </message>
+    <message>
+        <source>Demo Camera</source>
+        <translation>Demo Camera</translation>
+    </message>
     <message>
         <source>Sounds good.</source>
         <translation>Sounds good.</translation>

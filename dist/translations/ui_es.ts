@@ -354,6 +354,14 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
 <context>
     <name>QDeclarativeWebView2</name>
     <message>
+        <source>Select All</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
         <source>Refresh</source>
         <translation>Actualizar</translation>
     </message>
@@ -1141,6 +1149,14 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
 <context>
     <name>Preferences::SoundsHandler</name>
     <message>
+        <source>Soft</source>
+        <translation>Suave</translation>
+    </message>
+    <message>
+        <source>Bright</source>
+        <translation>Brillante</translation>
+    </message>
+    <message>
         <source>&amp;Stop</source>
         <translation>&amp;Detener</translation>
     </message>
@@ -1619,7 +1635,7 @@ Tenga en cuenta que, si continúa, es posible que Outlook le solicite permisos a
     </message>
     <message>
         <source>Add Chat</source>
-        <translation>Añadir chat</translation>
+        <translation>Agregar chat</translation>
     </message>
     <message>
         <source>End Chat</source>
@@ -1631,7 +1647,7 @@ Tenga en cuenta que, si continúa, es posible que Outlook le solicite permisos a
     </message>
     <message>
         <source>Add Call</source>
-        <translation>Añadir llamada</translation>
+        <translation>Agregar llamada</translation>
     </message>
     <message>
         <source>End Call</source>
@@ -1647,7 +1663,7 @@ Tenga en cuenta que, si continúa, es posible que Outlook le solicite permisos a
     </message>
     <message>
         <source>Add Video</source>
-        <translation>Añadir vídeo</translation>
+        <translation>Agregar vídeo</translation>
     </message>
     <message>
         <source>Remove Video</source>
@@ -1687,7 +1703,7 @@ Tenga en cuenta que, si continúa, es posible que Outlook le solicite permisos a
     </message>
     <message>
         <source>Add Contact</source>
-        <translation>Añadir contacto</translation>
+        <translation>Agregar contacto</translation>
     </message>
     <message>
         <source>Subscribe</source>
@@ -2134,6 +2150,10 @@ Tenga en cuenta que, si continúa, es posible que Outlook le solicite permisos a
 <context>
     <name>preferencesForm</name>
     <message>
+        <source>Sign In</source>
+        <translation>Inicio de sesión</translation>
+    </message>
+    <message>
         <source>Preferences</source>
         <translation>Preferencias</translation>
     </message>
@@ -2147,7 +2167,7 @@ Tenga en cuenta que, si continúa, es posible que Outlook le solicite permisos a
     </message>
     <message>
         <source>Log In</source>
-        <translation>Inicio de sesión</translation>
+        <translation type="vanished">Inicio de sesión</translation>
     </message>
     <message>
         <source>Sign in automatically</source>
@@ -3723,7 +3743,7 @@ Are you sure you want to continue?</source>
     </message>
     <message>
         <source>Add %1 to %2?</source>
-        <translation>¿Añadir a %1 a %2?</translation>
+        <translation>¿Agregar a %1 a %2?</translation>
     </message>
     <message>
         <source>chat room</source>
@@ -4281,6 +4301,14 @@ Are you sure you want to continue?</source>
 </context>
 <context>
     <name>RAZ::Demo::Service</name>
+    <message>
+        <source>Demo Document Camera</source>
+        <translation>Cámara de documentos de demostración</translation>
+    </message>
+    <message>
+        <source>Demo Camera</source>
+        <translation>Cámara de demostración</translation>
+    </message>
     <message>
         <source>Sounds good.</source>
         <translation>Me parece bien.</translation>

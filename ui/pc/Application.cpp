@@ -649,12 +649,24 @@ void Application::loadStartupTranslator() {
     if (!language.startsWith(QLatin1String("custom"))) available << language;
   }
   if (available.isEmpty()) return;
-  // Before the settings store is set up only the system's choice is known.
+  // Before the settings store is set up (a second start that cannot reach
+  // the first one) the user's choice is read from the user's settings as
+  // they are, written nowhere: the message speaks the user's language.
   QVariant stored;
-  if (!RAZ::Settings::path(RAZ::Settings::Application).isEmpty()) {
-    RAZ::Settings app(RAZ::Settings::Application);
-    if (app.contains(Utils::SettingsKey::LanguageActive))
-      stored = app.value(Utils::SettingsKey::LanguageActive);
+  const bool storeSet = !RAZ::Settings::path(RAZ::Settings::Application).isEmpty();
+  const QString dataDir = storeSet ? QString() : RAZ::Utils::Path::writableDataPath();
+  const bool userFile =
+      !dataDir.isEmpty() &&
+      QFileInfo(dataDir + QLatin1Char('/') + RAZ::Settings::fileName(RAZ::Settings::Application))
+          .isFile();
+  if (storeSet || userFile) {
+    if (userFile) RAZ::Settings::setPath(RAZ::Settings::Application, dataDir);
+    {
+      RAZ::Settings app(RAZ::Settings::Application);
+      if (app.contains(Utils::SettingsKey::LanguageActive))
+        stored = app.value(Utils::SettingsKey::LanguageActive);
+    }
+    if (userFile) RAZ::Settings::setPath(RAZ::Settings::Application, QString());
   }
   const QString localeName =
       Utils::preferredLocaleName(QLocale::system().uiLanguages(), QLocale::system().name());

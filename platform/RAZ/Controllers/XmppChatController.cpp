@@ -11,6 +11,7 @@
 #include "RAZ/Data/ChatParticipant.h"
 #include "RAZ/Demo/Service.h"
 #include "RAZ/Models/ChatParticipants.h"
+#include "RAZ/Models/ChatRoomsModel.h"
 
 namespace RAZ {
 namespace Controllers {
@@ -30,7 +31,7 @@ QVariant fieldValue(const QXmppDataForm& form, const QString& key) {
 
 XmppChatController::XmppChatController(QObject* parent)
     : IChatController(parent),
-      m_rooms(new QStandardItemModel(this)),
+      m_rooms(new RAZ::Models::ChatRoomsModel(this)),
       m_filter(new QSortFilterProxyModel(this)) {
   qRegisterMetaType<QXmppDataForm>();
   qRegisterMetaType<RAZ::Controllers::XmppChat*>();

@@ -2,7 +2,9 @@
 
 #include "RAZ/Controllers/SecurityClassificationController.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
+#include <QEvent>
 #include <QHash>
 #include <QMetaMethod>
 #include <QPointer>
@@ -71,8 +73,8 @@ class DemoLocationSource : public RAZ::Utils::Location::Source {
       found.timeZone = QStringLiteral("+01:00");
       // Place names in the user's language, as the service's directory of
       // places gives them (countries in capitals).
-      found.city = Service::tr("Berlin");
-      found.country = Service::tr("GERMANY");
+      found.city = Service::say(QStringLiteral("Berlin"));
+      found.country = Service::say(QStringLiteral("GERMANY"));
       found.state = found.city;
       emit xsiLocationReceived(found);
     });
@@ -343,6 +345,58 @@ void DemoSession::recordTurnedAway(int contactId, const QString& address, const 
   callLog()->add(r);
 }
 
+bool DemoSession::eventFilter(QObject* watched, QEvent* event) {
+  // One pass for the events a switch of language sends.
+  if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange &&
+      m_built && !m_sayAgainPending) {
+    m_sayAgainPending = true;
+    QTimer::singleShot(0, this, [this] {
+      m_sayAgainPending = false;
+      sayNamesAgain();
+    });
+  }
+  return RAZ::Sessions::SessionManagerBase::eventFilter(watched, event);
+}
+
+void DemoSession::sayNamesAgain() {
+  Service& service = Service::instance();
+  RAZ::Contacts::Contacts* contacts = contactsManager().data();
+  const auto groups = service.groups();
+  for (const QVariantMap& g : groups) {
+    const int id = g.value(QStringLiteral("id")).toInt();
+    const QString name = g.value(QStringLiteral("name")).toString();
+    RAZ::Contacts::IGroup* group = contacts ? contacts->getGroup(id) : nullptr;
+    if (group && m_saidGroups.contains(id) && group->getName() == m_saidGroups.value(id))
+      group->setName(name);
+    m_saidGroups.insert(id, name);
+  }
+  RAZ::Controllers::XmppChatController* rooms = xmppChatController();
+  const auto chatRooms = service.chatRooms();
+  for (const QVariantMap& room : chatRooms) {
+    const QString jid = room.value(QStringLiteral("jid")).toString();
+    const QPair<QString, QString> said(room.value(QStringLiteral("name")).toString(),
+                                       room.value(QStringLiteral("subject")).toString());
+    if (rooms && rooms->hasRoom(jid) && m_saidRooms.contains(jid) &&
+        rooms->roomName(jid) == m_saidRooms.value(jid).first)
+      rooms->changeRoom(jid, said.first, said.second);
+    m_saidRooms.insert(jid, said);
+  }
+  const QPair<QString, QString> place(Service::say(QStringLiteral("Berlin")),
+                                      Service::say(QStringLiteral("GERMANY")));
+  RAZ::Presence::PresenceData* own = contacts ? contacts->ownPresence() : nullptr;
+  if (own) {
+    RAZ::Utils::Location::Info info = own->getLocationInfo();
+    if (!m_saidPlace.first.isEmpty() && info.city == m_saidPlace.first &&
+        info.country == m_saidPlace.second) {
+      info.city = place.first;
+      info.country = place.second;
+      if (info.state == m_saidPlace.first) info.state = place.first;
+      own->setLocation(info);
+    }
+  }
+  m_saidPlace = place;
+}
+
 void DemoSession::open(const QString& username, const QString& password) {
   if (m_built) return;
   m_built = true;
@@ -474,6 +528,16 @@ void DemoSession::open(const QString& username, const QString& password) {
     parts.subSessions << sub;
   }
   setParts(parts);
+  // What is said now; a switch of language says it again (sayNamesAgain).
+  for (const QVariantMap& g : service.groups())
+    m_saidGroups.insert(g.value(QStringLiteral("id")).toInt(),
+                        g.value(QStringLiteral("name")).toString());
+  for (const QVariantMap& room : chatRooms)
+    m_saidRooms.insert(room.value(QStringLiteral("jid")).toString(),
+                       {room.value(QStringLiteral("name")).toString(),
+                        room.value(QStringLiteral("subject")).toString()});
+  m_saidPlace = {Service::say(QStringLiteral("Berlin")), Service::say(QStringLiteral("GERMANY"))};
+  QCoreApplication::instance()->installEventFilter(this);
   for (auto* sub : qAsConst(parts.subSessions)) sub->setState(RAZ::Sessions::Session::Active);
   xmppService->setConnected(true);
   // The personal-room service answers once the session is up: anybody's My

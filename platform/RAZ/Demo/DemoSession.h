@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QHash>
+#include <QPair>
 #include <QPointer>
 #include <QString>
 
@@ -70,6 +71,9 @@ class DemoSession : public RAZ::Sessions::SessionManagerBase {
   // null for an address nobody owns.
   RAZ::Contacts::ContactPtr partyOf(const QString& address);
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   // What the demo's side does with a new session: a call to the user gives
   // up after the ring time; a call to the echo test is answered at once.
@@ -77,6 +81,9 @@ class DemoSession : public RAZ::Sessions::SessionManagerBase {
   bool isTestCallNumber(const QString& address) const;
   void answerVoiceMail(RAZ::Controllers::CommunicationSession* session, bool incoming);
 
+  // The service's own names (groups, rooms, the place it found) in the
+  // interface language, each where the user has not changed it since.
+  void sayNamesAgain();
   void buildContacts(RAZ::Contacts::Contacts* contacts, const QString& username,
                      const QString& address);
   void recordEnded(int contactId, const QString& address, const QString& name, int kind,
@@ -95,6 +102,12 @@ class DemoSession : public RAZ::Sessions::SessionManagerBase {
   // The echo test's party, one per test-call number.
   QHash<QString, QPointer<RAZ::Contacts::IContact>> m_echoParties;
   quint32 m_seed = 20240601u;
+  // What the session last said of each name: the group's by id, the
+  // room's name and subject by JID, the place's city and country.
+  QHash<int, QString> m_saidGroups;
+  QHash<QString, QPair<QString, QString>> m_saidRooms;
+  QPair<QString, QString> m_saidPlace;
+  bool m_sayAgainPending = false;
 };
 
 }  // namespace Demo

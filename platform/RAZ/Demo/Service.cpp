@@ -203,6 +203,9 @@ const char* const kDataTexts[] = {
     QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Reception"),
     // callsettings.json: the Anywhere location's description
     QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Mobile"),
+    // the place the service finds for a new account
+    QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Berlin"),
+    QT_TRANSLATE_NOOP("RAZ::Demo::Service", "GERMANY"),
 };
 
 // `entry` with the texts of `fields` said in the interface language.

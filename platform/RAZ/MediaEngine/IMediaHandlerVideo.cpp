@@ -1,5 +1,7 @@
 #include "IMediaHandlerVideo.h"
 
+#include <QCoreApplication>
+
 #include "MultimediaBackend.h"
 
 namespace RAZ {
@@ -66,10 +68,18 @@ void MediaHandlerVideo::addSystemOrDemoCameras() {
     }
   }
   if (!m_cameras.isEmpty()) return;
-  addCamera(new SimpleCamera("demo-camera", ProfileLevel20, QStringLiteral("Demo Camera")));
-  addCamera(new SimpleCamera("demo-document-camera", ProfileLevel12,
-                             QStringLiteral("Demo Document Camera"),
-                             {ProfileLevel12, ProfileLevel20}));
+  addCamera(new SimpleCamera(
+      "demo-camera", ProfileLevel20,
+      QString::fromLatin1(QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Demo Camera"))));
+  addCamera(new SimpleCamera(
+      "demo-document-camera", ProfileLevel12,
+      QString::fromLatin1(QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Demo Document Camera")),
+      {ProfileLevel12, ProfileLevel20}));
+}
+
+QString SimpleCamera::dispname() const {
+  if (!m_name.startsWith("demo-")) return m_displayName;
+  return QCoreApplication::translate("RAZ::Demo::Service", m_displayName.toUtf8().constData());
 }
 
 bool MediaHandlerVideo::removeCamera(const QByteArray& name) {

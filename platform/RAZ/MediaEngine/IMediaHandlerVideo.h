@@ -63,7 +63,8 @@ class SimpleCamera : public IMediaHandlerVideo::Camera {
                         const QList<int>& levels = QList<int>{ProfileLevel12, ProfileLevel20,
                                                               ProfileLevel30, ProfileLevel31});
   QByteArray name() const override { return m_name; }
-  QString dispname() const override { return m_displayName; }
+  // The demo's cameras are named in the interface language.
+  QString dispname() const override;
   QMap<int, QSize> getProfileLevels() const override;
   int selectedProfileLevel(QSize* minimum, QSize* maximum) const override;
   void setSelectedProfileLevel(ProfileLevel level) override { m_level = level; }

@@ -75,6 +75,9 @@ QHash<int, QByteArray> SmileysPtr::roleNames() const {
 namespace {
 constexpr ushort kTokenBase = 0xE000;
 constexpr ushort kTokenEnd = 0xF8FF;
+// Marks the private-use character that follows it as one the user typed:
+// it is shown as that character, never as a picture.
+constexpr ushort kLiteral = kTokenEnd;
 
 // The codes, longest first, so ":-)" wins over ":)".
 const QStringList& codesByLength() {
@@ -99,7 +102,8 @@ QString SmileysPtr::replaceSmileysWithUid(const QString& text) const {
   out.reserve(text.size());
   for (int i = 0; i < text.size();) {
     if (isTokenCharacter(text.at(i))) {
-      ++i;
+      out += QChar(kLiteral);
+      out += text.at(i++);
       continue;
     }
     bool matched = false;
@@ -120,19 +124,33 @@ QString SmileysPtr::replaceUidsWithImgs(const QString& text, int width, int heig
   const QStringList& codes = codesByLength();
   QString out;
   out.reserve(text.size());
-  for (QChar c : text) {
+  for (int i = 0; i < text.size(); ++i) {
+    const QChar c = text.at(i);
     if (!isTokenCharacter(c)) {
       out += c;
       continue;
     }
+    if (c.unicode() == kLiteral) {
+      // A typed private-use character reads as itself, as a reference the
+      // page cannot take for one of our pictures.
+      if (i + 1 < text.size() && isTokenCharacter(text.at(i + 1)))
+        out += QStringLiteral("&#x%1;").arg(text.at(++i).unicode(), 4, 16, QLatin1Char('0'));
+      continue;
+    }
     const int k = c.unicode() - kTokenBase;
     if (k >= codes.size()) continue;  // not one of ours: dropped
-    // Only resource paths of the set reach the markup.
-    out += QStringLiteral("<img class='smiley' src='qrc%1' width='%2' height='%3' alt='' />")
-               .arg(table().value(codes.at(k)), QString::number(width), QString::number(height));
+    // Only resource paths of the set reach the markup; the picture's text is
+    // the code that was typed, so the page reads as it was written.
+    QString alt = codes.at(k).toHtmlEscaped();
+    alt.replace(QLatin1Char('\''), QLatin1String("&#39;"));
+    out +=
+        QStringLiteral("<img class='smiley' src='qrc%1' width='%2' height='%3' alt='%4' />")
+            .arg(table().value(codes.at(k)), QString::number(width), QString::number(height), alt);
   }
   return out;
 }
+
+bool SmileysPtr::isLiteralMark(QChar c) { return c.unicode() == kLiteral; }
 
 }  // namespace Models
 }  // namespace RAZ

@@ -34,14 +34,20 @@ class SmileysPtr : public QAbstractListModel, public TP::Core::RefCountable {
 
   // Replaces every emoticon text by a token of the set. Tokens are single
   // characters of Unicode's private-use area; any such character already in
-  // the text is removed first, so typed text can never pass for a token.
-  // Tokens contain no blank, markup character or letter: escaping and link
-  // detection leave them as they are.
+  // the text is kept behind a literal mark (isLiteralMark), so typed text can
+  // never pass for a token and still reads as typed. Tokens contain no
+  // blank, markup character or letter: escaping and link detection leave
+  // them as they are, but a link must not end between a mark and its
+  // character.
   QString replaceSmileysWithUid(const QString& text) const;
-  // Replaces every token by the emoticon's image markup of the given size.
+  // Replaces every token by the emoticon's image markup of the given size
+  // (its alt text is the emoticon's code), and every marked private-use
+  // character by its character reference.
   QString replaceUidsWithImgs(const QString& text, int width, int height) const;
   // True for a character that replaceSmileysWithUid uses (or removes).
   static bool isTokenCharacter(QChar c);
+  // The private-use character that marks the one after it as typed text.
+  static bool isLiteralMark(QChar c);
 };
 
 }  // namespace Models

@@ -1,5 +1,7 @@
 #include "RAZ/Webcollab/WebcollabControllerBase.h"
 
+#include <QRegularExpression>
+
 namespace RAZ {
 namespace Webcollab {
 
@@ -8,7 +10,11 @@ const QLatin1String kTagStart("<zent-share ");
 }
 
 int WebcollabControllerBase::containsShareTags(const QString& text) {
-  return text.count(kTagStart);
+  // Only the whole message the service writes is an invitation: a party's
+  // text that merely holds the tag's words is chat text, shown as typed.
+  static const QRegularExpression invitation(QStringLiteral("\\A<zent-share id='[^'<>\"]*'/>\\z"));
+  if (!text.startsWith(kTagStart)) return 0;
+  return invitation.match(text).hasMatch() ? 1 : 0;
 }
 
 QString WebcollabControllerBase::shareInvitationTag(const QString& id) {

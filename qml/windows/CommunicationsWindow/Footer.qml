@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import Vantre 1.0 as Vantre
+import Kelvantic 1.0 as K
 import "qrc:/controls"
 
 // The strip under every communications window: the last share error, or
@@ -69,6 +70,12 @@ Rectangle {
         return Number.POSITIVE_INFINITY
     }
     readonly property real buttonHeight: Math.min(ZPalette.controlHeight, height - ZPalette.unit)
+    // A label shown cut short tells itself whole while the pointer rests on it.
+    function tipFor(item, hovered) {
+        if (hovered && item.truncated) tip.showToolTip(item.text)
+        else tip.hideToolTip()
+    }
+    K.ToolTip { id: tip }
     function buttonWidth(labelWidth) { return Math.min(labelWidth + padding, widest) }
 
     Rectangle {
@@ -91,6 +98,7 @@ Rectangle {
             id: answerButton
             objectName: "answerButton"
             width: footer.buttonWidth(labelWidth)
+            onHoveredChanged: footer.tipFor(this, hovered)
             height: footer.buttonHeight
             visible: footer.callControls && footer.ringing
             primary: true
@@ -101,16 +109,18 @@ Rectangle {
             id: endButton
             objectName: "endButton"
             width: footer.buttonWidth(labelWidth)
+            onHoveredChanged: footer.tipFor(this, hovered)
             height: footer.buttonHeight
             visible: footer.callControls
             primary: !footer.ringing
             text: (footer.ringing ? qsTr("Decline") : qsTr("End")) + footer.lc
-            onClicked: rootWindow.close()
+            onClicked: rootWindow.endCall()
         }
         ZButton {
             id: muteButton
             objectName: "muteButton"
             width: footer.buttonWidth(labelWidth)
+            onHoveredChanged: footer.tipFor(this, hovered)
             height: footer.buttonHeight
             visible: footer.callControls && !footer.ringing
             text: (footer.call && footer.call.microphoneMuted ? qsTr("Unmute") : qsTr("Mute")) + footer.lc
@@ -120,6 +130,7 @@ Rectangle {
             id: holdButton
             objectName: "holdButton"
             width: footer.buttonWidth(labelWidth)
+            onHoveredChanged: footer.tipFor(this, hovered)
             height: footer.buttonHeight
             visible: footer.callControls && !footer.ringing
             text: (footer.held ? qsTr("Resume") : qsTr("Hold")) + footer.lc
@@ -129,6 +140,7 @@ Rectangle {
             id: dialpadButton
             objectName: "dialpadButton"
             width: footer.buttonWidth(labelWidth)
+            onHoveredChanged: footer.tipFor(this, hovered)
             height: footer.buttonHeight
             visible: footer.callControls && !footer.ringing
             text: qsTr("Dial Pad") + footer.lc
@@ -138,6 +150,7 @@ Rectangle {
             id: videoButton
             objectName: "videoButton"
             width: footer.buttonWidth(labelWidth)
+            onHoveredChanged: footer.tipFor(this, hovered)
             height: footer.buttonHeight
             visible: footer.callControls && !footer.ringing
             text: (footer.call && footer.call.videoState !== 0 ? qsTr("Stop Video") : qsTr("Video")) + footer.lc
@@ -147,6 +160,7 @@ Rectangle {
             id: transferButton
             objectName: "transferButton"
             width: footer.buttonWidth(labelWidth)
+            onHoveredChanged: footer.tipFor(this, hovered)
             height: footer.buttonHeight
             visible: footer.callControls && !footer.ringing
             text: qsTr("Transfer") + footer.lc
@@ -154,6 +168,7 @@ Rectangle {
         }
     }
     ZLabel {
+        id: footerText
         objectName: "footerText"
         anchors.verticalCenter: parent.verticalCenter
         anchors.left: controls.visible ? controls.right : parent.left
@@ -165,6 +180,12 @@ Rectangle {
         text: rootWindow.ussError !== "" ? rootWindow.ussError
               : (footer.activity >= 0 && rootWindow.session && rootWindow.commsSessionUiHelper
                  ? rootWindow.commsSessionUiHelper.getCommunicationStatusTip(rootWindow.session) : "")
+        MouseArea {
+            anchors.fill: parent
+            hoverEnabled: true
+            acceptedButtons: Qt.NoButton
+            onContainsMouseChanged: footer.tipFor(footerText, containsMouse)
+        }
     }
     ZLink {
         id: videoToggle

@@ -25,13 +25,27 @@ Column {
         onAccepted: actionsProvider.triggerAction(Vantre.Action.Call)
         onContextMenuRequested: dialpad.scene.openEditMenu(dialField, false)
         onSelectedTextChanged: dialpad.scene.followSelection(dialField)
+        // A pasted number comes in as it is dialled: "+1 (2) 3 ext. 4"
+        // gives "+1234", from the keyboard and from the edit menu alike.
+        function paste() {
+            var number = clipboard.getDialpadText();
+            if (number === "") return;
+            var from = Math.min(input.selectionStart, input.selectionEnd);
+            if (input.selectedText !== "")
+                input.remove(input.selectionStart, input.selectionEnd);
+            input.insert(from, number);
+        }
         keyFilter: function(event) {
             if (event.key === Qt.Key_Escape) {
                 dialField.text = "";
                 event.accepted = true;
+            } else if (event.matches(StandardKey.Paste)) {
+                dialField.paste();
+                event.accepted = true;
             }
         }
     }
+    Vantre.QmlClipboardAdapter { id: clipboard }
     Grid {
         columns: 3
         spacing: pal.unit

@@ -184,6 +184,17 @@ Rectangle {
                 acceptedButtons: Qt.LeftButton | Qt.RightButton
                 onClicked: menuHandler.showOwnContactMenu(mainWindow.xmppConnected || mainWindow.offlineMode)
             }
+            // A picture file dropped here becomes the avatar.
+            Vantre.DropArea {
+                objectName: "ownAvatarDropArea"
+                anchors.fill: parent
+                mimeTypes: ["text/uri-list"]
+                onDragEnter: function(event) {
+                    if (mainWindow.isAvatarPicture(event.data.url)) event.accept(Qt.CopyAction);
+                    else event.setAccepted(false);
+                }
+                onDrop: function(event) { mainWindow.setAvatarPicture(event.data.url); }
+            }
         }
 
         Column {
@@ -451,6 +462,13 @@ Rectangle {
                 visible: !banner.failed
                 onLoadFinished: banner.failed = false
                 onLoadFailed: banner.failed = true
+                // A right click offers Refresh, not the page's own menu.
+                MouseArea {
+                    objectName: "bannerMenuArea"
+                    anchors.fill: parent
+                    acceptedButtons: Qt.RightButton
+                    onPressed: bannerView.showMenu()
+                }
             }
         }
         Rectangle {

@@ -30,6 +30,7 @@ Item {
 
     Image {
         id: image
+        objectName: "partyPicture"
         anchors.fill: parent
         fillMode: Image.PreserveAspectCrop
         asynchronous: true
@@ -37,6 +38,7 @@ Item {
     }
 
     Image {
+        objectName: "partyPresenceIcon"
         width: ZPalette.unit * 3
         height: width
         anchors.right: parent.right

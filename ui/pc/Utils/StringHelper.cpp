@@ -3,6 +3,7 @@
 #include <TP/Core/Logging.h>
 
 #include <QLocale>
+#include <QRegularExpression>
 
 namespace Utils {
 
@@ -21,7 +22,25 @@ QString StringHelper::timeFormatWithoutSeconds(QString format) {
 }
 
 QString StringHelper::formatTime(const QTime& time) {
-  return time.toString(timeFormatWithoutSeconds(QLocale().timeFormat(QLocale::ShortFormat)));
+  // The interface's locale, also for "AM" and "PM": QTime's own toString
+  // would name them in the system's language.
+  const QLocale locale;
+  return locale.toString(time, timeFormatWithoutSeconds(locale.timeFormat(QLocale::ShortFormat)));
+}
+
+QString StringHelper::dateFormatWithoutWeekday(QString format) {
+  // "dddd, MMMM d, yyyy" and "dddd, d 'de' MMMM 'de' yyyy": the weekday
+  // field and the punctuation and blanks after it (or before it, at the end).
+  static const QRegularExpression leading(QStringLiteral("^\\s*dddd[,.\\s]*"));
+  static const QRegularExpression trailing(QStringLiteral("[,.\\s]*dddd\\s*$"));
+  format.remove(leading);
+  format.remove(trailing);
+  return format;
+}
+
+QString StringHelper::formatDate(const QDate& date) {
+  const QLocale locale;
+  return locale.toString(date, dateFormatWithoutWeekday(locale.dateFormat(QLocale::LongFormat)));
 }
 
 QDateTime StringHelper::dateTimeForUtcOffset(const QString& offset) {

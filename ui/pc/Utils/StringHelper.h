@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QDateTime>
 #include <QString>
 #include <QTime>
@@ -13,8 +14,14 @@ class StringHelper {
  public:
   StringHelper() = delete;
 
-  // The time in the system locale's short format, without seconds.
+  // The time in the interface locale's short format, without seconds.
   static QString formatTime(const QTime& time);
+  // The date as the interface language writes it in full, without the day
+  // of the week ("December 10, 2026", "10 de diciembre de 2026"): a short
+  // date reads as two different days in two languages.
+  static QString formatDate(const QDate& date);
+  // `format` without its day-of-the-week field and what joins it on.
+  static QString dateFormatWithoutWeekday(QString format);
   // `format` with its seconds field and the separator before it removed.
   static QString timeFormatWithoutSeconds(QString format);
   // The wall-clock time now at the UTC offset "[+|-]hh:mm", as local time.

@@ -6,12 +6,15 @@
 
 #include <RAZ/Actions/Action.h>
 #include <RAZ/ApiProvider/ConnectorData.h>
+#include <RAZ/Contacts/ContactModels.h>
 #include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Controllers/ChatInterface.h>
 #include <RAZ/Controllers/CommunicationSession.h>
 #include <RAZ/Controllers/SecurityClassificationController.h>
 #include <RAZ/Data/ChatParticipant.h>
+#include <RAZ/Data/MessageInterface.h>
 #include <RAZ/MediaEngine/CallBasePtr.h>
+#include <RAZ/Models/ChatRoomsModel.h>
 #include <RAZ/Models/Timeline.h>
 #include <RAZ/Presence/PresenceData.h>
 #include <RAZ/Webcollab/WebcollabBase.h>
@@ -33,9 +36,6 @@
 #include "libqml/utils/QmlHelper.h"
 #include "libqml/window/View.h"
 
-// Types of other areas join as their classes arrive; until then the name
-// is declared in the module, so scenes resolve it and creating one reports
-// why it cannot be created.
 #include "Models/ContactCardFieldsModel.h"
 #include "Models/LeftPaneButtonsModel.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
@@ -65,10 +65,6 @@ void uncreatable(const char* name, const QString& why) {
   qmlRegisterUncreatableType<T>(kVantre, 1, 0, name, why);
 }
 
-void notYetAvailable(const char* name, const QString& why) {
-  qmlRegisterTypeNotAvailable(kVantre, 1, 0, name, why);
-}
-
 }  // namespace
 
 void registerTypes() {
@@ -80,8 +76,6 @@ void registerTypes() {
   creatable<QmlMenu>(kVantre, "Menu");
   creatable<QmlPixmap>(kVantre, "Pixmap");
   creatable<QmlToolTip>(kKelvantic, "ToolTip");
-  qmlRegisterUncreatableType<QML::CallSettingsTabDetail>(kKelvantic, 1, 0, "CallSettingsTabDetail",
-                                                         reason("CallSettingsTabDetail"));
   creatable<DeclarativeDropArea>(kVantre, "DropArea");
   creatable<DeclarativeDragArea>(kVantre, "DragArea");
   creatable<QComboBoxQmlAdapter>(kVantre, "ComboBox");
@@ -99,6 +93,8 @@ void registerTypes() {
       kVantre, 1, 0, "PresenceState",
       [](QQmlEngine*, QJSEngine*) -> QObject* { return new Utils::PresenceState; });
 
+  // "Kelvantic" holds the tool tip alone.
+  uncreatable<QML::CallSettingsTabDetail>("CallSettingsTabDetail", reason("CallSettingsTabDetail"));
   uncreatable<QML::CommunicationsWindow>("CommunicationsWindow", reason("CommunicationsWindow"));
   uncreatable<QML::CommunicationNotification>("CommunicationNotification",
                                               reason("CommunicationNotification"));
@@ -114,7 +110,7 @@ void registerTypes() {
   uncreatable<QML::ConfigXML>("ConfigXML", reason("ConfigXML"));
   uncreatable<QAbstractItemModel>("QAbstractItemModel", reason("QAbstractItemModel"));
   uncreatable<QMenu>("QMenu", reason("QMenu"));
-  notYetAvailable("Message", reason("Message"));
+  uncreatable<RAZ::Data::Message::Interface>("Message", reason("Message"));
   uncreatable<DeclarativeMimeData>("MimeData",
                                    QStringLiteral("MimeData cannot be created from QML."));
   uncreatable<DeclarativeDragDropEvent>(
@@ -122,14 +118,14 @@ void registerTypes() {
   uncreatable<QML::QmlHelper>("QmlHelper", reason("QmlHelper"));
   uncreatable<RAZ::Actions::Action>("Action", reason("Action"));
   uncreatable<RAZ::Presence::PresenceData>("Presence", reason("Presence"));
-  notYetAvailable("GroupsModel", reason("GroupsModel"));
+  uncreatable<RAZ::Contacts::ContactGroupsModel>("GroupsModel", reason("GroupsModel"));
   uncreatable<RAZ::Webcollab::WebcollabBase>("WebcollabBase", reason("WebcollabBase"));
   uncreatable<RAZ::Controllers::SecurityClassificationController>(
       "SecurityClassificationController", reason("SecurityClassificationController"));
   uncreatable<RAZ::Controllers::CommunicationSession>("CommunicationSession",
                                                       reason("CommunicationSession"));
   uncreatable<QML::LoginWindow>("LoginWindow", reason("LoginWindow"));
-  notYetAvailable("ChatRoomsModel", reason("ChatRoomsModel"));
+  uncreatable<RAZ::Models::ChatRoomsModel>("ChatRoomsModel", reason("ChatRoomsModel"));
   uncreatable<RAZ::Data::ChatParticipant>("ChatParticipant", reason("ChatParticipant"));
   uncreatable<Models::LeftPaneButtonsModel>("LeftPaneButtonsModel", reason("LeftPaneButtonsModel"));
   uncreatable<RAZ::Models::TimelineEntry>("TimelineEntry", reason("TimelineEntry"));

@@ -139,7 +139,7 @@ Rectangle {
             objectName: "endButton"
             primary: !scene.ringing
             text: (scene.ringing ? qsTr("Decline") : qsTr("End")) + scene.lc
-            onClicked: rootWindow.close()
+            onClicked: rootWindow.endCall()
         }
         ZButton {
             id: muteButton

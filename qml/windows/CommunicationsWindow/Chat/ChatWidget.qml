@@ -236,7 +236,6 @@ FocusScope {
             anchors { left: parent.left; right: scrollBar.visible ? scrollBar.left : parent.right
                       top: historySelection.bottom; bottom: parent.bottom }
             baseUrl: "qrc:/windows/CommunicationsWindow/Chat/"
-            html: chat.model ? chat.model.htmlContent : ""
             pressGrabTime: 0
             opacity: 0.01
             javaScriptWindowObjects: [bridge]
@@ -513,8 +512,20 @@ FocusScope {
 
     K.ToolTip { id: tip }
 
+    // The page is given its document when the model builds one, never by a
+    // binding: a change of language runs every binding again, and the page
+    // set back to its first document would lose what arrived since.
+    function showPage() { webView.html = model ? model.htmlContent : ""; }
+    onModelChanged: showPage()
+    Connections {
+        target: chat.model
+        ignoreUnknownSignals: true
+        function onHtmlChanged() { chat.showPage(); }
+    }
+
     onVisibleChanged: if (visible) input.forceActiveFocus()
     Component.onCompleted: {
+        showPage();
         if (chatInterface && session && session.chatActive && !rootWindow.isFullscreen)
             input.forceActiveFocus();
     }

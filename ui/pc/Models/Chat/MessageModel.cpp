@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegExp>
+#include <QTimer>
 #include <QUrl>
 
 #include <RAZ/Configuration/Config.h>
@@ -18,6 +20,7 @@
 #include "Application.h"
 #include "Utils/ConfigIds.h"
 #include "Utils/GlobalConstants.h"
+#include "Utils/Retranslator.h"
 #include "Utils/StringHelper.h"
 #include "libqml/utils/Style.h"
 
@@ -83,6 +86,20 @@ QString linkTarget(const QString& address) {
   return QString();
 }
 
+// Private-use characters as character references: without a smiley set
+// they are shown as typed, and the page cannot take them for anything else.
+QString privateUseAsReferences(const QString& text) {
+  QString out;
+  out.reserve(text.size());
+  for (QChar c : text) {
+    if (RAZ::Models::SmileysPtr::isTokenCharacter(c))
+      out += QStringLiteral("&#x%1;").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+    else
+      out += c;
+  }
+  return out;
+}
+
 QString withoutSmileyTokens(const QString& text) {
   QString out;
   out.reserve(text.size());
@@ -92,6 +109,12 @@ QString withoutSmileyTokens(const QString& text) {
 }
 
 QString esc(const QString& text) { return text.toHtmlEscaped(); }
+
+// Who an entry is from, as the transcript tells entries apart: the user, or
+// the remote party by its id.
+QString senderKey(bool own, const QString& remoteId) {
+  return own ? QStringLiteral("local") : QStringLiteral("remote:") + remoteId;
+}
 
 // Quick tests that let most texts skip the (slow) expressions: an address
 // needs ":/", "www" or a dot and a slash; an e-mail address an at-sign.
@@ -115,6 +138,22 @@ MessageModel::MessageModel(QObject* parent) : QObject(parent), m_ownDisplayName(
   }
   generateCss();
   m_htmlContent = pageHead() + T(kBodyStart) + T(kBodyEnd);
+  Utils::QObjectLanguageChange::registerObject(this);
+}
+
+bool MessageModel::event(QEvent* e) {
+  // Names, times and dates on the page are said again in the new language;
+  // the rebuilt page holds every entry it held. One rebuild for the events
+  // a switch sends.
+  if (e->type() == QEvent::LanguageChange && !m_retranslatePending) {
+    m_retranslatePending = true;
+    QTimer::singleShot(0, this, [this] {
+      m_retranslatePending = false;
+      if (!m_ownNameGiven) m_ownDisplayName = tr("Me");
+      if (m_chatModel || m_ftModel) modelReset();
+    });
+  }
+  return QObject::event(e);
 }
 
 MessageModel::~MessageModel() = default;
@@ -162,6 +201,7 @@ void MessageModel::setOwnDisplayName(const QString& name) {
   TP_LOG("Models::Chat::MessageModel::setOwnDisplayName", TP::Core::Logging::LevelInformation)
       << "Own: " << name;
   m_ownDisplayName = name;
+  m_ownNameGiven = true;
 }
 
 void MessageModel::setMessagesRead(bool read) {
@@ -308,7 +348,7 @@ QString MessageModel::transferIdFromPage(const QString& id) {
 }
 
 QString MessageModel::dateSeparator(const QDateTime& time) const {
-  return fill(T(kDate), {esc(QLocale().toString(time.date(), QLocale::ShortFormat))});
+  return fill(T(kDate), {esc(Utils::StringHelper::formatDate(time.date()))});
 }
 
 // ---------------------------------------------------------------------------
@@ -319,8 +359,8 @@ QString MessageModel::textToHtml(const QString& text) const {
 }
 
 QString MessageModel::textToHtml(const QString& text, const RAZ::Models::SmileysPtr* smileys) {
-  // Without a set, characters that would pass for smiley tokens go.
-  const QString in = smileys ? smileys->replaceSmileysWithUid(text) : withoutSmileyTokens(text);
+  // Without a set, private-use characters are shown as typed.
+  const QString in = smileys ? smileys->replaceSmileysWithUid(text) : text;
   // One pass over the text: each address the expressions find becomes a
   // link and everything between them is escaped as it is. Nothing is added
   // or dropped, so the text stripped of our tags reads as it was typed.
@@ -330,7 +370,7 @@ QString MessageModel::textToHtml(const QString& text, const RAZ::Models::Smileys
   int nextMail = mayHoldMailAddress(in) ? mailExp.indexIn(in, 0) : -1;
   QString out;
   out.reserve(in.size() + in.size() / 4);
-  auto plain = [&out](const QStringRef& part) {
+  auto plain = [&out, smileys](const QStringRef& part) {
     for (QChar c : part) {
       switch (c.unicode()) {
         case '\n':
@@ -350,7 +390,10 @@ QString MessageModel::textToHtml(const QString& text, const RAZ::Models::Smileys
           out += QStringLiteral("&quot;");
           break;
         default:
-          out += c;
+          if (!smileys && RAZ::Models::SmileysPtr::isTokenCharacter(c))
+            out += privateUseAsReferences(QString(c));
+          else
+            out += c;
       }
     }
   };
@@ -361,10 +404,19 @@ QString MessageModel::textToHtml(const QString& text, const RAZ::Models::Smileys
                        (nextMail < 0 || nextWeb < nextMail ||
                         (nextWeb == nextMail && webExp.matchedLength() >= mailExp.matchedLength()));
     const int start = isWeb ? nextWeb : nextMail;
-    const int length = qMax(1, isWeb ? webExp.matchedLength() : mailExp.matchedLength());
+    int length = qMax(1, isWeb ? webExp.matchedLength() : mailExp.matchedLength());
     plain(in.midRef(at, start - at));
-    const QString address = isWeb ? webExp.cap(1) : mailExp.cap(1);
-    const QString shown = address.toHtmlEscaped();
+    QString address = isWeb ? webExp.cap(1) : mailExp.cap(1);
+    // A typed private-use character stays whole: its mark never ends a link
+    // without it.
+    if (smileys && !address.isEmpty() &&
+        RAZ::Models::SmileysPtr::isLiteralMark(address.at(address.size() - 1)) &&
+        start + length < in.size()) {
+      address += in.at(start + length);
+      ++length;
+    }
+    const QString shown =
+        smileys ? address.toHtmlEscaped() : privateUseAsReferences(address.toHtmlEscaped());
     if (isWeb) {
       const QString target = linkTarget(withoutSmileyTokens(address));
       // The attribute gets the escaped address: a quote in it cannot end
@@ -400,7 +452,10 @@ QString MessageModel::createHtml(Data& message) {
   const QDateTime time = message.getTime();
   if (!(m_lastDate.isValid() && m_lastDate.daysTo(time) == 0)) out = dateSeparator(time);
 
-  if (message.getIsFirstMessage()) {
+  // A message whose entry follows one of another party (a file between two
+  // messages of one run) says again who wrote it.
+  const QString sender = senderKey(message.getDirection() == Data::Sent, message.getSenderId());
+  if (message.getIsFirstMessage() || sender != m_lastSender) {
     const bool isSms = message.getType() == Data::Sms;
     QString name;
     if (message.getDirection() == Data::Sent) {
@@ -448,7 +503,7 @@ QString MessageModel::createHtml(Data& message) {
     content += QLatin1Char('\n') + esc(tr("Request timed out, message wasn't sent."));
   out += content;
 
-  m_lastSender = message.getSenderId();
+  m_lastSender = sender;
   TP_LOG("Models::Chat::MessageModel::createHtml", TP::Core::Logging::LevelDetail)
       << "Last sender: " << m_lastSender;
   m_lastDate = time;
@@ -708,8 +763,11 @@ QString MessageModel::fileTransferHtml(FTAdapter* ft) {
   QString header;
   const QString peer = cleanId(ft->getPeerId());
   const QDateTime time = ft->getTime();
-  if (peer != m_lastSender) {
-    m_lastSender = peer;
+  // The partner is the peer of both directions; a file the user sends is
+  // the user's entry.
+  const QString sender = senderKey(ft->getDirection() == FTAdapter::Sending, ft->getPeerId());
+  if (sender != m_lastSender) {
+    m_lastSender = sender;
     const QString timeText = esc(Utils::StringHelper::formatTime(time.time()));
     if (ft->getDirection() == FTAdapter::Sending) {
       header = fill(T(kLocalSender), {peer, esc(m_ownDisplayName), timeText});

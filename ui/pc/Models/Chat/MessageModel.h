@@ -143,6 +143,9 @@ class MessageModel : public QObject {
   void lastMessageReceivedChanged();
   void contactNameChanged(QVariant contactId, QVariant name);
 
+ protected:
+  bool event(QEvent* e) override;
+
  private:
   void generateCss();
   void addHtml(const QString& html, bool incoming, bool prepend);
@@ -176,6 +179,9 @@ class MessageModel : public QObject {
   QDateTime m_lastMessageReceived;
   const RAZ::Configuration::Config* m_config = nullptr;
   bool m_configSet = false;
+  // The user's own name is the program's word for "me" until one is given.
+  bool m_ownNameGiven = false;
+  bool m_retranslatePending = false;
 };
 
 }  // namespace Chat

@@ -6,7 +6,11 @@
 #include <QQmlContext>
 #include <QQmlError>
 
+#include <RAZ/Contacts/Contacts.h>
+#include <RAZ/Controllers/CommunicationSession.h>
 #include <TP/Core/Logging.h>
+
+#include "libqml/utils/QmlHelper.h"
 
 namespace QML {
 
@@ -25,7 +29,32 @@ CommunicationNotification::CommunicationNotification(QObject* session, Notificat
   if (session) {
     // The scene reads nothing from a session that has gone.
     connect(session, SIGNAL(destroyed()), this, SIGNAL(sessionChanged()));
+    if (qobject_cast<RAZ::Controllers::CommunicationSession*>(session)) {
+      connect(session, SIGNAL(contactChanged()), this, SLOT(showParty()));
+      showParty();
+    }
   }
+}
+
+void CommunicationNotification::showParty() {
+  auto* session = qobject_cast<RAZ::Controllers::CommunicationSession*>(m_session.data());
+  if (!session) return;
+  RAZ::Contacts::IContact* contact = session->getContact();
+  if (contact != m_partyContact) {
+    if (m_partyContact) disconnect(m_partyContact, nullptr, this, nullptr);
+    m_partyContact = contact;
+    if (contact) {
+      connect(contact, SIGNAL(presenceChanged()), this, SLOT(showParty()));
+      connect(contact, SIGNAL(changed()), this, SLOT(showParty()));
+    }
+  }
+  // A party without a contact (a number, a room) has neither.
+  session->setPresenceIcon(
+      contact ? QUrl(qmlHelper()->getPresenceIcon(contact->getPresenceState(), false)) : QUrl());
+  const QString picture = contact ? contact->getAvatarUrl() : QString();
+  QUrl pictureUrl(picture);
+  if (!picture.isEmpty() && pictureUrl.isRelative()) pictureUrl = QUrl::fromLocalFile(picture);
+  session->setContactPicture(pictureUrl);
 }
 
 CommunicationNotification::~CommunicationNotification() = default;

@@ -65,8 +65,13 @@ class CommunicationNotification : public View {
  protected:
   void changeEvent(QEvent* e) override;
 
+ private slots:
+  // The party's picture and presence icon, as its contact has them now.
+  void showParty();
+
  private:
   QPointer<QObject> m_session;
+  QPointer<QObject> m_partyContact;
   NotificationType m_type;
   QString m_answer;
 };

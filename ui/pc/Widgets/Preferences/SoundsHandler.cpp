@@ -142,18 +142,26 @@ SoundsHandler::SoundsHandler(Ui::preferencesForm* form, RAZ::MediaEngine::CallCo
   ui->previewRingSignal->setEnabled(calls->callCount() == 0);
 }
 
+namespace {
+// The names of the shipped theme's ring signals, said in the interface
+// language; a theme's other names are shown as it writes them.
+const char* const kRingSignalNames[] = {QT_TRANSLATE_NOOP("Preferences::SoundsHandler", "Bright"),
+                                        QT_TRANSLATE_NOOP("Preferences::SoundsHandler", "Soft")};
+}  // namespace
+
 void SoundsHandler::fillRingSignals() {
   bool ok = false;
   const QList<Utils::Sounds::RingSignal> signalsList = Utils::Sounds::readRingSignals(&ok);
   RAZ::Settings settings(RAZ::Settings::User);
   const QString stored = settings.value(Utils::SettingsKey::SoundDefaultRinger).toString();
   for (const Utils::Sounds::RingSignal& ring : signalsList) {
-    const QString text =
-        ring.description.compare(QLatin1String("standard ring signal"), Qt::CaseInsensitive) == 0
-            ? tr("Standard ring signal")
-            : ring.description;
+    const bool standard =
+        ring.description.compare(QLatin1String("standard ring signal"), Qt::CaseInsensitive) == 0;
+    QString text = standard ? tr("Standard ring signal") : ring.description;
+    for (const char* name : kRingSignalNames)
+      if (ring.description == QLatin1String(name)) text = tr(name);
     ui->ringSignalSelect->addItem(text, QVariantList{m_soundFiles.size(), ring.file});
-    if (text != ring.description)
+    if (standard)
       ui->ringSignalSelect->setItemData(ui->ringSignalSelect->count() - 1, true, kStandardRole);
     m_soundFiles << ring.file;
     if (ring.file == stored || (stored.isEmpty() && ring.isDefault)) {

@@ -1181,6 +1181,17 @@ bool CommunicationsWindow::canClose() {
   return true;
 }
 
+void CommunicationsWindow::endCall() {
+  RAZ::MediaEngine::CallBasePtr* call = m_session ? m_session->getCall() : nullptr;
+  if (call && (m_session->chatActive() || m_session->webCollabActive())) {
+    call->close();
+    return;
+  }
+  // Nothing else runs here: the window goes with the call, as the user asked.
+  m_closeConfirmed = true;
+  close();
+}
+
 void CommunicationsWindow::openCloseConfirmation() {
   if (m_closeDialogOpen) return;
   TP_LOG(kLog, TP::Core::Logging::LevelInformation) << "Querying confirmation!";

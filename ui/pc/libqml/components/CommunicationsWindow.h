@@ -236,6 +236,9 @@ class CommunicationsWindow : public QML::Window {
   void endShare();
 
   Q_INVOKABLE void showOptionsMenu();
+  // The call's End: the call ends at once, with no question. A chat or a
+  // share beside it stays in the window; a window of the call alone goes.
+  Q_INVOKABLE void endCall();
   // The room party of a nickname (its rank and contact), or null: what the
   // participant list hands to the card below.
   Q_INVOKABLE QObject* participant(const QString& nick) const;

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QItemSelectionModel>
 #include <QMenu>
 #include <QMimeData>
@@ -1179,15 +1181,42 @@ void MainWindow::changeAvatar() {
   if (!own) return;
   TP_LOG("QML::MainWindow::changeAvatar", TP::Core::Logging::LevelInformation) << "Contact obj ok.";
   auto* dialog = new Dialogs::FileDialog(this, Dialogs::FileDialog::OpenImage, QString());
-  connect(dialog, SIGNAL(fileSelected(QString)), own->presenceData(), SLOT(setAvatarPath(QString)));
+  QPointer<RAZ::Contacts::IContact> guard(own);
+  connect(dialog, &Dialogs::FileDialog::fileSelected, this, [guard](const QString& path) {
+    if (guard) setOwnAvatar(guard, path);
+  });
   dialog->start();
+}
+
+void MainWindow::setOwnAvatar(RAZ::Contacts::IContact* own, const QString& path) {
+  // What the service publishes, and what the own panel shows.
+  own->presenceData()->setAvatarPath(path);
+  own->setProperty(RAZ::Contacts::Properties::KeyAvatar, path);
+}
+
+bool MainWindow::isAvatarPicture(const QUrl& url) const {
+  if (!url.isLocalFile()) return false;
+  // The pictures Change Profile Photo offers, and only ones that read as such.
+  static const QStringList kinds = {QStringLiteral("png"), QStringLiteral("jpg"),
+                                    QStringLiteral("jpeg"), QStringLiteral("gif")};
+  const QFileInfo file(url.toLocalFile());
+  if (!file.isFile() || !kinds.contains(file.suffix().toLower())) return false;
+  QImageReader reader(file.absoluteFilePath());
+  return reader.canRead();
+}
+
+bool MainWindow::setAvatarPicture(const QUrl& url) {
+  RAZ::Contacts::IContact* own = qobject_cast<RAZ::Contacts::IContact*>(ownContact());
+  if (!own || !isAvatarPicture(url)) return false;
+  setOwnAvatar(own, QFileInfo(url.toLocalFile()).absoluteFilePath());
+  return true;
 }
 
 void MainWindow::clearAvatar() {
   RAZ::Contacts::IContact* own = qobject_cast<RAZ::Contacts::IContact*>(ownContact());
   if (!own) return;
   TP_LOG("QML::MainWindow::clearAvatar", TP::Core::Logging::LevelInformation) << "Contact obj ok.";
-  own->presenceData()->setAvatarPath(QString());
+  setOwnAvatar(own, QString());
 }
 
 void MainWindow::myRoomReady() {

@@ -149,6 +149,12 @@ class MainWindow : public Window {
   // tooltip, the text of a presence state.
   Q_INVOKABLE bool isContactRowSelected(int row) const;
   Q_INVOKABLE QString getMyRoomToolTip() const;
+  // A file dragged onto the own avatar: whether it is a picture that can
+  // become the avatar, and making it so (false when it cannot).
+  Q_INVOKABLE bool isAvatarPicture(const QUrl& url) const;
+  Q_INVOKABLE bool setAvatarPicture(const QUrl& url);
+  // The own avatar becomes the picture at `path` (none when empty).
+  static void setOwnAvatar(RAZ::Contacts::IContact* own, const QString& path);
   Q_INVOKABLE QString availabilityText(int state) const;
   QString dialNumber() const { return m_dialNumber; }
   bool isMyRoomReady() const { return m_myRoomReady; }

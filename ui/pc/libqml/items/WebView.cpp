@@ -475,6 +475,9 @@ void QDeclarativeWebView2::showContextMenu(const QPoint& globalPos) {
   QMenu menu;
   QAction* copy = pageAction(QWebPage::Copy);
   QAction* selectAll = pageAction(QWebPage::SelectAll);
+  // The page's own names for them are English whatever the interface says.
+  if (copy) copy->setText(tr("Copy"));
+  if (selectAll) selectAll->setText(tr("Select All"));
   if (copy && copy->isEnabled()) menu.addAction(copy);
   if (selectAll && selectAll->isEnabled()) menu.addAction(selectAll);
   if (!menu.isEmpty()) menu.exec(globalPos);

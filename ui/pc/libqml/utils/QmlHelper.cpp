@@ -98,7 +98,7 @@ QString QmlHelper::formatTime(const QDateTime& dateTime) const {
 QString QmlHelper::formatDateTime(const QDateTime& dateTime) const {
   if (!dateTime.isValid()) return QString();
   return tr("%1 %2", "Date and time")
-      .arg(QLocale().toString(dateTime.date(), QLocale::NarrowFormat), formatTime(dateTime));
+      .arg(Utils::StringHelper::formatDate(dateTime.date()), formatTime(dateTime));
 }
 
 QString QmlHelper::formatHistoryEntryTime(const QDateTime& dateTime) const {
