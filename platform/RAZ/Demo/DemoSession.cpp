@@ -19,6 +19,7 @@
 #include "RAZ/Controllers/Search/ContactSearch.h"
 #include "RAZ/Controllers/Search/LdapContactSearch.h"
 #include "RAZ/Controllers/XmppChatController.h"
+#include "RAZ/Demo/RoomDemo.h"
 #include "RAZ/Demo/Service.h"
 #include "RAZ/MediaEngine/CallBasePtr.h"
 #include "RAZ/MediaEngine/CallControllerBase.h"
@@ -241,7 +242,8 @@ void DemoSession::buildContacts(RAZ::Contacts::Contacts* contacts, const QString
   ownContact->setProperty(Key::KeyMyRoomChat, room + QStringLiteral("@conference.demo.zent"));
   contacts->setOwnContact(ownContact);
   const auto presenceRequests = service.presenceRequests();
-  for (const QVariantMap& r : presenceRequests) contacts->addPresenceRequest(makeContact(r));
+  if (service.presenceRequestsAtSignIn())
+    for (const QVariantMap& r : presenceRequests) contacts->addPresenceRequest(makeContact(r));
 
   const QVariantMap kept = service.accountState(username);
   if (kept.isEmpty()) {
@@ -448,6 +450,8 @@ void DemoSession::open(const QString& username, const QString& password) {
   QTimer::singleShot(0, this, [myRoom] {
     if (myRoom) myRoom->setReady();
   });
+
+  RoomDemo::attach(this);
 
   m_presenceTimer = new QTimer(this);
   connect(m_presenceTimer, &QTimer::timeout, this, &DemoSession::changeSomePresence);

@@ -277,6 +277,7 @@ void Service::reset() {
   m_stepDelay = defaultStepDelay();
   m_presenceInterval = defaultPresenceInterval();
   setPresenceChanges(defaultPresenceChanges());
+  m_requestsAtSignIn = true;
   // The data is read again on its next use (ZENT_DEMO_CONTACTS may have
   // changed); a session open now keeps what it was built from.
   m_loaded = false;

@@ -85,6 +85,10 @@ class Service : public QObject {
   // Someone asks to see the user's presence (properties as in the demo
   // data: id, first, last, jid, sip).
   bool presenceRequest(const QVariantMap& entry);
+  // Whether a new session starts with the demo data's presence requests
+  // waiting for an answer (the default, put back by reset()).
+  void setPresenceRequestsAtSignIn(bool on) { m_requestsAtSignIn = on; }
+  bool presenceRequestsAtSignIn() const { return m_requestsAtSignIn; }
   // The user's own audio conference (My Room dial-in) number becomes this;
   // empty: the user has provided none. Sessions started later read it.
   bool setOwnConferenceNumber(const QString& number);
@@ -206,7 +210,7 @@ class Service : public QObject {
   // service listens on a local socket of that name for one command a line
   // ("lose-service", "restore-service", "fail-call-logs", "fetch-call-logs",
   // "ldap-credentials-error", "ldap-credentials-fixed", "incoming-call ID",
-  // "incoming-chat ID", "missed-call ID"), so that a person trying the
+  // "incoming-chat ID", "incoming-share ID", "missed-call ID"), so that a person trying the
   // program can cause what tests cause. Started once, by the first client.
   void startControlChannel();
   RAZ::Client* client() const;
@@ -225,6 +229,7 @@ class Service : public QObject {
   int m_signinAttempts = 0;
   int m_stepDelay = 150;
   bool m_presenceChanges = true;
+  bool m_requestsAtSignIn = true;
   int m_presenceInterval = 15000;
   QPointer<RAZ::Client> m_client;
   ProxyCredentialsReceiver* m_proxyReceiver;
