@@ -13,8 +13,10 @@
 #include <QtTest>
 
 #include <RAZ/Controllers/CommunicationSession.h>
+#include <RAZ/Demo/RoomDemo.h>
 #include <RAZ/Demo/Service.h>
 #include <RAZ/MediaEngine/CallBasePtr.h>
+#include <RAZ/Sessions/SessionManagerBase.h>
 
 #include "Application.h"
 #include "Scenario.h"
@@ -352,6 +354,15 @@ class ScenarioRoomsTest : public QObject {
     REQUIRE(Scenario::waitForCommsWindow(kAliceName, &window));
     SceneDriver viewer(qobject_cast<QQuickWidget*>(window->pane(QML::CommsLayout::SharePane)));
     REQUIRE(viewer.waitVisible(QStringLiteral("shareFrames")));
+    Scenario::tidy();
+    QTRY_VERIFY_WITH_TIMEOUT(commsWindows().isEmpty(), ZentTest::kWaitMs);
+
+    // What the demo does now and then: somebody online offers a share.
+    auto* demo = Scenario::app()->sessionManager()->findChild<RAZ::Demo::RoomDemo*>();
+    QVERIFY(demo);
+    QVERIFY(demo->shareSomeScreen() > 0);
+    REQUIRE(ZentTest::waitForWindow<QML::CommunicationNotification>(&popup));
+    REQUIRE(SceneDriver::of(popup).waitVisible(QStringLiteral("yesButton")));
   }
 
   // A presence request that waits when the user signs in shows at once,
