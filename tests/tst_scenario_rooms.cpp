@@ -384,6 +384,17 @@ class ScenarioRoomsTest : public QObject {
     QVERIFY(dialog->height() >= 80);
     REQUIRE(requests.click(QStringLiteral("ignoreButton")));
     QTRY_VERIFY_WITH_TIMEOUT(!dialog->isVisible(), ZentTest::kWaitMs);
+
+    // Answered, it is not asked again.
+    REQUIRE(Scenario::signOut());
+    Scenario::demo().setPresenceRequestsAtSignIn(true);
+    const QString again = Scenario::signIn();
+    Scenario::demo().setPresenceRequestsAtSignIn(false);
+    REQUIRE(again);
+    QVERIFY(Scenario::app()->presenceRequestDialog());
+    QCOMPARE(Scenario::app()->presenceRequestDialog()->model()->rowCount(), 0);
+    QCoreApplication::processEvents();
+    QVERIFY(!Scenario::app()->presenceRequestDialog()->isVisible());
   }
 };
 

@@ -242,8 +242,20 @@ void DemoSession::buildContacts(RAZ::Contacts::Contacts* contacts, const QString
   ownContact->setProperty(Key::KeyMyRoomChat, room + QStringLiteral("@conference.demo.zent"));
   contacts->setOwnContact(ownContact);
   const auto presenceRequests = service.presenceRequests();
-  if (service.presenceRequestsAtSignIn())
-    for (const QVariantMap& r : presenceRequests) contacts->addPresenceRequest(makeContact(r));
+  if (service.presenceRequestsAtSignIn()) {
+    for (const QVariantMap& r : presenceRequests) {
+      const int id = r.value(QStringLiteral("id")).toInt();
+      if (service.presenceRequestAnswered(username, id)) continue;
+      RAZ::Contacts::IContact* request = makeContact(r);
+      // Answered once, a request is not asked again at the next sign-in.
+      auto answered = [username, id] {
+        Service::instance().notePresenceRequestAnswered(username, id);
+      };
+      connect(request, &RAZ::Contacts::IContact::ignoredChanged, request, answered);
+      connect(request, &RAZ::Contacts::IContact::authorized, request, answered);
+      contacts->addPresenceRequest(request);
+    }
+  }
 
   const QVariantMap kept = service.accountState(username);
   if (kept.isEmpty()) {

@@ -278,6 +278,7 @@ void Service::reset() {
   m_presenceInterval = defaultPresenceInterval();
   setPresenceChanges(defaultPresenceChanges());
   m_requestsAtSignIn = true;
+  m_answeredRequests.clear();
   // The data is read again on its next use (ZENT_DEMO_CONTACTS may have
   // changed); a session open now keeps what it was built from.
   m_loaded = false;
@@ -291,6 +292,14 @@ QVariantMap Service::accountState(const QString& username) const {
 
 void Service::setAccountState(const QString& username, const QVariantMap& state) {
   m_accounts.insert(username.trimmed().toLower(), state);
+}
+
+void Service::notePresenceRequestAnswered(const QString& username, int id) {
+  m_answeredRequests[username.trimmed().toLower()].insert(id);
+}
+
+bool Service::presenceRequestAnswered(const QString& username, int id) const {
+  return m_answeredRequests.value(username.trimmed().toLower()).contains(id);
 }
 
 void Service::failNextSignin(RAZ::Sessions::Error error) { m_nextError = error; }

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -89,6 +90,10 @@ class Service : public QObject {
   // waiting for an answer (the default, put back by reset()).
   void setPresenceRequestsAtSignIn(bool on) { m_requestsAtSignIn = on; }
   bool presenceRequestsAtSignIn() const { return m_requestsAtSignIn; }
+  // The account answered (accepted or ignored) the demo data's request of
+  // this id: the service does not ask again.
+  void notePresenceRequestAnswered(const QString& username, int id);
+  bool presenceRequestAnswered(const QString& username, int id) const;
   // The user's own audio conference (My Room dial-in) number becomes this;
   // empty: the user has provided none. Sessions started later read it.
   bool setOwnConferenceNumber(const QString& number);
@@ -235,6 +240,7 @@ class Service : public QObject {
   ProxyCredentialsReceiver* m_proxyReceiver;
 
   QHash<QString, QVariantMap> m_accounts;
+  QHash<QString, QSet<int>> m_answeredRequests;
   QPointer<RAZ::ApiProvider::Controller> m_api;
   mutable bool m_loaded = false;
   mutable QList<QVariantMap> m_contacts, m_groups, m_requests, m_history, m_directory, m_rooms;
