@@ -532,7 +532,8 @@ class ScenarioChatsTest : public QObject {
     QVERIFY(!ZentTest::findWindow<QML::CommunicationsWindow>());
     REQUIRE(Scenario::signIn());
     QML::CommunicationsWindow* room = nullptr;
-    REQUIRE(Scenario::waitForCommsWindow(QStringLiteral("release-planning"), &room));
+    // The room of the list, by its name.
+    REQUIRE(Scenario::waitForCommsWindow(kReleasePlanning, &room));
     QVERIFY(!ZentTest::findWindow<Dialogs::MessageWindow>(
         [](Dialogs::MessageWindow* m) { return m->windowTitle() == "Failed to Join Room"; }));
   }
@@ -566,7 +567,7 @@ class ScenarioChatsTest : public QObject {
       QString what, call, chat, webcollab, jid, title;
     };
     const QList<Link> links = {
-        {"chat room", "", kReleaseJid, "", "", "release-planning"},
+        {"chat room", "", kReleaseJid, "", "", kReleasePlanning},
         {"chat room and share", "", "myroom.alice.moreno@conference.demo.zent", "share-alice", "",
          kAliceName},
         {"owner", "", "", "", "alice.moreno@demo.zent", kAliceName},
@@ -591,6 +592,8 @@ class ScenarioChatsTest : public QObject {
     QML::CommunicationsWindow* mine = nullptr;
     REQUIRE(ZentTest::waitForWindow<QML::CommunicationsWindow>(&mine));
     QVERIFY2(!mine->windowTitle().isEmpty(), qPrintable(ZentTest::describeWindows()));
+    QVERIFY2(mine->windowTitle().contains(QStringLiteral("My Room")),
+             qPrintable(ZentTest::describeWindows()));
     Scenario::tidy();
     // A call alone names no room: nothing opens, nothing is said.
     emit Scenario::app()->messageReceived(

@@ -3560,6 +3560,10 @@ Are you sure you want to continue?</translation>
         <source>You are sharing your desktop</source>
         <translation>You are sharing your desktop</translation>
     </message>
+    <message>
+        <source>Stop Sharing</source>
+        <translation>Stop Sharing</translation>
+    </message>
 </context>
 <context>
     <name>Utils::WindowManagerCallHelper</name>

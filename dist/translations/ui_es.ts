@@ -3501,6 +3501,10 @@ Are you sure you want to continue?</source>
         <source>You are sharing your desktop</source>
         <translation>Está compartiendo su escritorio</translation>
     </message>
+    <message>
+        <source>Stop Sharing</source>
+        <translation>Dejar de compartir</translation>
+    </message>
 </context>
 <context>
     <name>Utils::WindowManagerCallHelper</name>

@@ -43,6 +43,7 @@ QString Scenario::start() {
   // what a test relies on.
   demo().setStepDelay(0);
   demo().setPresenceChanges(false);
+  demo().setPresenceRequestsAtSignIn(false);
   if (!QTest::qWaitFor([] { return app()->loginWindow() && app()->loginWindow()->isVisible(); },
                        kWaitMs))
     return QStringLiteral("no sign-in window; visible: %1").arg(describeWindows());

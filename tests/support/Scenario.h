@@ -28,8 +28,8 @@ namespace ZentTest {
 //   const bool g_environment = ZentTest::Scenario::prepare("zent-scenario-calls-");
 //
 // The demo service answers at once (no step delay), its contacts keep their
-// presence and do not call, so that every event a test waits for is one the
-// test asked for.
+// presence and do not call, and no presence request waits at sign-in, so
+// that every event a test waits for is one the test asked for.
 class Scenario {
  public:
   // A temporary home, an instance id of its own, and a system whose

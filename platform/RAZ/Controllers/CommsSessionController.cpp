@@ -15,6 +15,8 @@
 #include "RAZ/Actions/Source.h"
 #include "RAZ/Controllers/ChatInterface.h"
 #include "RAZ/Controllers/PartyName.h"
+#include "RAZ/Controllers/XmppChatController.h"
+#include "RAZ/Data/ChatParticipant.h"
 #include "RAZ/Demo/Service.h"
 #include "RAZ/MediaEngine/CallControllerBase.h"
 #include "RAZ/Models/ChatParticipants.h"
@@ -138,6 +140,8 @@ CommunicationSession* CommsSessionController::startSession(int contactId, const 
     auto* collab = new RAZ::Webcollab::WebcollabBase(QStringList{name});
     session->setWebCollab(collab);
     collab->setState(RAZ::Webcollab::WebcollabBase::StateInvited);
+    // This client views the share with its own viewer: the user may accept.
+    session->setShareAvailable(true);
   }
   announce(session, incoming);
   // A party that starts a chat says something (after the session is known).
@@ -493,20 +497,69 @@ void CommsSessionController::createMyRoomSession(const QString& call, const QStr
         << "Empty room";
     return;
   }
+  // A room of the chat service is the same room however it is reached: it
+  // is joined as from the rooms list, and a room already open comes forward.
+  if (m_rooms && !chat.isEmpty() && m_rooms->hasRoom(chat)) {
+    m_rooms->createGroupChat(chat);
+    return;
+  }
   const QString address = chat.isEmpty() ? call : chat;
+  if (CommunicationSession* open = sessionByUri(address)) {
+    if (open->isMyRoom()) {
+      QPointer<CommunicationSession> guard(open);
+      QTimer::singleShot(0, this, [guard] {
+        if (guard) guard->activate();
+      });
+      return;
+    }
+  }
   // The room's owner, by the room's address: a known contact's name, else
   // the owner's address.
   using RAZ::Services::Xmpp::XmppJidValidator;
   const QString ownerJid = XmppJidValidator::getRoomJidPart(chat, XmppJidValidator::RoomMyRoom);
+  const RAZ::Contacts::ContactPtr own = m_contacts ? m_contacts->ownContact() : nullptr;
+  const bool mine =
+      own && !ownerJid.isEmpty() && own->getJid().compare(ownerJid, Qt::CaseInsensitive) == 0;
   const RAZ::Contacts::ContactPtr owner =
-      m_contacts && !ownerJid.isEmpty() ? m_contacts->getContactByJid(ownerJid) : nullptr;
+      mine ? own
+           : (m_contacts && !ownerJid.isEmpty() ? m_contacts->getContactByJid(ownerJid) : nullptr);
   const QString ownerName = owner ? owner->getDisplayName() : QString();
   CommunicationSession* session = startSession(-1, ownerName.isEmpty() ? address : ownerName,
                                                address, CommunicationSession::KindMyRoom, false);
+  // The user's own room is known as such (its title says so).
+  if (mine) session->setContact(own.data());
   session->setConference(!call.isEmpty());
   session->setRoomJoined(true);
-  if (ChatInterface* room = session->getChatInterface())
+  if (ChatInterface* room = session->getChatInterface()) {
     room->setOwnerNames(ownerName, ownerJid.isEmpty() ? address : ownerJid);
+    room->setIsRoomOwner(mine);
+    room->setOwnAffiliation(mine ? RAZ::Data::ChatParticipant::Owner
+                                 : RAZ::Data::ChatParticipant::Member);
+  }
+  if (!call.isEmpty()) joinConference(session, call);
+}
+
+void CommsSessionController::setChatRooms(XmppChatController* rooms) { m_rooms = rooms; }
+
+void CommsSessionController::joinConference(CommunicationSession* session, const QString& address) {
+  auto* call =
+      new RAZ::MediaEngine::CallBasePtr(address, RAZ::MediaEngine::CallBasePtr::TypeAudio, false);
+  session->setCall(call);
+  followCall(session, call);
+  // Another call runs and the user keeps it: the room stays open without
+  // its call.
+  if (m_calls && !m_calls->confirmNewCall(call)) {
+    call->close(0);
+    return;
+  }
+  call->setConference(true);
+  // The conference bridge takes the call at once.
+  QPointer<CommunicationSession> guard(session);
+  QTimer::singleShot(kDialMs, this, [guard] {
+    RAZ::MediaEngine::CallBasePtr* c = guard ? guard->getCall() : nullptr;
+    if (c && c->getCallState() == RAZ::MediaEngine::CallBasePtr::StateDialing)
+      c->setCallState(RAZ::MediaEngine::CallBasePtr::StateInCall);
+  });
 }
 
 void CommsSessionController::createWebCollabSession(const QStringList& participants) {
@@ -571,10 +624,20 @@ void CommsSessionController::actOnSession(CommunicationSession* session, int id)
       }
       break;
     case RAZ::Actions::Action::DesktopShare:
-      if (session->webCollabActive())
+      if (session->webCollabActive()) {
         session->closeWebcollab();
-      else
-        session->setWebCollab(new RAZ::Webcollab::WebcollabBase({session->uri()}));
+      } else {
+        // The user presents: the share runs as soon as the service has it.
+        auto* collab = new RAZ::Webcollab::WebcollabBase({session->uri()});
+        collab->setOwner(true);
+        session->setWebCollab(collab);
+        collab->setState(RAZ::Webcollab::WebcollabBase::StateConnecting);
+        QPointer<RAZ::Webcollab::WebcollabBase> guard(collab);
+        QTimer::singleShot(0, this, [guard] {
+          if (guard && guard->getState() == RAZ::Webcollab::WebcollabBase::StateConnecting)
+            guard->setState(RAZ::Webcollab::WebcollabBase::Sharing);
+        });
+      }
       break;
     case RAZ::Actions::Action::EndAllCalls:
       // The call's end takes the call part (or the session) with it.

@@ -24,6 +24,8 @@ class CallControllerBase;
 }
 namespace Controllers {
 
+class XmppChatController;
+
 // Creates and keeps the communication sessions of a signed-in session:
 // calls, chats, My Room and web-collaboration sessions, started by the user
 // (the slots) or by a party (the demo service). Each new session is
@@ -105,6 +107,8 @@ class CommsSessionController : public QObject {
   // The user is in the room of this session now (joined, or the new room
   // exists): its window may show (sessionReady, from the event loop).
   void roomEntered(RAZ::Controllers::CommunicationSession* session);
+  // The chat service's rooms: a link to one of them joins it there.
+  void setChatRooms(RAZ::Controllers::XmppChatController* rooms);
 
  public slots:
   void createCall(const QList<RAZ::Contacts::ContactPtr>& contacts,
@@ -174,9 +178,12 @@ class CommsSessionController : public QObject {
   // Dials the service's code for taking back a parked call (here or on the
   // phone) or pulling a call from another device.
   void callFeatureCode(int actionId);
+  // The session's call to a room's conference bridge.
+  void joinConference(RAZ::Controllers::CommunicationSession* session, const QString& address);
 
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> m_contacts;
   QPointer<RAZ::MediaEngine::CallControllerBase> m_calls;
+  QPointer<RAZ::Controllers::XmppChatController> m_rooms;
   QList<RAZ::Controllers::CommunicationSession*> m_sessions;
   RAZ::Actions::Enabler* m_callPark = nullptr;
   bool m_partiesAnswer = true;

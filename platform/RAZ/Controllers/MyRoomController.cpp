@@ -15,7 +15,10 @@ void MyRoomController::startMyRoom(const QString reason) {
   }
   TP_LOG("RAZ::Controllers::MyRoomController::startMyRoom", TP::Core::Logging::LevelInformation)
       << "Opening the room" << (reason.isEmpty() ? "" : " with an invitation text");
-  QTimer::singleShot(0, this, [this] { setReady(); });
+  QTimer::singleShot(0, this, [this, reason] {
+    emit startRequested(reason);
+    setReady();
+  });
 }
 
 }  // namespace Controllers

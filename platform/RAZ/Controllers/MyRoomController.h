@@ -20,10 +20,15 @@ class MyRoomController : public RAZ::MyRoom::Controller {
   int preferencesChangedCount() const { return m_prefs; }
 
  public slots:
-  // Opens the room (the reason is sent with invitations); myRoomReady follows
-  // from the event loop.
+  // Opens the room (the reason is sent with invitations): the service is
+  // asked by startRequested, and myRoomReady follows, both from the event
+  // loop.
   void startMyRoom(const QString reason);
   void preferencesChanged() { ++m_prefs; }
+
+ signals:
+  // The room is to be opened: what the personal-room service acts on.
+  void startRequested(const QString& reason);
 
  private:
   QString m_roomJid;

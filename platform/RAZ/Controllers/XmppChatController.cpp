@@ -194,8 +194,12 @@ void XmppChatController::createGroupChat(const QString& roomJid) {
     return;
   }
   if (XmppChat* open = roomChat(roomJid)) {
-    // Already in the room: its window comes forward.
-    if (auto* session = qobject_cast<CommunicationSession*>(open->parent())) session->activate();
+    // Already in the room: its window comes forward (once the request that
+    // asked for it is done, as the service answers).
+    QPointer<CommunicationSession> session = qobject_cast<CommunicationSession*>(open->parent());
+    QTimer::singleShot(0, this, [session] {
+      if (session) session->activate();
+    });
     return;
   }
   XmppChat* chat = startRoomSession(roomJid, roomName(roomJid));
@@ -234,6 +238,10 @@ void XmppChatController::enter(XmppChat* chat) {
   const Room room = m_access.value(jid);
   chat->setState(XmppChat::StateJoined);
   chat->setIsRoomOwner(room.owned);
+  // What the service says the user is in the room decides the moderation
+  // the user is offered there.
+  chat->setOwnAffiliation(room.owned ? RAZ::Data::ChatParticipant::Owner
+                                     : RAZ::Data::ChatParticipant::Member);
   chat->setRoomName(roomName(jid).isEmpty() ? jid.section(QLatin1Char('@'), 0, 0) : roomName(jid));
   auto* session = qobject_cast<CommunicationSession*>(chat->parent());
   if (m_comms && session) m_comms->roomEntered(session);

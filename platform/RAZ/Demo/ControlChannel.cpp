@@ -37,6 +37,8 @@ bool runCommand(const QString& line) {
   using Kind = RAZ::Controllers::CommunicationSession::Kind;
   if (command == QLatin1String("incoming-call")) return demo.incomingSession(id, Kind::KindCall);
   if (command == QLatin1String("incoming-chat")) return demo.incomingSession(id, Kind::KindChat);
+  if (command == QLatin1String("incoming-share"))
+    return demo.incomingSession(id, Kind::KindWebCollab);
   if (command == QLatin1String("missed-call")) return demo.missedCall(id);
   if (command == QLatin1String("offer-file")) return demo.offerFile(id);
   if (command == QLatin1String("password-expires"))

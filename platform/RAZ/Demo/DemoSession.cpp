@@ -23,6 +23,7 @@
 #include "RAZ/Controllers/Search/ContactSearch.h"
 #include "RAZ/Controllers/Search/LdapContactSearch.h"
 #include "RAZ/Controllers/XmppChatController.h"
+#include "RAZ/Demo/RoomDemo.h"
 #include "RAZ/Demo/Service.h"
 #include "RAZ/MediaEngine/CallBasePtr.h"
 #include "RAZ/MediaEngine/CallControllerBase.h"
@@ -267,7 +268,20 @@ void DemoSession::buildContacts(RAZ::Contacts::Contacts* contacts, const QString
   ownContact->setProperty(Key::KeyMyRoomChat, room + QStringLiteral("@conference.demo.zent"));
   contacts->setOwnContact(ownContact);
   const auto presenceRequests = service.presenceRequests();
-  for (const QVariantMap& r : presenceRequests) contacts->addPresenceRequest(makeContact(r));
+  if (service.presenceRequestsAtSignIn()) {
+    for (const QVariantMap& r : presenceRequests) {
+      const int id = r.value(QStringLiteral("id")).toInt();
+      if (service.presenceRequestAnswered(username, id)) continue;
+      RAZ::Contacts::IContact* request = makeContact(r);
+      // Answered once, a request is not asked again at the next sign-in.
+      auto answered = [username, id] {
+        Service::instance().notePresenceRequestAnswered(username, id);
+      };
+      connect(request, &RAZ::Contacts::IContact::ignoredChanged, request, answered);
+      connect(request, &RAZ::Contacts::IContact::authorized, request, answered);
+      contacts->addPresenceRequest(request);
+    }
+  }
 
   const QVariantMap kept = service.accountState(username);
   if (kept.isEmpty()) {
@@ -546,6 +560,8 @@ void DemoSession::open(const QString& username, const QString& password) {
   QTimer::singleShot(0, this, [myRoom] {
     if (myRoom) myRoom->setReady();
   });
+
+  RoomDemo::attach(this);
 
   m_presenceTimer = new QTimer(this);
   connect(m_presenceTimer, &QTimer::timeout, this, &DemoSession::changeSomePresence);

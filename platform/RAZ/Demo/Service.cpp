@@ -281,6 +281,8 @@ void Service::reset() {
   m_presenceInterval = defaultPresenceInterval();
   setPresenceChanges(defaultPresenceChanges());
   setRingTime(0);
+  m_requestsAtSignIn = true;
+  m_answeredRequests.clear();
   // The data is read again on its next use (ZENT_DEMO_CONTACTS may have
   // changed); a session open now keeps what it was built from.
   m_loaded = false;
@@ -312,6 +314,14 @@ int Service::voiceMails(const QString& address) const {
 
 void Service::setVoiceMails(const QString& address, int count) {
   m_voiceMails.insert(address.trimmed().toLower(), qMax(0, count));
+}
+
+void Service::notePresenceRequestAnswered(const QString& username, int id) {
+  m_answeredRequests[username.trimmed().toLower()].insert(id);
+}
+
+bool Service::presenceRequestAnswered(const QString& username, int id) const {
+  return m_answeredRequests.value(username.trimmed().toLower()).contains(id);
 }
 
 void Service::failNextSignin(RAZ::Sessions::Error error) { m_nextError = error; }

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -113,6 +114,14 @@ class Service : public QObject {
   // Someone asks to see the user's presence (properties as in the demo
   // data: id, first, last, jid, sip).
   bool presenceRequest(const QVariantMap& entry);
+  // Whether a new session starts with the demo data's presence requests
+  // waiting for an answer (the default, put back by reset()).
+  void setPresenceRequestsAtSignIn(bool on) { m_requestsAtSignIn = on; }
+  bool presenceRequestsAtSignIn() const { return m_requestsAtSignIn; }
+  // The account answered (accepted or ignored) the demo data's request of
+  // this id: the service does not ask again.
+  void notePresenceRequestAnswered(const QString& username, int id);
+  bool presenceRequestAnswered(const QString& username, int id) const;
   // The user's own audio conference (My Room dial-in) number becomes this;
   // empty: the user has provided none. Sessions started later read it.
   bool setOwnConferenceNumber(const QString& number);
@@ -242,9 +251,9 @@ class Service : public QObject {
   // service listens on a local socket of that name for one command a line
   // ("lose-service", "restore-service", "fail-call-logs", "fetch-call-logs",
   // "ldap-credentials-error", "ldap-credentials-fixed", "incoming-call ID",
-  // "incoming-chat ID", "missed-call ID", "someone-calls", "offer-file ID",
-  // "voice-mail"), so that a person trying the program can cause what tests
-  // cause. Started once, by the first client.
+  // "incoming-chat ID", "incoming-share ID", "missed-call ID", "someone-calls",
+  // "offer-file ID", "voice-mail"), so that a person trying the program can
+  // cause what tests cause. Started once, by the first client.
   void startControlChannel();
   RAZ::Client* client() const;
 
@@ -262,6 +271,7 @@ class Service : public QObject {
   int m_signinAttempts = 0;
   int m_stepDelay = 150;
   bool m_presenceChanges = true;
+  bool m_requestsAtSignIn = true;
   int m_presenceInterval = 15000;
   QPointer<RAZ::Client> m_client;
   ProxyCredentialsReceiver* m_proxyReceiver;
@@ -269,6 +279,7 @@ class Service : public QObject {
   QHash<QString, QVariantMap> m_accounts;
   QHash<QString, RAZ::Utils::Location::Info> m_locations;
   QHash<QString, int> m_voiceMails;
+  QHash<QString, QSet<int>> m_answeredRequests;
   QPointer<RAZ::ApiProvider::Controller> m_api;
   mutable bool m_loaded = false;
   mutable QList<QVariantMap> m_contacts, m_groups, m_requests, m_history, m_directory, m_rooms;

@@ -28,6 +28,7 @@ Rectangle {
         clip: true
         model: rootWindow.model
         delegate: Item {
+            objectName: "requestRow"
             width: list.width
             height: 50
             Column {
@@ -40,8 +41,10 @@ Rectangle {
                 id: buttons
                 anchors { right: parent.right; verticalCenter: parent.verticalCenter }
                 spacing: ZPalette.unit
-                ZButton { primary: true; text: qsTr("Accept") + lc; onClicked: rootWindow.add(model.contact) }
-                ZButton { text: qsTr("Ignore") + lc; onClicked: rootWindow.ignore(model.contact) }
+                ZButton { objectName: "acceptButton"; primary: true; text: qsTr("Accept") + lc
+                          onClicked: rootWindow.add(model.contact) }
+                ZButton { objectName: "ignoreButton"; text: qsTr("Ignore") + lc
+                          onClicked: rootWindow.ignore(model.contact) }
             }
         }
     }

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QMenu>
 
+#include <RAZ/Controllers/XmppChat.h>
+#include <RAZ/Controllers/XmppChatController.h>
 #include <TP/Core/Logging.h>
 
 namespace Utils {
@@ -13,7 +15,7 @@ const char kLog[] = "Utils::ChatRoomActions";
 
 ChatRoomActions::ChatRoomActions(QObject* groupChatReceiver, QObject* roomConfigReceiver,
                                  QObject* deleteReceiver, QObject* parent)
-    : QObject(parent) {
+    : QObject(parent), m_rooms(groupChatReceiver) {
   if (roomConfigReceiver && !connect(this, SIGNAL(requestRoomConfig(QString)), roomConfigReceiver,
                                      SLOT(requestRoomConfiguration(QString))))
     TP_LOG(kLog, TP::Core::Logging::LevelError) << "Room configuration requests not wired";
@@ -33,10 +35,18 @@ QMenu* ChatRoomActions::createRoomMenu(const QString& roomJid, const QString& ro
     a->setProperty("roomName", roomName);
     connect(a, SIGNAL(triggered()), this, slot);
   };
-  add(tr("Join Room"), SLOT(joinRoom()));
-  add(tr("Edit Room"), SLOT(editRoom()));
-  menu->addSeparator();
-  add(tr("Delete Room"), SLOT(deleteRoom()));
+  // Only what can be done with the room now: a room the user is in is not
+  // joined again, and only its owner may edit or delete it.
+  auto* rooms = qobject_cast<RAZ::Controllers::XmppChatController*>(m_rooms.data());
+  const RAZ::Controllers::XmppChat* chat = rooms ? rooms->roomChat(roomJid) : nullptr;
+  const bool joined = chat && chat->state() == RAZ::Controllers::XmppChat::StateJoined;
+  const bool owned = !rooms || rooms->isRoomOwned(roomJid);
+  if (!joined) add(tr("Join Room"), SLOT(joinRoom()));
+  if (owned) {
+    add(tr("Edit Room"), SLOT(editRoom()));
+    if (!menu->isEmpty()) menu->addSeparator();
+    add(tr("Delete Room"), SLOT(deleteRoom()));
+  }
   return menu;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 class QMenu;
@@ -19,7 +20,9 @@ class ChatRoomActions : public QObject {
                   QObject* parent = nullptr);
 
   // "Join Room", "Edit Room", a separator and "Delete Room"; parentless,
-  // owned by the caller.
+  // owned by the caller. When the joining receiver is the room service, a
+  // room the user is in has no "Join Room", and one the user does not own
+  // no "Edit Room" or "Delete Room".
   QMenu* createRoomMenu(const QString& roomJid, const QString& roomName);
 
  signals:
@@ -33,6 +36,9 @@ class ChatRoomActions : public QObject {
   void joinRoom();
   void editRoom();
   void deleteRoom();
+
+ private:
+  QPointer<QObject> m_rooms;
 };
 
 }  // namespace Utils

@@ -96,11 +96,26 @@ Rectangle {
             onHeightChanged: frames.resizeViewShare(width, height)
         }
     }
-    ZLabel {
+    // Presenting: said so, with the way to stop.
+    readonly property bool presenting: collab !== null && collab.owner
+                                       && collabState === Vantre.WebcollabBase.Sharing
+    Column {
         anchors.centerIn: parent
+        spacing: ZPalette.unit * 2
         visible: !share.viewing
-        color: ZPalette.accentText
-        text: (share.collab && share.collab.owner ? qsTr("You are sharing your desktop")
-                                                  : qsTr("Waiting for the shared screen...")) + share.lc
+        ZLabel {
+            objectName: "shareStatus"
+            x: (parent.width - width) / 2
+            color: ZPalette.accentText
+            text: (share.presenting ? qsTr("You are sharing your desktop")
+                                    : qsTr("Waiting for the shared screen...")) + share.lc
+        }
+        ZButton {
+            objectName: "stopShareButton"
+            x: (parent.width - width) / 2
+            visible: share.presenting
+            text: qsTr("Stop Sharing") + share.lc
+            onClicked: share.endSession()
+        }
     }
 }

@@ -120,10 +120,22 @@ CredentialsHandler::CredentialsHandler(Ui::preferencesForm* form,
   }
   if (ui->protocols->isEmpty()) ui->protocols->hide();
 
-  ui->textDialInNumber->setText(user.value(Utils::SettingsKey::MyRoomDialInNumber).toString());
-  ui->textHostPin->setText(user.value(Utils::SettingsKey::MyRoomHostPin).toString());
-  ui->textPin1->setText(user.value(Utils::SettingsKey::MyRoomPin1).toString());
-  ui->textPin2->setText(user.value(Utils::SettingsKey::MyRoomPin2).toString());
+  // Until the user has given numbers of their own, the page shows the room's
+  // numbers as the service has them (those the invitation sends).
+  RAZ::Contacts::ContactPtr own = m_session && m_session->contactsManager()
+                                      ? m_session->contactsManager()->ownContact()
+                                      : RAZ::Contacts::ContactPtr();
+  auto roomValue = [&](const QString& key, int property) {
+    if (user.contains(key) || !own) return user.value(key).toString();
+    return own->getProperty(property).toString();
+  };
+  using RAZ::Contacts::Properties::Key;
+  ui->textDialInNumber->setText(
+      roomValue(Utils::SettingsKey::MyRoomDialInNumber, Key::KeyMyRoomDialIn));
+  ui->textHostPin->setText(
+      roomValue(Utils::SettingsKey::MyRoomHostPin, Key::KeyMyRoomModeratorPin));
+  ui->textPin1->setText(roomValue(Utils::SettingsKey::MyRoomPin1, Key::KeyMyRoomConferenceId));
+  ui->textPin2->setText(roomValue(Utils::SettingsKey::MyRoomPin2, Key::KeyMyRoomSecurityPin));
   if (m_session && m_session->configuration() &&
       m_session->configuration()->getBool(Utils::ConfigId::MyRoomByService)) {
     for (QLineEdit* field : {ui->textDialInNumber, ui->textHostPin, ui->textPin1, ui->textPin2})

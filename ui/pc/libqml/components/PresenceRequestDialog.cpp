@@ -1,6 +1,7 @@
 #include "libqml/components/PresenceRequestDialog.h"
 
 #include <QPointer>
+#include <QTimer>
 
 #include <QAbstractItemModel>
 #include <QEvent>
@@ -33,6 +34,12 @@ PresenceRequestDialog::PresenceRequestDialog(
     connect(m_model, SIGNAL(rowsInserted(QModelIndex, int, int)), this, SLOT(modelDataChanged()));
     connect(m_model, SIGNAL(rowsRemoved(QModelIndex, int, int)), this, SLOT(modelDataChanged()));
     connect(m_model, SIGNAL(dataChanged(QModelIndex, QModelIndex)), this, SLOT(modelDataChanged()));
+  }
+  // Requests already waiting when the session opened are looked up now and
+  // shown once the session's windows are up, like the ones that come later.
+  if (m_model && m_model->rowCount() > 0) {
+    searchContacts(QModelIndex(), 0, m_model->rowCount() - 1);
+    QTimer::singleShot(0, this, &PresenceRequestDialog::modelDataChanged);
   }
 }
 

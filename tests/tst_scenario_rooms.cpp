@@ -1,0 +1,402 @@
+// Rooms, My Room, shares and presence requests as a user meets them on the
+// demo service, through the windows and the demo's control channel only:
+// the user's own room opens with its chat and conference and its settings
+// page shows its numbers; a room reached by a link is the room of the list;
+// the owner of a room moderates it; presenting and somebody's share both
+// show; a request waiting at sign-in shows.
+#include <QApplication>
+#include <QLineEdit>
+#include <QLocalSocket>
+#include <QMenu>
+#include <QQuickItem>
+#include <QQuickWidget>
+#include <QtTest>
+
+#include <RAZ/Controllers/CommunicationSession.h>
+#include <RAZ/Demo/RoomDemo.h>
+#include <RAZ/Demo/Service.h>
+#include <RAZ/MediaEngine/CallBasePtr.h>
+#include <RAZ/Sessions/SessionManagerBase.h>
+
+#include "Application.h"
+#include "Scenario.h"
+#include "TestSupport.h"
+#include "Utils/ZentUrlHandler.h"
+#include "Widgets/Notifications/CommunicationNotification.h"
+#include "dialogs/PreferencesWindow.h"
+#include "libqml/components/CommunicationsWindow.h"
+#include "libqml/components/CommunicationsWindowLayout.h"
+#include "libqml/components/MainWindow.h"
+#include "libqml/components/PresenceRequestDialog.h"
+
+using ZentTest::Scenario;
+using ZentTest::SceneDriver;
+
+namespace {
+
+const QByteArray kControlName = "zent-scenario-rooms-control";
+
+const bool g_environment = [] {
+  qputenv("ZENT_DEMO_CONTROL",
+          kControlName + QByteArray::number(QCoreApplication::applicationPid()));
+  return Scenario::prepare("zent-scenario-rooms-");
+}();
+
+const char kAliceName[] = "Alice Moreno";
+const char kReleasePlanning[] = "Release planning";
+const char kReleaseJid[] = "release-planning@conference.demo.zent";
+const char kAliceRoom[] = "myroom.alice.moreno@conference.demo.zent";
+const char kTranscript[] = "transcriptView";
+
+// One command to the demo's control channel, and its answer.
+QString control(const QByteArray& command) {
+  QLocalSocket socket;
+  socket.connectToServer(QString::fromLocal8Bit(qgetenv("ZENT_DEMO_CONTROL")));
+  if (!socket.waitForConnected(ZentTest::kWaitMs)) return QStringLiteral("(no control channel)");
+  socket.write(command + '\n');
+  if (!QTest::qWaitFor([&socket] { return socket.canReadLine(); }, ZentTest::kWaitMs))
+    return QStringLiteral("(no answer)");
+  return QString::fromUtf8(socket.readLine()).trimmed();
+}
+
+// The main window's scene, active and laid out as it is drawn.
+SceneDriver mainScene() {
+  SceneDriver main = Scenario::mainScene();
+  QWidget* window = main.view() ? main.view()->window() : nullptr;
+  if (!window || !window->isVisible()) return main;
+  if (!window->isActiveWindow()) {
+    window->raise();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window, ZentTest::kWaitMs)) return main;
+  }
+  main.view()->grabFramebuffer();
+  return main;
+}
+
+// The rooms list of the main window, shown.
+QString showRooms() {
+  QString problem = mainScene().click(QStringLiteral("leftPaneButton1"));
+  if (problem.isEmpty()) problem = mainScene().waitVisible(QStringLiteral("myRoomRow"));
+  mainScene();
+  return problem;
+}
+
+// The menu of a room's row in the rooms list.
+QString roomMenu(const QString& room, QMenu** menu) {
+  QString problem = showRooms();
+  if (!problem.isEmpty()) return problem;
+  SceneDriver main = mainScene();
+  QQuickItem* row = main.row(QStringLiteral("roomRow"), room, &problem);
+  if (!row) return problem;
+  problem = main.rightClick(row);
+  return problem.isEmpty() ? ZentTest::waitForMenu(menu) : problem;
+}
+
+// The scene of the window's panes that shows an item of that name.
+QString sceneWith(QWidget* window, const QString& name, SceneDriver* out) {
+  const bool found = QTest::qWaitFor(
+      [&] {
+        for (QQuickWidget* view : window->findChildren<QQuickWidget*>()) {
+          SceneDriver scene(view);
+          if (view->isVisible() && scene.item(name)) {
+            *out = scene;
+            return true;
+          }
+        }
+        return false;
+      },
+      ZentTest::kWaitMs);
+  return found ? QString() : QStringLiteral("no pane of the window shows '%1'").arg(name);
+}
+
+QList<QML::CommunicationsWindow*> commsWindows() {
+  QList<QML::CommunicationsWindow*> found;
+  for (QWidget* w : ZentTest::visibleWindows())
+    if (auto* c = qobject_cast<QML::CommunicationsWindow*>(w)) found << c;
+  return found;
+}
+
+void followLink(const QString& call, const QString& chat) {
+  emit Scenario::app()->messageReceived(QStringLiteral("--zent:") +
+                                        Utils::ZentUrlHandler::encodePayload(call, chat, {}, {}));
+}
+
+// The party's row in the room window's participants, once it shows.
+QString partyRow(QML::CommunicationsWindow* room, const QString& name, SceneDriver* parties,
+                 QQuickItem** row) {
+  QString problem = sceneWith(room, QStringLiteral("participantRow"), parties);
+  if (!problem.isEmpty()) return problem;
+  const bool shown = QTest::qWaitFor(
+      [&] { return (*row = parties->row(QStringLiteral("participantRow"), name)) != nullptr; },
+      ZentTest::kWaitMs);
+  return shown ? QString() : QStringLiteral("no participant %1").arg(name);
+}
+
+QString sendInto(SceneDriver chat, const QString& text) {
+  QString problem = chat.focus(QStringLiteral("messageInput"));
+  if (problem.isEmpty()) problem = chat.type(text);
+  if (problem.isEmpty()) problem = chat.press(Qt::Key_Return);
+  return problem;
+}
+
+QString partyMenu(QML::CommunicationsWindow* room, const QString& name, QMenu** menu) {
+  SceneDriver parties;
+  QQuickItem* row = nullptr;
+  QString problem = partyRow(room, name, &parties, &row);
+  if (problem.isEmpty()) problem = parties.rightClick(row);
+  return problem.isEmpty() ? ZentTest::waitForMenu(menu) : problem;
+}
+
+}  // namespace
+
+class ScenarioRoomsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(g_environment);
+    REQUIRE(Scenario::start());
+  }
+
+  void cleanupTestCase() { Scenario::finish(); }
+
+  void init() {
+    REQUIRE(Scenario::signIn());
+    // The owner of the windows the test looks at lies away from the corner.
+    Scenario::mainWindow()->move(160, 120);
+  }
+
+  void cleanup() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (qobject_cast<Dialogs::PreferencesWindow*>(w) && w->isVisible()) w->close();
+    Scenario::tidy();
+    QTRY_VERIFY_WITH_TIMEOUT(commsWindows().isEmpty(), ZentTest::kWaitMs);
+  }
+
+  // The My Room row opens the user's own room, with its chat and its
+  // conference; opened again it comes forward. Configure My Room shows the
+  // numbers and PINs the invitation sends.
+  void myRoomOpensTheUsersRoom() {
+    REQUIRE(showRooms());
+    REQUIRE(mainScene().click(QStringLiteral("myRoomRow")));
+    QML::CommunicationsWindow* room = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(QStringLiteral("My Room"), &room));
+    SceneDriver chat;
+    REQUIRE(sceneWith(room, QStringLiteral("messageInput"), &chat));
+    // The conference: its call, answered by the bridge, is run from the
+    // window's footer.
+    SceneDriver footer(qobject_cast<QQuickWidget*>(room->footerView()));
+    REQUIRE(footer.waitVisible(QStringLiteral("holdButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        room->getSession()->getCall() && room->getSession()->getCall()->getCallState() ==
+                                             RAZ::MediaEngine::CallBasePtr::StateInCall,
+        ZentTest::kWaitMs);
+    SceneDriver parties;
+    QQuickItem* me = nullptr;
+    REQUIRE(partyRow(room, QStringLiteral("carol"), &parties, &me));
+
+    // Again from the room's menu: the same window, brought forward.
+    room->showMinimized();
+    QTRY_VERIFY_WITH_TIMEOUT(room->isMinimized(), ZentTest::kWaitMs);
+    REQUIRE(showRooms());
+    REQUIRE(mainScene().rightClick(QStringLiteral("myRoomRow")));
+    QMenu* menu = nullptr;
+    REQUIRE(ZentTest::waitForMenu(&menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Join My Room")}));
+    QTRY_VERIFY_WITH_TIMEOUT(!room->isMinimized() && room->isActiveWindow(), ZentTest::kWaitMs);
+    QCOMPARE(commsWindows().size(), 1);
+
+    REQUIRE(showRooms());
+    REQUIRE(mainScene().rightClick(QStringLiteral("myRoomRow")));
+    REQUIRE(ZentTest::waitForMenu(&menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Configure My Room")}));
+    Dialogs::PreferencesWindow* prefs = nullptr;
+    REQUIRE(ZentTest::waitForWindow<Dialogs::PreferencesWindow>(&prefs));
+    const QList<QPair<const char*, const char*>> fields = {{"textDialInNumber", "+1 555 0100"},
+                                                           {"textPin1", "4477120"},
+                                                           {"textPin2", "2468"},
+                                                           {"textHostPin", "1357"}};
+    for (const auto& f : fields) {
+      auto* edit = prefs->findChild<QLineEdit*>(QString::fromLatin1(f.first));
+      QVERIFY2(edit, f.first);
+      QTRY_VERIFY_WITH_TIMEOUT(edit->isVisible(), ZentTest::kWaitMs);
+      QCOMPARE(edit->text(), QString::fromLatin1(f.second));
+    }
+  }
+
+  // A link to a room of the list opens that room: its name, its members,
+  // their answers; a second link brings the window forward. A link to a
+  // contact's personal room opens it with its owner, who answers.
+  void linkedRoomIsTheRoomOfTheList() {
+    followLink({}, kReleaseJid);
+    QML::CommunicationsWindow* room = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(kReleasePlanning, &room));
+    QVERIFY2(!room->windowTitle().contains(QStringLiteral("@")), qPrintable(room->windowTitle()));
+    SceneDriver parties;
+    QQuickItem* alice = nullptr;
+    REQUIRE(partyRow(room, kAliceName, &parties, &alice));
+    SceneDriver chat;
+    REQUIRE(sceneWith(room, QStringLiteral("messageInput"), &chat));
+    REQUIRE(sendInto(chat, QStringLiteral("Joined by link")));
+    REQUIRE(chat.waitPageText(kTranscript, QStringLiteral("Noted, thanks.")));
+
+    // Put away; the user works in the main window, then follows the link again.
+    room->hide();
+    mainScene();
+    followLink({}, kReleaseJid);
+    QTRY_VERIFY2_WITH_TIMEOUT(room->isVisible() && room->isActiveWindow(),
+                              qPrintable(ZentTest::describeWindows()), ZentTest::kWaitMs);
+    QCOMPARE(commsWindows().size(), 1);
+    // From the list as well: the same window.
+    QMenu* menu = nullptr;
+    REQUIRE(roomMenu(kReleasePlanning, &menu));
+    QVERIFY2(!ZentTest::menuTexts(menu).contains(QStringLiteral("Join Room")),
+             qPrintable(ZentTest::menuTexts(menu).join(", ")));
+    ZentTest::closeMenus();
+
+    followLink(QStringLiteral("sip:4477120@demo.zent"), kAliceRoom);
+    QML::CommunicationsWindow* personal = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(QStringLiteral("Alice Moreno's Room"), &personal));
+    REQUIRE(partyRow(personal, kAliceName, &parties, &alice));
+    REQUIRE(sceneWith(personal, QStringLiteral("messageInput"), &chat));
+    REQUIRE(sendInto(chat, QStringLiteral("Hello Alice")));
+    REQUIRE(chat.waitPageText(kTranscript, QStringLiteral("Noted, thanks.")));
+    personal->hide();
+    mainScene();
+    followLink(QStringLiteral("sip:4477120@demo.zent"), kAliceRoom);
+    QTRY_VERIFY_WITH_TIMEOUT(personal->isVisible() && personal->isActiveWindow(),
+                             ZentTest::kWaitMs);
+    QCOMPARE(commsWindows().size(), 2);
+  }
+
+  // The owner of a room dismisses and promotes its members; the list's
+  // menus offer only what the user may do with each room.
+  void ownerModeratesTheRoom() {
+    QMenu* menu = nullptr;
+    REQUIRE(roomMenu(kReleasePlanning, &menu));
+    QCOMPARE(ZentTest::menuTexts(menu), QStringList({"Join Room", "Edit Room", "Delete Room"}));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Join Room")}));
+    QML::CommunicationsWindow* room = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(kReleasePlanning, &room));
+
+    REQUIRE(partyMenu(room, kAliceName, &menu));
+    QStringList texts = ZentTest::menuTexts(menu);
+    QVERIFY2(texts.contains(QStringLiteral("Dismiss from Chat")), qPrintable(texts.join(", ")));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Promote to Moderator")}));
+    // Promoted, the party now has the way back.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+          QMenu* again = nullptr;
+          if (!partyMenu(room, kAliceName, &again).isEmpty()) return false;
+          const bool demote =
+              ZentTest::menuTexts(again).contains(QStringLiteral("Demote from Moderator"));
+          ZentTest::closeMenus();
+          return demote;
+        }(),
+        ZentTest::kWaitMs);
+    REQUIRE(partyMenu(room, QStringLiteral("Bruno Keller"), &menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Dismiss from Chat")}));
+    SceneDriver parties;
+    REQUIRE(sceneWith(room, QStringLiteral("participantRow"), &parties));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !parties.row(QStringLiteral("participantRow"), QStringLiteral("Bruno Keller")),
+        ZentTest::kWaitMs);
+    QVERIFY(parties.row(QStringLiteral("participantRow"), kAliceName));
+
+    // Joined: no second Join. Not the owner: nothing to refuse.
+    REQUIRE(roomMenu(kReleasePlanning, &menu));
+    QCOMPARE(ZentTest::menuTexts(menu), QStringList({"Edit Room", "Delete Room"}));
+    ZentTest::closeMenus();
+    REQUIRE(roomMenu(QStringLiteral("Support desk"), &menu));
+    QCOMPARE(ZentTest::menuTexts(menu), QStringList({"Join Room"}));
+    ZentTest::closeMenus();
+  }
+
+  // Share Desktop says that the user presents, and stops; a share somebody
+  // offers (the control channel's command) shows the shared screen.
+  void sharesShowInTheWindow() {
+    QMenu* menu = nullptr;
+    REQUIRE(Scenario::openContactMenu(kAliceName, &menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Chat")}));
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(kAliceName, &window));
+    // From the running communication's menu in the main window.
+    auto runningMenu = [](QMenu** out) {
+      SceneDriver main = mainScene();
+      QString problem;
+      QQuickItem* row = main.row(QStringLiteral("activeCommRow"), kAliceName, &problem);
+      if (!row) return problem;
+      problem = main.rightClick(row);
+      return problem.isEmpty() ? ZentTest::waitForMenu(out) : problem;
+    };
+    REQUIRE(runningMenu(&menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Share Desktop")}));
+    SceneDriver share(qobject_cast<QQuickWidget*>(window->pane(QML::CommsLayout::SharePane)));
+    REQUIRE(share.waitText(QStringLiteral("shareStatus"),
+                           QStringLiteral("You are sharing your desktop")));
+    REQUIRE(share.waitVisible(QStringLiteral("stopShareButton")));
+    REQUIRE(share.click(QStringLiteral("stopShareButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(!share.isVisible(QStringLiteral("stopShareButton")),
+                             ZentTest::kWaitMs);
+    REQUIRE(runningMenu(&menu));
+    QVERIFY2(ZentTest::menuTexts(menu).contains(QStringLiteral("Share Desktop")),
+             qPrintable(ZentTest::menuTexts(menu).join(", ")));
+    ZentTest::closeMenus();
+    Scenario::tidy();
+    QTRY_VERIFY_WITH_TIMEOUT(commsWindows().isEmpty(), ZentTest::kWaitMs);
+
+    QCOMPARE(control("incoming-share 101"), QStringLiteral("ok"));
+    QCOMPARE(control("incoming-share 999999"), QStringLiteral("refused"));
+    QML::CommunicationNotification* popup = nullptr;
+    REQUIRE(ZentTest::waitForWindow<QML::CommunicationNotification>(&popup));
+    SceneDriver offer = SceneDriver::of(popup);
+    REQUIRE(offer.click(QStringLiteral("yesButton")));
+    REQUIRE(Scenario::waitForCommsWindow(kAliceName, &window));
+    SceneDriver viewer(qobject_cast<QQuickWidget*>(window->pane(QML::CommsLayout::SharePane)));
+    REQUIRE(viewer.waitVisible(QStringLiteral("shareFrames")));
+    Scenario::tidy();
+    QTRY_VERIFY_WITH_TIMEOUT(commsWindows().isEmpty(), ZentTest::kWaitMs);
+
+    // What the demo does now and then: somebody online offers a share.
+    auto* demo = Scenario::app()->sessionManager()->findChild<RAZ::Demo::RoomDemo*>();
+    QVERIFY(demo);
+    QVERIFY(demo->shareSomeScreen() > 0);
+    REQUIRE(ZentTest::waitForWindow<QML::CommunicationNotification>(&popup));
+    REQUIRE(SceneDriver::of(popup).waitVisible(QStringLiteral("yesButton")));
+  }
+
+  // A presence request that waits when the user signs in shows at once,
+  // and goes when answered.
+  void waitingPresenceRequestShows() {
+    REQUIRE(Scenario::signOut());
+    Scenario::demo().setPresenceRequestsAtSignIn(true);
+    const QString signedIn = Scenario::signIn();
+    Scenario::demo().setPresenceRequestsAtSignIn(false);
+    REQUIRE(signedIn);
+    QML::PresenceRequestDialog* dialog = Scenario::app()->presenceRequestDialog();
+    QVERIFY(dialog);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->isVisible(), ZentTest::kWaitMs);
+    SceneDriver requests = SceneDriver::of(dialog);
+    QString problem;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        requests.row(QStringLiteral("requestRow"), QStringLiteral("Mara Santos"), &problem),
+        ZentTest::kWaitMs);
+    QVERIFY(dialog->height() >= 80);
+    REQUIRE(requests.click(QStringLiteral("ignoreButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog->isVisible(), ZentTest::kWaitMs);
+
+    // Answered, it is not asked again.
+    REQUIRE(Scenario::signOut());
+    Scenario::demo().setPresenceRequestsAtSignIn(true);
+    const QString again = Scenario::signIn();
+    Scenario::demo().setPresenceRequestsAtSignIn(false);
+    REQUIRE(again);
+    QVERIFY(Scenario::app()->presenceRequestDialog());
+    QCOMPARE(Scenario::app()->presenceRequestDialog()->model()->rowCount(), 0);
+    QCoreApplication::processEvents();
+    QVERIFY(!Scenario::app()->presenceRequestDialog()->isVisible());
+  }
+};
+
+ZENT_TEST_MAIN(ScenarioRoomsTest, Application)
+#include "tst_scenario_rooms.moc"
