@@ -68,6 +68,22 @@ UserCredentials account(const QString& user, const QString& password) {
   return credentials;
 }
 
+// A file that notes whether, when it was opened, others could read it.
+class ModeAtOpenFile : public QFile {
+ public:
+  ModeAtOpenFile(const QString& name, QObject* parent, bool* exposed)
+      : QFile(name, parent), m_exposed(exposed) {}
+  bool open(OpenMode mode) override {
+    if (!QFile::open(mode)) return false;
+    struct stat info {};
+    if (::fstat(handle(), &info) == 0 && (info.st_mode & 077) != 0) *m_exposed = true;
+    return true;
+  }
+
+ private:
+  bool* m_exposed;
+};
+
 // Lifts the simulated full disk whatever the test's end.
 struct FullDisk {
   explicit FullDisk(qint64 bytesLeft) { FileWrites::simulateFullDisk(bytesLeft); }
@@ -328,6 +344,23 @@ class TestAppFiles : public QObject {
   // saved again and again never opens it: it is the user's alone from its
   // first byte, not made so after it was created.
   void anotherUserNeverOpensTheAccountsBeingSaved() {
+    // Whatever opens the temporary sees it closed to others already: its
+    // mode right after it was made, before anything else is done to it.
+    {
+      QTemporaryDir dir;
+      TP::Crypto::Blowfish cipher = ZentTest::programCipher();
+      bool exposed = false;
+      CredentialsManager manager(dir.filePath("credentials.dat"), &cipher,
+                                 [&exposed](const QString& name, QObject* parent) -> QFile* {
+                                   return new ModeAtOpenFile(name, parent, &exposed);
+                                 });
+      QVERIFY(manager.load());
+      const mode_t oldMask = ::umask(022);
+      manager.addCredentials(account("first@example.com", "secret"));
+      ::umask(oldMask);
+      QCOMPARE(modeOf(dir.filePath("credentials.dat")), 0600);
+      QVERIFY(!exposed);
+    }
     if (::geteuid() != 0) QSKIP("a second user is needed: run as root");
     QTemporaryDir dir;
     // Others may pass through the folder, as through a home folder.

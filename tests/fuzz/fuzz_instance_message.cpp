@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   int callArguments = 0;
   for (const QString& word : message.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
     const QString argument = word.trimmed();
-    for (const char* scheme : {"callto:", "tel:", "--callto:", "--tel:"})
+    for (const char* scheme : {"--callto:", "--tel:"})
       if (argument.startsWith(QLatin1String(scheme), Qt::CaseInsensitive)) {
         ++callArguments;
         break;

@@ -209,7 +209,7 @@ QStringList Application::messageArguments(const QString& message) {
   // a call link besides.
   QStringList arguments;
   const auto words = message.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-  for (const QString& word : words) arguments << linkArgument(word.trimmed());
+  for (const QString& word : words) arguments << word.trimmed();
   return arguments;
 }
 

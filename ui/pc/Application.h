@@ -147,8 +147,8 @@ class Application : public QtSingleApplication {
   // file, why, and where it is kept; empty when they read well.
   static QString unreadableCredentialsText(
       const RAZ::Utils::Credentials::CredentialsManager& manager);
-  // A second start's message split back into its arguments, links in the
-  // "--" form (linkArgument).
+  // A second start's message split back into its arguments (which carry
+  // their links in the "--" form, see linkArgument).
   static QStringList messageArguments(const QString& message);
   // The product links a second-instance message carries, in order: each
   // an argument of its own.

@@ -34,9 +34,9 @@ QString pathSafeName(const QString& name) {
 namespace {
 
 // Reads one line of at most kMaxBrandingLineBytes (the rest of a longer one
-// is passed over); false at the end of the file or once kMaxBrandingBytes
-// have been read: a name never needs more, and a file of one endless line
-// must not stall the start.
+// is passed over, never kept); false at the end of the file or once
+// kMaxBrandingBytes have been read: a file of one endless line must not
+// stall the start.
 bool readCappedLine(QIODevice& file, QByteArray& line, qint64& total) {
   line.clear();
   if (file.atEnd() || total >= kMaxBrandingBytes) return false;

@@ -20,7 +20,7 @@ struct Branding {
 // kMaxBrandingBytes are read in all.
 constexpr int kMaxBrandingNameChars = 128;
 constexpr int kMaxBrandingLineBytes = 4 * kMaxBrandingNameChars;
-constexpr qint64 kMaxBrandingBytes = 64 * 1024;
+constexpr qint64 kMaxBrandingBytes = 16 * 1024 * 1024;
 
 // The built-in names, used when the file cannot be read or names no
 // application (an empty name would leave windows untitled and put the user's
