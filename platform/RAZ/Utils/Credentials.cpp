@@ -204,7 +204,8 @@ bool CredentialsManager::save() {
     FileWrites::recordFailure(QDir::toNativeSeparators(m_path), createError);
     return false;
   }
-  const bool written = FileWrites::write(*file, enciphered);
+  QString writeError;
+  const bool written = FileWrites::write(*file, enciphered, &writeError);
   file->close();
   int renameError = 0;
   if (written &&
@@ -213,9 +214,10 @@ bool CredentialsManager::save() {
   if (!written || renameError != 0) {
     TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", TP::Core::Logging::LevelError)
         << "Cannot write the credentials file " << m_path;
-    if (written)
-      FileWrites::recordFailure(QDir::toNativeSeparators(m_path),
-                                QString::fromLocal8Bit(std::strerror(renameError)));
+    // Named by the file itself, not its temporary.
+    FileWrites::recordFailure(
+        QDir::toNativeSeparators(m_path),
+        written ? QString::fromLocal8Bit(std::strerror(renameError)) : writeError);
     QFile::remove(temp);
     return false;
   }

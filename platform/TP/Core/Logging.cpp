@@ -38,9 +38,11 @@ void makePrivateFolder(const QString& folder) {
   ::chmod(QFile::encodeName(folder).constData(), 0700);
 }
 
-bool openPrivateForAppend(QFile& file) {
-  const int fd = ::open(QFile::encodeName(file.fileName()).constData(),
-                        O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+bool openPrivateForAppend(QFile& file, const QString& path) {
+  // A QFile once opened on a descriptor keeps no file name for a reopening.
+  file.setFileName(path);
+  const int fd =
+      ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
   // Qt's open then says why it cannot be opened.
   if (fd < 0) return file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text);
   ::fchmod(fd, 0600);
@@ -287,7 +289,7 @@ bool MemorySink::containsMessage(const QString& part) const {
 
 FileSink::FileSink(const QString& path, qint64 maxBytes, int keep)
     : m_path(path), m_maxBytes(maxBytes), m_keep(keep), m_file(path) {
-  if (!openPrivateForAppend(m_file)) {
+  if (!openPrivateForAppend(m_file, m_path)) {
     std::fprintf(stderr, "Cannot open the log file %s: %s\n", qPrintable(path),
                  qPrintable(m_file.errorString()));
   }
@@ -329,7 +331,7 @@ void FileSink::rotate() {
                     m_path + QLatin1Char('.') + QString::number(i + 1));
     QFile::rename(m_path, m_path + QStringLiteral(".1"));
   }
-  openPrivateForAppend(m_file);
+  openPrivateForAppend(m_file, m_path);
 }
 
 ConsoleSink::~ConsoleSink() { removeLogger(this); }
