@@ -335,6 +335,9 @@ class TestAppFiles : public QObject {
       manager.addCredentials(account("second@example.com", "two"));
     }
     QVERIFY(watch.failed());
+    // The user hears of the file, not of its temporary.
+    QVERIFY2(watch.failure().startsWith(QDir::toNativeSeparators(path) + ": "),
+             qPrintable(watch.failure()));
     QCOMPARE(contentOf(path), before);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
              QStringList{"credentials.dat"});
