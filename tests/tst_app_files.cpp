@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTranslator>
 #include <QtTest>
 
 #include <RAZ/Demo/ChatDemo.h>
@@ -20,9 +21,14 @@
 #include <RAZ/Utils/FileWrites.h>
 #include <TP/Bytes.h>
 #include <TP/Crypto/Blowfish.h>
+#include <os/UrlScheme.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <cstdio>
+#include <memory>
 
 #include "DemoFixture.h"
 #include "TestSupport.h"
@@ -61,6 +67,22 @@ UserCredentials account(const QString& user, const QString& password) {
   credentials.setCredentials(RAZ::Utils::Credentials::LoginSip, data);
   return credentials;
 }
+
+// A file that notes whether, when it was opened, others could read it.
+class ModeAtOpenFile : public QFile {
+ public:
+  ModeAtOpenFile(const QString& name, QObject* parent, bool* exposed)
+      : QFile(name, parent), m_exposed(exposed) {}
+  bool open(OpenMode mode) override {
+    if (!QFile::open(mode)) return false;
+    struct stat info {};
+    if (::fstat(handle(), &info) == 0 && (info.st_mode & 077) != 0) *m_exposed = true;
+    return true;
+  }
+
+ private:
+  bool* m_exposed;
+};
 
 // Lifts the simulated full disk whatever the test's end.
 struct FullDisk {
@@ -151,6 +173,27 @@ class TestAppFiles : public QObject {
     QVERIFY(!again.failed());
   }
 
+  // What the user is told names the reason in the interface's language,
+  // where the system's own text would stay English.
+  void theUserReadsWhyInTheInterfacesLanguage() {
+    QTranslator spanish;
+    QVERIFY(spanish.load("ui_es", qEnvironmentVariable("ZENT_DIST_DIR") + "/translations"));
+    QTemporaryDir dir;
+    RAZ::Settings::setPath(RAZ::Settings::User, dir.path());
+    FailureWatch watch;
+    {
+      FullDisk full(0);
+      RAZ::Settings(RAZ::Settings::User).setValue("a/b", "x");
+    }
+    QVERIFY(watch.failed());
+    QVERIFY(QCoreApplication::installTranslator(&spanish));
+    const QString shown = watch.failureShown();
+    QCoreApplication::removeTranslator(&spanish);
+    QCOMPARE(shown, QDir::toNativeSeparators(RAZ::Settings::filePath(RAZ::Settings::User)) +
+                        ": No queda espacio en el dispositivo");
+    QVERIFY(watch.failure().endsWith(FileWrites::fullDiskText()));
+  }
+
   void anUnreadableSettingsFileIsNeverWrittenOver() {
     QTemporaryDir dir;
     RAZ::Settings::setPath(RAZ::Settings::User, dir.path());
@@ -211,6 +254,34 @@ class TestAppFiles : public QObject {
              QString("default"));
   }
 
+  // A settings file of the user's beyond the limit is read up to it; before
+  // the first save writes only that back, the whole file is kept beside it.
+  void aHugeSettingsFileIsKeptWholeBeforeItIsSaved() {
+    QTemporaryDir dir;
+    RAZ::Settings::setPath(RAZ::Settings::User, dir.path());
+    const QString file = RAZ::Settings::filePath(RAZ::Settings::User);
+    QByteArray huge = "[sounds]\nvolume=3\n[filler]\n";
+    const QByteArray line = "key=" + QByteArray(120, 'v') + "\n";
+    for (int i = 0; huge.size() < 2 * RAZ::Settings::kMaxFileBytes; ++i)
+      huge += QByteArray::number(i) + line;
+    huge += "[late]\nkey=beyond the limit\n";
+    QVERIFY(writeFile(file, huge));
+    {
+      RAZ::Settings settings(RAZ::Settings::User);
+      QCOMPARE(settings.value("sounds/volume").toInt(), 3);
+      QVERIFY(!settings.contains("late/key"));
+      settings.setValue("sounds/volume", 5);
+    }
+    const QString aside = RAZ::Settings::cappedCopy(file);
+    QCOMPARE(aside, file + ".toolarge");
+    QCOMPARE(contentOf(aside), huge);
+    QCOMPARE(modeOf(aside), 0600);
+    QCOMPARE(RAZ::Settings(RAZ::Settings::User).value("sounds/volume").toInt(), 5);
+    // Kept once: later saves leave the copy as it is.
+    RAZ::Settings(RAZ::Settings::User).setValue("sounds/volume", 6);
+    QCOMPARE(contentOf(aside), huge);
+  }
+
   void leftoversOfAnEndedWriteAreRemoved() {
     QTemporaryDir dir;
     const QStringList leftovers{"user_setting.ini.AbC123", "application_setting.ini.x9Y8z7",
@@ -264,9 +335,179 @@ class TestAppFiles : public QObject {
       manager.addCredentials(account("second@example.com", "two"));
     }
     QVERIFY(watch.failed());
+    // The user hears of the file, not of its temporary.
+    QVERIFY2(watch.failure().startsWith(QDir::toNativeSeparators(path) + ": "),
+             qPrintable(watch.failure()));
     QCOMPARE(contentOf(path), before);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
              QStringList{"credentials.dat"});
+  }
+
+  // Another local user polling the stored accounts' temporary while they are
+  // saved again and again never opens it: it is the user's alone from its
+  // first byte, not made so after it was created.
+  void anotherUserNeverOpensTheAccountsBeingSaved() {
+    // Whatever opens the temporary sees it closed to others already: its
+    // mode right after it was made, before anything else is done to it.
+    {
+      QTemporaryDir dir;
+      TP::Crypto::Blowfish cipher = ZentTest::programCipher();
+      bool exposed = false;
+      CredentialsManager manager(dir.filePath("credentials.dat"), &cipher,
+                                 [&exposed](const QString& name, QObject* parent) -> QFile* {
+                                   return new ModeAtOpenFile(name, parent, &exposed);
+                                 });
+      QVERIFY(manager.load());
+      const mode_t oldMask = ::umask(022);
+      manager.addCredentials(account("first@example.com", "secret"));
+      ::umask(oldMask);
+      QCOMPARE(modeOf(dir.filePath("credentials.dat")), 0600);
+      QVERIFY(!exposed);
+    }
+    if (::geteuid() != 0) QSKIP("a second user is needed: run as root");
+    QTemporaryDir dir;
+    // Others may pass through the folder, as through a home folder.
+    QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                  QFile::ExeOwner | QFile::ExeGroup |
+                                                  QFile::ExeOther));
+    TP::Crypto::Blowfish cipher = ZentTest::programCipher();
+    const QString path = dir.filePath("credentials.dat");
+    const QByteArray temp = QFile::encodeName(path + ".new");
+    CredentialsManager manager(path, &cipher);
+    QVERIFY(manager.load());
+    int stop[2], result[2];
+    QCOMPARE(::pipe(stop), 0);
+    QCOMPARE(::pipe(result), 0);
+    const pid_t poller = ::fork();
+    QVERIFY(poller >= 0);
+    if (poller == 0) {
+      // Only system calls here: the test's other threads are not copied.
+      char opened = 0;
+      if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(2);
+      ::fcntl(stop[0], F_SETFL, O_NONBLOCK);
+      char byte;
+      while (::read(stop[0], &byte, 1) < 0) {
+        const int fd = ::open(temp.constData(), O_RDONLY);
+        if (fd >= 0) {
+          opened = 1;
+          ::close(fd);
+        }
+      }
+      ::write(result[1], &opened, 1);
+      ::_exit(0);
+    }
+    for (int round = 0; round < 300; ++round)
+      manager.addCredentials(account("first@example.com", QString("secret %1").arg(round)));
+    QCOMPARE(::write(stop[1], "x", 1), ssize_t(1));
+    char opened = 1;
+    QCOMPARE(::read(result[0], &opened, 1), ssize_t(1));
+    int status = 0;
+    ::waitpid(poller, &status, 0);
+    for (int fd : {stop[0], stop[1], result[0], result[1]}) ::close(fd);
+    QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    QCOMPARE(int(opened), 0);
+    QCOMPARE(modeOf(path), 0600);
+  }
+
+  // A replaced file is a new one with its mode from the first byte, whatever
+  // the umask; a full disk leaves the old one and nothing beside it; and a
+  // name that lies in wait (a link to another file) is never written through.
+  void replacedFilesAreNewFilesOfTheUsersAlone() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("entry.desktop");
+    const mode_t oldMask = ::umask(0);
+    const bool written = FileWrites::replace(path, "first", 0600);
+    ::umask(oldMask);
+    QVERIFY(written);
+    QCOMPARE(modeOf(path), 0600);
+    QVERIFY(FileWrites::replace(path, "second", 0644));
+    QCOMPARE(contentOf(path), QByteArray("second"));
+    QCOMPARE(modeOf(path), 0644);
+    FailureWatch watch;
+    {
+      FullDisk full(3);
+      QVERIFY(!FileWrites::replace(path, "third, longer", 0644));
+    }
+    QVERIFY(watch.failed());
+    QVERIFY2(watch.failure().startsWith(QDir::toNativeSeparators(path) + ": "),
+             qPrintable(watch.failure()));
+    QCOMPARE(contentOf(path), QByteArray("second"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"entry.desktop"});
+
+    QFile lure(dir.filePath("lure"));
+    QVERIFY(lure.open(QIODevice::WriteOnly));
+    lure.close();
+    QVERIFY(QFile::link(lure.fileName(), dir.filePath("credentials.dat.new.link")));
+    QFile exclusive(dir.filePath("credentials.dat.new.link"));
+    QVERIFY(!FileWrites::createExclusive(exclusive));
+    QCOMPARE(contentOf(lure.fileName()), QByteArray());
+  }
+
+  // A desktop entry saved on a full disk (a small tmpfs as the data folder
+  // where this test may mount one) keeps the entry it had, leaves nothing
+  // beside it, rebuilds no desktop cache and is counted for the user.
+  void aFullDiskKeepsTheDesktopEntryAndItsCache() {
+    QTemporaryDir dir;
+    const QString data = dir.filePath("share");
+    QVERIFY(QDir().mkpath(data));
+    struct Mount {
+      QString at;
+      ~Mount() {
+        if (!at.isEmpty()) QProcess::execute("umount", {at});
+      }
+    } mount;
+    const bool real =
+        ::geteuid() == 0 &&
+        QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", data}) == 0;
+    if (real) mount.at = data;
+    // A desktop cache tool that notes each rebuild.
+    QVERIFY(QDir().mkpath(dir.filePath("bin")));
+    const QString tool = dir.filePath("bin/update-desktop-database");
+    QVERIFY(writeFile(tool, "#!/bin/sh\necho rebuilt >> \"$(dirname \"$0\")/rebuilds\"\n"));
+    QVERIFY(QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    const QByteArray oldPath = qgetenv("PATH"), oldData = qgetenv("XDG_DATA_HOME"),
+                     oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("PATH", QFile::encodeName(dir.filePath("bin")) + ":" + oldPath);
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
+    struct Restore {
+      QByteArray path, data, config;
+      ~Restore() {
+        qputenv("PATH", path);
+        qputenv("XDG_DATA_HOME", data);
+        qputenv("XDG_CONFIG_HOME", config);
+      }
+    } restore{oldPath, oldData, oldConfig};
+
+    QVERIFY(Os::registerUrlScheme("zent", "ZENT", "/opt/zent/zent"));
+    const QString entry = Os::urlSchemeEntryPath("zent");
+    const QByteArray before = contentOf(entry);
+    QVERIFY(before.contains("Exec=/opt/zent/zent %u"));
+    QCOMPARE(contentOf(dir.filePath("bin/rebuilds")), QByteArray("rebuilt\n"));
+
+    FailureWatch watch;
+    std::unique_ptr<FullDisk> simulated;
+    if (real) {
+      // Fill what is left of it.
+      QFile filler(data + "/filler");
+      QVERIFY(filler.open(QIODevice::WriteOnly));
+      const QByteArray block(4096, 'f');
+      while (filler.write(block) == block.size() && filler.flush()) {
+      }
+    } else {
+      simulated.reset(new FullDisk(0));
+    }
+    QVERIFY(!Os::registerUrlScheme("zent", "ZENT", "/moved/zent"));
+    simulated.reset();
+    QVERIFY(watch.failed());
+    QVERIFY2(watch.failure().contains(QDir::toNativeSeparators(entry)),
+             qPrintable(watch.failure()));
+    QVERIFY2(watch.failure().contains(FileWrites::fullDiskText()), qPrintable(watch.failure()));
+    QCOMPARE(contentOf(entry), before);
+    QCOMPARE(QDir(QFileInfo(entry).absolutePath()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"zent-url-handler.desktop"});
+    QCOMPARE(contentOf(dir.filePath("bin/rebuilds")), QByteArray("rebuilt\n"));
+    QCOMPARE(Os::defaultSchemeHandler("zent"), QString("zent-url-handler.desktop"));
   }
 
   void killedWritersLeaveEveryFileWhole() {

@@ -187,6 +187,10 @@ class TestAppSingleInstance : public QObject {
         << "held" << int(QtSingleApplication::InstanceSecondary);
     QTest::newRow("left by a dead instance")
         << "stale" << int(QtSingleApplication::InstancePrimary);
+    // The ended owner's process id now names a live process of the same
+    // name (another instance, or another user's): nothing holds the lock.
+    QTest::newRow("left by an ended instance whose id lives on")
+        << "reused" << int(QtSingleApplication::InstancePrimary);
     QTest::newRow("a folder in its place") << "folder" << int(QtSingleApplication::InstanceFailed);
     QTest::newRow("a file in place of its folder")
         << "notafolder" << int(QtSingleApplication::InstanceFailed);
@@ -203,6 +207,12 @@ class TestAppSingleInstance : public QObject {
       QFile f(path);
       QVERIFY(f.open(QIODevice::WriteOnly));
       f.write("999999999\nzent\n\n");  // no such process
+    } else if (kind == "reused") {
+      QFile f(path);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      f.write(QByteArray::number(QCoreApplication::applicationPid()) + "\n" +
+              QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8() + "\n" +
+              QSysInfo::machineHostName().toUtf8() + "\n");
     } else if (kind == "folder") {
       QVERIFY(QDir().mkpath(path + "/inside"));
     } else if (kind == "notafolder") {

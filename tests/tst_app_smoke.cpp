@@ -3,7 +3,10 @@
 #include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 #include <app/QtSingleApplication.h>
 
@@ -53,6 +56,32 @@ bool waitForError(QProcess& program, const QString& text, QString& seen) {
                 .arg(program.exitStatus() == QProcess::CrashExit ? "crashed, signal" : "exit code")
                 .arg(program.exitCode());
   return false;
+}
+
+// A copy of the runnable tree to damage.
+bool copyTree(const QTemporaryDir& tree) {
+  QProcess copy;
+  copy.start("cp", {"-a", qEnvironmentVariable("ZENT_DIST_DIR") + "/.", tree.path()});
+  return copy.waitForFinished(60000) && copy.exitCode() == 0;
+}
+
+int modeOf(const QString& path) {
+  struct stat info {};
+  return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 0777) : -1;
+}
+
+// Starts `program` in `home` and waits until it answers a second start.
+bool startAndWaitUp(QProcess& program, const Home& home, const QString& path, QString& seen) {
+  program.setProcessEnvironment(home.env);
+  program.setProcessChannelMode(QProcess::MergedChannels);
+  program.start(path, QStringList());
+  if (!program.waitForStarted(30000)) return false;
+  bool up = false;
+  for (int attempt = 0; attempt < 12 && !up && program.state() == QProcess::Running; ++attempt)
+    up = QtSingleApplication::sendMessageTo(
+        QtSingleApplication::serverPathFor(home.id, home.dir.filePath("run")), "activate!", 5000);
+  seen += QString::fromLocal8Bit(program.readAll());
+  return up;
 }
 
 }  // namespace
@@ -150,6 +179,90 @@ class TestAppSmoke : public QObject {
     QVERIFY(program.waitForFinished(30000));
   }
 
+  // A theme package damaged where Qt would follow an offset out of it (the
+  // root folder's first entry) counts as missing: the start says so and
+  // waits in its message instead of crashing at the first icon.
+  void aDamagedThemePackageIsRefusedNotFollowed() {
+    QTemporaryDir tree;
+    QVERIFY(copyTree(tree));
+    QFile package(tree.filePath("themes/default/resources.rcc"));
+    QVERIFY(package.open(QIODevice::ReadWrite));
+    const QByteArray head = package.read(12);
+    QCOMPARE(head.left(4), QByteArray("qres"));
+    const quint32 treeOffset = qFromBigEndian<quint32>(head.constData() + 8);
+    QVERIFY(package.seek(treeOffset + 10));
+    QCOMPARE(package.write("\x7f\xff\xff\xff", 4), qint64(4));
+    package.close();
+
+    Home home;
+    QProcess program;
+    program.setProcessEnvironment(home.env);
+    program.setProcessChannelMode(QProcess::MergedChannels);
+    program.start(tree.filePath("zent"), QStringList());
+    QVERIFY(program.waitForStarted(30000));
+    QString seen;
+    QVERIFY2(waitForError(program, "No se encontró el tema predeterminado", seen),
+             qPrintable(seen));
+    QCOMPARE(program.state(), QProcess::Running);
+    program.kill();
+    QVERIFY(program.waitForFinished(30000));
+  }
+
+  // A branding file of one endless line starts at once with a capped name;
+  // one that is no text starts with the built-in names.
+  void brandingFilesAreReadOnlyUpToTheirCap() {
+    QTemporaryDir tree;
+    QVERIFY(copyTree(tree));
+    QFile branding(tree.filePath("application_name.txt"));
+    QVERIFY(branding.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    branding.write("Zent" + QByteArray(10 * 1024 * 1024, 'x') + "\nZent Org\nzent.example\n");
+    branding.close();
+    {
+      Home home;
+      QProcess program;
+      QString seen;
+      QVERIFY2(startAndWaitUp(program, home, tree.filePath("zent"), seen), qPrintable(seen));
+      const QString name = "Zent" + QString(124, QChar('x'));
+      QVERIFY2(
+          QFileInfo(home.dir.filePath("share/Zent Org/" + name)).isDir(),
+          qPrintable(QDir(home.dir.filePath("share/Zent Org")).entryList().join(", ").left(300)));
+      program.terminate();
+      QVERIFY(program.waitForFinished(30000));
+    }
+    QVERIFY(branding.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QByteArray binary;
+    for (int i = 0; i < 4096; ++i) binary += char((i * 37) % 256);
+    branding.write(binary);
+    branding.close();
+    {
+      Home home;
+      QProcess program;
+      QString seen;
+      QVERIFY2(startAndWaitUp(program, home, tree.filePath("zent"), seen), qPrintable(seen));
+      QVERIFY2(QFileInfo(home.dir.filePath("share/Zarozurav Quorvel Inc/VOV Quorvel")).isDir(),
+               qPrintable(QDir(home.dir.filePath("share")).entryList().join(", ")));
+      program.terminate();
+      QVERIFY(program.waitForFinished(30000));
+    }
+  }
+
+  // A desktop's log-out (SIGTERM) ends the program as Exit does: it ends
+  // normally, through the same steps, and lets its lock go.
+  void aLogOutEndsTheProgramAsExitDoes() {
+    const QString program = qEnvironmentVariable("ZENT_DIST_DIR") + "/zent";
+    Home home;
+    QProcess first;
+    QString seen;
+    QVERIFY2(startAndWaitUp(first, home, program, seen), qPrintable(seen));
+    QVERIFY(QFile::exists(home.lockPath()));
+    first.terminate();
+    QVERIFY(first.waitForFinished(30000));
+    seen += QString::fromLocal8Bit(first.readAll());
+    QCOMPARE(first.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(first.exitCode() == 0, qPrintable(seen));
+    QVERIFY(!QFile::exists(home.lockPath()));
+  }
+
   void programStartsAndAnswersASecondStart() {
     const QString program = qEnvironmentVariable("ZENT_DIST_DIR") + "/zent";
     QVERIFY(QFileInfo(program).isExecutable());
@@ -194,6 +307,10 @@ class TestAppSmoke : public QObject {
     // It wrote its desktop entry and its data folder under the fresh home.
     QVERIFY(QFile::exists(home.filePath("share/applications/zent-url-handler.desktop")));
     QVERIFY(QFile::exists(home.filePath("share/Zent Communications/Zent/application_setting.ini")));
+    // The data folder and its logs are the user's alone, whatever the umask.
+    QCOMPARE(modeOf(home.filePath("share/Zent Communications/Zent")), 0700);
+    QCOMPARE(modeOf(home.filePath("share/Zent Communications/Zent/logs")), 0700);
+    QCOMPARE(modeOf(home.filePath("share/Zent Communications/Zent/application_setting.ini")), 0600);
 
     first.terminate();
     QVERIFY(first.waitForFinished(30000));

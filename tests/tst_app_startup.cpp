@@ -17,6 +17,7 @@
 #include <RAZ/Utils/Path.h>
 #include <TP/Core/Logging.h>
 #include <os/Autostart.h>
+#include <os/DesktopEntry.h>
 #include <os/Environment.h>
 #include <os/Store.h>
 #include <os/UrlScheme.h>
@@ -504,7 +505,7 @@ class TestAppStartup : public QObject {
     QVERIFY(readFile(list).contains("text/plain=editor.desktop;"));
     // The entry runs the program with the link alone, no shell between.
     const QString entry = QString::fromUtf8(readFile(Os::urlSchemeEntryPath("zent")));
-    QVERIFY2(entry.contains("\nExec=\"/opt/zent/zent\" %u\n"), qPrintable(entry));
+    QVERIFY2(entry.contains("\nExec=/opt/zent/zent %u\n"), qPrintable(entry));
     QVERIFY(!entry.contains("/bin/sh"));
     // A default lost since (another program took it) is made ours again at
     // the next start, though the entry itself is unchanged.
@@ -549,7 +550,7 @@ class TestAppStartup : public QObject {
     QCOMPARE(QString::fromUtf8(readFile(path)), text);
     // Registering again repairs the entry for a moved program.
     QVERIFY(Os::registerUrlScheme("zent", "ZENT", "/moved/zent"));
-    QVERIFY(QString::fromUtf8(readFile(path)).contains("\"/moved/zent\" %u"));
+    QVERIFY(QString::fromUtf8(readFile(path)).contains("\nExec=/moved/zent %u\n"));
     QVERIFY(QFileInfo(path).lastModified().toUTC() != old);
     // An entry someone changed by hand is written over.
     QVERIFY(writeFile(path, readFile(path).replace("NoDisplay=true", "NoDisplay=false")));
@@ -595,6 +596,11 @@ class TestAppStartup : public QObject {
     const QString path = "/opt/a \"b\" $c `d` \\e\nf/zent";
     const QString entries[] = {Os::Autostart::entryText("Zent", path),
                                Os::urlSchemeEntry("zent", "ZENT", path)};
+    // A path with no reserved character is written bare, a percent sign
+    // doubled in both forms.
+    QCOMPARE(Os::DesktopEntry::execArgument("/opt/zent-1.0/zent"), QString("/opt/zent-1.0/zent"));
+    QCOMPARE(Os::DesktopEntry::execArgument("/opt/100%/zent"), QString("/opt/100%%/zent"));
+    QCOMPARE(Os::DesktopEntry::execArgument("/opt/a b/50%"), QString("\"/opt/a b/50%%\""));
     for (const QString& entry : entries) {
       const QStringList execs = entry.split('\n').filter(QRegularExpression("^Exec="));
       QCOMPARE(execs.size(), 1);
@@ -674,7 +680,22 @@ class TestAppStartup : public QObject {
     QCOMPARE(Application::zentLinksInMessage("--zent:a=\"1\" --callto:123"),
              QStringList({"a=\"1\""}));
     QCOMPARE(Application::zentLinksInMessage("--ZENT:x --zent:y"), QStringList({"x", "y"}));
-    QCOMPARE(Application::zentLinksInMessage("---zent:z"), QStringList({"z"}));
+    // Only an argument that is a link is one: nothing inside another
+    // argument is read as a link of its own.
+    QVERIFY(Application::zentLinksInMessage("---zent:z").isEmpty());
+    QCOMPARE(Application::zentLinksInMessage(Application::secondInstanceMessage(
+                 QStringList{"/opt/zent", "zent:eA==--callto:+4930100199"})),
+             QStringList({"eA==--callto:+4930100199"}));
+    QVERIFY(Application::callLinksInMessage("--zent:eA==--callto:+4930100199").isEmpty());
+    QVERIFY(Application::callLinksInMessage("zent:eA==--callto:+4930100199").isEmpty());
+    QVERIFY(Application::callLinksInMessage("--zent:x--tel:+4930100199 a--callto:1").isEmpty());
+    QCOMPARE(Application::callLinksInMessage("a --callto:+4930100199"),
+             QStringList({"+4930100199"}));
+    // A link's own blanks stay inside it on the way.
+    const QString spaced =
+        Application::secondInstanceMessage(QStringList{"/opt/zent", "--callto:+49 30 100", "x"});
+    QCOMPARE(spaced, QString("--callto:+49%2030%20100 x"));
+    QCOMPARE(Application::callLinksInMessage(spaced), QStringList({"+4930100"}));
     QVERIFY(Application::zentLinksInMessage("zent:nothing").isEmpty());
     // Links as the desktop hands them over, bare, travel in the "--" form.
     QCOMPARE(Application::secondInstanceMessage(QStringList{"/opt/zent", "zent:abc="}),

@@ -51,6 +51,7 @@
 #include "dialogs/MessageWindow.h"
 #include "dialogs/PreferencesWindow.h"
 #include "os/Autostart.h"
+#include "os/DesktopEntry.h"
 #include "os/Store.h"
 #include "os/UrlScheme.h"
 
@@ -540,7 +541,8 @@ class TestPrefsWindow : public QObject {
     m_window->okButton()->click();
     QTRY_VERIFY(!m_window);
     const QString entry = readAll(Os::Autostart::entryPath(name));
-    QVERIFY2(entry.contains(QStringLiteral("Exec=\"") + AppPaths::executablePath() + "\""),
+    QVERIFY2(entry.contains(QStringLiteral("Exec=") +
+                            Os::DesktopEntry::execArgument(AppPaths::executablePath()) + "\n"),
              qPrintable(entry));
     QVERIFY(Os::Autostart::entryPath(name).startsWith(QDir::homePath()) ||
             Os::Autostart::entryPath(name).startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));

@@ -7,6 +7,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDomDocument>
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
@@ -83,6 +85,33 @@ QString openWithDesktop(const QString& link) {
   if (!gio.waitForFinished(ZentTest::kWaitMs)) return QStringLiteral("gio open did not end");
   if (gio.exitCode() != 0)
     return QStringLiteral("gio open %1: %2").arg(link, QString::fromUtf8(gio.readAll()));
+  return QString();
+}
+
+// Opens a link with xdg-utils' launcher on no desktop in particular: its
+// own generic reading of the desktop entry starts the program.
+QString openWithXdg(const QString& link) {
+  QProcess xdg;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION",
+                           "GNOME_DESKTOP_SESSION_ID", "XDG_SESSION_DESKTOP", "BROWSER"})
+    env.remove(QString::fromLatin1(name));
+  // It hands links to desktop entries only on a display (any: the program
+  // it starts runs headless as this one does).
+  if (!env.contains(QStringLiteral("DISPLAY")) && !env.contains(QStringLiteral("WAYLAND_DISPLAY")))
+    env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":0"));
+  xdg.setProcessEnvironment(env);
+  xdg.setProcessChannelMode(QProcess::MergedChannels);
+  QSignalSpy ended(&xdg, SIGNAL(finished(int, QProcess::ExitStatus)));
+  xdg.start(QStringLiteral("xdg-open"), {link});
+  // It waits for the program it started, a second start that hands the
+  // link to this one: the wait runs the event loop that answers it.
+  if (!ended.wait(ZentTest::kWaitMs)) return QStringLiteral("xdg-open did not end");
+  if (xdg.exitCode() != 0)
+    return QStringLiteral("xdg-open %1: rc %2: %3")
+        .arg(link)
+        .arg(xdg.exitCode())
+        .arg(QString::fromUtf8(xdg.readAll()));
   return QString();
 }
 
@@ -377,6 +406,56 @@ QString saveRoom(Dialogs::ConfigureRoom* dialog, RAZ::Controllers::XmppChatContr
   return QString();
 }
 
+// Switches click-to-call in Preferences as the user does, and saves.
+QString setClickToCall(bool on) {
+  Dialogs::PreferencesWindow* prefs = nullptr;
+  QString problem = openPreferences(&prefs);
+  if (!problem.isEmpty()) return problem;
+  auto* box = prefs->findChild<QCheckBox*>(QStringLiteral("enableCallToHandler"));
+  if (!box || !box->isVisible()) return QStringLiteral("no visible click-to-call switch");
+  if (box->isChecked() != on) {
+    box->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(box, Qt::Key_Space);
+  }
+  if (box->isChecked() != on) return QStringLiteral("the switch did not change");
+  return saveAndClose(prefs);
+}
+
+// Starts the program a second time with `arguments`, as the desktop's
+// launcher does; the running instance (this test) has taken its message
+// when it ends.
+QString secondStart(const QStringList& arguments) {
+  QProcess second;
+  second.setProcessChannelMode(QProcess::ForwardedChannels);
+  QSignalSpy ended(&second, SIGNAL(finished(int, QProcess::ExitStatus)));
+  second.start(AppPaths::executablePath(), arguments);
+  // This program answers it from its event loop, which the wait runs.
+  if (!ended.wait(ZentTest::kWaitMs)) return QStringLiteral("the second start did not end");
+  if (second.exitCode() != 0) return QStringLiteral("the second start failed");
+  return QString();
+}
+
+Dialogs::MessageWindow* openQuestion() {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* m = qobject_cast<Dialogs::MessageWindow*>(w))
+      if (m->isVisible()) return m;
+  return nullptr;
+}
+
+// The title of an open window of a call to `number`, or empty.
+QString callWindowTitle(const QString& number) {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (qobject_cast<QML::CommunicationsWindow*>(w) && w->windowTitle().contains(number))
+      return w->windowTitle();
+  return QString();
+}
+
+// Lets the program act on what it received: the turns in which a link's
+// call would be placed or its question shown.
+void settle() {
+  for (int turn = 0; turn < 3; ++turn) QCoreApplication::processEvents();
+}
+
 }  // namespace
 
 class DesktopScenarioTest : public QObject {
@@ -586,7 +665,10 @@ class DesktopScenarioTest : public QObject {
     if (QStandardPaths::findExecutable(QStringLiteral("gio")).isEmpty())
       QSKIP("GLib's launcher (gio) is not installed");
     const QString entry = readText(Os::urlSchemeEntryPath(QStringLiteral("zent")));
-    QCOMPARE(execLine(entry), '"' + AppPaths::executablePath() + "\" %u");
+    // A path that needs no quoting is written bare: xdg-utils' own launcher
+    // would take the quotes as part of the program's name.
+    QVERIFY(!AppPaths::executablePath().contains(QLatin1Char(' ')));
+    QCOMPARE(execLine(entry), AppPaths::executablePath() + " %u");
     QVERIFY2(gioHandler(QStringLiteral("zent")).contains("zent-url-handler.desktop"),
              qPrintable(gioHandler(QStringLiteral("zent"))));
     const QString payload =
@@ -595,6 +677,103 @@ class DesktopScenarioTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(Scenario::app()->pendingUrlHandler() &&
                                  Scenario::app()->pendingUrlHandler()->link() == payload,
                              ZentTest::kWaitMs);
+    if (QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty())
+      QSKIP("xdg-utils are not installed: run scripts/install-deps");
+    const QString other =
+        QString::fromLatin1(QByteArray("chat=\"other@muc.demo.zent\"").toBase64());
+    REQUIRE(openWithXdg("zent:" + other));
+    QTRY_VERIFY_WITH_TIMEOUT(Scenario::app()->pendingUrlHandler() &&
+                                 Scenario::app()->pendingUrlHandler()->link() == other,
+                             ZentTest::kWaitMs);
+  }
+
+  // What a link holds inside it is never a call: "zent:eA==--callto:..."
+  // is one product link, from the desktop's launcher and from a second start
+  // alike. A call link the user answers No to is not dialled, and with
+  // click-to-call off none is even asked about.
+  void callLinksDialOnlyWhatTheUserConfirms() {
+    if (QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty())
+      QSKIP("xdg-utils are not installed: run scripts/install-deps");
+    REQUIRE(Scenario::signIn());
+    REQUIRE(setClickToCall(true));
+    const QString smuggled = QStringLiteral("eA==--callto:+4930100199");
+    REQUIRE(openWithXdg("zent:" + smuggled));
+    QTRY_VERIFY_WITH_TIMEOUT(Scenario::app()->pendingUrlHandler() &&
+                                 Scenario::app()->pendingUrlHandler()->link() == smuggled,
+                             ZentTest::kWaitMs);
+    settle();
+    QVERIFY(!openQuestion());
+    QCOMPARE(callWindowTitle(QStringLiteral("+4930100199")), QString());
+    REQUIRE(secondStart({"--zent:" + smuggled + "x"}));
+    QTRY_VERIFY_WITH_TIMEOUT(Scenario::app()->pendingUrlHandler() &&
+                                 Scenario::app()->pendingUrlHandler()->link() == smuggled + "x",
+                             ZentTest::kWaitMs);
+    settle();
+    QVERIFY(!openQuestion());
+    QCOMPARE(callWindowTitle(QStringLiteral("+4930100199")), QString());
+
+    bool answered = false;
+    ZentTest::answerNextMessage(QDialogButtonBox::No,
+                                [&answered](Dialogs::MessageWindow*) { answered = true; });
+    REQUIRE(secondStart({QStringLiteral("callto:+4930100188")}));
+    QTRY_VERIFY_WITH_TIMEOUT(answered, ZentTest::kWaitMs);
+    settle();
+    QCOMPARE(callWindowTitle(QStringLiteral("+4930100188")), QString());
+
+    REQUIRE(setClickToCall(false));
+    REQUIRE(secondStart({QStringLiteral("--callto:+4930100177")}));
+    settle();
+    QVERIFY(!openQuestion());
+    QCOMPARE(callWindowTitle(QStringLiteral("+4930100177")), QString());
+  }
+
+  // "Enable click-to-call" says what the desktop does with a tel: link:
+  // unchecked while another program is its default (as xdg-utils make it),
+  // and checking it makes this program the default again. The entries name
+  // an icon file, never the program.
+  void theClickToCallSwitchShowsWhatTheDesktopDoes() {
+    if (QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty())
+      QSKIP("xdg-utils are not installed: run scripts/install-deps");
+    REQUIRE(Scenario::signIn());
+    REQUIRE(setClickToCall(true));
+    const auto query = [](const QString& scheme) {
+      QProcess xdg;
+      xdg.start(QStringLiteral("xdg-mime"), {"query", "default", "x-scheme-handler/" + scheme});
+      xdg.waitForFinished(ZentTest::kWaitMs);
+      return QString::fromUtf8(xdg.readAllStandardOutput()).trimmed();
+    };
+    QCOMPARE(query(QStringLiteral("tel")), QStringLiteral("tel-url-handler.desktop"));
+    for (const QString& scheme : {QStringLiteral("callto"), QStringLiteral("tel")}) {
+      QString icon;
+      for (const QString& line : readText(Os::urlSchemeEntryPath(scheme)).split(QLatin1Char('\n')))
+        if (line.startsWith(QLatin1String("Icon="))) icon = line.mid(5);
+      QVERIFY2(!QImage(icon).isNull(), qPrintable(scheme + ": Icon=" + icon));
+    }
+
+    // Another phone program is installed and takes tel: links.
+    const QString other = QFileInfo(Os::urlSchemeEntryPath(QStringLiteral("tel"))).absolutePath() +
+                          QStringLiteral("/other-phone.desktop");
+    QFile entry(other);
+    QVERIFY(entry.open(QIODevice::WriteOnly));
+    entry.write(
+        "[Desktop Entry]\nType=Application\nName=Other Phone\nExec=true %u\n"
+        "MimeType=x-scheme-handler/tel;\n");
+    entry.close();
+    QCOMPARE(QProcess::execute(QStringLiteral("xdg-mime"),
+                               {"default", "other-phone.desktop", "x-scheme-handler/tel"}),
+             0);
+    QCOMPARE(query(QStringLiteral("tel")), QStringLiteral("other-phone.desktop"));
+
+    Dialogs::PreferencesWindow* prefs = nullptr;
+    REQUIRE(openPreferences(&prefs));
+    auto* box = prefs->findChild<QCheckBox*>(QStringLiteral("enableCallToHandler"));
+    QVERIFY(box);
+    QVERIFY(!box->isChecked());
+    prefs->close();
+    REQUIRE(setClickToCall(true));
+    QCOMPARE(query(QStringLiteral("tel")), QStringLiteral("tel-url-handler.desktop"));
+    QCOMPARE(query(QStringLiteral("callto")), QStringLiteral("callto-url-handler.desktop"));
+    QFile::remove(other);
   }
 
   // Click-to-call switched on in Preferences registers callto: and tel:
@@ -642,18 +821,27 @@ class DesktopScenarioTest : public QObject {
     REQUIRE(SceneDriver::of(aliceCall).waitText(QStringLiteral("callState"),
                                                 QStringLiteral("Call Active")));
 
-    // The question blocks until answered: its answer is set up first.
-    QString asked;
-    ZentTest::answerNextMessage(QDialogButtonBox::Yes,
-                                [&asked](Dialogs::MessageWindow* m) { asked = m->windowTitle(); });
+    // The questions block until answered: their answers are set up first.
+    // The link's own question names the number; then the one about the
+    // call on hold.
+    QString linkQuestion, asked;
+    ZentTest::answerNextMessage(QDialogButtonBox::Yes, [&linkQuestion,
+                                                        &asked](Dialogs::MessageWindow* m) {
+      linkQuestion = m->messageLabel()->text();
+      ZentTest::answerNextMessage(QDialogButtonBox::Yes, [&asked](Dialogs::MessageWindow* hold) {
+        asked = hold->windowTitle();
+      });
+    });
     REQUIRE(openWithDesktop(QStringLiteral("tel:+1-555-0100;phone-context=example.com")));
     QML::CommunicationsWindow* linked = nullptr;
     REQUIRE(waitForCommsWindow(QStringLiteral("+15550100"), &linked));
+    QVERIFY2(linkQuestion.contains(QStringLiteral("+15550100")), qPrintable(linkQuestion));
     QCOMPARE(asked, QStringLiteral("Confirm Call"));
     Scenario::tidy();
     QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
 
     // The form Windows' shell and older entries use, given to a second start.
+    ZentTest::answerNextMessage(QDialogButtonBox::Yes);
     QProcess second;
     second.setProcessChannelMode(QProcess::ForwardedChannels);
     QSignalSpy ended(&second, SIGNAL(finished(int, QProcess::ExitStatus)));

@@ -2,6 +2,7 @@
 
 #include "Utils/CrashReporter.h"
 
+#include <RAZ/Utils/FileWrites.h>
 #include <TP/Core/Logging.h>
 
 #include <QCoreApplication>
@@ -12,6 +13,9 @@
 #include <QTemporaryDir>
 
 #include <csignal>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 class TestCrash : public QObject {
   Q_OBJECT
@@ -36,6 +40,11 @@ class TestCrash : public QObject {
     script.close();
     script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return path;
+  }
+
+  static int modeOf(const QString& path) {
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 0777) : -1;
   }
 
   static QStringList lines(const QString& path) {
@@ -103,8 +112,39 @@ class TestCrash : public QObject {
     const QString all = report.section(QStringLiteral("== All threads =="), 1);
     QVERIFY2(all.count(QStringLiteral("Thread ")) >= 2, qPrintable(all));
     QVERIFY(report.contains(QStringLiteral("crashchild: last words before the crash")));
-    // The crash-info file stays in the user's own data folder.
+    // The crash-info file stays in the user's own data folder; it, the
+    // reports and their folder are the user's alone.
     QVERIFY(QFile::exists(data + QStringLiteral("/zent.info")));
+    QCOMPARE(modeOf(data + QStringLiteral("/zent.info")), 0600);
+    QCOMPARE(modeOf(data + QStringLiteral("/crashes")), 0700);
+    for (const QString& name : QDir(data + QStringLiteral("/crashes")).entryList(QDir::Files))
+      QCOMPARE(modeOf(data + QStringLiteral("/crashes/") + name), 0600);
+  }
+
+  // With cores allowed, a crash reported by the handler leaves no core
+  // behind: the program's memory holds the user's passwords and PINs.
+  void aReportedCrashLeavesNoCore() {
+    QFile pattern(QStringLiteral("/proc/sys/kernel/core_pattern"));
+    QVERIFY(pattern.open(QIODevice::ReadOnly));
+    const QByteArray where = pattern.readAll().trimmed();
+    if (where.startsWith('|') || where.contains('/') || where.contains('%'))
+      QSKIP("cores are not written into the crashing program's folder here");
+    rlimit before{};
+    QCOMPARE(getrlimit(RLIMIT_CORE, &before), 0);
+    if (before.rlim_max == 0) QSKIP("cores are forbidden to this test");
+    rlimit allowed = before;
+    allowed.rlim_cur = before.rlim_max;
+    QCOMPARE(setrlimit(RLIMIT_CORE, &allowed), 0);
+    const QString data = m_dir.filePath(QStringLiteral("data-core"));
+    QVERIFY(QDir().mkpath(data));
+    QProcess process;
+    process.setWorkingDirectory(data);
+    const QString report = runChild(data, QStringLiteral("segv"), process);
+    setrlimit(RLIMIT_CORE, &before);
+    QVERIFY2(!report.isEmpty() && !report.startsWith(QLatin1Char('<')), qPrintable(report));
+    QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(QDir(data).entryList({QString::fromLatin1(where) + QLatin1Char('*')}, QDir::Files),
+             QStringList());
   }
 
   void crashWithAnUnwritableDataFolderStillEndsCleanly() {
@@ -139,6 +179,10 @@ class TestCrash : public QObject {
     QVERIFY(QDir().mkpath(data));
     const QString fake = fakeService(QStringLiteral("svc-info"), 1);
     {
+      QFile leftover(data + QStringLiteral("/zent.info.Ab12Cd"));
+      QVERIFY(leftover.open(QIODevice::WriteOnly));
+    }
+    {
       CrashReporter reporter;
       reporter.setDataFolder(data);
       reporter.setVersion(QStringLiteral("20.1.1.231"));
@@ -153,6 +197,9 @@ class TestCrash : public QObject {
                             "CrashReporterExe=/opt/zent/crashreporter"}));
       QCOMPARE(QFileInfo(reporter.infoFilePath()).absolutePath(),
                QFileInfo(data).absoluteFilePath());
+      QCOMPARE(modeOf(reporter.infoFilePath()), 0600);
+      // What a write cut short left behind went with this one.
+      QCOMPARE(QDir(data).entryList(QDir::Files | QDir::Hidden), QStringList{"zent.info"});
 
       // A second installation is refused and leaves the file alone.
       reporter.setVersion(QStringLiteral("9.9"));
@@ -162,6 +209,36 @@ class TestCrash : public QObject {
       QVERIFY(lines(reporter.infoFilePath()).contains(QStringLiteral("Version=20.1.1.231")));
     }
     QVERIFY(!QFile::exists(data + QStringLiteral("/zent.info")));
+  }
+
+  // On a full disk the crash-info file of an earlier start stays whole, and
+  // the failed write is counted for the user to hear of.
+  void aFullDiskKeepsTheCrashInfoFileWhole() {
+    const QString data = m_dir.filePath(QStringLiteral("info-full"));
+    QVERIFY(QDir().mkpath(data));
+    const QString fake = fakeService(QStringLiteral("svc-full"), 1);
+    const QString info = data + QStringLiteral("/zent.info");
+    const QByteArray before = "ProductName=Bramblex\nVersion=earlier\n";
+    {
+      QFile f(info);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      f.write(before);
+    }
+    RAZ::Utils::FailureWatch watch;
+    RAZ::Utils::FileWrites::simulateFullDisk(12);
+    {
+      CrashReporter reporter;
+      reporter.setDataFolder(data);
+      reporter.setVersion(QStringLiteral("20.1.1.231"));
+      reporter.installExceptionHandler(fake);
+      QFile f(info);
+      QVERIFY(f.open(QIODevice::ReadOnly));
+      QCOMPARE(f.readAll(), before);
+      QCOMPARE(QDir(data).entryList(QDir::Files | QDir::Hidden), QStringList{"zent.info"});
+    }
+    RAZ::Utils::FileWrites::simulateFullDisk(-1);
+    QVERIFY(watch.failed());
+    QVERIFY2(watch.failure().contains(QDir::toNativeSeparators(info)), qPrintable(watch.failure()));
   }
 
   void serviceThatIsAlreadyServingIsNotRestarted() {

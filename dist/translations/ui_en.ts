@@ -246,6 +246,33 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
         <source>Your history in %1 could not be read. It was kept as %2, and a new history is started.</source>
         <translation>Your history in %1 could not be read. It was kept as %2, and a new history is started.</translation>
     </message>
+    <message>
+        <source>The installation&apos;s settings file %1 is missing: the program&apos;s own defaults are used. Reinstalling the client restores it.</source>
+        <extracomment>%1 is the installation&apos;s settings file</extracomment>
+        <translation>The installation&apos;s settings file %1 is missing: the program&apos;s own defaults are used. Reinstalling the client restores it.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than %2 MiB: only its beginning was read. Before your settings are saved, the whole file is kept as %3.</source>
+        <extracomment>%1 is a file, %2 a size in MiB, %3 the file the whole of it is copied to</extracomment>
+        <translation>The settings file %1 is larger than %2 MiB: only its beginning was read. Before your settings are saved, the whole file is kept as %3.</translation>
+    </message>
+    <message>
+        <source>Links to rooms (zent:) could not be handed to this program by the desktop (%1). They will be registered again at the next start.</source>
+        <extracomment>%1 names the file and why it could not be written</extracomment>
+        <translation>Links to rooms (zent:) could not be handed to this program by the desktop (%1). They will be registered again at the next start.</translation>
+    </message>
+    <message>
+        <source>Links Not Registered</source>
+        <translation>Links Not Registered</translation>
+    </message>
+    <message>
+        <source>Call from a Link</source>
+        <translation>Call from a Link</translation>
+    </message>
+    <message>
+        <source>A link asks to call %1. Do you want to call this number?</source>
+        <translation>A link asks to call %1. Do you want to call this number?</translation>
+    </message>
 </context>
 <context>
     <name>CallAnswerNotification</name>
@@ -4301,6 +4328,69 @@ Are you sure you want to continue?</translation>
     <message>
         <source>The program could not be started.</source>
         <translation>The program could not be started.</translation>
+    </message>
+</context>
+<context>
+    <name>FileWrites</name>
+    <message>
+        <source>No space left on device</source>
+        <translation>No space left on device</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission denied</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Operation not permitted</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Read-only file system</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Input/output error</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>No such file or directory</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Not a directory</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Is a directory</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>File name too long</translation>
+    </message>
+    <message>
+        <source>the file could not be replaced</source>
+        <translation>the file could not be replaced</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>not a file</translation>
+    </message>
+    <message>
+        <source>the file could not be read, so it is not written over</source>
+        <translation>the file could not be read, so it is not written over</translation>
+    </message>
+    <message>
+        <source>the folder could not be created</source>
+        <translation>the folder could not be created</translation>
+    </message>
+    <message>
+        <source>the whole file could not be kept beside it</source>
+        <translation>the whole file could not be kept beside it</translation>
     </message>
 </context>
 <context>

@@ -242,6 +242,33 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
         <source>Your history in %1 could not be read. It was kept as %2, and a new history is started.</source>
         <translation>No se pudo leer su historial en %1. Se guardó como %2, y se empieza un historial nuevo.</translation>
     </message>
+    <message>
+        <source>The installation&apos;s settings file %1 is missing: the program&apos;s own defaults are used. Reinstalling the client restores it.</source>
+        <extracomment>%1 is the installation&apos;s settings file</extracomment>
+        <translation>Falta el archivo de configuración de la instalación %1: se usan los valores predeterminados del programa. Al volver a instalar el cliente se restaura.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than %2 MiB: only its beginning was read. Before your settings are saved, the whole file is kept as %3.</source>
+        <extracomment>%1 is a file, %2 a size in MiB, %3 the file the whole of it is copied to</extracomment>
+        <translation>El archivo de configuración %1 ocupa más de %2 MiB: solo se leyó su comienzo. Antes de guardar su configuración, el archivo completo se conserva como %3.</translation>
+    </message>
+    <message>
+        <source>Links to rooms (zent:) could not be handed to this program by the desktop (%1). They will be registered again at the next start.</source>
+        <extracomment>%1 names the file and why it could not be written</extracomment>
+        <translation>El escritorio no puede pasar a este programa los enlaces a salas (zent:) (%1). Se registrarán de nuevo en el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>Links Not Registered</source>
+        <translation>Enlaces no registrados</translation>
+    </message>
+    <message>
+        <source>Call from a Link</source>
+        <translation>Llamada desde un enlace</translation>
+    </message>
+    <message>
+        <source>A link asks to call %1. Do you want to call this number?</source>
+        <translation>Un enlace pide llamar al %1. ¿Desea llamar a este número?</translation>
+    </message>
 </context>
 <context>
     <name>CallAnswerNotification</name>
@@ -4242,6 +4269,69 @@ Are you sure you want to continue?</source>
     <message>
         <source>The program could not be started.</source>
         <translation>No se pudo iniciar el programa.</translation>
+    </message>
+</context>
+<context>
+    <name>FileWrites</name>
+    <message>
+        <source>No space left on device</source>
+        <translation>No queda espacio en el dispositivo</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Se ha excedido la cuota de disco</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permiso denegado</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Operación no permitida</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Sistema de archivos de solo lectura</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Error de entrada/salida</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>No existe el archivo o la carpeta</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>No es una carpeta</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Es una carpeta</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nombre de archivo demasiado largo</translation>
+    </message>
+    <message>
+        <source>the file could not be replaced</source>
+        <translation>no se pudo reemplazar el archivo</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>no es un archivo</translation>
+    </message>
+    <message>
+        <source>the file could not be read, so it is not written over</source>
+        <translation>no se pudo leer el archivo, así que no se sobrescribe</translation>
+    </message>
+    <message>
+        <source>the folder could not be created</source>
+        <translation>no se pudo crear la carpeta</translation>
+    </message>
+    <message>
+        <source>the whole file could not be kept beside it</source>
+        <translation>no se pudo conservar el archivo completo a su lado</translation>
     </message>
 </context>
 <context>

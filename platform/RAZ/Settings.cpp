@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QSet>
 
 #include <TP/Core/Logging.h>
 
@@ -50,6 +51,41 @@ QStringList& cappedFileList() {
   return files;
 }
 
+// Capped file -> where its whole copy goes; a file copied already is in
+// the second set.
+QHash<QString, QString>& cappedCopies() {
+  static QHash<QString, QString> map;
+  return map;
+}
+
+QSet<QString>& copiedFiles() {
+  static QSet<QString> set;
+  return set;
+}
+
+// Keeps the whole of a capped file before it is first written over: the
+// store writes back only what it read. False (recorded) when it cannot be
+// kept, and then nothing is written over it.
+bool keepWholeBeforeWriting(const QString& file) {
+  QString aside;
+  {
+    QMutexLocker lock(&pathMutex());
+    if (!cappedCopies().contains(file) || copiedFiles().contains(file)) return true;
+    aside = cappedCopies().value(file);
+  }
+  if (!QFile::copy(file, aside)) {
+    Utils::FileWrites::recordFailure(QDir::toNativeSeparators(file),
+                                     QStringLiteral("the whole file could not be kept beside it"));
+    return false;
+  }
+  QFile::setPermissions(aside, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+  TP_LOG("RAZ::Settings::writeSafeIni", TP::Core::Logging::LevelInformation)
+      << "The whole of the large settings file " << file << " is kept as " << aside;
+  QMutexLocker lock(&pathMutex());
+  copiedFiles().insert(file);
+  return true;
+}
+
 // A settings file is read up to the cap, to its last whole line: a file far
 // beyond any settings file (a mistake, or a file grown without end) must
 // not stall every read of the settings nor be carried into the user's copy.
@@ -72,6 +108,7 @@ bool writeSafeIni(QIODevice& device, const QSettings::SettingsMap& map) {
   const QByteArray text = IniText::render(map);
   auto* file = qobject_cast<QFileDevice*>(&device);
   if (!file) return device.write(text) == text.size();
+  if (!keepWholeBeforeWriting(file->fileName())) return false;
   // Settings hold secrets (PINs, addresses): the user's alone, whatever
   // the mode of the file they replace.
   file->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
@@ -229,10 +266,20 @@ void Settings::noteCapped(const QString& file) {
     QMutexLocker lock(&pathMutex());
     if (cappedFileList().contains(file)) return;
     cappedFileList() << file;
+    QString aside = file + QStringLiteral(".toolarge");
+    if (QFileInfo::exists(aside) || QFileInfo(aside).isSymLink())
+      aside += QLatin1Char('.') +
+               QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmsszzz"));
+    cappedCopies().insert(file, aside);
   }
   TP_LOG("RAZ::Settings::readCapped", TP::Core::Logging::LevelError)
       << "Settings file " << file << " is larger than " << Settings::kMaxFileBytes
       << " bytes: only its beginning is read";
+}
+
+QString Settings::cappedCopy(const QString& file) {
+  QMutexLocker lock(&pathMutex());
+  return cappedCopies().value(file);
 }
 
 QStringList Settings::cappedFiles() {

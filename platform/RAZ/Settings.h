@@ -59,6 +59,10 @@ class Settings : public QSettings {
   static QStringList cappedFiles();
   // Adds a file that was read only up to kMaxFileBytes outside the store.
   static void noteCapped(const QString& file);
+  // Where the whole of a capped file is kept before the store first writes
+  // over it ("<file>.toolarge", or with a time added when that exists), so
+  // that what was not read is never lost; empty for a file not capped.
+  static QString cappedCopy(const QString& file);
   // Why the scope's file, which exists, cannot be read (empty when it can
   // or when there is none).
   static QString readProblem(SettingsType scope);

@@ -20,7 +20,9 @@
 #include <memory>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -79,6 +81,31 @@ bool ownerIsGone(qint64 pid, const QString& host) {
   Q_UNUSED(pid);
   Q_UNUSED(host);
   return false;
+#endif
+}
+
+// Whether a running process holds the lock at `path`: Qt's lock file is
+// locked by the kernel (flock) for as long as the process that made it
+// runs, and the kernel drops that lock when it ends, however it ends. The
+// process id written in the file says nothing once that process is gone:
+// the id may belong to any other live process by now (another user's, or
+// after a reboot). 1 held, 0 not held, -1 when the system cannot tell.
+int lockIsHeld(const QString& path) {
+#ifdef Q_OS_UNIX
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return -1;
+  int held = -1;
+  if (::flock(fd, LOCK_SH | LOCK_NB) == 0) {
+    held = 0;
+    ::flock(fd, LOCK_UN);
+  } else if (errno == EWOULDBLOCK) {
+    held = 1;
+  }
+  ::close(fd);
+  return held;
+#else
+  Q_UNUSED(path);
+  return -1;
 #endif
 }
 
@@ -175,10 +202,14 @@ QtSingleApplication::InstanceState QtSingleApplication::takeLock(QLockFile& lock
                      {plain(path)});
         break;
       }
-      if (!ownerIsGone(pid, host)) return InstanceSecondary;
+      {
+        const int held = lockIsHeld(path);
+        if (held == 1 || (held < 0 && !ownerIsGone(pid, host))) return InstanceSecondary;
+      }
       // Its owner is gone, yet Qt could not take it over (it needs room for
-      // a second lock file to do so, which a full disk does not give):
-      // remove it ourselves, once, and try again. What stops the second
+      // a second lock file to do so, which a full disk does not give, and it
+      // trusts a process id that now names another live process): remove
+      // it ourselves, once, and try again. What stops the second
       // try is what the user is told, never "already running".
       if (!removeStaleLock(path, pid)) {
         why = Reason(QT_TRANSLATE_NOOP(

@@ -42,7 +42,7 @@ QString entryText(const QString& name, const QString& executablePath) {
   text += QStringLiteral("Type=Application\n");
   text += QStringLiteral("Name=") + oneLine(name) + QLatin1Char('\n');
   text += QStringLiteral("Exec=") +
-          DesktopEntry::escapedValue(DesktopEntry::quotedArgument(executablePath)) +
+          DesktopEntry::escapedValue(DesktopEntry::execArgument(executablePath)) +
           QLatin1Char('\n');
   text += QStringLiteral("Terminal=false\n");
   text += QStringLiteral("X-GNOME-Autostart-enabled=true\n");

@@ -17,6 +17,16 @@ QString quotedArgument(const QString& arg) {
   return quoted;
 }
 
+QString execArgument(const QString& arg) {
+  static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+  bool plain = !arg.isEmpty();
+  for (const QChar c : arg)
+    if (reserved.contains(c) || c.category() == QChar::Other_Control) plain = false;
+  QString out = plain ? arg : quotedArgument(arg);
+  out.replace(QLatin1Char('%'), QStringLiteral("%%"));
+  return out;
+}
+
 QString escapedValue(const QString& value) {
   QString out = value;
   out.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));

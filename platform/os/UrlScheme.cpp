@@ -1,21 +1,24 @@
 #include "os/UrlScheme.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 
+#include "RAZ/Utils/FileWrites.h"
 #include "os/DesktopEntry.h"
 
 namespace Os {
 namespace {
 
 const int kRefreshTimeoutMs = 5000;
+const int kIconSize = 48;
 
 using DesktopEntry::escapedValue;
-using DesktopEntry::quotedArgument;
 
 QString sanitizeSchemeName(const QString& scheme) {
   QString out;
@@ -28,6 +31,21 @@ QString sanitizeSchemeName(const QString& scheme) {
 }
 
 const char kDefaultsSection[] = "[Default Applications]";
+
+// The mode a file has, for its replacement to keep it; `fallback` for a new one.
+int modeOf(const QString& path, int fallback) {
+  const QFileInfo info(path);
+  if (!info.exists()) return fallback;
+  int mode = 0;
+  const QFileDevice::Permissions p = info.permissions();
+  if (p & QFileDevice::ReadOwner) mode |= 0400;
+  if (p & QFileDevice::WriteOwner) mode |= 0200;
+  if (p & QFileDevice::ReadGroup) mode |= 0040;
+  if (p & QFileDevice::WriteGroup) mode |= 0020;
+  if (p & QFileDevice::ReadOther) mode |= 0004;
+  if (p & QFileDevice::WriteOther) mode |= 0002;
+  return mode & 0600 ? mode : fallback;
+}
 
 QString schemeMimeType(const QString& scheme) {
   return QStringLiteral("x-scheme-handler/") + sanitizeSchemeName(scheme);
@@ -77,48 +95,55 @@ bool writeDefaultHandler(const QString& scheme, const QString& handler) {
   }
   if (lines == before) return true;
   if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
-  file.write((lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
-  return file.commit();
+  return RAZ::Utils::FileWrites::replace(
+      path, (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8(), modeOf(path, 0644));
 }
 
 // The desktop's link launchers (GLib's among them) look handlers up in the
-// applications folder's cache, which only update-desktop-database rebuilds;
-// where that tool is missing, the default in mimeapps.list is what they
-// read instead.
+// applications folder's cache, which only update-desktop-database rebuilds,
+// and take the user's default in mimeapps.list before any other: a scheme
+// we register is made ours there too, so that it is what the desktop does
+// (another program's default would win over our entry). Only ever run once
+// the entries are written whole: a cache rebuilt from an emptied entry
+// would drop the scheme.
 bool refreshDesktop(const QString& scheme, bool add) {
   const QString tool = QStandardPaths::findExecutable(QStringLiteral("update-desktop-database"));
   if (!tool.isEmpty()) {
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(tool, {QFileInfo(urlSchemeEntryPath(scheme)).absolutePath()});
-    if (process.waitForFinished(kRefreshTimeoutMs) &&
-        process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
-      return true;
-    process.kill();
-    process.waitForFinished(kRefreshTimeoutMs);
+    if (!process.waitForFinished(kRefreshTimeoutMs)) {
+      process.kill();
+      process.waitForFinished(kRefreshTimeoutMs);
+    }
   }
   return writeDefaultHandler(scheme, add ? entryFileName(scheme) : QString());
 }
 
-// Whether the launchers find the entry: the cache names it, or the default does.
-bool desktopKnowsEntry(const QString& scheme) {
-  const QString cachePath =
-      QFileInfo(urlSchemeEntryPath(scheme)).absolutePath() + QStringLiteral("/mimeinfo.cache");
-  QFile cache(cachePath);
-  if (cache.open(QIODevice::ReadOnly | QIODevice::Text)) {
-    const QString key = schemeMimeType(scheme) + QLatin1Char('=');
-    const auto lines = cache.readAll().split('\n');
-    for (const QByteArray& raw : lines) {
-      const QString line = QString::fromUtf8(raw).trimmed();
-      if (line.startsWith(key) && line.mid(key.size())
-                                      .split(QLatin1Char(';'), Qt::SkipEmptyParts)
-                                      .contains(entryFileName(scheme)))
-        return true;
-    }
-  }
-  return defaultSchemeHandler(scheme) == entryFileName(scheme);
+// The icon the entries name, made from the program's own (the theme's) as a
+// PNG file: an entry's Icon key names an icon or an image file, never a
+// program. Written only when missing or changed; a program without its
+// theme's icon leaves what is there.
+void keepIconFile(const QString& path) {
+  QImageReader reader(QStringLiteral(":/app_icon.ico"));
+  QImage best;
+  do {
+    const QImage image = reader.read();
+    if (!image.isNull() &&
+        (best.isNull() || qAbs(image.width() - kIconSize) < qAbs(best.width() - kIconSize)))
+      best = image;
+  } while (reader.jumpToNextImage());
+  if (best.isNull()) return;
+  if (best.width() != kIconSize)
+    best = best.scaled(kIconSize, kIconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  QByteArray png;
+  QBuffer buffer(&png);
+  if (!buffer.open(QIODevice::WriteOnly) || !best.save(&buffer, "PNG")) return;
+  QFile existing(path);
+  if (existing.open(QIODevice::ReadOnly) && existing.readAll() == png) return;
+  existing.close();
+  if (QDir().mkpath(QFileInfo(path).absolutePath()))
+    RAZ::Utils::FileWrites::replace(path, png, 0644);
 }
 
 }  // namespace
@@ -135,7 +160,7 @@ QString urlSchemeEntry(const QString& scheme, const QString& displayName,
   // The link is the program's only argument, as the desktop hands it over
   // (%u): no shell in between, so every launcher's own parser of the Exec
   // key reads the line alike.
-  const QString exec = quotedArgument(executablePath) + QStringLiteral(" %u");
+  const QString exec = DesktopEntry::execArgument(executablePath) + QStringLiteral(" %u");
   QString text;
   text += QStringLiteral("[Desktop Entry]\n");
   text += QStringLiteral("Type=Application\n");
@@ -143,7 +168,8 @@ QString urlSchemeEntry(const QString& scheme, const QString& displayName,
           escapedValue(QStringLiteral("URL:") + displayName + QStringLiteral(" Protocol")) +
           QLatin1Char('\n');
   text += QStringLiteral("Exec=") + escapedValue(exec) + QLatin1Char('\n');
-  text += QStringLiteral("Icon=") + escapedValue(executablePath) + QLatin1Char('\n');
+  text +=
+      QStringLiteral("Icon=") + escapedValue(urlSchemeIconPath(executablePath)) + QLatin1Char('\n');
   text += QStringLiteral("NoDisplay=true\n");
   text += QStringLiteral("Terminal=false\n");
   text += QStringLiteral("MimeType=") + schemeMimeType(s) + QStringLiteral(";\n");
@@ -153,6 +179,7 @@ QString urlSchemeEntry(const QString& scheme, const QString& displayName,
 bool registerUrlScheme(const QString& scheme, const QString& displayName,
                        const QString& executablePath) {
   if (sanitizeSchemeName(scheme).isEmpty()) return false;
+  keepIconFile(urlSchemeIconPath(executablePath));
   const QString path = urlSchemeEntryPath(scheme);
   const QByteArray entry = urlSchemeEntry(scheme, displayName, executablePath).toUtf8();
   {
@@ -160,14 +187,16 @@ bool registerUrlScheme(const QString& scheme, const QString& displayName,
     // alone, so the desktop has nothing to re-read and nothing is written.
     QFile existing(path);
     if (existing.open(QIODevice::ReadOnly) && existing.size() == entry.size() &&
-        existing.readAll() == entry && desktopKnowsEntry(scheme))
+        existing.readAll() == entry && defaultSchemeHandler(scheme) == entryFileName(scheme))
       return true;
   }
-  if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
-  file.write(entry);
-  if (!file.commit()) return false;
+  if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+    RAZ::Utils::FileWrites::recordFailure(QDir::toNativeSeparators(QFileInfo(path).absolutePath()),
+                                          QStringLiteral("the folder could not be created"));
+    return false;
+  }
+  // A failed write leaves the earlier entry whole and the desktop as it was.
+  if (!RAZ::Utils::FileWrites::replace(path, entry, 0644)) return false;
   return refreshDesktop(scheme, true);
 }
 
@@ -176,6 +205,32 @@ bool unregisterUrlScheme(const QString& scheme) {
   if (QFile::exists(path) && !QFile::remove(path)) return false;
   return refreshDesktop(scheme, false);
 }
+
+QString urlSchemeIconPath(const QString& executablePath) {
+  QString name = sanitizeSchemeName(QFileInfo(executablePath).completeBaseName());
+  if (name.isEmpty()) name = QStringLiteral("zent");
+  return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+         QStringLiteral("/icons/hicolor/%1x%1/apps/").arg(kIconSize) + name +
+         QStringLiteral(".png");
+}
+
+QString desktopSchemeHandler(const QString& scheme) {
+  // xdg-utils asks the desktop that runs (or reads the files as the
+  // freedesktop.org rules order them when none does).
+  const QString tool = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+  if (!tool.isEmpty()) {
+    QProcess process;
+    process.start(tool,
+                  {QStringLiteral("query"), QStringLiteral("default"), schemeMimeType(scheme)});
+    if (process.waitForFinished(kRefreshTimeoutMs) && process.exitStatus() == QProcess::NormalExit)
+      return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+    process.kill();
+    process.waitForFinished(kRefreshTimeoutMs);
+  }
+  return defaultSchemeHandler(scheme);
+}
+
+QString urlSchemeEntryName(const QString& scheme) { return entryFileName(scheme); }
 
 QString mimeAppsListPath() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +

@@ -9,18 +9,28 @@ namespace Os {
 // "--zent:call=..."). Here that is a desktop entry
 // "<scheme>-url-handler.desktop" in the user's applications folder
 // ($XDG_DATA_HOME/applications) declaring x-scheme-handler/<scheme>, whose
-// Exec line is the quoted program and the link ("<program>" %u): the program
-// takes a bare link ("zent:...") as well as the "--" form. Writing or
-// removing an entry also tells the desktop: update-desktop-database rebuilds
-// the folder's cache where it is installed, else the entry is made (or no
-// longer) the scheme's default in the user's mimeapps.list.
+// Exec line is the program and the link (<program> %u, the program quoted
+// only when its path needs it): the program takes a bare link ("zent:...")
+// as well as the "--" form. Writing or removing an entry also tells the
+// desktop: update-desktop-database rebuilds the folder's cache where it is
+// installed, and the entry is made (or no longer) the scheme's default in
+// the user's mimeapps.list. Every file is written through the checked
+// write: on failure the earlier one stays, nothing is rebuilt, and the
+// failure is recorded for the user to hear of (FileWrites).
 // Returns false when the entry could not be written or removed.
 bool registerUrlScheme(const QString& scheme, const QString& displayName,
                        const QString& executablePath);
 bool unregisterUrlScheme(const QString& scheme);
 
-// Where the desktop entry of a scheme lives.
+// Where the desktop entry of a scheme lives, and its file name.
 QString urlSchemeEntryPath(const QString& scheme);
+QString urlSchemeEntryName(const QString& scheme);
+// The icon file the entries name (the program's icon as a PNG file in the
+// user's icon folder), written when an entry is registered.
+QString urlSchemeIconPath(const QString& executablePath);
+// The desktop entry the desktop really opens a scheme's links with (as
+// xdg-utils answer, else the user's mimeapps.list says), or empty.
+QString desktopSchemeHandler(const QString& scheme);
 
 // The user's mimeapps.list ($XDG_CONFIG_HOME/mimeapps.list).
 QString mimeAppsListPath();

@@ -16,6 +16,7 @@
 #include <QSGRendererInterface>
 #include <QScreen>
 #include <QSettings>
+#include <QSocketNotifier>
 #include <QTemporaryFile>
 #include <QTimer>
 #include <QTranslator>
@@ -30,6 +31,7 @@
 #include <RAZ/ProgramKey.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
 #include <RAZ/Settings.h>
+#include <RAZ/Utils/FileWrites.h>
 #include <RAZ/Utils/Parsers.h>
 #include <RAZ/Utils/Path.h>
 #include <TP/Bytes.h>
@@ -38,7 +40,13 @@
 #include <os/Store.h>
 #include <os/UrlScheme.h>
 
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "I18N.h"
 #include "MediaEngineConfigurator.h"
@@ -47,6 +55,7 @@
 #include "Utils/AppPaths.h"
 #include "Utils/Branding.h"
 #include "Utils/CommunicationsWindowManager.h"
+#include "Utils/ConfigIds.h"
 #include "Utils/CrashReporter.h"
 #include "Utils/HelpInterface.h"
 #include "Utils/LanguageChoice.h"
@@ -61,6 +70,7 @@
 #include "Utils/UserAgent.h"
 #include "Utils/ZentUrlHandler.h"
 #include "Utils/file_utils.h"
+#include "Widgets/Preferences/ConfirmationsHandler.h"
 #include "Widgets/Window.h"
 #include "dialogs/MessageWindow.h"
 #include "libqml/QmlRegistration.h"
@@ -153,10 +163,29 @@ Application::~Application() {
 // ---------------------------------------------------------------------------
 // Small pure helpers
 
+namespace {
+
+const char* const kBareLinkSchemes[] = {"zent:", "callto:", "tel:"};
+
+bool isCallLinkArgument(const QString& argument) {
+  return argument.startsWith(QLatin1String("--callto:"), Qt::CaseInsensitive) ||
+         argument.startsWith(QLatin1String("--tel:"), Qt::CaseInsensitive);
+}
+
+}  // namespace
+
 QString Application::secondInstanceMessage(const QStringList& arguments) {
   if (arguments.size() <= 1) return QString::fromLatin1(kActivateMessage);
   QStringList sent;
-  for (int k = 1; k < arguments.size(); ++k) sent << linkArgument(arguments.at(k));
+  for (int k = 1; k < arguments.size(); ++k) {
+    QString argument = linkArgument(arguments.at(k));
+    // The receiver splits the message at blanks: a link keeps its own as
+    // the percent-encoding the link readers undo.
+    if (argument.startsWith(QLatin1String("--zent:"), Qt::CaseInsensitive) ||
+        isCallLinkArgument(argument))
+      argument.replace(QLatin1Char(' '), QStringLiteral("%20"));
+    sent << argument;
+  }
   return sent.join(QLatin1Char(' '));
 }
 
@@ -166,32 +195,6 @@ QString Application::secondInstanceMessage(int argc, char** argv) {
   return secondInstanceMessage(args);
 }
 
-namespace {
-
-// The message cut at every "--" (each search one character after the last
-// find), each piece running to the next.
-QStringList linkPieces(const QString& message) {
-  QStringList pieces;
-  QList<int> starts;
-  int from = 0;
-  for (;;) {
-    const int at = message.indexOf(QLatin1String("--"), from);
-    if (at < 0) break;
-    starts << at;
-    from = at + 1;
-  }
-  for (int i = 0; i < starts.size(); ++i) {
-    const int begin = starts.at(i);
-    const int end = i + 1 < starts.size() ? starts.at(i + 1) : message.size();
-    pieces << message.mid(begin, end - begin);
-  }
-  return pieces;
-}
-
-const char* const kBareLinkSchemes[] = {"zent:", "callto:", "tel:"};
-
-}  // namespace
-
 QString Application::linkArgument(const QString& argument) {
   for (const char* scheme : kBareLinkSchemes)
     if (argument.startsWith(QLatin1String(scheme), Qt::CaseInsensitive))
@@ -199,23 +202,31 @@ QString Application::linkArgument(const QString& argument) {
   return argument;
 }
 
+QStringList Application::messageArguments(const QString& message) {
+  // The second start joined its arguments by blanks; a link never holds
+  // one (the desktop hands it over percent-encoded). What an argument holds
+  // stays inside it: "zent:eA==--callto:+49..." is one product link, never
+  // a call link besides.
+  QStringList arguments;
+  const auto words = message.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  for (const QString& word : words) arguments << word.trimmed();
+  return arguments;
+}
+
 QStringList Application::zentLinksInMessage(const QString& message) {
   QStringList links;
-  const auto pieces = linkPieces(message);
-  for (const QString& piece : pieces)
-    if (piece.startsWith(QLatin1String("--zent:"), Qt::CaseInsensitive))
-      links << piece.mid(7).trimmed();
+  const auto arguments = messageArguments(message);
+  for (const QString& argument : arguments)
+    if (argument.startsWith(QLatin1String("--zent:"), Qt::CaseInsensitive))
+      links << argument.mid(7).trimmed();
   return links;
 }
 
 QStringList Application::callLinksInMessage(const QString& message) {
   QStringList numbers;
-  const auto pieces = linkPieces(message);
-  for (const QString& piece : pieces) {
-    const QString lower = piece.toLower();
-    if (lower.startsWith(QLatin1String("--callto:")) || lower.startsWith(QLatin1String("--tel:")))
-      numbers << callLinkNumber(piece.mid(2));
-  }
+  const auto arguments = messageArguments(message);
+  for (const QString& argument : arguments)
+    if (isCallLinkArgument(argument)) numbers << callLinkNumber(argument.mid(2));
   return numbers;
 }
 
@@ -340,11 +351,17 @@ bool Application::initialize() {
   m_watcher = Preferences::createWatcher(this);
 
   if (!loadTheme()) {
+    // The language is chosen from the theme: speak the system's until then.
+    loadStartupTranslator();
+    const QString text =
+        Utils::Themes::notFoundText(AppPaths::executableDir(), RAZ::Utils::Path::writableDataPath(),
+                                    Utils::Themes::defaultTheme());
+    // Also where a terminal sees it: the message handler keeps only fatal
+    // messages while logging is off.
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
     Dialogs::MessageWindow::critical(
         QCoreApplication::applicationName() + QStringLiteral(": ") + tr("Theme Loading Error"),
-        Utils::Themes::notFoundText(AppPaths::executableDir(), RAZ::Utils::Path::writableDataPath(),
-                                    Utils::Themes::defaultTheme()),
-        isAlwaysOnTop(), QDialogButtonBox::Ok, nullptr, nullptr);
+        text, isAlwaysOnTop(), QDialogButtonBox::Ok, nullptr, nullptr);
     TP_LOG("Application::initialize", TP::Core::Logging::LevelFatal) << "Default theme not found.";
     return false;
   }
@@ -363,6 +380,14 @@ bool Application::initialize() {
   // Told once the interface speaks the user's language.
   reportSettingsProblems(m_unreadableSettings);
   m_unreadableSettings.clear();
+  if (m_installSettingsMissing) {
+    //: %1 is the installation's settings file
+    const QString text = tr("The installation's settings file %1 is missing: the program's own "
+                            "defaults are used. Reinstalling the client restores it.")
+                             .arg(QDir::toNativeSeparators(AppPaths::installSettingsFile()));
+    TP_LOG("Application::initialize", TP::Core::Logging::LevelError) << text;
+    Dialogs::MessageWindow::showWarning(tr("Settings"), text, false, QDialogButtonBox::Ok, nullptr);
+  }
   reportUnreadableCredentials();
   reportConfigurationProblem();
 
@@ -379,6 +404,7 @@ bool Application::initialize() {
   registerZentProtocol(true);
   showLoginWindow(true);
   startServicesOnceShown();
+  catchTermination();
   connect(this, SIGNAL(messageReceived(QString)), this, SLOT(onMessageReceived(QString)));
   TP_LOG("Application::initialize", TP::Core::Logging::LevelInformation)
       << "Application initialization is complete. User agent is: " << m_userAgent;
@@ -560,6 +586,12 @@ void Application::prepareDataDirectory(const QString& dataDir) {
   QDir dir(data);
   dir.mkpath(QStringLiteral("logs/spirit"));
   dir.mkpath(QStringLiteral("logs/uss"));
+  // The folder holds the stored accounts, settings with PINs, the history
+  // and the logs: no one but the user may enter it, whatever the umask made
+  // of it (an older start's folder is closed too).
+  for (const char* folder : {"", "logs", "logs/spirit", "logs/uss"})
+    QFile::setPermissions(data + QLatin1String(folder),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   QDir::setCurrent(data);
   TP::Core::Logging::ApacheLogger::CopyLogConfiguration(exe, data);
 }
@@ -587,6 +619,11 @@ bool Application::prepareSettingsStore() {
   // user is told once the interface speaks the user's language.
   m_unreadableSettings = setAsideUnreadableSettings(RAZ::Settings::Application);
   const QString installDir = AppPaths::installSettingsDir();
+  // Without it the user's settings start from the program's own defaults
+  // (the theme, the user agent, the sign-in addresses): say so once the
+  // interface speaks the user's language.
+  m_installSettingsMissing =
+      !installDir.isEmpty() && !QFileInfo(AppPaths::installSettingsFile()).isFile();
   Utils::seedUserSettings(AppPaths::installSettingsFile(),
                           dataDir + QStringLiteral("/application_setting.ini"), dataDir);
   RAZ::Settings::setPath(RAZ::Settings::Application, dataDir);
@@ -672,7 +709,10 @@ void Application::loadStartupTranslator() {
       Utils::preferredLocaleName(QLocale::system().uiLanguages(), QLocale::system().name());
   const QString language =
       Utils::chooseLanguage(available, I18N::getInstallerLanguage(), stored, localeName);
-  if (available.contains(language)) loadTranslator(0, prefix + language, folder);
+  if (!available.contains(language)) return;
+  loadTranslator(0, prefix + language, folder);
+  // Qt's own texts too: a message's buttons speak the language of its text.
+  loadTranslator(1, QStringLiteral("qt_") + language, I18N::qtCatalogueFolder(language, folder));
 }
 
 QString Application::setAsideUnreadableSettings(RAZ::Settings::SettingsType scope) {
@@ -702,11 +742,23 @@ void Application::reportSettingsProblems(const QString& unreadable) {
   for (const QString& capped : cappedFiles) {
     if (m_reportedCappedFiles.contains(capped)) continue;
     m_reportedCappedFiles << capped;
-    //: %1 is a file, %2 a size in MiB
-    const QString text = tr("The settings file %1 is larger than %2 MiB: only its beginning was "
-                            "read and the rest is ignored.")
-                             .arg(QDir::toNativeSeparators(capped))
-                             .arg(RAZ::Settings::kMaxFileBytes / (1024 * 1024));
+    // The store writes back only what it read: a file of the user's is
+    // kept whole beside it before that (the installation's is never written).
+    const QString mebibytes = QString::number(RAZ::Settings::kMaxFileBytes / (1024 * 1024));
+    const bool written = capped == RAZ::Settings::filePath(RAZ::Settings::Application) ||
+                         capped == RAZ::Settings::filePath(RAZ::Settings::User) ||
+                         capped == RAZ::Settings::filePath(RAZ::Settings::Proxy);
+    const QString text =
+        written
+            //: %1 is a file, %2 a size in MiB, %3 the file the whole of it is copied to
+            ? tr("The settings file %1 is larger than %2 MiB: only its beginning was read. Before "
+                 "your settings are saved, the whole file is kept as %3.")
+                  .arg(QDir::toNativeSeparators(capped), mebibytes,
+                       QDir::toNativeSeparators(RAZ::Settings::cappedCopy(capped)))
+            //: %1 is a file, %2 a size in MiB
+            : tr("The settings file %1 is larger than %2 MiB: only its beginning was read and the "
+                 "rest is ignored.")
+                  .arg(QDir::toNativeSeparators(capped), mebibytes);
     TP_LOG("Application::reportSettingsProblems", TP::Core::Logging::LevelError) << text;
     Dialogs::MessageWindow::showWarning(tr("Settings"), text, false, QDialogButtonBox::Ok, nullptr);
   }
@@ -737,11 +789,76 @@ void Application::registerUrlProtocol(bool add, const QString& displayName, cons
 }
 
 void Application::registerZentProtocol(bool add) {
+  const RAZ::Utils::FailureWatch watch;
   registerUrlProtocol(add, QStringLiteral("ZENT"), QStringLiteral("zent"));
+  if (!watch.failed()) return;
+  // The earlier entry is kept as it was; the next start tries again.
+  //: %1 names the file and why it could not be written
+  const QString text = tr("Links to rooms (zent:) could not be handed to this program by the "
+                          "desktop (%1). They will be registered again at the next start.")
+                           .arg(watch.failureShown());
+  TP_LOG("Application::registerZentProtocol", TP::Core::Logging::LevelError) << text;
+  Dialogs::MessageWindow::showWarning(tr("Links Not Registered"), text, isAlwaysOnTop(),
+                                      QDialogButtonBox::Ok, nullptr);
 }
 
 void Application::updateClientPathEnvironment() {
   Os::keepEnvironmentPath(QStringLiteral("VODI8_CLIENT_PATH"), AppPaths::executablePath());
+}
+
+// ---------------------------------------------------------------------------
+// Termination
+
+namespace {
+
+// The signal handler's end of the pipe to the event loop (written only).
+int g_terminationPipe[2] = {-1, -1};
+
+void onTerminationSignal(int) {
+  const int saved = errno;
+  const char byte = 1;
+  if (::write(g_terminationPipe[1], &byte, 1) < 0) {
+    // Full: a request is waiting already.
+  }
+  errno = saved;
+}
+
+}  // namespace
+
+void Application::catchTermination() {
+  // A desktop's log-out asks every program to end with SIGTERM, whose
+  // default ends the process at once: what Exit saves on the way (the
+  // settings, the history's seen marks, the session's sign-out) would be
+  // lost. The handler only writes to a pipe; the event loop reads it.
+  if (g_terminationPipe[0] >= 0) return;
+  if (::pipe2(g_terminationPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+    TP_LOG("Application::catchTermination", TP::Core::Logging::LevelWarning)
+        << "No pipe for the termination signal: a log-out ends the program at once";
+    return;
+  }
+  auto* notifier = new QSocketNotifier(g_terminationPipe[0], QSocketNotifier::Read, this);
+  connect(notifier, SIGNAL(activated(int)), this, SLOT(onTerminationRequested()));
+  struct sigaction action {};
+  action.sa_handler = onTerminationSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  ::sigaction(SIGTERM, &action, nullptr);
+}
+
+void Application::onTerminationRequested() {
+  char bytes[16];
+  while (::read(g_terminationPipe[0], bytes, sizeof bytes) > 0) {
+  }
+  if (m_terminationRequested) {
+    // Asked again while ending: the desktop will not wait any longer.
+    QCoreApplication::quit();
+    return;
+  }
+  m_terminationRequested = true;
+  TP_LOG("Application::onTerminationRequested", TP::Core::Logging::LevelInformation)
+      << "Asked to end (the desktop logs out): exiting as Exit does";
+  if (QAction* exitAction = m_menuActionProvider->action(MenuActionProvider::Exit))
+    exitAction->trigger();
 }
 
 // ---------------------------------------------------------------------------
@@ -937,15 +1054,44 @@ void Application::handleCallLink(const QString& number) {
   }
 }
 
+bool Application::clickToCallOn(const RAZ::Sessions::SessionManagerBase& session) {
+  const RAZ::Configuration::Config* config = session.configuration();
+  return config && config->getBool(Utils::ConfigId::ClickToCall) &&
+         Preferences::ConfirmationsHandler::isCallToHandlerRegistered();
+}
+
 void Application::carryOutPendingCall() {
   const QString number = m_pendingCallNumber;
   m_pendingCallNumber.clear();
   RAZ::Sessions::SessionManagerBase* session = sessionManager();
   if (number.isEmpty() || !session || !mainWindow()) return;
+  // Any web page can hand the desktop a call link: only the switch the user
+  // turned on lets one through, and each is dialled only once the user has
+  // seen the number and said yes.
+  if (!clickToCallOn(*session)) {
+    TP_LOG("Application::carryOutPendingCall", TP::Core::Logging::LevelWarning)
+        << "A call link was ignored: click-to-call is off";
+    return;
+  }
+  if (m_askingAboutCallLink) {
+    TP_LOG("Application::carryOutPendingCall", TP::Core::Logging::LevelWarning)
+        << "A call link was ignored: the question about another one is open";
+    return;
+  }
+  mainWindow()->showAndActivate();
+  m_askingAboutCallLink = true;
+  const int answer = Dialogs::MessageWindow::question(
+      tr("Call from a Link"),
+      tr("A link asks to call %1. Do you want to call this number?").arg(number), true,
+      isAlwaysOnTop(), QDialogButtonBox::Yes | QDialogButtonBox::No);
+  m_askingAboutCallLink = false;
+  if (answer != QDialog::Accepted) return;
+  // The session may have ended while the question was open.
+  session = sessionManager();
+  if (!session || !mainWindow()) return;
   RAZ::Controllers::CommsSessionController* comms = session->commsSessionController();
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts = session->contactsManager();
   if (!comms || !contacts) return;
-  mainWindow()->showAndActivate();
   RAZ::Contacts::IContact* party = contacts->createTemporaryContact(
       {{QString::number(RAZ::Contacts::Properties::KeyWork), number}});
   TP_LOG("Application::carryOutPendingCall", TP::Core::Logging::LevelInformation)
@@ -963,9 +1109,8 @@ void Application::onMessageReceived(const QString& message) {
       m_loginWindow->showAndActivate();
     return;
   }
-  const QString linked = linkArgument(message);
-  const QStringList links = zentLinksInMessage(linked);
-  const QStringList numbers = callLinksInMessage(linked);
+  const QStringList links = zentLinksInMessage(message);
+  const QStringList numbers = callLinksInMessage(message);
   if (!numbers.isEmpty()) handleCallLink(numbers.last());
   if (links.isEmpty()) {
     if (!numbers.isEmpty()) return;

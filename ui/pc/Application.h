@@ -147,10 +147,15 @@ class Application : public QtSingleApplication {
   // file, why, and where it is kept; empty when they read well.
   static QString unreadableCredentialsText(
       const RAZ::Utils::Credentials::CredentialsManager& manager);
-  // The product links a second-instance message carries, in order.
+  // A second start's message split back into its arguments (which carry
+  // their links in the "--" form, see linkArgument).
+  static QStringList messageArguments(const QString& message);
+  // The product links a second-instance message carries, in order: each
+  // an argument of its own.
   static QStringList zentLinksInMessage(const QString& message);
   // The numbers of the call links ("--callto:", "--tel:") a message
-  // carries, in order; a link without a dialable number gives an empty one.
+  // carries as arguments of their own, in order; a link without a dialable
+  // number gives an empty one.
   static QStringList callLinksInMessage(const QString& message);
   // The dialable number of a "callto:" or "tel:" link ("tel:+1-555-0100;
   // ext=2" gives "+15550100"), or empty.
@@ -179,6 +184,9 @@ class Application : public QtSingleApplication {
   // has signed in; the platform asks first when another call runs.
   void handleCallLink(const QString& number);
   QString pendingCallNumber() const { return m_pendingCallNumber; }
+  // Whether call links are taken: the account offers click-to-call and the
+  // desktop hands "callto:" and "tel:" links to this program.
+  static bool clickToCallOn(const RAZ::Sessions::SessionManagerBase& session);
   QList<QByteArray> scanConfigurationFiles(const QString& folder);
   void loadTranslator(int slot, const QString& name, const QString& folder);
   void setupBreakpad();
@@ -360,8 +368,13 @@ class Application : public QtSingleApplication {
   // A changed password from the password-change window, stored only when
   // the user asked to remember the password.
   void storeChangedCredentials(const RAZ::Utils::Credentials::UserCredentials& credentials);
+  // The desktop's log-out (SIGTERM) reached the event loop: end as Exit does.
+  void onTerminationRequested();
 
  private:
+  // Turns SIGTERM into onTerminationRequested on the event loop.
+  void catchTermination();
+
   TP::Core::Logging::LogSink* m_logSink = nullptr;
   Tray* m_tray = nullptr;
   // Configured by setupBreakpad, its service started after the first window.
@@ -381,6 +394,9 @@ class Application : public QtSingleApplication {
   Utils::WindowManager m_windowManager;
   Utils::ZentUrlHandler* m_pendingUrlHandler = nullptr;
   QString m_pendingCallNumber;
+  bool m_askingAboutCallLink = false;
+  bool m_terminationRequested = false;
+  bool m_installSettingsMissing = false;
   TP::Core::Refcounting::SmartPtr<RAZ::Models::SmileysPtr> m_smileys;
   RAZ::ApiProvider::Controller* m_apiController = nullptr;
   Providers::MenuActionProviderWin* m_menuActionProvider = nullptr;

@@ -194,17 +194,18 @@ bool CredentialsManager::save() {
   const QString temp = m_path + QStringLiteral(".new");
   QFile::remove(temp);
   std::unique_ptr<QFile> file(newFile(temp));
-  // Create the file empty, restrict it to the user, and only then write.
-  if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-      !file->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+  // Created the user's alone from its first byte: a file made with the
+  // umask's mode and restricted afterwards can be opened by anyone in
+  // between, and a descriptor opened then reads whatever is written later.
+  QString createError;
+  if (!FileWrites::createExclusive(*file, 0600, &createError)) {
     TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", TP::Core::Logging::LevelError)
-        << "Cannot create " << temp << ": " << file->errorString();
-    FileWrites::recordFailure(QDir::toNativeSeparators(m_path), file->errorString());
-    file->close();
-    QFile::remove(temp);
+        << "Cannot create " << temp << ": " << createError;
+    FileWrites::recordFailure(QDir::toNativeSeparators(m_path), createError);
     return false;
   }
-  const bool written = FileWrites::write(*file, enciphered);
+  QString writeError;
+  const bool written = FileWrites::write(*file, enciphered, &writeError);
   file->close();
   int renameError = 0;
   if (written &&
@@ -213,9 +214,10 @@ bool CredentialsManager::save() {
   if (!written || renameError != 0) {
     TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", TP::Core::Logging::LevelError)
         << "Cannot write the credentials file " << m_path;
-    if (written)
-      FileWrites::recordFailure(QDir::toNativeSeparators(m_path),
-                                QString::fromLocal8Bit(std::strerror(renameError)));
+    // Named by the file itself, not its temporary.
+    FileWrites::recordFailure(
+        QDir::toNativeSeparators(m_path),
+        written ? QString::fromLocal8Bit(std::strerror(renameError)) : writeError);
     QFile::remove(temp);
     return false;
   }

@@ -1,14 +1,26 @@
 #include "RAZ/Utils/FileWrites.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileDevice>
+#include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QRandomGenerator>
 
 #include <TP/Core/Logging.h>
 
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace RAZ {
 namespace Utils {
@@ -29,6 +41,52 @@ QString& last() {
   return text;
 }
 
+QString& lastPath() {
+  static QString text;
+  return text;
+}
+
+QString& lastReason() {
+  static QString text;
+  return text;
+}
+
+// The reasons a failure is recorded with, as the system (in its own
+// language, C) and this program word them.
+const struct {
+  int error;
+  const char* text;
+} kSystemReasons[] = {
+    {ENOSPC, QT_TRANSLATE_NOOP("FileWrites", "No space left on device")},
+    {EDQUOT, QT_TRANSLATE_NOOP("FileWrites", "Disk quota exceeded")},
+    {EACCES, QT_TRANSLATE_NOOP("FileWrites", "Permission denied")},
+    {EPERM, QT_TRANSLATE_NOOP("FileWrites", "Operation not permitted")},
+    {EROFS, QT_TRANSLATE_NOOP("FileWrites", "Read-only file system")},
+    {EIO, QT_TRANSLATE_NOOP("FileWrites", "Input/output error")},
+    {ENOENT, QT_TRANSLATE_NOOP("FileWrites", "No such file or directory")},
+    {ENOTDIR, QT_TRANSLATE_NOOP("FileWrites", "Not a directory")},
+    {EISDIR, QT_TRANSLATE_NOOP("FileWrites", "Is a directory")},
+    {ENAMETOOLONG, QT_TRANSLATE_NOOP("FileWrites", "File name too long")},
+};
+
+const char* const kOwnReasons[] = {
+    QT_TRANSLATE_NOOP("FileWrites", "the file could not be replaced"),
+    QT_TRANSLATE_NOOP("FileWrites", "not a file"),
+    QT_TRANSLATE_NOOP("FileWrites", "the file could not be read, so it is not written over"),
+    QT_TRANSLATE_NOOP("FileWrites", "the folder could not be created"),
+    QT_TRANSLATE_NOOP("FileWrites", "the whole file could not be kept beside it"),
+};
+
+QString shownReason(const QString& reason) {
+  for (const auto& known : kSystemReasons)
+    if (reason == QString::fromLocal8Bit(std::strerror(known.error)) ||
+        reason == QLatin1String(known.text))
+      return QCoreApplication::translate("FileWrites", known.text);
+  for (const char* own : kOwnReasons)
+    if (reason == QLatin1String(own)) return QCoreApplication::translate("FileWrites", own);
+  return reason;
+}
+
 }  // namespace
 
 QString fullDiskText() { return QString::fromLocal8Bit(std::strerror(ENOSPC)); }
@@ -37,6 +95,8 @@ void recordFailure(const QString& path, const QString& reason) {
   {
     QMutexLocker lock(&mutex());
     last() = path + QStringLiteral(": ") + reason;
+    lastPath() = path;
+    lastReason() = reason;
   }
   ++g_failures;
   TP_LOG("RAZ::Utils::FileWrites", TP::Core::Logging::LevelError)
@@ -48,6 +108,17 @@ quint64 failureCount() { return g_failures.load(); }
 QString lastFailure() {
   QMutexLocker lock(&mutex());
   return last();
+}
+
+QString lastFailureShown() {
+  QString path, reason;
+  {
+    QMutexLocker lock(&mutex());
+    path = lastPath();
+    reason = lastReason();
+  }
+  if (path.isEmpty() && reason.isEmpty()) return QString();
+  return path + QStringLiteral(": ") + shownReason(reason);
 }
 
 bool write(QFileDevice& file, const QByteArray& data, QString* error) {
@@ -74,6 +145,81 @@ bool write(QFileDevice& file, const QByteArray& data, QString* error) {
   if (error) *error = reason;
   recordFailure(file.fileName(), reason);
   return false;
+}
+
+bool createExclusive(QFile& file, int mode, QString* error) {
+#ifdef Q_OS_UNIX
+  const QByteArray name = QFile::encodeName(file.fileName());
+  const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode_t(mode));
+  if (fd < 0) {
+    if (error) *error = QString::fromLocal8Bit(std::strerror(errno));
+    return false;
+  }
+  // The umask may have taken bits away, never added any: set exactly `mode`.
+  if (::fchmod(fd, mode_t(mode)) != 0 ||
+      !file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+    const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+    ::close(fd);
+    ::unlink(name.constData());
+    if (error) *error = reason;
+    return false;
+  }
+  return true;
+#else
+  Q_UNUSED(mode);
+  if (QFile::exists(file.fileName()) || !file.open(QIODevice::NewOnly | QIODevice::WriteOnly)) {
+    if (error) *error = file.errorString();
+    return false;
+  }
+  return true;
+#endif
+}
+
+bool replace(const QString& path, const QByteArray& data, int mode, QString* error) {
+  const QString shown = QDir::toNativeSeparators(path);
+  QString reason;
+  QString temp;
+  QFile file;
+  bool created = false;
+  // Random names as mkstemp makes them: another writer's temporary, or a
+  // name someone laid in wait, is never opened.
+  static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  for (int attempt = 0; attempt < 16 && !created; ++attempt) {
+    QString suffix;
+    for (int i = 0; i < 6; ++i)
+      suffix +=
+          QLatin1Char(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters) - 1)]);
+    temp = path + QLatin1Char('.') + suffix;
+    file.setFileName(temp);
+    created = createExclusive(file, mode, &reason);
+  }
+  if (!created) {
+    if (error) *error = reason;
+    recordFailure(shown, reason);
+    return false;
+  }
+  // The temporary's name means nothing to the user: the failure names the file.
+  bool ok = write(file, data, &reason);
+  if (!ok) recordFailure(shown, reason);
+#ifdef Q_OS_UNIX
+  if (ok && ::fsync(file.handle()) != 0) {
+    reason = QString::fromLocal8Bit(std::strerror(errno));
+    recordFailure(shown, reason);
+    ok = false;
+  }
+#endif
+  file.close();
+  if (ok &&
+      std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(path).constData()) != 0) {
+    reason = QString::fromLocal8Bit(std::strerror(errno));
+    recordFailure(shown, reason);
+    ok = false;
+  }
+  if (!ok) {
+    QFile::remove(temp);
+    if (error) *error = reason;
+  }
+  return ok;
 }
 
 void simulateFullDisk(qint64 bytesLeft) { g_bytesLeft.store(bytesLeft < 0 ? -1 : bytesLeft); }

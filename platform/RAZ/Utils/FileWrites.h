@@ -4,6 +4,7 @@
 #include <QString>
 #include <QtGlobal>
 
+class QFile;
 class QFileDevice;
 
 namespace RAZ {
@@ -28,10 +29,28 @@ bool write(QFileDevice& file, const QByteArray& data, QString* error = nullptr);
 // write() (a file that could not be created or renamed into place).
 void recordFailure(const QString& path, const QString& reason);
 
+// Opens `file` on a new file at its name, created exclusively and with
+// `mode` (octal, as chmod takes it) from its first byte: no one the mode
+// leaves out can open it at any moment, whatever the umask. False, with the
+// system's reason in `error`, when a file of that name exists or cannot be
+// made; nothing is recorded then.
+bool createExclusive(QFile& file, int mode = 0600, QString* error = nullptr);
+
+// Makes `data` the whole content of `path`: written and flushed into a new
+// temporary beside it ("<path>.XXXXXX", created with `mode` from its first
+// byte), then renamed over it. False when any step fails; the old file then
+// stays as it was, the temporary is gone and the failure is recorded.
+bool replace(const QString& path, const QByteArray& data, int mode = 0600,
+             QString* error = nullptr);
+
 // Failures recorded since the program started.
 quint64 failureCount();
 // The text of the last failure: "<file>: <reason>".
 QString lastFailure();
+// The same with the reason in the interface's language, for the user: the
+// system's reasons (a full disk, a refused permission) come untranslated
+// where the system has no catalogue of its own for the language.
+QString lastFailureShown();
 
 // The system's text for a full disk, as the writes report it.
 QString fullDiskText();
@@ -53,6 +72,8 @@ class FailureWatch {
   bool failed() const { return FileWrites::failureCount() != m_start; }
   // The last failure's text, empty when none happened since construction.
   QString failure() const { return failed() ? FileWrites::lastFailure() : QString(); }
+  // The same as the user reads it (FileWrites::lastFailureShown).
+  QString failureShown() const { return failed() ? FileWrites::lastFailureShown() : QString(); }
 
  private:
   quint64 m_start;

@@ -12,6 +12,9 @@
 #include <QVector>
 
 #include <execinfo.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -27,6 +30,28 @@ const char kDefaultLogFileName[] = "zent.log";
 const char kConfigurationFileName[] = "logconfig.ini";
 const qint64 kDefaultMaxBytes = 5 * 1024 * 1024;
 const int kDefaultKeep = 3;
+
+// Logs tell who the user calls and chats with: the folder and its files are
+// the user's alone, made so from their first byte.
+void makePrivateFolder(const QString& folder) {
+  QDir().mkpath(folder);
+  ::chmod(QFile::encodeName(folder).constData(), 0700);
+}
+
+bool openPrivateForAppend(QFile& file, const QString& path) {
+  // A QFile once opened on a descriptor keeps no file name for a reopening.
+  file.setFileName(path);
+  const int fd =
+      ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+  // Qt's open then says why it cannot be opened.
+  if (fd < 0) return file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text);
+  ::fchmod(fd, 0600);
+  if (file.open(fd, QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text,
+                QFileDevice::AutoCloseHandle))
+    return true;
+  ::close(fd);
+  return false;
+}
 
 // Process-wide logger state. Deliberately never destroyed: records may be
 // written from static destructors of other objects until the very end.
@@ -87,7 +112,7 @@ void closeFileLocked(State& s) {
 bool openFileLocked(State& s) {
   closeFileLocked(s);
   const QString folder = folderLocked(s);
-  QDir().mkpath(folder);
+  makePrivateFolder(folder);
   auto sink =
       std::make_unique<FileSink>(folder + QLatin1Char('/') + s.fileName, s.maxBytes, s.keep);
   if (!sink->isOpen()) return false;
@@ -264,7 +289,7 @@ bool MemorySink::containsMessage(const QString& part) const {
 
 FileSink::FileSink(const QString& path, qint64 maxBytes, int keep)
     : m_path(path), m_maxBytes(maxBytes), m_keep(keep), m_file(path) {
-  if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
+  if (!openPrivateForAppend(m_file, m_path)) {
     std::fprintf(stderr, "Cannot open the log file %s: %s\n", qPrintable(path),
                  qPrintable(m_file.errorString()));
   }
@@ -306,7 +331,7 @@ void FileSink::rotate() {
                     m_path + QLatin1Char('.') + QString::number(i + 1));
     QFile::rename(m_path, m_path + QStringLiteral(".1"));
   }
-  m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text);
+  openPrivateForAppend(m_file, m_path);
 }
 
 ConsoleSink::~ConsoleSink() { removeLogger(this); }

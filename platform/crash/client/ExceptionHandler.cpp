@@ -10,6 +10,7 @@
 #include <execinfo.h>
 #include <fcntl.h>
 #include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <time.h>
@@ -109,12 +110,19 @@ void restoreActions() {
 
 void handleCrash(int signo, siginfo_t* info, void*) {
   if (g_handling) {
-    // A crash while handling a crash: end at once with the default action.
+    // A crash while handling a crash: end at once with the default action,
+    // and no core either.
+    prctl(PR_SET_DUMPABLE, 0, 0, 0, 0);
     signal(signo, SIG_DFL);
     raise(signo);
     return;
   }
   g_handling = 1;
+  // The program's memory holds the user's passwords and PINs: once the
+  // crash is reported (the report is the record) it must not reach a core
+  // file, nor a core handler the system pipes dumps to.
+  struct rlimit noCore = {0, 0};
+  setrlimit(RLIMIT_CORE, &noCore);
 
   const long tid = syscall(SYS_gettid);
   char signoText[16];
@@ -179,6 +187,9 @@ void handleCrash(int signo, siginfo_t* info, void*) {
   } else {
     writeText(STDERR_FILENO, "crash handler: cannot create a pipe\n");
   }
+
+  // Not before: the crash service reads this process while it reports.
+  prctl(PR_SET_DUMPABLE, 0, 0, 0, 0);
 
   // End the way the signal would have ended the program.
   restoreActions();

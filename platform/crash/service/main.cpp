@@ -26,6 +26,7 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
 #include <csignal>
@@ -152,7 +153,8 @@ int report(const QStringList& args) {
       QStringLiteral("crash-%1-%2.txt")
           .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")), pid);
   const QString path = QDir(reportFolder).filePath(name);
-  if (!QDir().mkpath(reportFolder)) {
+  if (!QDir().mkpath(reportFolder) ||
+      ::chmod(QFile::encodeName(reportFolder).constData(), 0700) != 0) {
     complain(QStringLiteral("cannot create the report folder %1").arg(reportFolder));
     return 3;
   }
@@ -206,6 +208,8 @@ int serve(const QStringList& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Reports hold the program's memory and the log tail: the user's alone.
+  ::umask(077);
   QCoreApplication app(argc, argv);
   const QStringList args = app.arguments();
   if (args.size() > 1 && args.at(1) == QLatin1String("--report")) return report(args);

@@ -1,7 +1,7 @@
 #include "Utils/Branding.h"
 
 #include <QFile>
-#include <QTextStream>
+#include <QTextCodec>
 
 namespace Utils {
 
@@ -31,22 +31,74 @@ QString pathSafeName(const QString& name) {
   return onlyDots ? QString() : safe;
 }
 
+namespace {
+
+// Reads one line of at most kMaxBrandingLineBytes (the rest of a longer one
+// is passed over, never kept); false at the end of the file or once
+// kMaxBrandingBytes have been read: a file of one endless line must not
+// stall the start.
+bool readCappedLine(QIODevice& file, QByteArray& line, qint64& total) {
+  line.clear();
+  if (file.atEnd() || total >= kMaxBrandingBytes) return false;
+  line = file.readLine(kMaxBrandingLineBytes + 1);
+  total += line.size();
+  bool ended = line.endsWith('\n');
+  if (line.size() > kMaxBrandingLineBytes) line.truncate(kMaxBrandingLineBytes);
+  while (!ended && !file.atEnd() && total < kMaxBrandingBytes) {
+    const QByteArray rest = file.readLine(4096);
+    if (rest.isEmpty()) break;
+    total += rest.size();
+    ended = rest.endsWith('\n');
+  }
+  return true;
+}
+
+// A name as the file holds it: UTF-8 text without NUL bytes, cut to
+// kMaxBrandingNameChars.
+bool decodeName(const QByteArray& line, QString& name) {
+  QTextCodec::ConverterState state;
+  name = QTextCodec::codecForName("UTF-8")->toUnicode(line.constData(), line.size(), &state);
+  // A multi-byte character the line cap cut in two is no damage.
+  if (state.invalidChars > 0 || state.remainingChars > 0) {
+    if (line.size() < kMaxBrandingLineBytes) return false;
+    while (!name.isEmpty() && name.endsWith(QChar::ReplacementCharacter)) name.chop(1);
+    if (name.contains(QChar::ReplacementCharacter)) return false;
+  }
+  // Stray control characters are dropped with the rest (pathSafeName); a
+  // NUL says the file is no text at all.
+  if (name.contains(QChar(0))) return false;
+  name = name.trimmed().left(kMaxBrandingNameChars);
+  return true;
+}
+
+}  // namespace
+
 Branding readBranding(const QString& path) {
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+  if (!file.open(QIODevice::ReadOnly)) {
     qDebug("Error opening application_name.txt: Using macros instead");
     return builtInBranding();
   }
-  QTextStream in(&file);
-  in.setCodec("UTF-8");
+  QString names[3];
+  qint64 total = 0;
+  QByteArray line;
+  for (QString& name : names) {
+    if (!readCappedLine(file, line, total)) break;
+    if (!decodeName(line, name)) {
+      qWarning("application_name.txt is not text: Using macros instead");
+      Branding b = builtInBranding();
+      b.problem = QStringLiteral("not text");
+      return b;
+    }
+  }
+  file.close();
   Branding b;
   // The application and organisation names become folder names of the
   // user's data (the system's per-application folders are built from them):
   // they must never reach outside it.
-  b.applicationName = pathSafeName(in.readLine());
-  b.organizationName = pathSafeName(in.readLine());
-  b.organizationDomain = pathSafeName(in.readLine());
-  file.close();
+  b.applicationName = pathSafeName(names[0]);
+  b.organizationName = pathSafeName(names[1]);
+  b.organizationDomain = pathSafeName(names[2]);
   if (b.applicationName.isEmpty()) {
     qDebug("application_name.txt names no application: Using macros instead");
     return builtInBranding();

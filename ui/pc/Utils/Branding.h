@@ -12,7 +12,15 @@ struct Branding {
   QString organizationName;
   QString organizationDomain;
   bool fromFile = false;  // false: the built-in names were used
+  QString problem;        // why the file was not used, when it was there
 };
+
+// What is read of the file: a name is at most kMaxBrandingNameChars, taken
+// from a line's first kMaxBrandingLineBytes, and no more than
+// kMaxBrandingBytes are read in all.
+constexpr int kMaxBrandingNameChars = 128;
+constexpr int kMaxBrandingLineBytes = 4 * kMaxBrandingNameChars;
+constexpr qint64 kMaxBrandingBytes = 16 * 1024 * 1024;
 
 // The built-in names, used when the file cannot be read or names no
 // application (an empty name would leave windows untitled and put the user's
@@ -24,7 +32,9 @@ Branding builtInBranding();
 // name of dots alone becomes empty.
 QString pathSafeName(const QString& name);
 
-// Reads the branding file (each name made path-safe); falls back to builtInBranding().
+// Reads the branding file (each name made path-safe); falls back to
+// builtInBranding() when it cannot be opened, names no application, or is
+// not text (then with a warning and `problem` set).
 Branding readBranding(const QString& path);
 
 }  // namespace Utils

@@ -1,5 +1,6 @@
 #include "Utils/CrashReporter.h"
 
+#include <RAZ/Utils/FileWrites.h>
 #include <TP/Core/Logging.h>
 #include <crash/client/ExceptionHandler.h>
 
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -71,24 +71,36 @@ bool CrashReporter::writeInfoFile() {
         << "cannot create " << m_dataFolder;
     return false;
   }
-  QSaveFile file(infoFilePath());
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-    TP_LOG("CrashReporter::writeInfoFile", TP::Core::Logging::LevelWarning)
-        << "cannot write " << file.fileName() << ": " << file.errorString();
-    return false;
-  }
+  removeInfoLeftovers();
   const QString text = QStringLiteral("ProductName=Bramblex\n") + QStringLiteral("BuildID=") +
                        buildId(m_version) + QLatin1Char('\n') + QStringLiteral("Version=") +
                        m_version + QLatin1Char('\n') + QStringLiteral("RestartExecutable=") +
                        m_restartExecutable + QLatin1Char('\n') +
                        QStringLiteral("CrashReporterExe=") + m_crashReporterExe + QLatin1Char('\n');
-  file.write(text.toUtf8());
-  if (!file.commit()) {
+  // Through the checked write: on a full disk the earlier file stays whole
+  // instead of being left empty, and the failure is counted for the user.
+  QString error;
+  if (!RAZ::Utils::FileWrites::replace(infoFilePath(), text.toUtf8(), 0600, &error)) {
     TP_LOG("CrashReporter::writeInfoFile", TP::Core::Logging::LevelWarning)
-        << "cannot write " << file.fileName() << ": " << file.errorString();
+        << "cannot write " << infoFilePath() << ": " << error;
     return false;
   }
   return true;
+}
+
+void CrashReporter::removeInfoLeftovers() const {
+  // A write cut short (the program killed in the middle) leaves its
+  // temporary "zent.info.XXXXXX" behind.
+  const QString name = QLatin1String(kInfoFileName);
+  const auto entries =
+      QDir(m_dataFolder)
+          .entryInfoList({name + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden);
+  for (const QFileInfo& info : entries) {
+    bool plain = true;
+    for (QChar c : info.fileName().mid(name.size() + 1))
+      plain = plain && c.isLetterOrNumber() && c.unicode() < 128;
+    if (plain) QFile::remove(info.filePath());
+  }
 }
 
 bool CrashReporter::installExceptionHandler(const QString& crashServiceExe) {

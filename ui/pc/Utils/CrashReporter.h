@@ -56,6 +56,7 @@ class CrashReporter : public QObject {
 
  private:
   bool writeInfoFile();
+  void removeInfoLeftovers() const;
 
   Crash::ExceptionHandler* m_handler;
   QProcess m_process;

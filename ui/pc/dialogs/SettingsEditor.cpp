@@ -67,7 +67,7 @@ void SettingsEditor::okPressed() {
     const QString text =
         tr("Your settings could not be saved (%1). Make room or fix the problem, then press OK "
            "again.")
-            .arg(watch.failure());
+            .arg(watch.failureShown());
     Dialogs::MessageWindow::showWarning(tr("Not Saved"), text, false, QDialogButtonBox::Ok, this);
     return;
   }

@@ -80,6 +80,9 @@ bool ConfirmationsHandler::isCallToHandlerRegistered() {
     if (QString::fromUtf8(entry.readAll()) !=
         Os::urlSchemeEntry(scheme, schemeDisplayName(scheme), exe))
       return false;
+    // Our entry is not enough: the switch shows what the desktop does with
+    // such a link, and another program's default would take it.
+    if (Os::desktopSchemeHandler(scheme) != Os::urlSchemeEntryName(scheme)) return false;
   }
   return true;
 }

@@ -25,8 +25,8 @@ class ConfirmationsHandler : public QObject {
   ConfirmationsHandler(Ui::preferencesForm* ui, RAZ::Sessions::SessionManagerBase* session,
                        QObject* parent);
 
-  // True when both link schemes open this program (our desktop entries,
-  // written for this executable).
+  // True when the desktop opens both link schemes with this program: our
+  // desktop entries, written for this executable, are its defaults.
   static bool isCallToHandlerRegistered();
   // Registers or removes the program for the link schemes; false when a
   // desktop entry could not be written or removed (logged).

@@ -375,7 +375,7 @@ void LoginWindow::onSigninClicked() {
     //: %1 names the file and why it could not be written
     const QString text = tr("Your account and sign-in options could not be saved (%1). Signing in "
                             "goes on, but they will not be remembered next time.")
-                             .arg(watch.failure());
+                             .arg(watch.failureShown());
     // Not a child of this window, which closes once the session opens.
     Dialogs::MessageWindow::showWarning(tr("Not Saved"), text, false);
   }

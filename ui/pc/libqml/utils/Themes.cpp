@@ -7,7 +7,11 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QResource>
+#include <QVector>
 #include <QXmlStreamReader>
+#include <QtEndian>
+
+#include <cstring>
 
 #include <RAZ/Settings.h>
 #include <RAZ/Utils/Path.h>
@@ -42,6 +46,22 @@ bool tryRegister(const QString& programDir, const QString& dataDir, const QStrin
         << "theme \"" << name << "\" not found";
     return false;
   }
+  QString damage;
+  {
+    QFile package(path);
+    if (!package.open(QIODevice::ReadOnly)) {
+      damage = package.errorString();
+    } else if (package.size() > kMaxPackageBytes) {
+      damage = QStringLiteral("larger than any theme");
+    } else {
+      isIntactPackage(package.readAll(), &damage);
+    }
+  }
+  if (!damage.isEmpty()) {
+    TP_LOG("Utils::Themes::registerActiveTheme", TP::Core::Logging::LevelError)
+        << "theme package " << path << " is damaged (" << damage << "); not registered";
+    return false;
+  }
   if (!QResource::registerResource(path)) {
     TP_LOG("Utils::Themes::registerActiveTheme", TP::Core::Logging::LevelError)
         << "theme package " << path << " could not be registered";
@@ -56,6 +76,64 @@ bool tryRegister(const QString& programDir, const QString& dataDir, const QStrin
 }
 
 }  // namespace
+
+bool isIntactPackage(const QByteArray& package, QString* why) {
+  const auto fail = [why](const char* reason) {
+    if (why) *why = QString::fromLatin1(reason);
+    return false;
+  };
+  const auto* b = reinterpret_cast<const uchar*>(package.constData());
+  const quint64 size = quint64(package.size());
+  // Every read below is checked against the size first.
+  const auto u16 = [b](quint64 at) { return quint64(qFromBigEndian<quint16>(b + at)); };
+  const auto u32 = [b](quint64 at) { return quint64(qFromBigEndian<quint32>(b + at)); };
+  if (size < 20 || std::memcmp(b, "qres", 4) != 0) return fail("not a resource package");
+  const quint64 version = u32(4);
+  if (version < 1 || version > 3) return fail("an unknown package version");
+  if (version >= 3 && size < 24) return fail("cut short");
+  const quint64 tree = u32(8), data = u32(12), names = u32(16);
+  if (tree >= size || data >= size || names >= size) return fail("an offset beyond its end");
+  const quint64 nodeSize = version >= 2 ? 22 : 14;
+  const quint64 maxNodes = (size - tree) / nodeSize;
+  const auto nodeAt = [&](quint64 index) -> qint64 {
+    if (index >= maxNodes) return -1;
+    return qint64(tree + index * nodeSize);
+  };
+  enum { Compressed = 0x01, Directory = 0x02, CompressedZstd = 0x04 };
+  if (nodeAt(0) < 0 || !(u16(quint64(nodeAt(0)) + 4) & Directory)) return fail("no folder tree");
+  // Children always follow their folder, so the walk ends; a node reached
+  // more often than there are nodes means folders sharing their children
+  // over and over, which no package holds.
+  QVector<quint64> folders{0};
+  quint64 visits = 0;
+  while (!folders.isEmpty()) {
+    const quint64 folder = folders.takeLast();
+    const quint64 at = quint64(nodeAt(folder));
+    const quint64 count = u32(at + 6), first = u32(at + 10);
+    if (count == 0) continue;
+    if (first <= folder || count > maxNodes || nodeAt(first + count - 1) < 0)
+      return fail("a folder whose entries lie outside the tree");
+    for (quint64 child = first; child < first + count; ++child) {
+      if (++visits > maxNodes) return fail("a folder tree with loops");
+      const quint64 node = quint64(nodeAt(child));
+      const quint64 name = names + u32(node);
+      if (name + 6 > size || name + 6 + 2 * u16(name) > size)
+        return fail("a name outside the package");
+      const quint64 flags = u16(node + 4);
+      if (flags & Directory) {
+        folders << child;
+        continue;
+      }
+      const quint64 content = data + u32(node + 10);
+      if (content + 4 > size || content + 4 + u32(content) > size)
+        return fail("a file outside the package");
+      if ((flags & Compressed) &&
+          (u32(content) < 4 || u32(content + 4) > quint64(kMaxPackageBytes)))
+        return fail("a compressed file of an impossible size");
+    }
+  }
+  return true;
+}
 
 QString defaultTheme() {
   const QString name = settingText(RAZ::Settings::Installation, Utils::SettingsKey::DefaultTheme);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -30,6 +31,15 @@ QStringList themeRootsIn(const QString& programDir, const QString& dataDir, cons
                          bool includeUserData);
 QString themePathIn(const QString& programDir, const QString& dataDir, const QString& name);
 
+// Whether `package` is a resource package (as "rcc -binary" writes it) that
+// Qt may register: every offset and size in it, of the folder tree, the
+// names and the files, lies inside it, and the tree has no loops. Qt reads
+// a registered package without any such check, so a damaged one would
+// crash the program at its first icon. False with the reason in `why`.
+bool isIntactPackage(const QByteArray& package, QString* why = nullptr);
+// A package larger than this is no theme of ours.
+constexpr qint64 kMaxPackageBytes = 256 * 1024 * 1024;
+
 struct Registration {
   bool ok = false;
   QString askedName;       // the active setting reduced to a name
@@ -40,7 +50,8 @@ struct Registration {
 
 // Registers the active theme's package; when it cannot be registered, the
 // installation's default theme's, and then the "default" theme's that every
-// installation ships. A package that Qt refuses counts as missing. On
+// installation ships. A package that is damaged (isIntactPackage) or that Qt
+// refuses counts as missing. On
 // success the asked name is kept as the active theme (when `storeName`),
 // also when another theme had to be shown. On failure it logs "Default
 // theme not found." and leaves showing the message to the caller
