@@ -248,32 +248,11 @@ bool Comms::save() {
   root.insert(kHistories, histories);
   const QByteArray text = QJsonDocument(root).toJson(QJsonDocument::Compact);
 
-  const QString temp = m_path + QStringLiteral(".new");
-  QFile::remove(temp);
-  QFile file(temp);
-  // Created empty, restricted to the user, and only then written.
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-      !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-    TP_LOG("RAZ::Databases::Comms::save", TP::Core::Logging::LevelError)
-        << "Cannot create " << temp << ": " << file.errorString();
-    RAZ::Utils::FileWrites::recordFailure(QDir::toNativeSeparators(m_path), file.errorString());
-    file.close();
-    QFile::remove(temp);
-    return false;
-  }
-  const bool written = RAZ::Utils::FileWrites::write(file, text);
-  file.close();
-  int renameError = 0;
-  if (written &&
-      std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(m_path).constData()) != 0)
-    renameError = errno;
-  if (!written || renameError != 0) {
+  // Written whole into a temporary that is the user's alone from its first
+  // byte, then renamed over the database: a failure leaves the old one.
+  if (!RAZ::Utils::FileWrites::replace(m_path, text)) {
     TP_LOG("RAZ::Databases::Comms::save", TP::Core::Logging::LevelError)
         << "Cannot write the communications database " << m_path;
-    if (written)
-      RAZ::Utils::FileWrites::recordFailure(QDir::toNativeSeparators(m_path),
-                                            QString::fromLocal8Bit(std::strerror(renameError)));
-    QFile::remove(temp);
     return false;
   }
   return true;
