@@ -205,11 +205,17 @@ const char* const kDataTexts[] = {
     QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Mobile"),
 };
 
-// `entry` with the texts of `fields` said in the interface language.
+// `entry` with the texts of `fields` said in the interface language. An
+// entry whose texts read the same stays shared with the data, so a large
+// book is not copied whole on every sign-in.
 QVariantMap said(QVariantMap entry, std::initializer_list<const char*> fields) {
   for (const char* field : fields) {
     const QString name = QLatin1String(field);
-    if (entry.contains(name)) entry.insert(name, Service::say(entry.value(name).toString()));
+    const auto found = entry.constFind(name);
+    if (found == entry.constEnd()) continue;
+    const QString english = found->toString();
+    const QString text = Service::say(english);
+    if (text != english) entry.insert(name, text);
   }
   return entry;
 }
