@@ -68,6 +68,9 @@ struct Scenario {
   QString lastMarker;
   bool warmStartToo = false;
   QByteArray command = QByteArray();
+  // Another program of ours (beside this one) started in the program's
+  // place, with its arguments: the floor under the first window.
+  QStringList floorProgram = QStringList();
 };
 
 // How long after the main window showed the demo service is told its
@@ -118,6 +121,8 @@ QList<Scenario> scenarios(int contacts) {
       {"presence-storm-50", hardStorm, "watch-end", false},
       {"first-call-popup", firstPopup, "call-popup", false, "incoming-call 101"},
       {"first-chat-popup", firstPopup, "chat-popup", false, "incoming-chat 101"},
+      {"floor-label", {}, "signin-window", true, QByteArray(), {"floor/zent-bench-floor", "label"}},
+      {"floor-quick", {}, "signin-window", true, QByteArray(), {"floor/zent-bench-floor", "quick"}},
       {"signin-demo", signIn, "main-window", false},
       {"signin-many", many, "main-window", false},
       {"signin-many-delays", manyWithDelays, "main-window", false},
@@ -150,6 +155,10 @@ QList<Row> rows(int contacts) {
       {"processor time to first window, fresh home", "start", false, firstWindowCpu, "ms", 100},
       {"processor time to first window, warm", "start", true, firstWindowCpu, "ms", 80},
       {"RSS at the sign-in window", "start", false, signinRss, "MB", 100},
+      // The floor: the same first frame from a bare QLabel window and from a
+      // QQuickWidget showing one rectangle (see the ratio rows at the end).
+      {"bare QLabel window, warm", "floor-label", true, firstWindow, "ms", 80},
+      {"one-rectangle QQuickWidget window, warm", "floor-quick", true, firstWindow, "ms", 80},
       {"sign-in -> main window, 12 contacts", "signin-demo", false, signinToMain, "ms", 226},
       {"RSS signed in, 12 contacts", "signin-demo", false, mainRss, "MB", 72.2},
       {"sign-in -> main window, " + many + " contacts", "signin-many", false, signinToMain, "ms",
@@ -216,7 +225,8 @@ bool tellDemo(const QString& socketName, const QByteArray& command) {
 // failure); the program then exits by itself (or is ended). A `command` goes
 // to the demo service a while after the main window showed.
 Markers startOnce(const QString& program, const QProcessEnvironment& env, const QString& lastMarker,
-                  int timeoutMs, const QByteArray& command = QByteArray()) {
+                  int timeoutMs, const QByteArray& command = QByteArray(),
+                  const QStringList& arguments = QStringList()) {
   Markers result;
   QProcess process;
   process.setProcessEnvironment(env);
@@ -224,7 +234,7 @@ Markers startOnce(const QString& program, const QProcessEnvironment& env, const 
   process.setStandardErrorFile(QProcess::nullDevice());
   QByteArray pending;
   result.started = monotonicMs();
-  process.start(program, QStringList());
+  process.start(program, arguments);
   if (!process.waitForStarted(timeoutMs)) {
     result.error = "cannot start " + program + ": " + process.errorString();
     return result;
@@ -417,12 +427,18 @@ int main(int argc, char** argv) {
         return 2;
       }
       const QProcessEnvironment env = environmentFor(home.path(), scenario, ++instance);
+      const QString started =
+          scenario.floorProgram.isEmpty()
+              ? program
+              : QCoreApplication::applicationDirPath() + "/" + scenario.floorProgram.first();
+      const QStringList arguments = scenario.floorProgram.mid(1);
       const Markers first =
-          startOnce(program, env, scenario.lastMarker, timeoutMs, scenario.command);
+          startOnce(started, env, scenario.lastMarker, timeoutMs, scenario.command, arguments);
       cold[scenario.id].append(first);
       if (!first.error.isEmpty()) failures << scenario.id + ": " + first.error;
       if (scenario.warmStartToo) {
-        const Markers second = startOnce(program, env, scenario.lastMarker, timeoutMs);
+        const Markers second =
+            startOnce(started, env, scenario.lastMarker, timeoutMs, QByteArray(), arguments);
         warm[scenario.id].append(second);
         if (!second.error.isEmpty()) failures << scenario.id + " (warm): " + second.error;
       }
@@ -457,6 +473,29 @@ int main(int argc, char** argv) {
       if (!std::isnan(value) && value > row.target) over << row.label;
     }
     out << QString("%1 | %2 | %3\n").arg(label, -width).arg(shown, 8).arg(target);
+  }
+  // The warm first window against the floor, measured in the same run: the
+  // program's own share of its first window.
+  const auto warmMedian = [&warm](const QString& scenario) {
+    QList<double> values;
+    for (const Markers& m : warm.value(scenario)) values << m.since(QString(), "signin-window");
+    return median(values);
+  };
+  const double own = warmMedian("start");
+  const QList<std::pair<QString, double>> ratios{
+      {"first window, warm, against a bare QLabel window", own / warmMedian("floor-label")},
+      {"first window, warm, against a one-rectangle QQuickWidget",
+       own / warmMedian("floor-quick")}};
+  for (const auto& ratio : ratios) {
+    const bool isOver = ratio.second > 1.05;
+    if (!std::isnan(ratio.second) && isOver) over << ratio.first;
+    out << QString("%1 | %2 | %3\n")
+               .arg(ratio.first + " (x)", -width)
+               .arg(std::isnan(ratio.second) ? QString("-") : QString::number(ratio.second, 'f', 2),
+                    8)
+               .arg(QString::fromUtf8("≤ 1.05") + (std::isnan(ratio.second) ? ""
+                                                   : isOver                 ? "  over"
+                                                                            : "  met"));
   }
   for (const ProgramRow& row : qAsConst(transcript)) {
     const QString target = QString::fromUtf8("≤ ") + QString::number(row.target) +
