@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -207,15 +208,20 @@ const char* const kDataTexts[] = {
 
 // `entry` with the texts of `fields` said in the interface language. An
 // entry whose texts read the same stays shared with the data, so a large
-// book is not copied whole on every sign-in.
-QVariantMap said(QVariantMap entry, std::initializer_list<const char*> fields) {
+// book is not copied whole on every sign-in. `heard` keeps the texts said
+// so far: a large book repeats a few notes thousands of times.
+QVariantMap said(QVariantMap entry, std::initializer_list<const char*> fields,
+                 QHash<QString, QString>* heard = nullptr) {
+  QHash<QString, QString> own;
+  if (!heard) heard = &own;
   for (const char* field : fields) {
     const QString name = QLatin1String(field);
     const auto found = entry.constFind(name);
     if (found == entry.constEnd()) continue;
     const QString english = found->toString();
-    const QString text = Service::say(english);
-    if (text != english) entry.insert(name, text);
+    auto known = heard->constFind(english);
+    if (known == heard->constEnd()) known = heard->insert(english, Service::say(english));
+    if (*known != english) entry.insert(name, *known);
   }
   return entry;
 }
@@ -224,7 +230,8 @@ QList<QVariantMap> said(const QList<QVariantMap>& entries,
                         std::initializer_list<const char*> fields) {
   QList<QVariantMap> result;
   result.reserve(entries.size());
-  for (const QVariantMap& entry : entries) result.append(said(entry, fields));
+  QHash<QString, QString> heard;
+  for (const QVariantMap& entry : entries) result.append(said(entry, fields, &heard));
   return result;
 }
 
