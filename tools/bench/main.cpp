@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLocalSocket>
 #include <QMap>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -57,13 +58,24 @@ struct Markers {
 };
 
 // One kind of start: its environment, the marker it ends with, and whether a
-// second (warm) start in the same home follows.
+// second (warm) start in the same home follows. With a `command`, the
+// benchmark tells the demo service that command (its control socket) a
+// while after the main window showed, as a user's first call comes some
+// time after signing in; "command-sent" is then the time it was sent.
 struct Scenario {
   QString id;
   QMap<QString, QString> environment;
   QString lastMarker;
   bool warmStartToo = false;
+  QByteArray command = QByteArray();
+  // Another program of ours (beside this one) started in the program's
+  // place, with its arguments: the floor under the first window.
+  QStringList floorProgram = QStringList();
 };
+
+// How long after the main window showed the demo service is told its
+// command.
+const int kCommandAfterMainMs = 1000;
 
 // One line of the table. `value` reads the measure from the cold start (or
 // the warm one) of its scenario.
@@ -73,8 +85,14 @@ struct Row {
   bool warm;
   std::function<double(const Markers&)> value;
   QString unit;
-  double target;  // NAN: no target
+  double target;
 };
+
+// A target that grows with the address book: the one at 12 contacts and the
+// one at 10,000, on the line through both for other sizes.
+double bookTarget(int contacts, double at12, double at10000) {
+  return at12 + (at10000 - at12) * double(contacts - 12) / double(10000 - 12);
+}
 
 QList<Scenario> scenarios(int contacts) {
   const QMap<QString, QString> signIn{{"ZENT_BENCH_SIGNIN", "bench:demo"},
@@ -91,9 +109,20 @@ QList<Scenario> scenarios(int contacts) {
   storm.insert("ZENT_DEMO_PRESENCE_INTERVAL_MS", "100");
   storm.insert("ZENT_DEMO_INCOMING_CALLS", "0");
   storm.insert("ZENT_BENCH_WATCH_MS", "10000");
+  // Fifty changes a second.
+  QMap<QString, QString> hardStorm = storm;
+  hardStorm.insert("ZENT_DEMO_PRESENCE_INTERVAL_MS", "20");
+  // The first incoming call or chat of a session, with the demo's small book.
+  QMap<QString, QString> firstPopup = signIn;
+  firstPopup.insert("ZENT_DEMO_INCOMING_CALLS", "0");
   return {
       {"start", {}, "signin-window", true},
       {"presence-storm", storm, "watch-end", false},
+      {"presence-storm-50", hardStorm, "watch-end", false},
+      {"first-call-popup", firstPopup, "call-popup", false, "incoming-call 101"},
+      {"first-chat-popup", firstPopup, "chat-popup", false, "incoming-chat 101"},
+      {"floor-label", {}, "signin-window", true, QByteArray(), {"floor/zent-bench-floor", "label"}},
+      {"floor-quick", {}, "signin-window", true, QByteArray(), {"floor/zent-bench-floor", "quick"}},
       {"signin-demo", signIn, "main-window", false},
       {"signin-many", many, "main-window", false},
       {"signin-many-delays", manyWithDelays, "main-window", false},
@@ -112,21 +141,44 @@ QList<Row> rows(int contacts) {
     const double wall = m.since("watch-start", "watch-end");
     return wall > 0 ? (m.cpu("watch-end") - m.cpu("watch-start")) / wall * 100.0 : NAN;
   };
+  const auto popup = [](const QString& marker) {
+    return [marker](const Markers& m) { return m.since("command-sent", marker); };
+  };
+  // Targets: what a user notices (a frame, 100 ms for a response), or the
+  // figure the program once had where that is better (signing in as it was
+  // before the call windows came: 226 ms and 72.2 MB with 12 contacts,
+  // 482 ms and 113 MB with 10,000).
   return {
       {"first window, fresh home", "start", false, firstWindow, "ms", 100},
       {"first window, warm", "start", true, firstWindow, "ms", 80},
-      {"processor time to first window, fresh home", "start", false, firstWindowCpu, "ms", NAN},
-      {"processor time to first window, warm", "start", true, firstWindowCpu, "ms", NAN},
+      // The processor can be no busier than the wall-clock targets allow.
+      {"processor time to first window, fresh home", "start", false, firstWindowCpu, "ms", 100},
+      {"processor time to first window, warm", "start", true, firstWindowCpu, "ms", 80},
       {"RSS at the sign-in window", "start", false, signinRss, "MB", 100},
-      {"sign-in -> main window, 12 contacts", "signin-demo", false, signinToMain, "ms", NAN},
-      {"RSS signed in, 12 contacts", "signin-demo", false, mainRss, "MB", NAN},
+      // The floor: the same first frame from a bare QLabel window and from a
+      // QQuickWidget showing one rectangle (see the ratio rows at the end).
+      {"bare QLabel window, warm", "floor-label", true, firstWindow, "ms", 80},
+      {"one-rectangle QQuickWidget window, warm", "floor-quick", true, firstWindow, "ms", 80},
+      {"sign-in -> main window, 12 contacts", "signin-demo", false, signinToMain, "ms", 226},
+      {"RSS signed in, 12 contacts", "signin-demo", false, mainRss, "MB", 72.2},
       {"sign-in -> main window, " + many + " contacts", "signin-many", false, signinToMain, "ms",
-       NAN},
-      {"RSS signed in, " + many + " contacts", "signin-many", false, mainRss, "MB", NAN},
+       bookTarget(contacts, 226, 482)},
+      {"RSS signed in, " + many + " contacts", "signin-many", false, mainRss, "MB",
+       bookTarget(contacts, 72.2, 113)},
       {"sign-in -> painted main window, " + many + " contacts, demo delays", "signin-many-delays",
        false, signinToMain, "ms", 1500},
+      // The first popup of a session, from the service's event until it is
+      // painted (the one a user meets every morning; the call rows below
+      // give the median of later ones).
+      {"first incoming call of a session -> popup painted", "first-call-popup", false,
+       popup("call-popup"), "ms", 50},
+      {"first chat of a session -> popup painted", "first-chat-popup", false, popup("chat-popup"),
+       "ms", 50},
       {"processor, 10 presence changes/s, " + many + " contacts", "presence-storm", false,
        coreShare, "% core", 5},
+      // Five times the changes may cost five times the processor, no more.
+      {"processor, 50 presence changes/s, " + many + " contacts", "presence-storm-50", false,
+       coreShare, "% core", 25},
   };
 }
 
@@ -152,13 +204,29 @@ QProcessEnvironment environmentFor(const QString& home, const Scenario& scenario
   env.insert("ZENT_BENCH_EXIT_AFTER", scenario.lastMarker);
   for (auto it = scenario.environment.begin(); it != scenario.environment.end(); ++it)
     env.insert(it.key(), it.value());
+  if (!scenario.command.isEmpty())
+    env.insert("ZENT_DEMO_CONTROL",
+               QString("zent-bench-%1-%2").arg(QCoreApplication::applicationPid()).arg(instance));
   return env;
 }
 
+// Tells the demo service of the program one command on its control socket;
+// false when it did not take it.
+bool tellDemo(const QString& socketName, const QByteArray& command) {
+  QLocalSocket socket;
+  socket.connectToServer(socketName);
+  if (!socket.waitForConnected(5000)) return false;
+  socket.write(command + '\n');
+  socket.flush();
+  return socket.waitForReadyRead(5000) && socket.readLine().trimmed() == "ok";
+}
+
 // Starts the program once and collects its markers until `lastMarker` (or a
-// failure); the program then exits by itself (or is ended).
+// failure); the program then exits by itself (or is ended). A `command` goes
+// to the demo service a while after the main window showed.
 Markers startOnce(const QString& program, const QProcessEnvironment& env, const QString& lastMarker,
-                  int timeoutMs) {
+                  int timeoutMs, const QByteArray& command = QByteArray(),
+                  const QStringList& arguments = QStringList()) {
   Markers result;
   QProcess process;
   process.setProcessEnvironment(env);
@@ -166,7 +234,7 @@ Markers startOnce(const QString& program, const QProcessEnvironment& env, const 
   process.setStandardErrorFile(QProcess::nullDevice());
   QByteArray pending;
   result.started = monotonicMs();
-  process.start(program, QStringList());
+  process.start(program, arguments);
   if (!process.waitForStarted(timeoutMs)) {
     result.error = "cannot start " + program + ": " + process.errorString();
     return result;
@@ -184,7 +252,16 @@ Markers startOnce(const QString& program, const QProcessEnvironment& env, const 
                      QString::number(process.exitCode()) + ")";
       break;
     }
-    process.waitForReadyRead(std::min(left, 200));
+    if (!command.isEmpty() && result.time.contains("main-window") &&
+        !result.time.contains("command-sent") &&
+        monotonicMs() >= result.time.value("main-window") + kCommandAfterMainMs) {
+      result.time.insert("command-sent", monotonicMs());
+      if (!tellDemo(env.value("ZENT_DEMO_CONTROL"), command)) {
+        result.error = "the demo service did not take \"" + QString::fromLatin1(command) + "\"";
+        break;
+      }
+    }
+    process.waitForReadyRead(std::min(left, command.isEmpty() ? 200 : 10));
     pending += process.readAllStandardOutput();
     int end;
     while ((end = pending.indexOf('\n')) >= 0) {
@@ -350,11 +427,18 @@ int main(int argc, char** argv) {
         return 2;
       }
       const QProcessEnvironment env = environmentFor(home.path(), scenario, ++instance);
-      const Markers first = startOnce(program, env, scenario.lastMarker, timeoutMs);
+      const QString started =
+          scenario.floorProgram.isEmpty()
+              ? program
+              : QCoreApplication::applicationDirPath() + "/" + scenario.floorProgram.first();
+      const QStringList arguments = scenario.floorProgram.mid(1);
+      const Markers first =
+          startOnce(started, env, scenario.lastMarker, timeoutMs, scenario.command, arguments);
       cold[scenario.id].append(first);
       if (!first.error.isEmpty()) failures << scenario.id + ": " + first.error;
       if (scenario.warmStartToo) {
-        const Markers second = startOnce(program, env, scenario.lastMarker, timeoutMs);
+        const Markers second =
+            startOnce(started, env, scenario.lastMarker, timeoutMs, QByteArray(), arguments);
         warm[scenario.id].append(second);
         if (!second.error.isEmpty()) failures << scenario.id + " (warm): " + second.error;
       }
@@ -375,6 +459,7 @@ int main(int argc, char** argv) {
       << ", fresh home each\n";
   out << QString("%1 | %2 | %3\n").arg("measure", -width).arg("median", 8).arg("target");
   out << QString(width, '-') << "-|-" << QString(8, '-') << "-|-" << QString(8, '-') << "\n";
+  QStringList over;
   for (const Row& row : table) {
     QList<double> values;
     for (const Markers& m : (row.warm ? warm : cold).value(row.scenario)) values << row.value(m);
@@ -385,17 +470,47 @@ int main(int argc, char** argv) {
     if (!std::isnan(row.target)) {
       target = QString::fromUtf8("≤ ") + QString::number(row.target);
       if (!std::isnan(value)) target += value <= row.target ? "  met" : "  over";
+      if (!std::isnan(value) && value > row.target) over << row.label;
     }
     out << QString("%1 | %2 | %3\n").arg(label, -width).arg(shown, 8).arg(target);
+  }
+  // The warm first window against the floor, measured in the same run: the
+  // program's own share of its first window.
+  const auto warmMedian = [&warm](const QString& scenario) {
+    QList<double> values;
+    for (const Markers& m : warm.value(scenario)) values << m.since(QString(), "signin-window");
+    return median(values);
+  };
+  const double own = warmMedian("start");
+  const QList<std::pair<QString, double>> ratios{
+      {"first window, warm, against a bare QLabel window", own / warmMedian("floor-label")},
+      {"first window, warm, against a one-rectangle QQuickWidget",
+       own / warmMedian("floor-quick")}};
+  for (const auto& ratio : ratios) {
+    const bool isOver = ratio.second > 1.05;
+    if (!std::isnan(ratio.second) && isOver) over << ratio.first;
+    out << QString("%1 | %2 | %3\n")
+               .arg(ratio.first + " (x)", -width)
+               .arg(std::isnan(ratio.second) ? QString("-") : QString::number(ratio.second, 'f', 2),
+                    8)
+               .arg(QString::fromUtf8("≤ 1.05") + (std::isnan(ratio.second) ? ""
+                                                   : isOver                 ? "  over"
+                                                                            : "  met"));
   }
   for (const ProgramRow& row : qAsConst(transcript)) {
     const QString target = QString::fromUtf8("≤ ") + QString::number(row.target) +
                            (row.value <= row.target ? "  met" : "  over");
+    if (row.value > row.target) over << row.label;
     out << QString("%1 | %2 | %3\n")
                .arg(row.label + " (" + row.unit + ")", -width)
                .arg(QString::number(row.value, 'f', 1), 8)
                .arg(target);
   }
+  if (over.isEmpty())
+    out << "Every row meets its target.\n";
+  else
+    out << over.size() << (over.size() == 1 ? " row is" : " rows are")
+        << " over its target: " << over.join("; ") << "\n";
   out.flush();
   for (const QString& failure : qAsConst(failures)) err << "zent-bench: " << failure << "\n";
   return failures.isEmpty() ? 0 : 1;

@@ -474,20 +474,24 @@ void DemoSession::open(const QString& username, const QString& password) {
   // The user and every demo party own a personal room, named in the vCards
   // of the owner and of the room itself (invitations name the room where
   // they name its owner), so that a link that names only the owner can be
-  // followed.
-  QStringList owners{address};
-  const auto demoContacts = Service::instance().contacts();
-  for (const QVariantMap& c : demoContacts) owners << c.value(QStringLiteral("jid")).toString();
-  for (const QString& jid : qAsConst(owners)) {
-    if (jid.isEmpty()) continue;
-    const QString room = QStringLiteral("myroom.") + jid.section(QLatin1Char('@'), 0, 0) +
-                         QStringLiteral("@conference.demo.zent");
-    for (const QString& holder : {jid, room}) {
-      RAZ::Services::Xmpp::VCardIq card(holder);
-      card.setConfChat(room.toUtf8().toBase64());
-      xmppService->contactData()->setVCard(holder, card);
+  // followed. The cards are made when asked for: two cards for each of a
+  // large book's contacts would weigh on every sign-in.
+  xmppService->contactData()->setCardSource([address](const QString& holder) {
+    RAZ::Services::Xmpp::VCardIq card(holder);
+    QStringList owners{address};
+    const auto demoContacts = Service::instance().contacts();
+    for (const QVariantMap& c : demoContacts) owners << c.value(QStringLiteral("jid")).toString();
+    for (const QString& jid : qAsConst(owners)) {
+      if (jid.isEmpty()) continue;
+      const QString room = QStringLiteral("myroom.") + jid.section(QLatin1Char('@'), 0, 0) +
+                           QStringLiteral("@conference.demo.zent");
+      if (holder == jid || holder == room) {
+        card.setConfChat(room.toUtf8().toBase64());
+        break;
+      }
     }
-  }
+    return card;
+  });
   // The call settings the demo service keeps per account across sign-ins.
   parts.supplementaryServices =
       new RAZ::Controllers::XsiSupplementaryServicesController2(address, this);

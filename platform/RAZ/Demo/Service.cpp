@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -208,11 +209,22 @@ const char* const kDataTexts[] = {
     QT_TRANSLATE_NOOP("RAZ::Demo::Service", "GERMANY"),
 };
 
-// `entry` with the texts of `fields` said in the interface language.
-QVariantMap said(QVariantMap entry, std::initializer_list<const char*> fields) {
+// `entry` with the texts of `fields` said in the interface language. An
+// entry whose texts read the same stays shared with the data, so a large
+// book is not copied whole on every sign-in. `heard` keeps the texts said
+// so far: a large book repeats a few notes thousands of times.
+QVariantMap said(QVariantMap entry, std::initializer_list<const char*> fields,
+                 QHash<QString, QString>* heard = nullptr) {
+  QHash<QString, QString> own;
+  if (!heard) heard = &own;
   for (const char* field : fields) {
     const QString name = QLatin1String(field);
-    if (entry.contains(name)) entry.insert(name, Service::say(entry.value(name).toString()));
+    const auto found = entry.constFind(name);
+    if (found == entry.constEnd()) continue;
+    const QString english = found->toString();
+    auto known = heard->constFind(english);
+    if (known == heard->constEnd()) known = heard->insert(english, Service::say(english));
+    if (*known != english) entry.insert(name, *known);
   }
   return entry;
 }
@@ -221,7 +233,8 @@ QList<QVariantMap> said(const QList<QVariantMap>& entries,
                         std::initializer_list<const char*> fields) {
   QList<QVariantMap> result;
   result.reserve(entries.size());
-  for (const QVariantMap& entry : entries) result.append(said(entry, fields));
+  QHash<QString, QString> heard;
+  for (const QVariantMap& entry : entries) result.append(said(entry, fields, &heard));
   return result;
 }
 

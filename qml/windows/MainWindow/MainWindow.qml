@@ -454,7 +454,8 @@ Rectangle {
         Loader {
             id: bannerLoader
             anchors.fill: parent
-            active: banner.wanted
+            // Loaded once the window is on screen (mainWindow.bannerLoadable).
+            active: banner.wanted && mainWindow.bannerLoadable
             sourceComponent: Vantre.WebView2 {
                 id: bannerView
                 objectName: "bannerView"
@@ -495,7 +496,9 @@ Rectangle {
                     // A view of its own loads the address afresh.
                     banner.failed = false;
                     bannerLoader.active = false;
-                    bannerLoader.active = Qt.binding(function() { return banner.wanted; });
+                    bannerLoader.active = Qt.binding(function() {
+                        return banner.wanted && mainWindow.bannerLoadable;
+                    });
                 }
             }
         }

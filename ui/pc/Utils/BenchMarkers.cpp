@@ -14,6 +14,7 @@
 
 #include "Application.h"
 #include "Providers/MenuActionProvider.h"
+#include "Widgets/Notifications/CommunicationNotification.h"
 #include "libqml/components/LoginWindow.h"
 #include "libqml/window/FirstFrame.h"
 #include "libqml/window/View.h"
@@ -49,9 +50,15 @@ double cpuMs() {
 }
 
 // The marker a window's first frame stands for; null for other windows.
+// The popups are marked once, the first of the session: the one a user
+// meets after signing in.
 const char* markerFor(const QWidget* window) {
   if (window->inherits("QML::LoginWindow")) return "signin-window";
   if (window->inherits("QML::MainWindow")) return "main-window";
+  if (auto* popup = qobject_cast<const QML::CommunicationNotification*>(window)) {
+    if (popup->type() == QML::CommunicationNotification::CallNotification) return "call-popup";
+    if (popup->type() == QML::CommunicationNotification::ChatNotification) return "chat-popup";
+  }
   return nullptr;
 }
 

@@ -14,7 +14,8 @@ namespace Utils {
 //
 //   zent-bench <marker> <CLOCK_MONOTONIC ms> <resident set kB>
 //
-// with the markers "signin-window", "signin-start" and "main-window". With
+// with the markers "signin-window", "signin-start", "main-window" and, for
+// the first incoming call's or chat's popup, "call-popup" or "chat-popup". With
 // ZENT_BENCH_SIGNIN=user:password as well, the program signs in with those
 // credentials as soon as the sign-in window is shown (meant for the demo
 // service; the password is never printed). With ZENT_BENCH_EXIT_AFTER=<marker>

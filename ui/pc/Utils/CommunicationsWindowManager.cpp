@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QQmlEngine>
+#include <QTimer>
 #include <QWidget>
 
 #include <RAZ/Actions/Action.h>
@@ -28,10 +29,16 @@
 #include "Utils/WindowManager.h"
 #include "libqml/components/CommunicationsWindow.h"
 #include "libqml/components/MainWindow.h"
+#include "libqml/window/FirstFrame.h"
 
 using RAZ::Controllers::CommunicationSession;
 
 namespace Utils {
+
+namespace {
+// The longest an incoming call's window waits for its popup's first frame.
+const int kWindowAfterPopupMs = 500;
+}  // namespace
 
 // ---------------------------------------------------------------------------
 
@@ -110,10 +117,20 @@ QML::CommunicationsWindow* CommunicationsWindowManager::findCommsWindow(
   if (!session) return nullptr;
   for (QML::CommunicationsWindow* w : m_windows)
     if (w->getSession() == session) return w;
+  // One still waiting for its popup is built now: whoever asks needs it.
+  if (m_windowsToBuild.contains(const_cast<CommunicationSession*>(session)))
+    return const_cast<CommunicationsWindowManager*>(this)->createCommsWindow(
+        const_cast<CommunicationSession*>(session));
   return nullptr;
 }
 
-QList<QML::CommunicationsWindow*> CommunicationsWindowManager::windows() const { return m_windows; }
+QList<QML::CommunicationsWindow*> CommunicationsWindowManager::windows() const {
+  // Every session's window, those still waiting for their popup too.
+  const auto waiting = m_windowsToBuild;
+  for (const QPointer<CommunicationSession>& session : waiting)
+    if (session) findCommsWindow(session);
+  return m_windows;
+}
 
 bool CommunicationsWindowManager::isAnyWindowAlwaysOnTop() const {
   for (QML::CommunicationsWindow* w : m_windows)
@@ -151,6 +168,8 @@ RAZ::Contacts::IContact* CommunicationsWindowManager::voiceMailContact() const {
 QML::CommunicationsWindow* CommunicationsWindowManager::createCommsWindow(
     CommunicationSession* session) {
   if (!session) return nullptr;
+  m_windowsToBuild.removeAll(session);
+  m_windowsToBuild.removeAll(nullptr);
   if (QML::CommunicationsWindow* existing = findCommsWindow(session)) return existing;
   // The scenes read the session and its call; neither belongs to them.
   QQmlEngine::setObjectOwnership(session, QQmlEngine::CppOwnership);
@@ -223,6 +242,10 @@ void CommunicationsWindowManager::sessionCreated(CommunicationSession* session, 
   if (!atOnce)
     connect(session, SIGNAL(hasAssociatedFirstCallChanged()), this,
             SLOT(onAssociatedFirstCallChanged()), Qt::UniqueConnection);
+  if (incoming && session->callActive() && session->getCall() && m_notifications) {
+    ringBeforeWindow(session);
+    return;
+  }
   QML::CommunicationsWindow* window = createCommsWindow(session);
   if (!incoming) {
     bool show = atOnce;
@@ -240,6 +263,25 @@ void CommunicationsWindowManager::sessionCreated(CommunicationSession* session, 
   } else if (session->webCollabActive()) {
     showShareNotification(session, window);
   }
+}
+
+void CommunicationsWindowManager::ringBeforeWindow(CommunicationSession* session) {
+  m_windowsToBuild.append(session);
+  m_callHelper->showCallNotification(session);
+  QPointer<CommunicationSession> guard(session);
+  const auto build = [this, guard] {
+    if (guard && m_windowsToBuild.contains(guard)) createCommsWindow(guard);
+  };
+  QML::CommunicationNotification* popup = m_notifications->findCommunicationNotification(
+      session, QML::CommunicationNotification::CallNotification);
+  if (!popup) {
+    build();
+    return;
+  }
+  // Once the frame is drawn; should the popup never be painted (a hidden
+  // desktop), a moment later all the same.
+  QML::FirstFrame::watch(popup, this, [this, build] { QTimer::singleShot(0, this, build); });
+  QTimer::singleShot(kWindowAfterPopupMs, this, build);
 }
 
 void CommunicationsWindowManager::showShareNotification(CommunicationSession* session,

@@ -137,6 +137,10 @@ class CommunicationsWindowManager : public QObject {
   // chat half).
   void showShareNotification(RAZ::Controllers::CommunicationSession* session,
                              QML::CommunicationsWindow* window);
+  // An incoming call's popup goes on screen first; its session's window,
+  // whose scenes take many times as long to build, follows the popup's
+  // first frame, or comes at once when anything asks for it before.
+  void ringBeforeWindow(RAZ::Controllers::CommunicationSession* session);
 
   QPointer<NotificationManager> m_notifications;
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> m_contacts;
@@ -147,6 +151,8 @@ class CommunicationsWindowManager : public QObject {
   WindowManagerChatHelper* m_chatHelper = nullptr;
   WindowManagerCallHelper* m_callHelper = nullptr;
   QList<QML::CommunicationsWindow*> m_windows;
+  // Sessions whose window waits for their popup's first frame.
+  mutable QList<QPointer<RAZ::Controllers::CommunicationSession>> m_windowsToBuild;
   QList<QPointer<RAZ::Controllers::CommunicationSession>> m_shown;
   RAZ::Utils::SharedPointer<RAZ::Contacts::IContact> m_voiceMailContact;
   // Owned by the voice-mail contact, which may go first.

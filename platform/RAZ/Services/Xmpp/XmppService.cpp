@@ -33,7 +33,10 @@ bool XmppContactDataService::requestVCard(const QString& jid) {
   if (jid.isEmpty()) return false;
   ++m_requests;
   QTimer::singleShot(0, this, [this, jid] {
-    VCardIq card = m_cards.value(jid, VCardIq(jid));
+    const auto held = m_cards.constFind(jid);
+    const VCardIq card = held != m_cards.constEnd() ? *held
+                         : m_source                 ? m_source(jid)
+                                                    : VCardIq(jid);
     emit vCardReceived(jid, card);
   });
   return true;

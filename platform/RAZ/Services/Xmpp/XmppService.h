@@ -8,6 +8,8 @@
 
 #include <QXmppVCardIq.h>
 
+#include <functional>
+
 namespace RAZ {
 namespace Services {
 namespace Xmpp {
@@ -45,12 +47,18 @@ class XmppContactDataService : public QObject {
   void setVCard(const QString& jid, const RAZ::Services::Xmpp::VCardIq& card) {
     m_cards.insert(jid, card);
   }
+  // Makes the card of a JID the service holds none of, as it is asked for:
+  // a server with many owners keeps the rule their cards follow rather
+  // than a card for each (a large book then costs nothing at sign-in).
+  using CardSource = std::function<RAZ::Services::Xmpp::VCardIq(const QString& jid)>;
+  void setCardSource(CardSource source) { m_source = std::move(source); }
 
  signals:
   void vCardReceived(const QString& jid, const RAZ::Services::Xmpp::VCardIq& vCard);
 
  private:
   QHash<QString, RAZ::Services::Xmpp::VCardIq> m_cards;
+  CardSource m_source;
   int m_requests = 0;
 };
 

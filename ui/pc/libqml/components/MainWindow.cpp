@@ -74,6 +74,7 @@
 #include "dialogs/MessageWindow.h"
 #include "libqml/components/CallSettings.h"
 #include "libqml/utils/FocusHelper.h"
+#include "libqml/window/FirstFrame.h"
 #include "libqml/window/PopupPlacement.h"
 #include "libqml/window/View.h"
 
@@ -595,6 +596,15 @@ bool MainWindow::activate() {
     context->setContextProperty(QStringLiteral("focusHelper"),
                                 QVariant::fromValue<QObject*>(new FocusHelper(this)));
   }
+  // The banner follows the window's first frame (see bannerLoadable), once
+  // that frame has been drawn.
+  if (!m_bannerLoadable)
+    FirstFrame::watch(view(), this, [this] {
+      QTimer::singleShot(0, this, [this] {
+        m_bannerLoadable = true;
+        emit bannerLoadableChanged();
+      });
+    });
   if (!setSource(QStringLiteral("qrc:/windows/MainWindow/MainWindow.qml")))
     TP_LOG("QML::MainWindow::activate", TP::Core::Logging::LevelError)
         << "The main scene did not load cleanly";

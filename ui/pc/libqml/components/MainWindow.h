@@ -104,6 +104,10 @@ class MainWindow : public Window {
   Q_PROPERTY(bool bannerEnabled READ bannerEnabled CONSTANT)
   Q_PROPERTY(QString bannerUrl READ bannerUrl CONSTANT)
   Q_PROPERTY(int bannerHeight READ bannerHeight CONSTANT)
+  // The banner's web page loads once the window is on screen: the web
+  // engine it needs is the heaviest part of the program, and signing in
+  // does not wait for it.
+  Q_PROPERTY(bool bannerLoadable READ bannerLoadable NOTIFY bannerLoadableChanged)
   Q_PROPERTY(bool locationEnabled READ locationEnabled CONSTANT)
   Q_PROPERTY(bool xmppConnected READ xmppConnected NOTIFY xmppConnectStateChanged)
   Q_PROPERTY(bool offlineMode READ offlineMode NOTIFY offlineModeChanged)
@@ -166,6 +170,7 @@ class MainWindow : public Window {
   bool bannerEnabled() const { return configBool(Utils::ConfigId::Banner); }
   QString bannerUrl() const;
   int bannerHeight() const;
+  bool bannerLoadable() const { return m_bannerLoadable; }
   bool locationEnabled() const { return configBool(Utils::ConfigId::LocationPublishing); }
   bool xmppConnected() const;
   bool offlineMode() const { return m_offlineMode; }
@@ -319,6 +324,7 @@ class MainWindow : public Window {
   void hideContactMouseOver();
 
  signals:
+  void bannerLoadableChanged();
   void ownContactChanged();
   void ownLocationChanged();
   // Closing hid the window into the notification area.
@@ -448,6 +454,7 @@ class MainWindow : public Window {
   bool m_showOfflineContacts = true;
   bool m_offlineMode = false;
   bool m_myRoomReady = false;
+  bool m_bannerLoadable = false;
   int m_timelineFilterFlag = 0;
   int m_voiceMailMessagesCount = 0;
   bool m_geometryRestored = false;
