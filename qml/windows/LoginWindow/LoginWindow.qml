@@ -412,7 +412,6 @@ FocusScope {
             anchors.topMargin: ZPalette.unit * 3
             width: parent.width
             primary: root.state !== "signingin"
-            activeFocusOnTab: false
             text: root.state === "signingin" ? qsTr("Cancel") + root.lc
                 : root.state === "signingout" ? qsTr("Signing Out") + root.lc
                 : qsTr("Sign In") + root.lc
@@ -435,7 +434,6 @@ FocusScope {
                 id: helpLink
                 objectName: "helpLink"
                 visible: rootItem.showHelpLink
-                activeFocusOnTab: false
                 text: qsTr("Help") + root.lc
                 onClicked: root.showHelpClicked()
             }
@@ -449,7 +447,6 @@ FocusScope {
                 id: pwLink
                 objectName: "forgotPasswordLink"
                 visible: rootItem.showPwHelpLink
-                activeFocusOnTab: false
                 text: qsTr("Forgot Password?") + root.lc
                 onClicked: root.showPwHelpClicked()
             }

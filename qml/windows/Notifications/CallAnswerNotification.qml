@@ -9,6 +9,10 @@ import "NotificationSession.js" as S
 Item {
     id: call
     height: 75
+    // The first answer holds the focus, drawn: Enter presses it, Tab moves
+    // on to the others, Esc declines (the popup's).
+    focus: true
+    readonly property string description: ""
 
     readonly property var session: rootWindow.session
     // Texts append it so they follow a change of the interface language.
@@ -36,6 +40,7 @@ Item {
         ZButton {
             objectName: "videoButton"
             visible: call.video
+            focus: call.video
             primary: true
             text: (call.updating ? qsTr("Yes") : qsTr("Answer with Video")) + lc
             Accessible.description: qsTr("Answer with Video") + lc
@@ -45,6 +50,7 @@ Item {
         ZButton {
             objectName: "audioButton"
             visible: !call.updating
+            focus: !call.video
             primary: !call.video
             text: (call.video ? qsTr("Answer with audio only") : qsTr("Answer")) + lc
             onClicked: call.answer("audio")

@@ -1,6 +1,7 @@
 #pragma once
 
 class QObject;
+class QQuickItem;
 class QQuickWindow;
 
 namespace QML {
@@ -48,6 +49,14 @@ void install();
 // Marks the offscreen window of `view` as its scene; again whenever the view
 // is shown, after its scene is loaded.
 void registerScene(QML::View* view, QQuickWindow* scene);
+
+// Tells a reader what changed in the text of an item that does not say so
+// itself (the chat transcript when a message is added).
+void textChanged(QQuickItem* item);
+
+// A popup view whose scene is an alert (an incoming call or chat) is
+// announced as one when it appears: its name says who and what.
+void announce(QML::View* view);
 
 }  // namespace Accessibility
 }  // namespace Utils

@@ -203,6 +203,9 @@ QPushButton* MessageWindow::addButton(const QString& text, QDialogButtonBox::But
 bool MessageWindow::focusButton(QDialogButtonBox::StandardButton button) {
   QPushButton* b = m_buttonBox->button(button);
   if (!b) return false;
+  // The focused answer is also the one drawn as the default: Enter presses
+  // what the window shows it will.
+  b->setDefault(true);
   b->setFocus(Qt::OtherFocusReason);
   return true;
 }

@@ -34,6 +34,7 @@ Item {
             height: parent.height
             visible: toolbar.helper && toolbar.helper.granitewayAnywhereEnabled
             enabled: toolbar.helper && !toolbar.helper.sessionOffline
+            toggles: true
             active: toolbar.helper && toolbar.helper.granitewayAnywhereActive
             imageBase: toolbar.base + "anywhere"
             glyph: "\u260E"
@@ -45,6 +46,7 @@ Item {
             height: parent.height
             visible: toolbar.helper && toolbar.helper.remoteOfficeEnabled
             enabled: toolbar.helper && !toolbar.helper.sessionOffline
+            toggles: true
             active: toolbar.helper && toolbar.helper.remoteOfficeActive
             imageBase: toolbar.base + "remoteoffice"
             glyph: "\u2302"
@@ -66,6 +68,7 @@ Item {
             height: parent.height
             visible: toolbar.helper && toolbar.helper.callForwardingEnabled
             enabled: toolbar.helper && !toolbar.helper.sessionOffline
+            toggles: true
             active: toolbar.helper && toolbar.helper.callForwardingActive
             imageBase: toolbar.base + "callforward"
             glyph: "\u21AA"
@@ -77,6 +80,7 @@ Item {
             height: parent.height
             visible: toolbar.helper && toolbar.helper.doNotDisturbEnabled
             enabled: toolbar.helper && !toolbar.helper.sessionOffline
+            toggles: true
             active: toolbar.helper && toolbar.helper.doNotDisturbActive
             imageBase: toolbar.base + "dnd"
             glyph: "\u26D4"

@@ -47,6 +47,7 @@
 #include "Application.h"
 #include "Providers/Factory.h"
 #include "Providers/QmlProviders.h"
+#include "Utils/Accessibility.h"
 #include "Utils/CommunicationSessionUiHelper.h"
 #include "Utils/CommunicationsWindowMenuActions.h"
 #include "Utils/ConfigIds.h"
@@ -493,6 +494,9 @@ void CommunicationsWindow::setMessageModel(QObject* model) {
             SLOT(ftProgressChanged(QVariant, QVariant, QVariant)), unique);
     connect(model, SIGNAL(contactNameChanged(QVariant, QVariant)), chat,
             SLOT(contactNameChanged(QVariant, QVariant)), unique);
+    // After the page has the message: connected after the scene's own.
+    connect(model, SIGNAL(messageAdded(QVariant, QVariant)), this, SLOT(transcriptChanged()),
+            unique);
   }
   connect(model, SIGNAL(messageAdded(QVariant)), this, SLOT(updateSession()), unique);
   connect(model, SIGNAL(incomingMessage()), this, SLOT(incomingMessage()), unique);
@@ -704,6 +708,11 @@ void CommunicationsWindow::restoreAfterShare() {
   if (!m_maximizedForShare) return;
   m_maximizedForShare = false;
   if (isMaximized()) showNormal();
+}
+
+void CommunicationsWindow::transcriptChanged() {
+  if (QQuickItem* chat = m_chatView->rootObject())
+    Utils::Accessibility::textChanged(chat->findChild<QQuickItem*>(QStringLiteral("transcriptView")));
 }
 
 void CommunicationsWindow::incomingMessage() {
