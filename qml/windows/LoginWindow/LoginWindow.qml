@@ -69,7 +69,9 @@ FocusScope {
         }
     }
 
-    readonly property var tabChain: [xsiField, userCombo, passwordField, rememberBox, autoBox, configCombo]
+    // The fields, then Sign In (Cancel while signing in) and the links.
+    readonly property var tabChain: [xsiField, userCombo, passwordField, rememberBox, autoBox, configCombo,
+                                     actionButton, helpLink, pwLink]
     function moveFocus(from, forward) {
         var n = tabChain.length;
         var i = tabChain.indexOf(from);
@@ -417,6 +419,7 @@ FocusScope {
                 : qsTr("Sign In") + root.lc
             enabled: root.state === "signingin" || (root.state === "signin" && root.formComplete)
             onClicked: root.buttonAction()
+            Keys.onTabPressed: root.moveFocus(actionButton, true)
         }
     }
 
@@ -436,6 +439,7 @@ FocusScope {
                 visible: rootItem.showHelpLink
                 text: qsTr("Help") + root.lc
                 onClicked: root.showHelpClicked()
+                Keys.onTabPressed: root.moveFocus(helpLink, true)
             }
             ZLabel {
                 anchors.verticalCenter: parent.verticalCenter
@@ -449,10 +453,13 @@ FocusScope {
                 visible: rootItem.showPwHelpLink
                 text: qsTr("Forgot Password?") + root.lc
                 onClicked: root.showPwHelpClicked()
+                Keys.onTabPressed: root.moveFocus(pwLink, true)
             }
         }
         ZLabel {
             objectName: "versionLabel"
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             anchors.horizontalCenter: parent.horizontalCenter
             text: rootItem.versionInfo + root.lc
             type: ZPalette.caption

@@ -180,6 +180,7 @@ Rectangle {
                 anchors.centerIn: parent
                 visible: ownPicture.size.width === 0
                 text: root.initials(mainWindow.userName)
+                Accessible.ignored: true
                 color: pal.accentText
                 type: ZPalette.title
             }

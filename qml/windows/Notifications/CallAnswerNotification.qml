@@ -32,15 +32,16 @@ Item {
     }
 
     K.ToolTip { id: tip }
+    Component.onCompleted: (call.video ? videoButton : audioButton).forceActiveFocus()
 
     Row {
         anchors.centerIn: parent
         spacing: ZPalette.unit * 2
 
         ZButton {
+            id: videoButton
             objectName: "videoButton"
             visible: call.video
-            focus: call.video
             primary: true
             text: (call.updating ? qsTr("Yes") : qsTr("Answer with Video")) + lc
             Accessible.description: qsTr("Answer with Video") + lc
@@ -48,9 +49,9 @@ Item {
             onHoveredChanged: hovered ? tip.showToolTip(qsTr("Answer with Video") + lc) : tip.hideToolTip()
         }
         ZButton {
+            id: audioButton
             objectName: "audioButton"
             visible: !call.updating
-            focus: !call.video
             primary: !call.video
             text: (call.video ? qsTr("Answer with audio only") : qsTr("Answer")) + lc
             onClicked: call.answer("audio")

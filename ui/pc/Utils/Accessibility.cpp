@@ -12,8 +12,8 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QWebFrame>
-#include <QWindow>
 #include <QWebPage>
+#include <QWindow>
 
 #include <QtQuick/private/qaccessiblequickitem_p.h>
 #include <QtQuick/private/qquicktextedit_p.h>
@@ -36,10 +36,11 @@ QML::View* viewOfScene(QObject* scene) {
 }
 
 // Whether Qt Quick made the item one a screen reader sees (the scene gave
-// it an Accessible role or name, or Qt did for a text).
+// it an Accessible role or name, or Qt did for a text), and the scene did
+// not leave it out (Accessible.ignored: a picture its row's name says).
 bool isAccessibleItem(QQuickItem* item) {
   for (QObject* child : item->children())
-    if (child->inherits("QQuickAccessibleAttached")) return true;
+    if (child->inherits("QQuickAccessibleAttached")) return !child->property("ignored").toBool();
   return false;
 }
 
@@ -324,8 +325,7 @@ class ViewAccessible : public QAccessibleWidget {
   }
   QString text(QAccessible::Text t) const override {
     const QString text = QAccessibleWidget::text(t);
-    if (!text.isEmpty() || (t != QAccessible::Name && t != QAccessible::Description))
-      return text;
+    if (!text.isEmpty() || (t != QAccessible::Name && t != QAccessible::Description)) return text;
     QAccessibleInterface* root = rootInterface();
     return root ? root->text(t) : QString();
   }
@@ -401,11 +401,15 @@ class WindowAccessible : public QAccessibleWidget {
 // The dynamic property that holds the text a reader was last told of.
 const char kToldText[] = "_zent_toldText";
 
+// The dynamic property of an item whose interface a reader has asked for.
+const char kReaderAsked[] = "_zent_readerAsked";
+
 // Tells a reader what changed in the text of `item` since it was last told:
 // what was added at the end (a message arriving, a letter typed) or the
-// whole change.
+// whole change. Only for an item a reader has met: reading a long
+// transcript's text costs more than a message.
 void tellTextChange(QQuickItem* item) {
-  if (!item || !QAccessible::isActive()) return;
+  if (!item || (!QAccessible::isActive() && !item->property(kReaderAsked).toBool())) return;
   QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(item);
   if (!iface) return;
   const QString before = item->property(kToldText).toString();
@@ -415,9 +419,11 @@ void tellTextChange(QQuickItem* item) {
   if (now.startsWith(before)) {
     QAccessibleTextInsertEvent event(iface, before.size(), now.mid(before.size()));
     QAccessible::updateAccessibility(&event);
+    emit announcements()->told(QAccessible::TextInserted, item, now.mid(before.size()));
   } else {
     QAccessibleTextUpdateEvent event(iface, 0, before, now);
     QAccessible::updateAccessibility(&event);
+    emit announcements()->told(QAccessible::TextUpdated, item, now);
   }
 }
 
@@ -437,29 +443,26 @@ class ApplicationAccessible : public QAccessibleApplication {
  public:
   int childCount() const override { return windows().size(); }
   QAccessibleInterface* child(int index) const override {
-    const QList<QWindow*> list = windows();
+    const QObjectList list = windows();
     return index >= 0 && index < list.size() ? QAccessible::queryAccessibleInterface(list.at(index))
                                              : nullptr;
   }
   int indexOfChild(const QAccessibleInterface* child) const override {
-    if (!child) return -1;
-    const QList<QWindow*> list = windows();
-    for (int i = 0; i < list.size(); ++i) {
-      QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(list.at(i));
-      if (iface == child || (iface && iface->object() == child->object())) return i;
-    }
-    return -1;
+    return child ? windows().indexOf(child->object()) : -1;
   }
 
  private:
-  static QList<QWindow*> windows() {
-    QList<QWindow*> list;
+  // As Qt lists them (what each top-level window's interface stands for),
+  // less the scenes' own windows.
+  static QObjectList windows() {
+    QObjectList list;
     const auto all = QGuiApplication::topLevelWindows();
     for (QWindow* w : all) {
-      // A scene's own window is never shown: its view is.
-      const bool scene = w->property(kSceneView).isValid() ||
-                         (w->inherits("QQuickWindow") && !w->isVisible());
-      if (!scene) list << w;
+      if (w->type() == Qt::Popup || w->type() == Qt::Desktop) continue;
+      if (w->property(kSceneView).isValid() || (w->inherits("QQuickWindow") && !w->isVisible()))
+        continue;
+      QAccessibleInterface* root = w->accessibleRoot();
+      if (root && root->object() && !list.contains(root->object())) list << root->object();
     }
     return list;
   }
@@ -484,6 +487,7 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
   }
   if (auto* item = qobject_cast<QQuickItem*>(object)) {
     if (!isAccessibleItem(item)) return nullptr;
+    item->setProperty(kReaderAsked, true);
     followTextEdit(item);
     return new ItemAccessible(item);
   }
@@ -531,11 +535,17 @@ void registerScene(QML::View* view, QQuickWindow* scene) {
 void textChanged(QQuickItem* item) { tellTextChange(item); }
 
 void announce(QML::View* view) {
-  if (!view || !view->isWindow() || !QAccessible::isActive()) return;
+  if (!view || !view->isWindow()) return;
   QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(view);
   if (!iface || iface->role() != QAccessible::AlertMessage) return;
   QAccessibleEvent event(iface, QAccessible::Alert);
   QAccessible::updateAccessibility(&event);
+  emit announcements()->told(QAccessible::Alert, view, iface->text(QAccessible::Name));
+}
+
+Announcements* announcements() {
+  static Announcements* instance = new Announcements;
+  return instance;
 }
 
 }  // namespace Accessibility

@@ -9,8 +9,8 @@
 #include <QEvent>
 #include <QFile>
 #include <QFrame>
-#include <QHideEvent>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

@@ -395,6 +395,11 @@ FocusScope {
             color: ZPalette.faintDivider
             ZLabel {
                 objectName: "statusText"
+                // The typing notice and the time of the last message, for a
+                // screen reader too (a text that starts empty is not given
+                // an interface of its own).
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 anchors { left: parent.left; leftMargin: ZPalette.unit * 1.5; right: buttons.left
                           verticalCenter: parent.verticalCenter }
                 elide: Text.ElideRight

@@ -712,7 +712,8 @@ void CommunicationsWindow::restoreAfterShare() {
 
 void CommunicationsWindow::transcriptChanged() {
   if (QQuickItem* chat = m_chatView->rootObject())
-    Utils::Accessibility::textChanged(chat->findChild<QQuickItem*>(QStringLiteral("transcriptView")));
+    Utils::Accessibility::textChanged(
+        chat->findChild<QQuickItem*>(QStringLiteral("transcriptView")));
 }
 
 void CommunicationsWindow::incomingMessage() {
@@ -983,7 +984,14 @@ void CommunicationsWindow::updateLayout(uint state) {
     w->setVisible(plan.visible[i]);
     applyLimits(w, plan.limits[i]);
   }
-  if (plan.focusChat) m_chatView->setFocus(Qt::OtherFocusReason);
+  if (plan.focusChat) {
+    m_chatView->setFocus(Qt::OtherFocusReason);
+  } else if (plan.visible[L::CallPane]) {
+    // The keyboard (and a reader) starts on the call's first control, not
+    // on a window nothing in which has the focus.
+    QWidget* focus = focusWidget();
+    if (!focus || !focus->isVisible()) m_callView->setFocus(Qt::OtherFocusReason);
+  }
 
   // Appending moves a pane out of wherever it sat before.
   auto append = [this](QBoxLayout* target, L::Pane p) {

@@ -4,11 +4,11 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QQuickItem>
-#include <QQuickWindow>
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
 #include <QTimer>
 #include <QWindow>
 
@@ -211,9 +211,9 @@ bool View::tabOutOfScene(bool forward) {
   QQuickItem* focus = quickWindow()->activeFocusItem();
   if (!chain.isEmpty() && focus) {
     const int at = chain.indexOf(focus);
-    const bool atEnd = at >= 0 ? at == (forward ? chain.size() - 1 : 0)
-                               : focus->nextItemInFocusChain(forward) ==
-                                     (forward ? chain.first() : chain.last());
+    const bool atEnd =
+        at >= 0 ? at == (forward ? chain.size() - 1 : 0)
+                : focus->nextItemInFocusChain(forward) == (forward ? chain.first() : chain.last());
     if (!atEnd) return false;
   } else if (!chain.isEmpty()) {
     return false;
@@ -234,16 +234,13 @@ void View::focusInEvent(QFocusEvent* e) {
   target->forceActiveFocus(e->reason());
 }
 
+bool View::focusNextPrevChild(bool next) {
+  // Tab and Shift+Tab come here before the scene sees them.
+  return tabOutOfScene(next) || QQuickWidget::focusNextPrevChild(next);
+}
+
 void View::keyPressEvent(QKeyEvent* e) {
   const int key = e->key();
-  if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) &&
-      !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-    const bool forward = key == Qt::Key_Tab && !(e->modifiers() & Qt::ShiftModifier);
-    if (tabOutOfScene(forward)) {
-      e->accept();
-      return;
-    }
-  }
   if (key == Qt::Key_Escape) emit keyEscapePressed();
   if (key >= Qt::Key_A && key <= Qt::Key_Z) m_pressedKeys.insert(key);
   const Qt::KeyboardModifiers mods = e->modifiers();
@@ -266,7 +263,8 @@ void View::showEvent(QShowEvent* e) {
   Utils::Accessibility::registerScene(this, quickWindow());
   emit visibleChanged();
   QQuickWidget::showEvent(e);
-  Utils::Accessibility::announce(this);
+  // Once the scene's bindings have settled on what it shows.
+  QTimer::singleShot(0, this, [this] { Utils::Accessibility::announce(this); });
 }
 
 void View::hideEvent(QHideEvent* e) {

@@ -85,6 +85,7 @@ class View : public QQuickWidget {
   bool event(QEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   void focusInEvent(QFocusEvent* e) override;
+  bool focusNextPrevChild(bool next) override;
   void keyReleaseEvent(QKeyEvent* e) override;
   void showEvent(QShowEvent* e) override;
   void hideEvent(QHideEvent* e) override;
