@@ -41,7 +41,9 @@
 #include "Widgets/Notifications/CommunicationNotification.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/PreferencesWindow.h"
+#include "libqml/components/CallSettings.h"
 #include "libqml/components/CommunicationsWindow.h"
+#include "libqml/components/ContactCard.h"
 #include "libqml/components/LoginWindow.h"
 #include "libqml/components/MainWindow.h"
 #include "libqml/window/View.h"
@@ -560,6 +562,55 @@ class TestAccessibility : public QObject {
     QVERIFY(focus->state().focused);
     REQUIRE(scene.press(Qt::Key_Space));
     QTRY_COMPARE(activeView->property("state").toString(), QStringLiteral("contactsView"));
+  }
+
+  // The call-settings toolbar answers a reader's press: Call Settings opens,
+  // its services read as tabs, one chosen. A contact card reads its fields
+  // with what they are.
+  void callSettingsAndCardAreRead() {
+    REQUIRE(Scenario::signIn());
+    QML::MainWindow* main = Scenario::mainWindow();
+    SceneDriver scene = Scenario::mainScene();
+    REQUIRE(scene.waitVisible(QStringLiteral("callSettingsButton")));
+    const Tree tree = treeOf(main);
+    VERIFY_TREE(tree);
+    QAccessibleInterface* button = tree.named(QAccessible::Button, QStringLiteral("Call Settings"));
+    QVERIFY2(button, qPrintable(tree.names(QAccessible::Button)));
+    QVERIFY(button->state().focusable);
+    button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QML::CallSettings* settings = nullptr;
+    REQUIRE(ZentTest::waitForWindow<QML::CallSettings>(&settings));
+    SceneDriver page = SceneDriver::of(settings);
+    REQUIRE(page.waitVisible(QStringLiteral("tabRow")));
+    const Tree settingsTree = treeOf(settings);
+    VERIFY_TREE(settingsTree);
+    const auto tabs = settingsTree.find([](QAccessibleInterface* i) {
+      return i->role() == QAccessible::PageTab && i->object() &&
+             i->object()->objectName() == QLatin1String("tabRow");
+    });
+    QVERIFY2(tabs.size() >= 2, qPrintable(settingsTree.names(QAccessible::PageTab)));
+    QCOMPARE(std::count_if(tabs.begin(), tabs.end(),
+                           [](QAccessibleInterface* i) { return i->state().selected; }),
+             1L);
+    settings->close();
+
+    QMenu* menu = nullptr;
+    REQUIRE(Scenario::openContactMenu(QString::fromLatin1(kAliceName), &menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("View Profile")}));
+    QML::ContactCard* card = nullptr;
+    REQUIRE(ZentTest::waitForWindow<QML::ContactCard>(&card));
+    QTRY_VERIFY(SceneDriver::of(card).isValid() && SceneDriver::of(card).view()->isVisible());
+    const Tree cardTree = treeOf(card);
+    VERIFY_TREE(cardTree);
+    QVERIFY2(!cardTree
+                  .find([](QAccessibleInterface* i) {
+                    return i->role() == QAccessible::StaticText &&
+                           i->text(QAccessible::Name).contains(QLatin1String(", ")) &&
+                           i->text(QAccessible::Name).contains(QLatin1Char('@'));
+                  })
+                  .isEmpty(),
+             qPrintable(cardTree.names(QAccessible::StaticText)));
+    card->close();
   }
 
   // Preferences: a field is named by its label, not by the group around it;
