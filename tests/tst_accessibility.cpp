@@ -1,9 +1,11 @@
 // The windows as a screen reader reads them: through QAccessible, the
 // interface the desktop's accessibility bridge turns into its own tree. Each
 // window's tree is walked from the window the user sees down to every item
-// and back up; an interactive item without a name, a list row without its
-// text, a hidden item said to be shown or a child that does not know its
-// parent fails. Then the roads a screen-reader user takes: signing in by
+// and back up; an interactive item without a name, a button a reader's
+// press does nothing for, a Tab stop that is not said to be focusable, a
+// hidden item in the tree (or said to be shown), a text the window shows
+// that no node of the tree holds, or a child that does not know its parent
+// fails. Then the roads a screen-reader user takes: signing in by
 // name, the contact list read and moved through with the arrows, the left
 // pane pressed and reached with Tab, Preferences fields named by their
 // labels, a call answered, and the question windows.
@@ -18,22 +20,30 @@
 #include <QQuickWidget>
 #include <QQuickWindow>
 #include <QRegularExpression>
+#include <QTextDocumentFragment>
 #include <QtTest>
 
 #include <functional>
 
 #include <RAZ/Client.h>
+#include <RAZ/Controllers/ChatInterface.h>
 #include <RAZ/Controllers/CommsSessionController.h>
+#include <RAZ/Controllers/CommunicationSession.h>
+#include <RAZ/Demo/ChatDemo.h>
 #include <RAZ/Demo/CommsScript.h>
+#include <RAZ/Demo/Service.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
 
 #include "Application.h"
 #include "Scenario.h"
 #include "TestSupport.h"
+#include "Utils/Accessibility.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/PreferencesWindow.h"
+#include "libqml/components/CallSettings.h"
 #include "libqml/components/CommunicationsWindow.h"
+#include "libqml/components/ContactCard.h"
 #include "libqml/components/LoginWindow.h"
 #include "libqml/components/MainWindow.h"
 #include "libqml/window/View.h"
@@ -98,6 +108,37 @@ bool reallyShown(QObject* object) {
   return true;
 }
 
+// Whether the scene answers a reader's press (or toggle) of the item: its
+// Accessible attached object has a handler for the action.
+struct SignalPeek : QObject {
+  using QObject::isSignalConnected;
+};
+bool answersPress(QQuickItem* item) {
+  for (QObject* child : item->children()) {
+    if (!child->inherits("QQuickAccessibleAttached")) continue;
+    const QMetaObject* meta = child->metaObject();
+    for (const char* signal : {"pressAction()", "toggleAction()"}) {
+      const int index = meta->indexOfSignal(signal);
+      if (index >= 0 && static_cast<SignalPeek*>(child)->isSignalConnected(meta->method(index)))
+        return true;
+    }
+  }
+  return false;
+}
+
+bool needsPress(QAccessible::Role role) {
+  switch (role) {
+    case QAccessible::Button:
+    case QAccessible::ButtonMenu:
+    case QAccessible::CheckBox:
+    case QAccessible::Link:
+    case QAccessible::PageTab:
+      return true;
+    default:
+      return false;
+  }
+}
+
 // Everything a walk from one window finds.
 struct Tree {
   QList<QAccessibleInterface*> nodes;
@@ -159,8 +200,46 @@ void walk(QAccessibleInterface* iface, Tree* tree, int depth) {
       tree->problems << QStringLiteral("%1 has no name").arg(describe(child));
     if (!state.invisible && !reallyShown(child->object()))
       tree->problems << QStringLiteral("%1 is hidden but said to be shown").arg(describe(child));
+    if (auto* item = qobject_cast<QQuickItem*>(child->object())) {
+      if (!item->isVisible())
+        tree->problems << QStringLiteral("%1 is hidden but in the tree").arg(describe(child));
+      if (needsPress(child->role()) && item->isEnabled() && !answersPress(item))
+        tree->problems << QStringLiteral("%1 does nothing when pressed").arg(describe(child));
+      if (item->activeFocusOnTab() && item->isEnabled() && !state.focusable)
+        tree->problems
+            << QStringLiteral("%1 is a Tab stop not said to be one").arg(describe(child));
+    }
     walk(child, tree, depth + 1);
   }
+}
+
+// What a node says, in every form a reader gets it.
+QString spoken(QAccessibleInterface* i) {
+  return i->text(QAccessible::Name) + QLatin1Char('\n') + i->text(QAccessible::Description) +
+         QLatin1Char('\n') + i->text(QAccessible::Value);
+}
+
+// Every text the window's scenes show that no node of the tree holds: the
+// text item is not in the tree, and no node says it.
+void findUnreadTexts(QQuickItem* item, const Tree& tree, const QString& said, QStringList* out) {
+  if (!item->isVisible() || item->opacity() <= 0) return;
+  bool ignored = false;
+  for (QObject* child : item->children())
+    if (child->inherits("QQuickAccessibleAttached")) ignored = child->property("ignored").toBool();
+  if (item->inherits("QQuickText") && !ignored) {
+    QString text = item->property("text").toString();
+    if (item->property("textFormat").toInt() == 1 /* Text.RichText */ ||
+        text.contains(QLatin1Char('<')))
+      text = QTextDocumentFragment::fromHtml(text).toPlainText();
+    text = text.trimmed();
+    static const QRegularExpression words(QStringLiteral("[\\p{L}\\p{N}]"));
+    const bool inTree =
+        !tree.find([item](QAccessibleInterface* i) { return i->object() == item; }).isEmpty();
+    if (!inTree && text.contains(words) && !said.contains(text))
+      *out << QStringLiteral("\"%1\" (%2)").arg(text, item->objectName());
+  }
+  const auto children = item->childItems();
+  for (QQuickItem* child : children) findUnreadTexts(child, tree, said, out);
 }
 
 // The tree of a window, with its own problems; the window itself first.
@@ -177,6 +256,16 @@ Tree treeOf(QWidget* window) {
   for (QAccessibleInterface* i : tree.nodes)
     if (i->state().focused && !i->state().invisible) ++focused;
   if (focused > 1) tree.problems << QStringLiteral("%1 items say they have the focus").arg(focused);
+  QString said;
+  for (QAccessibleInterface* i : tree.nodes) said += spoken(i) + QLatin1Char('\n');
+  QList<QQuickWidget*> views = window->findChildren<QQuickWidget*>();
+  if (auto* own = qobject_cast<QQuickWidget*>(window)) views.prepend(own);
+  QStringList unread;
+  for (QQuickWidget* view : views)
+    if (view->isVisible() && view->quickWindow() && view->quickWindow()->contentItem())
+      findUnreadTexts(view->quickWindow()->contentItem(), tree, said, &unread);
+  if (!unread.isEmpty())
+    tree.problems << QStringLiteral("shown but not in the tree: %1").arg(unread.join(", "));
   return tree;
 }
 
@@ -212,6 +301,17 @@ void recordFocus(QAccessibleEvent* event) {
       g_focusEvents << iface->text(QAccessible::Name);
 }
 
+// The alerts and text changes told to a reader, with what they say (the
+// headless platform has no bridge: Qt drops its events, ours are heard).
+QStringList g_alerts;
+QStringList g_textChanges;
+void recordAnnouncement(int type, QObject*, const QString& text) {
+  if (type == QAccessible::Alert)
+    g_alerts << text;
+  else
+    g_textChanges << text;
+}
+
 QString waitForCommsWindow(const QString& party, QML::CommunicationsWindow** out) {
   return ZentTest::waitForWindow<QML::CommunicationsWindow>(
       out, [&party](QML::CommunicationsWindow* w) { return w->windowTitle().contains(party); });
@@ -230,6 +330,8 @@ class TestAccessibility : public QObject {
     QAccessible::setActive(true);
     REQUIRE(Scenario::start());
     QAccessible::installUpdateHandler(recordFocus);
+    connect(Utils::Accessibility::announcements(), &Utils::Accessibility::Announcements::told, this,
+            recordAnnouncement);
   }
 
   void cleanupTestCase() {
@@ -273,6 +375,20 @@ class TestAccessibility : public QObject {
     QAccessibleInterface* focus = focusOf(login);
     QCOMPARE(describe(focus), describe(password));
     QVERIFY(focus->state().focused);
+
+    // What is typed stays secret: every way a reader asks gives the dots.
+    REQUIRE(scene.type(QStringLiteral("s3cr")));
+    QCOMPARE(password->text(QAccessible::Value), QStringLiteral("****"));
+    QAccessibleTextInterface* text = password->textInterface();
+    QVERIFY(text);
+    QCOMPARE(text->characterCount(), 4);
+    QCOMPARE(text->text(0, text->characterCount()), QStringLiteral("****"));
+    int start = 0, end = 0;
+    QCOMPARE(text->textAtOffset(1, QAccessible::LineBoundary, &start, &end),
+             QStringLiteral("****"));
+    if (QAccessibleValueInterface* value = password->valueInterface())
+      QCOMPARE(value->currentValue().toString(), QStringLiteral("****"));
+    for (int i = 0; i < 4; ++i) REQUIRE(scene.press(Qt::Key_Backspace));
   }
 
   // The main window: the contact list and its rows by name and presence,
@@ -308,6 +424,20 @@ class TestAccessibility : public QObject {
     for (QAccessibleInterface* header : headers)
       QVERIFY2(counted.match(header->text(QAccessible::Name)).hasMatch(),
                qPrintable(tree.names(QAccessible::Heading)));
+
+    // The program's windows are the windows the user sees: no scene's own
+    // offscreen window among them.
+    QAccessibleInterface* app = accessibleOf(qApp);
+    QVERIFY(app);
+    bool mainListed = false;
+    for (int i = 0; i < app->childCount(); ++i) {
+      QAccessibleInterface* child = app->child(i);
+      QVERIFY(child);
+      QVERIFY2(!qobject_cast<QQuickWindow*>(child->object()), qPrintable(describe(child)));
+      QCOMPARE(app->indexOfChild(child), i);
+      mainListed = mainListed || child->object() == main || child->object() == main->windowHandle();
+    }
+    QVERIFY(mainListed);
 
     // The dial pad is not shown with the contacts: none of it is said to be.
     QVERIFY(!scene.isVisible(QStringLiteral("dialField")));
@@ -382,8 +512,38 @@ class TestAccessibility : public QObject {
     QAccessibleActionInterface* press = history->actionInterface();
     QVERIFY(press);
     QVERIFY(press->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    QVERIFY(contacts->state().checked);
+    QVERIFY(!history->state().checked);
     press->doAction(QAccessibleActionInterface::pressAction());
     QTRY_COMPARE(activeView->property("state").toString(), QStringLiteral("historyView"));
+    // The view shown is the one said to be, and the history reads as shown:
+    // its filter as tabs, one chosen; its rows top to bottom, each saying
+    // call or chat, and which way.
+    QVERIFY(history->state().checked);
+    QVERIFY(!contacts->state().checked);
+    QVERIFY(Scenario::demo().missedCall(kAlice));
+    QTRY_VERIFY(scene.item(QStringLiteral("historyRow")));
+    const Tree historyTree = treeOf(main);
+    VERIFY_TREE(historyTree);
+    const auto tabs =
+        historyTree.find([](QAccessibleInterface* i) { return i->role() == QAccessible::PageTab; });
+    QCOMPARE(tabs.size(), 4);
+    QCOMPARE(std::count_if(tabs.begin(), tabs.end(),
+                           [](QAccessibleInterface* i) { return i->state().checked; }),
+             1L);
+    const auto rows = historyTree.find([](QAccessibleInterface* i) {
+      return i->role() == QAccessible::ListItem && i->object() &&
+             i->object()->objectName() == QLatin1String("historyRow");
+    });
+    QVERIFY(!rows.isEmpty());
+    for (int i = 0; i < rows.size(); ++i) {
+      QVERIFY2(
+          rows.at(i)
+              ->text(QAccessible::Name)
+              .contains(QRegularExpression(QStringLiteral("(Incoming|Outgoing|Missed) call|Chat"))),
+          qPrintable(rows.at(i)->text(QAccessible::Name)));
+      if (i > 0) QVERIFY(rows.at(i - 1)->rect().top() <= rows.at(i)->rect().top());
+    }
 
     // Tab from the history comes round to the pane's Contacts button, and
     // Space presses it.
@@ -402,6 +562,55 @@ class TestAccessibility : public QObject {
     QVERIFY(focus->state().focused);
     REQUIRE(scene.press(Qt::Key_Space));
     QTRY_COMPARE(activeView->property("state").toString(), QStringLiteral("contactsView"));
+  }
+
+  // The call-settings toolbar answers a reader's press: Call Settings opens,
+  // its services read as tabs, one chosen. A contact card reads its fields
+  // with what they are.
+  void callSettingsAndCardAreRead() {
+    REQUIRE(Scenario::signIn());
+    QML::MainWindow* main = Scenario::mainWindow();
+    SceneDriver scene = Scenario::mainScene();
+    REQUIRE(scene.waitVisible(QStringLiteral("callSettingsButton")));
+    const Tree tree = treeOf(main);
+    VERIFY_TREE(tree);
+    QAccessibleInterface* button = tree.named(QAccessible::Button, QStringLiteral("Call Settings"));
+    QVERIFY2(button, qPrintable(tree.names(QAccessible::Button)));
+    QVERIFY(button->state().focusable);
+    button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QML::CallSettings* settings = nullptr;
+    REQUIRE(ZentTest::waitForWindow<QML::CallSettings>(&settings));
+    SceneDriver page = SceneDriver::of(settings);
+    REQUIRE(page.waitVisible(QStringLiteral("tabRow")));
+    const Tree settingsTree = treeOf(settings);
+    VERIFY_TREE(settingsTree);
+    const auto tabs = settingsTree.find([](QAccessibleInterface* i) {
+      return i->role() == QAccessible::PageTab && i->object() &&
+             i->object()->objectName() == QLatin1String("tabRow");
+    });
+    QVERIFY2(tabs.size() >= 2, qPrintable(settingsTree.names(QAccessible::PageTab)));
+    QCOMPARE(std::count_if(tabs.begin(), tabs.end(),
+                           [](QAccessibleInterface* i) { return i->state().selected; }),
+             1L);
+    settings->close();
+
+    QMenu* menu = nullptr;
+    REQUIRE(Scenario::openContactMenu(QString::fromLatin1(kAliceName), &menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("View Profile")}));
+    QML::ContactCard* card = nullptr;
+    REQUIRE(ZentTest::waitForWindow<QML::ContactCard>(&card));
+    QTRY_VERIFY(SceneDriver::of(card).isValid() && SceneDriver::of(card).view()->isVisible());
+    const Tree cardTree = treeOf(card);
+    VERIFY_TREE(cardTree);
+    QVERIFY2(!cardTree
+                  .find([](QAccessibleInterface* i) {
+                    return i->role() == QAccessible::StaticText &&
+                           i->text(QAccessible::Name).contains(QLatin1String(", ")) &&
+                           i->text(QAccessible::Name).contains(QLatin1Char('@'));
+                  })
+                  .isEmpty(),
+             qPrintable(cardTree.names(QAccessible::StaticText)));
+    card->close();
   }
 
   // Preferences: a field is named by its label, not by the group around it;
@@ -497,6 +706,12 @@ class TestAccessibility : public QObject {
     REQUIRE(ring.waitText(QStringLiteral("title"), kAliceName));
     const Tree ringing = treeOf(popup);
     VERIFY_TREE(ringing);
+    // The popup is an alert that says who calls, announced as it shows.
+    QAccessibleInterface* alert = accessibleOf(popup);
+    QCOMPARE(alert->role(), QAccessible::AlertMessage);
+    QCOMPARE(alert->text(QAccessible::Name), QStringLiteral("Alice Moreno is calling"));
+    QTRY_VERIFY2(g_alerts.contains(QStringLiteral("Alice Moreno is calling")),
+                 qPrintable(g_alerts.join(" | ")));
     REQUIRE(ring.click(QStringLiteral("audioButton")));
 
     QML::CommunicationsWindow* window = nullptr;
@@ -516,6 +731,89 @@ class TestAccessibility : public QObject {
              qPrintable(tree.names(QAccessible::Button)));
     QVERIFY2(tree.named(QAccessible::Button, QStringLiteral("End")),
              qPrintable(tree.names(QAccessible::Button)));
+    // Who and how the call stands is read; the focus is on a named control.
+    QVERIFY2(tree.named(QAccessible::StaticText, QStringLiteral("Alice Moreno, Call Active")),
+             qPrintable(tree.names(QAccessible::StaticText)));
+    window->activateWindow();
+    QTRY_VERIFY(window->isActiveWindow());
+    QTRY_VERIFY(window->findChild<QQuickWidget*>(QStringLiteral("callView"))
+                    ->quickWindow()
+                    ->activeFocusItem());
+    QAccessibleInterface* focus = focusOf(window);
+    QVERIFY2(
+        focus && focus->role() == QAccessible::Button && !focus->text(QAccessible::Name).isEmpty(),
+        qPrintable(describe(focus)));
+    // On hold, the state and its time are read as shown.
+    QAccessibleInterface* hold = tree.named(QAccessible::Button, QStringLiteral("Hold"));
+    QVERIFY(hold);
+    hold->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    REQUIRE(call.waitText(QStringLiteral("callState"), QStringLiteral("Hold")));
+    const Tree held = treeOf(window);
+    VERIFY_TREE(held);
+    QVERIFY2(!held.find([](QAccessibleInterface* i) {
+                    return i->role() == QAccessible::StaticText &&
+                           i->text(QAccessible::Name).startsWith(QLatin1String("Alice Moreno, ")) &&
+                           i->text(QAccessible::Name)
+                               .contains(QLatin1String("hold"), Qt::CaseInsensitive);
+                  })
+                  .isEmpty(),
+             qPrintable(held.names(QAccessible::StaticText)));
+  }
+
+  // An incoming chat: the popup is an alert whose press opens the chat; the
+  // pane's transcript, field and buttons are read, and a new message and
+  // what is typed are told.
+  void chatIsReadAndHeard() {
+    REQUIRE(Scenario::signIn());
+    g_alerts.clear();
+    QVERIFY(
+        Scenario::demo().incomingSession(kAlice, RAZ::Controllers::CommunicationSession::KindChat));
+    QML::CommunicationNotification* popup = nullptr;
+    REQUIRE(ZentTest::waitForWindow<QML::CommunicationNotification>(&popup));
+    SceneDriver note(popup);
+    REQUIRE(note.waitText(QStringLiteral("title"), kAliceName));
+    QAccessibleInterface* alert = accessibleOf(popup);
+    QCOMPARE(alert->role(), QAccessible::AlertMessage);
+    QCOMPARE(alert->text(QAccessible::Name), QStringLiteral("Alice Moreno wants to chat"));
+    QTRY_VERIFY(g_alerts.contains(QStringLiteral("Alice Moreno wants to chat")));
+    VERIFY_TREE(treeOf(popup));
+    QAccessibleActionInterface* accept = alert->actionInterface();
+    QVERIFY(accept && accept->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    accept->doAction(QAccessibleActionInterface::pressAction());
+
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(waitForCommsWindow(kAliceName, &window));
+    SceneDriver chat = SceneDriver::of(window);
+    RAZ::Controllers::ChatInterface* alice = window->getSession()->getChatInterface();
+    QVERIFY(alice);
+    QTRY_VERIFY_WITH_TIMEOUT(!chat.pageText(QStringLiteral("transcriptView")).trimmed().isEmpty(),
+                             ZentTest::kWaitMs);
+    const Tree tree = treeOf(window);
+    VERIFY_TREE(tree);
+    QAccessibleInterface* transcript =
+        tree.named(QAccessible::Document, QStringLiteral("Conversation"));
+    QVERIFY2(transcript, qPrintable(tree.dump()));
+    QVERIFY(transcript->text(QAccessible::Value).contains(alice->getLastMessage()));
+    QAccessibleTextInterface* text = transcript->textInterface();
+    QVERIFY(text);
+    QCOMPARE(text->text(0, text->characterCount()), transcript->text(QAccessible::Value));
+    QAccessibleInterface* field = tree.named(QAccessible::EditableText, QStringLiteral("Message"));
+    QVERIFY2(field, qPrintable(tree.names(QAccessible::EditableText)));
+    QVERIFY2(tree.named(QAccessible::Button, QStringLiteral("Emoticons")),
+             qPrintable(tree.names(QAccessible::Button)));
+    QVERIFY2(tree.named(QAccessible::Link, QStringLiteral("Yesterday")),
+             qPrintable(tree.names(QAccessible::Link)));
+
+    g_textChanges.clear();
+    RAZ::Demo::ChatDemo::receiveMessage(alice, QString(), QStringLiteral("Are you there?"));
+    REQUIRE(chat.waitPageText(QStringLiteral("transcriptView"), QStringLiteral("Are you there?")));
+    QTRY_VERIFY2(g_textChanges.join(QString()).contains(QLatin1String("Are you there?")),
+                 qPrintable(g_textChanges.join(" | ")));
+    g_textChanges.clear();
+    REQUIRE(chat.focus(QStringLiteral("messageInput")));
+    REQUIRE(chat.type(QStringLiteral("yes")));
+    QTRY_VERIFY2(g_textChanges.join(QString()).contains(QLatin1String("s")),
+                 qPrintable(g_textChanges.join(" | ")));
   }
 };
 

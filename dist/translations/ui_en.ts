@@ -392,6 +392,10 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
         <source>Decline</source>
         <translation>Decline</translation>
     </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignore</translation>
+    </message>
 </context>
 <context>
     <name>QDeclarativeWebView2</name>
@@ -1014,6 +1018,14 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
         <source>Failed to load banner, click here to refresh</source>
         <translation>Failed to load banner, click here to refresh</translation>
     </message>
+    <message>
+        <source>Mute</source>
+        <translation>Mute</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
 </context>
 <context>
     <name>ContactsView</name>
@@ -1113,6 +1125,18 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
     <message>
         <source>Calls the voice mail</source>
         <translation>Calls the voice mail</translation>
+    </message>
+    <message>
+        <source>Outgoing call</source>
+        <translation>Outgoing call</translation>
+    </message>
+    <message>
+        <source>Missed call</source>
+        <translation>Missed call</translation>
+    </message>
+    <message>
+        <source>Incoming call</source>
+        <translation>Incoming call</translation>
     </message>
 </context>
 <context>
@@ -3054,6 +3078,14 @@ Are you sure you want to continue?</translation>
     <message>
         <source>Send File</source>
         <translation>Send File</translation>
+    </message>
+    <message>
+        <source>Conversation</source>
+        <translation>Conversation</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
     </message>
 </context>
 <context>

@@ -377,6 +377,10 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
         <source>Decline</source>
         <translation>Rechazar</translation>
     </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorar</translation>
+    </message>
 </context>
 <context>
     <name>QDeclarativeWebView2</name>
@@ -994,6 +998,14 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
         <source>Failed to load banner, click here to refresh</source>
         <translation>No se pudo cargar el banner; haga clic aquí para actualizarlo</translation>
     </message>
+    <message>
+        <source>Mute</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
 </context>
 <context>
     <name>ContactsView</name>
@@ -1093,6 +1105,18 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
     <message>
         <source>Calls the voice mail</source>
         <translation>Llama al buzón de voz</translation>
+    </message>
+    <message>
+        <source>Outgoing call</source>
+        <translation>Llamada saliente</translation>
+    </message>
+    <message>
+        <source>Missed call</source>
+        <translation>Llamada perdida</translation>
+    </message>
+    <message>
+        <source>Incoming call</source>
+        <translation>Llamada entrante</translation>
     </message>
 </context>
 <context>
@@ -2995,6 +3019,14 @@ Are you sure you want to continue?</source>
     <message>
         <source>Send File</source>
         <translation>Enviar archivo</translation>
+    </message>
+    <message>
+        <source>Conversation</source>
+        <translation>Conversación</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
     </message>
 </context>
 <context>

@@ -180,7 +180,9 @@ void Application::cbSessionOpened(RAZ::Sessions::SessionManagerBase& session) {
   connectAlwaysOnTop();
   retireSignInWindow();
   connectPreferencePages(session);
-  m_session->mainWindow->show();
+  // Shown and given the keyboard, as the sign-in window it replaces was:
+  // without a window manager nobody else would.
+  m_session->mainWindow->showAndActivate();
   followCallSettingsAvailability();
   connectAddIns(session);
   connectPresence(session);

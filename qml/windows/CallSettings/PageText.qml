@@ -12,4 +12,7 @@ ZLabel {
     font.weight: strong ? Font.Bold : Font.Normal
     color: problem ? ZPalette.error : (strong ? ZPalette.strongText : ZPalette.text)
     visible: text !== ""
+    // Read as shown, whether its text was there from the start or not.
+    Accessible.role: Accessible.StaticText
+    Accessible.name: text
 }

@@ -93,12 +93,33 @@ Rectangle {
             anchors { fill: parent; topMargin: 30 }
             interactive: false
             model: menuHeaders
+            // The services as tabs: Up and Down move from one to the next
+            // and show its page, as a click does.
+            activeFocusOnTab: true
+            Accessible.role: Accessible.PageTabList
+            Keys.onUpPressed: menu.choose(Math.max(0, menu.currentIndex - 1))
+            Keys.onDownPressed: menu.choose(Math.min(menu.count - 1, menu.currentIndex + 1))
+            function choose(i) {
+                menu.currentIndex = i;
+                if (menu.currentItem) root.changePage(menu.currentItem.type);
+            }
             delegate: Rectangle {
+                id: tabRow
                 objectName: "tabRow"
                 width: menu.width
                 height: 40
+                readonly property int type: tabType
                 readonly property bool current: tabType === root.currentTabType
                 color: current ? ZPalette.accent : "transparent"
+                border.width: current && menu.activeFocus ? ZPalette.focusWidth : 0
+                border.color: ZPalette.accentPressed
+                focus: current
+                Accessible.role: Accessible.PageTab
+                Accessible.name: model.tabTitle || ""
+                Accessible.selectable: true
+                Accessible.selected: current
+                Accessible.focusable: true
+                Accessible.onPressAction: menu.choose(index)
                 ZLabel {
                     anchors { fill: parent; leftMargin: ZPalette.unit * 4; rightMargin: ZPalette.unit * 2 }
                     verticalAlignment: Text.AlignVCenter

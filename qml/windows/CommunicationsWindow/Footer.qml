@@ -170,6 +170,10 @@ Rectangle {
     ZLabel {
         id: footerText
         objectName: "footerText"
+        // What the session is doing, for a screen reader too (it starts
+        // empty, and such a text is given no interface of its own).
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         anchors.verticalCenter: parent.verticalCenter
         anchors.left: controls.visible ? controls.right : parent.left
         anchors.right: videoToggle.visible ? videoToggle.left : optionsLink.left

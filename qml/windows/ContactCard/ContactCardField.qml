@@ -38,6 +38,9 @@ Item {
             width: parent.width
             text: row.value
             elide: Text.ElideRight
+            // Read with what it is: "E-mail, alice@example.com".
+            Accessible.role: Accessible.StaticText
+            Accessible.name: fieldName + ", " + row.value
         }
         ZTextField {
             id: editor
@@ -47,6 +50,7 @@ Item {
             maximumLength: 256
             text: row.value
             password: false
+            accessibleName: fieldName
             keyFilter: function(event) {
                 if (event.key === Qt.Key_Tab || event.key === Qt.Key_Backtab)
                     event.accepted = scene.moveFocus(index, event.key === Qt.Key_Tab

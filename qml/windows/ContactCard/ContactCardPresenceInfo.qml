@@ -75,18 +75,31 @@ Column {
                     font.pixelSize: ZPalette.fontPixelSize * 1.4
                     Accessible.role: Accessible.CheckBox
                     Accessible.name: scene.person && scene.person.favourite ? qsTranslate("ContactCard", "Remove from Favorites") + scene.lc : qsTranslate("ContactCard", "Set as Favorite") + scene.lc
+                    // Checked while a favourite; Space or a reader's press
+                    // toggles it, as a click does.
+                    function toggle() { if (!scene.card.readOnlyMode) scene.card.toggleFavourite(); }
+                    Accessible.checkable: true
+                    Accessible.checked: !!scene.person && scene.person.favourite === true
+                    Accessible.onPressAction: star.toggle()
+                    Accessible.onToggleAction: star.toggle()
+                    activeFocusOnTab: !scene.card.readOnlyMode
+                    font.underline: activeFocus
+                    Keys.onSpacePressed: star.toggle()
                     MouseArea {
                         anchors.fill: parent
                         hoverEnabled: true
                         cursorShape: scene.card.readOnlyMode ? Qt.ArrowCursor : Qt.PointingHandCursor
                         onEntered: scene.toolTip.showToolTip(star.Accessible.name)
                         onExited: scene.toolTip.hideToolTip()
-                        onClicked: if (!scene.card.readOnlyMode) scene.card.toggleFavourite()
+                        onClicked: star.toggle()
                     }
                 }
             }
             ZLabel {
                 objectName: "availability"
+                // Read as shown (a text that starts empty gets no interface of its own).
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 text: {
                     var t = scene.person && scene.helper ? scene.helper.availabilityText(scene.person.presence) : "";
                     return t !== "" ? "(" + t + ")" : "";
@@ -95,6 +108,9 @@ Column {
             }
             ZLabel {
                 objectName: "statusText"
+                // Read as shown (a text that starts empty gets no interface of its own).
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 visible: scene.card.xmppEnabled && text !== ""
                 width: parent.width
                 text: scene.person ? scene.person.statusText : ""

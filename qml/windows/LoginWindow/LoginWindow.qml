@@ -69,7 +69,9 @@ FocusScope {
         }
     }
 
-    readonly property var tabChain: [xsiField, userCombo, passwordField, rememberBox, autoBox, configCombo]
+    // The fields, then Sign In (Cancel while signing in) and the links.
+    readonly property var tabChain: [xsiField, userCombo, passwordField, rememberBox, autoBox, configCombo,
+                                     actionButton, helpLink, pwLink]
     function moveFocus(from, forward) {
         var n = tabChain.length;
         var i = tabChain.indexOf(from);
@@ -417,12 +419,12 @@ FocusScope {
             anchors.topMargin: ZPalette.unit * 3
             width: parent.width
             primary: root.state !== "signingin"
-            activeFocusOnTab: false
             text: root.state === "signingin" ? qsTr("Cancel") + root.lc
                 : root.state === "signingout" ? qsTr("Signing Out") + root.lc
                 : qsTr("Sign In") + root.lc
             enabled: root.state === "signingin" || (root.state === "signin" && root.formComplete)
             onClicked: root.buttonAction()
+            Keys.onTabPressed: root.moveFocus(actionButton, true)
         }
     }
 
@@ -440,9 +442,9 @@ FocusScope {
                 id: helpLink
                 objectName: "helpLink"
                 visible: rootItem.showHelpLink
-                activeFocusOnTab: false
                 text: qsTr("Help") + root.lc
                 onClicked: root.showHelpClicked()
+                Keys.onTabPressed: root.moveFocus(helpLink, true)
             }
             ZLabel {
                 anchors.verticalCenter: parent.verticalCenter
@@ -454,13 +456,15 @@ FocusScope {
                 id: pwLink
                 objectName: "forgotPasswordLink"
                 visible: rootItem.showPwHelpLink
-                activeFocusOnTab: false
                 text: qsTr("Forgot Password?") + root.lc
                 onClicked: root.showPwHelpClicked()
+                Keys.onTabPressed: root.moveFocus(pwLink, true)
             }
         }
         ZLabel {
             objectName: "versionLabel"
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
             anchors.horizontalCenter: parent.horizontalCenter
             text: rootItem.versionInfo + root.lc
             type: ZPalette.caption

@@ -126,10 +126,26 @@ Rectangle {
                 readonly property bool pressedLook: menuHandler.activeCommsMenuVisible && model.selected === true
                 color: pressedLook ? comms.pal.selection
                                    : (moreMouse.containsMouse ? comms.pal.background : "transparent")
-                border.width: moreMouse.containsMouse || pressedLook ? 1 : 0
-                border.color: comms.pal.border
+                border.width: activeFocus ? comms.pal.focusWidth : (moreMouse.containsMouse || pressedLook ? 1 : 0)
+                border.color: activeFocus ? comms.pal.accent : comms.pal.border
+                function openMenu() {
+                    if (!model.selected) activeSelectionHandler.select(index, 0);
+                    focusHelper.activeCommsItemSelected();
+                    menuHandler.showActiveCommsPopupMenu(true);
+                }
+                // Reached with Tab, opened with Space, Enter or Down, and by
+                // a screen reader's press, as a click does.
+                activeFocusOnTab: true
                 Accessible.role: Accessible.ButtonMenu
                 Accessible.name: qsTr("More") + comms.lc
+                Accessible.onPressAction: more.openMenu()
+                Keys.onPressed: function(event) {
+                    if (event.key === Qt.Key_Space || event.key === Qt.Key_Return || event.key === Qt.Key_Enter
+                            || event.key === Qt.Key_Down) {
+                        event.accepted = true;
+                        more.openMenu();
+                    }
+                }
                 ZLabel {
                     anchors.centerIn: parent
                     text: "\u22EF"
@@ -144,9 +160,7 @@ Rectangle {
                     acceptedButtons: Qt.LeftButton | Qt.RightButton
                     onClicked: {
                         list.forceActiveFocus();
-                        if (!model.selected) activeSelectionHandler.select(index, 0);
-                        focusHelper.activeCommsItemSelected();
-                        menuHandler.showActiveCommsPopupMenu(true);
+                        more.openMenu();
                     }
                 }
             }

@@ -86,6 +86,8 @@ Rectangle {
         }
         ZLabel {
             objectName: "groupHeaderStatus"
+            // The header's own name says it in words.
+            Accessible.ignored: true
             // Search-result groups tell that their source is busy
             // or why it failed; contact groups count who is online.
             text: !row.header ? ""
@@ -124,6 +126,8 @@ Rectangle {
             ZLabel {
                 anchors.centerIn: parent
                 text: row.scene.initials(model.displayName === undefined ? "" : model.displayName)
+                // A picture, drawn of letters: the row's name says whose.
+                Accessible.ignored: true
                 color: pal.mutedText
                 font.pixelSize: Math.round(parent.height * 0.4)
                 font.weight: Font.Bold

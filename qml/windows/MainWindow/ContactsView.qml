@@ -3,8 +3,8 @@ import "qrc:/controls"
 
 // The contacts by group, and the search's matches (the directory view): one
 // ContactRow each. Up and Down move the selection, Enter runs the default
-// action, the menu key or Shift+F10 opens the current row's menu, Esc and
-// Shift+Tab go back to the search field.
+// action, the menu key or Shift+F10 opens the current row's menu, Esc goes
+// back to the search field (Tab and Shift+Tab follow the window's order).
 ListView {
     id: contactList
     objectName: "contactList"
@@ -14,7 +14,7 @@ ListView {
     // The main window's scene, whose helpers (presence texts and colours,
     // initials, photos, the row menu's position) the rows share.
     property Item scene: null
-    // The search field above: Esc and Shift+Tab return to it, and whether
+    // The search field above: Esc returns to it, and whether
     // it holds text decides what an empty list says.
     property Item searchField: null
     // The active communications: a drag started here tells them it carries contacts.
@@ -40,9 +40,6 @@ ListView {
         if (event.key === Qt.Key_Menu || (event.key === Qt.Key_F10 && (event.modifiers & Qt.ShiftModifier))) {
             contactList.scene.currentRowMenu(contactList);
             mainWindow.showCurrentContactMenu();
-            event.accepted = true;
-        } else if (event.key === Qt.Key_Backtab) {
-            contactList.searchField.forceActiveFocus();
             event.accepted = true;
         }
     }

@@ -23,11 +23,30 @@ Item {
         Repeater {
             model: 4
             Rectangle {
+                id: filterTab
+                objectName: "historyFilterTab"
                 readonly property bool chosen: !!mainWindow && mainWindow.timelinefilterflag === index
                 width: label.implicitWidth + pal.unit * 3
                 height: label.implicitHeight + pal.unit * 2
                 radius: pal.radius
                 color: chosen ? pal.accent : (filterMouse.containsMouse ? pal.hover : "transparent")
+                border.width: activeFocus ? pal.focusWidth : 0
+                border.color: chosen ? pal.accentText : pal.accent
+                // A tab of the filter: reached with Tab, chosen with Space
+                // or Enter, or by a screen reader's press.
+                activeFocusOnTab: true
+                Accessible.role: Accessible.PageTab
+                Accessible.name: label.text
+                Accessible.checkable: true
+                Accessible.checked: chosen
+                Accessible.selected: chosen
+                Accessible.onPressAction: mainWindow.setTimelineFilter(index)
+                Keys.onPressed: function(event) {
+                    if (event.key === Qt.Key_Space || event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
+                        event.accepted = true;
+                        mainWindow.setTimelineFilter(index);
+                    }
+                }
                 ZLabel {
                     id: label
                     objectName: "historyFilterLabel"
@@ -101,7 +120,12 @@ Item {
             // and a screen reader reads who and when.
             focus: ListView.isCurrentItem
             Accessible.role: Accessible.ListItem
-            Accessible.name: [historyName.text, historyDetails.text]
+            // What the row's sign shows: a chat, or a call and its way.
+            readonly property string kindText: (model.kind === 2 ? qsTr("Chat")
+                                                : model.direction === 1 ? qsTr("Outgoing call")
+                                                : model.direction === 2 ? qsTr("Missed call")
+                                                : qsTr("Incoming call")) + history.lc
+            Accessible.name: [historyName.text, kindText, historyDetails.text]
                              .filter(function(part) { return part !== ""; }).join(", ")
             Accessible.selectable: true
             Accessible.selected: historyList.currentIndex === index

@@ -10,7 +10,7 @@ import "qrc:/windows/MainWindow/LeftPane"
 // the search with its Add menu, and the active view (contacts by group with
 // favourites, rooms, history with its missed count, dial pad). Names and
 // texts from the service are shown as plain text only. Every list works from
-// the keyboard: Tab or Down from the search enters the list, arrows move,
+// the keyboard: Down from the search enters the list (Tab goes by "+"), arrows move,
 // Enter runs the default action, the menu key or Shift+F10 opens the menu,
 // Esc clears the search.
 Rectangle {
@@ -103,6 +103,21 @@ Rectangle {
     }
 
     function clearSearchField() { search.text = ""; }
+    // Space, Enter and Return press a control drawn of plain items, as a
+    // click does (Down too, for one that opens a menu).
+    function pressKeys(event, action, withDown) {
+        if (event.isAutoRepeat)
+            return;
+        if (event.key === Qt.Key_Space || event.key === Qt.Key_Return || event.key === Qt.Key_Enter
+                || (withDown === true && event.key === Qt.Key_Down)) {
+            event.accepted = true;
+            action();
+        }
+    }
+    function openPresenceMenu() {
+        var p = ownPresence.mapToItem(null, 0, ownPresence.height);
+        presenceMenu.showPopup(Qt.point(p.x, p.y));
+    }
     function showView(name) { activeView.state = name; }
     // Opens the list's menu at its current row (keyboard).
     function currentRowMenu(list) {
@@ -170,6 +185,7 @@ Rectangle {
                 anchors.centerIn: parent
                 visible: ownPicture.size.width === 0
                 text: root.initials(mainWindow.userName)
+                Accessible.ignored: true
                 color: pal.accentText
                 type: ZPalette.title
             }
@@ -182,7 +198,24 @@ Rectangle {
             MouseArea {
                 anchors.fill: parent
                 acceptedButtons: Qt.LeftButton | Qt.RightButton
-                onClicked: menuHandler.showOwnContactMenu(mainWindow.xmppConnected || mainWindow.offlineMode)
+                onClicked: avatar.openMenu()
+            }
+            function openMenu() { menuHandler.showOwnContactMenu(mainWindow.xmppConnected || mainWindow.offlineMode); }
+            // The own contact's menu by keyboard and screen reader too; it
+            // says whose it is.
+            activeFocusOnTab: true
+            Accessible.role: Accessible.ButtonMenu
+            Accessible.name: mainWindow.userName
+            Accessible.onPressAction: avatar.openMenu()
+            Keys.onPressed: function(event) { root.pressKeys(event, avatar.openMenu); }
+            Rectangle {
+                anchors.fill: parent
+                anchors.margins: -ZPalette.focusWidth - 1
+                radius: width / 2
+                color: "transparent"
+                border.width: ZPalette.focusWidth
+                border.color: pal.accentText
+                visible: avatar.activeFocus
             }
             // A picture file dropped here becomes the avatar.
             Vantre.DropArea {
@@ -222,7 +255,23 @@ Rectangle {
                 text: root.presenceText(root.own ? root.own.presence : Vantre.PresenceState.Unknown) + " \u25BE"
                 elide: Text.ElideRight
                 color: pal.accentText
-                opacity: presenceMouse.containsMouse ? 1.0 : 0.85
+                opacity: presenceMouse.containsMouse || activeFocus ? 1.0 : 0.85
+                // The presence selector: reached with Tab, opened with
+                // Space, Enter or Down, and by a screen reader's press.
+                activeFocusOnTab: root.helper !== null
+                Accessible.role: Accessible.ButtonMenu
+                Accessible.name: root.presenceText(root.own ? root.own.presence : Vantre.PresenceState.Unknown)
+                Accessible.onPressAction: if (root.helper) root.openPresenceMenu()
+                Keys.onPressed: function(event) { root.pressKeys(event, root.openPresenceMenu, true); }
+                Rectangle {
+                    anchors.fill: parent
+                    anchors.margins: -ZPalette.focusWidth
+                    radius: pal.radius
+                    color: "transparent"
+                    border.width: ZPalette.focusWidth
+                    border.color: pal.accentText
+                    visible: ownPresence.activeFocus
+                }
                 MouseArea {
                     id: presenceMouse
                     anchors.fill: parent
@@ -234,8 +283,7 @@ Rectangle {
                         if (mouse.button === Qt.RightButton) {
                             menuHandler.showOwnContactMenu(false);
                         } else {
-                            var p = ownPresence.mapToItem(null, 0, ownPresence.height);
-                            presenceMenu.showPopup(Qt.point(p.x, p.y));
+                            root.openPresenceMenu();
                         }
                     }
                 }
@@ -243,14 +291,21 @@ Rectangle {
             // The published location, on a line of its own so that a long one
             // does not push the presence out; a click changes it.
             ZLabel {
+                id: ownLocation
                 objectName: "ownLocationText"
                 width: parent.width
                 visible: mainWindow.ownLocation !== ""
                 text: mainWindow.ownLocation
                 elide: Text.ElideRight
                 color: pal.accentText
-                opacity: locationMouse.containsMouse ? 1.0 : 0.75
+                opacity: locationMouse.containsMouse || activeFocus ? 1.0 : 0.75
                 type: ZPalette.caption
+                font.underline: activeFocus
+                activeFocusOnTab: root.helper !== null
+                Accessible.role: Accessible.Link
+                Accessible.name: text
+                Accessible.onPressAction: if (root.helper) mainWindow.showLocationPublishDialog()
+                Keys.onPressed: function(event) { root.pressKeys(event, mainWindow.showLocationPublishDialog); }
                 MouseArea {
                     id: locationMouse
                     anchors.fill: parent
@@ -296,6 +351,8 @@ Rectangle {
         ZTextField {
             id: search
             objectName: "searchField"
+            // Where typing goes when the window opens.
+            focus: true
             anchors { left: parent.left; right: addButton.left; rightMargin: pal.unit * 2 }
             placeholderText: qsTr("Search or dial") + root.lc
             onTextChanged: mainWindow.searchTextChanged(text, true)
@@ -306,7 +363,7 @@ Rectangle {
                 if (event.key === Qt.Key_Escape) {
                     search.text = "";
                     event.accepted = true;
-                } else if (event.key === Qt.Key_Down || event.key === Qt.Key_Tab) {
+                } else if (event.key === Qt.Key_Down) {
                     contactList.forceActiveFocus();
                     if (mainWindow.currentContactRow < 0)
                         mainWindow.moveSelection(false, true);
@@ -408,19 +465,64 @@ Rectangle {
             spacing: pal.unit * 2
             visible: root.volume !== null
             ZLabel {
+                id: muteToggle
+                objectName: "muteToggle"
                 text: root.volume && root.volume.systemMute ? "\u2715" : "\u266A"
-                color: pal.mutedText
-                MouseArea { anchors.fill: parent; onClicked: root.volume.setSystemMute(!root.volume.systemMute) }
+                color: activeFocus ? pal.accent : pal.mutedText
+                function toggle() { root.volume.setSystemMute(!root.volume.systemMute); }
+                activeFocusOnTab: true
+                Accessible.role: Accessible.CheckBox
+                Accessible.name: qsTr("Mute") + root.lc
+                Accessible.checkable: true
+                Accessible.checked: root.volume !== null && root.volume.systemMute
+                Accessible.onPressAction: muteToggle.toggle()
+                Accessible.onToggleAction: muteToggle.toggle()
+                Keys.onPressed: function(event) { root.pressKeys(event, muteToggle.toggle); }
+                MouseArea { anchors.fill: parent; onClicked: muteToggle.toggle() }
             }
             Rectangle {
                 id: volumeTrack
+                objectName: "volumeSlider"
                 width: pal.unit * 18; height: pal.unit; radius: height / 2
                 anchors.verticalCenter: parent.verticalCenter
                 color: pal.border
+                // What a screen reader reads and sets of a slider.
+                readonly property int value: root.volume ? root.volume.systemVolume : 0
+                readonly property int minimumValue: 0
+                readonly property int maximumValue: 100
+                readonly property int stepSize: 5
+                function setVolume(v) { root.volume.setSystemVolume(Math.max(0, Math.min(100, Math.round(v)))); }
+                activeFocusOnTab: true
+                Accessible.role: Accessible.Slider
+                Accessible.name: qsTr("Volume") + root.lc
+                Accessible.onIncreaseAction: volumeTrack.setVolume(value + stepSize)
+                Accessible.onDecreaseAction: volumeTrack.setVolume(value - stepSize)
+                // Right and Up raise it, Left and Down lower it, Page Up and
+                // Down by more, Home and End to the ends.
+                Keys.onPressed: function(event) {
+                    var steps = { };
+                    steps[Qt.Key_Right] = stepSize; steps[Qt.Key_Up] = stepSize;
+                    steps[Qt.Key_Left] = -stepSize; steps[Qt.Key_Down] = -stepSize;
+                    steps[Qt.Key_PageUp] = 20; steps[Qt.Key_PageDown] = -20;
+                    steps[Qt.Key_Home] = -100; steps[Qt.Key_End] = 100;
+                    if (steps[event.key] === undefined) return;
+                    event.accepted = true;
+                    volumeTrack.setVolume(value + steps[event.key]);
+                }
                 Rectangle {
                     width: root.volume ? parent.width * root.volume.systemVolume / 100 : 0
                     height: parent.height; radius: parent.radius
                     color: pal.accent
+                }
+                Rectangle {
+                    anchors.fill: parent
+                    anchors.margins: -ZPalette.focusWidth - 2
+                    radius: height / 2
+                    color: "transparent"
+                    border.width: ZPalette.focusWidth
+                    border.color: pal.accent
+                    opacity: 0.6
+                    visible: volumeTrack.activeFocus
                 }
                 MouseArea {
                     anchors.fill: parent

@@ -22,6 +22,8 @@ Item {
     activeFocusOnTab: enabled
     Accessible.role: Accessible.Button
     Accessible.name: tip
+    // The count its badge shows (the new missed calls).
+    Accessible.description: badge > 0 ? String(badge) : ""
     Accessible.focusable: true
     Accessible.onPressAction: button.clicked()
     Keys.onPressed: function(event) {

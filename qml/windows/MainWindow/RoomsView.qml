@@ -18,6 +18,12 @@ ListView {
     // No row is chosen until the user chooses one.
     currentIndex: -1
     activeFocusOnTab: true
+    // Up and Down move from room to room (the list's own keys), Enter or
+    // Space joins the current one.
+    onCurrentIndexChanged: if (currentIndex >= 0) mainWindow.roomsSelectionChanged(currentIndex)
+    Keys.onReturnPressed: if (currentItem) currentItem.join()
+    Keys.onEnterPressed: if (currentItem) currentItem.join()
+    Keys.onSpacePressed: if (currentItem) currentItem.join()
     Accessible.role: Accessible.List
     Accessible.name: qsTr("Rooms") + roomList.lc
     // The user's own room heads the list: a click joins it, the
@@ -31,6 +37,21 @@ ListView {
         color: myRoomMouse.containsMouse ? pal.hover : "transparent"
         Accessible.role: Accessible.ListItem
         Accessible.name: qsTr("My Room") + roomList.lc
+        Accessible.focusable: true
+        Accessible.onPressAction: mainWindow.startMyRoom()
+        activeFocusOnTab: visible
+        Keys.onPressed: function(event) {
+            if (event.key === Qt.Key_Space || event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
+                event.accepted = true;
+                mainWindow.startMyRoom();
+            } else if (event.key === Qt.Key_Down && roomList.count > 0) {
+                event.accepted = true;
+                roomList.currentIndex = 0;
+                roomList.forceActiveFocus();
+            }
+        }
+        border.width: activeFocus ? pal.focusWidth : 0
+        border.color: pal.accent
         Column {
             anchors { left: parent.left; leftMargin: pal.unit * 3; right: parent.right; rightMargin: pal.unit * 3
                       verticalCenter: parent.verticalCenter }
@@ -67,11 +88,23 @@ ListView {
         }
     }
     delegate: Rectangle {
+        id: roomRow
         objectName: "roomRow"
         width: roomList.width
         height: pal.controlHeight * 1.6
+        function join() { mainWindow.joinRoom(model.jid); }
+        // The current row holds the list's focus, so that a screen reader
+        // follows the arrows; its press joins the room.
+        focus: ListView.isCurrentItem
         Accessible.role: Accessible.ListItem
-        Accessible.name: model.name === undefined ? "" : model.name
+        Accessible.name: [model.name === undefined ? "" : model.name, model.subject === undefined ? "" : model.subject]
+                         .filter(function(part) { return part !== ""; }).join(", ")
+        Accessible.focusable: true
+        Accessible.selectable: true
+        Accessible.selected: roomList.currentIndex === index
+        Accessible.onPressAction: roomRow.join()
+        border.width: roomList.activeFocus && roomList.currentIndex === index ? pal.focusWidth : 0
+        border.color: pal.accent
         color: roomList.currentIndex === index ? pal.selection : (roomMouse.containsMouse ? pal.hover : "transparent")
         Column {
             anchors { left: parent.left; leftMargin: pal.unit * 3; right: parent.right; rightMargin: pal.unit * 3
@@ -96,13 +129,14 @@ ListView {
             hoverEnabled: true
             acceptedButtons: Qt.LeftButton | Qt.RightButton
             onClicked: function(mouse) {
+                roomList.forceActiveFocus();
                 roomList.currentIndex = index;
                 mainWindow.roomsSelectionChanged(index);
                 if (mouse.button === Qt.RightButton)
                     menuHandler.showChatRoomMenu(model.jid, model.name);
             }
             onDoubleClicked: function(mouse) {
-                if (mouse.button === Qt.LeftButton) mainWindow.joinRoom(model.jid);
+                if (mouse.button === Qt.LeftButton) roomRow.join();
             }
         }
     }

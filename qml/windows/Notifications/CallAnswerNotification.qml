@@ -9,6 +9,10 @@ import "NotificationSession.js" as S
 Item {
     id: call
     height: 75
+    // The first answer holds the focus, drawn: Enter presses it, Tab moves
+    // on to the others, Esc declines (the popup's).
+    focus: true
+    readonly property string description: ""
 
     readonly property var session: rootWindow.session
     // Texts append it so they follow a change of the interface language.
@@ -28,12 +32,14 @@ Item {
     }
 
     K.ToolTip { id: tip }
+    Component.onCompleted: (call.video ? videoButton : audioButton).forceActiveFocus()
 
     Row {
         anchors.centerIn: parent
         spacing: ZPalette.unit * 2
 
         ZButton {
+            id: videoButton
             objectName: "videoButton"
             visible: call.video
             primary: true
@@ -43,6 +49,7 @@ Item {
             onHoveredChanged: hovered ? tip.showToolTip(qsTr("Answer with Video") + lc) : tip.hideToolTip()
         }
         ZButton {
+            id: audioButton
             objectName: "audioButton"
             visible: !call.updating
             primary: !call.video

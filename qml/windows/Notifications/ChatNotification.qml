@@ -9,6 +9,8 @@ Item {
     // Enter in the popup: the same as a click.
     function acceptByKey() { rootWindow.chatNotificationAccepted(); }
     height: 60
+    // What the popup says below its title, for a screen reader.
+    readonly property string description: chat.line() + chat.lc
 
     readonly property var session: rootWindow.session
     // Texts append it so they follow a change of the interface language.

@@ -44,6 +44,13 @@ Rectangle {
     // Ctrl+Shift+A): Enter accepts what the popup offers first, Esc turns
     // it away. A focused button keeps Enter and Space for itself.
     focus: true
+    // A screen reader announces the popup as an alert when it appears,
+    // naming who and what ("Alice Moreno is calling"); its press accepts
+    // what the popup offers first, as Enter does.
+    Accessible.role: Accessible.AlertMessage
+    Accessible.name: title.text
+    Accessible.description: content.item && content.item.description !== undefined ? content.item.description : ""
+    Accessible.onPressAction: root.acceptByKey()
     Keys.onReturnPressed: root.acceptByKey()
     Keys.onEnterPressed: root.acceptByKey()
     Keys.onEscapePressed: root.ignore()
@@ -55,6 +62,11 @@ Rectangle {
 
     function ignoreText() {
         return kind === callKind ? qsTr("Decline") : "";
+    }
+    // What the × says to a screen reader when it has no tip of its own.
+    function ignoreName() {
+        var tipText = ignoreText();
+        return (tipText !== "" ? tipText : qsTr("Ignore")) + lc;
     }
 
     function titleText() {
@@ -134,7 +146,17 @@ Rectangle {
             width: header.height
             height: header.height
             anchors.right: parent.right
-            color: ignoreArea.containsMouse ? ZPalette.accentHover : "transparent"
+            color: ignoreArea.containsMouse || activeFocus ? ZPalette.accentHover : "transparent"
+            activeFocusOnTab: true
+            Accessible.role: Accessible.Button
+            Accessible.name: root.ignoreName()
+            Accessible.onPressAction: root.ignore()
+            Keys.onPressed: function(event) {
+                if (event.key === Qt.Key_Space || event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
+                    event.accepted = true;
+                    root.ignore();
+                }
+            }
 
             ZLabel {
                 anchors.centerIn: parent
@@ -170,6 +192,8 @@ Rectangle {
         objectName: "content"
         y: header.height + 1
         width: parent.width
+        // The popup's own focus passes on to what its content offers first.
+        focus: true
         source: ["CallAnswerNotification.qml", "ChatNotification.qml",
                  "FtNotification.qml", "WebcollabNotification.qml"][root.kind] || ""
     }

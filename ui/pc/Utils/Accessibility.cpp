@@ -1,18 +1,26 @@
 #include "Utils/Accessibility.h"
 
+#include <algorithm>
+
 #include <QAccessible>
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QWebFrame>
+#include <QWebPage>
+#include <QWindow>
 
 #include <QtQuick/private/qaccessiblequickitem_p.h>
+#include <QtQuick/private/qquicktextedit_p.h>
 
 #include "Widgets/Window.h"
 #include "dialogs/MessageWindow.h"
+#include "libqml/items/WebView.h"
 #include "libqml/window/View.h"
 #include "libqml/window/Window.h"
 
@@ -28,10 +36,11 @@ QML::View* viewOfScene(QObject* scene) {
 }
 
 // Whether Qt Quick made the item one a screen reader sees (the scene gave
-// it an Accessible role or name, or Qt did for a text).
+// it an Accessible role or name, or Qt did for a text), and the scene did
+// not leave it out (Accessible.ignored: a picture its row's name says).
 bool isAccessibleItem(QQuickItem* item) {
   for (QObject* child : item->children())
-    if (child->inherits("QQuickAccessibleAttached")) return true;
+    if (child->inherits("QQuickAccessibleAttached")) return !child->property("ignored").toBool();
   return false;
 }
 
@@ -45,15 +54,56 @@ QQuickItem* focusedItem(QQuickWindow* scene) {
 
 // The items of `item`'s subtree that a screen reader sees, nearest first:
 // an item without an interface of its own passes its children on, as Qt's
-// item interfaces do among themselves.
+// item interfaces do among themselves. What is hidden is left out with all
+// it holds: a reader walking the tree meets only what the user could see
+// (a scene keeps many alternatives, such as the call controls of a pane not
+// shown, hidden beside the ones in use).
 void accessibleItems(QQuickItem* item, QList<QQuickItem*>* out) {
   const auto childItems = item->childItems();
   for (QQuickItem* child : childItems) {
+    if (!child->isVisible()) continue;
     if (isAccessibleItem(child))
       *out << child;
     else
       accessibleItems(child, out);
   }
+}
+
+// The root item of a view's scene when the scene gave it a role or a name:
+// the view itself then takes them, and lists what the root holds, so that a
+// pane or a popup is one node named for what it shows rather than a nameless
+// filler around a node that has the name.
+QQuickItem* namedRoot(const QML::View* view) {
+  QQuickItem* root = view ? view->rootObject() : nullptr;
+  return root && isAccessibleItem(root) ? root : nullptr;
+}
+
+// Controls whose name says what they show: what they are drawn of (the
+// label of a button, the glyph of a link) is not a part of its own.
+bool isLeafRole(QAccessible::Role role) {
+  switch (role) {
+    case QAccessible::Button:
+    case QAccessible::ButtonMenu:
+    case QAccessible::ButtonDropDown:
+    case QAccessible::CheckBox:
+    case QAccessible::RadioButton:
+    case QAccessible::Link:
+    case QAccessible::PageTab:
+    case QAccessible::Slider:
+    case QAccessible::EditableText:
+    case QAccessible::StaticText:
+    case QAccessible::Heading:
+    case QAccessible::Document:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// A text input that shows what is typed as dots: a reader gets the dots
+// too, never the text (Qt Quick would hand out what was typed).
+bool isPasswordInput(QQuickItem* item) {
+  return item->inherits("QQuickTextInput") && item->property("echoMode").toInt() != 0;
 }
 
 // An item of a view's scene: Qt Quick's interface, but shown or hidden as
@@ -84,7 +134,29 @@ class ItemAccessible : public QAccessibleQuickItem {
     return st;
   }
 
+  // The children a reader walks: the shown accessible items below, none
+  // for a control its name describes whole.
+  int childCount() const override { return children().size(); }
+  QAccessibleInterface* child(int index) const override {
+    const QList<QQuickItem*> list = children();
+    return index >= 0 && index < list.size() ? QAccessible::queryAccessibleInterface(list.at(index))
+                                             : nullptr;
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    return child ? children().indexOf(qobject_cast<QQuickItem*>(child->object())) : -1;
+  }
+  // The nearest accessible item above, or the scene when that is the root
+  // item its view speaks for.
+  QAccessibleInterface* parent() const override {
+    QAccessibleInterface* parent = QAccessibleQuickItem::parent();
+    QML::View* view = item()->window() ? viewOfScene(item()->window()) : nullptr;
+    if (parent && view && parent->object() && parent->object() == namedRoot(view))
+      return QAccessible::queryAccessibleInterface(item()->window());
+    return parent;
+  }
+
   QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Value && (isPasswordInput(item()) || page())) return content();
     const QString text = QAccessibleQuickItem::text(t);
     // Qt Quick keeps a password field's name to itself, though the name
     // says what the field is for, never what it holds: the scene gives it
@@ -93,8 +165,68 @@ class ItemAccessible : public QAccessibleQuickItem {
       return item()->property("accessibleName").toString();
     return text;
   }
+  QVariant currentValue() const override {
+    if (isPasswordInput(item())) return content();
+    return QAccessibleQuickItem::currentValue();
+  }
+
+  // A password's text is its dots; a transcript's is what its page shows.
+  QString text(int startOffset, int endOffset) const override {
+    if (!isPasswordInput(item()) && !page())
+      return QAccessibleQuickItem::text(startOffset, endOffset);
+    return content().mid(startOffset, endOffset - startOffset);
+  }
+  int characterCount() const override {
+    if (!isPasswordInput(item()) && !page()) return QAccessibleQuickItem::characterCount();
+    return content().size();
+  }
+  QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int* start,
+                           int* end) const override {
+    if (!isPasswordInput(item()) && !page())
+      return QAccessibleQuickItem::textBeforeOffset(offset, type, start, end);
+    return QAccessibleTextInterface::textBeforeOffset(offset, type, start, end);
+  }
+  QString textAfterOffset(int offset, QAccessible::TextBoundaryType type, int* start,
+                          int* end) const override {
+    if (!isPasswordInput(item()) && !page())
+      return QAccessibleQuickItem::textAfterOffset(offset, type, start, end);
+    return QAccessibleTextInterface::textAfterOffset(offset, type, start, end);
+  }
+  QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int* start,
+                       int* end) const override {
+    if (!isPasswordInput(item()) && !page())
+      return QAccessibleQuickItem::textAtOffset(offset, type, start, end);
+    return QAccessibleTextInterface::textAtOffset(offset, type, start, end);
+  }
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::TextInterface && page())
+      return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleQuickItem::interface_cast(t);
+  }
 
  private:
+  QList<QQuickItem*> children() const {
+    QList<QQuickItem*> list;
+    if (isLeafRole(role())) return list;
+    accessibleItems(item(), &list);
+    // A list makes its rows in whatever order it needs them (a new entry
+    // at the top is made last): a reader takes them in the order shown.
+    if (role() == QAccessible::List)
+      std::stable_sort(list.begin(), list.end(), [](QQuickItem* a, QQuickItem* b) {
+        const QPointF pa = a->mapToScene(QPointF(0, 0)), pb = b->mapToScene(QPointF(0, 0));
+        return pa.y() < pb.y() || (qFuzzyCompare(pa.y(), pb.y()) && pa.x() < pb.x());
+      });
+    return list;
+  }
+  // The page of a web view item (the chat transcript), or null.
+  QWebPage* page() const {
+    auto* web = qobject_cast<QDeclarativeWebView2*>(item());
+    return web ? web->page() : nullptr;
+  }
+  QString content() const {
+    if (QWebPage* p = page()) return p->mainFrame()->toPlainText();
+    return item()->property("displayText").toString();
+  }
   bool isShown(QML::View* view) const {
     if (!view->isVisible()) return false;
     for (QQuickItem* i = item(); i; i = i->parentItem())
@@ -166,7 +298,10 @@ class SceneAccessible : public QAccessibleObject {
  private:
   QList<QQuickItem*> items() const {
     QList<QQuickItem*> list;
-    if (QQuickItem* content = scene()->contentItem()) accessibleItems(content, &list);
+    if (QQuickItem* root = namedRoot(m_view))
+      accessibleItems(root, &list);
+    else if (QQuickItem* content = scene()->contentItem())
+      accessibleItems(content, &list);
     return list;
   }
 
@@ -174,13 +309,25 @@ class SceneAccessible : public QAccessibleObject {
 };
 
 // A view: a plain widget of its window, or a popup window of its own, whose
-// one child is its scene.
+// one child is its scene. A scene whose root item has a role or a name
+// gives them to its view (a popup that is an alert, a pane named for what
+// it holds).
 class ViewAccessible : public QAccessibleWidget {
  public:
   explicit ViewAccessible(QML::View* view) : QAccessibleWidget(view) {}
 
   QAccessible::Role role() const override {
+    if (QAccessibleInterface* root = rootInterface()) {
+      const QAccessible::Role own = root->role();
+      if (own != QAccessible::NoRole && own != QAccessible::Client) return own;
+    }
     return widget()->isWindow() ? QAccessible::Window : QAccessible::Client;
+  }
+  QString text(QAccessible::Text t) const override {
+    const QString text = QAccessibleWidget::text(t);
+    if (!text.isEmpty() || (t != QAccessible::Name && t != QAccessible::Description)) return text;
+    QAccessibleInterface* root = rootInterface();
+    return root ? root->text(t) : QString();
   }
   int childCount() const override { return scene() ? 1 : 0; }
   QAccessibleInterface* child(int index) const override { return index == 0 ? scene() : nullptr; }
@@ -201,8 +348,25 @@ class ViewAccessible : public QAccessibleWidget {
     if (focusChild()) st.focused = false;
     return st;
   }
+  // What a press on an alert does: what its scene's root offers.
+  QStringList actionNames() const override {
+    QAccessibleInterface* root = rootInterface();
+    QAccessibleActionInterface* actions = root ? root->actionInterface() : nullptr;
+    return actions ? actions->actionNames() : QAccessibleWidget::actionNames();
+  }
+  void doAction(const QString& name) override {
+    QAccessibleInterface* root = rootInterface();
+    if (QAccessibleActionInterface* actions = root ? root->actionInterface() : nullptr)
+      actions->doAction(name);
+    else
+      QAccessibleWidget::doAction(name);
+  }
 
  private:
+  QAccessibleInterface* rootInterface() const {
+    QQuickItem* root = namedRoot(static_cast<QML::View*>(widget()));
+    return root ? QAccessible::queryAccessibleInterface(root) : nullptr;
+  }
   QAccessibleInterface* scene() const {
     auto* view = static_cast<QML::View*>(widget());
     return view && view->quickWindow() ? QAccessible::queryAccessibleInterface(view->quickWindow())
@@ -234,9 +398,80 @@ class WindowAccessible : public QAccessibleWidget {
   QAccessible::Role m_topLevelRole;
 };
 
+// The dynamic property that holds the text a reader was last told of.
+const char kToldText[] = "_zent_toldText";
+
+// The dynamic property of an item whose interface a reader has asked for.
+const char kReaderAsked[] = "_zent_readerAsked";
+
+// Tells a reader what changed in the text of `item` since it was last told:
+// what was added at the end (a message arriving, a letter typed) or the
+// whole change. Only for an item a reader has met: reading a long
+// transcript's text costs more than a message.
+void tellTextChange(QQuickItem* item) {
+  if (!item || (!QAccessible::isActive() && !item->property(kReaderAsked).toBool())) return;
+  QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(item);
+  if (!iface) return;
+  const QString before = item->property(kToldText).toString();
+  const QString now = iface->text(QAccessible::Value);
+  if (now == before) return;
+  item->setProperty(kToldText, now);
+  if (now.startsWith(before)) {
+    QAccessibleTextInsertEvent event(iface, before.size(), now.mid(before.size()));
+    QAccessible::updateAccessibility(&event);
+    emit announcements()->told(QAccessible::TextInserted, item, now.mid(before.size()));
+  } else {
+    QAccessibleTextUpdateEvent event(iface, 0, before, now);
+    QAccessible::updateAccessibility(&event);
+    emit announcements()->told(QAccessible::TextUpdated, item, now);
+  }
+}
+
+// A multi-line text field tells a reader of every change, as Qt's
+// single-line field does by itself.
+void followTextEdit(QQuickItem* item) {
+  auto* edit = qobject_cast<QQuickTextEdit*>(item);
+  if (!edit || edit->property(kToldText).isValid()) return;
+  edit->setProperty(kToldText, edit->text());
+  QObject::connect(edit, &QQuickTextEdit::textChanged, edit, [edit] { tellTextChange(edit); });
+}
+
+// The program: its top-level windows as the user sees them. Qt lists every
+// top-level QWindow, and so the offscreen window behind each scene as a
+// nameless frame of its own; those are parts of their views, not windows.
+class ApplicationAccessible : public QAccessibleApplication {
+ public:
+  int childCount() const override { return windows().size(); }
+  QAccessibleInterface* child(int index) const override {
+    const QObjectList list = windows();
+    return index >= 0 && index < list.size() ? QAccessible::queryAccessibleInterface(list.at(index))
+                                             : nullptr;
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    return child ? windows().indexOf(child->object()) : -1;
+  }
+
+ private:
+  // As Qt lists them (what each top-level window's interface stands for),
+  // less the scenes' own windows.
+  static QObjectList windows() {
+    QObjectList list;
+    const auto all = QGuiApplication::topLevelWindows();
+    for (QWindow* w : all) {
+      if (w->type() == Qt::Popup || w->type() == Qt::Desktop) continue;
+      if (w->property(kSceneView).isValid() || (w->inherits("QQuickWindow") && !w->isVisible()))
+        continue;
+      QAccessibleInterface* root = w->accessibleRoot();
+      if (root && root->object() && !list.contains(root->object())) list << root->object();
+    }
+    return list;
+  }
+};
+
 QAccessibleInterface* factory(const QString& className, QObject* object) {
   Q_UNUSED(className);
   if (!object) return nullptr;
+  if (object == qApp) return new ApplicationAccessible;
   if (auto* view = qobject_cast<QML::View*>(object)) return new ViewAccessible(view);
   if (auto* window = qobject_cast<QML::Window*>(object))
     return new WindowAccessible(window, QAccessible::Window);
@@ -250,8 +485,12 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
     if (QML::View* view = viewOfScene(scene)) return new SceneAccessible(scene, view);
     return nullptr;
   }
-  if (auto* item = qobject_cast<QQuickItem*>(object))
-    return isAccessibleItem(item) ? new ItemAccessible(item) : nullptr;
+  if (auto* item = qobject_cast<QQuickItem*>(object)) {
+    if (!isAccessibleItem(item)) return nullptr;
+    item->setProperty(kReaderAsked, true);
+    followTextEdit(item);
+    return new ItemAccessible(item);
+  }
   return nullptr;
 }
 
@@ -291,6 +530,22 @@ void registerScene(QML::View* view, QQuickWindow* scene) {
   if (iface && !dynamic_cast<SceneAccessible*>(iface))
     QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
   if (QQuickItem* content = scene->contentItem()) replaceItemInterfaces(content);
+}
+
+void textChanged(QQuickItem* item) { tellTextChange(item); }
+
+void announce(QML::View* view) {
+  if (!view || !view->isWindow()) return;
+  QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(view);
+  if (!iface || iface->role() != QAccessible::AlertMessage) return;
+  QAccessibleEvent event(iface, QAccessible::Alert);
+  QAccessible::updateAccessibility(&event);
+  emit announcements()->told(QAccessible::Alert, view, iface->text(QAccessible::Name));
+}
+
+Announcements* announcements() {
+  static Announcements* instance = new Announcements;
+  return instance;
 }
 
 }  // namespace Accessibility

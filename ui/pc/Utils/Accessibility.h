@@ -1,6 +1,8 @@
 #pragma once
 
-class QObject;
+#include <QObject>
+
+class QQuickItem;
 class QQuickWindow;
 
 namespace QML {
@@ -48,6 +50,25 @@ void install();
 // Marks the offscreen window of `view` as its scene; again whenever the view
 // is shown, after its scene is loaded.
 void registerScene(QML::View* view, QQuickWindow* scene);
+
+// Tells a reader what changed in the text of an item that does not say so
+// itself (the chat transcript when a message is added).
+void textChanged(QQuickItem* item);
+
+// A popup view whose scene is an alert (an incoming call or chat) is
+// announced as one when it appears: its name says who and what.
+void announce(QML::View* view);
+
+// What the two calls above tell a reader, also as a signal: the desktop's
+// bridge hears it only while a reader runs (and Qt drops it otherwise), a
+// log or a test can listen always. `text` is the alert's name or the text
+// added (the whole new text when it changed elsewhere).
+class Announcements : public QObject {
+  Q_OBJECT
+ signals:
+  void told(int eventType, QObject* object, const QString& text);
+};
+Announcements* announcements();
 
 }  // namespace Accessibility
 }  // namespace Utils

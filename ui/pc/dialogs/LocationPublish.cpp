@@ -1,5 +1,6 @@
 #include "dialogs/LocationPublish.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,11 +10,13 @@
 #include <QFile>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QShowEvent>
 #include <QStandardItemModel>
 #include <QTextStream>
 #include <QTimer>
@@ -197,6 +200,28 @@ void LocationPublish::retranslate() {
   buildTimeList();
   if (index >= 0 && index < m_time->count()) m_time->setCurrentIndex(index);
   updateTimeRelatedText();
+}
+
+void LocationPublish::showEvent(QShowEvent* e) {
+  QWidget* active = QApplication::activeWindow();
+  if (active && active != this) {
+    m_returnTo = active;
+  } else if (!m_returnTo) {
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget* w : windows)
+      if (w != this && w->isVisible() && w->inherits("QML::MainWindow")) m_returnTo = w;
+  }
+  Widgets::Window::showEvent(e);
+}
+
+void LocationPublish::hideEvent(QHideEvent* e) {
+  Widgets::Window::hideEvent(e);
+  // Without a window manager nobody else hands the keyboard back: typing
+  // and the window's keys would be lost until a click.
+  if (m_returnTo && m_returnTo->isVisible() && !e->spontaneous()) {
+    m_returnTo->raise();
+    m_returnTo->activateWindow();
+  }
 }
 
 void LocationPublish::changeEvent(QEvent* e) {

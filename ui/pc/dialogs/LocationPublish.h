@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QStringList>
 
 #include <RAZ/Utils/Location.h>
@@ -78,8 +79,13 @@ class LocationPublish : public Widgets::Window {
 
  protected:
   void changeEvent(QEvent* e) override;
+  void showEvent(QShowEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
 
  private:
+  // The window that had the keyboard before the dialog (or the main
+  // window, when none had it yet): it gets it back when the dialog goes.
+  QPointer<QWidget> m_returnTo;
   void retranslate();
   void buildTimeList();
   QString chosenOffset() const;

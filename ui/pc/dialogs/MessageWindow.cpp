@@ -203,6 +203,12 @@ QPushButton* MessageWindow::addButton(const QString& text, QDialogButtonBox::But
 bool MessageWindow::focusButton(QDialogButtonBox::StandardButton button) {
   QPushButton* b = m_buttonBox->button(button);
   if (!b) return false;
+  // The focused answer is also the one drawn as the default: Enter presses
+  // what the window shows it will. (The form is laid into the window, so
+  // Qt's dialog would not take the mark from the others by itself.)
+  const auto all = m_buttonBox->buttons();
+  for (QAbstractButton* other : all)
+    if (auto* push = qobject_cast<QPushButton*>(other)) push->setDefault(push == b);
   b->setFocus(Qt::OtherFocusReason);
   return true;
 }

@@ -44,6 +44,8 @@ PasswordChangeNotification::PasswordChangeNotification(
   connect(m_form->oldPassEdit, SIGNAL(returnPressed()), m_form->newPassEdit, SLOT(setFocus()));
   connect(m_form->newPassEdit, SIGNAL(returnPressed()), m_form->newPassEdit2, SLOT(setFocus()));
   connect(m_form->newPassEdit2, SIGNAL(returnPressed()), this, SLOT(okClicked()));
+  // Esc leaves as Cancel does (never while a change is on its way).
+  leaveOnEscape();
   setState(ExpiryWarning);
 }
 
@@ -125,6 +127,10 @@ void PasswordChangeNotification::setState(int state) {
     default:
       break;
   }
+  // Enter presses the window's one button, and the focus is drawn on it,
+  // unless a field takes what is typed; a hidden field never keeps it.
+  ok->setDefault(true);
+  if (state != Expired && ok->isEnabled()) ok->setFocus(Qt::OtherFocusReason);
 }
 
 void PasswordChangeNotification::showMessage(int message) {

@@ -79,8 +79,17 @@ Rectangle {
         return (h > 0 ? h + ":" + twoDigits(m) : m) + ":" + twoDigits(s % 60)
     }
 
+    // Who the call is with and how it stands, read as one line ("Alice
+    // Moreno, On hold"), the time with it as its description.
+    readonly property string stateText: rootWindow.commsSessionUiHelper && scene.call
+                                        ? rootWindow.commsSessionUiHelper.getCallStateText(scene.state_) : ""
     Column {
         id: info
+        objectName: "callInfo"
+        Accessible.role: Accessible.StaticText
+        Accessible.name: [party.text, scene.stateText].filter(function(part) { return part !== ""; }).join(", ")
+        Accessible.description: [conferenceCaption.visible ? conferenceCaption.text : "", callState.text]
+                                .filter(function(part) { return part !== ""; }).join(", ")
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.top: parent.top
@@ -88,6 +97,7 @@ Rectangle {
         spacing: ZPalette.unit
 
         ZLabel {
+            id: party
             objectName: "party"
             width: parent.width
             elide: Text.ElideRight
@@ -97,6 +107,7 @@ Rectangle {
             text: scene.session ? scene.session.partyName : ""
         }
         ZLabel {
+            id: conferenceCaption
             objectName: "conferenceCaption"
             width: parent.width
             visible: scene.session !== null && scene.session.isConference
@@ -104,15 +115,21 @@ Rectangle {
             text: qsTr("Conference call") + scene.lc
         }
         ZLabel {
+            id: callState
             objectName: "callState"
             width: parent.width
             color: ZPalette.mutedText
-            text: (rootWindow.commsSessionUiHelper && scene.call
-                   ? rootWindow.commsSessionUiHelper.getCallStateText(scene.state_) : "")
+            text: scene.stateText
                   + (scene.connected && !scene.ringing ? "  " + scene.duration(scene.seconds) : "")
                   + scene.lc
         }
     }
+
+    // The keyboard starts on the call's first control: Answer while it
+    // rings, else End.
+    function focusFirstControl() { (ringing ? answerButton : endButton).focus = true; }
+    onRingingChanged: focusFirstControl()
+    Component.onCompleted: focusFirstControl()
 
     Flow {
         id: controls

@@ -86,6 +86,16 @@ FocusScope {
         if (!pageAtEnd()) Qt.callLater(function() { if (chat.scrolledToEnd) chat.scrollTo(chat.maxContentY); });
     }
 
+    // Space, Enter and Return press a control drawn of plain items.
+    function pressKeys(event, action) {
+        if (event.isAutoRepeat)
+            return;
+        if (event.key === Qt.Key_Space || event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
+            event.accepted = true;
+            action();
+        }
+    }
+
     function contactName() {
         return session ? session.partyName : "";
     }
@@ -237,6 +247,11 @@ FocusScope {
                       top: historySelection.bottom; bottom: parent.bottom }
             baseUrl: "qrc:/windows/CommunicationsWindow/Chat/"
             pressGrabTime: 0
+            // A screen reader reads the page's text, and hears of each
+            // message as it is added.
+            Accessible.role: Accessible.Document
+            Accessible.name: qsTr("Conversation") + chat.lc
+            Accessible.readOnly: true
             opacity: 0.01
             javaScriptWindowObjects: [bridge]
             onLoadFinished: {
@@ -379,6 +394,11 @@ FocusScope {
             color: ZPalette.faintDivider
             ZLabel {
                 objectName: "statusText"
+                // The typing notice and the time of the last message, for a
+                // screen reader too (a text that starts empty is not given
+                // an interface of its own).
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 anchors { left: parent.left; leftMargin: ZPalette.unit * 1.5; right: buttons.left
                           verticalCenter: parent.verticalCenter }
                 elide: Text.ElideRight
@@ -405,6 +425,16 @@ FocusScope {
                     enabled: chat.inputEnabled
                     opacity: enabled ? 1 : 0.4
                     color: active ? ZPalette.hover : "transparent"
+                    border.width: activeFocus ? ZPalette.focusWidth : 0
+                    border.color: ZPalette.accent
+                    function toggle() { active = !active; }
+                    activeFocusOnTab: enabled
+                    Accessible.role: Accessible.Button
+                    Accessible.name: qsTr("Emoticons") + chat.lc
+                    Accessible.checkable: true
+                    Accessible.checked: active
+                    Accessible.onPressAction: if (enabled) toggle()
+                    Keys.onPressed: function(event) { chat.pressKeys(event, smileyButton.toggle); }
                     Image {
                         anchors.centerIn: parent
                         source: "qrc:/smileys/smile.png"
@@ -413,16 +443,24 @@ FocusScope {
                     MouseArea {
                         anchors.fill: parent
                         hoverEnabled: true
-                        onClicked: smileyButton.active = !smileyButton.active
+                        onClicked: smileyButton.toggle()
                         onContainsMouseChanged: containsMouse ? tip.showToolTip(qsTr("Emoticons") + chat.lc) : tip.hideToolTip()
                     }
                 }
                 Rectangle {
+                    id: sendFileButton
                     objectName: "sendFileButton"
                     width: ZPalette.unit * 4.5; height: width; radius: ZPalette.radius
                     visible: chat.fileAction !== null && chat.fileAction.enabled
                     color: "transparent"
-                    border.color: ZPalette.divider
+                    border.color: activeFocus ? ZPalette.accent : ZPalette.divider
+                    border.width: activeFocus ? ZPalette.focusWidth : 1
+                    function choose() { rootWindow.openFileSelectDialog(); }
+                    activeFocusOnTab: true
+                    Accessible.role: Accessible.Button
+                    Accessible.name: qsTr("Send File") + chat.lc
+                    Accessible.onPressAction: sendFileButton.choose()
+                    Keys.onPressed: function(event) { chat.pressKeys(event, sendFileButton.choose); }
                     ZLabel {
                         anchors.centerIn: parent
                         text: "+"
@@ -461,6 +499,12 @@ FocusScope {
                 selectByMouse: true
                 readOnly: !chat.inputEnabled
                 focus: true
+                activeFocusOnTab: true
+                Accessible.role: Accessible.EditableText
+                Accessible.name: qsTr("Message") + chat.lc
+                Accessible.multiLine: true
+                Accessible.editable: !readOnly
+                Accessible.focusable: true
                 font: ZPalette.body
                 color: ZPalette.surfaceText
                 onTextChanged: chat.textChanged()

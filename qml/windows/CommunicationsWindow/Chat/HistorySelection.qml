@@ -24,11 +24,27 @@ Item {
             model: [qsTr("Yesterday") + history.lc, qsTr("Last Week") + history.lc,
                     qsTr("Last Month") + history.lc, qsTr("All History") + history.lc]
             delegate: ZLabel {
+                id: choice
                 objectName: "historyChoice" + index
                 text: modelData
                 type: ZPalette.caption
-                color: (history.active === index || area.containsMouse) ? ZPalette.highlightText
-                                                                        : ZPalette.secondaryText
+                color: (history.active === index || area.containsMouse || activeFocus) ? ZPalette.highlightText
+                                                                                       : ZPalette.secondaryText
+                font.underline: activeFocus
+                // Reached with Tab, chosen with Space or Enter, or by a
+                // screen reader's press; the one chosen says so.
+                activeFocusOnTab: true
+                Accessible.role: Accessible.Link
+                Accessible.name: text
+                Accessible.checkable: true
+                Accessible.checked: history.active === index
+                Accessible.onPressAction: history.choose(index)
+                Keys.onPressed: function(event) {
+                    if (event.key === Qt.Key_Space || event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
+                        event.accepted = true;
+                        history.choose(index);
+                    }
+                }
                 MouseArea {
                     id: area
                     anchors.fill: parent

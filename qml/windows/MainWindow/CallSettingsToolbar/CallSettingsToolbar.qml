@@ -35,6 +35,7 @@ Item {
             height: parent.height
             visible: toolbar.helper && toolbar.helper.granitewayAnywhereEnabled
             enabled: toolbar.helper && !toolbar.helper.sessionOffline
+            toggles: true
             active: toolbar.helper && toolbar.helper.granitewayAnywhereActive
             imageBase: toolbar.base + "anywhere"
             glyph: "\u260E"
@@ -46,6 +47,7 @@ Item {
             height: parent.height
             visible: toolbar.helper && toolbar.helper.remoteOfficeEnabled
             enabled: toolbar.helper && !toolbar.helper.sessionOffline
+            toggles: true
             active: toolbar.helper && toolbar.helper.remoteOfficeActive
             imageBase: toolbar.base + "remoteoffice"
             glyph: "\u2302"
@@ -67,6 +69,7 @@ Item {
             height: parent.height
             visible: toolbar.helper && toolbar.helper.callForwardingEnabled
             enabled: toolbar.helper && !toolbar.helper.sessionOffline
+            toggles: true
             active: toolbar.helper && toolbar.helper.callForwardingActive
             imageBase: toolbar.base + "callforward"
             glyph: "\u21AA"
@@ -78,6 +81,7 @@ Item {
             height: parent.height
             visible: toolbar.helper && toolbar.helper.doNotDisturbEnabled
             enabled: toolbar.helper && !toolbar.helper.sessionOffline
+            toggles: true
             active: toolbar.helper && toolbar.helper.doNotDisturbActive
             imageBase: toolbar.base + "dnd"
             glyph: "\u26D4"

@@ -15,10 +15,27 @@ Item {
 
     signal clicked()
 
+    // A service that is on or off says which, as a lit button shows it.
+    property bool toggles: false
+
     width: height + 2
     opacity: enabled ? 1 : 0.4
+    // Reached with Tab, pressed with Space or Enter and by a screen
+    // reader's press, as a click does.
+    activeFocusOnTab: enabled
     Accessible.role: Accessible.Button
     Accessible.name: toolTip
+    Accessible.checkable: toggles
+    Accessible.checked: toggles && active
+    Accessible.onPressAction: if (button.enabled) button.clicked()
+    Keys.onPressed: function(event) {
+        if (event.isAutoRepeat)
+            return;
+        if (event.key === Qt.Key_Space || event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
+            event.accepted = true;
+            button.clicked();
+        }
+    }
 
     Kelvantic.ToolTip { id: tip }
 
@@ -26,8 +43,8 @@ Item {
         anchors.fill: parent
         radius: ZPalette.radius
         color: button.active ? ZPalette.accent : (button.hovered ? ZPalette.hover : "transparent")
-        border.width: button.hovered && !button.active ? 1 : 0
-        border.color: ZPalette.border
+        border.width: button.activeFocus ? ZPalette.focusWidth : (button.hovered && !button.active ? 1 : 0)
+        border.color: button.activeFocus ? ZPalette.accentPressed : ZPalette.border
     }
     Image {
         id: picture

@@ -33,7 +33,9 @@ Column {
                 color: banner.pal.error
                 type: ZPalette.caption
             }
-            ZLabel {
+            // Reached with Tab and followed with Space or Enter, or by a
+            // screen reader's press, as a click does.
+            ZLink {
                 id: more
                 objectName: "errorMoreLink"
                 anchors { right: parent.right; rightMargin: banner.pal.unit * 2; verticalCenter: parent.verticalCenter }
@@ -41,15 +43,7 @@ Column {
                 width: visible ? implicitWidth : 0
                 text: qsTr("More") + banner.lc
                 font.underline: true
-                color: banner.pal.link
-                type: ZPalette.caption
-                Accessible.role: Accessible.Link
-                Accessible.name: text
-                MouseArea {
-                    anchors.fill: parent
-                    cursorShape: Qt.PointingHandCursor
-                    onClicked: banner.errors.showExtendedInfo(index)
-                }
+                onClicked: banner.errors.showExtendedInfo(index)
             }
             Rectangle { anchors { left: parent.left; right: parent.right; bottom: parent.bottom } height: 1; color: banner.pal.border }
         }

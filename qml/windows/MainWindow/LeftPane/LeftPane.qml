@@ -67,6 +67,9 @@ Column {
                                            && (mainWindow.hasProjectRooms || mainWindow.hasMyRoom)))
             opacity: enabled ? 1 : 0.4
             selected: !isWeb && pane.viewItem !== null && pane.viewItem.state === pane.viewOf(type)
+            // The view shown is the checked one, for a screen reader as on screen.
+            Accessible.checkable: !isWeb
+            Accessible.checked: selected
             badge: type === Vantre.LeftPaneButtonsModel.HistoryButton ? badgeHandler.badgeCount : 0
             onClicked: {
                 if (!enabled) return;

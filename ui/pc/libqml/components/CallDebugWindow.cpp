@@ -15,6 +15,7 @@ const char* const CallDebugWindow::SourceUrl = "qrc:/windows/CallDebug/CallDebug
 
 CallDebugWindowBase::CallDebugWindowBase(QWidget* parent) : QML::Window(false, parent) {
   setTitle(tr("Call debug"));
+  closeOnKeys(CloseKeys::CtrlWAndEscape);
 }
 
 CallDebugWindow::CallDebugWindow(

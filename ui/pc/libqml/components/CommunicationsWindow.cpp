@@ -47,6 +47,7 @@
 #include "Application.h"
 #include "Providers/Factory.h"
 #include "Providers/QmlProviders.h"
+#include "Utils/Accessibility.h"
 #include "Utils/CommunicationSessionUiHelper.h"
 #include "Utils/CommunicationsWindowMenuActions.h"
 #include "Utils/ConfigIds.h"
@@ -513,6 +514,9 @@ void CommunicationsWindow::setMessageModel(QObject* model) {
             SLOT(ftProgressChanged(QVariant, QVariant, QVariant)), unique);
     connect(model, SIGNAL(contactNameChanged(QVariant, QVariant)), chat,
             SLOT(contactNameChanged(QVariant, QVariant)), unique);
+    // After the page has the message: connected after the scene's own.
+    connect(model, SIGNAL(messageAdded(QVariant, QVariant)), this, SLOT(transcriptChanged()),
+            unique);
   }
   connect(model, SIGNAL(messageAdded(QVariant)), this, SLOT(updateSession()), unique);
   connect(model, SIGNAL(incomingMessage()), this, SLOT(incomingMessage()), unique);
@@ -724,6 +728,12 @@ void CommunicationsWindow::restoreAfterShare() {
   if (!m_maximizedForShare) return;
   m_maximizedForShare = false;
   if (isMaximized()) showNormal();
+}
+
+void CommunicationsWindow::transcriptChanged() {
+  if (QQuickItem* chat = m_chatView->rootObject())
+    Utils::Accessibility::textChanged(
+        chat->findChild<QQuickItem*>(QStringLiteral("transcriptView")));
 }
 
 void CommunicationsWindow::incomingMessage() {
@@ -994,7 +1004,14 @@ void CommunicationsWindow::updateLayout(uint state) {
     w->setVisible(plan.visible[i]);
     applyLimits(w, plan.limits[i]);
   }
-  if (plan.focusChat) m_chatView->setFocus(Qt::OtherFocusReason);
+  if (plan.focusChat) {
+    m_chatView->setFocus(Qt::OtherFocusReason);
+  } else if (plan.visible[L::CallPane]) {
+    // The keyboard (and a reader) starts on the call's first control, not
+    // on a window nothing in which has the focus.
+    QWidget* focus = focusWidget();
+    if (!focus || !focus->isVisible()) m_callView->setFocus(Qt::OtherFocusReason);
+  }
 
   // Appending moves a pane out of wherever it sat before.
   auto append = [this](QBoxLayout* target, L::Pane p) {

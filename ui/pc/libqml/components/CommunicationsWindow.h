@@ -284,6 +284,8 @@ class CommunicationsWindow : public QML::Window {
   void layoutChanged();
 
  private slots:
+  // A screen reader hears of what the transcript shows that it did not.
+  void transcriptChanged();
   // The panes' limits again, after the base window reset its own (or the
   // call scene came to need another size: a label in another language).
   void relayout();

@@ -778,7 +778,16 @@ void MainWindow::restoreGeometry() {
       << "x:" << x << ", y:" << y << ", w:" << w << ", h:" << h;
   m_geometryRestored = true;
   const QRect desktop = QApplication::desktop() ? QApplication::desktop()->geometry() : QRect();
-  if (!canRestoreGeometry(desktop, QRect(x, y, w, h))) return;
+  if (!canRestoreGeometry(desktop, QRect(x, y, w, h))) {
+    // Nothing to go back to: centred, as the sign-in window opens, rather
+    // than in the corner where a desktop without a window manager puts it.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+      QRect frame = frameGeometry();
+      frame.moveCenter(screen->availableGeometry().center());
+      move(frame.topLeft());
+    }
+    return;
+  }
   if (x != 0 || y != 0) move(x, y);
   if (w != 0 && h != 0) resize(w, h);
 }

@@ -7,6 +7,8 @@
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
 #include <QTimer>
 #include <QWindow>
 
@@ -197,6 +199,68 @@ bool View::event(QEvent* e) {
   return QQuickWidget::event(e);
 }
 
+namespace {
+
+// The items Tab visits in a scene, in order.
+QList<QQuickItem*> tabChain(QQuickWindow* scene) {
+  QList<QQuickItem*> chain;
+  QQuickItem* content = scene ? scene->contentItem() : nullptr;
+  if (!content) return chain;
+  QQuickItem* first = content->nextItemInFocusChain(true);
+  for (QQuickItem* i = first; i && i != content && !chain.contains(i) && chain.size() < 1000;
+       i = i->nextItemInFocusChain(true))
+    chain << i;
+  return chain;
+}
+
+}  // namespace
+
+// A view laid into a window beside other views (the panes of a
+// communications window) is one stop of the window's Tab order: Tab from
+// its last item goes on to the next pane, as from one widget to the next,
+// where a scene alone would come round to its own first item again.
+bool View::tabOutOfScene(bool forward) {
+  if (isWindow()) return false;
+  QWidget* next = this;
+  for (int guard = 0; guard < 500; ++guard) {
+    next = forward ? next->nextInFocusChain() : next->previousInFocusChain();
+    if (!next || next == this) return false;
+    if (next->window() == window() && next->isVisible() && next->isEnabled() &&
+        (next->focusPolicy() & Qt::TabFocus) && qobject_cast<View*>(next))
+      break;
+  }
+  const QList<QQuickItem*> chain = tabChain(quickWindow());
+  QQuickItem* focus = quickWindow()->activeFocusItem();
+  if (!chain.isEmpty() && focus) {
+    const int at = chain.indexOf(focus);
+    const bool atEnd =
+        at >= 0 ? at == (forward ? chain.size() - 1 : 0)
+                : focus->nextItemInFocusChain(forward) == (forward ? chain.first() : chain.last());
+    if (!atEnd) return false;
+  } else if (!chain.isEmpty()) {
+    return false;
+  }
+  next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  return true;
+}
+
+void View::focusInEvent(QFocusEvent* e) {
+  QQuickWidget::focusInEvent(e);
+  // Reached by Tab, the scene starts at its first item (by Shift+Tab, its
+  // last), whichever had the focus when it was left.
+  if (isWindow() || (e->reason() != Qt::TabFocusReason && e->reason() != Qt::BacktabFocusReason))
+    return;
+  const QList<QQuickItem*> chain = tabChain(quickWindow());
+  if (chain.isEmpty()) return;
+  QQuickItem* target = e->reason() == Qt::TabFocusReason ? chain.first() : chain.last();
+  target->forceActiveFocus(e->reason());
+}
+
+bool View::focusNextPrevChild(bool next) {
+  // Tab and Shift+Tab come here before the scene sees them.
+  return tabOutOfScene(next) || QQuickWidget::focusNextPrevChild(next);
+}
+
 void View::keyPressEvent(QKeyEvent* e) {
   const int key = e->key();
   if (key == Qt::Key_Escape) emit keyEscapePressed();
@@ -221,6 +285,8 @@ void View::showEvent(QShowEvent* e) {
   Utils::Accessibility::registerScene(this, quickWindow());
   emit visibleChanged();
   QQuickWidget::showEvent(e);
+  // Once the scene's bindings have settled on what it shows.
+  QTimer::singleShot(0, this, [this] { Utils::Accessibility::announce(this); });
 }
 
 void View::hideEvent(QHideEvent* e) {

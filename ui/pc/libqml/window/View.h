@@ -84,6 +84,8 @@ class View : public QQuickWidget {
  protected:
   bool event(QEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+  bool focusNextPrevChild(bool next) override;
   void keyReleaseEvent(QKeyEvent* e) override;
   void showEvent(QShowEvent* e) override;
   void hideEvent(QHideEvent* e) override;
@@ -92,6 +94,9 @@ class View : public QQuickWidget {
   void viewportEvent(QEvent* e);
 
  private:
+  // Moves the focus on to the next pane of the window when Tab leaves the
+  // scene's last item (Shift+Tab its first); false when it stays.
+  bool tabOutOfScene(bool forward);
   void setIdle(bool idle);
   void setIdleOnMove(bool idle);
   void restartIdleTimer();

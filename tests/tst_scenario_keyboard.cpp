@@ -1,0 +1,272 @@
+// The program by keyboard alone, as a user without a mouse goes through it:
+// every control of the main window is a Tab stop, Down from the search
+// enters the list, Tab goes from pane to pane of a call window and the focus
+// is drawn there and on a ringing popup, the default button of a question
+// is the one Enter presses, every window closes on its keys, and the main
+// window opens placed and with the keyboard.
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QQuickItem>
+#include <QQuickWidget>
+#include <QQuickWindow>
+#include <QTimer>
+#include <QtTest>
+
+#include <RAZ/Demo/CommsScript.h>
+#include <RAZ/Demo/Service.h>
+#include <RAZ/MediaEngine/CallBasePtr.h>
+
+#include "Application.h"
+#include "Scenario.h"
+#include "TestSupport.h"
+#include "Widgets/Notifications/CommunicationNotification.h"
+#include "dialogs/MessageWindow.h"
+#include "dialogs/PasswordChangeNotification.h"
+#include "libqml/components/CallDebugWindow.h"
+#include "libqml/components/CommunicationsWindow.h"
+#include "libqml/components/MainWindow.h"
+
+using ZentTest::Scenario;
+using ZentTest::SceneDriver;
+
+namespace {
+
+const bool g_environment = Scenario::prepare("zent-keyboard-");
+const int kAlice = 101;
+const char kAliceName[] = "Alice Moreno";
+
+// The named item that has the focus (a field's inner text input has no
+// name of its own: its field's).
+QString focusName(SceneDriver& scene) {
+  QQuickItem* focus = scene.view()->quickWindow()->activeFocusItem();
+  while (focus && focus->objectName().isEmpty()) focus = focus->parentItem();
+  return focus ? focus->objectName() : QStringLiteral("<none>");
+}
+
+// Presses Tab until the item named `name` has the focus; the names passed
+// on the way, or a problem.
+QString tabTo(SceneDriver& scene, const QString& name, QStringList* passed, int limit = 60) {
+  for (int i = 0; i < limit; ++i) {
+    const QString problem = scene.press(Qt::Key_Tab);
+    if (!problem.isEmpty()) return problem;
+    passed->append(focusName(scene));
+    if (passed->last() == name) return QString();
+  }
+  return QStringLiteral("Tab never reached %1: %2").arg(name, passed->join(", "));
+}
+
+// The item with the focus draws it: some shown descendant (its ring) is
+// shown only while it has the focus.
+bool drawsFocus(QQuickItem* item) {
+  const auto children = item->childItems();
+  for (QQuickItem* child : children) {
+    if (!child->isVisible()) continue;
+    bool ringOnly = false;
+    item->setFocus(false);
+    ringOnly = !child->isVisible();
+    item->forceActiveFocus();
+    if (ringOnly) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+class TestScenarioKeyboard : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(g_environment);
+    REQUIRE(Scenario::start());
+  }
+  void cleanupTestCase() { Scenario::finish(); }
+  void cleanup() { Scenario::tidy(); }
+
+  // The main window opens away from the corner with the keyboard: typing
+  // goes to the search at once.
+  void mainWindowOpensPlacedAndFocused() {
+    REQUIRE(Scenario::signOut());
+    REQUIRE(Scenario::signIn());
+    QML::MainWindow* main = Scenario::mainWindow();
+    QVERIFY(main->pos() != QPoint(0, 0));
+    REQUIRE(ZentTest::liesOnScreen(main));
+    QTRY_VERIFY(main->isActiveWindow());
+    SceneDriver scene = Scenario::mainScene();
+    QTRY_COMPARE(focusName(scene), QStringLiteral("searchField"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("ali"));
+    QTRY_COMPARE(scene.text(QStringLiteral("searchField")), QStringLiteral("ali"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  }
+
+  // From the search: Down enters the list at its first row; Tab goes on by
+  // "+" to the list, the volume and on round the presence and the view
+  // buttons, back to the search.
+  void everyMainWindowControlIsATabStop() {
+    REQUIRE(Scenario::signIn());
+    SceneDriver scene = Scenario::mainScene();
+    REQUIRE(scene.waitVisible(QStringLiteral("contactRow")));
+    REQUIRE(scene.focus(QStringLiteral("searchField")));
+    REQUIRE(scene.press(Qt::Key_Down));
+    QQuickItem* focus = scene.view()->quickWindow()->activeFocusItem();
+    QVERIFY(focus);
+    QCOMPARE(focus->objectName(), QStringLiteral("contactRow"));
+    QVERIFY(Scenario::mainWindow()->property("currentContactRow").toInt() >= 0);
+
+    REQUIRE(scene.focus(QStringLiteral("searchField")));
+    QStringList passed;
+    REQUIRE(tabTo(scene, QStringLiteral("addButton"), &passed));
+    QCOMPARE(passed.size(), 1);
+    REQUIRE(tabTo(scene, QStringLiteral("contactRow"), &passed));
+    QCOMPARE(passed.size(), 2);
+    REQUIRE(tabTo(scene, QStringLiteral("volumeSlider"), &passed));
+    REQUIRE(tabTo(scene, QStringLiteral("searchField"), &passed));
+    for (const char* name : {"muteToggle", "optionsButton", "windowFrameIcon", "leftPaneButton0"})
+      QVERIFY2(passed.contains(QLatin1String(name)), qPrintable(name + (": " + passed.join(", "))));
+    // The presence is one of them, and Space opens its menu.
+    QQuickItem* presence = scene.item(QStringLiteral("ownPresenceText"));
+    QVERIFY(presence && presence->activeFocusOnTab());
+    REQUIRE(scene.focus(QStringLiteral("searchField")));
+    QStringList back;
+    for (int i = 0; i < 60 && scene.view()->quickWindow()->activeFocusItem() != presence; ++i) {
+      REQUIRE(scene.press(Qt::Key_Backtab, Qt::ShiftModifier));
+      back << focusName(scene);
+    }
+    QVERIFY2(scene.view()->quickWindow()->activeFocusItem() == presence,
+             qPrintable(back.join(", ")));
+    REQUIRE(scene.press(Qt::Key_Space));
+    QMenu* menu = nullptr;
+    REQUIRE(ZentTest::waitForMenu(&menu));
+    ZentTest::closeMenus();
+    // The volume moves with the arrows.
+    REQUIRE(scene.focus(QStringLiteral("volumeSlider")));
+    QQuickItem* volume = scene.item(QStringLiteral("volumeSlider"));
+    const int before = volume->property("value").toInt();
+    REQUIRE(scene.press(before >= 50 ? Qt::Key_Left : Qt::Key_Right));
+    QTRY_VERIFY(volume->property("value").toInt() != before);
+  }
+
+  // A ringing popup draws the focus on its first answer, which Enter
+  // presses; in the call window Tab goes from the call's controls on to
+  // the footer, whose focus is drawn too.
+  void callByKeyboard() {
+    REQUIRE(Scenario::signIn());
+    QVERIFY(RAZ::Demo::CommsScript::ringIn(kAlice, false));
+    QML::CommunicationNotification* popup = nullptr;
+    REQUIRE(Scenario::waitForCallPopup(&popup));
+    SceneDriver ring(popup);
+    REQUIRE(ring.waitText(QStringLiteral("title"), kAliceName));
+    popup->activateWindow();
+    popup->setFocus();
+    QQuickItem* answer = ring.item(QStringLiteral("audioButton"));
+    QVERIFY(answer);
+    QTRY_VERIFY(answer->hasActiveFocus());
+    QVERIFY(drawsFocus(answer));
+    REQUIRE(ring.press(Qt::Key_Return));
+
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(kAliceName, &window));
+    SceneDriver call = SceneDriver::of(window);
+    REQUIRE(call.waitText(QStringLiteral("callState"), QStringLiteral("Call Active")));
+    call.view()->setFocus(Qt::OtherFocusReason);
+    QTRY_COMPARE(focusName(call), QStringLiteral("endButton"));
+    QWidget* footer = window->footerView();
+    QVERIFY(footer);
+    SceneDriver foot(qobject_cast<QQuickWidget*>(footer));
+    for (int i = 0; i < 20 && !footer->hasFocus(); ++i) REQUIRE(call.press(Qt::Key_Tab));
+    QVERIFY2(footer->hasFocus(), qPrintable(focusName(call)));
+    QQuickItem* inFooter = foot.view()->quickWindow()->activeFocusItem();
+    QVERIFY(inFooter);
+    QVERIFY2(inFooter->activeFocusOnTab(), qPrintable(inFooter->objectName()));
+    QVERIFY(drawsFocus(inFooter));
+    // And Shift+Tab goes back to the call's last control.
+    QTest::keyClick(footer, Qt::Key_Backtab, Qt::ShiftModifier);
+    QTRY_VERIFY(call.view()->hasFocus());
+  }
+
+  // The removal question shows "No" as the default and Enter answers with
+  // it: the contact stays.
+  void enterAnswersTheDefaultButton() {
+    REQUIRE(Scenario::signIn());
+    int clicked = -1;
+    QString seen;
+    QTimer::singleShot(0, [&seen] {
+      Dialogs::MessageWindow* found = nullptr;
+      seen = ZentTest::waitForWindow<Dialogs::MessageWindow>(&found);
+      QPointer<Dialogs::MessageWindow> question(found);
+      if (!question) return;
+      QPushButton* no = question->findChild<QPushButton*>(QStringLiteral("noButton"));
+      const bool focused = QTest::qWaitFor([no] { return no && no->hasFocus(); });
+      const auto buttons = question->findChildren<QPushButton*>();
+      for (QPushButton* b : buttons)
+        if (b->isDefault() != (b == no))
+          seen += b->text() + QStringLiteral(" drawn as the default; ");
+      if (!focused) seen += QStringLiteral("\"No\" has no focus");
+      // Enter, wherever the focus is: the question ends either way.
+      QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : question,
+                      Qt::Key_Return);
+      if (question && question->isVisible()) question->close();
+    });
+    const int answer = Dialogs::MessageWindow::question(
+        QStringLiteral("Confirm Deletion"), QStringLiteral("Remove Alice Moreno?"), true, false,
+        QDialogButtonBox::Yes | QDialogButtonBox::No, &clicked, QDialogButtonBox::No, nullptr);
+    QVERIFY2(seen.isEmpty(), qPrintable(seen));
+    QCOMPARE(clicked, int(QDialogButtonBox::No));
+    QVERIFY(answer != QDialog::Accepted);
+  }
+
+  // The password change: once it succeeded, the dialog's one button has
+  // the focus and Enter closes it; Esc leaves the question before.
+  void passwordDialogAnswersItsKeys() {
+    REQUIRE(Scenario::signIn());
+    QVERIFY(Scenario::demo().reportCredentialsDaysLeft(-1));
+    Dialogs::PasswordChangeNotification* dialog = nullptr;
+    REQUIRE(ZentTest::waitForWindow<Dialogs::PasswordChangeNotification>(&dialog));
+    QPointer<Dialogs::PasswordChangeNotification> guard(dialog);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(dialog->oldPasswordField()));
+    QTest::keyClicks(dialog->oldPasswordField(), RAZ::Demo::Service::demoPassword());
+    QTest::keyClick(dialog->oldPasswordField(), Qt::Key_Return);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("s3cret"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("s3cret"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_VERIFY2(dialog->messageLabel()->text().contains(QStringLiteral("changed successfully")),
+                 qPrintable(dialog->messageLabel()->text()));
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(dialog->changeButton()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_VERIFY(!guard || !guard->isVisible());
+
+    QVERIFY(Scenario::demo().reportCredentialsDaysLeft(3));
+    REQUIRE(ZentTest::waitForWindow<Dialogs::PasswordChangeNotification>(&dialog));
+    guard = dialog;
+    QTRY_VERIFY(dialog->isActiveWindow());
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : dialog,
+                    Qt::Key_Escape);
+    QTRY_VERIFY(!guard || !guard->isVisible());
+  }
+
+  // The call debug window closes on Esc and on Ctrl+W, as the others do.
+  void callDebugWindowClosesOnItsKeys() {
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)}) {
+      TP::Core::Refcounting::SmartPtr<RAZ::MediaEngine::CallBasePtr> call(
+          new RAZ::MediaEngine::CallBasePtr("sip:alice.moreno@demo.zent",
+                                            RAZ::MediaEngine::CallBasePtr::TypeAudio, false));
+      QPointer<QML::CallDebugWindow> window(QML::CallDebugWindow::create(call));
+      QVERIFY(window);
+      QVERIFY(window->activate());
+      window->activateWindow();
+      QTRY_VERIFY(window->isActiveWindow());
+      QTest::keySequence(window->view(), keys);
+      QTRY_VERIFY2(!window || !window->isVisible(), qPrintable(keys.toString()));
+      delete window.data();
+    }
+  }
+};
+
+ZENT_TEST_MAIN(TestScenarioKeyboard, Application)
+#include "tst_scenario_keyboard.moc"
