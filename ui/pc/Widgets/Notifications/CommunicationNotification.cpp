@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QEvent>
+#include <QFile>
 #include <QQmlContext>
 #include <QQmlError>
 
@@ -48,9 +49,13 @@ void CommunicationNotification::showParty() {
       connect(contact, SIGNAL(changed()), this, SLOT(showParty()));
     }
   }
-  // A party without a contact (a number, a room) has neither.
-  session->setPresenceIcon(
-      contact ? QUrl(qmlHelper()->getPresenceIcon(contact->getPresenceState(), false)) : QUrl());
+  // A party without a contact (a number, a room) has neither; a theme
+  // without presence pictures shows none rather than a broken one.
+  const QUrl icon(contact ? qmlHelper()->getPresenceIcon(contact->getPresenceState(), false)
+                          : QString());
+  const bool iconExists =
+      icon.scheme() == QLatin1String("qrc") && QFile::exists(QLatin1Char(':') + icon.path());
+  session->setPresenceIcon(iconExists ? icon : QUrl());
   const QString picture = contact ? contact->getAvatarUrl() : QString();
   QUrl pictureUrl(picture);
   if (!picture.isEmpty() && pictureUrl.isRelative()) pictureUrl = QUrl::fromLocalFile(picture);
