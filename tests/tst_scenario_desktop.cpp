@@ -3,6 +3,7 @@
 // against a real LDAP server, room forms as real servers send them, the
 // sound devices chosen in Preferences, and a contact list under a storm of
 // presence changes.
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
+#include <QPushButton>
 #include <QQuickItem>
 #include <QStandardPaths>
 #include <QTabBar>
@@ -46,6 +48,7 @@
 #include "dialogs/PreferencesWindow.h"
 #include "libqml/components/CommunicationsWindow.h"
 #include "libqml/components/MainWindow.h"
+#include "libqml/items/QmlToolTip.h"
 
 using ZentTest::Scenario;
 using ZentTest::SceneDriver;
@@ -269,6 +272,50 @@ QString searchFor(const QString& text) {
 }
 
 const char kCorporate[] = "Corporate Directory";
+
+// The rows the contact list holds now, in order (rows it pooled for reuse
+// are no longer among them).
+QList<QQuickItem*> listRows(const SceneDriver& scene) {
+  QList<QQuickItem*> rows;
+  QQuickItem* list = scene.anyItem(QStringLiteral("contactList"));
+  const int count = list ? list->property("count").toInt() : 0;
+  for (int i = 0; i < count; ++i) {
+    QQuickItem* row = nullptr;
+    QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem*, row), Q_ARG(int, i));
+    if (row) rows << row;
+  }
+  return rows;
+}
+
+// The header row of a search-result group.
+QQuickItem* groupHeader(const SceneDriver& scene, const QString& group) {
+  for (QQuickItem* row : listRows(scene)) {
+    QQuickItem* name = childNamed(row, QStringLiteral("groupHeaderName"));
+    if (name && row->property("header").toBool() && name->property("text").toString() == group)
+      return row;
+  }
+  return nullptr;
+}
+
+// How many rows of the list a reader hears as containing `text`.
+int rowsSaying(const SceneDriver& scene, const QString& text) {
+  int found = 0;
+  for (QQuickItem* row : listRows(scene)) {
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(row);
+    if (!row->property("header").toBool() && reader &&
+        reader->text(QAccessible::Name).contains(text))
+      ++found;
+  }
+  return found;
+}
+
+// The text of the tooltip on screen, empty when none shows.
+QString toolTipOnScreen() {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* tip = qobject_cast<QML::ToolTipView*>(w))
+      if (tip->isVisible()) return tip->text();
+  return QString();
+}
 
 // Brings a page of the preferences to the front by its tab, as a click does.
 QString showTab(Dialogs::PreferencesWindow* prefs, const QString& page) {
@@ -543,6 +590,88 @@ class DesktopScenarioTest : public QObject {
     REQUIRE(Scenario::signOut());
   }
 
+  // A sound server's devices read as it describes them, without the ALSA
+  // plug-ins that reach it nor its monitors as microphones.
+  void deviceListsShowTheServersDevices() {
+    const QString card = QStringLiteral("alsa_output.pci-0000_00_1f.3.analog-stereo");
+    const QString mic = QStringLiteral("alsa_input.pci-0000_00_1f.3.analog-stereo");
+    RAZ::MediaEngine::MediaHandlerAudio::setDeviceProbe([&](bool output) {
+      return output ? QStringList({"pulse", "speex", card})
+                    : QStringList({"pulse", "speex", card + ".monitor", mic});
+    });
+    RAZ::MediaEngine::MediaHandlerAudio::setDescriptionProbe([&](bool output) {
+      QHash<QString, QString> shown;
+      if (output)
+        shown.insert(card, QStringLiteral("Built-in Audio Analog Stereo"));
+      else
+        shown.insert(mic, QStringLiteral("Built-in Microphone"));
+      return shown;
+    });
+    struct Restore {
+      ~Restore() {
+        RAZ::MediaEngine::MediaHandlerAudio::setDeviceProbe(nullptr);
+        RAZ::MediaEngine::MediaHandlerAudio::setDescriptionProbe(nullptr);
+      }
+    } restore;
+    REQUIRE(Scenario::signOut());
+    REQUIRE(Scenario::signIn());
+    Dialogs::PreferencesWindow* prefs = nullptr;
+    REQUIRE(openPreferences(&prefs));
+    REQUIRE(showTab(prefs, QStringLiteral("audioTab")));
+    auto* ring = prefs->findChild<QComboBox*>(QStringLiteral("ringDeviceSelect"));
+    auto* microphone = prefs->findChild<QComboBox*>(QStringLiteral("recordingSelect"));
+    QTRY_COMPARE_WITH_TIMEOUT(itemTexts(ring),
+                              QStringList({"Use Output Device", "Built-in Audio Analog Stereo"}),
+                              ZentTest::kWaitMs);
+    QCOMPARE(ring->itemData(1).toByteArray(), card.toUtf8());
+    QCOMPARE(itemTexts(microphone), QStringList({"Use Default", "Built-in Microphone"}));
+    prefs->close();
+    REQUIRE(Scenario::signOut());
+  }
+
+  // The ring preview rings on the device just chosen, before it is saved.
+  void theRingPreviewPlaysOnTheChosenDevice() {
+    REQUIRE(Scenario::signIn());
+    QVERIFY(sounds());
+    Dialogs::PreferencesWindow* prefs = nullptr;
+    REQUIRE(openPreferences(&prefs));
+    REQUIRE(showTab(prefs, QStringLiteral("audioTab")));
+    auto* ring = prefs->findChild<QComboBox*>(QStringLiteral("ringDeviceSelect"));
+    QVERIFY(ring);
+    ring->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(ring, Qt::Key_End);
+    QCOMPARE(ring->currentText(), QStringLiteral("Demo Headset"));
+    REQUIRE(saveAndClose(prefs));
+
+    REQUIRE(openPreferences(&prefs));
+    REQUIRE(showTab(prefs, QStringLiteral("audioTab")));
+    ring = prefs->findChild<QComboBox*>(QStringLiteral("ringDeviceSelect"));
+    ring->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(ring, Qt::Key_Up);
+    QCOMPARE(ring->currentText(), QStringLiteral("Demo Speakers"));
+    sounds()->clearEvents();
+    auto* preview = prefs->findChild<QPushButton*>(QStringLiteral("previewRingSignal"));
+    QVERIFY(preview && preview->isEnabled());
+    QTest::mouseClick(preview, Qt::LeftButton);
+    QByteArray device = "(none)";
+    QVERIFY(QTest::qWaitFor(
+        [&device] {
+          for (const auto& e : sounds()->events())
+            if (e.kind == RAZ::MediaEngine::FakeSoundFacility::Event::Start) {
+              device = e.device;
+              return true;
+            }
+          return false;
+        },
+        ZentTest::kWaitMs));
+    QCOMPARE(device, QByteArray("demo-speakers"));
+    // Nothing was saved: the ringer still rings where it was told to.
+    QCOMPARE(RAZ::MediaEngine::MediaHandlerBase::m_This->soundFacility()->outputDevice(),
+             QByteArray("demo-headset-out"));
+    QTest::mouseClick(preview, Qt::LeftButton);  // stops it
+    prefs->close();
+  }
+
   // The sound server's mixer shows the program's name, not Qt's.
   void soundStreamsCarryTheProgramsName() {
     QCOMPARE(qEnvironmentVariable("PULSE_PROP_application.name"),
@@ -614,6 +743,24 @@ class DesktopScenarioTest : public QObject {
     REQUIRE(searchFor(QStringLiteral("quinn")));
     REQUIRE(waitGroupStatus(main, kCorporate, QStringLiteral("Searching...")));
     REQUIRE(waitGroupStatus(main, kCorporate, QStringLiteral("did not answer in time")));
+    {
+      // Too long for the row at the window's own width: cut short in the
+      // row, whole in the tooltip.
+      QQuickItem* header = groupHeader(main, kCorporate);
+      QVERIFY(header);
+      QQuickItem* status = childNamed(header, QStringLiteral("groupHeaderStatus"));
+      QVERIFY(status);
+      const QRectF shown = status->mapRectToItem(header, status->boundingRect());
+      QVERIFY2(shown.right() <= header->width(),
+               qPrintable(QStringLiteral("%1 > %2").arg(shown.right()).arg(header->width())));
+      QVERIFY(status->property("truncated").toBool());
+      REQUIRE(main.hover(status));
+      QTRY_COMPARE_WITH_TIMEOUT(toolTipOnScreen(),
+                                QStringLiteral("The directory server did not answer in time"),
+                                ZentTest::kWaitMs);
+      REQUIRE(main.hover(main.item(QStringLiteral("searchField"))));
+      QTRY_COMPARE_WITH_TIMEOUT(toolTipOnScreen(), QString(), ZentTest::kWaitMs);
+    }
 
     blackHole.close();  // nobody listens there now
     REQUIRE(searchFor(QStringLiteral("quin")));
@@ -655,6 +802,50 @@ class DesktopScenarioTest : public QObject {
              QStringLiteral("+34 910 000 211"));
     QCOMPARE(contact->getProperty(RAZ::Contacts::Properties::KeyEmail).toString(),
              QStringLiteral("ada.quinn@zent.test, ada@quinn.example"));
+    REQUIRE(Scenario::signOut());
+  }
+
+  // More than ten matches close their group; a click, the keys and a
+  // reader's action open and close it again.
+  void aLargeDirectoryGroupOpensAndCloses() {
+    Slapd slapd;
+    REQUIRE(slapd.start());
+    REQUIRE(signInWithDirectory(directoryValues(slapd.url(), true, 10),
+                                QStringLiteral("cn=staff,dc=zent,dc=test"),
+                                QStringLiteral("staffpass")));
+    SceneDriver main = Scenario::mainScene();
+    REQUIRE(searchFor(QStringLiteral("jos")));
+    REQUIRE(waitGroupStatus(main, kCorporate, QStringLiteral("(12)")));
+    QQuickItem* header = groupHeader(main, kCorporate);
+    QVERIFY(header);
+    const QString jose = QStringLiteral("Jos\u00e9 ");
+    QCOMPARE(rowsSaying(main, jose), 0);
+    QVERIFY(!header->property("groupOpen").toBool());
+
+    REQUIRE(main.click(header));
+    QTRY_VERIFY_WITH_TIMEOUT(rowsSaying(main, jose) > 0, ZentTest::kWaitMs);
+    QString problem;
+    QVERIFY2(main.row(QStringLiteral("contactRow"), QStringLiteral("Jos\u00e9 Alba"), &problem),
+             qPrintable(problem));
+    REQUIRE(main.press(Qt::Key_Space));
+    QTRY_COMPARE_WITH_TIMEOUT(rowsSaying(main, jose), 0, ZentTest::kWaitMs);
+    REQUIRE(main.press(Qt::Key_Left));  // already closed
+    QCOMPARE(rowsSaying(main, jose), 0);
+    REQUIRE(main.press(Qt::Key_Right));
+    QTRY_VERIFY_WITH_TIMEOUT(rowsSaying(main, jose) > 0, ZentTest::kWaitMs);
+    REQUIRE(main.press(Qt::Key_Left));
+    QTRY_COMPARE_WITH_TIMEOUT(rowsSaying(main, jose), 0, ZentTest::kWaitMs);
+
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(header);
+    QVERIFY(reader && reader->actionInterface());
+    QVERIFY(reader->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::pressAction()));
+    QVERIFY(!reader->state().checked);
+    reader->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_VERIFY_WITH_TIMEOUT(rowsSaying(main, jose) > 0, ZentTest::kWaitMs);
+    QVERIFY(reader->state().checked);
+    REQUIRE(main.press(Qt::Key_Return));
+    QTRY_COMPARE_WITH_TIMEOUT(rowsSaying(main, jose), 0, ZentTest::kWaitMs);
     REQUIRE(Scenario::signOut());
   }
 

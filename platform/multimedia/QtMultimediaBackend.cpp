@@ -10,11 +10,17 @@
 #include <QCameraInfo>
 #include <QFileInfo>
 #include <QIODevice>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
 #include <QMediaPlayer>
 #include <QMediaPlaylist>
 #include <QMediaService>
 #include <QPointer>
+#include <QProcess>
 #include <QSoundEffect>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include <memory>
@@ -66,15 +72,19 @@ class EffectSound : public Sound {
     // An effect is bound to its output and its stream's role when it is
     // made: a new output or role makes a new one.
     const QByteArray device = m_device ? *m_device : QByteArray();
+    m_starting = true;
     if (!m_effect || device != m_effectDevice || m_effect->category() != categoryFor(loop))
       make(device, loop);
     if (m_effect->status() == QSoundEffect::Error) {
+      m_starting = false;
       logError("EffectSound::start", QStringLiteral("sound cannot be played: ") + m_file);
       return false;
     }
+    m_loop = loop;
     m_effect->stop();
     m_effect->setLoopCount(loop ? int(QSoundEffect::Infinite) : 1);
     m_effect->play();  // a sound still loading starts once it is loaded
+    m_starting = false;
     return true;
   }
   void stop() override {
@@ -95,12 +105,23 @@ class EffectSound : public Sound {
       if (effect->status() == QSoundEffect::Error)
         logError("EffectSound::statusChanged", QStringLiteral("sound cannot be played: ") + m_file);
     });
+    // An effect keeps its stream open (corked) at the sound server after it
+    // played: a sound played once lets it go when it ends, and the next
+    // start makes a new one.
+    QObject::connect(effect, &QSoundEffect::playingChanged, effect, [this, effect] {
+      if (m_starting || m_loop || effect->isPlaying() || m_effect.get() != effect) return;
+      effect->disconnect();
+      m_effect.release()->deleteLater();
+      m_effectDevice.clear();
+    });
   }
 
   QString m_file;
   std::shared_ptr<const QByteArray> m_device;
   QByteArray m_effectDevice;
   std::unique_ptr<QSoundEffect> m_effect;
+  bool m_starting = false;
+  bool m_loop = false;
 };
 
 class PlayerSound : public Sound {
@@ -190,6 +211,31 @@ class QtMultimediaBackend : public MultimediaBackend {
         QAudioDeviceInfo::availableDevices(output ? QAudio::AudioOutput : QAudio::AudioInput);
     for (const QAudioDeviceInfo& info : devices) names << info.deviceName();
     return names;
+  }
+
+  QHash<QString, QString> audioDeviceDescriptions(bool output) override {
+    // Qt's sound-server plug-in lists devices by their names
+    // ("alsa_output.pci-..."); the server's own tool tells what a person
+    // calls them. No tool or no server: no descriptions.
+    QHash<QString, QString> out;
+    const QString pactl = QStandardPaths::findExecutable(QStringLiteral("pactl"));
+    if (pactl.isEmpty()) return out;
+    QProcess tool;
+    tool.start(pactl, {QStringLiteral("--format=json"), QStringLiteral("list"),
+                       output ? QStringLiteral("sinks") : QStringLiteral("sources")});
+    if (!tool.waitForFinished(2000)) {
+      tool.kill();
+      tool.waitForFinished(1000);
+      return out;
+    }
+    if (tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0) return out;
+    const QJsonArray devices = QJsonDocument::fromJson(tool.readAllStandardOutput()).array();
+    for (const QJsonValue& device : devices) {
+      const QString name = device[QLatin1String("name")].toString();
+      const QString description = device[QLatin1String("description")].toString();
+      if (!name.isEmpty() && !description.isEmpty()) out.insert(name, description);
+    }
+    return out;
   }
 
   QList<QPair<QString, QString>> cameras() override {

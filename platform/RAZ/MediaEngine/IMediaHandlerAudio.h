@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -122,6 +123,13 @@ class MediaHandlerAudio : public IMediaHandlerAudio {
   // Qt Multimedia's lists.
   using DeviceProbe = std::function<QStringList(bool output)>;
   static void setDeviceProbe(DeviceProbe probe);
+  // What the sound server calls its devices (device name to description),
+  // in place of the names; unset: the server's own descriptions.
+  using DescriptionProbe = std::function<QHash<QString, QString>(bool output)>;
+  static void setDescriptionProbe(DescriptionProbe probe);
+  // A sound server's monitor: the sound an output plays, offered as an
+  // input. No microphone.
+  static bool isMonitor(const QString& name);
 
   int refreshCount() const { return m_refreshCount; }
   bool echoCancellation() const { return m_echoCancellation; }

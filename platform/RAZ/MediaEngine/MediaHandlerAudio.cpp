@@ -22,9 +22,15 @@ MediaHandlerAudio::DeviceProbe& deviceProbe() {
   return probe;
 }
 
+MediaHandlerAudio::DescriptionProbe& descriptionProbe() {
+  static MediaHandlerAudio::DescriptionProbe probe;
+  return probe;
+}
+
 QList<AudioDevice> systemDevices(bool output) {
   QList<AudioDevice> out;
   QStringList names;
+  QHash<QString, QString> descriptions;
   if (deviceProbe()) {
     names = deviceProbe()(output);
   } else {
@@ -33,9 +39,16 @@ QList<AudioDevice> systemDevices(bool output) {
     if (!backend) return out;
     names = backend->audioDeviceNames(output);
   }
+  if (descriptionProbe())
+    descriptions = descriptionProbe()(output);
+  else if (useSystemDevices())
+    if (MultimediaBackend* backend = multimediaBackend())
+      descriptions = backend->audioDeviceDescriptions(output);
   for (const QString& name : qAsConst(names)) {
     if (name.isEmpty() || MediaHandlerAudio::isPseudoDevice(name)) continue;
-    AudioDevice d{name, name.toUtf8()};
+    if (!output && MediaHandlerAudio::isMonitor(name)) continue;
+    const QString shown = descriptions.value(name).trimmed();
+    AudioDevice d{shown.isEmpty() ? name : shown, name.toUtf8()};
     if (!out.contains(d)) out << d;
   }
   return out;
@@ -66,7 +79,7 @@ QList<AudioDevice> MediaHandlerAudio::demoRecordingDevices() {
 
 bool MediaHandlerAudio::isPseudoDevice(const QString& name) {
   // ALSA's plug-ins that convert what passes through them (rates, channel
-  // mixes) or hand it to another sound system: they are listed as outputs
+  // mixes, echo and noise filters) or hand it to another sound system: they are listed as outputs
   // beside the cards but are no place of their own to hear a sound. The
   // "default" one is what "Use Default" chooses already.
   static const QStringList plugins = {QStringLiteral("default"),
@@ -87,8 +100,19 @@ bool MediaHandlerAudio::isPseudoDevice(const QString& name) {
                                       QStringLiteral("a52"),
                                       QStringLiteral("dmix"),
                                       QStringLiteral("dsnoop"),
-                                      QStringLiteral("null")};
+                                      QStringLiteral("null"),
+                                      QStringLiteral("pulse"),
+                                      QStringLiteral("pipewire"),
+                                      QStringLiteral("speex")};
   return plugins.contains(name.trimmed(), Qt::CaseInsensitive);
+}
+
+bool MediaHandlerAudio::isMonitor(const QString& name) {
+  return name.trimmed().endsWith(QLatin1String(".monitor"), Qt::CaseInsensitive);
+}
+
+void MediaHandlerAudio::setDescriptionProbe(DescriptionProbe probe) {
+  descriptionProbe() = std::move(probe);
 }
 
 void MediaHandlerAudio::setDeviceProbe(DeviceProbe probe) { deviceProbe() = std::move(probe); }

@@ -3,6 +3,7 @@
 #include "Sound.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -32,6 +33,9 @@ class MultimediaBackend {
   virtual bool hasAudioOutput() = 0;
   // The names of the machine's audio outputs (`output`) or inputs.
   virtual QStringList audioDeviceNames(bool output) = 0;
+  // What the sound server shows for its devices (device name to
+  // description); empty without a server that tells.
+  virtual QHash<QString, QString> audioDeviceDescriptions(bool output) = 0;
   // The machine's cameras: (device name, description).
   virtual QList<QPair<QString, QString>> cameras() = 0;
 

@@ -81,6 +81,8 @@ QVariant SearchGroups::data(const QModelIndex& index, int role) const {
           return group->errorText();
         case GroupMoreRole:
           return group->hasMoreResults();
+        case GroupOpenRole:
+          return e.open;
         default:
           return QVariant();
       }
@@ -102,6 +104,7 @@ QHash<int, QByteArray> SearchGroups::roleNames() const {
   roles.insert(GroupSearchingRole, "groupSearching");
   roles.insert(GroupErrorRole, "groupError");
   roles.insert(GroupMoreRole, "groupMore");
+  roles.insert(GroupOpenRole, "groupOpen");
   return roles;
 }
 

@@ -20,7 +20,8 @@ namespace Models {
 // leaves the list empty. Header rows have the roles of the
 // contact list's group headers (340 is a header, 341 group id, 342 name, 343
 // and 329 the group, 345 the number of rows of its model) plus 346 searching
-// (bool) and 347 the group's error text; other rows pass the source model's
+// (bool), 347 the group's error text, 348 whether more exist and 349
+// whether it is open; other rows pass the source model's
 // data through.
 class SearchGroups : public QAbstractListModel {
   Q_OBJECT
@@ -35,7 +36,9 @@ class SearchGroups : public QAbstractListModel {
     GroupSearchingRole = 346,
     GroupErrorRole = 347,
     // The group's source had more matches than it sent.
-    GroupMoreRole = 348
+    GroupMoreRole = 348,
+    // Whether the group shows its rows.
+    GroupOpenRole = 349
   };
 
   SearchGroups(RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,

@@ -57,6 +57,7 @@ QHash<int, QByteArray> SelectionHandler::roleNames() const {
   roles.insert(SearchGroups::GroupSearchingRole, "groupSearching");
   roles.insert(SearchGroups::GroupErrorRole, "groupError");
   roles.insert(SearchGroups::GroupMoreRole, "groupMore");
+  roles.insert(SearchGroups::GroupOpenRole, "groupOpen");
   roles.insert(ItemTypeRole, "itemType");
   roles.insert(SelectedRole, "selected");
   return roles;

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import Vantre 1.0 as Vantre
+import Kelvantic 1.0 as Kelvantic
 import "qrc:/controls"
 
 // One row of the contact list: a group header (its name and who of it is
@@ -26,7 +27,7 @@ Rectangle {
     readonly property string groupTitle: !header ? ""
         : model.groupId === Vantre.QmlHelper.FavouritesGroupId ? qsTr("Favorites") + row.lc
         : model.groupId === Vantre.QmlHelper.AllContactsGroupId ? qsTr("Other Contacts") + row.lc
-        : model.groupName
+        : (model.groupName === undefined ? "" : model.groupName)
     // A contact deleted before its row goes reads as undefined.
     readonly property bool isSearchResult: !header && !!model.contact && model.contact.isSearchResult === true
     readonly property string presenceName: row.scene.presenceText(model.presence === undefined ? 0 : model.presence)
@@ -65,29 +66,77 @@ Rectangle {
     Accessible.selected: selected
     Accessible.focusable: true
 
+    Kelvantic.ToolTip { id: statusTip }
     Timer {
         id: hoverDelay
         interval: 500
         onTriggered: if (row.hasCard && rowMouse.containsMouse) mainWindow.showContactMouseOver(model.contact)
     }
-    ListView.onPooled: hoverDelay.stop()
+    ListView.onPooled: { hoverDelay.stop(); statusTip.hideToolTip(); }
 
-    // Group header.
+    // Group header. A search-result group opens and closes (by a
+    // click, Space, Enter, Left and Right, or a reader's action); a
+    // status too long for the row is cut short, whole in its tooltip.
+    readonly property bool canOpen: header && model.groupOpen !== undefined
+    readonly property bool groupOpen: canOpen && model.groupOpen === true
+    function toggleGroup() {
+        if (row.canOpen && model.group) model.group.open = !row.groupOpen;
+    }
+    activeFocusOnTab: canOpen
+    Keys.onPressed: function(event) {
+        if (!row.canOpen) return;
+        const key = event.key;
+        if (key === Qt.Key_Space || key === Qt.Key_Return || key === Qt.Key_Enter
+                || (key === Qt.Key_Right && !row.groupOpen) || (key === Qt.Key_Left && row.groupOpen)) {
+            row.toggleGroup();
+            event.accepted = true;
+        }
+    }
+    // Qt's reader bridge has no expanded state: an open group reads
+    // as checked.
+    Accessible.checkable: canOpen
+    Accessible.checked: groupOpen
+    Accessible.onPressAction: row.toggleGroup()
+    Accessible.onToggleAction: row.toggleGroup()
+    Rectangle {
+        anchors.fill: parent
+        visible: row.canOpen && row.activeFocus
+        color: "transparent"
+        border.color: pal.accent
+        border.width: 2
+    }
     Row {
+        id: headerLine
         visible: row.header
-        anchors { left: parent.left; leftMargin: pal.unit * 3; verticalCenter: parent.verticalCenter }
+        anchors { left: parent.left; leftMargin: pal.unit * 3; right: parent.right; rightMargin: pal.unit * 3
+                  verticalCenter: parent.verticalCenter }
         spacing: pal.unit * 2
         ZLabel {
+            id: headerArrow
+            objectName: "groupHeaderArrow"
+            visible: row.canOpen
+            text: row.groupOpen ? "\u25be" : "\u25b8"
+            color: pal.mutedText
+            type: ZPalette.caption
+        }
+        ZLabel {
+            id: headerName
             objectName: "groupHeaderName"
+            width: Math.min(implicitWidth, headerLine.width - (headerArrow.visible ? headerArrow.width + headerLine.spacing : 0))
+            elide: Text.ElideRight
             text: row.groupTitle
             color: pal.strongText
             type: ZPalette.caption
             font.weight: Font.Bold
         }
         ZLabel {
+            id: headerStatus
             objectName: "groupHeaderStatus"
             // The header's own name says it in words.
             Accessible.ignored: true
+            width: Math.max(0, Math.min(implicitWidth, headerLine.width - headerName.width - headerLine.spacing
+                                        - (headerArrow.visible ? headerArrow.width + headerLine.spacing : 0)))
+            elide: Text.ElideRight
             // Search-result groups tell that their source is busy
             // or why it failed; contact groups count who is online.
             text: !row.header ? ""
@@ -203,16 +252,23 @@ Rectangle {
         id: rowMouse
         anchors.fill: parent
         hoverEnabled: true
-        acceptedButtons: Qt.RightButton
+        acceptedButtons: row.canOpen ? Qt.LeftButton | Qt.RightButton : Qt.RightButton
         // Resting on a contact shows its card after a moment;
         // passing over rows on the way elsewhere shows none.
         onContainsMouseChanged: {
             if (containsMouse && row.hasCard) hoverDelay.restart();
             else row.putAwayCard();
+            if (containsMouse && row.header && headerStatus.truncated) statusTip.showToolTip(headerStatus.text);
+            else statusTip.hideToolTip();
         }
         onClicked: function(mouse) {
             row.list.forceActiveFocus();
             row.putAwayCard();
+            if (row.header && mouse.button === Qt.LeftButton) {
+                row.toggleGroup();
+                row.forceActiveFocus();
+                return;
+            }
             if (row.header) {
                 menuHandler.popupGroupMenu(model.group);
                 return;

@@ -10,6 +10,8 @@
 
 #include <RAZ/MediaEngine/CallControllerBase.h>
 #include <RAZ/MediaEngine/IMediaHandlerAudio.h>
+#include <RAZ/MediaEngine/MediaHandlerBase.h>
+#include <RAZ/MediaEngine/Sound.h>
 #include <RAZ/Settings.h>
 #include <TP/Core/Logging.h>
 
@@ -231,18 +233,28 @@ void SoundsHandler::playRingSignal() {
   if (stopPreviewOf(ui->previewRingSignal)) return;
   const QVariantList data = ui->ringSignalSelect->currentData().toList();
   if (data.size() < 2) return;
+  QByteArray device = ui->ringDeviceSelect->currentData().toByteArray();
+  if (device.isEmpty()) device = ui->playbackSelect->currentData().toByteArray();
   if (m_audio) {
     if (!m_previewed) {
       m_previewed = true;
       m_playbackBeforePreview = m_audio->currentPlaybackDevice();
     }
-    QByteArray device = ui->ringDeviceSelect->currentData().toByteArray();
-    if (device.isEmpty()) device = ui->playbackSelect->currentData().toByteArray();
     m_audio->setPlaybackDevice(device);
   }
   const int index = data.at(0).toInt();
   if (index >= 0 && index < m_soundFiles.size()) {
+    // The preview rings where the page's choice, saved or not, would ring;
+    // a sound takes its output as it starts, so the saved one comes back
+    // at once for every other sound.
+    RAZ::MediaEngine::SoundFacility* sounds =
+        RAZ::MediaEngine::MediaHandlerBase::m_This
+            ? RAZ::MediaEngine::MediaHandlerBase::m_This->soundFacility()
+            : nullptr;
+    const QByteArray saved = sounds ? sounds->outputDevice() : QByteArray();
+    if (sounds) sounds->setOutputDevice(device);
     Utils::Sounds::play(m_soundFiles.at(index), this, true);
+    if (sounds) sounds->setOutputDevice(saved);
     previewStarted(ui->previewRingSignal);
   }
 }
