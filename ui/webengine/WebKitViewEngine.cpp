@@ -68,6 +68,7 @@ class WebKitViewEngine : public WebViewEngine {
   QString title() const override { return frame()->title(); }
   QIcon icon() const override { return frame()->icon(); }
   QString toHtml() const override { return frame()->toHtml(); }
+  QString toPlainText() const override { return frame()->toPlainText(); }
   void setHtml(const QString& html, const QUrl& baseUrl) override {
     frame()->setHtml(html, baseUrl);
   }

@@ -11,8 +11,6 @@
 #include <QPointer>
 #include <QQuickItem>
 #include <QQuickWindow>
-#include <QWebFrame>
-#include <QWebPage>
 #include <QWindow>
 
 #include <QtQuick/private/qaccessiblequickitem_p.h>
@@ -156,7 +154,7 @@ class ItemAccessible : public QAccessibleQuickItem {
   }
 
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Value && (isPasswordInput(item()) || page())) return content();
+    if (t == QAccessible::Value && (isPasswordInput(item()) || isWebView())) return content();
     const QString text = QAccessibleQuickItem::text(t);
     // Qt Quick keeps a password field's name to itself, though the name
     // says what the field is for, never what it holds: the scene gives it
@@ -172,34 +170,34 @@ class ItemAccessible : public QAccessibleQuickItem {
 
   // A password's text is its dots; a transcript's is what its page shows.
   QString text(int startOffset, int endOffset) const override {
-    if (!isPasswordInput(item()) && !page())
+    if (!isPasswordInput(item()) && !isWebView())
       return QAccessibleQuickItem::text(startOffset, endOffset);
     return content().mid(startOffset, endOffset - startOffset);
   }
   int characterCount() const override {
-    if (!isPasswordInput(item()) && !page()) return QAccessibleQuickItem::characterCount();
+    if (!isPasswordInput(item()) && !isWebView()) return QAccessibleQuickItem::characterCount();
     return content().size();
   }
   QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int* start,
                            int* end) const override {
-    if (!isPasswordInput(item()) && !page())
+    if (!isPasswordInput(item()) && !isWebView())
       return QAccessibleQuickItem::textBeforeOffset(offset, type, start, end);
     return QAccessibleTextInterface::textBeforeOffset(offset, type, start, end);
   }
   QString textAfterOffset(int offset, QAccessible::TextBoundaryType type, int* start,
                           int* end) const override {
-    if (!isPasswordInput(item()) && !page())
+    if (!isPasswordInput(item()) && !isWebView())
       return QAccessibleQuickItem::textAfterOffset(offset, type, start, end);
     return QAccessibleTextInterface::textAfterOffset(offset, type, start, end);
   }
   QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int* start,
                        int* end) const override {
-    if (!isPasswordInput(item()) && !page())
+    if (!isPasswordInput(item()) && !isWebView())
       return QAccessibleQuickItem::textAtOffset(offset, type, start, end);
     return QAccessibleTextInterface::textAtOffset(offset, type, start, end);
   }
   void* interface_cast(QAccessible::InterfaceType t) override {
-    if (t == QAccessible::TextInterface && page())
+    if (t == QAccessible::TextInterface && isWebView())
       return static_cast<QAccessibleTextInterface*>(this);
     return QAccessibleQuickItem::interface_cast(t);
   }
@@ -218,13 +216,11 @@ class ItemAccessible : public QAccessibleQuickItem {
       });
     return list;
   }
-  // The page of a web view item (the chat transcript), or null.
-  QWebPage* page() const {
-    auto* web = qobject_cast<QDeclarativeWebView2*>(item());
-    return web ? web->page() : nullptr;
-  }
+  bool isWebView() const { return qobject_cast<QDeclarativeWebView2*>(item()) != nullptr; }
   QString content() const {
-    if (QWebPage* p = page()) return p->mainFrame()->toPlainText();
+    // The text of a web view item (the chat transcript) comes through its
+    // engine: the program itself never calls the web engine by name.
+    if (auto* web = qobject_cast<QDeclarativeWebView2*>(item())) return web->plainText();
     return item()->property("displayText").toString();
   }
   bool isShown(QML::View* view) const {

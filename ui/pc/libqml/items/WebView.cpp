@@ -77,6 +77,7 @@ class NoWebEngine : public WebViewEngine {
   QString title() const override { return QString(); }
   QIcon icon() const override { return QIcon(); }
   QString toHtml() const override { return QString(); }
+  QString toPlainText() const override { return QString(); }
   void setHtml(const QString&, const QUrl&) override {}
   void load(const QUrl&) override {}
   QUrl url() const override { return QUrl(); }
@@ -257,6 +258,8 @@ QVariant QDeclarativeWebView2::icon() const {
 }
 
 QString QDeclarativeWebView2::html() const { return m_engine->toHtml(); }
+
+QString QDeclarativeWebView2::plainText() const { return m_engine->toPlainText(); }
 
 void QDeclarativeWebView2::setHtml(const QString& html, const QUrl& baseUrl) {
   updatePreferredContentsSize();

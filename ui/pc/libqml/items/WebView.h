@@ -292,6 +292,8 @@ class QDeclarativeWebView2 : public QQuickPaintedItem, private WebViewHost {
   QVariant icon() const;
   QString statusText() const { return m_statusText; }
   QString html() const;
+  // The page's text, as a reader takes it.
+  QString plainText() const;
   void setHtml(const QString& html, const QUrl& baseUrl = QUrl());
   QUrl baseUrl() const { return m_baseUrl; }
   void setBaseUrl(const QUrl& url);

@@ -58,6 +58,8 @@ class WebViewEngine {
   virtual QString title() const = 0;
   virtual QIcon icon() const = 0;
   virtual QString toHtml() const = 0;
+  // The page's text as a reader takes it.
+  virtual QString toPlainText() const = 0;
   virtual void setHtml(const QString& html, const QUrl& baseUrl) = 0;
   virtual void load(const QUrl& url) = 0;
   virtual QUrl url() const = 0;
