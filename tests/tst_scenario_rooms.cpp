@@ -382,6 +382,15 @@ class ScenarioRoomsTest : public QObject {
         requests.row(QStringLiteral("requestRow"), QStringLiteral("Mara Santos"), &problem),
         ZentTest::kWaitMs);
     QVERIFY(dialog->height() >= 80);
+    // Centred over the main window it belongs to, not where a new window
+    // lands.
+    const QPoint offset =
+        dialog->frameGeometry().center() - Scenario::mainWindow()->frameGeometry().center();
+    QVERIFY2(offset.manhattanLength() <= 2, qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                           .arg(dialog->x())
+                                                           .arg(dialog->y())
+                                                           .arg(dialog->width())
+                                                           .arg(dialog->height())));
     REQUIRE(requests.click(QStringLiteral("ignoreButton")));
     QTRY_VERIFY_WITH_TIMEOUT(!dialog->isVisible(), ZentTest::kWaitMs);
 
