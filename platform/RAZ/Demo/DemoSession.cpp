@@ -547,7 +547,8 @@ void DemoSession::open(const QString& username, const QString& password) {
   }
   setParts(parts);
   // What is said now; a switch of language says it again (sayNamesAgain).
-  for (const QVariantMap& g : service.groups())
+  const QList<QVariantMap> groups = service.groups();
+  for (const QVariantMap& g : groups)
     m_saidGroups.insert(g.value(QStringLiteral("id")).toInt(),
                         g.value(QStringLiteral("name")).toString());
   for (const QVariantMap& room : chatRooms)

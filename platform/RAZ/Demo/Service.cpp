@@ -222,9 +222,9 @@ QVariantMap said(QVariantMap entry, std::initializer_list<const char*> fields,
     const auto found = entry.constFind(name);
     if (found == entry.constEnd()) continue;
     const QString english = found->toString();
-    auto known = heard->constFind(english);
-    if (known == heard->constEnd()) known = heard->insert(english, Service::say(english));
-    if (*known != english) entry.insert(name, *known);
+    QString said = heard->value(english);
+    if (!heard->contains(english)) said = *heard->insert(english, Service::say(english));
+    if (said != english) entry.insert(name, said);
   }
   return entry;
 }

@@ -97,8 +97,8 @@ void CrashReporter::removeInfoLeftovers() const {
           .entryInfoList({name + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden);
   for (const QFileInfo& info : entries) {
     bool plain = true;
-    for (QChar c : info.fileName().mid(name.size() + 1))
-      plain = plain && c.isLetterOrNumber() && c.unicode() < 128;
+    const QString suffix = info.fileName().mid(name.size() + 1);
+    for (QChar c : suffix) plain = plain && c.isLetterOrNumber() && c.unicode() < 128;
     if (plain) QFile::remove(info.filePath());
   }
 }
