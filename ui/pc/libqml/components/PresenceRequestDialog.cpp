@@ -13,6 +13,7 @@
 #include <TP/Core/Logging.h>
 
 #include "Utils/ConfigIds.h"
+#include "Utils/WindowManager.h"
 
 namespace QML {
 
@@ -82,7 +83,11 @@ void PresenceRequestDialog::modelDataChanged() {
     hide();
     return;
   }
+  const bool shown = isVisible();
   resize(width(), qMax(minimumWindowSize().height(), rows * m_itemHeight + m_heightExtraSpacing));
+  // It opens over the main window the user works in, not where the
+  // platform puts a new window (its top-left corner without a manager).
+  if (!shown) Utils::WindowManager::placeOver(this);
   showAndActivate();
 }
 
