@@ -109,18 +109,20 @@ bool reallyShown(QObject* object) {
 }
 
 // Whether the scene answers a reader's press (or toggle) of the item: its
-// Accessible attached object has a handler for the action.
+// Accessible attached object has a handler for the action. The protected
+// check is reached through a member pointer named by a subclass, which
+// calls it on the object as it is (no cast to a type it is not).
 struct SignalPeek : QObject {
   using QObject::isSignalConnected;
 };
 bool answersPress(QQuickItem* item) {
+  bool (QObject::*isConnected)(const QMetaMethod&) const = &SignalPeek::isSignalConnected;
   for (QObject* child : item->children()) {
     if (!child->inherits("QQuickAccessibleAttached")) continue;
     const QMetaObject* meta = child->metaObject();
     for (const char* signal : {"pressAction()", "toggleAction()"}) {
       const int index = meta->indexOfSignal(signal);
-      if (index >= 0 && static_cast<SignalPeek*>(child)->isSignalConnected(meta->method(index)))
-        return true;
+      if (index >= 0 && (child->*isConnected)(meta->method(index))) return true;
     }
   }
   return false;
