@@ -509,8 +509,9 @@ int main(int argc, char** argv) {
   if (over.isEmpty())
     out << "Every row meets its target.\n";
   else
-    out << over.size() << (over.size() == 1 ? " row is" : " rows are")
-        << " over its target: " << over.join("; ") << "\n";
+    out << over.size()
+        << (over.size() == 1 ? " row is over its target: " : " rows are over their targets: ")
+        << over.join("; ") << "\n";
   out.flush();
   for (const QString& failure : qAsConst(failures)) err << "zent-bench: " << failure << "\n";
   return failures.isEmpty() ? 0 : 1;
