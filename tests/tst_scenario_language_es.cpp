@@ -39,44 +39,6 @@ const int kInes = 204;
 const char kInesName[] = "Ines Haddad";
 const char kTranscript[] = "transcriptView";
 
-// Chooses the interface language in Preferences as a user does: the
-// language list by keyboard, then OK.
-QString chooseLanguage(const QString& startOfName) {
-  QString problem = Scenario::mainScene().click(QStringLiteral("windowFrameIcon"));
-  if (!problem.isEmpty()) return problem;
-  QMenu* menu = nullptr;
-  problem = ZentTest::waitForMenu(&menu);
-  if (!problem.isEmpty()) return problem;
-  QString entry;
-  for (const QString& text : ZentTest::menuTexts(menu))
-    if (text.startsWith(QLatin1String("Pref"))) entry = text;
-  problem = ZentTest::triggerMenuEntry(menu, {entry});
-  if (!problem.isEmpty()) return problem;
-  Dialogs::PreferencesWindow* prefs = nullptr;
-  problem = ZentTest::waitForWindow<Dialogs::PreferencesWindow>(&prefs);
-  if (!problem.isEmpty()) return problem;
-  auto* languages = prefs->findChild<QComboBox*>(QStringLiteral("languageSelect"));
-  if (!languages) return QStringLiteral("no language list");
-  int index = -1;
-  for (int i = 0; i < languages->count(); ++i)
-    if (languages->itemText(i).startsWith(startOfName)) index = i;
-  if (index < 0) return QStringLiteral("no language \"%1\"").arg(startOfName);
-  languages->setFocus();
-  while (languages->currentIndex() != index) {
-    const int before = languages->currentIndex();
-    QTest::keyClick(languages, languages->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
-    if (languages->currentIndex() == before)
-      return QStringLiteral("the language list does not move");
-  }
-  problem = ZentTest::clickButton(prefs, QStringLiteral("okButton"));
-  if (!problem.isEmpty()) return problem;
-  if (!QTest::qWaitFor([prefs = QPointer<Dialogs::PreferencesWindow>(
-                            prefs)] { return !prefs || !prefs->isVisible(); },
-                       ZentTest::kWaitMs))
-    return QStringLiteral("Preferences stayed open");
-  return QString();
-}
-
 // Shows the main window's view that holds `name` by its left-pane buttons.
 QString showViewWith(const QString& name) {
   SceneDriver main = Scenario::mainScene();
@@ -167,7 +129,7 @@ class ScenarioLanguageSpanish : public QObject {
     REQUIRE(showViewWith(QStringLiteral("groupHeaderName")));
     QVERIFY(main.row(QStringLiteral("groupHeaderName"), QStringLiteral("Equipo")));
 
-    REQUIRE(chooseLanguage(QStringLiteral("English")));
+    REQUIRE(Scenario::chooseLanguage(QStringLiteral("English")));
     // The service's names, said again in English.
     QTRY_VERIFY2_WITH_TIMEOUT(main.row(QStringLiteral("groupHeaderName"), QStringLiteral("Team")),
                               qPrintable(main.text(QStringLiteral("groupHeaderName"))),

@@ -185,44 +185,6 @@ int tabHolding(const QTabWidget* tabs, const QWidget* part) {
   return -1;
 }
 
-// Chooses the interface language in Preferences as a user does: the
-// language list by keyboard, then OK.
-QString chooseLanguage(const QString& startOfName) {
-  QString problem = Scenario::mainScene().click(QStringLiteral("windowFrameIcon"));
-  if (!problem.isEmpty()) return problem;
-  QMenu* menu = nullptr;
-  problem = ZentTest::waitForMenu(&menu);
-  if (!problem.isEmpty()) return problem;
-  QString entry;
-  for (const QString& text : ZentTest::menuTexts(menu))
-    if (text.startsWith(QLatin1String("Pref"))) entry = text;
-  problem = ZentTest::triggerMenuEntry(menu, {entry});
-  if (!problem.isEmpty()) return problem;
-  Dialogs::PreferencesWindow* prefs = nullptr;
-  problem = ZentTest::waitForWindow<Dialogs::PreferencesWindow>(&prefs);
-  if (!problem.isEmpty()) return problem;
-  auto* languages = prefs->findChild<QComboBox*>(QStringLiteral("languageSelect"));
-  if (!languages) return QStringLiteral("no language list");
-  int index = -1;
-  for (int i = 0; i < languages->count(); ++i)
-    if (languages->itemText(i).startsWith(startOfName)) index = i;
-  if (index < 0) return QStringLiteral("no language \"%1\"").arg(startOfName);
-  languages->setFocus();
-  while (languages->currentIndex() != index) {
-    const int before = languages->currentIndex();
-    QTest::keyClick(languages, languages->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
-    if (languages->currentIndex() == before)
-      return QStringLiteral("the language list does not move");
-  }
-  problem = ZentTest::clickButton(prefs, QStringLiteral("okButton"));
-  if (!problem.isEmpty()) return problem;
-  if (!QTest::qWaitFor([prefs = QPointer<Dialogs::PreferencesWindow>(
-                            prefs)] { return !prefs || !prefs->isVisible(); },
-                       ZentTest::kWaitMs))
-    return QStringLiteral("Preferences stayed open");
-  return QString();
-}
-
 }  // namespace
 
 class TestScenarioWindows : public QObject {
@@ -824,9 +786,9 @@ class TestScenarioWindows : public QObject {
     QVERIFY2(english.match(scene.text(QStringLiteral("historyDetails"))).hasMatch(),
              qPrintable(scene.text(QStringLiteral("historyDetails"))));
 
-    REQUIRE(chooseLanguage(QStringLiteral("Espa")));
+    REQUIRE(Scenario::chooseLanguage(QStringLiteral("Espa")));
     // Whatever happens below, the tests after this one speak English.
-    auto english_ = qScopeGuard([] { chooseLanguage(QStringLiteral("English")); });
+    auto english_ = qScopeGuard([] { Scenario::chooseLanguage(QStringLiteral("English")); });
     QTRY_VERIFY2(spanish.match(scene.text(QStringLiteral("historyDetails"))).hasMatch(),
                  qPrintable(scene.text(QStringLiteral("historyDetails"))));
 
@@ -847,7 +809,7 @@ class TestScenarioWindows : public QObject {
     editor->close();
 
     english_.dismiss();
-    REQUIRE(chooseLanguage(QStringLiteral("English")));
+    REQUIRE(Scenario::chooseLanguage(QStringLiteral("English")));
     REQUIRE(scene.click(QStringLiteral("leftPaneButton2")));
     QTRY_VERIFY2(english.match(scene.text(QStringLiteral("historyDetails"))).hasMatch(),
                  qPrintable(scene.text(QStringLiteral("historyDetails"))));

@@ -1,7 +1,10 @@
 #include "Scenario.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QMenu>
+#include <QPointer>
+#include <QTest>
 
 #include <RAZ/Client.h>
 #include <RAZ/Controllers/CommsSessionController.h>
@@ -14,6 +17,7 @@
 #include "Utils/AppPaths.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
 #include "dialogs/MessageWindow.h"
+#include "dialogs/PreferencesWindow.h"
 #include "libqml/components/CommunicationsWindow.h"
 #include "libqml/components/LoginWindow.h"
 #include "libqml/components/MainWindow.h"
@@ -136,6 +140,42 @@ QString Scenario::openContactMenu(const QString& name, QMenu** menu) {
   if (!row) return problem;
   problem = main.rightClick(row);
   return problem.isEmpty() ? waitForMenu(menu) : problem;
+}
+
+QString Scenario::chooseLanguage(const QString& startOfName) {
+  QString problem = Scenario::mainScene().click(QStringLiteral("windowFrameIcon"));
+  if (!problem.isEmpty()) return problem;
+  QMenu* menu = nullptr;
+  problem = ZentTest::waitForMenu(&menu);
+  if (!problem.isEmpty()) return problem;
+  QString entry;
+  for (const QString& text : ZentTest::menuTexts(menu))
+    if (text.startsWith(QLatin1String("Pref"))) entry = text;
+  problem = ZentTest::triggerMenuEntry(menu, {entry});
+  if (!problem.isEmpty()) return problem;
+  Dialogs::PreferencesWindow* prefs = nullptr;
+  problem = ZentTest::waitForWindow<Dialogs::PreferencesWindow>(&prefs);
+  if (!problem.isEmpty()) return problem;
+  auto* languages = prefs->findChild<QComboBox*>(QStringLiteral("languageSelect"));
+  if (!languages) return QStringLiteral("no language list");
+  int index = -1;
+  for (int i = 0; i < languages->count(); ++i)
+    if (languages->itemText(i).startsWith(startOfName)) index = i;
+  if (index < 0) return QStringLiteral("no language \"%1\"").arg(startOfName);
+  languages->setFocus();
+  while (languages->currentIndex() != index) {
+    const int before = languages->currentIndex();
+    QTest::keyClick(languages, languages->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
+    if (languages->currentIndex() == before)
+      return QStringLiteral("the language list does not move");
+  }
+  problem = ZentTest::clickButton(prefs, QStringLiteral("okButton"));
+  if (!problem.isEmpty()) return problem;
+  if (!QTest::qWaitFor([prefs = QPointer<Dialogs::PreferencesWindow>(
+                            prefs)] { return !prefs || !prefs->isVisible(); },
+                       ZentTest::kWaitMs))
+    return QStringLiteral("Preferences stayed open");
+  return QString();
 }
 
 QString Scenario::chooseFromWindowMenu(const QStringList& path) {

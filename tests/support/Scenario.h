@@ -62,6 +62,9 @@ class Scenario {
   static QString openContactMenu(const QString& name, QMenu** menu);
   // Opens the main window's frame menu and triggers the entry at that path.
   static QString chooseFromWindowMenu(const QStringList& path);
+  // Chooses the interface language whose name starts so in Preferences, as
+  // a user does: the language list by keyboard, then OK.
+  static QString chooseLanguage(const QString& startOfName);
   // Waits for a communications window whose title holds `title`.
   static QString waitForCommsWindow(const QString& title, QML::CommunicationsWindow** out);
   // Waits for the popup of an incoming call.
