@@ -230,17 +230,6 @@ QString historyBadge() {
   return QStringLiteral("no badge");
 }
 
-// One command to the demo's control channel, and its answer.
-QString control(const QByteArray& command) {
-  QLocalSocket socket;
-  socket.connectToServer(QString::fromLocal8Bit(qgetenv("ZENT_DEMO_CONTROL")));
-  if (!socket.waitForConnected(ZentTest::kWaitMs)) return QStringLiteral("(no control channel)");
-  socket.write(command + '\n');
-  if (!QTest::qWaitFor([&socket] { return socket.canReadLine(); }, ZentTest::kWaitMs))
-    return QStringLiteral("(no answer)");
-  return QString::fromUtf8(socket.readLine()).trimmed();
-}
-
 }  // namespace
 
 class ScenarioCallFeatures : public QObject {
@@ -702,9 +691,9 @@ class ScenarioCallFeatures : public QObject {
   // refuses a caller nobody has in the list instead of saying "ok".
   void unknownCallerIsRefused() {
     QSignalSpy rang(comms(), SIGNAL(sessionCreated(RAZ::Controllers::CommunicationSession*, bool)));
-    const QString refused = control("incoming-call 999");
+    const QString refused = Scenario::control("incoming-call 999");
     QVERIFY2(refused != QStringLiteral("ok") && !refused.startsWith('('), qPrintable(refused));
-    QCOMPARE(control("incoming-call 101"), QString("ok"));
+    QCOMPARE(Scenario::control("incoming-call 101"), QString("ok"));
     QML::CommunicationNotification* popup = nullptr;
     REQUIRE(Scenario::waitForCallPopup(&popup));
     QCOMPARE(rang.count(), 1);

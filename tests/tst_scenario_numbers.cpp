@@ -53,17 +53,6 @@ const char kAliceWork[] = "Work: +4930100101";
 const char kFelixWork[] = "Work: +4940200201";
 const char kReleasePlanning[] = "Release planning";
 
-// One command to the demo's control channel, and its answer.
-QString control(const QByteArray& command) {
-  QLocalSocket socket;
-  socket.connectToServer(QString::fromLocal8Bit(qgetenv("ZENT_DEMO_CONTROL")));
-  if (!socket.waitForConnected(ZentTest::kWaitMs)) return QStringLiteral("(no control channel)");
-  socket.write(command + '\n');
-  if (!QTest::qWaitFor([&socket] { return socket.canReadLine(); }, ZentTest::kWaitMs))
-    return QStringLiteral("(no answer)");
-  return QString::fromUtf8(socket.readLine()).trimmed();
-}
-
 bool noCallPopup() {
   return !ZentTest::findWindow<QML::CommunicationNotification>(
       [](QML::CommunicationNotification* n) {
@@ -254,7 +243,7 @@ class ScenarioNumbers : public QObject {
   // and is a missed call in the history.
   void unansweredCallerGivesUp() {
     Scenario::demo().setRingTime(300);
-    QCOMPARE(control("incoming-call 201"), QString("ok"));
+    QCOMPARE(Scenario::control("incoming-call 201"), QString("ok"));
     QML::CommunicationNotification* popup = nullptr;
     REQUIRE(Scenario::waitForCallPopup(&popup));
     QTRY_VERIFY_WITH_TIMEOUT(noCallPopup(), ZentTest::kWaitMs);
@@ -267,7 +256,7 @@ class ScenarioNumbers : public QObject {
   void peopleActAsTheirPresenceSays() {
     QML::CommunicationsWindow* alice = nullptr;
     REQUIRE(callAndWaitForAnswer(kAliceName, kAliceWork, &alice));
-    QCOMPARE(control("incoming-call 101"), QString("refused"));
+    QCOMPARE(Scenario::control("incoming-call 101"), QString("refused"));
     // Everybody else is away from the phone: nobody may call now.
     RAZ::Demo::Service& demo = Scenario::demo();
     for (int id : {102, 103, 104, 105, 201, 202, 203, 204, 301, 302, 303})
@@ -275,12 +264,12 @@ class ScenarioNumbers : public QObject {
     RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> book =
         Scenario::app()->sessionManager()->contactsManager();
     QTRY_VERIFY_WITH_TIMEOUT(!book->getContact(303)->isOnline(), ZentTest::kWaitMs);
-    QCOMPARE(control("someone-calls"), QString("refused"));
+    QCOMPARE(Scenario::control("someone-calls"), QString("refused"));
     QVERIFY(noCallPopup());
     Scenario::tidy();
     QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
     // Off the call, Alice is the one who calls.
-    QCOMPARE(control("someone-calls"), QString("ok"));
+    QCOMPARE(Scenario::control("someone-calls"), QString("ok"));
     QML::CommunicationNotification* popup = nullptr;
     REQUIRE(Scenario::waitForCallPopup(&popup));
     SceneDriver ring(popup);
@@ -301,12 +290,14 @@ class ScenarioNumbers : public QObject {
       return problem.isEmpty() ? talk.press(Qt::Key_Return) : problem;
     };
     QVERIFY(demo.changePresence(kAlice, 2, QString()));
-    QTRY_COMPARE_WITH_TIMEOUT(control("offer-file 101"), QString("refused"), ZentTest::kWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(Scenario::control("offer-file 101"), QString("refused"),
+                              ZentTest::kWaitMs);
     // Offline, she does not answer either.
     REQUIRE(send(QStringLiteral("Still there?")));
     REQUIRE(talk.waitPageText(transcript, QStringLiteral("Still there?")));
     QVERIFY(demo.changePresence(kAlice, 10, QString()));
-    QTRY_COMPARE_WITH_TIMEOUT(control("offer-file 101"), QString("ok"), ZentTest::kWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(Scenario::control("offer-file 101"), QString("ok"),
+                              ZentTest::kWaitMs);
     REQUIRE(talk.waitPageText(transcript, QStringLiteral("notes-1.txt")));
     REQUIRE(send(QStringLiteral("Back again?")));
     REQUIRE(talk.waitPageText(transcript, QStringLiteral("Sounds good.")));
@@ -364,7 +355,7 @@ class ScenarioNumbers : public QObject {
     QML::CommunicationsWindow* chat = nullptr;
     REQUIRE(Scenario::waitForCommsWindow(kAliceName, &chat));
     QPointer<QML::CommunicationsWindow> chatGuard(chat);
-    QCOMPARE(control("incoming-call 101"), QString("ok"));
+    QCOMPARE(Scenario::control("incoming-call 101"), QString("ok"));
     QML::CommunicationNotification* popup = nullptr;
     REQUIRE(Scenario::waitForCallPopup(&popup));
     REQUIRE(SceneDriver(popup).click(QStringLiteral("chatButton")));

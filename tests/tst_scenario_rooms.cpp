@@ -48,17 +48,6 @@ const char kReleaseJid[] = "release-planning@conference.demo.zent";
 const char kAliceRoom[] = "myroom.alice.moreno@conference.demo.zent";
 const char kTranscript[] = "transcriptView";
 
-// One command to the demo's control channel, and its answer.
-QString control(const QByteArray& command) {
-  QLocalSocket socket;
-  socket.connectToServer(QString::fromLocal8Bit(qgetenv("ZENT_DEMO_CONTROL")));
-  if (!socket.waitForConnected(ZentTest::kWaitMs)) return QStringLiteral("(no control channel)");
-  socket.write(command + '\n');
-  if (!QTest::qWaitFor([&socket] { return socket.canReadLine(); }, ZentTest::kWaitMs))
-    return QStringLiteral("(no answer)");
-  return QString::fromUtf8(socket.readLine()).trimmed();
-}
-
 // The main window's scene, active and laid out as it is drawn.
 SceneDriver mainScene() {
   SceneDriver main = Scenario::mainScene();
@@ -345,8 +334,8 @@ class ScenarioRoomsTest : public QObject {
     Scenario::tidy();
     QTRY_VERIFY_WITH_TIMEOUT(commsWindows().isEmpty(), ZentTest::kWaitMs);
 
-    QCOMPARE(control("incoming-share 101"), QStringLiteral("ok"));
-    QCOMPARE(control("incoming-share 999999"), QStringLiteral("refused"));
+    QCOMPARE(Scenario::control("incoming-share 101"), QStringLiteral("ok"));
+    QCOMPARE(Scenario::control("incoming-share 999999"), QStringLiteral("refused"));
     QML::CommunicationNotification* popup = nullptr;
     REQUIRE(ZentTest::waitForWindow<QML::CommunicationNotification>(&popup));
     SceneDriver offer = SceneDriver::of(popup);

@@ -69,19 +69,6 @@ const bool g_environment = [] {
   return Scenario::prepare("zent-scenario-windows-");
 }();
 
-// Sends one command line to the demo's control socket; the answer.
-QString demoCommand(const QByteArray& line) {
-  QLocalSocket socket;
-  socket.connectToServer(QString::fromLatin1(g_controlName));
-  if (!socket.waitForConnected(ZentTest::kWaitMs)) return socket.errorString();
-  socket.write(line + '\n');
-  socket.flush();
-  // The service answers from this process's own event loop.
-  if (!QTest::qWaitFor([&socket] { return socket.canReadLine(); }, ZentTest::kWaitMs))
-    return QStringLiteral("no answer");
-  return QString::fromUtf8(socket.readLine()).trimmed();
-}
-
 // The item shows whole: inside the window and inside every ancestor that
 // clips what it draws (a page that does not scroll cuts its last rows).
 QString shownWhole(SceneDriver scene, QQuickItem* item) {
@@ -274,7 +261,7 @@ class TestScenarioWindows : public QObject {
   // the right one changes the password, and Close ends the dialog.
   void expiredPasswordIsChangedInTheDialog() {
     REQUIRE(Scenario::signIn());
-    QCOMPARE(demoCommand("password-expired"), QStringLiteral("ok"));
+    QCOMPARE(Scenario::control("password-expired"), QStringLiteral("ok"));
     Dialogs::PasswordChangeNotification* dialog = nullptr;
     REQUIRE(ZentTest::waitForWindow<Dialogs::PasswordChangeNotification>(&dialog));
     QPointer<Dialogs::PasswordChangeNotification> guard(dialog);
@@ -307,12 +294,12 @@ class TestScenarioWindows : public QObject {
     QTRY_VERIFY(!guard || !guard->isVisible());
 
     // The service no longer reports an expiry: days left end the same way.
-    QCOMPARE(demoCommand("password-expires 3"), QStringLiteral("ok"));
+    QCOMPARE(Scenario::control("password-expires 3"), QStringLiteral("ok"));
     REQUIRE(ZentTest::waitForWindow<Dialogs::PasswordChangeNotification>(&dialog));
     QVERIFY2(dialog->messageLabel()->text().contains(QStringLiteral("expires in 3 days")),
              qPrintable(dialog->messageLabel()->text()));
     REQUIRE(ZentTest::clickButton(dialog, QStringLiteral("Cancel")));
-    QCOMPARE(demoCommand("password-expires soon"), QStringLiteral("refused"));
+    QCOMPARE(Scenario::control("password-expires soon"), QStringLiteral("refused"));
   }
 
   // A second change in one run checks the old password against the first
@@ -322,7 +309,7 @@ class TestScenarioWindows : public QObject {
     REQUIRE(Scenario::signOut());
     REQUIRE(Scenario::signIn(QStringLiteral("petra")));
     auto change = [](const QString& old, const QString& fresh) -> QString {
-      if (demoCommand("password-expired") != QLatin1String("ok")) return "command refused";
+      if (Scenario::control("password-expired") != QLatin1String("ok")) return "command refused";
       Dialogs::PasswordChangeNotification* dialog = nullptr;
       QString problem = ZentTest::waitForWindow<Dialogs::PasswordChangeNotification>(&dialog);
       if (!problem.isEmpty()) return problem;
@@ -367,8 +354,8 @@ class TestScenarioWindows : public QObject {
         QStringLiteral("leftPaneButton%1").arg(Models::LeftPaneButtonsModel::HistoryButton)));
     REQUIRE(main.waitText(QStringLiteral("voiceMailButton"), QStringLiteral("Voice Mail")));
     const int badge = Scenario::mainWindow()->badgeHandler()->badgeCount();
-    QCOMPARE(demoCommand("voice-mail"), QStringLiteral("ok"));
-    QCOMPARE(demoCommand("voice-mail"), QStringLiteral("ok"));
+    QCOMPARE(Scenario::control("voice-mail"), QStringLiteral("ok"));
+    QCOMPARE(Scenario::control("voice-mail"), QStringLiteral("ok"));
     REQUIRE(main.waitText(QStringLiteral("voiceMailButton"), QStringLiteral("Voice Mail (2 new)")));
     QCOMPARE(Scenario::mainWindow()->badgeHandler()->badgeCount(), badge + 2);
     // Missed still counts the missed communications alone.
@@ -394,7 +381,7 @@ class TestScenarioWindows : public QObject {
     Scenario::tidy();
     QVERIFY(!mailboxCalled());
 
-    QCOMPARE(demoCommand("voice-mail"), QStringLiteral("ok"));
+    QCOMPARE(Scenario::control("voice-mail"), QStringLiteral("ok"));
     REQUIRE(main.waitText(QStringLiteral("voiceMailButton"), QStringLiteral("Voice Mail (1 new)")));
     REQUIRE(main.focus(QStringLiteral("voiceMailButton")));
     REQUIRE(main.press(Qt::Key_Return));

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLocalSocket>
 #include <QMenu>
 #include <QPointer>
 #include <QTest>
@@ -140,6 +141,18 @@ QString Scenario::openContactMenu(const QString& name, QMenu** menu) {
   if (!row) return problem;
   problem = main.rightClick(row);
   return problem.isEmpty() ? waitForMenu(menu) : problem;
+}
+
+QString Scenario::control(const QByteArray& command) {
+  QLocalSocket socket;
+  socket.connectToServer(QString::fromLocal8Bit(qgetenv("ZENT_DEMO_CONTROL")));
+  if (!socket.waitForConnected(kWaitMs)) return QStringLiteral("(no control channel)");
+  socket.write(command + '\n');
+  socket.flush();
+  // The service answers from this process's own event loop.
+  if (!QTest::qWaitFor([&socket] { return socket.canReadLine(); }, kWaitMs))
+    return QStringLiteral("(no answer)");
+  return QString::fromUtf8(socket.readLine()).trimmed();
 }
 
 QString Scenario::chooseLanguage(const QString& startOfName) {

@@ -62,6 +62,10 @@ class Scenario {
   static QString openContactMenu(const QString& name, QMenu** menu);
   // Opens the main window's frame menu and triggers the entry at that path.
   static QString chooseFromWindowMenu(const QStringList& path);
+  // Sends one command line to the demo's control socket (ZENT_DEMO_CONTROL,
+  // set before prepare) as a tester's shell would; its answer ("ok",
+  // "refused"), or what went wrong in brackets.
+  static QString control(const QByteArray& command);
   // Chooses the interface language whose name starts so in Preferences, as
   // a user does: the language list by keyboard, then OK.
   static QString chooseLanguage(const QString& startOfName);
