@@ -16,6 +16,7 @@
 #include "RAZ/Models/ChatParticipants.h"
 #include "RAZ/Services/Xmpp/XmppJidValidator.h"
 #include "RAZ/Sessions/SessionManagerBase.h"
+#include "RAZ/Webcollab/WebcollabBase.h"
 
 namespace RAZ {
 namespace Demo {
@@ -170,6 +171,15 @@ int RoomDemo::shareSomeScreen() {
     if (c && c->isOnline() && !busyOrInMeeting(c->getPresenceState())) free << id;
   }
   if (free.isEmpty()) return 0;
+  // An offer the user has not answered yet still stands: nobody offers
+  // another on top of it, so unanswered offers never pile up.
+  if (RAZ::Controllers::CommsSessionController* comms = m_session->commsSessionController()) {
+    const auto sessions = comms->commsList();
+    for (const RAZ::Controllers::CommunicationSession* s : sessions)
+      if (s && s->getWebCollab() &&
+          s->getWebCollab()->getState() == RAZ::Webcollab::WebcollabBase::StateInvited)
+        return 0;
+  }
   const int id = free.at(m_nextSharer++ % free.size());
   TP_LOG(kLog, TP::Core::Logging::LevelDetail) << "A demo contact shares a screen";
   return Service::instance().incomingSession(id,
