@@ -176,3 +176,5 @@ void CommunicationsWindow::showDebugWindow() {
   connect(this, SIGNAL(destroyed()), debug, SLOT(close()));
   if (!debug->activate()) debug->deleteLater();
 }
+
+}  // namespace QML

@@ -22,6 +22,7 @@
 #include <TP/Core/Logging.h>
 
 #include "Providers/Factory.h"
+#include "Providers/QmlProviders.h"
 #include "Utils/Accessibility.h"
 #include "Utils/CommunicationSessionUiHelper.h"
 #include "Utils/CommunicationsWindowMenuActions.h"
