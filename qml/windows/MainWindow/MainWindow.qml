@@ -346,7 +346,8 @@ Rectangle {
         id: searchBar
         anchors { left: leftPane.right; right: parent.right; top: root.viewsTop.bottom; margins: pal.unit * 2 }
         height: search.height
-        visible: activeView.state !== "historyView" && activeView.state !== "dialpadView"
+        visible: activeView.state !== Vantre.MainView.name(Vantre.MainView.History)
+                 && activeView.state !== Vantre.MainView.name(Vantre.MainView.Dialpad)
 
         ZTextField {
             id: search
@@ -389,16 +390,16 @@ Rectangle {
         anchors { left: leftPane.right; right: parent.right; bottom: activeComms.top
                   top: searchBar.visible ? searchBar.bottom : root.viewsTop.bottom
                   topMargin: searchBar.visible ? pal.unit * 2 : 0 }
-        state: "contactsView"
+        state: Vantre.MainView.name(Vantre.MainView.Contacts)
         states: [
-            State { name: "contactsView" },
-            State { name: "roomsView" },
-            State { name: "historyView" },
-            State { name: "directoryView" },
-            State { name: "dialpadView" }
+            State { name: Vantre.MainView.name(Vantre.MainView.Contacts) },
+            State { name: Vantre.MainView.name(Vantre.MainView.Rooms) },
+            State { name: Vantre.MainView.name(Vantre.MainView.History) },
+            State { name: Vantre.MainView.name(Vantre.MainView.Directory) },
+            State { name: Vantre.MainView.name(Vantre.MainView.Dialpad) }
         ]
         onStateChanged: {
-            if (state === "roomsView")
+            if (state === Vantre.MainView.name(Vantre.MainView.Rooms))
                 mainWindow.clearAndFetchRooms();
         }
 
@@ -423,7 +424,8 @@ Rectangle {
         ContactsView {
             id: contactList
             anchors.fill: parent
-            visible: activeView.state === "contactsView" || activeView.state === "directoryView"
+            visible: activeView.state === Vantre.MainView.name(Vantre.MainView.Contacts)
+                     || activeView.state === Vantre.MainView.name(Vantre.MainView.Directory)
             scene: root
             searchField: search
             activeCommsView: activeComms
@@ -432,21 +434,21 @@ Rectangle {
         RoomsView {
             id: roomList
             anchors.fill: parent
-            visible: activeView.state === "roomsView"
+            visible: activeView.state === Vantre.MainView.name(Vantre.MainView.Rooms)
             scene: root
         }
 
         HistoryView {
             id: historyView
             anchors.fill: parent
-            visible: activeView.state === "historyView"
+            visible: activeView.state === Vantre.MainView.name(Vantre.MainView.History)
             scene: root
         }
 
         DialPad {
             anchors { top: parent.top; topMargin: pal.unit * 4; horizontalCenter: parent.horizontalCenter }
             width: Math.min(parent.width - pal.unit * 6, 220)
-            visible: activeView.state === "dialpadView"
+            visible: activeView.state === Vantre.MainView.name(Vantre.MainView.Dialpad)
             scene: root
         }
     }

@@ -22,6 +22,7 @@
 
 #include "Models/Chat/MessageModel.h"
 #include "Models/Chat/TranscriptBridge.h"
+#include "Utils/MainView.h"
 #include "Utils/PresenceState.h"
 #include "libqml/items/CenteredFlow.h"
 #include "libqml/items/ComboBoxAdapters.h"
@@ -92,6 +93,9 @@ void registerTypes() {
   qmlRegisterSingletonType<Utils::PresenceState>(
       kVantre, 1, 0, "PresenceState",
       [](QQmlEngine*, QJSEngine*) -> QObject* { return new Utils::PresenceState; });
+  qmlRegisterSingletonType<Utils::MainView>(
+      kVantre, 1, 0, "MainView",
+      [](QQmlEngine*, QJSEngine*) -> QObject* { return new Utils::MainView; });
 
   // "Kelvantic" holds the tool tip alone.
   uncreatable<QML::CallSettingsTabDetail>("CallSettingsTabDetail", reason("CallSettingsTabDetail"));

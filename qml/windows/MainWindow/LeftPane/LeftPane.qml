@@ -21,11 +21,11 @@ Column {
 
     function viewOf(type) {
         switch (type) {
-        case Vantre.LeftPaneButtonsModel.ContactsButton: return "contactsView";
-        case Vantre.LeftPaneButtonsModel.RoomsButton: return "roomsView";
-        case Vantre.LeftPaneButtonsModel.HistoryButton: return "historyView";
-        case Vantre.LeftPaneButtonsModel.DialpadButton: return "dialpadView";
-        case Vantre.LeftPaneButtonsModel.DirectoryButton: return "directoryView";
+        case Vantre.LeftPaneButtonsModel.ContactsButton: return Vantre.MainView.name(Vantre.MainView.Contacts);
+        case Vantre.LeftPaneButtonsModel.RoomsButton: return Vantre.MainView.name(Vantre.MainView.Rooms);
+        case Vantre.LeftPaneButtonsModel.HistoryButton: return Vantre.MainView.name(Vantre.MainView.History);
+        case Vantre.LeftPaneButtonsModel.DialpadButton: return Vantre.MainView.name(Vantre.MainView.Dialpad);
+        case Vantre.LeftPaneButtonsModel.DirectoryButton: return Vantre.MainView.name(Vantre.MainView.Directory);
         }
         return "";
     }

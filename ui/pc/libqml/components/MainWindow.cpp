@@ -56,11 +56,13 @@
 #include "Utils/CommunicationSessionUiHelper.h"
 #include "Utils/CommunicationsWindowManager.h"
 #include "Utils/ConfigIds.h"
+#include "Utils/MainView.h"
 #include "Utils/MenuHandler.h"
 #include "Utils/PresenceHelper.h"
 #include "Utils/Search/SearchManager.h"
 #include "Utils/SettingsKeys.h"
 #include "Widgets/Notifications/ContactMouseOver.h"
+#include "dialogs/MessageWindow.h"
 #include "libqml/components/CallSettings.h"
 #include "libqml/components/MainWindowShared.h"
 #include "libqml/utils/FocusHelper.h"
@@ -235,7 +237,7 @@ void MainWindow::createHistory() {
 // The view the user left last: the directory view shows the directory.
 void MainWindow::restoreActiveView() {
   if (m_leftPaneModel->lastActiveView() == Models::LeftPaneButtonsModel::DirectoryButton) {
-    m_activeView = QStringLiteral("directoryView");
+    m_activeView = Utils::MainView::name(Utils::MainView::Directory);
     setListModel(currentContactsModel());
   }
 }
@@ -647,7 +649,7 @@ bool MainWindow::isSearching() const {
 QAbstractItemModel* MainWindow::currentContactsModel() const {
   // Without the enterprise directory the directory view has nothing of its
   // own: it shows what the search finds.
-  if (m_activeView == QLatin1String("directoryView"))
+  if (m_activeView == Utils::MainView::name(Utils::MainView::Directory))
     return m_directoryGroups ? static_cast<QAbstractItemModel*>(m_directoryGroups) : m_searchGroups;
   if (m_searchText.trimmed().isEmpty() && m_groups) return m_groups;
   return m_searchGroups;

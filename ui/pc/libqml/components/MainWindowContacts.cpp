@@ -8,7 +8,9 @@
 
 #include "Providers/Factory.h"
 #include "Providers/MenuActionProvider.h"
+#include "Utils/MainView.h"
 #include "Utils/MenuHandler.h"
+#include "Utils/SelectionHandlerBase.h"
 #include "Utils/SettingsKeys.h"
 #include "Utils/WindowManager.h"
 #include "dialogs/GroupNameInput.h"
@@ -28,7 +30,8 @@ void MainWindow::sortContactsBy(int field) {
   if (m_directoryFilter) m_directoryFilter->setPrimaryField(field);
   setUserValue(Utils::SettingsKey::ContactListSort,
                lastName ? QStringLiteral("last name") : QStringLiteral("first name"));
-  if (m_groups && m_activeView == QLatin1String("contactsView")) m_groups->setSortField(field);
+  if (m_groups && m_activeView == Utils::MainView::name(Utils::MainView::Contacts))
+    m_groups->setSortField(field);
   m_menuHandler->setActionChecked(Providers::MenuActionProvider::SortByFirstName, !lastName);
   m_menuHandler->setActionChecked(Providers::MenuActionProvider::SortByLastName, lastName);
   emit primarySortFieldChanged();

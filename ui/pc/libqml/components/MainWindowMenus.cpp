@@ -15,7 +15,9 @@
 
 #include "Providers/Factory.h"
 #include "Providers/MenuActionProvider.h"
+#include "Utils/CallSettingsToolbarHelper.h"
 #include "Utils/CommunicationsWindowManager.h"
+#include "Utils/MainView.h"
 #include "Utils/MyRoomHelper.h"
 #include "Utils/PresenceHelper.h"
 #include "Utils/Search/SearchManager.h"
@@ -112,7 +114,7 @@ void MainWindow::testCallTriggered() {
 }
 
 void MainWindow::clearAndFetchRooms() {
-  if (m_activeView != QLatin1String("roomsView")) return;
+  if (m_activeView != Utils::MainView::name(Utils::MainView::Rooms)) return;
   if (m_session && m_session->xmppChatController())
     m_session->xmppChatController()->chatRoomsFilterModel()->invalidate();
 }

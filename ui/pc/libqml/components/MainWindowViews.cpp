@@ -5,6 +5,7 @@
 #include <QQuickItem>
 #include <QRegularExpression>
 
+#include <RAZ/Actions/Provider.h>
 #include <RAZ/Actions/Source.h>
 #include <RAZ/Contacts/ContactModels.h>
 #include <RAZ/Contacts/Contacts.h>
@@ -20,6 +21,7 @@
 #include "Providers/QmlProviders.h"
 #include "Utils/ActiveSelectionHandler.h"
 #include "Utils/CommunicationsWindowManager.h"
+#include "Utils/MainView.h"
 #include "Utils/MenuHandler.h"
 #include "Utils/Search/SearchManager.h"
 #include "Utils/SettingsKeys.h"
@@ -40,7 +42,7 @@ void MainWindow::activeViewChanged(const QString& view) {
   m_contactSource->reset();
   m_activeView = view;
   m_activeViewSince = QDateTime::currentDateTimeUtc();
-  if (view == QLatin1String("dialpadView")) {
+  if (view == Utils::MainView::name(Utils::MainView::Dialpad)) {
     // Kept by object: the rows may be rebuilt while the dial pad shows.
     m_savedSelection.clear();
     const auto selected = m_contactSelectionHandler->selection();
@@ -48,11 +50,11 @@ void MainWindow::activeViewChanged(const QString& view) {
     const QString text = property("dialpadText").toString();
     dialpadTextChanged(text);
     emit dialpadText(text);
-  } else if (view == QLatin1String("historyView")) {
+  } else if (view == Utils::MainView::name(Utils::MainView::History)) {
     emit fetchCallLogs();
     followHistoryRow();
   } else {
-    if (view == QLatin1String("contactsView")) {
+    if (view == Utils::MainView::name(Utils::MainView::Contacts)) {
       if (m_groups) m_groups->setSortField(primarySortField());
       QList<QObject*> saved;
       for (const QPointer<QObject>& object : qAsConst(m_savedSelection))
@@ -67,7 +69,7 @@ void MainWindow::activeViewChanged(const QString& view) {
         takeContactSelection(ContactSelection::Adds);
       }
     }
-    searchTextChanged(m_searchText, view != QLatin1String("contactsView"));
+    searchTextChanged(m_searchText, view != Utils::MainView::name(Utils::MainView::Contacts));
     if (m_timelineFilterFlag == 0 || m_timelineFilterFlag == 1) m_timeline->clearMissedCalls();
   }
   emit selectActiveSession();
@@ -87,13 +89,13 @@ void MainWindow::takeContactSelection(ContactSelection how) {
 void MainWindow::showRoomsList() {
   if (QQuickItem* root = view() ? view()->rootObject() : nullptr)
     if (QQuickItem* active = root->findChild<QQuickItem*>(QStringLiteral("activeView")))
-      active->setProperty("state", QStringLiteral("roomsView"));
+      active->setProperty("state", Utils::MainView::name(Utils::MainView::Rooms));
 }
 
 void MainWindow::showContactList() {
   if (QQuickItem* root = view() ? view()->rootObject() : nullptr)
     if (QQuickItem* active = root->findChild<QQuickItem*>(QStringLiteral("activeView")))
-      active->setProperty("state", QStringLiteral("contactsView"));
+      active->setProperty("state", Utils::MainView::name(Utils::MainView::Contacts));
 }
 
 void MainWindow::contactSelectionChanged(const QItemSelection&, const QItemSelection&) {
@@ -124,7 +126,7 @@ void MainWindow::historySelectionChanged(int row) {
   // The history list keeps a current row while another view shows (it moves
   // whenever the history changes): only the list on screen decides what the
   // menus and Enter act on.
-  if (m_activeView == QLatin1String("historyView")) followHistoryRow();
+  if (m_activeView == Utils::MainView::name(Utils::MainView::History)) followHistoryRow();
 }
 
 void MainWindow::followHistoryRow() {
@@ -185,7 +187,7 @@ void MainWindow::triggerDefaultAction() {
 void MainWindow::searchTextChanged(const QString& text, bool clearSelection) {
   m_searchText = text;
   hideContactMouseOver();
-  if (m_activeView == QLatin1String("roomsView")) {
+  if (m_activeView == Utils::MainView::name(Utils::MainView::Rooms)) {
     if (m_session && m_session->xmppChatController())
       m_session->xmppChatController()->chatRoomsFilterModel()->setFilterRegularExpression(
           QRegularExpression(QRegularExpression::escape(text),
