@@ -13,6 +13,7 @@
 #include <QQuickWidget>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QWebFrame>
 #include <QWebPage>
@@ -49,6 +50,7 @@ const bool g_environment = Scenario::prepare("zent-scenario-texts-");
 
 const char kAliceName[] = "Alice Moreno";
 const char kAliceWork[] = "Work: +4930100101";
+const int kAlice = 101;
 const int kInes = 204;
 const char kTranscript[] = "transcriptView";
 
@@ -321,6 +323,37 @@ class ScenarioTextsTest : public QObject {
     QVERIFY(own);
     QCOMPARE(own->getAvatarUrl(), png);
     QML::MainWindow::setOwnAvatar(own, QString());
+  }
+
+  // Alice dragged from the list onto the chat button opens her chat; a drag
+  // that does not carry the selection (a stale text) is refused there.
+  void contactDroppedOnChatButtonOpensTheChat() {
+    REQUIRE(Scenario::signIn());
+    QML::MainWindow* window = Scenario::mainWindow();
+    const QPoint away = window->screen()->availableGeometry().topLeft() + QPoint(150, 120);
+    window->move(away);
+    QTRY_COMPARE(window->frameGeometry().topLeft(), away);
+    REQUIRE(showViewWith(QStringLiteral("contactList")));
+    SceneDriver main = Scenario::mainScene();
+    QString problem;
+    QQuickItem* alice = main.row(QStringLiteral("contactRow"), kAliceName, &problem);
+    QVERIFY2(alice, qPrintable(problem));
+    // The press that starts a drag selects the row.
+    REQUIRE(main.click(alice));
+    QQuickItem* chat = main.item(QStringLiteral("chatButton"));
+    QVERIFY(chat);
+    QTRY_VERIFY_WITH_TIMEOUT(chat->isEnabled(), ZentTest::kWaitMs);
+    QMimeData stale;
+    stale.setData(QStringLiteral("application/zent.contact"), QByteArray::number(kInes));
+    stale.setText(QString::number(kInes));
+    QVERIFY(!dropOn(main, chat, &stale));
+    QMimeData dragged;
+    dragged.setData(QStringLiteral("application/zent.contact"), QByteArray::number(kAlice));
+    dragged.setText(QString::number(kAlice));
+    QVERIFY(dropOn(main, chat, &dragged));
+    QML::CommunicationsWindow* opened = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(kAliceName, &opened));
+    REQUIRE(SceneDriver::of(opened).waitVisible(QStringLiteral("messageInput")));
   }
 
   // The dial field pastes the number as it is dialled.

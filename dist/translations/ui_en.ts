@@ -924,7 +924,7 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
     </message>
     <message>
         <source>Call</source>
-        <translation type="vanished">Call</translation>
+        <translation>Call</translation>
     </message>
     <message>
         <source>Calls</source>
@@ -932,7 +932,11 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
     </message>
     <message>
         <source>Chat</source>
-        <translation type="vanished">Chat</translation>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>Video Call</source>
+        <translation>Video Call</translation>
     </message>
     <message>
         <source>Contacts</source>

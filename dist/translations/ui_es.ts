@@ -904,7 +904,7 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
     </message>
     <message>
         <source>Call</source>
-        <translation type="vanished">Llamar</translation>
+        <translation>Llamar</translation>
     </message>
     <message>
         <source>Calls</source>
@@ -912,7 +912,11 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
     </message>
     <message>
         <source>Chat</source>
-        <translation type="vanished">Chat</translation>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>Video Call</source>
+        <translation>Videollamada</translation>
     </message>
     <message>
         <source>Contacts</source>

@@ -354,7 +354,7 @@ Rectangle {
             objectName: "searchField"
             // Where typing goes when the window opens.
             focus: true
-            anchors { left: parent.left; right: addButton.left; rightMargin: pal.unit * 2 }
+            anchors { left: parent.left; right: commButtons.left; rightMargin: pal.unit * 2 }
             placeholderText: qsTr("Search or dial") + root.lc
             onTextChanged: mainWindow.searchTextChanged(text, true)
             onContextMenuRequested: root.openEditMenu(search, true)
@@ -369,6 +369,72 @@ Rectangle {
                     if (mainWindow.currentContactRow < 0)
                         mainWindow.moveSelection(false, true);
                     event.accepted = true;
+                }
+            }
+        }
+        // The selected contacts' communications. Each also takes contacts
+        // dragged onto it and starts its communication with them, as a
+        // click does with the selection.
+        Row {
+            id: commButtons
+            objectName: "commButtons"
+            anchors { right: addButton.left; rightMargin: pal.unit; verticalCenter: parent.verticalCenter }
+            spacing: pal.unit
+            Repeater {
+                model: [
+                    { action: Vantre.Action.Chat, name: "chatButton", glyph: "\u2709", label: QT_TR_NOOP("Chat") },
+                    { action: Vantre.Action.Call, name: "callButton", glyph: "\u260E", label: QT_TR_NOOP("Call") },
+                    { action: Vantre.Action.VideoCall, name: "videoButton", glyph: "\u25B6",
+                      label: QT_TR_NOOP("Video Call") }
+                ]
+                delegate: Item {
+                    id: commButton
+                    readonly property int action: modelData.action
+                    readonly property var platformAction: actionsProvider.getActionAsVariant(action)
+                    readonly property bool available: platformAction !== null && platformAction.enabled
+                    readonly property string label: qsTr(modelData.label) + root.lc
+                    width: button.width; height: button.height
+                    Kelvantic.ToolTip { id: commTip }
+                    ZButton {
+                        id: button
+                        objectName: modelData.name
+                        width: height
+                        text: modelData.glyph
+                        Accessible.name: commButton.label
+                        enabled: commButton.available
+                        primary: drop.welcome
+                        onHoveredChanged: hovered ? commTip.showToolTip(commButton.label) : commTip.hideToolTip()
+                        onClicked: {
+                            commTip.hideToolTip();
+                            actionsProvider.triggerAction(commButton.action);
+                        }
+                    }
+                    // Beside the button rather than in it, so that a button
+                    // disabled until the drag's press selected its contacts
+                    // still hears the drag.
+                    Vantre.DropArea {
+                        id: drop
+                        property bool welcome: false
+                        anchors.fill: parent
+                        mimeTypes: ["application/zent.contact", "application/zent.activecomm.contact"]
+                        // The press that started the drag selected what it
+                        // carries; anything else (a stale or made-up text, a
+                        // running communication) is not what the action
+                        // would reach, and is refused.
+                        function carriesSelection(event) {
+                            return event.data.text !== "" && event.data.text === selectionHandler.selectionAsString();
+                        }
+                        onDragEnter: function(event) {
+                            welcome = carriesSelection(event) && commButton.available;
+                            if (welcome) event.accept(Qt.CopyAction);
+                            else event.setAccepted(false);
+                        }
+                        onDragLeave: welcome = false
+                        onDrop: function(event) {
+                            welcome = false;
+                            if (carriesSelection(event)) actionsProvider.triggerAction(commButton.action);
+                        }
+                    }
                 }
             }
         }

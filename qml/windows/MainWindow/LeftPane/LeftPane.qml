@@ -71,7 +71,7 @@ Column {
             Accessible.checkable: !isWeb
             Accessible.checked: selected
             badge: type === Vantre.LeftPaneButtonsModel.HistoryButton ? badgeHandler.badgeCount : 0
-            onClicked: {
+            function open() {
                 if (!enabled) return;
                 if (isWeb)
                     pane.web.openLink();
@@ -79,6 +79,20 @@ Column {
                     mainWindow.startMyRoom();
                 else
                     pane.show(type);
+            }
+            onClicked: open()
+            // Contacts dragged here open the rooms, as a click on the
+            // button does.
+            Vantre.DropArea {
+                objectName: "roomsDropArea"
+                anchors.fill: parent
+                enabled: isRooms
+                mimeTypes: ["application/zent.contact", "application/zent.activecomm.contact"]
+                onDragEnter: function(event) {
+                    if (event.data.text !== "") event.accept(Qt.CopyAction);
+                    else event.setAccepted(false);
+                }
+                onDrop: open()
             }
             onRightClicked: {
                 if (isRooms) menuHandler.showMyRoomMenu(true);
