@@ -65,6 +65,7 @@
 #include "Widgets/Notifications/WebcollabSharingNotification.h"
 #include "dialogs/FileDialog.h"
 #include "dialogs/MessageWindow.h"
+#include "dialogs/PreferencesWindow.h"
 #include "libqml/components/CallDebugWindow.h"
 #include "libqml/components/MainWindow.h"
 #include "libqml/window/View.h"
@@ -130,10 +131,9 @@ const int kOverlayMinHeight = 70;
 const int kOverlayMaxHeight = 150;
 
 bool hasVideoMedia(const CallBasePtr* call) {
-  // The engine's media states 1 (both ways) and 4 (receiving only) carry
-  // a picture; any other state shows none.
+  // Media both ways or towards the user only carries a picture; none shows none.
   const int media = call->getMediaState();
-  return media == 1 || media == 4;
+  return media == CallBasePtr::MediaBothWays || media == CallBasePtr::MediaTowardsUser;
 }
 
 }  // namespace
@@ -630,7 +630,7 @@ void CommunicationsWindow::callClassificationsMenuTriggered(QAction* action) {
 
 void CommunicationsWindow::sessionStateChanged(CommunicationSession*, uint oldState, uint newState,
                                                bool incoming) {
-  if (newState == 0 || !m_session) return;
+  if (newState == CommunicationSession::StateNothing || !m_session) return;
   // A share that began after the window was built is wired now (once).
   connectSession();
   if (newState & CommunicationSession::StateGroup)
@@ -801,7 +801,9 @@ void CommunicationsWindow::alwaysOnTopTriggered() {
   m_alwaysOnTop = checked;
 }
 
-void CommunicationsWindow::openPreferences() { emit preferenceActivated(3); }
+void CommunicationsWindow::openPreferences() {
+  emit preferenceActivated(Dialogs::PreferencesWindow::Credentials);
+}
 
 void CommunicationsWindow::windowSizeChanged(int width, int height) { resize(width, height); }
 
@@ -969,7 +971,7 @@ L::Flags CommunicationsWindow::layoutFlags(uint state) const {
   RAZ::Webcollab::WebcollabBase* collab = m_session->getWebCollab();
   f.chatBit = state & CommunicationSession::StateChat;
   f.video = (state & CommunicationSession::StateCall) && call && hasVideoMedia(call) &&
-            call->getVideoState() != 0;
+            call->getVideoState() != CallBasePtr::VideoNone;
   f.audio = (state & CommunicationSession::StateCall) && !f.video;
   f.group = state & CommunicationSession::StateGroup;
   f.share = ((state & CommunicationSession::StateWebCollab) || m_session->webCollabActive()) &&

@@ -81,9 +81,6 @@
 namespace QML {
 
 namespace {
-const int kSourceRole = 329;
-const int kTimelineSourceRole = 353;
-const int kIsGroupRole = 340;
 // Gives the keyboard to the ringing call's popup (see README).
 const QKeySequence kFocusRingingCallKey(Qt::CTRL + Qt::SHIFT + Qt::Key_A);
 
@@ -923,8 +920,8 @@ void MainWindow::followHistoryRow() {
   m_contactSource->reset();
   const QModelIndex i = m_timelineProxy->index(m_historyRow, 0);
   if (!i.isValid()) return;
-  if (auto* source =
-          qobject_cast<RAZ::Actions::Source*>(i.data(kTimelineSourceRole).value<QObject*>()))
+  if (auto* source = qobject_cast<RAZ::Actions::Source*>(
+          i.data(RAZ::Models::Timeline::SourceRole).value<QObject*>()))
     m_contactSource->addSource(source);
 }
 
@@ -961,8 +958,8 @@ void MainWindow::showCurrentContactMenu() {
   const int row = currentContactRow();
   if (row < 0) return;
   const QModelIndex i = m_contactListModel->index(row, 0);
-  if (i.data(kIsGroupRole).toBool())
-    m_menuHandler->popupGroupMenu(i.data(kSourceRole));
+  if (i.data(RAZ::Contacts::GroupRoles::IsGroupRole).toBool())
+    m_menuHandler->popupGroupMenu(i.data(RAZ::Contacts::Contacts::ContactObjectRole));
   else
     m_menuHandler->showPopupMenu();
 }
