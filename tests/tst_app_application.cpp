@@ -24,6 +24,7 @@
 
 #include "Application.h"
 #include "DemoFixture.h"
+#include "I18N.h"
 #include "Providers/MenuActionProvider.h"
 #include "TestSupport.h"
 #include "Utils/AppPaths.h"
@@ -421,9 +422,9 @@ class TestAppApplication : public QObject {
         settings.value(Utils::SettingsKey::UserAgent).toString().startsWith("Zent/20.1.1.231 ("));
     QCOMPARE(settings.value(Utils::SettingsKey::ThemeActive).toString(), QString("default"));
     // Slots 0 and 1 always get a translator; no custom catalogue, no slot 2.
-    QVERIFY(app()->translators().contains(0));
-    QVERIFY(app()->translators().contains(1));
-    QVERIFY(!app()->translators().contains(2));
+    QVERIFY(app()->translators().contains(I18N::ProgramTexts));
+    QVERIFY(app()->translators().contains(I18N::QtTexts));
+    QVERIFY(!app()->translators().contains(I18N::CustomTexts));
     // The language change reached the menu actions.
     QCOMPARE(app()->menuActionProvider()->action(Providers::MenuActionProvider::SignOut)->text(),
              QString::fromUtf8("Cerrar sesión"));

@@ -144,7 +144,8 @@ class TestCommsMenus : public QObject {
     if (state == "video") {
       CommunicationSession* s = answered(102, CommunicationSession::KindVideoCall);
       if (!s || !CommsScript::startVideo(s) ||
-          !QTest::qWaitFor([s] { return s->getCall()->getVideoState() == 3; }, 20000))
+          !QTest::qWaitFor(
+              [s] { return s->getCall()->getVideoState() == CallBasePtr::VideoActive; }, 20000))
         return nullptr;
       return s;
     }

@@ -509,7 +509,7 @@ void CommsTextsTest::scriptsActLater() {
   QTRY_COMPARE(s->getCall()->getCallState(), CallBasePtr::StateInCall);
   QVERIFY(CommsScript::hold(s));
   QTRY_COMPARE(s->getCall()->getCallState(), CallBasePtr::StateRemoteHeld);
-  QCOMPARE(s->getCall()->getMediaState(), 4);
+  QCOMPARE(s->getCall()->getMediaState(), int(CallBasePtr::MediaTowardsUser));
   QVERIFY(CommsScript::shareScreen(s, false));
   QTRY_VERIFY(s->webCollabActive());
   QCOMPARE(s->getState(),

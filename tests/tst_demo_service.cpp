@@ -13,6 +13,7 @@
 #include <RAZ/Demo/Service.h>
 #include <RAZ/MediaEngine/CallControllerBase.h>
 #include <RAZ/Presence/PresenceData.h>
+#include <RAZ/Presence/PresenceState.h>
 #include <RAZ/ProgramKey.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
 #include <RAZ/Utils/Credentials.h>
@@ -89,7 +90,7 @@ class TestDemoService : public QObject {
 
   int rowOf(QAbstractItemModel* model, int id) {
     for (int row = 0; row < model->rowCount(); ++row)
-      if (model->index(row, 0).data(294).toInt() == id) return row;
+      if (model->index(row, 0).data(RAZ::Contacts::Contacts::IdRole).toInt() == id) return row;
     return -1;
   }
 
@@ -114,7 +115,7 @@ class TestDemoService : public QObject {
     for (const QVariantMap& c : s.contacts()) {
       QVERIFY(c.value("id").toInt() > 0);
       const int presence = c.value("presence").toInt();
-      QVERIFY(presence >= 0 && presence <= 19);
+      QVERIFY(RAZ::Presence::PresenceState::isValid(presence));
     }
   }
 
@@ -128,21 +129,23 @@ class TestDemoService : public QObject {
     const int alice = rowOf(list, 101);
     QVERIFY(alice >= 0);
     const QModelIndex i = list->index(alice, 0);
-    QCOMPARE(i.data(294).type(), QVariant::Int);
-    QCOMPARE(i.data(314).toBool(), true);
+    QCOMPARE(i.data(RAZ::Contacts::Contacts::IdRole).type(), QVariant::Int);
+    QCOMPARE(i.data(RAZ::Contacts::Contacts::OnlineRole).toBool(), true);
     QCOMPARE(i.data(Qt::DisplayRole).toString(), QString("Alice Moreno"));
     QCOMPARE(i.data(RAZ::Contacts::Contacts::PresenceStateRole).toInt(), 10);
     QCOMPARE(i.data(RAZ::Contacts::Contacts::StatusTextRole).toString(),
              QString("Reviewing the release notes"));
-    QVERIFY(qobject_cast<RAZ::Contacts::IContact*>(i.data(329).value<QObject*>()));
+    QVERIFY(qobject_cast<RAZ::Contacts::IContact*>(
+        i.data(RAZ::Contacts::Contacts::ContactObjectRole).value<QObject*>()));
     QVERIFY(list->roleNames().values().contains("online"));
     const QModelIndex esther = list->index(rowOf(list, 105), 0);
-    QCOMPARE(esther.data(314).toBool(), false);
-    QVERIFY(esther.data(314).isValid());
+    QCOMPARE(esther.data(RAZ::Contacts::Contacts::OnlineRole).toBool(), false);
+    QVERIFY(esther.data(RAZ::Contacts::Contacts::OnlineRole).isValid());
 
     QAbstractItemModel* online = contacts->getModel(17);
     int onlineCount = 0;
-    for (int r = 0; r < list->rowCount(); ++r) onlineCount += list->index(r, 0).data(314).toBool();
+    for (int r = 0; r < list->rowCount(); ++r)
+      onlineCount += list->index(r, 0).data(RAZ::Contacts::Contacts::OnlineRole).toBool();
     QCOMPARE(online->rowCount(), onlineCount);
     QCOMPARE(contacts->getModel(2)->rowCount(), 3);
     QCOMPARE(contacts->getModel(132)->rowCount(), 1);
@@ -190,7 +193,7 @@ class TestDemoService : public QObject {
     QVERIFY(changed.wait(5000));
     const QModelIndex i = list->index(rowOf(list, 101), 0);
     QCOMPARE(changed.first().at(0).toModelIndex(), i);
-    QCOMPARE(i.data(314).toBool(), false);
+    QCOMPARE(i.data(RAZ::Contacts::Contacts::OnlineRole).toBool(), false);
     QCOMPARE(i.data(RAZ::Contacts::Contacts::StatusTextRole).toString(), QString("Gone home"));
   }
 
@@ -269,7 +272,7 @@ class TestDemoService : public QObject {
       QVERIFY(!c.value("last").toString().isEmpty());
       QVERIFY(c.value("sip").toString().startsWith("sip:"));
       const int state = c.value("presence").toInt();
-      QVERIFY(state >= 0 && state <= 19);
+      QVERIFY(RAZ::Presence::PresenceState::isValid(state));
       const QVariantList groups = c.value("groups").toList();
       QVERIFY(!groups.isEmpty());
       for (const QVariant& g : groups) QVERIFY(groupIds.contains(g.toInt()));

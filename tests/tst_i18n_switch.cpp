@@ -34,6 +34,7 @@
 #include <TP/Crypto/Blowfish.h>
 
 #include "Application.h"
+#include "I18N.h"
 #include "Providers/MenuActionProvider.h"
 #include "Utils/Retranslator.h"
 #include "Utils/SettingsKeys.h"
@@ -213,8 +214,8 @@ void TestI18nSwitch::cleanupTestCase() {
 
 bool TestI18nSwitch::switchTo(const QString& language) {
   RAZ::Settings(RAZ::Settings::Application).setValue(Utils::SettingsKey::LanguageActive, language);
-  app()->loadTranslator(0, QStringLiteral("ui_") + language, translationFolder());
-  const QSharedPointer<QTranslator> translator = app()->translators().value(0);
+  app()->loadTranslator(I18N::ProgramTexts, QStringLiteral("ui_") + language, translationFolder());
+  const QSharedPointer<QTranslator> translator = app()->translators().value(I18N::ProgramTexts);
   return translator && !translator->isEmpty();
 }
 
@@ -336,9 +337,9 @@ void TestI18nSwitch::switchRetranslatesOpenWindows() {
   QCOMPARE(group->windowTitle(), QStringLiteral("Agregar grupo"));
 
   // The program's switch: the same translator, reloaded with the other catalogue.
-  const QTranslator* before = app()->translators().value(0).data();
+  const QTranslator* before = app()->translators().value(I18N::ProgramTexts).data();
   QVERIFY(switchTo(QStringLiteral("en")));
-  QCOMPARE(app()->translators().value(0).data(), before);
+  QCOMPARE(app()->translators().value(I18N::ProgramTexts).data(), before);
 
   QTRY_COMPARE(signin->property("text").toString(), QStringLiteral("Sign In"));
   QCOMPARE(remember->property("text").toString(), QStringLiteral("Remember password"));

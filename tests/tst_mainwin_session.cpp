@@ -79,7 +79,8 @@ QQuickItem* sceneItem(QQuickItem* root, const char* name) {
 int rowOf(QAbstractItemModel* list, int contactId) {
   for (int row = 0; row < list->rowCount(); ++row) {
     const QModelIndex i = list->index(row, 0);
-    if (i.data(317).toInt() == 1 && i.data(RAZ::Contacts::Contacts::IdRole).toInt() == contactId)
+    if (i.data(RAZ::Models::SelectionHandler::ItemTypeRole).toInt() == 1 &&
+        i.data(RAZ::Contacts::Contacts::IdRole).toInt() == contactId)
       return row;
   }
   return -1;
@@ -255,7 +256,9 @@ class TestMainWindowSession : public QObject {
     QCOMPARE(menuSources.size(), 2);
     for (QObject* o : contacts->selection()) QVERIFY(menuSources.contains(o));
     QVERIFY(main->isContactRowSelected(first));
-    QVERIFY(list->index(second, 0).data(318).toBool());  // the scene's rows see it too
+    QVERIFY(list->index(second, 0)
+                .data(RAZ::Models::SelectionHandler::SelectedRole)
+                .toBool());  // the scene's rows see it too
     QCOMPARE(contacts->selectionAsString().split(',').size(), 2);
 
     // A session selected without Ctrl takes over the menus from the contacts.

@@ -13,6 +13,7 @@
 #include <RAZ/Contacts/ContactSynchronizer.h>
 #include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Contacts/ContactsImpl.h>
+#include <RAZ/Contacts/GroupRoles.h>
 #include <RAZ/Controllers/CommsSessionController.h>
 #include <RAZ/Controllers/CommunicationSession.h>
 #include <RAZ/Demo/Service.h>
@@ -334,7 +335,8 @@ class TestRazActions : public QObject {
     // Sorted by last name, then first: the new ones in order among themselves.
     QStringList firstNames;
     for (int row = 0; row < model->rowCount(); ++row) {
-      const QString name = model->index(row, 0).data(300).toString();
+      const QString name =
+          model->index(row, 0).data(RAZ::Contacts::Contacts::DisplayNameRole).toString();
       if (name.startsWith("Bulk")) firstNames << name;
     }
     QCOMPARE(firstNames.size(), 40);
@@ -350,24 +352,27 @@ class TestRazActions : public QObject {
     RAZ::Contacts::ContactGroupsModel* model = contacts->groupsModel();
     // 3 headers; Leo is in two groups.
     QCOMPARE(model->rowCount(), 3 + 13);
-    QVERIFY(model->index(0, 0).data(340).toBool());
-    QCOMPARE(model->index(0, 0).data(342).toString(), QString("Team"));
-    QCOMPARE(model->index(0, 0).data(345).toInt(), 6);
+    QVERIFY(model->index(0, 0).data(RAZ::Contacts::GroupRoles::IsGroupRole).toBool());
+    QCOMPARE(model->index(0, 0).data(RAZ::Contacts::GroupRoles::GroupNameRole).toString(),
+             QString("Team"));
+    QCOMPARE(model->index(0, 0).data(RAZ::Contacts::GroupRoles::GroupTotalRole).toInt(), 6);
     // Sorted by last name: Duval first among the team.
-    QCOMPARE(model->index(1, 0).data(300).toString(), QString("Chloe Duval"));
+    QCOMPARE(model->index(1, 0).data(RAZ::Contacts::Contacts::DisplayNameRole).toString(),
+             QString("Chloe Duval"));
     model->setFilter(16);
     for (int row = 0; row < model->rowCount(); ++row)
-      if (!model->index(row, 0).data(340).toBool())
-        QVERIFY(model->index(row, 0).data(314).toBool());
+      if (!model->index(row, 0).data(RAZ::Contacts::GroupRoles::IsGroupRole).toBool())
+        QVERIFY(model->index(row, 0).data(RAZ::Contacts::Contacts::OnlineRole).toBool());
     const int hidden = model->rowCount();
     QVERIFY(Service::instance().changePresence(105, 10, "back"));
     QTRY_COMPARE(model->rowCount(), hidden + 1);
     model->setFilter(0);
     contacts->showFavouritesGroup(true);
-    QCOMPARE(model->index(0, 0).data(341).toInt(), RAZ::Contacts::IGroup::FavouritesId);
-    QCOMPARE(model->index(0, 0).data(345).toInt(), 2);
+    QCOMPARE(model->index(0, 0).data(RAZ::Contacts::GroupRoles::GroupIdRole).toInt(),
+             RAZ::Contacts::IGroup::FavouritesId);
+    QCOMPARE(model->index(0, 0).data(RAZ::Contacts::GroupRoles::GroupTotalRole).toInt(), 2);
     QVERIFY(contacts->addToFavourites(303));
-    QCOMPARE(model->index(0, 0).data(345).toInt(), 3);
+    QCOMPARE(model->index(0, 0).data(RAZ::Contacts::GroupRoles::GroupTotalRole).toInt(), 3);
   }
 
   // A presence change touches its contact's rows and its sections' counts:
@@ -383,11 +388,12 @@ class TestRazActions : public QObject {
       QStringList rows;
       for (int row = 0; row < model->rowCount(); ++row) {
         const QModelIndex i = model->index(row, 0);
-        rows << (i.data(340).toBool() ? QStringLiteral("#%1 %2/%3")
-                                            .arg(i.data(342).toString())
-                                            .arg(i.data(344).toInt())
-                                            .arg(i.data(345).toInt())
-                                      : i.data(300).toString());
+        rows << (i.data(RAZ::Contacts::GroupRoles::IsGroupRole).toBool()
+                     ? QStringLiteral("#%1 %2/%3")
+                           .arg(i.data(RAZ::Contacts::GroupRoles::GroupNameRole).toString())
+                           .arg(i.data(RAZ::Contacts::GroupRoles::GroupOnlineRole).toInt())
+                           .arg(i.data(RAZ::Contacts::GroupRoles::GroupTotalRole).toInt())
+                     : i.data(RAZ::Contacts::Contacts::DisplayNameRole).toString());
       }
       return rows;
     };
@@ -435,7 +441,8 @@ class TestRazActions : public QObject {
     QCOMPARE(timeline.rowCount(), Service::instance().callHistory().size());
     QCOMPARE(timeline.newCommsCount(), 3);  // two missed calls, one missed chat
     // Newest first; a number outside the list has a contact of its own.
-    QCOMPARE(timeline.index(0, 0).data(361).toInt(), int(RAZ::Models::CallLog::Chat));
+    QCOMPARE(timeline.index(0, 0).data(RAZ::Models::Timeline::KindRole).toInt(),
+             int(RAZ::Models::CallLog::Chat));
     QSignalSpy count(&timeline, &RAZ::Models::Timeline::newCommsCountChanged);
     QVERIFY(Service::instance().missedCall(0, "+4989555999"));
     QVERIFY(count.wait(2000));
@@ -466,7 +473,8 @@ class TestRazActions : public QObject {
     const int rows = timeline.rowCount();
     s->commsSessionController()->closeSession(s->commsSessionController()->commsList().first());
     QCOMPARE(timeline.rowCount(), rows + 1);
-    QCOMPARE(timeline.index(0, 0).data(300).toString(), QString("Alice Moreno"));
+    QCOMPARE(timeline.index(0, 0).data(RAZ::Models::Timeline::NameRole).toString(),
+             QString("Alice Moreno"));
   }
 
   void presenceRequestsReachThePlatform() {
@@ -478,10 +486,10 @@ class TestRazActions : public QObject {
     QVERIFY(Service::instance().presenceRequest(
         {{"id", 902}, {"first", "Nils"}, {"last", "Ek"}, {"jid", "nils@x.example"}}));
     QTRY_COMPARE(requests->rowCount(), 2);
-    auto* mara =
-        qobject_cast<RAZ::Contacts::IContact*>(requests->index(0, 0).data(329).value<QObject*>());
-    auto* nils =
-        qobject_cast<RAZ::Contacts::IContact*>(requests->index(1, 0).data(329).value<QObject*>());
+    auto* mara = qobject_cast<RAZ::Contacts::IContact*>(
+        requests->index(0, 0).data(RAZ::Contacts::Contacts::ContactObjectRole).value<QObject*>());
+    auto* nils = qobject_cast<RAZ::Contacts::IContact*>(
+        requests->index(1, 0).data(RAZ::Contacts::Contacts::ContactObjectRole).value<QObject*>());
     const int listed = contacts->contactIds().size();
     QVERIFY(mara->authorize(0));
     QVERIFY(mara->subscribe());

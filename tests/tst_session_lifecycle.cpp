@@ -5,6 +5,7 @@
 // connection, a forced log-out) removes each per-session object exactly once
 // and brings the sign-in window back. Then the prompts of a session.
 #include <RAZ/Contacts/Contacts.h>
+#include <RAZ/Contacts/GroupRoles.h>
 #include <RAZ/Controllers/CommsSessionController.h>
 #include <RAZ/Presence/PresenceData.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
@@ -324,8 +325,10 @@ class TestSessionLifecycle : public QObject {
     // Searching narrows the list; a name nobody has empties it.
     const int all = main->contactModel()->rowCount();
     // The list shows contacts by group: the first row is a group's header.
-    QVERIFY(main->contactModel()->index(0, 0).data(340).toBool());
-    const QString first = main->contactModel()->index(1, 0).data(300).toString();
+    QVERIFY(
+        main->contactModel()->index(0, 0).data(RAZ::Contacts::GroupRoles::IsGroupRole).toBool());
+    const QString first =
+        main->contactModel()->index(1, 0).data(RAZ::Contacts::Contacts::DisplayNameRole).toString();
     main->setSearchText(first);
     QVERIFY(main->contactModel()->rowCount() >= 1);
     QVERIFY(main->contactModel()->rowCount() <= all);
@@ -379,7 +382,11 @@ class TestSessionLifecycle : public QObject {
     // Right-click a contact: its menu acts on the demo service.
     RAZ::Contacts::Contacts* contacts = app()->sessionManager()->contactsManager().data();
     const int chloeRow = 1;  // the first contact of the first group
-    QCOMPARE(main->contactModel()->index(chloeRow, 0).data(300).toString(), QString("Chloe Duval"));
+    QCOMPARE(main->contactModel()
+                 ->index(chloeRow, 0)
+                 .data(RAZ::Contacts::Contacts::DisplayNameRole)
+                 .toString(),
+             QString("Chloe Duval"));
     main->selectContactRow(chloeRow);
     main->showCurrentContactMenu();
     QVERIFY(texts().contains("Set as Favorite"));
@@ -389,12 +396,14 @@ class TestSessionLifecycle : public QObject {
     QVERIFY(contacts->getContact(103)->isFavourite());
     // ... and is found among the favourites.
     main->showFavoritesGroupTriggered(true);
-    QCOMPARE(main->contactModel()->index(0, 0).data(341).toInt(),
+    QCOMPARE(main->contactModel()->index(0, 0).data(RAZ::Contacts::GroupRoles::GroupIdRole).toInt(),
              int(RAZ::Contacts::IGroup::FavouritesId));
     bool listed = false;
     for (int row = 1; row < main->contactModel()->rowCount(); ++row) {
-      if (main->contactModel()->index(row, 0).data(340).toBool()) break;
-      if (main->contactModel()->index(row, 0).data(294).toInt() == 103) listed = true;
+      if (main->contactModel()->index(row, 0).data(RAZ::Contacts::GroupRoles::IsGroupRole).toBool())
+        break;
+      if (main->contactModel()->index(row, 0).data(RAZ::Contacts::Contacts::IdRole).toInt() == 103)
+        listed = true;
     }
     QVERIFY(listed);
     // Call from the menu: one session on the demo service.

@@ -23,19 +23,19 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+// The log's levels only: the header's enum needs none of the library.
+#include "TP/Core/Logging.h"
+
 #include <memory>
 
 namespace RAZ {
 namespace MediaEngine {
 namespace {
 
-// The log's levels (TP::Core::Logging::Level).
-const int kLevelError = 4;
-
 MultimediaBackend::Log g_log = nullptr;
 
 void logError(const char* where, const QString& text) {
-  if (g_log) g_log(where, kLevelError, text);
+  if (g_log) g_log(where, TP::Core::Logging::LevelError, text);
 }
 
 QUrl urlFor(const QString& name) {

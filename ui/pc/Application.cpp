@@ -73,6 +73,7 @@
 #include "Widgets/Preferences/ConfirmationsHandler.h"
 #include "Widgets/Window.h"
 #include "dialogs/MessageWindow.h"
+#include "dialogs/PreferencesWindow.h"
 #include "libqml/QmlRegistration.h"
 #include "libqml/components/About.h"
 #include "libqml/components/ConnectorNotification.h"
@@ -243,7 +244,10 @@ QString Application::callLinkNumber(const QString& link) {
   return RAZ::Utils::PhoneNumberParser::isValidPhoneNumber(number) ? number : QString();
 }
 
-int Application::preferencesPage(int tab) { return (tab >= 0 && tab <= 5) ? tab : 0; }
+int Application::preferencesPage(int tab) {
+  using Page = Dialogs::PreferencesWindow;
+  return (tab >= Page::General && tab <= Page::Addins) ? tab : int(Page::General);
+}
 
 // ---------------------------------------------------------------------------
 // Start-up
@@ -657,11 +661,11 @@ void Application::chooseLanguage() {
   Utils::applyInterfaceLocale(m_language);
 
   const QString folder = AppPaths::translationsDir();
-  loadTranslator(0, QStringLiteral("ui_") + m_language, folder);
+  loadTranslator(I18N::ProgramTexts, QStringLiteral("ui_") + m_language, folder);
   CrashReporter::setLanguage(m_language);
-  loadTranslator(1, QStringLiteral("qt_") + m_language,
+  loadTranslator(I18N::QtTexts, QStringLiteral("qt_") + m_language,
                  I18N::qtCatalogueFolder(m_language, folder));
-  loadTranslator(2, QStringLiteral("ui_custom_") + m_language, folder);
+  loadTranslator(I18N::CustomTexts, QStringLiteral("ui_custom_") + m_language, folder);
 }
 
 // What the start found out (user agent, system, theme) goes into the write
@@ -675,7 +679,7 @@ void Application::storeStartSettings(RAZ::Settings& app) {
 }
 
 void Application::loadStartupTranslator() {
-  if (m_translators.contains(0)) return;
+  if (m_translators.contains(I18N::ProgramTexts)) return;
   const QString folder = AppPaths::translationsDir();
   QStringList available;
   const QString prefix = QStringLiteral("ui_");
@@ -710,9 +714,10 @@ void Application::loadStartupTranslator() {
   const QString language =
       Utils::chooseLanguage(available, I18N::getInstallerLanguage(), stored, localeName);
   if (!available.contains(language)) return;
-  loadTranslator(0, prefix + language, folder);
+  loadTranslator(I18N::ProgramTexts, prefix + language, folder);
   // Qt's own texts too: a message's buttons speak the language of its text.
-  loadTranslator(1, QStringLiteral("qt_") + language, I18N::qtCatalogueFolder(language, folder));
+  loadTranslator(I18N::QtTexts, QStringLiteral("qt_") + language,
+                 I18N::qtCatalogueFolder(language, folder));
 }
 
 QString Application::setAsideUnreadableSettings(RAZ::Settings::SettingsType scope) {
@@ -767,7 +772,7 @@ void Application::reportSettingsProblems(const QString& unreadable) {
 void Application::loadTranslator(int slot, const QString& name, const QString& folder) {
   QSharedPointer<QTranslator> translator = m_translators.value(slot);
   const bool exists = QFile::exists(folder + QLatin1Char('/') + name + QStringLiteral(".qm"));
-  if (slot == 2 && !exists && !translator) return;
+  if (slot == I18N::CustomTexts && !exists && !translator) return;
   bool created = false;
   if (!translator) {
     translator = QSharedPointer<QTranslator>(new QTranslator(this));

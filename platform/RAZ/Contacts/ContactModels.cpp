@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "RAZ/Contacts/Contacts.h"
+#include "RAZ/Presence/PresenceState.h"
 
 namespace RAZ {
 namespace Contacts {
@@ -22,7 +23,9 @@ QVariant contactData(IContact* c, int role) {
       return c->getId();
     case Contacts::OnlineRole:
       // No state before the first presence arrives.
-      return c->getPresenceState() == 0 ? QVariant() : QVariant(c->isOnline());
+      return c->getPresenceState() == RAZ::Presence::PresenceState::Unknown
+                 ? QVariant()
+                 : QVariant(c->isOnline());
     case Contacts::PresenceStateRole:
       return c->getPresenceState();
     case Contacts::StatusTextRole:

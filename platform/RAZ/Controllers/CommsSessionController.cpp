@@ -22,6 +22,7 @@
 #include "RAZ/Models/ChatParticipants.h"
 #include "RAZ/Models/Timeline.h"
 #include "RAZ/Presence/PresenceData.h"
+#include "RAZ/Presence/PresenceState.h"
 #include "RAZ/Services/Xmpp/XmppJidValidator.h"
 #include "RAZ/Sessions/SessionManagerBase.h"
 #include "RAZ/Webcollab/WebcollabBase.h"
@@ -214,7 +215,8 @@ QString CommsSessionController::turnAwayNote() const {
   const RAZ::Xsi::StoredCallSettings& settings =
       RAZ::Xsi::CallSettingsStore::instance().account(m_callSettingsUser);
   auto active = [&settings](int id) {
-    return settings.services.contains(id) && settings.services.value(id).state == 1;
+    return settings.services.contains(id) &&
+           settings.services.value(id).state == RAZ::Controllers::XsiServiceObject::StateOn;
   };
   // Do Not Disturb wins: the service rejects before it forwards.
   if (active(Service::DoNotDisturb)) return RAZ::Demo::Service::tr("Rejected: Do Not Disturb");
@@ -332,7 +334,8 @@ void CommsSessionController::followCall(CommunicationSession* session,
 void CommsSessionController::partyTakesCall(CommunicationSession* session, int contactId) {
   if (!m_partiesAnswer) return;
   RAZ::Contacts::ContactPtr contact = m_contacts ? m_contacts->getContact(contactId) : nullptr;
-  const int presence = contact ? contact->getPresenceState() : 0;
+  const int presence =
+      contact ? contact->getPresenceState() : int(RAZ::Presence::PresenceState::Unknown);
   QPointer<CommunicationSession> guard(session);
   auto later = [this, guard](int ms, std::function<void(CommunicationSession*)> step) {
     QTimer::singleShot(ms, this, [guard, step] {
@@ -341,15 +344,16 @@ void CommsSessionController::partyTakesCall(CommunicationSession* session, int c
   };
   using Engine = RAZ::MediaEngine::CallBasePtr;
   // On another call: busy at once.
-  if (presence == 14 || presence == 15) {
+  if (RAZ::Presence::PresenceState::isOnCall(presence)) {
     later(kDialMs, [](CommunicationSession* s) { s->getCall()->close(kBusy); });
     return;
   }
   later(kDialMs, [](CommunicationSession* s) {
     if (s->getCall()->getCallState() == Engine::StateDialing) s->reportRinging();
   });
-  const bool offline = !RAZ::Presence::PresenceData::isOnlineState(presence);
-  const bool inMeeting = (presence >= 11 && presence <= 13) || (presence >= 16 && presence <= 19);
+  const bool offline = !RAZ::Presence::PresenceState::isOnline(presence);
+  const bool inMeeting = RAZ::Presence::PresenceState::isBusyOrInMeeting(presence) &&
+                         !RAZ::Presence::PresenceState::isOnCall(presence);
   // Only a call still ringing goes unanswered or is declined.
   auto ringing = [](CommunicationSession* s) {
     return s->getCall()->getCallState() == Engine::StateDialing;

@@ -187,15 +187,15 @@ void CommunicationSession::setAllowedToInvite(bool on) {
 void CommunicationSession::callRecordClicked() {
   if (!m_call) return;
   // Mode 3 pauses and resumes a recording that runs from the start.
-  const int state = m_call->getRecordingState();
-  if (state == 1)
-    m_call->setRecordingState(2);
+  using Call = RAZ::MediaEngine::CallBasePtr;
+  if (m_call->getRecordingState() == Call::Recording)
+    m_call->setRecordingState(Call::RecordingPaused);
   else
-    m_call->setRecordingState(1);
+    m_call->setRecordingState(Call::Recording);
 }
 
 void CommunicationSession::callRecordStopClicked() {
-  if (m_call) m_call->setRecordingState(0);
+  if (m_call) m_call->setRecordingState(RAZ::MediaEngine::CallBasePtr::NotRecording);
 }
 
 void CommunicationSession::openChat() {

@@ -23,6 +23,7 @@
 #include "RAZ/MediaEngine/IMediaHandlerAudio.h"
 #include "RAZ/MediaEngine/IMediaHandlerVideo.h"
 #include "RAZ/Models/Timeline.h"
+#include "RAZ/Presence/PresenceState.h"
 #include "RAZ/Xsi/CallSettingsStore.h"
 #include "RAZ/Xsi/XsiCallHistory.h"
 #include "RAZ/Xsi/XsiCredentialsControl.h"
@@ -83,34 +84,34 @@ const char kTextContext[] = "RAZ::Demo::Service";
 // The notes that go with a presence state, as the catalogues hold them.
 QList<const char*> englishNotes(int state) {
   switch (state) {
-    case 7:
-    case 10:
+    case RAZ::Presence::PresenceState::AvailableIdle:
+    case RAZ::Presence::PresenceState::Available:
       return {QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Available for the demo call"),
               QT_TRANSLATE_NOOP("RAZ::Demo::Service", "At my desk"),
               QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Home office")};
-    case 4:
-    case 5:
-    case 6:
+    case RAZ::Presence::PresenceState::AwayIdle:
+    case RAZ::Presence::PresenceState::Away:
+    case RAZ::Presence::PresenceState::AwayBeRightBack:
       return {QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Lunch"),
               QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Out for a run"),
               QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Back in ten minutes")};
-    case 8:
+    case RAZ::Presence::PresenceState::Deskphone:
       return {QT_TRANSLATE_NOOP("RAZ::Demo::Service", "At the desk phone")};
-    case 9:
+    case RAZ::Presence::PresenceState::Mobile:
       return {QT_TRANSLATE_NOOP("RAZ::Demo::Service", "On the road, mobile only")};
-    case 11:
-    case 16:
-    case 17:
-    case 18:
-    case 19:
+    case RAZ::Presence::PresenceState::BusyOnline:
+    case RAZ::Presence::PresenceState::BusyPresenting:
+    case RAZ::Presence::PresenceState::Busy:
+    case RAZ::Presence::PresenceState::BusyOutOfOffice:
+    case RAZ::Presence::PresenceState::DoNotDisturb:
       return {QT_TRANSLATE_NOOP("RAZ::Demo::Service", "In a workshop until 3 pm"),
               QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Focus time, please do not disturb")};
-    case 12:
-    case 13:
+    case RAZ::Presence::PresenceState::Meeting:
+    case RAZ::Presence::PresenceState::MeetingBusy:
       return {QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Planning meeting"),
               QT_TRANSLATE_NOOP("RAZ::Demo::Service", "In a meeting")};
-    case 14:
-    case 15:
+    case RAZ::Presence::PresenceState::OnCall:
+    case RAZ::Presence::PresenceState::OnCallBusy:
       return {QT_TRANSLATE_NOOP("RAZ::Demo::Service", "On a call")};
     default:
       return {};
@@ -469,7 +470,7 @@ bool Service::reportCredentialsDaysLeft(int days) {
 bool Service::changePresence(int contactId, int state, const QString& statusText) {
   RAZ::Sessions::SessionManagerBase* session = openSession();
   if (!session) return noSession("presence change");
-  if (state < 0 || state > 19) {
+  if (!RAZ::Presence::PresenceState::isValid(state)) {
     TP_LOG("RAZ::Demo::Service::changePresence", TP::Core::Logging::LevelWarning)
         << "Presence state out of range: " << state;
     return false;

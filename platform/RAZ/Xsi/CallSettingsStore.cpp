@@ -11,10 +11,13 @@ QString numberOf(const QVariantMap& settings, const char* key) {
   return settings.value(QLatin1String(key)).toMap().value(QStringLiteral("number")).toString();
 }
 
+using RAZ::Controllers::SupplementaryService;
+using RAZ::Controllers::XsiServiceObject;
+
 int stateOf(const QVariant& value) {
   const QVariantMap map = value.toMap();
-  if (!map.isEmpty()) return map.value(QStringLiteral("enabled")).toBool() ? 1 : 0;
-  return value.toBool() ? 1 : 0;
+  const bool on = map.isEmpty() ? value.toBool() : map.value(QStringLiteral("enabled")).toBool();
+  return on ? XsiServiceObject::StateOn : XsiServiceObject::StateOff;
 }
 
 }  // namespace
@@ -37,10 +40,11 @@ StoredCallSettings CallSettingsStore::seed() {
     int id;
     const char* key;
   };
-  const Forwarding forwarding[] = {{0, "callForwardingAlways"},
-                                   {2, "callForwardingBusy"},
-                                   {3, "callForwardingNotReachable"},
-                                   {4, "callForwardingNoAnswer"}};
+  const Forwarding forwarding[] = {
+      {SupplementaryService::CallForwardingAlways, "callForwardingAlways"},
+      {SupplementaryService::CallForwardingBusy, "callForwardingBusy"},
+      {SupplementaryService::CallForwardingNotReachable, "callForwardingNotReachable"},
+      {SupplementaryService::CallForwardingNoAnswer, "callForwardingNoAnswer"}};
   for (const Forwarding& f : forwarding) {
     if (!data.contains(QLatin1String(f.key))) continue;
     StoredService service;
@@ -49,14 +53,16 @@ StoredCallSettings CallSettingsStore::seed() {
     s.services.insert(f.id, service);
   }
   if (data.contains(QStringLiteral("hideNumber")))
-    s.services.insert(11, StoredService{stateOf(data.value(QStringLiteral("hideNumber"))), {}});
+    s.services.insert(SupplementaryService::CallingLineIdDeliveryBlocking,
+                      StoredService{stateOf(data.value(QStringLiteral("hideNumber"))), {}});
   if (data.contains(QStringLiteral("doNotDisturb")))
-    s.services.insert(18, StoredService{stateOf(data.value(QStringLiteral("doNotDisturb"))), {}});
+    s.services.insert(SupplementaryService::DoNotDisturb,
+                      StoredService{stateOf(data.value(QStringLiteral("doNotDisturb"))), {}});
   if (data.contains(QStringLiteral("remoteOffice"))) {
     StoredService service;
     service.state = stateOf(data.value(QStringLiteral("remoteOffice")));
     service.attributes.insert(QStringLiteral("remoteOfficeNumber"), numberOf(data, "remoteOffice"));
-    s.services.insert(19, service);
+    s.services.insert(SupplementaryService::RemoteOffice, service);
   }
   s.alertAll = data.value(QStringLiteral("anywhereAlertAll")).toBool();
   const auto anywhereLocations = data.value(QStringLiteral("anywhereLocations")).toList();

@@ -5,6 +5,7 @@
 #include <QMap>
 #include <QString>
 
+#include "RAZ/Xsi/SupplementaryServices.h"
 #include "RAZ/Xsi/XsiComponent.h"
 #include "RAZ/Xsi/XsiCredentialsControl.h"
 
@@ -15,7 +16,7 @@ namespace Xsi {
 // keyed by their supplementary-service id; an id missing from the map is a
 // service the account does not have.
 struct StoredService {
-  int state = 0;  // 1 on, 0 off
+  int state = RAZ::Controllers::XsiServiceObject::StateOff;  // on or off
   QMap<QString, QString> attributes;
 };
 

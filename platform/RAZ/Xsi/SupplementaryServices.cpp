@@ -132,7 +132,7 @@ void XsiServiceObject::push() {
       return;
     }
     StoredService& stored = account.services[m_id];
-    stored.state = state == 1 ? 1 : 0;
+    stored.state = state == StateOn ? StateOn : StateOff;
     for (auto it = attributes.constBegin(); it != attributes.constEnd(); ++it)
       stored.attributes.insert(it.key(), it.value());
     takeFromService();
@@ -149,7 +149,7 @@ void XsiServiceObject::rollback() {
 
 void XsiServiceObject::reset() {
   if (m_activity != Idle) return;
-  m_state = m_heldState = -1;
+  m_state = m_heldState = StateUnknown;
   m_attributes.clear();
   m_heldAttributes.clear();
   emit changed();

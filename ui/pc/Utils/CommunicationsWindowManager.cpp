@@ -323,7 +323,7 @@ void CommunicationsWindowManager::sessionStateChanged(CommunicationSession* sess
       window->activateShare();
     else if (ended(S::StateWebCollab))
       window->deactivateShare();
-    else if (collab->getState() == 0)
+    else if (collab->getState() == RAZ::Webcollab::WebcollabBase::StateIdle)
       window->deactivateShare();
   }
 
@@ -355,7 +355,7 @@ void CommunicationsWindowManager::sessionStateChanged(CommunicationSession* sess
   }
 
   window->updateSession();
-  if (!incoming && newState != 0 && newState != S::StateGroup) {
+  if (!incoming && newState != S::StateNothing && newState != S::StateGroup) {
     if (!m_shown.contains(session)) m_shown << session;
     window->showAndActivate();
   }

@@ -350,7 +350,7 @@ void WindowManagerCallHelper::videoStateChanged(CallBasePtr* call) {
       (session && m_manager) ? m_manager->findCommsWindow(session) : nullptr;
   if (!window || !call) return;
   const int state = call->getVideoState();
-  if (state >= 1 && state <= 3) {
+  if (state == CallBasePtr::VideoStarting || state == CallBasePtr::VideoActive) {
     window->showAndActivate();
     if (call->isVideoCall()) {
       if (Widgets::Custom::VideoCall* surface = window->getVideoSurface()) {
@@ -359,7 +359,7 @@ void WindowManagerCallHelper::videoStateChanged(CallBasePtr* call) {
       }
     }
     window->view()->setUpdatesEnabled(false);
-  } else if (state == 0) {
+  } else if (state == CallBasePtr::VideoNone) {
     window->view()->setUpdatesEnabled(true);
   }
 }
