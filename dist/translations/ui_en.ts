@@ -4485,6 +4485,55 @@ Are you sure you want to continue?</translation>
     </message>
 </context>
 <context>
+    <name>RAZ::Controllers::GranitewayAnywhereController</name>
+    <message>
+        <source>The location could not be added: its number is empty or listed already</source>
+        <translation>The location could not be added: its number is empty or listed already</translation>
+    </message>
+</context>
+<context>
+    <name>RAZ::Controllers::XsiServiceObject</name>
+    <message>
+        <source>The service is not assigned to this account</source>
+        <translation>The service is not assigned to this account</translation>
+    </message>
+</context>
+<context>
+    <name>RAZ::Webcollab::WebcollabBase</name>
+    <message>
+        <source>Shared screen
+</source>
+        <translation>Shared screen
+</translation>
+    </message>
+</context>
+<context>
+    <name>RAZ::Xsi::CallSettingsStore</name>
+    <message>
+        <source>No credentials</source>
+        <translation>No credentials</translation>
+    </message>
+    <message>
+        <source>Authentication failed</source>
+        <translation>Authentication failed</translation>
+    </message>
+    <message>
+        <source>Network error</source>
+        <translation>Network error</translation>
+    </message>
+</context>
+<context>
+    <name>RAZ::Xsi::XsiCredentialsControl</name>
+    <message>
+        <source>The current password is not correct.</source>
+        <translation>The current password is not correct.</translation>
+    </message>
+    <message>
+        <source>The new password is not accepted.</source>
+        <translation>The new password is not accepted.</translation>
+    </message>
+</context>
+<context>
     <name>RAZ::Demo::Service</name>
     <message>
         <source>Demo Document Camera</source>
@@ -4661,40 +4710,6 @@ Are you sure you want to continue?</translation>
     <message>
         <source>You</source>
         <translation>You</translation>
-    </message>
-    <message>
-        <source>Shared screen
-</source>
-        <translation>Shared screen
-</translation>
-    </message>
-    <message>
-        <source>No credentials</source>
-        <translation>No credentials</translation>
-    </message>
-    <message>
-        <source>Authentication failed</source>
-        <translation>Authentication failed</translation>
-    </message>
-    <message>
-        <source>Network error</source>
-        <translation>Network error</translation>
-    </message>
-    <message>
-        <source>The location could not be added: its number is empty or listed already</source>
-        <translation>The location could not be added: its number is empty or listed already</translation>
-    </message>
-    <message>
-        <source>The service is not assigned to this account</source>
-        <translation>The service is not assigned to this account</translation>
-    </message>
-    <message>
-        <source>The current password is not correct.</source>
-        <translation>The current password is not correct.</translation>
-    </message>
-    <message>
-        <source>The new password is not accepted.</source>
-        <translation>The new password is not accepted.</translation>
     </message>
     <message>
         <source>Echo Test</source>

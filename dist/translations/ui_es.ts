@@ -4426,6 +4426,55 @@ Are you sure you want to continue?</source>
     </message>
 </context>
 <context>
+    <name>RAZ::Controllers::GranitewayAnywhereController</name>
+    <message>
+        <source>The location could not be added: its number is empty or listed already</source>
+        <translation>No se pudo agregar la ubicación: su número está vacío o ya figura en la lista</translation>
+    </message>
+</context>
+<context>
+    <name>RAZ::Controllers::XsiServiceObject</name>
+    <message>
+        <source>The service is not assigned to this account</source>
+        <translation>El servicio no está asignado a esta cuenta</translation>
+    </message>
+</context>
+<context>
+    <name>RAZ::Webcollab::WebcollabBase</name>
+    <message>
+        <source>Shared screen
+</source>
+        <translation>Pantalla compartida
+</translation>
+    </message>
+</context>
+<context>
+    <name>RAZ::Xsi::CallSettingsStore</name>
+    <message>
+        <source>No credentials</source>
+        <translation>Sin credenciales</translation>
+    </message>
+    <message>
+        <source>Authentication failed</source>
+        <translation>Error de autenticación</translation>
+    </message>
+    <message>
+        <source>Network error</source>
+        <translation>Error de red</translation>
+    </message>
+</context>
+<context>
+    <name>RAZ::Xsi::XsiCredentialsControl</name>
+    <message>
+        <source>The current password is not correct.</source>
+        <translation>La contraseña actual no es correcta.</translation>
+    </message>
+    <message>
+        <source>The new password is not accepted.</source>
+        <translation>La nueva contraseña no se acepta.</translation>
+    </message>
+</context>
+<context>
     <name>RAZ::Demo::Service</name>
     <message>
         <source>Demo Document Camera</source>
@@ -4602,40 +4651,6 @@ Are you sure you want to continue?</source>
     <message>
         <source>You</source>
         <translation>Usted</translation>
-    </message>
-    <message>
-        <source>Shared screen
-</source>
-        <translation>Pantalla compartida
-</translation>
-    </message>
-    <message>
-        <source>No credentials</source>
-        <translation>Sin credenciales</translation>
-    </message>
-    <message>
-        <source>Authentication failed</source>
-        <translation>Error de autenticación</translation>
-    </message>
-    <message>
-        <source>Network error</source>
-        <translation>Error de red</translation>
-    </message>
-    <message>
-        <source>The location could not be added: its number is empty or listed already</source>
-        <translation>No se pudo agregar la ubicación: su número está vacío o ya figura en la lista</translation>
-    </message>
-    <message>
-        <source>The service is not assigned to this account</source>
-        <translation>El servicio no está asignado a esta cuenta</translation>
-    </message>
-    <message>
-        <source>The current password is not correct.</source>
-        <translation>La contraseña actual no es correcta.</translation>
-    </message>
-    <message>
-        <source>The new password is not accepted.</source>
-        <translation>La nueva contraseña no se acepta.</translation>
     </message>
     <message>
         <source>Echo Test</source>

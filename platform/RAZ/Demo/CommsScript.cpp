@@ -8,6 +8,7 @@
 #include "RAZ/Client.h"
 #include "RAZ/Controllers/ChatInterface.h"
 #include "RAZ/Controllers/CommsSessionController.h"
+#include "RAZ/Demo/ChatDemo.h"
 #include "RAZ/Demo/Service.h"
 #include "RAZ/MediaEngine/CallBasePtr.h"
 #include "RAZ/Webcollab/WebcollabBase.h"
@@ -47,7 +48,10 @@ CommunicationSession* CommsScript::makeSession(CommunicationSession::Kind kind, 
   const QString uri = QStringLiteral("sip:") +
                       name.simplified().remove(QLatin1Char(' ')).toLower() +
                       QStringLiteral("@demo.zent");
+  // The demo's side of the media (the test picture's captions) is in place.
+  Service::instance();
   auto* session = new CommunicationSession(-1, name, uri, kind, incoming, parent);
+  ChatDemo::followChatsOf(session);
   if (kind == CommunicationSession::KindCall || kind == CommunicationSession::KindVideoCall) {
     session->setCall(new CallBasePtr(uri,
                                      kind == CommunicationSession::KindVideoCall

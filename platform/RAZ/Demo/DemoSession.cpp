@@ -24,6 +24,7 @@
 #include "RAZ/Controllers/Search/ContactSearch.h"
 #include "RAZ/Controllers/Search/LdapContactSearch.h"
 #include "RAZ/Controllers/XmppChatController.h"
+#include "RAZ/Demo/CommsDemo.h"
 #include "RAZ/Demo/RoomDemo.h"
 #include "RAZ/Demo/Service.h"
 #include "RAZ/MediaEngine/CallBasePtr.h"
@@ -506,7 +507,8 @@ void DemoSession::open(const QString& username, const QString& password) {
 
   m_audio = new RAZ::MediaEngine::MediaHandlerAudio(this);
   auto* video = new RAZ::MediaEngine::MediaHandlerVideo(this);
-  video->addSystemOrDemoCameras();
+  video->addSystemCameras();
+  if (!video->hasCameras()) addDemoCameras(video);
   parts.calls = new RAZ::MediaEngine::CallControllerBase(m_audio, video, this);
 
   auto* xsiCredentials = new RAZ::Xsi::XsiCredentialsControl(this);
@@ -524,8 +526,6 @@ void DemoSession::open(const QString& username, const QString& password) {
   parts.comms->setPartyLookup([this](const QString& dialled) { return partyOf(dialled); });
   connect(parts.comms, &RAZ::Controllers::CommsSessionController::sessionCreated, this,
           &DemoSession::onSessionCreated);
-  // Incoming calls follow the call settings the user keeps with the service.
-  parts.comms->setCallSettingsUser(address);
   connect(parts.comms, &RAZ::Controllers::CommsSessionController::callTurnedAway, this,
           &DemoSession::recordTurnedAway);
   connect(parts.comms, &RAZ::Controllers::CommsSessionController::sessionCreated, this,
@@ -571,6 +571,9 @@ void DemoSession::open(const QString& username, const QString& password) {
   });
 
   RoomDemo::attach(this);
+  // Its people's side of calls and chats; incoming calls follow the call
+  // settings the user keeps with the service.
+  CommsDemo::attach(this, address);
 
   m_presenceTimer = new QTimer(this);
   connect(m_presenceTimer, &QTimer::timeout, this, &DemoSession::changeSomePresence);
@@ -593,6 +596,22 @@ void DemoSession::open(const QString& username, const QString& password) {
     });
     m_voiceMailTimer->start();
   }
+}
+
+void DemoSession::addDemoCameras(RAZ::MediaEngine::MediaHandlerVideo* video) {
+  using RAZ::MediaEngine::SimpleCamera;
+  static const char* const kContext = "RAZ::Demo::Service";
+  auto* camera =
+      new SimpleCamera("demo-camera", RAZ::MediaEngine::ProfileLevel20,
+                       QString::fromLatin1(QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Demo Camera")));
+  camera->setTranslationContext(kContext);
+  video->addCamera(camera);
+  camera = new SimpleCamera(
+      "demo-document-camera", RAZ::MediaEngine::ProfileLevel12,
+      QString::fromLatin1(QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Demo Document Camera")),
+      {RAZ::MediaEngine::ProfileLevel12, RAZ::MediaEngine::ProfileLevel20});
+  camera->setTranslationContext(kContext);
+  video->addCamera(camera);
 }
 
 void DemoSession::leaveVoiceMail() {

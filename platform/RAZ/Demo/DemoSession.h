@@ -79,6 +79,9 @@ class DemoSession : public RAZ::Sessions::SessionManagerBase {
   // up after the ring time; a call to the echo test is answered at once.
   void onSessionCreated(RAZ::Controllers::CommunicationSession* session, bool incoming);
   bool isTestCallNumber(const QString& address) const;
+  // The demo's two cameras, named in the interface language, where the
+  // system has none.
+  static void addDemoCameras(RAZ::MediaEngine::MediaHandlerVideo* video);
   void answerVoiceMail(RAZ::Controllers::CommunicationSession* session, bool incoming);
 
   // The service's own names (groups, rooms, the place it found) in the

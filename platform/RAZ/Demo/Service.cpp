@@ -22,6 +22,7 @@
 #include "RAZ/MediaEngine/CallControllerBase.h"
 #include "RAZ/MediaEngine/IMediaHandlerAudio.h"
 #include "RAZ/MediaEngine/IMediaHandlerVideo.h"
+#include "RAZ/MediaEngine/VideoTestPicture.h"
 #include "RAZ/Models/Timeline.h"
 #include "RAZ/Presence/PresenceState.h"
 #include "RAZ/Xsi/CallSettingsStore.h"
@@ -271,6 +272,17 @@ Service::Service()
       m_proxyReceiver(new ProxyCredentialsReceiver(this)) {
   connect(m_proxyReceiver, &ProxyCredentialsReceiver::received, this,
           &Service::proxyCredentialsReceived);
+  // The call settings' server answers from the demo data, as fast as the
+  // sign-in steps (tests that set them to 0 get one event-loop turn).
+  RAZ::Xsi::CallSettingsStore& settings = RAZ::Xsi::CallSettingsStore::instance();
+  settings.setSeed([this] { return callSettings(); });
+  settings.setLatency([this] { return m_stepDelay; });
+  // The media engine's test picture stands for the demo's video and the
+  // user's own camera.
+  RAZ::MediaEngine::VideoTestPicture::setCaption([](RAZ::MediaEngine::VideoTestPicture::Role role) {
+    return role == RAZ::MediaEngine::VideoTestPicture::Remote ? Service::tr("Demo video")
+                                                              : Service::tr("You");
+  });
 }
 
 Service::~Service() = default;
@@ -536,13 +548,12 @@ bool addMissed(RAZ::Sessions::SessionManagerBase* session, int contactId, const 
 }
 }  // namespace
 
-void Service::setApiController(RAZ::ApiProvider::Controller* controller) { m_api = controller; }
-
 bool Service::announceAddin(const QString& name, const QString& vendor, const QString& description,
                             const QString& version) {
-  if (!m_api) return noClient("add-in");
-  QPointer<RAZ::ApiProvider::Controller> api(m_api);
-  QTimer::singleShot(0, m_api, [api, name, vendor, description, version] {
+  RAZ::ApiProvider::Controller* current = RAZ::ApiProvider::Controller::current();
+  if (!current) return noClient("add-in");
+  QPointer<RAZ::ApiProvider::Controller> api(current);
+  QTimer::singleShot(0, current, [api, name, vendor, description, version] {
     if (api) api->addConnector(name, vendor, description, version);
   });
   return true;

@@ -150,7 +150,6 @@ class Service : public QObject {
   // decision (false without one).
   bool announceAddin(const QString& name, const QString& vendor, const QString& description,
                      const QString& version);
-  void setApiController(RAZ::ApiProvider::Controller* controller);
 
   // What an account's contact list is between its sessions (the service
   // keeps it; empty before the account's first sign-out).
@@ -280,7 +279,6 @@ class Service : public QObject {
   QHash<QString, RAZ::Utils::Location::Info> m_locations;
   QHash<QString, int> m_voiceMails;
   QHash<QString, QSet<int>> m_answeredRequests;
-  QPointer<RAZ::ApiProvider::Controller> m_api;
   mutable bool m_loaded = false;
   mutable QList<QVariantMap> m_contacts, m_groups, m_requests, m_history, m_directory, m_rooms;
   mutable QVariantMap m_callSettings;

@@ -1,5 +1,4 @@
 #include "RAZ/Webcollab/WebcollabBase.h"
-#include "RAZ/Demo/Service.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -108,8 +107,7 @@ QImage WebcollabBase::renderFrame() const {
   f.setPixelSize(qMax(8, int(w.height() / 8)));
   p.setFont(f);
   p.drawText(w, Qt::AlignCenter,
-             RAZ::Demo::Service::tr("Shared screen\n") +
-                 QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+             tr("Shared screen\n") + QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
   return frame;
 }
 

@@ -1,7 +1,5 @@
 #include "RAZ/Xsi/CallSettingsStore.h"
 
-#include "RAZ/Demo/Service.h"
-
 namespace RAZ {
 namespace Xsi {
 
@@ -33,8 +31,8 @@ void CallSettingsStore::reset() {
   m_fetches = m_saves = 0;
 }
 
-StoredCallSettings CallSettingsStore::seed() {
-  const QVariantMap data = RAZ::Demo::Service::instance().callSettings();
+StoredCallSettings CallSettingsStore::seed() const {
+  const QVariantMap data = m_seed ? m_seed() : QVariantMap();
   StoredCallSettings s;
   struct Forwarding {
     int id;
@@ -133,7 +131,10 @@ bool CallSettingsStore::takeSaveFailure(RAZ::Xsi::XsiComponent::Error* error,
   return true;
 }
 
-int CallSettingsStore::latencyMs() { return RAZ::Demo::Service::instance().stepDelay(); }
+int CallSettingsStore::latencyMs() {
+  const Latency& latency = instance().m_latency;
+  return latency ? latency() : 0;
+}
 
 QString CallSettingsStore::errorText(RAZ::Xsi::XsiComponent::Error error,
                                      const RAZ::Xsi::XsiErrorInfo& info) {
@@ -141,11 +142,11 @@ QString CallSettingsStore::errorText(RAZ::Xsi::XsiComponent::Error error,
     case RAZ::Xsi::XsiComponent::ServerError:
       return info.message;
     case RAZ::Xsi::XsiComponent::NoCredentials:
-      return RAZ::Demo::Service::tr("No credentials");
+      return tr("No credentials");
     case RAZ::Xsi::XsiComponent::AuthenticationFailed:
-      return RAZ::Demo::Service::tr("Authentication failed");
+      return tr("Authentication failed");
     case RAZ::Xsi::XsiComponent::NetworkError:
-      return RAZ::Demo::Service::tr("Network error");
+      return tr("Network error");
     default:
       return QString();
   }

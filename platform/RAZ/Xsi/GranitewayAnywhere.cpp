@@ -4,7 +4,6 @@
 
 #include <TP/Core/Logging.h>
 
-#include "RAZ/Demo/Service.h"
 #include "RAZ/Xsi/CallSettingsStore.h"
 
 namespace RAZ {
@@ -222,7 +221,7 @@ void GranitewayAnywhereController::addLocation(const QString& number) {
     if (trimmed.isEmpty() || storedIndex(list, trimmed) >= 0) {
       RAZ::Xsi::XsiErrorInfo info;
       info.code = 409;
-      info.message = RAZ::Demo::Service::tr(
+      info.message = GranitewayAnywhereController::tr(
           "The location could not be added: its number is empty or listed already");
       emit operationFailed(RAZ::Xsi::XsiComponent::ServerError, info);
       return;

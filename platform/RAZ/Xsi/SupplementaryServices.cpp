@@ -4,7 +4,6 @@
 
 #include <TP/Core/Logging.h>
 
-#include "RAZ/Demo/Service.h"
 #include "RAZ/Xsi/CallSettingsStore.h"
 
 namespace RAZ {
@@ -81,7 +80,7 @@ void XsiServiceObject::fetch() {
         !store.account(m_user).services.contains(m_id)) {
       failure = RAZ::Xsi::XsiComponent::ServerError;
       info.code = 404;
-      info.message = RAZ::Demo::Service::tr("The service is not assigned to this account");
+      info.message = XsiServiceObject::tr("The service is not assigned to this account");
     }
     m_activity = Idle;
     if (failure != RAZ::Xsi::XsiComponent::NoError) {
@@ -121,7 +120,7 @@ void XsiServiceObject::push() {
     if (!store.takeSaveFailure(&failure, &info) && !account.services.contains(m_id)) {
       failure = RAZ::Xsi::XsiComponent::ServerError;
       info.code = 404;
-      info.message = RAZ::Demo::Service::tr("The service is not assigned to this account");
+      info.message = XsiServiceObject::tr("The service is not assigned to this account");
     }
     m_activity = Idle;
     if (failure != RAZ::Xsi::XsiComponent::NoError) {

@@ -22,8 +22,8 @@ typedef QList<QVariantMap> CallInfoList;
 // every device of the account. fetchCallLogs() asks for them; exactly one of
 // xsiCallLogsReceived() or xsiCallLogsRetrievalFailed() follows, from the
 // event loop, never inside the call. A fetch asked while one runs is the
-// same fetch. The demo service answers with the calls of the session's log,
-// or fails when told to (RAZ::Demo::Service::failCallLogRetrieval).
+// same fetch. The service answers with the calls of the session's log, or
+// fails when its script tells it to (setFailure).
 class XsiCallHistory : public QObject {
   Q_OBJECT
 
