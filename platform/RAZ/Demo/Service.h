@@ -104,10 +104,9 @@ class Service : public QObject {
   // (11 to 13, 16 to 19).
   static bool isBusyOrInMeeting(int presence);
 
-  // A call (or a chat) from the contact (0 with `address`: a party outside
-  // the list) was missed: a new entry of the history.
+  // A call from the contact (0 with `address`: a party outside the list)
+  // was missed: a new entry of the history.
   bool missedCall(int contactId, const QString& address = QString());
-  bool missedChat(int contactId);
   // A caller leaves a message in the user's voice mailbox: its count of
   // waiting messages goes up by one and the session reports it.
   bool leaveVoiceMail();

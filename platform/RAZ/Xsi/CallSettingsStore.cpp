@@ -91,10 +91,6 @@ StoredCallSettings& CallSettingsStore::account(const QString& user) {
   return it.value();
 }
 
-bool CallSettingsStore::hasAccount(const QString& user) const {
-  return m_accounts.contains(user.toLower());
-}
-
 void CallSettingsStore::failNextFetch(RAZ::Xsi::XsiComponent::Error error,
                                       const RAZ::Xsi::XsiErrorInfo& info) {
   m_fetchFails = error != RAZ::Xsi::XsiComponent::NoError;

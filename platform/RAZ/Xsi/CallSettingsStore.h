@@ -57,7 +57,6 @@ class CallSettingsStore {
 
   // The record of an account (user names compare without letter case).
   StoredCallSettings& account(const QString& user);
-  bool hasAccount(const QString& user) const;
 
   // Script: the next fetch (of the services list, a service, the anywhere
   // or simultaneous-ring lists) fails with `error`.

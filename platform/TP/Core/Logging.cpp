@@ -250,13 +250,6 @@ QList<Record> MemorySink::records() const {
   return m_records;
 }
 
-QList<Record> MemorySink::takeRecords() {
-  QMutexLocker lock(&m_mutex);
-  QList<Record> out;
-  out.swap(m_records);
-  return out;
-}
-
 void MemorySink::clear() {
   QMutexLocker lock(&m_mutex);
   m_records.clear();

@@ -82,7 +82,6 @@ class MemorySink : public LogSink {
   void write(const Record& record) override;
 
   QList<Record> records() const;
-  QList<Record> takeRecords();
   void clear();
   int size() const;
   // Records whose fields match; an empty text or a negative level matches all.

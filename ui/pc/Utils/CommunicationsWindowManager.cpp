@@ -148,13 +148,6 @@ CommunicationsWindowManager::getMenuActionsForSession(CommunicationSession* sess
   return window ? window->getMenuActions() : nullptr;
 }
 
-QList<CommunicationSession*> CommunicationsWindowManager::shownSessions() const {
-  QList<CommunicationSession*> out;
-  for (const auto& s : m_shown)
-    if (s) out << s.data();
-  return out;
-}
-
 RAZ::Actions::Provider* CommunicationsWindowManager::voiceMailActions() const {
   return qobject_cast<RAZ::Actions::Provider*>(m_voiceMailActions.data());
 }
@@ -204,14 +197,9 @@ QML::CommunicationsWindow* CommunicationsWindowManager::createCommsWindow(
 void CommunicationsWindowManager::showCommsWindow(CommunicationSession* session) {
   QML::CommunicationsWindow* window = findCommsWindow(session);
   if (!window) return;
-  if (!m_shown.contains(session)) m_shown << session;
   TP_LOG("Utils::CommunicationsWindowManager::showCommsWindow", TP::Core::Logging::LevelInformation)
       << "Communication with " << session->contactName();
   window->showAndActivate();
-}
-
-void CommunicationsWindowManager::sessionReady(CommunicationSession* session) {
-  showCommsWindow(session);
 }
 
 void CommunicationsWindowManager::comWindowDestroyed() {
@@ -355,10 +343,7 @@ void CommunicationsWindowManager::sessionStateChanged(CommunicationSession* sess
   }
 
   window->updateSession();
-  if (!incoming && newState != 0 && newState != S::StateGroup) {
-    if (!m_shown.contains(session)) m_shown << session;
-    window->showAndActivate();
-  }
+  if (!incoming && newState != 0 && newState != S::StateGroup) window->showAndActivate();
 }
 
 // ---- Participants and voice mail ----

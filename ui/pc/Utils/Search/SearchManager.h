@@ -85,7 +85,6 @@ class SearchManager : public QObject {
     RAZ::Utils::SharedPointer<RAZ::Contacts::IGroup> group() const { return m_group; }
     bool isAttached() const { return m_attached; }
     int minimumLength() const { return m_minimumLength; }
-    void setMinimumLength(int length);
     bool isFirstSearchPending() const { return m_firstSearchPending; }
 
    protected:
