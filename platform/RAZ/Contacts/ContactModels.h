@@ -101,7 +101,6 @@ class ContactGroupsModel : public QAbstractListModel {
   void setFilter(int filter);
   // 0 sorts by first name, 1 by last name.
   void setSortField(int field);
-  int sortField() const { return m_sortField; }
 
  public slots:
   void rebuild();

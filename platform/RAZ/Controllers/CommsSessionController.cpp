@@ -228,7 +228,6 @@ QString CommsSessionController::turnAwayNote() const {
 
 void CommsSessionController::updateSession(CommunicationSession* session) {
   if (!session || !m_sessions.contains(session)) return;
-  ++m_sessionUpdates;
   session->refresh();
   emit sessionUpdated(session);
 }

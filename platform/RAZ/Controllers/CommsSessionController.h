@@ -76,7 +76,6 @@ class CommsSessionController : public QObject {
   // be done with it) and reports it by sessionUpdated; a session this
   // controller does not keep is ignored.
   void updateSession(RAZ::Controllers::CommunicationSession* session);
-  int sessionUpdates() const { return m_sessionUpdates; }
   // The user answers a call that rings with a chat instead: the call is
   // turned away (recorded as answered, not missed) and the chat opens, in
   // the one-to-one chat already running with the party when there is one
@@ -94,7 +93,6 @@ class CommsSessionController : public QObject {
   // two: most answer, those in a meeting decline, those on a call are busy,
   // offline ones do not answer), or only as a script tells them (tests).
   void setPartiesAnswerCalls(bool on) { m_partiesAnswer = on; }
-  bool partiesAnswerCalls() const { return m_partiesAnswer; }
   // Who a call to an address the user dialled reaches: the service knows
   // the owners of its numbers, extensions and addresses (a contact of the
   // list, or a party of the service's own), and gives null for an address it
@@ -189,7 +187,6 @@ class CommsSessionController : public QObject {
   bool m_partiesAnswer = true;
   PartyLookup m_partyLookup;
   QString m_callSettingsUser;
-  int m_sessionUpdates = 0;
 };
 
 }  // namespace Controllers

@@ -149,8 +149,6 @@ bool Service::isBusyOrInMeeting(int presence) { return presence >= 11 && presenc
 
 void Service::setRingTime(int ms) { g_ringTime = ms > 0 ? ms : kDefaultRingTimeMs; }
 
-int Service::ringTime() const { return g_ringTime; }
-
 bool Service::isOnACallWithUser(int contactId) const {
   RAZ::Sessions::SessionManagerBase* session = openSession();
   return session && onACallWith(session->commsSessionController(), contactId);

@@ -27,7 +27,7 @@ CallSettingsStore& CallSettingsStore::instance() {
 void CallSettingsStore::reset() {
   m_accounts.clear();
   m_fetchFails = m_saveFails = false;
-  m_fetches = m_saves = 0;
+  m_saves = 0;
 }
 
 StoredCallSettings CallSettingsStore::seed() {

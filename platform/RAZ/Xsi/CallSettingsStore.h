@@ -69,10 +69,8 @@ class CallSettingsStore {
   bool takeFetchFailure(RAZ::Xsi::XsiComponent::Error* error, RAZ::Xsi::XsiErrorInfo* info);
   bool takeSaveFailure(RAZ::Xsi::XsiComponent::Error* error, RAZ::Xsi::XsiErrorInfo* info);
 
-  // Requests that reached the service (for tests: "nothing was pushed").
-  int fetchCount() const { return m_fetches; }
+  // Saves that reached the service (for tests: "nothing was pushed").
   int saveCount() const { return m_saves; }
-  void countFetch() { ++m_fetches; }
   void countSave() { ++m_saves; }
 
   // How long the demo service takes to answer (the sign-in step delay, so
@@ -93,7 +91,6 @@ class CallSettingsStore {
   bool m_saveFails = false;
   RAZ::Xsi::XsiComponent::Error m_saveError = RAZ::Xsi::XsiComponent::NoError;
   RAZ::Xsi::XsiErrorInfo m_saveInfo;
-  int m_fetches = 0;
   int m_saves = 0;
 };
 

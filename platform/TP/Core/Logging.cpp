@@ -593,12 +593,6 @@ void setLoggingForced(bool forced) {
   s.forced = forced;
 }
 
-bool isLoggingForced() {
-  State& s = state();
-  QMutexLocker lock(&s.mutex);
-  return s.forced;
-}
-
 QString logConfigurationFileName() { return QString::fromLatin1(kConfigurationFileName); }
 
 bool qtMessageToLog(QtMsgType type, const QMessageLogContext&, const QString& message) {

@@ -214,7 +214,6 @@ void setAdvancedEnabled(bool on);
 bool isAdvancedEnabled();
 // Logging forced on by policy: Stop() refuses while set.
 void setLoggingForced(bool forced);
-bool isLoggingForced();
 // The name of the log configuration file that CopyLogConfiguration copies.
 QString logConfigurationFileName();
 
