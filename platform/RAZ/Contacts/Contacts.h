@@ -101,8 +101,6 @@ class IGroup : public RAZ::Actions::Source {
   QString errorText() const { return m_errorText; }
   // The source had more matches than it sent (a server's size limit).
   bool hasMoreResults() const { return m_moreResults; }
-  // The boolean option (the directory group's mark).
-  void setBoolOption(bool on) { m_boolOption = on; }
 
  public slots:
   void setName(const QString& name);
@@ -129,7 +127,6 @@ class IGroup : public RAZ::Actions::Source {
   int m_position = 0;
   bool m_open = true;
   bool m_searching = false;
-  bool m_boolOption = false;
   bool m_moreResults = false;
   QString m_errorText;
 };

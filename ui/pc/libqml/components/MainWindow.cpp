@@ -492,7 +492,6 @@ void MainWindow::createSearchManager() {
     if (RAZ::Utils::SharedPointer<RAZ::Contacts::IGroup> group =
             m_directoryGroups->addSearchModel(m_directoryFilter)) {
       group->setName(tr("Directory"));
-      group->setBoolOption(true);
       m_directoryGroup = group.data();
       connect(m_searchManager, SIGNAL(enterpriseSearching(bool)), group.data(),
               SLOT(setSearching(bool)));
@@ -623,8 +622,6 @@ bool MainWindow::activate() {
 
 Providers::Factory* MainWindow::factory() const { return m_factory; }
 
-QSortFilterProxyModel* MainWindow::timelineProxy() const { return m_timelineProxy; }
-
 QSize MainWindow::minimumWindowSize() const { return QSize(245, 425); }
 
 QSize MainWindow::maximumWindowSize() const {
@@ -704,8 +701,6 @@ QAbstractItemModel* MainWindow::currentContactsModel() const {
   if (m_searchText.trimmed().isEmpty() && m_groups) return m_groups;
   return m_searchGroups;
 }
-
-QObject* MainWindow::contactListObject() const { return m_contactListModel; }
 
 bool MainWindow::hasMyRoom() const {
   return m_session && m_session->myroomController() && m_session->myroomController()->hasMyRoom();
@@ -1309,14 +1304,6 @@ void MainWindow::openMenu(QMenu* menu) {
   }
   connect(menu, SIGNAL(aboutToHide()), menu, SLOT(deleteLater()));
   QML::popupMenu(menu, takeMenuPosition());
-}
-
-void MainWindow::openPresenceMenu() {
-  // The availability menu belongs to the presence helper: shown, never
-  // deleted here.
-  Utils::PresenceHelper* presence = m_factory ? m_factory->presenceHelper() : nullptr;
-  if (!presence || !presence->getMenu()) return;
-  QML::popupMenu(presence->getMenu(), takeMenuPosition());
 }
 
 QObject* MainWindow::callSettingsToolbarHelperObject() const { return m_toolbarHelper; }
