@@ -124,11 +124,7 @@
   Q_PROPERTY(type name READ name WRITE setter NOTIFY changed)
 #define ZENT_CALL_DEBUG_ACCESSORS(type, name, setter, initial) \
   type name() const { return m_##name; }                       \
-  void setter(const type& v) {                                 \
-    if (v == m_##name) return;                                 \
-    m_##name = v;                                              \
-    emit changed();                                            \
-  }
+  void setter(const type& v) { assign(m_##name, v); }
 #define ZENT_CALL_DEBUG_MEMBER(type, name, setter, initial) type m_##name = initial;
 
 namespace RAZ {
@@ -163,6 +159,13 @@ class CallDebugInfo : public QObject {
   void changed();
 
  private:
+  template <class T>
+  void assign(T& value, const T& to) {
+    if (to == value) return;
+    value = to;
+    emit changed();
+  }
+
   TP::Core::Refcounting::SmartPtr<RAZ::MediaEngine::CallBasePtr> m_call;
   int m_initCount = 0;
   ZENT_CALL_DEBUG_VALUES(ZENT_CALL_DEBUG_MEMBER)
