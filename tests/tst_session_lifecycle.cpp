@@ -849,8 +849,6 @@ class TestSessionLifecycle : public QObject {
   }
 
   void proxyCredentialsPrompt() {
-    Seen unused;
-    Q_UNUSED(unused)
     QSignalSpy answered(&demo(), SIGNAL(proxyCredentialsReceived(QString)));
     QVERIFY(demo().requestProxyCredentials(false, "proxyuser", true));
     QTRY_VERIFY(visibleMessage("HTTPS Connectivity") || [] {

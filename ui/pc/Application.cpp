@@ -775,7 +775,8 @@ void Application::loadTranslator(int slot, const QString& name, const QString& f
   if (slot == I18N::CustomTexts && !exists && !translator) return;
   bool created = false;
   if (!translator) {
-    translator = QSharedPointer<QTranslator>(new QTranslator(this));
+    // Owned by the map alone: a QObject parent would be a second owner.
+    translator = QSharedPointer<QTranslator>::create();
     m_translators.insert(slot, translator);
     created = true;
   }

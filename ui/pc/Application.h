@@ -183,7 +183,6 @@ class Application : public QtSingleApplication {
   // Dials the number of a call link now when signed in, else once the user
   // has signed in; the platform asks first when another call runs.
   void handleCallLink(const QString& number);
-  QString pendingCallNumber() const { return m_pendingCallNumber; }
   // Whether call links are taken: the account offers click-to-call and the
   // desktop hands "callto:" and "tel:" links to this program.
   static bool clickToCallOn(const RAZ::Sessions::SessionManagerBase& session);
@@ -200,7 +199,6 @@ class Application : public QtSingleApplication {
   Providers::MenuActionProviderWin* menuActionProvider() const { return m_menuActionProvider; }
   QML::LoginWindow* loginWindow() const { return m_loginWindow; }
   Utils::ZentUrlHandler* pendingUrlHandler() const { return m_pendingUrlHandler; }
-  Utils::WindowManager* windowManager() { return &m_windowManager; }
   RAZ::Client* client() const { return m_client; }
   Tray* tray() const { return m_tray; }
   CrashReporter* crashReporter() const { return m_crashReporter; }

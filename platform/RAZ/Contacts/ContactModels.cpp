@@ -264,12 +264,6 @@ void ContactGroupsModel::setSortField(int field) {
   rebuild();
 }
 
-int ContactGroupsModel::rowOfContact(int id) const {
-  for (int i = 0; i < m_rows.size(); ++i)
-    if (m_rows.at(i).contact && m_rows.at(i).contact->getId() == id) return i;
-  return -1;
-}
-
 QList<ContactGroupsModel::Row> ContactGroupsModel::build(QHash<int, int>* rank,
                                                          QHash<int, bool>* online) const {
   QList<IContact*> all;

@@ -94,9 +94,6 @@ class ContactGroupsModel : public QAbstractListModel, public RAZ::Contacts::Grou
   void setFilter(int filter);
   // 0 sorts by first name, 1 by last name.
   void setSortField(int field);
-  int sortField() const { return m_sortField; }
-  // The row of a contact's first listing, or -1.
-  int rowOfContact(int id) const;
 
  public slots:
   void rebuild();

@@ -176,7 +176,6 @@ CommunicationSession* CommsSessionController::receiveSession(int contactId,
 
 void CommsSessionController::updateSession(CommunicationSession* session) {
   if (!session || !m_sessions.contains(session)) return;
-  ++m_sessionUpdates;
   session->refresh();
   emit sessionUpdated(session);
 }

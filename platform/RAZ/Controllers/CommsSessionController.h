@@ -80,7 +80,6 @@ class CommsSessionController : public QObject {
   // be done with it) and reports it by sessionUpdated; a session this
   // controller does not keep is ignored.
   void updateSession(RAZ::Controllers::CommunicationSession* session);
-  int sessionUpdates() const { return m_sessionUpdates; }
   // The user answers a call that rings with a chat instead: the call is
   // turned away (recorded as answered, not missed) and the chat opens, in
   // the one-to-one chat already running with the party when there is one
@@ -97,7 +96,6 @@ class CommsSessionController : public QObject {
   // How parties take the user's calls: on their own (as the party side
   // plays them), or only as a script tells them (tests).
   void setPartiesAnswerCalls(bool on) { m_partiesAnswer = on; }
-  bool partiesAnswerCalls() const { return m_partiesAnswer; }
   // Who a call to an address the user dialled reaches: the service knows
   // the owners of its numbers, extensions and addresses (a contact of the
   // list, or a party of the service's own), and gives null for an address it
@@ -193,7 +191,6 @@ class CommsSessionController : public QObject {
   bool m_partiesAnswer = true;
   PartyLookup m_partyLookup;
   RAZ::Controllers::PartySide* m_partySide = nullptr;
-  int m_sessionUpdates = 0;
 };
 
 }  // namespace Controllers

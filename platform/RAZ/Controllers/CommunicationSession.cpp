@@ -104,10 +104,6 @@ void CommunicationSession::reportRinging() {
   if (m_call) emit ringing(m_call);
 }
 
-void CommunicationSession::reportEarlyMedia() {
-  if (m_call) emit earlymediaReceived();
-}
-
 void CommunicationSession::requestVideo() {
   if (!m_call) return;
   setUpdatingToVideo(true);
@@ -257,9 +253,6 @@ void CommunicationSession::setConference(bool on) {
 void CommunicationSession::setInviteReason(const QString& value) {
   if (assign(m_inviteReason, value)) emit inviteReasonChanged();
 }
-void CommunicationSession::setSubject(const QString& value) {
-  if (assign(m_subject, value)) emit subjectChanged();
-}
 void CommunicationSession::setGroupChatSubject(const QString& value) {
   if (assign(m_groupChatSubject, value)) emit groupChatSubjectChanged();
 }
@@ -271,9 +264,6 @@ void CommunicationSession::setRoomOwner(const QString& value) {
 }
 void CommunicationSession::setShareAvailable(bool value) {
   if (assign(m_shareAvailable, value)) emit shareAvailableChanged();
-}
-void CommunicationSession::setChatActionAvailable(bool value) {
-  if (assign(m_chatActionAvailable, value)) emit chatActionAvailableChanged();
 }
 void CommunicationSession::setContactPicture(const QUrl& value) {
   if (assign(m_contactPicture, value)) emit contactPictureChanged();

@@ -45,12 +45,6 @@ XmppChatController::~XmppChatController() = default;
 
 QAbstractItemModel* XmppChatController::roomsModel() const { return m_rooms; }
 
-void XmppChatController::setMucServer(const QString& server) {
-  if (server == m_mucServer) return;
-  m_mucServer = server;
-  emit mucServerChanged(server);
-}
-
 void XmppChatController::addRoom(const QString& jid, const QString& name, const QString& subject,
                                  int participants) {
   if (jid.isEmpty() || hasRoom(jid)) return;

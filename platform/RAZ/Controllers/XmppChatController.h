@@ -42,7 +42,6 @@ class XmppChatController : public IChatController {
   QAbstractItemModel* roomsModel() const;
   QSortFilterProxyModel* chatRoomsFilterModel() const { return m_filter; }
   QString mucServer() const { return m_mucServer; }
-  void setMucServer(const QString& server);
   void addRoom(const QString& jid, const QString& name, const QString& subject, int participants);
   // Removes a room from the list; false for an unknown room.
   bool removeRoom(const QString& jid);

@@ -226,17 +226,5 @@ void ChatDemo::setTransferProgress(FTAdapter* transfer, int percent) {
 
 void ChatDemo::setAutoTransfer(bool on) { g_autoTransfer = on; }
 
-bool ChatDemo::failNextPasswordChange(int code, const QString& text) {
-  RAZ::Client* client = Service::instance().client();
-  RAZ::Sessions::SessionManagerBase* session = client ? client->openSession() : nullptr;
-  RAZ::Xsi::XsiCredentialsControl* control = session ? session->xsiCredentialsControl() : nullptr;
-  if (!control) return false;
-  RAZ::Xsi::XsiErrorInfo error;
-  error.code = code;
-  error.message = text;
-  control->failNextChange(error);
-  return true;
-}
-
 }  // namespace Demo
 }  // namespace RAZ

@@ -66,9 +66,6 @@ class ChatDemo : public QObject {
   // Stores a received file's content at `path`; the system's reason when it
   // could not (nothing is then left under that name).
   static QString storeReceivedFile(const QString& path, const QByteArray& content);
-  // The next XSI password change of the open session fails with this error
-  // (false when no session is open).
-  static bool failNextPasswordChange(int code, const QString& text);
 
  private:
   explicit ChatDemo(RAZ::Controllers::ChatInterface* chat);

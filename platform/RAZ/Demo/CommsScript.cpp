@@ -116,10 +116,6 @@ bool CommsScript::ringOut(CommunicationSession* session) {
   });
 }
 
-bool CommsScript::earlyMedia(CommunicationSession* session) {
-  return later(session, "early media", [](CommunicationSession* s) { s->reportEarlyMedia(); });
-}
-
 bool CommsScript::decline(CommunicationSession* session) {
   return later(session, "decline", [](CommunicationSession* s) {
     if (CallBasePtr* call = s->getCall()) call->close(CallBasePtr::CloseDeclined);
@@ -179,12 +175,6 @@ bool CommsScript::stopSharing(CommunicationSession* session) {
 bool CommsScript::dismissFromChat(CommunicationSession* session, const QString& kickerName) {
   return later(session, "dismissal from chat", [kickerName](CommunicationSession* s) {
     if (auto* chat = s->getChatInterface()) emit chat->kicked(kickerName);
-  });
-}
-
-bool CommsScript::dismissFromShare(CommunicationSession* session) {
-  return later(session, "dismissal from share", [](CommunicationSession* s) {
-    if (auto* collab = s->getWebCollab()) emit collab->kicked();
   });
 }
 

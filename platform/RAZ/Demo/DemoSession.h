@@ -49,7 +49,6 @@ class DemoSession : public RAZ::Sessions::SessionManagerBase {
   // Builds the session's objects for the account; called once, before the
   // client reports the session open.
   void open(const QString& username, const QString& password);
-  bool isBuilt() const { return m_built; }
 
   // Starts or stops the demo contacts' presence changes.
   void setPresenceChanges(bool on, int intervalMs);

@@ -151,8 +151,6 @@ bool Service::isBusyOrInMeeting(int presence) {
 
 void Service::setRingTime(int ms) { g_ringTime = ms > 0 ? ms : kDefaultRingTimeMs; }
 
-int Service::ringTime() const { return g_ringTime; }
-
 bool Service::isOnACallWithUser(int contactId) const {
   RAZ::Sessions::SessionManagerBase* session = openSession();
   return session && onACallWith(session->commsSessionController(), contactId);

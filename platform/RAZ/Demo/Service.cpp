@@ -563,10 +563,6 @@ bool Service::missedCall(int contactId, const QString& address) {
   return addMissed(openSession(), contactId, address, RAZ::Models::CallLog::Audio);
 }
 
-bool Service::missedChat(int contactId) {
-  return addMissed(openSession(), contactId, QString(), RAZ::Models::CallLog::Chat);
-}
-
 bool Service::leaveVoiceMail() {
   auto* session = qobject_cast<DemoSession*>(openSession());
   if (!session) return noSession("voice mail");

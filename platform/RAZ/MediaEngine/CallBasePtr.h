@@ -117,9 +117,9 @@ class CallBasePtr : public QObject, public TP::Core::RefCountable {
   void setCallKind(int kind) { m_kind = kind; }
   bool isConference() const { return m_conference; }
   void setConference(bool on);
-  // The party the call came from, and who handed it over (empty when none).
+  // The party the call came from; it is set with who handed the call over
+  // (empty when none).
   QString getFromAddress() const { return m_from.isEmpty() ? m_remote : m_from; }
-  QString getTransferredFromAddress() const { return m_transferredFrom; }
   void setFromAddress(const QString& from, const QString& transferredFrom);
   // The same addresses parsed (display name, user part); the transferred-from
   // one is null when the call was not handed over.

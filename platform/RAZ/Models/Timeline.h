@@ -147,7 +147,6 @@ class Timeline : public QAbstractListModel {
 
   Q_INVOKABLE int newCommsCount() const;
   bool callsFromServiceOnly() const { return m_callsFromServiceOnly; }
-  bool keepsChats() const { return m_keepChats; }
   RAZ::Controllers::XsiCallHistory* callHistory() const;
   RAZ::Models::TimelineEntry* entryAt(int row) const;
 

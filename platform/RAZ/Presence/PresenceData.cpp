@@ -26,7 +26,6 @@ void PresenceData::publishInternalPresence(int state, bool manual) {
         << "Presence state out of range refused: " << state;
     return;
   }
-  ++m_publishCount;
   if (state == m_state) return;
   m_state = state;
   emit presenceChanged();

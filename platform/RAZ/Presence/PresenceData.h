@@ -27,7 +27,6 @@ class PresenceData : public QObject {
   QString statusText() const { return m_statusText; }
   QString avatarPath() const { return m_avatarPath; }
   RAZ::Utils::Location::Info getLocationInfo() const { return m_location; }
-  int publishCount() const { return m_publishCount; }
 
   // Sets state and text as received from the service (no publishing).
   void setReceived(int state, const QString& statusText);
@@ -51,7 +50,6 @@ class PresenceData : public QObject {
   QString m_statusText;
   QString m_avatarPath;
   RAZ::Utils::Location::Info m_location;
-  int m_publishCount = 0;
 };
 
 }  // namespace Presence

@@ -224,8 +224,6 @@ bool replace(const QString& path, const QByteArray& data, int mode, QString* err
 
 void simulateFullDisk(qint64 bytesLeft) { g_bytesLeft.store(bytesLeft < 0 ? -1 : bytesLeft); }
 
-bool diskFullSimulated() { return g_bytesLeft.load() >= 0; }
-
 }  // namespace FileWrites
 }  // namespace Utils
 }  // namespace RAZ

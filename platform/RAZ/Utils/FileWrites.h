@@ -59,7 +59,6 @@ QString fullDiskText();
 // has `bytesLeft` bytes free (they write that much, then fail as a full disk
 // does). A negative value lifts it.
 void simulateFullDisk(qint64 bytesLeft);
-bool diskFullSimulated();
 
 }  // namespace FileWrites
 

@@ -46,12 +46,6 @@ void WebcollabBase::reportError(USSClient::USSLIBERROR code, USSClient::ErrorTyp
   emit ussError(code, kind);
 }
 
-void WebcollabBase::setMismatchedTags(const QStringList& tags) {
-  if (tags == m_mismatched) return;
-  m_mismatched = tags;
-  emit mismatchChanged();
-}
-
 bool WebcollabBase::removeParticipant(const QString& nickname) {
   return m_participants.removeAll(nickname) > 0;
 }

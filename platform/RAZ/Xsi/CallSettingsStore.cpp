@@ -28,7 +28,7 @@ CallSettingsStore& CallSettingsStore::instance() {
 void CallSettingsStore::reset() {
   m_accounts.clear();
   m_fetchFails = m_saveFails = false;
-  m_fetches = m_saves = 0;
+  m_saves = 0;
 }
 
 StoredCallSettings CallSettingsStore::seed() const {
@@ -93,10 +93,6 @@ StoredCallSettings& CallSettingsStore::account(const QString& user) {
   auto it = m_accounts.find(key);
   if (it == m_accounts.end()) it = m_accounts.insert(key, seed());
   return it.value();
-}
-
-bool CallSettingsStore::hasAccount(const QString& user) const {
-  return m_accounts.contains(user.toLower());
 }
 
 void CallSettingsStore::failNextFetch(RAZ::Xsi::XsiComponent::Error error,

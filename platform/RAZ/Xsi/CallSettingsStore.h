@@ -74,7 +74,6 @@ class CallSettingsStore {
 
   // The record of an account (user names compare without letter case).
   StoredCallSettings& account(const QString& user);
-  bool hasAccount(const QString& user) const;
 
   // Script: the next fetch (of the services list, a service, the anywhere
   // or simultaneous-ring lists) fails with `error`.
@@ -87,10 +86,8 @@ class CallSettingsStore {
   bool takeFetchFailure(RAZ::Xsi::XsiComponent::Error* error, RAZ::Xsi::XsiErrorInfo* info);
   bool takeSaveFailure(RAZ::Xsi::XsiComponent::Error* error, RAZ::Xsi::XsiErrorInfo* info);
 
-  // Requests that reached the service (for tests: "nothing was pushed").
-  int fetchCount() const { return m_fetches; }
+  // Saves that reached the service (for tests: "nothing was pushed").
   int saveCount() const { return m_saves; }
-  void countFetch() { ++m_fetches; }
   void countSave() { ++m_saves; }
 
   // How long the service takes to answer (setLatency).
@@ -110,7 +107,6 @@ class CallSettingsStore {
   bool m_saveFails = false;
   RAZ::Xsi::XsiComponent::Error m_saveError = RAZ::Xsi::XsiComponent::NoError;
   RAZ::Xsi::XsiErrorInfo m_saveInfo;
-  int m_fetches = 0;
   int m_saves = 0;
   Seed m_seed;
   Latency m_latency;

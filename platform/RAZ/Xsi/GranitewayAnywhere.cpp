@@ -147,9 +147,8 @@ bool GranitewayAnywhereController::failed(bool save) {
   if (save) {
     store.countSave();
     if (!store.takeSaveFailure(&error, &info)) return false;
-  } else {
-    store.countFetch();
-    if (!store.takeFetchFailure(&error, &info)) return false;
+  } else if (!store.takeFetchFailure(&error, &info)) {
+    return false;
   }
   TP_LOG("RAZ::Controllers::GranitewayAnywhereController", TP::Core::Logging::LevelWarning)
       << "Anywhere request failed: " << int(error);

@@ -73,7 +73,6 @@ void XsiServiceObject::fetch() {
   setActivity(Fetching);
   QTimer::singleShot(CallSettingsStore::latencyMs(), this, [this] {
     CallSettingsStore& store = CallSettingsStore::instance();
-    store.countFetch();
     RAZ::Xsi::XsiComponent::Error failure = RAZ::Xsi::XsiComponent::NoError;
     RAZ::Xsi::XsiErrorInfo info;
     if (!store.takeFetchFailure(&failure, &info) &&
@@ -177,7 +176,6 @@ void XsiSupplementaryServicesController2::fetchServicesList() {
   QTimer::singleShot(CallSettingsStore::latencyMs(), this, [this] {
     m_fetching = false;
     CallSettingsStore& store = CallSettingsStore::instance();
-    store.countFetch();
     RAZ::Xsi::XsiComponent::Error failure = RAZ::Xsi::XsiComponent::NoError;
     RAZ::Xsi::XsiErrorInfo info;
     if (store.takeFetchFailure(&failure, &info)) {

@@ -30,7 +30,6 @@ class XsiCallHistory : public QObject {
  public:
   explicit XsiCallHistory(RAZ::Models::CallLog* log, QObject* parent = nullptr);
 
-  int fetchCount() const { return m_fetches; }
   // Script of the demo: the next fetches fail with `error` (NoError: they
   // succeed again).
   void setFailure(RAZ::Xsi::XsiComponent::Error error) { m_failure = error; }
@@ -47,7 +46,6 @@ class XsiCallHistory : public QObject {
   QPointer<RAZ::Models::CallLog> m_log;
   RAZ::Xsi::XsiComponent::Error m_failure = RAZ::Xsi::XsiComponent::NoError;
   bool m_fetching = false;
-  int m_fetches = 0;
 };
 
 }  // namespace Controllers

@@ -148,13 +148,6 @@ CommunicationsWindowManager::getMenuActionsForSession(CommunicationSession* sess
   return window ? window->getMenuActions() : nullptr;
 }
 
-QList<CommunicationSession*> CommunicationsWindowManager::shownSessions() const {
-  QList<CommunicationSession*> out;
-  for (const auto& s : m_shown)
-    if (s) out << s.data();
-  return out;
-}
-
 RAZ::Actions::Provider* CommunicationsWindowManager::voiceMailActions() const {
   return qobject_cast<RAZ::Actions::Provider*>(m_voiceMailActions.data());
 }
@@ -189,8 +182,6 @@ QML::CommunicationsWindow* CommunicationsWindowManager::createCommsWindow(
   window->Activate();
   m_callHelper->connectSessionSignals(session);
   if (session->getChat()) {
-    // The chat learns that its window exists but is not shown yet.
-    session->getChat()->setWindowShown(false);
     m_chatHelper->connectChat(session, window);
     window->activateChat();
   }
@@ -204,14 +195,9 @@ QML::CommunicationsWindow* CommunicationsWindowManager::createCommsWindow(
 void CommunicationsWindowManager::showCommsWindow(CommunicationSession* session) {
   QML::CommunicationsWindow* window = findCommsWindow(session);
   if (!window) return;
-  if (!m_shown.contains(session)) m_shown << session;
   TP_LOG("Utils::CommunicationsWindowManager::showCommsWindow", TP::Core::Logging::LevelInformation)
       << "Communication with " << session->contactName();
   window->showAndActivate();
-}
-
-void CommunicationsWindowManager::sessionReady(CommunicationSession* session) {
-  showCommsWindow(session);
 }
 
 void CommunicationsWindowManager::comWindowDestroyed() {
@@ -355,10 +341,8 @@ void CommunicationsWindowManager::sessionStateChanged(CommunicationSession* sess
   }
 
   window->updateSession();
-  if (!incoming && newState != S::StateNothing && newState != S::StateGroup) {
-    if (!m_shown.contains(session)) m_shown << session;
+  if (!incoming && newState != S::StateNothing && newState != S::StateGroup)
     window->showAndActivate();
-  }
 }
 
 // ---- Participants and voice mail ----

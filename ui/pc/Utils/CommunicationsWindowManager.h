@@ -92,8 +92,6 @@ class CommunicationsWindowManager : public QObject {
       RAZ::Controllers::CommunicationSession* session) const {
     return getMenuActionsForSession(session);
   }
-  // The sessions whose windows have been shown, in order.
-  QList<RAZ::Controllers::CommunicationSession*> shownSessions() const;
   // The smiley set handed to every chat (before initialize).
   void setSmileys(TP::Core::Refcounting::SmartPtr<RAZ::Models::SmileysPtr> smileys) {
     m_smileys = smileys;
@@ -120,7 +118,6 @@ class CommunicationsWindowManager : public QObject {
   void checkVoiceMails();
   // The ringing call's popup takes the keyboard (false when none rings).
   bool focusRingingCall();
-  void sessionReady(RAZ::Controllers::CommunicationSession* session);
 
  signals:
   void primarySortFieldChanged();
@@ -153,7 +150,6 @@ class CommunicationsWindowManager : public QObject {
   QList<QML::CommunicationsWindow*> m_windows;
   // Sessions whose window waits for their popup's first frame.
   mutable QList<QPointer<RAZ::Controllers::CommunicationSession>> m_windowsToBuild;
-  QList<QPointer<RAZ::Controllers::CommunicationSession>> m_shown;
   RAZ::Utils::SharedPointer<RAZ::Contacts::IContact> m_voiceMailContact;
   // Owned by the voice-mail contact, which may go first.
   QPointer<QObject> m_voiceMailActions;

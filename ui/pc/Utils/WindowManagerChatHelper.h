@@ -76,7 +76,6 @@ class WindowManagerChatHelper : public QObject {
   Widgets::Conference::XmppPasswordDialog* passwordDialog(const QString& roomJid) const;
   // The name a room goes by (its chat's, else the room list's), or empty.
   QString roomName(const QString& roomJid) const;
-  Utils::Sounds::IncomingMessagePlayer* incomingMessagePlayer() const { return m_player; }
 
  public slots:
   void roomConfigAccepted(const QString& roomJid, const QXmppDataForm& form, bool created);
