@@ -1,3 +1,5 @@
+// The demo service below the windows: its contacts and scripted presence, the
+// sign-in questions it asks, and the sessions, searches and rooms it serves.
 #include "DemoFixture.h"
 #include "TestSupport.h"
 

@@ -1,3 +1,5 @@
+// The small question dialogs (credentials, group name, room password, file
+// choice): each answer reported exactly once, and none outlives its parent.
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>

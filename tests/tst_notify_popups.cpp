@@ -1,3 +1,5 @@
+// The popups themselves (toasts, call and share notices, the dial pad, the
+// overlay, the contact hover card): what they show, how they close, where they sit.
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>

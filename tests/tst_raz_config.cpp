@@ -1,3 +1,5 @@
+// Configurations: values by id with their defaults, bad files and values
+// skipped, the folders scanned in order, and pointers that survive a reload.
 #include "DemoFixture.h"
 #include "TestSupport.h"
 

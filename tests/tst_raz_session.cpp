@@ -1,3 +1,5 @@
+// A signed-in session: its states in order, sign-out and server-side close
+// deleting every session object once, and the history database it keeps.
 #include "DemoFixture.h"
 #include "TestSupport.h"
 

@@ -1,3 +1,5 @@
+// The crash reporter: a crash leaves a report and no core, a broken data folder
+// or a missing reporting service ends cleanly, and the service is kept running.
 #include "TestSupport.h"
 
 #include "Utils/CrashReporter.h"

@@ -1,3 +1,5 @@
+// The preferences watcher and the interface language: one notice per save,
+// language changes reaching registered objects once, and bad language lists refused.
 #include "TestSupport.h"
 
 #include "I18N.h"

@@ -1,3 +1,5 @@
+// Small services: time formats and offsets, texts at their edges, links,
+// folder copies that never follow links, and the media engine's configuration.
 #include "TestSupport.h"
 
 #include "MediaEngineConfigurator.h"
