@@ -144,7 +144,7 @@ class TestCommsMenus : public QObject {
     if (state == "video") {
       CommunicationSession* s = answered(102, CommunicationSession::KindVideoCall);
       if (!s || !CommsScript::startVideo(s) ||
-          !QTest::qWaitFor([s] { return s->getCall()->getVideoState() == 3; }, 20000))
+          !QTest::qWaitFor([s] { return s->getCall()->getVideoState() == 3; }, ZentTest::kWaitMs))
         return nullptr;
       return s;
     }
@@ -292,7 +292,7 @@ class TestCommsMenus : public QObject {
     Menu* actions = w->getMenuActions();
     QVERIFY(!actions->action(Menu::Hold)->isEnabled());
     QVERIFY(CommsScript::answer(s));
-    QTRY_VERIFY_WITH_TIMEOUT(actions->action(Menu::Hold)->isEnabled(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(actions->action(Menu::Hold)->isEnabled(), ZentTest::kWaitMs);
     QCOMPARE(actions->action(Menu::Mute)->text(), QString("Mute Microphone"));
     actions->action(Menu::Mute)->trigger();
     QVERIFY(s->getCall()->microphoneMuted());
@@ -305,7 +305,7 @@ class TestCommsMenus : public QObject {
     QCOMPARE(s->getCall()->getCallState(), CallBasePtr::StateInCall);
     // Ending: the call closes, the entry goes grey.
     actions->action(Menu::End)->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(!actions->action(Menu::Hold)->isEnabled() || !s, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!actions->action(Menu::Hold)->isEnabled() || !s, ZentTest::kWaitMs);
   }
 
   void endEndsEveryPart() {
@@ -426,7 +426,7 @@ class TestCommsMenus : public QObject {
     QVERIFY(w->optionsMenuVisible());
     QMenu* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     if (open) open->close();
-    QTRY_VERIFY_WITH_TIMEOUT(!w->optionsMenuVisible(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!w->optionsMenuVisible(), ZentTest::kWaitMs);
   }
 
   void participantMenu_data() {
@@ -540,12 +540,12 @@ class TestCommsMenus : public QObject {
 
     // Showing again replaces the card; leaving removes it.
     w->showParticipantMouseOver(party);
-    QTRY_VERIFY_WITH_TIMEOUT(!card, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!card, ZentTest::kWaitMs);
     card = w->participantMouseOver();
     QVERIFY(card);
     w->hideParticipantMouseOver();
     QVERIFY(!w->participantMouseOver());
-    QTRY_VERIFY_WITH_TIMEOUT(!card, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!card, ZentTest::kWaitMs);
 
     // A party without a known contact, or anything but a party: no card.
     w->showParticipantMouseOver(QVariant::fromValue<QObject*>(guest));
@@ -563,7 +563,7 @@ class TestCommsMenus : public QObject {
     other.show();
     other.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&other, 20000));
-    QTRY_VERIFY_WITH_TIMEOUT(!card, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!card, ZentTest::kWaitMs);
     QVERIFY(!w->participantMouseOver());
 
     // It goes with its window at the latest.
@@ -656,7 +656,7 @@ class TestCommsMenus : public QObject {
           dialog = dialogs.first();
           return true;
         }(),
-        20000);
+        ZentTest::kWaitMs);
     // Only the base name of what the sender called it is offered, in the
     // user's folder.
     const QString offered = dialog->selectedFiles().value(0);
@@ -665,7 +665,7 @@ class TestCommsMenus : public QObject {
     const QString chosen = QDir::tempPath() + "/zent-chosen-file.txt";
     emit dialog->fileSelected(chosen);
     dialog->close();
-    QTRY_COMPARE_WITH_TIMEOUT(started.count(), 1, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(started.count(), 1, ZentTest::kWaitMs);
     QCOMPARE(ft->getFilePath(), chosen);
     // Detached, the window asks no more: the transfer starts at once.
     w->deactivateFileTransfer();

@@ -307,7 +307,7 @@ class TestLocationPublish : public QObject {
     signIn(session, helper);
     LocationPublish* dialog = helper->locationDialog();
     // A new address: the user is asked, the service's place offered.
-    QTRY_VERIFY_WITH_TIMEOUT(dialog->isVisible(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->isVisible(), ZentTest::kWaitMs);
     QVERIFY(dialog->autoLocation()->text().contains("Berlin, GERMANY"));
     dialog->manualLocation()->click();
     dialog->regionEdit()->setText("Lisbon office");
@@ -325,7 +325,7 @@ class TestLocationPublish : public QObject {
     signIn(session, helper);
     own = session->contactsManager()->ownPresence();
     QTRY_COMPARE_WITH_TIMEOUT(own->getLocationInfo().manualLocation, QString("Lisbon office"),
-                              20000);
+                              ZentTest::kWaitMs);
     QCOMPARE(own->getLocationInfo().timeZone, QString("+00:00"));
     QVERIFY(!helper->locationDialog()->isVisible());
     helper.reset();
@@ -366,7 +366,7 @@ class TestLocationPublish : public QObject {
     };
     start();
     LocationPublish* dialog = helper->locationDialog();
-    QTRY_VERIFY_WITH_TIMEOUT(dialog->isVisible(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->isVisible(), ZentTest::kWaitMs);
     if (manual) {
       dialog->manualLocation()->click();
       dialog->regionEdit()->setText("Harbour office");
@@ -380,7 +380,7 @@ class TestLocationPublish : public QObject {
 
     for (int run = 0; run < 2; ++run) {
       RAZ::Presence::PresenceData* own = start();
-      QTRY_COMPARE_WITH_TIMEOUT(own->getLocationInfo(), chosen, 20000);
+      QTRY_COMPARE_WITH_TIMEOUT(own->getLocationInfo(), chosen, ZentTest::kWaitMs);
       QCOMPARE(own->getLocationInfo().city, manual ? QString() : QString("Berlin"));
       QVERIFY(!helper->locationDialog()->isVisible());
     }

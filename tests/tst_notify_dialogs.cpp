@@ -330,7 +330,7 @@ void TestNotifyDialogs::fileChosenArrivesAfterStartReturned() {
   QVERIFY(QMetaObject::invokeMethod(dialog, "accept"));
   // Never inside the dialog's own answer: the caller hears of it later.
   QCOMPARE(chosen.count(), 0);
-  QVERIFY(chosen.wait(5000));
+  QVERIFY(chosen.wait(ZentTest::kWaitMs));
   QCOMPARE(chosen.count(), 1);
   QCOMPARE(QFileInfo(chosen.at(0).at(0).toString()).canonicalFilePath(),
            QFileInfo(path).canonicalFilePath());

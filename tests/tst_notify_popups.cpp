@@ -264,7 +264,7 @@ void TestNotifyPopups::sharingHintClosesByItself() {
   QCOMPARE(hint->rootObject()->width(), 370.0);
   QCOMPARE(hint->rootObject()->height(), 80.0);
   hint->show();
-  QTRY_VERIFY_WITH_TIMEOUT(hint.isNull(), 6000);
+  QTRY_VERIFY_WITH_TIMEOUT(hint.isNull(), ZentTest::kWaitMs);
 }
 
 QString TestNotifyPopups::writeDialpadScene(QTemporaryDir& dir) {

@@ -276,7 +276,7 @@ class TestScenarioMainWindow : public QObject {
       }
       return more != nullptr;
     };
-    QTRY_VERIFY_WITH_TIMEOUT(explanation(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(explanation(), ZentTest::kWaitMs);
     more->close();
     QVERIFY(demo().restoreService());
     REQUIRE(s.waitHidden(QStringLiteral("errorBanner")));

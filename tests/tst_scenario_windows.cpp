@@ -708,7 +708,8 @@ class TestScenarioWindows : public QObject {
     REQUIRE(scene.waitText(QStringLiteral("ownLocationText"), QStringLiteral("Berlin")));
     const QString shown = scene.text(QStringLiteral("ownLocationText"));
     // The minute turns (at most a minute away): the time follows.
-    QTRY_VERIFY_WITH_TIMEOUT(scene.text(QStringLiteral("ownLocationText")) != shown, 65000);
+    QTRY_VERIFY_WITH_TIMEOUT(scene.text(QStringLiteral("ownLocationText")) != shown,
+                             60000 + ZentTest::kWaitMs);
     QVERIFY(scene.text(QStringLiteral("ownLocationText")).contains(QStringLiteral("Berlin")));
   }
 

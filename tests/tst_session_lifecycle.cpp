@@ -66,8 +66,6 @@
 namespace {
 
 const bool g_environment = ZentTest::useTemporaryHome("zent-test-session-", true);
-// Bounds a wait for the demo service; a busy machine may take seconds.
-const int kWait = 20000;
 
 Application* app() { return ZentTest::Scenario::app(); }
 RAZ::Demo::Service& demo() { return ZentTest::Scenario::demo(); }
@@ -161,9 +159,9 @@ class TestSessionLifecycle : public QObject {
     if (app()->client()->hasSession())
       app()->menuActionProvider()->action(Providers::MenuActionProvider::SignOut)->trigger();
     if (!QTest::qWaitFor([] { return !app()->client()->hasSession() && !app()->sessionScope(); },
-                         kWait))
+                         ZentTest::kWaitMs))
       return QStringLiteral("the session did not end");
-    if (!QTest::qWaitFor(ZentTest::Scenario::signInWindowIsBack, kWait))
+    if (!QTest::qWaitFor(ZentTest::Scenario::signInWindowIsBack, ZentTest::kWaitMs))
       return QStringLiteral("no sign-in window");
     return QString();
   }
@@ -177,7 +175,7 @@ class TestSessionLifecycle : public QObject {
     login->setRememberPasswordChecked(remember);
     login->onSigninClicked();
     if (!QTest::qWaitFor([] { return app()->mainWindow() && app()->mainWindow()->isVisible(); },
-                         kWait))
+                         ZentTest::kWaitMs))
       return QStringLiteral("the main window did not show");
     if (!app()->sessionManager()) return QStringLiteral("no session");
     return QString();
@@ -192,9 +190,9 @@ class TestSessionLifecycle : public QObject {
   }
 
   QString verifySignedOut(const QList<Watched>& objects) {
-    if (!QTest::qWaitFor(ZentTest::Scenario::signInWindowIsBack, kWait))
+    if (!QTest::qWaitFor(ZentTest::Scenario::signInWindowIsBack, ZentTest::kWaitMs))
       return QStringLiteral("no sign-in window");
-    if (!QTest::qWaitFor([] { return !app()->sessionScope(); }, kWait))
+    if (!QTest::qWaitFor([] { return !app()->sessionScope(); }, ZentTest::kWaitMs))
       return QStringLiteral("the session's objects are still in place");
     if (app()->sessionManager() || app()->factory() || app()->commsWindowManager() ||
         app()->contactOnlinePlayer() || app()->presenceRequestDialog() || app()->mainWindow() ||
@@ -647,7 +645,7 @@ class TestSessionLifecycle : public QObject {
         xsi->getService(RAZ::Controllers::SupplementaryService::CallForwardingAlways);
     QSignalSpy ready(service, SIGNAL(ready()));
     service->fetch();
-    QVERIFY(ready.wait(5000));
+    QVERIFY(ready.wait(ZentTest::kWaitMs));
     QCOMPARE(service->state(), 1);
     QCOMPARE(service->attribute("forwardToPhoneNumber"), QString("+49 30 999"));
     REQUIRE(signedOut());

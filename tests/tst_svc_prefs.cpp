@@ -91,12 +91,12 @@ class TestPrefs : public QObject {
     watcher->changed();
     watcher->changed();
     QCOMPARE(changed.count(), 0);  // nothing before the event loop runs
-    QVERIFY(changed.wait(5000));
+    QVERIFY(changed.wait(ZentTest::kWaitMs));
     QCoreApplication::processEvents();
     QCOMPARE(changed.count(), 1);
 
     watcher->changed();
-    QVERIFY(changed.wait(5000));
+    QVERIFY(changed.wait(ZentTest::kWaitMs));
     QCOMPARE(changed.count(), 2);
   }
 

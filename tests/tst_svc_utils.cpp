@@ -249,7 +249,7 @@ class TestUtils : public QObject {
       s.setValue(Utils::SettingsKey::VideoCaptureResolution, int(ProfileLevel31));
     }
     watcher.changed();
-    QVERIFY(videoNotice.wait(5000));
+    QVERIFY(videoNotice.wait(ZentTest::kWaitMs));
     QCOMPARE(audio.refreshCount(), 2);
     QCOMPARE(video.currentCamera(), usb);
     QCOMPARE(usb->selectedProfileLevel(nullptr, nullptr), int(ProfileLevel12));

@@ -402,7 +402,7 @@ class TestUiMenus : public QObject {
     QVERIFY(m_handler->activeCommsMenuVisible());
     QCOMPARE(describe(lastMenu()), expected);
     delete m_menus.takeLast();
-    QVERIFY(visible.wait(1000));  // queued: QML reads it once the menu is gone
+    QVERIFY(visible.wait(ZentTest::kWaitMs));  // queued: QML reads it once the menu is gone
     QVERIFY(!m_handler->activeCommsMenuVisible());
   }
 
@@ -446,20 +446,20 @@ class TestUiMenus : public QObject {
     QVERIFY(!aggregation.isEnabled());
     QSignalSpy enabled(&watcher, &Utils::SessionStateWatcherEnabler::sessionEnabled);
     QVERIFY(Service::instance().setReconnecting(false));
-    QVERIFY(enabled.wait(1000));
+    QVERIFY(enabled.wait(ZentTest::kWaitMs));
     QCOMPARE(enabled.count(), 1);
     QCOMPARE(enabled.last().first().toBool(), true);
     QVERIFY(aggregation.isEnabled());
     QVERIFY(Service::instance().setReconnecting(true));
-    QVERIFY(enabled.wait(1000));
+    QVERIFY(enabled.wait(ZentTest::kWaitMs));
     QCOMPARE(enabled.last().first().toBool(), false);
     // Watching the XMPP connection as well.
     Utils::SessionStateWatcherEnabler xmpp(m_session, 1, nullptr);
     QVERIFY(Service::instance().setReconnecting(false));
     QSignalSpy xmppEnabled(&xmpp, &Utils::SessionStateWatcherEnabler::sessionEnabled);
-    QVERIFY(xmppEnabled.wait(1000));
+    QVERIFY(xmppEnabled.wait(ZentTest::kWaitMs));
     QVERIFY(Service::instance().setSubSessionState(1, RAZ::Sessions::Session::Closed));
-    QVERIFY(xmppEnabled.wait(1000));
+    QVERIFY(xmppEnabled.wait(ZentTest::kWaitMs));
     QCOMPARE(xmppEnabled.last().first().toBool(), false);
   }
 
@@ -474,7 +474,7 @@ class TestUiMenus : public QObject {
     m_handler->showPopupMenu();
     m_handler->showPopupMenu();
     entry(lastMenu(), "Chat")->trigger();
-    QVERIFY(created.wait(2000));
+    QVERIFY(created.wait(ZentTest::kWaitMs));
     QCoreApplication::processEvents();
     QCOMPARE(created.count(), 1);
     QCOMPARE(hubSeen, 1);
@@ -657,7 +657,7 @@ class TestUiMenus : public QObject {
       QCOMPARE(volume.systemVolume(), 35);
       QSignalSpy muted(&volume, &Providers::MediaVolumeHelper::systemMuteChanged);
       QVERIFY(Service::instance().setSpeaker(60, true));
-      QVERIFY(muted.wait(1000));
+      QVERIFY(muted.wait(ZentTest::kWaitMs));
       QVERIFY(volume.systemMute());
       QCOMPARE(volume.systemVolume(), 60);
     }

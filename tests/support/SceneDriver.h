@@ -9,15 +9,13 @@
 
 #include <functional>
 
+#include "TestSupport.h"
+
 class QMenu;
 class QQuickItem;
 class QQuickWidget;
 
 namespace ZentTest {
-
-// How long a driver waits for what the user waits for: long, because it only
-// bounds a failure; a passing wait ends at the event itself.
-constexpr int kWaitMs = 20000;
 
 // Drives one QML scene of ours the way a user does: items are found by their
 // objectName among what is visible, clicked at their centre through the

@@ -15,6 +15,11 @@ class MessageWindow;
 
 namespace ZentTest {
 
+// How long a test waits for an event: long, because it only bounds a
+// failure (a busy machine or a sanitizer build is slow); a passing wait ends
+// at the event itself. Every QTRY_*_WITH_TIMEOUT and QSignalSpy::wait names it.
+constexpr int kWaitMs = 30000;
+
 // Aborts on a broken string-based connection and on a warning from one of
 // our scenes (a binding loop, a value that cannot be assigned, a script
 // error), which Qt only reports as a message and then carries on, and
