@@ -4,6 +4,7 @@
 // do to the session, the history question, and the conference and transfer
 // targets between two calls.
 #include "DemoFixture.h"
+#include "SceneDriver.h"
 #include "TestSupport.h"
 
 #include <RAZ/Actions/Provider.h>
@@ -59,31 +60,9 @@ using RAZ::MediaEngine::CallBasePtr;
 using RAZ::Sessions::SessionManagerBase;
 using Menu = Utils::Actions::CommunicationsWindowMenuActions;
 
-namespace {
+using ZentTest::describe;
 
-// A menu as text: "-" a separator, "*" a disabled entry, "[n]" a submenu
-// of n entries; what QMenu shows (no leading, trailing or repeated
-// separators, no hidden entries).
-QStringList describe(QMenu* menu) {
-  QStringList out;
-  if (!menu) return out;
-  for (QAction* a : menu->actions()) {
-    if (!a->isVisible()) continue;
-    if (a->isSeparator()) {
-      out << "-";
-      continue;
-    }
-    QString text = a->text();
-    if (a->menu()) text += QString("[%1]").arg(a->menu()->actions().size());
-    if (!a->isEnabled()) text.prepend('*');
-    out << text;
-  }
-  while (!out.isEmpty() && out.first() == "-") out.removeFirst();
-  while (!out.isEmpty() && out.last() == "-") out.removeLast();
-  for (int i = out.size() - 1; i > 0; --i)
-    if (out.at(i) == "-" && out.at(i - 1) == "-") out.removeAt(i);
-  return out;
-}
+namespace {
 
 QAction* entry(QMenu* menu, const QString& text) {
   for (QAction* a : menu->actions()) {

@@ -3,6 +3,7 @@
 // a session in each state, how enablers switch entries, the hub's
 // confirmations, and that one click runs one action.
 #include "DemoFixture.h"
+#include "SceneDriver.h"
 #include "TestSupport.h"
 
 #include <RAZ/Actions/Action.h>
@@ -59,30 +60,9 @@ using RAZ::Controllers::CommunicationSession;
 using RAZ::Demo::Service;
 using RAZ::Sessions::SessionManagerBase;
 
-namespace {
+using ZentTest::describe;
 
-// A menu as text: entries by text ("-" a separator, "*" marks a disabled
-// entry, "[n]" a submenu of n entries).
-QStringList describe(QMenu* menu) {
-  QStringList out;
-  if (!menu) return out;
-  for (QAction* a : menu->actions()) {
-    if (a->isSeparator()) {
-      out << "-";
-      continue;
-    }
-    QString text = a->iconText().isEmpty() ? a->text() : a->text();
-    if (a->menu()) text += QString("[%1]").arg(a->menu()->actions().size());
-    if (!a->isEnabled()) text.prepend('*');
-    out << text;
-  }
-  // What QMenu shows: no leading, trailing or repeated separators.
-  while (!out.isEmpty() && out.first() == "-") out.removeFirst();
-  while (!out.isEmpty() && out.last() == "-") out.removeLast();
-  for (int i = out.size() - 1; i > 0; --i)
-    if (out.at(i) == "-" && out.at(i - 1) == "-") out.removeAt(i);
-  return out;
-}
+namespace {
 
 QAction* entry(QMenu* menu, const QString& text) {
   for (QAction* a : menu->actions())

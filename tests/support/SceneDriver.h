@@ -102,6 +102,10 @@ QString waitForMenu(QMenu** menu, int ms = kWaitMs);
 // Its entries, separators and hidden actions left out.
 QList<MenuEntry> menuEntries(QMenu* menu);
 QStringList menuTexts(QMenu* menu);
+// A menu as text, an entry a line: "-" a separator, "*" before a disabled
+// entry, "[n]" after a submenu of n entries; as QMenu shows it (no hidden
+// entries, no leading, trailing or repeated separators).
+QStringList describe(QMenu* menu);
 // Triggers the entry at `path` ({"Transfer to", "New"}), opening submenus on
 // the way as a user does; fails with the entries seen at the level that lacks
 // the next step, or on a disabled entry.
