@@ -9,7 +9,6 @@
 #include <QPointer>
 #include <QQuickItem>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <RAZ/Configuration/Config.h>
@@ -25,7 +24,6 @@
 #include "TestSupport.h"
 #include "Utils/CallSettingsInput.h"
 #include "Utils/CallSettingsToolbarHelper.h"
-#include "libqml/QmlRegistration.h"
 #include "libqml/components/CallSettings.h"
 #include "libqml/utils/Style.h"
 #include "libqml/window/View.h"
@@ -117,14 +115,9 @@ class TestCallSettings : public QObject {
 
  private slots:
   void initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
-    for (int s = 0; s <= 4; ++s) {
-      const QString dir = m_settingsDir.path() + QString("/scope%1").arg(s);
-      QDir().mkpath(dir);
-      RAZ::Settings::setPath(RAZ::Settings::SettingsType(s), dir);
-    }
+    ZentTest::initScenes();
+    ZentTest::useSettingsFolders(m_settingsDir.path());
     m_style = new QML::Style(this);
-    QML::registerTypes();
   }
 
   void init() {

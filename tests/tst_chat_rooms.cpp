@@ -41,7 +41,6 @@
 #include "dialogs/ConfigureRoom.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/XmppPasswordDialog.h"
-#include "libqml/QmlRegistration.h"
 #include "libqml/components/CallDebugWindow.h"
 #include "libqml/components/CommunicationsWindow.h"
 #include "libqml/items/WebView.h"
@@ -146,7 +145,7 @@ class TestChatRooms : public QObject {
  private slots:
   void initTestCase() {
     ZentTest::installStrictMessageHandler();
-    QML::registerTypes();
+    ZentTest::initScenes();
     QVERIFY(m_user.isValid() && m_install.isValid());
     RAZ::Settings::setPath(RAZ::Settings::User, m_user.path());
     RAZ::Settings::setPath(RAZ::Settings::Installation, m_install.path());

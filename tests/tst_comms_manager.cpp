@@ -10,7 +10,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <RAZ/Actions/Action.h>
@@ -40,7 +39,6 @@
 #include "Utils/NotificationManager.h"
 #include "Utils/WindowManagerCallHelper.h"
 #include "dialogs/MessageWindow.h"
-#include "libqml/QmlRegistration.h"
 #include "libqml/components/CommunicationsWindow.h"
 
 using QML::CommunicationNotification;
@@ -122,7 +120,7 @@ class CommsManagerTest : public QObject {
  private slots:
   void initTestCase() {
     REQUIRE(m_demo.start("ZentCommsManagerTest"));
-    QML::registerTypes();
+    ZentTest::initScenes();
   }
 
   void init() { REQUIRE(m_demo.startClient()); }

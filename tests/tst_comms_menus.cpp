@@ -39,7 +39,6 @@
 #include <QQmlContext>
 #include <QQuickWidget>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -50,7 +49,6 @@
 #include "Utils/ParticipantMenuActions.h"
 #include "Utils/SettingsKeys.h"
 #include "Widgets/Notifications/ContactMouseOver.h"
-#include "libqml/QmlRegistration.h"
 #include "libqml/components/CommunicationsWindow.h"
 
 using RAZ::Controllers::CommunicationSession;
@@ -146,7 +144,7 @@ class TestCommsMenus : public QObject {
  private slots:
   void initTestCase() {
     REQUIRE(m_demo.start("ZentCommsMenusTest"));
-    QML::registerTypes();
+    ZentTest::initScenes();
     QVERIFY(m_settingsDir.isValid());
     RAZ::Settings::setPath(RAZ::Settings::User, m_settingsDir.path());
     RAZ::Settings::setPath(RAZ::Settings::Application, m_settingsDir.path());

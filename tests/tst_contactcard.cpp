@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QQuickItem>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -28,7 +27,6 @@
 #include "TestSupport.h"
 #include "Utils/SettingsKeys.h"
 #include "dialogs/MessageWindow.h"
-#include "libqml/QmlRegistration.h"
 #include "libqml/components/ContactCard.h"
 #include "libqml/utils/Style.h"
 #include "libqml/window/View.h"
@@ -139,14 +137,9 @@ class TestContactCard : public QObject {
 
  private slots:
   void initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
-    for (int s = 0; s <= 4; ++s) {
-      const QString dir = m_dir.path() + QString("/scope%1").arg(s);
-      QDir().mkpath(dir);
-      RAZ::Settings::setPath(RAZ::Settings::SettingsType(s), dir);
-    }
+    ZentTest::initScenes();
+    ZentTest::useSettingsFolders(m_dir.path());
     new QML::Style(this);
-    QML::registerTypes();
   }
   void init() {
     RAZ::Demo::Service::instance().reset();

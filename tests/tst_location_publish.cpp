@@ -11,7 +11,6 @@
 #include <QRadioButton>
 #include <QResource>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
@@ -69,12 +68,8 @@ class TestLocationPublish : public QObject {
 
  private slots:
   void initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
-    for (int s = 0; s <= 4; ++s) {
-      const QString dir = m_dir.path() + QString("/scope%1").arg(s);
-      QDir().mkpath(dir);
-      RAZ::Settings::setPath(RAZ::Settings::SettingsType(s), dir);
-    }
+    ZentTest::initScenes();
+    ZentTest::useSettingsFolders(m_dir.path());
     // The time-zone list comes with the theme.
     QVERIFY(QResource::registerResource(qEnvironmentVariable("ZENT_DIST_DIR") +
                                         "/themes/default/resources.rcc"));

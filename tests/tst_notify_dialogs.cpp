@@ -58,7 +58,7 @@ class TestNotifyDialogs : public QObject {
   void fileDialogClosesItsOpenDialogWhenDestroyed();
 };
 
-void TestNotifyDialogs::initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+void TestNotifyDialogs::initTestCase() { ZentTest::initScenes(); }
 
 void TestNotifyDialogs::credentialsFrameCloseReportsEmptyOnce() {
   QPointer<Dialogs::SimpleCredentialsDialog> d = new Dialogs::SimpleCredentialsDialog(

@@ -14,7 +14,6 @@
 #include <QFile>
 #include <QPointer>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTranslator>
 
@@ -63,7 +62,7 @@ class TestPrefs : public QObject {
 
  private slots:
   void initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
+    ZentTest::initScenes();
     QVERIFY(m_dir.isValid());
     TP::Core::Logging::addLogger(&m_log);
     qputenv("ZENT_OS_STORE", m_dir.filePath(QStringLiteral("os-store.ini")).toLocal8Bit());

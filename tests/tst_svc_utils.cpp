@@ -42,7 +42,7 @@ class TestUtils : public QObject {
 
  private slots:
   void initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
+    ZentTest::initScenes();
     QVERIFY(m_dir.isValid());
   }
 

@@ -35,7 +35,6 @@
 #include <QMenu>
 #include <QQuickItem>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -49,7 +48,6 @@
 #include "Utils/MenuHandler.h"
 #include "Utils/SessionStateWatcherEnabler.h"
 #include "dialogs/MessageWindow.h"
-#include "libqml/QmlRegistration.h"
 #include "libqml/components/ConnectorNotification.h"
 #include "libqml/components/PresenceRequestDialog.h"
 #include "libqml/items/QmlClipboardAdapter.h"
@@ -98,7 +96,7 @@ class TestUiMenus : public QObject {
  private slots:
   void initTestCase() {
     REQUIRE(m_demo.start("ZentUiMenusTest"));
-    QML::registerTypes();
+    ZentTest::initScenes();
     QVERIFY(m_settingsDir.isValid());
     RAZ::Settings::setPath(RAZ::Settings::User, m_settingsDir.path());
     RAZ::Settings::setPath(RAZ::Settings::Application, m_settingsDir.path());

@@ -71,13 +71,9 @@ class TestUiStyle : public QObject {
 
  private slots:
   void initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
+    ZentTest::initScenes();
     QVERIFY(m_settingsDir.isValid());
-    for (int s = 0; s <= 4; ++s) {
-      const QString dir = m_settingsDir.path() + QString("/scope%1").arg(s);
-      QDir().mkpath(dir);
-      RAZ::Settings::setPath(RAZ::Settings::SettingsType(s), dir);
-    }
+    ZentTest::useSettingsFolders(m_settingsDir.path());
   }
   void init() { m_style = new QML::Style(this); }
   void cleanup() {

@@ -123,15 +123,10 @@ class TestUiWindows : public QObject {
 
  private slots:
   void initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
-    for (int s = 0; s <= 4; ++s) {
-      const QString dir = m_settingsDir.path() + QString("/scope%1").arg(s);
-      QDir().mkpath(dir);
-      RAZ::Settings::setPath(RAZ::Settings::SettingsType(s), dir);
-    }
+    ZentTest::initScenes();
+    ZentTest::useSettingsFolders(m_settingsDir.path());
     m_style = new QML::Style(this);
     m_wm = new Utils::WindowManager();
-    QML::registerTypes();
   }
   void cleanupTestCase() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

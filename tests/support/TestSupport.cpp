@@ -1,6 +1,9 @@
 #include "TestSupport.h"
 
 #include "dialogs/MessageWindow.h"
+#include "libqml/QmlRegistration.h"
+
+#include <RAZ/Settings.h>
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -10,6 +13,7 @@
 #include <QMutexLocker>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
@@ -98,6 +102,19 @@ QStringList takeMessages() {
 void addFatalPattern(const QString& pattern) {
   QMutexLocker lock(&g_mutex);
   g_fatalPatterns << pattern;
+}
+
+void initScenes() {
+  QStandardPaths::setTestModeEnabled(true);
+  QML::registerTypes();
+}
+
+void useSettingsFolders(const QString& root) {
+  for (int s = RAZ::Settings::User; s <= RAZ::Settings::Proxy; ++s) {
+    const QString dir = root + QStringLiteral("/scope%1").arg(s);
+    QDir().mkpath(dir);
+    RAZ::Settings::setPath(RAZ::Settings::SettingsType(s), dir);
+  }
 }
 
 bool useTemporaryHome(const QByteArray& instancePrefix, bool cLocale) {

@@ -42,6 +42,15 @@ QStringList takeSceneWarnings();
 // Additional substrings that make a message fatal for the current test.
 void addFatalPattern(const QString& pattern);
 
+// What a test needs from initTestCase() before it builds a window or scene
+// of ours: standard paths in test mode (nothing lands among the user's
+// files) and the scenes' native types registered. Safe to call repeatedly.
+void initScenes();
+
+// Every settings scope in a folder of its own below `root` (root/scope0 to
+// root/scope4), created if need be.
+void useSettingsFolders(const QString& root);
+
 // Points HOME and the XDG folders at a fresh temporary home (kept until the
 // process ends) and gives the single instance an id of its own, so a test
 // that runs the application object never touches the user's files or a
