@@ -232,17 +232,13 @@ QString historyBadge() {
 
 }  // namespace
 
-class ScenarioCallFeatures : public QObject {
+class ScenarioCallFeatures : public ZentTest::ScenarioTestObject {
   Q_OBJECT
 
+ public:
+  ScenarioCallFeatures() : ScenarioTestObject(g_environment) {}
+
  private slots:
-  void initTestCase() {
-    QVERIFY(g_environment);
-    REQUIRE(Scenario::start());
-  }
-
-  void cleanupTestCase() { Scenario::finish(); }
-
   void init() { REQUIRE(Scenario::signIn()); }
 
   void cleanup() {

@@ -164,22 +164,13 @@ bool videoShows(QML::CommunicationsWindow* window) {
 
 }  // namespace
 
-class ScenarioCallsTest : public QObject {
+class ScenarioCallsTest : public ZentTest::ScenarioTestObject {
   Q_OBJECT
 
+ public:
+  ScenarioCallsTest() : ScenarioTestObject(g_environment) {}
+
  private slots:
-  void initTestCase() {
-    QVERIFY(g_environment);
-    REQUIRE(Scenario::start());
-  }
-
-  void cleanupTestCase() { Scenario::finish(); }
-
-  void cleanup() {
-    Scenario::tidy();
-    QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
-  }
-
   // A call put on video keeps End, Mute, Hold, Dial Pad and Transfer at
   // every window size; so does a call beside a chat or a share, with or
   // without video. Mute and Hold work from there, and End ends the call.

@@ -274,8 +274,11 @@ QStringList loggedWith(const QString& text) {
 
 }  // namespace
 
-class ScenarioChatsTest : public QObject {
+class ScenarioChatsTest : public ZentTest::ScenarioTestObject {
   Q_OBJECT
+
+ public:
+  ScenarioChatsTest() : ScenarioTestObject(g_environment) {}
 
  private slots:
   void initTestCase() {
@@ -284,16 +287,13 @@ class ScenarioChatsTest : public QObject {
     REQUIRE(Scenario::signIn());
   }
 
-  void cleanupTestCase() { Scenario::finish(); }
-
   void cleanup() {
     for (QWidget* w : QApplication::topLevelWidgets())
       if ((qobject_cast<XmppPasswordDialog*>(w) || qobject_cast<Dialogs::ConfigureRoom*>(w) ||
            qobject_cast<Dialogs::DeleteRoomDialog*>(w) || qobject_cast<QFileDialog*>(w)) &&
           w->isVisible())
         w->close();
-    Scenario::tidy();
-    QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
+    ScenarioTestObject::cleanup();
   }
 
   // A chat taller than its window keeps showing its newest message: each

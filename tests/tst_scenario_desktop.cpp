@@ -505,8 +505,11 @@ void settle() {
 
 }  // namespace
 
-class DesktopScenarioTest : public QObject {
+class DesktopScenarioTest : public ZentTest::ScenarioTestObject {
   Q_OBJECT
+
+ public:
+  DesktopScenarioTest() : ScenarioTestObject(g_environment) {}
 
  private slots:
   void initTestCase() {
@@ -520,11 +523,6 @@ class DesktopScenarioTest : public QObject {
   void cleanupTestCase() {
     Scenario::finish();
     AppPaths::setExecutableNameOverride(QString());
-  }
-
-  void cleanup() {
-    Scenario::tidy();
-    QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
   }
 
   // The ringing device chosen in Preferences is where the ringer rings.

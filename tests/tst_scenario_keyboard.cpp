@@ -76,15 +76,13 @@ bool drawsFocus(QQuickItem* item) {
 
 }  // namespace
 
-class TestScenarioKeyboard : public QObject {
+class TestScenarioKeyboard : public ZentTest::ScenarioTestObject {
   Q_OBJECT
 
+ public:
+  TestScenarioKeyboard() : ScenarioTestObject(g_environment) {}
+
  private slots:
-  void initTestCase() {
-    QVERIFY(g_environment);
-    REQUIRE(Scenario::start());
-  }
-  void cleanupTestCase() { Scenario::finish(); }
   void cleanup() { Scenario::tidy(); }
 
   // The main window opens away from the corner with the keyboard: typing

@@ -77,17 +77,13 @@ QString pageMenuHolds(SceneDriver chat, const QString& entry) {
 
 }  // namespace
 
-class ScenarioLanguageSpanish : public QObject {
+class ScenarioLanguageSpanish : public ZentTest::ScenarioTestObject {
   Q_OBJECT
 
+ public:
+  ScenarioLanguageSpanish() : ScenarioTestObject(g_environment) {}
+
  private slots:
-  void initTestCase() {
-    QVERIFY(g_environment);
-    REQUIRE(Scenario::start());
-  }
-
-  void cleanupTestCase() { Scenario::finish(); }
-
   void cleanup() { Scenario::tidy(); }
 
   void aLiveSwitchReachesEveryText() {

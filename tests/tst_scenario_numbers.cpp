@@ -163,17 +163,13 @@ int commsWindowsNamed(const QString& name) {
 
 }  // namespace
 
-class ScenarioNumbers : public QObject {
+class ScenarioNumbers : public ZentTest::ScenarioTestObject {
   Q_OBJECT
 
+ public:
+  ScenarioNumbers() : ScenarioTestObject(g_environment) {}
+
  private slots:
-  void initTestCase() {
-    QVERIFY(g_environment);
-    REQUIRE(Scenario::start());
-  }
-
-  void cleanupTestCase() { Scenario::finish(); }
-
   void init() { REQUIRE(Scenario::signIn()); }
 
   void cleanup() {

@@ -138,17 +138,13 @@ QString partyMenu(QML::CommunicationsWindow* room, const QString& name, QMenu** 
 
 }  // namespace
 
-class ScenarioRoomsTest : public QObject {
+class ScenarioRoomsTest : public ZentTest::ScenarioTestObject {
   Q_OBJECT
 
+ public:
+  ScenarioRoomsTest() : ScenarioTestObject(g_environment) {}
+
  private slots:
-  void initTestCase() {
-    QVERIFY(g_environment);
-    REQUIRE(Scenario::start());
-  }
-
-  void cleanupTestCase() { Scenario::finish(); }
-
   void init() {
     REQUIRE(Scenario::signIn());
     // The owner of the windows the test looks at lies away from the corner.

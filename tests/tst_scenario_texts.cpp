@@ -156,22 +156,13 @@ bool dropOn(SceneDriver scene, QQuickItem* item, QMimeData* mime) {
 
 }  // namespace
 
-class ScenarioTextsTest : public QObject {
+class ScenarioTextsTest : public ZentTest::ScenarioTestObject {
   Q_OBJECT
 
+ public:
+  ScenarioTextsTest() : ScenarioTestObject(g_environment) {}
+
  private slots:
-  void initTestCase() {
-    QVERIFY(g_environment);
-    REQUIRE(Scenario::start());
-  }
-
-  void cleanupTestCase() { Scenario::finish(); }
-
-  void cleanup() {
-    Scenario::tidy();
-    QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
-  }
-
   // Files and messages each stand under the name of who sent them: the
   // user's file after the party's message, the party's offer after the
   // user's file, also once the page is built anew (All History).

@@ -174,9 +174,13 @@ int tabHolding(const QTabWidget* tabs, const QWidget* part) {
 
 }  // namespace
 
-class TestScenarioWindows : public QObject {
+class TestScenarioWindows : public ZentTest::ScenarioTestObject {
   Q_OBJECT
 
+ public:
+  TestScenarioWindows() : ScenarioTestObject(g_environment) {}
+
+ private:
   static Application* app() { return Scenario::app(); }
 
   std::unique_ptr<QML::Style> m_style;
@@ -188,8 +192,6 @@ class TestScenarioWindows : public QObject {
     m_style.reset(new QML::Style(nullptr));
     REQUIRE(Scenario::start());
   }
-
-  void cleanupTestCase() { Scenario::finish(); }
 
   void cleanup() {
     Scenario::tidy();

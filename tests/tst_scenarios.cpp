@@ -51,22 +51,13 @@ QString endCallFrom(QML::CommunicationsWindow* window) {
 
 }  // namespace
 
-class ScenarioTest : public QObject {
+class ScenarioTest : public ZentTest::ScenarioTestObject {
   Q_OBJECT
 
+ public:
+  ScenarioTest() : ScenarioTestObject(g_environment) {}
+
  private slots:
-  void initTestCase() {
-    QVERIFY(g_environment);
-    REQUIRE(Scenario::start());
-  }
-
-  void cleanupTestCase() { Scenario::finish(); }
-
-  void cleanup() {
-    Scenario::tidy();
-    QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
-  }
-
   // Typed into the sign-in window and Enter: the main window lists the
   // demo's contacts by group with their names; signing out through the
   // main window's menu brings the sign-in window back.

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QTest>
+#include <QtTest>
 
 #include <RAZ/Client.h>
 #include <RAZ/Controllers/CommsSessionController.h>
@@ -207,6 +208,18 @@ QString Scenario::waitForCallPopup(QML::CommunicationNotification** out) {
   return waitForWindow<QML::CommunicationNotification>(out, [](QML::CommunicationNotification* n) {
     return n->type() == QML::CommunicationNotification::CallNotification;
   });
+}
+
+void ScenarioTestObject::initTestCase() {
+  QVERIFY(m_prepared);
+  REQUIRE(Scenario::start());
+}
+
+void ScenarioTestObject::cleanupTestCase() { Scenario::finish(); }
+
+void ScenarioTestObject::cleanup() {
+  Scenario::tidy();
+  QTRY_VERIFY_WITH_TIMEOUT(!findWindow<QML::CommunicationsWindow>(), kWaitMs);
 }
 
 }  // namespace ZentTest

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QObject>
 #include <QString>
 
 #include "SceneDriver.h"
@@ -77,6 +78,26 @@ class Scenario {
   static SceneDriver loginScene();
   static SceneDriver mainScene();
   static QML::MainWindow* mainWindow();
+};
+
+// The test object of a scenario program, which hands over what prepare
+// answered (ScenarioCallsTest() : ScenarioTestObject(g_environment) {}).
+// Around the run the application starts and finishes; after each test what
+// it left open is closed and no communications window may stay. A test
+// object that needs more declares the slot again and may call these.
+class ScenarioTestObject : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit ScenarioTestObject(bool prepared) : m_prepared(prepared) {}
+
+ protected slots:
+  void initTestCase();
+  void cleanupTestCase();
+  void cleanup();
+
+ private:
+  bool m_prepared;
 };
 
 }  // namespace ZentTest
