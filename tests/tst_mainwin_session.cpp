@@ -91,17 +91,6 @@ class TestMainWindowSession : public QObject {
 
   QML::Style* m_style = nullptr;
 
-  QString signedOut() {
-    if (app()->client()->hasSession())
-      app()->menuActionProvider()->action(Providers::MenuActionProvider::SignOut)->trigger();
-    if (!QTest::qWaitFor([] { return !app()->client()->hasSession() && !app()->sessionScope(); },
-                         ZentTest::kWaitMs))
-      return QStringLiteral("the session did not end");
-    if (!QTest::qWaitFor(ZentTest::Scenario::signInWindowIsBack, ZentTest::kWaitMs))
-      return QStringLiteral("no sign-in window");
-    return QString();
-  }
-
   QString signIn() {
     QML::LoginWindow* login = app()->loginWindow();
     if (!login) return QStringLiteral("no sign-in window");
@@ -142,7 +131,7 @@ class TestMainWindowSession : public QObject {
     delete m_style;
   }
 
-  void init() { REQUIRE(signedOut()); }
+  void init() { REQUIRE(ZentTest::Scenario::signOutByAction()); }
   void cleanup() { closeMessages(); }
 
   void builtWithEveryPart() {
@@ -455,7 +444,7 @@ class TestMainWindowSession : public QObject {
 
     // The card goes with the window.
     QSignalSpy destroyed(card.data(), SIGNAL(destroyed(QObject*)));
-    REQUIRE(signedOut());
+    REQUIRE(ZentTest::Scenario::signOutByAction());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QTRY_VERIFY_WITH_TIMEOUT(!card, ZentTest::kWaitMs);
     QCOMPARE(destroyed.count(), 1);
@@ -489,7 +478,7 @@ class TestMainWindowSession : public QObject {
              main->errorInfoModel(), main->leftPaneButtonsModel(), main->leftPaneButtonsSorted(),
              main->commsSessionUiHelper(), main->dragDropHandler()})
       watched.append({o, QSharedPointer<QSignalSpy>::create(o, SIGNAL(destroyed(QObject*)))});
-    REQUIRE(signedOut());
+    REQUIRE(ZentTest::Scenario::signOutByAction());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
     for (const auto& w : watched) {

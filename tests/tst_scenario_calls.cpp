@@ -19,6 +19,7 @@
 #include <RAZ/Webcollab/WebcollabBase.h>
 
 #include "Application.h"
+#include "DemoPeople.h"
 #include "Scenario.h"
 #include "TestSupport.h"
 #include "Widgets/Custom/VideoCall.h"
@@ -34,12 +35,11 @@ using RAZ::MediaEngine::CallBasePtr;
 using ZentTest::Scenario;
 using ZentTest::SceneDriver;
 
+using namespace ZentTest::DemoPeople;
+
 namespace {
 
 const bool g_environment = Scenario::prepare("zent-scenario-calls-");
-
-const char kAliceName[] = "Alice Moreno";
-const char kAliceWork[] = "Work: +4930100101";
 
 const QStringList kCallControls = {"endButton", "muteButton", "holdButton", "dialpadButton",
                                    "transferButton"};

@@ -21,6 +21,7 @@
 #include <RAZ/MediaEngine/CallBasePtr.h>
 
 #include "Application.h"
+#include "DemoPeople.h"
 #include "Scenario.h"
 #include "TestSupport.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
@@ -33,11 +34,11 @@
 using ZentTest::Scenario;
 using ZentTest::SceneDriver;
 
+using namespace ZentTest::DemoPeople;
+
 namespace {
 
 const bool g_environment = Scenario::prepare("zent-keyboard-");
-const int kAlice = 101;
-const char kAliceName[] = "Alice Moreno";
 
 // The named item that has the focus (a field's inner text input has no
 // name of its own: its field's).

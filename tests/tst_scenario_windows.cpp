@@ -60,14 +60,7 @@ using ZentTest::SceneDriver;
 
 namespace {
 
-// The demo service takes commands on a socket of its own, as a tester's
-// shell would send them.
-const QByteArray g_controlName =
-    "zent-scenario-windows-" + QByteArray::number(QCoreApplication::applicationPid());
-const bool g_environment = [] {
-  qputenv("ZENT_DEMO_CONTROL", g_controlName);
-  return Scenario::prepare("zent-scenario-windows-");
-}();
+const bool g_environment = Scenario::prepareWithControl("zent-scenario-windows-");
 
 // The item shows whole: inside the window and inside every ancestor that
 // clips what it draws (a page that does not scroll cuts its last rows).

@@ -14,6 +14,7 @@
 #include <RAZ/Sessions/SessionManagerBase.h>
 
 #include "Application.h"
+#include "DemoPeople.h"
 #include "Scenario.h"
 #include "TestSupport.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
@@ -26,12 +27,11 @@ using RAZ::Controllers::CommunicationSession;
 using ZentTest::Scenario;
 using ZentTest::SceneDriver;
 
+using namespace ZentTest::DemoPeople;
+
 namespace {
 
 const bool g_environment = Scenario::prepare("zent-scenarios-");
-
-const int kAlice = 101;
-const char kAliceName[] = "Alice Moreno";
 
 QML::CommunicationsWindow* commsWindowWith(const QString& party) {
   return ZentTest::findWindow<QML::CommunicationsWindow>(

@@ -153,19 +153,6 @@ class TestSessionLifecycle : public QObject {
       if (qobject_cast<Dialogs::MessageWindow*>(w) && w->isVisible()) w->close();
   }
 
-  // Ends whatever session a test function left behind and waits until the
-  // sign-in window is back, so that no test depends on the one before it.
-  QString signedOut() {
-    if (app()->client()->hasSession())
-      app()->menuActionProvider()->action(Providers::MenuActionProvider::SignOut)->trigger();
-    if (!QTest::qWaitFor([] { return !app()->client()->hasSession() && !app()->sessionScope(); },
-                         ZentTest::kWaitMs))
-      return QStringLiteral("the session did not end");
-    if (!QTest::qWaitFor(ZentTest::Scenario::signInWindowIsBack, ZentTest::kWaitMs))
-      return QStringLiteral("no sign-in window");
-    return QString();
-  }
-
   QString signIn(const QString& user = QStringLiteral("alice"), bool remember = false) {
     QML::LoginWindow* login = app()->loginWindow();
     if (!login) return QStringLiteral("no sign-in window");
@@ -240,7 +227,7 @@ class TestSessionLifecycle : public QObject {
   }
 
   // Every test function starts signed out, whatever ran before it.
-  void init() { REQUIRE(signedOut()); }
+  void init() { REQUIRE(ZentTest::Scenario::signOutByAction()); }
 
   void cleanup() { closeMessages(); }
 
@@ -635,7 +622,7 @@ class TestSessionLifecycle : public QObject {
     QTRY_COMPARE(always->property("editing").toBool(), false);
     QCOMPARE(always->property("serviceState").toInt(), 1);
 
-    REQUIRE(signedOut());
+    REQUIRE(ZentTest::Scenario::signOutByAction());
     QTRY_VERIFY(!window);  // the window ends with its session
     REQUIRE(signIn("carol"));
     auto* xsi = app()->sessionManager()->xsiSupplementaryServicesController();
@@ -648,7 +635,7 @@ class TestSessionLifecycle : public QObject {
     QVERIFY(ready.wait(ZentTest::kWaitMs));
     QCOMPARE(service->state(), 1);
     QCOMPARE(service->attribute("forwardToPhoneNumber"), QString("+49 30 999"));
-    REQUIRE(signedOut());
+    REQUIRE(ZentTest::Scenario::signOutByAction());
   }
 
   // A location with a time zone chosen in "My Location" is published and
@@ -676,7 +663,7 @@ class TestSessionLifecycle : public QObject {
     QTRY_VERIFY(dialog->isVisible());
     QCOMPARE(dialog->regionEdit()->text(), QString("Harbour office"));
     dialog->hide();
-    REQUIRE(signedOut());
+    REQUIRE(ZentTest::Scenario::signOutByAction());
   }
 
   void callSettingsOnlySessionLivesInItsWindow() {

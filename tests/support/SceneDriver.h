@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QPointer>
+#include <QQuickWidget>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -13,7 +14,6 @@
 
 class QMenu;
 class QQuickItem;
-class QQuickWidget;
 
 namespace ZentTest {
 
