@@ -18,6 +18,8 @@
 #include <RAZ/Presence/PresenceData.h>
 #include <RAZ/Settings.h>
 
+#include <memory>
+
 #include <RAZ/Configuration/Config.h>
 #include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Demo/DemoSession.h>
@@ -51,6 +53,19 @@ QStringList items(QComboBox* combo) {
   QStringList result;
   for (int i = 0; i < combo->count(); ++i) result << combo->itemText(i);
   return result;
+}
+
+// The presence helper of the session, told what its location sources find
+// as the program connects them.
+std::unique_ptr<Utils::PresenceHelper> presenceHelperOf(RAZ::Demo::DemoSession* session) {
+  auto helper = std::make_unique<Utils::PresenceHelper>(session->contactsManager()->ownPresence());
+  for (RAZ::Utils::Location::Source* source : session->locationSources()) {
+    QObject::connect(source, SIGNAL(xsiLocationReceived(RAZ::Utils::Location::Info)), helper.get(),
+                     SLOT(cbXsiLocationReceived(RAZ::Utils::Location::Info)));
+    QObject::connect(source, SIGNAL(pubsubLocationReceived(RAZ::Utils::Location::Info)),
+                     helper.get(), SLOT(cbXmppLocationReceived(RAZ::Utils::Location::Info)));
+  }
+  return helper;
 }
 
 }  // namespace
@@ -289,13 +304,7 @@ class TestLocationPublish : public QObject {
       helper.reset();
       session.reset(new RAZ::Demo::DemoSession(&config));
       session->open(QStringLiteral("traveller"), QStringLiteral("demo"));
-      helper.reset(new Utils::PresenceHelper(session->contactsManager()->ownPresence()));
-      for (RAZ::Utils::Location::Source* source : session->locationSources()) {
-        QObject::connect(source, SIGNAL(xsiLocationReceived(RAZ::Utils::Location::Info)),
-                         helper.get(), SLOT(cbXsiLocationReceived(RAZ::Utils::Location::Info)));
-        QObject::connect(source, SIGNAL(pubsubLocationReceived(RAZ::Utils::Location::Info)),
-                         helper.get(), SLOT(cbXmppLocationReceived(RAZ::Utils::Location::Info)));
-      }
+      helper = presenceHelperOf(session.get());
     };
     std::unique_ptr<RAZ::Demo::DemoSession> session;
     std::unique_ptr<Utils::PresenceHelper> helper;
@@ -350,13 +359,7 @@ class TestLocationPublish : public QObject {
       RAZ::Demo::Service::instance().setStepDelay(0);
       session.reset(new RAZ::Demo::DemoSession(&config));
       session->open(QStringLiteral("commuter"), QStringLiteral("demo"));
-      helper.reset(new Utils::PresenceHelper(session->contactsManager()->ownPresence()));
-      for (RAZ::Utils::Location::Source* source : session->locationSources()) {
-        QObject::connect(source, SIGNAL(xsiLocationReceived(RAZ::Utils::Location::Info)),
-                         helper.get(), SLOT(cbXsiLocationReceived(RAZ::Utils::Location::Info)));
-        QObject::connect(source, SIGNAL(pubsubLocationReceived(RAZ::Utils::Location::Info)),
-                         helper.get(), SLOT(cbXmppLocationReceived(RAZ::Utils::Location::Info)));
-      }
+      helper = presenceHelperOf(session.get());
       return session->contactsManager()->ownPresence();
     };
     start();
