@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QPushButton>
@@ -115,6 +116,17 @@ void useSettingsFolders(const QString& root) {
     QDir().mkpath(dir);
     RAZ::Settings::setPath(RAZ::Settings::SettingsType(s), dir);
   }
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile f(path);
+  return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 bool useTemporaryHome(const QByteArray& instancePrefix, bool cLocale) {

@@ -51,6 +51,11 @@ void initScenes();
 // root/scope4), created if need be.
 void useSettingsFolders(const QString& root);
 
+// Writes the whole file, its folder made first; false when it cannot.
+[[nodiscard]] bool writeFile(const QString& path, const QByteArray& bytes);
+// The whole file, empty when it cannot be read.
+QByteArray readFile(const QString& path);
+
 // Points HOME and the XDG folders at a fresh temporary home (kept until the
 // process ends) and gives the single instance an id of its own, so a test
 // that runs the application object never touches the user's files or a
