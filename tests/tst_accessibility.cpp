@@ -35,6 +35,7 @@
 #include <RAZ/Sessions/SessionManagerBase.h>
 
 #include "Application.h"
+#include "DemoPeople.h"
 #include "Scenario.h"
 #include "TestSupport.h"
 #include "Utils/Accessibility.h"
@@ -51,12 +52,11 @@
 using ZentTest::Scenario;
 using ZentTest::SceneDriver;
 
+using namespace ZentTest::DemoPeople;
+
 namespace {
 
 const bool g_environment = Scenario::prepare("zent-accessibility-");
-
-const int kAlice = 101;
-const char kAliceName[] = "Alice Moreno";
 
 QAccessibleInterface* accessibleOf(QObject* object) {
   return object ? QAccessible::queryAccessibleInterface(object) : nullptr;
@@ -312,11 +312,6 @@ void recordAnnouncement(int type, QObject*, const QString& text) {
     g_alerts << text;
   else
     g_textChanges << text;
-}
-
-QString waitForCommsWindow(const QString& party, QML::CommunicationsWindow** out) {
-  return ZentTest::waitForWindow<QML::CommunicationsWindow>(
-      out, [&party](QML::CommunicationsWindow* w) { return w->windowTitle().contains(party); });
 }
 
 }  // namespace
@@ -717,7 +712,7 @@ class TestAccessibility : public QObject {
     REQUIRE(ring.click(QStringLiteral("audioButton")));
 
     QML::CommunicationsWindow* window = nullptr;
-    REQUIRE(waitForCommsWindow(kAliceName, &window));
+    REQUIRE(Scenario::waitForCommsWindow(kAliceName, &window));
     SceneDriver call = SceneDriver::of(window);
     REQUIRE(call.waitText(QStringLiteral("callState"), QStringLiteral("Call Active")));
     QAccessibleInterface* frame = accessibleOf(window);
@@ -784,7 +779,7 @@ class TestAccessibility : public QObject {
     accept->doAction(QAccessibleActionInterface::pressAction());
 
     QML::CommunicationsWindow* window = nullptr;
-    REQUIRE(waitForCommsWindow(kAliceName, &window));
+    REQUIRE(Scenario::waitForCommsWindow(kAliceName, &window));
     SceneDriver chat = SceneDriver::of(window);
     RAZ::Controllers::ChatInterface* alice = window->getSession()->getChatInterface();
     QVERIFY(alice);

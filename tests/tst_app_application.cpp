@@ -69,7 +69,7 @@ class TestAppApplication : public QObject {
     QSignalSpy spy(app(), SIGNAL(messageReceived(QString)));
     QProcess second;
     second.start(programPath(), arguments);
-    if (!spy.wait(60000)) return QStringLiteral("<nothing received>");
+    if (!spy.wait(2 * ZentTest::kWaitMs)) return QStringLiteral("<nothing received>");
     if (!second.waitForFinished(60000)) return QStringLiteral("<second start did not end>");
     if (second.exitCode() != 0) return QStringLiteral("<second start failed>");
     return spy.first().first().toString();
@@ -117,7 +117,7 @@ class TestAppApplication : public QObject {
     const QString server = QtSingleApplication::serverNameFor(app()->id());
     std::thread client(
         [&] { delivered = QtSingleApplication::sendMessageTo(server, message, 30000); });
-    const bool received = spy.wait(30000);
+    const bool received = spy.wait(ZentTest::kWaitMs);
     client.join();
     QVERIFY(received);
     QVERIFY(delivered);
@@ -143,7 +143,7 @@ class TestAppApplication : public QObject {
       delivered = QtSingleApplication::sendMessageTo(
           QtSingleApplication::serverNameFor(app()->id()), "x", 30000);
     });
-    QVERIFY(spy.wait(30000));
+    QVERIFY(spy.wait(ZentTest::kWaitMs));
     client.join();
     QVERIFY(delivered);
     QCOMPARE(spy.first().first().toString(), QString("x"));
@@ -408,7 +408,7 @@ class TestAppApplication : public QObject {
     QVERIFY(!trayBeforeFirstFrame);
     QTRY_VERIFY(app()->tray());
     QVERIFY(app()->crashReporter());
-    QTRY_VERIFY_WITH_TIMEOUT(app()->crashReporter()->isInstalled(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(app()->crashReporter()->isInstalled(), ZentTest::kWaitMs);
     QVERIFY(app()->notificationManager());
     QVERIFY(app()->watcher());
     // Sounds have a media engine to play through from the start.

@@ -40,6 +40,8 @@ using RAZ::Utils::Credentials::CredentialsManager;
 using RAZ::Utils::Credentials::UserCredentials;
 namespace FileWrites = RAZ::Utils::FileWrites;
 
+using ZentTest::writeFile;
+
 namespace {
 
 const int kReceivedBytes = 256 * 1024;
@@ -52,11 +54,6 @@ int modeOf(const QString& path) {
 QByteArray contentOf(const QString& path) {
   QFile f(path);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
 UserCredentials account(const QString& user, const QString& password) {

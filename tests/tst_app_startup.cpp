@@ -37,14 +37,10 @@
 #include "libqml/items/WebViewEngine.h"
 #include "libqml/utils/Themes.h"
 
-namespace {
+using ZentTest::readFile;
+using ZentTest::writeFile;
 
-[[nodiscard]] bool writeFile(const QString& path, const QByteArray& content) {
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile f(path);
-  if (!f.open(QIODevice::WriteOnly)) return false;
-  return f.write(content) == content.size();
-}
+namespace {
 
 // Splits a desktop entry's Exec value the way the desktop does: blanks
 // separate arguments; inside double quotes a back-slash escapes the next
@@ -89,11 +85,6 @@ QString entryValue(const QString& written) {
     }
   }
   return value;
-}
-
-QByteArray readFile(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 }  // namespace

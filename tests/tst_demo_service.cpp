@@ -1,3 +1,5 @@
+// The demo service below the windows: its contacts and scripted presence, the
+// sign-in questions it asks, and the sessions, searches and rooms it serves.
 #include "DemoFixture.h"
 #include "TestSupport.h"
 
@@ -190,7 +192,7 @@ class TestDemoService : public QObject {
     QVERIFY(!Service::instance().changePresence(101, 20, QString()));
     QVERIFY(Service::instance().changePresence(101, 2, "Gone home"));
     QCOMPARE(changed.count(), 0);
-    QVERIFY(changed.wait(5000));
+    QVERIFY(changed.wait(ZentTest::kWaitMs));
     const QModelIndex i = list->index(rowOf(list, 101), 0);
     QCOMPARE(changed.first().at(0).toModelIndex(), i);
     QCOMPARE(i.data(RAZ::Contacts::Contacts::OnlineRole).toBool(), false);
@@ -365,11 +367,11 @@ class TestDemoService : public QObject {
     QSignalSpy result(control, SIGNAL(passwordChangeResult(bool, RAZ::Xsi::XsiErrorInfo)));
     control->changePassword("wrong", "new-one");
     QCOMPARE(result.count(), 0);
-    QVERIFY(result.wait(5000));
+    QVERIFY(result.wait(ZentTest::kWaitMs));
     QCOMPARE(result.last().at(0).toBool(), false);
     QVERIFY(result.last().at(1).value<RAZ::Xsi::XsiErrorInfo>().isError());
     control->changePassword("demo", "new-one");
-    QVERIFY(result.wait(5000));
+    QVERIFY(result.wait(ZentTest::kWaitMs));
     QCOMPARE(result.last().at(0).toBool(), true);
     control->updateCredentialsStatus();  // a new password no longer expires
     QCoreApplication::processEvents();
@@ -407,14 +409,14 @@ class TestDemoService : public QObject {
     const int before = Service::instance().proxyAnswers();
     QVERIFY(Service::instance().requestProxyCredentials(false, "proxyuser", true));
     QCOMPARE(prompts.proxies, 0);
-    QVERIFY(received.wait(5000));
+    QVERIFY(received.wait(ZentTest::kWaitMs));
     QCOMPARE(prompts.proxyReceiver, Service::instance().proxyCredentialsReceiver());
     QCOMPARE(Service::instance().proxyAnswers(), before + 1);
     QCOMPARE(Service::instance().lastProxyUser(), QString("proxyuser"));
     QVERIFY(Service::instance().lastProxyPasswordGiven());
     // No prompt: the application answers with two empty texts.
     QVERIFY(Service::instance().requestProxyCredentials(true, "proxyuser", false));
-    QVERIFY(received.wait(5000));
+    QVERIFY(received.wait(ZentTest::kWaitMs));
     QCOMPARE(Service::instance().lastProxyUser(), QString());
     QVERIFY(!Service::instance().lastProxyPasswordGiven());
   }
@@ -444,7 +446,7 @@ class TestDemoService : public QObject {
     QVERIFY(Service::instance().incomingSession(
         201, RAZ::Controllers::CommunicationSession::KindVideoCall));
     QCOMPARE(created.count(), 0);
-    QVERIFY(created.wait(5000));
+    QVERIFY(created.wait(ZentTest::kWaitMs));
     auto* incoming = qvariant_cast<RAZ::Controllers::CommunicationSession*>(created.first().at(0));
     QCOMPARE(created.first().at(1).toBool(), true);
     QCOMPARE(incoming->property("callerName").toString(), QString("Felix Brandt"));
@@ -455,7 +457,7 @@ class TestDemoService : public QObject {
     // A chat with an online party is answered.
     QVERIFY(
         Service::instance().incomingSession(101, RAZ::Controllers::CommunicationSession::KindChat));
-    QVERIFY(created.wait(5000));
+    QVERIFY(created.wait(ZentTest::kWaitMs));
     auto* chat = qvariant_cast<RAZ::Controllers::CommunicationSession*>(created.last().at(0));
     RAZ::Controllers::ChatInterface* chatInterface = chat->getChatInterface();
     QVERIFY(chatInterface);
@@ -469,7 +471,7 @@ class TestDemoService : public QObject {
         if (r.at(1).toString() == QLatin1String("Sounds good.")) return r.at(0).toString();
       return QString();
     };
-    QTRY_VERIFY_WITH_TIMEOUT(!answer().isEmpty(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!answer().isEmpty(), ZentTest::kWaitMs);
     // From the party's address, as a chat service sends it; the transcript
     // names the sender from its contact.
     QCOMPARE(answer(), chatInterface->peer());
@@ -532,7 +534,7 @@ class TestDemoService : public QObject {
     QCOMPARE(search->search("   "), 0);
     const int stale = search->search("o");
     const int id = search->search("ber");  // replaces the first
-    QVERIFY(finished.wait(5000));
+    QVERIFY(finished.wait(ZentTest::kWaitMs));
     QCoreApplication::processEvents();
     QCOMPARE(finished.count(), 1);
     QCOMPARE(finished.first().at(0).toInt(), id);
@@ -594,7 +596,7 @@ class TestDemoService : public QObject {
     RAZ::Xsi::XsiCredentialsControl* control = session->xsiCredentialsControl();
     QSignalSpy result(control, SIGNAL(passwordChangeResult(bool, RAZ::Xsi::XsiErrorInfo)));
     control->changePassword("wrong", "new-one");
-    QVERIFY(result.wait(5000));
+    QVERIFY(result.wait(ZentTest::kWaitMs));
     QCOMPARE(result.last().at(1).value<RAZ::Xsi::XsiErrorInfo>().message,
              QString("La contraseña actual no es correcta."));
 

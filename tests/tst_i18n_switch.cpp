@@ -19,7 +19,6 @@
 #include <QQuickItem>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -46,7 +45,6 @@
 #include "dialogs/PasswordChangeNotification.h"
 #include "dialogs/PreferencesWindow.h"
 #include "dialogs/SimpleCredentialsDialog.h"
-#include "libqml/QmlRegistration.h"
 #include "libqml/components/ConnectorNotification.h"
 #include "libqml/components/ContactCard.h"
 #include "libqml/components/LoginWindow.h"
@@ -185,14 +183,13 @@ class TestI18nSwitch : public QObject {
 
 void TestI18nSwitch::initTestCase() {
   QVERIFY(g_environment);
-  QStandardPaths::setTestModeEnabled(true);
+  ZentTest::initScenes();
   QVERIFY2(!qEnvironmentVariableIsEmpty("ZENT_DIST_DIR"), "ZENT_DIST_DIR names the runnable tree");
   for (const char* name : {"ui_es.qm", "ui_en.qm"}) {
     const QString path = translationFolder() + QLatin1Char('/') + QLatin1String(name);
     QVERIFY2(QFile::exists(path), qPrintable(path));
   }
   m_style = std::make_unique<QML::Style>(nullptr);
-  QML::registerTypes();
   qRegisterMetaType<const RAZ::Configuration::Config*>("const RAZ::Configuration::Config*");
   QVERIFY(m_cipher.Initialize(TP::Bytes(QByteArray("i18n-switch-test-key")),
                               TP::Crypto::Blowfish::ModeCbc));

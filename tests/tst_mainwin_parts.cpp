@@ -506,7 +506,7 @@ class TestMainWindowParts : public QObject {
     QCOMPARE(transferred.at(0).at(1).toString(), QString("sip:ben@example.org"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!t && !d);  // both of the user's calls ended
-    QTRY_VERIFY_WITH_TIMEOUT(!question || !question->isVisible(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!question || !question->isVisible(), ZentTest::kWaitMs);
   }
 
   void conferenceInvitesBoth() {
@@ -531,7 +531,7 @@ class TestMainWindowParts : public QObject {
     QPointer<Dialogs::MessageWindow> question = handler.question();
     QVERIFY(question);
     stage.controller.closeSession(dragged);
-    QTRY_VERIFY_WITH_TIMEOUT(!question || !question->isVisible(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!question || !question->isVisible(), ZentTest::kWaitMs);
   }
 
   // A mapping must name two running sessions: a target without a party
@@ -639,7 +639,7 @@ class TestMainWindowParts : public QObject {
     // explanation with it.
     model.updateSessionStatuses();
     QCOMPARE(model.rowCount(), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(!first || !first->isVisible(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!first || !first->isVisible(), ZentTest::kWaitMs);
 
     contacts.setReadOnly(true);
     QCOMPARE(model.types(), QList<int>({Models::ErrorInfoModel::ContactListReadOnly}));

@@ -132,7 +132,7 @@ class TestRazActions : public QObject {
     QVERIFY(provider.linkQAction(&mobile, Action::Call));
     QVERIFY(provider.linkQAction(&mobile, Action::Call));  // a second link runs nothing twice
     mobile.trigger();
-    QVERIFY(created.wait(2000));
+    QVERIFY(created.wait(ZentTest::kWaitMs));
     QCoreApplication::processEvents();
     QCOMPARE(created.count(), 1);
     QCOMPARE(s->commsSessionController()->commsList().size(), 1);
@@ -149,7 +149,7 @@ class TestRazActions : public QObject {
     Utils::Search::SearchManager::Search* telephony =
         search.searchOf(Utils::Search::SearchManager::KindXsi);
     QVERIFY(telephony);
-    QTRY_COMPARE_WITH_TIMEOUT(telephony->results()->count(), 1, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(telephony->results()->count(), 1, ZentTest::kWaitMs);
     RAZ::Contacts::IContact* oskar = telephony->results()->contacts().first();
     QVERIFY(!s->contactsManager()->getSimilarContact(oskar));
 
@@ -162,7 +162,7 @@ class TestRazActions : public QObject {
     QSignalSpy created(s->commsSessionController(),
                        &RAZ::Controllers::CommsSessionController::sessionCreated);
     QVERIFY(provider.trigger(Action::Call));
-    QTRY_COMPARE_WITH_TIMEOUT(created.count(), 1, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(created.count(), 1, ZentTest::kWaitMs);
     QCOMPARE(s->commsSessionController()->commsList().first()->uri(), QString("+4930100202"));
     // Adding is offered (the factory runs it as the contacts manager's add,
     // which keeps a copy: the result may go with the next search).
@@ -187,7 +187,7 @@ class TestRazActions : public QObject {
     QSignalSpy created(s->commsSessionController(),
                        &RAZ::Controllers::CommsSessionController::sessionCreated);
     QVERIFY(provider.trigger(Action::Chat));
-    QVERIFY(created.wait(2000));
+    QVERIFY(created.wait(ZentTest::kWaitMs));
     auto* session = s->commsSessionController()->commsList().first();
     QCOMPARE(session->getState(), uint(RAZ::Controllers::CommunicationSession::StateChat));
     QCOMPARE(session->getContact(), s->contactsManager()->getContact(102).data());
@@ -425,7 +425,7 @@ class TestRazActions : public QObject {
     RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts = s->contactsManager();
     QSignalSpy readOnly(contacts.data(), &RAZ::Contacts::Contacts::readOnlyChanged);
     QVERIFY(Service::instance().setContactsReadOnly(true));
-    QVERIFY(readOnly.wait(2000));
+    QVERIFY(readOnly.wait(ZentTest::kWaitMs));
     QVERIFY(!contacts->addToFavourites(102));
     QVERIFY(!contacts->createGroup("X", {}));
     QVERIFY(!contacts->removeGroup(1));
@@ -445,7 +445,7 @@ class TestRazActions : public QObject {
              int(RAZ::Models::CallLog::Chat));
     QSignalSpy count(&timeline, &RAZ::Models::Timeline::newCommsCountChanged);
     QVERIFY(Service::instance().missedCall(0, "+4989555999"));
-    QVERIFY(count.wait(2000));
+    QVERIFY(count.wait(ZentTest::kWaitMs));
     QCOMPARE(timeline.newCommsCount(), 4);
     RAZ::Models::TimelineEntry* entry = timeline.entryAt(0);
     QVERIFY(entry->getContact());
@@ -511,14 +511,14 @@ class TestRazActions : public QObject {
     QSignalSpy done(&sync, &RAZ::Contacts::ContactSynchronizer::syncDone);
     QVERIFY(sync.syncWithDirectory(known, 25));
     QVERIFY(!sync.syncWithDirectory(known, 25));  // one at a time
-    QVERIFY(done.wait(2000));
+    QVERIFY(done.wait(ZentTest::kWaitMs));
     QCOMPARE(sync.getProperties().value("5").toString(), QString("Albrecht"));
     RAZ::Contacts::ContactSynchronizer miss(s->contactSearchController(), true);
     QSignalSpy error(&miss, &RAZ::Contacts::ContactSynchronizer::syncError);
     RAZ::Contacts::IContact* unknown =
         s->contactsManager()->createTemporaryContact({{"25", "nobody@nowhere.example"}});
     QVERIFY(miss.syncWithDirectory(unknown, 25));
-    QVERIFY(error.wait(2000));
+    QVERIFY(error.wait(ZentTest::kWaitMs));
     QVERIFY(!miss.syncWithDirectory(nullptr, 25));
   }
 

@@ -67,8 +67,6 @@
 namespace {
 
 const bool g_environment = ZentTest::useTemporaryHome("zent-test-session-", true);
-// Bounds a wait for the demo service; a busy machine may take seconds.
-const int kWait = 20000;
 
 Application* app() { return ZentTest::Scenario::app(); }
 RAZ::Demo::Service& demo() { return ZentTest::Scenario::demo(); }
@@ -156,19 +154,6 @@ class TestSessionLifecycle : public QObject {
       if (qobject_cast<Dialogs::MessageWindow*>(w) && w->isVisible()) w->close();
   }
 
-  // Ends whatever session a test function left behind and waits until the
-  // sign-in window is back, so that no test depends on the one before it.
-  QString signedOut() {
-    if (app()->client()->hasSession())
-      app()->menuActionProvider()->action(Providers::MenuActionProvider::SignOut)->trigger();
-    if (!QTest::qWaitFor([] { return !app()->client()->hasSession() && !app()->sessionScope(); },
-                         kWait))
-      return QStringLiteral("the session did not end");
-    if (!QTest::qWaitFor(ZentTest::Scenario::signInWindowIsBack, kWait))
-      return QStringLiteral("no sign-in window");
-    return QString();
-  }
-
   QString signIn(const QString& user = QStringLiteral("alice"), bool remember = false) {
     QML::LoginWindow* login = app()->loginWindow();
     if (!login) return QStringLiteral("no sign-in window");
@@ -178,7 +163,7 @@ class TestSessionLifecycle : public QObject {
     login->setRememberPasswordChecked(remember);
     login->onSigninClicked();
     if (!QTest::qWaitFor([] { return app()->mainWindow() && app()->mainWindow()->isVisible(); },
-                         kWait))
+                         ZentTest::kWaitMs))
       return QStringLiteral("the main window did not show");
     if (!app()->sessionManager()) return QStringLiteral("no session");
     return QString();
@@ -193,9 +178,9 @@ class TestSessionLifecycle : public QObject {
   }
 
   QString verifySignedOut(const QList<Watched>& objects) {
-    if (!QTest::qWaitFor(ZentTest::Scenario::signInWindowIsBack, kWait))
+    if (!QTest::qWaitFor(ZentTest::Scenario::signInWindowIsBack, ZentTest::kWaitMs))
       return QStringLiteral("no sign-in window");
-    if (!QTest::qWaitFor([] { return !app()->sessionScope(); }, kWait))
+    if (!QTest::qWaitFor([] { return !app()->sessionScope(); }, ZentTest::kWaitMs))
       return QStringLiteral("the session's objects are still in place");
     if (app()->sessionManager() || app()->factory() || app()->commsWindowManager() ||
         app()->contactOnlinePlayer() || app()->presenceRequestDialog() || app()->mainWindow() ||
@@ -243,7 +228,7 @@ class TestSessionLifecycle : public QObject {
   }
 
   // Every test function starts signed out, whatever ran before it.
-  void init() { REQUIRE(signedOut()); }
+  void init() { REQUIRE(ZentTest::Scenario::signOutByAction()); }
 
   void cleanup() { closeMessages(); }
 
@@ -646,7 +631,7 @@ class TestSessionLifecycle : public QObject {
     QTRY_COMPARE(always->property("editing").toBool(), false);
     QCOMPARE(always->property("serviceState").toInt(), 1);
 
-    REQUIRE(signedOut());
+    REQUIRE(ZentTest::Scenario::signOutByAction());
     QTRY_VERIFY(!window);  // the window ends with its session
     REQUIRE(signIn("carol"));
     auto* xsi = app()->sessionManager()->xsiSupplementaryServicesController();
@@ -656,10 +641,10 @@ class TestSessionLifecycle : public QObject {
         xsi->getService(RAZ::Controllers::SupplementaryService::CallForwardingAlways);
     QSignalSpy ready(service, SIGNAL(ready()));
     service->fetch();
-    QVERIFY(ready.wait(5000));
+    QVERIFY(ready.wait(ZentTest::kWaitMs));
     QCOMPARE(service->state(), 1);
     QCOMPARE(service->attribute("forwardToPhoneNumber"), QString("+49 30 999"));
-    REQUIRE(signedOut());
+    REQUIRE(ZentTest::Scenario::signOutByAction());
   }
 
   // A location with a time zone chosen in "My Location" is published and
@@ -687,7 +672,7 @@ class TestSessionLifecycle : public QObject {
     QTRY_VERIFY(dialog->isVisible());
     QCOMPARE(dialog->regionEdit()->text(), QString("Harbour office"));
     dialog->hide();
-    REQUIRE(signedOut());
+    REQUIRE(ZentTest::Scenario::signOutByAction());
   }
 
   void callSettingsOnlySessionLivesInItsWindow() {

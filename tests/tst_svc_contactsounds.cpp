@@ -1,3 +1,5 @@
+// The sound played when a contact comes online: once per change, never at
+// the first pass, and not when switched off.
 #include "TestSupport.h"
 
 #include "Utils/Sounds/ContactNotification.h"

@@ -1,3 +1,5 @@
+// Ring signals and sound players: the chosen ringer and its fall-backs, call
+// waiting, players that fail or lack a file staying silent, and the ringer list.
 #include "TestSupport.h"
 
 #include "Models/RingerModel.h"

@@ -1,3 +1,5 @@
+// Small services: time formats and offsets, texts at their edges, links,
+// folder copies that never follow links, and the media engine's configuration.
 #include "TestSupport.h"
 
 #include "MediaEngineConfigurator.h"
@@ -40,7 +42,7 @@ class TestUtils : public QObject {
 
  private slots:
   void initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
+    ZentTest::initScenes();
     QVERIFY(m_dir.isValid());
   }
 
@@ -247,7 +249,7 @@ class TestUtils : public QObject {
       s.setValue(Utils::SettingsKey::VideoCaptureResolution, int(ProfileLevel31));
     }
     watcher.changed();
-    QVERIFY(videoNotice.wait(5000));
+    QVERIFY(videoNotice.wait(ZentTest::kWaitMs));
     QCOMPARE(audio.refreshCount(), 2);
     QCOMPARE(video.currentCamera(), usb);
     QCOMPARE(usb->selectedProfileLevel(nullptr, nullptr), int(ProfileLevel12));
