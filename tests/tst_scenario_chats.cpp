@@ -602,6 +602,45 @@ class ScenarioChatsTest : public ZentTest::ScenarioTestObject {
     QVERIFY2(noMethod.isEmpty(), qPrintable(noMethod.join('\n')));
   }
 
+  // A chat a party starts shows its popup before any window is built for
+  // it (the first of a session would otherwise wait for the window's
+  // scenes and web engine); the window follows by itself, and showing it
+  // from the running communications' row puts the popup away.
+  void incomingChatPopupComesBeforeItsWindow() {
+    REQUIRE(Scenario::signIn());
+    // Built ones, shown or not.
+    const auto windows = [] {
+      int count = 0;
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<QML::CommunicationsWindow*>(w)) ++count;
+      return count;
+    };
+    const int before = windows();
+    QVERIFY(Scenario::demo().incomingSession(kInes, CommunicationSession::KindChat));
+    QPointer<QML::CommunicationNotification> popup;
+    for (int turn = 0; turn < 100 && !popup; ++turn) {
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* note = qobject_cast<QML::CommunicationNotification*>(w)) popup = note;
+      QCOMPARE(windows(), before);
+    }
+    QVERIFY(popup);
+    QCOMPARE(popup->type(), QML::CommunicationNotification::ChatNotification);
+    REQUIRE(SceneDriver(popup).waitText(QStringLiteral("title"), kInesName));
+    QTRY_COMPARE_WITH_TIMEOUT(windows(), before + 1, ZentTest::kWaitMs);
+    QVERIFY(popup && popup->isVisible());
+    SceneDriver main = Scenario::mainScene();
+    REQUIRE(main.waitVisible(QStringLiteral("activeCommRow")));
+    QString problem;
+    QQuickItem* row = main.row(QStringLiteral("activeCommRow"), kInesName, &problem);
+    QVERIFY2(row, qPrintable(problem));
+    REQUIRE(main.doubleClick(row));
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(kInesName, &window));
+    QTRY_VERIFY_WITH_TIMEOUT(!popup || !popup->isVisible(), ZentTest::kWaitMs);
+    Scenario::tidy();
+  }
+
   // The room's parties have a menu and, resting on one, a card; the user's
   // own owned room without a conference number warns about it.
   void roomPartiesHaveMenuAndCard() {

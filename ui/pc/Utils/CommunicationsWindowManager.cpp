@@ -184,6 +184,8 @@ QML::CommunicationsWindow* CommunicationsWindowManager::createCommsWindow(
   if (session->getChat()) {
     m_chatHelper->connectChat(session, window);
     window->activateChat();
+    // A popup that came before the window goes when the window shows.
+    m_chatHelper->closeNotificationWithWindow(session, m_notifications, window);
   }
   if (session->getCall()) {
     m_callHelper->connectWindowCallSignals(session, window);
@@ -228,10 +230,7 @@ void CommunicationsWindowManager::sessionCreated(CommunicationSession* session, 
   if (!atOnce)
     connect(session, SIGNAL(hasAssociatedFirstCallChanged()), this,
             SLOT(onAssociatedFirstCallChanged()), Qt::UniqueConnection);
-  if (incoming && session->callActive() && session->getCall() && m_notifications) {
-    ringBeforeWindow(session);
-    return;
-  }
+  if (incoming && m_notifications && notifyBeforeWindow(session)) return;
   QML::CommunicationsWindow* window = createCommsWindow(session);
   if (!incoming) {
     bool show = atOnce;
@@ -251,23 +250,31 @@ void CommunicationsWindowManager::sessionCreated(CommunicationSession* session, 
   }
 }
 
-void CommunicationsWindowManager::ringBeforeWindow(CommunicationSession* session) {
+bool CommunicationsWindowManager::notifyBeforeWindow(CommunicationSession* session) {
+  const bool call = session->callActive();
+  if (call ? !session->getCall() : !session->chatActive()) return false;
   m_windowsToBuild.append(session);
-  m_callHelper->showCallNotification(session);
   QPointer<CommunicationSession> guard(session);
   const auto build = [this, guard] {
     if (guard && m_windowsToBuild.contains(guard)) createCommsWindow(guard);
   };
-  QML::CommunicationNotification* popup = m_notifications->findCommunicationNotification(
-      session, QML::CommunicationNotification::CallNotification);
+  QML::CommunicationNotification* popup = nullptr;
+  if (call) {
+    m_callHelper->showCallNotification(session);
+    popup = m_notifications->findCommunicationNotification(
+        session, QML::CommunicationNotification::CallNotification);
+  } else {
+    popup = m_chatHelper->showChatNotification(session, m_notifications, nullptr);
+  }
   if (!popup) {
     build();
-    return;
+    return true;
   }
   // Once the frame is drawn; should the popup never be painted (a hidden
   // desktop), a moment later all the same.
   QML::FirstFrame::watch(popup, this, [this, build] { QTimer::singleShot(0, this, build); });
   QTimer::singleShot(kWindowAfterPopupMs, this, build);
+  return true;
 }
 
 void CommunicationsWindowManager::showShareNotification(CommunicationSession* session,

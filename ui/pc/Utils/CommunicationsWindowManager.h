@@ -134,10 +134,11 @@ class CommunicationsWindowManager : public QObject {
   // chat half).
   void showShareNotification(RAZ::Controllers::CommunicationSession* session,
                              QML::CommunicationsWindow* window);
-  // An incoming call's popup goes on screen first; its session's window,
-  // whose scenes take many times as long to build, follows the popup's
-  // first frame, or comes at once when anything asks for it before.
-  void ringBeforeWindow(RAZ::Controllers::CommunicationSession* session);
+  // An incoming call's or chat's popup goes on screen first; its session's
+  // window, whose scenes take many times as long to build, follows the
+  // popup's first frame, or comes at once when anything asks for it before.
+  // False for a session that shows no such popup.
+  bool notifyBeforeWindow(RAZ::Controllers::CommunicationSession* session);
 
   QPointer<NotificationManager> m_notifications;
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> m_contacts;

@@ -681,11 +681,16 @@ void MessageModel::detachFtModel() {
 }
 
 bool MessageModel::lastActivityIsFileOffer() const {
-  if (!m_ftModel || !m_chatModel) return false;
-  FTAdapter* ft = m_ftModel->getLastFt();
+  return lastActivityIsFileOffer(m_chatModel, m_ftModel);
+}
+
+bool MessageModel::lastActivityIsFileOffer(const RAZ::Models::ChatModel* chat,
+                                           RAZ::Models::FTModel* transfers) {
+  if (!transfers || !chat) return false;
+  FTAdapter* ft = transfers->getLastFt();
   if (!ft || !ft->isValid() || ft->getState() != FTAdapter::StateOffered) return false;
-  if (m_chatModel->messageCount() == 0) return true;
-  return m_chatModel->getLastMessage().getTime() < ft->getTime();
+  if (chat->messageCount() == 0) return true;
+  return chat->getLastMessage().getTime() < ft->getTime();
 }
 
 void MessageModel::addFiletransfer(FTAdapter* ft) {
