@@ -4424,6 +4424,10 @@ Are you sure you want to continue?</translation>
         <source>the whole file could not be kept beside it</source>
         <translation>the whole file could not be kept beside it</translation>
     </message>
+    <message>
+        <source>not a settings file</source>
+        <translation>not a settings file</translation>
+    </message>
 </context>
 <context>
     <name>QtSingleApplication</name>

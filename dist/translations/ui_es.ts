@@ -4365,6 +4365,10 @@ Are you sure you want to continue?</source>
         <source>the whole file could not be kept beside it</source>
         <translation>no se pudo conservar el archivo completo a su lado</translation>
     </message>
+    <message>
+        <source>not a settings file</source>
+        <translation>no es un archivo de configuración</translation>
+    </message>
 </context>
 <context>
     <name>QtSingleApplication</name>

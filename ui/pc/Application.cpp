@@ -584,8 +584,11 @@ void Application::prepareDataDirectory(const QString& dataDir) {
   if (!exe.endsWith(QLatin1Char('/'))) exe += QLatin1Char('/');
   if (!data.endsWith(QLatin1Char('/'))) data += QLatin1Char('/');
   QDir dir(data);
-  dir.mkpath(QStringLiteral("logs/spirit"));
-  dir.mkpath(QStringLiteral("logs/uss"));
+  {
+    const RAZ::Utils::PrivateCreation closed;
+    dir.mkpath(QStringLiteral("logs/spirit"));
+    dir.mkpath(QStringLiteral("logs/uss"));
+  }
   // The folder holds the stored accounts, settings with PINs, the history
   // and the logs: no one but the user may enter it, whatever the umask made
   // of it (an older start's folder is closed too).
@@ -607,8 +610,8 @@ bool Application::prepareSettingsStore() {
       const QString old =
           Utils::File::findDir(parent.absolutePath(), QStringLiteral("credentials.dat"),
                                {QFileInfo(dataDir).fileName()});
-      if (!old.isEmpty() && QDir().mkpath(dataDir))
-        Utils::File::cpDir(old, dataDir, {QStringLiteral(".txt")});
+      // The copy makes the folder, closed to others from the start.
+      if (!old.isEmpty()) Utils::File::cpDir(old, dataDir, {QStringLiteral(".txt")});
     }
   }
   prepareDataDirectory(dataDir);
