@@ -186,6 +186,23 @@ class TestAppStartup : public QObject {
     QCOMPARE(b.applicationName, QString("VOV Quorvel"));
     QVERIFY(writeFile(path, "   \nOrg\n"));
     QCOMPARE(Utils::readBranding(path).applicationName, QString("VOV Quorvel"));
+    QCOMPARE(Utils::readBranding(path).problem, Utils::Branding::Problem::None);
+
+    // What the user is told of: a name cut to the cap, a file that is no
+    // text (the built-in names then).
+    QVERIFY(writeFile(path, "Zent" + QByteArray(600, 'x') + "\nOrg\n"));
+    b = Utils::readBranding(path);
+    QCOMPARE(b.problem, Utils::Branding::Problem::Cut);
+    QCOMPARE(b.applicationName.size(), Utils::kMaxBrandingNameChars);
+    QCOMPARE(b.organizationName, QString("Org"));
+    QVERIFY(writeFile(path, "Zent" + QByteArray(130, 'x') + "\nOrg\n"));
+    QCOMPARE(Utils::readBranding(path).problem, Utils::Branding::Problem::Cut);
+    QVERIFY(writeFile(path, QByteArray("Zent\nO\0rg\n", 10)));
+    b = Utils::readBranding(path);
+    QCOMPARE(b.problem, Utils::Branding::Problem::NotText);
+    QCOMPARE(b.applicationName, builtIn.applicationName);
+    QVERIFY(writeFile(path, "Zent\nZent Communications\nzent.example\n"));
+    QCOMPARE(Utils::readBranding(path).problem, Utils::Branding::Problem::None);
   }
 
   void brandingNamesNeverLeaveTheDataFolder_data() {

@@ -250,6 +250,9 @@ class TestRazConfig : public QObject {
     const Config stored(m_cipher.Decrypt(written), path);
     QCOMPARE(stored.getName(), QString("Delivered"));
     QCOMPARE(stored.getBool(400, false), true);
+    // The service's configuration is the user's alone.
+    QCOMPARE(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser),
+             QFile::ReadOwner | QFile::WriteOwner);
 
     // An enciphered candidate says so.
     QTemporaryFile enciphered;

@@ -217,6 +217,18 @@
         <translation>Your settings in %1 could not be read (%2). The defaults are used; the file was kept as %3.</translation>
     </message>
     <message>
+        <source>The file %1, which names the program, is not text: the program runs under its built-in name, %2, with the settings kept under that name. Reinstalling the client restores the file.</source>
+        <translation>The file %1, which names the program, is not text: the program runs under its built-in name, %2, with the settings kept under that name. Reinstalling the client restores the file.</translation>
+    </message>
+    <message>
+        <source>A line of the file %1, which names the program, is longer than %2 characters: only its first %2 are used.</source>
+        <translation>A line of the file %1, which names the program, is longer than %2 characters: only its first %2 are used.</translation>
+    </message>
+    <message>
+        <source>Installation</source>
+        <translation>Installation</translation>
+    </message>
+    <message>
         <source>Settings</source>
         <translation>Settings</translation>
     </message>
@@ -4423,6 +4435,10 @@ Are you sure you want to continue?</translation>
     <message>
         <source>the whole file could not be kept beside it</source>
         <translation>the whole file could not be kept beside it</translation>
+    </message>
+    <message>
+        <source>not a settings file</source>
+        <translation>not a settings file</translation>
     </message>
 </context>
 <context>

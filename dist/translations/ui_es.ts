@@ -213,6 +213,18 @@
         <translation>No se pudo leer su configuración en %1 (%2). Se usan los valores predeterminados; el archivo se guardó como %3.</translation>
     </message>
     <message>
+        <source>The file %1, which names the program, is not text: the program runs under its built-in name, %2, with the settings kept under that name. Reinstalling the client restores the file.</source>
+        <translation>El archivo %1, que da nombre al programa, no es texto: el programa se ejecuta con su nombre integrado, %2, y con la configuración guardada bajo ese nombre. Reinstalar el cliente restaura el archivo.</translation>
+    </message>
+    <message>
+        <source>A line of the file %1, which names the program, is longer than %2 characters: only its first %2 are used.</source>
+        <translation>Una línea del archivo %1, que da nombre al programa, tiene más de %2 caracteres: solo se usan los primeros %2.</translation>
+    </message>
+    <message>
+        <source>Installation</source>
+        <translation>Instalación</translation>
+    </message>
+    <message>
         <source>Settings</source>
         <translation>Configuración</translation>
     </message>
@@ -4364,6 +4376,10 @@ Are you sure you want to continue?</source>
     <message>
         <source>the whole file could not be kept beside it</source>
         <translation>no se pudo conservar el archivo completo a su lado</translation>
+    </message>
+    <message>
+        <source>not a settings file</source>
+        <translation>no es un archivo de configuración</translation>
     </message>
 </context>
 <context>

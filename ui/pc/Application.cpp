@@ -173,6 +173,11 @@ bool isCallLinkArgument(const QString& argument) {
          argument.startsWith(QLatin1String("--tel:"), Qt::CaseInsensitive);
 }
 
+// The names the program runs under, beside the program.
+QString brandingFile() {
+  return AppPaths::executableDir() + QStringLiteral("/application_name.txt");
+}
+
 }  // namespace
 
 QString Application::secondInstanceMessage(const QStringList& arguments) {
@@ -273,7 +278,8 @@ QString Application::dataFolderProblem(const QString& dataDir) {
   // administrator's account): try it.
   QTemporaryFile probe(dataDir + QStringLiteral("/.zent-write-XXXXXX"));
   if (!probe.open() || probe.write("x", 1) != 1 || !probe.flush())
-    return tr("%1 cannot be written: %2").arg(shown, probe.errorString());
+    return tr("%1 cannot be written: %2")
+        .arg(shown, RAZ::Utils::FileWrites::shownReason(probe.errorString()));
   return QString();
 }
 
@@ -384,14 +390,7 @@ bool Application::initialize() {
   // Told once the interface speaks the user's language.
   reportSettingsProblems(m_unreadableSettings);
   m_unreadableSettings.clear();
-  if (m_installSettingsMissing) {
-    //: %1 is the installation's settings file
-    const QString text = tr("The installation's settings file %1 is missing: the program's own "
-                            "defaults are used. Reinstalling the client restores it.")
-                             .arg(QDir::toNativeSeparators(AppPaths::installSettingsFile()));
-    TP_LOG("Application::initialize", TP::Core::Logging::LevelError) << text;
-    Dialogs::MessageWindow::showWarning(tr("Settings"), text, false, QDialogButtonBox::Ok, nullptr);
-  }
+  reportInstallationProblems();
   reportUnreadableCredentials();
   reportConfigurationProblem();
 
@@ -524,8 +523,8 @@ void Application::connectProxyAndDisclaimer() {
 }
 
 void Application::setupApplicationInfo() {
-  const Utils::Branding b =
-      Utils::readBranding(AppPaths::executableDir() + QStringLiteral("/application_name.txt"));
+  const Utils::Branding b = Utils::readBranding(brandingFile());
+  m_brandingProblem = b.problem;
   QCoreApplication::setApplicationName(b.applicationName);
   QCoreApplication::setOrganizationName(b.organizationName);
   QCoreApplication::setOrganizationDomain(b.organizationDomain);
@@ -588,8 +587,11 @@ void Application::prepareDataDirectory(const QString& dataDir) {
   if (!exe.endsWith(QLatin1Char('/'))) exe += QLatin1Char('/');
   if (!data.endsWith(QLatin1Char('/'))) data += QLatin1Char('/');
   QDir dir(data);
-  dir.mkpath(QStringLiteral("logs/spirit"));
-  dir.mkpath(QStringLiteral("logs/uss"));
+  {
+    const RAZ::Utils::PrivateCreation closed;
+    dir.mkpath(QStringLiteral("logs/spirit"));
+    dir.mkpath(QStringLiteral("logs/uss"));
+  }
   // The folder holds the stored accounts, settings with PINs, the history
   // and the logs: no one but the user may enter it, whatever the umask made
   // of it (an older start's folder is closed too).
@@ -611,8 +613,8 @@ bool Application::prepareSettingsStore() {
       const QString old =
           Utils::File::findDir(parent.absolutePath(), QStringLiteral("credentials.dat"),
                                {QFileInfo(dataDir).fileName()});
-      if (!old.isEmpty() && QDir().mkpath(dataDir))
-        Utils::File::cpDir(old, dataDir, {QStringLiteral(".txt")});
+      // The copy makes the folder, closed to others from the start.
+      if (!old.isEmpty()) Utils::File::cpDir(old, dataDir, {QStringLiteral(".txt")});
     }
   }
   prepareDataDirectory(dataDir);
@@ -722,11 +724,12 @@ void Application::loadStartupTranslator() {
 
 QString Application::setAsideUnreadableSettings(RAZ::Settings::SettingsType scope) {
   const QString file = QDir::toNativeSeparators(RAZ::Settings::filePath(scope));
-  const QString problem = RAZ::Settings::readProblem(scope);
-  if (problem.isEmpty()) return QString();
+  const QString reason = RAZ::Settings::readProblem(scope);
+  if (reason.isEmpty()) return QString();
+  const QString problem = RAZ::Utils::FileWrites::shownReason(reason);
   const QString aside = RAZ::Settings::keepAside(scope);
   TP_LOG("Application::setAsideUnreadableSettings", TP::Core::Logging::LevelError)
-      << "Settings file " << file << " unreadable (" << problem << "), "
+      << "Settings file " << file << " unreadable (" << reason << "), "
       << (aside.isEmpty() ? QStringLiteral("left in place") : "kept as " + aside);
   if (aside.isEmpty())
     //: %1 is a file, %2 the reason it could not be read
@@ -737,6 +740,44 @@ QString Application::setAsideUnreadableSettings(RAZ::Settings::SettingsType scop
   return tr("Your settings in %1 could not be read (%2). The defaults are used; the file was "
             "kept as %3.")
       .arg(file, problem, QDir::toNativeSeparators(aside));
+}
+
+QString Application::brandingProblemText(Utils::Branding::Problem problem, const QString& file) {
+  const QString shown = QDir::toNativeSeparators(file);
+  switch (problem) {
+    case Utils::Branding::Problem::None:
+      break;
+    case Utils::Branding::Problem::NotText:
+      //: %1 is the file, %2 the program's built-in name
+      return tr("The file %1, which names the program, is not text: the program runs under its "
+                "built-in name, %2, with the settings kept under that name. Reinstalling the "
+                "client restores the file.")
+          .arg(shown, Utils::builtInBranding().applicationName);
+    case Utils::Branding::Problem::Cut:
+      //: %1 is the file, %2 a number of characters
+      return tr("A line of the file %1, which names the program, is longer than %2 characters: "
+                "only its first %2 are used.")
+          .arg(shown)
+          .arg(Utils::kMaxBrandingNameChars);
+  }
+  return QString();
+}
+
+void Application::reportInstallationProblems() {
+  const QString branding = brandingProblemText(m_brandingProblem, brandingFile());
+  if (!branding.isEmpty()) {
+    TP_LOG("Application::initialize", TP::Core::Logging::LevelError) << branding;
+    Dialogs::MessageWindow::showWarning(tr("Installation"), branding, false, QDialogButtonBox::Ok,
+                                        nullptr);
+  }
+  if (m_installSettingsMissing) {
+    //: %1 is the installation's settings file
+    const QString text = tr("The installation's settings file %1 is missing: the program's own "
+                            "defaults are used. Reinstalling the client restores it.")
+                             .arg(QDir::toNativeSeparators(AppPaths::installSettingsFile()));
+    TP_LOG("Application::initialize", TP::Core::Logging::LevelError) << text;
+    Dialogs::MessageWindow::showWarning(tr("Settings"), text, false, QDialogButtonBox::Ok, nullptr);
+  }
 }
 
 void Application::reportSettingsProblems(const QString& unreadable) {

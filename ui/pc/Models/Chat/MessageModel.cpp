@@ -14,6 +14,7 @@
 #include <RAZ/Models/ChatParticipants.h>
 #include <RAZ/Models/FTModel.h>
 #include <RAZ/Settings.h>
+#include <RAZ/Utils/FileWrites.h>
 #include <RAZ/Webcollab/WebcollabControllerBase.h>
 #include <TP/Core/Logging.h>
 
@@ -755,7 +756,8 @@ QString MessageModel::failedText(const FTAdapter* ft) const {
   // user has to make room before asking for it again.
   if (ft->getError().isEmpty()) return tr("Transfer failed");
   //: %1 is the system's reason, e.g. "No space left on device"
-  return tr("Transfer failed. The file could not be saved: %1").arg(ft->getError());
+  return tr("Transfer failed. The file could not be saved: %1")
+      .arg(RAZ::Utils::FileWrites::shownReason(ft->getError()));
 }
 
 QString MessageModel::fileMissingDetails(const FTAdapter* ft) const {
