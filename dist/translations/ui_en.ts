@@ -1941,6 +1941,22 @@ Do you want to enable these features? </translation>
         <source>Failed to Start Sound Player</source>
         <translation>Failed to Start Sound Player</translation>
     </message>
+    <message>
+        <source>Ringer</source>
+        <translation>Ringer</translation>
+    </message>
+    <message>
+        <source>Calling Tone</source>
+        <translation>Calling Tone</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
 </context>
 <context>
     <name>Utils::StringHelper</name>

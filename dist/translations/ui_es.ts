@@ -1909,6 +1909,22 @@ Tenga en cuenta que, si continúa, es posible que Outlook le solicite permisos a
         <source>Failed to Start Sound Player</source>
         <translation>No se pudo iniciar el reproductor de sonido</translation>
     </message>
+    <message>
+        <source>Ringer</source>
+        <translation>Timbre</translation>
+    </message>
+    <message>
+        <source>Calling Tone</source>
+        <translation>Tono de llamada</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
 </context>
 <context>
     <name>Utils::StringHelper</name>

@@ -49,6 +49,7 @@ WindowManagerCallHelper::WindowManagerCallHelper(QObject* parent) : QObject(pare
   m_callingTonePlayer =
       new Utils::Sounds::TemporaryFilePlayer(QStringLiteral(":/sounds/calling.wav"), this);
   m_callingTonePlayer->setLoops(-1);
+  m_callingTonePlayer->setPurpose(Utils::Sounds::TemporaryFilePlayer::Purpose::CallingTone);
   m_playCalling = new QAction(this);
   m_stopCalling = new QAction(this);
   connect(m_playIncoming, SIGNAL(triggered(bool)), m_incomingCallPlayer, SLOT(play()));
