@@ -24,6 +24,7 @@
 
 #include "Application.h"
 #include "DemoFixture.h"
+#include "I18N.h"
 #include "Providers/MenuActionProvider.h"
 #include "TestSupport.h"
 #include "Utils/AppPaths.h"
@@ -68,7 +69,7 @@ class TestAppApplication : public QObject {
     QSignalSpy spy(app(), SIGNAL(messageReceived(QString)));
     QProcess second;
     second.start(programPath(), arguments);
-    if (!spy.wait(60000)) return QStringLiteral("<nothing received>");
+    if (!spy.wait(2 * ZentTest::kWaitMs)) return QStringLiteral("<nothing received>");
     if (!second.waitForFinished(60000)) return QStringLiteral("<second start did not end>");
     if (second.exitCode() != 0) return QStringLiteral("<second start failed>");
     return spy.first().first().toString();
@@ -116,7 +117,7 @@ class TestAppApplication : public QObject {
     const QString server = QtSingleApplication::serverNameFor(app()->id());
     std::thread client(
         [&] { delivered = QtSingleApplication::sendMessageTo(server, message, 30000); });
-    const bool received = spy.wait(30000);
+    const bool received = spy.wait(ZentTest::kWaitMs);
     client.join();
     QVERIFY(received);
     QVERIFY(delivered);
@@ -142,7 +143,7 @@ class TestAppApplication : public QObject {
       delivered = QtSingleApplication::sendMessageTo(
           QtSingleApplication::serverNameFor(app()->id()), "x", 30000);
     });
-    QVERIFY(spy.wait(30000));
+    QVERIFY(spy.wait(ZentTest::kWaitMs));
     client.join();
     QVERIFY(delivered);
     QCOMPARE(spy.first().first().toString(), QString("x"));
@@ -407,7 +408,7 @@ class TestAppApplication : public QObject {
     QVERIFY(!trayBeforeFirstFrame);
     QTRY_VERIFY(app()->tray());
     QVERIFY(app()->crashReporter());
-    QTRY_VERIFY_WITH_TIMEOUT(app()->crashReporter()->isInstalled(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(app()->crashReporter()->isInstalled(), ZentTest::kWaitMs);
     QVERIFY(app()->notificationManager());
     QVERIFY(app()->watcher());
     // Sounds have a media engine to play through from the start.
@@ -421,9 +422,9 @@ class TestAppApplication : public QObject {
         settings.value(Utils::SettingsKey::UserAgent).toString().startsWith("Zent/20.1.1.231 ("));
     QCOMPARE(settings.value(Utils::SettingsKey::ThemeActive).toString(), QString("default"));
     // Slots 0 and 1 always get a translator; no custom catalogue, no slot 2.
-    QVERIFY(app()->translators().contains(0));
-    QVERIFY(app()->translators().contains(1));
-    QVERIFY(!app()->translators().contains(2));
+    QVERIFY(app()->translators().contains(I18N::ProgramTexts));
+    QVERIFY(app()->translators().contains(I18N::QtTexts));
+    QVERIFY(!app()->translators().contains(I18N::CustomTexts));
     // The language change reached the menu actions.
     QCOMPARE(app()->menuActionProvider()->action(Providers::MenuActionProvider::SignOut)->text(),
              QString::fromUtf8("Cerrar sesión"));

@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSaveFile>
+#include <QSet>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QThread>
@@ -24,11 +25,14 @@
 #include <os/UrlScheme.h>
 
 #include <fcntl.h>
+#include <poll.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <cstdio>
 #include <memory>
+#include <thread>
 
 #include "DemoFixture.h"
 #include "TestSupport.h"
@@ -39,6 +43,8 @@ using RAZ::Utils::Credentials::CredentialsData;
 using RAZ::Utils::Credentials::CredentialsManager;
 using RAZ::Utils::Credentials::UserCredentials;
 namespace FileWrites = RAZ::Utils::FileWrites;
+
+using ZentTest::writeFile;
 
 namespace {
 
@@ -52,11 +58,6 @@ int modeOf(const QString& path) {
 QByteArray contentOf(const QString& path) {
   QFile f(path);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
 UserCredentials account(const QString& user, const QString& password) {
@@ -82,6 +83,64 @@ class ModeAtOpenFile : public QFile {
 
  private:
   bool* m_exposed;
+};
+
+// Watches a folder from a thread of its own and looks at every file the
+// moment it appears there (created, or renamed into it) or has its mode
+// changed: what it finds open to others is what another local user could
+// have opened, and kept open while the secrets were written.
+class OpenToOthersWatch {
+ public:
+  // `ownFiles` are left out: the test opens them itself (what becomes of
+  // them arrives under another name first, and is looked at there).
+  OpenToOthersWatch(const QString& folder, const QStringList& ownFiles = {})
+      : m_folder(QFile::encodeName(folder)) {
+    for (const QString& name : ownFiles) m_own.insert(QFile::encodeName(name));
+    m_inotify = ::inotify_init1(IN_CLOEXEC);
+    m_dir = ::open(m_folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (m_inotify < 0 || m_dir < 0 || ::pipe(m_stop) != 0 ||
+        ::inotify_add_watch(m_inotify, m_folder.constData(), IN_CREATE | IN_MOVED_TO | IN_ATTRIB) <
+            0)
+      return;
+    m_thread = std::thread([this] { run(); });
+  }
+  ~OpenToOthersWatch() { stop(); }
+  bool isWatching() const { return m_thread.joinable(); }
+  // Stops watching; what was seen open to others, "<name> <mode>" each.
+  QStringList stop() {
+    if (m_thread.joinable()) {
+      (void)::write(m_stop[1], "x", 1);
+      m_thread.join();
+      for (int fd : {m_inotify, m_dir, m_stop[0], m_stop[1]}) ::close(fd);
+    }
+    return m_seen;
+  }
+
+ private:
+  void run() {
+    alignas(struct inotify_event) char buffer[16 * 1024];
+    for (;;) {
+      pollfd fds[2] = {{m_inotify, POLLIN, 0}, {m_stop[0], POLLIN, 0}};
+      if (::poll(fds, 2, -1) < 0 || (fds[1].revents & POLLIN)) return;
+      const ssize_t length = ::read(m_inotify, buffer, sizeof buffer);
+      for (ssize_t at = 0; at < length;) {
+        const auto* event = reinterpret_cast<const struct inotify_event*>(buffer + at);
+        at += ssize_t(sizeof(struct inotify_event) + event->len);
+        if (event->len == 0) continue;
+        struct stat info {};
+        if (m_own.contains(QByteArray(event->name))) continue;
+        if (::fstatat(m_dir, event->name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            (info.st_mode & 077) != 0)
+          m_seen << QString("%1 %2").arg(event->name).arg(info.st_mode & 0777, 0, 8);
+      }
+    }
+  }
+
+  QByteArray m_folder;
+  int m_inotify = -1, m_dir = -1, m_stop[2] = {-1, -1};
+  std::thread m_thread;
+  QSet<QByteArray> m_own;
+  QStringList m_seen;
 };
 
 // Lifts the simulated full disk whatever the test's end.
@@ -150,6 +209,44 @@ class TestAppFiles : public QObject {
              QString("8765"));
   }
 
+  // Another local user watching the data folder never finds a settings
+  // file, nor what it is written through, open to them at any moment,
+  // whatever the umask: a new file, one another program left open to
+  // others, a large one kept whole, the first copy of the installation's.
+  void settingsAreTheUsersAloneFromTheirFirstByte() {
+    QTemporaryDir dir, installation;
+    RAZ::Settings::setPath(RAZ::Settings::User, dir.path());
+    const QString file = RAZ::Settings::filePath(RAZ::Settings::User);
+    const QFile::Permissions openToOthers =
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+    const QString install = installation.filePath("application_setting.ini");
+    QVERIFY(writeFile(install, "[defaults]\ntheme=default\n"));
+    QVERIFY(writeFile(file, "[filler]\nkey=" + QByteArray(RAZ::Settings::kMaxFileBytes, 'v') +
+                                "\n[security]\nmyRoomHostPin=1\n"));
+    struct Umask {
+      mode_t old = ::umask(022);  // a desktop's usual one
+      ~Umask() { ::umask(old); }
+    } umask;
+    OpenToOthersWatch watch(dir.path(), {QFileInfo(file).fileName()});
+    QVERIFY(watch.isWatching());
+    QVERIFY(QFile::setPermissions(file, openToOthers));
+    RAZ::Settings(RAZ::Settings::User).setValue("security/myRoomPin1", "1234");
+    QCOMPARE(modeOf(RAZ::Settings::cappedCopy(file)), 0600);
+    for (int round = 0; round < 20; ++round) {
+      QVERIFY(QFile::remove(file));
+      RAZ::Settings(RAZ::Settings::User).setValue("security/myRoomHostPin", round);
+      QVERIFY(QFile::setPermissions(file, openToOthers));
+      RAZ::Settings(RAZ::Settings::User).setValue("security/myRoomPin2", round);
+    }
+    QCOMPARE(Utils::seedUserSettings(install, dir.filePath("application_setting.ini"), dir.path()),
+             Utils::SeedResult::Copied);
+    const QStringList seen = watch.stop();
+    QVERIFY2(seen.isEmpty(), qPrintable(seen.join(", ")));
+    QCOMPARE(modeOf(file), 0600);
+    QCOMPARE(modeOf(dir.filePath("application_setting.ini")), 0600);
+    QCOMPARE(RAZ::Settings(RAZ::Settings::User).value("security/myRoomPin2").toInt(), 19);
+  }
+
   void aFullDiskKeepsTheOldSettingsAndIsCounted() {
     QTemporaryDir dir;
     RAZ::Settings::setPath(RAZ::Settings::User, dir.path());
@@ -192,6 +289,18 @@ class TestAppFiles : public QObject {
     QCOMPARE(shown, QDir::toNativeSeparators(RAZ::Settings::filePath(RAZ::Settings::User)) +
                         ": No queda espacio en el dispositivo");
     QVERIFY(watch.failure().endsWith(FileWrites::fullDiskText()));
+    // So does every reason a message names: the system's, the program's own
+    // (a settings file that does not read), and an unknown one as it is.
+    QVERIFY(QCoreApplication::installTranslator(&spanish));
+    const QStringList reasons{FileWrites::shownReason(FileWrites::fullDiskText()),
+                              FileWrites::shownReason("the file could not be replaced"),
+                              FileWrites::shownReason("not a settings file"),
+                              FileWrites::shownReason("Unknown error 1234")};
+    QCoreApplication::removeTranslator(&spanish);
+    QCOMPARE(reasons,
+             (QStringList{"No queda espacio en el dispositivo", "no se pudo reemplazar el archivo",
+                          QString::fromUtf8("no es un archivo de configuración"),
+                          "Unknown error 1234"}));
   }
 
   void anUnreadableSettingsFileIsNeverWrittenOver() {

@@ -269,7 +269,7 @@ class TestAppSingleInstance : public QObject {
     QSignalSpy received(app(), SIGNAL(messageReceived(QString)));
     bool sent = false;
     std::thread client([&] { sent = QtSingleApplication::sendMessageTo(server, "real", 5000); });
-    const bool arrived = received.wait(5000);
+    const bool arrived = received.wait(ZentTest::kWaitMs);
     client.join();
     QVERIFY(arrived && sent);
     QCOMPARE(received.first().first().toString(), QString("real"));
@@ -323,7 +323,7 @@ class TestAppSingleInstance : public QObject {
       bool sent = false;
       std::thread client(
           [&] { sent = QtSingleApplication::sendMessageTo(server, message, 30000); });
-      const bool arrived = received.wait(30000);
+      const bool arrived = received.wait(ZentTest::kWaitMs);
       client.join();
       QVERIFY(arrived);
       QVERIFY(sent);
@@ -341,7 +341,7 @@ class TestAppSingleInstance : public QObject {
     peer.write(header(size));
     peer.write("aaaa");
     peer.flush();
-    QVERIFY(gone.wait(10000));
+    QVERIFY(gone.wait(ZentTest::kWaitMs));
     QCOMPARE(received.count(), 0);
   }
 
@@ -356,14 +356,14 @@ class TestAppSingleInstance : public QObject {
     peer.write(header(10));
     peer.write("half");
     peer.flush();
-    QVERIFY(gone.wait(10000));
+    QVERIFY(gone.wait(ZentTest::kWaitMs));
     app()->setStallTimeoutMs(old);
     QCOMPARE(received.count(), 0);
     // The server still serves the next start.
     bool sent = false;
     const QString server = QtSingleApplication::serverNameFor(app()->id());
     std::thread client([&] { sent = QtSingleApplication::sendMessageTo(server, "next", 30000); });
-    const bool arrived = received.wait(30000);
+    const bool arrived = received.wait(ZentTest::kWaitMs);
     client.join();
     QVERIFY(arrived && sent);
     QCOMPARE(received.first().first().toString(), QString("next"));

@@ -37,14 +37,10 @@
 #include "libqml/items/WebViewEngine.h"
 #include "libqml/utils/Themes.h"
 
-namespace {
+using ZentTest::readFile;
+using ZentTest::writeFile;
 
-[[nodiscard]] bool writeFile(const QString& path, const QByteArray& content) {
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile f(path);
-  if (!f.open(QIODevice::WriteOnly)) return false;
-  return f.write(content) == content.size();
-}
+namespace {
 
 // Splits a desktop entry's Exec value the way the desktop does: blanks
 // separate arguments; inside double quotes a back-slash escapes the next
@@ -89,11 +85,6 @@ QString entryValue(const QString& written) {
     }
   }
   return value;
-}
-
-QByteArray readFile(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 }  // namespace
@@ -195,6 +186,23 @@ class TestAppStartup : public QObject {
     QCOMPARE(b.applicationName, QString("VOV Quorvel"));
     QVERIFY(writeFile(path, "   \nOrg\n"));
     QCOMPARE(Utils::readBranding(path).applicationName, QString("VOV Quorvel"));
+    QCOMPARE(Utils::readBranding(path).problem, Utils::Branding::Problem::None);
+
+    // What the user is told of: a name cut to the cap, a file that is no
+    // text (the built-in names then).
+    QVERIFY(writeFile(path, "Zent" + QByteArray(600, 'x') + "\nOrg\n"));
+    b = Utils::readBranding(path);
+    QCOMPARE(b.problem, Utils::Branding::Problem::Cut);
+    QCOMPARE(b.applicationName.size(), Utils::kMaxBrandingNameChars);
+    QCOMPARE(b.organizationName, QString("Org"));
+    QVERIFY(writeFile(path, "Zent" + QByteArray(130, 'x') + "\nOrg\n"));
+    QCOMPARE(Utils::readBranding(path).problem, Utils::Branding::Problem::Cut);
+    QVERIFY(writeFile(path, QByteArray("Zent\nO\0rg\n", 10)));
+    b = Utils::readBranding(path);
+    QCOMPARE(b.problem, Utils::Branding::Problem::NotText);
+    QCOMPARE(b.applicationName, builtIn.applicationName);
+    QVERIFY(writeFile(path, "Zent\nZent Communications\nzent.example\n"));
+    QCOMPARE(Utils::readBranding(path).problem, Utils::Branding::Problem::None);
   }
 
   void brandingNamesNeverLeaveTheDataFolder_data() {

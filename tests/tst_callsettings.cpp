@@ -9,7 +9,6 @@
 #include <QPointer>
 #include <QQuickItem>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <RAZ/Configuration/Config.h>
@@ -25,7 +24,6 @@
 #include "TestSupport.h"
 #include "Utils/CallSettingsInput.h"
 #include "Utils/CallSettingsToolbarHelper.h"
-#include "libqml/QmlRegistration.h"
 #include "libqml/components/CallSettings.h"
 #include "libqml/utils/Style.h"
 #include "libqml/window/View.h"
@@ -95,7 +93,7 @@ class TestCallSettings : public QObject {
     m_window = new QML::CallSettings(m_session.get(), false, nullptr);
     m_window->show();
     QSignalSpy ready(xsi(), SIGNAL(servicesReady()));
-    if (!xsi()->isReady() && !ready.wait(5000)) return nullptr;
+    if (!xsi()->isReady() && !ready.wait(ZentTest::kWaitMs)) return nullptr;
     return m_window;
   }
 
@@ -112,19 +110,14 @@ class TestCallSettings : public QObject {
 
   static bool waitFor(QObject* o, const char* signal) {
     QSignalSpy spy(o, signal);
-    return spy.wait(5000);
+    return spy.wait(ZentTest::kWaitMs);
   }
 
  private slots:
   void initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
-    for (int s = 0; s <= 4; ++s) {
-      const QString dir = m_settingsDir.path() + QString("/scope%1").arg(s);
-      QDir().mkpath(dir);
-      RAZ::Settings::setPath(RAZ::Settings::SettingsType(s), dir);
-    }
+    ZentTest::initScenes();
+    ZentTest::useSettingsFolders(m_settingsDir.path());
     m_style = new QML::Style(this);
-    QML::registerTypes();
   }
 
   void init() {
@@ -145,7 +138,7 @@ class TestCallSettings : public QObject {
   void servicesAreKeptPerUserAcrossSessions() {
     QSignalSpy ready(xsi(), SIGNAL(servicesReady()));
     xsi()->fetchServicesList();
-    QVERIFY(ready.wait(5000));
+    QVERIFY(ready.wait(ZentTest::kWaitMs));
     XsiServiceObject* always = service(SupplementaryService::CallForwardingAlways);
     QVERIFY(always);
     QCOMPARE(always->state(), -1);  // nothing known before a fetch
@@ -161,7 +154,7 @@ class TestCallSettings : public QObject {
     QVERIFY(openSession());
     QSignalSpy again(xsi(), SIGNAL(servicesReady()));
     xsi()->fetchServicesList();
-    QVERIFY(again.wait(5000));
+    QVERIFY(again.wait(ZentTest::kWaitMs));
     XsiServiceObject* later = service(SupplementaryService::CallForwardingAlways);
     later->fetch();
     QVERIFY(waitFor(later, SIGNAL(ready())));
@@ -174,7 +167,7 @@ class TestCallSettings : public QObject {
   void failedPushRollsBackToWhatTheServiceHolds() {
     QSignalSpy ready(xsi(), SIGNAL(servicesReady()));
     xsi()->fetchServicesList();
-    QVERIFY(ready.wait(5000));
+    QVERIFY(ready.wait(ZentTest::kWaitMs));
     XsiServiceObject* dnd = service(SupplementaryService::DoNotDisturb);
     dnd->fetch();
     QVERIFY(waitFor(dnd, SIGNAL(ready())));
@@ -182,7 +175,7 @@ class TestCallSettings : public QObject {
     dnd->setState(1);
     QSignalSpy error(dnd, SIGNAL(error(QString)));
     dnd->push();
-    QVERIFY(error.wait(5000));
+    QVERIFY(error.wait(ZentTest::kWaitMs));
     QCOMPARE(error.first().first().toString(), QString("Network error"));
     QCOMPARE(dnd->state(), 1);  // the client's copy until rolled back
     dnd->rollback();
@@ -195,7 +188,7 @@ class TestCallSettings : public QObject {
     QSignalSpy failed(xsi(),
                       SIGNAL(fetchFailed(RAZ::Xsi::XsiComponent::Error, RAZ::Xsi::XsiErrorInfo)));
     xsi()->fetchServicesList();
-    QVERIFY(failed.wait(5000));
+    QVERIFY(failed.wait(ZentTest::kWaitMs));
     QVERIFY(!xsi()->isReady());
     QVERIFY(!service(SupplementaryService::DoNotDisturb));
   }
@@ -276,7 +269,7 @@ class TestCallSettings : public QObject {
     m_window->show();
     m_window->showPage(Utils::ForwardingPage);  // no forwarding tab yet
     QSignalSpy ready(xsi(), SIGNAL(servicesReady()));
-    QVERIFY(ready.wait(5000));
+    QVERIFY(ready.wait(ZentTest::kWaitMs));
     QTRY_COMPARE(m_window->view()->rootObject()->property("state").toString(),
                  QString("callForwarding"));
   }
@@ -534,7 +527,7 @@ class TestCallSettings : public QObject {
     store().failNextSave(XsiComponent::NetworkError);
     QSignalSpy shown(m_window.data(), SIGNAL(showErrorMessage(QString)));
     l->setActive(false);
-    QVERIFY(shown.wait(5000));
+    QVERIFY(shown.wait(ZentTest::kWaitMs));
     QCOMPARE(shown.first().first().toString(), QString("Network error"));
     QVERIFY(l->getActive());
     QVERIFY(store().account(kUser).anywhere.first().active);
@@ -561,14 +554,14 @@ class TestCallSettings : public QObject {
     ring->setSimRingMainActive(true);
     QSignalSpy shown(m_window.data(), SIGNAL(showErrorMessage(QString)));
     QVERIFY(call(page, "save").toBool());
-    QVERIFY(shown.wait(5000));
+    QVERIFY(shown.wait(ZentTest::kWaitMs));
     QCOMPARE(ring->locations()->rowCount(), 2);  // still as edited
     QVERIFY(ring->simRingMainActive());
     QVERIFY(!store().account(kUser).simRingActive);
 
     QSignalSpy saved(ring, SIGNAL(saved()));
     QVERIFY(call(page, "save").toBool());
-    QVERIFY(saved.wait(5000));
+    QVERIFY(saved.wait(ZentTest::kWaitMs));
     QVERIFY(store().account(kUser).simRingActive);
     QCOMPARE(store().account(kUser).ringLocations.size(), 2);
   }
@@ -618,7 +611,7 @@ class TestCallSettings : public QObject {
     QVERIFY(!helper.toolbarEnabled());
     QVERIFY(helper.forwardingOptions().isEmpty());
     QSignalSpy ready(session.xsiSupplementaryServicesController(), SIGNAL(servicesReady()));
-    QVERIFY(ready.wait(5000));
+    QVERIFY(ready.wait(ZentTest::kWaitMs));
     QVERIFY(!helper.callForwardingEnabled());
     QVERIFY(!helper.forwardingMenu());
     Utils::CallSettingsToolbarHelper none(nullptr);
@@ -651,7 +644,7 @@ class TestCallSettings : public QObject {
     Utils::CallSettingsToolbarHelper helper(&session);
     QVERIFY(helper.toolbarEnabled());
     QSignalSpy enabled(&helper, SIGNAL(callForwardingEnabledChanged()));
-    QVERIFY(enabled.wait(5000));
+    QVERIFY(enabled.wait(ZentTest::kWaitMs));
     QVERIFY(helper.callForwardingEnabled());
     helper.retranslateMenus();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -677,7 +670,7 @@ class TestCallSettings : public QObject {
     session.open(QLatin1String(kUser), "demo");
     Utils::CallSettingsToolbarHelper helper(&session);
     QSignalSpy dndEnabled(&helper, SIGNAL(doNotDisturbEnabledChanged()));
-    QVERIFY(dndEnabled.wait(5000));
+    QVERIFY(dndEnabled.wait(ZentTest::kWaitMs));
     XsiServiceObject* dnd = session.xsiSupplementaryServicesController()->getService(
         SupplementaryService::DoNotDisturb);
     QTRY_COMPARE(dnd->state(), 0);
@@ -686,11 +679,11 @@ class TestCallSettings : public QObject {
     helper.setDoNotDisturbActive(true);
     QVERIFY(!helper.doNotDisturbActive());
     QSignalSpy dndChanged(&helper, SIGNAL(doNotDisturbActiveChanged()));
-    QVERIFY(dndChanged.wait(5000));
+    QVERIFY(dndChanged.wait(ZentTest::kWaitMs));
     QVERIFY(helper.doNotDisturbActive());
     store().failNextSave(XsiComponent::NetworkError);
     helper.setDoNotDisturbActive(false);
-    QVERIFY(dndChanged.wait(5000));
+    QVERIFY(dndChanged.wait(ZentTest::kWaitMs));
     QVERIFY(helper.doNotDisturbActive());
     QCOMPARE(dnd->state(), 1);
 
@@ -702,7 +695,7 @@ class TestCallSettings : public QObject {
     QSignalSpy forwarding(&helper, SIGNAL(callForwardingActiveChanged()));
     busy->trigger();  // unchecks it
     QVERIFY(!busy->isChecked());
-    QVERIFY(forwarding.wait(5000));
+    QVERIFY(forwarding.wait(ZentTest::kWaitMs));
     QVERIFY(busy->isChecked());
     QVERIFY(helper.callForwardingActive());
     QCOMPARE(store().account(kUser).services.value(2).state, 1);
@@ -724,10 +717,10 @@ class TestCallSettings : public QObject {
     session.open(QLatin1String(kUser), "demo");
     Utils::CallSettingsToolbarHelper helper(&session);
     QSignalSpy enabled(&helper, SIGNAL(granitewayAnywhereEnabledChanged()));
-    QVERIFY(enabled.wait(5000));
+    QVERIFY(enabled.wait(ZentTest::kWaitMs));
     QSignalSpy active(&helper, SIGNAL(granitewayAnywhereActiveChanged()));
     session.granitewayAnywhereController()->updateLists();
-    QVERIFY(active.wait(5000));
+    QVERIFY(active.wait(ZentTest::kWaitMs));
     helper.retranslateMenus();
     QCOMPARE(texts(helper.granitewayAnywhereMenu()),
              QStringList({"Mobile (+491701000999)", "+4930777", "", "-", "Configure..."}));
@@ -738,7 +731,7 @@ class TestCallSettings : public QObject {
     QVERIFY(!helper.granitewayAnywhereMenu()->actions().first()->isChecked());
     // A new list lets go of the old locations without stale entries.
     session.granitewayAnywhereController()->updateLists();
-    QVERIFY(active.wait(5000));
+    QVERIFY(active.wait(ZentTest::kWaitMs));
     QCOMPARE(helper.granitewayAnywhereMenu()->actions().size(), 5);
   }
 

@@ -41,7 +41,6 @@
 #include "dialogs/ConfigureRoom.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/XmppPasswordDialog.h"
-#include "libqml/QmlRegistration.h"
 #include "libqml/components/CallDebugWindow.h"
 #include "libqml/components/CommunicationsWindow.h"
 #include "libqml/items/WebView.h"
@@ -53,7 +52,6 @@ using RAZ::Controllers::XmppChatController;
 
 namespace {
 
-const int kWait = 20000;
 const QString kOwnRoom = "release-planning@conference.demo.zent";
 const QString kProtectedRoom = "support@conference.demo.zent";
 const QString kPrivateRoom = "coffee@conference.demo.zent";
@@ -147,7 +145,7 @@ class TestChatRooms : public QObject {
  private slots:
   void initTestCase() {
     ZentTest::installStrictMessageHandler();
-    QML::registerTypes();
+    ZentTest::initScenes();
     QVERIFY(m_user.isValid() && m_install.isValid());
     RAZ::Settings::setPath(RAZ::Settings::User, m_user.path());
     RAZ::Settings::setPath(RAZ::Settings::Installation, m_install.path());
@@ -267,7 +265,7 @@ class TestChatRooms : public QObject {
     }
     QCOMPARE(field(sent, "x#custom").toString(), QString("keep"));
     QCOMPARE(sent.fields().size(), form.fields().size());
-    QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), ZentTest::kWaitMs);
   }
 
   void formWithoutHistoryFieldGetsNone() {
@@ -317,7 +315,7 @@ class TestChatRooms : public QObject {
     QSignalSpy canceled(dialog.data(), &Dialogs::ConfigureRoom::roomConfigCanceled);
     child<QPushButton>(dialog, "cancelButton")->click();
     QCOMPARE(canceled.count(), 1);
-    QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), ZentTest::kWaitMs);
   }
 
   void deletionDialogShowsNameAsTextAndStoresTheBox() {
@@ -342,7 +340,7 @@ class TestChatRooms : public QObject {
     QSignalSpy created(rooms(), &XmppChatController::roomCreated);
     QSignalSpy projectRoom(m_helper, &Utils::WindowManagerChatHelper::projectRoomCreated);
     rooms()->createRoom();
-    QTRY_COMPARE_WITH_TIMEOUT(m_helper->configureWindowCount(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(m_helper->configureWindowCount(), 1, ZentTest::kWaitMs);
     CommunicationSession* session = lastSession();
     QVERIFY(session);
     auto* chat = qobject_cast<XmppChat*>(session->getChatInterface());
@@ -353,7 +351,7 @@ class TestChatRooms : public QObject {
     child<QLineEdit>(dialog, "nameEdit")->setText("Team lunch");
     dialog->enableCreateIfValidName();
     child<QPushButton>(dialog, "createButton")->click();
-    QTRY_COMPARE_WITH_TIMEOUT(created.count(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(created.count(), 1, ZentTest::kWaitMs);
     QCOMPARE(projectRoom.count(), 1);
     QCOMPARE(created.at(0).at(0).toString(), jid);
     QVERIFY(rooms()->hasRoom(jid));
@@ -361,7 +359,7 @@ class TestChatRooms : public QObject {
     QCOMPARE(chat->state(), int(XmppChat::StateJoined));
     QVERIFY(chat->isRoomOwner());
     QCOMPARE(session->contactName(), QString("Team lunch"));
-    QTRY_COMPARE_WITH_TIMEOUT(m_helper->configureWindowCount(), 0, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(m_helper->configureWindowCount(), 0, ZentTest::kWaitMs);
     // The service keeps the form as sent, with its types.
     QCOMPARE(field(rooms()->roomForm(jid), "muc#roomconfig_membersonly").userType(),
              int(QMetaType::Bool));
@@ -370,18 +368,18 @@ class TestChatRooms : public QObject {
     // Editing: the form arrives in edit mode; asking again raises the same dialog.
     QSignalSpy changed(rooms(), &XmppChatController::roomChanged);
     rooms()->requestRoomConfiguration(jid);
-    QTRY_VERIFY_WITH_TIMEOUT(m_helper->configureWindow(jid), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(m_helper->configureWindow(jid), ZentTest::kWaitMs);
     dialog = m_helper->configureWindow(jid);
     QVERIFY(!dialog->isCreationMode());
     QCOMPARE(child<QLineEdit>(dialog, "nameEdit")->text(), QString("Team lunch"));
     rooms()->requestRoomConfiguration(jid);
     QTest::qWait(0);
-    QTRY_COMPARE_WITH_TIMEOUT(m_helper->configureWindowCount(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(m_helper->configureWindowCount(), 1, ZentTest::kWaitMs);
     QCOMPARE(m_helper->configureWindow(jid), dialog);
     child<QLineEdit>(dialog, "nameEdit")->setText("Team dinner");
     dialog->enableCreateIfValidName();
     child<QPushButton>(dialog, "editButton")->click();
-    QTRY_COMPARE_WITH_TIMEOUT(changed.count(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(changed.count(), 1, ZentTest::kWaitMs);
     QCOMPARE(rooms()->roomName(jid), QString("Team dinner"));
     QCOMPARE(chat->getRoomName(), QString("Team dinner"));
 
@@ -389,7 +387,7 @@ class TestChatRooms : public QObject {
     setAskBeforeDeleting(false);
     QSignalSpy destroyed(rooms(), &XmppChatController::roomDestroyed);
     m_helper->deleteRoom(jid, "Team dinner");
-    QTRY_COMPARE_WITH_TIMEOUT(destroyed.count(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(destroyed.count(), 1, ZentTest::kWaitMs);
     QVERIFY(!rooms()->hasRoom(jid));
     QVERIFY(chat->roomNotExistent());
   }
@@ -397,26 +395,27 @@ class TestChatRooms : public QObject {
   void deletingAsksFirstAndOnlyTheOwnerMayDelete() {
     QSignalSpy destroyed(rooms(), &XmppChatController::roomDestroyed);
     m_helper->deleteRoom(kOwnRoom, "Release planning");
-    QTRY_COMPARE_WITH_TIMEOUT(visibleTopLevels<Dialogs::DeleteRoomDialog>().size(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(visibleTopLevels<Dialogs::DeleteRoomDialog>().size(), 1,
+                              ZentTest::kWaitMs);
     QVERIFY(rooms()->hasRoom(kOwnRoom));
     child<QPushButton>(visibleTopLevels<Dialogs::DeleteRoomDialog>().first(), "yesButton")->click();
-    QTRY_COMPARE_WITH_TIMEOUT(destroyed.count(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(destroyed.count(), 1, ZentTest::kWaitMs);
     QVERIFY(!rooms()->hasRoom(kOwnRoom));
 
     setAskBeforeDeleting(false);
     m_helper->deleteRoom(kProtectedRoom, "Support desk");
-    QTRY_VERIFY_WITH_TIMEOUT(messageShown("Error Deleting Room"), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(messageShown("Error Deleting Room"), ZentTest::kWaitMs);
     QVERIFY(rooms()->hasRoom(kProtectedRoom));
     rooms()->requestRoomConfiguration(kProtectedRoom);
-    QTRY_VERIFY_WITH_TIMEOUT(messageShown("Error Editing Room"), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(messageShown("Error Editing Room"), ZentTest::kWaitMs);
     QCOMPARE(m_helper->configureWindowCount(), 0);
   }
 
   void editingListsMembersAndRemovesThem() {
     rooms()->requestRoomConfiguration(kOwnRoom);
-    QTRY_VERIFY_WITH_TIMEOUT(m_helper->configureWindow(kOwnRoom), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(m_helper->configureWindow(kOwnRoom), ZentTest::kWaitMs);
     Dialogs::ConfigureRoom* dialog = m_helper->configureWindow(kOwnRoom);
-    QTRY_COMPARE_WITH_TIMEOUT(dialog->membersModel()->rowCount(), 3, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(dialog->membersModel()->rowCount(), 3, ZentTest::kWaitMs);
     // A public room has no members to remove; a private one has.
     QVERIFY(!child<QWidget>(dialog, "membersWidget")->isEnabled());
     child<QRadioButton>(dialog, "privateRoomButton")->setChecked(true);
@@ -430,7 +429,7 @@ class TestChatRooms : public QObject {
     QCOMPARE(removal.count(), 1);
     QCOMPARE(dialog->membersModel()->rowCount(), 2);
     QTRY_VERIFY_WITH_TIMEOUT(!rooms()->roomMembers(kOwnRoom).contains("alice.moreno@demo.zent"),
-                             kWait);
+                             ZentTest::kWaitMs);
   }
 
   void joiningWithAndWithoutPassword() {
@@ -438,7 +437,7 @@ class TestChatRooms : public QObject {
     rooms()->createGroupChat(kOwnRoom);
     XmppChat* open = rooms()->roomChat(kOwnRoom);
     QVERIFY(open);
-    QTRY_COMPARE_WITH_TIMEOUT(open->state(), int(XmppChat::StateJoined), kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(open->state(), int(XmppChat::StateJoined), ZentTest::kWaitMs);
 
     // A protected room: one prompt, even with the chat wired twice.
     rooms()->createGroupChat(kProtectedRoom);
@@ -451,11 +450,11 @@ class TestChatRooms : public QObject {
     QVERIFY(m_helper->connectChat(session, window.data()));
     QCOMPARE(window->messageModel(), model);
     XmppChat* chat = rooms()->roomChat(kProtectedRoom);
-    QTRY_VERIFY_WITH_TIMEOUT(m_helper->passwordDialog(kProtectedRoom), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(m_helper->passwordDialog(kProtectedRoom), ZentTest::kWaitMs);
     QCOMPARE(visibleTopLevels<Widgets::Conference::XmppPasswordDialog>().size(), 1);
     // A wrong password is asked again in the same prompt.
     emit m_helper->passwordEntered(kProtectedRoom, "wrong");
-    QTRY_COMPARE_WITH_TIMEOUT(chat->state(), int(XmppChat::StateJoinFailed), kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(chat->state(), int(XmppChat::StateJoinFailed), ZentTest::kWaitMs);
     QTest::qWait(0);
     QCOMPARE(visibleTopLevels<Widgets::Conference::XmppPasswordDialog>().size(), 1);
     Widgets::Conference::XmppPasswordDialog* prompt = m_helper->passwordDialog(kProtectedRoom);
@@ -463,9 +462,9 @@ class TestChatRooms : public QObject {
     QVERIFY(edit);
     QTest::keyClicks(edit, "demo-room");
     prompt->okClicked();
-    QTRY_COMPARE_WITH_TIMEOUT(chat->state(), int(XmppChat::StateJoined), kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(chat->state(), int(XmppChat::StateJoined), ZentTest::kWaitMs);
     session->close();
-    QTRY_VERIFY_WITH_TIMEOUT(!rooms()->roomChat(kProtectedRoom), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(!rooms()->roomChat(kProtectedRoom), ZentTest::kWaitMs);
 
     // A wrong password typed into the prompt: the prompt that answered
     // closes and a new one, titled with the room's name, says why; its
@@ -474,7 +473,7 @@ class TestChatRooms : public QObject {
     QPointer<CommunicationSession> second = lastSession();
     QPointer<QML::CommunicationsWindow> secondWindow(windowFor(second));
     QVERIFY(m_helper->connectChat(second, secondWindow.data()));
-    QTRY_VERIFY_WITH_TIMEOUT(m_helper->passwordDialog(kProtectedRoom), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(m_helper->passwordDialog(kProtectedRoom), ZentTest::kWaitMs);
     prompt = m_helper->passwordDialog(kProtectedRoom);
     QCOMPARE(prompt->windowTitle(), QString("Support desk"));
     QTest::keyClicks(prompt->findChild<QLineEdit*>("passwordEdit"), "wrong");
@@ -483,18 +482,18 @@ class TestChatRooms : public QObject {
         m_helper->passwordDialog(kProtectedRoom) &&
             m_helper->passwordDialog(kProtectedRoom)->isVisible() &&
             m_helper->passwordDialog(kProtectedRoom)->reasonText() == QString("Incorrect password"),
-        kWait);
+        ZentTest::kWaitMs);
     m_helper->passwordDialog(kProtectedRoom)->cancelClicked();
-    QTRY_VERIFY_WITH_TIMEOUT(second.isNull(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(second.isNull(), ZentTest::kWaitMs);
 
     // A private room the user is no member of.
     rooms()->createGroupChat(kPrivateRoom);
     CommunicationSession* privateSession = lastSession();
     QPointer<QML::CommunicationsWindow> privateWindow(windowFor(privateSession));
     QVERIFY(m_helper->connectChat(privateSession, privateWindow.data()));
-    QTRY_VERIFY_WITH_TIMEOUT(messageShown("Private Room"), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(messageShown("Private Room"), ZentTest::kWaitMs);
     // A refused room is left: its session ends and its window with it.
-    QTRY_VERIFY_WITH_TIMEOUT(privateWindow.isNull(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(privateWindow.isNull(), ZentTest::kWaitMs);
     delete window.data();
     delete secondWindow.data();
   }
@@ -529,9 +528,9 @@ class TestChatRooms : public QObject {
     auto* view = root->findChild<QDeclarativeWebView2*>("transcriptView");
     QVERIFY(view);
     QTRY_VERIFY_WITH_TIMEOUT(view->page()->mainFrame()->toPlainText().contains("Lunch at noon?"),
-                             kWait);
+                             ZentTest::kWaitMs);
     QTRY_VERIFY_WITH_TIMEOUT(view->page()->mainFrame()->toPlainText().contains("Sounds good."),
-                             kWait);
+                             ZentTest::kWaitMs);
   }
 
   void returnSendsShiftReturnBreaksTheLine() {
@@ -580,8 +579,8 @@ class TestChatRooms : public QObject {
     std::unique_ptr<QML::CommunicationsWindow> window(windowFor(session));
     QVERIFY(m_helper->connectChat(session, window.get()));
     XmppChat* chat = rooms()->roomChat(kOwnRoom);
-    QTRY_COMPARE_WITH_TIMEOUT(chat->state(), int(XmppChat::StateJoined), kWait);
-    QTRY_VERIFY_WITH_TIMEOUT(window->participants()->rowCount() >= 4, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(chat->state(), int(XmppChat::StateJoined), ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(window->participants()->rowCount() >= 4, ZentTest::kWaitMs);
     QQuickItem* root =
         qobject_cast<QQuickWidget*>(window->pane(QML::CommsLayout::ChatPane))->rootObject();
     QVERIFY(!root->findChild<QQuickItem*>("historySelection")->isVisible());
@@ -617,7 +616,7 @@ class TestChatRooms : public QObject {
     QVERIFY(chat->isAccepted());
     // Showing the window takes the notification away.
     emit window->windowVisible(true, window.get());
-    QTRY_VERIFY_WITH_TIMEOUT(note.isNull() || !note->isVisible(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(note.isNull() || !note->isVisible(), ZentTest::kWaitMs);
   }
 
   void messageFieldKeepsToTheMaximumLength() {
@@ -715,7 +714,7 @@ class TestChatRooms : public QObject {
     root->forceActiveFocus();
     QKeyEvent f5(QEvent::KeyPress, Qt::Key_F5, Qt::NoModifier);
     QCoreApplication::sendEvent(window->view(), &f5);
-    QTRY_COMPARE_WITH_TIMEOUT(info->initCount(), reads + 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(info->initCount(), reads + 1, ZentTest::kWaitMs);
     QVERIFY(info->aec());
     info->setAec(false);
     QVERIFY(!info->aec());

@@ -76,11 +76,11 @@ Data message(int direction, const QString& sender, const QString& text,
 
 // Runs `action` and waits for the page to finish a load it started (a load
 // may also finish inside the action).
-#define WAIT_LOAD(spy, action)                               \
-  do {                                                       \
-    const int before_ = (spy).count();                       \
-    action;                                                  \
-    QTRY_VERIFY_WITH_TIMEOUT((spy).count() > before_, 5000); \
+#define WAIT_LOAD(spy, action)                                            \
+  do {                                                                    \
+    const int before_ = (spy).count();                                    \
+    action;                                                               \
+    QTRY_VERIFY_WITH_TIMEOUT((spy).count() > before_, ZentTest::kWaitMs); \
   } while (false)
 
 class TstChatTranscript : public QObject {
@@ -307,7 +307,7 @@ class TstChatTranscript : public QObject {
   void messagesReachThePage() {
     Transcript t;
     QSignalSpy& loaded = *t.loads;
-    QTRY_VERIFY_WITH_TIMEOUT(loaded.count() >= 1, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(loaded.count() >= 1, ZentTest::kWaitMs);
     QCOMPARE(loaded.count(), 1);
     QVERIFY(t.model.pageLoaded());
     QCOMPARE(t.entries(), 0);
@@ -356,7 +356,7 @@ class TstChatTranscript : public QObject {
   void removeUpdateAndReset() {
     Transcript t;
     QSignalSpy& loaded = *t.loads;
-    QTRY_VERIFY_WITH_TIMEOUT(loaded.count() >= 1, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(loaded.count() >= 1, ZentTest::kWaitMs);
     QCOMPARE(loaded.count(), 1);
     RAZ::Models::ChatModel* chat = t.chat.getChatModel();
     const int first = chat->appendMessage(message(1, "alice@demo.zent", "one"));
@@ -420,7 +420,7 @@ class TstChatTranscript : public QObject {
   void deleteCommandFromPage() {
     Transcript t;
     QSignalSpy& loaded = *t.loads;
-    QTRY_VERIFY_WITH_TIMEOUT(loaded.count() >= 1, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(loaded.count() >= 1, ZentTest::kWaitMs);
     QCOMPARE(loaded.count(), 1);
     const int id = t.chat.getChatModel()->appendMessage(message(0, QString(), "to delete"));
     t.js(QString("performHtmlCommand('other', %1)").arg(id));
@@ -438,14 +438,14 @@ class TstChatTranscript : public QObject {
     chat.getParticipants()->rename("bob", "Bob");
     chat.getParticipants()->rename("eve", "Eve <3");
     ChatDemo::setTypers(&chat, {"bob", "eve"});
-    QVERIFY(changed.wait(5000));
+    QVERIFY(changed.wait(ZentTest::kWaitMs));
     // Shown as plain text: the name stays as written, never read as markup.
     QCOMPARE(model.typingNotification(), QString("Bob, Eve <3 are typing..."));
     ChatDemo::setTypers(&chat, {"Carol"});
-    QVERIFY(changed.wait(5000));
+    QVERIFY(changed.wait(ZentTest::kWaitMs));
     QCOMPARE(model.typingNotification(), QString("carol is typing..."));
     ChatDemo::setTypers(&chat, {});
-    QVERIFY(changed.wait(5000));
+    QVERIFY(changed.wait(ZentTest::kWaitMs));
     QVERIFY(model.typingNotification().isEmpty());
   }
 
@@ -480,7 +480,7 @@ class TstChatTranscript : public QObject {
     QFETCH(QString, expected);
     Transcript t;
     QSignalSpy& loaded = *t.loads;
-    QTRY_VERIFY_WITH_TIMEOUT(loaded.count() >= 1, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(loaded.count() >= 1, ZentTest::kWaitMs);
     QCOMPARE(loaded.count(), 1);
     FTAdapter* ft =
         ChatDemo::offerFile(&t.chat, "<b>report</b> %2.pdf", 2097152, direction, "x'y\"z");
@@ -503,7 +503,7 @@ class TstChatTranscript : public QObject {
   void transferLifecycle() {
     Transcript t;
     QSignalSpy& loaded = *t.loads;
-    QTRY_VERIFY_WITH_TIMEOUT(loaded.count() >= 1, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(loaded.count() >= 1, ZentTest::kWaitMs);
     QCOMPARE(loaded.count(), 1);
     QSignalSpy incoming(&t.model, SIGNAL(incomingMessage()));
     FTAdapter* ft = ChatDemo::offerFile(&t.chat, "notes.txt", 2097152, 0, "id with spaces'");
@@ -564,12 +564,12 @@ class TstChatTranscript : public QObject {
   void declineCancels() {
     Transcript t;
     QSignalSpy& loaded = *t.loads;
-    QTRY_VERIFY_WITH_TIMEOUT(loaded.count() >= 1, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(loaded.count() >= 1, ZentTest::kWaitMs);
     QCOMPARE(loaded.count(), 1);
     FTAdapter* ft = ChatDemo::offerFile(&t.chat, "a.bin", 10, 0);
     t.js("document.querySelectorAll('.ft_button')[1].onclick()");
     QSignalSpy changed(ft, SIGNAL(stateChanged(RAZ::Data::FTAdapter::State)));
-    QVERIFY(changed.wait(5000));
+    QVERIFY(changed.wait(ZentTest::kWaitMs));
     QCOMPARE(ft->getState(), FTAdapter::StateCancelled);
     QVERIFY(t.listText().contains("Transfer cancelled"));
   }
@@ -577,7 +577,7 @@ class TstChatTranscript : public QObject {
   void sendingAFile() {
     Transcript t;
     QSignalSpy& loaded = *t.loads;
-    QTRY_VERIFY_WITH_TIMEOUT(loaded.count() >= 1, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(loaded.count() >= 1, ZentTest::kWaitMs);
     QTemporaryDir dir;
     QFile file(dir.filePath("slides.pdf"));
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -613,9 +613,9 @@ class TstChatTranscript : public QObject {
       QCOMPARE(small->cancelCount(), 0);
       QCOMPARE(big->cancelCount(), 1);
       QSignalSpy& loaded = *t.loads;
-      QTRY_VERIFY_WITH_TIMEOUT(loaded.count() >= 1, 5000);
+      QTRY_VERIFY_WITH_TIMEOUT(loaded.count() >= 1, ZentTest::kWaitMs);
       QCOMPARE(loaded.count(), 1);
-      QTRY_COMPARE_WITH_TIMEOUT(big->getState(), FTAdapter::StateCancelled, 5000);
+      QTRY_COMPARE_WITH_TIMEOUT(big->getState(), FTAdapter::StateCancelled, ZentTest::kWaitMs);
       QVERIFY(t.listText().contains("The outgoing file is too large"));
       FTAdapter* in = ChatDemo::offerFile(&t.chat, "in", 5000, 0);
       ChatDemo::setTransferState(in, FTAdapter::StateCancelled);
@@ -657,7 +657,7 @@ class TstChatTranscript : public QObject {
     ft->setTime(t0.addSecs(-1));
     model.updateMessagesFrom(0);
     QSignalSpy html2(&model, SIGNAL(htmlChanged()));
-    QVERIFY(html2.wait(5000));
+    QVERIFY(html2.wait(ZentTest::kWaitMs));
     QVERIFY(model.htmlContent().indexOf("FILE") < model.htmlContent().indexOf("MSG"));
     // Detached: no more transfer entries.
     model.detachFtModel();

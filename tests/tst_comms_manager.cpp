@@ -10,7 +10,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <RAZ/Actions/Action.h>
@@ -40,7 +39,6 @@
 #include "Utils/NotificationManager.h"
 #include "Utils/WindowManagerCallHelper.h"
 #include "dialogs/MessageWindow.h"
-#include "libqml/QmlRegistration.h"
 #include "libqml/components/CommunicationsWindow.h"
 
 using QML::CommunicationNotification;
@@ -51,8 +49,6 @@ using RAZ::Demo::CommsScript;
 using RAZ::MediaEngine::CallBasePtr;
 
 namespace {
-
-const int kWait = 30000;
 
 QList<Dialogs::MessageWindow*> openMessages() {
   QList<Dialogs::MessageWindow*> out;
@@ -112,7 +108,7 @@ class CommsManagerTest : public QObject {
   CommunicationSession* ringIn(int contactId) {
     QSignalSpy created(comms(),
                        SIGNAL(sessionCreated(RAZ::Controllers::CommunicationSession*, bool)));
-    if (!CommsScript::ringIn(contactId, false) || !created.wait(kWait)) return nullptr;
+    if (!CommsScript::ringIn(contactId, false) || !created.wait(ZentTest::kWaitMs)) return nullptr;
     return qvariant_cast<CommunicationSession*>(created.last().at(0));
   }
 
@@ -124,7 +120,7 @@ class CommsManagerTest : public QObject {
  private slots:
   void initTestCase() {
     REQUIRE(m_demo.start("ZentCommsManagerTest"));
-    QML::registerTypes();
+    ZentTest::initScenes();
   }
 
   void init() { REQUIRE(m_demo.startClient()); }
@@ -143,19 +139,21 @@ class CommsManagerTest : public QObject {
     QSignalSpy toneOff(calls()->stopCallingAction(), SIGNAL(triggered(bool)));
     QPointer<CommunicationSession> s = callContact(101);
     QVERIFY(s);
-    QTRY_COMPARE_WITH_TIMEOUT(m_manager->windows().size(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(m_manager->windows().size(), 1, ZentTest::kWaitMs);
     QPointer<CommunicationsWindow> window = m_manager->findCommsWindow(s);
     QVERIFY(window);
-    QTRY_VERIFY_WITH_TIMEOUT(window->isVisible(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(window->isVisible(), ZentTest::kWaitMs);
     QCOMPARE(s->getCall()->getCallState(), CallBasePtr::StateDialing);
 
     // The party's phone rings (the call moves on from dialling to ringing):
     // the calling tone plays until the answer.
     QVERIFY(CommsScript::ringOut(s));
-    QTRY_COMPARE_WITH_TIMEOUT(s->getCall()->getCallState(), CallBasePtr::StateRinging, kWait);
-    QTRY_COMPARE_WITH_TIMEOUT(toneOn.count(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(s->getCall()->getCallState(), CallBasePtr::StateRinging,
+                              ZentTest::kWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(toneOn.count(), 1, ZentTest::kWaitMs);
     QVERIFY(CommsScript::answer(s));
-    QTRY_COMPARE_WITH_TIMEOUT(s->getCall()->getCallState(), CallBasePtr::StateInCall, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(s->getCall()->getCallState(), CallBasePtr::StateInCall,
+                              ZentTest::kWaitMs);
     QVERIFY(toneOff.count() >= 1);
     QCOMPARE(s->getCall()->getRemoteDisplayName(), QString("Alice Moreno"));
 
@@ -181,8 +179,8 @@ class CommsManagerTest : public QObject {
     ZentTest::answerNextMessage(QDialogButtonBox::Yes,
                                 [&asked](Dialogs::MessageWindow* m) { asked = m->windowTitle(); });
     window->close();
-    QTRY_VERIFY_WITH_TIMEOUT(s.isNull(), kWait);
-    QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(s.isNull(), ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), ZentTest::kWaitMs);
     QCOMPARE(asked, QString("Warning - End Call?"));
     QVERIFY(m_manager->windows().isEmpty());
     QCOMPARE(session()->callController()->callCount(), 0);
@@ -193,12 +191,13 @@ class CommsManagerTest : public QObject {
     QVERIFY(signIn());
     QPointer<CommunicationSession> s = callContact(101);
     QVERIFY(s);
-    QTRY_VERIFY_WITH_TIMEOUT(m_manager->findCommsWindow(s), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(m_manager->findCommsWindow(s), ZentTest::kWaitMs);
     QPointer<CommunicationsWindow> window = m_manager->findCommsWindow(s);
     QVERIFY(CommsScript::answer(s));
-    QTRY_COMPARE_WITH_TIMEOUT(s->getCall()->getCallState(), CallBasePtr::StateInCall, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(s->getCall()->getCallState(), CallBasePtr::StateInCall,
+                              ZentTest::kWaitMs);
     QVERIFY(CommsScript::fail(s));
-    QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), ZentTest::kWaitMs);
     QVERIFY(s.isNull() || !s->getCall());
     QVERIFY(m_manager->windows().isEmpty());
   }
@@ -213,11 +212,11 @@ class CommsManagerTest : public QObject {
     QVERIFY(signIn());
     QPointer<CommunicationSession> s = callContact(102);
     QVERIFY(s);
-    QTRY_VERIFY_WITH_TIMEOUT(m_manager->findCommsWindow(s), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(m_manager->findCommsWindow(s), ZentTest::kWaitMs);
     QPointer<CommunicationsWindow> window = m_manager->findCommsWindow(s);
     QSignalSpy toneOff(calls()->stopCallingAction(), SIGNAL(triggered(bool)));
     QVERIFY(busy ? CommsScript::busy(s) : CommsScript::decline(s));
-    QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), ZentTest::kWaitMs);
     QVERIFY(toneOff.count() >= 1);
     // The user is told why, as plain text.
     const QList<QWidget*> toasts = m_notifications->notificationWidgets();
@@ -226,7 +225,7 @@ class CommsManagerTest : public QObject {
     QVERIFY(text);
     QCOMPARE(text->text(),
              busy ? QString("Bruno Keller is busy") : QString("Bruno Keller declined the call"));
-    QTRY_COMPARE_WITH_TIMEOUT(session()->callController()->callCount(), 0, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(session()->callController()->callCount(), 0, ZentTest::kWaitMs);
   }
 
   // A plain audio call with "show at once" off is looked after elsewhere: its
@@ -236,7 +235,7 @@ class CommsManagerTest : public QObject {
     QVERIFY(signIn(false));
     QPointer<CommunicationSession> s = callContact(101);
     QVERIFY(s);
-    QTRY_VERIFY_WITH_TIMEOUT(m_manager->findCommsWindow(s), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(m_manager->findCommsWindow(s), ZentTest::kWaitMs);
     QCoreApplication::processEvents();
     QVERIFY(!m_manager->findCommsWindow(s)->isVisible());
     CommunicationSession* in = ringIn(201);
@@ -257,7 +256,8 @@ class CommsManagerTest : public QObject {
     QPointer<CommunicationSession> first = callContact(101);
     QVERIFY(first);
     QVERIFY(CommsScript::answer(first));
-    QTRY_COMPARE_WITH_TIMEOUT(first->getCall()->getCallState(), CallBasePtr::StateInCall, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(first->getCall()->getCallState(), CallBasePtr::StateInCall,
+                              ZentTest::kWaitMs);
 
     QString title, text;
     ZentTest::answerNextMessage(yes ? QDialogButtonBox::Yes : QDialogButtonBox::No,
@@ -271,7 +271,7 @@ class CommsManagerTest : public QObject {
     if (yes) {
       QVERIFY(second);
       QCOMPARE(first->getCall()->getCallState(), CallBasePtr::StateHeld);
-      QTRY_VERIFY_WITH_TIMEOUT(m_manager->findCommsWindow(second), kWait);
+      QTRY_VERIFY_WITH_TIMEOUT(m_manager->findCommsWindow(second), ZentTest::kWaitMs);
       QCOMPARE(m_manager->windows().size(), 2);
     } else {
       QVERIFY(!second);
@@ -305,9 +305,9 @@ class CommsManagerTest : public QObject {
     QCOMPARE(m_notifications->notificationWidgets().size(), 1);
 
     QVERIFY(CommsScript::fail(s));  // the caller hangs up
-    QTRY_VERIFY_WITH_TIMEOUT(popup.isNull(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(popup.isNull(), ZentTest::kWaitMs);
     QVERIFY(ringerOff.count() >= 1);
-    QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), ZentTest::kWaitMs);
   }
 
   void answeredFromThePopup() {
@@ -320,8 +320,8 @@ class CommsManagerTest : public QObject {
     popup->answerWith(QStringLiteral("audio"));
     QCOMPARE(s->getCall()->getCallState(), CallBasePtr::StateInCall);
     QVERIFY(ringerOff.count() >= 1);
-    QTRY_VERIFY_WITH_TIMEOUT(popup.isNull(), kWait);
-    QTRY_VERIFY_WITH_TIMEOUT(m_manager->findCommsWindow(s)->isVisible(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(popup.isNull(), ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(m_manager->findCommsWindow(s)->isVisible(), ZentTest::kWaitMs);
     QCOMPARE(m_manager->windows().size(), 1);
   }
 
@@ -333,8 +333,8 @@ class CommsManagerTest : public QObject {
     QPointer<CommunicationNotification> popup = callPopup(s);
     QVERIFY(popup);
     emit popup->callNotificationIgnored();
-    QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), kWait);
-    QTRY_VERIFY_WITH_TIMEOUT(popup.isNull(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(popup.isNull(), ZentTest::kWaitMs);
   }
 
   void answeringWhileAnotherRunsAsksFirst_data() {
@@ -347,7 +347,8 @@ class CommsManagerTest : public QObject {
     QVERIFY(signIn());
     QPointer<CommunicationSession> first = callContact(101);
     QVERIFY(CommsScript::answer(first));
-    QTRY_COMPARE_WITH_TIMEOUT(first->getCall()->getCallState(), CallBasePtr::StateInCall, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(first->getCall()->getCallState(), CallBasePtr::StateInCall,
+                              ZentTest::kWaitMs);
     QPointer<CommunicationSession> in = ringIn(201);
     QVERIFY(in);
     QPointer<CommunicationNotification> popup = callPopup(in);
@@ -360,18 +361,18 @@ class CommsManagerTest : public QObject {
     QCOMPARE(question->windowTitle(), QString("Confirm Call"));
     QCOMPARE(question->messageLabel()->text(),
              QString("Answering a call will put ongoing call on hold. Continue?"));
-    QTRY_VERIFY_WITH_TIMEOUT(popup.isNull(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(popup.isNull(), ZentTest::kWaitMs);
     QPointer<CommunicationsWindow> window = m_manager->findCommsWindow(in);
     question->buttonBox()->button(yes ? QDialogButtonBox::Yes : QDialogButtonBox::No)->click();
     if (yes) {
       QCOMPARE(in->getCall()->getCallState(), CallBasePtr::StateInCall);
       QCOMPARE(first->getCall()->getCallState(), CallBasePtr::StateHeld);
-      QTRY_VERIFY_WITH_TIMEOUT(window->isVisible(), kWait);
+      QTRY_VERIFY_WITH_TIMEOUT(window->isVisible(), ZentTest::kWaitMs);
     } else {
-      QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), kWait);
+      QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), ZentTest::kWaitMs);
       QCOMPARE(first->getCall()->getCallState(), CallBasePtr::StateInCall);
     }
-    QTRY_VERIFY_WITH_TIMEOUT(question.isNull() || !question->isVisible(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(question.isNull() || !question->isVisible(), ZentTest::kWaitMs);
   }
 
   // A second answer question while one is open ends the open one as not
@@ -380,7 +381,8 @@ class CommsManagerTest : public QObject {
     QVERIFY(signIn());
     QPointer<CommunicationSession> first = callContact(101);
     QVERIFY(CommsScript::answer(first));
-    QTRY_COMPARE_WITH_TIMEOUT(first->getCall()->getCallState(), CallBasePtr::StateInCall, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(first->getCall()->getCallState(), CallBasePtr::StateInCall,
+                              ZentTest::kWaitMs);
     QPointer<CommunicationSession> a = ringIn(201);
     QPointer<CommunicationSession> b = ringIn(204);
     QVERIFY(a && b);
@@ -389,7 +391,7 @@ class CommsManagerTest : public QObject {
     QVERIFY(question);
     b->getCall()->answer();
     QVERIFY(!calls()->confirmWindow());
-    QTRY_VERIFY_WITH_TIMEOUT(question.isNull() || !question->isVisible(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(question.isNull() || !question->isVisible(), ZentTest::kWaitMs);
     QCOMPARE(a->getCall()->getCallState(), CallBasePtr::StateIncoming);
     QCOMPARE(b->getCall()->getCallState(), CallBasePtr::StateIncoming);
     QCOMPARE(first->getCall()->getCallState(), CallBasePtr::StateInCall);
@@ -401,13 +403,14 @@ class CommsManagerTest : public QObject {
     QVERIFY(signIn());
     QPointer<CommunicationSession> first = callContact(101);
     QVERIFY(CommsScript::answer(first));
-    QTRY_COMPARE_WITH_TIMEOUT(first->getCall()->getCallState(), CallBasePtr::StateInCall, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(first->getCall()->getCallState(), CallBasePtr::StateInCall,
+                              ZentTest::kWaitMs);
     QPointer<CommunicationSession> in = ringIn(201);
     in->getCall()->answer();
     QPointer<Dialogs::MessageWindow> question = calls()->confirmWindow();
     QVERIFY(question);
     QVERIFY(CommsScript::fail(in));
-    QTRY_VERIFY_WITH_TIMEOUT(question.isNull() || !question->isVisible(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(question.isNull() || !question->isVisible(), ZentTest::kWaitMs);
     QCOMPARE(first->getCall()->getCallState(), CallBasePtr::StateInCall);
   }
 
@@ -483,7 +486,7 @@ class CommsManagerTest : public QObject {
         {{QString::number(RAZ::Contacts::Properties::KeyWork), "112"}});
     comms()->createCall({RAZ::Contacts::ContactPtr(emergency)}, RAZ::Contacts::Properties::KeyWork,
                         Action::Call);
-    QTRY_VERIFY_WITH_TIMEOUT(openMessage("Call Failed"), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(openMessage("Call Failed"), ZentTest::kWaitMs);
     QCOMPARE(openMessage("Call Failed")->messageLabel()->text(),
              QString("Emergency calls are not supported. Please use another phone."));
     QVERIFY(comms()->commsList().isEmpty());
@@ -500,7 +503,7 @@ class CommsManagerTest : public QObject {
     RAZ::Contacts::IContact* nobody = session()->contactsManager()->createTemporaryContact({});
     comms()->createCall({RAZ::Contacts::ContactPtr(nobody)}, RAZ::Contacts::Properties::KeyWork,
                         Action::CallFromPhone);
-    QTRY_VERIFY_WITH_TIMEOUT(openMessage("Call to Phone failed!"), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(openMessage("Call to Phone failed!"), ZentTest::kWaitMs);
     QCOMPARE(openMessage("Call to Phone failed!")->messageLabel()->text(),
              QString("Client encountered an error when trying locate participant. "
                      "Call/Participant not found."));
@@ -508,19 +511,20 @@ class CommsManagerTest : public QObject {
 
     // The camera: reported from the event loop.
     session()->callController()->reportVideoStartFailure();
-    QTRY_VERIFY_WITH_TIMEOUT(openMessage("Video Call Failed"), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(openMessage("Video Call Failed"), ZentTest::kWaitMs);
     openMessage("Video Call Failed")->close();
 
     // A refused transfer is reported; the message goes with the call.
     QPointer<CommunicationSession> s = callContact(101);
-    QTRY_VERIFY_WITH_TIMEOUT(m_manager->findCommsWindow(s), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(m_manager->findCommsWindow(s), ZentTest::kWaitMs);
     QVERIFY(CommsScript::answer(s));
-    QTRY_COMPARE_WITH_TIMEOUT(s->getCall()->getCallState(), CallBasePtr::StateInCall, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(s->getCall()->getCallState(), CallBasePtr::StateInCall,
+                              ZentTest::kWaitMs);
     QVERIFY(!s->transferCall("not a number"));
-    QTRY_VERIFY_WITH_TIMEOUT(openMessage("Error Transferring Call"), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(openMessage("Error Transferring Call"), ZentTest::kWaitMs);
     QPointer<Dialogs::MessageWindow> transfer = openMessage("Error Transferring Call");
     QVERIFY(CommsScript::fail(s));
-    QTRY_VERIFY_WITH_TIMEOUT(transfer.isNull() || !transfer->isVisible(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(transfer.isNull() || !transfer->isVisible(), ZentTest::kWaitMs);
   }
 
   // One ringer serves every call: a call that is answered must not silence
@@ -532,11 +536,12 @@ class CommsManagerTest : public QObject {
     QPointer<CommunicationSession> b = ringIn(204);
     QVERIFY(a && b);
     QVERIFY(CommsScript::answer(a));
-    QTRY_COMPARE_WITH_TIMEOUT(a->getCall()->getCallState(), CallBasePtr::StateInCall, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(a->getCall()->getCallState(), CallBasePtr::StateInCall,
+                              ZentTest::kWaitMs);
     QCOMPARE(ringerOff.count(), 0);
     QVERIFY(callPopup(b));
     QVERIFY(CommsScript::fail(b));
-    QTRY_VERIFY_WITH_TIMEOUT(ringerOff.count() >= 1, kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(ringerOff.count() >= 1, ZentTest::kWaitMs);
   }
 
   void shareInvitationPopsUp_data() {
@@ -551,7 +556,7 @@ class CommsManagerTest : public QObject {
                        SIGNAL(sessionCreated(RAZ::Controllers::CommunicationSession*, bool)));
     QVERIFY(
         RAZ::Demo::Service::instance().incomingSession(201, CommunicationSession::KindWebCollab));
-    QVERIFY(created.wait(kWait));
+    QVERIFY(created.wait(ZentTest::kWaitMs));
     QPointer<CommunicationSession> s = qvariant_cast<CommunicationSession*>(created.last().at(0));
     QPointer<CommunicationsWindow> window = m_manager->findCommsWindow(s);
     QVERIFY(window);
@@ -561,29 +566,30 @@ class CommsManagerTest : public QObject {
     QVERIFY(popup);
     if (accept) {
       emit popup->webcollabNotificationAccepted();
-      QTRY_VERIFY_WITH_TIMEOUT(window->isVisible(), kWait);
+      QTRY_VERIFY_WITH_TIMEOUT(window->isVisible(), ZentTest::kWaitMs);
       QCOMPARE(s->getWebCollab()->getState(), int(RAZ::Webcollab::WebcollabBase::ViewingShare));
     } else {
       emit popup->webcollabNotificationIgnored();
-      QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), kWait);
+      QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), ZentTest::kWaitMs);
     }
-    QTRY_VERIFY_WITH_TIMEOUT(popup.isNull(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(popup.isNull(), ZentTest::kWaitMs);
   }
 
   // The party asks to add video: the ringer sounds and the window comes up.
   void addVideoRequestRings() {
     QVERIFY(signIn());
     QPointer<CommunicationSession> s = callContact(101);
-    QTRY_VERIFY_WITH_TIMEOUT(m_manager->findCommsWindow(s), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(m_manager->findCommsWindow(s), ZentTest::kWaitMs);
     QVERIFY(CommsScript::answer(s));
-    QTRY_COMPARE_WITH_TIMEOUT(s->getCall()->getCallState(), CallBasePtr::StateInCall, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(s->getCall()->getCallState(), CallBasePtr::StateInCall,
+                              ZentTest::kWaitMs);
     QPointer<CommunicationsWindow> window = m_manager->findCommsWindow(s);
     window->hide();
     QSignalSpy ringerOn(calls()->playIncomingAction(), SIGNAL(triggered(bool)));
     QVERIFY(CommsScript::requestVideo(s));
-    QTRY_VERIFY_WITH_TIMEOUT(ringerOn.count() >= 1, kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(ringerOn.count() >= 1, ZentTest::kWaitMs);
     QVERIFY(s->updatingToVideo());
-    QTRY_VERIFY_WITH_TIMEOUT(window->isVisible(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(window->isVisible(), ZentTest::kWaitMs);
     QCOMPARE(m_manager->windows().size(), 1);
   }
 
@@ -595,19 +601,20 @@ class CommsManagerTest : public QObject {
     QSignalSpy toneOn(calls()->playCallingAction(), SIGNAL(triggered(bool)));
     QPointer<CommunicationSession> alice = callContact(101);
     QVERIFY(alice);
-    QTRY_VERIFY_WITH_TIMEOUT(toneOn.count() >= 1, kWait);
-    QTRY_COMPARE_WITH_TIMEOUT(alice->getCall()->getCallState(), CallBasePtr::StateInCall, kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(toneOn.count() >= 1, ZentTest::kWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(alice->getCall()->getCallState(), CallBasePtr::StateInCall,
+                              ZentTest::kWaitMs);
     alice->getCall()->close(0);
-    QTRY_VERIFY_WITH_TIMEOUT(alice.isNull(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(alice.isNull(), ZentTest::kWaitMs);
 
     QPointer<CommunicationSession> greta = callContact(202);  // on a call
     QPointer<CommunicationSession> bruno;
     QVERIFY(greta);
-    QTRY_VERIFY_WITH_TIMEOUT(greta.isNull(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(greta.isNull(), ZentTest::kWaitMs);
     bruno = callContact(102);  // in a workshop
     QVERIFY(bruno);
-    QTRY_VERIFY_WITH_TIMEOUT(bruno.isNull(), kWait);
-    QTRY_VERIFY_WITH_TIMEOUT(m_manager->windows().isEmpty(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(bruno.isNull(), ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(m_manager->windows().isEmpty(), ZentTest::kWaitMs);
   }
 
   void deletingTheManagerDeletesEveryWindow() {
@@ -636,7 +643,8 @@ class CommsManagerTest : public QObject {
     QVERIFY(signIn());
     QPointer<CommunicationSession> first = callContact(101);
     QVERIFY(CommsScript::answer(first));
-    QTRY_COMPARE_WITH_TIMEOUT(first->getCall()->getCallState(), CallBasePtr::StateInCall, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(first->getCall()->getCallState(), CallBasePtr::StateInCall,
+                              ZentTest::kWaitMs);
     QPointer<CommunicationSession> in = ringIn(201);
     QPointer<CommunicationSession> other = ringIn(204);
     QVERIFY(in && other);
@@ -651,12 +659,12 @@ class CommsManagerTest : public QObject {
     QSignalSpy closed(m_demo.client(), SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)));
     if (managerFirst) m_manager.reset();
     m_demo.client()->signOut();
-    QTRY_COMPARE_WITH_TIMEOUT(closed.count(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(closed.count(), 1, ZentTest::kWaitMs);
     m_manager.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QTRY_VERIFY_WITH_TIMEOUT(question.isNull() || !question->isVisible(), kWait);
-    QTRY_VERIFY_WITH_TIMEOUT(popup.isNull(), kWait);
-    for (const auto& w : windows) QTRY_VERIFY_WITH_TIMEOUT(w.isNull(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(question.isNull() || !question->isVisible(), ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(popup.isNull(), ZentTest::kWaitMs);
+    for (const auto& w : windows) QTRY_VERIFY_WITH_TIMEOUT(w.isNull(), ZentTest::kWaitMs);
     QVERIFY(openMessages().isEmpty());
   }
 

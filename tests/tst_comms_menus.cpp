@@ -4,6 +4,7 @@
 // do to the session, the history question, and the conference and transfer
 // targets between two calls.
 #include "DemoFixture.h"
+#include "SceneDriver.h"
 #include "TestSupport.h"
 
 #include <RAZ/Actions/Provider.h>
@@ -38,7 +39,6 @@
 #include <QQmlContext>
 #include <QQuickWidget>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -49,7 +49,6 @@
 #include "Utils/ParticipantMenuActions.h"
 #include "Utils/SettingsKeys.h"
 #include "Widgets/Notifications/ContactMouseOver.h"
-#include "libqml/QmlRegistration.h"
 #include "libqml/components/CommunicationsWindow.h"
 
 using RAZ::Controllers::CommunicationSession;
@@ -59,31 +58,9 @@ using RAZ::MediaEngine::CallBasePtr;
 using RAZ::Sessions::SessionManagerBase;
 using Menu = Utils::Actions::CommunicationsWindowMenuActions;
 
-namespace {
+using ZentTest::describe;
 
-// A menu as text: "-" a separator, "*" a disabled entry, "[n]" a submenu
-// of n entries; what QMenu shows (no leading, trailing or repeated
-// separators, no hidden entries).
-QStringList describe(QMenu* menu) {
-  QStringList out;
-  if (!menu) return out;
-  for (QAction* a : menu->actions()) {
-    if (!a->isVisible()) continue;
-    if (a->isSeparator()) {
-      out << "-";
-      continue;
-    }
-    QString text = a->text();
-    if (a->menu()) text += QString("[%1]").arg(a->menu()->actions().size());
-    if (!a->isEnabled()) text.prepend('*');
-    out << text;
-  }
-  while (!out.isEmpty() && out.first() == "-") out.removeFirst();
-  while (!out.isEmpty() && out.last() == "-") out.removeLast();
-  for (int i = out.size() - 1; i > 0; --i)
-    if (out.at(i) == "-" && out.at(i - 1) == "-") out.removeAt(i);
-  return out;
-}
+namespace {
 
 QAction* entry(QMenu* menu, const QString& text) {
   for (QAction* a : menu->actions()) {
@@ -144,7 +121,9 @@ class TestCommsMenus : public QObject {
     if (state == "video") {
       CommunicationSession* s = answered(102, CommunicationSession::KindVideoCall);
       if (!s || !CommsScript::startVideo(s) ||
-          !QTest::qWaitFor([s] { return s->getCall()->getVideoState() == 3; }, 20000))
+          !QTest::qWaitFor(
+              [s] { return s->getCall()->getVideoState() == CallBasePtr::VideoActive; },
+              ZentTest::kWaitMs))
         return nullptr;
       return s;
     }
@@ -167,7 +146,7 @@ class TestCommsMenus : public QObject {
  private slots:
   void initTestCase() {
     REQUIRE(m_demo.start("ZentCommsMenusTest"));
-    QML::registerTypes();
+    ZentTest::initScenes();
     QVERIFY(m_settingsDir.isValid());
     RAZ::Settings::setPath(RAZ::Settings::User, m_settingsDir.path());
     RAZ::Settings::setPath(RAZ::Settings::Application, m_settingsDir.path());
@@ -292,7 +271,7 @@ class TestCommsMenus : public QObject {
     Menu* actions = w->getMenuActions();
     QVERIFY(!actions->action(Menu::Hold)->isEnabled());
     QVERIFY(CommsScript::answer(s));
-    QTRY_VERIFY_WITH_TIMEOUT(actions->action(Menu::Hold)->isEnabled(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(actions->action(Menu::Hold)->isEnabled(), ZentTest::kWaitMs);
     QCOMPARE(actions->action(Menu::Mute)->text(), QString("Mute Microphone"));
     actions->action(Menu::Mute)->trigger();
     QVERIFY(s->getCall()->microphoneMuted());
@@ -305,7 +284,7 @@ class TestCommsMenus : public QObject {
     QCOMPARE(s->getCall()->getCallState(), CallBasePtr::StateInCall);
     // Ending: the call closes, the entry goes grey.
     actions->action(Menu::End)->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(!actions->action(Menu::Hold)->isEnabled() || !s, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!actions->action(Menu::Hold)->isEnabled() || !s, ZentTest::kWaitMs);
   }
 
   void endEndsEveryPart() {
@@ -426,7 +405,7 @@ class TestCommsMenus : public QObject {
     QVERIFY(w->optionsMenuVisible());
     QMenu* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     if (open) open->close();
-    QTRY_VERIFY_WITH_TIMEOUT(!w->optionsMenuVisible(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!w->optionsMenuVisible(), ZentTest::kWaitMs);
   }
 
   void participantMenu_data() {
@@ -540,12 +519,12 @@ class TestCommsMenus : public QObject {
 
     // Showing again replaces the card; leaving removes it.
     w->showParticipantMouseOver(party);
-    QTRY_VERIFY_WITH_TIMEOUT(!card, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!card, ZentTest::kWaitMs);
     card = w->participantMouseOver();
     QVERIFY(card);
     w->hideParticipantMouseOver();
     QVERIFY(!w->participantMouseOver());
-    QTRY_VERIFY_WITH_TIMEOUT(!card, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!card, ZentTest::kWaitMs);
 
     // A party without a known contact, or anything but a party: no card.
     w->showParticipantMouseOver(QVariant::fromValue<QObject*>(guest));
@@ -563,7 +542,7 @@ class TestCommsMenus : public QObject {
     other.show();
     other.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&other, 20000));
-    QTRY_VERIFY_WITH_TIMEOUT(!card, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!card, ZentTest::kWaitMs);
     QVERIFY(!w->participantMouseOver());
 
     // It goes with its window at the latest.
@@ -656,7 +635,7 @@ class TestCommsMenus : public QObject {
           dialog = dialogs.first();
           return true;
         }(),
-        20000);
+        ZentTest::kWaitMs);
     // Only the base name of what the sender called it is offered, in the
     // user's folder.
     const QString offered = dialog->selectedFiles().value(0);
@@ -665,7 +644,7 @@ class TestCommsMenus : public QObject {
     const QString chosen = QDir::tempPath() + "/zent-chosen-file.txt";
     emit dialog->fileSelected(chosen);
     dialog->close();
-    QTRY_COMPARE_WITH_TIMEOUT(started.count(), 1, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(started.count(), 1, ZentTest::kWaitMs);
     QCOMPARE(ft->getFilePath(), chosen);
     // Detached, the window asks no more: the transfer starts at once.
     w->deactivateFileTransfer();

@@ -53,7 +53,56 @@ RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> someContacts(QObject* parent)
   return RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>(new RAZ::Contacts::Contacts(parent));
 }
 
+// A session as its title reads it, and the title expected: no contact,
+// room or park codes unless a row names them.
+struct TitleCase {
+  int kind = CommunicationSession::KindCall;
+  QString contactName;
+  int contactId = -1;
+  bool isTransfer = false;  // the second call of a transfer
+  QString roomName;
+  bool isOwner = false;
+  QString roomOwnerName;
+  QString retrieveCode, pullCode;  // what the call-park enabler names
+  QString title;
+
+  TitleCase() = default;
+  explicit TitleCase(int k) : kind(k) {}
+  TitleCase& contact(const QString& name, int id) {
+    contactName = name;
+    contactId = id;
+    return *this;
+  }
+  TitleCase& transfer() {
+    isTransfer = true;
+    return *this;
+  }
+  TitleCase& room(const QString& name) {
+    roomName = name;
+    return *this;
+  }
+  TitleCase& owned() {
+    isOwner = true;
+    return *this;
+  }
+  TitleCase& ownerName(const QString& name) {
+    roomOwnerName = name;
+    return *this;
+  }
+  TitleCase& parkCodes(const QString& retrieve, const QString& pull) {
+    retrieveCode = retrieve;
+    pullCode = pull;
+    return *this;
+  }
+  TitleCase& titled(const QString& expected) {
+    title = expected;
+    return *this;
+  }
+};
+
 }  // namespace
+
+Q_DECLARE_METATYPE(TitleCase)
 
 class CommsTextsTest : public QObject {
   Q_OBJECT
@@ -106,107 +155,50 @@ void CommsTextsTest::callStateTexts() {
 }
 
 void CommsTextsTest::titles_data() {
-  QTest::addColumn<int>("kind");
-  QTest::addColumn<QString>("contact");
-  QTest::addColumn<int>("contactId");
-  QTest::addColumn<bool>("transfer");
-  QTest::addColumn<QString>("room");
-  QTest::addColumn<bool>("owner");
-  QTest::addColumn<QString>("ownerName");
-  QTest::addColumn<QString>("retrieve");
-  QTest::addColumn<QString>("pull");
-  QTest::addColumn<QString>("title");
-  const int call = CommunicationSession::KindCall;
-  const int room = CommunicationSession::KindGroupChat;
-  const int myRoom = CommunicationSession::KindMyRoom;
-  QTest::newRow("contact") << call << "Ada Park" << 5 << false << "" << false << ""
-                           << ""
-                           << ""
-                           << "Ada Park";
-  QTest::newRow("transfer") << call << "Ada Park" << 5 << true << "" << false << ""
-                            << ""
-                            << ""
-                            << "Transfer Call: Ada Park";
+  QTest::addColumn<TitleCase>("session");
+  const auto call = [] { return TitleCase(CommunicationSession::KindCall); };
+  const auto room = [] { return TitleCase(CommunicationSession::KindGroupChat); };
+  const auto myRoom = [] { return TitleCase(CommunicationSession::KindMyRoom); };
+  QTest::newRow("contact") << call().contact("Ada Park", 5).titled("Ada Park");
+  QTest::newRow("transfer")
+      << call().contact("Ada Park", 5).transfer().titled("Transfer Call: Ada Park");
   // A dialled number has no contact: the session's own name for the party.
-  QTest::newRow("no contact") << call << "" << -1 << false << "" << false << ""
-                              << ""
-                              << ""
-                              << "x";
-  QTest::newRow("transfer, no contact") << call << "" << -1 << true << "" << false << ""
-                                        << ""
-                                        << ""
-                                        << "Transfer Call: x";
-  QTest::newRow("retrieve code") << call << "*88" << 5 << false << "" << false << ""
-                                 << "*88"
-                                 << "*87"
-                                 << "Retrieve Parked Call";
-  QTest::newRow("pull code") << call << "*11" << 5 << false << "" << false << ""
-                             << "*88"
-                             << "*11"
-                             << "Pull Call";
-  QTest::newRow("equal codes: retrieve wins") << call << "*9" << 5 << false << "" << false << ""
-                                              << "*9"
-                                              << "*9"
-                                              << "Retrieve Parked Call";
-  QTest::newRow("room") << room << "" << -1 << false << "Design" << false << ""
-                        << ""
-                        << ""
-                        << "Design";
-  QTest::newRow("owned room") << room << "" << -1 << false << "Design" << true << ""
-                              << ""
-                              << ""
-                              << "Design (Owner)";
-  QTest::newRow("unnamed room") << room << "" << -1 << false << "" << false << ""
-                                << ""
-                                << ""
-                                << "Group Communications";
-  QTest::newRow("unnamed owned room") << room << "" << -1 << false << "" << true << ""
-                                      << ""
-                                      << ""
-                                      << "Group Communications (Owner)";
-  QTest::newRow("own My Room") << myRoom << "Me" << 0 << false << "" << false << ""
-                               << ""
-                               << ""
-                               << "My Room";
-  QTest::newRow("somebody's My Room") << myRoom << "Bo" << 7 << false << "" << false << ""
-                                      << ""
-                                      << ""
-                                      << "Bo's Room";
-  QTest::newRow("My Room by owner name") << myRoom << "" << -1 << false << "" << false << "Cy"
-                                         << ""
-                                         << ""
-                                         << "Cy's Room";
-  QTest::newRow("My Room, nobody") << myRoom << "" << -1 << false << "" << false << ""
-                                   << ""
-                                   << ""
-                                   << "";
+  QTest::newRow("no contact") << call().titled("x");
+  QTest::newRow("transfer, no contact") << call().transfer().titled("Transfer Call: x");
+  QTest::newRow("retrieve code")
+      << call().contact("*88", 5).parkCodes("*88", "*87").titled("Retrieve Parked Call");
+  QTest::newRow("pull code")
+      << call().contact("*11", 5).parkCodes("*88", "*11").titled("Pull Call");
+  QTest::newRow("equal codes: retrieve wins")
+      << call().contact("*9", 5).parkCodes("*9", "*9").titled("Retrieve Parked Call");
+  QTest::newRow("room") << room().room("Design").titled("Design");
+  QTest::newRow("owned room") << room().room("Design").owned().titled("Design (Owner)");
+  QTest::newRow("unnamed room") << room().titled("Group Communications");
+  QTest::newRow("unnamed owned room") << room().owned().titled("Group Communications (Owner)");
+  QTest::newRow("own My Room") << myRoom().contact("Me", 0).titled("My Room");
+  QTest::newRow("somebody's My Room") << myRoom().contact("Bo", 7).titled("Bo's Room");
+  QTest::newRow("My Room by owner name") << myRoom().ownerName("Cy").titled("Cy's Room");
+  QTest::newRow("My Room, nobody") << myRoom().titled("");
 }
 
 void CommsTextsTest::titles() {
-  QFETCH(int, kind);
-  QFETCH(QString, contact);
-  QFETCH(int, contactId);
-  QFETCH(bool, transfer);
-  QFETCH(QString, room);
-  QFETCH(bool, owner);
-  QFETCH(QString, ownerName);
-  QFETCH(QString, retrieve);
-  QFETCH(QString, pull);
-  QFETCH(QString, title);
+  QFETCH(TitleCase, session);
   QObject owns;
-  CommunicationSession* s =
-      CommsScript::makeSession(CommunicationSession::Kind(kind), false, QStringLiteral("x"), &owns);
-  if (!contact.isEmpty()) s->setContact(contactNamed(contactId, contact, &owns));
-  s->setHasAssociatedFirstCall(transfer);
+  CommunicationSession* s = CommsScript::makeSession(CommunicationSession::Kind(session.kind),
+                                                     false, QStringLiteral("x"), &owns);
+  if (!session.contactName.isEmpty())
+    s->setContact(contactNamed(session.contactId, session.contactName, &owns));
+  s->setHasAssociatedFirstCall(session.isTransfer);
   if (RAZ::Controllers::ChatInterface* chat = s->getChatInterface()) {
-    chat->setRoomName(room);
-    chat->setIsRoomOwner(owner);
-    chat->setOwnerNames(QString(), ownerName);
+    chat->setRoomName(session.roomName);
+    chat->setIsRoomOwner(session.isOwner);
+    chat->setOwnerNames(QString(), session.roomOwnerName);
   }
   Utils::CommunicationSessionUiHelper helper(someContacts(&owns));
-  ParkCodes codes(retrieve, pull);
-  if (!retrieve.isEmpty() || !pull.isEmpty()) helper.setCallParkEnabler(&codes);
-  QCOMPARE(helper.getFormCommunicationTitle(s), title);
+  ParkCodes codes(session.retrieveCode, session.pullCode);
+  if (!session.retrieveCode.isEmpty() || !session.pullCode.isEmpty())
+    helper.setCallParkEnabler(&codes);
+  QCOMPARE(helper.getFormCommunicationTitle(s), session.title);
 }
 
 void CommsTextsTest::titleNeedsContactsAndSession() {
@@ -509,7 +501,7 @@ void CommsTextsTest::scriptsActLater() {
   QTRY_COMPARE(s->getCall()->getCallState(), CallBasePtr::StateInCall);
   QVERIFY(CommsScript::hold(s));
   QTRY_COMPARE(s->getCall()->getCallState(), CallBasePtr::StateRemoteHeld);
-  QCOMPARE(s->getCall()->getMediaState(), 4);
+  QCOMPARE(s->getCall()->getMediaState(), int(CallBasePtr::MediaTowardsUser));
   QVERIFY(CommsScript::shareScreen(s, false));
   QTRY_VERIFY(s->webCollabActive());
   QCOMPARE(s->getState(),

@@ -28,7 +28,6 @@
 #include "TestSupport.h"
 #include "Widgets/Custom/VideoCall.h"
 #include "dialogs/MessageWindow.h"
-#include "libqml/QmlRegistration.h"
 #include "libqml/components/CommunicationsWindow.h"
 #include "libqml/components/CommunicationsWindowLayout.h"
 
@@ -151,7 +150,7 @@ class CommsWindowTest : public QObject {
 
 void CommsWindowTest::initTestCase() {
   ZentTest::installStrictMessageHandler();
-  QML::registerTypes();
+  ZentTest::initScenes();
   // Text small enough for the call scene to need no more than its size at
   // rest, so that the sizes below are the layout's own; a scene that needs
   // more (long labels, large text) widens the window, which the call

@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QQuickItem>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -28,7 +27,6 @@
 #include "TestSupport.h"
 #include "Utils/SettingsKeys.h"
 #include "dialogs/MessageWindow.h"
-#include "libqml/QmlRegistration.h"
 #include "libqml/components/ContactCard.h"
 #include "libqml/utils/Style.h"
 #include "libqml/window/View.h"
@@ -139,14 +137,9 @@ class TestContactCard : public QObject {
 
  private slots:
   void initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
-    for (int s = 0; s <= 4; ++s) {
-      const QString dir = m_dir.path() + QString("/scope%1").arg(s);
-      QDir().mkpath(dir);
-      RAZ::Settings::setPath(RAZ::Settings::SettingsType(s), dir);
-    }
+    ZentTest::initScenes();
+    ZentTest::useSettingsFolders(m_dir.path());
     new QML::Style(this);
-    QML::registerTypes();
   }
   void init() {
     RAZ::Demo::Service::instance().reset();
@@ -194,7 +187,7 @@ class TestContactCard : public QObject {
     QCOMPARE(c->canAdd(), !existing);
     // A new card waits for something to look up; a listed one looks at once.
     if (existing)
-      QTRY_VERIFY_WITH_TIMEOUT(!c->syncingPossible(), 20000);
+      QTRY_VERIFY_WITH_TIMEOUT(!c->syncingPossible(), ZentTest::kWaitMs);
     else
       QVERIFY(c->syncingPossible());
   }
@@ -256,8 +249,8 @@ class TestContactCard : public QObject {
     QSignalSpy added(c, SIGNAL(contactAdded()));
     c->addContact();
     // Nobody in the directory: the look-up fails and the add goes through.
-    QTRY_COMPARE_WITH_TIMEOUT(added.count(), 1, 20000);
-    QTRY_VERIFY_WITH_TIMEOUT(!guard, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(added.count(), 1, ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!guard, ZentTest::kWaitMs);
     QCOMPARE(listed(), before + 1);
     RAZ::Contacts::ContactPtr carl = contacts()->getContactByJid("carl@else.example");
     QVERIFY(carl);
@@ -278,7 +271,7 @@ class TestContactCard : public QObject {
     c->setFieldValue(FieldData::ConferencePinField, "0815");
     QSignalSpy added(c, SIGNAL(contactAdded()));
     c->addContact();
-    QTRY_COMPARE_WITH_TIMEOUT(added.count(), 1, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(added.count(), 1, ZentTest::kWaitMs);
     RAZ::Contacts::ContactPtr sync;
     for (int id : contacts()->contactIds())
       if (contacts()->getContact(id)->getDisplayName() == "Weekly Sync")
@@ -298,7 +291,7 @@ class TestContactCard : public QObject {
     clickInNextMessage("OK", &title);
     const int before = listed();
     c->addContact();
-    QTRY_COMPARE_WITH_TIMEOUT(title, QString("Error Adding Contact"), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(title, QString("Error Adding Contact"), ZentTest::kWaitMs);
     QCOMPARE(listed(), before);
     QVERIFY(c->isVisible());
     QCOMPARE(c->fieldValue(FieldData::DisplayNameField), QString("Dora Eck"));
@@ -341,7 +334,7 @@ class TestContactCard : public QObject {
     ContactCard* again = card(hit);
     QSignalSpy added(again, SIGNAL(contactAdded()));
     again->addContact();
-    QTRY_COMPARE_WITH_TIMEOUT(added.count(), 1, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(added.count(), 1, ZentTest::kWaitMs);
     QCOMPARE(listed(), before + 1);
     QVERIFY(contacts()->getContactByJid("nora.albrecht@demo.zent"));
   }
@@ -355,8 +348,8 @@ class TestContactCard : public QObject {
                                 [&](Dialogs::MessageWindow* m) { shown = m->windowTitle(); });
     const int before = listed();
     c->addContact();
-    QTRY_COMPARE_WITH_TIMEOUT(shown, QString("Error Adding Contact"), 20000);
-    QTRY_COMPARE_WITH_TIMEOUT(c->fieldValue(FieldData::JidField), QString(), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(shown, QString("Error Adding Contact"), ZentTest::kWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(c->fieldValue(FieldData::JidField), QString(), ZentTest::kWaitMs);
     QCOMPARE(listed(), before);
     QVERIFY(c->isVisible());
   }
@@ -368,27 +361,27 @@ class TestContactCard : public QObject {
     ZentTest::answerNextMessage(QDialogButtonBox::Ok,
                                 [&](Dialogs::MessageWindow* m) { shown = m->windowTitle(); });
     c->trySyncing(FieldData::JidField);
-    QTRY_COMPARE_WITH_TIMEOUT(shown, QString("Error Adding Contact"), 20000);
-    QTRY_COMPARE_WITH_TIMEOUT(c->getContact()->getJid(), QString(), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(shown, QString("Error Adding Contact"), ZentTest::kWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(c->getContact()->getJid(), QString(), ZentTest::kWaitMs);
     // No directory look-up was started for it.
     QVERIFY(c->syncingPossible());
   }
 
   void listedContactOffersTheDirectoryImport() {
     ContactCard* c = card(contact(kAlice));
-    QTRY_VERIFY_WITH_TIMEOUT(c->importFromDirectoryPossible(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(c->importFromDirectoryPossible(), ZentTest::kWaitMs);
     QVERIFY(!c->syncingPossible());
-    QTRY_VERIFY_WITH_TIMEOUT(sceneItem(c, "importButton")->isVisible(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(sceneItem(c, "importButton")->isVisible(), ZentTest::kWaitMs);
     QString title;
     QString text;
     clickInNextMessage("Overwrite", &title, &text);
     c->importFromDirectory();
-    QTRY_COMPARE_WITH_TIMEOUT(title, QString("Import Information"), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(title, QString("Import Information"), ZentTest::kWaitMs);
     QCOMPARE(text, QString("Do you want to overwrite this contact's information with the "
                            "information from Telephone Directory?"));
     // The directory's department reached the listed contact.
     QTRY_COMPARE_WITH_TIMEOUT(contact(kAlice)->getProperty(Key::KeyDepartment).toString(),
-                              QString("Engineering"), 20000);
+                              QString("Engineering"), ZentTest::kWaitMs);
     QVERIFY(!c->importFromDirectoryPossible());
   }
 
@@ -397,7 +390,7 @@ class TestContactCard : public QObject {
     QVERIFY(contact(kAlice)->getProperty(Key::KeyDepartment).toString().isEmpty());
     ContactCard* c = card(contact(kAlice));
     QTRY_COMPARE_WITH_TIMEOUT(contact(kAlice)->getProperty(Key::KeyDepartment).toString(),
-                              QString("Engineering"), 20000);
+                              QString("Engineering"), ZentTest::kWaitMs);
     QVERIFY(!c->importFromDirectoryPossible());
     for (QWidget* w : QApplication::topLevelWidgets())
       QVERIFY(!qobject_cast<Dialogs::MessageWindow*>(w) || !w->isVisible());
@@ -409,7 +402,7 @@ class TestContactCard : public QObject {
     QString title;
     clickInNextMessage("OK", &title);
     c->trySyncing(FieldData::WorkPhoneField);
-    QTRY_COMPARE_WITH_TIMEOUT(title, QString("Multiple Matches Found"), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(title, QString("Multiple Matches Found"), ZentTest::kWaitMs);
     QVERIFY(c->isVisible());
   }
 
@@ -424,11 +417,11 @@ class TestContactCard : public QObject {
     clickInNextMessage("No", &title, &text);
     const int before = listed();
     c->addContact();
-    QTRY_COMPARE_WITH_TIMEOUT(title, QString("Match Found"), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(title, QString("Match Found"), ZentTest::kWaitMs);
     QVERIFY(text.contains("same IM Address"));
     QVERIFY(text.contains("Nora Albrecht"));
-    QTRY_COMPARE_WITH_TIMEOUT(listed(), before + 1, 20000);
-    QTRY_VERIFY_WITH_TIMEOUT(!guard, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(listed(), before + 1, ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!guard, ZentTest::kWaitMs);
     QCOMPARE(contacts()->getContactByJid("nora.albrecht@demo.zent")->getDisplayName(),
              QString("N. A."));
   }
@@ -439,13 +432,14 @@ class TestContactCard : public QObject {
     QString title;
     clickInNextMessage("Overwrite", &title);
     c->addContact();
-    QTRY_COMPARE_WITH_TIMEOUT(c->fieldValue(FieldData::ExtensionField), QString("202"), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(c->fieldValue(FieldData::ExtensionField), QString("202"),
+                              ZentTest::kWaitMs);
     QCOMPARE(title, QString("Match Found"));
     // The user looks at what came and adds again.
     QVERIFY(c->isVisible());
     QSignalSpy added(c, SIGNAL(contactAdded()));
     c->addContact();
-    QTRY_COMPARE_WITH_TIMEOUT(added.count(), 1, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(added.count(), 1, ZentTest::kWaitMs);
     RAZ::Contacts::ContactPtr oskar = contacts()->getContactByJid("oskar.berg@demo.zent");
     QVERIFY(oskar);
     QCOMPARE(oskar->getProperty(Key::KeyLastName).toString(), QString("Berg"));

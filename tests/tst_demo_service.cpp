@@ -1,3 +1,5 @@
+// The demo service below the windows: its contacts and scripted presence, the
+// sign-in questions it asks, and the sessions, searches and rooms it serves.
 #include "DemoFixture.h"
 #include "TestSupport.h"
 
@@ -13,6 +15,7 @@
 #include <RAZ/Demo/Service.h>
 #include <RAZ/MediaEngine/CallControllerBase.h>
 #include <RAZ/Presence/PresenceData.h>
+#include <RAZ/Presence/PresenceState.h>
 #include <RAZ/ProgramKey.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
 #include <RAZ/Utils/Credentials.h>
@@ -89,7 +92,7 @@ class TestDemoService : public QObject {
 
   int rowOf(QAbstractItemModel* model, int id) {
     for (int row = 0; row < model->rowCount(); ++row)
-      if (model->index(row, 0).data(294).toInt() == id) return row;
+      if (model->index(row, 0).data(RAZ::Contacts::Contacts::IdRole).toInt() == id) return row;
     return -1;
   }
 
@@ -114,7 +117,7 @@ class TestDemoService : public QObject {
     for (const QVariantMap& c : s.contacts()) {
       QVERIFY(c.value("id").toInt() > 0);
       const int presence = c.value("presence").toInt();
-      QVERIFY(presence >= 0 && presence <= 19);
+      QVERIFY(RAZ::Presence::PresenceState::isValid(presence));
     }
   }
 
@@ -128,21 +131,23 @@ class TestDemoService : public QObject {
     const int alice = rowOf(list, 101);
     QVERIFY(alice >= 0);
     const QModelIndex i = list->index(alice, 0);
-    QCOMPARE(i.data(294).type(), QVariant::Int);
-    QCOMPARE(i.data(314).toBool(), true);
+    QCOMPARE(i.data(RAZ::Contacts::Contacts::IdRole).type(), QVariant::Int);
+    QCOMPARE(i.data(RAZ::Contacts::Contacts::OnlineRole).toBool(), true);
     QCOMPARE(i.data(Qt::DisplayRole).toString(), QString("Alice Moreno"));
     QCOMPARE(i.data(RAZ::Contacts::Contacts::PresenceStateRole).toInt(), 10);
     QCOMPARE(i.data(RAZ::Contacts::Contacts::StatusTextRole).toString(),
              QString("Reviewing the release notes"));
-    QVERIFY(qobject_cast<RAZ::Contacts::IContact*>(i.data(329).value<QObject*>()));
+    QVERIFY(qobject_cast<RAZ::Contacts::IContact*>(
+        i.data(RAZ::Contacts::Contacts::ContactObjectRole).value<QObject*>()));
     QVERIFY(list->roleNames().values().contains("online"));
     const QModelIndex esther = list->index(rowOf(list, 105), 0);
-    QCOMPARE(esther.data(314).toBool(), false);
-    QVERIFY(esther.data(314).isValid());
+    QCOMPARE(esther.data(RAZ::Contacts::Contacts::OnlineRole).toBool(), false);
+    QVERIFY(esther.data(RAZ::Contacts::Contacts::OnlineRole).isValid());
 
     QAbstractItemModel* online = contacts->getModel(17);
     int onlineCount = 0;
-    for (int r = 0; r < list->rowCount(); ++r) onlineCount += list->index(r, 0).data(314).toBool();
+    for (int r = 0; r < list->rowCount(); ++r)
+      onlineCount += list->index(r, 0).data(RAZ::Contacts::Contacts::OnlineRole).toBool();
     QCOMPARE(online->rowCount(), onlineCount);
     QCOMPARE(contacts->getModel(2)->rowCount(), 3);
     QCOMPARE(contacts->getModel(132)->rowCount(), 1);
@@ -187,10 +192,10 @@ class TestDemoService : public QObject {
     QVERIFY(!Service::instance().changePresence(101, 20, QString()));
     QVERIFY(Service::instance().changePresence(101, 2, "Gone home"));
     QCOMPARE(changed.count(), 0);
-    QVERIFY(changed.wait(5000));
+    QVERIFY(changed.wait(ZentTest::kWaitMs));
     const QModelIndex i = list->index(rowOf(list, 101), 0);
     QCOMPARE(changed.first().at(0).toModelIndex(), i);
-    QCOMPARE(i.data(314).toBool(), false);
+    QCOMPARE(i.data(RAZ::Contacts::Contacts::OnlineRole).toBool(), false);
     QCOMPARE(i.data(RAZ::Contacts::Contacts::StatusTextRole).toString(), QString("Gone home"));
   }
 
@@ -269,7 +274,7 @@ class TestDemoService : public QObject {
       QVERIFY(!c.value("last").toString().isEmpty());
       QVERIFY(c.value("sip").toString().startsWith("sip:"));
       const int state = c.value("presence").toInt();
-      QVERIFY(state >= 0 && state <= 19);
+      QVERIFY(RAZ::Presence::PresenceState::isValid(state));
       const QVariantList groups = c.value("groups").toList();
       QVERIFY(!groups.isEmpty());
       for (const QVariant& g : groups) QVERIFY(groupIds.contains(g.toInt()));
@@ -362,11 +367,11 @@ class TestDemoService : public QObject {
     QSignalSpy result(control, SIGNAL(passwordChangeResult(bool, RAZ::Xsi::XsiErrorInfo)));
     control->changePassword("wrong", "new-one");
     QCOMPARE(result.count(), 0);
-    QVERIFY(result.wait(5000));
+    QVERIFY(result.wait(ZentTest::kWaitMs));
     QCOMPARE(result.last().at(0).toBool(), false);
     QVERIFY(result.last().at(1).value<RAZ::Xsi::XsiErrorInfo>().isError());
     control->changePassword("demo", "new-one");
-    QVERIFY(result.wait(5000));
+    QVERIFY(result.wait(ZentTest::kWaitMs));
     QCOMPARE(result.last().at(0).toBool(), true);
     control->updateCredentialsStatus();  // a new password no longer expires
     QCoreApplication::processEvents();
@@ -404,14 +409,14 @@ class TestDemoService : public QObject {
     const int before = Service::instance().proxyAnswers();
     QVERIFY(Service::instance().requestProxyCredentials(false, "proxyuser", true));
     QCOMPARE(prompts.proxies, 0);
-    QVERIFY(received.wait(5000));
+    QVERIFY(received.wait(ZentTest::kWaitMs));
     QCOMPARE(prompts.proxyReceiver, Service::instance().proxyCredentialsReceiver());
     QCOMPARE(Service::instance().proxyAnswers(), before + 1);
     QCOMPARE(Service::instance().lastProxyUser(), QString("proxyuser"));
     QVERIFY(Service::instance().lastProxyPasswordGiven());
     // No prompt: the application answers with two empty texts.
     QVERIFY(Service::instance().requestProxyCredentials(true, "proxyuser", false));
-    QVERIFY(received.wait(5000));
+    QVERIFY(received.wait(ZentTest::kWaitMs));
     QCOMPARE(Service::instance().lastProxyUser(), QString());
     QVERIFY(!Service::instance().lastProxyPasswordGiven());
   }
@@ -441,7 +446,7 @@ class TestDemoService : public QObject {
     QVERIFY(Service::instance().incomingSession(
         201, RAZ::Controllers::CommunicationSession::KindVideoCall));
     QCOMPARE(created.count(), 0);
-    QVERIFY(created.wait(5000));
+    QVERIFY(created.wait(ZentTest::kWaitMs));
     auto* incoming = qvariant_cast<RAZ::Controllers::CommunicationSession*>(created.first().at(0));
     QCOMPARE(created.first().at(1).toBool(), true);
     QCOMPARE(incoming->property("callerName").toString(), QString("Felix Brandt"));
@@ -452,7 +457,7 @@ class TestDemoService : public QObject {
     // A chat with an online party is answered.
     QVERIFY(
         Service::instance().incomingSession(101, RAZ::Controllers::CommunicationSession::KindChat));
-    QVERIFY(created.wait(5000));
+    QVERIFY(created.wait(ZentTest::kWaitMs));
     auto* chat = qvariant_cast<RAZ::Controllers::CommunicationSession*>(created.last().at(0));
     RAZ::Controllers::ChatInterface* chatInterface = chat->getChatInterface();
     QVERIFY(chatInterface);
@@ -466,7 +471,7 @@ class TestDemoService : public QObject {
         if (r.at(1).toString() == QLatin1String("Sounds good.")) return r.at(0).toString();
       return QString();
     };
-    QTRY_VERIFY_WITH_TIMEOUT(!answer().isEmpty(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!answer().isEmpty(), ZentTest::kWaitMs);
     // From the party's address, as a chat service sends it; the transcript
     // names the sender from its contact.
     QCOMPARE(answer(), chatInterface->peer());
@@ -529,7 +534,7 @@ class TestDemoService : public QObject {
     QCOMPARE(search->search("   "), 0);
     const int stale = search->search("o");
     const int id = search->search("ber");  // replaces the first
-    QVERIFY(finished.wait(5000));
+    QVERIFY(finished.wait(ZentTest::kWaitMs));
     QCoreApplication::processEvents();
     QCOMPARE(finished.count(), 1);
     QCOMPARE(finished.first().at(0).toInt(), id);
@@ -591,7 +596,7 @@ class TestDemoService : public QObject {
     RAZ::Xsi::XsiCredentialsControl* control = session->xsiCredentialsControl();
     QSignalSpy result(control, SIGNAL(passwordChangeResult(bool, RAZ::Xsi::XsiErrorInfo)));
     control->changePassword("wrong", "new-one");
-    QVERIFY(result.wait(5000));
+    QVERIFY(result.wait(ZentTest::kWaitMs));
     QCOMPARE(result.last().at(1).value<RAZ::Xsi::XsiErrorInfo>().message,
              QString("La contraseña actual no es correcta."));
 

@@ -26,8 +26,6 @@ using Utils::Search::SearchManager;
 
 namespace {
 
-constexpr int kWait = 20000;
-
 // A session with the directory controllers the test gives it.
 class TestSession : public RAZ::Sessions::SessionManagerBase {
  public:
@@ -136,7 +134,7 @@ class TestDirectorySearch : public QObject {
     f.manager->search(QStringLiteral("nor"));
     // Nothing is asked while the user types.
     QCOMPARE(f.telephony->searchesStarted(), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(answers.count(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(answers.count(), 1, ZentTest::kWaitMs);
     QCOMPARE(f.telephony->searchesStarted(), 1);
     QCOMPARE(f.telephony->lastSearchText(), QStringLiteral("nor*"));
     QVERIFY(!f.manager->debounceTimer()->isActive());
@@ -148,11 +146,11 @@ class TestDirectorySearch : public QObject {
     QAbstractItemModel* enterprise = f.manager->setupEnterpriseSearch();
     QVERIFY(enterprise);
     // The enterprise directory is loaded once, in full, and kept apart.
-    QTRY_COMPARE_WITH_TIMEOUT(enterprise->rowCount(), 4, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(enterprise->rowCount(), 4, ZentTest::kWaitMs);
     f.manager->search(QStringLiteral("nor"));
     SearchManager::Search* telephony = f.manager->searchOf(SearchManager::KindXsi);
     QVERIFY(telephony && telephony->isAttached());
-    QTRY_COMPARE_WITH_TIMEOUT(telephony->results()->count(), 2, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(telephony->results()->count(), 2, ZentTest::kWaitMs);
     QCOMPARE(rows(f.groups.get()),
              QStringList({"#Telephony Directory", "Nora Albrecht", "Norbert Sauer"}));
     QVERIFY(!telephony->group()->isSearching());
@@ -180,13 +178,13 @@ class TestDirectorySearch : public QObject {
     f.telephony->setAnswerDelay(600000);
     QSignalSpy answers(f.telephony, &ContactSearch::searchContactsResults);
     f.manager->search(QStringLiteral("nor"));
-    QTRY_COMPARE_WITH_TIMEOUT(f.telephony->searchesStarted(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(f.telephony->searchesStarted(), 1, ZentTest::kWaitMs);
     QVERIFY(f.telephony->isSearching());
     QVERIFY(f.manager->searchOf(SearchManager::KindXsi)->group()->isSearching());
     f.manager->search(QStringLiteral("osk"));
     QVERIFY(!f.telephony->isSearching());
     f.telephony->setAnswerDelay(0);
-    QTRY_COMPARE_WITH_TIMEOUT(answers.count(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(answers.count(), 1, ZentTest::kWaitMs);
     QCOMPARE(f.telephony->searchesStarted(), 2);
     QCOMPARE(f.telephony->lastSearchText(), QStringLiteral("osk*"));
     QCOMPARE(rows(f.groups.get()), QStringList({"#Telephony Directory", "Oskar Berg"}));
@@ -199,10 +197,10 @@ class TestDirectorySearch : public QObject {
     f.manager->startSearches();
     f.manager->search(QStringLiteral("pau"));
     f.manager->startSearches();
-    QTRY_COMPARE_WITH_TIMEOUT(answers.count(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(answers.count(), 1, ZentTest::kWaitMs);
     // The debounce timer's own start comes too: let it run, it answers once.
-    QTRY_VERIFY_WITH_TIMEOUT(!f.manager->debounceTimer()->isActive(), kWait);
-    QTRY_VERIFY_WITH_TIMEOUT(!f.telephony->isSearching(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(!f.manager->debounceTimer()->isActive(), ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!f.telephony->isSearching(), ZentTest::kWaitMs);
     QCOMPARE(rows(f.groups.get()), QStringList({"#Telephony Directory", "Paula Costa"}));
     for (const QList<QVariant>& call : qAsConst(answers)) {
       const auto results = call.at(0).value<QList<RAZ::Controllers::Search::ContactSearchResult>>();
@@ -216,7 +214,7 @@ class TestDirectorySearch : public QObject {
     f.manager->search(QStringLiteral("nor"));
     f.manager->startSearches();
     SearchManager::Search* telephony = f.manager->searchOf(SearchManager::KindXsi);
-    QTRY_COMPARE_WITH_TIMEOUT(telephony->results()->count(), 2, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(telephony->results()->count(), 2, ZentTest::kWaitMs);
     // Two letters are below the minimum of three: stopped and emptied.
     f.manager->search(QStringLiteral("no"));
     f.manager->startSearches();
@@ -226,7 +224,7 @@ class TestDirectorySearch : public QObject {
     // Clearing acts at once, without the (here very long) pause.
     f.manager->search(QStringLiteral("nor"));
     f.manager->startSearches();
-    QTRY_COMPARE_WITH_TIMEOUT(telephony->results()->count(), 2, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(telephony->results()->count(), 2, ZentTest::kWaitMs);
     f.manager->search(QString());
     QCOMPARE(telephony->results()->count(), 0);
     QVERIFY(!f.manager->debounceTimer()->isActive());
@@ -257,7 +255,7 @@ class TestDirectorySearch : public QObject {
       f.manager->search(QStringLiteral("nox"));
       f.manager->startSearches();
       SearchManager::Search* telephony = f.manager->searchOf(SearchManager::KindXsi);
-      QTRY_COMPARE_WITH_TIMEOUT(telephony->results()->count(), size, kWait);
+      QTRY_COMPARE_WITH_TIMEOUT(telephony->results()->count(), size, ZentTest::kWaitMs);
       QCOMPARE(telephony->group()->isOpen(), size <= 10);
       // A closed group shows its header only.
       QCOMPARE(f.groups->rowCount(), size <= 10 ? size + 1 : 1);
@@ -272,7 +270,7 @@ class TestDirectorySearch : public QObject {
     f.manager->search(QStringLiteral("rit"));
     f.manager->startSearches();
     SearchManager::Search* telephony = f.manager->searchOf(SearchManager::KindXsi);
-    QTRY_COMPARE_WITH_TIMEOUT(telephony->results()->count(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(telephony->results()->count(), 1, ZentTest::kWaitMs);
     RAZ::Contacts::IContact* c = telephony->results()->contacts().first();
     using namespace RAZ::Contacts::Properties;
     QCOMPARE(c->getProperty(KeyEmail).toString(), QStringLiteral("b@x"));
@@ -297,7 +295,7 @@ class TestDirectorySearch : public QObject {
         SLOT(searchContactsResults(QList<RAZ::Controllers::Search::ContactSearchResult>, quint32)));
     QSignalSpy answers(&stranger, &ContactSearch::searchContactsResults);
     stranger.search(RAZ::Controllers::Search::ContactSearchData("osk*", 0xFFFFFFFFu, 0));
-    QTRY_COMPARE_WITH_TIMEOUT(answers.count(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(answers.count(), 1, ZentTest::kWaitMs);
     QCOMPARE(f.manager->searchOf(SearchManager::KindXsi)->results()->count(), 0);
   }
 
@@ -312,19 +310,19 @@ class TestDirectorySearch : public QObject {
     SearchManager::Search* telephony = f.manager->searchOf(SearchManager::KindXsi);
     SearchManager::Search* ldap = f.manager->searchOf(SearchManager::KindLdap);
     QVERIFY(ldap->isAttached());
-    QTRY_VERIFY_WITH_TIMEOUT(!telephony->group()->errorText().isEmpty(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(!telephony->group()->errorText().isEmpty(), ZentTest::kWaitMs);
     QCOMPARE(telephony->group()->errorText(), QStringLiteral("The directory search failed"));
     QVERIFY(!telephony->group()->isSearching());
-    QTRY_COMPARE_WITH_TIMEOUT(ldapFailed.count(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(ldapFailed.count(), 1, ZentTest::kWaitMs);
     QCOMPARE(ldap->group()->errorText(), QStringLiteral("The directory server cannot be reached"));
     QVERIFY(!ldap->group()->isSearching());
     QCOMPARE(ldap->results()->count(), 0);
     // A working source next time clears its own error only.
     f.telephony->setFailure(RAZ::Xsi::XsiComponent::NoError);
     f.manager->search(QStringLiteral("osk"));
-    QTRY_COMPARE_WITH_TIMEOUT(telephony->results()->count(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(telephony->results()->count(), 1, ZentTest::kWaitMs);
     QVERIFY(telephony->group()->errorText().isEmpty());
-    QTRY_COMPARE_WITH_TIMEOUT(ldapFailed.count(), 2, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(ldapFailed.count(), 2, ZentTest::kWaitMs);
     QVERIFY(!ldap->group()->errorText().isEmpty());
     QCOMPARE(rows(f.groups.get()),
              QStringList({"#Telephony Directory", "Oskar Berg", "#Corporate Directory"}));

@@ -19,7 +19,6 @@
 #include <QQuickItem>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -34,6 +33,7 @@
 #include <TP/Crypto/Blowfish.h>
 
 #include "Application.h"
+#include "I18N.h"
 #include "Providers/MenuActionProvider.h"
 #include "Utils/Retranslator.h"
 #include "Utils/SettingsKeys.h"
@@ -45,7 +45,6 @@
 #include "dialogs/PasswordChangeNotification.h"
 #include "dialogs/PreferencesWindow.h"
 #include "dialogs/SimpleCredentialsDialog.h"
-#include "libqml/QmlRegistration.h"
 #include "libqml/components/ConnectorNotification.h"
 #include "libqml/components/ContactCard.h"
 #include "libqml/components/LoginWindow.h"
@@ -184,14 +183,13 @@ class TestI18nSwitch : public QObject {
 
 void TestI18nSwitch::initTestCase() {
   QVERIFY(g_environment);
-  QStandardPaths::setTestModeEnabled(true);
+  ZentTest::initScenes();
   QVERIFY2(!qEnvironmentVariableIsEmpty("ZENT_DIST_DIR"), "ZENT_DIST_DIR names the runnable tree");
   for (const char* name : {"ui_es.qm", "ui_en.qm"}) {
     const QString path = translationFolder() + QLatin1Char('/') + QLatin1String(name);
     QVERIFY2(QFile::exists(path), qPrintable(path));
   }
   m_style = std::make_unique<QML::Style>(nullptr);
-  QML::registerTypes();
   qRegisterMetaType<const RAZ::Configuration::Config*>("const RAZ::Configuration::Config*");
   QVERIFY(m_cipher.Initialize(TP::Bytes(QByteArray("i18n-switch-test-key")),
                               TP::Crypto::Blowfish::ModeCbc));
@@ -213,8 +211,8 @@ void TestI18nSwitch::cleanupTestCase() {
 
 bool TestI18nSwitch::switchTo(const QString& language) {
   RAZ::Settings(RAZ::Settings::Application).setValue(Utils::SettingsKey::LanguageActive, language);
-  app()->loadTranslator(0, QStringLiteral("ui_") + language, translationFolder());
-  const QSharedPointer<QTranslator> translator = app()->translators().value(0);
+  app()->loadTranslator(I18N::ProgramTexts, QStringLiteral("ui_") + language, translationFolder());
+  const QSharedPointer<QTranslator> translator = app()->translators().value(I18N::ProgramTexts);
   return translator && !translator->isEmpty();
 }
 
@@ -336,9 +334,9 @@ void TestI18nSwitch::switchRetranslatesOpenWindows() {
   QCOMPARE(group->windowTitle(), QStringLiteral("Agregar grupo"));
 
   // The program's switch: the same translator, reloaded with the other catalogue.
-  const QTranslator* before = app()->translators().value(0).data();
+  const QTranslator* before = app()->translators().value(I18N::ProgramTexts).data();
   QVERIFY(switchTo(QStringLiteral("en")));
-  QCOMPARE(app()->translators().value(0).data(), before);
+  QCOMPARE(app()->translators().value(I18N::ProgramTexts).data(), before);
 
   QTRY_COMPARE(signin->property("text").toString(), QStringLiteral("Sign In"));
   QCOMPARE(remember->property("text").toString(), QStringLiteral("Remember password"));

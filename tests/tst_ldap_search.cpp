@@ -22,7 +22,6 @@ using RAZ::Controllers::Search::LdapContactSearch;
 
 namespace {
 
-constexpr int kWait = 20000;
 const char kLogin[] = "ana@demo.zent";
 
 QString sourceDir() { return QString::fromLocal8Bit(qgetenv("ZENT_SOURCE_DIR")); }
@@ -107,7 +106,7 @@ class TestLdapSearch : public QObject {
 
     QProcess add;
     add.start(slapadd, {"-q", "-f", out.fileName(), "-l", data + "/directory.ldif"});
-    QVERIFY(add.waitForFinished(kWait));
+    QVERIFY(add.waitForFinished(ZentTest::kWaitMs));
     QVERIFY2(add.exitCode() == 0, add.readAllStandardError().constData());
 
     m_port = freePort();
@@ -115,7 +114,7 @@ class TestLdapSearch : public QObject {
     // -d keeps the server in the foreground, as this test's child.
     m_slapd.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_slapd.start(slapd, {"-d", "0", "-f", out.fileName(), "-h", server() + "/"});
-    QVERIFY(m_slapd.waitForStarted(kWait));
+    QVERIFY(m_slapd.waitForStarted(ZentTest::kWaitMs));
     // Ready when it accepts a connection.
     QTRY_VERIFY_WITH_TIMEOUT(
         [this] {
@@ -123,13 +122,13 @@ class TestLdapSearch : public QObject {
           probe.connectToHost(QHostAddress::LocalHost, m_port);
           return probe.waitForConnected(1000);
         }(),
-        kWait);
+        ZentTest::kWaitMs);
   }
 
   void cleanupTestCase() {
     if (m_slapd.state() != QProcess::NotRunning) {
       m_slapd.terminate();
-      if (!m_slapd.waitForFinished(kWait)) m_slapd.kill();
+      if (!m_slapd.waitForFinished(ZentTest::kWaitMs)) m_slapd.kill();
     }
   }
 
@@ -143,7 +142,7 @@ class TestLdapSearch : public QObject {
     QSignalSpy results(&ldap, &LdapContactSearch::searchContactsResults);
     QSignalSpy failed(&ldap, &LdapContactSearch::searchFailed);
     ldap.search(request("mar*"));
-    QTRY_COMPARE_WITH_TIMEOUT(results.count() + failed.count(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(results.count() + failed.count(), 1, ZentTest::kWaitMs);
     QCOMPARE(failed.count(), 0);
     QCOMPARE(names(results, 0), QStringList({"Mario Robles", "Marta Rossi"}));
     const auto found = results.at(0).at(0).value<QList<ContactSearchResult>>();
@@ -169,17 +168,17 @@ class TestLdapSearch : public QObject {
     QSignalSpy results(&ldap, &LdapContactSearch::searchContactsResults);
     QSignalSpy failed(&ldap, &LdapContactSearch::searchFailed);
     ldap.search(request("zzz*"));
-    QTRY_COMPARE_WITH_TIMEOUT(results.count() + failed.count(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(results.count() + failed.count(), 1, ZentTest::kWaitMs);
     QCOMPARE(results.count(), 1);
     QVERIFY(results.at(0).at(0).value<QList<ContactSearchResult>>().isEmpty());
     // Filter syntax in the text is matched literally, never obeyed: this
     // would list everyone if it reached the server unescaped.
     ldap.search(request("*)(uid=*"));
-    QTRY_COMPARE_WITH_TIMEOUT(results.count() + failed.count(), 2, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(results.count() + failed.count(), 2, ZentTest::kWaitMs);
     QCOMPARE(results.count(), 2);
     QVERIFY(results.at(1).at(0).value<QList<ContactSearchResult>>().isEmpty());
     ldap.search(request("Jan <b>*"));
-    QTRY_COMPARE_WITH_TIMEOUT(results.count() + failed.count(), 3, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(results.count() + failed.count(), 3, ZentTest::kWaitMs);
     QCOMPARE(names(results, 2), QStringList({"Jan <b>Doe</b>"}));
   }
 
@@ -192,12 +191,12 @@ class TestLdapSearch : public QObject {
     QSignalSpy results(&ldap, &LdapContactSearch::searchContactsResults);
     QSignalSpy failed(&ldap, &LdapContactSearch::searchFailed);
     ldap.search(request("quinn*"));
-    QTRY_COMPARE_WITH_TIMEOUT(results.count() + failed.count(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(results.count() + failed.count(), 1, ZentTest::kWaitMs);
     QCOMPARE(failed.count(), 0);
     QCOMPARE(results.at(0).at(0).value<QList<ContactSearchResult>>().size(), 3);
     QVERIFY(ldap.moreResults());
     ldap.search(request("ada*"));
-    QTRY_COMPARE_WITH_TIMEOUT(results.count(), 2, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(results.count(), 2, ZentTest::kWaitMs);
     QVERIFY(!ldap.moreResults());
     const auto found = results.at(1).at(0).value<QList<ContactSearchResult>>();
     QCOMPARE(found.size(), 1);
@@ -209,7 +208,7 @@ class TestLdapSearch : public QObject {
     QCOMPARE(ada->jid(), QStringLiteral("ada.quinn@zent.test"));
     // An entry of one value each reads as before.
     ldap.search(request("bea*"));
-    QTRY_COMPARE_WITH_TIMEOUT(results.count(), 3, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(results.count(), 3, ZentTest::kWaitMs);
     const ContactSearchResult bea = results.at(2).at(0).value<QList<ContactSearchResult>>().first();
     QCOMPARE(bea->additionalData().value("mail").toString(), QStringLiteral("bea.quinn@zent.test"));
     QCOMPARE(bea->additionalData().value("mobile"), QVariant());
@@ -230,7 +229,7 @@ class TestLdapSearch : public QObject {
     QSignalSpy failed(&ldap, &LdapContactSearch::searchFailed);
     QSignalSpy ask(&ldap, &LdapContactSearch::requestLdapCredentials);
     ldap.search(request("mar*"));
-    QTRY_COMPARE_WITH_TIMEOUT(results.count() + failed.count(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(results.count() + failed.count(), 1, ZentTest::kWaitMs);
     QCOMPARE(failed.count(), 1);
     QCOMPARE(ask.count(), 1);
     QVERIFY(ldap.getAuthenticationFailed());
@@ -245,7 +244,7 @@ class TestLdapSearch : public QObject {
     account.setCredentials(RAZ::Utils::Credentials::TypeLdap, fixed);
     store->addCredentials(account);
     ldap.search(request("mar*"));
-    QTRY_COMPARE_WITH_TIMEOUT(results.count(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(results.count(), 1, ZentTest::kWaitMs);
     QCOMPARE(names(results, 0), QStringList({"Mario Robles", "Marta Rossi"}));
     QCOMPARE(hide.count(), 1);
     QVERIFY(!ldap.getAuthenticationFailed());
@@ -262,7 +261,7 @@ class TestLdapSearch : public QObject {
     ldap.search(request("mar*"));
     // The caller is never held up: the answer comes later, from the loop.
     QCOMPARE(failed.count(), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, ZentTest::kWaitMs);
     QCOMPARE(results.count(), 0);
     QCOMPARE(ldap.lastFailure(), LdapContactSearch::ServerDown);
     QVERIFY(!ldap.getAuthenticationFailed());
@@ -274,7 +273,7 @@ class TestLdapSearch : public QObject {
     QVERIFY(!ldap.isConfigured());
     QSignalSpy failed(&ldap, &LdapContactSearch::searchFailed);
     ldap.search(request("mar*"));
-    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, ZentTest::kWaitMs);
     QCOMPARE(ldap.lastFailure(), LdapContactSearch::NotConfigured);
   }
 
@@ -289,19 +288,19 @@ class TestLdapSearch : public QObject {
     // The worker takes requests in order: once the next one has answered,
     // the cancelled one has been dealt with.
     ldap.search(request("jan*"));
-    QTRY_COMPARE_WITH_TIMEOUT(results.count(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(results.count(), 1, ZentTest::kWaitMs);
     QCOMPARE(names(results, 0), QStringList({"Jan <b>Doe</b>"}));
     // A newer search replaces a running one in the same way.
     ldap.search(request("mar*"));
     ldap.search(request("mario*"));
-    QTRY_COMPARE_WITH_TIMEOUT(results.count(), 2, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(results.count(), 2, ZentTest::kWaitMs);
     QCOMPARE(names(results, 1), QStringList({"Mario Robles"}));
     QCOMPARE(failed.count(), 0);
     // And one cancelled with nothing after it: a later search still works.
     ldap.search(request("mar*"));
     ldap.cancel();
     ldap.search(request("zzz*"));
-    QTRY_COMPARE_WITH_TIMEOUT(results.count(), 3, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(results.count(), 3, ZentTest::kWaitMs);
     QVERIFY(results.at(2).at(0).value<QList<ContactSearchResult>>().isEmpty());
   }
 
@@ -315,7 +314,7 @@ class TestLdapSearch : public QObject {
     LdapContactSearch next(&config, store.get());
     QSignalSpy results(&next, &LdapContactSearch::searchContactsResults);
     next.search(request("mar*"));
-    QTRY_COMPARE_WITH_TIMEOUT(results.count(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(results.count(), 1, ZentTest::kWaitMs);
   }
 };
 

@@ -28,7 +28,6 @@ using Utils::Search::SearchManager;
 
 namespace {
 
-constexpr int kWait = 20000;
 const char kLoaderTag[] = "RAZ::Controllers::Search::ldapClient";
 const char kShown[] = "The directory search is unavailable: its library cannot be loaded";
 
@@ -88,7 +87,7 @@ class TestLdapUnavailable : public QObject {
     QSignalSpy ask(&ldap, &LdapContactSearch::requestLdapCredentials);
     ZentTest::takeMessages();
     ldap.search(request("mar*"));
-    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, ZentTest::kWaitMs);
     QCOMPARE(results.count(), 0);
     QCOMPARE(ldap.lastFailure(), LdapContactSearch::Unavailable);
     QVERIFY2(ldap.lastError().contains("libzent_ldap.so"), qPrintable(ldap.lastError()));
@@ -102,7 +101,7 @@ class TestLdapUnavailable : public QObject {
 
     // Every later search fails alike, and the library is not looked for again.
     ldap.search(request("jan*"));
-    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 2, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 2, ZentTest::kWaitMs);
     QCOMPARE(ldap.lastFailure(), LdapContactSearch::Unavailable);
     QCOMPARE(loaderComplaints(), 1);
     QString whyNot;
@@ -119,7 +118,7 @@ class TestLdapUnavailable : public QObject {
     LdapContactSearch next(&config, nullptr);
     QSignalSpy failed(&next, &LdapContactSearch::searchFailed);
     next.search(request("mar*"));
-    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, ZentTest::kWaitMs);
     QCOMPARE(next.lastFailure(), LdapContactSearch::Unavailable);
   }
 
@@ -128,7 +127,7 @@ class TestLdapUnavailable : public QObject {
     LdapContactSearch ldap(&config, nullptr);
     QSignalSpy failed(&ldap, &LdapContactSearch::searchFailed);
     ldap.search(request("mar*"));
-    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, ZentTest::kWaitMs);
     QCOMPARE(ldap.lastFailure(), LdapContactSearch::NotConfigured);
   }
 
@@ -144,7 +143,7 @@ class TestLdapUnavailable : public QObject {
     manager.search(QStringLiteral("nor"));
     SearchManager::Search* ldap = manager.searchOf(SearchManager::KindLdap);
     QVERIFY(ldap && ldap->isAttached());
-    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, ZentTest::kWaitMs);
     QCOMPARE(ldap->group()->errorText(), QString(kShown));
     QVERIFY(!ldap->group()->isSearching());
     QCOMPARE(ldap->results()->count(), 0);

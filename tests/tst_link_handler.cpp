@@ -184,7 +184,7 @@ class TstLinkHandler : public QObject {
     s.sub(RAZ::Sessions::SubSession::TypeXmpp)->setState(RAZ::Sessions::Session::Active);
     QCOMPARE(emitted.count(), 1);
     // The controller opened the room's session.
-    QVERIFY(created.wait(5000));
+    QVERIFY(created.wait(ZentTest::kWaitMs));
     auto* session = created.first().at(0).value<RAZ::Controllers::CommunicationSession*>();
     QVERIFY(session && session->isMyRoom());
   }
@@ -228,7 +228,7 @@ class TstLinkHandler : public QObject {
     // The request goes out once XMPP connects; the answer arrives later.
     xmpp->setConnected(true);
     QCOMPARE(xmpp->contactData()->requestCount(), 1);
-    QVERIFY(emitted.wait(5000));
+    QVERIFY(emitted.wait(ZentTest::kWaitMs));
     QCOMPARE(handler.chat(), QString("team@conference.demo.zent"));
     // A reconnect asks for nothing more and joins nothing more.
     xmpp->setConnected(false);

@@ -11,13 +11,14 @@
 #include <QRadioButton>
 #include <QResource>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
 
 #include <RAZ/Presence/PresenceData.h>
 #include <RAZ/Settings.h>
+
+#include <memory>
 
 #include <RAZ/Configuration/Config.h>
 #include <RAZ/Contacts/Contacts.h>
@@ -54,6 +55,19 @@ QStringList items(QComboBox* combo) {
   return result;
 }
 
+// The presence helper of the session, told what its location sources find
+// as the program connects them.
+std::unique_ptr<Utils::PresenceHelper> presenceHelperOf(RAZ::Demo::DemoSession* session) {
+  auto helper = std::make_unique<Utils::PresenceHelper>(session->contactsManager()->ownPresence());
+  for (RAZ::Utils::Location::Source* source : session->locationSources()) {
+    QObject::connect(source, SIGNAL(xsiLocationReceived(RAZ::Utils::Location::Info)), helper.get(),
+                     SLOT(cbXsiLocationReceived(RAZ::Utils::Location::Info)));
+    QObject::connect(source, SIGNAL(pubsubLocationReceived(RAZ::Utils::Location::Info)),
+                     helper.get(), SLOT(cbXmppLocationReceived(RAZ::Utils::Location::Info)));
+  }
+  return helper;
+}
+
 }  // namespace
 
 class TestLocationPublish : public QObject {
@@ -69,12 +83,8 @@ class TestLocationPublish : public QObject {
 
  private slots:
   void initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
-    for (int s = 0; s <= 4; ++s) {
-      const QString dir = m_dir.path() + QString("/scope%1").arg(s);
-      QDir().mkpath(dir);
-      RAZ::Settings::setPath(RAZ::Settings::SettingsType(s), dir);
-    }
+    ZentTest::initScenes();
+    ZentTest::useSettingsFolders(m_dir.path());
     // The time-zone list comes with the theme.
     QVERIFY(QResource::registerResource(qEnvironmentVariable("ZENT_DIST_DIR") +
                                         "/themes/default/resources.rcc"));
@@ -294,20 +304,14 @@ class TestLocationPublish : public QObject {
       helper.reset();
       session.reset(new RAZ::Demo::DemoSession(&config));
       session->open(QStringLiteral("traveller"), QStringLiteral("demo"));
-      helper.reset(new Utils::PresenceHelper(session->contactsManager()->ownPresence()));
-      for (RAZ::Utils::Location::Source* source : session->locationSources()) {
-        QObject::connect(source, SIGNAL(xsiLocationReceived(RAZ::Utils::Location::Info)),
-                         helper.get(), SLOT(cbXsiLocationReceived(RAZ::Utils::Location::Info)));
-        QObject::connect(source, SIGNAL(pubsubLocationReceived(RAZ::Utils::Location::Info)),
-                         helper.get(), SLOT(cbXmppLocationReceived(RAZ::Utils::Location::Info)));
-      }
+      helper = presenceHelperOf(session.get());
     };
     std::unique_ptr<RAZ::Demo::DemoSession> session;
     std::unique_ptr<Utils::PresenceHelper> helper;
     signIn(session, helper);
     LocationPublish* dialog = helper->locationDialog();
     // A new address: the user is asked, the service's place offered.
-    QTRY_VERIFY_WITH_TIMEOUT(dialog->isVisible(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->isVisible(), ZentTest::kWaitMs);
     QVERIFY(dialog->autoLocation()->text().contains("Berlin, GERMANY"));
     dialog->manualLocation()->click();
     dialog->regionEdit()->setText("Lisbon office");
@@ -325,7 +329,7 @@ class TestLocationPublish : public QObject {
     signIn(session, helper);
     own = session->contactsManager()->ownPresence();
     QTRY_COMPARE_WITH_TIMEOUT(own->getLocationInfo().manualLocation, QString("Lisbon office"),
-                              20000);
+                              ZentTest::kWaitMs);
     QCOMPARE(own->getLocationInfo().timeZone, QString("+00:00"));
     QVERIFY(!helper->locationDialog()->isVisible());
     helper.reset();
@@ -355,18 +359,12 @@ class TestLocationPublish : public QObject {
       RAZ::Demo::Service::instance().setStepDelay(0);
       session.reset(new RAZ::Demo::DemoSession(&config));
       session->open(QStringLiteral("commuter"), QStringLiteral("demo"));
-      helper.reset(new Utils::PresenceHelper(session->contactsManager()->ownPresence()));
-      for (RAZ::Utils::Location::Source* source : session->locationSources()) {
-        QObject::connect(source, SIGNAL(xsiLocationReceived(RAZ::Utils::Location::Info)),
-                         helper.get(), SLOT(cbXsiLocationReceived(RAZ::Utils::Location::Info)));
-        QObject::connect(source, SIGNAL(pubsubLocationReceived(RAZ::Utils::Location::Info)),
-                         helper.get(), SLOT(cbXmppLocationReceived(RAZ::Utils::Location::Info)));
-      }
+      helper = presenceHelperOf(session.get());
       return session->contactsManager()->ownPresence();
     };
     start();
     LocationPublish* dialog = helper->locationDialog();
-    QTRY_VERIFY_WITH_TIMEOUT(dialog->isVisible(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->isVisible(), ZentTest::kWaitMs);
     if (manual) {
       dialog->manualLocation()->click();
       dialog->regionEdit()->setText("Harbour office");
@@ -380,7 +378,7 @@ class TestLocationPublish : public QObject {
 
     for (int run = 0; run < 2; ++run) {
       RAZ::Presence::PresenceData* own = start();
-      QTRY_COMPARE_WITH_TIMEOUT(own->getLocationInfo(), chosen, 20000);
+      QTRY_COMPARE_WITH_TIMEOUT(own->getLocationInfo(), chosen, ZentTest::kWaitMs);
       QCOMPARE(own->getLocationInfo().city, manual ? QString() : QString("Berlin"));
       QVERIFY(!helper->locationDialog()->isVisible());
     }

@@ -16,7 +16,6 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QStringListModel>
 #include <QTemporaryDir>
 
@@ -32,8 +31,6 @@
 #include "libqml/items/ComboBoxAdapters.h"
 #include "libqml/utils/Style.h"
 #include "libqml/window/View.h"
-
-#include "libqml/QmlRegistration.h"
 
 using namespace RAZ::Utils::Credentials;
 using QML::LoginWindow;
@@ -110,10 +107,9 @@ class TestLoginWindow : public QObject {
 };
 
 void TestLoginWindow::initTestCase() {
-  QStandardPaths::setTestModeEnabled(true);
+  ZentTest::initScenes();
   QCoreApplication::setApplicationName(QStringLiteral("Zent"));
   m_style = std::make_unique<QML::Style>(nullptr);
-  QML::registerTypes();
   qRegisterMetaType<const RAZ::Configuration::Config*>("const RAZ::Configuration::Config*");
   QVERIFY(m_cipher.Initialize(TP::Bytes(QByteArray("login-window-test-key")),
                               TP::Crypto::Blowfish::ModeCbc));

@@ -12,6 +12,7 @@
 #include <RAZ/Configuration/Config.h>
 #include <RAZ/Contacts/ContactModels.h>
 #include <RAZ/Contacts/Contacts.h>
+#include <RAZ/Contacts/GroupRoles.h>
 #include <RAZ/Controllers/CommsSessionController.h>
 #include <RAZ/Controllers/CommunicationSession.h>
 #include <RAZ/Demo/DemoSession.h>
@@ -46,11 +47,12 @@ QStandardItemModel* contactList(const QList<bool>& headers, QList<QObject*>* obj
   auto* model = new QStandardItemModel(parent);
   for (int row = 0; row < headers.size(); ++row) {
     auto* item = new QStandardItem(QStringLiteral("row %1").arg(row));
-    item->setData(headers.at(row) ? 0 : 1, 317);
+    item->setData(headers.at(row) ? 0 : 1, RAZ::Models::SelectionHandler::ItemTypeRole);
     if (!headers.at(row)) {
       auto* contact = new RAZ::Contacts::IContact(
           100 + row, {{QStringLiteral("1"), QStringLiteral("c%1").arg(row)}}, parent);
-      item->setData(QVariant::fromValue(static_cast<QObject*>(contact)), 329);
+      item->setData(QVariant::fromValue(static_cast<QObject*>(contact)),
+                    RAZ::Contacts::Contacts::ContactObjectRole);
       objects->append(contact);
     }
     model->appendRow(item);
@@ -316,8 +318,8 @@ class TestMainWindowParts : public QObject {
     Utils::ContactSelectionHandler handler(&list, &selection);
     int contactRow = -1;
     for (int row = 0; row < list.rowCount(); ++row) {
-      const int type = list.index(row, 0).data(317).toInt();
-      if (list.index(row, 0).data(340).toBool())
+      const int type = list.index(row, 0).data(RAZ::Models::SelectionHandler::ItemTypeRole).toInt();
+      if (list.index(row, 0).data(RAZ::Contacts::GroupRoles::IsGroupRole).toBool())
         QCOMPARE(type, 0);
       else if (type == 1)
         contactRow = row;
@@ -325,7 +327,7 @@ class TestMainWindowParts : public QObject {
     QVERIFY(contactRow >= 0);
     QSignalSpy changed(&list, &QAbstractItemModel::dataChanged);
     handler.select(contactRow, 0);
-    QVERIFY(list.index(contactRow, 0).data(318).toBool());
+    QVERIFY(list.index(contactRow, 0).data(RAZ::Models::SelectionHandler::SelectedRole).toBool());
     QVERIFY(!changed.isEmpty());
     QCOMPARE(handler.selectionAsString(), QString("7"));
   }
@@ -504,7 +506,7 @@ class TestMainWindowParts : public QObject {
     QCOMPARE(transferred.at(0).at(1).toString(), QString("sip:ben@example.org"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!t && !d);  // both of the user's calls ended
-    QTRY_VERIFY_WITH_TIMEOUT(!question || !question->isVisible(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!question || !question->isVisible(), ZentTest::kWaitMs);
   }
 
   void conferenceInvitesBoth() {
@@ -529,7 +531,7 @@ class TestMainWindowParts : public QObject {
     QPointer<Dialogs::MessageWindow> question = handler.question();
     QVERIFY(question);
     stage.controller.closeSession(dragged);
-    QTRY_VERIFY_WITH_TIMEOUT(!question || !question->isVisible(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!question || !question->isVisible(), ZentTest::kWaitMs);
   }
 
   // A mapping must name two running sessions: a target without a party
@@ -637,7 +639,7 @@ class TestMainWindowParts : public QObject {
     // explanation with it.
     model.updateSessionStatuses();
     QCOMPARE(model.rowCount(), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(!first || !first->isVisible(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!first || !first->isVisible(), ZentTest::kWaitMs);
 
     contacts.setReadOnly(true);
     QCOMPARE(model.types(), QList<int>({Models::ErrorInfoModel::ContactListReadOnly}));

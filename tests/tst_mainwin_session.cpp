@@ -52,7 +52,6 @@ using RAZ::Controllers::CommunicationSession;
 namespace {
 
 const bool g_environment = ZentTest::useTemporaryHome("zent-test-mainwin-session-", true);
-const int kWait = 20000;
 
 Application* app() { return ZentTest::Scenario::app(); }
 RAZ::Demo::Service& demo() { return ZentTest::Scenario::demo(); }
@@ -79,7 +78,8 @@ QQuickItem* sceneItem(QQuickItem* root, const char* name) {
 int rowOf(QAbstractItemModel* list, int contactId) {
   for (int row = 0; row < list->rowCount(); ++row) {
     const QModelIndex i = list->index(row, 0);
-    if (i.data(317).toInt() == 1 && i.data(RAZ::Contacts::Contacts::IdRole).toInt() == contactId)
+    if (i.data(RAZ::Models::SelectionHandler::ItemTypeRole).toInt() == 1 &&
+        i.data(RAZ::Contacts::Contacts::IdRole).toInt() == contactId)
       return row;
   }
   return -1;
@@ -92,17 +92,6 @@ class TestMainWindowSession : public QObject {
 
   QML::Style* m_style = nullptr;
 
-  QString signedOut() {
-    if (app()->client()->hasSession())
-      app()->menuActionProvider()->action(Providers::MenuActionProvider::SignOut)->trigger();
-    if (!QTest::qWaitFor([] { return !app()->client()->hasSession() && !app()->sessionScope(); },
-                         kWait))
-      return QStringLiteral("the session did not end");
-    if (!QTest::qWaitFor(ZentTest::Scenario::signInWindowIsBack, kWait))
-      return QStringLiteral("no sign-in window");
-    return QString();
-  }
-
   QString signIn() {
     QML::LoginWindow* login = app()->loginWindow();
     if (!login) return QStringLiteral("no sign-in window");
@@ -110,7 +99,7 @@ class TestMainWindowSession : public QObject {
     login->setPassword(RAZ::Demo::Service::demoPassword());
     login->onSigninClicked();
     if (!QTest::qWaitFor([] { return app()->mainWindow() && app()->mainWindow()->isVisible(); },
-                         kWait))
+                         ZentTest::kWaitMs))
       return QStringLiteral("the main window did not show");
     return QString();
   }
@@ -143,7 +132,7 @@ class TestMainWindowSession : public QObject {
     delete m_style;
   }
 
-  void init() { REQUIRE(signedOut()); }
+  void init() { REQUIRE(ZentTest::Scenario::signOutByAction()); }
   void cleanup() { closeMessages(); }
 
   void builtWithEveryPart() {
@@ -178,7 +167,7 @@ class TestMainWindowSession : public QObject {
     QVERIFY(!sceneItem(root, "leftPaneButton5"));
     // A click on a view button shows the view and keeps it for next time.
     QVERIFY(QMetaObject::invokeMethod(sceneItem(root, "leftPaneButton2"), "clicked"));
-    QTRY_COMPARE_WITH_TIMEOUT(main->activeView(), QString("historyView"), kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(main->activeView(), QString("historyView"), ZentTest::kWaitMs);
     QCOMPARE(RAZ::Settings(RAZ::Settings::User).value("mainWindow/leftpane").toString(),
              QString("history"));
     // The history's badge counts the service's messages beside new calls.
@@ -200,7 +189,8 @@ class TestMainWindowSession : public QObject {
   void lastViewOpensInTheNextSession() {
     RAZ::Settings(RAZ::Settings::User).setValue("mainWindow/leftpane", "dialpad");
     REQUIRE(signIn());
-    QTRY_COMPARE_WITH_TIMEOUT(app()->mainWindow()->activeView(), QString("dialpadView"), kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(app()->mainWindow()->activeView(), QString("dialpadView"),
+                              ZentTest::kWaitMs);
     RAZ::Settings(RAZ::Settings::User).remove("mainWindow/leftpane");
   }
 
@@ -217,9 +207,10 @@ class TestMainWindowSession : public QObject {
         errors->types().contains(Models::ErrorInfoModel::NetworkLost) &&
             errors->types().contains(Models::ErrorInfoModel::CallsUnavailable) &&
             errors->types().contains(Models::ErrorInfoModel::ChatUnavailable),
-        kWait);
-    QTRY_VERIFY_WITH_TIMEOUT(banner->isVisible(), kWait);
-    QTRY_COMPARE_WITH_TIMEOUT(sceneItems(banner, "errorRow").size(), errors->rowCount(), kWait);
+        ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(banner->isVisible(), ZentTest::kWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(sceneItems(banner, "errorRow").size(), errors->rowCount(),
+                              ZentTest::kWaitMs);
     // The explanation of a row opens on "More".
     const int calls = errors->types().indexOf(Models::ErrorInfoModel::CallsUnavailable);
     errors->showExtendedInfo(calls);
@@ -227,15 +218,16 @@ class TestMainWindowSession : public QObject {
     QVERIFY(more && more->isVisible());
     QCOMPARE(more->windowTitle(), QString("Calls unavailable"));
     QVERIFY(demo().restoreService());
-    QTRY_COMPARE_WITH_TIMEOUT(errors->rowCount(), 0, kWait);
-    QTRY_VERIFY_WITH_TIMEOUT(!banner->isVisible(), kWait);
-    QTRY_VERIFY_WITH_TIMEOUT(!more || !more->isVisible(), kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(errors->rowCount(), 0, ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!banner->isVisible(), ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!more || !more->isVisible(), ZentTest::kWaitMs);
     // A read-only contact list is a problem of its own.
     QVERIFY(demo().setContactsReadOnly(true));
     QTRY_COMPARE_WITH_TIMEOUT(errors->types(),
-                              QList<int>({Models::ErrorInfoModel::ContactListReadOnly}), kWait);
+                              QList<int>({Models::ErrorInfoModel::ContactListReadOnly}),
+                              ZentTest::kWaitMs);
     QVERIFY(demo().setContactsReadOnly(false));
-    QTRY_COMPARE_WITH_TIMEOUT(errors->rowCount(), 0, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(errors->rowCount(), 0, ZentTest::kWaitMs);
   }
 
   void oneSelectionForListsAndMenus() {
@@ -255,13 +247,15 @@ class TestMainWindowSession : public QObject {
     QCOMPARE(menuSources.size(), 2);
     for (QObject* o : contacts->selection()) QVERIFY(menuSources.contains(o));
     QVERIFY(main->isContactRowSelected(first));
-    QVERIFY(list->index(second, 0).data(318).toBool());  // the scene's rows see it too
+    QVERIFY(list->index(second, 0)
+                .data(RAZ::Models::SelectionHandler::SelectedRole)
+                .toBool());  // the scene's rows see it too
     QCOMPARE(contacts->selectionAsString().split(',').size(), 2);
 
     // A session selected without Ctrl takes over the menus from the contacts.
     CommunicationSession* call = answeredCall(ids.at(1));
     QVERIFY(call);
-    QTRY_COMPARE_WITH_TIMEOUT(main->activeSelectionModel()->rowCount(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(main->activeSelectionModel()->rowCount(), 1, ZentTest::kWaitMs);
     main->activeSelectionHandler()->select(0, 0);
     QCOMPARE(main->activeSource()->sources(), QList<QObject*>({call}));
     QVERIFY(contacts->selection().isEmpty());
@@ -269,7 +263,7 @@ class TestMainWindowSession : public QObject {
     QCOMPARE(main->activeSelectionHandler()->selectionAsString(), QString::number(ids.at(1)));
     // The session ends: the list and the selection follow.
     app()->sessionManager()->commsSessionController()->closeSession(call);
-    QTRY_COMPARE_WITH_TIMEOUT(main->activeSelectionModel()->rowCount(), 0, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(main->activeSelectionModel()->rowCount(), 0, ZentTest::kWaitMs);
     QVERIFY(main->activeSelectionHandler()->selection().isEmpty());
   }
 
@@ -282,7 +276,7 @@ class TestMainWindowSession : public QObject {
     QCOMPARE(main->activeView(), QString("contactsView"));
     auto* history = main->view()->rootObject()->findChild<QQuickItem*>("historyList");
     QVERIFY(history);
-    QTRY_VERIFY_WITH_TIMEOUT(history->property("count").toInt() > 0, kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(history->property("count").toInt() > 0, ZentTest::kWaitMs);
     main->historySelectionChanged(0);
     QVERIFY(main->contactSource()->sources().isEmpty());
     // With a search typed and nothing selected, Enter starts nothing.
@@ -299,10 +293,10 @@ class TestMainWindowSession : public QObject {
         ->rootObject()
         ->findChild<QQuickItem*>("activeView")
         ->setProperty("state", "historyView");
-    QTRY_COMPARE_WITH_TIMEOUT(main->activeView(), QString("historyView"), kWait);
-    QTRY_COMPARE_WITH_TIMEOUT(main->contactSource()->sources().size(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(main->activeView(), QString("historyView"), ZentTest::kWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(main->contactSource()->sources().size(), 1, ZentTest::kWaitMs);
     main->showContactList();
-    QTRY_COMPARE_WITH_TIMEOUT(main->activeView(), QString("contactsView"), kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(main->activeView(), QString("contactsView"), ZentTest::kWaitMs);
     QVERIFY(main->contactSource()->sources().isEmpty());
   }
 
@@ -312,7 +306,7 @@ class TestMainWindowSession : public QObject {
     const QList<int> ids = app()->sessionManager()->contactsManager()->contactIds();
     CommunicationSession* target = answeredCall(ids.at(1));
     QVERIFY(target);
-    QTRY_COMPARE_WITH_TIMEOUT(main->activeCommsModel()->rowCount(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(main->activeCommsModel()->rowCount(), 1, ZentTest::kWaitMs);
     Utils::ActiveCommsDragDropHandler* drops = main->dragDropHandler();
     const QString dropped = QString::number(ids.at(2));
     QVERIFY(drops->checkDropAllowed(target, dropped, true));
@@ -351,7 +345,7 @@ class TestMainWindowSession : public QObject {
               app()->sessionManager()->contactsManager()->contactIds().at(1)),
         0);
     main->testCallTriggered();
-    QTRY_COMPARE_WITH_TIMEOUT(main->activeCommsModel()->rowCount(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(main->activeCommsModel()->rowCount(), 1, ZentTest::kWaitMs);
     auto* session = main->activeCommsModel()
                         ->index(0, 0)
                         .data(RAZ::Models::ActiveCommsModel::SessionRole)
@@ -395,13 +389,13 @@ class TestMainWindowSession : public QObject {
     QWidget other;
     other.show();
     other.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&other, kWait));
+    QVERIFY(QTest::qWaitForWindowActive(&other, ZentTest::kWaitMs));
     QVERIFY(!main->isActiveWindow());
     main->showContactMouseOver(contact);
     QVERIFY(!card->isVisible());
 
     main->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(main, kWait));
+    QVERIFY(QTest::qWaitForWindowActive(main, ZentTest::kWaitMs));
     main->showContactMouseOver(contact);
     QVERIFY(card->isVisible());
     QCOMPARE(card->contact(), contact.value<QObject*>());
@@ -448,14 +442,14 @@ class TestMainWindowSession : public QObject {
     main->showContactMouseOver(contact);
     QVERIFY(card->isVisible());
     other.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&other, kWait));
+    QVERIFY(QTest::qWaitForWindowActive(&other, ZentTest::kWaitMs));
     QVERIFY(!card->isVisible());
 
     // The card goes with the window.
     QSignalSpy destroyed(card.data(), SIGNAL(destroyed(QObject*)));
-    REQUIRE(signedOut());
+    REQUIRE(ZentTest::Scenario::signOutByAction());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QTRY_VERIFY_WITH_TIMEOUT(!card, kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(!card, ZentTest::kWaitMs);
     QCOMPARE(destroyed.count(), 1);
   }
 
@@ -467,12 +461,12 @@ class TestMainWindowSession : public QObject {
     // an open question.
     CommunicationSession* target = answeredCall(ids.at(1));
     QVERIFY(target);
-    QTRY_COMPARE_WITH_TIMEOUT(main->activeCommsModel()->rowCount(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(main->activeCommsModel()->rowCount(), 1, ZentTest::kWaitMs);
     main->activeSelectionHandler()->select(0, 0);
     main->contactSelectionHandler()->select(rowOf(main->contactSelectionListModel(), ids.at(2)),
                                             Qt::ControlModifier);
     QVERIFY(demo().setContactsReadOnly(true));
-    QTRY_COMPARE_WITH_TIMEOUT(main->errorInfoModel()->rowCount(), 1, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(main->errorInfoModel()->rowCount(), 1, ZentTest::kWaitMs);
     main->errorInfoModel()->showExtendedInfo(0);
     main->dragDropHandler()->handleDropOnActiveComm(target, QString::number(ids.at(2)), true);
     QPointer<Dialogs::MessageWindow> question = main->dragDropHandler()->question();
@@ -487,7 +481,7 @@ class TestMainWindowSession : public QObject {
              main->errorInfoModel(), main->leftPaneButtonsModel(), main->leftPaneButtonsSorted(),
              main->commsSessionUiHelper(), main->dragDropHandler()})
       watched.append({o, QSharedPointer<QSignalSpy>::create(o, SIGNAL(destroyed(QObject*)))});
-    REQUIRE(signedOut());
+    REQUIRE(ZentTest::Scenario::signOutByAction());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
     for (const auto& w : watched) {
@@ -495,8 +489,8 @@ class TestMainWindowSession : public QObject {
       QCOMPARE(w.second->count(), 1);
     }
     // Questions about a session that is gone do not stay behind.
-    QTRY_VERIFY_WITH_TIMEOUT(!question || !question->isVisible(), kWait);
-    QTRY_VERIFY_WITH_TIMEOUT(!more || !more->isVisible(), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(!question || !question->isVisible(), ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!more || !more->isVisible(), ZentTest::kWaitMs);
     QVERIFY(demo().setContactsReadOnly(false) == false);  // no session: refused
   }
 };

@@ -1,3 +1,5 @@
+// The small question dialogs (credentials, group name, room password, file
+// choice): each answer reported exactly once, and none outlives its parent.
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -56,7 +58,7 @@ class TestNotifyDialogs : public QObject {
   void fileDialogClosesItsOpenDialogWhenDestroyed();
 };
 
-void TestNotifyDialogs::initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+void TestNotifyDialogs::initTestCase() { ZentTest::initScenes(); }
 
 void TestNotifyDialogs::credentialsFrameCloseReportsEmptyOnce() {
   QPointer<Dialogs::SimpleCredentialsDialog> d = new Dialogs::SimpleCredentialsDialog(
@@ -328,7 +330,7 @@ void TestNotifyDialogs::fileChosenArrivesAfterStartReturned() {
   QVERIFY(QMetaObject::invokeMethod(dialog, "accept"));
   // Never inside the dialog's own answer: the caller hears of it later.
   QCOMPARE(chosen.count(), 0);
-  QVERIFY(chosen.wait(5000));
+  QVERIFY(chosen.wait(ZentTest::kWaitMs));
   QCOMPARE(chosen.count(), 1);
   QCOMPARE(QFileInfo(chosen.at(0).at(0).toString()).canonicalFilePath(),
            QFileInfo(path).canonicalFilePath());

@@ -1,3 +1,5 @@
+// The notification manager's stack of popups: where each kind goes, how the
+// stack closes up and lays out again, and that a popup goes with its session.
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>

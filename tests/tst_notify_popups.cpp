@@ -1,3 +1,5 @@
+// The popups themselves (toasts, call and share notices, the dial pad, the
+// overlay, the contact hover card): what they show, how they close, where they sit.
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
@@ -262,7 +264,7 @@ void TestNotifyPopups::sharingHintClosesByItself() {
   QCOMPARE(hint->rootObject()->width(), 370.0);
   QCOMPARE(hint->rootObject()->height(), 80.0);
   hint->show();
-  QTRY_VERIFY_WITH_TIMEOUT(hint.isNull(), 6000);
+  QTRY_VERIFY_WITH_TIMEOUT(hint.isNull(), ZentTest::kWaitMs);
 }
 
 QString TestNotifyPopups::writeDialpadScene(QTemporaryDir& dir) {

@@ -1,3 +1,5 @@
+// The tray icon's menu before and after sign-in, and which clicks and actions
+// reach the application.
 #include <QAction>
 #include <QMenu>
 #include <QPointer>

@@ -22,7 +22,6 @@
 #include "TestSupport.h"
 #include "dialogs/FileDialog.h"
 #include "dialogs/MessageWindow.h"
-#include "libqml/QmlRegistration.h"
 #include "libqml/items/CenteredFlow.h"
 #include "libqml/items/ComboBoxAdapters.h"
 #include "libqml/items/DragDrop.h"
@@ -110,7 +109,7 @@ class TestQmlItems : public QObject {
   void initTestCase() {
     ZentTest::installStrictMessageHandler();
     m_style = new QML::Style(this);
-    QML::registerTypes();
+    ZentTest::initScenes();
     RAZ::Settings::setPath(RAZ::Settings::Theme, m_theme.path());
   }
 

@@ -12,7 +12,6 @@
 #include <utility>
 
 #include "TestSupport.h"
-#include "libqml/QmlRegistration.h"
 #include "libqml/items/WebView.h"
 #include "libqml/utils/Style.h"
 
@@ -90,7 +89,7 @@ class TestQmlWebView : public QObject {
   void initTestCase() {
     ZentTest::installStrictMessageHandler();
     new QML::Style(this);
-    QML::registerTypes();
+    ZentTest::initScenes();
   }
 
   void rendersPageAndRunsScripts() {

@@ -13,6 +13,7 @@
 #include <RAZ/Contacts/ContactSynchronizer.h>
 #include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Contacts/ContactsImpl.h>
+#include <RAZ/Contacts/GroupRoles.h>
 #include <RAZ/Controllers/CommsSessionController.h>
 #include <RAZ/Controllers/CommunicationSession.h>
 #include <RAZ/Demo/Service.h>
@@ -131,7 +132,7 @@ class TestRazActions : public QObject {
     QVERIFY(provider.linkQAction(&mobile, Action::Call));
     QVERIFY(provider.linkQAction(&mobile, Action::Call));  // a second link runs nothing twice
     mobile.trigger();
-    QVERIFY(created.wait(2000));
+    QVERIFY(created.wait(ZentTest::kWaitMs));
     QCoreApplication::processEvents();
     QCOMPARE(created.count(), 1);
     QCOMPARE(s->commsSessionController()->commsList().size(), 1);
@@ -148,7 +149,7 @@ class TestRazActions : public QObject {
     Utils::Search::SearchManager::Search* telephony =
         search.searchOf(Utils::Search::SearchManager::KindXsi);
     QVERIFY(telephony);
-    QTRY_COMPARE_WITH_TIMEOUT(telephony->results()->count(), 1, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(telephony->results()->count(), 1, ZentTest::kWaitMs);
     RAZ::Contacts::IContact* oskar = telephony->results()->contacts().first();
     QVERIFY(!s->contactsManager()->getSimilarContact(oskar));
 
@@ -161,7 +162,7 @@ class TestRazActions : public QObject {
     QSignalSpy created(s->commsSessionController(),
                        &RAZ::Controllers::CommsSessionController::sessionCreated);
     QVERIFY(provider.trigger(Action::Call));
-    QTRY_COMPARE_WITH_TIMEOUT(created.count(), 1, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(created.count(), 1, ZentTest::kWaitMs);
     QCOMPARE(s->commsSessionController()->commsList().first()->uri(), QString("+4930100202"));
     // Adding is offered (the factory runs it as the contacts manager's add,
     // which keeps a copy: the result may go with the next search).
@@ -186,7 +187,7 @@ class TestRazActions : public QObject {
     QSignalSpy created(s->commsSessionController(),
                        &RAZ::Controllers::CommsSessionController::sessionCreated);
     QVERIFY(provider.trigger(Action::Chat));
-    QVERIFY(created.wait(2000));
+    QVERIFY(created.wait(ZentTest::kWaitMs));
     auto* session = s->commsSessionController()->commsList().first();
     QCOMPARE(session->getState(), uint(RAZ::Controllers::CommunicationSession::StateChat));
     QCOMPARE(session->getContact(), s->contactsManager()->getContact(102).data());
@@ -334,7 +335,8 @@ class TestRazActions : public QObject {
     // Sorted by last name, then first: the new ones in order among themselves.
     QStringList firstNames;
     for (int row = 0; row < model->rowCount(); ++row) {
-      const QString name = model->index(row, 0).data(300).toString();
+      const QString name =
+          model->index(row, 0).data(RAZ::Contacts::Contacts::DisplayNameRole).toString();
       if (name.startsWith("Bulk")) firstNames << name;
     }
     QCOMPARE(firstNames.size(), 40);
@@ -350,24 +352,27 @@ class TestRazActions : public QObject {
     RAZ::Contacts::ContactGroupsModel* model = contacts->groupsModel();
     // 3 headers; Leo is in two groups.
     QCOMPARE(model->rowCount(), 3 + 13);
-    QVERIFY(model->index(0, 0).data(340).toBool());
-    QCOMPARE(model->index(0, 0).data(342).toString(), QString("Team"));
-    QCOMPARE(model->index(0, 0).data(345).toInt(), 6);
+    QVERIFY(model->index(0, 0).data(RAZ::Contacts::GroupRoles::IsGroupRole).toBool());
+    QCOMPARE(model->index(0, 0).data(RAZ::Contacts::GroupRoles::GroupNameRole).toString(),
+             QString("Team"));
+    QCOMPARE(model->index(0, 0).data(RAZ::Contacts::GroupRoles::GroupTotalRole).toInt(), 6);
     // Sorted by last name: Duval first among the team.
-    QCOMPARE(model->index(1, 0).data(300).toString(), QString("Chloe Duval"));
+    QCOMPARE(model->index(1, 0).data(RAZ::Contacts::Contacts::DisplayNameRole).toString(),
+             QString("Chloe Duval"));
     model->setFilter(16);
     for (int row = 0; row < model->rowCount(); ++row)
-      if (!model->index(row, 0).data(340).toBool())
-        QVERIFY(model->index(row, 0).data(314).toBool());
+      if (!model->index(row, 0).data(RAZ::Contacts::GroupRoles::IsGroupRole).toBool())
+        QVERIFY(model->index(row, 0).data(RAZ::Contacts::Contacts::OnlineRole).toBool());
     const int hidden = model->rowCount();
     QVERIFY(Service::instance().changePresence(105, 10, "back"));
     QTRY_COMPARE(model->rowCount(), hidden + 1);
     model->setFilter(0);
     contacts->showFavouritesGroup(true);
-    QCOMPARE(model->index(0, 0).data(341).toInt(), RAZ::Contacts::IGroup::FavouritesId);
-    QCOMPARE(model->index(0, 0).data(345).toInt(), 2);
+    QCOMPARE(model->index(0, 0).data(RAZ::Contacts::GroupRoles::GroupIdRole).toInt(),
+             RAZ::Contacts::IGroup::FavouritesId);
+    QCOMPARE(model->index(0, 0).data(RAZ::Contacts::GroupRoles::GroupTotalRole).toInt(), 2);
     QVERIFY(contacts->addToFavourites(303));
-    QCOMPARE(model->index(0, 0).data(345).toInt(), 3);
+    QCOMPARE(model->index(0, 0).data(RAZ::Contacts::GroupRoles::GroupTotalRole).toInt(), 3);
   }
 
   // A presence change touches its contact's rows and its sections' counts:
@@ -383,11 +388,12 @@ class TestRazActions : public QObject {
       QStringList rows;
       for (int row = 0; row < model->rowCount(); ++row) {
         const QModelIndex i = model->index(row, 0);
-        rows << (i.data(340).toBool() ? QStringLiteral("#%1 %2/%3")
-                                            .arg(i.data(342).toString())
-                                            .arg(i.data(344).toInt())
-                                            .arg(i.data(345).toInt())
-                                      : i.data(300).toString());
+        rows << (i.data(RAZ::Contacts::GroupRoles::IsGroupRole).toBool()
+                     ? QStringLiteral("#%1 %2/%3")
+                           .arg(i.data(RAZ::Contacts::GroupRoles::GroupNameRole).toString())
+                           .arg(i.data(RAZ::Contacts::GroupRoles::GroupOnlineRole).toInt())
+                           .arg(i.data(RAZ::Contacts::GroupRoles::GroupTotalRole).toInt())
+                     : i.data(RAZ::Contacts::Contacts::DisplayNameRole).toString());
       }
       return rows;
     };
@@ -419,7 +425,7 @@ class TestRazActions : public QObject {
     RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts = s->contactsManager();
     QSignalSpy readOnly(contacts.data(), &RAZ::Contacts::Contacts::readOnlyChanged);
     QVERIFY(Service::instance().setContactsReadOnly(true));
-    QVERIFY(readOnly.wait(2000));
+    QVERIFY(readOnly.wait(ZentTest::kWaitMs));
     QVERIFY(!contacts->addToFavourites(102));
     QVERIFY(!contacts->createGroup("X", {}));
     QVERIFY(!contacts->removeGroup(1));
@@ -435,10 +441,11 @@ class TestRazActions : public QObject {
     QCOMPARE(timeline.rowCount(), Service::instance().callHistory().size());
     QCOMPARE(timeline.newCommsCount(), 3);  // two missed calls, one missed chat
     // Newest first; a number outside the list has a contact of its own.
-    QCOMPARE(timeline.index(0, 0).data(361).toInt(), int(RAZ::Models::CallLog::Chat));
+    QCOMPARE(timeline.index(0, 0).data(RAZ::Models::Timeline::KindRole).toInt(),
+             int(RAZ::Models::CallLog::Chat));
     QSignalSpy count(&timeline, &RAZ::Models::Timeline::newCommsCountChanged);
     QVERIFY(Service::instance().missedCall(0, "+4989555999"));
-    QVERIFY(count.wait(2000));
+    QVERIFY(count.wait(ZentTest::kWaitMs));
     QCOMPARE(timeline.newCommsCount(), 4);
     RAZ::Models::TimelineEntry* entry = timeline.entryAt(0);
     QVERIFY(entry->getContact());
@@ -466,7 +473,8 @@ class TestRazActions : public QObject {
     const int rows = timeline.rowCount();
     s->commsSessionController()->closeSession(s->commsSessionController()->commsList().first());
     QCOMPARE(timeline.rowCount(), rows + 1);
-    QCOMPARE(timeline.index(0, 0).data(300).toString(), QString("Alice Moreno"));
+    QCOMPARE(timeline.index(0, 0).data(RAZ::Models::Timeline::NameRole).toString(),
+             QString("Alice Moreno"));
   }
 
   void presenceRequestsReachThePlatform() {
@@ -478,10 +486,10 @@ class TestRazActions : public QObject {
     QVERIFY(Service::instance().presenceRequest(
         {{"id", 902}, {"first", "Nils"}, {"last", "Ek"}, {"jid", "nils@x.example"}}));
     QTRY_COMPARE(requests->rowCount(), 2);
-    auto* mara =
-        qobject_cast<RAZ::Contacts::IContact*>(requests->index(0, 0).data(329).value<QObject*>());
-    auto* nils =
-        qobject_cast<RAZ::Contacts::IContact*>(requests->index(1, 0).data(329).value<QObject*>());
+    auto* mara = qobject_cast<RAZ::Contacts::IContact*>(
+        requests->index(0, 0).data(RAZ::Contacts::Contacts::ContactObjectRole).value<QObject*>());
+    auto* nils = qobject_cast<RAZ::Contacts::IContact*>(
+        requests->index(1, 0).data(RAZ::Contacts::Contacts::ContactObjectRole).value<QObject*>());
     const int listed = contacts->contactIds().size();
     QVERIFY(mara->authorize(0));
     QVERIFY(mara->subscribe());
@@ -503,14 +511,14 @@ class TestRazActions : public QObject {
     QSignalSpy done(&sync, &RAZ::Contacts::ContactSynchronizer::syncDone);
     QVERIFY(sync.syncWithDirectory(known, 25));
     QVERIFY(!sync.syncWithDirectory(known, 25));  // one at a time
-    QVERIFY(done.wait(2000));
+    QVERIFY(done.wait(ZentTest::kWaitMs));
     QCOMPARE(sync.getProperties().value("5").toString(), QString("Albrecht"));
     RAZ::Contacts::ContactSynchronizer miss(s->contactSearchController(), true);
     QSignalSpy error(&miss, &RAZ::Contacts::ContactSynchronizer::syncError);
     RAZ::Contacts::IContact* unknown =
         s->contactsManager()->createTemporaryContact({{"25", "nobody@nowhere.example"}});
     QVERIFY(miss.syncWithDirectory(unknown, 25));
-    QVERIFY(error.wait(2000));
+    QVERIFY(error.wait(ZentTest::kWaitMs));
     QVERIFY(!miss.syncWithDirectory(nullptr, 25));
   }
 

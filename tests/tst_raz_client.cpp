@@ -1,3 +1,5 @@
+// The client object: reading configurations and stored accounts, sign-in
+// reports and failures, and the stored accounts enciphered and kept aside when unreadable.
 #include "DemoFixture.h"
 #include "TestSupport.h"
 

@@ -1,3 +1,5 @@
+// Configurations: values by id with their defaults, bad files and values
+// skipped, the folders scanned in order, and pointers that survive a reload.
 #include "DemoFixture.h"
 #include "TestSupport.h"
 
@@ -18,6 +20,8 @@
 
 using RAZ::Configuration::Config;
 
+using ZentTest::readFile;
+
 namespace {
 
 QByteArray configText(const QString& name, const QString& values = QString()) {
@@ -28,11 +32,6 @@ void writeFile(const QString& path, const QByteArray& bytes) {
   QFile f(path);
   if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
     qFatal("cannot write %s", qPrintable(path));
-}
-
-QByteArray readFile(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 }  // namespace
@@ -251,6 +250,9 @@ class TestRazConfig : public QObject {
     const Config stored(m_cipher.Decrypt(written), path);
     QCOMPARE(stored.getName(), QString("Delivered"));
     QCOMPARE(stored.getBool(400, false), true);
+    // The service's configuration is the user's alone.
+    QCOMPARE(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser),
+             QFile::ReadOwner | QFile::WriteOwner);
 
     // An enciphered candidate says so.
     QTemporaryFile enciphered;

@@ -1,3 +1,5 @@
+// A signed-in session: its states in order, sign-out and server-side close
+// deleting every session object once, and the history database it keeps.
 #include "DemoFixture.h"
 #include "TestSupport.h"
 
@@ -144,7 +146,7 @@ class TestRazSession : public QObject {
     m_rec->insideCall = false;
     if (!started) return nullptr;
     QPointer<Recorder> rec(m_rec.get());
-    if (!QTest::qWaitFor([rec] { return rec && rec->session; }, 5000)) return nullptr;
+    if (!QTest::qWaitFor([rec] { return rec && rec->session; }, ZentTest::kWaitMs)) return nullptr;
     return m_rec->session;
   }
 
@@ -213,7 +215,7 @@ class TestRazSession : public QObject {
     QSignalSpy error(m_demo.client(),
                      SIGNAL(sessionError(RAZ::Sessions::SessionManagerBase*, RAZ::Sessions::State,
                                          RAZ::Sessions::Error)));
-    QVERIFY(error.wait(5000));
+    QVERIFY(error.wait(ZentTest::kWaitMs));
     QVERIFY(!m_rec->signalInsideCall);
     QCOMPARE(m_rec->states, (QList<int>{1, 4, 5, 0}));
     QCOMPARE(m_rec->events.last(), QString("error 5/2"));
@@ -338,7 +340,7 @@ class TestRazSession : public QObject {
     QVERIFY(alice);
     emit api.createCall({alice}, RAZ::Contacts::Properties::KeyWork, Action::VideoCall);
     QCOMPARE(created.count(), 0);
-    QVERIFY(created.wait(5000));
+    QVERIFY(created.wait(ZentTest::kWaitMs));
     QCOMPARE(ready.count(), 1);
     auto* call = qvariant_cast<RAZ::Controllers::CommunicationSession*>(created.first().at(0));
     QCOMPARE(created.first().at(1).toBool(), false);
@@ -348,12 +350,12 @@ class TestRazSession : public QObject {
     QCOMPARE(call->getCall()->remoteAddress(), QString("+4930100101"));
 
     emit api.createChat({alice, nullptr});
-    QVERIFY(created.wait(5000));
+    QVERIFY(created.wait(ZentTest::kWaitMs));
     auto* chat = qvariant_cast<RAZ::Controllers::CommunicationSession*>(created.last().at(0));
     QVERIFY(chat->property("chatActive").toBool());
     emit api.createWebCollabSession({});
     emit api.createWebCollabSession({"felix.brandt@client.example"});
-    QVERIFY(created.wait(5000));
+    QVERIFY(created.wait(ZentTest::kWaitMs));
     QCOMPARE(created.count(), 3);
     QCOMPARE(static_cast<RAZ::Controllers::CommsSessionController*>(comms)->commsList().size(), 3);
     api.Uninitialize();

@@ -1,3 +1,5 @@
+// Settings scopes and their files, read-only scopes, the data folder, the ini
+// text reader and writer, and a failed write that leaves the old file whole.
 #include "TestSupport.h"
 
 #include <RAZ/IniText.h>

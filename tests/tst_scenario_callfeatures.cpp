@@ -27,6 +27,7 @@
 #include <RAZ/Xsi/CallSettingsStore.h>
 
 #include "Application.h"
+#include "DemoPeople.h"
 #include "Scenario.h"
 #include "TestSupport.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
@@ -38,80 +39,22 @@
 
 using RAZ::Controllers::CommunicationSession;
 using RAZ::Demo::CommsScript;
+using ZentTest::callAndWaitForAnswer;
+using ZentTest::historyRows;
+using ZentTest::noCallPopup;
 using ZentTest::Scenario;
 using ZentTest::SceneDriver;
+using ZentTest::sceneWith;
+using ZentTest::searchContactMenu;
+
+using namespace ZentTest::DemoPeople;
 
 namespace {
 
-const QByteArray kControlName = "zent-scenario-callfeatures-control";
-
-const bool g_environment = [] {
-  // The demo's control channel, which a person trying the program uses.
-  qputenv("ZENT_DEMO_CONTROL",
-          kControlName + QByteArray::number(QCoreApplication::applicationPid()));
-  return Scenario::prepare("zent-scenario-callfeatures-");
-}();
-
-const int kAlice = 101;
-const int kFelix = 201;
-const char kAliceName[] = "Alice Moreno";
-const char kBrunoName[] = "Bruno Keller";
-const char kFelixName[] = "Felix Brandt";
-const char kAliceWork[] = "Work: +4930100101";
-const char kFelixWork[] = "Work: +4940200201";
+const bool g_environment = Scenario::prepareWithControl("zent-scenario-callfeatures-");
 
 RAZ::Controllers::CommsSessionController* comms() {
   return Scenario::app()->sessionManager()->commsSessionController();
-}
-
-bool noCallPopup() {
-  return !ZentTest::findWindow<QML::CommunicationNotification>(
-      [](QML::CommunicationNotification* n) {
-        return n->type() == QML::CommunicationNotification::CallNotification;
-      });
-}
-
-// Finds the contact by typing its name into the main window's search field
-// (the list may be longer than the window) and right-clicks its row.
-QString openContactMenu(SceneDriver main, const QString& name, QMenu** menu) {
-  QString problem = main.click(QStringLiteral("leftPaneButton0"));  // the contacts
-  if (!problem.isEmpty()) return problem;
-  problem = main.focus(QStringLiteral("searchField"));
-  if (!problem.isEmpty()) return problem;
-  main.press(Qt::Key_A, Qt::ControlModifier);
-  main.type(name);
-  QQuickItem* row = nullptr;
-  if (!QTest::qWaitFor(
-          [&] {
-            row = main.row(QStringLiteral("contactRow"), name);
-            QPoint centre;
-            return row && main.centreOf(row, &centre).isEmpty();
-          },
-          ZentTest::kWaitMs))
-    return QStringLiteral("no row of %1 to click").arg(name);
-  problem = main.rightClick(row);
-  return problem.isEmpty() ? ZentTest::waitForMenu(menu) : problem;
-}
-
-// Right-click the contact ▸ Call ▸ its work number; the call window shows
-// and the party answers. With another call running the program first asks
-// to put that one on hold, and `holdOther` says yes.
-QString callAndWaitForAnswer(const QString& name, const QString& number,
-                             QML::CommunicationsWindow** window, bool holdOther = false) {
-  QMenu* menu = nullptr;
-  QString problem = openContactMenu(Scenario::mainScene(), name, &menu);
-  if (!problem.isEmpty()) return problem;
-  if (holdOther) {
-    ZentTest::answerNextMessage(QDialogButtonBox::Yes, [](Dialogs::MessageWindow* question) {
-      QCOMPARE(question->windowTitle(), QString("Confirm Call"));
-    });
-  }
-  problem = ZentTest::triggerMenuEntry(menu, {QStringLiteral("Call"), number});
-  if (!problem.isEmpty()) return problem;
-  problem = Scenario::waitForCommsWindow(name, window);
-  if (!problem.isEmpty()) return problem;
-  return SceneDriver::of(*window).waitText(QStringLiteral("callState"),
-                                           QStringLiteral("Call Active"));
 }
 
 // Right-clicks the main window's row of the running communication with
@@ -126,14 +69,6 @@ QString openActiveRowMenu(const QString& party, QMenu** menu) {
   return problem.isEmpty() ? ZentTest::waitForMenu(menu) : problem;
 }
 
-// The scene of the window that shows an item of that name (the call, the
-// footer, the participants are scenes of their own).
-SceneDriver sceneWith(QWidget* window, const QString& name) {
-  for (QQuickWidget* view : window->findChildren<QQuickWidget*>())
-    if (view->isVisible() && SceneDriver(view).item(name)) return SceneDriver(view);
-  return SceneDriver::of(window);
-}
-
 // Opens the call window's options menu.
 QString openOptions(QWidget* window, QMenu** menu) {
   QString problem = sceneWith(window, QStringLiteral("optionsMenuButton"))
@@ -142,29 +77,6 @@ QString openOptions(QWidget* window, QMenu** menu) {
 }
 
 QString textsOf(QMenu* menu) { return ZentTest::menuTexts(menu).join(QStringLiteral(" | ")); }
-
-// The history rows as the main window shows them, top to bottom: name and
-// details.
-QStringList historyRows() {
-  QStringList rows;
-  SceneDriver main = Scenario::mainScene();
-  QList<QQuickItem*> shown = main.items(QStringLiteral("historyRow"));
-  std::sort(shown.begin(), shown.end(), [](QQuickItem* a, QQuickItem* b) {
-    return a->mapToScene(QPointF(0, 0)).y() < b->mapToScene(QPointF(0, 0)).y();
-  });
-  for (QQuickItem* row : qAsConst(shown)) {
-    QStringList texts;
-    for (QQuickItem* child : row->findChildren<QQuickItem*>()) {
-      const QVariant t = child->property("text");
-      // The direction's arrow aside, what the row says.
-      if (child->isVisible() && t.isValid() && t.type() == QVariant::String &&
-          t.toString().size() > 1)
-        texts << t.toString();
-    }
-    rows << texts.join(QStringLiteral(" / "));
-  }
-  return rows;
-}
 
 // Within one service of the call settings: its edit button, its "Enable
 // service" box switched over, the number typed over (when given), Enter.
@@ -232,17 +144,13 @@ QString historyBadge() {
 
 }  // namespace
 
-class ScenarioCallFeatures : public QObject {
+class ScenarioCallFeatures : public ZentTest::ScenarioTestObject {
   Q_OBJECT
 
+ public:
+  ScenarioCallFeatures() : ScenarioTestObject(g_environment) {}
+
  private slots:
-  void initTestCase() {
-    QVERIFY(g_environment);
-    REQUIRE(Scenario::start());
-  }
-
-  void cleanupTestCase() { Scenario::finish(); }
-
   void init() { REQUIRE(Scenario::signIn()); }
 
   void cleanup() {
@@ -678,7 +586,7 @@ class ScenarioCallFeatures : public QObject {
     REQUIRE(main.waitHidden(QStringLiteral("activeCommRow")));
 
     QMenu* contact = nullptr;
-    REQUIRE(openContactMenu(main, kAliceName, &contact));
+    REQUIRE(searchContactMenu(kAliceName, &contact));
     REQUIRE(ZentTest::triggerMenuEntry(contact, {QStringLiteral("Call"), kAliceWork}));
     QML::CommunicationsWindow* window = nullptr;
     REQUIRE(Scenario::waitForCommsWindow(kAliceName, &window));

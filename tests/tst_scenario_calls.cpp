@@ -19,6 +19,7 @@
 #include <RAZ/Webcollab/WebcollabBase.h>
 
 #include "Application.h"
+#include "DemoPeople.h"
 #include "Scenario.h"
 #include "TestSupport.h"
 #include "Widgets/Custom/VideoCall.h"
@@ -34,12 +35,11 @@ using RAZ::MediaEngine::CallBasePtr;
 using ZentTest::Scenario;
 using ZentTest::SceneDriver;
 
+using namespace ZentTest::DemoPeople;
+
 namespace {
 
 const bool g_environment = Scenario::prepare("zent-scenario-calls-");
-
-const char kAliceName[] = "Alice Moreno";
-const char kAliceWork[] = "Work: +4930100101";
 
 const QStringList kCallControls = {"endButton", "muteButton", "holdButton", "dialpadButton",
                                    "transferButton"};
@@ -164,22 +164,13 @@ bool videoShows(QML::CommunicationsWindow* window) {
 
 }  // namespace
 
-class ScenarioCallsTest : public QObject {
+class ScenarioCallsTest : public ZentTest::ScenarioTestObject {
   Q_OBJECT
 
+ public:
+  ScenarioCallsTest() : ScenarioTestObject(g_environment) {}
+
  private slots:
-  void initTestCase() {
-    QVERIFY(g_environment);
-    REQUIRE(Scenario::start());
-  }
-
-  void cleanupTestCase() { Scenario::finish(); }
-
-  void cleanup() {
-    Scenario::tidy();
-    QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
-  }
-
   // A call put on video keeps End, Mute, Hold, Dial Pad and Transfer at
   // every window size; so does a call beside a chat or a share, with or
   // without video. Mute and Hold work from there, and End ends the call.

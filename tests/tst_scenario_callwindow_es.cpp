@@ -88,9 +88,13 @@ QString placeCall(QML::CommunicationsWindow** window) {
 
 }  // namespace
 
-class ScenarioCallWindowSpanish : public QObject {
+class ScenarioCallWindowSpanish : public ZentTest::ScenarioTestObject {
   Q_OBJECT
 
+ public:
+  ScenarioCallWindowSpanish() : ScenarioTestObject(g_environment) {}
+
+ private:
   QFont m_font;
 
  private slots:
@@ -108,8 +112,7 @@ class ScenarioCallWindowSpanish : public QObject {
   void init() { REQUIRE(Scenario::signIn()); }
 
   void cleanup() {
-    Scenario::tidy();
-    QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
+    ScenarioTestObject::cleanup();
     QApplication::setFont(m_font);
   }
 

@@ -29,6 +29,7 @@
 #include <RAZ/Sessions/SessionManagerBase.h>
 
 #include "Application.h"
+#include "DemoPeople.h"
 #include "Scenario.h"
 #include "TestSupport.h"
 #include "Utils/ZentUrlHandler.h"
@@ -46,21 +47,22 @@ using RAZ::Controllers::ChatInterface;
 using RAZ::Controllers::CommunicationSession;
 using RAZ::Demo::ChatDemo;
 using Widgets::Conference::XmppPasswordDialog;
+using ZentTest::activeMainScene;
+using ZentTest::chatOf;
 using ZentTest::Scenario;
 using ZentTest::SceneDriver;
+using ZentTest::sceneWith;
+using ZentTest::send;
+
+using namespace ZentTest::DemoPeople;
 
 namespace {
 
 const bool g_environment = Scenario::prepare("zent-scenario-chats-");
 
-const char kAliceName[] = "Alice Moreno";
-const int kInes = 204;
-const char kInesName[] = "Ines Haddad";
 const char kTranscript[] = "transcriptView";
 const char kSupportDesk[] = "Support desk";
 const char kSupportJid[] = "support@conference.demo.zent";
-const char kReleasePlanning[] = "Release planning";
-const char kReleaseJid[] = "release-planning@conference.demo.zent";
 
 RAZ::Sessions::SessionManagerBase* sessionManager() { return Scenario::app()->sessionManager(); }
 
@@ -70,45 +72,6 @@ RAZ::Controllers::CommsSessionController* comms() {
 
 QList<CommunicationSession*> openSessions() {
   return comms() ? comms()->commsList() : QList<CommunicationSession*>();
-}
-
-// The scene of the window's panes (chat, footer, participants) that shows
-// an item of that name, once one does.
-QString sceneWith(QWidget* window, const QString& name, SceneDriver* out) {
-  const bool found = QTest::qWaitFor(
-      [&] {
-        for (QQuickWidget* view : window->findChildren<QQuickWidget*>()) {
-          SceneDriver scene(view);
-          if (view->isVisible() && scene.item(name)) {
-            *out = scene;
-            return true;
-          }
-        }
-        return false;
-      },
-      ZentTest::kWaitMs);
-  return found ? QString() : QStringLiteral("no pane of the window shows '%1'").arg(name);
-}
-
-// The main window's scene, active and laid out as it is drawn: a running
-// communication that came or went moves the rows and buttons below it only
-// when the scene is next laid out, and a click must land where they are.
-SceneDriver mainScene() {
-  SceneDriver main = Scenario::mainScene();
-  QWidget* window = main.view() ? main.view()->window() : nullptr;
-  if (!window || !window->isVisible()) return main;
-  if (!window->isActiveWindow()) {
-    window->raise();
-    window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window, ZentTest::kWaitMs)) return main;
-  }
-  main.view()->grabFramebuffer();
-  return main;
-}
-
-ChatInterface* chatOf(QML::CommunicationsWindow* window) {
-  CommunicationSession* session = window ? window->getSession() : nullptr;
-  return session ? session->getChatInterface() : nullptr;
 }
 
 // A chat with the contact from the contact's menu, its transcript loaded.
@@ -121,14 +84,6 @@ QString openChatWith(const QString& name, QML::CommunicationsWindow** out) {
   problem = Scenario::waitForCommsWindow(name, out);
   if (!problem.isEmpty()) return problem;
   return SceneDriver::of(*out).waitVisible(QStringLiteral("messageInput"));
-}
-
-// Types the message into the chat's field and sends it with Enter.
-QString send(SceneDriver chat, const QString& text) {
-  QString problem = chat.focus(QStringLiteral("messageInput"));
-  if (problem.isEmpty()) problem = chat.type(text);
-  if (problem.isEmpty()) problem = chat.press(Qt::Key_Return);
-  return problem;
 }
 
 QDeclarativeWebView2* transcriptOf(SceneDriver chat) {
@@ -197,15 +152,15 @@ QString paintedAsThePage(SceneDriver chat) {
 
 // Opens the rooms list of the main window.
 QString showRooms(SceneDriver main) {
-  QString problem = mainScene().click(QStringLiteral("leftPaneButton1"));
+  QString problem = activeMainScene().click(QStringLiteral("leftPaneButton1"));
   if (problem.isEmpty()) problem = main.waitVisible(QStringLiteral("roomRow"));
-  mainScene();
+  activeMainScene();
   return problem;
 }
 
 // Double-clicks the room's row in the rooms list.
 QString joinFromList(const QString& room) {
-  SceneDriver main = mainScene();
+  SceneDriver main = activeMainScene();
   QString problem = showRooms(main);
   if (!problem.isEmpty()) return problem;
   QQuickItem* row = main.row(QStringLiteral("roomRow"), room, &problem);
@@ -274,8 +229,11 @@ QStringList loggedWith(const QString& text) {
 
 }  // namespace
 
-class ScenarioChatsTest : public QObject {
+class ScenarioChatsTest : public ZentTest::ScenarioTestObject {
   Q_OBJECT
+
+ public:
+  ScenarioChatsTest() : ScenarioTestObject(g_environment) {}
 
  private slots:
   void initTestCase() {
@@ -284,16 +242,13 @@ class ScenarioChatsTest : public QObject {
     REQUIRE(Scenario::signIn());
   }
 
-  void cleanupTestCase() { Scenario::finish(); }
-
   void cleanup() {
     for (QWidget* w : QApplication::topLevelWidgets())
       if ((qobject_cast<XmppPasswordDialog*>(w) || qobject_cast<Dialogs::ConfigureRoom*>(w) ||
            qobject_cast<Dialogs::DeleteRoomDialog*>(w) || qobject_cast<QFileDialog*>(w)) &&
           w->isVisible())
         w->close();
-    Scenario::tidy();
-    QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
+    ScenarioTestObject::cleanup();
   }
 
   // A chat taller than its window keeps showing its newest message: each
@@ -433,7 +388,7 @@ class ScenarioChatsTest : public QObject {
   // room's row goes.
   void roomsKeepTheirNames() {
     REQUIRE(Scenario::signIn());
-    SceneDriver main = mainScene();
+    SceneDriver main = activeMainScene();
     REQUIRE(main.click(QStringLiteral("addButton")));
     QMenu* menu = nullptr;
     REQUIRE(ZentTest::waitForMenu(&menu));
@@ -491,7 +446,7 @@ class ScenarioChatsTest : public QObject {
 
     // Put away, then brought back by a double click on its running row.
     room->hide();
-    mainScene();
+    activeMainScene();
     QQuickItem* running = main.row(QStringLiteral("activeCommRow"), QStringLiteral("Design board"));
     QVERIFY(running);
     REQUIRE(main.doubleClick(running));
@@ -499,7 +454,7 @@ class ScenarioChatsTest : public QObject {
 
     // Deleted from the rooms list: the question names the room; its rows go.
     const QString jid = chatOf(room)->roomJid();
-    main = mainScene();
+    main = activeMainScene();
     QQuickItem* row = main.row(QStringLiteral("roomRow"), QStringLiteral("Design board"), &problem);
     QVERIFY2(row, qPrintable(problem));
     REQUIRE(main.rightClick(row));
@@ -544,10 +499,10 @@ class ScenarioChatsTest : public QObject {
   // with a call only does nothing.
   void everyMyRoomLinkKindWorks() {
     REQUIRE(Scenario::signIn());
-    SceneDriver main = mainScene();
+    SceneDriver main = activeMainScene();
     REQUIRE(main.click(QStringLiteral("leftPaneButton1")));
     REQUIRE(main.waitVisible(QStringLiteral("myRoomRow")));
-    main = mainScene();
+    main = activeMainScene();
     QApplication::clipboard()->clear();
     REQUIRE(main.rightClick(QStringLiteral("myRoomRow")));
     QMenu* menu = nullptr;
@@ -647,6 +602,45 @@ class ScenarioChatsTest : public QObject {
     QVERIFY2(noMethod.isEmpty(), qPrintable(noMethod.join('\n')));
   }
 
+  // A chat a party starts shows its popup before any window is built for
+  // it (the first of a session would otherwise wait for the window's
+  // scenes and web engine); the window follows by itself, and showing it
+  // from the running communications' row puts the popup away.
+  void incomingChatPopupComesBeforeItsWindow() {
+    REQUIRE(Scenario::signIn());
+    // Built ones, shown or not.
+    const auto windows = [] {
+      int count = 0;
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<QML::CommunicationsWindow*>(w)) ++count;
+      return count;
+    };
+    const int before = windows();
+    QVERIFY(Scenario::demo().incomingSession(kInes, CommunicationSession::KindChat));
+    QPointer<QML::CommunicationNotification> popup;
+    for (int turn = 0; turn < 100 && !popup; ++turn) {
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* note = qobject_cast<QML::CommunicationNotification*>(w)) popup = note;
+      QCOMPARE(windows(), before);
+    }
+    QVERIFY(popup);
+    QCOMPARE(popup->type(), QML::CommunicationNotification::ChatNotification);
+    REQUIRE(SceneDriver(popup).waitText(QStringLiteral("title"), kInesName));
+    QTRY_COMPARE_WITH_TIMEOUT(windows(), before + 1, ZentTest::kWaitMs);
+    QVERIFY(popup && popup->isVisible());
+    SceneDriver main = Scenario::mainScene();
+    REQUIRE(main.waitVisible(QStringLiteral("activeCommRow")));
+    QString problem;
+    QQuickItem* row = main.row(QStringLiteral("activeCommRow"), kInesName, &problem);
+    QVERIFY2(row, qPrintable(problem));
+    REQUIRE(main.doubleClick(row));
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(kInesName, &window));
+    QTRY_VERIFY_WITH_TIMEOUT(!popup || !popup->isVisible(), ZentTest::kWaitMs);
+    Scenario::tidy();
+  }
+
   // The room's parties have a menu and, resting on one, a card; the user's
   // own owned room without a conference number warns about it.
   void roomPartiesHaveMenuAndCard() {
@@ -693,7 +687,7 @@ class ScenarioChatsTest : public QObject {
     QMenu* menu = nullptr;
     REQUIRE(Scenario::openContactMenu(kAliceName, &menu));
     ZentTest::closeMenus();
-    REQUIRE(showRooms(mainScene()));
+    REQUIRE(showRooms(activeMainScene()));
     REQUIRE(Scenario::openContactMenu(kAliceName, &menu));
     QVERIFY2(ZentTest::menuTexts(menu).contains(QStringLiteral("Chat")),
              qPrintable(ZentTest::menuTexts(menu).join(", ")));
@@ -807,7 +801,7 @@ class ScenarioChatsTest : public QObject {
       QTRY_VERIFY_WITH_TIMEOUT(room->windowTitle().contains(QStringLiteral("room ") + text),
                                ZentTest::kWaitMs);
       REQUIRE(waitForActiveRow(QStringLiteral("room ") + text));
-      SceneDriver main = mainScene();
+      SceneDriver main = activeMainScene();
       REQUIRE(showRooms(main));
       QTRY_VERIFY2_WITH_TIMEOUT(
           main.row(QStringLiteral("roomRow"), QStringLiteral("subject ") + text, &problem),

@@ -21,17 +21,13 @@ const bool g_environment = Scenario::prepare("zent-scenario-demo-es-", "es");
 
 }  // namespace
 
-class ScenarioDemoSpanish : public QObject {
+class ScenarioDemoSpanish : public ZentTest::ScenarioTestObject {
   Q_OBJECT
 
+ public:
+  ScenarioDemoSpanish() : ScenarioTestObject(g_environment) {}
+
  private slots:
-  void initTestCase() {
-    QVERIFY(g_environment);
-    REQUIRE(Scenario::start());
-  }
-
-  void cleanupTestCase() { Scenario::finish(); }
-
   void cleanup() { Scenario::tidy(); }
 
   // A new account is asked where it is: the place found and the zones on

@@ -38,6 +38,7 @@
 #include <os/UrlScheme.h>
 
 #include "Application.h"
+#include "DemoPeople.h"
 #include "Scenario.h"
 #include "TestSupport.h"
 #include "Utils/AppPaths.h"
@@ -53,11 +54,11 @@
 using ZentTest::Scenario;
 using ZentTest::SceneDriver;
 
+using namespace ZentTest::DemoPeople;
+
 namespace {
 
 const bool g_environment = Scenario::prepare("zent-scenario-desktop-");
-
-const char kAliceName[] = "Alice Moreno";
 
 QString readText(const QString& path) {
   QFile file(path);
@@ -118,22 +119,10 @@ QString openWithXdg(const QString& link) {
   return QString();
 }
 
-QString waitForCommsWindow(const QString& party, QML::CommunicationsWindow** out) {
-  return ZentTest::waitForWindow<QML::CommunicationsWindow>(
-      out, [&party](QML::CommunicationsWindow* w) { return w->windowTitle().contains(party); });
-}
-
 // Opens Preferences from the main window's menu and waits for it.
 QString openPreferences(Dialogs::PreferencesWindow** out) {
-  SceneDriver main = Scenario::mainScene();
-  QString problem = main.click(QStringLiteral("windowFrameIcon"));
-  if (!problem.isEmpty()) return problem;
-  QMenu* menu = nullptr;
-  problem = ZentTest::waitForMenu(&menu);
-  if (!problem.isEmpty()) return problem;
-  problem = ZentTest::triggerMenuEntry(menu, {QStringLiteral("Preferences...")});
-  if (!problem.isEmpty()) return problem;
-  return ZentTest::waitForWindow<Dialogs::PreferencesWindow>(out);
+  const QString problem = Scenario::chooseFromWindowMenu({QStringLiteral("Preferences...")});
+  return problem.isEmpty() ? ZentTest::waitForWindow<Dialogs::PreferencesWindow>(out) : problem;
 }
 
 // A slapd of the test's own on a loopback port, with the small directory of
@@ -331,6 +320,15 @@ QString showTab(Dialogs::PreferencesWindow* prefs, const QString& page) {
   return QString();
 }
 
+// Preferences open on the audio page, and its list of ringing devices.
+QString openAudioPage(Dialogs::PreferencesWindow** prefs, QComboBox** ring) {
+  QString problem = openPreferences(prefs);
+  if (problem.isEmpty()) problem = showTab(*prefs, QStringLiteral("audioTab"));
+  if (!problem.isEmpty()) return problem;
+  *ring = (*prefs)->findChild<QComboBox*>(QStringLiteral("ringDeviceSelect"));
+  return *ring ? QString() : QStringLiteral("no list of ringing devices");
+}
+
 QStringList itemTexts(const QComboBox* box) {
   QStringList out;
   for (int i = 0; i < box->count(); ++i) out << box->itemText(i);
@@ -505,8 +503,11 @@ void settle() {
 
 }  // namespace
 
-class DesktopScenarioTest : public QObject {
+class DesktopScenarioTest : public ZentTest::ScenarioTestObject {
   Q_OBJECT
+
+ public:
+  DesktopScenarioTest() : ScenarioTestObject(g_environment) {}
 
  private slots:
   void initTestCase() {
@@ -522,20 +523,13 @@ class DesktopScenarioTest : public QObject {
     AppPaths::setExecutableNameOverride(QString());
   }
 
-  void cleanup() {
-    Scenario::tidy();
-    QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
-  }
-
   // The ringing device chosen in Preferences is where the ringer rings.
   void theRingerRingsOnTheChosenDevice() {
     REQUIRE(Scenario::signIn());
     QVERIFY(sounds());
     Dialogs::PreferencesWindow* prefs = nullptr;
-    REQUIRE(openPreferences(&prefs));
-    REQUIRE(showTab(prefs, QStringLiteral("audioTab")));
-    auto* ring = prefs->findChild<QComboBox*>(QStringLiteral("ringDeviceSelect"));
-    QVERIFY(ring);
+    QComboBox* ring = nullptr;
+    REQUIRE(openAudioPage(&prefs, &ring));
     QCOMPARE(itemTexts(ring), QStringList({"Use Output Device", "Demo Speakers", "Demo Headset"}));
     ring->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(ring, Qt::Key_End);
@@ -574,9 +568,8 @@ class DesktopScenarioTest : public QObject {
     REQUIRE(Scenario::signOut());
     REQUIRE(Scenario::signIn());
     Dialogs::PreferencesWindow* prefs = nullptr;
-    REQUIRE(openPreferences(&prefs));
-    REQUIRE(showTab(prefs, QStringLiteral("audioTab")));
-    auto* ring = prefs->findChild<QComboBox*>(QStringLiteral("ringDeviceSelect"));
+    QComboBox* ring = nullptr;
+    REQUIRE(openAudioPage(&prefs, &ring));
     auto* microphone = prefs->findChild<QComboBox*>(QStringLiteral("recordingSelect"));
     QTRY_COMPARE_WITH_TIMEOUT(itemTexts(ring),
                               QStringList({"Use Output Device", "Built-in Speakers"}),
@@ -616,9 +609,8 @@ class DesktopScenarioTest : public QObject {
     REQUIRE(Scenario::signOut());
     REQUIRE(Scenario::signIn());
     Dialogs::PreferencesWindow* prefs = nullptr;
-    REQUIRE(openPreferences(&prefs));
-    REQUIRE(showTab(prefs, QStringLiteral("audioTab")));
-    auto* ring = prefs->findChild<QComboBox*>(QStringLiteral("ringDeviceSelect"));
+    QComboBox* ring = nullptr;
+    REQUIRE(openAudioPage(&prefs, &ring));
     auto* microphone = prefs->findChild<QComboBox*>(QStringLiteral("recordingSelect"));
     QTRY_COMPARE_WITH_TIMEOUT(itemTexts(ring),
                               QStringList({"Use Output Device", "Built-in Audio Analog Stereo"}),
@@ -634,18 +626,14 @@ class DesktopScenarioTest : public QObject {
     REQUIRE(Scenario::signIn());
     QVERIFY(sounds());
     Dialogs::PreferencesWindow* prefs = nullptr;
-    REQUIRE(openPreferences(&prefs));
-    REQUIRE(showTab(prefs, QStringLiteral("audioTab")));
-    auto* ring = prefs->findChild<QComboBox*>(QStringLiteral("ringDeviceSelect"));
-    QVERIFY(ring);
+    QComboBox* ring = nullptr;
+    REQUIRE(openAudioPage(&prefs, &ring));
     ring->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(ring, Qt::Key_End);
     QCOMPARE(ring->currentText(), QStringLiteral("Demo Headset"));
     REQUIRE(saveAndClose(prefs));
 
-    REQUIRE(openPreferences(&prefs));
-    REQUIRE(showTab(prefs, QStringLiteral("audioTab")));
-    ring = prefs->findChild<QComboBox*>(QStringLiteral("ringDeviceSelect"));
+    REQUIRE(openAudioPage(&prefs, &ring));
     ring->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(ring, Qt::Key_Up);
     QCOMPARE(ring->currentText(), QStringLiteral("Demo Speakers"));
@@ -1008,7 +996,7 @@ class DesktopScenarioTest : public QObject {
     REQUIRE(ZentTest::triggerMenuEntry(
         menu, {QStringLiteral("Call"), QStringLiteral("Work: +4930100101")}));
     QML::CommunicationsWindow* aliceCall = nullptr;
-    REQUIRE(waitForCommsWindow(kAliceName, &aliceCall));
+    REQUIRE(Scenario::waitForCommsWindow(kAliceName, &aliceCall));
     REQUIRE(SceneDriver::of(aliceCall).waitText(QStringLiteral("callState"),
                                                 QStringLiteral("Call Active")));
 
@@ -1025,7 +1013,7 @@ class DesktopScenarioTest : public QObject {
     });
     REQUIRE(openWithDesktop(QStringLiteral("tel:+1-555-0100;phone-context=example.com")));
     QML::CommunicationsWindow* linked = nullptr;
-    REQUIRE(waitForCommsWindow(QStringLiteral("+15550100"), &linked));
+    REQUIRE(Scenario::waitForCommsWindow(QStringLiteral("+15550100"), &linked));
     QVERIFY2(linkQuestion.contains(QStringLiteral("+15550100")), qPrintable(linkQuestion));
     QCOMPARE(asked, QStringLiteral("Confirm Call"));
     Scenario::tidy();
@@ -1040,7 +1028,7 @@ class DesktopScenarioTest : public QObject {
     // This program answers it from its event loop, which the wait runs.
     QVERIFY(ended.wait(ZentTest::kWaitMs));
     QCOMPARE(second.exitCode(), 0);
-    REQUIRE(waitForCommsWindow(QStringLiteral("+4930100199"), &linked));
+    REQUIRE(Scenario::waitForCommsWindow(QStringLiteral("+4930100199"), &linked));
   }
 };
 

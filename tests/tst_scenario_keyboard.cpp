@@ -21,6 +21,7 @@
 #include <RAZ/MediaEngine/CallBasePtr.h>
 
 #include "Application.h"
+#include "DemoPeople.h"
 #include "Scenario.h"
 #include "TestSupport.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
@@ -33,11 +34,11 @@
 using ZentTest::Scenario;
 using ZentTest::SceneDriver;
 
+using namespace ZentTest::DemoPeople;
+
 namespace {
 
 const bool g_environment = Scenario::prepare("zent-keyboard-");
-const int kAlice = 101;
-const char kAliceName[] = "Alice Moreno";
 
 // The named item that has the focus (a field's inner text input has no
 // name of its own: its field's).
@@ -76,15 +77,13 @@ bool drawsFocus(QQuickItem* item) {
 
 }  // namespace
 
-class TestScenarioKeyboard : public QObject {
+class TestScenarioKeyboard : public ZentTest::ScenarioTestObject {
   Q_OBJECT
 
+ public:
+  TestScenarioKeyboard() : ScenarioTestObject(g_environment) {}
+
  private slots:
-  void initTestCase() {
-    QVERIFY(g_environment);
-    REQUIRE(Scenario::start());
-  }
-  void cleanupTestCase() { Scenario::finish(); }
   void cleanup() { Scenario::tidy(); }
 
   // The main window opens away from the corner with the keyboard: typing

@@ -18,6 +18,7 @@
 #include <RAZ/Demo/Service.h>
 
 #include "Application.h"
+#include "DemoPeople.h"
 #include "Scenario.h"
 #include "TestSupport.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
@@ -30,27 +31,15 @@ using RAZ::Controllers::CommunicationSession;
 using RAZ::Demo::ChatDemo;
 using ZentTest::Scenario;
 using ZentTest::SceneDriver;
+using ZentTest::showViewWith;
+
+using namespace ZentTest::DemoPeople;
 
 namespace {
 
 const bool g_environment = Scenario::prepare("zent-scenario-language-es-", "es");
 
-const int kInes = 204;
-const char kInesName[] = "Ines Haddad";
 const char kTranscript[] = "transcriptView";
-
-// Shows the main window's view that holds `name` by its left-pane buttons.
-QString showViewWith(const QString& name) {
-  SceneDriver main = Scenario::mainScene();
-  for (int i = 0; i < 8 && !main.item(name); ++i) {
-    const QString button = QStringLiteral("leftPaneButton%1").arg(i);
-    if (!main.item(button)) continue;
-    QString problem = main.click(button);
-    if (!problem.isEmpty()) return problem;
-    (void)QTest::qWaitFor([&] { return main.item(name) != nullptr; }, 500);
-  }
-  return main.waitVisible(name);
-}
 
 // The page's menu (a right click on the transcript) holds `entry`. The menu
 // runs until it is closed: its entries are read, and it is closed, from the
@@ -77,17 +66,13 @@ QString pageMenuHolds(SceneDriver chat, const QString& entry) {
 
 }  // namespace
 
-class ScenarioLanguageSpanish : public QObject {
+class ScenarioLanguageSpanish : public ZentTest::ScenarioTestObject {
   Q_OBJECT
 
+ public:
+  ScenarioLanguageSpanish() : ScenarioTestObject(g_environment) {}
+
  private slots:
-  void initTestCase() {
-    QVERIFY(g_environment);
-    REQUIRE(Scenario::start());
-  }
-
-  void cleanupTestCase() { Scenario::finish(); }
-
   void cleanup() { Scenario::tidy(); }
 
   void aLiveSwitchReachesEveryText() {

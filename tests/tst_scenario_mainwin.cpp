@@ -81,9 +81,13 @@ QString waitForBannerRow(const SceneDriver& scene, const QString& title) {
 
 }  // namespace
 
-class TestScenarioMainWindow : public QObject {
+class TestScenarioMainWindow : public ZentTest::ScenarioTestObject {
   Q_OBJECT
 
+ public:
+  TestScenarioMainWindow() : ScenarioTestObject(g_environment) {}
+
+ private:
   using Scenario = ZentTest::Scenario;
 
   SceneDriver scene() { return Scenario::mainScene(); }
@@ -100,12 +104,7 @@ class TestScenarioMainWindow : public QObject {
   }
 
  private slots:
-  void initTestCase() {
-    QVERIFY(g_environment);
-    REQUIRE(Scenario::start());
-  }
   void init() { REQUIRE(Scenario::signIn()); }
-  void cleanupTestCase() { Scenario::finish(); }
   void cleanup() {
     Scenario::tidy();
     demo().failCallLogRetrieval(false);
@@ -276,7 +275,7 @@ class TestScenarioMainWindow : public QObject {
       }
       return more != nullptr;
     };
-    QTRY_VERIFY_WITH_TIMEOUT(explanation(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(explanation(), ZentTest::kWaitMs);
     more->close();
     QVERIFY(demo().restoreService());
     REQUIRE(s.waitHidden(QStringLiteral("errorBanner")));

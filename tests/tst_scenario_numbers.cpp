@@ -24,6 +24,7 @@
 #include <RAZ/Sessions/SessionManagerBase.h>
 
 #include "Application.h"
+#include "DemoPeople.h"
 #include "Scenario.h"
 #include "TestSupport.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
@@ -32,102 +33,25 @@
 #include "libqml/components/CommunicationsWindow.h"
 
 using RAZ::Controllers::CommunicationSession;
+using ZentTest::callAndWaitForAnswer;
+using ZentTest::historyRows;
+using ZentTest::noCallPopup;
 using ZentTest::Scenario;
 using ZentTest::SceneDriver;
+using ZentTest::sceneWith;
+using ZentTest::searchContacts;
+
+using namespace ZentTest::DemoPeople;
 
 namespace {
 
-const QByteArray kControlName = "zent-scenario-numbers-control";
-
-const bool g_environment = [] {
-  qputenv("ZENT_DEMO_CONTROL",
-          kControlName + QByteArray::number(QCoreApplication::applicationPid()));
-  return Scenario::prepare("zent-scenario-numbers-");
-}();
-
-const int kAlice = 101;
-const char kAliceName[] = "Alice Moreno";
-const char kBrunoName[] = "Bruno Keller";
-const char kFelixName[] = "Felix Brandt";
-const char kAliceWork[] = "Work: +4930100101";
-const char kFelixWork[] = "Work: +4940200201";
-const char kReleasePlanning[] = "Release planning";
-
-bool noCallPopup() {
-  return !ZentTest::findWindow<QML::CommunicationNotification>(
-      [](QML::CommunicationNotification* n) {
-        return n->type() == QML::CommunicationNotification::CallNotification;
-      });
-}
-
-// Types `text` over whatever the main window's search field holds.
-QString search(const QString& text) {
-  SceneDriver main = Scenario::mainScene();
-  QString problem = main.click(QStringLiteral("leftPaneButton0"));  // the contacts
-  if (problem.isEmpty()) problem = main.focus(QStringLiteral("searchField"));
-  if (!problem.isEmpty()) return problem;
-  main.press(Qt::Key_A, Qt::ControlModifier);
-  main.press(Qt::Key_Delete);
-  return text.isEmpty() ? QString() : main.type(text);
-}
+const bool g_environment = Scenario::prepareWithControl("zent-scenario-numbers-");
 
 // Right-click the contact (found by typing its name) ▸ `path`.
 QString fromContactMenu(const QString& name, const QStringList& path) {
-  QString problem = search(name);
-  if (!problem.isEmpty()) return problem;
-  SceneDriver main = Scenario::mainScene();
-  QQuickItem* row = nullptr;
-  if (!QTest::qWaitFor(
-          [&] {
-            row = main.row(QStringLiteral("contactRow"), name);
-            QPoint centre;
-            return row && main.centreOf(row, &centre).isEmpty();
-          },
-          ZentTest::kWaitMs))
-    return QStringLiteral("no row of %1 to click").arg(name);
-  problem = main.rightClick(row);
   QMenu* menu = nullptr;
-  if (problem.isEmpty()) problem = ZentTest::waitForMenu(&menu);
+  const QString problem = ZentTest::searchContactMenu(name, &menu);
   return problem.isEmpty() ? ZentTest::triggerMenuEntry(menu, path) : problem;
-}
-
-// Calls the contact's work number from its menu and waits for the answer;
-// with another call running, says yes to holding it.
-QString callAndWaitForAnswer(const QString& name, const QString& number,
-                             QML::CommunicationsWindow** window, bool holdOther = false) {
-  if (holdOther) ZentTest::answerNextMessage(QDialogButtonBox::Yes);
-  QString problem = fromContactMenu(name, {QStringLiteral("Call"), number});
-  if (problem.isEmpty()) problem = Scenario::waitForCommsWindow(name, window);
-  if (!problem.isEmpty()) return problem;
-  return SceneDriver::of(*window).waitText(QStringLiteral("callState"),
-                                           QStringLiteral("Call Active"));
-}
-
-// The scene of the window that shows an item of that name.
-SceneDriver sceneWith(QWidget* window, const QString& name) {
-  for (QQuickWidget* view : window->findChildren<QQuickWidget*>())
-    if (view->isVisible() && SceneDriver(view).item(name)) return SceneDriver(view);
-  return SceneDriver::of(window);
-}
-
-// The history's rows, top to bottom, each as its texts joined by " / ".
-QStringList historyRows() {
-  SceneDriver main = Scenario::mainScene();
-  QList<QQuickItem*> shown = main.items(QStringLiteral("historyRow"));
-  std::sort(shown.begin(), shown.end(), [](QQuickItem* a, QQuickItem* b) {
-    return a->mapToScene(QPointF(0, 0)).y() < b->mapToScene(QPointF(0, 0)).y();
-  });
-  QStringList rows;
-  for (QQuickItem* row : qAsConst(shown)) {
-    QStringList texts;
-    for (QQuickItem* child : row->findChildren<QQuickItem*>()) {
-      const QVariant t = child->property("text");
-      if (child->isVisible() && t.type() == QVariant::String && t.toString().size() > 1)
-        texts << t.toString();
-    }
-    rows << texts.join(QStringLiteral(" / "));
-  }
-  return rows;
 }
 
 // Waits until the history's newest row starts with `name`; gives that row
@@ -163,23 +87,19 @@ int commsWindowsNamed(const QString& name) {
 
 }  // namespace
 
-class ScenarioNumbers : public QObject {
+class ScenarioNumbers : public ZentTest::ScenarioTestObject {
   Q_OBJECT
 
+ public:
+  ScenarioNumbers() : ScenarioTestObject(g_environment) {}
+
  private slots:
-  void initTestCase() {
-    QVERIFY(g_environment);
-    REQUIRE(Scenario::start());
-  }
-
-  void cleanupTestCase() { Scenario::finish(); }
-
   void init() { REQUIRE(Scenario::signIn()); }
 
   void cleanup() {
     Scenario::demo().setRingTime(0);
     Scenario::tidy();
-    search(QString());
+    searchContacts(QString());
     QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
     // What a failed test changed (presence, numbers) goes with its session.
     if (QTest::currentTestFailed()) REQUIRE(Scenario::signOut());
@@ -190,7 +110,7 @@ class ScenarioNumbers : public QObject {
   // meeting: he declines); a written-out work number reaches Alice, who
   // answers as herself in every view and in the history.
   void numbersReachTheirOwners() {
-    REQUIRE(search(QStringLiteral("102")));
+    REQUIRE(searchContacts(QStringLiteral("102")));
     SceneDriver main = Scenario::mainScene();
     REQUIRE(main.waitText(QStringLiteral("dialRowText"), QStringLiteral("Call 102")));
     REQUIRE(main.click(QStringLiteral("dialRow")));
@@ -203,7 +123,7 @@ class ScenarioNumbers : public QObject {
     QVERIFY2(brunoRow.startsWith(kBrunoName), qPrintable(brunoRow));
 
     // Her work number as it is written, spaces and all.
-    REQUIRE(search(QStringLiteral("+49 30 100101")));
+    REQUIRE(searchContacts(QStringLiteral("+49 30 100101")));
     REQUIRE(main.waitText(QStringLiteral("dialRowText"), QStringLiteral("Call +4930100101")));
     REQUIRE(main.click(QStringLiteral("dialRow")));
     QML::CommunicationsWindow* alice = nullptr;
@@ -222,7 +142,7 @@ class ScenarioNumbers : public QObject {
     QVERIFY2(aliceRow.startsWith(kAliceName), qPrintable(aliceRow));
 
     // Text that is no number offers no call.
-    REQUIRE(search(QStringLiteral("alice")));
+    REQUIRE(searchContacts(QStringLiteral("alice")));
     REQUIRE(main.waitHidden(QStringLiteral("dialRow")));
   }
 

@@ -111,9 +111,13 @@ QColor inverted(const QString& colour) {
 
 }  // namespace
 
-class TestScenarioPlacement : public QObject {
+class TestScenarioPlacement : public ZentTest::ScenarioTestObject {
   Q_OBJECT
 
+ public:
+  TestScenarioPlacement() : ScenarioTestObject(g_environment) {}
+
+ private:
   std::unique_ptr<QML::Style> m_style;
 
  private slots:
@@ -122,8 +126,6 @@ class TestScenarioPlacement : public QObject {
     m_style.reset(new QML::Style(nullptr));
     REQUIRE(Scenario::start());
   }
-
-  void cleanupTestCase() { Scenario::finish(); }
 
   void cleanup() { Scenario::tidy(); }
 

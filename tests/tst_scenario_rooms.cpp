@@ -19,6 +19,7 @@
 #include <RAZ/Sessions/SessionManagerBase.h>
 
 #include "Application.h"
+#include "DemoPeople.h"
 #include "Scenario.h"
 #include "TestSupport.h"
 #include "Utils/ZentUrlHandler.h"
@@ -29,44 +30,26 @@
 #include "libqml/components/MainWindow.h"
 #include "libqml/components/PresenceRequestDialog.h"
 
+using ZentTest::activeMainScene;
 using ZentTest::Scenario;
 using ZentTest::SceneDriver;
+using ZentTest::sceneWith;
+using ZentTest::send;
+
+using namespace ZentTest::DemoPeople;
 
 namespace {
 
-const QByteArray kControlName = "zent-scenario-rooms-control";
+const bool g_environment = Scenario::prepareWithControl("zent-scenario-rooms-");
 
-const bool g_environment = [] {
-  qputenv("ZENT_DEMO_CONTROL",
-          kControlName + QByteArray::number(QCoreApplication::applicationPid()));
-  return Scenario::prepare("zent-scenario-rooms-");
-}();
-
-const char kAliceName[] = "Alice Moreno";
-const char kReleasePlanning[] = "Release planning";
-const char kReleaseJid[] = "release-planning@conference.demo.zent";
 const char kAliceRoom[] = "myroom.alice.moreno@conference.demo.zent";
 const char kTranscript[] = "transcriptView";
 
-// The main window's scene, active and laid out as it is drawn.
-SceneDriver mainScene() {
-  SceneDriver main = Scenario::mainScene();
-  QWidget* window = main.view() ? main.view()->window() : nullptr;
-  if (!window || !window->isVisible()) return main;
-  if (!window->isActiveWindow()) {
-    window->raise();
-    window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window, ZentTest::kWaitMs)) return main;
-  }
-  main.view()->grabFramebuffer();
-  return main;
-}
-
 // The rooms list of the main window, shown.
 QString showRooms() {
-  QString problem = mainScene().click(QStringLiteral("leftPaneButton1"));
-  if (problem.isEmpty()) problem = mainScene().waitVisible(QStringLiteral("myRoomRow"));
-  mainScene();
+  QString problem = activeMainScene().click(QStringLiteral("leftPaneButton1"));
+  if (problem.isEmpty()) problem = activeMainScene().waitVisible(QStringLiteral("myRoomRow"));
+  activeMainScene();
   return problem;
 }
 
@@ -74,28 +57,11 @@ QString showRooms() {
 QString roomMenu(const QString& room, QMenu** menu) {
   QString problem = showRooms();
   if (!problem.isEmpty()) return problem;
-  SceneDriver main = mainScene();
+  SceneDriver main = activeMainScene();
   QQuickItem* row = main.row(QStringLiteral("roomRow"), room, &problem);
   if (!row) return problem;
   problem = main.rightClick(row);
   return problem.isEmpty() ? ZentTest::waitForMenu(menu) : problem;
-}
-
-// The scene of the window's panes that shows an item of that name.
-QString sceneWith(QWidget* window, const QString& name, SceneDriver* out) {
-  const bool found = QTest::qWaitFor(
-      [&] {
-        for (QQuickWidget* view : window->findChildren<QQuickWidget*>()) {
-          SceneDriver scene(view);
-          if (view->isVisible() && scene.item(name)) {
-            *out = scene;
-            return true;
-          }
-        }
-        return false;
-      },
-      ZentTest::kWaitMs);
-  return found ? QString() : QStringLiteral("no pane of the window shows '%1'").arg(name);
 }
 
 QList<QML::CommunicationsWindow*> commsWindows() {
@@ -121,13 +87,6 @@ QString partyRow(QML::CommunicationsWindow* room, const QString& name, SceneDriv
   return shown ? QString() : QStringLiteral("no participant %1").arg(name);
 }
 
-QString sendInto(SceneDriver chat, const QString& text) {
-  QString problem = chat.focus(QStringLiteral("messageInput"));
-  if (problem.isEmpty()) problem = chat.type(text);
-  if (problem.isEmpty()) problem = chat.press(Qt::Key_Return);
-  return problem;
-}
-
 QString partyMenu(QML::CommunicationsWindow* room, const QString& name, QMenu** menu) {
   SceneDriver parties;
   QQuickItem* row = nullptr;
@@ -138,17 +97,13 @@ QString partyMenu(QML::CommunicationsWindow* room, const QString& name, QMenu** 
 
 }  // namespace
 
-class ScenarioRoomsTest : public QObject {
+class ScenarioRoomsTest : public ZentTest::ScenarioTestObject {
   Q_OBJECT
 
+ public:
+  ScenarioRoomsTest() : ScenarioTestObject(g_environment) {}
+
  private slots:
-  void initTestCase() {
-    QVERIFY(g_environment);
-    REQUIRE(Scenario::start());
-  }
-
-  void cleanupTestCase() { Scenario::finish(); }
-
   void init() {
     REQUIRE(Scenario::signIn());
     // The owner of the windows the test looks at lies away from the corner.
@@ -167,7 +122,7 @@ class ScenarioRoomsTest : public QObject {
   // numbers and PINs the invitation sends.
   void myRoomOpensTheUsersRoom() {
     REQUIRE(showRooms());
-    REQUIRE(mainScene().click(QStringLiteral("myRoomRow")));
+    REQUIRE(activeMainScene().click(QStringLiteral("myRoomRow")));
     QML::CommunicationsWindow* room = nullptr;
     REQUIRE(Scenario::waitForCommsWindow(QStringLiteral("My Room"), &room));
     SceneDriver chat;
@@ -188,7 +143,7 @@ class ScenarioRoomsTest : public QObject {
     room->showMinimized();
     QTRY_VERIFY_WITH_TIMEOUT(room->isMinimized(), ZentTest::kWaitMs);
     REQUIRE(showRooms());
-    REQUIRE(mainScene().rightClick(QStringLiteral("myRoomRow")));
+    REQUIRE(activeMainScene().rightClick(QStringLiteral("myRoomRow")));
     QMenu* menu = nullptr;
     REQUIRE(ZentTest::waitForMenu(&menu));
     REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Join My Room")}));
@@ -196,7 +151,7 @@ class ScenarioRoomsTest : public QObject {
     QCOMPARE(commsWindows().size(), 1);
 
     REQUIRE(showRooms());
-    REQUIRE(mainScene().rightClick(QStringLiteral("myRoomRow")));
+    REQUIRE(activeMainScene().rightClick(QStringLiteral("myRoomRow")));
     REQUIRE(ZentTest::waitForMenu(&menu));
     REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Configure My Room")}));
     Dialogs::PreferencesWindow* prefs = nullptr;
@@ -226,12 +181,12 @@ class ScenarioRoomsTest : public QObject {
     REQUIRE(partyRow(room, kAliceName, &parties, &alice));
     SceneDriver chat;
     REQUIRE(sceneWith(room, QStringLiteral("messageInput"), &chat));
-    REQUIRE(sendInto(chat, QStringLiteral("Joined by link")));
+    REQUIRE(send(chat, QStringLiteral("Joined by link")));
     REQUIRE(chat.waitPageText(kTranscript, QStringLiteral("Noted, thanks.")));
 
     // Put away; the user works in the main window, then follows the link again.
     room->hide();
-    mainScene();
+    activeMainScene();
     followLink({}, kReleaseJid);
     QTRY_VERIFY2_WITH_TIMEOUT(room->isVisible() && room->isActiveWindow(),
                               qPrintable(ZentTest::describeWindows()), ZentTest::kWaitMs);
@@ -248,10 +203,10 @@ class ScenarioRoomsTest : public QObject {
     REQUIRE(Scenario::waitForCommsWindow(QStringLiteral("Alice Moreno's Room"), &personal));
     REQUIRE(partyRow(personal, kAliceName, &parties, &alice));
     REQUIRE(sceneWith(personal, QStringLiteral("messageInput"), &chat));
-    REQUIRE(sendInto(chat, QStringLiteral("Hello Alice")));
+    REQUIRE(send(chat, QStringLiteral("Hello Alice")));
     REQUIRE(chat.waitPageText(kTranscript, QStringLiteral("Noted, thanks.")));
     personal->hide();
-    mainScene();
+    activeMainScene();
     followLink(QStringLiteral("sip:4477120@demo.zent"), kAliceRoom);
     QTRY_VERIFY_WITH_TIMEOUT(personal->isVisible() && personal->isActiveWindow(),
                              ZentTest::kWaitMs);
@@ -311,7 +266,7 @@ class ScenarioRoomsTest : public QObject {
     REQUIRE(Scenario::waitForCommsWindow(kAliceName, &window));
     // From the running communication's menu in the main window.
     auto runningMenu = [](QMenu** out) {
-      SceneDriver main = mainScene();
+      SceneDriver main = activeMainScene();
       QString problem;
       QQuickItem* row = main.row(QStringLiteral("activeCommRow"), kAliceName, &problem);
       if (!row) return problem;

@@ -29,6 +29,7 @@
 #include <RAZ/Webcollab/WebcollabControllerBase.h>
 
 #include "Application.h"
+#include "DemoPeople.h"
 #include "Scenario.h"
 #include "TestSupport.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
@@ -41,23 +42,19 @@ using RAZ::Controllers::ChatInterface;
 using RAZ::Controllers::CommunicationSession;
 using RAZ::Data::FTAdapter;
 using RAZ::Demo::ChatDemo;
+using ZentTest::chatOf;
 using ZentTest::Scenario;
 using ZentTest::SceneDriver;
+using ZentTest::send;
+using ZentTest::showViewWith;
+
+using namespace ZentTest::DemoPeople;
 
 namespace {
 
 const bool g_environment = Scenario::prepare("zent-scenario-texts-");
 
-const char kAliceName[] = "Alice Moreno";
-const char kAliceWork[] = "Work: +4930100101";
-const int kAlice = 101;
-const int kInes = 204;
 const char kTranscript[] = "transcriptView";
-
-ChatInterface* chatOf(QML::CommunicationsWindow* window) {
-  CommunicationSession* session = window ? window->getSession() : nullptr;
-  return session ? session->getChatInterface() : nullptr;
-}
 
 // Alice's menu ▸ `entry` (▸ her work number for a call); waits for her window.
 QString openWithAlice(const QString& entry, QML::CommunicationsWindow** out) {
@@ -76,13 +73,6 @@ QString openChat(QML::CommunicationsWindow** out) {
   QString problem = openWithAlice(QStringLiteral("Chat"), out);
   if (!problem.isEmpty()) return problem;
   return SceneDriver::of(*out).waitVisible(QStringLiteral("messageInput"));
-}
-
-QString send(SceneDriver chat, const QString& text) {
-  QString problem = chat.focus(QStringLiteral("messageInput"));
-  if (problem.isEmpty()) problem = chat.type(text);
-  if (problem.isEmpty()) problem = chat.press(Qt::Key_Return);
-  return problem;
 }
 
 QVariant evaluate(SceneDriver chat, const QString& script) {
@@ -124,19 +114,6 @@ QString entryFrom(SceneDriver chat, const QString& text, const QString& sender) 
                   .arg(text, sender, seen.join(" | "));
 }
 
-// Shows the main window's view that holds `name` by its left-pane buttons.
-QString showViewWith(const QString& name) {
-  SceneDriver main = Scenario::mainScene();
-  for (int i = 0; i < 8 && !main.item(name); ++i) {
-    const QString button = QStringLiteral("leftPaneButton%1").arg(i);
-    if (!main.item(button)) continue;
-    QString problem = main.click(button);
-    if (!problem.isEmpty()) return problem;
-    (void)QTest::qWaitFor([&] { return main.item(name) != nullptr; }, 500);
-  }
-  return main.waitVisible(name);
-}
-
 // Drags `mime` over the scene's item and drops it there; whether the item
 // took the drag.
 bool dropOn(SceneDriver scene, QQuickItem* item, QMimeData* mime) {
@@ -158,22 +135,13 @@ bool dropOn(SceneDriver scene, QQuickItem* item, QMimeData* mime) {
 
 }  // namespace
 
-class ScenarioTextsTest : public QObject {
+class ScenarioTextsTest : public ZentTest::ScenarioTestObject {
   Q_OBJECT
 
+ public:
+  ScenarioTextsTest() : ScenarioTestObject(g_environment) {}
+
  private slots:
-  void initTestCase() {
-    QVERIFY(g_environment);
-    REQUIRE(Scenario::start());
-  }
-
-  void cleanupTestCase() { Scenario::finish(); }
-
-  void cleanup() {
-    Scenario::tidy();
-    QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
-  }
-
   // Files and messages each stand under the name of who sent them: the
   // user's file after the party's message, the party's offer after the
   // user's file, also once the page is built anew (All History).

@@ -60,14 +60,7 @@ using ZentTest::SceneDriver;
 
 namespace {
 
-// The demo service takes commands on a socket of its own, as a tester's
-// shell would send them.
-const QByteArray g_controlName =
-    "zent-scenario-windows-" + QByteArray::number(QCoreApplication::applicationPid());
-const bool g_environment = [] {
-  qputenv("ZENT_DEMO_CONTROL", g_controlName);
-  return Scenario::prepare("zent-scenario-windows-");
-}();
+const bool g_environment = Scenario::prepareWithControl("zent-scenario-windows-");
 
 // The item shows whole: inside the window and inside every ancestor that
 // clips what it draws (a page that does not scroll cuts its last rows).
@@ -174,9 +167,13 @@ int tabHolding(const QTabWidget* tabs, const QWidget* part) {
 
 }  // namespace
 
-class TestScenarioWindows : public QObject {
+class TestScenarioWindows : public ZentTest::ScenarioTestObject {
   Q_OBJECT
 
+ public:
+  TestScenarioWindows() : ScenarioTestObject(g_environment) {}
+
+ private:
   static Application* app() { return Scenario::app(); }
 
   std::unique_ptr<QML::Style> m_style;
@@ -188,8 +185,6 @@ class TestScenarioWindows : public QObject {
     m_style.reset(new QML::Style(nullptr));
     REQUIRE(Scenario::start());
   }
-
-  void cleanupTestCase() { Scenario::finish(); }
 
   void cleanup() {
     Scenario::tidy();
@@ -708,7 +703,8 @@ class TestScenarioWindows : public QObject {
     REQUIRE(scene.waitText(QStringLiteral("ownLocationText"), QStringLiteral("Berlin")));
     const QString shown = scene.text(QStringLiteral("ownLocationText"));
     // The minute turns (at most a minute away): the time follows.
-    QTRY_VERIFY_WITH_TIMEOUT(scene.text(QStringLiteral("ownLocationText")) != shown, 65000);
+    QTRY_VERIFY_WITH_TIMEOUT(scene.text(QStringLiteral("ownLocationText")) != shown,
+                             60000 + ZentTest::kWaitMs);
     QVERIFY(scene.text(QStringLiteral("ownLocationText")).contains(QStringLiteral("Berlin")));
   }
 

@@ -14,6 +14,7 @@
 #include <RAZ/Sessions/SessionManagerBase.h>
 
 #include "Application.h"
+#include "DemoPeople.h"
 #include "Scenario.h"
 #include "TestSupport.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
@@ -26,12 +27,11 @@ using RAZ::Controllers::CommunicationSession;
 using ZentTest::Scenario;
 using ZentTest::SceneDriver;
 
+using namespace ZentTest::DemoPeople;
+
 namespace {
 
 const bool g_environment = Scenario::prepare("zent-scenarios-");
-
-const int kAlice = 101;
-const char kAliceName[] = "Alice Moreno";
 
 QML::CommunicationsWindow* commsWindowWith(const QString& party) {
   return ZentTest::findWindow<QML::CommunicationsWindow>(
@@ -51,22 +51,13 @@ QString endCallFrom(QML::CommunicationsWindow* window) {
 
 }  // namespace
 
-class ScenarioTest : public QObject {
+class ScenarioTest : public ZentTest::ScenarioTestObject {
   Q_OBJECT
 
+ public:
+  ScenarioTest() : ScenarioTestObject(g_environment) {}
+
  private slots:
-  void initTestCase() {
-    QVERIFY(g_environment);
-    REQUIRE(Scenario::start());
-  }
-
-  void cleanupTestCase() { Scenario::finish(); }
-
-  void cleanup() {
-    Scenario::tidy();
-    QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
-  }
-
   // Typed into the sign-in window and Enter: the main window lists the
   // demo's contacts by group with their names; signing out through the
   // main window's menu brings the sign-in window back.

@@ -148,7 +148,7 @@ class TestSearchModels : public QObject {
     QCOMPARE(groups.index(1, 0).data(SearchGroups::GroupErrorRole).toString(),
              QStringLiteral("down"));
     // Results deleted from the event loop never leave dangling rows.
-    QTRY_COMPARE_WITH_TIMEOUT(results.count(), 0, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(results.count(), 0, ZentTest::kWaitMs);
   }
 
   void aModelThatGoesAwayLeavesTheList() {
@@ -188,7 +188,7 @@ class TestSearchModels : public QObject {
     store.reset();
     QCOMPARE(store.getModel(3)->rowCount(), 0);
     QVERIFY(watched);  // still alive this turn, for a menu that holds it
-    QTRY_VERIFY_WITH_TIMEOUT(!watched, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!watched, ZentTest::kWaitMs);
   }
 };
 

@@ -5,6 +5,7 @@
 // connection, a forced log-out) removes each per-session object exactly once
 // and brings the sign-in window back. Then the prompts of a session.
 #include <RAZ/Contacts/Contacts.h>
+#include <RAZ/Contacts/GroupRoles.h>
 #include <RAZ/Controllers/CommsSessionController.h>
 #include <RAZ/Presence/PresenceData.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
@@ -66,8 +67,6 @@
 namespace {
 
 const bool g_environment = ZentTest::useTemporaryHome("zent-test-session-", true);
-// Bounds a wait for the demo service; a busy machine may take seconds.
-const int kWait = 20000;
 
 Application* app() { return ZentTest::Scenario::app(); }
 RAZ::Demo::Service& demo() { return ZentTest::Scenario::demo(); }
@@ -155,19 +154,6 @@ class TestSessionLifecycle : public QObject {
       if (qobject_cast<Dialogs::MessageWindow*>(w) && w->isVisible()) w->close();
   }
 
-  // Ends whatever session a test function left behind and waits until the
-  // sign-in window is back, so that no test depends on the one before it.
-  QString signedOut() {
-    if (app()->client()->hasSession())
-      app()->menuActionProvider()->action(Providers::MenuActionProvider::SignOut)->trigger();
-    if (!QTest::qWaitFor([] { return !app()->client()->hasSession() && !app()->sessionScope(); },
-                         kWait))
-      return QStringLiteral("the session did not end");
-    if (!QTest::qWaitFor(ZentTest::Scenario::signInWindowIsBack, kWait))
-      return QStringLiteral("no sign-in window");
-    return QString();
-  }
-
   QString signIn(const QString& user = QStringLiteral("alice"), bool remember = false) {
     QML::LoginWindow* login = app()->loginWindow();
     if (!login) return QStringLiteral("no sign-in window");
@@ -177,7 +163,7 @@ class TestSessionLifecycle : public QObject {
     login->setRememberPasswordChecked(remember);
     login->onSigninClicked();
     if (!QTest::qWaitFor([] { return app()->mainWindow() && app()->mainWindow()->isVisible(); },
-                         kWait))
+                         ZentTest::kWaitMs))
       return QStringLiteral("the main window did not show");
     if (!app()->sessionManager()) return QStringLiteral("no session");
     return QString();
@@ -192,9 +178,9 @@ class TestSessionLifecycle : public QObject {
   }
 
   QString verifySignedOut(const QList<Watched>& objects) {
-    if (!QTest::qWaitFor(ZentTest::Scenario::signInWindowIsBack, kWait))
+    if (!QTest::qWaitFor(ZentTest::Scenario::signInWindowIsBack, ZentTest::kWaitMs))
       return QStringLiteral("no sign-in window");
-    if (!QTest::qWaitFor([] { return !app()->sessionScope(); }, kWait))
+    if (!QTest::qWaitFor([] { return !app()->sessionScope(); }, ZentTest::kWaitMs))
       return QStringLiteral("the session's objects are still in place");
     if (app()->sessionManager() || app()->factory() || app()->commsWindowManager() ||
         app()->contactOnlinePlayer() || app()->presenceRequestDialog() || app()->mainWindow() ||
@@ -242,7 +228,7 @@ class TestSessionLifecycle : public QObject {
   }
 
   // Every test function starts signed out, whatever ran before it.
-  void init() { REQUIRE(signedOut()); }
+  void init() { REQUIRE(ZentTest::Scenario::signOutByAction()); }
 
   void cleanup() { closeMessages(); }
 
@@ -324,8 +310,10 @@ class TestSessionLifecycle : public QObject {
     // Searching narrows the list; a name nobody has empties it.
     const int all = main->contactModel()->rowCount();
     // The list shows contacts by group: the first row is a group's header.
-    QVERIFY(main->contactModel()->index(0, 0).data(340).toBool());
-    const QString first = main->contactModel()->index(1, 0).data(300).toString();
+    QVERIFY(
+        main->contactModel()->index(0, 0).data(RAZ::Contacts::GroupRoles::IsGroupRole).toBool());
+    const QString first =
+        main->contactModel()->index(1, 0).data(RAZ::Contacts::Contacts::DisplayNameRole).toString();
     main->setSearchText(first);
     QVERIFY(main->contactModel()->rowCount() >= 1);
     QVERIFY(main->contactModel()->rowCount() <= all);
@@ -379,7 +367,11 @@ class TestSessionLifecycle : public QObject {
     // Right-click a contact: its menu acts on the demo service.
     RAZ::Contacts::Contacts* contacts = app()->sessionManager()->contactsManager().data();
     const int chloeRow = 1;  // the first contact of the first group
-    QCOMPARE(main->contactModel()->index(chloeRow, 0).data(300).toString(), QString("Chloe Duval"));
+    QCOMPARE(main->contactModel()
+                 ->index(chloeRow, 0)
+                 .data(RAZ::Contacts::Contacts::DisplayNameRole)
+                 .toString(),
+             QString("Chloe Duval"));
     main->selectContactRow(chloeRow);
     main->showCurrentContactMenu();
     QVERIFY(texts().contains("Set as Favorite"));
@@ -389,12 +381,14 @@ class TestSessionLifecycle : public QObject {
     QVERIFY(contacts->getContact(103)->isFavourite());
     // ... and is found among the favourites.
     main->showFavoritesGroupTriggered(true);
-    QCOMPARE(main->contactModel()->index(0, 0).data(341).toInt(),
+    QCOMPARE(main->contactModel()->index(0, 0).data(RAZ::Contacts::GroupRoles::GroupIdRole).toInt(),
              int(RAZ::Contacts::IGroup::FavouritesId));
     bool listed = false;
     for (int row = 1; row < main->contactModel()->rowCount(); ++row) {
-      if (main->contactModel()->index(row, 0).data(340).toBool()) break;
-      if (main->contactModel()->index(row, 0).data(294).toInt() == 103) listed = true;
+      if (main->contactModel()->index(row, 0).data(RAZ::Contacts::GroupRoles::IsGroupRole).toBool())
+        break;
+      if (main->contactModel()->index(row, 0).data(RAZ::Contacts::Contacts::IdRole).toInt() == 103)
+        listed = true;
     }
     QVERIFY(listed);
     // Call from the menu: one session on the demo service.
@@ -637,7 +631,7 @@ class TestSessionLifecycle : public QObject {
     QTRY_COMPARE(always->property("editing").toBool(), false);
     QCOMPARE(always->property("serviceState").toInt(), 1);
 
-    REQUIRE(signedOut());
+    REQUIRE(ZentTest::Scenario::signOutByAction());
     QTRY_VERIFY(!window);  // the window ends with its session
     REQUIRE(signIn("carol"));
     auto* xsi = app()->sessionManager()->xsiSupplementaryServicesController();
@@ -647,10 +641,10 @@ class TestSessionLifecycle : public QObject {
         xsi->getService(RAZ::Controllers::SupplementaryService::CallForwardingAlways);
     QSignalSpy ready(service, SIGNAL(ready()));
     service->fetch();
-    QVERIFY(ready.wait(5000));
+    QVERIFY(ready.wait(ZentTest::kWaitMs));
     QCOMPARE(service->state(), 1);
     QCOMPARE(service->attribute("forwardToPhoneNumber"), QString("+49 30 999"));
-    REQUIRE(signedOut());
+    REQUIRE(ZentTest::Scenario::signOutByAction());
   }
 
   // A location with a time zone chosen in "My Location" is published and
@@ -678,7 +672,7 @@ class TestSessionLifecycle : public QObject {
     QTRY_VERIFY(dialog->isVisible());
     QCOMPARE(dialog->regionEdit()->text(), QString("Harbour office"));
     dialog->hide();
-    REQUIRE(signedOut());
+    REQUIRE(ZentTest::Scenario::signOutByAction());
   }
 
   void callSettingsOnlySessionLivesInItsWindow() {
@@ -840,8 +834,6 @@ class TestSessionLifecycle : public QObject {
   }
 
   void proxyCredentialsPrompt() {
-    Seen unused;
-    Q_UNUSED(unused)
     QSignalSpy answered(&demo(), SIGNAL(proxyCredentialsReceived(QString)));
     QVERIFY(demo().requestProxyCredentials(false, "proxyuser", true));
     QTRY_VERIFY(visibleMessage("HTTPS Connectivity") || [] {

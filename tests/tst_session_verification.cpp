@@ -450,7 +450,7 @@ class TestSessionVerification : public QObject {
     later.setSingleShot(true);
     QSignalSpy passed(&later, SIGNAL(timeout()));
     later.start(600);
-    QVERIFY(passed.wait(10000));
+    QVERIFY(passed.wait(ZentTest::kWaitMs));
     QCOMPARE(m_failed->count(), 0);
     QVERIFY(m_verifier->isRequestRunning());
     stream->write("{\"statusCode\": 0}");

@@ -1,7 +1,10 @@
+// The sound played when a contact comes online: once per change, never at
+// the first pass, and not when switched off.
 #include "TestSupport.h"
 
 #include "Utils/Sounds/ContactNotification.h"
 
+#include <RAZ/Contacts/Contacts.h>
 #include <RAZ/MediaEngine/FakeSoundFacility.h>
 #include <RAZ/MediaEngine/MediaHandlerBase.h>
 #include <RAZ/Settings.h>
@@ -25,11 +28,13 @@ class TestContactSounds : public QObject {
 
   QStandardItem* contact(int id, const QVariant& online) {
     auto* item = new QStandardItem(QStringLiteral("contact %1").arg(id));
-    item->setData(id, 294);
-    item->setData(online, 314);
+    item->setData(id, RAZ::Contacts::Contacts::IdRole);
+    item->setData(online, RAZ::Contacts::Contacts::OnlineRole);
     return item;
   }
-  void setOnline(int row, bool online) { m_model->item(row)->setData(online, 314); }
+  void setOnline(int row, bool online) {
+    m_model->item(row)->setData(online, RAZ::Contacts::Contacts::OnlineRole);
+  }
   int sounds() const { return m_sounds->count(FakeSoundFacility::Event::Start); }
 
  private slots:

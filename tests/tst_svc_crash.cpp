@@ -1,3 +1,5 @@
+// The crash reporter: a crash leaves a report and no core, a broken data folder
+// or a missing reporting service ends cleanly, and the service is kept running.
 #include "TestSupport.h"
 
 #include "Utils/CrashReporter.h"
@@ -190,7 +192,7 @@ class TestCrash : public QObject {
       reporter.setRestartCommand(QStringLiteral("/opt/zent/zent"), {QStringLiteral("--x")});
       QSignalSpy ok(&reporter, &CrashReporter::initSuccess);
       QVERIFY(reporter.installExceptionHandler(fake));
-      QVERIFY(ok.wait(10000));
+      QVERIFY(ok.wait(ZentTest::kWaitMs));
       QCOMPARE(lines(reporter.infoFilePath()),
                (QStringList{"ProductName=Bramblex", "BuildID=2014091700231", "Version=20.1.1.231",
                             "RestartExecutable=/opt/zent/zent",
@@ -248,7 +250,7 @@ class TestCrash : public QObject {
     QSignalSpy ok(&reporter, &CrashReporter::initSuccess);
     m_log.clear();
     QVERIFY(reporter.installExceptionHandler(fake));
-    QVERIFY(ok.wait(10000));
+    QVERIFY(ok.wait(ZentTest::kWaitMs));
     QTRY_VERIFY(m_log.containsMessage(
         QStringLiteral("CrashService exited with code 1, assuming it is running")));
     QVERIFY(!m_log.containsMessage(QStringLiteral("attempting restart")));
@@ -261,7 +263,7 @@ class TestCrash : public QObject {
     CrashReporter reporter;
     reporter.setDataFolder(m_dir.filePath(QStringLiteral("dies")));
     QVERIFY(reporter.installExceptionHandler(fake));
-    QTRY_VERIFY_WITH_TIMEOUT(lines(fake + QStringLiteral(".calls")).size() >= 2, 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(lines(fake + QStringLiteral(".calls")).size() >= 2, ZentTest::kWaitMs);
     const QStringList calls = lines(fake + QStringLiteral(".calls"));
     const QString expected = QStringLiteral("%1 %2")
                                  .arg(QCoreApplication::applicationPid())

@@ -1,3 +1,5 @@
+// The preferences watcher and the interface language: one notice per save,
+// language changes reaching registered objects once, and bad language lists refused.
 #include "TestSupport.h"
 
 #include "I18N.h"
@@ -12,7 +14,6 @@
 #include <QFile>
 #include <QPointer>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTranslator>
 
@@ -61,7 +62,7 @@ class TestPrefs : public QObject {
 
  private slots:
   void initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
+    ZentTest::initScenes();
     QVERIFY(m_dir.isValid());
     TP::Core::Logging::addLogger(&m_log);
     qputenv("ZENT_OS_STORE", m_dir.filePath(QStringLiteral("os-store.ini")).toLocal8Bit());
@@ -89,12 +90,12 @@ class TestPrefs : public QObject {
     watcher->changed();
     watcher->changed();
     QCOMPARE(changed.count(), 0);  // nothing before the event loop runs
-    QVERIFY(changed.wait(5000));
+    QVERIFY(changed.wait(ZentTest::kWaitMs));
     QCoreApplication::processEvents();
     QCOMPARE(changed.count(), 1);
 
     watcher->changed();
-    QVERIFY(changed.wait(5000));
+    QVERIFY(changed.wait(ZentTest::kWaitMs));
     QCOMPARE(changed.count(), 2);
   }
 

@@ -1,3 +1,5 @@
+// Ring signals and sound players: the chosen ringer and its fall-backs, call
+// waiting, players that fail or lack a file staying silent, and the ringer list.
 #include "TestSupport.h"
 
 #include "Models/RingerModel.h"
@@ -8,6 +10,7 @@
 
 #include <RAZ/MediaEngine/FakeSoundFacility.h>
 #include <RAZ/MediaEngine/MediaHandlerBase.h>
+#include <RAZ/MediaEngine/WavFile.h>
 #include <RAZ/Settings.h>
 #include <TP/Core/Logging.h>
 
@@ -18,7 +21,30 @@
 #include "Utils/SettingsKeys.h"
 
 using RAZ::MediaEngine::FakeSoundFacility;
+using RAZ::MediaEngine::WavFile;
 using namespace Utils::Sounds;
+
+namespace {
+
+QByteArray le(quint32 value, int bytes) {
+  QByteArray out(bytes, '\0');
+  for (int i = 0; i < bytes; ++i) out[i] = char((value >> (8 * i)) & 0xff);
+  return out;
+}
+
+// A WAV file of the given format chunk fields and sample bytes; `dataSize`
+// is what the data chunk claims (by default what it holds).
+QByteArray wav(int format, int channels, int rate, int bits, const QByteArray& samples,
+               qint64 dataSize = -1, const QByteArray& before = QByteArray()) {
+  const int frame = channels * bits / 8;
+  QByteArray fmt = le(format, 2) + le(channels, 2) + le(rate, 4) + le(rate * frame, 4) +
+                   le(frame, 2) + le(bits, 2);
+  QByteArray body = "WAVE" + before + "fmt " + le(fmt.size(), 4) + fmt + "data" +
+                    le(quint32(dataSize < 0 ? samples.size() : dataSize), 4) + samples;
+  return "RIFF" + le(body.size(), 4) + body;
+}
+
+}  // namespace
 
 class TestSounds : public QObject {
   Q_OBJECT
@@ -232,6 +258,71 @@ class TestSounds : public QObject {
     setSetting(Utils::SettingsKey::SoundIncomingMessageEnabled, false);
     player.play();
     QCOMPARE(m_sounds->started().size(), 1);
+  }
+
+  // A mixer tells the program's sounds apart by their streams' names.
+  void eachSoundIsNamedForWhatItIsFor() {
+    IncomingCallPlayer ringer;
+    ringer.setLoops(-1);
+    ringer.play();
+    IncomingMessagePlayer message;
+    message.play();
+    QObject page;
+    play(file("ring1.wav"), &page, true);
+    TemporaryFilePlayer plain(file("ring3.wav"));
+    plain.play();
+    QStringList names;
+    for (const FakeSoundFacility::Event& e : m_sounds->events())
+      if (e.kind == FakeSoundFacility::Event::Start) names << e.stream;
+    QCOMPARE(names, (QStringList{"Ringer", "Message", "Preview", QString()}));
+  }
+
+  // The sound server is handed the samples of a WAV file exactly: whole
+  // frames of a supported format, nothing read past what the file holds.
+  void wavFilesAreReadWholeOrRefused_data() {
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<int>("encoding");
+    QTest::addColumn<int>("frames");
+    const QByteArray four(16, 'a');  // 16 bytes
+    const int none = int(WavFile::Encoding::None);
+    QTest::newRow("16-bit stereo")
+        << wav(1, 2, 44100, 16, four) << int(WavFile::Encoding::Signed16) << 4;
+    QTest::newRow("8-bit mono") << wav(1, 1, 8000, 8, four) << int(WavFile::Encoding::Unsigned8)
+                                << 16;
+    QTest::newRow("float") << wav(3, 1, 48000, 32, four) << int(WavFile::Encoding::Float32) << 4;
+    QTest::newRow("an odd chunk before, padded")
+        << wav(1, 1, 8000, 16, four, -1, "LIST" + le(3, 4) + "abc" + '\0')
+        << int(WavFile::Encoding::Signed16) << 8;
+    QTest::newRow("size left open: what is there, whole frames")
+        << wav(1, 2, 44100, 16, four + "xy", 0xffffffff) << int(WavFile::Encoding::Signed16) << 4;
+    QTest::newRow("a part frame only") << wav(1, 2, 44100, 16, "xy") << none << 0;
+    QTest::newRow("compressed") << wav(2, 1, 8000, 4, four) << none << 0;
+    QTest::newRow("no channels") << wav(1, 0, 8000, 16, four) << none << 0;
+    QTest::newRow("too many channels") << wav(1, 9, 8000, 16, four) << none << 0;
+    QTest::newRow("not WAV") << QByteArray("RIFF\0\0\0\0AVI LIST") << none << 0;
+    QTest::newRow("empty") << QByteArray() << none << 0;
+    QByteArray cut = wav(1, 1, 8000, 16, four);
+    QTest::newRow("format cut short") << cut.left(30) << none << 0;
+    QByteArray huge = wav(1, 1, 8000, 16, four);
+    huge.replace(16, 4, le(0xfffffff0, 4));  // the format chunk's size
+    QTest::newRow("format chunk larger than the file") << huge << none << 0;
+    QByteArray noFormat = "RIFF" + le(12, 4) + "WAVEdata" + le(4, 4) + "abcd";
+    QTest::newRow("samples before their format") << noFormat << none << 0;
+  }
+  void wavFilesAreReadWholeOrRefused() {
+    QFETCH(QByteArray, data);
+    QFETCH(int, encoding);
+    QFETCH(int, frames);
+    QString error;
+    const WavFile read = WavFile::parse(data, &error);
+    QCOMPARE(read.isValid(), encoding != int(WavFile::Encoding::None));
+    if (read.isValid()) QCOMPARE(int(read.encoding), encoding);
+    if (!read.isValid()) {
+      QVERIFY(!error.isEmpty());
+      return;
+    }
+    QCOMPARE(read.samples.size(), frames * read.bytesPerFrame());
+    QVERIFY(read.samples.startsWith("a"));
   }
 
   void previewsReuseIdleSlotsAndStopOthers() {

@@ -1,3 +1,5 @@
+// Small services: time formats and offsets, texts at their edges, links,
+// folder copies that never follow links, and the media engine's configuration.
 #include "TestSupport.h"
 
 #include "MediaEngineConfigurator.h"
@@ -20,6 +22,11 @@
 
 using namespace RAZ::MediaEngine;
 
+namespace {
+const QFile::Permissions kOthersAndGroup = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                           QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+}  // namespace
+
 class TestUtils : public QObject {
   Q_OBJECT
 
@@ -40,7 +47,7 @@ class TestUtils : public QObject {
 
  private slots:
   void initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
+    ZentTest::initScenes();
     QVERIFY(m_dir.isValid());
   }
 
@@ -174,9 +181,14 @@ class TestUtils : public QObject {
     QVERIFY(touch(QStringLiteral("src/logs.txt.old/inside.dat")));
     QVERIFY(touch(QStringLiteral("src/sub/b.dat"), "b"));
     QVERIFY(touch(QStringLiteral("dst/a.dat"), "old"));
+    // An older data folder open to others: the copy is the user's alone.
+    QVERIFY(QFile::setPermissions(path("src/sub/b.dat"), QFile::ReadOwner | QFile::WriteOwner |
+                                                             QFile::ReadGroup | QFile::ReadOther));
     QVERIFY(Utils::File::cpDir(path("src"), path("dst"), {QStringLiteral(".txt")}));
     QCOMPARE(read(path("dst/a.dat")), QByteArray("old"));
     QCOMPARE(read(path("dst/sub/b.dat")), QByteArray("b"));
+    QCOMPARE(QFile::permissions(path("dst/sub/b.dat")) & kOthersAndGroup, QFile::Permissions());
+    QCOMPARE(QFile::permissions(path("dst/sub")) & kOthersAndGroup, QFile::Permissions());
     QVERIFY(!QFile::exists(path("dst/notes.txt")));
     QVERIFY(!QFileInfo::exists(path("dst/logs.txt.old")));
   }
@@ -247,7 +259,7 @@ class TestUtils : public QObject {
       s.setValue(Utils::SettingsKey::VideoCaptureResolution, int(ProfileLevel31));
     }
     watcher.changed();
-    QVERIFY(videoNotice.wait(5000));
+    QVERIFY(videoNotice.wait(ZentTest::kWaitMs));
     QCOMPARE(audio.refreshCount(), 2);
     QCOMPARE(video.currentCamera(), usb);
     QCOMPARE(usb->selectedProfileLevel(nullptr, nullptr), int(ProfileLevel12));

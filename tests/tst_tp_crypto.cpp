@@ -1,3 +1,5 @@
+// Bytes and the block cipher: known vectors, round trips, wrong keys and
+// corrupt input refused, and copies and threads kept independent.
 #include "TestSupport.h"
 
 #include <TP/Bytes.h>

@@ -1,3 +1,5 @@
+// The logging core: records and sinks, levels, nested and threaded logging,
+// log files and their rotation, and Qt's own messages routed in.
 #include "TestSupport.h"
 
 #include <TP/Core/Logging.h>

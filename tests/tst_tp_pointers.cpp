@@ -1,3 +1,5 @@
+// Reference-counted pointers and lists: every object deleted exactly once,
+// counts at their limits logged, and null or dangling uses made safe.
 #include "TestSupport.h"
 
 #include <TP/Core/Logging.h>

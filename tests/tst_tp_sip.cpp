@@ -1,3 +1,5 @@
+// SIP addresses: what parses and what is refused, display names that cannot
+// break out of their quotes, and case-insensitive comparison.
 #include "TestSupport.h"
 
 #include <TP/Bytes.h>

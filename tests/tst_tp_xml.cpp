@@ -1,3 +1,5 @@
+// The XML parser: text and nesting, shared children, malformed input, and
+// entity expansion and deep nesting bounded.
 #include "TestSupport.h"
 
 #include <TP/Core/Logging.h>

@@ -3,6 +3,7 @@
 // a session in each state, how enablers switch entries, the hub's
 // confirmations, and that one click runs one action.
 #include "DemoFixture.h"
+#include "SceneDriver.h"
 #include "TestSupport.h"
 
 #include <RAZ/Actions/Action.h>
@@ -34,7 +35,6 @@
 #include <QMenu>
 #include <QQuickItem>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -48,7 +48,6 @@
 #include "Utils/MenuHandler.h"
 #include "Utils/SessionStateWatcherEnabler.h"
 #include "dialogs/MessageWindow.h"
-#include "libqml/QmlRegistration.h"
 #include "libqml/components/ConnectorNotification.h"
 #include "libqml/components/PresenceRequestDialog.h"
 #include "libqml/items/QmlClipboardAdapter.h"
@@ -59,30 +58,9 @@ using RAZ::Controllers::CommunicationSession;
 using RAZ::Demo::Service;
 using RAZ::Sessions::SessionManagerBase;
 
-namespace {
+using ZentTest::describe;
 
-// A menu as text: entries by text ("-" a separator, "*" marks a disabled
-// entry, "[n]" a submenu of n entries).
-QStringList describe(QMenu* menu) {
-  QStringList out;
-  if (!menu) return out;
-  for (QAction* a : menu->actions()) {
-    if (a->isSeparator()) {
-      out << "-";
-      continue;
-    }
-    QString text = a->iconText().isEmpty() ? a->text() : a->text();
-    if (a->menu()) text += QString("[%1]").arg(a->menu()->actions().size());
-    if (!a->isEnabled()) text.prepend('*');
-    out << text;
-  }
-  // What QMenu shows: no leading, trailing or repeated separators.
-  while (!out.isEmpty() && out.first() == "-") out.removeFirst();
-  while (!out.isEmpty() && out.last() == "-") out.removeLast();
-  for (int i = out.size() - 1; i > 0; --i)
-    if (out.at(i) == "-" && out.at(i - 1) == "-") out.removeAt(i);
-  return out;
-}
+namespace {
 
 QAction* entry(QMenu* menu, const QString& text) {
   for (QAction* a : menu->actions())
@@ -118,7 +96,7 @@ class TestUiMenus : public QObject {
  private slots:
   void initTestCase() {
     REQUIRE(m_demo.start("ZentUiMenusTest"));
-    QML::registerTypes();
+    ZentTest::initScenes();
     QVERIFY(m_settingsDir.isValid());
     RAZ::Settings::setPath(RAZ::Settings::User, m_settingsDir.path());
     RAZ::Settings::setPath(RAZ::Settings::Application, m_settingsDir.path());
@@ -402,7 +380,7 @@ class TestUiMenus : public QObject {
     QVERIFY(m_handler->activeCommsMenuVisible());
     QCOMPARE(describe(lastMenu()), expected);
     delete m_menus.takeLast();
-    QVERIFY(visible.wait(1000));  // queued: QML reads it once the menu is gone
+    QVERIFY(visible.wait(ZentTest::kWaitMs));  // queued: QML reads it once the menu is gone
     QVERIFY(!m_handler->activeCommsMenuVisible());
   }
 
@@ -446,20 +424,20 @@ class TestUiMenus : public QObject {
     QVERIFY(!aggregation.isEnabled());
     QSignalSpy enabled(&watcher, &Utils::SessionStateWatcherEnabler::sessionEnabled);
     QVERIFY(Service::instance().setReconnecting(false));
-    QVERIFY(enabled.wait(1000));
+    QVERIFY(enabled.wait(ZentTest::kWaitMs));
     QCOMPARE(enabled.count(), 1);
     QCOMPARE(enabled.last().first().toBool(), true);
     QVERIFY(aggregation.isEnabled());
     QVERIFY(Service::instance().setReconnecting(true));
-    QVERIFY(enabled.wait(1000));
+    QVERIFY(enabled.wait(ZentTest::kWaitMs));
     QCOMPARE(enabled.last().first().toBool(), false);
     // Watching the XMPP connection as well.
     Utils::SessionStateWatcherEnabler xmpp(m_session, 1, nullptr);
     QVERIFY(Service::instance().setReconnecting(false));
     QSignalSpy xmppEnabled(&xmpp, &Utils::SessionStateWatcherEnabler::sessionEnabled);
-    QVERIFY(xmppEnabled.wait(1000));
+    QVERIFY(xmppEnabled.wait(ZentTest::kWaitMs));
     QVERIFY(Service::instance().setSubSessionState(1, RAZ::Sessions::Session::Closed));
-    QVERIFY(xmppEnabled.wait(1000));
+    QVERIFY(xmppEnabled.wait(ZentTest::kWaitMs));
     QCOMPARE(xmppEnabled.last().first().toBool(), false);
   }
 
@@ -474,7 +452,7 @@ class TestUiMenus : public QObject {
     m_handler->showPopupMenu();
     m_handler->showPopupMenu();
     entry(lastMenu(), "Chat")->trigger();
-    QVERIFY(created.wait(2000));
+    QVERIFY(created.wait(ZentTest::kWaitMs));
     QCoreApplication::processEvents();
     QCOMPARE(created.count(), 1);
     QCOMPARE(hubSeen, 1);
@@ -657,7 +635,7 @@ class TestUiMenus : public QObject {
       QCOMPARE(volume.systemVolume(), 35);
       QSignalSpy muted(&volume, &Providers::MediaVolumeHelper::systemMuteChanged);
       QVERIFY(Service::instance().setSpeaker(60, true));
-      QVERIFY(muted.wait(1000));
+      QVERIFY(muted.wait(ZentTest::kWaitMs));
       QVERIFY(volume.systemMute());
       QCOMPARE(volume.systemVolume(), 60);
     }

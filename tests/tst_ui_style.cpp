@@ -30,20 +30,10 @@
 #include "libqml/utils/Style.h"
 #include "libqml/utils/Themes.h"
 
+using ZentTest::readFile;
+using ZentTest::writeFile;
+
 namespace {
-
-QByteArray readAll(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return QByteArray();
-  return f.readAll();
-}
-
-bool writeFile(const QString& path, const QByteArray& data) {
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile f(path);
-  if (!f.open(QIODevice::WriteOnly)) return false;
-  return f.write(data) == data.size();
-}
 
 // A real theme package holding one marker file, so a test can tell which
 // theme got registered.
@@ -71,13 +61,9 @@ class TestUiStyle : public QObject {
 
  private slots:
   void initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
+    ZentTest::initScenes();
     QVERIFY(m_settingsDir.isValid());
-    for (int s = 0; s <= 4; ++s) {
-      const QString dir = m_settingsDir.path() + QString("/scope%1").arg(s);
-      QDir().mkpath(dir);
-      RAZ::Settings::setPath(RAZ::Settings::SettingsType(s), dir);
-    }
+    ZentTest::useSettingsFolders(m_settingsDir.path());
   }
   void init() { m_style = new QML::Style(this); }
   void cleanup() {
@@ -163,7 +149,7 @@ class TestUiStyle : public QObject {
     m_style->setColor("darkText", "#010203");
     m_style->setFontFamily("DejaVu Sans, Condensed");
     QVERIFY(m_style->exportCsv(file, true));
-    const QByteArray bytes = readAll(file);
+    const QByteArray bytes = readFile(file);
     QVERIFY(bytes.startsWith("activeBackground,#3399CC\r\n"));
     QVERIFY(bytes.contains("defaultFontFamily,DejaVu Sans, Condensed\r\n"));
     QVERIFY(bytes.endsWith("\r\n"));
@@ -178,7 +164,7 @@ class TestUiStyle : public QObject {
 
     // Colours only: no font line.
     QVERIFY(m_style->exportCsv(dir.filePath("colors.csv"), false));
-    QVERIFY(!readAll(dir.filePath("colors.csv")).contains("defaultFontFamily"));
+    QVERIFY(!readFile(dir.filePath("colors.csv")).contains("defaultFontFamily"));
   }
 
   void badCsvFiles() {

@@ -123,15 +123,10 @@ class TestUiWindows : public QObject {
 
  private slots:
   void initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
-    for (int s = 0; s <= 4; ++s) {
-      const QString dir = m_settingsDir.path() + QString("/scope%1").arg(s);
-      QDir().mkpath(dir);
-      RAZ::Settings::setPath(RAZ::Settings::SettingsType(s), dir);
-    }
+    ZentTest::initScenes();
+    ZentTest::useSettingsFolders(m_settingsDir.path());
     m_style = new QML::Style(this);
     m_wm = new Utils::WindowManager();
-    QML::registerTypes();
   }
   void cleanupTestCase() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -221,7 +216,7 @@ class TestUiWindows : public QObject {
     QVERIFY(w->isStatusTimerRunning());
     w->setStatus("blue", "Second", 1);  // replaces the first and restarts
     QVERIFY(w->statusLabel()->text().contains("Second"));
-    QTRY_VERIFY_WITH_TIMEOUT(w->statusLabel()->text().contains("Ready"), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(w->statusLabel()->text().contains("Ready"), ZentTest::kWaitMs);
     QVERIFY(!w->isStatusTimerRunning());
     w->setStatus("x\" onclick=\"y", "t", 0);
     QVERIFY(!w->statusLabel()->text().contains("\" onclick"));
@@ -1039,7 +1034,7 @@ class TestUiWindows : public QObject {
 
     // Decided: the window goes, and comes back with its scene for the next.
     first->setState(RAZ::ApiProvider::ConnectorData::Accepted);
-    QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), ZentTest::kWaitMs);
     QQuickItem* scene = window->view()->rootObject();
     model.append(new RAZ::ApiProvider::ConnectorData("Dial", "Vendor", "Dials", "2.0"));
     QVERIFY(window->isVisible());

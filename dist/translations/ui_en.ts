@@ -217,6 +217,18 @@
         <translation>Your settings in %1 could not be read (%2). The defaults are used; the file was kept as %3.</translation>
     </message>
     <message>
+        <source>The file %1, which names the program, is not text: the program runs under its built-in name, %2, with the settings kept under that name. Reinstalling the client restores the file.</source>
+        <translation>The file %1, which names the program, is not text: the program runs under its built-in name, %2, with the settings kept under that name. Reinstalling the client restores the file.</translation>
+    </message>
+    <message>
+        <source>A line of the file %1, which names the program, is longer than %2 characters: only its first %2 are used.</source>
+        <translation>A line of the file %1, which names the program, is longer than %2 characters: only its first %2 are used.</translation>
+    </message>
+    <message>
+        <source>Installation</source>
+        <translation>Installation</translation>
+    </message>
+    <message>
         <source>Settings</source>
         <translation>Settings</translation>
     </message>
@@ -1932,6 +1944,22 @@ Do you want to enable these features? </translation>
     <message>
         <source>Failed to Start Sound Player</source>
         <translation>Failed to Start Sound Player</translation>
+    </message>
+    <message>
+        <source>Ringer</source>
+        <translation>Ringer</translation>
+    </message>
+    <message>
+        <source>Calling Tone</source>
+        <translation>Calling Tone</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
     </message>
 </context>
 <context>
@@ -4428,6 +4456,10 @@ Are you sure you want to continue?</translation>
         <source>the whole file could not be kept beside it</source>
         <translation>the whole file could not be kept beside it</translation>
     </message>
+    <message>
+        <source>not a settings file</source>
+        <translation>not a settings file</translation>
+    </message>
 </context>
 <context>
     <name>QtSingleApplication</name>
@@ -4486,6 +4518,55 @@ Are you sure you want to continue?</translation>
     <message>
         <source>%1, and %2</source>
         <translation>%1, and %2</translation>
+    </message>
+</context>
+<context>
+    <name>RAZ::Controllers::GranitewayAnywhereController</name>
+    <message>
+        <source>The location could not be added: its number is empty or listed already</source>
+        <translation>The location could not be added: its number is empty or listed already</translation>
+    </message>
+</context>
+<context>
+    <name>RAZ::Controllers::XsiServiceObject</name>
+    <message>
+        <source>The service is not assigned to this account</source>
+        <translation>The service is not assigned to this account</translation>
+    </message>
+</context>
+<context>
+    <name>RAZ::Webcollab::WebcollabBase</name>
+    <message>
+        <source>Shared screen
+</source>
+        <translation>Shared screen
+</translation>
+    </message>
+</context>
+<context>
+    <name>RAZ::Xsi::CallSettingsStore</name>
+    <message>
+        <source>No credentials</source>
+        <translation>No credentials</translation>
+    </message>
+    <message>
+        <source>Authentication failed</source>
+        <translation>Authentication failed</translation>
+    </message>
+    <message>
+        <source>Network error</source>
+        <translation>Network error</translation>
+    </message>
+</context>
+<context>
+    <name>RAZ::Xsi::XsiCredentialsControl</name>
+    <message>
+        <source>The current password is not correct.</source>
+        <translation>The current password is not correct.</translation>
+    </message>
+    <message>
+        <source>The new password is not accepted.</source>
+        <translation>The new password is not accepted.</translation>
     </message>
 </context>
 <context>
@@ -4665,40 +4746,6 @@ Are you sure you want to continue?</translation>
     <message>
         <source>You</source>
         <translation>You</translation>
-    </message>
-    <message>
-        <source>Shared screen
-</source>
-        <translation>Shared screen
-</translation>
-    </message>
-    <message>
-        <source>No credentials</source>
-        <translation>No credentials</translation>
-    </message>
-    <message>
-        <source>Authentication failed</source>
-        <translation>Authentication failed</translation>
-    </message>
-    <message>
-        <source>Network error</source>
-        <translation>Network error</translation>
-    </message>
-    <message>
-        <source>The location could not be added: its number is empty or listed already</source>
-        <translation>The location could not be added: its number is empty or listed already</translation>
-    </message>
-    <message>
-        <source>The service is not assigned to this account</source>
-        <translation>The service is not assigned to this account</translation>
-    </message>
-    <message>
-        <source>The current password is not correct.</source>
-        <translation>The current password is not correct.</translation>
-    </message>
-    <message>
-        <source>The new password is not accepted.</source>
-        <translation>The new password is not accepted.</translation>
     </message>
     <message>
         <source>Echo Test</source>

@@ -213,6 +213,18 @@
         <translation>No se pudo leer su configuración en %1 (%2). Se usan los valores predeterminados; el archivo se guardó como %3.</translation>
     </message>
     <message>
+        <source>The file %1, which names the program, is not text: the program runs under its built-in name, %2, with the settings kept under that name. Reinstalling the client restores the file.</source>
+        <translation>El archivo %1, que da nombre al programa, no es texto: el programa se ejecuta con su nombre integrado, %2, y con la configuración guardada bajo ese nombre. Reinstalar el cliente restaura el archivo.</translation>
+    </message>
+    <message>
+        <source>A line of the file %1, which names the program, is longer than %2 characters: only its first %2 are used.</source>
+        <translation>Una línea del archivo %1, que da nombre al programa, tiene más de %2 caracteres: solo se usan los primeros %2.</translation>
+    </message>
+    <message>
+        <source>Installation</source>
+        <translation>Instalación</translation>
+    </message>
+    <message>
         <source>Settings</source>
         <translation>Configuración</translation>
     </message>
@@ -1900,6 +1912,22 @@ Tenga en cuenta que, si continúa, es posible que Outlook le solicite permisos a
     <message>
         <source>Failed to Start Sound Player</source>
         <translation>No se pudo iniciar el reproductor de sonido</translation>
+    </message>
+    <message>
+        <source>Ringer</source>
+        <translation>Timbre</translation>
+    </message>
+    <message>
+        <source>Calling Tone</source>
+        <translation>Tono de llamada</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
     </message>
 </context>
 <context>
@@ -4369,6 +4397,10 @@ Are you sure you want to continue?</source>
         <source>the whole file could not be kept beside it</source>
         <translation>no se pudo conservar el archivo completo a su lado</translation>
     </message>
+    <message>
+        <source>not a settings file</source>
+        <translation>no es un archivo de configuración</translation>
+    </message>
 </context>
 <context>
     <name>QtSingleApplication</name>
@@ -4427,6 +4459,55 @@ Are you sure you want to continue?</source>
     <message>
         <source>%1, and %2</source>
         <translation>%1, y %2</translation>
+    </message>
+</context>
+<context>
+    <name>RAZ::Controllers::GranitewayAnywhereController</name>
+    <message>
+        <source>The location could not be added: its number is empty or listed already</source>
+        <translation>No se pudo agregar la ubicación: su número está vacío o ya figura en la lista</translation>
+    </message>
+</context>
+<context>
+    <name>RAZ::Controllers::XsiServiceObject</name>
+    <message>
+        <source>The service is not assigned to this account</source>
+        <translation>El servicio no está asignado a esta cuenta</translation>
+    </message>
+</context>
+<context>
+    <name>RAZ::Webcollab::WebcollabBase</name>
+    <message>
+        <source>Shared screen
+</source>
+        <translation>Pantalla compartida
+</translation>
+    </message>
+</context>
+<context>
+    <name>RAZ::Xsi::CallSettingsStore</name>
+    <message>
+        <source>No credentials</source>
+        <translation>Sin credenciales</translation>
+    </message>
+    <message>
+        <source>Authentication failed</source>
+        <translation>Error de autenticación</translation>
+    </message>
+    <message>
+        <source>Network error</source>
+        <translation>Error de red</translation>
+    </message>
+</context>
+<context>
+    <name>RAZ::Xsi::XsiCredentialsControl</name>
+    <message>
+        <source>The current password is not correct.</source>
+        <translation>La contraseña actual no es correcta.</translation>
+    </message>
+    <message>
+        <source>The new password is not accepted.</source>
+        <translation>La nueva contraseña no se acepta.</translation>
     </message>
 </context>
 <context>
@@ -4606,40 +4687,6 @@ Are you sure you want to continue?</source>
     <message>
         <source>You</source>
         <translation>Usted</translation>
-    </message>
-    <message>
-        <source>Shared screen
-</source>
-        <translation>Pantalla compartida
-</translation>
-    </message>
-    <message>
-        <source>No credentials</source>
-        <translation>Sin credenciales</translation>
-    </message>
-    <message>
-        <source>Authentication failed</source>
-        <translation>Error de autenticación</translation>
-    </message>
-    <message>
-        <source>Network error</source>
-        <translation>Error de red</translation>
-    </message>
-    <message>
-        <source>The location could not be added: its number is empty or listed already</source>
-        <translation>No se pudo agregar la ubicación: su número está vacío o ya figura en la lista</translation>
-    </message>
-    <message>
-        <source>The service is not assigned to this account</source>
-        <translation>El servicio no está asignado a esta cuenta</translation>
-    </message>
-    <message>
-        <source>The current password is not correct.</source>
-        <translation>La contraseña actual no es correcta.</translation>
-    </message>
-    <message>
-        <source>The new password is not accepted.</source>
-        <translation>La nueva contraseña no se acepta.</translation>
     </message>
     <message>
         <source>Echo Test</source>

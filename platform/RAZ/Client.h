@@ -25,9 +25,6 @@ class Blowfish;
 namespace RAZ {
 
 class ConfigContainer;
-namespace Demo {
-class Service;
-}
 namespace Configuration {
 class Config;
 }
@@ -116,6 +113,16 @@ class Client : public QObject {
   QString exeDir() const { return m_exeDir; }
   QStringList sounds() const { return m_sounds; }
 
+  // --- Service side: what the service behind the client reports ---
+  // Ends the open session: `signingOut` reports SigningOut first (the
+  // service signs the user out); otherwise the server closes it, and
+  // `error` other than None is reported before the close. A sign-in still
+  // running is cancelled instead when `signingOut`.
+  void closeSession(bool signingOut, RAZ::Sessions::Error error);
+  // Passes a new-version notice on from the event loop; only http and https
+  // addresses are passed (false and logged otherwise).
+  bool reportNewVersion(bool mandatory, const QUrl& url);
+
  public slots:
   // Emits quit() (at once) when no session is open or opening; otherwise
   // nothing happens.
@@ -156,8 +163,6 @@ class Client : public QObject {
   void onDisclaimerRejected();
 
  private:
-  friend class RAZ::Demo::Service;
-
   void runStep(QPointer<RAZ::Sessions::SessionManagerBase> attempt, int step, QString username,
                QString password);
   void openAttempt(RAZ::Sessions::SessionManagerBase* attempt, const QString& username,
@@ -165,13 +170,7 @@ class Client : public QObject {
   void finishAttempt(RAZ::Sessions::SessionManagerBase* attempt, RAZ::Sessions::State state,
                      RAZ::Sessions::Error error);
   void cancelAttempt();
-  // Ends the open session: `signingOut` reports SigningOut first; `error`
-  // other than None is reported before the close.
-  void closeSession(bool signingOut, RAZ::Sessions::Error error);
   void finishClose(QPointer<RAZ::Sessions::SessionManagerBase> session);
-  // Passes a new-version notice on from the event loop; only http and https
-  // addresses are passed (false and logged otherwise).
-  bool reportNewVersion(bool mandatory, const QUrl& url);
   void schedule(int delayMs, std::function<void()> step);
 
   QPointer<QAction> m_signOutAction;

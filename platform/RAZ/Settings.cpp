@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileDevice>
 #include <QFileInfo>
@@ -16,6 +17,10 @@
 #include "RAZ/Utils/FileWrites.h"
 
 #include <cstdio>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace RAZ {
 
@@ -63,6 +68,20 @@ QSet<QString>& copiedFiles() {
   return set;
 }
 
+// A settings file that another program (or an older version) left open to
+// others is closed to them before it is written again: what is written
+// next, and the temporary Qt gives the file's mode, is the user's alone.
+void closeToOthers(const QString& file) {
+#ifdef Q_OS_UNIX
+  const QByteArray name = QFile::encodeName(file);
+  struct stat info {};
+  if (::lstat(name.constData(), &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & 077) != 0)
+    ::chmod(name.constData(), 0600);
+#else
+  Q_UNUSED(file);
+#endif
+}
+
 // Keeps the whole of a capped file before it is first written over: the
 // store writes back only what it read. False (recorded) when it cannot be
 // kept, and then nothing is written over it.
@@ -73,6 +92,8 @@ bool keepWholeBeforeWriting(const QString& file) {
     if (!cappedCopies().contains(file) || copiedFiles().contains(file)) return true;
     aside = cappedCopies().value(file);
   }
+  // QFile::copy gives the copy the file's mode: the user's alone first.
+  closeToOthers(file);
   if (!QFile::copy(file, aside)) {
     Utils::FileWrites::recordFailure(QDir::toNativeSeparators(file),
                                      QStringLiteral("the whole file could not be kept beside it"));
@@ -109,8 +130,9 @@ bool writeSafeIni(QIODevice& device, const QSettings::SettingsMap& map) {
   auto* file = qobject_cast<QFileDevice*>(&device);
   if (!file) return device.write(text) == text.size();
   if (!keepWholeBeforeWriting(file->fileName())) return false;
-  // Settings hold secrets (PINs, addresses): the user's alone, whatever
-  // the mode of the file they replace.
+  // Settings hold secrets (PINs, addresses). The temporary is the user's
+  // alone from its first byte when the store syncs (Settings::syncPrivate);
+  // this only keeps a writer that bypassed it from leaving the file open.
   file->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
   QString error;
   if (!Utils::FileWrites::write(*file, text, &error)) {
@@ -148,9 +170,27 @@ Settings::~Settings() {
   if (m_changed) sync();
 }
 
+void Settings::syncPrivate(QSettings& settings) {
+  // Qt makes the temporary it writes the file into at the umask's mode for
+  // a new file, and gives it the old file's mode otherwise, before a byte
+  // of it is written: both are made the user's alone first.
+  const Utils::PrivateCreation closed;
+  if (!settings.fileName().startsWith(QLatin1Char(':'))) closeToOthers(settings.fileName());
+  settings.sync();
+}
+
+bool Settings::event(QEvent* event) {
+  // Qt's own deferred write of the changes: made as sync() makes it.
+  if (event->type() == QEvent::UpdateRequest) {
+    sync();
+    return true;
+  }
+  return QSettings::event(event);
+}
+
 void Settings::sync() {
   const quint64 before = Utils::FileWrites::failureCount();
-  QSettings::sync();
+  syncPrivate(*this);
   const bool changed = m_changed;
   m_changed = false;
   // A file that could not even be created or put in place never reaches

@@ -32,8 +32,8 @@ namespace RAZ {
 // it with the values set since, losing the rest): changes to it are refused
 // and recorded as failed writes (RAZ::Utils::FileWrites), as are writes that
 // fail, so that the window that saved can say so. Files are created and
-// replaced readable by the user only. A file larger than kMaxFileBytes is
-// read up to that size (see cappedFiles).
+// replaced readable by the user only, from their first byte. A file larger
+// than kMaxFileBytes is read up to that size (see cappedFiles).
 //
 // setValue() and remove() hide the QSettings functions of the same name so
 // that the read-only scopes can refuse them; call them on a RAZ::Settings.
@@ -50,8 +50,15 @@ class Settings : public QSettings {
   explicit Settings(int scope, QObject* parent = nullptr);
   // Writes what was changed, and records a failure that the writer could not.
   ~Settings() override;
-  // QSettings::sync(), recording a failed write of what was changed.
+  // QSettings::sync(), recording a failed write of what was changed. The
+  // file and the temporary it is written through are the user's alone from
+  // their first byte (syncPrivate).
   void sync();
+  // Syncs a QSettings opened with safeIniFormat() on one of the user's
+  // files as sync() does: a file another program left open to others is
+  // closed to them first, and what the sync creates is the user's alone
+  // from its first byte (RAZ::Utils::PrivateCreation).
+  static void syncPrivate(QSettings& settings);
 
   // The largest part of a settings file that is read.
   static constexpr int kMaxFileBytes = 1024 * 1024;
@@ -94,6 +101,9 @@ class Settings : public QSettings {
 
   void setValue(const QString& key, const QVariant& value);
   void remove(const QString& key);
+
+ protected:
+  bool event(QEvent* event) override;
 
  private:
   Settings(SettingsType scope, bool valid, QObject* parent);

@@ -58,7 +58,7 @@ QVariant value(const QString& key, const QString& name, const QVariant& defaultV
 void setValue(const QString& key, const QString& name, const QVariant& value) {
   QScopedPointer<QSettings> s(open());
   s->setValue(groupFor(key) + QLatin1Char('/') + nameFor(name), value);
-  s->sync();
+  RAZ::Settings::syncPrivate(*s);
 }
 
 bool contains(const QString& key, const QString& name) {
@@ -69,7 +69,7 @@ bool contains(const QString& key, const QString& name) {
 void removeKey(const QString& key) {
   QScopedPointer<QSettings> s(open());
   s->remove(groupFor(key));
-  s->sync();
+  RAZ::Settings::syncPrivate(*s);
 }
 
 }  // namespace Store

@@ -23,10 +23,6 @@ namespace ZentTest {
 
 namespace {
 
-// A sign-in takes several demo steps, and a busy machine may need a while
-// for any of them.
-constexpr int kWaitMs = 30000;
-
 QString valueElement(const ConfigValue& v) {
   QString type = QStringLiteral("string");
   QString text = v.value.toString();

@@ -1,19 +1,29 @@
 #include "Scenario.h"
 
+#include <algorithm>
+
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QLocalSocket>
 #include <QMenu>
 #include <QPointer>
+#include <QQuickItem>
+#include <QQuickWidget>
 #include <QTest>
+#include <QtTest>
 
 #include <RAZ/Client.h>
+#include <RAZ/Controllers/ChatInterface.h>
 #include <RAZ/Controllers/CommsSessionController.h>
 #include <RAZ/Controllers/CommunicationSession.h>
 #include <RAZ/Demo/Service.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
 
 #include "Application.h"
+#include "Providers/MenuActionProvider.h"
 #include "TestSupport.h"
 #include "Utils/AppPaths.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
@@ -34,6 +44,12 @@ bool Scenario::prepare(const QByteArray& instancePrefix, const QByteArray& langu
   qputenv("LC_ALL", locale);
   qputenv("LANGUAGE", language);
   return ok;
+}
+
+bool Scenario::prepareWithControl(const QByteArray& instancePrefix, const QByteArray& language) {
+  qputenv("ZENT_DEMO_CONTROL",
+          instancePrefix + "control-" + QByteArray::number(QCoreApplication::applicationPid()));
+  return prepare(instancePrefix, language);
 }
 
 QString Scenario::start() {
@@ -101,6 +117,16 @@ QString Scenario::signOut() {
   if (!problem.isEmpty()) return problem;
   problem = triggerMenuEntry(menu, {QStringLiteral("Sign Out")});
   if (!problem.isEmpty()) return problem;
+  if (!QTest::qWaitFor([] { return !app()->client()->hasSession() && !app()->sessionScope(); },
+                       kWaitMs))
+    return QStringLiteral("the session did not end");
+  if (!QTest::qWaitFor(signInWindowIsBack, kWaitMs)) return QStringLiteral("no sign-in window");
+  return QString();
+}
+
+QString Scenario::signOutByAction() {
+  if (app()->client()->hasSession())
+    app()->menuActionProvider()->action(Providers::MenuActionProvider::SignOut)->trigger();
   if (!QTest::qWaitFor([] { return !app()->client()->hasSession() && !app()->sessionScope(); },
                        kWaitMs))
     return QStringLiteral("the session did not end");
@@ -207,6 +233,148 @@ QString Scenario::waitForCallPopup(QML::CommunicationNotification** out) {
   return waitForWindow<QML::CommunicationNotification>(out, [](QML::CommunicationNotification* n) {
     return n->type() == QML::CommunicationNotification::CallNotification;
   });
+}
+
+bool noCallPopup() {
+  return !findWindow<QML::CommunicationNotification>([](QML::CommunicationNotification* n) {
+    return n->type() == QML::CommunicationNotification::CallNotification;
+  });
+}
+
+QStringList historyRows() {
+  SceneDriver main = Scenario::mainScene();
+  QList<QQuickItem*> shown = main.items(QStringLiteral("historyRow"));
+  std::sort(shown.begin(), shown.end(), [](QQuickItem* a, QQuickItem* b) {
+    return a->mapToScene(QPointF(0, 0)).y() < b->mapToScene(QPointF(0, 0)).y();
+  });
+  QStringList rows;
+  for (QQuickItem* row : qAsConst(shown)) {
+    QStringList texts;
+    for (QQuickItem* child : row->findChildren<QQuickItem*>()) {
+      const QVariant t = child->property("text");
+      if (child->isVisible() && t.type() == QVariant::String && t.toString().size() > 1)
+        texts << t.toString();
+    }
+    rows << texts.join(QStringLiteral(" / "));
+  }
+  return rows;
+}
+
+QString searchContacts(const QString& text) {
+  SceneDriver main = Scenario::mainScene();
+  QString problem = main.click(QStringLiteral("leftPaneButton0"));  // the contacts
+  if (problem.isEmpty()) problem = main.focus(QStringLiteral("searchField"));
+  if (!problem.isEmpty()) return problem;
+  main.press(Qt::Key_A, Qt::ControlModifier);
+  main.press(Qt::Key_Delete);
+  return text.isEmpty() ? QString() : main.type(text);
+}
+
+QString searchContactMenu(const QString& name, QMenu** menu) {
+  QString problem = searchContacts(name);
+  if (!problem.isEmpty()) return problem;
+  SceneDriver main = Scenario::mainScene();
+  QQuickItem* row = nullptr;
+  if (!QTest::qWaitFor(
+          [&] {
+            row = main.row(QStringLiteral("contactRow"), name);
+            QPoint centre;
+            return row && main.centreOf(row, &centre).isEmpty();
+          },
+          kWaitMs))
+    return QStringLiteral("no row of %1 to click").arg(name);
+  problem = main.rightClick(row);
+  return problem.isEmpty() ? waitForMenu(menu) : problem;
+}
+
+QString callAndWaitForAnswer(const QString& name, const QString& number,
+                             QML::CommunicationsWindow** window, bool holdOther) {
+  QMenu* menu = nullptr;
+  QString problem = searchContactMenu(name, &menu);
+  if (!problem.isEmpty()) return problem;
+  if (holdOther) {
+    answerNextMessage(QDialogButtonBox::Yes, [](Dialogs::MessageWindow* question) {
+      QCOMPARE(question->windowTitle(), QString("Confirm Call"));
+    });
+  }
+  problem = triggerMenuEntry(menu, {QStringLiteral("Call"), number});
+  if (!problem.isEmpty()) return problem;
+  problem = Scenario::waitForCommsWindow(name, window);
+  if (!problem.isEmpty()) return problem;
+  return SceneDriver::of(*window).waitText(QStringLiteral("callState"),
+                                           QStringLiteral("Call Active"));
+}
+
+SceneDriver sceneWith(QWidget* window, const QString& name) {
+  for (QQuickWidget* view : window->findChildren<QQuickWidget*>())
+    if (view->isVisible() && SceneDriver(view).item(name)) return SceneDriver(view);
+  return SceneDriver::of(window);
+}
+
+QString sceneWith(QWidget* window, const QString& name, SceneDriver* out) {
+  const bool found = QTest::qWaitFor(
+      [&] {
+        for (QQuickWidget* view : window->findChildren<QQuickWidget*>()) {
+          SceneDriver scene(view);
+          if (view->isVisible() && scene.item(name)) {
+            *out = scene;
+            return true;
+          }
+        }
+        return false;
+      },
+      kWaitMs);
+  return found ? QString() : QStringLiteral("no pane of the window shows '%1'").arg(name);
+}
+
+SceneDriver activeMainScene() {
+  SceneDriver main = Scenario::mainScene();
+  QWidget* window = main.view() ? main.view()->window() : nullptr;
+  if (!window || !window->isVisible()) return main;
+  if (!window->isActiveWindow()) {
+    window->raise();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window, kWaitMs)) return main;
+  }
+  main.view()->grabFramebuffer();
+  return main;
+}
+
+RAZ::Controllers::ChatInterface* chatOf(QML::CommunicationsWindow* window) {
+  RAZ::Controllers::CommunicationSession* session = window ? window->getSession() : nullptr;
+  return session ? session->getChatInterface() : nullptr;
+}
+
+QString send(SceneDriver chat, const QString& text) {
+  QString problem = chat.focus(QStringLiteral("messageInput"));
+  if (problem.isEmpty()) problem = chat.type(text);
+  if (problem.isEmpty()) problem = chat.press(Qt::Key_Return);
+  return problem;
+}
+
+QString showViewWith(const QString& name) {
+  SceneDriver main = Scenario::mainScene();
+  for (int i = 0; i < 8 && !main.item(name); ++i) {
+    const QString button = QStringLiteral("leftPaneButton%1").arg(i);
+    if (!main.item(button)) continue;
+    QString problem = main.click(button);
+    if (!problem.isEmpty()) return problem;
+    // A short look: the view that holds it shows at once, or another does.
+    (void)QTest::qWaitFor([&] { return main.item(name) != nullptr; }, 500);
+  }
+  return main.waitVisible(name);
+}
+
+void ScenarioTestObject::initTestCase() {
+  QVERIFY(m_prepared);
+  REQUIRE(Scenario::start());
+}
+
+void ScenarioTestObject::cleanupTestCase() { Scenario::finish(); }
+
+void ScenarioTestObject::cleanup() {
+  Scenario::tidy();
+  QTRY_VERIFY_WITH_TIMEOUT(!findWindow<QML::CommunicationsWindow>(), kWaitMs);
 }
 
 }  // namespace ZentTest

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include "SceneDriver.h"
 
@@ -13,6 +15,9 @@ class CommunicationsWindow;
 class MainWindow;
 }  // namespace QML
 namespace RAZ {
+namespace Controllers {
+class ChatInterface;
+}
 namespace Demo {
 class Service;
 }
@@ -35,6 +40,10 @@ class Scenario {
   // A temporary home, an instance id of its own, and a system whose
   // language is `language` ("en" or "es"), which a first start takes.
   static bool prepare(const QByteArray& instancePrefix, const QByteArray& language = "en");
+  // prepare(), and the demo service takes commands on a control socket of
+  // this process's own (ZENT_DEMO_CONTROL), as a tester's shell sends them.
+  static bool prepareWithControl(const QByteArray& instancePrefix,
+                                 const QByteArray& language = "en");
 
   // From initTestCase: the application initialised as `main` does, with the
   // strict message handler and the demo's test defaults.
@@ -51,6 +60,10 @@ class Scenario {
   // Signs out through the main window's menu; waits for the sign-in window.
   // Does nothing when nobody is signed in.
   static QString signOut();
+  // Ends the session through the program's Sign Out action, as its menus
+  // and the tray trigger it, and waits for the sign-in window; nothing to
+  // end without a session.
+  static QString signOutByAction();
   // The sign-in window shows, waiting for input (no sign-in under way).
   static bool signInWindowIsBack();
   // Closes what a test may have left open: menus, message windows, calls
@@ -62,8 +75,8 @@ class Scenario {
   static QString openContactMenu(const QString& name, QMenu** menu);
   // Opens the main window's frame menu and triggers the entry at that path.
   static QString chooseFromWindowMenu(const QStringList& path);
-  // Sends one command line to the demo's control socket (ZENT_DEMO_CONTROL,
-  // set before prepare) as a tester's shell would; its answer ("ok",
+  // Sends one command line to the demo's control socket (see
+  // prepareWithControl) as a tester's shell would; its answer ("ok",
   // "refused"), or what went wrong in brackets.
   static QString control(const QByteArray& command);
   // Chooses the interface language whose name starts so in Preferences, as
@@ -77,6 +90,60 @@ class Scenario {
   static SceneDriver loginScene();
   static SceneDriver mainScene();
   static QML::MainWindow* mainWindow();
+};
+
+// --- Steps through the windows that several scenarios take ---
+
+// No popup of an incoming call shows.
+bool noCallPopup();
+// The history's rows as the main window shows them, top to bottom, each as
+// its texts (the direction's arrow aside) joined by " / ".
+QStringList historyRows();
+// Types `text` over whatever the main window's search field holds (the
+// contacts shown); an empty text clears it.
+QString searchContacts(const QString& text);
+// Finds the contact by typing its name into the search field (the list may
+// be longer than the window) and right-clicks its row; waits for its menu.
+QString searchContactMenu(const QString& name, QMenu** menu);
+// Right-click the contact ▸ Call ▸ `number`; the call window shows and the
+// party answers. With another call running the program first asks to put
+// that one on hold ("Confirm Call"), and `holdOther` says yes.
+QString callAndWaitForAnswer(const QString& name, const QString& number,
+                             QML::CommunicationsWindow** window, bool holdOther = false);
+// The scene of the window that shows an item of that name (the call, the
+// footer, the participants are scenes of their own), else the window's.
+SceneDriver sceneWith(QWidget* window, const QString& name);
+// Waits for a pane of the window to show an item of that name.
+QString sceneWith(QWidget* window, const QString& name, SceneDriver* out);
+// The main window's scene, active and laid out as it is drawn: a running
+// communication that came or went moves the rows and buttons below it only
+// when the scene is next laid out, and a click must land where they are.
+SceneDriver activeMainScene();
+// The chat of the window's session (null when it has none).
+RAZ::Controllers::ChatInterface* chatOf(QML::CommunicationsWindow* window);
+// Types the message into the chat's field and sends it with Enter.
+QString send(SceneDriver chat, const QString& text);
+// Shows the main window's view that holds `name` by its left-pane buttons.
+QString showViewWith(const QString& name);
+
+// The test object of a scenario program, which hands over what prepare
+// answered (ScenarioCallsTest() : ScenarioTestObject(g_environment) {}).
+// Around the run the application starts and finishes; after each test what
+// it left open is closed and no communications window may stay. A test
+// object that needs more declares the slot again and may call these.
+class ScenarioTestObject : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit ScenarioTestObject(bool prepared) : m_prepared(prepared) {}
+
+ protected slots:
+  void initTestCase();
+  void cleanupTestCase();
+  void cleanup();
+
+ private:
+  bool m_prepared;
 };
 
 }  // namespace ZentTest

@@ -354,6 +354,27 @@ QStringList menuTexts(QMenu* menu) {
   return texts;
 }
 
+QStringList describe(QMenu* menu) {
+  QStringList out;
+  if (!menu) return out;
+  for (QAction* a : menu->actions()) {
+    if (!a->isVisible()) continue;
+    if (a->isSeparator()) {
+      out << QStringLiteral("-");
+      continue;
+    }
+    QString text = a->text();
+    if (a->menu()) text += QStringLiteral("[%1]").arg(a->menu()->actions().size());
+    if (!a->isEnabled()) text.prepend(QLatin1Char('*'));
+    out << text;
+  }
+  while (!out.isEmpty() && out.first() == QLatin1String("-")) out.removeFirst();
+  while (!out.isEmpty() && out.last() == QLatin1String("-")) out.removeLast();
+  for (int i = out.size() - 1; i > 0; --i)
+    if (out.at(i) == QLatin1String("-") && out.at(i - 1) == QLatin1String("-")) out.removeAt(i);
+  return out;
+}
+
 QString triggerMenuEntry(QMenu* menu, const QStringList& path) {
   QPointer<QMenu> level(menu);
   for (int step = 0; step < path.size(); ++step) {

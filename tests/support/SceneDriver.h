@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QPointer>
+#include <QQuickWidget>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -9,15 +10,12 @@
 
 #include <functional>
 
+#include "TestSupport.h"
+
 class QMenu;
 class QQuickItem;
-class QQuickWidget;
 
 namespace ZentTest {
-
-// How long a driver waits for what the user waits for: long, because it only
-// bounds a failure; a passing wait ends at the event itself.
-constexpr int kWaitMs = 20000;
 
 // Drives one QML scene of ours the way a user does: items are found by their
 // objectName among what is visible, clicked at their centre through the
@@ -104,6 +102,10 @@ QString waitForMenu(QMenu** menu, int ms = kWaitMs);
 // Its entries, separators and hidden actions left out.
 QList<MenuEntry> menuEntries(QMenu* menu);
 QStringList menuTexts(QMenu* menu);
+// A menu as text, an entry a line: "-" a separator, "*" before a disabled
+// entry, "[n]" after a submenu of n entries; as QMenu shows it (no hidden
+// entries, no leading, trailing or repeated separators).
+QStringList describe(QMenu* menu);
 // Triggers the entry at `path` ({"Transfer to", "New"}), opening submenus on
 // the way as a user does; fails with the entries seen at the level that lacks
 // the next step, or on a disabled entry.

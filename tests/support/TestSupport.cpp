@@ -1,15 +1,20 @@
 #include "TestSupport.h"
 
 #include "dialogs/MessageWindow.h"
+#include "libqml/QmlRegistration.h"
+
+#include <RAZ/Settings.h>
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
@@ -98,6 +103,30 @@ QStringList takeMessages() {
 void addFatalPattern(const QString& pattern) {
   QMutexLocker lock(&g_mutex);
   g_fatalPatterns << pattern;
+}
+
+void initScenes() {
+  QStandardPaths::setTestModeEnabled(true);
+  QML::registerTypes();
+}
+
+void useSettingsFolders(const QString& root) {
+  for (int s = RAZ::Settings::User; s <= RAZ::Settings::Proxy; ++s) {
+    const QString dir = root + QStringLiteral("/scope%1").arg(s);
+    QDir().mkpath(dir);
+    RAZ::Settings::setPath(RAZ::Settings::SettingsType(s), dir);
+  }
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile f(path);
+  return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 bool useTemporaryHome(const QByteArray& instancePrefix, bool cLocale) {

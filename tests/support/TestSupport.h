@@ -15,6 +15,11 @@ class MessageWindow;
 
 namespace ZentTest {
 
+// How long a test waits for an event: long, because it only bounds a
+// failure (a busy machine or a sanitizer build is slow); a passing wait ends
+// at the event itself. Every QTRY_*_WITH_TIMEOUT and QSignalSpy::wait names it.
+constexpr int kWaitMs = 30000;
+
 // Aborts on a broken string-based connection and on a warning from one of
 // our scenes (a binding loop, a value that cannot be assigned, a script
 // error), which Qt only reports as a message and then carries on, and
@@ -36,6 +41,20 @@ QStringList takeSceneWarnings();
 
 // Additional substrings that make a message fatal for the current test.
 void addFatalPattern(const QString& pattern);
+
+// What a test needs from initTestCase() before it builds a window or scene
+// of ours: standard paths in test mode (nothing lands among the user's
+// files) and the scenes' native types registered. Safe to call repeatedly.
+void initScenes();
+
+// Every settings scope in a folder of its own below `root` (root/scope0 to
+// root/scope4), created if need be.
+void useSettingsFolders(const QString& root);
+
+// Writes the whole file, its folder made first; false when it cannot.
+[[nodiscard]] bool writeFile(const QString& path, const QByteArray& bytes);
+// The whole file, empty when it cannot be read.
+QByteArray readFile(const QString& path);
 
 // Points HOME and the XDG folders at a fresh temporary home (kept until the
 // process ends) and gives the single instance an id of its own, so a test

@@ -73,6 +73,7 @@
 #include "Widgets/Preferences/ConfirmationsHandler.h"
 #include "Widgets/Window.h"
 #include "dialogs/MessageWindow.h"
+#include "dialogs/PreferencesWindow.h"
 #include "libqml/QmlRegistration.h"
 #include "libqml/components/About.h"
 #include "libqml/components/ConnectorNotification.h"
@@ -172,6 +173,11 @@ bool isCallLinkArgument(const QString& argument) {
          argument.startsWith(QLatin1String("--tel:"), Qt::CaseInsensitive);
 }
 
+// The names the program runs under, beside the program.
+QString brandingFile() {
+  return AppPaths::executableDir() + QStringLiteral("/application_name.txt");
+}
+
 }  // namespace
 
 QString Application::secondInstanceMessage(const QStringList& arguments) {
@@ -243,7 +249,10 @@ QString Application::callLinkNumber(const QString& link) {
   return RAZ::Utils::PhoneNumberParser::isValidPhoneNumber(number) ? number : QString();
 }
 
-int Application::preferencesPage(int tab) { return (tab >= 0 && tab <= 5) ? tab : 0; }
+int Application::preferencesPage(int tab) {
+  using Page = Dialogs::PreferencesWindow;
+  return (tab >= Page::General && tab <= Page::Addins) ? tab : int(Page::General);
+}
 
 // ---------------------------------------------------------------------------
 // Start-up
@@ -269,7 +278,8 @@ QString Application::dataFolderProblem(const QString& dataDir) {
   // administrator's account): try it.
   QTemporaryFile probe(dataDir + QStringLiteral("/.zent-write-XXXXXX"));
   if (!probe.open() || probe.write("x", 1) != 1 || !probe.flush())
-    return tr("%1 cannot be written: %2").arg(shown, probe.errorString());
+    return tr("%1 cannot be written: %2")
+        .arg(shown, RAZ::Utils::FileWrites::shownReason(probe.errorString()));
   return QString();
 }
 
@@ -380,14 +390,7 @@ bool Application::initialize() {
   // Told once the interface speaks the user's language.
   reportSettingsProblems(m_unreadableSettings);
   m_unreadableSettings.clear();
-  if (m_installSettingsMissing) {
-    //: %1 is the installation's settings file
-    const QString text = tr("The installation's settings file %1 is missing: the program's own "
-                            "defaults are used. Reinstalling the client restores it.")
-                             .arg(QDir::toNativeSeparators(AppPaths::installSettingsFile()));
-    TP_LOG("Application::initialize", TP::Core::Logging::LevelError) << text;
-    Dialogs::MessageWindow::showWarning(tr("Settings"), text, false, QDialogButtonBox::Ok, nullptr);
-  }
+  reportInstallationProblems();
   reportUnreadableCredentials();
   reportConfigurationProblem();
 
@@ -520,8 +523,8 @@ void Application::connectProxyAndDisclaimer() {
 }
 
 void Application::setupApplicationInfo() {
-  const Utils::Branding b =
-      Utils::readBranding(AppPaths::executableDir() + QStringLiteral("/application_name.txt"));
+  const Utils::Branding b = Utils::readBranding(brandingFile());
+  m_brandingProblem = b.problem;
   QCoreApplication::setApplicationName(b.applicationName);
   QCoreApplication::setOrganizationName(b.organizationName);
   QCoreApplication::setOrganizationDomain(b.organizationDomain);
@@ -584,8 +587,11 @@ void Application::prepareDataDirectory(const QString& dataDir) {
   if (!exe.endsWith(QLatin1Char('/'))) exe += QLatin1Char('/');
   if (!data.endsWith(QLatin1Char('/'))) data += QLatin1Char('/');
   QDir dir(data);
-  dir.mkpath(QStringLiteral("logs/spirit"));
-  dir.mkpath(QStringLiteral("logs/uss"));
+  {
+    const RAZ::Utils::PrivateCreation closed;
+    dir.mkpath(QStringLiteral("logs/spirit"));
+    dir.mkpath(QStringLiteral("logs/uss"));
+  }
   // The folder holds the stored accounts, settings with PINs, the history
   // and the logs: no one but the user may enter it, whatever the umask made
   // of it (an older start's folder is closed too).
@@ -607,8 +613,8 @@ bool Application::prepareSettingsStore() {
       const QString old =
           Utils::File::findDir(parent.absolutePath(), QStringLiteral("credentials.dat"),
                                {QFileInfo(dataDir).fileName()});
-      if (!old.isEmpty() && QDir().mkpath(dataDir))
-        Utils::File::cpDir(old, dataDir, {QStringLiteral(".txt")});
+      // The copy makes the folder, closed to others from the start.
+      if (!old.isEmpty()) Utils::File::cpDir(old, dataDir, {QStringLiteral(".txt")});
     }
   }
   prepareDataDirectory(dataDir);
@@ -657,11 +663,11 @@ void Application::chooseLanguage() {
   Utils::applyInterfaceLocale(m_language);
 
   const QString folder = AppPaths::translationsDir();
-  loadTranslator(0, QStringLiteral("ui_") + m_language, folder);
+  loadTranslator(I18N::ProgramTexts, QStringLiteral("ui_") + m_language, folder);
   CrashReporter::setLanguage(m_language);
-  loadTranslator(1, QStringLiteral("qt_") + m_language,
+  loadTranslator(I18N::QtTexts, QStringLiteral("qt_") + m_language,
                  I18N::qtCatalogueFolder(m_language, folder));
-  loadTranslator(2, QStringLiteral("ui_custom_") + m_language, folder);
+  loadTranslator(I18N::CustomTexts, QStringLiteral("ui_custom_") + m_language, folder);
 }
 
 // What the start found out (user agent, system, theme) goes into the write
@@ -675,7 +681,7 @@ void Application::storeStartSettings(RAZ::Settings& app) {
 }
 
 void Application::loadStartupTranslator() {
-  if (m_translators.contains(0)) return;
+  if (m_translators.contains(I18N::ProgramTexts)) return;
   const QString folder = AppPaths::translationsDir();
   QStringList available;
   const QString prefix = QStringLiteral("ui_");
@@ -710,18 +716,20 @@ void Application::loadStartupTranslator() {
   const QString language =
       Utils::chooseLanguage(available, I18N::getInstallerLanguage(), stored, localeName);
   if (!available.contains(language)) return;
-  loadTranslator(0, prefix + language, folder);
+  loadTranslator(I18N::ProgramTexts, prefix + language, folder);
   // Qt's own texts too: a message's buttons speak the language of its text.
-  loadTranslator(1, QStringLiteral("qt_") + language, I18N::qtCatalogueFolder(language, folder));
+  loadTranslator(I18N::QtTexts, QStringLiteral("qt_") + language,
+                 I18N::qtCatalogueFolder(language, folder));
 }
 
 QString Application::setAsideUnreadableSettings(RAZ::Settings::SettingsType scope) {
   const QString file = QDir::toNativeSeparators(RAZ::Settings::filePath(scope));
-  const QString problem = RAZ::Settings::readProblem(scope);
-  if (problem.isEmpty()) return QString();
+  const QString reason = RAZ::Settings::readProblem(scope);
+  if (reason.isEmpty()) return QString();
+  const QString problem = RAZ::Utils::FileWrites::shownReason(reason);
   const QString aside = RAZ::Settings::keepAside(scope);
   TP_LOG("Application::setAsideUnreadableSettings", TP::Core::Logging::LevelError)
-      << "Settings file " << file << " unreadable (" << problem << "), "
+      << "Settings file " << file << " unreadable (" << reason << "), "
       << (aside.isEmpty() ? QStringLiteral("left in place") : "kept as " + aside);
   if (aside.isEmpty())
     //: %1 is a file, %2 the reason it could not be read
@@ -732,6 +740,44 @@ QString Application::setAsideUnreadableSettings(RAZ::Settings::SettingsType scop
   return tr("Your settings in %1 could not be read (%2). The defaults are used; the file was "
             "kept as %3.")
       .arg(file, problem, QDir::toNativeSeparators(aside));
+}
+
+QString Application::brandingProblemText(Utils::Branding::Problem problem, const QString& file) {
+  const QString shown = QDir::toNativeSeparators(file);
+  switch (problem) {
+    case Utils::Branding::Problem::None:
+      break;
+    case Utils::Branding::Problem::NotText:
+      //: %1 is the file, %2 the program's built-in name
+      return tr("The file %1, which names the program, is not text: the program runs under its "
+                "built-in name, %2, with the settings kept under that name. Reinstalling the "
+                "client restores the file.")
+          .arg(shown, Utils::builtInBranding().applicationName);
+    case Utils::Branding::Problem::Cut:
+      //: %1 is the file, %2 a number of characters
+      return tr("A line of the file %1, which names the program, is longer than %2 characters: "
+                "only its first %2 are used.")
+          .arg(shown)
+          .arg(Utils::kMaxBrandingNameChars);
+  }
+  return QString();
+}
+
+void Application::reportInstallationProblems() {
+  const QString branding = brandingProblemText(m_brandingProblem, brandingFile());
+  if (!branding.isEmpty()) {
+    TP_LOG("Application::initialize", TP::Core::Logging::LevelError) << branding;
+    Dialogs::MessageWindow::showWarning(tr("Installation"), branding, false, QDialogButtonBox::Ok,
+                                        nullptr);
+  }
+  if (m_installSettingsMissing) {
+    //: %1 is the installation's settings file
+    const QString text = tr("The installation's settings file %1 is missing: the program's own "
+                            "defaults are used. Reinstalling the client restores it.")
+                             .arg(QDir::toNativeSeparators(AppPaths::installSettingsFile()));
+    TP_LOG("Application::initialize", TP::Core::Logging::LevelError) << text;
+    Dialogs::MessageWindow::showWarning(tr("Settings"), text, false, QDialogButtonBox::Ok, nullptr);
+  }
 }
 
 void Application::reportSettingsProblems(const QString& unreadable) {
@@ -767,10 +813,11 @@ void Application::reportSettingsProblems(const QString& unreadable) {
 void Application::loadTranslator(int slot, const QString& name, const QString& folder) {
   QSharedPointer<QTranslator> translator = m_translators.value(slot);
   const bool exists = QFile::exists(folder + QLatin1Char('/') + name + QStringLiteral(".qm"));
-  if (slot == 2 && !exists && !translator) return;
+  if (slot == I18N::CustomTexts && !exists && !translator) return;
   bool created = false;
   if (!translator) {
-    translator = QSharedPointer<QTranslator>(new QTranslator(this));
+    // Owned by the map alone: a QObject parent would be a second owner.
+    translator = QSharedPointer<QTranslator>::create();
     m_translators.insert(slot, translator);
     created = true;
   }

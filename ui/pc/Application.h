@@ -21,6 +21,7 @@
 #include <tp/core/SmartPtr.h>
 
 #include "SessionScope.h"
+#include "Utils/Branding.h"
 #include "Utils/CrashReporter.h"
 #include "Utils/ExternalServiceVerification.h"
 #include "Utils/WindowManager.h"
@@ -135,6 +136,9 @@ class Application : public QtSingleApplication {
   // What the user is told about configuration files that could not be read
   // and about having none at all; empty when all is well.
   static QString configurationProblemText(const RAZ::ConfigContainer& container);
+  // What the user is told about the branding file `file` (the names the
+  // program runs under); empty when there is nothing to tell.
+  static QString brandingProblemText(Utils::Branding::Problem problem, const QString& file);
 
   const RAZ::Configuration::Config* getConfig() const;
   bool isAlwaysOnTop() const;
@@ -183,7 +187,6 @@ class Application : public QtSingleApplication {
   // Dials the number of a call link now when signed in, else once the user
   // has signed in; the platform asks first when another call runs.
   void handleCallLink(const QString& number);
-  QString pendingCallNumber() const { return m_pendingCallNumber; }
   // Whether call links are taken: the account offers click-to-call and the
   // desktop hands "callto:" and "tel:" links to this program.
   static bool clickToCallOn(const RAZ::Sessions::SessionManagerBase& session);
@@ -200,7 +203,6 @@ class Application : public QtSingleApplication {
   Providers::MenuActionProviderWin* menuActionProvider() const { return m_menuActionProvider; }
   QML::LoginWindow* loginWindow() const { return m_loginWindow; }
   Utils::ZentUrlHandler* pendingUrlHandler() const { return m_pendingUrlHandler; }
-  Utils::WindowManager* windowManager() { return &m_windowManager; }
   RAZ::Client* client() const { return m_client; }
   Tray* tray() const { return m_tray; }
   CrashReporter* crashReporter() const { return m_crashReporter; }
@@ -315,6 +317,9 @@ class Application : public QtSingleApplication {
   // Tells the user `unreadable` and names the settings files cut at the
   // read limit (each once).
   void reportSettingsProblems(const QString& unreadable);
+  // Tells the user what start-up found of the installation's own files
+  // (the branding file, a missing settings file).
+  void reportInstallationProblems();
 
   // The wiring of an opened session, in the order cbSessionOpened runs it.
   // Each step puts what it makes into the session scope and registers there
@@ -397,6 +402,8 @@ class Application : public QtSingleApplication {
   bool m_askingAboutCallLink = false;
   bool m_terminationRequested = false;
   bool m_installSettingsMissing = false;
+  // What start-up found of the branding file, told with the settings' problems.
+  Utils::Branding::Problem m_brandingProblem = Utils::Branding::Problem::None;
   TP::Core::Refcounting::SmartPtr<RAZ::Models::SmileysPtr> m_smileys;
   RAZ::ApiProvider::Controller* m_apiController = nullptr;
   Providers::MenuActionProviderWin* m_menuActionProvider = nullptr;
@@ -409,7 +416,6 @@ class Application : public QtSingleApplication {
   QString m_osName;       // the system's name, as the user agent gives it
   QString m_activeTheme;  // the theme the start registered
   QString m_language;
-  QStringList m_reportedCappedFiles;
-  QString m_unreadableSettings;  // what start-up found of the application settings  // settings
-                                 // files cut at the read limit, told once
+  QStringList m_reportedCappedFiles;  // settings files cut at the read limit, told once
+  QString m_unreadableSettings;       // what start-up found of the application settings
 };

@@ -13,6 +13,7 @@
 #include <RAZ/Configuration/Config.h>
 #include <RAZ/MediaEngine/CallControllerBase.h>
 #include <RAZ/Utils/Credentials.h>
+#include <RAZ/Utils/FileWrites.h>
 #include <RAZ/Xsi/XsiCredentialsControl.h>
 #include <TP/Core/Logging.h>
 
@@ -51,7 +52,8 @@ QString Application::unreadableCredentialsText(
       return QString();
     case Problem::CannotOpen:
       //: %1 is the system's reason
-      reason = tr("it cannot be opened: %1").arg(manager.loadProblemDetail());
+      reason = tr("it cannot be opened: %1")
+                   .arg(RAZ::Utils::FileWrites::shownReason(manager.loadProblemDetail()));
       break;
     case Problem::TooLarge:
       reason = tr("it is larger than %1 MiB")

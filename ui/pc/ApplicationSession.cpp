@@ -301,7 +301,7 @@ void Application::createCommsWindowManager(RAZ::Sessions::SessionManagerBase& se
 
 void Application::createContactOnlinePlayer(RAZ::Sessions::SessionManagerBase& session) {
   // Only the kind of session that announces contacts coming online.
-  if (session.kind() != 1) return;
+  if (session.kind() != RAZ::Sessions::SessionManagerBase::KindAnnouncesContacts) return;
   m_session->contactOnlinePlayer.reset(
       new Utils::ContactNotification::ContactOnlinePlayer(session.contactsManager(), nullptr));
 }

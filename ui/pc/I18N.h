@@ -9,6 +9,11 @@ class I18N {
  public:
   I18N() = delete;
 
+  // The application's table of installed translators is keyed by these
+  // slots: the program's texts, Qt's own, and an installation's custom
+  // catalogue (installed only when the installation ships one).
+  enum TranslatorSlot { ProgramTexts = 0, QtTexts = 1, CustomTexts = 2 };
+
   // Fills the tables from ":/languages.json". A missing or malformed list
   // leaves them as they were (logged).
   static void loadLanguages();

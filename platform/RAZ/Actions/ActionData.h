@@ -17,7 +17,6 @@ class ActionData {
 
   int getId() const { return m_id; }
   int getPropertyType() const { return m_propertyType; }
-  QVariant getValue() const { return m_value; }
   QList<ActionData> getSubActions() const { return m_subActions; }
   void addSubAction(const ActionData& data) { m_subActions.append(data); }
 

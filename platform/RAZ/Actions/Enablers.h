@@ -109,11 +109,6 @@ class WebcollabEnabler : public Enabler {
   // be reached; each change is announced by enable().
   bool hasAuthorizationFailed() const { return m_authorizationFailed; }
   bool hasConnectionFailed() const { return m_connectionFailed; }
-  void setFailures(bool authorization, bool connection) {
-    m_authorizationFailed = authorization;
-    m_connectionFailed = connection;
-    emit enable(this);
-  }
 
  private:
   QPointer<QObject> m_controller;

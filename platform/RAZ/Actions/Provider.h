@@ -55,7 +55,6 @@ class Provider : public QAbstractListModel {
   bool linkQAction(QAction* action, RAZ::Actions::Action::Id id);
   // The source actions apply to (not owned).
   void setActionSource(RAZ::Actions::Source* source);
-  RAZ::Actions::Source* actionSource() const { return m_source; }
   RAZ::Actions::Source* getActionSource() const { return m_source; }
   // Adds an enabler (not owned) consulted for every action.
   void registerActionEnabler(RAZ::Actions::Enabler* enabler);

@@ -5,18 +5,23 @@
 #include <TP/Core/Logging.h>
 
 #include "RAZ/ApiProvider/ConnectorData.h"
-#include "RAZ/Demo/Service.h"
 #include "RAZ/Sessions/SessionManagerBase.h"
 
 namespace RAZ {
 namespace ApiProvider {
 
+namespace {
+QPointer<Controller> g_current;
+}  // namespace
+
 Controller::Controller(QObject* parent)
     : QObject(parent),
       m_addins(new QStandardItemModel(this)),
       m_connectors(new ConnectorModel(this)) {
-  RAZ::Demo::Service::instance().setApiController(this);
+  g_current = this;
 }
+
+Controller* Controller::current() { return g_current; }
 
 Controller::~Controller() = default;
 

@@ -26,8 +26,8 @@ class ConnectorModel;
 
 // The add-in interface: local programs that drive the client. The add-ins
 // model (kind 0) lists the installed add-ins; the connector model (kind 1)
-// those waiting for the user's decision (ConnectorData rows; none in the
-// demo until the scripting interface announces one).
+// those waiting for the user's decision (ConnectorData rows; none until the
+// service announces one).
 class Controller : public QObject {
   Q_OBJECT
 
@@ -36,6 +36,9 @@ class Controller : public QObject {
 
   explicit Controller(QObject* parent = nullptr);
   ~Controller() override;
+  // The add-in interface made last, while it is there (else null): where
+  // the service's add-ins announce themselves.
+  static Controller* current();
 
   // Starts the add-in interface; true when it runs.
   bool InitializeController();
@@ -54,7 +57,7 @@ class Controller : public QObject {
 
   void languageChanged();
   void clearLogs();
-  // An add-in asks to connect (the demo service's scripting interface).
+  // An add-in asks to connect (the service announces it).
   RAZ::ApiProvider::ConnectorData* addConnector(const QString& name, const QString& vendor,
                                                 const QString& description, const QString& version);
 

@@ -3,8 +3,9 @@
 #include <QAtomicPointer>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QXmlStreamReader>
+
+#include "RAZ/Utils/FileWrites.h"
 
 #include <TP/Core/Logging.h>
 #include <TP/Crypto/Blowfish.h>
@@ -177,11 +178,12 @@ void Config::FileConfig(QFile& current, QFile& candidate, bool candidateEncipher
     return;
   }
   if (current.isOpen()) current.close();
-  QSaveFile out(target);
-  if (!out.open(QIODevice::WriteOnly) || out.write(enciphered) != enciphered.size() ||
-      !out.commit()) {
+  // The service's configuration may hold its addresses and credentials:
+  // written whole, and the user's alone from its first byte.
+  QString error;
+  if (!RAZ::Utils::FileWrites::replace(target, enciphered, 0600, &error)) {
     TP_LOG("RAZ::Configuration::Config::FileConfig", TP::Core::Logging::LevelError)
-        << "Cannot write configuration " << target << ": " << out.errorString();
+        << "Cannot write configuration " << target << ": " << error;
     return;
   }
   TP_LOG("RAZ::Configuration::Config::FileConfig", TP::Core::Logging::LevelInformation)

@@ -19,7 +19,7 @@ namespace Configuration {
 // One named configuration of the service, built from the deciphered text of a
 // configuration file:
 //
-//   <config name="Demo">
+//   <config name="Office">
 //     <value id="400" type="bool">false</value>
 //     <value id="401" type="string">https://verify.example</value>
 //     <value id="12" type="int">30</value>

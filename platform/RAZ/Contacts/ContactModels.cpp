@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "RAZ/Contacts/Contacts.h"
+#include "RAZ/Presence/PresenceState.h"
 
 namespace RAZ {
 namespace Contacts {
@@ -22,7 +23,9 @@ QVariant contactData(IContact* c, int role) {
       return c->getId();
     case Contacts::OnlineRole:
       // No state before the first presence arrives.
-      return c->getPresenceState() == 0 ? QVariant() : QVariant(c->isOnline());
+      return c->getPresenceState() == RAZ::Presence::PresenceState::Unknown
+                 ? QVariant()
+                 : QVariant(c->isOnline());
     case Contacts::PresenceStateRole:
       return c->getPresenceState();
     case Contacts::StatusTextRole:
@@ -259,12 +262,6 @@ void ContactGroupsModel::setSortField(int field) {
   if (field == m_sortField) return;
   m_sortField = field;
   rebuild();
-}
-
-int ContactGroupsModel::rowOfContact(int id) const {
-  for (int i = 0; i < m_rows.size(); ++i)
-    if (m_rows.at(i).contact && m_rows.at(i).contact->getId() == id) return i;
-  return -1;
 }
 
 QList<ContactGroupsModel::Row> ContactGroupsModel::build(QHash<int, int>* rank,

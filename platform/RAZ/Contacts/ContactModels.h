@@ -7,6 +7,8 @@
 #include <QSortFilterProxyModel>
 #include <functional>
 
+#include "RAZ/Contacts/GroupRoles.h"
+
 namespace RAZ {
 namespace Contacts {
 
@@ -73,22 +75,13 @@ class FavouritesFilterModel : public QSortFilterProxyModel {
 // then the groups in order, then "all contacts" for contacts in no group) a
 // header row followed by its contacts, sorted by first or last name. A
 // contact in two groups is listed in both. Filter 16 hides offline contacts
-// (their groups' headers stay). Extra roles: 340 is a header (bool), 341
-// group id, 342 group name, 343 the group (QObject*; also under 329 for a
-// header), 344 online contacts of the group, 345 contacts of the group.
-class ContactGroupsModel : public QAbstractListModel {
+// (their groups' headers stay). Extra roles: the group roles (GroupRoles;
+// the group also under Contacts::ContactObjectRole for a header).
+class ContactGroupsModel : public QAbstractListModel, public RAZ::Contacts::GroupRoles {
   Q_OBJECT
   Q_PROPERTY(int filter READ filter WRITE setFilter NOTIFY filterChanged)
 
  public:
-  enum Role {
-    IsGroupRole = 340,
-    GroupIdRole = 341,
-    GroupNameRole = 342,
-    GroupObjectRole = 343,
-    GroupOnlineRole = 344,
-    GroupTotalRole = 345
-  };
   static constexpr int HideOfflineFilter = 16;
 
   ContactGroupsModel(RAZ::Contacts::Contacts* contacts, QObject* parent = nullptr);
@@ -101,9 +94,6 @@ class ContactGroupsModel : public QAbstractListModel {
   void setFilter(int filter);
   // 0 sorts by first name, 1 by last name.
   void setSortField(int field);
-  int sortField() const { return m_sortField; }
-  // The row of a contact's first listing, or -1.
-  int rowOfContact(int id) const;
 
  public slots:
   void rebuild();

@@ -7,6 +7,7 @@
 #include "RAZ/Actions/Action.h"
 #include "RAZ/Contacts/ContactModels.h"
 #include "RAZ/Presence/PresenceData.h"
+#include "RAZ/Presence/PresenceState.h"
 
 namespace RAZ {
 namespace Contacts {
@@ -85,7 +86,7 @@ IContact::IContact(int id, const QVariantMap& properties, QObject* parent)
     : RAZ::Actions::Source(parent),
       m_id(id),
       m_properties(properties),
-      m_presence(new RAZ::Presence::PresenceData(0, this)) {
+      m_presence(new RAZ::Presence::PresenceData(RAZ::Presence::PresenceState::Unknown, this)) {
   connect(m_presence, &RAZ::Presence::PresenceData::presenceChanged, this,
           &IContact::presenceChanged);
   connect(m_presence, &RAZ::Presence::PresenceData::statusTextChanged, this,

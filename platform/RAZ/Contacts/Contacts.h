@@ -101,9 +101,6 @@ class IGroup : public RAZ::Actions::Source {
   QString errorText() const { return m_errorText; }
   // The source had more matches than it sent (a server's size limit).
   bool hasMoreResults() const { return m_moreResults; }
-  // The boolean option (the directory group's mark).
-  bool getBoolOption() const { return m_boolOption; }
-  void setBoolOption(bool on) { m_boolOption = on; }
 
  public slots:
   void setName(const QString& name);
@@ -130,7 +127,6 @@ class IGroup : public RAZ::Actions::Source {
   int m_position = 0;
   bool m_open = true;
   bool m_searching = false;
-  bool m_boolOption = false;
   bool m_moreResults = false;
   QString m_errorText;
 };
@@ -215,9 +211,7 @@ class IContact : public RAZ::Actions::Source {
   Q_INVOKABLE bool authorize(int level);
   Q_INVOKABLE bool authorize() { return authorize(0); }
   // A presence request the user ignored: it leaves the request list.
-  bool isIgnored() const { return m_ignored; }
   void setIgnored(bool on);
-  int authorizationLevel() const { return m_authorization; }
 
   // Group membership.
   bool joinGroup(int groupId);

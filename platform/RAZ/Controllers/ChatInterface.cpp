@@ -1,6 +1,5 @@
 #include "RAZ/Controllers/ChatInterface.h"
 
-#include "RAZ/Demo/ChatDemo.h"
 #include "RAZ/Models/ChatModel.h"
 #include "RAZ/Models/ChatParticipants.h"
 #include "RAZ/Models/FTModel.h"
@@ -16,7 +15,6 @@ ChatInterface::ChatInterface(const QString& peer, bool isRoom, QObject* parent)
       m_participants(new RAZ::Models::ChatParticipants(this)) {
   if (!m_room) m_ftModel = new RAZ::Models::FTModel(this);
   connect(this, &ChatInterface::messageReceived, this, &ChatInterface::storeReceived);
-  RAZ::Demo::ChatDemo::attach(this);
 }
 
 ChatInterface::~ChatInterface() { emit closed(this, 0); }

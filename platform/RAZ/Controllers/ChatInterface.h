@@ -102,19 +102,9 @@ class ChatInterface : public QObject {
   // The transfers with the peer; null in rooms.
   Q_INVOKABLE RAZ::Models::FTModel* getFtModel() const { return m_ftModel; }
 
-  // Whether the session's communications window has been shown: told
-  // false when the window is built, so that the chat keeps notifying of
-  // what arrives until the user sees the window.
-  bool windowShown() const { return m_windowShown; }
-  void setWindowShown(bool shown) { m_windowShown = shown; }
   // A call began in the session while the chat's notification showed: the
-  // call's window takes over, and the chat stops asking to be accepted
-  // (how often it was told, for tests).
-  void callStartedWhileNotified() {
-    ++m_callsWhileNotified;
-    emit notificationSuperseded();
-  }
-  int callsWhileNotified() const { return m_callsWhileNotified; }
+  // call's window takes over, and the chat stops asking to be accepted.
+  void callStartedWhileNotified() { emit notificationSuperseded(); }
 
   // Whether the user is typing (the peer is told).
   bool isTyping() const { return m_typing; }
@@ -131,8 +121,6 @@ class ChatInterface : public QObject {
   void deleteMessage(int id);
   // The user accepted the chat that a party started.
   void accept();
-  // The service could not deliver the last message (the demo reports it).
-  void reportSendingFailed() { emit messageSendingFailed(); }
 
  signals:
   void roomOwnerChanged();
@@ -162,8 +150,6 @@ class ChatInterface : public QObject {
   bool m_roomGone = false;
   bool m_accepted = false;
   bool m_typing = false;
-  bool m_windowShown = true;
-  int m_callsWhileNotified = 0;
   QStringList m_typers;
   RAZ::Models::ChatModel* m_chatModel;
   RAZ::Models::ChatParticipants* m_participants;

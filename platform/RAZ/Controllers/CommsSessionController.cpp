@@ -15,33 +15,24 @@
 #include "RAZ/Actions/Source.h"
 #include "RAZ/Controllers/ChatInterface.h"
 #include "RAZ/Controllers/PartyName.h"
+#include "RAZ/Controllers/PartySide.h"
 #include "RAZ/Controllers/XmppChatController.h"
 #include "RAZ/Data/ChatParticipant.h"
-#include "RAZ/Demo/Service.h"
 #include "RAZ/MediaEngine/CallControllerBase.h"
 #include "RAZ/Models/ChatParticipants.h"
 #include "RAZ/Models/Timeline.h"
-#include "RAZ/Presence/PresenceData.h"
 #include "RAZ/Services/Xmpp/XmppJidValidator.h"
 #include "RAZ/Sessions/SessionManagerBase.h"
 #include "RAZ/Webcollab/WebcollabBase.h"
-#include "RAZ/Xsi/CallSettingsStore.h"
-#include "RAZ/Xsi/SupplementaryServices.h"
 #include "RAZ/Xsi/XsiCredentialsControl.h"
 
 namespace RAZ {
 namespace Controllers {
 
 namespace {
-// How long a demo party takes to answer a chat message.
-const int kAnswerDelayMs = 1200;
-// A demo party's phone: how long until it rings, and one ring.
+// How long the service takes to answer a call with its own parts (the
+// conference bridge, a parked or pulled call).
 const int kDialMs = 700;
-const int kRingMs = 2500;
-// Why a party's side ends a call.
-const int kBusy = RAZ::MediaEngine::CallBasePtr::CloseBusy;
-const int kDeclined = RAZ::MediaEngine::CallBasePtr::CloseDeclined;
-const int kNoAnswer = RAZ::MediaEngine::CallBasePtr::CloseNoAnswer;
 // Dynamic properties of a session that the history reads when it ends.
 const char* const kCallPlaced = "callPlaced";
 const char* const kConnectedAt = "connectedAt";
@@ -88,11 +79,6 @@ CommunicationSession* CommsSessionController::startSession(int contactId, const 
             });
           });
 
-  // The party as the list knows it now and later (its presence may change
-  // while the session runs).
-  QPointer<RAZ::Contacts::IContact> partyContact(
-      m_contacts ? m_contacts->getContact(contactId).data() : nullptr);
-
   if (kind == CommunicationSession::KindCall || kind == CommunicationSession::KindVideoCall) {
     auto* call = new RAZ::MediaEngine::CallBasePtr(uri,
                                                    kind == CommunicationSession::KindVideoCall
@@ -114,26 +100,15 @@ CommunicationSession* CommsSessionController::startSession(int contactId, const 
         session->deleteLater();
         return nullptr;
       }
-      partyTakesCall(session, contactId);
+      if (m_partiesAnswer && m_partySide) m_partySide->callPlaced(session, contactId);
     }
   } else if (kind == CommunicationSession::KindChat ||
              kind == CommunicationSession::KindGroupChat ||
              kind == CommunicationSession::KindMyRoom) {
     session->openChat();
     ChatInterface* chat = session->getChatInterface();
-    QPointer<ChatInterface> chatGuard(chat);
     // The peer writes under its address; its name is known to the chat.
-    const QString party = chat->peer();
-    if (!chat->isRoom() && !name.isEmpty()) chat->getParticipants()->rename(party, name);
-    connect(chat, &ChatInterface::messageSent, this,
-            [chatGuard, party, partyContact](const QString&) {
-              // Only somebody online answers.
-              if (!partyContact || !partyContact->isOnline()) return;
-              QTimer::singleShot(kAnswerDelayMs, chatGuard.data(), [chatGuard, party] {
-                if (chatGuard)
-                  emit chatGuard->messageReceived(party, RAZ::Demo::Service::tr("Sounds good."));
-              });
-            });
+    if (!chat->isRoom() && !name.isEmpty()) chat->getParticipants()->rename(chat->peer(), name);
   }
   if (kind == CommunicationSession::KindWebCollab && incoming) {
     // The party invites the user to see a screen: the share waits for an answer.
@@ -144,16 +119,7 @@ CommunicationSession* CommsSessionController::startSession(int contactId, const 
     session->setShareAvailable(true);
   }
   announce(session, incoming);
-  // A party that starts a chat says something (after the session is known).
-  ChatInterface* chat = session->getChatInterface();
-  if (incoming && chat && !chat->isRoom()) {
-    QPointer<ChatInterface> guard(chat);
-    const QString party = chat->peer();
-    QTimer::singleShot(0, chat, [guard, party] {
-      if (guard)
-        emit guard->messageReceived(party, RAZ::Demo::Service::tr("Hi, have you got a minute?"));
-    });
-  }
+  emit sessionStarted(session, incoming);
   return session;
 }
 
@@ -191,7 +157,7 @@ CommunicationSession* CommsSessionController::receiveSession(int contactId,
   }
   const bool call =
       kind == CommunicationSession::KindCall || kind == CommunicationSession::KindVideoCall;
-  const QString note = call ? turnAwayNote() : QString();
+  const QString note = call && m_partySide ? m_partySide->turnAwayNote() : QString();
   if (!note.isEmpty()) {
     TP_LOG("RAZ::Controllers::CommsSessionController::receiveSession",
            TP::Core::Logging::LevelInformation)
@@ -208,27 +174,8 @@ CommunicationSession* CommsSessionController::receiveSession(int contactId,
   return startSession(contactId, contact->getDisplayName(), contact->getSipUri(), kind, true);
 }
 
-QString CommsSessionController::turnAwayNote() const {
-  if (m_callSettingsUser.isEmpty()) return QString();
-  using Service = RAZ::Controllers::SupplementaryService;
-  const RAZ::Xsi::StoredCallSettings& settings =
-      RAZ::Xsi::CallSettingsStore::instance().account(m_callSettingsUser);
-  auto active = [&settings](int id) {
-    return settings.services.contains(id) && settings.services.value(id).state == 1;
-  };
-  // Do Not Disturb wins: the service rejects before it forwards.
-  if (active(Service::DoNotDisturb)) return RAZ::Demo::Service::tr("Rejected: Do Not Disturb");
-  if (active(Service::CallForwardingAlways)) {
-    const QString number = settings.services.value(Service::CallForwardingAlways)
-                               .attributes.value(QStringLiteral("forwardToPhoneNumber"));
-    if (!number.isEmpty()) return RAZ::Demo::Service::tr("Forwarded to %1").arg(number);
-  }
-  return QString();
-}
-
 void CommsSessionController::updateSession(CommunicationSession* session) {
   if (!session || !m_sessions.contains(session)) return;
-  ++m_sessionUpdates;
   session->refresh();
   emit sessionUpdated(session);
 }
@@ -327,51 +274,6 @@ void CommsSessionController::followCall(CommunicationSession* session,
     if (state == CommunicationSession::StateNothing || state == CommunicationSession::StateGroup)
       closeSession(guard);
   });
-}
-
-void CommsSessionController::partyTakesCall(CommunicationSession* session, int contactId) {
-  if (!m_partiesAnswer) return;
-  RAZ::Contacts::ContactPtr contact = m_contacts ? m_contacts->getContact(contactId) : nullptr;
-  const int presence = contact ? contact->getPresenceState() : 0;
-  QPointer<CommunicationSession> guard(session);
-  auto later = [this, guard](int ms, std::function<void(CommunicationSession*)> step) {
-    QTimer::singleShot(ms, this, [guard, step] {
-      if (guard && guard->getCall()) step(guard.data());
-    });
-  };
-  using Engine = RAZ::MediaEngine::CallBasePtr;
-  // On another call: busy at once.
-  if (presence == 14 || presence == 15) {
-    later(kDialMs, [](CommunicationSession* s) { s->getCall()->close(kBusy); });
-    return;
-  }
-  later(kDialMs, [](CommunicationSession* s) {
-    if (s->getCall()->getCallState() == Engine::StateDialing) s->reportRinging();
-  });
-  const bool offline = !RAZ::Presence::PresenceData::isOnlineState(presence);
-  const bool inMeeting = (presence >= 11 && presence <= 13) || (presence >= 16 && presence <= 19);
-  // Only a call still ringing goes unanswered or is declined.
-  auto ringing = [](CommunicationSession* s) {
-    return s->getCall()->getCallState() == Engine::StateDialing;
-  };
-  if (offline) {
-    later(kDialMs + 3 * kRingMs, [ringing](CommunicationSession* s) {
-      if (ringing(s)) s->getCall()->close(kNoAnswer);
-    });
-  } else if (inMeeting) {
-    later(kDialMs + kRingMs, [ringing](CommunicationSession* s) {
-      if (ringing(s)) s->getCall()->close(kDeclined);
-    });
-  } else {
-    // One ring or two, always the same for a party.
-    const int rings = 1 + (contactId > 0 ? contactId % 2 : 0);
-    later(kDialMs + rings * kRingMs, [](CommunicationSession* s) {
-      if (s->getCall()->getCallState() != Engine::StateDialing) return;
-      s->getCall()->setCallState(Engine::StateInCall);
-      // A party called with video takes it: the pictures start at once.
-      if (s->getCall()->isVideoCall()) s->getCall()->startVideo();
-    });
-  }
 }
 
 void CommsSessionController::onSessionDestroyed(QObject* session) {
@@ -649,7 +551,7 @@ void CommsSessionController::actOnSession(CommunicationSession* session, int id)
     default:
       TP_LOG("RAZ::Controllers::CommsSessionController::actOnSession",
              TP::Core::Logging::LevelInformation)
-          << "Action " << id << " has no effect on the demo service";
+          << "Action " << id << " has no effect on this service";
       return;
   }
   // Nothing left running: the session ends.

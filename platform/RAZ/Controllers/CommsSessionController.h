@@ -24,15 +24,18 @@ class CallControllerBase;
 }
 namespace Controllers {
 
+class PartySide;
 class XmppChatController;
 
 // Creates and keeps the communication sessions of a signed-in session:
 // calls, chats, My Room and web-collaboration sessions, started by the user
-// (the slots) or by a party (the demo service). Each new session is
-// announced by sessionCreated and, once it can be shown, sessionReady (a
+// (the slots) or by a party (the service, receiveSession). Each new session
+// is announced by sessionCreated and, once it can be shown, sessionReady (a
 // session the user started, other than a plain audio call); both
 // arrive from the event loop. A session that ends is reported by its
-// closed() signal and deleted later by the controller.
+// closed() signal and deleted later by the controller. The service side
+// hears of each new session at once (sessionStarted), and the parties'
+// side of calls is the PartySide's (setPartySide).
 class CommsSessionController : public QObject {
   Q_OBJECT
 
@@ -52,7 +55,7 @@ class CommsSessionController : public QObject {
   // Whether the session's call can be joined with `other`'s call into a
   // conference (non-zero) or handed over to it. Both need two calls in
   // progress or held; `xmpp` and `text` are the caller's configuration and
-  // contact wording, which the demo does not use.
+  // contact wording, which this service does not use.
   int getConferencingOptions(RAZ::Controllers::CommunicationSession* other, bool xmpp,
                              const QString& text) const;
   bool canTransferWith(RAZ::Controllers::CommunicationSession* other, bool xmpp,
@@ -62,21 +65,21 @@ class CommsSessionController : public QObject {
   static QString getOriginatorKey() { return QStringLiteral("originatorUri"); }
   static QString getDestinationKey() { return QStringLiteral("destinationUri"); }
 
-  // A session a party starts (the demo service): announced as incoming.
+  // A session a party starts (the service): announced as incoming.
   // The service first applies the user's call settings to a call: with Do
   // Not Disturb on the caller hears busy, with Always Forward the call goes
   // to the forwarding number; either way no session starts (null) and
   // callTurnedAway reports it from the event loop.
   RAZ::Controllers::CommunicationSession* receiveSession(
       int contactId, RAZ::Controllers::CommunicationSession::Kind kind);
-  // The account whose call settings incoming calls follow (the user's
-  // address); none: every call rings.
-  void setCallSettingsUser(const QString& user) { m_callSettingsUser = user; }
+  // Who plays the parties: who answers the user's calls, and which calls
+  // to the user are put through (not owned; it outlives the controller's
+  // sessions). None: every call to the user rings and nobody answers.
+  void setPartySide(RAZ::Controllers::PartySide* side) { m_partySide = side; }
   // Reads the session afresh from the service (what runs in it, what can
   // be done with it) and reports it by sessionUpdated; a session this
   // controller does not keep is ignored.
   void updateSession(RAZ::Controllers::CommunicationSession* session);
-  int sessionUpdates() const { return m_sessionUpdates; }
   // The user answers a call that rings with a chat instead: the call is
   // turned away (recorded as answered, not missed) and the chat opens, in
   // the one-to-one chat already running with the party when there is one
@@ -90,11 +93,9 @@ class CommsSessionController : public QObject {
   RAZ::Controllers::CommunicationSession* getSession(RAZ::MediaEngine::CallBasePtr* call) const;
   RAZ::Controllers::CommunicationSession* getSession(const RAZ::MediaEngine::Call& call) const;
 
-  // How demo parties take the user's calls: on their own (after a ring or
-  // two: most answer, those in a meeting decline, those on a call are busy,
-  // offline ones do not answer), or only as a script tells them (tests).
+  // How parties take the user's calls: on their own (as the party side
+  // plays them), or only as a script tells them (tests).
   void setPartiesAnswerCalls(bool on) { m_partiesAnswer = on; }
-  bool partiesAnswerCalls() const { return m_partiesAnswer; }
   // Who a call to an address the user dialled reaches: the service knows
   // the owners of its numbers, extensions and addresses (a contact of the
   // list, or a party of the service's own), and gives null for an address it
@@ -129,6 +130,11 @@ class CommsSessionController : public QObject {
   void preferenceActivated(int page);
   void preferencesChanged();
   void sessionCreated(RAZ::Controllers::CommunicationSession* session, bool incoming);
+  // Service side: a session has just been made, with its call or chat, and
+  // its announcement (sessionCreated) is on its way. Emitted inside the
+  // call that made it, before that call returns, so that the service's side
+  // of the session is in place before anybody uses it.
+  void sessionStarted(RAZ::Controllers::CommunicationSession* session, bool incoming);
   void sessionReady(RAZ::Controllers::CommunicationSession* session);
   void failedToAddContacts(QStringList contacts);
   void projectRoomCreated();
@@ -164,11 +170,7 @@ class CommsSessionController : public QObject {
   // session's call part (or the session) when the call ends.
   void followCall(RAZ::Controllers::CommunicationSession* session,
                   RAZ::MediaEngine::CallBasePtr* call);
-  void partyTakesCall(RAZ::Controllers::CommunicationSession* session, int contactId);
   RAZ::Controllers::CommunicationSession* sessionByUri(const QString& uri) const;
-  // Why the user's call settings keep an incoming call from ringing (the
-  // history's note), or empty when it rings.
-  QString turnAwayNote() const;
   // Joins the parties (contact ids, comma separated, and an address) to
   // the session's call: a party on a call of the user's of its own is
   // taken from that call (which ends), an idle party who is online is
@@ -188,8 +190,7 @@ class CommsSessionController : public QObject {
   RAZ::Actions::Enabler* m_callPark = nullptr;
   bool m_partiesAnswer = true;
   PartyLookup m_partyLookup;
-  QString m_callSettingsUser;
-  int m_sessionUpdates = 0;
+  RAZ::Controllers::PartySide* m_partySide = nullptr;
 };
 
 }  // namespace Controllers

@@ -104,10 +104,6 @@ void CommunicationSession::reportRinging() {
   if (m_call) emit ringing(m_call);
 }
 
-void CommunicationSession::reportEarlyMedia() {
-  if (m_call) emit earlymediaReceived();
-}
-
 void CommunicationSession::requestVideo() {
   if (!m_call) return;
   setUpdatingToVideo(true);
@@ -187,15 +183,15 @@ void CommunicationSession::setAllowedToInvite(bool on) {
 void CommunicationSession::callRecordClicked() {
   if (!m_call) return;
   // Mode 3 pauses and resumes a recording that runs from the start.
-  const int state = m_call->getRecordingState();
-  if (state == 1)
-    m_call->setRecordingState(2);
+  using Call = RAZ::MediaEngine::CallBasePtr;
+  if (m_call->getRecordingState() == Call::Recording)
+    m_call->setRecordingState(Call::RecordingPaused);
   else
-    m_call->setRecordingState(1);
+    m_call->setRecordingState(Call::Recording);
 }
 
 void CommunicationSession::callRecordStopClicked() {
-  if (m_call) m_call->setRecordingState(0);
+  if (m_call) m_call->setRecordingState(RAZ::MediaEngine::CallBasePtr::NotRecording);
 }
 
 void CommunicationSession::openChat() {
@@ -257,9 +253,6 @@ void CommunicationSession::setConference(bool on) {
 void CommunicationSession::setInviteReason(const QString& value) {
   if (assign(m_inviteReason, value)) emit inviteReasonChanged();
 }
-void CommunicationSession::setSubject(const QString& value) {
-  if (assign(m_subject, value)) emit subjectChanged();
-}
 void CommunicationSession::setGroupChatSubject(const QString& value) {
   if (assign(m_groupChatSubject, value)) emit groupChatSubjectChanged();
 }
@@ -271,9 +264,6 @@ void CommunicationSession::setRoomOwner(const QString& value) {
 }
 void CommunicationSession::setShareAvailable(bool value) {
   if (assign(m_shareAvailable, value)) emit shareAvailableChanged();
-}
-void CommunicationSession::setChatActionAvailable(bool value) {
-  if (assign(m_chatActionAvailable, value)) emit chatActionAvailableChanged();
 }
 void CommunicationSession::setContactPicture(const QUrl& value) {
   if (assign(m_contactPicture, value)) emit contactPictureChanged();

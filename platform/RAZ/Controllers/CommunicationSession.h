@@ -126,7 +126,6 @@ class CommunicationSession : public RAZ::Actions::Source {
   bool isOwnMyRoomSession() const { return isMyRoom() && m_ownMyRoom; }
   void setOwnMyRoomSession(bool on) { m_ownMyRoom = on; }
   bool isSessionOwner() const { return m_sessionOwner; }
-  void setSessionOwner(bool on) { m_sessionOwner = on; }
   // Attended transfer: the session whose party receives this session's
   // call (`target` false) or whose call is handed to it (`target` true).
   void setCallTransferAssociatedSession(RAZ::Controllers::CommunicationSession* session,
@@ -142,7 +141,6 @@ class CommunicationSession : public RAZ::Actions::Source {
   // How calls may be recorded: below 3 not at all; 3 and 4 one toggling
   // entry; 5 start/pause and stop.
   int getCallRecordMode() const { return m_recordMode; }
-  void setCallRecordMode(int mode) { m_recordMode = mode; }
 
   QList<RAZ::Actions::ActionData> getActions() const override;
   int getSourceType() const override { return SessionType; }
@@ -183,10 +181,8 @@ class CommunicationSession : public RAZ::Actions::Source {
   Q_INVOKABLE QString currentCallSecurityClassification() const { return m_callClassification; }
   void setCurrentCallSecurityClassification(const QString& classification);
   // What the call's far end reports, for the demo service and tests: the
-  // remote party's phone rings, early media (a tone of the network) arrives,
-  // the party asks to add video.
+  // remote party's phone rings, the party asks to add video.
   void reportRinging();
-  void reportEarlyMedia();
   void requestVideo();
   // A room chat may show its window when created here only once it is
   // joined or being configured; other rooms stay hidden (see ChatInterface).
@@ -235,12 +231,10 @@ class CommunicationSession : public RAZ::Actions::Source {
   void setUpdatingToVideo(bool on);
   void setConference(bool on);
   void setInviteReason(const QString& text);
-  void setSubject(const QString& text);
   void setGroupChatSubject(const QString& text);
   void setFileName(const QString& name);
   void setRoomOwner(const QString& owner);
   void setShareAvailable(bool on);
-  void setChatActionAvailable(bool on);
   void setShareInvitationOrphan(bool on) { m_shareOrphan = on; }
   void setContactPicture(const QUrl& url);
   void setPresenceIcon(const QUrl& url);

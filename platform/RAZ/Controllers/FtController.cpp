@@ -6,7 +6,7 @@
 
 #include "RAZ/Contacts/Contacts.h"
 #include "RAZ/Controllers/ChatInterface.h"
-#include "RAZ/Demo/ChatDemo.h"
+#include "RAZ/Data/FTAdapter.h"
 #include "RAZ/Models/FTModel.h"
 
 namespace RAZ {
@@ -25,7 +25,15 @@ void FtController::startFileTransfer(RAZ::Controllers::ChatInterface* chat, cons
   TP_LOG("RAZ::Controllers::FtController::startFileTransfer", TP::Core::Logging::LevelInformation)
       << "Offering " << name;
   emit transferStarted(name);
-  RAZ::Demo::ChatDemo::sendFile(chat, path);
+  // The offer waits in the chat's transfers for the peer's answer, which
+  // the service reports by moving the transfer on.
+  if (RAZ::Models::FTModel* transfers = chat->getFtModel()) {
+    auto* transfer = new RAZ::Data::FTAdapter(RAZ::Models::FTModel::newTransferId(), chat->peer(),
+                                              RAZ::Data::FTAdapter::Sending, name, info.size());
+    transfer->setFilePath(info.absoluteFilePath());
+    transfer->setState(RAZ::Data::FTAdapter::StateRequested);
+    transfers->addTransfer(transfer);
+  }
 }
 
 }  // namespace Controllers

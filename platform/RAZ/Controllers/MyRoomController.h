@@ -17,14 +17,13 @@ class MyRoomController : public RAZ::MyRoom::Controller {
       : RAZ::MyRoom::Controller(parent), m_roomJid(roomJid) {}
   QString roomJid() const { return m_roomJid; }
   bool hasMyRoom() const { return !m_roomJid.isEmpty(); }
-  int preferencesChangedCount() const { return m_prefs; }
 
  public slots:
   // Opens the room (the reason is sent with invitations): the service is
   // asked by startRequested, and myRoomReady follows, both from the event
   // loop.
   void startMyRoom(const QString reason);
-  void preferencesChanged() { ++m_prefs; }
+  void preferencesChanged() {}
 
  signals:
   // The room is to be opened: what the personal-room service acts on.
@@ -32,7 +31,6 @@ class MyRoomController : public RAZ::MyRoom::Controller {
 
  private:
   QString m_roomJid;
-  int m_prefs = 0;
 };
 
 }  // namespace Controllers

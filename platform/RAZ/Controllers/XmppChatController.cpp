@@ -9,7 +9,6 @@
 #include "RAZ/Controllers/CommsSessionController.h"
 #include "RAZ/Controllers/CommunicationSession.h"
 #include "RAZ/Data/ChatParticipant.h"
-#include "RAZ/Demo/Service.h"
 #include "RAZ/Models/ChatParticipants.h"
 #include "RAZ/Models/ChatRoomsModel.h"
 
@@ -18,8 +17,6 @@ namespace Controllers {
 
 namespace {
 const char kLog[] = "RAZ::Controllers::XmppChatController";
-// How long a room member takes to answer in the demo.
-const int kMemberAnswerDelayMs = 1200;
 
 QVariant fieldValue(const QXmppDataForm& form, const QString& key) {
   const auto fields = form.fields();
@@ -47,12 +44,6 @@ XmppChatController::XmppChatController(QObject* parent)
 XmppChatController::~XmppChatController() = default;
 
 QAbstractItemModel* XmppChatController::roomsModel() const { return m_rooms; }
-
-void XmppChatController::setMucServer(const QString& server) {
-  if (server == m_mucServer) return;
-  m_mucServer = server;
-  emit mucServerChanged(server);
-}
 
 void XmppChatController::addRoom(const QString& jid, const QString& name, const QString& subject,
                                  int participants) {
@@ -104,7 +95,7 @@ bool XmppChatController::removeRoom(const QString& jid) {
   return true;
 }
 
-// ---- The demo service's rooms ----
+// ---- The service's rooms ----
 
 QXmppDataForm XmppChatController::defaultRoomForm(const QString& name) {
   using F = QXmppDataForm::Field;
@@ -269,20 +260,6 @@ void XmppChatController::enter(XmppChat* chat) {
       people->rename(member, name);
     }
   }
-  // A member answers what the user says (once per chat, however often the
-  // user got in again after a refused password); the user alone hears
-  // nothing back.
-  QStringList others = room.members;
-  others.removeAll(m_ownJid);
-  if (others.isEmpty() || chat->property("zentMemberAnswers").toBool()) return;
-  chat->setProperty("zentMemberAnswers", true);
-  QPointer<XmppChat> guard(chat);
-  connect(chat, &ChatInterface::messageSent, this, [guard, others](const QString&) {
-    QTimer::singleShot(kMemberAnswerDelayMs, guard.data(), [guard, others] {
-      if (guard)
-        emit guard->messageReceived(others.first(), RAZ::Demo::Service::tr("Noted, thanks."));
-    });
-  });
 }
 
 void XmppChatController::passwordEntered(const QString& roomJid, const QString& password) {

@@ -26,7 +26,7 @@ class CommsSessionController;
 // with the roles Qt::DisplayRole name, 400 JID, 401 subject, 402 participant
 // count; the filter model narrows it by name.
 //
-// The service side of the rooms is the demo service's: each room keeps its
+// The service side of the rooms is kept here: each room keeps its
 // configuration form (the multi-user chat owner form), whether it is
 // password protected or members only, its members and whether the user owns
 // it. Answers arrive from the event loop, never inside the call that asks.
@@ -42,13 +42,12 @@ class XmppChatController : public IChatController {
   QAbstractItemModel* roomsModel() const;
   QSortFilterProxyModel* chatRoomsFilterModel() const { return m_filter; }
   QString mucServer() const { return m_mucServer; }
-  void setMucServer(const QString& server);
   void addRoom(const QString& jid, const QString& name, const QString& subject, int participants);
   // Removes a room from the list; false for an unknown room.
   bool removeRoom(const QString& jid);
   bool hasRoom(const QString& jid) const;
 
-  // --- Service side of the demo rooms ---
+  // --- Service side of the rooms ---
   // Where joined rooms become communication sessions.
   void setCommsSessions(RAZ::Controllers::CommsSessionController* comms) { m_comms = comms; }
   // The user's own address (members lists, ownership).

@@ -68,8 +68,6 @@ class Comms : public QObject {
   // records (with their seen marks) replace the list's; when the file holds
   // none for the user, the list as it is becomes the stored history.
   void keepHistory(RAZ::Models::CallLog* log);
-  // The records stored for the open user.
-  QList<RAZ::Models::CallLog::Record> storedHistory() const { return m_records; }
 
   // What the last Initialize found wrong with an existing file, the
   // system's reason, and where that file is kept now (empty when nothing

@@ -11,6 +11,7 @@
 
 #include "RAZ/Client.h"
 #include "RAZ/Controllers/ChatInterface.h"
+#include "RAZ/Controllers/CommunicationSession.h"
 #include "RAZ/Controllers/XmppChatController.h"
 #include "RAZ/Data/ChatParticipant.h"
 #include "RAZ/Demo/Service.h"
@@ -28,7 +29,6 @@ using RAZ::Data::FTAdapter;
 
 namespace {
 bool g_autoTransfer = true;
-int g_nextTransfer = 1;
 
 // Received demo files go to a folder of their own, never over user files.
 QString downloadFolder() {
@@ -64,6 +64,7 @@ ChatDemo::ChatDemo(ChatInterface* chat) : QObject(chat), m_chat(chat) {
   connect(chat, &ChatInterface::messageSent, this, &ChatDemo::onMessageSent);
   if (RAZ::Models::FTModel* ft = chat->getFtModel()) {
     connect(ft, &RAZ::Models::FTModel::acceptRequested, this, &ChatDemo::runTransfer);
+    connect(ft, &RAZ::Models::FTModel::newFTAdded, this, &ChatDemo::onTransferAdded);
     m_offerTimer = new QTimer(this);
     m_offerTimer->setInterval(kOfferIntervalMs);
     connect(m_offerTimer, &QTimer::timeout, this, &ChatDemo::offerSomething);
@@ -74,6 +75,23 @@ ChatDemo::ChatDemo(ChatInterface* chat) : QObject(chat), m_chat(chat) {
 void ChatDemo::attach(ChatInterface* chat) {
   if (!chat || chat->findChild<ChatDemo*>(QString(), Qt::FindDirectChildrenOnly)) return;
   new ChatDemo(chat);
+}
+
+void ChatDemo::followChatsOf(RAZ::Controllers::CommunicationSession* session) {
+  if (!session) return;
+  attach(session->getChatInterface());
+  connect(session, &RAZ::Controllers::CommunicationSession::chatActiveChanged, session,
+          [session] { attach(session->getChatInterface()); });
+}
+
+void ChatDemo::onTransferAdded(FTAdapter* transfer) {
+  if (!transfer || transfer->getDirection() != FTAdapter::Sending ||
+      transfer->getState() != FTAdapter::StateRequested || !g_autoTransfer)
+    return;
+  QPointer<FTAdapter> guard(transfer);
+  QTimer::singleShot(kPeerAcceptDelayMs, this, [this, guard] {
+    if (guard && guard->getState() == FTAdapter::StateRequested) runTransfer(guard);
+  });
 }
 
 void ChatDemo::onMessageSent() {
@@ -191,28 +209,10 @@ void ChatDemo::setTypers(ChatInterface* chat, const QStringList& typers) {
 FTAdapter* ChatDemo::offerFile(ChatInterface* chat, const QString& fileName, qint64 size,
                                int direction, const QString& id) {
   if (!chat || !chat->getFtModel()) return nullptr;
-  const QString transferId = id.isEmpty() ? QStringLiteral("ft%1").arg(g_nextTransfer++) : id;
+  const QString transferId = id.isEmpty() ? RAZ::Models::FTModel::newTransferId() : id;
   auto* transfer = new FTAdapter(transferId, chat->peer(), direction, fileName, size);
   transfer->setState(FTAdapter::StateOffered);
   chat->getFtModel()->addTransfer(transfer);
-  return transfer;
-}
-
-FTAdapter* ChatDemo::sendFile(ChatInterface* chat, const QString& path) {
-  if (!chat || !chat->getFtModel()) return nullptr;
-  const QFileInfo info(path);
-  auto* transfer = new FTAdapter(QStringLiteral("ft%1").arg(g_nextTransfer++), chat->peer(),
-                                 FTAdapter::Sending, info.fileName(), info.size());
-  transfer->setFilePath(info.absoluteFilePath());
-  transfer->setState(FTAdapter::StateRequested);
-  chat->getFtModel()->addTransfer(transfer);
-  ChatDemo* demo = chat->findChild<ChatDemo*>(QString(), Qt::FindDirectChildrenOnly);
-  if (demo && g_autoTransfer) {
-    QPointer<FTAdapter> guard(transfer);
-    QTimer::singleShot(kPeerAcceptDelayMs, demo, [demo, guard] {
-      if (guard && guard->getState() == FTAdapter::StateRequested) demo->runTransfer(guard);
-    });
-  }
   return transfer;
 }
 
@@ -225,18 +225,6 @@ void ChatDemo::setTransferProgress(FTAdapter* transfer, int percent) {
 }
 
 void ChatDemo::setAutoTransfer(bool on) { g_autoTransfer = on; }
-
-bool ChatDemo::failNextPasswordChange(int code, const QString& text) {
-  RAZ::Client* client = Service::instance().client();
-  RAZ::Sessions::SessionManagerBase* session = client ? client->openSession() : nullptr;
-  RAZ::Xsi::XsiCredentialsControl* control = session ? session->xsiCredentialsControl() : nullptr;
-  if (!control) return false;
-  RAZ::Xsi::XsiErrorInfo error;
-  error.code = code;
-  error.message = text;
-  control->failNextChange(error);
-  return true;
-}
 
 }  // namespace Demo
 }  // namespace RAZ

@@ -12,7 +12,8 @@ class QTimer;
 namespace RAZ {
 namespace Controllers {
 class ChatInterface;
-}
+class CommunicationSession;
+}  // namespace Controllers
 namespace Demo {
 
 // The demo service's side of one chat: the peer types before answering,
@@ -24,6 +25,9 @@ class ChatDemo : public QObject {
  public:
   // Gives the chat its demo behaviour (once).
   static void attach(RAZ::Controllers::ChatInterface* chat);
+  // Gives the session's chat, and every chat it opens later, its demo
+  // behaviour (as each opens, before anybody uses it).
+  static void followChatsOf(RAZ::Controllers::CommunicationSession* session);
 
   // Demo timings.
   static constexpr int kTypingDelayMs = 300;
@@ -31,11 +35,6 @@ class ChatDemo : public QObject {
   static constexpr int kOfferIntervalMs = 180000;
   static constexpr int kProgressStepMs = 150;
   static constexpr int kPeerAcceptDelayMs = 1500;
-
-  // The user sends a file to the chat's peer (the file-transfer controller's
-  // offer): a transfer in the one-to-one chat's model that the peer accepts
-  // after a moment. Null in a room.
-  static RAZ::Data::FTAdapter* sendFile(RAZ::Controllers::ChatInterface* chat, const QString& path);
 
   // --- Scripting interface for tests (each acts from the event loop) ---
   // The chat's peer (or `from`) sends a message.
@@ -67,13 +66,12 @@ class ChatDemo : public QObject {
   // Stores a received file's content at `path`; the system's reason when it
   // could not (nothing is then left under that name).
   static QString storeReceivedFile(const QString& path, const QByteArray& content);
-  // The next XSI password change of the open session fails with this error
-  // (false when no session is open).
-  static bool failNextPasswordChange(int code, const QString& text);
 
  private:
   explicit ChatDemo(RAZ::Controllers::ChatInterface* chat);
   void onMessageSent();
+  // The user's offer waits for the peer, who takes it after a moment.
+  void onTransferAdded(RAZ::Data::FTAdapter* transfer);
   void offerSomething();
   void runTransfer(RAZ::Data::FTAdapter* transfer);
   void stepTransfer(QPointer<RAZ::Data::FTAdapter> transfer);

@@ -8,6 +8,7 @@
 #include "RAZ/Client.h"
 #include "RAZ/Controllers/ChatInterface.h"
 #include "RAZ/Controllers/CommsSessionController.h"
+#include "RAZ/Demo/ChatDemo.h"
 #include "RAZ/Demo/Service.h"
 #include "RAZ/MediaEngine/CallBasePtr.h"
 #include "RAZ/Webcollab/WebcollabBase.h"
@@ -47,7 +48,10 @@ CommunicationSession* CommsScript::makeSession(CommunicationSession::Kind kind, 
   const QString uri = QStringLiteral("sip:") +
                       name.simplified().remove(QLatin1Char(' ')).toLower() +
                       QStringLiteral("@demo.zent");
+  // The demo's side of the media (the test picture's captions) is in place.
+  Service::instance();
   auto* session = new CommunicationSession(-1, name, uri, kind, incoming, parent);
+  ChatDemo::followChatsOf(session);
   if (kind == CommunicationSession::KindCall || kind == CommunicationSession::KindVideoCall) {
     session->setCall(new CallBasePtr(uri,
                                      kind == CommunicationSession::KindVideoCall
@@ -112,10 +116,6 @@ bool CommsScript::ringOut(CommunicationSession* session) {
   });
 }
 
-bool CommsScript::earlyMedia(CommunicationSession* session) {
-  return later(session, "early media", [](CommunicationSession* s) { s->reportEarlyMedia(); });
-}
-
 bool CommsScript::decline(CommunicationSession* session) {
   return later(session, "decline", [](CommunicationSession* s) {
     if (CallBasePtr* call = s->getCall()) call->close(CallBasePtr::CloseDeclined);
@@ -175,12 +175,6 @@ bool CommsScript::stopSharing(CommunicationSession* session) {
 bool CommsScript::dismissFromChat(CommunicationSession* session, const QString& kickerName) {
   return later(session, "dismissal from chat", [kickerName](CommunicationSession* s) {
     if (auto* chat = s->getChatInterface()) emit chat->kicked(kickerName);
-  });
-}
-
-bool CommsScript::dismissFromShare(CommunicationSession* session) {
-  return later(session, "dismissal from share", [](CommunicationSession* s) {
-    if (auto* collab = s->getWebCollab()) emit collab->kicked();
   });
 }
 

@@ -31,11 +31,9 @@ class CommsScript {
   static bool answer(RAZ::Controllers::CommunicationSession* session);
   static bool hold(RAZ::Controllers::CommunicationSession* session);
   static bool fail(RAZ::Controllers::CommunicationSession* session);
-  // The party's phone rings (an outgoing call still dialling), early media
-  // arrives, the party declines the call or is busy (the call closes), or
-  // asks to add video.
+  // The party's phone rings (an outgoing call still dialling), the party
+  // declines the call or is busy (the call closes), or asks to add video.
   static bool ringOut(RAZ::Controllers::CommunicationSession* session);
-  static bool earlyMedia(RAZ::Controllers::CommunicationSession* session);
   static bool decline(RAZ::Controllers::CommunicationSession* session);
   static bool busy(RAZ::Controllers::CommunicationSession* session);
   // The party calling the user hangs up before the call is answered (it
@@ -52,10 +50,9 @@ class CommsScript {
                           bool olderLibrary = false);
   // The party stops sharing its screen: the share closes.
   static bool stopSharing(RAZ::Controllers::CommunicationSession* session);
-  // A moderator dismisses the user from the room's chat, or from the share.
+  // A moderator dismisses the user from the room's chat.
   static bool dismissFromChat(RAZ::Controllers::CommunicationSession* session,
                               const QString& kickerName);
-  static bool dismissFromShare(RAZ::Controllers::CommunicationSession* session);
   // The share library reports an error (code, kind as its enumerations).
   static bool shareError(RAZ::Controllers::CommunicationSession* session, int code, int kind);
   // The touch tones the party has heard on the session's call so far

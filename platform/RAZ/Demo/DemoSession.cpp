@@ -14,6 +14,7 @@
 #include <TP/Core/Logging.h>
 
 #include "RAZ/Configuration/Config.h"
+#include "RAZ/Configuration/ConfigIds.h"
 #include "RAZ/Contacts/Contacts.h"
 #include "RAZ/Controllers/CommsSessionController.h"
 #include "RAZ/Controllers/CommunicationSession.h"
@@ -23,6 +24,7 @@
 #include "RAZ/Controllers/Search/ContactSearch.h"
 #include "RAZ/Controllers/Search/LdapContactSearch.h"
 #include "RAZ/Controllers/XmppChatController.h"
+#include "RAZ/Demo/CommsDemo.h"
 #include "RAZ/Demo/RoomDemo.h"
 #include "RAZ/Demo/Service.h"
 #include "RAZ/MediaEngine/CallBasePtr.h"
@@ -31,6 +33,7 @@
 #include "RAZ/MediaEngine/IMediaHandlerVideo.h"
 #include "RAZ/Models/Timeline.h"
 #include "RAZ/Presence/PresenceData.h"
+#include "RAZ/Presence/PresenceState.h"
 #include "RAZ/Services/Xmpp/XmppService.h"
 #include "RAZ/Utils/Location.h"
 #include "RAZ/Xsi/GranitewayAnywhere.h"
@@ -149,7 +152,10 @@ RAZ::Contacts::IContact* DemoSession::makeContact(const QVariantMap& entry) {
 namespace {
 
 // Presence states the demo contacts move between.
-const int kStates[] = {10, 10, 5, 17, 12, 14, 2};
+using PresenceState = RAZ::Presence::PresenceState;
+const int kStates[] = {PresenceState::Available, PresenceState::Available, PresenceState::Away,
+                       PresenceState::Busy,      PresenceState::Meeting,   PresenceState::OnCall,
+                       PresenceState::Offline};
 // How long the demo's directories take to answer a search.
 constexpr int kDirectoryAnswerMs = 250;
 // A demo contact calls the user a while after sign-in, then now and then;
@@ -161,8 +167,6 @@ const int kIncomingCallIntervalMs = 180000;
 const int kFirstVoiceMailMs = 100000;
 const int kVoiceMailIntervalMs = 420000;
 const int kMailboxAnswersMs = 2500;
-// The configuration's voice-mail number.
-const int kVoiceMailNumberId = 115;
 
 }  // namespace
 
@@ -255,7 +259,7 @@ void DemoSession::buildContacts(RAZ::Contacts::Contacts* contacts, const QString
   own.insert(QStringLiteral("first"), username.section(QLatin1Char('@'), 0, 0));
   own.insert(QStringLiteral("jid"), address);
   own.insert(QStringLiteral("sip"), QStringLiteral("sip:") + address);
-  own.insert(QStringLiteral("presence"), 10);
+  own.insert(QStringLiteral("presence"), int(PresenceState::Available));
   RAZ::Contacts::IContact* ownContact = makeContact(own);
   // The account's personal conference room.
   const QString room = QStringLiteral("myroom.") + username.section(QLatin1Char('@'), 0, 0);
@@ -313,8 +317,9 @@ void DemoSession::buildContacts(RAZ::Contacts::Contacts* contacts, const QString
     auto* contact =
         new RAZ::Contacts::IContact(id, entry.value(QStringLiteral("properties")).toMap());
     const QVariantMap d = demo.value(id);
-    contact->presenceData()->setReceived(d.value(QStringLiteral("presence"), 2).toInt(),
-                                         d.value(QStringLiteral("status")).toString());
+    contact->presenceData()->setReceived(
+        d.value(QStringLiteral("presence"), int(PresenceState::Offline)).toInt(),
+        d.value(QStringLiteral("status")).toString());
     contact->setFavourite(entry.value(QStringLiteral("favourite")).toBool());
     book.append(contact);
   }
@@ -417,7 +422,7 @@ void DemoSession::open(const QString& username, const QString& password) {
   setUserName(username);
   Service& service = Service::instance();
   Parts parts;
-  parts.kind = 1;
+  parts.kind = KindAnnouncesContacts;
 
   QString address = username;
   if (!address.contains(QLatin1Char('@'))) address += QStringLiteral("@demo.zent");
@@ -502,7 +507,8 @@ void DemoSession::open(const QString& username, const QString& password) {
 
   m_audio = new RAZ::MediaEngine::MediaHandlerAudio(this);
   auto* video = new RAZ::MediaEngine::MediaHandlerVideo(this);
-  video->addSystemOrDemoCameras();
+  video->addSystemCameras();
+  if (!video->hasCameras()) addDemoCameras(video);
   parts.calls = new RAZ::MediaEngine::CallControllerBase(m_audio, video, this);
 
   auto* xsiCredentials = new RAZ::Xsi::XsiCredentialsControl(this);
@@ -520,8 +526,6 @@ void DemoSession::open(const QString& username, const QString& password) {
   parts.comms->setPartyLookup([this](const QString& dialled) { return partyOf(dialled); });
   connect(parts.comms, &RAZ::Controllers::CommsSessionController::sessionCreated, this,
           &DemoSession::onSessionCreated);
-  // Incoming calls follow the call settings the user keeps with the service.
-  parts.comms->setCallSettingsUser(address);
   connect(parts.comms, &RAZ::Controllers::CommsSessionController::callTurnedAway, this,
           &DemoSession::recordTurnedAway);
   connect(parts.comms, &RAZ::Controllers::CommsSessionController::sessionCreated, this,
@@ -567,6 +571,9 @@ void DemoSession::open(const QString& username, const QString& password) {
   });
 
   RoomDemo::attach(this);
+  // Its people's side of calls and chats; incoming calls follow the call
+  // settings the user keeps with the service.
+  CommsDemo::attach(this, address);
 
   m_presenceTimer = new QTimer(this);
   connect(m_presenceTimer, &QTimer::timeout, this, &DemoSession::changeSomePresence);
@@ -591,6 +598,22 @@ void DemoSession::open(const QString& username, const QString& password) {
   }
 }
 
+void DemoSession::addDemoCameras(RAZ::MediaEngine::MediaHandlerVideo* video) {
+  using RAZ::MediaEngine::SimpleCamera;
+  static const char* const kContext = "RAZ::Demo::Service";
+  auto* camera =
+      new SimpleCamera("demo-camera", RAZ::MediaEngine::ProfileLevel20,
+                       QString::fromLatin1(QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Demo Camera")));
+  camera->setTranslationContext(kContext);
+  video->addCamera(camera);
+  camera = new SimpleCamera(
+      "demo-document-camera", RAZ::MediaEngine::ProfileLevel12,
+      QString::fromLatin1(QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Demo Document Camera")),
+      {RAZ::MediaEngine::ProfileLevel12, RAZ::MediaEngine::ProfileLevel20});
+  camera->setTranslationContext(kContext);
+  video->addCamera(camera);
+}
+
 void DemoSession::leaveVoiceMail() {
   if (!m_mailbox) return;
   Service& service = Service::instance();
@@ -610,7 +633,8 @@ QString bareNumber(QString number) {
 
 void DemoSession::answerVoiceMail(RAZ::Controllers::CommunicationSession* session, bool incoming) {
   const QString number =
-      configuration() ? configuration()->getString(kVoiceMailNumberId) : QString();
+      configuration() ? configuration()->getString(RAZ::Configuration::ConfigId::VoiceMailNumber)
+                      : QString();
   RAZ::MediaEngine::CallBasePtr* call = session ? session->getCall() : nullptr;
   if (incoming || !call || number.isEmpty() ||
       bareNumber(call->remoteAddress()) != bareNumber(number))

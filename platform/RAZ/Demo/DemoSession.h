@@ -49,7 +49,6 @@ class DemoSession : public RAZ::Sessions::SessionManagerBase {
   // Builds the session's objects for the account; called once, before the
   // client reports the session open.
   void open(const QString& username, const QString& password);
-  bool isBuilt() const { return m_built; }
 
   // Starts or stops the demo contacts' presence changes.
   void setPresenceChanges(bool on, int intervalMs);
@@ -79,6 +78,9 @@ class DemoSession : public RAZ::Sessions::SessionManagerBase {
   // up after the ring time; a call to the echo test is answered at once.
   void onSessionCreated(RAZ::Controllers::CommunicationSession* session, bool incoming);
   bool isTestCallNumber(const QString& address) const;
+  // The demo's two cameras, named in the interface language, where the
+  // system has none.
+  static void addDemoCameras(RAZ::MediaEngine::MediaHandlerVideo* video);
   void answerVoiceMail(RAZ::Controllers::CommunicationSession* session, bool incoming);
 
   // The service's own names (groups, rooms, the place it found) in the

@@ -8,6 +8,7 @@
 
 #include "RAZ/Client.h"
 #include "RAZ/Configuration/Config.h"
+#include "RAZ/Configuration/ConfigIds.h"
 #include "RAZ/Contacts/Contacts.h"
 #include "RAZ/Controllers/ChatInterface.h"
 #include "RAZ/Controllers/CommsSessionController.h"
@@ -16,6 +17,7 @@
 #include "RAZ/Demo/Service.h"
 #include "RAZ/MediaEngine/CallBasePtr.h"
 #include "RAZ/Presence/PresenceData.h"
+#include "RAZ/Presence/PresenceState.h"
 #include "RAZ/Utils/Parsers.h"
 
 namespace RAZ {
@@ -24,8 +26,6 @@ namespace Demo {
 namespace {
 
 const char kLog[] = "RAZ::Demo::Parties";
-// The configuration's test-call numbers by language ("en=*611;es=*612").
-const int kTestCallNumbersId = 67;
 // The echo test picks up as soon as the call reaches it.
 const int kEchoAnswerMs = 300;
 // How long a party calling the user lets the phone ring.
@@ -61,7 +61,7 @@ bool onACallWith(const RAZ::Controllers::CommsSessionController* comms, int cont
 bool DemoSession::isTestCallNumber(const QString& address) const {
   const QString number = dialledNumber(address);
   if (number.isEmpty() || !configuration()) return false;
-  const auto pairs = configuration()->value(kTestCallNumbersId).toList();
+  const auto pairs = configuration()->value(RAZ::Configuration::ConfigId::TestCallNumbers).toList();
   for (const QVariant& pair : pairs) {
     const QString test = pair.toStringList().value(1);
     if (!test.isEmpty() && RAZ::Utils::PhoneNumberParser::normalizePhoneNumber(test) == number)
@@ -82,7 +82,7 @@ RAZ::Contacts::ContactPtr DemoSession::partyOf(const QString& address) {
           {{QString::number(Key::KeyWork), number},
            {QString::number(Key::KeyDisplayName), Service::tr("Echo Test")}});
       // The service's own line: always there to answer.
-      echo->presenceData()->setReceived(10, QString());
+      echo->presenceData()->setReceived(RAZ::Presence::PresenceState::Available, QString());
     }
     return RAZ::Contacts::ContactPtr(echo.data());
   }
@@ -145,11 +145,11 @@ int DemoSession::ringSomeoneIn() {
 
 // --- The service's side ---
 
-bool Service::isBusyOrInMeeting(int presence) { return presence >= 11 && presence <= 19; }
+bool Service::isBusyOrInMeeting(int presence) {
+  return RAZ::Presence::PresenceState::isBusyOrInMeeting(presence);
+}
 
 void Service::setRingTime(int ms) { g_ringTime = ms > 0 ? ms : kDefaultRingTimeMs; }
-
-int Service::ringTime() const { return g_ringTime; }
 
 bool Service::isOnACallWithUser(int contactId) const {
   RAZ::Sessions::SessionManagerBase* session = openSession();

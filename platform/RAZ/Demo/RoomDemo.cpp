@@ -14,6 +14,7 @@
 #include "RAZ/Data/ChatParticipant.h"
 #include "RAZ/Demo/Service.h"
 #include "RAZ/Models/ChatParticipants.h"
+#include "RAZ/Presence/PresenceState.h"
 #include "RAZ/Services/Xmpp/XmppJidValidator.h"
 #include "RAZ/Sessions/SessionManagerBase.h"
 #include "RAZ/Webcollab/WebcollabBase.h"
@@ -29,9 +30,10 @@ namespace {
 
 const char kLog[] = "RAZ::Demo::RoomDemo";
 
-// Somebody on a call (14, 15) or in a meeting (11 to 13, 16 to 19) does not
-// start sharing a screen.
-bool busyOrInMeeting(int presence) { return presence >= 11 && presence <= 19; }
+// Somebody busy, on a call or in a meeting does not start sharing a screen.
+bool busyOrInMeeting(int presence) {
+  return RAZ::Presence::PresenceState::isBusyOrInMeeting(presence);
+}
 
 // The address the demo's conference bridge answers for a dial-in number:
 // its digits only (the PINs are never part of an address that is logged).

@@ -22,7 +22,9 @@
 #include "RAZ/MediaEngine/CallControllerBase.h"
 #include "RAZ/MediaEngine/IMediaHandlerAudio.h"
 #include "RAZ/MediaEngine/IMediaHandlerVideo.h"
+#include "RAZ/MediaEngine/VideoTestPicture.h"
 #include "RAZ/Models/Timeline.h"
+#include "RAZ/Presence/PresenceState.h"
 #include "RAZ/Xsi/CallSettingsStore.h"
 #include "RAZ/Xsi/XsiCallHistory.h"
 #include "RAZ/Xsi/XsiCredentialsControl.h"
@@ -83,34 +85,34 @@ const char kTextContext[] = "RAZ::Demo::Service";
 // The notes that go with a presence state, as the catalogues hold them.
 QList<const char*> englishNotes(int state) {
   switch (state) {
-    case 7:
-    case 10:
+    case RAZ::Presence::PresenceState::AvailableIdle:
+    case RAZ::Presence::PresenceState::Available:
       return {QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Available for the demo call"),
               QT_TRANSLATE_NOOP("RAZ::Demo::Service", "At my desk"),
               QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Home office")};
-    case 4:
-    case 5:
-    case 6:
+    case RAZ::Presence::PresenceState::AwayIdle:
+    case RAZ::Presence::PresenceState::Away:
+    case RAZ::Presence::PresenceState::AwayBeRightBack:
       return {QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Lunch"),
               QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Out for a run"),
               QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Back in ten minutes")};
-    case 8:
+    case RAZ::Presence::PresenceState::Deskphone:
       return {QT_TRANSLATE_NOOP("RAZ::Demo::Service", "At the desk phone")};
-    case 9:
+    case RAZ::Presence::PresenceState::Mobile:
       return {QT_TRANSLATE_NOOP("RAZ::Demo::Service", "On the road, mobile only")};
-    case 11:
-    case 16:
-    case 17:
-    case 18:
-    case 19:
+    case RAZ::Presence::PresenceState::BusyOnline:
+    case RAZ::Presence::PresenceState::BusyPresenting:
+    case RAZ::Presence::PresenceState::Busy:
+    case RAZ::Presence::PresenceState::BusyOutOfOffice:
+    case RAZ::Presence::PresenceState::DoNotDisturb:
       return {QT_TRANSLATE_NOOP("RAZ::Demo::Service", "In a workshop until 3 pm"),
               QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Focus time, please do not disturb")};
-    case 12:
-    case 13:
+    case RAZ::Presence::PresenceState::Meeting:
+    case RAZ::Presence::PresenceState::MeetingBusy:
       return {QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Planning meeting"),
               QT_TRANSLATE_NOOP("RAZ::Demo::Service", "In a meeting")};
-    case 14:
-    case 15:
+    case RAZ::Presence::PresenceState::OnCall:
+    case RAZ::Presence::PresenceState::OnCallBusy:
       return {QT_TRANSLATE_NOOP("RAZ::Demo::Service", "On a call")};
     default:
       return {};
@@ -270,6 +272,17 @@ Service::Service()
       m_proxyReceiver(new ProxyCredentialsReceiver(this)) {
   connect(m_proxyReceiver, &ProxyCredentialsReceiver::received, this,
           &Service::proxyCredentialsReceived);
+  // The call settings' server answers from the demo data, as fast as the
+  // sign-in steps (tests that set them to 0 get one event-loop turn).
+  RAZ::Xsi::CallSettingsStore& settings = RAZ::Xsi::CallSettingsStore::instance();
+  settings.setSeed([this] { return callSettings(); });
+  settings.setLatency([this] { return m_stepDelay; });
+  // The media engine's test picture stands for the demo's video and the
+  // user's own camera.
+  RAZ::MediaEngine::VideoTestPicture::setCaption([](RAZ::MediaEngine::VideoTestPicture::Role role) {
+    return role == RAZ::MediaEngine::VideoTestPicture::Remote ? Service::tr("Demo video")
+                                                              : Service::tr("You");
+  });
 }
 
 Service::~Service() = default;
@@ -469,7 +482,7 @@ bool Service::reportCredentialsDaysLeft(int days) {
 bool Service::changePresence(int contactId, int state, const QString& statusText) {
   RAZ::Sessions::SessionManagerBase* session = openSession();
   if (!session) return noSession("presence change");
-  if (state < 0 || state > 19) {
+  if (!RAZ::Presence::PresenceState::isValid(state)) {
     TP_LOG("RAZ::Demo::Service::changePresence", TP::Core::Logging::LevelWarning)
         << "Presence state out of range: " << state;
     return false;
@@ -535,13 +548,12 @@ bool addMissed(RAZ::Sessions::SessionManagerBase* session, int contactId, const 
 }
 }  // namespace
 
-void Service::setApiController(RAZ::ApiProvider::Controller* controller) { m_api = controller; }
-
 bool Service::announceAddin(const QString& name, const QString& vendor, const QString& description,
                             const QString& version) {
-  if (!m_api) return noClient("add-in");
-  QPointer<RAZ::ApiProvider::Controller> api(m_api);
-  QTimer::singleShot(0, m_api, [api, name, vendor, description, version] {
+  RAZ::ApiProvider::Controller* current = RAZ::ApiProvider::Controller::current();
+  if (!current) return noClient("add-in");
+  QPointer<RAZ::ApiProvider::Controller> api(current);
+  QTimer::singleShot(0, current, [api, name, vendor, description, version] {
     if (api) api->addConnector(name, vendor, description, version);
   });
   return true;
@@ -549,10 +561,6 @@ bool Service::announceAddin(const QString& name, const QString& vendor, const QS
 
 bool Service::missedCall(int contactId, const QString& address) {
   return addMissed(openSession(), contactId, address, RAZ::Models::CallLog::Audio);
-}
-
-bool Service::missedChat(int contactId) {
-  return addMissed(openSession(), contactId, QString(), RAZ::Models::CallLog::Chat);
 }
 
 bool Service::leaveVoiceMail() {

@@ -59,7 +59,6 @@ class Service : public QObject {
   // failure). ErrorNone means the session may open.
   RAZ::Sessions::Error signinOutcome(const QString& username, const QString& password);
   int signinAttempts() const { return m_signinAttempts; }
-  bool sessionsAvailable() const { return true; }
   // Time between the sign-in steps, so the progress can be seen (default
   // 150 ms, or ZENT_DEMO_STEP_DELAY_MS; tests and the benchmark use 0: one
   // event-loop turn per step).
@@ -99,15 +98,13 @@ class Service : public QObject {
   // How long a party calling the user lets the phone ring before it gives
   // up, for every call to the user (default 30 s; 0 or less: the default).
   void setRingTime(int ms);
-  int ringTime() const;
   // The presence states of a party on a call (14, 15) or in a meeting
   // (11 to 13, 16 to 19).
   static bool isBusyOrInMeeting(int presence);
 
-  // A call (or a chat) from the contact (0 with `address`: a party outside
-  // the list) was missed: a new entry of the history.
+  // A call from the contact (0 with `address`: a party outside the list)
+  // was missed: a new entry of the history.
   bool missedCall(int contactId, const QString& address = QString());
-  bool missedChat(int contactId);
   // A caller leaves a message in the user's voice mailbox: its count of
   // waiting messages goes up by one and the session reports it.
   bool leaveVoiceMail();
@@ -150,7 +147,6 @@ class Service : public QObject {
   // decision (false without one).
   bool announceAddin(const QString& name, const QString& vendor, const QString& description,
                      const QString& version);
-  void setApiController(RAZ::ApiProvider::Controller* controller);
 
   // What an account's contact list is between its sessions (the service
   // keeps it; empty before the account's first sign-out).
@@ -280,7 +276,6 @@ class Service : public QObject {
   QHash<QString, RAZ::Utils::Location::Info> m_locations;
   QHash<QString, int> m_voiceMails;
   QHash<QString, QSet<int>> m_answeredRequests;
-  QPointer<RAZ::ApiProvider::Controller> m_api;
   mutable bool m_loaded = false;
   mutable QList<QVariantMap> m_contacts, m_groups, m_requests, m_history, m_directory, m_rooms;
   mutable QVariantMap m_callSettings;

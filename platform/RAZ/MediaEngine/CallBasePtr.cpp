@@ -47,15 +47,15 @@ int CallBasePtr::getMediaState() const {
     case StateInCall:
     case StateEarlyMedia:
     case StateAttention:
-      return 1;
+      return MediaBothWays;
     case StateRemoteHeld:
-      return 4;
+      return MediaTowardsUser;
     default:
-      return 0;
+      return MediaNone;
   }
 }
 
-void CallBasePtr::setVideoState(int state) {
+void CallBasePtr::setVideoState(VideoState state) {
   if (state == m_videoState) return;
   m_videoState = state;
   updateTestPictures();
@@ -90,7 +90,7 @@ void CallBasePtr::stopVideo() { setVideoState(VideoNone); }
 
 bool CallBasePtr::sendDtmf(const QString& tones) {
   static const QString kTones = QStringLiteral("0123456789*#,");
-  if (tones.isEmpty() || getMediaState() != 1) return false;
+  if (tones.isEmpty() || getMediaState() != MediaBothWays) return false;
   for (const QChar c : tones)
     if (!kTones.contains(c)) return false;
   m_sentTones += tones;

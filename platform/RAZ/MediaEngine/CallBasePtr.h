@@ -73,15 +73,19 @@ class CallBasePtr : public QObject, public TP::Core::RefCountable {
   // When the call was first connected (invalid before).
   QDateTime connectedAt() const { return m_connectedAt; }
 
-  // Whether media flows: 1 both ways, 4 only towards the user (the party
-  // holds), 0 none (not connected, or the user holds).
+  // Whether media flows: both ways, only towards the user (the party
+  // holds), or not at all (not connected, or the user holds).
+  enum MediaState { MediaNone = 0, MediaBothWays = 1, MediaTowardsUser = 4 };
+  Q_ENUM(MediaState)
   Q_INVOKABLE int getMediaState() const;
 
-  // Video: 0 none, 1 being set up, 3 running. Local video is the own camera
-  // picture, of the size the camera delivers.
+  // Video: none, being set up, running (the numbers are the engine's; no
+  // other state exists). Local video is the own camera picture, of the size
+  // the camera delivers. Scenes read Vantre.Call.VideoNone and the others.
   enum VideoState { VideoNone = 0, VideoStarting = 1, VideoActive = 3 };
+  Q_ENUM(VideoState)
   Q_INVOKABLE int getVideoState() const { return m_videoState; }
-  void setVideoState(int state);
+  void setVideoState(RAZ::MediaEngine::CallBasePtr::VideoState state);
   bool hasLocalVideo() const { return m_localVideo; }
   QSize getLocalVideoSize() const { return m_localVideoSize; }
   void setLocalVideo(bool on, const QSize& size);
@@ -96,7 +100,14 @@ class CallBasePtr : public QObject, public TP::Core::RefCountable {
   // heard); a "," stands for a pause the dial string asked for.
   QString sentTones() const { return m_sentTones; }
 
-  // 0 not recorded, 1 recording, 2 paused.
+  // Whether the call is recorded; RecordingUnknown before the service said.
+  enum RecordingState {
+    RecordingUnknown = -1,
+    NotRecording = 0,
+    Recording = 1,
+    RecordingPaused = 2
+  };
+  Q_ENUM(RecordingState)
   int getRecordingState() const { return m_recording; }
   void setRecordingState(int state);
   // How the call was placed: 0 from this client; 2 and 5 from the user's
@@ -106,9 +117,9 @@ class CallBasePtr : public QObject, public TP::Core::RefCountable {
   void setCallKind(int kind) { m_kind = kind; }
   bool isConference() const { return m_conference; }
   void setConference(bool on);
-  // The party the call came from, and who handed it over (empty when none).
+  // The party the call came from; it is set with who handed the call over
+  // (empty when none).
   QString getFromAddress() const { return m_from.isEmpty() ? m_remote : m_from; }
-  QString getTransferredFromAddress() const { return m_transferredFrom; }
   void setFromAddress(const QString& from, const QString& transferredFrom);
   // The same addresses parsed (display name, user part); the transferred-from
   // one is null when the call was not handed over.
@@ -193,7 +204,7 @@ class CallBasePtr : public QObject, public TP::Core::RefCountable {
   QSize m_localVideoSize;
   QPointer<QWidget> m_remoteWindow;
   QPointer<QWidget> m_ownWindow;
-  int m_recording = 0;
+  int m_recording = NotRecording;
   int m_kind = KindClient;
   bool m_conference = false;
   QString m_from;

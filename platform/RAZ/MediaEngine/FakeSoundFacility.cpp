@@ -26,7 +26,7 @@ class FakeSound : public Sound {
   }
   bool start(bool loop) override {
     m_state->events << FakeSoundFacility::Event{FakeSoundFacility::Event::Start, m_file, loop,
-                                                *m_device};
+                                                *m_device, m_streamName};
     if (m_state->failStart) {
       TP_LOG("FakeSound::start", TP::Core::Logging::LevelError)
           << "sound could not start: " << m_file;

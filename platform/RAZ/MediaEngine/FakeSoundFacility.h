@@ -20,8 +20,9 @@ class FakeSoundFacility : public SoundFacility {
     Kind kind;
     QString file;
     bool loop;
-    // The output a start played on.
+    // The output a start played on, and the name its stream had.
     QByteArray device = QByteArray();
+    QString stream = QString();
   };
 
   FakeSoundFacility();

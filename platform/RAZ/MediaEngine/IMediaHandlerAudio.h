@@ -94,8 +94,14 @@ class MediaHandlerAudio : public IMediaHandlerAudio {
     m_mute = mute;
     emit outputMuteChanged();
   }
-  QList<AudioDevice> playbackDevices() const override { return m_playback; }
-  QList<AudioDevice> recordingDevices() const override { return m_recording; }
+  QList<AudioDevice> playbackDevices() const override {
+    readDevices();
+    return m_playback;
+  }
+  QList<AudioDevice> recordingDevices() const override {
+    readDevices();
+    return m_recording;
+  }
   QByteArray currentPlaybackDevice() const override { return m_currentPlayback; }
   QByteArray currentRecordingDevice() const override { return m_currentRecording; }
   void setPlaybackDevice(const QByteArray& id) override { m_currentPlayback = id; }
@@ -145,6 +151,10 @@ class MediaHandlerAudio : public IMediaHandlerAudio {
   void readMicrophone(const QByteArray& data);
   bool openMicrophone();
   void closeMicrophone();
+  // The system's lists are read when first asked for: asking the sound
+  // system loads its library and walks its devices, which signing in
+  // does not need.
+  void readDevices() const;
 
   int m_refreshCount = 0;
   bool m_echoCancellation = false;
@@ -153,8 +163,9 @@ class MediaHandlerAudio : public IMediaHandlerAudio {
   QString m_recordingFolder;
   int m_volume = 70;
   bool m_mute = false;
-  QList<AudioDevice> m_playback;
-  QList<AudioDevice> m_recording;
+  mutable bool m_devicesRead = false;
+  mutable QList<AudioDevice> m_playback;
+  mutable QList<AudioDevice> m_recording;
   QByteArray m_currentPlayback;
   QByteArray m_currentRecording;
   bool m_measuring = false;

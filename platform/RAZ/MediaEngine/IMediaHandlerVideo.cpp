@@ -59,27 +59,18 @@ void MediaHandlerVideo::addCamera(SimpleCamera* camera) {
   if (!m_current) m_current = camera;
 }
 
-void MediaHandlerVideo::addSystemOrDemoCameras() {
-  if (qEnvironmentVariable("ZENT_SOUND_BACKEND") != QLatin1String("silent")) {
-    if (MultimediaBackend* backend = multimediaBackend()) {
-      const auto found = backend->cameras();
-      for (const auto& camera : found)
-        addCamera(new SimpleCamera(camera.first.toUtf8(), ProfileLevel20, camera.second));
-    }
+void MediaHandlerVideo::addSystemCameras() {
+  if (qEnvironmentVariable("ZENT_SOUND_BACKEND") == QLatin1String("silent")) return;
+  if (MultimediaBackend* backend = multimediaBackend()) {
+    const auto found = backend->cameras();
+    for (const auto& camera : found)
+      addCamera(new SimpleCamera(camera.first.toUtf8(), ProfileLevel20, camera.second));
   }
-  if (!m_cameras.isEmpty()) return;
-  addCamera(new SimpleCamera(
-      "demo-camera", ProfileLevel20,
-      QString::fromLatin1(QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Demo Camera"))));
-  addCamera(new SimpleCamera(
-      "demo-document-camera", ProfileLevel12,
-      QString::fromLatin1(QT_TRANSLATE_NOOP("RAZ::Demo::Service", "Demo Document Camera")),
-      {ProfileLevel12, ProfileLevel20}));
 }
 
 QString SimpleCamera::dispname() const {
-  if (!m_name.startsWith("demo-")) return m_displayName;
-  return QCoreApplication::translate("RAZ::Demo::Service", m_displayName.toUtf8().constData());
+  if (!m_context) return m_displayName;
+  return QCoreApplication::translate(m_context, m_displayName.toUtf8().constData());
 }
 
 bool MediaHandlerVideo::removeCamera(const QByteArray& name) {

@@ -63,8 +63,12 @@ class SimpleCamera : public IMediaHandlerVideo::Camera {
                         const QList<int>& levels = QList<int>{ProfileLevel12, ProfileLevel20,
                                                               ProfileLevel30, ProfileLevel31});
   QByteArray name() const override { return m_name; }
-  // The demo's cameras are named in the interface language.
+  // The display name, in the interface language when it has a context.
   QString dispname() const override;
+  // The display name is a text of the catalogues, of this context (a
+  // literal that outlives the camera): it is translated whenever it is read,
+  // so that a switch of language renames the camera.
+  void setTranslationContext(const char* context) { m_context = context; }
   QMap<int, QSize> getProfileLevels() const override;
   int selectedProfileLevel(QSize* minimum, QSize* maximum) const override;
   void setSelectedProfileLevel(ProfileLevel level) override { m_level = level; }
@@ -74,6 +78,7 @@ class SimpleCamera : public IMediaHandlerVideo::Camera {
   int m_level;
   QString m_displayName;
   QList<int> m_levels;
+  const char* m_context = nullptr;
 };
 
 // The stand-in media engine's video handler: a fixed list of cameras.
@@ -85,9 +90,10 @@ class MediaHandlerVideo : public IMediaHandlerVideo {
 
   // Takes ownership. The first camera added becomes the current one.
   void addCamera(SimpleCamera* camera);
-  // The system's cameras from Qt Multimedia where there are any (and the
-  // process is not told to stay silent), else the demo's two.
-  void addSystemOrDemoCameras();
+  // The system's cameras from Qt Multimedia, where there are any and the
+  // process is not told to stay silent.
+  void addSystemCameras();
+  bool hasCameras() const { return !m_cameras.isEmpty(); }
   // Scripting: removes the camera with the id and reports the change from
   // the event loop; false when there is none.
   bool removeCamera(const QByteArray& name);

@@ -58,7 +58,11 @@ const long kLevelLimit = 32768;
 
 }  // namespace
 
-MediaHandlerAudio::MediaHandlerAudio(QObject* parent) : IMediaHandlerAudio(parent) {
+MediaHandlerAudio::MediaHandlerAudio(QObject* parent) : IMediaHandlerAudio(parent) {}
+
+void MediaHandlerAudio::readDevices() const {
+  if (m_devicesRead) return;
+  m_devicesRead = true;
   m_playback = systemDevices(true);
   if (m_playback.isEmpty()) m_playback = demoPlaybackDevices();
   m_recording = systemDevices(false);
@@ -119,6 +123,8 @@ void MediaHandlerAudio::setDeviceProbe(DeviceProbe probe) { deviceProbe() = std:
 
 void MediaHandlerAudio::refreshDevices() {
   ++m_refreshCount;
+  // Lists nobody has read yet are read fresh when first asked for.
+  if (!m_devicesRead) return;
   // Machines without devices of their own keep the demo's lists.
   const QList<AudioDevice> playback = systemDevices(true);
   const QList<AudioDevice> recording = systemDevices(false);
@@ -131,6 +137,7 @@ void MediaHandlerAudio::refreshDevices() {
 
 void MediaHandlerAudio::setDevices(const QList<AudioDevice>& playback,
                                    const QList<AudioDevice>& recording) {
+  m_devicesRead = true;
   m_playback = playback;
   m_recording = recording;
   QMetaObject::invokeMethod(this, "reportDevices", Qt::QueuedConnection);

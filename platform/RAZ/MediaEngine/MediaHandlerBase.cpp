@@ -22,7 +22,5 @@ MediaHandlerBase::~MediaHandlerBase() {
   if (m_This == this) m_This = nullptr;
 }
 
-void MediaHandlerBase::setSoundFacility(SoundFacility* sounds) { m_sounds.reset(sounds); }
-
 }  // namespace MediaEngine
 }  // namespace RAZ

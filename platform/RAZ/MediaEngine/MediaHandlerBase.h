@@ -20,9 +20,6 @@ class MediaHandlerBase : public QObject {
 
   // The sound facility; null when the media engine has none.
   SoundFacility* soundFacility() const { return m_sounds.get(); }
-  // Replaces (and deletes) the facility. Sounds made by the old facility
-  // must be gone before.
-  void setSoundFacility(SoundFacility* sounds);
 
   static MediaHandlerBase* m_This;
 

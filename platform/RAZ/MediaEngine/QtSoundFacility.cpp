@@ -31,6 +31,10 @@ class CopySound : public Sound {
   void stop() override { m_played->stop(); }
   bool isPlaying() const override { return m_played->isPlaying(); }
   QString fileName() const override { return m_played->fileName(); }
+  void setStreamName(const QString& name) override {
+    Sound::setStreamName(name);
+    m_played->setStreamName(name);
+  }
 
  private:
   std::unique_ptr<QTemporaryFile> m_copy;  // declared first: outlives the sound

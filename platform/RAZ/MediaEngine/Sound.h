@@ -21,6 +21,14 @@ class Sound {
   virtual void stop() = 0;
   virtual bool isPlaying() const = 0;
   virtual QString fileName() const = 0;
+  // What a sound server's mixer lists the sound's stream as, under the
+  // program's name ("Ringer", "Message"), from the next start; without one,
+  // the file's base name.
+  virtual void setStreamName(const QString& name) { m_streamName = name; }
+  QString streamName() const { return m_streamName; }
+
+ protected:
+  QString m_streamName;
 };
 
 // The media engine's sound service: turns a file name (a resource path such

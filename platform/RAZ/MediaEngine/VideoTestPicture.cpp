@@ -1,5 +1,4 @@
 #include "RAZ/MediaEngine/VideoTestPicture.h"
-#include "RAZ/Demo/Service.h"
 
 #include <QEvent>
 #include <QLinearGradient>
@@ -19,7 +18,14 @@ const int kFrameIntervalMs = 66;
 const char* objectNameFor(VideoTestPicture::Role role) {
   return role == VideoTestPicture::Remote ? "zentRemoteTestPicture" : "zentOwnTestPicture";
 }
+
+VideoTestPicture::Caption& caption() {
+  static VideoTestPicture::Caption theCaption;
+  return theCaption;
+}
 }  // namespace
+
+void VideoTestPicture::setCaption(Caption text) { caption() = std::move(text); }
 
 VideoTestPicture::VideoTestPicture(QWidget* window, Role role)
     : QObject(window), m_window(window), m_role(role), m_timer(new QTimer(this)) {
@@ -99,11 +105,11 @@ void VideoTestPicture::paint() {
   p.setFont(f);
   p.setPen(Qt::black);
   const QString text = QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz")).left(10);
-  const QString label =
-      m_role == Remote ? RAZ::Demo::Service::tr("Demo video") : RAZ::Demo::Service::tr("You");
-  p.drawText(r.adjusted(2, 2, 2, 2), Qt::AlignCenter, label + QLatin1Char('\n') + text);
+  const QString label = caption() ? caption()(m_role) : QString();
+  const QString shown = label.isEmpty() ? text : label + QLatin1Char('\n') + text;
+  p.drawText(r.adjusted(2, 2, 2, 2), Qt::AlignCenter, shown);
   p.setPen(Qt::white);
-  p.drawText(r, Qt::AlignCenter, label + QLatin1Char('\n') + text);
+  p.drawText(r, Qt::AlignCenter, shown);
 }
 
 }  // namespace MediaEngine

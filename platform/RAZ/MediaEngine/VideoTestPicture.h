@@ -2,7 +2,10 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <QWidget>
+
+#include <functional>
 
 class QTimer;
 
@@ -12,7 +15,8 @@ namespace MediaEngine {
 // What the stand-in media engine shows in place of a camera: a moving test
 // picture (colour bars, a sweeping band and a running clock) painted into a
 // video window, so that a video call is visibly one. It lives as a child of
-// the window it paints and ends with it.
+// the window it paints and ends with it. What the picture stands for is
+// written above the clock: the caption the service behind the engine gives.
 class VideoTestPicture : public QObject {
   Q_OBJECT
 
@@ -24,6 +28,11 @@ class VideoTestPicture : public QObject {
   static void paintInto(QWidget* window, bool on, Role role);
   // The picture painting the window in the role, or null.
   static VideoTestPicture* find(QWidget* window, Role role);
+  // What every picture of a role says above its clock, asked at each frame
+  // (so that it follows the interface language); without one, or empty,
+  // the clock alone.
+  using Caption = std::function<QString(Role role)>;
+  static void setCaption(Caption caption);
 
   int frames() const { return m_frames; }
 

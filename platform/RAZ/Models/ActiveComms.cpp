@@ -4,6 +4,7 @@
 #include "RAZ/Controllers/CommsSessionController.h"
 #include "RAZ/Controllers/CommunicationSession.h"
 #include "RAZ/MediaEngine/CallBasePtr.h"
+#include "RAZ/Models/SelectionHandler.h"
 
 namespace RAZ {
 namespace Models {
@@ -90,13 +91,13 @@ QVariant ActiveCommsModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
       return session->partyName();
     case ItemTypeRole:
-      return 2;
+      return int(Groups::ItemSession);
     case SessionRole:
       return QVariant::fromValue(static_cast<QObject*>(session));
     case ActivityRole:
       return session->getState();
     case CallStateRole:
-      return session->getCall() ? int(session->getCall()->getCallState()) : -1;
+      return session->getCall() ? int(session->getCall()->getCallState()) : NoCallState;
     case ContactIdRole:
       return session->contactId();
     default:

@@ -16,9 +16,9 @@ namespace Models {
 // The running communication sessions of a signed-in session, one row each,
 // oldest first: what the main window lists as active communications.
 //
-// Roles: Qt::DisplayRole the party's name, 317 item type (2), 350 the
-// session object, 351 the session's activity bits, 352 the call's state
-// (-1 without a call), 353 the party's contact identifier.
+// Roles: Qt::DisplayRole the party's name, then the item type (always a
+// session), the session object, the session's activity bits, the call's
+// state (NoCallState without a call) and the party's contact identifier.
 class ActiveCommsModel : public QAbstractListModel {
   Q_OBJECT
 
@@ -30,6 +30,7 @@ class ActiveCommsModel : public QAbstractListModel {
     CallStateRole = 352,
     ContactIdRole = 353
   };
+  static constexpr int NoCallState = -1;
 
   ActiveCommsModel(RAZ::Controllers::CommsSessionController* controller, QObject* parent = nullptr);
 

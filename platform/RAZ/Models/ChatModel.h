@@ -28,8 +28,6 @@ class ChatModel : public QObject {
   // The newest shown message; one with id 0 when there is none.
   RAZ::Data::Message::Data getLastMessage() const;
   int messageCount() const { return m_shown.size(); }
-  bool messagesRead() const { return m_read; }
-  int historyAge() const { return m_age; }
 
   // --- Service side (the demo service and its scripts) ---
   // Adds a message of the running session and reports it. Its id is given

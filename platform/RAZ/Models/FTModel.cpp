@@ -13,6 +13,11 @@ using RAZ::Data::FTAdapter;
 
 FTModel::FTModel(QObject* parent) : QObject(parent) {}
 
+QString FTModel::newTransferId() {
+  static int next = 1;
+  return QStringLiteral("ft%1").arg(next++);
+}
+
 FTModel::~FTModel() = default;
 
 FTAdapter* FTModel::getFt(const QString& id) const {

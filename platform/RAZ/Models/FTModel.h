@@ -29,6 +29,8 @@ class FTModel : public QObject {
   // --- Service side ---
   // Takes the transfer and reports it with newFTAdded.
   void addTransfer(RAZ::Data::FTAdapter* transfer);
+  // An id for a new transfer that no other transfer of the process has.
+  static QString newTransferId();
 
  public slots:
   void deleteHistory();

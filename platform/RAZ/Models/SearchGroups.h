@@ -6,6 +6,8 @@
 
 #include <tp/core/SharedPointer.h>
 
+#include "RAZ/Contacts/GroupRoles.h"
+
 namespace RAZ {
 namespace Contacts {
 class Contacts;
@@ -17,30 +19,13 @@ namespace Models {
 // (its group) followed, while the group is open, by the model's rows. Groups
 // are listed in the order they were added; a group with no rows shows only
 // while its search is out or to tell why it failed, so a text nobody matches
-// leaves the list empty. Header rows have the roles of the
-// contact list's group headers (340 is a header, 341 group id, 342 name, 343
-// and 329 the group, 345 the number of rows of its model) plus 346 searching
-// (bool), 347 the group's error text, 348 whether more exist and 349
-// whether it is open; other rows pass the source model's
-// data through.
-class SearchGroups : public QAbstractListModel {
+// leaves the list empty. Header rows answer the group roles (GroupRoles; the
+// group also under Contacts::ContactObjectRole, its total the number of rows
+// of its model); other rows pass the source model's data through.
+class SearchGroups : public QAbstractListModel, public RAZ::Contacts::GroupRoles {
   Q_OBJECT
 
  public:
-  enum Role {
-    IsGroupRole = 340,
-    GroupIdRole = 341,
-    GroupNameRole = 342,
-    GroupObjectRole = 343,
-    GroupTotalRole = 345,
-    GroupSearchingRole = 346,
-    GroupErrorRole = 347,
-    // The group's source had more matches than it sent.
-    GroupMoreRole = 348,
-    // Whether the group shows its rows.
-    GroupOpenRole = 349
-  };
-
   SearchGroups(RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
                QObject* parent = nullptr);
   ~SearchGroups() override;

@@ -2,16 +2,13 @@
 
 #include <QItemSelectionModel>
 
+#include "RAZ/Contacts/Contacts.h"
+#include "RAZ/Contacts/GroupRoles.h"
+#include "RAZ/Models/ActiveComms.h"
 #include "RAZ/Models/SearchGroups.h"
 
 namespace RAZ {
 namespace Models {
-
-namespace {
-const int kContactRole = 329;
-const int kSessionRole = 350;
-const int kIsGroupRole = 340;
-}  // namespace
 
 SelectionHandler::SelectionHandler(QAbstractItemModel* source, Groups::ItemType type,
                                    QObject* parent)
@@ -39,10 +36,13 @@ QVariant SelectionHandler::data(const QModelIndex& index, int role) const {
     if (given.isValid() || !index.isValid()) return given;
     // Sources without an item type: a row is an item when it holds an
     // object of the list's kind and is not a group header.
-    const int objectRole = m_type == Groups::ItemSession ? kSessionRole : kContactRole;
-    const bool item = QIdentityProxyModel::data(index, objectRole).value<QObject*>() &&
-                      !QIdentityProxyModel::data(index, kIsGroupRole).toBool();
-    return item ? int(m_type) : 0;
+    const int objectRole = m_type == Groups::ItemSession
+                               ? int(ActiveCommsModel::SessionRole)
+                               : int(RAZ::Contacts::Contacts::ContactObjectRole);
+    const bool item =
+        QIdentityProxyModel::data(index, objectRole).value<QObject*>() &&
+        !QIdentityProxyModel::data(index, RAZ::Contacts::GroupRoles::IsGroupRole).toBool();
+    return item ? int(m_type) : int(Groups::ItemNone);
   }
   return QIdentityProxyModel::data(index, role);
 }

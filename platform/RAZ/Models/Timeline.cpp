@@ -269,11 +269,11 @@ void TimelineFilter::setFlag(int flag) {
 bool TimelineFilter::filterAcceptsRow(int row, const QModelIndex& parent) const {
   const QModelIndex i = sourceModel()->index(row, 0, parent);
   switch (m_flag) {
-    case 1:
+    case MissedOnly:
       return i.data(Timeline::DirectionRole).toInt() == CallLog::Missed;
-    case 2:
+    case CallsOnly:
       return i.data(Timeline::KindRole).toInt() != CallLog::Chat;
-    case 3:
+    case ChatsOnly:
       return i.data(Timeline::KindRole).toInt() == CallLog::Chat;
     default:
       return true;

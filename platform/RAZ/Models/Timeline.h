@@ -22,13 +22,16 @@ class XsiCallHistory;
 namespace Models {
 
 // The session's record of communications (calls and chats), newest last.
-// Missed ones stay "new" until the user has seen them.
+// Missed ones stay "new" until the user has seen them. Scenes read the
+// direction and kind by name (Vantre.CallLog.Missed, Vantre.CallLog.Chat).
 class CallLog : public QObject {
   Q_OBJECT
 
  public:
   enum Direction { Incoming = 0, Outgoing = 1, Missed = 2 };
+  Q_ENUM(Direction)
   enum Kind { Audio = 0, Video = 1, Chat = 2 };
+  Q_ENUM(Kind)
   struct Record {
     int id = 0;
     int contactId = 0;  // 0: a party outside the contact list
@@ -144,7 +147,6 @@ class Timeline : public QAbstractListModel {
 
   Q_INVOKABLE int newCommsCount() const;
   bool callsFromServiceOnly() const { return m_callsFromServiceOnly; }
-  bool keepsChats() const { return m_keepChats; }
   RAZ::Controllers::XsiCallHistory* callHistory() const;
   RAZ::Models::TimelineEntry* entryAt(int row) const;
 
@@ -178,12 +180,16 @@ class Timeline : public QAbstractListModel {
   QList<RAZ::Models::TimelineEntry*> m_entries;  // newest first
 };
 
-// The history by filter: 0 all, 1 missed, 2 calls, 3 chats.
+// The history by filter: all, the missed calls, the calls, the chats (the
+// numbers are the history view's filter buttons, in order).
 class TimelineFilter : public QSortFilterProxyModel {
   Q_OBJECT
   Q_PROPERTY(int flag READ flag NOTIFY flagChanged)
 
  public:
+  enum Flag { All = 0, MissedOnly = 1, CallsOnly = 2, ChatsOnly = 3 };
+  Q_ENUM(Flag)
+
   explicit TimelineFilter(QObject* parent = nullptr) : QSortFilterProxyModel(parent) {}
   int flag() const { return m_flag; }
   void setFlag(int flag);

@@ -1,4 +1,5 @@
 #include "RAZ/Presence/PresenceData.h"
+#include "RAZ/Presence/PresenceState.h"
 
 #include <TP/Core/Logging.h>
 
@@ -20,12 +21,11 @@ void PresenceData::publishInternalPresence(int state) { publishInternalPresence(
 
 void PresenceData::publishInternalPresence(int state, bool manual) {
   Q_UNUSED(manual);
-  if (state < 0 || state > 19) {
+  if (!PresenceState::isValid(state)) {
     TP_LOG("RAZ::Presence::PresenceData::publishInternalPresence", TP::Core::Logging::LevelWarning)
         << "Presence state out of range refused: " << state;
     return;
   }
-  ++m_publishCount;
   if (state == m_state) return;
   m_state = state;
   emit presenceChanged();

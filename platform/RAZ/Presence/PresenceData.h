@@ -3,13 +3,14 @@
 #include <QObject>
 #include <QString>
 
+#include "RAZ/Presence/PresenceState.h"
 #include "RAZ/Utils/Location.h"
 
 namespace RAZ {
 namespace Presence {
 
 // Presence of one contact (or of the user): a state of the presence model
-// (0 to 19; 10 available, 5 away, 17 busy, 2 offline, 12 meeting, 14 call),
+// (RAZ::Presence::PresenceState::State),
 // a status text, an avatar and, for the user, the published location.
 class PresenceData : public QObject {
   Q_OBJECT
@@ -19,22 +20,19 @@ class PresenceData : public QObject {
   Q_PROPERTY(QString avatarPath READ avatarPath NOTIFY avatarChanged)
 
  public:
-  explicit PresenceData(int state = 2, QObject* parent = nullptr);
+  explicit PresenceData(int state = PresenceState::Offline, QObject* parent = nullptr);
 
   int state() const { return m_state; }
-  // Offline states are 0 (unknown), 2 (offline) and 3 (hidden).
-  bool online() const { return isOnlineState(m_state); }
-  static bool isOnlineState(int state) { return state != 0 && state != 2 && state != 3; }
+  bool online() const { return PresenceState::isOnline(m_state); }
   QString statusText() const { return m_statusText; }
   QString avatarPath() const { return m_avatarPath; }
   RAZ::Utils::Location::Info getLocationInfo() const { return m_location; }
-  int publishCount() const { return m_publishCount; }
 
   // Sets state and text as received from the service (no publishing).
   void setReceived(int state, const QString& statusText);
 
  public slots:
-  // Publishes the user's own state; states outside 0..19 are refused (logged).
+  // Publishes the user's own state; a number outside the model is refused (logged).
   void publishInternalPresence(int state);
   void publishInternalPresence(int state, bool manual);
   void setStatusText(const QString& text);
@@ -52,7 +50,6 @@ class PresenceData : public QObject {
   QString m_statusText;
   QString m_avatarPath;
   RAZ::Utils::Location::Info m_location;
-  int m_publishCount = 0;
 };
 
 }  // namespace Presence

@@ -117,7 +117,9 @@ class SessionManagerBase : public QObject {
   // The account name the session signed in with.
   QString userName() const { return m_userName; }
 
-  // 1 for sessions that play the contact-online sound.
+  // What kind of session it is: only some announce contacts coming online
+  // with a sound.
+  enum Kind { KindPlain = 0, KindAnnouncesContacts = 1 };
   virtual int kind() const { return m_kind; }
   // The user's own SIP address; null when the session has none.
   TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr> ownSipAddress() const { return m_ownAddress; }
@@ -191,7 +193,7 @@ class SessionManagerBase : public QObject {
   // The objects of the open session, set by whoever builds it (children of
   // the session; any may be null).
   struct Parts {
-    int kind = 0;
+    int kind = KindPlain;
     TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr> ownAddress;
     RAZ::Contacts::Contacts* contacts = nullptr;
     RAZ::Controllers::Search::ContactSearch* search = nullptr;
@@ -228,7 +230,7 @@ class SessionManagerBase : public QObject {
   RAZ::Utils::Credentials::CredentialsManager* m_credentialsManager = nullptr;
   RAZ::Sessions::State m_state = StateNone;
   QString m_userName;
-  int m_kind = 0;
+  int m_kind = KindPlain;
   bool m_reconnecting = false;
   TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr> m_ownAddress;
   QPointer<RAZ::Contacts::Contacts> m_contacts;

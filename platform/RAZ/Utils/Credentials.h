@@ -129,7 +129,6 @@ class CredentialsManager : public QObject {
   // Writes the accounts to the file; false (logged) when they could not be
   // written.
   bool save();
-  void setLoginType(int type) { m_loginType = type; }
 
   // Completes a user name in place: surrounding blanks and a "sip:" scheme are
   // removed.

@@ -8,6 +8,7 @@
 #include <QMutex>
 #include <QMutexLocker>
 #include <QRandomGenerator>
+#include <QRecursiveMutex>
 
 #include <TP/Core/Logging.h>
 
@@ -75,7 +76,10 @@ const char* const kOwnReasons[] = {
     QT_TRANSLATE_NOOP("FileWrites", "the file could not be read, so it is not written over"),
     QT_TRANSLATE_NOOP("FileWrites", "the folder could not be created"),
     QT_TRANSLATE_NOOP("FileWrites", "the whole file could not be kept beside it"),
+    QT_TRANSLATE_NOOP("FileWrites", "not a settings file"),
 };
+
+}  // namespace
 
 QString shownReason(const QString& reason) {
   for (const auto& known : kSystemReasons)
@@ -86,8 +90,6 @@ QString shownReason(const QString& reason) {
     if (reason == QLatin1String(own)) return QCoreApplication::translate("FileWrites", own);
   return reason;
 }
-
-}  // namespace
 
 QString fullDiskText() { return QString::fromLocal8Bit(std::strerror(ENOSPC)); }
 
@@ -175,10 +177,15 @@ bool createExclusive(QFile& file, int mode, QString* error) {
 #endif
 }
 
-bool replace(const QString& path, const QByteArray& data, int mode, QString* error) {
+namespace {
+
+// Writes `data` into a new temporary beside `path` (created with `mode`
+// from its first byte) and syncs it to the disk; its name in `temp`. False,
+// recorded under `path`'s name, when any step fails (the temporary is gone
+// then).
+bool writeTemporary(const QString& path, const QByteArray& data, int mode, QString& temp,
+                    QString& reason) {
   const QString shown = QDir::toNativeSeparators(path);
-  QString reason;
-  QString temp;
   QFile file;
   bool created = false;
   // Random names as mkstemp makes them: another writer's temporary, or a
@@ -194,7 +201,6 @@ bool replace(const QString& path, const QByteArray& data, int mode, QString* err
     created = createExclusive(file, mode, &reason);
   }
   if (!created) {
-    if (error) *error = reason;
     recordFailure(shown, reason);
     return false;
   }
@@ -209,23 +215,89 @@ bool replace(const QString& path, const QByteArray& data, int mode, QString* err
   }
 #endif
   file.close();
+  if (!ok) QFile::remove(temp);
+  return ok;
+}
+
+}  // namespace
+
+bool replace(const QString& path, const QByteArray& data, int mode, QString* error) {
+  QString temp, reason;
+  bool ok = writeTemporary(path, data, mode, temp, reason);
   if (ok &&
       std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(path).constData()) != 0) {
     reason = QString::fromLocal8Bit(std::strerror(errno));
-    recordFailure(shown, reason);
+    recordFailure(QDir::toNativeSeparators(path), reason);
+    QFile::remove(temp);
     ok = false;
   }
-  if (!ok) {
-    QFile::remove(temp);
-    if (error) *error = reason;
+  if (!ok && error) *error = reason;
+  return ok;
+}
+
+bool create(const QString& path, const QByteArray& data, int mode, bool* existed) {
+  if (existed) *existed = false;
+  const auto there = [&path] {
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+  };
+  if (there()) {
+    if (existed) *existed = true;
+    return false;
   }
+  QString temp, reason;
+  if (!writeTemporary(path, data, mode, temp, reason)) return false;
+  const QByteArray from = QFile::encodeName(temp), to = QFile::encodeName(path);
+  bool ok = true;
+#ifdef Q_OS_UNIX
+  // A second name for the temporary is made only where none is: what
+  // appeared meanwhile is never replaced.
+  if (::link(from.constData(), to.constData()) != 0) {
+    // Taken, or a file system without hard links (then the rename, after a
+    // last look).
+    if (errno == EEXIST || there()) {
+      if (existed) *existed = true;
+      ::unlink(from.constData());
+      return false;
+    }
+    ok = std::rename(from.constData(), to.constData()) == 0;
+    if (!ok) reason = QString::fromLocal8Bit(std::strerror(errno));
+  }
+#else
+  ok = !there() && std::rename(from.constData(), to.constData()) == 0;
+  if (!ok) reason = QString::fromLocal8Bit(std::strerror(errno));
+#endif
+  QFile::remove(temp);
+  if (!ok) recordFailure(QDir::toNativeSeparators(path), reason);
   return ok;
 }
 
 void simulateFullDisk(qint64 bytesLeft) { g_bytesLeft.store(bytesLeft < 0 ? -1 : bytesLeft); }
 
-bool diskFullSimulated() { return g_bytesLeft.load() >= 0; }
-
 }  // namespace FileWrites
+
+namespace {
+
+QRecursiveMutex& creationMutex() {
+  static QRecursiveMutex m;
+  return m;
+}
+
+}  // namespace
+
+PrivateCreation::PrivateCreation() {
+  creationMutex().lock();
+#ifdef Q_OS_UNIX
+  m_previous = ::umask(077);
+#endif
+}
+
+PrivateCreation::~PrivateCreation() {
+#ifdef Q_OS_UNIX
+  ::umask(mode_t(m_previous));
+#endif
+  creationMutex().unlock();
+}
+
 }  // namespace Utils
 }  // namespace RAZ

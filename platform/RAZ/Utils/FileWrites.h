@@ -43,6 +43,12 @@ bool createExclusive(QFile& file, int mode = 0600, QString* error = nullptr);
 bool replace(const QString& path, const QByteArray& data, int mode = 0600,
              QString* error = nullptr);
 
+// The same for a file that must not be there yet: the new file never takes
+// the place of one that appeared meanwhile. False with `existed` set when
+// one is there (not recorded: that file stays and counts); false and
+// recorded when a step fails.
+bool create(const QString& path, const QByteArray& data, int mode = 0600, bool* existed = nullptr);
+
 // Failures recorded since the program started.
 quint64 failureCount();
 // The text of the last failure: "<file>: <reason>".
@@ -52,6 +58,11 @@ QString lastFailure();
 // where the system has no catalogue of its own for the language.
 QString lastFailureShown();
 
+// A reason as the user reads it: the system's reasons and this program's
+// own (the texts failures are recorded with) in the interface's language;
+// any other text as it is.
+QString shownReason(const QString& reason);
+
 // The system's text for a full disk, as the writes report it.
 QString fullDiskText();
 
@@ -59,9 +70,31 @@ QString fullDiskText();
 // has `bytesLeft` bytes free (they write that much, then fail as a full disk
 // does). A negative value lifts it.
 void simulateFullDisk(qint64 bytesLeft);
-bool diskFullSimulated();
 
 }  // namespace FileWrites
+
+// While one exists, whatever this process creates (a file, a folder) is
+// its user's alone from its first byte: the umask is 077. For the writes
+// that go through code making files at the umask's mode, which no mode
+// given afterwards can make safe (a descriptor opened in between keeps
+// reading): QSettings' own temporary, QFile::copy, QDir::mkpath.
+//
+// The umask is the process's, not the thread's: it is held only as long as
+// such a write takes, one holder at a time, and what other threads create
+// meanwhile is at worst closed to others too. It is not set for the whole
+// program because every program started from it (the browser a link opens,
+// the desktop's tools) would inherit it and keep the user's own files, such
+// as downloads, from the others the user shares them with.
+class PrivateCreation {
+ public:
+  PrivateCreation();
+  ~PrivateCreation();
+  PrivateCreation(const PrivateCreation&) = delete;
+  PrivateCreation& operator=(const PrivateCreation&) = delete;
+
+ private:
+  unsigned m_previous = 0;
+};
 
 // Tells whether a write failed since it was made: a window makes one before
 // it saves and asks it afterwards, so that one save tells the user once

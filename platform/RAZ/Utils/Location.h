@@ -54,17 +54,13 @@ class Publisher : public QObject {
  public:
   explicit Publisher(QObject* parent = nullptr) : QObject(parent) {}
   bool isActive() const { return m_active; }
-  int publishCount() const { return m_published; }
 
  public slots:
   void uninitialize() { m_active = false; }
-  void ownLocationChanged() {
-    if (m_active) ++m_published;
-  }
+  void ownLocationChanged() {}
 
  private:
   bool m_active = true;
-  int m_published = 0;
 };
 
 }  // namespace Location

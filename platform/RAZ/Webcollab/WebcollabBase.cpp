@@ -1,5 +1,4 @@
 #include "RAZ/Webcollab/WebcollabBase.h"
-#include "RAZ/Demo/Service.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -45,12 +44,6 @@ void WebcollabBase::reportError(USSClient::USSLIBERROR code, USSClient::ErrorTyp
   m_error = true;
   emit stateChanged();
   emit ussError(code, kind);
-}
-
-void WebcollabBase::setMismatchedTags(const QStringList& tags) {
-  if (tags == m_mismatched) return;
-  m_mismatched = tags;
-  emit mismatchChanged();
 }
 
 bool WebcollabBase::removeParticipant(const QString& nickname) {
@@ -108,8 +101,7 @@ QImage WebcollabBase::renderFrame() const {
   f.setPixelSize(qMax(8, int(w.height() / 8)));
   p.setFont(f);
   p.drawText(w, Qt::AlignCenter,
-             RAZ::Demo::Service::tr("Shared screen\n") +
-                 QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+             tr("Shared screen\n") + QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
   return frame;
 }
 

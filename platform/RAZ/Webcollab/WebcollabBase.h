@@ -45,7 +45,6 @@ class WebcollabBase : public QObject {
   QStringList participants() const { return m_participants; }
   // Capability tags of the peers that this client does not support.
   Q_INVOKABLE QStringList getMismatchedTags() const { return m_mismatched; }
-  void setMismatchedTags(const QStringList& tags);
   // Removes a participant by nickname; false when there is none.
   bool removeParticipant(const QString& nickname);
 
@@ -63,7 +62,6 @@ class WebcollabBase : public QObject {
   // --- Service side: the sharing library fails (the error state, ussError).
   void reportError(USSClient::USSLIBERROR code, USSClient::ErrorType kind);
   // The size the viewer shows frames at; frames are rendered to fit it.
-  QSize viewSize() const { return m_viewSize; }
   Q_INVOKABLE void setViewSize(const QSize& size);
   // The shared screen's own size (the demo's is 1280 x 800).
   QSize screenSize() const { return m_screenSize; }
@@ -71,7 +69,6 @@ class WebcollabBase : public QObject {
   // Delivers one frame of the shared screen now (the demo's timer does this
   // while the user views a share). Nothing for the owner or a closed share.
   bool deliverFrame();
-  int framesDelivered() const { return m_frames; }
 
  public slots:
   void acceptParticipantSession();

@@ -1,7 +1,5 @@
 #include "RAZ/Xsi/CallSettingsStore.h"
 
-#include "RAZ/Demo/Service.h"
-
 namespace RAZ {
 namespace Xsi {
 
@@ -11,10 +9,13 @@ QString numberOf(const QVariantMap& settings, const char* key) {
   return settings.value(QLatin1String(key)).toMap().value(QStringLiteral("number")).toString();
 }
 
+using RAZ::Controllers::SupplementaryService;
+using RAZ::Controllers::XsiServiceObject;
+
 int stateOf(const QVariant& value) {
   const QVariantMap map = value.toMap();
-  if (!map.isEmpty()) return map.value(QStringLiteral("enabled")).toBool() ? 1 : 0;
-  return value.toBool() ? 1 : 0;
+  const bool on = map.isEmpty() ? value.toBool() : map.value(QStringLiteral("enabled")).toBool();
+  return on ? XsiServiceObject::StateOn : XsiServiceObject::StateOff;
 }
 
 }  // namespace
@@ -27,20 +28,21 @@ CallSettingsStore& CallSettingsStore::instance() {
 void CallSettingsStore::reset() {
   m_accounts.clear();
   m_fetchFails = m_saveFails = false;
-  m_fetches = m_saves = 0;
+  m_saves = 0;
 }
 
-StoredCallSettings CallSettingsStore::seed() {
-  const QVariantMap data = RAZ::Demo::Service::instance().callSettings();
+StoredCallSettings CallSettingsStore::seed() const {
+  const QVariantMap data = m_seed ? m_seed() : QVariantMap();
   StoredCallSettings s;
   struct Forwarding {
     int id;
     const char* key;
   };
-  const Forwarding forwarding[] = {{0, "callForwardingAlways"},
-                                   {2, "callForwardingBusy"},
-                                   {3, "callForwardingNotReachable"},
-                                   {4, "callForwardingNoAnswer"}};
+  const Forwarding forwarding[] = {
+      {SupplementaryService::CallForwardingAlways, "callForwardingAlways"},
+      {SupplementaryService::CallForwardingBusy, "callForwardingBusy"},
+      {SupplementaryService::CallForwardingNotReachable, "callForwardingNotReachable"},
+      {SupplementaryService::CallForwardingNoAnswer, "callForwardingNoAnswer"}};
   for (const Forwarding& f : forwarding) {
     if (!data.contains(QLatin1String(f.key))) continue;
     StoredService service;
@@ -49,14 +51,16 @@ StoredCallSettings CallSettingsStore::seed() {
     s.services.insert(f.id, service);
   }
   if (data.contains(QStringLiteral("hideNumber")))
-    s.services.insert(11, StoredService{stateOf(data.value(QStringLiteral("hideNumber"))), {}});
+    s.services.insert(SupplementaryService::CallingLineIdDeliveryBlocking,
+                      StoredService{stateOf(data.value(QStringLiteral("hideNumber"))), {}});
   if (data.contains(QStringLiteral("doNotDisturb")))
-    s.services.insert(18, StoredService{stateOf(data.value(QStringLiteral("doNotDisturb"))), {}});
+    s.services.insert(SupplementaryService::DoNotDisturb,
+                      StoredService{stateOf(data.value(QStringLiteral("doNotDisturb"))), {}});
   if (data.contains(QStringLiteral("remoteOffice"))) {
     StoredService service;
     service.state = stateOf(data.value(QStringLiteral("remoteOffice")));
     service.attributes.insert(QStringLiteral("remoteOfficeNumber"), numberOf(data, "remoteOffice"));
-    s.services.insert(19, service);
+    s.services.insert(SupplementaryService::RemoteOffice, service);
   }
   s.alertAll = data.value(QStringLiteral("anywhereAlertAll")).toBool();
   const auto anywhereLocations = data.value(QStringLiteral("anywhereLocations")).toList();
@@ -91,10 +95,6 @@ StoredCallSettings& CallSettingsStore::account(const QString& user) {
   return it.value();
 }
 
-bool CallSettingsStore::hasAccount(const QString& user) const {
-  return m_accounts.contains(user.toLower());
-}
-
 void CallSettingsStore::failNextFetch(RAZ::Xsi::XsiComponent::Error error,
                                       const RAZ::Xsi::XsiErrorInfo& info) {
   m_fetchFails = error != RAZ::Xsi::XsiComponent::NoError;
@@ -127,7 +127,10 @@ bool CallSettingsStore::takeSaveFailure(RAZ::Xsi::XsiComponent::Error* error,
   return true;
 }
 
-int CallSettingsStore::latencyMs() { return RAZ::Demo::Service::instance().stepDelay(); }
+int CallSettingsStore::latencyMs() {
+  const Latency& latency = instance().m_latency;
+  return latency ? latency() : 0;
+}
 
 QString CallSettingsStore::errorText(RAZ::Xsi::XsiComponent::Error error,
                                      const RAZ::Xsi::XsiErrorInfo& info) {
@@ -135,11 +138,11 @@ QString CallSettingsStore::errorText(RAZ::Xsi::XsiComponent::Error error,
     case RAZ::Xsi::XsiComponent::ServerError:
       return info.message;
     case RAZ::Xsi::XsiComponent::NoCredentials:
-      return RAZ::Demo::Service::tr("No credentials");
+      return tr("No credentials");
     case RAZ::Xsi::XsiComponent::AuthenticationFailed:
-      return RAZ::Demo::Service::tr("Authentication failed");
+      return tr("Authentication failed");
     case RAZ::Xsi::XsiComponent::NetworkError:
-      return RAZ::Demo::Service::tr("Network error");
+      return tr("Network error");
     default:
       return QString();
   }

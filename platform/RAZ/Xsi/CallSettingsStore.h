@@ -1,10 +1,15 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QList>
 #include <QMap>
 #include <QString>
+#include <QVariantMap>
 
+#include <functional>
+
+#include "RAZ/Xsi/SupplementaryServices.h"
 #include "RAZ/Xsi/XsiComponent.h"
 #include "RAZ/Xsi/XsiCredentialsControl.h"
 
@@ -15,7 +20,7 @@ namespace Xsi {
 // keyed by their supplementary-service id; an id missing from the map is a
 // service the account does not have.
 struct StoredService {
-  int state = 0;  // 1 on, 0 off
+  int state = RAZ::Controllers::XsiServiceObject::StateOff;  // on or off
   QMap<QString, QString> attributes;
 };
 
@@ -43,21 +48,32 @@ struct StoredCallSettings {
   QList<StoredRingLocation> ringLocations;
 };
 
-// The server side of the demo's call settings: one record per account,
-// seeded from the demo data ("callsettings.json") on first use and kept
-// for the life of the process, so that what a user saved is there again
-// after signing out and in. Also the scripting interface tests use to make
-// the next fetch or save fail. GUI thread only.
+// The server side of the call settings: one record per account, seeded
+// from the service's data on first use and kept for the life of the
+// process, so that what a user saved is there again after signing out and
+// in. Also the scripting interface tests use to make the next fetch or save
+// fail. GUI thread only.
 class CallSettingsStore {
+  Q_DECLARE_TR_FUNCTIONS(RAZ::Xsi::CallSettingsStore)
+
  public:
   static CallSettingsStore& instance();
+
+  // --- What the service behind the store gives ---
+  // The settings a new account starts with (the fields of the service's
+  // data: "callForwardingAlways", ...); none: no services.
+  using Seed = std::function<QVariantMap()>;
+  void setSeed(Seed seed) { m_seed = std::move(seed); }
+  // How long the service takes to answer, asked at each request; none:
+  // the next event-loop turn.
+  using Latency = std::function<int()>;
+  void setLatency(Latency latency) { m_latency = std::move(latency); }
 
   // Forgets every account's changes, the scripted failures and the counts.
   void reset();
 
   // The record of an account (user names compare without letter case).
   StoredCallSettings& account(const QString& user);
-  bool hasAccount(const QString& user) const;
 
   // Script: the next fetch (of the services list, a service, the anywhere
   // or simultaneous-ring lists) fails with `error`.
@@ -70,14 +86,11 @@ class CallSettingsStore {
   bool takeFetchFailure(RAZ::Xsi::XsiComponent::Error* error, RAZ::Xsi::XsiErrorInfo* info);
   bool takeSaveFailure(RAZ::Xsi::XsiComponent::Error* error, RAZ::Xsi::XsiErrorInfo* info);
 
-  // Requests that reached the service (for tests: "nothing was pushed").
-  int fetchCount() const { return m_fetches; }
+  // Saves that reached the service (for tests: "nothing was pushed").
   int saveCount() const { return m_saves; }
-  void countFetch() { ++m_fetches; }
   void countSave() { ++m_saves; }
 
-  // How long the demo service takes to answer (the sign-in step delay, so
-  // that tests that set it to 0 get one event-loop turn per answer).
+  // How long the service takes to answer (setLatency).
   static int latencyMs();
 
   // The text a failed request reports to its caller.
@@ -85,7 +98,7 @@ class CallSettingsStore {
 
  private:
   CallSettingsStore() = default;
-  static StoredCallSettings seed();
+  StoredCallSettings seed() const;
 
   QHash<QString, StoredCallSettings> m_accounts;
   bool m_fetchFails = false;
@@ -94,8 +107,9 @@ class CallSettingsStore {
   bool m_saveFails = false;
   RAZ::Xsi::XsiComponent::Error m_saveError = RAZ::Xsi::XsiComponent::NoError;
   RAZ::Xsi::XsiErrorInfo m_saveInfo;
-  int m_fetches = 0;
   int m_saves = 0;
+  Seed m_seed;
+  Latency m_latency;
 };
 
 }  // namespace Xsi

@@ -4,7 +4,6 @@
 
 #include <TP/Core/Logging.h>
 
-#include "RAZ/Demo/Service.h"
 #include "RAZ/Xsi/CallSettingsStore.h"
 
 namespace RAZ {
@@ -148,9 +147,8 @@ bool GranitewayAnywhereController::failed(bool save) {
   if (save) {
     store.countSave();
     if (!store.takeSaveFailure(&error, &info)) return false;
-  } else {
-    store.countFetch();
-    if (!store.takeFetchFailure(&error, &info)) return false;
+  } else if (!store.takeFetchFailure(&error, &info)) {
+    return false;
   }
   TP_LOG("RAZ::Controllers::GranitewayAnywhereController", TP::Core::Logging::LevelWarning)
       << "Anywhere request failed: " << int(error);
@@ -222,7 +220,7 @@ void GranitewayAnywhereController::addLocation(const QString& number) {
     if (trimmed.isEmpty() || storedIndex(list, trimmed) >= 0) {
       RAZ::Xsi::XsiErrorInfo info;
       info.code = 409;
-      info.message = RAZ::Demo::Service::tr(
+      info.message = GranitewayAnywhereController::tr(
           "The location could not be added: its number is empty or listed already");
       emit operationFailed(RAZ::Xsi::XsiComponent::ServerError, info);
       return;

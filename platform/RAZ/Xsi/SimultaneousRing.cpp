@@ -93,7 +93,6 @@ void SimultaneousRingController::updateLists() {
   if (m_pending++ == 0) emit busyChanged();
   QTimer::singleShot(CallSettingsStore::latencyMs(), this, [this] {
     CallSettingsStore& store = CallSettingsStore::instance();
-    store.countFetch();
     RAZ::Xsi::XsiComponent::Error error = RAZ::Xsi::XsiComponent::NoError;
     RAZ::Xsi::XsiErrorInfo info;
     if (store.takeFetchFailure(&error, &info)) {

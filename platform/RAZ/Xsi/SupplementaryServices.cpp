@@ -4,7 +4,6 @@
 
 #include <TP/Core/Logging.h>
 
-#include "RAZ/Demo/Service.h"
 #include "RAZ/Xsi/CallSettingsStore.h"
 
 namespace RAZ {
@@ -74,14 +73,13 @@ void XsiServiceObject::fetch() {
   setActivity(Fetching);
   QTimer::singleShot(CallSettingsStore::latencyMs(), this, [this] {
     CallSettingsStore& store = CallSettingsStore::instance();
-    store.countFetch();
     RAZ::Xsi::XsiComponent::Error failure = RAZ::Xsi::XsiComponent::NoError;
     RAZ::Xsi::XsiErrorInfo info;
     if (!store.takeFetchFailure(&failure, &info) &&
         !store.account(m_user).services.contains(m_id)) {
       failure = RAZ::Xsi::XsiComponent::ServerError;
       info.code = 404;
-      info.message = RAZ::Demo::Service::tr("The service is not assigned to this account");
+      info.message = XsiServiceObject::tr("The service is not assigned to this account");
     }
     m_activity = Idle;
     if (failure != RAZ::Xsi::XsiComponent::NoError) {
@@ -121,7 +119,7 @@ void XsiServiceObject::push() {
     if (!store.takeSaveFailure(&failure, &info) && !account.services.contains(m_id)) {
       failure = RAZ::Xsi::XsiComponent::ServerError;
       info.code = 404;
-      info.message = RAZ::Demo::Service::tr("The service is not assigned to this account");
+      info.message = XsiServiceObject::tr("The service is not assigned to this account");
     }
     m_activity = Idle;
     if (failure != RAZ::Xsi::XsiComponent::NoError) {
@@ -132,7 +130,7 @@ void XsiServiceObject::push() {
       return;
     }
     StoredService& stored = account.services[m_id];
-    stored.state = state == 1 ? 1 : 0;
+    stored.state = state == StateOn ? StateOn : StateOff;
     for (auto it = attributes.constBegin(); it != attributes.constEnd(); ++it)
       stored.attributes.insert(it.key(), it.value());
     takeFromService();
@@ -149,7 +147,7 @@ void XsiServiceObject::rollback() {
 
 void XsiServiceObject::reset() {
   if (m_activity != Idle) return;
-  m_state = m_heldState = -1;
+  m_state = m_heldState = StateUnknown;
   m_attributes.clear();
   m_heldAttributes.clear();
   emit changed();
@@ -178,7 +176,6 @@ void XsiSupplementaryServicesController2::fetchServicesList() {
   QTimer::singleShot(CallSettingsStore::latencyMs(), this, [this] {
     m_fetching = false;
     CallSettingsStore& store = CallSettingsStore::instance();
-    store.countFetch();
     RAZ::Xsi::XsiComponent::Error failure = RAZ::Xsi::XsiComponent::NoError;
     RAZ::Xsi::XsiErrorInfo info;
     if (store.takeFetchFailure(&failure, &info)) {

@@ -47,12 +47,13 @@ class SupplementaryService {
   QString m_target;
 };
 
-// One service of the account as the client knows it: its state (1 on, 0
-// off, -1 not known yet), its attributes (such as "forwardToPhoneNumber")
+// One service of the account as the client knows it: its state (on, off, or
+// not known yet), its attributes (such as "forwardToPhoneNumber")
 // and what it is doing with the service right now. fetch() and push() answer
 // later from the event loop with ready() or error(); setState and setValue
 // change only the client's copy until it is pushed, and rollback() puts
-// back what the service last reported.
+// back what the service last reported. Scenes compare the state by name
+// (Vantre.XsiService.StateOn).
 class XsiServiceObject : public QObject {
   Q_OBJECT
   Q_PROPERTY(int id READ id CONSTANT)
@@ -61,6 +62,8 @@ class XsiServiceObject : public QObject {
   Q_PROPERTY(int activity READ activity NOTIFY changed)
 
  public:
+  enum State { StateUnknown = -1, StateOff = 0, StateOn = 1 };
+  Q_ENUM(State)
   enum Activity { Idle = 0, Fetching = 1, Pushing = 2 };
   Q_ENUM(Activity)
 
@@ -93,10 +96,10 @@ class XsiServiceObject : public QObject {
 
   int m_id;
   QString m_user;
-  int m_state = -1;
+  int m_state = StateUnknown;
   int m_activity = Idle;
   QMap<QString, QString> m_attributes;
-  int m_heldState = -1;
+  int m_heldState = StateUnknown;
   QMap<QString, QString> m_heldAttributes;
 };
 

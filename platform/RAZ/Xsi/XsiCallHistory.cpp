@@ -17,7 +17,6 @@ void XsiCallHistory::fetchCallLogs() {
   m_fetching = true;
   QTimer::singleShot(0, this, [this] {
     m_fetching = false;
-    ++m_fetches;
     if (m_failure != RAZ::Xsi::XsiComponent::NoError) {
       TP_LOG("RAZ::Controllers::XsiCallHistory", TP::Core::Logging::LevelWarning)
           << "Call logs not fetched: " << int(m_failure);

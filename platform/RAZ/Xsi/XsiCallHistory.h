@@ -22,15 +22,14 @@ typedef QList<QVariantMap> CallInfoList;
 // every device of the account. fetchCallLogs() asks for them; exactly one of
 // xsiCallLogsReceived() or xsiCallLogsRetrievalFailed() follows, from the
 // event loop, never inside the call. A fetch asked while one runs is the
-// same fetch. The demo service answers with the calls of the session's log,
-// or fails when told to (RAZ::Demo::Service::failCallLogRetrieval).
+// same fetch. The service answers with the calls of the session's log, or
+// fails when its script tells it to (setFailure).
 class XsiCallHistory : public QObject {
   Q_OBJECT
 
  public:
   explicit XsiCallHistory(RAZ::Models::CallLog* log, QObject* parent = nullptr);
 
-  int fetchCount() const { return m_fetches; }
   // Script of the demo: the next fetches fail with `error` (NoError: they
   // succeed again).
   void setFailure(RAZ::Xsi::XsiComponent::Error error) { m_failure = error; }
@@ -47,7 +46,6 @@ class XsiCallHistory : public QObject {
   QPointer<RAZ::Models::CallLog> m_log;
   RAZ::Xsi::XsiComponent::Error m_failure = RAZ::Xsi::XsiComponent::NoError;
   bool m_fetching = false;
-  int m_fetches = 0;
 };
 
 }  // namespace Controllers

@@ -1,5 +1,4 @@
 #include "RAZ/Xsi/XsiCredentialsControl.h"
-#include "RAZ/Demo/Service.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -26,10 +25,10 @@ void XsiCredentialsControl::changePassword(const QString& oldPassword, const QSt
     m_nextError = XsiErrorInfo();
   } else if (oldPassword != m_password) {
     error.code = 401;
-    error.message = RAZ::Demo::Service::tr("The current password is not correct.");
+    error.message = tr("The current password is not correct.");
   } else if (newPassword.isEmpty() || newPassword == oldPassword) {
     error.code = 400;
-    error.message = RAZ::Demo::Service::tr("The new password is not accepted.");
+    error.message = tr("The new password is not accepted.");
   }
   const bool ok = !error.isError();
   if (ok) {

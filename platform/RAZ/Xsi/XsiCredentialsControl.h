@@ -28,7 +28,6 @@ class XsiCredentialsControl : public QObject {
     m_daysLeft = days;
     m_hasDaysLeft = true;
   }
-  void clearDaysLeft() { m_hasDaysLeft = false; }
   // The password the account holds now (the one signed in with).
   void setCurrentPassword(const QString& password) { m_password = password; }
   // The next change is refused with this error (demo scripting).
@@ -79,7 +78,6 @@ class XsiEngine : public QObject {
   explicit XsiEngine(const QString& userId, QObject* parent = nullptr)
       : QObject(parent), m_userId(userId) {}
   QString userId() const { return m_userId; }
-  bool callParkAvailable() const { return true; }
   // A call the service was asked to place from the user's phone failed.
   void reportCallError(RAZ::Xsi::XsiCallback::Error error) {
     emit requestXsiCallErrorDialog(error);

@@ -250,13 +250,6 @@ QList<Record> MemorySink::records() const {
   return m_records;
 }
 
-QList<Record> MemorySink::takeRecords() {
-  QMutexLocker lock(&m_mutex);
-  QList<Record> out;
-  out.swap(m_records);
-  return out;
-}
-
 void MemorySink::clear() {
   QMutexLocker lock(&m_mutex);
   m_records.clear();
@@ -598,12 +591,6 @@ void setLoggingForced(bool forced) {
   State& s = state();
   QMutexLocker lock(&s.mutex);
   s.forced = forced;
-}
-
-bool isLoggingForced() {
-  State& s = state();
-  QMutexLocker lock(&s.mutex);
-  return s.forced;
 }
 
 QString logConfigurationFileName() { return QString::fromLatin1(kConfigurationFileName); }

@@ -82,7 +82,6 @@ class MemorySink : public LogSink {
   void write(const Record& record) override;
 
   QList<Record> records() const;
-  QList<Record> takeRecords();
   void clear();
   int size() const;
   // Records whose fields match; an empty text or a negative level matches all.
@@ -215,7 +214,6 @@ void setAdvancedEnabled(bool on);
 bool isAdvancedEnabled();
 // Logging forced on by policy: Stop() refuses while set.
 void setLoggingForced(bool forced);
-bool isLoggingForced();
 // The name of the log configuration file that CopyLogConfiguration copies.
 QString logConfigurationFileName();
 

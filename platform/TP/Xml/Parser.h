@@ -68,10 +68,8 @@ class Parser {
   bool ParseFile(const QString& path);
 
   Element Root() const { return m_root; }
-  Element getRootElement() const { return m_root; }
   bool isValid() const { return !m_root.isNull(); }
   QString errorString() const { return m_error; }
-  qint64 errorLine() const { return m_errorLine; }
 
  private:
   template <class Reader>

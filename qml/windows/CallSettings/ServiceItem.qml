@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import Vantre 1.0 as Vantre
 import Kelvantic 1.0 as Kelvantic
 import "qrc:/controls"
 
@@ -20,7 +21,7 @@ FocusScope {
     property alias editEnabled: enableBox.checked
     property alias editNumber: numberField.text
     readonly property bool available: service !== null
-    readonly property int serviceState: service ? service.state : -1
+    readonly property int serviceState: service ? service.state : Vantre.XsiService.StateUnknown
     readonly property string lc: rootWindow.languageChangeProperty
     property int revision: 0
     readonly property string shownNumber: (revision, service ? service.attribute(attributeName) : "")
@@ -32,13 +33,13 @@ FocusScope {
     }
     function pageActivated() {
         findService();
-        if (service && service.activity === 0 && service.state === -1)
+        if (service && service.activity === Vantre.XsiService.Idle && service.state === Vantre.XsiService.StateUnknown)
             service.fetch();
     }
     function startEditing() {
         if (!service)
             return;
-        enableBox.checked = serviceState === 1;
+        enableBox.checked = serviceState === Vantre.XsiService.StateOn;
         numberField.text = shownNumber;
         message = "";
         editing = true;
@@ -46,7 +47,7 @@ FocusScope {
         numberField.forceActiveFocus();
     }
     function cancel() {
-        enableBox.checked = serviceState === 1;
+        enableBox.checked = serviceState === Vantre.XsiService.StateOn;
         numberField.text = shownNumber;
         message = "";
         editing = false;
@@ -66,12 +67,12 @@ FocusScope {
         var active = enableBox.checked && number !== "";
         message = "";
         saving = true;
-        service.setState(active ? 1 : 0);
+        service.setState(active ? Vantre.XsiService.StateOn : Vantre.XsiService.StateOff);
         service.setValue(number, attributeName);
         service.push();
         return true;
     }
-    readonly property bool changed: editing && (enableBox.checked !== (serviceState === 1)
+    readonly property bool changed: editing && (enableBox.checked !== (serviceState === Vantre.XsiService.StateOn)
                                                 || numberField.text !== shownNumber)
 
     implicitHeight: editing ? 110 + (message !== "" ? messageText.implicitHeight : 0) : 30
@@ -117,9 +118,9 @@ FocusScope {
                 var t = item.label + item.lc;
                 if (!item.service)
                     return t + qsTr("Service is not available for this account") + item.lc;
-                if (item.serviceState === -1)
+                if (item.serviceState === Vantre.XsiService.StateUnknown)
                     return t + qsTr("Fetching service state...") + item.lc;
-                if (item.serviceState !== 1)
+                if (item.serviceState !== Vantre.XsiService.StateOn)
                     return t + qsTr("Disabled ") + item.lc;
                 t += qsTr("Enabled ") + item.lc;
                 if (item.shownNumber !== "")
@@ -134,7 +135,7 @@ FocusScope {
             height: 26
             anchors.verticalCenter: parent.verticalCenter
             text: "\u270E"
-            enabled: item.available && item.serviceState !== -1 && !item.editing
+            enabled: item.available && item.serviceState !== Vantre.XsiService.StateUnknown && !item.editing
             onClicked: {
                 editTip.hideToolTip();
                 item.startEditing();

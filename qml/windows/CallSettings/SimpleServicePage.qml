@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import Vantre 1.0 as Vantre
 import "qrc:/controls"
 
 // A service that is only on or off (do not disturb, hide number): the box
@@ -18,11 +19,11 @@ Item {
         service = (typeof ss_ctrl2 !== "undefined" && ss_ctrl2) ? ss_ctrl2.getServiceByName(serviceName) : null;
         sync();
     }
-    function sync() { box.checked = service !== null && service.state === 1; }
+    function sync() { box.checked = service !== null && service.state === Vantre.XsiService.StateOn; }
     function pageActivated() {
         findService();
         message = "";
-        if (service && service.activity === 0 && service.state === -1)
+        if (service && service.activity === Vantre.XsiService.Idle && service.state === Vantre.XsiService.StateUnknown)
             service.fetch();
     }
     function setEnabled(on) {
@@ -30,7 +31,7 @@ Item {
             return;
         message = "";
         pushing = true;
-        service.setState(on ? 1 : 0);
+        service.setState(on ? Vantre.XsiService.StateOn : Vantre.XsiService.StateOff);
         service.push();
     }
 
@@ -61,13 +62,13 @@ Item {
             id: box
             objectName: "serviceCheck"
             text: page.checkText + page.lc
-            enabled: page.service !== null && page.service.state !== -1 && !page.pushing
+            enabled: page.service !== null && page.service.state !== Vantre.XsiService.StateUnknown && !page.pushing
             onToggled: page.setEnabled(checked)
         }
         PageText {
             objectName: "serviceStatus"
             text: page.service === null ? qsTr("Service is not available for this account") + page.lc
-                  : (page.service.state === -1 ? qsTr("Fetching service state...") + page.lc : "")
+                  : (page.service.state === Vantre.XsiService.StateUnknown ? qsTr("Fetching service state...") + page.lc : "")
         }
         PageText { objectName: "serviceMessage"; problem: true; text: page.message }
     }

@@ -153,8 +153,8 @@ Rectangle {
             onHoveredChanged: footer.tipFor(this, hovered)
             height: footer.buttonHeight
             visible: footer.callControls && !footer.ringing
-            text: (footer.call && footer.call.videoState !== 0 ? qsTr("Stop Video") : qsTr("Video")) + footer.lc
-            onClicked: footer.call.videoState !== 0 ? footer.call.stopVideo() : footer.call.startVideo()
+            text: (footer.call && footer.call.videoState !== Vantre.Call.VideoNone ? qsTr("Stop Video") : qsTr("Video")) + footer.lc
+            onClicked: footer.call.videoState !== Vantre.Call.VideoNone ? footer.call.stopVideo() : footer.call.startVideo()
         }
         ZButton {
             id: transferButton

@@ -22,7 +22,7 @@ Column {
             model: scene.card.actionsProvider
             delegate: ZButton {
                 objectName: "action" + actionId
-                visible: actionId >= 1 && actionId <= 4
+                visible: actionId >= Vantre.Action.Chat && actionId <= Vantre.Action.VideoCall
                 enabled: actionEnabled
                 text: (scene.lc, scene.card.actionText(actionId))
                 onClicked: scene.card.triggerAction(actionId)

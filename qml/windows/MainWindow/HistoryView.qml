@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import Vantre 1.0 as Vantre
 import "qrc:/controls"
 
 // The history: a filter (all, missed with their count, calls, chats) over
@@ -121,9 +122,9 @@ Item {
             focus: ListView.isCurrentItem
             Accessible.role: Accessible.ListItem
             // What the row's sign shows: a chat, or a call and its way.
-            readonly property string kindText: (model.kind === 2 ? qsTr("Chat")
-                                                : model.direction === 1 ? qsTr("Outgoing call")
-                                                : model.direction === 2 ? qsTr("Missed call")
+            readonly property string kindText: (model.kind === Vantre.CallLog.Chat ? qsTr("Chat")
+                                                : model.direction === Vantre.CallLog.Outgoing ? qsTr("Outgoing call")
+                                                : model.direction === Vantre.CallLog.Missed ? qsTr("Missed call")
                                                 : qsTr("Incoming call")) + history.lc
             Accessible.name: [historyName.text, kindText, historyDetails.text]
                              .filter(function(part) { return part !== ""; }).join(", ")
@@ -136,8 +137,8 @@ Item {
             ZLabel {
                 id: arrow
                 anchors { left: parent.left; leftMargin: pal.unit * 3; verticalCenter: parent.verticalCenter }
-                text: model.kind === 2 ? "\u2709" : (model.direction === 1 ? "\u2197" : "\u2199")
-                color: model.direction === 2 ? pal.error : pal.mutedText
+                text: model.kind === Vantre.CallLog.Chat ? "\u2709" : (model.direction === Vantre.CallLog.Outgoing ? "\u2197" : "\u2199")
+                color: model.direction === Vantre.CallLog.Missed ? pal.error : pal.mutedText
             }
             Column {
                 anchors { left: arrow.right; leftMargin: pal.unit * 3; right: parent.right; rightMargin: pal.unit * 3
@@ -147,7 +148,7 @@ Item {
                     width: parent.width
                     text: model.name === undefined ? "" : model.name
                     elide: Text.ElideRight
-                    color: model.direction === 2 ? pal.error : pal.strongText
+                    color: model.direction === Vantre.CallLog.Missed ? pal.error : pal.strongText
                     font.weight: parent.parent.isNew ? Font.Bold : Font.Normal
                 }
                 ZLabel {
@@ -158,7 +159,7 @@ Item {
                     text: (model.start ? model.start.toLocaleString(Qt.locale(), "d MMM, hh:mm") + history.lc : "")
                           + (model.duration > 0 ? "  \u00B7  " + Math.floor(model.duration / 60) + ":"
                                                   + ("0" + model.duration % 60).slice(-2) : "")
-                          + (model.direction === 2 && model.kind !== 2 ? "  \u00B7  " + qsTr("Missed") + history.lc : "")
+                          + (model.direction === Vantre.CallLog.Missed && model.kind !== Vantre.CallLog.Chat ? "  \u00B7  " + qsTr("Missed") + history.lc : "")
                           + (model.note ? "  \u00B7  " + model.note : "")
                     elide: Text.ElideRight
                     color: pal.mutedText

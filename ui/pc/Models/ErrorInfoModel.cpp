@@ -13,8 +13,10 @@
 #include <RAZ/Xsi/XsiCredentialsControl.h>
 #include <TP/Core/Logging.h>
 
+#include "Utils/ConfigIds.h"
 #include "Utils/PresenceHelper.h"
 #include "dialogs/MessageWindow.h"
+#include "dialogs/PreferencesWindow.h"
 
 namespace Models {
 
@@ -22,22 +24,7 @@ using RAZ::Sessions::SubSession;
 
 namespace {
 
-// Configuration ids this model reads.
-enum ConfigId {
-  kPresence = 4,
-  kPresenceOverXmpp = 7,
-  kCalls = 79,
-  kChat = 116,
-  kChatProtocols = 118,
-  kEmergencySupported = 144,
-  kEmergencyWarning = 145,
-  kCallSettingsOverXsi = 170,
-  kShareCredentialsFixed = 276,
-  kCallFromPhoneOverXsi = 376
-};
-
-// The preferences page where the user's credentials are kept.
-const int kCredentialsPage = 3;
+namespace ConfigId = Utils::ConfigId;
 
 bool disconnected(const SubSession* sub) {
   return sub->state() == RAZ::Sessions::Session::Idle ||
@@ -105,16 +92,16 @@ const ErrorInfoModel::Services& ErrorInfoModel::services() {
   if (m_servicesRead) return m_services;
   m_servicesRead = true;
   const RAZ::Configuration::Config* config = m_session ? m_session->configuration() : nullptr;
-  const bool presence = configBool(kPresence);
-  m_services.xmppPresence = presence && configBool(kPresenceOverXmpp);
-  m_services.sipPresence = presence && !configBool(kPresenceOverXmpp);
-  const bool chat = configBool(kChat);
-  const QString protocols = config ? config->getString(kChatProtocols) : QString();
+  const bool presence = configBool(ConfigId::PresenceEnabled);
+  m_services.xmppPresence = presence && configBool(ConfigId::PresenceOverXmpp);
+  m_services.sipPresence = presence && !configBool(ConfigId::PresenceOverXmpp);
+  const bool chat = configBool(ConfigId::Chat);
+  const QString protocols = config ? config->getString(ConfigId::ChatProtocols) : QString();
   static const QRegularExpression xmpp(QStringLiteral("im|xmpp"));
   static const QRegularExpression sip(QStringLiteral("msrp|sip|conversation"));
   m_services.xmppChat = chat && xmpp.match(protocols).hasMatch();
   m_services.sipChat = chat && sip.match(protocols).hasMatch();
-  m_services.calls = configBool(kCalls);
+  m_services.calls = configBool(ConfigId::CallsOnThisClient);
   return m_services;
 }
 
@@ -153,8 +140,8 @@ void ErrorInfoModel::fillTexts(ErrorEntry* entry, bool ldapSecondForm) {
       entry->detail = serviceNotConnectedText(s.xmppChat, s.xmppPresence, false, false);
       break;
     case XsiUnavailable: {
-      const bool phone = configBool(kCallFromPhoneOverXsi);
-      const bool settings = configBool(kCallSettingsOverXsi);
+      const bool phone = configBool(ConfigId::OtherDevicesTakeCalls);
+      const bool settings = configBool(ConfigId::CallSettingsOverXsi);
       entry->title.clear();
       entry->detail.clear();
       if (m_reconnecting && phone && settings) {
@@ -181,7 +168,7 @@ void ErrorInfoModel::fillTexts(ErrorEntry* entry, bool ldapSecondForm) {
                "please contact your service provider.");
       } else {
         entry->title = tr("Desktop share credential error");
-        if (configBool(kShareCredentialsFixed)) {
+        if (configBool(ConfigId::WebCollabByService)) {
           entry->detail = tr("Your Desktop Share credentials seem to be unavailable or invalid.");
         } else {
           entry->detail =
@@ -273,7 +260,8 @@ QVariant ErrorInfoModel::data(const QModelIndex& index, int role) const {
 bool ErrorInfoModel::xsiUnavailable() const {
   const SubSession* xsi = m_session ? m_session->subSession(SubSession::TypeXsi) : nullptr;
   if (!xsi || !xsi->enabled()) return false;
-  if (!configBool(kCallFromPhoneOverXsi) && !configBool(kCallSettingsOverXsi)) return false;
+  if (!configBool(ConfigId::OtherDevicesTakeCalls) && !configBool(ConfigId::CallSettingsOverXsi))
+    return false;
   return m_reconnecting || disconnected(xsi);
 }
 
@@ -302,7 +290,7 @@ void ErrorInfoModel::updateSessionStatuses() {
   const SubSession* sip = m_session->subSession(SubSession::TypeSip);
   const bool callsAvailable = sip && (!sip->enabled() || !disconnected(sip));
   if (!callsAvailable) wanted << build(CallsUnavailable);
-  if (configBool(kEmergencyWarning) && !configBool(kEmergencySupported))
+  if (configBool(ConfigId::EmergencyWarning) && !configBool(ConfigId::EmergencySupported))
     wanted << build(EmergencyCallsUnavailable);
   if (wantDesktopShare()) wanted << build(DesktopShareError);
   if (RAZ::Controllers::Search::LdapContactSearch* ldap = m_session->ldapContactSearchController())
@@ -387,7 +375,7 @@ void ErrorInfoModel::showExtendedInfo(int row) {
       // Accepting leads to the page where the credentials are changed.
       QPointer<RAZ::Controllers::CommsSessionController> comms(m_session->commsSessionController());
       connect(window, &Dialogs::MessageWindow::messageAccepted, this, [comms] {
-        if (comms) emit comms->preferenceActivated(kCredentialsPage);
+        if (comms) emit comms->preferenceActivated(Dialogs::PreferencesWindow::Credentials);
       });
     }
   }

@@ -6,26 +6,13 @@
 #include <RAZ/Settings.h>
 #include <TP/Core/Logging.h>
 
+#include "Utils/ConfigIds.h"
+
 namespace Models {
 
 namespace {
 
-// Configuration ids of the left pane.
-enum ConfigId {
-  kDefaultView = 13,
-  kContactsOrder = 14,
-  kRoomsOrder = 15,
-  kHistoryOrder = 16,
-  kDialpadOrder = 17,
-  kDirectoryOrder = 18,
-  kWebOrder = 19,
-  kMyRoom = 58,
-  kProjectRooms = 59,
-  kDirectory = 142,
-  kWebButton = 397,
-  kWebTooltip = 398,
-  kWebLink = 399
-};
+namespace ConfigId = Utils::ConfigId;
 
 const char kLastViewKey[] = "mainWindow/leftpane";
 
@@ -38,16 +25,18 @@ LeftPaneButtonsModel::LeftPaneButtonsModel(const RAZ::Configuration::Config* con
   auto addButton = [&](int type, int orderId, const char* name) {
     m_buttons.append({type, config->getInt(orderId, 0), QString::fromLatin1(name)});
   };
-  addButton(ContactsButton, kContactsOrder, "contacts");
-  if (config->getBool(kMyRoom) || config->getBool(kProjectRooms))
-    addButton(RoomsButton, kRoomsOrder, "rooms");
-  addButton(HistoryButton, kHistoryOrder, "history");
-  addButton(DialpadButton, kDialpadOrder, "dialpad");
-  if (config->getBool(kDirectory)) addButton(DirectoryButton, kDirectoryOrder, "directory");
-  if (config->getBool(kWebButton)) addButton(WebButton, kWebOrder, "webbutton");
+  addButton(ContactsButton, ConfigId::ContactsOrder, "contacts");
+  if (config->getBool(ConfigId::MyRoom) || config->getBool(ConfigId::ProjectRooms))
+    addButton(RoomsButton, ConfigId::RoomsOrder, "rooms");
+  addButton(HistoryButton, ConfigId::HistoryOrder, "history");
+  addButton(DialpadButton, ConfigId::DialpadOrder, "dialpad");
+  if (config->getBool(ConfigId::Directory))
+    addButton(DirectoryButton, ConfigId::DirectoryOrder, "directory");
+  if (config->getBool(ConfigId::ExternalResourceButton))
+    addButton(WebButton, ConfigId::WebOrder, "webbutton");
 
   QString last = RAZ::Settings(RAZ::Settings::User).value(QLatin1String(kLastViewKey)).toString();
-  if (last.isEmpty()) last = config->getString(kDefaultView);
+  if (last.isEmpty()) last = config->getString(ConfigId::DefaultView);
   for (const Button& button : qAsConst(m_buttons))
     if (button.name == last) m_lastActiveView = button.type;
 }
@@ -119,9 +108,9 @@ ExternalResourceButtonHelper::ExternalResourceButtonHelper(const RAZ::Configurat
                                                            QObject* parent)
     : QObject(parent) {
   if (!config) return;
-  m_enabled = config->getBool(Models::kWebButton);
-  m_tooltip = config->getString(Models::kWebTooltip);
-  m_link = QUrl::fromUserInput(config->getString(Models::kWebLink));
+  m_enabled = config->getBool(ConfigId::ExternalResourceButton);
+  m_tooltip = config->getString(ConfigId::ExternalResourceTooltip);
+  m_link = QUrl::fromUserInput(config->getString(ConfigId::ExternalResourceLink));
   if (!m_link.isValid() || m_link.isEmpty()) m_enabled = false;
 }
 

@@ -10,7 +10,7 @@ namespace Utils {
 using RAZ::Controllers::CommunicationSession;
 
 bool ActiveSelectionHandler::isSelectableItem(const QModelIndex& index) const {
-  return index.isValid() && index.data(ItemTypeRole).toInt() == 2;
+  return index.isValid() && index.data(ItemTypeRole).toInt() == RAZ::Models::Groups::ItemSession;
 }
 
 QString ActiveSelectionHandler::selectionAsString() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <RAZ/Models/ActiveComms.h>
+
 #include "Utils/SelectionHandlerBase.h"
 
 namespace Utils {
@@ -13,7 +15,7 @@ class ActiveSelectionHandler : public SelectionHandlerBase {
  public:
   using SelectionHandlerBase::SelectionHandlerBase;
 
-  int itemRole() const override { return 350; }
+  int itemRole() const override { return RAZ::Models::ActiveCommsModel::SessionRole; }
   bool isSelectableItem(const QModelIndex& index) const override;
 
  public slots:

@@ -37,13 +37,16 @@ namespace {
 // is passed over, never kept); false at the end of the file or once
 // kMaxBrandingBytes have been read: a file of one endless line must not
 // stall the start.
-bool readCappedLine(QIODevice& file, QByteArray& line, qint64& total) {
+bool readCappedLine(QIODevice& file, QByteArray& line, qint64& total, bool& cut) {
   line.clear();
   if (file.atEnd() || total >= kMaxBrandingBytes) return false;
   line = file.readLine(kMaxBrandingLineBytes + 1);
   total += line.size();
   bool ended = line.endsWith('\n');
-  if (line.size() > kMaxBrandingLineBytes) line.truncate(kMaxBrandingLineBytes);
+  if (line.size() > kMaxBrandingLineBytes) {
+    line.truncate(kMaxBrandingLineBytes);
+    cut = true;
+  }
   while (!ended && !file.atEnd() && total < kMaxBrandingBytes) {
     const QByteArray rest = file.readLine(4096);
     if (rest.isEmpty()) break;
@@ -55,7 +58,7 @@ bool readCappedLine(QIODevice& file, QByteArray& line, qint64& total) {
 
 // A name as the file holds it: UTF-8 text without NUL bytes, cut to
 // kMaxBrandingNameChars.
-bool decodeName(const QByteArray& line, QString& name) {
+bool decodeName(const QByteArray& line, QString& name, bool& cut) {
   QTextCodec::ConverterState state;
   name = QTextCodec::codecForName("UTF-8")->toUnicode(line.constData(), line.size(), &state);
   // A multi-byte character the line cap cut in two is no damage.
@@ -67,7 +70,11 @@ bool decodeName(const QByteArray& line, QString& name) {
   // Stray control characters are dropped with the rest (pathSafeName); a
   // NUL says the file is no text at all.
   if (name.contains(QChar(0))) return false;
-  name = name.trimmed().left(kMaxBrandingNameChars);
+  name = name.trimmed();
+  if (name.size() > kMaxBrandingNameChars) {
+    name.truncate(kMaxBrandingNameChars);
+    cut = true;
+  }
   return true;
 }
 
@@ -82,12 +89,13 @@ Branding readBranding(const QString& path) {
   QString names[3];
   qint64 total = 0;
   QByteArray line;
+  bool cut = false;
   for (QString& name : names) {
-    if (!readCappedLine(file, line, total)) break;
-    if (!decodeName(line, name)) {
+    if (!readCappedLine(file, line, total, cut)) break;
+    if (!decodeName(line, name, cut)) {
       qWarning("application_name.txt is not text: Using macros instead");
       Branding b = builtInBranding();
-      b.problem = QStringLiteral("not text");
+      b.problem = Branding::Problem::NotText;
       return b;
     }
   }
@@ -104,6 +112,7 @@ Branding readBranding(const QString& path) {
     return builtInBranding();
   }
   b.fromFile = true;
+  if (cut) b.problem = Branding::Problem::Cut;
   return b;
 }
 

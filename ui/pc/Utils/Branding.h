@@ -11,8 +11,14 @@ struct Branding {
   QString applicationName;
   QString organizationName;
   QString organizationDomain;
+  // What the user is told of the file, when there is something to tell.
+  enum class Problem {
+    None,
+    NotText,  // the built-in names were used in its place
+    Cut,      // a line was longer than a name may be: its name was cut
+  };
   bool fromFile = false;  // false: the built-in names were used
-  QString problem;        // why the file was not used, when it was there
+  Problem problem = Problem::None;
 };
 
 // What is read of the file: a name is at most kMaxBrandingNameChars, taken
@@ -34,7 +40,8 @@ QString pathSafeName(const QString& name);
 
 // Reads the branding file (each name made path-safe); falls back to
 // builtInBranding() when it cannot be opened, names no application, or is
-// not text (then with a warning and `problem` set).
+// not text (then with a warning and `problem` set); a name cut to the cap
+// is said in `problem` too.
 Branding readBranding(const QString& path);
 
 }  // namespace Utils

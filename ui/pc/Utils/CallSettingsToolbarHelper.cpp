@@ -113,7 +113,7 @@ void CallSettingsToolbarHelper::setDoNotDisturbActive(bool on) {
   XsiServiceObject* service = xsi ? xsi->getService(SupplementaryService::DoNotDisturb) : nullptr;
   if (!service) return;
   // The button follows the service: the flag changes when it reports back.
-  service->setState(on ? 1 : 0);
+  service->setState(on ? XsiServiceObject::StateOn : XsiServiceObject::StateOff);
   service->push();
 }
 
@@ -203,7 +203,7 @@ void CallSettingsToolbarHelper::serviceObjectReady() {
   if (!service) return;
   // After a failed push the service holds what it held before.
   if (service->activity() == XsiServiceObject::Idle) service->rollback();
-  const bool on = service->state() == 1;
+  const bool on = service->state() == XsiServiceObject::StateOn;
   switch (service->id()) {
     case SupplementaryService::DoNotDisturb:
       m_doNotDisturbActive = on;
@@ -247,7 +247,7 @@ void CallSettingsToolbarHelper::remoteOfficeClicked() {
   XsiServiceObject* service = m_session->xsiSupplementaryServicesController()->getService(
       SupplementaryService::RemoteOffice);
   if (!service) return;
-  service->setState(action->isChecked() ? 1 : 0);
+  service->setState(action->isChecked() ? XsiServiceObject::StateOn : XsiServiceObject::StateOff);
   service->push();
 }
 
@@ -257,7 +257,7 @@ void CallSettingsToolbarHelper::callForwardingOptionClicked() {
   XsiServiceObject* service = m_session->xsiSupplementaryServicesController()->getService(
       SupplementaryService::Id(action->property(kIdProperty).toInt()));
   if (!service) return;
-  service->setState(action->isChecked() ? 1 : 0);
+  service->setState(action->isChecked() ? XsiServiceObject::StateOn : XsiServiceObject::StateOff);
   service->push();
 }
 

@@ -37,20 +37,21 @@ QString CommunicationSessionUiHelper::callParkCode(const char* getter) const {
 }
 
 QString CommunicationSessionUiHelper::getCallStateText(int state) {
+  using Call = RAZ::MediaEngine::CallBasePtr;
   switch (state) {
-    case 1:
-    case 11:
+    case Call::StateDialing:
+    case Call::StateRinging:
       return tr("Calling");
-    case 2:
-    case 12:
+    case Call::StateIncoming:
+    case Call::StateAttention:
       return tr("Incoming Call");
-    case 3:
-    case 5:
+    case Call::StateInCall:
+    case Call::StateEarlyMedia:
       return tr("Call Active");
-    case 7:
-    case 8:
-    case 9:
-    case 10:
+    case Call::StateHeld:
+    case Call::StateRemoteHeld:
+    case Call::StateHolding:
+    case Call::StateTransferring:
       return tr("On Hold");
     default:
       return tr("Disconnected");
@@ -59,7 +60,8 @@ QString CommunicationSessionUiHelper::getCallStateText(int state) {
 
 QString CommunicationSessionUiHelper::getFormCommunicationTitle(QObject* object) {
   auto* session = qobject_cast<CommunicationSession*>(object);
-  if (!m_contacts || !session || session->getState() == 0) return QString();
+  if (!m_contacts || !session || session->getState() == CommunicationSession::StateNothing)
+    return QString();
 
   QString title;
   RAZ::Contacts::IContact* contact = session->getContact();
@@ -96,7 +98,8 @@ QString CommunicationSessionUiHelper::getCommunicationStatusTip(QObject* object)
   const uint state = session->getState();
   QString tip;
   RAZ::Webcollab::WebcollabBase* collab = session->getWebCollab();
-  if ((state & CommunicationSession::StateWebCollab) && collab && collab->getState() != 0)
+  if ((state & CommunicationSession::StateWebCollab) && collab &&
+      collab->getState() != RAZ::Webcollab::WebcollabBase::StateIdle)
     tip = collab->isOwner() ? tr("Sharing Desktop") : tr("Viewing Share");
   if (tip.isEmpty() && (state & CommunicationSession::StateCall) && session->getCall())
     tip = isCallFromPhone(session->getCall()->getCallKind()) ? tr("Call from phone") : tr("Call");

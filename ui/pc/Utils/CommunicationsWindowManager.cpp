@@ -148,13 +148,6 @@ CommunicationsWindowManager::getMenuActionsForSession(CommunicationSession* sess
   return window ? window->getMenuActions() : nullptr;
 }
 
-QList<CommunicationSession*> CommunicationsWindowManager::shownSessions() const {
-  QList<CommunicationSession*> out;
-  for (const auto& s : m_shown)
-    if (s) out << s.data();
-  return out;
-}
-
 RAZ::Actions::Provider* CommunicationsWindowManager::voiceMailActions() const {
   return qobject_cast<RAZ::Actions::Provider*>(m_voiceMailActions.data());
 }
@@ -189,10 +182,10 @@ QML::CommunicationsWindow* CommunicationsWindowManager::createCommsWindow(
   window->Activate();
   m_callHelper->connectSessionSignals(session);
   if (session->getChat()) {
-    // The chat learns that its window exists but is not shown yet.
-    session->getChat()->setWindowShown(false);
     m_chatHelper->connectChat(session, window);
     window->activateChat();
+    // A popup that came before the window goes when the window shows.
+    m_chatHelper->closeNotificationWithWindow(session, m_notifications, window);
   }
   if (session->getCall()) {
     m_callHelper->connectWindowCallSignals(session, window);
@@ -204,14 +197,9 @@ QML::CommunicationsWindow* CommunicationsWindowManager::createCommsWindow(
 void CommunicationsWindowManager::showCommsWindow(CommunicationSession* session) {
   QML::CommunicationsWindow* window = findCommsWindow(session);
   if (!window) return;
-  if (!m_shown.contains(session)) m_shown << session;
   TP_LOG("Utils::CommunicationsWindowManager::showCommsWindow", TP::Core::Logging::LevelInformation)
       << "Communication with " << session->contactName();
   window->showAndActivate();
-}
-
-void CommunicationsWindowManager::sessionReady(CommunicationSession* session) {
-  showCommsWindow(session);
 }
 
 void CommunicationsWindowManager::comWindowDestroyed() {
@@ -242,10 +230,7 @@ void CommunicationsWindowManager::sessionCreated(CommunicationSession* session, 
   if (!atOnce)
     connect(session, SIGNAL(hasAssociatedFirstCallChanged()), this,
             SLOT(onAssociatedFirstCallChanged()), Qt::UniqueConnection);
-  if (incoming && session->callActive() && session->getCall() && m_notifications) {
-    ringBeforeWindow(session);
-    return;
-  }
+  if (incoming && m_notifications && notifyBeforeWindow(session)) return;
   QML::CommunicationsWindow* window = createCommsWindow(session);
   if (!incoming) {
     bool show = atOnce;
@@ -265,23 +250,31 @@ void CommunicationsWindowManager::sessionCreated(CommunicationSession* session, 
   }
 }
 
-void CommunicationsWindowManager::ringBeforeWindow(CommunicationSession* session) {
+bool CommunicationsWindowManager::notifyBeforeWindow(CommunicationSession* session) {
+  const bool call = session->callActive();
+  if (call ? !session->getCall() : !session->chatActive()) return false;
   m_windowsToBuild.append(session);
-  m_callHelper->showCallNotification(session);
   QPointer<CommunicationSession> guard(session);
   const auto build = [this, guard] {
     if (guard && m_windowsToBuild.contains(guard)) createCommsWindow(guard);
   };
-  QML::CommunicationNotification* popup = m_notifications->findCommunicationNotification(
-      session, QML::CommunicationNotification::CallNotification);
+  QML::CommunicationNotification* popup = nullptr;
+  if (call) {
+    m_callHelper->showCallNotification(session);
+    popup = m_notifications->findCommunicationNotification(
+        session, QML::CommunicationNotification::CallNotification);
+  } else {
+    popup = m_chatHelper->showChatNotification(session, m_notifications, nullptr);
+  }
   if (!popup) {
     build();
-    return;
+    return true;
   }
   // Once the frame is drawn; should the popup never be painted (a hidden
   // desktop), a moment later all the same.
   QML::FirstFrame::watch(popup, this, [this, build] { QTimer::singleShot(0, this, build); });
   QTimer::singleShot(kWindowAfterPopupMs, this, build);
+  return true;
 }
 
 void CommunicationsWindowManager::showShareNotification(CommunicationSession* session,
@@ -323,7 +316,7 @@ void CommunicationsWindowManager::sessionStateChanged(CommunicationSession* sess
       window->activateShare();
     else if (ended(S::StateWebCollab))
       window->deactivateShare();
-    else if (collab->getState() == 0)
+    else if (collab->getState() == RAZ::Webcollab::WebcollabBase::StateIdle)
       window->deactivateShare();
   }
 
@@ -355,10 +348,8 @@ void CommunicationsWindowManager::sessionStateChanged(CommunicationSession* sess
   }
 
   window->updateSession();
-  if (!incoming && newState != 0 && newState != S::StateGroup) {
-    if (!m_shown.contains(session)) m_shown << session;
+  if (!incoming && newState != S::StateNothing && newState != S::StateGroup)
     window->showAndActivate();
-  }
 }
 
 // ---- Participants and voice mail ----

@@ -92,8 +92,6 @@ class CommunicationsWindowManager : public QObject {
       RAZ::Controllers::CommunicationSession* session) const {
     return getMenuActionsForSession(session);
   }
-  // The sessions whose windows have been shown, in order.
-  QList<RAZ::Controllers::CommunicationSession*> shownSessions() const;
   // The smiley set handed to every chat (before initialize).
   void setSmileys(TP::Core::Refcounting::SmartPtr<RAZ::Models::SmileysPtr> smileys) {
     m_smileys = smileys;
@@ -120,7 +118,6 @@ class CommunicationsWindowManager : public QObject {
   void checkVoiceMails();
   // The ringing call's popup takes the keyboard (false when none rings).
   bool focusRingingCall();
-  void sessionReady(RAZ::Controllers::CommunicationSession* session);
 
  signals:
   void primarySortFieldChanged();
@@ -137,10 +134,11 @@ class CommunicationsWindowManager : public QObject {
   // chat half).
   void showShareNotification(RAZ::Controllers::CommunicationSession* session,
                              QML::CommunicationsWindow* window);
-  // An incoming call's popup goes on screen first; its session's window,
-  // whose scenes take many times as long to build, follows the popup's
-  // first frame, or comes at once when anything asks for it before.
-  void ringBeforeWindow(RAZ::Controllers::CommunicationSession* session);
+  // An incoming call's or chat's popup goes on screen first; its session's
+  // window, whose scenes take many times as long to build, follows the
+  // popup's first frame, or comes at once when anything asks for it before.
+  // False for a session that shows no such popup.
+  bool notifyBeforeWindow(RAZ::Controllers::CommunicationSession* session);
 
   QPointer<NotificationManager> m_notifications;
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> m_contacts;
@@ -153,7 +151,6 @@ class CommunicationsWindowManager : public QObject {
   QList<QML::CommunicationsWindow*> m_windows;
   // Sessions whose window waits for their popup's first frame.
   mutable QList<QPointer<RAZ::Controllers::CommunicationSession>> m_windowsToBuild;
-  QList<QPointer<RAZ::Controllers::CommunicationSession>> m_shown;
   RAZ::Utils::SharedPointer<RAZ::Contacts::IContact> m_voiceMailContact;
   // Owned by the voice-mail contact, which may go first.
   QPointer<QObject> m_voiceMailActions;

@@ -156,9 +156,11 @@ QString CommunicationsWindowMenuActions::endText() const {
 }
 
 QString CommunicationsWindowMenuActions::recordingText(bool hasCall, int state, int mode) {
-  if (!hasCall || state < -1 || state > 2) return tr("Start Recording");
-  if (state == -1 || state == 0) return mode == 3 ? tr("Pause Recording") : tr("Start Recording");
-  if (state == 1) return tr("Pause Recording");
+  if (!hasCall || state < CallBasePtr::RecordingUnknown || state > CallBasePtr::RecordingPaused)
+    return tr("Start Recording");
+  if (state == CallBasePtr::RecordingUnknown || state == CallBasePtr::NotRecording)
+    return mode == 3 ? tr("Pause Recording") : tr("Start Recording");
+  if (state == CallBasePtr::Recording) return tr("Pause Recording");
   return tr("Resume Recording");
 }
 
@@ -177,7 +179,8 @@ void CommunicationsWindowMenuActions::setTexts() {
   set(TransferNew, tr("New"));
   set(Park, tr("Park Call"));
   set(Record, tr("Record Call"));
-  set(RecordToggle, recordingText(call != nullptr, call ? call->getRecordingState() : 0,
+  set(RecordToggle, recordingText(call != nullptr,
+                                  call ? call->getRecordingState() : int(CallBasePtr::NotRecording),
                                   m_session ? m_session->getCallRecordMode() : 0));
   set(RecordStop, tr("Stop Recording"));
   set(OwnVideo, m_window && m_window->showOwnVideo() ? tr("Hide My Video") : tr("Show My Video"));
@@ -245,7 +248,7 @@ void CommunicationsWindowMenuActions::refreshCallSpecificActions() {
   enable(Mute, connected);
   enable(Hold, connected);
   const int video = call->getVideoState();
-  enable(OwnVideo, mediaHere(call) && video != 0 && video != 1 && video != 2 && video != 4);
+  enable(OwnVideo, mediaHere(call) && video == CallBasePtr::VideoActive);
   const bool transfer = connected && !m_session->getHasAssociatedFirstCall();
   enable(TransferTo, transfer);
   enable(TransferNew, transfer);
@@ -257,7 +260,8 @@ void CommunicationsWindowMenuActions::refreshCallSpecificActions() {
   enable(Record, recording);
   enable(RecordToggle, recording);
   const int recordingState = call->getRecordingState();
-  enable(RecordStop, recording && (recordingState == 1 || recordingState == 2));
+  enable(RecordStop, recording && (recordingState == CallBasePtr::Recording ||
+                                   recordingState == CallBasePtr::RecordingPaused));
 }
 
 void CommunicationsWindowMenuActions::refreshContactSpecificActions() {

@@ -79,7 +79,7 @@ class CommunicationsWindowMenuActions : public QObject {
   QList<QAction*> customActions(QObject* parent, RAZ::Controllers::CommunicationSession* session);
   void connectCallSignals();
 
-  // The text of the recording entry for a call's recording state (-1 to 2)
+  // The text of the recording entry for a call's recording state (CallBasePtr::RecordingState)
   // and the session's record mode.
   static QString recordingText(bool hasCall, int recordingState, int recordMode);
 

@@ -38,9 +38,7 @@ class ExternalServiceVerification : public QObject {
   void setCredentials(const QString& user, const QString& password);
   void setResponseTimeout(int ms);
 
-  QString serviceUrl() const { return m_serviceUrl; }
   int state() const { return m_state; }
-  Dialogs::MessageWindow* questionWindow() const { return m_question; }
   Dialogs::MessageWindow* waitWindow() const { return m_waitWindow; }
   bool isRequestRunning() const { return m_reply != nullptr; }
 

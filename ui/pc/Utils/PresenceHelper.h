@@ -51,7 +51,6 @@ class PresenceHelper : public QObject {
   // service being out of reach is no fault (false without a session).
   static bool isOfflineMode(const RAZ::Sessions::SessionManagerBase* session);
   Dialogs::LocationPublish* locationDialog() const { return m_locationDialog; }
-  bool isHandled() const { return m_handled; }
 
   void showLocationPublishDialog();
   void setAlwaysOnTop(bool onTop);

@@ -6,7 +6,7 @@
 
 namespace Utils {
 
-PresenceState::PresenceState(QObject* parent) : QObject(parent) {}
+PresenceState::PresenceState(QObject* parent) : RAZ::Presence::PresenceState(parent) {}
 
 PresenceState::Kind PresenceState::kindOf(int state) {
   switch (state) {

@@ -25,7 +25,8 @@ SelectionHandlerBase::SelectionHandlerBase(QAbstractItemModel* model,
 }
 
 QObject* SelectionHandlerBase::objectAt(const QModelIndex& index) const {
-  if (!index.isValid() || index.data(ItemTypeRole).toInt() == 0) return nullptr;
+  if (!index.isValid() || index.data(ItemTypeRole).toInt() == RAZ::Models::Groups::ItemNone)
+    return nullptr;
   return index.data(itemRole()).value<QObject*>();
 }
 
@@ -128,7 +129,7 @@ void SelectionHandlerBase::clear() {
 }
 
 bool ContactSelectionHandler::isSelectableItem(const QModelIndex& index) const {
-  return index.isValid() && index.data(ItemTypeRole).toInt() == 1;
+  return index.isValid() && index.data(ItemTypeRole).toInt() == RAZ::Models::Groups::ItemContact;
 }
 
 QString ContactSelectionHandler::selectionAsString() {

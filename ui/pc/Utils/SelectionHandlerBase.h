@@ -5,6 +5,9 @@
 #include <QPointer>
 #include <QVariant>
 
+#include <RAZ/Contacts/Contacts.h>
+#include <RAZ/Models/SelectionHandler.h>
+
 class QAbstractItemModel;
 
 namespace Utils {
@@ -15,7 +18,7 @@ namespace Utils {
 // selection as text). The selection itself is the native selection model,
 // so no side keeps a copy that could disagree.
 //
-// Rows whose item type (role 317) is 0 (group headers and the like) are
+// Rows whose item type is none (group headers and the like) are
 // never collected or selected by object. Any removal of rows clears the
 // selection: an index kept across it could name another row.
 class SelectionHandlerBase : public QObject {
@@ -24,7 +27,7 @@ class SelectionHandlerBase : public QObject {
   Q_PROPERTY(int currentIndex READ currentIndex WRITE setCurrentIndex NOTIFY currentIndexChanged)
 
  public:
-  static const int ItemTypeRole = 317;
+  static const int ItemTypeRole = RAZ::Models::SelectionHandler::ItemTypeRole;
 
   SelectionHandlerBase(QAbstractItemModel* model, QItemSelectionModel* selection,
                        QObject* parent = nullptr);
@@ -76,7 +79,7 @@ class ContactSelectionHandler : public SelectionHandlerBase {
  public:
   using SelectionHandlerBase::SelectionHandlerBase;
 
-  int itemRole() const override { return 329; }
+  int itemRole() const override { return RAZ::Contacts::Contacts::ContactObjectRole; }
   bool isSelectableItem(const QModelIndex& index) const override;
 
  public slots:

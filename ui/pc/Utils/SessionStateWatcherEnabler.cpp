@@ -6,6 +6,14 @@
 
 namespace Utils {
 
+namespace {
+// Only a SIP or an XMPP connection is watched; for any other type the
+// connection counts as up.
+bool watchesSipOrXmpp(int type) {
+  return type == RAZ::Sessions::SubSession::TypeSip || type == RAZ::Sessions::SubSession::TypeXmpp;
+}
+}  // namespace
+
 SessionStateWatcherEnabler::SessionStateWatcherEnabler(RAZ::Sessions::SessionManagerBase* session,
                                                        int watchedType, QObject* parent)
     : QObject(parent), m_watchedType(watchedType) {
@@ -24,7 +32,7 @@ SessionStateWatcherEnabler::SessionStateWatcherEnabler(RAZ::Sessions::SessionMan
   connect(session, SIGNAL(reconnectionStateChanged(RAZ::Sessions::SessionManagerBase*, bool)), this,
           SLOT(cbReconnectionStateChanged(RAZ::Sessions::SessionManagerBase*, bool)));
   RAZ::Sessions::SubSession* watched =
-      (watchedType == 0 || watchedType == 1) ? session->subSession(watchedType) : nullptr;
+      watchesSipOrXmpp(watchedType) ? session->subSession(watchedType) : nullptr;
   if (watched)
     m_subSessionActive = watched->state() == RAZ::Sessions::Session::Active;
   else
@@ -47,7 +55,7 @@ void SessionStateWatcherEnabler::applyState(int state) {
 void SessionStateWatcherEnabler::cbSubSessionStateChanged(RAZ::Sessions::SessionManagerBase*,
                                                           const RAZ::Sessions::SubSession* sub,
                                                           RAZ::Sessions::Session::State state) {
-  if (!sub || (m_watchedType != 0 && m_watchedType != 1) || sub->type() != m_watchedType) return;
+  if (!sub || !watchesSipOrXmpp(m_watchedType) || sub->type() != m_watchedType) return;
   applyState(state);
 }
 

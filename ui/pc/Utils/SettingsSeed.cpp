@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
 #include "Utils/SettingsKeys.h"
 
@@ -14,22 +13,27 @@ namespace Utils {
 
 namespace {
 
-// An installation file beyond the size any settings file has is not copied
-// whole: the user's copy gets what is read of it, its whole lines up to the
-// read limit (the program says so when it reads the file).
-SeedResult seedFromBeginning(const QString& installationFile, const QString& userFile) {
+// The user's copy is made from the installation's text, through the checked
+// write: the user's alone from its first byte, whole or not there at all,
+// and never over a file that appeared meanwhile. An installation file beyond
+// the size any settings file has is not copied whole: the user's copy gets
+// what is read of it, its whole lines up to the read limit (the program says
+// so when it reads the file).
+SeedResult copyInstallationFile(const QString& installationFile, const QString& userFile) {
   QFile source(installationFile);
   if (!source.open(QIODevice::ReadOnly)) return SeedResult::CopyFailed;
-  QByteArray text = source.read(RAZ::Settings::kMaxFileBytes);
-  const int lastLine = text.lastIndexOf('\n');
-  text.truncate(lastLine < 0 ? 0 : lastLine + 1);
-  if (QFileInfo::exists(userFile)) return SeedResult::Unchanged;
-  QSaveFile target(userFile);
-  if (!target.open(QIODevice::WriteOnly)) return SeedResult::CopyFailed;
-  target.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-  if (!RAZ::Utils::FileWrites::write(target, text) || !target.commit())
-    return SeedResult::CopyFailed;
-  RAZ::Settings::noteCapped(installationFile);
+  QByteArray text = source.read(RAZ::Settings::kMaxFileBytes + 1);
+  if (source.error() != QFileDevice::NoError) return SeedResult::CopyFailed;
+  const bool capped = text.size() > RAZ::Settings::kMaxFileBytes;
+  if (capped) {
+    text.truncate(RAZ::Settings::kMaxFileBytes);
+    const int lastLine = text.lastIndexOf('\n');
+    text.truncate(lastLine < 0 ? 0 : lastLine + 1);
+  }
+  bool existed = false;
+  if (!RAZ::Utils::FileWrites::create(userFile, text, 0600, &existed))
+    return existed ? SeedResult::Unchanged : SeedResult::CopyFailed;
+  if (capped) RAZ::Settings::noteCapped(installationFile);
   return SeedResult::Copied;
 }
 
@@ -39,22 +43,18 @@ SeedResult seedUserSettings(const QString& installationFile, const QString& user
                             const QString& dataDir) {
   if (!QFile::exists(installationFile)) return SeedResult::NoInstallationFile;
   if (!QFile::exists(userFile)) {
-    QDir().mkpath(dataDir);
-    if (QFileInfo(installationFile).size() > RAZ::Settings::kMaxFileBytes)
-      return seedFromBeginning(installationFile, userFile);
-    // QFile::copy never replaces an existing file, so a file that appeared
-    // in the meantime stays the user's.
-    if (!QFile::copy(installationFile, userFile)) return SeedResult::CopyFailed;
-    // The user's copy will hold the user's own settings: the user's alone.
-    QFile::setPermissions(userFile, QFile::ReadOwner | QFile::WriteOwner);
-    return SeedResult::Copied;
+    {
+      const RAZ::Utils::PrivateCreation closed;
+      QDir().mkpath(dataDir);
+    }
+    return copyInstallationFile(installationFile, userFile);
   }
   const QString key = Utils::SettingsKey::SimplifiedSslHandling;
   QSettings user(userFile, RAZ::Settings::safeIniFormat());
   QSettings installation(installationFile, QSettings::IniFormat);
   if (!user.contains(key) && installation.value(key, false).toBool()) {
     user.setValue(key, true);
-    user.sync();
+    RAZ::Settings::syncPrivate(user);
     return SeedResult::Merged;
   }
   return SeedResult::Unchanged;

@@ -49,6 +49,7 @@ WindowManagerCallHelper::WindowManagerCallHelper(QObject* parent) : QObject(pare
   m_callingTonePlayer =
       new Utils::Sounds::TemporaryFilePlayer(QStringLiteral(":/sounds/calling.wav"), this);
   m_callingTonePlayer->setLoops(-1);
+  m_callingTonePlayer->setPurpose(Utils::Sounds::TemporaryFilePlayer::Purpose::CallingTone);
   m_playCalling = new QAction(this);
   m_stopCalling = new QAction(this);
   connect(m_playIncoming, SIGNAL(triggered(bool)), m_incomingCallPlayer, SLOT(play()));
@@ -350,7 +351,7 @@ void WindowManagerCallHelper::videoStateChanged(CallBasePtr* call) {
       (session && m_manager) ? m_manager->findCommsWindow(session) : nullptr;
   if (!window || !call) return;
   const int state = call->getVideoState();
-  if (state >= 1 && state <= 3) {
+  if (state == CallBasePtr::VideoStarting || state == CallBasePtr::VideoActive) {
     window->showAndActivate();
     if (call->isVideoCall()) {
       if (Widgets::Custom::VideoCall* surface = window->getVideoSurface()) {
@@ -359,7 +360,7 @@ void WindowManagerCallHelper::videoStateChanged(CallBasePtr* call) {
       }
     }
     window->view()->setUpdatesEnabled(false);
-  } else if (state == 0) {
+  } else if (state == CallBasePtr::VideoNone) {
     window->view()->setUpdatesEnabled(true);
   }
 }

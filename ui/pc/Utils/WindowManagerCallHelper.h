@@ -78,8 +78,6 @@ class WindowManagerCallHelper : public QObject {
   // number).
   void updateRemoteName(RAZ::Controllers::CommunicationSession* session);
 
-  Utils::Sounds::IncomingCallPlayer* incomingCallPlayer() const { return m_incomingCallPlayer; }
-  Utils::Sounds::TemporaryFilePlayer* callingPlayer() const { return m_callingTonePlayer; }
   QAction* playIncomingAction() const { return m_playIncoming; }
   QAction* stopIncomingAction() const { return m_stopIncoming; }
   QAction* playCallingAction() const { return m_playCalling; }

@@ -323,11 +323,7 @@ bool WindowManagerChatHelper::connectChat(CommunicationSession* session,
         delete model;
         return false;
       }
-      // The chat's own transfers when it keeps them, else the contact's.
-      RAZ::Models::FTModel* ft = chat->getFtModel();
-      if (!ft && m_sessionManager && m_sessionManager->ftController())
-        ft = m_sessionManager->ftController()->getCreateFTModel(contact);
-      model->setFtModel(ft);
+      model->setFtModel(transfersOf(session));
     }
     window->setMessageModel(model);
     // The window let go of the old transcript; it is no one's now.
@@ -343,19 +339,35 @@ bool WindowManagerChatHelper::connectChat(CommunicationSession* session,
   return true;
 }
 
-void WindowManagerChatHelper::showChatNotification(CommunicationSession* session,
-                                                   NotificationManager* notifications,
-                                                   QML::CommunicationsWindow* window) {
+RAZ::Models::FTModel* WindowManagerChatHelper::transfersOf(CommunicationSession* session) const {
+  ChatInterface* chat = session ? session->getChat() : nullptr;
+  RAZ::Contacts::IContact* contact = session ? session->getContact() : nullptr;
+  if (!chat || chat->isGroupChat() || !contact) return nullptr;
+  // The chat's own transfers when it keeps them, else the contact's.
+  RAZ::Models::FTModel* ft = chat->getFtModel();
+  if (!ft && m_sessionManager && m_sessionManager->ftController())
+    ft = m_sessionManager->ftController()->getCreateFTModel(contact);
+  return ft;
+}
+
+QML::CommunicationNotification* WindowManagerChatHelper::showChatNotification(
+    CommunicationSession* session, NotificationManager* notifications,
+    QML::CommunicationsWindow* window) {
   ChatInterface* chat = session ? session->getChatInterface() : nullptr;
-  if (!chat || !notifications) return;
-  if (RAZ::Webcollab::WebcollabControllerBase::containsShareTags(chat->getLastMessage())) return;
+  if (!chat || !notifications) return nullptr;
+  if (RAZ::Webcollab::WebcollabControllerBase::containsShareTags(chat->getLastMessage()))
+    return nullptr;
+  // Read from the chat itself where no window (and no transcript) exists
+  // yet: the first popup of a session does not wait for a window.
   auto* model =
       window ? qobject_cast<Models::Chat::MessageModel*>(window->messageModel()) : nullptr;
-  const auto type = model && model->lastActivityIsFileOffer()
-                        ? QML::CommunicationNotification::FiletransferNotification
-                        : QML::CommunicationNotification::ChatNotification;
+  const bool fileOffer = model ? model->lastActivityIsFileOffer()
+                               : Models::Chat::MessageModel::lastActivityIsFileOffer(
+                                     chat->getChatModel(), transfersOf(session));
+  const auto type = fileOffer ? QML::CommunicationNotification::FiletransferNotification
+                              : QML::CommunicationNotification::ChatNotification;
   QML::CommunicationNotification* note = notifications->addCommunicationNotification(session, type);
-  if (!note) return;
+  if (!note) return nullptr;
   m_player->play();
   const Qt::ConnectionType unique = Qt::UniqueConnection;
   connect(note, SIGNAL(chatNotificationAccepted()), this, SLOT(chatNotificationAccepted()), unique);
@@ -369,6 +381,19 @@ void WindowManagerChatHelper::showChatNotification(CommunicationSession* session
           SIGNAL(authorizationFailed(QString, RAZ::Controllers::ChatError::ChatRoomJoinError)),
           this, SLOT(handleAuthFailError(QString, RAZ::Controllers::ChatError::ChatRoomJoinError)),
           unique);
+  return note;
+}
+
+void WindowManagerChatHelper::closeNotificationWithWindow(CommunicationSession* session,
+                                                          NotificationManager* notifications,
+                                                          QML::CommunicationsWindow* window) {
+  if (!session || !notifications || !window) return;
+  for (auto type : {QML::CommunicationNotification::ChatNotification,
+                    QML::CommunicationNotification::FiletransferNotification})
+    if (QML::CommunicationNotification* note =
+            notifications->findCommunicationNotification(session, type))
+      connect(window, SIGNAL(windowVisible(bool, const QML::CommunicationsWindow*)), note,
+              SLOT(close()), Qt::UniqueConnection);
 }
 
 void WindowManagerChatHelper::detachFileTransfers(CommunicationSession*,

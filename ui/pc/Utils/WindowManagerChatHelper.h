@@ -23,8 +23,9 @@ namespace Providers {
 class Factory;
 }
 namespace QML {
+class CommunicationNotification;
 class CommunicationsWindow;
-}
+}  // namespace QML
 namespace RAZ {
 namespace Contacts {
 class Contacts;
@@ -33,6 +34,9 @@ namespace Controllers {
 class CommunicationSession;
 class XmppChat;
 }  // namespace Controllers
+namespace Models {
+class FTModel;
+}
 namespace Sessions {
 class SessionManagerBase;
 }
@@ -76,7 +80,6 @@ class WindowManagerChatHelper : public QObject {
   Widgets::Conference::XmppPasswordDialog* passwordDialog(const QString& roomJid) const;
   // The name a room goes by (its chat's, else the room list's), or empty.
   QString roomName(const QString& roomJid) const;
-  Utils::Sounds::IncomingMessagePlayer* incomingMessagePlayer() const { return m_player; }
 
  public slots:
   void roomConfigAccepted(const QString& roomJid, const QXmppDataForm& form, bool created);
@@ -93,8 +96,16 @@ class WindowManagerChatHelper : public QObject {
   void chatNotificationAccepted();
   bool connectChat(RAZ::Controllers::CommunicationSession* session,
                    QML::CommunicationsWindow* window);
-  void showChatNotification(RAZ::Controllers::CommunicationSession* session,
-                            NotificationManager* notifications, QML::CommunicationsWindow* window);
+  // The popup of a chat a party starts (or of the file it offers), or null
+  // when none shows. It needs no window: one built later is tied to it with
+  // closeNotificationWithWindow.
+  QML::CommunicationNotification* showChatNotification(
+      RAZ::Controllers::CommunicationSession* session, NotificationManager* notifications,
+      QML::CommunicationsWindow* window);
+  // The chat's popup goes once the session's window shows.
+  void closeNotificationWithWindow(RAZ::Controllers::CommunicationSession* session,
+                                   NotificationManager* notifications,
+                                   QML::CommunicationsWindow* window);
   void detachFileTransfers(RAZ::Controllers::CommunicationSession* session,
                            QML::CommunicationsWindow* window, Providers::Factory* factory);
 
@@ -107,6 +118,8 @@ class WindowManagerChatHelper : public QObject {
 
  private:
   bool alwaysOnTop() const;
+  // The transfers a one-to-one chat shows: its own, else its contact's.
+  RAZ::Models::FTModel* transfersOf(RAZ::Controllers::CommunicationSession* session) const;
   void showError(const QString& title, const QString& text);
   void showWarning(const QString& title, const QString& text);
 

@@ -1,5 +1,6 @@
 #include "Utils/file_utils.h"
 
+#include <RAZ/Utils/FileWrites.h>
 #include <TP/Core/Logging.h>
 
 #include <QDebug>
@@ -23,6 +24,9 @@ QString File::findDir(const QString& root, const QString& fileName, const QStrin
 
 bool File::cpDir(const QString& source, const QString& target, const QStringList& exclude) {
   QDir targetDir(QFileInfo(target).absoluteFilePath());
+  // What is copied is the user's data (stored accounts, settings, history):
+  // the user's alone from its first byte, whatever the older folder allowed.
+  const RAZ::Utils::PrivateCreation closed;
   if (!targetDir.exists() && !targetDir.mkpath(targetDir.absolutePath())) {
     TP_LOG("File::cpDir", TP::Core::Logging::LevelError) << "cannot create folder " << target;
     return false;
@@ -50,7 +54,10 @@ bool File::cpDir(const QString& source, const QString& target, const QStringList
     } else if (entry.isDir()) {
       if (!cpDir(from, to, exclude)) return false;
     } else if (entry.isFile()) {
-      if (!QFile::exists(to) && !QFile::copy(from, to)) {
+      QFile in(from);
+      bool existed = false;
+      if (!in.open(QIODevice::ReadOnly) ||
+          (!RAZ::Utils::FileWrites::create(to, in.readAll(), 0600, &existed) && !existed)) {
         TP_LOG("File::cpDir", TP::Core::Logging::LevelWarning)
             << "cannot copy " << from << " to " << to;
       }

@@ -16,7 +16,9 @@ class File {
   static QString findDir(const QString& root, const QString& fileName, const QStringList& skip);
 
   // Copies the tree below `source` into `target`, leaving out every entry
-  // whose name contains one of `exclude`. Existing target files are kept.
+  // whose name contains one of `exclude`. Existing target files are kept;
+  // the copies and the folders made for them are the user's alone (0600,
+  // 0700) from their first byte.
   // Symbolic links are never followed nor copied, so a link loop or a link
   // to a foreign tree cannot run away. False when a target folder cannot
   // be created.

@@ -30,7 +30,6 @@ class FileDialog : public QObject {
 
   // Where the dialog starts (open and save); set before start().
   void setInitialDirectory(const QString& directory);
-  QString initialDirectory() const { return m_initialDirectory; }
 
   int mode() const { return m_mode; }
 

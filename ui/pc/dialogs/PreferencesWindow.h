@@ -29,7 +29,7 @@ class PreferencesWindow : public SettingsEditor {
   enum Page { General = 0, Audio = 1, Video = 2, Credentials = 3, Proxy = 4, Addins = 5 };
 
   // `translators` is the application's table of installed translators
-  // (0 the program's texts, 1 Qt's own, 2 the custom catalogue).
+  // (keyed by I18N::TranslatorSlot).
   static PreferencesWindow* create(Preferences::Watcher* watcher,
                                    RAZ::Sessions::SessionManagerBase* session,
                                    const QMap<int, QSharedPointer<QTranslator>>& translators,

@@ -19,6 +19,7 @@
 #include <RAZ/Presence/PresenceData.h>
 #include <RAZ/Webcollab/WebcollabBase.h>
 #include <RAZ/Xsi/GranitewayAnywhere.h>
+#include <RAZ/Xsi/SupplementaryServices.h>
 
 #include "Models/Chat/MessageModel.h"
 #include "Models/Chat/TranscriptBridge.h"
@@ -133,6 +134,8 @@ void registerTypes() {
   uncreatable<RAZ::Data::ChatParticipant>("ChatParticipant", reason("ChatParticipant"));
   uncreatable<Models::LeftPaneButtonsModel>("LeftPaneButtonsModel", reason("LeftPaneButtonsModel"));
   uncreatable<RAZ::Models::TimelineEntry>("TimelineEntry", reason("TimelineEntry"));
+  uncreatable<RAZ::Models::CallLog>("CallLog", reason("CallLog"));
+  uncreatable<RAZ::Controllers::XsiServiceObject>("XsiService", reason("XsiService"));
   qmlRegisterUncreatableMetaObject(Models::FieldData::staticMetaObject, kVantre, 1, 0, "FieldData",
                                    QStringLiteral("FieldData cannot be created from QML"));
 }

@@ -99,7 +99,6 @@ class ContactSearch : public QObject {
   // How long the directory takes to answer (milliseconds; 0 answers on the
   // next event-loop turn). Set by the demo and by tests.
   void setAnswerDelay(int ms) { m_answerDelay = ms; }
-  int answerDelay() const { return m_answerDelay; }
   // Makes the next directory searches fail with this error (NoError: answer).
   void setFailure(RAZ::Xsi::XsiComponent::Error error) { m_failure = error; }
   // Directory searches started so far (cancelled ones included), and the

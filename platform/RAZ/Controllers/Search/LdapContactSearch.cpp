@@ -7,6 +7,7 @@
 #include <atomic>
 
 #include "RAZ/Configuration/Config.h"
+#include "RAZ/Configuration/ConfigIds.h"
 #include "RAZ/Controllers/Search/LdapClient.h"
 #include "RAZ/Utils/Credentials.h"
 
@@ -15,15 +16,7 @@ namespace Controllers {
 namespace Search {
 
 namespace {
-constexpr int kAvailableId = 165;
-// The service's own settings of its directory server. 170 and the ids after
-// it belong to the call settings (what they need of the service, which
-// services they offer), so the server's settings live apart from them.
-constexpr int kServerId = 410;
-constexpr int kBaseId = 411;
-constexpr int kFilterId = 412;
-constexpr int kBindRequiredId = 413;
-constexpr int kTimeoutId = 414;
+namespace ConfigId = RAZ::Configuration::ConfigId;
 constexpr int kDefaultTimeoutSeconds = 10;
 constexpr int kSizeLimit = 200;
 const char* const kDefaultFilter =
@@ -166,12 +159,12 @@ LdapContactSearch::~LdapContactSearch() {
 }
 
 bool LdapContactSearch::isConfigured() const {
-  return m_config && m_config->value(kAvailableId).toBool() &&
-         !m_config->value(kServerId).toString().trimmed().isEmpty();
+  return m_config && m_config->value(ConfigId::LdapContactSearch).toBool() &&
+         !m_config->value(ConfigId::LdapServer).toString().trimmed().isEmpty();
 }
 
 bool LdapContactSearch::getAuthenticationRequired() const {
-  return m_config && m_config->value(kBindRequiredId).toBool();
+  return m_config && m_config->value(ConfigId::LdapBindRequired).toBool();
 }
 
 bool LdapContactSearch::getLdapCredentials() const {
@@ -205,10 +198,10 @@ void LdapContactSearch::search(RAZ::Controllers::Search::ContactSearchData data)
   request.timeoutSeconds = kDefaultTimeoutSeconds;
   request.sizeLimit = kSizeLimit;
   if (m_config) {
-    request.server = m_config->value(kServerId).toString().trimmed();
-    request.base = m_config->value(kBaseId).toString();
-    request.filter = m_config->value(kFilterId).toString();
-    const int timeout = m_config->value(kTimeoutId).toInt();
+    request.server = m_config->value(ConfigId::LdapServer).toString().trimmed();
+    request.base = m_config->value(ConfigId::LdapSearchBase).toString();
+    request.filter = m_config->value(ConfigId::LdapFilter).toString();
+    const int timeout = m_config->value(ConfigId::LdapTimeout).toInt();
     if (timeout > 0) request.timeoutSeconds = timeout;
   }
   if (request.filter.isEmpty()) request.filter = QLatin1String(kDefaultFilter);

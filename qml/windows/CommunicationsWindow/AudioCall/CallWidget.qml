@@ -187,8 +187,8 @@ Rectangle {
             width: scene.widthFor(videoButton)
             objectName: "videoButton"
             visible: !scene.ringing
-            text: (scene.call && scene.call.videoState !== 0 ? qsTr("Stop Video") : qsTr("Video")) + scene.lc
-            onClicked: scene.call.videoState !== 0 ? scene.call.stopVideo() : scene.call.startVideo()
+            text: (scene.call && scene.call.videoState !== Vantre.Call.VideoNone ? qsTr("Stop Video") : qsTr("Video")) + scene.lc
+            onClicked: scene.call.videoState !== Vantre.Call.VideoNone ? scene.call.stopVideo() : scene.call.startVideo()
         }
         ZButton {
             id: transferButton

@@ -9,7 +9,7 @@ Rectangle {
     color: ZPalette.shade
     readonly property string lc: rootWindow.languageChangeProperty
     property var collab: null
-    property int collabState: collab ? collab.state : 0
+    property int collabState: collab ? collab.state : Vantre.WebcollabBase.StateIdle
 
     function refresh() {
         share.collab = rootWindow.session ? rootWindow.session.getWebCollab() : null

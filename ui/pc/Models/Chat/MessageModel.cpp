@@ -14,6 +14,7 @@
 #include <RAZ/Models/ChatParticipants.h>
 #include <RAZ/Models/FTModel.h>
 #include <RAZ/Settings.h>
+#include <RAZ/Utils/FileWrites.h>
 #include <RAZ/Webcollab/WebcollabControllerBase.h>
 #include <TP/Core/Logging.h>
 
@@ -681,11 +682,16 @@ void MessageModel::detachFtModel() {
 }
 
 bool MessageModel::lastActivityIsFileOffer() const {
-  if (!m_ftModel || !m_chatModel) return false;
-  FTAdapter* ft = m_ftModel->getLastFt();
+  return lastActivityIsFileOffer(m_chatModel, m_ftModel);
+}
+
+bool MessageModel::lastActivityIsFileOffer(const RAZ::Models::ChatModel* chat,
+                                           RAZ::Models::FTModel* transfers) {
+  if (!transfers || !chat) return false;
+  FTAdapter* ft = transfers->getLastFt();
   if (!ft || !ft->isValid() || ft->getState() != FTAdapter::StateOffered) return false;
-  if (m_chatModel->messageCount() == 0) return true;
-  return m_chatModel->getLastMessage().getTime() < ft->getTime();
+  if (chat->messageCount() == 0) return true;
+  return chat->getLastMessage().getTime() < ft->getTime();
 }
 
 void MessageModel::addFiletransfer(FTAdapter* ft) {
@@ -750,7 +756,8 @@ QString MessageModel::failedText(const FTAdapter* ft) const {
   // user has to make room before asking for it again.
   if (ft->getError().isEmpty()) return tr("Transfer failed");
   //: %1 is the system's reason, e.g. "No space left on device"
-  return tr("Transfer failed. The file could not be saved: %1").arg(ft->getError());
+  return tr("Transfer failed. The file could not be saved: %1")
+      .arg(RAZ::Utils::FileWrites::shownReason(ft->getError()));
 }
 
 QString MessageModel::fileMissingDetails(const FTAdapter* ft) const {

@@ -73,6 +73,10 @@ class MessageModel : public QObject {
   void setFtModel(RAZ::Models::FTModel* model);
   void detachFtModel();
   bool lastActivityIsFileOffer() const;
+  // The same from a chat's messages and transfers alone, before any window
+  // (and its transcript) exists.
+  static bool lastActivityIsFileOffer(const RAZ::Models::ChatModel* chat,
+                                      RAZ::Models::FTModel* transfers);
 
   // The configuration the size limits are read from; by default the
   // application's (null: no limits).

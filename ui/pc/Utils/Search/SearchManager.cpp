@@ -56,8 +56,6 @@ SearchManager::Search::~Search() {
   delete m_results;
 }
 
-void SearchManager::Search::setMinimumLength(int length) { m_minimumLength = length; }
-
 bool SearchManager::Search::isAvailable() const { return true; }
 
 bool SearchManager::Search::isEnabled() const { return true; }

@@ -85,8 +85,6 @@ class SearchManager : public QObject {
     RAZ::Utils::SharedPointer<RAZ::Contacts::IGroup> group() const { return m_group; }
     bool isAttached() const { return m_attached; }
     int minimumLength() const { return m_minimumLength; }
-    void setMinimumLength(int length);
-    bool isFirstSearchPending() const { return m_firstSearchPending; }
 
    protected:
     // Connects the controller's error signal to the receiver (made by attach).
@@ -168,7 +166,6 @@ class SearchManager : public QObject {
 
   static QString currentSearchText();
   Search* searchOf(int kind) const;
-  Search* enterpriseSearch() const { return m_enterprise; }
   QTimer* debounceTimer() const { return m_timer; }
 
  signals:

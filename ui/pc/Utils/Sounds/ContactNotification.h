@@ -6,16 +6,11 @@
 #include <QObject>
 #include <QPointer>
 
+#include <RAZ/Contacts/Contacts.h>
 #include <tp/core/SharedPointer.h>
 
 class QAbstractItemModel;
 class QModelIndex;
-
-namespace RAZ {
-namespace Contacts {
-class Contacts;
-}
-}  // namespace RAZ
 
 namespace Utils {
 namespace ContactNotification {
@@ -27,7 +22,10 @@ class NotificationBase : public QObject {
   Q_OBJECT
  public:
   // Model roles of the contact list.
-  enum { ContactIdRole = 294, OnlineRole = 314 };
+  enum {
+    ContactIdRole = RAZ::Contacts::Contacts::IdRole,
+    OnlineRole = RAZ::Contacts::Contacts::OnlineRole
+  };
 
   // `model` is the contacts manager's contact list (kind 1); not owned.
   NotificationBase(QAbstractItemModel* model, int onlineRole, QObject* parent = nullptr);

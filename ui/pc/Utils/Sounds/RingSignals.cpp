@@ -110,6 +110,7 @@ void play(const QString& fileName, QObject* parent, bool stopOthers) {
     slot = list.size() - 1;
   }
   auto* player = new TemporaryFilePlayer(fileName, parent);
+  player->setPurpose(TemporaryFilePlayer::Purpose::Preview);
   list[slot] = player;
   player->play();
 }

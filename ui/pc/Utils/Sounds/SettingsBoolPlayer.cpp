@@ -44,10 +44,13 @@ void SettingsBoolPlayer::play() {
 
 IncomingMessagePlayer::IncomingMessagePlayer(QObject* parent)
     : SettingsBoolPlayer(Utils::SettingsKey::SoundIncomingMessageEnabled,
-                         QStringLiteral(":/sounds/incoming_message.wav"), parent) {}
+                         QStringLiteral(":/sounds/incoming_message.wav"), parent) {
+  setPurpose(Purpose::Message);
+}
 
 IncomingCallPlayer::IncomingCallPlayer(QObject* parent)
     : SettingsBoolPlayer(Utils::SettingsKey::SoundIncomingCallEnabled, QString(), parent) {
+  setPurpose(Purpose::Ringer);
   RAZ::Settings settings(RAZ::Settings::User);
   m_wanted = ringSignal(settings);
   setFile(m_wanted);

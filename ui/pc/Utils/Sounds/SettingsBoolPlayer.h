@@ -35,15 +35,13 @@ class IncomingCallPlayer : public SettingsBoolPlayer {
  public:
   explicit IncomingCallPlayer(QObject* parent = nullptr);
 
-  // The file the ringer wants now (the ring signal or the call-waiting sound).
-  QString wantedFile() const { return m_wanted; }
-
  public slots:
   // Switches to the call-waiting sound while `activeCalls`, otherwise back
   // to the user's ring signal.
   void onPreferencesChanged(bool activeCalls);
 
  private:
+  // The file the ringer wants now (the ring signal or the call-waiting sound).
   QString m_wanted;
 };
 

@@ -48,9 +48,27 @@ void TemporaryFilePlayer::clearSound() {
 
 bool TemporaryFilePlayer::isIdle() const { return !m_sound || !m_sound->isPlaying(); }
 
+QString TemporaryFilePlayer::streamName(Purpose purpose) {
+  switch (purpose) {
+    case Purpose::Ringer:
+      return tr("Ringer");
+    case Purpose::CallingTone:
+      return tr("Calling Tone");
+    case Purpose::Message:
+      return tr("Message");
+    case Purpose::Preview:
+      return tr("Preview");
+    case Purpose::Sound:
+      break;
+  }
+  return QString();
+}
+
 void TemporaryFilePlayer::play() {
   if (!m_sound) return;
   m_sound->stop();
+  // Named as it starts: the language may have changed since the last time.
+  m_sound->setStreamName(streamName(m_purpose));
   if (m_sound->start(m_loops != 1)) return;
 
   TP_LOG("TemporaryFilePlayer::play", TP::Core::Logging::LevelError)

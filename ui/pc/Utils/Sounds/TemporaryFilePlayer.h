@@ -19,6 +19,10 @@ namespace Sounds {
 class TemporaryFilePlayer : public QObject {
   Q_OBJECT
  public:
+  // What the sound is for: a sound server's mixer lists the player's stream
+  // by it, so that the ringer can be told from a message sound.
+  enum class Purpose { Sound, Ringer, CallingTone, Message, Preview };
+
   explicit TemporaryFilePlayer(const QString& fileName, QObject* parent = nullptr);
   ~TemporaryFilePlayer() override;
 
@@ -30,6 +34,11 @@ class TemporaryFilePlayer : public QObject {
   int loops() const { return m_loops; }
   bool isIdle() const;
   bool hasSound() const { return m_sound != nullptr; }
+  void setPurpose(Purpose purpose) { m_purpose = purpose; }
+  Purpose purpose() const { return m_purpose; }
+  // The stream's name for `purpose`, in the interface's current language;
+  // empty for a sound of no particular purpose.
+  static QString streamName(Purpose purpose);
 
  public slots:
   virtual void play();
@@ -42,6 +51,7 @@ class TemporaryFilePlayer : public QObject {
  private:
   std::unique_ptr<RAZ::MediaEngine::Sound> m_sound;
   int m_loops;
+  Purpose m_purpose = Purpose::Sound;
   QString m_fileName;
 };
 

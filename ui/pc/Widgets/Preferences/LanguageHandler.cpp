@@ -65,8 +65,8 @@ void LanguageHandler::saveSettings() {
   app.setValue(Utils::SettingsKey::LanguageActive, code);
   I18N::setInstallerLanguage(code);
 
-  QSharedPointer<QTranslator> own = m_translators.value(0);
-  QSharedPointer<QTranslator> qt = m_translators.value(1);
+  QSharedPointer<QTranslator> own = m_translators.value(I18N::ProgramTexts);
+  QSharedPointer<QTranslator> qt = m_translators.value(I18N::QtTexts);
   if (!own || !qt) {
     TP_LOG("Preferences::LanguageHandler::saveSettings", TP::Core::Logging::LevelInformation)
         << "No installed translators: " << code << " applies at the next start";
@@ -83,7 +83,7 @@ void LanguageHandler::saveSettings() {
   CrashReporter::setLanguage(lang);
   qt->load(QStringLiteral("qt_") + lang, I18N::qtCatalogueFolder(lang, dir));
   if (auto* application = qobject_cast<Application*>(QCoreApplication::instance()))
-    application->loadTranslator(2, QStringLiteral("ui_custom_") + lang, dir);
+    application->loadTranslator(I18N::CustomTexts, QStringLiteral("ui_custom_") + lang, dir);
 }
 
 LoggingHandler::LoggingHandler(Ui::preferencesForm* form, QObject* parent)

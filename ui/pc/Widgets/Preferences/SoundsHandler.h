@@ -37,7 +37,6 @@ class SoundsHandler : public QObject {
   SoundsHandler(Ui::preferencesForm* ui, RAZ::MediaEngine::CallControllerBase* calls,
                 QObject* parent, const RAZ::Sessions::SessionManagerBase* session = nullptr);
 
-  QStringList soundFiles() const { return m_soundFiles; }
   // The open "Select other..." file dialog, if any.
   QFileDialog* fileDialog() const { return m_fileDialog; }
 

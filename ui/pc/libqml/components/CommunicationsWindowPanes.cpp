@@ -21,10 +21,9 @@ namespace QML {
 namespace {
 
 bool hasVideoMedia(const CallBasePtr* call) {
-  // The engine's media states 1 (both ways) and 4 (receiving only) carry
-  // a picture; any other state shows none.
+  // Media both ways or towards the user only carries a picture; none shows none.
   const int media = call->getMediaState();
-  return media == 1 || media == 4;
+  return media == CallBasePtr::MediaBothWays || media == CallBasePtr::MediaTowardsUser;
 }
 
 }  // namespace
@@ -38,7 +37,7 @@ L::Flags CommunicationsWindow::layoutFlags(uint state) const {
   RAZ::Webcollab::WebcollabBase* collab = m_session->getWebCollab();
   f.chatBit = state & CommunicationSession::StateChat;
   f.video = (state & CommunicationSession::StateCall) && call && hasVideoMedia(call) &&
-            call->getVideoState() != 0;
+            call->getVideoState() != CallBasePtr::VideoNone;
   f.audio = (state & CommunicationSession::StateCall) && !f.video;
   f.group = state & CommunicationSession::StateGroup;
   f.share = ((state & CommunicationSession::StateWebCollab) || m_session->webCollabActive()) &&

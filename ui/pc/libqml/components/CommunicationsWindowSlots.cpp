@@ -34,6 +34,7 @@
 #include "Widgets/Notifications/CommunicationWindowDialpad.h"
 #include "Widgets/Notifications/ContactMouseOver.h"
 #include "Widgets/Notifications/WebcollabSharingNotification.h"
+#include "dialogs/PreferencesWindow.h"
 #include "libqml/components/CommunicationsWindowShared.h"
 #include "libqml/window/View.h"
 
@@ -62,7 +63,7 @@ void CommunicationsWindow::callClassificationsMenuTriggered(QAction* action) {
 
 void CommunicationsWindow::sessionStateChanged(CommunicationSession*, uint oldState, uint newState,
                                                bool incoming) {
-  if (newState == 0 || !m_session) return;
+  if (newState == CommunicationSession::StateNothing || !m_session) return;
   // A share that began after the window was built is wired now (once).
   connectSession();
   if (newState & CommunicationSession::StateGroup)
@@ -233,7 +234,9 @@ void CommunicationsWindow::alwaysOnTopTriggered() {
   m_alwaysOnTop = checked;
 }
 
-void CommunicationsWindow::openPreferences() { emit preferenceActivated(3); }
+void CommunicationsWindow::openPreferences() {
+  emit preferenceActivated(Dialogs::PreferencesWindow::Credentials);
+}
 
 void CommunicationsWindow::windowSizeChanged(int width, int height) { resize(width, height); }
 

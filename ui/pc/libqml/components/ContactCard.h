@@ -83,7 +83,6 @@ class ContactCard : public Window {
   QObject* fieldsModelObject() const;
   QObject* actionsProviderObject() const;
   RAZ::Actions::Provider* actionsProvider() const { return m_provider; }
-  RAZ::Contacts::ContactSynchronizer* synchronizer() const { return m_sync; }
   QString contactLocation() const;
   bool canAdd() const;
   QObject* contactObject() const;

@@ -442,7 +442,6 @@ void MainWindow::createSearchManager() {
     if (RAZ::Utils::SharedPointer<RAZ::Contacts::IGroup> group =
             m_directoryGroups->addSearchModel(m_directoryFilter)) {
       group->setName(tr("Directory"));
-      group->setBoolOption(true);
       m_directoryGroup = group.data();
       connect(m_searchManager, SIGNAL(enterpriseSearching(bool)), group.data(),
               SLOT(setSearching(bool)));
@@ -573,8 +572,6 @@ bool MainWindow::activate() {
 
 Providers::Factory* MainWindow::factory() const { return m_factory; }
 
-QSortFilterProxyModel* MainWindow::timelineProxy() const { return m_timelineProxy; }
-
 QSize MainWindow::minimumWindowSize() const { return QSize(245, 425); }
 
 QSize MainWindow::maximumWindowSize() const {
@@ -654,8 +651,6 @@ QAbstractItemModel* MainWindow::currentContactsModel() const {
   if (m_searchText.trimmed().isEmpty() && m_groups) return m_groups;
   return m_searchGroups;
 }
-
-QObject* MainWindow::contactListObject() const { return m_contactListModel; }
 
 bool MainWindow::hasMyRoom() const {
   return m_session && m_session->myroomController() && m_session->myroomController()->hasMyRoom();

@@ -115,7 +115,6 @@ class MainWindow : public Window {
   Q_PROPERTY(bool showOfflineContacts READ showOfflineContacts NOTIFY showOfflineContactsChanged)
   Q_PROPERTY(bool showStatus READ showStatus NOTIFY showStatusChanged)
   Q_PROPERTY(int onlineContactsCount READ onlineContactsCount NOTIFY onlineContactsCountChanged)
-  Q_PROPERTY(QObject* contactListModel READ contactListObject NOTIFY searchingChanged)
   Q_PROPERTY(int currentContactRow READ currentContactRow NOTIFY currentContactRowChanged)
   Q_PROPERTY(int selectedContactCount READ selectedContactCount NOTIFY currentContactRowChanged)
   Q_PROPERTY(QObject* callSettingsToolbarHelper READ callSettingsToolbarHelperObject CONSTANT)
@@ -185,23 +184,14 @@ class MainWindow : public Window {
   // The model the contact list shows: contacts by group, or the matches of
   // the search.
   QAbstractItemModel* contactModel() const { return m_listModel; }
-  QObject* contactListObject() const;
   Providers::Factory* factory() const;
   RAZ::Actions::Provider* actionsProvider() const { return m_actionsProvider; }
   Utils::MenuHandler* menuHandler() const { return m_menuHandler; }
   RAZ::Models::Timeline* timeline() const { return m_timeline; }
-  QSortFilterProxyModel* timelineProxy() const;
   RAZ::Actions::ContactSourceComposite* contactSource() const { return m_contactSource.get(); }
   RAZ::Actions::ActiveCommsSourceComposite* activeSource() const { return m_activeSource.get(); }
-  QItemSelectionModel* contactSelectionModel() const { return m_contactSelection; }
-  // The search results: own contacts and each directory as a group.
-  RAZ::Models::SearchGroups* searchGroups() const { return m_searchGroups; }
-  // The enterprise directory as the directory view lists it (null without
-  // one).
-  RAZ::Models::SearchGroups* directoryGroups() const { return m_directoryGroups; }
   RAZ::Utils::SipUriParser* sipUriParser() const { return m_sipUriParser; }
   Utils::Search::SearchManager* searchManager() const { return m_searchManager; }
-  QShortcut* crashShortcut() const { return m_crashShortcut; }
   Utils::BadgeHandler* badgeHandler() const { return m_badgeHandler; }
   QML::CallSettings* callSettingsWindow() const { return m_callSettings; }
   Utils::CallSettingsToolbarHelper* callSettingsToolbarHelper() const { return m_toolbarHelper; }
@@ -312,7 +302,6 @@ class MainWindow : public Window {
   // Menus: the popup menus open at the pointer, or at the scene's current
   // item when asked from the keyboard.
   void openMenu(QMenu* menu);
-  void openPresenceMenu();
   void signOut();
   // Opens the session's call settings (one window at a time) on a page.
   void openCallSettings(Utils::CallSettingsPage page);
@@ -400,9 +389,12 @@ class MainWindow : public Window {
   QPointer<QML::CallSettings> m_callSettings;
   Utils::CallSettingsToolbarHelper* m_toolbarHelper = nullptr;
   Models::ContactSearchFilter* m_searchFilter = nullptr;
+  // The search results: own contacts and each directory as a group.
   RAZ::Models::SearchGroups* m_searchGroups = nullptr;
   Utils::Search::SearchManager* m_searchManager = nullptr;
   DirectorySortProxy* m_directoryFilter = nullptr;
+  // The enterprise directory as the directory view lists it (null without
+  // one).
   RAZ::Models::SearchGroups* m_directoryGroups = nullptr;
   // No parent: deleted by the destructor.
   RAZ::Utils::SipUriParser* m_sipUriParser = nullptr;

@@ -148,14 +148,6 @@ void MainWindow::openMenu(QMenu* menu) {
   QML::popupMenu(menu, takeMenuPosition());
 }
 
-void MainWindow::openPresenceMenu() {
-  // The availability menu belongs to the presence helper: shown, never
-  // deleted here.
-  Utils::PresenceHelper* presence = m_factory ? m_factory->presenceHelper() : nullptr;
-  if (!presence || !presence->getMenu()) return;
-  QML::popupMenu(presence->getMenu(), takeMenuPosition());
-}
-
 QObject* MainWindow::callSettingsToolbarHelperObject() const { return m_toolbarHelper; }
 
 QString MainWindow::ownLocation() const {

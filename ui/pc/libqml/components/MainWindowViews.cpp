@@ -30,11 +30,7 @@
 
 namespace QML {
 
-namespace {
-const int kSourceRole = 329;
-const int kTimelineSourceRole = 353;
-const int kIsGroupRole = 340;
-}  // namespace
+namespace {}  // namespace
 
 // --- views and selection ---
 
@@ -134,8 +130,8 @@ void MainWindow::followHistoryRow() {
   m_contactSource->reset();
   const QModelIndex i = m_timelineProxy->index(m_historyRow, 0);
   if (!i.isValid()) return;
-  if (auto* source =
-          qobject_cast<RAZ::Actions::Source*>(i.data(kTimelineSourceRole).value<QObject*>()))
+  if (auto* source = qobject_cast<RAZ::Actions::Source*>(
+          i.data(RAZ::Models::Timeline::SourceRole).value<QObject*>()))
     m_contactSource->addSource(source);
 }
 
@@ -172,8 +168,8 @@ void MainWindow::showCurrentContactMenu() {
   const int row = currentContactRow();
   if (row < 0) return;
   const QModelIndex i = m_contactListModel->index(row, 0);
-  if (i.data(kIsGroupRole).toBool())
-    m_menuHandler->popupGroupMenu(i.data(kSourceRole));
+  if (i.data(RAZ::Contacts::GroupRoles::IsGroupRole).toBool())
+    m_menuHandler->popupGroupMenu(i.data(RAZ::Contacts::Contacts::ContactObjectRole));
   else
     m_menuHandler->showPopupMenu();
 }

@@ -103,7 +103,8 @@ void PresenceRequestDialog::searchContacts(const QModelIndex& parent, int first,
   for (int row = first; row <= last; ++row) {
     const QModelIndex i = m_model->index(row, 0, parent);
     if (!i.isValid()) break;
-    auto* contact = qobject_cast<RAZ::Contacts::IContact*>(i.data(329).value<QObject*>());
+    auto* contact = qobject_cast<RAZ::Contacts::IContact*>(
+        i.data(RAZ::Contacts::Contacts::ContactObjectRole).value<QObject*>());
     if (!contact) continue;
     auto* sync =
         new RAZ::Contacts::ContactSynchronizer(m_session->contactSearchController(), useIm, this);

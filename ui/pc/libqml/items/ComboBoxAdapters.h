@@ -71,7 +71,6 @@ class QComboBoxQmlAdapter : public QQuickPaintedItem {
 
   QColor textColor() const { return m_textColor; }
   QColor backgroundColor() const { return m_backgroundColor; }
-  QColor borderColor() const { return m_borderColor; }
   QFont font() const { return m_font; }
 
   // Scenes ask these; being getters, they are invokables rather than slots.

@@ -338,8 +338,6 @@ class QDeclarativeWebView2 : public QQuickPaintedItem, private WebViewHost {
     return static_cast<QWebPage*>(m_engine->page());
   }
   RestrictedNetworkAccess* networkAccess() const { return m_network; }
-  // The error of the last main request (a QNetworkReply error code, 0 none).
-  int networkError() const { return m_networkError; }
 
   static QDeclarativeWebViewAttached* qmlAttachedProperties(QObject* object);
 
@@ -458,6 +456,7 @@ class QDeclarativeWebView2 : public QQuickPaintedItem, private WebViewHost {
   // lives on, and the next page must not be handed it.
   QList<QPointer<QObject>> m_windowObjects;
   bool m_renderingEnabled = true;
+  // The error of the last main request (a QNetworkReply error code, 0 none).
   int m_networkError = 0;
   int m_pressGrabTime = DefaultPressGrabTime;
   QTimer m_pressGrabTimer;

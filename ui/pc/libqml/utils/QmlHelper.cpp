@@ -121,7 +121,8 @@ QString QmlHelper::stripWhiteSpaceChars(const QString& text) const {
 
 QString QmlHelper::getPresenceIcon(int state, bool large, bool own) const {
   if (own) return m_ownIcons.value(state);
-  if (state == 18) state = 17;
+  // Out of office has no icon of its own among the others' states.
+  if (state == Utils::PresenceState::BusyOutOfOffice) state = Utils::PresenceState::Busy;
   return large ? m_largeIcons.value(state) : m_smallIcons.value(state);
 }
 

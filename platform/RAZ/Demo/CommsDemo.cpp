@@ -1,0 +1,168 @@
+#include "RAZ/Demo/CommsDemo.h"
+
+#include <QTimer>
+
+#include <functional>
+
+#include "RAZ/Contacts/Contacts.h"
+#include "RAZ/Controllers/ChatInterface.h"
+#include "RAZ/Controllers/CommsSessionController.h"
+#include "RAZ/Controllers/CommunicationSession.h"
+#include "RAZ/Controllers/XmppChat.h"
+#include "RAZ/Controllers/XmppChatController.h"
+#include "RAZ/Demo/ChatDemo.h"
+#include "RAZ/Demo/Service.h"
+#include "RAZ/MediaEngine/CallBasePtr.h"
+#include "RAZ/Presence/PresenceData.h"
+#include "RAZ/Presence/PresenceState.h"
+#include "RAZ/Sessions/SessionManagerBase.h"
+#include "RAZ/Xsi/CallSettingsStore.h"
+#include "RAZ/Xsi/SupplementaryServices.h"
+
+namespace RAZ {
+namespace Demo {
+
+using RAZ::Controllers::ChatInterface;
+using RAZ::Controllers::CommunicationSession;
+using RAZ::Controllers::XmppChat;
+using RAZ::MediaEngine::CallBasePtr;
+
+void CommsDemo::attach(RAZ::Sessions::SessionManagerBase* session, const QString& address) {
+  RAZ::Controllers::CommsSessionController* comms =
+      session ? session->commsSessionController() : nullptr;
+  if (!comms || session->findChild<CommsDemo*>(QString(), Qt::FindDirectChildrenOnly)) return;
+  new CommsDemo(comms, address, session);
+}
+
+CommsDemo::CommsDemo(RAZ::Controllers::CommsSessionController* comms, const QString& address,
+                     QObject* parent)
+    : QObject(parent),
+      m_comms(comms),
+      m_session(qobject_cast<RAZ::Sessions::SessionManagerBase*>(parent)),
+      m_address(address) {
+  setObjectName(QStringLiteral("commsDemo"));
+  comms->setPartySide(this);
+  connect(comms, &RAZ::Controllers::CommsSessionController::sessionStarted, this,
+          &CommsDemo::onSessionStarted);
+}
+
+CommsDemo::~CommsDemo() {
+  if (m_comms) m_comms->setPartySide(nullptr);
+}
+
+void CommsDemo::onSessionStarted(CommunicationSession* session, bool incoming) {
+  if (!session) return;
+  ChatDemo::followChatsOf(session);
+  ChatInterface* chat = session->getChatInterface();
+  if (!chat) return;
+  QPointer<ChatInterface> guard(chat);
+  // The peer writes under its address; only somebody online answers. The
+  // party is the one the list knows now and later (its presence may change
+  // while the session runs).
+  const QString party = chat->peer();
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts =
+      m_comms ? m_comms->contacts() : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
+  QPointer<RAZ::Contacts::IContact> partyContact(
+      contacts ? contacts->getContact(session->contactId()).data() : nullptr);
+  connect(chat, &ChatInterface::messageSent, this, [guard, party, partyContact](const QString&) {
+    if (!partyContact || !partyContact->isOnline()) return;
+    QTimer::singleShot(kAnswerDelayMs, guard.data(), [guard, party] {
+      if (guard) emit guard->messageReceived(party, Service::tr("Sounds good."));
+    });
+  });
+  if (auto* room = qobject_cast<XmppChat*>(chat)) {
+    connect(room, &XmppChat::stateChanged, this, [this, room] { membersAnswer(room); });
+    membersAnswer(room);
+  }
+  // A party that starts a chat says something (after the session is known).
+  if (incoming && !chat->isRoom())
+    QTimer::singleShot(0, chat, [guard, party] {
+      if (guard) emit guard->messageReceived(party, Service::tr("Hi, have you got a minute?"));
+    });
+}
+
+void CommsDemo::membersAnswer(XmppChat* chat) {
+  RAZ::Controllers::XmppChatController* rooms =
+      m_session ? m_session->xmppChatController() : nullptr;
+  if (!chat || !rooms || chat->state() != XmppChat::StateJoined) return;
+  // The user alone hears nothing back.
+  QStringList others = rooms->roomMembers(chat->roomJid());
+  others.removeAll(m_address);
+  if (others.isEmpty() || chat->property("zentMemberAnswers").toBool()) return;
+  chat->setProperty("zentMemberAnswers", true);
+  QPointer<XmppChat> guard(chat);
+  connect(chat, &ChatInterface::messageSent, this, [guard, others](const QString&) {
+    QTimer::singleShot(kAnswerDelayMs, guard.data(), [guard, others] {
+      if (guard) emit guard->messageReceived(others.first(), Service::tr("Noted, thanks."));
+    });
+  });
+}
+
+QString CommsDemo::turnAwayNote() const {
+  if (m_address.isEmpty()) return QString();
+  using RAZ::Controllers::SupplementaryService;
+  const RAZ::Xsi::StoredCallSettings& settings =
+      RAZ::Xsi::CallSettingsStore::instance().account(m_address);
+  auto active = [&settings](int id) {
+    return settings.services.contains(id) &&
+           settings.services.value(id).state == RAZ::Controllers::XsiServiceObject::StateOn;
+  };
+  // Do Not Disturb wins: the service rejects before it forwards.
+  if (active(SupplementaryService::DoNotDisturb)) return Service::tr("Rejected: Do Not Disturb");
+  if (active(SupplementaryService::CallForwardingAlways)) {
+    const QString number = settings.services.value(SupplementaryService::CallForwardingAlways)
+                               .attributes.value(QStringLiteral("forwardToPhoneNumber"));
+    if (!number.isEmpty()) return Service::tr("Forwarded to %1").arg(number);
+  }
+  return QString();
+}
+
+void CommsDemo::callPlaced(CommunicationSession* session, int contactId) {
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts =
+      m_comms ? m_comms->contacts() : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
+  RAZ::Contacts::ContactPtr contact = contacts ? contacts->getContact(contactId) : nullptr;
+  const int presence =
+      contact ? contact->getPresenceState() : int(RAZ::Presence::PresenceState::Unknown);
+  QPointer<CommunicationSession> guard(session);
+  auto later = [this, guard](int ms, std::function<void(CommunicationSession*)> step) {
+    QTimer::singleShot(ms, this, [guard, step] {
+      if (guard && guard->getCall()) step(guard.data());
+    });
+  };
+  // On another call: busy at once.
+  if (RAZ::Presence::PresenceState::isOnCall(presence)) {
+    later(kDialMs, [](CommunicationSession* s) { s->getCall()->close(CallBasePtr::CloseBusy); });
+    return;
+  }
+  later(kDialMs, [](CommunicationSession* s) {
+    if (s->getCall()->getCallState() == CallBasePtr::StateDialing) s->reportRinging();
+  });
+  const bool offline = !RAZ::Presence::PresenceState::isOnline(presence);
+  const bool inMeeting = RAZ::Presence::PresenceState::isBusyOrInMeeting(presence) &&
+                         !RAZ::Presence::PresenceState::isOnCall(presence);
+  // Only a call still ringing goes unanswered or is declined.
+  auto ringing = [](CommunicationSession* s) {
+    return s->getCall()->getCallState() == CallBasePtr::StateDialing;
+  };
+  if (offline) {
+    later(kDialMs + 3 * kRingMs, [ringing](CommunicationSession* s) {
+      if (ringing(s)) s->getCall()->close(CallBasePtr::CloseNoAnswer);
+    });
+  } else if (inMeeting) {
+    later(kDialMs + kRingMs, [ringing](CommunicationSession* s) {
+      if (ringing(s)) s->getCall()->close(CallBasePtr::CloseDeclined);
+    });
+  } else {
+    // One ring or two, always the same for a party.
+    const int rings = 1 + (contactId > 0 ? contactId % 2 : 0);
+    later(kDialMs + rings * kRingMs, [](CommunicationSession* s) {
+      if (s->getCall()->getCallState() != CallBasePtr::StateDialing) return;
+      s->getCall()->setCallState(CallBasePtr::StateInCall);
+      // A party called with video takes it: the pictures start at once.
+      if (s->getCall()->isVideoCall()) s->getCall()->startVideo();
+    });
+  }
+}
+
+}  // namespace Demo
+}  // namespace RAZ

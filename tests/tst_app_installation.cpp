@@ -1,0 +1,135 @@
+// A start on an installation whose own files are damaged or missing: the
+// program says what it found, in the user's language, and starts where it
+// can.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMap>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "Application.h"
+#include "TestSupport.h"
+#include "Utils/AppPaths.h"
+#include "dialogs/MessageWindow.h"
+#include "libqml/utils/Style.h"
+
+namespace {
+
+// Nothing usable in the "C" locale: the interface speaks Spanish.
+const bool g_environment = ZentTest::useTemporaryHome("zent-test-installation-", true);
+
+Application* app() { return static_cast<Application*>(qApp); }
+
+// The shipped tree, each entry a link to the shipped one, but for those
+// named in `leftOut`.
+bool linkTree(const QTemporaryDir& tree, const QStringList& leftOut) {
+  const QDir shipped(qEnvironmentVariable("ZENT_DIST_DIR"));
+  const auto entries = shipped.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+  for (const QString& name : entries)
+    if (!leftOut.contains(name) && !QFile::link(shipped.filePath(name), tree.filePath(name)))
+      return false;
+  return true;
+}
+
+struct Seen {
+  QString title;
+  QString text;
+  QString button;
+};
+
+// The message windows on screen, closed once read.
+QList<Seen> shownMessages() {
+  QList<Seen> seen;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    auto* m = qobject_cast<Dialogs::MessageWindow*>(w);
+    if (!m || !m->isVisible()) continue;
+    QPushButton* ok = m->buttonBox()->button(QDialogButtonBox::Ok);
+    seen << Seen{m->windowTitle(), m->messageLabel()->text(), ok ? ok->text() : QString()};
+    m->close();
+  }
+  return seen;
+}
+
+}  // namespace
+
+class TestAppInstallation : public QObject {
+  Q_OBJECT
+
+ private:
+  QML::Style* m_style = nullptr;
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(g_environment);
+    m_style = new QML::Style(nullptr);
+  }
+
+  void cleanupTestCase() {
+    AppPaths::setExecutableDirOverride(QString());
+    delete m_style;
+  }
+
+  // No theme at all ends the start with a message all in the user's
+  // language, its button too.
+  void aMissingThemeIsSaidInTheUsersLanguage() {
+    QTemporaryDir tree;
+    QVERIFY(linkTree(tree, {"themes"}));
+    AppPaths::setExecutableDirOverride(tree.path());
+    Seen seen;
+    ZentTest::answerNextMessage(QDialogButtonBox::Ok, [&seen](Dialogs::MessageWindow* m) {
+      seen = Seen{m->windowTitle(), m->messageLabel()->text(),
+                  m->buttonBox()->button(QDialogButtonBox::Ok)->text()};
+    });
+    const bool ok = app()->initialize();
+    ZentTest::installStrictMessageHandler();
+    QVERIFY(!ok);
+    QCOMPARE(seen.title, QString("Zent: Error al cargar el tema"));
+    QVERIFY2(seen.text.startsWith(QString::fromUtf8("No se encontró el tema predeterminado.")),
+             qPrintable(seen.text));
+    QCOMPARE(seen.button, QString("Aceptar"));
+  }
+
+  // A branding file that is no text, and no installation settings file: the
+  // program starts under its built-in names and says both.
+  void damagedInstallationFilesAreSaid() {
+    QTemporaryDir tree;
+    QVERIFY(linkTree(tree, {"application_name.txt", "settings"}));
+    QVERIFY(QDir(tree.path()).mkdir("settings"));
+    QFile branding(tree.filePath("application_name.txt"));
+    QVERIFY(branding.open(QIODevice::WriteOnly));
+    QByteArray binary;
+    for (int i = 0; i < 4096; ++i) binary += char((i * 37) % 256);
+    branding.write(binary);
+    branding.close();
+    AppPaths::setExecutableDirOverride(tree.path());
+
+    const bool ok = app()->initialize();
+    ZentTest::installStrictMessageHandler();
+    QVERIFY(ok);
+    QCOMPARE(QCoreApplication::applicationName(), QString("VOV Quorvel"));
+    QTRY_VERIFY(!QApplication::topLevelWidgets().isEmpty());
+    QMap<QString, Seen> seen;
+    for (const Seen& s : shownMessages()) seen.insert(s.title, s);
+    QCOMPARE(seen.keys(), (QStringList{"Configuración", QString::fromUtf8("Instalación")}));
+    QCOMPARE(seen.value(QString::fromUtf8("Instalación")).text,
+             QString::fromUtf8("El archivo %1, que da nombre al programa, no es texto: el programa "
+                               "se ejecuta con su nombre integrado, VOV Quorvel, y con la "
+                               "configuración guardada bajo ese nombre. Reinstalar el cliente "
+                               "restaura el archivo.")
+                 .arg(QDir::toNativeSeparators(branding.fileName())));
+    const QString missing =
+        QDir::toNativeSeparators(tree.filePath("settings/application_setting.ini"));
+    QVERIFY2(seen.value("Configuración")
+                 .text.startsWith(
+                     QString::fromUtf8("Falta el archivo de configuración de la instalación %1: ")
+                         .arg(missing)),
+             qPrintable(seen.value("Configuración").text));
+    for (const Seen& s : seen) QCOMPARE(s.button, QString("Aceptar"));
+  }
+};
+
+ZENT_TEST_MAIN(TestAppInstallation, Application)
+#include "tst_app_installation.moc"
