@@ -25,7 +25,6 @@
 #include "Utils/ConfigIds.h"
 #include "Utils/NotificationManager.h"
 #include "Utils/PreferencesWatcher.h"
-#include "Utils/Sounds/SettingsBoolPlayer.h"
 #include "Utils/WindowManager.h"
 #include "libqml/components/CommunicationsWindow.h"
 #include "libqml/components/MainWindow.h"

@@ -58,10 +58,6 @@ class WindowManagerChatHelper;
 namespace Actions {
 class CommunicationsWindowMenuActions;
 }
-namespace Sounds {
-class IncomingCallPlayer;
-class TemporaryFilePlayer;
-}  // namespace Sounds
 
 // Gives every communication session of the signed-in user one
 // communications window: created with the session (hidden), shown when the
