@@ -101,9 +101,10 @@ class SoundServer {
 
   // Opens a playback stream; `device` null for the server's default.
   Stream* open(const char* application, const char* device, const char* name,
-               const SampleSpec& spec, int* error) const {
+               const SampleSpec& sampleFormat, int* error) const {
     const int kPlayback = 1;
-    return m_new(nullptr, application, kPlayback, device, name, &spec, nullptr, nullptr, error);
+    return m_new(nullptr, application, kPlayback, device, name, &sampleFormat, nullptr, nullptr,
+                 error);
   }
   bool write(Stream* s, const char* data, size_t size, int* error) const {
     return m_write(s, data, size, error) == 0;
@@ -202,20 +203,20 @@ class ServerPlayback {
 
   void run() {
     const SoundServer* server = SoundServer::instance();
-    SoundServer::SampleSpec spec{SoundServer::S16LE, std::uint32_t(m_wav->sampleRate),
-                                 std::uint8_t(m_wav->channels)};
+    SoundServer::SampleSpec sampleFormat{SoundServer::S16LE, std::uint32_t(m_wav->sampleRate),
+                                         std::uint8_t(m_wav->channels)};
     switch (m_wav->encoding) {
       case WavFile::Encoding::Unsigned8:
-        spec.format = SoundServer::U8;
+        sampleFormat.format = SoundServer::U8;
         break;
       case WavFile::Encoding::Signed24:
-        spec.format = SoundServer::S24LE;
+        sampleFormat.format = SoundServer::S24LE;
         break;
       case WavFile::Encoding::Signed32:
-        spec.format = SoundServer::S32LE;
+        sampleFormat.format = SoundServer::S32LE;
         break;
       case WavFile::Encoding::Float32:
-        spec.format = SoundServer::FLOAT32LE;
+        sampleFormat.format = SoundServer::FLOAT32LE;
         break;
       default:
         break;
@@ -224,11 +225,11 @@ class ServerPlayback {
     SoundServer::Stream* stream = nullptr;
     if (!m_device.isEmpty())
       stream = server->open(applicationName().constData(), m_device.constData(),
-                            m_stream.constData(), spec, &error);
+                            m_stream.constData(), sampleFormat, &error);
     // A device that is gone plays on the default one, as Qt's player does.
     if (!stream)
-      stream =
-          server->open(applicationName().constData(), nullptr, m_stream.constData(), spec, &error);
+      stream = server->open(applicationName().constData(), nullptr, m_stream.constData(),
+                            sampleFormat, &error);
     if (!stream) {
       m_playing = false;
       m_done(Outcome::Failed, server->errorText(error));
