@@ -457,6 +457,54 @@ class TestAccessibility : public QObject {
     }
   }
 
+  // Tab from the filled-in password field reads the rest of the window in
+  // order, Sign In before the links; while signing in the focus rests on
+  // Cancel, which a reader's press answers, and then on the fields again.
+  void signInTabOrderIsRead() {
+    REQUIRE(Scenario::signOut());
+    QML::LoginWindow* login = Scenario::app()->loginWindow();
+    SceneDriver scene = Scenario::loginScene();
+    REQUIRE(scene.waitVisible(QStringLiteral("signinButton")));
+    REQUIRE(scene.focus(QStringLiteral("usernameCombo")));
+    REQUIRE(scene.press(Qt::Key_A, Qt::ControlModifier));
+    REQUIRE(scene.type(QStringLiteral("reader")));
+    REQUIRE(scene.focus(QStringLiteral("passwordField")));
+    REQUIRE(scene.press(Qt::Key_A, Qt::ControlModifier));
+    REQUIRE(scene.type(QStringLiteral("demo")));
+    QStringList heard;
+    for (int i = 0; i < 5; ++i) {
+      REQUIRE(scene.press(Qt::Key_Tab));
+      QAccessibleInterface* focus = focusOf(login);
+      QVERIFY2(focus && focus->state().focused, qPrintable(describe(focus)));
+      heard << focus->text(QAccessible::Name);
+    }
+    const QString order = heard.join(QStringLiteral(" | "));
+    // "Sign in automatically" waits for "Remember password" to be checked.
+    QVERIFY2(order.startsWith(QStringLiteral("Remember password | Sign In | Help")),
+             qPrintable(order));
+
+    REQUIRE(scene.focus(QStringLiteral("passwordField")));
+    REQUIRE(scene.press(Qt::Key_Return));
+    QTRY_COMPARE(scene.view()->rootObject()->property("state").toString(),
+                 QStringLiteral("signingin"));
+    QAccessibleInterface* cancel = focusOf(login);
+    QVERIFY(cancel && cancel->object());
+    QCOMPARE(cancel->object()->objectName(), QStringLiteral("signinButton"));
+    QCOMPARE(cancel->text(QAccessible::Name), QStringLiteral("Cancel"));
+    QCOMPARE(cancel->role(), QAccessible::Button);
+    QVERIFY(cancel->state().focused);
+    cancel->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(scene.view()->rootObject()->property("state").toString(),
+                 QStringLiteral("signin"));
+    QAccessibleInterface* back = focusOf(login);
+    QVERIFY2(back && (back->role() == QAccessible::EditableText ||
+                      back->role() == QAccessible::ComboBox),
+             qPrintable(describe(back)));
+    QVERIFY2(!back->text(QAccessible::Name).isEmpty(), qPrintable(describe(back)));
+    QTRY_VERIFY(!Scenario::app()->client()->hasSession());
+    REQUIRE(Scenario::signIn());
+  }
+
   // The main window: the contact list and its rows by name and presence,
   // the group headers by name and count; nothing hidden said to be shown.
   void mainWindowListsContactsByName() {

@@ -137,9 +137,11 @@ QString Scenario::signOutByAction() {
 void Scenario::tidy() {
   closeMenus();
   // Calls and chats a test left behind end without questions.
-  if (app()->client()->hasSession()) {
-    RAZ::Controllers::CommsSessionController* comms =
-        app()->sessionManager()->commsSessionController();
+  // A test that ends mid-sign-in leaves a session without its manager yet.
+  RAZ::Sessions::SessionManagerBase* manager =
+      app()->client()->hasSession() ? app()->sessionManager() : nullptr;
+  if (manager && manager->commsSessionController()) {
+    RAZ::Controllers::CommsSessionController* comms = manager->commsSessionController();
     const QList<RAZ::Controllers::CommunicationSession*> open = comms->commsList();
     for (RAZ::Controllers::CommunicationSession* s : open) comms->closeSession(s);
     (void)QTest::qWaitFor([comms] { return comms->commsList().isEmpty(); }, kWaitMs);

@@ -39,6 +39,15 @@ FocusScope {
 
     focus: true
     state: "signin"
+    // The fields fade away while signing in: the keyboard (and a screen
+    // reader with it) goes to Cancel, not to a field no longer shown, and
+    // comes back to the fields when the window is ready again.
+    onStateChanged: {
+        if (state === "signingin")
+            actionButton.forceActiveFocus();
+        else if (state === "signin" && actionButton.activeFocus)
+            focusFirst();
+    }
     states: [
         State {
             name: "signin"
