@@ -139,6 +139,9 @@ constexpr int countOf(const T (&)[N]) {
 QList<QVariantMap> generatedContacts(int count, const QList<QVariantMap>& groups) {
   QList<QVariantMap> result;
   result.reserve(count);
+  // The notes of each state made once: the contacts of a state share their
+  // texts, so a large book holds a handful of notes, not one per contact.
+  QHash<int, QStringList> notesOf;
   for (int i = 0; i < count; ++i) {
     const QString first = QString::fromLatin1(kFirstNames[i % countOf(kFirstNames)]);
     const QString last =
@@ -150,7 +153,13 @@ QList<QVariantMap> generatedContacts(int count, const QList<QVariantMap>& groups
                          QString::number(i + 1);
     const QString address = user + QStringLiteral("@demo.zent");
     const int state = kGeneratedStates[i % countOf(kGeneratedStates)];
-    const QList<const char*> notes = englishNotes(state);
+    auto notes = notesOf.constFind(state);
+    if (notes == notesOf.constEnd()) {
+      QStringList texts;
+      const auto english = englishNotes(state);
+      for (const char* text : english) texts << QString::fromUtf8(text);
+      notes = notesOf.insert(state, texts);
+    }
     QVariantMap c;
     c.insert(QStringLiteral("id"), 100000 + i);
     c.insert(QStringLiteral("first"), first);
@@ -168,8 +177,7 @@ QList<QVariantMap> generatedContacts(int count, const QList<QVariantMap>& groups
       c.insert(QStringLiteral("groups"),
                QVariantList{groups.at(i % groups.size()).value(QStringLiteral("id"))});
     c.insert(QStringLiteral("presence"), state);
-    c.insert(QStringLiteral("status"),
-             notes.isEmpty() ? QString() : QString::fromUtf8(notes.at(i % notes.size())));
+    c.insert(QStringLiteral("status"), notes->isEmpty() ? QString() : notes->at(i % notes->size()));
     c.insert(QStringLiteral("favourite"), i < 10);
     result.append(c);
   }
