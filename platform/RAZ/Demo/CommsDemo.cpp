@@ -123,6 +123,14 @@ void CommsDemo::callPlaced(CommunicationSession* session, int contactId) {
   RAZ::Contacts::ContactPtr contact = contacts ? contacts->getContact(contactId) : nullptr;
   const int presence =
       contact ? contact->getPresenceState() : int(RAZ::Presence::PresenceState::Unknown);
+  // A person the service found for a number, outside the list: its
+  // signalling names the person, so the call is named so from the start.
+  if (contact && contact->isTemporary() && session && session->getCall() &&
+      !contact->getSipUri().isEmpty() &&
+      !contact->getProperty(RAZ::Contacts::Properties::KeyDisplayName).toString().isEmpty())
+    session->getCall()->setFromAddress(
+        QStringLiteral("\"%1\" <%2>").arg(contact->getDisplayName(), contact->getSipUri()),
+        QString());
   QPointer<CommunicationSession> guard(session);
   auto later = [this, guard](int ms, std::function<void(CommunicationSession*)> step) {
     QTimer::singleShot(ms, this, [guard, step] {
