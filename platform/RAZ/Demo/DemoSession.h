@@ -78,6 +78,8 @@ class DemoSession : public RAZ::Sessions::SessionManagerBase {
   // up after the ring time; a call to the echo test is answered at once.
   void onSessionCreated(RAZ::Controllers::CommunicationSession* session, bool incoming);
   bool isTestCallNumber(const QString& address) const;
+  // The configuration's voice-mail number, in any of its forms.
+  bool isVoiceMailNumber(const QString& address) const;
   // The demo's two cameras, named in the interface language, where the
   // system has none.
   static void addDemoCameras(RAZ::MediaEngine::MediaHandlerVideo* video);
