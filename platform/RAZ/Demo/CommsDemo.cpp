@@ -91,9 +91,20 @@ void CommsDemo::membersAnswer(XmppChat* chat) {
   if (others.isEmpty() || chat->property("zentMemberAnswers").toBool()) return;
   chat->setProperty("zentMemberAnswers", true);
   QPointer<XmppChat> guard(chat);
-  connect(chat, &ChatInterface::messageSent, this, [guard, others](const QString&) {
-    QTimer::singleShot(kAnswerDelayMs, guard.data(), [guard, others] {
-      if (guard) emit guard->messageReceived(others.first(), Service::tr("Noted, thanks."));
+  QPointer<RAZ::Controllers::CommsSessionController> comms(m_comms);
+  connect(chat, &ChatInterface::messageSent, this, [guard, others, comms](const QString&) {
+    QTimer::singleShot(kAnswerDelayMs, guard.data(), [guard, others, comms] {
+      if (!guard) return;
+      // The first member who is online when the message arrives answers;
+      // somebody shown offline says nothing, as in a chat of two.
+      RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts =
+          comms ? comms->contacts() : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
+      for (const QString& member : others) {
+        RAZ::Contacts::ContactPtr contact = contacts ? contacts->getContactByJid(member) : nullptr;
+        if (contact && !contact->isOnline()) continue;
+        emit guard->messageReceived(member, Service::tr("Noted, thanks."));
+        return;
+      }
     });
   });
 }

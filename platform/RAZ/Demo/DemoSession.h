@@ -79,6 +79,8 @@ class DemoSession : public RAZ::Sessions::SessionManagerBase {
   void onSessionCreated(RAZ::Controllers::CommunicationSession* session, bool incoming);
   bool isTestCallNumber(const QString& address) const;
   RAZ::Contacts::ContactPtr personOutsideTheList(const QString& address, const QString& number);
+  // The configuration's voice-mail number, in any of its forms.
+  bool isVoiceMailNumber(const QString& address) const;
   // The demo's two cameras, named in the interface language, where the
   // system has none.
   static void addDemoCameras(RAZ::MediaEngine::MediaHandlerVideo* video);

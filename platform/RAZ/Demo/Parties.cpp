@@ -72,21 +72,34 @@ bool DemoSession::isTestCallNumber(const QString& address) const {
   return false;
 }
 
+bool DemoSession::isVoiceMailNumber(const QString& address) const {
+  const QString number = dialledNumber(address);
+  const QString mailbox =
+      configuration() ? configuration()->getString(RAZ::Configuration::ConfigId::VoiceMailNumber)
+                      : QString();
+  return !number.isEmpty() && !mailbox.isEmpty() &&
+         RAZ::Utils::PhoneNumberParser::normalizePhoneNumber(mailbox) == number;
+}
+
 RAZ::Contacts::ContactPtr DemoSession::partyOf(const QString& address) {
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts = contactsManager();
   if (!contacts || address.trimmed().isEmpty()) return RAZ::Contacts::ContactPtr();
-  if (isTestCallNumber(address)) {
+  // The service's own lines, the echo test and the voice mailbox, go by
+  // their names wherever the call shows.
+  const bool echoTest = isTestCallNumber(address);
+  if (echoTest || isVoiceMailNumber(address)) {
     const QString number = dialledNumber(address);
-    QPointer<RAZ::Contacts::IContact>& echo = m_echoParties[number];
-    if (!echo) {
+    QPointer<RAZ::Contacts::IContact>& line = m_echoParties[number];
+    if (!line) {
       using RAZ::Contacts::Properties::Key;
-      echo = contacts->createTemporaryContact(
+      line = contacts->createTemporaryContact(
           {{QString::number(Key::KeyWork), number},
-           {QString::number(Key::KeyDisplayName), Service::tr("Echo Test")}});
+           {QString::number(Key::KeyDisplayName),
+            echoTest ? Service::tr("Echo Test") : Service::tr("Voice Mail")}});
       // The service's own line: always there to answer.
-      echo->presenceData()->setReceived(RAZ::Presence::PresenceState::Available, QString());
+      line->presenceData()->setReceived(RAZ::Presence::PresenceState::Available, QString());
     }
-    return RAZ::Contacts::ContactPtr(echo.data());
+    return RAZ::Contacts::ContactPtr(line.data());
   }
   // The list's people, by any of their numbers and addresses; a SIP address
   // whose user is a number ("sip:102@demo.zent") reaches that number's owner.
