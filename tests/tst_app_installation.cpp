@@ -10,9 +10,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <RAZ/Settings.h>
+
 #include "Application.h"
 #include "TestSupport.h"
 #include "Utils/AppPaths.h"
+#include "Utils/SettingsKeys.h"
 #include "dialogs/MessageWindow.h"
 #include "libqml/utils/Style.h"
 
@@ -128,6 +131,32 @@ class TestAppInstallation : public QObject {
                          .arg(missing)),
              qPrintable(seen.value("Configuración").text));
     for (const Seen& s : seen) QCOMPARE(s.button, QString("Aceptar"));
+  }
+
+  // The settings folder one level up from the program is a whole
+  // installation: its defaults are read there and no file is said missing.
+  void settingsFolderOneLevelUpIsNoDamage() {
+    QTemporaryDir root;
+    QTemporaryDir tree(root.filePath("program-XXXXXX"));
+    QVERIFY(tree.isValid());
+    QVERIFY(linkTree(tree, {"settings"}));
+    QVERIFY(QFile::link(QDir(qEnvironmentVariable("ZENT_DIST_DIR")).filePath("settings"),
+                        root.filePath("settings")));
+    AppPaths::setExecutableDirOverride(tree.path());
+    QVERIFY(AppPaths::installSettingsDir().endsWith("/../settings/"));
+
+    const bool ok = app()->initialize();
+    ZentTest::installStrictMessageHandler();
+    QVERIFY(ok);
+    // The sign-in server comes from the installation's file only.
+    QVERIFY(!RAZ::Settings(RAZ::Settings::Installation)
+                 .value(Utils::SettingsKey::DmUrl)
+                 .toString()
+                 .isEmpty());
+    QTRY_VERIFY(!QApplication::topLevelWidgets().isEmpty());
+    QStringList titles;
+    for (const Seen& s : shownMessages()) titles << s.title;
+    QVERIFY2(!titles.contains(QString::fromUtf8("Configuración")), qPrintable(titles.join(", ")));
   }
 };
 

@@ -49,7 +49,7 @@ using ZentTest::SceneDriver;
 
 namespace {
 
-const bool g_environment = ZentTest::Scenario::prepare("zent-test-scenario-mainwin-");
+const bool g_environment = ZentTest::Scenario::prepareWithControl("zent-test-scenario-mainwin-");
 
 RAZ::Demo::Service& demo() { return RAZ::Demo::Service::instance(); }
 
@@ -154,6 +154,18 @@ class TestScenarioMainWindow : public ZentTest::ScenarioTestObject {
     QVERIFY(!entryEnabled(entries, QStringLiteral("Call Settings...")));
     QVERIFY(demo().restoreService());
     QTRY_VERIFY(scene().isEnabled(QStringLiteral("callSettingsButton")));
+    REQUIRE(optionsMenu(&entries));
+    QVERIFY(entryEnabled(entries, QStringLiteral("Call Settings...")));
+    // The call settings live on the XSI connection alone: without it the
+    // entry goes grey while calls and chat stay; it comes back with it.
+    QCOMPARE(Scenario::control("lose-xsi"), QStringLiteral("ok"));
+    QAction* callSettings =
+        app()->menuActionProvider()->action(Providers::MenuActionProvider::CallSettings);
+    QTRY_VERIFY(!callSettings->isEnabled());
+    REQUIRE(optionsMenu(&entries));
+    QVERIFY(!entryEnabled(entries, QStringLiteral("Call Settings...")));
+    QCOMPARE(Scenario::control("restore-xsi"), QStringLiteral("ok"));
+    QTRY_VERIFY(callSettings->isEnabled());
     REQUIRE(optionsMenu(&entries));
     QVERIFY(entryEnabled(entries, QStringLiteral("Call Settings...")));
     REQUIRE(scene().click(QStringLiteral("optionsButton")));

@@ -439,6 +439,17 @@ class TestUiMenus : public QObject {
     QVERIFY(Service::instance().setSubSessionState(1, RAZ::Sessions::Session::Closed));
     QVERIFY(xmppEnabled.wait(ZentTest::kWaitMs));
     QCOMPARE(xmppEnabled.last().first().toBool(), false);
+    // Born while the XSI connection is down: off until it comes back.
+    const int xsiType = RAZ::Sessions::SubSession::TypeXsi;
+    QVERIFY(Service::instance().setSubSessionState(xsiType, RAZ::Sessions::Session::Closed));
+    QTRY_VERIFY(!m_session->subSession(xsiType)->isConnected());
+    Utils::SessionStateWatcherEnabler xsi(m_session, xsiType, nullptr);
+    QVERIFY(!xsi.isEnabled());
+    QSignalSpy xsiEnabled(&xsi, &Utils::SessionStateWatcherEnabler::sessionEnabled);
+    QVERIFY(Service::instance().setSubSessionState(xsiType, RAZ::Sessions::Session::Active));
+    QVERIFY(xsiEnabled.wait(ZentTest::kWaitMs));
+    QCOMPARE(xsiEnabled.count(), 1);
+    QVERIFY(xsi.isEnabled());
   }
 
   void oneClickRunsOneAction() {

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDesktopWidget>
+#include <QDir>
 #include <QDrag>
 #include <QFile>
 #include <QFileInfo>
@@ -627,9 +628,14 @@ bool Application::prepareSettingsStore() {
   const QString installDir = AppPaths::installSettingsDir();
   // Without it the user's settings start from the program's own defaults
   // (the theme, the user agent, the sign-in addresses): say so once the
-  // interface speaks the user's language.
-  m_installSettingsMissing =
-      !installDir.isEmpty() && !QFileInfo(AppPaths::installSettingsFile()).isFile();
+  // interface speaks the user's language. A settings folder found one level
+  // up holds the installation's file where the installation defaults are
+  // read from; the seed is only ever looked for beside the program, so its
+  // absence there is no damage to report.
+  const bool besideProgram =
+      !installDir.isEmpty() &&
+      QDir(installDir) == QDir(QFileInfo(AppPaths::installSettingsFile()).path());
+  m_installSettingsMissing = besideProgram && !QFileInfo(AppPaths::installSettingsFile()).isFile();
   Utils::seedUserSettings(AppPaths::installSettingsFile(),
                           dataDir + QStringLiteral("/application_setting.ini"), dataDir);
   RAZ::Settings::setPath(RAZ::Settings::Application, dataDir);

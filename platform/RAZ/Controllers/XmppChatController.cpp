@@ -186,10 +186,12 @@ void XmppChatController::createGroupChat(const QString& roomJid) {
   }
   if (XmppChat* open = roomChat(roomJid)) {
     // Already in the room: its window comes forward (once the request that
-    // asked for it is done, as the service answers).
+    // asked for it is done, as the service answers). A room still waiting
+    // to be entered (its password asked for, its answer pending) has no
+    // window to show yet: the question that holds it stays as it is.
     QPointer<CommunicationSession> session = qobject_cast<CommunicationSession*>(open->parent());
     QTimer::singleShot(0, this, [session] {
-      if (session) session->activate();
+      if (session && session->roomMayShow()) session->activate();
     });
     return;
   }

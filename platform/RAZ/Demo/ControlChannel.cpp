@@ -5,6 +5,7 @@
 #include <TP/Core/Logging.h>
 
 #include "RAZ/Demo/Service.h"
+#include "RAZ/Sessions/Session.h"
 
 namespace RAZ {
 namespace Demo {
@@ -20,6 +21,14 @@ bool runCommand(const QString& line) {
   if (words.size() == 1) {
     if (command == QLatin1String("lose-service")) return demo.loseService();
     if (command == QLatin1String("restore-service")) return demo.restoreService();
+    // The telephony service's web interface alone (call settings) goes or
+    // comes back; calls and chat stay.
+    if (command == QLatin1String("lose-xsi"))
+      return demo.setSubSessionState(RAZ::Sessions::SubSession::TypeXsi,
+                                     RAZ::Sessions::Session::Closed);
+    if (command == QLatin1String("restore-xsi"))
+      return demo.setSubSessionState(RAZ::Sessions::SubSession::TypeXsi,
+                                     RAZ::Sessions::Session::Active);
     if (command == QLatin1String("fail-call-logs")) return demo.failCallLogRetrieval(true);
     if (command == QLatin1String("fetch-call-logs")) return demo.failCallLogRetrieval(false);
     if (command == QLatin1String("ldap-credentials-error"))

@@ -7,10 +7,17 @@
 namespace Utils {
 
 namespace {
-// Only a SIP or an XMPP connection is watched; for any other type the
+// The SIP, XMPP and XSI connections can be watched; for any other type the
 // connection counts as up.
-bool watchesSipOrXmpp(int type) {
-  return type == RAZ::Sessions::SubSession::TypeSip || type == RAZ::Sessions::SubSession::TypeXmpp;
+bool watchable(int type) {
+  return type == RAZ::Sessions::SubSession::TypeSip ||
+         type == RAZ::Sessions::SubSession::TypeXmpp || type == RAZ::Sessions::SubSession::TypeXsi;
+}
+
+// An XSI connection the account does not use keeps nothing waiting: the
+// features behind it are simply not offered, so it never holds them back.
+bool countsAsUp(const RAZ::Sessions::SubSession* sub) {
+  return sub->type() == RAZ::Sessions::SubSession::TypeXsi && !sub->enabled();
 }
 }  // namespace
 
@@ -32,9 +39,9 @@ SessionStateWatcherEnabler::SessionStateWatcherEnabler(RAZ::Sessions::SessionMan
   connect(session, SIGNAL(reconnectionStateChanged(RAZ::Sessions::SessionManagerBase*, bool)), this,
           SLOT(cbReconnectionStateChanged(RAZ::Sessions::SessionManagerBase*, bool)));
   RAZ::Sessions::SubSession* watched =
-      watchesSipOrXmpp(watchedType) ? session->subSession(watchedType) : nullptr;
+      watchable(watchedType) ? session->subSession(watchedType) : nullptr;
   if (watched)
-    m_subSessionActive = watched->state() == RAZ::Sessions::Session::Active;
+    m_subSessionActive = countsAsUp(watched) || watched->state() == RAZ::Sessions::Session::Active;
   else
     m_subSessionActive = true;
   m_reconnecting = session->isReconnecting();
@@ -46,17 +53,17 @@ bool SessionStateWatcherEnabler::connectAggregation(AggregationEnabler* aggregat
   return connect(this, SIGNAL(sessionEnabled(bool)), aggregation, SLOT(setEnabled(bool)));
 }
 
-void SessionStateWatcherEnabler::applyState(int state) {
+void SessionStateWatcherEnabler::applyState(const RAZ::Sessions::SubSession* sub, int state) {
   const bool before = isEnabled();
-  m_subSessionActive = state == RAZ::Sessions::Session::Active;
+  m_subSessionActive = countsAsUp(sub) || state == RAZ::Sessions::Session::Active;
   if (isEnabled() != before) emit sessionEnabled(isEnabled());
 }
 
 void SessionStateWatcherEnabler::cbSubSessionStateChanged(RAZ::Sessions::SessionManagerBase*,
                                                           const RAZ::Sessions::SubSession* sub,
                                                           RAZ::Sessions::Session::State state) {
-  if (!sub || !watchesSipOrXmpp(m_watchedType) || sub->type() != m_watchedType) return;
-  applyState(state);
+  if (!sub || !watchable(m_watchedType) || sub->type() != m_watchedType) return;
+  applyState(sub, state);
 }
 
 void SessionStateWatcherEnabler::cbReconnectionStateChanged(RAZ::Sessions::SessionManagerBase*,

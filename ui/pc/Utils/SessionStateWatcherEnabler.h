@@ -16,8 +16,9 @@ namespace Utils {
 class AggregationEnabler;
 
 // One boolean out of the session's state: the connection a feature needs
-// (sub-session type 0 or 1; any other value watches none) is up and the
-// session is not reconnecting. Changes are broadcast by sessionEnabled(bool).
+// (sub-session type 0, 1 or 2 for SIP, XMPP or XSI; any other value watches
+// none) is up and the session is not reconnecting. Changes are broadcast by
+// sessionEnabled(bool).
 class SessionStateWatcherEnabler : public QObject {
   Q_OBJECT
 
@@ -40,7 +41,7 @@ class SessionStateWatcherEnabler : public QObject {
   void sessionEnabled(bool enabled);
 
  private:
-  void applyState(int state);
+  void applyState(const RAZ::Sessions::SubSession* sub, int state);
 
   int m_watchedType;
   bool m_subSessionActive = false;
