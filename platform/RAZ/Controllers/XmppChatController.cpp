@@ -1,8 +1,10 @@
 #include "RAZ/Controllers/XmppChatController.h"
 
+#include <QDomDocument>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTimer>
+#include <QXmlStreamWriter>
 
 #include <TP/Core/Logging.h>
 
@@ -16,6 +18,23 @@ namespace RAZ {
 namespace Controllers {
 
 namespace {
+// A room's forms travel in its snapshot as their XML: the snapshot is kept in
+// the service's store, whose stream holds only plain values.
+QByteArray formToXml(const QXmppDataForm& form) {
+  QByteArray xml;
+  if (form.isNull()) return xml;
+  QXmlStreamWriter writer(&xml);
+  form.toXml(&writer);
+  return xml;
+}
+
+QXmppDataForm formFromXml(const QByteArray& xml) {
+  QXmppDataForm form;
+  QDomDocument document;
+  if (!xml.isEmpty() && document.setContent(xml, true)) form.parse(document.documentElement());
+  return form;
+}
+
 const char kLog[] = "RAZ::Controllers::XmppChatController";
 
 QVariant fieldValue(const QXmppDataForm& form, const QString& key) {
@@ -409,8 +428,8 @@ QVariantList XmppChatController::roomsSnapshot() const {
     entry.insert(QStringLiteral("owned"), room.owned);
     entry.insert(QStringLiteral("banned"), room.banned);
     entry.insert(QStringLiteral("members"), room.members);
-    entry.insert(QStringLiteral("form"), QVariant::fromValue(room.form));
-    entry.insert(QStringLiteral("submitted"), QVariant::fromValue(room.submitted));
+    entry.insert(QStringLiteral("form"), formToXml(room.form));
+    entry.insert(QStringLiteral("submitted"), formToXml(room.submitted));
     rooms << entry;
   }
   return rooms;
@@ -428,8 +447,8 @@ void XmppChatController::restoreRooms(const QVariantList& rooms) {
     room.banned = entry.value(QStringLiteral("banned")).toBool();
     room.created = true;
     room.members = entry.value(QStringLiteral("members")).toStringList();
-    room.form = entry.value(QStringLiteral("form")).value<QXmppDataForm>();
-    room.submitted = entry.value(QStringLiteral("submitted")).value<QXmppDataForm>();
+    room.form = formFromXml(entry.value(QStringLiteral("form")).toByteArray());
+    room.submitted = formFromXml(entry.value(QStringLiteral("submitted")).toByteArray());
     const QString name = entry.value(QStringLiteral("name")).toString();
     if (room.form.fields().isEmpty()) room.form = defaultRoomForm(name);
     m_access.insert(jid, room);
