@@ -5,6 +5,7 @@
 // is the one Enter presses, every window closes on its keys, and the main
 // window opens placed and with the keyboard.
 #include <QApplication>
+#include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -13,6 +14,7 @@
 #include <QQuickItem>
 #include <QQuickWidget>
 #include <QQuickWindow>
+#include <QScreen>
 #include <QTimer>
 #include <QtTest>
 
@@ -30,6 +32,7 @@
 #include "libqml/components/CallDebugWindow.h"
 #include "libqml/components/CommunicationsWindow.h"
 #include "libqml/components/MainWindow.h"
+#include "libqml/window/PopupPlacement.h"
 
 using ZentTest::Scenario;
 using ZentTest::SceneDriver;
@@ -73,6 +76,46 @@ bool drawsFocus(QQuickItem* item) {
     if (ringOnly) return true;
   }
   return false;
+}
+
+// Where an item of a scene lies on the screen.
+QRect globalRect(QQuickItem* item) {
+  const QPoint topLeft = QML::sceneToGlobal(item, item->mapToScene(QPointF(0, 0)));
+  return QRect(topLeft, QSize(qRound(item->width()), qRound(item->height())));
+}
+
+// Space on the button named `name` opens a menu that drops from the button
+// or rises from it, at its left edge, whatever the pointer's place.
+QString menuOpensAtButton(SceneDriver& scene, const QString& name) {
+  QString problem = scene.focus(name);
+  if (!problem.isEmpty()) return problem;
+  QQuickItem* button = scene.item(name);
+  const QRect at = globalRect(button);
+  // The pointer far from the button: a menu there is the pointer's.
+  const QRect screen = scene.view()->screen()->geometry();
+  QCursor::setPos(at.center().x() < screen.center().x() ? screen.right() - 5 : screen.left() + 5,
+                  at.center().y() < screen.center().y() ? screen.bottom() - 5 : screen.top() + 5);
+  problem = scene.press(Qt::Key_Space);
+  QMenu* menu = nullptr;
+  if (problem.isEmpty()) problem = ZentTest::waitForMenu(&menu);
+  if (!problem.isEmpty()) return name + QStringLiteral(": ") + problem;
+  const QRect shown = menu->geometry();
+  ZentTest::closeMenus();
+  const bool besideVertically =
+      qAbs(shown.top() - at.bottom()) <= 2 || qAbs(shown.bottom() - at.top()) <= 2;
+  // The screen may push a menu left, never away from a button it fits by.
+  if (!besideVertically || shown.left() > at.left() + 2 || shown.right() < at.left())
+    return QStringLiteral("%1 at %2,%3 %4x%5 opened a menu at %6,%7 %8x%9")
+        .arg(name)
+        .arg(at.x())
+        .arg(at.y())
+        .arg(at.width())
+        .arg(at.height())
+        .arg(shown.x())
+        .arg(shown.y())
+        .arg(shown.width())
+        .arg(shown.height());
+  return QString();
 }
 
 }  // namespace
@@ -147,6 +190,99 @@ class TestScenarioKeyboard : public ZentTest::ScenarioTestObject {
     const int before = volume->property("value").toInt();
     REQUIRE(scene.press(before >= 50 ? Qt::Key_Left : Qt::Key_Right));
     QTRY_VERIFY(volume->property("value").toInt() != before);
+  }
+
+  // The menus of "+", the footer's "Options" and the call-settings
+  // buttons, opened with Space, drop from their buttons: the pointer may be
+  // anywhere.
+  void buttonMenusOpenAtTheirButtons() {
+    REQUIRE(Scenario::signIn());
+    SceneDriver scene = Scenario::mainScene();
+    REQUIRE(ZentTest::liesOnScreen(Scenario::mainWindow()));
+    QVERIFY(Scenario::mainWindow()->pos() != QPoint(0, 0));
+    for (const char* name : {"addButton", "optionsButton", "forwardingButton"}) {
+      REQUIRE(scene.waitVisible(QLatin1String(name)));
+      REQUIRE(menuOpensAtButton(scene, QLatin1String(name)));
+    }
+  }
+
+  // A chat opened with the chat button clears the search, which disables
+  // the button: the focus goes back to the search rather than nowhere.
+  void aButtonDisabledWithTheFocusHandsItOn() {
+    REQUIRE(Scenario::signIn());
+    SceneDriver scene = Scenario::mainScene();
+    REQUIRE(scene.focus(QStringLiteral("searchField")));
+    REQUIRE(scene.type(QStringLiteral("alice")));
+    REQUIRE(scene.waitVisible(QStringLiteral("contactRow")));
+    REQUIRE(scene.press(Qt::Key_Down));
+    QStringList passed;
+    REQUIRE(tabTo(scene, QStringLiteral("chatButton"), &passed));
+    REQUIRE(scene.press(Qt::Key_Space));
+    QML::CommunicationsWindow* chat = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(kAliceName, &chat));
+    QPointer<QML::CommunicationsWindow> guard(chat);
+    QTRY_VERIFY(!scene.isEnabled(QStringLiteral("chatButton")));
+    chat->activateWindow();
+    QTRY_VERIFY(chat->isActiveWindow());
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : chat,
+                    Qt::Key_Escape);
+    QTRY_VERIFY(!guard || !guard->isVisible());
+    // The window system hands the keyboard back to the main window.
+    Scenario::mainWindow()->activateWindow();
+    QTRY_VERIFY(Scenario::mainWindow()->isActiveWindow());
+    QTRY_COMPARE(focusName(scene), QStringLiteral("searchField"));
+    // And the focus is drawn there: Tab goes on from it.
+    REQUIRE(scene.press(Qt::Key_Tab));
+    QVERIFY(focusName(scene) != QStringLiteral("<none>"));
+  }
+
+  // History by keyboard: its filter tabs are Tab stops whose focus is
+  // drawn, the chosen one's too, and Space on "Missed" shows the missed.
+  void historyFiltersByKeyboard() {
+    REQUIRE(Scenario::signIn());
+    SceneDriver scene = Scenario::mainScene();
+    REQUIRE(scene.focus(QStringLiteral("searchField")));
+    QStringList passed;
+    REQUIRE(tabTo(scene, QStringLiteral("leftPaneButton2"), &passed));
+    REQUIRE(scene.press(Qt::Key_Space));
+    REQUIRE(scene.waitVisible(QStringLiteral("historyFilterTab")));
+    const QList<QQuickItem*> tabs = scene.items(QStringLiteral("historyFilterTab"));
+    QCOMPARE(tabs.size(), 4);
+    QQuickWindow* window = scene.view()->quickWindow();
+    for (int i = 0; i < 40 && window->activeFocusItem() != tabs.at(0); ++i)
+      REQUIRE(scene.press(Qt::Key_Tab));
+    QCOMPARE(window->activeFocusItem(), tabs.at(0));
+    QVERIFY(tabs.at(0)->property("chosen").toBool());
+    QVERIFY(drawsFocus(tabs.at(0)));
+    REQUIRE(scene.press(Qt::Key_Tab));
+    QCOMPARE(window->activeFocusItem(), tabs.at(1));
+    QVERIFY(drawsFocus(tabs.at(1)));
+    REQUIRE(scene.press(Qt::Key_Space));
+    QTRY_VERIFY(tabs.at(1)->property("chosen").toBool());
+    QVERIFY(!tabs.at(0)->property("chosen").toBool());
+    QVERIFY(drawsFocus(tabs.at(1)));
+  }
+
+  // In the rooms, Down from the search enters the rooms shown (never the
+  // hidden contacts, whose selection the call button would act on), and
+  // Enter joins the current room.
+  void downFromTheSearchEntersTheRooms() {
+    REQUIRE(Scenario::signIn());
+    SceneDriver scene = Scenario::mainScene();
+    REQUIRE(scene.focus(QStringLiteral("leftPaneButton1")));
+    REQUIRE(scene.press(Qt::Key_Space));
+    REQUIRE(scene.waitVisible(QStringLiteral("roomList")));
+    REQUIRE(scene.waitVisible(QStringLiteral("roomRow")));
+    REQUIRE(scene.focus(QStringLiteral("searchField")));
+    REQUIRE(scene.press(Qt::Key_Down));
+    QCOMPARE(focusName(scene), QStringLiteral("roomRow"));
+    QQuickItem* rooms = scene.item(QStringLiteral("roomList"));
+    QVERIFY(rooms->hasActiveFocus());
+    QCOMPARE(rooms->property("currentIndex").toInt(), 0);
+    QVERIFY(!scene.isEnabled(QStringLiteral("callButton")));
+    REQUIRE(scene.press(Qt::Key_Return));
+    QML::CommunicationsWindow* room = nullptr;
+    REQUIRE(ZentTest::waitForWindow<QML::CommunicationsWindow>(&room));
   }
 
   // A ringing popup draws the focus on its first answer, which Enter

@@ -264,8 +264,7 @@ void ContactGroupsModel::setSortField(int field) {
   rebuild();
 }
 
-QList<ContactGroupsModel::Row> ContactGroupsModel::build(QHash<int, int>* rank,
-                                                         QHash<int, bool>* online) const {
+QVector<ContactGroupsModel::Row> ContactGroupsModel::build(std::vector<Place>* places) const {
   QList<IContact*> all;
   QAbstractItemModel* list = m_contacts->getModel(Contacts::ContactListKind);
   for (int r = 0; r < list->rowCount(); ++r)
@@ -288,21 +287,24 @@ QList<ContactGroupsModel::Row> ContactGroupsModel::build(QHash<int, int>* rank,
   std::stable_sort(keyed.begin(), keyed.end(),
                    [](const auto& a, const auto& b) { return a.first.compare(b.first) < 0; });
   for (int i = 0; i < all.size(); ++i) all[i] = keyed[i].second;
-  if (rank) rank->clear();
-  if (online) online->clear();
-  for (int i = 0; i < all.size(); ++i) {
-    if (rank) rank->insert(all.at(i)->getId(), i);
-    if (online) online->insert(all.at(i)->getId(), all.at(i)->isOnline());
+  if (places) {
+    places->clear();
+    places->reserve(size_t(all.size()));
+    for (int i = 0; i < all.size(); ++i)
+      places->push_back({all.at(i)->getId(), i, all.at(i)->isOnline()});
+    std::sort(places->begin(), places->end(),
+              [](const Place& a, const Place& b) { return a.id < b.id; });
   }
 
   const bool hideOffline = (m_filter & HideOfflineFilter) != 0;
-  QList<Row> rows;
+  QVector<Row> rows;
   auto section = [&](IGroup* group, const std::function<bool(IContact*)>& member) {
     Row header;
     header.group = group;
     const int headerRow = rows.size();
     rows.append(header);
-    for (IContact* c : qAsConst(all)) {
+    for (int rank = 0; rank < all.size(); ++rank) {
+      IContact* c = all.at(rank);
       if (!member(c)) continue;
       ++rows[headerRow].total;
       if (c->isOnline()) ++rows[headerRow].online;
@@ -310,6 +312,7 @@ QList<ContactGroupsModel::Row> ContactGroupsModel::build(QHash<int, int>* rank,
       Row row;
       row.group = group;
       row.contact = c;
+      row.rank = rank;
       rows.append(row);
     }
     return rows.at(headerRow).total;
@@ -350,8 +353,14 @@ QList<ContactGroupsModel::Row> ContactGroupsModel::build(QHash<int, int>* rank,
 
 void ContactGroupsModel::rebuild() {
   beginResetModel();
-  m_rows = build(&m_rank, &m_online);
+  m_rows = build(&m_places);
   endResetModel();
+}
+
+ContactGroupsModel::Place* ContactGroupsModel::placeOf(int id) {
+  const auto found = std::lower_bound(m_places.begin(), m_places.end(), id,
+                                      [](const Place& place, int key) { return place.id < key; });
+  return found != m_places.end() && found->id == id ? &*found : nullptr;
 }
 
 bool ContactGroupsModel::inSection(const IGroup* group, IContact* contact) const {
@@ -378,17 +387,18 @@ void ContactGroupsModel::contactChanged(int id) {
       break;
     }
   if (!contact) contact = m_contacts->getContact(id).data();
-  if (!contact || !m_rank.contains(id)) {
+  Place* place = placeOf(id);
+  if (!contact || !place) {
     // A contact the rows were not built with.
     rebuild();
     return;
   }
   const bool online = contact->isOnline();
-  const bool was = m_online.value(id, online);
-  m_online.insert(id, online);
+  const bool was = place->online;
+  place->online = online;
+  const int rank = place->rank;
   if (online != was) {
     const bool hide = (m_filter & HideOfflineFilter) != 0;
-    const int rank = m_rank.value(id);
     QList<int> headers;
     for (int i = 0; i < m_rows.size(); ++i)
       if (!m_rows.at(i).contact) headers << i;
@@ -402,13 +412,12 @@ void ContactGroupsModel::contactChanged(int id) {
       m_rows[header].online += online ? 1 : -1;
       if (hide && online) {
         int at = header + 1;
-        while (at < end && m_rows.at(at).contact &&
-               m_rank.value(m_rows.at(at).contact->getId(), -1) < rank)
-          ++at;
+        while (at < end && m_rows.at(at).contact && m_rows.at(at).rank < rank) ++at;
         beginInsertRows(QModelIndex(), at, at);
         Row row;
         row.group = group;
         row.contact = contact;
+        row.rank = rank;
         m_rows.insert(at, row);
         endInsertRows();
       } else if (hide) {

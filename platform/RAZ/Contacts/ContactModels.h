@@ -5,7 +5,9 @@
 #include <QList>
 #include <QPointer>
 #include <QSortFilterProxyModel>
+#include <QVector>
 #include <functional>
+#include <vector>
 
 #include "RAZ/Contacts/GroupRoles.h"
 
@@ -106,22 +108,32 @@ class ContactGroupsModel : public QAbstractListModel, public RAZ::Contacts::Grou
   struct Row {
     QPointer<RAZ::Contacts::IGroup> group;
     QPointer<RAZ::Contacts::IContact> contact;
-    int online = 0;
-    int total = 0;
+    int online = 0;  // a header's: the online contacts of its section
+    int total = 0;   // a header's: the contacts of its section
+    int rank = -1;   // a contact's: its place in the sort order
   };
-  // The rows, and of every contact its place in the sort order and
-  // whether it is online.
-  QList<Row> build(QHash<int, int>* rank, QHash<int, bool>* online) const;
+  // Of every contact the rows were built from: its place in the sort order
+  // and whether it was online. Kept in an array sorted by id rather than in
+  // hashes: a large book holds one small entry per contact.
+  struct Place {
+    int id;
+    int rank;
+    bool online;
+  };
+  // The rows, and the places of the contacts (sorted by id).
+  QVector<Row> build(std::vector<Place>* places) const;
+  // The place of the contact with the id, or null.
+  Place* placeOf(int id);
   // Whether the contact is listed under the section that `group` heads.
   bool inSection(const RAZ::Contacts::IGroup* group, RAZ::Contacts::IContact* contact) const;
 
   RAZ::Contacts::Contacts* m_contacts;
-  QList<Row> m_rows;
+  // In a vector: a row is stored in place, not allocated on its own.
+  QVector<Row> m_rows;
   // What the rows were built from: a presence change moves no contact in
   // the order, so it only adds or takes away the contact's rows and
   // corrects the counts.
-  QHash<int, int> m_rank;
-  QHash<int, bool> m_online;
+  std::vector<Place> m_places;
   int m_filter = 0;
   int m_sortField = 1;
 };

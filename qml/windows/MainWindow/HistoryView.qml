@@ -31,8 +31,6 @@ Item {
                 height: label.implicitHeight + pal.unit * 2
                 radius: pal.radius
                 color: chosen ? pal.accent : (filterMouse.containsMouse ? pal.hover : "transparent")
-                border.width: activeFocus ? pal.focusWidth : 0
-                border.color: chosen ? pal.accentText : pal.accent
                 // A tab of the filter: reached with Tab, chosen with Space
                 // or Enter, or by a screen reader's press.
                 activeFocusOnTab: true
@@ -47,6 +45,17 @@ Item {
                         event.accepted = true;
                         mainWindow.setTimelineFilter(index);
                     }
+                }
+                // The focus rings the tab from outside: the chosen one is
+                // filled with the colour a ring inside it would have.
+                Rectangle {
+                    anchors.fill: parent
+                    anchors.margins: -pal.focusWidth
+                    radius: parent.radius + pal.focusWidth
+                    color: "transparent"
+                    border.width: pal.focusWidth
+                    border.color: pal.accent
+                    visible: filterTab.activeFocus
                 }
                 ZLabel {
                     id: label

@@ -119,6 +119,13 @@ Rectangle {
         presenceMenu.showPopup(Qt.point(p.x, p.y));
     }
     function showView(name) { activeView.state = name; }
+    function focusSearch() { search.forceActiveFocus(); }
+    // A button's menu drops from the button, wherever the pointer is (Space
+    // on the button leaves it anywhere).
+    function menuFromButton(button) {
+        var top = button.mapToItem(null, 0, 0);
+        mainWindow.openMenuFromButton(top.x, top.y, top.y + button.height);
+    }
     // Opens the list's menu at its current row (keyboard).
     function currentRowMenu(list) {
         var item = list.currentItem;
@@ -364,7 +371,14 @@ Rectangle {
                 if (event.key === Qt.Key_Escape) {
                     search.text = "";
                     event.accepted = true;
-                } else if (event.key === Qt.Key_Down) {
+                } else if (event.key === Qt.Key_Down && roomList.visible) {
+                    // The rooms shown, not the hidden contacts, whose
+                    // selection the buttons beside would act on.
+                    roomList.forceActiveFocus();
+                    if (roomList.currentIndex < 0 && roomList.count > 0)
+                        roomList.currentIndex = 0;
+                    event.accepted = true;
+                } else if (event.key === Qt.Key_Down && contactList.visible) {
                     contactList.forceActiveFocus();
                     if (mainWindow.currentContactRow < 0)
                         mainWindow.moveSelection(false, true);
@@ -403,6 +417,10 @@ Rectangle {
                         Accessible.name: commButton.label
                         enabled: commButton.available
                         primary: drop.welcome
+                        // Disabled with the focus (the selection it served is
+                        // gone: its chat opened, the search cleared), it
+                        // would leave the window with no focus to be seen.
+                        onEnabledChanged: if (!enabled && focus) root.focusSearch()
                         onHoveredChanged: hovered ? commTip.showToolTip(commButton.label) : commTip.hideToolTip()
                         onClicked: {
                             commTip.hideToolTip();
@@ -445,7 +463,10 @@ Rectangle {
             width: height
             text: "+"
             primary: menuHandler.addMenuVisible
-            onClicked: menuHandler.showAddMenu()
+            onClicked: {
+                root.menuFromButton(addButton);
+                menuHandler.showAddMenu();
+            }
         }
     }
 
@@ -601,11 +622,15 @@ Rectangle {
             }
         }
         ZButton {
+            id: optionsButton
             objectName: "optionsButton"
             anchors { right: parent.right; rightMargin: pal.unit * 3; verticalCenter: parent.verticalCenter }
             text: qsTr("Options") + root.lc
             primary: menuHandler.optionsMenuVisible
-            onClicked: menuHandler.showOptionsMenu()
+            onClicked: {
+                root.menuFromButton(optionsButton);
+                menuHandler.showOptionsMenu();
+            }
         }
     }
     // --- The provider's banner ----------------------------------------------

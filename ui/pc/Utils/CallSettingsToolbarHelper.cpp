@@ -377,8 +377,17 @@ void CallSettingsToolbarHelper::retranslateMenus() {
   }
 }
 
+void CallSettingsToolbarHelper::setMenuButton(QQuickItem* button) { m_menuButton = button; }
+
 void CallSettingsToolbarHelper::popup(QMenu* menu) {
-  if (menu) QML::popupMenu(menu, QCursor::pos());
+  QPointer<QQuickItem> button = m_menuButton;
+  m_menuButton.clear();
+  if (!menu) return;
+  if (button && button->window())
+    QML::popupMenu(menu,
+                   QML::sceneToGlobal(button, button->mapToScene(QPointF(0, button->height()))));
+  else
+    QML::popupMenu(menu, QCursor::pos());
 }
 
 void CallSettingsToolbarHelper::showGranitewayAnywhereMenu() {

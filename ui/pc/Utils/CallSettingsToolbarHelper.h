@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QQuickItem>
 
 #include "libqml/components/CallSettings.h"
 
@@ -83,6 +84,9 @@ class CallSettingsToolbarHelper : public QObject {
   void retranslateMenus();
 
  public slots:
+  // The next menu drops from this button rather than from the pointer
+  // (Space on the button leaves the pointer anywhere).
+  void setMenuButton(QQuickItem* button);
   void showGranitewayAnywhereMenu();
   void showRemoteOfficeMenu();
   void showSimultaneousRingMenu();
@@ -110,6 +114,7 @@ class CallSettingsToolbarHelper : public QObject {
   bool config(int id) const;
   static void discard(QPointer<QMenu>& menu);
   void popup(QMenu* menu);
+  QPointer<QQuickItem> m_menuButton;
 
   QPointer<RAZ::Sessions::SessionManagerBase> m_session;
   bool m_sessionOffline = false;

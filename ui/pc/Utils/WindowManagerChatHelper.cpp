@@ -53,9 +53,7 @@ const char kChatProperty[] = "zentTranscriptChat";
 
 WindowManagerChatHelper::WindowManagerChatHelper(NotificationManager* notifications,
                                                  QObject* parent)
-    : QObject(parent),
-      m_notifications(notifications),
-      m_player(new Utils::Sounds::IncomingMessagePlayer(this)) {
+    : QObject(parent), m_notifications(notifications) {
   qRegisterMetaType<QXmppDataForm>();
   qRegisterMetaType<RAZ::Controllers::ChatError::ChatRoomJoinError>();
 }
@@ -335,8 +333,13 @@ bool WindowManagerChatHelper::connectChat(CommunicationSession* session,
           this, SLOT(handleAuthFailError(QString, RAZ::Controllers::ChatError::ChatRoomJoinError)),
           unique);
   connect(chat, SIGNAL(messageSendingFailed()), window, SLOT(messageSendingFailed()), unique);
-  connect(window, SIGNAL(playIncomingMessageSound()), m_player, SLOT(play()), unique);
+  connect(window, SIGNAL(playIncomingMessageSound()), this, SLOT(playMessageSound()), unique);
   return true;
+}
+
+void WindowManagerChatHelper::playMessageSound() {
+  if (!m_player) m_player = new Utils::Sounds::IncomingMessagePlayer(this);
+  m_player->play();
 }
 
 RAZ::Models::FTModel* WindowManagerChatHelper::transfersOf(CommunicationSession* session) const {
@@ -368,7 +371,7 @@ QML::CommunicationNotification* WindowManagerChatHelper::showChatNotification(
                               : QML::CommunicationNotification::ChatNotification;
   QML::CommunicationNotification* note = notifications->addCommunicationNotification(session, type);
   if (!note) return nullptr;
-  m_player->play();
+  playMessageSound();
   const Qt::ConnectionType unique = Qt::UniqueConnection;
   connect(note, SIGNAL(chatNotificationAccepted()), this, SLOT(chatNotificationAccepted()), unique);
   connect(note, &QML::CommunicationNotification::chatNotificationIgnored, session,

@@ -94,6 +94,9 @@ class WindowManagerChatHelper : public QObject {
   void failedToAddContacts(QStringList names);
   void onMemberListReceived(const QString& roomJid, const QStringList& members);
   void chatNotificationAccepted();
+  // The message sound, loaded at its first use: most sessions sign in
+  // without a chat to hear.
+  void playMessageSound();
   bool connectChat(RAZ::Controllers::CommunicationSession* session,
                    QML::CommunicationsWindow* window);
   // The popup of a chat a party starts (or of the file it offers), or null

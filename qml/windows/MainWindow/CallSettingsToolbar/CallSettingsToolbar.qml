@@ -31,6 +31,7 @@ Item {
             onClicked: toolbar.helper.openCallSettings()
         }
         ToolbarButton {
+            id: anywhereButton
             objectName: "anywhereButton"
             height: parent.height
             visible: toolbar.helper && toolbar.helper.granitewayAnywhereEnabled
@@ -40,9 +41,13 @@ Item {
             imageBase: toolbar.base + "anywhere"
             glyph: "\u260E"
             toolTip: qsTr("Graniteway Anywhere") + toolbar.lc
-            onClicked: toolbar.helper.showGranitewayAnywhereMenu()
+            onClicked: {
+                toolbar.helper.setMenuButton(anywhereButton);
+                toolbar.helper.showGranitewayAnywhereMenu();
+            }
         }
         ToolbarButton {
+            id: remoteOfficeButton
             objectName: "remoteOfficeButton"
             height: parent.height
             visible: toolbar.helper && toolbar.helper.remoteOfficeEnabled
@@ -52,9 +57,13 @@ Item {
             imageBase: toolbar.base + "remoteoffice"
             glyph: "\u2302"
             toolTip: qsTr("Remote Office") + toolbar.lc
-            onClicked: toolbar.helper.showRemoteOfficeMenu()
+            onClicked: {
+                toolbar.helper.setMenuButton(remoteOfficeButton);
+                toolbar.helper.showRemoteOfficeMenu();
+            }
         }
         ToolbarButton {
+            id: simultaneousRingButton
             objectName: "simultaneousRingButton"
             height: parent.height
             visible: toolbar.helper && toolbar.helper.simultaneousRingEnabled
@@ -62,9 +71,13 @@ Item {
             imageBase: toolbar.base + "simring"
             glyph: "\u2261"
             toolTip: qsTr("Simultaneous Ring") + toolbar.lc
-            onClicked: toolbar.helper.showSimultaneousRingMenu()
+            onClicked: {
+                toolbar.helper.setMenuButton(simultaneousRingButton);
+                toolbar.helper.showSimultaneousRingMenu();
+            }
         }
         ToolbarButton {
+            id: forwardingButton
             objectName: "forwardingButton"
             height: parent.height
             visible: toolbar.helper && toolbar.helper.callForwardingEnabled
@@ -74,7 +87,10 @@ Item {
             imageBase: toolbar.base + "callforward"
             glyph: "\u21AA"
             toolTip: qsTr("Call Forwarding") + toolbar.lc
-            onClicked: toolbar.helper.showForwardingMenu()
+            onClicked: {
+                toolbar.helper.setMenuButton(forwardingButton);
+                toolbar.helper.showForwardingMenu();
+            }
         }
         ToolbarButton {
             objectName: "doNotDisturbButton"

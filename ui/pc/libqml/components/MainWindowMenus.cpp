@@ -26,7 +26,6 @@
 #include "dialogs/FileDialog.h"
 #include "dialogs/LocationPublish.h"
 #include "libqml/components/CallSettings.h"
-#include "libqml/window/PopupPlacement.h"
 
 namespace QML {
 
@@ -137,16 +136,7 @@ void MainWindow::onXmppConnectStateChanged() {
 
 // --- menus ---
 
-void MainWindow::openMenu(QMenu* menu) {
-  if (!menu) return;
-  if (menu->isEmpty()) {
-    delete menu;
-    takeMenuPosition();
-    return;
-  }
-  connect(menu, SIGNAL(aboutToHide()), menu, SLOT(deleteLater()));
-  QML::popupMenu(menu, takeMenuPosition());
-}
+void MainWindow::openMenu(QMenu* menu) { Window::openMenu(menu); }
 
 QObject* MainWindow::callSettingsToolbarHelperObject() const { return m_toolbarHelper; }
 

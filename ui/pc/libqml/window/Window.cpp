@@ -195,13 +195,25 @@ int Window::calcTextWidth(QString text, QString font_name, int pixel_size) {
 }
 
 void Window::openMenu(QMenu* menu) {
+  // The point is this menu's even when there is nothing to show: a later
+  // menu must not drop from a button it does not belong to.
+  const int buttonTop = m_menuButtonTop;
+  m_menuButtonTop = -1;
+  QPoint position = takeMenuPosition();
   if (!menu) return;
   if (menu->isEmpty()) {
     delete menu;
     return;
   }
+  if (buttonTop >= 0) {
+    const QScreen* screen = QGuiApplication::screenAt(position);
+    const int height = menu->sizeHint().height();
+    if (screen && position.y() + height > screen->availableGeometry().bottom() &&
+        buttonTop - height >= screen->availableGeometry().top())
+      position.setY(buttonTop - height);
+  }
   connect(menu, SIGNAL(aboutToHide()), menu, SLOT(deleteLater()));
-  popupMenu(menu, takeMenuPosition());
+  popupMenu(menu, position);
 }
 
 void Window::openMenuAt(int x, int y) {
@@ -216,6 +228,12 @@ QPoint Window::takeMenuPosition() {
     return m_menuPosition;
   }
   return m_menuAtCorner ? mapToGlobal(QPoint(0, 0)) : QCursor::pos();
+}
+
+void Window::openMenuFromButton(int x, int top, int bottom) {
+  openMenuAt(x, bottom);
+  m_menuButtonTop =
+      m_view ? m_view->mapToGlobal(QPoint(x, top)).y() : mapToGlobal(QPoint(x, top)).y();
 }
 
 void Window::openWindowMenu() { emit windowFrameIconClicked(); }

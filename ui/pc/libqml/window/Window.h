@@ -70,6 +70,10 @@ class Window : public Utils::HelpInterface {
   // view's coordinates) rather than from the pointer: a menu of a button or
   // of a row chosen by keyboard belongs under it.
   void openMenuAt(int x, int y);
+  // The next menu drops from the bottom-left corner of the button that lies
+  // from `top` to `bottom` at `x`, or rises from its top when the screen ends
+  // below it (the footer's buttons): the button stays in view either way.
+  void openMenuFromButton(int x, int top, int bottom);
   bool event(QEvent* event) override;
   void showAndActivate();
   void setAlwaysOnTop(bool onTop = true);
@@ -128,6 +132,8 @@ class Window : public Utils::HelpInterface {
   bool m_menuAtCorner = false;
   bool m_hasMenuPosition = false;
   QPoint m_menuPosition;
+  // The global y of the top of the button a menu drops from, or -1.
+  int m_menuButtonTop = -1;
   bool m_systemMenuSuppressed = false;
 };
 
