@@ -268,10 +268,14 @@ void Client::finishAttempt(SessionManagerBase* attempt, RAZ::Sessions::State sta
   }
 }
 
-void Client::cancelAttempt() {
+void Client::cancelAttempt(bool now) {
   SessionManagerBase* attempt = m_session;
   if (!attempt || attempt->state() == RAZ::Sessions::StateSigningOut) return;
   const RAZ::Sessions::State state = attempt->state();
+  if (now) {
+    finishAttempt(attempt, state, RAZ::Sessions::ErrorCancelled);
+    return;
+  }
   attempt->setState(RAZ::Sessions::StateSigningOut);
   QPointer<SessionManagerBase> guard(attempt);
   schedule(0, [this, guard, state] {
@@ -373,6 +377,10 @@ void Client::onSignOutTriggered() {
     closeSession(true, RAZ::Sessions::ErrorNone);
   else
     cancelAttempt();
+}
+
+void Client::cancelSignin() {
+  if (!openSession()) cancelAttempt(true);
 }
 
 void Client::onExitTriggered() {

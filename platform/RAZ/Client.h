@@ -112,6 +112,11 @@ class Client : public QObject {
   bool hasSession() const { return !m_session.isNull(); }
   // The session that is open (signed in), or null while signing in or out.
   RAZ::Sessions::SessionManagerBase* openSession() const;
+  // Ends a sign-in still under way before returning, reported as cancelled;
+  // an open session is left alone. The sign-in window offers Sign In again
+  // as soon as Cancel is pressed, and a press right after must not find the
+  // cancelled attempt still in the way.
+  void cancelSignin();
   QString exeDir() const { return m_exeDir; }
   QStringList sounds() const { return m_sounds; }
 
@@ -171,7 +176,9 @@ class Client : public QObject {
                    const QString& password);
   void finishAttempt(RAZ::Sessions::SessionManagerBase* attempt, RAZ::Sessions::State state,
                      RAZ::Sessions::Error error);
-  void cancelAttempt();
+  // Ends the sign-in under way, in the next event-loop turn or, `now`,
+  // before returning.
+  void cancelAttempt(bool now = false);
   void finishClose(QPointer<RAZ::Sessions::SessionManagerBase> session);
   void schedule(int delayMs, std::function<void()> step);
 

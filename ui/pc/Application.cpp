@@ -1018,7 +1018,12 @@ QML::LoginWindow* Application::createLoginWindow() {
   connect(window, SIGNAL(destroyed()), this, SLOT(cbLoginWindowDestroyed()));
   connect(window, SIGNAL(signin(QString, QString, const RAZ::Configuration::Config*, QString)),
           this, SLOT(signin(QString, QString, const RAZ::Configuration::Config*, QString)));
-  connect(window, SIGNAL(signoutClicked()), signOut, SLOT(trigger()));
+  // Cancel shows the form again at once: the attempt ends before the
+  // sign-out goes round, so a Sign In pressed right after is carried out.
+  connect(window, &QML::LoginWindow::signoutClicked, signOut, [this, signOut] {
+    if (m_client) m_client->cancelSignin();
+    signOut->trigger();
+  });
   connect(exitAction, SIGNAL(triggered()), window, SLOT(cbActionQuit()));
   if (m_client) {
     connect(window, SIGNAL(windowClosed()), m_client, SLOT(maybeQuit()));
