@@ -236,6 +236,14 @@ void Window::openMenuFromButton(int x, int top, int bottom) {
       m_view ? m_view->mapToGlobal(QPoint(x, top)).y() : mapToGlobal(QPoint(x, top)).y();
 }
 
+void Window::openMenuFromItem(QQuickItem* button) {
+  if (!button || !button->window()) return;
+  const QPoint top = sceneToGlobal(button, button->mapToScene(QPointF(0, 0)));
+  m_menuPosition = QPoint(top.x(), top.y() + qRound(button->height()));
+  m_hasMenuPosition = true;
+  m_menuButtonTop = top.y();
+}
+
 void Window::openWindowMenu() { emit windowFrameIconClicked(); }
 
 void Window::openWindowMenuAt(int x, int y) {
