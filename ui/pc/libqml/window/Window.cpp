@@ -120,7 +120,14 @@ void Window::setMinMaxSizes(bool forceComponentMinMaxSize) {
     setMaximumSize(size());
     return;
   }
-  setMinimumSize(minimumWindowSize().expandedTo(QSize(0, 0)));
+  QSize minimum = minimumWindowSize().expandedTo(QSize(0, 0));
+  // Never more than the screen holds with the decoration: a window that
+  // cannot shrink to its screen has its title bar out of reach.
+  if (const QScreen* shown = screen()) {
+    const QSize room = shown->availableGeometry().size() - (frameGeometry().size() - size());
+    if (!room.isEmpty()) minimum = minimum.boundedTo(room);
+  }
+  setMinimumSize(minimum);
   setMaximumSize(maximumWindowSize());
 }
 
