@@ -155,6 +155,9 @@ class TestChatRooms : public QObject {
 
   void init() {
     setAskBeforeDeleting(true);
+    // The service keeps an account's rooms between its sessions: every test
+    // starts with the account as the demo data has it.
+    RAZ::Demo::Service::instance().setAccountState("tester", QVariantMap());
     m_smileys = new RAZ::Models::SmileysPtr;
     m_session = new RAZ::Demo::DemoSession(nullptr);
     m_session->open("tester", "demo");

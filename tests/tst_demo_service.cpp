@@ -20,6 +20,7 @@
 #include <RAZ/Sessions/SessionManagerBase.h>
 #include <RAZ/Utils/Credentials.h>
 #include <RAZ/Utils/Path.h>
+#include <RAZ/Xsi/CallSettingsStore.h>
 #include <RAZ/Xsi/XsiCredentialsControl.h>
 #include <TP/Crypto/Blowfish.h>
 
@@ -29,6 +30,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -525,6 +527,43 @@ class TestDemoService : public QObject {
       QVERIFY(call->contactId() < 0);
       QVERIFY(!call->getContact() || call->getContact()->isTemporary());
     }
+  }
+
+  // What the service was told is in its store: a restart reads it back, a
+  // reset forgets it, and a store that cannot be read is kept aside while
+  // the service starts afresh.
+  void theStoreOutlivesARestart() {
+    Service& s = Service::instance();
+    RAZ::Utils::Location::Info place;
+    place.city = "Lisboa";
+    s.setAccountState("Dora", {{"groups", QVariantList{QVariantMap{{"id", 7}, {"name", "Band"}}}}});
+    s.setVoiceMails("dora@demo.zent", 3);
+    s.setPublishedLocation("dora@demo.zent", place);
+    s.notePresenceRequestAnswered("dora", 901);
+    RAZ::Xsi::CallSettingsStore::instance().account("dora@demo.zent").alertAll = true;
+    RAZ::Xsi::CallSettingsStore::instance().noteChanged();
+    s.reloadStore();
+    QCOMPARE(s.accountState("dora").value("groups").toList().value(0).toMap().value("name"),
+             QVariant("Band"));
+    QCOMPARE(s.voiceMails("Dora@demo.zent"), 3);
+    QCOMPARE(s.publishedLocation("dora@demo.zent").city, QString("Lisboa"));
+    QVERIFY(s.presenceRequestAnswered("DORA", 901));
+    QVERIFY(RAZ::Xsi::CallSettingsStore::instance().account("dora@demo.zent").alertAll);
+
+    QFile file(s.storePath());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("not what the service wrote");
+    file.close();
+    s.reloadStore();
+    QVERIFY(s.accountState("dora").isEmpty());
+    QCOMPARE(s.voiceMails("dora@demo.zent"), 0);
+    QVERIFY(QFile::exists(s.storePath() + ".unreadable"));
+
+    s.setVoiceMails("dora@demo.zent", 1);
+    s.reset();
+    QVERIFY(!QFile::exists(s.storePath()));
+    s.reloadStore();
+    QCOMPARE(s.voiceMails("dora@demo.zent"), 0);
   }
 
   void directorySearchAndRooms() {

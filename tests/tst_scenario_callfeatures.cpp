@@ -532,6 +532,58 @@ class ScenarioCallFeatures : public ZentTest::ScenarioTestObject {
     QTRY_VERIFY_WITH_TIMEOUT(noCallPopup(), ZentTest::kWaitMs);
   }
 
+  // What the service was told it keeps as a real one does, past signing
+  // out and the program starting anew: Do Not Disturb switched on is on
+  // again when Call Settings opens after both; the store is the user's alone.
+  void callSettingsOutliveARestart() {
+    auto openDnd = [](QML::CallSettings** window) -> QString {
+      SceneDriver main = Scenario::mainScene();
+      QMenu* menu = nullptr;
+      QString problem = main.click(QStringLiteral("optionsButton"));
+      if (problem.isEmpty()) problem = ZentTest::waitForMenu(&menu);
+      if (problem.isEmpty())
+        problem = ZentTest::triggerMenuEntry(menu, {QStringLiteral("Call Settings...")});
+      if (problem.isEmpty()) problem = ZentTest::waitForWindow<QML::CallSettings>(window);
+      if (!problem.isEmpty()) return problem;
+      SceneDriver page = SceneDriver::of(*window);
+      problem = page.waitHidden(QStringLiteral("shade"));
+      if (problem.isEmpty())
+        problem = page.click(page.row(QStringLiteral("tabRow"), QStringLiteral("Do Not Disturb")));
+      if (problem.isEmpty()) problem = page.waitHidden(QStringLiteral("shade"));
+      if (problem.isEmpty()) problem = page.waitVisible(QStringLiteral("serviceCheck"));
+      return problem;
+    };
+    QML::CallSettings* settings = nullptr;
+    REQUIRE(openDnd(&settings));
+    SceneDriver page = SceneDriver::of(settings);
+    QQuickItem* dnd = page.item(QStringLiteral("serviceCheck"));
+    QTRY_VERIFY_WITH_TIMEOUT(dnd->isEnabled(), ZentTest::kWaitMs);
+    QVERIFY(!dnd->property("checked").toBool());
+    REQUIRE(page.click(dnd));
+    QTRY_VERIFY_WITH_TIMEOUT(dnd->property("checked").toBool() && dnd->isEnabled(),
+                             ZentTest::kWaitMs);
+    settings->close();
+    REQUIRE(Scenario::signOut());
+    const QFileInfo store(Scenario::demo().storePath());
+    QVERIFY(store.exists());
+    QCOMPARE(store.permissions() & 0x0077, QFileDevice::Permissions());
+    Scenario::demo().reloadStore();
+    REQUIRE(Scenario::signIn());
+    QTRY_VERIFY_WITH_TIMEOUT(Scenario::mainScene()
+                                 .item(QStringLiteral("doNotDisturbButton"))
+                                 ->property("active")
+                                 .toBool(),
+                             ZentTest::kWaitMs);
+    REQUIRE(openDnd(&settings));
+    dnd = SceneDriver::of(settings).item(QStringLiteral("serviceCheck"));
+    QTRY_VERIFY_WITH_TIMEOUT(dnd->isEnabled() && dnd->property("checked").toBool(),
+                             ZentTest::kWaitMs);
+    // Off again, for the tests that follow.
+    REQUIRE(SceneDriver::of(settings).click(dnd));
+    QTRY_VERIFY_WITH_TIMEOUT(!dnd->property("checked").toBool() && dnd->isEnabled(),
+                             ZentTest::kWaitMs);
+  }
+
   // The ringing popup never takes the keyboard by itself; Ctrl+Shift+A in
   // the main window gives it, then Enter answers. Another call: Esc
   // declines it.

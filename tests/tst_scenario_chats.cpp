@@ -482,6 +482,61 @@ class ScenarioChatsTest : public ZentTest::ScenarioTestObject {
     QVERIFY(input && input->property("readOnly").toBool());
   }
 
+  // The service keeps its rooms as the user left them: a room created
+  // and configured is listed after signing out and in again, its Edit Room
+  // shows its name, and once deleted it does not come back.
+  void roomsOutliveTheSession() {
+    REQUIRE(Scenario::signIn());
+    SceneDriver main = activeMainScene();
+    REQUIRE(main.click(QStringLiteral("addButton")));
+    QMenu* menu = nullptr;
+    REQUIRE(ZentTest::waitForMenu(&menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Add Room")}));
+    Dialogs::ConfigureRoom* create = nullptr;
+    REQUIRE(ZentTest::waitForWindow<Dialogs::ConfigureRoom>(&create));
+    QLineEdit* name = create->findChild<QLineEdit*>(QStringLiteral("nameEdit"));
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), static_cast<QWidget*>(name),
+                              ZentTest::kWaitMs);
+    QTest::keyClicks(name, QStringLiteral("Night shift"));
+    QTest::keyClick(name, Qt::Key_Return);
+    QML::CommunicationsWindow* room = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(QStringLiteral("Night shift"), &room));
+    Scenario::tidy();
+
+    auto roomMenu = [&main, &menu](const QString& rowName) {
+      main = activeMainScene();
+      QString problem = showRooms(main);
+      QQuickItem* row =
+          problem.isEmpty() ? main.row(QStringLiteral("roomRow"), rowName, &problem) : nullptr;
+      if (row) problem = main.rightClick(row);
+      return problem.isEmpty() ? ZentTest::waitForMenu(&menu) : problem;
+    };
+    REQUIRE(Scenario::signOut());
+    REQUIRE(Scenario::signIn());
+    REQUIRE(roomMenu(QStringLiteral("Night shift")));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Edit Room")}));
+    Dialogs::ConfigureRoom* edit = nullptr;
+    REQUIRE(ZentTest::waitForWindow<Dialogs::ConfigureRoom>(
+        &edit, [](Dialogs::ConfigureRoom* d) { return !d->isCreationMode(); }));
+    QTRY_COMPARE_WITH_TIMEOUT(edit->findChild<QLineEdit*>(QStringLiteral("nameEdit"))->text(),
+                              QStringLiteral("Night shift"), ZentTest::kWaitMs);
+    REQUIRE(ZentTest::clickButton(edit, QStringLiteral("cancelButton")));
+
+    REQUIRE(roomMenu(QStringLiteral("Night shift")));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Delete Room")}));
+    Dialogs::DeleteRoomDialog* confirm = nullptr;
+    REQUIRE(ZentTest::waitForWindow<Dialogs::DeleteRoomDialog>(&confirm));
+    REQUIRE(ZentTest::clickButton(confirm, QStringLiteral("yesButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(!main.row(QStringLiteral("roomRow"), QStringLiteral("Night shift")),
+                             ZentTest::kWaitMs);
+    REQUIRE(Scenario::signOut());
+    REQUIRE(Scenario::signIn());
+    main = activeMainScene();
+    REQUIRE(showRooms(main));
+    QVERIFY(main.row(QStringLiteral("roomRow"), kReleasePlanning));
+    QVERIFY(!main.row(QStringLiteral("roomRow"), QStringLiteral("Night shift")));
+  }
+
   // A product link that arrives while nobody is signed in (as a second
   // start delivers it) is carried out once the user signs in.
   void linkBeforeSignInIsCarriedOutAfter() {

@@ -414,7 +414,8 @@ class TestScenarioMainWindow : public ZentTest::ScenarioTestObject {
   }
 
   // A day outlives a restart: a call, a chat, a missed call, what was seen
-  // of the history and the location chosen are all there when the program
+  // of the history, the chats and the call still running at sign-out or
+  // Exit (each once) and the location chosen are all there when the program
   // starts again (the service then knows nothing of the last run), and My
   // Location is reachable from the own picture's menu whatever is published.
   void aDayOutlivesARestart() {
@@ -500,6 +501,38 @@ class TestScenarioMainWindow : public ZentTest::ScenarioTestObject {
     qputenv("ZENT_DEMO_LOCATION", "0");
     REQUIRE(s.click(
         QStringLiteral("leftPaneButton%1").arg(Models::LeftPaneButtonsModel::ContactsButton)));
+    const QStringList before = history();
+
+    // What still runs when the user leaves ends then, each in the history
+    // once: a chat left open at sign-out...
+    auto chatWith = [&](const QString& name) {
+      QString problem = ZentTest::searchContactMenu(name, &menu);
+      if (problem.isEmpty()) problem = ZentTest::triggerMenuEntry(menu, {QStringLiteral("Chat")});
+      if (problem.isEmpty()) problem = Scenario::waitForCommsWindow(name, &window);
+      return problem.isEmpty() ? ZentTest::send(SceneDriver::of(window), QStringLiteral("Bye"))
+                               : problem;
+    };
+    REQUIRE(chatWith(QStringLiteral("Bruno Keller")));
+    REQUIRE(Scenario::chooseFromWindowMenu({QStringLiteral("Sign Out")}));
+    QTRY_VERIFY(!app()->sessionScope());
+    QTRY_VERIFY(Scenario::signInWindowIsBack());
+    freshService();
+    REQUIRE(Scenario::signIn(QStringLiteral("dora")));
+    QStringList left = QStringList{QStringLiteral("Bruno Keller 1 2 seen")} + before;
+    QCOMPARE(history(), left);
+    // ... and a chat and an answered call still running at Exit (Ctrl+Q).
+    REQUIRE(chatWith(QStringLiteral("Felix Brandt")));
+    REQUIRE(ZentTest::callAndWaitForAnswer(QStringLiteral("Alice Moreno"),
+                                           QStringLiteral("Work: +4930100101"), &window));
+    REQUIRE(ZentTest::activeMainScene().press(Qt::Key_Q, Qt::ControlModifier));
+    QTRY_VERIFY(!app()->sessionScope());
+    QTRY_VERIFY(Scenario::signInWindowIsBack());
+    left = QStringList{QStringLiteral("Alice Moreno 1 0 seen"),
+                       QStringLiteral("Felix Brandt 1 2 seen")} +
+           left;
+    freshService();
+    REQUIRE(Scenario::signIn(QStringLiteral("dora")));
+    QCOMPARE(history(), left);
   }
 
   // A history that cannot be read is kept aside as it was, and the user is

@@ -146,6 +146,29 @@ class ScenarioNumbers : public ZentTest::ScenarioTestObject {
     REQUIRE(main.waitHidden(QStringLiteral("dialRow")));
   }
 
+  // The service routes to everybody its directory knows, not only to the
+  // list's people: Nora's extension reaches Nora, who answers as herself,
+  // and a second call to her names the same person.
+  void aDirectoryPersonsNumberReachesHer() {
+    SceneDriver main = Scenario::mainScene();
+    for (int round = 0; round < 2; ++round) {
+      REQUIRE(searchContacts(QStringLiteral("201")));
+      REQUIRE(main.waitText(QStringLiteral("dialRowText"), QStringLiteral("Call 201")));
+      REQUIRE(main.click(QStringLiteral("dialRow")));
+      QML::CommunicationsWindow* nora = nullptr;
+      REQUIRE(Scenario::waitForCommsWindow(QStringLiteral("Nora Albrecht"), &nora));
+      QPointer<QML::CommunicationsWindow> guard(nora);
+      SceneDriver call = SceneDriver::of(nora);
+      REQUIRE(call.waitText(QStringLiteral("callState"), QStringLiteral("Call Active")));
+      REQUIRE(call.waitText(QStringLiteral("party"), QStringLiteral("Nora Albrecht")));
+      ZentTest::answerNextMessage(QDialogButtonBox::Yes);
+      REQUIRE(call.click(QStringLiteral("endButton")));
+      QTRY_VERIFY_WITH_TIMEOUT(!guard || !guard->isVisible(), ZentTest::kWaitMs);
+    }
+    const QString row = newestHistoryRow(QStringLiteral("Nora Albrecht"));
+    QVERIFY2(row.startsWith(QStringLiteral("Nora Albrecht")), qPrintable(row));
+  }
+
   // Test Call reaches the service's echo test, which answers at once.
   void testCallIsAnswered() {
     SceneDriver main = Scenario::mainScene();

@@ -12,10 +12,12 @@
 #include <QQuickWidget>
 #include <QtTest>
 
+#include <RAZ/Controllers/ChatInterface.h>
 #include <RAZ/Controllers/CommunicationSession.h>
 #include <RAZ/Demo/RoomDemo.h>
 #include <RAZ/Demo/Service.h>
 #include <RAZ/MediaEngine/CallBasePtr.h>
+#include <RAZ/Presence/PresenceState.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
 
 #include "Application.h"
@@ -211,6 +213,26 @@ class ScenarioRoomsTest : public ZentTest::ScenarioTestObject {
     QTRY_VERIFY_WITH_TIMEOUT(personal->isVisible() && personal->isActiveWindow(),
                              ZentTest::kWaitMs);
     QCOMPARE(commsWindows().size(), 2);
+  }
+
+  // In a room only a member who is online answers: with the first of its
+  // members gone offline, the next one does.
+  void onlyOnlineMembersAnswerInARoom() {
+    followLink({}, kReleaseJid);
+    QML::CommunicationsWindow* room = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(kReleasePlanning, &room));
+    RAZ::Controllers::ChatInterface* chat = ZentTest::chatOf(room);
+    QVERIFY(chat);
+    using RAZ::Presence::PresenceState;
+    QVERIFY(Scenario::demo().changePresence(kAlice, PresenceState::Offline, QString()));
+    QSignalSpy answers(chat, &RAZ::Controllers::ChatInterface::messageReceived);
+    SceneDriver input;
+    REQUIRE(sceneWith(room, QStringLiteral("messageInput"), &input));
+    REQUIRE(send(input, QStringLiteral("Who is here?")));
+    REQUIRE(input.waitPageText(kTranscript, QStringLiteral("Noted, thanks.")));
+    QVERIFY(Scenario::demo().changePresence(kAlice, PresenceState::Available, QString()));
+    QCOMPARE(answers.count(), 1);
+    QCOMPARE(answers.at(0).at(0).toString(), QStringLiteral("bruno.keller@demo.zent"));
   }
 
   // The owner of a room dismisses and promotes its members; the list's

@@ -370,6 +370,9 @@ class TestScenarioWindows : public ZentTest::ScenarioTestObject {
     auto mailboxCalled = [&calls] { return calls().contains(QStringLiteral("*86")); };
     REQUIRE(main.click(QStringLiteral("voiceMailButton")));
     QTRY_VERIFY2(mailboxCalled(), qPrintable(calls().join(", ")));
+    // The call goes by the mailbox's name, not by its number.
+    QML::CommunicationsWindow* mailbox = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(QStringLiteral("Voice Mail"), &mailbox));
     QTRY_COMPARE_WITH_TIMEOUT(main.text(QStringLiteral("voiceMailButton")),
                               QStringLiteral("Voice Mail"), ZentTest::kWaitMs);
     QCOMPARE(Scenario::mainWindow()->badgeHandler()->badgeCount(), badge);

@@ -4751,5 +4751,9 @@ Are you sure you want to continue?</translation>
         <source>Echo Test</source>
         <translation>Echo Test</translation>
     </message>
+    <message>
+        <source>Voice Mail</source>
+        <translation>Voice Mail</translation>
+    </message>
 </context>
 </TS>

@@ -4692,5 +4692,9 @@ Are you sure you want to continue?</source>
         <source>Echo Test</source>
         <translation>Prueba de eco</translation>
     </message>
+    <message>
+        <source>Voice Mail</source>
+        <translation>Buzón de voz</translation>
+    </message>
 </context>
 </TS>

@@ -11,6 +11,7 @@
 
 #include "RAZ/ConfigContainer.h"
 #include "RAZ/Configuration/Config.h"
+#include "RAZ/Controllers/CommsSessionController.h"
 #include "RAZ/Demo/DemoSession.h"
 #include "RAZ/Demo/Service.h"
 #include "RAZ/MediaEngine/Sound.h"
@@ -315,6 +316,12 @@ void Client::closeSession(bool signingOut, RAZ::Sessions::Error error) {
 
 void Client::finishClose(QPointer<SessionManagerBase> session) {
   m_closing = false;
+  if (!session || session != m_session) return;
+  // The chats and calls still running end with the session, each in the
+  // history, before anybody hears of the close: the history's last write of
+  // the session follows from it (at once when the program exits).
+  if (RAZ::Controllers::CommsSessionController* comms = session->commsSessionController())
+    comms->closeAllSessions();
   if (!session || session != m_session) return;
   m_session = nullptr;
   session->setState(RAZ::Sessions::StateSignedOut);

@@ -48,9 +48,11 @@ class Config;
 // after the report. Sign Out (or Exit) of an open session reports SigningOut,
 // then SignedOut and sessionClosed; the server closing a session reports
 // SignedOut and sessionClosed without SigningOut; a dropped connection
-// reports sessionError(session, SignedIn, ConnectionLost) first. After
-// sessionClosed has been delivered the session and every object it owns are
-// deleted (deleteLater), exactly once.
+// reports sessionError(session, SignedIn, ConnectionLost) first. Whichever
+// way it closes, the chats and calls still running in it end (each reported
+// to the history) before SignedOut is reported. After sessionClosed has
+// been delivered the session and every object it owns are deleted
+// (deleteLater), exactly once.
 class Client : public QObject {
   Q_OBJECT
 

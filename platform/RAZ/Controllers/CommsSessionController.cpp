@@ -231,6 +231,13 @@ void CommsSessionController::closeSession(CommunicationSession* session) {
   session->deleteLater();
 }
 
+void CommsSessionController::closeAllSessions() {
+  // A session may end another as it goes (a call's end closes its session
+  // at once): closeSession passes over what has ended already.
+  const QList<CommunicationSession*> running = m_sessions;
+  for (CommunicationSession* session : running) closeSession(session);
+}
+
 CommunicationSession* CommsSessionController::getSession(
     RAZ::MediaEngine::CallBasePtr* call) const {
   if (!call) return nullptr;

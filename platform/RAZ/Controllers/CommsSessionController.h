@@ -89,6 +89,11 @@ class CommsSessionController : public QObject {
       RAZ::Controllers::CommunicationSession* session);
   // Ends a session: closes its call and chat, emits closed(), deletes it later.
   void closeSession(RAZ::Controllers::CommunicationSession* session);
+  // Ends every session that still runs as closeSession does, oldest first,
+  // so that each is reported once (sessionEnded): the user's session is
+  // ending (Sign Out, Exit, the service closing it) and would otherwise take
+  // them along unreported.
+  void closeAllSessions();
   // The session whose call this is, or null.
   RAZ::Controllers::CommunicationSession* getSession(RAZ::MediaEngine::CallBasePtr* call) const;
   RAZ::Controllers::CommunicationSession* getSession(const RAZ::MediaEngine::Call& call) const;

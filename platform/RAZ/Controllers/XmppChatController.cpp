@@ -393,6 +393,51 @@ bool XmppChatController::changeRoom(const QString& jid, const QString& name,
   return true;
 }
 
+QVariantList XmppChatController::roomsSnapshot() const {
+  QVariantList rooms;
+  for (int row = 0; row < m_rooms->rowCount(); ++row) {
+    const QStandardItem* item = m_rooms->item(row);
+    const QString jid = item->data(RoomJidRole).toString();
+    const Room room = m_access.value(jid);
+    QVariantMap entry;
+    entry.insert(QStringLiteral("jid"), jid);
+    entry.insert(QStringLiteral("name"), item->text());
+    entry.insert(QStringLiteral("subject"), item->data(RoomSubjectRole));
+    entry.insert(QStringLiteral("participants"), item->data(RoomParticipantsRole));
+    entry.insert(QStringLiteral("password"), room.password);
+    entry.insert(QStringLiteral("membersOnly"), room.membersOnly);
+    entry.insert(QStringLiteral("owned"), room.owned);
+    entry.insert(QStringLiteral("banned"), room.banned);
+    entry.insert(QStringLiteral("members"), room.members);
+    entry.insert(QStringLiteral("form"), QVariant::fromValue(room.form));
+    entry.insert(QStringLiteral("submitted"), QVariant::fromValue(room.submitted));
+    rooms << entry;
+  }
+  return rooms;
+}
+
+void XmppChatController::restoreRooms(const QVariantList& rooms) {
+  for (const QVariant& value : rooms) {
+    const QVariantMap entry = value.toMap();
+    const QString jid = entry.value(QStringLiteral("jid")).toString();
+    if (jid.isEmpty() || hasRoom(jid)) continue;
+    Room room;
+    room.password = entry.value(QStringLiteral("password")).toString();
+    room.membersOnly = entry.value(QStringLiteral("membersOnly")).toBool();
+    room.owned = entry.value(QStringLiteral("owned")).toBool();
+    room.banned = entry.value(QStringLiteral("banned")).toBool();
+    room.created = true;
+    room.members = entry.value(QStringLiteral("members")).toStringList();
+    room.form = entry.value(QStringLiteral("form")).value<QXmppDataForm>();
+    room.submitted = entry.value(QStringLiteral("submitted")).value<QXmppDataForm>();
+    const QString name = entry.value(QStringLiteral("name")).toString();
+    if (room.form.fields().isEmpty()) room.form = defaultRoomForm(name);
+    m_access.insert(jid, room);
+    addRoom(jid, name, entry.value(QStringLiteral("subject")).toString(),
+            entry.value(QStringLiteral("participants")).toInt());
+  }
+}
+
 void XmppChatController::destroyRoom(const QString& roomJid) {
   const bool allowed = m_access.contains(roomJid) && m_access.value(roomJid).owned;
   QTimer::singleShot(0, this, [this, allowed, roomJid] {

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 #include <QXmppDataForm.h>
 
@@ -72,6 +73,13 @@ class XmppChatController : public IChatController {
   // Its owner, elsewhere, names the room and gives it a subject: the list,
   // the joined chat and its session follow. False for an unknown room.
   bool changeRoom(const QString& jid, const QString& name, const QString& subject);
+  // The rooms as the service holds them between the account's sessions, in
+  // the list's order: each a map of its row (jid, name, subject,
+  // participants) and of how it is entered and configured.
+  QVariantList roomsSnapshot() const;
+  // Rooms of an earlier snapshot, listed after those already known (a room
+  // already listed keeps what it has).
+  void restoreRooms(const QVariantList& rooms);
 
  public slots:
   bool kickParticipant(const QString& roomJid, const QString& nick);

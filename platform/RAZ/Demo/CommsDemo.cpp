@@ -91,9 +91,20 @@ void CommsDemo::membersAnswer(XmppChat* chat) {
   if (others.isEmpty() || chat->property("zentMemberAnswers").toBool()) return;
   chat->setProperty("zentMemberAnswers", true);
   QPointer<XmppChat> guard(chat);
-  connect(chat, &ChatInterface::messageSent, this, [guard, others](const QString&) {
-    QTimer::singleShot(kAnswerDelayMs, guard.data(), [guard, others] {
-      if (guard) emit guard->messageReceived(others.first(), Service::tr("Noted, thanks."));
+  QPointer<RAZ::Controllers::CommsSessionController> comms(m_comms);
+  connect(chat, &ChatInterface::messageSent, this, [guard, others, comms](const QString&) {
+    QTimer::singleShot(kAnswerDelayMs, guard.data(), [guard, others, comms] {
+      if (!guard) return;
+      // The first member who is online when the message arrives answers;
+      // somebody shown offline says nothing, as in a chat of two.
+      RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts =
+          comms ? comms->contacts() : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
+      for (const QString& member : others) {
+        RAZ::Contacts::ContactPtr contact = contacts ? contacts->getContactByJid(member) : nullptr;
+        if (contact && !contact->isOnline()) continue;
+        emit guard->messageReceived(member, Service::tr("Noted, thanks."));
+        return;
+      }
     });
   });
 }
@@ -123,6 +134,14 @@ void CommsDemo::callPlaced(CommunicationSession* session, int contactId) {
   RAZ::Contacts::ContactPtr contact = contacts ? contacts->getContact(contactId) : nullptr;
   const int presence =
       contact ? contact->getPresenceState() : int(RAZ::Presence::PresenceState::Unknown);
+  // A person the service found for a number, outside the list: its
+  // signalling names the person, so the call is named so from the start.
+  if (contact && contact->isTemporary() && session && session->getCall() &&
+      !contact->getSipUri().isEmpty() &&
+      !contact->getProperty(RAZ::Contacts::Properties::KeyDisplayName).toString().isEmpty())
+    session->getCall()->setFromAddress(
+        QStringLiteral("\"%1\" <%2>").arg(contact->getDisplayName(), contact->getSipUri()),
+        QString());
   QPointer<CommunicationSession> guard(session);
   auto later = [this, guard](int ms, std::function<void(CommunicationSession*)> step) {
     QTimer::singleShot(ms, this, [guard, step] {

@@ -173,6 +173,8 @@ const int kMailboxAnswersMs = 2500;
 namespace {
 
 const QString kHistoryKey = QStringLiteral("history");
+const QString kRoomsKey = QStringLiteral("rooms");
+const QString kRoomsAsSaidKey = QStringLiteral("roomsAsSaid");
 
 // A record of the demo data's history file.
 RAZ::Models::CallLog::Record seedRecord(const QVariantMap& h) {
@@ -247,6 +249,16 @@ DemoSession::~DemoSession() {
   if (m_built && contactsManager()) {
     QVariantMap state = contactsManager()->snapshot();
     if (callLog()) state.insert(kHistoryKey, historyToVariant(callLog()->records()));
+    // And its rooms as the user left them: created, renamed, reconfigured
+    // or deleted, a room is so at the next sign-in.
+    if (RAZ::Controllers::XmppChatController* rooms = xmppChatController()) {
+      state.insert(kRoomsKey, rooms->roomsSnapshot());
+      QStringList asSaid;
+      for (auto it = m_saidRooms.cbegin(); it != m_saidRooms.cend(); ++it)
+        if (rooms->hasRoom(it.key()) && rooms->roomName(it.key()) == it.value().first)
+          asSaid << it.key();
+      state.insert(kRoomsAsSaidKey, asSaid);
+    }
     Service::instance().setAccountState(userName(), state);
   }
 }
@@ -456,7 +468,19 @@ void DemoSession::open(const QString& username, const QString& password) {
   auto* xmpp = new RAZ::Controllers::XmppChatController(this);
   xmpp->setOwnJid(address);
   const auto chatRooms = service.chatRooms();
-  for (const QVariantMap& room : chatRooms) {
+  const bool roomsKept = kept.contains(kRoomsKey);
+  if (roomsKept) {
+    xmpp->restoreRooms(kept.value(kRoomsKey).toList());
+    // A room still named as the demo named it is named in today's language.
+    const QStringList asSaid = kept.value(kRoomsAsSaidKey).toStringList();
+    for (const QVariantMap& room : chatRooms) {
+      const QString jid = room.value(QStringLiteral("jid")).toString();
+      if (asSaid.contains(jid) && xmpp->hasRoom(jid))
+        xmpp->changeRoom(jid, room.value(QStringLiteral("name")).toString(),
+                         room.value(QStringLiteral("subject")).toString());
+    }
+  }
+  for (const QVariantMap& room : roomsKept ? QList<QVariantMap>() : chatRooms) {
     const QString jid = room.value(QStringLiteral("jid")).toString();
     xmpp->addRoom(jid, room.value(QStringLiteral("name")).toString(),
                   room.value(QStringLiteral("subject")).toString(),

@@ -78,6 +78,9 @@ class DemoSession : public RAZ::Sessions::SessionManagerBase {
   // up after the ring time; a call to the echo test is answered at once.
   void onSessionCreated(RAZ::Controllers::CommunicationSession* session, bool incoming);
   bool isTestCallNumber(const QString& address) const;
+  RAZ::Contacts::ContactPtr personOutsideTheList(const QString& address, const QString& number);
+  // The configuration's voice-mail number, in any of its forms.
+  bool isVoiceMailNumber(const QString& address) const;
   // The demo's two cameras, named in the interface language, where the
   // system has none.
   static void addDemoCameras(RAZ::MediaEngine::MediaHandlerVideo* video);
@@ -103,6 +106,8 @@ class DemoSession : public RAZ::Sessions::SessionManagerBase {
   int m_nextCaller = 0;
   // The echo test's party, one per test-call number.
   QHash<QString, QPointer<RAZ::Contacts::IContact>> m_echoParties;
+  // The people outside the list calls reached, by name.
+  QHash<QString, QPointer<RAZ::Contacts::IContact>> m_outsideParties;
   quint32 m_seed = 20240601u;
   // What the session last said of each name: the group's by id, the
   // room's name and subject by JID, the place's city and country.

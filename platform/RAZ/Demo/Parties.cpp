@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <utility>
+
 #include <TP/Core/Logging.h>
 
 #include "RAZ/Client.h"
@@ -70,21 +72,34 @@ bool DemoSession::isTestCallNumber(const QString& address) const {
   return false;
 }
 
+bool DemoSession::isVoiceMailNumber(const QString& address) const {
+  const QString number = dialledNumber(address);
+  const QString mailbox =
+      configuration() ? configuration()->getString(RAZ::Configuration::ConfigId::VoiceMailNumber)
+                      : QString();
+  return !number.isEmpty() && !mailbox.isEmpty() &&
+         RAZ::Utils::PhoneNumberParser::normalizePhoneNumber(mailbox) == number;
+}
+
 RAZ::Contacts::ContactPtr DemoSession::partyOf(const QString& address) {
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts = contactsManager();
   if (!contacts || address.trimmed().isEmpty()) return RAZ::Contacts::ContactPtr();
-  if (isTestCallNumber(address)) {
+  // The service's own lines, the echo test and the voice mailbox, go by
+  // their names wherever the call shows.
+  const bool echoTest = isTestCallNumber(address);
+  if (echoTest || isVoiceMailNumber(address)) {
     const QString number = dialledNumber(address);
-    QPointer<RAZ::Contacts::IContact>& echo = m_echoParties[number];
-    if (!echo) {
+    QPointer<RAZ::Contacts::IContact>& line = m_echoParties[number];
+    if (!line) {
       using RAZ::Contacts::Properties::Key;
-      echo = contacts->createTemporaryContact(
+      line = contacts->createTemporaryContact(
           {{QString::number(Key::KeyWork), number},
-           {QString::number(Key::KeyDisplayName), Service::tr("Echo Test")}});
+           {QString::number(Key::KeyDisplayName),
+            echoTest ? Service::tr("Echo Test") : Service::tr("Voice Mail")}});
       // The service's own line: always there to answer.
-      echo->presenceData()->setReceived(RAZ::Presence::PresenceState::Available, QString());
+      line->presenceData()->setReceived(RAZ::Presence::PresenceState::Available, QString());
     }
-    return RAZ::Contacts::ContactPtr(echo.data());
+    return RAZ::Contacts::ContactPtr(line.data());
   }
   // The list's people, by any of their numbers and addresses; a SIP address
   // whose user is a number ("sip:102@demo.zent") reaches that number's owner.
@@ -94,7 +109,85 @@ RAZ::Contacts::ContactPtr DemoSession::partyOf(const QString& address) {
     RAZ::Contacts::IContact* owner = contacts->findContactByAddress(wanted);
     if (owner && owner->isInStore()) return RAZ::Contacts::ContactPtr(owner);
   }
-  return RAZ::Contacts::ContactPtr();
+  return personOutsideTheList(address, number);
+}
+
+// The service routes to everybody it knows, not only to the people of the
+// user's list: the directory's people and the demo's own (a contact the user
+// took off the list keeps its numbers). Each is one party for the session,
+// so two calls to it name the same person; its presence is what the
+// service knows of it (the directory's people are at their desks).
+RAZ::Contacts::ContactPtr DemoSession::personOutsideTheList(const QString& address,
+                                                            const QString& number) {
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts = contactsManager();
+  if (!contacts) return RAZ::Contacts::ContactPtr();
+  const RAZ::Utils::SipUriParser parser;
+  QStringList wanted;
+  for (const QString& w : {address, number})
+    if (!w.isEmpty() && !parser.matchableUri(w).isEmpty()) wanted << parser.matchableUri(w);
+  if (wanted.isEmpty()) return RAZ::Contacts::ContactPtr();
+  auto owns = [&parser, &wanted](const QVariantMap& entry) {
+    for (const char* field : {"sip", "jid", "email", "work", "mobile", "extension"}) {
+      const QString value = entry.value(QLatin1String(field)).toString();
+      if (!value.isEmpty() && wanted.contains(parser.matchableUri(value))) return true;
+    }
+    return false;
+  };
+  Service& service = Service::instance();
+  QVariantMap found;
+  QString name;
+  int presence = RAZ::Presence::PresenceState::Available;
+  QString note;
+  const auto people = service.contacts();
+  for (const QVariantMap& c : people) {
+    if (!owns(c)) continue;
+    found = c;
+    name = (c.value(QStringLiteral("first")).toString() + QLatin1Char(' ') +
+            c.value(QStringLiteral("last")).toString())
+               .trimmed();
+    presence = c.value(QStringLiteral("presence")).toInt();
+    note = c.value(QStringLiteral("status")).toString();
+    break;
+  }
+  if (found.isEmpty()) {
+    const auto directory = service.directory();
+    for (const QVariantMap& d : directory) {
+      if (!owns(d)) continue;
+      found = d;
+      name = d.value(QStringLiteral("name")).toString();
+      break;
+    }
+  }
+  if (found.isEmpty() || name.isEmpty()) return RAZ::Contacts::ContactPtr();
+  QPointer<RAZ::Contacts::IContact>& party = m_outsideParties[name];
+  if (!party) {
+    // The party the program made for the number dialled is that person
+    // now: it takes the person's name and numbers, so every view that
+    // finds the party by the number names the person.
+    for (const QString& w : {address, number}) {
+      RAZ::Contacts::IContact* dialled = w.isEmpty() ? nullptr : contacts->findContactByAddress(w);
+      if (dialled && dialled->isTemporary() && !dialled->isInStore()) {
+        party = dialled;
+        break;
+      }
+    }
+    if (!party) party = contacts->createTemporaryContact(QVariantMap());
+    using RAZ::Contacts::Properties::Key;
+    party->setProperty(Key::KeyDisplayName, name);
+    const std::pair<const char*, int> fields[] = {
+        {"first", Key::KeyFirstName}, {"last", Key::KeyLastName},      {"jid", Key::KeyJid},
+        {"sip", Key::KeySipUri},      {"email", Key::KeyEmail},        {"work", Key::KeyWork},
+        {"mobile", Key::KeyMobile},   {"extension", Key::KeyExtension}};
+    for (const auto& field : fields) {
+      const QString value = found.value(QLatin1String(field.first)).toString();
+      if (!value.isEmpty()) party->setProperty(field.second, value);
+    }
+    const QString jid = found.value(QStringLiteral("jid")).toString();
+    if (found.value(QStringLiteral("sip")).toString().isEmpty() && !jid.isEmpty())
+      party->setProperty(Key::KeySipUri, QStringLiteral("sip:") + jid);
+    party->presenceData()->setReceived(presence, note);
+  }
+  return RAZ::Contacts::ContactPtr(party.data());
 }
 
 void DemoSession::onSessionCreated(CommunicationSession* session, bool incoming) {

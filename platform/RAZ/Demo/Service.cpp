@@ -3,8 +3,11 @@
 #include "RAZ/Configuration/Config.h"
 
 #include <QCoreApplication>
+#include <QDataStream>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -25,6 +28,8 @@
 #include "RAZ/MediaEngine/VideoTestPicture.h"
 #include "RAZ/Models/Timeline.h"
 #include "RAZ/Presence/PresenceState.h"
+#include "RAZ/Utils/FileWrites.h"
+#include "RAZ/Utils/Path.h"
 #include "RAZ/Xsi/CallSettingsStore.h"
 #include "RAZ/Xsi/XsiCallHistory.h"
 #include "RAZ/Xsi/XsiCredentialsControl.h"
@@ -285,6 +290,7 @@ Service::Service()
   RAZ::Xsi::CallSettingsStore& settings = RAZ::Xsi::CallSettingsStore::instance();
   settings.setSeed([this] { return callSettings(); });
   settings.setLatency([this] { return m_stepDelay; });
+  settings.setStorage([this] { ensureStore(); }, [this] { writeStore(); });
   // The media engine's test picture stands for the demo's video and the
   // user's own camera.
   RAZ::MediaEngine::VideoTestPicture::setCaption([](RAZ::MediaEngine::VideoTestPicture::Role role) {
@@ -324,37 +330,179 @@ void Service::reset() {
   m_accounts.clear();
   m_locations.clear();
   m_voiceMails.clear();
+  // A service started afresh: nothing kept from before.
+  m_storeRead = true;
+  if (!storePath().isEmpty()) QFile::remove(storePath());
+}
+
+namespace {
+
+const char kStoreMagic[] = "zent-demo-service";
+const int kStoreVersion = 1;
+
+QVariantMap locationToVariant(const RAZ::Utils::Location::Info& l) {
+  return {{QStringLiteral("latitude"), l.latitude},     {QStringLiteral("longitude"), l.longitude},
+          {QStringLiteral("ipAddress"), l.ipAddress},   {QStringLiteral("timeZone"), l.timeZone},
+          {QStringLiteral("manual"), l.manualLocation}, {QStringLiteral("city"), l.city},
+          {QStringLiteral("country"), l.country},       {QStringLiteral("state"), l.state},
+          {QStringLiteral("locality"), l.locality}};
+}
+
+RAZ::Utils::Location::Info locationFromVariant(const QVariantMap& m) {
+  RAZ::Utils::Location::Info l;
+  l.latitude = m.value(QStringLiteral("latitude")).toDouble();
+  l.longitude = m.value(QStringLiteral("longitude")).toDouble();
+  l.ipAddress = m.value(QStringLiteral("ipAddress")).toString();
+  l.timeZone = m.value(QStringLiteral("timeZone")).toString();
+  l.manualLocation = m.value(QStringLiteral("manual")).toString();
+  l.city = m.value(QStringLiteral("city")).toString();
+  l.country = m.value(QStringLiteral("country")).toString();
+  l.state = m.value(QStringLiteral("state")).toString();
+  l.locality = m.value(QStringLiteral("locality")).toString();
+  return l;
+}
+
+}  // namespace
+
+QString Service::storePath() const {
+  if (m_storePath.isEmpty()) {
+    const QString folder = RAZ::Utils::Path::writableDataPath();
+    if (!folder.isEmpty()) m_storePath = folder + QStringLiteral("/demo-service.dat");
+  }
+  return m_storePath;
+}
+
+void Service::reloadStore() {
+  m_accounts.clear();
+  m_locations.clear();
+  m_voiceMails.clear();
+  m_answeredRequests.clear();
+  RAZ::Xsi::CallSettingsStore::instance().fromVariant(QVariantMap());
+  m_storeRead = false;
+  ensureStore();
+}
+
+void Service::ensureStore() const {
+  if (m_storeRead) return;
+  m_storeRead = true;
+  const QString path = storePath();
+  QFile file(path);
+  if (path.isEmpty() || !file.exists()) return;
+  if (!file.open(QIODevice::ReadOnly)) {
+    TP_LOG("RAZ::Demo::Service", TP::Core::Logging::LevelWarning)
+        << "The service's store cannot be read: " << file.errorString();
+    return;
+  }
+  QDataStream in(&file);
+  in.setVersion(QDataStream::Qt_5_15);
+  QByteArray magic;
+  int version = 0;
+  QVariantMap data;
+  in >> magic >> version >> data;
+  if (in.status() != QDataStream::Ok || magic != kStoreMagic || version != kStoreVersion) {
+    // What cannot be read is kept aside, not written over.
+    TP_LOG("RAZ::Demo::Service", TP::Core::Logging::LevelWarning)
+        << "The service's store is unreadable: kept aside, the service starts afresh";
+    file.close();
+    QFile::remove(path + QStringLiteral(".unreadable"));
+    QFile::rename(path, path + QStringLiteral(".unreadable"));
+    return;
+  }
+  const QVariantMap accounts = data.value(QStringLiteral("accounts")).toMap();
+  for (auto it = accounts.constBegin(); it != accounts.constEnd(); ++it)
+    m_accounts.insert(it.key(), it.value().toMap());
+  const QVariantMap locations = data.value(QStringLiteral("locations")).toMap();
+  for (auto it = locations.constBegin(); it != locations.constEnd(); ++it)
+    m_locations.insert(it.key(), locationFromVariant(it.value().toMap()));
+  const QVariantMap mails = data.value(QStringLiteral("voiceMails")).toMap();
+  for (auto it = mails.constBegin(); it != mails.constEnd(); ++it)
+    m_voiceMails.insert(it.key(), qMax(0, it.value().toInt()));
+  const QVariantMap answered = data.value(QStringLiteral("answeredRequests")).toMap();
+  for (auto it = answered.constBegin(); it != answered.constEnd(); ++it) {
+    const auto ids = it.value().toList();
+    for (const QVariant& id : ids) m_answeredRequests[it.key()].insert(id.toInt());
+  }
+  RAZ::Xsi::CallSettingsStore::instance().fromVariant(
+      data.value(QStringLiteral("callSettings")).toMap());
+}
+
+void Service::writeStore() {
+  ensureStore();
+  const QString path = storePath();
+  if (path.isEmpty()) return;
+  QVariantMap accounts, locations, mails, answered;
+  for (auto it = m_accounts.constBegin(); it != m_accounts.constEnd(); ++it)
+    accounts.insert(it.key(), it.value());
+  for (auto it = m_locations.constBegin(); it != m_locations.constEnd(); ++it)
+    locations.insert(it.key(), locationToVariant(it.value()));
+  for (auto it = m_voiceMails.constBegin(); it != m_voiceMails.constEnd(); ++it)
+    mails.insert(it.key(), it.value());
+  for (auto it = m_answeredRequests.constBegin(); it != m_answeredRequests.constEnd(); ++it) {
+    QVariantList ids;
+    for (int id : it.value()) ids << id;
+    answered.insert(it.key(), ids);
+  }
+  const QVariantMap data{
+      {QStringLiteral("accounts"), accounts},
+      {QStringLiteral("locations"), locations},
+      {QStringLiteral("voiceMails"), mails},
+      {QStringLiteral("answeredRequests"), answered},
+      {QStringLiteral("callSettings"), RAZ::Xsi::CallSettingsStore::instance().toVariant()}};
+  QByteArray bytes;
+  QDataStream out(&bytes, QIODevice::WriteOnly);
+  out.setVersion(QDataStream::Qt_5_15);
+  out << QByteArray(kStoreMagic) << kStoreVersion << data;
+  QString error;
+  RAZ::Utils::PrivateCreation privately;
+  if (!QDir().mkpath(QFileInfo(path).absolutePath()) ||
+      !RAZ::Utils::FileWrites::replace(path, bytes, 0600, &error))
+    TP_LOG("RAZ::Demo::Service", TP::Core::Logging::LevelWarning)
+        << "The service's store was not written: " << error;
 }
 
 QVariantMap Service::accountState(const QString& username) const {
+  ensureStore();
   return m_accounts.value(username.trimmed().toLower());
 }
 
 void Service::setAccountState(const QString& username, const QVariantMap& state) {
+  ensureStore();
   m_accounts.insert(username.trimmed().toLower(), state);
+  writeStore();
 }
 
 RAZ::Utils::Location::Info Service::publishedLocation(const QString& address) const {
+  ensureStore();
   return m_locations.value(address.trimmed().toLower());
 }
 
 void Service::setPublishedLocation(const QString& address, const RAZ::Utils::Location::Info& info) {
-  m_locations.insert(address.trimmed().toLower(), info);
+  ensureStore();
+  const QString key = address.trimmed().toLower();
+  if (m_locations.contains(key) && m_locations.value(key) == info) return;
+  m_locations.insert(key, info);
+  writeStore();
 }
 
 int Service::voiceMails(const QString& address) const {
+  ensureStore();
   return m_voiceMails.value(address.trimmed().toLower());
 }
 
 void Service::setVoiceMails(const QString& address, int count) {
+  ensureStore();
   m_voiceMails.insert(address.trimmed().toLower(), qMax(0, count));
+  writeStore();
 }
 
 void Service::notePresenceRequestAnswered(const QString& username, int id) {
+  ensureStore();
   m_answeredRequests[username.trimmed().toLower()].insert(id);
+  writeStore();
 }
 
 bool Service::presenceRequestAnswered(const QString& username, int id) const {
+  ensureStore();
   return m_answeredRequests.value(username.trimmed().toLower()).contains(id);
 }
 

@@ -160,6 +160,15 @@ class Service : public QObject {
   // calling the mailbox hears them (the count goes to 0).
   int voiceMails(const QString& address) const;
   void setVoiceMails(const QString& address, int count);
+  // What the service was told (the accounts' lists and history, the
+  // locations, the mailboxes, the answered requests, the call settings) is
+  // kept in its store, the file storePath(), written whole at every change
+  // and read at the first need, so that it is there again when the program
+  // starts anew, as a real service's data is. No data folder: memory only.
+  QString storePath() const;
+  // The service forgets what it holds in memory and reads its store again,
+  // as after the program started anew (tests: a restart within one process).
+  void reloadStore();
   // --- Devices of a session's media engine ---
   // Each acts on `session`, or on the open session when that is null, and is
   // false when there is neither (or it has no such media handler). Device
@@ -262,6 +271,8 @@ class Service : public QObject {
   ~Service() override;
   RAZ::Sessions::SessionManagerBase* openSession() const;
   void loadData() const;
+  void ensureStore() const;
+  void writeStore();
 
   RAZ::Sessions::Error m_nextError = RAZ::Sessions::ErrorNone;
   int m_signinAttempts = 0;
@@ -272,10 +283,14 @@ class Service : public QObject {
   QPointer<RAZ::Client> m_client;
   ProxyCredentialsReceiver* m_proxyReceiver;
 
-  QHash<QString, QVariantMap> m_accounts;
-  QHash<QString, RAZ::Utils::Location::Info> m_locations;
-  QHash<QString, int> m_voiceMails;
-  QHash<QString, QSet<int>> m_answeredRequests;
+  // What the service holds, read from its store at the first need.
+  mutable QHash<QString, QVariantMap> m_accounts;
+  mutable QHash<QString, RAZ::Utils::Location::Info> m_locations;
+  mutable QHash<QString, int> m_voiceMails;
+  mutable QHash<QString, QSet<int>> m_answeredRequests;
+  mutable bool m_storeRead = false;
+  // Found once: the program's names may be gone when the last session ends.
+  mutable QString m_storePath;
   mutable bool m_loaded = false;
   mutable QList<QVariantMap> m_contacts, m_groups, m_requests, m_history, m_directory, m_rooms;
   mutable QVariantMap m_callSettings;

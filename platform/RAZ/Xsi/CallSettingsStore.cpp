@@ -89,10 +89,99 @@ StoredCallSettings CallSettingsStore::seed() const {
 }
 
 StoredCallSettings& CallSettingsStore::account(const QString& user) {
+  if (m_load) m_load();
   const QString key = user.toLower();
   auto it = m_accounts.find(key);
   if (it == m_accounts.end()) it = m_accounts.insert(key, seed());
   return it.value();
+}
+
+namespace {
+QVariantMap attributesToVariant(const QMap<QString, QString>& attributes) {
+  QVariantMap out;
+  for (auto it = attributes.constBegin(); it != attributes.constEnd(); ++it)
+    out.insert(it.key(), it.value());
+  return out;
+}
+}  // namespace
+
+QVariantMap CallSettingsStore::toVariant() const {
+  QVariantMap out;
+  for (auto it = m_accounts.constBegin(); it != m_accounts.constEnd(); ++it) {
+    const StoredCallSettings& a = it.value();
+    QVariantMap services;
+    for (auto s = a.services.constBegin(); s != a.services.constEnd(); ++s)
+      services.insert(
+          QString::number(s.key()),
+          QVariantMap{{QStringLiteral("state"), s.value().state},
+                      {QStringLiteral("attributes"), attributesToVariant(s.value().attributes)}});
+    QVariantList anywhere;
+    for (const StoredAnywhereLocation& l : a.anywhere)
+      anywhere << QVariantMap{{QStringLiteral("number"), l.number},
+                              {QStringLiteral("description"), l.description},
+                              {QStringLiteral("active"), l.active},
+                              {QStringLiteral("diversionInhibitor"), l.diversionInhibitor},
+                              {QStringLiteral("answerConfirmation"), l.answerConfirmation},
+                              {QStringLiteral("callControl"), l.callControl},
+                              {QStringLiteral("criteriaActive"), l.criteriaActive}};
+    QVariantList ring;
+    for (const StoredRingLocation& l : a.ringLocations)
+      ring << QVariantMap{{QStringLiteral("number"), l.number},
+                          {QStringLiteral("answerConfirmation"), l.answerConfirmation}};
+    out.insert(it.key(), QVariantMap{{QStringLiteral("services"), services},
+                                     {QStringLiteral("alertAll"), a.alertAll},
+                                     {QStringLiteral("anywhere"), anywhere},
+                                     {QStringLiteral("simRingActive"), a.simRingActive},
+                                     {QStringLiteral("doNotRingIfOnCall"), a.doNotRingIfOnCall},
+                                     {QStringLiteral("ringLocations"), ring}});
+  }
+  return out;
+}
+
+void CallSettingsStore::fromVariant(const QVariantMap& accounts) {
+  m_accounts.clear();
+  for (auto it = accounts.constBegin(); it != accounts.constEnd(); ++it) {
+    const QVariantMap m = it.value().toMap();
+    StoredCallSettings a;
+    const QVariantMap services = m.value(QStringLiteral("services")).toMap();
+    for (auto s = services.constBegin(); s != services.constEnd(); ++s) {
+      bool ok = false;
+      const int id = s.key().toInt(&ok);
+      if (!ok) continue;
+      const QVariantMap sm = s.value().toMap();
+      StoredService service;
+      service.state = sm.value(QStringLiteral("state")).toInt() == XsiServiceObject::StateOn
+                          ? XsiServiceObject::StateOn
+                          : XsiServiceObject::StateOff;
+      const QVariantMap attributes = sm.value(QStringLiteral("attributes")).toMap();
+      for (auto at = attributes.constBegin(); at != attributes.constEnd(); ++at)
+        service.attributes.insert(at.key(), at.value().toString());
+      a.services.insert(id, service);
+    }
+    a.alertAll = m.value(QStringLiteral("alertAll")).toBool();
+    const auto anywhere = m.value(QStringLiteral("anywhere")).toList();
+    for (const QVariant& v : anywhere) {
+      const QVariantMap l = v.toMap();
+      StoredAnywhereLocation s;
+      s.number = l.value(QStringLiteral("number")).toString();
+      s.description = l.value(QStringLiteral("description")).toString();
+      s.active = l.value(QStringLiteral("active")).toBool();
+      s.diversionInhibitor = l.value(QStringLiteral("diversionInhibitor")).toBool();
+      s.answerConfirmation = l.value(QStringLiteral("answerConfirmation")).toBool();
+      s.callControl = l.value(QStringLiteral("callControl")).toBool();
+      s.criteriaActive = l.value(QStringLiteral("criteriaActive"), true).toBool();
+      a.anywhere << s;
+    }
+    a.simRingActive = m.value(QStringLiteral("simRingActive")).toBool();
+    a.doNotRingIfOnCall = m.value(QStringLiteral("doNotRingIfOnCall"), true).toBool();
+    const auto ring = m.value(QStringLiteral("ringLocations")).toList();
+    for (const QVariant& v : ring) {
+      const QVariantMap l = v.toMap();
+      a.ringLocations << StoredRingLocation{l.value(QStringLiteral("number")).toString(),
+                                            l.value(QStringLiteral("answerConfirmation")).toBool()};
+    }
+    m_accounts.insert(it.key(), a);
+  }
 }
 
 void CallSettingsStore::failNextFetch(RAZ::Xsi::XsiComponent::Error error,

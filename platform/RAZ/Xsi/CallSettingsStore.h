@@ -72,6 +72,20 @@ class CallSettingsStore {
   // Forgets every account's changes, the scripted failures and the counts.
   void reset();
 
+  // Where the service keeps the records: `load` is asked before a record is
+  // used (it puts back what was kept, once), `changed` after a save changed
+  // one, so that what a user saved outlives the program.
+  void setStorage(std::function<void()> load, std::function<void()> changed) {
+    m_load = std::move(load);
+    m_changed = std::move(changed);
+  }
+  void noteChanged() {
+    if (m_changed) m_changed();
+  }
+  // Every account's record as plain values, and back (replacing them all).
+  QVariantMap toVariant() const;
+  void fromVariant(const QVariantMap& accounts);
+
   // The record of an account (user names compare without letter case).
   StoredCallSettings& account(const QString& user);
 
@@ -110,6 +124,8 @@ class CallSettingsStore {
   int m_saves = 0;
   Seed m_seed;
   Latency m_latency;
+  std::function<void()> m_load;
+  std::function<void()> m_changed;
 };
 
 }  // namespace Xsi

@@ -160,7 +160,10 @@ template <typename Work>
 void GranitewayAnywhereController::answerLater(bool save, Work work) {
   begin();
   QTimer::singleShot(CallSettingsStore::latencyMs(), this, [this, save, work] {
-    if (!failed(save)) work();
+    if (!failed(save)) {
+      work();
+      if (save) CallSettingsStore::instance().noteChanged();
+    }
     end();
   });
 }

@@ -133,6 +133,7 @@ void SimultaneousRingController::saveRingLocations() {
       account.ringLocations.clear();
       for (const auto& e : entries)
         account.ringLocations.append(RAZ::Xsi::StoredRingLocation{e.number, e.answerConfirmation});
+      store.noteChanged();
       emit saved();
     }
     if (--m_pending == 0) emit busyChanged();

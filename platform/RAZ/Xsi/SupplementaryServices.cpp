@@ -133,6 +133,7 @@ void XsiServiceObject::push() {
     stored.state = state == StateOn ? StateOn : StateOff;
     for (auto it = attributes.constBegin(); it != attributes.constEnd(); ++it)
       stored.attributes.insert(it.key(), it.value());
+    store.noteChanged();
     takeFromService();
     emit changed();
     emit ready();
