@@ -30,6 +30,7 @@
 #include "Widgets/Notifications/CommunicationNotification.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/PasswordChangeNotification.h"
+#include "dialogs/PreferencesWindow.h"
 #include "libqml/components/CallDebugWindow.h"
 #include "libqml/components/CommunicationsWindow.h"
 #include "libqml/components/MainWindow.h"
@@ -406,6 +407,32 @@ class TestScenarioKeyboard : public ZentTest::ScenarioTestObject {
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : dialog,
                     Qt::Key_Escape);
     QTRY_VERIFY(!guard || !guard->isVisible());
+  }
+
+  // Preferences by keyboard: each Tab lands on a control that looks
+  // otherwise while it has the focus.
+  void preferencesDrawTheirFocus() {
+    REQUIRE(Scenario::signIn());
+    REQUIRE(Scenario::chooseFromWindowMenu({QStringLiteral("Preferences...")}));
+    Dialogs::PreferencesWindow* prefs = nullptr;
+    REQUIRE(ZentTest::waitForWindow<Dialogs::PreferencesWindow>(&prefs));
+    QPointer<Dialogs::PreferencesWindow> guard(prefs);
+    prefs->activateWindow();
+    QTRY_VERIFY(prefs->isActiveWindow());
+    QStringList undrawn;
+    for (int i = 0; i < 6; ++i) {
+      QWidget* before = QApplication::focusWidget();
+      QTest::keyClick(before ? before : prefs, Qt::Key_Tab);
+      QWidget* focus = QApplication::focusWidget();
+      QVERIFY(focus && focus->window() == prefs && focus->isVisible());
+      const QImage focused = focus->grab().toImage();
+      focus->clearFocus();
+      const QImage plain = focus->grab().toImage();
+      focus->setFocus(Qt::TabFocusReason);
+      if (focused == plain) undrawn << QString::fromLatin1(focus->metaObject()->className());
+    }
+    QVERIFY2(undrawn.isEmpty(), qPrintable(undrawn.join(", ")));
+    if (guard) guard->close();
   }
 
   // The call debug window closes on Esc and on Ctrl+W, as the others do.
