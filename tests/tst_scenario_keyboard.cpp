@@ -15,6 +15,7 @@
 #include <QQuickWidget>
 #include <QQuickWindow>
 #include <QScreen>
+#include <QSet>
 #include <QTimer>
 #include <QtTest>
 
@@ -29,6 +30,7 @@
 #include "Widgets/Notifications/CommunicationNotification.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/PasswordChangeNotification.h"
+#include "dialogs/PreferencesWindow.h"
 #include "libqml/components/CallDebugWindow.h"
 #include "libqml/components/CommunicationsWindow.h"
 #include "libqml/components/MainWindow.h"
@@ -285,9 +287,11 @@ class TestScenarioKeyboard : public ZentTest::ScenarioTestObject {
     REQUIRE(ZentTest::waitForWindow<QML::CommunicationsWindow>(&room));
   }
 
-  // A ringing popup draws the focus on its first answer, which Enter
-  // presses; in the call window Tab goes from the call's controls on to
-  // the footer, whose focus is drawn too.
+  // A ringing popup, reached with the main window's shortcut, draws the
+  // focus on its first answer, which Enter presses, and Tab goes round its
+  // buttons; in the call window Tab goes from the call's controls on to
+  // the footer, whose focus is drawn too, and whose "Options" menu drops
+  // from its link.
   void callByKeyboard() {
     REQUIRE(Scenario::signIn());
     QVERIFY(RAZ::Demo::CommsScript::ringIn(kAlice, false));
@@ -295,12 +299,28 @@ class TestScenarioKeyboard : public ZentTest::ScenarioTestObject {
     REQUIRE(Scenario::waitForCallPopup(&popup));
     SceneDriver ring(popup);
     REQUIRE(ring.waitText(QStringLiteral("title"), kAliceName));
-    popup->activateWindow();
-    popup->setFocus();
+    // Reached as the user does, with the main window's Ctrl+Shift+A.
+    Scenario::mainWindow()->activateWindow();
+    QTRY_VERIFY(Scenario::mainWindow()->isActiveWindow());
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence(QStringLiteral("Ctrl+Shift+A")));
+    QTRY_VERIFY(popup->isActiveWindow());
     QQuickItem* answer = ring.item(QStringLiteral("audioButton"));
     QVERIFY(answer);
     QTRY_VERIFY(answer->hasActiveFocus());
     QVERIFY(drawsFocus(answer));
+    // Tab goes round its buttons, each drawing the focus, back to "Answer".
+    QQuickWindow* ringScene = ring.view()->quickWindow();
+    QSet<QQuickItem*> visited;
+    for (int i = 0; i < 8 && !(i > 0 && answer->hasActiveFocus()); ++i) {
+      REQUIRE(ring.press(Qt::Key_Tab));
+      QQuickItem* now = ringScene->activeFocusItem();
+      QVERIFY2(now && now != ring.view()->rootObject() && now->activeFocusOnTab(),
+               qPrintable(now ? now->objectName() : QStringLiteral("<none>")));
+      QVERIFY2(drawsFocus(now), qPrintable(now->objectName()));
+      visited << now;
+    }
+    QVERIFY(answer->hasActiveFocus());
+    QVERIFY(visited.contains(ring.item(QStringLiteral("declineButton"))));
     REQUIRE(ring.press(Qt::Key_Return));
 
     QML::CommunicationsWindow* window = nullptr;
@@ -321,6 +341,11 @@ class TestScenarioKeyboard : public ZentTest::ScenarioTestObject {
     // And Shift+Tab goes back to the call's last control.
     QTest::keyClick(footer, Qt::Key_Backtab, Qt::ShiftModifier);
     QTRY_VERIFY(call.view()->hasFocus());
+    // The footer's "Options" drops from its link (or rises above it), the
+    // window away from the corner and the pointer away from both.
+    window->move(window->screen()->availableGeometry().topLeft() + QPoint(180, 140));
+    QTRY_VERIFY(window->pos() != QPoint(0, 0));
+    REQUIRE(menuOpensAtButton(foot, QStringLiteral("optionsMenuButton")));
   }
 
   // The removal question shows "No" as the default and Enter answers with
@@ -382,6 +407,32 @@ class TestScenarioKeyboard : public ZentTest::ScenarioTestObject {
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : dialog,
                     Qt::Key_Escape);
     QTRY_VERIFY(!guard || !guard->isVisible());
+  }
+
+  // Preferences by keyboard: each Tab lands on a control that looks
+  // otherwise while it has the focus.
+  void preferencesDrawTheirFocus() {
+    REQUIRE(Scenario::signIn());
+    REQUIRE(Scenario::chooseFromWindowMenu({QStringLiteral("Preferences...")}));
+    Dialogs::PreferencesWindow* prefs = nullptr;
+    REQUIRE(ZentTest::waitForWindow<Dialogs::PreferencesWindow>(&prefs));
+    QPointer<Dialogs::PreferencesWindow> guard(prefs);
+    prefs->activateWindow();
+    QTRY_VERIFY(prefs->isActiveWindow());
+    QStringList undrawn;
+    for (int i = 0; i < 6; ++i) {
+      QWidget* before = QApplication::focusWidget();
+      QTest::keyClick(before ? before : prefs, Qt::Key_Tab);
+      QWidget* focus = QApplication::focusWidget();
+      QVERIFY(focus && focus->window() == prefs && focus->isVisible());
+      const QImage focused = focus->grab().toImage();
+      focus->clearFocus();
+      const QImage plain = focus->grab().toImage();
+      focus->setFocus(Qt::TabFocusReason);
+      if (focused == plain) undrawn << QString::fromLatin1(focus->metaObject()->className());
+    }
+    QVERIFY2(undrawn.isEmpty(), qPrintable(undrawn.join(", ")));
+    if (guard) guard->close();
   }
 
   // The call debug window closes on Esc and on Ctrl+W, as the others do.

@@ -210,6 +210,11 @@ Rectangle {
         anchors.rightMargin: ZPalette.unit * 2
         font.weight: rootWindow.optionsMenuVisible ? Font.Bold : Font.Normal
         text: qsTr("Options") + footer.lc
-        onClicked: rootWindow.showOptionsMenu()
+        // Drops from the link (or rises above it at the screen's foot),
+        // wherever the pointer is: Space leaves it anywhere.
+        onClicked: {
+            rootWindow.openMenuFromItem(optionsLink);
+            rootWindow.showOptionsMenu();
+        }
     }
 }

@@ -55,6 +55,13 @@ Rectangle {
     Keys.onEnterPressed: root.acceptByKey()
     Keys.onEscapePressed: root.ignore()
 
+    // The keyboard, once the popup has it, goes to the answer that had it
+    // last (at first, the one Enter presses), never to the popup itself,
+    // where nothing would be drawn and Tab would move nothing.
+    function takeKeyboard() {
+        content.forceActiveFocus(Qt.ActiveWindowFocusReason);
+    }
+
     function acceptByKey() {
         if (content.item && content.item.acceptByKey)
             content.item.acceptByKey();
@@ -158,6 +165,16 @@ Rectangle {
                 }
             }
 
+            // The focus is ringed as on the other buttons (inside: the
+            // header ends at its edge), in the colour of the × itself.
+            Rectangle {
+                anchors.fill: parent
+                anchors.margins: ZPalette.focusWidth
+                color: "transparent"
+                border.width: ZPalette.focusWidth
+                border.color: ZPalette.accentText
+                visible: ignoreButton.activeFocus
+            }
             ZLabel {
                 anchors.centerIn: parent
                 text: "\u00d7"

@@ -1,7 +1,6 @@
 #include "Utils/NotificationManager.h"
 
 #include <QGuiApplication>
-#include <QQuickItem>
 #include <QScreen>
 #include <QTimeLine>
 
@@ -115,7 +114,7 @@ bool NotificationManager::focusCallNotification() {
     popup->raise();
     popup->activateWindow();
     popup->setFocus(Qt::ShortcutFocusReason);
-    if (QQuickItem* root = popup->rootObject()) root->forceActiveFocus(Qt::ShortcutFocusReason);
+    popup->takeKeyboard();
     return true;
   }
   return false;

@@ -97,6 +97,19 @@ void WindowManager::placeWindow(QWidget* window, QWidget* owner) {
   window->move(placement(screen->availableGeometry(), frame, rng->generate(), rng->generate()));
 }
 
+void WindowManager::fitOnScreen(QWidget* window, QScreen* screen) {
+  if (!window) return;
+  if (!screen) screen = QGuiApplication::screenAt(window->frameGeometry().center());
+  if (!screen) screen = window->screen();
+  if (!screen) return;
+  const QMargins margins = frameMargins(window, nullptr);
+  // A minimum larger than the screen (a large text scale) gives way too:
+  // the window's title bar matters more than its last rows.
+  const QSize room = screen->availableGeometry().marginsRemoved(margins).size();
+  if (!room.isEmpty()) window->setMinimumSize(window->minimumSize().boundedTo(room));
+  fitInto(window, screen->availableGeometry(), margins);
+}
+
 void WindowManager::keepOnScreen(QWidget* window) {
   if (!window || window->isMaximized() || window->isFullScreen()) return;
   QRect frame = window->frameGeometry();

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QSize>
 
+class QScreen;
 class QWidget;
 
 namespace Utils {
@@ -30,6 +31,10 @@ class WindowManager : public QObject {
   // Moves a window that reaches past the free area of its screen (it grew
   // after it was placed) back inside, as far as its size allows.
   static void keepOnScreen(QWidget* window);
+  // Shrinks a window, with its decoration, to the free area of `screen` (by
+  // default the one it lies on), as far as its minimum size lets it: larger,
+  // its title bar would be out of reach.
+  static void fitOnScreen(QWidget* window, QScreen* screen = nullptr);
   // Centres a dialog over the window it belongs to (`owner`; when null or
   // hidden, the window the user works in), else on the screen; never partly
   // off the screen. Returns the owner it was placed over, or null.

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QQmlContext>
 #include <QQmlError>
+#include <QQuickItem>
+#include <QQuickWindow>
 
 #include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Controllers/CommunicationSession.h>
@@ -78,6 +80,19 @@ void CommunicationNotification::load() {
 void CommunicationNotification::changeEvent(QEvent* e) {
   if (e->type() == QEvent::LanguageChange) emit languageChanged();
   View::changeEvent(e);
+}
+
+void CommunicationNotification::focusInEvent(QFocusEvent* e) {
+  View::focusInEvent(e);
+  takeKeyboard();
+}
+
+void CommunicationNotification::takeKeyboard() {
+  QQuickItem* root = rootObject();
+  if (!root) return;
+  QQuickItem* focus = quickWindow()->activeFocusItem();
+  if (focus && focus != root && focus != quickWindow()->contentItem()) return;
+  QMetaObject::invokeMethod(root, "takeKeyboard");
 }
 
 QPoint CommunicationNotification::mousePos() const { return mapFromGlobal(QCursor::pos()); }

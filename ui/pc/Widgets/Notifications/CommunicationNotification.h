@@ -50,6 +50,9 @@ class CommunicationNotification : public View {
   QString answer() const { return m_answer; }
   QString languageChangeProperty() const { return QString(); }
   Q_INVOKABLE void answerWith(const QString& how);
+  // The scene's keyboard focus goes to its answer, drawn there, unless one
+  // of its controls has it already.
+  void takeKeyboard();
 
  signals:
   void chatNotificationAccepted();
@@ -64,6 +67,9 @@ class CommunicationNotification : public View {
 
  protected:
   void changeEvent(QEvent* e) override;
+  // However the popup became active (the main window's shortcut, a click,
+  // the window manager), its answer has the keyboard.
+  void focusInEvent(QFocusEvent* e) override;
 
  private slots:
   // The party's picture and presence icon, as its contact has them now.

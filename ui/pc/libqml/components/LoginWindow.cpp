@@ -28,6 +28,7 @@
 #include "libqml/window/View.h"
 
 #include "Utils/TextFieldActionsHandler.h"
+#include "Utils/WindowManager.h"
 
 namespace QML {
 
@@ -507,6 +508,7 @@ void LoginWindow::placeOnce() {
   if (m_placed) return;
   m_placed = true;
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    Utils::WindowManager::fitOnScreen(this, screen);
     QRect frame = frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());

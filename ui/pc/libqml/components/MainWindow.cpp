@@ -61,6 +61,7 @@
 #include "Utils/PresenceHelper.h"
 #include "Utils/Search/SearchManager.h"
 #include "Utils/SettingsKeys.h"
+#include "Utils/WindowManager.h"
 #include "Widgets/Notifications/ContactMouseOver.h"
 #include "dialogs/MessageWindow.h"
 #include "libqml/components/CallSettings.h"
@@ -727,6 +728,7 @@ void MainWindow::restoreGeometry() {
     // Nothing to go back to: centred, as the sign-in window opens, rather
     // than in the corner where a desktop without a window manager puts it.
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
+      Utils::WindowManager::fitOnScreen(this, screen);
       QRect frame = frameGeometry();
       frame.moveCenter(screen->availableGeometry().center());
       move(frame.topLeft());
@@ -735,6 +737,9 @@ void MainWindow::restoreGeometry() {
   }
   if (x != 0 || y != 0) move(x, y);
   if (w != 0 && h != 0) resize(w, h);
+  // Saved at a smaller scale, or on a larger screen, it may no longer fit.
+  Utils::WindowManager::fitOnScreen(this);
+  Utils::WindowManager::keepOnScreen(this);
 }
 
 void MainWindow::saveGeometry() {

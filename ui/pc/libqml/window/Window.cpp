@@ -120,7 +120,14 @@ void Window::setMinMaxSizes(bool forceComponentMinMaxSize) {
     setMaximumSize(size());
     return;
   }
-  setMinimumSize(minimumWindowSize().expandedTo(QSize(0, 0)));
+  QSize minimum = minimumWindowSize().expandedTo(QSize(0, 0));
+  // Never more than the screen holds with the decoration: a window that
+  // cannot shrink to its screen has its title bar out of reach.
+  if (const QScreen* shown = screen()) {
+    const QSize room = shown->availableGeometry().size() - (frameGeometry().size() - size());
+    if (!room.isEmpty()) minimum = minimum.boundedTo(room);
+  }
+  setMinimumSize(minimum);
   setMaximumSize(maximumWindowSize());
 }
 
@@ -234,6 +241,14 @@ void Window::openMenuFromButton(int x, int top, int bottom) {
   openMenuAt(x, bottom);
   m_menuButtonTop =
       m_view ? m_view->mapToGlobal(QPoint(x, top)).y() : mapToGlobal(QPoint(x, top)).y();
+}
+
+void Window::openMenuFromItem(QQuickItem* button) {
+  if (!button || !button->window()) return;
+  const QPoint top = sceneToGlobal(button, button->mapToScene(QPointF(0, 0)));
+  m_menuPosition = QPoint(top.x(), top.y() + qRound(button->height()));
+  m_hasMenuPosition = true;
+  m_menuButtonTop = top.y();
 }
 
 void Window::openWindowMenu() { emit windowFrameIconClicked(); }

@@ -74,6 +74,9 @@ class Window : public Utils::HelpInterface {
   // from `top` to `bottom` at `x`, or rises from its top when the screen ends
   // below it (the footer's buttons): the button stays in view either way.
   void openMenuFromButton(int x, int top, int bottom);
+  // The same for a button of any of the window's views (a footer shown by a
+  // view of its own too), placed by the view that shows it.
+  void openMenuFromItem(QQuickItem* button);
   bool event(QEvent* event) override;
   void showAndActivate();
   void setAlwaysOnTop(bool onTop = true);
