@@ -247,13 +247,14 @@ class ServerPlayback {
                                 size_t(qMin(piece, samples.size() - at)), &error);
     } while (m_loop && !failed && !stopping());
 
-    // What was written plays out, unless a stop comes first.
-    while (!failed && !stopping()) {
+    // What was written plays out, unless a stop comes first. The latency
+    // counts the output's own delay too, which stays once the stream has run
+    // dry (it never reaches zero): it is waited for once, and the drain after
+    // it returns as soon as the last of the sound has played.
+    if (!failed && !stopping()) {
       const std::uint64_t left = server->latencyUs(stream);
-      if (left < 1000) break;
       std::unique_lock<std::mutex> lock(m_mutex);
-      m_wake.wait_for(lock, std::chrono::microseconds(qMin<std::uint64_t>(left, 50000)),
-                      [this] { return m_stop; });
+      m_wake.wait_for(lock, std::chrono::microseconds(left), [this] { return m_stop; });
     }
     const bool stopped = stopping();
     if (stopped || failed)

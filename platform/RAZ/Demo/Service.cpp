@@ -158,13 +158,13 @@ QList<QVariantMap> generatedContacts(int count, const QList<QVariantMap>& groups
                          QString::number(i + 1);
     const QString address = user + QStringLiteral("@demo.zent");
     const int state = kGeneratedStates[i % countOf(kGeneratedStates)];
-    auto notes = notesOf.constFind(state);
-    if (notes == notesOf.constEnd()) {
+    if (!notesOf.contains(state)) {
       QStringList texts;
       const auto english = englishNotes(state);
       for (const char* text : english) texts << QString::fromUtf8(text);
-      notes = notesOf.insert(state, texts);
+      notesOf.insert(state, texts);
     }
+    const QStringList notes = notesOf.value(state);
     QVariantMap c;
     c.insert(QStringLiteral("id"), 100000 + i);
     c.insert(QStringLiteral("first"), first);
@@ -182,7 +182,7 @@ QList<QVariantMap> generatedContacts(int count, const QList<QVariantMap>& groups
       c.insert(QStringLiteral("groups"),
                QVariantList{groups.at(i % groups.size()).value(QStringLiteral("id"))});
     c.insert(QStringLiteral("presence"), state);
-    c.insert(QStringLiteral("status"), notes->isEmpty() ? QString() : notes->at(i % notes->size()));
+    c.insert(QStringLiteral("status"), notes.isEmpty() ? QString() : notes.at(i % notes.size()));
     c.insert(QStringLiteral("favourite"), i < 10);
     result.append(c);
   }
