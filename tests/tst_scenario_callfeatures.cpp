@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDragEnterEvent>
+#include <QLabel>
 #include <QLocalSocket>
 #include <QMenu>
 #include <QMimeData>
@@ -23,6 +24,7 @@
 #include <RAZ/Controllers/CommunicationSession.h>
 #include <RAZ/Demo/CommsScript.h>
 #include <RAZ/Demo/Service.h>
+#include <RAZ/Presence/PresenceState.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
 #include <RAZ/Xsi/CallSettingsStore.h>
 
@@ -192,17 +194,18 @@ class ScenarioCallFeatures : public ZentTest::ScenarioTestObject {
     for (int i = 0; i < 4; ++i) QTest::keyClick(overlay, Qt::Key_Backspace);
     REQUIRE(picker.waitHidden(QStringLiteral("pickerTyped")));
 
-    QTest::keyClicks(overlay, QStringLiteral("brun"));
+    // Ines is available: she takes the call.
+    QTest::keyClicks(overlay, QStringLiteral("ines"));
     QTRY_VERIFY_WITH_TIMEOUT(picker.items(QStringLiteral("pickerRow")).size() == 1,
                              ZentTest::kWaitMs);
     QString problem;
-    QVERIFY2(picker.row(QStringLiteral("pickerRow"), kBrunoName, &problem), qPrintable(problem));
+    QVERIFY2(picker.row(QStringLiteral("pickerRow"), kInesName, &problem), qPrintable(problem));
 
     QSignalSpy handedOn(window->getSession(),
                         SIGNAL(callTransferred(RAZ::Controllers::CommunicationSession*, QString)));
     QTest::keyClick(overlay, Qt::Key_Return);
     QTRY_COMPARE_WITH_TIMEOUT(handedOn.count(), 1, ZentTest::kWaitMs);
-    QCOMPARE(handedOn.at(0).at(1).toString(), QString("sip:bruno.keller@demo.zent"));
+    QCOMPARE(handedOn.at(0).at(1).toString(), QString("sip:ines.haddad@client.example"));
     // The parties talk to each other now: the user's call and window end.
     QTRY_VERIFY_WITH_TIMEOUT(!guard || !guard->isVisible(), ZentTest::kWaitMs);
     REQUIRE(Scenario::mainScene().waitHidden(QStringLiteral("activeCommRow")));
@@ -715,6 +718,47 @@ class ScenarioCallFeatures : public ZentTest::ScenarioTestObject {
       felix->setProperty(RAZ::Contacts::Properties::KeyDisplayName,
                          QString::fromLatin1(kFelixName));
     REQUIRE(main.click(QStringLiteral("leftPaneButton0")));
+  }
+
+  // A party who is busy, on a call, in a meeting or offline does not take
+  // the call: the user is told each time, and the call goes on with the user.
+  void transferToSomeoneWhoCannotTakeItFails() {
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(callAndWaitForAnswer(kAliceName, kAliceWork, &window));
+    QPointer<QML::CommunicationsWindow> guard(window);
+    SceneDriver call = SceneDriver::of(window);
+    auto* overlay = qobject_cast<QQuickWidget*>(window->overlayObject());
+    QVERIFY(overlay);
+    SceneDriver picker(overlay);
+    QSignalSpy handedOn(window->getSession(),
+                        SIGNAL(callTransferred(RAZ::Controllers::CommunicationSession*, QString)));
+    using RAZ::Presence::PresenceState;
+    for (int presence : {int(PresenceState::Busy), int(PresenceState::OnCall),
+                         int(PresenceState::Meeting), int(PresenceState::Offline)}) {
+      QVERIFY(RAZ::Demo::Service::instance().changePresence(kInes, presence, QString()));
+      REQUIRE(call.click(QStringLiteral("transferButton")));
+      REQUIRE(picker.waitVisible(QStringLiteral("pickerSearch")));
+      QTRY_VERIFY_WITH_TIMEOUT(overlay->hasFocus(), ZentTest::kWaitMs);
+      QTest::keyClicks(overlay, QStringLiteral("ines"));
+      QTRY_VERIFY_WITH_TIMEOUT(picker.items(QStringLiteral("pickerRow")).size() == 1,
+                               ZentTest::kWaitMs);
+      QTest::keyClick(overlay, Qt::Key_Return);
+
+      Dialogs::MessageWindow* message = nullptr;
+      REQUIRE(ZentTest::waitForWindow<Dialogs::MessageWindow>(&message));
+      QCOMPARE(message->windowTitle(), QString("Error Transferring Call"));
+      QCOMPARE(message->messageLabel()->text(),
+               QString("The person you are transferring to cannot take the call now. Your call "
+                       "goes on."));
+      QCOMPARE(handedOn.count(), 0);
+      QVERIFY(guard && guard->isVisible());
+      QVERIFY(call.text(QStringLiteral("callState")).startsWith(QStringLiteral("Call Active")));
+      QPointer<Dialogs::MessageWindow> shown(message);
+      REQUIRE(ZentTest::clickButton(message, QStringLiteral("OK")));
+      QTRY_VERIFY_WITH_TIMEOUT(!shown || !shown->isVisible(), ZentTest::kWaitMs);
+    }
+    QVERIFY(
+        RAZ::Demo::Service::instance().changePresence(kInes, PresenceState::Available, QString()));
   }
 };
 

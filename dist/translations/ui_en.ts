@@ -3707,6 +3707,10 @@ Are you sure you want to continue?</translation>
         <translation>There was an error while transferring your call. Please check the number and try again.</translation>
     </message>
     <message>
+        <source>The person you are transferring to cannot take the call now. Your call goes on.</source>
+        <translation>The person you are transferring to cannot take the call now. Your call goes on.</translation>
+    </message>
+    <message>
         <source>%1 is busy</source>
         <translation>%1 is busy</translation>
     </message>

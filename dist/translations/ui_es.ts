@@ -3648,6 +3648,10 @@ Are you sure you want to continue?</source>
         <translation>Se produjo un error al transferir la llamada. Compruebe el número e inténtelo de nuevo.</translation>
     </message>
     <message>
+        <source>The person you are transferring to cannot take the call now. Your call goes on.</source>
+        <translation>La persona a la que transfiere la llamada no puede atenderla ahora. Su llamada continúa.</translation>
+    </message>
+    <message>
         <source>%1 is busy</source>
         <translation>%1 está ocupado</translation>
     </message>

@@ -76,6 +76,7 @@ class CommsSessionController : public QObject {
   // to the user are put through (not owned; it outlives the controller's
   // sessions). None: every call to the user rings and nobody answers.
   void setPartySide(RAZ::Controllers::PartySide* side) { m_partySide = side; }
+  RAZ::Controllers::PartySide* partySide() const { return m_partySide; }
   // Reads the session afresh from the service (what runs in it, what can
   // be done with it) and reports it by sessionUpdated; a session this
   // controller does not keep is ignored.

@@ -2,6 +2,7 @@
 
 #include "RAZ/Controllers/CommsSessionController.h"
 #include "RAZ/Controllers/CommunicationSession.h"
+#include "RAZ/Controllers/PartySide.h"
 #include "RAZ/MediaEngine/CallBasePtr.h"
 #include "RAZ/Utils/Parsers.h"
 
@@ -41,6 +42,21 @@ bool CommunicationSession::transferCall(const QString& address) {
     QPointer<CommunicationSession> guard(this);
     QTimer::singleShot(0, this, [guard, call] {
       if (guard) emit guard->transferFailed(call, 404);
+    });
+    return false;
+  }
+  // A blind hand-over the party does not take fails; the user keeps the
+  // call, as when the service answers a refer with an error.
+  auto* controller = qobject_cast<CommsSessionController*>(parent());
+  PartySide* side = controller ? controller->partySide() : nullptr;
+  const int refusal = !target.isEmpty() && side ? side->transferRefusal(target) : 0;
+  if (refusal > 0) {
+    TP_LOG("RAZ::Controllers::CommunicationSession::transferCall", TP::Core::Logging::LevelWarning)
+        << "The transfer target did not take the call: " << refusal;
+    RAZ::MediaEngine::Call call = m_call;
+    QPointer<CommunicationSession> guard(this);
+    QTimer::singleShot(0, this, [guard, call, refusal] {
+      if (guard) emit guard->transferFailed(call, refusal);
     });
     return false;
   }

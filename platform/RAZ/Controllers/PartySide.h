@@ -26,6 +26,14 @@ class PartySide {
   // answers, declines or is busy through the session's public calls, never
   // inside this call.
   virtual void callPlaced(RAZ::Controllers::CommunicationSession* session, int contactId) = 0;
+
+  // Whether the party at `address` takes a call the user hands over blind:
+  // 0 when it does (or the service cannot tell), else the signalling code
+  // the hand-over fails with (486 busy, 603 declined, 480 unavailable).
+  virtual int transferRefusal(const QString& address) const {
+    Q_UNUSED(address);
+    return 0;
+  }
 };
 
 }  // namespace Controllers

@@ -128,6 +128,19 @@ QString CommsDemo::turnAwayNote() const {
   return QString();
 }
 
+int CommsDemo::transferRefusal(const QString& address) const {
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts =
+      m_comms ? m_comms->contacts() : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
+  RAZ::Contacts::IContact* contact = contacts ? contacts->findContactByAddress(address) : nullptr;
+  // A number or address nobody in the list owns: the service puts it through.
+  if (!contact) return 0;
+  const int presence = contact->getPresenceState();
+  if (RAZ::Presence::PresenceState::isOnCall(presence)) return 486;
+  if (!RAZ::Presence::PresenceState::isOnline(presence)) return 480;
+  if (RAZ::Presence::PresenceState::isBusyOrInMeeting(presence)) return 603;
+  return 0;
+}
+
 void CommsDemo::callPlaced(CommunicationSession* session, int contactId) {
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts =
       m_comms ? m_comms->contacts() : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();

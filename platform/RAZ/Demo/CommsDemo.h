@@ -44,6 +44,9 @@ class CommsDemo : public QObject, public RAZ::Controllers::PartySide {
 
   QString turnAwayNote() const override;
   void callPlaced(RAZ::Controllers::CommunicationSession* session, int contactId) override;
+  // A party takes a hand-over as its presence says: one on a call is busy,
+  // one in a meeting declines, one offline is not reached.
+  int transferRefusal(const QString& address) const override;
 
  private:
   CommsDemo(RAZ::Controllers::CommsSessionController* comms, const QString& address,

@@ -454,8 +454,11 @@ void WindowManagerCallHelper::onTransferFailed(Call call, int code) {
   TP_LOG(kLog, TP::Core::Logging::LevelWarning) << "Transfer failed with code " << code;
   Dialogs::MessageWindow* message = Dialogs::MessageWindow::showInformation(
       tr("Error Transferring Call"),
-      tr("There was an error while transferring your call. Please check the number and try "
-         "again."),
+      // A party that does not take the call is no mistyped number.
+      code == 404 || code <= 0
+          ? tr("There was an error while transferring your call. Please check the number and "
+               "try again.")
+          : tr("The person you are transferring to cannot take the call now. Your call goes on."),
       alwaysOnTop(), QDialogButtonBox::Ok, false, nullptr);
   if (!call.isNull()) connect(call.Raw(), SIGNAL(closed()), message, SLOT(close()));
 }
