@@ -5,6 +5,7 @@
 // is the one Enter presses, every window closes on its keys, and the main
 // window opens placed and with the keyboard.
 #include <QApplication>
+#include <QCheckBox>
 #include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,11 +25,13 @@
 #include <RAZ/Demo/CommsScript.h>
 #include <RAZ/Demo/Service.h>
 #include <RAZ/MediaEngine/CallBasePtr.h>
+#include <RAZ/Settings.h>
 
 #include "Application.h"
 #include "DemoPeople.h"
 #include "Scenario.h"
 #include "TestSupport.h"
+#include "Utils/SettingsKeys.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/PasswordChangeNotification.h"
@@ -519,7 +522,30 @@ class TestScenarioKeyboard : public ZentTest::ScenarioTestObject {
       if (focused == plain) undrawn << QString::fromLatin1(focus->metaObject()->className());
     }
     QVERIFY2(undrawn.isEmpty(), qPrintable(undrawn.join(", ")));
-    if (guard) guard->close();
+    // A setting changed with Space, then Enter on the check box presses
+    // the default OK: the window closes with the change saved. Twice, to
+    // leave the setting as it was.
+    for (int round = 0; round < 2; ++round) {
+      if (round > 0) {
+        REQUIRE(Scenario::chooseFromWindowMenu({QStringLiteral("Preferences...")}));
+        REQUIRE(ZentTest::waitForWindow<Dialogs::PreferencesWindow>(&prefs));
+        guard = prefs;
+        prefs->activateWindow();
+        QTRY_VERIFY(prefs->isActiveWindow());
+      }
+      auto* box = prefs->findChild<QCheckBox*>(QStringLiteral("autoSignin"));
+      QVERIFY(box);
+      box->setFocus(Qt::TabFocusReason);
+      const bool before = box->isChecked();
+      QTest::keyClick(box, Qt::Key_Space);
+      QCOMPARE(box->isChecked(), !before);
+      QTest::keyClick(box, Qt::Key_Return);
+      QTRY_VERIFY(!guard || !guard->isVisible());
+      QCOMPARE(RAZ::Settings(RAZ::Settings::Application)
+                   .value(Utils::SettingsKey::LoginAutoLogin, false)
+                   .toBool(),
+               !before);
+    }
   }
 
   // The call debug window closes on Esc and on Ctrl+W, as the others do.
