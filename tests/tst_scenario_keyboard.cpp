@@ -38,6 +38,7 @@
 #include "dialogs/PreferencesWindow.h"
 #include "libqml/components/CallDebugWindow.h"
 #include "libqml/components/CommunicationsWindow.h"
+#include "libqml/components/LoginWindow.h"
 #include "libqml/components/MainWindow.h"
 #include "libqml/window/PopupPlacement.h"
 
@@ -140,6 +141,14 @@ class TestScenarioKeyboard : public ZentTest::ScenarioTestObject {
   // goes to the search at once.
   void mainWindowOpensPlacedAndFocused() {
     REQUIRE(Scenario::signOut());
+    // Signed out, Ctrl+Q still quits: the sign-in window holds Exit.
+    QML::LoginWindow* login = Scenario::app()->loginWindow();
+    QVERIFY(login);
+    const auto actions = login->actions();
+    QVERIFY(std::any_of(actions.begin(), actions.end(), [](QAction* a) {
+      return a->shortcut() == QKeySequence(QStringLiteral("Ctrl+Q")) &&
+             a->shortcutContext() != Qt::WidgetShortcut;
+    }));
     REQUIRE(Scenario::signIn());
     QML::MainWindow* main = Scenario::mainWindow();
     QVERIFY(main->pos() != QPoint(0, 0));
