@@ -876,6 +876,28 @@ class ScenarioChatsTest : public ZentTest::ScenarioTestObject {
     QVERIFY(!chat.pageText(kTranscript).contains(words));
     REQUIRE(chat.click(QStringLiteral("historyChoice0")));
     REQUIRE(chat.waitPageText(kTranscript, words));
+
+    // Deleted from the window's options, it is gone from the service too.
+    SceneDriver footer;
+    REQUIRE(sceneWith(window, QStringLiteral("optionsMenuButton"), &footer));
+    REQUIRE(footer.click(QStringLiteral("optionsMenuButton")));
+    QMenu* menu = nullptr;
+    REQUIRE(ZentTest::waitForMenu(&menu));
+    ZentTest::answerNextMessage(QDialogButtonBox::Yes);
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Delete Chat History")}));
+    QTRY_VERIFY_WITH_TIMEOUT(!chat.pageText(kTranscript).contains(words), ZentTest::kWaitMs);
+    Scenario::tidy();
+    Scenario::demo().reloadStore();
+    REQUIRE(openChatWith(kAliceName, &window));
+    const QString later = QStringLiteral("written after the deletion");
+    REQUIRE(send(SceneDriver::of(window), later));
+    REQUIRE(SceneDriver::of(window).waitPageText(kTranscript, later));
+    Scenario::tidy();
+    REQUIRE(openChatWith(kAliceName, &window));
+    SceneDriver again = SceneDriver::of(window);
+    REQUIRE(again.click(QStringLiteral("historyChoice3")));
+    REQUIRE(again.waitPageText(kTranscript, later));
+    QVERIFY2(!again.pageText(kTranscript).contains(words), qPrintable(again.pageText(kTranscript)));
   }
 
   // Markup and script from another party are shown as the text they are,
