@@ -46,7 +46,7 @@ FocusScope {
         if (state === "signingin")
             actionButton.forceActiveFocus();
         else if (state === "signin" && actionButton.activeFocus)
-            focusFirst();
+            Qt.callLater(focusFirst);
     }
     states: [
         State {
@@ -88,11 +88,20 @@ FocusScope {
             var next = tabChain[((i + (forward ? step : -step)) % n + n) % n];
             if (next.visible && next.enabled) {
                 next.forceActiveFocus(forward ? Qt.TabFocusReason : Qt.BacktabFocusReason);
+                // A field reached with the keyboard has its text selected, as
+                // in any line edit: typing replaces a remembered name rather
+                // than adding to its end.
+                if (typeof next.selectAll === "function")
+                    next.selectAll();
                 return;
             }
         }
     }
     // Focus goes to the first field still to fill in, else to the first one.
+    // Run once the window has filled the form in (the remembered user name
+    // comes after the scene is ready, and after a sign-out's state change):
+    // a name already there takes the user to the password, not to the end of
+    // the name, where typing it again would make it twice as long.
     function focusFirst() {
         var fields = [xsiField, userCombo, passwordField];
         for (var i = 0; i < fields.length; ++i) {
@@ -507,5 +516,5 @@ FocusScope {
         }
     ]
 
-    Component.onCompleted: focusFirst()
+    Component.onCompleted: Qt.callLater(focusFirst)
 }
