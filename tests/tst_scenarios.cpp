@@ -145,7 +145,9 @@ class ScenarioTest : public ZentTest::ScenarioTestObject {
     QVERIFY(!Scenario::mainWindow());
     REQUIRE(ZentTest::clickButton(refusal, QStringLiteral("OK")));
     QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<Dialogs::MessageWindow>(), ZentTest::kWaitMs);
-    // The sign-in window takes the next attempt.
+    // The sign-in window takes the next attempt, at the password.
+    QCOMPARE(login.text(QStringLiteral("usernameCombo")), QStringLiteral("carol"));
+    QTRY_VERIFY(login.item(QStringLiteral("passwordField"))->hasActiveFocus());
     REQUIRE(Scenario::signIn());
   }
 

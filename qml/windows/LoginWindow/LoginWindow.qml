@@ -45,8 +45,11 @@ FocusScope {
     onStateChanged: {
         if (state === "signingin")
             actionButton.forceActiveFocus();
-        else if (state === "signin" && actionButton.activeFocus)
+        else if (state === "signin" && actionButton.activeFocus) {
+            focusFirst();
+            // A failed sign-in reloads the form right after: look again then.
             Qt.callLater(focusFirst);
+        }
     }
     states: [
         State {
@@ -98,10 +101,10 @@ FocusScope {
         }
     }
     // Focus goes to the first field still to fill in, else to the first one.
-    // Run once the window has filled the form in (the remembered user name
-    // comes after the scene is ready, and after a sign-out's state change):
-    // a name already there takes the user to the password, not to the end of
-    // the name, where typing it again would make it twice as long.
+    // Run again once the window has filled the form in (the remembered user
+    // name comes after the scene is ready, a failed sign-in's form after its
+    // state change): a name already there takes the user to the password,
+    // not to the end of the name, where typing it again would double it.
     function focusFirst() {
         var fields = [xsiField, userCombo, passwordField];
         for (var i = 0; i < fields.length; ++i) {
@@ -516,5 +519,5 @@ FocusScope {
         }
     ]
 
-    Component.onCompleted: Qt.callLater(focusFirst)
+    Component.onCompleted: { focusFirst(); Qt.callLater(focusFirst); }
 }
