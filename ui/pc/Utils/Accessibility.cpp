@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QTimer>
 #include <QWindow>
 
 #include <QtQuick/private/qaccessiblequickitem_p.h>
@@ -18,6 +19,7 @@
 
 #include "Widgets/Window.h"
 #include "dialogs/MessageWindow.h"
+#include "libqml/items/ComboBoxAdapters.h"
 #include "libqml/items/WebView.h"
 #include "libqml/window/View.h"
 #include "libqml/window/Window.h"
@@ -154,7 +156,7 @@ class ItemAccessible : public QAccessibleQuickItem {
   }
 
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Value && (isPasswordInput(item()) || isWebView())) return content();
+    if (t == QAccessible::Value && hasOwnText()) return content();
     const QString text = QAccessibleQuickItem::text(t);
     // Qt Quick keeps a password field's name to itself, though the name
     // says what the field is for, never what it holds: the scene gives it
@@ -168,36 +170,33 @@ class ItemAccessible : public QAccessibleQuickItem {
     return QAccessibleQuickItem::currentValue();
   }
 
-  // A password's text is its dots; a transcript's is what its page shows.
+  // A password's text is its dots; a transcript's is what its page shows;
+  // a combo box's what its field shows (the name typed at sign-in).
   QString text(int startOffset, int endOffset) const override {
-    if (!isPasswordInput(item()) && !isWebView())
-      return QAccessibleQuickItem::text(startOffset, endOffset);
+    if (!hasOwnText()) return QAccessibleQuickItem::text(startOffset, endOffset);
     return content().mid(startOffset, endOffset - startOffset);
   }
   int characterCount() const override {
-    if (!isPasswordInput(item()) && !isWebView()) return QAccessibleQuickItem::characterCount();
+    if (!hasOwnText()) return QAccessibleQuickItem::characterCount();
     return content().size();
   }
   QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int* start,
                            int* end) const override {
-    if (!isPasswordInput(item()) && !isWebView())
-      return QAccessibleQuickItem::textBeforeOffset(offset, type, start, end);
+    if (!hasOwnText()) return QAccessibleQuickItem::textBeforeOffset(offset, type, start, end);
     return QAccessibleTextInterface::textBeforeOffset(offset, type, start, end);
   }
   QString textAfterOffset(int offset, QAccessible::TextBoundaryType type, int* start,
                           int* end) const override {
-    if (!isPasswordInput(item()) && !isWebView())
-      return QAccessibleQuickItem::textAfterOffset(offset, type, start, end);
+    if (!hasOwnText()) return QAccessibleQuickItem::textAfterOffset(offset, type, start, end);
     return QAccessibleTextInterface::textAfterOffset(offset, type, start, end);
   }
   QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int* start,
                        int* end) const override {
-    if (!isPasswordInput(item()) && !isWebView())
-      return QAccessibleQuickItem::textAtOffset(offset, type, start, end);
+    if (!hasOwnText()) return QAccessibleQuickItem::textAtOffset(offset, type, start, end);
     return QAccessibleTextInterface::textAtOffset(offset, type, start, end);
   }
   void* interface_cast(QAccessible::InterfaceType t) override {
-    if (t == QAccessible::TextInterface && isWebView())
+    if (t == QAccessible::TextInterface && (isWebView() || isComboBox()))
       return static_cast<QAccessibleTextInterface*>(this);
     return QAccessibleQuickItem::interface_cast(t);
   }
@@ -217,10 +216,14 @@ class ItemAccessible : public QAccessibleQuickItem {
     return list;
   }
   bool isWebView() const { return qobject_cast<QDeclarativeWebView2*>(item()) != nullptr; }
+  // Our combo boxes are painted: Qt Quick knows of no text in them.
+  bool isComboBox() const { return qobject_cast<QML::QComboBoxQmlAdapter*>(item()) != nullptr; }
+  bool hasOwnText() const { return isPasswordInput(item()) || isWebView() || isComboBox(); }
   QString content() const {
     // The text of a web view item (the chat transcript) comes through its
     // engine: the program itself never calls the web engine by name.
     if (auto* web = qobject_cast<QDeclarativeWebView2*>(item())) return web->plainText();
+    if (auto* combo = qobject_cast<QML::QComboBoxQmlAdapter*>(item())) return combo->text();
     return item()->property("displayText").toString();
   }
   bool isShown(QML::View* view) const {
@@ -423,18 +426,26 @@ void tellTextChange(QQuickItem* item) {
   }
 }
 
-// A multi-line text field tells a reader of every change, as Qt's
-// single-line field does by itself.
+// A multi-line text field and a combo box's field tell a reader of every
+// change, as Qt's single-line field does by itself.
 void followTextEdit(QQuickItem* item) {
-  auto* edit = qobject_cast<QQuickTextEdit*>(item);
-  if (!edit || edit->property(kToldText).isValid()) return;
-  edit->setProperty(kToldText, edit->text());
-  QObject::connect(edit, &QQuickTextEdit::textChanged, edit, [edit] { tellTextChange(edit); });
+  if (item->property(kToldText).isValid()) return;
+  if (auto* edit = qobject_cast<QQuickTextEdit*>(item)) {
+    edit->setProperty(kToldText, edit->text());
+    QObject::connect(edit, &QQuickTextEdit::textChanged, edit, [edit] { tellTextChange(edit); });
+  } else if (auto* combo = qobject_cast<QML::QComboBoxQmlAdapter*>(item)) {
+    combo->setProperty(kToldText, combo->text());
+    QObject::connect(combo, &QML::QComboBoxQmlAdapter::textChanged, combo,
+                     [combo] { tellTextChange(combo); });
+  }
 }
 
 // The program: its top-level windows as the user sees them. Qt lists every
 // top-level QWindow, and so the offscreen window behind each scene as a
 // nameless frame of its own; those are parts of their views, not windows.
+// Nor are the windows kept hidden for later (a call window before its
+// call, a question already answered): a reader would count them among the
+// program's windows and walk into what nobody sees.
 class ApplicationAccessible : public QAccessibleApplication {
  public:
   int childCount() const override { return windows().size(); }
@@ -455,8 +466,7 @@ class ApplicationAccessible : public QAccessibleApplication {
     const auto all = QGuiApplication::topLevelWindows();
     for (QWindow* w : all) {
       if (w->type() == Qt::Popup || w->type() == Qt::Desktop) continue;
-      if (w->property(kSceneView).isValid() || (w->inherits("QQuickWindow") && !w->isVisible()))
-        continue;
+      if (w->property(kSceneView).isValid() || !w->isVisible()) continue;
       QAccessibleInterface* root = w->accessibleRoot();
       if (root && root->object() && !list.contains(root->object())) list << root->object();
     }
@@ -533,10 +543,24 @@ void textChanged(QQuickItem* item) { tellTextChange(item); }
 void announce(QML::View* view) {
   if (!view || !view->isWindow()) return;
   QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(view);
-  if (!iface || iface->role() != QAccessible::AlertMessage) return;
+  if (!iface) return;
+  const QAccessible::Role role = iface->role();
+  if (role != QAccessible::AlertMessage && role != QAccessible::Notification) return;
   QAccessibleEvent event(iface, QAccessible::Alert);
   QAccessible::updateAccessibility(&event);
   emit announcements()->told(QAccessible::Alert, view, iface->text(QAccessible::Name));
+}
+
+void viewFocused(QML::View* view) {
+  if (!view || !QAccessible::isActive()) return;
+  // After Qt's own event for the view, which follows its focus-in.
+  QTimer::singleShot(0, view, [view] {
+    if (!view->hasFocus()) return;
+    if (QQuickItem* item = focusedItem(view->quickWindow())) {
+      QAccessibleEvent event(item, QAccessible::Focus);
+      QAccessible::updateAccessibility(&event);
+    }
+  });
 }
 
 Announcements* announcements() {
