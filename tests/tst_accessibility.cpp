@@ -672,6 +672,10 @@ class TestAccessibility : public QObject {
               ->text(QAccessible::Name)
               .contains(QRegularExpression(QStringLiteral("(Incoming|Outgoing|Missed) call|Chat"))),
           qPrintable(rows.at(i)->text(QAccessible::Name)));
+      // A reader presses it, as a double click does.
+      QAccessibleActionInterface* rowPress = rows.at(i)->actionInterface();
+      QVERIFY(rowPress &&
+              rowPress->actionNames().contains(QAccessibleActionInterface::pressAction()));
       if (i > 0) QVERIFY(rows.at(i - 1)->rect().top() <= rows.at(i)->rect().top());
     }
 
@@ -902,6 +906,18 @@ class TestAccessibility : public QObject {
     // keyboard after the button in it.
     QTRY_VERIFY2(!g_focusEvents.isEmpty() && g_focusEvents.last() == focus->text(QAccessible::Name),
                  qPrintable(g_focusEvents.join(" | ")));
+    // The main window lists the call as it shows it, and a reader's press
+    // on the row brings the call's window up.
+    QML::MainWindow* main = Scenario::mainWindow();
+    main->activateWindow();
+    QTRY_VERIFY(main->isActiveWindow());
+    const Tree listed = treeOf(main);
+    QAccessibleInterface* row =
+        listed.named(QAccessible::ListItem, QStringLiteral("Alice Moreno, Call Active"));
+    QVERIFY2(row && row->actionInterface(), qPrintable(listed.names(QAccessible::ListItem)));
+    row->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_VERIFY(window->isActiveWindow());
+
     // On hold, the state and its time are read as shown.
     QAccessibleInterface* hold = tree.named(QAccessible::Button, QStringLiteral("Hold"));
     QVERIFY(hold);
