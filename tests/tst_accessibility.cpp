@@ -841,6 +841,8 @@ class TestAccessibility : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(
         requests.row(QStringLiteral("requestRow"), QStringLiteral("Mara Santos"), &problem),
         ZentTest::kWaitMs);
+    // A dialog, whose texts a reader reads as it opens.
+    QCOMPARE(accessibleOf(dialog)->role(), QAccessible::Dialog);
     const Tree tree = treeOf(dialog);
     VERIFY_TREE(tree);
     QVERIFY2(tree.named(QAccessible::StaticText, QStringLiteral("Mara Santos")),

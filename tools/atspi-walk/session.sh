@@ -33,6 +33,8 @@ Xvfb "$DISPLAY" -screen 0 1280x800x24 -noreset >/dev/null 2>&1 &
 echo $! >> "$state/pids"
 sleep 1
 cat > "$state/inner.sh" <<INNER
+# Ended last but for the display: dbus-run-session then ends its bus.
+echo \$\$ >> "$state/pids"
 echo "export DISPLAY=\$DISPLAY DBUS_SESSION_BUS_ADDRESS=\$DBUS_SESSION_BUS_ADDRESS" > "$state/env"
 /usr/libexec/at-spi-bus-launcher --launch-immediately & echo \$! >> "$state/pids"
 sleep 1
@@ -49,6 +51,5 @@ fi
 wait
 INNER
 dbus-run-session -- bash "$state/inner.sh" > "$state/session.log" 2>&1 &
-echo $! >> "$state/pids"
 sleep 3
 echo ". $state/env"

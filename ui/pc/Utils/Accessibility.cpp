@@ -382,7 +382,13 @@ class WindowAccessible : public QAccessibleWidget {
       : QAccessibleWidget(window), m_topLevelRole(topLevelRole) {}
 
   QAccessible::Role role() const override {
-    return widget()->isWindow() ? m_topLevelRole : QAccessible::Client;
+    if (!widget()->isWindow()) return QAccessible::Client;
+    // A window that asks the user something is a dialog: a reader reads
+    // what it says as it opens, where of a frame it reads the title alone.
+    // Asked each time: the interface may be made while the window is still
+    // being built, before it is the kind it will be.
+    if (widget()->inherits("QML::PresenceRequestDialog")) return QAccessible::Dialog;
+    return m_topLevelRole;
   }
   QString text(QAccessible::Text t) const override {
     auto* message = qobject_cast<Dialogs::MessageWindow*>(widget());
