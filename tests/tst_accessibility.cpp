@@ -981,11 +981,19 @@ class TestAccessibility : public QObject {
     QVERIFY2(tree.named(QAccessible::Link, QStringLiteral("Yesterday")),
              qPrintable(tree.names(QAccessible::Link)));
 
+    const QString earlier = transcript->text(QAccessible::Value).trimmed();
+    QVERIFY(!earlier.isEmpty());
     g_textChanges.clear();
+    g_alerts.clear();
     RAZ::Demo::ChatDemo::receiveMessage(alice, QString(), QStringLiteral("Are you there?"));
     REQUIRE(chat.waitPageText(QStringLiteral("transcriptView"), QStringLiteral("Are you there?")));
     QTRY_VERIFY2(g_textChanges.join(QString()).contains(QLatin1String("Are you there?")),
                  qPrintable(g_textChanges.join(" | ")));
+    // And heard wherever the reader's focus is, as a notification: only
+    // what arrived, not the transcript before it.
+    QTRY_VERIFY2(g_alerts.size() == 1 && g_alerts.first().contains(QLatin1String("Are you there?")),
+                 qPrintable(g_alerts.join(" | ")));
+    QVERIFY2(!g_alerts.first().contains(earlier), qPrintable(g_alerts.first()));
     g_textChanges.clear();
     REQUIRE(chat.focus(QStringLiteral("messageInput")));
     REQUIRE(chat.type(QStringLiteral("yes")));

@@ -409,6 +409,56 @@ const char kToldText[] = "_zent_toldText";
 // The dynamic property of an item whose interface a reader has asked for.
 const char kReaderAsked[] = "_zent_readerAsked";
 
+// The dynamic property of a transcript that holds what was just added to
+// it, until the turn of the event loop ends (a message is added to the page
+// and then said to have arrived, in one go), and the name and text property
+// of what tells a reader of an arrival.
+const char kJustAdded[] = "_zent_justAdded";
+const char kArrivalName[] = "_zent_arrival";
+const char kArrivalText[] = "_zent_arrivalText";
+
+// What arrived in a transcript, as a reader hears it: a notification of its
+// own, as readers speak one wherever their focus is (a text's change they
+// speak only while the text has the focus, and the focus is mostly in the
+// message field). It stands beside the transcript, no part of the tree a
+// reader walks: it is only ever heard.
+class ArrivalAccessible : public QAccessibleObject {
+ public:
+  explicit ArrivalAccessible(QObject* arrival) : QAccessibleObject(arrival) {}
+  QAccessibleInterface* parent() const override {
+    return QAccessible::queryAccessibleInterface(object()->parent());
+  }
+  int childCount() const override { return 0; }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QAccessible::Role role() const override { return QAccessible::Notification; }
+  QAccessible::State state() const override { return QAccessible::State(); }
+  QRect rect() const override {
+    QAccessibleInterface* transcript = parent();
+    return transcript ? transcript->rect() : QRect();
+  }
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? object()->property(kArrivalText).toString() : QString();
+  }
+};
+
+void tellArrival(QQuickItem* transcript, const QString& text) {
+  QObject* arrival =
+      transcript->findChild<QObject*>(QLatin1String(kArrivalName), Qt::FindDirectChildrenOnly);
+  if (!arrival) {
+    arrival = new QObject(transcript);
+    arrival->setObjectName(QLatin1String(kArrivalName));
+  }
+  arrival->setProperty(kArrivalText, text);
+  if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(arrival)) {
+    QAccessibleEvent named(iface, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+    QAccessibleEvent shown(iface, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+  }
+  emit announcements()->told(QAccessible::Alert, transcript, text);
+}
+
 // Tells a reader what changed in the text of `item` since it was last told:
 // what was added at the end (a message arriving, a letter typed) or the
 // whole change. Only for an item a reader has met: reading a long
@@ -417,14 +467,22 @@ void tellTextChange(QQuickItem* item) {
   if (!item || (!QAccessible::isActive() && !item->property(kReaderAsked).toBool())) return;
   QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(item);
   if (!iface) return;
+  // Of a transcript never told of before, the whole history would be
+  // heard as what arrived.
+  const bool toldBefore = item->property(kToldText).isValid();
   const QString before = item->property(kToldText).toString();
   const QString now = iface->text(QAccessible::Value);
   if (now == before) return;
   item->setProperty(kToldText, now);
   if (now.startsWith(before)) {
-    QAccessibleTextInsertEvent event(iface, before.size(), now.mid(before.size()));
+    const QString added = now.mid(before.size());
+    QAccessibleTextInsertEvent event(iface, before.size(), added);
     QAccessible::updateAccessibility(&event);
-    emit announcements()->told(QAccessible::TextInserted, item, now.mid(before.size()));
+    emit announcements()->told(QAccessible::TextInserted, item, added);
+    if (toldBefore) {
+      item->setProperty(kJustAdded, added);
+      QTimer::singleShot(0, item, [item] { item->setProperty(kJustAdded, QVariant()); });
+    }
   } else {
     QAccessibleTextUpdateEvent event(iface, 0, before, now);
     QAccessible::updateAccessibility(&event);
@@ -483,6 +541,7 @@ class ApplicationAccessible : public QAccessibleApplication {
 QAccessibleInterface* factory(const QString& className, QObject* object) {
   Q_UNUSED(className);
   if (!object) return nullptr;
+  if (object->objectName() == QLatin1String(kArrivalName)) return new ArrivalAccessible(object);
   if (object == qApp) return new ApplicationAccessible;
   if (auto* view = qobject_cast<QML::View*>(object)) return new ViewAccessible(view);
   if (auto* window = qobject_cast<QML::Window*>(object))
@@ -545,6 +604,13 @@ void registerScene(QML::View* view, QQuickWindow* scene) {
 }
 
 void textChanged(QQuickItem* item) { tellTextChange(item); }
+
+void messageArrived(QQuickItem* transcript) {
+  if (!transcript) return;
+  const QString added = transcript->property(kJustAdded).toString().trimmed();
+  transcript->setProperty(kJustAdded, QVariant());
+  if (!added.isEmpty()) tellArrival(transcript, added);
+}
 
 void announce(QML::View* view) {
   if (!view || !view->isWindow()) return;

@@ -55,6 +55,11 @@ void registerScene(QML::View* view, QQuickWindow* scene);
 // itself (the chat transcript when a message is added).
 void textChanged(QQuickItem* item);
 
+// What was just added to `transcript` (this turn of the event loop) is a
+// message that arrived: a reader is told what it says wherever its focus
+// is, as the "told" Alert below too.
+void messageArrived(QQuickItem* transcript);
+
 // A popup view whose scene is an alert or a notification (an incoming call
 // or chat) is announced when it appears: its name says who and what. The
 // desktop's bridge passes no alert event on; readers speak a notification
