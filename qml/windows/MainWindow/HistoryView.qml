@@ -140,6 +140,12 @@ Item {
             Accessible.selectable: true
             Accessible.selected: historyList.currentIndex === index
             Accessible.focusable: true
+            // A reader's press does what a double click does.
+            Accessible.onPressAction: {
+                historyList.currentIndex = index;
+                mainWindow.historySelectionChanged(index);
+                mainWindow.triggerDefaultAction();
+            }
             height: pal.controlHeight * 1.6
             color: historyList.currentIndex === index ? pal.selection
                                                      : (historyMouse.containsMouse ? pal.hover : "transparent")

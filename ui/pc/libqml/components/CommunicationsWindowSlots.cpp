@@ -169,8 +169,15 @@ void CommunicationsWindow::transcriptChanged() {
         chat->findChild<QQuickItem*>(QStringLiteral("transcriptView")));
 }
 
+void CommunicationsWindow::transcriptChanging() { transcriptChanged(); }
+
 void CommunicationsWindow::incomingMessage() {
   if (!m_session) return;
+  // Heard by a screen reader too, as the transcript has just shown it.
+  if (isVisible())
+    if (QQuickItem* chat = m_chatView->rootObject())
+      Utils::Accessibility::messageArrived(
+          chat->findChild<QQuickItem*>(QStringLiteral("transcriptView")));
   if (!m_session->chatActive()) {
     ++m_newMessageCount;
     emit newMessageCountChanged();
