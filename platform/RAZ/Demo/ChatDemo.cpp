@@ -67,7 +67,8 @@ ChatDemo::ChatDemo(ChatInterface* chat, const QString& ownAddress)
   if (!chat->isRoom() && !ownAddress.isEmpty()) {
     using RAZ::Data::Message::Data;
     RAZ::Models::ChatModel* model = chat->getChatModel();
-    for (const QVariantMap& entry : Service::instance().chatArchive(ownAddress, chat->peer())) {
+    const QList<QVariantMap> archived = Service::instance().chatArchive(ownAddress, chat->peer());
+    for (const QVariantMap& entry : archived) {
       const int direction = entry.value(QStringLiteral("direction")).toInt();
       const QDateTime time = entry.value(QStringLiteral("time")).toDateTime();
       if ((direction != Data::Sent && direction != Data::Received) || !time.isValid()) continue;

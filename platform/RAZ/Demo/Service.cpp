@@ -430,7 +430,8 @@ void Service::ensureStore() const {
     const QVariantMap peers = owner.value().toMap();
     for (auto peer = peers.constBegin(); peer != peers.constEnd(); ++peer) {
       QList<QVariantMap>& kept = m_chatArchives[owner.key()][peer.key()];
-      for (const QVariant& entry : peer.value().toList()) kept << entry.toMap();
+      const QVariantList entries = peer.value().toList();
+      for (const QVariant& entry : entries) kept << entry.toMap();
     }
   }
 }
