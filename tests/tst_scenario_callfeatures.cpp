@@ -760,6 +760,33 @@ class ScenarioCallFeatures : public ZentTest::ScenarioTestObject {
     QVERIFY(
         RAZ::Demo::Service::instance().changePresence(kInes, PresenceState::Available, QString()));
   }
+
+  // Two calls, then Options ▸ "Transfer to" ▸ the party of the other call:
+  // the two parties talk to each other, so both of the user's calls end, the
+  // held one with its window too, and the main window lists neither.
+  void twoCallsJoinedByATransfer() {
+    QML::CommunicationsWindow* alice = nullptr;
+    REQUIRE(callAndWaitForAnswer(kAliceName, kAliceWork, &alice));
+    QPointer<QML::CommunicationsWindow> aliceGuard(alice);
+    const QString aliceUri = alice->getSession()->uri();
+    QML::CommunicationsWindow* felix = nullptr;
+    REQUIRE(callAndWaitForAnswer(kFelixName, kFelixWork, &felix, true));
+    QPointer<QML::CommunicationsWindow> felixGuard(felix);
+    REQUIRE(
+        SceneDriver::of(alice).waitText(QStringLiteral("callState"), QStringLiteral("On Hold")));
+
+    QSignalSpy handedOn(felix->getSession(),
+                        SIGNAL(callTransferred(RAZ::Controllers::CommunicationSession*, QString)));
+    QMenu* options = nullptr;
+    REQUIRE(openOptions(felix, &options));
+    REQUIRE(ZentTest::triggerMenuEntry(options, {QStringLiteral("Transfer to"), kAliceName}));
+    QTRY_COMPARE_WITH_TIMEOUT(handedOn.count(), 1, ZentTest::kWaitMs);
+    QCOMPARE(handedOn.at(0).at(1).toString(), aliceUri);
+    QTRY_VERIFY_WITH_TIMEOUT(!felixGuard || !felixGuard->isVisible(), ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!aliceGuard || !aliceGuard->isVisible(), ZentTest::kWaitMs);
+    REQUIRE(Scenario::mainScene().waitHidden(QStringLiteral("activeCommRow")));
+    QTRY_VERIFY_WITH_TIMEOUT(comms()->commsList().isEmpty(), ZentTest::kWaitMs);
+  }
 };
 
 ZENT_TEST_MAIN(ScenarioCallFeatures, Application)

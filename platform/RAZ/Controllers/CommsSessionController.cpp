@@ -747,8 +747,11 @@ void CommsSessionController::handleCommsCustomActions() {
     // The other party joins this call: one conference, the other call ends.
     joinParties(origin, QString::number(target->contactId()), target->uri());
   } else if (action == RAZ::Actions::Action::Transfer) {
-    // This party is handed over to the other: the user leaves this call.
-    if (RAZ::MediaEngine::CallBasePtr* call = origin->getCall()) call->close(0);
+    // This party is handed over to the party of the other call: the two talk
+    // to each other, so both of the user's calls end, the held one too.
+    target->setCallTransferAssociatedSession(origin, true);
+    origin->setCallTransferAssociatedSession(target, false);
+    if (!origin->transferCall(QString())) return;
   } else {
     return;
   }
