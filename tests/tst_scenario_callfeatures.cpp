@@ -30,6 +30,7 @@
 
 #include "Application.h"
 #include "DemoPeople.h"
+#include "Providers/MenuActionProvider.h"
 #include "Scenario.h"
 #include "TestSupport.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
@@ -533,6 +534,68 @@ class ScenarioCallFeatures : public ZentTest::ScenarioTestObject {
     REQUIRE(Scenario::waitForCallPopup(&popup));
     REQUIRE(SceneDriver(popup).click(QStringLiteral("declineButton")));
     QTRY_VERIFY_WITH_TIMEOUT(noCallPopup(), ZentTest::kWaitMs);
+  }
+
+  // Without the telephony service's web interface a change of the call
+  // settings cannot reach the service: the form says so and keeps what was
+  // typed, the summary shows what the service still holds. Back, the same
+  // Enter saves it.
+  void callSettingsChangeFailsWithoutTheService() {
+    SceneDriver main = Scenario::mainScene();
+    REQUIRE(main.click(QStringLiteral("callSettingsButton")));
+    QML::CallSettings* settings = nullptr;
+    REQUIRE(ZentTest::waitForWindow<QML::CallSettings>(&settings));
+    SceneDriver page = SceneDriver::of(settings);
+    REQUIRE(page.waitHidden(QStringLiteral("shade")));
+    REQUIRE(page.click(page.row(QStringLiteral("tabRow"), QStringLiteral("Forward Calls"))));
+    REQUIRE(page.waitHidden(QStringLiteral("shade")));
+    REQUIRE(page.waitVisible(QStringLiteral("forwardAlways")));
+    QQuickItem* always = page.item(QStringLiteral("forwardAlways"));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        page.items(QStringLiteral("summary")).size() == 4 &&
+            !page.row(QStringLiteral("forwardingPage"), QStringLiteral("Fetching")),
+        ZentTest::kWaitMs);
+    auto inAlways = [&page, always](const char* name) -> QQuickItem* {
+      for (QQuickItem* i : page.items(QString::fromLatin1(name)))
+        if (always->isAncestorOf(i)) return i;
+      return nullptr;
+    };
+    auto summary = [&inAlways] {
+      QQuickItem* line = inAlways("summary");
+      return line ? line->property("text").toString() : QString();
+    };
+    QVERIFY2(summary().contains(QStringLiteral("Disabled")), qPrintable(summary()));
+
+    QAction* entry =
+        Scenario::app()->menuActionProvider()->action(Providers::MenuActionProvider::CallSettings);
+    QCOMPARE(Scenario::control("lose-xsi"), QStringLiteral("ok"));
+    QTRY_VERIFY_WITH_TIMEOUT(!entry->isEnabled(), ZentTest::kWaitMs);
+    REQUIRE(editService(page, always, QStringLiteral("+4930999000")));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        inAlways("itemMessage") && inAlways("itemMessage")
+                                       ->property("text")
+                                       .toString()
+                                       .contains(QStringLiteral("Network error")),
+        ZentTest::kWaitMs);
+    QVERIFY(always->property("editing").toBool());
+    QVERIFY2(summary().contains(QStringLiteral("Disabled")), qPrintable(summary()));
+
+    QCOMPARE(Scenario::control("restore-xsi"), QStringLiteral("ok"));
+    QTRY_VERIFY_WITH_TIMEOUT(entry->isEnabled(), ZentTest::kWaitMs);
+    QQuickItem* field = inAlways("serviceNumberField");
+    QVERIFY(field);
+    QCOMPARE(field->property("text").toString(), QStringLiteral("+4930999000"));
+    REQUIRE(page.click(field));
+    REQUIRE(page.press(Qt::Key_Return));
+    // Saved, the form closes over what the service now holds.
+    QTRY_VERIFY_WITH_TIMEOUT(!always->property("editing").toBool(), ZentTest::kWaitMs);
+    QVERIFY2(summary().contains(QStringLiteral("+4930999000")), qPrintable(summary()));
+    QVERIFY(!inAlways("itemMessage") || !inAlways("itemMessage")->isVisible());
+    // Off again, as the tests after this one expect it.
+    REQUIRE(editService(page, always, QString()));
+    QTRY_VERIFY2_WITH_TIMEOUT(summary().contains(QStringLiteral("Disabled")), qPrintable(summary()),
+                              ZentTest::kWaitMs);
+    settings->close();
   }
 
   // What the service was told it keeps as a real one does, past signing
