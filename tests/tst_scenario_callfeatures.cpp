@@ -850,6 +850,33 @@ class ScenarioCallFeatures : public ZentTest::ScenarioTestObject {
     REQUIRE(Scenario::mainScene().waitHidden(QStringLiteral("activeCommRow")));
     QTRY_VERIFY_WITH_TIMEOUT(comms()->commsList().isEmpty(), ZentTest::kWaitMs);
   }
+
+  // The same from the main window: the running call's row ▸ "Transfer" hands
+  // it to the party of the user's other call; "Conference" there merges the
+  // two calls into one.
+  void activeRowJoinsTheOtherCall() {
+    QML::CommunicationsWindow* alice = nullptr;
+    REQUIRE(callAndWaitForAnswer(kAliceName, kAliceWork, &alice));
+    QML::CommunicationsWindow* felix = nullptr;
+    REQUIRE(callAndWaitForAnswer(kFelixName, kFelixWork, &felix, true));
+    SceneDriver call = SceneDriver::of(felix);
+    QMenu* menu = nullptr;
+    REQUIRE(openActiveRowMenu(kFelixName, &menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Conference")}));
+    QTRY_COMPARE_WITH_TIMEOUT(comms()->commsList().size(), 1, ZentTest::kWaitMs);
+    REQUIRE(call.waitVisible(QStringLiteral("conferenceCaption")));
+    Scenario::tidy();
+
+    REQUIRE(callAndWaitForAnswer(kAliceName, kAliceWork, &alice));
+    REQUIRE(callAndWaitForAnswer(kFelixName, kFelixWork, &felix, true));
+    QSignalSpy handedOn(felix->getSession(),
+                        SIGNAL(callTransferred(RAZ::Controllers::CommunicationSession*, QString)));
+    REQUIRE(openActiveRowMenu(kFelixName, &menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Transfer")}));
+    QTRY_COMPARE_WITH_TIMEOUT(handedOn.count(), 1, ZentTest::kWaitMs);
+    REQUIRE(Scenario::mainScene().waitHidden(QStringLiteral("activeCommRow")));
+    QTRY_VERIFY_WITH_TIMEOUT(comms()->commsList().isEmpty(), ZentTest::kWaitMs);
+  }
 };
 
 ZENT_TEST_MAIN(ScenarioCallFeatures, Application)
