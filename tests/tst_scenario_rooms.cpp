@@ -331,6 +331,10 @@ class ScenarioRoomsTest : public ZentTest::ScenarioTestObject {
     REQUIRE(SceneDriver::of(popup).waitVisible(QStringLiteral("yesButton")));
     // While that offer waits for an answer, nobody makes another.
     QCOMPARE(demo->shareSomeScreen(), 0);
+    // Declined, it leaves no window behind to hold the activation.
+    QPointer<QML::CommunicationNotification> offered(popup);
+    REQUIRE(SceneDriver::of(popup).click(QStringLiteral("noButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(!offered || !offered->isVisible(), ZentTest::kWaitMs);
   }
 
   // A presence request that waits when the user signs in shows at once,
