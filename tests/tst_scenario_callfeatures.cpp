@@ -851,6 +851,34 @@ class ScenarioCallFeatures : public ZentTest::ScenarioTestObject {
     QTRY_VERIFY_WITH_TIMEOUT(comms()->commsList().isEmpty(), ZentTest::kWaitMs);
   }
 
+  // The picker offers the party of the user's held call as anybody else:
+  // picked, the call is put through to her over that call, not refused as
+  // busy with it.
+  void pickerPutsTheCallThroughToTheHeldParty() {
+    QML::CommunicationsWindow* alice = nullptr;
+    REQUIRE(callAndWaitForAnswer(kAliceName, kAliceWork, &alice));
+    QPointer<QML::CommunicationsWindow> aliceGuard(alice);
+    QML::CommunicationsWindow* felix = nullptr;
+    REQUIRE(callAndWaitForAnswer(kFelixName, kFelixWork, &felix, true));
+    REQUIRE(SceneDriver::of(felix).click(QStringLiteral("transferButton")));
+    auto* overlay = qobject_cast<QQuickWidget*>(felix->overlayObject());
+    QVERIFY(overlay);
+    SceneDriver picker(overlay);
+    REQUIRE(picker.waitVisible(QStringLiteral("pickerSearch")));
+    QTRY_VERIFY_WITH_TIMEOUT(overlay->hasFocus(), ZentTest::kWaitMs);
+    QTest::keyClicks(overlay, QStringLiteral("alice"));
+    QTRY_VERIFY_WITH_TIMEOUT(picker.items(QStringLiteral("pickerRow")).size() == 1,
+                             ZentTest::kWaitMs);
+    QSignalSpy handedOn(felix->getSession(),
+                        SIGNAL(callTransferred(RAZ::Controllers::CommunicationSession*, QString)));
+    QTest::keyClick(overlay, Qt::Key_Return);
+    QTRY_COMPARE_WITH_TIMEOUT(handedOn.count(), 1, ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!aliceGuard || !aliceGuard->isVisible(), ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(comms()->commsList().isEmpty(), ZentTest::kWaitMs);
+    for (QWidget* w : ZentTest::visibleWindows())
+      QVERIFY2(!qobject_cast<Dialogs::MessageWindow*>(w), qPrintable(w->windowTitle()));
+  }
+
   // The same from the main window: the running call's row ▸ "Transfer" hands
   // it to the party of the user's other call; "Conference" there merges the
   // two calls into one.
