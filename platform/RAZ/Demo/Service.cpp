@@ -290,6 +290,14 @@ Service::Service()
   RAZ::Xsi::CallSettingsStore& settings = RAZ::Xsi::CallSettingsStore::instance();
   settings.setSeed([this] { return callSettings(); });
   settings.setLatency([this] { return m_stepDelay; });
+  // It is reached over the session's XSI connection: without it, nothing
+  // the call settings ask or save gets through.
+  settings.setReachable([this] {
+    RAZ::Sessions::SessionManagerBase* session = openSession();
+    const RAZ::Sessions::SubSession* xsi =
+        session ? session->subSession(RAZ::Sessions::SubSession::TypeXsi) : nullptr;
+    return !xsi || xsi->state() == RAZ::Sessions::Session::Active;
+  });
   settings.setStorage([this] { ensureStore(); }, [this] { writeStore(); });
   // The media engine's test picture stands for the demo's video and the
   // user's own camera.

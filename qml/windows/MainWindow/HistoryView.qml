@@ -91,7 +91,7 @@ Item {
         readonly property int waiting: mainWindow ? mainWindow.voiceMailMessagesCount : 0
         visible: !!mainWindow && mainWindow.voiceMailEnabled
         anchors { left: parent.left; top: historyFilter.bottom; margins: pal.unit * 2 }
-        text: (waiting > 0 ? qsTr("Voice Mail (%1 new)").arg(waiting) : qsTr("Voice Mail")) + history.lc
+        text: (waiting > 0 ? qsTr("Voice Mail (%n new)", "", waiting) : qsTr("Voice Mail")) + history.lc
         primary: waiting > 0
         Accessible.description: qsTr("Calls the voice mail") + history.lc
         onClicked: mainWindow.checkVoiceMails()
