@@ -535,8 +535,8 @@ void DemoSession::open(const QString& username, const QString& password) {
 
   m_audio = new RAZ::MediaEngine::MediaHandlerAudio(this);
   auto* video = new RAZ::MediaEngine::MediaHandlerVideo(this);
-  video->addSystemCameras();
-  if (!video->hasCameras()) addDemoCameras(video);
+  video->addSystemCamerasWhenNeeded(
+      [](RAZ::MediaEngine::MediaHandlerVideo& none) { addDemoCameras(&none); });
   parts.calls = new RAZ::MediaEngine::CallControllerBase(m_audio, video, this);
 
   auto* xsiCredentials = new RAZ::Xsi::XsiCredentialsControl(this);
