@@ -37,6 +37,9 @@ const int kDialMs = 700;
 const char* const kCallPlaced = "callPlaced";
 const char* const kConnectedAt = "connectedAt";
 const char* const kAnsweredWithChat = "answeredWithChat";
+// A session in a chat room of the room service (not My Room, not a chat
+// with several people).
+const char* const kListedRoom = "listedRoom";
 }  // namespace
 
 CommsSessionController::CommsSessionController(
@@ -220,9 +223,12 @@ void CommsSessionController::closeSession(CommunicationSession* session) {
                                                       : RAZ::Models::CallLog::Audio);
   const bool missed = hadCall && session->isIncoming() && !connected.isValid() &&
                       !session->property(kAnsweredWithChat).toBool();
+  // A room's chat is the room's (its address, its name); My Room is
+  // reached through its owner instead.
+  const bool room = chatOnly && session->property(kListedRoom).toBool();
   emit sessionEnded(session->contactId(), session->uri(), PartyName::of(session), kind,
                     session->isIncoming(), begun.isValid() ? begun : QDateTime::currentDateTime(),
-                    seconds, missed);
+                    seconds, missed, room);
   if (RAZ::MediaEngine::CallBasePtr* call = session->getCall()) {
     call->close(0);
     if (m_calls) m_calls->removeCall(call);
@@ -377,6 +383,7 @@ void CommsSessionController::joinRoom(const QString& roomJid, const QString& roo
   CommunicationSession* session = startSession(-1, roomName.isEmpty() ? roomJid : roomName, roomJid,
                                                CommunicationSession::KindGroupChat, false);
   session->setGroupChatSubject(roomName);
+  session->setProperty(kListedRoom, true);
   // The room is known by its name while it is being joined.
   if (ChatInterface* chat = session->getChatInterface()) chat->setRoomName(roomName);
 }
@@ -506,6 +513,18 @@ QList<RAZ::Contacts::ContactPtr> CommsSessionController::contactsOf(
   return result;
 }
 
+namespace {
+
+bool callInProgress(const CommunicationSession* session) {
+  const RAZ::MediaEngine::CallBasePtr* call = session ? session->getCall() : nullptr;
+  if (!call) return false;
+  const int state = call->getCallState();
+  return state == RAZ::MediaEngine::CallBasePtr::StateInCall ||
+         state == RAZ::MediaEngine::CallBasePtr::StateHeld;
+}
+
+}  // namespace
+
 void CommsSessionController::actOnSession(CommunicationSession* session, int id) {
   switch (id) {
     case RAZ::Actions::Action::Chat:
@@ -555,6 +574,35 @@ void CommsSessionController::actOnSession(CommunicationSession* session, int id)
     case RAZ::Actions::Action::EndChats:
       session->closeChat();
       break;
+    case RAZ::Actions::Action::Conference:
+    case RAZ::Actions::Action::Transfer: {
+      // From the list of running communications these go with the user's
+      // one other call, as "Conference with" and "Transfer to" of the
+      // call's window do; with none, or several to choose from, the window
+      // is where to pick.
+      CommunicationSession* other = nullptr;
+      int others = 0;
+      for (CommunicationSession* s : qAsConst(m_sessions))
+        if (s != session && callInProgress(s)) {
+          other = s;
+          ++others;
+        }
+      if (others != 1 || !callInProgress(session) ||
+          (id == RAZ::Actions::Action::Transfer && other->isGroup())) {
+        TP_LOG("RAZ::Controllers::CommsSessionController::actOnSession",
+               TP::Core::Logging::LevelInformation)
+            << "Action " << id << " has no one other call to go with";
+        return;
+      }
+      if (id == RAZ::Actions::Action::Conference) {
+        joinParties(session, QString::number(other->contactId()), other->uri());
+      } else {
+        other->setCallTransferAssociatedSession(session, true);
+        session->setCallTransferAssociatedSession(other, false);
+        session->transferCall(QString());
+      }
+      return;
+    }
     default:
       TP_LOG("RAZ::Controllers::CommsSessionController::actOnSession",
              TP::Core::Logging::LevelInformation)
@@ -616,6 +664,20 @@ void CommsSessionController::actionTriggered(RAZ::Actions::ActionData& data,
     sessions = composite->getCommunicationSessions();
   else if (auto* s = qobject_cast<CommunicationSession*>(&source))
     sessions << s;
+  if (id == RAZ::Actions::Action::JoinRoom) {
+    // A room of the history: the one entry selected.
+    QList<QObject*> picked;
+    if (auto* composite = qobject_cast<RAZ::Actions::SourceComposite*>(&source))
+      picked = composite->sources();
+    else
+      picked << &source;
+    auto* entry =
+        picked.size() == 1 ? qobject_cast<RAZ::Models::TimelineEntry*>(picked.first()) : nullptr;
+    if (entry && !entry->roomJid().isEmpty()) {
+      emit roomRequested(entry->roomJid());
+      return;
+    }
+  }
   const QList<RAZ::Contacts::ContactPtr> contacts = contactsOf(source);
   if (!sessions.isEmpty() && contacts.isEmpty()) {
     const auto snapshot = QList<QPointer<CommunicationSession>>(sessions.begin(), sessions.end());
@@ -651,18 +713,6 @@ void CommsSessionController::actionTriggered(RAZ::Actions::ActionData& data,
       break;
   }
 }
-
-namespace {
-
-bool callInProgress(const CommunicationSession* session) {
-  const RAZ::MediaEngine::CallBasePtr* call = session ? session->getCall() : nullptr;
-  if (!call) return false;
-  const int state = call->getCallState();
-  return state == RAZ::MediaEngine::CallBasePtr::StateInCall ||
-         state == RAZ::MediaEngine::CallBasePtr::StateHeld;
-}
-
-}  // namespace
 
 int CommsSessionController::getConferencingOptions(CommunicationSession* other, bool,
                                                    const QString&) const {
@@ -747,8 +797,11 @@ void CommsSessionController::handleCommsCustomActions() {
     // The other party joins this call: one conference, the other call ends.
     joinParties(origin, QString::number(target->contactId()), target->uri());
   } else if (action == RAZ::Actions::Action::Transfer) {
-    // This party is handed over to the other: the user leaves this call.
-    if (RAZ::MediaEngine::CallBasePtr* call = origin->getCall()) call->close(0);
+    // This party is handed over to the party of the other call: the two talk
+    // to each other, so both of the user's calls end, the held one too.
+    target->setCallTransferAssociatedSession(origin, true);
+    origin->setCallTransferAssociatedSession(target, false);
+    if (!origin->transferCall(QString())) return;
   } else {
     return;
   }

@@ -52,7 +52,7 @@ CommsDemo::~CommsDemo() {
 
 void CommsDemo::onSessionStarted(CommunicationSession* session, bool incoming) {
   if (!session) return;
-  ChatDemo::followChatsOf(session);
+  ChatDemo::followChatsOf(session, m_address);
   ChatInterface* chat = session->getChatInterface();
   if (!chat) return;
   QPointer<ChatInterface> guard(chat);
