@@ -699,6 +699,9 @@ void DemoSession::changeSomePresence() {
                            ? QString()
                            : notes.at(static_cast<int>(generator.bounded(quint32(notes.size()))));
   m_seed = generator.generate();
+  // Somebody talking with the user stays on the phone until the call ends.
+  const CommsDemo* parties = CommsDemo::of(this);
+  if (parties && parties->isOnThePhone(id)) return;
   contacts->setContactPresence(id, state, text);
 }
 
