@@ -699,9 +699,10 @@ void DemoSession::changeSomePresence() {
                            ? QString()
                            : notes.at(static_cast<int>(generator.bounded(quint32(notes.size()))));
   m_seed = generator.generate();
-  // Somebody talking with the user stays on the phone until the call ends.
+  // Somebody calling or talking with the user stays by the phone until the
+  // call ends.
   const CommsDemo* parties = CommsDemo::of(this);
-  if (parties && parties->isOnThePhone(id)) return;
+  if ((parties && parties->isOnThePhone(id)) || Service::instance().isOnACallWithUser(id)) return;
   contacts->setContactPresence(id, state, text);
 }
 
