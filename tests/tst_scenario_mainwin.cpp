@@ -535,6 +535,58 @@ class TestScenarioMainWindow : public ZentTest::ScenarioTestObject {
     QCOMPARE(history(), left);
   }
 
+  // "No Location" is an answer: the same place is not asked about again,
+  // neither at the next sign-in nor after a restart, and nothing is
+  // published; My Location still offers the question.
+  void noLocationIsRemembered() {
+    REQUIRE(Scenario::signOut());
+    qputenv("ZENT_DEMO_LOCATION", "1");
+    auto freshService = [] {
+      demo().reset();
+      demo().setStepDelay(0);
+      demo().setPresenceChanges(false);
+    };
+    freshService();
+    REQUIRE(Scenario::signIn(QStringLiteral("noor")));
+    Dialogs::LocationPublish* location = nullptr;
+    REQUIRE(ZentTest::waitForWindow<Dialogs::LocationPublish>(&location));
+    REQUIRE(ZentTest::clickButton(location, QStringLiteral("clearLocationButton")));
+    QTRY_VERIFY(!location->isVisible());
+    // The place handled at a sign-in: the question filled, shown or not.
+    auto handled = [](QPointer<Dialogs::LocationPublish> before) {
+      Dialogs::LocationPublish* found = nullptr;
+      if (!QTest::qWaitFor([&] { return before.isNull(); }, ZentTest::kWaitMs)) return found;
+      (void)QTest::qWaitFor(
+          [&] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+              if (auto* d = qobject_cast<Dialogs::LocationPublish*>(w))
+                if (d->autoLocation()->text().contains(QStringLiteral("Berlin"))) found = d;
+            return found != nullptr;
+          },
+          ZentTest::kWaitMs);
+      return found;
+    };
+    for (bool restart : {false, true}) {
+      QPointer<Dialogs::LocationPublish> before = location;
+      REQUIRE(Scenario::signOut());
+      if (restart) freshService();
+      REQUIRE(Scenario::signIn(QStringLiteral("noor")));
+      location = handled(before);
+      QVERIFY2(location, restart ? "after a restart" : "after signing in again");
+      QCoreApplication::processEvents();
+      QVERIFY2(!location->isVisible(), restart ? "after a restart" : "after signing in again");
+      QCOMPARE(scene().text(QStringLiteral("ownLocationText")), QString());
+    }
+    SceneDriver s = scene();
+    QMenu* menu = nullptr;
+    REQUIRE(s.click(QStringLiteral("ownAvatar")));
+    REQUIRE(ZentTest::waitForMenu(&menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("My Location...")}));
+    REQUIRE(ZentTest::waitForWindow<Dialogs::LocationPublish>(&location));
+    location->close();
+    qputenv("ZENT_DEMO_LOCATION", "0");
+  }
+
   // A history that cannot be read is kept aside as it was, and the user is
   // told where, before a new history starts.
   void unreadableHistoryIsKeptAsideAndSaid() {

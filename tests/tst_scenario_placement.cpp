@@ -196,6 +196,32 @@ class TestScenarioPlacement : public ZentTest::ScenarioTestObject {
     ZentTest::closeMenus();
   }
 
+  // The sign-in window opens where the user left the last one (it goes
+  // when the session opens, as when the program quits); a place no screen
+  // shows any longer gives a window whole on the screen.
+  void signInWindowOpensWhereItWasLeft() {
+    REQUIRE(Scenario::signOut());
+    QTRY_VERIFY(Scenario::signInWindowIsBack());
+    moveTo(Scenario::app()->loginWindow(), 0.7, 0.3);
+    const QPoint left = Scenario::app()->loginWindow()->pos();
+    QVERIFY(left.manhattanLength() > 100);
+    REQUIRE(Scenario::signIn(QStringLiteral("carol")));
+    QVERIFY(!Scenario::app()->loginWindow());
+    REQUIRE(Scenario::signOut());
+    QTRY_VERIFY(Scenario::signInWindowIsBack());
+    QCOMPARE(Scenario::app()->loginWindow()->pos(), left);
+
+    // Left beyond the screen's far corner (a screen since taken away).
+    QML::LoginWindow* login = Scenario::app()->loginWindow();
+    const QRect area = login->screen()->availableGeometry();
+    login->move(area.bottomRight() + QPoint(400, 300));
+    QTRY_VERIFY(login->x() > area.right());
+    REQUIRE(Scenario::signIn(QStringLiteral("carol")));
+    REQUIRE(Scenario::signOut());
+    QTRY_VERIFY(Scenario::signInWindowIsBack());
+    REQUIRE(ZentTest::liesOnScreen(Scenario::app()->loginWindow()));
+  }
+
   // --- Dialogs ---
 
   // "Add Group" opens over the main window, wherever that is.

@@ -22,6 +22,7 @@
 
 #include "Application.h"
 #include "DemoPeople.h"
+#include "Models/LeftPaneButtonsModel.h"
 #include "Scenario.h"
 #include "TestSupport.h"
 #include "Utils/ZentUrlHandler.h"
@@ -215,6 +216,92 @@ class ScenarioRoomsTest : public ZentTest::ScenarioTestObject {
     QCOMPARE(commsWindows().size(), 2);
   }
 
+  // A room's chat in the history is the room's: its menu offers joining it
+  // again, never a call or a new contact, and a double click or Enter
+  // joins it too; the entries of people keep their calls and chats. A
+  // restart keeps it a room.
+  void aRoomInTheHistoryIsJoinedAgain() {
+    followLink({}, kReleaseJid);
+    QML::CommunicationsWindow* room = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(kReleasePlanning, &room));
+    SceneDriver chat;
+    REQUIRE(sceneWith(room, QStringLiteral("messageInput"), &chat));
+    REQUIRE(send(chat, QStringLiteral("Minutes follow")));
+    Scenario::tidy();
+    QTRY_VERIFY_WITH_TIMEOUT(commsWindows().isEmpty(), ZentTest::kWaitMs);
+
+    auto roomRow = [](QQuickItem** row) {
+      SceneDriver main = activeMainScene();
+      QString problem = main.click(
+          QStringLiteral("leftPaneButton%1").arg(Models::LeftPaneButtonsModel::HistoryButton));
+      if (problem.isEmpty()) problem = main.waitVisible(QStringLiteral("historyRow"));
+      if (!problem.isEmpty()) return problem;
+      (void)QTest::qWaitFor(
+          [&] { return (*row = main.row(QStringLiteral("historyRow"), kReleasePlanning)); },
+          ZentTest::kWaitMs);
+      return *row ? QString() : QStringLiteral("no history row of the room");
+    };
+    auto menuOf = [](const QString& name, QMenu** menu) {
+      SceneDriver main = activeMainScene();
+      QString problem;
+      QQuickItem* row = main.row(QStringLiteral("historyRow"), name, &problem);
+      if (row) problem = main.rightClick(row);
+      return problem.isEmpty() ? ZentTest::waitForMenu(menu) : problem;
+    };
+    QQuickItem* row = nullptr;
+    REQUIRE(roomRow(&row));
+    QMenu* menu = nullptr;
+    REQUIRE(menuOf(kReleasePlanning, &menu));
+    QCOMPARE(ZentTest::menuTexts(menu), QStringList{QStringLiteral("Join Room")});
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Join Room")}));
+    REQUIRE(Scenario::waitForCommsWindow(kReleasePlanning, &room));
+    QVERIFY(ZentTest::chatOf(room) && ZentTest::chatOf(room)->isRoom());
+    // In the room: its entry brings the window forward, no second one.
+    room->hide();
+    REQUIRE(roomRow(&row));
+    REQUIRE(activeMainScene().doubleClick(row));
+    QTRY_VERIFY_WITH_TIMEOUT(room->isVisible(), ZentTest::kWaitMs);
+    QCOMPARE(commsWindows().size(), 1);
+    Scenario::tidy();
+    QTRY_VERIFY_WITH_TIMEOUT(commsWindows().isEmpty(), ZentTest::kWaitMs);
+
+    // People's entries keep what they offer; the list may reach below the
+    // window, so they are reached by keyboard, the menu by its key.
+    for (const QString& name : {QStringLiteral("Ines Haddad"), QStringLiteral("Greta Lindqvist")}) {
+      REQUIRE(roomRow(&row));
+      SceneDriver main = activeMainScene();
+      REQUIRE(main.click(main.items(QStringLiteral("historyRow")).first()));
+      const QStringList rows = ZentTest::historyRows();
+      const int at = rows.indexOf(QRegularExpression(QRegularExpression::escape(name) + " / .*"));
+      QVERIFY2(at >= 0, qPrintable(rows.join(" | ")));
+      QQuickItem* list = main.item(QStringLiteral("historyList"));
+      QVERIFY(list);
+      for (int i = list->property("currentIndex").toInt(); i != at; i += i < at ? 1 : -1)
+        REQUIRE(main.press(i < at ? Qt::Key_Down : Qt::Key_Up));
+      QCOMPARE(list->property("currentIndex").toInt(), at);
+      REQUIRE(main.press(Qt::Key_Menu));
+      REQUIRE(ZentTest::waitForMenu(&menu));
+      const QStringList person = ZentTest::menuTexts(menu);
+      QVERIFY2(person.contains(QStringLiteral("Call")) && person.contains(QStringLiteral("Chat")),
+               qPrintable(name + ": " + person.join(", ")));
+      ZentTest::closeMenus();
+    }
+
+    // Started again, the entry is still the room's; Enter joins it.
+    REQUIRE(Scenario::signOut());
+    Scenario::demo().reset();
+    Scenario::demo().setStepDelay(0);
+    Scenario::demo().setPresenceChanges(false);
+    REQUIRE(Scenario::signIn());
+    REQUIRE(roomRow(&row));
+    REQUIRE(menuOf(kReleasePlanning, &menu));
+    QCOMPARE(ZentTest::menuTexts(menu), QStringList{QStringLiteral("Join Room")});
+    ZentTest::closeMenus();
+    REQUIRE(activeMainScene().click(row));
+    REQUIRE(activeMainScene().press(Qt::Key_Return));
+    REQUIRE(Scenario::waitForCommsWindow(kReleasePlanning, &room));
+  }
+
   // In a room only a member who is online answers: with the first of its
   // members gone offline, the next one does.
   void onlyOnlineMembersAnswerInARoom() {
@@ -331,6 +418,10 @@ class ScenarioRoomsTest : public ZentTest::ScenarioTestObject {
     REQUIRE(SceneDriver::of(popup).waitVisible(QStringLiteral("yesButton")));
     // While that offer waits for an answer, nobody makes another.
     QCOMPARE(demo->shareSomeScreen(), 0);
+    // Declined, it leaves no window behind to hold the activation.
+    QPointer<QML::CommunicationNotification> offered(popup);
+    REQUIRE(SceneDriver::of(popup).click(QStringLiteral("noButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(!offered || !offered->isVisible(), ZentTest::kWaitMs);
   }
 
   // A presence request that waits when the user signs in shows at once,

@@ -166,8 +166,24 @@ QString SceneDriver::activate() const {
   if (!window->isActiveWindow()) {
     window->raise();
     window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window, kWaitMs))
-      return QStringLiteral("\"%1\" does not become the active window").arg(window->windowTitle());
+    if (!QTest::qWaitForWindowActive(window, kWaitMs)) {
+      // Which window holds the activation, and whether a modal one blocks
+      // this, is what tells a lost activation from a stolen one.
+      const QWidget* active = QApplication::activeWindow();
+      const QWidget* modal = QApplication::activeModalWidget();
+      const QWindow* focus = QGuiApplication::focusWindow();
+      return QStringLiteral(
+                 "\"%1\" does not become the active window; active: %2, modal: %3, "
+                 "focus window: %4; visible: %5")
+          .arg(window->windowTitle(),
+               active ? QString::fromLatin1(active->metaObject()->className())
+                      : QStringLiteral("none"),
+               modal ? QString::fromLatin1(modal->metaObject()->className())
+                     : QStringLiteral("none"),
+               focus ? focus->objectName() + QLatin1Char(' ') + focus->title()
+                     : QStringLiteral("none"),
+               describeWindows());
+    }
   }
   if (!m_view->hasFocus()) m_view->setFocus(Qt::OtherFocusReason);
   return QString();

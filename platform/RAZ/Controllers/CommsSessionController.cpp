@@ -37,6 +37,9 @@ const int kDialMs = 700;
 const char* const kCallPlaced = "callPlaced";
 const char* const kConnectedAt = "connectedAt";
 const char* const kAnsweredWithChat = "answeredWithChat";
+// A session in a chat room of the room service (not My Room, not a chat
+// with several people).
+const char* const kListedRoom = "listedRoom";
 }  // namespace
 
 CommsSessionController::CommsSessionController(
@@ -226,9 +229,12 @@ void CommsSessionController::closeSession(CommunicationSession* session) {
                                                       : RAZ::Models::CallLog::Audio);
   const bool missed = hadCall && session->isIncoming() && !connected.isValid() &&
                       !session->property(kAnsweredWithChat).toBool();
+  // A room's chat is the room's (its address, its name); My Room is
+  // reached through its owner instead.
+  const bool room = chatOnly && session->property(kListedRoom).toBool();
   emit sessionEnded(session->contactId(), session->uri(), PartyName::of(session), kind,
                     session->isIncoming(), begun.isValid() ? begun : QDateTime::currentDateTime(),
-                    seconds, missed);
+                    seconds, missed, room);
   if (RAZ::MediaEngine::CallBasePtr* call = session->getCall()) {
     call->close(0);
     if (m_calls) m_calls->removeCall(call);
@@ -383,6 +389,7 @@ void CommsSessionController::joinRoom(const QString& roomJid, const QString& roo
   CommunicationSession* session = startSession(-1, roomName.isEmpty() ? roomJid : roomName, roomJid,
                                                CommunicationSession::KindGroupChat, false);
   session->setGroupChatSubject(roomName);
+  session->setProperty(kListedRoom, true);
   // The room is known by its name while it is being joined.
   if (ChatInterface* chat = session->getChatInterface()) chat->setRoomName(roomName);
 }
@@ -622,6 +629,20 @@ void CommsSessionController::actionTriggered(RAZ::Actions::ActionData& data,
     sessions = composite->getCommunicationSessions();
   else if (auto* s = qobject_cast<CommunicationSession*>(&source))
     sessions << s;
+  if (id == RAZ::Actions::Action::JoinRoom) {
+    // A room of the history: the one entry selected.
+    QList<QObject*> picked;
+    if (auto* composite = qobject_cast<RAZ::Actions::SourceComposite*>(&source))
+      picked = composite->sources();
+    else
+      picked << &source;
+    auto* entry =
+        picked.size() == 1 ? qobject_cast<RAZ::Models::TimelineEntry*>(picked.first()) : nullptr;
+    if (entry && !entry->roomJid().isEmpty()) {
+      emit roomRequested(entry->roomJid());
+      return;
+    }
+  }
   const QList<RAZ::Contacts::ContactPtr> contacts = contactsOf(source);
   if (!sessions.isEmpty() && contacts.isEmpty()) {
     const auto snapshot = QList<QPointer<CommunicationSession>>(sessions.begin(), sessions.end());

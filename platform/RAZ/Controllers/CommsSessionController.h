@@ -148,9 +148,11 @@ class CommsSessionController : public QObject {
   // (a call's first ring); the duration counts from when the call
   // connected (or the chat began), 0 for a call never answered; `missed` is
   // a call from a party that the user never answered (it rang out, the
-  // caller gave up, or the user declined).
+  // caller gave up, or the user declined); `room` a chat in a chat room,
+  // whose address is the room's.
   void sessionEnded(int contactId, const QString& address, const QString& name, int kind,
-                    bool incoming, const QDateTime& start, int durationSec, bool missed);
+                    bool incoming, const QDateTime& start, int durationSec, bool missed,
+                    bool room = false);
   void groupCommunicationError(int error, bool group);
   // A call to the user that the service did not put through (see
   // receiveSession), with what it did instead.
@@ -162,6 +164,9 @@ class CommsSessionController : public QObject {
   void customActionHandled(int action, const QString& originator, const QString& destination);
   // A new chat room is wanted ("Add Room": a chat without participants).
   void newRoomRequested();
+  // A room is to be joined again (its entry in the history): the room
+  // service joins it, or brings its window forward when the user is in it.
+  void roomRequested(const QString& roomJid);
   void sessionUpdated(RAZ::Controllers::CommunicationSession* session);
 
  private:

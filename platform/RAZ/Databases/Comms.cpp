@@ -38,6 +38,7 @@ QJsonObject toJson(const Record& r) {
   o.insert(QStringLiteral("durationSec"), r.durationSec);
   o.insert(QStringLiteral("isNew"), r.isNew);
   if (!r.note.isEmpty()) o.insert(QStringLiteral("note"), r.note);
+  if (r.room) o.insert(QStringLiteral("room"), true);
   return o;
 }
 
@@ -62,6 +63,8 @@ Record fromJson(const QJsonObject& o) {
   r.durationSec = qMax(0, o.value(QStringLiteral("durationSec")).toInt());
   r.isNew = o.value(QStringLiteral("isNew")).toBool();
   r.note = o.value(QStringLiteral("note")).toString();
+  // Only a chat can have been in a room.
+  r.room = r.kind == RAZ::Models::CallLog::Chat && o.value(QStringLiteral("room")).toBool();
   return r;
 }
 

@@ -211,6 +211,7 @@ QVariant historyToVariant(const QList<RAZ::Models::CallLog::Record>& records) {
     m.insert(QStringLiteral("durationSec"), r.durationSec);
     m.insert(QStringLiteral("isNew"), r.isNew);
     m.insert(QStringLiteral("note"), r.note);
+    if (r.room) m.insert(QStringLiteral("room"), true);
     out << m;
   }
   return out;
@@ -231,6 +232,7 @@ QList<RAZ::Models::CallLog::Record> historyFromVariant(const QVariant& v) {
     r.durationSec = m.value(QStringLiteral("durationSec")).toInt();
     r.isNew = m.value(QStringLiteral("isNew")).toBool();
     r.note = m.value(QStringLiteral("note")).toString();
+    r.room = m.value(QStringLiteral("room")).toBool();
     out << r;
   }
   return out;
@@ -352,9 +354,11 @@ RAZ::Models::CallLog::Record historyRecord(int contactId, const QString& address
 }  // namespace
 
 void DemoSession::recordEnded(int contactId, const QString& address, const QString& name, int kind,
-                              bool incoming, const QDateTime& start, int durationSec, bool missed) {
+                              bool incoming, const QDateTime& start, int durationSec, bool missed,
+                              bool room) {
   if (!callLog()) return;
   RAZ::Models::CallLog::Record r = historyRecord(contactId, address, name, kind);
+  r.room = room;
   r.direction = missed
                     ? RAZ::Models::CallLog::Missed
                     : (incoming ? RAZ::Models::CallLog::Incoming : RAZ::Models::CallLog::Outgoing);
@@ -557,6 +561,8 @@ void DemoSession::open(const QString& username, const QString& password) {
   xmpp->setCommsSessions(parts.comms);
   connect(parts.comms, &RAZ::Controllers::CommsSessionController::newRoomRequested, xmpp,
           &RAZ::Controllers::XmppChatController::createRoom);
+  connect(parts.comms, &RAZ::Controllers::CommsSessionController::roomRequested, xmpp,
+          &RAZ::Controllers::XmppChatController::createGroupChat);
   parts.publisher = new RAZ::Utils::Location::Publisher(this);
   parts.locationSources << new DemoLocationSource(address, this);
   // What the user publishes is what the service reports on the next sign-in.

@@ -1,5 +1,6 @@
 #include "RAZ/Models/Timeline.h"
 
+#include "RAZ/Actions/Action.h"
 #include "RAZ/Contacts/Contacts.h"
 #include "RAZ/Presence/PresenceData.h"
 #include "RAZ/Xsi/XsiCallHistory.h"
@@ -62,10 +63,17 @@ CallLog::Record TimelineEntry::record() const {
   return i < 0 ? CallLog::Record() : m_log->records().at(i);
 }
 
+QString TimelineEntry::roomJid() const {
+  const CallLog::Record r = record();
+  return r.room ? r.address : QString();
+}
+
 RAZ::Contacts::IContact* TimelineEntry::getContact() const {
   if (m_contact) return m_contact;
   if (!m_contacts) return nullptr;
   const CallLog::Record r = record();
+  // A room's address is no number to call nor anybody to add.
+  if (r.room) return nullptr;
   if (r.contactId != 0) {
     if (RAZ::Contacts::ContactPtr c = m_contacts->getContact(r.contactId)) m_contact = c.data();
   }
@@ -87,6 +95,7 @@ RAZ::Contacts::IContact* TimelineEntry::getContact() const {
 }
 
 QList<RAZ::Actions::ActionData> TimelineEntry::getActions() const {
+  if (!roomJid().isEmpty()) return {RAZ::Actions::ActionData(RAZ::Actions::Action::JoinRoom)};
   RAZ::Contacts::IContact* c = getContact();
   return c ? c->getActions() : QList<RAZ::Actions::ActionData>();
 }

@@ -45,6 +45,9 @@ class CallLog : public QObject {
     // What the service says of how it ended, when not as usual ("Declined:
     // Do Not Disturb", "Forwarded to ..."); empty otherwise.
     QString note;
+    // A chat in a chat room; the address is then the room's, and the name
+    // the room's name.
+    bool room = false;
   };
 
   explicit CallLog(QObject* parent = nullptr) : QObject(parent) {}
@@ -72,7 +75,7 @@ class CallLog : public QObject {
 };
 
 // One communication of the history; an action source (call back, chat,
-// add the number as a contact).
+// add the number as a contact; for a room, join it again).
 class TimelineEntry : public RAZ::Actions::Source {
   Q_OBJECT
   Q_PROPERTY(bool isNew READ isNew NOTIFY changed)
@@ -85,8 +88,10 @@ class TimelineEntry : public RAZ::Actions::Source {
   int recordId() const { return m_recordId; }
   RAZ::Models::CallLog::Record record() const;
   bool isNew() const { return record().isNew; }
+  // The room of a room's chat; empty for any other entry.
+  QString roomJid() const;
   // The contact of the entry: the listed contact, or one made for the
-  // number; null when neither exists.
+  // number; null when neither exists, and for a room (which is nobody).
   Q_INVOKABLE RAZ::Contacts::IContact* getContact() const;
 
   QList<RAZ::Actions::ActionData> getActions() const override;

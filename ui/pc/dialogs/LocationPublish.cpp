@@ -404,6 +404,11 @@ void LocationPublish::setLocation() {
 }
 
 void LocationPublish::clearLocation() {
+  // "No Location" is an answer for this place as much as a published one:
+  // without the address it was given for, the same place would be asked
+  // about again at every sign-in.
+  RAZ::Settings(RAZ::Settings::User)
+      .setValue(key("last_received_ip_address"), m_automatic.ipAddress);
   const bool dontAskAgain = !m_alwaysAsk->isChecked();
   resetAndHide();
   emit locationChanged(RAZ::Utils::Location::Info(), dontAskAgain, false);

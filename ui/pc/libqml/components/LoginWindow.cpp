@@ -118,6 +118,9 @@ LoginWindow::LoginWindow(RAZ::ConfigContainer* container,
 }
 
 LoginWindow::~LoginWindow() {
+  // The window goes when the session opens and when the program quits: the
+  // next one opens where the user left this one.
+  savePosition();
   if (windowMenu) delete windowMenu.data();
   // Tear the scene down while the objects its bindings read still exist.
   deleteScene();
@@ -507,12 +510,37 @@ void LoginWindow::placeOnce() {
   // activate it.
   if (m_placed) return;
   m_placed = true;
+  const RAZ::Settings app(RAZ::Settings::Application);
+  bool savedX = false;
+  bool savedY = false;
+  const QPoint saved(app.value(Utils::SettingsKey::LoginWindowX).toInt(&savedX),
+                     app.value(Utils::SettingsKey::LoginWindowY).toInt(&savedY));
+  // Only a place some screen still shows (a screen taken away, a smaller
+  // desktop, leave it nowhere): kept whole on that screen.
+  const QRect left(saved, frameGeometry().size());
+  bool shown = false;
+  for (QScreen* screen : QGuiApplication::screens())
+    shown = shown || screen->availableGeometry().intersects(left);
+  if (savedX && savedY && shown) {
+    move(saved);
+    Utils::WindowManager::fitOnScreen(this);
+    Utils::WindowManager::keepOnScreen(this);
+    return;
+  }
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     Utils::WindowManager::fitOnScreen(this, screen);
     QRect frame = frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());
   }
+}
+
+void LoginWindow::savePosition() const {
+  // A window never shown has no place of the user's.
+  if (!m_placed) return;
+  RAZ::Settings app(RAZ::Settings::Application);
+  app.setValue(Utils::SettingsKey::LoginWindowX, pos().x());
+  app.setValue(Utils::SettingsKey::LoginWindowY, pos().y());
 }
 
 void LoginWindow::cbActionQuit() {

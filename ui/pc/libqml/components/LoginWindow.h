@@ -149,6 +149,7 @@ class LoginWindow : public Window {
 
  private:
   void placeOnce();
+  void savePosition() const;
   QString savedPassword(const QString& username) const;
   QStringList userNames();
   QStringList filteredUserNames() const;
@@ -181,7 +182,8 @@ class LoginWindow : public Window {
   // Set while the window closes itself because the session opened: that
   // close is not the user's and must not be reported as windowClosed().
   bool m_closingForSession = false;
-  // Placed once, at its first showing; later showings keep where the user put it.
+  // Placed once, at its first showing (where the user last left a sign-in
+  // window, else centred); later showings keep where the user put it.
   bool m_placed = false;
 };
 

@@ -199,10 +199,12 @@ void MainWindow::createContactList() {
 void MainWindow::createActionsProvider() {
   if (!m_factory) return;
   m_actionsProvider = m_factory->createActionProvider(m_contactSource.get());
+  // Join Room is what a room's entry in the history does on Enter or a
+  // double click.
   m_actionsProvider->setAcceptedActions(
       {RAZ::Actions::Action::Chat, RAZ::Actions::Action::Call, RAZ::Actions::Action::CallFromPhone,
        RAZ::Actions::Action::VideoCall, RAZ::Actions::Action::ViewProfile,
-       RAZ::Actions::Action::EditProfile},
+       RAZ::Actions::Action::EditProfile, RAZ::Actions::Action::JoinRoom},
       false);
   m_actionsProvider->setActionSource(m_contactSource.get());
   connect(m_actionsProvider,
