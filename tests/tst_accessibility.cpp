@@ -56,6 +56,7 @@
 #include "libqml/components/ContactCard.h"
 #include "libqml/components/LoginWindow.h"
 #include "libqml/components/MainWindow.h"
+#include "libqml/components/PresenceRequestDialog.h"
 #include "libqml/window/View.h"
 
 using ZentTest::Scenario;
@@ -409,6 +410,18 @@ class TestAccessibility : public QObject {
     QVERIFY2(user, qPrintable(tree.dump()));
     QCOMPARE(user->object()->objectName(), QStringLiteral("usernameCombo"));
     QVERIFY(user->state().editable);
+    // What its field shows is read, and a change of it is told.
+    REQUIRE(scene.focus(QStringLiteral("usernameCombo")));
+    REQUIRE(scene.press(Qt::Key_A, Qt::ControlModifier));
+    g_eventTexts.clear();
+    REQUIRE(scene.type(QStringLiteral("rdr")));
+    QCOMPARE(user->text(QAccessible::Value), QStringLiteral("rdr"));
+    QAccessibleTextInterface* shown = user->textInterface();
+    QVERIFY(shown);
+    QCOMPARE(shown->text(0, shown->characterCount()), QStringLiteral("rdr"));
+    QVERIFY(std::any_of(g_eventTexts.begin(), g_eventTexts.end(), [user](const auto& said) {
+      return said.first == user->object() && said.second.contains(QLatin1Char('r'));
+    }));
     QAccessibleInterface* password =
         tree.named(QAccessible::EditableText, QStringLiteral("Enter your password"));
     QVERIFY2(password, qPrintable(tree.names(QAccessible::EditableText)));
@@ -548,6 +561,9 @@ class TestAccessibility : public QObject {
       QAccessibleInterface* child = app->child(i);
       QVERIFY(child);
       QVERIFY2(!qobject_cast<QQuickWindow*>(child->object()), qPrintable(describe(child)));
+      // Nor a window kept hidden for later (the sign-in window).
+      QVERIFY2(!child->state().invisible, qPrintable(describe(child)));
+      QVERIFY2(child->object() != Scenario::app()->loginWindow(), qPrintable(describe(child)));
       QCOMPARE(app->indexOfChild(child), i);
       mainListed = mainListed || child->object() == main || child->object() == main->windowHandle();
     }
@@ -656,6 +672,10 @@ class TestAccessibility : public QObject {
               ->text(QAccessible::Name)
               .contains(QRegularExpression(QStringLiteral("(Incoming|Outgoing|Missed) call|Chat"))),
           qPrintable(rows.at(i)->text(QAccessible::Name)));
+      // A reader presses it, as a double click does.
+      QAccessibleActionInterface* rowPress = rows.at(i)->actionInterface();
+      QVERIFY(rowPress &&
+              rowPress->actionNames().contains(QAccessibleActionInterface::pressAction()));
       if (i > 0) QVERIFY(rows.at(i - 1)->rect().top() <= rows.at(i)->rect().top());
     }
 
@@ -806,6 +826,32 @@ class TestAccessibility : public QObject {
     untitled->close();
   }
 
+  // A presence request says who asks beside the answers.
+  void presenceRequestSaysWhoAsks() {
+    REQUIRE(Scenario::signOut());
+    Scenario::demo().setPresenceRequestsAtSignIn(true);
+    const QString signedIn = Scenario::signIn();
+    Scenario::demo().setPresenceRequestsAtSignIn(false);
+    REQUIRE(signedIn);
+    QML::PresenceRequestDialog* dialog = Scenario::app()->presenceRequestDialog();
+    QVERIFY(dialog);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->isVisible(), ZentTest::kWaitMs);
+    SceneDriver requests = SceneDriver::of(dialog);
+    QString problem;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        requests.row(QStringLiteral("requestRow"), QStringLiteral("Mara Santos"), &problem),
+        ZentTest::kWaitMs);
+    // A dialog, whose texts a reader reads as it opens.
+    QCOMPARE(accessibleOf(dialog)->role(), QAccessible::Dialog);
+    const Tree tree = treeOf(dialog);
+    VERIFY_TREE(tree);
+    QVERIFY2(tree.named(QAccessible::StaticText, QStringLiteral("Mara Santos")),
+             qPrintable(tree.dump()));
+    QVERIFY(tree.named(QAccessible::Button, QStringLiteral("Accept")));
+    REQUIRE(requests.click(QStringLiteral("ignoreButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog->isVisible(), ZentTest::kWaitMs);
+  }
+
   // An incoming call: its popup and then its window read by name, and the
   // answer buttons of the answered call no longer said to be shown.
   void answeredCallIsReadByName() {
@@ -820,9 +866,10 @@ class TestAccessibility : public QObject {
     REQUIRE(ring.waitText(QStringLiteral("title"), kAliceName));
     const Tree ringing = treeOf(popup);
     VERIFY_TREE(ringing);
-    // The popup is an alert that says who calls, announced as it shows.
+    // The popup is a notification that says who calls, announced as it
+    // shows: readers speak one without its taking the focus.
     QAccessibleInterface* alert = accessibleOf(popup);
-    QCOMPARE(alert->role(), QAccessible::AlertMessage);
+    QCOMPARE(alert->role(), QAccessible::Notification);
     QCOMPARE(alert->text(QAccessible::Name), QStringLiteral("Alice Moreno is calling"));
     QTRY_VERIFY2(g_alerts.contains(QStringLiteral("Alice Moreno is calling")),
                  qPrintable(g_alerts.join(" | ")));
@@ -857,6 +904,22 @@ class TestAccessibility : public QObject {
     QVERIFY2(
         focus && focus->role() == QAccessible::Button && !focus->text(QAccessible::Name).isEmpty(),
         qPrintable(describe(focus)));
+    // And so the reader is told last: Qt tells of the view taking the
+    // keyboard after the button in it.
+    QTRY_VERIFY2(!g_focusEvents.isEmpty() && g_focusEvents.last() == focus->text(QAccessible::Name),
+                 qPrintable(g_focusEvents.join(" | ")));
+    // The main window lists the call as it shows it, and a reader's press
+    // on the row brings the call's window up.
+    QML::MainWindow* main = Scenario::mainWindow();
+    main->activateWindow();
+    QTRY_VERIFY(main->isActiveWindow());
+    const Tree listed = treeOf(main);
+    QAccessibleInterface* row =
+        listed.named(QAccessible::ListItem, QStringLiteral("Alice Moreno, Call Active"));
+    QVERIFY2(row && row->actionInterface(), qPrintable(listed.names(QAccessible::ListItem)));
+    row->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_VERIFY(window->isActiveWindow());
+
     // On hold, the state and its time are read as shown.
     QAccessibleInterface* hold = tree.named(QAccessible::Button, QStringLiteral("Hold"));
     QVERIFY(hold);
@@ -887,7 +950,7 @@ class TestAccessibility : public QObject {
     SceneDriver note(popup);
     REQUIRE(note.waitText(QStringLiteral("title"), kAliceName));
     QAccessibleInterface* alert = accessibleOf(popup);
-    QCOMPARE(alert->role(), QAccessible::AlertMessage);
+    QCOMPARE(alert->role(), QAccessible::Notification);
     QCOMPARE(alert->text(QAccessible::Name), QStringLiteral("Alice Moreno wants to chat"));
     QTRY_VERIFY(g_alerts.contains(QStringLiteral("Alice Moreno wants to chat")));
     VERIFY_TREE(treeOf(popup));
@@ -918,11 +981,19 @@ class TestAccessibility : public QObject {
     QVERIFY2(tree.named(QAccessible::Link, QStringLiteral("Yesterday")),
              qPrintable(tree.names(QAccessible::Link)));
 
+    const QString earlier = transcript->text(QAccessible::Value).trimmed();
+    QVERIFY(!earlier.isEmpty());
     g_textChanges.clear();
+    g_alerts.clear();
     RAZ::Demo::ChatDemo::receiveMessage(alice, QString(), QStringLiteral("Are you there?"));
     REQUIRE(chat.waitPageText(QStringLiteral("transcriptView"), QStringLiteral("Are you there?")));
     QTRY_VERIFY2(g_textChanges.join(QString()).contains(QLatin1String("Are you there?")),
                  qPrintable(g_textChanges.join(" | ")));
+    // And heard wherever the reader's focus is, as a notification: only
+    // what arrived, not the transcript before it.
+    QTRY_VERIFY2(g_alerts.size() == 1 && g_alerts.first().contains(QLatin1String("Are you there?")),
+                 qPrintable(g_alerts.join(" | ")));
+    QVERIFY2(!g_alerts.first().contains(earlier), qPrintable(g_alerts.first()));
     g_textChanges.clear();
     REQUIRE(chat.focus(QStringLiteral("messageInput")));
     REQUIRE(chat.type(QStringLiteral("yes")));

@@ -14,7 +14,9 @@
 #include <QPainter>
 #include <QQuickItem>
 #include <QQuickWidget>
+#include <QScreen>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QWebFrame>
 #include <QWebPage>
 #include <QtTest>
@@ -325,6 +327,11 @@ class ScenarioChatsTest : public ZentTest::ScenarioTestObject {
   // right password lets the user in.
   void wrongRoomPasswordExplainsItself() {
     REQUIRE(Scenario::signIn());
+    // The main window at the screen's right edge, away from its middle.
+    QWidget* main = Scenario::mainWindow();
+    const QPoint mainAt = main->pos();
+    const QRect area = main->screen()->availableGeometry();
+    main->move(area.right() - main->frameGeometry().width(), area.top() + 10);
     REQUIRE(joinFromList(kSupportDesk));
     XmppPasswordDialog* prompt = nullptr;
     REQUIRE(waitForPrompt(&prompt));
@@ -348,6 +355,10 @@ class ScenarioChatsTest : public ZentTest::ScenarioTestObject {
     QVERIFY(reason);
     QCOMPARE(reason->text(), QString("Incorrect password"));
     QVERIFY(reason->isVisible());
+    // Over the window the first came up over, though that one has gone.
+    QVERIFY2(main->frameGeometry().contains(again->frameGeometry().center()),
+             qPrintable(ZentTest::describeWindows()));
+    main->move(mainAt);
     QVERIFY(!ZentTest::findWindow<QML::CommunicationsWindow>());
 
     // Esc: the user gives up; the room is left.
@@ -797,6 +808,96 @@ class ScenarioChatsTest : public ZentTest::ScenarioTestObject {
     REQUIRE(ZentTest::waitForWindow<QFileDialog>(&dialog));
     QCOMPARE(QDir(dialog->directory()).canonicalPath(), QDir(documents).canonicalPath());
     dialog->reject();
+  }
+
+  // A file the user sends stays the user's entry: the page renames a party's
+  // headers by the party's id, and the header of one's own file must not
+  // carry the partner's, or it reads as sent by the partner after a page
+  // load (a history choice).
+  void sentFileStaysTheUsers() {
+    REQUIRE(Scenario::signIn());
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(openChatWith(kAliceName, &window));
+    SceneDriver chat = SceneDriver::of(window);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("minutes-for-alice.txt"));
+    {
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write("minutes\n");
+    }
+    REQUIRE(chat.click(QStringLiteral("sendFileButton")));
+    QFileDialog* dialog = nullptr;
+    REQUIRE(ZentTest::waitForWindow<QFileDialog>(&dialog));
+    auto* fileName = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY(fileName);
+    REQUIRE(ZentTest::typeInto(fileName, path));
+    QTest::keyClick(fileName, Qt::Key_Return);
+    REQUIRE(chat.waitPageText(kTranscript, QStringLiteral("minutes-for-alice.txt")));
+    const QString partner =
+        chatOf(window)->peer().remove(QRegExp(QStringLiteral("[^a-zA-Z0-9_\\-]")));
+    // Each of the user's own headers as its classes and its name.
+    const QString ownHeaders = QStringLiteral(
+        "(function(){var s=document.querySelectorAll('.local_sender .sender'),o=[];"
+        "for(var i=0;i<s.length;++i)o.push(s[i].className+'='+s[i].textContent);"
+        "return o.join('|');})()");
+    const auto problem = [&]() -> QString {
+      const QString headers = evaluate(chat, ownHeaders).toString();
+      if (headers.isEmpty()) return QStringLiteral("no header of the user's");
+      for (const QString& header : headers.split(QLatin1Char('|')))
+        if (header.section(QLatin1Char('='), 0, 0).split(QLatin1Char(' ')).contains(partner) ||
+            header.section(QLatin1Char('='), 1) == QLatin1String(kAliceName))
+          return QStringLiteral("the partner's header on the user's file: ") + headers;
+      return QString();
+    };
+    QVERIFY2(problem().isEmpty(), qPrintable(problem()));
+    REQUIRE(chat.click(QStringLiteral("historyChoice3")));
+    REQUIRE(chat.waitPageText(kTranscript, QStringLiteral("minutes-for-alice.txt")));
+    QVERIFY2(problem().isEmpty(), qPrintable(problem()));
+  }
+
+  // What was written in a chat is there again, under a history choice, once
+  // its window closed, and after the service started anew.
+  void chatHistoryOutlivesItsWindow() {
+    REQUIRE(Scenario::signIn());
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(openChatWith(kAliceName, &window));
+    const QString words =
+        QStringLiteral("words to find again %1").arg(QDateTime::currentMSecsSinceEpoch());
+    REQUIRE(send(SceneDriver::of(window), words));
+    REQUIRE(SceneDriver::of(window).waitPageText(kTranscript, words));
+    window->close();
+    QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
+    Scenario::tidy();
+    Scenario::demo().reloadStore();
+    REQUIRE(openChatWith(kAliceName, &window));
+    SceneDriver chat = SceneDriver::of(window);
+    QVERIFY(!chat.pageText(kTranscript).contains(words));
+    REQUIRE(chat.click(QStringLiteral("historyChoice0")));
+    REQUIRE(chat.waitPageText(kTranscript, words));
+
+    // Deleted from the window's options, it is gone from the service too.
+    SceneDriver footer;
+    REQUIRE(sceneWith(window, QStringLiteral("optionsMenuButton"), &footer));
+    REQUIRE(footer.click(QStringLiteral("optionsMenuButton")));
+    QMenu* menu = nullptr;
+    REQUIRE(ZentTest::waitForMenu(&menu));
+    ZentTest::answerNextMessage(QDialogButtonBox::Yes);
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Delete Chat History")}));
+    QTRY_VERIFY_WITH_TIMEOUT(!chat.pageText(kTranscript).contains(words), ZentTest::kWaitMs);
+    Scenario::tidy();
+    Scenario::demo().reloadStore();
+    REQUIRE(openChatWith(kAliceName, &window));
+    const QString later = QStringLiteral("written after the deletion");
+    REQUIRE(send(SceneDriver::of(window), later));
+    REQUIRE(SceneDriver::of(window).waitPageText(kTranscript, later));
+    Scenario::tidy();
+    REQUIRE(openChatWith(kAliceName, &window));
+    SceneDriver again = SceneDriver::of(window);
+    REQUIRE(again.click(QStringLiteral("historyChoice3")));
+    REQUIRE(again.waitPageText(kTranscript, later));
+    QVERIFY2(!again.pageText(kTranscript).contains(words), qPrintable(again.pageText(kTranscript)));
   }
 
   // Markup and script from another party are shown as the text they are,

@@ -1,7 +1,8 @@
 // A user of a Spanish system switches the interface to English while a chat
 // is open, through Preferences: the names the service gave (groups, rooms),
-// the transcript's times and dates and the page's own menu follow at once,
-// the way English writes them, and the chat keeps every message.
+// the transcript's times and dates, the page's own menu and the banner
+// follow at once, the way English writes them, and the chat keeps every
+// message.
 #include <QComboBox>
 #include <QDate>
 #include <QLocale>
@@ -113,6 +114,8 @@ class ScenarioLanguageSpanish : public ZentTest::ScenarioTestObject {
     SceneDriver main = Scenario::mainScene();
     REQUIRE(showViewWith(QStringLiteral("groupHeaderName")));
     QVERIFY(main.row(QStringLiteral("groupHeaderName"), QStringLiteral("Equipo")));
+    REQUIRE(main.waitPageText(QStringLiteral("bannerView"),
+                              QStringLiteral("Servicio de demostración de Zent")));
 
     REQUIRE(Scenario::chooseLanguage(QStringLiteral("English")));
     // The service's names, said again in English.
@@ -121,6 +124,7 @@ class ScenarioLanguageSpanish : public ZentTest::ScenarioTestObject {
                               ZentTest::kWaitMs);
     QVERIFY(!main.row(QStringLiteral("groupHeaderName"), QStringLiteral("Equipo")));
     REQUIRE(main.waitText(QStringLiteral("ownLocationText"), QStringLiteral("Berlin, GERMANY")));
+    REQUIRE(main.waitPageText(QStringLiteral("bannerView"), QStringLiteral("Zent demo service")));
     // Every message stays, its time said the English way, its date too.
     const QRegularExpression englishTime(QStringLiteral("\\b\\d{1,2}:\\d\\d (AM|PM)\\b"));
     QTRY_VERIFY2_WITH_TIMEOUT(englishTime.match(chat.pageText(kTranscript)).hasMatch(),

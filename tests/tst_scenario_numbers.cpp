@@ -172,6 +172,35 @@ class ScenarioNumbers : public ZentTest::ScenarioTestObject {
     QVERIFY2(row.startsWith(QStringLiteral("Nora Albrecht")), qPrintable(row));
   }
 
+  // A number as it is written finds who owns it, among the own contacts and
+  // in the directory view; a number nobody owns is offered as a call, with
+  // no claim that nothing matches, and Enter calls it.
+  void aTypedNumberShowsItsOwner() {
+    SceneDriver main = Scenario::mainScene();
+    REQUIRE(searchContacts(QStringLiteral("+49 30 100-102")));
+    QTRY_VERIFY(main.row(QStringLiteral("contactRow"), QStringLiteral("Own Contacts")));
+    QVERIFY(main.row(QStringLiteral("contactRow"), kBrunoName));
+    REQUIRE(main.click(QStringLiteral("leftPaneButton4")));  // directory
+    REQUIRE(main.focus(QStringLiteral("searchField")));
+    REQUIRE(main.press(Qt::Key_A, Qt::ControlModifier));
+    REQUIRE(main.type(QStringLiteral("201")));
+    REQUIRE(main.waitText(QStringLiteral("dialRowText"), QStringLiteral("Call 201")));
+    QTRY_VERIFY(main.row(QStringLiteral("contactRow"), QStringLiteral("Nora Albrecht")));
+    QVERIFY(!main.row(QStringLiteral("contactRow"), QStringLiteral("Oskar Berg")));
+
+    REQUIRE(searchContacts(QStringLiteral("zzz")));
+    REQUIRE(main.waitText(QStringLiteral("contactListEmptyText"),
+                          QStringLiteral("No matching contacts")));
+    REQUIRE(searchContacts(QStringLiteral("+1 555 0100")));
+    REQUIRE(main.waitText(QStringLiteral("dialRowText"), QStringLiteral("Call +15550100")));
+    QTRY_VERIFY(main.items(QStringLiteral("contactRow")).isEmpty());
+    QVERIFY(!main.isVisible(QStringLiteral("contactListEmptyText")));
+    REQUIRE(main.press(Qt::Key_Return));
+    QML::CommunicationsWindow* call = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(QStringLiteral("+15550100"), &call));
+    REQUIRE(main.waitHidden(QStringLiteral("dialRow")));
+  }
+
   // Test Call reaches the service's echo test, which answers at once.
   void testCallIsAnswered() {
     SceneDriver main = Scenario::mainScene();

@@ -2,6 +2,7 @@
 // journey through the windows only: typed, clicked and read back as the user
 // does, with the demo service told what its parties do.
 #include <QApplication>
+#include <QImage>
 #include <QMenu>
 #include <QQuickItem>
 #include <QtTest>
@@ -49,6 +50,29 @@ QString endCallFrom(QML::CommunicationsWindow* window) {
   return QString();
 }
 
+// How many pixel columns of a box's text area (left of its arrow) hold
+// anything but the box's own background: a text or placeholder drawn there
+// makes dozens, an empty box its cursor at most.
+int inkedColumns(const SceneDriver& scene, QQuickItem* box) {
+  const QImage shot = scene.view()->grabFramebuffer();
+  const qreal ratio = shot.devicePixelRatio();
+  const QRect area =
+      box->mapRectToScene(QRectF(4, 4, box->width() - box->height() - 8, box->height() - 8))
+          .toAlignedRect();
+  const QColor background = shot.pixelColor(QPoint(area.left(), area.top()) * ratio);
+  int columns = 0;
+  for (int x = area.left(); x <= area.right(); ++x) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+      const QColor c = shot.pixelColor(QPoint(x, y) * ratio);
+      if (qAbs(c.lightness() - background.lightness()) > 40) {
+        ++columns;
+        break;
+      }
+    }
+  }
+  return columns;
+}
+
 }  // namespace
 
 class ScenarioTest : public ZentTest::ScenarioTestObject {
@@ -76,6 +100,32 @@ class ScenarioTest : public ZentTest::ScenarioTestObject {
     REQUIRE(Scenario::signOut());
     QVERIFY(!Scenario::app()->client()->hasSession());
     QVERIFY(Scenario::loginScene().isVisible(QStringLiteral("signinButton")));
+    // The name stays for the next sign-in and the keyboard waits at the
+    // password; the name typed again after Shift+Tab takes the kept one's
+    // place rather than being added to it.
+    SceneDriver login = Scenario::loginScene();
+    QCOMPARE(login.text(QStringLiteral("usernameCombo")), QStringLiteral("carol"));
+    QQuickItem* password = login.item(QStringLiteral("passwordField"));
+    QVERIFY(password);
+    QTRY_VERIFY(password->hasActiveFocus());
+    REQUIRE(login.press(Qt::Key_Backtab));
+    REQUIRE(login.type(QStringLiteral("carol")));
+    QCOMPARE(login.text(QStringLiteral("usernameCombo")), QStringLiteral("carol"));
+    // Emptied, the box still says what it wants while it has the keyboard.
+    QQuickItem* user = login.item(QStringLiteral("usernameCombo"));
+    QVERIFY(user && user->hasActiveFocus());
+    const int named = inkedColumns(login, user);
+    for (int i = 0; i < 5; ++i) REQUIRE(login.press(Qt::Key_Backspace));
+    QCOMPARE(login.text(QStringLiteral("usernameCombo")), QString());
+    QTRY_VERIFY2(inkedColumns(login, user) > named,
+                 qPrintable(QStringLiteral("%1 columns").arg(inkedColumns(login, user))));
+    REQUIRE(login.type(QStringLiteral("carol")));
+    REQUIRE(login.press(Qt::Key_Tab));
+    REQUIRE(login.type(RAZ::Demo::Service::demoPassword()));
+    REQUIRE(login.press(Qt::Key_Return));
+    QTRY_VERIFY_WITH_TIMEOUT(Scenario::mainWindow() && Scenario::mainWindow()->isVisible(),
+                             ZentTest::kWaitMs);
+    QCOMPARE(Scenario::mainScene().text(QStringLiteral("userNameText")), QStringLiteral("carol"));
   }
 
   // A wrong password is refused and said so in the sign-in window.
@@ -95,7 +145,9 @@ class ScenarioTest : public ZentTest::ScenarioTestObject {
     QVERIFY(!Scenario::mainWindow());
     REQUIRE(ZentTest::clickButton(refusal, QStringLiteral("OK")));
     QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<Dialogs::MessageWindow>(), ZentTest::kWaitMs);
-    // The sign-in window takes the next attempt.
+    // The sign-in window takes the next attempt, at the password.
+    QCOMPARE(login.text(QStringLiteral("usernameCombo")), QStringLiteral("carol"));
+    QTRY_VERIFY(login.item(QStringLiteral("passwordField"))->hasActiveFocus());
     REQUIRE(Scenario::signIn());
   }
 

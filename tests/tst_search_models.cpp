@@ -95,6 +95,43 @@ class TestSearchModels : public QObject {
     QCOMPARE(changed.last().at(0).toModelIndex().row(), 1);
   }
 
+  // A text that dials finds the numbers that hold it however either is
+  // written; one that does not (a single digit, letters) matches names only,
+  // and the next digit typed still finds what the shorter text could not.
+  void theFilterFindsNumbers() {
+    Contacts book;
+    IContact* desk = person(1, "Desk 1");
+    IContact* bruno = person(2, "Bruno");
+    bruno->setProperty(RAZ::Contacts::Properties::KeyWork, "+49 (30) 100-102");
+    IContact* ines = person(3, "Ines");
+    ines->setProperty(RAZ::Contacts::Properties::KeyMobile, "+491712000204");
+    book.addContacts({desk, bruno, ines});
+    Models::ContactSearchFilter filter(book.getModel(Contacts::ContactListKind),
+                                       Contacts::DisplayNameRole);
+    QAbstractItemModelTester tester(&filter,
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    filter.setFilterText("1");
+    QCOMPARE(names(&filter), QStringList({"Desk 1"}));
+    filter.setFilterText("10");  // narrower as text, but now a number
+    QCOMPARE(names(&filter), QStringList({"Bruno"}));
+    filter.setFilterText("+49 30 100 102");
+    QCOMPARE(names(&filter), QStringList({"Bruno"}));
+    filter.setFilterText("+4917");
+    QCOMPARE(names(&filter), QStringList({"Ines"}));
+    filter.setFilterText("+49");
+    QCOMPARE(names(&filter), QStringList({"Bruno", "Ines"}));
+    filter.setFilterText("49x");
+    QCOMPARE(filter.rowCount(), 0);
+    // A number given later is found, one taken away no longer.
+    book.getContact(1)->setProperty(RAZ::Contacts::Properties::KeyExtension, "4917");
+    filter.setFilterText("+4917");
+    QCOMPARE(names(&filter), QStringList({"Ines"}));
+    filter.setFilterText("4917");
+    QCOMPARE(names(&filter), QStringList({"Desk 1", "Ines"}));
+    book.getContact(3)->setProperty(RAZ::Contacts::Properties::KeyMobile, QString());
+    QCOMPARE(names(&filter), QStringList({"Desk 1"}));
+  }
+
   void groupsListTheirModelsInOrder() {
     QStringListModel own({"a", "b"});
     RAZ::Contacts::ContactsImpl results(nullptr);

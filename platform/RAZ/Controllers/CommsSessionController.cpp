@@ -519,6 +519,18 @@ QList<RAZ::Contacts::ContactPtr> CommsSessionController::contactsOf(
   return result;
 }
 
+namespace {
+
+bool callInProgress(const CommunicationSession* session) {
+  const RAZ::MediaEngine::CallBasePtr* call = session ? session->getCall() : nullptr;
+  if (!call) return false;
+  const int state = call->getCallState();
+  return state == RAZ::MediaEngine::CallBasePtr::StateInCall ||
+         state == RAZ::MediaEngine::CallBasePtr::StateHeld;
+}
+
+}  // namespace
+
 void CommsSessionController::actOnSession(CommunicationSession* session, int id) {
   switch (id) {
     case RAZ::Actions::Action::Chat:
@@ -568,6 +580,35 @@ void CommsSessionController::actOnSession(CommunicationSession* session, int id)
     case RAZ::Actions::Action::EndChats:
       session->closeChat();
       break;
+    case RAZ::Actions::Action::Conference:
+    case RAZ::Actions::Action::Transfer: {
+      // From the list of running communications these go with the user's
+      // one other call, as "Conference with" and "Transfer to" of the
+      // call's window do; with none, or several to choose from, the window
+      // is where to pick.
+      CommunicationSession* other = nullptr;
+      int others = 0;
+      for (CommunicationSession* s : qAsConst(m_sessions))
+        if (s != session && callInProgress(s)) {
+          other = s;
+          ++others;
+        }
+      if (others != 1 || !callInProgress(session) ||
+          (id == RAZ::Actions::Action::Transfer && other->isGroup())) {
+        TP_LOG("RAZ::Controllers::CommsSessionController::actOnSession",
+               TP::Core::Logging::LevelInformation)
+            << "Action " << id << " has no one other call to go with";
+        return;
+      }
+      if (id == RAZ::Actions::Action::Conference) {
+        joinParties(session, QString::number(other->contactId()), other->uri());
+      } else {
+        other->setCallTransferAssociatedSession(session, true);
+        session->setCallTransferAssociatedSession(other, false);
+        session->transferCall(QString());
+      }
+      return;
+    }
     default:
       TP_LOG("RAZ::Controllers::CommsSessionController::actOnSession",
              TP::Core::Logging::LevelInformation)
@@ -679,18 +720,6 @@ void CommsSessionController::actionTriggered(RAZ::Actions::ActionData& data,
   }
 }
 
-namespace {
-
-bool callInProgress(const CommunicationSession* session) {
-  const RAZ::MediaEngine::CallBasePtr* call = session ? session->getCall() : nullptr;
-  if (!call) return false;
-  const int state = call->getCallState();
-  return state == RAZ::MediaEngine::CallBasePtr::StateInCall ||
-         state == RAZ::MediaEngine::CallBasePtr::StateHeld;
-}
-
-}  // namespace
-
 int CommsSessionController::getConferencingOptions(CommunicationSession* other, bool,
                                                    const QString&) const {
   return m_sessions.contains(other) && callInProgress(other) ? 1 : 0;
@@ -774,8 +803,11 @@ void CommsSessionController::handleCommsCustomActions() {
     // The other party joins this call: one conference, the other call ends.
     joinParties(origin, QString::number(target->contactId()), target->uri());
   } else if (action == RAZ::Actions::Action::Transfer) {
-    // This party is handed over to the other: the user leaves this call.
-    if (RAZ::MediaEngine::CallBasePtr* call = origin->getCall()) call->close(0);
+    // This party is handed over to the party of the other call: the two talk
+    // to each other, so both of the user's calls end, the held one too.
+    target->setCallTransferAssociatedSession(origin, true);
+    origin->setCallTransferAssociatedSession(target, false);
+    if (!origin->transferCall(QString())) return;
   } else {
     return;
   }

@@ -14,7 +14,9 @@
 #include "RAZ/Controllers/CommunicationSession.h"
 #include "RAZ/Controllers/XmppChatController.h"
 #include "RAZ/Data/ChatParticipant.h"
+#include "RAZ/Data/Message.h"
 #include "RAZ/Demo/Service.h"
+#include "RAZ/Models/ChatModel.h"
 #include "RAZ/Models/ChatParticipants.h"
 #include "RAZ/Models/FTModel.h"
 #include "RAZ/Sessions/SessionManagerBase.h"
@@ -59,8 +61,26 @@ QString ChatDemo::storeReceivedFile(const QString& path, const QByteArray& conte
   return QString();
 }
 
-ChatDemo::ChatDemo(ChatInterface* chat) : QObject(chat), m_chat(chat) {
+ChatDemo::ChatDemo(ChatInterface* chat, const QString& ownAddress)
+    : QObject(chat), m_chat(chat), m_ownAddress(ownAddress) {
   setObjectName(QStringLiteral("chatDemo"));
+  if (!chat->isRoom() && !ownAddress.isEmpty()) {
+    using RAZ::Data::Message::Data;
+    RAZ::Models::ChatModel* model = chat->getChatModel();
+    const QList<QVariantMap> archived = Service::instance().chatArchive(ownAddress, chat->peer());
+    for (const QVariantMap& entry : archived) {
+      const int direction = entry.value(QStringLiteral("direction")).toInt();
+      const QDateTime time = entry.value(QStringLiteral("time")).toDateTime();
+      if ((direction != Data::Sent && direction != Data::Received) || !time.isValid()) continue;
+      model->addHistory(Data(0, direction, entry.value(QStringLiteral("sender")).toString(),
+                             entry.value(QStringLiteral("text")).toString(), time));
+    }
+    connect(model, &RAZ::Models::ChatModel::messageAdded, this,
+            [this](int, Data& message) { archive(message); });
+    connect(model, &RAZ::Models::ChatModel::historyDeleted, this, [this] {
+      if (m_chat) Service::instance().forgetChatArchive(m_ownAddress, m_chat->peer());
+    });
+  }
   connect(chat, &ChatInterface::messageSent, this, &ChatDemo::onMessageSent);
   if (RAZ::Models::FTModel* ft = chat->getFtModel()) {
     connect(ft, &RAZ::Models::FTModel::acceptRequested, this, &ChatDemo::runTransfer);
@@ -72,16 +92,26 @@ ChatDemo::ChatDemo(ChatInterface* chat) : QObject(chat), m_chat(chat) {
   }
 }
 
-void ChatDemo::attach(ChatInterface* chat) {
+void ChatDemo::attach(ChatInterface* chat, const QString& ownAddress) {
   if (!chat || chat->findChild<ChatDemo*>(QString(), Qt::FindDirectChildrenOnly)) return;
-  new ChatDemo(chat);
+  new ChatDemo(chat, ownAddress);
 }
 
-void ChatDemo::followChatsOf(RAZ::Controllers::CommunicationSession* session) {
+void ChatDemo::followChatsOf(RAZ::Controllers::CommunicationSession* session,
+                             const QString& ownAddress) {
   if (!session) return;
-  attach(session->getChatInterface());
+  attach(session->getChatInterface(), ownAddress);
   connect(session, &RAZ::Controllers::CommunicationSession::chatActiveChanged, session,
-          [session] { attach(session->getChatInterface()); });
+          [session, ownAddress] { attach(session->getChatInterface(), ownAddress); });
+}
+
+void ChatDemo::archive(const RAZ::Data::Message::Data& message) {
+  if (!m_chat || message.getType() != RAZ::Data::Message::Data::Chat) return;
+  Service::instance().archiveChatMessage(m_ownAddress, m_chat->peer(),
+                                         {{QStringLiteral("direction"), message.getDirection()},
+                                          {QStringLiteral("sender"), message.getSenderId()},
+                                          {QStringLiteral("text"), message.getText()},
+                                          {QStringLiteral("time"), message.getTime()}});
 }
 
 void ChatDemo::onTransferAdded(FTAdapter* transfer) {

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "RAZ/Data/FTAdapter.h"
+#include "RAZ/Data/Message.h"
 
 class QTimer;
 
@@ -18,16 +19,20 @@ namespace Demo {
 
 // The demo service's side of one chat: the peer types before answering,
 // offers a file now and then (while the demo's spontaneous events are on),
-// and accepted files arrive with progress. Lives as a child of the chat.
+// and accepted files arrive with progress. A one-to-one chat of an account
+// (its own address known) finds the messages the service archived with that
+// peer in its history, and what is written in it is archived in turn.
+// Lives as a child of the chat.
 class ChatDemo : public QObject {
   Q_OBJECT
 
  public:
   // Gives the chat its demo behaviour (once).
-  static void attach(RAZ::Controllers::ChatInterface* chat);
+  static void attach(RAZ::Controllers::ChatInterface* chat, const QString& ownAddress = QString());
   // Gives the session's chat, and every chat it opens later, its demo
   // behaviour (as each opens, before anybody uses it).
-  static void followChatsOf(RAZ::Controllers::CommunicationSession* session);
+  static void followChatsOf(RAZ::Controllers::CommunicationSession* session,
+                            const QString& ownAddress = QString());
 
   // Demo timings.
   static constexpr int kTypingDelayMs = 300;
@@ -68,7 +73,8 @@ class ChatDemo : public QObject {
   static QString storeReceivedFile(const QString& path, const QByteArray& content);
 
  private:
-  explicit ChatDemo(RAZ::Controllers::ChatInterface* chat);
+  ChatDemo(RAZ::Controllers::ChatInterface* chat, const QString& ownAddress);
+  void archive(const RAZ::Data::Message::Data& message);
   void onMessageSent();
   // The user's offer waits for the peer, who takes it after a moment.
   void onTransferAdded(RAZ::Data::FTAdapter* transfer);
@@ -78,6 +84,7 @@ class ChatDemo : public QObject {
 
   QPointer<RAZ::Controllers::ChatInterface> m_chat;
   QTimer* m_offerTimer = nullptr;
+  QString m_ownAddress;
   int m_offers = 0;
 };
 

@@ -135,7 +135,7 @@ void CommsDemo::followCalls() {
 
 void CommsDemo::onSessionStarted(CommunicationSession* session, bool incoming) {
   if (!session) return;
-  ChatDemo::followChatsOf(session);
+  ChatDemo::followChatsOf(session, m_address);
   connect(session, &CommunicationSession::callStateChanged, this, &CommsDemo::followCalls);
   connect(session, &CommunicationSession::callChanged, this, &CommsDemo::followCalls);
   // Gone with its call: the others say who is still on the phone.

@@ -291,6 +291,14 @@ Service::Service()
   RAZ::Xsi::CallSettingsStore& settings = RAZ::Xsi::CallSettingsStore::instance();
   settings.setSeed([this] { return callSettings(); });
   settings.setLatency([this] { return m_stepDelay; });
+  // It is reached over the session's XSI connection: without it, nothing
+  // the call settings ask or save gets through.
+  settings.setReachable([this] {
+    RAZ::Sessions::SessionManagerBase* session = openSession();
+    const RAZ::Sessions::SubSession* xsi =
+        session ? session->subSession(RAZ::Sessions::SubSession::TypeXsi) : nullptr;
+    return !xsi || xsi->state() == RAZ::Sessions::Session::Active;
+  });
   settings.setStorage([this] { ensureStore(); }, [this] { writeStore(); });
   // The media engine's test picture stands for the demo's video and the
   // user's own camera.
@@ -378,6 +386,7 @@ void Service::reloadStore() {
   m_locations.clear();
   m_voiceMails.clear();
   m_answeredRequests.clear();
+  m_chatArchives.clear();
   RAZ::Xsi::CallSettingsStore::instance().fromVariant(QVariantMap());
   m_storeRead = false;
   ensureStore();
@@ -425,13 +434,22 @@ void Service::ensureStore() const {
   }
   RAZ::Xsi::CallSettingsStore::instance().fromVariant(
       data.value(QStringLiteral("callSettings")).toMap());
+  const QVariantMap archives = data.value(QStringLiteral("chatArchives")).toMap();
+  for (auto owner = archives.constBegin(); owner != archives.constEnd(); ++owner) {
+    const QVariantMap peers = owner.value().toMap();
+    for (auto peer = peers.constBegin(); peer != peers.constEnd(); ++peer) {
+      QList<QVariantMap>& kept = m_chatArchives[owner.key()][peer.key()];
+      const QVariantList entries = peer.value().toList();
+      for (const QVariant& entry : entries) kept << entry.toMap();
+    }
+  }
 }
 
 void Service::writeStore() {
   ensureStore();
   const QString path = storePath();
   if (path.isEmpty()) return;
-  QVariantMap accounts, locations, mails, answered;
+  QVariantMap accounts, locations, mails, answered, archives;
   for (auto it = m_accounts.constBegin(); it != m_accounts.constEnd(); ++it)
     accounts.insert(it.key(), it.value());
   for (auto it = m_locations.constBegin(); it != m_locations.constEnd(); ++it)
@@ -443,11 +461,21 @@ void Service::writeStore() {
     for (int id : it.value()) ids << id;
     answered.insert(it.key(), ids);
   }
+  for (auto owner = m_chatArchives.constBegin(); owner != m_chatArchives.constEnd(); ++owner) {
+    QVariantMap peers;
+    for (auto peer = owner.value().constBegin(); peer != owner.value().constEnd(); ++peer) {
+      QVariantList entries;
+      for (const QVariantMap& entry : peer.value()) entries << entry;
+      peers.insert(peer.key(), entries);
+    }
+    archives.insert(owner.key(), peers);
+  }
   const QVariantMap data{
       {QStringLiteral("accounts"), accounts},
       {QStringLiteral("locations"), locations},
       {QStringLiteral("voiceMails"), mails},
       {QStringLiteral("answeredRequests"), answered},
+      {QStringLiteral("chatArchives"), archives},
       {QStringLiteral("callSettings"), RAZ::Xsi::CallSettingsStore::instance().toVariant()}};
   QByteArray bytes;
   QDataStream out(&bytes, QIODevice::WriteOnly);
@@ -493,6 +521,27 @@ int Service::voiceMails(const QString& address) const {
 void Service::setVoiceMails(const QString& address, int count) {
   ensureStore();
   m_voiceMails.insert(address.trimmed().toLower(), qMax(0, count));
+  writeStore();
+}
+
+QList<QVariantMap> Service::chatArchive(const QString& address, const QString& peer) const {
+  ensureStore();
+  return m_chatArchives.value(address.trimmed().toLower()).value(peer.trimmed().toLower());
+}
+
+void Service::archiveChatMessage(const QString& address, const QString& peer,
+                                 const QVariantMap& entry) {
+  ensureStore();
+  QList<QVariantMap>& kept = m_chatArchives[address.trimmed().toLower()][peer.trimmed().toLower()];
+  kept << entry;
+  while (kept.size() > kChatArchiveSize) kept.removeFirst();
+  writeStore();
+}
+
+void Service::forgetChatArchive(const QString& address, const QString& peer) {
+  ensureStore();
+  auto owner = m_chatArchives.find(address.trimmed().toLower());
+  if (owner == m_chatArchives.end() || !owner->remove(peer.trimmed().toLower())) return;
   writeStore();
 }
 

@@ -172,8 +172,17 @@ class Service : public QObject {
   // calling the mailbox hears them (the count goes to 0).
   int voiceMails(const QString& address) const;
   void setVoiceMails(const QString& address, int count);
+  // The one-to-one chat messages an account (its own address) exchanged
+  // with a peer, oldest first, as the service archives them: each a map of
+  // "direction", "sender", "text" and "time". The newest kChatArchiveSize
+  // are kept.
+  static constexpr int kChatArchiveSize = 500;
+  QList<QVariantMap> chatArchive(const QString& address, const QString& peer) const;
+  void archiveChatMessage(const QString& address, const QString& peer, const QVariantMap& entry);
+  void forgetChatArchive(const QString& address, const QString& peer);
   // What the service was told (the accounts' lists and history, the
-  // locations, the mailboxes, the answered requests, the call settings) is
+  // locations, the mailboxes, the answered requests, the call settings, the
+  // chat archive) is
   // kept in its store, the file storePath(), written whole at every change
   // and read at the first need, so that it is there again when the program
   // starts anew, as a real service's data is. No data folder: memory only.
@@ -302,6 +311,8 @@ class Service : public QObject {
   mutable QHash<QString, RAZ::Utils::Location::Info> m_locations;
   mutable QHash<QString, int> m_voiceMails;
   mutable QHash<QString, QSet<int>> m_answeredRequests;
+  // Own address -> peer -> messages.
+  mutable QHash<QString, QHash<QString, QList<QVariantMap>>> m_chatArchives;
   mutable bool m_storeRead = false;
   // Found once: the program's names may be gone when the last session ends.
   mutable QString m_storePath;

@@ -106,6 +106,7 @@ void ChatModel::deleteHistory() {
   m_history.clear();
   m_session.clear();
   m_shown.clear();
+  emit historyDeleted();
   QTimer::singleShot(0, this, [this] { emit modelReset(); });
 }
 

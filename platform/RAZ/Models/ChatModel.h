@@ -54,6 +54,8 @@ class ChatModel : public QObject {
   void messageUpdated(int index, RAZ::Data::Message::Data& message);
   void modelReset();
   void showAddUsersInfo();
+  // The user deleted the chat's history (the service forgets it too).
+  void historyDeleted();
 
  private:
   static QDateTime cutOff(int age);

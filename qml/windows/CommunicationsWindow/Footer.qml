@@ -171,9 +171,11 @@ Rectangle {
         id: footerText
         objectName: "footerText"
         // What the session is doing, for a screen reader too (it starts
-        // empty, and such a text is given no interface of its own).
+        // empty, and such a text is given no interface of its own); while
+        // it says nothing, a reader meets no nameless text there.
         Accessible.role: Accessible.StaticText
         Accessible.name: text
+        Accessible.ignored: text === ""
         anchors.verticalCenter: parent.verticalCenter
         anchors.left: controls.visible ? controls.right : parent.left
         anchors.right: videoToggle.visible ? videoToggle.left : optionsLink.left

@@ -45,8 +45,11 @@ FocusScope {
     onStateChanged: {
         if (state === "signingin")
             actionButton.forceActiveFocus();
-        else if (state === "signin" && actionButton.activeFocus)
+        else if (state === "signin" && actionButton.activeFocus) {
             focusFirst();
+            // A failed sign-in reloads the form right after: look again then.
+            Qt.callLater(focusFirst);
+        }
     }
     states: [
         State {
@@ -88,11 +91,20 @@ FocusScope {
             var next = tabChain[((i + (forward ? step : -step)) % n + n) % n];
             if (next.visible && next.enabled) {
                 next.forceActiveFocus(forward ? Qt.TabFocusReason : Qt.BacktabFocusReason);
+                // A field reached with the keyboard has its text selected, as
+                // in any line edit: typing replaces a remembered name rather
+                // than adding to its end.
+                if (typeof next.selectAll === "function")
+                    next.selectAll();
                 return;
             }
         }
     }
     // Focus goes to the first field still to fill in, else to the first one.
+    // Run again once the window has filled the form in (the remembered user
+    // name comes after the scene is ready, a failed sign-in's form after its
+    // state change): a name already there takes the user to the password,
+    // not to the end of the name, where typing it again would double it.
     function focusFirst() {
         var fields = [xsiField, userCombo, passwordField];
         for (var i = 0; i < fields.length; ++i) {
@@ -507,5 +519,5 @@ FocusScope {
         }
     ]
 
-    Component.onCompleted: focusFirst()
+    Component.onCompleted: { focusFirst(); Qt.callLater(focusFirst); }
 }

@@ -57,8 +57,11 @@ Rectangle {
                                : (model.selected ? comms.pal.selection : "transparent")
             border.width: list.activeFocus && index === list.currentIndex ? comms.pal.focusWidth : 0
             border.color: comms.pal.accent
+            // Read as shown, who and how it stands; a reader's press brings
+            // its window up, as a double click does.
             Accessible.role: Accessible.ListItem
-            Accessible.name: model.display
+            Accessible.name: rowTitle.text + ", " + rowDetails.text
+            Accessible.onPressAction: mainWindow.showActiveCommunication(row.session)
 
             ZLabel {
                 id: icon
@@ -71,6 +74,7 @@ Rectangle {
                 anchors { left: icon.right; leftMargin: comms.pal.unit * 3; right: more.left
                           rightMargin: comms.pal.unit * 2; verticalCenter: parent.verticalCenter }
                 ZLabel {
+                    id: rowTitle
                     width: parent.width
                     text: comms.texts && row.session ? row.title + comms.lc
                                                      : (model.display === undefined ? "" : model.display)
@@ -78,6 +82,7 @@ Rectangle {
                     color: row.dropWelcome ? comms.pal.accentText : comms.pal.strongText
                 }
                 ZLabel {
+                    id: rowDetails
                     width: parent.width
                     objectName: "activeCommDetails"
                     // A conference names its parties after the call's state.

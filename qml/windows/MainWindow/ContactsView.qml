@@ -80,9 +80,12 @@ ListView {
         activeCommsView: contactList.activeCommsView
     }
 
+    // Nothing listed: said so, unless a typed number is offered above (the
+    // call row is a match, and its owner may be outside any list).
     ZLabel {
+        objectName: "contactListEmptyText"
         anchors.centerIn: parent
-        visible: contactList.count === 0
+        visible: contactList.count === 0 && (mainWindow === null || mainWindow.dialNumber === "")
         text: (contactList.searchField.text !== "" ? qsTr("No matching contacts") : qsTr("No contacts yet")) + contactList.lc
         color: pal.mutedText
     }

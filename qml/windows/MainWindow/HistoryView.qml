@@ -91,7 +91,7 @@ Item {
         readonly property int waiting: mainWindow ? mainWindow.voiceMailMessagesCount : 0
         visible: !!mainWindow && mainWindow.voiceMailEnabled
         anchors { left: parent.left; top: historyFilter.bottom; margins: pal.unit * 2 }
-        text: (waiting > 0 ? qsTr("Voice Mail (%1 new)").arg(waiting) : qsTr("Voice Mail")) + history.lc
+        text: (waiting > 0 ? qsTr("Voice Mail (%n new)", "", waiting) : qsTr("Voice Mail")) + history.lc
         primary: waiting > 0
         Accessible.description: qsTr("Calls the voice mail") + history.lc
         onClicked: mainWindow.checkVoiceMails()
@@ -140,6 +140,12 @@ Item {
             Accessible.selectable: true
             Accessible.selected: historyList.currentIndex === index
             Accessible.focusable: true
+            // A reader's press does what a double click does.
+            Accessible.onPressAction: {
+                historyList.currentIndex = index;
+                mainWindow.historySelectionChanged(index);
+                mainWindow.triggerDefaultAction();
+            }
             height: pal.controlHeight * 1.6
             color: historyList.currentIndex === index ? pal.selection
                                                      : (historyMouse.containsMouse ? pal.hover : "transparent")

@@ -44,10 +44,12 @@ Rectangle {
     // Ctrl+Shift+A): Enter accepts what the popup offers first, Esc turns
     // it away. A focused button keeps Enter and Space for itself.
     focus: true
-    // A screen reader announces the popup as an alert when it appears,
-    // naming who and what ("Alice Moreno is calling"); its press accepts
-    // what the popup offers first, as Enter does.
-    Accessible.role: Accessible.AlertMessage
+    // A screen reader announces the popup when it appears, naming who and
+    // what ("Alice Moreno is calling"); its press accepts what the popup
+    // offers first, as Enter does. A notification, not an alert: the popup
+    // never takes the focus, and readers speak an alert only once it has
+    // it, a notification as soon as it shows.
+    Accessible.role: Accessible.Notification
     Accessible.name: title.text
     Accessible.description: content.item && content.item.description !== undefined ? content.item.description : ""
     Accessible.onPressAction: root.acceptByKey()

@@ -19,6 +19,8 @@ Rectangle {
         anchors { left: parent.left; right: parent.right; top: parent.top; margins: ZPalette.unit * 3 }
         wrapMode: Text.WordWrap
         color: ZPalette.strongText
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
         text: (list.count > 1 ? qsTr("The following users want to share presence information with you:")
                               : qsTr("The following user wants to share presence information with you:")) + lc
     }
@@ -33,9 +35,12 @@ Rectangle {
             height: 50
             Column {
                 anchors { left: parent.left; right: buttons.left; verticalCenter: parent.verticalCenter }
-                ZLabel { width: parent.width; text: model.displayName; elide: Text.ElideRight; color: ZPalette.strongText }
+                // Read before the answers, as who asks is seen beside them.
+                ZLabel { width: parent.width; text: model.displayName; elide: Text.ElideRight; color: ZPalette.strongText
+                         Accessible.role: Accessible.StaticText; Accessible.name: text }
                 ZLabel { width: parent.width; text: model.jid; elide: Text.ElideRight; type: ZPalette.caption
-                         color: ZPalette.mutedText }
+                         color: ZPalette.mutedText
+                         Accessible.role: Accessible.StaticText; Accessible.name: text }
             }
             Row {
                 id: buttons

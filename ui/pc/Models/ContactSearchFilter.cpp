@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include <RAZ/Contacts/Contacts.h>
+#include <RAZ/Utils/Parsers.h>
+
 namespace Models {
 
 ContactSearchFilter::ContactSearchFilter(QAbstractItemModel* source, int nameRole, QObject* parent)
@@ -17,6 +20,7 @@ ContactSearchFilter::ContactSearchFilter(QAbstractItemModel* source, int nameRol
     connect(source, &QObject::destroyed, this, [this] {
       beginResetModel();
       m_names.clear();
+      m_numbers.clear();
       m_sorted.clear();
       m_rows.clear();
       m_shownAt.clear();
@@ -45,12 +49,33 @@ QHash<int, QByteArray> ContactSearchFilter::roleNames() const {
   return m_source ? m_source->roleNames() : QAbstractListModel::roleNames();
 }
 
+QString ContactSearchFilter::dialledNumbers(const QModelIndex& index) {
+  const auto* contact = qobject_cast<const RAZ::Contacts::IContact*>(
+      index.data(RAZ::Contacts::Contacts::ContactObjectRole).value<QObject*>());
+  if (!contact) return QString();
+  QStringList numbers;
+  const QList<int> types = contact->numberTypes();
+  for (int type : types)
+    numbers << RAZ::Utils::PhoneNumberParser::normalizePhoneNumber(
+        contact->getProperty(type).toString());
+  return numbers.join(QLatin1Char(' '));
+}
+
+QString ContactSearchFilter::dialledText(const QString& text) {
+  return RAZ::Utils::PhoneNumberParser::isValidPhoneNumber(text)
+             ? RAZ::Utils::PhoneNumberParser::normalizePhoneNumber(text)
+             : QString();
+}
+
 void ContactSearchFilter::rebuild() {
   const int count = m_source ? m_source->rowCount() : 0;
   m_names.resize(count);
+  m_numbers.resize(count);
   m_sorted.resize(count);
   for (int row = 0; row < count; ++row) {
-    m_names[row] = m_source->index(row, 0).data(m_nameRole).toString().toCaseFolded();
+    const QModelIndex i = m_source->index(row, 0);
+    m_names[row] = i.data(m_nameRole).toString().toCaseFolded();
+    m_numbers[row] = dialledNumbers(i);
     m_sorted[row] = row;
   }
   std::stable_sort(m_sorted.begin(), m_sorted.end(),
@@ -64,7 +89,9 @@ void ContactSearchFilter::refilter(const QVector<int>& candidates) {
   } else {
     rows.reserve(candidates.size());
     for (int row : candidates)
-      if (m_names.at(row).contains(m_folded)) rows.append(row);
+      if (m_names.at(row).contains(m_folded) ||
+          (!m_dialled.isEmpty() && m_numbers.at(row).contains(m_dialled)))
+        rows.append(row);
   }
   beginResetModel();
   m_rows = rows;
@@ -76,10 +103,15 @@ void ContactSearchFilter::refilter(const QVector<int>& candidates) {
 void ContactSearchFilter::setFilterText(const QString& text) {
   if (text == m_text) return;
   const QString folded = text.toCaseFolded();
-  // A longer text keeps a part of what the shorter one kept.
-  const bool narrower = !m_folded.isEmpty() && folded.contains(m_folded);
+  const QString dialled = dialledText(text);
+  // A longer text keeps a part of what the shorter one kept; "12" dials
+  // where "1" did not, so it may find numbers the shorter text left out.
+  const bool narrower =
+      !m_folded.isEmpty() && folded.contains(m_folded) &&
+      (dialled.isEmpty() || (!m_dialled.isEmpty() && dialled.contains(m_dialled)));
   m_text = text;
   m_folded = folded;
+  m_dialled = dialled;
   refilter(narrower ? m_rows : m_sorted);
 }
 
@@ -93,10 +125,13 @@ void ContactSearchFilter::sourceDataChanged(const QModelIndex& topLeft,
                                             const QVector<int>& roles) {
   if (!m_source || topLeft.parent().isValid()) return;
   // Presence and the like: the rows shown stay; a changed name can move a
-  // contact or decide whether it matches.
-  if (roles.isEmpty() || roles.contains(m_nameRole)) {
+  // contact, and a changed name or number decides whether it matches.
+  if (roles.isEmpty() || roles.contains(m_nameRole) ||
+      roles.contains(RAZ::Contacts::Contacts::ContactObjectRole)) {
     for (int row = topLeft.row(); row <= bottomRight.row() && row < m_names.size(); ++row) {
-      if (m_source->index(row, 0).data(m_nameRole).toString().toCaseFolded() != m_names.at(row)) {
+      const QModelIndex i = m_source->index(row, 0);
+      if (i.data(m_nameRole).toString().toCaseFolded() != m_names.at(row) ||
+          dialledNumbers(i) != m_numbers.at(row)) {
         sourceChanged();
         return;
       }

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QTimer>
 #include <QWindow>
 
 #include <QtQuick/private/qaccessiblequickitem_p.h>
@@ -18,6 +19,7 @@
 
 #include "Widgets/Window.h"
 #include "dialogs/MessageWindow.h"
+#include "libqml/items/ComboBoxAdapters.h"
 #include "libqml/items/WebView.h"
 #include "libqml/window/View.h"
 #include "libqml/window/Window.h"
@@ -154,7 +156,7 @@ class ItemAccessible : public QAccessibleQuickItem {
   }
 
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Value && (isPasswordInput(item()) || isWebView())) return content();
+    if (t == QAccessible::Value && hasOwnText()) return content();
     const QString text = QAccessibleQuickItem::text(t);
     // Qt Quick keeps a password field's name to itself, though the name
     // says what the field is for, never what it holds: the scene gives it
@@ -168,36 +170,33 @@ class ItemAccessible : public QAccessibleQuickItem {
     return QAccessibleQuickItem::currentValue();
   }
 
-  // A password's text is its dots; a transcript's is what its page shows.
+  // A password's text is its dots; a transcript's is what its page shows;
+  // a combo box's what its field shows (the name typed at sign-in).
   QString text(int startOffset, int endOffset) const override {
-    if (!isPasswordInput(item()) && !isWebView())
-      return QAccessibleQuickItem::text(startOffset, endOffset);
+    if (!hasOwnText()) return QAccessibleQuickItem::text(startOffset, endOffset);
     return content().mid(startOffset, endOffset - startOffset);
   }
   int characterCount() const override {
-    if (!isPasswordInput(item()) && !isWebView()) return QAccessibleQuickItem::characterCount();
+    if (!hasOwnText()) return QAccessibleQuickItem::characterCount();
     return content().size();
   }
   QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int* start,
                            int* end) const override {
-    if (!isPasswordInput(item()) && !isWebView())
-      return QAccessibleQuickItem::textBeforeOffset(offset, type, start, end);
+    if (!hasOwnText()) return QAccessibleQuickItem::textBeforeOffset(offset, type, start, end);
     return QAccessibleTextInterface::textBeforeOffset(offset, type, start, end);
   }
   QString textAfterOffset(int offset, QAccessible::TextBoundaryType type, int* start,
                           int* end) const override {
-    if (!isPasswordInput(item()) && !isWebView())
-      return QAccessibleQuickItem::textAfterOffset(offset, type, start, end);
+    if (!hasOwnText()) return QAccessibleQuickItem::textAfterOffset(offset, type, start, end);
     return QAccessibleTextInterface::textAfterOffset(offset, type, start, end);
   }
   QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int* start,
                        int* end) const override {
-    if (!isPasswordInput(item()) && !isWebView())
-      return QAccessibleQuickItem::textAtOffset(offset, type, start, end);
+    if (!hasOwnText()) return QAccessibleQuickItem::textAtOffset(offset, type, start, end);
     return QAccessibleTextInterface::textAtOffset(offset, type, start, end);
   }
   void* interface_cast(QAccessible::InterfaceType t) override {
-    if (t == QAccessible::TextInterface && isWebView())
+    if (t == QAccessible::TextInterface && (isWebView() || isComboBox()))
       return static_cast<QAccessibleTextInterface*>(this);
     return QAccessibleQuickItem::interface_cast(t);
   }
@@ -217,10 +216,14 @@ class ItemAccessible : public QAccessibleQuickItem {
     return list;
   }
   bool isWebView() const { return qobject_cast<QDeclarativeWebView2*>(item()) != nullptr; }
+  // Our combo boxes are painted: Qt Quick knows of no text in them.
+  bool isComboBox() const { return qobject_cast<QML::QComboBoxQmlAdapter*>(item()) != nullptr; }
+  bool hasOwnText() const { return isPasswordInput(item()) || isWebView() || isComboBox(); }
   QString content() const {
     // The text of a web view item (the chat transcript) comes through its
     // engine: the program itself never calls the web engine by name.
     if (auto* web = qobject_cast<QDeclarativeWebView2*>(item())) return web->plainText();
+    if (auto* combo = qobject_cast<QML::QComboBoxQmlAdapter*>(item())) return combo->text();
     return item()->property("displayText").toString();
   }
   bool isShown(QML::View* view) const {
@@ -379,7 +382,13 @@ class WindowAccessible : public QAccessibleWidget {
       : QAccessibleWidget(window), m_topLevelRole(topLevelRole) {}
 
   QAccessible::Role role() const override {
-    return widget()->isWindow() ? m_topLevelRole : QAccessible::Client;
+    if (!widget()->isWindow()) return QAccessible::Client;
+    // A window that asks the user something is a dialog: a reader reads
+    // what it says as it opens, where of a frame it reads the title alone.
+    // Asked each time: the interface may be made while the window is still
+    // being built, before it is the kind it will be.
+    if (widget()->inherits("QML::PresenceRequestDialog")) return QAccessible::Dialog;
+    return m_topLevelRole;
   }
   QString text(QAccessible::Text t) const override {
     auto* message = qobject_cast<Dialogs::MessageWindow*>(widget());
@@ -400,6 +409,56 @@ const char kToldText[] = "_zent_toldText";
 // The dynamic property of an item whose interface a reader has asked for.
 const char kReaderAsked[] = "_zent_readerAsked";
 
+// The dynamic property of a transcript that holds what was just added to
+// it, until the turn of the event loop ends (a message is added to the page
+// and then said to have arrived, in one go), and the name and text property
+// of what tells a reader of an arrival.
+const char kJustAdded[] = "_zent_justAdded";
+const char kArrivalName[] = "_zent_arrival";
+const char kArrivalText[] = "_zent_arrivalText";
+
+// What arrived in a transcript, as a reader hears it: a notification of its
+// own, as readers speak one wherever their focus is (a text's change they
+// speak only while the text has the focus, and the focus is mostly in the
+// message field). It stands beside the transcript, no part of the tree a
+// reader walks: it is only ever heard.
+class ArrivalAccessible : public QAccessibleObject {
+ public:
+  explicit ArrivalAccessible(QObject* arrival) : QAccessibleObject(arrival) {}
+  QAccessibleInterface* parent() const override {
+    return QAccessible::queryAccessibleInterface(object()->parent());
+  }
+  int childCount() const override { return 0; }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QAccessible::Role role() const override { return QAccessible::Notification; }
+  QAccessible::State state() const override { return QAccessible::State(); }
+  QRect rect() const override {
+    QAccessibleInterface* transcript = parent();
+    return transcript ? transcript->rect() : QRect();
+  }
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? object()->property(kArrivalText).toString() : QString();
+  }
+};
+
+void tellArrival(QQuickItem* transcript, const QString& text) {
+  QObject* arrival =
+      transcript->findChild<QObject*>(QLatin1String(kArrivalName), Qt::FindDirectChildrenOnly);
+  if (!arrival) {
+    arrival = new QObject(transcript);
+    arrival->setObjectName(QLatin1String(kArrivalName));
+  }
+  arrival->setProperty(kArrivalText, text);
+  if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(arrival)) {
+    QAccessibleEvent named(iface, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+    QAccessibleEvent shown(iface, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+  }
+  emit announcements()->told(QAccessible::Alert, transcript, text);
+}
+
 // Tells a reader what changed in the text of `item` since it was last told:
 // what was added at the end (a message arriving, a letter typed) or the
 // whole change. Only for an item a reader has met: reading a long
@@ -408,14 +467,22 @@ void tellTextChange(QQuickItem* item) {
   if (!item || (!QAccessible::isActive() && !item->property(kReaderAsked).toBool())) return;
   QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(item);
   if (!iface) return;
+  // Of a transcript never told of before, the whole history would be
+  // heard as what arrived.
+  const bool toldBefore = item->property(kToldText).isValid();
   const QString before = item->property(kToldText).toString();
   const QString now = iface->text(QAccessible::Value);
   if (now == before) return;
   item->setProperty(kToldText, now);
   if (now.startsWith(before)) {
-    QAccessibleTextInsertEvent event(iface, before.size(), now.mid(before.size()));
+    const QString added = now.mid(before.size());
+    QAccessibleTextInsertEvent event(iface, before.size(), added);
     QAccessible::updateAccessibility(&event);
-    emit announcements()->told(QAccessible::TextInserted, item, now.mid(before.size()));
+    emit announcements()->told(QAccessible::TextInserted, item, added);
+    if (toldBefore) {
+      item->setProperty(kJustAdded, added);
+      QTimer::singleShot(0, item, [item] { item->setProperty(kJustAdded, QVariant()); });
+    }
   } else {
     QAccessibleTextUpdateEvent event(iface, 0, before, now);
     QAccessible::updateAccessibility(&event);
@@ -423,18 +490,26 @@ void tellTextChange(QQuickItem* item) {
   }
 }
 
-// A multi-line text field tells a reader of every change, as Qt's
-// single-line field does by itself.
+// A multi-line text field and a combo box's field tell a reader of every
+// change, as Qt's single-line field does by itself.
 void followTextEdit(QQuickItem* item) {
-  auto* edit = qobject_cast<QQuickTextEdit*>(item);
-  if (!edit || edit->property(kToldText).isValid()) return;
-  edit->setProperty(kToldText, edit->text());
-  QObject::connect(edit, &QQuickTextEdit::textChanged, edit, [edit] { tellTextChange(edit); });
+  if (item->property(kToldText).isValid()) return;
+  if (auto* edit = qobject_cast<QQuickTextEdit*>(item)) {
+    edit->setProperty(kToldText, edit->text());
+    QObject::connect(edit, &QQuickTextEdit::textChanged, edit, [edit] { tellTextChange(edit); });
+  } else if (auto* combo = qobject_cast<QML::QComboBoxQmlAdapter*>(item)) {
+    combo->setProperty(kToldText, combo->text());
+    QObject::connect(combo, &QML::QComboBoxQmlAdapter::textChanged, combo,
+                     [combo] { tellTextChange(combo); });
+  }
 }
 
 // The program: its top-level windows as the user sees them. Qt lists every
 // top-level QWindow, and so the offscreen window behind each scene as a
 // nameless frame of its own; those are parts of their views, not windows.
+// Nor are the windows kept hidden for later (a call window before its
+// call, a question already answered): a reader would count them among the
+// program's windows and walk into what nobody sees.
 class ApplicationAccessible : public QAccessibleApplication {
  public:
   int childCount() const override { return windows().size(); }
@@ -455,8 +530,7 @@ class ApplicationAccessible : public QAccessibleApplication {
     const auto all = QGuiApplication::topLevelWindows();
     for (QWindow* w : all) {
       if (w->type() == Qt::Popup || w->type() == Qt::Desktop) continue;
-      if (w->property(kSceneView).isValid() || (w->inherits("QQuickWindow") && !w->isVisible()))
-        continue;
+      if (w->property(kSceneView).isValid() || !w->isVisible()) continue;
       QAccessibleInterface* root = w->accessibleRoot();
       if (root && root->object() && !list.contains(root->object())) list << root->object();
     }
@@ -467,6 +541,7 @@ class ApplicationAccessible : public QAccessibleApplication {
 QAccessibleInterface* factory(const QString& className, QObject* object) {
   Q_UNUSED(className);
   if (!object) return nullptr;
+  if (object->objectName() == QLatin1String(kArrivalName)) return new ArrivalAccessible(object);
   if (object == qApp) return new ApplicationAccessible;
   if (auto* view = qobject_cast<QML::View*>(object)) return new ViewAccessible(view);
   if (auto* window = qobject_cast<QML::Window*>(object))
@@ -530,13 +605,34 @@ void registerScene(QML::View* view, QQuickWindow* scene) {
 
 void textChanged(QQuickItem* item) { tellTextChange(item); }
 
+void messageArrived(QQuickItem* transcript) {
+  if (!transcript) return;
+  const QString added = transcript->property(kJustAdded).toString().trimmed();
+  transcript->setProperty(kJustAdded, QVariant());
+  if (!added.isEmpty()) tellArrival(transcript, added);
+}
+
 void announce(QML::View* view) {
   if (!view || !view->isWindow()) return;
   QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(view);
-  if (!iface || iface->role() != QAccessible::AlertMessage) return;
+  if (!iface) return;
+  const QAccessible::Role role = iface->role();
+  if (role != QAccessible::AlertMessage && role != QAccessible::Notification) return;
   QAccessibleEvent event(iface, QAccessible::Alert);
   QAccessible::updateAccessibility(&event);
   emit announcements()->told(QAccessible::Alert, view, iface->text(QAccessible::Name));
+}
+
+void viewFocused(QML::View* view) {
+  if (!view || !QAccessible::isActive()) return;
+  // After Qt's own event for the view, which follows its focus-in.
+  QTimer::singleShot(0, view, [view] {
+    if (!view->hasFocus()) return;
+    if (QQuickItem* item = focusedItem(view->quickWindow())) {
+      QAccessibleEvent event(item, QAccessible::Focus);
+      QAccessible::updateAccessibility(&event);
+    }
+  });
 }
 
 Announcements* announcements() {

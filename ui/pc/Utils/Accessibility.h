@@ -55,9 +55,21 @@ void registerScene(QML::View* view, QQuickWindow* scene);
 // itself (the chat transcript when a message is added).
 void textChanged(QQuickItem* item);
 
-// A popup view whose scene is an alert (an incoming call or chat) is
-// announced as one when it appears: its name says who and what.
+// What was just added to `transcript` (this turn of the event loop) is a
+// message that arrived: a reader is told what it says wherever its focus
+// is, as the "told" Alert below too.
+void messageArrived(QQuickItem* transcript);
+
+// A popup view whose scene is an alert or a notification (an incoming call
+// or chat) is announced when it appears: its name says who and what. The
+// desktop's bridge passes no alert event on; readers speak a notification
+// as soon as it shows.
 void announce(QML::View* view);
+
+// Tells a reader again which item of `view`'s scene has the keyboard, once
+// the view has taken it: Qt tells of the view itself after it told of the
+// item, and a reader would be left on a nameless filler.
+void viewFocused(QML::View* view);
 
 // What the two calls above tell a reader, also as a signal: the desktop's
 // bridge hears it only while a reader runs (and Qt drops it otherwise), a

@@ -39,12 +39,13 @@ const char kLog[] = "Utils::WindowManagerChatHelper";
 // A room dialog comes up over the window the user works in (the main
 // window's room list, or the room's own window), active, so that the user
 // can type into it at once.
-void present(QWidget* dialog) {
+QWidget* present(QWidget* dialog, QWidget* owner = nullptr) {
   dialog->adjustSize();
-  Utils::WindowManager::placeOver(dialog);
+  QWidget* placedOver = Utils::WindowManager::placeOver(dialog, owner);
   dialog->show();
   dialog->raise();
   dialog->activateWindow();
+  return placedOver;
 }
 // The transcript model a window got from this handler carries its chat, so
 // that wiring the same chat again keeps it.
@@ -173,7 +174,8 @@ void WindowManagerChatHelper::handleAuthFailError(
       connect(dialog, SIGNAL(passwordEntered(QString, QString)), this,
               SIGNAL(passwordEntered(QString, QString)));
       m_passwordDialogs.insert(roomJid, dialog);
-      present(dialog);
+      QWidget* before = error == PasswordWrong ? m_passwordOwners.value(roomJid).data() : nullptr;
+      m_passwordOwners.insert(roomJid, present(dialog, before));
       return;
     }
     case MembersOnly:

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 
 #include <QXmppDataForm.h>
 
@@ -134,6 +135,9 @@ class WindowManagerChatHelper : public QObject {
   TP::Core::Refcounting::SmartPtr<RAZ::Models::SmileysPtr> m_smileys;
   QPointer<Providers::Factory> m_factory;
   QHash<QString, QPointer<Widgets::Conference::XmppPasswordDialog>> m_passwordDialogs;
+  // The window each room's prompt came up over: a prompt that follows a
+  // refused password comes up there again (the first has gone by then).
+  QHash<QString, QPointer<QWidget>> m_passwordOwners;
 };
 
 }  // namespace Utils

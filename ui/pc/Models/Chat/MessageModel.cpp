@@ -777,7 +777,9 @@ QString MessageModel::fileTransferHtml(FTAdapter* ft) {
     m_lastSender = sender;
     const QString timeText = esc(Utils::StringHelper::formatTime(time.time()));
     if (ft->getDirection() == FTAdapter::Sending) {
-      header = fill(T(kLocalSender), {peer, esc(m_ownDisplayName), timeText});
+      // The page renames a party's headers by the party's id: the user's own
+      // file must not carry the partner's, or it is shown as the partner's.
+      header = fill(T(kLocalSender), {QString(), esc(m_ownDisplayName), timeText});
     } else {
       QString name = m_participantNames.value(ft->getPeerId());
       if (name.isEmpty()) name = ft->getPeerId();

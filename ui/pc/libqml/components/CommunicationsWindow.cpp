@@ -459,6 +459,10 @@ void CommunicationsWindow::setMessageModel(QObject* model) {
   if (!model) return;
   const Qt::ConnectionType unique = Qt::UniqueConnection;
   if (QQuickItem* chat = m_chatView->rootObject()) {
+    // Before the page has the message: what a reader was told of catches
+    // up with the page, so that the message is told alone.
+    connect(model, SIGNAL(messageAdded(QVariant, QVariant)), this, SLOT(transcriptChanging()),
+            unique);
     connect(model, SIGNAL(messageAdded(QVariant, QVariant)), chat,
             SLOT(addMessage(QVariant, QVariant)), unique);
     connect(model, SIGNAL(stateChanged(QVariant, QVariant)), chat,

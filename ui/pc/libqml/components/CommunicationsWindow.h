@@ -286,6 +286,8 @@ class CommunicationsWindow : public QML::Window {
  private slots:
   // A screen reader hears of what the transcript shows that it did not.
   void transcriptChanged();
+  // The same just before a message is added: it is then told of alone.
+  void transcriptChanging();
   // The panes' limits again, after the base window reset its own (or the
   // call scene came to need another size: a label in another language).
   void relayout();

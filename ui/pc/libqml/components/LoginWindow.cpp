@@ -519,7 +519,8 @@ void LoginWindow::placeOnce() {
   // desktop, leave it nowhere): kept whole on that screen.
   const QRect left(saved, frameGeometry().size());
   bool shown = false;
-  for (QScreen* screen : QGuiApplication::screens())
+  const QList<QScreen*> screens = QGuiApplication::screens();
+  for (const QScreen* screen : screens)
     shown = shown || screen->availableGeometry().intersects(left);
   if (savedX && savedY && shown) {
     move(saved);

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QItemSelectionModel>
+#include <QLocale>
 #include <QMenu>
 #include <QQmlContext>
 #include <QQuickItem>
@@ -16,6 +17,7 @@
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <QUrl>
 
 #include <RAZ/Actions/Enablers.h>
 #include <RAZ/Actions/Provider.h>
@@ -75,6 +77,30 @@ namespace QML {
 namespace {
 // Gives the keyboard to the ringing call's popup (see README).
 const QKeySequence kFocusRingingCallKey(Qt::CTRL + Qt::SHIFT + Qt::Key_A);
+
+// A page shipped with the program (in its resources or as a local file) may
+// come in the interface language beside it: "banner_es.html" next to
+// "banner.html". The page in that language, else the one given; an address
+// elsewhere is the provider's and stays as it is.
+QString pageInInterfaceLanguage(const QString& address) {
+  const QUrl url(address);
+  const bool resource = url.scheme() == QLatin1String("qrc");
+  if (!resource && !url.isLocalFile()) return address;
+  const QFileInfo page(resource ? QLatin1Char(':') + url.path() : url.toLocalFile());
+  const QString suffix = page.suffix().isEmpty() ? QString() : QLatin1Char('.') + page.suffix();
+  const QString locale = QLocale().name();
+  for (const QString& language : {locale, locale.section(QLatin1Char('_'), 0, 0)}) {
+    const QString path = page.path() + QLatin1Char('/') + page.completeBaseName() +
+                         QLatin1Char('_') + language + suffix;
+    if (!QFileInfo(path).isFile()) continue;
+    QUrl localised = resource ? url : QUrl::fromLocalFile(path);
+    if (resource) localised.setPath(path.mid(1));
+    localised.setQuery(url.query(QUrl::FullyEncoded), QUrl::StrictMode);
+    localised.setFragment(url.fragment(QUrl::FullyEncoded), QUrl::StrictMode);
+    return localised.toString();
+  }
+  return address;
+}
 }  // namespace
 
 MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
@@ -102,6 +128,7 @@ MainWindow::MainWindow(RAZ::Client* client, Providers::Factory* factory,
   createMenuHandler();
   restoreContactListOptions();
   connectServices();
+  connect(this, &Window::languageChanged, this, &MainWindow::bannerUrlChanged);
   connectMenuActions();
   connectMenuHandler();
   createContactMouseOver();
@@ -664,7 +691,7 @@ bool MainWindow::voiceMailEnabled() const {
 }
 
 QString MainWindow::bannerUrl() const {
-  return configValue(Utils::ConfigId::BannerAddress).toString();
+  return pageInInterfaceLanguage(configValue(Utils::ConfigId::BannerAddress).toString());
 }
 
 int MainWindow::bannerHeight() const { return configValue(Utils::ConfigId::BannerHeight).toInt(); }

@@ -102,7 +102,9 @@ class MainWindow : public Window {
   Q_PROPERTY(bool xmppEnabled READ xmppEnabled CONSTANT)
   Q_PROPERTY(bool voiceMailEnabled READ voiceMailEnabled CONSTANT)
   Q_PROPERTY(bool bannerEnabled READ bannerEnabled CONSTANT)
-  Q_PROPERTY(QString bannerUrl READ bannerUrl CONSTANT)
+  // The banner's page in the interface language when the page is the
+  // program's own and comes in that language.
+  Q_PROPERTY(QString bannerUrl READ bannerUrl NOTIFY bannerUrlChanged)
   Q_PROPERTY(int bannerHeight READ bannerHeight CONSTANT)
   // The banner's web page loads once the window is on screen: the web
   // engine it needs is the heaviest part of the program, and signing in
@@ -314,6 +316,7 @@ class MainWindow : public Window {
 
  signals:
   void bannerLoadableChanged();
+  void bannerUrlChanged();
   void ownContactChanged();
   void ownLocationChanged();
   // Closing hid the window into the notification area.

@@ -10,6 +10,8 @@
 #include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Settings.h>
 
+#include "Models/ContactSearchFilter.h"
+
 namespace QML {
 
 namespace {
@@ -24,7 +26,8 @@ inline void setUserValue(const QString& key, const QVariant& value) {
 
 // The enterprise directory sorted as the contact list is: by first name or
 // by last name (the contact-list sort field), then by the other, then by
-// the whole name, ignoring case.
+// the whole name, ignoring case. Typing narrows it to the people whose name
+// holds the text, or whose numbers hold it when it can be dialled.
 class DirectorySortProxy : public QSortFilterProxyModel {
  public:
   explicit DirectorySortProxy(QObject* parent) : QSortFilterProxyModel(parent) {}
@@ -33,8 +36,19 @@ class DirectorySortProxy : public QSortFilterProxyModel {
     m_field = field;
     invalidate();
   }
+  void setSearchText(const QString& text) {
+    m_dialled = Models::ContactSearchFilter::dialledText(text);
+    setFilterFixedString(text);
+  }
 
  protected:
+  bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+    if (QSortFilterProxyModel::filterAcceptsRow(row, parent)) return true;
+    return !m_dialled.isEmpty() &&
+           Models::ContactSearchFilter::dialledNumbers(sourceModel()->index(row, 0, parent))
+               .contains(m_dialled);
+  }
+
   bool lessThan(const QModelIndex& left, const QModelIndex& right) const override {
     const int first = RAZ::Contacts::Contacts::FirstNameRole;
     const int last = RAZ::Contacts::Contacts::LastNameRole;
@@ -50,6 +64,7 @@ class DirectorySortProxy : public QSortFilterProxyModel {
 
  private:
   int m_field = 1;
+  QString m_dialled;
 };
 
 }  // namespace QML

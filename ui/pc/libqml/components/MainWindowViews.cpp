@@ -206,7 +206,7 @@ void MainWindow::searchTextChanged(const QString& text, bool clearSelection) {
   }
   // Typed text is matched as it stands: "+44" or "(555" are no patterns.
   m_searchFilter->setFilterText(text.trimmed());
-  if (m_directoryFilter) m_directoryFilter->setFilterFixedString(text.trimmed());
+  if (m_directoryFilter) m_directoryFilter->setSearchText(text.trimmed());
   if (m_searchManager) m_searchManager->search(text.trimmed());
   setListModel(currentContactsModel());
 }

@@ -573,7 +573,10 @@ void QComboBoxQmlAdapter::paint(QPainter* painter) {
   painter->setPen(QPen(getCount() > 0 ? m_placeholderColor : m_borderColor, 1.6, Qt::SolidLine,
                        Qt::RoundCap, Qt::RoundJoin));
   painter->drawPath(chevron);
-  if (m_text.isEmpty() && !m_placeholder.isEmpty() && !(focused && m_editable)) {
+  // Shown until the first character, focused or not, as the text fields
+  // beside show theirs: the sign-in window opens with the keyboard in an
+  // empty user name box, which would otherwise say nothing of what it wants.
+  if (m_text.isEmpty() && !m_placeholder.isEmpty()) {
     painter->setPen(m_placeholderColor);
     painter->setFont(m_font);
     painter->drawText(QRectF(8, 0, width() - 8 - side, height()), Qt::AlignVCenter | Qt::AlignLeft,

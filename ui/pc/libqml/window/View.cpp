@@ -246,6 +246,7 @@ bool View::tabOutOfScene(bool forward) {
 
 void View::focusInEvent(QFocusEvent* e) {
   QQuickWidget::focusInEvent(e);
+  Utils::Accessibility::viewFocused(this);
   // Reached by Tab, the scene starts at its first item (by Shift+Tab, its
   // last), whichever had the focus when it was left.
   if (isWindow() || (e->reason() != Qt::TabFocusReason && e->reason() != Qt::BacktabFocusReason))
