@@ -396,6 +396,19 @@ class TestMainWindowSession : public QObject {
 
     main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(main, ZentTest::kWaitMs));
+    // A pointer the list came up under (or the window came back to) was
+    // never rested there by the user: no card until it moves.
+    main->showContactMouseOver(contact);
+    QVERIFY(!card->isVisible());
+    // The pointer moves over the window, between two places off the list.
+    ZentTest::SceneDriver scene = ZentTest::Scenario::mainScene();
+    bool atSearch = false;
+    const auto movePointer = [&scene, &atSearch] {
+      atSearch = !atSearch;
+      return scene.hover(
+          scene.item(atSearch ? QStringLiteral("searchField") : QStringLiteral("leftPaneButton0")));
+    };
+    REQUIRE(movePointer());
     main->showContactMouseOver(contact);
     QVERIFY(card->isVisible());
     QCOMPARE(card->contact(), contact.value<QObject*>());
@@ -411,6 +424,24 @@ class TestMainWindowSession : public QObject {
     main->showContactMouseOver(contact);
     QCOMPARE(changed.count(), 0);
     QVERIFY(card->hideTimer()->isActive());
+
+    // The keys (and the wheel) move the list under the pointer: the card
+    // goes, and the row that comes under the pointer shows none until the
+    // pointer moves again.
+    QTest::keyClick(scene.view(), Qt::Key_Down);
+    QVERIFY(!card->isVisible());
+    main->showContactMouseOver(contact);
+    QVERIFY(!card->isVisible());
+    REQUIRE(movePointer());
+    main->showContactMouseOver(contact);
+    QVERIFY(card->isVisible());
+    QWheelEvent wheel(QPointF(10, 10), scene.view()->mapToGlobal(QPoint(10, 10)), QPoint(),
+                      QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(scene.view(), &wheel);
+    QVERIFY(!card->isVisible());
+    main->showContactMouseOver(contact);
+    QVERIFY(!card->isVisible());
+    REQUIRE(movePointer());
 
     // A group header (and a row without a contact) has no card, and puts
     // away the one of the row before.

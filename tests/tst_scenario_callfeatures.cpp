@@ -660,6 +660,8 @@ class ScenarioCallFeatures : public ZentTest::ScenarioTestObject {
     QVERIFY(CommsScript::ringIn(kAlice, false));
     QML::CommunicationNotification* popup = nullptr;
     REQUIRE(Scenario::waitForCallPopup(&popup));
+    // Who calls, as the contact list draws them without a picture.
+    REQUIRE(SceneDriver(popup).waitText(QStringLiteral("partyInitials"), QStringLiteral("AM")));
     // The user works on in the main window, the keyboard there.
     REQUIRE(main.focus(QStringLiteral("searchField")));
     QTRY_VERIFY_WITH_TIMEOUT(mainWindow->isActiveWindow(), ZentTest::kWaitMs);

@@ -233,18 +233,31 @@ class ScenarioTextsTest : public ZentTest::ScenarioTestObject {
     QVERIFY(!guard || !guard->isVisible());
   }
 
-  // A chat a contact starts pops up with the contact's presence icon.
+  // A chat a contact starts pops up with the contact's presence icon and,
+  // without a picture, the initials the contact list shows. The popup
+  // leaves the keys with the window the user types in.
   void chatPopupShowsTheParty() {
     REQUIRE(Scenario::signIn());
+    SceneDriver main = Scenario::mainScene();
+    REQUIRE(main.focus(QStringLiteral("searchField")));
     QVERIFY(Scenario::demo().incomingSession(kInes, CommunicationSession::KindChat));
     QML::CommunicationNotification* popup = nullptr;
     REQUIRE(ZentTest::waitForWindow<QML::CommunicationNotification>(&popup));
     SceneDriver note(popup);
     REQUIRE(note.waitVisible(QStringLiteral("partyPresenceIcon")));
+    REQUIRE(note.waitText(QStringLiteral("partyInitials"), QStringLiteral("IH")));
     auto* session = qobject_cast<CommunicationSession*>(popup->session());
     QVERIFY(session);
     QVERIFY2(session->presenceIcon().toString().startsWith(QStringLiteral("qrc:/presence/")),
              qPrintable(session->presenceIcon().toString()));
+    QTRY_VERIFY(Scenario::mainWindow()->isActiveWindow() && !popup->isActiveWindow());
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("fe"));
+    // The search is emptied again before any check: the next test needs it.
+    (void)QTest::qWaitFor([&main] { return main.text(QStringLiteral("searchField")) == "fe"; },
+                          ZentTest::kWaitMs);
+    const QString typed = main.text(QStringLiteral("searchField"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCOMPARE(typed, QStringLiteral("fe"));
   }
 
   // The banner's right click offers Refresh alone; the transcript's menu

@@ -42,6 +42,7 @@
 #include "TestSupport.h"
 #include "Utils/BadgeHandler.h"
 #include "Utils/Tray.h"
+#include "Widgets/Notifications/ContactMouseOver.h"
 #include "dialogs/LocationPublish.h"
 #include "dialogs/PasswordChangeNotification.h"
 #include "dialogs/PreferencesWindow.h"
@@ -679,6 +680,12 @@ class TestScenarioWindows : public ZentTest::ScenarioTestObject {
     QVERIFY2(row, qPrintable(problem));
     REQUIRE(scene.hover(row));
     const QPointF pointer = row->mapToScene(QPointF(row->width() / 2, row->height() / 2));
+    // Resting there shows the contact's card; the keys put it away.
+    QML::ContactMouseOver* card = Scenario::mainWindow()->contactMouseOver();
+    QTRY_VERIFY(card->isVisible());
+    QCOMPARE(card->contact()->property("displayName").toString(), QStringLiteral("Bruno Keller"));
+    REQUIRE(scene.press(Qt::Key_Down));
+    QVERIFY(!card->isVisible());
     QVERIFY(Scenario::demo().incomingSession(
         101, RAZ::Controllers::CommunicationSession::Kind::KindChat));
     REQUIRE(scene.waitVisible(QStringLiteral("activeCommRow")));
@@ -699,6 +706,13 @@ class TestScenarioWindows : public ZentTest::ScenarioTestObject {
     REQUIRE(ZentTest::liesOver(dialog, Scenario::mainWindow()));
     REQUIRE(ZentTest::liesOnScreen(dialog));
     QTRY_VERIFY(dialog->isActiveWindow());
+    // Also without a window manager to size it, the window takes the
+    // form's width, and its introduction spans it (in a few lines, not a
+    // narrow column of many).
+    const auto* intro = dialog->findChild<QLabel*>(QStringLiteral("label"));
+    QVERIFY(intro);
+    QVERIFY2(dialog->width() >= 564, qPrintable(QString::number(dialog->width())));
+    QVERIFY2(intro->width() >= 500, qPrintable(QString::number(intro->width())));
     // The place the service found, as it is offered.
     REQUIRE(ZentTest::clickButton(dialog, QStringLiteral("autoLocation")));
     REQUIRE(ZentTest::clickButton(dialog, QStringLiteral("setLocationButton")));

@@ -117,6 +117,8 @@ Application::Application(int& argc, char** argv)
           SLOT(startingLogout()));
   connect(m_menuActionProvider->action(MenuActionProvider::Preferences), SIGNAL(triggered()), this,
           SLOT(cbActionPreferences()));
+  // Exit's key works in every window of ours (see eventFilter).
+  installEventFilter(this);
 
   for (int i = 0; i < argc; ++i) {
     const QString arg = linkArgument(argv[i] ? QString::fromLocal8Bit(argv[i]) : QString());
@@ -984,6 +986,21 @@ bool Application::event(QEvent* event) {
     if (m_tray) m_tray->reloadIcon();
   }
   return QtSingleApplication::event(event);
+}
+
+bool Application::eventFilter(QObject* watched, QEvent* event) {
+  // An application-wide shortcut needs a visible window holding its action:
+  // every window that shows up holds Exit, so that Ctrl+Q works also while
+  // the main window waits in the tray. A modal question is left to answer.
+  if (event->type() == QEvent::Show && watched->isWidgetType() && m_menuActionProvider) {
+    auto* widget = static_cast<QWidget*>(watched);
+    const Qt::WindowType type = widget->windowType();
+    if (widget->isWindow() && (type == Qt::Window || type == Qt::Dialog) &&
+        widget->windowModality() == Qt::NonModal)
+      if (QAction* exit = m_menuActionProvider->action(MenuActionProvider::Exit))
+        if (!widget->actions().contains(exit)) widget->addAction(exit);
+  }
+  return QtSingleApplication::eventFilter(watched, event);
 }
 
 void Application::cbQuit() {

@@ -122,6 +122,7 @@ class Application : public QtSingleApplication {
 
   bool initialize();
   bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
   // Start-up failures met before initialize(): each shows a message window
   // that says what failed and where, and gives main its exit code.

@@ -37,7 +37,7 @@ class ChatDemo : public QObject {
   // Demo timings.
   static constexpr int kTypingDelayMs = 300;
   static constexpr int kTypingTimeoutMs = 4000;
-  static constexpr int kOfferIntervalMs = 180000;
+  static constexpr int kOfferIntervalMs = 10 * 60000;
   static constexpr int kProgressStepMs = 150;
   static constexpr int kPeerAcceptDelayMs = 1500;
 

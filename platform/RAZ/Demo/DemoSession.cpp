@@ -158,14 +158,15 @@ const int kStates[] = {PresenceState::Available, PresenceState::Available, Prese
                        PresenceState::Offline};
 // How long the demo's directories take to answer a search.
 constexpr int kDirectoryAnswerMs = 250;
-// A demo contact calls the user a while after sign-in, then now and then;
-// an unanswered caller hangs up after a while.
-const int kFirstIncomingCallMs = 45000;
-const int kIncomingCallIntervalMs = 180000;
+// A demo contact calls the user a while after sign-in, then now and then,
+// as colleagues do over a working day (not while the user finds their way
+// round the first minutes); an unanswered caller hangs up after a while.
+const int kFirstIncomingCallMs = 4 * 60000;
+const int kIncomingCallIntervalMs = 15 * 60000;
 // Somebody leaves a voice-mail message a while after sign-in, then now and
 // then; the mailbox answers a call after one ring.
-const int kFirstVoiceMailMs = 100000;
-const int kVoiceMailIntervalMs = 420000;
+const int kFirstVoiceMailMs = 9 * 60000;
+const int kVoiceMailIntervalMs = 40 * 60000;
 const int kMailboxAnswersMs = 2500;
 
 }  // namespace

@@ -33,8 +33,8 @@ class RoomDemo : public QObject {
 
   // Demo timings.
   static constexpr int kOwnerAnswerDelayMs = 1200;
-  static constexpr int kFirstShareMs = 120000;
-  static constexpr int kShareIntervalMs = 300000;
+  static constexpr int kFirstShareMs = 7 * 60000;
+  static constexpr int kShareIntervalMs = 25 * 60000;
 
   // A demo contact who is online and free shares a screen with the user,
   // in a fixed order (what the timer does). The contact's id, or 0 when

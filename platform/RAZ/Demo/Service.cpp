@@ -41,7 +41,7 @@ namespace Demo {
 namespace {
 
 const int kDefaultStepDelayMs = 150;
-const int kDefaultPresenceIntervalMs = 15000;
+const int kDefaultPresenceIntervalMs = 60000;
 
 int defaultStepDelay() {
   bool ok = false;
@@ -50,7 +50,7 @@ int defaultStepDelay() {
 }
 
 // How often a demo contact changes presence: ZENT_DEMO_PRESENCE_INTERVAL_MS
-// (10 or more), else every 15 s.
+// (10 or more), else once a minute.
 int defaultPresenceInterval() {
   bool ok = false;
   const int ms = qEnvironmentVariableIntValue("ZENT_DEMO_PRESENCE_INTERVAL_MS", &ok);

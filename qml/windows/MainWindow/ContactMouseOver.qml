@@ -47,14 +47,16 @@ Rectangle {
         Rectangle {
             anchors.fill: parent
             radius: width / 2
-            color: ZPalette.selection
+            color: Qt.darker(ZPalette.disabledBackground, 1.08)
             visible: photo.status !== Image.Ready
             ZLabel {
+                // The initials the contact list shows for the contact.
                 anchors.centerIn: parent
-                text: card.name.length > 0 ? card.name.charAt(0).toUpperCase() : "?"
-                // An initial fills its circle as a picture would.
-                font.pixelSize: Math.round(picture.height * 0.45)
-                color: ZPalette.accentText
+                text: S.initials(card.name)
+                Accessible.ignored: true
+                font.pixelSize: Math.round(picture.height * 0.4)
+                font.weight: Font.Bold
+                color: ZPalette.mutedText
             }
         }
         Image {

@@ -264,6 +264,8 @@ Rectangle {
             if (containsMouse && row.header && headerStatus.truncated) statusTip.showToolTip(headerStatus.text);
             else statusTip.hideToolTip();
         }
+        // The card waits for the pointer to come to rest on the row.
+        onPositionChanged: if (row.hasCard && !row.list.moving) hoverDelay.restart()
         onClicked: function(mouse) {
             row.list.forceActiveFocus();
             row.putAwayCard();

@@ -34,45 +34,64 @@ Item {
     K.ToolTip { id: tip }
     Component.onCompleted: (call.video ? videoButton : audioButton).forceActiveFocus()
 
-    Row {
-        anchors.centerIn: parent
-        spacing: ZPalette.unit * 2
+    // Who calls, as the contact list shows them; where the answers need
+    // the whole width (a video call's four), they keep it.
+    ContactAvatar {
+        id: avatar
+        source: call.session
+        anchors.left: parent.left
+        anchors.leftMargin: ZPalette.unit * 2.5
+        anchors.verticalCenter: parent.verticalCenter
+        visible: call.width - answers.width >= width + ZPalette.unit * 7.5
+    }
 
-        ZButton {
-            id: videoButton
-            objectName: "videoButton"
-            visible: call.video
-            primary: true
-            text: (call.updating ? qsTr("Yes") : qsTr("Answer with Video")) + lc
-            Accessible.description: qsTr("Answer with Video") + lc
-            onClicked: call.answer("video")
-            onHoveredChanged: hovered ? tip.showToolTip(qsTr("Answer with Video") + lc) : tip.hideToolTip()
-        }
-        ZButton {
-            id: audioButton
-            objectName: "audioButton"
-            visible: !call.updating
-            primary: !call.video
-            text: (call.video ? qsTr("Answer with audio only") : qsTr("Answer")) + lc
-            onClicked: call.answer("audio")
-        }
-        ZButton {
-            objectName: "chatButton"
-            visible: !call.updating && S.flag(call.session, "chatActionAvailable")
-                     && !S.flag(call.session, "chatActive")
-            text: qsTr("Chat") + lc
-            onClicked: call.answer("chat")
-        }
-        ZButton {
-            objectName: "declineButton"
-            text: (call.updating ? qsTr("No") : qsTr("Decline")) + lc
-            // Saying no to video keeps the call, with audio only.
-            onClicked: {
-                tip.hideToolTip();
-                if (call.updating)
-                    call.answer("audio");
-                else
-                    rootWindow.callNotificationIgnored();
+    Item {
+        anchors.left: avatar.visible ? avatar.right : parent.left
+        anchors.right: parent.right
+        anchors.top: parent.top
+        anchors.bottom: parent.bottom
+
+        Row {
+            id: answers
+            anchors.centerIn: parent
+            spacing: ZPalette.unit * 2
+
+            ZButton {
+                id: videoButton
+                objectName: "videoButton"
+                visible: call.video
+                primary: true
+                text: (call.updating ? qsTr("Yes") : qsTr("Answer with Video")) + lc
+                Accessible.description: qsTr("Answer with Video") + lc
+                onClicked: call.answer("video")
+                onHoveredChanged: hovered ? tip.showToolTip(qsTr("Answer with Video") + lc) : tip.hideToolTip()
+            }
+            ZButton {
+                id: audioButton
+                objectName: "audioButton"
+                visible: !call.updating
+                primary: !call.video
+                text: (call.video ? qsTr("Answer with audio only") : qsTr("Answer")) + lc
+                onClicked: call.answer("audio")
+            }
+            ZButton {
+                objectName: "chatButton"
+                visible: !call.updating && S.flag(call.session, "chatActionAvailable")
+                         && !S.flag(call.session, "chatActive")
+                text: qsTr("Chat") + lc
+                onClicked: call.answer("chat")
+            }
+            ZButton {
+                objectName: "declineButton"
+                text: (call.updating ? qsTr("No") : qsTr("Decline")) + lc
+                // Saying no to video keeps the call, with audio only.
+                onClicked: {
+                    tip.hideToolTip();
+                    if (call.updating)
+                        call.answer("audio");
+                    else
+                        rootWindow.callNotificationIgnored();
+                }
             }
         }
     }

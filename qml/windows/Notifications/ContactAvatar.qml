@@ -2,8 +2,8 @@ import QtQuick 2.15
 import "qrc:/controls"
 import "NotificationSession.js" as S
 
-// The other party's picture with a presence dot; the initial of the name
-// stands in when there is no picture.
+// The other party's picture with a presence dot; without one, the initials
+// the contact list shows for them.
 Item {
     id: avatar
     property var source: null
@@ -16,15 +16,18 @@ Item {
     Rectangle {
         anchors.fill: parent
         radius: width / 2
-        color: ZPalette.selection
+        color: Qt.darker(ZPalette.disabledBackground, 1.08)
         visible: image.status !== Image.Ready
 
         ZLabel {
+            objectName: "partyInitials"
             anchors.centerIn: parent
-            text: avatar.name.length > 0 ? avatar.name.charAt(0).toUpperCase() : "?"
-            // An initial fills its circle as a picture would.
-            font.pixelSize: Math.round(avatar.height * 0.45)
-            color: ZPalette.accentText
+            text: S.initials(avatar.name)
+            // A picture, drawn of letters: the title says whose.
+            Accessible.ignored: true
+            color: ZPalette.mutedText
+            font.pixelSize: Math.round(avatar.height * 0.4)
+            font.weight: Font.Bold
         }
     }
 

@@ -25,3 +25,13 @@ function flag(obj, name) {
 function partyName(session) {
     return text(session, "partyName");
 }
+
+// The letters that stand for a person without a picture, as the contact
+// list draws them: the first and last names' initials.
+function initials(name) {
+    var parts = String(name).trim().split(/\s+/);
+    var s = parts.length > 0 && parts[0].length > 0 ? parts[0][0] : "?";
+    if (parts.length > 1 && parts[parts.length - 1].length > 0)
+        s += parts[parts.length - 1][0];
+    return s.toUpperCase();
+}

@@ -113,6 +113,9 @@ QAction* MenuActionProvider::insertAction(int id, QAction* action) {
       QKeySequence quit(QKeySequence::Quit);
       if (quit.isEmpty()) quit = QKeySequence(Qt::CTRL + Qt::Key_Q);
       action->setShortcut(quit);
+      // Quitting is the program's, not one window's: it works in
+      // Preferences and the call and chat windows as in the main one.
+      action->setShortcutContext(Qt::ApplicationShortcut);
       break;
     }
     case Help:

@@ -122,6 +122,7 @@ bool NotificationManager::focusCallNotification() {
   if (!chosen) return false;
   // The popup shows without taking the keyboard from what the user
   // does; asked for, it takes it.
+  chosen->allowActivation();
   chosen->raise();
   chosen->activateWindow();
   chosen->setFocus(Qt::ShortcutFocusReason);

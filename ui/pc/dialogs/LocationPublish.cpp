@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QShowEvent>
 #include <QStandardItemModel>
 #include <QTextStream>
@@ -32,6 +33,11 @@ namespace Dialogs {
 namespace {
 
 const int kRefreshMs = 60000;
+// The width the form is laid out for: its introduction reads in a few
+// lines and the found place beside its button whole.
+const int kFormWidth = 564;
+// Room left beside the window on a screen narrower than that (its frame).
+const int kScreenAllowance = 16;
 const char kForm[] = "LocationPublishDialog";
 
 QString key(const char* name) {
@@ -152,7 +158,7 @@ LocationPublish::LocationPublish(QWidget* parent) : Widgets::Window(parent, fals
   buttons->addWidget(m_setButton);
   buttons->addWidget(m_clearButton);
   layout->addLayout(buttons);
-  resize(564, 255);
+  resize(kFormWidth, 255);
   setMaximumSize(800, 600);
 
   connect(m_setButton, SIGNAL(clicked()), this, SLOT(setLocation()));
@@ -456,7 +462,24 @@ void LocationPublish::prepareToShow() {
   }
   buildTimeList();
   updateUi();
+  fitIntroduction();
   m_timer->start();
+}
+
+void LocationPublish::fitIntroduction() {
+  // The window takes its layout's size, and a word-wrapped text alone asks
+  // for little width: the introduction would settle into a narrow column
+  // of many lines (as it does where no window manager sizes the window).
+  // It is given the form's width, or what a narrower screen has room for.
+  QWidget* near = QApplication::activeWindow();
+  QScreen* screen = near ? near->screen() : nullptr;
+  if (!screen) screen = this->screen();
+  int width = kFormWidth;
+  if (screen) width = qMin(width, screen->availableGeometry().width() - kScreenAllowance);
+  const QMargins outer = contentsMargins();
+  const QMargins inner = layout() ? layout()->contentsMargins() : QMargins();
+  m_label->setMinimumWidth(
+      qMax(0, width - outer.left() - outer.right() - inner.left() - inner.right()));
 }
 
 }  // namespace Dialogs

@@ -93,6 +93,8 @@ class LocationPublish : public Widgets::Window {
   bool hasAutomatic() const;
   void clearChoice();
   void resetAndHide();
+  // Gives the introduction the form's width, within the screen.
+  void fitIntroduction();
 
   RAZ::Utils::Location::Info m_automatic;
   QTimer* m_timer = nullptr;

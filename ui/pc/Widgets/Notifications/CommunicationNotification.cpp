@@ -1,5 +1,6 @@
 #include "Widgets/Notifications/CommunicationNotification.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QEvent>
@@ -8,6 +9,7 @@
 #include <QQmlError>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QTimer>
 
 #include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Controllers/CommunicationSession.h>
@@ -25,6 +27,9 @@ CommunicationNotification::CommunicationNotification(QObject* session, Notificat
     : View(parent), m_session(session), m_type(type) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+  // It rings in while the user types elsewhere: the keys stay where they
+  // go (Ctrl+Shift+A hands them to the popup).
+  setAttribute(Qt::WA_ShowWithoutActivating);
   setAttribute(Qt::WA_TranslucentBackground);
   setClearColor(Qt::transparent);
   setResizeMode(QQuickWidget::SizeViewToRootObject);
@@ -80,6 +85,28 @@ void CommunicationNotification::load() {
 void CommunicationNotification::changeEvent(QEvent* e) {
   if (e->type() == QEvent::LanguageChange) emit languageChanged();
   View::changeEvent(e);
+}
+
+void CommunicationNotification::showEvent(QShowEvent* e) {
+  QWidget* active = QApplication::activeWindow();
+  if (active && active != this) m_returnTo = active;
+  View::showEvent(e);
+}
+
+bool CommunicationNotification::event(QEvent* e) {
+  if (e->type() == QEvent::MouseButtonPress) m_activationAllowed = true;
+  // A window system that gives the keyboard to whatever shows up would
+  // hand the user's typing to the popup: it goes back where the user was,
+  // unless the user asked for the popup (a click, with the pointer on
+  // it, or Ctrl+Shift+A).
+  if (e->type() == QEvent::WindowActivate && !m_activationAllowed && m_returnTo &&
+      m_returnTo->isVisible() && !frameGeometry().contains(QCursor::pos())) {
+    QPointer<QWidget> back = m_returnTo;
+    QTimer::singleShot(0, back, [back] {
+      if (back) back->activateWindow();
+    });
+  }
+  return View::event(e);
 }
 
 void CommunicationNotification::focusInEvent(QFocusEvent* e) {

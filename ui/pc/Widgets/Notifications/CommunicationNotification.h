@@ -53,6 +53,9 @@ class CommunicationNotification : public View {
   // The scene's keyboard focus goes to its answer, drawn there, unless one
   // of its controls has it already.
   void takeKeyboard();
+  // The user asked for the popup (Ctrl+Shift+A): from now on it keeps the
+  // keyboard it is given.
+  void allowActivation() { m_activationAllowed = true; }
 
  signals:
   void chatNotificationAccepted();
@@ -70,6 +73,8 @@ class CommunicationNotification : public View {
   // However the popup became active (the main window's shortcut, a click,
   // the window manager), its answer has the keyboard.
   void focusInEvent(QFocusEvent* e) override;
+  void showEvent(QShowEvent* e) override;
+  bool event(QEvent* e) override;
 
  private slots:
   // The party's picture and presence icon, as its contact has them now.
@@ -80,6 +85,9 @@ class CommunicationNotification : public View {
   QPointer<QObject> m_partyContact;
   NotificationType m_type;
   QString m_answer;
+  // The window the user worked in when the popup came up.
+  QPointer<QWidget> m_returnTo;
+  bool m_activationAllowed = false;
 };
 
 }  // namespace QML

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
 #include <QDesktopWidget>
 #include <QDir>
 #include <QFile>
@@ -375,6 +376,7 @@ void MainWindow::createContactMouseOver() {
       m_factory ? m_factory->profilePictureHelper() : nullptr);
   m_contactMouseOver->activate();
   m_contactMouseOver->hide();
+  if (view()) view()->installEventFilter(this);
 }
 
 void MainWindow::createActiveCommunications() {
@@ -628,6 +630,8 @@ void MainWindow::showEvent(QShowEvent* event) {
     m_hasHiddenAt = false;
     move(m_hiddenAt);
   }
+  m_pointerMoved = false;
+  m_pointerAt = QCursor::pos();
   Window::showEvent(event);
 }
 

@@ -344,6 +344,7 @@ class MainWindow : public Window {
  protected:
   void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // The contact list's selected rows join (or replace) what the contact
@@ -438,6 +439,12 @@ class MainWindow : public Window {
   QShortcut* m_crashShortcut = nullptr;
   // A top-level tool tip of its own (no parent); deleted with the window.
   ContactMouseOver* m_contactMouseOver = nullptr;
+  // Where the pointer was last seen over the scene, and whether the user has
+  // moved it there since the window came up or last heard the keyboard or
+  // the wheel: a card is for a pointer the user rests on a row, not for one
+  // the list appears or scrolls under.
+  QPoint m_pointerAt;
+  bool m_pointerMoved = false;
   QString m_activeView;
   QDateTime m_activeViewSince;
   QString m_searchText;

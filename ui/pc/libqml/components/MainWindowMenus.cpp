@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QTimer>
 
 #include <RAZ/Actions/Provider.h>
@@ -186,6 +187,7 @@ void MainWindow::openCallSettings(Utils::CallSettingsPage page) {
 
 void MainWindow::showContactMouseOver(QVariant contact) {
   if (!m_contactMouseOver || !isActiveWindow()) return;
+  if (!m_pointerMoved) return;
   auto* shown = qobject_cast<RAZ::Contacts::IContact*>(contact.value<QObject*>());
   if (!shown) {
     // Only a contact has a card; a header or an empty row puts away one
@@ -219,7 +221,35 @@ void MainWindow::changeEvent(QEvent* event) {
   // A card left over a window in the background would float over
   // whatever the user turned to.
   if (event->type() == QEvent::ActivationChange && !isActiveWindow()) hideContactMouseOver();
+  // Coming back (by the keyboard, most often) finds the pointer wherever it
+  // was left: only a move over the list shows a card again.
+  if (event->type() == QEvent::ActivationChange) m_pointerMoved = false;
   Window::changeEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == view()) {
+    switch (event->type()) {
+      case QEvent::MouseMove: {
+        const QPoint at = static_cast<QMouseEvent*>(event)->globalPos();
+        if (at != m_pointerAt) {
+          m_pointerAt = at;
+          m_pointerMoved = true;
+        }
+        break;
+      }
+      case QEvent::KeyPress:
+      case QEvent::Wheel:
+        // Keys and the wheel move the list under a pointer at rest: the
+        // card of the row that was there goes, and no other comes.
+        m_pointerMoved = false;
+        hideContactMouseOver();
+        break;
+      default:
+        break;
+    }
+  }
+  return Window::eventFilter(watched, event);
 }
 
 void MainWindow::focusRingingCall() {
