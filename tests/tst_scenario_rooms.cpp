@@ -17,6 +17,7 @@
 #include <RAZ/Demo/RoomDemo.h>
 #include <RAZ/Demo/Service.h>
 #include <RAZ/MediaEngine/CallBasePtr.h>
+#include <RAZ/Models/Timeline.h>
 #include <RAZ/Presence/PresenceState.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
 
@@ -300,6 +301,85 @@ class ScenarioRoomsTest : public ZentTest::ScenarioTestObject {
     REQUIRE(activeMainScene().click(row));
     REQUIRE(activeMainScene().press(Qt::Key_Return));
     REQUIRE(Scenario::waitForCommsWindow(kReleasePlanning, &room));
+  }
+
+  // Personal rooms read as the rooms they were, not as a chat with their
+  // owner: the user's own is "My Room" and opens again with its
+  // conference, somebody's is that person's room; a chat with several
+  // people names them all and offers no call to the first of them.
+  void roomsAndGroupsInTheHistoryReadAsWhatTheyWere() {
+    REQUIRE(showRooms());
+    REQUIRE(activeMainScene().click(QStringLiteral("myRoomRow")));
+    QML::CommunicationsWindow* room = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(QStringLiteral("My Room"), &room));
+    followLink(QStringLiteral("sip:4477120@demo.zent"), kAliceRoom);
+    REQUIRE(Scenario::waitForCommsWindow(QStringLiteral("Alice Moreno's Room"), &room));
+    QMenu* menu = nullptr;
+    REQUIRE(Scenario::openContactMenu(kAliceName, &menu));
+    ZentTest::closeMenus();
+    SceneDriver main = activeMainScene();
+    QString problem;
+    QQuickItem* bruno =
+        main.row(QStringLiteral("contactRow"), QStringLiteral("Bruno Keller"), &problem);
+    QVERIFY2(bruno, qPrintable(problem));
+    REQUIRE(main.click(bruno, Qt::LeftButton, Qt::ControlModifier));
+    REQUIRE(main.rightClick(bruno));
+    REQUIRE(ZentTest::waitForMenu(&menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Chat")}));
+    QML::CommunicationsWindow* group = nullptr;
+    REQUIRE(ZentTest::waitForWindow<QML::CommunicationsWindow>(
+        &group, [](QML::CommunicationsWindow* w) {
+          return w->getSession() && w->getSession()->isGroupChat();
+        }));
+    Scenario::tidy();
+    QTRY_VERIFY_WITH_TIMEOUT(commsWindows().isEmpty(), ZentTest::kWaitMs);
+
+    main = activeMainScene();
+    REQUIRE(main.click(
+        QStringLiteral("leftPaneButton%1").arg(Models::LeftPaneButtonsModel::HistoryButton)));
+    REQUIRE(main.waitVisible(QStringLiteral("historyRow")));
+    const QString people = QString::fromLatin1(kAliceName) + QStringLiteral(", Bruno Keller");
+    for (const QString& name :
+         {QStringLiteral("My Room"), QStringLiteral("Alice Moreno's Room"), people})
+      QTRY_VERIFY2_WITH_TIMEOUT(main.row(QStringLiteral("historyRow"), name),
+                                qPrintable(ZentTest::historyRows().join(" | ")), ZentTest::kWaitMs);
+    // None of them is a chat with the owner or the first one invited.
+    for (const QString& row : ZentTest::historyRows())
+      QVERIFY2(!row.startsWith(QStringLiteral("carol /")), qPrintable(row));
+    auto menuOf = [&main](const QString& name, QMenu** out) {
+      QString missing;
+      QQuickItem* row = main.row(QStringLiteral("historyRow"), name, &missing);
+      if (row) missing = main.rightClick(row);
+      return missing.isEmpty() ? ZentTest::waitForMenu(out) : missing;
+    };
+    // The chat with several people is nobody's to call or chat with.
+    RAZ::Models::Timeline* history = Scenario::mainWindow()->timeline();
+    int groups = 0;
+    for (int i = 0; i < history->rowCount(); ++i) {
+      RAZ::Models::TimelineEntry* entry = history->entryAt(i);
+      if (entry->room() != RAZ::Models::CallLog::GroupChat) continue;
+      ++groups;
+      QCOMPARE(history->index(i).data(RAZ::Models::Timeline::NameRole).toString(), people);
+      QVERIFY(!entry->getContact());
+      QVERIFY(entry->getActions().isEmpty());
+    }
+    QCOMPARE(groups, 1);
+
+    REQUIRE(menuOf(QStringLiteral("Alice Moreno's Room"), &menu));
+    QCOMPARE(ZentTest::menuTexts(menu), QStringList{QStringLiteral("Join Room")});
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Join Room")}));
+    REQUIRE(Scenario::waitForCommsWindow(QStringLiteral("Alice Moreno's Room"), &room));
+    QVERIFY(room->getSession()->isMyRoom());
+
+    REQUIRE(menuOf(QStringLiteral("My Room"), &menu));
+    QCOMPARE(ZentTest::menuTexts(menu), QStringList{QStringLiteral("Join Room")});
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Join Room")}));
+    REQUIRE(Scenario::waitForCommsWindow(QStringLiteral("My Room"), &room));
+    // The user's own room, as from the rooms list: its conference runs.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        room->getSession()->getCall() && room->getSession()->getCall()->getCallState() ==
+                                             RAZ::MediaEngine::CallBasePtr::StateInCall,
+        ZentTest::kWaitMs);
   }
 
   // In a room only a member who is online answers: with the first of its

@@ -222,6 +222,7 @@ void LocationPublish::hideEvent(QHideEvent* e) {
     m_returnTo->raise();
     m_returnTo->activateWindow();
   }
+  if (!e->spontaneous()) emit closed();
 }
 
 void LocationPublish::changeEvent(QEvent* e) {

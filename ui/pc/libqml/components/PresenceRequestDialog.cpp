@@ -91,6 +91,12 @@ void PresenceRequestDialog::modelDataChanged() {
   showAndActivate();
 }
 
+void PresenceRequestDialog::comeForward() {
+  if (!isVisible() || !m_model || m_model->rowCount() == 0) return;
+  raise();
+  activateWindow();
+}
+
 void PresenceRequestDialog::changeEvent(QEvent* event) {
   Window::changeEvent(event);
   if (event->type() == QEvent::LanguageChange) setTitle(tr("Presence Request"));
