@@ -9,10 +9,21 @@ Rectangle {
     height: 130
     color: ZPalette.background
 
-    Component.onCompleted: {
-        rootWindow.itemHeight = 50;
-        rootWindow.heightExtraSpacing = heading.height + ZPalette.unit * 6;
+    // A row holds its two lines and its buttons whatever the text size;
+    // the window is as tall as its rows and the heading need, with the
+    // three margins around and between them.
+    readonly property int rowHeight: Math.ceil(Math.max(50, measuredLines.implicitHeight,
+                                                        measuredButton.implicitHeight)
+                                               + ZPalette.unit * 2)
+    Column {
+        id: measuredLines
+        visible: false
+        ZLabel { text: "Xg" }
+        ZLabel { text: "Xg"; type: ZPalette.caption }
     }
+    ZButton { id: measuredButton; visible: false; text: "Xg"; Accessible.ignored: true }
+    Binding { target: rootWindow; property: "itemHeight"; value: root.rowHeight }
+    Binding { target: rootWindow; property: "heightExtraSpacing"; value: Math.ceil(heading.height) + ZPalette.unit * 9 }
 
     ZLabel {
         id: heading
@@ -32,7 +43,7 @@ Rectangle {
         delegate: Item {
             objectName: "requestRow"
             width: list.width
-            height: 50
+            height: root.rowHeight
             Column {
                 anchors { left: parent.left; right: buttons.left; verticalCenter: parent.verticalCenter }
                 // Read before the answers, as who asks is seen beside them.

@@ -66,6 +66,8 @@ class PresenceRequestDialog : public Window {
 
  private:
   void startNextSearch();
+  // As tall as the requests' rows and the heading.
+  void fitRows();
 
   QPointer<RAZ::Sessions::SessionManagerBase> m_session;
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> m_contacts;
