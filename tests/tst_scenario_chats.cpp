@@ -515,6 +515,8 @@ class ScenarioChatsTest : public ZentTest::ScenarioTestObject {
     REQUIRE(ZentTest::clickButton(gone, QStringLiteral("OK")));
     QTRY_VERIFY_WITH_TIMEOUT(!shown || !shown->isVisible(), ZentTest::kWaitMs);
     QVERIFY(!ZentTest::findWindow<QML::CommunicationsWindow>());
+    REQUIRE(activeMainScene().click(
+        QStringLiteral("leftPaneButton%1").arg(Models::LeftPaneButtonsModel::ContactsButton)));
   }
 
   // The service keeps its rooms as the user left them: a room created
