@@ -1068,6 +1068,44 @@ class TestAccessibility : public QObject {
     QTRY_VERIFY2(g_alerts.size() == 1 && g_alerts.first().contains(QLatin1String("Are you there?")),
                  qPrintable(g_alerts.join(" | ")));
     QVERIFY2(!g_alerts.first().contains(earlier), qPrintable(g_alerts.first()));
+    // A file offered is answered by a reader's press, and from the keyboard:
+    // its answers are controls, not links drawn in the page. The keyboard
+    // is back in the message field after.
+    for (int i = 0; i < 2; ++i) {
+      QVERIFY(Scenario::demo().offerFile(kAlice));
+      REQUIRE(chat.waitVisible(QStringLiteral("offerDeclineButton")));
+      const Tree offered = treeOf(window);
+      VERIFY_TREE(offered);
+      QVERIFY2(!offered
+                    .find([](QAccessibleInterface* o) {
+                      return o->role() == QAccessible::StaticText &&
+                             o->text(QAccessible::Name).startsWith(QLatin1String("Offered file: "));
+                    })
+                    .isEmpty(),
+               qPrintable(offered.names(QAccessible::StaticText)));
+      QVERIFY(offered.named(QAccessible::Button, QStringLiteral("Accept")));
+      QAccessibleInterface* decline = offered.named(QAccessible::Button, QStringLiteral("Decline"));
+      QVERIFY2(decline && decline->state().focusable,
+               qPrintable(offered.names(QAccessible::Button)));
+      if (i == 0) {
+        decline->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+      } else {
+        REQUIRE(chat.focus(QStringLiteral("messageInput")));
+        QQuickItem* focus = nullptr;
+        for (int tab = 0; tab < 8; ++tab) {
+          REQUIRE(chat.press(Qt::Key_Backtab));
+          focus = chat.view()->quickWindow()->activeFocusItem();
+          if (focus == decline->object()) break;
+        }
+        QVERIFY(focus == decline->object());
+        REQUIRE(chat.press(Qt::Key_Space));
+      }
+      QTRY_VERIFY_WITH_TIMEOUT(!chat.isVisible(QStringLiteral("offerBar")), ZentTest::kWaitMs);
+      REQUIRE(chat.waitPageText(QStringLiteral("transcriptView"),
+                                QStringLiteral("Transfer cancelled")));
+      QCOMPARE(chat.view()->quickWindow()->activeFocusItem()->objectName(),
+               QStringLiteral("messageInput"));
+    }
     g_textChanges.clear();
     REQUIRE(chat.focus(QStringLiteral("messageInput")));
     REQUIRE(chat.type(QStringLiteral("yes")));

@@ -3076,6 +3076,18 @@ Are you sure you want to continue?</translation>
 <context>
     <name>ChatWidget</name>
     <message>
+        <source>Offered file: %1</source>
+        <translation>Offered file: %1</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <source>Decline</source>
+        <translation>Decline</translation>
+    </message>
+    <message>
         <source>Chat</source>
         <translation type="vanished">Chat</translation>
     </message>

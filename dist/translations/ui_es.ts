@@ -3017,6 +3017,18 @@ Are you sure you want to continue?</source>
 <context>
     <name>ChatWidget</name>
     <message>
+        <source>Offered file: %1</source>
+        <translation>Archivo ofrecido: %1</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Decline</source>
+        <translation>Rechazar</translation>
+    </message>
+    <message>
         <source>Chat</source>
         <translation type="vanished">Chat</translation>
     </message>
