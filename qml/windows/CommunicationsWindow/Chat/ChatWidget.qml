@@ -303,15 +303,18 @@ FocusScope {
             id: offerBar
             objectName: "offerBar"
             anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
-            readonly property var offers: chat.model ? chat.model.pendingOffers : []
+            readonly property var offers: chat.model && chat.model.pendingOffers ? chat.model.pendingOffers : []
+            readonly property real rowHeight: ZPalette.controlHeight + ZPalette.unit * 2
             visible: offers.length > 0
-            height: visible ? implicitHeight : 0
+            // Known at once, not after the column lays its rows out: the
+            // transcript gives way in the same turn, and still shows its end.
+            height: offers.length * rowHeight
             Repeater {
                 model: offerBar.offers
                 delegate: Rectangle {
                     objectName: "offerRow"
                     width: offerBar.width
-                    height: ZPalette.controlHeight + ZPalette.unit * 2
+                    height: offerBar.rowHeight
                     color: ZPalette.hover
                     ZLabel {
                         objectName: "offerText"
