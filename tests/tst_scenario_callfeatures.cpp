@@ -30,6 +30,7 @@
 
 #include "Application.h"
 #include "DemoPeople.h"
+#include "Providers/MenuActionProvider.h"
 #include "Scenario.h"
 #include "TestSupport.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
@@ -535,6 +536,68 @@ class ScenarioCallFeatures : public ZentTest::ScenarioTestObject {
     QTRY_VERIFY_WITH_TIMEOUT(noCallPopup(), ZentTest::kWaitMs);
   }
 
+  // Without the telephony service's web interface a change of the call
+  // settings cannot reach the service: the form says so and keeps what was
+  // typed, the summary shows what the service still holds. Back, the same
+  // Enter saves it.
+  void callSettingsChangeFailsWithoutTheService() {
+    SceneDriver main = Scenario::mainScene();
+    REQUIRE(main.click(QStringLiteral("callSettingsButton")));
+    QML::CallSettings* settings = nullptr;
+    REQUIRE(ZentTest::waitForWindow<QML::CallSettings>(&settings));
+    SceneDriver page = SceneDriver::of(settings);
+    REQUIRE(page.waitHidden(QStringLiteral("shade")));
+    REQUIRE(page.click(page.row(QStringLiteral("tabRow"), QStringLiteral("Forward Calls"))));
+    REQUIRE(page.waitHidden(QStringLiteral("shade")));
+    REQUIRE(page.waitVisible(QStringLiteral("forwardAlways")));
+    QQuickItem* always = page.item(QStringLiteral("forwardAlways"));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        page.items(QStringLiteral("summary")).size() == 4 &&
+            !page.row(QStringLiteral("forwardingPage"), QStringLiteral("Fetching")),
+        ZentTest::kWaitMs);
+    auto inAlways = [&page, always](const char* name) -> QQuickItem* {
+      for (QQuickItem* i : page.items(QString::fromLatin1(name)))
+        if (always->isAncestorOf(i)) return i;
+      return nullptr;
+    };
+    auto summary = [&inAlways] {
+      QQuickItem* line = inAlways("summary");
+      return line ? line->property("text").toString() : QString();
+    };
+    QVERIFY2(summary().contains(QStringLiteral("Disabled")), qPrintable(summary()));
+
+    QAction* entry =
+        Scenario::app()->menuActionProvider()->action(Providers::MenuActionProvider::CallSettings);
+    QCOMPARE(Scenario::control("lose-xsi"), QStringLiteral("ok"));
+    QTRY_VERIFY_WITH_TIMEOUT(!entry->isEnabled(), ZentTest::kWaitMs);
+    REQUIRE(editService(page, always, QStringLiteral("+4930999000")));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        inAlways("itemMessage") && inAlways("itemMessage")
+                                       ->property("text")
+                                       .toString()
+                                       .contains(QStringLiteral("Network error")),
+        ZentTest::kWaitMs);
+    QVERIFY(always->property("editing").toBool());
+    QVERIFY2(summary().contains(QStringLiteral("Disabled")), qPrintable(summary()));
+
+    QCOMPARE(Scenario::control("restore-xsi"), QStringLiteral("ok"));
+    QTRY_VERIFY_WITH_TIMEOUT(entry->isEnabled(), ZentTest::kWaitMs);
+    QQuickItem* field = inAlways("serviceNumberField");
+    QVERIFY(field);
+    QCOMPARE(field->property("text").toString(), QStringLiteral("+4930999000"));
+    REQUIRE(page.click(field));
+    REQUIRE(page.press(Qt::Key_Return));
+    // Saved, the form closes over what the service now holds.
+    QTRY_VERIFY_WITH_TIMEOUT(!always->property("editing").toBool(), ZentTest::kWaitMs);
+    QVERIFY2(summary().contains(QStringLiteral("+4930999000")), qPrintable(summary()));
+    QVERIFY(!inAlways("itemMessage") || !inAlways("itemMessage")->isVisible());
+    // Off again, as the tests after this one expect it.
+    REQUIRE(editService(page, always, QString()));
+    QTRY_VERIFY2_WITH_TIMEOUT(summary().contains(QStringLiteral("Disabled")), qPrintable(summary()),
+                              ZentTest::kWaitMs);
+    settings->close();
+  }
+
   // What the service was told it keeps as a real one does, past signing
   // out and the program starting anew: Do Not Disturb switched on is on
   // again when Call Settings opens after both; the store is the user's alone.
@@ -759,6 +822,88 @@ class ScenarioCallFeatures : public ZentTest::ScenarioTestObject {
     }
     QVERIFY(
         RAZ::Demo::Service::instance().changePresence(kInes, PresenceState::Available, QString()));
+  }
+
+  // Two calls, then Options ▸ "Transfer to" ▸ the party of the other call:
+  // the two parties talk to each other, so both of the user's calls end, the
+  // held one with its window too, and the main window lists neither.
+  void twoCallsJoinedByATransfer() {
+    QML::CommunicationsWindow* alice = nullptr;
+    REQUIRE(callAndWaitForAnswer(kAliceName, kAliceWork, &alice));
+    QPointer<QML::CommunicationsWindow> aliceGuard(alice);
+    const QString aliceUri = alice->getSession()->uri();
+    QML::CommunicationsWindow* felix = nullptr;
+    REQUIRE(callAndWaitForAnswer(kFelixName, kFelixWork, &felix, true));
+    QPointer<QML::CommunicationsWindow> felixGuard(felix);
+    REQUIRE(
+        SceneDriver::of(alice).waitText(QStringLiteral("callState"), QStringLiteral("On Hold")));
+
+    QSignalSpy handedOn(felix->getSession(),
+                        SIGNAL(callTransferred(RAZ::Controllers::CommunicationSession*, QString)));
+    QMenu* options = nullptr;
+    REQUIRE(openOptions(felix, &options));
+    REQUIRE(ZentTest::triggerMenuEntry(options, {QStringLiteral("Transfer to"), kAliceName}));
+    QTRY_COMPARE_WITH_TIMEOUT(handedOn.count(), 1, ZentTest::kWaitMs);
+    QCOMPARE(handedOn.at(0).at(1).toString(), aliceUri);
+    QTRY_VERIFY_WITH_TIMEOUT(!felixGuard || !felixGuard->isVisible(), ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!aliceGuard || !aliceGuard->isVisible(), ZentTest::kWaitMs);
+    REQUIRE(Scenario::mainScene().waitHidden(QStringLiteral("activeCommRow")));
+    QTRY_VERIFY_WITH_TIMEOUT(comms()->commsList().isEmpty(), ZentTest::kWaitMs);
+  }
+
+  // The picker offers the party of the user's held call as anybody else:
+  // picked, the call is put through to her over that call, not refused as
+  // busy with it.
+  void pickerPutsTheCallThroughToTheHeldParty() {
+    QML::CommunicationsWindow* alice = nullptr;
+    REQUIRE(callAndWaitForAnswer(kAliceName, kAliceWork, &alice));
+    QPointer<QML::CommunicationsWindow> aliceGuard(alice);
+    QML::CommunicationsWindow* felix = nullptr;
+    REQUIRE(callAndWaitForAnswer(kFelixName, kFelixWork, &felix, true));
+    REQUIRE(SceneDriver::of(felix).click(QStringLiteral("transferButton")));
+    auto* overlay = qobject_cast<QQuickWidget*>(felix->overlayObject());
+    QVERIFY(overlay);
+    SceneDriver picker(overlay);
+    REQUIRE(picker.waitVisible(QStringLiteral("pickerSearch")));
+    QTRY_VERIFY_WITH_TIMEOUT(overlay->hasFocus(), ZentTest::kWaitMs);
+    QTest::keyClicks(overlay, QStringLiteral("alice"));
+    QTRY_VERIFY_WITH_TIMEOUT(picker.items(QStringLiteral("pickerRow")).size() == 1,
+                             ZentTest::kWaitMs);
+    QSignalSpy handedOn(felix->getSession(),
+                        SIGNAL(callTransferred(RAZ::Controllers::CommunicationSession*, QString)));
+    QTest::keyClick(overlay, Qt::Key_Return);
+    QTRY_COMPARE_WITH_TIMEOUT(handedOn.count(), 1, ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!aliceGuard || !aliceGuard->isVisible(), ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(comms()->commsList().isEmpty(), ZentTest::kWaitMs);
+    for (QWidget* w : ZentTest::visibleWindows())
+      QVERIFY2(!qobject_cast<Dialogs::MessageWindow*>(w), qPrintable(w->windowTitle()));
+  }
+
+  // The same from the main window: the running call's row ▸ "Transfer" hands
+  // it to the party of the user's other call; "Conference" there merges the
+  // two calls into one.
+  void activeRowJoinsTheOtherCall() {
+    QML::CommunicationsWindow* alice = nullptr;
+    REQUIRE(callAndWaitForAnswer(kAliceName, kAliceWork, &alice));
+    QML::CommunicationsWindow* felix = nullptr;
+    REQUIRE(callAndWaitForAnswer(kFelixName, kFelixWork, &felix, true));
+    SceneDriver call = SceneDriver::of(felix);
+    QMenu* menu = nullptr;
+    REQUIRE(openActiveRowMenu(kFelixName, &menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Conference")}));
+    QTRY_COMPARE_WITH_TIMEOUT(comms()->commsList().size(), 1, ZentTest::kWaitMs);
+    REQUIRE(call.waitVisible(QStringLiteral("conferenceCaption")));
+    Scenario::tidy();
+
+    REQUIRE(callAndWaitForAnswer(kAliceName, kAliceWork, &alice));
+    REQUIRE(callAndWaitForAnswer(kFelixName, kFelixWork, &felix, true));
+    QSignalSpy handedOn(felix->getSession(),
+                        SIGNAL(callTransferred(RAZ::Controllers::CommunicationSession*, QString)));
+    REQUIRE(openActiveRowMenu(kFelixName, &menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Transfer")}));
+    QTRY_COMPARE_WITH_TIMEOUT(handedOn.count(), 1, ZentTest::kWaitMs);
+    REQUIRE(Scenario::mainScene().waitHidden(QStringLiteral("activeCommRow")));
+    QTRY_VERIFY_WITH_TIMEOUT(comms()->commsList().isEmpty(), ZentTest::kWaitMs);
   }
 };
 

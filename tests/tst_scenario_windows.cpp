@@ -777,6 +777,18 @@ class TestScenarioWindows : public ZentTest::ScenarioTestObject {
     auto english_ = qScopeGuard([] { Scenario::chooseLanguage(QStringLiteral("English")); });
     QTRY_VERIFY2(spanish.match(scene.text(QStringLiteral("historyDetails"))).hasMatch(),
                  qPrintable(scene.text(QStringLiteral("historyDetails"))));
+    // One message waiting is one, in the singular; two, in the plural.
+    QCOMPARE(Scenario::control("voice-mail"), QStringLiteral("ok"));
+    QTRY_COMPARE_WITH_TIMEOUT(scene.text(QStringLiteral("voiceMailButton")),
+                              QStringLiteral("Buzón de voz (1 nuevo)"), ZentTest::kWaitMs);
+    QCOMPARE(Scenario::control("voice-mail"), QStringLiteral("ok"));
+    QTRY_COMPARE_WITH_TIMEOUT(scene.text(QStringLiteral("voiceMailButton")),
+                              QStringLiteral("Buzón de voz (2 nuevos)"), ZentTest::kWaitMs);
+    // Called, the mailbox plays them: none wait for the tests after this one.
+    REQUIRE(scene.click(QStringLiteral("voiceMailButton")));
+    QTRY_COMPARE_WITH_TIMEOUT(scene.text(QStringLiteral("voiceMailButton")),
+                              QStringLiteral("Buzón de voz"), ZentTest::kWaitMs);
+    Scenario::tidy();
 
     QML::View* view = Scenario::mainWindow()->view();
     REQUIRE(scene.click(QStringLiteral("leftPaneButton0")));

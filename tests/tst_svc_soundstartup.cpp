@@ -6,7 +6,9 @@
 
 #include <RAZ/Client.h>
 #include <RAZ/ConfigContainer.h>
+#include <RAZ/MediaEngine/CallControllerBase.h>
 #include <RAZ/MediaEngine/FakeSoundFacility.h>
+#include <RAZ/MediaEngine/IMediaHandlerVideo.h>
 #include <RAZ/MediaEngine/MediaHandlerBase.h>
 #include <RAZ/MediaEngine/MultimediaBackend.h>
 #include <RAZ/MediaEngine/QtSoundFacility.h>
@@ -111,6 +113,14 @@ class TestSoundStartup : public QObject {
     QVERIFY(dynamic_cast<QtSoundFacility*>(engine->soundFacility()));
     QVERIFY(!isLibraryLoaded("libQt5Multimedia"));
     QVERIFY(!isLibraryLoaded("libzent_multimedia"));
+    // Signing in tells the video call apart without looking for cameras.
+    RAZ::Sessions::SessionManagerBase* session = m_demo.signIn();
+    QVERIFY(session);
+    RAZ::MediaEngine::IMediaHandlerVideo* video = session->callController()->GetMediaHandlerVideo();
+    QVERIFY(video->hasCameras());
+    video->setCurrentCameraLevel(RAZ::MediaEngine::ProfileLevel30);
+    QVERIFY(!isLibraryLoaded("libQt5Multimedia"));
+    QVERIFY(!isLibraryLoaded("libzent_multimedia"));
 
     std::unique_ptr<Sound> sound(engine->soundFacility()->createSound(m_wav));
     QVERIFY(sound);
@@ -118,6 +128,12 @@ class TestSoundStartup : public QObject {
     sound->stop();
     QVERIFY(isLibraryLoaded("libzent_multimedia"));
     QVERIFY(isLibraryLoaded("libQt5Multimedia"));
+    // The cameras, the system's or the demo's in their place, once asked
+    // for; the level given before the look is the one in use.
+    QVERIFY(!video->cameras().isEmpty());
+    QVERIFY(video->currentCamera());
+    QCOMPARE(video->currentCamera()->selectedProfileLevel(nullptr, nullptr),
+             int(RAZ::MediaEngine::ProfileLevel30));
     QVERIFY(!m_log.containsMessage("Qt Multimedia cannot be loaded"));
   }
 

@@ -1134,9 +1134,12 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
         <source>Voice Mail</source>
         <translation>Voice Mail</translation>
     </message>
-    <message>
-        <source>Voice Mail (%1 new)</source>
-        <translation>Voice Mail (%1 new)</translation>
+    <message numerus="yes">
+        <source>Voice Mail (%n new)</source>
+        <translation>
+            <numerusform>Voice Mail (%n new)</numerusform>
+            <numerusform>Voice Mail (%n new)</numerusform>
+        </translation>
     </message>
     <message>
         <source>Calls the voice mail</source>
@@ -3083,6 +3086,18 @@ Are you sure you want to continue?</translation>
 </context>
 <context>
     <name>ChatWidget</name>
+    <message>
+        <source>Offered file: %1</source>
+        <translation>Offered file: %1</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <source>Decline</source>
+        <translation>Decline</translation>
+    </message>
     <message>
         <source>Chat</source>
         <translation type="vanished">Chat</translation>

@@ -1114,9 +1114,12 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
         <source>Voice Mail</source>
         <translation>Buzón de voz</translation>
     </message>
-    <message>
-        <source>Voice Mail (%1 new)</source>
-        <translation>Buzón de voz (%1 nuevos)</translation>
+    <message numerus="yes">
+        <source>Voice Mail (%n new)</source>
+        <translation>
+            <numerusform>Buzón de voz (%n nuevo)</numerusform>
+            <numerusform>Buzón de voz (%n nuevos)</numerusform>
+        </translation>
     </message>
     <message>
         <source>Calls the voice mail</source>
@@ -3024,6 +3027,18 @@ Are you sure you want to continue?</source>
 </context>
 <context>
     <name>ChatWidget</name>
+    <message>
+        <source>Offered file: %1</source>
+        <translation>Archivo ofrecido: %1</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Decline</source>
+        <translation>Rechazar</translation>
+    </message>
     <message>
         <source>Chat</source>
         <translation type="vanished">Chat</translation>

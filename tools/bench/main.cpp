@@ -460,17 +460,21 @@ int main(int argc, char** argv) {
   out << QString("%1 | %2 | %3\n").arg("measure", -width).arg("median", 8).arg("target");
   out << QString(width, '-') << "-|-" << QString(8, '-') << "-|-" << QString(8, '-') << "\n";
   QStringList over;
+  // Rows whose runs all failed: no figure, so neither met nor over.
+  QStringList unmeasured;
   for (const Row& row : table) {
     QList<double> values;
     for (const Markers& m : (row.warm ? warm : cold).value(row.scenario)) values << row.value(m);
     const double value = median(values);
     const QString label = row.label + " (" + row.unit + ")";
     const QString shown = std::isnan(value) ? QString("-") : QString::number(value, 'f', 1);
-    QString target;
-    if (!std::isnan(row.target)) {
-      target = QString::fromUtf8("≤ ") + QString::number(row.target);
-      if (!std::isnan(value)) target += value <= row.target ? "  met" : "  over";
-      if (!std::isnan(value) && value > row.target) over << row.label;
+    QString target = QString::fromUtf8("≤ ") + QString::number(row.target);
+    if (std::isnan(value)) {
+      target += "  not measured";
+      unmeasured << row.label;
+    } else {
+      target += value <= row.target ? "  met" : "  over";
+      if (value > row.target) over << row.label;
     }
     out << QString("%1 | %2 | %3\n").arg(label, -width).arg(shown, 8).arg(target);
   }
@@ -488,26 +492,41 @@ int main(int argc, char** argv) {
        own / warmMedian("floor-quick")}};
   for (const auto& ratio : ratios) {
     const bool isOver = ratio.second > 1.05;
-    if (!std::isnan(ratio.second) && isOver) over << ratio.first;
+    if (std::isnan(ratio.second))
+      unmeasured << ratio.first;
+    else if (isOver)
+      over << ratio.first;
     out << QString("%1 | %2 | %3\n")
                .arg(ratio.first + " (x)", -width)
                .arg(std::isnan(ratio.second) ? QString("-") : QString::number(ratio.second, 'f', 2),
                     8)
-               .arg(QString::fromUtf8("≤ 1.05") + (std::isnan(ratio.second) ? ""
+               .arg(QString::fromUtf8("≤ 1.05") + (std::isnan(ratio.second) ? "  not measured"
                                                    : isOver                 ? "  over"
                                                                             : "  met"));
   }
   for (const ProgramRow& row : qAsConst(transcript)) {
+    const bool measured = !std::isnan(row.value);
     const QString target = QString::fromUtf8("≤ ") + QString::number(row.target) +
-                           (row.value <= row.target ? "  met" : "  over");
-    if (row.value > row.target) over << row.label;
+                           (!measured                 ? "  not measured"
+                            : row.value <= row.target ? "  met"
+                                                      : "  over");
+    if (!measured)
+      unmeasured << row.label;
+    else if (row.value > row.target)
+      over << row.label;
     out << QString("%1 | %2 | %3\n")
                .arg(row.label + " (" + row.unit + ")", -width)
-               .arg(QString::number(row.value, 'f', 1), 8)
+               .arg(measured ? QString::number(row.value, 'f', 1) : QString("-"), 8)
                .arg(target);
   }
-  if (over.isEmpty())
+  if (!unmeasured.isEmpty())
+    out << unmeasured.size()
+        << (unmeasured.size() == 1 ? " row has no measure: " : " rows have no measure: ")
+        << unmeasured.join("; ") << "\n";
+  if (over.isEmpty() && unmeasured.isEmpty())
     out << "Every row meets its target.\n";
+  else if (over.isEmpty())
+    out << "No measured row is over its target.\n";
   else
     out << over.size()
         << (over.size() == 1 ? " row is over its target: " : " rows are over their targets: ")

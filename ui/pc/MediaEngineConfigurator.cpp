@@ -57,11 +57,8 @@ void MediaEngineConfigurator::configChanged() {
       break;
     }
   }
-  if (!found) {
-    if (RAZ::MediaEngine::IMediaHandlerVideo::Camera* current = m_video->currentCamera()) {
-      current->setSelectedProfileLevel(static_cast<RAZ::MediaEngine::ProfileLevel>(resolution));
-    }
-  }
+  if (!found)
+    m_video->setCurrentCameraLevel(static_cast<RAZ::MediaEngine::ProfileLevel>(resolution));
 
   m_audio->refreshDevices();
   // The program's own sounds (ringers, notifications, previews) play on the

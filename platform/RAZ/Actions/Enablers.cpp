@@ -42,13 +42,13 @@ void SessionEnabler::reconnectionStateChanged(RAZ::Sessions::SessionManagerBase*
 
 DeviceWatcher::DeviceWatcher(RAZ::MediaEngine::IMediaHandlerVideo* video, QObject* parent)
     : QObject(parent), m_video(video) {
-  m_found = m_video && !m_video->cameras().isEmpty();
+  m_found = m_video && m_video->hasCameras();
 }
 
 bool DeviceWatcher::deviceFound() const { return m_found; }
 
 void DeviceWatcher::check() {
-  const bool found = m_video && !m_video->cameras().isEmpty();
+  const bool found = m_video && m_video->hasCameras();
   if (found == m_found) return;
   m_found = found;
   emit deviceChanged(found);

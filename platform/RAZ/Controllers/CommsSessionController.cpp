@@ -60,7 +60,11 @@ CommunicationSession* CommsSessionController::startSession(int contactId, const 
   auto* session = new CommunicationSession(contactId, name, uri, kind, incoming, this);
   session->setProperty("startedAt", QDateTime::currentDateTime());
   m_sessions.append(session);
-  if (m_contacts && contactId > 0) session->setContact(m_contacts->getContact(contactId).data());
+  // A party outside the list (the service's person for a number) is the
+  // session's contact too: its windows show its picture and presence.
+  if (RAZ::Contacts::ContactPtr party =
+          m_contacts && contactId != 0 ? m_contacts->getContact(contactId) : nullptr)
+    session->setContact(party.data());
   if (RAZ::Contacts::ContactPtr own = m_contacts ? m_contacts->ownContact() : nullptr) {
     // The user's audio conference number, as it is now and whenever the
     // user or the service changes it.
@@ -162,6 +166,9 @@ CommunicationSession* CommsSessionController::receiveSession(int contactId,
   }
   const bool call =
       kind == CommunicationSession::KindCall || kind == CommunicationSession::KindVideoCall;
+  // A caller known by a number alone calls from that number.
+  const QString from =
+      contact->getSipUri().isEmpty() ? contact->getIdentifier() : contact->getSipUri();
   const QString note = call && m_partySide ? m_partySide->turnAwayNote() : QString();
   if (!note.isEmpty()) {
     TP_LOG("RAZ::Controllers::CommsSessionController::receiveSession",
@@ -169,14 +176,13 @@ CommunicationSession* CommsSessionController::receiveSession(int contactId,
         << "The call settings turn the call away";
     const int logKind = kind == CommunicationSession::KindVideoCall ? RAZ::Models::CallLog::Video
                                                                     : RAZ::Models::CallLog::Audio;
-    const QString address = contact->getSipUri();
     const QString name = contact->getDisplayName();
-    QTimer::singleShot(0, this, [this, contactId, address, name, logKind, note] {
-      emit callTurnedAway(contactId, address, name, logKind, note);
+    QTimer::singleShot(0, this, [this, contactId, from, name, logKind, note] {
+      emit callTurnedAway(contactId, from, name, logKind, note);
     });
     return nullptr;
   }
-  return startSession(contactId, contact->getDisplayName(), contact->getSipUri(), kind, true);
+  return startSession(contactId, contact->getDisplayName(), from, kind, true);
 }
 
 void CommsSessionController::updateSession(CommunicationSession* session) {
@@ -535,6 +541,18 @@ QList<RAZ::Contacts::ContactPtr> CommsSessionController::contactsOf(
   return result;
 }
 
+namespace {
+
+bool callInProgress(const CommunicationSession* session) {
+  const RAZ::MediaEngine::CallBasePtr* call = session ? session->getCall() : nullptr;
+  if (!call) return false;
+  const int state = call->getCallState();
+  return state == RAZ::MediaEngine::CallBasePtr::StateInCall ||
+         state == RAZ::MediaEngine::CallBasePtr::StateHeld;
+}
+
+}  // namespace
+
 void CommsSessionController::actOnSession(CommunicationSession* session, int id) {
   switch (id) {
     case RAZ::Actions::Action::Chat:
@@ -584,6 +602,35 @@ void CommsSessionController::actOnSession(CommunicationSession* session, int id)
     case RAZ::Actions::Action::EndChats:
       session->closeChat();
       break;
+    case RAZ::Actions::Action::Conference:
+    case RAZ::Actions::Action::Transfer: {
+      // From the list of running communications these go with the user's
+      // one other call, as "Conference with" and "Transfer to" of the
+      // call's window do; with none, or several to choose from, the window
+      // is where to pick.
+      CommunicationSession* other = nullptr;
+      int others = 0;
+      for (CommunicationSession* s : qAsConst(m_sessions))
+        if (s != session && callInProgress(s)) {
+          other = s;
+          ++others;
+        }
+      if (others != 1 || !callInProgress(session) ||
+          (id == RAZ::Actions::Action::Transfer && other->isGroup())) {
+        TP_LOG("RAZ::Controllers::CommsSessionController::actOnSession",
+               TP::Core::Logging::LevelInformation)
+            << "Action " << id << " has no one other call to go with";
+        return;
+      }
+      if (id == RAZ::Actions::Action::Conference) {
+        joinParties(session, QString::number(other->contactId()), other->uri());
+      } else {
+        other->setCallTransferAssociatedSession(session, true);
+        session->setCallTransferAssociatedSession(other, false);
+        session->transferCall(QString());
+      }
+      return;
+    }
     default:
       TP_LOG("RAZ::Controllers::CommsSessionController::actOnSession",
              TP::Core::Logging::LevelInformation)
@@ -708,18 +755,6 @@ void CommsSessionController::actionTriggered(RAZ::Actions::ActionData& data,
   }
 }
 
-namespace {
-
-bool callInProgress(const CommunicationSession* session) {
-  const RAZ::MediaEngine::CallBasePtr* call = session ? session->getCall() : nullptr;
-  if (!call) return false;
-  const int state = call->getCallState();
-  return state == RAZ::MediaEngine::CallBasePtr::StateInCall ||
-         state == RAZ::MediaEngine::CallBasePtr::StateHeld;
-}
-
-}  // namespace
-
 int CommsSessionController::getConferencingOptions(CommunicationSession* other, bool,
                                                    const QString&) const {
   return m_sessions.contains(other) && callInProgress(other) ? 1 : 0;
@@ -803,8 +838,11 @@ void CommsSessionController::handleCommsCustomActions() {
     // The other party joins this call: one conference, the other call ends.
     joinParties(origin, QString::number(target->contactId()), target->uri());
   } else if (action == RAZ::Actions::Action::Transfer) {
-    // This party is handed over to the other: the user leaves this call.
-    if (RAZ::MediaEngine::CallBasePtr* call = origin->getCall()) call->close(0);
+    // This party is handed over to the party of the other call: the two talk
+    // to each other, so both of the user's calls end, the held one too.
+    target->setCallTransferAssociatedSession(origin, true);
+    origin->setCallTransferAssociatedSession(target, false);
+    if (!origin->transferCall(QString())) return;
   } else {
     return;
   }

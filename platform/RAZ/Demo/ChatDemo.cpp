@@ -67,7 +67,8 @@ ChatDemo::ChatDemo(ChatInterface* chat, const QString& ownAddress)
   if (!chat->isRoom() && !ownAddress.isEmpty()) {
     using RAZ::Data::Message::Data;
     RAZ::Models::ChatModel* model = chat->getChatModel();
-    for (const QVariantMap& entry : Service::instance().chatArchive(ownAddress, chat->peer())) {
+    const QList<QVariantMap> archived = Service::instance().chatArchive(ownAddress, chat->peer());
+    for (const QVariantMap& entry : archived) {
       const int direction = entry.value(QStringLiteral("direction")).toInt();
       const QDateTime time = entry.value(QStringLiteral("time")).toDateTime();
       if ((direction != Data::Sent && direction != Data::Received) || !time.isValid()) continue;
@@ -124,7 +125,8 @@ void ChatDemo::onTransferAdded(FTAdapter* transfer) {
 }
 
 void ChatDemo::onMessageSent() {
-  if (!m_chat || m_chat->isRoom()) return;
+  // Somebody offline neither reads nor types.
+  if (!m_chat || m_chat->isRoom() || !Service::instance().peerIsOnline(m_chat)) return;
   QPointer<ChatInterface> chat = m_chat;
   const QString peer = chat->peer();
   QTimer::singleShot(kTypingDelayMs, this, [chat, peer] {

@@ -539,8 +539,8 @@ void DemoSession::open(const QString& username, const QString& password) {
 
   m_audio = new RAZ::MediaEngine::MediaHandlerAudio(this);
   auto* video = new RAZ::MediaEngine::MediaHandlerVideo(this);
-  video->addSystemCameras();
-  if (!video->hasCameras()) addDemoCameras(video);
+  video->addSystemCamerasWhenNeeded(
+      [](RAZ::MediaEngine::MediaHandlerVideo& none) { addDemoCameras(&none); });
   parts.calls = new RAZ::MediaEngine::CallControllerBase(m_audio, video, this);
 
   auto* xsiCredentials = new RAZ::Xsi::XsiCredentialsControl(this);
@@ -712,6 +712,10 @@ void DemoSession::changeSomePresence() {
                            ? QString()
                            : notes.at(static_cast<int>(generator.bounded(quint32(notes.size()))));
   m_seed = generator.generate();
+  // Somebody calling or talking with the user stays by the phone until the
+  // call ends.
+  const CommsDemo* parties = CommsDemo::of(this);
+  if ((parties && parties->isOnThePhone(id)) || Service::instance().isOnACallWithUser(id)) return;
   contacts->setContactPresence(id, state, text);
 }
 

@@ -55,8 +55,47 @@ MediaHandlerVideo::MediaHandlerVideo(QObject* parent) : IMediaHandlerVideo(paren
 MediaHandlerVideo::~MediaHandlerVideo() { qDeleteAll(m_cameras); }
 
 void MediaHandlerVideo::addCamera(SimpleCamera* camera) {
+  findPendingCameras();
   m_cameras << camera;
   if (!m_current) m_current = camera;
+}
+
+void MediaHandlerVideo::addSystemCamerasWhenNeeded(
+    std::function<void(MediaHandlerVideo&)> whenNone) {
+  m_whenNone = std::move(whenNone);
+  m_pending = true;
+}
+
+void MediaHandlerVideo::findPendingCameras() const {
+  if (!m_pending) return;
+  // The list was always there for the callers: filling it late changes
+  // nothing they see (every change to the list looks first).
+  auto* self = const_cast<MediaHandlerVideo*>(this);
+  self->m_pending = false;
+  self->addSystemCameras();
+  if (m_cameras.isEmpty() && m_whenNone) m_whenNone(*self);
+  if (m_pendingLevel >= 0 && m_current)
+    m_current->setSelectedProfileLevel(static_cast<ProfileLevel>(m_pendingLevel));
+  self->m_pendingLevel = -1;
+}
+
+bool MediaHandlerVideo::hasCameras() const {
+  if (m_pending && m_whenNone) return true;
+  findPendingCameras();
+  return !m_cameras.isEmpty();
+}
+
+void MediaHandlerVideo::setCurrentCameraLevel(ProfileLevel level) {
+  if (m_pending) {
+    m_pendingLevel = level;
+    return;
+  }
+  IMediaHandlerVideo::setCurrentCameraLevel(level);
+}
+
+IMediaHandlerVideo::Camera* MediaHandlerVideo::currentCamera() const {
+  findPendingCameras();
+  return m_current;
 }
 
 void MediaHandlerVideo::addSystemCameras() {
@@ -74,6 +113,7 @@ QString SimpleCamera::dispname() const {
 }
 
 bool MediaHandlerVideo::removeCamera(const QByteArray& name) {
+  findPendingCameras();
   for (int i = 0; i < m_cameras.size(); ++i) {
     if (m_cameras.at(i)->name() != name) continue;
     SimpleCamera* gone = m_cameras.takeAt(i);
@@ -95,12 +135,14 @@ void MediaHandlerVideo::reportCameras() {
 }
 
 QList<IMediaHandlerVideo::Camera*> MediaHandlerVideo::cameras() const {
+  findPendingCameras();
   QList<Camera*> out;
   for (SimpleCamera* c : m_cameras) out << c;
   return out;
 }
 
 bool MediaHandlerVideo::setCurrentCamera(Camera* camera) {
+  findPendingCameras();
   for (SimpleCamera* c : qAsConst(m_cameras)) {
     if (c == camera) {
       m_current = camera;

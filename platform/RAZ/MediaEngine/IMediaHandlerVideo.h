@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QSize>
 
+#include <functional>
+
 namespace RAZ {
 namespace MediaEngine {
 
@@ -45,6 +47,12 @@ class IMediaHandlerVideo : public QObject {
   virtual bool setCurrentCamera(Camera* camera) = 0;
   virtual Camera* currentCamera() const = 0;
   virtual int currentProfileLevel() const = 0;
+  // Whether there is a camera to use, as cheaply as the handler can tell.
+  virtual bool hasCameras() const { return !cameras().isEmpty(); }
+  // Gives the camera in use (when there is one) the capture level.
+  virtual void setCurrentCameraLevel(ProfileLevel level) {
+    if (Camera* camera = currentCamera()) camera->setSelectedProfileLevel(level);
+  }
 
  signals:
   // The user's preferences changed; the engine re-reads what concerns it.
@@ -93,7 +101,13 @@ class MediaHandlerVideo : public IMediaHandlerVideo {
   // The system's cameras from Qt Multimedia, where there are any and the
   // process is not told to stay silent.
   void addSystemCameras();
-  bool hasCameras() const { return !m_cameras.isEmpty(); }
+  // The system's cameras are looked for when a camera is first needed, not
+  // now: Qt Multimedia and its camera plug-ins weigh some megabytes on a
+  // sign-in that may never place a video call. `whenNone` adds the cameras
+  // offered when the system has none (at least one).
+  void addSystemCamerasWhenNeeded(std::function<void(MediaHandlerVideo&)> whenNone);
+  bool hasCameras() const override;
+  void setCurrentCameraLevel(ProfileLevel level) override;
   // Scripting: removes the camera with the id and reports the change from
   // the event loop; false when there is none.
   bool removeCamera(const QByteArray& name);
@@ -103,12 +117,18 @@ class MediaHandlerVideo : public IMediaHandlerVideo {
 
   QList<Camera*> cameras() const override;
   bool setCurrentCamera(Camera* camera) override;
-  Camera* currentCamera() const override { return m_current; }
+  Camera* currentCamera() const override;
   int currentProfileLevel() const override { return m_level; }
 
  private:
   Q_INVOKABLE void reportCameras();
+  // Looks for the system's cameras when that was left for later.
+  void findPendingCameras() const;
 
+  std::function<void(MediaHandlerVideo&)> m_whenNone;
+  bool m_pending = false;
+  // The level given to the camera in use before the cameras were looked for.
+  int m_pendingLevel = -1;
   QList<SimpleCamera*> m_cameras;
   Camera* m_current = nullptr;
   int m_level = ProfileLevel20;

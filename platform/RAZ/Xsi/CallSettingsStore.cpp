@@ -200,6 +200,11 @@ void CallSettingsStore::failNextSave(RAZ::Xsi::XsiComponent::Error error,
 
 bool CallSettingsStore::takeFetchFailure(RAZ::Xsi::XsiComponent::Error* error,
                                          RAZ::Xsi::XsiErrorInfo* info) {
+  if (m_reachable && !m_reachable()) {
+    *error = RAZ::Xsi::XsiComponent::NetworkError;
+    *info = RAZ::Xsi::XsiErrorInfo();
+    return true;
+  }
   if (!m_fetchFails) return false;
   m_fetchFails = false;
   *error = m_fetchError;
@@ -209,6 +214,11 @@ bool CallSettingsStore::takeFetchFailure(RAZ::Xsi::XsiComponent::Error* error,
 
 bool CallSettingsStore::takeSaveFailure(RAZ::Xsi::XsiComponent::Error* error,
                                         RAZ::Xsi::XsiErrorInfo* info) {
+  if (m_reachable && !m_reachable()) {
+    *error = RAZ::Xsi::XsiComponent::NetworkError;
+    *info = RAZ::Xsi::XsiErrorInfo();
+    return true;
+  }
   if (!m_saveFails) return false;
   m_saveFails = false;
   *error = m_saveError;

@@ -68,6 +68,11 @@ class CallSettingsStore {
   // the next event-loop turn.
   using Latency = std::function<int()>;
   void setLatency(Latency latency) { m_latency = std::move(latency); }
+  // Whether the service's web interface answers at all, asked at each
+  // request; none: always. While it does not, every fetch and save fails
+  // with a network error, as one sent to an unreachable server does.
+  using Reachable = std::function<bool()>;
+  void setReachable(Reachable reachable) { m_reachable = std::move(reachable); }
 
   // Forgets every account's changes, the scripted failures and the counts.
   void reset();
@@ -96,7 +101,8 @@ class CallSettingsStore {
   // Script: the next save (push) fails with `error`.
   void failNextSave(RAZ::Xsi::XsiComponent::Error error,
                     const RAZ::Xsi::XsiErrorInfo& info = RAZ::Xsi::XsiErrorInfo());
-  // Consumes a scripted failure; false when none is due.
+  // Consumes a scripted failure, or reports the network error of an
+  // unreachable service (consuming nothing); false when none is due.
   bool takeFetchFailure(RAZ::Xsi::XsiComponent::Error* error, RAZ::Xsi::XsiErrorInfo* info);
   bool takeSaveFailure(RAZ::Xsi::XsiComponent::Error* error, RAZ::Xsi::XsiErrorInfo* info);
 
@@ -124,6 +130,7 @@ class CallSettingsStore {
   int m_saves = 0;
   Seed m_seed;
   Latency m_latency;
+  Reachable m_reachable;
   std::function<void()> m_load;
   std::function<void()> m_changed;
 };

@@ -31,9 +31,23 @@ Rectangle {
         wrapMode: Text.WordWrap
         color: ZPalette.strongText
         Accessible.role: Accessible.StaticText
-        Accessible.name: text
+        // Said with who asks: a reader opening the dialog reads its
+        // sentences and passes over a name of one or two words.
+        Accessible.name: text + " " + askers.names().join(", ")
         text: (list.count > 1 ? qsTr("The following users want to share presence information with you:")
                               : qsTr("The following user wants to share presence information with you:")) + lc
+    }
+    // Who asks, all of them, also those the list has scrolled away.
+    Repeater {
+        id: askers
+        model: rootWindow.model
+        delegate: Item { readonly property string name: model.displayName; visible: false }
+        function names() {
+            var out = [];
+            for (var i = 0; i < count; ++i)
+                if (itemAt(i) && itemAt(i).name !== "") out.push(itemAt(i).name);
+            return out;
+        }
     }
     ListView {
         id: list

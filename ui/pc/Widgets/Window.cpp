@@ -4,8 +4,11 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
@@ -93,6 +96,9 @@ Window::Window(QWidget* parent, bool alwaysOnTop, bool registerWithWindowManager
   m_statusLabel = new QLabel(this);
   m_statusLabel->setObjectName(QStringLiteral("mainWindowStatusLabel"));
   m_statusLabel->setTextFormat(Qt::RichText);
+  // Shown while it says something: empty, it is a nameless label a reader
+  // would stop at.
+  m_statusLabel->hide();
 
   auto* closeShortcut = new QShortcut(QKeySequence::Close, this);
   closeShortcut->setContext(Qt::WindowShortcut);
@@ -118,6 +124,31 @@ void Window::leaveOnEscape(const char* slot) {
     emit escapeLeaves();
   });
   connect(this, SIGNAL(escapeLeaves()), this, slot);
+}
+
+void Window::keyPressEvent(QKeyEvent* e) {
+  const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+  // A text field's Enter stays its own: windows move on from field to
+  // field with it.
+  if (enter && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+      !qobject_cast<QLineEdit*>(focusWidget())) {
+    // A button with the focus is the one pressed; else the default.
+    QPushButton* target = qobject_cast<QPushButton*>(focusWidget());
+    if (!target) {
+      const auto buttons = findChildren<QPushButton*>();
+      for (QPushButton* button : buttons)
+        if (button->isDefault() && button->window() == this && button->isVisible()) {
+          target = button;
+          break;
+        }
+    }
+    if (target && target->isEnabled()) {
+      e->accept();
+      target->click();
+      return;
+    }
+  }
+  Utils::HelpInterface::keyPressEvent(e);
 }
 
 bool Window::canClose() { return true; }
@@ -184,12 +215,14 @@ void Window::timerEvent(QTimerEvent* e) {
   if (e->timerId() == m_statusTimerId) {
     m_statusLabel->setText(m_persistentStatus);
     stopStatusTimer();
+    resizeUpdate();
     return;
   }
   Utils::HelpInterface::timerEvent(e);
 }
 
 void Window::resizeUpdate() {
+  m_statusLabel->setVisible(!m_statusLabel->text().isEmpty());
   const int h = m_statusLabel->sizeHint().height();
   m_statusLabel->resize(width() - 4, h);
   m_statusLabel->move(0, height() - h - m_statusMargin);

@@ -323,6 +323,27 @@ void CommunicationsWindow::addParticipantClicked(QString uri, int contactId) {
 
 void CommunicationsWindow::transferToClicked(QString uri, int contactId) {
   if (!m_session) return;
+  // Somebody the user has on another call is put through to this party
+  // over that call, as Options ▸ "Transfer to" does: called anew, the line
+  // would be busy with the user's own call.
+  RAZ::Controllers::CommsSessionController* comms =
+      m_sessionManager ? m_sessionManager->commsSessionController() : nullptr;
+  if (comms && contactId != -1) {
+    const auto sessions = comms->commsList();
+    for (RAZ::Controllers::CommunicationSession* other : sessions) {
+      RAZ::MediaEngine::CallBasePtr* call = other ? other->getCall() : nullptr;
+      const int state = call ? call->getCallState() : -1;
+      if (other == m_session || other->contactId() != contactId || other->isGroup() ||
+          (state != RAZ::MediaEngine::CallBasePtr::StateInCall &&
+           state != RAZ::MediaEngine::CallBasePtr::StateHeld))
+        continue;
+      other->setCallTransferAssociatedSession(m_session.data(), true);
+      m_session->setCallTransferAssociatedSession(other, false);
+      emit transferCall(m_session.data(), other->uri());
+      m_session->transferCall(QString());
+      return;
+    }
+  }
   QString address = uri.trimmed();
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts =
       m_sessionManager ? m_sessionManager->contactsManager()

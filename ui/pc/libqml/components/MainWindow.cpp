@@ -50,6 +50,7 @@
 #include "Providers/Factory.h"
 #include "Providers/MenuActionProvider.h"
 #include "Providers/QmlProviders.h"
+#include "Utils/Accessibility.h"
 #include "Utils/ActiveCommsDragDropHandler.h"
 #include "Utils/ActiveSelectionHandler.h"
 #include "Utils/BadgeHandler.h"
@@ -157,8 +158,8 @@ void MainWindow::setupWindow(bool stayOnTop) {
     connect(m_crashShortcut, SIGNAL(activated()), this, SLOT(crash()));
   }
 
-  // The incoming-call popup never takes the keyboard by itself; this key
-  // hands it over (Enter then answers, Esc declines).
+  // An incoming popup never takes the keyboard by itself; this key hands
+  // it over, a ringing call's first (Enter then answers, Esc declines).
   auto* ringingCall = new QShortcut(kFocusRingingCallKey, this);
   ringingCall->setObjectName(QStringLiteral("focusRingingCallShortcut"));
   ringingCall->setContext(Qt::WindowShortcut);
@@ -485,6 +486,15 @@ void MainWindow::createBannerAndLeftPane() {
       m_session, m_factory ? m_factory->webcollabEnabler() : nullptr, this);
   // Problems that exist already when the window opens show at once.
   m_errorInfoModel->updateSessionStatuses();
+  // One that arises later is told to a reader too: it shows in the banner
+  // without taking the focus, where a reader would never come to it.
+  connect(m_errorInfoModel, &QAbstractItemModel::rowsInserted, this,
+          [this](const QModelIndex& parent, int first, int last) {
+            if (!isVisible()) return;
+            for (int row = first; row <= last; ++row)
+              Utils::Accessibility::notify(
+                  this, m_errorInfoModel->index(row, 0, parent).data(Qt::DisplayRole).toString());
+          });
   const RAZ::Configuration::Config* config = m_session ? m_session->configuration() : nullptr;
   m_leftPaneModel = new Models::LeftPaneButtonsModel(config, this);
   m_leftPaneSorted = new QSortFilterProxyModel(this);
