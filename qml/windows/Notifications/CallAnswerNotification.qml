@@ -34,15 +34,17 @@ Item {
     K.ToolTip { id: tip }
     Component.onCompleted: (call.video ? videoButton : audioButton).forceActiveFocus()
 
-    // Who calls, as the contact list shows them; where the answers need
-    // the whole width (a video call's four), they keep it.
+    // Who calls, as the contact list shows them: smaller where the answers
+    // need the room, left out where they need the whole width (a video
+    // call's four answers in a wide font).
     ContactAvatar {
         id: avatar
         source: call.session
         anchors.left: parent.left
         anchors.leftMargin: ZPalette.unit * 2.5
         anchors.verticalCenter: parent.verticalCenter
-        visible: call.width - answers.width >= width + ZPalette.unit * 7.5
+        width: Math.min(ZPalette.unit * 10, Math.max(0, call.width - answers.width - ZPalette.unit * 5.5))
+        visible: width >= ZPalette.unit * 6
     }
 
     Item {
@@ -54,7 +56,7 @@ Item {
         Row {
             id: answers
             anchors.centerIn: parent
-            spacing: ZPalette.unit * 2
+            spacing: ZPalette.unit * 1.5
 
             ZButton {
                 id: videoButton
