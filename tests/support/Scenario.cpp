@@ -52,11 +52,15 @@ bool Scenario::prepareWithControl(const QByteArray& instancePrefix, const QByteA
   return prepare(instancePrefix, language);
 }
 
-QString Scenario::start() {
-  AppPaths::setExecutableDirOverride(qEnvironmentVariable("ZENT_DIST_DIR"));
+void Scenario::freshService() {
   demo().reset();
   demo().setStepDelay(0);
   demo().setPresenceChanges(false);
+}
+
+QString Scenario::start() {
+  AppPaths::setExecutableDirOverride(qEnvironmentVariable("ZENT_DIST_DIR"));
+  freshService();
   const bool ok = app()->initialize();
   installStrictMessageHandler();
   if (!ok) return QStringLiteral("the application did not initialise");

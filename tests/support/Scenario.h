@@ -53,6 +53,9 @@ class Scenario {
 
   static Application* app();
   static RAZ::Demo::Service& demo();
+  // The service as a new start of the program finds it: it knows only what
+  // its store kept, with the test defaults of start().
+  static void freshService();
 
   // Signs in by typing `user` and the demo password into the sign-in window
   // and pressing Enter; waits for the main window.
