@@ -2969,6 +2969,10 @@ Are you sure you want to continue?</source>
 <context>
     <name>CallWidget</name>
     <message>
+        <source>Complete Transfer</source>
+        <translation>Completar transferencia</translation>
+    </message>
+    <message>
         <source>Answer</source>
         <translation>Responder</translation>
     </message>
@@ -3066,6 +3070,10 @@ Are you sure you want to continue?</source>
 </context>
 <context>
     <name>Footer</name>
+    <message>
+        <source>Complete Transfer</source>
+        <translation>Completar transferencia</translation>
+    </message>
     <message>
         <source>Hide my video</source>
         <translation>Ocultar mi vídeo</translation>
@@ -3275,6 +3283,14 @@ Are you sure you want to continue?</source>
 </context>
 <context>
     <name>Overlays</name>
+    <message>
+        <source>Talk First</source>
+        <translation>Hablar primero</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Transferir</translation>
+    </message>
     <message>
         <source>Add people...</source>
         <translation type="vanished">Agregar personas...</translation>
