@@ -929,6 +929,28 @@ class ScenarioCallFeatures : public ZentTest::ScenarioTestObject {
     QTRY_VERIFY_WITH_TIMEOUT(comms()->commsList().isEmpty(), ZentTest::kWaitMs);
     for (QWidget* w : ZentTest::visibleWindows())
       QVERIFY2(!qobject_cast<Dialogs::MessageWindow*>(w), qPrintable(w->windowTitle()));
+
+    // "Talk First" with her: the user already talks to her on that call,
+    // so the call is put through at once, not dialled to her a second time.
+    REQUIRE(callAndWaitForAnswer(kAliceName, kAliceWork, &alice));
+    aliceGuard = alice;
+    REQUIRE(callAndWaitForAnswer(kFelixName, kFelixWork, &felix, true));
+    REQUIRE(SceneDriver::of(felix).click(QStringLiteral("transferButton")));
+    overlay = qobject_cast<QQuickWidget*>(felix->overlayObject());
+    QVERIFY(overlay);
+    SceneDriver again(overlay);
+    REQUIRE(again.waitVisible(QStringLiteral("pickerSearch")));
+    QTRY_VERIFY_WITH_TIMEOUT(overlay->hasFocus(), ZentTest::kWaitMs);
+    QTest::keyClicks(overlay, QStringLiteral("alice"));
+    QTRY_VERIFY_WITH_TIMEOUT(again.items(QStringLiteral("pickerTalkFirst")).size() == 1,
+                             ZentTest::kWaitMs);
+    QSignalSpy putThrough(
+        felix->getSession(),
+        SIGNAL(callTransferred(RAZ::Controllers::CommunicationSession*, QString)));
+    REQUIRE(again.click(again.items(QStringLiteral("pickerTalkFirst")).first()));
+    QTRY_COMPARE_WITH_TIMEOUT(putThrough.count(), 1, ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!aliceGuard || !aliceGuard->isVisible(), ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(comms()->commsList().isEmpty(), ZentTest::kWaitMs);
   }
 
   // With no other call to go with, the row's "Transfer" brings the call's

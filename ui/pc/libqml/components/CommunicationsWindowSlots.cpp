@@ -381,9 +381,17 @@ void CommunicationsWindow::talkFirstToClicked(QString uri, int contactId) {
   if (!comms || !contacts || !call) return;
   const QString address = transferAddress(uri, contactId);
   if (address.isEmpty()) return;
+  const auto running = comms->commsList();
+  // Somebody already on a call with the user needs no call to talk to
+  // first: the call is put through over that one, as "Transfer" does.
+  for (RAZ::Controllers::CommunicationSession* other : running)
+    if (other && other != m_session && contactId != -1 && other->contactId() == contactId &&
+        !other->isGroup() && other->getCall()) {
+      transferToClicked(uri, contactId);
+      return;
+    }
   QPointer<RAZ::Controllers::CommunicationSession> first(m_session.data());
   QSet<RAZ::MediaEngine::CallBasePtr*> before;
-  const auto running = comms->commsList();
   for (RAZ::Controllers::CommunicationSession* s : running)
     if (s && s->getCall()) before.insert(s->getCall());
   // The user chose to hold this call for the other: no question about it.
