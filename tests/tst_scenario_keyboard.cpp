@@ -5,6 +5,7 @@
 // is the one Enter presses, every window closes on its keys, and the main
 // window opens placed and with the keyboard.
 #include <QApplication>
+#include <QCheckBox>
 #include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,20 +20,25 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
+
 #include <RAZ/Demo/CommsScript.h>
 #include <RAZ/Demo/Service.h>
 #include <RAZ/MediaEngine/CallBasePtr.h>
+#include <RAZ/Settings.h>
 
 #include "Application.h"
 #include "DemoPeople.h"
 #include "Scenario.h"
 #include "TestSupport.h"
+#include "Utils/SettingsKeys.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/PasswordChangeNotification.h"
 #include "dialogs/PreferencesWindow.h"
 #include "libqml/components/CallDebugWindow.h"
 #include "libqml/components/CommunicationsWindow.h"
+#include "libqml/components/LoginWindow.h"
 #include "libqml/components/MainWindow.h"
 #include "libqml/window/PopupPlacement.h"
 
@@ -135,6 +141,14 @@ class TestScenarioKeyboard : public ZentTest::ScenarioTestObject {
   // goes to the search at once.
   void mainWindowOpensPlacedAndFocused() {
     REQUIRE(Scenario::signOut());
+    // Signed out, Ctrl+Q still quits: the sign-in window holds Exit.
+    QML::LoginWindow* login = Scenario::app()->loginWindow();
+    QVERIFY(login);
+    const auto actions = login->actions();
+    QVERIFY(std::any_of(actions.begin(), actions.end(), [](QAction* a) {
+      return a->shortcut() == QKeySequence(QStringLiteral("Ctrl+Q")) &&
+             a->shortcutContext() != Qt::WidgetShortcut;
+    }));
     REQUIRE(Scenario::signIn());
     QML::MainWindow* main = Scenario::mainWindow();
     QVERIFY(main->pos() != QPoint(0, 0));
@@ -263,6 +277,68 @@ class TestScenarioKeyboard : public ZentTest::ScenarioTestObject {
     QTRY_VERIFY(tabs.at(1)->property("chosen").toBool());
     QVERIFY(!tabs.at(0)->property("chosen").toBool());
     QVERIFY(drawsFocus(tabs.at(1)));
+    // The chosen tab is filled with the ring's colour: its ring differs.
+    QQuickItem* ring = tabs.at(1)->findChild<QQuickItem*>(QStringLiteral("historyFilterFocusRing"));
+    QVERIFY(ring && ring->isVisible());
+    QObject* pen = ring->property("border").value<QObject*>();
+    QVERIFY(pen);
+    QVERIFY(pen->property("color").value<QColor>() !=
+            tabs.at(1)->property("color").value<QColor>());
+    // Tab on into the list, no row current: the list itself is ringed.
+    QQuickItem* list = scene.item(QStringLiteral("historyList"));
+    for (int i = 0; i < 10 && window->activeFocusItem() != list; ++i)
+      REQUIRE(scene.press(Qt::Key_Tab));
+    QCOMPARE(window->activeFocusItem(), list);
+    QVERIFY(list->property("currentIndex").toInt() < 0);
+    const QList<QQuickItem*> rings = scene.items(QStringLiteral("listFocusRing"));
+    QVERIFY(std::any_of(rings.begin(), rings.end(), [](QQuickItem* r) { return r->isVisible(); }));
+
+    // Opened again on the history, which hides the search, the keyboard
+    // is on the chosen filter rather than in the hidden field.
+    REQUIRE(Scenario::signOut());
+    REQUIRE(Scenario::signIn());
+    SceneDriver again = Scenario::mainScene();
+    REQUIRE(again.waitVisible(QStringLiteral("historyFilterTab")));
+    QTRY_VERIFY(Scenario::mainWindow()->isActiveWindow());
+    QTRY_COMPARE(again.view()->quickWindow()->activeFocusItem(),
+                 again.items(QStringLiteral("historyFilterTab")).at(1));
+    REQUIRE(again.press(Qt::Key_Backtab, Qt::ShiftModifier));
+    REQUIRE(again.press(Qt::Key_Space));
+    QTRY_VERIFY(again.items(QStringLiteral("historyFilterTab")).at(0)->property("chosen").toBool());
+    REQUIRE(again.focus(QStringLiteral("leftPaneButton0")));
+    REQUIRE(again.press(Qt::Key_Space));
+    REQUIRE(again.waitVisible(QStringLiteral("searchField")));
+  }
+
+  // A search-result group closed and opened again leaves its header
+  // current and nothing chosen: Down from the search still chooses the
+  // first contact, whose buttons then act.
+  void downFromTheSearchChoosesAContact() {
+    REQUIRE(Scenario::signIn());
+    SceneDriver scene = Scenario::mainScene();
+    REQUIRE(scene.focus(QStringLiteral("searchField")));
+    REQUIRE(scene.type(QStringLiteral("alice")));
+    REQUIRE(scene.waitVisible(QStringLiteral("contactRow")));
+    QQuickWindow* window = scene.view()->quickWindow();
+    REQUIRE(scene.press(Qt::Key_Down));
+    QTRY_VERIFY(Scenario::mainWindow()->property("selectedContactCount").toInt() > 0);
+    QStringList passed;
+    REQUIRE(tabTo(scene, QStringLiteral("contactRow"), &passed));
+    QQuickItem* header = window->activeFocusItem();
+    QVERIFY(header->property("canOpen").toBool());
+    QVERIFY(drawsFocus(header));
+    REQUIRE(scene.press(Qt::Key_Space));
+    QTRY_VERIFY(!header->property("groupOpen").toBool());
+    REQUIRE(scene.press(Qt::Key_Space));
+    QTRY_VERIFY(header->property("groupOpen").toBool());
+    REQUIRE(scene.focus(QStringLiteral("searchField")));
+    REQUIRE(scene.press(Qt::Key_Down));
+    QTRY_VERIFY(Scenario::mainWindow()->property("selectedContactCount").toInt() > 0);
+    QQuickItem* focus = window->activeFocusItem();
+    QVERIFY(focus && focus->objectName() == QLatin1String("contactRow"));
+    QVERIFY(!focus->property("header").toBool());
+    QVERIFY(scene.isEnabled(QStringLiteral("chatButton")));
+    REQUIRE(scene.press(Qt::Key_Escape));
   }
 
   // In the rooms, Down from the search enters the rooms shown (never the
@@ -346,6 +422,29 @@ class TestScenarioKeyboard : public ZentTest::ScenarioTestObject {
     window->move(window->screen()->availableGeometry().topLeft() + QPoint(180, 140));
     QTRY_VERIFY(window->pos() != QPoint(0, 0));
     REQUIRE(menuOpensAtButton(foot, QStringLiteral("optionsMenuButton")));
+  }
+
+  // A chat invitation, reached with the same Ctrl+Shift+A, draws the
+  // focus on itself, and Enter accepts it: the chat opens.
+  void chatInvitationByKeyboard() {
+    REQUIRE(Scenario::signIn());
+    QVERIFY(
+        Scenario::demo().incomingSession(kBruno, RAZ::Controllers::CommunicationSession::KindChat));
+    QML::CommunicationNotification* popup = nullptr;
+    REQUIRE(ZentTest::waitForWindow<QML::CommunicationNotification>(&popup));
+    QCOMPARE(int(popup->type()), int(QML::CommunicationNotification::ChatNotification));
+    SceneDriver invite(popup);
+    Scenario::mainWindow()->activateWindow();
+    QTRY_VERIFY(Scenario::mainWindow()->isActiveWindow());
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence(QStringLiteral("Ctrl+Shift+A")));
+    QTRY_VERIFY(popup->isActiveWindow());
+    QQuickItem* answer = invite.item(QStringLiteral("invitation"));
+    QVERIFY(answer);
+    QTRY_VERIFY(answer->hasActiveFocus());
+    QVERIFY(drawsFocus(answer));
+    REQUIRE(invite.press(Qt::Key_Return));
+    QML::CommunicationsWindow* chat = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(kBrunoName, &chat));
   }
 
   // The removal question shows "No" as the default and Enter answers with
@@ -432,7 +531,30 @@ class TestScenarioKeyboard : public ZentTest::ScenarioTestObject {
       if (focused == plain) undrawn << QString::fromLatin1(focus->metaObject()->className());
     }
     QVERIFY2(undrawn.isEmpty(), qPrintable(undrawn.join(", ")));
-    if (guard) guard->close();
+    // A setting changed with Space, then Enter on the check box presses
+    // the default OK: the window closes with the change saved. Twice, to
+    // leave the setting as it was.
+    for (int round = 0; round < 2; ++round) {
+      if (round > 0) {
+        REQUIRE(Scenario::chooseFromWindowMenu({QStringLiteral("Preferences...")}));
+        REQUIRE(ZentTest::waitForWindow<Dialogs::PreferencesWindow>(&prefs));
+        guard = prefs;
+        prefs->activateWindow();
+        QTRY_VERIFY(prefs->isActiveWindow());
+      }
+      auto* box = prefs->findChild<QCheckBox*>(QStringLiteral("autoSignin"));
+      QVERIFY(box);
+      box->setFocus(Qt::TabFocusReason);
+      const bool before = box->isChecked();
+      QTest::keyClick(box, Qt::Key_Space);
+      QCOMPARE(box->isChecked(), !before);
+      QTest::keyClick(box, Qt::Key_Return);
+      QTRY_VERIFY(!guard || !guard->isVisible());
+      QCOMPARE(RAZ::Settings(RAZ::Settings::Application)
+                   .value(Utils::SettingsKey::LoginAutoLogin, false)
+                   .toBool(),
+               !before);
+    }
   }
 
   // The call debug window closes on Esc and on Ctrl+W, as the others do.

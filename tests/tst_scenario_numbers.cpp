@@ -1,8 +1,10 @@
 // What the demo's people do with numbers and calls, through the windows
 // and the demo's control channel only: a typed or linked number reaches the
 // person who owns it, Test Call reaches the echo test, an unanswered caller
-// gives up, people call and offer files only as their presence allows, a
-// merged conference is live, a transfer says where the call went, "Chat" on
+// gives up, people call, write and offer files only as their presence
+// allows, a call shows both sides on the phone while it lasts, people
+// outside the list call by their numbers as themselves, a merged
+// conference is live, a transfer says where the call went, "Chat" on
 // a call's popup uses the chat already open, and the room's conference
 // warning follows the dial-in number typed into Preferences.
 #include <QLabel>
@@ -21,6 +23,7 @@
 #include <RAZ/Controllers/CommsSessionController.h>
 #include <RAZ/Controllers/CommunicationSession.h>
 #include <RAZ/Demo/Service.h>
+#include <RAZ/Presence/PresenceState.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
 
 #include "Application.h"
@@ -239,6 +242,12 @@ class ScenarioNumbers : public ZentTest::ScenarioTestObject {
         Scenario::app()->sessionManager()->contactsManager();
     QTRY_VERIFY_WITH_TIMEOUT(!book->getContact(303)->isOnline(), ZentTest::kWaitMs);
     QCOMPARE(Scenario::control("someone-calls"), QString("refused"));
+    // Nobody offline calls, writes, shares or misses a call; nor does the
+    // user, nor Alice, who is on the phone with the user.
+    for (const char* command :
+         {"incoming-call 102", "incoming-chat 102", "incoming-share 102", "missed-call 102",
+          "incoming-call 0", "missed-call 0", "missed-call 101"})
+      QVERIFY2(Scenario::control(command) == QLatin1String("refused"), command);
     QVERIFY(noCallPopup());
     Scenario::tidy();
     QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
@@ -269,14 +278,83 @@ class ScenarioNumbers : public ZentTest::ScenarioTestObject {
     // Offline, she does not answer either.
     REQUIRE(send(QStringLiteral("Still there?")));
     REQUIRE(talk.waitPageText(transcript, QStringLiteral("Still there?")));
+    // Back online, she reads what waited and answers it, once.
     QVERIFY(demo.changePresence(kAlice, 10, QString()));
+    REQUIRE(talk.waitPageText(transcript, QStringLiteral("Sounds good.")));
     QTRY_COMPARE_WITH_TIMEOUT(Scenario::control("offer-file 101"), QString("ok"),
                               ZentTest::kWaitMs);
     REQUIRE(talk.waitPageText(transcript, QStringLiteral("notes-1.txt")));
     REQUIRE(send(QStringLiteral("Back again?")));
-    REQUIRE(talk.waitPageText(transcript, QStringLiteral("Sounds good.")));
-    QCOMPARE(talk.pageText(transcript).count(QStringLiteral("Sounds good.")), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(talk.pageText(transcript).count(QStringLiteral("Sounds good.")), 2,
+                              ZentTest::kWaitMs);
     REQUIRE(Scenario::signOut());
+  }
+
+  // While a call lasts the service shows both sides on the phone: the
+  // contact's row and call window, and the user's own presence. What her
+  // client reports meanwhile, and what the user had, show after the call.
+  void aCallShowsBothSidesOnThePhone() {
+    SceneDriver main = Scenario::mainScene();
+    REQUIRE(main.waitText(QStringLiteral("ownPresenceText"), QStringLiteral("Available")));
+    QML::CommunicationsWindow* alice = nullptr;
+    REQUIRE(callAndWaitForAnswer(kAliceName, kAliceWork, &alice));
+    QPointer<QML::CommunicationsWindow> guard(alice);
+    const QString onThePhone = QStringLiteral("%1, Call").arg(kAliceName);
+    QTRY_VERIFY_WITH_TIMEOUT(main.row(QStringLiteral("contactRow"), onThePhone), ZentTest::kWaitMs);
+    REQUIRE(main.waitText(QStringLiteral("ownPresenceText"), QStringLiteral("Call")));
+    QTRY_COMPARE_WITH_TIMEOUT(alice->windowTitle(), QStringLiteral("%1 (Call)").arg(kAliceName),
+                              ZentTest::kWaitMs);
+    // Reports arrive in order: once Bruno's shows, Alice's has come too.
+    RAZ::Demo::Service& demo = Scenario::demo();
+    using RAZ::Presence::PresenceState;
+    QVERIFY(demo.changePresence(kAlice, PresenceState::Away, QStringLiteral("Lunch")));
+    QVERIFY(demo.changePresence(kBruno, PresenceState::Available, QString()));
+    const QString brunoRow = QStringLiteral("%1, Available").arg(kBrunoName);
+    QTRY_VERIFY_WITH_TIMEOUT(main.row(QStringLiteral("contactRow"), brunoRow), ZentTest::kWaitMs);
+    QVERIFY(main.row(QStringLiteral("contactRow"), onThePhone));
+    ZentTest::answerNextMessage(QDialogButtonBox::Yes);
+    REQUIRE(SceneDriver::of(alice).click(QStringLiteral("endButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(!guard || !guard->isVisible(), ZentTest::kWaitMs);
+    const QString away = QStringLiteral("%1, Away").arg(kAliceName);
+    QTRY_VERIFY_WITH_TIMEOUT(main.row(QStringLiteral("contactRow"), away), ZentTest::kWaitMs);
+    REQUIRE(main.waitText(QStringLiteral("ownPresenceText"), QStringLiteral("Available")));
+    QVERIFY(demo.changePresence(kAlice, PresenceState::Available, QString()));
+    QVERIFY(demo.changePresence(kBruno, PresenceState::Busy,
+                                QStringLiteral("In a workshop until 3 pm")));
+  }
+
+  // People outside the list call from their numbers as themselves: a
+  // directory person rings by her work number, is on the phone in her
+  // call's window, and is named in the history, as a colleague's missed
+  // call is; a number nobody owns rings as that number, but writes nothing.
+  void directoryPeopleCallAsThemselves() {
+    QCOMPARE(Scenario::control("incoming-call +4930100201"), QString("ok"));
+    QML::CommunicationNotification* popup = nullptr;
+    REQUIRE(Scenario::waitForCallPopup(&popup));
+    SceneDriver ring(popup);
+    REQUIRE(ring.waitText(QStringLiteral("title"), QStringLiteral("Nora Albrecht is calling")));
+    REQUIRE(ring.click(QStringLiteral("audioButton")));
+    QML::CommunicationsWindow* nora = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(QStringLiteral("Nora Albrecht"), &nora));
+    QPointer<QML::CommunicationsWindow> guard(nora);
+    QTRY_COMPARE_WITH_TIMEOUT(nora->windowTitle(), QStringLiteral("Nora Albrecht (Call)"),
+                              ZentTest::kWaitMs);
+    ZentTest::answerNextMessage(QDialogButtonBox::Yes);
+    REQUIRE(SceneDriver::of(nora).click(QStringLiteral("endButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(!guard || !guard->isVisible(), ZentTest::kWaitMs);
+    QString row = newestHistoryRow(QStringLiteral("Nora Albrecht"));
+    QVERIFY2(!row.contains(QStringLiteral("Missed")), qPrintable(row));
+    QCOMPARE(Scenario::control("missed-call sip:oskar.berg@demo.zent"), QString("ok"));
+    row = newestHistoryRow(QStringLiteral("Oskar Berg"));
+    QVERIFY2(row.contains(QStringLiteral("Missed")), qPrintable(row));
+    QCOMPARE(Scenario::control("incoming-chat +4989555010"), QString("refused"));
+    QTRY_VERIFY_WITH_TIMEOUT(noCallPopup(), ZentTest::kWaitMs);
+    QCOMPARE(Scenario::control("incoming-call +4989555010"), QString("ok"));
+    REQUIRE(Scenario::waitForCallPopup(&popup));
+    REQUIRE(SceneDriver(popup).waitText(QStringLiteral("title"),
+                                        QStringLiteral("+4989555010 is calling")));
+    REQUIRE(SceneDriver(popup).click(QStringLiteral("declineButton")));
+    QTRY_VERIFY_WITH_TIMEOUT(noCallPopup(), ZentTest::kWaitMs);
   }
 
   // Merged from the held call's window, the conference is live at once.

@@ -1025,6 +1025,8 @@ QML::LoginWindow* Application::createLoginWindow() {
     signOut->trigger();
   });
   connect(exitAction, SIGNAL(triggered()), window, SLOT(cbActionQuit()));
+  // Its Ctrl+Q quits from here too, as from the main window.
+  window->addAction(exitAction);
   if (m_client) {
     connect(window, SIGNAL(windowClosed()), m_client, SLOT(maybeQuit()));
   }

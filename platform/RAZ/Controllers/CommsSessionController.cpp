@@ -58,7 +58,11 @@ CommunicationSession* CommsSessionController::startSession(int contactId, const 
   auto* session = new CommunicationSession(contactId, name, uri, kind, incoming, this);
   session->setProperty("startedAt", QDateTime::currentDateTime());
   m_sessions.append(session);
-  if (m_contacts && contactId > 0) session->setContact(m_contacts->getContact(contactId).data());
+  // A party outside the list (the service's person for a number) is the
+  // session's contact too: its windows show its picture and presence.
+  if (RAZ::Contacts::ContactPtr party =
+          m_contacts && contactId != 0 ? m_contacts->getContact(contactId) : nullptr)
+    session->setContact(party.data());
   if (RAZ::Contacts::ContactPtr own = m_contacts ? m_contacts->ownContact() : nullptr) {
     // The user's audio conference number, as it is now and whenever the
     // user or the service changes it.
@@ -160,6 +164,9 @@ CommunicationSession* CommsSessionController::receiveSession(int contactId,
   }
   const bool call =
       kind == CommunicationSession::KindCall || kind == CommunicationSession::KindVideoCall;
+  // A caller known by a number alone calls from that number.
+  const QString from =
+      contact->getSipUri().isEmpty() ? contact->getIdentifier() : contact->getSipUri();
   const QString note = call && m_partySide ? m_partySide->turnAwayNote() : QString();
   if (!note.isEmpty()) {
     TP_LOG("RAZ::Controllers::CommsSessionController::receiveSession",
@@ -167,14 +174,13 @@ CommunicationSession* CommsSessionController::receiveSession(int contactId,
         << "The call settings turn the call away";
     const int logKind = kind == CommunicationSession::KindVideoCall ? RAZ::Models::CallLog::Video
                                                                     : RAZ::Models::CallLog::Audio;
-    const QString address = contact->getSipUri();
     const QString name = contact->getDisplayName();
-    QTimer::singleShot(0, this, [this, contactId, address, name, logKind, note] {
-      emit callTurnedAway(contactId, address, name, logKind, note);
+    QTimer::singleShot(0, this, [this, contactId, from, name, logKind, note] {
+      emit callTurnedAway(contactId, from, name, logKind, note);
     });
     return nullptr;
   }
-  return startSession(contactId, contact->getDisplayName(), contact->getSipUri(), kind, true);
+  return startSession(contactId, contact->getDisplayName(), from, kind, true);
 }
 
 void CommsSessionController::updateSession(CommunicationSession* session) {

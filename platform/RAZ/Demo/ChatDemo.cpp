@@ -125,7 +125,8 @@ void ChatDemo::onTransferAdded(FTAdapter* transfer) {
 }
 
 void ChatDemo::onMessageSent() {
-  if (!m_chat || m_chat->isRoom()) return;
+  // Somebody offline neither reads nor types.
+  if (!m_chat || m_chat->isRoom() || !Service::instance().peerIsOnline(m_chat)) return;
   QPointer<ChatInterface> chat = m_chat;
   const QString peer = chat->peer();
   QTimer::singleShot(kTypingDelayMs, this, [chat, peer] {

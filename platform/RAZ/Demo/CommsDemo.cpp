@@ -46,13 +46,101 @@ CommsDemo::CommsDemo(RAZ::Controllers::CommsSessionController* comms, const QStr
           &CommsDemo::onSessionStarted);
 }
 
+CommsDemo* CommsDemo::of(const RAZ::Sessions::SessionManagerBase* session) {
+  return session ? session->findChild<CommsDemo*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
 CommsDemo::~CommsDemo() {
   if (m_comms) m_comms->setPartySide(nullptr);
+}
+
+namespace {
+
+// A call the parties talk on, or one held by either side.
+bool connected(const CallBasePtr* call) {
+  if (!call) return false;
+  switch (call->getCallState()) {
+    case CallBasePtr::StateInCall:
+    case CallBasePtr::StateHeld:
+    case CallBasePtr::StateRemoteHeld:
+    case CallBasePtr::StateHolding:
+    case CallBasePtr::StateTransferring:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+bool CommsDemo::partyPresence(int contactId, int state, const QString& note) {
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts =
+      m_comms ? m_comms->contacts() : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
+  RAZ::Contacts::ContactPtr contact =
+      contacts && contactId != 0 ? contacts->getContact(contactId) : nullptr;
+  if (!contact || !contact->presenceData()) return false;
+  if (m_beforeCall.contains(contactId)) {
+    m_beforeCall.insert(contactId, {state, note});
+    return true;
+  }
+  contact->presenceData()->setReceived(state, note);
+  return true;
+}
+
+void CommsDemo::followCalls() {
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts =
+      m_comms ? m_comms->contacts() : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
+  if (!contacts) return;
+  QList<int> talking;
+  bool onThePhone = false;
+  const auto sessions = m_comms->commsList();
+  for (const CommunicationSession* s : sessions) {
+    if (!s || !connected(s->getCall())) continue;
+    onThePhone = true;
+    if (s->contactId() != 0 && !s->isGroup()) talking << s->contactId();
+  }
+  using RAZ::Presence::PresenceState;
+  for (int id : qAsConst(talking)) {
+    if (m_beforeCall.contains(id)) continue;
+    RAZ::Contacts::ContactPtr contact = contacts->getContact(id);
+    RAZ::Presence::PresenceData* presence = contact ? contact->presenceData() : nullptr;
+    // Only somebody with an address on the service has a presence there:
+    // not its own lines (echo test, mailbox), nor a bare number.
+    if (!presence || (contact->getSipUri().isEmpty() && contact->getJid().isEmpty())) continue;
+    m_beforeCall.insert(id, {presence->state(), presence->statusText()});
+    presence->setReceived(PresenceState::OnCall,
+                          Service::presenceNotes(PresenceState::OnCall).value(0));
+  }
+  const QList<int> before = m_beforeCall.keys();
+  for (int id : before) {
+    if (talking.contains(id)) continue;
+    const QPair<int, QString> own = m_beforeCall.take(id);
+    RAZ::Contacts::ContactPtr contact = contacts->getContact(id);
+    if (contact && contact->presenceData())
+      contact->presenceData()->setReceived(own.first, own.second);
+  }
+  // The user too, unless hidden as offline; a presence the user chose
+  // during the call stays after it.
+  RAZ::Presence::PresenceData* own = contacts->ownPresence();
+  if (!own) return;
+  if (onThePhone && m_ownBeforeCall < 0 && own->online() &&
+      !PresenceState::isOnCall(own->state())) {
+    m_ownBeforeCall = own->state();
+    own->setReceived(PresenceState::OnCall, own->statusText());
+  } else if (!onThePhone && m_ownBeforeCall >= 0) {
+    if (own->state() == PresenceState::OnCall) own->setReceived(m_ownBeforeCall, own->statusText());
+    m_ownBeforeCall = -1;
+  }
 }
 
 void CommsDemo::onSessionStarted(CommunicationSession* session, bool incoming) {
   if (!session) return;
   ChatDemo::followChatsOf(session, m_address);
+  connect(session, &CommunicationSession::callStateChanged, this, &CommsDemo::followCalls);
+  connect(session, &CommunicationSession::callChanged, this, &CommsDemo::followCalls);
+  // Gone with its call: the others say who is still on the phone.
+  connect(session, &QObject::destroyed, this,
+          [this] { QTimer::singleShot(0, this, &CommsDemo::followCalls); });
   ChatInterface* chat = session->getChatInterface();
   if (!chat) return;
   QPointer<ChatInterface> guard(chat);
@@ -64,12 +152,31 @@ void CommsDemo::onSessionStarted(CommunicationSession* session, bool incoming) {
       m_comms ? m_comms->contacts() : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
   QPointer<RAZ::Contacts::IContact> partyContact(
       contacts ? contacts->getContact(session->contactId()).data() : nullptr);
-  connect(chat, &ChatInterface::messageSent, this, [guard, party, partyContact](const QString&) {
-    if (!partyContact || !partyContact->isOnline()) return;
+  auto answer = [guard, party] {
     QTimer::singleShot(kAnswerDelayMs, guard.data(), [guard, party] {
       if (guard) emit guard->messageReceived(party, Service::tr("Sounds good."));
     });
-  });
+  };
+  // Messages to somebody offline wait for the person, who reads them and
+  // answers once back online.
+  const char* const waiting = "zentMessagesWaiting";
+  connect(chat, &ChatInterface::messageSent, this,
+          [guard, partyContact, answer, waiting](const QString&) {
+            if (!partyContact || !guard) return;
+            if (partyContact->isOnline())
+              answer();
+            else
+              guard->setProperty(waiting, true);
+          });
+  if (partyContact && partyContact->presenceData() && !chat->isRoom())
+    connect(partyContact->presenceData(), &RAZ::Presence::PresenceData::presenceChanged, chat,
+            [guard, partyContact, answer, waiting] {
+              if (!guard || !partyContact || !partyContact->isOnline() ||
+                  !guard->property(waiting).toBool())
+                return;
+              guard->setProperty(waiting, false);
+              answer();
+            });
   if (auto* room = qobject_cast<XmppChat*>(chat)) {
     connect(room, &XmppChat::stateChanged, this, [this, room] { membersAnswer(room); });
     membersAnswer(room);

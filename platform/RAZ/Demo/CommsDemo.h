@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
+#include <QPair>
 #include <QPointer>
 #include <QString>
 
@@ -34,7 +36,18 @@ class CommsDemo : public QObject, public RAZ::Controllers::PartySide {
   // is the user's own (whose call settings apply, who hears no answer from
   // itself in a room).
   static void attach(RAZ::Sessions::SessionManagerBase* session, const QString& address);
+  // The session's, or null.
+  static CommsDemo* of(const RAZ::Sessions::SessionManagerBase* session);
   ~CommsDemo() override;
+
+  // A party's own client reports a presence: shown at once, or, while the
+  // party is on the phone with the user, kept for when the last call with
+  // the user ends (the service shows the call until then). False for a
+  // party the session does not know.
+  bool partyPresence(int contactId, int state, const QString& note);
+  // Whether the party is on the phone with the user: a call with the user
+  // connected (talking or on hold), not one that still rings.
+  bool isOnThePhone(int contactId) const { return m_beforeCall.contains(contactId); }
 
   // Demo timings: a party's answer to a chat message, its phone (until it
   // rings, and one ring).
@@ -55,6 +68,16 @@ class CommsDemo : public QObject, public RAZ::Controllers::PartySide {
   // Once the user is in the room, a member other than the user answers
   // what the user says (once per chat, however often the user gets in).
   void membersAnswer(RAZ::Controllers::XmppChat* chat);
+  // The service shows whoever talks with the user as on the phone, the
+  // user too, while a call lasts; each gets back its own presence after.
+  void followCalls();
+
+  // The presence each party on the phone with the user had before (or
+  // reported since), by contact id.
+  QHash<int, QPair<int, QString>> m_beforeCall;
+  // The user's own presence before the first call connected; -1 when the
+  // service shows no call of the user's.
+  int m_ownBeforeCall = -1;
 
   QPointer<RAZ::Controllers::CommsSessionController> m_comms;
   QPointer<RAZ::Sessions::SessionManagerBase> m_session;

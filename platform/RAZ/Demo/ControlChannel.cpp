@@ -40,15 +40,24 @@ bool runCommand(const QString& line) {
     if (command == QLatin1String("voice-mail")) return demo.leaveVoiceMail();
     return false;
   }
-  bool ok = false;
-  const int id = words.at(1).toInt(&ok);
-  if (!ok || words.size() != 2) return false;
+  if (words.size() != 2) return false;
   using Kind = RAZ::Controllers::CommunicationSession::Kind;
-  if (command == QLatin1String("incoming-call")) return demo.incomingSession(id, Kind::KindCall);
-  if (command == QLatin1String("incoming-chat")) return demo.incomingSession(id, Kind::KindChat);
-  if (command == QLatin1String("incoming-share"))
-    return demo.incomingSession(id, Kind::KindWebCollab);
-  if (command == QLatin1String("missed-call")) return demo.missedCall(id);
+  // Digits alone are a contact's id; anything else ("+4930100201",
+  // "sip:nora.albrecht@demo.zent") the number or address somebody calls,
+  // writes or shares from.
+  bool ok = false;
+  const QString party = words.at(1);
+  const int id = party.toInt(&ok);
+  const bool byId = ok && !party.startsWith(QLatin1Char('+'));
+  const auto from = [&](Kind kind) {
+    return byId ? demo.incomingSession(id, kind) : demo.incomingSessionFrom(party, kind);
+  };
+  if (command == QLatin1String("incoming-call")) return from(Kind::KindCall);
+  if (command == QLatin1String("incoming-chat")) return from(Kind::KindChat);
+  if (command == QLatin1String("incoming-share")) return from(Kind::KindWebCollab);
+  if (command == QLatin1String("missed-call"))
+    return byId ? demo.missedCall(id) : demo.missedCall(0, party);
+  if (!byId) return false;
   if (command == QLatin1String("offer-file")) return demo.offerFile(id);
   if (command == QLatin1String("password-expires"))
     return id >= 0 && demo.reportCredentialsDaysLeft(id);

@@ -705,6 +705,10 @@ void DemoSession::changeSomePresence() {
                            ? QString()
                            : notes.at(static_cast<int>(generator.bounded(quint32(notes.size()))));
   m_seed = generator.generate();
+  // Somebody calling or talking with the user stays by the phone until the
+  // call ends.
+  const CommsDemo* parties = CommsDemo::of(this);
+  if ((parties && parties->isOnThePhone(id)) || Service::instance().isOnACallWithUser(id)) return;
   contacts->setContactPresence(id, state, text);
 }
 

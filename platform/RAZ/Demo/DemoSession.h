@@ -69,6 +69,11 @@ class DemoSession : public RAZ::Sessions::SessionManagerBase {
   // address it is, or the service's echo test for the test-call numbers;
   // null for an address nobody owns.
   RAZ::Contacts::ContactPtr partyOf(const QString& address);
+  // The service's own lines (the echo test, the voice mailbox): they call
+  // nobody.
+  bool isServiceLine(const QString& address) const {
+    return isTestCallNumber(address) || isVoiceMailNumber(address);
+  }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -258,6 +258,32 @@ int Service::someoneCalls() {
   return session->ringSomeoneIn();
 }
 
+bool Service::incomingSessionFrom(const QString& address, CommunicationSession::Kind kind) {
+  auto* session = qobject_cast<DemoSession*>(openSession());
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts =
+      session ? session->contactsManager() : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
+  if (!contacts) {
+    TP_LOG(kLog, TP::Core::Logging::LevelWarning) << "No session for a caller";
+    return false;
+  }
+  if (session->isServiceLine(address)) {
+    TP_LOG(kLog, TP::Core::Logging::LevelInformation) << "The service's own lines call nobody";
+    return false;
+  }
+  RAZ::Contacts::ContactPtr party = session->partyOf(address);
+  const bool call =
+      kind == CommunicationSession::KindCall || kind == CommunicationSession::KindVideoCall;
+  // Anybody may ring from a number the service does not know: the call
+  // shows that number.
+  if (!party && call && !dialledNumber(address).isEmpty())
+    party = RAZ::Contacts::ContactPtr(contacts->findOrCreateContact(dialledNumber(address)));
+  if (!party) {
+    TP_LOG(kLog, TP::Core::Logging::LevelInformation) << "Nobody the service knows at that address";
+    return false;
+  }
+  return incomingSession(party->getId(), kind);
+}
+
 bool Service::offerFile(int contactId) {
   RAZ::Sessions::SessionManagerBase* session = openSession();
   RAZ::Controllers::CommsSessionController* comms =

@@ -21,6 +21,7 @@
 #include "RAZ/Contacts/Contacts.h"
 #include "RAZ/Controllers/CommsSessionController.h"
 #include "RAZ/Controllers/Search/LdapContactSearch.h"
+#include "RAZ/Demo/CommsDemo.h"
 #include "RAZ/Demo/DemoSession.h"
 #include "RAZ/MediaEngine/CallControllerBase.h"
 #include "RAZ/MediaEngine/IMediaHandlerAudio.h"
@@ -693,7 +694,10 @@ bool Service::changePresence(int contactId, int state, const QString& statusText
     return false;
   }
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts = session->contactsManager();
-  QTimer::singleShot(0, session, [contacts, contactId, state, statusText] {
+  // Somebody on the phone with the user shows the call until it ends.
+  QPointer<CommsDemo> parties(CommsDemo::of(session));
+  QTimer::singleShot(0, session, [contacts, parties, contactId, state, statusText] {
+    if (parties && parties->partyPresence(contactId, state, statusText)) return;
     if (contacts) contacts->setContactPresence(contactId, state, statusText);
   });
   return true;
@@ -702,16 +706,34 @@ bool Service::changePresence(int contactId, int state, const QString& statusText
 bool Service::incomingSession(int contactId, RAZ::Controllers::CommunicationSession::Kind kind) {
   RAZ::Sessions::SessionManagerBase* session = openSession();
   if (!session || !session->commsSessionController()) return noSession("incoming session");
-  // Only the account's contacts call: an id nobody has is refused now, not
-  // dropped later in silence.
-  if (!session->contactsManager() || !session->contactsManager()->getContact(contactId)) {
+  // Only people the service knows call: an id nobody has (or the user's
+  // own) is refused now, not dropped later in silence.
+  RAZ::Contacts::ContactPtr party = session->contactsManager() && contactId != 0
+                                        ? session->contactsManager()->getContact(contactId)
+                                        : RAZ::Contacts::ContactPtr();
+  if (!party) {
     TP_LOG("RAZ::Demo::Service", TP::Core::Logging::LevelWarning)
         << "No contact with id " << contactId << " to start a session";
     return false;
   }
-  // Somebody already on a call with the user does not call again.
   const bool call = kind == RAZ::Controllers::CommunicationSession::KindCall ||
                     kind == RAZ::Controllers::CommunicationSession::KindVideoCall;
+  // A caller known only by a number calls from a phone: it has no presence
+  // here, and neither writes nor shares a screen.
+  const bool onTheService = !party->getSipUri().isEmpty() || !party->getJid().isEmpty();
+  if (!onTheService && !call) {
+    TP_LOG("RAZ::Demo::Service", TP::Core::Logging::LevelInformation)
+        << "Contact " << contactId << " has no address to write or share from";
+    return false;
+  }
+  // Nobody calls, writes or shares a screen from a client that is offline.
+  if (onTheService && !party->isOnline()) {
+    TP_LOG("RAZ::Demo::Service", TP::Core::Logging::LevelInformation)
+        << "Contact " << contactId << " is offline and starts nothing";
+    return false;
+  }
+  // Somebody already on a call with the user does not call again (a chat
+  // or a share beside the call is fine).
   if (call && isOnACallWithUser(contactId)) {
     TP_LOG("RAZ::Demo::Service", TP::Core::Logging::LevelInformation)
         << "Contact " << contactId << " is on a call with the user already";
@@ -736,13 +758,36 @@ bool addMissed(RAZ::Sessions::SessionManagerBase* session, int contactId, const 
   r.direction = RAZ::Models::CallLog::Missed;
   r.start = QDateTime::currentDateTime();
   r.isNew = true;
+  RAZ::Contacts::ContactPtr c;
   if (contactId != 0 && session->contactsManager()) {
-    RAZ::Contacts::ContactPtr c = session->contactsManager()->getContact(contactId);
+    c = session->contactsManager()->getContact(contactId);
     if (!c) {
       TP_LOG("RAZ::Demo::Service", TP::Core::Logging::LevelWarning)
           << "No contact with id " << contactId;
       return false;
     }
+  } else if (auto* demo = qobject_cast<DemoSession*>(session)) {
+    // The service names the number's owner, as its history does.
+    if (address.trimmed().isEmpty() || demo->isServiceLine(address)) {
+      TP_LOG("RAZ::Demo::Service", TP::Core::Logging::LevelWarning)
+          << "No caller for a missed call";
+      return false;
+    }
+    c = demo->partyOf(address);
+    if (c && c->getSipUri().isEmpty() && c->getJid().isEmpty()) c = RAZ::Contacts::ContactPtr();
+  }
+  if (c) {
+    // Nobody offline, nor anybody talking with the user now, just called.
+    const bool talking = Service::instance().isOnACallWithUser(c->getId());
+    if (!c->isOnline() || talking) {
+      TP_LOG("RAZ::Demo::Service", TP::Core::Logging::LevelInformation)
+          << "Contact " << c->getId() << (talking ? " is on a call with the user" : " is offline")
+          << ": no missed call";
+      return false;
+    }
+    // A person outside the list is kept by name and address: the party the
+    // session made for it goes with the session.
+    r.contactId = c->isTemporary() ? 0 : c->getId();
     r.address = c->getSipUri();
     r.name = c->getDisplayName();
   }

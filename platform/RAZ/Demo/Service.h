@@ -77,12 +77,22 @@ class Service : public QObject {
   // credentials control emits credentialsDaysLeft(days), now and whenever
   // asked again.
   bool reportCredentialsDaysLeft(int days);
-  // A contact's presence changes (state 0..19, status text).
+  // A contact's presence changes (state 0..19, status text); somebody on
+  // the phone with the user shows the call until it ends, and this then.
   bool changePresence(int contactId, int state, const QString& statusText);
   // A party starts a communication session with the user; a call from
   // somebody on a call with the user already is refused (false). Every call
   // to the user gives up after the ring time (setRingTime) unanswered.
+  // Refused (false) too for the user's own id and for somebody offline (no
+  // offline client calls, writes or shares).
   bool incomingSession(int contactId, RAZ::Controllers::CommunicationSession::Kind kind);
+  // The same from a number or address: its owner as the service routes it
+  // (a contact, a person of the directory), or, for a call, a caller the
+  // service knows only by that number. Refused for an address nobody owns
+  // (a chat or share), for the service's own lines and for what is no
+  // number or address at all.
+  bool incomingSessionFrom(const QString& address,
+                           RAZ::Controllers::CommunicationSession::Kind kind);
 
   // The demo's next caller, someone available and not on a call with the
   // user already, calls now (what the demo does now and then on its own).
@@ -102,8 +112,10 @@ class Service : public QObject {
   // (11 to 13, 16 to 19).
   static bool isBusyOrInMeeting(int presence);
 
-  // A call from the contact (0 with `address`: a party outside the list)
-  // was missed: a new entry of the history.
+  // A call from the contact (0 with `address`: a party outside the list,
+  // named as the service knows the address's owner) was missed: a new entry
+  // of the history. Refused for an unknown id, for the user's own, for
+  // somebody offline or on a call with the user now.
   bool missedCall(int contactId, const QString& address = QString());
   // A caller leaves a message in the user's voice mailbox: its count of
   // waiting messages goes up by one and the session reports it.
@@ -266,8 +278,10 @@ class Service : public QObject {
   // ("lose-service", "restore-service", "fail-call-logs", "fetch-call-logs",
   // "ldap-credentials-error", "ldap-credentials-fixed", "incoming-call ID",
   // "incoming-chat ID", "incoming-share ID", "missed-call ID", "someone-calls",
-  // "offer-file ID", "voice-mail"), so that a person trying the program can
-  // cause what tests cause. Started once, by the first client.
+  // "offer-file ID", "voice-mail"; an incoming or missed one names its
+  // party by a number or address too), so that a person trying the program can cause
+  // what tests cause. Each answers "ok" or "refused". Started once, by the
+  // first client.
   void startControlChannel();
   RAZ::Client* client() const;
 

@@ -100,7 +100,10 @@ Rectangle {
     Accessible.onToggleAction: row.toggleGroup()
     Rectangle {
         anchors.fill: parent
-        visible: row.canOpen && row.activeFocus
+        // A selected contact shows as such; any other row with the focus
+        // (a header, or a contact left current when its selection went)
+        // is ringed.
+        visible: row.activeFocus && (row.header || !row.selected)
         color: "transparent"
         border.color: pal.accent
         border.width: 2

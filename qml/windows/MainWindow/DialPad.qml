@@ -12,6 +12,8 @@ Column {
     readonly property QtObject pal: ZPalette
     // The main window's scene, whose edit menu the number field opens.
     property Item scene: null
+    // The keyboard's place when the view opens: the number.
+    function focusFirst() { dialField.forceActiveFocus(); }
 
     spacing: pal.unit * 2
 

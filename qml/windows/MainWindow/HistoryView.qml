@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQuick.Window 2.15
 import Vantre 1.0 as Vantre
 import "qrc:/controls"
 
@@ -15,6 +16,13 @@ Item {
     property Item scene: null
     // The selected row, cleared when an active communication is selected.
     property alias currentIndex: historyList.currentIndex
+    // The keyboard's place when the view opens: the chosen filter.
+    function focusFirst() {
+        for (var i = 0; i < filterTabs.count; ++i)
+            if (filterTabs.itemAt(i) && filterTabs.itemAt(i).chosen)
+                return filterTabs.itemAt(i).forceActiveFocus();
+        historyList.forceActiveFocus();
+    }
 
     Row {
         id: historyFilter
@@ -22,6 +30,7 @@ Item {
         anchors { left: parent.left; right: parent.right; top: parent.top; margins: pal.unit * 2 }
         spacing: pal.unit
         Repeater {
+            id: filterTabs
             model: 4
             Rectangle {
                 id: filterTab
@@ -46,15 +55,17 @@ Item {
                         mainWindow.setTimelineFilter(index);
                     }
                 }
-                // The focus rings the tab from outside: the chosen one is
-                // filled with the colour a ring inside it would have.
+                // The focus rings the tab from outside; the chosen one is
+                // filled with the ring's colour, so it is ringed inside in
+                // the colour of its text.
                 Rectangle {
+                    objectName: "historyFilterFocusRing"
                     anchors.fill: parent
-                    anchors.margins: -pal.focusWidth
-                    radius: parent.radius + pal.focusWidth
+                    anchors.margins: filterTab.chosen ? pal.focusWidth : -pal.focusWidth
+                    radius: Math.max(0, parent.radius + anchors.margins * -1)
                     color: "transparent"
                     border.width: pal.focusWidth
-                    border.color: pal.accent
+                    border.color: filterTab.chosen ? pal.accentText : pal.accent
                     visible: filterTab.activeFocus
                 }
                 ZLabel {
@@ -202,5 +213,16 @@ Item {
             text: qsTr("No history") + history.lc
             color: pal.mutedText
         }
+    }
+    // Reached by Tab with no row current, the list itself holds the
+    // focus: it is ringed, and Down then chooses its first row.
+    Rectangle {
+        objectName: "listFocusRing"
+        anchors.fill: historyList
+        z: 1
+        visible: historyList.Window.activeFocusItem === historyList
+        color: "transparent"
+        border.color: pal.accent
+        border.width: pal.focusWidth
     }
 }

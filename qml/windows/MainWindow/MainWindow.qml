@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQuick.Window 2.15
 import Vantre 1.0 as Vantre
 import Kelvantic 1.0 as Kelvantic
 import "qrc:/controls"
@@ -119,7 +120,13 @@ Rectangle {
         presenceMenu.showPopup(Qt.point(p.x, p.y));
     }
     function showView(name) { activeView.state = name; }
-    function focusSearch() { search.forceActiveFocus(); }
+    // The search, or, where a view hides it, the view's first control:
+    // the keyboard is never left in a field out of sight.
+    function focusSearch() {
+        if (searchBar.visible) search.forceActiveFocus();
+        else if (historyView.visible) historyView.focusFirst();
+        else if (dialPad.visible) dialPad.focusFirst();
+    }
     // A button's menu drops from the button, wherever the pointer is (Space
     // on the button leaves it anywhere).
     function menuFromButton(button) {
@@ -380,8 +387,10 @@ Rectangle {
                     event.accepted = true;
                 } else if (event.key === Qt.Key_Down && contactList.visible) {
                     contactList.forceActiveFocus();
-                    if (mainWindow.currentContactRow < 0)
-                        mainWindow.moveSelection(false, true);
+                    // Nothing chosen yet: the first contact, even when a
+                    // group closed and opened again left a header current.
+                    for (var row = 0; row < contactList.count && mainWindow.selectedContactCount === 0; ++row)
+                        mainWindow.selectContactRow(row, false);
                     event.accepted = true;
                 }
             }
@@ -488,6 +497,8 @@ Rectangle {
         onStateChanged: {
             if (state === Vantre.MainView.name(Vantre.MainView.Rooms))
                 mainWindow.clearAndFetchRooms();
+            // Once the view's controls show or hide.
+            Qt.callLater(function() { if (!searchBar.visible && search.focus) root.focusSearch(); });
         }
 
         // A banner shown above (or taken away) moves the view; the row the
@@ -525,6 +536,21 @@ Rectangle {
             scene: root
         }
 
+        // Reached by Tab with no row current, a list itself holds the
+        // focus: it is ringed, and Down then chooses its first row.
+        Repeater {
+            model: [contactList, roomList]
+            Rectangle {
+                objectName: "listFocusRing"
+                anchors.fill: modelData
+                z: 1
+                visible: modelData.visible && modelData.Window.activeFocusItem === modelData
+                color: "transparent"
+                border.color: pal.accent
+                border.width: pal.focusWidth
+            }
+        }
+
         HistoryView {
             id: historyView
             anchors.fill: parent
@@ -533,6 +559,7 @@ Rectangle {
         }
 
         DialPad {
+            id: dialPad
             anchors { top: parent.top; topMargin: pal.unit * 4; horizontalCenter: parent.horizontalCenter }
             width: Math.min(parent.width - pal.unit * 6, 220)
             visible: activeView.state === Vantre.MainView.name(Vantre.MainView.Dialpad)

@@ -9,6 +9,22 @@ Item {
     // Enter in the popup: the same as a click.
     function acceptByKey() { rootWindow.chatNotificationAccepted(); }
     height: 60
+    // The whole invitation is its one answer: it takes the popup's
+    // keyboard, draws it, and Space accepts as Enter does.
+    objectName: "invitation"
+    focus: true
+    activeFocusOnTab: true
+    Keys.onSpacePressed: chat.acceptByKey()
+
+    Rectangle {
+        objectName: "focusRing"
+        anchors.fill: parent
+        anchors.margins: ZPalette.focusWidth
+        color: "transparent"
+        border.width: ZPalette.focusWidth
+        border.color: ZPalette.accent
+        visible: chat.activeFocus
+    }
     // What the popup says below its title, for a screen reader.
     readonly property string description: chat.line() + chat.lc
 

@@ -9,6 +9,22 @@ Item {
     // Enter in the popup: the same as a click.
     function acceptByKey() { rootWindow.chatNotificationAccepted(); }
     height: 60
+    // The whole invitation is its one answer: it takes the popup's
+    // keyboard, draws it, and Space accepts as Enter does.
+    objectName: "invitation"
+    focus: true
+    activeFocusOnTab: true
+    Keys.onSpacePressed: ft.acceptByKey()
+
+    Rectangle {
+        objectName: "focusRing"
+        anchors.fill: parent
+        anchors.margins: ZPalette.focusWidth
+        color: "transparent"
+        border.width: ZPalette.focusWidth
+        border.color: ZPalette.accent
+        visible: ft.activeFocus
+    }
 
     readonly property var session: rootWindow.session
     // Texts append it so they follow a change of the interface language.

@@ -106,18 +106,27 @@ void NotificationManager::addToStack(QWidget* popup, bool prepend) {
 }
 
 bool NotificationManager::focusCallNotification() {
+  // A ringing call first: it will not wait. Without one, the newest
+  // invitation (a chat, a file, a share), which has no other way to be
+  // answered without a pointer.
+  QML::CommunicationNotification* chosen = nullptr;
   for (int i = m_notifications.size() - 1; i >= 0; --i) {
     QML::CommunicationNotification* popup = m_notifications.at(i).communication.data();
-    if (!popup || popup->type() != QML::CommunicationNotification::CallNotification) continue;
-    // The popup shows without taking the keyboard from what the user
-    // does; asked for, it takes it.
-    popup->raise();
-    popup->activateWindow();
-    popup->setFocus(Qt::ShortcutFocusReason);
-    popup->takeKeyboard();
-    return true;
+    if (!popup) continue;
+    if (popup->type() == QML::CommunicationNotification::CallNotification) {
+      chosen = popup;
+      break;
+    }
+    if (!chosen) chosen = popup;
   }
-  return false;
+  if (!chosen) return false;
+  // The popup shows without taking the keyboard from what the user
+  // does; asked for, it takes it.
+  chosen->raise();
+  chosen->activateWindow();
+  chosen->setFocus(Qt::ShortcutFocusReason);
+  chosen->takeKeyboard();
+  return true;
 }
 
 QList<QWidget*> NotificationManager::notificationWidgets() const {

@@ -26,8 +26,9 @@ class NotificationManager : public QObject {
   QML::CommunicationNotification* findCommunicationNotification(
       QObject* session, QML::CommunicationNotification::NotificationType type) const;
   void closeCommunicationNotification(QObject* session);
-  // Gives the keyboard to the newest incoming-call popup (raised and
-  // activated, its scene focused); false when no call rings.
+  // Gives the keyboard to the newest incoming-call popup, or else to the
+  // newest other invitation (raised and activated, its scene focused);
+  // false when none is shown.
   bool focusCallNotification();
 
   // The popups in stack order (index 0 first).

@@ -1,10 +1,12 @@
 #include "Utils/WindowManager.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QMargins>
 #include <QRandomGenerator>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -46,13 +48,61 @@ QMargins frameMargins(QWidget* window, QWidget* owner) {
   return QMargins();
 }
 
-// The window's size cut to what fits in `area` with its decoration, as far
-// as its own minimum lets it shrink.
+// The window's size cut to what fits in `area` with its decoration. A
+// minimum larger than the area (a large text scale on a small screen)
+// gives way too: the window's title bar and buttons matter more than its
+// last rows, which scroll or crowd.
 void fitInto(QWidget* window, const QRect& area, const QMargins& margins) {
   if (window->isMaximized() || window->isFullScreen()) return;
   const QSize room = area.marginsRemoved(margins).size();
+  if (room.isEmpty()) return;
+  window->setMinimumSize(window->minimumSize().boundedTo(room));
   const QSize fitted = window->size().boundedTo(room).expandedTo(window->minimumSize());
   if (fitted != window->size()) window->resize(fitted);
+}
+
+// A window fitted before it is shown learns its own decoration only then
+// (the program's first window has none to borrow, and a centred window
+// was centred without it): once shown it is fitted again with it, and
+// kept on the screen.
+class FitOnceFramed : public QObject {
+ public:
+  explicit FitOnceFramed(QWidget* window) : QObject(window), m_window(window) {
+    setObjectName(QStringLiteral("fitOnceFramed"));
+    window->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const QEvent::Type type = event->type();
+    if (watched != m_window ||
+        (type != QEvent::Show && type != QEvent::Move && type != QEvent::Resize))
+      return false;
+    if (!m_window->isVisible() || m_window->frameGeometry() == m_window->geometry()) return false;
+    m_window->removeEventFilter(this);
+    deleteLater();
+    // After the showing is done: the window system applies the geometry
+    // the window had when showing began.
+    QTimer::singleShot(0, m_window, [window = m_window] {
+      if (QScreen* screen = window->screen()) {
+        fitInto(window, screen->availableGeometry(), frameMargins(window, nullptr));
+        WindowManager::keepOnScreen(window);
+      }
+    });
+    return false;
+  }
+
+ private:
+  QWidget* m_window;
+};
+
+// Fits `window` into `area`; when its decoration is not known yet, again
+// once it is.
+void fitFramed(QWidget* window, const QRect& area, const QMargins& margins) {
+  fitInto(window, area, margins);
+  if (!window->isVisible() &&
+      !window->findChild<QObject*>(QStringLiteral("fitOnceFramed"), Qt::FindDirectChildrenOnly))
+    new FitOnceFramed(window);
 }
 }  // namespace
 
@@ -91,7 +141,7 @@ void WindowManager::placeWindow(QWidget* window, QWidget* owner) {
   if (!screen) screen = QGuiApplication::primaryScreen();
   if (!screen) return;
   const QMargins margins = frameMargins(window, owner);
-  fitInto(window, screen->availableGeometry(), margins);
+  fitFramed(window, screen->availableGeometry(), margins);
   const QSize frame = window->size().grownBy(margins);
   QRandomGenerator* rng = QRandomGenerator::global();
   window->move(placement(screen->availableGeometry(), frame, rng->generate(), rng->generate()));
@@ -102,12 +152,7 @@ void WindowManager::fitOnScreen(QWidget* window, QScreen* screen) {
   if (!screen) screen = QGuiApplication::screenAt(window->frameGeometry().center());
   if (!screen) screen = window->screen();
   if (!screen) return;
-  const QMargins margins = frameMargins(window, nullptr);
-  // A minimum larger than the screen (a large text scale) gives way too:
-  // the window's title bar matters more than its last rows.
-  const QSize room = screen->availableGeometry().marginsRemoved(margins).size();
-  if (!room.isEmpty()) window->setMinimumSize(window->minimumSize().boundedTo(room));
-  fitInto(window, screen->availableGeometry(), margins);
+  fitFramed(window, screen->availableGeometry(), frameMargins(window, nullptr));
 }
 
 void WindowManager::keepOnScreen(QWidget* window) {
@@ -139,7 +184,7 @@ QWidget* WindowManager::placeOver(QWidget* dialog, QWidget* owner) {
   if (!screen) return owner;
   const QRect area = screen->availableGeometry();
   const QMargins margins = frameMargins(dialog, owner);
-  fitInto(dialog, area, margins);
+  fitFramed(dialog, area, margins);
   QRect frame = dialog->geometry().marginsAdded(margins);
   frame.moveCenter(owner ? owner->frameGeometry().center() : area.center());
   // Never partly off the screen, even over a window that is.

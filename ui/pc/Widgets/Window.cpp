@@ -4,8 +4,11 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
@@ -118,6 +121,31 @@ void Window::leaveOnEscape(const char* slot) {
     emit escapeLeaves();
   });
   connect(this, SIGNAL(escapeLeaves()), this, slot);
+}
+
+void Window::keyPressEvent(QKeyEvent* e) {
+  const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+  // A text field's Enter stays its own: windows move on from field to
+  // field with it.
+  if (enter && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+      !qobject_cast<QLineEdit*>(focusWidget())) {
+    // A button with the focus is the one pressed; else the default.
+    QPushButton* target = qobject_cast<QPushButton*>(focusWidget());
+    if (!target) {
+      const auto buttons = findChildren<QPushButton*>();
+      for (QPushButton* button : buttons)
+        if (button->isDefault() && button->window() == this && button->isVisible()) {
+          target = button;
+          break;
+        }
+    }
+    if (target && target->isEnabled()) {
+      e->accept();
+      target->click();
+      return;
+    }
+  }
+  Utils::HelpInterface::keyPressEvent(e);
 }
 
 bool Window::canClose() { return true; }

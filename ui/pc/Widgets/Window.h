@@ -59,6 +59,10 @@ class Window : public Utils::HelpInterface {
   void leaveOnEscape(const char* slot = SLOT(close()));
 
   void timerEvent(QTimerEvent* e) override;
+  // Enter that the control with the focus leaves (a check box, a list; not
+  // a text field) presses that control when it is a button, else the
+  // window's default button, as in a dialog.
+  void keyPressEvent(QKeyEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
   void changeEvent(QEvent* e) override;

@@ -107,7 +107,9 @@ LocationPublish::LocationPublish(QWidget* parent) : Widgets::Window(parent, fals
   row->setContentsMargins(16, 0, 0, 0);
   m_region = new QLineEdit(this);
   m_region->setObjectName(QStringLiteral("regionEdit"));
-  m_region->setMinimumWidth(240);
+  // Wide enough for a place name; on a small screen (or at a large scale)
+  // the row gives way before the dialog leaves the screen.
+  m_region->setMinimumWidth(160);
   m_region->setMaxLength(100);
   m_time = new QComboBox(this);
   m_time->setObjectName(QStringLiteral("timeComboBox"));
@@ -123,6 +125,9 @@ LocationPublish::LocationPublish(QWidget* parent) : Widgets::Window(parent, fals
   m_alwaysAsk = new QCheckBox(this);
   m_alwaysAsk->setObjectName(QStringLiteral("alwaysAskCheckbox"));
   m_alwaysAsk->setChecked(true);
+  // Its text is the dialog's longest line: where the screen is narrower,
+  // its end is cut rather than the dialog's buttons pushed off the screen.
+  m_alwaysAsk->setMinimumWidth(1);
   layout->addWidget(m_alwaysAsk);
   auto* line = new QFrame(this);
   line->setObjectName(QStringLiteral("line"));

@@ -116,7 +116,9 @@ QString PreferencesWindow::currentPageName() const {
 
 void PreferencesWindow::showEvent(QShowEvent* e) {
   SettingsEditor::showEvent(e);
-  // The form settles its size as it is shown: it stays on the screen.
+  // The form settles its size as it is shown: it stays on the screen, and
+  // on a small one (or at a large scale) it shrinks to it.
+  Utils::WindowManager::fitOnScreen(this);
   Utils::WindowManager::keepOnScreen(this);
 }
 

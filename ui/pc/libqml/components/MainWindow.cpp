@@ -157,8 +157,8 @@ void MainWindow::setupWindow(bool stayOnTop) {
     connect(m_crashShortcut, SIGNAL(activated()), this, SLOT(crash()));
   }
 
-  // The incoming-call popup never takes the keyboard by itself; this key
-  // hands it over (Enter then answers, Esc declines).
+  // An incoming popup never takes the keyboard by itself; this key hands
+  // it over, a ringing call's first (Enter then answers, Esc declines).
   auto* ringingCall = new QShortcut(kFocusRingingCallKey, this);
   ringingCall->setObjectName(QStringLiteral("focusRingingCallShortcut"));
   ringingCall->setContext(Qt::WindowShortcut);

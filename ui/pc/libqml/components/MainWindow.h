@@ -244,7 +244,8 @@ class MainWindow : public Window {
   void preferencesChanged();
   void cbSessionClosed();
   void crash();
-  // Ctrl+Shift+A: the ringing call's popup takes the keyboard.
+  // Ctrl+Shift+A: the ringing call's popup, or else the newest
+  // invitation's, takes the keyboard.
   void focusRingingCall();
   // Views and selection.
   void activeViewChanged(const QString& view);
