@@ -14,6 +14,8 @@
 
 #include <RAZ/Actions/Action.h>
 #include <RAZ/Actions/Provider.h>
+#include <RAZ/Configuration/Config.h>
+#include <RAZ/Configuration/ConfigIds.h>
 #include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Controllers/ChatInterface.h>
 #include <RAZ/Controllers/CommsSessionController.h>
@@ -21,6 +23,7 @@
 #include <RAZ/Controllers/SecurityClassificationController.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
 #include <RAZ/Settings.h>
+#include <RAZ/Utils/Parsers.h>
 #include <TP/Core/Logging.h>
 
 #include "Providers/Factory.h"
@@ -100,6 +103,35 @@ void CommunicationsWindow::contactChanged() {
   }
 }
 
+namespace {
+// The number an address dials ("sip:*86@host" dials *86), or nothing.
+QString dialledNumber(const QString& address) {
+  QString bare = address.trimmed();
+  if (bare.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive)) bare = bare.mid(4);
+  if (bare.startsWith(QLatin1String("sip:"), Qt::CaseInsensitive)) bare = bare.mid(4);
+  bare = bare.section(QLatin1Char('@'), 0, 0).section(QLatin1Char(';'), 0, 0);
+  if (!RAZ::Utils::PhoneNumberParser::isValidPhoneNumber(bare)) return QString();
+  return RAZ::Utils::PhoneNumberParser::normalizePhoneNumber(bare);
+}
+
+// Whether the address is the voice mailbox or a test-call number of the
+// service: a line, not a person.
+bool isServiceLine(const QString& address, const RAZ::Configuration::Config* config) {
+  const QString number = dialledNumber(address);
+  if (number.isEmpty() || !config) return false;
+  const QString mailbox = config->getString(RAZ::Configuration::ConfigId::VoiceMailNumber);
+  if (!mailbox.isEmpty() && RAZ::Utils::PhoneNumberParser::normalizePhoneNumber(mailbox) == number)
+    return true;
+  const auto pairs = config->value(RAZ::Configuration::ConfigId::TestCallNumbers).toList();
+  for (const QVariant& pair : pairs) {
+    const QString test = pair.toStringList().value(1);
+    if (!test.isEmpty() && RAZ::Utils::PhoneNumberParser::normalizePhoneNumber(test) == number)
+      return true;
+  }
+  return false;
+}
+}  // namespace
+
 void CommunicationsWindow::contactNameOrPresenceChanged() {
   if (!m_session) return;
   if (m_session->isMyRoomSession() || m_session->isGroup()) {
@@ -109,9 +141,8 @@ void CommunicationsWindow::contactNameOrPresenceChanged() {
   RAZ::Contacts::IContact* contact = nullptr;
   QString title = RAZ::Controllers::PartyName::of(m_session.data(), &contact);
   // A contact of the list comes with its presence; another party has none,
-  // nor has a line of the service's own (voice mail, the echo test), which
-  // is a contact made for the call alone.
-  if (contact && !contact->isTemporary()) {
+  // nor has a line of the service's own (voice mail, the echo test).
+  if (contact && !isServiceLine(m_session->uri(), configuration())) {
     const QString known = Utils::PresenceState::text(contact->getPresenceState());
     const QString presence = known.isEmpty() ? tr("Unknown") : known;
     title = tr("%1 (%2)").arg(title, presence);
