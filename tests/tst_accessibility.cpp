@@ -49,6 +49,7 @@
 #include "TestSupport.h"
 #include "Utils/Accessibility.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
+#include "dialogs/LocationPublish.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/PreferencesWindow.h"
 #include "libqml/components/CallSettings.h"
@@ -826,6 +827,69 @@ class TestAccessibility : public QObject {
     untitled->close();
   }
 
+  // A menu a reader's press opens has an entry current, told as the focus,
+  // as a menu opened from the keyboard has: also a menu shown before, whose
+  // entries the reader then met in a menu gone since.
+  void pressedMenuTellsItsEntry() {
+    REQUIRE(Scenario::signIn());
+    QML::MainWindow* main = Scenario::mainWindow();
+    SceneDriver scene = Scenario::mainScene();
+    REQUIRE(scene.waitVisible(QStringLiteral("optionsButton")));
+    const Tree tree = treeOf(main);
+    for (const char* name : {"Options", "+", "Options"}) {
+      QAccessibleInterface* button = tree.named(QAccessible::Button, QString::fromLatin1(name));
+      QVERIFY2(button, qPrintable(tree.names(QAccessible::Button)));
+      g_focusEvents.clear();
+      button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+      QMenu* menu = nullptr;
+      REQUIRE(ZentTest::waitForMenu(&menu));
+      QCOMPARE(QApplication::activePopupWidget(), menu);
+      QAction* current = menu->activeAction();
+      QVERIFY2(current && current->isEnabled(), name);
+      QAccessibleInterface* entry = accessibleOf(menu)->child(menu->actions().indexOf(current));
+      QVERIFY(entry && !entry->text(QAccessible::Name).isEmpty());
+      QVERIFY(entry->state().focused);
+      QCOMPARE(entry->parent()->object(), menu);
+      QVERIFY2(g_focusEvents.contains(entry->text(QAccessible::Name)),
+               qPrintable(g_focusEvents.join(" | ")));
+      menu->hide();
+      QTRY_VERIFY(!QApplication::activePopupWidget());
+    }
+  }
+
+  // A service problem shows in the banner without taking the focus: it is
+  // heard as it appears, saying what the banner says.
+  void serviceProblemIsHeard() {
+    REQUIRE(Scenario::signIn());
+    SceneDriver scene = Scenario::mainScene();
+    g_alerts.clear();
+    QVERIFY(Scenario::demo().loseService());
+    QTRY_VERIFY_WITH_TIMEOUT(!g_alerts.isEmpty(), ZentTest::kWaitMs);
+    const bool shown = scene.row(QStringLiteral("errorRow"), g_alerts.first()) != nullptr;
+    QVERIFY(Scenario::demo().restoreService());
+    QVERIFY2(shown, qPrintable(g_alerts.join(" | ")));
+  }
+
+  // The location dialog: its field named, no nameless label in it.
+  void locationDialogIsNamed() {
+    QScopedPointer<Dialogs::LocationPublish> dialog(new Dialogs::LocationPublish(nullptr));
+    dialog->show();
+    QTRY_VERIFY(dialog->isVisible());
+    // (Its zone list's separators are Qt's rows, nameless: not walked whole.)
+    const Tree tree = treeOf(dialog.data());
+    QVERIFY2(tree.named(QAccessible::EditableText, QStringLiteral("Set Location")),
+             qPrintable(tree.dump()));
+    QVERIFY2(tree.find([](QAccessibleInterface* i) {
+                   return i->role() == QAccessible::StaticText && !i->state().invisible &&
+                          i->text(QAccessible::Name).trimmed().isEmpty();
+                 })
+                 .isEmpty(),
+             qPrintable(tree.dump()));
+    // A status, once there is one, is read.
+    dialog->setStatus(QStringLiteral("green"), QStringLiteral("Published"), 0);
+    QVERIFY(treeOf(dialog.data()).named(QAccessible::StaticText, QStringLiteral("Published")));
+  }
+
   // A presence request says who asks beside the answers.
   void presenceRequestSaysWhoAsks() {
     REQUIRE(Scenario::signOut());
@@ -847,6 +911,16 @@ class TestAccessibility : public QObject {
     VERIFY_TREE(tree);
     QVERIFY2(tree.named(QAccessible::StaticText, QStringLiteral("Mara Santos")),
              qPrintable(tree.dump()));
+    // And its sentence says who: a reader opening the dialog reads its
+    // sentences, and passes over a name of fewer than three words.
+    QVERIFY2(!tree.find([](QAccessibleInterface* i) {
+                    const QString name = i->text(QAccessible::Name);
+                    return i->role() == QAccessible::StaticText &&
+                           name.contains(QLatin1String("Mara Santos")) &&
+                           name.split(QLatin1Char(' '), Qt::SkipEmptyParts).size() >= 3;
+                  })
+                  .isEmpty(),
+             qPrintable(tree.names(QAccessible::StaticText)));
     QVERIFY(tree.named(QAccessible::Button, QStringLiteral("Accept")));
     REQUIRE(requests.click(QStringLiteral("ignoreButton")));
     QTRY_VERIFY_WITH_TIMEOUT(!dialog->isVisible(), ZentTest::kWaitMs);
@@ -994,6 +1068,44 @@ class TestAccessibility : public QObject {
     QTRY_VERIFY2(g_alerts.size() == 1 && g_alerts.first().contains(QLatin1String("Are you there?")),
                  qPrintable(g_alerts.join(" | ")));
     QVERIFY2(!g_alerts.first().contains(earlier), qPrintable(g_alerts.first()));
+    // A file offered is answered by a reader's press, and from the keyboard:
+    // its answers are controls, not links drawn in the page. The keyboard
+    // is back in the message field after.
+    for (int i = 0; i < 2; ++i) {
+      QVERIFY(Scenario::demo().offerFile(kAlice));
+      REQUIRE(chat.waitVisible(QStringLiteral("offerDeclineButton")));
+      const Tree offered = treeOf(window);
+      VERIFY_TREE(offered);
+      QVERIFY2(!offered
+                    .find([](QAccessibleInterface* o) {
+                      return o->role() == QAccessible::StaticText &&
+                             o->text(QAccessible::Name).startsWith(QLatin1String("Offered file: "));
+                    })
+                    .isEmpty(),
+               qPrintable(offered.names(QAccessible::StaticText)));
+      QVERIFY(offered.named(QAccessible::Button, QStringLiteral("Accept")));
+      QAccessibleInterface* decline = offered.named(QAccessible::Button, QStringLiteral("Decline"));
+      QVERIFY2(decline && decline->state().focusable,
+               qPrintable(offered.names(QAccessible::Button)));
+      if (i == 0) {
+        decline->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+      } else {
+        REQUIRE(chat.focus(QStringLiteral("messageInput")));
+        QQuickItem* focus = nullptr;
+        for (int tab = 0; tab < 8; ++tab) {
+          REQUIRE(chat.press(Qt::Key_Backtab));
+          focus = chat.view()->quickWindow()->activeFocusItem();
+          if (focus == decline->object()) break;
+        }
+        QVERIFY(focus == decline->object());
+        REQUIRE(chat.press(Qt::Key_Space));
+      }
+      QTRY_VERIFY_WITH_TIMEOUT(!chat.isVisible(QStringLiteral("offerBar")), ZentTest::kWaitMs);
+      REQUIRE(chat.waitPageText(QStringLiteral("transcriptView"),
+                                QStringLiteral("Transfer cancelled")));
+      QCOMPARE(chat.view()->quickWindow()->activeFocusItem()->objectName(),
+               QStringLiteral("messageInput"));
+    }
     g_textChanges.clear();
     REQUIRE(chat.focus(QStringLiteral("messageInput")));
     REQUIRE(chat.type(QStringLiteral("yes")));

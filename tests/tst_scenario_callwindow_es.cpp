@@ -14,6 +14,7 @@
 #include "Application.h"
 #include "Scenario.h"
 #include "TestSupport.h"
+#include "libqml/components/CallDebugWindow.h"
 #include "libqml/components/CommunicationsWindow.h"
 #include "libqml/components/MainWindow.h"
 
@@ -150,6 +151,27 @@ class ScenarioCallWindowSpanish : public ZentTest::ScenarioTestObject {
     REQUIRE(call.waitText(QStringLiteral("holdButton"), QStringLiteral("Reanudar")));
     QTRY_VERIFY2_WITH_TIMEOUT(controlsClearOfStatus(window).isEmpty(),
                               qPrintable(controlsClearOfStatus(window)), ZentTest::kWaitMs);
+  }
+
+  // The call's debug window (Control+D) speaks the user's language: its
+  // groups, switches, legends and buttons; the engine's value names stay.
+  void callDebugWindowIsInSpanish() {
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(placeCall(&window));
+    REQUIRE(SceneDriver::of(window).press(Qt::Key_D, Qt::ControlModifier));
+    QML::CallDebugWindow* debug = nullptr;
+    REQUIRE(ZentTest::waitForWindow<QML::CallDebugWindow>(&debug));
+    SceneDriver scene = SceneDriver::of(debug);
+    REQUIRE(scene.waitText(QStringLiteral("dtmfSent"), QStringLiteral("Tonos enviados: ")));
+    QString problem;
+    for (const char* text : {"Parámetros de audio", "Supresión de ruido", "Ganancia del altavoz",
+                             "Modo de AEC (0: auriculares", "Velocidad de bits inicial", "Aplicar",
+                             "voiceEncoderCodecName: "})
+      QVERIFY2(scene.row(QStringLiteral("callDebugInfo"), QString::fromUtf8(text), &problem),
+               qPrintable(problem));
+    QVERIFY2(!scene.row(QStringLiteral("callDebugInfo"), QStringLiteral("Audio parameters")),
+             "an English title is left");
+    debug->close();
   }
 
   // The main window sits in the screen's bottom right corner: the call

@@ -32,6 +32,7 @@
 
 #include "Application.h"
 #include "DemoPeople.h"
+#include "Models/LeftPaneButtonsModel.h"
 #include "Scenario.h"
 #include "TestSupport.h"
 #include "Utils/ZentUrlHandler.h"
@@ -491,6 +492,31 @@ class ScenarioChatsTest : public ZentTest::ScenarioTestObject {
                               QStringLiteral("Chat room no longer exists")));
     QQuickItem* input = roomChat.item(QStringLiteral("messageInput"));
     QVERIFY(input && input->property("readOnly").toBool());
+
+    // Left, the room is in the history; joining it from there says that
+    // it is gone, and opens nothing.
+    Scenario::tidy();
+    QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
+    main = activeMainScene();
+    REQUIRE(main.click(
+        QStringLiteral("leftPaneButton%1").arg(Models::LeftPaneButtonsModel::HistoryButton)));
+    QQuickItem* entry = nullptr;
+    QTRY_VERIFY2_WITH_TIMEOUT(
+        (entry = main.row(QStringLiteral("historyRow"), QStringLiteral("Design"))) != nullptr,
+        qPrintable(ZentTest::historyRows().join(" | ")), ZentTest::kWaitMs);
+    REQUIRE(main.rightClick(entry));
+    REQUIRE(ZentTest::waitForMenu(&menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Join Room")}));
+    Dialogs::MessageWindow* gone = nullptr;
+    REQUIRE(ZentTest::waitForWindow<Dialogs::MessageWindow>(&gone));
+    QCOMPARE(gone->windowTitle(), QString("Error joining room"));
+    QCOMPARE(gone->messageLabel()->text(), QString("Chat room no longer exists"));
+    QPointer<Dialogs::MessageWindow> shown(gone);
+    REQUIRE(ZentTest::clickButton(gone, QStringLiteral("OK")));
+    QTRY_VERIFY_WITH_TIMEOUT(!shown || !shown->isVisible(), ZentTest::kWaitMs);
+    QVERIFY(!ZentTest::findWindow<QML::CommunicationsWindow>());
+    REQUIRE(activeMainScene().click(
+        QStringLiteral("leftPaneButton%1").arg(Models::LeftPaneButtonsModel::ContactsButton)));
   }
 
   // The service keeps its rooms as the user left them: a room created

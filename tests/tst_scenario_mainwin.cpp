@@ -413,6 +413,35 @@ class TestScenarioMainWindow : public ZentTest::ScenarioTestObject {
         QStringLiteral("leftPaneButton%1").arg(Models::LeftPaneButtonsModel::ContactsButton)));
   }
 
+  // The history's badge counts what the user has not seen: a missed call
+  // adds to it, going between other views leaves it alone, and only
+  // leaving the history, where the call was seen, takes it away.
+  void historyBadgeCountsWhatIsUnseen() {
+    using Buttons = Models::LeftPaneButtonsModel;
+    SceneDriver s = scene();
+    auto button = [](int type) { return QStringLiteral("leftPaneButton%1").arg(type); };
+    auto badge = [&] {
+      QQuickItem* history = s.item(button(Buttons::HistoryButton));
+      return history ? history->property("badge").toInt() : -1;
+    };
+    REQUIRE(s.click(button(Buttons::ContactsButton)));
+    const int before = badge();
+    QVERIFY(demo().missedCall(kBruno));
+    QTRY_COMPARE(badge(), before + 1);
+    for (int i = 0; i < 2; ++i) {
+      REQUIRE(s.click(button(Buttons::RoomsButton)));
+      REQUIRE(s.waitVisible(QStringLiteral("myRoomRow")));
+      REQUIRE(s.click(button(Buttons::ContactsButton)));
+      REQUIRE(s.waitVisible(QStringLiteral("contactRow")));
+      QCOMPARE(badge(), before + 1);
+    }
+    REQUIRE(s.click(button(Buttons::HistoryButton)));
+    REQUIRE(s.waitVisible(QStringLiteral("historyRow")));
+    QCOMPARE(badge(), before + 1);
+    REQUIRE(s.click(button(Buttons::ContactsButton)));
+    QTRY_VERIFY(badge() <= before);
+  }
+
   // A day outlives a restart: a call, a chat, a missed call, what was seen
   // of the history, the chats and the call still running at sign-out or
   // Exit (each once) and the location chosen are all there when the program

@@ -1157,6 +1157,14 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
         <source>Incoming call</source>
         <translation>Incoming call</translation>
     </message>
+    <message>
+        <source>My Room</source>
+        <translation>My Room</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Room</source>
+        <translation>%1&apos;s Room</translation>
+    </message>
 </context>
 <context>
     <name>DialPad</name>
@@ -3083,6 +3091,18 @@ Are you sure you want to continue?</translation>
 <context>
     <name>ChatWidget</name>
     <message>
+        <source>Offered file: %1</source>
+        <translation>Offered file: %1</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <source>Decline</source>
+        <translation>Decline</translation>
+    </message>
+    <message>
         <source>Chat</source>
         <translation type="vanished">Chat</translation>
     </message>
@@ -4079,6 +4099,10 @@ Are you sure you want to continue?</translation>
         <translation>Unable to add the following people to the session because they have no IM address:
 %1</translation>
     </message>
+    <message>
+        <source>Chat room no longer exists</source>
+        <translation>Chat room no longer exists</translation>
+    </message>
 </context>
 <context>
     <name>ConfigureRoomDialog</name>
@@ -4777,6 +4801,204 @@ Are you sure you want to continue?</translation>
     <message>
         <source>Voice Mail</source>
         <translation>Voice Mail</translation>
+    </message>
+</context>
+<context>
+    <name>CallDebugInfo</name>
+    <message>
+        <source>Real duplex params</source>
+        <translation>Real duplex params</translation>
+    </message>
+    <message>
+        <source>AEC</source>
+        <translation>AEC</translation>
+    </message>
+    <message>
+        <source>AEC auto mode</source>
+        <translation>AEC auto mode</translation>
+    </message>
+    <message>
+        <source>AEC NLP</source>
+        <translation>AEC NLP</translation>
+    </message>
+    <message>
+        <source>AEC CNG</source>
+        <translation>AEC CNG</translation>
+    </message>
+    <message>
+        <source>Noise suppression</source>
+        <translation>Noise suppression</translation>
+    </message>
+    <message>
+        <source>Automatic gain control</source>
+        <translation>Automatic gain control</translation>
+    </message>
+    <message>
+        <source>Audio parameters</source>
+        <translation>Audio parameters</translation>
+    </message>
+    <message>
+        <source>System speaker mute</source>
+        <translation>System speaker mute</translation>
+    </message>
+    <message>
+        <source>System speaker gain</source>
+        <translation>System speaker gain</translation>
+    </message>
+    <message>
+        <source>System mic mute</source>
+        <translation>System mic mute</translation>
+    </message>
+    <message>
+        <source>System mic gain</source>
+        <translation>System mic gain</translation>
+    </message>
+    <message>
+        <source>Speaker mute</source>
+        <translation>Speaker mute</translation>
+    </message>
+    <message>
+        <source>Speaker gain</source>
+        <translation>Speaker gain</translation>
+    </message>
+    <message>
+        <source>Mic mute</source>
+        <translation>Mic mute</translation>
+    </message>
+    <message>
+        <source>Mic gain</source>
+        <translation>Mic gain</translation>
+    </message>
+    <message>
+        <source>Channel audio parameters</source>
+        <translation>Channel audio parameters</translation>
+    </message>
+    <message>
+        <source>Channel speaker mute</source>
+        <translation>Channel speaker mute</translation>
+    </message>
+    <message>
+        <source>Channel speaker gain</source>
+        <translation>Channel speaker gain</translation>
+    </message>
+    <message>
+        <source>Channel mic mute</source>
+        <translation>Channel mic mute</translation>
+    </message>
+    <message>
+        <source>Channel mic gain</source>
+        <translation>Channel mic gain</translation>
+    </message>
+    <message>
+        <source>Audio channel parameters (not editable)</source>
+        <translation>Audio channel parameters (not editable)</translation>
+    </message>
+    <message>
+        <source>Voice encoder parameters</source>
+        <translation>Voice encoder parameters</translation>
+    </message>
+    <message>
+        <source>Input/Output devices</source>
+        <translation>Input/Output devices</translation>
+    </message>
+    <message>
+        <source>Video encoder parameters</source>
+        <translation>Video encoder parameters</translation>
+    </message>
+    <message>
+        <source>CPU Load Control</source>
+        <translation>CPU Load Control</translation>
+    </message>
+    <message>
+        <source>Sent video stream statistics</source>
+        <translation>Sent video stream statistics</translation>
+    </message>
+    <message>
+        <source>Received video stream statistics</source>
+        <translation>Received video stream statistics</translation>
+    </message>
+    <message>
+        <source>Video Automatic bitRate Selector (ARS) parameters</source>
+        <translation>Video Automatic bitRate Selector (ARS) parameters</translation>
+    </message>
+    <message>
+        <source>Enable ARS</source>
+        <translation>Enable ARS</translation>
+    </message>
+    <message>
+        <source>Auto FEC</source>
+        <translation>Auto FEC</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>Initial bitrate</source>
+        <translation>Initial bitrate</translation>
+    </message>
+    <message>
+        <source>Low bitrate</source>
+        <translation>Low bitrate</translation>
+    </message>
+    <message>
+        <source>High bitrate</source>
+        <translation>High bitrate</translation>
+    </message>
+    <message>
+        <source>Low frame rate</source>
+        <translation>Low frame rate</translation>
+    </message>
+    <message>
+        <source>High frame rate</source>
+        <translation>High frame rate</translation>
+    </message>
+    <message>
+        <source>Frame resize</source>
+        <translation>Frame resize</translation>
+    </message>
+    <message>
+        <source>Feedback over RTCP</source>
+        <translation>Feedback over RTCP</translation>
+    </message>
+    <message>
+        <source>Send no ARS feedback</source>
+        <translation>Send no ARS feedback</translation>
+    </message>
+    <message>
+        <source>AEC mode (0: Headset; 1: Half duplex, time domain; 2: Half duplex, frequency domain; 3: Full duplex): %1</source>
+        <translation>AEC mode (0: Headset; 1: Half duplex, time domain; 2: Half duplex, frequency domain; 3: Full duplex): %1</translation>
+    </message>
+    <message>
+        <source>Mic boost behavior (0: No change; 1: Force to enable; 2: Force to disable): %1</source>
+        <translation>Mic boost behavior (0: No change; 1: Force to enable; 2: Force to disable): %1</translation>
+    </message>
+    <message>
+        <source>Keep alive (s): %1</source>
+        <translation>Keep alive (s): %1</translation>
+    </message>
+    <message>
+        <source>Touch tones sent: %1</source>
+        <translation>Touch tones sent: %1</translation>
+    </message>
+    <message>
+        <source>QoS: %1</source>
+        <translation>QoS: %1</translation>
+    </message>
+    <message>
+        <source>RTCP disabled: %1</source>
+        <translation>RTCP disabled: %1</translation>
+    </message>
+    <message>
+        <source>Conference control disabled: %1</source>
+        <translation>Conference control disabled: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NumberInput</name>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
     </message>
 </context>
 </TS>

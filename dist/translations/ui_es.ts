@@ -1137,6 +1137,14 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
         <source>Incoming call</source>
         <translation>Llamada entrante</translation>
     </message>
+    <message>
+        <source>My Room</source>
+        <translation>Mi sala</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Room</source>
+        <translation>Sala de %1</translation>
+    </message>
 </context>
 <context>
     <name>DialPad</name>
@@ -3024,6 +3032,18 @@ Are you sure you want to continue?</source>
 <context>
     <name>ChatWidget</name>
     <message>
+        <source>Offered file: %1</source>
+        <translation>Archivo ofrecido: %1</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Decline</source>
+        <translation>Rechazar</translation>
+    </message>
+    <message>
         <source>Chat</source>
         <translation type="vanished">Chat</translation>
     </message>
@@ -4020,6 +4040,10 @@ Are you sure you want to continue?</source>
         <translation>No se puede añadir a las siguientes personas a la sesión porque no tienen dirección de mensajería:
 %1</translation>
     </message>
+    <message>
+        <source>Chat room no longer exists</source>
+        <translation>La sala de chat ya no existe</translation>
+    </message>
 </context>
 <context>
     <name>ConfigureRoomDialog</name>
@@ -4718,6 +4742,204 @@ Are you sure you want to continue?</source>
     <message>
         <source>Voice Mail</source>
         <translation>Buzón de voz</translation>
+    </message>
+</context>
+<context>
+    <name>CallDebugInfo</name>
+    <message>
+        <source>Real duplex params</source>
+        <translation>Parámetros de dúplex real</translation>
+    </message>
+    <message>
+        <source>AEC</source>
+        <translation>AEC</translation>
+    </message>
+    <message>
+        <source>AEC auto mode</source>
+        <translation>Modo automático de AEC</translation>
+    </message>
+    <message>
+        <source>AEC NLP</source>
+        <translation>NLP de AEC</translation>
+    </message>
+    <message>
+        <source>AEC CNG</source>
+        <translation>CNG de AEC</translation>
+    </message>
+    <message>
+        <source>Noise suppression</source>
+        <translation>Supresión de ruido</translation>
+    </message>
+    <message>
+        <source>Automatic gain control</source>
+        <translation>Control automático de ganancia</translation>
+    </message>
+    <message>
+        <source>Audio parameters</source>
+        <translation>Parámetros de audio</translation>
+    </message>
+    <message>
+        <source>System speaker mute</source>
+        <translation>Silenciar altavoz del sistema</translation>
+    </message>
+    <message>
+        <source>System speaker gain</source>
+        <translation>Ganancia del altavoz del sistema</translation>
+    </message>
+    <message>
+        <source>System mic mute</source>
+        <translation>Silenciar micrófono del sistema</translation>
+    </message>
+    <message>
+        <source>System mic gain</source>
+        <translation>Ganancia del micrófono del sistema</translation>
+    </message>
+    <message>
+        <source>Speaker mute</source>
+        <translation>Silenciar altavoz</translation>
+    </message>
+    <message>
+        <source>Speaker gain</source>
+        <translation>Ganancia del altavoz</translation>
+    </message>
+    <message>
+        <source>Mic mute</source>
+        <translation>Silenciar micrófono</translation>
+    </message>
+    <message>
+        <source>Mic gain</source>
+        <translation>Ganancia del micrófono</translation>
+    </message>
+    <message>
+        <source>Channel audio parameters</source>
+        <translation>Parámetros de audio del canal</translation>
+    </message>
+    <message>
+        <source>Channel speaker mute</source>
+        <translation>Silenciar altavoz del canal</translation>
+    </message>
+    <message>
+        <source>Channel speaker gain</source>
+        <translation>Ganancia del altavoz del canal</translation>
+    </message>
+    <message>
+        <source>Channel mic mute</source>
+        <translation>Silenciar micrófono del canal</translation>
+    </message>
+    <message>
+        <source>Channel mic gain</source>
+        <translation>Ganancia del micrófono del canal</translation>
+    </message>
+    <message>
+        <source>Audio channel parameters (not editable)</source>
+        <translation>Parámetros del canal de audio (no editables)</translation>
+    </message>
+    <message>
+        <source>Voice encoder parameters</source>
+        <translation>Parámetros del codificador de voz</translation>
+    </message>
+    <message>
+        <source>Input/Output devices</source>
+        <translation>Dispositivos de entrada/salida</translation>
+    </message>
+    <message>
+        <source>Video encoder parameters</source>
+        <translation>Parámetros del codificador de vídeo</translation>
+    </message>
+    <message>
+        <source>CPU Load Control</source>
+        <translation>Control de carga de CPU</translation>
+    </message>
+    <message>
+        <source>Sent video stream statistics</source>
+        <translation>Estadísticas del flujo de vídeo enviado</translation>
+    </message>
+    <message>
+        <source>Received video stream statistics</source>
+        <translation>Estadísticas del flujo de vídeo recibido</translation>
+    </message>
+    <message>
+        <source>Video Automatic bitRate Selector (ARS) parameters</source>
+        <translation>Parámetros del selector automático de velocidad de bits (ARS) de vídeo</translation>
+    </message>
+    <message>
+        <source>Enable ARS</source>
+        <translation>Activar ARS</translation>
+    </message>
+    <message>
+        <source>Auto FEC</source>
+        <translation>FEC automático</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Initial bitrate</source>
+        <translation>Velocidad de bits inicial</translation>
+    </message>
+    <message>
+        <source>Low bitrate</source>
+        <translation>Velocidad de bits baja</translation>
+    </message>
+    <message>
+        <source>High bitrate</source>
+        <translation>Velocidad de bits alta</translation>
+    </message>
+    <message>
+        <source>Low frame rate</source>
+        <translation>Velocidad de fotogramas baja</translation>
+    </message>
+    <message>
+        <source>High frame rate</source>
+        <translation>Velocidad de fotogramas alta</translation>
+    </message>
+    <message>
+        <source>Frame resize</source>
+        <translation>Cambio de tamaño de fotograma</translation>
+    </message>
+    <message>
+        <source>Feedback over RTCP</source>
+        <translation>Respuesta por RTCP</translation>
+    </message>
+    <message>
+        <source>Send no ARS feedback</source>
+        <translation>No enviar respuesta de ARS</translation>
+    </message>
+    <message>
+        <source>AEC mode (0: Headset; 1: Half duplex, time domain; 2: Half duplex, frequency domain; 3: Full duplex): %1</source>
+        <translation>Modo de AEC (0: auriculares; 1: semidúplex, dominio del tiempo; 2: semidúplex, dominio de la frecuencia; 3: dúplex completo): %1</translation>
+    </message>
+    <message>
+        <source>Mic boost behavior (0: No change; 1: Force to enable; 2: Force to disable): %1</source>
+        <translation>Comportamiento del refuerzo de micrófono (0: sin cambios; 1: forzar activación; 2: forzar desactivación): %1</translation>
+    </message>
+    <message>
+        <source>Keep alive (s): %1</source>
+        <translation>Mantener activo (s): %1</translation>
+    </message>
+    <message>
+        <source>Touch tones sent: %1</source>
+        <translation>Tonos enviados: %1</translation>
+    </message>
+    <message>
+        <source>QoS: %1</source>
+        <translation>QoS: %1</translation>
+    </message>
+    <message>
+        <source>RTCP disabled: %1</source>
+        <translation>RTCP desactivado: %1</translation>
+    </message>
+    <message>
+        <source>Conference control disabled: %1</source>
+        <translation>Control de conferencia desactivado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NumberInput</name>
+    <message>
+        <source>Set</source>
+        <translation>Aplicar</translation>
     </message>
 </context>
 </TS>

@@ -385,6 +385,12 @@ void Application::connectServiceMessages(RAZ::Sessions::SessionManagerBase& sess
 void Application::createPresenceRequestDialog(RAZ::Sessions::SessionManagerBase& session) {
   m_session->presenceRequestDialog.reset(
       new QML::PresenceRequestDialog(&session, session.contactsManager(), isAlwaysOnTop()));
+  // The location question at sign-in hands the keyboard back to the main
+  // window; requests that came meanwhile are what the user still has to answer.
+  if (Utils::PresenceHelper* helper =
+          m_session->factory ? m_session->factory->presenceHelper() : nullptr)
+    connect(helper, SIGNAL(locationQuestionClosed()), m_session->presenceRequestDialog.get(),
+            SLOT(comeForward()));
 }
 
 void Application::connectAlwaysOnTop() {

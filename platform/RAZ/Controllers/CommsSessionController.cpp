@@ -40,6 +40,8 @@ const char* const kAnsweredWithChat = "answeredWithChat";
 // A session in a chat room of the room service (not My Room, not a chat
 // with several people).
 const char* const kListedRoom = "listedRoom";
+// A personal room's session that is the user's own room.
+const char* const kOwnRoom = "ownRoom";
 }  // namespace
 
 CommsSessionController::CommsSessionController(
@@ -229,10 +231,24 @@ void CommsSessionController::closeSession(CommunicationSession* session) {
                                                       : RAZ::Models::CallLog::Audio);
   const bool missed = hadCall && session->isIncoming() && !connected.isValid() &&
                       !session->property(kAnsweredWithChat).toBool();
-  // A room's chat is the room's (its address, its name); My Room is
-  // reached through its owner instead.
-  const bool room = chatOnly && session->property(kListedRoom).toBool();
-  emit sessionEnded(session->contactId(), session->uri(), PartyName::of(session), kind,
+  // A room's communication is the room's (its address, its name), a chat
+  // with several people theirs: none of them is the one first invited.
+  using RAZ::Models::CallLog;
+  int room = CallLog::NoRoom;
+  QString name = PartyName::of(session);
+  if (session->isMyRoom()) {
+    room = session->property(kOwnRoom).toBool() ? CallLog::OwnPersonalRoom : CallLog::PersonalRoom;
+    if (!session->roomOwner().isEmpty()) name = session->roomOwner();
+    if (ChatInterface* chat = session->getChatInterface())
+      if (!chat->getOwnerName().isEmpty()) name = chat->getOwnerName();
+  } else if (chatOnly && session->property(kListedRoom).toBool()) {
+    room = CallLog::ListedRoom;
+  } else if (chatOnly && session->isGroupChat()) {
+    room = CallLog::GroupChat;
+    if (!session->groupChatSubject().isEmpty()) name = session->groupChatSubject();
+  }
+  emit sessionEnded(room == CallLog::NoRoom ? session->contactId() : 0,
+                    room == CallLog::GroupChat ? QString() : session->uri(), name, kind,
                     session->isIncoming(), begun.isValid() ? begun : QDateTime::currentDateTime(),
                     seconds, missed, room);
   if (RAZ::MediaEngine::CallBasePtr* call = session->getCall()) {
@@ -376,6 +392,9 @@ void CommsSessionController::createChat(const QList<RAZ::Contacts::ContactPtr>& 
     QStringList names;
     for (const auto& c : valid) names << c->getDisplayName();
     session->setGroupChatSubject(names.join(QStringLiteral(", ")));
+    // The user opens the chat with the people chosen: nothing to wait for
+    // before its window shows.
+    session->setRoomJoined(true);
   }
 }
 
@@ -407,6 +426,8 @@ void CommsSessionController::createMyRoomSession(RAZ::Contacts::Const::ContactPt
                    CommunicationSession::KindMyRoom, false);
   session->setInviteReason(reason);
   session->setRoomOwner(owner->getDisplayName());
+  const RAZ::Contacts::ContactPtr own = m_contacts ? m_contacts->ownContact() : nullptr;
+  session->setProperty(kOwnRoom, own && own.data() == owner.data());
   // A personal room is entered as it opens: no password, no members list.
   session->setRoomJoined(true);
 }
@@ -450,6 +471,7 @@ void CommsSessionController::createMyRoomSession(const QString& call, const QStr
                                                address, CommunicationSession::KindMyRoom, false);
   // The user's own room is known as such (its title says so).
   if (mine) session->setContact(own.data());
+  session->setProperty(kOwnRoom, mine);
   session->setConference(!call.isEmpty());
   session->setRoomJoined(true);
   if (ChatInterface* room = session->getChatInterface()) {
@@ -680,8 +702,21 @@ void CommsSessionController::actionTriggered(RAZ::Actions::ActionData& data,
       picked << &source;
     auto* entry =
         picked.size() == 1 ? qobject_cast<RAZ::Models::TimelineEntry*>(picked.first()) : nullptr;
-    if (entry && !entry->roomJid().isEmpty()) {
+    if (entry && entry->room() == RAZ::Models::CallLog::ListedRoom) {
       emit roomRequested(entry->roomJid());
+      return;
+    }
+    if (entry && entry->room() == RAZ::Models::CallLog::OwnPersonalRoom) {
+      emit myRoomRequested();
+      return;
+    }
+    if (entry && entry->room() == RAZ::Models::CallLog::PersonalRoom) {
+      // Somebody's room is reached by its address, as a link to it is.
+      using RAZ::Services::Xmpp::XmppJidValidator;
+      const QString address = entry->record().address;
+      const bool chat =
+          !XmppJidValidator::getRoomJidPart(address, XmppJidValidator::RoomMyRoom).isEmpty();
+      createMyRoomSession(chat ? QString() : address, chat ? address : QString(), QString());
       return;
     }
   }

@@ -148,11 +148,13 @@ class CommsSessionController : public QObject {
   // (a call's first ring); the duration counts from when the call
   // connected (or the chat began), 0 for a call never answered; `missed` is
   // a call from a party that the user never answered (it rang out, the
-  // caller gave up, or the user declined); `room` a chat in a chat room,
-  // whose address is the room's.
+  // caller gave up, or the user declined); `room` where it took place when
+  // not with one person (RAZ::Models::CallLog::Room): the address is then
+  // the room's, the name the room's, its owner's or the people's, and
+  // contactId 0.
   void sessionEnded(int contactId, const QString& address, const QString& name, int kind,
                     bool incoming, const QDateTime& start, int durationSec, bool missed,
-                    bool room = false);
+                    int room = 0);
   void groupCommunicationError(int error, bool group);
   // A call to the user that the service did not put through (see
   // receiveSession), with what it did instead.
@@ -167,6 +169,9 @@ class CommsSessionController : public QObject {
   // A room is to be joined again (its entry in the history): the room
   // service joins it, or brings its window forward when the user is in it.
   void roomRequested(const QString& roomJid);
+  // The user's own personal room is to be opened again (its entry in the
+  // history): it opens as from the rooms list, with its conference.
+  void myRoomRequested();
   void sessionUpdated(RAZ::Controllers::CommunicationSession* session);
 
  private:

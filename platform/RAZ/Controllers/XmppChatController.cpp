@@ -201,6 +201,9 @@ XmppChat* XmppChatController::startRoomSession(const QString& jid, const QString
 void XmppChatController::createGroupChat(const QString& roomJid) {
   if (roomJid.isEmpty() || !m_access.contains(roomJid)) {
     TP_LOG(kLog, TP::Core::Logging::LevelWarning) << "No such room: " << roomJid;
+    // Asked for by the user (a room of the history deleted since): told so.
+    if (!roomJid.isEmpty())
+      QTimer::singleShot(0, this, [this, roomJid] { emit roomNotFound(roomJid); });
     return;
   }
   if (XmppChat* open = roomChat(roomJid)) {

@@ -113,6 +113,9 @@ class XmppChatController : public IChatController {
   void roomCreated(const QString& roomJid);
   void roomChanged(const QString& roomJid);
   void roomDestroyed(const QString& roomJid);
+  // A room asked to be joined is not (or no longer) on the service; from
+  // the event loop, after the request.
+  void roomNotFound(const QString& roomJid);
 
  private:
   struct Room {

@@ -38,12 +38,37 @@ QJsonObject toJson(const Record& r) {
   o.insert(QStringLiteral("durationSec"), r.durationSec);
   o.insert(QStringLiteral("isNew"), r.isNew);
   if (!r.note.isEmpty()) o.insert(QStringLiteral("note"), r.note);
-  if (r.room) o.insert(QStringLiteral("room"), true);
+  // A listed room is written as it always was; the other places by number.
+  if (r.room == RAZ::Models::CallLog::ListedRoom)
+    o.insert(QStringLiteral("room"), true);
+  else if (r.room != RAZ::Models::CallLog::NoRoom)
+    o.insert(QStringLiteral("room"), r.room);
   return o;
 }
 
 // A record as stored; values out of their range fall back to the plain ones
 // rather than reach the history's lists.
+// Where a stored communication took place; anything unknown is a
+// communication with one person.
+int roomOf(const QJsonValue& v, int kind) {
+  using RAZ::Models::CallLog;
+  // Only a chat can have been in a listed room or with several people; a
+  // personal room has its conference too.
+  if (v.isBool())
+    return v.toBool() && kind == CallLog::Chat ? CallLog::ListedRoom : CallLog::NoRoom;
+  const int room = v.toInt(CallLog::NoRoom);
+  switch (room) {
+    case CallLog::OwnPersonalRoom:
+    case CallLog::PersonalRoom:
+      return room;
+    case CallLog::ListedRoom:
+    case CallLog::GroupChat:
+      return kind == CallLog::Chat ? room : CallLog::NoRoom;
+    default:
+      return CallLog::NoRoom;
+  }
+}
+
 Record fromJson(const QJsonObject& o) {
   Record r;
   r.contactId = o.value(QStringLiteral("contactId")).toInt();
@@ -63,8 +88,7 @@ Record fromJson(const QJsonObject& o) {
   r.durationSec = qMax(0, o.value(QStringLiteral("durationSec")).toInt());
   r.isNew = o.value(QStringLiteral("isNew")).toBool();
   r.note = o.value(QStringLiteral("note")).toString();
-  // Only a chat can have been in a room.
-  r.room = r.kind == RAZ::Models::CallLog::Chat && o.value(QStringLiteral("room")).toBool();
+  r.room = roomOf(o.value(QStringLiteral("room")), r.kind);
   return r;
 }
 

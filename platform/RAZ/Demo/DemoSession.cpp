@@ -211,7 +211,7 @@ QVariant historyToVariant(const QList<RAZ::Models::CallLog::Record>& records) {
     m.insert(QStringLiteral("durationSec"), r.durationSec);
     m.insert(QStringLiteral("isNew"), r.isNew);
     m.insert(QStringLiteral("note"), r.note);
-    if (r.room) m.insert(QStringLiteral("room"), true);
+    if (r.room != RAZ::Models::CallLog::NoRoom) m.insert(QStringLiteral("room"), r.room);
     out << m;
   }
   return out;
@@ -232,7 +232,11 @@ QList<RAZ::Models::CallLog::Record> historyFromVariant(const QVariant& v) {
     r.durationSec = m.value(QStringLiteral("durationSec")).toInt();
     r.isNew = m.value(QStringLiteral("isNew")).toBool();
     r.note = m.value(QStringLiteral("note")).toString();
-    r.room = m.value(QStringLiteral("room")).toBool();
+    // Kept as a mark before places were told apart: a listed room.
+    const QVariant room = m.value(QStringLiteral("room"));
+    r.room = room.type() == QVariant::Bool
+                 ? (room.toBool() ? RAZ::Models::CallLog::ListedRoom : RAZ::Models::CallLog::NoRoom)
+                 : room.toInt();
     out << r;
   }
   return out;
@@ -355,7 +359,7 @@ RAZ::Models::CallLog::Record historyRecord(int contactId, const QString& address
 
 void DemoSession::recordEnded(int contactId, const QString& address, const QString& name, int kind,
                               bool incoming, const QDateTime& start, int durationSec, bool missed,
-                              bool room) {
+                              int room) {
   if (!callLog()) return;
   RAZ::Models::CallLog::Record r = historyRecord(contactId, address, name, kind);
   r.room = room;
@@ -563,6 +567,9 @@ void DemoSession::open(const QString& username, const QString& password) {
           &RAZ::Controllers::XmppChatController::createRoom);
   connect(parts.comms, &RAZ::Controllers::CommsSessionController::roomRequested, xmpp,
           &RAZ::Controllers::XmppChatController::createGroupChat);
+  RAZ::Controllers::MyRoomController* ownRoom = parts.myRoom;
+  connect(parts.comms, &RAZ::Controllers::CommsSessionController::myRoomRequested, ownRoom,
+          [ownRoom] { ownRoom->startMyRoom(QString()); });
   parts.publisher = new RAZ::Utils::Location::Publisher(this);
   parts.locationSources << new DemoLocationSource(address, this);
   // What the user publishes is what the service reports on the next sign-in.

@@ -97,7 +97,7 @@ class DemoSession : public RAZ::Sessions::SessionManagerBase {
   void buildContacts(RAZ::Contacts::Contacts* contacts, const QString& username,
                      const QString& address);
   void recordEnded(int contactId, const QString& address, const QString& name, int kind,
-                   bool incoming, const QDateTime& start, int durationSec, bool missed, bool room);
+                   bool incoming, const QDateTime& start, int durationSec, bool missed, int room);
   void recordTurnedAway(int contactId, const QString& address, const QString& name, int kind,
                         const QString& note);
 

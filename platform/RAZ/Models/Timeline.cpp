@@ -65,15 +65,16 @@ CallLog::Record TimelineEntry::record() const {
 
 QString TimelineEntry::roomJid() const {
   const CallLog::Record r = record();
-  return r.room ? r.address : QString();
+  return r.room == CallLog::ListedRoom ? r.address : QString();
 }
 
 RAZ::Contacts::IContact* TimelineEntry::getContact() const {
   if (m_contact) return m_contact;
   if (!m_contacts) return nullptr;
   const CallLog::Record r = record();
-  // A room's address is no number to call nor anybody to add.
-  if (r.room) return nullptr;
+  // A room's address is no number to call nor anybody to add, and a chat
+  // with several people is not one of them.
+  if (r.room != CallLog::NoRoom) return nullptr;
   if (r.contactId != 0) {
     if (RAZ::Contacts::ContactPtr c = m_contacts->getContact(r.contactId)) m_contact = c.data();
   }
@@ -95,7 +96,17 @@ RAZ::Contacts::IContact* TimelineEntry::getContact() const {
 }
 
 QList<RAZ::Actions::ActionData> TimelineEntry::getActions() const {
-  if (!roomJid().isEmpty()) return {RAZ::Actions::ActionData(RAZ::Actions::Action::JoinRoom)};
+  switch (record().room) {
+    case CallLog::ListedRoom:
+    case CallLog::OwnPersonalRoom:
+    case CallLog::PersonalRoom:
+      return {RAZ::Actions::ActionData(RAZ::Actions::Action::JoinRoom)};
+    case CallLog::GroupChat:
+      // Its people are not kept: nobody to call or chat with again.
+      return {};
+    default:
+      break;
+  }
   RAZ::Contacts::IContact* c = getContact();
   return c ? c->getActions() : QList<RAZ::Actions::ActionData>();
 }
@@ -155,7 +166,7 @@ QVariant Timeline::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole:
     case NameRole: {
-      if (r.contactId != 0 && m_contacts)
+      if (r.room == CallLog::NoRoom && r.contactId != 0 && m_contacts)
         if (RAZ::Contacts::ContactPtr c = m_contacts->getContact(r.contactId))
           return c->getDisplayName();
       return r.name.isEmpty() ? r.address : r.name;
@@ -177,8 +188,10 @@ QVariant Timeline::data(const QModelIndex& index, int role) const {
       return r.address;
     case NoteRole:
       return r.note;
+    case RoomRole:
+      return r.room;
     case PresenceRole:
-      if (r.contactId != 0 && m_contacts)
+      if (r.room == CallLog::NoRoom && r.contactId != 0 && m_contacts)
         if (RAZ::Contacts::ContactPtr c = m_contacts->getContact(r.contactId))
           return c->getPresenceState();
       return 0;
@@ -191,7 +204,7 @@ QHash<int, QByteArray> Timeline::roleNames() const {
   return {{NameRole, "name"},     {EntryRole, "entry"},     {DirectionRole, "direction"},
           {KindRole, "kind"},     {StartRole, "start"},     {DurationRole, "duration"},
           {IsNewRole, "isNew"},   {AddressRole, "address"}, {PresenceRole, "presence"},
-          {SourceRole, "source"}, {NoteRole, "note"}};
+          {SourceRole, "source"}, {NoteRole, "note"},       {RoomRole, "room"}};
 }
 
 int Timeline::newCommsCount() const { return m_log ? m_log->newCount() : 0; }

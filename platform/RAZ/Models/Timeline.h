@@ -32,6 +32,12 @@ class CallLog : public QObject {
   Q_ENUM(Direction)
   enum Kind { Audio = 0, Video = 1, Chat = 2 };
   Q_ENUM(Kind)
+  // Where a communication took place when it was not with one person: a
+  // room of the room service (its chat only), the user's own personal room,
+  // somebody else's personal room (chat, conference or both), a chat with
+  // several people.
+  enum Room { NoRoom = 0, ListedRoom = 1, OwnPersonalRoom = 2, PersonalRoom = 3, GroupChat = 4 };
+  Q_ENUM(Room)
   struct Record {
     int id = 0;
     int contactId = 0;  // 0: a party outside the contact list
@@ -45,9 +51,11 @@ class CallLog : public QObject {
     // What the service says of how it ended, when not as usual ("Declined:
     // Do Not Disturb", "Forwarded to ..."); empty otherwise.
     QString note;
-    // A chat in a chat room; the address is then the room's, and the name
-    // the room's name.
-    bool room = false;
+    // Not with one person (a Room value). The address is then the room's
+    // (a listed or personal room) and the name the room's name, the owner's
+    // name of a personal room, or the names of a chat's people; contactId
+    // is 0.
+    int room = NoRoom;
   };
 
   explicit CallLog(QObject* parent = nullptr) : QObject(parent) {}
@@ -90,6 +98,8 @@ class TimelineEntry : public RAZ::Actions::Source {
   bool isNew() const { return record().isNew; }
   // The room of a room's chat; empty for any other entry.
   QString roomJid() const;
+  // Where it took place (CallLog::Room).
+  int room() const { return record().room; }
   // The contact of the entry: the listed contact, or one made for the
   // number; null when neither exists, and for a room (which is nobody).
   Q_INVOKABLE RAZ::Contacts::IContact* getContact() const;
@@ -132,7 +142,8 @@ class Timeline : public QAbstractListModel {
     IsNewRole = 364,
     AddressRole = 365,
     PresenceRole = 366,
-    NoteRole = 367
+    NoteRole = 367,
+    RoomRole = 368
   };
 
   Timeline(RAZ::Models::CallLog* log, RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,

@@ -3,7 +3,8 @@ import "qrc:/controls"
 
 // The call debug scene: the media engine's values of one call (debugInfo),
 // the audio processing switches a tester may change. F5 reads everything
-// again. Labels are the engine's own names, not translated.
+// again. Titles, switches and legends are in the user's language; the
+// engine's value names are its own, not translated.
 Rectangle {
     id: root
     objectName: "callDebugInfo"
@@ -11,6 +12,7 @@ Rectangle {
     height: 600
     focus: true
     color: ZPalette.surface
+    readonly property string lc: rootWindow ? rootWindow.languageChangeProperty : ""
     Keys.onPressed: if (event.key === Qt.Key_F5) { debugInfo.init(); event.accepted = true; }
 
     Component {
@@ -36,36 +38,36 @@ Rectangle {
             id: grid
             width: parent.width
             spacing: 2
-            Text { text: "Real duplex params"; font.bold: true; font.pixelSize: 12; topPadding: 8; textFormat: Text.PlainText }
-            ZCheckBox { text: "AEC"; checked: debugInfo.aec; onToggled: debugInfo.aec = checked }
-            ZCheckBox { text: "AEC auto mode"; checked: debugInfo.aecAutoMode; onToggled: debugInfo.aecAutoMode = checked }
-            ZCheckBox { text: "AEC NLP"; checked: debugInfo.aecNLP; onToggled: debugInfo.aecNLP = checked }
-            ZCheckBox { text: "AEC CNG"; checked: debugInfo.aecCNG; onToggled: debugInfo.aecCNG = checked }
-            Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "AEC mode (0: Headset; 1: Half duplex, time domain; 2: Half duplex, frequency domain; 3: Full duplex): " + debugInfo.aecMode }
-            ZCheckBox { text: "Noise suppression"; checked: debugInfo.ns; onToggled: debugInfo.ns = checked }
-            ZCheckBox { text: "Automatic gain control"; checked: debugInfo.agc; onToggled: debugInfo.agc = checked }
-            Text { text: "Audio parameters"; font.bold: true; font.pixelSize: 12; topPadding: 8; textFormat: Text.PlainText }
-            ZCheckBox { text: "System speaker mute"; checked: debugInfo.acSystemSpeakerMute; onToggled: debugInfo.acSystemSpeakerMute = checked }
-            VolumeSelector { label: "System speaker gain"; value: debugInfo.acSystemSpeakerGain; onApply: debugInfo.acSystemSpeakerGain = value }
-            ZCheckBox { text: "System mic mute"; checked: debugInfo.acSystemMicMute; onToggled: debugInfo.acSystemMicMute = checked }
-            VolumeSelector { label: "System mic gain"; value: debugInfo.acSystemMicGain; onApply: debugInfo.acSystemMicGain = value }
-            ZCheckBox { text: "Speaker mute"; checked: debugInfo.acSpeakerMute; onToggled: debugInfo.acSpeakerMute = checked }
-            VolumeSelector { label: "Speaker gain"; value: debugInfo.acSpeakerGain; onApply: debugInfo.acSpeakerGain = value }
-            ZCheckBox { text: "Mic mute"; checked: debugInfo.acMicMute; onToggled: debugInfo.acMicMute = checked }
-            VolumeSelector { label: "Mic gain"; value: debugInfo.acMicGain; onApply: debugInfo.acMicGain = value }
-            Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "Mic boost behavior (0: No change; 1: Force to enable; 2: Force to disable): " + debugInfo.acMicBoost }
-            Text { text: "Channel audio parameters"; font.bold: true; font.pixelSize: 12; topPadding: 8; textFormat: Text.PlainText }
-            ZCheckBox { text: "Channel speaker mute"; checked: debugInfo.channelSpeakerMute; onToggled: debugInfo.channelSpeakerMute = checked }
-            VolumeSelector { label: "Channel speaker gain"; value: debugInfo.channelSpeakerGain; onApply: debugInfo.channelSpeakerGain = value }
-            ZCheckBox { text: "Channel mic mute"; checked: debugInfo.channelMicMute; onToggled: debugInfo.channelMicMute = checked }
-            VolumeSelector { label: "Channel mic gain"; value: debugInfo.channelMicGain; onApply: debugInfo.channelMicGain = value }
-            Text { text: "Audio channel parameters (not editable)"; font.bold: true; font.pixelSize: 12; topPadding: 8; textFormat: Text.PlainText }
-            Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "Keep alive (s): " + debugInfo.keepAliveSec }
-            Text { objectName: "dtmfSent"; width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "Touch tones sent: " + debugInfo.dtmfSent }
-            Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "QoS: " + debugInfo.enableQOS }
-            Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "RTCP disabled: " + debugInfo.disableRTCP }
-            Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "Conference control disabled: " + debugInfo.disableConfControl }
-            Text { text: "Voice encoder parameters"; font.bold: true; font.pixelSize: 12; topPadding: 8; textFormat: Text.PlainText }
+            Text { text: qsTr("Real duplex params") + root.lc; font.bold: true; font.pixelSize: 12; topPadding: 8; textFormat: Text.PlainText }
+            ZCheckBox { text: qsTr("AEC") + root.lc; checked: debugInfo.aec; onToggled: debugInfo.aec = checked }
+            ZCheckBox { text: qsTr("AEC auto mode") + root.lc; checked: debugInfo.aecAutoMode; onToggled: debugInfo.aecAutoMode = checked }
+            ZCheckBox { text: qsTr("AEC NLP") + root.lc; checked: debugInfo.aecNLP; onToggled: debugInfo.aecNLP = checked }
+            ZCheckBox { text: qsTr("AEC CNG") + root.lc; checked: debugInfo.aecCNG; onToggled: debugInfo.aecCNG = checked }
+            Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: qsTr("AEC mode (0: Headset; 1: Half duplex, time domain; 2: Half duplex, frequency domain; 3: Full duplex): %1").arg(debugInfo.aecMode) + root.lc }
+            ZCheckBox { text: qsTr("Noise suppression") + root.lc; checked: debugInfo.ns; onToggled: debugInfo.ns = checked }
+            ZCheckBox { text: qsTr("Automatic gain control") + root.lc; checked: debugInfo.agc; onToggled: debugInfo.agc = checked }
+            Text { text: qsTr("Audio parameters") + root.lc; font.bold: true; font.pixelSize: 12; topPadding: 8; textFormat: Text.PlainText }
+            ZCheckBox { text: qsTr("System speaker mute") + root.lc; checked: debugInfo.acSystemSpeakerMute; onToggled: debugInfo.acSystemSpeakerMute = checked }
+            VolumeSelector { label: qsTr("System speaker gain") + root.lc; value: debugInfo.acSystemSpeakerGain; onApply: debugInfo.acSystemSpeakerGain = value }
+            ZCheckBox { text: qsTr("System mic mute") + root.lc; checked: debugInfo.acSystemMicMute; onToggled: debugInfo.acSystemMicMute = checked }
+            VolumeSelector { label: qsTr("System mic gain") + root.lc; value: debugInfo.acSystemMicGain; onApply: debugInfo.acSystemMicGain = value }
+            ZCheckBox { text: qsTr("Speaker mute") + root.lc; checked: debugInfo.acSpeakerMute; onToggled: debugInfo.acSpeakerMute = checked }
+            VolumeSelector { label: qsTr("Speaker gain") + root.lc; value: debugInfo.acSpeakerGain; onApply: debugInfo.acSpeakerGain = value }
+            ZCheckBox { text: qsTr("Mic mute") + root.lc; checked: debugInfo.acMicMute; onToggled: debugInfo.acMicMute = checked }
+            VolumeSelector { label: qsTr("Mic gain") + root.lc; value: debugInfo.acMicGain; onApply: debugInfo.acMicGain = value }
+            Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: qsTr("Mic boost behavior (0: No change; 1: Force to enable; 2: Force to disable): %1").arg(debugInfo.acMicBoost) + root.lc }
+            Text { text: qsTr("Channel audio parameters") + root.lc; font.bold: true; font.pixelSize: 12; topPadding: 8; textFormat: Text.PlainText }
+            ZCheckBox { text: qsTr("Channel speaker mute") + root.lc; checked: debugInfo.channelSpeakerMute; onToggled: debugInfo.channelSpeakerMute = checked }
+            VolumeSelector { label: qsTr("Channel speaker gain") + root.lc; value: debugInfo.channelSpeakerGain; onApply: debugInfo.channelSpeakerGain = value }
+            ZCheckBox { text: qsTr("Channel mic mute") + root.lc; checked: debugInfo.channelMicMute; onToggled: debugInfo.channelMicMute = checked }
+            VolumeSelector { label: qsTr("Channel mic gain") + root.lc; value: debugInfo.channelMicGain; onApply: debugInfo.channelMicGain = value }
+            Text { text: qsTr("Audio channel parameters (not editable)") + root.lc; font.bold: true; font.pixelSize: 12; topPadding: 8; textFormat: Text.PlainText }
+            Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: qsTr("Keep alive (s): %1").arg(debugInfo.keepAliveSec) + root.lc }
+            Text { objectName: "dtmfSent"; width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: qsTr("Touch tones sent: %1").arg(debugInfo.dtmfSent) + root.lc }
+            Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: qsTr("QoS: %1").arg(debugInfo.enableQOS) + root.lc }
+            Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: qsTr("RTCP disabled: %1").arg(debugInfo.disableRTCP) + root.lc }
+            Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: qsTr("Conference control disabled: %1").arg(debugInfo.disableConfControl) + root.lc }
+            Text { text: qsTr("Voice encoder parameters") + root.lc; font.bold: true; font.pixelSize: 12; topPadding: 8; textFormat: Text.PlainText }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "voiceEncoderCodecName: " + debugInfo.voiceEncoderCodecName }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "voiceEncoderPayloadType: " + debugInfo.voiceEncoderPayloadType }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "voiceEncoderSamplingFreq: " + debugInfo.voiceEncoderSamplingFreq }
@@ -76,11 +78,11 @@ Rectangle {
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "voiceEncoderFECCheckPackets: " + debugInfo.voiceEncoderFECCheckPackets }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "voiceEncoderFECInfoPackets: " + debugInfo.voiceEncoderFECInfoPackets }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "voiceEncoderFECInterleaving: " + debugInfo.voiceEncoderFECInterleaving }
-            Text { text: "Input/Output devices"; font.bold: true; font.pixelSize: 12; topPadding: 8; textFormat: Text.PlainText }
+            Text { text: qsTr("Input/Output devices") + root.lc; font.bold: true; font.pixelSize: 12; topPadding: 8; textFormat: Text.PlainText }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "audioInputDevice: " + debugInfo.audioInputDevice }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "audioOutputDevice: " + debugInfo.audioOutputDevice }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "videoCaptureDevice: " + debugInfo.videoCaptureDevice }
-            Text { text: "Video encoder parameters"; font.bold: true; font.pixelSize: 12; topPadding: 8; textFormat: Text.PlainText }
+            Text { text: qsTr("Video encoder parameters") + root.lc; font.bold: true; font.pixelSize: 12; topPadding: 8; textFormat: Text.PlainText }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "videoEncoderCodecName: " + debugInfo.videoEncoderCodecName }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "videoEncoderPayloadType: " + debugInfo.videoEncoderPayloadType }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "videoEncoderImageSize: " + debugInfo.videoEncoderImageSize }
@@ -92,14 +94,14 @@ Rectangle {
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "videoEncoderFECInfoPackets: " + debugInfo.videoEncoderFECInfoPackets }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "videoEncoderRedundancy: " + debugInfo.videoEncoderRedundancy }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "videoEncoderVEQProfile: " + debugInfo.videoEncoderVEQProfile }
-            Text { text: "CPU Load Control"; font.bold: true; font.pixelSize: 12; topPadding: 8; textFormat: Text.PlainText }
+            Text { text: qsTr("CPU Load Control") + root.lc; font.bold: true; font.pixelSize: 12; topPadding: 8; textFormat: Text.PlainText }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "CpuParmEnabled: " + debugInfo.CpuParmEnabled }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "CpuParmMaxProcess: " + debugInfo.CpuParmMaxProcess }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "CpuParmMaxTotal: " + debugInfo.CpuParmMaxTotal }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "CpuStateEnabled: " + debugInfo.CpuStateEnabled }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "CpuStateProcess: " + debugInfo.CpuStateProcess }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "CpuStateTotal: " + debugInfo.CpuStateTotal }
-            Text { text: "Sent video stream statistics"; font.bold: true; font.pixelSize: 12; topPadding: 8; textFormat: Text.PlainText }
+            Text { text: qsTr("Sent video stream statistics") + root.lc; font.bold: true; font.pixelSize: 12; topPadding: 8; textFormat: Text.PlainText }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "sendStreamCodecName: " + debugInfo.sendStreamCodecName }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "sendStreamPayloadType: " + debugInfo.sendStreamPayloadType }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "sendStreamResolution: " + debugInfo.sendStreamResolution }
@@ -117,7 +119,7 @@ Rectangle {
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "sendStreamRTPLostPacketsRate: " + debugInfo.sendStreamRTPLostPacketsRate }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "sendStreamRTPLostPacketsTotal: " + debugInfo.sendStreamRTPLostPacketsTotal }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "sendStreamResetCount: " + debugInfo.sendStreamResetCount }
-            Text { text: "Received video stream statistics"; font.bold: true; font.pixelSize: 12; topPadding: 8; textFormat: Text.PlainText }
+            Text { text: qsTr("Received video stream statistics") + root.lc; font.bold: true; font.pixelSize: 12; topPadding: 8; textFormat: Text.PlainText }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "recvStreamCodecName: " + debugInfo.recvStreamCodecName }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "recvStreamPayloadType: " + debugInfo.recvStreamPayloadType }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "recvStreamResolution: " + debugInfo.recvStreamResolution }
@@ -139,18 +141,18 @@ Rectangle {
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "recvStreamInactiveTime: " + debugInfo.recvStreamInactiveTime }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "recvStreamOnlineTime: " + debugInfo.recvStreamOnlineTime }
             Text { width: parent.width; wrapMode: Text.Wrap; font.pixelSize: 11; textFormat: Text.PlainText; text: "recvStreamResetCount: " + debugInfo.recvStreamResetCount }
-            Text { text: "Video Automatic bitRate Selector (ARS) parameters"; font.bold: true; font.pixelSize: 12; topPadding: 8; textFormat: Text.PlainText }
-            ZCheckBox { text: "Enable ARS"; checked: debugInfo.enableARS; onToggled: debugInfo.enableARS = checked }
-            ZCheckBox { text: "Auto FEC"; checked: debugInfo.arsAutoFec; onToggled: debugInfo.arsAutoFec = checked }
-            NumberInput { label: "Profile"; value: debugInfo.arsProfile; onApply: debugInfo.arsProfile = value }
-            NumberInput { label: "Initial bitrate"; value: debugInfo.arsInitialBitrate; onApply: debugInfo.arsInitialBitrate = value }
-            NumberInput { label: "Low bitrate"; value: debugInfo.arsLoBitrate; onApply: debugInfo.arsLoBitrate = value }
-            NumberInput { label: "High bitrate"; value: debugInfo.arsHiBitrate; onApply: debugInfo.arsHiBitrate = value }
-            NumberInput { label: "Low frame rate"; value: debugInfo.arsLoFramerate; onApply: debugInfo.arsLoFramerate = value }
-            NumberInput { label: "High frame rate"; value: debugInfo.arsHiFramerate; onApply: debugInfo.arsHiFramerate = value }
-            ZCheckBox { text: "Frame resize"; checked: debugInfo.arsFrameResize; onToggled: debugInfo.arsFrameResize = checked }
-            ZCheckBox { text: "Feedback over RTCP"; checked: debugInfo.arsFeedbackOverRTCP; onToggled: debugInfo.arsFeedbackOverRTCP = checked }
-            ZCheckBox { text: "Send no ARS feedback"; checked: debugInfo.disableSendArsFeedback; onToggled: debugInfo.disableSendArsFeedback = checked }
+            Text { text: qsTr("Video Automatic bitRate Selector (ARS) parameters") + root.lc; font.bold: true; font.pixelSize: 12; topPadding: 8; textFormat: Text.PlainText }
+            ZCheckBox { text: qsTr("Enable ARS") + root.lc; checked: debugInfo.enableARS; onToggled: debugInfo.enableARS = checked }
+            ZCheckBox { text: qsTr("Auto FEC") + root.lc; checked: debugInfo.arsAutoFec; onToggled: debugInfo.arsAutoFec = checked }
+            NumberInput { label: qsTr("Profile") + root.lc; value: debugInfo.arsProfile; onApply: debugInfo.arsProfile = value }
+            NumberInput { label: qsTr("Initial bitrate") + root.lc; value: debugInfo.arsInitialBitrate; onApply: debugInfo.arsInitialBitrate = value }
+            NumberInput { label: qsTr("Low bitrate") + root.lc; value: debugInfo.arsLoBitrate; onApply: debugInfo.arsLoBitrate = value }
+            NumberInput { label: qsTr("High bitrate") + root.lc; value: debugInfo.arsHiBitrate; onApply: debugInfo.arsHiBitrate = value }
+            NumberInput { label: qsTr("Low frame rate") + root.lc; value: debugInfo.arsLoFramerate; onApply: debugInfo.arsLoFramerate = value }
+            NumberInput { label: qsTr("High frame rate") + root.lc; value: debugInfo.arsHiFramerate; onApply: debugInfo.arsHiFramerate = value }
+            ZCheckBox { text: qsTr("Frame resize") + root.lc; checked: debugInfo.arsFrameResize; onToggled: debugInfo.arsFrameResize = checked }
+            ZCheckBox { text: qsTr("Feedback over RTCP") + root.lc; checked: debugInfo.arsFeedbackOverRTCP; onToggled: debugInfo.arsFeedbackOverRTCP = checked }
+            ZCheckBox { text: qsTr("Send no ARS feedback") + root.lc; checked: debugInfo.disableSendArsFeedback; onToggled: debugInfo.disableSendArsFeedback = checked }
         }
     }
 }

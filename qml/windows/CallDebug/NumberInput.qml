@@ -24,5 +24,5 @@ Row {
             onAccepted: input.apply(parseInt(text))
         }
     }
-    ZButton { text: "Set"; height: 20; onClicked: input.apply(parseInt(field.text)) }
+    ZButton { text: qsTr("Set") + (rootWindow ? rootWindow.languageChangeProperty : ""); height: 20; onClicked: input.apply(parseInt(field.text)) }
 }

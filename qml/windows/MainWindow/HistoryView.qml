@@ -172,7 +172,10 @@ Item {
                 ZLabel {
                     id: historyName
                     width: parent.width
-                    text: model.name === undefined ? "" : model.name
+                    // A personal room reads as the room, as its window's title does.
+                    text: model.room === Vantre.CallLog.OwnPersonalRoom ? qsTr("My Room") + history.lc
+                          : model.room === Vantre.CallLog.PersonalRoom ? qsTr("%1's Room").arg(model.name) + history.lc
+                          : (model.name === undefined ? "" : model.name)
                     elide: Text.ElideRight
                     color: model.direction === Vantre.CallLog.Missed ? pal.error : pal.strongText
                     font.weight: parent.parent.isNew ? Font.Bold : Font.Normal

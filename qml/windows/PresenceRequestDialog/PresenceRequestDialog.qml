@@ -9,10 +9,21 @@ Rectangle {
     height: 130
     color: ZPalette.background
 
-    Component.onCompleted: {
-        rootWindow.itemHeight = 50;
-        rootWindow.heightExtraSpacing = heading.height + ZPalette.unit * 6;
+    // A row holds its two lines and its buttons whatever the text size;
+    // the window is as tall as its rows and the heading need, with the
+    // three margins around and between them.
+    readonly property int rowHeight: Math.ceil(Math.max(50, measuredLines.implicitHeight,
+                                                        measuredButton.implicitHeight)
+                                               + ZPalette.unit * 2)
+    Column {
+        id: measuredLines
+        visible: false
+        ZLabel { text: "Xg" }
+        ZLabel { text: "Xg"; type: ZPalette.caption }
     }
+    ZButton { id: measuredButton; visible: false; text: "Xg"; Accessible.ignored: true }
+    Binding { target: rootWindow; property: "itemHeight"; value: root.rowHeight }
+    Binding { target: rootWindow; property: "heightExtraSpacing"; value: Math.ceil(heading.height) + ZPalette.unit * 9 }
 
     ZLabel {
         id: heading
@@ -20,9 +31,23 @@ Rectangle {
         wrapMode: Text.WordWrap
         color: ZPalette.strongText
         Accessible.role: Accessible.StaticText
-        Accessible.name: text
+        // Said with who asks: a reader opening the dialog reads its
+        // sentences and passes over a name of one or two words.
+        Accessible.name: text + " " + askers.names().join(", ")
         text: (list.count > 1 ? qsTr("The following users want to share presence information with you:")
                               : qsTr("The following user wants to share presence information with you:")) + lc
+    }
+    // Who asks, all of them, also those the list has scrolled away.
+    Repeater {
+        id: askers
+        model: rootWindow.model
+        delegate: Item { readonly property string name: model.displayName; visible: false }
+        function names() {
+            var out = [];
+            for (var i = 0; i < count; ++i)
+                if (itemAt(i) && itemAt(i).name !== "") out.push(itemAt(i).name);
+            return out;
+        }
     }
     ListView {
         id: list
@@ -32,7 +57,7 @@ Rectangle {
         delegate: Item {
             objectName: "requestRow"
             width: list.width
-            height: 50
+            height: root.rowHeight
             Column {
                 anchors { left: parent.left; right: buttons.left; verticalCenter: parent.verticalCenter }
                 // Read before the answers, as who asks is seen beside them.

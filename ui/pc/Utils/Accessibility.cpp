@@ -442,7 +442,7 @@ class ArrivalAccessible : public QAccessibleObject {
   }
 };
 
-void tellArrival(QQuickItem* transcript, const QString& text) {
+void tellArrival(QObject* transcript, const QString& text) {
   QObject* arrival =
       transcript->findChild<QObject*>(QLatin1String(kArrivalName), Qt::FindDirectChildrenOnly);
   if (!arrival) {
@@ -610,6 +610,10 @@ void messageArrived(QQuickItem* transcript) {
   const QString added = transcript->property(kJustAdded).toString().trimmed();
   transcript->setProperty(kJustAdded, QVariant());
   if (!added.isEmpty()) tellArrival(transcript, added);
+}
+
+void notify(QObject* near, const QString& text) {
+  if (near && !text.trimmed().isEmpty()) tellArrival(near, text.trimmed());
 }
 
 void announce(QML::View* view) {

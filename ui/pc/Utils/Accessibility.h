@@ -60,6 +60,13 @@ void textChanged(QQuickItem* item);
 // is, as the "told" Alert below too.
 void messageArrived(QQuickItem* transcript);
 
+// Tells a reader `text` wherever its focus is, as a notification beside
+// `near` (what it is about: a window, an item), as messageArrived does. For
+// what appears without taking the focus and must be heard (a service
+// problem in the main window's banner): readers speak an alert only when
+// it takes the focus.
+void notify(QObject* near, const QString& text);
+
 // A popup view whose scene is an alert or a notification (an incoming call
 // or chat) is announced when it appears: its name says who and what. The
 // desktop's bridge passes no alert event on; readers speak a notification

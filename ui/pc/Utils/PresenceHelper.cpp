@@ -48,6 +48,7 @@ PresenceHelper::PresenceHelper(RAZ::Presence::PresenceData* presence, QObject* p
   m_locationDialog->setAttribute(Qt::WA_DeleteOnClose, false);
   connect(m_locationDialog, SIGNAL(locationChanged(RAZ::Utils::Location::Info, bool, bool)), this,
           SLOT(cbSetLocation(RAZ::Utils::Location::Info, bool, bool)));
+  connect(m_locationDialog, SIGNAL(closed()), this, SIGNAL(locationQuestionClosed()));
   connect(this, SIGNAL(locationsReceived(RAZ::Utils::Location::Info, RAZ::Utils::Location::Info)),
           m_locationDialog,
           SLOT(locationsReceived(RAZ::Utils::Location::Info, RAZ::Utils::Location::Info)));

@@ -75,6 +75,9 @@ class PresenceHelper : public QObject {
   void ownLocationChanged();
   void locationsReceived(const RAZ::Utils::Location::Info& xsi,
                          const RAZ::Utils::Location::Info& xmpp);
+  // The location question has gone: a window that waits for the user
+  // may come forward again.
+  void locationQuestionClosed();
 
  private:
   void buildMenu();

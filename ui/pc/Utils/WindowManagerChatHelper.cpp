@@ -99,6 +99,7 @@ bool WindowManagerChatHelper::initialize(
           unique);
   connect(rooms, SIGNAL(memberListReceived(QString, QStringList)), this,
           SLOT(onMemberListReceived(QString, QStringList)), unique);
+  connect(rooms, SIGNAL(roomNotFound(QString)), this, SLOT(roomNotFound()), unique);
   return true;
 }
 
@@ -259,6 +260,10 @@ void WindowManagerChatHelper::deleteRoom(const QString& roomJid, const QString& 
 void WindowManagerChatHelper::roomDestructionFailed() {
   showError(tr("Error Deleting Room"),
             tr("You are not the owner of this room. Only the owner can delete the room."));
+}
+
+void WindowManagerChatHelper::roomNotFound() {
+  showWarning(tr("Error joining room"), tr("Chat room no longer exists"));
 }
 
 void WindowManagerChatHelper::roomConfigurationForbidden() {

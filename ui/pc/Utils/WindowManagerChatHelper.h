@@ -92,6 +92,7 @@ class WindowManagerChatHelper : public QObject {
   void deleteRoom(const QString& roomJid, const QString& roomName);
   void roomDestructionFailed();
   void roomConfigurationForbidden();
+  void roomNotFound();
   void failedToAddContacts(QStringList names);
   void onMemberListReceived(const QString& roomJid, const QStringList& members);
   void chatNotificationAccepted();

@@ -96,6 +96,9 @@ Window::Window(QWidget* parent, bool alwaysOnTop, bool registerWithWindowManager
   m_statusLabel = new QLabel(this);
   m_statusLabel->setObjectName(QStringLiteral("mainWindowStatusLabel"));
   m_statusLabel->setTextFormat(Qt::RichText);
+  // Shown while it says something: empty, it is a nameless label a reader
+  // would stop at.
+  m_statusLabel->hide();
 
   auto* closeShortcut = new QShortcut(QKeySequence::Close, this);
   closeShortcut->setContext(Qt::WindowShortcut);
@@ -212,12 +215,14 @@ void Window::timerEvent(QTimerEvent* e) {
   if (e->timerId() == m_statusTimerId) {
     m_statusLabel->setText(m_persistentStatus);
     stopStatusTimer();
+    resizeUpdate();
     return;
   }
   Utils::HelpInterface::timerEvent(e);
 }
 
 void Window::resizeUpdate() {
+  m_statusLabel->setVisible(!m_statusLabel->text().isEmpty());
   const int h = m_statusLabel->sizeHint().height();
   m_statusLabel->resize(width() - 4, h);
   m_statusLabel->move(0, height() - h - m_statusMargin);

@@ -194,6 +194,8 @@ void LocationPublish::retranslate() {
   m_manual->setText(formText(QT_TRANSLATE_NOOP("LocationPublishDialog", "Use manual location")));
   m_region->setPlaceholderText(
       formText(QT_TRANSLATE_NOOP("LocationPublishDialog", "Set Location")));
+  // A reader names a field by its name, not by what it shows while empty.
+  m_region->setAccessibleName(m_region->placeholderText());
   m_alwaysAsk->setText(formText(QT_TRANSLATE_NOOP(
       "LocationPublishDialog", "Always ask before publishing new location information")));
   m_setButton->setText(formText(QT_TRANSLATE_NOOP("LocationPublishDialog", "Publish Location")));
@@ -227,6 +229,7 @@ void LocationPublish::hideEvent(QHideEvent* e) {
     m_returnTo->raise();
     m_returnTo->activateWindow();
   }
+  if (!e->spontaneous()) emit closed();
 }
 
 void LocationPublish::changeEvent(QEvent* e) {

@@ -76,6 +76,9 @@ class LocationPublish : public Widgets::Window {
 
  signals:
   void locationChanged(const RAZ::Utils::Location::Info& info, bool dontAskAgain, bool publish);
+  // The question has gone (answered or closed), after the keyboard went back
+  // to the window it came from.
+  void closed();
 
  protected:
   void changeEvent(QEvent* e) override;

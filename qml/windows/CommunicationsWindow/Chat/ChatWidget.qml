@@ -136,6 +136,12 @@ FocusScope {
         input.text = "";
         return true;
     }
+    // The keyboard goes back to the message field first: the answer takes
+    // the offer's row, and its button with it.
+    function answerOffer(answer, id) {
+        input.forceActiveFocus();
+        answer(id);
+    }
     function insertSmiley(text) {
         var word = String(text).split(" ")[0];
         var at = input.cursorPosition >= 0 ? input.cursorPosition : input.text.length;
@@ -244,7 +250,7 @@ FocusScope {
             id: webView
             objectName: "transcriptView"
             anchors { left: parent.left; right: scrollBar.visible ? scrollBar.left : parent.right
-                      top: historySelection.bottom; bottom: parent.bottom }
+                      top: historySelection.bottom; bottom: offerBar.top }
             baseUrl: "qrc:/windows/CommunicationsWindow/Chat/"
             pressGrabTime: 0
             // A screen reader reads the page's text, and hears of each
@@ -287,6 +293,59 @@ FocusScope {
                 interval: 500
                 running: true
                 onTriggered: webView.opacity = 1
+            }
+        }
+
+        // The files offered and not yet answered, each with the answers its
+        // entry in the page offers: the page's links are out of reach of
+        // the keyboard and of a screen reader, these are Tab stops.
+        Column {
+            id: offerBar
+            objectName: "offerBar"
+            anchors { left: parent.left; right: parent.right; bottom: parent.bottom }
+            readonly property var offers: chat.model && chat.model.pendingOffers ? chat.model.pendingOffers : []
+            readonly property real rowHeight: ZPalette.controlHeight + ZPalette.unit * 2
+            visible: offers.length > 0
+            // Known at once, not after the column lays its rows out: the
+            // transcript gives way in the same turn, and still shows its end.
+            height: offers.length * rowHeight
+            Repeater {
+                model: offerBar.offers
+                delegate: Rectangle {
+                    objectName: "offerRow"
+                    width: offerBar.width
+                    height: offerBar.rowHeight
+                    color: ZPalette.hover
+                    ZLabel {
+                        objectName: "offerText"
+                        anchors { left: parent.left; leftMargin: ZPalette.unit * 1.5; right: offerButtons.left
+                                  rightMargin: ZPalette.unit; verticalCenter: parent.verticalCenter }
+                        elide: Text.ElideMiddle
+                        textFormat: Text.PlainText
+                        color: ZPalette.surfaceText
+                        text: (qsTr("Offered file: %1") + chat.lc).arg(modelData.fileName)
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text
+                    }
+                    Row {
+                        id: offerButtons
+                        anchors { right: parent.right; rightMargin: ZPalette.unit * 1.5; verticalCenter: parent.verticalCenter }
+                        spacing: ZPalette.unit
+                        ZButton {
+                            objectName: "offerAcceptButton"
+                            primary: true
+                            text: qsTr("Accept") + chat.lc
+                            Accessible.description: modelData.fileName
+                            onClicked: chat.answerOffer(bridge.acceptClicked, modelData.id)
+                        }
+                        ZButton {
+                            objectName: "offerDeclineButton"
+                            text: qsTr("Decline") + chat.lc
+                            Accessible.description: modelData.fileName
+                            onClicked: chat.answerOffer(bridge.cancelClicked, modelData.id)
+                        }
+                    }
+                }
             }
         }
 

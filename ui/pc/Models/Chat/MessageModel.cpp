@@ -670,6 +670,7 @@ void MessageModel::setFtModel(RAZ::Models::FTModel* model) {
     connect(this, SIGNAL(acceptFt(QVariant)), model, SLOT(acceptFtClicked(QVariant)));
   }
   modelReset();
+  emit pendingOffersChanged();
 }
 
 void MessageModel::detachFtModel() {
@@ -679,6 +680,7 @@ void MessageModel::detachFtModel() {
   disconnect(this, SIGNAL(cancelFt(QVariant)), m_ftModel, SLOT(cancelFtClicked(QVariant)));
   disconnect(this, SIGNAL(acceptFt(QVariant)), m_ftModel, SLOT(acceptFtClicked(QVariant)));
   m_ftModel = nullptr;
+  emit pendingOffersChanged();
 }
 
 bool MessageModel::lastActivityIsFileOffer() const {
@@ -694,10 +696,28 @@ bool MessageModel::lastActivityIsFileOffer(const RAZ::Models::ChatModel* chat,
   return chat->getLastMessage().getTime() < ft->getTime();
 }
 
+QVariantList MessageModel::pendingOffers() const {
+  QVariantList offers;
+  if (!m_ftModel) return offers;
+  const QList<FTAdapter*> transfers = m_ftModel->getTransfersFrom(RAZ::Models::FTModel::All);
+  for (FTAdapter* ft : transfers) {
+    if (!ft || !ft->isValid() || ft->getDirection() != FTAdapter::Receiving) continue;
+    // The states whose entry offers Accept and Decline.
+    const int state = ft->getState();
+    if (state != FTAdapter::StateNew && state != FTAdapter::StateRequested &&
+        state != FTAdapter::StateOffered)
+      continue;
+    offers << QVariantMap{{QStringLiteral("id"), pageId(ft->getId())},
+                          {QStringLiteral("fileName"), ft->getFileName()}};
+  }
+  return offers;
+}
+
 void MessageModel::addFiletransfer(FTAdapter* ft) {
   if (!ft) return;
   addHtml(fileTransferHtml(ft), ft->getDirection() == FTAdapter::Receiving, false);
   connectFtSignals(ft);
+  emit pendingOffersChanged();
 }
 
 void MessageModel::connectFtSignals(FTAdapter* ft) {
@@ -858,6 +878,7 @@ QString MessageModel::fileTransferHtml(FTAdapter* ft) {
 void MessageModel::ftStateChanged(FTAdapter::State state) {
   auto* ft = qobject_cast<FTAdapter*>(sender());
   if (!ft) return;
+  emit pendingOffersChanged();
   const QString id = pageId(ft->getId());
   const QString bar = fill(T(kFtProgressBar), {id, QString::number(-51)});
   const QString name = esc(ft->getFileName());

@@ -44,6 +44,11 @@ class MessageModel : public QObject {
   Q_PROPERTY(
       QDateTime lastMessageReceived READ lastMessageReceived NOTIFY lastMessageReceivedChanged)
   Q_PROPERTY(int maxMessageLength READ maxMessageLength CONSTANT)
+  // The received files waiting for an answer, oldest first: each a map of
+  // "id" (as the page names the transfer) and "fileName". The page's links
+  // are drawn in it, out of reach of the keyboard and of a screen reader:
+  // the scene offers the same answers as controls of its own.
+  Q_PROPERTY(QVariantList pendingOffers READ pendingOffers NOTIFY pendingOffersChanged)
 
  public:
   // History periods, as the platform's chat model numbers them.
@@ -63,6 +68,7 @@ class MessageModel : public QObject {
   QString typingNotification() const { return m_typingNotification; }
   QDateTime lastMessageReceived() const { return m_lastMessageReceived; }
   int maxMessageLength() const { return m_maxMessageLength; }
+  QVariantList pendingOffers() const;
   bool pageLoaded() const { return m_pageLoaded; }
   QStringList pendingHtml() const { return m_pendingHtml; }
 
@@ -146,6 +152,7 @@ class MessageModel : public QObject {
   void typingNotificationChanged();
   void lastMessageReceivedChanged();
   void contactNameChanged(QVariant contactId, QVariant name);
+  void pendingOffersChanged();
 
  protected:
   bool event(QEvent* e) override;

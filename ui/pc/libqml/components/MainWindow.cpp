@@ -50,6 +50,7 @@
 #include "Providers/Factory.h"
 #include "Providers/MenuActionProvider.h"
 #include "Providers/QmlProviders.h"
+#include "Utils/Accessibility.h"
 #include "Utils/ActiveCommsDragDropHandler.h"
 #include "Utils/ActiveSelectionHandler.h"
 #include "Utils/BadgeHandler.h"
@@ -485,6 +486,15 @@ void MainWindow::createBannerAndLeftPane() {
       m_session, m_factory ? m_factory->webcollabEnabler() : nullptr, this);
   // Problems that exist already when the window opens show at once.
   m_errorInfoModel->updateSessionStatuses();
+  // One that arises later is told to a reader too: it shows in the banner
+  // without taking the focus, where a reader would never come to it.
+  connect(m_errorInfoModel, &QAbstractItemModel::rowsInserted, this,
+          [this](const QModelIndex& parent, int first, int last) {
+            if (!isVisible()) return;
+            for (int row = first; row <= last; ++row)
+              Utils::Accessibility::notify(
+                  this, m_errorInfoModel->index(row, 0, parent).data(Qt::DisplayRole).toString());
+          });
   const RAZ::Configuration::Config* config = m_session ? m_session->configuration() : nullptr;
   m_leftPaneModel = new Models::LeftPaneButtonsModel(config, this);
   m_leftPaneSorted = new QSortFilterProxyModel(this);

@@ -36,6 +36,7 @@ namespace {}  // namespace
 
 void MainWindow::activeViewChanged(const QString& view) {
   m_contactSource->reset();
+  const bool leftHistory = m_activeView == Utils::MainView::name(Utils::MainView::History);
   m_activeView = view;
   m_activeViewSince = QDateTime::currentDateTimeUtc();
   if (view == Utils::MainView::name(Utils::MainView::Dialpad)) {
@@ -66,7 +67,10 @@ void MainWindow::activeViewChanged(const QString& view) {
       }
     }
     searchTextChanged(m_searchText, view != Utils::MainView::name(Utils::MainView::Contacts));
-    if (m_timelineFilterFlag == 0 || m_timelineFilterFlag == 1) m_timeline->clearMissedCalls();
+    // The missed calls were seen in the history just left; a view change
+    // elsewhere leaves them new (the badge still counts them).
+    if (leftHistory && (m_timelineFilterFlag == 0 || m_timelineFilterFlag == 1))
+      m_timeline->clearMissedCalls();
   }
   emit selectActiveSession();
 }

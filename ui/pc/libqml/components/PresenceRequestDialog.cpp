@@ -50,12 +50,20 @@ void PresenceRequestDialog::setItemHeight(int h) {
   if (h == m_itemHeight) return;
   m_itemHeight = h;
   emit itemHeightChanged();
+  // The scene measured its rows again (another text size, another language).
+  if (isVisible()) fitRows();
 }
 
 void PresenceRequestDialog::setHeightExtraSpacing(int h) {
   if (h == m_heightExtraSpacing) return;
   m_heightExtraSpacing = h;
   emit heightExtraSpacingChanged();
+  if (isVisible()) fitRows();
+}
+
+void PresenceRequestDialog::fitRows() {
+  const int rows = m_model ? m_model->rowCount() : 0;
+  resize(width(), qMax(minimumWindowSize().height(), rows * m_itemHeight + m_heightExtraSpacing));
 }
 
 bool PresenceRequestDialog::add(QObject* object) {
@@ -84,11 +92,17 @@ void PresenceRequestDialog::modelDataChanged() {
     return;
   }
   const bool shown = isVisible();
-  resize(width(), qMax(minimumWindowSize().height(), rows * m_itemHeight + m_heightExtraSpacing));
+  fitRows();
   // It opens over the main window the user works in, not where the
   // platform puts a new window (its top-left corner without a manager).
   if (!shown) Utils::WindowManager::placeOver(this);
   showAndActivate();
+}
+
+void PresenceRequestDialog::comeForward() {
+  if (!isVisible() || !m_model || m_model->rowCount() == 0) return;
+  raise();
+  activateWindow();
 }
 
 void PresenceRequestDialog::changeEvent(QEvent* event) {

@@ -51,6 +51,9 @@ class PresenceRequestDialog : public Window {
   bool add(QObject* contact);
   void ignore(QObject* contact);
   void modelDataChanged();
+  // Requests wait for an answer: the dialog comes over the windows that
+  // another question handed the keyboard back to.
+  void comeForward();
   void searchContacts(const QModelIndex& parent, int first, int last);
   void contactSynchronized();
 
@@ -63,6 +66,8 @@ class PresenceRequestDialog : public Window {
 
  private:
   void startNextSearch();
+  // As tall as the requests' rows and the heading.
+  void fitRows();
 
   QPointer<RAZ::Sessions::SessionManagerBase> m_session;
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> m_contacts;

@@ -1,6 +1,9 @@
 #include "libqml/window/PopupPlacement.h"
 
+#include <QAccessible>
+#include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QQuickItem>
 #include <QQuickRenderControl>
@@ -31,7 +34,33 @@ void popupMenu(QMenu* menu, const QPoint& globalPos, QAction* atAction) {
     auto* open = qobject_cast<QMenu*>(w);
     if (open && open != menu && open->isVisible()) open->hide();
   }
+  // Qt keeps a reader's interface of an entry for the menu it was first
+  // shown in: an action put in a new menu (one made each time it opens)
+  // would be read as an entry of a menu long gone, and the reader hears
+  // nothing. Such interfaces are made again for this menu.
+  if (QAccessible::isActive()) {
+    const auto entries = menu->actions();
+    for (QAction* action : entries) {
+      QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(action);
+      QAccessibleInterface* owner = entry ? entry->parent() : nullptr;
+      if (entry && (!owner || owner->object() != menu))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(entry));
+    }
+  }
   menu->popup(globalPos, atAction);
+  // A screen reader follows the keyboard by the entry that is current: with
+  // none, the menu that just took the keys says nothing, and its user hears
+  // no more than the button that opened it. The entry it opens at, or the
+  // first, is made current, as a menu opened from the keyboard does on the
+  // desktop: by the key that does so, which opens no submenu.
+  if (!QAccessible::isActive()) return;
+  if (atAction && atAction->isEnabled()) {
+    if (menu->activeAction() != atAction) menu->setActiveAction(atAction);
+    return;
+  }
+  menu->setActiveAction(nullptr);
+  QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+  QCoreApplication::sendEvent(menu, &down);
 }
 
 }  // namespace QML
