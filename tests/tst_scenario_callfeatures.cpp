@@ -242,6 +242,57 @@ class ScenarioCallFeatures : public ZentTest::ScenarioTestObject {
     QCOMPARE(handedOn.at(0).at(1).toString(), QString("sip:felix.brandt@client.example"));
   }
 
+  // "Talk First" beside a party holds the call and calls her, with no
+  // question; that call's window says it is for a transfer, and its
+  // "Complete Transfer" puts the held party through: both calls end.
+  void talkFirstThenCompleteTheTransfer() {
+    QML::CommunicationsWindow* alice = nullptr;
+    REQUIRE(callAndWaitForAnswer(kAliceName, kAliceWork, &alice));
+    QPointer<QML::CommunicationsWindow> aliceGuard(alice);
+    REQUIRE(SceneDriver::of(alice).click(QStringLiteral("transferButton")));
+    auto* overlay = qobject_cast<QQuickWidget*>(alice->overlayObject());
+    QVERIFY(overlay);
+    SceneDriver picker(overlay);
+    REQUIRE(picker.waitVisible(QStringLiteral("pickerSearch")));
+    QTRY_VERIFY_WITH_TIMEOUT(overlay->hasFocus(), ZentTest::kWaitMs);
+    QTest::keyClicks(overlay, QStringLiteral("ines"));
+    QTRY_VERIFY_WITH_TIMEOUT(picker.items(QStringLiteral("pickerRow")).size() == 1,
+                             ZentTest::kWaitMs);
+    QString problem;
+    QQuickItem* ines = picker.row(QStringLiteral("pickerRow"), kInesName, &problem);
+    QVERIFY2(ines, qPrintable(problem));
+    // The service allows both kinds: both are offered beside her.
+    auto inRow = [ines](const char* name) -> QQuickItem* {
+      for (QQuickItem* i : ines->findChildren<QQuickItem*>())
+        if (i->objectName() == QLatin1String(name)) return i;
+      return nullptr;
+    };
+    QQuickItem* talkFirst = inRow("pickerTalkFirst");
+    QVERIFY(talkFirst && talkFirst->isVisible() && inRow("pickerTransfer") &&
+            inRow("pickerTransfer")->isVisible());
+    QSignalSpy handedOn(alice->getSession(),
+                        SIGNAL(callTransferred(RAZ::Controllers::CommunicationSession*, QString)));
+    REQUIRE(picker.click(talkFirst));
+    QML::CommunicationsWindow* consult = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(QStringLiteral("Transfer Call: Ines Haddad"), &consult));
+    QPointer<QML::CommunicationsWindow> consultGuard(consult);
+    REQUIRE(
+        SceneDriver::of(alice).waitText(QStringLiteral("callState"), QStringLiteral("On Hold")));
+    SceneDriver second = SceneDriver::of(consult);
+    REQUIRE(second.waitText(QStringLiteral("callState"), QStringLiteral("Call Active")));
+    QCOMPARE(handedOn.count(), 0);  // nothing is handed on while they talk
+    for (QWidget* w : ZentTest::visibleWindows())
+      QVERIFY2(!qobject_cast<Dialogs::MessageWindow*>(w), qPrintable(w->windowTitle()));
+    REQUIRE(second.waitText(QStringLiteral("transferButton"), QStringLiteral("Complete Transfer")));
+    const QString inesUri = consult->getSession()->uri();
+    REQUIRE(second.click(QStringLiteral("transferButton")));
+    QTRY_COMPARE_WITH_TIMEOUT(handedOn.count(), 1, ZentTest::kWaitMs);
+    QCOMPARE(handedOn.at(0).at(1).toString(), inesUri);
+    QTRY_VERIFY_WITH_TIMEOUT(!consultGuard || !consultGuard->isVisible(), ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!aliceGuard || !aliceGuard->isVisible(), ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(comms()->commsList().isEmpty(), ZentTest::kWaitMs);
+  }
+
   // Two calls, then Options ▸ "Conference with" ▸ the other party in one of
   // them: one call with both parties, named so in its window, listing them
   // in the contact list's order, and one row in the main window.
@@ -415,7 +466,9 @@ class ScenarioCallFeatures : public ZentTest::ScenarioTestObject {
     QVERIFY2(main.row(QStringLiteral("historyFilter"), QStringLiteral("Missed %1").arg(before + 2),
                       &problem),
              qPrintable(problem));
-    const QStringList rows = historyRows();
+    // Every row, not those on screen: the calls of earlier tests come first
+    // and push the older history out of view.
+    const QStringList rows = ZentTest::allHistoryRows();
     QVERIFY2(rows.size() >= 4, qPrintable(rows.join('\n')));
     // Newest first: Felix, then Alice, then the older history in time order.
     QVERIFY2(rows.at(0).startsWith(kFelixName) && rows.at(0).contains(QStringLiteral("Missed")),
@@ -432,11 +485,10 @@ class ScenarioCallFeatures : public ZentTest::ScenarioTestObject {
     for (const QString& row : rows) names << row.section(QStringLiteral(" / "), 0, 0);
     const QStringList earlier = {"Ines Haddad", "Greta Lindqvist", "Katja Weber", "+4989555010",
                                  "Chloe Duval", "Felix Brandt",    "Alice Moreno"};
-    const int first = names.indexOf(earlier.first());
-    const QStringList shownEarlier = names.mid(first);
-    QVERIFY2(first >= 2 && shownEarlier.size() >= 2 &&
-                 earlier.mid(0, shownEarlier.size()) == shownEarlier,
-             qPrintable(rows.join('\n')));
+    // Read from the end: a call of an earlier test with one of these people
+    // is of today, before them.
+    const int first = names.size() - earlier.size();
+    QVERIFY2(first >= 2 && names.mid(first) == earlier, qPrintable(rows.join('\n')));
 
     // Seen, the missed calls are no longer new (a missed chat waits for its
     // chat), now or after signing in again.
@@ -882,6 +934,43 @@ class ScenarioCallFeatures : public ZentTest::ScenarioTestObject {
     QTRY_VERIFY_WITH_TIMEOUT(comms()->commsList().isEmpty(), ZentTest::kWaitMs);
     for (QWidget* w : ZentTest::visibleWindows())
       QVERIFY2(!qobject_cast<Dialogs::MessageWindow*>(w), qPrintable(w->windowTitle()));
+
+    // "Talk First" with her: the user already talks to her on that call,
+    // so the call is put through at once, not dialled to her a second time.
+    REQUIRE(callAndWaitForAnswer(kAliceName, kAliceWork, &alice));
+    aliceGuard = alice;
+    REQUIRE(callAndWaitForAnswer(kFelixName, kFelixWork, &felix, true));
+    REQUIRE(SceneDriver::of(felix).click(QStringLiteral("transferButton")));
+    overlay = qobject_cast<QQuickWidget*>(felix->overlayObject());
+    QVERIFY(overlay);
+    SceneDriver again(overlay);
+    REQUIRE(again.waitVisible(QStringLiteral("pickerSearch")));
+    QTRY_VERIFY_WITH_TIMEOUT(overlay->hasFocus(), ZentTest::kWaitMs);
+    QTest::keyClicks(overlay, QStringLiteral("alice"));
+    QTRY_VERIFY_WITH_TIMEOUT(again.items(QStringLiteral("pickerTalkFirst")).size() == 1,
+                             ZentTest::kWaitMs);
+    QSignalSpy putThrough(
+        felix->getSession(),
+        SIGNAL(callTransferred(RAZ::Controllers::CommunicationSession*, QString)));
+    REQUIRE(again.click(again.items(QStringLiteral("pickerTalkFirst")).first()));
+    QTRY_COMPARE_WITH_TIMEOUT(putThrough.count(), 1, ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!aliceGuard || !aliceGuard->isVisible(), ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(comms()->commsList().isEmpty(), ZentTest::kWaitMs);
+  }
+
+  // With no other call to go with, the row's "Transfer" brings the call's
+  // window forward on its picker.
+  void activeRowTransferOfTheOnlyCallOpensThePicker() {
+    QML::CommunicationsWindow* alice = nullptr;
+    REQUIRE(callAndWaitForAnswer(kAliceName, kAliceWork, &alice));
+    QMenu* menu = nullptr;
+    REQUIRE(openActiveRowMenu(kAliceName, &menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Transfer")}));
+    auto* overlay = qobject_cast<QQuickWidget*>(alice->overlayObject());
+    QVERIFY(overlay);
+    REQUIRE(SceneDriver(overlay).waitVisible(QStringLiteral("pickerSearch")));
+    QTRY_VERIFY_WITH_TIMEOUT(alice->isActiveWindow(), ZentTest::kWaitMs);
+    QVERIFY(alice->getSession()->callActive());
   }
 
   // The same from the main window: the running call's row ▸ "Transfer" hands

@@ -450,12 +450,7 @@ class TestScenarioMainWindow : public ZentTest::ScenarioTestObject {
   void aDayOutlivesARestart() {
     REQUIRE(Scenario::signOut());
     qputenv("ZENT_DEMO_LOCATION", "1");
-    auto freshService = [] {
-      demo().reset();
-      demo().setStepDelay(0);
-      demo().setPresenceChanges(false);
-    };
-    freshService();
+    Scenario::freshService();
     REQUIRE(Scenario::signIn(QStringLiteral("dora")));
     Dialogs::LocationPublish* location = nullptr;
     REQUIRE(ZentTest::waitForWindow<Dialogs::LocationPublish>(&location));
@@ -515,7 +510,7 @@ class TestScenarioMainWindow : public ZentTest::ScenarioTestObject {
 
     // Quit, and start again.
     REQUIRE(Scenario::signOut());
-    freshService();
+    Scenario::freshService();
     REQUIRE(Scenario::signIn(QStringLiteral("dora")));
     s = scene();
     QCOMPARE(history(), day);
@@ -545,7 +540,7 @@ class TestScenarioMainWindow : public ZentTest::ScenarioTestObject {
     REQUIRE(Scenario::chooseFromWindowMenu({QStringLiteral("Sign Out")}));
     QTRY_VERIFY(!app()->sessionScope());
     QTRY_VERIFY(Scenario::signInWindowIsBack());
-    freshService();
+    Scenario::freshService();
     REQUIRE(Scenario::signIn(QStringLiteral("dora")));
     QStringList left = QStringList{QStringLiteral("Bruno Keller 1 2 seen")} + before;
     QCOMPARE(history(), left);
@@ -559,7 +554,7 @@ class TestScenarioMainWindow : public ZentTest::ScenarioTestObject {
     left = QStringList{QStringLiteral("Alice Moreno 1 0 seen"),
                        QStringLiteral("Felix Brandt 1 2 seen")} +
            left;
-    freshService();
+    Scenario::freshService();
     REQUIRE(Scenario::signIn(QStringLiteral("dora")));
     QCOMPARE(history(), left);
   }
@@ -570,12 +565,7 @@ class TestScenarioMainWindow : public ZentTest::ScenarioTestObject {
   void noLocationIsRemembered() {
     REQUIRE(Scenario::signOut());
     qputenv("ZENT_DEMO_LOCATION", "1");
-    auto freshService = [] {
-      demo().reset();
-      demo().setStepDelay(0);
-      demo().setPresenceChanges(false);
-    };
-    freshService();
+    Scenario::freshService();
     REQUIRE(Scenario::signIn(QStringLiteral("noor")));
     Dialogs::LocationPublish* location = nullptr;
     REQUIRE(ZentTest::waitForWindow<Dialogs::LocationPublish>(&location));
@@ -598,7 +588,7 @@ class TestScenarioMainWindow : public ZentTest::ScenarioTestObject {
     for (bool restart : {false, true}) {
       QPointer<Dialogs::LocationPublish> before = location;
       REQUIRE(Scenario::signOut());
-      if (restart) freshService();
+      if (restart) Scenario::freshService();
       REQUIRE(Scenario::signIn(QStringLiteral("noor")));
       location = handled(before);
       QVERIFY2(location, restart ? "after a restart" : "after signing in again");

@@ -212,6 +212,8 @@ class ScenarioNumbers : public ZentTest::ScenarioTestObject {
     REQUIRE(Scenario::waitForCommsWindow(QStringLiteral("Echo Test"), &echo));
     REQUIRE(
         SceneDriver::of(echo).waitText(QStringLiteral("callState"), QStringLiteral("Call Active")));
+    // A line of the service's own has no presence to show.
+    QCOMPARE(echo->windowTitle(), QString("Echo Test"));
   }
 
   // A call the control channel rings in gives up like the demo's own ones

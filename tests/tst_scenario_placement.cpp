@@ -15,12 +15,15 @@
 #include <RAZ/Demo/Service.h>
 
 #include "Application.h"
+#include "DemoPeople.h"
 #include "Scenario.h"
 #include "TestSupport.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
 #include "dialogs/GroupNameInput.h"
 #include "dialogs/LocationPublish.h"
+#include "libqml/components/CallDebugWindow.h"
 #include "libqml/components/CallSettings.h"
+#include "libqml/components/CommunicationsWindow.h"
 #include "libqml/components/LoginWindow.h"
 #include "libqml/components/MainWindow.h"
 #include "libqml/utils/Style.h"
@@ -239,6 +242,22 @@ class TestScenarioPlacement : public ZentTest::ScenarioTestObject {
     REQUIRE(ZentTest::liesOver(input, main));
     REQUIRE(ZentTest::liesOnScreen(input));
     input->close();
+  }
+
+  // The call debug window (Shift+D in a call) opens over its call window,
+  // wherever that is.
+  void callDebugOpensOverItsCall() {
+    REQUIRE(Scenario::signIn());
+    QML::CommunicationsWindow* call = nullptr;
+    REQUIRE(ZentTest::callAndWaitForAnswer(ZentTest::DemoPeople::kAliceName,
+                                           ZentTest::DemoPeople::kAliceWork, &call));
+    moveTo(call, 1, 1);
+    QTest::keyClick(call, Qt::Key_D, Qt::ShiftModifier);
+    QML::CallDebugWindow* debug = nullptr;
+    REQUIRE(ZentTest::waitForWindow<QML::CallDebugWindow>(&debug));
+    REQUIRE(ZentTest::liesOver(debug, call));
+    REQUIRE(ZentTest::liesOnScreen(debug));
+    debug->close();
   }
 
   // The call-settings toolbar's buttons are as high as the bar, inside it.

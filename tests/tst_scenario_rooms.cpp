@@ -293,9 +293,7 @@ class ScenarioRoomsTest : public ZentTest::ScenarioTestObject {
 
     // Started again, the entry is still the room's; Enter joins it.
     REQUIRE(Scenario::signOut());
-    Scenario::demo().reset();
-    Scenario::demo().setStepDelay(0);
-    Scenario::demo().setPresenceChanges(false);
+    Scenario::freshService();
     REQUIRE(Scenario::signIn());
     REQUIRE(roomRow(&row));
     REQUIRE(menuOf(kReleasePlanning, &menu));

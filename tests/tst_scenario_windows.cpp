@@ -48,6 +48,7 @@
 #include "dialogs/PreferencesWindow.h"
 #include "libqml/components/About.h"
 #include "libqml/components/CallSettings.h"
+#include "libqml/components/CommunicationsWindow.h"
 #include "libqml/components/ContactCard.h"
 #include "libqml/components/LoginWindow.h"
 #include "libqml/components/MainWindow.h"
@@ -374,6 +375,8 @@ class TestScenarioWindows : public ZentTest::ScenarioTestObject {
     // The call goes by the mailbox's name, not by its number.
     QML::CommunicationsWindow* mailbox = nullptr;
     REQUIRE(Scenario::waitForCommsWindow(QStringLiteral("Voice Mail"), &mailbox));
+    // Nor a presence: the mailbox is a line of the service's, not a person.
+    QCOMPARE(mailbox->windowTitle(), QString("Voice Mail"));
     QTRY_COMPARE_WITH_TIMEOUT(main.text(QStringLiteral("voiceMailButton")),
                               QStringLiteral("Voice Mail"), ZentTest::kWaitMs);
     QCOMPARE(Scenario::mainWindow()->badgeHandler()->badgeCount(), badge);

@@ -3036,6 +3036,10 @@ Are you sure you want to continue?</translation>
 <context>
     <name>CallWidget</name>
     <message>
+        <source>Complete Transfer</source>
+        <translation>Complete Transfer</translation>
+    </message>
+    <message>
         <source>Answer</source>
         <translation>Answer</translation>
     </message>
@@ -3145,6 +3149,10 @@ Are you sure you want to continue?</translation>
 </context>
 <context>
     <name>Footer</name>
+    <message>
+        <source>Complete Transfer</source>
+        <translation>Complete Transfer</translation>
+    </message>
     <message>
         <source>Hide my video</source>
         <translation>Hide my video</translation>
@@ -3354,6 +3362,14 @@ Are you sure you want to continue?</translation>
 </context>
 <context>
     <name>Overlays</name>
+    <message>
+        <source>Talk First</source>
+        <translation>Talk First</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Transfer</translation>
+    </message>
     <message>
         <source>Add people...</source>
         <translation type="vanished">Add people...</translation>

@@ -2977,6 +2977,10 @@ Are you sure you want to continue?</source>
 <context>
     <name>CallWidget</name>
     <message>
+        <source>Complete Transfer</source>
+        <translation>Completar transferencia</translation>
+    </message>
+    <message>
         <source>Answer</source>
         <translation>Responder</translation>
     </message>
@@ -3086,6 +3090,10 @@ Are you sure you want to continue?</source>
 </context>
 <context>
     <name>Footer</name>
+    <message>
+        <source>Complete Transfer</source>
+        <translation>Completar transferencia</translation>
+    </message>
     <message>
         <source>Hide my video</source>
         <translation>Ocultar mi vídeo</translation>
@@ -3295,6 +3303,14 @@ Are you sure you want to continue?</source>
 </context>
 <context>
     <name>Overlays</name>
+    <message>
+        <source>Talk First</source>
+        <translation>Hablar primero</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Transferir</translation>
+    </message>
     <message>
         <source>Add people...</source>
         <translation type="vanished">Agregar personas...</translation>

@@ -52,11 +52,15 @@ bool Scenario::prepareWithControl(const QByteArray& instancePrefix, const QByteA
   return prepare(instancePrefix, language);
 }
 
-QString Scenario::start() {
-  AppPaths::setExecutableDirOverride(qEnvironmentVariable("ZENT_DIST_DIR"));
+void Scenario::freshService() {
   demo().reset();
   demo().setStepDelay(0);
   demo().setPresenceChanges(false);
+}
+
+QString Scenario::start() {
+  AppPaths::setExecutableDirOverride(qEnvironmentVariable("ZENT_DIST_DIR"));
+  freshService();
   const bool ok = app()->initialize();
   installStrictMessageHandler();
   if (!ok) return QStringLiteral("the application did not initialise");
@@ -243,6 +247,18 @@ bool noCallPopup() {
   });
 }
 
+namespace {
+QString historyRowText(QQuickItem* row) {
+  QStringList texts;
+  for (QQuickItem* child : row->findChildren<QQuickItem*>()) {
+    const QVariant t = child->property("text");
+    if (child->isVisible() && t.type() == QVariant::String && t.toString().size() > 1)
+      texts << t.toString();
+  }
+  return texts.join(QStringLiteral(" / "));
+}
+}  // namespace
+
 QStringList historyRows() {
   SceneDriver main = Scenario::mainScene();
   QList<QQuickItem*> shown = main.items(QStringLiteral("historyRow"));
@@ -250,15 +266,26 @@ QStringList historyRows() {
     return a->mapToScene(QPointF(0, 0)).y() < b->mapToScene(QPointF(0, 0)).y();
   });
   QStringList rows;
-  for (QQuickItem* row : qAsConst(shown)) {
-    QStringList texts;
-    for (QQuickItem* child : row->findChildren<QQuickItem*>()) {
-      const QVariant t = child->property("text");
-      if (child->isVisible() && t.type() == QVariant::String && t.toString().size() > 1)
-        texts << t.toString();
-    }
-    rows << texts.join(QStringLiteral(" / "));
+  for (QQuickItem* row : qAsConst(shown)) rows << historyRowText(row);
+  return rows;
+}
+
+QStringList allHistoryRows() {
+  SceneDriver main = Scenario::mainScene();
+  const QList<QQuickItem*> shown = main.items(QStringLiteral("historyRow"));
+  QQuickItem* list = shown.isEmpty() ? nullptr : shown.first()->parentItem();
+  while (list && !list->inherits("QQuickListView")) list = list->parentItem();
+  if (!list) return historyRows();
+  QStringList rows;
+  const int count = list->property("count").toInt();
+  for (int i = 0; i < count; ++i) {
+    // Scrolled to, as the user would, so that the row exists to be read.
+    QMetaObject::invokeMethod(list, "positionViewAtIndex", Q_ARG(int, i), Q_ARG(int, 4));
+    QQuickItem* row = nullptr;
+    QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem*, row), Q_ARG(int, i));
+    rows << (row ? historyRowText(row) : QString());
   }
+  QMetaObject::invokeMethod(list, "positionViewAtBeginning");
   return rows;
 }
 

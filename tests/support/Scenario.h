@@ -53,6 +53,9 @@ class Scenario {
 
   static Application* app();
   static RAZ::Demo::Service& demo();
+  // The service as a new start of the program finds it: it knows only what
+  // its store kept, with the test defaults of start().
+  static void freshService();
 
   // Signs in by typing `user` and the demo password into the sign-in window
   // and pressing Enter; waits for the main window.
@@ -99,6 +102,9 @@ bool noCallPopup();
 // The history's rows as the main window shows them, top to bottom, each as
 // its texts (the direction's arrow aside) joined by " / ".
 QStringList historyRows();
+// The same for every row of the history, those scrolled out of view too,
+// top to bottom; the list is left scrolled to its top.
+QStringList allHistoryRows();
 // Types `text` over whatever the main window's search field holds (the
 // contacts shown); an empty text clears it.
 QString searchContacts(const QString& text);

@@ -620,6 +620,7 @@ void CommsSessionController::actOnSession(CommunicationSession* session, int id)
         TP_LOG("RAZ::Controllers::CommsSessionController::actOnSession",
                TP::Core::Logging::LevelInformation)
             << "Action " << id << " has no one other call to go with";
+        if (callInProgress(session)) emit session->partyPickRequested(id);
         return;
       }
       if (id == RAZ::Actions::Action::Conference) {

@@ -42,6 +42,9 @@ class CommunicationSession : public RAZ::Actions::Source {
   // every view of the session shows.
   Q_PROPERTY(QString partyName READ partyName NOTIFY partyNameChanged)
   Q_PROPERTY(bool isVideoCall READ isVideoCall NOTIFY isVideoCallChanged)
+  // A call made to talk to a party before handing them another call.
+  Q_PROPERTY(bool hasAssociatedFirstCall READ getHasAssociatedFirstCall NOTIFY
+                 hasAssociatedFirstCallChanged)
   Q_PROPERTY(bool updatingToVideo READ updatingToVideo NOTIFY updatingToVideoChanged)
   Q_PROPERTY(bool isConference READ isConference NOTIFY isConferenceChanged)
   Q_PROPERTY(bool isGroupChat READ isGroupChat NOTIFY isGroupChatChanged)
@@ -286,6 +289,9 @@ class CommunicationSession : public RAZ::Actions::Source {
   void videoStateChanged(RAZ::MediaEngine::CallBasePtr* call,
                          RAZ::MediaEngine::CallBasePtr::CallState state);
   void hasAssociatedFirstCallChanged();
+  // Conference or transfer (the action id) was asked for with no one other
+  // call to go with: the session's window is where to pick the party.
+  void partyPickRequested(int actionId);
   void participantsInvited(const QString& contactIds, const QString& address);
   void fileOffered(const QUrl& file);
   // The call went to another party (its address or the associated session's).

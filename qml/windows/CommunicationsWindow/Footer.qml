@@ -163,8 +163,13 @@ Rectangle {
             onHoveredChanged: footer.tipFor(this, hovered)
             height: footer.buttonHeight
             visible: footer.callControls && !footer.ringing
-            text: qsTr("Transfer") + footer.lc
-            onClicked: if (rootWindow.overlay) rootWindow.overlay.transferCallTriggered()
+            readonly property bool completes: rootWindow.session !== null && rootWindow.session.hasAssociatedFirstCall
+            enabled: !completes || footer.callState === Vantre.Call.StateInCall
+            text: (completes ? qsTr("Complete Transfer") : qsTr("Transfer")) + footer.lc
+            onClicked: {
+                if (completes) rootWindow.completeTransferClicked();
+                else if (rootWindow.overlay) rootWindow.overlay.transferCallTriggered();
+            }
         }
     }
     ZLabel {

@@ -1,10 +1,16 @@
 import QtQuick 2.15
+import Vantre 1.0 as Vantre
 import "qrc:/controls"
 
 // The panel over the window's top edge. For a transfer or new parties it is
 // a picker: a search field over the contact list, and the typed text itself
 // when it reads as a number or an address. Up and Down move through the
 // list, Enter or a click picks, Esc closes. For a park it says what to do.
+// A transfer is made in the ways the service allows: "Talk First" calls the
+// party while this call is held (the user puts the two through from that
+// call), "Transfer" hands the call on at once. Enter and a click on a row
+// hand it on at once where the service allows that, else talk first; with
+// no kind configured they hand it on, as they always have.
 Rectangle {
     id: overlay
     color: ZPalette.hover
@@ -19,6 +25,14 @@ Rectangle {
     // A number, a SIP or telephone address, or a user@domain address.
     readonly property bool typedIsAddress: /^(sip:|tel:)?[+0-9*#][0-9 ()*#.-]*$/i.test(typed)
                                            || /^(sip:)?[^\s@]+@[^\s@]+$/i.test(typed)
+    readonly property int transferType: rootWindow.configXML ? rootWindow.configXML.callTransferType
+                                                             : Vantre.ConfigXML.NoCT
+    readonly property bool talkFirstShown: overlay.transfer
+                                           && (transferType === Vantre.ConfigXML.TalkFirstCT
+                                               || transferType === Vantre.ConfigXML.FullCT)
+    readonly property bool blindShown: overlay.transfer
+                                       && (transferType === Vantre.ConfigXML.BlindCT
+                                           || transferType === Vantre.ConfigXML.FullCT)
     // -1: the typed text; 0 and on: a row of the list.
     property int current: -1
 
@@ -30,7 +44,12 @@ Rectangle {
         if (overlay.panel) overlay.panel.closeContactList();
     }
     function pick(uri, contactId) {
-        if (overlay.transfer)
+        overlay.pickAs(uri, contactId, overlay.talkFirstShown && !overlay.blindShown);
+    }
+    function pickAs(uri, contactId, talkFirst) {
+        if (overlay.transfer && talkFirst)
+            rootWindow.talkFirstToClicked(uri, contactId);
+        else if (overlay.transfer)
             rootWindow.transferToClicked(uri, contactId);
         else if (overlay.adding)
             rootWindow.addParticipantClicked(uri, contactId);
@@ -50,6 +69,25 @@ Rectangle {
         var first = overlay.typedIsAddress ? -1 : 0;
         overlay.current = Math.max(first, Math.min(list.count - 1, overlay.current + step));
         if (overlay.current >= 0) list.positionViewAtIndex(overlay.current, ListView.Contain);
+    }
+
+    // The two kinds of transfer the service may allow, beside a party.
+    component TransferKinds: Row {
+        signal talkFirst()
+        signal handOn()
+        spacing: ZPalette.unit * 2
+        ZLink {
+            objectName: "pickerTalkFirst"
+            visible: overlay.talkFirstShown
+            text: qsTr("Talk First") + overlay.lc
+            onClicked: parent.talkFirst()
+        }
+        ZLink {
+            objectName: "pickerTransfer"
+            visible: overlay.blindShown
+            text: qsTr("Transfer") + overlay.lc
+            onClicked: parent.handOn()
+        }
     }
 
     onPickingChanged: {
@@ -129,7 +167,7 @@ Rectangle {
                 id: typedText
                 anchors.left: parent.left
                 anchors.leftMargin: ZPalette.unit * 2
-                anchors.right: parent.right
+                anchors.right: typedKinds.left
                 anchors.verticalCenter: parent.verticalCenter
                 elide: Text.ElideRight
                 text: (overlay.transfer ? qsTr("Transfer to %1") : qsTr("Add %1")).arg(overlay.typed)
@@ -138,6 +176,14 @@ Rectangle {
             MouseArea {
                 anchors.fill: parent
                 onClicked: overlay.pick(overlay.typed, -1)
+            }
+            TransferKinds {
+                id: typedKinds
+                anchors.right: parent.right
+                anchors.rightMargin: ZPalette.unit * 2
+                anchors.verticalCenter: parent.verticalCenter
+                onTalkFirst: overlay.pickAs(overlay.typed, -1, true)
+                onHandOn: overlay.pickAs(overlay.typed, -1, false)
             }
         }
 
@@ -169,7 +215,7 @@ Rectangle {
                     id: name
                     anchors.left: parent.left
                     anchors.leftMargin: ZPalette.unit * 2
-                    anchors.right: parent.right
+                    anchors.right: rowKinds.left
                     anchors.verticalCenter: parent.verticalCenter
                     elide: Text.ElideRight
                     textFormat: Text.PlainText
@@ -180,6 +226,14 @@ Rectangle {
                     anchors.fill: parent
                     hoverEnabled: true
                     onClicked: overlay.pick(parent.uri, parent.contactId)
+                }
+                TransferKinds {
+                    id: rowKinds
+                    anchors.right: parent.right
+                    anchors.rightMargin: ZPalette.unit * 2
+                    anchors.verticalCenter: parent.verticalCenter
+                    onTalkFirst: overlay.pickAs(parent.uri, parent.contactId, true)
+                    onHandOn: overlay.pickAs(parent.uri, parent.contactId, false)
                 }
             }
         }

@@ -195,8 +195,15 @@ Rectangle {
             width: scene.widthFor(transferButton)
             objectName: "transferButton"
             visible: !scene.ringing
-            text: qsTr("Transfer") + scene.lc
-            onClicked: if (rootWindow.overlay) rootWindow.overlay.transferCallTriggered()
+            // In a call made to talk first, the held call is put through
+            // from here once the party has answered.
+            readonly property bool completes: scene.session !== null && scene.session.hasAssociatedFirstCall
+            enabled: !completes || scene.state_ === Vantre.Call.StateInCall
+            text: (completes ? qsTr("Complete Transfer") : qsTr("Transfer")) + scene.lc
+            onClicked: {
+                if (completes) rootWindow.completeTransferClicked();
+                else if (rootWindow.overlay) rootWindow.overlay.transferCallTriggered();
+            }
         }
     }
 }

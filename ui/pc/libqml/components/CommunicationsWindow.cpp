@@ -301,6 +301,7 @@ void CommunicationsWindow::connectSession() {
   connect(s, SIGNAL(callChanged()), this, SLOT(callChanged()), unique);
   connect(s, SIGNAL(chatActiveChanged()), this, SLOT(chatActiveChanged()), unique);
   connect(s, SIGNAL(activated()), this, SLOT(showAndActivate()), unique);
+  connect(s, SIGNAL(partyPickRequested(int)), this, SLOT(pickParty(int)), unique);
   connect(s, SIGNAL(participantUpdated()), this, SLOT(setRoomTitle()), unique);
   connect(s,
           SIGNAL(videoStateChanged(RAZ::MediaEngine::CallBasePtr*,

@@ -251,6 +251,11 @@ class CommunicationsWindow : public QML::Window {
   // The transfer list's pick: the call goes to the contact (its address or
   // first number) or to the typed address.
   Q_INVOKABLE void transferToClicked(QString uri, int contactId);
+  // Holds this call and calls the party: the user talks to them first and
+  // puts the two through from that call (completeTransferClicked there).
+  Q_INVOKABLE void talkFirstToClicked(QString uri, int contactId);
+  // In a call made to talk first: hands the held call to this party.
+  Q_INVOKABLE void completeTransferClicked();
   Q_INVOKABLE QMenu* callClassificationsMenu();
 
  signals:
@@ -284,6 +289,8 @@ class CommunicationsWindow : public QML::Window {
   void layoutChanged();
 
  private slots:
+  // The session asks for a party to transfer to or conference with.
+  void pickParty(int actionId);
   // A screen reader hears of what the transcript shows that it did not.
   void transcriptChanged();
   // The same just before a message is added: it is then told of alone.
@@ -303,6 +310,9 @@ class CommunicationsWindow : public QML::Window {
   void changeEvent(QEvent* event) override;
 
  private:
+  // Where a transfer pick goes: the contact's address or first number, or
+  // the typed address.
+  QString transferAddress(const QString& uri, int contactId) const;
   // The steps of the constructor, in their order.
   void createPanes();
   void setupPanes();

@@ -7,6 +7,7 @@
 
 #include "Providers/Factory.h"
 #include "Utils/StringHelper.h"
+#include "Utils/WindowManager.h"
 #include "Widgets/Notifications/CommunicationOverlay.h"
 #include "dialogs/MessageWindow.h"
 #include "libqml/components/CallDebugWindow.h"
@@ -174,7 +175,12 @@ void CommunicationsWindow::showDebugWindow() {
   debug->setAttribute(Qt::WA_DeleteOnClose);
   // It closes with the window it was opened from.
   connect(this, SIGNAL(destroyed()), debug, SLOT(close()));
-  if (!debug->activate()) debug->deleteLater();
+  if (!debug->activate()) {
+    debug->deleteLater();
+    return;
+  }
+  // Over the call it tells about, not wherever the system puts a new window.
+  Utils::WindowManager::placeOver(debug, this);
 }
 
 }  // namespace QML

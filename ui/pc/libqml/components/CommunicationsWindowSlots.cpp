@@ -6,12 +6,16 @@
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QScreen>
+#include <QSet>
 #include <QSortFilterProxyModel>
 #include <QTimer>
 
 #include <algorithm>
 
+#include <RAZ/Actions/Action.h>
 #include <RAZ/Actions/Provider.h>
+#include <RAZ/Configuration/Config.h>
+#include <RAZ/Configuration/ConfigIds.h>
 #include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Controllers/ChatInterface.h>
 #include <RAZ/Controllers/CommsSessionController.h>
@@ -19,6 +23,7 @@
 #include <RAZ/Controllers/SecurityClassificationController.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
 #include <RAZ/Settings.h>
+#include <RAZ/Utils/Parsers.h>
 #include <TP/Core/Logging.h>
 
 #include "Providers/Factory.h"
@@ -31,6 +36,7 @@
 #include "Utils/SettingsKeys.h"
 #include "Utils/TextFieldActionsHandler.h"
 #include "Widgets/Custom/VideoCall.h"
+#include "Widgets/Notifications/CommunicationOverlay.h"
 #include "Widgets/Notifications/CommunicationWindowDialpad.h"
 #include "Widgets/Notifications/ContactMouseOver.h"
 #include "Widgets/Notifications/WebcollabSharingNotification.h"
@@ -97,6 +103,35 @@ void CommunicationsWindow::contactChanged() {
   }
 }
 
+namespace {
+// The number an address dials ("sip:*86@host" dials *86), or nothing.
+QString dialledNumber(const QString& address) {
+  QString bare = address.trimmed();
+  if (bare.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive)) bare = bare.mid(4);
+  if (bare.startsWith(QLatin1String("sip:"), Qt::CaseInsensitive)) bare = bare.mid(4);
+  bare = bare.section(QLatin1Char('@'), 0, 0).section(QLatin1Char(';'), 0, 0);
+  if (!RAZ::Utils::PhoneNumberParser::isValidPhoneNumber(bare)) return QString();
+  return RAZ::Utils::PhoneNumberParser::normalizePhoneNumber(bare);
+}
+
+// Whether the address is the voice mailbox or a test-call number of the
+// service: a line, not a person.
+bool isServiceLine(const QString& address, const RAZ::Configuration::Config* config) {
+  const QString number = dialledNumber(address);
+  if (number.isEmpty() || !config) return false;
+  const QString mailbox = config->getString(RAZ::Configuration::ConfigId::VoiceMailNumber);
+  if (!mailbox.isEmpty() && RAZ::Utils::PhoneNumberParser::normalizePhoneNumber(mailbox) == number)
+    return true;
+  const auto pairs = config->value(RAZ::Configuration::ConfigId::TestCallNumbers).toList();
+  for (const QVariant& pair : pairs) {
+    const QString test = pair.toStringList().value(1);
+    if (!test.isEmpty() && RAZ::Utils::PhoneNumberParser::normalizePhoneNumber(test) == number)
+      return true;
+  }
+  return false;
+}
+}  // namespace
+
 void CommunicationsWindow::contactNameOrPresenceChanged() {
   if (!m_session) return;
   if (m_session->isMyRoomSession() || m_session->isGroup()) {
@@ -105,8 +140,9 @@ void CommunicationsWindow::contactNameOrPresenceChanged() {
   }
   RAZ::Contacts::IContact* contact = nullptr;
   QString title = RAZ::Controllers::PartyName::of(m_session.data(), &contact);
-  // A contact of the list comes with its presence; another party has none.
-  if (contact) {
+  // A contact of the list comes with its presence; another party has none,
+  // nor has a line of the service's own (voice mail, the echo test).
+  if (contact && !isServiceLine(m_session->uri(), configuration())) {
     const QString known = Utils::PresenceState::text(contact->getPresenceState());
     const QString presence = known.isEmpty() ? tr("Unknown") : known;
     title = tr("%1 (%2)").arg(title, presence);
@@ -321,6 +357,21 @@ void CommunicationsWindow::addParticipantClicked(QString uri, int contactId) {
   emit addParticipant(m_session.data(), uri, contactId);
 }
 
+QString CommunicationsWindow::transferAddress(const QString& uri, int contactId) const {
+  QString address = uri.trimmed();
+  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts =
+      m_sessionManager ? m_sessionManager->contactsManager()
+                       : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
+  if (contactId != -1 && contacts) {
+    if (RAZ::Contacts::ContactPtr contact = contacts->getContact(contactId)) {
+      address = contact->getSipUri();
+      if (address.isEmpty() && !contact->numberTypes().isEmpty())
+        address = contact->getProperty(contact->numberTypes().first()).toString();
+    }
+  }
+  return address;
+}
+
 void CommunicationsWindow::transferToClicked(QString uri, int contactId) {
   if (!m_session) return;
   // Somebody the user has on another call is put through to this party
@@ -344,22 +395,93 @@ void CommunicationsWindow::transferToClicked(QString uri, int contactId) {
       return;
     }
   }
-  QString address = uri.trimmed();
-  RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts =
-      m_sessionManager ? m_sessionManager->contactsManager()
-                       : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>();
-  if (contactId != -1 && contacts) {
-    if (RAZ::Contacts::ContactPtr contact = contacts->getContact(contactId)) {
-      address = contact->getSipUri();
-      if (address.isEmpty() && !contact->numberTypes().isEmpty())
-        address = contact->getProperty(contact->numberTypes().first()).toString();
-    }
-  }
+  const QString address = transferAddress(uri, contactId);
   if (address.isEmpty()) return;
   emit transferCall(m_session.data(), address);
   // A bad address is reported by the session (transferFailed), which the
   // call handler turns into its message.
   m_session->transferCall(address);
+}
+
+void CommunicationsWindow::talkFirstToClicked(QString uri, int contactId) {
+  RAZ::Controllers::CommsSessionController* comms =
+      m_sessionManager ? m_sessionManager->commsSessionController() : nullptr;
+  RAZ::Contacts::Contacts* contacts =
+      m_sessionManager ? m_sessionManager->contactsManager().data() : nullptr;
+  RAZ::MediaEngine::CallBasePtr* call = m_session ? m_session->getCall() : nullptr;
+  if (!comms || !contacts || !call) return;
+  const QString address = transferAddress(uri, contactId);
+  if (address.isEmpty()) return;
+  const auto running = comms->commsList();
+  // Somebody already on a call with the user needs no call to talk to
+  // first: the call is put through over that one, as "Transfer" does.
+  for (RAZ::Controllers::CommunicationSession* other : running)
+    if (other && other != m_session && contactId != -1 && other->contactId() == contactId &&
+        !other->isGroup() && other->getCall()) {
+      transferToClicked(uri, contactId);
+      return;
+    }
+  QPointer<RAZ::Controllers::CommunicationSession> first(m_session.data());
+  QSet<RAZ::MediaEngine::CallBasePtr*> before;
+  for (RAZ::Controllers::CommunicationSession* s : running)
+    if (s && s->getCall()) before.insert(s->getCall());
+  // The user chose to hold this call for the other: no question about it.
+  const bool heldHere = call->getCallState() == RAZ::MediaEngine::CallBasePtr::StateInCall;
+  if (heldHere) call->toggleHold();
+  // Called by the address alone, the service names the call after whoever
+  // owns it, as a number dialled is.
+  RAZ::Contacts::IContact* party = contacts->createTemporaryContact(
+      {{QString::number(RAZ::Contacts::Properties::KeyWork), address}});
+  comms->createCall({RAZ::Contacts::ContactPtr(party)}, RAZ::Contacts::Properties::KeyWork,
+                    RAZ::Actions::Action::Call);
+  RAZ::Controllers::CommunicationSession* consult = nullptr;
+  const auto placed = comms->commsList();
+  for (RAZ::Controllers::CommunicationSession* s : placed)
+    if (s && s != first && s->getCall() && !before.contains(s->getCall())) consult = s;
+  if (!consult) {
+    // Not placed (an emergency number, a bad address): the user keeps the call.
+    if (first && heldHere && first->getCall() == call &&
+        call->getCallState() == RAZ::MediaEngine::CallBasePtr::StateHeld)
+      call->toggleHold();
+    return;
+  }
+  consult->setCallTransferAssociatedSession(first.data(), false);
+  consult->setHasAssociatedFirstCall(true);
+  // Once the held call is over there is nothing left to put through.
+  QPointer<RAZ::Controllers::CommunicationSession> second(consult);
+  auto forget = [second, first] {
+    if (second &&
+        (!first || !first->getCall() || second->callTransferAssociatedSession() != first.data()))
+      second->setHasAssociatedFirstCall(false);
+  };
+  connect(first.data(), &QObject::destroyed, consult, forget);
+  connect(first.data(), &RAZ::Controllers::CommunicationSession::callChanged, consult, forget);
+}
+
+void CommunicationsWindow::completeTransferClicked() {
+  if (!m_session || !m_session->getHasAssociatedFirstCall()) return;
+  RAZ::Controllers::CommunicationSession* first = m_session->callTransferAssociatedSession();
+  if (!first || !first->getCall()) {
+    m_session->setHasAssociatedFirstCall(false);
+    return;
+  }
+  // The held party is handed to this one; both of the user's calls end.
+  first->setCallTransferAssociatedSession(m_session.data(), true);
+  m_session->setCallTransferAssociatedSession(first, false);
+  first->transferCall(QString());
+}
+
+void CommunicationsWindow::pickParty(int actionId) {
+  if (!m_overlay) return;
+  // As the window's own "Transfer to" and "Conference with" ▸ "New" do.
+  if (actionId == RAZ::Actions::Action::Transfer)
+    m_overlay->transferCallTriggered();
+  else if (actionId == RAZ::Actions::Action::Conference && m_session &&
+           m_session->isAllowedToInvite() && !m_session->isMyRoomSession())
+    m_overlay->addParticipantsTriggered();
+  else
+    return;
+  showAndActivate();
 }
 
 QMenu* CommunicationsWindow::callClassificationsMenu() {
