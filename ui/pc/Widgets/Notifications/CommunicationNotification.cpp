@@ -90,6 +90,7 @@ void CommunicationNotification::changeEvent(QEvent* e) {
 void CommunicationNotification::showEvent(QShowEvent* e) {
   QWidget* active = QApplication::activeWindow();
   if (active && active != this) m_returnTo = active;
+  m_giveBackArmed = true;
   View::showEvent(e);
 }
 
@@ -98,12 +99,18 @@ bool CommunicationNotification::event(QEvent* e) {
   // A window system that gives the keyboard to whatever shows up would
   // hand the user's typing to the popup: it goes back where the user was,
   // unless the user asked for the popup (a click, with the pointer on
-  // it, or Ctrl+Shift+A).
-  if (e->type() == QEvent::WindowActivate && !m_activationAllowed && m_returnTo &&
-      m_returnTo->isVisible() && !frameGeometry().contains(QCursor::pos())) {
+  // it, or Ctrl+Shift+A). Only the activation that came with the popup is
+  // given back: one asked for later is the user's.
+  if (e->type() == QEvent::WindowActivate && m_giveBackArmed && !m_activationAllowed &&
+      m_returnTo && m_returnTo->isVisible() && !frameGeometry().contains(QCursor::pos())) {
+    m_giveBackArmed = false;
     QPointer<QWidget> back = m_returnTo;
-    QTimer::singleShot(0, back, [back] {
-      if (back) back->activateWindow();
+    QPointer<CommunicationNotification> self(this);
+    QTimer::singleShot(0, back, [back, self] {
+      // Answered or clicked meanwhile, or another window took the keyboard
+      // (the call window the answer opened): nothing to give back.
+      if (back && self && !self->m_activationAllowed && QApplication::activeWindow() == self)
+        back->activateWindow();
     });
   }
   return View::event(e);

@@ -88,6 +88,8 @@ class CommunicationNotification : public View {
   // The window the user worked in when the popup came up.
   QPointer<QWidget> m_returnTo;
   bool m_activationAllowed = false;
+  // Set by each show: the activation that comes with it may be given back.
+  bool m_giveBackArmed = false;
 };
 
 }  // namespace QML
