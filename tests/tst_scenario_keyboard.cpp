@@ -41,6 +41,7 @@
 #include "libqml/components/CommunicationsWindow.h"
 #include "libqml/components/LoginWindow.h"
 #include "libqml/components/MainWindow.h"
+#include "libqml/components/PresenceRequestDialog.h"
 #include "libqml/window/PopupPlacement.h"
 
 using ZentTest::Scenario;
@@ -583,6 +584,31 @@ class TestScenarioKeyboard : public ZentTest::ScenarioTestObject {
                    .value(Utils::SettingsKey::LoginAutoLogin, false)
                    .toBool(),
                !before);
+    }
+  }
+
+  // Esc puts the presence requests aside unanswered: the next sign-in
+  // brings them back, Ctrl+W puts them aside again.
+  void presenceRequestsStepAsideOnEsc() {
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)}) {
+      REQUIRE(Scenario::signOut());
+      Scenario::demo().setPresenceRequestsAtSignIn(true);
+      const QString signedIn = Scenario::signIn();
+      Scenario::demo().setPresenceRequestsAtSignIn(false);
+      REQUIRE(signedIn);
+      QML::PresenceRequestDialog* dialog = Scenario::app()->presenceRequestDialog();
+      QVERIFY(dialog);
+      QTRY_VERIFY_WITH_TIMEOUT(dialog->isVisible(), ZentTest::kWaitMs);
+      SceneDriver requests = SceneDriver::of(dialog);
+      QString problem;
+      QTRY_VERIFY_WITH_TIMEOUT(
+          requests.row(QStringLiteral("requestRow"), QStringLiteral("Mara Santos"), &problem),
+          ZentTest::kWaitMs);
+      dialog->activateWindow();
+      QTRY_VERIFY(dialog->isActiveWindow());
+      QTest::keySequence(dialog->view(), keys);
+      QTRY_VERIFY2(!dialog->isVisible(), qPrintable(keys.toString()));
     }
   }
 

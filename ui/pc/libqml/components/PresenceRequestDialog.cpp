@@ -27,6 +27,9 @@ PresenceRequestDialog::PresenceRequestDialog(
   setTitle(tr("Presence Request"));
   m_model = contacts ? contacts->getModel(RAZ::Contacts::Contacts::PresenceRequestsKind) : nullptr;
   setSource(QStringLiteral("qrc:/windows/PresenceRequestDialog/PresenceRequestDialog.qml"));
+  // Put aside unanswered, as every window is: the requests wait with the
+  // service and come back with the next sign-in or the next request.
+  closeOnKeys(CloseKeys::CtrlWAndEscape);
   // Connected after the scene's list: resizing lays the list out at once, and
   // a list not yet told of a removed row would build a delegate for it.
   if (m_model) {
