@@ -592,19 +592,8 @@ class TestScenarioKeyboard : public ZentTest::ScenarioTestObject {
   void presenceRequestsStepAsideOnEsc() {
     for (const QKeySequence& keys :
          {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)}) {
-      REQUIRE(Scenario::signOut());
-      Scenario::demo().setPresenceRequestsAtSignIn(true);
-      const QString signedIn = Scenario::signIn();
-      Scenario::demo().setPresenceRequestsAtSignIn(false);
-      REQUIRE(signedIn);
-      QML::PresenceRequestDialog* dialog = Scenario::app()->presenceRequestDialog();
-      QVERIFY(dialog);
-      QTRY_VERIFY_WITH_TIMEOUT(dialog->isVisible(), ZentTest::kWaitMs);
-      SceneDriver requests = SceneDriver::of(dialog);
-      QString problem;
-      QTRY_VERIFY_WITH_TIMEOUT(
-          requests.row(QStringLiteral("requestRow"), QStringLiteral("Mara Santos"), &problem),
-          ZentTest::kWaitMs);
+      QML::PresenceRequestDialog* dialog = nullptr;
+      REQUIRE(Scenario::signInToPresenceRequests(&dialog));
       dialog->activateWindow();
       QTRY_VERIFY(dialog->isActiveWindow());
       QTest::keySequence(dialog->view(), keys);

@@ -32,6 +32,7 @@
 #include "libqml/components/CommunicationsWindow.h"
 #include "libqml/components/LoginWindow.h"
 #include "libqml/components/MainWindow.h"
+#include "libqml/components/PresenceRequestDialog.h"
 #include "libqml/window/View.h"
 
 namespace ZentTest {
@@ -125,6 +126,29 @@ QString Scenario::signOut() {
                        kWaitMs))
     return QStringLiteral("the session did not end");
   if (!QTest::qWaitFor(signInWindowIsBack, kWaitMs)) return QStringLiteral("no sign-in window");
+  return QString();
+}
+
+QString Scenario::signInToPresenceRequests(QML::PresenceRequestDialog** dialog) {
+  QString problem = signOut();
+  if (!problem.isEmpty()) return problem;
+  demo().setPresenceRequestsAtSignIn(true);
+  problem = signIn();
+  demo().setPresenceRequestsAtSignIn(false);
+  if (!problem.isEmpty()) return problem;
+  QML::PresenceRequestDialog* shown = app()->presenceRequestDialog();
+  *dialog = shown;
+  if (!shown) return QStringLiteral("no presence request dialog");
+  if (!QTest::qWaitFor([shown] { return shown->isVisible(); }, kWaitMs))
+    return QStringLiteral("the presence requests do not show");
+  SceneDriver requests = SceneDriver::of(shown);
+  if (!QTest::qWaitFor(
+          [&requests, &problem] {
+            return requests.row(QStringLiteral("requestRow"), QStringLiteral("Mara Santos"),
+                                &problem) != nullptr;
+          },
+          kWaitMs))
+    return problem;
   return QString();
 }
 

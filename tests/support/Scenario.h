@@ -13,6 +13,7 @@ namespace QML {
 class CommunicationNotification;
 class CommunicationsWindow;
 class MainWindow;
+class PresenceRequestDialog;
 }  // namespace QML
 namespace RAZ {
 namespace Controllers {
@@ -69,6 +70,9 @@ class Scenario {
   static QString signOutByAction();
   // The sign-in window shows, waiting for input (no sign-in under way).
   static bool signInWindowIsBack();
+  // Signs in again with the demo's presence requests waiting, and waits for
+  // their dialog to show Mara Santos's request.
+  static QString signInToPresenceRequests(QML::PresenceRequestDialog** dialog);
   // Closes what a test may have left open: menus, message windows, calls
   // and chats (ended without questions).
   static void tidy();
