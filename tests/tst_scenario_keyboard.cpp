@@ -599,6 +599,14 @@ class TestScenarioKeyboard : public ZentTest::ScenarioTestObject {
       QTest::keySequence(dialog->view(), keys);
       QTRY_VERIFY2(!dialog->isVisible(), qPrintable(keys.toString()));
     }
+    // Enter presses the Accept drawn as the default: answered, it goes.
+    QML::PresenceRequestDialog* dialog = nullptr;
+    REQUIRE(Scenario::signInToPresenceRequests(&dialog));
+    dialog->activateWindow();
+    QTRY_VERIFY(dialog->isActiveWindow());
+    QTest::keyClick(dialog->view(), Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog->isVisible(), ZentTest::kWaitMs);
+    QCOMPARE(dialog->model()->rowCount(), 0);
   }
 
   // The call debug window closes on Esc and on Ctrl+W, as the others do.

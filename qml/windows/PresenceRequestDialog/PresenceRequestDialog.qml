@@ -54,8 +54,12 @@ Rectangle {
         anchors { left: parent.left; right: parent.right; top: heading.bottom; bottom: parent.bottom; margins: ZPalette.unit * 3 }
         clip: true
         model: rootWindow.model
-        delegate: Item {
+        // The first request's Accept, drawn as the default, is the one Enter
+        // and Space press; Tab goes on through the others.
+        focus: true
+        delegate: FocusScope {
             objectName: "requestRow"
+            focus: ListView.isCurrentItem
             width: list.width
             height: root.rowHeight
             Column {
@@ -71,7 +75,7 @@ Rectangle {
                 id: buttons
                 anchors { right: parent.right; verticalCenter: parent.verticalCenter }
                 spacing: ZPalette.unit
-                ZButton { objectName: "acceptButton"; primary: true; text: qsTr("Accept") + lc
+                ZButton { objectName: "acceptButton"; primary: true; focus: true; text: qsTr("Accept") + lc
                           onClicked: rootWindow.add(model.contact) }
                 ZButton { objectName: "ignoreButton"; text: qsTr("Ignore") + lc
                           onClicked: rootWindow.ignore(model.contact) }
