@@ -20,6 +20,7 @@
 #include <RAZ/Models/SearchGroups.h>
 #include <RAZ/Models/Timeline.h>
 #include <RAZ/ProgramKey.h>
+#include <RAZ/Services/Xmpp/XmppJidValidator.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
 #include <RAZ/Utils/Credentials.h>
 #include <RAZ/Utils/Parsers.h>
@@ -554,6 +555,10 @@ class TestRazActions : public QObject {
     QCOMPARE(parser.userPart("SIP:a.b@demo.zent"), QString("a.b"));
     QVERIFY(!parser.isValid("a.b"));
     QVERIFY(!parser.isValid("sip:@demo.zent"));
+    // The whole text is the address: nothing after it, a line feed neither.
+    QVERIFY(!parser.isValid("<sip:a.b@demo.zent\n>"));
+    QCOMPARE(parser.parseUriTp("<a.b@demo.zent\n>"), QString());
+    QVERIFY(!RAZ::Services::Xmpp::XmppJidValidator::isValidJid("a.b@demo.zent\n"));
   }
 };
 

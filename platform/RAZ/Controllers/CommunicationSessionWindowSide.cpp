@@ -59,9 +59,9 @@ void CommunicationSession::fileDropped(const QUrl& file) {
 }
 
 bool CommunicationSession::addParticipants(const QString& contactIds, const QString& address) {
-  static const QRegularExpression ids(QStringLiteral("^-?\\d+(,-?\\d+)*$"));
+  static const QRegularExpression ids(QStringLiteral("\\A-?\\d+(,-?\\d+)*\\z"));
   static const QRegularExpression addressPattern(
-      QStringLiteral("^(sip:|tel:|xmpp:)?[A-Za-z0-9+._%@:;=*#-]{1,256}$"));
+      QStringLiteral("\\A(sip:|tel:|xmpp:)?[A-Za-z0-9+._%@:;=*#-]{1,256}\\z"));
   const bool idsOk = contactIds.isEmpty() || ids.match(contactIds).hasMatch();
   const bool addressOk = address.isEmpty() || addressPattern.match(address).hasMatch();
   if ((contactIds.isEmpty() && address.isEmpty()) || !idsOk || !addressOk) {

@@ -25,7 +25,7 @@ QString PhoneNumberParser::normalizePhoneNumber(const QString& text) {
 }
 
 bool PhoneNumberParser::isValidPhoneNumber(const QString& text) {
-  static const QRegularExpression pattern(QStringLiteral("^\\+?[0-9*#]{2,20}$"));
+  static const QRegularExpression pattern(QStringLiteral("\\A\\+?[0-9*#]{2,20}\\z"));
   return pattern.match(normalizePhoneNumber(text)).hasMatch();
 }
 
@@ -34,7 +34,7 @@ QString SipUriParser::normalize(const QString& text) const {
   if (s.startsWith(QLatin1Char('<')) && s.endsWith(QLatin1Char('>'))) s = s.mid(1, s.size() - 2);
   if (s.startsWith(QLatin1String("sip:"), Qt::CaseInsensitive)) s = s.mid(4);
   static const QRegularExpression pattern(
-      QStringLiteral("^[A-Za-z0-9._%+\\-]+@[A-Za-z0-9.\\-]+\\.[A-Za-z]{2,}$"));
+      QStringLiteral("\\A[A-Za-z0-9._%+\\-]+@[A-Za-z0-9.\\-]+\\.[A-Za-z]{2,}\\z"));
   if (!pattern.match(s).hasMatch()) return QString();
   return QStringLiteral("sip:") + s;
 }

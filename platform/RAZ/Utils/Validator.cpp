@@ -11,7 +11,7 @@ QString Validator::normalizeSipUserName(const QString& user) const {
     name = name.mid(5).trimmed();
   else if (name.startsWith(QLatin1String("sip:"), Qt::CaseInsensitive))
     name = name.mid(4).trimmed();
-  static const QRegularExpression phone(QStringLiteral("^\\+?[0-9 ()./-]*[0-9][0-9 ()./-]*$"));
+  static const QRegularExpression phone(QStringLiteral("\\A\\+?[0-9 ()./-]*[0-9][0-9 ()./-]*\\z"));
   if (phone.match(name).hasMatch()) {
     QString digits;
     for (int i = 0; i < name.size(); ++i) {

@@ -6,7 +6,7 @@
 namespace Utils {
 
 bool CallSettingsInput::isPhoneNumber(const QString& text) {
-  static const QRegularExpression pattern(QStringLiteral("^\\+?[0-9 ()./-]+$"));
+  static const QRegularExpression pattern(QStringLiteral("\\A\\+?[0-9 ()./-]+\\z"));
   const QString t = text.trimmed();
   if (!pattern.match(t).hasMatch()) return false;
   int digits = 0;
@@ -17,7 +17,7 @@ bool CallSettingsInput::isPhoneNumber(const QString& text) {
 
 bool CallSettingsInput::isSipAddress(const QString& text) {
   static const QRegularExpression pattern(
-      QStringLiteral("^(sips?:)?[^@\\s:;<>\"]+@[A-Za-z0-9.-]+$"),
+      QStringLiteral("\\A(sips?:)?[^@\\s:;<>\"]+@[A-Za-z0-9.-]+\\z"),
       QRegularExpression::CaseInsensitiveOption);
   return pattern.match(text.trimmed()).hasMatch();
 }

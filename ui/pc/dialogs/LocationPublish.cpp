@@ -83,7 +83,7 @@ QString zoneName(const QString& name) {
 }
 
 bool isOffset(const QString& offset) {
-  static const QRegularExpression pattern(QStringLiteral("^[+-]\\d\\d:\\d\\d$"));
+  static const QRegularExpression pattern(QStringLiteral("\\A[+-]\\d\\d:\\d\\d\\z"));
   return pattern.match(offset).hasMatch();
 }
 

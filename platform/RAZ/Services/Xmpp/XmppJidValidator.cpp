@@ -7,7 +7,7 @@ namespace Services {
 namespace Xmpp {
 
 int XmppJidValidator::getRoomType(const QString& roomUserPart) {
-  static const QRegularExpression groupChat(QStringLiteral("^chat[0-9a-f]{6,}$"),
+  static const QRegularExpression groupChat(QStringLiteral("\\Achat[0-9a-f]{6,}\\z"),
                                             QRegularExpression::CaseInsensitiveOption);
   const QString name = roomUserPart.trimmed();
   if (groupChat.match(name).hasMatch()) return RoomGroupChat;
@@ -30,7 +30,7 @@ QString XmppJidValidator::getRoomJidPart(const QString& roomJid, RoomType type) 
 }
 
 bool XmppJidValidator::isValidJid(const QString& jid) {
-  static const QRegularExpression re(QStringLiteral("^[^@/\\s]+@[^@/\\s]+(/\\S+)?$"));
+  static const QRegularExpression re(QStringLiteral("\\A[^@/\\s]+@[^@/\\s]+(/\\S+)?\\z"));
   return re.match(jid).hasMatch();
 }
 
