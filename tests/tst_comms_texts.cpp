@@ -238,6 +238,8 @@ void CommsTextsTest::statusTips_data() {
                                             << "see you soon";
   QTest::newRow("share invitation as message")
       << false << 0 << 0 << RAZ::Webcollab::WebcollabControllerBase::shareInvitationTag("7") << "";
+  QTest::newRow("the invitation's words typed") << false << 0 << 0 << "<zent-share id='7'/>"
+                                                << "<zent-share id='7'/>";
 }
 
 void CommsTextsTest::statusTips() {

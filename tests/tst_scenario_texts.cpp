@@ -198,6 +198,14 @@ class ScenarioTextsTest : public ZentTest::ScenarioTestObject {
     REQUIRE(chat.waitPageText(kTranscript, privateUse));
     REQUIRE(send(chat, QStringLiteral("fine <zent-share  :)")));
     REQUIRE(chat.waitPageText(kTranscript, QStringLiteral("fine <zent-share")));
+    // The invitation's words alone are text too, from the party and typed.
+    const QString bareTag = QStringLiteral("<zent-share id='x'/>");
+    ChatDemo::receiveMessage(alice, QString(), bareTag);
+    ChatDemo::receiveMessage(alice, QString(), QStringLiteral("after the bare tag"));
+    REQUIRE(chat.waitPageText(kTranscript, QStringLiteral("after the bare tag")));
+    QCOMPARE(chat.pageText(kTranscript).count(bareTag), 2);
+    REQUIRE(send(chat, QStringLiteral("<zent-share id='y'/>")));
+    REQUIRE(chat.waitPageText(kTranscript, QStringLiteral("<zent-share id='y'/>")));
     QCOMPARE(evaluate(chat, QStringLiteral("document.querySelector('img.smiley').alt")).toString(),
              QStringLiteral(":)"));
     // The invitation as the service writes it is not shown as a message.

@@ -21,6 +21,7 @@
 #include "RAZ/Models/FTModel.h"
 #include "RAZ/Sessions/SessionManagerBase.h"
 #include "RAZ/Utils/FileWrites.h"
+#include "RAZ/Webcollab/WebcollabControllerBase.h"
 #include "RAZ/Xsi/XsiCredentialsControl.h"
 
 namespace RAZ {
@@ -107,6 +108,8 @@ void ChatDemo::followChatsOf(RAZ::Controllers::CommunicationSession* session,
 
 void ChatDemo::archive(const RAZ::Data::Message::Data& message) {
   if (!m_chat || message.getType() != RAZ::Data::Message::Data::Chat) return;
+  // An invitation is the service's message of this run, not chat text.
+  if (RAZ::Webcollab::WebcollabControllerBase::containsShareTags(message.getText())) return;
   Service::instance().archiveChatMessage(m_ownAddress, m_chat->peer(),
                                          {{QStringLiteral("direction"), message.getDirection()},
                                           {QStringLiteral("sender"), message.getSenderId()},
