@@ -162,6 +162,18 @@ class TestAppApplication : public QObject {
     app()->onMessageReceived(QString());
     app()->onMessageReceived("ACTIVATE!");  // no window yet: nothing to raise
     QCOMPARE(app()->pendingUrlHandler()->link(), QString("third"));
+    // A link far longer than a room's (as long as a message may be) is
+    // refused whole, the pending one kept; the longest a room's may be is
+    // taken.
+    old = app()->pendingUrlHandler();
+    app()->onMessageReceived("--zent:" + QString(1024 * 1024 - 7, 'A'));
+    QCOMPARE(app()->pendingUrlHandler(), old.data());
+    app()->onMessageReceived("--zent:" +
+                             QString(Utils::ZentUrlHandler::kMaxPayloadLength + 1, 'A'));
+    QCOMPARE(app()->pendingUrlHandler(), old.data());
+    const QString longest(Utils::ZentUrlHandler::kMaxPayloadLength, 'B');
+    app()->onMessageReceived("--zent:" + longest);
+    QCOMPARE(app()->pendingUrlHandler()->link(), longest);
   }
 
   // Addresses from the service (new version, disclaimer refusal) are opened

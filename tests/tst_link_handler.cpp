@@ -1,7 +1,9 @@
 // Product links: decoding good, truncated and malformed payloads, and the
 // handler's wait for the session's connections before it joins the room.
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QSignalSpy>
 
 #include <RAZ/Contacts/Contacts.h>
@@ -21,6 +23,7 @@ namespace {
 
 const char kOwnerJid[] = "owner@demo.zent";
 const char kOwnerRoom[] = "myroom.owner@conference.demo.zent";
+const char kOwnerDialIn[] = "+49 30 555-0199";
 
 QString b64(const QByteArray& latin1) { return QString::fromLatin1(latin1.toBase64()); }
 
@@ -32,6 +35,7 @@ struct Session {
     owner.insert(QString::number(RAZ::Contacts::Properties::KeyDisplayName), "Olga <Owner>");
     owner.insert(QString::number(RAZ::Contacts::Properties::KeyJid), kOwnerJid);
     owner.insert("47", kOwnerRoom);
+    owner.insert("39", kOwnerDialIn);  // the conference number
     contacts()->addContact(new RAZ::Contacts::IContact(9001, owner));
   }
   RAZ::Contacts::Contacts* contacts() {
@@ -47,7 +51,12 @@ class TstLinkHandler : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { ZentTest::installStrictMessageHandler(); }
+  void initTestCase() {
+    ZentTest::installStrictMessageHandler();
+    // The demo service keeps its people in the data folder: a private one,
+    // so no earlier run's store stands in for the ones made here.
+    QVERIFY(ZentTest::useTemporaryHome("zent-link-handler-", false));
+  }
 
   void decoding_data() {
     QTest::addColumn<QString>("payload");
@@ -201,16 +210,81 @@ class TstLinkHandler : public QObject {
   void ownerContactAndMyRoom() {
     Session s;
     ZentUrlHandler handler(
-        ZentUrlHandler::encodePayload("sip:bridge@demo.zent", "ignored@x", "", kOwnerJid));
+        ZentUrlHandler::encodePayload("sip:+49305550199;4711#", "ignored@x", "", kOwnerJid));
     QSignalSpy emitted(&handler, SIGNAL(createMyRoomSession(QString, QString, QString)));
     handler.initialize(&s.manager);
     // The jid wins over the chat attribute: the room comes from the owner.
     QCOMPARE(handler.chat(), QString(kOwnerRoom));
     QCOMPARE(handler.contactJid(), QString(kOwnerJid));
     QVERIFY(handler.isWaiting());  // the personal room is not ready yet
+    // The call is the owner's conference: dialled once the user says Yes
+    // to its number.
+    QString asked;
+    ZentTest::answerNextMessage(QDialogButtonBox::Yes, [&asked](Dialogs::MessageWindow* m) {
+      asked = m->messageLabel()->text();
+    });
     s.manager.myroomController()->setReady();
-    QCOMPARE(emitted.count(), 1);
-    QCOMPARE(emitted.first(), QVariantList({"sip:bridge@demo.zent", kOwnerRoom, ""}));
+    QVERIFY(emitted.wait(ZentTest::kWaitMs));
+    QVERIFY2(asked.contains("+49305550199"), qPrintable(asked));
+    QCOMPARE(emitted.first(), QVariantList({"sip:+49305550199;4711#", kOwnerRoom, ""}));
+  }
+
+  // A link's call is the room's own dial-in or nothing: any other number,
+  // or the owner's number at a host of the link's choosing, joins the room
+  // without a call and asks nothing; the owner's number is dialled only
+  // after Yes, and No joins without it.
+  void aLinksCallIsTheRoomsOwnOnly_data() {
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("dialled");
+    const int none = QDialogButtonBox::NoButton, yes = QDialogButtonBox::Yes,
+              no = QDialogButtonBox::No;
+    QTest::newRow("the owner's, yes")
+        << "sip:+49305550199;4711#;2468#" << yes << "sip:+49305550199;4711#;2468#";
+    QTest::newRow("the owner's as typed") << "tel:+49-30-555-0199" << yes << "sip:+49305550199";
+    QTest::newRow("the owner's, no") << "sip:+49305550199;4711#" << no << "";
+    QTest::newRow("somebody's number") << "sip:+4930100102" << none << "";
+    QTest::newRow("bare number") << "+4930100102" << none << "";
+    QTest::newRow("another host") << "sip:+49305550199@elsewhere.example" << none << "";
+    QTest::newRow("not a PIN") << "sip:+49305550199;transport=tcp" << none << "";
+    QTest::newRow("an address") << "sip:owner@demo.zent" << none << "";
+  }
+  void aLinksCallIsTheRoomsOwnOnly() {
+    QFETCH(QString, call);
+    QFETCH(int, answer);
+    QFETCH(QString, dialled);
+    Session s;
+    s.manager.myroomController()->setReady();
+    ZentUrlHandler handler(b64("call=\"" + call.toLatin1() + "\";chat=\"" + kOwnerRoom + "\""));
+    QSignalSpy emitted(&handler, SIGNAL(createMyRoomSession(QString, QString, QString)));
+    handler.initialize(&s.manager);
+    QVERIFY(handler.hasEmitted());
+    if (answer == QDialogButtonBox::NoButton) {
+      QVERIFY(!handler.callQuestion());
+    } else {
+      QVERIFY(handler.callQuestion());
+      QCOMPARE(emitted.count(), 0);
+      handler.callQuestion()
+          ->buttonBox()
+          ->button(QDialogButtonBox::StandardButton(answer))
+          ->click();
+    }
+    QTRY_COMPARE(emitted.count(), 1);
+    QCOMPARE(emitted.first(), QVariantList({dialled, kOwnerRoom, ""}));
+  }
+
+  // The question goes with its link: a newer link or the session's end
+  // leaves nothing to dial.
+  void theQuestionGoesWithItsLink() {
+    Session s;
+    s.manager.myroomController()->setReady();
+    auto* handler = new ZentUrlHandler(
+        b64("call=\"sip:+49305550199\";chat=\"" + QByteArray(kOwnerRoom) + "\""));
+    handler->initialize(&s.manager);
+    QPointer<Dialogs::MessageWindow> question = handler->callQuestion();
+    QVERIFY(question);
+    delete handler;
+    QTRY_VERIFY(!question);
   }
 
   void roomFromTheOwnersVCard() {

@@ -3,6 +3,8 @@
 // against a real LDAP server, room forms as real servers send them, the
 // sound devices chosen in Preferences, and a contact list under a storm of
 // presence changes.
+#include <memory>
+
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
@@ -50,6 +52,7 @@
 #include "libqml/components/CommunicationsWindow.h"
 #include "libqml/components/MainWindow.h"
 #include "libqml/items/QmlToolTip.h"
+#include "libqml/items/WebView.h"
 
 using ZentTest::Scenario;
 using ZentTest::SceneDriver;
@@ -906,6 +909,69 @@ class DesktopScenarioTest : public ZentTest::ScenarioTestObject {
     QCOMPARE(callWindowTitle(QStringLiteral("+4930100177")), QString());
   }
 
+  // A room link's call is the room's own dial-in, dialled only after Yes,
+  // however the desktop hands the link over: one naming somebody's number
+  // joins the room alone and asks nothing; the user's own room's conference
+  // is asked about, No joins without it and Yes dials it.
+  void roomLinksDialOnlyTheRoomsOwnConference() {
+    if (QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("gio")).isEmpty())
+      QSKIP("xdg-utils or GLib's launcher are not installed: run scripts/install-deps");
+    REQUIRE(Scenario::signIn());
+    Scenario::tidy();
+    const auto roomSession = [](QML::CommunicationsWindow** room) {
+      QString problem = ZentTest::waitForWindow<QML::CommunicationsWindow>(room);
+      return problem.isEmpty() ? (*room)->getSession() : nullptr;
+    };
+    const QString foreign = Utils::ZentUrlHandler::encodePayload(
+        QStringLiteral("+4930100102"), QStringLiteral("x@conference.demo.zent"), {}, {});
+    // GLib's launcher, a second start, and a link in one of this program's
+    // own pages (the web view hands it to the same handler).
+    for (int way = 0; way < 3; ++way) {
+      if (way == 0) REQUIRE(openWithDesktop("zent:" + foreign));
+      if (way == 1) REQUIRE(secondStart({"zent:" + foreign}));
+      if (way == 2) QVERIFY(WebLinkRouter::open(QUrl("zent:" + foreign)));
+      QML::CommunicationsWindow* room = nullptr;
+      RAZ::Controllers::CommunicationSession* session = roomSession(&room);
+      QVERIFY2(session, qPrintable(ZentTest::describeWindows()));
+      settle();
+      QVERIFY(!session->getCall());
+      QVERIFY(!openQuestion());
+      Scenario::tidy();
+      QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(),
+                               ZentTest::kWaitMs);
+    }
+
+    // The user's own room, as the user's invitation names it.
+    RAZ::Contacts::ContactPtr own =
+        Scenario::app()->sessionManager()->contactsManager()->ownContact();
+    QVERIFY(own);
+    const QString ownRoom = own->getProperty(RAZ::Contacts::Properties::KeyMyRoomChat).toString();
+    const QString mine = Utils::ZentUrlHandler::encodePayload(
+        QStringLiteral("sip:+15550100;4477120#2468#"), ownRoom, {}, {});
+    QString question;
+    ZentTest::answerNextMessage(QDialogButtonBox::No, [&question](Dialogs::MessageWindow* m) {
+      question = m->messageLabel()->text();
+    });
+    REQUIRE(openWithXdg("zent:" + mine));
+    QML::CommunicationsWindow* room = nullptr;
+    RAZ::Controllers::CommunicationSession* session = roomSession(&room);
+    QVERIFY2(session, qPrintable(ZentTest::describeWindows()));
+    QVERIFY2(question.contains(QStringLiteral("+15550100")), qPrintable(question));
+    settle();
+    QVERIFY(!session->getCall());
+    Scenario::tidy();
+    QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
+    ZentTest::answerNextMessage(QDialogButtonBox::Yes);
+    REQUIRE(secondStart({"--zent:" + mine}));
+    session = roomSession(&room);
+    QVERIFY2(session, qPrintable(ZentTest::describeWindows()));
+    QTRY_VERIFY_WITH_TIMEOUT(session->getCall(), ZentTest::kWaitMs);
+    QVERIFY2(session->getCall()->remoteAddress().contains(QStringLiteral("+15550100")),
+             qPrintable(session->getCall()->remoteAddress()));
+    Scenario::tidy();
+  }
+
   // "Enable click-to-call" says what the desktop does with a tel: link:
   // unchecked while another program is its default (as xdg-utils make it),
   // and checking it makes this program the default again. The entries name
@@ -1029,6 +1095,50 @@ class DesktopScenarioTest : public ZentTest::ScenarioTestObject {
     QVERIFY(ended.wait(ZentTest::kWaitMs));
     QCOMPARE(second.exitCode(), 0);
     REQUIRE(Scenario::waitForCommsWindow(QStringLiteral("+4930100199"), &linked));
+  }
+
+  // With a blank in the program's path, links reach it where no desktop is
+  // set as well as through GLib's launcher: xdg-utils' generic launcher
+  // splits the entry's command at blanks and takes no quotes, and the
+  // entries name the program by a path that it reads whole.
+  void linksReachAProgramWithABlankInItsPath() {
+    if (QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("gio")).isEmpty())
+      QSKIP("xdg-utils or GLib's launcher are not installed: run scripts/install-deps");
+    REQUIRE(Scenario::signIn());
+    Scenario::tidy();
+    QTemporaryDir installed;
+    const QString folder = installed.filePath(QStringLiteral("Zent Apps"));
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(QFile::link(AppPaths::executablePath(), folder + QStringLiteral("/zent")));
+    AppPaths::setExecutableDirOverride(folder);
+    REQUIRE(setClickToCall(false));
+    REQUIRE(setClickToCall(true));
+    QVERIFY(execLine(readText(Os::urlSchemeEntryPath(QStringLiteral("callto"))))
+                .endsWith(QStringLiteral(" %u")));
+    // Kept by the answers, which outlive this test should a launcher fail.
+    auto asked = std::make_shared<QString>();
+    ZentTest::answerNextMessage(QDialogButtonBox::No, [asked](Dialogs::MessageWindow* m) {
+      *asked = m->messageLabel()->text();
+    });
+    const QString byXdg = openWithXdg(QStringLiteral("callto:+4930100166"));
+    QString byGio;
+    if (byXdg.isEmpty()) {
+      QTRY_VERIFY_WITH_TIMEOUT(!asked->isEmpty(), ZentTest::kWaitMs);
+      QVERIFY2(asked->contains(QStringLiteral("+4930100166")), qPrintable(*asked));
+      asked->clear();
+      ZentTest::answerNextMessage(QDialogButtonBox::No, [asked](Dialogs::MessageWindow* m) {
+        *asked = m->messageLabel()->text();
+      });
+      byGio = openWithDesktop(QStringLiteral("tel:+4930100155"));
+      if (byGio.isEmpty()) QTRY_VERIFY_WITH_TIMEOUT(!asked->isEmpty(), ZentTest::kWaitMs);
+    }
+    // The entries go back to the program itself before the folder goes.
+    AppPaths::setExecutableDirOverride(QString());
+    REQUIRE(setClickToCall(false));
+    REQUIRE(byXdg);
+    REQUIRE(byGio);
+    QVERIFY2(asked->contains(QStringLiteral("+4930100155")), qPrintable(*asked));
   }
 };
 

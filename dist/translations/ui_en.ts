@@ -3679,6 +3679,14 @@ Are you sure you want to continue?</translation>
         <source>Failed to join %1&apos;s room due to network connection issues. Please try again after the connection is restored</source>
         <translation>Failed to join %1&apos;s room due to network connection issues. Please try again after the connection is restored</translation>
     </message>
+    <message>
+        <source>Call from a Link</source>
+        <translation>Call from a Link</translation>
+    </message>
+    <message>
+        <source>A link to a room asks to call its conference, %1. Do you want to join the room with this call?</source>
+        <translation>A link to a room asks to call its conference, %1. Do you want to join the room with this call?</translation>
+    </message>
 </context>
 <context>
     <name>WebCollabWidget</name>

@@ -3620,6 +3620,14 @@ Are you sure you want to continue?</source>
         <source>Failed to join %1&apos;s room due to network connection issues. Please try again after the connection is restored</source>
         <translation>No se pudo unir a la sala de %1 debido a problemas de conexión de red. Vuelva a intentarlo cuando se restablezca la conexión</translation>
     </message>
+    <message>
+        <source>Call from a Link</source>
+        <translation>Llamada desde un enlace</translation>
+    </message>
+    <message>
+        <source>A link to a room asks to call its conference, %1. Do you want to join the room with this call?</source>
+        <translation>Un enlace a una sala pide llamar a su conferencia, %1. ¿Quiere unirse a la sala con esta llamada?</translation>
+    </message>
 </context>
 <context>
     <name>WebCollabWidget</name>

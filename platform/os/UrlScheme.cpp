@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <cstdio>
+
 #include "RAZ/Utils/FileWrites.h"
 #include "os/DesktopEntry.h"
 
@@ -146,7 +148,52 @@ void keepIconFile(const QString& path) {
     RAZ::Utils::FileWrites::replace(path, png, 0644);
 }
 
+// A path an Exec line can hold bare: no blank, quote or other character the
+// format reserves, no percent sign.
+bool isBarePath(const QString& path) {
+  return !path.isEmpty() && DesktopEntry::execArgument(path) == path;
+}
+
+QString programName(const QString& executablePath) {
+  const QString name = sanitizeSchemeName(QFileInfo(executablePath).completeBaseName());
+  return name.isEmpty() ? QStringLiteral("zent") : name;
+}
+
+// Points the launcher link at the program, replacing whatever it pointed at
+// in one step (a launcher never finds it missing).
+bool keepLauncherLink(const QString& link, const QString& executablePath) {
+  const QString target = QDir::cleanPath(QFileInfo(executablePath).absoluteFilePath());
+  const QFileInfo info(link);
+  if (info.isSymLink() && info.symLinkTarget() == target) return true;
+  if (!QDir().mkpath(info.absolutePath())) return false;
+  const QString temporary = link + QStringLiteral(".new");
+  QFile::remove(temporary);
+  if (!QFile::link(target, temporary)) return false;
+  if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(link).constData()) !=
+      0) {
+    QFile::remove(temporary);
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
+
+QString urlSchemeLauncherPath(const QString& executablePath) {
+  if (isBarePath(executablePath)) return executablePath;
+  const QString name = programName(executablePath);
+  const QString link = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                       QLatin1Char('/') + name + QStringLiteral("/bin/") + name;
+  return isBarePath(link) ? link : executablePath;
+}
+
+bool urlSchemeLauncherReady(const QString& executablePath) {
+  const QString launcher = urlSchemeLauncherPath(executablePath);
+  if (launcher == executablePath) return true;
+  const QFileInfo info(launcher);
+  return info.isSymLink() &&
+         info.symLinkTarget() == QDir::cleanPath(QFileInfo(executablePath).absoluteFilePath());
+}
 
 QString urlSchemeEntryPath(const QString& scheme) {
   return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
@@ -180,8 +227,13 @@ bool registerUrlScheme(const QString& scheme, const QString& displayName,
                        const QString& executablePath) {
   if (sanitizeSchemeName(scheme).isEmpty()) return false;
   keepIconFile(urlSchemeIconPath(executablePath));
+  // A link that cannot be kept leaves the program's own path, quoted: the
+  // desktops' own launchers still read that.
+  QString program = urlSchemeLauncherPath(executablePath);
+  if (program != executablePath && !keepLauncherLink(program, executablePath))
+    program = executablePath;
   const QString path = urlSchemeEntryPath(scheme);
-  const QByteArray entry = urlSchemeEntry(scheme, displayName, executablePath).toUtf8();
+  const QByteArray entry = urlSchemeEntry(scheme, displayName, program).toUtf8();
   {
     // Registered at every start: an entry that already says this is left
     // alone, so the desktop has nothing to re-read and nothing is written.

@@ -9,13 +9,12 @@ namespace Os {
 // "--zent:call=..."). Here that is a desktop entry
 // "<scheme>-url-handler.desktop" in the user's applications folder
 // ($XDG_DATA_HOME/applications) declaring x-scheme-handler/<scheme>, whose
-// Exec line is the program and the link (<program> %u, the program quoted
-// only when its path needs it): the program takes a bare link ("zent:...")
-// as well as the "--" form. Writing or removing an entry also tells the
-// desktop: update-desktop-database rebuilds the folder's cache where it is
-// installed, and the entry is made (or no longer) the scheme's default in
-// the user's mimeapps.list. Every file is written through the checked
-// write: on failure the earlier one stays, nothing is rebuilt, and the
+// Exec line is the program and the link (<program> %u): the program takes a
+// bare link ("zent:...") as well as the "--" form. The program is named by
+// a path every launcher reads alike (urlSchemeLauncherPath). Writing or removing an entry also
+// tells the desktop: update-desktop-database rebuilds the folder's cache where it is installed, and
+// the entry is made (or no longer) the scheme's default in the user's mimeapps.list. Every file is
+// written through the checked write: on failure the earlier one stays, nothing is rebuilt, and the
 // failure is recorded for the user to hear of (FileWrites).
 // Returns false when the entry could not be written or removed.
 bool registerUrlScheme(const QString& scheme, const QString& displayName,
@@ -37,9 +36,19 @@ QString mimeAppsListPath();
 // The entry file name mimeapps.list makes the scheme's default, or empty.
 QString defaultSchemeHandler(const QString& scheme);
 
-// The desktop entry's text for a scheme.
+// The desktop entry's text for a scheme, naming `executablePath` (quoted
+// when it needs it).
 QString urlSchemeEntry(const QString& scheme, const QString& displayName,
                        const QString& executablePath);
+// The path the entries name for the program: the program's own when it
+// needs no quoting, else a symbolic link to the program kept at
+// $XDG_DATA_HOME/<program>/bin/<program> (xdg-utils' generic launcher, on
+// a desktop it does not know, splits the Exec line at blanks and takes no
+// quotes: only a bare path reaches the program there). The program's own,
+// quoted, when even that path needs quoting.
+QString urlSchemeLauncherPath(const QString& executablePath);
+// True when the entries' path for the program starts the program.
+bool urlSchemeLauncherReady(const QString& executablePath);
 
 // The Windows shell's open command for a program: the program path in
 // double quotes, a blank and --%l, with back-slashes throughout.

@@ -1110,6 +1110,13 @@ void Application::ensureUserSettingsDirExists(QDir& dir, const QString& name) {
 // Prompts and menu slots needed from the start
 
 void Application::handleZentUrl(const QString& link) {
+  // Any page can hand the desktop a link: one far longer than a room's is
+  // refused before anything reads, copies or logs it.
+  if (link.size() > Utils::ZentUrlHandler::kMaxPayloadLength) {
+    TP_LOG("Application::handleZentUrl", TP::Core::Logging::LevelWarning)
+        << "A product link of " << link.size() << " characters was refused";
+    return;
+  }
   delete m_pendingUrlHandler;
   m_pendingUrlHandler = new Utils::ZentUrlHandler(link, nullptr);
   m_pendingUrlHandler->initialize(sessionManager());

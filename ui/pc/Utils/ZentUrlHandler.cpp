@@ -1,12 +1,14 @@
 #include "Utils/ZentUrlHandler.h"
 
 #include <QDialogButtonBox>
+#include <QRegularExpression>
 #include <QUrl>
 
 #include <RAZ/Controllers/CommsSessionController.h>
 #include <RAZ/Controllers/MyRoomController.h>
 #include <RAZ/Services/Xmpp/XmppJidValidator.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
+#include <RAZ/Utils/Parsers.h>
 #include <TP/Core/Logging.h>
 
 #include "dialogs/MessageWindow.h"
@@ -25,7 +27,13 @@ ZentUrlHandler::ZentUrlHandler(const QString& payload, QObject* parent)
   connect(&m_timer, SIGNAL(timeout()), this, SLOT(onTimeout()));
 }
 
-ZentUrlHandler::~ZentUrlHandler() = default;
+ZentUrlHandler::~ZentUrlHandler() {
+  // A question nobody can answer for this link any more goes with it.
+  if (m_question) {
+    disconnect(m_question, nullptr, this, nullptr);
+    m_question->close();
+  }
+}
 
 QString ZentUrlHandler::decodePayload(const QString& payload) {
   // A desktop or browser may hand the link over percent-encoded or in the
@@ -60,6 +68,53 @@ QString ZentUrlHandler::encodePayload(const QString& call, const QString& chat,
   for (const auto& v : values)
     if (!v.second.isEmpty()) parts << v.first + QStringLiteral("=\"") + v.second + QLatin1Char('"');
   return QString::fromLatin1(parts.join(QLatin1Char(';')).toLatin1().toBase64());
+}
+
+Dialogs::MessageWindow* ZentUrlHandler::callQuestion() const { return m_question.data(); }
+
+QString ZentUrlHandler::conferenceCall(const QString& call, const QString& dialIn) {
+  using RAZ::Utils::PhoneNumberParser;
+  const QString number = PhoneNumberParser::normalizePhoneNumber(dialIn);
+  if (!PhoneNumberParser::isValidPhoneNumber(number)) return QString();
+  // A number with the conference's PIN groups, as the invitation writes
+  // it; a host of the link's choosing is never dialled.
+  static const QRegularExpression form(
+      QStringLiteral("\\A(?:(?:sips?|tel):)?([^;@]+)((?:;[0-9*#]{1,32}){0,4})\\z"),
+      QRegularExpression::CaseInsensitiveOption);
+  const QRegularExpressionMatch match = form.match(call.trimmed());
+  if (!match.hasMatch()) return QString();
+  const QString linked = PhoneNumberParser::normalizePhoneNumber(
+      QUrl::fromPercentEncoding(match.captured(1).toUtf8()));
+  if (linked != number) return QString();
+  return RAZ::Utils::SipUriParser().parseUriTp(number) + match.captured(2);
+}
+
+QString ZentUrlHandler::roomDialIn() const {
+  if (m_Chat.isEmpty() || !m_contacts) return QString();
+  using namespace RAZ::Contacts::Properties;
+  // The user's own room is known by the user's own account.
+  if (const RAZ::Contacts::ContactPtr own = m_contacts->ownContact()) {
+    QString room = own->getProperty(KeyMyRoomChat).toString();
+    if (room.isEmpty()) room = m_ownRoom;
+    if (!room.isEmpty() && room.compare(m_Chat, Qt::CaseInsensitive) == 0)
+      return own->getProperty(KeyMyRoomDialIn).toString();
+  }
+  // Somebody's room: the contact whose room it is.
+  using RAZ::Services::Xmpp::XmppJidValidator;
+  const QString owners[] = {m_ContactJid,
+                            XmppJidValidator::getRoomJidPart(m_Chat, XmppJidValidator::RoomMyRoom)};
+  for (const QString& jid : owners) {
+    if (jid.isEmpty()) continue;
+    const RAZ::Contacts::ContactPtr owner = m_contacts->getContactByJid(jid);
+    if (!owner ||
+        owner->getProperty(KeyMyRoomChat).toString().compare(m_Chat, Qt::CaseInsensitive) != 0)
+      continue;
+    // The room's dial-in where the owner's card has one, else the owner's
+    // conference number (as the directory gives it).
+    const QString dialIn = owner->getProperty(KeyMyRoomDialIn).toString();
+    return dialIn.isEmpty() ? owner->getProperty(KeyConference).toString() : dialIn;
+  }
+  return QString();
 }
 
 void ZentUrlHandler::initialize(RAZ::Sessions::SessionManagerBase* sessionManager) {
@@ -107,7 +162,8 @@ void ZentUrlHandler::initialize(RAZ::Sessions::SessionManagerBase* sessionManage
     addSubsession(sessionManager->subSession(RAZ::Sessions::SubSession::TypeSip), m_sipReady);
   if (!m_Chat.isEmpty() || !m_webcollab.isEmpty())
     addSubsession(sessionManager->subSession(RAZ::Sessions::SubSession::TypeXmpp), m_xmppReady);
-  RAZ::MyRoom::Controller* myRoom = sessionManager->myroomController();
+  RAZ::Controllers::MyRoomController* myRoom = sessionManager->myroomController();
+  if (myRoom) m_ownRoom = myRoom->roomJid();
   if (myRoom && myRoom->isMyRoomChat(m_Chat)) {
     m_myRoom = myRoom;
     m_myRoomReady = myRoom->isReady();
@@ -161,7 +217,30 @@ void ZentUrlHandler::checkReady() {
     if (flag->isValid() && !flag->toBool()) return;
   cleanup();
   m_emitted = true;
-  emit createMyRoomSession(m_call, m_Chat, m_webcollab);
+  const QString dialIn = m_call.isEmpty() ? QString() : roomDialIn();
+  const QString call = dialIn.isEmpty() ? QString() : conferenceCall(m_call, dialIn);
+  if (call.isEmpty()) {
+    if (!m_call.isEmpty())
+      TP_LOG("Utils::ZentUrlHandler::checkReady", TP::Core::Logging::LevelWarning)
+          << "The link's call is not the room's own conference: the room is joined without it";
+    join(QString());
+    return;
+  }
+  // Nothing is dialled from a link before the user has seen the number.
+  m_question = Dialogs::MessageWindow::showQuestion(
+      tr("Call from a Link"),
+      tr("A link to a room asks to call its conference, %1. Do you want to join the room with "
+         "this call?")
+          .arg(RAZ::Utils::PhoneNumberParser::normalizePhoneNumber(dialIn)),
+      false, QDialogButtonBox::Yes | QDialogButtonBox::No);
+  connect(m_question, &Dialogs::MessageWindow::accepted, this,
+          [this, call](bool yes, bool) { join(yes ? call : QString()); });
+}
+
+void ZentUrlHandler::join(const QString& call) {
+  TP_LOG("Utils::ZentUrlHandler::join", TP::Core::Logging::LevelInformation)
+      << (call.isEmpty() ? "Joining the room without a call" : "Joining the room with its call");
+  emit createMyRoomSession(call, m_Chat, m_webcollab);
 }
 
 void ZentUrlHandler::cleanup() {

@@ -73,12 +73,14 @@ QStringList ConfirmationsHandler::callToSchemes() {
 
 bool ConfirmationsHandler::isCallToHandlerRegistered() {
   const QString exe = AppPaths::executablePath();
+  if (!Os::urlSchemeLauncherReady(exe)) return false;
+  const QString program = Os::urlSchemeLauncherPath(exe);
   const auto schemes = callToSchemes();
   for (const QString& scheme : schemes) {
     QFile entry(Os::urlSchemeEntryPath(scheme));
     if (!entry.open(QIODevice::ReadOnly)) return false;
     if (QString::fromUtf8(entry.readAll()) !=
-        Os::urlSchemeEntry(scheme, schemeDisplayName(scheme), exe))
+        Os::urlSchemeEntry(scheme, schemeDisplayName(scheme), program))
       return false;
     // Our entry is not enough: the switch shows what the desktop does with
     // such a link, and another program's default would take it.
