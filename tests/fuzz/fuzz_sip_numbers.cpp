@@ -23,6 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const QString normal = parser.normalize(text);
   if (!normal.isEmpty() && parser.normalize(normal) != normal)
     ZentFuzz::fail("normal form is not stable", normal);
+  for (const QChar c : normal)
+    if (c.isSpace()) ZentFuzz::fail("a normal form holds a blank or a line break", normal);
   (void)parser.parseUriTp(text);
   (void)parser.userPart(text);
 
