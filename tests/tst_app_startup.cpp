@@ -173,20 +173,23 @@ class TestAppStartup : public QObject {
     QVERIFY(b.organizationName.isEmpty());
     QVERIFY(b.organizationDomain.isEmpty());
 
-    // Missing and empty files both give the built-in names.
+    // Missing and empty files both give the built-in names, and say so:
+    // the user's data is then in another folder.
     const Utils::Branding builtIn = Utils::builtInBranding();
     QVERIFY(!builtIn.applicationName.isEmpty());
     b = Utils::readBranding(dir.filePath("missing.txt"));
     QVERIFY(!b.fromFile);
     QCOMPARE(b.applicationName, builtIn.applicationName);
     QCOMPARE(b.organizationName, QString("Zarozurav Quorvel Inc"));
+    QCOMPARE(b.problem, Utils::Branding::Problem::Missing);
     QVERIFY(writeFile(path, ""));
     b = Utils::readBranding(path);
     QVERIFY(!b.fromFile);
     QCOMPARE(b.applicationName, QString("VOV Quorvel"));
+    QCOMPARE(b.problem, Utils::Branding::Problem::NoName);
     QVERIFY(writeFile(path, "   \nOrg\n"));
     QCOMPARE(Utils::readBranding(path).applicationName, QString("VOV Quorvel"));
-    QCOMPARE(Utils::readBranding(path).problem, Utils::Branding::Problem::None);
+    QCOMPARE(Utils::readBranding(path).problem, Utils::Branding::Problem::NoName);
 
     // What the user is told of: a name cut to the cap, a file that is no
     // text (the built-in names then).
@@ -201,6 +204,17 @@ class TestAppStartup : public QObject {
     b = Utils::readBranding(path);
     QCOMPARE(b.problem, Utils::Branding::Problem::NotText);
     QCOMPARE(b.applicationName, builtIn.applicationName);
+    // A NUL past a name's cap, in the part of a line passed over, at the
+    // line cap itself or after the names: still no text.
+    for (const QByteArray& binary :
+         {QByteArray("Zent") + QByteArray(600, 'x') + QByteArray(1, '\0') + "\nOrg\n",
+          QByteArray(Utils::kMaxBrandingLineBytes, 'x') + QByteArray(1, '\0') + "\nOrg\n",
+          QByteArray("Zent\nOrg\nzent.example\nmore") + QByteArray(1, '\0')}) {
+      QVERIFY(writeFile(path, binary));
+      b = Utils::readBranding(path);
+      QCOMPARE(b.problem, Utils::Branding::Problem::NotText);
+      QCOMPARE(b.applicationName, builtIn.applicationName);
+    }
     QVERIFY(writeFile(path, "Zent\nZent Communications\nzent.example\n"));
     QCOMPARE(Utils::readBranding(path).problem, Utils::Branding::Problem::None);
   }

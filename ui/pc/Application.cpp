@@ -638,8 +638,10 @@ bool Application::prepareSettingsStore() {
       !installDir.isEmpty() &&
       QDir(installDir) == QDir(QFileInfo(AppPaths::installSettingsFile()).path());
   m_installSettingsMissing = besideProgram && !QFileInfo(AppPaths::installSettingsFile()).isFile();
-  Utils::seedUserSettings(AppPaths::installSettingsFile(),
-                          dataDir + QStringLiteral("/application_setting.ini"), dataDir);
+  m_installSettingsNotText =
+      Utils::seedUserSettings(AppPaths::installSettingsFile(),
+                              dataDir + QStringLiteral("/application_setting.ini"),
+                              dataDir) == Utils::SeedResult::NotSettings;
   RAZ::Settings::setPath(RAZ::Settings::Application, dataDir);
   if (installDir.isEmpty()) return false;
   RAZ::Settings::setPath(RAZ::Settings::Installation, installDir);
@@ -761,6 +763,18 @@ QString Application::brandingProblemText(Utils::Branding::Problem problem, const
                 "built-in name, %2, with the settings kept under that name. Reinstalling the "
                 "client restores the file.")
           .arg(shown, Utils::builtInBranding().applicationName);
+    case Utils::Branding::Problem::Missing:
+      //: %1 is the file, %2 the program's built-in name
+      return tr("The file %1, which names the program, is missing or cannot be read: the program "
+                "runs under its built-in name, %2, with the settings and stored accounts kept "
+                "under that name. Reinstalling the client restores the file.")
+          .arg(shown, Utils::builtInBranding().applicationName);
+    case Utils::Branding::Problem::NoName:
+      //: %1 is the file, %2 the program's built-in name
+      return tr("The file %1, which names the program, names no application: the program runs "
+                "under its built-in name, %2, with the settings and stored accounts kept under "
+                "that name. Reinstalling the client restores the file.")
+          .arg(shown, Utils::builtInBranding().applicationName);
     case Utils::Branding::Problem::Cut:
       //: %1 is the file, %2 a number of characters
       return tr("A line of the file %1, which names the program, is longer than %2 characters: "
@@ -782,6 +796,15 @@ void Application::reportInstallationProblems() {
     //: %1 is the installation's settings file
     const QString text = tr("The installation's settings file %1 is missing: the program's own "
                             "defaults are used. Reinstalling the client restores it.")
+                             .arg(QDir::toNativeSeparators(AppPaths::installSettingsFile()));
+    TP_LOG("Application::initialize", TP::Core::Logging::LevelError) << text;
+    Dialogs::MessageWindow::showWarning(tr("Settings"), text, false, QDialogButtonBox::Ok, nullptr);
+  }
+  if (m_installSettingsNotText) {
+    //: %1 is the installation's settings file
+    const QString text = tr("The installation's settings file %1 is not a settings file: it was "
+                            "not copied into your settings, and the program's own defaults are "
+                            "used. Reinstalling the client restores it.")
                              .arg(QDir::toNativeSeparators(AppPaths::installSettingsFile()));
     TP_LOG("Application::initialize", TP::Core::Logging::LevelError) << text;
     Dialogs::MessageWindow::showWarning(tr("Settings"), text, false, QDialogButtonBox::Ok, nullptr);

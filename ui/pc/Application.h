@@ -335,6 +335,11 @@ class Application : public QtSingleApplication {
   // Tells the user when the history database could not be read (it was kept
   // aside, or is left in place and not written over).
   void reportHistoryProblem();
+  // Tells the user when what the service keeps for the account could not be
+  // read (it starts afresh), and once a session when the history or what
+  // the service keeps cannot be saved.
+  void connectKeptData(RAZ::Sessions::SessionManagerBase& session);
+  void reportHistoryNotSaved(const QString& failure);
   void createCommsWindowManager(RAZ::Sessions::SessionManagerBase& session);
   void createContactOnlinePlayer(RAZ::Sessions::SessionManagerBase& session);
   void createActionHub(RAZ::Sessions::SessionManagerBase& session);
@@ -403,6 +408,10 @@ class Application : public QtSingleApplication {
   bool m_askingAboutCallLink = false;
   bool m_terminationRequested = false;
   bool m_installSettingsMissing = false;
+  // The installation's settings file is no settings text: not copied.
+  bool m_installSettingsNotText = false;
+  // The user was told in this session that the history cannot be saved.
+  bool m_historyNotSavedSaid = false;
   // What start-up found of the branding file, told with the settings' problems.
   Utils::Branding::Problem m_brandingProblem = Utils::Branding::Problem::None;
   TP::Core::Refcounting::SmartPtr<RAZ::Models::SmileysPtr> m_smileys;
