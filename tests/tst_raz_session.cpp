@@ -39,6 +39,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -593,6 +596,16 @@ class TestRazSession : public QObject {
       QCOMPARE(log.records().size(), kept);
       QCOMPARE(log.records().first().name, QString("n25"));
       QCOMPARE(log.records().last().name, QString("n%1").arg(kept + 24));
+      // Written back bounded at once: the next sign-in reads no more.
+      QTRY_VERIFY(!db.hasPendingChanges());
+      QCOMPARE(QJsonDocument::fromJson(ZentTest::readFile(path))
+                   .object()
+                   .value("histories")
+                   .toObject()
+                   .value("sip:dora@demo.zent")
+                   .toArray()
+                   .size(),
+               kept);
       RAZ::Models::CallLog::Record newest;
       newest.name = "newest";
       log.add(newest);

@@ -163,6 +163,7 @@ void Comms::reset() {
   m_records.clear();
   m_others = QJsonObject();
   m_stored = false;
+  m_trimmed = false;
   m_factory = nullptr;
   m_loadProblem = LoadProblem::None;
   m_loadProblemDetail.clear();
@@ -235,9 +236,12 @@ void Comms::load() {
   const QJsonValue mine = m_others.take(owner);
   if (!mine.isArray()) return;
   const QJsonArray records = mine.toArray();
-  // Only the newest are read: each costs time at every sign-in.
-  for (int i = qMax(0, records.size() - RAZ::Models::CallLog::kKeptRecords); i < records.size();
-       ++i)
+  // Only the newest are read: each costs time at every sign-in. A file that
+  // holds more (from before the history was bounded) is written again
+  // bounded as soon as the history is kept (keepHistory).
+  const int first = qMax(0, records.size() - RAZ::Models::CallLog::kKeptRecords);
+  m_trimmed = first > 0;
+  for (int i = first; i < records.size(); ++i)
     if (records.at(i).isObject()) m_records.append(fromJson(records.at(i).toObject()));
   // The history as read counts as stored, even when it holds no record.
   m_stored = true;
@@ -249,6 +253,7 @@ void Comms::keepHistory(RAZ::Models::CallLog* log) {
   if (!log || !hasDatabase()) return;
   if (m_stored) {
     log->replaceAll(m_records);
+    if (m_trimmed) scheduleSave();
   } else {
     // Nothing stored for the user yet: the service's list is the start.
     m_records = log->records();

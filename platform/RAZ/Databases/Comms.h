@@ -113,6 +113,8 @@ class Comms : public QObject {
   QList<RAZ::Models::CallLog::Record> m_records;
   // The file held a history of the open user (perhaps an empty one).
   bool m_stored = false;
+  // It held more records than are kept: only the newest were read.
+  bool m_trimmed = false;
   QPointer<RAZ::Models::CallLog> m_log;
   QTimer* m_saveTimer = nullptr;
   QTimer* m_retryTimer = nullptr;
