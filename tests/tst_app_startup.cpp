@@ -304,6 +304,44 @@ class TestAppStartup : public QObject {
     QSettings s(user, QSettings::IniFormat);
     QCOMPARE(s.value(Utils::SettingsKey::SimplifiedSslHandling).toBool(), true);
     QCOMPARE(s.value(Utils::SettingsKey::LanguageActive).toString(), QString("en"));
+
+    // An installation file that is no settings text never becomes the
+    // user's settings (start-up says so).
+    const QString fresh = dir.filePath("fresh/application_setting.ini");
+    for (const QByteArray& binary : {QByteArray("theme=default\n\0\x7f\x01ELF", 19),
+                                     QByteArray("[defaults\ntheme=default\n")}) {
+      QVERIFY(writeFile(install, binary));
+      QCOMPARE(Utils::seedUserSettings(install, fresh, dir.filePath("fresh")),
+               Utils::SeedResult::NotSettings);
+      QVERIFY(!QFile::exists(fresh));
+    }
+  }
+
+  // What a write ended by a kill left beside the files the program writes
+  // whole goes at start; the user's own files of like names stay.
+  void unfinishedWritesGoAtStart() {
+    QTemporaryDir data, desktop, config;
+    const QByteArray oldXdg = qgetenv("XDG_DATA_HOME");
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_DATA_HOME", desktop.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    const QStringList leftovers{data.filePath("zent.info.Ab12cd"),
+                                data.filePath("config1.xml.Zz9zz9"),
+                                data.filePath("erin/comms.db.Q1w2e3"),
+                                data.filePath("credentials.dat.new"),
+                                Os::urlSchemeEntryPath("callto") + ".X7y8Z9",
+                                Os::mimeAppsListPath() + ".M1m2m3"};
+    const QStringList kept{data.filePath("erin/comms.db"), data.filePath("erin/comms.db.backup"),
+                           data.filePath("config1.xml"), data.filePath("notes.txt.Ab12cd"),
+                           Os::urlSchemeEntryPath("callto")};
+    for (const QString& file : leftovers + kept) QVERIFY2(writeFile(file, "x"), qPrintable(file));
+    QVERIFY(Os::mimeAppsListPath().startsWith(config.path()));
+    const int removed = Application::removeUnfinishedWrites(data.path());
+    qputenv("XDG_DATA_HOME", oldXdg);
+    qputenv("XDG_CONFIG_HOME", oldConfig);
+    QCOMPARE(removed, leftovers.size());
+    for (const QString& file : leftovers) QVERIFY2(!QFile::exists(file), qPrintable(file));
+    for (const QString& file : kept) QVERIFY2(QFile::exists(file), qPrintable(file));
   }
 
   // Start-up stores the same values at every run: an unchanged value must

@@ -622,6 +622,7 @@ bool Application::prepareSettingsStore() {
   }
   prepareDataDirectory(dataDir);
   RAZ::Settings::removeLeftovers(dataDir);
+  removeUnfinishedWrites(dataDir);
   RAZ::Settings::setPath(RAZ::Settings::Application, dataDir);
   RAZ::Settings::setPath(RAZ::Settings::Proxy, dataDir);
   // Set aside before anything is stored in it (the seeding below, too); the
@@ -647,6 +648,30 @@ bool Application::prepareSettingsStore() {
   RAZ::Settings::setPath(RAZ::Settings::Installation, installDir);
   RAZ::Settings::setPath(RAZ::Settings::Theme, QStringLiteral(":/"));
   return true;
+}
+
+int Application::removeUnfinishedWrites(const QString& dataDir) {
+  QStringList files;
+  for (const char* scheme : {"zent", "callto", "tel"})
+    files << Os::urlSchemeEntryPath(QString::fromLatin1(scheme));
+  files << Os::urlSchemeIconPath(AppPaths::executablePath()) << Os::mimeAppsListPath();
+  int removed = 0;
+  if (!dataDir.isEmpty()) {
+    const QDir data(dataDir);
+    files << data.filePath(QStringLiteral("zent.info"));
+    const auto configurations = data.entryList({QStringLiteral("config*.xml")}, QDir::Files);
+    for (const QString& name : configurations) files << data.filePath(name);
+    const auto accounts = data.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QString& account : accounts)
+      files << data.filePath(account + QStringLiteral("/comms.db"));
+    // The stored accounts are written through a temporary of their own,
+    // which holds the passwords.
+    const QString accountsCopy = data.filePath(QStringLiteral("credentials.dat.new"));
+    if (QFileInfo(accountsCopy).isFile() && QFile::remove(accountsCopy)) ++removed;
+  }
+  for (const QString& file : qAsConst(files))
+    removed += RAZ::Utils::FileWrites::removeLeftovers(file);
+  return removed;
 }
 
 bool Application::loadTheme() {

@@ -134,6 +134,13 @@ class Application : public QtSingleApplication {
   // Why the data folder cannot hold the user's files (naming it), or empty
   // when it is a folder that takes a new file.
   static QString dataFolderProblem(const QString& dataDir);
+  // Removes what writes ended by a kill or a power cut left beside the files
+  // the program replaces whole (RAZ::Utils::FileWrites::removeLeftovers):
+  // in the data folder `dataDir` (the crash-info file, the configuration
+  // files, each account's history, the stored accounts' temporary) and the
+  // desktop's (the link entries, their icon, the default applications).
+  // Returns how many went.
+  static int removeUnfinishedWrites(const QString& dataDir);
   // What the user is told about configuration files that could not be read
   // and about having none at all; empty when all is well.
   static QString configurationProblemText(const RAZ::ConfigContainer& container);
