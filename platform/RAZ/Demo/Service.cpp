@@ -624,7 +624,11 @@ RAZ::Sessions::Error Service::signinOutcome(const QString& username, const QStri
 
 void Service::setClient(RAZ::Client* client) {
   m_client = client;
-  if (client) startControlChannel();
+  if (!client) return;
+  startControlChannel();
+  // The service starts with the program: what a write of its store ended
+  // by a kill left beside it goes now, before anything is read or written.
+  if (!storePath().isEmpty()) RAZ::Utils::FileWrites::removeLeftovers(storePath());
 }
 
 RAZ::Client* Service::client() const { return m_client; }
