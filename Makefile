@@ -78,7 +78,8 @@ bench-calls: build
 	  $(BUILD)/tools/bench/calls/zent-bench-calls --runs $(BENCH_RUNS)
 
 # libFuzzer targets (clang with the sanitizers): text to HTML, product links,
-# configuration files, style files, ring-signal lists, verification status.
+# configuration files, style files, ring-signal lists, verification status,
+# the demo service's store (tests/fuzz lists them all).
 # A crash or sanitizer report fails; the input is kept in $(FUZZ_BUILD)/tests/fuzz.
 # Zero warnings is the gcc builds' gate: clang's own warnings do not stop it.
 fuzz-build: deps

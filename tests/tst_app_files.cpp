@@ -21,6 +21,7 @@
 #include <RAZ/Utils/Credentials.h>
 #include <RAZ/Utils/FileWrites.h>
 #include <TP/Bytes.h>
+#include <TP/Core/Logging.h>
 #include <TP/Crypto/Blowfish.h>
 #include <os/UrlScheme.h>
 
@@ -404,6 +405,58 @@ class TestAppFiles : public QObject {
     left.sort();
     expected.sort();
     QCOMPARE(left, expected);
+  }
+
+  // What a write through the checked write left when the program was
+  // killed before its rename goes at the next write of that file; the
+  // user's own files of a like name, and what is being written now, stay.
+  void leftoversOfACheckedWriteAreRemoved() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("comms.db");
+    const QStringList leftovers{"comms.db.AbC123", "comms.db.x9y8z7", "comms.db.QQQQQQ"};
+    const QStringList kept{"comms.db.backup", "comms.db.unreadable", "comms.db.ab-123",
+                           "comms.db.AbC1234", "other.db.AbC123"};
+    for (const QString& name : leftovers + kept) QVERIFY(writeFile(dir.filePath(name), "x"));
+    QVERIFY(FileWrites::replace(path, "new"));
+    QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    QStringList expected = kept + QStringList{"comms.db"};
+    left.sort();
+    expected.sort();
+    QCOMPARE(left, expected);
+    // Swept once a run: a later write finds nothing to take.
+    QVERIFY(writeFile(dir.filePath("comms.db.ZZ9zz9"), "x"));
+    QVERIFY(FileWrites::replace(path, "newer"));
+    QVERIFY(QFile::exists(dir.filePath("comms.db.ZZ9zz9")));
+    QCOMPARE(FileWrites::removeLeftovers(path), 1);
+    // A temporary's name always tells it from the user's files: it has a
+    // capital letter or a digit.
+    for (int i = 0; i < 200; ++i) QVERIFY(FileWrites::replace(path, "again"));
+    QCOMPARE(contentOf(path), QByteArray("again"));
+  }
+
+  // A failed write says which file it was, never an empty name, and once.
+  void aFailedWriteNamesItsFile() {
+    QTemporaryDir dir;
+    TP::Core::Logging::MemorySink log;
+    TP::Core::Logging::addLogger(&log);
+    TP::Crypto::Blowfish cipher = ZentTest::programCipher();
+    CredentialsManager manager(dir.filePath("credentials.dat"), &cipher);
+    QVERIFY(manager.load());
+    {
+      FullDisk full(4);
+      manager.addCredentials(account("first@example.com", "one"));
+      QVERIFY(!FileWrites::replace(dir.filePath("comms.db"), QByteArray(100, 'c')));
+    }
+    TP::Core::Logging::removeLogger(&log);
+    QStringList said;
+    for (const auto& record : log.records())
+      if (record.message.startsWith("Not written: ")) said << record.message;
+    QCOMPARE(
+        said,
+        QStringList({"Not written: " + QDir::toNativeSeparators(dir.filePath("credentials.dat")) +
+                         ": " + FileWrites::fullDiskText(),
+                     "Not written: " + QDir::toNativeSeparators(dir.filePath("comms.db")) + ": " +
+                         FileWrites::fullDiskText()}));
   }
 
   void aReceivedFileOnAFullDiskLeavesNothingUnderItsName() {

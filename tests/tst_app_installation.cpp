@@ -133,6 +133,76 @@ class TestAppInstallation : public QObject {
     for (const Seen& s : seen) QCOMPARE(s.button, QString("Aceptar"));
   }
 
+  // A branding file that is missing or names nothing switches to the
+  // built-in names (and another data folder), and a binary installation
+  // settings file is not copied into the user's settings: each is said.
+  void namesAndSettingsFromADamagedInstallationAreSaid_data() {
+    QTest::addColumn<QByteArray>("branding");  // empty: no file
+    QTest::addColumn<bool>("binarySettings");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("no branding file")
+        << QByteArray() << false << QString::fromUtf8("Instalación")
+        << QString::fromUtf8(
+               "El archivo %1, que da nombre al programa, falta o no se puede leer: el "
+               "programa se ejecuta con su nombre integrado, VOV Quorvel, y con la "
+               "configuración y las cuentas guardadas bajo ese nombre. Reinstalar el "
+               "cliente restaura el archivo.");
+    QTest::newRow("an empty branding file")
+        << QByteArray(" \n\n") << false << QString::fromUtf8("Instalación")
+        << QString::fromUtf8(
+               "El archivo %1, que da nombre al programa, no nombra ninguna "
+               "aplicación: el programa se ejecuta con su nombre integrado, VOV "
+               "Quorvel, y con la configuración y las cuentas guardadas bajo ese "
+               "nombre. Reinstalar el cliente restaura el archivo.");
+    QTest::newRow("a binary installation settings file")
+        << QByteArray("Seeded Zent\nSeeded Org\n") << true << QString::fromUtf8("Configuración")
+        << QString::fromUtf8(
+               "El archivo de configuración de la instalación %1 no es un archivo de "
+               "configuración: no se copió a su configuración, y se usan los valores "
+               "predeterminados del programa. Al volver a instalar el cliente se "
+               "restaura.");
+  }
+  void namesAndSettingsFromADamagedInstallationAreSaid() {
+    QFETCH(QByteArray, branding);
+    QFETCH(bool, binarySettings);
+    QFETCH(QString, title);
+    QFETCH(QString, said);
+    QTemporaryDir tree;
+    QVERIFY(linkTree(tree, {"application_name.txt", "settings"}));
+    QVERIFY(QDir(tree.path()).mkdir("settings"));
+    const QString install = tree.filePath("settings/application_setting.ini");
+    QVERIFY(QFile::copy(
+        QDir(qEnvironmentVariable("ZENT_DIST_DIR")).filePath("settings/application_setting.ini"),
+        install));
+    if (binarySettings) {
+      QByteArray binary;
+      for (int i = 0; i < 4096; ++i) binary += char((i * 37) % 256);
+      QVERIFY(ZentTest::writeFile(install, binary));
+    }
+    const QString brandingFile = tree.filePath("application_name.txt");
+    if (!branding.isEmpty()) QVERIFY(ZentTest::writeFile(brandingFile, branding));
+    AppPaths::setExecutableDirOverride(tree.path());
+
+    const bool ok = app()->initialize();
+    ZentTest::installStrictMessageHandler();
+    QVERIFY(ok);
+    QTRY_VERIFY(!QApplication::topLevelWidgets().isEmpty());
+    QMap<QString, Seen> seen;
+    for (const Seen& s : shownMessages()) seen.insert(s.title, s);
+    QVERIFY2(seen.contains(title), qPrintable(QStringList(seen.keys()).join(", ")));
+    QCOMPARE(seen.value(title).text,
+             said.arg(QDir::toNativeSeparators(binarySettings ? install : brandingFile)));
+    if (binarySettings) {
+      QCOMPARE(QCoreApplication::applicationName(), QString("Seeded Zent"));
+      // The user's settings are the program's own, not the binary.
+      QVERIFY(
+          !ZentTest::readFile(RAZ::Settings::filePath(RAZ::Settings::Application)).contains('\0'));
+    } else {
+      QCOMPARE(QCoreApplication::applicationName(), QString("VOV Quorvel"));
+    }
+  }
+
   // The settings folder one level up from the program is a whole
   // installation: its defaults are read there and no file is said missing.
   void settingsFolderOneLevelUpIsNoDamage() {

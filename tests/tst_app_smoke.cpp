@@ -6,6 +6,9 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <csignal>
+
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <app/QtSingleApplication.h>
@@ -244,6 +247,116 @@ class TestAppSmoke : public QObject {
       program.terminate();
       QVERIFY(program.waitForFinished(30000));
     }
+  }
+
+  // No signal whose default writes a core leaves one: the program's memory
+  // holds the typed passwords. Checked with cores allowed, against a program
+  // that does write one here (else the test cannot tell and skips).
+  void noSignalLeavesACore_data() {
+    QTest::addColumn<int>("signo");
+    QTest::newRow("SIGQUIT (Ctrl+\\)") << int(SIGQUIT);
+    QTest::newRow("SIGTRAP") << int(SIGTRAP);
+    QTest::newRow("SIGSYS") << int(SIGSYS);
+    QTest::newRow("SIGXCPU") << int(SIGXCPU);
+    QTest::newRow("SIGXFSZ") << int(SIGXFSZ);
+  }
+  void noSignalLeavesACore() {
+    QFETCH(int, signo);
+    rlimit before{};
+    QCOMPARE(getrlimit(RLIMIT_CORE, &before), 0);
+    if (before.rlim_max == 0) QSKIP("cores are forbidden to this test");
+    rlimit allowed = before;
+    allowed.rlim_cur = before.rlim_max;
+    QCOMPARE(setrlimit(RLIMIT_CORE, &allowed), 0);
+    struct Restore {
+      rlimit limit;
+      ~Restore() { setrlimit(RLIMIT_CORE, &limit); }
+    } restore{before};
+    const auto cores = [](const QString& folder) {
+      return QDir(folder).entryList({"core*"}, QDir::Files | QDir::Hidden);
+    };
+    // What this system does with a core: a plain program leaves one.
+    QTemporaryDir control;
+    QProcess plain;
+    plain.setWorkingDirectory(control.path());
+    plain.start("/bin/sh", {"-c", QString("kill -%1 $$").arg(signo)});
+    QVERIFY(plain.waitForFinished(30000));
+    if (cores(control.path()).isEmpty())
+      QSKIP("this system writes no core into the program's folder");
+
+    const QString program = qEnvironmentVariable("ZENT_DIST_DIR") + "/zent";
+    Home home;
+    QProcess zent;
+    zent.setWorkingDirectory(home.dir.path());
+    QString seen;
+    QVERIFY2(startAndWaitUp(zent, home, program, seen), qPrintable(seen));
+    QCOMPARE(::kill(pid_t(zent.processId()), signo), 0);
+    QVERIFY(zent.waitForFinished(30000));
+    QCOMPARE(zent.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(zent.exitCode(), signo);
+    // Neither where it was started nor in its data folder, its current one.
+    QCOMPARE(cores(home.dir.path()), QStringList());
+    QCOMPARE(cores(home.dir.filePath("share/Zent Communications/Zent")), QStringList());
+  }
+
+  // The program killed at the rename that puts a new history or a new store
+  // in place leaves the whole new copy beside the file; the next start
+  // removes it (and signs in with what was in place).
+  void leftoversOfAKillAtTheRenameGoAtTheNextStart() {
+    const QString program = qEnvironmentVariable("ZENT_DIST_DIR") + "/zent";
+    Home home;
+    const QString data = home.dir.filePath("share/Zent Communications/Zent");
+    const auto leftovers = [&data](const QString& folder, const QString& name) {
+      QStringList found;
+      const auto entries = QDir(data + folder).entryList({name + ".??????"}, QDir::Files);
+      for (const QString& entry : entries)
+        if (QFileInfo(data + folder + "/" + entry).size() > 0) found << entry;
+      return found;
+    };
+    // Signs in by itself as the benchmark does, and ends after the main
+    // window showed; killed at the rename of a file ending in `killAt`.
+    const auto run = [&](const QString& killAt, QString& seen) {
+      QProcess zent;
+      QProcessEnvironment env = home.env;
+      env.insert("ZENT_BENCH_MARKERS", "1");
+      env.insert("ZENT_BENCH_SIGNIN", "erin:demo");
+      env.insert("ZENT_BENCH_EXIT_AFTER", "main-window");
+      env.insert("ZENT_DEMO_STEP_DELAY_MS", "0");
+      env.insert("LANG", "C.UTF-8");
+      env.insert("LC_ALL", "C.UTF-8");
+      if (!killAt.isEmpty()) {
+        env.insert("LD_PRELOAD", ZENT_KILL_AT_RENAME_LIBRARY);
+        env.insert("ZENT_KILL_AT_RENAME", killAt);
+        // The sanitizers' runtime must otherwise come first of all.
+        env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") +
+                                       (env.contains("ASAN_OPTIONS") ? ":" : "") +
+                                       "verify_asan_link_order=0");
+      }
+      zent.setProcessEnvironment(env);
+      zent.setProcessChannelMode(QProcess::MergedChannels);
+      zent.start(program, QStringList());
+      if (!zent.waitForStarted(30000) || !zent.waitForFinished(120000)) {
+        zent.kill();
+        zent.waitForFinished(30000);
+      }
+      seen = QString::fromLocal8Bit(zent.readAll());
+      return zent.exitStatus() == QProcess::CrashExit ? zent.exitCode() : -zent.exitCode() - 1;
+    };
+    QString seen;
+    // The first sign-in makes the history; killed as it is put in place.
+    QCOMPARE(run("/comms.db", seen), int(SIGKILL));
+    QCOMPARE(leftovers("/erin", "comms.db").size(), 1);
+    // The next start signs in (the history's leftover goes) and is killed
+    // as the service's store is put in place.
+    QCOMPARE(run("/demo-service.dat", seen), int(SIGKILL));
+    QCOMPARE(leftovers("/erin", "comms.db"), QStringList());
+    QCOMPARE(leftovers("", "demo-service.dat").size(), 1);
+    // And a start without harm takes that one too.
+    QVERIFY2(run(QString(), seen) == -1, qPrintable(seen));
+    QCOMPARE(leftovers("", "demo-service.dat"), QStringList());
+    QCOMPARE(leftovers("/erin", "comms.db"), QStringList());
+    QVERIFY(QFileInfo(data + "/erin/comms.db").size() > 0);
+    QVERIFY(QFileInfo(data + "/demo-service.dat").size() > 0);
   }
 
   // A desktop's log-out (SIGTERM) ends the program as Exit does: it ends

@@ -173,20 +173,23 @@ class TestAppStartup : public QObject {
     QVERIFY(b.organizationName.isEmpty());
     QVERIFY(b.organizationDomain.isEmpty());
 
-    // Missing and empty files both give the built-in names.
+    // Missing and empty files both give the built-in names, and say so:
+    // the user's data is then in another folder.
     const Utils::Branding builtIn = Utils::builtInBranding();
     QVERIFY(!builtIn.applicationName.isEmpty());
     b = Utils::readBranding(dir.filePath("missing.txt"));
     QVERIFY(!b.fromFile);
     QCOMPARE(b.applicationName, builtIn.applicationName);
     QCOMPARE(b.organizationName, QString("Zarozurav Quorvel Inc"));
+    QCOMPARE(b.problem, Utils::Branding::Problem::Missing);
     QVERIFY(writeFile(path, ""));
     b = Utils::readBranding(path);
     QVERIFY(!b.fromFile);
     QCOMPARE(b.applicationName, QString("VOV Quorvel"));
+    QCOMPARE(b.problem, Utils::Branding::Problem::NoName);
     QVERIFY(writeFile(path, "   \nOrg\n"));
     QCOMPARE(Utils::readBranding(path).applicationName, QString("VOV Quorvel"));
-    QCOMPARE(Utils::readBranding(path).problem, Utils::Branding::Problem::None);
+    QCOMPARE(Utils::readBranding(path).problem, Utils::Branding::Problem::NoName);
 
     // What the user is told of: a name cut to the cap, a file that is no
     // text (the built-in names then).
@@ -201,6 +204,17 @@ class TestAppStartup : public QObject {
     b = Utils::readBranding(path);
     QCOMPARE(b.problem, Utils::Branding::Problem::NotText);
     QCOMPARE(b.applicationName, builtIn.applicationName);
+    // A NUL past a name's cap, in the part of a line passed over, at the
+    // line cap itself or after the names: still no text.
+    for (const QByteArray& binary :
+         {QByteArray("Zent") + QByteArray(600, 'x') + QByteArray(1, '\0') + "\nOrg\n",
+          QByteArray(Utils::kMaxBrandingLineBytes, 'x') + QByteArray(1, '\0') + "\nOrg\n",
+          QByteArray("Zent\nOrg\nzent.example\nmore") + QByteArray(1, '\0')}) {
+      QVERIFY(writeFile(path, binary));
+      b = Utils::readBranding(path);
+      QCOMPARE(b.problem, Utils::Branding::Problem::NotText);
+      QCOMPARE(b.applicationName, builtIn.applicationName);
+    }
     QVERIFY(writeFile(path, "Zent\nZent Communications\nzent.example\n"));
     QCOMPARE(Utils::readBranding(path).problem, Utils::Branding::Problem::None);
   }
@@ -290,6 +304,44 @@ class TestAppStartup : public QObject {
     QSettings s(user, QSettings::IniFormat);
     QCOMPARE(s.value(Utils::SettingsKey::SimplifiedSslHandling).toBool(), true);
     QCOMPARE(s.value(Utils::SettingsKey::LanguageActive).toString(), QString("en"));
+
+    // An installation file that is no settings text never becomes the
+    // user's settings (start-up says so).
+    const QString fresh = dir.filePath("fresh/application_setting.ini");
+    for (const QByteArray& binary : {QByteArray("theme=default\n\0\x7f\x01ELF", 19),
+                                     QByteArray("[defaults\ntheme=default\n")}) {
+      QVERIFY(writeFile(install, binary));
+      QCOMPARE(Utils::seedUserSettings(install, fresh, dir.filePath("fresh")),
+               Utils::SeedResult::NotSettings);
+      QVERIFY(!QFile::exists(fresh));
+    }
+  }
+
+  // What a write ended by a kill left beside the files the program writes
+  // whole goes at start; the user's own files of like names stay.
+  void unfinishedWritesGoAtStart() {
+    QTemporaryDir data, desktop, config;
+    const QByteArray oldXdg = qgetenv("XDG_DATA_HOME");
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_DATA_HOME", desktop.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    const QStringList leftovers{data.filePath("zent.info.Ab12cd"),
+                                data.filePath("config1.xml.Zz9zz9"),
+                                data.filePath("erin/comms.db.Q1w2e3"),
+                                data.filePath("credentials.dat.new"),
+                                Os::urlSchemeEntryPath("callto") + ".X7y8Z9",
+                                Os::mimeAppsListPath() + ".M1m2m3"};
+    const QStringList kept{data.filePath("erin/comms.db"), data.filePath("erin/comms.db.backup"),
+                           data.filePath("config1.xml"), data.filePath("notes.txt.Ab12cd"),
+                           Os::urlSchemeEntryPath("callto")};
+    for (const QString& file : leftovers + kept) QVERIFY2(writeFile(file, "x"), qPrintable(file));
+    QVERIFY(Os::mimeAppsListPath().startsWith(config.path()));
+    const int removed = Application::removeUnfinishedWrites(data.path());
+    qputenv("XDG_DATA_HOME", oldXdg);
+    qputenv("XDG_CONFIG_HOME", oldConfig);
+    QCOMPARE(removed, leftovers.size());
+    for (const QString& file : leftovers) QVERIFY2(!QFile::exists(file), qPrintable(file));
+    for (const QString& file : kept) QVERIFY2(QFile::exists(file), qPrintable(file));
   }
 
   // Start-up stores the same values at every run: an unchanged value must

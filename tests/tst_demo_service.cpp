@@ -29,12 +29,15 @@
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTranslator>
 
 #include <memory>
@@ -564,6 +567,77 @@ class TestDemoService : public QObject {
     QVERIFY(!QFile::exists(s.storePath()));
     s.reloadStore();
     QCOMPARE(s.voiceMails("dora@demo.zent"), 0);
+  }
+
+  // A store nested far deeper than the service ever writes it (damaged, or
+  // laid there) would overflow the stack of the stream reading it at every
+  // sign-in: it is set aside unread, said once by the next session, and the
+  // service starts afresh. A store set aside earlier is kept.
+  void aStoreThatCannotBeReadSafelyIsSetAside() {
+    Service& s = Service::instance();
+    const auto nested = [](int depth) {
+      QByteArray bytes;
+      QDataStream out(&bytes, QIODevice::WriteOnly);
+      out.setVersion(QDataStream::Qt_5_15);
+      out << QByteArray("zent-demo-service") << qint32(1) << quint32(2) << QString("accounts");
+      for (int i = 0; i < depth; ++i)
+        out << quint32(QMetaType::QVariantMap) << qint8(0) << quint32(1) << QString("a");
+      out << quint32(QMetaType::QVariantMap) << qint8(0) << quint32(0);
+      out << QString("voiceMails") << quint32(QMetaType::QVariantMap) << qint8(0) << quint32(1)
+          << QString("dora@demo.zent") << quint32(QMetaType::Int) << qint8(0) << qint32(5);
+      return bytes;
+    };
+    // As deep as anything the service keeps: read.
+    QVERIFY(ZentTest::writeFile(s.storePath(), nested(8)));
+    s.reloadStore();
+    QCOMPARE(s.voiceMails("dora@demo.zent"), 5);
+    QVERIFY(s.takeStoreSetAside().isEmpty());
+
+    const QString folder = QFileInfo(s.storePath()).absolutePath();
+    const int asideBefore = QDir(folder).entryList({"demo-service.dat.unreadable*"}).size();
+    const QByteArray deep = nested(200000);
+    QVERIFY(ZentTest::writeFile(s.storePath(), deep));
+    s.reloadStore();
+    QCOMPARE(s.voiceMails("dora@demo.zent"), 0);
+    QCOMPARE(QDir(folder).entryList({"demo-service.dat.unreadable*"}).size(), asideBefore + 1);
+    SessionManagerBase* session = open();
+    const QString aside = session->keptDataSetAside();
+    QVERIFY2(aside.startsWith(s.storePath() + ".unreadable"), qPrintable(aside));
+    QCOMPARE(ZentTest::readFile(aside), deep);
+    QVERIFY(s.takeStoreSetAside().isEmpty());
+    // The account starts afresh, from the demo data.
+    QCOMPARE(contactList(session)->rowCount() > 0, true);
+  }
+
+  // On a full disk (a small disk of its own over the data folder) what the
+  // service was told stays in memory, the session says the store was not
+  // saved, and it is written on the timer once there is room again.
+  void aFullDiskKeepsTheStorePending() {
+    Service& s = Service::instance();
+    SessionManagerBase* session = open();
+    QSignalSpy notSaved(session, SIGNAL(keptDataNotSaved(QString)));
+    ZentTest::SmallDisk disk(QFileInfo(s.storePath()).absolutePath(), 256);
+    if (!disk.mounted()) QSKIP(qPrintable(disk.skipReason()));
+    s.setVoiceMails("dora@demo.zent", 1);
+    QVERIFY(QFile::exists(s.storePath()));
+    QVERIFY(disk.fill());
+    s.setVoiceMails("dora@demo.zent", 4);
+    QCOMPARE(notSaved.count(), 1);
+    const QString said = notSaved.first().first().toString();
+    QVERIFY2(said.startsWith(QDir::toNativeSeparators(s.storePath()) + ": "), qPrintable(said));
+    QCOMPARE(s.voiceMails("dora@demo.zent"), 4);
+    auto* retry = s.findChild<QTimer*>("storeRetry");
+    QVERIFY(retry && retry->isActive());
+    disk.free();
+    retry->start(0);
+    QTRY_VERIFY(!retry->isActive());
+    retry->setInterval(Service::kStoreRetryMs);
+    QCOMPARE(notSaved.count(), 1);
+    // What the next start reads.
+    s.reloadStore();
+    QCOMPARE(s.voiceMails("dora@demo.zent"), 4);
+    QCOMPARE(QDir(QFileInfo(s.storePath()).absolutePath()).entryList({"demo-service.dat*"}),
+             QStringList{"demo-service.dat"});
   }
 
   void directorySearchAndRooms() {

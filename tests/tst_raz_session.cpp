@@ -26,6 +26,7 @@
 #include <RAZ/Services/Xmpp/XmppJidValidator.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
 #include <RAZ/Utils/Credentials.h>
+#include <RAZ/Utils/FileWrites.h>
 #include <RAZ/Utils/Location.h>
 #include <RAZ/Utils/Path.h>
 #include <RAZ/Utils/Validator.h>
@@ -38,10 +39,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <memory>
 
@@ -499,6 +504,120 @@ class TestRazSession : public QObject {
       QVERIFY(QFileInfo(path).size() > 0);
     }
     QCOMPARE(QDir(dir.path()).entryList({"comms.db.unreadable*"}).size(), 2);
+  }
+
+  // On a full disk (a small disk of its own) the history is not lost: what
+  // could not be written stays pending and is written on the timer, at the
+  // next change and when the database closes; each failed write is said,
+  // with the file and why.
+  void aFullDiskKeepsTheHistoryPending() {
+    QTemporaryDir dir;
+    ZentTest::SmallDisk disk(dir.filePath("disk"), 64);
+    if (!disk.mounted()) QSKIP(qPrintable(disk.skipReason()));
+    const QString path = dir.filePath("disk/comms.db");
+    const auto stored = [&path] {
+      QFile f(path);
+      return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const auto missed = [](const QString& name) {
+      RAZ::Models::CallLog::Record r;
+      r.name = name;
+      r.direction = RAZ::Models::CallLog::Missed;
+      r.isNew = true;
+      r.start = QDateTime::currentDateTime();
+      return r;
+    };
+    {
+      RAZ::Databases::Comms db;
+      RAZ::Models::CallLog log;
+      QVERIFY(db.Initialize(path, new RAZ::Adapters::FactoryPtr("sip:dora@demo.zent"), nullptr));
+      db.keepHistory(&log);
+      QTRY_VERIFY(!db.hasPendingChanges());
+      QSignalSpy failed(&db, SIGNAL(saveFailed(QString)));
+      auto* retry = db.findChild<QTimer*>("historyRetry");
+      QVERIFY(retry);
+
+      QVERIFY(disk.fill());
+      log.add(missed("missed on a full disk"));
+      QVERIFY(failed.wait(ZentTest::kWaitMs));
+      QCOMPARE(failed.count(), 1);
+      const QString said = failed.first().first().toString();
+      QVERIFY2(said.startsWith(QDir::toNativeSeparators(path) + ": ") &&
+                   said.endsWith(RAZ::Utils::FileWrites::fullDiskText()),
+               qPrintable(said));
+      QVERIFY(db.hasPendingChanges());
+      QVERIFY(!stored().contains("missed on a full disk"));
+      QVERIFY(stored().contains("sip:dora@demo.zent"));
+      QVERIFY(retry->isActive());
+      // Space comes back: the timer's next turn writes it.
+      disk.free();
+      retry->start(0);
+      QTRY_VERIFY(!db.hasPendingChanges());
+      QVERIFY(stored().contains("missed on a full disk"));
+      QVERIFY(!retry->isActive());
+      retry->setInterval(RAZ::Databases::Comms::kRetryMs);
+
+      QVERIFY(disk.fill());
+      log.add(missed("chat on a full disk"));
+      QVERIFY(failed.wait(ZentTest::kWaitMs));
+      disk.free();
+      log.add(missed("after the space was freed"));
+      QTRY_VERIFY(!db.hasPendingChanges());
+      QVERIFY(stored().contains("chat on a full disk"));
+      QVERIFY(stored().contains("after the space was freed"));
+
+      QVERIFY(disk.fill());
+      log.add(missed("just before the end"));
+      QVERIFY(failed.wait(ZentTest::kWaitMs));
+      QCOMPARE(failed.count(), 3);
+      disk.free();
+      QVERIFY(!stored().contains("just before the end"));
+    }  // the program ends: the pending changes are written
+    QVERIFY(stored().contains("just before the end"));
+    QCOMPARE(QDir(dir.filePath("disk")).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"comms.db"});
+  }
+
+  // Years of history: only the newest records are read and written again.
+  void aLongHistoryKeepsItsNewest() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("comms.db");
+    const int kept = RAZ::Models::CallLog::kKeptRecords;
+    QByteArray text = "{\"version\":1,\"histories\":{\"sip:dora@demo.zent\":[";
+    for (int i = 0; i < kept + 25; ++i)
+      text += (i ? ",{\"name\":\"n" : "{\"name\":\"n") + QByteArray::number(i) + "\"}";
+    text += "]}}";
+    QVERIFY(ZentTest::writeFile(path, text));
+    {
+      RAZ::Databases::Comms db;
+      RAZ::Models::CallLog log;
+      QVERIFY(db.Initialize(path, new RAZ::Adapters::FactoryPtr("sip:dora@demo.zent"), nullptr));
+      db.keepHistory(&log);
+      QCOMPARE(log.records().size(), kept);
+      QCOMPARE(log.records().first().name, QString("n25"));
+      QCOMPARE(log.records().last().name, QString("n%1").arg(kept + 24));
+      // Written back bounded at once: the next sign-in reads no more.
+      QTRY_VERIFY(!db.hasPendingChanges());
+      QCOMPARE(QJsonDocument::fromJson(ZentTest::readFile(path))
+                   .object()
+                   .value("histories")
+                   .toObject()
+                   .value("sip:dora@demo.zent")
+                   .toArray()
+                   .size(),
+               kept);
+      RAZ::Models::CallLog::Record newest;
+      newest.name = "newest";
+      log.add(newest);
+      QVERIFY(db.save());
+    }
+    RAZ::Databases::Comms db;
+    RAZ::Models::CallLog log;
+    QVERIFY(db.Initialize(path, new RAZ::Adapters::FactoryPtr("sip:dora@demo.zent"), nullptr));
+    db.keepHistory(&log);
+    QCOMPARE(log.records().size(), kept);
+    QCOMPARE(log.records().first().name, QString("n26"));
+    QCOMPARE(log.records().last().name, QString("newest"));
   }
 
   void countedPlatformObjects() {

@@ -10,9 +10,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -20,11 +24,14 @@
 #include <QQuickItem>
 #include <QQuickWidget>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QtTest>
 
 #include <RAZ/Client.h>
+#include <RAZ/Databases/Comms.h>
 #include <RAZ/Demo/Service.h>
 #include <RAZ/Models/Timeline.h>
+#include <RAZ/Sessions/SessionManagerBase.h>
 #include <RAZ/Settings.h>
 #include <RAZ/Utils/Path.h>
 
@@ -629,6 +636,87 @@ class TestScenarioMainWindow : public ZentTest::ScenarioTestObject {
     QCOMPARE(aside.readAll(), QByteArray("{\"version\":1,\"histo"));
     QTRY_VERIFY(QFileInfo(folder + QStringLiteral("/comms.db")).size() > 0);
     QTRY_VERIFY(mainWindow()->timeline()->rowCount() > 0);
+  }
+
+  // On a full disk (a small disk of its own under the account's folder) the
+  // history of the session is kept: the user is told once why it cannot be
+  // saved, and it is saved with the next change once there is room again.
+  void aHistoryThatCannotBeSavedIsSaidOnceAndSavedLater() {
+    REQUIRE(Scenario::signOut());
+    const QString folder =
+        AppPaths::accountFolderPath(RAZ::Utils::Path::writableDataPath(), QStringLiteral("gina"));
+    ZentTest::SmallDisk disk(folder, 128);
+    if (!disk.mounted()) QSKIP(qPrintable(disk.skipReason()));
+    REQUIRE(Scenario::signIn(QStringLiteral("gina")));
+    RAZ::Databases::Comms* db = Scenario::app()->commsDb();
+    RAZ::Models::CallLog* log = Scenario::app()->sessionManager()->callLog();
+    const QString file = folder + QStringLiteral("/comms.db");
+    // The records the file holds for the user (its only one).
+    const auto stored = [&file] {
+      const QJsonObject histories =
+          QJsonDocument::fromJson(ZentTest::readFile(file)).object().value("histories").toObject();
+      return histories.isEmpty() ? -1 : histories.begin().value().toArray().size();
+    };
+    QTRY_VERIFY(stored() == log->records().size() && !db->hasPendingChanges());
+    QSignalSpy failed(db, SIGNAL(saveFailed(QString)));
+    QVERIFY(disk.fill());
+    QCOMPARE(Scenario::control("missed-call 102"), QStringLiteral("ok"));
+    Dialogs::MessageWindow* said = nullptr;
+    REQUIRE(ZentTest::waitForWindow<Dialogs::MessageWindow>(&said, [](Dialogs::MessageWindow* w) {
+      return w->windowTitle().contains("History Not Saved");
+    }));
+    const QString text = said->messageLabel()->text();
+    QVERIFY2(text.contains(QDir::toNativeSeparators(file)) &&
+                 text.contains(QStringLiteral("No space left on device")),
+             qPrintable(text));
+    said->close();
+    // A second change cannot be saved either, and is not said again.
+    QCOMPARE(Scenario::control("missed-call 101"), QStringLiteral("ok"));
+    QVERIFY(failed.count() >= 2 || failed.wait(ZentTest::kWaitMs));
+    QCoreApplication::processEvents();
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* m = qobject_cast<Dialogs::MessageWindow*>(w))
+        QVERIFY2(!m->isVisible() || !m->windowTitle().contains("History Not Saved"),
+                 qPrintable(m->messageLabel()->text()));
+    QVERIFY(db->hasPendingChanges());
+    QVERIFY(stored() < log->records().size());
+    // Room again: the next change saves all of it.
+    disk.free();
+    QCOMPARE(Scenario::control("missed-call 102"), QStringLiteral("ok"));
+    QTRY_VERIFY(!db->hasPendingChanges());
+    QCOMPARE(stored(), log->records().size());
+    Scenario::tidy();
+    REQUIRE(Scenario::signOut());
+  }
+
+  // What the service kept for an account that cannot be read safely (a
+  // store nested far too deep for the stream reading it) is set aside, and
+  // the user is told at the sign-in that it starts afresh.
+  void keptDataThatCannotBeReadIsSetAsideAndSaid() {
+    REQUIRE(Scenario::signOut());
+    QByteArray deep;
+    {
+      QDataStream out(&deep, QIODevice::WriteOnly);
+      out.setVersion(QDataStream::Qt_5_15);
+      out << QByteArray("zent-demo-service") << qint32(1) << quint32(1) << QString("accounts");
+      for (int i = 0; i < 200000; ++i)
+        out << quint32(QMetaType::QVariantMap) << qint8(0) << quint32(1) << QString("a");
+      out << quint32(QMetaType::QVariantMap) << qint8(0) << quint32(0);
+    }
+    QVERIFY(ZentTest::writeFile(demo().storePath(), deep));
+    // As the next start of the program finds it.
+    demo().reloadStore();
+    REQUIRE(Scenario::signIn(QStringLiteral("hana")));
+    Dialogs::MessageWindow* said = nullptr;
+    REQUIRE(ZentTest::waitForWindow<Dialogs::MessageWindow>(
+        &said, [](Dialogs::MessageWindow* w) { return w->windowTitle().contains("Kept Data"); }));
+    const QString text = said->messageLabel()->text();
+    QVERIFY2(text.contains(QStringLiteral("demo-service.dat.unreadable")) &&
+                 text.contains(QStringLiteral("starts afresh")),
+             qPrintable(text));
+    said->close();
+    // The service starts the account afresh, and keeps it from now on.
+    QVERIFY(ZentTest::readFile(demo().storePath()) != deep);
   }
 
   // Add Group cannot be confirmed while the service is away.

@@ -259,6 +259,34 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
         <translation>Your history in %1 could not be read. It was kept as %2, and a new history is started.</translation>
     </message>
     <message>
+        <source>What the service kept for you (your contacts and groups, your chats, your history and call settings) could not be read. It was kept as %1, and all of it starts afresh.</source>
+        <translation>What the service kept for you (your contacts and groups, your chats, your history and call settings) could not be read. It was kept as %1, and all of it starts afresh.</translation>
+    </message>
+    <message>
+        <source>Kept Data Unreadable</source>
+        <translation>Kept Data Unreadable</translation>
+    </message>
+    <message>
+        <source>Your history and chats could not be saved (%1). They are kept and saved as soon as that is possible again; until then, ending the program loses what is new.</source>
+        <translation>Your history and chats could not be saved (%1). They are kept and saved as soon as that is possible again; until then, ending the program loses what is new.</translation>
+    </message>
+    <message>
+        <source>History Not Saved</source>
+        <translation>History Not Saved</translation>
+    </message>
+    <message>
+        <source>The file %1, which names the program, is missing or cannot be read: the program runs under its built-in name, %2, with the settings and stored accounts kept under that name. Reinstalling the client restores the file.</source>
+        <translation>The file %1, which names the program, is missing or cannot be read: the program runs under its built-in name, %2, with the settings and stored accounts kept under that name. Reinstalling the client restores the file.</translation>
+    </message>
+    <message>
+        <source>The file %1, which names the program, names no application: the program runs under its built-in name, %2, with the settings and stored accounts kept under that name. Reinstalling the client restores the file.</source>
+        <translation>The file %1, which names the program, names no application: the program runs under its built-in name, %2, with the settings and stored accounts kept under that name. Reinstalling the client restores the file.</translation>
+    </message>
+    <message>
+        <source>The installation&apos;s settings file %1 is not a settings file: it was not copied into your settings, and the program&apos;s own defaults are used. Reinstalling the client restores it.</source>
+        <translation>The installation&apos;s settings file %1 is not a settings file: it was not copied into your settings, and the program&apos;s own defaults are used. Reinstalling the client restores it.</translation>
+    </message>
+    <message>
         <source>The installation&apos;s settings file %1 is missing: the program&apos;s own defaults are used. Reinstalling the client restores it.</source>
         <extracomment>%1 is the installation&apos;s settings file</extracomment>
         <translation>The installation&apos;s settings file %1 is missing: the program&apos;s own defaults are used. Reinstalling the client restores it.</translation>

@@ -255,6 +255,34 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
         <translation>No se pudo leer su historial en %1. Se guardó como %2, y se empieza un historial nuevo.</translation>
     </message>
     <message>
+        <source>What the service kept for you (your contacts and groups, your chats, your history and call settings) could not be read. It was kept as %1, and all of it starts afresh.</source>
+        <translation>No se pudo leer lo que el servicio guardaba para usted (sus contactos y grupos, sus chats, su historial y la configuración de llamadas). Se guardó como %1, y todo empieza de nuevo.</translation>
+    </message>
+    <message>
+        <source>Kept Data Unreadable</source>
+        <translation>Datos guardados ilegibles</translation>
+    </message>
+    <message>
+        <source>Your history and chats could not be saved (%1). They are kept and saved as soon as that is possible again; until then, ending the program loses what is new.</source>
+        <translation>No se pudieron guardar su historial y sus chats (%1). Se conservan y se guardarán en cuanto vuelva a ser posible; hasta entonces, al cerrar el programa se pierde lo nuevo.</translation>
+    </message>
+    <message>
+        <source>History Not Saved</source>
+        <translation>Historial no guardado</translation>
+    </message>
+    <message>
+        <source>The file %1, which names the program, is missing or cannot be read: the program runs under its built-in name, %2, with the settings and stored accounts kept under that name. Reinstalling the client restores the file.</source>
+        <translation>El archivo %1, que da nombre al programa, falta o no se puede leer: el programa se ejecuta con su nombre integrado, %2, y con la configuración y las cuentas guardadas bajo ese nombre. Reinstalar el cliente restaura el archivo.</translation>
+    </message>
+    <message>
+        <source>The file %1, which names the program, names no application: the program runs under its built-in name, %2, with the settings and stored accounts kept under that name. Reinstalling the client restores the file.</source>
+        <translation>El archivo %1, que da nombre al programa, no nombra ninguna aplicación: el programa se ejecuta con su nombre integrado, %2, y con la configuración y las cuentas guardadas bajo ese nombre. Reinstalar el cliente restaura el archivo.</translation>
+    </message>
+    <message>
+        <source>The installation&apos;s settings file %1 is not a settings file: it was not copied into your settings, and the program&apos;s own defaults are used. Reinstalling the client restores it.</source>
+        <translation>El archivo de configuración de la instalación %1 no es un archivo de configuración: no se copió a su configuración, y se usan los valores predeterminados del programa. Al volver a instalar el cliente se restaura.</translation>
+    </message>
+    <message>
         <source>The installation&apos;s settings file %1 is missing: the program&apos;s own defaults are used. Reinstalling the client restores it.</source>
         <extracomment>%1 is the installation&apos;s settings file</extracomment>
         <translation>Falta el archivo de configuración de la instalación %1: se usan los valores predeterminados del programa. Al volver a instalar el cliente se restaura.</translation>

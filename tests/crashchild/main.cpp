@@ -19,7 +19,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <sys/prctl.h>
+
 int main(int argc, char** argv) {
+  // As the program does at start: its reports must not depend on it being
+  // readable all along.
+  prctl(PR_SET_DUMPABLE, 0, 0, 0, 0);
   QCoreApplication app(argc, argv);
   app.setApplicationName(QStringLiteral("crashchild"));
   const QStringList args = app.arguments();

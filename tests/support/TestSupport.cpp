@@ -19,8 +19,14 @@
 #include <QThread>
 #include <QTimer>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <unistd.h>
 
 namespace ZentTest {
 namespace {
@@ -128,6 +134,40 @@ QByteArray readFile(const QString& path) {
   QFile f(path);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+SmallDisk::SmallDisk(const QString& folder, int kib) : m_folder(folder) {
+  QDir().mkpath(folder);
+  const QByteArray options = "size=" + QByteArray::number(kib) + "k,mode=0700";
+  if (::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, options.constData()) == 0)
+    m_mounted = true;
+  else
+    m_skipReason = QStringLiteral("a small disk cannot be mounted here (%1): %2")
+                       .arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
+}
+
+SmallDisk::~SmallDisk() {
+  if (!m_mounted) return;
+  free();
+  ::umount2(QFile::encodeName(m_folder).constData(), MNT_DETACH);
+}
+
+bool SmallDisk::fill() {
+  const QByteArray name = QFile::encodeName(m_folder + QStringLiteral("/.filler"));
+  const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
+  if (fd < 0) return errno == ENOSPC;
+  const QByteArray block(4096, 'f');
+  bool full = false;
+  for (;;) {
+    // A partial write took what fitted; the next one says why no more does.
+    if (::write(fd, block.constData(), size_t(block.size())) >= 0) continue;
+    full = errno == ENOSPC;
+    break;
+  }
+  ::close(fd);
+  return full;
+}
+
+void SmallDisk::free() { QFile::remove(m_folder + QStringLiteral("/.filler")); }
 
 bool useTemporaryHome(const QByteArray& instancePrefix, bool cLocale) {
   static QTemporaryDir* home = new QTemporaryDir();

@@ -69,6 +69,30 @@ bool useTemporaryHome(const QByteArray& instancePrefix, bool cLocale);
 void answerNextMessage(QDialogButtonBox::StandardButton button,
                        std::function<void(Dialogs::MessageWindow*)> shown = {});
 
+// A small disk of its own, a tmpfs of `kib` KiB mounted on `folder` while
+// this exists: the full disk as a user meets it. Mounting needs the
+// privilege CI has (it runs as root); where it is refused, mounted() is
+// false and skipReason() says why (the test then skips).
+class SmallDisk {
+ public:
+  SmallDisk(const QString& folder, int kib);
+  ~SmallDisk();
+  SmallDisk(const SmallDisk&) = delete;
+  SmallDisk& operator=(const SmallDisk&) = delete;
+  bool mounted() const { return m_mounted; }
+  QString skipReason() const { return m_skipReason; }
+  // Takes what is left with one file, until the disk says it is full;
+  // false when it never did.
+  bool fill();
+  // Gives back what fill() took.
+  void free();
+
+ private:
+  QString m_folder;
+  bool m_mounted = false;
+  QString m_skipReason;
+};
+
 // A sign-in account of the demo service (any user name signs in with "demo").
 RAZ::Utils::Credentials::UserCredentials demoAccount(const QString& user,
                                                      const QString& password = "demo");

@@ -622,6 +622,7 @@ bool Application::prepareSettingsStore() {
   }
   prepareDataDirectory(dataDir);
   RAZ::Settings::removeLeftovers(dataDir);
+  removeUnfinishedWrites(dataDir);
   RAZ::Settings::setPath(RAZ::Settings::Application, dataDir);
   RAZ::Settings::setPath(RAZ::Settings::Proxy, dataDir);
   // Set aside before anything is stored in it (the seeding below, too); the
@@ -638,13 +639,39 @@ bool Application::prepareSettingsStore() {
       !installDir.isEmpty() &&
       QDir(installDir) == QDir(QFileInfo(AppPaths::installSettingsFile()).path());
   m_installSettingsMissing = besideProgram && !QFileInfo(AppPaths::installSettingsFile()).isFile();
-  Utils::seedUserSettings(AppPaths::installSettingsFile(),
-                          dataDir + QStringLiteral("/application_setting.ini"), dataDir);
+  m_installSettingsNotText =
+      Utils::seedUserSettings(AppPaths::installSettingsFile(),
+                              dataDir + QStringLiteral("/application_setting.ini"),
+                              dataDir) == Utils::SeedResult::NotSettings;
   RAZ::Settings::setPath(RAZ::Settings::Application, dataDir);
   if (installDir.isEmpty()) return false;
   RAZ::Settings::setPath(RAZ::Settings::Installation, installDir);
   RAZ::Settings::setPath(RAZ::Settings::Theme, QStringLiteral(":/"));
   return true;
+}
+
+int Application::removeUnfinishedWrites(const QString& dataDir) {
+  QStringList files;
+  for (const char* scheme : {"zent", "callto", "tel"})
+    files << Os::urlSchemeEntryPath(QString::fromLatin1(scheme));
+  files << Os::urlSchemeIconPath(AppPaths::executablePath()) << Os::mimeAppsListPath();
+  int removed = 0;
+  if (!dataDir.isEmpty()) {
+    const QDir data(dataDir);
+    files << data.filePath(QStringLiteral("zent.info"));
+    const auto configurations = data.entryList({QStringLiteral("config*.xml")}, QDir::Files);
+    for (const QString& name : configurations) files << data.filePath(name);
+    const auto accounts = data.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QString& account : accounts)
+      files << data.filePath(account + QStringLiteral("/comms.db"));
+    // The stored accounts are written through a temporary of their own,
+    // which holds the passwords.
+    const QString accountsCopy = data.filePath(QStringLiteral("credentials.dat.new"));
+    if (QFileInfo(accountsCopy).isFile() && QFile::remove(accountsCopy)) ++removed;
+  }
+  for (const QString& file : qAsConst(files))
+    removed += RAZ::Utils::FileWrites::removeLeftovers(file);
+  return removed;
 }
 
 bool Application::loadTheme() {
@@ -761,6 +788,18 @@ QString Application::brandingProblemText(Utils::Branding::Problem problem, const
                 "built-in name, %2, with the settings kept under that name. Reinstalling the "
                 "client restores the file.")
           .arg(shown, Utils::builtInBranding().applicationName);
+    case Utils::Branding::Problem::Missing:
+      //: %1 is the file, %2 the program's built-in name
+      return tr("The file %1, which names the program, is missing or cannot be read: the program "
+                "runs under its built-in name, %2, with the settings and stored accounts kept "
+                "under that name. Reinstalling the client restores the file.")
+          .arg(shown, Utils::builtInBranding().applicationName);
+    case Utils::Branding::Problem::NoName:
+      //: %1 is the file, %2 the program's built-in name
+      return tr("The file %1, which names the program, names no application: the program runs "
+                "under its built-in name, %2, with the settings and stored accounts kept under "
+                "that name. Reinstalling the client restores the file.")
+          .arg(shown, Utils::builtInBranding().applicationName);
     case Utils::Branding::Problem::Cut:
       //: %1 is the file, %2 a number of characters
       return tr("A line of the file %1, which names the program, is longer than %2 characters: "
@@ -782,6 +821,15 @@ void Application::reportInstallationProblems() {
     //: %1 is the installation's settings file
     const QString text = tr("The installation's settings file %1 is missing: the program's own "
                             "defaults are used. Reinstalling the client restores it.")
+                             .arg(QDir::toNativeSeparators(AppPaths::installSettingsFile()));
+    TP_LOG("Application::initialize", TP::Core::Logging::LevelError) << text;
+    Dialogs::MessageWindow::showWarning(tr("Settings"), text, false, QDialogButtonBox::Ok, nullptr);
+  }
+  if (m_installSettingsNotText) {
+    //: %1 is the installation's settings file
+    const QString text = tr("The installation's settings file %1 is not a settings file: it was "
+                            "not copied into your settings, and the program's own defaults are "
+                            "used. Reinstalling the client restores it.")
                              .arg(QDir::toNativeSeparators(AppPaths::installSettingsFile()));
     TP_LOG("Application::initialize", TP::Core::Logging::LevelError) << text;
     Dialogs::MessageWindow::showWarning(tr("Settings"), text, false, QDialogButtonBox::Ok, nullptr);

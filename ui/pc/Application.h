@@ -134,6 +134,13 @@ class Application : public QtSingleApplication {
   // Why the data folder cannot hold the user's files (naming it), or empty
   // when it is a folder that takes a new file.
   static QString dataFolderProblem(const QString& dataDir);
+  // Removes what writes ended by a kill or a power cut left beside the files
+  // the program replaces whole (RAZ::Utils::FileWrites::removeLeftovers):
+  // in the data folder `dataDir` (the crash-info file, the configuration
+  // files, each account's history, the stored accounts' temporary) and the
+  // desktop's (the link entries, their icon, the default applications).
+  // Returns how many went.
+  static int removeUnfinishedWrites(const QString& dataDir);
   // What the user is told about configuration files that could not be read
   // and about having none at all; empty when all is well.
   static QString configurationProblemText(const RAZ::ConfigContainer& container);
@@ -335,6 +342,11 @@ class Application : public QtSingleApplication {
   // Tells the user when the history database could not be read (it was kept
   // aside, or is left in place and not written over).
   void reportHistoryProblem();
+  // Tells the user when what the service keeps for the account could not be
+  // read (it starts afresh), and once a session when the history or what
+  // the service keeps cannot be saved.
+  void connectKeptData(RAZ::Sessions::SessionManagerBase& session);
+  void reportHistoryNotSaved(const QString& failure);
   void createCommsWindowManager(RAZ::Sessions::SessionManagerBase& session);
   void createContactOnlinePlayer(RAZ::Sessions::SessionManagerBase& session);
   void createActionHub(RAZ::Sessions::SessionManagerBase& session);
@@ -403,6 +415,10 @@ class Application : public QtSingleApplication {
   bool m_askingAboutCallLink = false;
   bool m_terminationRequested = false;
   bool m_installSettingsMissing = false;
+  // The installation's settings file is no settings text: not copied.
+  bool m_installSettingsNotText = false;
+  // The user was told in this session that the history cannot be saved.
+  bool m_historyNotSavedSaid = false;
   // What start-up found of the branding file, told with the settings' problems.
   Utils::Branding::Problem m_brandingProblem = Utils::Branding::Problem::None;
   TP::Core::Refcounting::SmartPtr<RAZ::Models::SmileysPtr> m_smileys;

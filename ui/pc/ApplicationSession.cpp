@@ -178,6 +178,7 @@ void Application::cbSessionOpened(RAZ::Sessions::SessionManagerBase& session) {
   connectXsiCredentials(session);
   createMediaEngineConfigurator(session);
   connectHistory(session);
+  connectKeptData(session);
   m_smileys = new RAZ::Models::SmileysPtr(this);
   screenResized(-1);
   createCommsWindowManager(session);
@@ -309,6 +310,44 @@ void Application::reportHistoryProblem() {
   TP_LOG("Application::reportHistoryProblem", TP::Core::Logging::LevelError) << text;
   Dialogs::MessageWindow::showWarning(tr("History"), text, isAlwaysOnTop(), QDialogButtonBox::Ok,
                                       nullptr);
+}
+
+void Application::connectKeptData(RAZ::Sessions::SessionManagerBase& session) {
+  m_historyNotSavedSaid = false;
+  const QString aside = session.keptDataSetAside();
+  if (!aside.isEmpty()) {
+    //: %1 is the file it was kept as
+    const QString text = tr("What the service kept for you (your contacts and groups, your chats, "
+                            "your history and call settings) could not be read. It was kept as %1, "
+                            "and all of it starts afresh.")
+                             .arg(QDir::toNativeSeparators(aside));
+    TP_LOG("Application::connectKeptData", TP::Core::Logging::LevelError) << text;
+    Dialogs::MessageWindow::showWarning(tr("Kept Data Unreadable"), text, isAlwaysOnTop(),
+                                        QDialogButtonBox::Ok, nullptr);
+  }
+  // The history and the service's store fail together on a full disk: one
+  // message says it for both, once a session.
+  const auto history = connect(&m_commsDb, &RAZ::Databases::Comms::saveFailed, this,
+                               &Application::reportHistoryNotSaved);
+  const auto service = connect(&session, &RAZ::Sessions::SessionManagerBase::keptDataNotSaved, this,
+                               &Application::reportHistoryNotSaved);
+  m_session->atEnd([history, service] {
+    QObject::disconnect(history);
+    QObject::disconnect(service);
+  });
+}
+
+void Application::reportHistoryNotSaved(const QString& failure) {
+  if (m_historyNotSavedSaid) return;
+  m_historyNotSavedSaid = true;
+  //: %1 names the file and why it could not be written
+  const QString text = tr("Your history and chats could not be saved (%1). They are kept and "
+                          "saved as soon as that is possible again; until then, ending the "
+                          "program loses what is new.")
+                           .arg(failure);
+  TP_LOG("Application::reportHistoryNotSaved", TP::Core::Logging::LevelError) << text;
+  Dialogs::MessageWindow::showWarning(tr("History Not Saved"), text, isAlwaysOnTop(),
+                                      QDialogButtonBox::Ok, nullptr);
 }
 
 void Application::createCommsWindowManager(RAZ::Sessions::SessionManagerBase& session) {

@@ -7,6 +7,8 @@
 #include <memory>
 #include <thread>
 
+#include <sys/prctl.h>
+
 namespace {
 
 // On X11 every top-level widget window asks for an OpenGL-capable surface,
@@ -47,6 +49,12 @@ class CipherProviderPreload {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The program's memory holds the typed passwords and PINs: no signal whose
+  // default writes a core (Ctrl+\ in a terminal, a trap, a CPU or file-size
+  // limit) may leave them in one. A crash still gets its report: the crash
+  // handler gives the crash service its access for that time. Unlike a core
+  // size limit this is not inherited by the programs Zent starts.
+  prctl(PR_SET_DUMPABLE, 0, 0, 0, 0);
   std::unique_ptr<NoGlIntegrationForStartUp> noGl;
   if (Application::chooseSceneGraphBackend()) {
     noGl = std::make_unique<NoGlIntegrationForStartUp>();

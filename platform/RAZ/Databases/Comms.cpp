@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QSignalBlocker>
 #include <QTimer>
 
 #include <TP/Core/Logging.h>
@@ -102,10 +103,17 @@ Comms::Comms(QObject* parent) : QObject(parent) {
   m_saveTimer->setSingleShot(true);
   m_saveTimer->setInterval(0);
   connect(m_saveTimer, &QTimer::timeout, this, [this] { save(); });
+  m_retryTimer = new QTimer(this);
+  m_retryTimer->setObjectName(QStringLiteral("historyRetry"));
+  m_retryTimer->setSingleShot(true);
+  m_retryTimer->setInterval(kRetryMs);
+  connect(m_retryTimer, &QTimer::timeout, this, [this] { save(); });
 }
 
 Comms::~Comms() {
-  if (m_saveTimer->isActive()) save();
+  // The last attempt: nobody is left to be told of its failure.
+  const QSignalBlocker quiet(this);
+  if (m_saveTimer->isActive() || m_pending) save();
 }
 
 bool Comms::Initialize(const QString& path,
@@ -126,6 +134,8 @@ bool Comms::Initialize(const QString& path,
   }
   m_factory = factory;
   m_path = info.absoluteFilePath();
+  // A copy half-written when the program was killed is of no use now.
+  RAZ::Utils::FileWrites::removeLeftovers(m_path);
   load();
   // A database that is not there yet is there from now on, empty.
   const bool present = QFileInfo::exists(m_path) && QFileInfo(m_path).size() > 0;
@@ -144,15 +154,16 @@ bool Comms::Initialize(const QString& path,
 QString Comms::ownAddress() const { return m_factory ? m_factory->ownAddress() : QString(); }
 
 void Comms::reset() {
-  if (m_saveTimer->isActive()) {
-    m_saveTimer->stop();
-    save();
-  }
+  if (m_saveTimer->isActive() || m_pending) save();
+  m_saveTimer->stop();
+  m_retryTimer->stop();
+  m_pending = false;
   if (m_log) disconnect(m_log, nullptr, this, nullptr);
   m_log = nullptr;
   m_records.clear();
   m_others = QJsonObject();
   m_stored = false;
+  m_trimmed = false;
   m_factory = nullptr;
   m_loadProblem = LoadProblem::None;
   m_loadProblemDetail.clear();
@@ -225,8 +236,13 @@ void Comms::load() {
   const QJsonValue mine = m_others.take(owner);
   if (!mine.isArray()) return;
   const QJsonArray records = mine.toArray();
-  for (const QJsonValue& value : records)
-    if (value.isObject()) m_records.append(fromJson(value.toObject()));
+  // Only the newest are read: each costs time at every sign-in. A file that
+  // holds more (from before the history was bounded) is written again
+  // bounded as soon as the history is kept (keepHistory).
+  const int first = qMax(0, records.size() - RAZ::Models::CallLog::kKeptRecords);
+  m_trimmed = first > 0;
+  for (int i = first; i < records.size(); ++i)
+    if (records.at(i).isObject()) m_records.append(fromJson(records.at(i).toObject()));
   // The history as read counts as stored, even when it holds no record.
   m_stored = true;
 }
@@ -237,6 +253,7 @@ void Comms::keepHistory(RAZ::Models::CallLog* log) {
   if (!log || !hasDatabase()) return;
   if (m_stored) {
     log->replaceAll(m_records);
+    if (m_trimmed) scheduleSave();
   } else {
     // Nothing stored for the user yet: the service's list is the start.
     m_records = log->records();
@@ -255,20 +272,25 @@ void Comms::historyChanged() {
 }
 
 void Comms::scheduleSave() {
-  if (hasDatabase()) m_saveTimer->start();
+  if (!hasDatabase()) return;
+  m_pending = true;
+  m_saveTimer->start();
 }
 
 bool Comms::save() {
   m_saveTimer->stop();
   if (!hasDatabase()) return false;
   if (m_saveBlocked) {
+    // Nothing can be written until the unread file is dealt with.
+    m_pending = false;
     TP_LOG("RAZ::Databases::Comms::save", TP::Core::Logging::LevelError)
         << "The unreadable database is still in place: not overwritten";
     return false;
   }
   QJsonObject histories = m_others;
   QJsonArray records;
-  for (const Record& r : qAsConst(m_records)) records.append(toJson(r));
+  const QList<Record> kept = RAZ::Models::CallLog::newestKept(m_records);
+  for (const Record& r : kept) records.append(toJson(r));
   histories.insert(ownerKey(ownAddress()), records);
   QJsonObject root;
   root.insert(kVersion, kFormatVersion);
@@ -277,11 +299,21 @@ bool Comms::save() {
 
   // Written whole into a temporary that is the user's alone from its first
   // byte, then renamed over the database: a failure leaves the old one.
+  const RAZ::Utils::FailureWatch watch;
   if (!RAZ::Utils::FileWrites::replace(m_path, text)) {
     TP_LOG("RAZ::Databases::Comms::save", TP::Core::Logging::LevelError)
-        << "Cannot write the communications database " << m_path;
+        << "Cannot write the communications database " << m_path
+        << (m_pending ? ": the changes stay pending" : "");
+    // What could not be written is written at the next change, on the
+    // timer, or when the database closes: nothing of it is dropped.
+    if (m_pending) {
+      m_retryTimer->start();
+      emit saveFailed(watch.failureShown());
+    }
     return false;
   }
+  m_pending = false;
+  m_retryTimer->stop();
   return true;
 }
 

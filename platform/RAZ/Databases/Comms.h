@@ -34,7 +34,13 @@ namespace Databases {
 // A history bound with keepHistory() follows the database: what the file
 // holds for the user replaces the service's list at once (from the call),
 // and every change of the list is written from the event loop, at the
-// latest when the database is reset or destroyed.
+// latest when the database is reset or destroyed. Only the newest
+// CallLog::kKeptRecords of each user's history are read and written.
+//
+// A write that fails (a full disk) leaves the changes pending: they are
+// written at the next change, every kRetryMs, and when the database is
+// reset or destroyed, until a write succeeds. saveFailed() tells of each
+// failed write of changes, with the file and the reason.
 class Comms : public QObject {
   Q_OBJECT
 
@@ -43,6 +49,8 @@ class Comms : public QObject {
   enum class LoadProblem { None, CannotOpen, TooLarge, NotADatabase };
   // Largest file read as a database; a bigger one is not ours.
   static constexpr qint64 kMaxFileSize = 32 * 1024 * 1024;
+  // How long pending changes wait before the next attempt to write them.
+  static constexpr int kRetryMs = 30 * 1000;
 
   explicit Comms(QObject* parent = nullptr);
   ~Comms() override;
@@ -80,9 +88,14 @@ class Comms : public QObject {
   // Writes the database now; false (logged, and recorded as a failed write)
   // when it could not be written or saving is blocked.
   bool save();
+  // Changes that could not be written yet.
+  bool hasPendingChanges() const { return m_pending; }
 
  signals:
   void databaseChanged();
+  // A write of the history failed; `failure` names the file and the reason
+  // as the user reads them. The changes stay pending.
+  void saveFailed(const QString& failure);
 
  protected:
   void setPath(const QString& path);
@@ -100,8 +113,12 @@ class Comms : public QObject {
   QList<RAZ::Models::CallLog::Record> m_records;
   // The file held a history of the open user (perhaps an empty one).
   bool m_stored = false;
+  // It held more records than are kept: only the newest were read.
+  bool m_trimmed = false;
   QPointer<RAZ::Models::CallLog> m_log;
   QTimer* m_saveTimer = nullptr;
+  QTimer* m_retryTimer = nullptr;
+  bool m_pending = false;
   LoadProblem m_loadProblem = LoadProblem::None;
   QString m_loadProblemDetail;
   QString m_keptAs;

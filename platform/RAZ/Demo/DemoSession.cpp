@@ -255,7 +255,9 @@ DemoSession::~DemoSession() {
   // sign-in.
   if (m_built && contactsManager()) {
     QVariantMap state = contactsManager()->snapshot();
-    if (callLog()) state.insert(kHistoryKey, historyToVariant(callLog()->records()));
+    if (callLog())
+      state.insert(kHistoryKey,
+                   historyToVariant(RAZ::Models::CallLog::newestKept(callLog()->records())));
     // And its rooms as the user left them: created, renamed, reconfigured
     // or deleted, a room is so at the next sign-in.
     if (RAZ::Controllers::XmppChatController* rooms = xmppChatController()) {
@@ -452,6 +454,9 @@ void DemoSession::open(const QString& username, const QString& password) {
   auto* contacts = new RAZ::Contacts::Contacts(this);
   buildContacts(contacts, username, address);
   parts.contacts = contacts;
+  // Read by now: a store that could not be read started the account afresh.
+  setKeptDataSetAside(service.takeStoreSetAside());
+  connect(&service, &Service::storeNotSaved, this, &SessionManagerBase::keptDataNotSaved);
 
   auto* log = new RAZ::Models::CallLog(this);
   const QVariantMap kept = service.accountState(username);

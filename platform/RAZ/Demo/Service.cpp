@@ -14,6 +14,8 @@
 #include <QJsonObject>
 #include <QTimer>
 
+#include <cstdio>
+
 #include <TP/Core/Logging.h>
 
 #include "RAZ/ApiProvider/Controller.h"
@@ -23,6 +25,7 @@
 #include "RAZ/Controllers/Search/LdapContactSearch.h"
 #include "RAZ/Demo/CommsDemo.h"
 #include "RAZ/Demo/DemoSession.h"
+#include "RAZ/Demo/StoreFile.h"
 #include "RAZ/MediaEngine/CallControllerBase.h"
 #include "RAZ/MediaEngine/IMediaHandlerAudio.h"
 #include "RAZ/MediaEngine/IMediaHandlerVideo.h"
@@ -341,13 +344,13 @@ void Service::reset() {
   m_voiceMails.clear();
   // A service started afresh: nothing kept from before.
   m_storeRead = true;
+  m_storeSetAside.clear();
+  m_storePending = false;
+  if (m_storeRetry) m_storeRetry->stop();
   if (!storePath().isEmpty()) QFile::remove(storePath());
 }
 
 namespace {
-
-const char kStoreMagic[] = "zent-demo-service";
-const int kStoreVersion = 1;
 
 QVariantMap locationToVariant(const RAZ::Utils::Location::Info& l) {
   return {{QStringLiteral("latitude"), l.latitude},     {QStringLiteral("longitude"), l.longitude},
@@ -396,26 +399,26 @@ void Service::ensureStore() const {
   if (m_storeRead) return;
   m_storeRead = true;
   const QString path = storePath();
+  if (path.isEmpty()) return;
+  // A copy half-written when the program was killed is of no use now.
+  RAZ::Utils::FileWrites::removeLeftovers(path);
+  const QFileInfo info(path);
+  if (!info.exists() && !info.isSymLink()) return;
   QFile file(path);
-  if (path.isEmpty() || !file.exists()) return;
-  if (!file.open(QIODevice::ReadOnly)) {
-    TP_LOG("RAZ::Demo::Service", TP::Core::Logging::LevelWarning)
-        << "The service's store cannot be read: " << file.errorString();
-    return;
-  }
-  QDataStream in(&file);
-  in.setVersion(QDataStream::Qt_5_15);
-  QByteArray magic;
-  int version = 0;
   QVariantMap data;
-  in >> magic >> version >> data;
-  if (in.status() != QDataStream::Ok || magic != kStoreMagic || version != kStoreVersion) {
-    // What cannot be read is kept aside, not written over.
-    TP_LOG("RAZ::Demo::Service", TP::Core::Logging::LevelWarning)
-        << "The service's store is unreadable: kept aside, the service starts afresh";
+  QString problem;
+  if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+    problem = info.isFile() ? file.errorString() : QStringLiteral("not a file");
+  } else {
+    const QByteArray bytes = file.read(StoreFile::kMaxBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+      problem = file.errorString();
+    else if (!StoreFile::read(bytes, data))
+      problem = QStringLiteral("not a store");
     file.close();
-    QFile::remove(path + QStringLiteral(".unreadable"));
-    QFile::rename(path, path + QStringLiteral(".unreadable"));
+  }
+  if (!problem.isEmpty()) {
+    keepUnreadStore(problem);
     return;
   }
   const QVariantMap accounts = data.value(QStringLiteral("accounts")).toMap();
@@ -477,16 +480,65 @@ void Service::writeStore() {
       {QStringLiteral("answeredRequests"), answered},
       {QStringLiteral("chatArchives"), archives},
       {QStringLiteral("callSettings"), RAZ::Xsi::CallSettingsStore::instance().toVariant()}};
-  QByteArray bytes;
-  QDataStream out(&bytes, QIODevice::WriteOnly);
-  out.setVersion(QDataStream::Qt_5_15);
-  out << QByteArray(kStoreMagic) << kStoreVersion << data;
+  const QByteArray bytes = StoreFile::write(data);
   QString error;
-  RAZ::Utils::PrivateCreation privately;
-  if (!QDir().mkpath(QFileInfo(path).absolutePath()) ||
-      !RAZ::Utils::FileWrites::replace(path, bytes, 0600, &error))
-    TP_LOG("RAZ::Demo::Service", TP::Core::Logging::LevelWarning)
-        << "The service's store was not written: " << error;
+  const RAZ::Utils::FailureWatch watch;
+  bool written = false;
+  {
+    RAZ::Utils::PrivateCreation privately;
+    written = QDir().mkpath(QFileInfo(path).absolutePath()) &&
+              RAZ::Utils::FileWrites::replace(path, bytes, 0600, &error);
+  }
+  if (written) {
+    m_storePending = false;
+    if (m_storeRetry) m_storeRetry->stop();
+    return;
+  }
+  // Kept in memory and written whole at the next change, on a timer and as
+  // the program ends: nothing told to the service is dropped.
+  TP_LOG("RAZ::Demo::Service", TP::Core::Logging::LevelWarning)
+      << "The service's store was not written, it is kept to be written again: " << error;
+  m_storePending = true;
+  if (!m_storeRetry) {
+    m_storeRetry = new QTimer(this);
+    m_storeRetry->setObjectName(QStringLiteral("storeRetry"));
+    m_storeRetry->setSingleShot(true);
+    m_storeRetry->setInterval(kStoreRetryMs);
+    connect(m_storeRetry, &QTimer::timeout, this, [this] {
+      if (m_storePending) writeStore();
+    });
+    if (QCoreApplication* app = QCoreApplication::instance())
+      connect(app, &QCoreApplication::aboutToQuit, this, [this] {
+        if (m_storePending) writeStore();
+      });
+  }
+  m_storeRetry->start();
+  emit storeNotSaved(watch.failed() ? watch.failureShown()
+                                    : QDir::toNativeSeparators(path) + QStringLiteral(": ") +
+                                          RAZ::Utils::FileWrites::shownReason(error));
+}
+
+void Service::keepUnreadStore(const QString& problem) const {
+  const QString path = storePath();
+  QString aside = path + QStringLiteral(".unreadable");
+  // An earlier unreadable store may hold what this one lost: never replace it.
+  if (QFileInfo::exists(aside) || QFileInfo(aside).isSymLink())
+    aside += QLatin1Char('.') +
+             QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmsszzz"));
+  const bool moved =
+      std::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) == 0;
+  TP_LOG("RAZ::Demo::Service", TP::Core::Logging::LevelWarning)
+      << "The service's store is unreadable (" << problem
+      << "): " << (moved ? "kept aside as " + aside : QStringLiteral("it could not be moved aside"))
+      << ", the service starts afresh";
+  m_storeSetAside = moved ? aside : path;
+}
+
+QString Service::takeStoreSetAside() {
+  ensureStore();
+  const QString aside = m_storeSetAside;
+  m_storeSetAside.clear();
+  return aside;
 }
 
 QVariantMap Service::accountState(const QString& username) const {
@@ -572,7 +624,11 @@ RAZ::Sessions::Error Service::signinOutcome(const QString& username, const QStri
 
 void Service::setClient(RAZ::Client* client) {
   m_client = client;
-  if (client) startControlChannel();
+  if (!client) return;
+  startControlChannel();
+  // The service starts with the program: what a write of its store ended
+  // by a kill left beside it goes now, before anything is read or written.
+  if (!storePath().isEmpty()) RAZ::Utils::FileWrites::removeLeftovers(storePath());
 }
 
 RAZ::Client* Service::client() const { return m_client; }

@@ -16,6 +16,8 @@
 #include "RAZ/Sessions/SessionManagerBase.h"
 #include "RAZ/Utils/Location.h"
 
+class QTimer;
+
 namespace RAZ {
 class Client;
 namespace Controllers {
@@ -190,6 +192,13 @@ class Service : public QObject {
   // The service forgets what it holds in memory and reads its store again,
   // as after the program started anew (tests: a restart within one process).
   void reloadStore();
+  // Where a store that could not be read (damaged, or not safely: see
+  // StoreFile) was set aside, once: the service then started afresh. Empty
+  // when the store was read, or this was told already. When it could not be
+  // moved, the store's own path (it is written over at the next change).
+  QString takeStoreSetAside();
+  // How long a store that could not be written waits for the next attempt.
+  static constexpr int kStoreRetryMs = 30 * 1000;
   // --- Devices of a session's media engine ---
   // Each acts on `session`, or on the open session when that is null, and is
   // false when there is neither (or it has no such media handler). Device
@@ -288,6 +297,9 @@ class Service : public QObject {
  signals:
   void presenceChangesChanged(bool on);
   void proxyCredentialsReceived(const QString& user);
+  // The store could not be written (`failure`: the file and the reason, as
+  // the user reads them); what it holds is written again later.
+  void storeNotSaved(const QString& failure);
 
  private:
   Service();
@@ -295,6 +307,7 @@ class Service : public QObject {
   RAZ::Sessions::SessionManagerBase* openSession() const;
   void loadData() const;
   void ensureStore() const;
+  void keepUnreadStore(const QString& problem) const;
   void writeStore();
 
   RAZ::Sessions::Error m_nextError = RAZ::Sessions::ErrorNone;
@@ -314,6 +327,9 @@ class Service : public QObject {
   // Own address -> peer -> messages.
   mutable QHash<QString, QHash<QString, QList<QVariantMap>>> m_chatArchives;
   mutable bool m_storeRead = false;
+  mutable QString m_storeSetAside;
+  bool m_storePending = false;
+  QTimer* m_storeRetry = nullptr;
   // Found once: the program's names may be gone when the last session ends.
   mutable QString m_storePath;
   mutable bool m_loaded = false;

@@ -58,6 +58,15 @@ class CallLog : public QObject {
     int room = NoRoom;
   };
 
+  // How many records a history keeps from one session to the next: the
+  // newest ones. A history that grew for years must not stall every
+  // sign-in nor be written whole at each change.
+  static constexpr int kKeptRecords = 1000;
+  // The newest kKeptRecords of `records` (newest last).
+  static QList<Record> newestKept(const QList<Record>& records) {
+    return records.size() > kKeptRecords ? records.mid(records.size() - kKeptRecords) : records;
+  }
+
   explicit CallLog(QObject* parent = nullptr) : QObject(parent) {}
 
   QList<Record> records() const { return m_records; }

@@ -166,6 +166,10 @@ class SessionManagerBase : public QObject {
   // The connection of the type (SubSession::Type), or null.
   RAZ::Sessions::SubSession* subSession(int type) const;
   bool isReconnecting() const { return m_reconnecting; }
+  // What the service keeps for the account (its contact list, chats, call
+  // settings) could not be read at this sign-in: where it was set aside,
+  // the service having started the account afresh. Empty when all was read.
+  QString keptDataSetAside() const { return m_keptDataSetAside; }
 
   // Used by the client while it signs in and out.
   void setCredentialsManager(RAZ::Utils::Credentials::CredentialsManager* manager) {
@@ -182,6 +186,10 @@ class SessionManagerBase : public QObject {
 
  signals:
   void forceLogout();
+  // What the service keeps for the account could not be saved; it stays
+  // pending and is saved again. `failure` names the file and the reason as
+  // the user reads them.
+  void keptDataNotSaved(const QString& failure);
   void stateChange(RAZ::Sessions::SessionManagerBase* session, RAZ::Sessions::State state);
   void reconnectingFinished();
   void reconnectionStateChanged(RAZ::Sessions::SessionManagerBase* session, bool reconnecting);
@@ -190,6 +198,8 @@ class SessionManagerBase : public QObject {
                               RAZ::Sessions::Session::State state);
 
  protected:
+  void setKeptDataSetAside(const QString& path) { m_keptDataSetAside = path; }
+
   // The objects of the open session, set by whoever builds it (children of
   // the session; any may be null).
   struct Parts {
@@ -232,6 +242,7 @@ class SessionManagerBase : public QObject {
   QString m_userName;
   int m_kind = KindPlain;
   bool m_reconnecting = false;
+  QString m_keptDataSetAside;
   TP::Core::Refcounting::SmartPtr<TP::Sip::UriPtr> m_ownAddress;
   QPointer<RAZ::Contacts::Contacts> m_contacts;
   QPointer<RAZ::Controllers::Search::ContactSearch> m_search;

@@ -205,7 +205,9 @@ bool CredentialsManager::save() {
     return false;
   }
   QString writeError;
-  const bool written = FileWrites::write(*file, enciphered, &writeError);
+  // Named by the file itself, not its temporary.
+  const bool written =
+      FileWrites::write(*file, enciphered, &writeError, QDir::toNativeSeparators(m_path));
   file->close();
   int renameError = 0;
   if (written &&
@@ -214,10 +216,9 @@ bool CredentialsManager::save() {
   if (!written || renameError != 0) {
     TP_LOG("RAZ::Utils::Credentials::CredentialsManager::save", TP::Core::Logging::LevelError)
         << "Cannot write the credentials file " << m_path;
-    // Named by the file itself, not its temporary.
-    FileWrites::recordFailure(
-        QDir::toNativeSeparators(m_path),
-        written ? QString::fromLocal8Bit(std::strerror(renameError)) : writeError);
+    if (written)
+      FileWrites::recordFailure(QDir::toNativeSeparators(m_path),
+                                QString::fromLocal8Bit(std::strerror(renameError)));
     QFile::remove(temp);
     return false;
   }

@@ -9,6 +9,8 @@
 #include <QMutexLocker>
 #include <QRandomGenerator>
 #include <QRecursiveMutex>
+#include <QSet>
+#include <QVariant>
 
 #include <TP/Core/Logging.h>
 
@@ -50,6 +52,49 @@ QString& lastPath() {
 QString& lastReason() {
   static QString text;
   return text;
+}
+
+// The file a descriptor was opened for, kept on the QFile: Qt forgets the
+// name of a file it did not open itself.
+const char kPathProperty[] = "zentWrittenPath";
+
+// The temporaries being written now (never swept) and the files whose
+// leftovers were swept in this run, under one lock.
+QMutex& temporariesMutex() {
+  static QMutex m;
+  return m;
+}
+
+QSet<QString>& liveTemporaries() {
+  static QSet<QString> names;
+  return names;
+}
+
+QSet<QString>& sweptFiles() {
+  static QSet<QString> names;
+  return names;
+}
+
+const int kSuffixLength = 6;
+
+bool isLowerLetter(char c) { return c >= 'a' && c <= 'z'; }
+
+bool isSuffixLetter(QChar c) {
+  const ushort u = c.unicode();
+  return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9');
+}
+
+// What a temporary's name ends in: six letters or digits, at least one of
+// them no small letter (writeTemporary makes sure of it), so that a name
+// the user gave, "comms.db.backup", is never taken for one.
+bool isTemporarySuffix(const QString& suffix) {
+  if (suffix.size() != kSuffixLength) return false;
+  bool any = false;
+  for (QChar c : suffix) {
+    if (!isSuffixLetter(c)) return false;
+    any = any || !isLowerLetter(char(c.unicode()));
+  }
+  return any;
 }
 
 // The reasons a failure is recorded with, as the system (in its own
@@ -123,7 +168,7 @@ QString lastFailureShown() {
   return path + QStringLiteral(": ") + shownReason(reason);
 }
 
-bool write(QFileDevice& file, const QByteArray& data, QString* error) {
+bool write(QFileDevice& file, const QByteArray& data, QString* error, const QString& recordAs) {
   QString reason;
   qint64 allowed = data.size();
   bool full = false;
@@ -145,7 +190,10 @@ bool write(QFileDevice& file, const QByteArray& data, QString* error) {
   }
   if (reason.isEmpty()) return true;
   if (error) *error = reason;
-  recordFailure(file.fileName(), reason);
+  QString name = recordAs;
+  if (name.isEmpty()) name = file.fileName();
+  if (name.isEmpty()) name = QDir::toNativeSeparators(file.property(kPathProperty).toString());
+  recordFailure(name, reason);
   return false;
 }
 
@@ -158,6 +206,7 @@ bool createExclusive(QFile& file, int mode, QString* error) {
     return false;
   }
   // The umask may have taken bits away, never added any: set exactly `mode`.
+  const QString path = file.fileName();
   if (::fchmod(fd, mode_t(mode)) != 0 ||
       !file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
     const QString reason = QString::fromLocal8Bit(std::strerror(errno));
@@ -166,6 +215,7 @@ bool createExclusive(QFile& file, int mode, QString* error) {
     if (error) *error = reason;
     return false;
   }
+  file.setProperty(kPathProperty, path);
   return true;
 #else
   Q_UNUSED(mode);
@@ -189,24 +239,35 @@ bool writeTemporary(const QString& path, const QByteArray& data, int mode, QStri
   QFile file;
   bool created = false;
   // Random names as mkstemp makes them: another writer's temporary, or a
-  // name someone laid in wait, is never opened.
+  // name someone laid in wait, is never opened. One character at least is
+  // no small letter: removeLeftovers() tells them so from the user's files.
   static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  const int letters = int(sizeof kLetters) - 1;
   for (int attempt = 0; attempt < 16 && !created; ++attempt) {
     QString suffix;
-    for (int i = 0; i < 6; ++i)
-      suffix +=
-          QLatin1Char(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters) - 1)]);
+    for (int i = 0; i < kSuffixLength; ++i)
+      suffix += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(letters)]);
+    if (!isTemporarySuffix(suffix))
+      suffix[QRandomGenerator::global()->bounded(kSuffixLength)] =
+          QLatin1Char(kLetters[26 + QRandomGenerator::global()->bounded(letters - 26)]);
     temp = path + QLatin1Char('.') + suffix;
+    {
+      QMutexLocker lock(&temporariesMutex());
+      liveTemporaries().insert(temp);
+    }
     file.setFileName(temp);
     created = createExclusive(file, mode, &reason);
+    if (!created) {
+      QMutexLocker lock(&temporariesMutex());
+      liveTemporaries().remove(temp);
+    }
   }
   if (!created) {
     recordFailure(shown, reason);
     return false;
   }
   // The temporary's name means nothing to the user: the failure names the file.
-  bool ok = write(file, data, &reason);
-  if (!ok) recordFailure(shown, reason);
+  bool ok = write(file, data, &reason, shown);
 #ifdef Q_OS_UNIX
   if (ok && ::fsync(file.handle()) != 0) {
     reason = QString::fromLocal8Bit(std::strerror(errno));
@@ -219,9 +280,50 @@ bool writeTemporary(const QString& path, const QByteArray& data, int mode, QStri
   return ok;
 }
 
+// The temporary is renamed or removed: a sweep may take what is left of it.
+void temporaryDone(const QString& temp) {
+  QMutexLocker lock(&temporariesMutex());
+  liveTemporaries().remove(temp);
+}
+
+// The first write of `path` in this run takes what an earlier run left.
+void sweepOnce(const QString& path) {
+  {
+    QMutexLocker lock(&temporariesMutex());
+    if (sweptFiles().contains(path)) return;
+  }
+  removeLeftovers(path);
+}
+
 }  // namespace
 
+int removeLeftovers(const QString& path) {
+  if (path.isEmpty()) return 0;
+  const QFileInfo file(path);
+  const QString name = file.fileName();
+  const QDir folder = file.absoluteDir();
+  int removed = 0;
+  QMutexLocker lock(&temporariesMutex());
+  sweptFiles().insert(path);
+  const auto entries = folder.entryInfoList({name + QStringLiteral(".??????")},
+                                            QDir::Files | QDir::Hidden | QDir::System);
+  for (const QFileInfo& entry : entries) {
+    if (!isTemporarySuffix(entry.fileName().mid(name.size() + 1))) continue;
+    if (liveTemporaries().contains(entry.filePath()) ||
+        liveTemporaries().contains(path + entry.fileName().mid(name.size())))
+      continue;
+    if (QFile::remove(entry.filePath())) ++removed;
+  }
+  lock.unlock();
+  if (removed > 0)
+    TP_LOG("RAZ::Utils::FileWrites::removeLeftovers", TP::Core::Logging::LevelInformation)
+        << "Removed " << removed << " unfinished cop" << (removed == 1 ? "y" : "ies") << " of "
+        << path;
+  return removed;
+}
+
 bool replace(const QString& path, const QByteArray& data, int mode, QString* error) {
+  sweepOnce(path);
   QString temp, reason;
   bool ok = writeTemporary(path, data, mode, temp, reason);
   if (ok &&
@@ -231,6 +333,7 @@ bool replace(const QString& path, const QByteArray& data, int mode, QString* err
     QFile::remove(temp);
     ok = false;
   }
+  if (!temp.isEmpty()) temporaryDone(temp);
   if (!ok && error) *error = reason;
   return ok;
 }
@@ -245,8 +348,12 @@ bool create(const QString& path, const QByteArray& data, int mode, bool* existed
     if (existed) *existed = true;
     return false;
   }
+  sweepOnce(path);
   QString temp, reason;
-  if (!writeTemporary(path, data, mode, temp, reason)) return false;
+  if (!writeTemporary(path, data, mode, temp, reason)) {
+    if (!temp.isEmpty()) temporaryDone(temp);
+    return false;
+  }
   const QByteArray from = QFile::encodeName(temp), to = QFile::encodeName(path);
   bool ok = true;
 #ifdef Q_OS_UNIX
@@ -258,6 +365,7 @@ bool create(const QString& path, const QByteArray& data, int mode, bool* existed
     if (errno == EEXIST || there()) {
       if (existed) *existed = true;
       ::unlink(from.constData());
+      temporaryDone(temp);
       return false;
     }
     ok = std::rename(from.constData(), to.constData()) == 0;
@@ -268,6 +376,7 @@ bool create(const QString& path, const QByteArray& data, int mode, bool* existed
   if (!ok) reason = QString::fromLocal8Bit(std::strerror(errno));
 #endif
   QFile::remove(temp);
+  temporaryDone(temp);
   if (!ok) recordFailure(QDir::toNativeSeparators(path), reason);
   return ok;
 }

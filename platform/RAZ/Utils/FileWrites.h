@@ -21,9 +21,11 @@ namespace Utils {
 namespace FileWrites {
 
 // Writes `data` to the open `file` and flushes it. False when not all of it
-// reached the file; the failure is recorded (with `file`'s name and the
-// system's reason, also returned in `error`).
-bool write(QFileDevice& file, const QByteArray& data, QString* error = nullptr);
+// reached the file; the failure is recorded (with the system's reason, also
+// returned in `error`) under `recordAs`, or `file`'s own name when that is
+// empty (a file opened on a descriptor has none: createExclusive keeps it).
+bool write(QFileDevice& file, const QByteArray& data, QString* error = nullptr,
+           const QString& recordAs = QString());
 
 // Records a failed write or replacement of `path` that did not go through
 // write() (a file that could not be created or renamed into place).
@@ -48,6 +50,15 @@ bool replace(const QString& path, const QByteArray& data, int mode = 0600,
 // one is there (not recorded: that file stays and counts); false and
 // recorded when a step fails.
 bool create(const QString& path, const QByteArray& data, int mode = 0600, bool* existed = nullptr);
+
+// Removes what a replacement of `path` left behind when the program ended
+// before its rename (a kill, a power cut): the temporaries beside it, each a
+// whole copy of the file. Those this program writes at the moment stay, and
+// so does a file of the same pattern whose name a temporary never has (one
+// of six small letters, such as "<path>.backup"). replace() and create()
+// call it on their first write of each file in a run; a file read at start
+// without being written calls it when it is read. Returns how many went.
+int removeLeftovers(const QString& path);
 
 // Failures recorded since the program started.
 quint64 failureCount();

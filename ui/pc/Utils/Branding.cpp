@@ -37,12 +37,13 @@ namespace {
 // is passed over, never kept); false at the end of the file or once
 // kMaxBrandingBytes have been read: a file of one endless line must not
 // stall the start.
-bool readCappedLine(QIODevice& file, QByteArray& line, qint64& total, bool& cut) {
+bool readCappedLine(QIODevice& file, QByteArray& line, qint64& total, bool& cut, bool& binary) {
   line.clear();
   if (file.atEnd() || total >= kMaxBrandingBytes) return false;
   line = file.readLine(kMaxBrandingLineBytes + 1);
   total += line.size();
   bool ended = line.endsWith('\n');
+  if (line.contains('\0')) binary = true;
   if (line.size() > kMaxBrandingLineBytes) {
     line.truncate(kMaxBrandingLineBytes);
     cut = true;
@@ -51,7 +52,21 @@ bool readCappedLine(QIODevice& file, QByteArray& line, qint64& total, bool& cut)
     const QByteArray rest = file.readLine(4096);
     if (rest.isEmpty()) break;
     total += rest.size();
+    // Passed over, but still part of the file: a NUL says it is no text.
+    if (rest.contains('\0')) binary = true;
     ended = rest.endsWith('\n');
+  }
+  return true;
+}
+
+// The rest of the file after the names, up to what is read in all: false
+// when it holds a NUL (the file is no text).
+bool restIsText(QIODevice& file, qint64& total) {
+  while (!file.atEnd() && total < kMaxBrandingBytes) {
+    const QByteArray chunk = file.read(qMin<qint64>(64 * 1024, kMaxBrandingBytes - total));
+    if (chunk.isEmpty()) break;
+    total += chunk.size();
+    if (chunk.contains('\0')) return false;
   }
   return true;
 }
@@ -81,25 +96,34 @@ bool decodeName(const QByteArray& line, QString& name, bool& cut) {
 }  // namespace
 
 Branding readBranding(const QString& path) {
+  const auto builtIn = [](Branding::Problem problem) {
+    Branding b = builtInBranding();
+    b.problem = problem;
+    return b;
+  };
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     qDebug("Error opening application_name.txt: Using macros instead");
-    return builtInBranding();
+    return builtIn(Branding::Problem::Missing);
   }
   QString names[3];
   qint64 total = 0;
   QByteArray line;
-  bool cut = false;
+  bool cut = false, binary = false;
   for (QString& name : names) {
-    if (!readCappedLine(file, line, total, cut)) break;
+    if (!readCappedLine(file, line, total, cut, binary)) break;
+    if (binary) break;
     if (!decodeName(line, name, cut)) {
-      qWarning("application_name.txt is not text: Using macros instead");
-      Branding b = builtInBranding();
-      b.problem = Branding::Problem::NotText;
-      return b;
+      binary = true;
+      break;
     }
   }
+  if (!binary && !restIsText(file, total)) binary = true;
   file.close();
+  if (binary) {
+    qWarning("application_name.txt is not text: Using macros instead");
+    return builtIn(Branding::Problem::NotText);
+  }
   Branding b;
   // The application and organisation names become folder names of the
   // user's data (the system's per-application folders are built from them):
@@ -109,7 +133,7 @@ Branding readBranding(const QString& path) {
   b.organizationDomain = pathSafeName(names[2]);
   if (b.applicationName.isEmpty()) {
     qDebug("application_name.txt names no application: Using macros instead");
-    return builtInBranding();
+    return builtIn(Branding::Problem::NoName);
   }
   b.fromFile = true;
   if (cut) b.problem = Branding::Problem::Cut;

@@ -16,6 +16,8 @@ struct Branding {
     None,
     NotText,  // the built-in names were used in its place
     Cut,      // a line was longer than a name may be: its name was cut
+    Missing,  // it cannot be read: the built-in names were used
+    NoName,   // it names no application: the built-in names were used
   };
   bool fromFile = false;  // false: the built-in names were used
   Problem problem = Problem::None;
@@ -40,7 +42,8 @@ QString pathSafeName(const QString& name);
 
 // Reads the branding file (each name made path-safe); falls back to
 // builtInBranding() when it cannot be opened, names no application, or is
-// not text (then with a warning and `problem` set); a name cut to the cap
+// not text (a NUL byte anywhere in what is read of it, the part of a long
+// line passed over included), each said in `problem`; a name cut to the cap
 // is said in `problem` too.
 Branding readBranding(const QString& path);
 

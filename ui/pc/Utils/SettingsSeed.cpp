@@ -6,6 +6,7 @@
 #include <QSettings>
 #include "Utils/SettingsKeys.h"
 
+#include <RAZ/IniText.h>
 #include <RAZ/Settings.h>
 #include <RAZ/Utils/FileWrites.h>
 
@@ -30,6 +31,10 @@ SeedResult copyInstallationFile(const QString& installationFile, const QString& 
     const int lastLine = text.lastIndexOf('\n');
     text.truncate(lastLine < 0 ? 0 : lastLine + 1);
   }
+  // A damaged installation (a binary in the file's place) must not become
+  // the user's own settings: the user's file is then never made from it.
+  QSettings::SettingsMap values;
+  if (text.contains('\0') || !RAZ::IniText::parse(text, values)) return SeedResult::NotSettings;
   bool existed = false;
   if (!RAZ::Utils::FileWrites::create(userFile, text, 0600, &existed))
     return existed ? SeedResult::Unchanged : SeedResult::CopyFailed;

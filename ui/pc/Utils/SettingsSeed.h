@@ -5,7 +5,9 @@
 namespace Utils {
 
 // What seedUserSettings did.
-enum class SeedResult { NoInstallationFile, Copied, CopyFailed, Merged, Unchanged };
+// NotSettings: the installation's file is no settings text (a NUL byte, or
+// a section that does not parse) and was not copied.
+enum class SeedResult { NoInstallationFile, Copied, CopyFailed, Merged, Unchanged, NotSettings };
 
 // Seeds the user's application settings file from the installation's copy:
 // a missing user file becomes a copy of the installation's (made writable
