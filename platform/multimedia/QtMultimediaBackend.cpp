@@ -28,6 +28,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -100,7 +102,9 @@ class SoundServer {
   enum ContextState : int { ContextReady = 4, ContextFailed = 5, ContextTerminated = 6 };
   enum StreamState : int { StreamReady = 2, StreamFailed = 3, StreamTerminated = 4 };
   enum OperationState : int { OperationRunning = 0, OperationDone = 1 };
-  static constexpr int kAdjustLatency = 0x2000;  // a stream flag
+  // The stream flags asked for: timing kept up to date, the latency suited
+  // to the buffer, as the simple calls ask.
+  static constexpr int kStreamFlags = 0x0002 | 0x0008 | 0x2000;
   static constexpr int kSeekRelative = 0;
   static constexpr int kErrorInternal = 10;
 
@@ -140,6 +144,9 @@ class SoundServer {
   int (*streamWrite)(Stream*, const void* data, size_t size, void (*release)(void*),
                      std::int64_t offset, int seek) = nullptr;
   Operation* (*streamDrain)(Stream*, void (*done)(Stream*, int, void*), void* data) = nullptr;
+  Operation* (*streamUpdateTiming)(Stream*, void (*done)(Stream*, int, void*),
+                                   void* data) = nullptr;
+  int (*streamLatency)(Stream*, std::uint64_t* us, int* negative) = nullptr;
   int (*streamDisconnect)(Stream*) = nullptr;
   void (*streamUnref)(Stream*) = nullptr;
   int (*operationState)(const Operation*) = nullptr;
@@ -173,6 +180,8 @@ class SoundServer {
            resolve(streamState, "pa_stream_get_state") &&
            resolve(streamWritableSize, "pa_stream_writable_size") &&
            resolve(streamWrite, "pa_stream_write") && resolve(streamDrain, "pa_stream_drain") &&
+           resolve(streamUpdateTiming, "pa_stream_update_timing_info") &&
+           resolve(streamLatency, "pa_stream_get_latency") &&
            resolve(streamDisconnect, "pa_stream_disconnect") &&
            resolve(streamUnref, "pa_stream_unref") &&
            resolve(operationState, "pa_operation_get_state") &&
@@ -236,7 +245,7 @@ class ServerStream {
     m_stream = m_server.streamNew(m_context, name.constData(), &format, nullptr, properties);
     if (properties) m_server.propertiesFree(properties);
     if (!m_stream) return failed();
-    if (m_server.streamConnectPlayback(m_stream, device, nullptr, SoundServer::kAdjustLatency,
+    if (m_server.streamConnectPlayback(m_stream, device, nullptr, SoundServer::kStreamFlags,
                                        nullptr, nullptr) < 0)
       return failed();
     for (;;) {
@@ -267,19 +276,21 @@ class ServerStream {
     return true;
   }
 
-  // Waits until everything written has been played.
-  bool drain() {
-    SoundServer::Operation* drained = m_server.streamDrain(m_stream, nullptr, nullptr);
-    if (!drained) return failed();
-    bool ok = true;
-    while (ok && m_server.operationState(drained) == SoundServer::OperationRunning)
-      ok = usable() ? turn() : failed();
-    if (m_server.operationState(drained) == SoundServer::OperationRunning)
-      m_server.operationCancel(drained);
-    else if (ok && m_server.operationState(drained) != SoundServer::OperationDone)
-      ok = failed();  // cancelled by the connection's end
-    m_server.operationUnref(drained);
-    return ok;
+  // Waits until everything written has left the stream for the output.
+  bool drain() { return await(m_server.streamDrain(m_stream, nullptr, nullptr)); }
+
+  // How long until what the stream handed the output is heard: the
+  // output's own delay, which a closing stream would take back unheard.
+  std::uint64_t latencyUs() {
+    std::uint64_t us = 0;
+    int negative = 0;
+    if (m_server.streamLatency(m_stream, &us, &negative) != 0) {
+      // No timing known yet: asked for.
+      if (!await(m_server.streamUpdateTiming(m_stream, nullptr, nullptr)) ||
+          m_server.streamLatency(m_stream, &us, &negative) != 0)
+        return 0;
+    }
+    return negative ? 0 : us;
   }
 
  private:
@@ -301,6 +312,20 @@ class ServerStream {
     m_server.streamDisconnect(m_stream);
     m_server.streamUnref(m_stream);
     m_stream = nullptr;
+  }
+
+  // Waits for an operation of the server's to be done.
+  bool await(SoundServer::Operation* operation) {
+    if (!operation) return failed();
+    bool ok = true;
+    while (ok && m_server.operationState(operation) == SoundServer::OperationRunning)
+      ok = usable() ? turn() : failed();
+    if (m_server.operationState(operation) == SoundServer::OperationRunning)
+      m_server.operationCancel(operation);
+    else if (ok && m_server.operationState(operation) != SoundServer::OperationDone)
+      ok = failed();  // cancelled by the connection's end
+    m_server.operationUnref(operation);
+    return ok;
   }
 
   bool usable() const {
@@ -362,6 +387,7 @@ class ServerPlayback {
       m_stop = true;
       if (m_open) m_open->wake();
     }
+    m_wake.notify_all();
     if (m_thread.joinable()) m_thread.join();
   }
   bool isPlaying() const { return m_playing; }
@@ -420,9 +446,13 @@ class ServerPlayback {
           return stopping() ? Outcome::Stopped : Outcome::Failed;
       }
     } while (m_loop);
-    // What was written plays out, unless a stop comes first.
+    // What was written plays out, unless a stop comes first, and the
+    // output's own delay with it before the stream closes.
     if (!stream.drain()) return stopping() ? Outcome::Stopped : Outcome::Failed;
-    return Outcome::Played;
+    const std::uint64_t left = stream.latencyUs();
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_wake.wait_for(lock, std::chrono::microseconds(left), [this] { return m_stop; });
+    return m_stop ? Outcome::Stopped : Outcome::Played;
   }
 
   void run() {
@@ -447,6 +477,7 @@ class ServerPlayback {
   const bool m_loop;
   std::function<void(Outcome, const QString&)> m_done;
   std::mutex m_mutex;
+  std::condition_variable m_wake;
   bool m_stop = false;
   ServerStream* m_open = nullptr;
   std::atomic<bool> m_playing{true};
