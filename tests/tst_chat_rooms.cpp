@@ -271,6 +271,25 @@ class TestChatRooms : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), ZentTest::kWaitMs);
   }
 
+  // A room the service gives no title (a new room's form, as some services
+  // send it) offers the name in its address; saved without a change of
+  // name, the title stays as the service had it.
+  void aRoomWithoutTitleCanBeSavedAsItIs() {
+    QPointer<Dialogs::ConfigureRoom> dialog =
+        new Dialogs::ConfigureRoom("standup@conference.x", XmppChatController::defaultRoomForm(""),
+                                   false, 20, m_session->contactsManager());
+    dialog->show();
+    QCOMPARE(child<QLineEdit>(dialog, "nameEdit")->text(), QString("standup"));
+    auto* save = child<QPushButton>(dialog, "editButton");
+    QVERIFY(save->isEnabled());
+    QSignalSpy accepted(dialog.data(), &Dialogs::ConfigureRoom::roomConfigAccepted);
+    QTest::mouseClick(save, Qt::LeftButton);
+    QCOMPARE(accepted.count(), 1);
+    QCOMPARE(field(accepted.at(0).at(1).value<QXmppDataForm>(), "muc#roomconfig_roomname"),
+             QVariant(QString()));
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), ZentTest::kWaitMs);
+  }
+
   void formWithoutHistoryFieldGetsNone() {
     QXmppDataForm form = XmppChatController::defaultRoomForm("Room");
     QList<QXmppDataForm::Field>& fields = form.fields();

@@ -665,6 +665,29 @@ class TstChatTranscript : public QObject {
     QVERIFY(!model.pendingHtml().join("").contains("LATER"));
   }
 
+  // Who joined and left stays where it happened when the page is rebuilt
+  // (another language, style or history period); deleting the history
+  // takes it too.
+  void notesKeepTheirPlaceInARebuild() {
+    RAZ::Controllers::ChatInterface chat("room@conference.demo.zent", true);
+    MessageModel model;
+    model.setParticipants(chat.getParticipants());
+    model.setSourceModel(chat.getChatModel());
+    const QDateTime now = QDateTime::currentDateTime();
+    chat.getChatModel()->appendMessage(message(1, "p", "EARLY", now.addSecs(-60)));
+    chat.getParticipants()->add("eve@demo.zent", "Eve");
+    chat.getChatModel()->appendMessage(message(1, "p", "LATE", now.addSecs(60)));
+    QSignalSpy rebuilt(&model, SIGNAL(htmlChanged()));
+    model.updateMessagesFrom(0);
+    QVERIFY(rebuilt.wait(ZentTest::kWaitMs));
+    const QString html = model.htmlContent();
+    const int joined = html.indexOf("Eve has joined chat");
+    QVERIFY2(joined > html.indexOf("EARLY") && joined < html.indexOf("LATE"), qPrintable(html));
+    model.deleteHistory();
+    QTRY_VERIFY_WITH_TIMEOUT(!model.htmlContent().contains("LATE"), ZentTest::kWaitMs);
+    QVERIFY(!model.htmlContent().contains("Eve has joined chat"));
+  }
+
   void renamesReachNewPages() {
     RAZ::Controllers::ChatInterface chat("p", true);
     MessageModel model;

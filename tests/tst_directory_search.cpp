@@ -232,6 +232,23 @@ class TestDirectorySearch : public QObject {
     QVERIFY(telephony->isAttached());
   }
 
+  // Characters that each write a syllable or a word are searched from the
+  // first: "李" is a whole surname. A letter beyond the basic plane counts
+  // as one character, not as the two halves it is stored in.
+  void oneChineseCharacterIsEnough() {
+    Fixture f(configText(600000, 2, false),
+              {entry(QStringLiteral("李明"), "+861000001"), entry("Nora Albrecht", "+4930100201")});
+    SearchManager::Search* telephony = f.manager->searchOf(SearchManager::KindXsi);
+    f.manager->search(QStringLiteral("李"));
+    f.manager->startSearches();
+    QTRY_COMPARE_WITH_TIMEOUT(telephony->results()->count(), 1, ZentTest::kWaitMs);
+    QCOMPARE(f.telephony->lastSearchText(), QStringLiteral("李*"));
+    f.manager->search(QString::fromUcs4(U"\U0001D4DD"));  // a script capital N
+    f.manager->startSearches();
+    QCOMPARE(telephony->results()->count(), 0);
+    QCOMPARE(f.telephony->searchesStarted(), 1);
+  }
+
   void anUnsetMinimumNeverAsksForTheWholeDirectory() {
     Fixture f(configText(0, 0, false));
     QCOMPARE(f.manager->searchOf(SearchManager::KindXsi)->minimumLength(), 1);

@@ -158,6 +158,14 @@ class TestLdapSearch : public QObject {
     QCOMPARE(extra.value("l").toString(), QStringLiteral("Madrid"));
     QCOMPARE(extra.value("department").toString(), QStringLiteral("Sales"));
     QCOMPARE(extra.value("userpassword"), QVariant());
+    // Only what a result uses is asked for: her postal code, state and
+    // street come; her photo, description and the entry's own bookkeeping
+    // stay at the server.
+    QCOMPARE(extra.value("postalcode").toString(), QStringLiteral("28013"));
+    QCOMPARE(extra.value("st").toString(), QStringLiteral("Madrid"));
+    QCOMPARE(extra.value("streetaddress").toString(), QStringLiteral("Calle Mayor 1"));
+    for (const char* unused : {"jpegphoto", "description", "objectclass", "uid"})
+      QVERIFY2(!extra.contains(QLatin1String(unused)), unused);
     QCOMPARE(ldap.lastFailure(), LdapContactSearch::NoFailure);
   }
 

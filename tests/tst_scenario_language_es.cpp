@@ -1,8 +1,8 @@
 // A user of a Spanish system switches the interface to English while a chat
 // is open, through Preferences: the names the service gave (groups, rooms),
 // the transcript's times and dates, the page's own menu and the banner
-// follow at once, the way English writes them, and the chat keeps every
-// message.
+// follow at once, the way English writes them, the chat keeps every
+// message and a room every line of who joined it.
 #include <QComboBox>
 #include <QDate>
 #include <QLocale>
@@ -112,12 +112,24 @@ class ScenarioLanguageSpanish : public ZentTest::ScenarioTestObject {
     }
     REQUIRE(pageMenuHolds(chat, QStringLiteral("Seleccionar todo")));
     SceneDriver main = Scenario::mainScene();
+    // The user's own room, where someone comes in: its transcript says so.
+    REQUIRE(showViewWith(QStringLiteral("myRoomRow")));
+    REQUIRE(main.click(QStringLiteral("myRoomRow")));
+    QML::CommunicationsWindow* room = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(QStringLiteral("Mi sala"), &room));
+    SceneDriver roomChat;
+    REQUIRE(ZentTest::sceneWith(room, QString::fromLatin1(kTranscript), &roomChat));
+    QVERIFY(ChatDemo::enterRoom(room->getSession()->getChatInterface(),
+                                QStringLiteral("guest@demo.zent"), QStringLiteral("Guest")));
+    REQUIRE(roomChat.waitPageText(kTranscript, QStringLiteral("Guest se ha unido al chat")));
     REQUIRE(showViewWith(QStringLiteral("groupHeaderName")));
     QVERIFY(main.row(QStringLiteral("groupHeaderName"), QStringLiteral("Equipo")));
     REQUIRE(main.waitPageText(QStringLiteral("bannerView"),
                               QStringLiteral("Servicio de demostración de Zent")));
 
     REQUIRE(Scenario::chooseLanguage(QStringLiteral("English")));
+    // The room keeps its line, said in English.
+    REQUIRE(roomChat.waitPageText(kTranscript, QStringLiteral("Guest has joined chat")));
     // The service's names, said again in English.
     QTRY_VERIFY2_WITH_TIMEOUT(main.row(QStringLiteral("groupHeaderName"), QStringLiteral("Team")),
                               qPrintable(main.text(QStringLiteral("groupHeaderName"))),

@@ -2,12 +2,15 @@
 // outputs, "Desk" (the server's default) and "Headset": Preferences lists
 // them as the server describes them, the ring preview plays on the output
 // just chosen, a call rings under the ringer's name where the user told it
-// to, and no stream stays at the server once a sound has ended.
+// to, each stream carries the role the desktop routes and ducks it by
+// ("phone" for what rings, "event" for the rest), and no stream stays at
+// the server once a sound has ended.
 #include <QComboBox>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -18,10 +21,12 @@
 #include <QtTest>
 
 #include "Application.h"
+#include "DemoPeople.h"
 #include "Scenario.h"
 #include "TestSupport.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
 #include "dialogs/PreferencesWindow.h"
+#include "libqml/components/CommunicationsWindow.h"
 
 using ZentTest::Scenario;
 using ZentTest::SceneDriver;
@@ -30,18 +35,21 @@ namespace {
 
 const bool g_environment = Scenario::prepareWithControl("zent-scenario-soundserver-");
 
-// A stream at the server: who plays it, under what name, on which output.
+// A stream at the server: who plays it, under what name, on which output,
+// in which role.
 struct Stream {
   QString application;
   QString name;
   QString sink;
+  QString role;
   bool operator==(const Stream& o) const {
-    return application == o.application && name == o.name && sink == o.sink;
+    return application == o.application && name == o.name && sink == o.sink && role == o.role;
   }
 };
 
 char* toString(const Stream& s) {
-  return qstrdup(qPrintable(QStringLiteral("%1/%2 on %3").arg(s.application, s.name, s.sink)));
+  return qstrdup(
+      qPrintable(QStringLiteral("%1/%2 on %3 as %4").arg(s.application, s.name, s.sink, s.role)));
 }
 
 // A PulseAudio server of the test's own, on a socket in a directory of its
@@ -120,28 +128,30 @@ class SoundServer {
       const QJsonValue properties = input[QLatin1String("properties")];
       out << Stream{properties[QLatin1String("application.name")].toString(),
                     properties[QLatin1String("media.name")].toString(),
-                    sinks.value(input[QLatin1String("sink")].toInt())};
+                    sinks.value(input[QLatin1String("sink")].toInt()),
+                    properties[QLatin1String("media.role")].toString()};
     }
     return out;
   }
 
   // The streams the server's log says it created, in order, each with the
-  // client name logged under it, and how many it has freed since: a sound
-  // played once may come and go between two looks at the live list.
+  // client name and role logged under it, and how many it has freed since:
+  // a sound played once may come and go between two looks at the live list.
   QList<Stream> created(int* freed = nullptr) {
     m_log += m_server.readAll();
     QList<Stream> out;
     const QRegularExpression create(QStringLiteral("Created input \\d+ \"(.*)\" on (\\S+) with"));
-    const QRegularExpression application(
-        QStringLiteral("sink-input\\.c:\\s+application\\.name = \"(.*)\"$"));
+    const QRegularExpression property(
+        QStringLiteral("sink-input\\.c:\\s+(application\\.name|media\\.role) = \"(.*)\"$"));
     const QRegularExpression free(QStringLiteral("Freeing input \\d+ "));
     int gone = 0;
     for (const QString& line : QString::fromUtf8(m_log).split(QLatin1Char('\n'))) {
       QRegularExpressionMatch m;
       if ((m = create.match(line)).hasMatch()) {
-        out << Stream{QString(), m.captured(1), m.captured(2)};
-      } else if (!out.isEmpty() && (m = application.match(line)).hasMatch()) {
-        out.last().application = m.captured(1);
+        out << Stream{QString(), m.captured(1), m.captured(2), QString()};
+      } else if (!out.isEmpty() && (m = property.match(line)).hasMatch()) {
+        (m.captured(1) == QLatin1String("media.role") ? out.last().role : out.last().application) =
+            m.captured(2);
       } else if (free.match(line).hasMatch()) {
         ++gone;
       }
@@ -231,7 +241,8 @@ class SoundServerScenario : public ZentTest::ScenarioTestObject {
     QVERIFY(preview && preview->isEnabled());
     QTest::mouseClick(preview, Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(SoundServer::streams(),
-                              QList<Stream>({{"Zent", "Preview", "headset"}}), ZentTest::kWaitMs);
+                              QList<Stream>({{"Zent", "Preview", "headset", "event"}}),
+                              ZentTest::kWaitMs);
     QTest::mouseClick(preview, Qt::LeftButton);  // stops it
     QTRY_COMPARE_WITH_TIMEOUT(SoundServer::streams(), QList<Stream>(), ZentTest::kWaitMs);
     REQUIRE(ZentTest::clickButton(prefs, QStringLiteral("OK")));
@@ -239,18 +250,45 @@ class SoundServerScenario : public ZentTest::ScenarioTestObject {
                              ZentTest::kWaitMs);
   }
 
-  // A call the control channel rings in rings as "Ringer" on the output
-  // saved for ringing above (not the server's default); declined, its
-  // stream goes.
+  // A call the control channel rings in rings as "Ringer", in the phone's
+  // role, on the output saved for ringing above (not the server's default);
+  // declined, its stream goes.
   void aCallRingsOnTheRingingOutput() {
     REQUIRE(Scenario::signIn());
     QCOMPARE(Scenario::control("incoming-call 101"), QString("ok"));
     QML::CommunicationNotification* popup = nullptr;
     REQUIRE(Scenario::waitForCallPopup(&popup));
     QTRY_COMPARE_WITH_TIMEOUT(SoundServer::streams(),
-                              QList<Stream>({{"Zent", "Ringer", "headset"}}), ZentTest::kWaitMs);
+                              QList<Stream>({{"Zent", "Ringer", "headset", "phone"}}),
+                              ZentTest::kWaitMs);
     REQUIRE(SceneDriver(popup).click(QStringLiteral("declineButton")));
     QTRY_VERIFY_WITH_TIMEOUT(ZentTest::noCallPopup(), ZentTest::kWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(SoundServer::streams(), QList<Stream>(), ZentTest::kWaitMs);
+  }
+
+  // A call the user places rings back with the calling tone, a stream in
+  // the phone's role like the ringer's; ended, no stream stays.
+  void aPlacedCallRingsBackInThePhonesRole() {
+    using namespace ZentTest::DemoPeople;
+    REQUIRE(Scenario::signIn());
+    QMenu* menu = nullptr;
+    REQUIRE(Scenario::openContactMenu(QString::fromUtf8(kAliceName), &menu));
+    QStringList path{QStringLiteral("Call")};
+    for (const ZentTest::MenuEntry& e : ZentTest::menuEntries(menu))
+      if (e.text == path.first() && e.hasSubmenu) path << QString::fromUtf8(kAliceWork);
+    REQUIRE(ZentTest::triggerMenuEntry(menu, path));
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(QString::fromUtf8(kAliceName), &window));
+    const auto tones = [this] {
+      QList<Stream> out;
+      for (const Stream& s : m_server.created())
+        if (s.name == QLatin1String("Calling Tone")) out << s;
+      return out;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(!tones().isEmpty(), ZentTest::kWaitMs);
+    for (const Stream& tone : tones())
+      QCOMPARE(tone, Stream({"Zent", "Calling Tone", "headset", "phone"}));
+    REQUIRE(SceneDriver::of(window).click(QStringLiteral("endButton")));
     QTRY_COMPARE_WITH_TIMEOUT(SoundServer::streams(), QList<Stream>(), ZentTest::kWaitMs);
   }
 
@@ -266,7 +304,7 @@ class SoundServerScenario : public ZentTest::ScenarioTestObject {
         if (s.name == QLatin1String("Message")) out << s;
       return out;
     };
-    QTRY_COMPARE_WITH_TIMEOUT(messages(), QList<Stream>({{"Zent", "Message", "headset"}}),
+    QTRY_COMPARE_WITH_TIMEOUT(messages(), QList<Stream>({{"Zent", "Message", "headset", "event"}}),
                               ZentTest::kWaitMs);
     int freed = 0;
     QTRY_VERIFY_WITH_TIMEOUT((m_server.created(&freed), freed == m_server.created().size()),

@@ -260,7 +260,8 @@ class TestSounds : public QObject {
     QCOMPARE(m_sounds->started().size(), 1);
   }
 
-  // A mixer tells the program's sounds apart by their streams' names.
+  // A mixer tells the program's sounds apart by their streams' names; the
+  // desktop routes and ducks them by their roles.
   void eachSoundIsNamedForWhatItIsFor() {
     IncomingCallPlayer ringer;
     ringer.setLoops(-1);
@@ -272,9 +273,14 @@ class TestSounds : public QObject {
     TemporaryFilePlayer plain(file("ring3.wav"));
     plain.play();
     QStringList names;
+    QList<QByteArray> roles;
     for (const FakeSoundFacility::Event& e : m_sounds->events())
-      if (e.kind == FakeSoundFacility::Event::Start) names << e.stream;
+      if (e.kind == FakeSoundFacility::Event::Start) {
+        names << e.stream;
+        roles << e.role;
+      }
     QCOMPARE(names, (QStringList{"Ringer", "Message", "Preview", QString()}));
+    QCOMPARE(roles, (QList<QByteArray>{"phone", "event", "event", "event"}));
   }
 
   // The sound server is handed the samples of a WAV file exactly: whole

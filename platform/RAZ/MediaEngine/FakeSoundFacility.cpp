@@ -25,8 +25,8 @@ class FakeSound : public Sound {
     m_state->events << FakeSoundFacility::Event{FakeSoundFacility::Event::Destroy, m_file, false};
   }
   bool start(bool loop) override {
-    m_state->events << FakeSoundFacility::Event{FakeSoundFacility::Event::Start, m_file, loop,
-                                                *m_device, m_streamName};
+    m_state->events << FakeSoundFacility::Event{
+        FakeSoundFacility::Event::Start, m_file, loop, *m_device, m_streamName, m_role};
     if (m_state->failStart) {
       TP_LOG("FakeSound::start", TP::Core::Logging::LevelError)
           << "sound could not start: " << m_file;

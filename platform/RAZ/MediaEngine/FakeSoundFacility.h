@@ -20,9 +20,10 @@ class FakeSoundFacility : public SoundFacility {
     Kind kind;
     QString file;
     bool loop;
-    // The output a start played on, and the name its stream had.
+    // The output a start played on, and the name and role its stream had.
     QByteArray device = QByteArray();
     QString stream = QString();
+    QByteArray role = QByteArray();
   };
 
   FakeSoundFacility();

@@ -35,6 +35,10 @@ class CopySound : public Sound {
     Sound::setStreamName(name);
     m_played->setStreamName(name);
   }
+  void setRole(const QByteArray& role) override {
+    Sound::setRole(role);
+    m_played->setRole(role);
+  }
 
  private:
   std::unique_ptr<QTemporaryFile> m_copy;  // declared first: outlives the sound

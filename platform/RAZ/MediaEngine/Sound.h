@@ -26,9 +26,16 @@ class Sound {
   // the file's base name.
   virtual void setStreamName(const QString& name) { m_streamName = name; }
   QString streamName() const { return m_streamName; }
+  // What the desktop routes, ducks and restores the sound's stream by (a
+  // sound server's media role: "phone" for a ringer, "event" for a
+  // notification), from the next start; without one, a looping sound is
+  // taken for a ringer and any other for a notification.
+  virtual void setRole(const QByteArray& role) { m_role = role; }
+  QByteArray role() const { return m_role; }
 
  protected:
   QString m_streamName;
+  QByteArray m_role;
 };
 
 // The media engine's sound service: turns a file name (a resource path such

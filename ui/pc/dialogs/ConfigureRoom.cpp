@@ -147,7 +147,12 @@ void ConfigureRoom::loadForm() {
     m_ui->publicRoomButton->setChecked(true);
   privateStatusChanged(membersOnly);
   m_ui->enableHistory->setChecked(formHistory(m_form) > 0);
-  m_ui->nameEdit->setText(formValue(m_form, QLatin1String(kRoomName)).toString());
+  QString name = formValue(m_form, QLatin1String(kRoomName)).toString();
+  // A room the service keeps no title for (some give a new room none) goes
+  // by the name in its address, as the rooms list shows it: that is the
+  // name offered, and Save leaves the title as it was unless it is changed.
+  if (name.trimmed().isEmpty()) name = m_roomJid.section(QLatin1Char('@'), 0, 0);
+  m_ui->nameEdit->setText(name);
   // What the form said, so that Save changes only what the user changed.
   m_loadedPrivate = membersOnly;
   m_loadedHistory = m_ui->enableHistory->isChecked();

@@ -21,6 +21,14 @@ constexpr int kDefaultTimeoutSeconds = 10;
 constexpr int kSizeLimit = 200;
 const char* const kDefaultFilter =
     "(|(cn=%1)(sn=%1)(givenName=%1)(mail=%1)(telephoneNumber=%1)(mobile=%1))";
+// What a result is made of (entryOf below, and the contact the search
+// manager makes of it: e-mail, city, state, postal code). An entry holds
+// much more, photos and certificates many times the size of the rest:
+// asking for all of it makes a search over a slow link run out of time.
+const char* const kAttributes[] = {"cn",     "displayName",      "givenName", "sn",
+                                   "mail",   "telephoneNumber",  "mobile",    "homePhone",
+                                   "street", "departmentNumber", "ou",        "l",
+                                   "st",     "postalCode",       "jid"};
 }  // namespace
 
 // What the controller and its worker share: the number of the search that
@@ -197,6 +205,7 @@ void LdapContactSearch::search(RAZ::Controllers::Search::ContactSearchData data)
   LdapClient::Request request;
   request.timeoutSeconds = kDefaultTimeoutSeconds;
   request.sizeLimit = kSizeLimit;
+  for (const char* attribute : kAttributes) request.attributes << QLatin1String(attribute);
   if (m_config) {
     request.server = m_config->value(ConfigId::LdapServer).toString().trimmed();
     request.base = m_config->value(ConfigId::LdapSearchBase).toString();

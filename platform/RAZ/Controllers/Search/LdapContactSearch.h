@@ -39,7 +39,10 @@ struct LdapShared;
 // seconds (default 10). The bind name and password are the LDAP credentials
 // (type 3) of the credentials store.
 //
-// Results carry the entry's attributes in lower case as additional data, an
+// Only the attributes a result uses are asked for: cn, displayName,
+// givenName, sn, mail, telephoneNumber, mobile, homePhone, street,
+// departmentNumber, ou, l, st, postalCode and jid (never photos).
+// Results carry them in lower case as additional data, an
 // attribute of several values as all of them joined by ", ", with cn as the
 // display name, givenName, sn, mail (its first value) as IM address when
 // "jid" is not given, and telephoneNumber as the number; further numbers

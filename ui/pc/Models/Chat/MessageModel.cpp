@@ -249,6 +249,8 @@ void MessageModel::updateMessagesFrom(int age) {
 }
 
 void MessageModel::deleteHistory() {
+  // The notes go with the history they stood in.
+  m_notes.clear();
   if (m_ftModel) m_ftModel->deleteHistory();
   if (m_chatModel) m_chatModel->deleteHistory();
 }
@@ -262,10 +264,6 @@ void MessageModel::addHtml(const QString& html, bool incoming, bool prepend) {
     m_pendingHtml.append(html);
   }
   if (incoming) emit incomingMessage();
-}
-
-void MessageModel::addNote(const QString& templ, const QString& text) {
-  addHtml(fill(templ, {text}), false, false);
 }
 
 // ---------------------------------------------------------------------------
@@ -545,79 +543,113 @@ void MessageModel::modelReset() {
   if (m_chatModel) messages = m_chatModel->getMessages();
 
   QStringList entries;
-  entries.reserve(transfers.size() + messages.size());
+  QList<QDateTime> times;  // of each entry
+  entries.reserve(transfers.size() + messages.size() + m_notes.size());
   int t = 0;
   int m = 0;
   while (t < transfers.size() && m < messages.size()) {
     if (transfers.at(t)->getTime() < messages.at(m).getTime()) {
       connectFtSignals(transfers.at(t));
       entries << fileTransferHtml(transfers.at(t));
+      times << transfers.at(t)->getTime();
       ++t;
     } else {
       Data& message = messages[m];
       const bool share =
           RAZ::Webcollab::WebcollabControllerBase::containsShareTags(message.getText()) != 0;
       entries << (share ? QString() : createHtml(message));
+      times << message.getTime();
       ++m;
     }
   }
   for (; t < transfers.size(); ++t) {
     connectFtSignals(transfers.at(t));
     entries << fileTransferHtml(transfers.at(t));
+    times << transfers.at(t)->getTime();
   }
   for (; m < messages.size(); ++m) {
     Data& message = messages[m];
-    if (RAZ::Webcollab::WebcollabControllerBase::containsShareTags(message.getText()) == 0)
+    if (RAZ::Webcollab::WebcollabControllerBase::containsShareTags(message.getText()) == 0) {
       entries << createHtml(message);
+      times << message.getTime();
+    }
   }
 
-  m_htmlContent = pageHead() + T(kBodyStart) + entries.join(QLatin1Char('\n')) + T(kBodyEnd);
+  // The notes go back where they were, among the entries by their time,
+  // said in the language of the moment; the hint stays first.
+  QStringList page;
+  page.reserve(entries.size() + m_notes.size());
+  for (const Note& note : qAsConst(m_notes))
+    if (note.kind == Note::AddUsersInfo) page << noteHtml(note);
+  int next = 0;
+  auto notesBefore = [&](const QDateTime* until) {
+    for (; next < m_notes.size() && (!until || m_notes.at(next).time < *until); ++next)
+      if (m_notes.at(next).kind != Note::AddUsersInfo) page << noteHtml(m_notes.at(next));
+  };
+  for (int i = 0; i < entries.size(); ++i) {
+    notesBefore(&times.at(i));
+    page << entries.at(i);
+  }
+  notesBefore(nullptr);
+
+  m_htmlContent = pageHead() + T(kBodyStart) + page.join(QLatin1Char('\n')) + T(kBodyEnd);
   emit htmlChanged();
 }
 
 // ---------------------------------------------------------------------------
 // Notes
 
+QString MessageModel::noteHtml(const Note& note) const {
+  const QString time = Utils::StringHelper::formatTime(note.time.time());
+  switch (note.kind) {
+    case Note::Joined:
+      return fill(T(kJoinPart), {esc(tr("%1 has joined chat %2").arg(note.name, time))});
+    case Note::Left:
+      return fill(T(kJoinPart), {esc(tr("%1 has left chat %2").arg(note.name, time))});
+    case Note::JoinedShare:
+      return fill(T(kShareNote), {esc(tr("%1 joined Desktop Share %2").arg(note.name, time))});
+    case Note::LeftShare:
+      return fill(T(kShareNote), {esc(tr("%1 left Desktop Share %2").arg(note.name, time))});
+    case Note::RoomClosing:
+      return fill(T(kRoomClosing),
+                  {esc(tr("Your share will close in %1 minute(s) due to inactivity unless "
+                          "you continue using the share before that.")
+                           .arg(note.seconds / 60u))});
+    case Note::RoomClosed:
+      return fill(T(kRoomClosing), {esc(tr("Your share has been closed."))});
+    case Note::AddUsersInfo:
+      break;
+  }
+  return fill(T(kAddUsersInfo), {esc(tr("Drag and drop contacts from the contact list to add them "
+                                        "as participants to this chat."))});
+}
+
+void MessageModel::addNote(Note::Kind kind, const QString& name, uint seconds) {
+  m_notes.append(Note{kind, name, seconds, QDateTime::currentDateTime()});
+  addHtml(noteHtml(m_notes.last()), false, kind == Note::AddUsersInfo);
+}
+
 void MessageModel::participantAdded(QString id, QString name) {
   TP_LOG("Models::Chat::MessageModel::participantAdded", TP::Core::Logging::LevelInformation)
       << "participantAdded[" << id << "] == (" << name << ")";
-  const QString time = Utils::StringHelper::formatTime(QTime::currentTime());
-  addNote(T(kJoinPart), esc(tr("%1 has joined chat %2").arg(name, time)));
+  addNote(Note::Joined, name);
 }
 
 void MessageModel::participantRemoved(QString name) {
   TP_LOG("Models::Chat::MessageModel::participantRemoved", TP::Core::Logging::LevelInformation)
       << "participantRemoved(" << name << ")";
-  const QString time = Utils::StringHelper::formatTime(QTime::currentTime());
-  addNote(T(kJoinPart), esc(tr("%1 has left chat %2").arg(name, time)));
+  addNote(Note::Left, name);
 }
 
-void MessageModel::participantJoinedShare(QString name) {
-  const QString time = Utils::StringHelper::formatTime(QTime::currentTime());
-  addNote(T(kShareNote), esc(tr("%1 joined Desktop Share %2").arg(name, time)));
-}
+void MessageModel::participantJoinedShare(QString name) { addNote(Note::JoinedShare, name); }
 
-void MessageModel::participantLeftShare(QString name) {
-  const QString time = Utils::StringHelper::formatTime(QTime::currentTime());
-  addNote(T(kShareNote), esc(tr("%1 left Desktop Share %2").arg(name, time)));
-}
+void MessageModel::participantLeftShare(QString name) { addNote(Note::LeftShare, name); }
 
-void MessageModel::onRoomIsClosing(uint seconds) {
-  addNote(T(kRoomClosing), esc(tr("Your share will close in %1 minute(s) due to inactivity unless "
-                                  "you continue using the share before that.")
-                                   .arg(seconds / 60u)));
-}
+void MessageModel::onRoomIsClosing(uint seconds) { addNote(Note::RoomClosing, QString(), seconds); }
 
-void MessageModel::onRoomClosed() {
-  addNote(T(kRoomClosing), esc(tr("Your share has been closed.")));
-}
+void MessageModel::onRoomClosed() { addNote(Note::RoomClosed); }
 
-void MessageModel::onShowAddUsersInfo() {
-  addHtml(
-      fill(T(kAddUsersInfo), {esc(tr("Drag and drop contacts from the contact list to add them as "
-                                     "participants to this chat."))}),
-      false, true);
-}
+void MessageModel::onShowAddUsersInfo() { addNote(Note::AddUsersInfo); }
 
 // ---------------------------------------------------------------------------
 // Names and typing

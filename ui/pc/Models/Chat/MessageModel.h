@@ -160,7 +160,19 @@ class MessageModel : public QObject {
  private:
   void generateCss();
   void addHtml(const QString& html, bool incoming, bool prepend);
-  void addNote(const QString& templ, const QString& text);
+  // A line of the transcript that is no message: a party joined or left
+  // the chat or a share, the share closes, the hint. Kept, so that a
+  // rebuilt page (another language, another style, a longer history)
+  // shows it again where it was.
+  struct Note {
+    enum Kind { Joined, Left, JoinedShare, LeftShare, RoomClosing, RoomClosed, AddUsersInfo };
+    Kind kind;
+    QString name;
+    uint seconds;
+    QDateTime time;
+  };
+  void addNote(Note::Kind kind, const QString& name = QString(), uint seconds = 0);
+  QString noteHtml(const Note& note) const;
   QString fileTransferHtml(RAZ::Data::FTAdapter* ft);
   QString transferStatusLine(RAZ::Data::FTAdapter* ft, const QString& size) const;
   void connectFtSignals(RAZ::Data::FTAdapter* ft);
@@ -193,6 +205,7 @@ class MessageModel : public QObject {
   // The user's own name is the program's word for "me" until one is given.
   bool m_ownNameGiven = false;
   bool m_retranslatePending = false;
+  QList<Note> m_notes;  // in the order they came
 };
 
 }  // namespace Chat

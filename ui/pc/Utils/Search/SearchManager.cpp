@@ -1,7 +1,9 @@
 #include "Utils/Search/SearchManager.h"
 
+#include <QChar>
 #include <QCoreApplication>
 #include <QTimer>
+#include <QVector>
 
 #include <RAZ/Configuration/Config.h>
 #include <RAZ/Contacts/Contacts.h>
@@ -31,6 +33,27 @@ QVariant configValue(const RAZ::Configuration::Config* config, int id) {
 // below 1 would make clearing the search field ask for the whole directory.
 int minimumLengthFrom(const RAZ::Configuration::Config* config) {
   return qMax(1, configValue(config, ConfigId::SearchMinimumLength).toInt());
+}
+
+// Whether a text is long enough to search with. Characters are counted, not
+// the halves a character beyond the basic plane is stored in; and one of
+// the scripts that write a syllable or a word in a character (Chinese,
+// Japanese, Korean) is enough on its own: "李" is a whole surname.
+bool longEnough(const QString& text, int minimum) {
+  const QVector<uint> characters = text.toUcs4();
+  if (characters.size() >= minimum) return true;
+  for (uint c : characters) {
+    switch (QChar::script(c)) {
+      case QChar::Script_Han:
+      case QChar::Script_Hiragana:
+      case QChar::Script_Katakana:
+      case QChar::Script_Hangul:
+        return true;
+      default:
+        break;
+    }
+  }
+  return false;
 }
 
 QString text(const QVariantMap& data, const char* key) {
@@ -95,7 +118,7 @@ void SearchManager::Search::detach(QObject* receiver) {
 }
 
 void SearchManager::Search::start(const QString& text) {
-  if (text.length() < m_minimumLength || !m_controller) {
+  if (!longEnough(text, m_minimumLength) || !m_controller) {
     stop();
     m_results->reset();
     return;

@@ -64,11 +64,25 @@ QString TemporaryFilePlayer::streamName(Purpose purpose) {
   return QString();
 }
 
+QByteArray TemporaryFilePlayer::streamRole(Purpose purpose) {
+  switch (purpose) {
+    case Purpose::Ringer:
+    case Purpose::CallingTone:
+      return QByteArrayLiteral("phone");
+    case Purpose::Message:
+    case Purpose::Preview:
+    case Purpose::Sound:
+      break;
+  }
+  return QByteArrayLiteral("event");
+}
+
 void TemporaryFilePlayer::play() {
   if (!m_sound) return;
   m_sound->stop();
   // Named as it starts: the language may have changed since the last time.
   m_sound->setStreamName(streamName(m_purpose));
+  m_sound->setRole(streamRole(m_purpose));
   if (m_sound->start(m_loops != 1)) return;
 
   TP_LOG("TemporaryFilePlayer::play", TP::Core::Logging::LevelError)

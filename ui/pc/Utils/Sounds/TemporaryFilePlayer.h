@@ -39,6 +39,9 @@ class TemporaryFilePlayer : public QObject {
   // The stream's name for `purpose`, in the interface's current language;
   // empty for a sound of no particular purpose.
   static QString streamName(Purpose purpose);
+  // The role the desktop routes and ducks the stream by, as its own
+  // programs give theirs: "phone" for what rings, "event" for the rest.
+  static QByteArray streamRole(Purpose purpose);
 
  public slots:
   virtual void play();
