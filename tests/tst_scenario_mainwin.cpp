@@ -23,6 +23,7 @@
 #include <QtTest>
 
 #include <RAZ/Client.h>
+#include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Demo/Service.h>
 #include <RAZ/Models/Timeline.h>
 #include <RAZ/Settings.h>
@@ -336,6 +337,12 @@ class TestScenarioMainWindow : public ZentTest::ScenarioTestObject {
     REQUIRE(s.click(QStringLiteral("leftPaneButton4")));  // directory
     QTRY_VERIFY(s.row(QStringLiteral("contactRow"), QStringLiteral("Directory")));
     QVERIFY(!s.row(QStringLiteral("contactRow"), QStringLiteral("Own Contacts")));
+    // The directory's group carries the service's mark; the own contacts'
+    // does not.
+    QStringList marked;
+    for (RAZ::Contacts::IGroup* group : mainWindow()->findChildren<RAZ::Contacts::IGroup*>())
+      if (group->getBoolOption()) marked << group->getName();
+    QCOMPARE(marked, QStringList{QStringLiteral("Directory")});
     QCOMPARE(RAZ::Settings(RAZ::Settings::User).value("mainWindow/leftpane").toString(),
              QString("directory"));
   }

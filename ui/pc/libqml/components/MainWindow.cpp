@@ -475,6 +475,7 @@ void MainWindow::createSearchManager() {
     if (RAZ::Utils::SharedPointer<RAZ::Contacts::IGroup> group =
             m_directoryGroups->addSearchModel(m_directoryFilter)) {
       group->setName(tr("Directory"));
+      group->setBoolOption(true);
       m_directoryGroup = group.data();
       connect(m_searchManager, SIGNAL(enterpriseSearching(bool)), group.data(),
               SLOT(setSearching(bool)));
