@@ -967,11 +967,13 @@ class ScenarioChatsTest : public ZentTest::ScenarioTestObject {
     QCOMPARE(built, 1);
     QVERIFY(!ZentTest::findWindow<QML::CommunicationNotification>());
 
+    QPointer<QML::CommunicationsWindow> open(window);
     REQUIRE(chat.click(QStringLiteral("smileyButton")));
     REQUIRE(chat.waitVisible(QStringLiteral("smileyGrid")));
     REQUIRE(chat.press(Qt::Key_Escape));
     REQUIRE(chat.waitHidden(QStringLiteral("smileySelector")));
-    QVERIFY(window->isVisible());
+    QVERIFY(open && open->isVisible());
+    QVERIFY(!ZentTest::findWindow<Dialogs::MessageWindow>());
     QCOMPARE(openSessions().size(), 1);
 
     Scenario::tidy();
