@@ -18,11 +18,25 @@ Rectangle {
         add(activeSelectionHandler.selectionAsContacts());
         return list;
     }
-    width: lines.width + ZPalette.unit * 2
+    // Measured here, not read from the laid-out names: the picture is taken
+    // as soon as the item exists, before a layout pass has run.
+    readonly property real textWidth: {
+        var widest = 0;
+        for (var i = 0; i < names.length; ++i)
+            widest = Math.max(widest, metrics.advanceWidth(names[i]));
+        return Math.ceil(widest);
+    }
+    width: textWidth + ZPalette.unit * 2
     height: lines.height + ZPalette.unit * 2
     color: ZPalette.surface
     border.color: ZPalette.border
     radius: ZPalette.radius
+
+    Component.onCompleted: lines.forceLayout()
+    FontMetrics {
+        id: metrics
+        font: ZPalette.body
+    }
 
     Column {
         id: lines
