@@ -205,6 +205,10 @@ class IContact : public RAZ::Actions::Source {
   // its number): a party outside the list; listed contacts belong to the
   // user and the directory.
   bool isClientUpdatable() const { return m_temporary; }
+  // The contact's boolean option: the main window switches it on for the
+  // test call's contact. What it means is the service's.
+  bool getBoolOption() const { return m_boolOption; }
+  void setBoolOption(bool on) { m_boolOption = on; }
 
   // Presence subscription.
   bool isSubscribed() const { return m_subscribed; }
@@ -250,6 +254,7 @@ class IContact : public RAZ::Actions::Source {
   bool m_inStore = false;
   bool m_subscribed = false;
   bool m_ignored = false;
+  bool m_boolOption = false;
   int m_authorization = -1;
 };
 

@@ -438,6 +438,7 @@ void MainWindow::setupTestCall() {
   if (number.isEmpty() || !contacts || !m_factory) return;
   RAZ::Contacts::IContact* contact = contacts->createTemporaryContact(
       {{QString::number(RAZ::Contacts::Properties::KeyWork), number}});
+  contact->setBoolOption(true);
   m_testCallContact = contact;
   RAZ::Actions::Provider* provider = m_factory->createActionProvider(contact);
   // The test call is a call or a video call, nothing else.
