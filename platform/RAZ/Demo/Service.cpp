@@ -341,6 +341,7 @@ void Service::reset() {
   m_accounts.clear();
   m_locations.clear();
   m_voiceMails.clear();
+  m_chatArchives.clear();
   // A service started afresh: nothing kept from before.
   m_storeRead = true;
   if (!storePath().isEmpty()) QFile::remove(storePath());
