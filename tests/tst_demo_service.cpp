@@ -30,6 +30,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDataStream>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -638,6 +639,44 @@ class TestDemoService : public QObject {
     QCOMPARE(s.voiceMails("dora@demo.zent"), 4);
     QCOMPARE(QDir(QFileInfo(s.storePath()).absolutePath()).entryList({"demo-service.dat*"}),
              QStringList{"demo-service.dat"});
+  }
+
+  // A party's chats are archived as one, whether they came from its SIP
+  // address or went to its chat address, also where a store of an earlier
+  // version kept them apart; a reset forgets them.
+  void aPartysChatsAreArchivedAsOne() {
+    Service& s = Service::instance();
+    s.reset();
+    const QDateTime first = QDateTime::currentDateTime().addSecs(-60);
+    auto message = [&first](const QString& text, int secs) {
+      return QVariantMap{
+          {"direction", 1}, {"sender", QString()}, {"text", text}, {"time", first.addSecs(secs)}};
+    };
+    QFile file(s.storePath());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    {
+      QDataStream out(&file);
+      out.setVersion(QDataStream::Qt_5_15);
+      const QVariantMap apart{{"sip:ines.haddad@client.example", QVariantList{message("a", 0)}},
+                              {"ines.haddad@client.example", QVariantList{message("b", 10)}}};
+      out << QByteArray("zent-demo-service") << 1
+          << QVariantMap{{"chatArchives", QVariantMap{{"dora@demo.zent", apart}}}};
+    }
+    file.close();
+    s.reloadStore();
+    const auto texts = [&s](const QString& peer) {
+      QStringList found;
+      for (const QVariantMap& m : s.chatArchive("dora@demo.zent", peer))
+        found << m.value("text").toString();
+      return found;
+    };
+    QCOMPARE(texts("Ines.Haddad@client.example"), (QStringList{"a", "b"}));
+    QCOMPARE(texts("sip:ines.haddad@client.example"), (QStringList{"a", "b"}));
+    s.archiveChatMessage("dora@demo.zent", "sip:ines.haddad@client.example", message("c", 20));
+    s.reloadStore();
+    QCOMPARE(texts("ines.haddad@client.example"), (QStringList{"a", "b", "c"}));
+    s.reset();
+    QVERIFY(texts("ines.haddad@client.example").isEmpty());
   }
 
   void directorySearchAndRooms() {

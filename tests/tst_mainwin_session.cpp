@@ -331,6 +331,7 @@ class TestMainWindowSession : public QObject {
     QML::MainWindow* main = app()->mainWindow();
     QCOMPARE(main->testCallNumber(), QString("*611"));
     QVERIFY(main->testCallContact());
+    QVERIFY(main->testCallContact()->getBoolOption());
     QVERIFY(main->testCallProvider());
     QCOMPARE(main->testCallContact()->getProperty(13).toString(), QString("*611"));
     app_.setValue("settings/language/active", "es");

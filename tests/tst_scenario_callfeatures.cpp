@@ -291,6 +291,54 @@ class ScenarioCallFeatures : public ZentTest::ScenarioTestObject {
     QTRY_VERIFY_WITH_TIMEOUT(!consultGuard || !consultGuard->isVisible(), ZentTest::kWaitMs);
     QTRY_VERIFY_WITH_TIMEOUT(!aliceGuard || !aliceGuard->isVisible(), ZentTest::kWaitMs);
     QTRY_VERIFY_WITH_TIMEOUT(comms()->commsList().isEmpty(), ZentTest::kWaitMs);
+
+    // Talk First with somebody whose own call to the user rings: that call
+    // is answered to talk on (she is not on a call with the user yet), and
+    // it is an answered call in History, not a missed one.
+    QML::CommunicationsWindow* felix = nullptr;
+    REQUIRE(callAndWaitForAnswer(kFelixName, kFelixWork, &felix));
+    QPointer<QML::CommunicationsWindow> felixGuard(felix);
+    QCOMPARE(Scenario::control("incoming-call 101"), QStringLiteral("ok"));
+    QML::CommunicationNotification* ringing = nullptr;
+    REQUIRE(Scenario::waitForCallPopup(&ringing));
+    QPointer<QML::CommunicationNotification> ringingGuard(ringing);
+    REQUIRE(SceneDriver::of(felix).click(QStringLiteral("transferButton")));
+    overlay = qobject_cast<QQuickWidget*>(felix->overlayObject());
+    QVERIFY(overlay);
+    SceneDriver toAlice(overlay);
+    REQUIRE(toAlice.waitVisible(QStringLiteral("pickerSearch")));
+    QTRY_VERIFY_WITH_TIMEOUT(overlay->hasFocus(), ZentTest::kWaitMs);
+    QTest::keyClicks(overlay, QStringLiteral("alice"));
+    QTRY_VERIFY_WITH_TIMEOUT(toAlice.items(QStringLiteral("pickerTalkFirst")).size() == 1,
+                             ZentTest::kWaitMs);
+    QSignalSpy felixHandedOn(
+        felix->getSession(),
+        SIGNAL(callTransferred(RAZ::Controllers::CommunicationSession*, QString)));
+    REQUIRE(toAlice.click(toAlice.items(QStringLiteral("pickerTalkFirst")).first()));
+    REQUIRE(Scenario::waitForCommsWindow(QStringLiteral("Transfer Call: Alice Moreno"), &consult));
+    consultGuard = consult;
+    second = SceneDriver::of(consult);
+    REQUIRE(second.waitText(QStringLiteral("callState"), QStringLiteral("Call Active")));
+    REQUIRE(
+        SceneDriver::of(felix).waitText(QStringLiteral("callState"), QStringLiteral("On Hold")));
+    QVERIFY(consult->getSession()->isIncoming());
+    QTRY_VERIFY_WITH_TIMEOUT(!ringingGuard || !ringingGuard->isVisible(), ZentTest::kWaitMs);
+    QCOMPARE(felixHandedOn.count(), 0);
+    QCOMPARE(comms()->commsList().size(), 2);
+    REQUIRE(second.waitText(QStringLiteral("transferButton"), QStringLiteral("Complete Transfer")));
+    REQUIRE(second.click(QStringLiteral("transferButton")));
+    QTRY_COMPARE_WITH_TIMEOUT(felixHandedOn.count(), 1, ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!felixGuard || !felixGuard->isVisible(), ZentTest::kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(comms()->commsList().isEmpty(), ZentTest::kWaitMs);
+    SceneDriver main = Scenario::mainScene();
+    REQUIRE(main.click(QStringLiteral("leftPaneButton2")));
+    REQUIRE(main.waitVisible(QStringLiteral("historyRow")));
+    QTRY_VERIFY2_WITH_TIMEOUT(historyRows().value(0).startsWith(kAliceName) ||
+                                  historyRows().value(1).startsWith(kAliceName),
+                              qPrintable(historyRows().join('\n')), ZentTest::kWaitMs);
+    for (const QString& row : historyRows().mid(0, 2))
+      QVERIFY2(!row.contains(QStringLiteral("Missed")), qPrintable(historyRows().join('\n')));
+    REQUIRE(main.click(QStringLiteral("leftPaneButton0")));
   }
 
   // Two calls, then Options ▸ "Conference with" ▸ the other party in one of

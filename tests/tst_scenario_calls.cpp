@@ -4,9 +4,15 @@
 // while it shows.
 #include <QApplication>
 #include <QClipboard>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
 #include <QMenu>
+#include <QMimeData>
 #include <QQuickItem>
 #include <QQuickWidget>
+#include <QSignalSpy>
+#include <QStyleHints>
 #include <QtTest>
 
 #include <RAZ/Client.h>
@@ -160,6 +166,54 @@ bool videoShows(QML::CommunicationsWindow* window) {
   return surface && surface->isVisible() && window->getSession() &&
          window->getSession()->getCall() &&
          window->getSession()->getCall()->getVideoState() == CallBasePtr::VideoActive;
+}
+
+// The lines of text a picture shows: bands of rows that hold dark opaque
+// pixels, apart by more than the gap between an i and its dot.
+int textLines(const QImage& picture) {
+  const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+  int lines = 0;
+  int blank = 3;
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    bool dark = false;
+    for (int x = 0; x < image.width() && !dark; ++x)
+      dark = qAlpha(row[x]) > 128 && qGray(row[x]) < 96;
+    if (dark && blank >= 3) ++lines;
+    blank = dark ? 0 : blank + 1;
+  }
+  return lines;
+}
+
+// Presses on the item and moves the pointer away with the button held, as a
+// drag begins; the button is let go afterwards.
+QString pressAndMove(SceneDriver scene, QQuickItem* item) {
+  QPoint from;
+  const QString problem = scene.centreOf(item, &from);
+  if (!problem.isEmpty()) return problem;
+  QQuickWidget* view = scene.view();
+  QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, from);
+  const QPoint to = from + QPoint(0, QGuiApplication::styleHints()->startDragDistance() + 10);
+  QMouseEvent move(QEvent::MouseMove, to, view->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(view, &move);
+  return QString();
+}
+
+// Drops what a drag carries onto the item, as the pointer lets go there.
+void dropOnto(SceneDriver scene, QQuickItem* item, const QString& mimeType,
+              const QByteArray& data) {
+  QPoint at;
+  if (!scene.centreOf(item, &at).isEmpty()) return;
+  QMimeData mime;
+  mime.setData(mimeType, data);
+  mime.setText(QString::fromUtf8(data));
+  QDragEnterEvent enter(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(scene.view(), &enter);
+  QDragMoveEvent move(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(scene.view(), &move);
+  QDropEvent drop(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(scene.view(), &drop);
 }
 
 }  // namespace
@@ -334,6 +388,69 @@ class ScenarioCallsTest : public ZentTest::ScenarioTestObject {
     REQUIRE(keys.press(Qt::Key_Escape));
     QTRY_VERIFY_WITH_TIMEOUT(!pad->isVisible(), ZentTest::kWaitMs);
     QCOMPARE(CommsScript::tonesHeard(session), QStringLiteral("12#51234"));
+  }
+
+  // A contact and, chosen with Ctrl beside it, a running chat are dragged
+  // together: the drag carries both lists' choices and its picture names
+  // the contact and then the chat's party, one a line; dropped on a running
+  // call, both are called into it.
+  void contactAndRunningChatDragTogether() {
+    REQUIRE(Scenario::signIn());
+    QML::CommunicationsWindow* alice = nullptr;
+    REQUIRE(callAlice(QStringLiteral("Call"), &alice));
+    REQUIRE(SceneDriver::of(alice).waitText(QStringLiteral("callState"),
+                                            QStringLiteral("Call Active")));
+    QMenu* menu = nullptr;
+    REQUIRE(ZentTest::searchContactMenu(kFelixName, &menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Chat")}));
+    QML::CommunicationsWindow* felix = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(kFelixName, &felix));
+    Scenario::mainWindow()->activateWindow();
+
+    REQUIRE(ZentTest::searchContacts(kInesName));
+    SceneDriver main = ZentTest::activeMainScene();
+    QTRY_COMPARE_WITH_TIMEOUT(main.items(QStringLiteral("activeCommRow")).size(), 2,
+                              ZentTest::kWaitMs);
+    QString problem;
+    QQuickItem* ines = nullptr;
+    QPoint at;
+    QTRY_VERIFY2_WITH_TIMEOUT(
+        (ines = main.row(QStringLiteral("contactRow"), kInesName, &problem)) &&
+            (problem = main.centreOf(ines, &at)).isEmpty(),
+        qPrintable(problem), ZentTest::kWaitMs);
+    REQUIRE(main.click(ines));
+    main = ZentTest::activeMainScene();
+    QQuickItem* felixChat = main.row(QStringLiteral("activeCommRow"), kFelixName, &problem);
+    QVERIFY2(felixChat, qPrintable(problem));
+    REQUIRE(main.click(felixChat, Qt::LeftButton, Qt::ControlModifier));
+    ines = main.row(QStringLiteral("contactRow"), kInesName, &problem);
+    QVERIFY2(ines, qPrintable(problem));
+    QQuickItem* drag = nullptr;
+    for (QQuickItem* i : ines->findChildren<QQuickItem*>())
+      if (i->objectName() == QLatin1String("contactDrag")) drag = i;
+    QVERIFY(drag);
+    QSignalSpy started(drag, SIGNAL(startDrag(QString, QByteArray, QPixmap)));
+    REQUIRE(pressAndMove(main, ines));
+    QTRY_COMPARE_WITH_TIMEOUT(started.count(), 1, ZentTest::kWaitMs);
+    REQUIRE(main.centreOf(ines, &at));
+    QTest::mouseRelease(main.view(), Qt::LeftButton, Qt::NoModifier, at);
+    QCOMPARE(started.at(0).at(0).toString(), QStringLiteral("application/zent.contact"));
+    QCOMPARE(started.at(0).at(1).toByteArray(),
+             QByteArray::number(kInes) + ',' + QByteArray::number(kFelix));
+    QCOMPARE(textLines(started.at(0).at(2).value<QPixmap>().toImage()), 2);
+
+    // Dropped on Alice's call: Ines and Felix are called into it.
+    main = ZentTest::activeMainScene();
+    QQuickItem* aliceCall = main.row(QStringLiteral("activeCommRow"), kAliceName, &problem);
+    QVERIFY2(aliceCall, qPrintable(problem));
+    dropOnto(main, aliceCall, QStringLiteral("application/zent.contact"),
+             started.at(0).at(1).toByteArray());
+    QTRY_VERIFY_WITH_TIMEOUT(alice->getSession() && alice->getSession()->isConference(),
+                             ZentTest::kWaitMs);
+    SceneDriver parties = ZentTest::sceneWith(alice, QStringLiteral("participantRow"));
+    QTRY_COMPARE_WITH_TIMEOUT(parties.items(QStringLiteral("participantRow")).size(), 3,
+                              ZentTest::kWaitMs);
+    REQUIRE(ZentTest::searchContacts(QString()));
   }
 
   // A party's shared screen maximises the window when its first picture

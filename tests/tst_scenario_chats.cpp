@@ -61,7 +61,7 @@ using namespace ZentTest::DemoPeople;
 
 namespace {
 
-const bool g_environment = Scenario::prepare("zent-scenario-chats-");
+const bool g_environment = Scenario::prepareWithControl("zent-scenario-chats-");
 
 const char kTranscript[] = "transcriptView";
 const char kSupportDesk[] = "Support desk";
@@ -729,6 +729,9 @@ class ScenarioChatsTest : public ZentTest::ScenarioTestObject {
     REQUIRE(SceneDriver(popup).waitText(QStringLiteral("title"), kInesName));
     QTRY_COMPARE_WITH_TIMEOUT(windows(), before + 1, ZentTest::kWaitMs);
     QVERIFY(popup && popup->isVisible());
+    // The chat is told that its window exists but has not been shown.
+    QVERIFY(!openSessions().isEmpty() && openSessions().last()->getChatInterface());
+    QVERIFY(!openSessions().last()->getChatInterface()->windowShown());
     SceneDriver main = Scenario::mainScene();
     REQUIRE(main.waitVisible(QStringLiteral("activeCommRow")));
     QString problem;
@@ -898,10 +901,15 @@ class ScenarioChatsTest : public ZentTest::ScenarioTestObject {
     window->close();
     QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
     Scenario::tidy();
+    // Opened again, the chat goes on from the recent conversation, before
+    // and after the service starts anew.
+    REQUIRE(openChatWith(kAliceName, &window));
+    REQUIRE(SceneDriver::of(window).waitPageText(kTranscript, words));
+    Scenario::tidy();
     Scenario::demo().reloadStore();
     REQUIRE(openChatWith(kAliceName, &window));
     SceneDriver chat = SceneDriver::of(window);
-    QVERIFY(!chat.pageText(kTranscript).contains(words));
+    REQUIRE(chat.waitPageText(kTranscript, words));
     REQUIRE(chat.click(QStringLiteral("historyChoice0")));
     REQUIRE(chat.waitPageText(kTranscript, words));
 
@@ -926,6 +934,66 @@ class ScenarioChatsTest : public ZentTest::ScenarioTestObject {
     REQUIRE(again.click(QStringLiteral("historyChoice3")));
     REQUIRE(again.waitPageText(kTranscript, later));
     QVERIFY2(!again.pageText(kTranscript).contains(words), qPrintable(again.pageText(kTranscript)));
+  }
+
+  // A chat Ines starts and the chats the user starts with her are one
+  // conversation: while her chat's window is open, what she writes shows
+  // there, in no second window; the emoticon picker takes Esc before the
+  // window; and after the program and the service start anew, her chat
+  // shows its recent messages and All History holds every one she wrote.
+  void aPartysChatsAreOneConversation() {
+    REQUIRE(Scenario::signIn());
+    QCOMPARE(Scenario::control("incoming-chat 204"), QStringLiteral("ok"));
+    QML::CommunicationNotification* popup = nullptr;
+    REQUIRE(ZentTest::waitForWindow<QML::CommunicationNotification>(&popup));
+    REQUIRE(SceneDriver(popup).click(QStringLiteral("line")));
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(kInesName, &window));
+    SceneDriver chat = SceneDriver::of(window);
+    const QString greeting = QStringLiteral("Hi, have you got a minute?");
+    REQUIRE(chat.waitPageText(kTranscript, greeting));
+    const QString reply =
+        QStringLiteral("a reply to Ines %1").arg(QDateTime::currentMSecsSinceEpoch());
+    REQUIRE(send(chat, reply));
+    REQUIRE(chat.waitPageText(kTranscript, QStringLiteral("Sounds good.")));
+    // What she wrote in earlier chats today shows too.
+    const int greetings = chat.pageText(kTranscript).count(greeting) + 1;
+
+    QCOMPARE(Scenario::control("incoming-chat 204"), QStringLiteral("ok"));
+    QTRY_COMPARE_WITH_TIMEOUT(chat.pageText(kTranscript).count(greeting), greetings,
+                              ZentTest::kWaitMs);
+    QCOMPARE(openSessions().size(), 1);
+    int built = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (qobject_cast<QML::CommunicationsWindow*>(w)) ++built;
+    QCOMPARE(built, 1);
+    QVERIFY(!ZentTest::findWindow<QML::CommunicationNotification>());
+
+    QPointer<QML::CommunicationsWindow> open(window);
+    REQUIRE(chat.click(QStringLiteral("smileyButton")));
+    REQUIRE(chat.waitVisible(QStringLiteral("smileyGrid")));
+    REQUIRE(chat.press(Qt::Key_Escape));
+    REQUIRE(chat.waitHidden(QStringLiteral("smileySelector")));
+    QVERIFY(open && open->isVisible());
+    QVERIFY(!ZentTest::findWindow<Dialogs::MessageWindow>());
+    QCOMPARE(openSessions().size(), 1);
+
+    Scenario::tidy();
+    QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
+    REQUIRE(Scenario::signOut());
+    Scenario::demo().reloadStore();
+    REQUIRE(Scenario::signIn());
+    QMenu* menu = nullptr;
+    REQUIRE(ZentTest::searchContactMenu(kInesName, &menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Chat")}));
+    REQUIRE(Scenario::waitForCommsWindow(kInesName, &window));
+    REQUIRE(ZentTest::searchContacts(QString()));
+    SceneDriver again = SceneDriver::of(window);
+    REQUIRE(again.waitPageText(kTranscript, reply));
+    QCOMPARE(again.pageText(kTranscript).count(greeting), greetings);
+    REQUIRE(again.click(QStringLiteral("historyChoice3")));
+    REQUIRE(again.waitPageText(kTranscript, reply));
+    QCOMPARE(again.pageText(kTranscript).count(greeting), greetings);
   }
 
   // Markup and script from another party are shown as the text they are,

@@ -28,6 +28,7 @@
 #include <QtTest>
 
 #include <RAZ/Client.h>
+#include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Databases/Comms.h>
 #include <RAZ/Demo/Service.h>
 #include <RAZ/Models/Timeline.h>
@@ -343,6 +344,12 @@ class TestScenarioMainWindow : public ZentTest::ScenarioTestObject {
     REQUIRE(s.click(QStringLiteral("leftPaneButton4")));  // directory
     QTRY_VERIFY(s.row(QStringLiteral("contactRow"), QStringLiteral("Directory")));
     QVERIFY(!s.row(QStringLiteral("contactRow"), QStringLiteral("Own Contacts")));
+    // The directory's group carries the service's mark; the own contacts'
+    // does not.
+    QStringList marked;
+    for (RAZ::Contacts::IGroup* group : mainWindow()->findChildren<RAZ::Contacts::IGroup*>())
+      if (group->getBoolOption()) marked << group->getName();
+    QCOMPARE(marked, QStringList{QStringLiteral("Directory")});
     QCOMPARE(RAZ::Settings(RAZ::Settings::User).value("mainWindow/leftpane").toString(),
              QString("directory"));
   }

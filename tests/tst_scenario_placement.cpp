@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QtTest>
 
+#include <RAZ/Contacts/Contacts.h>
 #include <RAZ/Controllers/CommunicationSession.h>
 #include <RAZ/Demo/Service.h>
 
@@ -24,6 +25,7 @@
 #include "libqml/components/CallDebugWindow.h"
 #include "libqml/components/CallSettings.h"
 #include "libqml/components/CommunicationsWindow.h"
+#include "libqml/components/ContactCard.h"
 #include "libqml/components/LoginWindow.h"
 #include "libqml/components/MainWindow.h"
 #include "libqml/utils/Style.h"
@@ -227,7 +229,8 @@ class TestScenarioPlacement : public ZentTest::ScenarioTestObject {
 
   // --- Dialogs ---
 
-  // "Add Group" opens over the main window, wherever that is.
+  // "Add Group" opens over the main window, wherever that is; so does
+  // "Add Conference Contact", a card for a new conference contact.
   void addGroupOpensOverTheMainWindow() {
     REQUIRE(Scenario::signIn());
     QML::MainWindow* main = Scenario::mainWindow();
@@ -242,6 +245,18 @@ class TestScenarioPlacement : public ZentTest::ScenarioTestObject {
     REQUIRE(ZentTest::liesOver(input, main));
     REQUIRE(ZentTest::liesOnScreen(input));
     input->close();
+
+    REQUIRE(scene.click(QStringLiteral("addButton")));
+    REQUIRE(ZentTest::waitForMenu(&menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Add Conference Contact")}));
+    QML::ContactCard* card = nullptr;
+    REQUIRE(ZentTest::waitForWindow<QML::ContactCard>(&card));
+    QCOMPARE(card->windowTitle(), QStringLiteral("Add Conference Contact"));
+    QVERIFY(card->getContact());
+    QVERIFY(card->getContact()->getProperty(RAZ::Contacts::Properties::KeyConferenceMark).toBool());
+    REQUIRE(ZentTest::liesOver(card, main));
+    REQUIRE(ZentTest::liesOnScreen(card));
+    card->close();
   }
 
   // The call debug window (Shift+D in a call) opens over its call window,

@@ -101,6 +101,10 @@ class IGroup : public RAZ::Actions::Source {
   QString errorText() const { return m_errorText; }
   // The source had more matches than it sent (a server's size limit).
   bool hasMoreResults() const { return m_moreResults; }
+  // The group's boolean option: the main window switches it on for the
+  // directory group. What it means is the service's.
+  bool getBoolOption() const { return m_boolOption; }
+  void setBoolOption(bool on) { m_boolOption = on; }
 
  public slots:
   void setName(const QString& name);
@@ -127,6 +131,7 @@ class IGroup : public RAZ::Actions::Source {
   int m_position = 0;
   bool m_open = true;
   bool m_searching = false;
+  bool m_boolOption = false;
   bool m_moreResults = false;
   QString m_errorText;
 };
@@ -200,6 +205,10 @@ class IContact : public RAZ::Actions::Source {
   // its number): a party outside the list; listed contacts belong to the
   // user and the directory.
   bool isClientUpdatable() const { return m_temporary; }
+  // The contact's boolean option: the main window switches it on for the
+  // test call's contact. What it means is the service's.
+  bool getBoolOption() const { return m_boolOption; }
+  void setBoolOption(bool on) { m_boolOption = on; }
 
   // Presence subscription.
   bool isSubscribed() const { return m_subscribed; }
@@ -245,6 +254,7 @@ class IContact : public RAZ::Actions::Source {
   bool m_inStore = false;
   bool m_subscribed = false;
   bool m_ignored = false;
+  bool m_boolOption = false;
   int m_authorization = -1;
 };
 

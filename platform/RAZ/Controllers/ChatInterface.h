@@ -102,6 +102,12 @@ class ChatInterface : public QObject {
   // The transfers with the peer; null in rooms.
   Q_INVOKABLE RAZ::Models::FTModel* getFtModel() const { return m_ftModel; }
 
+  // Whether the session's communications window has been shown: told
+  // false when the window is built, so that the chat keeps notifying of
+  // what arrives until the user sees the window.
+  bool windowShown() const { return m_windowShown; }
+  void setWindowShown(bool shown) { m_windowShown = shown; }
+
   // A call began in the session while the chat's notification showed: the
   // call's window takes over, and the chat stops asking to be accepted.
   void callStartedWhileNotified() { emit notificationSuperseded(); }
@@ -148,6 +154,7 @@ class ChatInterface : public QObject {
   QString m_owner;
   int m_affiliation = 0;
   bool m_roomGone = false;
+  bool m_windowShown = true;
   bool m_accepted = false;
   bool m_typing = false;
   QStringList m_typers;

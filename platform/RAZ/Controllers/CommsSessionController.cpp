@@ -166,9 +166,20 @@ CommunicationSession* CommsSessionController::receiveSession(int contactId,
   }
   const bool call =
       kind == CommunicationSession::KindCall || kind == CommunicationSession::KindVideoCall;
-  // A caller known by a number alone calls from that number.
-  const QString from =
-      contact->getSipUri().isEmpty() ? contact->getIdentifier() : contact->getSipUri();
+  // One party, one chat: a party whose chat with the user runs writes in it.
+  if (kind == CommunicationSession::KindChat)
+    if (CommunicationSession* open = runningChatWith(contactId)) {
+      TP_LOG("RAZ::Controllers::CommsSessionController::receiveSession",
+             TP::Core::Logging::LevelInformation)
+          << "The party writes in the chat already running with it";
+      return open;
+    }
+  // A caller known by a number alone calls from that number; a chat comes
+  // from the party's chat address, the one the user's own chats with it
+  // use.
+  QString from = contact->getSipUri().isEmpty() ? contact->getIdentifier() : contact->getSipUri();
+  if (kind == CommunicationSession::KindChat && !contact->getJid().isEmpty())
+    from = contact->getJid();
   const QString note = call && m_partySide ? m_partySide->turnAwayNote() : QString();
   if (!note.isEmpty()) {
     TP_LOG("RAZ::Controllers::CommsSessionController::receiveSession",
@@ -195,12 +206,7 @@ CommunicationSession* CommsSessionController::answerWithChat(CommunicationSessio
   RAZ::MediaEngine::CallBasePtr* call =
       session && m_sessions.contains(session) ? session->getCall() : nullptr;
   if (!call || !session->isIncoming()) return nullptr;
-  CommunicationSession* chat = nullptr;
-  if (session->contactId() > 0)
-    for (CommunicationSession* s : qAsConst(m_sessions))
-      if (s != session && s->contactId() == session->contactId() && s->chatActive() &&
-          !s->isGroup())
-        chat = s;
+  CommunicationSession* chat = runningChatWith(session->contactId(), session);
   session->setProperty(kAnsweredWithChat, true);
   if (!chat) {
     chat = session;
@@ -213,6 +219,15 @@ CommunicationSession* CommsSessionController::answerWithChat(CommunicationSessio
       if (guard) emit guard->activated();
     });
   }
+  return chat;
+}
+
+CommunicationSession* CommsSessionController::runningChatWith(
+    int contactId, const CommunicationSession* other) const {
+  if (contactId <= 0) return nullptr;
+  CommunicationSession* chat = nullptr;
+  for (CommunicationSession* s : qAsConst(m_sessions))
+    if (s != other && s->contactId() == contactId && s->chatActive() && !s->isGroup()) chat = s;
   return chat;
 }
 

@@ -65,7 +65,9 @@ class CommsSessionController : public QObject {
   static QString getOriginatorKey() { return QStringLiteral("originatorUri"); }
   static QString getDestinationKey() { return QStringLiteral("destinationUri"); }
 
-  // A session a party starts (the service): announced as incoming.
+  // A session a party starts (the service): announced as incoming. A chat
+  // from a party whose one-to-one chat with the user runs is that chat (one
+  // party, one chat): it is returned, and nothing new is announced.
   // The service first applies the user's call settings to a call: with Do
   // Not Disturb on the caller hears busy, with Always Forward the call goes
   // to the forwarding number; either way no session starts (null) and
@@ -187,6 +189,10 @@ class CommsSessionController : public QObject {
   void followCall(RAZ::Controllers::CommunicationSession* session,
                   RAZ::MediaEngine::CallBasePtr* call);
   RAZ::Controllers::CommunicationSession* sessionByUri(const QString& uri) const;
+  // The newest one-to-one session with a running chat with the contact,
+  // other than `other`; null for none (or no contact).
+  RAZ::Controllers::CommunicationSession* runningChatWith(
+      int contactId, const RAZ::Controllers::CommunicationSession* other = nullptr) const;
   // Joins the parties (contact ids, comma separated, and an address) to
   // the session's call: a party on a call of the user's of its own is
   // taken from that call (which ends), an idle party who is online is

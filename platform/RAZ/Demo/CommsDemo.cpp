@@ -182,10 +182,16 @@ void CommsDemo::onSessionStarted(CommunicationSession* session, bool incoming) {
     membersAnswer(room);
   }
   // A party that starts a chat says something (after the session is known).
-  if (incoming && !chat->isRoom())
-    QTimer::singleShot(0, chat, [guard, party] {
-      if (guard) emit guard->messageReceived(party, Service::tr("Hi, have you got a minute?"));
-    });
+  if (incoming && !chat->isRoom()) partyStartsWriting(chat);
+}
+
+void CommsDemo::partyStartsWriting(ChatInterface* chat) {
+  if (!chat || chat->isRoom()) return;
+  QPointer<ChatInterface> guard(chat);
+  const QString party = chat->peer();
+  QTimer::singleShot(0, chat, [guard, party] {
+    if (guard) emit guard->messageReceived(party, Service::tr("Hi, have you got a minute?"));
+  });
 }
 
 void CommsDemo::membersAnswer(XmppChat* chat) {

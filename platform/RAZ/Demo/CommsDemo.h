@@ -11,6 +11,7 @@
 namespace RAZ {
 namespace Controllers {
 class CommunicationSession;
+class ChatInterface;
 class CommsSessionController;
 class XmppChat;
 }  // namespace Controllers
@@ -45,6 +46,9 @@ class CommsDemo : public QObject, public RAZ::Controllers::PartySide {
   // the user ends (the service shows the call until then). False for a
   // party the session does not know.
   bool partyPresence(int contactId, int state, const QString& note);
+  // The party of a one-to-one chat starts writing in it (from the event
+  // loop): what a party who starts a chat says first.
+  static void partyStartsWriting(RAZ::Controllers::ChatInterface* chat);
   // Whether the party is on the phone with the user: a call with the user
   // connected (talking or on hold), not one that still rings.
   bool isOnThePhone(int contactId) const { return m_beforeCall.contains(contactId); }

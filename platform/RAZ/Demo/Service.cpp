@@ -18,6 +18,8 @@
 
 #include <TP/Core/Logging.h>
 
+#include <algorithm>
+
 #include "RAZ/ApiProvider/Controller.h"
 #include "RAZ/Client.h"
 #include "RAZ/Contacts/Contacts.h"
@@ -342,6 +344,7 @@ void Service::reset() {
   m_accounts.clear();
   m_locations.clear();
   m_voiceMails.clear();
+  m_chatArchives.clear();
   // A service started afresh: nothing kept from before.
   m_storeRead = true;
   m_storeSetAside.clear();
@@ -441,9 +444,19 @@ void Service::ensureStore() const {
   for (auto owner = archives.constBegin(); owner != archives.constEnd(); ++owner) {
     const QVariantMap peers = owner.value().toMap();
     for (auto peer = peers.constBegin(); peer != peers.constEnd(); ++peer) {
-      QList<QVariantMap>& kept = m_chatArchives[owner.key()][peer.key()];
+      // Chats a party started were once kept under its SIP address, apart
+      // from the user's own chats with it: one conversation again, in the
+      // order it was written.
+      QList<QVariantMap>& kept = m_chatArchives[owner.key()][archivePeer(peer.key())];
+      const bool joined = !kept.isEmpty();
       const QVariantList entries = peer.value().toList();
       for (const QVariant& entry : entries) kept << entry.toMap();
+      if (!joined) continue;
+      std::stable_sort(kept.begin(), kept.end(), [](const QVariantMap& a, const QVariantMap& b) {
+        return a.value(QStringLiteral("time")).toDateTime() <
+               b.value(QStringLiteral("time")).toDateTime();
+      });
+      while (kept.size() > kChatArchiveSize) kept.removeFirst();
     }
   }
 }
@@ -578,13 +591,13 @@ void Service::setVoiceMails(const QString& address, int count) {
 
 QList<QVariantMap> Service::chatArchive(const QString& address, const QString& peer) const {
   ensureStore();
-  return m_chatArchives.value(address.trimmed().toLower()).value(peer.trimmed().toLower());
+  return m_chatArchives.value(address.trimmed().toLower()).value(archivePeer(peer));
 }
 
 void Service::archiveChatMessage(const QString& address, const QString& peer,
                                  const QVariantMap& entry) {
   ensureStore();
-  QList<QVariantMap>& kept = m_chatArchives[address.trimmed().toLower()][peer.trimmed().toLower()];
+  QList<QVariantMap>& kept = m_chatArchives[address.trimmed().toLower()][archivePeer(peer)];
   kept << entry;
   while (kept.size() > kChatArchiveSize) kept.removeFirst();
   writeStore();
@@ -593,8 +606,15 @@ void Service::archiveChatMessage(const QString& address, const QString& peer,
 void Service::forgetChatArchive(const QString& address, const QString& peer) {
   ensureStore();
   auto owner = m_chatArchives.find(address.trimmed().toLower());
-  if (owner == m_chatArchives.end() || !owner->remove(peer.trimmed().toLower())) return;
+  if (owner == m_chatArchives.end() || !owner->remove(archivePeer(peer))) return;
   writeStore();
+}
+
+QString Service::archivePeer(const QString& peer) {
+  QString key = peer.trimmed().toLower();
+  for (const QLatin1String scheme : {QLatin1String("sip:"), QLatin1String("xmpp:")})
+    if (key.startsWith(scheme)) return key.mid(scheme.size());
+  return key;
 }
 
 void Service::notePresenceRequestAnswered(const QString& username, int id) {
@@ -797,7 +817,12 @@ bool Service::incomingSession(int contactId, RAZ::Controllers::CommunicationSess
   }
   QPointer<RAZ::Controllers::CommsSessionController> comms(session->commsSessionController());
   QTimer::singleShot(0, comms, [comms, contactId, kind] {
-    if (comms) comms->receiveSession(contactId, kind);
+    if (!comms) return;
+    const QList<RAZ::Controllers::CommunicationSession*> running = comms->commsList();
+    RAZ::Controllers::CommunicationSession* started = comms->receiveSession(contactId, kind);
+    // The party's chat with the user was open already: it writes there.
+    if (started && running.contains(started))
+      CommsDemo::partyStartsWriting(started->getChatInterface());
   });
   return true;
 }

@@ -182,6 +182,9 @@ class Service : public QObject {
   QList<QVariantMap> chatArchive(const QString& address, const QString& peer) const;
   void archiveChatMessage(const QString& address, const QString& peer, const QVariantMap& entry);
   void forgetChatArchive(const QString& address, const QString& peer);
+  // A peer's archive key: its address without a "sip:" or "xmpp:" scheme,
+  // so that the chats it started and those the user started are one.
+  static QString archivePeer(const QString& peer);
   // What the service was told (the accounts' lists and history, the
   // locations, the mailboxes, the answered requests, the call settings, the
   // chat archive) is

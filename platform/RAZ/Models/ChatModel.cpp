@@ -76,7 +76,9 @@ QDateTime ChatModel::cutOff(int age) {
     case All:
       return QDateTime();
     default:
-      return QDateTime::currentDateTime().addYears(100);  // nothing of the history
+      // The recent conversation: a chat opened again, or after a restart,
+      // goes on from what was said in it during the last day.
+      return QDateTime::currentDateTime().addSecs(-kRecentSecs);
   }
 }
 

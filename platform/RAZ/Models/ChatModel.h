@@ -12,7 +12,9 @@ namespace Models {
 // The messages of one chat, oldest first. The history of earlier days is
 // kept too; the model shows the current session's messages plus the history
 // period last asked for (getMessagesFrom), which it reports with modelReset()
-// from the event loop, as the service would.
+// from the event loop, as the service would. The period Session holds the
+// history of the last day (kRecentSecs), so that a chat opened again shows
+// the recent conversation.
 class ChatModel : public QObject {
   Q_OBJECT
 
@@ -20,6 +22,7 @@ class ChatModel : public QObject {
   // History periods.
   enum MessageAge { Session = 0, Yesterday = 1, LastWeek = 2, LastMonth = 3, All = 4 };
   Q_ENUM(MessageAge)
+  static constexpr int kRecentSecs = 24 * 60 * 60;
 
   explicit ChatModel(QObject* parent = nullptr);
   ~ChatModel() override;

@@ -96,17 +96,27 @@ Rectangle {
                 }
             }
 
-            // Dragging this communication onto another one.
+            // Dragging this communication onto another one, with the
+            // contacts selected beside it (Ctrl); a press on a selected row
+            // keeps the selection for the drag, a click selects the row alone.
             Vantre.DragArea {
                 id: drag
+                objectName: "activeCommDrag"
                 anchors.fill: parent
                 mimeType: "application/zent.activecomm.contact"
+                delegate: DragImage {}
                 onPressed: function(button, modifiers) {
                     list.forceActiveFocus();
-                    activeSelectionHandler.select(index, modifiers);
+                    if (!(model.selected === true && modifiers === 0))
+                        activeSelectionHandler.select(index, modifiers);
                     focusHelper.activeCommsItemSelected();
                     comms.draggingContacts = false;
-                    drag.data = activeSelectionHandler.selectionAsString();
+                    drag.data = activeCommsDragDropHandler.mergeSelections(
+                                selectionHandler.selectionAsString(), activeSelectionHandler.selectionAsString());
+                }
+                onClicked: function(button, modifiers) {
+                    if (modifiers === 0 && activeSelectionHandler.selection.length > 1)
+                        activeSelectionHandler.select(index, 0);
                 }
                 onDoubleClicked: mainWindow.showActiveCommunication(row.session)
             }

@@ -229,11 +229,15 @@ Rectangle {
     // A left press selects (with Ctrl and Shift as usual) and
     // can start dragging the selected contacts, for example onto
     // an active call.
+    // The drag carries what both lists select (running communications
+    // chosen with Ctrl too).
     Vantre.DragArea {
         id: contactDrag
+        objectName: "contactDrag"
         anchors.fill: parent
         enabled: !row.header
         mimeType: "application/zent.contact"
+        delegate: DragImage {}
         onPressed: function(button, modifiers) {
             row.list.forceActiveFocus();
             row.putAwayCard();
@@ -241,7 +245,8 @@ Rectangle {
             if (!(row.selected && modifiers === 0))
                 selectionHandler.select(index, modifiers);
             row.activeCommsView.draggingContacts = true;
-            contactDrag.data = selectionHandler.selectionAsString();
+            contactDrag.data = activeCommsDragDropHandler.mergeSelections(
+                        selectionHandler.selectionAsString(), activeSelectionHandler.selectionAsString());
         }
         onClicked: function(button, modifiers) {
             // A press on a selected row kept the selection for a

@@ -100,7 +100,8 @@ class Factory : public QObject {
   static QString shownName(const QString& name);
 
  public slots:
-  void showContactCard(bool conference = false, RAZ::Contacts::IContact* c = nullptr,
+  // Without arguments: a new conference contact ("Add Conference Contact").
+  void showContactCard(bool conference = true, RAZ::Contacts::IContact* c = nullptr,
                        bool edit = false);
   void contactCardClosed(QObject* card);
   void cbGroupCommunicationError(int max, bool existingSession);

@@ -181,6 +181,8 @@ QML::CommunicationsWindow* CommunicationsWindowManager::createCommsWindow(
   window->Activate();
   m_callHelper->connectSessionSignals(session);
   if (session->getChat()) {
+    // The chat learns that its window exists but is not shown yet.
+    session->getChat()->setWindowShown(false);
     m_chatHelper->connectChat(session, window);
     window->activateChat();
     // A popup that came before the window goes when the window shows.

@@ -331,6 +331,10 @@ class CommunicationsWindow : public QML::Window {
   void applyLimits(QWidget* widget, const QML::CommsLayout::PaneLimits& limits);
   bool loadScene(QML::View* view, const QString& url);
   bool handleCallKey(int key);
+  // The consultation call of a talk-first transfer of this window's call.
+  void talkFirstOn(RAZ::Controllers::CommunicationSession* consult);
+  // Puts away a popup open inside the chat pane; false when none is open.
+  bool closeChatPopup();
 
   QPointer<RAZ::Sessions::SessionManagerBase> m_sessionManager;
   QPointer<RAZ::Controllers::CommunicationSession> m_session;

@@ -148,11 +148,21 @@ bool CommunicationsWindow::handleCallKey(int key) {
     call->answer();
     return true;
   }
+  if (key == Qt::Key_Escape && closeChatPopup()) return true;
   if (key == Qt::Key_Escape && !dialpadVisible()) {
     close();
     return true;
   }
   return false;
+}
+
+bool CommunicationsWindow::closeChatPopup() {
+  // The emoticon picker is open over the chat: Esc puts it away, as an open
+  // list takes Esc, whichever pane has the keyboard.
+  QQuickItem* chat = m_chatView ? m_chatView->rootObject() : nullptr;
+  if (!chat || !m_chatView->isVisible() || !chat->property("smileyOpen").toBool()) return false;
+  chat->setProperty("smileyOpen", false);
+  return true;
 }
 
 bool CommunicationsWindow::event(QEvent* e) {

@@ -413,15 +413,27 @@ void CommunicationsWindow::talkFirstToClicked(QString uri, int contactId) {
   const QString address = transferAddress(uri, contactId);
   if (address.isEmpty()) return;
   const auto running = comms->commsList();
-  // Somebody already on a call with the user needs no call to talk to
-  // first: the call is put through over that one, as "Transfer" does.
-  for (RAZ::Controllers::CommunicationSession* other : running)
-    if (other && other != m_session && contactId != -1 && other->contactId() == contactId &&
-        !other->isGroup() && other->getCall()) {
-      transferToClicked(uri, contactId);
+  QPointer<RAZ::Controllers::CommunicationSession> first(m_session.data());
+  for (RAZ::Controllers::CommunicationSession* other : running) {
+    RAZ::MediaEngine::CallBasePtr* theirs = other ? other->getCall() : nullptr;
+    if (!theirs || other == m_session || contactId == -1 || other->contactId() != contactId ||
+        other->isGroup())
+      continue;
+    const int state = theirs->getCallState();
+    if (theirs->isIncoming() && (state == RAZ::MediaEngine::CallBasePtr::StateIncoming ||
+                                 state == RAZ::MediaEngine::CallBasePtr::StateRinging)) {
+      // Their own call to the user rings: answered, it is the call to talk
+      // on first (the user's call is held without a question, as for a
+      // call placed to them).
+      theirs->cbCallConfirmed();
+      talkFirstOn(other);
       return;
     }
-  QPointer<RAZ::Controllers::CommunicationSession> first(m_session.data());
+    // Somebody already on a call with the user needs no call to talk to
+    // first: the call is put through over that one, as "Transfer" does.
+    transferToClicked(uri, contactId);
+    return;
+  }
   QSet<RAZ::MediaEngine::CallBasePtr*> before;
   for (RAZ::Controllers::CommunicationSession* s : running)
     if (s && s->getCall()) before.insert(s->getCall());
@@ -445,6 +457,12 @@ void CommunicationsWindow::talkFirstToClicked(QString uri, int contactId) {
       call->toggleHold();
     return;
   }
+  talkFirstOn(consult);
+}
+
+void CommunicationsWindow::talkFirstOn(RAZ::Controllers::CommunicationSession* consult) {
+  if (!consult || !m_session) return;
+  QPointer<RAZ::Controllers::CommunicationSession> first(m_session.data());
   consult->setCallTransferAssociatedSession(first.data(), false);
   consult->setHasAssociatedFirstCall(true);
   // Once the held call is over there is nothing left to put through.

@@ -438,6 +438,7 @@ void MainWindow::setupTestCall() {
   if (number.isEmpty() || !contacts || !m_factory) return;
   RAZ::Contacts::IContact* contact = contacts->createTemporaryContact(
       {{QString::number(RAZ::Contacts::Properties::KeyWork), number}});
+  contact->setBoolOption(true);
   m_testCallContact = contact;
   RAZ::Actions::Provider* provider = m_factory->createActionProvider(contact);
   // The test call is a call or a video call, nothing else.
@@ -475,6 +476,7 @@ void MainWindow::createSearchManager() {
     if (RAZ::Utils::SharedPointer<RAZ::Contacts::IGroup> group =
             m_directoryGroups->addSearchModel(m_directoryFilter)) {
       group->setName(tr("Directory"));
+      group->setBoolOption(true);
       m_directoryGroup = group.data();
       connect(m_searchManager, SIGNAL(enterpriseSearching(bool)), group.data(),
               SLOT(setSearching(bool)));
