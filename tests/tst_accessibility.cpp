@@ -824,6 +824,16 @@ class TestAccessibility : public QObject {
     QCOMPARE(std::count_if(tabs.begin(), tabs.end(),
                            [](QAccessibleInterface* i) { return i->state().selected; }),
              1L);
+    // A location's row reads its number, and its check box says for which.
+    REQUIRE(page.waitVisible(QStringLiteral("locationNumber")));
+    const QString number = page.text(QStringLiteral("locationNumber"));
+    QVERIFY(!number.isEmpty());
+    const Tree located = treeOf(settings);
+    VERIFY_TREE(located);
+    QVERIFY2(located.named(QAccessible::StaticText, number),
+             qPrintable(located.names(QAccessible::StaticText)));
+    QVERIFY2(located.named(QAccessible::CheckBox, QStringLiteral("Enabled, ") + number),
+             qPrintable(located.names(QAccessible::CheckBox)));
     settings->close();
 
     QMenu* menu = nullptr;

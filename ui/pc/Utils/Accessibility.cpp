@@ -532,6 +532,14 @@ QQuickAccessibleAttached* attachedOf(QQuickItem* item) {
   return nullptr;
 }
 
+// Whether the item takes the keys where a reader is: its view has the
+// keyboard in the active window.
+bool hasReaderFocus(QQuickItem* item) {
+  QQuickWindow* scene = item->window();
+  QML::View* view = scene ? viewOfScene(scene) : nullptr;
+  return view && view->hasFocus() && view->window()->isActiveWindow() && focusedItem(scene) == item;
+}
+
 // Whether a reader is to hear that the item's name changed, wherever its
 // focus is: the item takes the keys (Hold that now says Resume, Sign In
 // that says Cancel), or its scene marks it as one whose every change
@@ -543,8 +551,7 @@ bool nameChangeIsHeard(QQuickItem* item) {
   QQuickWindow* scene = item->window();
   QML::View* view = scene ? viewOfScene(scene) : nullptr;
   if (!view || !isShownIn(item, view)) return false;
-  if (item->property("accessibleLive").toBool()) return true;
-  return view->hasFocus() && view->window()->isActiveWindow() && focusedItem(scene) == item;
+  return item->property("accessibleLive").toBool() || hasReaderFocus(item);
 }
 
 // The changes of this turn of the event loop, told together once it ends:
@@ -553,7 +560,9 @@ bool nameChangeIsHeard(QQuickItem* item) {
 struct NameChange {
   QPointer<QQuickItem> item;
   QString name;
+  bool hadFocus;
 };
+
 QList<NameChange>& pendingNameChanges() {
   static QList<NameChange> pending;
   return pending;
@@ -566,6 +575,9 @@ void tellNameChanges() {
   QStringList names;
   for (const NameChange& change : changes) {
     if (!change.item || !nameChangeIsHeard(change.item)) continue;
+    // The keyboard came back to it since (a menu closed): a reader reads
+    // the new name with the focus.
+    if (!change.hadFocus && hasReaderFocus(change.item)) continue;
     if (!near) near = change.item;
     if (!names.contains(change.name)) names << change.name;
   }
@@ -581,7 +593,7 @@ void nameChanged(QQuickItem* item, const QString& name) {
   if (!QQuickItemPrivate::get(item)->componentComplete || !nameChangeIsHeard(item)) return;
   if (pendingNameChanges().isEmpty())
     QTimer::singleShot(0, announcements(), [] { tellNameChanges(); });
-  pendingNameChanges() << NameChange{item, now};
+  pendingNameChanges() << NameChange{item, now, hasReaderFocus(item)};
 }
 
 // What changes of an item a reader must be told of and Qt Quick does not
