@@ -453,13 +453,24 @@ class ScenarioRoomsTest : public ZentTest::ScenarioTestObject {
           return demote;
         }(),
         ZentTest::kWaitMs);
-    // From the keyboard too: the list takes the focus, the arrows reach
-    // the party, and the menu key opens its menu at its row.
+    // From the keyboard too: Tab from the message field reaches the list,
+    // the arrows the party, and the menu key opens its menu at its row.
     SceneDriver keys;
     QQuickItem* bruno = nullptr;
     REQUIRE(partyRow(room, QStringLiteral("Bruno Keller"), &keys, &bruno));
-    REQUIRE(keys.focus(QStringLiteral("participantList")));
+    SceneDriver chat;
+    REQUIRE(sceneWith(room, QStringLiteral("messageInput"), &chat));
+    REQUIRE(chat.focus(QStringLiteral("messageInput")));
+    QStringList passed;
+    for (int i = 0; i < 20 && QApplication::focusWidget() != keys.view(); ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      passed << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName()
+                                             : QStringLiteral("<none>"));
+    }
+    QVERIFY2(QApplication::focusWidget() == keys.view(), qPrintable(passed.join(", ")));
     QQuickWindow* pane = keys.view()->quickWindow();
+    QVERIFY(pane->activeFocusItem() &&
+            pane->activeFocusItem()->objectName() == QLatin1String("participantRow"));
     for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down})
       for (int i = 0; i < 8 && pane->activeFocusItem() != bruno; ++i) REQUIRE(keys.press(key));
     QVERIFY2(pane->activeFocusItem() == bruno,
