@@ -38,11 +38,11 @@ Rectangle {
         Accessible.name: qsTr("Participants") + participants.lc
 
         function openMenu(row) {
-            if (!row || row.nick === "")
+            if (!row || row.text === "")
                 return;
             rootWindow.hideParticipantMouseOver();
             rootWindow.openMenuFromItem(row);
-            rootWindow.showParticipantPopupMenu(row.nick);
+            rootWindow.showParticipantPopupMenu(row.text);
         }
         Keys.onPressed: function(event) {
             if (event.key === Qt.Key_Menu || (event.key === Qt.Key_F10 && (event.modifiers & Qt.ShiftModifier))
@@ -57,7 +57,8 @@ Rectangle {
         delegate: Rectangle {
             id: party
             objectName: "participantRow"
-            readonly property string nick: model.display !== undefined ? model.display : ""
+            // The party as shown (the menu and the card look it up by it).
+            readonly property string text: model.display !== undefined ? model.display : ""
             width: ListView.view.width
             height: nickLabel.implicitHeight + ZPalette.unit
             color: "transparent"
@@ -67,7 +68,7 @@ Rectangle {
             // follows the arrows; its press opens the party's menu.
             focus: ListView.isCurrentItem
             Accessible.role: Accessible.ListItem
-            Accessible.name: nick
+            Accessible.name: text
             Accessible.focusable: true
             Accessible.selectable: true
             Accessible.selected: ListView.isCurrentItem
@@ -81,7 +82,7 @@ Rectangle {
                 anchors.leftMargin: ZPalette.unit
                 anchors.rightMargin: ZPalette.unit
                 elide: Text.ElideRight
-                text: party.nick
+                text: party.text
                 // The row is named by it.
                 Accessible.ignored: true
             }
@@ -90,7 +91,7 @@ Rectangle {
                 id: hoverDelay
                 interval: 500
                 onTriggered: if (partyMouse.containsMouse)
-                                 rootWindow.showParticipantMouseOver(rootWindow.participant(party.nick))
+                                 rootWindow.showParticipantMouseOver(rootWindow.participant(party.text))
             }
             MouseArea {
                 id: partyMouse
@@ -110,7 +111,7 @@ Rectangle {
                     hoverDelay.stop();
                     rootWindow.hideParticipantMouseOver();
                     partyList.currentIndex = index;
-                    rootWindow.showParticipantPopupMenu(party.nick);
+                    rootWindow.showParticipantPopupMenu(party.text);
                 }
             }
         }
