@@ -514,6 +514,7 @@ class TestAccessibility : public QObject {
              qPrintable(order));
 
     REQUIRE(scene.focus(QStringLiteral("passwordField")));
+    g_alerts.clear();
     REQUIRE(scene.press(Qt::Key_Return));
     QTRY_COMPARE(scene.view()->rootObject()->property("state").toString(),
                  QStringLiteral("signingin"));
@@ -523,6 +524,10 @@ class TestAccessibility : public QObject {
     QCOMPARE(cancel->text(QAccessible::Name), QStringLiteral("Cancel"));
     QCOMPARE(cancel->role(), QAccessible::Button);
     QVERIFY(cancel->state().focused);
+    // Its new name comes with the focus: not said a second time (once what
+    // this turn of the event loop told is through).
+    QCoreApplication::processEvents();
+    QVERIFY2(!g_alerts.contains(QStringLiteral("Cancel")), qPrintable(g_alerts.join(" | ")));
     cancel->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QTRY_COMPARE(scene.view()->rootObject()->property("state").toString(),
                  QStringLiteral("signin"));
@@ -532,21 +537,6 @@ class TestAccessibility : public QObject {
              qPrintable(describe(back)));
     QVERIFY2(!back->text(QAccessible::Name).isEmpty(), qPrintable(describe(back)));
     QTRY_VERIFY(!Scenario::app()->client()->hasSession());
-    // Pressed from the keyboard, Sign In turns into Cancel under the
-    // reader's focus: the new name is heard.
-    REQUIRE(scene.focus(QStringLiteral("passwordField")));
-    REQUIRE(scene.press(Qt::Key_A, Qt::ControlModifier));
-    REQUIRE(scene.type(QStringLiteral("demo")));
-    g_alerts.clear();
-    REQUIRE(scene.focus(QStringLiteral("signinButton")));
-    REQUIRE(scene.press(Qt::Key_Space));
-    QTRY_VERIFY2(g_alerts.contains(QStringLiteral("Cancel")), qPrintable(g_alerts.join(" | ")));
-    QCOMPARE(scene.view()->rootObject()->property("state").toString(), QStringLiteral("signingin"));
-    cancel = accessibleOf(scene.item(QStringLiteral("signinButton")));
-    QCOMPARE(cancel->text(QAccessible::Name), QStringLiteral("Cancel"));
-    cancel->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QTRY_VERIFY(!Scenario::app()->client()->hasSession());
-    QTRY_VERIFY(Scenario::signInWindowIsBack());
     REQUIRE(Scenario::signIn());
   }
 

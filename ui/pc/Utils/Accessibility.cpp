@@ -584,12 +584,42 @@ void tellNameChanges() {
   if (near) tellArrival(near, names.join(QStringLiteral(". ")));
 }
 
+// The dynamic property of an item that took the keyboard in this turn of
+// the event loop and has not been pressed since: a reader asks for its
+// name as it is told of the focus, and hears the new one then (Sign In
+// turning into Cancel as it takes the keyboard from the password field).
+const char kJustFocused[] = "_zent_justFocused";
+
+// A key or a click meant for an item comes after its focus was told: what
+// it renames then is news.
+class PressWatcher : public QObject {
+ public:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease:
+      case QEvent::MouseButtonPress:
+        watched->setProperty(kJustFocused, QVariant());
+        break;
+      default:
+        break;
+    }
+    return false;
+  }
+};
+
+PressWatcher* pressWatcher() {
+  static PressWatcher* watcher = new PressWatcher;
+  return watcher;
+}
+
 void nameChanged(QQuickItem* item, const QString& name) {
   const QString before = item->property(kKnownName).toString();
   const QString now = name.trimmed();
   item->setProperty(kKnownName, now);
   // The first name an item is given, as its scene is built, is no change.
   if (before.isEmpty() || now.isEmpty() || now == before) return;
+  if (item->property(kJustFocused).toBool()) return;
   if (!QQuickItemPrivate::get(item)->componentComplete || !nameChangeIsHeard(item)) return;
   if (pendingNameChanges().isEmpty())
     QTimer::singleShot(0, announcements(), [] { tellNameChanges(); });
@@ -606,6 +636,12 @@ void followChanges(QQuickItem* item) {
   item->setProperty(kKnownName, attached->name().trimmed());
   QObject::connect(attached, &QQuickAccessibleAttached::nameChanged, item,
                    [item, attached] { nameChanged(item, attached->name()); });
+  item->installEventFilter(pressWatcher());
+  QObject::connect(item, &QQuickItem::activeFocusChanged, item, [item](bool focused) {
+    if (!focused) return;
+    item->setProperty(kJustFocused, true);
+    QTimer::singleShot(0, item, [item] { item->setProperty(kJustFocused, QVariant()); });
+  });
   QObject::connect(item, &QQuickItem::enabledChanged, item, [item] {
     QAccessible::State changed;
     changed.disabled = true;
