@@ -613,6 +613,11 @@ PressWatcher* pressWatcher() {
   return watcher;
 }
 
+void markJustFocused(QQuickItem* item) {
+  item->setProperty(kJustFocused, true);
+  QTimer::singleShot(0, item, [item] { item->setProperty(kJustFocused, QVariant()); });
+}
+
 void nameChanged(QQuickItem* item, const QString& name) {
   const QString before = item->property(kKnownName).toString();
   const QString now = name.trimmed();
@@ -638,9 +643,7 @@ void followChanges(QQuickItem* item) {
                    [item, attached] { nameChanged(item, attached->name()); });
   item->installEventFilter(pressWatcher());
   QObject::connect(item, &QQuickItem::activeFocusChanged, item, [item](bool focused) {
-    if (!focused) return;
-    item->setProperty(kJustFocused, true);
-    QTimer::singleShot(0, item, [item] { item->setProperty(kJustFocused, QVariant()); });
+    if (focused) markJustFocused(item);
   });
   QObject::connect(item, &QQuickItem::enabledChanged, item, [item] {
     QAccessible::State changed;
@@ -777,6 +780,9 @@ void announce(QML::View* view) {
 
 void viewFocused(QML::View* view) {
   if (!view || !QAccessible::isActive()) return;
+  // The item takes the keyboard back with its view (a menu closed): what
+  // the menu's choice renames now is read with the focus told below.
+  if (QQuickItem* item = focusedItem(view->quickWindow())) markJustFocused(item);
   // After Qt's own event for the view, which follows its focus-in.
   QTimer::singleShot(0, view, [view] {
     if (!view->hasFocus()) return;
