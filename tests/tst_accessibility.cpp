@@ -2,7 +2,8 @@
 // interface the desktop's accessibility bridge turns into its own tree. Each
 // window's tree is walked from the window the user sees down to every item
 // and back up; an interactive item without a name, a button a reader's
-// press does nothing for, a Tab stop that is not said to be focusable, a
+// press does nothing for, a greyed control said to be usable (or a usable
+// one greyed), a Tab stop that is not said to be focusable, a
 // hidden item in the tree (or said to be shown), a text the window shows
 // that no node of the tree holds, or a child that does not know its parent
 // fails. Then the roads a screen-reader user takes: signing in by
@@ -20,6 +21,8 @@
 #include <QQuickWidget>
 #include <QQuickWindow>
 #include <QRegularExpression>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTextDocumentFragment>
 #include <QtTest>
 
@@ -32,6 +35,7 @@
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
+#include <QtQuick/private/qquickitem_p.h>
 #pragma GCC diagnostic pop
 
 #include <RAZ/Client.h>
@@ -48,6 +52,7 @@
 #include "Scenario.h"
 #include "TestSupport.h"
 #include "Utils/Accessibility.h"
+#include "Utils/ZentUrlHandler.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
 #include "dialogs/LocationPublish.h"
 #include "dialogs/MessageWindow.h"
@@ -103,6 +108,10 @@ bool isInteractive(QAccessible::Role role) {
   }
 }
 
+// Whether a list draws the item: a row it keeps aside for reuse is culled,
+// not hidden.
+bool drawn(QQuickItem* item) { return item->isVisible() && !QQuickItemPrivate::get(item)->culled; }
+
 // Whether the user can see the object at all: it, its ancestors and its
 // window shown, none of them fully transparent.
 bool reallyShown(QObject* object) {
@@ -115,7 +124,7 @@ bool reallyShown(QObject* object) {
   auto* item = qobject_cast<QQuickItem*>(object);
   if (!item) return true;
   for (QQuickItem* i = item; i; i = i->parentItem())
-    if (!i->isVisible() || i->opacity() <= 0) return false;
+    if (!drawn(i) || i->opacity() <= 0) return false;
   return true;
 }
 
@@ -214,10 +223,17 @@ void walk(QAccessibleInterface* iface, Tree* tree, int depth) {
     if (!state.invisible && !reallyShown(child->object()))
       tree->problems << QStringLiteral("%1 is hidden but said to be shown").arg(describe(child));
     if (auto* item = qobject_cast<QQuickItem*>(child->object())) {
-      if (!item->isVisible())
+      if (!drawn(item))
         tree->problems << QStringLiteral("%1 is hidden but in the tree").arg(describe(child));
       if (needsPress(child->role()) && item->isEnabled() && !answersPress(item))
         tree->problems << QStringLiteral("%1 does nothing when pressed").arg(describe(child));
+      if (!state.invisible && state.disabled == item->isEnabled())
+        tree->problems << QStringLiteral("%1 is %2 but said to be %3")
+                              .arg(describe(child),
+                                   item->isEnabled() ? QStringLiteral("usable")
+                                                     : QStringLiteral("greyed"),
+                                   state.disabled ? QStringLiteral("disabled")
+                                                  : QStringLiteral("enabled"));
       if (item->activeFocusOnTab() && item->isEnabled() && !state.focusable)
         tree->problems
             << QStringLiteral("%1 is a Tab stop not said to be one").arg(describe(child));
@@ -235,7 +251,7 @@ QString spoken(QAccessibleInterface* i) {
 // Every text the window's scenes show that no node of the tree holds: the
 // text item is not in the tree, and no node says it.
 void findUnreadTexts(QQuickItem* item, const Tree& tree, const QString& said, QStringList* out) {
-  if (!item->isVisible() || item->opacity() <= 0) return;
+  if (!drawn(item) || item->opacity() <= 0) return;
   bool ignored = false;
   for (QObject* child : item->children())
     if (child->inherits("QQuickAccessibleAttached")) ignored = child->property("ignored").toBool();
@@ -498,6 +514,7 @@ class TestAccessibility : public QObject {
              qPrintable(order));
 
     REQUIRE(scene.focus(QStringLiteral("passwordField")));
+    g_alerts.clear();
     REQUIRE(scene.press(Qt::Key_Return));
     QTRY_COMPARE(scene.view()->rootObject()->property("state").toString(),
                  QStringLiteral("signingin"));
@@ -507,6 +524,10 @@ class TestAccessibility : public QObject {
     QCOMPARE(cancel->text(QAccessible::Name), QStringLiteral("Cancel"));
     QCOMPARE(cancel->role(), QAccessible::Button);
     QVERIFY(cancel->state().focused);
+    // Its new name comes with the focus: not said a second time (once what
+    // this turn of the event loop told is through).
+    QCoreApplication::processEvents();
+    QVERIFY2(!g_alerts.contains(QStringLiteral("Cancel")), qPrintable(g_alerts.join(" | ")));
     cancel->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QTRY_COMPARE(scene.view()->rootObject()->property("state").toString(),
                  QStringLiteral("signin"));
@@ -581,6 +602,46 @@ class TestAccessibility : public QObject {
     }
   }
 
+  // The user's own presence is heard as it changes, wherever the reader's
+  // focus is. A search that finds nothing reads as it shows: "No matching
+  // contacts", no heading of the list before it, and Chat, Call and Video
+  // Call greyed, as readers say.
+  void presenceAndEmptySearchAreRead() {
+    REQUIRE(Scenario::signIn());
+    QML::MainWindow* main = Scenario::mainWindow();
+    SceneDriver scene = Scenario::mainScene();
+    REQUIRE(scene.waitVisible(QStringLiteral("contactRow")));
+    for (const char* state : {"Busy", "Available"}) {
+      g_alerts.clear();
+      REQUIRE(scene.click(QStringLiteral("ownPresenceText")));
+      QMenu* menu = nullptr;
+      REQUIRE(ZentTest::waitForMenu(&menu));
+      REQUIRE(ZentTest::triggerMenuEntry(menu, {QString::fromLatin1(state)}));
+      REQUIRE(scene.waitText(QStringLiteral("ownPresenceText"), QString::fromLatin1(state)));
+      QTRY_VERIFY2(g_alerts.contains(QLatin1String(state)), qPrintable(g_alerts.join(" | ")));
+    }
+
+    REQUIRE(scene.focus(QStringLiteral("searchField")));
+    REQUIRE(scene.type(QStringLiteral("qqzx")));
+    REQUIRE(scene.waitVisible(QStringLiteral("contactListEmptyText")));
+    Tree tree;
+    QTRY_VERIFY2((tree = treeOf(main))
+                     .named(QAccessible::StaticText, QStringLiteral("No matching contacts")),
+                 qPrintable(tree.dump()));
+    VERIFY_TREE(tree);
+    QVERIFY2(tree.names(QAccessible::Heading).isEmpty(),
+             qPrintable(tree.names(QAccessible::Heading)));
+    QVERIFY2(tree.names(QAccessible::ListItem).isEmpty(),
+             qPrintable(tree.names(QAccessible::ListItem)));
+    for (const char* name : {"Chat", "Call", "Video Call"}) {
+      QAccessibleInterface* button = tree.named(QAccessible::Button, QString::fromLatin1(name));
+      QVERIFY2(button && button->state().disabled, name);
+    }
+    REQUIRE(scene.press(Qt::Key_A, Qt::ControlModifier));
+    REQUIRE(scene.press(Qt::Key_Backspace));
+    REQUIRE(scene.waitVisible(QStringLiteral("contactRow")));
+  }
+
   // Moving through the contacts with the arrows moves the focus from row to
   // row, and the screen reader is told each time.
   void arrowsMoveTheFocusFromRowToRow() {
@@ -610,6 +671,32 @@ class TestAccessibility : public QObject {
                qPrintable(g_focusEvents.join(QStringLiteral(" | "))));
 
     REQUIRE(scene.press(Qt::Key_Up));
+    QCOMPARE(focusOf(main)->text(QAccessible::Name), QStringLiteral("Alice Moreno, Available"));
+
+    // Past the rows shown the list follows the arrows: the row with the
+    // focus is always on screen, where a reader is told it is.
+    const QSize size = main->size();
+    main->resize(main->minimumSize());
+    QAccessibleInterface* list = treeOf(main).named(QAccessible::List, QStringLiteral("Contacts"));
+    QVERIFY(list);
+    QTRY_VERIFY(list->rect().height() < accessibleOf(main)->rect().height());
+    QStringList passed;
+    bool scrolled = false;
+    int presses = 0;
+    for (; presses < 40; ++presses) {
+      REQUIRE(scene.press(Qt::Key_Down));
+      QAccessibleInterface* focus = focusOf(main);
+      if (passed.contains(focus->text(QAccessible::Name))) break;
+      passed << focus->text(QAccessible::Name);
+      QVERIFY2(!focus->state().offscreen && list->rect().contains(focus->rect()),
+               qPrintable(passed.join(" | ")));
+      scrolled = scrolled ||
+                 scene.anyItem(QStringLiteral("contactList"))->property("contentY").toReal() > 0;
+    }
+    // And back up to the first row, the list with it.
+    for (int i = 0; i <= presses; ++i) REQUIRE(scene.press(Qt::Key_Up));
+    main->resize(size);
+    QVERIFY2(scrolled, qPrintable(passed.join(" | ")));
     QCOMPARE(focusOf(main)->text(QAccessible::Name), QStringLiteral("Alice Moreno, Available"));
   }
 
@@ -727,6 +814,16 @@ class TestAccessibility : public QObject {
     QCOMPARE(std::count_if(tabs.begin(), tabs.end(),
                            [](QAccessibleInterface* i) { return i->state().selected; }),
              1L);
+    // A location's row reads its number, and its check box says for which.
+    REQUIRE(page.waitVisible(QStringLiteral("locationNumber")));
+    const QString number = page.text(QStringLiteral("locationNumber"));
+    QVERIFY(!number.isEmpty());
+    const Tree located = treeOf(settings);
+    VERIFY_TREE(located);
+    QVERIFY2(located.named(QAccessible::StaticText, number),
+             qPrintable(located.names(QAccessible::StaticText)));
+    QVERIFY2(located.named(QAccessible::CheckBox, QStringLiteral("Enabled, ") + number),
+             qPrintable(located.names(QAccessible::CheckBox)));
     settings->close();
 
     QMenu* menu = nullptr;
@@ -745,6 +842,22 @@ class TestAccessibility : public QObject {
                   })
                   .isEmpty(),
              qPrintable(cardTree.names(QAccessible::StaticText)));
+    // Tab reaches every field, those below the fold brought into view as
+    // the keyboard comes to them.
+    SceneDriver cardScene = SceneDriver::of(card);
+    QStringList reached;
+    for (int i = 0; i < 30 && !reached.contains(QStringLiteral("IM Address")); ++i) {
+      REQUIRE(cardScene.press(Qt::Key_Tab));
+      QAccessibleInterface* focus = focusOf(card);
+      QVERIFY(focus);
+      const QString name = focus->text(QAccessible::Name);
+      if (focus->role() != QAccessible::StaticText) continue;
+      QVERIFY2(focus->state().focused && !focus->state().offscreen, qPrintable(describe(focus)));
+      reached << name.section(QStringLiteral(", "), 0, 0);
+    }
+    QVERIFY2(reached.contains(QStringLiteral("Email Address")) &&
+                 reached.contains(QStringLiteral("IM Address")),
+             qPrintable(reached.join(" | ")));
     card->close();
   }
 
@@ -775,10 +888,36 @@ class TestAccessibility : public QObject {
       for (const auto& relation : iface->relations(QAccessible::Label))
         labelledBy = labelledBy || relation.first->object() == label;
       QVERIFY2(labelledBy, qPrintable(field->objectName()));
+      // (A label shared by fields, "Port", names each with what it is for.)
       if (!field->inherits("QComboBox"))
-        QCOMPARE(iface->text(QAccessible::Name), label->text().remove(QLatin1Char('&')));
+        QVERIFY2(iface->text(QAccessible::Name).contains(label->text().remove(QLatin1Char('&'))),
+                 qPrintable(iface->text(QAccessible::Name)));
     }
     QVERIFY(labelled >= 10);
+    // Every page as a reader reads it: its fields named, no two alike.
+    QTabWidget* pages = prefs->findChild<QTabWidget*>(QStringLiteral("preferencesTabs"));
+    QVERIFY(pages);
+    QStringList fieldNames;
+    for (int page = 0; page < pages->count(); ++page) {
+      if (!pages->isTabVisible(page) || !pages->isTabEnabled(page)) continue;
+      QTabBar* bar = pages->tabBar();
+      QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(page).center());
+      QTRY_COMPARE(pages->currentIndex(), page);
+      const Tree shown = treeOf(prefs);
+      VERIFY_TREE(shown);
+      QStringList names;
+      for (QAccessibleInterface* i : shown.nodes)
+        if (i->role() == QAccessible::EditableText && !i->state().invisible)
+          names << i->text(QAccessible::Name);
+      const int count = names.size();
+      names.removeDuplicates();
+      QVERIFY2(names.size() == count, qPrintable(pages->tabText(page) + ": " + names.join(" | ")));
+      fieldNames << names;
+    }
+    QVERIFY2(fieldNames.contains(QStringLiteral("Secure Web Proxy Server Port")),
+             qPrintable(fieldNames.join(" | ")));
+    QVERIFY2(fieldNames.contains(QStringLiteral("Web Collaboration username")),
+             qPrintable(fieldNames.join(" | ")));
     // And no field takes its group's title for a name where the group
     // labels its fields.
     for (QWidget* field : prefs->findChildren<QWidget*>()) {
@@ -987,8 +1126,14 @@ class TestAccessibility : public QObject {
     // On hold, the state and its time are read as shown.
     QAccessibleInterface* hold = tree.named(QAccessible::Button, QStringLiteral("Hold"));
     QVERIFY(hold);
+    g_alerts.clear();
     hold->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     REQUIRE(call.waitText(QStringLiteral("callState"), QStringLiteral("Hold")));
+    // And heard as it changes, wherever the reader's focus is.
+    QTRY_VERIFY2(g_alerts.filter(QRegularExpression(QStringLiteral("^Alice Moreno, .*hold"),
+                                                    QRegularExpression::CaseInsensitiveOption))
+                         .size() == 1,
+                 qPrintable(g_alerts.join(" | ")));
     const Tree held = treeOf(window);
     VERIFY_TREE(held);
     QVERIFY2(!held.find([](QAccessibleInterface* i) {
@@ -999,6 +1144,57 @@ class TestAccessibility : public QObject {
                   })
                   .isEmpty(),
              qPrintable(held.names(QAccessible::StaticText)));
+    // A button pressed from the keyboard says what it does next; resumed,
+    // the call's state is heard with it.
+    g_alerts.clear();
+    REQUIRE(call.focus(QStringLiteral("holdButton")));
+    REQUIRE(call.press(Qt::Key_Space));
+    QTRY_VERIFY2(g_alerts.size() == 1 && g_alerts.first().contains(QLatin1String("Hold")) &&
+                     g_alerts.first().contains(QLatin1String("Alice Moreno, Call Active")),
+                 qPrintable(g_alerts.join(" | ")));
+    g_alerts.clear();
+    REQUIRE(call.focus(QStringLiteral("muteButton")));
+    REQUIRE(call.press(Qt::Key_Space));
+    QTRY_VERIFY2(g_alerts.contains(QStringLiteral("Unmute")), qPrintable(g_alerts.join(" | ")));
+  }
+
+  // A room's participants are a list a reader walks and the keyboard
+  // reaches: each party by name, its menu (the owner's Dismiss and Promote)
+  // opened by a reader's press.
+  void roomParticipantsAreRead() {
+    REQUIRE(Scenario::signIn());
+    emit Scenario::app()->messageReceived(
+        QStringLiteral("--zent:") +
+        Utils::ZentUrlHandler::encodePayload({}, QString::fromLatin1(kReleaseJid), {}, {}));
+    QML::CommunicationsWindow* room = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(kReleasePlanning, &room));
+    SceneDriver parties;
+    REQUIRE(ZentTest::sceneWith(room, QStringLiteral("participantRow"), &parties));
+    QAccessibleInterface* bruno = nullptr;
+    Tree tree;
+    QTRY_VERIFY2_WITH_TIMEOUT(
+        (bruno =
+             (tree = treeOf(room)).named(QAccessible::ListItem, QStringLiteral("Bruno Keller"))),
+        qPrintable(tree.dump()), ZentTest::kWaitMs);
+    VERIFY_TREE(tree);
+    QAccessibleInterface* list = tree.named(QAccessible::List, QStringLiteral("Participants"));
+    QVERIFY2(list, qPrintable(tree.names(QAccessible::List)));
+    QCOMPARE(bruno->parent()->object(), list->object());
+    QVERIFY(bruno->state().focusable);
+    QVERIFY(tree.named(QAccessible::ListItem, QString::fromLatin1(kAliceName)));
+    bruno->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QMenu* menu = nullptr;
+    REQUIRE(ZentTest::waitForMenu(&menu));
+    const QStringList texts = ZentTest::menuTexts(menu);
+    ZentTest::closeMenus();
+    QVERIFY2(texts.contains(QStringLiteral("Dismiss from Chat")) &&
+                 texts.contains(QStringLiteral("Promote to Moderator")),
+             qPrintable(texts.join(", ")));
+    // From the keyboard the list takes the focus on a party, told so.
+    REQUIRE(parties.focus(QStringLiteral("participantList")));
+    QAccessibleInterface* focus = focusOf(room);
+    QVERIFY2(focus && focus->role() == QAccessible::ListItem && focus->state().focused,
+             qPrintable(describe(focus)));
   }
 
   // An incoming chat: the popup is an alert whose press opens the chat; the

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QQuickItem>
 #include <QQuickWidget>
+#include <QQuickWindow>
 #include <QtTest>
 
 #include <RAZ/Controllers/ChatInterface.h>
@@ -452,7 +453,37 @@ class ScenarioRoomsTest : public ZentTest::ScenarioTestObject {
           return demote;
         }(),
         ZentTest::kWaitMs);
-    REQUIRE(partyMenu(room, QStringLiteral("Bruno Keller"), &menu));
+    // From the keyboard too: Tab from the message field reaches the list,
+    // the arrows the party, and the menu key opens its menu at its row.
+    SceneDriver keys;
+    QQuickItem* bruno = nullptr;
+    REQUIRE(partyRow(room, QStringLiteral("Bruno Keller"), &keys, &bruno));
+    SceneDriver chat;
+    REQUIRE(sceneWith(room, QStringLiteral("messageInput"), &chat));
+    REQUIRE(chat.focus(QStringLiteral("messageInput")));
+    QStringList passed;
+    for (int i = 0; i < 20 && QApplication::focusWidget() != keys.view(); ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      passed << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName()
+                                             : QStringLiteral("<none>"));
+    }
+    QVERIFY2(QApplication::focusWidget() == keys.view(), qPrintable(passed.join(", ")));
+    QQuickWindow* pane = keys.view()->quickWindow();
+    QVERIFY(pane->activeFocusItem() &&
+            pane->activeFocusItem()->objectName() == QLatin1String("participantRow"));
+    for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down})
+      for (int i = 0; i < 8 && pane->activeFocusItem() != bruno; ++i) REQUIRE(keys.press(key));
+    QVERIFY2(pane->activeFocusItem() == bruno,
+             qPrintable(pane->activeFocusItem() ? pane->activeFocusItem()->objectName()
+                                                : QStringLiteral("nothing")));
+    REQUIRE(keys.press(Qt::Key_Menu));
+    REQUIRE(ZentTest::waitForMenu(&menu));
+    const QRect row(keys.view()->mapToGlobal(bruno->mapToScene(QPointF(0, 0)).toPoint()),
+                    QSize(qRound(bruno->width()), qRound(bruno->height())));
+    QVERIFY2(qAbs(menu->geometry().top() - row.bottom()) <= 2 ||
+                 qAbs(menu->geometry().bottom() - row.top()) <= 2,
+             qPrintable(QStringLiteral("menu at %1, row at %2")
+                            .arg(QVariant(menu->geometry()).toString(), QVariant(row).toString())));
     REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Dismiss from Chat")}));
     SceneDriver parties;
     REQUIRE(sceneWith(room, QStringLiteral("participantRow"), &parties));

@@ -1325,6 +1325,22 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
         <source>To be able to enter new credentials, you&apos;ll have to logout and login anew.</source>
         <translation>To be able to enter new credentials, you&apos;ll have to logout and login anew.</translation>
     </message>
+    <message>
+        <source>Corporate Directory (LDAP)</source>
+        <translation>Corporate Directory (LDAP)</translation>
+    </message>
+    <message>
+        <source>Web Collaboration</source>
+        <translation>Web Collaboration</translation>
+    </message>
+    <message>
+        <source>%1 username</source>
+        <translation>%1 username</translation>
+    </message>
+    <message>
+        <source>%1 password</source>
+        <translation>%1 password</translation>
+    </message>
 </context>
 <context>
     <name>PresenceRequestDialog</name>
@@ -2550,6 +2566,14 @@ Do you want to enable these features? </translation>
     <message>
         <source>Secure Web Proxy Server</source>
         <translation>Secure Web Proxy Server</translation>
+    </message>
+    <message>
+        <source>Web Proxy Server Port</source>
+        <translation>Web Proxy Server Port</translation>
+    </message>
+    <message>
+        <source>Secure Web Proxy Server Port</source>
+        <translation>Secure Web Proxy Server Port</translation>
     </message>
     <message>
         <source>Add-ins</source>

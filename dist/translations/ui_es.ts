@@ -1305,6 +1305,22 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
         <source>To be able to enter new credentials, you&apos;ll have to logout and login anew.</source>
         <translation>Para poder introducir credenciales nuevas, debe cerrar sesión y volver a iniciarla.</translation>
     </message>
+    <message>
+        <source>Corporate Directory (LDAP)</source>
+        <translation>Directorio corporativo (LDAP)</translation>
+    </message>
+    <message>
+        <source>Web Collaboration</source>
+        <translation>Colaboración web</translation>
+    </message>
+    <message>
+        <source>%1 username</source>
+        <translation>Nombre de usuario de %1</translation>
+    </message>
+    <message>
+        <source>%1 password</source>
+        <translation>Contraseña de %1</translation>
+    </message>
 </context>
 <context>
     <name>PresenceRequestDialog</name>
@@ -2518,6 +2534,14 @@ Tenga en cuenta que, si continúa, es posible que Outlook le solicite permisos a
     <message>
         <source>Secure Web Proxy Server</source>
         <translation>Servidor proxy web seguro</translation>
+    </message>
+    <message>
+        <source>Web Proxy Server Port</source>
+        <translation>Puerto del servidor proxy web</translation>
+    </message>
+    <message>
+        <source>Secure Web Proxy Server Port</source>
+        <translation>Puerto del servidor proxy web seguro</translation>
     </message>
     <message>
         <source>Add-ins</source>

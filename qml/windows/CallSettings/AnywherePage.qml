@@ -152,17 +152,25 @@ Item {
                     height: 32
                     readonly property var loc: model.location
                     ZLabel {
+                        id: locationNumber
+                        objectName: "locationNumber"
                         width: parent.width * 0.5
                         anchors.verticalCenter: parent.verticalCenter
                         elide: Text.ElideRight
                         text: loc ? (loc.description !== "" ? loc.description + " (" + loc.phoneNumber + ")"
                                                              : loc.phoneNumber) : ""
+                        // Named as it reads, whenever its location arrives.
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text
                     }
                     Item {
                         width: parent.width * 0.2
                         height: parent.height
                         ZCheckBox {
+                            objectName: "locationEnabled"
                             anchors.verticalCenter: parent.verticalCenter
+                            // Its column says what it is, its row for which number.
+                            Accessible.name: qsTr("Enabled") + page.lc + ", " + locationNumber.text
                             checked: loc ? loc.active : false
                             onToggled: {
                                 if (loc)

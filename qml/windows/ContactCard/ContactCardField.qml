@@ -34,13 +34,29 @@ Item {
             type: ZPalette.caption
         }
         ZLabel {
+            id: shownValue
+            objectName: "value" + fieldType
             visible: !row.canEdit
             width: parent.width
             text: row.value
             elide: Text.ElideRight
-            // Read with what it is: "E-mail, alice@example.com".
+            // Read with what it is: "E-mail, alice@example.com". Reached
+            // with Tab as the card's other parts are, and brought into view
+            // then: a field below the fold is read where the user sees it.
+            activeFocusOnTab: visible
+            onActiveFocusChanged: if (activeFocus) scene.showField(row)
             Accessible.role: Accessible.StaticText
             Accessible.name: fieldName + ", " + row.value
+            Accessible.focusable: true
+            Rectangle {
+                anchors.fill: parent
+                anchors.margins: -ZPalette.focusWidth
+                radius: ZPalette.radius
+                color: "transparent"
+                border.width: ZPalette.focusWidth
+                border.color: ZPalette.accent
+                visible: shownValue.activeFocus
+            }
         }
         ZTextField {
             id: editor

@@ -31,8 +31,13 @@ Rectangle {
         boundsBehavior: Flickable.StopAtBounds
         currentIndex: activeSelectionHandler.currentIndex
         activeFocusOnTab: true
-        Keys.onUpPressed: mainWindow.moveSelection(true, false)
-        Keys.onDownPressed: mainWindow.moveSelection(false, false)
+        // The row the arrows come to is scrolled into view (past three).
+        function showCurrent() {
+            if (currentIndex >= 0)
+                positionViewAtIndex(currentIndex, ListView.Contain);
+        }
+        Keys.onUpPressed: { mainWindow.moveSelection(true, false); showCurrent(); }
+        Keys.onDownPressed: { mainWindow.moveSelection(false, false); showCurrent(); }
         Keys.onPressed: function(event) {
             if (event.key === Qt.Key_Menu || (event.key === Qt.Key_F10 && (event.modifiers & Qt.ShiftModifier))) {
                 if (activeSelectionHandler.currentIndex < 0)

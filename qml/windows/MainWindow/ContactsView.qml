@@ -31,8 +31,14 @@ ListView {
     highlightFollowsCurrentItem: false
     Accessible.role: Accessible.List
     Accessible.name: qsTr("Contacts") + contactList.lc
-    Keys.onUpPressed: mainWindow.moveSelection(true, true)
-    Keys.onDownPressed: mainWindow.moveSelection(false, true)
+    // The row the arrows come to is scrolled into view: the list follows
+    // its current row by itself only with a highlight, which it has not.
+    function showCurrent() {
+        if (currentIndex >= 0)
+            positionViewAtIndex(currentIndex, ListView.Contain);
+    }
+    Keys.onUpPressed: { mainWindow.moveSelection(true, true); showCurrent(); }
+    Keys.onDownPressed: { mainWindow.moveSelection(false, true); showCurrent(); }
     Keys.onReturnPressed: mainWindow.triggerDefaultAction()
     Keys.onEnterPressed: mainWindow.triggerDefaultAction()
     Keys.onEscapePressed: { contactList.searchField.text = ""; contactList.searchField.forceActiveFocus(); }
@@ -88,5 +94,8 @@ ListView {
         visible: contactList.count === 0 && (mainWindow === null || mainWindow.dialNumber === "")
         text: (contactList.searchField.text !== "" ? qsTr("No matching contacts") : qsTr("No contacts yet")) + contactList.lc
         color: pal.mutedText
+        // What the list says in place of its rows.
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
     }
 }

@@ -275,6 +275,9 @@ Rectangle {
                 activeFocusOnTab: root.helper !== null
                 Accessible.role: Accessible.ButtonMenu
                 Accessible.name: root.presenceText(root.own ? root.own.presence : Vantre.PresenceState.Unknown)
+                // A reader hears the user's presence change wherever its
+                // focus is (the service changes it too).
+                readonly property bool accessibleLive: true
                 Accessible.onPressAction: if (root.helper) root.openPresenceMenu()
                 Keys.onPressed: function(event) { root.pressKeys(event, root.openPresenceMenu, true); }
                 Rectangle {

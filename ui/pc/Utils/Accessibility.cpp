@@ -15,6 +15,12 @@
 #include <QWindow>
 
 #include <QtQuick/private/qaccessiblequickitem_p.h>
+// Qt's private headers are not written for our warnings.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wshadow"
+#include <QtQuick/private/qquickaccessibleattached_p.h>
+#include <QtQuick/private/qquickitem_p.h>
+#pragma GCC diagnostic pop
 #include <QtQuick/private/qquicktextedit_p.h>
 
 #include "Widgets/Window.h"
@@ -52,6 +58,22 @@ QQuickItem* focusedItem(QQuickWindow* scene) {
   return focus;
 }
 
+// Whether the item is drawn at all: visible, and not a list's row kept
+// aside for reuse (a list culls those, still visible, until a row scrolled
+// in needs one: a heading of a list searched since would be read).
+bool isDrawn(QQuickItem* item) {
+  return item->isVisible() && !QQuickItemPrivate::get(item)->culled;
+}
+
+// Whether the user sees the item of `view`'s scene: the view is shown, the
+// item and its ancestors are visible and none of them is fully transparent.
+bool isShownIn(QQuickItem* item, QML::View* view) {
+  if (!view->isVisible()) return false;
+  for (QQuickItem* i = item; i; i = i->parentItem())
+    if (!isDrawn(i) || qFuzzyIsNull(i->opacity())) return false;
+  return true;
+}
+
 // The items of `item`'s subtree that a screen reader sees, nearest first:
 // an item without an interface of its own passes its children on, as Qt's
 // item interfaces do among themselves. What is hidden is left out with all
@@ -61,7 +83,7 @@ QQuickItem* focusedItem(QQuickWindow* scene) {
 void accessibleItems(QQuickItem* item, QList<QQuickItem*>* out) {
   const auto childItems = item->childItems();
   for (QQuickItem* child : childItems) {
-    if (!child->isVisible()) continue;
+    if (!isDrawn(child)) continue;
     if (isAccessibleItem(child))
       *out << child;
     else
@@ -124,9 +146,12 @@ class ItemAccessible : public QAccessibleQuickItem {
 
   QAccessible::State state() const override {
     QAccessible::State st = QAccessibleQuickItem::state();
+    // Qt Quick never says an item is disabled: a greyed button would read
+    // as one to press.
+    st.disabled = !item()->isEnabled();
     QML::View* view = item()->window() ? viewOfScene(item()->window()) : nullptr;
     if (!view) return st;
-    st.invisible = !isShown(view);
+    st.invisible = !isShownIn(item(), view);
     st.offscreen = !st.invisible && !onScreen(view);
     // Qt Quick says so of every focus scope around the focused item too;
     // a screen reader wants the one item that takes the keys.
@@ -225,12 +250,6 @@ class ItemAccessible : public QAccessibleQuickItem {
     if (auto* web = qobject_cast<QDeclarativeWebView2*>(item())) return web->plainText();
     if (auto* combo = qobject_cast<QML::QComboBoxQmlAdapter*>(item())) return combo->text();
     return item()->property("displayText").toString();
-  }
-  bool isShown(QML::View* view) const {
-    if (!view->isVisible()) return false;
-    for (QQuickItem* i = item(); i; i = i->parentItem())
-      if (!i->isVisible() || qFuzzyIsNull(i->opacity())) return false;
-    return true;
   }
   bool onScreen(QML::View* view) const {
     const QRectF own = item()->mapRectToScene(QRectF(0, 0, item()->width(), item()->height()));
@@ -504,6 +523,136 @@ void followTextEdit(QQuickItem* item) {
   }
 }
 
+// The dynamic property of an item that holds the name a reader knows it by.
+const char kKnownName[] = "_zent_knownName";
+
+QQuickAccessibleAttached* attachedOf(QQuickItem* item) {
+  for (QObject* child : item->children())
+    if (auto* attached = qobject_cast<QQuickAccessibleAttached*>(child)) return attached;
+  return nullptr;
+}
+
+// Whether the item takes the keys where a reader is: its view has the
+// keyboard in the active window.
+bool hasReaderFocus(QQuickItem* item) {
+  QQuickWindow* scene = item->window();
+  QML::View* view = scene ? viewOfScene(scene) : nullptr;
+  return view && view->hasFocus() && view->window()->isActiveWindow() && focusedItem(scene) == item;
+}
+
+// Whether a reader is to hear that the item's name changed, wherever its
+// focus is: the item takes the keys (Hold that now says Resume, Sign In
+// that says Cancel), or its scene marks it as one whose every change
+// matters ("accessibleLive": how a call stands, the user's own presence).
+// Qt's bridge tells of a new name by handing over the object where a
+// reader expects the name, and readers drop the event: told as an arrival
+// is, the change is heard.
+bool nameChangeIsHeard(QQuickItem* item) {
+  QQuickWindow* scene = item->window();
+  QML::View* view = scene ? viewOfScene(scene) : nullptr;
+  if (!view || !isShownIn(item, view)) return false;
+  return item->property("accessibleLive").toBool() || hasReaderFocus(item);
+}
+
+// The changes of this turn of the event loop, told together once it ends:
+// a press of Hold renames the button and the call's state at once, and a
+// second announcement would cut the first short.
+struct NameChange {
+  QPointer<QQuickItem> item;
+  QString name;
+  bool hadFocus;
+};
+
+QList<NameChange>& pendingNameChanges() {
+  static QList<NameChange> pending;
+  return pending;
+}
+
+void tellNameChanges() {
+  const QList<NameChange> changes = pendingNameChanges();
+  pendingNameChanges().clear();
+  QQuickItem* near = nullptr;
+  QStringList names;
+  for (const NameChange& change : changes) {
+    if (!change.item || !nameChangeIsHeard(change.item)) continue;
+    // The keyboard came back to it since (a menu closed): a reader reads
+    // the new name with the focus.
+    if (!change.hadFocus && hasReaderFocus(change.item)) continue;
+    if (!near) near = change.item;
+    if (!names.contains(change.name)) names << change.name;
+  }
+  if (near) tellArrival(near, names.join(QStringLiteral(". ")));
+}
+
+// The dynamic property of an item that took the keyboard in this turn of
+// the event loop and has not been pressed since: a reader asks for its
+// name as it is told of the focus, and hears the new one then (Sign In
+// turning into Cancel as it takes the keyboard from the password field).
+const char kJustFocused[] = "_zent_justFocused";
+
+// A key or a click meant for an item comes after its focus was told: what
+// it renames then is news.
+class PressWatcher : public QObject {
+ public:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease:
+      case QEvent::MouseButtonPress:
+        watched->setProperty(kJustFocused, QVariant());
+        break;
+      default:
+        break;
+    }
+    return false;
+  }
+};
+
+PressWatcher* pressWatcher() {
+  static PressWatcher* watcher = new PressWatcher;
+  return watcher;
+}
+
+void markJustFocused(QQuickItem* item) {
+  item->setProperty(kJustFocused, true);
+  QTimer::singleShot(0, item, [item] { item->setProperty(kJustFocused, QVariant()); });
+}
+
+void nameChanged(QQuickItem* item, const QString& name) {
+  const QString before = item->property(kKnownName).toString();
+  const QString now = name.trimmed();
+  item->setProperty(kKnownName, now);
+  // The first name an item is given, as its scene is built, is no change.
+  if (before.isEmpty() || now.isEmpty() || now == before) return;
+  if (item->property(kJustFocused).toBool()) return;
+  if (!QQuickItemPrivate::get(item)->componentComplete || !nameChangeIsHeard(item)) return;
+  if (pendingNameChanges().isEmpty())
+    QTimer::singleShot(0, announcements(), [] { tellNameChanges(); });
+  pendingNameChanges() << NameChange{item, now, hasReaderFocus(item)};
+}
+
+// What changes of an item a reader must be told of and Qt Quick does not
+// tell (or tells so that readers drop it): its name, and whether it can be
+// used.
+void followChanges(QQuickItem* item) {
+  if (item->property(kKnownName).isValid()) return;
+  QQuickAccessibleAttached* attached = attachedOf(item);
+  if (!attached) return;
+  item->setProperty(kKnownName, attached->name().trimmed());
+  QObject::connect(attached, &QQuickAccessibleAttached::nameChanged, item,
+                   [item, attached] { nameChanged(item, attached->name()); });
+  item->installEventFilter(pressWatcher());
+  QObject::connect(item, &QQuickItem::activeFocusChanged, item, [item](bool focused) {
+    if (focused) markJustFocused(item);
+  });
+  QObject::connect(item, &QQuickItem::enabledChanged, item, [item] {
+    QAccessible::State changed;
+    changed.disabled = true;
+    QAccessibleStateChangeEvent event(item, changed);
+    QAccessible::updateAccessibility(&event);
+  });
+}
+
 // The program: its top-level windows as the user sees them. Qt lists every
 // top-level QWindow, and so the offscreen window behind each scene as a
 // nameless frame of its own; those are parts of their views, not windows.
@@ -560,6 +709,7 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
     if (!isAccessibleItem(item)) return nullptr;
     item->setProperty(kReaderAsked, true);
     followTextEdit(item);
+    followChanges(item);
     return new ItemAccessible(item);
   }
   return nullptr;
@@ -573,6 +723,7 @@ void replaceItemInterfaces(QQuickItem* item) {
       QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(child);
       if (iface && !dynamic_cast<ItemAccessible*>(iface))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
+      followChanges(child);
     }
     replaceItemInterfaces(child);
   }
@@ -629,6 +780,9 @@ void announce(QML::View* view) {
 
 void viewFocused(QML::View* view) {
   if (!view || !QAccessible::isActive()) return;
+  // The item takes the keyboard back with its view (a menu closed): what
+  // the menu's choice renames now is read with the focus told below.
+  if (QQuickItem* item = focusedItem(view->quickWindow())) markJustFocused(item);
   // After Qt's own event for the view, which follows its focus-in.
   QTimer::singleShot(0, view, [view] {
     if (!view->hasFocus()) return;

@@ -38,6 +38,13 @@ namespace Utils {
 // platform), popups stacked over it and keyboard focus moving between the
 // scene and the widgets around it.
 //
+// Two things Qt Quick leaves out are ours too: an item that cannot be used
+// says it is disabled, and a change of an item's name is told as an
+// arrival is (see notify below) when the item has the keyboard or its
+// scene marks it with a true "accessibleLive" property (how a call
+// stands, the user's own presence). Qt 5's bridge hands a reader the
+// object where it expects the new name, and readers drop that event.
+//
 // Top-level windows get their roles: a QML window is a frame, a widget
 // window of ours a dialog, named by its title (a message window without a
 // title by its message).

@@ -87,6 +87,9 @@ Rectangle {
         id: info
         objectName: "callInfo"
         Accessible.role: Accessible.StaticText
+        // Heard as it changes (held, resumed, ended), wherever a reader's
+        // focus is.
+        readonly property bool accessibleLive: true
         Accessible.name: [party.text, scene.stateText].filter(function(part) { return part !== ""; }).join(", ")
         Accessible.description: [conferenceCaption.visible ? conferenceCaption.text : "", callState.text]
                                 .filter(function(part) { return part !== ""; }).join(", ")

@@ -43,8 +43,23 @@ CredentialWidget::~CredentialWidget() { delete ui; }
 void CredentialWidget::retranslate() {
   ui->retranslateUi(this);
   ui->typeLabel->setText(Utils::StringHelper::credentialsTypeText(m_type));
+  // A reader names a field by these: its placeholder goes once something
+  // is typed, and each group's rows are told apart by their account.
+  ui->username->setAccessibleName(tr("%1 username").arg(kindText()));
+  ui->password->setAccessibleName(tr("%1 password").arg(kindText()));
   m_messageTitle = tr("Information");
   m_messageText = tr("To be able to enter new credentials, you'll have to logout and login anew.");
+}
+
+QString CredentialWidget::kindText() const {
+  switch (m_type) {
+    case RAZ::Utils::Credentials::TypeLdap:
+      return tr("Corporate Directory (LDAP)");
+    case RAZ::Utils::Credentials::TypeWebCollab:
+      return tr("Web Collaboration");
+    default:
+      return Utils::StringHelper::credentialsTypeText(m_type);
+  }
 }
 
 void CredentialWidget::changeEvent(QEvent* e) {

@@ -45,6 +45,8 @@ class CredentialWidget : public QWidget {
  private:
   void updateSaveButton();
   void retranslate();
+  // The account a row is for, as its fields' names say it.
+  QString kindText() const;
 
   RAZ::Utils::Credentials::Type m_type;
   Ui::credentialWidget* ui;
