@@ -21,6 +21,8 @@
 #include <QWebPage>
 #include <QtTest>
 
+#include <algorithm>
+
 #include <RAZ/Client.h>
 #include <RAZ/Controllers/ChatInterface.h>
 #include <RAZ/Controllers/CommsSessionController.h>
@@ -924,6 +926,25 @@ class ScenarioChatsTest : public ZentTest::ScenarioTestObject {
     REQUIRE(again.click(QStringLiteral("historyChoice3")));
     REQUIRE(again.waitPageText(kTranscript, later));
     QVERIFY2(!again.pageText(kTranscript).contains(words), qPrintable(again.pageText(kTranscript)));
+
+    // The chat's row in the history opens the chat again: no call.
+    Scenario::tidy();
+    QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
+    SceneDriver main = activeMainScene();
+    REQUIRE(main.click(QStringLiteral("leftPaneButton2")));
+    REQUIRE(main.waitVisible(QStringLiteral("historyRow")));
+    QList<QQuickItem*> rows = main.items(QStringLiteral("historyRow"));
+    std::sort(rows.begin(), rows.end(), [](QQuickItem* a, QQuickItem* b) {
+      return a->mapToScene(QPointF(0, 0)).y() < b->mapToScene(QPointF(0, 0)).y();
+    });
+    QVERIFY2(ZentTest::historyRows().value(0).contains(kAliceName),
+             qPrintable(ZentTest::historyRows().join('\n')));
+    REQUIRE(main.doubleClick(rows.first()));
+    REQUIRE(Scenario::waitForCommsWindow(kAliceName, &window));
+    REQUIRE(SceneDriver::of(window).waitVisible(QStringLiteral("messageInput")));
+    QVERIFY(window->getSession() && !window->getSession()->callActive());
+    QVERIFY(!window->getSession()->getCall());
+    REQUIRE(main.click(QStringLiteral("leftPaneButton0")));
   }
 
   // Markup and script from another party are shown as the text they are,

@@ -430,8 +430,9 @@ class TestScenarioKeyboard : public ZentTest::ScenarioTestObject {
     QTest::keyClick(footer, Qt::Key_Backtab, Qt::ShiftModifier);
     QTRY_VERIFY(call.view()->hasFocus());
     // The footer's "Options" drops from its link (or rises above it), the
-    // window away from the corner and the pointer away from both.
-    window->move(window->screen()->availableGeometry().topLeft() + QPoint(180, 140));
+    // window away from the corner and the pointer away from both (high
+    // enough that the menu, Share Desktop and all, fits below the link).
+    window->move(window->screen()->availableGeometry().topLeft() + QPoint(180, 60));
     QTRY_VERIFY(window->pos() != QPoint(0, 0));
     REQUIRE(menuOpensAtButton(foot, QStringLiteral("optionsMenuButton")));
   }
@@ -598,6 +599,10 @@ class TestScenarioKeyboard : public ZentTest::ScenarioTestObject {
       QTRY_VERIFY(dialog->isActiveWindow());
       QTest::keySequence(dialog->view(), keys);
       QTRY_VERIFY2(!dialog->isVisible(), qPrintable(keys.toString()));
+      // The main window has the keyboard back (without a window manager
+      // nothing else would hand it over).
+      QTRY_VERIFY2(Scenario::mainWindow()->isActiveWindow(),
+                   qPrintable(ZentTest::describeWindows()));
     }
     // Enter presses the Accept drawn as the default: answered, it goes.
     QML::PresenceRequestDialog* dialog = nullptr;

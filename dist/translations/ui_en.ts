@@ -1065,6 +1065,10 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
 <context>
     <name>ContactRow</name>
     <message>
+        <source>Presence unavailable</source>
+        <translation>Presence unavailable</translation>
+    </message>
+    <message>
         <source>Favorites</source>
         <translation>Favorites</translation>
     </message>

@@ -1045,6 +1045,10 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
 <context>
     <name>ContactRow</name>
     <message>
+        <source>Presence unavailable</source>
+        <translation>Presencia no disponible</translation>
+    </message>
+    <message>
         <source>Favorites</source>
         <translation>Favoritos</translation>
     </message>
