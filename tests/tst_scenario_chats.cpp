@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
+#include <QPushButton>
 #include <QQuickItem>
 #include <QQuickWidget>
 #include <QScreen>
@@ -457,6 +458,21 @@ class ScenarioChatsTest : public ZentTest::ScenarioTestObject {
                      QStringLiteral("Design board"));
     REQUIRE(ZentTest::clickButton(edit, QStringLiteral("editButton")));
     REQUIRE(waitForActiveRow(QStringLiteral("Design board"), QStringLiteral("Design review")));
+    // Opened again, it leaves on Esc, as on Ctrl+W, with nothing changed.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)}) {
+      REQUIRE(footer.click(QStringLiteral("optionsMenuButton")));
+      REQUIRE(ZentTest::waitForMenu(&menu));
+      REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Edit Room")}));
+      Dialogs::ConfigureRoom* again = nullptr;
+      REQUIRE(ZentTest::waitForWindow<Dialogs::ConfigureRoom>(
+          &again, [](Dialogs::ConfigureRoom* d) { return !d->isCreationMode(); }));
+      QTRY_VERIFY_WITH_TIMEOUT(again->isActiveWindow(), ZentTest::kWaitMs);
+      QPointer<Dialogs::ConfigureRoom> open(again);
+      QTest::keySequence(QApplication::focusWidget(), keys);
+      QTRY_VERIFY2_WITH_TIMEOUT(!open || !open->isVisible(), qPrintable(keys.toString()),
+                                ZentTest::kWaitMs);
+    }
     QTRY_VERIFY_WITH_TIMEOUT(room->windowTitle().contains(QStringLiteral("Design board")),
                              ZentTest::kWaitMs);
     QTRY_VERIFY_WITH_TIMEOUT(
@@ -483,6 +499,20 @@ class ScenarioChatsTest : public ZentTest::ScenarioTestObject {
     Dialogs::DeleteRoomDialog* confirm = nullptr;
     REQUIRE(ZentTest::waitForWindow<Dialogs::DeleteRoomDialog>(&confirm));
     REQUIRE(ZentTest::liesOver(confirm, Scenario::mainWindow()));
+    QTRY_VERIFY_WITH_TIMEOUT(confirm->isActiveWindow(), ZentTest::kWaitMs);
+    // The keyboard starts on Cancel, the default drawn; Esc leaves as it does.
+    auto* keep = confirm->findChild<QPushButton*>(QStringLiteral("noButton"));
+    QVERIFY(keep && keep->isDefault());
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(keep));
+    QVERIFY(!confirm->findChild<QPushButton*>(QStringLiteral("yesButton"))->isDefault());
+    QPointer<Dialogs::DeleteRoomDialog> asked(confirm);
+    QTest::keyClick(keep, Qt::Key_Escape);
+    QTRY_VERIFY_WITH_TIMEOUT(!asked || !asked->isVisible(), ZentTest::kWaitMs);
+    QVERIFY(sessionManager()->xmppChatController()->hasRoom(jid));
+    REQUIRE(main.rightClick(row));
+    REQUIRE(ZentTest::waitForMenu(&menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Delete Room")}));
+    REQUIRE(ZentTest::waitForWindow<Dialogs::DeleteRoomDialog>(&confirm));
     QTRY_VERIFY_WITH_TIMEOUT(confirm->isActiveWindow(), ZentTest::kWaitMs);
     REQUIRE(ZentTest::clickButton(confirm, QStringLiteral("yesButton")));
     QTRY_VERIFY_WITH_TIMEOUT(!main.row(QStringLiteral("roomRow"), QStringLiteral("Design board")),

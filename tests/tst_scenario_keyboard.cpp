@@ -20,6 +20,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <memory>
+
 #include <algorithm>
 
 #include <RAZ/Demo/CommsScript.h>
@@ -42,6 +44,7 @@
 #include "libqml/components/LoginWindow.h"
 #include "libqml/components/MainWindow.h"
 #include "libqml/components/PresenceRequestDialog.h"
+#include "libqml/utils/Style.h"
 #include "libqml/window/PopupPlacement.h"
 
 using ZentTest::Scenario;
@@ -478,11 +481,20 @@ class TestScenarioKeyboard : public ZentTest::ScenarioTestObject {
         if (b->isDefault() != (b == no))
           seen += b->text() + QStringLiteral(" drawn as the default; ");
       if (!focused) seen += QStringLiteral("\"No\" has no focus");
+      // Drawn so too: the default is the one filled dark.
+      const auto fill = [](QPushButton* b) {
+        return b->grab().toImage().pixelColor(3, b->height() / 2).lightness();
+      };
+      for (QPushButton* b : buttons)
+        if (no && b != no && b->isVisible() && fill(b) <= fill(no))
+          seen += b->text() + QStringLiteral(" filled as dark as the default; ");
       // Enter, wherever the focus is: the question ends either way.
       QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : question,
                       Qt::Key_Return);
       if (question && question->isVisible()) question->close();
     });
+    // The program's colours, as the windows have them.
+    std::unique_ptr<QML::Style> style(QML::Style::instance() ? nullptr : new QML::Style(nullptr));
     const int answer = Dialogs::MessageWindow::question(
         QStringLiteral("Confirm Deletion"), QStringLiteral("Remove Alice Moreno?"), true, false,
         QDialogButtonBox::Yes | QDialogButtonBox::No, &clicked, QDialogButtonBox::No, nullptr);
