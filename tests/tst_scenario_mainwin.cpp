@@ -669,8 +669,22 @@ class TestScenarioMainWindow : public ZentTest::ScenarioTestObject {
   // click opens it again.
   void lostServiceSaysWhatCannotWork() {
     SceneDriver s = scene();
+    // My Room's conference runs: the service lost, it is no longer active.
+    REQUIRE(s.click(QStringLiteral("leftPaneButton1")));
+    REQUIRE(s.waitVisible(QStringLiteral("myRoomRow")));
+    REQUIRE(s.doubleClick(QStringLiteral("myRoomRow")));
+    QML::CommunicationsWindow* room = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(QStringLiteral("My Room"), &room));
+    SceneDriver footer;
+    REQUIRE(ZentTest::sceneWith(room, QStringLiteral("footerText"), &footer));
+    REQUIRE(footer.waitText(QStringLiteral("footerText"), QStringLiteral("Call")));
+    REQUIRE(s.waitText(QStringLiteral("activeCommDetails"), QStringLiteral("Call Active")));
     QCOMPARE(Scenario::control("lose-service"), QStringLiteral("ok"));
     REQUIRE(waitForBannerRow(s, QStringLiteral("Chat unavailable")));
+    REQUIRE(footer.waitText(QStringLiteral("footerText"), QStringLiteral("Calls unavailable")));
+    REQUIRE(s.waitText(QStringLiteral("activeCommDetails"), QStringLiteral("Calls unavailable")));
+    Scenario::tidy();
+    QTRY_VERIFY(!ZentTest::findWindow<QML::CommunicationsWindow>());
     for (int round = 0; round < 2; ++round) {
       REQUIRE(s.click(QStringLiteral("ownPresenceText")));
       QMenu* menu = nullptr;
@@ -697,6 +711,7 @@ class TestScenarioMainWindow : public ZentTest::ScenarioTestObject {
     why->close();
     QCOMPARE(Scenario::control("restore-service"), QStringLiteral("ok"));
     REQUIRE(s.waitHidden(QStringLiteral("errorBanner")));
+
     QTRY_VERIFY(s.row(QStringLiteral("contactRow"), QStringLiteral("Available")));
     QVERIFY(!s.row(QStringLiteral("contactRow"), QStringLiteral("Presence unavailable")));
   }

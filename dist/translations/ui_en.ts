@@ -3538,6 +3538,10 @@ Are you sure you want to continue?</translation>
 <context>
     <name>Utils::CommunicationSessionUiHelper</name>
     <message>
+        <source>Calls unavailable</source>
+        <translation>Calls unavailable</translation>
+    </message>
+    <message>
         <source>%1&apos;s Room</source>
         <translation>%1&apos;s Room</translation>
     </message>

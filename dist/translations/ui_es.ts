@@ -3479,6 +3479,10 @@ Are you sure you want to continue?</source>
 <context>
     <name>Utils::CommunicationSessionUiHelper</name>
     <message>
+        <source>Calls unavailable</source>
+        <translation>Llamadas no disponibles</translation>
+    </message>
+    <message>
         <source>%1&apos;s Room</source>
         <translation>Sala de %1</translation>
     </message>
