@@ -187,12 +187,13 @@ class TestCommsMenus : public QObject {
     QTest::addColumn<bool>("endEnabled");
     QTest::addColumn<QStringList>("expected");
     // A new window shows the own video, so its entry offers to hide it.
-    // Parking is offered for calls; a chat has no call to park.
+    // Parking is offered for calls; a chat has no call to park. Share Desktop
+    // comes with a call in progress or a chat, not while a call rings.
     const QStringList tail{"-", "Hide Window", "Always on Top"};
     const QStringList profile{"-", "View Profile", "Edit Profile"};
     QTest::newRow("chat") << "chat"
                           << "End Chat" << true
-                          << QStringList{"*Hold Call", "-", "*Hide My Video",
+                          << QStringList{"*Hold Call", "Share Desktop", "-", "*Hide My Video",
                                          "Delete Chat History"} +
                                  profile + tail;
     QTest::newRow("ringing") << "ringing"
@@ -200,38 +201,33 @@ class TestCommsMenus : public QObject {
                              << QStringList{"*Hold Call", "*Park Call", "-", "*Hide My Video",
                                             "*Delete Chat History"} +
                                     profile + tail;
-    QTest::newRow("call")
-        << "call"
-        << "End Call" << true
-        << QStringList{"Hold Call", "Conference with[1]", "Transfer to[1]",      "Park Call",
-                       "-",         "*Hide My Video",     "*Delete Chat History"} +
-               profile + tail;
-    QTest::newRow("held")
-        << "held"
-        << "End Call" << true
-        << QStringList{"Unhold Call", "Conference with[1]", "Transfer to[1]",      "Park Call",
-                       "-",           "*Hide My Video",     "*Delete Chat History"} +
-               profile + tail;
-    QTest::newRow("video")
-        << "video"
-        << "End Call" << true
-        << QStringList{"Hold Call", "Conference with[1]", "Transfer to[1]",      "Park Call",
-                       "-",         "Hide My Video",      "*Delete Chat History"} +
-               profile + tail;
+    QTest::newRow("call") << "call"
+                          << "End Call" << true
+                          << QStringList{"Hold Call",      "Conference with[1]",  "Transfer to[1]",
+                                         "Park Call",      "Share Desktop",       "-",
+                                         "*Hide My Video", "*Delete Chat History"} +
+                                 profile + tail;
+    QTest::newRow("held") << "held"
+                          << "End Call" << true
+                          << QStringList{"Unhold Call",    "Conference with[1]",  "Transfer to[1]",
+                                         "Park Call",      "Share Desktop",       "-",
+                                         "*Hide My Video", "*Delete Chat History"} +
+                                 profile + tail;
+    QTest::newRow("video") << "video"
+                           << "End Call" << true
+                           << QStringList{"Hold Call",     "Conference with[1]",  "Transfer to[1]",
+                                          "Park Call",     "Share Desktop",       "-",
+                                          "Hide My Video", "*Delete Chat History"} +
+                                  profile + tail;
     // A conference is a group: no contact entries apply to it.
-    QTest::newRow("conference") << "conference"
-                                << "End Call" << true
-                                << QStringList{"Hold Call",
-                                               "Conference with[1]",
-                                               "Transfer to[1]",
-                                               "Park Call",
-                                               "-",
-                                               "*Hide My Video",
-                                               "*Delete Chat History",
-                                               "-",
-                                               "*View Profile",
-                                               "*Edit Profile"} +
-                                       tail;
+    QTest::newRow("conference")
+        << "conference"
+        << "End Call" << true
+        << QStringList{"Hold Call",      "Conference with[1]",   "Transfer to[1]",
+                       "Park Call",      "Share Desktop",        "-",
+                       "*Hide My Video", "*Delete Chat History", "-",
+                       "*View Profile",  "*Edit Profile"} +
+               tail;
     QTest::newRow("share") << "share"
                            << "End communications" << true
                            << QStringList{"*Hold Call", "-", "*Hide My Video",
@@ -239,7 +235,7 @@ class TestCommsMenus : public QObject {
                                   tail;
     QTest::newRow("group") << "group"
                            << "End Chat" << true
-                           << QStringList{"*Hold Call", "-", "*Hide My Video",
+                           << QStringList{"*Hold Call", "Share Desktop", "-", "*Hide My Video",
                                           "Delete Chat History"} +
                                   tail;
   }

@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QQuickItem>
 #include <QQuickWidget>
+#include <QQuickWindow>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QtTest>
@@ -37,6 +38,7 @@
 #include "dialogs/MessageWindow.h"
 #include "libqml/components/CallSettings.h"
 #include "libqml/components/CommunicationsWindow.h"
+#include "libqml/components/CommunicationsWindowLayout.h"
 #include "libqml/components/MainWindow.h"
 #include "libqml/window/View.h"
 
@@ -695,6 +697,92 @@ class ScenarioCallFeatures : public ZentTest::ScenarioTestObject {
     REQUIRE(editService(page, always, QString()));
     QTRY_VERIFY2_WITH_TIMEOUT(summary().contains(QStringLiteral("Disabled")), qPrintable(summary()),
                               ZentTest::kWaitMs);
+    settings->close();
+  }
+
+  // A call window's Options share the desktop in the call, and stop it.
+  void callWindowSharesTheDesktop() {
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(callAndWaitForAnswer(kAliceName, kAliceWork, &window));
+    QMenu* menu = nullptr;
+    REQUIRE(openOptions(window, &menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Share Desktop")}));
+    SceneDriver share(qobject_cast<QQuickWidget*>(window->pane(QML::CommsLayout::SharePane)));
+    REQUIRE(share.waitText(QStringLiteral("shareStatus"),
+                           QStringLiteral("You are sharing your desktop")));
+    REQUIRE(openOptions(window, &menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Stop Share Desktop")}));
+    QTRY_VERIFY_WITH_TIMEOUT(!window->getSession()->webCollabActive(), ZentTest::kWaitMs);
+    QVERIFY(window->getSession()->callActive());
+    REQUIRE(openOptions(window, &menu));
+    QVERIFY2(ZentTest::menuTexts(menu).contains(QStringLiteral("Share Desktop")),
+             qPrintable(textsOf(menu)));
+    ZentTest::closeMenus();
+  }
+
+  // Call Settings by keyboard alone: Tab on the tabs shows the next
+  // service; Enter goes into its page; in an open form Tab goes between its
+  // fields and buttons, and the form is saved with the keys.
+  void callSettingsFilledByKeyboard() {
+    REQUIRE(Scenario::mainScene().click(QStringLiteral("callSettingsButton")));
+    QML::CallSettings* settings = nullptr;
+    REQUIRE(ZentTest::waitForWindow<QML::CallSettings>(&settings));
+    SceneDriver page = SceneDriver::of(settings);
+    REQUIRE(page.waitHidden(QStringLiteral("shade")));
+    QQuickWindow* scene = page.view()->quickWindow();
+    QQuickItem* tabs = page.item(QStringLiteral("tabMenu"));
+    QVERIFY(tabs);
+    QTRY_VERIFY(tabs->hasActiveFocus());
+    // The tabs in turn, as many as it takes, to the forwarding page.
+    const auto shownTab = [&page] { return page.root()->property("currentTabType").toInt(); };
+    for (int i = 0; i < 6 && shownTab() != QML::CallSettingsTabDetail::CallForwardingTab; ++i) {
+      const int before = shownTab();
+      REQUIRE(page.press(Qt::Key_Tab));
+      QVERIFY(shownTab() != before);
+      QVERIFY(tabs->hasActiveFocus());
+    }
+    REQUIRE(page.waitVisible(QStringLiteral("forwardAlways")));
+    QQuickItem* always = page.item(QStringLiteral("forwardAlways"));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        page.items(QStringLiteral("summary")).size() == 4 &&
+            !page.row(QStringLiteral("forwardingPage"), QStringLiteral("Fetching")),
+        ZentTest::kWaitMs);
+    auto focusedIn = [scene](QQuickItem* within, const char* name) {
+      QQuickItem* f = scene->activeFocusItem();
+      for (QQuickItem* i = f; i; i = i->parentItem())
+        if (i->objectName() == QLatin1String(name) && within->isAncestorOf(i)) return true;
+      return false;
+    };
+    REQUIRE(page.press(Qt::Key_Return));
+    QTRY_VERIFY(focusedIn(always, "editButton"));
+    REQUIRE(page.press(Qt::Key_Space));
+    QTRY_VERIFY(always->property("editing").toBool());
+    QTRY_VERIFY(focusedIn(always, "serviceNumberField"));
+    // Between the form's fields: back to its box, which Space checks.
+    REQUIRE(page.press(Qt::Key_Backtab));
+    QVERIFY(focusedIn(always, "enableServiceBox"));
+    QQuickItem* box = scene->activeFocusItem();
+    if (!box->property("checked").toBool()) REQUIRE(page.press(Qt::Key_Space));
+    QVERIFY(box->property("checked").toBool());
+    REQUIRE(page.press(Qt::Key_Tab));
+    QVERIFY(focusedIn(always, "serviceNumberField"));
+    REQUIRE(page.press(Qt::Key_A, Qt::ControlModifier));
+    REQUIRE(page.type(QStringLiteral("+4930777000")));
+    // Tab goes on to Save: the form stays open, the page stays.
+    REQUIRE(page.press(Qt::Key_Tab));
+    QVERIFY(always->property("editing").toBool());
+    QVERIFY(page.isVisible(QStringLiteral("forwardingPage")));
+    QCOMPARE(scene->activeFocusItem()->property("text").toString(), QStringLiteral("Save"));
+    REQUIRE(page.press(Qt::Key_Space));
+    QTRY_VERIFY_WITH_TIMEOUT(!always->property("editing").toBool(), ZentTest::kWaitMs);
+    REQUIRE(page.waitText(QStringLiteral("summary"), QStringLiteral("+4930777000")));
+    // The keyboard is back on the button that opened the form.
+    QVERIFY(focusedIn(always, "editButton"));
+    // Off again, for the tests that follow.
+    REQUIRE(editService(page, always, QString()));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        page.text(QStringLiteral("summary")).contains(QStringLiteral("Disabled")),
+        ZentTest::kWaitMs);
     settings->close();
   }
 

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
+#include <QPushButton>
 #include <QQuickItem>
 #include <QQuickWidget>
 #include <QScreen>
@@ -20,6 +21,8 @@
 #include <QWebFrame>
 #include <QWebPage>
 #include <QtTest>
+
+#include <algorithm>
 
 #include <RAZ/Client.h>
 #include <RAZ/Controllers/ChatInterface.h>
@@ -455,6 +458,21 @@ class ScenarioChatsTest : public ZentTest::ScenarioTestObject {
                      QStringLiteral("Design board"));
     REQUIRE(ZentTest::clickButton(edit, QStringLiteral("editButton")));
     REQUIRE(waitForActiveRow(QStringLiteral("Design board"), QStringLiteral("Design review")));
+    // Opened again, it leaves on Esc, as on Ctrl+W, with nothing changed.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)}) {
+      REQUIRE(footer.click(QStringLiteral("optionsMenuButton")));
+      REQUIRE(ZentTest::waitForMenu(&menu));
+      REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Edit Room")}));
+      Dialogs::ConfigureRoom* again = nullptr;
+      REQUIRE(ZentTest::waitForWindow<Dialogs::ConfigureRoom>(
+          &again, [](Dialogs::ConfigureRoom* d) { return !d->isCreationMode(); }));
+      QTRY_VERIFY_WITH_TIMEOUT(again->isActiveWindow(), ZentTest::kWaitMs);
+      QPointer<Dialogs::ConfigureRoom> open(again);
+      QTest::keySequence(QApplication::focusWidget(), keys);
+      QTRY_VERIFY2_WITH_TIMEOUT(!open || !open->isVisible(), qPrintable(keys.toString()),
+                                ZentTest::kWaitMs);
+    }
     QTRY_VERIFY_WITH_TIMEOUT(room->windowTitle().contains(QStringLiteral("Design board")),
                              ZentTest::kWaitMs);
     QTRY_VERIFY_WITH_TIMEOUT(
@@ -481,6 +499,20 @@ class ScenarioChatsTest : public ZentTest::ScenarioTestObject {
     Dialogs::DeleteRoomDialog* confirm = nullptr;
     REQUIRE(ZentTest::waitForWindow<Dialogs::DeleteRoomDialog>(&confirm));
     REQUIRE(ZentTest::liesOver(confirm, Scenario::mainWindow()));
+    QTRY_VERIFY_WITH_TIMEOUT(confirm->isActiveWindow(), ZentTest::kWaitMs);
+    // The keyboard starts on Cancel, the default drawn; Esc leaves as it does.
+    auto* keep = confirm->findChild<QPushButton*>(QStringLiteral("noButton"));
+    QVERIFY(keep && keep->isDefault());
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(keep));
+    QVERIFY(!confirm->findChild<QPushButton*>(QStringLiteral("yesButton"))->isDefault());
+    QPointer<Dialogs::DeleteRoomDialog> asked(confirm);
+    QTest::keyClick(keep, Qt::Key_Escape);
+    QTRY_VERIFY_WITH_TIMEOUT(!asked || !asked->isVisible(), ZentTest::kWaitMs);
+    QVERIFY(sessionManager()->xmppChatController()->hasRoom(jid));
+    REQUIRE(main.rightClick(row));
+    REQUIRE(ZentTest::waitForMenu(&menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Delete Room")}));
+    REQUIRE(ZentTest::waitForWindow<Dialogs::DeleteRoomDialog>(&confirm));
     QTRY_VERIFY_WITH_TIMEOUT(confirm->isActiveWindow(), ZentTest::kWaitMs);
     REQUIRE(ZentTest::clickButton(confirm, QStringLiteral("yesButton")));
     QTRY_VERIFY_WITH_TIMEOUT(!main.row(QStringLiteral("roomRow"), QStringLiteral("Design board")),
@@ -934,6 +966,25 @@ class ScenarioChatsTest : public ZentTest::ScenarioTestObject {
     REQUIRE(again.click(QStringLiteral("historyChoice3")));
     REQUIRE(again.waitPageText(kTranscript, later));
     QVERIFY2(!again.pageText(kTranscript).contains(words), qPrintable(again.pageText(kTranscript)));
+
+    // The chat's row in the history opens the chat again: no call.
+    Scenario::tidy();
+    QTRY_VERIFY_WITH_TIMEOUT(!ZentTest::findWindow<QML::CommunicationsWindow>(), ZentTest::kWaitMs);
+    SceneDriver main = activeMainScene();
+    REQUIRE(main.click(QStringLiteral("leftPaneButton2")));
+    REQUIRE(main.waitVisible(QStringLiteral("historyRow")));
+    QList<QQuickItem*> rows = main.items(QStringLiteral("historyRow"));
+    std::sort(rows.begin(), rows.end(), [](QQuickItem* a, QQuickItem* b) {
+      return a->mapToScene(QPointF(0, 0)).y() < b->mapToScene(QPointF(0, 0)).y();
+    });
+    QVERIFY2(ZentTest::historyRows().value(0).contains(kAliceName),
+             qPrintable(ZentTest::historyRows().join('\n')));
+    REQUIRE(main.doubleClick(rows.first()));
+    REQUIRE(Scenario::waitForCommsWindow(kAliceName, &window));
+    REQUIRE(SceneDriver::of(window).waitVisible(QStringLiteral("messageInput")));
+    QVERIFY(window->getSession() && !window->getSession()->callActive());
+    QVERIFY(!window->getSession()->getCall());
+    REQUIRE(main.click(QStringLiteral("leftPaneButton0")));
   }
 
   // A chat Ines starts and the chats the user starts with her are one

@@ -20,6 +20,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <memory>
+
 #include <algorithm>
 
 #include <RAZ/Demo/CommsScript.h>
@@ -42,6 +44,7 @@
 #include "libqml/components/LoginWindow.h"
 #include "libqml/components/MainWindow.h"
 #include "libqml/components/PresenceRequestDialog.h"
+#include "libqml/utils/Style.h"
 #include "libqml/window/PopupPlacement.h"
 
 using ZentTest::Scenario;
@@ -430,8 +433,9 @@ class TestScenarioKeyboard : public ZentTest::ScenarioTestObject {
     QTest::keyClick(footer, Qt::Key_Backtab, Qt::ShiftModifier);
     QTRY_VERIFY(call.view()->hasFocus());
     // The footer's "Options" drops from its link (or rises above it), the
-    // window away from the corner and the pointer away from both.
-    window->move(window->screen()->availableGeometry().topLeft() + QPoint(180, 140));
+    // window away from the corner and the pointer away from both (high
+    // enough that the menu, Share Desktop and all, fits below the link).
+    window->move(window->screen()->availableGeometry().topLeft() + QPoint(180, 60));
     QTRY_VERIFY(window->pos() != QPoint(0, 0));
     REQUIRE(menuOpensAtButton(foot, QStringLiteral("optionsMenuButton")));
   }
@@ -477,11 +481,20 @@ class TestScenarioKeyboard : public ZentTest::ScenarioTestObject {
         if (b->isDefault() != (b == no))
           seen += b->text() + QStringLiteral(" drawn as the default; ");
       if (!focused) seen += QStringLiteral("\"No\" has no focus");
+      // Drawn so too: the default is the one filled dark.
+      const auto fill = [](QPushButton* b) {
+        return b->grab().toImage().pixelColor(3, b->height() / 2).lightness();
+      };
+      for (QPushButton* b : buttons)
+        if (no && b != no && b->isVisible() && fill(b) <= fill(no))
+          seen += b->text() + QStringLiteral(" filled as dark as the default; ");
       // Enter, wherever the focus is: the question ends either way.
       QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : question,
                       Qt::Key_Return);
       if (question && question->isVisible()) question->close();
     });
+    // The program's colours, as the windows have them.
+    std::unique_ptr<QML::Style> style(QML::Style::instance() ? nullptr : new QML::Style(nullptr));
     const int answer = Dialogs::MessageWindow::question(
         QStringLiteral("Confirm Deletion"), QStringLiteral("Remove Alice Moreno?"), true, false,
         QDialogButtonBox::Yes | QDialogButtonBox::No, &clicked, QDialogButtonBox::No, nullptr);
@@ -598,6 +611,10 @@ class TestScenarioKeyboard : public ZentTest::ScenarioTestObject {
       QTRY_VERIFY(dialog->isActiveWindow());
       QTest::keySequence(dialog->view(), keys);
       QTRY_VERIFY2(!dialog->isVisible(), qPrintable(keys.toString()));
+      // The main window has the keyboard back (without a window manager
+      // nothing else would hand it over).
+      QTRY_VERIFY2(Scenario::mainWindow()->isActiveWindow(),
+                   qPrintable(ZentTest::describeWindows()));
     }
     // Enter presses the Accept drawn as the default: answered, it goes.
     QML::PresenceRequestDialog* dialog = nullptr;

@@ -741,7 +741,74 @@ class TestScenarioMainWindow : public ZentTest::ScenarioTestObject {
     QTRY_VERIFY(!input->okButton()->isEnabled());
     QVERIFY(demo().restoreService());
     QTRY_VERIFY(input->okButton()->isEnabled());
-    input->close();
+    // Esc leaves it, as Cancel does; so does Ctrl+W.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)}) {
+      if (!input) {
+        REQUIRE(s.click(QStringLiteral("addButton")));
+        REQUIRE(ZentTest::waitForMenu(&menu));
+        REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Add Group")}));
+        REQUIRE(ZentTest::waitForWindow<Widgets::InputWidget>(&input));
+      }
+      QPointer<Widgets::InputWidget> shown(input);
+      input->activateWindow();
+      QTRY_VERIFY(input->isActiveWindow());
+      QTest::keySequence(QApplication::focusWidget(), keys);
+      QTRY_VERIFY2(!shown || !shown->isVisible(), qPrintable(keys.toString()));
+      input = nullptr;
+    }
+  }
+
+  // While the service is lost, what cannot work says so: the availability
+  // menu opens greyed and closes on Esc like every other, and the next
+  // click opens it again.
+  void lostServiceSaysWhatCannotWork() {
+    SceneDriver s = scene();
+    // My Room's conference runs: the service lost, it is no longer active.
+    REQUIRE(s.click(QStringLiteral("leftPaneButton1")));
+    REQUIRE(s.waitVisible(QStringLiteral("myRoomRow")));
+    REQUIRE(s.doubleClick(QStringLiteral("myRoomRow")));
+    QML::CommunicationsWindow* room = nullptr;
+    REQUIRE(Scenario::waitForCommsWindow(QStringLiteral("My Room"), &room));
+    SceneDriver footer;
+    REQUIRE(ZentTest::sceneWith(room, QStringLiteral("footerText"), &footer));
+    REQUIRE(footer.waitText(QStringLiteral("footerText"), QStringLiteral("Call")));
+    REQUIRE(s.waitText(QStringLiteral("activeCommDetails"), QStringLiteral("Call Active")));
+    QCOMPARE(Scenario::control("lose-service"), QStringLiteral("ok"));
+    REQUIRE(waitForBannerRow(s, QStringLiteral("Chat unavailable")));
+    REQUIRE(footer.waitText(QStringLiteral("footerText"), QStringLiteral("Calls unavailable")));
+    REQUIRE(s.waitText(QStringLiteral("activeCommDetails"), QStringLiteral("Calls unavailable")));
+    Scenario::tidy();
+    QTRY_VERIFY(!ZentTest::findWindow<QML::CommunicationsWindow>());
+    for (int round = 0; round < 2; ++round) {
+      REQUIRE(s.click(QStringLiteral("ownPresenceText")));
+      QMenu* menu = nullptr;
+      REQUIRE(ZentTest::waitForMenu(&menu));
+      const QStringList entries = ZentTest::describe(menu);
+      QVERIFY2(!entries.isEmpty() && entries.filter(QRegularExpression("^[^*-]")).isEmpty(),
+               qPrintable(entries.join(", ")));
+      QPointer<QMenu> open(menu);
+      QTest::keyClick(menu, Qt::Key_Escape);
+      QTRY_VERIFY(!open || !open->isVisible());
+    }
+    // The rows no longer show a presence the service cannot vouch for.
+    REQUIRE(s.click(QStringLiteral("leftPaneButton0")));
+    QQuickItem* alice = nullptr;
+    QTRY_VERIFY((alice = s.row(QStringLiteral("contactRow"), QStringLiteral("Alice Moreno"))));
+    QTRY_VERIFY(s.row(QStringLiteral("contactRow"), QStringLiteral("Presence unavailable")));
+    QVERIFY(!s.row(QStringLiteral("contactRow"), QStringLiteral("Available")));
+    // A double click that can place no call says why, as the banner does.
+    Dialogs::MessageWindow* why = nullptr;
+    REQUIRE(s.doubleClick(alice));
+    REQUIRE(ZentTest::waitForWindow<Dialogs::MessageWindow>(&why));
+    QVERIFY2(why->messageLabel()->text().contains(QStringLiteral("unavailable")),
+             qPrintable(why->messageLabel()->text()));
+    why->close();
+    QCOMPARE(Scenario::control("restore-service"), QStringLiteral("ok"));
+    REQUIRE(s.waitHidden(QStringLiteral("errorBanner")));
+
+    QTRY_VERIFY(s.row(QStringLiteral("contactRow"), QStringLiteral("Available")));
+    QVERIFY(!s.row(QStringLiteral("contactRow"), QStringLiteral("Presence unavailable")));
   }
 };
 

@@ -33,6 +33,7 @@
 #include "Widgets/Notifications/CommunicationNotification.h"
 #include "dialogs/LocationPublish.h"
 #include "dialogs/PreferencesWindow.h"
+#include "dialogs/XmppPasswordDialog.h"
 #include "libqml/components/CommunicationsWindow.h"
 #include "libqml/components/CommunicationsWindowLayout.h"
 #include "libqml/components/MainWindow.h"
@@ -202,8 +203,8 @@ class ScenarioRoomsTest : public ZentTest::ScenarioTestObject {
     // From the list as well: the same window.
     QMenu* menu = nullptr;
     REQUIRE(roomMenu(kReleasePlanning, &menu));
-    QVERIFY2(!ZentTest::menuTexts(menu).contains(QStringLiteral("Join Room")),
-             qPrintable(ZentTest::menuTexts(menu).join(", ")));
+    QVERIFY2(ZentTest::describe(menu).contains(QStringLiteral("*Join Room")),
+             qPrintable(ZentTest::describe(menu).join(", ")));
     ZentTest::closeMenus();
 
     followLink(QStringLiteral("sip:4477120@demo.zent"), kAliceRoom);
@@ -492,12 +493,28 @@ class ScenarioRoomsTest : public ZentTest::ScenarioTestObject {
         ZentTest::kWaitMs);
     QVERIFY(parties.row(QStringLiteral("participantRow"), kAliceName));
 
-    // Joined: no second Join. Not the owner: nothing to refuse.
+    // Joined: no second Join. Not the owner: the entries are there, greyed.
     REQUIRE(roomMenu(kReleasePlanning, &menu));
-    QCOMPARE(ZentTest::menuTexts(menu), QStringList({"Edit Room", "Delete Room"}));
+    QCOMPARE(ZentTest::describe(menu),
+             QStringList({"*Join Room", "Edit Room", "-", "Delete Room"}));
     ZentTest::closeMenus();
     REQUIRE(roomMenu(QStringLiteral("Support desk"), &menu));
-    QCOMPARE(ZentTest::menuTexts(menu), QStringList({"Join Room"}));
+    QCOMPARE(ZentTest::describe(menu),
+             QStringList({"Join Room", "*Edit Room", "-", "*Delete Room"}));
+    ZentTest::closeMenus();
+    // Somebody else's room, joined: still its menu, every entry greyed.
+    REQUIRE(roomMenu(QStringLiteral("Support desk"), &menu));
+    REQUIRE(ZentTest::triggerMenuEntry(menu, {QStringLiteral("Join Room")}));
+    Widgets::Conference::XmppPasswordDialog* prompt = nullptr;
+    REQUIRE(ZentTest::waitForWindow<Widgets::Conference::XmppPasswordDialog>(&prompt));
+    auto* password = prompt->findChild<QLineEdit*>(QStringLiteral("passwordEdit"));
+    QVERIFY(password);
+    QTest::keyClicks(password, QStringLiteral("demo-room"));
+    QTest::keyClick(password, Qt::Key_Return);
+    REQUIRE(Scenario::waitForCommsWindow(QStringLiteral("Support desk"), &room));
+    REQUIRE(roomMenu(QStringLiteral("Support desk"), &menu));
+    QCOMPARE(ZentTest::describe(menu),
+             QStringList({"*Join Room", "*Edit Room", "-", "*Delete Room"}));
     ZentTest::closeMenus();
   }
 
@@ -534,6 +551,9 @@ class ScenarioRoomsTest : public ZentTest::ScenarioTestObject {
     Scenario::tidy();
     QTRY_VERIFY_WITH_TIMEOUT(commsWindows().isEmpty(), ZentTest::kWaitMs);
 
+    // A share viewed is no call: the history keeps nothing of it.
+    REQUIRE(activeMainScene().click(QStringLiteral("leftPaneButton2")));
+    const QStringList historyBefore = ZentTest::allHistoryRows();
     QCOMPARE(Scenario::control("incoming-share 101"), QStringLiteral("ok"));
     QCOMPARE(Scenario::control("incoming-share 999999"), QStringLiteral("refused"));
     QML::CommunicationNotification* popup = nullptr;
@@ -545,6 +565,8 @@ class ScenarioRoomsTest : public ZentTest::ScenarioTestObject {
     REQUIRE(viewer.waitVisible(QStringLiteral("shareFrames")));
     Scenario::tidy();
     QTRY_VERIFY_WITH_TIMEOUT(commsWindows().isEmpty(), ZentTest::kWaitMs);
+    QCOMPARE(ZentTest::allHistoryRows(), historyBefore);
+    REQUIRE(activeMainScene().click(QStringLiteral("leftPaneButton0")));
 
     // What the demo does now and then: somebody online offers a share.
     auto* demo = Scenario::app()->sessionManager()->findChild<RAZ::Demo::RoomDemo*>();

@@ -1093,6 +1093,10 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
 <context>
     <name>ContactRow</name>
     <message>
+        <source>Presence unavailable</source>
+        <translation>Presence unavailable</translation>
+    </message>
+    <message>
         <source>Favorites</source>
         <translation>Favorites</translation>
     </message>
@@ -3585,6 +3589,10 @@ Are you sure you want to continue?</translation>
 </context>
 <context>
     <name>Utils::CommunicationSessionUiHelper</name>
+    <message>
+        <source>Calls unavailable</source>
+        <translation>Calls unavailable</translation>
+    </message>
     <message>
         <source>%1&apos;s Room</source>
         <translation>%1&apos;s Room</translation>

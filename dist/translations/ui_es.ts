@@ -1073,6 +1073,10 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
 <context>
     <name>ContactRow</name>
     <message>
+        <source>Presence unavailable</source>
+        <translation>Presencia no disponible</translation>
+    </message>
+    <message>
         <source>Favorites</source>
         <translation>Favoritos</translation>
     </message>
@@ -3526,6 +3530,10 @@ Are you sure you want to continue?</source>
 </context>
 <context>
     <name>Utils::CommunicationSessionUiHelper</name>
+    <message>
+        <source>Calls unavailable</source>
+        <translation>Llamadas no disponibles</translation>
+    </message>
     <message>
         <source>%1&apos;s Room</source>
         <translation>Sala de %1</translation>

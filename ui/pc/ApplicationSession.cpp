@@ -635,6 +635,10 @@ void Application::cbSessionError(RAZ::Sessions::SessionManagerBase* session,
       break;
     case RAZ::Sessions::ErrorAuthentication:
       showSessionError(true, tr("Invalid User"), tr("Authentication failed"));
+      // The password is what the user corrects next: closing the message
+      // (Enter) puts the keyboard back in it.
+      if (m_sessionErrorMessage && m_loginWindow)
+        connect(m_sessionErrorMessage, SIGNAL(closed()), m_loginWindow, SLOT(retypePassword()));
       break;
     case RAZ::Sessions::ErrorConnectionLost:
       showSessionError(false, tr("Connection Error"),
@@ -649,11 +653,15 @@ void Application::cbSessionError(RAZ::Sessions::SessionManagerBase* session,
 void Application::showSessionError(bool critical, const QString& title, const QString& text) {
   // One explanation at a time: a newer error replaces the one before.
   if (m_sessionErrorMessage) m_sessionErrorMessage->close();
+  // A sign-in that failed is told over the sign-in window, which owns the
+  // message: a click on the window cannot bury it, and it goes with the
+  // window.
+  QWidget* owner = m_loginWindow && m_loginWindow->isVisible() ? m_loginWindow.data() : nullptr;
   Dialogs::MessageWindow* message =
       critical ? Dialogs::MessageWindow::showCritical(title, text, isAlwaysOnTop(),
-                                                      QDialogButtonBox::Ok, nullptr)
+                                                      QDialogButtonBox::Ok, owner)
                : Dialogs::MessageWindow::showWarning(title, text, isAlwaysOnTop(),
-                                                     QDialogButtonBox::Ok, nullptr);
+                                                     QDialogButtonBox::Ok, owner);
   if (!message) return;
   // The message explains why a session ended or never opened: the window
   // manager, which closes the session's windows at sign-out and deletes

@@ -241,6 +241,10 @@ void CommsSessionController::closeSession(CommunicationSession* session) {
   const QDateTime talking = hadCall ? connected : begun;
   const int seconds = talking.isValid() ? int(talking.secsTo(QDateTime::currentDateTime())) : 0;
   const bool chatOnly = !hadCall && session->chatActive();
+  // A screen shared and nothing else is neither a call nor a chat: the
+  // history, which lists those, keeps no entry for it.
+  const bool shareOnly =
+      session->kind() == CommunicationSession::KindWebCollab && !hadCall && !chatOnly;
   const int kind = chatOnly ? RAZ::Models::CallLog::Chat
                             : (session->isVideoCall() ? RAZ::Models::CallLog::Video
                                                       : RAZ::Models::CallLog::Audio);
@@ -262,10 +266,11 @@ void CommsSessionController::closeSession(CommunicationSession* session) {
     room = CallLog::GroupChat;
     if (!session->groupChatSubject().isEmpty()) name = session->groupChatSubject();
   }
-  emit sessionEnded(room == CallLog::NoRoom ? session->contactId() : 0,
-                    room == CallLog::GroupChat ? QString() : session->uri(), name, kind,
-                    session->isIncoming(), begun.isValid() ? begun : QDateTime::currentDateTime(),
-                    seconds, missed, room);
+  if (!shareOnly)
+    emit sessionEnded(room == CallLog::NoRoom ? session->contactId() : 0,
+                      room == CallLog::GroupChat ? QString() : session->uri(), name, kind,
+                      session->isIncoming(), begun.isValid() ? begun : QDateTime::currentDateTime(),
+                      seconds, missed, room);
   if (RAZ::MediaEngine::CallBasePtr* call = session->getCall()) {
     call->close(0);
     if (m_calls) m_calls->removeCall(call);

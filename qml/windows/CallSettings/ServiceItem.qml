@@ -50,7 +50,15 @@ FocusScope {
         enableBox.checked = serviceState === Vantre.XsiService.StateOn;
         numberField.text = shownNumber;
         message = "";
+        closeForm();
+    }
+    // A form closed (saved or cancelled) from the keyboard hands it back to
+    // the button that opened it, rather than to a field no longer shown.
+    function closeForm() {
+        var hadKeys = form.activeFocus;
         editing = false;
+        if (hadKeys)
+            editButton.forceActiveFocus(Qt.OtherFocusReason);
     }
     // Checks and pushes the form; false when nothing was pushed.
     function save() {
@@ -87,7 +95,7 @@ FocusScope {
             item.revision++;
             if (item.saving) {
                 item.saving = false;
-                item.editing = false;
+                item.closeForm();
             }
         }
         function onError(error_str) {
@@ -147,39 +155,45 @@ FocusScope {
         }
     }
 
-    Column {
+    FocusScope {
+        id: form
         anchors { left: parent.left; right: parent.right; top: summary.bottom; leftMargin: ZPalette.unit * 4 }
-        spacing: ZPalette.unit
+        height: formContent.implicitHeight
         visible: item.editing
-        ZCheckBox { id: enableBox; objectName: "enableServiceBox"; text: qsTr("Enable service") + item.lc }
-        Row {
-            spacing: ZPalette.unit * 2
-            ZTextField {
-                id: numberField
-                objectName: "serviceNumberField"
-                width: 150
-                height: 26
-                maximumLength: 64
-                placeholderText: qsTr("Phone number") + item.lc
-                error: item.message !== ""
-                onAccepted: item.save()
+        Column {
+            id: formContent
+            width: parent.width
+            spacing: ZPalette.unit
+            ZCheckBox { id: enableBox; objectName: "enableServiceBox"; text: qsTr("Enable service") + item.lc }
+            Row {
+                spacing: ZPalette.unit * 2
+                ZTextField {
+                    id: numberField
+                    objectName: "serviceNumberField"
+                    width: 150
+                    height: 26
+                    maximumLength: 64
+                    placeholderText: qsTr("Phone number") + item.lc
+                    error: item.message !== ""
+                    onAccepted: item.save()
+                }
+                ZButton {
+                    height: 26
+                    width: 90
+                    text: qsTr("Save") + item.lc
+                    primary: true
+                    enabled: item.changed && !item.saving
+                    onClicked: item.save()
+                }
+                ZButton {
+                    height: 26
+                    width: 90
+                    text: qsTr("Cancel") + item.lc
+                    enabled: !item.saving
+                    onClicked: item.cancel()
+                }
             }
-            ZButton {
-                height: 26
-                width: 90
-                text: qsTr("Save") + item.lc
-                primary: true
-                enabled: item.changed && !item.saving
-                onClicked: item.save()
-            }
-            ZButton {
-                height: 26
-                width: 90
-                text: qsTr("Cancel") + item.lc
-                enabled: !item.saving
-                onClicked: item.cancel()
-            }
+            PageText { id: messageText; objectName: "itemMessage"; problem: true; text: item.message }
         }
-        PageText { id: messageText; objectName: "itemMessage"; problem: true; text: item.message }
     }
 }

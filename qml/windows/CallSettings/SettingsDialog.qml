@@ -16,6 +16,11 @@ Rectangle {
     property bool mustBeClosed: false
     property int currentTabType: -1
     readonly property bool blocked: shade.opacity > 0
+    // Tab switches to the next service only when pressed on the tabs: in a
+    // page it goes from one field or button to the next, and an open form
+    // keeps what was typed into it. The window hears the key's release, so
+    // the press is noted here.
+    property bool tabPressedOnMenu: false
 
     signal changePage(int pageNumber)
     signal closeClicked()
@@ -36,6 +41,20 @@ Rectangle {
                                        "doNotDisturb", "hideNumber", "simultaneousRingPersonal"]
     readonly property var pages: [anywherePage, remoteOfficePage, forwardingPage,
                                   dndPage, hideNumberPage, simRingPage]
+
+    // The keyboard into the page shown: its first field or button.
+    function enterPage() {
+        var page = pages[currentTabType];
+        if (!page)
+            return;
+        var first = page.nextItemInFocusChain(true);
+        for (var up = first; up; up = up.parent) {
+            if (up === page) {
+                first.forceActiveFocus(Qt.TabFocusReason);
+                return;
+            }
+        }
+    }
 
     function showErrorMessage(message) {
         console.log("Xsi server error: " + message);
@@ -65,6 +84,9 @@ Rectangle {
             menu.currentIndex = tabIndex;
         }
         function onSwitchTab() {
+            if (!root.tabPressedOnMenu)
+                return;
+            root.tabPressedOnMenu = false;
             if (menu.count > 0) {
                 menu.currentIndex = (menu.currentIndex + 1) % menu.count;
                 root.changePage(menu.model.data(menu.model.index(menu.currentIndex, 0), 258));
@@ -93,12 +115,23 @@ Rectangle {
             anchors { fill: parent; topMargin: 30 }
             interactive: false
             model: menuHeaders
-            // The services as tabs: Up and Down move from one to the next
-            // and show its page, as a click does.
+            // The services as tabs, where the keyboard starts: Up and Down
+            // move from one to the next and show its page, as a click does,
+            // and so does Tab (on its release, which the window hears).
+            // Enter, Space or Right goes into the page.
             activeFocusOnTab: true
+            focus: true
             Accessible.role: Accessible.PageTabList
             Keys.onUpPressed: menu.choose(Math.max(0, menu.currentIndex - 1))
             Keys.onDownPressed: menu.choose(Math.min(menu.count - 1, menu.currentIndex + 1))
+            Keys.onTabPressed: {
+                root.tabPressedOnMenu = true;
+                event.accepted = true;
+            }
+            Keys.onReturnPressed: root.enterPage()
+            Keys.onEnterPressed: root.enterPage()
+            Keys.onSpacePressed: root.enterPage()
+            Keys.onRightPressed: root.enterPage()
             function choose(i) {
                 menu.currentIndex = i;
                 if (menu.currentItem) root.changePage(menu.currentItem.type);

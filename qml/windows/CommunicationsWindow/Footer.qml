@@ -190,7 +190,8 @@ Rectangle {
         color: rootWindow.ussError !== "" ? ZPalette.error : ZPalette.mutedText
         text: rootWindow.ussError !== "" ? rootWindow.ussError
               : (footer.activity >= 0 && rootWindow.session && rootWindow.commsSessionUiHelper
-                 ? rootWindow.commsSessionUiHelper.getCommunicationStatusTip(rootWindow.session) : "")
+                 ? (rootWindow.commsSessionUiHelper.callsAvailable,
+                    rootWindow.commsSessionUiHelper.getCommunicationStatusTip(rootWindow.session)) : "")
         MouseArea {
             anchors.fill: parent
             hoverEnabled: true

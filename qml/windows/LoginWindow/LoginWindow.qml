@@ -118,6 +118,17 @@ FocusScope {
         moveFocus(tabChain[tabChain.length - 1], true);
     }
 
+    // The window asks for this once the user has read why the password
+    // was refused.
+    function retypePassword() {
+        if (state !== "signin" || !passwordField.visible || !passwordField.enabled) {
+            focusFirst();
+            return;
+        }
+        passwordField.forceActiveFocus(Qt.OtherFocusReason);
+        passwordField.selectAll();
+    }
+
     function statusText(loginState) {
         switch (loginState) {
         case Vantre.LoginWindow.DetectingProxy: return qsTr("Fetching Proxy Settings...") + lc;
@@ -257,7 +268,9 @@ FocusScope {
             id: form
             width: parent.width
             spacing: ZPalette.unit * 2
-            visible: opacity > 0
+            // Back at "signin" the fields count as there while they fade in:
+            // the keyboard goes to them, not on past them to the links.
+            visible: opacity > 0 || root.state === "signin"
 
             ZTextField {
                 id: xsiField
@@ -349,7 +362,7 @@ FocusScope {
             anchors.topMargin: ZPalette.unit * 2
             width: parent.width
             spacing: 0
-            visible: opacity > 0
+            visible: opacity > 0 || root.state === "signin"
 
             ZCheckBox {
                 id: rememberBox

@@ -91,7 +91,7 @@ Rectangle {
                     width: parent.width
                     objectName: "activeCommDetails"
                     // A conference names its parties after the call's state.
-                    text: (comms.texts && model.callState >= Vantre.Call.StateIdle ? comms.texts.getCallStateText(model.callState)
+                    text: (comms.texts && model.callState >= Vantre.Call.StateIdle ? (comms.texts.callsAvailable, comms.texts.getCallStateText(model.callState))
                                                                 : qsTr("Chat"))
                           + (row.session && row.session.isConference ? " \u00B7 " + row.session.partyName : "")
                           + comms.lc

@@ -30,14 +30,17 @@ Rectangle {
         : (model.groupName === undefined ? "" : model.groupName)
     // A contact deleted before its row goes reads as undefined.
     readonly property bool isSearchResult: !header && !!model.contact && model.contact.isSearchResult === true
-    readonly property string presenceName: row.scene.presenceText(model.presence === undefined ? 0 : model.presence)
+    readonly property int shownPresence: model.presence === undefined || !row.scene.presenceKnown ? 0 : model.presence
+    readonly property string presenceName: model.presence !== undefined && !row.scene.presenceKnown
+                                            ? qsTr("Presence unavailable") + row.lc
+                                            : row.scene.presenceText(row.shownPresence)
     readonly property string statusLine: (mainWindow && mainWindow.showStatus && model.statusText !== undefined)
                                          ? model.statusText : ""
     // A directory entry has no presence: it shows what the text
     // was found in, when that is not its name.
     readonly property string presenceLine: isSearchResult
         ? (model.contact.searchHitString !== model.displayName ? model.contact.searchHitString : "")
-        : (statusLine !== "" ? statusLine : presenceName)
+        : (statusLine !== "" && row.scene.presenceKnown ? statusLine : presenceName)
     // The row's contact (none for a group header), for its card and menus.
     readonly property QtObject contactObject: header || !model.contact ? null : model.contact
     function putAwayCard() {
@@ -159,7 +162,7 @@ Rectangle {
         visible: !row.header
         anchors { left: parent.left; leftMargin: pal.unit * 3; verticalCenter: parent.verticalCenter }
         width: Math.round(pal.unit * 2.5); height: width; radius: width / 2
-        color: row.scene.presenceColor(model.presence === undefined ? 0 : model.presence)
+        color: row.scene.presenceColor(row.shownPresence)
     }
     Item {
         id: contactAvatar

@@ -25,6 +25,9 @@ Rectangle {
     readonly property var photos: (typeof profilePictureHelper !== "undefined") ? profilePictureHelper : null
     // Show Profile Photos: the contacts' pictures (or initials) in the lists.
     readonly property bool showPhotos: photos !== null && photos.showProfilePictures
+    // While the chat and presence service is lost (not by the user's own
+    // Offline), the presence the rows last had is no longer known.
+    readonly property bool presenceKnown: mainWindow.xmppConnected || mainWindow.offlineMode
     property int voiceMailMessagesCount: mainWindow.voiceMailMessagesCount
 
     width: 300

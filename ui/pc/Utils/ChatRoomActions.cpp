@@ -29,24 +29,24 @@ ChatRoomActions::ChatRoomActions(QObject* groupChatReceiver, QObject* roomConfig
 
 QMenu* ChatRoomActions::createRoomMenu(const QString& roomJid, const QString& roomName) {
   auto* menu = new QMenu();
-  auto add = [&](const QString& text, const char* slot) {
+  auto add = [&](const QString& text, const char* slot, bool enabled) {
     QAction* a = menu->addAction(text);
     a->setProperty("roomJid", roomJid);
     a->setProperty("roomName", roomName);
+    a->setEnabled(enabled);
     connect(a, SIGNAL(triggered()), this, slot);
   };
-  // Only what can be done with the room now: a room the user is in is not
-  // joined again, and only its owner may edit or delete it.
+  // Every entry is listed, so the menu is never empty; only what can be
+  // done with the room now is enabled: a room the user is in is not joined
+  // again, and only its owner may edit or delete it.
   auto* rooms = qobject_cast<RAZ::Controllers::XmppChatController*>(m_rooms.data());
   const RAZ::Controllers::XmppChat* chat = rooms ? rooms->roomChat(roomJid) : nullptr;
   const bool joined = chat && chat->state() == RAZ::Controllers::XmppChat::StateJoined;
   const bool owned = !rooms || rooms->isRoomOwned(roomJid);
-  if (!joined) add(tr("Join Room"), SLOT(joinRoom()));
-  if (owned) {
-    add(tr("Edit Room"), SLOT(editRoom()));
-    if (!menu->isEmpty()) menu->addSeparator();
-    add(tr("Delete Room"), SLOT(deleteRoom()));
-  }
+  add(tr("Join Room"), SLOT(joinRoom()), !joined);
+  add(tr("Edit Room"), SLOT(editRoom()), owned);
+  menu->addSeparator();
+  add(tr("Delete Room"), SLOT(deleteRoom()), owned);
   return menu;
 }
 

@@ -5,6 +5,7 @@
 #include <RAZ/Controllers/CommunicationSession.h>
 #include <RAZ/Controllers/PartyName.h>
 #include <RAZ/MediaEngine/CallBasePtr.h>
+#include <RAZ/Sessions/Session.h>
 #include <RAZ/Webcollab/WebcollabBase.h>
 #include <RAZ/Webcollab/WebcollabControllerBase.h>
 
@@ -36,8 +37,27 @@ QString CommunicationSessionUiHelper::callParkCode(const char* getter) const {
   return code;
 }
 
+void CommunicationSessionUiHelper::setCallService(RAZ::Sessions::SubSession* calls) {
+  if (m_callService) disconnect(m_callService.data(), nullptr, this, nullptr);
+  m_callService = calls;
+  if (calls) {
+    connect(calls, SIGNAL(online()), this, SIGNAL(callsAvailableChanged()));
+    connect(calls, SIGNAL(offline()), this, SIGNAL(callsAvailableChanged()));
+  }
+  emit callsAvailableChanged();
+}
+
+bool CommunicationSessionUiHelper::callsAvailable() const {
+  return !m_callService || m_callService->isConnected();
+}
+
 QString CommunicationSessionUiHelper::getCallStateText(int state) {
   using Call = RAZ::MediaEngine::CallBasePtr;
+  // A call the lost service no longer carries is not active, whatever it
+  // last reported.
+  if (!callsAvailable() && state != Call::StateIdle && state != Call::StateClosing &&
+      state != Call::StateClosed)
+    return tr("Calls unavailable");
   switch (state) {
     case Call::StateDialing:
     case Call::StateRinging:
@@ -102,7 +122,9 @@ QString CommunicationSessionUiHelper::getCommunicationStatusTip(QObject* object)
       collab->getState() != RAZ::Webcollab::WebcollabBase::StateIdle)
     tip = collab->isOwner() ? tr("Sharing Desktop") : tr("Viewing Share");
   if (tip.isEmpty() && (state & CommunicationSession::StateCall) && session->getCall())
-    tip = isCallFromPhone(session->getCall()->getCallKind()) ? tr("Call from phone") : tr("Call");
+    tip = !callsAvailable()                                    ? tr("Calls unavailable")
+          : isCallFromPhone(session->getCall()->getCallKind()) ? tr("Call from phone")
+                                                               : tr("Call");
   if (tip.isEmpty() && (state & CommunicationSession::StateChat) && session->getChatInterface()) {
     tip = session->getChatInterface()->getLastMessage().simplified();
     if (RAZ::Webcollab::WebcollabControllerBase::containsShareTags(tip)) tip.clear();

@@ -10,6 +10,9 @@ namespace RAZ {
 namespace Contacts {
 class Contacts;
 }
+namespace Sessions {
+class SubSession;
+}
 }  // namespace RAZ
 
 namespace Utils {
@@ -19,6 +22,9 @@ namespace Utils {
 // reach it as the property commsSessionUiHelper of their window.
 class CommunicationSessionUiHelper : public QObject {
   Q_OBJECT
+  // False while the calls' service is lost: a call that still stands reads
+  // so, not as active. Scenes read it with each call state text.
+  Q_PROPERTY(bool callsAvailable READ callsAvailable NOTIFY callsAvailableChanged)
 
  public:
   CommunicationSessionUiHelper(RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> contacts,
@@ -27,6 +33,12 @@ class CommunicationSessionUiHelper : public QObject {
   // The call-park enabler whose codes name the retrieval and pull calls.
   // It answers getRetrieveCallParkCode() and getCallPullCode(); held guarded.
   void setCallParkEnabler(QObject* enabler);
+  // The calls' part of the session (none: calls count as available).
+  void setCallService(RAZ::Sessions::SubSession* calls);
+  bool callsAvailable() const;
+
+ signals:
+  void callsAvailableChanged();
 
  public slots:
   QString getFormCommunicationTitle(QObject* session);
@@ -38,6 +50,7 @@ class CommunicationSessionUiHelper : public QObject {
 
   RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts> m_contacts;
   QPointer<QObject> m_callParkEnabler;
+  QPointer<RAZ::Sessions::SubSession> m_callService;
 };
 
 }  // namespace Utils

@@ -431,8 +431,14 @@ QMenu* CommunicationsWindowMenuActions::createOptionsMenu() {
   auto* menu = new QMenu;
   createContactActions();
   const QList<QAction*> custom = customActions(menu, m_session.data());
+  QAction* share = createShareAction(menu);
   for (auto it = m_actions.constBegin(); it != m_actions.constEnd(); ++it) {
     const int id = it.key();
+    // With the call's own entries, before the video and chat ones.
+    if (share && id >= OwnVideo) {
+      menu->addAction(share);
+      share = nullptr;
+    }
     if (id == End || id == Mute || id == ConferenceNew || id == TransferNew || id == ShowWindow)
       continue;
     if ((id == RecordToggle || id == RecordStop) && m_actions.contains(Record)) continue;
@@ -444,8 +450,24 @@ QMenu* CommunicationsWindowMenuActions::createOptionsMenu() {
     if (separated) menu->addSeparator();
     menu->addAction(it.value());
   }
+  if (share) menu->addAction(share);
   if (!m_actions.contains(OwnVideo)) menu->addSeparator();
   return menu;
+}
+
+QAction* CommunicationsWindowMenuActions::createShareAction(QMenu* menu) {
+  RAZ::Actions::Provider* provider = m_window ? m_window->actionsProvider() : nullptr;
+  if (!provider || !m_session) return nullptr;
+  // Shared with somebody the user talks or writes to: not while a call
+  // still rings.
+  const CallBasePtr* call = m_session->getCall();
+  const bool talking = call && (call->getCallState() == CallBasePtr::StateInCall ||
+                                call->getCallState() == CallBasePtr::StateHeld);
+  if (!talking && !m_session->chatActive()) return nullptr;
+  RAZ::Actions::Action* share = provider->getActionById(RAZ::Actions::Action::DesktopShare);
+  if (!share) return nullptr;
+  Utils::ActionsHelper helper(m_contacts, m_comms.data(), nullptr);
+  return helper.createAction(share, provider, menu, true);
 }
 
 }  // namespace Actions

@@ -111,6 +111,9 @@ class CommunicationsWindowMenuActions : public QObject {
  private:
   QAction* add(int id);
   void createContactActions();
+  // The window's own Share Desktop (Stop Share Desktop while it runs), made
+  // for one menu; null when the session offers none.
+  QAction* createShareAction(QMenu* menu);
   void setTexts();
   QString endText() const;
   bool configFlag(int id) const;

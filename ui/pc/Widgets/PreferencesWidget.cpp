@@ -114,6 +114,9 @@ PreferencesWidget::PreferencesWidget(RAZ::Sessions::SessionManagerBase* session,
 
   readProxyFields();
   new Preferences::ConfirmationsHandler(ui, session, this);
+  // The window takes its height from its tallest page: the sounds list
+  // asks for its rows from the start, not for a list's default height.
+  fitSoundsList();
 }
 
 PreferencesWidget::~PreferencesWidget() {
@@ -191,7 +194,7 @@ QString PreferencesWidget::helpContext() const {
   return index >= 0 ? ui->preferencesTabs->tabText(index) : QString();
 }
 
-void PreferencesWidget::resizeEvent(QResizeEvent* e) {
+void PreferencesWidget::fitSoundsList() {
   QListWidget* list = ui->soundEventsWidget;
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (list->count() > 0 && screen && screen->availableVirtualGeometry().height() >= 601) {
@@ -200,6 +203,10 @@ void PreferencesWidget::resizeEvent(QResizeEvent* e) {
     list->setMinimumHeight(height);
     list->setMaximumHeight(height);
   }
+}
+
+void PreferencesWidget::resizeEvent(QResizeEvent* e) {
+  fitSoundsList();
   Utils::HelpInterface::resizeEvent(e);
 }
 

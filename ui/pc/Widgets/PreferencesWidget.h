@@ -56,6 +56,8 @@ class PreferencesWidget : public Utils::HelpInterface {
 
  private:
   void retranslate();
+  // The sounds list as tall as its rows (on a screen with room for them).
+  void fitSoundsList();
   void setupAddins(bool apiAllowed);
   void readProxyFields();
 

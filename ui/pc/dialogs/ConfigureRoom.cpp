@@ -135,6 +135,8 @@ ConfigureRoom::ConfigureRoom(const QString& roomJid, const QXmppDataForm& form, 
   connect(m_ui->nameEdit, SIGNAL(textEdited(QString)), this, SLOT(enableCreateIfValidName()));
   // The name is what the user came to type.
   m_ui->nameEdit->setFocus(Qt::OtherFocusReason);
+  // Esc leaves as Cancel does.
+  leaveOnEscape();
 }
 
 ConfigureRoom::~ConfigureRoom() { delete m_ui; }
@@ -308,6 +310,11 @@ DeleteRoomDialog::DeleteRoomDialog(const QString& roomJid, const QString& roomNa
   connect(m_ui->yesButton, SIGNAL(clicked()), this, SLOT(close()));
   connect(m_ui->noButton, SIGNAL(clicked()), this, SLOT(close()));
   connect(m_ui->yesButton, SIGNAL(clicked()), this, SLOT(accepted()));
+  // The keyboard starts on Cancel, drawn as the default: Enter on the
+  // question keeps the room. Esc leaves, as Cancel does.
+  m_ui->noButton->setDefault(true);
+  m_ui->noButton->setFocus(Qt::OtherFocusReason);
+  leaveOnEscape();
 }
 
 DeleteRoomDialog::~DeleteRoomDialog() { delete m_ui; }

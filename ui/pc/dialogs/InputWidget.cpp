@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "libqml/window/View.h"
 #include "ui_inputWidget.h"
@@ -24,6 +25,14 @@ InputWidget::InputWidget(const QString& text, bool alwaysOnTop, QWidget* parent)
   connect(m_form->nameEdit, SIGNAL(returnPressed()), this, SLOT(accepted()));
   connect(m_form->buttonBox, SIGNAL(accepted()), this, SLOT(accepted()));
   connect(m_form->buttonBox, SIGNAL(rejected()), this, SLOT(close()));
+  // Esc and Ctrl+W leave as Cancel does. (The window's scene, which would
+  // hear Esc, is unused here.)
+  for (const QKeySequence& keys :
+       {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)}) {
+    auto* shortcut = new QShortcut(keys, this);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, SIGNAL(activated()), this, SLOT(close()));
+  }
 }
 
 InputWidget::~InputWidget() { delete m_form; }

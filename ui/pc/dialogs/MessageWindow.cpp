@@ -36,14 +36,15 @@ const char kStyleSheet[] =
     "#popupWindow, #messageWindowDialog { background: %%colors:whiteBackground%%; }"
     "#messageWindowDialog QLabel, #messageWindowDialog QCheckBox {"
     " color: %%colors:loginDarkText%%; font-family: \"%%font:defaultFontFamily%%\"; }"
-    "#messageWindowDialog QPushButton { background: %%colors:darkBackground%%;"
-    " color: %%colors:whiteText%%;"
+    "#messageWindowDialog QPushButton { background: %%colors:mediumBackground%%;"
+    " color: %%colors:loginDarkText%%;"
     " border: none; border-radius: 3px; padding: 5px 16px; min-width: 64px;"
     " font-family: \"%%font:defaultFontFamily%%\"; }"
+    // The answer drawn as the default is the one Enter gives, whichever it is.
+    "#messageWindowDialog QPushButton:default { background: %%colors:darkBackground%%;"
+    " color: %%colors:whiteText%%; }"
     "#messageWindowDialog QPushButton:hover { background: %%colors:hoverButton%%; }"
-    "#messageWindowDialog QPushButton:focus { border: 2px solid %%colors:highlightText%%; }"
-    "#messageWindowDialog QPushButton#noButton, #messageWindowDialog QPushButton#cancelButton {"
-    " background: %%colors:mediumBackground%%; color: %%colors:loginDarkText%%; }";
+    "#messageWindowDialog QPushButton:focus { border: 2px solid %%colors:highlightText%%; }";
 
 }  // namespace
 

@@ -82,7 +82,8 @@ Rectangle {
     // Who the call is with and how it stands, read as one line ("Alice
     // Moreno, On hold"), the time with it as its description.
     readonly property string stateText: rootWindow.commsSessionUiHelper && scene.call
-                                        ? rootWindow.commsSessionUiHelper.getCallStateText(scene.state_) : ""
+                                        ? (rootWindow.commsSessionUiHelper.callsAvailable,
+                                           rootWindow.commsSessionUiHelper.getCallStateText(scene.state_)) : ""
     Column {
         id: info
         objectName: "callInfo"

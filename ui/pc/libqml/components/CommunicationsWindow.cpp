@@ -136,6 +136,9 @@ void CommunicationsWindow::createPanes() {
       m_sessionManager ? m_sessionManager->contactsManager()
                        : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>(),
       this);
+  if (m_sessionManager)
+    m_sessionUiHelper->setCallService(
+        m_sessionManager->subSession(RAZ::Sessions::SubSession::TypeSip));
   m_callView->setObjectName(QStringLiteral("callView"));
   m_chatView->setObjectName(QStringLiteral("chatView"));
   m_footerView->setObjectName(QStringLiteral("footerView"));

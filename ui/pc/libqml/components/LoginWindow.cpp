@@ -496,6 +496,12 @@ void LoginWindow::cbSessionClosed() {
   showLogin(false, true);
 }
 
+void LoginWindow::retypePassword() {
+  if (QObject* root = view()->rootObject()) QMetaObject::invokeMethod(root, "retypePassword");
+  // Without a window manager nothing else gives the window the keyboard.
+  if (isVisible()) activateWindow();
+}
+
 void LoginWindow::cbActionSignout() {
   refreshUserNames();
   placeOnce();

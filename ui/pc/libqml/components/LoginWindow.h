@@ -143,6 +143,9 @@ class LoginWindow : public Window {
   void openLoginWindowMenu();
   void openTextFieldMenu(bool isPassword);
   int configsNum();
+  // After a refused password: the keyboard in the password, its text
+  // selected, so that typing replaces it.
+  void retypePassword();
 
  protected:
   void changeEvent(QEvent* event) override;

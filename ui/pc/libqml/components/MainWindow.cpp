@@ -37,6 +37,7 @@
 #include <RAZ/Models/SelectionHandler.h>
 #include <RAZ/Models/Timeline.h>
 #include <RAZ/Presence/PresenceData.h>
+#include <RAZ/Sessions/Session.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
 #include <RAZ/Settings.h>
 #include <RAZ/Utils/Parsers.h>
@@ -387,6 +388,8 @@ void MainWindow::createActiveCommunications() {
       m_session ? m_session->contactsManager()
                 : RAZ::Utils::SharedPointer<RAZ::Contacts::Contacts>(),
       this);
+  if (m_session)
+    m_commsUiHelper->setCallService(m_session->subSession(RAZ::Sessions::SubSession::TypeSip));
   m_activeCommsModel = new RAZ::Models::ActiveCommsModel(comms, this);
   m_activeCommsFilter = new RAZ::Models::ActiveCommsFilter(this);
   m_activeCommsFilter->setSourceModel(m_activeCommsModel);

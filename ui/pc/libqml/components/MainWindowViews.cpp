@@ -18,6 +18,7 @@
 #include <RAZ/Utils/Parsers.h>
 
 #include "Models/ContactSearchFilter.h"
+#include "Models/ErrorInfoModel.h"
 #include "Providers/QmlProviders.h"
 #include "Utils/ActiveSelectionHandler.h"
 #include "Utils/CommunicationsWindowManager.h"
@@ -179,7 +180,30 @@ void MainWindow::showCurrentContactMenu() {
 }
 
 void MainWindow::triggerDefaultAction() {
-  if (m_actionsProvider) m_actionsProvider->triggerDefaultAction();
+  if (!m_actionsProvider) return;
+  // A chat in the history opens the chat again, where the provider would
+  // offer its first choice, a call.
+  if (m_activeView == Utils::MainView::name(Utils::MainView::History)) {
+    const QModelIndex i = m_timelineProxy->index(m_historyRow, 0);
+    if (i.isValid() &&
+        i.data(RAZ::Models::Timeline::KindRole).toInt() == RAZ::Models::CallLog::Chat &&
+        m_actionsProvider->isEnabled(RAZ::Actions::Action::Chat)) {
+      m_actionsProvider->trigger(RAZ::Actions::Action::Chat);
+      return;
+    }
+  }
+  if (m_actionsProvider->triggerDefaultAction() || !m_errorInfoModel) return;
+  // Nothing to do with the row while the service is lost: the banner's
+  // own explanation of what is missing says why.
+  const QList<int> missing = m_errorInfoModel->types();
+  for (int type : {int(Models::ErrorInfoModel::CallsUnavailable),
+                   int(Models::ErrorInfoModel::ChatUnavailable)}) {
+    const int row = missing.indexOf(type);
+    if (row >= 0) {
+      m_errorInfoModel->showExtendedInfo(row);
+      return;
+    }
+  }
 }
 
 // --- search and dial string ---

@@ -25,8 +25,38 @@ QPoint sceneToGlobal(const QQuickItem* item, const QPointF& scenePoint) {
   return scene->mapToGlobal(point);
 }
 
+namespace {
+// A disabled menu (the availability menu while the service is lost) takes no
+// key and no click: shown as it is, Esc would not close it and the click
+// meant to close it would be lost on it. Its entries are shown instead in a
+// menu of their own, all greyed, that closes as every menu does.
+QMenu* greyedCopy(QMenu* menu) {
+  auto* copy = new QMenu;
+  copy->setAttribute(Qt::WA_DeleteOnClose);
+  copy->setObjectName(menu->objectName());
+  copy->setTitle(menu->title());
+  const auto entries = menu->actions();
+  for (QAction* entry : entries) {
+    if (!entry->isVisible()) continue;
+    if (entry->isSeparator()) {
+      copy->addSeparator();
+      continue;
+    }
+    QAction* shown = copy->addAction(entry->icon(), entry->text());
+    shown->setCheckable(entry->isCheckable());
+    shown->setChecked(entry->isChecked());
+    shown->setEnabled(false);
+  }
+  return copy;
+}
+}  // namespace
+
 void popupMenu(QMenu* menu, const QPoint& globalPos, QAction* atAction) {
   if (!menu) return;
+  if (!menu->isEnabled()) {
+    menu = greyedCopy(menu);
+    atAction = nullptr;
+  }
   // A menu opened while another is up (a key, a screen reader's action, a
   // scene that hears a click the open menu did not take) would lie over it.
   const QWidgetList windows = QApplication::topLevelWidgets();
