@@ -22,11 +22,6 @@ CommunicationOverlay::CommunicationOverlay(QObject* session, QWidget* parent)
   // here), not over the call it belongs to.
   setWindowFlags(Qt::Widget);
   setFocusPolicy(Qt::StrongFocus);
-  // A call's video is drawn into native windows of its own, which the
-  // window system keeps above every plain widget of the window: a panel
-  // over the video needs a native window too, or the video takes its
-  // clicks and covers what it draws.
-  setAttribute(Qt::WA_NativeWindow);
 
   if (session) {
     if (Calls::hasSignal(session, kCallStateChanged)) {
