@@ -8,6 +8,7 @@
 #include <QQuickItem>
 #include <QQuickWidget>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QWindow>
 #include <QtTest>
 
@@ -517,9 +518,19 @@ class ScenarioCallsTest : public ZentTest::ScenarioTestObject {
     QTRY_VERIFY_WITH_TIMEOUT(videoShows(window), ZentTest::kWaitMs);
     window->move(window->screen()->availableGeometry().topLeft() + QPoint(160, 120));
     REQUIRE(videoGoesOn(window));
+    // The native windows the call was given when its video started.
+    const WId remoteHandle = window->getVideoSurface()->winId();
+    const WId ownHandle = window->getVideoSurface()->ownVideoWinId();
+    // The window is switched where it stands, never taken down and made
+    // anew (which would leave the video's windows behind).
+    QSignalSpy shownOrHidden(window, SIGNAL(windowVisible(bool, const QML::CommunicationsWindow*)));
     for (int i = 0; i < 2; ++i) {
       REQUIRE(switchAlwaysOnTop(window));
       REQUIRE(videoGoesOn(window));
+      QCOMPARE(shownOrHidden.count(), 0);
+      QCOMPARE(QWidget::find(remoteHandle), window->getVideoSurface());
+      QVERIFY(QWidget::find(ownHandle));
+      QCOMPARE(QWidget::find(ownHandle)->parentWidget(), window->getVideoSurface());
       REQUIRE(controlsReachable(window));
     }
     REQUIRE(endCallWith(window, footerOf(window)));
