@@ -344,6 +344,8 @@ class TestCommsMenus : public QObject {
     QCOMPARE(spy.count(), emitted);
   }
 
+  // The mark follows the window both ways, and a menu built later shows
+  // the window as it is.
   void alwaysOnTopKeepsItsMark() {
     CommunicationSession* s = incoming(101, CommunicationSession::KindChat);
     QML::CommunicationsWindow* w = window(s);
@@ -351,8 +353,16 @@ class TestCommsMenus : public QObject {
     QVERIFY(top->isCheckable());
     QVERIFY(!top->isChecked());
     top->trigger();
-    QVERIFY(!top->isChecked());
+    QVERIFY(top->isChecked());
     QVERIFY(w->isAlwaysOnTop());
+    QVERIFY(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    top->trigger();
+    QVERIFY(!top->isChecked());
+    QVERIFY(!w->isAlwaysOnTop());
+    QVERIFY(!w->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    top->setChecked(true);  // a stale mark
+    std::unique_ptr<QMenu> menu(w->getMenuActions()->createOptionsMenu());
+    QVERIFY(!top->isChecked());
   }
 
   void editRoomForTheRoomOwner() {

@@ -11,9 +11,13 @@
 #include <QMimeData>
 #include <QQuickItem>
 #include <QQuickWidget>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStyleHints>
+#include <QWindow>
 #include <QtTest>
+
+#include <functional>
 
 #include <RAZ/Client.h>
 #include <RAZ/Controllers/CommsSessionController.h>
@@ -21,6 +25,7 @@
 #include <RAZ/Demo/CommsScript.h>
 #include <RAZ/Demo/Service.h>
 #include <RAZ/MediaEngine/CallBasePtr.h>
+#include <RAZ/MediaEngine/VideoTestPicture.h>
 #include <RAZ/Sessions/SessionManagerBase.h>
 #include <RAZ/Webcollab/WebcollabBase.h>
 
@@ -34,10 +39,12 @@
 #include "libqml/components/CallDebugWindow.h"
 #include "libqml/components/CommunicationsWindow.h"
 #include "libqml/components/MainWindow.h"
+#include "libqml/components/PresenceRequestDialog.h"
 
 using RAZ::Controllers::CommunicationSession;
 using RAZ::Demo::CommsScript;
 using RAZ::MediaEngine::CallBasePtr;
+using RAZ::MediaEngine::VideoTestPicture;
 using ZentTest::Scenario;
 using ZentTest::SceneDriver;
 
@@ -89,6 +96,7 @@ QString controlsReachableNow(QML::CommunicationsWindow* window) {
   QList<QRectF> taken;
   QStringList names = kCallControls;
   names << QStringLiteral("optionsMenuButton");
+  if (footer.isVisible(QStringLiteral("footerVolume"))) names << QStringLiteral("footerVolume");
   for (const QString& name : qAsConst(names)) {
     QQuickItem* item = footer.item(name, &problem);
     if (!item) return problem;
@@ -214,6 +222,86 @@ void dropOnto(SceneDriver scene, QQuickItem* item, const QString& mimeType,
   QApplication::sendEvent(scene.view(), &move);
   QDropEvent drop(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(scene.view(), &drop);
+}
+
+// Options ▸ "Always on Top" of the window, as a user chooses it: the entry's
+// mark shows the window as it is, and the choice switches the window over.
+QString switchAlwaysOnTop(QML::CommunicationsWindow* window) {
+  const bool before = window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+  QString problem = ZentTest::sceneWith(window, QStringLiteral("optionsMenuButton"))
+                        .click(QStringLiteral("optionsMenuButton"));
+  QMenu* menu = nullptr;
+  if (problem.isEmpty()) problem = ZentTest::waitForMenu(&menu);
+  if (!problem.isEmpty()) return problem;
+  const QString entry = QStringLiteral("Always on Top");
+  bool found = false;
+  for (const ZentTest::MenuEntry& e : ZentTest::menuEntries(menu)) {
+    if (e.text != entry) continue;
+    found = true;
+    if (e.checked != before)
+      return QStringLiteral("the entry is %1 on a window %2 on top")
+          .arg(e.checked ? QStringLiteral("checked") : QStringLiteral("unchecked"),
+               before ? QStringLiteral("kept") : QStringLiteral("not kept"));
+  }
+  if (!found) return QStringLiteral("no entry in: ") + ZentTest::describe(menu).join(" | ");
+  problem = ZentTest::triggerMenuEntry(menu, {entry});
+  if (!problem.isEmpty()) return problem;
+  if (!QTest::qWaitFor(
+          [window, before] {
+            return window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != before;
+          },
+          ZentTest::kWaitMs))
+    return QStringLiteral("the window stayed as it was");
+  if (window->isAlwaysOnTop() == before) return QStringLiteral("the window tells the old state");
+  return QString();
+}
+
+// The call's video goes on: the call still draws into the surface and its
+// preview, which stay inside the call window and take new pictures.
+QString videoGoesOn(QML::CommunicationsWindow* window) {
+  Widgets::Custom::VideoCall* surface = window->getVideoSurface();
+  CallBasePtr* call = window->getSession() ? window->getSession()->getCall() : nullptr;
+  if (!surface || !call) return QStringLiteral("no video call");
+  const QList<QPair<QWidget*, VideoTestPicture::Role>> shown = {
+      {call->remoteVideoWindow(), VideoTestPicture::Remote},
+      {call->ownVideoWindow(), VideoTestPicture::Own}};
+  for (const auto& target : shown) {
+    QWidget* drawn = target.first;
+    if (!drawn || (drawn != surface && drawn->parentWidget() != surface))
+      return QStringLiteral("the call draws outside the surface");
+    if (!drawn->windowHandle() || !drawn->windowHandle()->isVisible() ||
+        drawn->windowHandle()->parent() == nullptr ||
+        drawn->window()->windowHandle() != window->windowHandle())
+      return drawn->objectName() + QStringLiteral(" has left the call window");
+    VideoTestPicture* picture = VideoTestPicture::find(drawn, target.second);
+    if (!picture) return drawn->objectName() + QStringLiteral(" shows no picture");
+    const int frames = picture->frames();
+    if (!QTest::qWaitFor([picture, frames] { return picture->frames() > frames + 2; },
+                         ZentTest::kWaitMs))
+      return drawn->objectName() + QStringLiteral(" stands still");
+  }
+  return QString();
+}
+
+// The widget whose native window the window system shows (and gives the
+// pointer to) at the global point, among those inside `window`: children
+// are stacked in their order, a native window covers every plain widget
+// (but where its mask leaves it out).
+QWidget* nativeWindowAt(QWidget* window, const QPoint& global) {
+  QWidget* found = window;
+  std::function<void(QWidget*)> visit = [&](QWidget* parent) {
+    for (QObject* o : parent->children()) {
+      auto* w = qobject_cast<QWidget*>(o);
+      if (!w || w->isWindow() || !w->isVisible()) continue;
+      const QPoint local = w->mapFromGlobal(global);
+      if (!w->rect().contains(local) || (!w->mask().isEmpty() && !w->mask().contains(local)))
+        continue;
+      if (w->internalWinId()) found = w;
+      visit(w);
+    }
+  };
+  visit(window);
+  return found;
 }
 
 }  // namespace
@@ -485,6 +573,144 @@ class ScenarioCallsTest : public ZentTest::ScenarioTestObject {
     REQUIRE(call.waitVisible(QStringLiteral("endButton")));
     if (olderLibrary) QTRY_VERIFY_WITH_TIMEOUT(!session->webCollabActive(), ZentTest::kWaitMs);
     QVERIFY(session->callActive());
+  }
+
+  // The footer of a call has the speaker's volume and mute, the same as the
+  // main window's: its toggle mutes and unmutes, its arrows move the volume,
+  // and both places show it. A chat has none.
+  void callFooterHasTheSpeakerVolume() {
+    REQUIRE(Scenario::signIn());
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(callAlice(QStringLiteral("Call"), &window));
+    REQUIRE(SceneDriver::of(window).waitText(QStringLiteral("callState"),
+                                             QStringLiteral("Call Active")));
+    SceneDriver footer = footerOf(window);
+    REQUIRE(footer.waitVisible(QStringLiteral("footerVolume")));
+    SceneDriver main = Scenario::mainScene();
+    const QString heard = main.text(QStringLiteral("muteToggle"));
+    const QString muted = QStringLiteral("\u2715");
+    QVERIFY(heard != muted);
+    REQUIRE(footer.click(QStringLiteral("muteToggle")));
+    REQUIRE(footer.waitText(QStringLiteral("muteToggle"), muted));
+    REQUIRE(main.waitText(QStringLiteral("muteToggle"), muted));
+    REQUIRE(footer.focus(QStringLiteral("muteToggle")));
+    REQUIRE(footer.press(Qt::Key_Space));
+    REQUIRE(footer.waitText(QStringLiteral("muteToggle"), heard));
+    REQUIRE(main.waitText(QStringLiteral("muteToggle"), heard));
+
+    REQUIRE(footer.focus(QStringLiteral("volumeSlider")));
+    QQuickItem* slider = footer.item(QStringLiteral("volumeSlider"));
+    QQuickItem* mainSlider = main.item(QStringLiteral("volumeSlider"));
+    QVERIFY(slider && mainSlider);
+    const int before = slider->property("value").toInt();
+    REQUIRE(footer.press(before >= 50 ? Qt::Key_PageDown : Qt::Key_PageUp));
+    QTRY_VERIFY(slider->property("value").toInt() != before);
+    QTRY_COMPARE(mainSlider->property("value").toInt(), slider->property("value").toInt());
+    REQUIRE(endCallWith(window, SceneDriver::of(window)));
+
+    QML::CommunicationsWindow* chat = nullptr;
+    REQUIRE(callAlice(QStringLiteral("Chat"), &chat));
+    REQUIRE(footerOf(chat).waitVisible(QStringLiteral("optionsMenuButton")));
+    QVERIFY(!footerOf(chat).isVisible(QStringLiteral("footerVolume")));
+  }
+
+  // Options ▸ "Always on Top" switches a call window, a video call's and a
+  // chat's on and off, its mark showing the state; the video goes on
+  // drawing. In a later session of the
+  // run the main window's own Always on Top takes the waiting presence
+  // requests along at once, both ways.
+  void alwaysOnTopSwitchesBothWays() {
+    REQUIRE(Scenario::signIn());
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(callAlice(QStringLiteral("Call"), &window));
+    REQUIRE(SceneDriver::of(window).waitText(QStringLiteral("callState"),
+                                             QStringLiteral("Call Active")));
+    window->move(window->screen()->availableGeometry().topLeft() + QPoint(160, 120));
+    for (int i = 0; i < 2; ++i) REQUIRE(switchAlwaysOnTop(window));
+    QVERIFY(!window->isAlwaysOnTop());
+    REQUIRE(endCallWith(window, SceneDriver::of(window)));
+
+    REQUIRE(callAlice(QStringLiteral("Video Call"), &window));
+    QTRY_VERIFY_WITH_TIMEOUT(videoShows(window), ZentTest::kWaitMs);
+    window->move(window->screen()->availableGeometry().topLeft() + QPoint(160, 120));
+    REQUIRE(videoGoesOn(window));
+    // The native windows the call was given when its video started.
+    const WId remoteHandle = window->getVideoSurface()->winId();
+    const WId ownHandle = window->getVideoSurface()->ownVideoWinId();
+    // The window is switched where it stands, never taken down and made
+    // anew (which would leave the video's windows behind).
+    QSignalSpy shownOrHidden(window, SIGNAL(windowVisible(bool, const QML::CommunicationsWindow*)));
+    for (int i = 0; i < 2; ++i) {
+      REQUIRE(switchAlwaysOnTop(window));
+      REQUIRE(videoGoesOn(window));
+      QCOMPARE(shownOrHidden.count(), 0);
+      QCOMPARE(QWidget::find(remoteHandle), window->getVideoSurface());
+      QVERIFY(QWidget::find(ownHandle));
+      QCOMPARE(QWidget::find(ownHandle)->parentWidget(), window->getVideoSurface());
+      REQUIRE(controlsReachable(window));
+    }
+    REQUIRE(endCallWith(window, footerOf(window)));
+
+    QML::CommunicationsWindow* chat = nullptr;
+    REQUIRE(callAlice(QStringLiteral("Chat"), &chat));
+    for (int i = 0; i < 2; ++i) REQUIRE(switchAlwaysOnTop(chat));
+    QVERIFY(!chat->isAlwaysOnTop());
+    chat->close();
+
+    QML::PresenceRequestDialog* requests = nullptr;
+    REQUIRE(Scenario::signInToPresenceRequests(&requests));
+    QVERIFY(!requests->isAlwaysOnTop());
+    for (bool on : {true, false}) {
+      REQUIRE(Scenario::chooseFromWindowMenu({QStringLiteral("Always on Top")}));
+      QTRY_COMPARE(Scenario::mainWindow()->isAlwaysOnTop(), on);
+      QCOMPARE(requests->isAlwaysOnTop(), on);
+    }
+    REQUIRE(Scenario::signOut());
+  }
+
+  // "Conference with" ▸ "New" in a video call opens the picker over the
+  // video where the pointer reaches it and the eye sees it: its field, its
+  // rows and Close, which closes it; the video goes on.
+  void addPeopleOverTheVideo() {
+    REQUIRE(Scenario::signIn());
+    QML::CommunicationsWindow* window = nullptr;
+    REQUIRE(callAlice(QStringLiteral("Video Call"), &window));
+    QTRY_VERIFY_WITH_TIMEOUT(videoShows(window), ZentTest::kWaitMs);
+    REQUIRE(controlsReachable(window));
+    window->move(window->screen()->availableGeometry().topLeft() + QPoint(160, 120));
+    QMenu* options = nullptr;
+    REQUIRE(ZentTest::sceneWith(window, QStringLiteral("optionsMenuButton"))
+                .click(QStringLiteral("optionsMenuButton")));
+    REQUIRE(ZentTest::waitForMenu(&options));
+    REQUIRE(ZentTest::triggerMenuEntry(options,
+                                       {QStringLiteral("Conference with"), QStringLiteral("New")}));
+    auto* overlay = qobject_cast<QQuickWidget*>(window->overlayObject());
+    QVERIFY(overlay);
+    SceneDriver picker(overlay);
+    REQUIRE(picker.waitVisible(QStringLiteral("pickerSearch")));
+    QVERIFY(videoShows(window));
+    QList<QQuickItem*> targets = {picker.item(QStringLiteral("pickerSearch")),
+                                  picker.item(QStringLiteral("pickerClose"))};
+    targets << picker.items(QStringLiteral("pickerRow")).mid(0, 1);
+    QCOMPARE(targets.size(), 3);
+    for (QQuickItem* target : qAsConst(targets)) {
+      const QString name = target ? target->objectName() : QString();
+      QPoint centre;
+      REQUIRE(picker.centreOf(target, &centre));
+      const QPoint global = overlay->mapToGlobal(centre);
+      // What the pointer and the eye meet there is the window that draws
+      // the picker, not the video's.
+      QWidget* shown = nativeWindowAt(window, global);
+      QWidget* drawing = overlay->internalWinId() ? overlay : overlay->nativeParentWidget();
+      QVERIFY2(shown == drawing,
+               qPrintable(QStringLiteral("%1 lies under %2").arg(name, shown->objectName())));
+    }
+    REQUIRE(picker.click(QStringLiteral("pickerClose")));
+    REQUIRE(picker.waitHidden(QStringLiteral("pickerSearch")));
+    QTRY_VERIFY_WITH_TIMEOUT(!overlay->isVisible(), ZentTest::kWaitMs);
+    QVERIFY(videoShows(window));
+    // The picture takes its whole place again.
+    QTRY_VERIFY(window->getVideoSurface()->mask().isEmpty());
   }
 };
 

@@ -1064,11 +1064,11 @@ Looked for the theme &quot;%1&quot; in the folders %2.</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation>Mute</translation>
+        <translation type="vanished">Mute</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation>Volume</translation>
+        <translation type="vanished">Volume</translation>
     </message>
 </context>
 <context>
@@ -2288,6 +2288,17 @@ Do you want to enable these features? </translation>
     </message>
 </context>
 <context>
+    <name>ZVolume</name>
+    <message>
+        <source>Mute</source>
+        <translation>Mute</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+</context>
+<context>
     <name>credentialWidget</name>
     <message>
         <source>Form</source>
@@ -3205,6 +3216,10 @@ Are you sure you want to continue?</translation>
 </context>
 <context>
     <name>Footer</name>
+    <message>
+        <source>Mute Speaker</source>
+        <translation>Mute Speaker</translation>
+    </message>
     <message>
         <source>Complete Transfer</source>
         <translation>Complete Transfer</translation>

@@ -1044,11 +1044,11 @@ Se buscó el tema «%1» en las carpetas %2.</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation>Silenciar</translation>
+        <translation type="vanished">Silenciar</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation>Volumen</translation>
+        <translation type="vanished">Volumen</translation>
     </message>
 </context>
 <context>
@@ -2256,6 +2256,17 @@ Tenga en cuenta que, si continúa, es posible que Outlook le solicite permisos a
     </message>
 </context>
 <context>
+    <name>ZVolume</name>
+    <message>
+        <source>Mute</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+</context>
+<context>
     <name>credentialWidget</name>
     <message>
         <source>Form</source>
@@ -3146,6 +3157,10 @@ Are you sure you want to continue?</source>
 </context>
 <context>
     <name>Footer</name>
+    <message>
+        <source>Mute Speaker</source>
+        <translation>Silenciar altavoz</translation>
+    </message>
     <message>
         <source>Complete Transfer</source>
         <translation>Completar transferencia</translation>

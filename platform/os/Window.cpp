@@ -1,26 +1,27 @@
 #include "os/Window.h"
 
 #include <QWidget>
+#include <QWindow>
 
 namespace Os {
 
 void setAlwaysOnTop(QWidget* window, bool onTop) {
   if (!window) return;
-  const Qt::WindowFlags flags = window->windowFlags();
-  const bool has = flags.testFlag(Qt::WindowStaysOnTopHint);
-  if (has == onTop) return;
-  // Changing flags hides the widget; show it again where it was, without
-  // taking the focus.
-  const bool wasVisible = window->isVisible();
-  const QRect geometry = window->geometry();
-  const bool noActivate = window->testAttribute(Qt::WA_ShowWithoutActivating);
-  window->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-  if (wasVisible) {
-    window->setAttribute(Qt::WA_ShowWithoutActivating, true);
-    window->setGeometry(geometry);
-    window->show();
-    window->setAttribute(Qt::WA_ShowWithoutActivating, noActivate);
+  Qt::WindowFlags flags = window->windowFlags();
+  if (flags.testFlag(Qt::WindowStaysOnTopHint) == onTop) return;
+  flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
+  QWindow* native = window->windowHandle();
+  if (!native) {
+    // No native window yet: it is made with the flag.
+    window->setWindowFlags(flags);
+    return;
   }
+  // The window system is told in place. QWidget::setWindowFlags would hide
+  // the window and make its native window anew, and the native windows
+  // inside it (where a call's video is drawn) would be lost with their
+  // contents: the window would draw no more and lose the keyboard.
+  window->overrideWindowFlags(flags);
+  native->setFlags(flags);
 }
 
 void endMenu() {}

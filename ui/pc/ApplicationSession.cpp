@@ -433,8 +433,12 @@ void Application::createPresenceRequestDialog(RAZ::Sessions::SessionManagerBase&
 }
 
 void Application::connectAlwaysOnTop() {
-  connect(m_menuActionProvider->action(MenuActionProvider::AlwaysOnTop), SIGNAL(triggered()), this,
-          SLOT(cbAlwaysOnTop()), Qt::UniqueConnection);
+  // The main window's own toggle stores the setting that this reads, so it
+  // must be told first: each session's main window connects anew, and this
+  // goes after it, every session.
+  QAction* top = m_menuActionProvider->action(MenuActionProvider::AlwaysOnTop);
+  disconnect(top, SIGNAL(triggered()), this, SLOT(cbAlwaysOnTop()));
+  connect(top, SIGNAL(triggered()), this, SLOT(cbAlwaysOnTop()));
   connect(m_client, SIGNAL(sessionClosed(RAZ::Sessions::SessionManagerBase&)),
           m_session->mainWindow.get(), SLOT(cbSessionClosed()));
 }

@@ -52,7 +52,16 @@ Rectangle {
     readonly property bool ownVideoToggle: rootWindow.session !== null && rootWindow.session.isVideoCall
                                            && (!callControls
                                                || totalWidth(tightPadding) + videoToggle.implicitWidth + ZPalette.unit * 2 <= roomBeside)
+    // The speaker's volume and mute, while there is a call to hear, where
+    // the call's controls leave room for them.
+    readonly property var volumeHelper: (typeof mediaVolumeHelper !== "undefined") ? mediaVolumeHelper : null
+    readonly property real volumeRoom: speaker.implicitWidth + ZPalette.unit * 2
+    readonly property bool speakerShown: volumeHelper !== null && call !== null && callState !== Vantre.Call.StateClosed
+                                         && (!callControls
+                                             || totalWidth(tightPadding) + volumeRoom
+                                                + (ownVideoToggle ? videoToggle.implicitWidth + ZPalette.unit * 2 : 0) <= roomBeside)
     readonly property real controlsRoom: roomBeside - (ownVideoToggle ? videoToggle.implicitWidth + ZPalette.unit * 2 : 0)
+                                         - (speakerShown ? volumeRoom : 0)
     readonly property real padding: totalWidth(roomyPadding) <= controlsRoom ? roomyPadding : tightPadding
     // The widest a button may be: none while all fit.
     readonly property real widest: {
@@ -183,7 +192,7 @@ Rectangle {
         Accessible.ignored: text === ""
         anchors.verticalCenter: parent.verticalCenter
         anchors.left: controls.visible ? controls.right : parent.left
-        anchors.right: videoToggle.visible ? videoToggle.left : optionsLink.left
+        anchors.right: speaker.visible ? speaker.left : (videoToggle.visible ? videoToggle.left : optionsLink.left)
         anchors.leftMargin: ZPalette.unit * 2
         anchors.rightMargin: ZPalette.unit * 2
         elide: Text.ElideRight
@@ -198,6 +207,18 @@ Rectangle {
             acceptedButtons: Qt.NoButton
             onContainsMouseChanged: footer.tipFor(footerText, containsMouse)
         }
+    }
+    ZVolume {
+        id: speaker
+        objectName: "footerVolume"
+        anchors.verticalCenter: parent.verticalCenter
+        anchors.right: videoToggle.visible ? videoToggle.left : optionsLink.left
+        anchors.rightMargin: ZPalette.unit * 2
+        helper: footer.volumeHelper
+        visible: footer.speakerShown
+        lc: footer.lc
+        muteName: qsTr("Mute Speaker") + footer.lc
+        trackWidth: ZPalette.unit * 12
     }
     ZLink {
         id: videoToggle

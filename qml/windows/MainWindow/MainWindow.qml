@@ -582,77 +582,10 @@ Rectangle {
 
         Rectangle { anchors { left: parent.left; right: parent.right; top: parent.top } height: 1; color: pal.border }
 
-        Row {
+        ZVolume {
             anchors { left: parent.left; leftMargin: pal.unit * 3; verticalCenter: parent.verticalCenter }
-            spacing: pal.unit * 2
-            visible: root.volume !== null
-            ZLabel {
-                id: muteToggle
-                objectName: "muteToggle"
-                text: root.volume && root.volume.systemMute ? "\u2715" : "\u266A"
-                color: activeFocus ? pal.accent : pal.mutedText
-                function toggle() { root.volume.setSystemMute(!root.volume.systemMute); }
-                activeFocusOnTab: true
-                Accessible.role: Accessible.CheckBox
-                Accessible.name: qsTr("Mute") + root.lc
-                Accessible.checkable: true
-                Accessible.checked: root.volume !== null && root.volume.systemMute
-                Accessible.onPressAction: muteToggle.toggle()
-                Accessible.onToggleAction: muteToggle.toggle()
-                Keys.onPressed: function(event) { root.pressKeys(event, muteToggle.toggle); }
-                MouseArea { anchors.fill: parent; onClicked: muteToggle.toggle() }
-            }
-            Rectangle {
-                id: volumeTrack
-                objectName: "volumeSlider"
-                width: pal.unit * 18; height: pal.unit; radius: height / 2
-                anchors.verticalCenter: parent.verticalCenter
-                color: pal.border
-                // What a screen reader reads and sets of a slider.
-                readonly property int value: root.volume ? root.volume.systemVolume : 0
-                readonly property int minimumValue: 0
-                readonly property int maximumValue: 100
-                readonly property int stepSize: 5
-                function setVolume(v) { root.volume.setSystemVolume(Math.max(0, Math.min(100, Math.round(v)))); }
-                activeFocusOnTab: true
-                Accessible.role: Accessible.Slider
-                Accessible.name: qsTr("Volume") + root.lc
-                Accessible.onIncreaseAction: volumeTrack.setVolume(value + stepSize)
-                Accessible.onDecreaseAction: volumeTrack.setVolume(value - stepSize)
-                // Right and Up raise it, Left and Down lower it, Page Up and
-                // Down by more, Home and End to the ends.
-                Keys.onPressed: function(event) {
-                    var steps = { };
-                    steps[Qt.Key_Right] = stepSize; steps[Qt.Key_Up] = stepSize;
-                    steps[Qt.Key_Left] = -stepSize; steps[Qt.Key_Down] = -stepSize;
-                    steps[Qt.Key_PageUp] = 20; steps[Qt.Key_PageDown] = -20;
-                    steps[Qt.Key_Home] = -100; steps[Qt.Key_End] = 100;
-                    if (steps[event.key] === undefined) return;
-                    event.accepted = true;
-                    volumeTrack.setVolume(value + steps[event.key]);
-                }
-                Rectangle {
-                    width: root.volume ? parent.width * root.volume.systemVolume / 100 : 0
-                    height: parent.height; radius: parent.radius
-                    color: pal.accent
-                }
-                Rectangle {
-                    anchors.fill: parent
-                    anchors.margins: -ZPalette.focusWidth - 2
-                    radius: height / 2
-                    color: "transparent"
-                    border.width: ZPalette.focusWidth
-                    border.color: pal.accent
-                    opacity: 0.6
-                    visible: volumeTrack.activeFocus
-                }
-                MouseArea {
-                    anchors.fill: parent
-                    anchors.margins: -6
-                    onPressed: root.volume.setSystemVolume(Math.round(100 * Math.max(0, Math.min(1, (mouse.x - 6) / volumeTrack.width))))
-                    onPositionChanged: if (pressed) root.volume.setSystemVolume(Math.round(100 * Math.max(0, Math.min(1, (mouse.x - 6) / volumeTrack.width))))
-                }
-            }
+            helper: root.volume
+            lc: root.lc
         }
         ZButton {
             id: optionsButton

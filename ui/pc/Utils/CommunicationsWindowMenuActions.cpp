@@ -430,6 +430,9 @@ QList<QAction*> CommunicationsWindowMenuActions::customActions(QObject* parent,
 QMenu* CommunicationsWindowMenuActions::createOptionsMenu() {
   auto* menu = new QMenu;
   createContactActions();
+  // The mark shows the window as it is, however it was last switched.
+  if (QAction* top = m_actions.value(AlwaysOnTop))
+    if (m_window) top->setChecked(m_window->isAlwaysOnTop());
   const QList<QAction*> custom = customActions(menu, m_session.data());
   QAction* share = createShareAction(menu);
   for (auto it = m_actions.constBegin(); it != m_actions.constEnd(); ++it) {

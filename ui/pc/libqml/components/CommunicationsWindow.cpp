@@ -205,6 +205,8 @@ void CommunicationsWindow::layoutPanes() {
   m_overlay->setMaximumHeight(kOverlayMaxHeight);
   m_overlay->rootContext()->setContextProperty(QStringLiteral("rootWindow"), this);
   m_overlay->setAcceptDrops(false);
+  m_overlay->installEventFilter(this);
+  m_videoSurface->installEventFilter(this);
 
   connect(m_videoSurface, SIGNAL(videoDoubleClicked()), this, SLOT(videoDoubleClicked()));
 }

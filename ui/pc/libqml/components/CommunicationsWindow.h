@@ -308,8 +308,11 @@ class CommunicationsWindow : public QML::Window {
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The video's windows give way where the overlay's panel lies over them.
+  void keepOverlayClearOfVideo();
   // Where a transfer pick goes: the contact's address or first number, or
   // the typed address.
   QString transferAddress(const QString& uri, int contactId) const;

@@ -202,6 +202,38 @@ void CommunicationsWindow::resizeEvent(QResizeEvent* e) {
   updateOwnVideoSize();
 }
 
+bool CommunicationsWindow::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == m_overlay || watched == m_videoSurface) {
+    switch (e->type()) {
+      case QEvent::Show:
+      case QEvent::Hide:
+      case QEvent::Move:
+      case QEvent::Resize:
+        keepOverlayClearOfVideo();
+        break;
+      default:
+        break;
+    }
+  }
+  return Window::eventFilter(watched, e);
+}
+
+void CommunicationsWindow::keepOverlayClearOfVideo() {
+  if (!m_overlay || !m_videoSurface) return;
+  // The video is drawn into native windows, which the window system keeps
+  // above everything the window draws itself: under the overlay's panel
+  // they give way, or the panel could be neither seen whole nor clicked.
+  const QRect surface = m_videoSurface->rect();
+  const QRect panel =
+      m_overlay->isVisible()
+          ? QRect(m_videoSurface->mapFrom(this, m_overlay->pos()), m_overlay->size())
+          : QRect();
+  if (panel.intersects(surface))
+    m_videoSurface->setMask(QRegion(surface).subtracted(panel));
+  else if (!m_videoSurface->mask().isEmpty())
+    m_videoSurface->clearMask();
+}
+
 void CommunicationsWindow::showEvent(QShowEvent* e) {
   // Placed while smaller than the session now needs, the window may reach
   // past the screen's edge.

@@ -270,11 +270,14 @@ void CommunicationsWindow::openTextFieldMenu() {
 }
 
 void CommunicationsWindow::alwaysOnTopTriggered() {
+  // A checkable entry has already taken its new mark when it reports: that
+  // mark is what the user chose. Called otherwise, the state switches over.
   auto* action = qobject_cast<QAction*>(sender());
-  const bool checked = action && action->isChecked();
-  if (action) action->setChecked(!checked);
-  setAlwaysOnTop(checked);
-  m_alwaysOnTop = checked;
+  const bool onTop = action && action->isCheckable() ? action->isChecked() : !m_alwaysOnTop;
+  setAlwaysOnTop(onTop);
+  m_alwaysOnTop = onTop;
+  if (action && action->isCheckable()) action->setChecked(onTop);
+  if (m_dialpad && m_dialpad->isVisible()) m_dialpad->setAlwaysOnTop(onTop);
 }
 
 void CommunicationsWindow::openPreferences() {
