@@ -762,11 +762,14 @@ class ScenarioCallFeatures : public ZentTest::ScenarioTestObject {
 
     QMenu* contact = nullptr;
     REQUIRE(searchContactMenu(kAliceName, &contact));
+    // She answers only once the test has seen the call being placed.
+    Scenario::demo().holdCalledParties(true);
     REQUIRE(ZentTest::triggerMenuEntry(contact, {QStringLiteral("Call"), kAliceWork}));
     QML::CommunicationsWindow* window = nullptr;
     REQUIRE(Scenario::waitForCommsWindow(kAliceName, &window));
     SceneDriver call = SceneDriver::of(window);
     REQUIRE(call.waitText(QStringLiteral("callState"), QStringLiteral("Calling")));
+    Scenario::demo().holdCalledParties(false);
     REQUIRE(call.waitText(QStringLiteral("callState"), QStringLiteral("Call Active")));
   }
 

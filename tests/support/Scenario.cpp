@@ -167,6 +167,7 @@ QString Scenario::signOutByAction() {
 
 void Scenario::tidy() {
   closeMenus();
+  demo().holdCalledParties(false);
   // Calls and chats a test left behind end without questions.
   // A test that ends mid-sign-in leaves a session without its manager yet.
   RAZ::Sessions::SessionManagerBase* manager =
