@@ -747,6 +747,6 @@ int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   TestAppFiles tc;
   QTEST_SET_MAIN_SOURCE_PATH
-  return QTest::qExec(&tc, argc, argv);
+  return ZentTest::runTests(&tc, argc, argv);
 }
 #include "tst_app_files.moc"

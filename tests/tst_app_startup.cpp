@@ -696,7 +696,7 @@ class TestAppStartup : public QObject {
     QVERIFY(!dist.isEmpty());
     QProcess objdump;
     objdump.start("objdump", {"-p", dist + "/zent"});
-    QVERIFY(objdump.waitForFinished(20000));
+    QVERIFY(objdump.waitForFinished(ZentTest::kWaitMs));
     const QString headers = QString::fromLocal8Bit(objdump.readAllStandardOutput());
     QVERIFY2(headers.contains(QRegularExpression("NEEDED\\s+libQt5Core")), qPrintable(headers));
     QVERIFY2(!headers.contains("WebKit", Qt::CaseInsensitive), qPrintable(headers));

@@ -92,7 +92,8 @@ class TestCommsMenus : public QObject {
 
   static bool waitForCallState(CommunicationSession* s, int state) {
     return QTest::qWaitFor(
-        [&] { return s && s->getCall() && s->getCall()->getCallState() == state; }, 20000);
+        [&] { return s && s->getCall() && s->getCall()->getCallState() == state; },
+        ZentTest::kWaitMs);
   }
 
   CommunicationSession* answered(int contactId, CommunicationSession::Kind kind) {
@@ -508,7 +509,7 @@ class TestCommsMenus : public QObject {
 
     w->show();
     w->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(w, 20000));
+    QVERIFY(QTest::qWaitForWindowActive(w, ZentTest::kWaitMs));
     w->showParticipantMouseOver(party);
     QPointer<QML::ContactMouseOver> card = w->participantMouseOver();
     QVERIFY(card);
@@ -547,13 +548,13 @@ class TestCommsMenus : public QObject {
     QWidget other;
     other.show();
     other.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&other, 20000));
+    QVERIFY(QTest::qWaitForWindowActive(&other, ZentTest::kWaitMs));
     QTRY_VERIFY_WITH_TIMEOUT(!card, ZentTest::kWaitMs);
     QVERIFY(!w->participantMouseOver());
 
     // It goes with its window at the latest.
     w->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(w, 20000));
+    QVERIFY(QTest::qWaitForWindowActive(w, ZentTest::kWaitMs));
     w->showParticipantMouseOver(party);
     card = w->participantMouseOver();
     QVERIFY(card);

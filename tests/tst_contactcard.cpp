@@ -551,7 +551,7 @@ class TestContactCard : public QObject {
   void tabGoesRoundTheEditableFields() {
     ContactCard* c = card(nullptr);
     c->activateWindow();
-    QVERIFY(QTest::qWaitForWindowExposed(c, 20000));
+    QVERIFY(QTest::qWaitForWindowExposed(c, ZentTest::kWaitMs));
     QQuickItem* first = sceneItem(c, "editor0");
     QQuickItem* second = sceneItem(c, "editor1");
     QQuickItem* last = sceneItem(c, "editor16");

@@ -263,6 +263,11 @@ void TestNotifyManager::closingACentredOneMovesOnlyCentredOnesUp() {
 
 void TestNotifyManager::removeNotificationsClosesEveryPopup() {
   QList<QPointer<QWidget>> popups;
+  // Each popup and toast is announced as it joins.
+  QList<QWidget*> announced;
+  QObject listening;
+  connect(&manager(), &NotificationManager::notificationAdded, &listening,
+          [&announced](QWidget* popup) { announced << popup; });
   for (int i = 0; i < 2; ++i) {
     popups << manager().addCommunicationNotification(session(),
                                                      CommunicationNotification::CallNotification);
@@ -275,6 +280,8 @@ void TestNotifyManager::removeNotificationsClosesEveryPopup() {
     manager().addNotification(QStringLiteral("toast %1").arg(i));
   }
   QCOMPARE(manager().notificationWidgets().size(), 10);
+  QCOMPARE(announced.size(), 10);
+  for (QWidget* popup : manager().notificationWidgets()) QVERIFY(announced.contains(popup));
   manager().removeNotifications();
   flushDeletes();
   for (const auto& p : popups) QVERIFY(p.isNull());

@@ -898,11 +898,14 @@ class ScenarioCallFeatures : public ZentTest::ScenarioTestObject {
 
     QMenu* contact = nullptr;
     REQUIRE(searchContactMenu(kAliceName, &contact));
+    // She answers only once the test has seen the call being placed.
+    QCOMPARE(Scenario::control("hold-called-parties"), QString("ok"));
     REQUIRE(ZentTest::triggerMenuEntry(contact, {QStringLiteral("Call"), kAliceWork}));
     QML::CommunicationsWindow* window = nullptr;
     REQUIRE(Scenario::waitForCommsWindow(kAliceName, &window));
     SceneDriver call = SceneDriver::of(window);
     REQUIRE(call.waitText(QStringLiteral("callState"), QStringLiteral("Calling")));
+    QCOMPARE(Scenario::control("release-called-parties"), QString("ok"));
     REQUIRE(call.waitText(QStringLiteral("callState"), QStringLiteral("Call Active")));
   }
 

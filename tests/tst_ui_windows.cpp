@@ -181,8 +181,28 @@ class TestUiWindows : public QObject {
     QWidget w;
     w.resize(100, 80);
     Utils::WindowManager::placeWindow(&w);
-    QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(w.geometry()));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(screen.contains(w.geometry()));
     Utils::WindowManager::placeWindow(nullptr);
+    // Every draw, the far edges included, for a window never shown (its own
+    // frame not known yet), alone and beside a window shown (whose frame it
+    // borrows).
+    QWidget other;
+    for (bool beside : {false, true}) {
+      if (beside) {
+        other.resize(50, 50);
+        other.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&other, ZentTest::kWaitMs));
+      }
+      for (quint32 r = 0; r < 1024; ++r) {
+        QWidget fresh;
+        fresh.resize(100, 80);
+        Utils::WindowManager::placeWindow(&fresh, nullptr, r, r);
+        QVERIFY2(
+            screen.contains(fresh.geometry()),
+            qPrintable(QStringLiteral("draw %1: %2, %3").arg(r).arg(fresh.x()).arg(fresh.y())));
+      }
+    }
   }
 
   // ---- window manager ----

@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include "TestSupport.h"
+
 class TestSanitizerLeaks : public QObject {
   Q_OBJECT
 
@@ -90,5 +92,5 @@ class TestSanitizerLeaks : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(TestSanitizerLeaks)
+ZENT_TEST_MAIN(TestSanitizerLeaks, QCoreApplication)
 #include "tst_sanitizer_leaks.moc"

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLocalSocket>
 #include <QMenu>
 #include <QPointer>
@@ -26,6 +27,8 @@
 #include "Providers/MenuActionProvider.h"
 #include "TestSupport.h"
 #include "Utils/AppPaths.h"
+#include "Utils/CommunicationsWindowManager.h"
+#include "Utils/NotificationManager.h"
 #include "Widgets/Notifications/CommunicationNotification.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/PreferencesWindow.h"
@@ -164,6 +167,7 @@ QString Scenario::signOutByAction() {
 
 void Scenario::tidy() {
   closeMenus();
+  demo().holdCalledParties(false);
   // Calls and chats a test left behind end without questions.
   // A test that ends mid-sign-in leaves a session without its manager yet.
   RAZ::Sessions::SessionManagerBase* manager =
@@ -262,6 +266,86 @@ QString Scenario::waitForCommsWindow(const QString& title, QML::CommunicationsWi
 QString Scenario::waitForCallPopup(QML::CommunicationNotification** out) {
   return waitForWindow<QML::CommunicationNotification>(out, [](QML::CommunicationNotification* n) {
     return n->type() == QML::CommunicationNotification::CallNotification;
+  });
+}
+
+Sightings::Sightings() {
+  if (NotificationManager* popups = Scenario::app()->notificationManager())
+    connect(popups, &NotificationManager::notificationAdded, this, [this](QWidget* popup) {
+      Seen seen;
+      seen.widget = popup;
+      auto* call = qobject_cast<QML::CommunicationNotification*>(popup);
+      seen.callPopup = call && call->type() == QML::CommunicationNotification::CallNotification;
+      if (auto* text = popup->findChild<QLabel*>(QStringLiteral("notificationText")))
+        seen.texts << text->text();
+      m_seen << seen;
+    });
+  if (Utils::CommunicationsWindowManager* windows = Scenario::app()->commsWindowManager())
+    connect(windows, &Utils::CommunicationsWindowManager::windowVisible, this,
+            [this](bool visible, const QML::CommunicationsWindow* shown) {
+              auto* window = const_cast<QML::CommunicationsWindow*>(shown);
+              if (!visible || !window) return;
+              Seen seen;
+              seen.widget = window;
+              seen.commsWindow = true;
+              seen.texts << window->windowTitle();
+              const int index = m_seen.size();
+              m_seen << seen;
+              // A title that follows (the party named once known) counts too.
+              connect(window, &QWidget::windowTitleChanged, this, [this, index](const QString& t) {
+                if (index < m_seen.size()) m_seen[index].texts << t;
+              });
+            });
+}
+
+QString Sightings::waitFor(std::function<bool(const Seen&)> matches, QWidget** out,
+                           const QString& what) {
+  const Seen* found = nullptr;
+  (void)QTest::qWaitFor(
+      [&] {
+        for (const Seen& seen : qAsConst(m_seen))
+          if (matches(seen)) {
+            found = &seen;
+            return true;
+          }
+        return false;
+      },
+      kWaitMs);
+  if (out) *out = found ? found->widget.data() : nullptr;
+  if (found) return QString();
+  return QStringLiteral("no %1 showed; visible: %2").arg(what, describeWindows());
+}
+
+QString Sightings::callPopup(QML::CommunicationNotification** out) {
+  QWidget* popup = nullptr;
+  const QString problem = waitFor([](const Seen& seen) { return seen.callPopup; }, &popup,
+                                  QStringLiteral("call popup"));
+  if (out) *out = qobject_cast<QML::CommunicationNotification*>(popup);
+  return problem;
+}
+
+QString Sightings::commsWindow(const QString& title, QML::CommunicationsWindow** out) {
+  QWidget* window = nullptr;
+  const QString problem = waitFor(
+      [&title](const Seen& seen) {
+        return seen.commsWindow &&
+               std::any_of(seen.texts.begin(), seen.texts.end(),
+                           [&title](const QString& t) { return t.contains(title); });
+      },
+      &window, QStringLiteral("communications window titled '%1'").arg(title));
+  if (out) *out = qobject_cast<QML::CommunicationsWindow*>(window);
+  return problem;
+}
+
+QString Sightings::toast(const QString& text) {
+  return waitFor(
+      [&text](const Seen& seen) { return seen.texts.contains(text) && !seen.commsWindow; }, nullptr,
+      QStringLiteral("toast saying '%1'").arg(text));
+}
+
+bool Sightings::sawToast(const QString& text) const {
+  return std::any_of(m_seen.begin(), m_seen.end(), [&text](const Seen& seen) {
+    return !seen.commsWindow && seen.texts.contains(text);
   });
 }
 

@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 #include "SceneDriver.h"
 
@@ -97,6 +101,38 @@ class Scenario {
   static SceneDriver loginScene();
   static SceneDriver mainScene();
   static QML::MainWindow* mainWindow();
+};
+
+// The popups, toasts and communications windows that show while it lives,
+// caught as their managers make them: one that is gone again before a test
+// could look (a caller who gives up at once, a party who declines at once, a
+// toast on a slow machine) is seen all the same. Make it before the step
+// that brings them, in a signed-in session (the windows' manager is the
+// session's).
+class Sightings : public QObject {
+  Q_OBJECT
+
+ public:
+  Sightings();
+  // Waits for an incoming call's popup; `out` is it while it still shows.
+  QString callPopup(QML::CommunicationNotification** out = nullptr);
+  // Waits for a communications window whose title held `title` once;
+  // `out` is it while it still exists.
+  QString commsWindow(const QString& title, QML::CommunicationsWindow** out = nullptr);
+  // Waits for a toast that said `text`.
+  QString toast(const QString& text);
+  // Whether a toast said `text` (no waiting).
+  bool sawToast(const QString& text) const;
+
+ private:
+  struct Seen {
+    QPointer<QWidget> widget;
+    bool callPopup = false;
+    bool commsWindow = false;
+    QStringList texts;  // a window's titles, a toast's text
+  };
+  QString waitFor(std::function<bool(const Seen&)> matches, QWidget** out, const QString& what);
+  QList<Seen> m_seen;
 };
 
 // --- Steps through the windows that several scenarios take ---

@@ -92,11 +92,30 @@ QStringList takeSceneWarnings() {
 }
 
 void installStrictMessageHandler() {
-  // QtTest installs its own handler when a run starts and does not chain to
-  // the one it replaces, so tests call this again from initTestCase(). Never
-  // chain to ourselves: that would recurse forever.
+  // Never chain to ourselves: that would recurse forever.
   QtMessageHandler current = qInstallMessageHandler(handler);
   if (current != handler) g_previous = current;
+}
+
+int runTests(QObject* testObject, int argc, char** argv) {
+  QTest::qInit(testObject, argc, argv);
+  // QtTest's handler is in place now, and hands what it does not log to the
+  // one it found (ours): ours goes in front and passes every message on.
+  const QtMessageHandler outer = g_previous;
+  installStrictMessageHandler();
+  int result = QTest::qRun();
+  // Something that put a handler of its own in place (the program's logging)
+  // took the strict one away for the rest of the run: install it again
+  // after that, as Scenario::start does.
+  if (qInstallMessageHandler(handler) != handler) {
+    std::fprintf(stderr, "FAIL: the strict message handler was replaced during the run\n");
+    if (result == 0) result = 1;
+  }
+  // Puts back the handler QtTest found, ours; chaining on to QtTest's, which
+  // chains back to ours once its run is over, would never end.
+  QTest::qCleanup();
+  g_previous = outer;
+  return result;
 }
 
 QStringList takeMessages() {

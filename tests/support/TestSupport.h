@@ -20,14 +20,22 @@ namespace ZentTest {
 // at the event itself. Every QTRY_*_WITH_TIMEOUT and QSignalSpy::wait names it.
 constexpr int kWaitMs = 30000;
 
-// Aborts on a broken string-based connection and on a warning from one of
-// our scenes (a binding loop, a value that cannot be assigned, a script
-// error), which Qt only reports as a message and then carries on, and
-// records every message for takeMessages().
-// QtTest replaces the handler when a run starts: call this again from
-// initTestCase() in tests that inspect messages. Safe to call repeatedly.
-// (CTest also fails any test whose output reports a broken connection.)
+// Aborts on a broken string-based connection and fails the test on a
+// warning from one of our scenes (a binding loop, a value that cannot be
+// assigned, a script error), which Qt only reports as a message and then
+// carries on, and records every message for takeMessages().
+// runTests() puts it in front of QtTest's own for the whole run; calling it
+// again is harmless. (CTest also fails any test whose output reports a
+// broken connection.)
 void installStrictMessageHandler();
+
+// Runs the test object as QTest::qExec does, under the strict message
+// handler from the first test function to the last: QtTest installs a
+// handler of its own when the run starts, which does not chain to the one
+// it replaces, so ours goes in front of it (messages still reach the test
+// log, and QTest::ignoreMessage still applies to it). Every test program's
+// main ends here (ZENT_TEST_MAIN; scripts/lint checks it).
+int runTests(QObject* testObject, int argc, char** argv);
 
 // Messages seen since the last call, for tests that assert on warnings.
 QStringList takeMessages();
@@ -107,13 +115,14 @@ RAZ::Utils::Credentials::UserCredentials demoAccount(const QString& user,
     QVERIFY2(problem_.isEmpty(), qPrintable(problem_)); \
   } while (false)
 
-// Like QTEST_MAIN, but with the strict message handler installed first.
-#define ZENT_TEST_MAIN(TestObject, AppClass) \
-  int main(int argc, char** argv) {          \
-    ZentTest::installStrictMessageHandler(); \
-    AppClass app(argc, argv);                \
-    app.setAttribute(Qt::AA_Use96Dpi, true); \
-    TestObject tc;                           \
-    QTEST_SET_MAIN_SOURCE_PATH               \
-    return QTest::qExec(&tc, argc, argv);    \
+// Like QTEST_MAIN, but under the strict message handler: from before the
+// application object exists to the end of the run.
+#define ZENT_TEST_MAIN(TestObject, AppClass)    \
+  int main(int argc, char** argv) {             \
+    ZentTest::installStrictMessageHandler();    \
+    AppClass app(argc, argv);                   \
+    app.setAttribute(Qt::AA_Use96Dpi, true);    \
+    TestObject tc;                              \
+    QTEST_SET_MAIN_SOURCE_PATH                  \
+    return ZentTest::runTests(&tc, argc, argv); \
   }

@@ -1,5 +1,6 @@
 #include "RAZ/Demo/CommsDemo.h"
 
+#include <QList>
 #include <QTimer>
 
 #include <functional>
@@ -26,6 +27,23 @@ using RAZ::Controllers::ChatInterface;
 using RAZ::Controllers::CommunicationSession;
 using RAZ::Controllers::XmppChat;
 using RAZ::MediaEngine::CallBasePtr;
+
+namespace {
+bool g_calledPartiesHeld = false;
+// What called parties were to do while held, in the order it came due.
+QList<std::function<void()>>& heldSteps() {
+  static QList<std::function<void()>> steps;
+  return steps;
+}
+}  // namespace
+
+void Service::holdCalledParties(bool hold) {
+  g_calledPartiesHeld = hold;
+  if (hold) return;
+  QList<std::function<void()>> due;
+  due.swap(heldSteps());
+  for (const std::function<void()>& step : qAsConst(due)) step();
+}
 
 void CommsDemo::attach(RAZ::Sessions::SessionManagerBase* session, const QString& address) {
   RAZ::Controllers::CommsSessionController* comms =
@@ -271,7 +289,13 @@ void CommsDemo::callPlaced(CommunicationSession* session, int contactId) {
   QPointer<CommunicationSession> guard(session);
   auto later = [this, guard](int ms, std::function<void(CommunicationSession*)> step) {
     QTimer::singleShot(ms, this, [guard, step] {
-      if (guard && guard->getCall()) step(guard.data());
+      const auto run = [guard, step] {
+        if (guard && guard->getCall()) step(guard.data());
+      };
+      if (g_calledPartiesHeld)
+        heldSteps().append(run);
+      else
+        run();
     });
   };
   // On another call: busy at once.

@@ -38,6 +38,11 @@ bool runCommand(const QString& line) {
     if (command == QLatin1String("password-expired")) return demo.reportCredentialsDaysLeft(-1);
     if (command == QLatin1String("someone-calls")) return demo.someoneCalls() != 0;
     if (command == QLatin1String("voice-mail")) return demo.leaveVoiceMail();
+    if (command == QLatin1String("hold-called-parties") ||
+        command == QLatin1String("release-called-parties")) {
+      demo.holdCalledParties(command.startsWith(QLatin1String("hold")));
+      return true;
+    }
     return false;
   }
   if (words.size() != 2) return false;

@@ -335,6 +335,7 @@ void Service::reset() {
   m_presenceInterval = defaultPresenceInterval();
   setPresenceChanges(defaultPresenceChanges());
   setRingTime(0);
+  holdCalledParties(false);
   m_requestsAtSignIn = true;
   m_answeredRequests.clear();
   // The data is read again on its next use (ZENT_DEMO_CONTACTS may have

@@ -110,6 +110,11 @@ class Service : public QObject {
   // How long a party calling the user lets the phone ring before it gives
   // up, for every call to the user (default 30 s; 0 or less: the default).
   void setRingTime(int ms);
+  // While held, a party the user calls takes no further step (its phone
+  // ringing, its answer, its refusal): the call stays as it is, being placed,
+  // for as long as a tester needs to look at it; released, what came due
+  // meanwhile follows in order. Not held after reset().
+  void holdCalledParties(bool hold);
   // The presence states of a party on a call (14, 15) or in a meeting
   // (11 to 13, 16 to 19).
   static bool isBusyOrInMeeting(int presence);

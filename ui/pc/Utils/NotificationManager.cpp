@@ -103,6 +103,7 @@ void NotificationManager::addToStack(QWidget* popup, bool prepend) {
   }
   connect(popup, SIGNAL(destroyed(QObject*)), this, SLOT(closed(QObject*)));
   repositionNotifications();
+  emit notificationAdded(popup);
 }
 
 bool NotificationManager::focusCallNotification() {

@@ -46,6 +46,12 @@ class NotificationManager : public QObject {
   void moveNotifications(int frame);
   void repositionNotifications();
 
+ signals:
+  // A popup or toast joined the stack, about to show: whoever needs to know
+  // of one that lives only a moment (a caller who gives up at once) hears of
+  // it here.
+  void notificationAdded(QWidget* popup);
+
  private slots:
   void onScreenAdded(QScreen* screen);
 

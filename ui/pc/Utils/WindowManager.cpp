@@ -31,14 +31,19 @@ int placeOnAxis(int origin, int extent, int windowExtent, quint32 random) {
 // first shown it has none yet, and a window placed by its bare size ends up
 // a title bar lower than planned, its bottom off the screen: the decoration
 // of a window already shown (its owner, else any) stands in for it.
+// Only a window the window system has made has a frame: one never shown
+// reports a frame a pixel smaller than itself on the right and at the bottom,
+// which would let a window placed by it reach a pixel past the far edges.
 QMargins frameMargins(QWidget* window, QWidget* owner) {
   const auto marginsOf = [](const QWidget* w) {
     const QRect frame = w->frameGeometry();
     const QRect inner = w->geometry();
-    return QMargins(inner.left() - frame.left(), inner.top() - frame.top(),
-                    frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    return QMargins(
+        std::max(0, inner.left() - frame.left()), std::max(0, inner.top() - frame.top()),
+        std::max(0, frame.right() - inner.right()), std::max(0, frame.bottom() - inner.bottom()));
   };
-  if (window->frameGeometry() != window->geometry()) return marginsOf(window);
+  if (window->testAttribute(Qt::WA_WState_Created) && window->frameGeometry() != window->geometry())
+    return marginsOf(window);
   if (owner && owner != window && owner->isVisible() && owner->frameGeometry() != owner->geometry())
     return marginsOf(owner);
   const QWidgetList windows = QApplication::topLevelWidgets();
@@ -131,6 +136,12 @@ QPoint WindowManager::placement(const QRect& available, const QSize& size, quint
 }
 
 void WindowManager::placeWindow(QWidget* window, QWidget* owner) {
+  QRandomGenerator* rng = QRandomGenerator::global();
+  const quint32 randomX = rng->generate();
+  placeWindow(window, owner, randomX, rng->generate());
+}
+
+void WindowManager::placeWindow(QWidget* window, QWidget* owner, quint32 randomX, quint32 randomY) {
   if (!window) return;
   if (owner) owner = owner->window();
   QScreen* screen = owner && owner != window && owner->isVisible()
@@ -143,8 +154,7 @@ void WindowManager::placeWindow(QWidget* window, QWidget* owner) {
   const QMargins margins = frameMargins(window, owner);
   fitFramed(window, screen->availableGeometry(), margins);
   const QSize frame = window->size().grownBy(margins);
-  QRandomGenerator* rng = QRandomGenerator::global();
-  window->move(placement(screen->availableGeometry(), frame, rng->generate(), rng->generate()));
+  window->move(placement(screen->availableGeometry(), frame, randomX, randomY));
 }
 
 void WindowManager::fitOnScreen(QWidget* window, QScreen* screen) {

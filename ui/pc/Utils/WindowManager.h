@@ -28,6 +28,8 @@ class WindowManager : public QObject {
   // Moves a window to a random place on the screen that holds `owner` (the
   // window it was opened from), or without one the screen that holds it.
   static void placeWindow(QWidget* window, QWidget* owner = nullptr);
+  // The same with the two random numbers given (see placement()).
+  static void placeWindow(QWidget* window, QWidget* owner, quint32 randomX, quint32 randomY);
   // Moves a window that reaches past the free area of its screen (it grew
   // after it was placed) back inside, as far as its size allows.
   static void keepOnScreen(QWidget* window);
