@@ -33,7 +33,8 @@ int WebcollabControllerBase::containsShareTags(const QString& text) {
   // Between the two: the share's id, as shareInvitationTag writes it.
   const QString id = text.mid(kTagStart.size(), text.size() - kTagStart.size() - mark.size());
   if (!id.startsWith(QLatin1String("id='"))) return 0;
-  for (const QChar c : id.midRef(4))
+  const QStringRef quoted = id.midRef(4);
+  for (const QChar c : quoted)
     if (c == QLatin1Char('\'') || c == QLatin1Char('<') || c == QLatin1Char('>') ||
         c == QLatin1Char('"'))
       return 0;
