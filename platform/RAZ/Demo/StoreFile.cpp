@@ -119,9 +119,9 @@ class Walk {
       case QMetaType::QDate:
         return skip(8);
       case QMetaType::QDateTime: {
-        qint8 spec = 0;
-        if (!skip(12) || !number(spec)) return false;
-        switch (spec) {
+        qint8 timeSpec = 0;
+        if (!skip(12) || !number(timeSpec)) return false;
+        switch (timeSpec) {
           case Qt::LocalTime:
           case Qt::UTC:
             return true;
