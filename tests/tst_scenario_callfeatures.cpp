@@ -778,6 +778,14 @@ class ScenarioCallFeatures : public ZentTest::ScenarioTestObject {
     REQUIRE(page.waitText(QStringLiteral("summary"), QStringLiteral("+4930777000")));
     // The keyboard is back on the button that opened the form.
     QVERIFY(focusedIn(always, "editButton"));
+    // A tab clicked from there takes the keyboard: Down moves on from it.
+    REQUIRE(page.click(page.row(QStringLiteral("tabRow"), QStringLiteral("Do Not Disturb"))));
+    QTRY_VERIFY(tabs->hasActiveFocus());
+    const int clicked = shownTab();
+    REQUIRE(page.press(Qt::Key_Down));
+    QVERIFY(shownTab() != clicked);
+    REQUIRE(page.click(page.row(QStringLiteral("tabRow"), QStringLiteral("Forward Calls"))));
+    REQUIRE(page.waitVisible(QStringLiteral("forwardAlways")));
     // Off again, for the tests that follow.
     REQUIRE(editService(page, always, QString()));
     QTRY_VERIFY_WITH_TIMEOUT(

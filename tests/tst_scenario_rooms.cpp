@@ -649,6 +649,26 @@ class ScenarioRoomsTest : public ZentTest::ScenarioTestObject {
     QCoreApplication::processEvents();
     QVERIFY(!Scenario::app()->presenceRequestDialog()->isVisible());
   }
+
+  // Shown again after it lost room while hidden (a chat's row took the
+  // foot of a short window), the rooms list still starts at My Room.
+  void myRoomHeadsTheListShownAgain() {
+    REQUIRE(showRooms());
+    const QSize fullSize = Scenario::mainWindow()->size();
+    Scenario::mainWindow()->resize(fullSize.width(), 400);
+    REQUIRE(activeMainScene().click(QStringLiteral("leftPaneButton0")));
+    QCOMPARE(Scenario::control("incoming-chat " + QByteArray::number(kAlice)),
+             QStringLiteral("ok"));
+    REQUIRE(activeMainScene().waitVisible(QStringLiteral("activeCommRow")));
+    REQUIRE(showRooms());
+    QQuickItem* rooms = activeMainScene().item(QStringLiteral("roomList"));
+    QQuickItem* head = activeMainScene().item(QStringLiteral("myRoomRow"));
+    QVERIFY(rooms && head);
+    const bool headShows = QTest::qWaitFor(
+        [&] { return head->mapToItem(rooms, QPointF(0, 0)).y() >= 0; }, ZentTest::kWaitMs);
+    Scenario::mainWindow()->resize(fullSize);
+    QVERIFY(headShows);
+  }
 };
 
 ZENT_TEST_MAIN(ScenarioRoomsTest, Application)

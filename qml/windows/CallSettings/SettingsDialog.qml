@@ -166,9 +166,12 @@ Rectangle {
                 MouseArea {
                     anchors.fill: parent
                     cursorShape: Qt.PointingHandCursor
+                    // A tab clicked takes the keyboard, as a tab does, so that
+                    // it is not left in the page that went.
                     onClicked: {
                         menu.currentIndex = index;
                         root.changePage(tabType);
+                        menu.forceActiveFocus(Qt.MouseFocusReason);
                     }
                 }
                 // The first tab shows at once, unless a page was asked for.

@@ -21,6 +21,9 @@ ListView {
     // Up and Down move from room to room (the list's own keys), Enter or
     // Space joins the current one.
     onCurrentIndexChanged: if (currentIndex >= 0) mainWindow.roomsSelectionChanged(currentIndex)
+    // Shown with no room chosen, the list starts at its head, the user's own
+    // room, even where the space it had while hidden left that scrolled away.
+    onVisibleChanged: if (visible && currentIndex < 0) positionViewAtBeginning()
     Keys.onReturnPressed: if (currentItem) currentItem.join()
     Keys.onEnterPressed: if (currentItem) currentItem.join()
     Keys.onSpacePressed: if (currentItem) currentItem.join()

@@ -1,6 +1,7 @@
 #include "Widgets/Notifications/CommunicationOverlay.h"
 
 #include <QApplication>
+#include <QWindow>
 
 #include <TP/Core/Logging.h>
 
@@ -44,6 +45,20 @@ CommunicationOverlay::CommunicationOverlay(QObject* session, QWidget* parent)
   connect(this, SIGNAL(addParticipantsVisibleChanged()), this, SLOT(checkIfNeedsToBeVisible()));
   connect(this, SIGNAL(callTransferVisibleChanged()), this, SLOT(checkIfNeedsToBeVisible()));
   connect(this, SIGNAL(callParkVisibleChanged()), this, SLOT(checkIfNeedsToBeVisible()));
+  connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* now) {
+    if (m_keyboardPending && m_panelsOpen && now && now == window()->windowHandle()) takeKeyboard();
+  });
+}
+
+void CommunicationOverlay::takeKeyboard() {
+  // Opened from a menu, the list shows while the menu still holds the
+  // keyboard: the scene takes it only once its window has it back, or the
+  // field would hold the focus without the keys ever reaching it.
+  const QWindow* handle = window()->windowHandle();
+  m_keyboardPending = handle && QGuiApplication::focusWindow() != handle;
+  if (m_keyboardPending) return;
+  if (hasFocus()) clearFocus();
+  setFocus(Qt::OtherFocusReason);
 }
 
 void CommunicationOverlay::setAddParticipantsVisible(bool on) {
@@ -112,9 +127,10 @@ void CommunicationOverlay::checkIfNeedsToBeVisible() {
   if (isVisible()) {
     raise();
     // A list just opened takes the keyboard, so that typing searches at once.
-    if (panels && !m_panelsOpen) setFocus(Qt::OtherFocusReason);
+    if (panels && !m_panelsOpen) takeKeyboard();
   }
   m_panelsOpen = panels && isVisible();
+  if (!m_panelsOpen) m_keyboardPending = false;
 
   if (attention && ownerVisible) {
     owner->show();

@@ -51,6 +51,8 @@ class CommunicationOverlay : public View {
   QObject* webCollab() const;
   bool shareInvitationOrphan() const;
   bool mismatchedTags(QObject* webCollab) const;
+  // Gives the scene the keyboard, now or once its window holds the focus.
+  void takeKeyboard();
 
   QPointer<QObject> m_session;
   bool m_addParticipantsVisible = false;
@@ -58,6 +60,7 @@ class CommunicationOverlay : public View {
   bool m_callParkVisible = false;
   bool m_attention = false;
   bool m_panelsOpen = false;
+  bool m_keyboardPending = false;
 };
 
 }  // namespace QML
