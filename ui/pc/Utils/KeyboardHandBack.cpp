@@ -33,8 +33,7 @@ KeyboardHandBack::KeyboardHandBack(QObject* parent) : QObject(parent) {}
 
 bool KeyboardHandBack::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
-  if ((type != QEvent::Show && type != QEvent::Hide && type != QEvent::WindowActivate &&
-       type != QEvent::WindowDeactivate) ||
+  if ((type != QEvent::Show && type != QEvent::Hide && type != QEvent::WindowDeactivate) ||
       !watched->isWidgetType())
     return QObject::eventFilter(watched, event);
   auto* widget = static_cast<QWidget*>(watched);
@@ -47,14 +46,8 @@ bool KeyboardHandBack::eventFilter(QObject* watched, QEvent* event) {
         connect(widget, &QObject::destroyed, this,
                 [this](QObject* gone) { m_openedFrom.remove(static_cast<QWidget*>(gone)); });
       m_openedFrom.insert(widget, active);
-      if (widget->windowType() != Qt::Tool && !widget->testAttribute(Qt::WA_ShowWithoutActivating))
-        m_opening = widget;
       break;
     }
-    case QEvent::WindowActivate:
-      // Whichever took it, no window is on its way to the keyboard now.
-      m_opening = nullptr;
-      break;
     case QEvent::WindowDeactivate:
       // Hiding a window takes its activation away before it hears of being
       // hidden: a window already told to hide lost the keyboard to that.
@@ -75,9 +68,6 @@ bool KeyboardHandBack::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void KeyboardHandBack::handBack(QWidget* closing) {
-  // A window opened from it (an answered call's window) takes the keyboard
-  // itself, a moment later.
-  if (m_opening && m_opening != closing && m_opening->isVisible()) return;
   QWidget* back = m_openedFrom.value(closing);
   if (back) back = back->window();
   if (back == closing || !canTakeKeyboard(back)) back = mainWindow();

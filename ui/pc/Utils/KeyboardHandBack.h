@@ -29,8 +29,6 @@ class KeyboardHandBack : public QObject {
   QHash<const QWidget*, QPointer<QWidget>> m_openedFrom;
   // Told to hide while it had the keyboard, before its hide event.
   QPointer<QWidget> m_closingWithKeyboard;
-  // Shown to take the keyboard and not yet activated.
-  QPointer<QWidget> m_opening;
 };
 
 }  // namespace Utils
