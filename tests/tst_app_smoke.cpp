@@ -1,5 +1,6 @@
 // The built program in the runnable tree: it starts headless on a fresh
 // home, stays up, answers a second start, and a second start ends at once.
+#include <QLocalSocket>
 #include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -373,6 +374,42 @@ class TestAppSmoke : public QObject {
     seen += QString::fromLocal8Bit(first.readAll());
     QCOMPARE(first.exitStatus(), QProcess::NormalExit);
     QVERIFY2(first.exitCode() == 0, qPrintable(seen));
+    QVERIFY(!QFile::exists(home.lockPath()));
+
+    // The same signed in, in Spanish, after the service was lost and came
+    // back and with a call ringing: every window and scene goes before the
+    // translators their texts come from.
+    QProcess signedIn;
+    QProcessEnvironment env = home.env;
+    const QString control = QString("zent-smoke-ctl-%1").arg(QCoreApplication::applicationPid());
+    env.insert("ZENT_DEMO_CONTROL", control);
+    env.insert("ZENT_BENCH_MARKERS", "1");
+    env.insert("ZENT_BENCH_SIGNIN", "erin:demo");
+    env.insert("ZENT_DEMO_STEP_DELAY_MS", "0");
+    signedIn.setProcessEnvironment(env);
+    signedIn.setProcessChannelMode(QProcess::MergedChannels);
+    signedIn.start(program, QStringList());
+    QVERIFY(signedIn.waitForStarted(30000));
+    seen.clear();
+    QVERIFY2(waitForError(signedIn, "zent-bench main-window", seen), qPrintable(seen));
+    const auto tell = [&control](const QByteArray& command) {
+      QLocalSocket socket;
+      socket.connectToServer(control);
+      if (!socket.waitForConnected(30000)) return QByteArray("unreachable");
+      socket.write(command + '\n');
+      QByteArray answer;
+      while (!answer.contains('\n') && socket.waitForReadyRead(30000)) answer += socket.readAll();
+      return answer.trimmed();
+    };
+    for (const QByteArray& command :
+         {QByteArray("lose-service"), QByteArray("restore-service"), QByteArray("lose-service"),
+          QByteArray("restore-service"), QByteArray("incoming-call 101")})
+      QCOMPARE(tell(command), QByteArray("ok"));
+    signedIn.terminate();
+    QVERIFY(signedIn.waitForFinished(60000));
+    seen += QString::fromLocal8Bit(signedIn.readAll());
+    QCOMPARE(signedIn.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(signedIn.exitCode() == 0, qPrintable(seen));
     QVERIFY(!QFile::exists(home.lockPath()));
   }
 

@@ -59,6 +59,7 @@
 #include "Utils/ConfigIds.h"
 #include "Utils/CrashReporter.h"
 #include "Utils/HelpInterface.h"
+#include "Utils/KeyboardHandBack.h"
 #include "Utils/LanguageChoice.h"
 #include "Utils/NotificationManager.h"
 #include "Utils/PreferencesWatcher.h"
@@ -119,6 +120,7 @@ Application::Application(int& argc, char** argv)
           SLOT(cbActionPreferences()));
   // Exit's key works in every window of ours (see eventFilter).
   installEventFilter(this);
+  installEventFilter(new Utils::KeyboardHandBack(this));
 
   for (int i = 0; i < argc; ++i) {
     const QString arg = linkArgument(argv[i] ? QString::fromLocal8Bit(argv[i]) : QString());
@@ -135,8 +137,9 @@ Application::Application(int& argc, char** argv)
 Application::~Application() {
   TP_LOG("Application::~Application", TP::Core::Logging::LevelDetail)
       << (m_client ? "Client exists" : "No client");
-  for (const QSharedPointer<QTranslator>& translator : qAsConst(m_translators))
-    if (translator) QCoreApplication::removeTranslator(translator.data());
+  // Nothing is translated again on the way out: a language change now
+  // would have every scene still alive read its texts once more.
+  m_tearingDown = true;
   // The session's objects first: they use the windows and managers below.
   endSessionScope();
   delete m_sessionErrorMessage.data();
@@ -157,6 +160,13 @@ Application::~Application() {
   delete m_client;
   m_client = nullptr;
   Utils::QObjectLanguageChange::deleteInstance();
+  // The translators go last, once every window and scene that reads them
+  // is gone. Taken away first, their removal sent the language change to
+  // the windows still open (a call, My Room, the menus), whose scenes then
+  // read their texts again while being torn down.
+  for (const QSharedPointer<QTranslator>& translator : qAsConst(m_translators))
+    if (translator) QCoreApplication::removeTranslator(translator.data());
+  m_translators.clear();
   if (m_logSink) {
     TP::Core::Logging::removeLogger(m_logSink);
     delete m_logSink;
@@ -1027,6 +1037,7 @@ void Application::deleteLogFiles() {
 
 bool Application::event(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) {
+    if (m_tearingDown) return QtSingleApplication::event(event);
     if (m_menuActionProvider) m_menuActionProvider->retranslate();
     if (m_apiController) m_apiController->languageChanged();
     if (m_tray) m_tray->retranslate();

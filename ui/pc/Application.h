@@ -414,6 +414,8 @@ class Application : public QtSingleApplication {
   QString m_pendingCallNumber;
   bool m_askingAboutCallLink = false;
   bool m_terminationRequested = false;
+  // Set as the application object is destroyed: no more retranslation.
+  bool m_tearingDown = false;
   bool m_installSettingsMissing = false;
   // The installation's settings file is no settings text: not copied.
   bool m_installSettingsNotText = false;
