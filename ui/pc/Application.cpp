@@ -59,7 +59,6 @@
 #include "Utils/ConfigIds.h"
 #include "Utils/CrashReporter.h"
 #include "Utils/HelpInterface.h"
-#include "Utils/KeyboardHandBack.h"
 #include "Utils/LanguageChoice.h"
 #include "Utils/NotificationManager.h"
 #include "Utils/PreferencesWatcher.h"
@@ -120,7 +119,6 @@ Application::Application(int& argc, char** argv)
           SLOT(cbActionPreferences()));
   // Exit's key works in every window of ours (see eventFilter).
   installEventFilter(this);
-  installEventFilter(new Utils::KeyboardHandBack(this));
 
   for (int i = 0; i < argc; ++i) {
     const QString arg = linkArgument(argv[i] ? QString::fromLocal8Bit(argv[i]) : QString());

@@ -4,6 +4,8 @@
 #include <QTimer>
 
 #include <QAbstractItemModel>
+#include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 
 #include <RAZ/Configuration/Config.h>
@@ -91,6 +93,7 @@ void PresenceRequestDialog::modelDataChanged() {
   if (!m_model) return;
   const int rows = m_model->rowCount();
   if (rows == 0) {
+    if (isVisible()) giveKeyboardBack();
     hide();
     return;
   }
@@ -106,6 +109,23 @@ void PresenceRequestDialog::comeForward() {
   if (!isVisible() || !m_model || m_model->rowCount() == 0) return;
   raise();
   activateWindow();
+}
+
+void PresenceRequestDialog::closeEvent(QCloseEvent* event) {
+  Window::closeEvent(event);
+  if (event->isAccepted()) giveKeyboardBack();
+}
+
+void PresenceRequestDialog::giveKeyboardBack() {
+  if (!isActiveWindow()) return;
+  // Without a window manager nobody else would: the keys typed next and the
+  // first click on the main window would go nowhere.
+  const auto windows = QApplication::topLevelWidgets();
+  for (QWidget* w : windows)
+    if (w != this && w->isVisible() && w->objectName() == QLatin1String("mainWindow")) {
+      w->activateWindow();
+      return;
+    }
 }
 
 void PresenceRequestDialog::changeEvent(QEvent* event) {

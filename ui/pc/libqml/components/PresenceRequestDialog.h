@@ -63,9 +63,12 @@ class PresenceRequestDialog : public Window {
 
  protected:
   void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void startNextSearch();
+  // Set aside or answered, it hands the keyboard to the main window.
+  void giveKeyboardBack();
   // As tall as the requests' rows and the heading.
   void fitRows();
 
