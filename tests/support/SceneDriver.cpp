@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QPointer>
 #include <QQuickItem>
 #include <QQuickWidget>
 #include <QQuickWindow>
@@ -162,11 +163,13 @@ QString SceneDriver::centreOf(QQuickItem* item, QPoint* centre) const {
 QString SceneDriver::activate() const {
   if (!m_view) return QStringLiteral("no scene");
   if (!m_view->isVisible()) return QStringLiteral("the scene's window is not visible");
-  QWidget* window = m_view->window();
+  QPointer<QWidget> window = m_view->window();
   if (!window->isActiveWindow()) {
     window->raise();
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window, kWaitMs)) {
+      // The wait runs the event loop: the window may have gone meanwhile.
+      if (!window) return QStringLiteral("the window closed while waiting to become active");
       // Which window holds the activation, and whether a modal one blocks
       // this, is what tells a lost activation from a stolen one.
       const QWidget* active = QApplication::activeWindow();
